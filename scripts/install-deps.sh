@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, only when missing, every Debian package the build, the tests and
+# the program need. Safe to run as root with no terminal.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  libgtest-dev libbenchmark-dev
+  zlib1g-dev libpng-dev libpcre2-dev libxml2-dev libsqlite3-dev
+  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
+  fonts-wqy-microhei xvfb ccache
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "install-deps: installing ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,95 @@
+#include "platform/base/code_page.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// Reference model: walks the string from the start, a lead byte with a
+// following byte forming one character.
+std::vector<TMbcsByteType> Classify(const std::string& s)
+{
+    std::vector<TMbcsByteType> kinds(s.size(), mbSingleByte);
+    for (size_t i = 0; i < s.size(); ++i) {
+        unsigned char b = static_cast<unsigned char>(s[i]);
+        if (b >= 0x81 && b <= 0xFE && i + 1 < s.size()) {
+            kinds[i] = mbLeadByte;
+            kinds[++i] = mbTrailByte;
+        }
+    }
+    return kinds;
+}
+
+std::string RandomGbk(std::mt19937& rng, size_t chars)
+{
+    static const char* pieces[] = {"說", "門", "這", "乗", "中", "a", "]", "\\", "@", "\t", " ", "Z"};
+    std::string s;
+    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
+    for (size_t i = 0; i < chars; ++i)
+        s += pieces[pick(rng)];
+    return s;
+}
+
+// Plain literals are GBK in this build; u8 literals stay UTF-8.
+std::string Utf8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
+
+}  // namespace
+
+TEST(CodePage, LiteralsAreGbkBytes)
+{
+    EXPECT_EQ(std::string("說"), "\xD5\x66");
+    EXPECT_EQ(std::string("中"), "\xD6\xD0");
+    EXPECT_EQ(std::string("乗"), "\x81\x5C");
+}
+
+TEST(CodePage, ByteTypeScansFromTheStart)
+{
+    std::string s = "中a";  // D6 D0 61: D0 is a lead-byte value but a trail byte here
+    EXPECT_EQ(ByteType(s, 1), mbLeadByte);
+    EXPECT_EQ(ByteType(s, 2), mbTrailByte);
+    EXPECT_EQ(ByteType(s, 3), mbSingleByte);
+    EXPECT_EQ(ByteType(s, 0), mbSingleByte);
+    EXPECT_EQ(ByteType(s, 4), mbSingleByte);
+    EXPECT_EQ(ByteType("a\xD6", 2), mbSingleByte);  // lone lead byte at the end
+
+    std::mt19937 rng(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string text = RandomGbk(rng, 20);
+        auto expected = Classify(text);
+        for (size_t i = 0; i < text.size(); ++i)
+            ASSERT_EQ(ByteTypeAt(text, i), expected[i]) << "offset " << i;
+    }
+}
+
+TEST(CodePage, CaseChangesLeaveDoubleByteCharactersAlone)
+{
+    EXPECT_EQ(UpperCase("ab說門z"), "AB說門Z");  // 說 ends in 'f', 門 in 'T'
+    EXPECT_EQ(LowerCase("AB說門Z"), "ab說門z");
+    EXPECT_EQ(CompareText("ABC說", "abc說"), 0);
+    EXPECT_NE(CompareText("說", "\xD5\x46"), 0);  // trail byte case matters
+    EXPECT_LT(CompareText("a", "B"), 0);
+    EXPECT_LT(CompareText("ab", "abc"), 0);
+    EXPECT_GT(CompareText("\x80", "a"), 0);
+}
+
+TEST(CodePage, UnicodeConversionRoundTripsEveryByteString)
+{
+    EXPECT_EQ(GbkToUtf8("中文 abc"), Utf8(u8"中文 abc"));
+    EXPECT_EQ(Utf8ToGbk(Utf8(u8"中文 abc")), "中文 abc");
+    EXPECT_EQ(GbkToUtf32("說門"), U"\u8aaa\u9580");
+    EXPECT_EQ(Utf32ToGbk(U"\u8aaa\u9580"), "說門");
+    EXPECT_EQ(Utf32ToGbk(U"\U0001F600"), "?");
+
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 200; ++round) {
+        std::string raw;
+        for (int i = 0; i < 30; ++i)
+            raw += static_cast<char>(byte(rng));
+        EXPECT_EQ(Utf8ToGbk(GbkToUtf8(raw)), raw);
+        EXPECT_EQ(Utf32ToGbk(GbkToUtf32(raw)), raw);
+    }
+    EXPECT_EQ(GbkToUtf32("\xFF"), U"\xDCFF");
+    EXPECT_EQ(Utf8ToGbk("\xC3"), "\xC3");  // truncated UTF-8 keeps its byte
+}
