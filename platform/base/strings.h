@@ -29,16 +29,19 @@ public:
     void SetCapacityValue(int NewCapacity) { SetCapacity(NewCapacity); }
 
     // The whole list as one text: every string followed by sLineBreak.
-    // Setting it splits at CR LF, LF or CR.
+    // Setting it splits at CR LF, LF or CR; a break at the very end adds no
+    // empty string.
     AnsiString Text() const { return GetTextStr(); }
     void SetText(const AnsiString& Value) { SetTextStr(Value); }
 
     // Comma text: strings separated by ','; a string holding a space, a
     // comma, a quote or a control character is written in double quotes with
-    // inner quotes doubled. Reading also splits at unquoted spaces.
+    // inner quotes doubled, and a list of one empty string is written as "".
+    // Reading also splits at unquoted spaces; an empty text gives no strings.
     AnsiString CommaText() const;
     void SetCommaText(const AnsiString& Value);
-    // The same with another delimiter and quote character.
+    // The same with Delimiter and QuoteChar; with StrictDelimiter, spaces
+    // neither force quotes nor split.
     AnsiString DelimitedText() const;
     void SetDelimitedText(const AnsiString& Value);
     char Delimiter = ',';
@@ -67,6 +70,7 @@ public:
     virtual int IndexOf(const AnsiString& S) const;
     int IndexOfName(const AnsiString& Name) const;
     int IndexOfObject(TObject* Object) const;
+    // Same count and the same strings, compared with case.
     bool Equals(TStrings* Strings) const;
 
     // Nested update brackets: SetUpdateState(true) when the outermost one
@@ -80,6 +84,8 @@ public:
     virtual void SaveToFile(const AnsiString& FileName);
     virtual void SaveToStream(TStream* Stream);
 
+    // From another TStrings: its strings with their objects, and its
+    // delimiter, quote and name-value settings.
     void Assign(TPersistent* Source) override;
 
 protected:
@@ -99,7 +105,20 @@ protected:
     // Raises EStringListError with Message, "%d" filled with Data.
     [[noreturn]] void Error(const char* Message, int Data) const;
 
-    void AssignTo(TPersistent* Dest) override;
+    // Runs Work inside BeginUpdate/EndUpdate; the bracket is closed when Work
+    // throws too.
+    template <typename F>
+    void WithUpdate(F&& Work)
+    {
+        BeginUpdate();
+        try {
+            Work();
+        } catch (...) {
+            EndUpdate();
+            throw;
+        }
+        EndUpdate();
+    }
 
 private:
     int updateCount_ = 0;

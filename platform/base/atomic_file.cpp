@@ -1,0 +1,112 @@
+#include "platform/base/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+
+namespace {
+
+AnsiString Reason(int error) { return std::strerror(error); }
+
+// Closes the descriptor and removes the half-made file unless released.
+class PendingTemp {
+public:
+    PendingTemp(int fd, std::string osName) : fd_(fd), osName_(std::move(osName)) {}
+    ~PendingTemp()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!osName_.empty())
+            ::unlink(osName_.c_str());
+    }
+    PendingTemp(const PendingTemp&) = delete;
+    PendingTemp& operator=(const PendingTemp&) = delete;
+
+    int Fd() const { return fd_; }
+    // Closes the file and keeps it; returns close's result.
+    int Keep()
+    {
+        int result = ::close(fd_);
+        fd_ = -1;
+        if (result == 0)
+            osName_.clear();
+        return result;
+    }
+
+private:
+    int fd_;
+    std::string osName_;
+};
+
+// Flushes the folder entry of a rename; a folder that can't be opened or
+// synced (some file systems refuse) leaves the rename itself in place.
+void SyncFolder(const std::string& osFolder)
+{
+    int fd = ::open(osFolder.empty() ? "." : osFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes)
+{
+    // A hidden name in the same folder, so that the rename never crosses file
+    // systems; the process id and a counter keep concurrent saves apart.
+    static unsigned counter = 0;
+    const AnsiString base = ExtractFilePath(FileName) + "." + ExtractFileName(FileName) + ".tmp";
+    AnsiString tempName;
+    std::string osName;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        tempName = base + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        osName = GbkToUtf8(tempName);
+        fd = ::open(osName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || attempt > 100))
+            throw EFCreateError("Cannot create file \"" + tempName + "\". " + Reason(errno));
+    }
+    PendingTemp temp(fd, osName);
+    struct stat old {};
+    if (::stat(GbkToUtf8(FileName).c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    const char* data = Bytes.data();
+    size_t left = Bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw EWriteError("Cannot write file \"" + tempName + "\". " + Reason(n < 0 ? errno : ENOSPC));
+        data += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || temp.Keep() != 0)
+        throw EWriteError("Cannot write file \"" + tempName + "\". " + Reason(errno));
+    return tempName;
+}
+
+void ReplaceFile(const AnsiString& TempName, const AnsiString& FileName)
+{
+    const std::string osTemp = GbkToUtf8(TempName);
+    if (std::rename(osTemp.c_str(), GbkToUtf8(FileName).c_str()) != 0) {
+        int error = errno;
+        ::unlink(osTemp.c_str());
+        throw EWriteError("Cannot replace file \"" + FileName + "\". " + Reason(error));
+    }
+    SyncFolder(GbkToUtf8(ExtractFilePath(FileName)));
+}
+
+void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes)
+{
+    ReplaceFile(WriteTemporaryFile(FileName, Bytes), FileName);
+}

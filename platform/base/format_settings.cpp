@@ -1,0 +1,3 @@
+#include "platform/base/format_settings.h"
+
+TFormatSettings FormatSettings;

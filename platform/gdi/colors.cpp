@@ -1,0 +1,206 @@
+#include "platform/gdi/colors.h"
+
+#include <cstdio>
+#include <iterator>
+#include <limits>
+
+#include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
+
+namespace {
+
+// The default look: light-grey 3D faces, white windows, blue selection.
+constexpr COLORREF kSysColors[SysColorCount] = {
+    RGB(200, 200, 200),  // COLOR_SCROLLBAR
+    RGB(0, 0, 0),        // COLOR_BACKGROUND
+    RGB(153, 180, 209),  // COLOR_ACTIVECAPTION
+    RGB(191, 205, 219),  // COLOR_INACTIVECAPTION
+    RGB(240, 240, 240),  // COLOR_MENU
+    RGB(255, 255, 255),  // COLOR_WINDOW
+    RGB(100, 100, 100),  // COLOR_WINDOWFRAME
+    RGB(0, 0, 0),        // COLOR_MENUTEXT
+    RGB(0, 0, 0),        // COLOR_WINDOWTEXT
+    RGB(0, 0, 0),        // COLOR_CAPTIONTEXT
+    RGB(180, 180, 180),  // COLOR_ACTIVEBORDER
+    RGB(244, 247, 252),  // COLOR_INACTIVEBORDER
+    RGB(171, 171, 171),  // COLOR_APPWORKSPACE
+    RGB(51, 153, 255),   // COLOR_HIGHLIGHT
+    RGB(255, 255, 255),  // COLOR_HIGHLIGHTTEXT
+    RGB(240, 240, 240),  // COLOR_BTNFACE
+    RGB(160, 160, 160),  // COLOR_BTNSHADOW
+    RGB(109, 109, 109),  // COLOR_GRAYTEXT
+    RGB(0, 0, 0),        // COLOR_BTNTEXT
+    RGB(67, 78, 84),     // COLOR_INACTIVECAPTIONTEXT
+    RGB(255, 255, 255),  // COLOR_BTNHIGHLIGHT
+    RGB(105, 105, 105),  // COLOR_3DDKSHADOW
+    RGB(227, 227, 227),  // COLOR_3DLIGHT
+    RGB(0, 0, 0),        // COLOR_INFOTEXT
+    RGB(255, 255, 225),  // COLOR_INFOBK
+    RGB(181, 181, 181),  // 25: unused
+    RGB(0, 102, 204),    // COLOR_HOTLIGHT
+    RGB(185, 209, 234),  // COLOR_GRADIENTACTIVECAPTION
+    RGB(215, 228, 242),  // COLOR_GRADIENTINACTIVECAPTION
+    RGB(51, 153, 255),   // COLOR_MENUHILIGHT
+    RGB(240, 240, 240),  // COLOR_MENUBAR
+};
+
+struct ColorIdent {
+    TColor Value;
+    const char* Name;
+};
+
+// The colour-text table, in its stored order.
+constexpr ColorIdent kColorIdents[] = {
+    {clBlack, "clBlack"},
+    {clMaroon, "clMaroon"},
+    {clGreen, "clGreen"},
+    {clOlive, "clOlive"},
+    {clNavy, "clNavy"},
+    {clPurple, "clPurple"},
+    {clTeal, "clTeal"},
+    {clGray, "clGray"},
+    {clSilver, "clSilver"},
+    {clRed, "clRed"},
+    {clLime, "clLime"},
+    {clYellow, "clYellow"},
+    {clBlue, "clBlue"},
+    {clFuchsia, "clFuchsia"},
+    {clAqua, "clAqua"},
+    {clWhite, "clWhite"},
+    {clMoneyGreen, "clMoneyGreen"},
+    {clSkyBlue, "clSkyBlue"},
+    {clCream, "clCream"},
+    {clMedGray, "clMedGray"},
+    {clActiveBorder, "clActiveBorder"},
+    {clActiveCaption, "clActiveCaption"},
+    {clAppWorkSpace, "clAppWorkSpace"},
+    {clBackground, "clBackground"},
+    {clBtnFace, "clBtnFace"},
+    {clBtnHighlight, "clBtnHighlight"},
+    {clBtnShadow, "clBtnShadow"},
+    {clBtnText, "clBtnText"},
+    {clCaptionText, "clCaptionText"},
+    {clDefault, "clDefault"},
+    {clGradientActiveCaption, "clGradientActiveCaption"},
+    {clGradientInactiveCaption, "clGradientInactiveCaption"},
+    {clGrayText, "clGrayText"},
+    {clHighlight, "clHighlight"},
+    {clHighlightText, "clHighlightText"},
+    {clHotLight, "clHotLight"},
+    {clInactiveBorder, "clInactiveBorder"},
+    {clInactiveCaption, "clInactiveCaption"},
+    {clInactiveCaptionText, "clInactiveCaptionText"},
+    {clInfoBk, "clInfoBk"},
+    {clInfoText, "clInfoText"},
+    {clMenu, "clMenu"},
+    {clMenuBar, "clMenuBar"},
+    {clMenuHighlight, "clMenuHighlight"},
+    {clMenuText, "clMenuText"},
+    {clNone, "clNone"},
+    {clScrollBar, "clScrollBar"},
+    {cl3DDkShadow, "cl3DDkShadow"},
+    {cl3DLight, "cl3DLight"},
+    {clWindow, "clWindow"},
+    {clWindowFrame, "clWindowFrame"},
+    {clWindowText, "clWindowText"},
+};
+static_assert(std::size(kColorIdents) == 52);
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Integer text: optional sign, then decimal digits or "$" and hexadecimal
+// digits. Hexadecimal reads 32 bits, so "$FF000005" is a system colour.
+bool ParseInteger(const AnsiString& S, TColor& Value)
+{
+    size_t i = 0;
+    while (i < S.size() && S[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < S.size() && (S[i] == '-' || S[i] == '+'))
+        negative = S[i++] == '-';
+    bool hex = i < S.size() && S[i] == '$';
+    if (hex)
+        ++i;
+    if (i == S.size())
+        return false;
+    uint64_t v = 0;
+    for (; i < S.size(); ++i) {
+        int d = hex ? HexDigit(S[i]) : (S[i] >= '0' && S[i] <= '9' ? S[i] - '0' : -1);
+        if (d < 0)
+            return false;
+        v = v * (hex ? 16 : 10) + d;
+        if (v > (hex ? 0xFFFFFFFFull : 0x80000000ull))
+            return false;
+    }
+    if (hex) {
+        uint32_t bits = static_cast<uint32_t>(v);
+        Value = static_cast<TColor>(negative ? 0u - bits : bits);
+        return true;
+    }
+    if (!negative && v > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
+        return false;
+    Value = static_cast<TColor>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
+    return true;
+}
+
+}  // namespace
+
+COLORREF GetSysColor(int Index)
+{
+    return Index >= 0 && Index < SysColorCount ? kSysColors[Index] : 0;
+}
+
+TColor ColorToRGB(TColor Color)
+{
+    uint32_t bits = static_cast<uint32_t>(Color);
+    if ((bits & 0xFF000000u) == 0xFF000000u)
+        return static_cast<TColor>(GetSysColor(static_cast<int>(bits & 0xFF)));
+    return Color;
+}
+
+bool ColorToIdent(TColor Color, AnsiString& Ident)
+{
+    for (const ColorIdent& entry : kColorIdents)
+        if (entry.Value == Color) {
+            Ident = entry.Name;
+            return true;
+        }
+    return false;
+}
+
+bool IdentToColor(const AnsiString& Ident, TColor& Color)
+{
+    for (const ColorIdent& entry : kColorIdents)
+        if (SameText(entry.Name, Ident)) {
+            Color = entry.Value;
+            return true;
+        }
+    return false;
+}
+
+AnsiString ColorToString(TColor Color)
+{
+    AnsiString ident;
+    if (ColorToIdent(Color, ident))
+        return ident;
+    char text[16];
+    std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(Color));
+    return text;
+}
+
+TColor StringToColor(const AnsiString& S)
+{
+    TColor color = 0;
+    if (IdentToColor(S, color) || ParseInteger(S, color))
+        return color;
+    throw EConvertError("'" + S + "' is not a valid integer value");
+}
