@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   zlib1g-dev libpng-dev libpcre2-dev libxml2-dev libsqlite3-dev
   libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
-  fonts-wqy-microhei xvfb ccache
+  fonts-wqy-microhei fonts-dejavu-core xvfb ccache
 )
 
 missing=()

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <iterator>
-#include <limits>
 
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/sys_utils.h"
 
 namespace {
 
@@ -106,52 +106,6 @@ constexpr ColorIdent kColorIdents[] = {
 };
 static_assert(std::size(kColorIdents) == 52);
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-// Integer text: optional sign, then decimal digits or "$" and hexadecimal
-// digits. Hexadecimal reads 32 bits, so "$FF000005" is a system colour.
-bool ParseInteger(const AnsiString& S, TColor& Value)
-{
-    size_t i = 0;
-    while (i < S.size() && S[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < S.size() && (S[i] == '-' || S[i] == '+'))
-        negative = S[i++] == '-';
-    bool hex = i < S.size() && S[i] == '$';
-    if (hex)
-        ++i;
-    if (i == S.size())
-        return false;
-    uint64_t v = 0;
-    for (; i < S.size(); ++i) {
-        int d = hex ? HexDigit(S[i]) : (S[i] >= '0' && S[i] <= '9' ? S[i] - '0' : -1);
-        if (d < 0)
-            return false;
-        v = v * (hex ? 16 : 10) + d;
-        if (v > (hex ? 0xFFFFFFFFull : 0x80000000ull))
-            return false;
-    }
-    if (hex) {
-        uint32_t bits = static_cast<uint32_t>(v);
-        Value = static_cast<TColor>(negative ? 0u - bits : bits);
-        return true;
-    }
-    if (!negative && v > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-        return false;
-    Value = static_cast<TColor>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
-    return true;
-}
-
 }  // namespace
 
 COLORREF GetSysColor(int Index)
@@ -200,7 +154,7 @@ AnsiString ColorToString(TColor Color)
 TColor StringToColor(const AnsiString& S)
 {
     TColor color = 0;
-    if (IdentToColor(S, color) || ParseInteger(S, color))
+    if (IdentToColor(S, color) || TryStrToInt(S, color))
         return color;
     throw EConvertError("'" + S + "' is not a valid integer value");
 }

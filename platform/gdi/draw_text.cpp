@@ -1,0 +1,270 @@
+#include "platform/gdi/draw_text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/gdi/text_out.h"
+
+namespace {
+
+using TChars = std::vector<TTextChar>;
+
+bool IsSpace(const TTextChar& c) { return c.Code == ' '; }
+bool IsBreak(const TTextChar& c) { return c.Code == '\r' || c.Code == '\n'; }
+
+TChars ApplyPrefixes(const TChars& chars, unsigned format)
+{
+    if (format & DT_NOPREFIX)
+        return chars;
+    TChars out;
+    out.reserve(chars.size());
+    for (size_t i = 0; i < chars.size(); ++i) {
+        if (chars[i].Code != '&') {
+            out.push_back(chars[i]);
+            continue;
+        }
+        if (++i == chars.size())
+            break;  // a lone '&' at the end shows nothing
+        TTextChar c = chars[i];
+        c.Accel = chars[i].Code != '&' && !(format & DT_HIDEPREFIX);
+        out.push_back(c);
+    }
+    return out;
+}
+
+// Measures lines: tabs reach the next stop from the line's start.
+class TLineMeasure {
+public:
+    TLineMeasure(TDCFont& font, unsigned format)
+        : font_(font), expandTabs_((format & DT_EXPANDTABS) != 0),
+          tabWidth_(8 * font.AlongToLogical(font.Device().AveCharWidth))
+    {
+    }
+
+    int Advance(const TTextChar& c, int x)
+    {
+        if (c.Code == '\t' && expandTabs_ && tabWidth_ > 0)
+            return (x / tabWidth_ + 1) * tabWidth_ - x;
+        return font_.Advance(c.Code);
+    }
+
+    int Width(const TTextChar* chars, size_t n)
+    {
+        int x = 0;
+        for (size_t i = 0; i < n; ++i)
+            x += Advance(chars[i], x);
+        return x;
+    }
+
+    int Width(const TChars& chars) { return Width(chars.data(), chars.size()); }
+
+private:
+    TDCFont& font_;
+    bool expandTabs_;
+    int tabWidth_;
+};
+
+// Cuts paragraphs at line breaks.
+std::vector<TChars> SplitParagraphs(const TChars& chars, unsigned format)
+{
+    std::vector<TChars> paragraphs(1);
+    if (format & DT_SINGLELINE) {
+        paragraphs[0] = chars;
+        return paragraphs;
+    }
+    for (size_t i = 0; i < chars.size(); ++i) {
+        if (!IsBreak(chars[i])) {
+            paragraphs.back().push_back(chars[i]);
+            continue;
+        }
+        // CR LF and LF CR are one break.
+        if (i + 1 < chars.size() && IsBreak(chars[i + 1]) && chars[i + 1].Code != chars[i].Code)
+            ++i;
+        if (i + 1 < chars.size())
+            paragraphs.emplace_back();
+    }
+    if (chars.empty())
+        paragraphs.clear();
+    return paragraphs;
+}
+
+// Greedy word wrap of one paragraph at Width.
+void WrapParagraph(const TChars& p, int width, TLineMeasure& measure, std::vector<TChars>& lines)
+{
+    size_t start = 0;
+    do {
+        int x = 0;
+        size_t i = start;
+        size_t breakEnd = 0;   // the line may end here (exclusive) ...
+        size_t breakNext = 0;  // ... and the next one start here
+        bool canBreak = false;
+        for (; i < p.size(); ++i) {
+            if (i > start && !IsSpace(p[i]) && (p[i].Wide || p[i - 1].Wide) && !IsSpace(p[i - 1])) {
+                canBreak = true;
+                breakEnd = breakNext = i;
+            }
+            if (IsSpace(p[i])) {
+                size_t end = i;
+                while (i < p.size() && IsSpace(p[i]))
+                    x += measure.Advance(p[i++], x);
+                if (i == p.size())
+                    break;
+                canBreak = true;
+                breakEnd = end;
+                breakNext = i;
+            }
+            const int advance = measure.Advance(p[i], x);
+            if (x + advance > width && canBreak)
+                break;
+            x += advance;
+        }
+        if (i >= p.size()) {
+            lines.emplace_back(p.begin() + static_cast<ptrdiff_t>(start), p.end());
+            return;
+        }
+        lines.emplace_back(p.begin() + static_cast<ptrdiff_t>(start), p.begin() + static_cast<ptrdiff_t>(breakEnd));
+        start = breakNext;
+    } while (start < p.size());
+}
+
+std::vector<TChars> LayOut(const std::vector<TChars>& paragraphs, unsigned format, int width, TLineMeasure& measure)
+{
+    if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE))
+        return paragraphs;
+    std::vector<TChars> lines;
+    for (const TChars& p : paragraphs) {
+        if (p.empty())
+            lines.emplace_back();
+        else
+            WrapParagraph(p, width, measure, lines);
+    }
+    return lines;
+}
+
+TChars Dots()
+{
+    TChars dots(3);
+    for (TTextChar& c : dots)
+        c.Code = '.';
+    return dots;
+}
+
+// The longest start of Line that fits in Width with Tail after it.
+TChars CutToFit(const TChars& line, size_t keep, const TChars& tail, int width, TLineMeasure& measure)
+{
+    for (size_t n = keep + 1; n-- > 0;) {
+        TChars candidate(line.begin(), line.begin() + static_cast<ptrdiff_t>(n));
+        candidate.insert(candidate.end(), tail.begin(), tail.end());
+        if (measure.Width(candidate) <= width || n == 0)
+            return candidate;
+    }
+    return tail;
+}
+
+TChars Ellipsize(const TChars& line, unsigned format, int width, TLineMeasure& measure)
+{
+    if (!(format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) || measure.Width(line) <= width)
+        return line;
+    if (format & DT_PATH_ELLIPSIS) {
+        size_t sep = line.size();
+        for (size_t i = line.size(); i-- > 0;)
+            if (line[i].Code == '/' || line[i].Code == '\\') {
+                sep = i;
+                break;
+            }
+        if (sep < line.size()) {
+            TChars tail = Dots();
+            tail.insert(tail.end(), line.begin() + static_cast<ptrdiff_t>(sep), line.end());
+            if (measure.Width(tail) <= width)
+                return CutToFit(line, sep, tail, width, measure);
+        }
+    }
+    return CutToFit(line, line.size() - 1, Dots(), width, measure);
+}
+
+int DrawChars(TDeviceContext& dc, const TChars& text, TRect* R, unsigned format)
+{
+    TDCFont font(dc);
+    TLineMeasure measure(font, format);
+    const TFontMetrics& m = font.Device();
+    const int lineHeight =
+        font.AcrossToLogical(m.Height + ((format & DT_EXTERNALLEADING) ? m.ExternalLeading : 0));
+    const TChars chars = ApplyPrefixes(text, format);
+    const std::vector<TChars> paragraphs = SplitParagraphs(chars, format);
+
+    auto layOut = [&](int width, int& widest) {
+        std::vector<TChars> lines = LayOut(paragraphs, format, width, measure);
+        widest = 0;
+        for (TChars& line : lines) {
+            line = Ellipsize(line, format, width, measure);
+            widest = std::max(widest, measure.Width(line));
+        }
+        return lines;
+    };
+    int width = R->Width();
+    int widest = 0;
+    std::vector<TChars> lines = layOut(width, widest);
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+
+    if (format & DT_CALCRECT) {
+        if ((format & DT_WORDBREAK) && widest > width)
+            lines = layOut(widest, widest);
+        R->Right = R->Left + widest;
+        R->Bottom = R->Top + static_cast<int>(lines.size()) * lineHeight;
+        return R->Bottom - R->Top;
+    }
+
+    int y = R->Top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER)
+            y = R->Top + (R->Height() - lineHeight) / 2;
+        else if (format & DT_BOTTOM)
+            y = R->Bottom - lineHeight;
+    }
+    const int result = (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) ? y - R->Top + lineHeight
+                                                                                        : height;
+    const unsigned savedAlign = dc.State().TextAlign;
+    dc.State().TextAlign = TA_LEFT | TA_TOP;
+    const unsigned options = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
+    std::vector<int> dx;
+    for (const TChars& line : lines) {
+        if (y >= R->Bottom && !(format & DT_NOCLIP))
+            break;
+        dx.resize(line.size());
+        int lineWidth = 0;
+        for (size_t i = 0; i < line.size(); ++i) {
+            dx[i] = measure.Advance(line[i], lineWidth);
+            lineWidth += dx[i];
+        }
+        int x = R->Left;
+        if (format & DT_CENTER)
+            x = R->Left + (width - lineWidth) / 2;
+        else if (format & DT_RIGHT)
+            x = R->Right - lineWidth;
+        PaintText(dc, x, y, options, R, line, dx.data());
+        y += lineHeight;
+    }
+    dc.State().TextAlign = savedAlign;
+    return result;
+}
+
+}  // namespace
+
+int DrawText(HDC DC, const char* Text, int Count, TRect* R, unsigned Format)
+{
+    TDeviceContext* dc = DeviceContextOf(DC);
+    if (!dc || !R || (!Text && Count != 0))
+        return 0;
+    const size_t length = Count < 0 ? std::strlen(Text) : static_cast<size_t>(Count);
+    return DrawChars(*dc, DecodeAnsiText(std::string_view(Text ? Text : "", length)), R, Format);
+}
+
+int DrawTextW(HDC DC, const char16_t* Text, int Count, TRect* R, unsigned Format)
+{
+    TDeviceContext* dc = DeviceContextOf(DC);
+    if (!dc || !R || (!Text && Count != 0))
+        return 0;
+    const size_t length = Count < 0 ? std::char_traits<char16_t>::length(Text) : static_cast<size_t>(Count);
+    return DrawChars(*dc, DecodeWideText(std::u16string_view(Text ? Text : u"", length)), R, Format);
+}

@@ -1,0 +1,141 @@
+// Text drawn with the installed fonts that scripts/install-deps.sh puts in
+// place. The golden picture depends on those exact fonts (and FreeType's
+// rendering of them); on a machine without them the tests say which font
+// is missing and skip.
+//
+// To accept a new picture after reviewing the change, run the test program
+// with TANDRIL_REGENERATE_GOLDEN=1 and commit the rewritten file in data/.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "platform/gdi/dc_attributes.h"
+#include "platform/gdi/font_matching.h"
+#include "platform/gdi/text_measure.h"
+#include "platform/gdi/text_out.h"
+#include "text_test_support.h"
+
+namespace {
+
+// The fonts the golden picture was made with, or what is missing.
+std::string MissingFonts()
+{
+    std::string missing;
+    if (MatchFace(FontLog("Arial", -13)).Family != "DejaVu Sans")
+        missing += "DejaVu Sans (fonts-dejavu-core) ";
+    if (MatchFace(FontLog("Courier New", -13)).Family != "DejaVu Sans Mono")
+        missing += "DejaVu Sans Mono (fonts-dejavu-core) ";
+    if (FallbackFace(U'中', FW_NORMAL, false).Family != "WenQuanYi Micro Hei")
+        missing += "WenQuanYi Micro Hei (fonts-wqy-microhei) ";
+    return missing;
+}
+
+std::string Pgm(TTestCanvas& canvas, int width, int height)
+{
+    std::string out = "P5\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            out += static_cast<char>(canvas.At(x, y) & 0xFF);  // black text on white: every channel alike
+    return out;
+}
+
+}  // namespace
+
+TEST(InstalledFonts, GoldenLineOfMixedText)
+{
+    const std::string missing = MissingFonts();
+    if (!missing.empty())
+        GTEST_SKIP() << "missing installed fonts: " << missing;
+    const int width = 260;
+    const int height = 36;
+    TTestCanvas canvas(width, height);
+    canvas.Fill(kWhite);
+    SetBkMode(canvas.DC, TRANSPARENT);
+    {
+        TSelectedFont font(canvas.DC, FontLog("Arial", -13));
+        const char* line = "Tandril 中文 GBK: 說門這乗, 0123";
+        ASSERT_TRUE(TextOut(canvas.DC, 2, 1, line, static_cast<int>(std::strlen(line))));
+    }
+    {
+        // The editor's way: bold, on a grid of one cell per byte.
+        LOGFONT log = FontLog("Courier New", -13);
+        log.lfWeight = FW_BOLD;
+        TSelectedFont font(canvas.DC, log);
+        const char* line = "int 中文 = 說門;";
+        const int length = static_cast<int>(std::strlen(line));
+        std::vector<int> dx(static_cast<size_t>(length), 8);
+        ASSERT_TRUE(ExtTextOut(canvas.DC, 2, 18, 0, nullptr, line, length, dx.data()));
+    }
+    const std::string picture = Pgm(canvas, width, height);
+    const std::string path = std::string(TANDRIL_TEST_DATA) + "/text_mixed_line.pgm";
+    if (std::getenv("TANDRIL_REGENERATE_GOLDEN")) {
+        std::ofstream(path, std::ios::binary) << picture;
+        GTEST_SKIP() << "wrote " << path;
+    }
+    std::ifstream file(path, std::ios::binary);
+    ASSERT_TRUE(file) << path;
+    const std::string golden((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(golden == picture) << "the rendering differs from " << path;
+}
+
+TEST(InstalledFonts, SubstitutesMetricsAndFamilies)
+{
+    const std::string missing = MissingFonts();
+    if (!missing.empty())
+        GTEST_SKIP() << "missing installed fonts: " << missing;
+    TTestCanvas canvas(4, 4);
+    TEXTMETRIC tm;
+    {
+        TSelectedFont font(canvas.DC, FontLog("Courier New", -13));
+        ASSERT_TRUE(GetTextMetrics(canvas.DC, &tm));
+        EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+        EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 13);
+        EXPECT_EQ(tm.tmAveCharWidth, tm.tmMaxCharWidth);
+        EXPECT_EQ(tm.tmPitchAndFamily & (TMPF_FIXED_PITCH | TMPF_TRUETYPE), TMPF_TRUETYPE);
+        int widths[95];
+        ASSERT_TRUE(GetCharWidth(canvas.DC, 0x20, 0x7E, widths));
+        for (int w : widths)
+            EXPECT_EQ(w, tm.tmAveCharWidth);
+        int chinese = 0;
+        GetCharWidth(canvas.DC, 0xD6D0, 0xD6D0, &chinese);  // 中, drawn from the Chinese face
+        EXPECT_GT(chinese, tm.tmAveCharWidth);
+        char face[LF_FACESIZE];
+        GetTextFace(canvas.DC, sizeof face, face);
+        EXPECT_STREQ(face, "DejaVu Sans Mono");
+    }
+    {
+        // A cell height gives that cell; a fixed-pitch request gets a fixed-pitch face.
+        LOGFONT log = FontLog("Tahoma", 20);
+        log.lfPitchAndFamily = FIXED_PITCH;
+        TSelectedFont font(canvas.DC, log);
+        GetTextMetrics(canvas.DC, &tm);
+        EXPECT_EQ(tm.tmHeight, 20);
+        EXPECT_EQ(tm.tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
+    }
+    {
+        TSelectedFont font(canvas.DC, FontLog("Arial", -13));
+        GetTextMetrics(canvas.DC, &tm);
+        EXPECT_EQ(tm.tmPitchAndFamily & TMPF_FIXED_PITCH, TMPF_FIXED_PITCH);
+    }
+
+    const std::vector<TFontFamily> families = GetFontFamilies();
+    auto find = [&](const char* name) {
+        for (const TFontFamily& f : families)
+            if (f.FaceName == name)
+                return &f;
+        return static_cast<const TFontFamily*>(nullptr);
+    };
+    ASSERT_NE(find("Courier New"), nullptr);
+    EXPECT_EQ(find("Courier New")->PitchAndFamily & PITCH_MASK, FIXED_PITCH);
+    ASSERT_NE(find("宋体"), nullptr);
+    EXPECT_EQ(find("宋体")->CharSet, GB2312_CHARSET);
+    ASSERT_NE(find("WenQuanYi Micro Hei Mono"), nullptr);
+    EXPECT_EQ(find("WenQuanYi Micro Hei Mono")->PitchAndFamily & PITCH_MASK, FIXED_PITCH);
+    ASSERT_NE(find("DejaVu Sans"), nullptr);
+    EXPECT_EQ(find("DejaVu Sans")->PitchAndFamily & PITCH_MASK, VARIABLE_PITCH);
+    EXPECT_EQ(find("Tandril Test"), nullptr);
+    for (size_t i = 1; i < families.size(); ++i)
+        EXPECT_LT(CompareText(families[i - 1].FaceName, families[i].FaceName), 0);
+}
