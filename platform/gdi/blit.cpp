@@ -49,12 +49,17 @@ public:
     {
         if (!g_.Stretched) {
             source_.ReadRow(g_.SrcX(x), g_.SrcY(y), n, out);
+        } else if (mode_ == COLORONCOLOR) {
+            // Nearest neighbour: one source row, the columns looked up.
+            const uint32_t* row = SourceRow(g_.RowNear[y - g_.Valid.Top]);
+            const int* columns = g_.ColNear.data() + (x - g_.Valid.Left);
+            for (int i = 0; i < n; ++i)
+                out[i] = row[columns[i]];
         } else {
             int r = y - g_.Valid.Top;
             for (int i = 0; i < n; ++i) {
                 int c = x + i - g_.Valid.Left;
-                out[i] = mode_ == COLORONCOLOR ? SourceRow(g_.RowNear[r])[g_.ColNear[c]]
-                                               : Sample(g_.RowFrom[r], g_.RowTo[r], g_.ColFrom[c], g_.ColTo[c]);
+                out[i] = Sample(g_.RowFrom[r], g_.RowTo[r], g_.ColFrom[c], g_.ColTo[c]);
             }
         }
         Convert(out, n);
