@@ -1,0 +1,73 @@
+#include "platform/win/backend.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "platform/win/headless_backend.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/system_info.h"
+#include "platform/win/win_messages.h"
+
+namespace {
+
+struct TRegistered {
+    const char* Name;
+    TBackendFactory Factory;
+};
+
+std::vector<TRegistered>& Registered()
+{
+    static std::vector<TRegistered> backends;
+    return backends;
+}
+
+std::unique_ptr<TBackend> Make(const char* name)
+{
+    for (const TRegistered& b : Registered())
+        if (std::strcmp(b.Name, name) == 0)
+            return b.Factory();
+    if (std::strcmp(name, "headless") != 0)
+        OutputDebugString((AnsiString("The ") + name + " back end is not built in; running headless").c_str());
+    return std::make_unique<THeadlessBackend>();
+}
+
+// The desktop's close box asks the window to close as its own close box
+// would.
+void PostClose(HWND Surface)
+{
+    PostMessage(Surface, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+}  // namespace
+
+TBackendEvents& BackendEvents()
+{
+    static TBackendEvents events = [] {
+        TBackendEvents e;
+        e.CloseRequested = PostClose;
+        return e;
+    }();
+    return events;
+}
+
+void RegisterBackend(const char* Name, TBackendFactory Factory)
+{
+    Registered().push_back({Name, Factory});
+}
+
+const char* ChooseBackendName(const char* Forced, const char* Headless, const char* Display)
+{
+    if (Forced && (std::strcmp(Forced, "headless") == 0 || std::strcmp(Forced, "x11") == 0))
+        return std::strcmp(Forced, "x11") == 0 ? "x11" : "headless";
+    if ((Headless && *Headless) || !Display || !*Display)
+        return "headless";
+    return "x11";
+}
+
+TBackend& Backend()
+{
+    static std::unique_ptr<TBackend> backend = Make(
+        ChooseBackendName(std::getenv("TANDRIL_BACKEND"), std::getenv("TANDRIL_HEADLESS"), std::getenv("DISPLAY")));
+    return *backend;
+}

@@ -1,0 +1,99 @@
+// The seam below the window manager. A back end shows top-level windows on
+// a display (or keeps them in memory) and brings the user's input back;
+// nothing above this interface knows which back end runs.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/base/geometry.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/region.h"
+#include "platform/win/win_types.h"
+
+using AnsiString = std::string;
+
+// Every top-level window has one surface, named by the window's handle.
+class TBackend {
+public:
+    virtual ~TBackend() = default;
+    virtual const char* Name() const = 0;
+
+    virtual TRect ScreenRect() const = 0;
+    // The part of the screen windows may cover (less task bars and docks).
+    virtual TRect WorkArea() const = 0;
+
+    // Bounds are in screen coordinates. A popup surface (WS_POPUP) is not
+    // decorated or placed by the desktop.
+    virtual void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) = 0;
+    virtual void DestroySurface(HWND Window) = 0;
+    virtual void ShowSurface(HWND Window, bool Activate) = 0;
+    virtual void HideSurface(HWND Window) = 0;
+    virtual void MoveSurface(HWND Window, const TRect& Bounds) = 0;
+    // Puts the surface right below Above (0: on top of all).
+    virtual void RestackSurface(HWND Window, HWND Above) = 0;
+    // Only the pixels inside Shape (window coordinates) are shown;
+    // nullptr shows the whole rectangle.
+    virtual void SetSurfaceShape(HWND Window, const TRegion* Shape) = 0;
+    virtual void SetSurfaceTitle(HWND Window, const AnsiString& Title) = 0;
+    // The window's backing bitmap changed inside Damage (window coordinates).
+    virtual void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) = 0;
+
+    virtual void Beep() = 0;
+
+    // Delivers the events that have come in through BackendEvents(),
+    // waiting up to TimeoutMs (-1: no limit) for the first. Answers false,
+    // without waiting, when no event can ever come.
+    virtual bool WaitForEvents(int TimeoutMs) = 0;
+
+    // This program's clipboard changed: the back end offers it to other
+    // programs, asking BackendEvents().ClipboardText when one wants it.
+    virtual void OfferClipboard() = 0;
+    // Another program's clipboard text, if there is any.
+    virtual bool FetchClipboardText(AnsiString& Text) = 0;
+};
+
+// What a back end delivers. Coordinates are on the screen.
+struct TBackendKeyEvent {
+    HWND Surface = nullptr;
+    bool Down = true;
+    UINT VirtualKey = 0;  // VK_ code
+    UINT ScanCode = 0;
+    bool Extended = false;
+    AnsiString Text;  // GBK characters the key produced, if any
+};
+
+struct TBackendMouseEvent {
+    enum TKind { Move, ButtonDown, ButtonUp, Wheel, Leave };
+    TKind Kind = Move;
+    HWND Surface = nullptr;
+    TPoint Screen;
+    int Button = 0;      // 1 left, 2 right, 3 middle
+    int WheelDelta = 0;  // 120 per notch, positive away from the user
+};
+
+// The window manager's side of the seam: each area sets the entries it
+// handles, and a back end calls only the entries that are set.
+struct TBackendEvents {
+    void (*Key)(const TBackendKeyEvent&) = nullptr;
+    void (*Mouse)(const TBackendMouseEvent&) = nullptr;
+    void (*Focus)(HWND Surface, bool Gained) = nullptr;
+    // The user asked to close the window (its close box on the desktop).
+    void (*CloseRequested)(HWND Surface) = nullptr;
+    // Another program took the clipboard.
+    void (*ClipboardLost)() = nullptr;
+    // Another program wants this program's clipboard text.
+    bool (*ClipboardText)(AnsiString& Text) = nullptr;
+};
+TBackendEvents& BackendEvents();
+
+// The back end in use, chosen on first use.
+TBackend& Backend();
+
+using TBackendFactory = std::unique_ptr<TBackend> (*)();
+// Makes a back end available under a name ("x11"); headless is built in.
+void RegisterBackend(const char* Name, TBackendFactory Factory);
+// The back end to use: TANDRIL_BACKEND ("headless" or "x11") when set,
+// else headless when TANDRIL_HEADLESS is set or DISPLAY is not, else x11.
+// Each argument is the variable's value or nullptr.
+const char* ChooseBackendName(const char* Forced, const char* Headless, const char* Display);

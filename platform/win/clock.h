@@ -1,0 +1,16 @@
+// The one clock behind GetTickCount, timers and message times. It follows
+// CLOCK_MONOTONIC; tests switch it to a hand-driven clock and move it
+// themselves, so timer-driven behaviour is tested without sleeping.
+#pragma once
+
+#include <cstdint>
+
+// Milliseconds since an arbitrary start; wraps after 49.7 days.
+uint32_t GetTickCount();
+uint64_t GetTickCount64();
+
+// Switching keeps the current time, so the clock never jumps.
+void SetManualClock(bool Manual);
+bool ManualClock();
+// Moves the hand-driven clock forward.
+void AdvanceClock(uint32_t Milliseconds);

@@ -1,0 +1,67 @@
+// The back end without a display: one virtual screen of a settable size
+// that keeps its surfaces in memory. Tests always run on it. Composing the
+// screen, saving it as a picture and injecting input are added by their
+// areas as free functions over THeadlessBackend.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/win/backend.h"
+
+class THeadlessBackend : public TBackend {
+public:
+    struct TSurface {
+        HWND Window = nullptr;
+        TRect Bounds;
+        DWORD Style = 0;
+        DWORD ExStyle = 0;
+        bool Visible = false;
+        AnsiString Title;
+        std::optional<TRegion> Shape;
+        HBITMAP Pixels = nullptr;  // as last presented
+        TRegion Damage;            // presented since the screen was last composed
+    };
+
+    // A 1280 x 800 screen whose work area leaves a 40-pixel task bar at
+    // the bottom.
+    THeadlessBackend();
+
+    // The work area becomes the screen less the same task bar.
+    void SetScreenSize(int Width, int Height);
+    void SetWorkArea(const TRect& Area) { workArea_ = Area; }
+    // Surfaces in stacking order, the topmost first.
+    std::vector<TSurface>& Surfaces() { return surfaces_; }
+    TSurface* FindSurface(HWND Window);
+    int Beeps() const { return beeps_; }
+
+    const char* Name() const override { return "headless"; }
+    TRect ScreenRect() const override { return screen_; }
+    TRect WorkArea() const override { return workArea_; }
+    void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) override;
+    void DestroySurface(HWND Window) override;
+    void ShowSurface(HWND Window, bool Activate) override;
+    void HideSurface(HWND Window) override;
+    void MoveSurface(HWND Window, const TRect& Bounds) override;
+    void RestackSurface(HWND Window, HWND Above) override;
+    void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
+    void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
+    void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) override;
+    void Beep() override { ++beeps_; }
+    // Nothing ever arrives from outside; a bounded wait just lets the time pass.
+    bool WaitForEvents(int TimeoutMs) override;
+    void OfferClipboard() override {}
+    // No other program shares this clipboard.
+    bool FetchClipboardText(AnsiString&) override { return false; }
+
+private:
+    static constexpr int TaskBarHeight = 40;
+
+    TRect screen_;
+    TRect workArea_;
+    std::vector<TSurface> surfaces_;
+    int beeps_ = 0;
+};
+
+// The running back end when it is the headless one, else nullptr.
+THeadlessBackend* HeadlessBackend();

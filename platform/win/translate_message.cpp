@@ -1,0 +1,60 @@
+// TranslateMessage: the characters of key messages. The back end tells
+// what text a key typed; the text waits beside the key-down message it
+// came with until the message loop translates that message.
+#include <deque>
+
+#include "platform/win/input_internal.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/win_messages.h"
+
+namespace {
+
+struct TKeyText {
+    MSG Key;
+    AnsiString Text;
+};
+
+// Oldest first. A key message that is never translated leaves its text
+// here until newer ones push it out.
+std::deque<TKeyText>& PendingTexts()
+{
+    static std::deque<TKeyText> texts;
+    return texts;
+}
+
+constexpr size_t MaxPendingTexts = 64;
+
+bool SameMessage(const MSG& a, const MSG& b)
+{
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam &&
+           a.time == b.time;
+}
+
+}  // namespace
+
+void RememberKeyText(const MSG& Msg, const AnsiString& Text)
+{
+    auto& texts = PendingTexts();
+    if (texts.size() == MaxPendingTexts)
+        texts.pop_front();
+    texts.push_back({Msg, Text});
+}
+
+bool TranslateKeyMessage(const MSG& Msg)
+{
+    if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN)
+        return false;
+    auto& texts = PendingTexts();
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        if (!SameMessage(it->Key, Msg))
+            continue;
+        AnsiString text = std::move(it->Text);
+        texts.erase(it);
+        UINT charMessage = Msg.message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+        // One message per byte: a double-byte character comes lead byte first.
+        for (char c : text)
+            PostMessage(Msg.hwnd, charMessage, static_cast<BYTE>(c), Msg.lParam);
+        return true;
+    }
+    return false;
+}

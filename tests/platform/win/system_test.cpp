@@ -1,0 +1,146 @@
+// Classes, registered messages, the back-end choice and the system's answers.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "platform/base/files.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/win/window.h"
+#include "platform/win/headless_backend.h"
+#include "platform/win/monitors.h"
+#include "platform/win/system_info.h"
+#include "platform/win/system_metrics.h"
+#include "platform/win/system_parameters.h"
+#include "platform/win/window_pos.h"
+#include "window_test_support.h"
+
+class System : public TWindowTest {};
+
+TEST_F(System, ClassesAndRegisteredMessages)
+{
+    WNDCLASSEX c;
+    c.lpszClassName = "TandrilTestClass";
+    c.style = CS_DBLCLKS;
+    ATOM atom = RegisterClassEx(c);
+    EXPECT_NE(atom, 0);
+    c.lpszClassName = "tandriltestCLASS";
+    EXPECT_EQ(RegisterClassEx(c), 0);  // names ignore case
+    WNDCLASSEX info;
+    ASSERT_TRUE(GetClassInfoEx("TANDRILTESTCLASS", &info));
+    EXPECT_EQ(info.style, UINT(CS_DBLCLKS));
+    HWND h = CreateWindowEx(0, "tandriltestclass", "", WS_POPUP, 0, 0, 10, 10, nullptr, 0, nullptr);
+    ASSERT_TRUE(h);
+    EXPECT_EQ(GetClassName(h), "TandrilTestClass");
+    EXPECT_FALSE(UnregisterClass("TandrilTestClass"));  // still in use
+    DestroyWindow(h);
+    EXPECT_TRUE(UnregisterClass("TandrilTestClass"));
+    EXPECT_EQ(CreateWindowEx(0, "TandrilTestClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, 0, nullptr), nullptr);
+
+    UINT m = RegisterWindowMessage("TaskbarCreated");
+    EXPECT_GE(m, 0xC000u);
+    EXPECT_EQ(RegisterWindowMessage("taskbarcreated"), m);
+    EXPECT_NE(RegisterWindowMessage("\xD5\x66"), m);
+    EXPECT_EQ(RegisterWindowMessage(""), 0u);
+}
+
+TEST_F(System, BackEndChoiceAndTheHeadlessScreen)
+{
+    EXPECT_STREQ(ChooseBackendName(nullptr, nullptr, ":0"), "x11");
+    EXPECT_STREQ(ChooseBackendName(nullptr, nullptr, nullptr), "headless");
+    EXPECT_STREQ(ChooseBackendName(nullptr, "1", ":0"), "headless");
+    EXPECT_STREQ(ChooseBackendName("headless", nullptr, ":0"), "headless");
+    EXPECT_STREQ(ChooseBackendName("x11", "1", nullptr), "x11");
+    EXPECT_STREQ(Backend().Name(), "headless");
+
+    THeadlessBackend* screen = HeadlessBackend();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 800);
+    screen->SetScreenSize(1024, 768);
+    TRect work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, Rect(0, 0, 1024, 728));
+    EXPECT_EQ(GetSystemMetrics(SM_CXMAXIMIZED), 1024 + 2 * GetSystemMetrics(SM_CXFRAME));
+    MONITORINFOEX info;
+    ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint({5, 5}, MONITOR_DEFAULTTONULL), &info));
+    EXPECT_EQ(info.rcMonitor, Rect(0, 0, 1024, 768));
+    EXPECT_EQ(info.rcWork, work);
+    EXPECT_EQ(info.dwFlags, DWORD(MONITORINFOF_PRIMARY));
+    EXPECT_STREQ(info.szDevice, "\\\\.\\DISPLAY1");
+    EXPECT_EQ(MonitorFromPoint({-5, 5}, MONITOR_DEFAULTTONULL), nullptr);
+    EXPECT_EQ(MonitorFromRect(Rect(-50, -50, 1, 1), MONITOR_DEFAULTTONEAREST),
+              MonitorFromPoint({5, 5}, MONITOR_DEFAULTTONULL));
+
+    // A top-level window is a surface with the window's bounds, shown and
+    // hidden with it; a minimized one still counts on the screen.
+    TMessageLog log;
+    int objects = GdiObjectCount();
+    HWND a = log.Make("A", WS_OVERLAPPEDWINDOW, nullptr, Bounds(10, 10, 300, 200));
+    auto* surface = screen->FindSurface(a);
+    ASSERT_TRUE(surface);
+    EXPECT_EQ(surface->Bounds, Bounds(10, 10, 300, 200));
+    EXPECT_FALSE(surface->Visible);
+    ShowWindow(a, SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(screen->FindSurface(a)->Visible);
+    // Its backing bitmap follows its size and keeps what it held.
+    auto* backing = GdiObjectAs<TGdiBitmap>(WindowOf(a)->Backing);
+    ASSERT_TRUE(backing);
+    EXPECT_EQ(backing->BitsPerPixel(), 32);
+    reinterpret_cast<uint32_t*>(backing->Bits() + backing->Stride())[1] = 0x00ABCDEF;
+    MoveWindow(a, 20, 30, 400, 250, true);
+    EXPECT_EQ(screen->FindSurface(a)->Bounds, Bounds(20, 30, 400, 250));
+    backing = GdiObjectAs<TGdiBitmap>(WindowOf(a)->Backing);
+    ASSERT_TRUE(backing);
+    EXPECT_EQ(TSize(backing->Width(), backing->Height()), TSize(400, 250));
+    EXPECT_EQ(reinterpret_cast<uint32_t*>(backing->Bits() + backing->Stride())[1], 0x00ABCDEFu);
+    ShowWindow(a, SW_MINIMIZE);
+    EXPECT_NE(MonitorFromWindow(a, MONITOR_DEFAULTTONULL), nullptr);
+    DestroyWindow(a);
+    EXPECT_EQ(screen->FindSurface(a), nullptr);
+    EXPECT_EQ(GdiObjectCount(), objects);
+    screen->SetScreenSize(1280, 800);
+}
+
+TEST_F(System, SettingsVersionBeepsAndTheDebugLog)
+{
+    UINT lines = 0;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
+    EXPECT_EQ(lines, 3u);
+    bool full = false;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &full, 0));
+    EXPECT_TRUE(full);
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    EXPECT_NE(metrics.lfMessageFont.lfFaceName[0], '\0');
+    EXPECT_LT(metrics.lfMessageFont.lfHeight, 0);
+    EXPECT_EQ(metrics.iScrollWidth, GetSystemMetrics(SM_CXVSCROLL));
+    metrics.cbSize = 12;
+    EXPECT_FALSE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0));
+    EXPECT_FALSE(SystemParametersInfo(0x9999, 0, &lines, 0));
+
+    OSVERSIONINFO version;
+    ASSERT_TRUE(GetVersionEx(&version));
+    EXPECT_GE(version.dwMajorVersion, 6u);
+    EXPECT_EQ(version.dwPlatformId, DWORD(VER_PLATFORM_WIN32_NT));
+    EXPECT_EQ(GetVersion() & 0xFF, version.dwMajorVersion);
+    EXPECT_EQ(GetDoubleClickTime(), 500u);
+
+    ClearMessageBeeps();
+    int rung = HeadlessBackend()->Beeps();
+    MessageBeep(0x40);
+    MessageBeep(0);
+    EXPECT_EQ(MessageBeeps(), (std::vector<UINT>{0x40, 0}));
+    EXPECT_EQ(HeadlessBackend()->Beeps(), rung + 2);
+
+    std::string name = GetTempDir() + "tandril-debug.log";
+    std::remove(name.c_str());
+    OutputDebugString("first \xD5\x66");
+    OutputDebugString("second");
+    std::ifstream file(name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), "first \xD5\x66\nsecond\n");
+    std::remove(name.c_str());
+}
