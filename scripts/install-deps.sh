@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
   zlib1g-dev libpng-dev libpcre2-dev libxml2-dev libsqlite3-dev
-  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
+  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxtst-dev
   fonts-wqy-microhei fonts-dejavu-core xvfb ccache
 )
 

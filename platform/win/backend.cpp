@@ -65,9 +65,28 @@ const char* ChooseBackendName(const char* Forced, const char* Headless, const ch
     return "x11";
 }
 
+namespace {
+
+std::unique_ptr<TBackend>& InUse()
+{
+    static std::unique_ptr<TBackend> backend;
+    return backend;
+}
+
+}  // namespace
+
 TBackend& Backend()
 {
-    static std::unique_ptr<TBackend> backend = Make(
-        ChooseBackendName(std::getenv("TANDRIL_BACKEND"), std::getenv("TANDRIL_HEADLESS"), std::getenv("DISPLAY")));
+    std::unique_ptr<TBackend>& backend = InUse();
+    if (!backend)
+        backend = Make(ChooseBackendName(std::getenv("TANDRIL_BACKEND"), std::getenv("TANDRIL_HEADLESS"),
+                                         std::getenv("DISPLAY")));
     return *backend;
+}
+
+std::unique_ptr<TBackend> SwapBackend(std::unique_ptr<TBackend> Replacement)
+{
+    Backend();
+    InUse().swap(Replacement);
+    return Replacement;
 }

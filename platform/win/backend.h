@@ -89,6 +89,10 @@ TBackendEvents& BackendEvents();
 
 // The back end in use, chosen on first use.
 TBackend& Backend();
+// Puts Replacement in use and answers the back end it replaces (choosing
+// that one first if none was in use yet). For tests that run on a real
+// display; no top-level window may exist across the swap.
+std::unique_ptr<TBackend> SwapBackend(std::unique_ptr<TBackend> Replacement);
 
 using TBackendFactory = std::unique_ptr<TBackend> (*)();
 // Makes a back end available under a name ("x11"); headless is built in.

@@ -1,0 +1,177 @@
+// The X11 back end's event loop: waiting for the display, handing each
+// event to its area, and bringing the window manager's state (cursor,
+// capture, activation, layered looks, the composition spot) onto the
+// display before every wait.
+#include <poll.h>
+
+#include "platform/win/window.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/x11_internal.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+bool TX11Backend::WaitForEvents(int TimeoutMs)
+{
+    SyncState();
+    XFlush(display_);
+    if (!XPending(display_)) {
+        pollfd fd{ConnectionNumber(display_), POLLIN, 0};
+        poll(&fd, 1, TimeoutMs);
+    }
+    DispatchPending();
+    return true;
+}
+
+void TX11Backend::DispatchPending()
+{
+    while (XPending(display_)) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        // The input method takes the keys it composes with.
+        if (XFilterEvent(&event, 0))
+            continue;
+        Dispatch(event);
+    }
+    // The pointer left one of our windows and entered none of the others.
+    if (leavePending_) {
+        leavePending_ = false;
+        if (BackendEvents().Mouse) {
+            TBackendMouseEvent leave;
+            leave.Kind = TBackendMouseEvent::Leave;
+            leave.Screen = InputState().Cursor;
+            BackendEvents().Mouse(leave);
+        }
+    }
+}
+
+void TX11Backend::Dispatch(XEvent& Event)
+{
+    switch (Event.type) {
+    case KeyPress:
+    case KeyRelease:
+        time_ = Event.xkey.time;
+        HandleKey(Event);
+        break;
+    case ButtonPress:
+    case ButtonRelease:
+        time_ = Event.xbutton.time;
+        HandleButton(Event);
+        break;
+    case MotionNotify:
+        time_ = Event.xmotion.time;
+        HandleMotion(Event);
+        break;
+    case EnterNotify:
+    case LeaveNotify:
+        time_ = Event.xcrossing.time;
+        HandleCrossing(Event);
+        break;
+    case FocusIn:
+    case FocusOut: {
+        // Grabs and the pointer wandering inside a window are no change
+        // of the window that has the keyboard.
+        const XFocusChangeEvent& focus = Event.xfocus;
+        if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyPointer ||
+            focus.detail == NotifyInferior)
+            break;
+        TX11Surface* surface = FindSurface(focus.window);
+        if (!surface)
+            break;
+        bool gained = Event.type == FocusIn;
+        if (gained)
+            xFocus_ = surface->Window;
+        else if (xFocus_ == surface->Window)
+            xFocus_ = nullptr;
+        if (surface->InputContext) {
+            if (gained)
+                XSetICFocus(surface->InputContext);
+            else
+                XUnsetICFocus(surface->InputContext);
+        }
+        if (BackendEvents().Focus)
+            BackendEvents().Focus(surface->Window, gained);
+        break;
+    }
+    case MapNotify:
+        if (TX11Surface* surface = FindSurface(Event.xmap.window)) {
+            surface->Mapped = true;
+            if (surface->FocusOnMap) {
+                surface->FocusOnMap = false;
+                focusAsked_ = surface->Window;
+                XSetInputFocus(display_, surface->XWindow, RevertToParent, CurrentTime);
+            }
+        }
+        break;
+    case UnmapNotify:
+        if (TX11Surface* surface = FindSurface(Event.xunmap.window))
+            surface->Mapped = false;
+        break;
+    case Expose:
+        // Our pixels are in the backing bitmap: put the exposed part back.
+        if (TX11Surface* surface = FindSurface(Event.xexpose.window)) {
+            TWindow* window = WindowOf(surface->Window);
+            if (window && window->Backing) {
+                const XExposeEvent& e = Event.xexpose;
+                Present(*surface, window->Backing, TRegion(Bounds(e.x, e.y, e.width, e.height)));
+            }
+        }
+        break;
+    case ClientMessage:
+        HandleClientMessage(Event);
+        break;
+    case SelectionRequest:
+        time_ = Event.xselectionrequest.time ? Event.xselectionrequest.time : time_;
+        HandleSelectionRequest(Event);
+        break;
+    case SelectionClear:
+        HandleSelectionClear(Event);
+        break;
+    case PropertyNotify:
+        time_ = Event.xproperty.time;
+        break;
+    default:
+        break;
+    }
+}
+
+void TX11Backend::HandleClientMessage(XEvent& Event)
+{
+    const XClientMessageEvent& message = Event.xclient;
+    if (message.message_type == Intern("WM_PROTOCOLS")) {
+        TX11Surface* surface = FindSurface(message.window);
+        if (!surface)
+            return;
+        TXId protocol = static_cast<TXId>(message.data.l[0]);
+        if (protocol == Intern("WM_DELETE_WINDOW")) {
+            if (BackendEvents().CloseRequested)
+                BackendEvents().CloseRequested(surface->Window);
+        } else if (protocol == Intern("WM_TAKE_FOCUS")) {
+            time_ = static_cast<unsigned long>(message.data.l[1]);
+            if (!(surface->ExStyle & WS_EX_NOACTIVATE) && surface->Mapped)
+                XSetInputFocus(display_, surface->XWindow, RevertToParent, time_);
+        }
+        return;
+    }
+    HandleDndMessage(Event);
+}
+
+void TX11Backend::SyncState()
+{
+    SyncCursor();
+    SyncCapture();
+    SyncLayeredLooks();
+    // Activation the program made itself (SetActiveWindow, a click that
+    // activated, a window shown) goes to X, so keys follow it.
+    HWND active = InputState().Active;
+    if (active && active != xFocus_ && active != focusAsked_) {
+        TX11Surface* surface = FindSurface(active);
+        if (surface && surface->Mapped && !surface->OverrideRedirect) {
+            focusAsked_ = active;
+            XSetInputFocus(display_, surface->XWindow, RevertToParent, CurrentTime);
+        }
+    }
+    if (active == xFocus_)
+        focusAsked_ = nullptr;
+    SyncCompositionSpot();
+}

@@ -1,0 +1,154 @@
+// What the x11_*.cpp files of the X11 back end share. Xlib's own headers
+// stay in those .cpp files: here X resources are plain numbers (XIDs and
+// atoms are unsigned long) and Xlib's structures are only named.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win/backend.h"
+#include "platform/win/cursor.h"
+
+struct _XDisplay;
+union _XEvent;
+struct _XIM;
+struct _XIC;
+
+using TXId = unsigned long;
+
+// Pixels waiting to be put on a window: a shared-memory image when the
+// display is local, else a plain client-side image (x11_present.cpp).
+struct TX11Pixels;
+struct TX11PixelsDeleter {
+    void operator()(TX11Pixels* Pixels) const;
+};
+
+struct TX11Surface {
+    HWND Window = nullptr;
+    TXId XWindow = 0;
+    TRect Bounds;  // screen coordinates, as the window manager last set them
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    bool OverrideRedirect = false;
+    bool Argb = false;          // 32-bit visual, pixels premultiplied
+    bool Mapped = false;        // MapNotify seen
+    bool FocusOnMap = false;    // ShowSurface asked for activation before the map
+    bool Visible = false;       // shown by the window manager
+    _XIC* InputContext = nullptr;
+    TPoint Spot{-1, -1};        // where the input method was last told the composition goes
+    std::unique_ptr<TX11Pixels, TX11PixelsDeleter> Pixels;
+    uint64_t LookSignature = 0;  // layered look last presented, for ARGB surfaces
+};
+
+class TX11Backend : public TBackend {
+public:
+    TX11Backend(_XDisplay* Connection, int Screen);
+    ~TX11Backend() override;
+
+    const char* Name() const override { return "x11"; }
+    TRect ScreenRect() const override;
+    TRect WorkArea() const override;
+    void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) override;
+    void DestroySurface(HWND Window) override;
+    void ShowSurface(HWND Window, bool Activate) override;
+    void HideSurface(HWND Window) override;
+    void MoveSurface(HWND Window, const TRect& Bounds) override;
+    void RestackSurface(HWND Window, HWND Upper) override;
+    void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
+    void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
+    void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) override;
+    void Beep() override;
+    bool WaitForEvents(int TimeoutMs) override;
+    void OfferClipboard() override;
+    bool FetchClipboardText(AnsiString& Text) override;
+
+    _XDisplay* XDisplay() const { return display_; }
+    TX11Surface* FindSurface(HWND Window);
+    TX11Surface* FindSurface(TXId XWindow);
+    TXId Intern(const char* Name);
+    // The latest server time an event brought, for selections and focus.
+    unsigned long LastTime() const { return time_; }
+
+private:
+    // x11_events.cpp
+    void Dispatch(_XEvent& Event);
+    void DispatchPending();
+    void HandleClientMessage(_XEvent& Event);
+    // Brings what the window manager keeps (cursor, capture, activation,
+    // layered looks, the composition spot) onto the display.
+    void SyncState();
+
+    // x11_keys.cpp
+    void HandleKey(_XEvent& Event);
+    // x11_mouse.cpp
+    void HandleButton(_XEvent& Event);
+    void HandleMotion(_XEvent& Event);
+    void HandleCrossing(_XEvent& Event);
+    void SyncCursor();
+    void SyncCapture();
+
+    // x11_present.cpp
+    void Present(TX11Surface& Surface, HBITMAP Pixels, const TRegion& Damage);
+    void SyncLayeredLooks();
+
+    // x11_input_method.cpp
+    void OpenInputMethod();
+    void CloseInputMethod();
+    void CreateInputContext(TX11Surface& Surface);
+    void DestroyInputContext(TX11Surface& Surface);
+    void SyncCompositionSpot();
+
+    // x11_selection.cpp
+    void HandleSelectionRequest(_XEvent& Event);
+    void HandleSelectionClear(_XEvent& Event);
+    // Asks the owner of Selection for Target and waits (boundedly) for the
+    // data; false when the owner refused or did not answer.
+    bool ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data);
+
+    // x11_drop.cpp
+    void HandleDndMessage(_XEvent& Event);
+
+    // x11_surfaces.cpp
+    void SetHints(TX11Surface& Surface);
+    void SetNetState(TX11Surface& Surface);
+
+    _XDisplay* display_;
+    int screen_;
+    TXId root_;
+    TXId helper_ = 0;  // unmapped window that owns selections and receives converted data
+    TXId argbVisualColormap_ = 0;
+    void* argbVisual_ = nullptr;  // Visual*, when a 32-bit TrueColor visual exists
+    bool shm_ = false;
+    bool shape_ = false;
+    unsigned long time_ = 0;
+    std::vector<std::unique_ptr<TX11Surface>> surfaces_;
+    std::map<std::string, TXId> atoms_;
+
+    // Pointer
+    std::map<int, TXId> cursors_;  // by TCursorShape, made on first use
+    TXId blankCursor_ = 0;
+    std::optional<HCURSOR> shownCursor_;
+    HWND grabbed_ = nullptr;  // the surface our pointer grab is on
+    int buttonsDown_ = 0;     // X holds an implicit grab while any is down
+    bool leavePending_ = false;
+
+    // Keyboard focus as X reported it, and activation handed to X.
+    HWND xFocus_ = nullptr;
+    HWND focusAsked_ = nullptr;
+
+    _XIM* inputMethod_ = nullptr;
+    unsigned long inputStyle_ = 0;
+
+    // XDND: the drag going on over one of our surfaces.
+    TXId dndSource_ = 0;
+    HWND dndTarget_ = nullptr;
+    TPoint dndPoint_;
+    int dndVersion_ = 0;
+    bool dndFiles_ = false;  // the source offers text/uri-list
+};
+
+// The running back end when it is the X11 one, else nullptr.
+TX11Backend* X11Backend();

@@ -1,0 +1,202 @@
+// The X11 back end's keyboard: key symbols become VK_ codes, the typed
+// text GBK, and text an input method commits one VK_PROCESSKEY event.
+#include <vector>
+
+#include "platform/base/code_page.h"
+#include "platform/win/keyboard.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/x11_internal.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+
+namespace {
+
+struct TKeyCode {
+    UINT VirtualKey = 0;
+    bool Extended = false;
+};
+
+TKeyCode KeyCodeOf(KeySym sym)
+{
+    if (sym >= XK_a && sym <= XK_z)
+        return {static_cast<UINT>('A' + (sym - XK_a))};
+    if (sym >= XK_A && sym <= XK_Z)
+        return {static_cast<UINT>('A' + (sym - XK_A))};
+    if (sym >= XK_0 && sym <= XK_9)
+        return {static_cast<UINT>('0' + (sym - XK_0))};
+    if (sym >= XK_F1 && sym <= XK_F24)
+        return {static_cast<UINT>(VK_F1 + (sym - XK_F1))};
+    if (sym >= XK_KP_0 && sym <= XK_KP_9)
+        return {static_cast<UINT>(VK_NUMPAD0 + (sym - XK_KP_0))};
+    switch (sym) {
+    case XK_BackSpace: return {VK_BACK};
+    case XK_Tab: case XK_ISO_Left_Tab: return {VK_TAB};
+    case XK_Clear: case XK_KP_Begin: return {VK_CLEAR};
+    case XK_Return: return {VK_RETURN};
+    case XK_KP_Enter: return {VK_RETURN, true};
+    case XK_Pause: return {VK_PAUSE};
+    case XK_Scroll_Lock: return {VK_SCROLL};
+    case XK_Escape: return {VK_ESCAPE};
+    case XK_space: case XK_KP_Space: return {VK_SPACE};
+    case XK_Home: return {VK_HOME, true};
+    case XK_Left: return {VK_LEFT, true};
+    case XK_Up: return {VK_UP, true};
+    case XK_Right: return {VK_RIGHT, true};
+    case XK_Down: return {VK_DOWN, true};
+    case XK_Prior: return {VK_PRIOR, true};
+    case XK_Next: return {VK_NEXT, true};
+    case XK_End: return {VK_END, true};
+    case XK_Insert: return {VK_INSERT, true};
+    case XK_Delete: return {VK_DELETE, true};
+    case XK_KP_Home: return {VK_HOME};
+    case XK_KP_Left: return {VK_LEFT};
+    case XK_KP_Up: return {VK_UP};
+    case XK_KP_Right: return {VK_RIGHT};
+    case XK_KP_Down: return {VK_DOWN};
+    case XK_KP_Prior: return {VK_PRIOR};
+    case XK_KP_Next: return {VK_NEXT};
+    case XK_KP_End: return {VK_END};
+    case XK_KP_Insert: return {VK_INSERT};
+    case XK_KP_Delete: return {VK_DELETE};
+    case XK_KP_Multiply: return {VK_MULTIPLY};
+    case XK_KP_Add: return {VK_ADD};
+    case XK_KP_Separator: return {VK_SEPARATOR};
+    case XK_KP_Subtract: return {VK_SUBTRACT};
+    case XK_KP_Decimal: return {VK_DECIMAL};
+    case XK_KP_Divide: return {VK_DIVIDE, true};
+    case XK_Num_Lock: return {VK_NUMLOCK, true};
+    case XK_Caps_Lock: return {VK_CAPITAL};
+    case XK_Print: return {VK_SNAPSHOT, true};
+    case XK_Menu: return {VK_APPS, true};
+    case XK_Super_L: return {VK_LWIN, true};
+    case XK_Super_R: return {VK_RWIN, true};
+    case XK_Shift_L: return {VK_LSHIFT};
+    case XK_Shift_R: return {VK_RSHIFT};
+    case XK_Control_L: return {VK_LCONTROL};
+    case XK_Control_R: return {VK_RCONTROL, true};
+    case XK_Alt_L: case XK_Meta_L: return {VK_LMENU};
+    case XK_Alt_R: case XK_Meta_R: case XK_ISO_Level3_Shift: return {VK_RMENU, true};
+    case XK_semicolon: return {VK_OEM_1};
+    case XK_equal: return {VK_OEM_PLUS};
+    case XK_comma: return {VK_OEM_COMMA};
+    case XK_minus: return {VK_OEM_MINUS};
+    case XK_period: return {VK_OEM_PERIOD};
+    case XK_slash: return {VK_OEM_2};
+    case XK_grave: return {VK_OEM_3};
+    case XK_bracketleft: return {VK_OEM_4};
+    case XK_backslash: return {VK_OEM_5};
+    case XK_bracketright: return {VK_OEM_6};
+    case XK_apostrophe: return {VK_OEM_7};
+    case XK_less: return {VK_OEM_102};
+    default: return {};
+    }
+}
+
+bool IsKeypad(KeySym sym)
+{
+    return sym >= XK_KP_Space && sym <= XK_KP_Equal;
+}
+
+std::string Latin1ToUtf8(const char* text, int length)
+{
+    std::string utf8;
+    for (int i = 0; i < length; ++i) {
+        auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+// What the key types, as the keyboard of the window manager types it:
+// Delete types nothing, Ctrl with a key only control characters (Ctrl+Enter
+// a line feed, Ctrl+Backspace DEL), and no key types a zero byte.
+AnsiString KeyText(const std::string& utf8, UINT vk, unsigned state)
+{
+    bool ctrl = (state & ControlMask) && !(state & Mod1Mask);
+    if (vk == VK_DELETE)
+        return {};
+    if (ctrl && vk == VK_RETURN)
+        return "\n";
+    if (ctrl && vk == VK_BACK)
+        return "\x7F";
+    AnsiString text;
+    for (char c : Utf8ToGbk(utf8)) {
+        auto b = static_cast<unsigned char>(c);
+        if (b == 0 || (ctrl && b >= 0x20 && b != 0x7F))
+            continue;
+        text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+void TX11Backend::HandleKey(XEvent& Event)
+{
+    XKeyEvent& key = Event.xkey;
+    TX11Surface* surface = FindSurface(key.window);
+    if (!surface || !BackendEvents().Key)
+        return;
+    bool down = Event.type == KeyPress;
+    KeySym sym = NoSymbol;
+    std::string utf8;
+    bool committed = false;
+    if (down && surface->InputContext) {
+        std::vector<char> buffer(64);
+        Status status = 0;
+        int length = Xutf8LookupString(surface->InputContext, &key, buffer.data(), static_cast<int>(buffer.size()),
+                                       &sym, &status);
+        if (status == XBufferOverflow) {
+            buffer.resize(static_cast<size_t>(length) + 1);
+            length = Xutf8LookupString(surface->InputContext, &key, buffer.data(),
+                                       static_cast<int>(buffer.size()), &sym, &status);
+        }
+        if (status == XLookupChars || status == XLookupBoth)
+            utf8.assign(buffer.data(), static_cast<size_t>(length));
+        // Text with no key behind it is what the input method composed.
+        committed = status == XLookupChars || (key.keycode == 0 && !utf8.empty());
+    } else {
+        char buffer[32];
+        int length = XLookupString(&key, buffer, sizeof buffer, &sym, nullptr);
+        if (down)
+            utf8 = Latin1ToUtf8(buffer, length);
+    }
+
+    TBackendKeyEvent event;
+    event.Surface = surface->Window;
+    if (committed) {
+        if (utf8.empty())
+            return;
+        event.VirtualKey = VK_PROCESSKEY;
+        event.Text = Utf8ToGbk(utf8);
+        BackendEvents().Key(event);
+        event.Down = false;
+        event.Text.clear();
+        BackendEvents().Key(event);
+        return;
+    }
+    if (key.keycode == 0)
+        return;
+    // The key's own symbol names letters and symbols whatever Shift does;
+    // the keypad follows Num Lock.
+    KeySym base = XLookupKeysym(&key, 0);
+    TKeyCode code = KeyCodeOf(IsKeypad(sym) ? sym : base);
+    if (!code.VirtualKey)
+        code = KeyCodeOf(sym);
+    if (!code.VirtualKey)
+        return;
+    event.Down = down;
+    event.VirtualKey = code.VirtualKey;
+    event.Extended = code.Extended;
+    event.ScanCode = MapVirtualKey(code.VirtualKey, MAPVK_VK_TO_VSC);
+    if (down)
+        event.Text = KeyText(utf8, code.VirtualKey, key.state);
+    BackendEvents().Key(event);
+}

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "platform/win/capture.h"
+#include "platform/win/focus.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/x11_backend.h"
+#include "x11_test_support.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+using TX11InputTest = TX11Test;
+using TLines = std::vector<std::string>;
+
+const std::initializer_list<UINT> Keys = {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR};
+
+TLines Describe(const std::vector<TLogged>& entries)
+{
+    TLines lines;
+    for (const TLogged& entry : entries) {
+        char line[96];
+        std::snprintf(line, sizeof line, "%s:%s %02X %08X", entry.Window.c_str(), InputMessageName(entry.Message),
+                      static_cast<unsigned>(entry.WParam), static_cast<unsigned>(entry.LParam));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void Key(Display* display, KeySym sym, bool down)
+{
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, sym), down, 0);
+}
+
+TEST_F(TX11InputTest, KeysFromTheDisplayArriveAsInjectedKeysDo)
+{
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    HWND edit = Make("E", WS_CHILD | WS_VISIBLE, form, Bounds(10, 10, 100, 20));
+    SetFocus(edit);
+    Window focus = 0;
+    int revert = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+        XGetInputFocus(Other(), &focus, &revert);
+        return focus == X11WindowOf(form);
+    }));
+    TakeLogged({});
+
+    // A letter with Shift, an arrow key held until the server repeats it,
+    // Alt with a letter, and Ctrl with a letter.
+    Display* x = Other();
+    XkbSetAutoRepeatRate(x, XkbUseCoreKbd, 40, 20);
+    std::vector<TLogged> fromDisplay;
+    auto collect = [&](const std::function<bool()>& done) {
+        return PumpUntil([&] {
+            for (const TLogged& entry : TakeLogged(Keys))
+                fromDisplay.push_back(entry);
+            return done();
+        });
+    };
+    auto count = [&](UINT message, WPARAM key) {
+        return std::count_if(fromDisplay.begin(), fromDisplay.end(),
+                             [&](const TLogged& e) { return e.Message == message && e.WParam == key; });
+    };
+    Key(x, XK_a, true);
+    Key(x, XK_a, false);
+    Key(x, XK_Shift_L, true);
+    Key(x, XK_b, true);
+    Key(x, XK_b, false);
+    Key(x, XK_Shift_L, false);
+    Key(x, XK_Left, true);
+    XSync(x, False);
+    ASSERT_TRUE(collect([&] { return count(WM_KEYDOWN, VK_LEFT) >= 3; })) << "the held key never repeated";
+    Key(x, XK_Left, false);
+    XSync(x, False);
+    ASSERT_TRUE(collect([&] { return count(WM_KEYUP, VK_LEFT) == 1; }));
+    long repeats = count(WM_KEYDOWN, VK_LEFT);
+    Key(x, XK_Alt_L, true);
+    Key(x, XK_f, true);
+    Key(x, XK_f, false);
+    Key(x, XK_Alt_L, false);
+    Key(x, XK_Control_L, true);
+    Key(x, XK_c, true);
+    Key(x, XK_c, false);
+    Key(x, XK_Control_L, false);
+    XSync(x, False);
+    collect([&] { return count(WM_KEYUP, VK_CONTROL) == 1; });
+    TakeLogged({});
+
+    InjectKeyStroke('A');
+    InjectKeyStroke('B', InjectShift);
+    for (long i = 0; i < repeats; ++i)
+        InjectKeyDown(VK_LEFT);
+    InjectKeyUp(VK_LEFT);
+    InjectKeyStroke('F', InjectAlt);
+    InjectKeyStroke('C', InjectCtrl);
+    Pump();
+    std::vector<TLogged> injected = TakeLogged(Keys);
+
+    EXPECT_EQ(Describe(fromDisplay), Describe(injected));
+    TLines lines = Describe(fromDisplay);
+    // The held key: three downs, the later two with the previous-state bit.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "E:WM_KEYDOWN 25 014B0001"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "E:WM_KEYDOWN 25 414B0001"), repeats - 1);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "E:WM_SYSKEYDOWN 46 20210001"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "E:WM_CHAR 03 002E0001"), lines.end());
+}
+
+TEST_F(TX11InputTest, MouseButtonsWheelAndCapture)
+{
+    HWND form = Make("F", WS_POPUP | WS_VISIBLE, nullptr, Bounds(200, 200, 200, 150));
+    ASSERT_TRUE(PumpUntil([&] {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(Other(), X11WindowOf(form), &attributes);
+        return attributes.map_state == IsViewable;
+    }));
+    Take({});
+    Display* x = Other();
+    XTestFakeMotionEvent(x, 0, 250, 260, 0);
+    XTestFakeButtonEvent(x, 3, True, 0);
+    XTestFakeButtonEvent(x, 3, False, 0);
+    XTestFakeButtonEvent(x, 4, True, 0);
+    XTestFakeButtonEvent(x, 4, False, 0);
+    XSync(x, False);
+    std::vector<TLogged> got;
+    PumpUntil([&] {
+        for (const TLogged& entry : TakeLogged({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEWHEEL}))
+            got.push_back(entry);
+        return got.size() >= 3;
+    });
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].Message, static_cast<UINT>(WM_RBUTTONDOWN));
+    EXPECT_EQ(got[0].LParam, MAKELPARAM(50, 60));
+    EXPECT_EQ(got[1].Message, static_cast<UINT>(WM_RBUTTONUP));
+    EXPECT_EQ(got[2].Message, static_cast<UINT>(WM_MOUSEWHEEL));
+    EXPECT_EQ(static_cast<short>(HIWORD(got[2].WParam)), 120);
+
+    // With the capture, moves far outside every window still come, in
+    // client coordinates.
+    SetCapture(form);
+    PumpUntil([] { return true; });
+    XTestFakeMotionEvent(x, 0, 900, 700, 0);
+    XSync(x, False);
+    std::vector<TLogged> moves;
+    EXPECT_TRUE(PumpUntil([&] {
+        for (const TLogged& entry : TakeLogged({WM_MOUSEMOVE}))
+            moves.push_back(entry);
+        return !moves.empty() && moves.back().LParam == MAKELPARAM(700, 500);
+    }));
+    ReleaseCapture();
+    Pump();
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include "x11_test_support.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "platform/win/x11_backend.h"
+
+#include <X11/Xlib.h>
+
+extern char** environ;
+
+namespace {
+
+struct TServer {
+    pid_t Pid = 0;
+    std::string Name;  // ":N"
+    Display* Other = nullptr;
+    std::unique_ptr<TBackend> Previous;
+};
+
+TServer server;
+
+long long NowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Xvfb picks a free display number itself and writes it to the pipe once
+// it accepts connections.
+std::string StartXvfb(pid_t& pid, std::string& error)
+{
+    int fds[2];
+    if (pipe(fds) != 0) {
+        error = "no pipe for Xvfb";
+        return {};
+    }
+    std::string fd = std::to_string(fds[1]);
+    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                          nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (failed) {
+        close(fds[0]);
+        error = "Xvfb could not be started (is the xvfb package installed? scripts/install-deps.sh installs it)";
+        pid = 0;
+        return {};
+    }
+    std::string number;
+    long long deadline = NowMs() + 10000;
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        long long left = deadline - NowMs();
+        if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0)
+            break;
+        char c = 0;
+        if (read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    close(fds[0]);
+    if (number.empty()) {
+        error = "Xvfb started but gave no display within 10 seconds";
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        pid = 0;
+        return {};
+    }
+    return ":" + number;
+}
+
+}  // namespace
+
+void TX11Test::SetUpTestSuite()
+{
+    TInputTest::SetUpTestSuite();
+    std::string error;
+    server.Name = StartXvfb(server.Pid, error);
+    ASSERT_FALSE(server.Name.empty()) << "The X11 tests need Xvfb: " << error;
+    server.Other = XOpenDisplay(server.Name.c_str());
+    ASSERT_NE(server.Other, nullptr) << "cannot connect to Xvfb on " << server.Name;
+    AnsiString message;
+    std::unique_ptr<TBackend> x11 = OpenX11Backend(server.Name.c_str(), message);
+    ASSERT_NE(x11, nullptr) << message;
+    server.Previous = SwapBackend(std::move(x11));
+}
+
+void TX11Test::TearDownTestSuite()
+{
+    if (server.Previous)
+        SwapBackend(std::move(server.Previous));
+    if (server.Other)
+        XCloseDisplay(server.Other);
+    server.Other = nullptr;
+    if (server.Pid) {
+        kill(server.Pid, SIGTERM);
+        waitpid(server.Pid, nullptr, 0);
+    }
+    server.Pid = 0;
+}
+
+void TX11Test::SetUp()
+{
+    ASSERT_NE(server.Other, nullptr) << "Xvfb is not running";
+    ASSERT_STREQ(Backend().Name(), "x11");
+    TInputTest::SetUp();
+}
+
+Display* TX11Test::Other()
+{
+    return server.Other;
+}
+
+bool TX11Test::PumpUntil(const std::function<bool()>& Done)
+{
+    long long deadline = NowMs() + 3000;
+    for (;;) {
+        Backend().WaitForEvents(10);
+        Pump();
+        if (Done())
+            return true;
+        if (NowMs() > deadline)
+            return false;
+    }
+}
