@@ -69,6 +69,14 @@ void UpdateLayeredWindowFromBitmap(TbsBitmap* Bitmap, int Alpha, HWND Window)
     UpdateLayeredWindow(Window, nullptr, &destination, &size, Bitmap->DC(), &source, 0, &blend, ULW_ALPHA);
 }
 
+bool GetScrollBarInfoSafe(HWND Wnd, LONG ObjectId, SCROLLBARINFO& Info)
+{
+    if (GetScrollBarInfo(Wnd, ObjectId, &Info))
+        return true;
+    Info.rgstate[SBI_BAR] = STATE_SYSTEM_INVISIBLE;
+    return false;
+}
+
 bool IsDwmCompositionEnabled() { return false; }
 
 bool IsMultiMonitor() { return GetSystemMetrics(SM_CMONITORS) >= 2; }

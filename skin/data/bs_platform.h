@@ -5,6 +5,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/win/scroll_bar_info.h"
 #include "platform/win/win_types.h"
 
 class TbsBitmap;
@@ -30,6 +31,11 @@ void SetWindowAlpha(HWND Wnd, int Alpha);
 // screen position and the bitmap's size, by per-pixel alpha scaled by
 // Alpha. Bitmap must hold premultiplied pixels.
 void UpdateLayeredWindowFromBitmap(TbsBitmap* Bitmap, int Alpha, HWND Window);
+
+// GetScrollBarInfo, except that a bar it cannot report on is marked
+// invisible (the first state), so a caller that only looks at the states
+// draws nothing for it. Answers GetScrollBarInfo's result.
+bool GetScrollBarInfoSafe(HWND Wnd, LONG ObjectId, SCROLLBARINFO& Info);
 
 // No desktop compositor blurs behind our windows.
 bool IsDwmCompositionEnabled();

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/win/system_metrics.h"
 #include "platform/win/system_parameters.h"
+#include "platform/win/window_class.h"
+#include "platform/win/window_lifecycle.h"
+#include "platform/win/window_styles.h"
 
 TEST(BsPlatform, VersionTestsFollowMajorAndMinor)
 {
@@ -46,4 +51,28 @@ TEST(BsPlatform, WorkAreasComeFromTheSingleHeadlessScreen)
     EXPECT_EQ(m, work);
     GetMonitorWorkArea(nullptr, false, m);
     EXPECT_EQ(m, r);
+}
+
+TEST(BsPlatform, ScrollBarInfoSafeMarksABarItCannotReportInvisible)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    static const bool registered = [] {
+        WNDCLASSEX c;
+        c.lpszClassName = "BsPlatformScrolled";
+        return RegisterClassEx(c) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    HWND w = CreateWindowEx(0, "BsPlatformScrolled", "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, 0, nullptr);
+    ASSERT_NE(w, nullptr);
+    SCROLLBARINFO info;
+    EXPECT_TRUE(GetScrollBarInfoSafe(w, OBJID_VSCROLL, info));
+    EXPECT_EQ(info.rgstate[SBI_BAR], 0u);
+    EXPECT_EQ(info.dxyLineButton, 16);
+
+    // A window that is gone: the caller sees an invisible bar, whatever the
+    // record held before.
+    DestroyWindow(w);
+    info.rgstate[SBI_BAR] = STATE_SYSTEM_PRESSED;
+    EXPECT_FALSE(GetScrollBarInfoSafe(w, OBJID_VSCROLL, info));
+    EXPECT_EQ(info.rgstate[SBI_BAR], STATE_SYSTEM_INVISIBLE);
 }

@@ -1,0 +1,36 @@
+// The vertical line that marks the right margin of the text.
+#pragma once
+
+#include "platform/base/event.h"
+#include "platform/base/object.h"
+#include "platform/gdi/colors.h"
+#include "platform/ui/pen.h"
+
+class TSynRightEdge : public TPersistent {
+public:
+    bool Visible() const { return visible_; }
+    void SetVisible(bool Value);
+    // In character columns.
+    int Position() const { return position_; }
+    void SetPosition(int Value);
+    TColor Color() const { return color_; }
+    void SetColor(TColor Value);
+    TPenStyle Style() const { return style_; }
+    void SetStyle(TPenStyle Value);
+    // Whether the user may drag the line with the mouse.
+    bool MouseMove() const { return mouseMove_; }
+    void SetMouseMove(bool Value);
+
+    void Assign(TPersistent* Source) override;
+
+    TNotifyEvent OnChange;
+
+private:
+    void Changed();
+
+    bool visible_ = true;
+    int position_ = 80;
+    TColor color_ = clSilver;
+    TPenStyle style_ = psSolid;
+    bool mouseMove_ = false;
+};

@@ -1,0 +1,312 @@
+// TApplication: the message loop, the main form, exceptions, activation
+// and message boxes.
+#include "platform/ui/application.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/ui/control_canvas.h"
+#include "platform/ui/control_hooks.h"
+#include "platform/ui/custom_form.h"
+#include "platform/ui/hint_window.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/modal_answers.h"
+#include "platform/ui/screen.h"
+#include "platform/ui/timer.h"
+#include "platform/win/cursor.h"
+#include "platform/win/focus.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_attributes.h"
+#include "platform/win/window_class.h"
+#include "platform/win/window_lifecycle.h"
+#include "platform/win/window_pos.h"
+#include "platform/win/window_styles.h"
+
+namespace {
+
+void HookHandleException(TObject* Sender, const std::exception& E)
+{
+    Application->HandleException(Sender, E);
+}
+
+void HookHintMouseMessage(TControl* Control, TMessage& Message)
+{
+    Application->HintMouseMessage(Control, Message);
+}
+
+void HookControlDestroyed(TControl* Control)
+{
+    Screen->ControlDestroyed(Control);
+    Application->ControlDestroyed(Control);
+}
+
+}  // namespace
+
+TApplication* Application = new TApplication(nullptr);
+
+void TMessageEventChain::Add(const TMessageEvent& Handler)
+{
+    if (Handler && !Contains(Handler))
+        handlers_.push_back(Handler);
+}
+
+void TMessageEventChain::Remove(const TMessageEvent& Handler)
+{
+    auto it = std::find(handlers_.begin(), handlers_.end(), Handler);
+    if (it != handlers_.end())
+        handlers_.erase(it);
+}
+
+bool TMessageEventChain::Contains(const TMessageEvent& Handler) const
+{
+    return std::find(handlers_.begin(), handlers_.end(), Handler) != handlers_.end();
+}
+
+bool TMessageEventChain::operator()(MSG& Msg) const
+{
+    // A handler may change the chain: walk a copy, skipping handlers
+    // removed meanwhile.
+    std::vector<TMessageEvent> handlers = handlers_;
+    for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
+        if (!Contains(*it))
+            continue;
+        bool handled = false;
+        (*it)(Msg, handled);
+        if (handled)
+            return true;
+    }
+    return false;
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), HintWindowClass(&NewHintWindow)
+{
+    ControlHooks().HandleException = &HookHandleException;
+    ControlHooks().HintMouseMessage = &HookHintMouseMessage;
+    ControlHooks().ControlDestroyed = &HookControlDestroyed;
+    hintTimer_ = std::make_unique<TTimer>(nullptr);
+    hintTimer_->SetEnabled(false);
+    hintTimer_->SetOnTimer(TNotifyEvent(this, &TApplication::HintTimerExpired));
+}
+
+TApplication::~TApplication()
+{
+    DestroyComponents();
+    if (handle_)
+        DestroyWindow(handle_);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove)
+        return;
+    if (AComponent == mainForm_)
+        mainForm_ = nullptr;
+    if (AComponent == hintWindow_) {
+        hintWindow_ = nullptr;
+        hintShowing_ = false;
+    }
+}
+
+void TApplication::FormCreated(TCustomForm* Form)
+{
+    if (!mainForm_) {
+        mainForm_ = Form;
+        mainForm_->FreeNotification(this);
+    }
+    Form->AfterConstruction();
+}
+
+AnsiString TApplication::Title() const
+{
+    if (!title_.empty())
+        return title_;
+    return ChangeFileExt(ExtractFileName(ExeName()), "");
+}
+
+AnsiString TApplication::ExeName() const
+{
+    char path[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    return length > 0 ? AnsiString(path, static_cast<size_t>(length)) : AnsiString();
+}
+
+HWND TApplication::Handle()
+{
+    if (handle_)
+        return handle_;
+    static const char ClassName[] = "TApplication";
+    if (!FindWindowClass(ClassName)) {
+        WNDCLASS windowClass;
+        windowClass.lpszClassName = ClassName;
+        RegisterClass(windowClass);
+    }
+    handle_ = CreateWindowEx(WS_EX_TOOLWINDOW, ClassName, Title().c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
+    return handle_;
+}
+
+void TApplication::Run()
+{
+    terminated_ = false;
+    if (mainForm_ && ShowMainForm) {
+        try {
+            mainForm_->Show();
+        } catch (const std::exception& e) {
+            HandleException(this, e);
+        }
+    }
+    while (!terminated_)
+        HandleMessage();
+}
+
+void TApplication::Terminate()
+{
+    PostQuitMessage(0);
+}
+
+bool TApplication::ProcessMessage(MSG& Msg)
+{
+    if (!PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (Msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    try {
+        if (hintWindow_ && hintWindow_->IsHintMsg(Msg))
+            CancelHint();
+        if (OnMessage(Msg))
+            return true;
+        if (Msg.message == WM_SYSKEYDOWN) {
+            // Alt shortcuts: the form of the focused window sees them before
+            // the window does.
+            if (TCustomForm* form = GetParentForm(FindControl(Msg.hwnd))) {
+                TMessage key{Msg.message, Msg.wParam, Msg.lParam, 0};
+                if (form->IsShortCut(key))
+                    return true;
+            }
+        }
+        TranslateMessage(Msg);
+        DispatchMessage(Msg);
+    } catch (const std::exception& e) {
+        HandleException(this, e);
+    }
+    return true;
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (ProcessMessage(msg)) {
+    }
+}
+
+void TApplication::HandleMessage()
+{
+    MSG msg;
+    if (ProcessMessage(msg))
+        return;
+    Idle();
+}
+
+void TApplication::Idle()
+{
+    bool done = true;
+    try {
+        if (hintControl_) {
+            TPoint point;
+            GetCursorPos(&point);
+            if (FindDragTarget(point, true) != hintControl_)
+                CancelHint();
+        }
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* form = Screen->Forms(i);
+            if (form->HandleAllocated() && form->Showing() && form->Enabled())
+                form->UpdateActions();
+        }
+        if (OnIdle)
+            OnIdle(this, done);
+    } catch (const std::exception& e) {
+        HandleException(this, e);
+    }
+    FreeDeviceContexts();
+    if (done)
+        WaitMessage();
+}
+
+void TApplication::HandleException(TObject*, const std::exception& E)
+{
+    if (dynamic_cast<const EAbort*>(&E))
+        return;
+    try {
+        if (OnException)
+            OnException(this, E);
+        else
+            ShowException(E);
+    } catch (const std::exception& nested) {
+        // Showing failed too: that one goes to the debug log, so nothing
+        // reaches the window manager.
+        ControlHooks().HandleException = nullptr;
+        HandleControlException(this, nested);
+        ControlHooks().HandleException = &HookHandleException;
+    }
+}
+
+void TApplication::ShowException(const std::exception& E)
+{
+    AnsiString message = E.what();
+    if (!message.empty() && message.back() != '.')
+        message += '.';
+    MessageBox(message, Title(), MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags)
+{
+    TModalRequest request{nullptr, Caption, Text, Flags};
+    int answer = 0;
+    if (TModalAnswers::Take(request, answer))
+        return answer;
+    return ShowMessageBox(Text, Caption, Flags);
+}
+
+void TApplication::ActivateChanged(bool Active)
+{
+    if (active_ == Active)
+        return;
+    active_ = Active;
+    if (!Active)
+        CancelHint();
+    TNotifyEvent& event = Active ? OnActivate : OnDeactivate;
+    if (event)
+        event(this);
+}
+
+void TApplication::Minimize()
+{
+    if (!mainForm_ || !mainForm_->HandleAllocated() || IsIconic(mainForm_->Handle()))
+        return;
+    ShowWindow(mainForm_->Handle(), SW_MINIMIZE);
+    if (OnMinimize)
+        OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    if (!mainForm_ || !mainForm_->HandleAllocated() || !IsIconic(mainForm_->Handle()))
+        return;
+    ShowWindow(mainForm_->Handle(), SW_RESTORE);
+    if (OnRestore)
+        OnRestore(this);
+}
+
+void TApplication::BringToFront()
+{
+    TCustomForm* form = Screen->ActiveForm() ? Screen->ActiveForm() : mainForm_;
+    if (form && form->HandleAllocated() && form->Showing())
+        SetForegroundWindow(form->Handle());
+}
