@@ -4,10 +4,8 @@
 
 #include <memory>
 
+#include "platform/base/list_errors.h"
 #include "platform/base/object.h"
-
-inline constexpr const char* SListCapacityError = "List capacity out of bounds (%d)";
-inline constexpr const char* SListCountError = "List count out of bounds (%d)";
 
 // The largest count and capacity a list accepts.
 inline constexpr int MaxListSize = 0x7FFFFFFF / 16;

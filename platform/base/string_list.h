@@ -14,7 +14,6 @@ class TStringList;
 // goes before the second, 0 when they are equal, positive otherwise.
 using TStringListSortCompare = int (*)(TStringList* List, int Index1, int Index2);
 
-inline constexpr const char* SListCapacityError = "List capacity out of bounds (%d)";
 
 class TStringList : public TStrings {
 public:

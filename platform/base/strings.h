@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/base/event.h"
+#include "platform/base/list_errors.h"
 #include "platform/base/object.h"
 
 class TStream;
@@ -124,6 +125,5 @@ private:
     int updateCount_ = 0;
 };
 
-inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
 inline constexpr const char* SDuplicateString = "String list does not allow duplicates";
 inline constexpr const char* SSortedListError = "Operation not allowed on sorted list";
