@@ -1,5 +1,8 @@
 #include "highlighter/syn_lex_syn.h"
 
+#include "highlighter/syn_scheme_format_auto.h"
+#include "highlighter/syn_scheme_xml20.h"
+#include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 #include "platform/base/sys_utils.h"
 
@@ -82,6 +85,41 @@ void TSynLexSyn::SetRange(void* Value)
 }
 
 void TSynLexSyn::ResetRange() { state_ = rootState_; }
+
+bool TSynLexSyn::LoadFromFile(const AnsiString& FileName)
+{
+    return TSynLexFormatNativeXmlAuto::Instance().ImportFromFile(this, FileName);
+}
+
+bool TSynLexSyn::LoadFromStream(TStream* Stream)
+{
+    return TSynLexFormatNativeXmlAuto::Instance().ImportFromStream(this, Stream);
+}
+
+bool TSynLexSyn::SaveToFile(const AnsiString& FileName)
+{
+    return TSynLexFormatNativeXml20::Instance().ExportToFile(this, FileName);
+}
+
+bool TSynLexSyn::SaveToStream(TStream* Stream)
+{
+    return TSynLexFormatNativeXml20::Instance().ExportToStream(this, Stream);
+}
+
+void TSynLexSyn::DefineProperties(TFiler* Filer)
+{
+    Filer->DefineProperty(
+        "Syntax", TReaderProc::FromCallable([this](TReader* Reader) {
+            TStringStream stream(Reader->ReadString());
+            LoadFromStream(&stream);
+        }),
+        TWriterProc::FromCallable([this](TWriter* Writer) {
+            TStringStream stream;
+            SaveToStream(&stream);
+            Writer->WriteString(stream.DataString());
+        }),
+        Filer->Ancestor() != nullptr || mainRules_->GetRangeCount() > 0);
+}
 
 void TSynLexSyn::SetLine(const AnsiString& NewValue, int LineNumber)
 {
@@ -168,7 +206,9 @@ void TSynLexSyn::Clear()
     schemes_->Clear();
     activeScheme_ = nullptr;
     info_->Clear();
+    // The skip regions hang off the fold list but are not its items.
     FoldRegions()->Clear();
+    FoldRegions()->SkipRegions()->Clear();
     state_ = rootState_;
     currToken_ = nullptr;
 }

@@ -11,10 +11,12 @@
 #include "highlighter/syn_info.h"
 #include "highlighter/syn_range.h"
 #include "highlighter/syn_schemes.h"
+#include "platform/base/filer.h"
 
+class TStream;
 class TStringList;
 
-class TSynLexSyn : public TSynCustomHighlighter {
+class TSynLexSyn : public TSynCustomHighlighter, public IStreamedProperties {
 public:
     explicit TSynLexSyn(TComponent* AOwner);
     ~TSynLexSyn() override;
@@ -47,6 +49,21 @@ public:
     // nullptr is the root state, as after ResetRange.
     void SetRange(void* Value) override;
     void ResetRange() override;
+
+    // A scheme file or stream of any version, detected from its first
+    // bytes; on failure the rules hold what was read before it.
+    bool LoadFromFile(const AnsiString& FileName) override;
+    bool LoadFromStream(TStream* Stream);
+    // Always in version 2.0, whatever version was loaded.
+    bool SaveToFile(const AnsiString& FileName) override;
+    bool SaveToStream(TStream* Stream);
+
+    // A form keeps the whole scheme as its "Syntax" property: the 2.0 text
+    // as one string, written when there is an ancestor or the rules have a
+    // range. Nothing else of the highlighter is streamed.
+    void WritePublished(TWriter*) override {}
+    bool ReadPublished(const AnsiString&, TReader*) override { return false; }
+    void DefineProperties(TFiler* Filer) override;
 
     // Empties the scheme before a reader fills it. The editors' line states
     // are invalid until PrepareRules tells them to rescan.

@@ -1,6 +1,7 @@
 #include "highlighter/syn_rules.h"
 
 #include "highlighter/syn_range.h"
+#include "highlighter/syn_scheme_xml20.h"
 #include "platform/base/string_list.h"
 
 TSynRule::TSynRule()
@@ -23,6 +24,26 @@ TSynHighlighterAttributes* TSynRule::GetHighlighterAttributes()
             effective_->SetBackground(parent_->GetHighlighterAttributes()->Background());
     }
     return effective_.get();
+}
+
+bool TSynRule::LoadFromFile(const AnsiString& FileName)
+{
+    return TSynLexFormatNativeXml20::Instance().ImportFromFile(this, FileName);
+}
+
+bool TSynRule::LoadFromStream(TStream* Stream)
+{
+    return TSynLexFormatNativeXml20::Instance().ImportFromStream(this, Stream);
+}
+
+bool TSynRule::SaveToFile(const AnsiString& FileName)
+{
+    return TSynLexFormatNativeXml20::Instance().ExportToFile(this, FileName);
+}
+
+bool TSynRule::SaveToStream(TStream* Stream)
+{
+    return TSynLexFormatNativeXml20::Instance().ExportToStream(this, Stream);
 }
 
 TSynKeyList::TSynKeyList(const AnsiString& Text) : keyList_(std::make_unique<TStringList>())

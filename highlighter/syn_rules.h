@@ -14,6 +14,7 @@
 
 using AnsiString = std::string;
 class TSynRange;
+class TStream;
 class TStringList;
 
 class TAbstractRule : public TObject {
@@ -35,6 +36,13 @@ public:
     TSynAttributes* Attributes() const { return attributes_.get(); }
     TSynRange* Parent() const { return parent_; }
     void SetParent(TSynRange* Value) { parent_ = Value; }
+
+    // One rule (a range with everything inside it) as a version 2.0
+    // document, so rules can be moved between schemes.
+    bool LoadFromFile(const AnsiString& FileName);
+    bool LoadFromStream(TStream* Stream);
+    bool SaveToFile(const AnsiString& FileName);
+    bool SaveToStream(TStream* Stream);
 
     AnsiString Name;
     AnsiString Style;  // the name of a style of the scheme

@@ -71,8 +71,19 @@ bool TSynLexFormatNativeXml::ImportFromStream(TObject* Object, TStream* Stream) 
     const TXmlNode& root = document.Root();
     // Tested from the most specific class down, as a range is also a rule.
     if (auto* highlighter = dynamic_cast<TSynLexSyn*>(Object)) {
-        bool result = ImportHighlighter(highlighter, root);
+        // The reader freed the ranges the editors' line states point to;
+        // whatever it managed to read is prepared and the editors rescan
+        // before they paint again, on failure too.
+        bool result;
+        try {
+            result = ImportHighlighter(highlighter, root);
+        } catch (...) {
+            highlighter->FileName.clear();
+            highlighter->PrepareRules();
+            throw;
+        }
         highlighter->FileName.clear();
+        highlighter->PrepareRules();
         return result;
     }
     if (auto* range = dynamic_cast<TSynRange*>(Object))
@@ -104,7 +115,7 @@ bool TSynLexFormatNativeXml::ExportToStream(TObject* Object, TStream* Stream) co
         return document->Root();
     };
     if (auto* highlighter = dynamic_cast<TSynLexSyn*>(Object))
-        result = ExportHighlighter(highlighter, make("SynLexHighlighter"));
+        result = ExportHighlighter(highlighter, make(HighlighterRootName()));
     else if (auto* range = dynamic_cast<TSynRange*>(Object))
         result = ExportRange(range, make("Range"));
     else if (auto* keyList = dynamic_cast<TSynKeyList*>(Object))
@@ -119,9 +130,11 @@ bool TSynLexFormatNativeXml::ExportToStream(TObject* Object, TStream* Stream) co
         result = ExportSchemes(schemes, make("Schemes"));
     else
         Fail("ExportToStream: Cannot export from " + (Object ? Object->ClassName() : AnsiString("nil")) + " object");
-    WriteXmlDocument(*document, Stream);
+    WriteXmlDocument(*document, Stream, WriteOptions());
     return result;
 }
+
+TXmlWriteOptions TSynLexFormatNativeXml::WriteOptions() const { return {}; }
 
 bool TSynLexFormatNativeXml::ImportInfo(TSynInfo*, const TXmlNode&) const { return false; }
 bool TSynLexFormatNativeXml::ExportInfo(TSynInfo*, TXmlNode&) const { return false; }

@@ -24,6 +24,7 @@ class TSynMultiToken;
 class TSynRange;
 class TSynSet;
 class TXmlNode;
+struct TXmlWriteOptions;
 
 // Raised by the formats' own checks; the message starts with the format's
 // class name and the operation, e.g. "TSynLexFormatNativeXml20.ExportToFile: ...".
@@ -68,12 +69,14 @@ public:
     static const TSynLexFormatNativeXml& Instance();
     const char* ClassName() const override { return "TSynLexFormatNativeXml"; }
 
-    // Accepts a TSynLexSyn (whose FileName is then emptied), TSynRange,
+    // Accepts a TSynLexSyn (whose FileName is then emptied and whose rules
+    // are prepared, failed or not, telling its editors), TSynRange,
     // TSynKeyList, TSynSet, TSynInfo, TEditorProperties, TSynAttributes,
     // TSynLexSchemes or TSynMultiToken; any root element name is accepted.
     bool ImportFromStream(TObject* Object, TStream* Stream) const override;
-    // Writes the root "SynLexHighlighter", "Range", "KeyList", "Set", "Info",
-    // "Attributes" or "Schemes" for the object's class.
+    // Writes the root HighlighterRootName(), "Range", "KeyList", "Set",
+    // "Info", "Attributes" or "Schemes" for the object's class, laid out
+    // by WriteOptions().
     bool ExportToStream(TObject* Object, TStream* Stream) const override;
 
     virtual bool ImportInfo(TSynInfo* Info, const TXmlNode& Element) const;
@@ -94,6 +97,13 @@ public:
     virtual bool ExportRange(TSynRange* Range, TXmlNode& Element) const;
     virtual bool ImportHighlighter(TSynLexSyn* Highlighter, const TXmlNode& Element) const;
     virtual bool ExportHighlighter(TSynLexSyn* Highlighter, TXmlNode& Element) const;
+
+protected:
+    // What the versions' files differ in besides their elements: the
+    // layout the document is written in and the root a highlighter is
+    // written under. Other objects keep the roots named above.
+    virtual TXmlWriteOptions WriteOptions() const;
+    virtual const char* HighlighterRootName() const { return "SynLexHighlighter"; }
 };
 
 // Conversions of attribute values shared by the versions; a missing

@@ -1,11 +1,9 @@
 #include "highlighter/syn_scheme_legacy.h"
 
 #include <algorithm>
-#include <memory>
 
-#include "highlighter/syn_lex_syn.h"
 #include "highlighter/syn_tokens.h"
-#include "highlighter/xml_writer.h"
+#include "highlighter/xml_document.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 
@@ -21,37 +19,6 @@ bool ImportLegacyText(const TSynLexFormatNativeXml& Format, TObject* Object, con
 {
     TStringStream stream("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n" + Text);
     return Format.TSynLexFormatNativeXml::ImportFromStream(Object, &stream);
-}
-
-bool ExportLegacyDocument(const TSynLexFormatNativeXml& Format, TObject* Object, TStream* Stream,
-                          const TXmlWriteOptions& Options)
-{
-    Format.CheckStream(Stream);
-    std::unique_ptr<TXmlDocument> document;
-    auto make = [&document](const char* RootName) -> TXmlNode& {
-        document = std::make_unique<TXmlDocument>(RootName);
-        return document->Root();
-    };
-    bool result;
-    if (auto* highlighter = dynamic_cast<TSynLexSyn*>(Object))
-        result = Format.ExportHighlighter(highlighter, make("LexHighlighter"));
-    else if (auto* range = dynamic_cast<TSynRange*>(Object))
-        result = Format.ExportRange(range, make("Range"));
-    else if (auto* keyList = dynamic_cast<TSynKeyList*>(Object))
-        result = Format.ExportKeyList(keyList, make("KeyList"));
-    else if (auto* set = dynamic_cast<TSynSet*>(Object))
-        result = Format.ExportSet(set, make("Set"));
-    else if (auto* info = dynamic_cast<TSynInfo*>(Object))
-        result = Format.ExportInfo(info, make("Info"));
-    else if (auto* attributes = dynamic_cast<TSynAttributes*>(Object))
-        result = Format.ExportAttributes(attributes, make("Attributes"));
-    else if (auto* schemes = dynamic_cast<TSynLexSchemes*>(Object))
-        result = Format.ExportSchemes(schemes, make("Schemes"));
-    else
-        throw ESynLexFormatError(AnsiString(Format.ClassName()) + ".ExportToStream: Cannot export from " +
-                                 (Object ? Object->ClassName() : AnsiString("nil")) + " object");
-    WriteXmlDocument(*document, Stream, Options);
-    return result;
 }
 
 AnsiString ReadLegacyLines(const TXmlNode& Element)

@@ -8,21 +8,12 @@
 
 #include "highlighter/syn_scheme_format.h"
 
-struct TXmlWriteOptions;
-
 // The bytes from the stream's position to its end.
 AnsiString ReadRestOfStream(TStream* Stream);
 
 // Reads Text, which lacks the declaration the document reader expects,
 // through the base class's import (bypassing Format's own stream import).
 bool ImportLegacyText(const TSynLexFormatNativeXml& Format, TObject* Object, const AnsiString& Text);
-
-// Exports Object through Format's element operations and writes the document
-// with Options. The root is named as the base class names it, except that a
-// highlighter's root is "LexHighlighter"; the old formats rename only that
-// root, as any other name would be corrupted by the rename.
-bool ExportLegacyDocument(const TSynLexFormatNativeXml& Format, TObject* Object, TStream* Stream,
-                          const TXmlWriteOptions& Options);
 
 // The lines of Element: the text of each child element and text node, each
 // followed by CR LF. Comments and processing instructions are no lines.

@@ -69,6 +69,25 @@ const char* const ImportantInfo =
     "\r\n\t\t* It is much more convinient to use native designer!  *"
     "\r\n\t\t*******************************************************";
 
+// "&qt;" in any case becomes "&quot;". Markup is bytes, not text: a lone
+// lead byte written just before an escaped quote must not hide the entity,
+// or a file this format wrote would not read back.
+AnsiString QtEntitiesToQuot(const AnsiString& Text)
+{
+    AnsiString result;
+    result.reserve(Text.size());
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '&' && i + 3 < Text.size() && (Text[i + 1] | 0x20) == 'q' && (Text[i + 2] | 0x20) == 't' &&
+            Text[i + 3] == ';') {
+            result += "&quot;";
+            i += 3;
+        } else {
+            result += Text[i];
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 const TSynLexFormatNativeXml15& TSynLexFormatNativeXml15::Instance()
@@ -82,10 +101,10 @@ bool TSynLexFormatNativeXml15::ImportFromStream(TObject* Object, TStream* Stream
     CheckStream(Stream);
     Stream->SetPosition(0);
     AnsiString text = ReadRestOfStream(Stream);
-    return ImportLegacyText(*this, Object, StringReplace(text, "&qt;", "&quot;", {rfReplaceAll, rfIgnoreCase}));
+    return ImportLegacyText(*this, Object, QtEntitiesToQuot(text));
 }
 
-bool TSynLexFormatNativeXml15::ExportToStream(TObject* Object, TStream* Stream) const
+TXmlWriteOptions TSynLexFormatNativeXml15::WriteOptions() const
 {
     TXmlWriteOptions options;
     options.Declaration = false;
@@ -93,7 +112,7 @@ bool TSynLexFormatNativeXml15::ExportToStream(TObject* Object, TStream* Stream) 
     options.FinalLineBreak = true;
     options.AttributeEscapes = {{'"', "&qt;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}};
     options.TextEscapes = options.AttributeEscapes;
-    return ExportLegacyDocument(*this, Object, Stream, options);
+    return options;
 }
 
 bool TSynLexFormatNativeXml15::ImportInfo(TSynInfo* Info, const TXmlNode& Element) const

@@ -12,8 +12,6 @@ public:
 
     // Reads the whole stream, whatever its position.
     bool ImportFromStream(TObject* Object, TStream* Stream) const override;
-    // Ends the last line with CR LF.
-    bool ExportToStream(TObject* Object, TStream* Stream) const override;
 
     // History and Sample are read from empty, so reading a file again never
     // repeats their lines.
@@ -43,4 +41,10 @@ public:
 
     // Prefix + "FinishOnEol", "StartLine" and "PartOfTerm" children of Element.
     void ImportTokenSettings(TSynMultiToken* MultiToken, const TXmlNode& Element, const AnsiString& Prefix) const;
+
+protected:
+    // No declaration, "&qt;" for a double quote in texts and attributes,
+    // start and end tags for empty elements, and a CR LF after the last line.
+    TXmlWriteOptions WriteOptions() const override;
+    const char* HighlighterRootName() const override { return "LexHighlighter"; }
 };

@@ -56,12 +56,12 @@ bool TSynLexFormatNativeXml18::ImportFromStream(TObject* Object, TStream* Stream
     return ImportLegacyText(*this, Object, ReadRestOfStream(Stream));
 }
 
-bool TSynLexFormatNativeXml18::ExportToStream(TObject* Object, TStream* Stream) const
+TXmlWriteOptions TSynLexFormatNativeXml18::WriteOptions() const
 {
     TXmlWriteOptions options;
     options.Declaration = false;
     options.FinalLineBreak = true;
-    return ExportLegacyDocument(*this, Object, Stream, options);
+    return options;
 }
 
 bool TSynLexFormatNativeXml18::ImportInfo(TSynInfo* Info, const TXmlNode& Element) const

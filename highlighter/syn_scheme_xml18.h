@@ -13,9 +13,6 @@ public:
 
     // Reads from the stream's position to its end.
     bool ImportFromStream(TObject* Object, TStream* Stream) const override;
-    // No declaration; the root "LexHighlighter" with "version" its first
-    // attribute; every line, the last one too, ends in CR LF.
-    bool ExportToStream(TObject* Object, TStream* Stream) const override;
 
     // "Version" and "Revision" must be integers (EConvertError otherwise).
     // History and Sample are read from empty, so reading a file again never
@@ -48,4 +45,10 @@ public:
     void ImportRuleTokenProperties(TSynMultiToken* MultiToken, const TXmlNode& Element,
                                    const AnsiString& Prefix) const;
     void ExportRuleTokenProperties(TSynMultiToken* MultiToken, TXmlNode& Element, const AnsiString& Prefix) const;
+
+protected:
+    // No declaration; the root "LexHighlighter" with "version" its first
+    // attribute; every line, the last one too, ends in CR LF.
+    TXmlWriteOptions WriteOptions() const override;
+    const char* HighlighterRootName() const override { return "LexHighlighter"; }
 };

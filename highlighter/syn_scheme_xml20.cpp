@@ -304,9 +304,6 @@ bool TSynLexFormatNativeXml20::ExportRange(TSynRange* Range, TXmlNode& Element) 
 bool TSynLexFormatNativeXml20::ImportHighlighter(TSynLexSyn* Highlighter, const TXmlNode& Element) const
 {
     Highlighter->Clear();
-    // Clearing the fold regions leaves their skip regions; without this a
-    // reload would add the file's skip regions after the old ones.
-    Highlighter->FoldRegions()->SkipRegions()->Clear();
     const TXmlNode& coloring = Element.Child("SyntaxColoring");
     ImportInfo(Highlighter->Info(), coloring.Child("Info"));
     ImportSchemes(Highlighter->Schemes(), coloring.Child("Schemes"));

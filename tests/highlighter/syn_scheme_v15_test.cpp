@@ -120,6 +120,14 @@ TEST(SchemeV15, StaysInTheOldLayoutWhenSavedThroughVersionDetection)
     TSynLexSyn again(nullptr);
     Import15(&again, saved);
     EXPECT_EQ(Export15(&again), saved);
+
+    // A lone lead byte before an escaped quote leaves the entity an entity.
+    TSynKeyList keyList("\xE9\"\r\n\x81\"\"");
+    const AnsiString keyText = Export15(&keyList);
+    EXPECT_NE(keyText.find("<W>\xE9&qt;</W>"), AnsiString::npos);
+    TSynKeyList read;
+    Import15(&read, keyText);
+    EXPECT_EQ(read.KeyList()->Text(), keyList.KeyList()->Text());
 }
 
 TEST(SchemeV15, KeepsOnlyTheFirstPairAndWritesOtherObjects)

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "editor/fold_regions.h"
+#include "highlighter/scheme_conversions.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
@@ -222,7 +223,8 @@ TEST(SchemeXml20, MissingPartsReadAsDefaults)
     EXPECT_EQ(syn.EditorProperties()->SelectedBackground, clHighlight);
     EXPECT_EQ(syn.MainRules()->GetRangeCount() + syn.MainRules()->GetKeyListCount(), 0);
     EXPECT_EQ(syn.MainRules()->OpenToken()->SymbolCount(), 0);
-    EXPECT_TRUE(syn.MainRules()->Delimiters.none());
+    // Nothing but the white space and NUL that preparing adds.
+    EXPECT_EQ(CharSetToStr(syn.MainRules()->Delimiters), "");
     EXPECT_EQ(syn.FoldRegions()->Count() + syn.FoldRegions()->SkipRegions()->Count(), 0);
     EXPECT_EQ(syn.CustomData()->Count(), 0);
 
@@ -238,7 +240,7 @@ TEST(SchemeXml20, MissingPartsReadAsDefaults)
     TSynRange* range = syn.MainRules()->GetRange(0);
     EXPECT_EQ(range->OpenToken()->LeftBreak, kBreakUnset);
     EXPECT_EQ(range->OpenToken()->GetSymbol(0), "(");
-    EXPECT_TRUE(range->Delimiters.none());
+    EXPECT_EQ(CharSetToStr(range->Delimiters), "");
     EXPECT_EQ(syn.FoldRegions()->SkipRegions()->Count(), 2);
     EXPECT_EQ(syn.FoldRegions()->SkipRegions()->GetItem(1)->RegionType, srtLineEnd);
     // Types beyond a byte become a type no scan matches, never a wrapped one.

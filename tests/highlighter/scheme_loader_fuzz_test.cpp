@@ -1,0 +1,54 @@
+#include "highlighter/scheme_loader_fuzz.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& Name)
+{
+    std::ifstream in(Name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(SchemeLoaderFuzz, BrokenSchemesRaiseAndNeverCrash)
+{
+    // Values that are odd but readable load; everything else is refused.
+    const std::set<std::string> loading = {
+        "control_bytes_15.xml",     "deep_nesting_20.xml",       "high_bytes_names_15.xml",
+        "high_bytes_names_18.xml",  "high_bytes_names_20.xml",   "huge_negative_quantity_20.xml",
+        "huge_pair_count_20.xml",   "huge_quantity_20.xml",      "huge_region_type_20.xml",     "huge_revision_20.xml",
+        "wrong_root_20.xml",
+    };
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(TANDRIL_TEST_DATA "/scheme_corpus")) {
+        const std::string name = entry.path().filename().string();
+        bool loaded = false;
+        EXPECT_NO_THROW(loaded = FuzzSchemeLoader(ReadFile(entry.path()))) << name;
+        EXPECT_EQ(loaded, loading.contains(name)) << name;
+        ++files;
+    }
+    EXPECT_GE(files, 25);
+
+    // Every cut and single-byte change of a good file of each version.
+    for (const char* good : {"/c_scheme.xml", "/scheme_v15.xml", "/scheme_v18.xml"}) {
+        const std::string whole = ReadFile(TANDRIL_TEST_DATA + std::string(good));
+        EXPECT_TRUE(FuzzSchemeLoader(whole)) << good;
+        for (size_t length = 0; length < whole.size(); length += 13)
+            EXPECT_NO_THROW(FuzzSchemeLoader(whole.substr(0, length))) << good << " cut at " << length;
+        for (size_t at = 0; at < whole.size(); at += 23)
+            for (char c : {'\0', '<', '"', '&', '\x80', '\x98', '\xFF'}) {
+                std::string changed = whole;
+                changed[at] = c;
+                EXPECT_NO_THROW(FuzzSchemeLoader(changed)) << good << " byte " << at << " " << int(c);
+            }
+    }
+}
