@@ -12,6 +12,7 @@
 #include "platform/ui/win_control.h"
 #include "platform/win/capture.h"
 #include "platform/win/cursor.h"
+#include "platform/win/message_queue.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_coords.h"
 
@@ -106,7 +107,9 @@ void TControl::BeginDrag(bool Immediate, int Threshold)
         return;
     drag.Control = this;
     drag.Threshold = Threshold < 0 ? DefaultDragThreshold : Threshold;
-    GetCursorPos(&drag.StartPos);
+    // Where the press was, not where the mouse went while it waited in the queue.
+    DWORD pressedAt = GetMessagePos();
+    drag.StartPos = {GET_X_LPARAM(pressedAt), GET_Y_LPARAM(pressedAt)};
     drag.Pos = drag.StartPos;
     drag.SavedCursor = GetCursor();
     drag.CaptureWindow = window->Handle();

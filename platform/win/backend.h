@@ -64,12 +64,13 @@ struct TBackendKeyEvent {
 };
 
 struct TBackendMouseEvent {
-    enum TKind { Move, ButtonDown, ButtonUp, Wheel, Leave };
+    // HorizontalWheel: the wheel tilted or a sideways wheel turned.
+    enum TKind { Move, ButtonDown, ButtonUp, Wheel, Leave, HorizontalWheel };
     TKind Kind = Move;
     HWND Surface = nullptr;
     TPoint Screen;
     int Button = 0;      // 1 left, 2 right, 3 middle
-    int WheelDelta = 0;  // 120 per notch, positive away from the user
+    int WheelDelta = 0;  // 120 per notch, positive away from the user (HorizontalWheel: to the right)
 };
 
 // The window manager's side of the seam: each area sets the entries it

@@ -196,6 +196,12 @@ void InjectWheel(TPoint Screen, int Delta)
     SendMouse(TBackendMouseEvent::Wheel, Screen, 0, Delta);
 }
 
+void InjectHorizontalWheel(TPoint Screen, int Delta)
+{
+    MoveTo(Screen);
+    SendMouse(TBackendMouseEvent::HorizontalWheel, Screen, 0, Delta);
+}
+
 void InjectMouseLeave()
 {
     SendMouse(TBackendMouseEvent::Leave, InputState().Cursor);

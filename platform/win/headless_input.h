@@ -39,6 +39,8 @@ void InjectMouseDown(TPoint Screen, int Button = 1);
 void InjectMouseUp(TPoint Screen, int Button = 1);
 void InjectClick(TPoint Screen, int Button = 1);
 void InjectWheel(TPoint Screen, int Delta);
+// The sideways wheel: Delta is positive to the right.
+void InjectHorizontalWheel(TPoint Screen, int Delta);
 // The mouse left every window of the program.
 void InjectMouseLeave();
 // Answers whether a window took the files.

@@ -120,3 +120,7 @@ void InstallCursorHandlers();
 void InstallMouseHandlers();
 void InstallSysCommandHandlers();
 void InstallSysKeyHandlers();
+// These two come last: they pass on to the handlers installed before them
+// what they leave alone (key messages, other presses on the frame).
+void InstallContextMenuHandlers();
+void InstallCaptionButtonHandlers();

@@ -123,6 +123,8 @@ struct TInputWiring {
         InstallMouseHandlers();
         InstallSysCommandHandlers();
         InstallSysKeyHandlers();
+        InstallContextMenuHandlers();
+        InstallCaptionButtonHandlers();
     }
 };
 

@@ -63,7 +63,13 @@ void RemoveWindowMessages(HWND Window)
     std::erase_if(TheQueue().Posted, [&](const MSG& m) { return m.hwnd == Window; });
 }
 
-bool PeekMessage(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove)
+namespace {
+
+// Where the cursor was and when, for the message taken last.
+TPoint lastMessagePos;
+DWORD lastMessageTime = 0;
+
+bool Peek(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove)
 {
     Queue& queue = TheQueue();
     bool remove = Remove & PM_REMOVE;
@@ -85,6 +91,29 @@ bool PeekMessage(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove)
         if (source && source(*Msg, Filter, Min, Max, remove))
             return true;
     return TakeDueTimer(*Msg, Filter, Min, Max, remove);
+}
+
+}  // namespace
+
+bool PeekMessage(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove)
+{
+    if (!Peek(Msg, Filter, Min, Max, Remove))
+        return false;
+    if (Remove & PM_REMOVE) {
+        lastMessagePos = Msg->pt;
+        lastMessageTime = Msg->time;
+    }
+    return true;
+}
+
+DWORD GetMessagePos()
+{
+    return static_cast<DWORD>(PointToLParam(lastMessagePos.X, lastMessagePos.Y));
+}
+
+LONG GetMessageTime()
+{
+    return static_cast<LONG>(lastMessageTime);
 }
 
 namespace {

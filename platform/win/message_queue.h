@@ -22,6 +22,11 @@ void PostQuitMessage(int ExitCode);
 bool GetMessage(MSG* Msg, HWND Filter, UINT Min, UINT Max);
 // PM_REMOVE or PM_NOREMOVE; answers false at once when nothing is there.
 bool PeekMessage(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove);
+// The cursor position (screen coordinates, x in the low word and y in the
+// high word, each signed: GET_X_LPARAM, GET_Y_LPARAM) and the
+// GetTickCount time of the message GetMessage or PeekMessage took last.
+DWORD GetMessagePos();
+LONG GetMessageTime();
 // Waits until a message is there. With the hand-driven clock and a timer
 // pending, the clock jumps to the first due timer. Raises Exception when
 // nothing is queued, no timer runs and the back end can deliver nothing,

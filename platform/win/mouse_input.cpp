@@ -71,12 +71,12 @@ void RouteMouseEvent(const TInputEvent& Event, TMouseRoute& Route)
     WPARAM keys = MouseKeyFlags(Route.After);
     TPoint screen = mouse.Screen;
     TInputState& input = InputState();
-    if (mouse.Kind == TBackendMouseEvent::Wheel) {
+    if (mouse.Kind == TBackendMouseEvent::Wheel || mouse.Kind == TBackendMouseEvent::HorizontalWheel) {
         HWND target = input.Focus ? input.Focus : input.Active;
         if (!WindowOf(target))
             return;
         Route.Msg.hwnd = target;
-        Route.Msg.message = WM_MOUSEWHEEL;
+        Route.Msg.message = mouse.Kind == TBackendMouseEvent::Wheel ? WM_MOUSEWHEEL : WM_MOUSEHWHEEL;
         Route.Msg.wParam = MAKEWPARAM(static_cast<WORD>(keys), static_cast<WORD>(mouse.WheelDelta));
         Route.Msg.lParam = PointToLParam(screen.X, screen.Y);
         return;
@@ -121,11 +121,12 @@ bool MouseMessageTaken(const TInputEvent& Event, TMouseRoute& Route)
     SyncKeys() = Route.After;
     HWND window = Route.Msg.hwnd;
     if (!window) {
-        if (Event.MouseEvent.Kind != TBackendMouseEvent::Wheel)
+        TBackendMouseEvent::TKind kind = Event.MouseEvent.Kind;
+        if (kind != TBackendMouseEvent::Wheel && kind != TBackendMouseEvent::HorizontalWheel)
             MouseMessageGoing(nullptr, false);
         return false;
     }
-    if (Route.Msg.message == WM_MOUSEWHEEL)
+    if (Route.Msg.message == WM_MOUSEWHEEL || Route.Msg.message == WM_MOUSEHWHEEL)
         return WindowOf(window) != nullptr;
     MouseMessageGoing(Route.Deliver ? window : nullptr, Route.NonClient);
     if (!Route.Deliver) {
@@ -170,4 +171,5 @@ bool MouseMessageTaken(const TInputEvent& Event, TMouseRoute& Route)
 void InstallMouseHandlers()
 {
     SetDefWindowProcHandler(WM_MOUSEWHEEL, DefMouseWheel);
+    SetDefWindowProcHandler(WM_MOUSEHWHEEL, DefMouseWheel);
 }

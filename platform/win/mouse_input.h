@@ -23,7 +23,8 @@
 // The wheel goes to the window with the focus (else the active window) as
 // WM_MOUSEWHEEL (wParam: MK_ flags and, in the high word, the signed
 // delta; lParam: screen coordinates); DefWindowProc passes it on to the
-// parent of a child window.
+// parent of a child window. A sideways wheel comes the same way as
+// WM_MOUSEHWHEEL, its delta positive to the right.
 #pragma once
 
 #include "platform/win/win_types.h"

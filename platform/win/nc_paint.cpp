@@ -92,14 +92,17 @@ void DrawGlyph(HDC dc, const TRect& face, TCaptionButton kind, int color)
     }
 }
 
-void DrawCaptionButton(HDC dc, const TRect& r, TCaptionButton kind, bool enabled)
+void DrawCaptionButton(HDC dc, const TRect& r, TCaptionButton kind, bool enabled, bool pressed)
 {
     if (IsRectEmpty(r))
         return;
     Fill(dc, r, COLOR_BTNFACE);
     TRect edge = r;
-    DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
-    DrawGlyph(dc, r, kind, enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    DrawEdge(dc, &edge, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    TRect face = r;
+    if (pressed)
+        OffsetRect(face, 1, 1);
+    DrawGlyph(dc, face, kind, enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
 }
 
 void DrawCaptionText(HDC dc, const TWindow& window, const TFrameLayout& layout, bool active)
@@ -127,7 +130,7 @@ void DrawCaptionText(HDC dc, const TWindow& window, const TFrameLayout& layout, 
     DeleteObject(font);
 }
 
-void PaintCaption(HDC dc, const TWindow& window, const TFrameLayout& layout, bool active)
+void PaintCaption(HDC dc, TWindow& window, const TFrameLayout& layout, bool active)
 {
     const TRect& caption = layout.Caption;
     if (IsRectEmpty(caption))
@@ -136,11 +139,12 @@ void PaintCaption(HDC dc, const TWindow& window, const TFrameLayout& layout, boo
     Fill(dc, Rect(caption.Left, caption.Bottom, caption.Right, caption.Bottom + 1), COLOR_BTNFACE);
     DrawCaptionText(dc, window, layout, active);
     DWORD style = window.Style;
-    DrawCaptionButton(dc, layout.CloseButton, TCaptionButton::Close, true);
+    LRESULT pressed = PaintState(window).PressedCaptionButton;
+    DrawCaptionButton(dc, layout.CloseButton, TCaptionButton::Close, true, pressed == HTCLOSE);
     DrawCaptionButton(dc, layout.MaxButton, (style & WS_MAXIMIZE) ? TCaptionButton::Restore : TCaptionButton::Maximize,
-                      style & WS_MAXIMIZEBOX);
+                      style & WS_MAXIMIZEBOX, pressed == HTMAXBUTTON);
     DrawCaptionButton(dc, layout.MinButton, (style & WS_MINIMIZE) ? TCaptionButton::Restore : TCaptionButton::Minimize,
-                      style & WS_MINIMIZEBOX);
+                      style & WS_MINIMIZEBOX, pressed == HTMINBUTTON);
 }
 
 void PaintFrame(TWindow& Window)

@@ -13,6 +13,7 @@ struct TPaintState : TWindowExtension {
     TScrollBarState Bars[2];     // by SB_HORZ, SB_VERT
     bool BarsSet[2] = {};        // SetScrollInfo has been called for the bar
     TScrollBarPart Pressed[2] = {TScrollBarPart::None, TScrollBarPart::None};  // held down by the mouse
+    LRESULT PressedCaptionButton = 0;  // HTCLOSE, HTMAXBUTTON or HTMINBUTTON while shown held down
     bool FlatBars = false;       // InitializeFlatSB
     int FlatStyle[2] = {};       // FSB_ modes by bar
     // SetLayeredWindowAttributes has given the look (TWindow::Layered

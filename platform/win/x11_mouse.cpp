@@ -75,9 +75,14 @@ void TX11Backend::HandleButton(XEvent& Event)
         event.Kind = TBackendMouseEvent::Wheel;
         event.WheelDelta = button.button == Button4 ? 120 : -120;
         break;
+    case 6: case 7:
+        // Buttons 6 and 7 are the sideways wheel, left and right.
+        if (!press)
+            return;
+        event.Kind = TBackendMouseEvent::HorizontalWheel;
+        event.WheelDelta = button.button == 6 ? -120 : 120;
+        break;
     default:
-        // Buttons 6 and 7 turn a horizontal wheel, which the window
-        // manager has no message for.
         return;
     }
     Send(event);

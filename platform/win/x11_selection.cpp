@@ -50,7 +50,10 @@ std::string Latin1ToUtf8(const std::string& latin1)
 void TX11Backend::OfferClipboard()
 {
     XSetSelectionOwner(display_, Intern("CLIPBOARD"), helper_, time_ ? time_ : CurrentTime);
-    XFlush(display_);
+    // A round trip, not a flush: the server must have made us the owner
+    // before the copy returns, or another program asking at once is told
+    // there is no clipboard.
+    XSync(display_, False);
 }
 
 bool TX11Backend::FetchClipboardText(AnsiString& Text)

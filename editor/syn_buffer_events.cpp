@@ -1,0 +1,120 @@
+// Keeping the highlighter's line ranges, the gutter and the scroll width in
+// step with the buffer's change events.
+#include <algorithm>
+#include <climits>
+
+#include "editor/syn_custom_text.h"
+#include "editor/syn_gutter.h"
+#include "editor/syn_highlighter.h"
+
+namespace {
+
+// Each line stores the highlighter's range at its end; a line's scan
+// starts from the range stored for the line above.
+//
+// Rescans from line Index until a line's stored range comes out unchanged
+// (or the last line); answers the index of the last line scanned.
+int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index)
+{
+    const int count = Lines->Count();
+    if (Index >= count)
+        return Index;
+    if (Index <= 0) {
+        Index = 0;
+        Highlighter->ResetRange();
+    } else {
+        Highlighter->SetRange(reinterpret_cast<void*>(Lines->GetRange(Index - 1)));
+    }
+    for (;; ++Index) {
+        Highlighter->SetLine(Lines->Strings(Index), Index);
+        Highlighter->NextToEol();
+        const auto range = reinterpret_cast<intptr_t>(Highlighter->GetRange());
+        if (Lines->GetRange(Index) == range || Index == count - 1) {
+            Lines->SetRange(Index, range);
+            return Index;
+        }
+        Lines->SetRange(Index, range);
+    }
+}
+
+// Rescans every line of a block that may have stopped early on a line
+// whose old range happened to match.
+void ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count)
+{
+    int next = Index;
+    do
+        next = ScanFrom(Highlighter, Lines, next) + 1;
+    while (next < Index + Count);
+}
+
+}  // namespace
+
+void TCustomSynText::ListInserted(TObject*, int Index, int Count)
+{
+    if (highlighter_ && lines_->Count() > 0)
+        ScanBlock(highlighter_, lines_, Index, Count);
+    if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
+        gutter_->AutoSizeDigitCount(lines_->Count());
+    const int width = gutter_->GetPixelWidth(charWidth_);
+    if (width == gutterWidth_) {
+        InvalidateLines(Index + 1, INT_MAX);
+        InvalidateGutter();
+    } else {
+        SetGutterWidth(width);
+    }
+    if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
+        const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
+        if (length > maxScrollWidth_)
+            SetMaxScrollWidth(length);
+    }
+}
+
+void TCustomSynText::ListDeleted(TObject*, int Index, int)
+{
+    if (highlighter_ && lines_->Count() > 0)
+        ScanFrom(highlighter_, lines_, Index);
+    if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
+        gutter_->AutoSizeDigitCount(lines_->Count());
+    const int width = gutter_->GetPixelWidth(charWidth_);
+    if (width == gutterWidth_) {
+        InvalidateLines(Index + 1, INT_MAX);
+        InvalidateGutter();
+    } else {
+        SetGutterWidth(width);
+    }
+}
+
+void TCustomSynText::ListPut(TObject*, int Index, int Count)
+{
+    int last = Index + Count - 1;
+    if (highlighter_)
+        last = std::max(last, ScanFrom(highlighter_, lines_, Index));
+    // Another editor shows this buffer too; its rows below may have moved.
+    if (chainedEditor_ || lines_ != ownLines_.get())
+        last = INT_MAX - 1;
+    InvalidateLines(Index + 1, last + 1);
+    if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
+        const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
+        if (length > maxScrollWidth_)
+            SetMaxScrollWidth(length);
+    }
+}
+
+void TCustomSynText::SetHighlighter(TSynCustomHighlighter* Value)
+{
+    if (highlighter_ == Value)
+        return;
+    if (highlighter_)
+        highlighter_->RemoveFreeNotification(this);
+    highlighter_ = Value;
+    if (highlighter_)
+        highlighter_->FreeNotification(this);
+    if (!ComponentState().Contains(csDesigning)) {
+        if (highlighter_ && lines_->Count() > 0) {
+            highlighter_->ResetRange();
+            ScanBlock(highlighter_, lines_, 0, lines_->Count());
+        }
+        Invalidate();
+    }
+    DoHighlighterChanged();
+}

@@ -1,0 +1,539 @@
+// Caret placement, the selection in its three modes, replacing the selected
+// text and setting the whole text. Positions are clamped, never rejected.
+#include <algorithm>
+
+#include "editor/syn_active_line.h"
+#include "editor/syn_custom_text.h"
+#include "editor/syn_word_wrap.h"
+#include "platform/base/code_page.h"
+
+namespace {
+
+// The lines of a text separated by CR LF, CR or LF; an empty text is one
+// empty line.
+std::vector<AnsiString> SplitLines(const AnsiString& Value)
+{
+    std::vector<AnsiString> result;
+    size_t start = 0;
+    for (size_t i = 0; i < Value.size(); ++i) {
+        if (Value[i] == '\r' || Value[i] == '\n') {
+            result.push_back(Value.substr(start, i - start));
+            if (Value[i] == '\r' && i + 1 < Value.size() && Value[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    result.push_back(Value.substr(start));
+    return result;
+}
+
+bool IsTrailByteAt(const AnsiString& Line, int Char)
+{
+    return Char >= 1 && Char <= static_cast<int>(Line.size()) &&
+           ByteTypeAt(Line, static_cast<size_t>(Char - 1)) == mbTrailByte;
+}
+
+AnsiString TrimTrailingSpaces(const AnsiString& S)
+{
+    size_t n = S.size();
+    while (n > 0 && S[n - 1] == ' ')
+        --n;
+    return S.substr(0, n);
+}
+
+}  // namespace
+
+int TCustomSynText::MaxCaretColumn(int Line) const
+{
+    int limit = wordWrap_->Enabled() ? 0x7FFFFFFF : maxScrollWidth_ + 1;
+    if (!options_.Contains(eoScrollPastEol))
+        limit = (Line >= 1 && Line <= lines_->Count()) ? static_cast<int>(lines_->Strings(Line - 1).size()) + 1 : 1;
+    return limit;
+}
+
+void TCustomSynText::PlaceCaretEx(bool EnsureVisible, const TBufferCoord& Value)
+{
+    caretAtEndOfRow_ = false;
+    if (HandleAllocated())
+        DoOnPaintTransient(ttBefore);
+    TBufferCoord p = Value;
+    p.Line = std::clamp(p.Line, 1, std::max(1, lines_->Count()));
+    const int limit = MaxCaretColumn(p.Line);
+    if (p.Char > limit && !(options_.Contains(eoScrollPastEol) && options_.Contains(eoAutoSizeMaxScrollWidth)))
+        p.Char = limit;
+    if (p.Char < 1)
+        p.Char = 1;
+    if (p.Char != caretX_ || p.Line != caretY_) {
+        BeginUpdate();
+        TSynStatusChanges changes;
+        if (caretX_ != p.Char)
+            changes.Include(scCaretX);
+        if (caretY_ != p.Line)
+            changes.Include(scCaretY);
+        const int oldLine = caretY_;
+        caretX_ = p.Char;
+        caretY_ = p.Line;
+        if (oldLine != caretY_ && activeLine_->Visible()) {
+            InvalidateLine(oldLine);
+            InvalidateLine(caretY_);
+        }
+        lastCaretX_ = DisplayX();
+        if (EnsureVisible)
+            EnsureCursorPosVisible();
+        stateFlags_.Include(sfCaretChanged).Include(sfScrollbarChanged);
+        StatusChanged(changes);
+        EndUpdate();
+    } else {
+        lastCaretX_ = DisplayX();
+    }
+    if (HandleAllocated())
+        DoOnPaintTransient(ttAfter);
+}
+
+void TCustomSynText::PlaceCaret(const TBufferCoord& Value) { PlaceCaretEx(true, Value); }
+void TCustomSynText::PlaceCaretX(int Value) { PlaceCaret(BufferCoord(Value, caretY_)); }
+void TCustomSynText::PlaceCaretY(int Value) { PlaceCaret(BufferCoord(caretX_, Value)); }
+void TCustomSynText::SetCaretX(int Value) { SetCaretXY(BufferCoord(Value, caretY_)); }
+void TCustomSynText::SetCaretY(int Value) { SetCaretXY(BufferCoord(caretX_, Value)); }
+
+void TCustomSynText::SetCaretXY(const TBufferCoord& Value)
+{
+    BeginUpdate();
+    StatusChanged({scSelection});
+    PlaceCaretEx(true, Value);
+    if (SelAvail())
+        InvalidateSelection();
+    blockBegin_ = CaretXY();
+    blockEnd_ = blockBegin_;
+    EndUpdate();
+}
+
+int TCustomSynText::DisplayX() const { return BufferToDisplayPos(CaretXY()).Column; }
+
+int TCustomSynText::DisplayY() const { return wordWrap_->Enabled() ? BufferToDisplayPos(CaretXY()).Row : caretY_; }
+
+// --- Selection ---
+
+namespace {
+
+TBufferCoord ClampBlockPoint(TBufferCoord Value, bool ScrollPastEol, bool WordWrap, int MaxScrollWidth, int LineCount)
+{
+    if (ScrollPastEol && !WordWrap)
+        Value.Char = std::clamp(Value.Char, 1, MaxScrollWidth + 1);
+    else
+        Value.Char = std::max(Value.Char, 1);
+    Value.Line = std::clamp(Value.Line, 1, std::max(1, LineCount));
+    return Value;
+}
+
+}  // namespace
+
+void TCustomSynText::SetBlockBegin(TBufferCoord Value)
+{
+    Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
+                            lines_->Count());
+    if (selectionMode_ == smNormal) {
+        const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
+        Value.Char = std::min(Value.Char, len + 1);
+    }
+    if (SelAvail()) {
+        const int first = std::min({blockBegin_.Line, blockEnd_.Line, Value.Line});
+        const int last = std::max({blockBegin_.Line, blockEnd_.Line, Value.Line});
+        InvalidateLines(first, last);
+    }
+    const bool changed = !(blockBegin_ == Value && blockEnd_ == Value);
+    blockBegin_ = Value;
+    blockEnd_ = Value;
+    if (changed)
+        StatusChanged({scSelection});
+}
+
+void TCustomSynText::SetBlockEnd(TBufferCoord Value)
+{
+    if (options_.Contains(eoNoSelection))
+        return;
+    Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
+                            lines_->Count());
+    if (selectionMode_ == smNormal) {
+        const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
+        Value.Char = std::min(Value.Char, len + 1);
+    }
+    if (Value.Line <= lines_->Count() && IsTrailByteAt(lines_->Strings(Value.Line - 1), Value.Char))
+        --Value.Char;
+    if (Value == blockEnd_)
+        return;
+    if (selectionMode_ == smColumn && Value.Char != blockEnd_.Char)
+        InvalidateLines(std::min({blockBegin_.Line, blockEnd_.Line, Value.Line}),
+                        std::max({blockBegin_.Line, blockEnd_.Line, Value.Line}));
+    else
+        InvalidateLines(std::min(blockEnd_.Line, Value.Line), std::max(blockEnd_.Line, Value.Line));
+    blockEnd_ = Value;
+    StatusChanged({scSelection});
+}
+
+void TCustomSynText::SetCaretAndSelection(const TBufferCoord& ptCaret, const TBufferCoord& ptBefore,
+                                          const TBufferCoord& ptAfter)
+{
+    BeginUpdate();
+    PlaceCaret(ptCaret);
+    SetBlockBegin(ptBefore);
+    SetBlockEnd(ptAfter);
+    EndUpdate();
+}
+
+void TCustomSynText::SetSelectionMode(TSynSelectionMode Value)
+{
+    if (selectionMode_ == Value)
+        return;
+    if (SelAvail())
+        InvalidateSelection();
+    selectionMode_ = Value;
+    StatusChanged({scSelection});
+}
+
+void TCustomSynText::SelectAll()
+{
+    const int count = lines_->Count();
+    blockBegin_ = BufferCoord(1, 1);
+    blockEnd_ = count > 0 ? BufferCoord(static_cast<int>(lines_->Strings(count - 1).size()) + 1, count)
+                          : BufferCoord(1, 1);
+    InvalidateSelection();
+    StatusChanged({scSelection});
+}
+
+bool TCustomSynText::IsPointInSelection(const TBufferCoord& Value) const
+{
+    const TBufferCoord b = BlockBegin();
+    const TBufferCoord e = BlockEnd();
+    if (!SelAvail() || Value.Line < b.Line || Value.Line > e.Line)
+        return false;
+    if (selectionMode_ == smLine)
+        return true;
+    if (selectionMode_ == smColumn)
+        return Value.Char >= std::min(b.Char, e.Char) && Value.Char < std::max(b.Char, e.Char);
+    if (Value.Line == b.Line && Value.Char < b.Char)
+        return false;
+    return Value.Line < e.Line || Value.Char < e.Char;
+}
+
+// --- Text ---
+
+AnsiString TCustomSynText::GetSelText() const
+{
+    if (!SelAvail())
+        return AnsiString();
+    const TBufferCoord b = BlockBegin();
+    const TBufferCoord e = BlockEnd();
+    auto line = [this](int L) { return L >= 1 && L <= lines_->Count() ? lines_->Strings(L - 1) : AnsiString(); };
+    auto part = [](const AnsiString& S, int From, int To) {  // columns From .. To-1
+        const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
+        const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
+        if (f >= S.size() || t <= f)
+            return AnsiString();
+        return S.substr(f, t - f);
+    };
+    AnsiString result;
+    switch (selectionMode_) {
+    case smNormal:
+        if (b.Line == e.Line)
+            return part(line(b.Line), b.Char, e.Char);
+        result = part(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
+        for (int l = b.Line + 1; l < e.Line; ++l)
+            result += line(l) + "\r\n";
+        return result + part(line(e.Line), 1, e.Char);
+    case smLine:
+        for (int l = b.Line; l <= e.Line; ++l) {
+            result += line(l);
+            if (l < e.Line || e.Line < lines_->Count())
+                result += "\r\n";
+        }
+        return result;
+    case smColumn: {
+        const int left = std::min(b.Char, e.Char);
+        const int right = std::max(b.Char, e.Char);
+        for (int l = b.Line; l <= e.Line; ++l) {
+            const AnsiString s = line(l);
+            const int from = IsTrailByteAt(s, left) ? left + 1 : left;
+            const int to = IsTrailByteAt(s, right) ? right + 1 : right;
+            AnsiString piece = part(s, from, to);
+            if (!options_.Contains(eoTrimTrailingSpaces) && static_cast<int>(piece.size()) < to - from)
+                piece.append(static_cast<size_t>(to - from) - piece.size(), ' ');
+            result += piece;
+            if (l < e.Line)
+                result += "\r\n";
+        }
+        return result;
+    }
+    }
+    return result;
+}
+
+void TCustomSynText::PutLine(int Index, const AnsiString& S)
+{
+    lines_->SetStrings(Index, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(S) : S);
+}
+
+void TCustomSynText::SetSelText(const AnsiString& Value)
+{
+    BeginUndoBlock();
+    if (SelAvail())
+        undoList_->AddChange(urDelete, blockBegin_, blockEnd_, GetSelText(), selectionMode_);
+    const TBufferCoord start = BlockBegin();
+    blockEnd_ = BlockEnd();
+    blockBegin_ = start;
+    SetSelTextPrimitive(selectionMode_, Value, true);
+    if (!Value.empty() && selectionMode_ == smNormal)
+        undoList_->AddChange(urInsert, start, blockEnd_, SelText(), selectionMode_);
+    EndUndoBlock();
+}
+
+void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)
+{
+    BeginUpdate();
+    lines_->BeginUpdate();
+    if (SelAvail()) {
+        DeleteSelection();
+        PlaceCaret(BlockBegin());
+    }
+    if (!Value.empty())
+        InsertText(PasteMode, Value, Record);
+    if (caretY_ < 1)
+        caretY_ = 1;
+    blockBegin_ = CaretXY();
+    blockEnd_ = blockBegin_;
+    lines_->EndUpdate();
+    EndUpdate();
+}
+
+void TCustomSynText::DeleteSelection()
+{
+    const TBufferCoord b = BlockBegin();
+    const TBufferCoord e = BlockEnd();
+    if (lines_->Count() == 0)
+        return;
+    switch (selectionMode_) {
+    case smNormal: {
+        const AnsiString first = lines_->Strings(b.Line - 1);
+        const AnsiString last = lines_->Strings(e.Line - 1);
+        AnsiString joined = first.substr(0, std::min(first.size(), static_cast<size_t>(b.Char - 1)));
+        if (static_cast<size_t>(e.Char - 1) < last.size())
+            joined += last.substr(static_cast<size_t>(e.Char - 1));
+        if (options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces))
+            joined = TrimTrailingSpaces(joined);
+        lines_->SetStrings(b.Line - 1, joined);
+        if (e.Line > b.Line)
+            lines_->DeleteLines(b.Line, e.Line - b.Line);
+        PlaceCaret(b);
+        if (e.Line > b.Line)
+            DoLinesDeleted(b.Line, e.Line - b.Line);
+        break;
+    }
+    case smLine:
+        if (e.Line >= lines_->Count()) {
+            if (e.Line > b.Line)
+                lines_->DeleteLines(b.Line - 1, e.Line - b.Line);
+            lines_->SetStrings(b.Line - 1, AnsiString());
+        } else {
+            lines_->DeleteLines(b.Line - 1, e.Line - b.Line + 1);
+        }
+        PlaceCaret(BufferCoord(1, b.Line));
+        DoLinesDeleted(b.Line, e.Line - b.Line + 1);
+        break;
+    case smColumn: {
+        const int left = std::min(b.Char, e.Char);
+        const int right = std::max(b.Char, e.Char);
+        for (int l = b.Line; l <= e.Line && l <= lines_->Count(); ++l) {
+            AnsiString s = lines_->Strings(l - 1);
+            const int from = IsTrailByteAt(s, left) ? left + 1 : left;
+            const int to = IsTrailByteAt(s, right) ? right + 1 : right;
+            if (static_cast<size_t>(from - 1) < s.size())
+                s.erase(static_cast<size_t>(from - 1), static_cast<size_t>(to - from));
+            PutLine(l - 1, s);
+        }
+        PlaceCaret(BufferCoord(left, e.Line));
+        break;
+    }
+    }
+}
+
+void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)
+{
+    const std::vector<AnsiString> pieces = SplitLines(Value);
+    const int n = static_cast<int>(pieces.size());
+    if (lines_->Count() == 0)
+        lines_->Add(AnsiString());
+    switch (PasteMode) {
+    case smNormal: {
+        const int startLine = caretY_;
+        const int startChar = caretX_;
+        const AnsiString s = lines_->Strings(caretY_ - 1);
+        const size_t cut = static_cast<size_t>(caretX_ - 1);
+        AnsiString left = s.substr(0, std::min(cut, s.size()));
+        left.resize(cut, ' ');
+        const AnsiString right = cut < s.size() ? s.substr(cut) : AnsiString();
+        int newX;
+        if (n == 1) {
+            PutLine(caretY_ - 1, left + pieces[0] + right);
+            newX = static_cast<int>(left.size() + pieces[0].size()) + 1;
+        } else {
+            PutLine(caretY_ - 1, left + pieces[0]);
+            lines_->InsertLines(caretY_, n - 1);
+            for (int i = 1; i < n; ++i)
+                PutLine(caretY_ - 1 + i, i == n - 1 ? pieces[static_cast<size_t>(i)] + right
+                                                       : pieces[static_cast<size_t>(i)]);
+            caretY_ += n - 1;
+            newX = static_cast<int>(pieces.back().size()) + 1;
+        }
+        if (options_.Contains(eoTrimTrailingSpaces) && !right.empty())
+            newX = static_cast<int>(lines_->Strings(caretY_ - 1).size()) + 1 -
+                   static_cast<int>(TrimTrailingSpaces(right).size());
+        if (n > 1)
+            DoLinesInserted(startChar > 1 ? startLine + 1 : startLine, n - 1);
+        PlaceCaret(BufferCoord(newX, caretY_));
+        break;
+    }
+    case smColumn: {
+        const int p = caretX_;
+        int y = caretY_;
+        int lastLen = 0;
+        int added = 0;
+        for (int i = 0; i < n; ++i, ++y) {
+            const AnsiString& piece = pieces[static_cast<size_t>(i)];
+            if (y > lines_->Count()) {
+                if (Record) {
+                    const int prevLen = static_cast<int>(lines_->Strings(y - 2).size());
+                    undoList_->AddChange(urLineBreak, BufferCoord(prevLen + 1, y - 1), BufferCoord(prevLen + 1, y - 1),
+                                         AnsiString(), selectionMode_);
+                }
+                lines_->Add(AnsiString(static_cast<size_t>(p - 1), ' ') + piece);
+                ++added;
+            } else {
+                AnsiString s = lines_->Strings(y - 1);
+                if (static_cast<int>(s.size()) < p - 1) {
+                    // The padding is recorded too, so that undo gives back
+                    // the short line byte for byte.
+                    if (Record)
+                        undoList_->AddChange(urPaste, BufferCoord(static_cast<int>(s.size()) + 1, y),
+                                             BufferCoord(p, y), AnsiString(), selectionMode_);
+                    s.resize(static_cast<size_t>(p - 1), ' ');
+                }
+                const int at = IsTrailByteAt(s, p) ? p + 1 : p;
+                s.insert(static_cast<size_t>(at - 1), piece);
+                PutLine(y - 1, s);
+            }
+            if (Record && !piece.empty())
+                undoList_->AddChange(urPaste, BufferCoord(p, y), BufferCoord(p + static_cast<int>(piece.size()), y),
+                                     AnsiString(), selectionMode_);
+            lastLen = static_cast<int>(piece.size());
+        }
+        if (added > 0)
+            DoLinesInserted(lines_->Count() - added + 1, added);
+        PlaceCaret(BufferCoord(p + lastLen, caretY_ + n - 1));
+        break;
+    }
+    case smLine: {
+        // Whole lines: a break at the end closes the last line.
+        const int count = n > 1 && pieces.back().empty() ? n - 1 : n;
+        const int startLine = caretY_;
+        // Overwrite mode replaces the lines from the caret line on, but never
+        // the last line. With Record the replaced lines and the insertion are
+        // recorded as whole-line text in normal mode, which undo and redo
+        // reverse exactly.
+        const int replaced = inserting_ ? 0 : std::clamp(lines_->Count() - startLine, 0, count);
+        if (Record && replaced > 0) {
+            AnsiString old;
+            for (int i = 0; i < replaced; ++i)
+                old += lines_->Strings(startLine - 1 + i) + "\r\n";
+            undoList_->AddChange(urDelete, BufferCoord(1, startLine), BufferCoord(1, startLine + replaced), old,
+                                 smNormal);
+        }
+        int y = startLine;
+        for (int i = 0; i < count; ++i, ++y) {
+            if (i < replaced)
+                PutLine(y - 1, pieces[static_cast<size_t>(i)]);
+            else
+                lines_->Insert(y - 1, pieces[static_cast<size_t>(i)]);
+        }
+        if (count > replaced)
+            DoLinesInserted(startLine + replaced, count - replaced);
+        if (Record)
+            undoList_->AddChange(urInsert, BufferCoord(1, startLine), BufferCoord(1, y), AnsiString(), smNormal);
+        PlaceCaret(BufferCoord(1, y));
+        break;
+    }
+    }
+}
+
+void TCustomSynText::SetText(const AnsiString& Value)
+{
+    // The whole text is replaced as a stream, whatever the selection mode:
+    // line and column modes would keep an extra line or pad the text.
+    BeginUpdate();
+    BeginUndoBlock();
+    const TSynSelectionMode mode = selectionMode_;
+    selectionMode_ = smNormal;
+    SelectAll();
+    SetSelText(Value);
+    selectionMode_ = mode;
+    EndUndoBlock();
+    EndUpdate();
+}
+
+AnsiString TCustomSynText::Text() const { return lines_->Text(); }
+
+// --- Character indexes ---
+
+int TCustomSynText::RowColToCharIndex(TBufferCoord RowCol) const
+{
+    int result = 0;
+    const int before = std::min(RowCol.Line - 1, lines_->Count());
+    for (int i = 0; i < before; ++i)
+        result += static_cast<int>(lines_->Strings(i).size()) + 2;
+    return result + RowCol.Char - 1;
+}
+
+TBufferCoord TCustomSynText::CharIndexToRowCol(int Index) const
+{
+    int remaining = std::max(Index, 0);
+    for (int i = 0; i < lines_->Count(); ++i) {
+        const int len = static_cast<int>(lines_->Strings(i).size());
+        if (remaining <= len)
+            return BufferCoord(remaining + 1, i + 1);
+        remaining -= len + 2;
+        if (remaining < 0)
+            return BufferCoord(len + 1, i + 1);
+    }
+    return BufferCoord(remaining + 1, std::max(1, lines_->Count()));
+}
+
+int TCustomSynText::SelStart() { return RowColToCharIndex(SelAvail() ? blockBegin_ : CaretXY()); }
+int TCustomSynText::SelEnd() { return RowColToCharIndex(SelAvail() ? blockEnd_ : CaretXY()); }
+
+void TCustomSynText::SetSelStart(int Value)
+{
+    HandleNeeded();
+    const TBufferCoord p = CharIndexToRowCol(Value);
+    PlaceCaret(p);
+    SetBlockBegin(p);
+}
+
+void TCustomSynText::SetSelEnd(int Value) { SetBlockEnd(CharIndexToRowCol(Value)); }
+
+// The caret's display position through tab expansion; folding and word
+// wrap map rows on top of this.
+TDisplayCoord TCustomSynText::BufferToDisplayPos(const TBufferCoord& P) const
+{
+    TDisplayCoord result = DisplayCoord(P.Char, P.Line);
+    if (P.Line < 1 || P.Line > lines_->Count())
+        return result;
+    const AnsiString s = lines_->Strings(P.Line - 1);
+    int column = 0;
+    for (int i = 0; i < P.Char - 1; ++i) {
+        if (i < static_cast<int>(s.size()) && s[static_cast<size_t>(i)] == '\t')
+            column += tabWidth_ - column % tabWidth_;
+        else
+            ++column;
+    }
+    result.Column = column + 1;
+    return result;
+}

@@ -1,0 +1,471 @@
+// Construction, destruction, window parameters, the paint lock and status
+// reports, and the property setters of the editor.
+#include "editor/syn_custom_text.h"
+
+#include <algorithm>
+
+#include "editor/syn_active_line.h"
+#include "editor/syn_bookmark_opt.h"
+#include "editor/syn_gutter.h"
+#include "editor/syn_internal_images.h"
+#include "editor/syn_line_divider.h"
+#include "editor/syn_right_edge.h"
+#include "editor/syn_scroll_bars.h"
+#include "editor/syn_selected_color.h"
+#include "editor/syn_text_background.h"
+#include "editor/syn_text_drawer.h"
+#include "editor/syn_text_keystrokes.h"
+#include "editor/syn_text_mark.h"
+#include "editor/syn_text_plugin.h"
+#include "editor/syn_word_wrap.h"
+#include "platform/base/list.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/font.h"
+#include "platform/ui/timer.h"
+#include "platform/win/drop_files.h"
+#include "platform/win/window_styles.h"
+
+TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    codeFolding_ = std::make_unique<TSynCodeFolding>();
+    codeFolding_->OnChange = TCodeFoldingChangeEvent(this, &TCustomSynText::CodeFoldingChanged);
+
+    ownLines_ = std::make_unique<TSynTextStringList>();
+    lines_ = ownLines_.get();
+    lines_->OnChange = TNotifyEvent(this, &TCustomSynText::RecalcLayout);
+    lines_->OnChanging = TNotifyEvent(this, &TCustomSynText::LinesChanging);
+    lines_->OnCleared = TNotifyEvent(this, &TCustomSynText::ListCleared);
+    lines_->OnDeleted = TSynLinesEvent(this, &TCustomSynText::ListDeleted);
+    lines_->OnInserted = TSynLinesEvent(this, &TCustomSynText::ListInserted);
+    lines_->OnPut = TSynLinesEvent(this, &TCustomSynText::ListPut);
+    lines_->OnBeforeDeleted = TSynLinesEvent(this, &TCustomSynText::ListBeforeDeleted);
+    lines_->OnBeforeInserted = TSynLinesEvent(this, &TCustomSynText::ListBeforeInserted);
+    lines_->OnBeforePut = TSynLinesEvent(this, &TCustomSynText::ListBeforePut);
+
+    gutterBitmap_ = std::make_unique<TBitmap>();
+    scrollBars_ = std::make_unique<TSynScrollBars>();
+    scrollBars_->OnChange = TNotifyEvent(this, &TCustomSynText::ScrollBarsChanged);
+    rightEdge_ = std::make_unique<TSynRightEdge>();
+    rightEdge_->OnChange = TNotifyEvent(this, &TCustomSynText::RightEdgeChanged);
+    rightEdgeBitmap_ = std::make_unique<TBitmap>();
+    lineDivider_ = std::make_unique<TSynLineDivider>();
+    lineDivider_->OnChange = TNotifyEvent(this, &TCustomSynText::LineDividerChanged);
+    activeLine_ = std::make_unique<TSynActiveLine>();
+    activeLine_->OnChange = TNotifyEvent(this, &TCustomSynText::ActiveLineChanged);
+    wordWrap_ = std::make_unique<TSynWordWrap>();
+    wordWrap_->OnChange = TNotifyEvent(this, &TCustomSynText::WordWrapChanged);
+    background_ = std::make_unique<TSynTextBackground>();
+    background_->OnChange = TNotifyEvent(this, &TCustomSynText::BackgroundChanged);
+    fontTemplate_ = std::make_unique<TFont>();
+
+    ownUndoList_ = std::make_unique<TSynTextUndoList>();
+    undoList_ = ownUndoList_.get();
+    undoList_->OnAddedUndo = TNotifyEvent(this, &TCustomSynText::UndoRedoAdded);
+    ownRedoList_ = std::make_unique<TSynTextUndoList>();
+    redoList_ = ownRedoList_.get();
+    redoList_->OnAddedUndo = TNotifyEvent(this, &TCustomSynText::UndoRedoAdded);
+
+    selectedColor_ = std::make_unique<TSynSelectedColor>();
+    selectedColor_->OnChange = TNotifyEvent(this, &TCustomSynText::SelectedColorChanged);
+    bookMarkOpt_ = std::make_unique<TSynBookMarkOpt>(this);
+    bookMarkOpt_->OnChange = TNotifyEvent(this, &TCustomSynText::BookMarkOptionsChanged);
+    gutter_ = std::make_unique<TSynGutter>();
+    gutter_->OnChange = TNotifyEvent(this, &TCustomSynText::GutterChanged);
+
+    // Defaults, in the order the frame sets them.
+    BlockWidth = 2;
+    SetDoubleBuffered(false);
+    gutterWidth_ = gutter_->Width();
+    textOffset_ = gutterWidth_ + 2;
+    TControlStyle style = ControlStyle();
+    style.Include(csOpaque).Include(csSetCaption).Include(csNeedsBorderPaint);
+    SetControlStyle(style);
+    SetBounds(Left(), Top(), 200, 150);
+    SetCursor(crIBeam);
+    SetColor(clWindow);
+    fontTemplate_->SetName("Courier New");
+    fontTemplate_->SetSize(10);
+    fontTemplate_->SetCharset(DEFAULT_CHARSET);
+
+    textDrawer_ = std::make_unique<TheTextDrawer>(TFontStyles{fsBold}, fontTemplate_.get());
+    Font()->Assign(fontTemplate_.get());
+    Font()->OnChange = TNotifyEvent(this, &TCustomSynText::FontChanged);
+
+    focusList_ = std::make_unique<TList>();
+    kbdHandler_ = std::make_unique<TSynTextKbdHandler>();
+    keystrokes_ = std::make_unique<TSynTextKeyStrokes>(this);
+    marks_ = std::make_unique<TSynTextMarkList>(this);
+    marks_->OnChange = TNotifyEvent(this, &TCustomSynText::MarkListChanged);
+    scrollTimer_ = new TTimer(this);
+
+    SetParentFont(false);
+    SetParentColor(false);
+    SetTabStop(true);
+    inserting_ = true;
+    maxScrollWidth_ = 1024;
+    borderStyle_ = bsSingle;
+    insertCaret_ = ctVerticalLine;
+    overwriteCaret_ = ctBlock;
+    selectionMode_ = smNormal;
+    SetDefaultKeystrokes();
+    imeCount_ = 0;
+    mbcsStepAside_ = false;
+    wantReturns_ = true;
+    wantTabs_ = false;
+    tabWidth_ = 8;
+    lines_->SetTabWidth(tabWidth_);
+    leftChar_ = 1;
+    topLine_ = 1;
+    caretX_ = 1;
+    lastCaretX_ = 1;
+    caretY_ = 1;
+    blockBegin_ = BufferCoord(1, 1);
+    blockEnd_ = blockBegin_;
+    options_ = SYNTEXT_DEFAULT_OPTIONS;
+    scrollTimer_->SetEnabled(false);
+    scrollTimer_->SetInterval(100);
+    scrollTimer_->SetOnTimer(TNotifyEvent(this, &TCustomSynText::ScrollTimerHandler));
+    FontChanged(nullptr);
+}
+
+TCustomSynText::~TCustomSynText()
+{
+    codeFolding_.reset();
+    SetHighlighter(nullptr);
+    if (chainedEditor_ || lines_ != ownLines_.get())
+        UnhookTextBuffer();
+    hookedCommandHandlers_.clear();
+    while (!plugins_.empty())
+        delete plugins_.back();  // its destructor takes it out of the list
+    background_.reset();
+    std::fill(bookmarks_.begin(), bookmarks_.end(), nullptr);
+    marks_.reset();
+    bookMarkOpt_.reset();
+    keystrokes_.reset();
+    kbdHandler_.reset();
+    focusList_.reset();
+    selectedColor_.reset();
+    ownUndoList_.reset();
+    ownRedoList_.reset();
+    gutter_.reset();
+    textDrawer_.reset();
+    internalBookmarkImage_.reset();
+    fontTemplate_.reset();
+    ownLines_.reset();
+    gutterBitmap_.reset();
+    activeLine_.reset();
+    rightEdge_.reset();
+    rightEdgeBitmap_.reset();
+    lineDivider_.reset();
+    wordWrap_.reset();
+    scrollBars_.reset();
+}
+
+void TCustomSynText::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    // The window text is the buffer, answered by the editor's own WM_GETTEXT;
+    // a long text must never travel as the window caption.
+    Params.Caption.clear();
+    Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
+    Params.Style |= WS_CLIPCHILDREN;
+    if (borderStyle_ == bsSingle) {
+        Params.Style |= WS_BORDER;
+        if (Ctl3D()) {
+            Params.Style &= ~WS_BORDER;
+            Params.ExStyle |= WS_EX_CLIENTEDGE;
+        }
+    }
+}
+
+void TCustomSynText::Loaded()
+{
+    TCustomControl::Loaded();
+    GutterChanged(this);
+    UpdateScrollBars();
+}
+
+// --- Paint lock and status ---
+
+void TCustomSynText::BeginUpdate() { ++paintLock_; }
+
+void TCustomSynText::EndUpdate()
+{
+    if (paintLock_ <= 0)
+        return;
+    if (--paintLock_ > 0 || !HandleAllocated())
+        return;
+    if (stateFlags_.Contains(sfScrollbarChanged))
+        UpdateScrollBars();
+    if (stateFlags_.Contains(sfCaretChanged))
+        UpdateCaret();
+    if (!statusChanges_.Empty())
+        DoOnStatusChange(statusChanges_);
+}
+
+void TCustomSynText::StatusChanged(TSynStatusChanges AChanges)
+{
+    for (int c = scAll; c <= scReadOnly; ++c)
+        if (AChanges.Contains(static_cast<TSynStatusChange>(c)))
+            statusChanges_.Include(static_cast<TSynStatusChange>(c));
+    if (paintLock_ == 0)
+        DoOnStatusChange(statusChanges_);
+}
+
+void TCustomSynText::DoOnStatusChange(TSynStatusChanges Changes)
+{
+    // Without a handler the changes stay pending for the next report.
+    if (OnStatusChange) {
+        OnStatusChange(this, Changes);
+        statusChanges_ = TSynStatusChanges();
+    }
+}
+
+void TCustomSynText::DoChange()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomSynText::RecalcLayout(TObject*)
+{
+    stateFlags_.Exclude(sfLinesChanging);
+    if (!HandleAllocated())
+        return;
+    UpdateScrollBars();
+    SetBlockBegin(CaretXY());
+    InvalidateRect(invalidateRect_, false);
+    invalidateRect_ = TRect();
+    if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
+        gutter_->AutoSizeDigitCount(lines_->Count());
+    if (!options_.Contains(eoScrollPastEof))
+        SetTopLine(topLine_);
+}
+
+void TCustomSynText::LinesChanging(TObject*) { stateFlags_.Include(sfLinesChanging); }
+
+// --- Small accessors ---
+
+AnsiString TCustomSynText::LineText() const
+{
+    if (caretY_ >= 1 && caretY_ <= lines_->Count())
+        return lines_->Strings(caretY_ - 1);
+    return AnsiString();
+}
+
+void TCustomSynText::SetLineText(const AnsiString& Value)
+{
+    if (caretY_ < 1 || caretY_ > std::max(1, lines_->Count()))
+        return;
+    if (lines_->Count() == 0)
+        lines_->Add(Value);
+    else
+        lines_->SetStrings(caretY_ - 1, Value);
+    // The change bypasses the undo lists; their items would now point at
+    // text that is no longer there.
+    ClearUndo();
+}
+
+TBufferCoord TCustomSynText::BlockBegin() const
+{
+    if (blockEnd_.Line < blockBegin_.Line || (blockEnd_.Line == blockBegin_.Line && blockEnd_.Char < blockBegin_.Char))
+        return blockEnd_;
+    return blockBegin_;
+}
+
+TBufferCoord TCustomSynText::BlockEnd() const
+{
+    if (blockEnd_.Line < blockBegin_.Line || (blockEnd_.Line == blockBegin_.Line && blockEnd_.Char < blockBegin_.Char))
+        return blockBegin_;
+    return blockEnd_;
+}
+
+bool TCustomSynText::SelAvail() const
+{
+    return blockBegin_.Char != blockEnd_.Char || (blockBegin_.Line != blockEnd_.Line && selectionMode_ != smColumn);
+}
+
+bool TCustomSynText::SelectionSpansLines() const
+{
+    return blockBegin_.Line != blockEnd_.Line && selectionMode_ != smColumn;
+}
+
+bool TCustomSynText::SelectionCoversCaretLine() const
+{
+    return BlockBegin().Char <= 1 && BlockEnd().Char > static_cast<int>(LineText().size()) && SelAvail();
+}
+
+int TCustomSynText::CountLeadingBlanks(int Line, bool CountTabsWide) const
+{
+    if (!options_.Contains(eoAutoIndent) || Line < 1 || Line > lines_->Count())
+        return 0;
+    AnsiString s = lines_->Strings(Line - 1);
+    int result = 0;
+    for (char c : s) {
+        auto u = static_cast<unsigned char>(c);
+        if (u < 1 || u > 32)
+            break;
+        result += (c == '\t' && CountTabsWide) ? tabWidth_ : 1;
+    }
+    return result;
+}
+
+AnsiString TCustomSynText::MakeIndent(int Count, bool WantTabs) const
+{
+    if (Count <= 0)
+        return AnsiString();
+    if (WantTabs && !options_.Contains(eoTabsToSpaces) && Count >= tabWidth_)
+        return AnsiString(static_cast<size_t>(Count / tabWidth_), '\t') +
+               AnsiString(static_cast<size_t>(Count % tabWidth_), ' ');
+    return AnsiString(static_cast<size_t>(Count), ' ');
+}
+
+// --- Properties ---
+
+void TCustomSynText::SetLines(TStrings* Value) { lines_->Assign(Value); }
+
+void TCustomSynText::SetInsertMode(bool Value)
+{
+    if (inserting_ == Value)
+        return;
+    inserting_ = Value;
+    if (!ComponentState().Contains(csLoading))
+        InitializeCaret();
+    StatusChanged({scInsertMode});
+}
+
+void TCustomSynText::SetInsertCaret(TSynTextCaretType Value)
+{
+    if (insertCaret_ != Value) {
+        insertCaret_ = Value;
+        InitializeCaret();
+    }
+}
+
+void TCustomSynText::SetOverwriteCaret(TSynTextCaretType Value)
+{
+    if (overwriteCaret_ != Value) {
+        overwriteCaret_ = Value;
+        InitializeCaret();
+    }
+}
+
+void TCustomSynText::SetMaxScrollWidth(int Value)
+{
+    Value = std::clamp(Value, 1, 0x7FFFFFFE);
+    if (maxScrollWidth_ == Value)
+        return;
+    maxScrollWidth_ = Value;
+    if (options_.Contains(eoScrollPastEol))
+        UpdateScrollBars();
+}
+
+void TCustomSynText::SetTabWidth(int Value)
+{
+    Value = std::clamp(Value, 1, 256);
+    if (tabWidth_ == Value)
+        return;
+    tabWidth_ = Value;
+    lines_->SetTabWidth(Value);
+    Invalidate();
+}
+
+void TCustomSynText::SetReadOnly(bool Value)
+{
+    if (readOnly_ != Value) {
+        readOnly_ = Value;
+        StatusChanged({scReadOnly});
+    }
+}
+
+void TCustomSynText::SetHideSelection(bool Value)
+{
+    if (hideSelection_ != Value) {
+        hideSelection_ = Value;
+        InvalidateSelection();
+    }
+}
+
+void TCustomSynText::SetBorderStyle(TBorderStyle Value)
+{
+    if (borderStyle_ != Value) {
+        borderStyle_ = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomSynText::SetOptions(TSynTextEditorOptions Value)
+{
+    if (Value == options_)
+        return;
+    const bool dropFilesChanged = Value.Contains(eoDropFiles) != options_.Contains(eoDropFiles);
+    if (!options_.Contains(eoScrollPastEol))
+        SetLeftChar(leftChar_);
+    if (!options_.Contains(eoScrollPastEof))
+        SetTopLine(topLine_);
+    constexpr uint64_t scrollMask = 0x00060408;
+    const bool scrollChanged = ((options_.Bits() ^ Value.Bits()) & scrollMask) != 0;
+    options_ = Value;
+    PlaceCaretEx(false, CaretXY());
+    if (options_.Contains(eoScrollPastEol)) {
+        SetBlockBegin(blockBegin_);
+        SetBlockEnd(blockEnd_);
+    }
+    if (dropFilesChanged && !ComponentState().Contains(csDesigning) && HandleAllocated())
+        DragAcceptFiles(Handle(), options_.Contains(eoDropFiles));
+    if (showSpecialChars_ != options_.Contains(eoShowSpecialChars)) {
+        showSpecialChars_ = options_.Contains(eoShowSpecialChars);
+        Invalidate();
+    }
+    if (scrollChanged)
+        UpdateScrollBars();
+}
+
+void TCustomSynText::SetKeystrokes(TSynTextKeyStrokes* Value)
+{
+    if (Value)
+        keystrokes_->Assign(Value);
+    else
+        keystrokes_->Clear();
+}
+
+void TCustomSynText::SetDefaultKeystrokes() { keystrokes_->ResetToDefaults(); }
+
+void TCustomSynText::SetCodeFolding(TSynCodeFolding* Value) { codeFolding_->Assign(Value); }
+void TCustomSynText::SetActiveLine(TSynActiveLine* Value) { activeLine_->Assign(Value); }
+void TCustomSynText::SetLineDivider(TSynLineDivider* Value) { lineDivider_->Assign(Value); }
+void TCustomSynText::SetRightEdge(TSynRightEdge* Value) { rightEdge_->Assign(Value); }
+void TCustomSynText::SetScrollBars(TSynScrollBars* Value) { scrollBars_->Assign(Value); }
+void TCustomSynText::SetBackground(TSynTextBackground* Value) { background_->Assign(Value); }
+void TCustomSynText::SetSelectedColor(TSynSelectedColor* Value) { selectedColor_->Assign(Value); }
+void TCustomSynText::SetWordWrap(TSynWordWrap* Value) { wordWrap_->Assign(Value); }
+void TCustomSynText::SetGutter(TSynGutter* Value) { gutter_->Assign(Value); }
+
+TSynTextMark* TCustomSynText::BookMarks(int Index) const
+{
+    return Index >= 0 && Index < static_cast<int>(bookmarks_.size()) ? bookmarks_[static_cast<size_t>(Index)]
+                                                                      : nullptr;
+}
+
+// --- Plug-ins ---
+
+void TCustomSynText::AddPlugin(TSynTextPlugin* APlugin) { plugins_.push_back(APlugin); }
+
+void TCustomSynText::RemovePlugin(TSynTextPlugin* APlugin)
+{
+    auto it = std::find(plugins_.begin(), plugins_.end(), APlugin);
+    if (it != plugins_.end())
+        plugins_.erase(it);
+}
+
+void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
+{
+    for (size_t i = 0; i < plugins_.size(); ++i)
+        plugins_[i]->LinesInserted(FirstLine, Count);
+}
+
+void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
+{
+    for (size_t i = 0; i < plugins_.size(); ++i)
+        plugins_[i]->LinesDeleted(FirstLine, Count);
+}

@@ -1,0 +1,464 @@
+// TCustomSynText: the editor control. It owns the text buffer, the undo and
+// redo lists, the option objects, the key bindings and handler chains, the
+// marks and the text drawer, and keeps caret, selection and view in step
+// with the text. Every change of the text goes through its operations and
+// is recorded for undo.
+//
+// The operations are spread over several source files by concern:
+// construction and properties, caret and selection, undo and redo,
+// scrolling and window messages, painting, input, commands, folding.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "editor/syn_code_folding.h"
+#include "editor/syn_custom_text_types.h"
+#include "editor/syn_text_kbd_handler.h"
+#include "editor/syn_text_string_list.h"
+#include "editor/syn_text_undo_list.h"
+#include "platform/ui/custom_control.h"
+
+class TBitmap;
+class TFont;
+class TList;
+class TTimer;
+class TheTextDrawer;
+class TSynActiveLine;
+class TSynBookMarkOpt;
+class TSynCustomHighlighter;
+class TSynGutter;
+class TSynInternalImage;
+class TSynLineDivider;
+class TSynRightEdge;
+class TSynScrollBars;
+class TSynSelectedColor;
+class TSynTextBackground;
+class TSynTextKeyStrokes;
+class TSynTextMark;
+class TSynTextMarkList;
+class TSynTextPlugin;
+class TSynWordWrap;
+
+// Stands for the search engine component of the editor services.
+class TSynTextSearchCustom;
+
+class TCustomSynText : public TCustomControl {
+public:
+    explicit TCustomSynText(TComponent* AOwner);
+    ~TCustomSynText() override;
+
+    // --- Text ---
+    TSynTextStringList* Lines() const { return lines_; }
+    void SetLines(TStrings* Value);
+    // The whole text, lines joined by CR LF, collapsed folds expanded.
+    AnsiString Text() const;
+    // Replaces the whole text as one undoable step.
+    void SetText(const AnsiString& Value);
+    // The caret line; writing it replaces that line without an undo record.
+    AnsiString LineText() const;
+    void SetLineText(const AnsiString& Value);
+    AnsiString SelText() const { return GetSelText(); }
+    void SetSelText(const AnsiString& Value);
+    // The selection exactly as it stands (no trimming).
+    AnsiString GetSelText() const;
+    void SetSelTextPrimitive(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
+    AnsiString WordAtCaret() const;
+    AnsiString GetWordAtRowCol(TBufferCoord XY) const;
+    void ClearAll();
+
+    // --- Caret ---
+    int CaretX() const { return caretX_; }
+    int CaretY() const { return caretY_; }
+    TBufferCoord CaretXY() const { return BufferCoord(caretX_, caretY_); }
+    void SetCaretX(int Value);
+    void SetCaretY(int Value);
+    virtual void SetCaretXY(const TBufferCoord& Value);
+    virtual void PlaceCaret(const TBufferCoord& Value);
+    void PlaceCaretX(int Value);
+    void PlaceCaretY(int Value);
+    virtual void PlaceCaretEx(bool EnsureVisible, const TBufferCoord& Value);
+    int DisplayX() const;
+    int DisplayY() const;
+    TDisplayCoord DisplayXY() const { return DisplayCoord(DisplayX(), DisplayY()); }
+    int LastCaretX() const { return lastCaretX_; }
+
+    // --- Selection ---
+    TBufferCoord BlockBegin() const;
+    TBufferCoord BlockEnd() const;
+    void SetBlockBegin(TBufferCoord Value);
+    void SetBlockEnd(TBufferCoord Value);
+    void SetCaretAndSelection(const TBufferCoord& ptCaret, const TBufferCoord& ptBefore, const TBufferCoord& ptAfter);
+    bool SelAvail() const;
+    bool SelectionSpansLines() const;
+    bool SelectionCoversCaretLine() const;
+    bool IsPointInSelection(const TBufferCoord& Value) const;
+    TSynSelectionMode SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(TSynSelectionMode Value);
+    void SelectAll();
+    int SelStart();
+    void SetSelStart(int Value);
+    int SelEnd();
+    void SetSelEnd(int Value);
+    int RowColToCharIndex(TBufferCoord RowCol) const;
+    TBufferCoord CharIndexToRowCol(int Index) const;
+
+    // --- Words ---
+    virtual TBufferCoord WordStart();
+    virtual TBufferCoord WordStartAt(const TBufferCoord& XY);
+    virtual TBufferCoord WordEnd();
+    virtual TBufferCoord WordEndAt(const TBufferCoord& XY);
+    virtual TBufferCoord NextWordPos();
+    virtual TBufferCoord NextWordPosAt(const TBufferCoord& XY);
+    virtual TBufferCoord PrevWordPos();
+    virtual TBufferCoord PrevWordPosAt(const TBufferCoord& XY);
+    void SetWordBlock(TBufferCoord Value);
+    void SelectWordAtCaret();
+    bool IsIdentChar(char AChar) const;
+    bool IsWordBreakChar(char AChar) const;
+
+    // --- Bookmarks ---
+    void SetBookMark(int BookMark, int X, int Y);
+    void ClearBookMark(int BookMark);
+    void GotoBookMark(int BookMark);
+    bool GetBookMark(int BookMark, int& X, int& Y) const;
+    bool IsBookmark(int BookMark) const;
+    void GotoLineAndCenter(int ALine);
+    TSynTextMarkList* Marks() const { return marks_.get(); }
+
+    // --- Undo and redo ---
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void ClearUndo();
+    void BeginUndoBlock();
+    void EndUndoBlock();
+    int MaxUndo() const;
+    void SetMaxUndo(int Value);
+    TSynTextUndoList* UndoList() const { return undoList_; }
+    TSynTextUndoList* RedoList() const { return redoList_; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool Value);
+
+    // --- Paint lock and status ---
+    void BeginUpdate();
+    void EndUpdate();
+    int PaintLock() const { return paintLock_; }
+    void StatusChanged(TSynStatusChanges AChanges);
+
+    // --- View (scrolling, caret display) ---
+    int TopLine() const { return topLine_; }
+    void SetTopLine(int Value);
+    int LeftChar() const { return leftChar_; }
+    void SetLeftChar(int Value);
+    int LinesInWindow() const { return linesInWindow_; }
+    int CharsInWindow() const { return charsInWindow_; }
+    int CharWidth() const { return charWidth_; }
+    int LineHeight() const;
+    int DisplayLineCount() const;
+    int GutterWidth() const { return gutterWidth_; }
+    void SetGutterWidth(int Value);
+    void EnsureCursorPosVisible();
+    void EnsureCursorPosVisibleEx(bool ForceToMiddle);
+    void UpdateScrollBars();
+    void UpdateCaret();
+    void InitializeCaret();
+    void HideCaret();
+    void ShowCaret();
+    void InvalidateLine(int Line);
+    void InvalidateLines(int FirstLine, int LastLine);
+    void InvalidateGutter();
+    void InvalidateGutterLines(int FirstLine, int LastLine);
+    void InvalidateSelection();
+    void SizeOrFontChanged(bool bFont);
+    void RecalcCharExtent();
+    TDisplayCoord BufferToDisplayPos(const TBufferCoord& P) const;
+    TBufferCoord DisplayToBufferPos(const TDisplayCoord& P) const;
+    TDisplayCoord PixelsToRowColumn(int aX, int aY) const;
+    TBufferCoord PixelsToNearestRowColumn(int aX, int aY) const;
+    TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;
+    void HandleHScroll(int ScrollCode, int Pos);
+    void HandleVScroll(int ScrollCode, int Pos);
+    bool AlwaysShowCaret() const { return alwaysShowCaret_; }
+    void SetAlwaysShowCaret(bool Value);
+
+    // --- Commands ---
+    virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);
+    virtual void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
+    TSynTextEditorCommand TranslateKeyCode(WORD Code, TShiftState Shift, void*& Data);
+    void RegisterCommandHandler(const THookedCommandEvent& AHandlerProc, void* AHandlerData);
+    void UnregisterCommandHandler(const THookedCommandEvent& AHandlerProc);
+    virtual void GotoMatchingBracket();
+    virtual TBufferCoord GetMatchingBracketAtCaret();
+    virtual TBufferCoord GetMatchingBracketAt(const TBufferCoord& APoint);
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    bool CanPaste() const;
+
+    // --- Indentation helpers ---
+    int CountLeadingBlanks(int Line, bool CountTabsWide) const;
+    AnsiString MakeIndent(int Count, bool WantTabs) const;
+
+    // --- Plug-ins ---
+    void AddPlugin(TSynTextPlugin* APlugin);
+    void RemovePlugin(TSynTextPlugin* APlugin);
+    int PluginCount() const { return static_cast<int>(plugins_.size()); }
+
+    // --- Properties ---
+    TSynCodeFolding* CodeFolding() const { return codeFolding_.get(); }
+    void SetCodeFolding(TSynCodeFolding* Value);
+    TSynActiveLine* ActiveLine() const { return activeLine_.get(); }
+    void SetActiveLine(TSynActiveLine* Value);
+    TSynLineDivider* LineDivider() const { return lineDivider_.get(); }
+    void SetLineDivider(TSynLineDivider* Value);
+    TSynRightEdge* RightEdge() const { return rightEdge_.get(); }
+    void SetRightEdge(TSynRightEdge* Value);
+    int LineSpacing() const { return lineSpacing_; }
+    void SetLineSpacing(int Value);
+    TLineSpacingRule LineSpacingRule() const { return lineSpacingRule_; }
+    void SetLineSpacingRule(TLineSpacingRule Value);
+    int BlockWidth = 2;
+    TSynScrollBars* ScrollBars() const { return scrollBars_.get(); }
+    void SetScrollBars(TSynScrollBars* Value);
+    TSynTextBackground* Background() const { return background_.get(); }
+    void SetBackground(TSynTextBackground* Value);
+    AnsiString UnicodeFontName() const;
+    void SetUnicodeFontName(const AnsiString& Value);
+    TSynBookMarkOpt* BookMarkOptions() const { return bookMarkOpt_.get(); }
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle Value);
+    TSynGutter* Gutter() const { return gutter_.get(); }
+    void SetGutter(TSynGutter* Value);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool Value);
+    TSynCustomHighlighter* Highlighter() const { return highlighter_; }
+    void SetHighlighter(TSynCustomHighlighter* Value);
+    TSynTextCaretType InsertCaret() const { return insertCaret_; }
+    void SetInsertCaret(TSynTextCaretType Value);
+    TSynTextCaretType OverwriteCaret() const { return overwriteCaret_; }
+    void SetOverwriteCaret(TSynTextCaretType Value);
+    bool InsertMode() const { return inserting_; }
+    void SetInsertMode(bool Value);
+    TSynTextKeyStrokes* Keystrokes() const { return keystrokes_.get(); }
+    void SetKeystrokes(TSynTextKeyStrokes* Value);
+    int MaxScrollWidth() const { return maxScrollWidth_; }
+    void SetMaxScrollWidth(int Value);
+    TSynTextEditorOptions Options() const { return options_; }
+    void SetOptions(TSynTextEditorOptions Value);
+    bool ReadOnly() const { return GetReadOnly(); }
+    virtual void SetReadOnly(bool Value);
+    TSynTextSearchCustom* SearchEngine() const { return searchEngine_; }
+    void SetSearchEngine(TSynTextSearchCustom* Value);
+    TSynSelectedColor* SelectedColor() const { return selectedColor_.get(); }
+    void SetSelectedColor(TSynSelectedColor* Value);
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int Value);
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool Value) { wantReturns_ = Value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool Value) { wantTabs_ = Value; }
+    TSynWordWrap* WordWrap() const { return wordWrap_.get(); }
+    void SetWordWrap(TSynWordWrap* Value);
+    TSynTextKbdHandler* KbdHandler() const { return kbdHandler_.get(); }
+    TheTextDrawer* TextDrawer() const { return textDrawer_.get(); }
+    TSynTextMark* BookMarks(int Index) const;
+
+    // --- Events ---
+    TNotifyEvent OnChange;
+    TPlaceMarkEvent OnClearBookmark;
+    TPlaceMarkEvent OnPlaceBookmark;
+    TProcessCommandEvent OnCommandProcessed;
+    TProcessCommandEvent OnProcessCommand;
+    TProcessCommandEvent OnProcessUserCommand;
+    TDropFilesEvent OnDropFiles;
+    TGutterClickEvent OnGutterClick;
+    TMouseCursorEvent OnMouseCursor;
+    TPaintEvent OnPaint;
+    TReplaceTextEvent OnReplaceText;
+    TSpecialLineColorsEvent OnSpecialLineColors;
+    TContextHelpEvent OnContextHelp;
+    TPaintTransient OnPaintTransient;
+    TScrollEvent OnScroll;
+    TGutterGetTextEvent OnGutterGetText;
+    TGutterPaintEvent OnGutterPaint;
+    TStatusChangeEvent OnStatusChange;
+
+protected:
+    // Overrides of the class library.
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void SetName(const AnsiString& NewName) override;
+    void WndProc(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void Paint() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+    void DoEndDrag(TObject* Target, int X, int Y) override;
+
+public:
+    void SetFocus() override;
+    void DragDrop(TObject* Source, int X, int Y) override;
+
+protected:
+    // The editor's own virtual operations, in slot order.
+    virtual void DrawRightEdgeDragLine(int X);
+    virtual void DoHighlighterChanged() {}
+    virtual void InvalidateRect(const TRect& ARect, bool AErase);
+    virtual void DoChange();
+    virtual bool GetReadOnly() const { return readOnly_; }
+    virtual void RecalcLayout(TObject* Sender);
+    virtual void NotifyHookedCommandHandlers(bool AfterProcessing, TSynTextEditorCommand& Command, char& AChar,
+                                             void* Data);
+    virtual void PaintGutter(const TRect& AClip, int FirstRow, int LastRow);
+    virtual void PaintTextLines(const TRect& AClip, int FirstRow, int LastRow, int FirstCol, int LastCol);
+    virtual void UpdateMouseCursor();
+    virtual void DoOnClearBookmark(TSynTextMark*& Mark);
+    virtual void DoOnCommandProcessed(TSynTextEditorCommand Command, char AChar, void* Data);
+    virtual void DoOnGutterClick(TMouseButton Button, int X, int Y);
+    virtual void DoOnPaint();
+    virtual void DoOnPaintTransientEx(TTransientType TransientType, bool Lock);
+    virtual void DoOnPaintTransient(TTransientType TransientType);
+    virtual void DoOnPlaceBookmark(TSynTextMark*& Mark);
+    virtual void DoOnProcessCommand(TSynTextEditorCommand& Command, char& AChar, void* Data);
+    virtual TSynReplaceAction DoOnReplaceText(const AnsiString& ASearch, const AnsiString& AReplace, int Line,
+                                              int Column);
+    virtual bool DoOnSpecialLineColors(int Line, TColor& Foreground, TColor& Background);
+    virtual void DoOnStatusChange(TSynStatusChanges Changes);
+    virtual void SetDefaultKeystrokes();
+
+    // Deletes the selection in the current mode and leaves the caret at its
+    // start; nothing is recorded.
+    void DeleteSelection();
+    // Inserts Value at the caret in PasteMode.
+    void InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
+    // Writes a line back, trimming trailing spaces with eoTrimTrailingSpaces.
+    void PutLine(int Index, const AnsiString& S);
+    // The column limits of PlaceCaretEx and SetBlockBegin.
+    int MaxCaretColumn(int Line) const;
+    void UndoItem();
+    void RedoItem();
+    // Moves a group break from the top of one list to the other.
+    static void MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To);
+    void UndoRedoAdded(TObject* Sender);
+    void UnhookTextBuffer();
+
+    // Handlers of the buffer and option objects.
+    void LinesChanging(TObject* Sender);
+    void ListCleared(TObject* Sender);
+    void ListInserted(TObject* Sender, int Index, int Count);
+    void ListDeleted(TObject* Sender, int Index, int Count);
+    void ListPut(TObject* Sender, int Index, int Count);
+    void ListBeforeInserted(TObject* Sender, int Index, int Count);
+    void ListBeforeDeleted(TObject* Sender, int Index, int Count);
+    void ListBeforePut(TObject* Sender, int Index, int Count);
+    void CodeFoldingChanged(TSynCodeFoldingChanges Event);
+    void ScrollBarsChanged(TObject* Sender);
+    void RightEdgeChanged(TObject* Sender);
+    void LineDividerChanged(TObject* Sender);
+    void ActiveLineChanged(TObject* Sender);
+    void WordWrapChanged(TObject* Sender);
+    void BackgroundChanged(TObject* Sender);
+    void SelectedColorChanged(TObject* Sender);
+    void BookMarkOptionsChanged(TObject* Sender);
+    void GutterChanged(TObject* Sender);
+    void MarkListChanged(TObject* Sender);
+    void FontChanged(TObject* Sender);
+    void ScrollTimerHandler(TObject* Sender);
+    void DoLinesDeleted(int FirstLine, int Count);
+    void DoLinesInserted(int FirstLine, int Count);
+
+    // --- State, in the order of the frame ---
+    int pendingFoldChanges_ = 0;
+    TBufferCoord blockBegin_{1, 1};
+    TBufferCoord blockEnd_{1, 1};
+    int caretX_ = 1;
+    int lastCaretX_ = 1;
+    int caretY_ = 1;
+    int charsInWindow_ = 0;
+    int charWidth_ = 0;
+    int imeCount_ = 0;
+    bool mbcsStepAside_ = false;
+    bool inserting_ = true;
+    int linesInWindow_ = 0;
+    int leftChar_ = 1;
+    int paintLock_ = 0;  // >= 0; status changes wait while above 0
+    int textOffset_ = 0;
+    int topLine_ = 1;
+    TRect invalidateRect_;
+    TSynStateFlags stateFlags_;
+    TSynTextEditorOptions options_;
+    TSynStatusChanges statusChanges_;
+    int scrollDeltaX_ = 0;
+    int scrollDeltaY_ = 0;
+    TCustomSynText* chainedEditor_ = nullptr;
+    int gutterWidth_ = 0;
+
+    bool caretAtEndOfRow_ = false;  // caret shown at the end of the previous wrapped row
+    bool modified_ = false;         // always !undoList_->InitialState() once a change was recorded
+    bool readOnly_ = false;
+    bool hideSelection_ = false;
+    bool wantReturns_ = true;
+    bool wantTabs_ = false;
+    bool alwaysShowCaret_ = false;
+    bool showSpecialChars_ = false;
+    int tabWidth_ = 8;
+    int maxScrollWidth_ = 1024;
+    int lineSpacing_ = 0;
+    TLineSpacingRule lineSpacingRule_ = lsSingle;
+    int mouseWheelAccumulator_ = 0;
+    int paintTransientLock_ = 0;
+    int textHeight_ = 0;
+    TPoint caretOffset_;
+    TBorderStyle borderStyle_ = bsSingle;
+    TSynTextCaretType insertCaret_ = ctVerticalLine;
+    TSynTextCaretType overwriteCaret_ = ctBlock;
+    TSynSelectionMode selectionMode_ = smNormal;
+    TSynCustomHighlighter* highlighter_ = nullptr;
+    TSynTextSearchCustom* searchEngine_ = nullptr;
+    std::array<TSynTextMark*, 10> bookmarks_{};  // each also in marks_, which owns it
+
+    // Owned objects, in the order of construction.
+    std::unique_ptr<TSynCodeFolding> codeFolding_;
+    std::unique_ptr<TSynTextStringList> ownLines_;
+    TSynTextStringList* lines_ = nullptr;  // ownLines_ unless sharing another editor's buffer
+    std::unique_ptr<TBitmap> gutterBitmap_;
+    std::unique_ptr<TSynScrollBars> scrollBars_;
+    std::unique_ptr<TSynRightEdge> rightEdge_;
+    std::unique_ptr<TBitmap> rightEdgeBitmap_;
+    std::unique_ptr<TSynLineDivider> lineDivider_;
+    std::unique_ptr<TSynActiveLine> activeLine_;
+    std::unique_ptr<TSynWordWrap> wordWrap_;
+    std::unique_ptr<TSynTextBackground> background_;
+    std::unique_ptr<TFont> fontTemplate_;
+    std::unique_ptr<TSynTextUndoList> ownUndoList_;
+    std::unique_ptr<TSynTextUndoList> ownRedoList_;
+    TSynTextUndoList* undoList_ = nullptr;  // ownUndoList_ unless sharing a buffer
+    TSynTextUndoList* redoList_ = nullptr;
+    std::unique_ptr<TSynSelectedColor> selectedColor_;
+    std::unique_ptr<TSynBookMarkOpt> bookMarkOpt_;
+    std::unique_ptr<TSynGutter> gutter_;
+    std::unique_ptr<TheTextDrawer> textDrawer_;
+    std::unique_ptr<TList> focusList_;
+    std::unique_ptr<TSynTextKbdHandler> kbdHandler_;
+    std::unique_ptr<TSynTextKeyStrokes> keystrokes_;
+    std::unique_ptr<TSynTextMarkList> marks_;
+    TTimer* scrollTimer_ = nullptr;  // owned as a component
+
+    // Created on first need.
+    std::vector<std::unique_ptr<THookedCommandHandlerEntry>> hookedCommandHandlers_;
+    std::vector<TSynTextPlugin*> plugins_;  // each plug-in adds itself; freed last first
+    std::unique_ptr<TSynInternalImage> internalBookmarkImage_;
+};

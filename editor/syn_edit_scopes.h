@@ -1,0 +1,39 @@
+// Guards the editor's operations use to undo a temporary state on every
+// exit, also when a step in between raises.
+#pragma once
+
+#include "editor/syn_custom_text.h"
+
+// Holds the editor's paint lock.
+class TSynPaintLockScope {
+public:
+    explicit TSynPaintLockScope(TCustomSynText* Editor) : editor_(Editor) { editor_->BeginUpdate(); }
+    ~TSynPaintLockScope() { editor_->EndUpdate(); }
+    TSynPaintLockScope(const TSynPaintLockScope&) = delete;
+    TSynPaintLockScope& operator=(const TSynPaintLockScope&) = delete;
+
+private:
+    TCustomSynText* editor_;
+};
+
+// Switches eoScrollPastEol on, so that positions beyond line ends are
+// reachable, and back off when it was off.
+class TSynScrollPastEolScope {
+public:
+    explicit TSynScrollPastEolScope(TSynTextEditorOptions& Options)
+        : options_(Options), was_(Options.Contains(eoScrollPastEol))
+    {
+        options_.Include(eoScrollPastEol);
+    }
+    ~TSynScrollPastEolScope()
+    {
+        if (!was_)
+            options_.Exclude(eoScrollPastEol);
+    }
+    TSynScrollPastEolScope(const TSynScrollPastEolScope&) = delete;
+    TSynScrollPastEolScope& operator=(const TSynScrollPastEolScope&) = delete;
+
+private:
+    TSynTextEditorOptions& options_;
+    bool was_;
+};

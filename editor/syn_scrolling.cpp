@@ -1,0 +1,274 @@
+// Scrolling: the top line and left column, keeping the caret in view, the
+// window's scroll bars and the mouse wheel.
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
+#include "editor/syn_scroll_bars.h"
+#include "editor/syn_text_drawer.h"
+#include "platform/base/sys_utils.h"
+#include "platform/win/flat_scroll_bars.h"
+#include "platform/win/scroll_bars.h"
+#include "platform/win/scroll_window.h"
+
+namespace {
+
+// The scroll bar range can only hold 16 bits; longer ranges are scaled.
+constexpr int MaxScrollRange = 32767;
+
+// One bar of the window, either the platform's own or its flat twin.
+class TBarDriver {
+public:
+    TBarDriver(HWND Window, bool Flat) : window_(Window), flat_(Flat) {}
+
+    void Show(int Bar, bool Show) const
+    {
+        if (flat_)
+            FlatSB_ShowScrollBar(window_, Bar, Show);
+        else
+            ShowScrollBar(window_, Bar, Show);
+    }
+
+    void Enable(int Bar, UINT Arrows) const
+    {
+        if (flat_)
+            FlatSB_EnableScrollBar(window_, Bar, Arrows);
+        else
+            EnableScrollBar(window_, static_cast<UINT>(Bar), Arrows);
+    }
+
+    // Range R (1 .. R, or 0 .. 32767 scaled when R is longer), page and
+    // position in one call.
+    void Set(int Bar, int Range, int Page, int Pos, TSynTextEditorOptions Options) const
+    {
+        const bool hideShow = Options.Contains(eoHideShowScrollbars);
+        SCROLLINFO info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        if (!hideShow)
+            info.fMask |= SIF_DISABLENOSCROLL;
+        const bool scaled = Range > MaxScrollRange;
+        if (scaled) {
+            info.nMin = 0;
+            info.nMax = MaxScrollRange;
+            Page = MulDiv(MaxScrollRange, Page, Range);
+            Pos = MulDiv(MaxScrollRange, Pos, Range);
+        } else {
+            info.nMin = 1;
+            info.nMax = Range;
+        }
+        info.nPage = static_cast<UINT>(std::max(Page, 0));
+        info.nPos = Pos;
+        if (flat_)
+            FlatSB_SetScrollInfo(window_, Bar, &info, true);
+        else
+            SetScrollInfo(window_, Bar, &info, true);
+        if (hideShow)
+            Show(Bar, scaled || info.nMax > Page);
+        if (Options.Contains(eoDisableScrollArrows)) {
+            UINT arrows = ESB_ENABLE_BOTH;
+            if (Pos <= info.nMin)
+                arrows |= ESB_DISABLE_LTUP;
+            if (Pos >= info.nMax - std::max(Page - 1, 0))
+                arrows |= ESB_DISABLE_RTDN;
+            Enable(Bar, arrows);
+        }
+    }
+
+private:
+    HWND window_;
+    bool flat_;
+};
+
+}  // namespace
+
+int TCustomSynText::LineHeight() const
+{
+    const int textHeight = textDrawer_ ? textDrawer_->BaseCharHeight() : 0;
+    switch (lineSpacingRule_) {
+    case lsSingle:
+        return textHeight + 2;
+    case lsOneAndHalf: {
+        // Half a text height, halves rounded to even.
+        const int half = textHeight / 2 + ((textHeight % 2 == 1 && (textHeight / 2) % 2 == 1) ? 1 : 0);
+        return textHeight + half + 2;
+    }
+    case lsDouble:
+        return textHeight + textHeight + 2;
+    case lsSpecified:
+        return textHeight + lineSpacing_;
+    }
+    return textHeight;
+}
+
+int TCustomSynText::DisplayLineCount() const { return lines_->Count(); }
+
+void TCustomSynText::SetTopLine(int Value)
+{
+    const int rows = DisplayLineCount();
+    const int limit = options_.Contains(eoScrollPastEof) ? rows : rows - linesInWindow_ + 1;
+    Value = std::max(1, std::min(Value, limit));
+    if (Value == topLine_)
+        return;
+    const int delta = topLine_ - Value;
+    topLine_ = Value;
+    if (HandleAllocated()) {
+        if (std::abs(delta) < linesInWindow_)
+            ScrollWindow(Handle(), 0, LineHeight() * delta, nullptr, nullptr);
+        else
+            Invalidate();
+    }
+    UpdateScrollBars();
+    StatusChanged({scTopLine});
+}
+
+void TCustomSynText::SetLeftChar(int Value)
+{
+    int limit;
+    if (options_.Contains(eoScrollPastEol)) {
+        limit = options_.Contains(eoAutoSizeMaxScrollWidth) ? INT_MAX - charsInWindow_
+                                                            : maxScrollWidth_ - charsInWindow_ + 1;
+    } else {
+        const int longest = lines_->GetLongestLineLength();
+        limit = longest > charsInWindow_ ? longest - charsInWindow_ + 1 : 1;
+    }
+    Value = std::max(1, std::min(Value, limit));
+    if (Value == leftChar_)
+        return;
+    const int delta = leftChar_ - Value;
+    leftChar_ = Value;
+    textOffset_ = gutterWidth_ + 2 - (leftChar_ - 1) * charWidth_;
+    if (HandleAllocated()) {
+        if (std::abs(delta) < charsInWindow_) {
+            // Only the text area moves; the gutter stays where it is.
+            const TRect client = ClientRect();
+            const TRect textArea = Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom);
+            ScrollWindow(Handle(), delta * charWidth_, 0, &textArea, &textArea);
+        } else {
+            Invalidate();
+        }
+    }
+    if (options_.Contains(eoScrollPastEol) && options_.Contains(eoAutoSizeMaxScrollWidth) &&
+        leftChar_ + charsInWindow_ > maxScrollWidth_)
+        SetMaxScrollWidth(leftChar_ + charsInWindow_);
+    else
+        UpdateScrollBars();
+    StatusChanged({scLeftChar});
+    InvalidateLine(caretY_);
+}
+
+void TCustomSynText::SetGutterWidth(int Value)
+{
+    Value = std::max(Value, 0);
+    if (gutterWidth_ == Value)
+        return;
+    gutterWidth_ = Value;
+    textOffset_ = gutterWidth_ + 2 - (leftChar_ - 1) * charWidth_;
+    if (HandleAllocated()) {
+        if (charWidth_ > 0)
+            charsInWindow_ = std::max(ClientWidth() - gutterWidth_ - 2, 0) / charWidth_;
+        UpdateScrollBars();
+        Invalidate();
+    }
+}
+
+void TCustomSynText::SizeOrFontChanged(bool bFont)
+{
+    if (!HandleAllocated() || charWidth_ == 0)
+        return;
+    charsInWindow_ = std::max(ClientWidth() - gutterWidth_ - 2, 0) / charWidth_;
+    linesInWindow_ = LineHeight() > 0 ? ClientHeight() / LineHeight() : 0;
+    UpdateScrollBars();
+    if (bFont) {
+        InitializeCaret();
+        stateFlags_.Exclude(sfCaretChanged);
+        Invalidate();
+    }
+    stateFlags_.Exclude(sfScrollbarChanged);
+    if (!options_.Contains(eoScrollPastEol))
+        SetLeftChar(leftChar_);
+    if (!options_.Contains(eoScrollPastEof))
+        SetTopLine(topLine_);
+}
+
+void TCustomSynText::EnsureCursorPosVisible() { EnsureCursorPosVisibleEx(false); }
+
+void TCustomSynText::EnsureCursorPosVisibleEx(bool ForceToMiddle)
+{
+    if (charsInWindow_ <= 0)
+        return;
+    TSynPaintLockScope lock(this);
+    const int x = DisplayX();
+    if (x < leftChar_)
+        SetLeftChar(x);
+    else if (x >= leftChar_ + charsInWindow_)
+        // Show more room right of the caret, but never scroll it out of a
+        // window narrower than that room.
+        SetLeftChar(std::min(x - charsInWindow_ + 24, x));
+    else
+        SetLeftChar(leftChar_);
+
+    const int y = DisplayY();
+    const int rows = linesInWindow_;
+    if (ForceToMiddle) {
+        if (y < topLine_ - 1)
+            SetTopLine(std::max(y - rows / 2, 0) + 1);
+        else if (y > topLine_ + rows - 2)
+            SetTopLine(y - rows + 1 + rows / 2);
+    } else if (y < topLine_) {
+        SetTopLine(y);
+    } else if (y > topLine_ + std::max(1, rows) - 1) {
+        SetTopLine(y - (rows - 1));
+    } else {
+        SetTopLine(topLine_);
+    }
+}
+
+void TCustomSynText::UpdateScrollBars()
+{
+    if (!HandleAllocated() || paintLock_ != 0) {
+        stateFlags_.Include(sfScrollbarChanged);
+        return;
+    }
+    stateFlags_.Exclude(sfScrollbarChanged);
+    const TScrollBarsStyle look = scrollBars_->Style();
+    const TBarDriver bars(Handle(), look == sbsFlat || look == sbsEncarta);
+    const TScrollStyle style = scrollBars_->ScrollBars();
+    if (style == ssNone) {
+        bars.Show(SB_BOTH, false);
+        return;
+    }
+    if (style == ssHorizontal || style == ssBoth) {
+        const int range =
+            options_.Contains(eoScrollPastEol) ? maxScrollWidth_ : std::max(lines_->GetLongestLineLength(), 1);
+        bars.Set(SB_HORZ, range, charsInWindow_, leftChar_, options_);
+    } else {
+        bars.Show(SB_HORZ, false);
+    }
+    if (style == ssVertical || style == ssBoth) {
+        int range = std::max(DisplayLineCount(), 1);
+        if (options_.Contains(eoScrollPastEof))
+            range += linesInWindow_ - 1;
+        bars.Set(SB_VERT, range, linesInWindow_, topLine_, options_);
+    } else {
+        bars.Show(SB_VERT, false);
+    }
+}
+
+bool TCustomSynText::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint)
+{
+    constexpr int WheelNotch = 120;
+    int linesPerNotch = 3;
+    if (Shift.Contains(ssCtrl))
+        linesPerNotch = options_.Contains(eoHalfPageScroll) ? linesInWindow_ >> 1 : linesInWindow_;
+    mouseWheelAccumulator_ += WheelDelta;
+    const int notches = mouseWheelAccumulator_ / WheelNotch;
+    mouseWheelAccumulator_ %= WheelNotch;
+    if (notches != 0)
+        SetTopLine(topLine_ - notches * linesPerNotch);
+    Update();
+    if (OnScroll)
+        OnScroll(this, sbVertical);
+    return true;
+}

@@ -1,0 +1,358 @@
+// The editor's side of undo and redo: reversing recorded items group by
+// group, and the Modified save point kept by the undo list.
+#include <algorithm>
+#include <vector>
+
+#include "editor/syn_edit_scopes.h"
+
+namespace {
+
+bool GroupsByReason(TSynChangeReason Reason) { return Reason != urIndent && Reason != urUnindent; }
+
+// The pieces of an unindent record, one per line; a piece ends at CR, LF
+// or CR LF.
+std::vector<AnsiString> UnindentPieces(const AnsiString& Text)
+{
+    std::vector<AnsiString> pieces(1);
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' || Text[i] == '\n') {
+            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+                ++i;
+            pieces.emplace_back();
+        } else {
+            pieces.back() += Text[i];
+        }
+    }
+    return pieces;
+}
+
+int UnindentColumn(const TSynTextUndoItem& Item)
+{
+    return Item.SelectionMode == smColumn ? std::min(Item.Start.Char, Item.End.Char) : 1;
+}
+
+}  // namespace
+
+bool TCustomSynText::CanUndo() const { return !ReadOnly() && undoList_->CanUndo(); }
+bool TCustomSynText::CanRedo() const { return !ReadOnly() && redoList_->CanUndo(); }
+
+void TCustomSynText::ClearUndo()
+{
+    undoList_->Clear();
+    redoList_->Clear();
+}
+
+void TCustomSynText::BeginUndoBlock() { undoList_->BeginBlock(); }
+void TCustomSynText::EndUndoBlock() { undoList_->EndBlock(); }
+
+int TCustomSynText::MaxUndo() const { return undoList_->MaxUndo(); }
+
+void TCustomSynText::SetMaxUndo(int Value)
+{
+    if (Value <= -1)
+        return;
+    undoList_->SetMaxUndo(Value);
+    redoList_->SetMaxUndo(Value);
+}
+
+void TCustomSynText::SetModified(bool Value)
+{
+    if (!Value) {
+        if (options_.Contains(eoGroupUndo) && undoList_->CanUndo())
+            undoList_->AddGroupBreak();
+        undoList_->SetInitialState(true);
+    } else {
+        undoList_->SetInitialState(false);
+    }
+    if (modified_ != Value) {
+        modified_ = Value;
+        StatusChanged({scModified});
+    }
+}
+
+void TCustomSynText::UndoRedoAdded(TObject* Sender)
+{
+    const bool modified = !undoList_->InitialState();
+    if (modified_ != modified) {
+        modified_ = modified;
+        StatusChanged({scModified});
+    }
+    // A new change drops the redo history; a group break does not.
+    if (Sender == undoList_ && !stateFlags_.Contains(sfInsideRedo) && undoList_->PeekItem() &&
+        undoList_->PeekItem()->Reason != urGroupBreak)
+        redoList_->Clear();
+}
+
+void TCustomSynText::MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To)
+{
+    if (From->LastChangeReason() != urGroupBreak)
+        return;
+    const uint32_t number = From->PeekItem()->ChangeNumber;
+    From->PopItem();
+    const uint32_t saved = To->BlockChangeNumber();
+    To->SetBlockChangeNumber(number);
+    To->AddGroupBreak();
+    To->SetBlockChangeNumber(saved);
+}
+
+void TCustomSynText::Undo()
+{
+    if (ReadOnly())
+        return;
+    MoveGroupBreak(undoList_, redoList_);
+    TSynTextUndoItem* item = undoList_->PeekItem();
+    if (!item)
+        return;
+    const TSynChangeReason firstReason = item->Reason;
+    const uint32_t number = item->ChangeNumber;
+    const uint32_t savedBlock = redoList_->BlockChangeNumber();
+    redoList_->SetBlockChangeNumber(number);
+    const bool endMarker = firstReason == urCompletionEnd || firstReason == urPasteEnd;
+    const TSynChangeReason beginMarker = firstReason == urCompletionEnd ? urCompletionBegin : urPasteBegin;
+    for (;;) {
+        const TSynChangeReason undone = undoList_->PeekItem()->Reason;
+        UndoItem();
+        TSynTextUndoItem* next = undoList_->PeekItem();
+        if (!next)
+            break;
+        bool more;
+        if (endMarker)
+            more = next->Reason != beginMarker;
+        else
+            more = next->ChangeNumber == number ||
+                   (codeFolding_ && codeFolding_->Enabled() && next->Reason == urFoldRange) ||
+                   (options_.Contains(eoGroupUndo) && next->Reason == undone && GroupsByReason(undone));
+        if (!more)
+            break;
+    }
+    if (endMarker && undoList_->LastChangeReason() == beginMarker)
+        UndoItem();
+    redoList_->SetBlockChangeNumber(savedBlock);
+    UndoRedoAdded(nullptr);
+}
+
+void TCustomSynText::Redo()
+{
+    if (ReadOnly())
+        return;
+    TSynTextUndoItem* item = redoList_->PeekItem();
+    if (!item)
+        return;
+    const uint32_t number = item->ChangeNumber;
+    const uint32_t savedBlock = undoList_->BlockChangeNumber();
+    undoList_->SetBlockChangeNumber(number);
+    for (;;) {
+        const TSynChangeReason redone = redoList_->PeekItem()->Reason;
+        RedoItem();
+        TSynTextUndoItem* next = redoList_->PeekItem();
+        if (!next)
+            break;
+        if (!(next->ChangeNumber == number ||
+              (options_.Contains(eoGroupUndo) && next->Reason == redone && GroupsByReason(redone))))
+            break;
+    }
+    undoList_->SetBlockChangeNumber(savedBlock);
+    MoveGroupBreak(redoList_, undoList_);
+    UndoRedoAdded(nullptr);
+}
+
+void TCustomSynText::UndoItem()
+{
+    std::unique_ptr<TSynTextUndoItem> item = undoList_->PopItem();
+    const TSynSelectionMode oldMode = selectionMode_;
+    selectionMode_ = item->SelectionMode;
+    BeginUpdate();
+    {
+        TSynScrollPastEolScope scope(options_);
+        switch (item->Reason) {
+        case urInsert:
+        case urPaste:
+        case urDragDropInsert: {
+            SetCaretAndSelection(item->Start, item->Start, item->End);
+            const AnsiString removed = GetSelText();
+            SetSelTextPrimitive(item->SelectionMode, item->Text, false);
+            redoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);
+            PlaceCaret(item->Start);
+            break;
+        }
+        case urDelete:
+        case urDeleteAfterCaret:
+        case urSilentDelete:
+        case urSilentDeleteAfterCaret: {
+            TBufferCoord at = EarlierCoord(item->Start, item->End);
+            if (item->SelectionMode == smColumn)
+                at = BufferCoord(std::min(item->Start.Char, item->End.Char), std::min(item->Start.Line, item->End.Line));
+            const bool afterCaret = item->Reason == urDeleteAfterCaret || item->Reason == urSilentDeleteAfterCaret;
+            if (afterCaret && at.Line > lines_->Count()) {
+                SetCaretXY(BufferCoord(1, lines_->Count()));
+                lines_->Add(AnsiString());
+            }
+            SetCaretXY(at);
+            SetSelTextPrimitive(item->SelectionMode, item->Text, false);
+            if (item->Reason == urSilentDelete || item->Reason == urSilentDeleteAfterCaret)
+                PlaceCaret(afterCaret ? item->Start : item->End);
+            else if (afterCaret)
+                SetCaretAndSelection(item->Start, item->Start, item->End);
+            else
+                SetCaretAndSelection(item->End, item->Start, item->End);
+            redoList_->AddChange(item->Reason, item->Start, item->End, AnsiString(), item->SelectionMode);
+            EnsureCursorPosVisible();
+            break;
+        }
+        case urLineBreak: {
+            PlaceCaret(item->Start);
+            AnsiString line = LineText();
+            if (static_cast<int>(line.size()) < caretX_ - 1 && !item->Text.empty() && item->Text[0] != ' ' &&
+                item->Text[0] != '\t')
+                line.resize(static_cast<size_t>(caretX_ - 1), ' ');
+            line += item->Text;
+            if (caretY_ >= 1 && caretY_ <= lines_->Count())
+                PutLine(caretY_ - 1, line);
+            // The redo item keeps the whole removed line, indentation
+            // included, so that redo gives it back byte for byte.
+            AnsiString removed;
+            if (item->End.Line >= 0 && item->End.Line < lines_->Count()) {
+                removed = lines_->Strings(item->End.Line);
+                lines_->Delete(item->End.Line);
+            }
+            DoLinesDeleted(caretY_ + 1, 1);
+            redoList_->AddChange(urLineBreak, item->Start, item->End, removed, item->SelectionMode);
+            break;
+        }
+        case urIndent:
+            SetCaretAndSelection(item->End, item->Start, item->End);
+            redoList_->AddChange(item->Reason, item->Start, item->End, item->Text, item->SelectionMode);
+            break;
+        case urUnindent: {
+            // The removed pieces go back as a column; lines that lost
+            // nothing stay untouched.
+            const std::vector<AnsiString> pieces = UnindentPieces(item->Text);
+            const auto column = static_cast<size_t>(UnindentColumn(*item) - 1);
+            for (size_t i = 0; i < pieces.size(); ++i) {
+                const int index = item->Start.Line - 1 + static_cast<int>(i);
+                if (pieces[i].empty() || index < 0 || index >= lines_->Count())
+                    continue;
+                AnsiString line = lines_->Strings(index);
+                if (line.size() < column)
+                    line.resize(column, ' ');
+                line.insert(column, pieces[i]);
+                lines_->SetStrings(index, line);
+            }
+            SetCaretAndSelection(item->Start, item->Start, item->End);
+            redoList_->AddChange(item->Reason, item->Start, item->End, item->Text, item->SelectionMode);
+            break;
+        }
+        case urCaret:
+            redoList_->AddChange(urCaret, CaretXY(), CaretXY(), AnsiString(), selectionMode_);
+            PlaceCaret(item->Start);
+            break;
+        case urSelection:
+            redoList_->AddChange(urSelection, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
+            SetCaretAndSelection(CaretXY(), item->Start, item->End);
+            break;
+        default:
+            break;
+        }
+    }
+    selectionMode_ = oldMode;
+    EndUpdate();
+}
+
+void TCustomSynText::RedoItem()
+{
+    std::unique_ptr<TSynTextUndoItem> item = redoList_->PopItem();
+    const TSynSelectionMode oldMode = selectionMode_;
+    selectionMode_ = item->SelectionMode;
+    BeginUpdate();
+    stateFlags_.Include(sfInsideRedo);
+    {
+        TSynScrollPastEolScope scope(options_);
+        switch (item->Reason) {
+        case urInsert:
+        case urPaste:
+        case urDragDropInsert: {
+            SetCaretAndSelection(item->Start, item->Start, item->Start);
+            SetSelTextPrimitive(item->SelectionMode, item->Text, false);
+            PlaceCaret(item->End);
+            undoList_->AddChange(item->Reason, item->Start, item->End, GetSelText(), item->SelectionMode);
+            if (item->Reason == urDragDropInsert)
+                SetCaretAndSelection(item->End, item->Start, item->End);
+            break;
+        }
+        case urDeleteAfterCaret:
+        case urSilentDeleteAfterCaret:
+        case urDelete:
+        case urSilentDelete: {
+            SetCaretAndSelection(item->End, item->Start, item->End);
+            const AnsiString removed = GetSelText();
+            SetSelTextPrimitive(item->SelectionMode, item->Text, false);
+            undoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);
+            const bool afterCaret = item->Reason == urDeleteAfterCaret || item->Reason == urSilentDeleteAfterCaret;
+            PlaceCaret(afterCaret ? item->End : item->Start);
+            break;
+        }
+        case urLineBreak: {
+            // The exact reverse of the undo: the caret line is split at the
+            // start and the line that the undo removed comes back after it.
+            // Executing the line-break command again would add indentation
+            // the original break may not have had.
+            if (lines_->Count() == 0)
+                lines_->Add(AnsiString());
+            SetCaretXY(item->Start);
+            const AnsiString line = LineText();
+            const size_t cut = std::min(line.size(), static_cast<size_t>(item->Start.Char - 1));
+            const AnsiString moved = line.substr(cut);
+            PutLine(caretY_ - 1, line.substr(0, cut));
+            lines_->Insert(caretY_, item->Text);
+            DoLinesInserted(caretY_ + 1, 1);
+            undoList_->AddChange(urLineBreak, item->Start, item->End, moved, item->SelectionMode);
+            const size_t indent = item->Text.size() >= moved.size() ? item->Text.size() - moved.size() : 0;
+            SetCaretXY(BufferCoord(static_cast<int>(indent) + 1, caretY_ + 1));
+            break;
+        }
+        case urIndent:
+            SetCaretAndSelection(item->End, item->Start, item->End);
+            undoList_->AddChange(item->Reason, item->Start, item->End, item->Text, item->SelectionMode);
+            break;
+        case urUnindent: {
+            const std::vector<AnsiString> pieces = UnindentPieces(item->Text);
+            const auto column = static_cast<size_t>(UnindentColumn(*item) - 1);
+            for (size_t i = 0; i < pieces.size(); ++i) {
+                const int index = item->Start.Line - 1 + static_cast<int>(i);
+                if (pieces[i].empty() || index < 0 || index >= lines_->Count())
+                    continue;
+                AnsiString line = lines_->Strings(index);
+                if (column < line.size())
+                    line.erase(column, pieces[i].size());
+                lines_->SetStrings(index, line);
+            }
+            if (item->SelectionMode == smColumn) {
+                SetCaretAndSelection(item->Start, item->Start, item->End);
+            } else {
+                // The block shrinks by what was actually removed on its first
+                // and last lines, which may be less than a tab width.
+                const int first = static_cast<int>(pieces.front().size());
+                const int last = static_cast<int>(pieces.back().size());
+                const TBufferCoord begin = BufferCoord(std::max(1, item->Start.Char - first), item->Start.Line);
+                const TBufferCoord end = BufferCoord(std::max(1, item->End.Char - last), item->End.Line);
+                SetCaretAndSelection(begin, begin, end);
+            }
+            undoList_->AddChange(item->Reason, item->Start, item->End, item->Text, item->SelectionMode);
+            break;
+        }
+        case urCaret:
+            undoList_->AddChange(urCaret, CaretXY(), CaretXY(), AnsiString(), selectionMode_);
+            PlaceCaret(item->Start);
+            break;
+        case urSelection:
+            undoList_->AddChange(urSelection, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
+            SetCaretAndSelection(CaretXY(), item->Start, item->End);
+            break;
+        default:
+            break;
+        }
+    }
+    stateFlags_.Exclude(sfInsideRedo);
+    selectionMode_ = oldMode;
+    EndUpdate();
+}

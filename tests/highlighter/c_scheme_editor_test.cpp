@@ -1,0 +1,149 @@
+// The whole path a user takes: a scheme file written for C, loaded into the
+// highlighter, colours a C file shown in an editor.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "editor/syn_memo.h"
+#include "highlighter/syn_lex_syn.h"
+#include "platform/ui/win_control.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_styles.h"
+
+namespace {
+
+class THost : public TWinControl {
+public:
+    THost() : TWinControl(nullptr)
+    {
+        SetControlStyle(TControlStyle(ControlStyle()).Include(csAcceptsControls));
+        SetBounds(0, 0, 600, 400);
+    }
+
+protected:
+    bool TopLevel() const override { return true; }
+    void CreateParams(TCreateParams& Params) override
+    {
+        TWinControl::CreateParams(Params);
+        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
+        Params.WndParent = nullptr;
+    }
+};
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(msg);
+        DispatchMessage(msg);
+    }
+}
+
+struct TTokenAt {
+    AnsiString Text;
+    TSynHighlighterAttributes* Attr = nullptr;
+};
+
+// The token the editor paints at the 1-based Row and Col: the line is
+// tokenized from the state the editor stored for the line above.
+TTokenAt TokenAt(TSynMemo& Memo, int Row, int Col)
+{
+    TSynCustomHighlighter* highlighter = Memo.Highlighter();
+    if (Row == 1)
+        highlighter->ResetRange();
+    else
+        highlighter->SetRange(reinterpret_cast<void*>(Memo.Lines()->GetRange(Row - 2)));
+    highlighter->SetLine(Memo.Lines()->Strings(Row - 1), Row - 1);
+    for (; !highlighter->GetEol(); highlighter->Next()) {
+        const int start = highlighter->GetTokenPos() + 1;
+        const AnsiString token = highlighter->GetToken();
+        if (Col >= start && Col < start + static_cast<int>(token.size()))
+            return {token, highlighter->GetTokenAttribute()};
+    }
+    return {};
+}
+
+class CSchemeInAnEditor : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+    void SetUp() override
+    {
+        host_ = std::make_unique<THost>();
+        host_->Show();
+        host_->HandleNeeded();
+        memo_ = new TSynMemo(host_.get());
+        memo_->SetBounds(0, 0, 500, 300);
+        memo_->SetParent(host_.get());
+        memo_->HandleNeeded();
+        Pump();
+    }
+    void TearDown() override
+    {
+        host_.reset();
+        Pump();
+    }
+
+    std::unique_ptr<THost> host_;
+    TSynMemo* memo_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CSchemeInAnEditor, KnownTokensGetTheSchemesAttributes)
+{
+    TSynLexSyn syn(nullptr);
+    ASSERT_TRUE(syn.LoadFromFile(TANDRIL_TEST_DATA "/c_scheme.xml"));
+    // 乗 ends in a backslash byte and 這 in '@': neither may escape or end
+    // anything inside the string.
+    memo_->SetText("#include <stdio.h>\r\n"
+                   "/* block \xD5\x66\xE9\x54\r\n"
+                   "   comment */ int\r\n"
+                   "int main(void)\r\n"
+                   "{\r\n"
+                   "    char* s = \"\xDF\x40\\\"\x81\x5C\"; // \xD6\xD0 if\r\n"
+                   "    for (int i = 0; i < 10; ++i)\r\n"
+                   "        if (s[i] == 0) return 42;\r\n"
+                   "}");
+    memo_->SetHighlighter(&syn);
+
+    auto expect = [this](int Row, int Col, const AnsiString& Text, TColor Foreground, TFontStyles Style) {
+        TTokenAt token = TokenAt(*memo_, Row, Col);
+        EXPECT_EQ(token.Text, Text) << Row << ":" << Col;
+        ASSERT_NE(token.Attr, nullptr) << Row << ":" << Col;
+        EXPECT_EQ(token.Attr->Foreground(), Foreground) << Row << ":" << Col << " " << Text;
+        EXPECT_EQ(token.Attr->Style(), Style) << Row << ":" << Col << " " << Text;
+    };
+    const TFontStyles plain{};
+    const TFontStyles bold{fsBold};
+    const TFontStyles italic{fsItalic};
+    expect(1, 1, "#", clTeal, plain);
+    expect(1, 11, "stdio", clTeal, plain);
+    expect(2, 1, "/*", clGreen, italic);
+    expect(2, 10, "\xD5\x66\xE9\x54", clGreen, italic);
+    expect(3, 4, "comment", clGreen, italic);
+    expect(3, 12, "*/", clGreen, italic);
+    expect(3, 15, "int", clNavy, bold);
+    expect(4, 1, "int", clNavy, bold);
+    expect(4, 5, "main", clWindowText, plain);
+    expect(6, 5, "char", clNavy, bold);
+    expect(6, 15, "\"", clMaroon, plain);
+    expect(6, 16, "\xDF\x40", clMaroon, plain);
+    expect(6, 18, "\\\"", clMaroon, plain);
+    expect(6, 20, "\x81\x5C", clMaroon, plain);
+    expect(6, 22, "\"", clMaroon, plain);
+    expect(6, 25, "//", clGreen, italic);
+    expect(6, 28, "\xD6\xD0", clGreen, italic);
+    expect(6, 31, "if", clGreen, italic);
+    expect(7, 5, "for", clNavy, bold);
+    expect(7, 25, "10", clPurple, plain);
+    expect(8, 21, "0", clPurple, plain);
+    expect(8, 24, "return", clNavy, bold);
+    expect(8, 31, "42", clPurple, plain);
+
+    // Opening a comment above moves every stored state below it.
+    memo_->Lines()->Insert(0, "/*");
+    expect(2, 2, "include", clGreen, italic);
+    expect(4, 15, "int", clNavy, bold);
+}
