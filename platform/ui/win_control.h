@@ -182,6 +182,8 @@ protected:
     // the key was taken (set to 0) and goes no further.
     bool DoKeyDown(TMessage& Message);
     bool DoKeyUp(TMessage& Message);
+    bool DoKeyUpOrDown(TMessage& Message, bool (TWinControl::*Step)(TMessage&),
+                       void (TWinControl::*Handler)(WORD&, TShiftState));
     bool DoKeyPress(TMessage& Message);
 
     // The top-level control's side of the focus, overridden by the form.

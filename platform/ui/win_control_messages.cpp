@@ -436,11 +436,12 @@ void TWinControl::CNChar(TMessage& Message)
         Message.Result = 1;
 }
 
-bool TWinControl::DoKeyDown(TMessage& Message)
+bool TWinControl::DoKeyUpOrDown(TMessage& Message, bool (TWinControl::*Step)(TMessage&),
+                                void (TWinControl::*Handler)(WORD&, TShiftState))
 {
     TAlive alive(this);
     TWinControl* root = GetParentRoot(this);
-    if (root && root != this && root->KeyPreviewActive() && root->DoKeyDown(Message))
+    if (root && root != this && root->KeyPreviewActive() && (root->*Step)(Message))
         return true;
     if (!alive)
         return true;
@@ -448,26 +449,19 @@ bool TWinControl::DoKeyDown(TMessage& Message)
         return false;
     TWMKey key(Message);
     WORD code = key.CharCode();
-    KeyDown(code, KeyDataToShiftState(key.KeyData()));
+    (this->*Handler)(code, KeyDataToShiftState(key.KeyData()));
     key.SetCharCode(code);
     return !alive || code == 0;
 }
 
+bool TWinControl::DoKeyDown(TMessage& Message)
+{
+    return DoKeyUpOrDown(Message, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
+}
+
 bool TWinControl::DoKeyUp(TMessage& Message)
 {
-    TAlive alive(this);
-    TWinControl* root = GetParentRoot(this);
-    if (root && root != this && root->KeyPreviewActive() && root->DoKeyUp(Message))
-        return true;
-    if (!alive)
-        return true;
-    if (ControlStyle().Contains(csNoStdEvents))
-        return false;
-    TWMKey key(Message);
-    WORD code = key.CharCode();
-    KeyUp(code, KeyDataToShiftState(key.KeyData()));
-    key.SetCharCode(code);
-    return !alive || code == 0;
+    return DoKeyUpOrDown(Message, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message)
