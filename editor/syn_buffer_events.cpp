@@ -99,22 +99,3 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
             SetMaxScrollWidth(length);
     }
 }
-
-void TCustomSynText::SetHighlighter(TSynCustomHighlighter* Value)
-{
-    if (highlighter_ == Value)
-        return;
-    if (highlighter_)
-        highlighter_->RemoveFreeNotification(this);
-    highlighter_ = Value;
-    if (highlighter_)
-        highlighter_->FreeNotification(this);
-    if (!ComponentState().Contains(csDesigning)) {
-        if (highlighter_ && lines_->Count() > 0) {
-            highlighter_->ResetRange();
-            ScanBlock(highlighter_, lines_, 0, lines_->Count());
-        }
-        Invalidate();
-    }
-    DoHighlighterChanged();
-}

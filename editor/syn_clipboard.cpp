@@ -1,31 +1,91 @@
-// The least clipboard the window messages need: the selection goes out as
-// plain text and in the editor's block format, which also carries the
-// selection mode, and comes back in through the editor's operations.
+// Copy, cut and paste. The selection goes out twice: as plain text for
+// other programs and in the editor's block format, which also carries the
+// selection mode it was copied in.
+#include "editor/syn_clipboard.h"
+
+#include <algorithm>
 #include <cstring>
-#include <utility>
 
 #include "editor/syn_custom_text.h"
+#include "editor/syn_text_error.h"
 #include "platform/win/clipboard.h"
+
+const UINT SynTextClipboardFormat = RegisterClipboardFormat("SynText Control Block Type");
 
 namespace {
 
-UINT BlockFormat()
+// Control characters and blanks at the end of a line never go to the
+// clipboard; they are usually left over from indentation.
+AnsiString TrimLine(const AnsiString& S)
 {
-    static const UINT format = RegisterClipboardFormat("SynText Control Block Type");
-    return format;
+    size_t n = S.size();
+    while (n > 0 && static_cast<unsigned char>(S[n - 1]) <= 32)
+        --n;
+    return S.substr(0, n);
 }
 
-// A movable block holding Prefix (when given) and Text with a zero byte.
+// Columns From .. To-1 of S (1-based).
+AnsiString Piece(const AnsiString& S, int From, int To)
+{
+    const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
+    const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
+    return f < S.size() && t > f ? S.substr(f, t - f) : AnsiString();
+}
+
+// The selection of a normal or line mode editor with every line trimmed
+// before it is cut to the selection.
+AnsiString TrimmedSelText(const TCustomSynText& Editor)
+{
+    const TSynTextStringList* lines = Editor.Lines();
+    const TBufferCoord b = Editor.BlockBegin();
+    const TBufferCoord e = Editor.BlockEnd();
+    auto line = [lines](int L) {
+        return L >= 1 && L <= lines->Count() ? TrimLine(lines->Strings(L - 1)) : AnsiString();
+    };
+    AnsiString result;
+    if (Editor.SelectionMode() == smLine) {
+        for (int l = b.Line; l <= e.Line; ++l) {
+            result += line(l);
+            if (l < e.Line || e.Line < lines->Count())
+                result += "\r\n";
+        }
+        return result;
+    }
+    if (b.Line == e.Line)
+        return Piece(line(b.Line), b.Char, e.Char);
+    result = Piece(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
+    for (int l = b.Line + 1; l < e.Line; ++l)
+        result += line(l) + "\r\n";
+    return result + Piece(line(e.Line), 1, e.Char);
+}
+
+// A movable, shareable block holding Prefix (when given), Text and a zero byte.
 HGLOBAL MakeBlock(const AnsiString& Text, const char* Prefix, size_t PrefixSize)
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, PrefixSize + Text.size() + 1);
     if (!block)
         return nullptr;
     auto* bytes = static_cast<char*>(GlobalLock(block));
-    std::memcpy(bytes, Prefix, PrefixSize);
+    if (!bytes) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    if (PrefixSize > 0)
+        std::memcpy(bytes, Prefix, PrefixSize);
     std::memcpy(bytes + PrefixSize, Text.c_str(), Text.size() + 1);
     GlobalUnlock(block);
     return block;
+}
+
+// Hands Block to the clipboard; false (with the block freed) on failure.
+bool SetBlock(UINT Format, HGLOBAL Block)
+{
+    if (!Block)
+        return false;
+    if (SetClipboardData(Format, Block))
+        return true;
+    GlobalFree(Block);
+    return false;
 }
 
 class TOpenClipboard {
@@ -44,31 +104,62 @@ private:
     bool open_;
 };
 
+// The zero-terminated text of a locked block, never read past its end.
+AnsiString BlockText(const char* Bytes, size_t Size) { return AnsiString(Bytes, strnlen(Bytes, Size)); }
+
+// Plain text first; the block format only when that went well.
+void PutTextOnClipboard(HWND Owner, TSynSelectionMode Mode, const AnsiString& Text)
+{
+    if (Text.empty())
+        return;
+    bool ok;
+    {
+        TOpenClipboard clipboard(Owner);
+        ok = static_cast<bool>(clipboard);
+        if (ok) {
+            EmptyClipboard();
+            const char mode = static_cast<char>(Mode);
+            ok = SetBlock(CF_TEXT, MakeBlock(Text, nullptr, 0)) &&
+                 SetBlock(SynTextClipboardFormat, MakeBlock(Text, &mode, 1));
+        }
+    }
+    if (!ok)
+        throw ESynTextError("Clipboard copy operation failed");
+}
+
 }  // namespace
 
 void TCustomSynText::CopyToClipboard()
 {
     if (!SelAvail())
         return;
-    const AnsiString text = GetSelText();
-    TOpenClipboard clipboard(HandleAllocated() ? Handle() : nullptr);
-    if (!clipboard)
+    HWND owner = HandleAllocated() ? Handle() : nullptr;
+    if (selectionMode_ != smColumn) {
+        PutTextOnClipboard(owner, selectionMode_, TrimmedSelText(*this));
         return;
-    EmptyClipboard();
-    const char mode = static_cast<char>(selectionMode_);
-    for (auto [format, block] : {std::pair{UINT(CF_TEXT), MakeBlock(text, nullptr, 0)},
-                                 std::pair{BlockFormat(), MakeBlock(text, &mode, 1)}}) {
-        if (block && !SetClipboardData(format, block))
-            GlobalFree(block);
     }
+    // A column block always leaves as a full rectangle.
+    const bool trimming = options_.Contains(eoTrimTrailingSpaces);
+    options_.Exclude(eoTrimTrailingSpaces);
+    const AnsiString text = GetSelText();
+    if (trimming)
+        options_.Include(eoTrimTrailingSpaces);
+    PutTextOnClipboard(owner, selectionMode_, text);
 }
 
 void TCustomSynText::CutToClipboard()
 {
     if (ReadOnly() || !SelAvail())
         return;
-    CopyToClipboard();
-    SetSelText(AnsiString());
+    BeginUndoBlock();
+    try {
+        CopyToClipboard();
+        SetSelText(AnsiString());
+    } catch (...) {
+        EndUndoBlock();
+        throw;
+    }
+    EndUndoBlock();
 }
 
 void TCustomSynText::PasteFromClipboard()
@@ -76,27 +167,50 @@ void TCustomSynText::PasteFromClipboard()
     if (!CanPaste())
         return;
     AnsiString text;
-    TSynSelectionMode mode = selectionMode_;
     {
         TOpenClipboard clipboard(HandleAllocated() ? Handle() : nullptr);
         if (!clipboard)
             return;
-        if (HGLOBAL block = GetClipboardData(BlockFormat())) {
+        if (HGLOBAL block = GetClipboardData(SynTextClipboardFormat)) {
             const auto* bytes = static_cast<const char*>(GlobalLock(block));
+            if (!bytes)
+                throw ESynTextError("Clipboard paste operation failed.");
             const size_t size = GlobalSize(block);
-            if (size >= 1 && static_cast<unsigned char>(bytes[0]) <= smColumn) {
-                mode = static_cast<TSynSelectionMode>(bytes[0]);
-                text.assign(bytes + 1, strnlen(bytes + 1, size - 1));
-            }
+            // The stored mode only told how the copy was made; the text goes
+            // in as the editor's current mode says.
+            if (size >= 1)
+                text = BlockText(bytes + 1, size - 1);
             GlobalUnlock(block);
         } else if (HGLOBAL plain = GetClipboardData(CF_TEXT)) {
             const auto* bytes = static_cast<const char*>(GlobalLock(plain));
-            text.assign(bytes, strnlen(bytes, GlobalSize(plain)));
-            GlobalUnlock(plain);
+            if (bytes) {
+                text = BlockText(bytes, GlobalSize(plain));
+                GlobalUnlock(plain);
+            }
         }
     }
-    const TSynSelectionMode was = selectionMode_;
-    selectionMode_ = mode;
+    DoOnPaintTransient(ttBefore);
+    BeginUndoBlock();
+    undoList_->AddChange(urPasteBegin, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
+    // Pasting past the end of a line fills the gap with spaces first; the
+    // fill is recorded so that undo gives back the short line.
+    if (selectionMode_ == smNormal && !SelAvail() && caretY_ >= 1 && caretY_ <= lines_->Count()) {
+        AnsiString line = lines_->Strings(caretY_ - 1);
+        const int length = static_cast<int>(line.size());
+        if (caretX_ > length + 1) {
+            undoList_->AddChange(urPaste, BufferCoord(length + 1, caretY_), CaretXY(), AnsiString(), smNormal);
+            line.resize(static_cast<size_t>(caretX_ - 1), ' ');
+            lines_->SetStrings(caretY_ - 1, line);
+        }
+    }
+    // The insertion records itself by the mode it is made in, so undo
+    // restores the text whatever mode the clipboard came from.
     SetSelText(text);
-    selectionMode_ = was;
+    undoList_->AddChange(urPasteEnd, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
+    EndUndoBlock();
+    if (options_.Contains(eoHideShowScrollbars))
+        UpdateScrollBars();
+    EnsureCursorPosVisible();
+    StatusChanged({scSelection});
+    DoOnPaintTransient(ttAfter);
 }

@@ -457,15 +457,3 @@ void TCustomSynText::RemovePlugin(TSynTextPlugin* APlugin)
     if (it != plugins_.end())
         plugins_.erase(it);
 }
-
-void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
-{
-    for (size_t i = 0; i < plugins_.size(); ++i)
-        plugins_[i]->LinesInserted(FirstLine, Count);
-}
-
-void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
-{
-    for (size_t i = 0; i < plugins_.size(); ++i)
-        plugins_[i]->LinesDeleted(FirstLine, Count);
-}

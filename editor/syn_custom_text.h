@@ -16,6 +16,7 @@
 #include "editor/syn_code_folding.h"
 #include "editor/syn_custom_text_types.h"
 #include "editor/syn_text_kbd_handler.h"
+#include "editor/syn_text_keystrokes.h"
 #include "editor/syn_text_string_list.h"
 #include "editor/syn_text_undo_list.h"
 #include "platform/ui/custom_control.h"
@@ -207,6 +208,10 @@ public:
     void RemovePlugin(TSynTextPlugin* APlugin);
     int PluginCount() const { return static_cast<int>(plugins_.size()); }
 
+    // --- Focus redirection: the last control added takes the focus instead ---
+    void AddFocusControl(TWinControl* AControl);
+    void RemoveFocusControl(TWinControl* AControl);
+
     // --- Properties ---
     TSynCodeFolding* CodeFolding() const { return codeFolding_.get(); }
     void SetCodeFolding(TSynCodeFolding* Value);
@@ -339,6 +344,31 @@ protected:
     virtual void DoOnStatusChange(TSynStatusChanges Changes);
     virtual void SetDefaultKeystrokes();
 
+    // Caret moves; SelectionCommand extends the selection from its anchor.
+    void MoveCaretHorz(int DX, bool SelectionCommand);
+    void MoveCaretVert(int DY, bool SelectionCommand);
+    void MoveCaretAndSelection(const TBufferCoord& ptBefore, const TBufferCoord& ptAfter, bool SelectionCommand);
+    void DoHomeKey(bool Selection);
+    void DoEndKey(bool Selection);
+    // Tab keys and block indentation.
+    void DoTabKey();
+    void DoShiftTabKey();
+    void DoBlockIndent();
+    void DoBlockUnindent();
+    // The editing commands of the command executor.
+    void DoDeleteLastChar();
+    void DoDeleteChar();
+    void DoLineBreak(bool MoveCaret);
+    void DoTypeChar(char AChar);
+    void DoDeleteForward(bool ToLineEnd);
+    void DoDeleteBackward(bool ToLineStart);
+    void DoDeleteLine();
+    void DoScrollLine(int Delta);
+    // Case commands ecUpperCase .. ecToggleCaseBlock.
+    void DoCaseChange(TSynTextEditorCommand Cmd);
+    // Deletes the selection for Backspace and Delete, recording it.
+    void DeleteSelectionRecorded();
+
     // Deletes the selection in the current mode and leaves the caret at its
     // start; nothing is recorded.
     void DeleteSelection();
@@ -377,6 +407,8 @@ protected:
     void MarkListChanged(TObject* Sender);
     void FontChanged(TObject* Sender);
     void ScrollTimerHandler(TObject* Sender);
+    // Change notices of the highlighter and of its attributes.
+    void HighlighterChanged(TObject* Sender);
     void DoLinesDeleted(int FirstLine, int Count);
     void DoLinesInserted(int FirstLine, int Count);
 
@@ -391,6 +423,7 @@ protected:
     int charWidth_ = 0;
     int imeCount_ = 0;
     bool mbcsStepAside_ = false;
+    char pendingLeadByte_ = 0;  // first byte of a double-byte character typed in two ecChar commands
     bool inserting_ = true;
     int linesInWindow_ = 0;
     int leftChar_ = 1;
@@ -454,6 +487,7 @@ protected:
     std::unique_ptr<TList> focusList_;
     std::unique_ptr<TSynTextKbdHandler> kbdHandler_;
     std::unique_ptr<TSynTextKeyStrokes> keystrokes_;
+    TSynTextPendingKey pendingKey_;  // first key of a two-key sequence, waiting for the second
     std::unique_ptr<TSynTextMarkList> marks_;
     TTimer* scrollTimer_ = nullptr;  // owned as a component
 

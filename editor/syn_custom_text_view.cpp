@@ -20,7 +20,6 @@ void TCustomSynText::InvalidateLines(int, int) { Invalidate(); }
 void TCustomSynText::InvalidateSelection() { Invalidate(); }
 void TCustomSynText::InvalidateGutter() { Invalidate(); }
 
-void TCustomSynText::FontChanged(TObject*) { charWidth_ = textDrawer_ ? textDrawer_->BaseCharWidth() : 0; }
 void TCustomSynText::GutterChanged(TObject*) { Invalidate(); }
 void TCustomSynText::CodeFoldingChanged(TSynCodeFoldingChanges) { Invalidate(); }
 void TCustomSynText::ScrollBarsChanged(TObject*) { UpdateScrollBars(); }
@@ -56,13 +55,6 @@ void TCustomSynText::UnhookTextBuffer()
     chainedEditor_ = nullptr;
 }
 
-void TCustomSynText::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == highlighter_)
-        highlighter_ = nullptr;
-}
-
 void TCustomSynText::SetName(const AnsiString& NewName) { TCustomControl::SetName(NewName); }
 void TCustomSynText::CreateWnd() { TCustomControl::CreateWnd(); }
 void TCustomSynText::DestroyWnd() { TCustomControl::DestroyWnd(); }
@@ -82,7 +74,6 @@ void TCustomSynText::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
 }
 
 void TCustomSynText::DrawRightEdgeDragLine(int) {}
-void TCustomSynText::NotifyHookedCommandHandlers(bool, TSynTextEditorCommand&, char&, void*) {}
 void TCustomSynText::PaintGutter(const TRect&, int, int) {}
 void TCustomSynText::PaintTextLines(const TRect&, int, int, int, int) {}
 void TCustomSynText::UpdateMouseCursor() {}
@@ -129,14 +120,3 @@ bool TCustomSynText::DoOnSpecialLineColors(int Line, TColor& Foreground, TColor&
         OnSpecialLineColors(this, Line, special, Foreground, Background);
     return special;
 }
-void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data)
-{
-    DoOnProcessCommand(Command, AChar, Data);
-    if (Command != ecNone && Command < ecUserFirst)
-        ExecuteCommand(Command, AChar, Data);
-    DoOnCommandProcessed(Command, AChar, Data);
-}
-void TCustomSynText::ExecuteCommand(TSynTextEditorCommand, char, void*) {}
-void TCustomSynText::GotoMatchingBracket() {}
-TBufferCoord TCustomSynText::GetMatchingBracketAtCaret() { return GetMatchingBracketAt(CaretXY()); }
-TBufferCoord TCustomSynText::GetMatchingBracketAt(const TBufferCoord&) { return BufferCoord(0, 0); }

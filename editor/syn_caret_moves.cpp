@@ -1,0 +1,125 @@
+// Caret moves by characters, rows, Home and End. A move never leaves the
+// caret inside a double-byte character.
+#include <algorithm>
+
+#include "editor/syn_edit_scopes.h"
+#include "platform/base/code_page.h"
+
+namespace {
+
+bool IsTrailByte(const AnsiString& Line, int Char)
+{
+    return Char >= 1 && Char <= static_cast<int>(Line.size()) &&
+           ByteTypeAt(Line, static_cast<size_t>(Char - 1)) == mbTrailByte;
+}
+
+bool IsTabOrSpace(char C) { return C == ' ' || C == '\t'; }
+
+}  // namespace
+
+void TCustomSynText::MoveCaretAndSelection(const TBufferCoord& ptBefore, const TBufferCoord& ptAfter,
+                                           bool SelectionCommand)
+{
+    if (options_.Contains(eoGroupUndo) && undoList_->CanUndo())
+        undoList_->AddGroupBreak();
+    TSynPaintLockScope lock(this);
+    mbcsStepAside_ = false;
+    if (SelectionCommand) {
+        if (!SelAvail())
+            SetBlockBegin(ptBefore);
+        SetBlockEnd(ptAfter);
+    } else {
+        SetBlockBegin(ptAfter);
+    }
+    PlaceCaret(ptAfter);
+}
+
+void TCustomSynText::MoveCaretHorz(int DX, bool SelectionCommand)
+{
+    TBufferCoord target = CaretXY();
+    const int count = lines_->Count();
+    const AnsiString line = target.Line <= count ? lines_->Strings(target.Line - 1) : AnsiString();
+    const int len = static_cast<int>(line.size());
+    const bool pastEol = options_.Contains(eoScrollPastEol);
+    if (!pastEol && DX == -1 && target.Char == 1 && target.Line > 1) {
+        --target.Line;
+        target.Char = static_cast<int>(lines_->Strings(target.Line - 1).size()) + 1;
+    } else if (!pastEol && DX == 1 && target.Char > len && target.Line < count) {
+        target = BufferCoord(1, target.Line + 1);
+    } else {
+        target.Char = std::max(1, target.Char + DX);
+        if (!pastEol && DX > 0)
+            target.Char = std::min(target.Char, len + 1);
+        if (IsTrailByte(line, target.Char))
+            target.Char += DX > 0 ? 1 : -1;
+    }
+    MoveCaretAndSelection(CaretXY(), target, SelectionCommand);
+}
+
+void TCustomSynText::MoveCaretVert(int DY, bool SelectionCommand)
+{
+    const TDisplayCoord from = DisplayXY();
+    TDisplayCoord to = from;
+    to.Row += DY;
+    if (DY >= 0) {
+        if (DisplayToBufferPos(to).Line > lines_->Count())
+            to.Row = std::max(1, DisplayLineCount());
+    } else {
+        to.Row = std::max(1, to.Row);
+    }
+    const bool keepX = options_.Contains(eoKeepCaretX);
+    if (to.Row != from.Row && keepX)
+        to.Column = lastCaretX_;
+    if (to.Row != from.Row) {
+        // Stepping off the second half of a double-byte character is undone
+        // on the next row, so that a run of vertical moves keeps its column.
+        if (mbcsStepAside_ && !keepX)
+            ++to.Column;
+    }
+    bool stepAside = false;
+    TBufferCoord target = DisplayToBufferPos(to);
+    // A column inside a double-byte character gives the position after it;
+    // the caret goes to the character's start instead.
+    if (to.Row != from.Row && target.Line >= 1 && target.Line <= lines_->Count() && target.Char > 1 &&
+        BufferToDisplayPos(target).Column > to.Column) {
+        const AnsiString line = lines_->Strings(target.Line - 1);
+        if (target.Char - 1 <= static_cast<int>(line.size())) {
+            target.Char = static_cast<int>(CharStartOf(line, static_cast<size_t>(target.Char - 2))) + 1;
+            stepAside = true;
+        }
+    }
+    const int remembered = lastCaretX_;
+    {
+        TSynPaintLockScope lock(this);
+        MoveCaretAndSelection(CaretXY(), target, SelectionCommand);
+    }
+    lastCaretX_ = remembered;
+    mbcsStepAside_ = stepAside;
+}
+
+void TCustomSynText::DoHomeKey(bool Selection)
+{
+    const AnsiString line = LineText();
+    int target = 1;
+    if (options_.Contains(eoEnhanceHomeKey)) {
+        const auto it = std::find_if_not(line.begin(), line.end(), IsTabOrSpace);
+        const int first = it == line.end() ? 1 : static_cast<int>(it - line.begin()) + 1;
+        target = (caretX_ > first || caretX_ == 1) ? first : 1;
+    }
+    MoveCaretAndSelection(CaretXY(), BufferCoord(target, caretY_), Selection);
+}
+
+void TCustomSynText::DoEndKey(bool Selection)
+{
+    const AnsiString line = LineText();
+    const int lineEnd = static_cast<int>(line.size()) + 1;
+    int target = lineEnd;
+    if (options_.Contains(eoEnhanceEndKey)) {
+        int last = static_cast<int>(line.size());
+        while (last > 0 && IsTabOrSpace(line[static_cast<size_t>(last - 1)]))
+            --last;
+        const int afterText = last + 1;
+        target = caretX_ == afterText ? lineEnd : afterText;
+    }
+    MoveCaretAndSelection(CaretXY(), BufferCoord(target, caretY_), Selection);
+}

@@ -1,0 +1,17 @@
+// The command chain: the host sees a command first and may change or
+// swallow it, the hooked handlers run around the built-in executor, and the
+// host hears about every command, swallowed ones included.
+#include "editor/syn_custom_text.h"
+
+void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data)
+{
+    DoOnProcessCommand(Command, AChar, Data);
+    if (Command != ecNone) {
+        NotifyHookedCommandHandlers(false, Command, AChar, Data);
+        if (Command > ecNone && Command < ecUserFirst)
+            ExecuteCommand(Command, AChar, Data);
+        if (Command != ecNone)
+            NotifyHookedCommandHandlers(true, Command, AChar, Data);
+    }
+    DoOnCommandProcessed(Command, AChar, Data);
+}

@@ -1,0 +1,117 @@
+// The editor's tie to its highlighter and fonts: change and
+// free notices, the rescan of line ranges, and the character extent.
+#include <algorithm>
+
+#include "editor/syn_custom_text.h"
+#include "editor/syn_bookmark_opt.h"
+#include "editor/syn_highlighter.h"
+#include "editor/syn_text_drawer.h"
+#include "platform/ui/font.h"
+#include "platform/ui/image_list.h"
+
+namespace {
+
+// Every line's end range, from a reset highlighter down to the last line.
+void ScanAllRanges(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines)
+{
+    Highlighter->ResetRange();
+    for (int i = 0; i < Lines->Count(); ++i) {
+        Highlighter->SetLine(Lines->Strings(i), i);
+        Highlighter->NextToEol();
+        Lines->SetRange(i, reinterpret_cast<intptr_t>(Highlighter->GetRange()));
+    }
+}
+
+}  // namespace
+
+void TCustomSynText::SetHighlighter(TSynCustomHighlighter* Value)
+{
+    if (highlighter_ == Value)
+        return;
+    const TNotifyEvent listener(this, &TCustomSynText::HighlighterChanged);
+    if (highlighter_) {
+        highlighter_->RemoveChangeListener(listener);
+        highlighter_->RemoveFreeNotification(this);
+    }
+    highlighter_ = Value;
+    if (highlighter_) {
+        highlighter_->AddChangeListener(listener);
+        highlighter_->FreeNotification(this);
+    }
+    if (!ComponentState().Contains(csDesigning))
+        HighlighterChanged(highlighter_);
+    DoHighlighterChanged();
+}
+
+void TCustomSynText::HighlighterChanged(TObject* Sender)
+{
+    if (ComponentState().Contains(csDestroying))
+        return;
+    RecalcCharExtent();
+    // The highlighter's own notices (a scheme reloaded, rules changed) may
+    // change every line's range; an attribute's notice changes colours only.
+    if (highlighter_ && (Sender == nullptr || Sender == highlighter_)) {
+        lines_->BeginUpdate();
+        ScanAllRanges(highlighter_, lines_);
+        lines_->EndUpdate();
+    }
+    Invalidate();
+    SizeOrFontChanged(true);
+}
+
+void TCustomSynText::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation != opRemove)
+        return;
+    if (AComponent == highlighter_) {
+        // The highlighter is half destroyed by now: only forget it, its
+        // listener list goes with it.
+        highlighter_ = nullptr;
+        if (!ComponentState().Contains(csDestroying)) {
+            RecalcCharExtent();
+            Invalidate();
+        }
+    }
+    if (chainedEditor_ && AComponent == chainedEditor_)
+        UnhookTextBuffer();
+    if (bookMarkOpt_ && AComponent == static_cast<TComponent*>(bookMarkOpt_->BookmarkImages())) {
+        bookMarkOpt_->SetBookmarkImages(nullptr);
+        InvalidateGutter();
+    }
+}
+
+void TCustomSynText::FontChanged(TObject*)
+{
+    RecalcCharExtent();
+    SizeOrFontChanged(true);
+}
+
+void TCustomSynText::RecalcCharExtent()
+{
+    // The grid must hold the widest glyphs of every style the highlighter
+    // paints with, so each style in use is measured and the widest wins.
+    std::vector<TFontStyles> styles{Font()->Style()};
+    if (highlighter_) {
+        for (int i = 0; i < highlighter_->GetAttribCount(); ++i) {
+            const TFontStyles style = highlighter_->GetAttribute(i)->Style();
+            if (std::find(styles.begin(), styles.end(), style) == styles.end())
+                styles.push_back(style);
+        }
+    }
+    textDrawer_->SetBaseFont(Font());
+    TFontStyles widest = TFontStyles{fsBold};
+    int width = textDrawer_->BaseCharWidth();
+    int height = textDrawer_->BaseCharHeight();
+    for (const TFontStyles style : styles) {
+        textDrawer_->SetExtentStyle(style);
+        height = std::max(height, textDrawer_->BaseCharHeight());
+        if (textDrawer_->BaseCharWidth() > width) {
+            width = textDrawer_->BaseCharWidth();
+            widest = style;
+        }
+    }
+    textDrawer_->SetExtentStyle(widest);
+    charWidth_ = textDrawer_->BaseCharWidth();
+    textHeight_ = height;
+}

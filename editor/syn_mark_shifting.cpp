@@ -1,0 +1,29 @@
+// Marks follow their text when lines come and go; plug-ins hear of it
+// after the marks have moved.
+#include "editor/syn_custom_text.h"
+#include "editor/syn_text_mark.h"
+#include "editor/syn_text_plugin.h"
+
+void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
+{
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSynTextMark* mark = marks_->Items(i);
+        if (mark->Line() >= FirstLine)
+            mark->SetLine(mark->Line() + Count);
+    }
+    for (size_t i = 0; i < plugins_.size(); ++i)
+        plugins_[i]->LinesInserted(FirstLine, Count);
+}
+
+void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
+{
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSynTextMark* mark = marks_->Items(i);
+        if (mark->Line() >= FirstLine + Count)
+            mark->SetLine(mark->Line() - Count);
+        else if (mark->Line() > FirstLine)
+            mark->SetLine(FirstLine);
+    }
+    for (size_t i = 0; i < plugins_.size(); ++i)
+        plugins_[i]->LinesDeleted(FirstLine, Count);
+}
