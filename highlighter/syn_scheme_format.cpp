@@ -163,3 +163,24 @@ TColor AttributeToColor(const AnsiString& Value, TColor Default)
 {
     return Value.empty() ? Default : StringToColor(Value);
 }
+
+void TSynLexFormatNativeXml::ImportSubRules(TSynRange* Range, const std::vector<const TXmlNode*>& Children,
+                                            std::string_view RangeName, std::string_view KeyListName,
+                                            std::string_view SetName) const
+{
+    for (const TXmlNode* child : Children) {
+        if (child->Name() == RangeName) {
+            auto range = std::make_unique<TSynRange>();
+            ImportRange(range.get(), *child);
+            Range->AddRange(range.release());
+        } else if (child->Name() == KeyListName) {
+            auto keyList = std::make_unique<TSynKeyList>();
+            ImportKeyList(keyList.get(), *child);
+            Range->AddKeyList(keyList.release());
+        } else if (child->Name() == SetName) {
+            auto set = std::make_unique<TSynSet>();
+            ImportSet(set.get(), *child);
+            Range->AddSet(set.release());
+        }
+    }
+}

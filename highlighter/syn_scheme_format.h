@@ -6,6 +6,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/base/exceptions.h"
 #include "platform/gdi/colors.h"
@@ -99,6 +101,13 @@ public:
     virtual bool ExportHighlighter(TSynLexSyn* Highlighter, TXmlNode& Element) const;
 
 protected:
+    // Reads the sub-rules among Children into Range: elements named
+    // RangeName, KeyListName and SetName, in document order. Each rule is
+    // read whole before Range takes it, so a failure leaves no half-read
+    // rule in the tree.
+    void ImportSubRules(TSynRange* Range, const std::vector<const TXmlNode*>& Children, std::string_view RangeName,
+                        std::string_view KeyListName, std::string_view SetName) const;
+
     // What the versions' files differ in besides their elements: the
     // layout the document is written in and the root a highlighter is
     // written under. Other objects keep the roots named above.

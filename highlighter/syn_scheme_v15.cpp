@@ -254,21 +254,7 @@ bool TSynLexFormatNativeXml15::ImportRange(TSynRange* Range, const TXmlNode& Ele
     Range->AllowPredClose = ChildBoolean(Element, "AllowPredClose");
     ImportTokenSettings(Range->OpenToken(), Element, "OpenSymbol");
     ImportTokenSettings(Range->CloseToken(), Element, "CloseSymbol");
-    for (const TXmlNode* child : Element.ChildElements()) {
-        if (child->Name() == "Range") {
-            auto range = std::make_unique<TSynRange>();
-            ImportRange(range.get(), *child);
-            Range->AddRange(range.release());
-        } else if (child->Name() == "KW") {
-            auto keyList = std::make_unique<TSynKeyList>();
-            ImportKeyList(keyList.get(), *child);
-            Range->AddKeyList(keyList.release());
-        } else if (child->Name() == "Set") {
-            auto set = std::make_unique<TSynSet>();
-            ImportSet(set.get(), *child);
-            Range->AddSet(set.release());
-        }
-    }
+    ImportSubRules(Range, Element.ChildElements(), "Range", "KW", "Set");
     return true;
 }
 

@@ -220,21 +220,7 @@ bool TSynLexFormatNativeXml18::ImportRange(TSynRange* Range, const TXmlNode& Ele
     ImportRuleTokenProperties(Range->OpenToken(), rule, "OpenSymbol");
     ImportRuleTokenProperties(Range->CloseToken(), rule, "CloseSymbol");
 
-    for (const TXmlNode* child : Element.ChildElements()) {
-        if (child->Name() == "Keywords") {
-            auto keyList = std::make_unique<TSynKeyList>();
-            ImportKeyList(keyList.get(), *child);
-            Range->AddKeyList(keyList.release());
-        } else if (child->Name() == "Set") {
-            auto set = std::make_unique<TSynSet>();
-            ImportSet(set.get(), *child);
-            Range->AddSet(set.release());
-        } else if (child->Name() == "Range") {
-            auto range = std::make_unique<TSynRange>();
-            ImportRange(range.get(), *child);
-            Range->AddRange(range.release());
-        }
-    }
+    ImportSubRules(Range, Element.ChildElements(), "Range", "Keywords", "Set");
     return true;
 }
 

@@ -244,23 +244,7 @@ bool TSynLexFormatNativeXml20::ImportRange(TSynRange* Range, const TXmlNode& Ele
         AnsiString close = tokens->Attribute("Close");
         Range->AddCoupleTags(tokens->Attribute("Open"), close);
     }
-    // Each rule is read whole before its parent takes it, so a failure
-    // leaves no half-read rule in the tree.
-    for (const TXmlNode* rule : Element.Child("SubRules").ChildElements()) {
-        if (rule->Name() == "Range") {
-            auto range = std::make_unique<TSynRange>();
-            ImportRange(range.get(), *rule);
-            Range->AddRange(range.release());
-        } else if (rule->Name() == "KeyList") {
-            auto keyList = std::make_unique<TSynKeyList>();
-            ImportKeyList(keyList.get(), *rule);
-            Range->AddKeyList(keyList.release());
-        } else if (rule->Name() == "Set") {
-            auto set = std::make_unique<TSynSet>();
-            ImportSet(set.get(), *rule);
-            Range->AddSet(set.release());
-        }
-    }
+    ImportSubRules(Range, Element.Child("SubRules").ChildElements(), "Range", "KeyList", "Set");
     return true;
 }
 
