@@ -93,9 +93,6 @@ void TCustomSynText::DoOnCommandProcessed(TSynTextEditorCommand Command, char AC
         OnCommandProcessed(this, Command, AChar, Data);
 }
 void TCustomSynText::DoOnGutterClick(TMouseButton, int, int) {}
-void TCustomSynText::DoOnPaint() {}
-void TCustomSynText::DoOnPaintTransientEx(TTransientType, bool) {}
-void TCustomSynText::DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }
 void TCustomSynText::DoOnProcessCommand(TSynTextEditorCommand& Command, char& AChar, void* Data)
 {
     if (Command >= ecUserFirst) {

@@ -1,15 +1,75 @@
 // The scroll-bar handlers: the codes of WM_HSCROLL and WM_VSCROLL, also
 // used by scroll bars the host draws itself.
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 
 #include "editor/syn_custom_text.h"
+#include "editor/syn_scroll_bars.h"
+#include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
+#include "platform/ui/hint_window.h"
+#include "platform/win/flat_scroll_bars.h"
 #include "platform/win/scroll_bars.h"
+#include "platform/win/system_metrics.h"
 
 namespace {
 
-// Thumb positions travel as 16 bits; longer ranges arrive scaled.
-constexpr int ScaledRange = 32768;
+// Ranges longer than this reach the bars scaled down to 0 .. 32767.
+constexpr int MaxScrollRange = 32767;
+
+constexpr int MaxHintLength = 255;
+constexpr int MaxHintWidth = 200;
+
+// One hint window serves every editor; it is made when first needed.
+THintWindow* ScrollHintWindow()
+{
+    static std::unique_ptr<THintWindow> hint(NewHintWindow(nullptr));
+    return hint.get();
+}
+
+// The bar position P stands for, undoing the scaling of UpdateScrollBars.
+int UnscaledPosition(int Range, int Pos)
+{
+    return Range > MaxScrollRange ? MulDiv(Range, Pos, MaxScrollRange) : Pos;
+}
+
+// Shows beside the bar which lines the dragged thumb stands for.
+void ShowScrollHint(TCustomSynText* Editor, int Rows)
+{
+    THintWindow* hint = ScrollHintWindow();
+    hint->SetColor(Editor->ScrollBars()->HintColor());
+    const int topLine = Editor->DisplayToBufferPos(TDisplayCoord{1, Editor->TopLine()}).Line;
+    AnsiString text;
+    if (Editor->ScrollBars()->HintFormat() == shfTopToBottom) {
+        const int bottomRow = Editor->TopLine() + std::min(Editor->LinesInWindow(), Rows - Editor->TopLine());
+        text = Format("%d - %d", {topLine, Editor->DisplayToBufferPos(TDisplayCoord{1, bottomRow}).Line});
+    } else {
+        text = Format("Top Line: %d", {topLine});
+    }
+    text.resize(std::min<size_t>(text.size(), MaxHintLength));
+
+    TRect rect = hint->CalcHintRect(MaxHintWidth, text, nullptr);
+    TPoint place{Editor->ClientWidth() - rect.Width() - 4, 10};
+    if (Editor->Options().Contains(eoScrollHintFollows)) {
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        const TScrollBarsStyle look = Editor->ScrollBars()->Style();
+        if (look == sbsFlat || look == sbsEncarta)
+            FlatSB_GetScrollInfo(Editor->Handle(), SB_VERT, &info);
+        else
+            GetScrollInfo(Editor->Handle(), SB_VERT, &info);
+        const int arrow = GetSystemMetrics(SM_CYVSCROLL);
+        const int track = info.nMax > 0 ? static_cast<int>(static_cast<double>(Editor->ClientHeight() - 2 * arrow) *
+                                                           info.nTrackPos / info.nMax + 0.5)
+                                        : 0;
+        place.Y = arrow + track + rect.Height() / 2;
+    }
+    place = Editor->ClientToScreen(place);
+    OffsetRect(rect, place.X, place.Y);
+    hint->ActivateHint(rect, text);
+    hint->Update();
+}
 
 }  // namespace
 
@@ -33,7 +93,8 @@ void TCustomSynText::HandleHScroll(int ScrollCode, int Pos)
         break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
-        SetLeftChar(range >= ScaledRange ? MulDiv(range, Pos, 32767) : Pos);
+        // The message's position is a signed 16-bit word.
+        SetLeftChar(UnscaledPosition(range, static_cast<int16_t>(Pos)));
         break;
     case SB_LEFT:
         SetLeftChar(1);
@@ -70,9 +131,17 @@ void TCustomSynText::HandleVScroll(int ScrollCode, int Pos)
         SetTopLine(topLine_ + page);
         break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        SetTopLine(rows >= ScaledRange ? MulDiv(rows + linesInWindow_ - 1, Pos, 32767) : Pos);
+    case SB_THUMBTRACK: {
+        // The same range UpdateScrollBars gave the bar, so that the thumb
+        // lands on the line it shows.
+        int range = std::max(rows, 1);
+        if (options_.Contains(eoScrollPastEof))
+            range += linesInWindow_ - 1;
+        SetTopLine(UnscaledPosition(range, Pos));
+        if (options_.Contains(eoShowScrollHint))
+            ShowScrollHint(this, rows);
         break;
+    }
     case SB_TOP:
         SetTopLine(1);
         break;
@@ -80,6 +149,8 @@ void TCustomSynText::HandleVScroll(int ScrollCode, int Pos)
         SetTopLine(rows);
         break;
     case SB_ENDSCROLL:
+        if (options_.Contains(eoShowScrollHint))
+            ScrollHintWindow()->ReleaseHandle();
         break;
     default:
         return;

@@ -57,16 +57,26 @@ void TCustomSynText::SetMaxUndo(int Value)
 
 void TCustomSynText::SetModified(bool Value)
 {
+    // An unchanged flag still resets the saved point when the undo list lost
+    // track of it (its history was cleared), or undoing every later change
+    // would not bring the flag back.
+    if (Value == modified_ && undoList_->InitialState() != Value)
+        return;
+    const bool changed = Value != modified_;
+    modified_ = Value;
+    if (!Value && options_.Contains(eoGroupUndo) && undoList_->CanUndo() && changed)
+        undoList_->AddGroupBreak();
+    undoList_->SetInitialState(!Value);
+    if (!changed)
+        return;
+    StatusChanged({scModified});
     if (!Value) {
-        if (options_.Contains(eoGroupUndo) && undoList_->CanUndo())
-            undoList_->AddGroupBreak();
-        undoList_->SetInitialState(true);
-    } else {
-        undoList_->SetInitialState(false);
-    }
-    if (modified_ != Value) {
-        modified_ = Value;
-        StatusChanged({scModified});
+        for (int i = 0; i < lines_->Count(); ++i) {
+            TSynLineState* state = lines_->GetLineState(i);
+            if (state->Modified == lmModified)
+                state->Modified = lmSaved;
+        }
+        InvalidateGutter();
     }
 }
 
