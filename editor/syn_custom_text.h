@@ -360,6 +360,10 @@ protected:
     void DoDeleteChar();
     void DoLineBreak(bool MoveCaret);
     void DoTypeChar(char AChar);
+    // Types Typed (whole characters) over the selection or at the caret.
+    void DoTypeText(const AnsiString& Typed);
+    // The input method's result string (ecImeStr).
+    void DoImeStr(const AnsiString& S);
     void DoDeleteForward(bool ToLineEnd);
     void DoDeleteBackward(bool ToLineStart);
     void DoDeleteLine();

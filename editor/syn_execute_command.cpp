@@ -204,6 +204,10 @@ void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, v
     case ecChar:
         DoTypeChar(AChar);
         break;
+    case ecImeStr:
+        if (Data)
+            DoImeStr(static_cast<const char*>(Data));
+        break;
     case ecDeleteWord:
     case ecDeleteEOL:
         DoDeleteForward(Command == ecDeleteEOL);

@@ -78,6 +78,11 @@ void TCustomSynText::DoTypeChar(char AChar)
         pendingLeadByte_ = AChar;
         return;
     }
+    DoTypeText(typed);
+}
+
+void TCustomSynText::DoTypeText(const AnsiString& typed)
+{
     DoOnPaintTransient(ttBefore);
     // Without a selection the character goes in at the caret, wherever
     // the block points were left.
@@ -128,10 +133,61 @@ void TCustomSynText::DoTypeChar(char AChar)
             lines_->SetStrings(caretY_ - 1, LineText() + AnsiString(static_cast<size_t>(caretX_ - 1 - len), ' '));
             undoList_->AddChange(urInsert, BufferCoord(len + 1, caretY_), CaretXY(), AnsiString(), smNormal);
         }
+        // Overwriting replaces the whole character at the caret.
+        if (!inserting_ && !SelAvail() && selectionMode_ == smNormal) {
+            const AnsiString line = LineText();
+            const auto at = static_cast<size_t>(caretX_ - 1);
+            if (at < line.size())
+                blockEnd_ = BufferCoord(caretX_ + static_cast<int>(CharLengthAt(line, at)), caretY_);
+        }
         SetSelText(typed);
         EndUndoBlock();
     }
     DoOnPaintTransient(ttAfter);
+}
+
+void TCustomSynText::DoImeStr(const AnsiString& S)
+{
+    if (S.empty())
+        return;
+    if (SelAvail()) {
+        DoTypeText(S);
+        Invalidate();
+        return;
+    }
+    TSynScrollPastEolScope scope(options_);
+    if (lines_->Count() == 0)
+        lines_->Add(AnsiString());
+    const TBufferCoord oldCaret = CaretXY();
+    const auto at = static_cast<size_t>(caretX_ - 1);
+    AnsiString line = LineText();
+    BeginUndoBlock();
+    // The padding up to a caret beyond the line end is its own record, so
+    // that undo gives back the short line exactly.
+    if (line.size() < at) {
+        undoList_->AddChange(urInsert, BufferCoord(static_cast<int>(line.size()) + 1, caretY_), oldCaret,
+                             AnsiString(), smNormal);
+        line.resize(at, ' ');
+    }
+    // Overwriting takes whole characters only: one that would be cut in
+    // half stays in the text.
+    size_t end = at;
+    if (!inserting_) {
+        while (end < line.size()) {
+            const size_t next = end + CharLengthAt(line, end);
+            if (next - at > S.size())
+                break;
+            end = next;
+        }
+    }
+    const AnsiString cut = line.substr(at, end - at);
+    PutLine(caretY_ - 1, line.substr(0, at) + S + line.substr(end));
+    const TBufferCoord newCaret = BufferCoord(oldCaret.Char + static_cast<int>(S.size()), oldCaret.Line);
+    SetCaretXY(newCaret);
+    blockBegin_ = blockEnd_ = newCaret;
+    undoList_->AddChange(urInsert, oldCaret, newCaret, cut, smNormal);
+    EnsureCursorPosVisible();
+    EndUndoBlock();
 }
 
 void TCustomSynText::DoDeleteLastChar()

@@ -279,6 +279,24 @@ TEST_F(TSynCommandTest, ColumnEditExtensionTypesOnEveryLine)
     EXPECT_EQ(memo->Text(), "abc\r\ndef\r\nghi");
 }
 
+TEST_F(TSynCommandTest, OverwriteReplacesWholeCharacters)
+{
+    Load("ab中z", {});
+    memo->SetCaretXY(BufferCoord(2, 1));
+    Run(ecOverwriteMode);
+    Run(ecChar, 'X');
+    EXPECT_EQ(memo->Text(), "aX中z");
+    Run(ecChar, 'Y');  // over a double-byte character: both bytes go
+    EXPECT_EQ(memo->Text(), "aXYz");
+    Run(ecChar, '\xD5');  // 說, typed as its two bytes
+    Run(ecChar, 'f');
+    EXPECT_EQ(memo->Text(), "aXY說");
+    Run(ecChar, 'E');  // past the end it appends
+    EXPECT_EQ(memo->Text(), "aXY說E");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "ab中z");
+}
+
 TEST_F(TSynCommandTest, TabsAndBlockIndentation)
 {
     Load("ab", {eoTabsToSpaces});
@@ -455,3 +473,38 @@ TEST_F(TSynCommandTest, RandomCommandsUndoAndRedoExactly)
 }
 
 }  // namespace
+
+TEST_F(TSynCommandTest, InputMethodStringIsOneUndoStep)
+{
+    const AnsiString ime = "\xD5\x66\xE9\x54\xD6\xD0";  // 說門中
+    Load("ab\xD6\xD0z", {});
+    memo->SetCaretXY(BufferCoord(2, 1));
+    memo->CommandProcessor(ecImeStr, '\0', const_cast<char*>(ime.c_str()));
+    EXPECT_EQ(memo->Text(), "a" + ime + "b\xD6\xD0z");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(8, 1));
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "ab\xD6\xD0z");
+    EXPECT_FALSE(memo->CanUndo());
+
+    // Overwrite never cuts a double-byte character in half: two bytes
+    // over "b中z" take "b" only, and "中" survives.
+    Run(ecOverwriteMode);
+    const AnsiString two = "xy";
+    memo->SetCaretXY(BufferCoord(2, 1));
+    memo->CommandProcessor(ecImeStr, '\0', const_cast<char*>(two.c_str()));
+    EXPECT_EQ(memo->Text(), "axy\xD6\xD0z");
+    memo->CommandProcessor(ecImeStr, '\0', const_cast<char*>(ime.c_str()));
+    EXPECT_EQ(memo->Text(), "axy" + ime);
+    memo->Undo();
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "ab\xD6\xD0z");
+
+    // Beyond the line end the padding goes away again with the same undo.
+    memo->SetOptions({eoScrollPastEol});
+    memo->SetCaretXY(BufferCoord(9, 1));
+    memo->CommandProcessor(ecImeStr, '\0', const_cast<char*>(ime.c_str()));
+    EXPECT_EQ(memo->Text(), "ab\xD6\xD0z   " + ime);
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "ab\xD6\xD0z");
+    EXPECT_FALSE(memo->CanUndo());
+}
