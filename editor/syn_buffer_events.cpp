@@ -99,3 +99,17 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
             SetMaxScrollWidth(length);
     }
 }
+
+void TCustomSynText::ListCleared(TObject*)
+{
+    ClearUndo();
+    caretX_ = caretY_ = 1;
+    blockBegin_ = blockEnd_ = BufferCoord(1, 1);
+    topLine_ = leftChar_ = 1;
+    Invalidate();
+    StatusChanged({scAll});
+}
+
+void TCustomSynText::ListBeforeInserted(TObject*, int, int) {}
+void TCustomSynText::ListBeforeDeleted(TObject*, int, int) {}
+void TCustomSynText::ListBeforePut(TObject*, int, int) {}

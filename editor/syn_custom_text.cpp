@@ -6,6 +6,9 @@
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_bookmark_opt.h"
+#include "editor/syn_buffer_plugin.h"
+#include "editor/syn_completion_proposal.h"
+#include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_internal_images.h"
 #include "editor/syn_line_divider.h"
@@ -457,3 +460,16 @@ void TCustomSynText::RemovePlugin(TSynTextPlugin* APlugin)
     if (it != plugins_.end())
         plugins_.erase(it);
 }
+
+void TCustomSynText::UnhookTextBuffer()
+{
+    lines_ = ownLines_.get();
+    undoList_ = ownUndoList_.get();
+    redoList_ = ownRedoList_.get();
+    chainedEditor_ = nullptr;
+}
+
+void TCustomSynText::SetName(const AnsiString& NewName) { TCustomControl::SetName(NewName); }
+void TCustomSynText::CreateWnd() { TCustomControl::CreateWnd(); }
+void TCustomSynText::DestroyWnd() { TCustomControl::DestroyWnd(); }
+void TCustomSynText::SetFocus() { TCustomControl::SetFocus(); }

@@ -41,6 +41,10 @@ class TSynTextMark;
 class TSynTextMarkList;
 class TSynTextPlugin;
 class TSynWordWrap;
+class ISynTextBufferPlugin;
+class TSynCompletionProposal;
+class TSynTextAllFoldRanges;
+class TSynTextFoldRange;
 
 // Stands for the search engine component of the editor services.
 class TSynTextSearchCustom;
@@ -184,6 +188,42 @@ public:
     void HandleVScroll(int ScrollCode, int Pos);
     bool AlwaysShowCaret() const { return alwaysShowCaret_; }
     void SetAlwaysShowCaret(bool Value);
+
+    // --- Word wrap: buffer lines shown as several rows ---
+    // True while lines are wrapped (the wrap plug-in is held).
+    bool GetWordWrap() const { return wordWrapPlugin_ != nullptr; }
+    int RowToLine(int ARow) const;
+    int LineToRow(int ALine) const;
+    // The width to wrap at by the word-wrap style, in characters.
+    int GetWrapAreaWidth() const;
+    void SetInternalDisplayXY(const TDisplayCoord& Value);
+
+    // --- Code folding ---
+    TSynTextAllFoldRanges* AllFoldRanges() const { return allFoldRanges_.get(); }
+    void RebuildFoldRanges();
+    void RescanFoldRanges();
+    void Collapse(TSynTextFoldRange* FoldRange);
+    void Uncollapse(TSynTextFoldRange* FoldRange);
+    void UncollapseAll();
+    void UncollapseLevel(int Level, bool NeedInvalidate);
+    TSynTextFoldRange* GetFoldRangeStartingAt(int Line) const;
+    TSynTextFoldRange* GetFoldRangeEndingAt(int Line) const;
+    TSynTextFoldRange* GetFoldRangeAtLine(int Line, int* NumberOnLine = nullptr) const;
+    bool IsFoldEnd(int Line) const;
+    bool IsInsideFold(int Line) const;
+    // The line's number in the text with every fold expanded.
+    int GetRealLineNumber(int Line) const;
+    TRect GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const;
+    int IndentLevel(int LineIndex) const;
+    int LeadingWidth(int LineIndex) const;
+    // Whether the key may act on the caret line (no typing into a collapsed
+    // head line); may expand ranges and move the caret.
+    bool FoldKeyAllowed(WORD Key);
+    void UpdateCaretFoldRange();
+    TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
+    // A copy of the lines with every collapsed range expanded.
+    std::unique_ptr<TSynTextStringList> GetExpandedLines() const;
+    bool LineHasFoldToken(const AnsiString& Line, AnsiString& Token) const;
 
     // --- Commands ---
     virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);
@@ -416,6 +456,16 @@ protected:
     void DoLinesDeleted(int FirstLine, int Count);
     void DoLinesInserted(int FirstLine, int Count);
 
+    // --- Painting helpers ---
+
+    // --- Input helpers ---
+
+    // --- Word wrap helpers ---
+    // Switches wrapping on or off, keeping the top line and the caret in view.
+    void SetWordWrapActive(bool Value);
+
+    // --- Code folding helpers ---
+
     // --- State, in the order of the frame ---
     int pendingFoldChanges_ = 0;
     TBufferCoord blockBegin_{1, 1};
@@ -499,4 +549,20 @@ protected:
     std::vector<std::unique_ptr<THookedCommandHandlerEntry>> hookedCommandHandlers_;
     std::vector<TSynTextPlugin*> plugins_;  // each plug-in adds itself; freed last first
     std::unique_ptr<TSynInternalImage> internalBookmarkImage_;
+
+    // Word wrap: held exactly while lines are wrapped.
+    std::unique_ptr<ISynTextBufferPlugin> wordWrapPlugin_;
+
+    // Code folding.
+    std::unique_ptr<TSynTextAllFoldRanges> allFoldRanges_;
+    TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
+
+    // Input.
+    TPoint mouseDownPoint_;             // kept when a left press lands while a selection exists
+    bool mouseDownInSelection_ = false;
+    int lastRightEdgeDragX_ = -1;       // -1: no drag line drawn
+    bool altColumnMode_ = false;        // column mode switched on by Alt on a press
+    TSynSelectionMode modeBeforeAlt_ = smNormal;
+    std::unique_ptr<TSynCompletionProposal> collapsedHint_;  // lists the lines of a collapsed range
+    bool collapsedHintShown_ = false;
 };

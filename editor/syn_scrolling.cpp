@@ -272,3 +272,5 @@ bool TCustomSynText::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint)
         OnScroll(this, sbVertical);
     return true;
 }
+
+void TCustomSynText::ScrollBarsChanged(TObject*) { UpdateScrollBars(); }

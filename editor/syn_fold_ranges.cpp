@@ -1,0 +1,3 @@
+#include "editor/syn_fold_ranges.h"
+
+TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
