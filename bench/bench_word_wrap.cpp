@@ -1,11 +1,15 @@
 // Word wrap over large documents: wrapping every line, and keeping the rows
-// up to date when one line changes.
+// up to date when one line changes, in the plug-in alone and through the
+// editor's typing commands.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
 #include <random>
 
+#include "editor/syn_memo.h"
 #include "editor/syn_text_string_list.h"
+#include "editor/syn_word_wrap.h"
 #include "editor/syn_word_wrap_plugin.h"
 
 namespace {
@@ -43,14 +47,16 @@ void BM_WrapDocument(benchmark::State& State)
     Fill(*host.lines, static_cast<int>(State.range(0)));
     TSynWordWrapPlugin plugin(&host);
     int width = 40;
+    int64_t rows = 0;
     for (auto _ : State) {
         // Alternate the width so that every round wraps anew.
         width = width == 40 ? 41 : 40;
         host.width = width;
         plugin.DisplayChanged();
-        benchmark::DoNotOptimize(plugin.RowCount());
+        rows += plugin.RowCount();
     }
     State.SetItemsProcessed(State.iterations() * State.range(0));
+    State.counters["rows/s"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WrapDocument)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
@@ -62,12 +68,39 @@ void BM_PutOneLine(benchmark::State& State)
     const int middle = host.lines->Count() / 2;
     const AnsiString texts[] = {AnsiString(200, 'a'), "short"};
     int round = 0;
+    int64_t rows = 0;  // the rows of the line wrapped anew
     for (auto _ : State) {
         host.lines->SetStrings(middle, texts[round++ & 1]);
         benchmark::DoNotOptimize(plugin.LinesPutted(middle, 1));
+        rows += plugin.BufferToDisplayPos({1, middle + 2}).Row - plugin.BufferToDisplayPos({1, middle + 1}).Row;
     }
+    State.counters["rows/s"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PutOneLine)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Typing a character and a line break in the middle of a wrapped document,
+// then deleting both: the put lines re-wrap alone, the inserted and deleted
+// line moves the rows of every line below.
+void BM_EditorTypeInWrappedDocument(benchmark::State& State)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    auto memo = std::make_unique<TSynMemo>(nullptr);
+    Fill(*memo->Lines(), static_cast<int>(State.range(0)));
+    memo->WordWrap()->SetStyle(wwsSpecified);
+    memo->WordWrap()->SetPosition(40);
+    memo->WordWrap()->SetEnabled(true);
+    const int middle = memo->Lines()->Count() / 2;
+    memo->SetCaretXY(BufferCoord(static_cast<int>(memo->Lines()->Strings(middle).size()) + 1, middle + 1));
+    for (auto _ : State) {
+        memo->CommandProcessor(ecChar, 'a', nullptr);
+        memo->CommandProcessor(ecLineBreak, '\0', nullptr);
+        memo->CommandProcessor(ecDeleteLastChar, '\0', nullptr);
+        memo->CommandProcessor(ecDeleteLastChar, '\0', nullptr);
+    }
+    memo->ClearUndo();
+    State.counters["commands/s"] = benchmark::Counter(4.0, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_EditorTypeInWrappedDocument)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

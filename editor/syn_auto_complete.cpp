@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "editor/syn_completion_edit_scope.h"
 #include "editor/syn_custom_text.h"
+#include "editor/text_routines.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/screen.h"
@@ -13,35 +15,6 @@ bool IsKeywordLine(const AnsiString& Line)
 {
     return !Line.empty() && Line[0] != '=' && Line[0] != '|';
 }
-
-// Held while a template is entered: one undo block, painting locked and the
-// options that would disturb the template switched off, all given back on
-// every way out.
-class TExpandScope {
-public:
-    explicit TExpandScope(TCustomSynText* AEditor) : editor_(AEditor), saved_(AEditor->Options())
-    {
-        editor_->BeginUndoBlock();
-        editor_->BeginUpdate();
-        TSynTextEditorOptions plain = saved_;
-        plain.Exclude(eoAutoIndent).Exclude(eoTrimTrailingSpaces);
-        if (plain != saved_)
-            editor_->SetOptions(plain);
-    }
-    ~TExpandScope()
-    {
-        if (editor_->Options() != saved_)
-            editor_->SetOptions(saved_);
-        editor_->EndUpdate();
-        editor_->EndUndoBlock();
-    }
-    TExpandScope(const TExpandScope&) = delete;
-    TExpandScope& operator=(const TExpandScope&) = delete;
-
-private:
-    TCustomSynText* editor_;
-    TSynTextEditorOptions saved_;
-};
 
 }  // namespace
 
@@ -170,15 +143,17 @@ void TSynAutoComplete::Execute(const AnsiString& Token, TCustomSynText* AEditor,
 void TSynAutoComplete::Expand(int Index, TCustomSynText* AEditor)
 {
     const AnsiString token = autoCompleteList_->Strings(Index);
-    TExpandScope scope(AEditor);
+    TCompletionEditScope scope(AEditor, true);
     AEditor->UndoList()->AddChange(urCompletionBegin, AEditor->CaretXY(), AEditor->CaretXY(), "",
                                    AEditor->SelectionMode());
     noNextKey_ = true;
     // One delete per character: a delete takes a double-byte character whole.
     for (size_t i = 0; i < token.size(); i += CharLengthAt(token, i))
         AEditor->CommandProcessor(ecDeleteLastChar, ' ', nullptr);
-    const int column = AEditor->CaretX() - 1;
+    // The following lines start where the keyword started on screen: tabs
+    // before it count to their tab stops, not as one character.
     const int tabWidth = std::max(AEditor->TabWidth(), 1);
+    const int column = CharIndexToColumn(AEditor->CaretX(), tabWidth, AEditor->LineText()) - 1;
     AnsiString indent;
     if (!AEditor->Options().Contains(eoTabsToSpaces) && column >= tabWidth)
         indent = AnsiString(static_cast<size_t>(column / tabWidth), '\t') +
@@ -217,6 +192,7 @@ void TSynAutoComplete::Expand(int Index, TCustomSynText* AEditor)
     AEditor->UndoList()->AddChange(urCompletionEnd, AEditor->CaretXY(), AEditor->CaretXY(), "",
                                    AEditor->SelectionMode());
     noNextKey_ = false;
+    scope.Close();
 }
 
 void TSynAutoComplete::OpenLookup(TCustomSynText* AEditor)
@@ -258,6 +234,8 @@ void TSynAutoComplete::LookupAccepted(TObject*, const AnsiString&, TShiftState, 
     TCustomSynText* editor = lookup_->Form()->CurrentEditor();
     if (!editor)
         return;
-    Execute(TokenBeforeCaret(editor), editor, false);
+    // Detached first, so that a host event failing during the expansion
+    // does not leave the list hooked into the editor.
     lookup_->RemoveEditor(editor);
+    Execute(TokenBeforeCaret(editor), editor, false);
 }

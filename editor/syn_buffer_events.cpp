@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_highlighter.h"
@@ -49,19 +50,27 @@ void ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, in
 
 }  // namespace
 
-void TCustomSynText::ListInserted(TObject*, int Index, int Count)
+// The gutter may need another digit; the lines from Index down moved.
+void TCustomSynText::LineCountChanged(int Index)
 {
-    if (highlighter_ && lines_->Count() > 0)
-        ScanBlock(highlighter_, lines_, Index, Count);
     if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
         gutter_->AutoSizeDigitCount(lines_->Count());
-    const int width = gutter_->GetPixelWidth(charWidth_);
+    const int width = gutter_->GetPixelWidth(GutterCharWidth());
     if (width == gutterWidth_) {
         InvalidateLines(Index + 1, INT_MAX);
         InvalidateGutter();
     } else {
         SetGutterWidth(width);
     }
+}
+
+void TCustomSynText::ListInserted(TObject*, int Index, int Count)
+{
+    if (wordWrapPlugin_)
+        wordWrapPlugin_->LinesInserted(Index, Count);
+    if (highlighter_ && lines_->Count() > 0)
+        ScanBlock(highlighter_, lines_, Index, Count);
+    LineCountChanged(Index);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
         if (length > maxScrollWidth_)
@@ -69,24 +78,27 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
     }
 }
 
-void TCustomSynText::ListDeleted(TObject*, int Index, int)
+void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 {
+    if (wordWrapPlugin_)
+        wordWrapPlugin_->LinesDeleted(Index, Count);
     if (highlighter_ && lines_->Count() > 0)
         ScanFrom(highlighter_, lines_, Index);
-    if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
-        gutter_->AutoSizeDigitCount(lines_->Count());
-    const int width = gutter_->GetPixelWidth(charWidth_);
-    if (width == gutterWidth_) {
-        InvalidateLines(Index + 1, INT_MAX);
-        InvalidateGutter();
-    } else {
-        SetGutterWidth(width);
-    }
+    LineCountChanged(Index);
 }
 
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
+    AnsiString foldToken;
+    if (CountsFoldChanges() && (foldTokenBeforePut_ || LineHasFoldToken(lines_->Strings(Index), foldToken)))
+        ++pendingFoldChanges_;
     int last = Index + Count - 1;
+    // Rows below move when the lines now wrap into more or fewer rows.
+    const bool rowsMoved = wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
+    if (rowsMoved) {
+        last = INT_MAX - 1;
+        InvalidateGutterLines(Index + 1, INT_MAX);
+    }
     if (highlighter_)
         last = std::max(last, ScanFrom(highlighter_, lines_, Index));
     // Another editor shows this buffer too; its rows below may have moved.
@@ -102,6 +114,9 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
 
 void TCustomSynText::ListCleared(TObject*)
 {
+    ClearFoldRanges();  // their lines, hidden ones too, went with the text
+    if (wordWrapPlugin_)
+        wordWrapPlugin_->Reset();
     ClearUndo();
     caretX_ = caretY_ = 1;
     blockBegin_ = blockEnd_ = BufferCoord(1, 1);
@@ -112,4 +127,10 @@ void TCustomSynText::ListCleared(TObject*)
 
 void TCustomSynText::ListBeforeInserted(TObject*, int, int) {}
 void TCustomSynText::ListBeforeDeleted(TObject*, int, int) {}
-void TCustomSynText::ListBeforePut(TObject*, int, int) {}
+// A changed line with a fold token may move fold ranges: it counts towards
+// a rescan.
+void TCustomSynText::ListBeforePut(TObject*, int Index, int)
+{
+    AnsiString foldToken;
+    foldTokenBeforePut_ = CountsFoldChanges() && LineHasFoldToken(lines_->Strings(Index), foldToken);
+}

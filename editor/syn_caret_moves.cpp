@@ -2,6 +2,7 @@
 // caret inside a double-byte character.
 #include <algorithm>
 
+#include "editor/syn_buffer_plugin.h"
 #include "editor/syn_edit_scopes.h"
 #include "platform/base/code_page.h"
 
@@ -36,6 +37,19 @@ void TCustomSynText::MoveCaretAndSelection(const TBufferCoord& ptBefore, const T
 
 void TCustomSynText::MoveCaretHorz(int DX, bool SelectionCommand)
 {
+    // At a wrap point the caret first shows at the end of the upper row,
+    // then at the start of the lower one: one press each way. Only the
+    // vertical-line caret can stand between the two rows.
+    const bool wrapping = GetWordWrap();
+    const bool lineCaret = (inserting_ ? insertCaret_ : overwriteCaret_) == ctVerticalLine;
+    if (wrapping && DX > 0 && caretAtEndOfRow_) {
+        SetCaretAtEndOfRow(false);
+        return;
+    }
+    if (wrapping && DX <= 0 && !caretAtEndOfRow_ && caretX_ > 1 && DisplayX() == 1 && lineCaret) {
+        SetCaretAtEndOfRow(true);
+        return;
+    }
     TBufferCoord target = CaretXY();
     const int count = lines_->Count();
     const AnsiString line = target.Line <= count ? lines_->Strings(target.Line - 1) : AnsiString();
@@ -54,6 +68,12 @@ void TCustomSynText::MoveCaretHorz(int DX, bool SelectionCommand)
             target.Char += DX > 0 ? 1 : -1;
     }
     MoveCaretAndSelection(CaretXY(), target, SelectionCommand);
+    // Moving right onto a wrap point stops at the end of the upper row.
+    if (wrapping && DX > 0 && lineCaret && caretX_ <= len) {
+        const TDisplayCoord pos = BufferToDisplayPos(CaretXY());
+        if (pos.Column == 1 && pos.Row != LineToRow(caretY_))
+            SetCaretAtEndOfRow(true);
+    }
 }
 
 void TCustomSynText::MoveCaretVert(int DY, bool SelectionCommand)
@@ -92,6 +112,13 @@ void TCustomSynText::MoveCaretVert(int DY, bool SelectionCommand)
     {
         TSynPaintLockScope lock(this);
         MoveCaretAndSelection(CaretXY(), target, SelectionCommand);
+        if (GetWordWrap()) {
+            // Landing at the start of the next row means the row asked for
+            // ended first: show the caret at its end.
+            const TDisplayCoord landed = BufferToDisplayPos(CaretXY());
+            caretAtEndOfRow_ = landed.Column == 1 && landed.Row != to.Row;
+            stateFlags_.Include(sfCaretChanged);
+        }
     }
     lastCaretX_ = remembered;
     mbcsStepAside_ = stepAside;
@@ -100,10 +127,21 @@ void TCustomSynText::MoveCaretVert(int DY, bool SelectionCommand)
 void TCustomSynText::DoHomeKey(bool Selection)
 {
     const AnsiString line = LineText();
-    int target = 1;
-    if (options_.Contains(eoEnhanceHomeKey)) {
-        const auto it = std::find_if_not(line.begin(), line.end(), IsTabOrSpace);
-        const int first = it == line.end() ? 1 : static_cast<int>(it - line.begin()) + 1;
+    const bool wrapping = GetWordWrap();
+    const int row = DisplayY();
+    const int firstRow = LineToRow(caretY_);
+    // With word wrap Home goes to the start of the caret's row.
+    int target = wrapping ? DisplayToBufferPos(DisplayCoord(1, row)).Char : 1;
+    if (options_.Contains(eoEnhanceHomeKey) && row == firstRow) {
+        // The indentation counts on the first row only.
+        int end = static_cast<int>(line.size());
+        if (wrapping && row <= DisplayLineCount())
+            end = std::min(end, DisplayToBufferPos(DisplayCoord(wordWrapPlugin_->GetRowLength(row) + 1, row)).Char - 1);
+        int first = 1;
+        while (first <= end && IsTabOrSpace(line[static_cast<size_t>(first - 1)]))
+            ++first;
+        if (first > end)
+            first = 1;
         target = (caretX_ > first || caretX_ == 1) ? first : 1;
     }
     MoveCaretAndSelection(CaretXY(), BufferCoord(target, caretY_), Selection);
@@ -113,13 +151,29 @@ void TCustomSynText::DoEndKey(bool Selection)
 {
     const AnsiString line = LineText();
     const int lineEnd = static_cast<int>(line.size()) + 1;
+    const bool wrapping = GetWordWrap() && lines_->Count() > 0;
+    const int row = DisplayY();
+    const bool lastRow = !wrapping || row == LineToRow(caretY_ + 1) - 1;
+    // The first character of the caret's row.
+    const int rowStart = wrapping ? DisplayToBufferPos(DisplayCoord(1, row)).Char : 1;
     int target = lineEnd;
-    if (options_.Contains(eoEnhanceEndKey)) {
+    const bool enhanced = options_.Contains(eoEnhanceEndKey) && lastRow;
+    if (enhanced) {
         int last = static_cast<int>(line.size());
-        while (last > 0 && IsTabOrSpace(line[static_cast<size_t>(last - 1)]))
+        while (last >= rowStart && IsTabOrSpace(line[static_cast<size_t>(last - 1)]))
             --last;
         const int afterText = last + 1;
         target = caretX_ == afterText ? lineEnd : afterText;
     }
-    MoveCaretAndSelection(CaretXY(), BufferCoord(target, caretY_), Selection);
+    if (!wrapping) {
+        MoveCaretAndSelection(CaretXY(), BufferCoord(target, caretY_), Selection);
+        return;
+    }
+    // With word wrap End stays on the caret's row.
+    const int column = enhanced ? BufferToDisplayPos(BufferCoord(target, caretY_)).Column
+                                : wordWrapPlugin_->GetRowLength(row) + 1;
+    const TDisplayCoord rowEnd = DisplayCoord(column, row);
+    TSynPaintLockScope lock(this);
+    MoveCaretAndSelection(CaretXY(), DisplayToBufferPos(rowEnd), Selection);
+    SetInternalDisplayXY(rowEnd);
 }

@@ -4,6 +4,7 @@
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_fold_ranges.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/code_page.h"
 
@@ -108,9 +109,9 @@ void TCustomSynText::SetCaretXY(const TBufferCoord& Value)
     EndUpdate();
 }
 
-int TCustomSynText::DisplayX() const { return BufferToDisplayPos(CaretXY()).Column; }
+int TCustomSynText::DisplayX() const { return CaretDisplayPos().Column; }
 
-int TCustomSynText::DisplayY() const { return wordWrap_->Enabled() ? BufferToDisplayPos(CaretXY()).Row : caretY_; }
+int TCustomSynText::DisplayY() const { return GetWordWrap() ? CaretDisplayPos().Row : caretY_; }
 
 // --- Selection ---
 
@@ -222,9 +223,28 @@ AnsiString TCustomSynText::GetSelText() const
 {
     if (!SelAvail())
         return AnsiString();
-    const TBufferCoord b = BlockBegin();
-    const TBufferCoord e = BlockEnd();
-    auto line = [this](int L) { return L >= 1 && L <= lines_->Count() ? lines_->Strings(L - 1) : AnsiString(); };
+    TBufferCoord b = BlockBegin();
+    TBufferCoord e = BlockEnd();
+    // The lines of collapsed blocks inside the selection belong to it: the
+    // lines are read from the text with every block expanded.
+    const TSynTextStringList* source = lines_;
+    std::unique_ptr<TSynTextStringList> expanded;
+    AnsiString folded;  // a collapsed first line's hidden lines, when the selection reaches past its end
+    if (selectionMode_ != smColumn && allFoldRanges_->HasCollapsed()) {
+        expanded = GetExpandedLines();
+        source = expanded.get();
+        const int hiddenAfterEnd = GetRealLineNumber(e.Line + 1) - GetRealLineNumber(e.Line) - 1;
+        const bool pastEnd = e.Char > static_cast<int>(lines_->Strings(e.Line - 1).size());
+        b.Line = GetRealLineNumber(b.Line);
+        e.Line = GetRealLineNumber(e.Line);
+        if (selectionMode_ == smLine) {
+            e.Line += hiddenAfterEnd;
+        } else if (b.Line == e.Line && pastEnd) {
+            for (int l = e.Line + 1; l <= e.Line + hiddenAfterEnd; ++l)
+                folded += "\r\n" + source->Strings(l - 1);
+        }
+    }
+    auto line = [source](int L) { return L >= 1 && L <= source->Count() ? source->Strings(L - 1) : AnsiString(); };
     auto part = [](const AnsiString& S, int From, int To) {  // columns From .. To-1
         const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
         const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
@@ -236,7 +256,7 @@ AnsiString TCustomSynText::GetSelText() const
     switch (selectionMode_) {
     case smNormal:
         if (b.Line == e.Line)
-            return part(line(b.Line), b.Char, e.Char);
+            return part(line(b.Line), b.Char, e.Char) + folded;
         result = part(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
         for (int l = b.Line + 1; l < e.Line; ++l)
             result += line(l) + "\r\n";
@@ -244,7 +264,7 @@ AnsiString TCustomSynText::GetSelText() const
     case smLine:
         for (int l = b.Line; l <= e.Line; ++l) {
             result += line(l);
-            if (l < e.Line || e.Line < lines_->Count())
+            if (l < e.Line || e.Line < source->Count())
                 result += "\r\n";
         }
         return result;
@@ -275,6 +295,9 @@ void TCustomSynText::PutLine(int Index, const AnsiString& S)
 
 void TCustomSynText::SetSelText(const AnsiString& Value)
 {
+    // What is replaced is recorded for undo as the lines stand: no collapsed
+    // block may hide inside it.
+    ExpandFoldsAtSelection();
     BeginUndoBlock();
     if (SelAvail())
         undoList_->AddChange(urDelete, blockBegin_, blockEnd_, GetSelText(), selectionMode_);
@@ -479,7 +502,10 @@ void TCustomSynText::SetText(const AnsiString& Value)
     EndUpdate();
 }
 
-AnsiString TCustomSynText::Text() const { return lines_->Text(); }
+AnsiString TCustomSynText::Text() const
+{
+    return allFoldRanges_->HasCollapsed() ? GetExpandedLines()->Text() : lines_->Text();
+}
 
 // --- Character indexes ---
 
@@ -518,22 +544,3 @@ void TCustomSynText::SetSelStart(int Value)
 }
 
 void TCustomSynText::SetSelEnd(int Value) { SetBlockEnd(CharIndexToRowCol(Value)); }
-
-// The caret's display position through tab expansion; folding and word
-// wrap map rows on top of this.
-TDisplayCoord TCustomSynText::BufferToDisplayPos(const TBufferCoord& P) const
-{
-    TDisplayCoord result = DisplayCoord(P.Char, P.Line);
-    if (P.Line < 1 || P.Line > lines_->Count())
-        return result;
-    const AnsiString s = lines_->Strings(P.Line - 1);
-    int column = 0;
-    for (int i = 0; i < P.Char - 1; ++i) {
-        if (i < static_cast<int>(s.size()) && s[static_cast<size_t>(i)] == '\t')
-            column += tabWidth_ - column % tabWidth_;
-        else
-            ++column;
-    }
-    result.Column = column + 1;
-    return result;
-}

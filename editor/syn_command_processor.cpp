@@ -8,7 +8,9 @@ void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar,
     DoOnProcessCommand(Command, AChar, Data);
     if (Command != ecNone) {
         NotifyHookedCommandHandlers(false, Command, AChar, Data);
-        if (Command > ecNone && Command < ecUserFirst)
+        // Folding may refuse an editing command on a collapsed block's first
+        // line, or expand the blocks the command would cut into.
+        if (Command > ecNone && Command < ecUserFirst && PrepareFoldsForCommand(Command))
             ExecuteCommand(Command, AChar, Data);
         if (Command != ecNone)
             NotifyHookedCommandHandlers(true, Command, AChar, Data);

@@ -9,12 +9,15 @@
 #include "platform/gdi/rop.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/controls_messages.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/screen.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/system_parameters.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
 #include "platform/win/window_class.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 
 TSynBaseCompletionProposalForm::TSynBaseCompletionProposalForm(TComponent* AOwner)
@@ -38,6 +41,7 @@ TSynBaseCompletionProposalForm::TSynBaseCompletionProposalForm(TComponent* AOwne
     font_->OnChange = TNotifyEvent(this, &TSynBaseCompletionProposalForm::FontChanged);
     titleFont_->OnChange = TNotifyEvent(this, &TSynBaseCompletionProposalForm::FontChanged);
     FontChanged(nullptr);
+    CreateScrollBar();
 }
 
 TSynBaseCompletionProposalForm::~TSynBaseCompletionProposalForm()
@@ -52,6 +56,26 @@ void TSynBaseCompletionProposalForm::CreateParams(TCreateParams& Params)
     Params.Style = WS_POPUP | (displayType_ == ctCode && resizeable_ ? WS_THICKFRAME : WS_BORDER);
     Params.ExStyle |= WS_EX_TOOLWINDOW;
     Params.WindowClass.style |= CS_DROPSHADOW;
+}
+
+void TSynBaseCompletionProposalForm::Dispatch(TMessage& Message)
+{
+    // Tab, Enter, Escape and the arrows belong to the list, not to the
+    // form's dialog navigation.
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTTAB | DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+        return;
+    }
+    // A hint shows beside the editor and leaves it the focus.
+    if (Message.Msg == CM_SHOWINGCHANGED && displayType_ != ctCode && Visible()) {
+        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        return;
+    }
+    TCustomForm::Dispatch(Message);
+    if (Message.Msg == WM_SIZING && displayType_ == ctCode) {
+        SnapSize(Message.WParam, *reinterpret_cast<TRect*>(Message.LParam));
+        Message.Result = 1;
+    }
 }
 
 void TSynBaseCompletionProposalForm::FontChanged(TObject*)
@@ -106,6 +130,7 @@ void TSynBaseCompletionProposalForm::Notification(TComponent* AComponent, TOpera
 void TSynBaseCompletionProposalForm::SetNbLinesInWindow(int Value)
 {
     nbLinesInWindow_ = std::max(Value, 1);
+    ScrollTo(scrollPos_);
 }
 
 void TSynBaseCompletionProposalForm::SetItemHeight(int Value)
@@ -125,6 +150,7 @@ void TSynBaseCompletionProposalForm::SetDisplayType(SynCompletionType Value)
     if (displayType_ == Value)
         return;
     displayType_ = Value;
+    UpdateScrollBar();
     if (HandleAllocated())
         RecreateWnd();
 }
@@ -201,9 +227,11 @@ void TSynBaseCompletionProposalForm::SetPosition(int Value)
     } else {
         scrollPos_ = 0;
     }
-    if (pos == position_)
-        return;
+    const bool moved = pos != position_;
     position_ = pos;
+    UpdateScrollBar();
+    if (!moved)
+        return;
     if (pos >= 0 && Visible() && OnChange)
         OnChange(this, UnfilteredIndex(pos));
     Invalidate();
@@ -327,7 +355,7 @@ void TSynBaseCompletionProposalForm::PaintTo(TCanvas* Canvas, int AWidth, int AH
 
 void TSynBaseCompletionProposalForm::PaintWindow(HDC DC)
 {
-    const int w = ClientWidth();
+    const int w = ClientWidth() - ScrollBarWidth();
     const int h = ClientHeight();
     bitmap_->SetSize(w, h);
     PaintTo(bitmap_->Canvas(), w, h);
@@ -383,13 +411,11 @@ void TSynBaseCompletionProposalForm::KeyDown(WORD& Key, TShiftState Shift)
         return;
     }
     case VK_TAB:
-        Key = 0;
-        if (options_.Contains(scoCompleteWithTab) && OnValidate)
-            OnValidate(this, Shift, 0);
-        return;
     case VK_RETURN:
         Key = 0;
-        if (options_.Contains(scoCompleteWithEnter) && OnValidate)
+        // An empty list has nothing to accept; the user may still widen it.
+        if (position_ >= 0 && options_.Contains(key == VK_TAB ? scoCompleteWithTab : scoCompleteWithEnter) &&
+            OnValidate)
             OnValidate(this, Shift, 0);
         return;
     case VK_ESCAPE:
@@ -422,7 +448,19 @@ void TSynBaseCompletionProposalForm::KeyDown(WORD& Key, TShiftState Shift)
 void TSynBaseCompletionProposalForm::KeyPress(char& Key)
 {
     const unsigned char code = static_cast<unsigned char>(Key);
-    if (code >= 32 && code <= 122) {
+    // A double-byte character comes as two key presses; it joins the typed
+    // string whole, or the string would no longer match the editor's text.
+    if (pendingLeadByte_ != 0 || IsDBCSLeadByte(Key)) {
+        if (pendingLeadByte_ == 0) {
+            pendingLeadByte_ = Key;
+        } else {
+            const char character[] = {pendingLeadByte_, Key, 0};
+            pendingLeadByte_ = 0;
+            SetCurrentString(currentString_ + character);
+        }
+        EditorCommand(ecChar, Key);
+        Key = 0;
+    } else if (code >= 32 && code <= 122) {
         if (options_.Contains(scoEndCharCompletion) && CharInSet(Key, wordBreakChars_)) {
             // The character is left for the component to type after accepting.
             if (OnValidate)
@@ -441,14 +479,15 @@ void TSynBaseCompletionProposalForm::KeyPress(char& Key)
 void TSynBaseCompletionProposalForm::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     const int index = ItemAtY(Y);
-    if (index >= 0)
+    clickedRow_ = index >= 0;
+    if (clickedRow_)
         SetPosition(index);
     TCustomForm::MouseDown(Button, Shift, X, Y);
 }
 
 void TSynBaseCompletionProposalForm::DblClick()
 {
-    if (position_ >= 0 && OnValidate)
+    if (clickedRow_ && position_ >= 0 && OnValidate)
         OnValidate(this, TShiftState(), 0);
     TCustomForm::DblClick();
 }

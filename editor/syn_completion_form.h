@@ -15,7 +15,10 @@
 class TBitmap;
 class TCustomImageList;
 class TCustomSynText;
+class TScrollBar;
 class TStringList;
+// Declared whole in platform/ui/scroll_bar.h.
+enum TScrollCode : int;
 
 enum SynCompletionType { ctCode, ctHint, ctParams };
 
@@ -66,7 +69,7 @@ public:
     int Position() const { return position_; }
     void SetPosition(int Value);
     void MoveLine(int Delta);
-    // The first shown row.
+    // The first shown row; the scroll bar of the code kind follows it.
     int ScrollPos() const { return scrollPos_; }
     // The parameter in bold of a parameter hint.
     int CurrentIndex() const { return currentIndex_; }
@@ -118,6 +121,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void Dispatch(TMessage& Message) override;
     void PaintWindow(HDC DC) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char& Key) override;
@@ -127,6 +131,23 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // The scroll bar (syn_completion_scroll.cpp).
+    void CreateScrollBar();
+    // Shows the bar for the code kind only, with the shown items as its
+    // range, the rows as its page and the first shown row as its position.
+    void UpdateScrollBar();
+    // Makes Top (kept within the list) the first shown row and drags the
+    // selection into the rows when it fell outside them.
+    void ScrollTo(int Top);
+    // The width the bar takes from the list; 0 while it is hidden.
+    int ScrollBarWidth() const;
+    void ScrollBarChange(TObject* Sender);
+    void ScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+    void ScrollBarEnter(TObject* Sender);
+    // WM_SIZING: snaps the proposed window rectangle R (dragged by its Edge)
+    // to whole rows and keeps it wide enough for the bar and the frames.
+    void SnapSize(WPARAM Edge, TRect& R);
+
     bool Matches(int ItemIndex) const;
     void Filter();
     void FontChanged(TObject* Sender);
@@ -142,11 +163,13 @@ private:
     std::unique_ptr<TFont> font_;
     std::unique_ptr<TFont> titleFont_;
     std::unique_ptr<TBitmap> bitmap_;
+    TScrollBar* scrollBar_ = nullptr;  // a child owned by the form
+    bool updatingScrollBar_ = false;   // the bar moves because the list did, not the user
     AnsiString currentString_;
     TCustomSynText* currentEditor_ = nullptr;  // free-notified
     TCustomImageList* images_ = nullptr;       // free-notified
     int position_ = -1;   // -1 exactly when the shown list is empty
-    int scrollPos_ = 0;   // keeps position_ among the visible rows
+    int scrollPos_ = 0;   // 0 .. max(count - rows, 0), keeping position_ among the visible rows
     int currentIndex_ = 0;
     int nbLinesInWindow_ = 8;
     int itemHeight_ = 0;
@@ -157,4 +180,6 @@ private:
     SynCompletionType displayType_ = ctCode;
     bool resizeable_ = false;
     TSysCharSet wordBreakChars_;
+    char pendingLeadByte_ = 0;  // the first half of a double-byte character being typed
+    bool clickedRow_ = false;   // the last press hit a row, so a double click there accepts
 };

@@ -1,5 +1,8 @@
 #include "editor/syn_completion_formatted.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <memory>
 
 #include "platform/base/code_page.h"
@@ -93,6 +96,13 @@ TFontStyle StyleOfLetter(char Letter)
     }
 }
 
+// Moves x on without overflowing: space tags carry any number the host's
+// item text holds.
+int Advance(int X, int Distance)
+{
+    return static_cast<int>(std::clamp<int64_t>(int64_t{X} + Distance, INT_MIN, INT_MAX));
+}
+
 int PaintChunks(TCanvas* Canvas, const TRect& Rect, const TFormatChunkList& Chunks, bool Measure,
                 TProposalColumns* Columns, TCustomImageList* Images)
 {
@@ -116,7 +126,7 @@ int PaintChunks(TCanvas* Canvas, const TRect& Rect, const TFormatChunkList& Chun
         case fcNoCommand:
             if (!Measure)
                 Canvas->TextOut(x, Rect.Top, chunk.Str);
-            x += Canvas->TextWidth(chunk.Str);
+            x = Advance(x, Canvas->TextWidth(chunk.Str));
             stop = x > Rect.Right;
             break;
         case fcColor:
@@ -143,7 +153,7 @@ int PaintChunks(TCanvas* Canvas, const TRect& Rect, const TFormatChunkList& Chun
             }
             break;
         case fcHSpace:
-            x += chunk.Number;
+            x = Advance(x, chunk.Number);
             stop = x > Rect.Right;
             break;
         case fcImage:
@@ -151,7 +161,7 @@ int PaintChunks(TCanvas* Canvas, const TRect& Rect, const TFormatChunkList& Chun
             if (Images && chunk.Number >= 0 && chunk.Number < Images->Count()) {
                 if (!Measure)
                     Images->Draw(Canvas, x, Rect.Top, chunk.Number, true);
-                x += Images->Width();
+                x = Advance(x, Images->Width());
                 stop = x > Rect.Right;
             }
             break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/syn_completion_edit_scope.h"
 #include "editor/syn_custom_text.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
@@ -67,31 +68,6 @@ bool TSynBaseCompletionProposal::ExecuteEx(const AnsiString& CurrentString, int 
     }
     return true;
 }
-
-namespace {
-
-// Undo block and paint lock held for the whole acceptance, released on
-// every way out, exceptions from the host's events included.
-class TEditScope {
-public:
-    explicit TEditScope(TCustomSynText* AEditor) : editor_(AEditor)
-    {
-        editor_->BeginUndoBlock();
-        editor_->BeginUpdate();
-    }
-    ~TEditScope()
-    {
-        editor_->EndUpdate();
-        editor_->EndUndoBlock();
-    }
-    TEditScope(const TEditScope&) = delete;
-    TEditScope& operator=(const TEditScope&) = delete;
-
-private:
-    TCustomSynText* editor_;
-};
-
-}  // namespace
 
 TSynCompletionProposal::TSynCompletionProposal(TComponent* AOwner) : TSynBaseCompletionProposal(AOwner)
 {
@@ -259,6 +235,17 @@ void TSynCompletionProposal::DoExecute(TCustomSynText* AEditor)
     const AnsiString line = AEditor->LineText();
     const size_t caret = std::min(static_cast<size_t>(AEditor->CaretX() - 1), line.size());
     const size_t start = TokenStartBefore(line, caret, breaks);
+    // The word before it: back over the breaks between the two, then a word.
+    size_t previousEnd = start;
+    while (previousEnd > 0) {
+        const size_t prev = CharStartOf(line, previousEnd - 1);
+        const auto code = static_cast<unsigned char>(line[prev]);
+        if (previousEnd - prev != 1 || (code >= 33 && !CharInSet(line[prev], breaks)))
+            break;
+        previousEnd = prev;
+    }
+    const size_t previousStart = TokenStartBefore(line, previousEnd, breaks);
+    previousToken_ = line.substr(previousStart, previousEnd - previousStart);
     const bool ran = ExecuteEx(line.substr(start, caret - start), at.X, at.Y, kind);
     ignoreNextChar_ = kind == ctCode && ran && Form()->Visible();
 }
@@ -294,8 +281,13 @@ void TSynCompletionProposal::CancelCompletion()
 {
     StopTimer();
     ignoreNextChar_ = false;
-    if (Form()->Visible())
+    if (Form()->Visible()) {
+        // A list had the focus; without this the keys would go nowhere.
+        TCustomSynText* editor = Form()->DisplayType() == ctCode ? Form()->CurrentEditor() : nullptr;
         Form()->Hide();
+        if (editor && editor->HandleAllocated() && editor->CanFocus())
+            editor->SetFocus();
+    }
     if (OnCancelled)
         OnCancelled(this);
 }
@@ -317,7 +309,7 @@ void TSynCompletionProposal::Validate(TObject*, TShiftState Shift, char EndToken
     if (!editor)
         return;
     const int p = Form()->Position();
-    TEditScope scope(editor);
+    TCompletionEditScope scope(editor, false);
     const TBufferCoord caret = editor->CaretXY();
     const int length = static_cast<int>(Form()->CurrentString().size());
     const TBufferCoord start = BufferCoord(std::max(caret.Char - length, 1), caret.Line);
@@ -348,6 +340,7 @@ void TSynCompletionProposal::Validate(TObject*, TShiftState Shift, char EndToken
     editor->EnsureCursorPosVisible();
     if (OnAfterCodeCompletion)
         OnAfterCodeCompletion(this, value, Shift, p, EndToken);
+    scope.Close();
 }
 
 void TSynCompletionProposal::FormKeyPress(TObject*, char& Key)

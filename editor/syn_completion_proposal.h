@@ -83,6 +83,9 @@ public:
     UINT TimerInterval() const { return timerInterval_; }
     void SetTimerInterval(UINT Value);
     TTimer* Timer() const { return timer_; }
+    // The word before the one being typed, taken each time the popup is
+    // asked for; a parameter hint's OnExecute can tell the function by it.
+    const AnsiString& PreviousToken() const { return previousToken_; }
 
     virtual void DoExecute(TCustomSynText* AEditor);
     bool ExecuteEx(const AnsiString& CurrentString, int X, int Y, SynCompletionType Kind) override;
@@ -113,4 +116,5 @@ private:
     TTimer* timer_ = nullptr;               // owned by this component; only with scoUseBuiltInTimer
     UINT timerInterval_ = 1000;
     bool ignoreNextChar_ = false;
+    AnsiString previousToken_;
 };

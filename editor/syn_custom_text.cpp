@@ -16,6 +16,7 @@
 #include "editor/syn_scroll_bars.h"
 #include "editor/syn_selected_color.h"
 #include "editor/syn_text_background.h"
+#include "editor/syn_text_code_folding_plugin.h"
 #include "editor/syn_text_drawer.h"
 #include "editor/syn_text_keystrokes.h"
 #include "editor/syn_text_mark.h"
@@ -30,6 +31,8 @@
 
 TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
 {
+    allFoldRanges_ = std::make_unique<TSynTextAllFoldRanges>();
+    new TSynTextCodeFoldingPlugin(this);  // joins the plug-in list, which frees it
     codeFolding_ = std::make_unique<TSynCodeFolding>();
     codeFolding_->OnChange = TCodeFoldingChangeEvent(this, &TCustomSynText::CodeFoldingChanged);
 
@@ -133,7 +136,11 @@ TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomSynText::~TCustomSynText()
 {
+    caretFoldRange_ = nullptr;
+    allFoldRanges_.reset();
     codeFolding_.reset();
+    // Before the keyboard handler goes: the hint unhooks itself from it.
+    collapsedHint_.reset();
     SetHighlighter(nullptr);
     if (chainedEditor_ || lines_ != ownLines_.get())
         UnhookTextBuffer();
@@ -200,10 +207,30 @@ void TCustomSynText::EndUpdate()
         return;
     if (stateFlags_.Contains(sfScrollbarChanged))
         UpdateScrollBars();
+    if (GetWordWrap() && (statusChanges_.Contains(scCaretX) || statusChanges_.Contains(scCaretY)))
+        PullCaretIntoWrapWidth();
     if (stateFlags_.Contains(sfCaretChanged))
         UpdateCaret();
     if (!statusChanges_.Empty())
         DoOnStatusChange(statusChanges_);
+}
+
+// A caret left beyond the wrap width by a change goes back to the row's end,
+// where typing continues on the next row.
+void TCustomSynText::PullCaretIntoWrapWidth()
+{
+    const TDisplayCoord caret = DisplayXY();
+    const int width = GetWrapAreaWidth();
+    if (width <= 0 || caret.Column <= width + 1)
+        return;
+    if (caretAtEndOfRow_) {
+        caretAtEndOfRow_ = false;
+    } else if (statusChanges_.Contains(scCaretY)) {
+        caretX_ = DisplayToBufferPos(DisplayCoord(width + 1, caret.Row)).Char;
+        statusChanges_.Include(scCaretX);
+        lastCaretX_ = DisplayX();
+    }
+    stateFlags_.Include(sfCaretChanged);
 }
 
 void TCustomSynText::StatusChanged(TSynStatusChanges AChanges)
@@ -370,6 +397,8 @@ void TCustomSynText::SetTabWidth(int Value)
         return;
     tabWidth_ = Value;
     lines_->SetTabWidth(Value);
+    if (wordWrapPlugin_)
+        wordWrapPlugin_->Reset();  // rows are measured in expanded characters
     Invalidate();
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,7 @@ class ISynTextBufferPlugin;
 class TSynCompletionProposal;
 class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
+class TFoldRegions;
 
 // Stands for the search engine component of the editor services.
 class TSynTextSearchCustom;
@@ -455,16 +457,93 @@ protected:
     void HighlighterChanged(TObject* Sender);
     void DoLinesDeleted(int FirstLine, int Count);
     void DoLinesInserted(int FirstLine, int Count);
+    void LineCountChanged(int Index);
 
     // --- Painting helpers ---
+    // What one paint of the text rows shares between its rows.
+    struct TTextPaint;
+    // Invalidates R at once, or adds it to the rectangle collected while the
+    // lines change; nothing while the control is hidden or has no window.
+    void InvalidateArea(const TRect& R);
+    // The fold marks beside the visible rows, on the window canvas.
+    void PaintFoldMarks();
+    // The marks of the lines FirstLine..LastLine, then OnGutterPaint for each.
+    void PaintGutterMarks(int FirstLine, int LastLine);
+    // The rows of Line within the paint, each copied to the window when done.
+    void PaintLineRows(TTextPaint& Paint, int Line);
+    // The collapsed-code box, indent guides and collapsed-line rule of a row.
+    void PaintFoldDecorations(TTextPaint& Paint, int Line, int Row, const TRect& RowRect);
+    // The expanded column of its line at which display row Row starts.
+    int RowStartColumn(int Row) const;
+    // The cell width of the gutter's digits.
+    int GutterCharWidth();
 
     // --- Input helpers ---
+    // The caret cell nearest to a client point: the column rounded to the
+    // nearer cell boundary (never inside a double-byte character), the row
+    // that of the point kept within the window, at most the last display row.
+    TDisplayCoord PointToNearestCell(int X, int Y) const;
+    // Places the caret on the nearest cell to a client point; the block
+    // points stay.
+    void MoveCaretToPoint(int X, int Y);
+    // Sets the auto-scroll deltas for a client point; the timer runs exactly
+    // while one of them is not 0.
+    void UpdateScrollDeltas(int X, int Y);
+    // The client x of the right edge line.
+    int RightEdgeX() const;
+    // Over the collapsed-code box of a collapsed range: the help cursor and
+    // the hint listing its hidden lines; elsewhere the I-beam, hint closed.
+    void TrackCollapsedHint(int X, int Y);
+    void WMImeComposition(TMessage& Message);
+    void WMImeNotify(TMessage& Message);
 
     // --- Word wrap helpers ---
     // Switches wrapping on or off, keeping the top line and the caret in view.
     void SetWordWrapActive(bool Value);
+    void PullCaretIntoWrapWidth();
+    // The caret's display position; a caret at a wrap point with
+    // caretAtEndOfRow_ set shows at the end of the upper row.
+    TDisplayCoord CaretDisplayPos() const;
+    // Shows a caret at a wrap point at the end of the upper row (true) or at
+    // the start of the lower row, keeping it in view.
+    void SetCaretAtEndOfRow(bool Value);
+    // Re-wraps when the wrap width may have changed, keeping the top line.
+    void WordWrapDisplayChanged();
+    // The wrap width while lines are wrapped; 0 when nothing is wrapped.
+    int WrappingWidth() const;
 
     // --- Code folding helpers ---
+    // The regions the fold scan uses: the highlighter's when
+    // HighlighterFoldRegions is on and there is a highlighter, else those of
+    // CodeFolding.
+    TFoldRegions* ScanFoldRegions() const;
+    // Scans Text (buffer lines joined by CR LF) into Ranges. Line i + 1 of
+    // Text is buffer line LineMap[i]; an empty map means the same line.
+    void ScanFoldText(const AnsiString& Text, const std::vector<int>& LineMap, TSynTextAllFoldRanges& Ranges);
+    // Forgets every range: the text they were found in is gone.
+    void ClearFoldRanges();
+    // A collapsed range in view that starts on Line, or nullptr.
+    TSynTextFoldRange* CollapsedRangeAt(int Line) const;
+    // Runs Work, which collapses or expands ranges: paint and the buffer's
+    // change report wait for its end, and the selection survives it.
+    void MoveFoldLines(const std::function<void()>& Work);
+    // Caret and block follow Delta lines taken out (< 0) or put back (> 0)
+    // below AfterLine; a point on a line taken out goes to AfterLine.
+    void FollowFoldLines(int AfterLine, int Delta);
+    // Expands the collapsed ranges that start on lines First .. Last, also
+    // those that come into view there; answers where Last went.
+    int ExpandFoldsInLines(int First, int Last);
+    // Expands the collapsed ranges that an edit of the selection (or of the
+    // caret line without one) would cut into.
+    void ExpandFoldsAtSelection();
+    // False for an editing command on the first line of a collapsed range;
+    // else expands the ranges the command would cut into.
+    bool PrepareFoldsForCommand(TSynTextEditorCommand Command);
+    // Expands the ranges whose lines an undo or redo item is about to remove
+    // or join, moving the item's end along.
+    void PrepareFoldsForUndoItem(TSynTextUndoItem& Item);
+    // Whether line changes count towards a rescan now.
+    bool CountsFoldChanges() const;
 
     // --- State, in the order of the frame ---
     int pendingFoldChanges_ = 0;
@@ -556,6 +635,8 @@ protected:
     // Code folding.
     std::unique_ptr<TSynTextAllFoldRanges> allFoldRanges_;
     TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
+    bool foldTokenBeforePut_ = false;  // the line being replaced holds a fold token
+    bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 
     // Input.
     TPoint mouseDownPoint_;             // kept when a left press lands while a selection exists
@@ -565,4 +646,5 @@ protected:
     TSynSelectionMode modeBeforeAlt_ = smNormal;
     std::unique_ptr<TSynCompletionProposal> collapsedHint_;  // lists the lines of a collapsed range
     bool collapsedHintShown_ = false;
+    int gutterPressLine_ = 0;  // the line under a press in the gutter
 };

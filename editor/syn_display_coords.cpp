@@ -2,17 +2,19 @@
 // columns) and buffer positions (lines and byte columns).
 #include <algorithm>
 
+#include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
+#include "editor/text_routines.h"
 #include "platform/base/code_page.h"
 
 TDisplayCoord TCustomSynText::PixelsToRowColumn(int aX, int aY) const
 {
     const int lineHeight = std::max(LineHeight(), 1);
     const int charWidth = std::max(charWidth_, 1);
-    // Floor division, so points left of the text area land before column 1.
-    auto floorDiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
-    return DisplayCoord(std::max(1, leftChar_ + floorDiv(aX - gutterWidth_ - 2, charWidth)),
-                        std::max(1, topLine_ + floorDiv(aY, lineHeight)));
+    // Truncating division: a point just left of the text area still gives
+    // the first visible column, not a hidden one.
+    return DisplayCoord(std::max(1, leftChar_ + (aX - gutterWidth_ - 2) / charWidth),
+                        std::max(1, topLine_ + aY / lineHeight));
 }
 
 TPoint TCustomSynText::RowColumnToPixels(const TDisplayCoord& RowCol) const
@@ -20,16 +22,32 @@ TPoint TCustomSynText::RowColumnToPixels(const TDisplayCoord& RowCol) const
     return {charWidth_ * (RowCol.Column - 1) + textOffset_, LineHeight() * (RowCol.Row - topLine_)};
 }
 
+// Tab expansion gives the expanded column; with word wrap the plug-in maps
+// it to a row.
+TDisplayCoord TCustomSynText::BufferToDisplayPos(const TBufferCoord& P) const
+{
+    TDisplayCoord result = DisplayCoord(P.Char, P.Line);
+    if (P.Line >= 1 && P.Line <= lines_->Count())
+        result.Column = CharIndexToColumn(P.Char, tabWidth_, lines_->Strings(P.Line - 1));
+    if (wordWrapPlugin_ && result.Column >= 1 && result.Row >= 1)
+        result = wordWrapPlugin_->BufferToDisplayPos(BufferCoord(result.Column, result.Row));
+    return result;
+}
+
 TBufferCoord TCustomSynText::DisplayToBufferPos(const TDisplayCoord& P) const
 {
     TBufferCoord result = BufferCoord(P.Column, P.Row);
-    if (P.Row < 1 || P.Row > lines_->Count())
+    if (wordWrapPlugin_ && P.Column >= 1 && P.Row >= 1)
+        result = wordWrapPlugin_->DisplayToBufferPos(P);
+    if (result.Line < 1 || result.Line > lines_->Count())
         return result;
-    const AnsiString s = lines_->Strings(P.Row - 1);
+    // result.Char is still the expanded column.
+    const int expanded = result.Char;
+    const AnsiString s = lines_->Strings(result.Line - 1);
     const int length = static_cast<int>(s.size());
     int column = 0;  // cells taken by the characters before index i
     for (int i = 0; i < length; ++i) {
-        if (column + 1 >= P.Column) {
+        if (column + 1 >= expanded) {
             result.Char = i + 1;
             if (ByteTypeAt(s, static_cast<size_t>(i)) == mbTrailByte)
                 ++result.Char;
@@ -37,6 +55,6 @@ TBufferCoord TCustomSynText::DisplayToBufferPos(const TDisplayCoord& P) const
         }
         column = s[static_cast<size_t>(i)] == '\t' ? column + tabWidth_ - column % tabWidth_ : column + 1;
     }
-    result.Char = length + 1 + std::max(P.Column - 1 - column, 0);
+    result.Char = length + 1 + std::max(expanded - 1 - column, 0);
     return result;
 }

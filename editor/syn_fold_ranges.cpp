@@ -1,3 +1,211 @@
 #include "editor/syn_fold_ranges.h"
 
+#include <algorithm>
+#include <unordered_map>
+
+#include "editor/fold_regions.h"
+#include "platform/base/code_page.h"
+
+// --- TSynTextFoldRanges ---
+
+int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
+{
+    ranges_.push_back(Range);
+    return Count() - 1;
+}
+
+void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range)
+{
+    ranges_.insert(ranges_.begin() + std::clamp(Index, 0, Count()), Range);
+}
+
+bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
+{
+    auto it = std::find(ranges_.begin(), ranges_.end(), Range);
+    if (it == ranges_.end())
+        return false;
+    ranges_.erase(it);
+    return true;
+}
+
+// --- TSynTextFoldRange ---
+
+TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
+                                     int ToLine, int FoldRangeLevel, int Indent)
+    : FromLine(FromLine), ToLine(ToLine), Indent(Indent), FoldRangeLevel(FoldRangeLevel),
+      AllFoldRanges(AllFoldRanges), FoldRegion(FoldRegion)
+{
+    if (FoldRegion && FoldRegion->AddEnding)
+        Ending = LowerCase(FoldRegion->Close());
+}
+
+// --- TSynTextAllFoldRanges ---
+
 TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
+
+void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range) { all_.push_back(std::move(Range)); }
+
+void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
+{
+    all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
+}
+
+std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
+{
+    std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
+    all_.erase(all_.begin() + Index);
+    return range;
+}
+
+void TSynTextAllFoldRanges::ClearAll()
+{
+    Clear();
+    all_.clear();
+}
+
+void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
+{
+    if (&Source == this)
+        return;
+    ClearAll();
+    std::unordered_map<const TSynTextFoldRange*, TSynTextFoldRange*> copies;
+    for (const auto& source : Source.all_) {
+        // The region is copied as a reference only: it may be gone by now.
+        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine, source->ToLine,
+                                                         source->FoldRangeLevel, source->Indent);
+        range->FoldRegion = source->FoldRegion;
+        range->LinesCollapsed = source->LinesCollapsed;
+        range->CollapsedBy = source->CollapsedBy;
+        range->Collapsed = source->Collapsed;
+        range->ParentCollapsed = source->ParentCollapsed;
+        for (int i = 0; i < source->CollapsedLines.Count(); ++i)
+            range->CollapsedLines.Add(source->CollapsedLines.Strings(i));
+        range->CollapsedStates = source->CollapsedStates;
+        range->Ending = source->Ending;
+        range->CollapsedSuffix = source->CollapsedSuffix;
+        range->HintMarkLeft = source->HintMarkLeft;
+        copies[source.get()] = range.get();
+        all_.push_back(std::move(range));
+    }
+    for (const auto& source : Source.all_)
+        for (int i = 0; i < source->SubFoldRanges.Count(); ++i)
+            copies[source.get()]->SubFoldRanges.Add(copies[source->SubFoldRanges.Ranges(i)]);
+    for (int i = 0; i < Source.Count(); ++i)
+        Add(copies[Source.Ranges(i)]);
+}
+
+bool TSynTextAllFoldRanges::HasCollapsed() const
+{
+    return std::any_of(all_.begin(), all_.end(), [](const auto& range) { return range->Collapsed; });
+}
+
+void TSynTextAllFoldRanges::KeepCollapsedOnly()
+{
+    Clear();
+    std::erase_if(all_, [](const auto& range) { return !range->Collapsed && !range->ParentCollapsed; });
+}
+
+namespace {
+
+// The lines hidden by the collapsed ranges inside Range that no collapsed
+// range between them and Range hides.
+int HiddenBelow(const TSynTextFoldRange* Range)
+{
+    int count = 0;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        const TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
+        if (sub->Collapsed)
+            count += sub->CollapsedLines.Count();
+        count += HiddenBelow(sub);
+    }
+    return count;
+}
+
+}  // namespace
+
+int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
+{
+    return (Range->Collapsed ? Range->CollapsedLines.Count() : 0) + HiddenBelow(Range);
+}
+
+int TSynTextAllFoldRanges::RealLineNumber(int Line) const
+{
+    int result = Line;
+    for (const auto& range : all_)
+        if (range->Collapsed && !range->ParentCollapsed && range->FromLine < Line)
+            result += HiddenLineCount(range.get());
+    return result;
+}
+
+namespace {
+
+// Moves Range and everything inside it Delta levels deeper.
+void Relevel(TSynTextFoldRange* Range, int Delta)
+{
+    Range->FoldRangeLevel += Delta;
+    if (Range->CollapsedBy >= 0)
+        Range->CollapsedBy += Delta;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
+        Relevel(Range->SubFoldRanges.Ranges(i), Delta);
+}
+
+// Inserts Range into List before the first range that starts below it.
+void InsertByLine(TSynTextFoldRanges& List, TSynTextFoldRange* Range)
+{
+    int at = 0;
+    while (at < List.Count() && List.Ranges(at)->FromLine <= Range->FromLine)
+        ++at;
+    List.Insert(at, Range);
+}
+
+void MarkAnchor(const TSynTextFoldRange* Range, int Line, std::unordered_map<const TSynTextFoldRange*, int>& Anchor)
+{
+    Anchor[Range] = Line;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
+        MarkAnchor(Range->SubFoldRanges.Ranges(i), Line, Anchor);
+}
+
+}  // namespace
+
+void TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Found)
+{
+    std::vector<std::unique_ptr<TSynTextFoldRange>> kept = std::move(all_);
+    std::vector<std::unique_ptr<TSynTextFoldRange>> found = std::move(Found.all_);
+    all_.clear();
+    Found.all_.clear();
+    // A hidden range stands where the collapsed range in view around it
+    // stands; no found range starts on such a line.
+    std::unordered_map<const TSynTextFoldRange*, int> anchor;
+    for (const auto& range : kept)
+        if (!range->ParentCollapsed)
+            MarkAnchor(range.get(), range->FromLine, anchor);
+    std::stable_sort(kept.begin(), kept.end(),
+                     [&anchor](const auto& a, const auto& b) { return anchor[a.get()] < anchor[b.get()]; });
+    size_t f = 0;
+    size_t k = 0;
+    while (f < found.size() || k < kept.size()) {
+        if (k == kept.size() || (f < found.size() && found[f]->FromLine < anchor[kept[k].get()])) {
+            found[f]->AllFoldRanges = this;
+            all_.push_back(std::move(found[f++]));
+        } else
+            all_.push_back(std::move(kept[k++]));
+    }
+    Clear();
+    for (int i = 0; i < Found.Count(); ++i)
+        Add(Found.Ranges(i));
+    Found.Clear();
+    for (const auto& range : all_) {
+        if (!range->Collapsed || range->ParentCollapsed)
+            continue;
+        TSynTextFoldRange* around = nullptr;
+        for (const auto& other : all_) {
+            if (other->Collapsed || other->ParentCollapsed || other->FromLine >= range->FromLine ||
+                other->ToLine <= range->FromLine)
+                continue;
+            if (!around || other->FoldRangeLevel >= around->FoldRangeLevel)
+                around = other.get();
+        }
+        Relevel(range.get(), (around ? around->FoldRangeLevel + 1 : 0) - range->FoldRangeLevel);
+        InsertByLine(around ? around->SubFoldRanges : *this, range.get());
+    }
+}

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "editor/syn_text_string_list.h"
+#include "platform/base/object.h"
 #include "platform/base/string_list.h"
 
 class TFoldRegionItem;
@@ -33,32 +35,46 @@ private:
     std::vector<TSynTextFoldRange*> ranges_;
 };
 
-class TSynTextFoldRange {
+// Lines count from 1. A visible range (not ParentCollapsed) counts in the
+// buffer as it stands; a collapsed one keeps the extent it has when expanded.
+// A hidden range counts as if every collapsed range around it were expanded
+// where it stands, and moves with them.
+class TSynTextFoldRange : public TObject {
 public:
     TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                       int FoldRangeLevel, int Indent);
     TSynTextFoldRange(const TSynTextFoldRange&) = delete;
     TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
 
-    int FromLine;  // buffer lines counted from 1 in the folded buffer
+    int FromLine;
     int ToLine;
     int Indent;          // indentation level of the first line
-    int LinesCollapsed = 0;
+    int LinesCollapsed = 0;  // one less than the lines a collapse took out of the buffer
     int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
-    int FoldRangeLevel;    // 0 for outermost ranges
+    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
     TSynTextFoldRanges SubFoldRanges;
     bool Collapsed = false;
-    bool ParentCollapsed = false;
-    // The hidden lines while collapsed, last line first, each with its line
-    // state (as an integer) for its object.
+    bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
+    // The hidden lines while collapsed, last line first.
     TStringList CollapsedLines;
+    std::vector<TSynLineState> CollapsedStates;  // the states of CollapsedLines, same order
     TSynTextAllFoldRanges* AllFoldRanges;
+    // The region that produced the range; the regions may change after the
+    // scan, so nothing reads it back but its identity.
     TFoldRegionItem* FoldRegion;
+    // What a collapse shows after the first line besides five spaces: the
+    // close token in lower case for a region with AddEnding, else nothing.
+    AnsiString Ending;
+    // What the collapse appended to the first line; taken off again only
+    // while the line still ends with it.
+    AnsiString CollapsedSuffix;
     int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
 };
 
-// Every range of a document, in ascending FromLine order, owned here; the
-// inherited list holds the outermost ranges.
+// Every range of a document, owned here; the inherited list holds the
+// outermost ranges. The flat list keeps document order: a range comes after
+// the ranges that open before it, and the ranges inside a collapsed range
+// follow it.
 class TSynTextAllFoldRanges : public TSynTextFoldRanges {
 public:
     TSynTextAllFoldRanges() = default;
@@ -66,7 +82,7 @@ public:
 
     int AllCount() const { return static_cast<int>(all_.size()); }
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)].get(); }
-    // Adds Range (owned from now on) to the flat list, keeping FromLine order.
+    // Appends Range (owned from now on) to the flat list.
     void AddToAll(std::unique_ptr<TSynTextFoldRange> Range);
     void InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range);
     // Takes the range out of the flat list and hands it to the caller.
@@ -76,7 +92,44 @@ public:
     // A deep copy of Source's tree: new ranges with the same lines, levels,
     // flags, collapsed lines and region.
     void Assign(const TSynTextAllFoldRanges& Source);
+    bool HasCollapsed() const;
+    // Frees every range that is neither collapsed nor inside a collapsed one
+    // and empties the outermost list: what a rescan starts from.
+    void KeepCollapsedOnly();
+    // After a rescan: this list holds the collapsed ranges in view and the
+    // ranges they hide; Found holds the ranges found in the rest of the text.
+    // Found's ranges move here, into document order, and become the
+    // outermost ranges; each collapsed range joins the innermost found range
+    // around its first line, or the outermost ranges.
+    void MergeRescan(TSynTextAllFoldRanges& Found);
+
+    // --- Collapsing and expanding in Lines, the buffer the ranges are of ---
+    // Takes Range's lines out of Lines; answers how many (0: nothing to hide).
+    int Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range);
+    // Puts a visible collapsed range's lines back after its first line;
+    // answers how many.
+    int Expand(TSynTextStringList* Lines, TSynTextFoldRange* Range);
+    // Expands every collapsed range, however deep.
+    void ExpandAll(TSynTextStringList* Lines);
+    // A copy of Lines with every range expanded; Lines and the ranges stay.
+    std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
+
+    // --- Following the buffer ---
+    // Count lines were inserted before line FirstLine.
+    void LinesInserted(int FirstLine, int Count);
+    // Lines FirstLine .. FirstLine + Count - 1 were deleted from Lines. A
+    // collapsed range whose first line went gives its hidden lines back in
+    // their place, so that no text is lost.
+    void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
+
+    // --- Line numbers ---
+    // The buffer lines hidden by Range and by the collapsed ranges inside it.
+    int HiddenLineCount(const TSynTextFoldRange* Range) const;
+    // Line's number with every range expanded.
+    int RealLineNumber(int Line) const;
 
 private:
+    int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
+
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
 };

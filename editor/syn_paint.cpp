@@ -1,7 +1,120 @@
-// Painting: the paint handler, the fold marks and the invalidation the rest
-// of the editor uses.
+// Painting: the paint handler, the fold marks, the invalidation the rest of
+// the editor uses, and the repaints the option objects ask for.
+#include <algorithm>
+#include <climits>
+
+#include "editor/syn_active_line.h"
+#include "editor/syn_code_folding.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_fold_ranges.h"
+#include "editor/syn_gutter.h"
+#include "editor/syn_text_drawer.h"
+#include "editor/syn_text_plugin.h"
+#include "platform/ui/canvas.h"
 #include "platform/win/update_region.h"
+
+namespace {
+
+// The side of the box of a fold mark, and its distance from the gutter's
+// right edge.
+constexpr int kFoldMarkSize = 9;
+constexpr int kFoldMarkRightGap = 1;
+
+}  // namespace
+
+void TCustomSynText::Paint()
+{
+    const int charWidth = std::max(charWidth_, 1);
+    const int rowHeight = std::max(LineHeight(), 1);
+    const TRect clip = Canvas()->ClipRect();
+    const int textLeft = gutterWidth_ + 2;
+
+    const int firstCol = clip.Left > textLeft ? leftChar_ + (clip.Left - textLeft) / charWidth : leftChar_;
+    const int lastCol = leftChar_ + (clip.Right - textLeft + charWidth - 1) / charWidth;
+    const int firstRow = std::max(topLine_ + clip.Top / rowHeight, std::max(topLine_, 1));
+    const int lastRow = std::min(topLine_ + (clip.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount());
+
+    HideCaret();
+    if (clip.Left < gutterWidth_)
+        PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
+    if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
+        PaintFoldMarks();
+    if (clip.Right > gutterWidth_)
+        PaintTextLines(Rect(std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom), firstRow, lastRow,
+                       firstCol, lastCol);
+
+    // A plug-in may remove itself while it paints.
+    const std::vector<TSynTextPlugin*> plugins = plugins_;
+    for (TSynTextPlugin* plugin : plugins)
+        plugin->AfterPaint(Canvas(), clip, firstRow, lastRow);
+    DoOnPaint();
+    DoOnPaintTransient(ttAfter);
+    UpdateCaret();
+}
+
+void TCustomSynText::PaintFoldMarks()
+{
+    TCanvas* canvas = Canvas();
+    const int rowHeight = LineHeight();
+    const int right = gutterWidth_ - kFoldMarkRightGap;
+    const int left = right - kFoldMarkSize;
+    const int midX = left + kFoldMarkSize / 2;
+    const TColor lines = codeFolding_->FolderBarLinesColor();
+    canvas->Pen()->SetStyle(psSolid);
+    canvas->Pen()->SetWidth(1);
+    canvas->Pen()->SetColor(lines);
+
+    const int lastRow = std::min(topLine_ + linesInWindow_, DisplayLineCount());
+    int previousLine = topLine_ > 1 ? RowToLine(topLine_ - 1) : 0;
+    for (int row = topLine_; row <= lastRow; ++row) {
+        const int line = RowToLine(row);
+        const int top = (row - topLine_) * rowHeight;
+        const int bottom = top + rowHeight;
+        const int midY = top + rowHeight / 2;
+        const bool continuation = line == previousLine;
+        previousLine = line;
+
+        if (IsInsideFold(line)) {
+            canvas->MoveTo(midX, top);
+            canvas->LineTo(midX, bottom);
+        }
+        if (IsFoldEnd(line)) {
+            canvas->MoveTo(midX, top);
+            canvas->LineTo(midX, midY);
+            canvas->LineTo(right - 2, midY);
+        }
+        if (continuation)
+            continue;
+        TSynTextFoldRange* range = GetFoldRangeStartingAt(line);
+        // A range that never closed is one line long and has nothing to fold.
+        if (!range || (!range->Collapsed && range->ToLine <= range->FromLine))
+            continue;
+        if (!range->Collapsed) {
+            canvas->MoveTo(midX, midY);
+            canvas->LineTo(midX, bottom);
+        }
+        const int boxTop = top + (rowHeight - kFoldMarkSize) / 2;
+        const TRect box = Rect(left, boxTop, right, boxTop + kFoldMarkSize);
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(clWindow);
+        if (codeFolding_->CollapsingMarkStyle() == msSquare) {
+            canvas->FillRect(box);
+            canvas->Brush()->SetColor(lines);
+            canvas->FrameRect(box);
+        } else {
+            canvas->Ellipse(box);
+        }
+        const int boxMidY = boxTop + kFoldMarkSize / 2;
+        canvas->MoveTo(box.Left + 2, boxMidY);
+        canvas->LineTo(box.Right - 2, boxMidY);
+        if (range->Collapsed) {
+            canvas->MoveTo(midX, box.Top + 2);
+            canvas->LineTo(midX, box.Bottom - 2);
+        }
+    }
+}
+
+// --- Invalidation ---
 
 void TCustomSynText::InvalidateRect(const TRect& ARect, bool AErase)
 {
@@ -9,20 +122,111 @@ void TCustomSynText::InvalidateRect(const TRect& ARect, bool AErase)
         ::InvalidateRect(Handle(), &ARect, AErase);
 }
 
-void TCustomSynText::InvalidateLine(int) { Invalidate(); }
-void TCustomSynText::InvalidateLines(int, int) { Invalidate(); }
-void TCustomSynText::InvalidateSelection() { Invalidate(); }
-void TCustomSynText::InvalidateGutter() { Invalidate(); }
+void TCustomSynText::InvalidateArea(const TRect& R)
+{
+    if (!Visible() || !HandleAllocated() || IsRectEmpty(R))
+        return;
+    if (stateFlags_.Contains(sfLinesChanging)) {
+        // RecalcLayout invalidates the whole collected area once the lines
+        // have settled.
+        if (IsRectEmpty(invalidateRect_))
+            invalidateRect_ = R;
+        else
+            UnionRect(invalidateRect_, invalidateRect_, R);
+        return;
+    }
+    InvalidateRect(R, false);
+}
 
-void TCustomSynText::GutterChanged(TObject*) { Invalidate(); }
-void TCustomSynText::LineDividerChanged(TObject*) { Invalidate(); }
-void TCustomSynText::ActiveLineChanged(TObject*) { Invalidate(); }
+void TCustomSynText::InvalidateGutter() { InvalidateArea(Rect(0, 0, gutterWidth_, ClientHeight())); }
+
+void TCustomSynText::InvalidateGutterLines(int FirstLine, int LastLine)
+{
+    if (FirstLine == -1 && LastLine == -1) {
+        InvalidateGutter();
+        return;
+    }
+    if (LastLine < FirstLine)
+        std::swap(FirstLine, LastLine);
+    const int firstRow = std::max(LineToRow(std::max(FirstLine, 1)), topLine_);
+    const int lastRow = LastLine > lines_->Count() ? topLine_ + linesInWindow_
+                                                   : std::min(LineToRow(LastLine + 1) - 1, topLine_ + linesInWindow_);
+    if (lastRow < firstRow)
+        return;
+    const int rowHeight = LineHeight();
+    InvalidateArea(
+        Rect(0, (firstRow - topLine_) * rowHeight, gutterWidth_, (lastRow - topLine_ + 1) * rowHeight));
+}
+
+void TCustomSynText::InvalidateLines(int FirstLine, int LastLine)
+{
+    if (FirstLine == -1 && LastLine == -1) {
+        InvalidateArea(Rect(gutterWidth_, 0, ClientWidth(), ClientHeight()));
+        return;
+    }
+    FirstLine = std::max(FirstLine, 1);
+    LastLine = std::max(LastLine, 1);
+    if (LastLine < FirstLine)
+        std::swap(FirstLine, LastLine);
+    const int firstRow = std::max(LineToRow(FirstLine), topLine_);
+    // The next line's row is asked for, so that every row of a wrapped
+    // last line is counted.
+    const int lastRow = LastLine >= lines_->Count() ? topLine_ + linesInWindow_
+                                                    : std::min(LineToRow(LastLine + 1) - 1, topLine_ + linesInWindow_);
+    if (lastRow < firstRow)
+        return;
+    const int rowHeight = LineHeight();
+    InvalidateArea(
+        Rect(gutterWidth_, (firstRow - topLine_) * rowHeight, ClientWidth(), (lastRow - topLine_ + 1) * rowHeight));
+}
+
+void TCustomSynText::InvalidateLine(int Line) { InvalidateLines(Line, Line); }
+
+void TCustomSynText::InvalidateSelection() { InvalidateLines(BlockBegin().Line, BlockEnd().Line); }
+
+// --- Option changes ---
+
+int TCustomSynText::GutterCharWidth()
+{
+    if (!gutter_->UseFontStyle())
+        return charWidth_;
+    // Measured the way the gutter paints its digits: on the drawer's grid.
+    textDrawer_->SetBaseFont(gutter_->Font());
+    const int width = textDrawer_->BaseCharWidth();
+    textDrawer_->SetBaseFont(Font());
+    return width;
+}
+
+void TCustomSynText::GutterChanged(TObject*)
+{
+    if (ComponentState().Contains(csLoading))
+        return;
+    if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
+        gutter_->AutoSizeDigitCount(lines_->Count());
+    const int width = gutter_->GetPixelWidth(GutterCharWidth());
+    if (width == gutterWidth_)
+        InvalidateGutter();
+    else
+        SetGutterWidth(width);
+}
+
+void TCustomSynText::ActiveLineChanged(TObject* Sender)
+{
+    if (ComponentState().Contains(csLoading))
+        return;
+    if (Sender == activeLine_->Indicator())
+        InvalidateGutter();
+    else
+        InvalidateLine(caretY_);
+}
+
+void TCustomSynText::LineDividerChanged(TObject*)
+{
+    if (!ComponentState().Contains(csLoading))
+        Invalidate();
+}
+
 void TCustomSynText::BackgroundChanged(TObject*) { Invalidate(); }
-void TCustomSynText::SelectedColorChanged(TObject*) { Invalidate(); }
-void TCustomSynText::BookMarkOptionsChanged(TObject*) { Invalidate(); }
-void TCustomSynText::MarkListChanged(TObject*) { Invalidate(); }
-
-void TCustomSynText::Paint() {}
-void TCustomSynText::DrawRightEdgeDragLine(int) {}
-void TCustomSynText::PaintGutter(const TRect&, int, int) {}
-void TCustomSynText::PaintTextLines(const TRect&, int, int, int, int) {}
+void TCustomSynText::SelectedColorChanged(TObject*) { InvalidateSelection(); }
+void TCustomSynText::BookMarkOptionsChanged(TObject*) { InvalidateGutter(); }
+void TCustomSynText::MarkListChanged(TObject*) { InvalidateGutter(); }

@@ -4,10 +4,12 @@
 #include <climits>
 #include <cstdlib>
 
+#include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
 #include "editor/syn_scroll_bars.h"
 #include "editor/syn_text_drawer.h"
+#include "editor/syn_word_wrap.h"
 #include "platform/base/sys_utils.h"
 #include "platform/win/flat_scroll_bars.h"
 #include "platform/win/scroll_bars.h"
@@ -102,7 +104,10 @@ int TCustomSynText::LineHeight() const
     return textHeight;
 }
 
-int TCustomSynText::DisplayLineCount() const { return lines_->Count(); }
+int TCustomSynText::DisplayLineCount() const
+{
+    return wordWrapPlugin_ ? wordWrapPlugin_->RowCount() : lines_->Count();
+}
 
 void TCustomSynText::SetTopLine(int Value)
 {
@@ -125,12 +130,16 @@ void TCustomSynText::SetTopLine(int Value)
 
 void TCustomSynText::SetLeftChar(int Value)
 {
+    const int wrapWidth = WrappingWidth();
+    // Wrapped rows that fit the window leave nothing to scroll sideways.
+    if (wrapWidth > 0 && wrapWidth <= charsInWindow_)
+        Value = 1;
     int limit;
     if (options_.Contains(eoScrollPastEol)) {
         limit = options_.Contains(eoAutoSizeMaxScrollWidth) ? INT_MAX - charsInWindow_
                                                             : maxScrollWidth_ - charsInWindow_ + 1;
     } else {
-        const int longest = lines_->GetLongestLineLength();
+        const int longest = wrapWidth > 0 ? wrapWidth : lines_->GetLongestLineLength();
         limit = longest > charsInWindow_ ? longest - charsInWindow_ + 1 : 1;
     }
     Value = std::max(1, std::min(Value, limit));
@@ -168,6 +177,8 @@ void TCustomSynText::SetGutterWidth(int Value)
     if (HandleAllocated()) {
         if (charWidth_ > 0)
             charsInWindow_ = std::max(ClientWidth() - gutterWidth_ - 2, 0) / charWidth_;
+        if (GetWordWrap() && wordWrap_->Style() == wwsClientWidth)
+            WordWrapDisplayChanged();
         UpdateScrollBars();
         Invalidate();
     }
@@ -179,6 +190,8 @@ void TCustomSynText::SizeOrFontChanged(bool bFont)
         return;
     charsInWindow_ = std::max(ClientWidth() - gutterWidth_ - 2, 0) / charWidth_;
     linesInWindow_ = LineHeight() > 0 ? ClientHeight() / LineHeight() : 0;
+    if (GetWordWrap())
+        WordWrapDisplayChanged();
     UpdateScrollBars();
     if (bFont) {
         InitializeCaret();
@@ -239,9 +252,12 @@ void TCustomSynText::UpdateScrollBars()
         bars.Show(SB_BOTH, false);
         return;
     }
-    if (style == ssHorizontal || style == ssBoth) {
-        const int range =
-            options_.Contains(eoScrollPastEol) ? maxScrollWidth_ : std::max(lines_->GetLongestLineLength(), 1);
+    const int wrapWidth = WrappingWidth();
+    // Wrapped rows need the horizontal bar only when they are wider than the window.
+    if ((style == ssHorizontal || style == ssBoth) && (wrapWidth <= 0 || wrapWidth > charsInWindow_)) {
+        int range = maxScrollWidth_;
+        if (!options_.Contains(eoScrollPastEol))
+            range = wrapWidth > 0 ? wrapWidth : std::max(lines_->GetLongestLineLength(), 1);
         bars.Set(SB_HORZ, range, charsInWindow_, leftChar_, options_);
     } else {
         bars.Show(SB_HORZ, false);

@@ -371,6 +371,7 @@ void TSynTextStringList::Clear()
             for (int i = 0; i < count_; ++i)
                 list_[i].Text.Free();
             count_ = 0;
+            longestLine_ = -1;
             SetCapacity(0);
             if (OnCleared)
                 OnCleared(this);

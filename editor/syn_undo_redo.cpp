@@ -91,6 +91,13 @@ void TCustomSynText::UndoRedoAdded(TObject* Sender)
     if (Sender == undoList_ && !stateFlags_.Contains(sfInsideRedo) && undoList_->PeekItem() &&
         undoList_->PeekItem()->Reason != urGroupBreak)
         redoList_->Clear();
+    // Enough lines with fold tokens changed: the ranges are found again, but
+    // not inside a block nor in the middle of a run of like changes (typing).
+    if (Sender == undoList_ && CountsFoldChanges() && pendingFoldChanges_ > 1 && undoList_->BlockCount() == 0) {
+        const int32_t count = undoList_->ItemCount();
+        if (count < 2 || undoList_->Items(count - 1)->Reason != undoList_->Items(count - 2)->Reason)
+            RescanFoldRanges();
+    }
 }
 
 void TCustomSynText::MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To)
@@ -169,6 +176,7 @@ void TCustomSynText::Redo()
 void TCustomSynText::UndoItem()
 {
     std::unique_ptr<TSynTextUndoItem> item = undoList_->PopItem();
+    PrepareFoldsForUndoItem(*item);
     const TSynSelectionMode oldMode = selectionMode_;
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
@@ -271,6 +279,7 @@ void TCustomSynText::UndoItem()
 void TCustomSynText::RedoItem()
 {
     std::unique_ptr<TSynTextUndoItem> item = redoList_->PopItem();
+    PrepareFoldsForUndoItem(*item);
     const TSynSelectionMode oldMode = selectionMode_;
     selectionMode_ = item->SelectionMode;
     BeginUpdate();

@@ -149,6 +149,12 @@ void TCustomSynText::Dispatch(TMessage& Message)
         return;
     case WM_CANCELMODE:
         return;
+    case WM_IME_COMPOSITION:
+        WMImeComposition(Message);
+        return;
+    case WM_IME_NOTIFY:
+        WMImeNotify(Message);
+        return;
     case WM_SETCURSOR: {
         const TWMSetCursor cursor(Message);
         if (cursor.HitTest() == HTCLIENT && cursor.CursorWnd() == Handle() &&

@@ -13,6 +13,17 @@ namespace {
 
 constexpr const char* kUnit = "SynTextWordWrap";
 
+// Everything but the identifier characters ends a word.
+TSysCharSet BreakCharsOf(const TSynCustomHighlighter* Highlighter)
+{
+    if (Highlighter)
+        return ~Highlighter->GetIdentChars();
+    TSysCharSet chars;
+    for (size_t c = 0; c <= 32; ++c)
+        chars.set(c);
+    return chars;
+}
+
 }  // namespace
 
 TSynWordWrapPlugin::TSynWordWrapPlugin(ISynWordWrapHost* AOwner) : owner_(AOwner)
@@ -84,7 +95,8 @@ int TSynWordWrapPlugin::LinesPutted(int Index, int Count)
 
 void TSynWordWrapPlugin::DisplayChanged()
 {
-    if (std::max(owner_->GetWrapAreaWidth(), 0) != maxRowLength_)
+    // Another highlighter may bring other identifier characters.
+    if (std::max(owner_->GetWrapAreaWidth(), 0) != maxRowLength_ || BreakCharsOf(owner_->Highlighter()) != breakChars_)
         Reset();
 }
 
@@ -108,14 +120,7 @@ void TSynWordWrapPlugin::UpdateWidths()
     // Unlike a one-byte row length, 32-bit rows need no cap on the width.
     maxRowLength_ = std::max(owner_->GetWrapAreaWidth(), 0);
     minRowLength_ = std::max(maxRowLength_ - maxRowLength_ / 3, 1);
-    const TSynCustomHighlighter* highlighter = owner_->Highlighter();
-    if (highlighter) {
-        breakChars_ = ~highlighter->GetIdentChars();
-    } else {
-        breakChars_.reset();
-        for (size_t c = 0; c <= 32; ++c)
-            breakChars_.set(c);
-    }
+    breakChars_ = BreakCharsOf(owner_->Highlighter());
 }
 
 void TSynWordWrapPlugin::WrapLine(std::string_view Line, std::vector<int32_t>& Rows) const

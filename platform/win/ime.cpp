@@ -2,6 +2,7 @@
 // composition.
 #include "platform/win/ime.h"
 
+#include "platform/win/ime_result.h"
 #include "platform/win/window.h"
 
 namespace {
@@ -33,9 +34,9 @@ bool ImmReleaseContext(HWND Window, HIMC Context)
     return Context && ImmGetContext(Window) == Context;
 }
 
-long ImmGetCompositionString(HIMC, DWORD, void*, DWORD)
+long ImmGetCompositionString(HIMC Context, DWORD Index, void* Buffer, DWORD Bytes)
 {
-    return 0;
+    return Index == GCS_RESULTSTR ? CompositionResult(Context, Buffer, Bytes) : 0;
 }
 
 bool ImmSetCompositionWindow(HIMC Context, const COMPOSITIONFORM* Form)

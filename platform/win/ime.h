@@ -1,8 +1,9 @@
 // Input method calls.
 //
 // No input method runs inside this program, so there is never a
-// composition: ImmGetCompositionString answers 0, and WM_IME_STARTCOMPOSITION,
-// WM_IME_COMPOSITION and WM_IME_ENDCOMPOSITION are never sent. A back end
+// composition: ImmGetCompositionString answers only the result string a
+// test played (ime_result.h), and WM_IME_STARTCOMPOSITION and
+// WM_IME_ENDCOMPOSITION are never sent. A back end
 // whose desktop has an input method delivers the text the user composed
 // there as the text of a key event (VK_PROCESSKEY), which arrives as one
 // WM_CHAR per byte, lead byte first. The composition window and font a
@@ -85,7 +86,7 @@ using HKL = HKL__*;
 // 0 for a stale handle.
 HIMC ImmGetContext(HWND Window);
 bool ImmReleaseContext(HWND Window, HIMC Context);
-// Always 0: there is no composition to read.
+// GCS_RESULTSTR: the result string a test played; anything else 0.
 long ImmGetCompositionString(HIMC Context, DWORD Index, void* Buffer, DWORD Bytes);
 bool ImmSetCompositionWindow(HIMC Context, const COMPOSITIONFORM* Form);
 bool ImmGetCompositionWindow(HIMC Context, COMPOSITIONFORM* Form);

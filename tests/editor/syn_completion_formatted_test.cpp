@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -63,7 +64,12 @@ TEST(SynCompletionFormatted, MeasuresAndPaints)
     // No columns: a column tag does not move; no image list or a bad index: no image.
     EXPECT_EQ(FormattedTextWidth(canvas, "ab\\column{}\\image{0}", nullptr, nullptr), ab);
     TImageList images(nullptr);
-    EXPECT_EQ(FormattedTextWidth(canvas, "ab\\image{3}", nullptr, &images), ab);
+    EXPECT_EQ(FormattedTextWidth(canvas, "ab\\image{3}\\image{-1}", nullptr, &images), ab);
+    EXPECT_EQ(FormattedTextOut(canvas, Rect(0, 0, 200, 20), "ab\\image{0}", false, nullptr, &images), ab);
+    EXPECT_EQ(FormattedTextOut(canvas, Rect(0, 0, 200, 20), "ab\\image{0}", false, nullptr, nullptr), ab);
+    // Space as wide as the host's text says, without overflowing.
+    EXPECT_EQ(FormattedTextWidth(canvas, "\\hspace{2147483647}\\hspace{9}ab", nullptr, nullptr), INT_MAX);
+    EXPECT_EQ(FormattedTextWidth(canvas, "ab\\hspace{-3}", nullptr, nullptr), ab - 3);
 
     TProposalColumns columns(nullptr);
     columns.Add()->SetBiggestWord("XX");
@@ -150,12 +156,31 @@ TEST_F(TSynCompletionFormTest, KeysAndClicksOnTheList)
     form->Perform(WM_KEYDOWN, VK_HOME, 0);
     EXPECT_EQ(form->Position(), 0);
 
+    // Presses on the title band or below the last row leave the selection,
+    // and a double click there accepts nothing; on a row it does.
     const int title = form->TitleHeight();
     ASSERT_GT(title, 0);
-    EXPECT_EQ(form->ItemAtY(title - 1), -1);
-    EXPECT_EQ(form->ItemAtY(title + form->ItemHeight()), 1);
+    const auto click = [&](int Y, UINT Message) {
+        form->Perform(Message, 0, PointToLParam(5, Y));
+        form->Perform(WM_LBUTTONUP, 0, PointToLParam(5, Y));
+    };
     form->SetCurrentString("b");
-    EXPECT_EQ(form->ItemAtY(title + form->ItemHeight()), -1);  // below the last row
+    form->SetPosition(0);
+    EXPECT_EQ(form->ItemAtY(title + form->ItemHeight()), -1);
+    for (int y : {title - 1, title + form->ItemHeight()}) {
+        click(y, WM_LBUTTONDOWN);
+        click(y, WM_LBUTTONDBLCLK);
+    }
+    EXPECT_EQ(validated, 0);
+    form->SetCurrentString("");
+    form->SetPosition(3);  // rows 2 and 3 in view
+    click(title + form->ItemHeight() - 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(form->Position(), 2);
+    click(title + form->ItemHeight(), WM_LBUTTONDOWN);
+    click(title + form->ItemHeight(), WM_LBUTTONDBLCLK);
+    EXPECT_EQ(form->Position(), 3);
+    EXPECT_EQ(validated, 1);
+    validated = 0;
 
     // A double-byte character is one unit of the typed string.
     form->SetCurrentString("\xD5\x66\xE9\x54");

@@ -103,6 +103,13 @@ TEST(SynWordWrapPlugin, CutsRowsAtTheWidthPreferringBreakCharacters)
     host.highlighter = &highlighter;
     EXPECT_EQ(WrapOne(host, "abcdefg-hijk", 9), (std::vector<int>{7, 5}));
     host.highlighter = nullptr;
+    // Another highlighter re-wraps at the next display change.
+    TSynWordWrapPlugin rewrapped(&host);
+    EXPECT_EQ(RowsOf(rewrapped), (std::vector<int>{9, 3}));
+    host.highlighter = &highlighter;
+    rewrapped.DisplayChanged();
+    EXPECT_EQ(RowsOf(rewrapped), (std::vector<int>{7, 5}));
+    host.highlighter = nullptr;
 
     host.lines->Clear();
     TSynWordWrapPlugin empty(&host);

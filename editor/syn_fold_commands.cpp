@@ -1,0 +1,313 @@
+// Collapsing and expanding in the editor, and keeping edits from cutting
+// into collapsed blocks: a collapsed range is expanded before an edit
+// reaches its first line or its hidden block, so no hidden line is lost.
+#include <algorithm>
+
+#include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
+#include "editor/syn_fold_ranges.h"
+#include "platform/win/virtual_keys.h"
+
+namespace {
+
+// Ends the work of MoveFoldLines also when it fails.
+struct TFoldLinesScope {
+    TFoldLinesScope(TSynTextStringList* Lines, bool& Moving) : lines(Lines), moving(Moving), was(Moving)
+    {
+        lines->BeginUpdate();
+        moving = true;
+    }
+    ~TFoldLinesScope()
+    {
+        moving = was;
+        lines->EndUpdate();
+    }
+    TFoldLinesScope(const TFoldLinesScope&) = delete;
+    TFoldLinesScope& operator=(const TFoldLinesScope&) = delete;
+
+    TSynTextStringList* lines;
+    bool& moving;
+    bool was;
+};
+
+}  // namespace
+
+void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
+{
+    TSynPaintLockScope paintLock(this);
+    TBufferCoord begin;
+    TBufferCoord end;
+    {
+        TFoldLinesScope scope(lines_, movingFoldLines_);
+        Work();
+        begin = blockBegin_;
+        end = blockEnd_;
+    }
+    // The buffer's change report has collapsed the block to the caret;
+    // folding moved no text, so the block stays as it was.
+    blockBegin_ = begin;
+    blockEnd_ = end;
+    UpdateCaretFoldRange();
+    Invalidate();
+}
+
+void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
+{
+    if (Delta == 0)
+        return;
+    auto follow = [&](TBufferCoord& P) {
+        if (P.Line <= AfterLine)
+            return;
+        if (Delta < 0 && P.Line <= AfterLine - Delta)
+            P = BufferCoord(std::min(P.Char, static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1), AfterLine);
+        else
+            P.Line += Delta;
+    };
+    TBufferCoord caret = CaretXY();
+    follow(caret);
+    if (caret != CaretXY()) {
+        caretX_ = caret.Char;
+        caretY_ = caret.Line;
+        stateFlags_.Include(sfCaretChanged);
+    }
+    follow(blockBegin_);
+    follow(blockEnd_);
+}
+
+void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
+{
+    if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+        return;
+    MoveFoldLines([&] {
+        const int head = FoldRange->FromLine;
+        FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
+    });
+}
+
+void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
+{
+    if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+        return;
+    MoveFoldLines([&] {
+        const int head = FoldRange->FromLine;
+        FollowFoldLines(head, allFoldRanges_->Expand(lines_, FoldRange));
+    });
+}
+
+void TCustomSynText::UncollapseAll()
+{
+    if (!allFoldRanges_ || !allFoldRanges_->HasCollapsed())
+        return;
+    // Document order: each range is in view when its turn comes, so ranges
+    // at any depth are expanded.
+    MoveFoldLines([&] {
+        for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+            TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+            if (range->Collapsed && !range->ParentCollapsed) {
+                const int head = range->FromLine;
+                FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
+            }
+        }
+    });
+}
+
+void TCustomSynText::UncollapseLevel(int Level, bool NeedInvalidate)
+{
+    MoveFoldLines([&] {
+        for (int i = allFoldRanges_->AllCount() - 1; i >= 0; --i) {
+            TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+            if (range->FoldRangeLevel == Level && range->Collapsed && !range->ParentCollapsed) {
+                const int head = range->FromLine;
+                FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
+            }
+        }
+    });
+    if (NeedInvalidate)
+        InvalidateGutter();
+}
+
+int TCustomSynText::ExpandFoldsInLines(int First, int Last)
+{
+    if (!allFoldRanges_->HasCollapsed())
+        return Last;
+    MoveFoldLines([&] {
+        for (;;) {
+            TSynTextFoldRange* found = nullptr;
+            for (int i = 0; i < allFoldRanges_->AllCount() && !found; ++i) {
+                TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+                if (range->Collapsed && !range->ParentCollapsed && range->FromLine >= First && range->FromLine <= Last)
+                    found = range;
+            }
+            if (!found)
+                return;
+            const int head = found->FromLine;
+            const int restored = allFoldRanges_->Expand(lines_, found);
+            FollowFoldLines(head, restored);
+            if (head < Last)
+                Last += restored;
+        }
+    });
+    return Last;
+}
+
+void TCustomSynText::ExpandFoldsAtSelection()
+{
+    if (!allFoldRanges_->HasCollapsed())
+        return;
+    if (!SelAvail())
+        ExpandFoldsInLines(caretY_, caretY_);
+    else if (selectionMode_ != smColumn)
+        ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
+}
+
+bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
+{
+    if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
+        return true;
+    const bool typing = (Command >= ecDeleteLastChar && Command <= 600) || Command == ecTab ||
+                        Command == ecShiftTab || Command == ecString || Command == ecAutoCompletion;
+    const bool clipboard = Command == ecCut || Command == ecPaste;
+    const bool changesLines = Command == ecBlockIndent || Command == ecBlockUnindent || Command == ecCommentBlock ||
+                              (Command >= ecUpperCase && Command <= ecToggleCaseBlock);
+    if (!typing && !clipboard && !changesLines)
+        return true;
+    // No typing into the first line of a collapsed range.
+    if ((typing || clipboard) && CollapsedRangeAt(caretY_))
+        return false;
+    if (SelAvail()) {
+        if (selectionMode_ != smColumn)
+            ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
+        return true;
+    }
+    // Joining lines: the line above or below must not hide a block.
+    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord) && caretY_ > 1) {
+        const int target = Command == ecDeleteLastWord ? PrevWordPos().Line : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+        if (target < caretY_)
+            ExpandFoldsInLines(target, caretY_ - 1);
+    } else if ((Command == ecDeleteChar || Command == ecDeleteWord) && caretY_ < lines_->Count() &&
+               caretX_ > static_cast<int>(LineText().size())) {
+        ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);
+    }
+    return true;
+}
+
+void TCustomSynText::PrepareFoldsForUndoItem(TSynTextUndoItem& Item)
+{
+    if (!allFoldRanges_->HasCollapsed())
+        return;
+    switch (Item.Reason) {
+    case urLineBreak: {
+        // Undo joins the start line with the line after it (its index is
+        // End.Line); redo splits the start line.
+        const int deleted = Item.End.Line + 1;
+        const int last = ExpandFoldsInLines(Item.Start.Line, std::max(deleted, Item.Start.Line));
+        if (deleted > Item.Start.Line)
+            Item.End.Line += last - deleted;
+        break;
+    }
+    case urInsert:
+    case urPaste:
+    case urDragDropInsert:
+    case urDelete:
+    case urDeleteAfterCaret:
+    case urSilentDelete:
+    case urSilentDeleteAfterCaret: {
+        const int first = std::min(Item.Start.Line, Item.End.Line);
+        const int last = std::max(Item.Start.Line, Item.End.Line);
+        const int moved = ExpandFoldsInLines(first, last) - last;
+        if (last > first) {
+            if (Item.Start.Line == last)
+                Item.Start.Line += moved;
+            if (Item.End.Line == last)
+                Item.End.Line += moved;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+bool TCustomSynText::FoldKeyAllowed(WORD Key)
+{
+    if (!codeFolding_->Enabled() && !codeFolding_->IndentGuides())
+        return true;
+    const bool navigation = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU || Key == VK_ESCAPE ||
+                            (Key >= 33 && Key <= 45) || (Key >= VK_F1 && Key <= VK_F12);
+    // The column just after a line's text, trailing blanks left out.
+    auto textEnd = [this](int Line) {
+        const AnsiString s = lines_->Strings(Line - 1);
+        const size_t last = s.find_last_not_of(" \t");
+        return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
+    };
+    if (SelAvail()) {
+        if (navigation)
+            return true;
+        const TBufferCoord begin = BlockBegin();
+        const TBufferCoord end = BlockEnd();
+        if (begin.Line != end.Line) {
+            blockBegin_ = begin;
+            blockEnd_ = end;
+            return true;
+        }
+        if (!CollapsedRangeAt(begin.Line))
+            return true;
+        blockBegin_ = begin;
+        blockEnd_ = end;
+        // The whole first line is replaced: its block comes into view and
+        // stays in the text.
+        if (begin.Char == 1 && end.Char >= textEnd(begin.Line)) {
+            ExpandFoldsInLines(begin.Line, begin.Line);
+            return true;
+        }
+        return false;
+    }
+    auto rangeAt = [this](int Line) {
+        TSynTextFoldRange* collapsed = CollapsedRangeAt(Line);
+        return collapsed ? collapsed : GetFoldRangeStartingAt(Line);
+    };
+    // Expands the collapsed range on Line; answers how many lines came back.
+    auto expand = [this](int Line) {
+        const int count = lines_->Count();
+        ExpandFoldsInLines(Line, Line);
+        return lines_->Count() - count;
+    };
+    TSynTextFoldRange* here = rangeAt(caretY_);
+    const bool hereCollapsed = here && here->Collapsed;
+    switch (Key) {
+    case VK_RETURN:
+        if (caretX_ == 1) {
+            expand(caretY_);
+            return true;
+        }
+        if (caretX_ >= textEnd(caretY_)) {
+            // At the end of the first line: to the end of the block.
+            const int line = caretY_ + expand(caretY_);
+            PlaceCaret(BufferCoord(textEnd(line), line));
+            return true;
+        }
+        return !hereCollapsed;
+    case VK_BACK: {
+        if (caretX_ != 1)
+            break;
+        TSynTextFoldRange* above = caretY_ > 1 ? rangeAt(caretY_ - 1) : nullptr;
+        if (above && !above->Collapsed)
+            return !above->ParentCollapsed;
+        expand(caretY_);
+        if (caretY_ > 1)
+            expand(caretY_ - 1);  // the caret moves down with its line
+        return true;
+    }
+    case VK_DELETE:
+        if (caretX_ < textEnd(caretY_))
+            break;
+        if (caretY_ < lines_->Count())
+            expand(caretY_ + 1);
+        if (hereCollapsed)
+            PlaceCaret(BufferCoord(caretX_, caretY_ + expand(caretY_)));
+        return true;
+    default:
+        break;
+    }
+    return navigation || !hereCollapsed;
+}

@@ -1,0 +1,19 @@
+#include "editor/syn_text_code_folding_plugin.h"
+
+#include "editor/syn_custom_text.h"
+#include "editor/syn_fold_ranges.h"
+
+void TSynTextCodeFoldingPlugin::AfterPaint(TCanvas*, const TRect&, int, int) {}
+
+void TSynTextCodeFoldingPlugin::LinesInserted(int FirstLine, int Count)
+{
+    // The ranges go before the plug-ins while the editor is destroyed.
+    if (TSynTextAllFoldRanges* ranges = Owner()->AllFoldRanges())
+        ranges->LinesInserted(FirstLine, Count);
+}
+
+void TSynTextCodeFoldingPlugin::LinesDeleted(int FirstLine, int Count)
+{
+    if (TSynTextAllFoldRanges* ranges = Owner()->AllFoldRanges())
+        ranges->LinesDeleted(Owner()->Lines(), FirstLine, Count);
+}

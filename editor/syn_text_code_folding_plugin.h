@@ -1,0 +1,16 @@
+// The editor's code-folding plug-in: keeps the fold ranges on their lines
+// while the editor inserts and deletes lines.
+#pragma once
+
+#include "editor/syn_text_plugin.h"
+
+class TSynTextCodeFoldingPlugin : public TSynTextPlugin {
+public:
+    using TSynTextPlugin::TSynTextPlugin;
+
+    void AfterPaint(TCanvas* ACanvas, const TRect& AClip, int FirstLine, int LastLine) override;
+    // Count lines now stand before line FirstLine (counted from 1).
+    void LinesInserted(int FirstLine, int Count) override;
+    // Lines FirstLine .. FirstLine + Count - 1 are gone.
+    void LinesDeleted(int FirstLine, int Count) override;
+};

@@ -1,0 +1,416 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "editor/fold_regions.h"
+#include "editor/syn_fold_ranges.h"
+#include "editor/syn_fold_scan.h"
+#include "editor/syn_gutter.h"
+#include "editor/syn_highlighter.h"
+#include "editor/syn_highlighter_attributes.h"
+#include "editor/syn_memo.h"
+#include "editor/syn_text_commands.h"
+#include "platform/base/code_page.h"
+#include "platform/win/virtual_keys.h"
+
+namespace {
+
+// "..." is a "String" token, // runs to the line end as a "Comment", any
+// other character is a "Symbol" of its own.
+class TStringCommentSyn : public TSynCustomHighlighter {
+public:
+    TStringCommentSyn()
+        : TSynCustomHighlighter(nullptr), string_(Add("String")), comment_(Add("Comment")), symbol_(Add("Symbol"))
+    {
+    }
+    TSynHighlighterAttributes* GetDefaultAttribute(int) const override { return nullptr; }
+    bool GetEol() const override { return eol_; }
+    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
+    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
+    int GetTokenKind() const override { return 0; }
+    int GetTokenPos() const override { return static_cast<int>(pos_); }
+    void SetLine(const AnsiString& NewValue, int) override
+    {
+        line_ = NewValue;
+        run_ = 0;
+        eol_ = false;
+        Next();
+    }
+    void Next() override
+    {
+        pos_ = run_;
+        if (run_ >= line_.size()) {
+            eol_ = true;
+            return;
+        }
+        attr_ = symbol_;
+        if (line_[run_] == '"') {
+            attr_ = string_;
+            run_ = line_.find('"', run_ + 1);
+            run_ = run_ == AnsiString::npos ? line_.size() : run_ + 1;
+        } else if (line_.compare(run_, 2, "//") == 0) {
+            attr_ = comment_;
+            run_ = line_.size();
+        } else {
+            run_ += CharLengthAt(line_, run_);
+        }
+    }
+
+private:
+    TSynHighlighterAttributes* Add(const char* Name)
+    {
+        auto* attr = new TSynHighlighterAttributes(Name);
+        AddAttribute(attr);
+        return attr;
+    }
+    TSynHighlighterAttributes* const string_;
+    TSynHighlighterAttributes* const comment_;
+    TSynHighlighterAttributes* const symbol_;
+    AnsiString line_;
+    size_t run_ = 0, pos_ = 0;
+    bool eol_ = true;
+    TSynHighlighterAttributes* attr_ = nullptr;
+};
+
+struct TLines {
+    int From, To, Level;
+    bool operator==(const TLines&) const = default;
+};
+
+std::vector<TLines> Found(const TSynTextAllFoldRanges& Ranges)
+{
+    std::vector<TLines> result;
+    for (int i = 0; i < Ranges.AllCount(); ++i) {
+        const TSynTextFoldRange* range = Ranges.AllRanges(i);
+        result.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel});
+    }
+    return result;
+}
+
+class TSynCodeFoldingTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+    void SetUp() override
+    {
+        memo = new TSynMemo(nullptr);
+        braces = memo->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+        memo->CodeFolding()->SetHighlighterFoldRegions(false);
+        memo->CodeFolding()->SetEnabled(true);
+    }
+    void TearDown() override { delete memo; }
+    void Load(const AnsiString& Text)
+    {
+        memo->SetText(Text);
+        memo->ClearUndo();
+        memo->RebuildFoldRanges();
+    }
+    void Fold(int Line)
+    {
+        TSynTextFoldRange* range = memo->GetFoldRangeAtLine(Line);
+        ASSERT_NE(range, nullptr) << "no range at line " << Line;
+        memo->Collapse(range);
+        ASSERT_TRUE(range->Collapsed);
+    }
+    TSynMemo* memo = nullptr;
+    TFoldRegionItem* braces = nullptr;
+};
+
+const char* const Sample = "void f() {\r\n"   // 1
+                           "  if (a) {\r\n"   // 2
+                           "    x();\r\n"     // 3
+                           "  }\r\n"          // 4
+                           "  y();\r\n"       // 5
+                           "}\r\n"            // 6
+                           "void g() {\r\n"   // 7
+                           "  \xD5\x66();\r\n"  // 8: 說()
+                           "}";               // 9
+
+}  // namespace
+
+TEST(TSynFoldScannerTest, BracesNestAndTrailBytesDoNotCount)
+{
+    TFoldRegions regions;
+    regions.Add(frtOneChar, false, false, false, "{", "}");
+    TSynFoldScanner scanner(&regions, false, 2);
+    TSynTextAllFoldRanges ranges;
+    // 81 7B and 81 7D are double-byte characters whose trail bytes read as
+    // braces; they must not open or close anything.
+    scanner.Scan("a {\r\n  b {\x81\x7D\r\n  }\r\n\t\tc {\r\n}\r\n}\r\nx { \x81\x7B", ranges);
+    EXPECT_EQ(Found(ranges), (std::vector<TLines>{{1, 6, 0}, {2, 3, 1}, {4, 5, 1}, {7, 7, 0}}));
+    ASSERT_EQ(ranges.Count(), 2);
+    EXPECT_EQ(ranges.Ranges(0)->SubFoldRanges.Count(), 2);
+    EXPECT_EQ(ranges.AllRanges(1)->Indent, 1);
+    EXPECT_EQ(ranges.AllRanges(2)->Indent, 2);
+}
+
+TEST(TSynFoldScannerTest, TokensMatchWithoutCaseAndTheSchemeStaysAsWritten)
+{
+    TFoldRegions regions;
+    TFoldRegionItem* block = regions.Add(frtToken, true, false, true, "begin", "end");
+    regions.Add(frtToken, false, false, false, "", "}");  // an empty token would match everywhere
+    regions.SkipRegions()->Add("'", "'", "\\", srtCloseChar);
+    regions.SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions.SkipRegions()->Add("", "x", "", srtCloseString);
+    TSynFoldScanner scanner(&regions, false, 4);
+    TSynTextAllFoldRanges ranges;
+    scanner.Scan("BEGIN\r\n"
+                 "  s := 'end \\' end';\r\n"
+                 "  // end\r\n"
+                 "  beginning; Begin x End;\r\n"
+                 "End;\r\n"
+                 "backend",
+                 ranges);
+    EXPECT_EQ(Found(ranges), (std::vector<TLines>{{1, 5, 0}, {4, 4, 1}}));
+    EXPECT_EQ(block->Open(), "begin");
+    EXPECT_EQ(block->Close(), "end");
+    EXPECT_EQ(ranges.AllRanges(0)->Ending, "end");
+
+    // Case-sensitive: only the exact tokens count.
+    TSynFoldScanner exact(&regions, true, 4);
+    TSynTextAllFoldRanges none;
+    exact.Scan("BEGIN\r\nEND", none);
+    EXPECT_EQ(none.AllCount(), 0);
+}
+
+TEST_F(TSynCodeFoldingTest, BracesInStringsAndCommentsDoNotFold)
+{
+    TStringCommentSyn syn;
+    memo->SetHighlighter(&syn);
+    Load("f() {\r\n  s = \"{\";\r\n  // }\r\n  t = \"}\" + \"{\";\r\n}");
+    EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 5, 0}}));
+    memo->SetHighlighter(nullptr);
+}
+
+TEST_F(TSynCodeFoldingTest, CollapseThenExpandRestoresTheTextExactly)
+{
+    Load(Sample);
+    TSynTextStringList* lines = memo->Lines();
+    lines->GetLineState(2)->Modified = lmSaved;
+    lines->GetLineState(0)->Modified = lmUnchanged;
+    Fold(2);
+    EXPECT_EQ(lines->Count(), 7);
+    EXPECT_EQ(lines->Strings(1), "  if (a) {     ");
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed, 1);
+    EXPECT_EQ(memo->Text(), Sample);  // saving writes every line
+    Fold(1);
+    EXPECT_EQ(lines->Count(), 4);
+    EXPECT_EQ(memo->Text(), Sample);
+    memo->UncollapseAll();
+    EXPECT_EQ(lines->Text(), Sample);
+    EXPECT_EQ(lines->GetLineState(2)->Modified, lmSaved);
+    EXPECT_EQ(lines->GetLineState(0)->Modified, lmUnchanged);
+
+    // With AddEnding the close token shows after the first line.
+    braces->AddEnding = true;
+    memo->RebuildFoldRanges();
+    Fold(7);
+    EXPECT_EQ(lines->Strings(6), "void g() {     }");
+    Fold(1);
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(1));
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(7));
+    EXPECT_EQ(lines->Text(), Sample);
+
+    // A first line changed while collapsed keeps the change; the rest of
+    // the text comes back whole.
+    Fold(7);
+    lines->SetStrings(6, "void h() {");
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(7));
+    EXPECT_EQ(lines->Strings(6), "void h() {");
+    EXPECT_EQ(lines->Strings(7), "  \xD5\x66();");
+    EXPECT_EQ(lines->Count(), 9);
+
+    // A block whose last line opens the next block keeps that line in view.
+    Load("if {\r\n  a;\r\n} else {\r\n  b;\r\n}");
+    Fold(1);
+    EXPECT_EQ(lines->Text(), "if {     }\r\n} else {\r\n  b;\r\n}");
+    Fold(2);
+    EXPECT_EQ(memo->Text(), "if {\r\n  a;\r\n} else {\r\n  b;\r\n}");
+}
+
+TEST_F(TSynCodeFoldingTest, DeepRangesSurviveExpandAllAndRebuild)
+{
+    AnsiString text;
+    for (int level = 0; level < 12; ++level)
+        text += AnsiString(static_cast<size_t>(level), ' ') + "b" + std::to_string(level) + " {\r\n";
+    text += "            x;\r\n";
+    for (int level = 11; level >= 0; --level)
+        text += AnsiString(static_cast<size_t>(level), ' ') + "}\r\n";
+    text += "end";
+    Load(text);
+    ASSERT_EQ(memo->AllFoldRanges()->AllCount(), 12);
+    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(11)->FoldRangeLevel, 11);
+    // Innermost first, so every level holds a collapsed range inside.
+    for (int line = 12; line >= 1; --line)
+        Fold(line);
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->GetRealLineNumber(2), 26);
+    EXPECT_EQ(memo->Text(), text);
+    memo->RebuildFoldRanges();
+    EXPECT_EQ(memo->Lines()->Text(), text);
+    EXPECT_FALSE(memo->AllFoldRanges()->HasCollapsed());
+    EXPECT_EQ(memo->AllFoldRanges()->AllCount(), 12);
+
+    // Switching folding off expands too.
+    Fold(3);
+    Fold(1);
+    memo->CodeFolding()->SetEnabled(false);
+    EXPECT_EQ(memo->Lines()->Text(), text);
+}
+
+TEST_F(TSynCodeFoldingTest, DeletingAFirstLineNeverLosesHiddenLines)
+{
+    Load(Sample);
+    Fold(2);
+    // The selection from the first line to the next: the block comes into
+    // view and goes with it, recorded for undo.
+    memo->SetCaretAndSelection(BufferCoord(1, 3), BufferCoord(1, 2), BufferCoord(1, 3));
+    memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "void f() {\r\n  y();\r\n}\r\nvoid g() {\r\n  \xD5\x66();\r\n}");
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), Sample);
+    memo->Redo();
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), Sample);
+
+    // Delete at the end of the line above joins the first line up; the
+    // block stays in the text.
+    Load(Sample);
+    Fold(7);
+    memo->SetCaretXY(BufferCoord(2, 6));
+    memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(),
+              "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}void g() {\r\n  \xD5\x66();\r\n}");
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), Sample);
+
+    // Backspace on the line after a collapsed block joins onto its last line.
+    Load(Sample);
+    Fold(2);
+    memo->SetCaretXY(BufferCoord(1, 3));
+    memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(),
+              "void f() {\r\n  if (a) {\r\n    x();\r\n  }  y();\r\n}\r\nvoid g() {\r\n  \xD5\x66();\r\n}");
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), Sample);
+
+    // Line mode: the whole block goes, and comes back.
+    Load(Sample);
+    Fold(1);
+    memo->SetSelectionMode(smLine);
+    memo->SetCaretAndSelection(BufferCoord(1, 2), BufferCoord(1, 1), BufferCoord(1, 2));
+    memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "  \xD5\x66();\r\n}");
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), Sample);
+    memo->SetSelectionMode(smNormal);
+
+    // Past the command checks, a deleted first line still leaves its block.
+    Load(Sample);
+    Fold(2);
+    memo->SetCaretXY(BufferCoord(1, 2));
+    memo->ExecuteCommand(ecDeleteLine, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "void f() {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nvoid g() {\r\n  \xD5\x66();\r\n}");
+}
+
+TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
+{
+    Load(Sample);
+    Fold(2);
+    memo->SetCaretXY(BufferCoord(4, 2));
+    memo->CommandProcessor(ecChar, 'z', nullptr);
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    memo->CommandProcessor(ecDeleteLine, 0, nullptr);
+    EXPECT_EQ(memo->Text(), Sample);
+    EXPECT_FALSE(memo->FoldKeyAllowed('Z'));
+    EXPECT_TRUE(memo->FoldKeyAllowed(VK_LEFT));
+    memo->CommandProcessor(ecRight, 0, nullptr);  // caret moves still work
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(5, 2));
+
+    // Enter at the end of the line expands the block and goes to its end.
+    memo->SetCaretXY(BufferCoord(11, 2));
+    EXPECT_TRUE(memo->FoldKeyAllowed(VK_RETURN));
+    EXPECT_FALSE(memo->GetFoldRangeStartingAt(2)->Collapsed);
+    EXPECT_EQ(memo->Lines()->Text(), Sample);
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(4, 4));
+
+    // Replacing the whole first line expands the block first; its lines
+    // stay.
+    Fold(7);
+    memo->SetCaretAndSelection(BufferCoord(16, 7), BufferCoord(1, 7), BufferCoord(16, 7));
+    EXPECT_TRUE(memo->FoldKeyAllowed('Z'));
+    memo->SetSelText("int g() {");
+    EXPECT_EQ(memo->Text(),
+              "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nint g() {\r\n  \xD5\x66();\r\n}");
+}
+
+TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
+{
+    const AnsiString body = "a {\r\n1\r\n2\r\n3\r\n}\r\nb {\r\n1\r\n2\r\n3\r\n4\r\n5\r\n}\r\nc";
+    Load("top\r\n" + body);
+    Fold(2);
+    Fold(3);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed, 3);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(3)->LinesCollapsed, 5);
+    EXPECT_EQ(memo->GetRealLineNumber(4), 4 + 4 + 6);
+    EXPECT_EQ(memo->GetRealLineNumber(3), 3 + 4);
+    EXPECT_EQ(memo->GetRealLineNumber(2), 2);
+
+    // A selection over a collapsed block copies its lines, and so does one
+    // that reaches the end of a collapsed first line.
+    memo->SetCaretAndSelection(BufferCoord(2, 4), BufferCoord(1, 2), BufferCoord(2, 4));
+    EXPECT_EQ(memo->SelText(), body);
+    memo->SetCaretAndSelection(BufferCoord(9, 3), BufferCoord(1, 3), BufferCoord(9, 3));
+    EXPECT_EQ(memo->SelText(), "b {\r\n1\r\n2\r\n3\r\n4\r\n5\r\n}");
+
+    // Lines typed above move the collapsed ranges with their lines; a
+    // rescan keeps them collapsed.
+    memo->SetCaretXY(BufferCoord(4, 1));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    memo->CommandProcessor(ecChar, '{', nullptr);
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(3)->Collapsed);
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(4)->Collapsed);
+    memo->RescanFoldRanges();
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(3)->Collapsed);
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(4)->Collapsed);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->ToLine, 2);  // never closed: one line long
+    EXPECT_EQ(memo->GetFoldRangeAtLine(2), nullptr);
+    memo->UncollapseAll();
+    EXPECT_EQ(memo->Lines()->Text(), "top\r\n{\r\n" + body);
+}
+
+TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensLeadToARescan)
+{
+    Load("a\r\nb\r\nc");
+    AnsiString token;
+    EXPECT_FALSE(memo->LineHasFoldToken("a \xD5\x66", token));
+    EXPECT_TRUE(memo->LineHasFoldToken("x } y", token));
+    EXPECT_EQ(token, "}");
+    memo->SetCaretXY(BufferCoord(2, 1));
+    memo->CommandProcessor(ecChar, '{', nullptr);
+    memo->SetCaretXY(BufferCoord(2, 2));
+    memo->CommandProcessor(ecChar, '}', nullptr);
+    EXPECT_EQ(memo->GetFoldRangeAtLine(1), nullptr);
+    // A change of another kind ends the run of typing.
+    memo->SetCaretXY(BufferCoord(2, 3));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    ASSERT_NE(memo->GetFoldRangeAtLine(1), nullptr);
+    EXPECT_EQ(memo->GetFoldRangeAtLine(1)->ToLine, 2);
+
+    // Clearing the text forgets the ranges, collapsed ones too.
+    Fold(1);
+    memo->Lines()->Clear();
+    EXPECT_EQ(memo->AllFoldRanges()->AllCount(), 0);
+    memo->Lines()->SetText("x\r\ny");
+    EXPECT_EQ(memo->Text(), "x\r\ny");
+}
+
+TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutter)
+{
+    memo->CodeFolding()->SetEnabled(false);
+    memo->Gutter()->SetRightOffset(2);
+    memo->CodeFolding()->SetEnabled(true);
+    EXPECT_EQ(memo->Gutter()->RightOffset(), 18);
+    memo->Gutter()->SetRightOffset(30);
+    memo->CodeFolding()->SetEnabled(true);
+    EXPECT_EQ(memo->Gutter()->RightOffset(), 30);
+}

@@ -1,0 +1,141 @@
+// Painting tests: memos in the built-in test font (8 x 16 cells, rows 18
+// pixels high), their pictures, and a small word highlighter.
+#pragma once
+
+#include <cctype>
+
+#include "editor/syn_gutter.h"
+#include "editor/syn_highlighter.h"
+#include "editor/syn_highlighter_attributes.h"
+#include "platform/base/code_page.h"
+#include "platform/gdi/raster_image.h"
+#include "platform/gdi/test_font.h"
+#include "platform/ui/font.h"
+#include "platform/win/headless_screen.h"
+#include "syn_view_test_support.h"
+
+// Words (letters and digits, double-byte characters included) are "Key"
+// when they are in the keyword list, else "Ident"; runs of blanks are
+// "Space", the default whitespace attribute; a '#' starts a "Comment" to
+// the end of the line; any other character is a "Symbol" of its own.
+class TWordSyn : public TSynCustomHighlighter {
+public:
+    TWordSyn()
+        : TSynCustomHighlighter(nullptr), comment_(Add("Comment")), ident_(Add("Ident")), key_(Add("Key")),
+          space_(Add("Space")), symbol_(Add("Symbol"))
+    {
+    }
+    TSynHighlighterAttributes* Comment() const { return comment_; }
+    TSynHighlighterAttributes* Ident() const { return ident_; }
+    TSynHighlighterAttributes* Key() const { return key_; }
+    TSynHighlighterAttributes* Space() const { return space_; }
+    TSynHighlighterAttributes* Symbol() const { return symbol_; }
+    AnsiString Keywords = " if else while return int ";
+
+    TSynHighlighterAttributes* GetDefaultAttribute(int Index) const override
+    {
+        return Index == kDefaultAttrWhitespace ? space_ : Index == kDefaultAttrComment ? comment_ : nullptr;
+    }
+    bool GetEol() const override { return eol_; }
+    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
+    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
+    int GetTokenKind() const override { return 0; }
+    int GetTokenPos() const override { return static_cast<int>(pos_); }
+    void SetLine(const AnsiString& NewValue, int) override
+    {
+        line_ = NewValue;
+        run_ = 0;
+        eol_ = false;
+        Next();
+    }
+    void Next() override
+    {
+        pos_ = run_;
+        if (run_ >= line_.size()) {
+            eol_ = true;
+            return;
+        }
+        const auto at = [&](size_t i) { return static_cast<unsigned char>(line_[i]); };
+        const auto word = [&](size_t i) { return std::isalnum(at(i)) || at(i) == '_' || at(i) >= 0x80; };
+        if (at(run_) == '#') {
+            attr_ = comment_;
+            run_ = line_.size();
+        } else if (at(run_) == ' ' || at(run_) == '\t') {
+            attr_ = space_;
+            while (run_ < line_.size() && (at(run_) == ' ' || at(run_) == '\t'))
+                ++run_;
+        } else if (word(run_)) {
+            while (run_ < line_.size() && word(run_))
+                run_ += CharLengthAt(line_, run_);
+            attr_ = Keywords.find(" " + line_.substr(pos_, run_ - pos_) + " ") != AnsiString::npos ? key_ : ident_;
+        } else {
+            attr_ = symbol_;
+            run_ += CharLengthAt(line_, run_);
+        }
+    }
+
+private:
+    TSynHighlighterAttributes* Add(const char* Name)
+    {
+        auto* attr = new TSynHighlighterAttributes(Name);
+        AddAttribute(attr);
+        return attr;
+    }
+    TSynHighlighterAttributes* const comment_;
+    TSynHighlighterAttributes* const ident_;
+    TSynHighlighterAttributes* const key_;
+    TSynHighlighterAttributes* const space_;
+    TSynHighlighterAttributes* const symbol_;
+    AnsiString line_;
+    size_t run_ = 0;
+    size_t pos_ = 0;
+    bool eol_ = true;
+    TSynHighlighterAttributes* attr_ = nullptr;
+};
+
+class TSynPaintTest : public TEditorViewTest {
+protected:
+    static constexpr int kRowHeight = kTestFontCellHeight + 2;
+    static constexpr int kCellWidth = kTestFontCellWidth;
+
+    // A memo in the test font, gutter included, without a caret line
+    // colour unless a test asks for one.
+    TSynMemo* AddPaintMemo(int Width, int Height)
+    {
+        TSynMemo* memo = AddMemo(0, Width, Height);
+        SetTestFont(memo->Font());
+        SetTestFont(memo->Gutter()->Font());
+        return memo;
+    }
+    static void SetTestFont(TFont* Font)
+    {
+        Font->SetName(kTestFontName);
+        Font->SetHeight(-kTestFontCellHeight);
+    }
+
+    // Paints the whole memo and takes its picture.
+    TRasterImage Picture(TSynMemo* Memo)
+    {
+        Memo->Invalidate();
+        Memo->Update();
+        return WindowImage(Memo->Handle());
+    }
+
+    // The pixel as a colour (0x00BBGGRR).
+    static TColor At(const TRasterImage& Image, int X, int Y)
+    {
+        const uint32_t p = Image.Row(Y)[X];
+        return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+    }
+    static TColor Rgb(TColor Color) { return ColorToRGB(Color); }
+
+    // The left pixel of column Col (from 1) with the default gutter and no
+    // horizontal scrolling, and the top pixel of row Row (from 1).
+    static int ColX(TSynMemo* Memo, int Col) { return Memo->GutterWidth() + 2 + (Col - 1) * kCellWidth; }
+    static int RowY(int Row) { return (Row - 1) * kRowHeight; }
+    // A pixel of the glyph box of the character in (Col, Row), and one of
+    // the same cell that a glyph never covers.
+    static TPoint Ink(TSynMemo* Memo, int Col, int Row) { return {ColX(Memo, Col) + 3, RowY(Row) + 8}; }
+    static TPoint Blank(TSynMemo* Memo, int Col, int Row) { return {ColX(Memo, Col), RowY(Row) + 1}; }
+    static TColor At(const TRasterImage& Image, TPoint P) { return At(Image, P.X, P.Y); }
+};
