@@ -9,13 +9,12 @@
 #include <memory>
 
 #include "editor/syn_gutter.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_highlighter_attributes.h"
 #include "editor/syn_memo.h"
 #include "platform/base/code_page.h"
 #include "platform/ui/font.h"
 #include "platform/ui/win_control.h"
 #include "platform/win/window_styles.h"
+#include "tests/editor/line_scan_syn.h"
 
 namespace {
 
@@ -25,37 +24,22 @@ constexpr int kHugeLines = 1000000;
 
 // Keywords, identifiers, numbers, blanks, symbols and '#' comments, each
 // with its own colours, so that a row holds many runs.
-class TBenchSyn : public TSynCustomHighlighter {
+class TBenchSyn : public TLineScanSyn {
 public:
     TBenchSyn()
-        : TSynCustomHighlighter(nullptr), comment_(Add("Comment", clGreen, {fsItalic})),
-          ident_(Add("Ident", clNone, {})), key_(Add("Key", clNavy, {fsBold})), number_(Add("Number", clPurple, {})),
-          space_(Add("Space", clNone, {})), symbol_(Add("Symbol", clMaroon, {}))
+        : comment_(NewAttribute("Comment", clGreen, {fsItalic})), ident_(NewAttribute("Ident")),
+          key_(NewAttribute("Key", clNavy, {fsBold})), number_(NewAttribute("Number", clPurple)),
+          space_(NewAttribute("Space")), symbol_(NewAttribute("Symbol", clMaroon))
     {
     }
     TSynHighlighterAttributes* GetDefaultAttribute(int Index) const override
     {
         return Index == kDefaultAttrWhitespace ? space_ : Index == kDefaultAttrComment ? comment_ : nullptr;
     }
-    bool GetEol() const override { return eol_; }
-    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
-    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
-    int GetTokenKind() const override { return 0; }
-    int GetTokenPos() const override { return static_cast<int>(pos_); }
-    void SetLine(const AnsiString& NewValue, int) override
+
+private:
+    void ScanToken() override
     {
-        line_ = NewValue;
-        run_ = 0;
-        eol_ = false;
-        Next();
-    }
-    void Next() override
-    {
-        pos_ = run_;
-        if (run_ >= line_.size()) {
-            eol_ = true;
-            return;
-        }
         const auto at = [&](size_t i) { return static_cast<unsigned char>(line_[i]); };
         const auto word = [&](size_t i) { return std::isalnum(at(i)) || at(i) == '_' || at(i) >= 0x80; };
         if (at(run_) == '#') {
@@ -78,26 +62,12 @@ public:
         }
     }
 
-private:
-    TSynHighlighterAttributes* Add(const char* Name, TColor Foreground, TFontStyles Style)
-    {
-        auto* attr = new TSynHighlighterAttributes(Name);
-        attr->SetForeground(Foreground);
-        attr->SetStyle(Style);
-        AddAttribute(attr);
-        return attr;
-    }
     TSynHighlighterAttributes* const comment_;
     TSynHighlighterAttributes* const ident_;
     TSynHighlighterAttributes* const key_;
     TSynHighlighterAttributes* const number_;
     TSynHighlighterAttributes* const space_;
     TSynHighlighterAttributes* const symbol_;
-    AnsiString line_;
-    size_t run_ = 0;
-    size_t pos_ = 0;
-    bool eol_ = true;
-    TSynHighlighterAttributes* attr_ = nullptr;
 };
 
 class THost : public TWinControl {

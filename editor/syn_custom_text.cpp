@@ -67,9 +67,11 @@ TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
     ownUndoList_ = std::make_unique<TSynTextUndoList>();
     undoList_ = ownUndoList_.get();
     undoList_->OnAddedUndo = TNotifyEvent(this, &TCustomSynText::UndoRedoAdded);
+    undoList_->OnRecording = TEvent<void(TSynTextUndoItem&)>(this, &TCustomSynText::RecordInExpandedLines);
     ownRedoList_ = std::make_unique<TSynTextUndoList>();
     redoList_ = ownRedoList_.get();
     redoList_->OnAddedUndo = TNotifyEvent(this, &TCustomSynText::UndoRedoAdded);
+    redoList_->OnRecording = TEvent<void(TSynTextUndoItem&)>(this, &TCustomSynText::RecordInExpandedLines);
 
     selectedColor_ = std::make_unique<TSynSelectedColor>();
     selectedColor_->OnChange = TNotifyEvent(this, &TCustomSynText::SelectedColorChanged);

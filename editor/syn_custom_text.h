@@ -541,7 +541,12 @@ protected:
     bool PrepareFoldsForCommand(TSynTextEditorCommand Command);
     // Expands the ranges whose lines an undo or redo item is about to remove
     // or join, moving the item's end along.
-    void PrepareFoldsForUndoItem(TSynTextUndoItem& Item);
+    // Undo items hold line numbers of the text with every fold expanded, so
+    // that collapsing and expanding never moves them off their lines: an
+    // item is restated so when recorded, and undo and redo work on the
+    // expanded text.
+    void RecordInExpandedLines(TSynTextUndoItem& Item);
+    void ExpandFoldsForUndo();
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
 

@@ -91,7 +91,6 @@ enum TLineSpacingRule { lsSingle, lsOneAndHalf, lsDouble, lsSpecified };
 using TBorderStyle = TFormBorderStyle;
 enum TTransientType { ttBefore, ttAfter };
 enum TSynReplaceAction { raCancel, raSkip, raReplace, raReplaceAll };
-enum TScrollBarKind { sbHorizontal, sbVertical };
 
 using TPlaceMarkEvent = TEvent<void(TObject* Sender, TSynTextMark*& Mark)>;
 using TProcessCommandEvent =

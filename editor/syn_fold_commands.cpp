@@ -6,6 +6,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
 #include "editor/syn_fold_ranges.h"
+#include "editor/syn_text_mark.h"
 #include "platform/win/virtual_keys.h"
 
 namespace {
@@ -72,6 +73,12 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     }
     follow(blockBegin_);
     follow(blockEnd_);
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSynTextMark* mark = marks_->Items(i);
+        TBufferCoord at = BufferCoord(mark->Char(), mark->Line());
+        follow(at);
+        mark->SetLine(at.Line);
+    }
 }
 
 void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
@@ -191,41 +198,22 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     return true;
 }
 
-void TCustomSynText::PrepareFoldsForUndoItem(TSynTextUndoItem& Item)
+void TCustomSynText::RecordInExpandedLines(TSynTextUndoItem& Item)
 {
-    if (!allFoldRanges_->HasCollapsed())
+    if (!allFoldRanges_ || !allFoldRanges_->HasCollapsed())
         return;
-    switch (Item.Reason) {
-    case urLineBreak: {
-        // Undo joins the start line with the line after it (its index is
-        // End.Line); redo splits the start line.
-        const int deleted = Item.End.Line + 1;
-        const int last = ExpandFoldsInLines(Item.Start.Line, std::max(deleted, Item.Start.Line));
-        if (deleted > Item.Start.Line)
-            Item.End.Line += last - deleted;
-        break;
-    }
-    case urInsert:
-    case urPaste:
-    case urDragDropInsert:
-    case urDelete:
-    case urDeleteAfterCaret:
-    case urSilentDelete:
-    case urSilentDeleteAfterCaret: {
-        const int first = std::min(Item.Start.Line, Item.End.Line);
-        const int last = std::max(Item.Start.Line, Item.End.Line);
-        const int moved = ExpandFoldsInLines(first, last) - last;
-        if (last > first) {
-            if (Item.Start.Line == last)
-                Item.Start.Line += moved;
-            if (Item.End.Line == last)
-                Item.End.Line += moved;
-        }
-        break;
-    }
-    default:
-        break;
-    }
+    Item.Start.Line = GetRealLineNumber(Item.Start.Line);
+    // A line break keeps the 0-based index of the line it made in End.Line.
+    if (Item.Reason == urLineBreak)
+        Item.End.Line = GetRealLineNumber(Item.End.Line + 1) - 1;
+    else
+        Item.End.Line = GetRealLineNumber(Item.End.Line);
+}
+
+void TCustomSynText::ExpandFoldsForUndo()
+{
+    if (allFoldRanges_->HasCollapsed())
+        UncollapseAll();
 }
 
 bool TCustomSynText::FoldKeyAllowed(WORD Key)

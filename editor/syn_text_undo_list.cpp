@@ -55,6 +55,8 @@ void TSynTextUndoList::AddChange(TSynChangeReason Reason, const TBufferCoord& St
     item->Text = Text;
     item->FoldObject = FoldObject;
     item->FoldIndex = FoldIndex;
+    if (OnRecording)
+        OnRecording(*item);
     const bool fresh = blockChangeNumber_ == 0;
     item->ChangeNumber = fresh ? nextChangeNumber_ : blockChangeNumber_;
     items_.push_back(std::move(item));

@@ -103,6 +103,8 @@ public:
     // Fires for each recorded item except group breaks, and once more at
     // the end of a block that recorded items.
     TNotifyEvent OnAddedUndo;
+    // Lets the owner restate a new item's positions before it is kept.
+    TEvent<void(TSynTextUndoItem& Item)> OnRecording;
 
 protected:
     // The number the next change outside a block gets; never 0.

@@ -175,8 +175,8 @@ void TCustomSynText::Redo()
 
 void TCustomSynText::UndoItem()
 {
+    ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = undoList_->PopItem();
-    PrepareFoldsForUndoItem(*item);
     const TSynSelectionMode oldMode = selectionMode_;
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
@@ -278,8 +278,8 @@ void TCustomSynText::UndoItem()
 
 void TCustomSynText::RedoItem()
 {
+    ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = redoList_->PopItem();
-    PrepareFoldsForUndoItem(*item);
     const TSynSelectionMode oldMode = selectionMode_;
     selectionMode_ = item->SelectionMode;
     BeginUpdate();

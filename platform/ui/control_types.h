@@ -99,6 +99,8 @@ inline constexpr TCursor crSize = crSizeAll;
 // The shared handle of a standard cursor; 0 for crNone and unknown numbers.
 HCURSOR CursorHandle(TCursor Cursor);
 
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
 enum TDragMode { dmManual, dmAutomatic };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 

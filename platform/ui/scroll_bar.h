@@ -19,9 +19,8 @@
 
 class TTimer;
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
-
 // In the order of the platform's scroll codes (SB_LINEUP .. SB_ENDSCROLL).
+// The fixed type lets a header declare it without this one.
 enum TScrollCode : int { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 
 // The class library calls this type TScrollEvent; the editor's own scroll

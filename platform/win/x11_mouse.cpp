@@ -90,9 +90,17 @@ void TX11Backend::HandleButton(XEvent& Event)
 
 void TX11Backend::HandleMotion(XEvent& Event)
 {
-    // Only where the pointer is now matters.
-    while (XCheckTypedWindowEvent(display_, Event.xmotion.window, MotionNotify, &Event)) {
+    // Only where the pointer is now matters, but only up to the next other
+    // event: a move must not jump over a press or release that came
+    // between, or a drag would arrive as a move before its own press.
+    XEvent next;
+    while (XPending(display_)) {
+        XPeekEvent(display_, &next);
+        if (next.type != MotionNotify || next.xmotion.window != Event.xmotion.window)
+            break;
+        XNextEvent(display_, &Event);
     }
+    time_ = Event.xmotion.time;
     TX11Surface* surface = FindSurface(Event.xmotion.window);
     if (!surface)
         return;

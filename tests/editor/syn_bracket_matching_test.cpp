@@ -2,41 +2,25 @@
 
 #include <cstdlib>
 
-#include "editor/syn_highlighter.h"
-#include "editor/syn_highlighter_attributes.h"
 #include "editor/syn_memo.h"
 #include "platform/base/code_page.h"
+#include "tests/editor/line_scan_syn.h"
 
 namespace {
 
 // "..." is a string token; every other character is a token of its own,
 // a double-byte character as one unit.
-class TQuoteSyn : public TSynCustomHighlighter {
+class TQuoteSyn : public TLineScanSyn {
 public:
-    TQuoteSyn() : TSynCustomHighlighter(nullptr), string_(Add("String")), code_(Add("Code")) {}
+    TQuoteSyn() : string_(NewAttribute("String")), code_(NewAttribute("Code")) {}
     TSynHighlighterAttributes* GetDefaultAttribute(int Index) const override
     {
         return Index == kDefaultAttrString ? string_ : nullptr;
     }
-    bool GetEol() const override { return eol_; }
-    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
-    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
-    int GetTokenKind() const override { return 0; }
-    int GetTokenPos() const override { return static_cast<int>(pos_); }
-    void SetLine(const AnsiString& NewValue, int) override
+
+private:
+    void ScanToken() override
     {
-        line_ = NewValue;
-        run_ = 0;
-        eol_ = false;
-        Next();
-    }
-    void Next() override
-    {
-        pos_ = run_;
-        if (run_ >= line_.size()) {
-            eol_ = true;
-            return;
-        }
         attr_ = code_;
         if (line_[run_] == '"') {
             attr_ = string_;
@@ -47,19 +31,8 @@ public:
         }
     }
 
-private:
-    TSynHighlighterAttributes* Add(const char* Name)
-    {
-        auto* attr = new TSynHighlighterAttributes(Name);
-        AddAttribute(attr);
-        return attr;
-    }
     TSynHighlighterAttributes* const string_;
     TSynHighlighterAttributes* const code_;
-    AnsiString line_;
-    size_t run_ = 0, pos_ = 0;
-    bool eol_ = true;
-    TSynHighlighterAttributes* attr_ = nullptr;
 };
 
 class TSynBracketTest : public ::testing::Test {

@@ -6,43 +6,26 @@
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_fold_scan.h"
 #include "editor/syn_gutter.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_highlighter_attributes.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/code_page.h"
 #include "platform/win/virtual_keys.h"
+#include "tests/editor/line_scan_syn.h"
 
 namespace {
 
 // "..." is a "String" token, // runs to the line end as a "Comment", any
 // other character is a "Symbol" of its own.
-class TStringCommentSyn : public TSynCustomHighlighter {
+class TStringCommentSyn : public TLineScanSyn {
 public:
     TStringCommentSyn()
-        : TSynCustomHighlighter(nullptr), string_(Add("String")), comment_(Add("Comment")), symbol_(Add("Symbol"))
+        : string_(NewAttribute("String")), comment_(NewAttribute("Comment")), symbol_(NewAttribute("Symbol"))
     {
     }
-    TSynHighlighterAttributes* GetDefaultAttribute(int) const override { return nullptr; }
-    bool GetEol() const override { return eol_; }
-    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
-    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
-    int GetTokenKind() const override { return 0; }
-    int GetTokenPos() const override { return static_cast<int>(pos_); }
-    void SetLine(const AnsiString& NewValue, int) override
+
+private:
+    void ScanToken() override
     {
-        line_ = NewValue;
-        run_ = 0;
-        eol_ = false;
-        Next();
-    }
-    void Next() override
-    {
-        pos_ = run_;
-        if (run_ >= line_.size()) {
-            eol_ = true;
-            return;
-        }
         attr_ = symbol_;
         if (line_[run_] == '"') {
             attr_ = string_;
@@ -56,20 +39,9 @@ public:
         }
     }
 
-private:
-    TSynHighlighterAttributes* Add(const char* Name)
-    {
-        auto* attr = new TSynHighlighterAttributes(Name);
-        AddAttribute(attr);
-        return attr;
-    }
     TSynHighlighterAttributes* const string_;
     TSynHighlighterAttributes* const comment_;
     TSynHighlighterAttributes* const symbol_;
-    AnsiString line_;
-    size_t run_ = 0, pos_ = 0;
-    bool eol_ = true;
-    TSynHighlighterAttributes* attr_ = nullptr;
 };
 
 struct TLines {
@@ -413,4 +385,51 @@ TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutter)
     memo->Gutter()->SetRightOffset(30);
     memo->CodeFolding()->SetEnabled(true);
     EXPECT_EQ(memo->Gutter()->RightOffset(), 30);
+}
+
+TEST_F(TSynCodeFoldingTest, UndoAndRedoFindTheirLinesWhateverWasCollapsedSince)
+{
+    const AnsiString typedOnNine = AnsiString(Sample).substr(0, AnsiString(Sample).size() - 1) + "Z}";
+
+    // Typed below a block, then the block is collapsed: undo takes the Z away.
+    Load(Sample);
+    memo->SetCaretXY(BufferCoord(1, 9));
+    memo->CommandProcessor(ecChar, 'Z', nullptr);
+    Fold(1);
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), AnsiString(Sample));
+    memo->Redo();
+    EXPECT_EQ(memo->Text(), typedOnNine);
+
+    // Typed while the block was collapsed, undone after it was expanded.
+    Load(Sample);
+    Fold(1);
+    memo->SetCaretXY(BufferCoord(1, 4));  // line 9 of the whole text
+    memo->CommandProcessor(ecChar, 'Z', nullptr);
+    EXPECT_EQ(memo->Text(), typedOnNine);
+    memo->UncollapseAll();
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), AnsiString(Sample));
+
+    // A line break typed while collapsed, undone while still collapsed.
+    Load(Sample);
+    Fold(1);
+    memo->SetCaretXY(BufferCoord(1, 4));
+    memo->CommandProcessor(ecLineBreak, '\0', nullptr);
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), AnsiString(Sample));
+}
+
+TEST_F(TSynCodeFoldingTest, BookmarksBelowACollapsedBlockStayOnTheirText)
+{
+    Load(Sample);
+    memo->SetBookMark(1, 3, 8);
+    Fold(1);
+    int x = 0, y = 0;
+    ASSERT_TRUE(memo->GetBookMark(1, x, y));
+    EXPECT_EQ(memo->Lines()->Strings(y - 1), "  \xD5\x66();");
+    memo->UncollapseAll();
+    ASSERT_TRUE(memo->GetBookMark(1, x, y));
+    EXPECT_EQ(y, 8);
+    EXPECT_EQ(x, 3);
 }

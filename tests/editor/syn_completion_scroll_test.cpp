@@ -7,6 +7,7 @@
 
 #include "editor/syn_completion_form.h"
 #include "platform/base/string_list.h"
+#include "platform/ui/scroll_bar.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
@@ -15,7 +16,7 @@
 #include "platform/win/system_metrics.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
-#include "platform/ui/scroll_bar.h"
+#include "platform/win/window_proc.h"
 
 namespace {
 

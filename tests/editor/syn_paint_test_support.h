@@ -5,24 +5,23 @@
 #include <cctype>
 
 #include "editor/syn_gutter.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_highlighter_attributes.h"
 #include "platform/base/code_page.h"
 #include "platform/gdi/raster_image.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/font.h"
 #include "platform/win/headless_screen.h"
+#include "tests/editor/line_scan_syn.h"
 #include "syn_view_test_support.h"
 
 // Words (letters and digits, double-byte characters included) are "Key"
 // when they are in the keyword list, else "Ident"; runs of blanks are
 // "Space", the default whitespace attribute; a '#' starts a "Comment" to
 // the end of the line; any other character is a "Symbol" of its own.
-class TWordSyn : public TSynCustomHighlighter {
+class TWordSyn : public TLineScanSyn {
 public:
     TWordSyn()
-        : TSynCustomHighlighter(nullptr), comment_(Add("Comment")), ident_(Add("Ident")), key_(Add("Key")),
-          space_(Add("Space")), symbol_(Add("Symbol"))
+        : comment_(NewAttribute("Comment")), ident_(NewAttribute("Ident")), key_(NewAttribute("Key")),
+          space_(NewAttribute("Space")), symbol_(NewAttribute("Symbol"))
     {
     }
     TSynHighlighterAttributes* Comment() const { return comment_; }
@@ -36,25 +35,10 @@ public:
     {
         return Index == kDefaultAttrWhitespace ? space_ : Index == kDefaultAttrComment ? comment_ : nullptr;
     }
-    bool GetEol() const override { return eol_; }
-    AnsiString GetToken() const override { return line_.substr(pos_, run_ - pos_); }
-    TSynHighlighterAttributes* GetTokenAttribute() const override { return attr_; }
-    int GetTokenKind() const override { return 0; }
-    int GetTokenPos() const override { return static_cast<int>(pos_); }
-    void SetLine(const AnsiString& NewValue, int) override
+
+private:
+    void ScanToken() override
     {
-        line_ = NewValue;
-        run_ = 0;
-        eol_ = false;
-        Next();
-    }
-    void Next() override
-    {
-        pos_ = run_;
-        if (run_ >= line_.size()) {
-            eol_ = true;
-            return;
-        }
         const auto at = [&](size_t i) { return static_cast<unsigned char>(line_[i]); };
         const auto word = [&](size_t i) { return std::isalnum(at(i)) || at(i) == '_' || at(i) >= 0x80; };
         if (at(run_) == '#') {
@@ -74,23 +58,11 @@ public:
         }
     }
 
-private:
-    TSynHighlighterAttributes* Add(const char* Name)
-    {
-        auto* attr = new TSynHighlighterAttributes(Name);
-        AddAttribute(attr);
-        return attr;
-    }
     TSynHighlighterAttributes* const comment_;
     TSynHighlighterAttributes* const ident_;
     TSynHighlighterAttributes* const key_;
     TSynHighlighterAttributes* const space_;
     TSynHighlighterAttributes* const symbol_;
-    AnsiString line_;
-    size_t run_ = 0;
-    size_t pos_ = 0;
-    bool eol_ = true;
-    TSynHighlighterAttributes* attr_ = nullptr;
 };
 
 class TSynPaintTest : public TEditorViewTest {
