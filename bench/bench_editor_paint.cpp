@@ -3,18 +3,16 @@
 // by one line (the scroll and the paint of the row it uncovers).
 #include <benchmark/benchmark.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "editor/syn_gutter.h"
 #include "editor/syn_memo.h"
-#include "platform/base/code_page.h"
 #include "platform/ui/font.h"
 #include "platform/ui/win_control.h"
 #include "platform/win/window_styles.h"
-#include "tests/editor/line_scan_syn.h"
+#include "tests/editor/word_syn.h"
 
 namespace {
 
@@ -22,52 +20,18 @@ constexpr int kRows = 60;
 constexpr int kColumns = 120;
 constexpr int kHugeLines = 1000000;
 
-// Keywords, identifiers, numbers, blanks, symbols and '#' comments, each
-// with its own colours, so that a row holds many runs.
-class TBenchSyn : public TLineScanSyn {
+// Keywords, identifiers, blanks, symbols and '#' comments, each with its own
+// look, so that a row holds many runs.
+class TBenchSyn : public TWordSyn {
 public:
     TBenchSyn()
-        : comment_(NewAttribute("Comment", clGreen, {fsItalic})), ident_(NewAttribute("Ident")),
-          key_(NewAttribute("Key", clNavy, {fsBold})), number_(NewAttribute("Number", clPurple)),
-          space_(NewAttribute("Space")), symbol_(NewAttribute("Symbol", clMaroon))
     {
+        Comment()->SetForeground(clGreen);
+        Comment()->SetStyle({fsItalic});
+        Key()->SetForeground(clNavy);
+        Key()->SetStyle({fsBold});
+        Symbol()->SetForeground(clMaroon);
     }
-    TSynHighlighterAttributes* GetDefaultAttribute(int Index) const override
-    {
-        return Index == kDefaultAttrWhitespace ? space_ : Index == kDefaultAttrComment ? comment_ : nullptr;
-    }
-
-private:
-    void ScanToken() override
-    {
-        const auto at = [&](size_t i) { return static_cast<unsigned char>(line_[i]); };
-        const auto word = [&](size_t i) { return std::isalnum(at(i)) || at(i) == '_' || at(i) >= 0x80; };
-        if (at(run_) == '#') {
-            attr_ = comment_;
-            run_ = line_.size();
-        } else if (at(run_) == ' ' || at(run_) == '\t') {
-            attr_ = space_;
-            while (run_ < line_.size() && (at(run_) == ' ' || at(run_) == '\t'))
-                ++run_;
-        } else if (word(run_)) {
-            while (run_ < line_.size() && word(run_))
-                run_ += CharLengthAt(line_, run_);
-            const AnsiString token = line_.substr(pos_, run_ - pos_);
-            attr_ = std::isdigit(at(pos_)) ? number_
-                    : token == "int" || token == "if" || token == "return" || token == "while" ? key_
-                                                                                                : ident_;
-        } else {
-            attr_ = symbol_;
-            run_ += CharLengthAt(line_, run_);
-        }
-    }
-
-    TSynHighlighterAttributes* const comment_;
-    TSynHighlighterAttributes* const ident_;
-    TSynHighlighterAttributes* const key_;
-    TSynHighlighterAttributes* const number_;
-    TSynHighlighterAttributes* const space_;
-    TSynHighlighterAttributes* const symbol_;
 };
 
 class THost : public TWinControl {

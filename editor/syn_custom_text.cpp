@@ -221,14 +221,13 @@ void TCustomSynText::EndUpdate()
 // where typing continues on the next row.
 void TCustomSynText::PullCaretIntoWrapWidth()
 {
-    const TDisplayCoord caret = DisplayXY();
     const int width = GetWrapAreaWidth();
-    if (width <= 0 || caret.Column <= width + 1)
+    if (width <= 0 || DisplayX() <= width + 1)
         return;
     if (caretAtEndOfRow_) {
         caretAtEndOfRow_ = false;
     } else if (statusChanges_.Contains(scCaretY)) {
-        caretX_ = DisplayToBufferPos(DisplayCoord(width + 1, caret.Row)).Char;
+        caretX_ = DisplayToBufferPos(DisplayCoord(width + 1, DisplayY())).Char;
         statusChanges_.Include(scCaretX);
         lastCaretX_ = DisplayX();
     }

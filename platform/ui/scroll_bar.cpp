@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
-#include "platform/gdi/drawing.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/graphics_exceptions.h"
 #include "platform/ui/timer.h"
+#include "platform/win/scroll_bar_paint.h"
+#include "platform/win/scroll_bars.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
@@ -17,45 +18,6 @@ namespace {
 // this often, like the window's own scroll bars.
 constexpr UINT FirstRepeatDelay = 200;
 constexpr UINT RepeatDelay = 50;
-
-enum class TArrow { Up, Down, Left, Right };
-
-void Fill(TCanvas* Canvas, const TRect& R, TColor Color)
-{
-    if (IsRectEmpty(R))
-        return;
-    Canvas->Brush()->SetColor(Color);
-    Canvas->FillRect(R);
-}
-
-// A flat button: the face inside one line of shadow.
-void DrawButton(TCanvas* Canvas, TRect R, bool Pressed)
-{
-    Fill(Canvas, R, clBtnFace);
-    DrawEdge(Canvas->Handle(), &R, Pressed ? unsigned{BDR_SUNKENOUTER} : unsigned{EDGE_RAISED}, BF_RECT | BF_FLAT);
-}
-
-// A solid triangle pointing the arrow's way, centred in R; a pressed
-// arrow's glyph sits one pixel lower and to the right.
-void DrawArrow(TCanvas* Canvas, const TRect& R, TArrow Arrow, bool Enabled, bool Pressed)
-{
-    if (IsRectEmpty(R))
-        return;
-    DrawButton(Canvas, R, Pressed);
-    const int size = std::max(std::min(R.Width(), R.Height()) / 4, 1);
-    const int cx = R.Left + R.Width() / 2 + (Pressed ? 1 : 0);
-    const int cy = R.Top + R.Height() / 2 + (Pressed ? 1 : 0);
-    const TColor color = Enabled ? clBtnText : clGrayText;
-    const bool backwards = Arrow == TArrow::Up || Arrow == TArrow::Left;
-    for (int i = 0; i < size; ++i) {
-        // Row i of the triangle, counted from its tip.
-        const int along = backwards ? -size / 2 + i : size / 2 - i;
-        if (Arrow == TArrow::Up || Arrow == TArrow::Down)
-            Fill(Canvas, Rect(cx - i, cy + along, cx + i + 1, cy + along + 1), color);
-        else
-            Fill(Canvas, Rect(cx + along, cy - i, cx + along + 1, cy + i + 1), color);
-    }
-}
 
 TScrollCode LineOrPageCode(TScrollBarPart Part)
 {
@@ -183,32 +145,10 @@ TScrollBarPart TScrollBar::ShownPressed() const
 
 void TScrollBar::Paint()
 {
-    TCanvas* canvas = Canvas();
-    const TScrollBarLayout layout = Layout();
-    const bool enabled = CanScroll();
-    const TScrollBarPart pressed = ShownPressed();
-    DrawArrow(canvas, layout.UpArrow, Vertical() ? TArrow::Up : TArrow::Left, enabled,
-              pressed == TScrollBarPart::LineUp);
-    DrawArrow(canvas, layout.DownArrow, Vertical() ? TArrow::Down : TArrow::Right, enabled,
-              pressed == TScrollBarPart::LineDown);
-    Fill(canvas, layout.Track, clScrollBar);
-    if (!enabled || IsRectEmpty(layout.Thumb))
-        return;
-    // The track held down shows darker between its end and the thumb.
-    TRect before = layout.Track;
-    TRect after = layout.Track;
-    if (Vertical()) {
-        before.Bottom = layout.Thumb.Top;
-        after.Top = layout.Thumb.Bottom;
-    } else {
-        before.Right = layout.Thumb.Left;
-        after.Left = layout.Thumb.Right;
-    }
-    if (pressed == TScrollBarPart::PageUp)
-        Fill(canvas, before, cl3DDkShadow);
-    if (pressed == TScrollBarPart::PageDown)
-        Fill(canvas, after, cl3DDkShadow);
-    DrawButton(canvas, layout.Thumb, false);
+    TScrollBarState state = State();
+    if (!Enabled())
+        state.Disabled = ESB_DISABLE_BOTH;
+    DrawScrollBar(Canvas()->Handle(), Rect(0, 0, Width(), Height()), Vertical(), state, true, ShownPressed());
 }
 
 void TScrollBar::Dispatch(TMessage& Message)

@@ -4,6 +4,7 @@
 #include "platform/gdi/drawing.h"
 #include "platform/win/frame_layout.h"
 #include "platform/win/painting_internal.h"
+#include "platform/win/scroll_bar_paint.h"
 #include "platform/win/scroll_bars.h"
 
 namespace {
@@ -56,6 +57,8 @@ void DrawArrow(HDC dc, const TRect& r, TArrow arrow, bool enabled, bool pressed,
     DrawArrowGlyph(dc, r, arrow, enabled, pressed);
 }
 
+}  // namespace
+
 void DrawScrollBar(HDC DC, const TRect& Bar, bool Vertical, const TScrollBarState& State, bool Flat,
                    TScrollBarPart Pressed)
 {
@@ -85,8 +88,6 @@ void DrawScrollBar(HDC DC, const TRect& Bar, bool Vertical, const TScrollBarStat
         Fill(DC, after, COLOR_3DDKSHADOW);
     DrawButtonFace(DC, layout.Thumb, false, Flat);
 }
-
-}  // namespace
 
 void PaintScrollBars(TWindow& Window, HDC WindowDC)
 {
