@@ -460,6 +460,7 @@ protected:
     void LineCountChanged(int Index);
 
     // --- Painting helpers ---
+    void MakeRoomRightOfNumbers();
     // What one paint of the text rows shares between its rows.
     struct TTextPaint;
     // Invalidates R at once, or adds it to the rectangle collected while the

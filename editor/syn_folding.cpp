@@ -102,8 +102,7 @@ void TCustomSynText::CodeFoldingChanged(TSynCodeFoldingChanges Event)
     switch (Event) {
     case fcEnabled:
         if (codeFolding_->Enabled()) {
-            if (gutter_->RightOffset() < 18)
-                gutter_->SetRightOffset(18);
+            MakeRoomRightOfNumbers();
             // Nothing followed the text while folding was off.
             RebuildFoldRanges();
         } else {

@@ -201,6 +201,7 @@ void TCustomSynText::GutterChanged(TObject*)
 {
     if (ComponentState().Contains(csLoading))
         return;
+    MakeRoomRightOfNumbers();
     if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
         gutter_->AutoSizeDigitCount(lines_->Count());
     const int width = gutter_->GetPixelWidth(GutterCharWidth());
@@ -208,6 +209,15 @@ void TCustomSynText::GutterChanged(TObject*)
         InvalidateGutter();
     else
         SetGutterWidth(width);
+}
+
+// The fold marks take the 12 pixels at the gutter's right and the modified
+// bar the 5 pixels left of the right offset: the numbers end before both.
+void TCustomSynText::MakeRoomRightOfNumbers()
+{
+    const int needed = codeFolding_->Enabled() ? 18 : gutter_->ShowLineModified() ? 7 : 0;
+    if (gutter_->RightOffset() < needed)
+        gutter_->SetRightOffset(needed);  // reports a change again, which then finds room
 }
 
 void TCustomSynText::ActiveLineChanged(TObject* Sender)
