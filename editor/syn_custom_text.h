@@ -634,6 +634,7 @@ protected:
     std::vector<std::unique_ptr<THookedCommandHandlerEntry>> hookedCommandHandlers_;
     std::vector<TSynTextPlugin*> plugins_;  // each plug-in adds itself; freed last first
     std::unique_ptr<TSynInternalImage> internalBookmarkImage_;
+    int gutterCharWidth_ = 0;  // the gutter font's digit width; 0 until measured
 
     // Word wrap: held exactly while lines are wrapped.
     std::unique_ptr<ISynTextBufferPlugin> wordWrapPlugin_;

@@ -191,14 +191,18 @@ int TCustomSynText::GutterCharWidth()
     if (!gutter_->UseFontStyle())
         return charWidth_;
     // Measured the way the gutter paints its digits: on the drawer's grid.
-    textDrawer_->SetBaseFont(gutter_->Font());
-    const int width = textDrawer_->BaseCharWidth();
-    textDrawer_->SetBaseFont(Font());
-    return width;
+    // Measuring swaps the drawer's font twice, too slow for every new line.
+    if (gutterCharWidth_ == 0) {
+        textDrawer_->SetBaseFont(gutter_->Font());
+        gutterCharWidth_ = textDrawer_->BaseCharWidth();
+        textDrawer_->SetBaseFont(Font());
+    }
+    return gutterCharWidth_;
 }
 
 void TCustomSynText::GutterChanged(TObject*)
 {
+    gutterCharWidth_ = 0;  // the gutter's font may have changed
     if (ComponentState().Contains(csLoading))
         return;
     MakeRoomRightOfNumbers();
