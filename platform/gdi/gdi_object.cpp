@@ -1,25 +1,14 @@
 #include "platform/gdi/gdi_object.h"
 
-#include <vector>
-
+#include "platform/base/handle_table.h"
 #include "platform/gdi/stock_objects.h"
 
 namespace {
 
-// A handle is (generation << 32) | (slot + 1); a slot's generation grows
-// each time its object is removed, which retires every old handle to it.
-struct Slot {
-    std::unique_ptr<TGdiObject> Object;
-    uint32_t Generation = 1;
-};
-
 struct Table {
-    std::vector<Slot> Slots;
-    std::vector<uint32_t> Free;
+    THandleTable<TGdiObject> Objects;
     int Live = 0;  // objects other than stock ones
 };
-
-static_assert(sizeof(uintptr_t) == 8, "handles pack a slot and a generation into 64 bits");
 
 Table& TheTable()
 {
@@ -27,24 +16,9 @@ Table& TheTable()
     return table;
 }
 
-uintptr_t MakeHandle(uint32_t index, uint32_t generation)
+uintptr_t HandleValue(const void* handle)
 {
-    return (static_cast<uintptr_t>(generation) << 32) | (index + 1u);
-}
-
-Slot* SlotOf(const void* handle)
-{
-    uintptr_t value = reinterpret_cast<uintptr_t>(handle);
-    uint32_t low = static_cast<uint32_t>(value);
-    if (low == 0)
-        return nullptr;
-    Table& table = TheTable();
-    if (low - 1 >= table.Slots.size())
-        return nullptr;
-    Slot& slot = table.Slots[low - 1];
-    if (!slot.Object || slot.Generation != static_cast<uint32_t>(value >> 32))
-        return nullptr;
-    return &slot;
+    return reinterpret_cast<uintptr_t>(handle);
 }
 
 }  // namespace
@@ -57,25 +31,14 @@ int TGdiObject::Describe(int, void*) const
 HGDIOBJ AddGdiObject(std::unique_ptr<TGdiObject> Object)
 {
     Table& table = TheTable();
-    uint32_t index;
-    if (!table.Free.empty()) {
-        index = table.Free.back();
-        table.Free.pop_back();
-    } else {
-        index = static_cast<uint32_t>(table.Slots.size());
-        table.Slots.emplace_back();
-    }
-    Slot& slot = table.Slots[index];
     if (!Object->Stock)
         ++table.Live;
-    slot.Object = std::move(Object);
-    return reinterpret_cast<HGDIOBJ>(MakeHandle(index, slot.Generation));
+    return reinterpret_cast<HGDIOBJ>(table.Objects.Add(std::move(Object)));
 }
 
 TGdiObject* FindSelectedGdiObject(const void* Handle)
 {
-    Slot* slot = SlotOf(Handle);
-    return slot ? slot->Object.get() : nullptr;
+    return TheTable().Objects.Find(HandleValue(Handle));
 }
 
 TGdiObject* FindGdiObject(const void* Handle)
@@ -86,15 +49,13 @@ TGdiObject* FindGdiObject(const void* Handle)
 
 void RemoveGdiObject(const void* Handle)
 {
-    Slot* slot = SlotOf(Handle);
-    if (!slot || slot->Object->Stock)
-        return;
     Table& table = TheTable();
+    TGdiObject* live = table.Objects.Find(HandleValue(Handle));
+    if (!live || live->Stock)
+        return;
     // Free the object only after the slot is retired, so that a destructor
     // that looks handles up never finds it half-destroyed.
-    std::unique_ptr<TGdiObject> object = std::move(slot->Object);
-    ++slot->Generation;
-    table.Free.push_back(static_cast<uint32_t>(slot - table.Slots.data()));
+    std::unique_ptr<TGdiObject> object = table.Objects.Remove(HandleValue(Handle));
     --table.Live;
     object.reset();
 }
@@ -146,9 +107,11 @@ void SetStockObject(int Index, std::unique_ptr<TGdiObject> Object)
     if (!Object || !GetStockObject(Index))
         return;
     Object->Stock = true;
-    Slot* slot = SlotOf(StockHandle(Index));
-    Object->SelectCount = slot->Object->SelectCount;
-    slot->Object = std::move(Object);
+    THandleTable<TGdiObject>& objects = TheTable().Objects;
+    uintptr_t handle = HandleValue(StockHandle(Index));
+    Object->SelectCount = objects.Find(handle)->SelectCount;
+    // The replaced object is freed while the handle already names the new one.
+    objects.Replace(handle, std::move(Object));
 }
 
 int GetObjectType(HGDIOBJ Object)

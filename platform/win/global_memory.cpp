@@ -3,7 +3,8 @@
 
 #include <memory>
 #include <new>
-#include <vector>
+
+#include "platform/base/handle_table.h"
 
 namespace {
 
@@ -13,36 +14,15 @@ struct TBlock {
     int Locks = 0;
 };
 
-// A handle is (generation << 32) | (slot + 1), as window handles are, so a
-// freed block's handle is recognised.
-struct TSlot {
-    std::unique_ptr<TBlock> Block;
-    uint32_t Generation = 1;
-};
-
-struct TBlocks {
-    std::vector<TSlot> Slots;
-    std::vector<uint32_t> Free;
-};
-
-TBlocks& Blocks()
+// Handles are made as window handles are, so a freed block's handle is
+// recognised.
+THandleTable<TBlock>& Blocks()
 {
-    static TBlocks blocks;
+    static THandleTable<TBlock> blocks;
     return blocks;
 }
 
-TBlock* BlockOf(HGLOBAL memory)
-{
-    auto value = reinterpret_cast<uintptr_t>(memory);
-    auto low = static_cast<uint32_t>(value);
-    TBlocks& blocks = Blocks();
-    if (low == 0 || low - 1 >= blocks.Slots.size())
-        return nullptr;
-    TSlot& slot = blocks.Slots[low - 1];
-    if (!slot.Block || slot.Generation != static_cast<uint32_t>(value >> 32))
-        return nullptr;
-    return slot.Block.get();
-}
+TBlock* BlockOf(HGLOBAL memory) { return Blocks().Find(reinterpret_cast<uintptr_t>(memory)); }
 
 }  // namespace
 
@@ -55,18 +35,7 @@ HGLOBAL GlobalAlloc(UINT, size_t Bytes)
             return nullptr;
     }
     block->Size = Bytes;
-    TBlocks& blocks = Blocks();
-    uint32_t index;
-    if (!blocks.Free.empty()) {
-        index = blocks.Free.back();
-        blocks.Free.pop_back();
-    } else {
-        index = static_cast<uint32_t>(blocks.Slots.size());
-        blocks.Slots.emplace_back();
-    }
-    TSlot& slot = blocks.Slots[index];
-    slot.Block = std::move(block);
-    return reinterpret_cast<HGLOBAL>((static_cast<uintptr_t>(slot.Generation) << 32) | (index + 1u));
+    return reinterpret_cast<HGLOBAL>(Blocks().Add(std::move(block)));
 }
 
 void* GlobalLock(HGLOBAL Memory)
@@ -94,13 +63,5 @@ size_t GlobalSize(HGLOBAL Memory)
 
 HGLOBAL GlobalFree(HGLOBAL Memory)
 {
-    if (!BlockOf(Memory))
-        return Memory;
-    TBlocks& blocks = Blocks();
-    auto index = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(Memory)) - 1;
-    TSlot& slot = blocks.Slots[index];
-    slot.Block.reset();
-    ++slot.Generation;
-    blocks.Free.push_back(index);
-    return nullptr;
+    return Blocks().Remove(reinterpret_cast<uintptr_t>(Memory)) ? nullptr : Memory;
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/base/handle_table.h"
 #include "platform/win/backend.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_internal.h"
@@ -10,21 +11,11 @@ void FreeSubclassNodes(TSubclassNode* First, bool Retired);
 
 namespace {
 
-// A handle is (generation << 32) | (slot + 1); a slot's generation grows
-// each time its window is retired, which makes every old handle stale.
-struct Slot {
-    std::unique_ptr<TWindow> Window;
-    uint32_t Generation = 1;
-};
-
 struct Table {
-    std::vector<Slot> Slots;
-    std::vector<uint32_t> Free;
+    THandleTable<TWindow> Records;
     // Destroyed windows still pinned by calls that have not returned.
     std::vector<std::unique_ptr<TWindow>> Zombies;
 };
-
-static_assert(sizeof(uintptr_t) == 8, "handles pack a slot and a generation into 64 bits");
 
 Table& TheTable()
 {
@@ -54,15 +45,7 @@ TWindow::~TWindow()
 
 TWindow* WindowOf(HWND Window)
 {
-    uintptr_t value = reinterpret_cast<uintptr_t>(Window);
-    uint32_t low = static_cast<uint32_t>(value);
-    Table& table = TheTable();
-    if (low == 0 || low - 1 >= table.Slots.size())
-        return nullptr;
-    Slot& slot = table.Slots[low - 1];
-    if (!slot.Window || slot.Generation != static_cast<uint32_t>(value >> 32))
-        return nullptr;
-    return slot.Window.get();
+    return TheTable().Records.Find(reinterpret_cast<uintptr_t>(Window));
 }
 
 TWindow& DesktopRecord()
@@ -77,30 +60,15 @@ TWindow& DesktopRecord()
 
 HWND AddWindowRecord(std::unique_ptr<TWindow> Window)
 {
-    Table& table = TheTable();
-    uint32_t index;
-    if (!table.Free.empty()) {
-        index = table.Free.back();
-        table.Free.pop_back();
-    } else {
-        index = static_cast<uint32_t>(table.Slots.size());
-        table.Slots.emplace_back();
-    }
-    Slot& slot = table.Slots[index];
-    HWND handle = reinterpret_cast<HWND>((static_cast<uintptr_t>(slot.Generation) << 32) | (index + 1u));
-    Window->Handle = handle;
-    slot.Window = std::move(Window);
-    return handle;
+    TWindow* record = Window.get();
+    record->Handle = reinterpret_cast<HWND>(TheTable().Records.Add(std::move(Window)));
+    return record->Handle;
 }
 
 void RetireWindowRecord(TWindow* Window)
 {
     Table& table = TheTable();
-    uint32_t index = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(Window->Handle)) - 1;
-    Slot& slot = table.Slots[index];
-    std::unique_ptr<TWindow> record = std::move(slot.Window);
-    ++slot.Generation;
-    table.Free.push_back(index);
+    std::unique_ptr<TWindow> record = table.Records.Remove(reinterpret_cast<uintptr_t>(Window->Handle));
     record->Destroyed = true;
     if (record->Pins > 0)
         table.Zombies.push_back(std::move(record));
