@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/syn_edit_scopes.h"
+#include "platform/base/code_page.h"
 
 namespace {
 
@@ -109,6 +110,17 @@ void TCustomSynText::DoBlockUnindent()
     if (selectionMode_ != smColumn) {
         newFirst.Char = std::max(1, first.Char - removedOn(first.Line));
         newLast.Char = std::max(1, last.Char - removedOn(last.Line));
+    } else {
+        // A column block keeps its columns; where a line moved left under
+        // one, it stays off the middle of a double-byte character.
+        for (TBufferCoord* p : {&caret, &newFirst, &newLast}) {
+            if (p->Line < 1 || p->Line > lines_->Count())
+                continue;
+            const AnsiString s = lines_->Strings(p->Line - 1);
+            if (p->Char >= 1 && p->Char <= static_cast<int>(s.size()) &&
+                ByteTypeAt(s, static_cast<size_t>(p->Char - 1)) == mbTrailByte)
+                ++p->Char;
+        }
     }
     TSynScrollPastEolScope scope(options_);
     if (anchorFirst)
@@ -151,8 +163,12 @@ void TCustomSynText::DoTabKey()
 
     TSynPaintLockScope lock(this);
     BeginUndoBlock();
-    if (SelAvail())
+    if (SelAvail()) {
         SetSelText(AnsiString());
+        // Deleted whole lines may leave the caret on the first line of a
+        // collapsed range; the tab goes into it as the text it is.
+        ExpandFoldsInLines(caretY_, caretY_);
+    }
     TSynScrollPastEolScope scope(options_);
     const AnsiString line = LineText();
     const int len = static_cast<int>(line.size());
@@ -234,6 +250,10 @@ void TCustomSynText::DoShiftTabKey()
             n = std::max(1, stop);
         }
     }
+    // The column comes from another line; here it may fall inside a
+    // double-byte character, which then goes whole.
+    if (n >= 1 && n <= len && ByteTypeAt(line, static_cast<size_t>(n - 1)) == mbTrailByte)
+        --n;
     if (n == x || n < 1)
         return;
     TSynPaintLockScope lock(this);

@@ -25,14 +25,23 @@ void TCustomSynText::MoveCaretAndSelection(const TBufferCoord& ptBefore, const T
         undoList_->AddGroupBreak();
     TSynPaintLockScope lock(this);
     mbcsStepAside_ = false;
+    // A point inside a double-byte character stands for its start.
+    TBufferCoord to = ptAfter;
+    to.Line = std::clamp(to.Line, 1, std::max(1, lines_->Count()));
+    if (to.Line <= lines_->Count() && to.Char >= 1) {
+        const AnsiString line = lines_->Strings(to.Line - 1);
+        if (to.Char <= static_cast<int>(line.size()) &&
+            ByteTypeAt(line, static_cast<size_t>(to.Char - 1)) == mbTrailByte)
+            --to.Char;
+    }
     if (SelectionCommand) {
         if (!SelAvail())
             SetBlockBegin(ptBefore);
-        SetBlockEnd(ptAfter);
+        SetBlockEnd(to);
     } else {
-        SetBlockBegin(ptAfter);
+        SetBlockBegin(to);
     }
-    PlaceCaret(ptAfter);
+    PlaceCaret(to);
 }
 
 void TCustomSynText::MoveCaretHorz(int DX, bool SelectionCommand)

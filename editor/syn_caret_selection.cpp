@@ -34,6 +34,10 @@ bool IsTrailByteAt(const AnsiString& Line, int Char)
            ByteTypeAt(Line, static_cast<size_t>(Char - 1)) == mbTrailByte;
 }
 
+// Where a column edge at Char falls on Line: past a double-byte character
+// that it would cut into.
+int OutsideChar(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char + 1 : Char; }
+
 AnsiString TrimTrailingSpaces(const AnsiString& S)
 {
     size_t n = S.size();
@@ -189,6 +193,19 @@ void TCustomSynText::SetSelectionMode(TSynSelectionMode Value)
     if (SelAvail())
         InvalidateSelection();
     selectionMode_ = Value;
+    // A column or line block may reach past line ends and, on other lines,
+    // into double-byte characters; a normal block ends within its lines
+    // and between characters.
+    if (Value == smNormal) {
+        for (TBufferCoord* p : {&blockBegin_, &blockEnd_}) {
+            if (p->Line < 1 || p->Line > lines_->Count())
+                continue;
+            const AnsiString line = lines_->Strings(p->Line - 1);
+            p->Char = std::min(p->Char, static_cast<int>(line.size()) + 1);
+            if (IsTrailByteAt(line, p->Char))
+                --p->Char;
+        }
+    }
     StatusChanged({scSelection});
 }
 
@@ -221,6 +238,11 @@ bool TCustomSynText::IsPointInSelection(const TBufferCoord& Value) const
 
 AnsiString TCustomSynText::GetSelText() const
 {
+    return SelectedText(!options_.Contains(eoTrimTrailingSpaces));
+}
+
+AnsiString TCustomSynText::SelectedText(bool PadColumns) const
+{
     if (!SelAvail())
         return AnsiString();
     TBufferCoord b = BlockBegin();
@@ -234,12 +256,14 @@ AnsiString TCustomSynText::GetSelText() const
         expanded = GetExpandedLines();
         source = expanded.get();
         const int hiddenAfterEnd = GetRealLineNumber(e.Line + 1) - GetRealLineNumber(e.Line) - 1;
-        const bool pastEnd = e.Char > static_cast<int>(lines_->Strings(e.Line - 1).size());
         b.Line = GetRealLineNumber(b.Line);
         e.Line = GetRealLineNumber(e.Line);
+        // Past the end of a collapsed first line's text the selection
+        // reaches into its collapse mark, which stands for the hidden lines.
+        const bool pastEnd = e.Char > static_cast<int>(source->Strings(e.Line - 1).size()) + 1;
         if (selectionMode_ == smLine) {
             e.Line += hiddenAfterEnd;
-        } else if (b.Line == e.Line && pastEnd) {
+        } else if (pastEnd) {
             for (int l = e.Line + 1; l <= e.Line + hiddenAfterEnd; ++l)
                 folded += "\r\n" + source->Strings(l - 1);
         }
@@ -260,7 +284,7 @@ AnsiString TCustomSynText::GetSelText() const
         result = part(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
         for (int l = b.Line + 1; l < e.Line; ++l)
             result += line(l) + "\r\n";
-        return result + part(line(e.Line), 1, e.Char);
+        return result + part(line(e.Line), 1, e.Char) + folded;
     case smLine:
         for (int l = b.Line; l <= e.Line; ++l) {
             result += line(l);
@@ -273,10 +297,10 @@ AnsiString TCustomSynText::GetSelText() const
         const int right = std::max(b.Char, e.Char);
         for (int l = b.Line; l <= e.Line; ++l) {
             const AnsiString s = line(l);
-            const int from = IsTrailByteAt(s, left) ? left + 1 : left;
-            const int to = IsTrailByteAt(s, right) ? right + 1 : right;
+            const int from = OutsideChar(s, left);
+            const int to = OutsideChar(s, right);
             AnsiString piece = part(s, from, to);
-            if (!options_.Contains(eoTrimTrailingSpaces) && static_cast<int>(piece.size()) < to - from)
+            if (PadColumns && static_cast<int>(piece.size()) < to - from)
                 piece.append(static_cast<size_t>(to - from) - piece.size(), ' ');
             result += piece;
             if (l < e.Line)
@@ -299,8 +323,12 @@ void TCustomSynText::SetSelText(const AnsiString& Value)
     // block may hide inside it.
     ExpandFoldsAtSelection();
     BeginUndoBlock();
+    // Without a selection the text goes in at the caret, wherever the block
+    // points were left; the record must say so.
+    if (!SelAvail())
+        blockBegin_ = blockEnd_ = CaretXY();
     if (SelAvail())
-        undoList_->AddChange(urDelete, blockBegin_, blockEnd_, GetSelText(), selectionMode_);
+        undoList_->AddChange(urDelete, blockBegin_, blockEnd_, SelectedText(false), selectionMode_);
     const TBufferCoord start = BlockBegin();
     blockEnd_ = BlockEnd();
     blockBegin_ = start;
@@ -315,8 +343,20 @@ void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const Ansi
     BeginUpdate();
     lines_->BeginUpdate();
     if (SelAvail()) {
+        const TBufferCoord begin = BlockBegin();
+        const TBufferCoord end = BlockEnd();
+        // Places the caret where a normal or line block closed up.
         DeleteSelection();
-        PlaceCaret(BlockBegin());
+        // A column block goes in again at its left column and top line, also
+        // when it was drawn from right to left. With nothing to insert, the
+        // caret stays where that line closed up; an insertion finds its own
+        // place on each line.
+        if (selectionMode_ == smColumn) {
+            TBufferCoord at = BufferCoord(std::min(begin.Char, end.Char), begin.Line);
+            if (Value.empty() && at.Line <= lines_->Count())
+                at.Char = OutsideChar(lines_->Strings(at.Line - 1), at.Char);
+            PlaceCaret(at);
+        }
     }
     if (!Value.empty())
         InsertText(PasteMode, Value, Record);
@@ -339,8 +379,12 @@ void TCustomSynText::DeleteSelection()
         const AnsiString first = lines_->Strings(b.Line - 1);
         const AnsiString last = lines_->Strings(e.Line - 1);
         AnsiString joined = first.substr(0, std::min(first.size(), static_cast<size_t>(b.Char - 1)));
-        if (static_cast<size_t>(e.Char - 1) < last.size())
+        // Text that closes up to a point past the line's end keeps that
+        // column, as when it was taken there.
+        if (static_cast<size_t>(e.Char - 1) < last.size()) {
+            joined.resize(static_cast<size_t>(b.Char - 1), ' ');
             joined += last.substr(static_cast<size_t>(e.Char - 1));
+        }
         if (options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces))
             joined = TrimTrailingSpaces(joined);
         lines_->SetStrings(b.Line - 1, joined);
@@ -367,8 +411,8 @@ void TCustomSynText::DeleteSelection()
         const int right = std::max(b.Char, e.Char);
         for (int l = b.Line; l <= e.Line && l <= lines_->Count(); ++l) {
             AnsiString s = lines_->Strings(l - 1);
-            const int from = IsTrailByteAt(s, left) ? left + 1 : left;
-            const int to = IsTrailByteAt(s, right) ? right + 1 : right;
+            const int from = OutsideChar(s, left);
+            const int to = OutsideChar(s, right);
             if (static_cast<size_t>(from - 1) < s.size())
                 s.erase(static_cast<size_t>(from - 1), static_cast<size_t>(to - from));
             PutLine(l - 1, s);
@@ -416,12 +460,16 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         break;
     }
     case smColumn: {
+        // The pieces go down the lines as the text has them: a collapsed
+        // range among those lines comes into view first.
+        ExpandFoldsInLines(caretY_, caretY_ + n - 1);
         const int p = caretX_;
         int y = caretY_;
-        int lastLen = 0;
+        int lastEnd = p;  // the column after the piece on the last line
         int added = 0;
         for (int i = 0; i < n; ++i, ++y) {
             const AnsiString& piece = pieces[static_cast<size_t>(i)];
+            const int length = static_cast<int>(piece.size());
             if (y > lines_->Count()) {
                 if (Record) {
                     const int prevLen = static_cast<int>(lines_->Strings(y - 2).size());
@@ -430,7 +478,13 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
                 }
                 lines_->Add(AnsiString(static_cast<size_t>(p - 1), ' ') + piece);
                 ++added;
-            } else {
+                if (Record && length > 0)
+                    undoList_->AddChange(urPaste, BufferCoord(p, y), BufferCoord(p + length, y), AnsiString(),
+                                         selectionMode_);
+                lastEnd = p + length;
+            } else if (!piece.empty()) {
+                // An empty piece leaves its line as it is: a short line
+                // gains no padding.
                 AnsiString s = lines_->Strings(y - 1);
                 if (static_cast<int>(s.size()) < p - 1) {
                     // The padding is recorded too, so that undo gives back
@@ -440,24 +494,33 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
                                              BufferCoord(p, y), AnsiString(), selectionMode_);
                     s.resize(static_cast<size_t>(p - 1), ' ');
                 }
-                const int at = IsTrailByteAt(s, p) ? p + 1 : p;
+                const int at = OutsideChar(s, p);
                 s.insert(static_cast<size_t>(at - 1), piece);
                 PutLine(y - 1, s);
+                // Recorded where the piece went, which is one further when
+                // the column cuts into a double-byte character.
+                if (Record)
+                    undoList_->AddChange(urPaste, BufferCoord(at, y), BufferCoord(at + length, y), AnsiString(),
+                                         selectionMode_);
+                lastEnd = at + length;
+            } else {
+                lastEnd = OutsideChar(lines_->Strings(y - 1), p);
             }
-            if (Record && !piece.empty())
-                undoList_->AddChange(urPaste, BufferCoord(p, y), BufferCoord(p + static_cast<int>(piece.size()), y),
-                                     AnsiString(), selectionMode_);
-            lastLen = static_cast<int>(piece.size());
         }
         if (added > 0)
             DoLinesInserted(lines_->Count() - added + 1, added);
-        PlaceCaret(BufferCoord(p + lastLen, caretY_ + n - 1));
+        PlaceCaret(BufferCoord(lastEnd, caretY_ + n - 1));
         break;
     }
     case smLine: {
         // Whole lines: a break at the end closes the last line.
         const int count = n > 1 && pieces.back().empty() ? n - 1 : n;
         const int startLine = caretY_;
+        // A collapsed block among the lines to overwrite comes into view
+        // first: its lines are overwritten in order, not lost with its
+        // first line.
+        if (!inserting_)
+            ExpandFoldsInLines(startLine, std::min(lines_->Count() - 1, startLine + count - 1));
         // Overwrite mode replaces the lines from the caret line on, but never
         // the last line. With Record the replaced lines and the insertion are
         // recorded as whole-line text in normal mode, which undo and redo
@@ -495,6 +558,9 @@ void TCustomSynText::SetText(const AnsiString& Value)
     BeginUndoBlock();
     const TSynSelectionMode mode = selectionMode_;
     selectionMode_ = smNormal;
+    // Collapsed blocks are part of the whole text, also one hidden behind
+    // the last line.
+    UncollapseAll();
     SelectAll();
     SetSelText(Value);
     selectionMode_ = mode;

@@ -89,7 +89,7 @@ void TCustomSynText::DoCaseChange(TSynTextEditorCommand Cmd)
         selectionMode_ = smNormal;
     blockBegin_ = from;
     blockEnd_ = to;
-    const AnsiString text = GetSelText();
+    const AnsiString text = SelectedText(false);
     const AnsiString converted = ConvertCase(text, Cmd);
     if (converted != text)
         SetSelText(converted);

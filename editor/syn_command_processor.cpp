@@ -10,8 +10,11 @@ void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar,
         NotifyHookedCommandHandlers(false, Command, AChar, Data);
         // Folding may refuse an editing command on a collapsed block's first
         // line, or expand the blocks the command would cut into.
-        if (Command > ecNone && Command < ecUserFirst && PrepareFoldsForCommand(Command))
+        if (Command > ecNone && Command < ecUserFirst && PrepareFoldsForCommand(Command)) {
             ExecuteCommand(Command, AChar, Data);
+            // The trailing-space rule can shorten a line under the caret.
+            KeepPointsInLines();
+        }
         if (Command != ecNone)
             NotifyHookedCommandHandlers(true, Command, AChar, Data);
     }

@@ -68,7 +68,8 @@ public:
     void SetLineText(const AnsiString& Value);
     AnsiString SelText() const { return GetSelText(); }
     void SetSelText(const AnsiString& Value);
-    // The selection exactly as it stands (no trimming).
+    // The selection exactly as it stands (no trimming); column pieces are
+    // padded to the block's width unless eoTrimTrailingSpaces is on.
     AnsiString GetSelText() const;
     void SetSelTextPrimitive(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
     AnsiString WordAtCaret() const;
@@ -415,6 +416,10 @@ protected:
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
 
+    // The selected text; PadColumns pads column pieces to the block's width.
+    // Undo records take it unpadded: put back, it restores the lines byte
+    // for byte.
+    AnsiString SelectedText(bool PadColumns) const;
     // Deletes the selection in the current mode and leaves the caret at its
     // start; nothing is recorded.
     void DeleteSelection();
@@ -426,6 +431,11 @@ protected:
     int MaxCaretColumn(int Line) const;
     void UndoItem();
     void RedoItem();
+    // After an undo or redo step, which reaches past line ends, and after a
+    // command: without eoScrollPastEol the caret comes back to its line's
+    // end, and so do the points of a normal block, whose columns past the
+    // end mean nothing.
+    void KeepPointsInLines();
     // Moves a group break from the top of one list to the other.
     static void MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To);
     void UndoRedoAdded(TObject* Sender);

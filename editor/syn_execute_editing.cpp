@@ -56,11 +56,13 @@ int LongestLine(const AnsiString& S)
 
 void TCustomSynText::DeleteSelectionRecorded()
 {
-    const TBufferCoord anchor = blockBegin_;
-    const TBufferCoord other = blockEnd_;
-    const AnsiString text = GetSelText();
+    // Recorded before the lines go, while its line numbers still map to
+    // the expanded text through the folds as they stand.
+    BeginUndoBlock();
+    undoList_->AddChange(Before(blockBegin_, blockEnd_) ? urDelete : urDeleteAfterCaret, blockBegin_, blockEnd_,
+                         SelectedText(false), selectionMode_);
     SetSelTextPrimitive(selectionMode_, AnsiString(), false);
-    undoList_->AddChange(Before(anchor, other) ? urDelete : urDeleteAfterCaret, anchor, other, text, selectionMode_);
+    EndUndoBlock();
 }
 
 void TCustomSynText::DoTypeChar(char AChar)
@@ -111,15 +113,30 @@ void TCustomSynText::DoTypeText(const AnsiString& typed)
                 text += typed;
                 i += CharLengthAt(selected, i);
             }
-            // The point on the right edge ends after the longest line.
+            // The point on the right edge ends after the longest line; a
+            // double-byte character typed over single-byte ones widens the
+            // block, and a caret on that edge moves with it.
             TBufferCoord& right = first.Char > second.Char ? first : second;
+            const int oldRight = right.Char;
             right.Char = std::min(first.Char, second.Char) + LongestLine(selected) * width;
+            if (caret.Char == oldRight)
+                caret.Char = right.Char;
         }
         SetSelText(text);
         if (inserting_) {
             caret.Char += width;
             first.Char += width;
             second.Char += width;
+        }
+        // Double-byte characters shift the edges on some lines; no point
+        // stays inside one.
+        for (TBufferCoord* p : {&caret, &first, &second}) {
+            if (p->Line >= 1 && p->Line <= lines_->Count() && p->Char >= 1) {
+                const AnsiString line = lines_->Strings(p->Line - 1);
+                if (p->Char <= static_cast<int>(line.size()) &&
+                    ByteTypeAt(line, static_cast<size_t>(p->Char - 1)) == mbTrailByte)
+                    ++p->Char;
+            }
         }
         SetCaretXY(caret);
         SetBlockBegin(first);
@@ -155,6 +172,7 @@ void TCustomSynText::DoImeStr(const AnsiString& S)
         Invalidate();
         return;
     }
+    const bool pastEol = options_.Contains(eoScrollPastEol);
     TSynScrollPastEolScope scope(options_);
     if (lines_->Count() == 0)
         lines_->Add(AnsiString());
@@ -182,10 +200,21 @@ void TCustomSynText::DoImeStr(const AnsiString& S)
     }
     const AnsiString cut = line.substr(at, end - at);
     PutLine(caretY_ - 1, line.substr(0, at) + S + line.substr(end));
-    const TBufferCoord newCaret = BufferCoord(oldCaret.Char + static_cast<int>(S.size()), oldCaret.Line);
+    TBufferCoord newCaret = BufferCoord(oldCaret.Char + static_cast<int>(S.size()), oldCaret.Line);
+    // Without eoScrollPastEol the caret stays within the line, which may
+    // have lost blanks that the string ended with to the trailing-space rule.
+    if (!pastEol)
+        newCaret.Char = std::min(newCaret.Char, static_cast<int>(LineText().size()) + 1);
     SetCaretXY(newCaret);
     blockBegin_ = blockEnd_ = newCaret;
-    undoList_->AddChange(urInsert, oldCaret, newCaret, cut, smNormal);
+    // What was overwritten is recorded as a deletion of its own: an insert
+    // record that also carried it could be undone, but its redo would only
+    // insert again.
+    if (!cut.empty()) {
+        const TBufferCoord cutEnd = BufferCoord(oldCaret.Char + static_cast<int>(cut.size()), oldCaret.Line);
+        undoList_->AddChange(urDelete, oldCaret, cutEnd, cut, smNormal);
+    }
+    undoList_->AddChange(urInsert, oldCaret, newCaret, AnsiString(), smNormal);
     EnsureCursorPosVisible();
     EndUndoBlock();
 }
@@ -196,6 +225,9 @@ void TCustomSynText::DoDeleteLastChar()
     if (SelAvail()) {
         DeleteSelectionRecorded();
     } else if (lines_->Count() > 0) {
+        // Without a selection the edit is at the caret; block points left
+        // elsewhere (an empty column block) go with it.
+        blockBegin_ = blockEnd_ = CaretXY();
         TSynScrollPastEolScope scope(options_);
         AnsiString line = LineText();
         const int len = static_cast<int>(line.size());
@@ -275,6 +307,9 @@ void TCustomSynText::DoDeleteChar()
     if (SelAvail()) {
         DeleteSelectionRecorded();
     } else if (lines_->Count() > 0) {
+        // Without a selection the edit is at the caret; block points left
+        // elsewhere (an empty column block) go with it.
+        blockBegin_ = blockEnd_ = CaretXY();
         AnsiString line = LineText();
         const int len = static_cast<int>(line.size());
         const int y = caretY_;
@@ -309,13 +344,14 @@ void TCustomSynText::DoDeleteChar()
 void TCustomSynText::DoLineBreak(bool MoveCaret)
 {
     BeginUndoBlock();
+    const bool pastEol = options_.Contains(eoScrollPastEol);
     TSynScrollPastEolScope scope(options_);
     if (SelAvail()) {
-        const TBufferCoord anchor = blockBegin_;
-        const TBufferCoord other = blockEnd_;
-        const AnsiString text = GetSelText();
+        undoList_->AddChange(urDelete, blockBegin_, blockEnd_, SelectedText(false), selectionMode_);
         SetSelTextPrimitive(selectionMode_, AnsiString(), false);
-        undoList_->AddChange(urDelete, anchor, other, text, selectionMode_);
+        // Deleted whole lines may leave the caret on the first line of a
+        // collapsed range; the break splits it as the text it is.
+        ExpandFoldsInLines(caretY_, caretY_);
     }
     if (lines_->Count() == 0)
         lines_->Add(AnsiString());
@@ -362,7 +398,12 @@ void TCustomSynText::DoLineBreak(bool MoveCaret)
         target = BufferCoord(static_cast<int>(indent.size()) + 1, y + 1);
     }
     DoLinesInserted(inserted, 1);
-    SetCaretXY(MoveCaret ? target : caret);
+    // Without eoScrollPastEol the caret cannot stand in an indentation that
+    // the empty new line lacks.
+    TBufferCoord to = MoveCaret ? target : caret;
+    if (!pastEol)
+        to.Char = std::min(to.Char, static_cast<int>(lines_->Strings(to.Line - 1).size()) + 1);
+    SetCaretXY(to);
     EnsureCursorPosVisible();
     EndUndoBlock();
 }

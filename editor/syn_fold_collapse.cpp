@@ -219,8 +219,11 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
                 Move(r.get(), FirstLine - 1 - r->FromLine);
                 orphans.push_back(r.get());
             } else {
-                r->ToLine = r->ToLine > last ? r->ToLine - Count : FirstLine;
-                r->FromLine = FirstLine;
+                // The line after the deleted ones takes their place; after
+                // the last line the range ends up on the line now last.
+                const int at = std::min(FirstLine, std::max(1, Lines->Count()));
+                r->ToLine = r->ToLine > last ? r->ToLine - Count : at;
+                r->FromLine = at;
             }
         } else if (!r->Collapsed && r->ToLine >= FirstLine) {
             r->ToLine = r->ToLine > last ? r->ToLine - Count : std::max(r->FromLine, FirstLine - 1);

@@ -7,6 +7,7 @@
 #include "editor/syn_edit_scopes.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_text_mark.h"
+#include "platform/base/code_page.h"
 #include "platform/win/virtual_keys.h"
 
 namespace {
@@ -48,6 +49,20 @@ void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
     // folding moved no text, so the block stays as it was.
     blockBegin_ = begin;
     blockEnd_ = end;
+    // An expanded first line lost its collapse mark: points that stood in
+    // it come back to the line's end.
+    auto lineEnd = [this](const TBufferCoord& P) {
+        return P.Line >= 1 && P.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(P.Line - 1).size()) + 1
+                                                        : 1;
+    };
+    if (selectionMode_ == smNormal) {
+        blockBegin_.Char = std::min(blockBegin_.Char, lineEnd(blockBegin_));
+        blockEnd_.Char = std::min(blockEnd_.Char, lineEnd(blockEnd_));
+    }
+    if (!options_.Contains(eoScrollPastEol) && caretX_ > lineEnd(CaretXY())) {
+        caretX_ = lineEnd(CaretXY());
+        stateFlags_.Include(sfCaretChanged);
+    }
     UpdateCaretFoldRange();
     Invalidate();
 }
@@ -59,10 +74,16 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     auto follow = [&](TBufferCoord& P) {
         if (P.Line <= AfterLine)
             return;
-        if (Delta < 0 && P.Line <= AfterLine - Delta)
-            P = BufferCoord(std::min(P.Char, static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1), AfterLine);
-        else
+        if (Delta < 0 && P.Line <= AfterLine - Delta) {
+            // Onto the first line, at a character's start.
+            const AnsiString head = lines_->Strings(AfterLine - 1);
+            size_t at = std::min(static_cast<size_t>(std::max(P.Char, 1) - 1), head.size());
+            if (at < head.size())
+                at = CharStartOf(head, at);
+            P = BufferCoord(static_cast<int>(at) + 1, AfterLine);
+        } else {
             P.Line += Delta;
+        }
     };
     TBufferCoord caret = CaretXY();
     follow(caret);
@@ -73,6 +94,19 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     }
     follow(blockBegin_);
     follow(blockEnd_);
+    // A selection from an earlier line that reached into the collapse mark
+    // of the first line, or took that line whole, took in the hidden lines:
+    // it ends after them. (Within the first line alone it stands for that
+    // line's text, which an edit replaces keeping the block.)
+    const bool endFirst = blockEnd_.Line < blockBegin_.Line;
+    TBufferCoord& later = endFirst ? blockBegin_ : blockEnd_;
+    if (Delta > 0 && blockBegin_.Line != blockEnd_.Line && later.Line == AfterLine) {
+        const int headEnd = static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1;
+        if (selectionMode_ == smNormal && later.Char > headEnd)
+            later = BufferCoord(static_cast<int>(lines_->Strings(AfterLine + Delta - 1).size()) + 1, AfterLine + Delta);
+        else if (selectionMode_ == smLine)
+            later.Line = AfterLine + Delta;
+    }
     for (int i = 0; i < marks_->Count(); ++i) {
         TSynTextMark* mark = marks_->Items(i);
         TBufferCoord at = BufferCoord(mark->Char(), mark->Line());
@@ -161,9 +195,11 @@ void TCustomSynText::ExpandFoldsAtSelection()
 {
     if (!allFoldRanges_->HasCollapsed())
         return;
+    // A column block takes in the lines that come into view: it would
+    // otherwise cut into the collapse marks.
     if (!SelAvail())
         ExpandFoldsInLines(caretY_, caretY_);
-    else if (selectionMode_ != smColumn)
+    else
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
 }
 
@@ -182,8 +218,7 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     if ((typing || clipboard) && CollapsedRangeAt(caretY_))
         return false;
     if (SelAvail()) {
-        if (selectionMode_ != smColumn)
-            ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
+        ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
         return true;
     }
     // Joining lines: the line above or below must not hide a block.

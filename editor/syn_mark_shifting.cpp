@@ -1,5 +1,7 @@
 // Marks follow their text when lines come and go; plug-ins hear of it
 // after the marks have moved.
+#include <algorithm>
+
 #include "editor/syn_custom_text.h"
 #include "editor/syn_text_mark.h"
 #include "editor/syn_text_plugin.h"
@@ -17,12 +19,16 @@ void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
 
 void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
 {
+    // A mark on a deleted last line stays on the line that is last now.
+    const int lastLine = std::max(1, lines_->Count());
     for (int i = 0; i < marks_->Count(); ++i) {
         TSynTextMark* mark = marks_->Items(i);
         if (mark->Line() >= FirstLine + Count)
             mark->SetLine(mark->Line() - Count);
         else if (mark->Line() > FirstLine)
             mark->SetLine(FirstLine);
+        if (mark->Line() > lastLine)
+            mark->SetLine(lastLine);
     }
     for (size_t i = 0; i < plugins_.size(); ++i)
         plugins_[i]->LinesDeleted(FirstLine, Count);

@@ -40,8 +40,10 @@ void TSynMemo::Dispatch(TMessage& Message)
         const auto* text = reinterpret_cast<const char*>(Message.LParam);
         DoOnPaintTransient(ttBefore);
         BeginUndoBlock();
+        if (!SelAvail())
+            blockBegin_ = blockEnd_ = CaretXY();  // the text goes in at the caret
         if (record && SelAvail())
-            undoList_->AddChange(urDelete, blockBegin_, blockEnd_, SelText(), selectionMode_);
+            undoList_->AddChange(urDelete, blockBegin_, blockEnd_, SelectedText(false), selectionMode_);
         const TBufferCoord start = BlockBegin();
         blockEnd_ = BlockEnd();
         blockBegin_ = start;

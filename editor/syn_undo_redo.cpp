@@ -26,6 +26,29 @@ std::vector<AnsiString> UnindentPieces(const AnsiString& Text)
     return pieces;
 }
 
+// Where a recorded deletion's text was and goes back: the earlier point, in
+// column mode the smaller column and the smaller line.
+TBufferCoord DeletionPoint(const TSynTextUndoItem& Item)
+{
+    if (Item.SelectionMode == smColumn)
+        return BufferCoord(std::min(Item.Start.Char, Item.End.Char), std::min(Item.Start.Line, Item.End.Line));
+    return EarlierCoord(Item.Start, Item.End);
+}
+
+// Undo and redo put text back as it was taken: inserting, also while the
+// editor is in overwrite mode, which would replace lines instead.
+class TInsertingScope {
+public:
+    explicit TInsertingScope(bool& Inserting) : inserting_(Inserting), was_(Inserting) { inserting_ = true; }
+    ~TInsertingScope() { inserting_ = was_; }
+    TInsertingScope(const TInsertingScope&) = delete;
+    TInsertingScope& operator=(const TInsertingScope&) = delete;
+
+private:
+    bool& inserting_;
+    bool was_;
+};
+
 int UnindentColumn(const TSynTextUndoItem& Item)
 {
     return Item.SelectionMode == smColumn ? std::min(Item.Start.Char, Item.End.Char) : 1;
@@ -173,6 +196,20 @@ void TCustomSynText::Redo()
     UndoRedoAdded(nullptr);
 }
 
+void TCustomSynText::KeepPointsInLines()
+{
+    auto lineEnd = [this](const TBufferCoord& P) {
+        return P.Line >= 1 && P.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(P.Line - 1).size()) + 1
+                                                        : 1;
+    };
+    if (!options_.Contains(eoScrollPastEol) && caretX_ > lineEnd(CaretXY()))
+        PlaceCaret(CaretXY());
+    if (selectionMode_ != smNormal)
+        return;
+    blockBegin_.Char = std::min(blockBegin_.Char, lineEnd(blockBegin_));
+    blockEnd_.Char = std::min(blockEnd_.Char, lineEnd(blockEnd_));
+}
+
 void TCustomSynText::UndoItem()
 {
     ExpandFoldsForUndo();
@@ -182,12 +219,13 @@ void TCustomSynText::UndoItem()
     BeginUpdate();
     {
         TSynScrollPastEolScope scope(options_);
+        TInsertingScope inserting(inserting_);
         switch (item->Reason) {
         case urInsert:
         case urPaste:
         case urDragDropInsert: {
             SetCaretAndSelection(item->Start, item->Start, item->End);
-            const AnsiString removed = GetSelText();
+            const AnsiString removed = SelectedText(false);
             SetSelTextPrimitive(item->SelectionMode, item->Text, false);
             redoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);
             PlaceCaret(item->Start);
@@ -197,16 +235,23 @@ void TCustomSynText::UndoItem()
         case urDeleteAfterCaret:
         case urSilentDelete:
         case urSilentDeleteAfterCaret: {
-            TBufferCoord at = EarlierCoord(item->Start, item->End);
-            if (item->SelectionMode == smColumn)
-                at = BufferCoord(std::min(item->Start.Char, item->End.Char), std::min(item->Start.Line, item->End.Line));
+            const TBufferCoord at = DeletionPoint(*item);
             const bool afterCaret = item->Reason == urDeleteAfterCaret || item->Reason == urSilentDeleteAfterCaret;
             if (afterCaret && at.Line > lines_->Count()) {
                 SetCaretXY(BufferCoord(1, lines_->Count()));
                 lines_->Add(AnsiString());
             }
-            SetCaretXY(at);
-            SetSelTextPrimitive(item->SelectionMode, item->Text, false);
+            // Whole lines deleted up to the end of the text left the last
+            // of them behind, emptied; their text, which then ends without
+            // a line break, goes back into it.
+            const AnsiString& text = item->Text;
+            if (item->SelectionMode == smLine && !text.empty() && text.back() != '\n' && text.back() != '\r') {
+                SetCaretXY(BufferCoord(1, at.Line));
+                SetSelTextPrimitive(smNormal, text, false);
+            } else {
+                SetCaretXY(at);
+                SetSelTextPrimitive(item->SelectionMode, text, false);
+            }
             if (item->Reason == urSilentDelete || item->Reason == urSilentDeleteAfterCaret)
                 PlaceCaret(afterCaret ? item->Start : item->End);
             else if (afterCaret)
@@ -218,10 +263,13 @@ void TCustomSynText::UndoItem()
             break;
         }
         case urLineBreak: {
-            PlaceCaret(item->Start);
+            // The block goes with the caret: it may lie on the line that goes.
+            SetCaretXY(item->Start);
             AnsiString line = LineText();
-            if (static_cast<int>(line.size()) < caretX_ - 1 && !item->Text.empty() && item->Text[0] != ' ' &&
-                item->Text[0] != '\t')
+            // A line that ends before the break lost trailing blanks to the
+            // trailing-space rule; they come back in front of the text that
+            // moved, whatever that text starts with.
+            if (static_cast<int>(line.size()) < caretX_ - 1 && !item->Text.empty())
                 line.resize(static_cast<size_t>(caretX_ - 1), ' ');
             line += item->Text;
             if (caretY_ >= 1 && caretY_ <= lines_->Count())
@@ -273,6 +321,7 @@ void TCustomSynText::UndoItem()
         }
     }
     selectionMode_ = oldMode;
+    KeepPointsInLines();
     EndUpdate();
 }
 
@@ -286,6 +335,7 @@ void TCustomSynText::RedoItem()
     stateFlags_.Include(sfInsideRedo);
     {
         TSynScrollPastEolScope scope(options_);
+        TInsertingScope inserting(inserting_);
         switch (item->Reason) {
         case urInsert:
         case urPaste:
@@ -293,7 +343,7 @@ void TCustomSynText::RedoItem()
             SetCaretAndSelection(item->Start, item->Start, item->Start);
             SetSelTextPrimitive(item->SelectionMode, item->Text, false);
             PlaceCaret(item->End);
-            undoList_->AddChange(item->Reason, item->Start, item->End, GetSelText(), item->SelectionMode);
+            undoList_->AddChange(item->Reason, item->Start, item->End, SelectedText(false), item->SelectionMode);
             if (item->Reason == urDragDropInsert)
                 SetCaretAndSelection(item->End, item->Start, item->End);
             break;
@@ -302,12 +352,21 @@ void TCustomSynText::RedoItem()
         case urSilentDeleteAfterCaret:
         case urDelete:
         case urSilentDelete: {
-            SetCaretAndSelection(item->End, item->Start, item->End);
-            const AnsiString removed = GetSelText();
+            // The points as recorded, not cut to their lines: text that
+            // closes up to a point past a line's end keeps that column.
+            PlaceCaret(item->End);
+            auto onLines = [this](TBufferCoord P) {
+                P.Line = std::clamp(P.Line, 1, std::max(1, lines_->Count()));
+                return P;
+            };
+            blockBegin_ = onLines(item->Start);
+            blockEnd_ = onLines(item->End);
+            const AnsiString removed = SelectedText(false);
             SetSelTextPrimitive(item->SelectionMode, item->Text, false);
             undoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);
-            const bool afterCaret = item->Reason == urDeleteAfterCaret || item->Reason == urSilentDeleteAfterCaret;
-            PlaceCaret(afterCaret ? item->End : item->Start);
+            // The caret stays where the text closed up, before the deletion
+            // whichever way it was made; the later point has moved.
+            PlaceCaret(DeletionPoint(*item));
             break;
         }
         case urLineBreak: {
@@ -373,5 +432,6 @@ void TCustomSynText::RedoItem()
     }
     stateFlags_.Exclude(sfInsideRedo);
     selectionMode_ = oldMode;
+    KeepPointsInLines();
     EndUpdate();
 }
