@@ -4,6 +4,7 @@
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/code_page.h"
@@ -353,9 +354,16 @@ void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const Ansi
         // place on each line.
         if (selectionMode_ == smColumn) {
             TBufferCoord at = BufferCoord(std::min(begin.Char, end.Char), begin.Line);
-            if (Value.empty() && at.Line <= lines_->Count())
-                at.Char = OutsideChar(lines_->Strings(at.Line - 1), at.Char);
-            PlaceCaret(at);
+            if (Value.empty()) {
+                if (at.Line <= lines_->Count())
+                    at.Char = OutsideChar(lines_->Strings(at.Line - 1), at.Char);
+                PlaceCaret(at);
+            } else {
+                // The text goes in again at the block's column, also where
+                // the top line is shorter.
+                TSynScrollPastEolScope pastEol(options_);
+                PlaceCaret(at);
+            }
         }
     }
     if (!Value.empty())

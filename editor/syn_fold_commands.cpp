@@ -184,7 +184,11 @@ int TCustomSynText::ExpandFoldsInLines(int First, int Last)
             const int head = found->FromLine;
             const int restored = allFoldRanges_->Expand(lines_, found);
             FollowFoldLines(head, restored);
-            if (head < Last)
+            // A block ending on the first line may have taken the hidden
+            // lines in, and with them the collapsed ranges among them.
+            const bool blockTookThem =
+                head == Last && SelAvail() && std::max(blockBegin_.Line, blockEnd_.Line) == head + restored;
+            if (head < Last || blockTookThem)
                 Last += restored;
         }
     });
@@ -216,6 +220,9 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         return true;
     // No typing into the first line of a collapsed range.
     if ((typing || clipboard) && CollapsedRangeAt(caretY_))
+        return false;
+    // Nor a case change at the caret there: its collapse mark is no text.
+    if (changesLines && !SelAvail() && CollapsedRangeAt(caretY_))
         return false;
     if (SelAvail()) {
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);

@@ -47,12 +47,10 @@ void TSynMemo::Dispatch(TMessage& Message)
         const TBufferCoord start = BlockBegin();
         blockEnd_ = BlockEnd();
         blockBegin_ = start;
-        undoList_->Lock();
-        redoList_->Lock();
-        SetSelTextPrimitive(selectionMode_, text ? AnsiString(text) : AnsiString(), false);
-        undoList_->Unlock();
-        redoList_->Unlock();
-        if (record)
+        // Line and column insertions record themselves, as they place their
+        // lines; a normal one is a single stretch of text.
+        SetSelTextPrimitive(selectionMode_, text ? AnsiString(text) : AnsiString(), record);
+        if (record && selectionMode_ == smNormal)
             undoList_->AddChange(urInsert, start, blockEnd_, AnsiString(), selectionMode_);
         EndUndoBlock();
         // An unrecorded change leaves the recorded items pointing at text

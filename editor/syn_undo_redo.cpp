@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/syn_edit_scopes.h"
+#include "platform/base/code_page.h"
 
 namespace {
 
@@ -27,12 +28,29 @@ std::vector<AnsiString> UnindentPieces(const AnsiString& Text)
 }
 
 // Where a recorded deletion's text was and goes back: the earlier point, in
-// column mode the smaller column and the smaller line.
+// column mode the smaller column and the smaller line, in line mode the
+// start of the first line (the column of a line block says nothing about
+// the line that closes up there).
 TBufferCoord DeletionPoint(const TSynTextUndoItem& Item)
 {
+    if (Item.SelectionMode == smLine)
+        return BufferCoord(1, std::min(Item.Start.Line, Item.End.Line));
     if (Item.SelectionMode == smColumn)
         return BufferCoord(std::min(Item.Start.Char, Item.End.Char), std::min(Item.Start.Line, Item.End.Line));
     return EarlierCoord(Item.Start, Item.End);
+}
+
+// A column edge P after an edit moved its line under it: past a double-byte
+// character that it cuts into, as the edit itself left it.
+TBufferCoord OutsideCharacter(const TSynTextStringList* Lines, TBufferCoord P)
+{
+    if (P.Line < 1 || P.Line > Lines->Count())
+        return P;
+    const AnsiString line = Lines->Strings(P.Line - 1);
+    if (P.Char >= 1 && P.Char <= static_cast<int>(line.size()) &&
+        ByteTypeAt(line, static_cast<size_t>(P.Char - 1)) == mbTrailByte)
+        ++P.Char;
+    return P;
 }
 
 // Undo and redo put text back as it was taken: inserting, also while the
@@ -366,7 +384,8 @@ void TCustomSynText::RedoItem()
             undoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);
             // The caret stays where the text closed up, before the deletion
             // whichever way it was made; the later point has moved.
-            PlaceCaret(DeletionPoint(*item));
+            const TBufferCoord closed = DeletionPoint(*item);
+            PlaceCaret(item->SelectionMode == smColumn ? OutsideCharacter(lines_, closed) : closed);
             break;
         }
         case urLineBreak: {
@@ -405,7 +424,8 @@ void TCustomSynText::RedoItem()
                 lines_->SetStrings(index, line);
             }
             if (item->SelectionMode == smColumn) {
-                SetCaretAndSelection(item->Start, item->Start, item->End);
+                const TBufferCoord begin = OutsideCharacter(lines_, item->Start);
+                SetCaretAndSelection(begin, begin, OutsideCharacter(lines_, item->End));
             } else {
                 // The block shrinks by what was actually removed on its first
                 // and last lines, which may be less than a tab width.

@@ -7,7 +7,7 @@
 
 namespace {
 
-class TSynEditingTest : public ::testing::Test {
+class TSynTextEditingTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
     void SetUp() override { memo = new TSynMemo(nullptr); }
@@ -20,7 +20,7 @@ protected:
     TSynMemo* memo = nullptr;
 };
 
-TEST_F(TSynEditingTest, LineModeInsertionUndoesExactly)
+TEST_F(TSynTextEditingTest, LineModeInsertionUndoesExactly)
 {
     Load("a\r\nb\r\nc");
     memo->SetSelectionMode(smLine);
@@ -44,7 +44,7 @@ TEST_F(TSynEditingTest, LineModeInsertionUndoesExactly)
     EXPECT_EQ(memo->Text(), "a\r\nX\r\nY\r\nd");
 }
 
-TEST_F(TSynEditingTest, SetTextIgnoresTheSelectionMode)
+TEST_F(TSynTextEditingTest, SetTextIgnoresTheSelectionMode)
 {
     memo->SetSelectionMode(smLine);
     Load("a\r\nb");
@@ -55,7 +55,7 @@ TEST_F(TSynEditingTest, SetTextIgnoresTheSelectionMode)
     EXPECT_EQ(memo->SelectionMode(), smColumn);
 }
 
-TEST_F(TSynEditingTest, UnindentAndLineBreakRecordsReverseExactly)
+TEST_F(TSynTextEditingTest, UnindentAndLineBreakRecordsReverseExactly)
 {
     // An unindent that took two spaces, a tab and nothing from three lines.
     Load("ab\r\ncd\r\nef");
@@ -93,7 +93,7 @@ TEST_F(TSynEditingTest, UnindentAndLineBreakRecordsReverseExactly)
     EXPECT_EQ(memo->Text(), "ab  \r\ncd");
 }
 
-TEST_F(TSynEditingTest, WordRoutines)
+TEST_F(TSynTextEditingTest, WordRoutines)
 {
     Load("foo, bar_1  \xD5\x66\xDF\x40x\r\n  next");
     EXPECT_EQ(memo->WordStartAt(BufferCoord(3, 1)), BufferCoord(1, 1));
@@ -127,7 +127,7 @@ TEST_F(TSynEditingTest, WordRoutines)
     EXPECT_FALSE(memo->IsIdentChar('\xD7'));
 }
 
-TEST_F(TSynEditingTest, BookmarksAndCentring)
+TEST_F(TSynTextEditingTest, BookmarksAndCentring)
 {
     AnsiString text;
     for (int i = 1; i <= 100; ++i)

@@ -127,7 +127,7 @@ struct TSessionSetup {
 
 void PrintTo(const TSessionSetup& Setup, std::ostream* Out) { *Out << "seed " << Setup.Seed; }
 
-class TSynEditorSessionTest : public ::testing::TestWithParam<TSessionSetup> {
+class TSynTextSessionTest : public ::testing::TestWithParam<TSessionSetup> {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
     void SetUp() override
@@ -182,7 +182,7 @@ protected:
 
 // A point of the caret or the block: inside the text and never on the
 // second byte of a double-byte character.
-void TSynEditorSessionTest::CheckPlaces(const char* What)
+void TSynTextSessionTest::CheckPlaces(const char* What)
 {
     const int count = memo->Lines()->Count();
     // Column and line blocks may reach beyond the line ends.
@@ -224,7 +224,7 @@ void TSynEditorSessionTest::CheckPlaces(const char* What)
 
 // The rows of the editor's wrap are those of wrapping its lines afresh, and
 // every position comes back from its display position.
-void TSynEditorSessionTest::CheckWrap(bool AllPositions)
+void TSynTextSessionTest::CheckWrap(bool AllPositions)
 {
     const ISynTextBufferPlugin* wrap = memo->WrapPlugin();
     if (!wrap)
@@ -254,7 +254,7 @@ void TSynEditorSessionTest::CheckWrap(bool AllPositions)
 
 // Every range in view lies within the lines, and the first line of a
 // collapsed one still carries the mark of what it hides.
-void TSynEditorSessionTest::CheckFolds()
+void TSynTextSessionTest::CheckFolds()
 {
     const TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
     const int count = memo->Lines()->Count();
@@ -276,7 +276,7 @@ void TSynEditorSessionTest::CheckFolds()
 
 // With eoTrimTrailingSpaces every edited line loses its trailing spaces for
 // good; undo restores the text up to them.
-AnsiString TSynEditorSessionTest::Comparable(const AnsiString& Text) const
+AnsiString TSynTextSessionTest::Comparable(const AnsiString& Text) const
 {
     if (!memo->Options().Contains(eoTrimTrailingSpaces))
         return Text;
@@ -294,7 +294,7 @@ AnsiString TSynEditorSessionTest::Comparable(const AnsiString& Text) const
     }
 }
 
-void TSynEditorSessionTest::UndoAndRedoEverything(const AnsiString& Start)
+void TSynTextSessionTest::UndoAndRedoEverything(const AnsiString& Start)
 {
     // Redo then gives back exactly what the undos took.
     memo->RedoList()->Clear();
@@ -314,7 +314,7 @@ void TSynEditorSessionTest::UndoAndRedoEverything(const AnsiString& Start)
     ASSERT_NO_FATAL_FAILURE(CheckWrap(false));
 }
 
-void TSynEditorSessionTest::Step(TRandom& R, std::ostringstream& Log)
+void TSynTextSessionTest::Step(TRandom& R, std::ostringstream& Log)
 {
     static const char typed[] = "abcXYZ_0 {}();\"'=,/*";
     static const TSynTextEditorCommand moves[] = {ecLeft,      ecRight,    ecUp,         ecDown,         ecWordLeft,
@@ -464,7 +464,7 @@ void TSynEditorSessionTest::Step(TRandom& R, std::ostringstream& Log)
     }
 }
 
-TEST_P(TSynEditorSessionTest, RandomSessionsKeepTheEditorConsistent)
+TEST_P(TSynTextSessionTest, RandomSessionsKeepTheEditorConsistent)
 {
     const TSessionSetup setup = GetParam();
     memo->SetOptions(setup.Options);
@@ -501,9 +501,13 @@ const TSessionSetup Sessions[] = {
     {6, TSynTextEditorOptions(SYNTEXT_DEFAULT_OPTIONS).Include(eoTabIndent), false, 3},
     {7, {eoColumnEditExtension, eoTrimTrailingSpaces, eoGroupUndo, eoSmartTabDelete}, true, 4},
     {8, {eoScrollPastEol, eoColumnEditExtension, eoEnhanceHomeKey, eoTabIndent}, false, 8},
+    // Sessions that once ended with undo or redo not giving the text back.
+    {1607, {eoScrollPastEol, eoColumnEditExtension, eoEnhanceHomeKey, eoTabIndent}, false, 8},
+    {2046, {eoColumnEditExtension, eoTrimTrailingSpaces, eoGroupUndo, eoSmartTabDelete}, true, 4},
+    {4896, SYNTEXT_DEFAULT_OPTIONS, false, 8},
 };
 
-INSTANTIATE_TEST_SUITE_P(Seeds, TSynEditorSessionTest, ::testing::ValuesIn(Sessions),
+INSTANTIATE_TEST_SUITE_P(Seeds, TSynTextSessionTest, ::testing::ValuesIn(Sessions),
                          [](const ::testing::TestParamInfo<TSessionSetup>& Info) {
                              return "Seed" + std::to_string(Info.param.Seed);
                          });

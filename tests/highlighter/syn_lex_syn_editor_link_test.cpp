@@ -34,7 +34,7 @@ std::vector<intptr_t> StoredRanges(TSynMemo& Memo)
 
 }  // namespace
 
-TEST(SynLexSynEditorLink, ReloadingASchemeRescansTheEditorsLineStates)
+TEST(TSynLexSynWithEditor, ReloadingASchemeRescansTheEditorsLineStates)
 {
     setenv("TANDRIL_BACKEND", "headless", 1);
     TSynMemo memo(nullptr);

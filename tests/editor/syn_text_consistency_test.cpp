@@ -10,10 +10,11 @@
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
+#include "platform/win/edit_control_messages.h"
 
 namespace {
 
-class TSynEditConsistencyTest : public ::testing::Test {
+class TSynTextConsistencyTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
     void SetUp() override
@@ -66,7 +67,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TSynEditConsistencyTest, PointsNeverStandInsideADoubleByteCharacter)
+TEST_F(TSynTextConsistencyTest, PointsNeverStandInsideADoubleByteCharacter)
 {
     // Smart Shift+Tab takes its column from the line above; here that
     // column falls inside 這, which goes whole.
@@ -134,7 +135,7 @@ TEST_F(TSynEditConsistencyTest, PointsNeverStandInsideADoubleByteCharacter)
     EXPECT_EQ(memo->BlockEnd(), BufferCoord(3, 2));
 }
 
-TEST_F(TSynEditConsistencyTest, UndoAndRedoGiveTheTextBackExactly)
+TEST_F(TSynTextConsistencyTest, UndoAndRedoGiveTheTextBackExactly)
 {
     // A column deletion over short lines: undo adds no padding.
     Load("abcdef\r\nab\r\nabcd");
@@ -184,6 +185,15 @@ TEST_F(TSynEditConsistencyTest, UndoAndRedoGiveTheTextBackExactly)
     EXPECT_EQ(memo->Text(), "xy\r\na說Qb");
     UndoAll();
     EXPECT_EQ(memo->Text(), "xy\r\na說b");
+
+    // A column block whose top line ends before the block: its text goes
+    // back at the block's column, not where the caret stops on that line.
+    Load("ab\r\nxyzw中", {eoGroupUndo});
+    Select(smColumn, BufferCoord(4, 2), BufferCoord(6, 1));
+    Run(ecUpperCaseBlock);
+    EXPECT_EQ(memo->Text(), "ab\r\nxyzW中");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "ab\r\nxyzw中");
 
     // A word deleted from past the line's end joins the next line at that
     // column, also when redone with trailing spaces trimmed.
@@ -244,7 +254,77 @@ TEST_F(TSynEditConsistencyTest, UndoAndRedoGiveTheTextBackExactly)
     EXPECT_EQ(memo->BlockEnd(), BufferCoord(3, 1));
 }
 
-TEST_F(TSynEditConsistencyTest, MarksAndRangesStayWithinTheText)
+TEST_F(TSynTextConsistencyTest, RedoingABlockDeletionLeavesTheCaretWhereTheBlockClosedUp)
+{
+    // A line block drawn upward ends in a column of its first line; the
+    // line that closes up there has 說 in that column.
+    Load("ab\r\ncd\r\n說說");
+    Select(smLine, BufferCoord(1, 2), BufferCoord(4, 1));
+    Run(ecDeleteChar);
+    EXPECT_EQ(memo->Text(), "說說");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(1, 1));
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "ab\r\ncd\r\n說說");
+    memo->Redo();
+    EXPECT_EQ(memo->Text(), "說說");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(1, 1));
+
+    // A column block drawn upward from the second line, whose left edge
+    // cuts into 乗 on the first: the caret closes up after 乗, on redo too.
+    Load("a乗bc\r\nxyzw");
+    Select(smColumn, BufferCoord(3, 2), BufferCoord(5, 1));
+    Run(ecDeleteChar);
+    EXPECT_EQ(memo->Text(), "a乗c\r\nxy");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(4, 1));
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "a乗bc\r\nxyzw");
+    memo->Redo();
+    EXPECT_EQ(memo->Text(), "a乗c\r\nxy");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(4, 1));
+
+    // A column block unindented by a tab: its edge on the first line then
+    // cuts into 這 and stands after it, when redone as well.
+    Load("\ta這b\r\n\tcd\r\n");
+    Select(smColumn, BufferCoord(1, 3), BufferCoord(3, 1));
+    Run(ecBlockUnindent);
+    EXPECT_EQ(memo->Text(), "a這b\r\ncd\r\n");
+    const TBufferCoord begin = memo->BlockBegin();
+    const TBufferCoord end = memo->BlockEnd();
+    EXPECT_EQ(begin, BufferCoord(4, 1));
+    memo->Undo();
+    EXPECT_EQ(memo->Text(), "\ta這b\r\n\tcd\r\n");
+    memo->Redo();
+    EXPECT_EQ(memo->Text(), "a這b\r\ncd\r\n");
+    EXPECT_EQ(memo->BlockBegin(), begin);
+    EXPECT_EQ(memo->BlockEnd(), end);
+    EXPECT_EQ(memo->CaretXY(), begin);
+}
+
+TEST_F(TSynTextConsistencyTest, ReplacingTheSelectionByMessageUndoesExactly)
+{
+    const auto replace = [this](const char* Text) {
+        memo->Perform(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(Text));
+    };
+    // A line block replaced by one line: undo takes out that line only.
+    Load("a\r\nb\r\nc\r\nd");
+    Select(smLine, BufferCoord(1, 2), BufferCoord(2, 2));
+    replace("X\r\n");
+    EXPECT_EQ(memo->Text(), "a\r\nX\r\nc\r\nd");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "a\r\nb\r\nc\r\nd");
+    RedoAll();
+    EXPECT_EQ(memo->Text(), "a\r\nX\r\nc\r\nd");
+
+    // A column piece past the end of a short line: the padding goes too.
+    Load("abcd\r\na");
+    Select(smColumn, BufferCoord(4, 1), BufferCoord(4, 1));
+    replace("說\r\n門");
+    EXPECT_EQ(memo->Text(), "abc說d\r\na  門");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "abcd\r\na");
+}
+
+TEST_F(TSynTextConsistencyTest, MarksAndRangesStayWithinTheText)
 {
     // The last line joins the one above: its bookmark and its range stay
     // on a line that exists.
@@ -262,7 +342,7 @@ TEST_F(TSynEditConsistencyTest, MarksAndRangesStayWithinTheText)
     EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0)->ToLine, 1);
 }
 
-TEST_F(TSynEditConsistencyTest, EditsNextToCollapsedRangesTakeTheirLinesInView)
+TEST_F(TSynTextConsistencyTest, EditsNextToCollapsedRangesTakeTheirLinesInView)
 {
     const AnsiString text = "a\r\nb\r\nif {\r\nx\r\n}\r\nz";
 
@@ -324,9 +404,34 @@ TEST_F(TSynEditConsistencyTest, EditsNextToCollapsedRangesTakeTheirLinesInView)
     EXPECT_EQ(memo->Text(), "a1b\r\n{2\r\nx3\r\n}\r\nz");
     UndoAll();
     EXPECT_EQ(memo->Text(), "ab\r\n{\r\nx\r\n}\r\nz");
+
+    // A line block taking a collapsed range whole takes the collapsed range
+    // inside it too: undo gives back every line, and redo takes them again.
+    Load("a\r\nb {\r\nc\r\nd {\r\ne\r\n}\r\nf\r\n}\r\ng");
+    Fold(4);
+    Fold(2);
+    Select(smLine, BufferCoord(1, 2), BufferCoord(1, 1));
+    Run(ecDeleteChar);
+    EXPECT_EQ(memo->Text(), "g");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "a\r\nb {\r\nc\r\nd {\r\ne\r\n}\r\nf\r\n}\r\ng");
+    RedoAll();
+    EXPECT_EQ(memo->Text(), "g");
+
+    // A case change at the caret on the first line of a collapsed range
+    // leaves its collapse mark alone.
+    Load("a\r\n\t\t{\r\nx\r\n}\r\nz");
+    Fold(2);
+    memo->SetSelectionMode(smColumn);
+    memo->SetCaretXY(BufferCoord(5, 2));
+    Run(ecToggleCaseBlock);
+    Run(ecUpperCase);
+    EXPECT_EQ(memo->Text(), "a\r\n\t\t{\r\nx\r\n}\r\nz");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), "a\r\n\t\t{\r\nx\r\n}\r\nz");
 }
 
-TEST_F(TSynEditConsistencyTest, WithoutScrollPastEolTheCaretStaysInItsLine)
+TEST_F(TSynTextConsistencyTest, WithoutScrollPastEolTheCaretStaysInItsLine)
 {
     // Auto-indent on an empty line: no indentation to stand in.
     Load("\tx\r\n", {eoAutoIndent});
