@@ -97,9 +97,13 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
         Range->FromLine > Lines->Count())
         return 0;
     int hidden = Range->ToLine - Range->FromLine;
-    // A block that opens on the last line keeps that line in view.
-    const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range](const auto& r) {
-        return r.get() != Range && !r->ParentCollapsed && r->FromLine == Range->ToLine && r->ToLine != r->FromLine;
+    // A block that opens on the last line keeps that line in view; a
+    // collapsed block of its own that ends it goes with it.
+    TRangeSet inside;
+    CollectInside(Range, inside);
+    const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
+        return r.get() != Range && !r->ParentCollapsed && !inside.count(r.get()) && r->FromLine == Range->ToLine &&
+               r->ToLine != r->FromLine;
     });
     if (nextOpensThere)
         --hidden;

@@ -242,7 +242,11 @@ void TCustomSynText::UndoItem()
         case urInsert:
         case urPaste:
         case urDragDropInsert: {
-            SetCaretAndSelection(item->Start, item->Start, item->End);
+            // The points as recorded: an insertion after trimmed trailing
+            // spaces starts past its line's end.
+            PlaceCaret(item->Start);
+            blockBegin_ = item->Start;
+            blockEnd_ = item->End;
             const AnsiString removed = SelectedText(false);
             SetSelTextPrimitive(item->SelectionMode, item->Text, false);
             redoList_->AddChange(item->Reason, item->Start, item->End, removed, item->SelectionMode);

@@ -505,6 +505,9 @@ const TSessionSetup Sessions[] = {
     {1607, {eoScrollPastEol, eoColumnEditExtension, eoEnhanceHomeKey, eoTabIndent}, false, 8},
     {2046, {eoColumnEditExtension, eoTrimTrailingSpaces, eoGroupUndo, eoSmartTabDelete}, true, 4},
     {4896, SYNTEXT_DEFAULT_OPTIONS, false, 8},
+    // A block collapsed inside a collapsed block; a paste after trimmed indentation.
+    {1156, {eoScrollPastEol, eoTrimTrailingSpaces, eoAutoIndent}, true, 8},
+    {1766, {eoColumnEditExtension, eoTrimTrailingSpaces, eoGroupUndo, eoSmartTabDelete}, true, 4},
 };
 
 INSTANTIATE_TEST_SUITE_P(Seeds, TSynTextSessionTest, ::testing::ValuesIn(Sessions),

@@ -431,6 +431,56 @@ TEST_F(TSynTextConsistencyTest, EditsNextToCollapsedRangesTakeTheirLinesInView)
     EXPECT_EQ(memo->Text(), "a\r\n\t\t{\r\nx\r\n}\r\nz");
 }
 
+TEST_F(TSynTextConsistencyTest, ALineBreakPastedIntoIndentationUndoesAndRedoesInOrder)
+{
+    // The indentation left of the break is trimmed away, so the recorded
+    // insertion starts past its line's end; undo must close up there, not
+    // at the shortened line's end.
+    const AnsiString text = "a\r\n    \tb\r\nc";
+    for (const bool grouped : {false, true}) {
+        Load(text, grouped ? TSynTextEditorOptions{eoTrimTrailingSpaces, eoGroupUndo}
+                           : TSynTextEditorOptions{eoTrimTrailingSpaces});
+        memo->SetCaretXY(BufferCoord(5, 2));
+        memo->SetSelText("\r\n    ");
+        EXPECT_EQ(memo->Text(), "a\r\n\r\n    \tb\r\nc");
+        memo->SetSelText("\r\n    ");
+        const AnsiString edited = memo->Text();
+        EXPECT_EQ(edited, "a\r\n\r\n\r\n    \tb\r\nc");
+        UndoAll();
+        EXPECT_EQ(memo->Text(), text) << grouped;
+        RedoAll();
+        EXPECT_EQ(memo->Text(), edited) << grouped;
+        EXPECT_EQ(memo->CaretXY(), BufferCoord(5, 4)) << grouped;
+    }
+}
+
+TEST_F(TSynTextConsistencyTest, ABlockCollapsedAtTheEndOfItsParentFoldsAwayWithIt)
+{
+    // The else block and the function end on the same line: with the else
+    // block collapsed, the function ends on its first line, and collapsing
+    // the function hides that line too.
+    const AnsiString text = "f {\r\n\tif {\r\n\t} else {\r\n\t\tx;\r\n\t}}\r\ny";
+    Load(text);
+    Fold(3);
+    Fold(1);
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->Lines()->Strings(1), "y");
+
+    // Typing over a selection after it leaves the hidden ranges whole.
+    Select(smNormal, BufferCoord(1, 2), BufferCoord(2, 2));
+    Run(ecChar, 'z');
+    memo->Uncollapse(memo->GetFoldRangeAtLine(1));
+    ASSERT_EQ(memo->Lines()->Count(), 4);
+    TSynTextFoldRange* inner = memo->GetFoldRangeAtLine(3);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_TRUE(inner->Collapsed);
+    EXPECT_EQ(memo->Lines()->Strings(2), "\t} else {" + inner->CollapsedSuffix);
+    memo->UncollapseAll();
+    EXPECT_EQ(memo->Text(), "f {\r\n\tif {\r\n\t} else {\r\n\t\tx;\r\n\t}}\r\nz");
+    UndoAll();
+    EXPECT_EQ(memo->Text(), text);
+}
+
 TEST_F(TSynTextConsistencyTest, WithoutScrollPastEolTheCaretStaysInItsLine)
 {
     // Auto-indent on an empty line: no indentation to stand in.
