@@ -93,6 +93,16 @@ private:
     std::vector<TToken> tokens_;
 };
 
+// The first range of the flat list that passes Test.
+template <typename TTest>
+TSynTextFoldRange* FirstRange(const TSynTextAllFoldRanges& All, TTest Test)
+{
+    for (int i = 0; i < All.AllCount(); ++i)
+        if (Test(*All.AllRanges(i)))
+            return All.AllRanges(i);
+    return nullptr;
+}
+
 }  // namespace
 
 // --- Settings ---
@@ -210,23 +220,17 @@ void TCustomSynText::RescanFoldRanges()
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 {
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine == Line)
-            return range;
-    }
-    return nullptr;
+    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
+        return !r.ParentCollapsed && r.FromLine == Line;
+    });
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 {
     // A collapsed range ends nowhere in view.
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && !range->Collapsed && range->ToLine == Line)
-            return range;
-    }
-    return nullptr;
+    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
+        return !r.ParentCollapsed && !r.Collapsed && r.ToLine == Line;
+    });
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLine) const
@@ -248,32 +252,23 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLin
 
 TSynTextFoldRange* TCustomSynText::CollapsedRangeAt(int Line) const
 {
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (range->Collapsed && !range->ParentCollapsed && range->FromLine == Line)
-            return range;
-    }
-    return nullptr;
+    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
+        return r.Collapsed && !r.ParentCollapsed && r.FromLine == Line;
+    });
 }
 
 bool TCustomSynText::IsFoldEnd(int Line) const
 {
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->Collapsed && !range->ParentCollapsed && range->FromLine != range->ToLine && range->ToLine == Line)
-            return true;
-    }
-    return false;
+    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
+        return !r.Collapsed && !r.ParentCollapsed && r.FromLine != r.ToLine && r.ToLine == Line;
+    }) != nullptr;
 }
 
 bool TCustomSynText::IsInsideFold(int Line) const
 {
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->Collapsed && !range->ParentCollapsed && range->FromLine < Line && Line < range->ToLine)
-            return true;
-    }
-    return false;
+    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
+        return !r.Collapsed && !r.ParentCollapsed && r.FromLine < Line && Line < r.ToLine;
+    }) != nullptr;
 }
 
 int TCustomSynText::GetRealLineNumber(int Line) const { return allFoldRanges_->RealLineNumber(Line); }
