@@ -9,8 +9,6 @@
 
 namespace {
 
-enum class TArrow { Up, Down, Left, Right };
-
 // FillRect takes a system colour index plus one as a brush.
 HBRUSH SysBrush(int Index)
 {
@@ -32,32 +30,30 @@ void DrawButtonFace(HDC dc, TRect r, bool pressed, bool flat)
         DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | (flat ? unsigned{BF_FLAT} : 0u));
 }
 
-// A solid triangle pointing the arrow's way, centred in r.
-void DrawArrowGlyph(HDC dc, const TRect& r, TArrow arrow, bool enabled, bool pressed)
-{
-    int size = std::max(std::min(r.Width(), r.Height()) / 4, 1);
-    int cx = r.Left + r.Width() / 2 + (pressed ? 1 : 0);
-    int cy = r.Top + r.Height() / 2 + (pressed ? 1 : 0);
-    int color = enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT;
-    for (int i = 0; i < size; ++i) {
-        // Row i of the triangle, from its tip.
-        int along = (arrow == TArrow::Up || arrow == TArrow::Left) ? -size / 2 + i : size / 2 - i;
-        if (arrow == TArrow::Up || arrow == TArrow::Down)
-            Fill(dc, Rect(cx - i, cy + along, cx + i + 1, cy + along + 1), color);
-        else
-            Fill(dc, Rect(cx + along, cy - i, cx + along + 1, cy + i + 1), color);
-    }
-}
-
-void DrawArrow(HDC dc, const TRect& r, TArrow arrow, bool enabled, bool pressed, bool flat)
+void DrawArrow(HDC dc, const TRect& r, TArrowGlyph arrow, bool enabled, bool pressed, bool flat)
 {
     if (IsRectEmpty(r))
         return;
     DrawButtonFace(dc, r, pressed, flat);
-    DrawArrowGlyph(dc, r, arrow, enabled, pressed);
+    DrawArrowGlyph(dc, r, arrow, enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT, pressed);
 }
 
 }  // namespace
+
+void DrawArrowGlyph(HDC DC, const TRect& R, TArrowGlyph Arrow, int ColorIndex, bool Pressed)
+{
+    int size = std::max(std::min(R.Width(), R.Height()) / 4, 1);
+    int cx = R.Left + R.Width() / 2 + (Pressed ? 1 : 0);
+    int cy = R.Top + R.Height() / 2 + (Pressed ? 1 : 0);
+    for (int i = 0; i < size; ++i) {
+        // Row i of the triangle, from its tip.
+        int along = (Arrow == TArrowGlyph::Up || Arrow == TArrowGlyph::Left) ? -size / 2 + i : size / 2 - i;
+        if (Arrow == TArrowGlyph::Up || Arrow == TArrowGlyph::Down)
+            Fill(DC, Rect(cx - i, cy + along, cx + i + 1, cy + along + 1), ColorIndex);
+        else
+            Fill(DC, Rect(cx + along, cy - i, cx + along + 1, cy + i + 1), ColorIndex);
+    }
+}
 
 void DrawScrollBar(HDC DC, const TRect& Bar, bool Vertical, const TScrollBarState& State, bool Flat,
                    TScrollBarPart Pressed)
@@ -66,9 +62,9 @@ void DrawScrollBar(HDC DC, const TRect& Bar, bool Vertical, const TScrollBarStat
     bool enabled = State.CanScroll() && State.Disabled != ESB_DISABLE_BOTH;
     bool upEnabled = enabled && !(State.Disabled & ESB_DISABLE_LTUP);
     bool downEnabled = enabled && !(State.Disabled & ESB_DISABLE_RTDN);
-    DrawArrow(DC, layout.UpArrow, Vertical ? TArrow::Up : TArrow::Left, upEnabled,
+    DrawArrow(DC, layout.UpArrow, Vertical ? TArrowGlyph::Up : TArrowGlyph::Left, upEnabled,
               Pressed == TScrollBarPart::LineUp, Flat);
-    DrawArrow(DC, layout.DownArrow, Vertical ? TArrow::Down : TArrow::Right, downEnabled,
+    DrawArrow(DC, layout.DownArrow, Vertical ? TArrowGlyph::Down : TArrowGlyph::Right, downEnabled,
               Pressed == TScrollBarPart::LineDown, Flat);
     Fill(DC, layout.Track, COLOR_SCROLLBAR);
     if (!enabled || IsRectEmpty(layout.Thumb))
