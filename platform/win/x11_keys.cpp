@@ -1,5 +1,7 @@
 // The X11 back end's keyboard: key symbols become VK_ codes, the typed
-// text GBK, and text an input method commits one VK_PROCESSKEY event.
+// text GBK; text an input method commits comes as one VK_PROCESSKEY event,
+// a character whose key has no VK_ code as one VK_PACKET event.
+#include <string_view>
 #include <vector>
 
 #include "platform/base/code_page.h"
@@ -114,6 +116,24 @@ std::string Latin1ToUtf8(const char* text, int length)
     return utf8;
 }
 
+// The text in GBK, character by character: a character GBK has no form
+// for is left out rather than typed as '?'.
+AnsiString GbkOfTyped(std::string_view utf8)
+{
+    AnsiString text;
+    for (size_t i = 0; i < utf8.size();) {
+        size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+            ++end;
+        std::string_view character = utf8.substr(i, end - i);
+        AnsiString gbk = Utf8ToGbk(character);
+        if (gbk != "?" || character == "?")
+            text += gbk;
+        i = end;
+    }
+    return text;
+}
+
 // What the key types, as the keyboard of the window manager types it:
 // Delete types nothing, Ctrl with a key only control characters (Ctrl+Enter
 // a line feed, Ctrl+Backspace DEL), and no key types a zero byte.
@@ -127,13 +147,28 @@ AnsiString KeyText(const std::string& utf8, UINT vk, unsigned state)
     if (ctrl && vk == VK_BACK)
         return "\x7F";
     AnsiString text;
-    for (char c : Utf8ToGbk(utf8)) {
+    for (char c : GbkOfTyped(utf8)) {
         auto b = static_cast<unsigned char>(c);
         if (b == 0 || (ctrl && b >= 0x20 && b != 0x7F))
             continue;
         text += c;
     }
     return text;
+}
+
+// A press and release of VirtualKey that type Text and nothing else.
+void SendText(HWND Surface, UINT VirtualKey, const AnsiString& Text)
+{
+    if (Text.empty())
+        return;
+    TBackendKeyEvent event;
+    event.Surface = Surface;
+    event.VirtualKey = VirtualKey;
+    event.Text = Text;
+    BackendEvents().Key(event);
+    event.Down = false;
+    event.Text.clear();
+    BackendEvents().Key(event);
 }
 
 }  // namespace
@@ -169,17 +204,8 @@ void TX11Backend::HandleKey(XEvent& Event)
             utf8 = Latin1ToUtf8(buffer, length);
     }
 
-    TBackendKeyEvent event;
-    event.Surface = surface->Window;
     if (committed) {
-        if (utf8.empty())
-            return;
-        event.VirtualKey = VK_PROCESSKEY;
-        event.Text = Utf8ToGbk(utf8);
-        BackendEvents().Key(event);
-        event.Down = false;
-        event.Text.clear();
-        BackendEvents().Key(event);
+        SendText(surface->Window, VK_PROCESSKEY, GbkOfTyped(utf8));
         return;
     }
     if (key.keycode == 0)
@@ -190,8 +216,16 @@ void TX11Backend::HandleKey(XEvent& Event)
     TKeyCode code = KeyCodeOf(IsKeypad(sym) ? sym : base);
     if (!code.VirtualKey)
         code = KeyCodeOf(sym);
-    if (!code.VirtualKey)
+    if (!code.VirtualKey) {
+        // A character with no key code of its own (é on a French layout,
+        // 中 from a typing tool): a key press without a key code carries
+        // it, and the release was already sent with the press.
+        if (down)
+            SendText(surface->Window, VK_PACKET, KeyText(utf8, VK_PACKET, key.state));
         return;
+    }
+    TBackendKeyEvent event;
+    event.Surface = surface->Window;
     event.Down = down;
     event.VirtualKey = code.VirtualKey;
     event.Extended = code.Extended;

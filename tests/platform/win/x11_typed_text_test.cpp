@@ -1,0 +1,123 @@
+// Text typed on a real X display through keys that have no key code of
+// their own (accented letters of a layout, characters an XTest typing
+// tool maps onto a spare key).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/win/focus.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/x11_backend.h"
+#include "x11_test_support.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+using TX11TypedTextTest = TX11Test;
+
+// A key code the server's keyboard leaves without symbols.
+KeyCode SpareKeyCode(Display* display)
+{
+    int min = 0, max = 0, perCode = 0;
+    XDisplayKeycodes(display, &min, &max);
+    KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(min), max - min + 1, &perCode);
+    KeyCode spare = 0;
+    for (int code = max; code >= min && !spare; --code) {
+        bool empty = true;
+        for (int i = 0; i < perCode; ++i)
+            empty = empty && map[(code - min) * perCode + i] == NoSymbol;
+        if (empty)
+            spare = static_cast<KeyCode>(code);
+    }
+    XFree(map);
+    return spare;
+}
+
+// Puts Sym on the key, as a layout switch or a typing tool does, and
+// presses and releases it.
+void TypeOnKey(Display* display, KeyCode code, KeySym sym)
+{
+    KeySym syms[2] = {sym, sym};
+    XChangeKeyboardMapping(display, code, 2, syms, 1);
+    XTestFakeKeyEvent(display, code, True, 0);
+    XTestFakeKeyEvent(display, code, False, 0);
+}
+
+std::vector<std::string> Describe(const std::vector<TLogged>& entries)
+{
+    std::vector<std::string> lines;
+    for (const TLogged& entry : entries) {
+        char line[64] = "";
+        if (entry.Message)
+            std::snprintf(line, sizeof line, "%s %02X", InputMessageName(entry.Message), static_cast<unsigned>(entry.WParam));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(TX11TypedTextTest, CharactersOfKeysWithoutKeyCodesArriveAsGbk)
+{
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    HWND edit = Make("E", WS_CHILD | WS_VISIBLE, form, Bounds(10, 10, 100, 20));
+    SetFocus(edit);
+    Display* x = Other();
+    ASSERT_TRUE(PumpUntil([&] {
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(x, &focus, &revert);
+        return focus == X11WindowOf(form);
+    }));
+    KeyCode spare = SpareKeyCode(x);
+    ASSERT_NE(spare, 0) << "the server's keyboard has no free key code";
+    TakeLogged({});
+
+    // é ü from a layout's own symbols, 中 as a Unicode symbol, then £ and a
+    // Hebrew letter, which GBK has no form for, and a plain key to end on. Xlib reads a
+    // key's symbols when the press is taken, so each key is taken before
+    // the next remapping, as a typing tool waits between characters.
+    std::vector<TLogged> got;
+    auto takeUntilKeyUp = [&](WPARAM key) {
+        XSync(x, False);
+        return PumpUntil([&] {
+            for (const TLogged& entry : TakeLogged({WM_KEYDOWN, WM_KEYUP, WM_CHAR}))
+                got.push_back(entry);
+            return !got.empty() && got.back().Message == WM_KEYUP && got.back().WParam == key;
+        });
+    };
+    for (KeySym sym : {KeySym{XK_eacute}, KeySym{XK_udiaeresis}, KeySym{0x1004E2D}}) {
+        TypeOnKey(x, spare, sym);
+        ASSERT_TRUE(takeUntilKeyUp(VK_PACKET)) << "nothing came for the key symbol " << std::hex << sym;
+        got.push_back({});
+    }
+    TypeOnKey(x, spare, XK_sterling);
+    XSync(x, False);
+    PumpUntil([] { return true; });
+    TypeOnKey(x, spare, 0x10005D0);
+    XTestFakeKeyEvent(x, XKeysymToKeycode(x, XK_z), True, 0);
+    XTestFakeKeyEvent(x, XKeysymToKeycode(x, XK_z), False, 0);
+    takeUntilKeyUp('Z');
+    KeySym none = NoSymbol;
+    XChangeKeyboardMapping(x, spare, 1, &none, 1);
+    XSync(x, False);
+
+    // Each character comes as one key without a key code, whose
+    // translation gives the GBK bytes; £ and the Hebrew letter leave no
+    // trace.
+    EXPECT_EQ(Describe(got), (std::vector<std::string>{
+                                 "WM_KEYDOWN E7", "WM_CHAR A8", "WM_CHAR A6", "WM_KEYUP E7", "",  // é
+                                 "WM_KEYDOWN E7", "WM_CHAR A8", "WM_CHAR B9", "WM_KEYUP E7", "",  // ü
+                                 "WM_KEYDOWN E7", "WM_CHAR D6", "WM_CHAR D0", "WM_KEYUP E7", "",  // 中
+                                 "WM_KEYDOWN 5A", "WM_CHAR 7A", "WM_KEYUP 5A",
+                             }));
+    for (const TLogged& entry : got)
+        EXPECT_TRUE(entry.Window.empty() || entry.Window == "E") << entry.Window;
+}
+
+}  // namespace
