@@ -18,8 +18,11 @@ function(tandril_tests name)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE TANDRIL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest_main)
+  # Relative, so that no absolute path reaches the compiler: a clone in
+  # another folder hits the same compiler cache entries.
+  file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
+  target_compile_definitions(${name} PRIVATE TANDRIL_TEST_FOLDER="${folder}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1")
 endfunction()

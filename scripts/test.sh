@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (AddressSanitizer and
-# UndefinedBehaviorSanitizer) with all cores and runs every test.
+# UndefinedBehaviorSanitizer) with all cores, runs every test and prints how
+# long the build and the tests took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
+# Compiler cache entries are keyed on paths relative to the checkout, so a
+# fresh clone in another folder reuses what an earlier build compiled.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+
 build="$root/build/test"
 jobs=$(nproc)
+started=$(date +%s)
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTANDRIL_SANITIZE=ON \
       -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 cmake --build "$build" -j "$jobs"
+built=$(date +%s)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
-ctest --output-on-failure -j "$jobs"
+status=0
+ctest --output-on-failure -j "$jobs" || status=$?
+finished=$(date +%s)
+echo "test.sh: build $((built - started)) s, tests $((finished - built)) s on $jobs cores"
+exit "$status"

@@ -1,11 +1,5 @@
 // Whole screens of the editor compared pixel for pixel with the pictures in
-// golden/. After a deliberate change of the painting, run the test program
-// with TANDRIL_ACCEPT_GOLDEN set, review the rewritten pictures and commit
-// them with the change.
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+// golden/ (see tests/support/golden_image.h for accepting changes).
 
 #include "editor/fold_regions.h"
 #include "editor/syn_active_line.h"
@@ -16,34 +10,15 @@
 #include "editor/syn_selected_color.h"
 #include "editor/syn_text_mark.h"
 #include "editor/syn_word_wrap.h"
-#include "platform/gdi/png_codec.h"
 #include "syn_paint_test_support.h"
+#include "tests/support/golden_image.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-// Beside the data folder of the tests.
-const std::string kGoldenFolder = std::filesystem::path(TANDRIL_TEST_DATA).parent_path().string() + "/golden/";
-
-void ExpectGolden(const TRasterImage& Image, const std::string& Name)
+void ExpectScreen(const TRasterImage& Image, const std::string& Name)
 {
-    const std::string path = kGoldenFolder + Name;
-    if (std::getenv("TANDRIL_ACCEPT_GOLDEN") != nullptr) {
-        const std::vector<uint8_t> png = WritePng(Image);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                                    static_cast<std::streamsize>(png.size()));
-    }
-    std::ifstream file(path, std::ios::binary);
-    ASSERT_TRUE(file) << path;
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const TRasterImage golden = ReadPng(bytes);
-    ASSERT_EQ(golden.Width, Image.Width) << path;
-    ASSERT_EQ(golden.Height, Image.Height) << path;
-    for (int y = 0; y < Image.Height; ++y)
-        for (int x = 0; x < Image.Width; ++x)
-            if ((golden.Row(y)[x] & 0xFFFFFF) != (Image.Row(y)[x] & 0xFFFFFF)) {
-                ADD_FAILURE() << path << " differs first at (" << x << ", " << y << ")";
-                return;
-            }
+    ::ExpectGolden(Image, TestFolder() + "/golden/" + Name);
 }
 
 }  // namespace
@@ -68,7 +43,7 @@ TEST_F(TSynPaintTest, GoldenHighlightedText)
                   "}\r\n"
                   "\xDF\x40\x81\x5C end");
     memo->SetCaretAndSelection(BufferCoord(7, 4), BufferCoord(12, 3), BufferCoord(7, 4));
-    ExpectGolden(Picture(memo), "highlighted_text.png");
+    ExpectScreen(Picture(memo), "highlighted_text.png");
     memo->SetHighlighter(nullptr);
 }
 
@@ -103,7 +78,7 @@ TEST_F(TSynPaintTest, GoldenGutterDecorationsAndColumnSelection)
     memo->SetBookMark(1, 3, 2);
     memo->SetSelectionMode(smColumn);
     memo->SetCaretAndSelection(BufferCoord(10, 6), BufferCoord(4, 3), BufferCoord(10, 6));
-    ExpectGolden(Picture(memo), "gutter_decorations.png");
+    ExpectScreen(Picture(memo), "gutter_decorations.png");
 }
 
 TEST_F(TSynPaintTest, GoldenWrappedAndFoldedText)
@@ -130,5 +105,5 @@ TEST_F(TSynPaintTest, GoldenWrappedAndFoldedText)
     ASSERT_NE(tail, nullptr);
     memo->Collapse(tail);
     memo->SetCaretXY(BufferCoord(5, 4));
-    ExpectGolden(Picture(memo), "wrapped_folded.png");
+    ExpectScreen(Picture(memo), "wrapped_folded.png");
 }

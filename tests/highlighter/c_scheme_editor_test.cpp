@@ -11,6 +11,7 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ protected:
 TEST_F(CSchemeInAnEditor, KnownTokensGetTheSchemesAttributes)
 {
     TSynLexSyn syn(nullptr);
-    ASSERT_TRUE(syn.LoadFromFile(TANDRIL_TEST_DATA "/c_scheme.xml"));
+    ASSERT_TRUE(syn.LoadFromFile(TestData("/c_scheme.xml")));
     // 乗 ends in a backslash byte and 這 in '@': neither may escape or end
     // anything inside the string.
     memo_->SetText("#include <stdio.h>\r\n"

@@ -1,4 +1,5 @@
 #include "highlighter/scheme_loader_fuzz.h"
+#include "tests/support/test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ TEST(SchemeLoaderFuzz, BrokenSchemesRaiseAndNeverCrash)
         "wrong_root_20.xml",
     };
     int files = 0;
-    for (const auto& entry : fs::directory_iterator(TANDRIL_TEST_DATA "/scheme_corpus")) {
+    for (const auto& entry : fs::directory_iterator(TestData("/scheme_corpus"))) {
         const std::string name = entry.path().filename().string();
         bool loaded = false;
         EXPECT_NO_THROW(loaded = FuzzSchemeLoader(ReadFile(entry.path()))) << name;
@@ -40,7 +41,7 @@ TEST(SchemeLoaderFuzz, BrokenSchemesRaiseAndNeverCrash)
 
     // Every cut and single-byte change of a good file of each version.
     for (const char* good : {"/c_scheme.xml", "/scheme_v15.xml", "/scheme_v18.xml"}) {
-        const std::string whole = ReadFile(TANDRIL_TEST_DATA + std::string(good));
+        const std::string whole = ReadFile(TestData(good));
         EXPECT_TRUE(FuzzSchemeLoader(whole)) << good;
         for (size_t length = 0; length < whole.size(); length += 13)
             EXPECT_NO_THROW(FuzzSchemeLoader(whole.substr(0, length))) << good << " cut at " << length;

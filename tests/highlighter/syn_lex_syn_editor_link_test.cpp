@@ -8,6 +8,7 @@
 
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ TEST(TSynLexSynWithEditor, ReloadingASchemeRescansTheEditorsLineStates)
     const std::vector<intptr_t> before = StoredRanges(memo);
     EXPECT_EQ(before, FreshRanges(memo, *syn));
 
-    ASSERT_TRUE(syn->LoadFromFile(TANDRIL_TEST_DATA "/c_scheme.xml"));
+    ASSERT_TRUE(syn->LoadFromFile(TestData("/c_scheme.xml")));
     const std::vector<intptr_t> after = FreshRanges(memo, *syn);
     EXPECT_EQ(StoredRanges(memo), after);
     // The comment's lines now end in another state than the code lines.

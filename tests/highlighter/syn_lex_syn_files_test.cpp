@@ -13,12 +13,13 @@
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 #include "tests/highlighter/tokenize.h"
+#include "tests/support/test_data.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kData = TANDRIL_TEST_DATA;
+const std::string kData = TestData();
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n";
 
 std::string ReadFile(const fs::path& Name)

@@ -13,6 +13,7 @@
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 #include "tests/highlighter/tokenize.h"
+#include "tests/support/test_data.h"
 
 namespace fs = std::filesystem;
 
@@ -127,7 +128,7 @@ TEST(SchemeFormat, ObjectsOfEachClass)
 TEST(SchemeFormat, CSchemeHighlightsKnownTokens)
 {
     TSynLexSyn syn(nullptr);
-    EXPECT_TRUE(Xml20().ImportFromFile(&syn, TANDRIL_TEST_DATA "/c_scheme.xml"));
+    EXPECT_TRUE(Xml20().ImportFromFile(&syn, TestData("/c_scheme.xml")));
     syn.PrepareRules();
     TSynRange* root = syn.MainRules();
     ASSERT_EQ(root->GetRangeCount(), 4);

@@ -8,10 +8,11 @@
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 #include "tests/highlighter/tokenize.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-const AnsiString V15File = TANDRIL_TEST_DATA "/scheme_v15.xml";
+const AnsiString V15File = TestData("/scheme_v15.xml");
 
 AnsiString FileBytes(const AnsiString& FileName)
 {
@@ -109,7 +110,7 @@ TEST(SchemeV15, StaysInTheOldLayoutWhenSavedThroughVersionDetection)
     TStringStream stream;
     ASSERT_TRUE(format.ExportToStream(&syn, &stream));
     const AnsiString& saved = stream.DataString();
-    EXPECT_EQ(saved, FileBytes(TANDRIL_TEST_DATA "/scheme_v15_saved.xml"));
+    EXPECT_EQ(saved, FileBytes(TestData("/scheme_v15_saved.xml")));
     EXPECT_TRUE(saved.starts_with("<LexHighlighter>\r\n\t<ImportantInfo>\r\n\t\t******* Please read carefully"));
     EXPECT_TRUE(saved.ends_with("</LexHighlighter>\r\n"));
     EXPECT_EQ(saved.find("/>"), AnsiString::npos);

@@ -7,10 +7,11 @@
 #include "highlighter/syn_scheme_format_auto.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-const AnsiString V18File = TANDRIL_TEST_DATA "/scheme_v18.xml";
+const AnsiString V18File = TestData("/scheme_v18.xml");
 
 AnsiString FileBytes(const AnsiString& FileName)
 {
@@ -94,7 +95,7 @@ TEST(SchemeXml18, ReadsAHandWrittenFileAndSavesItBackInItsVersion)
     TStringStream stream;
     ASSERT_TRUE(format.ExportToStream(&syn, &stream));
     const AnsiString& saved = stream.DataString();
-    EXPECT_EQ(saved, FileBytes(TANDRIL_TEST_DATA "/scheme_v18_saved.xml"));
+    EXPECT_EQ(saved, FileBytes(TestData("/scheme_v18_saved.xml")));
     EXPECT_TRUE(saved.starts_with("<LexHighlighter version=\"1.8.3\">\r\n\t<Info>\r\n"));
     EXPECT_TRUE(saved.ends_with("</LexHighlighter>\r\n"));
     EXPECT_EQ(Occurrences(saved, "<H>"), 2u);

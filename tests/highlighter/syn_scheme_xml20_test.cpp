@@ -12,6 +12,7 @@
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 #include "tests/highlighter/tokenize.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string ReadFile(const std::string& Name)
 // instead, for review of the difference before committing.
 void ExpectGolden(const std::string& Name, const std::string& Bytes)
 {
-    const std::string path = std::string(TANDRIL_TEST_DATA "/") + Name;
+    const std::string path = TestData("/") + Name;
     if (std::getenv("TANDRIL_ACCEPT_GOLDEN") != nullptr)
         std::ofstream(path, std::ios::binary) << Bytes;
     EXPECT_EQ(Bytes, ReadFile(path));

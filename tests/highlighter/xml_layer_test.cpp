@@ -7,6 +7,7 @@
 #include "highlighter/xml_reader.h"
 #include "highlighter/xml_writer.h"
 #include "platform/base/streams.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ TEST(XmlLayer, BrokenInputRaisesAndNeverCrashes)
     EXPECT_THROW(ReadXmlDocument("plain text"), EXmlError);
 
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(TANDRIL_TEST_DATA "/xml_corpus")) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestData("/xml_corpus"))) {
         AnsiString bytes = ReadFile(entry.path());
         EXPECT_THROW(ReadXmlDocument(bytes), EXmlError) << entry.path();
         EXPECT_FALSE(FuzzXmlDocument(bytes)) << entry.path();

@@ -15,6 +15,7 @@
 #include "platform/gdi/font_matching.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
+#include "tests/support/test_data.h"
 #include "text_test_support.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST(InstalledFonts, GoldenLineOfMixedText)
         ASSERT_TRUE(ExtTextOut(canvas.DC, 2, 18, 0, nullptr, line, length, dx.data()));
     }
     const std::string picture = Pgm(canvas, width, height);
-    const std::string path = std::string(TANDRIL_TEST_DATA) + "/text_mixed_line.pgm";
+    const std::string path = TestData() + "/text_mixed_line.pgm";
     if (std::getenv("TANDRIL_REGENERATE_GOLDEN")) {
         std::ofstream(path, std::ios::binary) << picture;
         GTEST_SKIP() << "wrote " << path;

@@ -19,6 +19,7 @@
 #include "skin/data/bs_blit_tables.h"
 #include "skin/data/bs_pixel_rows.h"
 #include "tests/skin/data/png_fuzz_entry.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -270,7 +271,7 @@ TEST(TbsBitmap, DecodesPngAndRefusesBrokenFiles)
     EXPECT_FALSE(b.AlphaBlendFlag);
 
     int refused = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(TANDRIL_TEST_DATA "/png_corpus")) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestData("/png_corpus"))) {
         std::ifstream in(entry.path(), std::ios::binary);
         std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         int result = FuzzPngToBitmap(bytes.data(), bytes.size());

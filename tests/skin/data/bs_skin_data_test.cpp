@@ -19,10 +19,11 @@
 #include "skin/data/bs_stored_skin.h"
 #include "skin/data/bs_zlib.h"
 #include "tests/skin/data/skin_data_fuzz.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-const AnsiString kFolder = TANDRIL_TEST_DATA "/stored_skin/";
+const AnsiString kFolder = TestData("/stored_skin/");
 
 std::string FileBytes(const std::string& Name)
 {
@@ -457,6 +458,6 @@ TEST_F(SkinDataTest, SkinFoldersFilesAndTheFuzzCorpus)
             bad[at] = static_cast<char>(bad[at] ^ 0x5A);
             EXPECT_EQ(0, fuzz(bad) & 4) << at;
         }
-    for (const auto& entry : std::filesystem::directory_iterator(TANDRIL_TEST_DATA "/stored_skin_corpus"))
+    for (const auto& entry : std::filesystem::directory_iterator(TestData("/stored_skin_corpus")))
         EXPECT_EQ(0, fuzz(FileBytes(entry.path().string())) & 5) << entry.path();
 }

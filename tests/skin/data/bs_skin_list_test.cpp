@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/streams.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-const AnsiString kSkinIni = TANDRIL_TEST_DATA "/stored_skin/skin.ini";
+const AnsiString kSkinIni = TestData("/stored_skin/skin.ini");
 
 std::string Bytes(TMemoryStream& Stream)
 {

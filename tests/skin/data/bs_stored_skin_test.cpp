@@ -12,10 +12,11 @@
 #include "platform/base/streams.h"
 #include "skin/data/bs_zlib.h"
 #include "tests/skin/data/stored_skin_fuzz.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
-const AnsiString kFolder = TANDRIL_TEST_DATA "/stored_skin/";
+const AnsiString kFolder = TestData("/stored_skin/");
 
 std::string FileBytes(const std::string& Name)
 {
@@ -338,6 +339,6 @@ TEST(StoredSkin, FuzzCorpusIsRefusedCleanly)
         f[at] = static_cast<char>(f[at] ^ 0xA5);
         fuzz(f);
     }
-    for (const auto& entry : std::filesystem::directory_iterator(TANDRIL_TEST_DATA "/stored_skin_corpus"))
+    for (const auto& entry : std::filesystem::directory_iterator(TestData("/stored_skin_corpus")))
         EXPECT_EQ(0, fuzz(FileBytes(entry.path().string()))) << entry.path();
 }

@@ -1,0 +1,27 @@
+// Finds a test folder by walking up from the test program (and from the
+// working folder) until "<dir>/<relative folder>" exists.
+#include "tests/support/test_data.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+std::string FindTestFolder(const char* Relative)
+{
+    namespace fs = std::filesystem;
+    const fs::path relative(Relative);
+    std::error_code error;
+    for (fs::path start : {fs::read_symlink("/proc/self/exe", error).parent_path(), fs::current_path(error)}) {
+        for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
+            // The build tree mirrors the source tree: only the source folder
+            // holds the CMakeLists.txt.
+            if (fs::is_regular_file(dir / relative / "CMakeLists.txt", error))
+                return (dir / relative).string();
+            if (dir == dir.root_path())
+                break;
+        }
+    }
+    std::fprintf(stderr, "cannot find the test folder %s above the test program or the working folder\n", Relative);
+    std::abort();
+}
