@@ -66,15 +66,7 @@ void DrawFlatFrame(TCanvas* Canvas, TRect& R, TFlatFrame Style, int Width)
         break;
     case TFlatFrame::Etched:
         for (int i = 0; i < Width; ++i) {
-            // The shadow frame one pixel up-left of a light one gives a
-            // groove: draw the light one offset first, then the shadow.
-            TRect light = R;
-            OffsetRect(light, 1, 1);
-            Frame3D(Canvas, light, clBtnHighlight, clBtnHighlight, 1);
-            TRect shadow = R;
-            --shadow.Right;
-            --shadow.Bottom;
-            Frame3D(Canvas, shadow, clBtnShadow, clBtnShadow, 1);
+            DrawFlatGroove(Canvas, R, clBtnShadow, clBtnHighlight);
             InflateRect(R, -2, -2);
         }
         break;
@@ -82,6 +74,16 @@ void DrawFlatFrame(TCanvas* Canvas, TRect& R, TFlatFrame Style, int Width)
         Frame3D(Canvas, R, clBtnShadow, clBtnShadow, Width);
         break;
     }
+}
+
+void DrawFlatGroove(TCanvas* Canvas, const TRect& R, TColor Outer, TColor Inner)
+{
+    // The inner frame one pixel right of and below the outer one; the
+    // outer one drawn last keeps its top and left lines whole.
+    TRect inner = Rect(R.Left + 1, R.Top + 1, R.Right, R.Bottom);
+    Frame3D(Canvas, inner, Inner, Inner, 1);
+    TRect outer = Rect(R.Left, R.Top, R.Right - 1, R.Bottom - 1);
+    Frame3D(Canvas, outer, Outer, Outer, 1);
 }
 
 void DrawFlatCheckGlyph(TCanvas* Canvas, const TRect& Box, TCheckBoxState Check, const TFlatState& State)

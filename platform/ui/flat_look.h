@@ -45,6 +45,10 @@ TRect DrawFlatButtonFace(TCanvas* Canvas, const TRect& R, const TFlatState& Stat
 // what was drawn (twice Width for Etched).
 void DrawFlatFrame(TCanvas* Canvas, TRect& R, TFlatFrame Style, int Width = 1);
 
+// Two one-pixel frames filling R, Inner one pixel right of and below
+// Outer: a groove (shadow outside light) or a ridge (the other way).
+void DrawFlatGroove(TCanvas* Canvas, const TRect& R, TColor Outer, TColor Inner);
+
 // A FlatGlyphSize square box at Box's top-left, with a tick when checked
 // and a grey tick on the face colour when grayed.
 void DrawFlatCheckGlyph(TCanvas* Canvas, const TRect& Box, TCheckBoxState Check, const TFlatState& State);

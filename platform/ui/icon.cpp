@@ -11,6 +11,7 @@
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/graphics_exceptions.h"
 #include "platform/ui/image_blend.h"
+#include "platform/ui/system_icons.h"
 
 namespace {
 
@@ -111,6 +112,12 @@ void TIcon::AssignImage(const TRasterImage& Image)
     image_ = Image;
     image_.HasAlpha = !image_.Empty();
     Changed();
+}
+
+void TIcon::SetHandle(HICON Value)
+{
+    const TRasterImage* image = IconImage(Value);
+    AssignImage(image ? *image : TRasterImage{});
 }
 
 void TIcon::Assign(TPersistent* Source)

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/raster_image.h"
 #include "platform/ui/graphic.h"
+#include "platform/win/win_types.h"
 
 class TIcon : public TGraphic {
 public:
@@ -21,6 +22,9 @@ public:
     // The image, straight alpha, always HasAlpha.
     const TRasterImage& Image() const { return image_; }
     void AssignImage(const TRasterImage& Image);
+    // Takes a copy of the picture behind an icon handle (LoadIcon's); an
+    // unknown handle or 0 empties the icon.
+    void SetHandle(HICON Value);
 
     // nullptr empties.
     void Assign(TPersistent* Source) override;

@@ -1,0 +1,152 @@
+// The shared mouse, Space key and accelerator handling of the buttons.
+#include "platform/ui/button_control.h"
+
+#include "platform/ui/controls_messages.h"
+#include "platform/ui/menus.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+
+TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    // The buttons run their own press from the mouse: TControl's click
+    // would come after the capture went, and a quick second click is one
+    // more press, not a double click.
+    SetControlStyle(
+        TControlStyle(ControlStyle()).Exclude(csClickEvents).Exclude(csDoubleClicks).Include(csOpaque));
+    SetTabStop(true);
+}
+
+TFlatState TButtonControl::LookState() const
+{
+    TFlatState state;
+    state.Disabled = !Enabled();
+    state.Hot = hot_ && !state.Disabled;
+    state.Pressed = Pressed() && !state.Disabled;
+    return state;
+}
+
+void TButtonControl::PrepareCanvas()
+{
+    Canvas()->SetFont(Font());
+}
+
+bool TButtonControl::EndMousePress(TPoint Pos)
+{
+    bool inside = mouseDown_ && PtInRect(ClientRect(), Pos);
+    if (mouseDown_) {
+        mouseDown_ = false;
+        Invalidate();
+    }
+    return inside;
+}
+
+void TButtonControl::Dispatch(TMessage& Message)
+{
+    TAlive alive(this);
+    switch (Message.Msg) {
+    case WM_LBUTTONUP: {
+        // The press ends before the capture goes and before Press runs, so
+        // that a modal form or a freed parent opened by it finds the
+        // button up.
+        bool press = EndMousePress(TWMMouse(Message).Pos());
+        TCustomControl::Dispatch(Message);
+        if (press && alive && Enabled())
+            Press();
+        return;
+    }
+    case WM_CAPTURECHANGED:
+    case CM_CANCELMODE:
+        EndMousePress(Point(-1, -1));
+        TCustomControl::Dispatch(Message);
+        return;
+    case WM_KILLFOCUS:
+        spaceDown_ = false;
+        Invalidate();
+        TCustomControl::Dispatch(Message);
+        return;
+    case WM_SETFOCUS:
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+        Invalidate();
+        TCustomControl::Dispatch(Message);
+        return;
+    case CM_ENABLEDCHANGED:
+        spaceDown_ = false;
+        mouseDown_ = false;
+        Invalidate();
+        TCustomControl::Dispatch(Message);
+        return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        hot_ = Message.Msg == CM_MOUSEENTER;
+        Invalidate();
+        TCustomControl::Dispatch(Message);
+        return;
+    case CM_DIALOGCHAR:
+        if (IsAccel(static_cast<WORD>(Message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            if (alive && Focused())
+                Press();
+            Message.Result = 1;
+            return;
+        }
+        TCustomControl::Dispatch(Message);
+        return;
+    default:
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+}
+
+void TButtonControl::KeyDown(WORD& Key, TShiftState Shift)
+{
+    TAlive alive(this);
+    TCustomControl::KeyDown(Key, Shift);
+    if (!alive || Key != VK_SPACE || Shift.Contains(ssAlt))
+        return;
+    if (!spaceDown_) {
+        spaceDown_ = true;
+        Invalidate();
+    }
+    Key = 0;
+}
+
+void TButtonControl::KeyUp(WORD& Key, TShiftState Shift)
+{
+    TAlive alive(this);
+    TCustomControl::KeyUp(Key, Shift);
+    if (!alive || Key != VK_SPACE || !spaceDown_)
+        return;
+    spaceDown_ = false;
+    Invalidate();
+    Key = 0;
+    Press();
+}
+
+void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TAlive alive(this);
+    if (Button == mbLeft) {
+        if (CanFocus() && !Focused()) {
+            SetFocus();
+            if (!alive)
+                return;
+        }
+        mouseDown_ = true;
+        mouseInside_ = true;
+        Invalidate();
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TButtonControl::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (mouseDown_) {
+        bool inside = PtInRect(ClientRect(), Point(X, Y));
+        if (inside != mouseInside_) {
+            mouseInside_ = inside;
+            Invalidate();
+        }
+    }
+    TCustomControl::MouseMove(Shift, X, Y);
+}

@@ -1,0 +1,44 @@
+// TButtonControl: what push buttons, check boxes and radio buttons share.
+// The look follows the mouse (hot while over it, pressed while the left
+// button went down on it and the mouse is still over it) and the Space key
+// (pressed while held); releasing either over the control, or typing its
+// accelerator, presses it: Press, which each kind of button overrides.
+#pragma once
+
+#include "platform/ui/custom_control.h"
+#include "platform/ui/flat_look.h"
+
+class TButtonControl : public TCustomControl {
+public:
+    explicit TButtonControl(TComponent* AOwner);
+
+    bool Hot() const { return hot_; }
+    // Shown held down: by the mouse over it or by the Space key.
+    bool Pressed() const { return spaceDown_ || (mouseDown_ && mouseInside_); }
+
+protected:
+    // What a user's press does. Click (OnClick, and an action link hooked
+    // there) is where every kind of button ends.
+    virtual void Press() = 0;
+    // The flat look's state for the current hot, pressed and enabled looks.
+    TFlatState LookState() const;
+    // Where focus rectangles and glyphs take their text from: the canvas
+    // with the control's font.
+    void PrepareCanvas();
+
+    void Dispatch(TMessage& Message) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+
+private:
+    // Ends a press by the mouse; answers whether it was released over the
+    // control.
+    bool EndMousePress(TPoint Pos);
+
+    bool hot_ = false;          // between CM_MOUSEENTER and CM_MOUSELEAVE
+    bool mouseDown_ = false;    // the left button went down on the control and is still held
+    bool mouseInside_ = false;  // the mouse is over the control; kept while mouseDown_
+    bool spaceDown_ = false;    // Space went down while focused and has not come up
+};
