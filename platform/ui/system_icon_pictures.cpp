@@ -127,7 +127,7 @@ TRasterImage DrawSystemIconPicture(TSystemIcon Icon)
         DiscWithShadow(image, 0x2F6FCF, 0x1C4E9A);
         Paint(image, Arc(16, 12.5, 3.2, 6.4, 0, 360), 0xFFFFFF);
         // The open lower left of the hook.
-        Paint(image, [](double x, double y) { return x < 16 && y > 12.5 && y < 19; }, 0x2F6FCF);
+        Paint(image, [](double x, double y) { return x > 9 && x < 16 && y > 12.5 && y < 19; }, 0x2F6FCF);
         Paint(image, Box(14.4, 15.5, 17.6, 20), 0xFFFFFF);
         Paint(image, Disc(16, 23.6, 2.1), 0xFFFFFF);
         break;
