@@ -1,0 +1,96 @@
+// The list box's chunked rows against a plain array: a long run of
+// insertions (by index and in order), deletions, sorting and lookups,
+// checked after every step, so chunk splits and merges never lose or
+// misplace a row.
+#include "platform/ui/list_box_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/base/code_page.h"
+
+namespace {
+
+// Our own generator: the same numbers on every machine.
+class TRandom {
+public:
+    explicit TRandom(uint32_t Seed) : state_(Seed) {}
+    uint32_t Next(uint32_t Bound)
+    {
+        state_ = state_ * 1664525u + 1013904223u;
+        return (state_ >> 8) % Bound;
+    }
+
+private:
+    uint32_t state_;
+};
+
+// Short texts that collide often and differ in case and in GBK trail bytes.
+AnsiString RandomText(TRandom& Random)
+{
+    static const char* const pieces[] = {"a", "B", "b", "\xD5\x66", "f", "\xE9\x54", "T", "\xD6\xD0"};
+    AnsiString text;
+    for (uint32_t n = 1 + Random.Next(3); n > 0; --n)
+        text += pieces[Random.Next(8)];
+    return text;
+}
+
+void ExpectSame(const TListBoxStore& Store, const std::vector<AnsiString>& Expected, int Step)
+{
+    ASSERT_EQ(Store.Count(), static_cast<int>(Expected.size())) << "step " << Step;
+    for (size_t i = 0; i < Expected.size(); ++i)
+        ASSERT_EQ(Store.At(static_cast<int>(i)).Text, Expected[i]) << "step " << Step << " row " << i;
+}
+
+TEST(ListBoxStore, RandomRunMatchesAPlainArray)
+{
+    TRandom random(18);
+    TListBoxStore store;
+    std::vector<AnsiString> expected;
+    bool sorted = false;
+    size_t largest = 0;
+    for (int step = 0; step < 6000; ++step) {
+        const uint32_t action = random.Next(100);
+        if (action < 1 && random.Next(40) == 0) {
+            store.Clear();
+            expected.clear();
+        } else if (action < 4) {
+            store.Sort();
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](const AnsiString& A, const AnsiString& B) { return CompareText(A, B) < 0; });
+            sorted = true;
+        } else if (action < 30 && !expected.empty()) {
+            const int index = static_cast<int>(random.Next(static_cast<uint32_t>(expected.size())));
+            store.Erase(index);
+            expected.erase(expected.begin() + index);
+        } else if (sorted) {
+            const AnsiString text = RandomText(random);
+            const int index = store.UpperBound(text);
+            const auto place = std::upper_bound(expected.begin(), expected.end(), text,
+                                                [](const AnsiString& A, const AnsiString& B) {
+                                                    return CompareText(A, B) < 0;
+                                                });
+            ASSERT_EQ(index, place - expected.begin()) << "step " << step;
+            store.Insert(index, TListBoxItem{text});
+            expected.insert(place, text);
+        } else {
+            const AnsiString text = RandomText(random);
+            const int index = static_cast<int>(random.Next(static_cast<uint32_t>(expected.size()) + 1));
+            store.Insert(index, TListBoxItem{text});
+            expected.insert(expected.begin() + index, text);
+        }
+        if (action >= 90)
+            sorted = false;
+        largest = std::max(largest, expected.size());
+        if (step % 50 == 0 || expected.size() < 600)
+            ExpectSame(store, expected, step);
+    }
+    ExpectSame(store, expected, -1);
+    EXPECT_GT(largest, 1200u) << "the run grows past a few chunks";
+}
+
+}  // namespace
