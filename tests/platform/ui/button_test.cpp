@@ -9,6 +9,7 @@
 
 #include "form_test_support.h"
 #include "platform/ui/modal_answers.h"
+#include "platform/win/capture.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
@@ -193,12 +194,34 @@ TEST_F(TButtonTest, SpaceMouseAndAcceleratorsPressAButton)
     EXPECT_EQ(log, (TLines{"&Apply", "&OK"}));
 }
 
-TEST_F(TButtonTest, AClickThatFreesTheFormTouchesNothingAfterwards)
+TEST_F(TButtonTest, AClickMayRunAModalFormOrFreeTheButtonsForm)
 {
     TLines log;
     auto* form = new TAskForm(log);
     form->Show();
     Process();
+    // The modal form opened by a click finds the button up and the mouse
+    // free, whether the click came from the mouse or from Space.
+    int asked = 0;
+    form->Apply->OnClick = TNotifyEvent::FromCallable([&](TObject*) {
+        TAskForm dialog(log);
+        TModalAnswers::Push([&](const TModalRequest&) {
+            ++asked;
+            EXPECT_FALSE(form->Apply->Pressed());
+            EXPECT_EQ(GetCapture(), nullptr);
+            return mrOk;
+        });
+        dialog.ShowModal();
+    });
+    InjectClick(ScreenPoint(form->Apply, 5, 5));
+    Process();
+    InjectKeyDown(VK_SPACE, " ");
+    InjectKeyUp(VK_SPACE);
+    Process();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(form->Apply->Pressed());
+
+    // A click that frees the form touches nothing afterwards.
     form->Apply->OnClick = TNotifyEvent::FromCallable([&](TObject*) { delete form; });
     InjectClick(ScreenPoint(form->Apply, 5, 5));
     Process();
