@@ -1,0 +1,232 @@
+// The combo box's strings, selection, events and face.
+#include "platform/ui/combo_box.h"
+
+#include <algorithm>
+
+#include "platform/base/strings.h"
+#include "platform/gdi/draw_text.h"
+#include "platform/ui/combo_box_list.h"
+#include "platform/ui/control_canvas.h"
+#include "platform/ui/flat_look.h"
+#include "platform/win/system_metrics.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_styles.h"
+
+namespace {
+
+// The face's frame (the client edge) and the room around its text.
+constexpr int FaceFrame = 2;
+constexpr int FacePadding = 1;
+
+}  // namespace
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner)
+    : TCustomControl(AOwner), list_(std::make_unique<TComboListBox>(this))
+{
+    // The box takes the capture itself while the list is down; the base
+    // would give it up at the release of the opening click.
+    SetControlStyle(TControlStyle{csOpaque, csSetCaption, csFixedHeight, csDoubleClicks});
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(0, 0, 145, 0);
+}
+
+TCustomComboBox::~TCustomComboBox()
+{
+    // The list's window goes before the box it reports to.
+    list_.reset();
+}
+
+TStrings* TCustomComboBox::Items() const
+{
+    return list_->Items();
+}
+
+void TCustomComboBox::SetItems(TStrings* Value)
+{
+    list_->SetItems(Value);
+}
+
+void TCustomComboBox::Clear()
+{
+    list_->Clear();
+    SetItemIndex(-1);
+}
+
+bool TCustomComboBox::Sorted() const
+{
+    return list_->Sorted();
+}
+
+void TCustomComboBox::SetSorted(bool Value)
+{
+    // The selected string stays selected wherever it lands.
+    list_->SetItemIndex(itemIndex_);
+    list_->SetSorted(Value);
+    itemIndex_ = list_->ItemIndex();
+    Invalidate();
+}
+
+TCustomListBox* TCustomComboBox::DropDownList() const
+{
+    return list_.get();
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value)
+{
+    if (style_ == Value)
+        return;
+    style_ = Value;
+    list_->SetStyle(style_ == csOwnerDrawFixed ? lbOwnerDrawFixed : lbStandard);
+    AdjustSize();
+    Invalidate();
+}
+
+int TCustomComboBox::ItemHeight()
+{
+    list_->Font()->Assign(Font());
+    return list_->ItemHeight();
+}
+
+void TCustomComboBox::SetItemHeight(int Value)
+{
+    list_->SetItemHeight(Value);
+    AdjustSize();
+}
+
+void TCustomComboBox::SetItemIndex(int Value)
+{
+    if (Value < -1 || Value >= list_->Count())
+        Value = -1;
+    if (Value == itemIndex_)
+        return;
+    itemIndex_ = Value;
+    Invalidate();
+}
+
+AnsiString TCustomComboBox::Text() const
+{
+    return itemIndex_ >= 0 ? list_->Items()->Strings(itemIndex_) : AnsiString();
+}
+
+void TCustomComboBox::SetText(const AnsiString& Value)
+{
+    SetItemIndex(list_->Items()->IndexOf(Value));
+}
+
+void TCustomComboBox::UserSelect(int Index)
+{
+    if (Index < 0 || Index == itemIndex_)
+        return;
+    SetItemIndex(Index);
+    TAlive alive(this);
+    Click();
+    if (alive)
+        Select();
+}
+
+void TCustomComboBox::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomComboBox::Select()
+{
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TCustomComboBox::DropDown()
+{
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp()
+{
+    if (OnCloseUp)
+        OnCloseUp(this);
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+bool TCustomComboBox::CanResize(int& NewWidth, int& NewHeight)
+{
+    if (!TCustomControl::CanResize(NewWidth, NewHeight))
+        return false;
+    // The height follows the row height: one row in the frame.
+    NewHeight = ItemHeight() + 2 * (FaceFrame + FacePadding);
+    return true;
+}
+
+TRect TCustomComboBox::ButtonRect()
+{
+    const TRect client = ClientRect();
+    return Rect(client.Right - GetSystemMetrics(SM_CXVSCROLL), client.Top, client.Right, client.Bottom);
+}
+
+void TCustomComboBox::DrawItem(TCanvas* Canvas, int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    if (style_ == csOwnerDrawFixed && OnDrawItem) {
+        // The handler draws on the box's canvas, lent the DC it draws on.
+        auto* canvas = static_cast<TControlCanvas*>(TCustomControl::Canvas());
+        if (Canvas != canvas) {
+            canvas->FreeHandle();
+            TCanvasPaintScope scope(this, canvas, Canvas->Handle());
+            canvas->Font()->Assign(Canvas->Font());
+            canvas->Brush()->Assign(Canvas->Brush());
+            OnDrawItem(this, Index, Rect, State);
+            return;
+        }
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    Canvas->FillRect(Rect);
+    if (Index < 0)
+        return;
+    TRect text = Rect;
+    text.Left += 2;
+    Canvas->Brush()->SetStyle(bsClear);
+    const AnsiString item = list_->Items()->Strings(Index);
+    DrawText(Canvas->Handle(), item.c_str(), static_cast<int>(item.size()), &text,
+             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void TCustomComboBox::Paint()
+{
+    TCanvas* canvas = Canvas();
+    const TRect button = ButtonRect();
+    const TRect client = ClientRect();
+    FlatFill(canvas, Rect(client.Left, client.Top, button.Left, client.Bottom), Color());
+    TRect face = Rect(client.Left + FacePadding, client.Top + FacePadding, button.Left - FacePadding,
+                      client.Bottom - FacePadding);
+    TOwnerDrawState state{odComboBoxEdit};
+    const bool selected = Focused() && !droppedDown_;
+    canvas->Font()->Assign(Font());
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(selected ? clHighlight : Color());
+    if (selected) {
+        state.Include(odSelected);
+        state.Include(odFocused);
+        canvas->Font()->SetColor(clHighlightText);
+    }
+    if (!Enabled()) {
+        state.Include(odDisabled);
+        canvas->Font()->SetColor(clGrayText);
+    }
+    DrawItem(canvas, itemIndex_, face, state);
+    if (selected)
+        DrawFlatFocusRect(canvas, face);
+    TFlatState look;
+    look.Pressed = droppedDown_;
+    look.Disabled = !Enabled();
+    const TRect arrow = DrawFlatButtonFace(canvas, button, look);
+    DrawFlatArrow(canvas, arrow, TArrowGlyph::Down, Enabled());
+}
