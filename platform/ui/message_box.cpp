@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "platform/gdi/draw_text.h"
+#include "platform/ui/button.h"
+#include "platform/ui/canvas.h"
 #include "platform/ui/custom_form.h"
-#include "platform/win/virtual_keys.h"
+#include "platform/ui/system_icons.h"
 
 namespace {
 
 const char* ButtonCaption(int Id)
 {
-    static const char* const Captions[] = {"", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"};
+    static const char* const Captions[] = {"", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&Yes", "&No"};
     return Captions[Id];
 }
 
@@ -33,31 +35,67 @@ std::vector<int> ButtonsOf(UINT Flags)
     }
 }
 
+// The standard icon the MB_ICON flags ask for; nullptr for none.
+HICON IconOf(UINT Flags)
+{
+    switch (Flags & MB_ICONMASK) {
+    case MB_ICONHAND:
+        return LoadIcon(nullptr, IDI_HAND);
+    case MB_ICONQUESTION:
+        return LoadIcon(nullptr, IDI_QUESTION);
+    case MB_ICONEXCLAMATION:
+        return LoadIcon(nullptr, IDI_EXCLAMATION);
+    case MB_ICONASTERISK:
+        return LoadIcon(nullptr, IDI_ASTERISK);
+    default:
+        return nullptr;
+    }
+}
+
+// The icon at the top left, the text beside it, and a row of push buttons
+// below: each ends the box with its ID, the default one takes Enter and
+// the one Escape answers is the cancel button.
 class TMessageBoxForm : public TForm {
 public:
     TMessageBoxForm(const AnsiString& Text, const AnsiString& Caption, UINT Flags)
-        : TForm(nullptr), text_(Text), buttons_(ButtonsOf(Flags))
+        : TForm(nullptr), text_(Text), icon_(IconOf(Flags))
     {
         constexpr int Margin = 12, ButtonWidth = 75, ButtonHeight = 23, Gap = 6, MaxTextWidth = 400;
         SetBorderStyle(bsDialog);
         SetPosition(poScreenCenter);
         SetCaption(Caption);
         OnPaint = TNotifyEvent(this, &TMessageBoxForm::PaintBox);
-        auto count = static_cast<int>(buttons_.size());
-        defaultIndex_ = std::min(static_cast<int>((Flags & MB_DEFMASK) >> 8), count - 1);
-        if (std::find(buttons_.begin(), buttons_.end(), IDCANCEL) != buttons_.end())
+        std::vector<int> ids = ButtonsOf(Flags);
+        auto count = static_cast<int>(ids.size());
+        int defaultIndex = std::min(static_cast<int>((Flags & MB_DEFMASK) >> 8), count - 1);
+        if (std::find(ids.begin(), ids.end(), IDCANCEL) != ids.end())
             escapeResult_ = IDCANCEL;
         else if (count == 1)
             escapeResult_ = IDOK;
-        textRect_ = Rect(Margin, Margin, Margin + MaxTextWidth, Margin);
+        const TRasterImage* icon = IconImage(icon_);
+        int iconSize = icon ? icon->Height : 0;
+        int textLeft = icon ? Margin + icon->Width + Margin : Margin;
+        textRect_ = Rect(textLeft, Margin, textLeft + MaxTextWidth, Margin);
         DrawText(Canvas()->Handle(), text_.c_str(), static_cast<int>(text_.size()), &textRect_,
                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        // A short text stands in the middle of the icon's height.
+        if (textRect_.Height() < iconSize)
+            OffsetRect(textRect_, 0, (iconSize - textRect_.Height()) / 2);
         int rowWidth = count * ButtonWidth + (count - 1) * Gap;
-        int width = std::max(textRect_.Width(), rowWidth) + 2 * Margin;
+        int width = std::max(textRect_.Right - Margin, rowWidth) + 2 * Margin;
         int left = (width - rowWidth) / 2;
-        int top = textRect_.Bottom + Margin;
-        for (int i = 0; i < count; ++i)
-            buttonRects_.push_back(Bounds(left + i * (ButtonWidth + Gap), top, ButtonWidth, ButtonHeight));
+        int top = std::max(textRect_.Bottom, Margin + iconSize) + Margin;
+        for (int i = 0; i < count; ++i) {
+            auto* button = new TButton(this);
+            button->SetCaption(ButtonCaption(ids[static_cast<size_t>(i)]));
+            button->SetModalResult(ids[static_cast<size_t>(i)]);
+            button->SetBounds(left + i * (ButtonWidth + Gap), top, ButtonWidth, ButtonHeight);
+            button->SetParent(this);
+            button->SetDefault(i == defaultIndex);
+            button->SetCancel(ids[static_cast<size_t>(i)] == escapeResult_);
+            if (i == defaultIndex)
+                SetActiveControl(button);
+        }
         SetClientWidth(width);
         SetClientHeight(top + ButtonHeight + Margin);
     }
@@ -74,49 +112,20 @@ public:
         return TForm::CloseQuery();
     }
 
-protected:
-    void KeyDown(WORD& Key, TShiftState Shift) override
-    {
-        if (Key == VK_RETURN)
-            SetModalResult(buttons_[static_cast<size_t>(defaultIndex_)]);
-        else if (Key == VK_ESCAPE && escapeResult_)
-            SetModalResult(escapeResult_);
-        else
-            TForm::KeyDown(Key, Shift);
-    }
-
-    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override
-    {
-        for (size_t i = 0; i < buttonRects_.size(); ++i)
-            if (Button == mbLeft && PtInRect(buttonRects_[i], Point(X, Y)))
-                SetModalResult(buttons_[i]);
-        TForm::MouseUp(Button, Shift, X, Y);
-    }
-
 private:
     void PaintBox(TObject*)
     {
         TCanvas* canvas = Canvas();
+        if (const TRasterImage* icon = IconImage(icon_))
+            DrawIcon(canvas->Handle(), textRect_.Left - 12 - icon->Width, 12, icon_);
         canvas->Brush()->SetStyle(bsClear);
         TRect text = textRect_;
         DrawText(canvas->Handle(), text_.c_str(), static_cast<int>(text_.size()), &text, DT_WORDBREAK | DT_NOPREFIX);
-        for (size_t i = 0; i < buttonRects_.size(); ++i) {
-            TRect button = buttonRects_[i];
-            canvas->Brush()->SetStyle(bsSolid);
-            canvas->Brush()->SetColor(clBtnFace);
-            canvas->Pen()->SetColor(static_cast<int>(i) == defaultIndex_ ? clBlack : clBtnShadow);
-            canvas->Rectangle(button);
-            canvas->Brush()->SetStyle(bsClear);
-            const char* caption = ButtonCaption(buttons_[i]);
-            DrawText(canvas->Handle(), caption, -1, &button, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        }
     }
 
     AnsiString text_;
-    std::vector<int> buttons_;     // IDs, left to right
-    std::vector<TRect> buttonRects_;  // client coordinates, one per button
+    HICON icon_;  // nullptr: no icon
     TRect textRect_;
-    int defaultIndex_ = 0;  // into buttons_
     int escapeResult_ = 0;  // what Escape and the close box answer; 0: nothing
 };
 

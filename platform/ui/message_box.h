@@ -37,7 +37,8 @@ inline constexpr int IDIGNORE = 5;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
-// Shows the box modally, centred on the screen. Enter presses the default
-// button; Escape and the close box answer IDCANCEL where there is a
-// Cancel button (IDOK for a lone OK) and do nothing otherwise.
+// Shows the box modally, centred on the screen, with the standard icon of
+// its MB_ICON flag. Enter presses the default button (MB_DEFBUTTONn, or
+// the focused one); Escape and the close box answer IDCANCEL where there
+// is a Cancel button (IDOK for a lone OK) and do nothing otherwise.
 int ShowMessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags);
