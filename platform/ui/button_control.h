@@ -22,8 +22,7 @@ protected:
     virtual void Press() = 0;
     // The flat look's state for the current hot, pressed and enabled looks.
     TFlatState LookState() const;
-    // Where focus rectangles and glyphs take their text from: the canvas
-    // with the control's font.
+    // Gives the canvas the control's font before painting and measuring.
     void PrepareCanvas();
 
     void Dispatch(TMessage& Message) override;

@@ -12,6 +12,9 @@
 
 TRadioGroup::TRadioGroup(TComponent* AOwner) : TGroupBox(AOwner), items_(std::make_unique<TStringList>())
 {
+    // OnClick reports a new ItemIndex: a click on the frame, or on a
+    // disabled button that lets it through, is none.
+    SetControlStyle(TControlStyle(ControlStyle()).Exclude(csClickEvents));
     items_->OnChange = TNotifyEvent(this, &TRadioGroup::ItemsChanged);
 }
 

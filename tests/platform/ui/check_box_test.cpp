@@ -59,6 +59,8 @@ TEST_F(TCheckBoxTest, PressesCycleTheStateAndEveryChangeFiresOnClick)
     // A release outside the box is no press; a disabled box takes none.
     InjectMouseDown(ScreenPoint(box, 3, 8));
     InjectMouseUp(ScreenPoint(box, 3, 40));
+    Process();
+    EXPECT_EQ(box->State(), cbChecked);
     box->SetEnabled(false);
     InjectClick(ScreenPoint(box, 3, 8));
     Process();
@@ -176,6 +178,14 @@ TEST_F(TCheckBoxTest, RadioGroupMakesButtonsFromItemsAndKeepsItemIndex)
     EXPECT_EQ(group->ItemIndex(), 2);
     EXPECT_EQ(log, (TLines{"1", "3", "2"}));
     EXPECT_THROW(group->SetItemIndex(4), EListError);
+    // A click on the frame, or on a disabled button, changes nothing and
+    // reports nothing.
+    InjectClick(ScreenPoint(group, group->Width() - 3, group->Height() - 3));
+    group->Buttons(0)->SetEnabled(false);
+    InjectClick(ScreenPoint(group->Buttons(0), 3, 5));
+    Process();
+    group->Buttons(0)->SetEnabled(true);
+    EXPECT_EQ(log, (TLines{"1", "3", "2"}));
 
     // New items keep the index while it still names one.
     group->Items()->Delete(0);
