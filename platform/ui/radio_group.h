@@ -27,7 +27,8 @@ public:
     int Columns() const { return columns_; }
     // 1 to 16.
     void SetColumns(int Value);
-    // The button of an item, for tests and code that wants to reach it.
+    // The button of an item. Checking it is choosing its item; unchecking
+    // it behind the group's back leaves ItemIndex stale.
     TRadioButton* Buttons(int Index) const { return buttons_[static_cast<size_t>(Index)]; }
 
 protected:

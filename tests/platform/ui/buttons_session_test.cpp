@@ -172,8 +172,9 @@ protected:
             target->SetEnabled(!target->Enabled());
             break;
         case 7:
+            // The group's own buttons are only ever checked, like a press.
             if (auto* radio = dynamic_cast<TRadioButton*>(target))
-                radio->SetChecked(Random.Chance(70));
+                radio->SetChecked(radio->Parent() == Form.Choice || Random.Chance(70));
             else if (auto* speed = dynamic_cast<TSpeedButton*>(target))
                 speed->SetDown(Random.Chance(70));
             else
