@@ -5,6 +5,7 @@
 
 #include "platform/base/strings.h"
 #include "platform/gdi/draw_text.h"
+#include "platform/ui/combo_box_edit.h"
 #include "platform/ui/combo_box_list.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/flat_look.h"
@@ -28,6 +29,8 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     SetControlStyle(TControlStyle{csOpaque, csSetCaption, csFixedHeight, csDoubleClicks});
     SetTabStop(true);
     SetColor(clWindow);
+    edit_ = new TComboEdit(this);
+    edit_->SetParent(this);
     SetBounds(0, 0, 145, 0);
 }
 
@@ -77,6 +80,15 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value)
     if (style_ == Value)
         return;
     style_ = Value;
+    if (style_ == csDropDown && !edit_) {
+        edit_ = new TComboEdit(this);
+        edit_->SetParent(this);
+        LayoutEdit();
+        SetEditText(Text());
+    } else if (style_ != csDropDown && edit_) {
+        delete edit_;
+        edit_ = nullptr;
+    }
     list_->SetStyle(style_ == csOwnerDrawFixed ? lbOwnerDrawFixed : lbStandard);
     AdjustSize();
     Invalidate();
@@ -101,17 +113,90 @@ void TCustomComboBox::SetItemIndex(int Value)
     if (Value == itemIndex_)
         return;
     itemIndex_ = Value;
+    if (edit_)
+        SetEditText(Value >= 0 ? list_->Items()->Strings(Value) : AnsiString());
     Invalidate();
 }
 
 AnsiString TCustomComboBox::Text() const
 {
+    if (edit_)
+        return edit_->Text();
     return itemIndex_ >= 0 ? list_->Items()->Strings(itemIndex_) : AnsiString();
 }
 
 void TCustomComboBox::SetText(const AnsiString& Value)
 {
     SetItemIndex(list_->Items()->IndexOf(Value));
+    if (edit_)
+        SetEditText(Value);
+}
+
+void TCustomComboBox::SetEditText(const AnsiString& Value)
+{
+    settingText_ = true;
+    edit_->SetText(Value);
+    settingText_ = false;
+}
+
+void TCustomComboBox::EditChanged()
+{
+    if (settingText_)
+        return;
+    itemIndex_ = list_->Items()->IndexOf(edit_->Text());
+    TAlive alive(this);
+    Change();
+    if (alive && AutoDropDown)
+        OpenList();
+}
+
+int TCustomComboBox::SelStart() const
+{
+    return edit_ ? edit_->SelStart() : 0;
+}
+
+void TCustomComboBox::SetSelStart(int Value)
+{
+    if (edit_)
+        edit_->SetSelStart(Value);
+}
+
+int TCustomComboBox::SelLength() const
+{
+    return edit_ ? edit_->SelLength() : 0;
+}
+
+void TCustomComboBox::SetSelLength(int Value)
+{
+    if (edit_)
+        edit_->SetSelLength(Value);
+}
+
+AnsiString TCustomComboBox::SelText() const
+{
+    return edit_ ? edit_->SelText() : AnsiString();
+}
+
+void TCustomComboBox::SetSelText(const AnsiString& Value)
+{
+    if (edit_)
+        edit_->SetSelText(Value);
+}
+
+void TCustomComboBox::SelectAll()
+{
+    if (edit_)
+        edit_->SelectAll();
+}
+
+void TCustomComboBox::LayoutEdit()
+{
+    if (!edit_)
+        return;
+    const TRect button = ButtonRect();
+    const TRect client = ClientRect();
+    edit_->SetBounds(client.Left + FacePadding, client.Top + FacePadding, button.Left - 2 * FacePadding,
+                     client.Bottom - 2 * FacePadding);
 }
 
 void TCustomComboBox::UserSelect(int Index)
@@ -119,6 +204,8 @@ void TCustomComboBox::UserSelect(int Index)
     if (Index < 0 || Index == itemIndex_)
         return;
     SetItemIndex(Index);
+    if (edit_)
+        edit_->SelectAll();
     TAlive alive(this);
     Click();
     if (alive)
@@ -154,6 +241,7 @@ void TCustomComboBox::CloseUp()
 void TCustomComboBox::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
+    Params.Style |= WS_CLIPCHILDREN;
     Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -208,7 +296,7 @@ void TCustomComboBox::Paint()
     TRect face = Rect(client.Left + FacePadding, client.Top + FacePadding, button.Left - FacePadding,
                       client.Bottom - FacePadding);
     TOwnerDrawState state{odComboBoxEdit};
-    const bool selected = Focused() && !droppedDown_;
+    const bool selected = Focused() && !droppedDown_ && !edit_;
     canvas->Font()->Assign(Font());
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(selected ? clHighlight : Color());
@@ -221,7 +309,8 @@ void TCustomComboBox::Paint()
         state.Include(odDisabled);
         canvas->Font()->SetColor(clGrayText);
     }
-    DrawItem(canvas, itemIndex_, face, state);
+    if (!edit_)
+        DrawItem(canvas, itemIndex_, face, state);
     if (selected)
         DrawFlatFocusRect(canvas, face);
     TFlatState look;

@@ -22,15 +22,16 @@
 #include "platform/ui/list_box_type_ahead.h"
 #include "platform/ui/list_box_types.h"
 
+class TComboEdit;
 class TComboListBox;
 class TCustomListBox;
 class TStrings;
 
 // The values keep the class library's numbers (csSimple and
-// csOwnerDrawVariable are not offered): csDropDownList and
-// csOwnerDrawFixed show only strings of the list, the latter drawn by
-// OnDrawItem.
-enum TComboBoxStyle { csDropDownList = 2, csOwnerDrawFixed = 3 };
+// csOwnerDrawVariable are not offered). csDropDown has an edit part to
+// type any text in; csDropDownList and csOwnerDrawFixed show only strings
+// of the list, the latter drawn by OnDrawItem.
+enum TComboBoxStyle { csDropDown = 0, csDropDownList = 2, csOwnerDrawFixed = 3 };
 
 class TCustomComboBox : public TCustomControl {
 public:
@@ -48,10 +49,21 @@ public:
     // The selected string, -1 for none. Out-of-range values select none.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int Value);
-    // The selected string; setting it selects the first string equal to it
-    // without case, or none.
+    // The edit part's text, or the selected string. Setting it selects the
+    // first string equal to it without case (none when there is none); the
+    // edit part takes the text as given.
     AnsiString Text() const;
     void SetText(const AnsiString& Value);
+    // The selection in the edit part (csDropDown); the other styles have
+    // none: 0, 0 and empty, and setting changes nothing.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    AnsiString SelText() const;
+    // Replaces the edit part's selection, as typing would.
+    void SetSelText(const AnsiString& Value);
+    void SelectAll();
     // The rows the dropped list shows at most before it scrolls.
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int Value) { dropDownCount_ = std::max(Value, 1); }
@@ -95,7 +107,17 @@ protected:
     void UserSelect(int Index);
 
 private:
+    friend class TComboEdit;
     friend class TComboListBox;
+
+    // The edit part's text changed: the selection follows it, OnChange.
+    void EditChanged();
+    // A key working the list (opening, closing, moving, taking); true when
+    // it was one.
+    bool ListKey(WORD Key, TShiftState Shift);
+    void LayoutEdit();
+    // Sets the edit part's text without reporting it as the user's change.
+    void SetEditText(const AnsiString& Value);
 
     // Drops the list down, or closes it (taking the highlighted row when
     // Take).
@@ -111,7 +133,9 @@ private:
     TRect ButtonRect();
 
     std::unique_ptr<TComboListBox> list_;  // holds the Items
-    TComboBoxStyle style_ = csDropDownList;
+    TComboEdit* edit_ = nullptr;  // a child owned by the box, exactly while the style is csDropDown
+    bool settingText_ = false;    // the box itself is changing the edit part's text
+    TComboBoxStyle style_ = csDropDown;
     int itemIndex_ = -1;  // -1 or a string of the list
     int dropDownCount_ = 8;
     bool droppedDown_ = false;  // the list shows, and the box holds the capture

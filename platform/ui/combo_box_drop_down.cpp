@@ -4,6 +4,7 @@
 
 #include "platform/base/strings.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/combo_box_edit.h"
 #include "platform/ui/combo_box_list.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/win/capture.h"
@@ -158,27 +159,35 @@ bool TCustomComboBox::MoveKey(WORD Key)
     return true;
 }
 
-void TCustomComboBox::KeyDown(WORD& Key, TShiftState Shift)
+bool TCustomComboBox::ListKey(WORD Key, TShiftState Shift)
 {
-    TAlive alive(this);
-    TCustomControl::KeyDown(Key, Shift);
-    if (!alive || Key == 0)
-        return;
     const bool altArrow = Shift.Contains(ssAlt) && (Key == VK_DOWN || Key == VK_UP);
     if (Key == VK_F4 || altArrow) {
         if (droppedDown_)
             CloseList(true);
         else
             OpenList();
-        Key = 0;
-        return;
+        return true;
     }
+    if (Shift.Contains(ssAlt))
+        return false;
     if (droppedDown_ && (Key == VK_RETURN || Key == VK_ESCAPE)) {
         CloseList(Key == VK_RETURN);
-        Key = 0;
-        return;
+        return true;
     }
-    if (MoveKey(Key))
+    // In the edit part Left, Right, Home and End move the caret.
+    if (edit_ && !droppedDown_ && Key != VK_UP && Key != VK_DOWN && Key != VK_PRIOR && Key != VK_NEXT)
+        return false;
+    if (edit_ && (Key == VK_LEFT || Key == VK_RIGHT))
+        return false;
+    return MoveKey(Key);
+}
+
+void TCustomComboBox::KeyDown(WORD& Key, TShiftState Shift)
+{
+    TAlive alive(this);
+    TCustomControl::KeyDown(Key, Shift);
+    if (alive && Key != 0 && ListKey(Key, Shift))
         Key = 0;
 }
 
@@ -248,13 +257,8 @@ void TCustomComboBox::Dispatch(TMessage& Message)
     case WM_SYSKEYDOWN:
         // Alt+Down and Alt+Up open and close the list; they are system
         // keys because Alt is held.
-        if (Message.WParam == VK_DOWN || Message.WParam == VK_UP) {
-            if (droppedDown_)
-                CloseList(true);
-            else
-                OpenList();
+        if (ListKey(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam)))
             return;
-        }
         TCustomControl::Dispatch(Message);
         return;
     case WM_CAPTURECHANGED:
@@ -273,6 +277,18 @@ void TCustomComboBox::Dispatch(TMessage& Message)
         Invalidate();
         return;
     case WM_SETFOCUS:
+        // The edit part takes the focus the box gets.
+        if (edit_) {
+            edit_->SetFocus();
+            return;
+        }
+        TCustomControl::Dispatch(Message);
+        Invalidate();
+        return;
+    case WM_SIZE:
+        TCustomControl::Dispatch(Message);
+        LayoutEdit();
+        return;
     case CM_ENABLEDCHANGED:
         TCustomControl::Dispatch(Message);
         Invalidate();

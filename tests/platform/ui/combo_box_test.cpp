@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "control_test_support.h"
+#include "form_test_support.h"
+#include "platform/ui/button.h"
+#include "platform/ui/custom_form.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/combo_box_list.h"
@@ -25,12 +28,13 @@ namespace {
 
 using TLines = std::vector<std::string>;
 
-TComboBox* AddCombo(TTestForm& Form, int Left = 10, int Top = 10)
+TComboBox* AddCombo(TTestForm& Form, TComboBoxStyle Style = csDropDownList)
 {
     auto* combo = new TComboBox(&Form);
+    combo->SetStyle(Style);
     combo->Font()->SetName(kTestFontName);
     combo->Font()->SetHeight(-kTestFontCellHeight);
-    combo->SetBounds(Left, Top, 150, 0);
+    combo->SetBounds(10, 10, 150, 0);
     combo->SetParent(&Form);
     for (int i = 0; i < 20; ++i)
         combo->Items()->Add("item " + std::to_string(100 + i));
@@ -273,6 +277,79 @@ TEST_F(TControlTest, ComboBoxTypeAheadPicksByGbkPrefix)
     Pump();
     EXPECT_EQ(combo->ItemIndex(), 3);
     EXPECT_EQ(log, (TLines{"dropdown 4", "closeup 4", "click 3", "change 3"}));
+}
+
+// A find dialog's search box: any text typed in the edit part, the
+// history in the list, Enter and Escape working the list while it is down
+// and the dialog's buttons while it is closed.
+TEST_F(TFormTest, ComboBoxEditPartTypesTextAndLeavesEnterToTheListWhileItIsDown)
+{
+    TLines log;
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 400, 200);
+    auto* combo = new TComboBox(&form);
+    combo->SetBounds(10, 10, 200, 0);
+    combo->SetParent(&form);
+    for (const char* entry : {"alpha", "beta", "gamma"})
+        combo->Items()->Add(entry);
+    combo->OnChange = TNotifyEvent::FromCallable(
+        [&log, combo](TObject*) { log.push_back("change " + combo->Text() + " " + std::to_string(combo->ItemIndex())); });
+    auto* ok = new TButton(&form);
+    ok->SetBounds(10, 100, 80, 26);
+    ok->SetParent(&form);
+    ok->SetDefault(true);
+    ok->OnClick = TNotifyEvent::FromCallable([&log](TObject*) { log.push_back("ok"); });
+    EXPECT_EQ(combo->Style(), csDropDown);
+    form.Show();
+    combo->SetFocus();
+    Process();
+
+    // Typed text, GBK included, goes into the edit part.
+    InjectText("x\xD5\x66");
+    Process();
+    EXPECT_EQ(combo->Text(), "x\xD5\x66");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetSelStart(1);
+    combo->SetSelLength(2);
+    EXPECT_EQ(combo->SelText(), "\xD5\x66");
+    combo->SetSelText("\\t");
+    EXPECT_EQ(combo->Text(), "x\\t");
+    // Typing a string of the list selects it.
+    log.clear();
+    combo->SelectAll();
+    InjectText("BETA");
+    Process();
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(log.back(), "change BETA 1");
+
+    // Down, closed, picks the next string into the edit part, all selected.
+    log.clear();
+    InjectKeyStroke(VK_DOWN);
+    Process();
+    EXPECT_EQ(combo->Text(), "gamma");
+    EXPECT_EQ(combo->SelText(), "gamma");
+    EXPECT_EQ(log, (TLines{"change gamma 2"}));
+
+    // Down, Enter takes the row and stays away from the default button;
+    // Escape closes without a change.
+    log.clear();
+    InjectKeyStroke(VK_DOWN, InjectAlt);
+    InjectKeyStroke(VK_HOME);
+    InjectKeyStroke(VK_RETURN);
+    Process();
+    EXPECT_FALSE(ListShown(combo));
+    EXPECT_EQ(combo->Text(), "alpha");
+    InjectKeyStroke(VK_F4);
+    InjectKeyStroke(VK_END);
+    InjectKeyStroke(VK_ESCAPE);
+    Process();
+    EXPECT_FALSE(ListShown(combo));
+    EXPECT_EQ(combo->Text(), "alpha");
+    EXPECT_EQ(log, (TLines{"change alpha 0"}));
+    // Closed, Enter is the dialog's.
+    InjectKeyStroke(VK_RETURN);
+    Process();
+    EXPECT_EQ(log, (TLines{"change alpha 0", "ok"}));
 }
 
 }  // namespace
