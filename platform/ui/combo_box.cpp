@@ -203,10 +203,12 @@ void TCustomComboBox::UserSelect(int Index)
 {
     if (Index < 0 || Index == itemIndex_)
         return;
+    TAlive alive(this);
+    if (!AcceptPick(Index) || !alive)
+        return;
     SetItemIndex(Index);
     if (edit_)
         edit_->SelectAll();
-    TAlive alive(this);
     Click();
     if (alive)
         Select();

@@ -103,8 +103,11 @@ protected:
     // odComboBoxEdit is in State, else a row of the dropped list, whose
     // canvas it then is. OnDrawItem draws for csOwnerDrawFixed.
     virtual void DrawItem(TCanvas* Canvas, int Index, const TRect& Rect, TOwnerDrawState State);
-    // Takes a string the user picked: selects it and reports the pick.
+    // Takes a string the user picked: selects it and reports the pick,
+    // unless AcceptPick refuses it.
     void UserSelect(int Index);
+    // The user is picking Index; false drops the pick.
+    virtual bool AcceptPick(int /*Index*/) { return true; }
 
 private:
     friend class TComboEdit;
