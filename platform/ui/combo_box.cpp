@@ -28,6 +28,7 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     // would give it up at the release of the opening click.
     SetControlStyle(TControlStyle{csOpaque, csSetCaption, csFixedHeight, csDoubleClicks});
     SetTabStop(true);
+    SetParentColor(false);
     SetColor(clWindow);
     edit_ = new TComboEdit(this);
     edit_->SetParent(this);

@@ -41,6 +41,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks, csSetCaption});
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
+    SetParentColor(false);
     SetColor(clWindow);
 }
 
