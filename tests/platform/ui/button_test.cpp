@@ -8,27 +8,26 @@
 #include <vector>
 
 #include "form_test_support.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/modal_answers.h"
 #include "platform/win/capture.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
-#include "platform/win/win_messages.h"
 
 namespace {
 
 using TLines = std::vector<std::string>;
 
-// A dialog built in code: a field that takes the focus but not Enter or
-// Escape (as a one-line edit), then OK (default, mrOk), Cancel (cancel,
-// mrCancel) and Apply (no modal result), each click logged.
+// A dialog built in code: a one-line edit, then OK (default, mrOk), Cancel
+// (cancel, mrCancel) and Apply (no modal result), each click logged.
 class TAskForm : public TForm {
 public:
     TAskForm(TLines& Log) : TForm(nullptr)
     {
         SetBounds(60, 60, 320, 140);
-        Edit = new TProbe(this, this, Bounds(10, 10, 200, 22), clWindow);
-        Edit->SetTabStop(true);
-        Edit->DialogCode = DLGC_WANTCHARS;
+        Edit = new TEdit(this);
+        Edit->SetBounds(10, 10, 200, 22);
+        Edit->SetParent(this);
         Ok = AddButton("&OK", 10, Log);
         Ok->SetDefault(true);
         Ok->SetModalResult(mrOk);
@@ -38,7 +37,7 @@ public:
         Apply = AddButton("&Apply", 180, Log);
     }
 
-    TProbe* Edit;
+    TEdit* Edit;
     TButton* Ok;
     TButton* Cancel;
     TButton* Apply;
@@ -113,9 +112,11 @@ TEST_F(TButtonTest, ModalResultEndsTheModalFormThroughItsOwnLoop)
     // The real modal loop, driven by keys typed once it shows.
     form.OnShow = TNotifyEvent::FromCallable([&](TObject*) {
         form.Edit->SetFocus();
+        InjectText("\xD5\x66\xE9\x54");  // 說門
         InjectKeyStroke(VK_RETURN);
     });
     EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.Edit->Text(), "\xD5\x66\xE9\x54");
     EXPECT_FALSE(form.Visible());
 
     form.OnShow = TNotifyEvent::FromCallable([&](TObject*) { InjectKeyStroke(VK_ESCAPE); });
@@ -175,9 +176,8 @@ TEST_F(TButtonTest, SpaceMouseAndAcceleratorsPressAButton)
     Process();
     EXPECT_EQ(log, (TLines{"Cancel", "Cancel"}));
 
-    // Alt+A presses Apply from anywhere; a plain 'a' typed into a field
-    // that takes characters stays there, while from a button it is the
-    // accelerator too.
+    // Alt+A presses Apply from anywhere; a plain 'a' typed into the edit
+    // stays text there, while from a button it is the accelerator too.
     log.clear();
     form.Edit->SetFocus();
     InjectKeyStroke('A', InjectAlt);
@@ -188,6 +188,7 @@ TEST_F(TButtonTest, SpaceMouseAndAcceleratorsPressAButton)
     InjectText("a");
     Process();
     EXPECT_EQ(log, TLines{"&Apply"});
+    EXPECT_EQ(form.Edit->Text(), "a");
     form.Cancel->SetFocus();
     InjectText("o");
     Process();
