@@ -1,6 +1,6 @@
 // A dialog's buttons worked from a real X display (the suite's own Xvfb),
 // with the keys and the mouse of the display's XTest extension, in the
-// fonts a user gets: Enter reaching the default button from a field,
+// fonts a user gets: Enter reaching the default button from an edit,
 // clicks, Space on the focused button, Alt with an accelerator, and the
 // display showing what the form painted.
 
@@ -11,10 +11,10 @@
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/custom_form.h"
+#include "platform/ui/edit.h"
 #include "platform/win/window.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/x11_backend.h"
-#include "tests/platform/ui/control_test_support.h"
 #include "tests/platform/win/x11_test_support.h"
 
 #include <X11/Xlib.h>
@@ -107,8 +107,9 @@ TEST_F(TButtonsX11Test, KeysAndClicksOnTheDisplayPressTheButtons)
     form_ = new TForm(nullptr);
     form_->SetBounds(80, 60, 320, 160);
     form_->SetCaption("Find");
-    auto* field = new TProbe(form_, form_, Bounds(10, 10, 200, 22), clWindow);
-    field->SetTabStop(true);
+    auto* field = new TEdit(form_);
+    field->SetBounds(10, 10, 200, 22);
+    field->SetParent(form_);
     auto* wrap = new TCheckBox(form_);
     wrap->SetCaption("&Wrap around");
     wrap->SetBounds(10, 44, 150, 20);
@@ -123,8 +124,11 @@ TEST_F(TButtonsX11Test, KeysAndClicksOnTheDisplayPressTheButtons)
     ASSERT_TRUE(FormHasXFocus());
     ASSERT_TRUE(field->Focused());
 
+    Key(XK_a);
+    Key(XK_b);
     Key(XK_Return);
     EXPECT_TRUE(Logged({"&Find"}));
+    EXPECT_EQ(field->Text(), "ab");
     Key(XK_Escape);
     EXPECT_TRUE(Logged({"&Find", "Cancel"}));
     // A click focuses the button and presses it; Space presses it again.
