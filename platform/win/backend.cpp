@@ -8,6 +8,8 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/system_info.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_pos.h"
+#include "platform/win/window_styles.h"
 
 namespace {
 
@@ -39,6 +41,14 @@ void PostClose(HWND Surface)
     PostMessage(Surface, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+// The window takes the bounds the desktop gave its surface, with the size
+// and position messages a move of its own would send.
+void TakeBounds(HWND Surface, const TRect& Bounds)
+{
+    SetWindowPos(Surface, nullptr, Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 }  // namespace
 
 TBackendEvents& BackendEvents()
@@ -46,6 +56,7 @@ TBackendEvents& BackendEvents()
     static TBackendEvents events = [] {
         TBackendEvents e;
         e.CloseRequested = PostClose;
+        e.Configured = TakeBounds;
         return e;
     }();
     return events;

@@ -81,6 +81,10 @@ struct TBackendEvents {
     void (*Focus)(HWND Surface, bool Gained) = nullptr;
     // The user asked to close the window (its close box on the desktop).
     void (*CloseRequested)(HWND Surface) = nullptr;
+    // The desktop (its window manager, another program) moved or resized
+    // the surface; Bounds on the screen. The back end takes Bounds as its
+    // own first, so the window taking them asks it for nothing.
+    void (*Configured)(HWND Surface, const TRect& Bounds) = nullptr;
     // Another program took the clipboard.
     void (*ClipboardLost)() = nullptr;
     // Another program wants this program's clipboard text.

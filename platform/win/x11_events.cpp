@@ -103,6 +103,9 @@ void TX11Backend::Dispatch(XEvent& Event)
             }
         }
         break;
+    case ConfigureNotify:
+        HandleConfigure(Event);
+        break;
     case UnmapNotify:
         if (TX11Surface* surface = FindSurface(Event.xunmap.window))
             surface->Mapped = false;

@@ -30,6 +30,9 @@ struct TX11Surface {
     HWND Window = nullptr;
     TXId XWindow = 0;
     TRect Bounds;  // screen coordinates, as the window manager last set them
+    // The request that last moved or sized the X window: the display's
+    // reports made before the server saw it are out of date.
+    unsigned long ConfigureSerial = 0;
     DWORD Style = 0;
     DWORD ExStyle = 0;
     bool OverrideRedirect = false;
@@ -113,6 +116,7 @@ private:
 
     // x11_surfaces.cpp
     void SetHints(TX11Surface& Surface);
+    void HandleConfigure(_XEvent& Event);
     void SetNetState(TX11Surface& Surface);
 
     _XDisplay* display_;

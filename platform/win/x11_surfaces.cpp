@@ -1,5 +1,5 @@
 // The X11 back end: opening the display, and the X11 windows behind the
-// surfaces with their desktop hints.
+// surfaces with their desktop hints and the moves the desktop makes.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -385,14 +385,46 @@ void TX11Backend::MoveSurface(HWND Window, const TRect& Bounds)
     TX11Surface* surface = FindSurface(Window);
     if (!surface)
         return;
+    // The window taking bounds the desktop gave: the X window has them.
+    if (Bounds == surface->Bounds)
+        return;
     bool resized = Bounds.Width() != surface->Bounds.Width() || Bounds.Height() != surface->Bounds.Height();
     surface->Bounds = Bounds;
     if (resized)
         surface->Pixels.reset();
+    surface->ConfigureSerial = NextRequest(display_);
     XMoveResizeWindow(display_, surface->XWindow, Bounds.Left, Bounds.Top,
                       static_cast<unsigned>(std::max(1, Bounds.Width())),
                       static_cast<unsigned>(std::max(1, Bounds.Height())));
     XFlush(display_);
+}
+
+void TX11Backend::HandleConfigure(XEvent& Event)
+{
+    const XConfigureEvent& configure = Event.xconfigure;
+    TX11Surface* surface = FindSurface(configure.window);
+    if (!surface || configure.event != configure.window)
+        return;
+    // Reported before the server took our own latest move: that move
+    // decides, and its own report follows.
+    if (static_cast<long>(configure.serial - surface->ConfigureSerial) < 0)
+        return;
+    // A real report is relative to the parent, which is the desktop's
+    // frame once a window manager has reparented the window; its own
+    // (synthetic) reports are on the screen.
+    int left = configure.x, top = configure.y;
+    if (!configure.send_event) {
+        Window child = 0;
+        XTranslateCoordinates(display_, surface->XWindow, root_, 0, 0, &left, &top, &child);
+    }
+    TRect bounds = ::Bounds(left, top, configure.width, configure.height);
+    if (bounds == surface->Bounds)
+        return;
+    if (bounds.Width() != surface->Bounds.Width() || bounds.Height() != surface->Bounds.Height())
+        surface->Pixels.reset();
+    surface->Bounds = bounds;
+    if (BackendEvents().Configured)
+        BackendEvents().Configured(surface->Window, bounds);
 }
 
 void TX11Backend::RestackSurface(HWND Window, HWND Upper)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/gdi/bitmap.h"
@@ -162,6 +163,110 @@ TEST_F(TX11WindowTest, RegionShapesTheWindowAndPopupsStayOutOfTheWay)
     XGetInputFocus(Other(), &focus, &revert);
     EXPECT_EQ(focus, X11WindowOf(form));
     EXPECT_EQ(GetActiveWindow(), form);
+}
+
+TEST_F(TX11WindowTest, MovesAndResizesByTheDesktopReachTheWindow)
+{
+    // The form lays its child over the whole client area on WM_SIZE; the
+    // child paints itself green.
+    HWND form = nullptr;
+    HWND child = nullptr;
+    Hook = [&](const std::string& name, HWND window, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (name == "F" && message == WM_SIZE && child) {
+            MoveWindow(child, 0, 0, LOWORD(lParam), HIWORD(lParam), true);
+            return false;
+        }
+        if (name != "C" || message != WM_PAINT)
+            return false;
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        HBRUSH green = CreateSolidBrush(RGB(30, 180, 60));
+        TRect all;
+        GetClientRect(window, &all);
+        FillRect(dc, &all, green);
+        DeleteObject(green);
+        EndPaint(window, &paint);
+        result = 0;
+        return true;
+    };
+    form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(40, 50, 220, 140));
+    child = Make("C", WS_CHILD | WS_VISIBLE, form, Bounds(0, 0, 10, 10));
+    TRect client;
+    GetClientRect(form, &client);
+    MoveWindow(child, 0, 0, client.Width(), client.Height(), true);
+    Display* x = Other();
+    unsigned long xw = X11WindowOf(form);
+    auto geometry = [&] {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(x, xw, &attributes);
+        return Bounds(attributes.x, attributes.y, attributes.width, attributes.height);
+    };
+    auto rect = [](HWND window) {
+        TRect r;
+        GetWindowRect(window, &r);
+        return r;
+    };
+    auto shownAsBacked = [&] {
+        TRect r = rect(form);
+        return DisplayedPixels(x, xw, r.Width(), r.Height()) == BackingPixels(form, r.Width(), r.Height());
+    };
+    ASSERT_TRUE(PumpUntil(shownAsBacked));
+    Take({});
+
+    // Another program sizes and moves the window: the window manager takes
+    // the new bounds, the form lays out again and the display shows it.
+    XMoveResizeWindow(x, xw, 300, 200, 360, 240);
+    XSync(x, False);
+    ASSERT_TRUE(PumpUntil([&] { return rect(form) == Bounds(300, 200, 360, 240) && shownAsBacked(); }));
+    std::vector<std::string> told = Take({WM_SIZE, WM_MOVE});
+    EXPECT_NE(std::find(told.begin(), told.end(), "F:WM_SIZE"), told.end());
+    EXPECT_NE(std::find(told.begin(), told.end(), "F:WM_MOVE"), told.end());
+    GetClientRect(form, &client);
+    EXPECT_EQ(rect(child).Width(), client.Width());
+    EXPECT_EQ(rect(child).Height(), client.Height());
+    TPoint origin{0, 0};
+    ClientToScreen(form, &origin);
+    std::vector<uint32_t> shown = DisplayedPixels(x, xw, 360, 240);
+    ASSERT_EQ(shown.size(), 360u * 240u);
+    // The far corner of the client area, outside the old size.
+    EXPECT_EQ(shown[static_cast<size_t>((origin.Y - 200 + client.Height() - 2) * 360 + origin.X - 300 +
+                                        client.Width() - 2)],
+              0x1EB43Cu);
+
+    // A move alone.
+    XMoveWindow(x, xw, 120, 90);
+    XSync(x, False);
+    EXPECT_TRUE(PumpUntil([&] { return rect(form) == Bounds(120, 90, 360, 240); }));
+    told = Take({WM_SIZE, WM_MOVE});
+    EXPECT_EQ(std::count(told.begin(), told.end(), "F:WM_SIZE"), 0);
+
+    // The program's own moves in quick succession: the display's reports
+    // of the first one are no move by the desktop, so nothing goes back.
+    SetWindowPos(form, nullptr, 10, 20, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(form, nullptr, 30, 40, 320, 210, SWP_NOZORDER | SWP_NOACTIVATE);
+    Take({});
+    EXPECT_TRUE(PumpUntil([&] { return geometry() == Bounds(30, 40, 320, 210); }));
+    XSync(x, False);
+    long long settled = 0;
+    PumpUntil([&] { return ++settled > 20; });
+    EXPECT_EQ(Take({WM_SIZE, WM_MOVE}), std::vector<std::string>{});
+    EXPECT_EQ(rect(form), Bounds(30, 40, 320, 210));
+    EXPECT_EQ(geometry(), Bounds(30, 40, 320, 210));
+
+    // Under a window manager (the test's connection plays one) the
+    // program takes the manager's sizing without asking for it back.
+    XSelectInput(x, DefaultRootWindow(x), SubstructureRedirectMask);
+    XMoveResizeWindow(x, xw, 200, 150, 330, 220);
+    XSync(x, False);
+    EXPECT_TRUE(PumpUntil([&] { return rect(form) == Bounds(200, 150, 330, 220); }));
+    settled = 0;
+    PumpUntil([&] { return ++settled > 20; });
+    XSync(x, False);
+    XEvent request{};
+    bool asked = XCheckTypedEvent(x, ConfigureRequest, &request);
+    XSelectInput(x, DefaultRootWindow(x), NoEventMask);
+    XSync(x, False);
+    EXPECT_FALSE(asked) << "the program asked to be configured again";
 }
 
 }  // namespace
