@@ -602,7 +602,7 @@ protected:
     TLineSpacingRule lineSpacingRule_ = lsSingle;
     int mouseWheelAccumulator_ = 0;
     int paintTransientLock_ = 0;
-    int textHeight_ = 0;
+    int textHeight_ = 0;  // the tallest style of the text font, whatever font the drawer holds
     TPoint caretOffset_;
     TBorderStyle borderStyle_ = bsSingle;
     TSynTextCaretType insertCaret_ = ctVerticalLine;

@@ -90,10 +90,15 @@ void TCustomSynText::PaintTextLines(const TRect& AClip, int FirstRow, int LastRo
 
     // The editor's colours: the font's and the control's, unless the
     // highlighter's whitespace says otherwise (a clWindow foreground would
-    // make the text vanish, so it doesn't count).
+    // make the text vanish, so it doesn't count). The whitespace is asked
+    // for in the highlighter's start state: a rule-based highlighter answers
+    // from the range it was left in, which depends on whatever line was
+    // tokenized last.
     TColor foreground = Font()->Color();
     TColor background = Color();
     const bool highlighting = highlighter_ && highlighter_->Enabled();
+    if (highlighting)
+        highlighter_->ResetRange();
     if (TSynHighlighterAttributes* blank =
             highlighting ? highlighter_->GetDefaultAttribute(kDefaultAttrWhitespace) : nullptr) {
         if (blank->Foreground() != clNone && blank->Foreground() != clWindow)

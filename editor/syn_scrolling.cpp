@@ -8,7 +8,6 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
 #include "editor/syn_scroll_bars.h"
-#include "editor/syn_text_drawer.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/sys_utils.h"
 #include "platform/win/flat_scroll_bars.h"
@@ -87,7 +86,9 @@ private:
 
 int TCustomSynText::LineHeight() const
 {
-    const int textHeight = textDrawer_ ? textDrawer_->BaseCharHeight() : 0;
+    // The measured text height, never the drawer's current font: the gutter
+    // selects its own font in the drawer while it paints its rows.
+    const int textHeight = textHeight_;
     switch (lineSpacingRule_) {
     case lsSingle:
         return textHeight + 2;

@@ -1,133 +1,26 @@
 // The editor on a real X display: what it paints reaches the display pixel
 // for pixel as the headless back end keeps it, and keys and mouse from the
 // display edit and select as injected input does.
-#include <gtest/gtest.h>
+#include "syn_x11_fixture.h"
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "editor/syn_gutter.h"
-#include "editor/syn_memo.h"
-#include "platform/gdi/bitmap.h"
-#include "platform/gdi/test_font.h"
-#include "platform/ui/custom_form.h"
+#include "editor/syn_text_drawer.h"
+#include "platform/base/sys_utils.h"
 #include "platform/ui/font.h"
 #include "platform/win/capture.h"
 #include "platform/win/caret.h"
 #include "platform/win/headless_backend.h"
 #include "platform/win/headless_screen.h"
-#include "platform/win/window.h"
-#include "platform/win/window_pos.h"
-#include "platform/win/x11_backend.h"
-#include "tests/platform/win/x11_test_support.h"
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
-
-using TPixels = std::vector<uint32_t>;
-
-class TSynX11Test : public TX11Test {
-protected:
-    void TearDown() override
-    {
-        form_.reset();
-        Pump();
-        TX11Test::TearDown();
-    }
-
-    // A sizeable form holding a focused editor in the test font, with line
-    // numbers in the gutter.
-    TSynMemo* ShowEditor(const AnsiString& Text)
-    {
-        form_ = std::make_unique<TForm>(nullptr);
-        form_->SetBounds(60, 40, 420, 260);
-        auto* memo = new TSynMemo(form_.get());
-        memo->SetBounds(10, 10, 380, 180);
-        memo->SetParent(form_.get());
-        for (TFont* font : {memo->Font(), memo->Gutter()->Font()}) {
-            font->SetName(kTestFontName);
-            font->SetHeight(-kTestFontCellHeight);
-        }
-        memo->Gutter()->SetShowLineNumbers(true);
-        memo->SetText(Text);
-        form_->SetActiveControl(memo);
-        form_->Show();
-        Pump();
-        return memo;
-    }
-
-    // Waits until the display sends its key and mouse events to the form.
-    bool FormHasXFocus()
-    {
-        return PumpUntil([&] {
-            Window focus = 0;
-            int revert = 0;
-            XGetInputFocus(Other(), &focus, &revert);
-            return focus == X11WindowOf(form_->Handle());
-        });
-    }
-
-    // The control's window rectangle inside its form's surface.
-    TRect AreaInForm(TWinControl* Control) const
-    {
-        TRect formRect, rect;
-        GetWindowRect(form_->Handle(), &formRect);
-        GetWindowRect(Control->Handle(), &rect);
-        return Bounds(rect.Left - formRect.Left, rect.Top - formRect.Top, rect.Width(), rect.Height());
-    }
-
-    // What the display shows of Area of the form's surface (0xRRGGBB), or
-    // nothing while the surface is not viewable.
-    TPixels Displayed(const TRect& Area)
-    {
-        const unsigned long surface = X11WindowOf(form_->Handle());
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(Other(), surface, &attributes) || attributes.map_state != IsViewable)
-            return {};
-        XImage* image = XGetImage(Other(), surface, Area.Left, Area.Top, static_cast<unsigned>(Area.Width()),
-                                  static_cast<unsigned>(Area.Height()), AllPlanes, ZPixmap);
-        if (!image)
-            return {};
-        TPixels pixels;
-        for (int y = 0; y < Area.Height(); ++y)
-            for (int x = 0; x < Area.Width(); ++x)
-                pixels.push_back(static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
-        XDestroyImage(image);
-        return pixels;
-    }
-
-    // What the form's backing holds of Area.
-    TPixels Backing(const TRect& Area) const
-    {
-        TSurface surface = GdiObjectAs<TGdiBitmap>(WindowOf(form_->Handle())->Backing)->Surface();
-        TPixels pixels;
-        for (int y = Area.Top; y < Area.Bottom; ++y)
-            for (int x = Area.Left; x < Area.Right; ++x)
-                pixels.push_back(surface.GetPixel(x, y) & 0xFFFFFF);
-        return pixels;
-    }
-
-    static void Key(KeySym Sym)
-    {
-        const KeyCode code = XKeysymToKeycode(Other(), Sym);
-        XTestFakeKeyEvent(Other(), code, True, 0);
-        XTestFakeKeyEvent(Other(), code, False, 0);
-    }
-
-    // Where a cell's left edge is, a pixel inside it, on the screen.
-    static TPoint Cell(TSynMemo* Memo, int Column, int Row)
-    {
-        const TPoint p = Memo->RowColumnToPixels(DisplayCoord(Column, Row));
-        return Memo->ClientToScreen(Point(p.X + 1, p.Y + Memo->LineHeight() / 2));
-    }
-
-    std::unique_ptr<TForm> form_;
-};
 
 const AnsiString kText = "int main()\r\n{\r\n    return 0; // \xD5\x66\xE9\x54\r\n}";
 
@@ -175,21 +68,77 @@ TEST_F(TSynX11Test, DisplayShowsTheEditorAsTheHeadlessBackEndPaintsIt)
 
     // Not a blank area twice: the gutter, the selection and the text all
     // have their colours.
-    const int width = area.Width();
-    const auto at = [&](TPoint client) {
-        const TPoint screen = memo->ClientToScreen(client);
-        TRect window;
-        GetWindowRect(memo->Handle(), &window);
-        return shown[static_cast<size_t>((screen.Y - window.Top) * width + screen.X - window.Left)];
-    };
-    const auto rgb = [](TColor color) {
-        const uint32_t c = static_cast<uint32_t>(ColorToRGB(color));
-        return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    };
+    const auto at = [&](TPoint client) { return ClientPixel(shown, memo, client); };
     const TPoint selected = memo->RowColumnToPixels(DisplayCoord(8, 1));
-    EXPECT_EQ(at(Point(2, 2)), rgb(memo->Gutter()->Color()));
-    EXPECT_EQ(at(Point(selected.X, selected.Y + 1)), rgb(clHighlight));
-    EXPECT_EQ(at(Point(selected.X + 3, selected.Y + 8)), rgb(clHighlightText));
+    EXPECT_EQ(at(Point(2, 2)), Rgb(memo->Gutter()->Color()));
+    EXPECT_EQ(at(Point(selected.X, selected.Y + 1)), Rgb(clHighlight));
+    EXPECT_EQ(at(Point(selected.X + 3, selected.Y + 8)), Rgb(clHighlightText));
+}
+
+// A gutter font smaller than the text (the default) and one larger: the
+// numbers keep the text's row pitch, and scrolling moves them with their
+// rows.
+TEST_F(TSynX11Test, LineNumbersStayOnTheirRowsWhateverTheGutterFont)
+{
+    AnsiString text;
+    for (int line = 1; line <= 80; ++line)
+        text += "line " + IntToStr(line) + " \xD5\x66\xE9\x54\xDF\x40\r\n";
+    {
+        // Measured from the start, before any font or parent is set.
+        TSynMemo fresh(nullptr);
+        EXPECT_EQ(fresh.LineHeight(), fresh.TextDrawer()->BaseCharHeight() + 2);
+    }
+    TSynMemo* memo = ShowEditor(text, false);
+    memo->SetCaretXY(BufferCoord(1, 1));
+    const TRect area = AreaInForm(memo);
+
+    // Every row's number, as the ink in its row of the gutter: there must
+    // be some, and it must stand at the same height in every row (digits
+    // share their top and their baseline).
+    const auto expectNumberInEveryRow = [&](const TPixels& Shown) {
+        const uint32_t face = Rgb(memo->Gutter()->Color());
+        const int rowHeight = memo->LineHeight();
+        const int numbersRight = memo->GutterWidth() - memo->Gutter()->RightOffset();
+        int firstTop = -1, firstBottom = -1;
+        for (int row = 0; row < memo->LinesInWindow(); ++row) {
+            int top = -1, bottom = -1;
+            for (int y = 0; y < rowHeight; ++y) {
+                for (int x = 0; x < numbersRight; ++x) {
+                    if (ClientPixel(Shown, memo, Point(x, row * rowHeight + y)) != face) {
+                        top = top < 0 ? y : top;
+                        bottom = y;
+                    }
+                }
+            }
+            ASSERT_GE(top, 0) << "no number in row " << row + 1;
+            if (row == 0) {
+                firstTop = top;
+                firstBottom = bottom;
+            }
+            EXPECT_EQ(top, firstTop) << "row " << row + 1;
+            EXPECT_EQ(bottom, firstBottom) << "row " << row + 1;
+        }
+    };
+    const int textHeight = memo->LineHeight();
+    for (const int size : {memo->Gutter()->Font()->Size(), 2 * memo->Font()->Size()}) {
+        SCOPED_TRACE("gutter font size " + std::to_string(size));
+        memo->Gutter()->Font()->SetSize(size);
+        memo->SetTopLine(1);
+        ASSERT_EQ(memo->LineHeight(), textHeight);
+        int top = 1;
+        for (const int step : {1, 3, 12}) {
+            SCOPED_TRACE("scrolled by " + std::to_string(step));
+            top += step;
+            memo->SetTopLine(top);
+            ASSERT_EQ(memo->TopLine(), top);
+            const TPixels scrolled = ShownWhenPainted(area);
+            memo->Invalidate();
+            const TPixels repainted = ShownWhenPainted(area);
+            ASSERT_FALSE(repainted.empty());
+            EXPECT_TRUE(scrolled == repainted) << "the scrolled picture differs from a full repaint";
+            expectNumberInEveryRow(repainted);
+        }
+    }
 }
 
 TEST_F(TSynX11Test, KeysTypedOnTheDisplayEditTheText)
