@@ -8,6 +8,24 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
 
+namespace {
+
+bool ClipboardHasText(HWND Window)
+{
+    if (!OpenClipboard(Window))
+        return false;
+    bool text = false;
+    if (HGLOBAL block = GetClipboardData(CF_TEXT)) {
+        const auto* bytes = static_cast<const char*>(GlobalLock(block));
+        text = bytes && GlobalSize(block) > 0 && bytes[0] != '\0';
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
 void TCustomEdit::PopupDefaultMenu(TPoint Screen)
 {
     HWND window = Handle();
@@ -32,7 +50,7 @@ void TCustomEdit::PopupDefaultMenu(TPoint Screen)
     add(cLineCaption, true, 0);
     add("Cu&t", selected && !readOnly_ && !secret, WM_CUT);
     add("&Copy", selected && !secret, WM_COPY);
-    add("&Paste", !readOnly_ && IsClipboardFormatAvailable(CF_TEXT), WM_PASTE);
+    add("&Paste", !readOnly_ && ClipboardHasText(window), WM_PASTE);
     add("&Delete", selected && !readOnly_, WM_CLEAR);
     add(cLineCaption, true, 0);
     add("Select &All", buffer_.Length() > 0 && !all, EM_SETSEL, 0, -1);

@@ -25,8 +25,13 @@ void TEditLayout::Update(std::string_view Text, const TEditChange& Change, const
         ++last;
     const int delta = Change.Inserted - Change.Removed;
     const TEditRow& end = rows_[static_cast<size_t>(last)];
+    const int to = end.End() + end.Break + delta;
+    // Laid out to the end of the text, the lines bring the empty row after
+    // a final break themselves: the old one goes.
+    if (to == static_cast<int>(Text.size()))
+        last = RowCount() - 1;
     std::vector<TEditRow> laid;
-    LayLines(Text, rows_[static_cast<size_t>(first)].Start, end.End() + end.Break + delta, Measure, laid);
+    LayLines(Text, rows_[static_cast<size_t>(first)].Start, to, Measure, laid);
     for (size_t i = static_cast<size_t>(last) + 1; i < rows_.size(); ++i)
         rows_[i].Start += delta;
     rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
