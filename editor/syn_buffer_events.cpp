@@ -66,6 +66,7 @@ void TCustomSynText::LineCountChanged(int Index)
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 {
+    CountFoldChanges(Index, Count);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesInserted(Index, Count);
     if (highlighter_ && lines_->Count() > 0)
@@ -126,7 +127,7 @@ void TCustomSynText::ListCleared(TObject*)
 }
 
 void TCustomSynText::ListBeforeInserted(TObject*, int, int) {}
-void TCustomSynText::ListBeforeDeleted(TObject*, int, int) {}
+void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count) { CountFoldChanges(Index, Count); }
 // A changed line with a fold token may move fold ranges: it counts towards
 // a rescan.
 void TCustomSynText::ListBeforePut(TObject*, int Index, int)

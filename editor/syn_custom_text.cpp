@@ -205,7 +205,10 @@ void TCustomSynText::EndUpdate()
 {
     if (paintLock_ <= 0)
         return;
-    if (--paintLock_ > 0 || !HandleAllocated())
+    if (--paintLock_ > 0)
+        return;
+    RescanPendingFolds();
+    if (!HandleAllocated())
         return;
     if (stateFlags_.Contains(sfScrollbarChanged))
         UpdateScrollBars();

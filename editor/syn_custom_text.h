@@ -528,9 +528,12 @@ protected:
     // HighlighterFoldRegions is on and there is a highlighter, else those of
     // CodeFolding.
     TFoldRegions* ScanFoldRegions() const;
-    // Scans Text (buffer lines joined by CR LF) into Ranges. Line i + 1 of
-    // Text is buffer line LineMap[i]; an empty map means the same line.
-    void ScanFoldText(const AnsiString& Text, const std::vector<int>& LineMap, TSynTextAllFoldRanges& Ranges);
+    // Scans Text into Ranges. RangeAfter(i) is the highlighter's range at
+    // the end of line i (from 0) of Text, for the painted-token check.
+    void ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter, TSynTextAllFoldRanges& Ranges);
+    // Rescans with the collapsed ranges expanded in a copy of the text;
+    // answers a collapsed range the scan found otherwise, or null.
+    TSynTextFoldRange* RescanExpanded();
     // Forgets every range: the text they were found in is gone.
     void ClearFoldRanges();
     // A collapsed range in view that starts on Line, or nullptr.
@@ -560,6 +563,12 @@ protected:
     void ExpandFoldsForUndo();
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
+    // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
+    // one with a fold or skip token counts towards a rescan.
+    void CountFoldChanges(int Index, int Count);
+    // Rescans when counted changes wait and no update is open, so that the
+    // ranges are always those a full rebuild would find.
+    void RescanPendingFolds();
 
     // --- State, in the order of the frame ---
     int pendingFoldChanges_ = 0;

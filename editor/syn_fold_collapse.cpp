@@ -38,6 +38,14 @@ void Move(TSynTextFoldRange* Range, int Delta)
     }
 }
 
+// The buffer line Range ends on: a collapsed range ends on its first line,
+// or on the line after it when its last line stays in view (the lines in
+// between are hidden, but it keeps its expanded extent).
+int LastLineInView(const TSynTextFoldRange* Range)
+{
+    return Range->Collapsed ? Range->ToLine - Range->CollapsedLines.Count() : Range->ToLine;
+}
+
 // Marks the ranges inside Range as hidden by it; those inside a collapsed
 // sub-range stay hidden by that one.
 void HideInside(TSynTextFoldRange* Range, int Level)
@@ -97,13 +105,13 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
         Range->FromLine > Lines->Count())
         return 0;
     int hidden = Range->ToLine - Range->FromLine;
-    // A block that opens on the last line keeps that line in view; a
-    // collapsed block of its own that ends it goes with it.
+    // A range that opens on the last line keeps that line in view, one
+    // line long too (hidden, it would lose its place); a collapsed block of
+    // its own that ends it goes with it.
     TRangeSet inside;
     CollectInside(Range, inside);
     const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
-        return r.get() != Range && !r->ParentCollapsed && !inside.count(r.get()) && r->FromLine == Range->ToLine &&
-               r->ToLine != r->FromLine;
+        return r.get() != Range && !r->ParentCollapsed && !inside.count(r.get()) && r->FromLine == Range->ToLine;
     });
     if (nextOpensThere)
         --hidden;
@@ -200,7 +208,7 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
             continue;
         if (r->FromLine >= FirstLine)
             Move(r.get(), Count);
-        else if (!r->Collapsed && r->ToLine >= FirstLine)
+        else if (LastLineInView(r.get()) >= FirstLine)
             r->ToLine += Count;
     }
 }
@@ -229,8 +237,8 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
                 r->ToLine = r->ToLine > last ? r->ToLine - Count : at;
                 r->FromLine = at;
             }
-        } else if (!r->Collapsed && r->ToLine >= FirstLine) {
-            r->ToLine = r->ToLine > last ? r->ToLine - Count : std::max(r->FromLine, FirstLine - 1);
+        } else if (const int end = LastLineInView(r.get()); end >= FirstLine) {
+            r->ToLine += (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
         }
     }
     for (TSynTextFoldRange* r : orphans) {

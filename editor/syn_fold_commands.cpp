@@ -218,6 +218,10 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
                               (Command >= ecUpperCase && Command <= ecToggleCaseBlock);
     if (!typing && !clipboard && !changesLines)
         return true;
+    // A line break on the first line of a collapsed range goes where the
+    // Return key's rule puts it: before the line or after the block.
+    if ((Command == ecLineBreak || Command == ecInsertLine) && !SelAvail() && CollapsedRangeAt(caretY_))
+        return FoldKeyAllowed(VK_RETURN);
     // No typing into the first line of a collapsed range.
     if ((typing || clipboard) && CollapsedRangeAt(caretY_))
         return false;

@@ -96,12 +96,21 @@ public:
     // Frees every range that is neither collapsed nor inside a collapsed one
     // and empties the outermost list: what a rescan starts from.
     void KeepCollapsedOnly();
-    // After a rescan: this list holds the collapsed ranges in view and the
-    // ranges they hide; Found holds the ranges found in the rest of the text.
-    // Found's ranges move here, into document order, and become the
-    // outermost ranges; each collapsed range joins the innermost found range
-    // around its first line, or the outermost ranges.
-    void MergeRescan(TSynTextAllFoldRanges& Found);
+    // For each line of the text with every range expanded (index 0 unused),
+    // its line in the buffer, or 0 where a collapsed range hides it.
+    // Expanded is a copy of this list (Assign) expanded in a copy of the
+    // buffer that has ExpandedCount lines.
+    std::vector<int> BufferLines(const TSynTextAllFoldRanges& Expanded, int ExpandedCount) const;
+    // After a rescan: this list holds only the collapsed ranges in view and
+    // the ranges they hide, Expanded is as for BufferLines, and Found holds
+    // what a scan of the expanded text found, in its lines. The ranges Found
+    // has where a collapsed range stands are replaced by it with the ranges
+    // it hides; the others move here into the buffer's lines. Found's order
+    // and nesting are kept, so the result is what a full rebuild gives.
+    // Answers null, or, changing nothing, a collapsed range in view whose
+    // block the scan found otherwise: expand it and scan again.
+    TSynTextFoldRange* MergeRescan(TSynTextAllFoldRanges& Found, const TSynTextAllFoldRanges& Expanded,
+                                   int ExpandedCount);
 
     // --- Collapsing and expanding in Lines, the buffer the ranges are of ---
     // Takes Range's lines out of Lines; answers how many (0: nothing to hide).

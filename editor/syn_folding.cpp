@@ -40,12 +40,33 @@ bool VisitRegions(TFoldRegions* List, TVisit&& Visit)
     return false;
 }
 
+// Visits the open, close and escape texts of the skip regions of List and
+// of its sub-region lists until Visit answers true.
+template <typename TVisit>
+bool VisitSkipTokens(TFoldRegions* List, TVisit&& Visit)
+{
+    if (!List)
+        return false;
+    TSkipRegions* skips = List->SkipRegions();
+    for (int i = 0; i < skips->Count(); ++i) {
+        const TSkipRegionItem* skip = skips->GetItem(i);
+        for (const AnsiString* text : {&skip->Open(), &skip->Close(), &skip->Escape()})
+            if (!text->empty() && Visit(*text))
+                return true;
+    }
+    for (int i = 0; i < List->Count(); ++i)
+        if (VisitSkipTokens(List->GetItem(i)->SubRegions(), Visit))
+            return true;
+    return false;
+}
+
 // The attribute names of one line's tokens, kept while the scan asks about
 // the same line.
 class TLineAttributes {
 public:
-    TLineAttributes(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines)
-        : highlighter_(Highlighter), lines_(Lines)
+    TLineAttributes(TSynCustomHighlighter* Highlighter, TStrings* Lines,
+                    const std::function<intptr_t(int)>& RangeAfter)
+        : highlighter_(Highlighter), lines_(Lines), rangeAfter_(RangeAfter)
     {
     }
 
@@ -77,7 +98,7 @@ private:
         if (index == 0)
             highlighter_->ResetRange();
         else
-            highlighter_->SetRange(reinterpret_cast<void*>(lines_->GetRange(index - 1)));
+            highlighter_->SetRange(reinterpret_cast<void*>(rangeAfter_(index - 1)));
         highlighter_->SetLine(lines_->Strings(index), index);
         while (!highlighter_->GetEol()) {
             const auto start = static_cast<size_t>(highlighter_->GetTokenPos());
@@ -88,7 +109,8 @@ private:
     }
 
     TSynCustomHighlighter* highlighter_;
-    TSynTextStringList* lines_;
+    TStrings* lines_;
+    const std::function<intptr_t(int)>& rangeAfter_;
     int line_ = 0;
     std::vector<TToken> tokens_;
 };
@@ -133,6 +155,25 @@ bool TCustomSynText::CountsFoldChanges() const
     return codeFolding_ && codeFolding_->Enabled() && !movingFoldLines_;
 }
 
+void TCustomSynText::CountFoldChanges(int Index, int Count)
+{
+    if (!CountsFoldChanges())
+        return;
+    AnsiString token;
+    for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
+        if (LineHasFoldToken(lines_->Strings(i), token)) {
+            ++pendingFoldChanges_;
+            return;
+        }
+    }
+}
+
+void TCustomSynText::RescanPendingFolds()
+{
+    if (pendingFoldChanges_ > 0 && paintLock_ == 0 && CountsFoldChanges())
+        RescanFoldRanges();
+}
+
 // --- Finding the ranges ---
 
 TFoldRegions* TCustomSynText::ScanFoldRegions() const
@@ -142,26 +183,14 @@ TFoldRegions* TCustomSynText::ScanFoldRegions() const
     return codeFolding_->FoldRegions();
 }
 
-void TCustomSynText::ScanFoldText(const AnsiString& Text, const std::vector<int>& LineMap,
+void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter,
                                   TSynTextAllFoldRanges& Ranges)
 {
-    auto bufferLine = [&LineMap](int Line) {
-        if (LineMap.empty())
-            return Line;
-        return LineMap[static_cast<size_t>(std::clamp(Line, 1, static_cast<int>(LineMap.size())) - 1)];
-    };
     TSynFoldScanner scanner(ScanFoldRegions(), codeFolding_->CaseSensitive(), tabWidth_);
-    TLineAttributes attributes(highlighter_, lines_);
+    TLineAttributes attributes(highlighter_, Text, RangeAfter);
     if (highlighter_)
-        scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(bufferLine(Line), Char); };
-    scanner.Scan(Text, Ranges);
-    if (LineMap.empty())
-        return;
-    for (int i = 0; i < Ranges.AllCount(); ++i) {
-        TSynTextFoldRange* range = Ranges.AllRanges(i);
-        range->FromLine = bufferLine(range->FromLine);
-        range->ToLine = bufferLine(range->ToLine);
-    }
+        scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
+    scanner.Scan(Text->Text(), Ranges);
 }
 
 void TCustomSynText::ClearFoldRanges()
@@ -179,7 +208,7 @@ void TCustomSynText::RebuildFoldRanges()
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
     // for nothing.
     if (codeFolding_->Enabled())
-        ScanFoldText(lines_->Text(), {}, *allFoldRanges_);
+        ScanFoldText(lines_, [this](int Index) { return lines_->GetRange(Index); }, *allFoldRanges_);
     InvalidateGutter();
 }
 
@@ -190,30 +219,47 @@ void TCustomSynText::RescanFoldRanges()
         return;
     caretFoldRange_ = nullptr;
     TSynTextAllFoldRanges& all = *allFoldRanges_;
-    all.KeepCollapsedOnly();
-    // The first lines of the collapsed ranges stay out of the scan: their
-    // blocks are not in the buffer to close them.
-    std::vector<bool> head(static_cast<size_t>(lines_->Count()) + 1);
-    for (int i = 0; i < all.AllCount(); ++i) {
-        const TSynTextFoldRange* range = all.AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine >= 1 && range->FromLine <= lines_->Count())
-            head[static_cast<size_t>(range->FromLine)] = true;
+    for (;;) {
+        all.KeepCollapsedOnly();
+        if (all.AllCount() == 0) {
+            ScanFoldText(lines_, [this](int Index) { return lines_->GetRange(Index); }, all);
+            break;
+        }
+        // Expanding it lets the scan see its block as a fresh rebuild would.
+        TSynTextFoldRange* misfit = RescanExpanded();
+        if (!misfit)
+            break;
+        Uncollapse(misfit);
     }
-    AnsiString text;
-    std::vector<int> map;
-    for (int line = 1; line <= lines_->Count(); ++line) {
-        if (head[static_cast<size_t>(line)])
-            continue;
-        if (!map.empty())
-            text += "\r\n";
-        text += lines_->Strings(line - 1);
-        map.push_back(line);
+    InvalidateGutter();
+}
+
+TSynTextFoldRange* TCustomSynText::RescanExpanded()
+{
+    TSynTextAllFoldRanges& all = *allFoldRanges_;
+    TSynTextAllFoldRanges expanded;
+    expanded.Assign(all);
+    TSynTextStringList text;
+    text.Assign(lines_);
+    expanded.ExpandAll(&text);
+    const std::vector<int> buffer = all.BufferLines(expanded, text.Count());
+    // The lines in view end in the ranges stored with them; the hidden ones
+    // are highlighted on from the line above.
+    std::vector<intptr_t> after(static_cast<size_t>(text.Count()));
+    for (int index = 0; index < text.Count(); ++index) {
+        const int line = buffer[static_cast<size_t>(index) + 1];
+        if (line != 0) {
+            after[static_cast<size_t>(index)] = lines_->GetRange(line - 1);
+        } else if (highlighter_) {
+            highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
+            highlighter_->SetLine(text.Strings(index), index);
+            highlighter_->NextToEol();
+            after[static_cast<size_t>(index)] = reinterpret_cast<intptr_t>(highlighter_->GetRange());
+        }
     }
     TSynTextAllFoldRanges found;
-    if (!map.empty())
-        ScanFoldText(text, map, found);
-    all.MergeRescan(found);
-    InvalidateGutter();
+    ScanFoldText(&text, [&after](int Index) { return after[static_cast<size_t>(Index)]; }, found);
+    return all.MergeRescan(found, expanded, text.Count());
 }
 
 // --- Where the ranges are ---
@@ -342,11 +388,18 @@ bool TCustomSynText::LineHasFoldToken(const AnsiString& Line, AnsiString& Token)
     const AnsiString line = caseSensitive ? Line : UpperCase(Line);
     auto has = [&](const AnsiString& T) { return !FindToken(line, caseSensitive ? T : UpperCase(T)).empty(); };
     Token.clear();
-    return VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) {
-        if (has(Region->Open()))
-            Token = Region->Open();
-        else if (has(Region->Close()))
-            Token = Region->Close();
+    if (VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) {
+            if (has(Region->Open()))
+                Token = Region->Open();
+            else if (has(Region->Close()))
+                Token = Region->Close();
+            return !Token.empty();
+        }))
+        return true;
+    // A skip region's tokens decide which fold tokens count, lines away.
+    return VisitSkipTokens(ScanFoldRegions(), [&](const AnsiString& T) {
+        if (has(T))
+            Token = T;
         return !Token.empty();
     });
 }

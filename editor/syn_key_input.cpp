@@ -98,8 +98,6 @@ void TCustomSynText::KeyUp(WORD& Key, TShiftState Shift)
 
 void TCustomSynText::KeyPress(char& Key)
 {
-    if (codeFolding_->Enabled() && !FoldKeyAllowed(FoldKeyOfChar(Key)))
-        return;
     // The bytes of a composed string arrive once more as characters.
     if (imeCount_ > 0) {
         --imeCount_;
@@ -109,6 +107,11 @@ void TCustomSynText::KeyPress(char& Key)
         stateFlags_.Exclude(sfIgnoreNextChar);
         return;
     }
+    // Only a character that types is filtered: the character of a key that
+    // ran as a command (Return after its line break) would otherwise move
+    // the caret a second time.
+    if (codeFolding_->Enabled() && !FoldKeyAllowed(FoldKeyOfChar(Key)))
+        return;
     TAlive alive(this);
     TCustomControl::KeyPress(Key);
     if (!alive)

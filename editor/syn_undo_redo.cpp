@@ -132,13 +132,10 @@ void TCustomSynText::UndoRedoAdded(TObject* Sender)
     if (Sender == undoList_ && !stateFlags_.Contains(sfInsideRedo) && undoList_->PeekItem() &&
         undoList_->PeekItem()->Reason != urGroupBreak)
         redoList_->Clear();
-    // Enough lines with fold tokens changed: the ranges are found again, but
-    // not inside a block nor in the middle of a run of like changes (typing).
-    if (Sender == undoList_ && CountsFoldChanges() && pendingFoldChanges_ > 1 && undoList_->BlockCount() == 0) {
-        const int32_t count = undoList_->ItemCount();
-        if (count < 2 || undoList_->Items(count - 1)->Reason != undoList_->Items(count - 2)->Reason)
-            RescanFoldRanges();
-    }
+    // A change made outside any update: its fold ranges are found again now
+    // (inside one, when the update ends).
+    if (Sender == undoList_)
+        RescanPendingFolds();
 }
 
 void TCustomSynText::MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To)
@@ -161,6 +158,8 @@ void TCustomSynText::Undo()
     TSynTextUndoItem* item = undoList_->PeekItem();
     if (!item)
         return;
+    // One update over the whole group: the fold ranges are found again once.
+    TSynPaintLockScope lock(this);
     const TSynChangeReason firstReason = item->Reason;
     const uint32_t number = item->ChangeNumber;
     const uint32_t savedBlock = redoList_->BlockChangeNumber();
@@ -196,6 +195,7 @@ void TCustomSynText::Redo()
     TSynTextUndoItem* item = redoList_->PeekItem();
     if (!item)
         return;
+    TSynPaintLockScope lock(this);
     const uint32_t number = item->ChangeNumber;
     const uint32_t savedBlock = undoList_->BlockChangeNumber();
     undoList_->SetBlockChangeNumber(number);

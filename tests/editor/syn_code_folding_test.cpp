@@ -83,6 +83,36 @@ protected:
         memo->Collapse(range);
         ASSERT_TRUE(range->Collapsed);
     }
+    // The ranges with every collapsed one expanded, and those a rebuild of
+    // the same text finds: lines and levels in the order of the flat list.
+    std::vector<TLines> Expanded() const
+    {
+        TSynTextAllFoldRanges ranges;
+        ranges.Assign(*memo->AllFoldRanges());
+        TSynTextStringList lines;
+        lines.Assign(memo->Lines());
+        ranges.ExpandAll(&lines);
+        return Found(ranges);
+    }
+    std::vector<TLines> Rebuilt() const
+    {
+        TSynMemo fresh(nullptr);
+        TFoldRegions* from = memo->CodeFolding()->FoldRegions();
+        TFoldRegions* to = fresh.CodeFolding()->FoldRegions();
+        for (int i = 0; i < from->Count(); ++i) {
+            const TFoldRegionItem* r = from->GetItem(i);
+            to->Add(r->RegionType, r->AddEnding, r->AllowNoSubs, r->WholeWords, r->Open(), r->Close());
+        }
+        for (int i = 0; i < from->SkipRegions()->Count(); ++i) {
+            const TSkipRegionItem* r = from->SkipRegions()->GetItem(i);
+            to->SkipRegions()->Add(r->Open(), r->Close(), r->Escape(), r->RegionType);
+        }
+        fresh.CodeFolding()->SetHighlighterFoldRegions(false);
+        fresh.CodeFolding()->SetEnabled(true);
+        fresh.SetText(memo->Text());
+        fresh.RebuildFoldRanges();
+        return Found(*fresh.AllFoldRanges());
+    }
     TSynMemo* memo = nullptr;
     TFoldRegionItem* braces = nullptr;
 };
@@ -350,7 +380,7 @@ TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
     EXPECT_EQ(memo->Lines()->Text(), "top\r\n{\r\n" + body);
 }
 
-TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensLeadToARescan)
+TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensRescanAtOnce)
 {
     Load("a\r\nb\r\nc");
     AnsiString token;
@@ -359,21 +389,120 @@ TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensLeadToARescan)
     EXPECT_EQ(token, "}");
     memo->SetCaretXY(BufferCoord(2, 1));
     memo->CommandProcessor(ecChar, '{', nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}}));
     memo->SetCaretXY(BufferCoord(2, 2));
     memo->CommandProcessor(ecChar, '}', nullptr);
-    EXPECT_EQ(memo->GetFoldRangeAtLine(1), nullptr);
-    // A change of another kind ends the run of typing.
-    memo->SetCaretXY(BufferCoord(2, 3));
-    memo->CommandProcessor(ecLineBreak, 0, nullptr);
-    ASSERT_NE(memo->GetFoldRangeAtLine(1), nullptr);
-    EXPECT_EQ(memo->GetFoldRangeAtLine(1)->ToLine, 2);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 2, 0}}));
+    // Undo takes both braces (typing groups), redo brings them back.
+    memo->CommandProcessor(ecUndo, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{}));
+    memo->CommandProcessor(ecRedo, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 2, 0}}));
+    // Deleting the line that closes the block, and a line that opens one.
+    memo->SetCaretXY(BufferCoord(1, 2));
+    memo->CommandProcessor(ecDeleteLine, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}}));
+    memo->SetCaretXY(BufferCoord(1, 1));
+    memo->CommandProcessor(ecDeleteLine, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{}));
 
     // Clearing the text forgets the ranges, collapsed ones too.
+    Load("a {\r\nb\r\n}");
     Fold(1);
     memo->Lines()->Clear();
     EXPECT_EQ(memo->AllFoldRanges()->AllCount(), 0);
     memo->Lines()->SetText("x\r\ny");
     EXPECT_EQ(memo->Text(), "x\r\ny");
+}
+
+TEST_F(TSynCodeFoldingTest, EditsOnALineWithABlockCommentKeepTheRangesOfARebuild)
+{
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("/*", "*/", "", srtCloseString);
+    Load("int f() {\r\n"
+         "    a; /* \xD5\x66 */\r\n"
+         "    if (c) {\r\n"
+         "        d;\r\n"
+         "    }\r\n"
+         "}");
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 6, 0}, {3, 5, 1}}));
+    // Taking the comment's end away comments out the braces below it.
+    memo->SetCaretXY(BufferCoord(16, 2));
+    memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(1), "    a; /* \xD5\x66 *");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}}));
+    memo->CommandProcessor(ecUndo, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 6, 0}, {3, 5, 1}}));
+    memo->CommandProcessor(ecRedo, 0, nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    memo->CommandProcessor(ecUndo, 0, nullptr);
+    // A line break inside the comment, undone and redone.
+    memo->SetCaretXY(BufferCoord(11, 2));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 7, 0}, {4, 6, 1}}));
+    memo->CommandProcessor(ecUndo, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 6, 0}, {3, 5, 1}}));
+    memo->CommandProcessor(ecRedo, 0, nullptr);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 7, 0}, {4, 6, 1}}));
+}
+
+TEST_F(TSynCodeFoldingTest, RescanKeepsTheBlockOfACollapsedRangeWhoseLastLineStaysInView)
+{
+    const AnsiString text = "f() {\r\n"         // 1
+                            "  if (a) {\r\n"    // 2
+                            "    x;\r\n"        // 3
+                            "    y;\r\n"        // 4
+                            "  } else {\r\n"    // 5
+                            "    z;\r\n"        // 6
+                            "  }\r\n"           // 7
+                            "}";                 // 8
+    Load(text);
+    Fold(2);
+    EXPECT_EQ(memo->Lines()->Strings(2), "  } else {");
+    // Its "}" closes the collapsed block, not the function around it.
+    memo->RescanFoldRanges();
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 8, 0}, {2, 5, 1}, {5, 7, 1}}));
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(2)->Collapsed);
+    // Typing a brace below rescans; undoing everything gives the text back.
+    memo->SetCaretXY(BufferCoord(7, 4));
+    memo->CommandProcessor(ecChar, '{', nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    memo->CommandProcessor(ecChar, '}', nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    while (memo->CanUndo())
+        memo->Undo();
+    EXPECT_EQ(memo->Text(), text);
+    EXPECT_EQ(Expanded(), Rebuilt());
+
+    // A collapsed block whose text no longer makes that block comes back
+    // into view.
+    Fold(2);
+    memo->SetCaretXY(BufferCoord(1, 3));
+    memo->CommandProcessor(ecChar, '{', nullptr);
+    EXPECT_EQ(memo->Text(), "f() {\r\n  if (a) {\r\n    x;\r\n    y;\r\n{  } else {\r\n    z;\r\n  }\r\n}");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_FALSE(memo->AllFoldRanges()->HasCollapsed());
+}
+
+TEST_F(TSynCodeFoldingTest, ALastLineThatOpensARangeStaysInViewAndTakesNewLines)
+{
+    // A one-line range that opens on the last line keeps its line in view.
+    Load("a {\r\n1\r\n} b {");
+    Fold(1);
+    EXPECT_EQ(memo->Lines()->Text(), "a {     \r\n} b {");
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(1));
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 3, 0}, {3, 3, 0}}));
+
+    // A line that comes in before the last line in view joins the block.
+    Load("a {\r\n1\r\n} else {\r\n2\r\n}");
+    Fold(1);
+    memo->SetCaretXY(BufferCoord(1, 2));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "a {\r\n1\r\n\r\n} else {\r\n2\r\n}");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
 }
 
 TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutter)

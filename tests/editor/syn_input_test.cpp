@@ -138,6 +138,55 @@ TEST_F(TInputTest, BoundKeysEatTheirCharacterAndInputMethodStringsTypeOnce)
     memo->OnCommandProcessed = nullptr;
 }
 
+TEST_F(TInputTest, ReturnKeepsTheAutoIndentWithFoldingOnAsOff)
+{
+    const AnsiString text = "int f() {\r\n"
+                            "    \xD5\x66 x;\r\n"  // 說 x;
+                            "}";
+    struct TOutcome {
+        AnsiString Text;
+        TBufferCoord Caret;
+    };
+    std::vector<TOutcome> outcomes;
+    for (const bool folding : {false, true}) {
+        TInputMemo* memo = AddInputMemo();
+        memo->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+        memo->CodeFolding()->SetHighlighterFoldRegions(false);
+        memo->CodeFolding()->SetEnabled(folding);
+        memo->SetText(text);
+        memo->SetCaretXY(BufferCoord(12, 2));
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        outcomes.push_back({memo->Text(), memo->CaretXY()});
+        InjectText("y");
+        Pump();
+        outcomes.push_back({memo->Text(), memo->CaretXY()});
+        delete memo;
+    }
+    EXPECT_EQ(outcomes[0].Text, "int f() {\r\n    \xD5\x66 x;\r\n    \r\n}");
+    EXPECT_EQ(outcomes[0].Caret, BufferCoord(5, 3));
+    EXPECT_EQ(outcomes[1].Text, "int f() {\r\n    \xD5\x66 x;\r\n    y\r\n}");
+    EXPECT_EQ(outcomes[1].Caret, BufferCoord(6, 3));
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(outcomes[i + 2].Text, outcomes[i].Text) << i;
+        EXPECT_EQ(outcomes[i + 2].Caret, outcomes[i].Caret) << i;
+    }
+
+    // At the end of a collapsed block's first line Return expands the block
+    // and breaks the line after it.
+    TInputMemo* memo = AddInputMemo();
+    memo->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+    memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    memo->CodeFolding()->SetEnabled(true);
+    memo->SetText(text);
+    memo->Collapse(memo->GetFoldRangeAtLine(1));
+    memo->SetCaretXY(BufferCoord(10, 1));
+    InjectKeyStroke(VK_RETURN);
+    Pump();
+    EXPECT_EQ(memo->Text(), text + "\r\n");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(1, 4));
+}
+
 TEST_F(TInputTest, PressDragAndReleaseSelectInEachWay)
 {
     TInputMemo* memo = AddInputMemo();

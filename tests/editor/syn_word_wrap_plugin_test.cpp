@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <vector>
 
 #include "editor/syn_highlighter.h"
 #include "editor/syn_text_string_list.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -71,14 +71,13 @@ std::vector<int> FirstRows(const TSynWordWrapPlugin& Plugin)
     return rows;
 }
 
-AnsiString RandomLine(std::mt19937& Random, int MaxLength)
+AnsiString RandomLine(TRandom& Random, int MaxLength)
 {
     static const char* const pieces[] = {"說", "門", "這", "乗", "中", " ", "\t", "a", "b", "x", "-", "@", "\\"};
     AnsiString line;
-    const int length = std::uniform_int_distribution<int>(0, MaxLength)(Random);
-    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
+    const int length = Random.Between(0, MaxLength);
     while (static_cast<int>(line.size()) < length)
-        line += pieces[pick(Random)];
+        line += Random.Pick(pieces);
     return line;
 }
 
@@ -155,7 +154,7 @@ TEST(SynWordWrapPlugin, PositionsRoundTripAndClampAtRowEnds)
 {
     TWrapHost host;
     host.lines->SetTabWidth(4);
-    std::mt19937 random(7);
+    TRandom random(7);
     for (int i = 0; i < 60; ++i)
         host.lines->Add(RandomLine(random, 200));
     for (int width : {1, 2, 3, 7, 40, 0}) {
@@ -208,20 +207,19 @@ TEST(SynWordWrapPlugin, PositionsRoundTripAndClampAtRowEnds)
 TEST(SynWordWrapPlugin, LineChangesGiveTheRowsOfAFullReset)
 {
     TWrapHost host;
-    std::mt19937 random(11);
+    TRandom random(11);
     for (int i = 0; i < 30; ++i)
         host.lines->Add(RandomLine(random, 120));
     host.width = 13;
     TSynWordWrapPlugin plugin(&host);
-    std::uniform_int_distribution<int> kind(0, 3);
     for (int step = 0; step < 400; ++step) {
         const int count = host.lines->Count();
         const int rowsBefore = plugin.RowCount();
-        const int span = std::uniform_int_distribution<int>(1, 4)(random);
+        const int span = random.Between(1, 4);
         int change = 0;
-        switch (count == 0 ? 0 : kind(random)) {
+        switch (count == 0 ? 0 : random.Below(4)) {
         case 0: {
-            const int index = std::uniform_int_distribution<int>(0, count)(random);
+            const int index = random.Between(0, count);
             host.lines->InsertLines(index, span);
             for (int i = index; i < index + span; ++i)
                 host.lines->SetStrings(i, RandomLine(random, 120));
@@ -229,19 +227,19 @@ TEST(SynWordWrapPlugin, LineChangesGiveTheRowsOfAFullReset)
             break;
         }
         case 1: {
-            const int index = std::uniform_int_distribution<int>(0, count - 1)(random);
+            const int index = random.Below(count);
             const int deleted = std::min(span, count - index);
             host.lines->DeleteLines(index, deleted);
             change = -plugin.LinesDeleted(index, deleted);
             break;
         }
         case 2:
-            host.width = std::uniform_int_distribution<int>(0, 30)(random);
+            host.width = random.Between(0, 30);
             plugin.DisplayChanged();
             change = plugin.RowCount() - rowsBefore;
             break;
         default: {
-            const int index = std::uniform_int_distribution<int>(0, count - 1)(random);
+            const int index = random.Below(count);
             const int put = std::min(span, count - index);
             for (int i = index; i < index + put; ++i)
                 host.lines->SetStrings(i, RandomLine(random, 120));

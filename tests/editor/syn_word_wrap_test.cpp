@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <random>
 #include <vector>
 
 #include "editor/syn_memo.h"
@@ -13,6 +12,7 @@
 #include "platform/win/scroll_bars.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/test_random.h"
 #include "syn_view_test_support.h"
 
 namespace {
@@ -33,17 +33,15 @@ std::vector<TBufferCoord> RowStarts(TCustomSynText* Memo)
     return starts;
 }
 
-AnsiString RandomText(std::mt19937& Random, int Lines, int MaxLength)
+AnsiString RandomText(TRandom& Random, int Lines, int MaxLength)
 {
     static const char* const pieces[] = {"說", "門", "這", "乗", "中", " ", "\t", "a", "b", "x", "-", "@", "\\"};
-    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
-    std::uniform_int_distribution<int> length(0, MaxLength);
     AnsiString text;
     for (int i = 0; i < Lines; ++i) {
-        const int target = length(Random);
+        const int target = Random.Between(0, MaxLength);
         AnsiString line;
         while (static_cast<int>(line.size()) < target)
-            line += pieces[pick(Random)];
+            line += Random.Pick(pieces);
         text += line;
         if (i + 1 < Lines)
             text += "\r\n";
@@ -115,7 +113,7 @@ TEST_F(TSynWordWrapTest, LinesWrapIntoRowsAndNarrowWidthsEnd)
 
 TEST_F(TSynWordWrapTest, PositionsRoundTripThroughTheEditor)
 {
-    std::mt19937 random(5);
+    TRandom random(5);
     memo->SetTabWidth(4);
     Load(RandomText(random, 40, 150));
     for (int width : {1, 2, 7, 25, 0}) {
@@ -142,21 +140,20 @@ TEST_F(TSynWordWrapTest, PositionsRoundTripThroughTheEditor)
 
 TEST_F(TSynWordWrapTest, EditingKeepsTheRowsOfAFullWrap)
 {
-    std::mt19937 random(17);
+    TRandom random(17);
     Load(RandomText(random, 30, 90), {eoAutoIndent, eoGroupUndo});
     WrapAt(memo, 13);
-    std::uniform_int_distribution<int> kind(0, 7);
     const AnsiString ime = "說門 這";
     const AnsiString pasted = "x 中\r\n\r\n" + AnsiString(30, 'q');
     for (int step = 0; step < 300; ++step) {
         TBufferCoord at = BufferCoord(1, 1);
         if (memo->Lines()->Count() > 0) {
-            at.Line = std::uniform_int_distribution<int>(1, memo->Lines()->Count())(random);
+            at.Line = random.Between(1, memo->Lines()->Count());
             const int length = static_cast<int>(memo->Lines()->Strings(at.Line - 1).size());
-            at.Char = std::uniform_int_distribution<int>(1, length + 1)(random);
+            at.Char = random.Between(1, length + 1);
         }
         Run(ecGotoXY, '\0', &at);
-        switch (kind(random)) {
+        switch (random.Below(8)) {
         case 0:
             Run(ecChar, 'k');
             break;

@@ -3,10 +3,10 @@
 // edited in between.
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "tests/highlighter/c_like_rules.h"
 #include "tests/highlighter/tokenize.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -15,12 +15,12 @@ const char* const kFragments[] = {
     "\xD5\x66", "\xE9\x54", "\xDF\x40", "\x81\x5C", "\xD6\xD0", "==", "->", "while", "(", ")", "{", "}", "\xD5",
 };
 
-std::string RandomLine(std::mt19937& Random)
+std::string RandomLine(TRandom& Random)
 {
     std::string line;
-    int parts = std::uniform_int_distribution<int>(0, 8)(Random);
+    const int parts = Random.Between(0, 8);
     for (int i = 0; i < parts; ++i)
-        line += kFragments[std::uniform_int_distribution<size_t>(0, std::size(kFragments) - 1)(Random)];
+        line += Random.Pick(kFragments);
     return line;
 }
 
@@ -47,7 +47,7 @@ TEST(SynLexSynDifferential, StoredStatesMatchOnePass)
     TSynLexSyn syn(nullptr);
     BuildCLikeRules(syn);
     syn.PrepareRules();
-    std::mt19937 random(20240611);
+    TRandom random(20240611);
     std::vector<std::string> lines;
     for (int i = 0; i < 60; ++i)
         lines.push_back(RandomLine(random));
@@ -55,8 +55,8 @@ TEST(SynLexSynDifferential, StoredStatesMatchOnePass)
     Rescan(syn, lines, states, 0);
 
     for (int round = 0; round < 300; ++round) {
-        size_t at = std::uniform_int_distribution<size_t>(0, lines.size() - 1)(random);
-        switch (std::uniform_int_distribution<int>(0, 2)(random)) {
+        size_t at = random.Index(lines.size());
+        switch (random.Below(3)) {
         case 0:
             lines[at] = RandomLine(random);
             break;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -21,13 +21,12 @@ std::vector<TMbcsByteType> Classify(const std::string& s)
     return kinds;
 }
 
-std::string RandomGbk(std::mt19937& rng, size_t chars)
+std::string RandomGbk(TRandom& rng, size_t chars)
 {
     static const char* pieces[] = {"說", "門", "這", "乗", "中", "a", "]", "\\", "@", "\t", " ", "Z"};
     std::string s;
-    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
     for (size_t i = 0; i < chars; ++i)
-        s += pieces[pick(rng)];
+        s += rng.Pick(pieces);
     return s;
 }
 
@@ -53,7 +52,7 @@ TEST(CodePage, ByteTypeScansFromTheStart)
     EXPECT_EQ(ByteType(s, 4), mbSingleByte);
     EXPECT_EQ(ByteType("a\xD6", 2), mbSingleByte);  // lone lead byte at the end
 
-    std::mt19937 rng(7);
+    TRandom rng(7);
     for (int round = 0; round < 200; ++round) {
         std::string text = RandomGbk(rng, 20);
         auto expected = Classify(text);
@@ -81,12 +80,11 @@ TEST(CodePage, UnicodeConversionRoundTripsEveryByteString)
     EXPECT_EQ(Utf32ToGbk(U"\u8aaa\u9580"), "說門");
     EXPECT_EQ(Utf32ToGbk(U"\U0001F600"), "?");
 
-    std::mt19937 rng(11);
-    std::uniform_int_distribution<int> byte(0, 255);
+    TRandom rng(11);
     for (int round = 0; round < 200; ++round) {
         std::string raw;
         for (int i = 0; i < 30; ++i)
-            raw += static_cast<char>(byte(rng));
+            raw += static_cast<char>(rng.Below(256));
         EXPECT_EQ(Utf8ToGbk(GbkToUtf8(raw)), raw);
         EXPECT_EQ(Utf32ToGbk(GbkToUtf32(raw)), raw);
     }

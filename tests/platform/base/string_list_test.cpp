@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <vector>
 
 #include "platform/base/exceptions.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ TEST(StringList, SortedListFindsAndInsertsInOrder)
 
 TEST(StringList, BulkLoadIntoSortedListEqualsAddingOneByOne)
 {
-    std::mt19937 rng(11);
+    TRandom rng(11);
     const char* words[] = {"a", "A", "b", "說", "中", "門", "B", "c", "乗"};
     std::vector<std::unique_ptr<TObject>> objects;
     for (int round = 0; round < 60; ++round) {
@@ -112,11 +112,10 @@ TEST(StringList, BulkLoadIntoSortedListEqualsAddingOneByOne)
             list.Add("b");
         };
         TStringList source;
-        std::uniform_int_distribution<size_t> pick(0, std::size(words) - 1);
         int count = round % 10 + 1;
         for (int i = 0; i < count; ++i) {
             objects.push_back(std::make_unique<TObject>());
-            source.AddObject(words[pick(rng)], objects.back().get());
+            source.AddObject(rng.Pick(words), objects.back().get());
         }
 
         TStringList expected;

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 #include <set>
 #include <vector>
 
 #include "platform/gdi/device_context.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -72,13 +72,12 @@ void ExpectBanded(const std::vector<TRect>& rects)
 
 TEST(Regions, AlgebraMatchesAPixelModelOnRandomInput)
 {
-    std::mt19937 rng(12345);
-    std::uniform_int_distribution<int> coord(0, 30);
-    std::uniform_int_distribution<int> count(0, 6);
+    TRandom rng(12345);
+    auto coord = [&rng] { return rng.Between(0, 30); };
     auto randomRects = [&] {
         std::vector<TRect> rects;
-        for (int i = count(rng); i > 0; --i) {
-            int x1 = coord(rng), x2 = coord(rng), y1 = coord(rng), y2 = coord(rng);
+        for (int i = rng.Between(0, 6); i > 0; --i) {
+            int x1 = coord(), x2 = coord(), y1 = coord(), y2 = coord();
             rects.push_back({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
         }
         return rects;
@@ -111,7 +110,7 @@ TEST(Regions, AlgebraMatchesAPixelModelOnRandomInput)
             HRGN rebuilt = RegionFrom(rows);
             EXPECT_TRUE(EqualRgn(rebuilt, dest));
             DeleteObject(rebuilt);
-            int x = coord(rng), y = coord(rng);
+            int x = coord(), y = coord();
             EXPECT_EQ(PtInRegion(dest, x, y), want.count({x, y}) == 1);
         }
         DeleteObject(a);
