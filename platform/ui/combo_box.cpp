@@ -65,9 +65,7 @@ bool TCustomComboBox::Sorted() const
 void TCustomComboBox::SetSorted(bool Value)
 {
     // The selected string stays selected wherever it lands.
-    list_->SetItemIndex(itemIndex_);
     list_->SetSorted(Value);
-    itemIndex_ = list_->ItemIndex();
     Invalidate();
 }
 
@@ -107,13 +105,20 @@ void TCustomComboBox::SetItemHeight(int Value)
     AdjustSize();
 }
 
+int TCustomComboBox::ItemIndex() const
+{
+    return droppedDown_ ? droppedIndex_ : list_->ItemIndex();
+}
+
 void TCustomComboBox::SetItemIndex(int Value)
 {
     if (Value < -1 || Value >= list_->Count())
         Value = -1;
-    if (Value == itemIndex_)
+    if (Value == ItemIndex())
         return;
-    itemIndex_ = Value;
+    if (droppedDown_)
+        droppedIndex_ = Value;
+    list_->SetItemIndex(Value);
     if (edit_)
         SetEditText(Value >= 0 ? list_->Items()->Strings(Value) : AnsiString());
     Invalidate();
@@ -123,7 +128,8 @@ AnsiString TCustomComboBox::Text() const
 {
     if (edit_)
         return edit_->Text();
-    return itemIndex_ >= 0 ? list_->Items()->Strings(itemIndex_) : AnsiString();
+    const int index = ItemIndex();
+    return index >= 0 ? list_->Items()->Strings(index) : AnsiString();
 }
 
 void TCustomComboBox::SetText(const AnsiString& Value)
@@ -144,7 +150,11 @@ void TCustomComboBox::EditChanged()
 {
     if (settingText_)
         return;
-    itemIndex_ = list_->Items()->IndexOf(edit_->Text());
+    // Typing a string of the list selects it, quietly.
+    const int index = list_->Items()->IndexOf(edit_->Text());
+    if (droppedDown_)
+        droppedIndex_ = index;
+    list_->SetItemIndex(index);
     TAlive alive(this);
     Change();
     if (alive && AutoDropDown)
@@ -202,7 +212,7 @@ void TCustomComboBox::LayoutEdit()
 
 void TCustomComboBox::UserSelect(int Index)
 {
-    if (Index < 0 || Index == itemIndex_)
+    if (Index < 0 || Index == ItemIndex())
         return;
     TAlive alive(this);
     if (!AcceptPick(Index) || !alive)
@@ -313,7 +323,7 @@ void TCustomComboBox::Paint()
         canvas->Font()->SetColor(clGrayText);
     }
     if (!edit_)
-        DrawItem(canvas, itemIndex_, face, state);
+        DrawItem(canvas, ItemIndex(), face, state);
     if (selected)
         DrawFlatFocusRect(canvas, face);
     TFlatState look;

@@ -47,7 +47,7 @@ public:
     TComboBoxStyle Style() const { return style_; }
     void SetStyle(TComboBoxStyle Value);
     // The selected string, -1 for none. Out-of-range values select none.
-    int ItemIndex() const { return itemIndex_; }
+    int ItemIndex() const;
     void SetItemIndex(int Value);
     // The edit part's text, or the selected string. Setting it selects the
     // first string equal to it without case (none when there is none); the
@@ -139,7 +139,10 @@ private:
     TComboEdit* edit_ = nullptr;  // a child owned by the box, exactly while the style is csDropDown
     bool settingText_ = false;    // the box itself is changing the edit part's text
     TComboBoxStyle style_ = csDropDown;
-    int itemIndex_ = -1;  // -1 or a string of the list
+    // The selection lives in the list's ItemIndex, which follows the rows
+    // as they come and go; while the list is down that is the highlight,
+    // and the selection waits here.
+    int droppedIndex_ = -1;
     int dropDownCount_ = 8;
     bool droppedDown_ = false;  // the list shows, and the box holds the capture
     bool releasing_ = false;    // the box gives up the capture itself

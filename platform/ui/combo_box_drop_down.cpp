@@ -57,8 +57,8 @@ void TCustomComboBox::OpenList()
         return;
     list_->Font()->Assign(Font());
     list_->SetBoundsRect(ListBounds());
-    list_->SetItemIndex(itemIndex_);
-    list_->SetTopIndex(std::max(itemIndex_, 0));
+    droppedIndex_ = list_->ItemIndex();
+    list_->SetTopIndex(std::max(droppedIndex_, 0));
     const TRect r = list_->BoundsRect();
     SetWindowPos(list_->Handle(), HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -73,6 +73,9 @@ void TCustomComboBox::CloseList(bool Take)
         return;
     droppedDown_ = false;
     ShowWindow(list_->Handle(), SW_HIDE);
+    // The highlight goes back to the selection; a taken row is picked anew.
+    const int highlight = list_->ItemIndex();
+    list_->SetItemIndex(droppedIndex_);
     if (GetCapture() == Handle()) {
         releasing_ = true;
         ReleaseCapture();
@@ -82,7 +85,7 @@ void TCustomComboBox::CloseList(bool Take)
     TAlive alive(this);
     CloseUp();
     if (alive && Take)
-        UserSelect(list_->ItemIndex());
+        UserSelect(highlight);
 }
 
 void TCustomComboBox::ListMouse(TMessage& Message)
@@ -137,7 +140,7 @@ bool TCustomComboBox::MoveKey(WORD Key)
     const int count = target->Count();
     if (count == 0)
         return false;
-    const int current = droppedDown_ ? target->ItemIndex() : itemIndex_;
+    const int current = target->ItemIndex();
     const int page = std::max(dropDownCount_ - 1, 1);
     int index = 0;
     switch (Key) {
@@ -202,8 +205,6 @@ void TCustomComboBox::KeyPress(char& Key)
         if (!alive)
             return;
     }
-    if (!droppedDown_)
-        list_->SetItemIndex(itemIndex_);
     const int found = list_->FindTyped(typeAhead_);
     if (found < 0)
         return;
@@ -290,12 +291,17 @@ void TCustomComboBox::Dispatch(TMessage& Message)
         LayoutEdit();
         return;
     case CM_ENABLEDCHANGED:
+        CloseList(false);
         TCustomControl::Dispatch(Message);
         Invalidate();
         return;
     case CM_FONTCHANGED:
         TCustomControl::Dispatch(Message);
         AdjustSize();
+        return;
+    case CM_SHOWINGCHANGED:
+        CloseList(false);
+        TCustomControl::Dispatch(Message);
         return;
     default:
         TCustomControl::Dispatch(Message);

@@ -183,6 +183,13 @@ TEST_F(TControlTest, ComboBoxEnterTakesAndEscapeRestores)
     combo->SetText("none");
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(combo->Text(), "");
+    // The selection follows its string as rows come and go.
+    combo->SetItemIndex(5);
+    combo->Items()->Insert(0, "first");
+    EXPECT_EQ(combo->ItemIndex(), 6);
+    EXPECT_EQ(combo->Text(), "item 105");
+    combo->Items()->Delete(6);
+    EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(log, TLines());
 }
 
