@@ -9,6 +9,7 @@
 #include "platform/win/caret.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/drop_files.h"
+#include "platform/win/keyboard.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 
@@ -17,9 +18,6 @@ namespace {
 // Unnamed commands that tell hooked command handlers of the focus.
 constexpr TSynTextEditorCommand FocusGainedCommand = 480;
 constexpr TSynTextEditorCommand FocusLostCommand = 481;
-
-// The context bit of key data: Alt is held.
-constexpr LPARAM AltHeldBit = 0x20000000;
 
 // Frees a drop however the handler leaves.
 class TDropScope {
@@ -44,7 +42,7 @@ bool TCustomSynText::CanPaste() const
 void TCustomSynText::WndProc(TMessage& Message)
 {
     // Alt+Backspace would otherwise reach the default handling and beep.
-    if (Message.Msg == WM_SYSCHAR && Message.WParam == VK_BACK && (Message.LParam & AltHeldBit) != 0)
+    if (Message.Msg == WM_SYSCHAR && Message.WParam == VK_BACK && KeyDataOf(Message.LParam).AltDown)
         return;
     TCustomControl::WndProc(Message);
 }

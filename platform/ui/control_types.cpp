@@ -46,7 +46,7 @@ TShiftState KeyDataToShiftState(LPARAM KeyData)
         shift.Include(ssShift);
     if (GetKeyState(VK_CONTROL) < 0)
         shift.Include(ssCtrl);
-    if (HIWORD(static_cast<uintptr_t>(KeyData)) & KF_ALTDOWN)
+    if (KeyDataOf(KeyData).AltDown)
         shift.Include(ssAlt);
     return shift;
 }

@@ -98,6 +98,33 @@ UINT lastKeyDown = 0;
 
 }  // namespace
 
+TKeyData KeyDataOf(LPARAM lParam)
+{
+    WORD flags = HIWORD(static_cast<uintptr_t>(lParam));
+    TKeyData data;
+    data.ScanCode = flags & 0xFF;
+    data.Extended = flags & KF_EXTENDED;
+    data.AltDown = flags & KF_ALTDOWN;
+    data.WasDown = flags & KF_REPEAT;
+    data.Released = flags & KF_UP;
+    return data;
+}
+
+LPARAM KeyDataParam(const TKeyData& Data)
+{
+    WORD flags = static_cast<WORD>(Data.ScanCode & 0xFF);
+    if (Data.Extended)
+        flags |= KF_EXTENDED;
+    if (Data.AltDown)
+        flags |= KF_ALTDOWN;
+    if (Data.WasDown)
+        flags |= KF_REPEAT;
+    if (Data.Released)
+        flags |= KF_UP;
+    // Zero-extended: a release must not read as a negative lParam.
+    return static_cast<LPARAM>((static_cast<DWORD>(flags) << 16) | 1);
+}
+
 void TKeyStates::Apply(UINT VirtualKey, bool IsDown)
 {
     UINT vk = VirtualKey & 0xFF;
@@ -160,19 +187,15 @@ bool RouteKeyEvent(const TInputEvent& Event, MSG& Msg, TKeyStates& After)
         Msg.message = system ? WM_SYSKEYDOWN : WM_KEYDOWN;
     else
         Msg.message = system ? WM_SYSKEYUP : WM_KEYUP;
-    UINT scan = key.ScanCode ? key.ScanCode : ScanCodeOf(vk);
-    DWORD bits = 1 | ((scan & 0xFF) << 16);
-    if (key.Extended)
-        bits |= 1u << 24;
-    if (system && alt)
-        bits |= 1u << 29;
-    if (!key.Down || wasDown)
-        bits |= 1u << 30;
-    if (!key.Down)
-        bits |= 1u << 31;
+    TKeyData data;
+    data.ScanCode = key.ScanCode ? key.ScanCode : ScanCodeOf(vk);
+    data.Extended = key.Extended;
+    data.AltDown = system && alt;
+    data.WasDown = !key.Down || wasDown;
+    data.Released = !key.Down;
     Msg.hwnd = target;
     Msg.wParam = GenericKey(vk);
-    Msg.lParam = static_cast<LPARAM>(bits);
+    Msg.lParam = KeyDataParam(data);
     Msg.time = Event.Time;
     Msg.pt = Event.Cursor;
     return true;

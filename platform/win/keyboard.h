@@ -29,6 +29,18 @@ enum : WORD {
     KF_UP = 0x8000,
 };
 
+// The key-data bits of a key or character message's lParam, decoded.
+struct TKeyData {
+    UINT ScanCode = 0;
+    bool Extended = false;
+    bool AltDown = false;   // the context code
+    bool WasDown = false;   // the previous key state
+    bool Released = false;  // the transition
+};
+TKeyData KeyDataOf(LPARAM lParam);
+// The lParam of a key message with a repeat count of 1.
+LPARAM KeyDataParam(const TKeyData& Data);
+
 // The state of a key as the key messages taken from the queue so far left
 // it: the high bit (a negative answer) when the key is down, bit 0 when a
 // toggle key (Caps Lock, Num Lock, Scroll Lock) is on. Mouse buttons are

@@ -11,11 +11,6 @@
 
 namespace {
 
-bool AltDown(LPARAM lParam)
-{
-    return HIWORD(static_cast<uintptr_t>(lParam)) & KF_ALTDOWN;
-}
-
 HWND TopLevelOf(HWND window)
 {
     TWindow* record = WindowOf(window);
@@ -28,7 +23,7 @@ LRESULT DefSysKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     if (!top)
         return 0;
     if (message == WM_SYSKEYDOWN) {
-        if (wParam == VK_F4 && AltDown(lParam))
+        if (wParam == VK_F4 && KeyDataOf(lParam).AltDown)
             PostMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if ((wParam == VK_MENU || wParam == VK_F10) && LastKeyDown() == wParam) {
         SendMessage(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
@@ -39,7 +34,7 @@ LRESULT DefSysKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT DefSysChar(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     TWindow* record = WindowOf(window);
-    if (!record || !AltDown(lParam) || !wParam || wParam == VK_TAB || wParam == VK_ESCAPE)
+    if (!record || !KeyDataOf(lParam).AltDown || !wParam || wParam == VK_TAB || wParam == VK_ESCAPE)
         return 0;
     if (wParam == VK_SPACE && (record->Style & WS_CHILD) && !record->IsTopLevel())
         return SendMessage(record->Parent->Handle, message, wParam, lParam);

@@ -125,7 +125,7 @@ TEST_F(TKeyboardTest, SystemKeysAndTheirDefaultHandling)
     EXPECT_EQ(DescribeAll(logged), (TLines{"WM_SYSKEYDOWN 12", "WM_SYSKEYDOWN 58", "WM_SYSCHAR 78",
                                            "WM_SYSCOMMAND F100", "WM_SYSKEYUP 58", "WM_SYSKEYUP 12"}));
     ASSERT_EQ(logged.size(), 6u);
-    EXPECT_TRUE(logged[1].LParam & (1 << 29));
+    EXPECT_TRUE(KeyDataOf(logged[1].LParam).AltDown);
     EXPECT_EQ(logged[3].LParam, 'x');
     EXPECT_EQ(MessageBeeps().size(), 1u);
 
