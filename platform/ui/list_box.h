@@ -139,8 +139,9 @@ private:
     void ScrollMessage(int Code);
     void InvalidateRow(int Index);
     int RowsPerPage();
-    // The selection flags from Anchor to Index set (Ctrl keeps the others).
-    void SelectRange(int Anchor, int Index, bool KeepOthers);
+    // The selection flags from Anchor to Index set, the others cleared
+    // unless KeepOthers; true when a flag changed.
+    bool SelectRange(int Anchor, int Index, bool KeepOthers);
 
     TListBoxStore store_;
     std::unique_ptr<TListBoxStrings> items_;

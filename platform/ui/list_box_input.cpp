@@ -32,16 +32,21 @@ int TCustomListBox::FindTyped(const TTypeAhead& Typed) const
     return FindPrefix(Typed.Prefix(), Typed.FirstCharacter() ? itemIndex_ : std::max(itemIndex_, 0) - 1);
 }
 
-void TCustomListBox::SelectRange(int Anchor, int Index, bool KeepOthers)
+bool TCustomListBox::SelectRange(int Anchor, int Index, bool KeepOthers)
 {
     const int low = std::min(Anchor, Index);
     const int high = std::max(Anchor, Index);
+    bool changed = false;
     for (int i = 0; i < store_.Count(); ++i) {
         const bool inside = i >= low && i <= high;
-        if (inside || !KeepOthers)
+        if ((inside || !KeepOthers) && store_.At(i).Selected != inside) {
             store_.At(i).Selected = inside;
+            changed = true;
+        }
     }
-    Invalidate();
+    if (changed)
+        Invalidate();
+    return changed;
 }
 
 void TCustomListBox::UserSelect(int Index, TShiftState Shift)
@@ -64,17 +69,17 @@ void TCustomListBox::UserSelect(int Index, TShiftState Shift)
     // clicks toggle.
     if (!extendedSelect_)
         return;
+    bool changed = false;
     if (Shift.Contains(ssShift)) {
         if (anchor_ < 0)
             anchor_ = Index;
-        SelectRange(anchor_, Index, Shift.Contains(ssCtrl));
-    } else if (Shift.Contains(ssCtrl)) {
-        return;
-    } else {
+        changed = SelectRange(anchor_, Index, Shift.Contains(ssCtrl));
+    } else if (!Shift.Contains(ssCtrl)) {
         anchor_ = Index;
-        SelectRange(Index, Index, false);
+        changed = SelectRange(Index, Index, false);
     }
-    SelectionChanged();
+    if (changed)
+        SelectionChanged();
 }
 
 void TCustomListBox::KeyDown(WORD& Key, TShiftState Shift)

@@ -9,33 +9,24 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/base/code_page.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
-// Our own generator: the same numbers on every machine.
-class TRandom {
-public:
-    explicit TRandom(uint32_t Seed) : state_(Seed) {}
-    uint32_t Next(uint32_t Bound)
-    {
-        state_ = state_ * 1664525u + 1013904223u;
-        return (state_ >> 8) % Bound;
-    }
-
-private:
-    uint32_t state_;
-};
+// Rows own their strings: a copied store would share nothing but look alike.
+static_assert(!std::is_copy_constructible_v<TListBoxStore> && !std::is_copy_assignable_v<TListBoxStore>);
 
 // Short texts that collide often and differ in case and in GBK trail bytes.
 AnsiString RandomText(TRandom& Random)
 {
     static const char* const pieces[] = {"a", "B", "b", "\xD5\x66", "f", "\xE9\x54", "T", "\xD6\xD0"};
     AnsiString text;
-    for (uint32_t n = 1 + Random.Next(3); n > 0; --n)
-        text += pieces[Random.Next(8)];
+    for (int n = Random.Between(1, 3); n > 0; --n)
+        text += Random.Pick(pieces);
     return text;
 }
 
@@ -54,8 +45,8 @@ TEST(ListBoxStore, RandomRunMatchesAPlainArray)
     bool sorted = false;
     size_t largest = 0;
     for (int step = 0; step < 6000; ++step) {
-        const uint32_t action = random.Next(100);
-        if (action < 1 && random.Next(40) == 0) {
+        const int action = random.Below(100);
+        if (action < 1 && random.Below(40) == 0) {
             store.Clear();
             expected.clear();
         } else if (action < 4) {
@@ -64,7 +55,7 @@ TEST(ListBoxStore, RandomRunMatchesAPlainArray)
                              [](const AnsiString& A, const AnsiString& B) { return CompareText(A, B) < 0; });
             sorted = true;
         } else if (action < 30 && !expected.empty()) {
-            const int index = static_cast<int>(random.Next(static_cast<uint32_t>(expected.size())));
+            const int index = random.Below(static_cast<int>(expected.size()));
             store.Erase(index);
             expected.erase(expected.begin() + index);
         } else if (sorted) {
@@ -79,7 +70,7 @@ TEST(ListBoxStore, RandomRunMatchesAPlainArray)
             expected.insert(place, text);
         } else {
             const AnsiString text = RandomText(random);
-            const int index = static_cast<int>(random.Next(static_cast<uint32_t>(expected.size()) + 1));
+            const int index = random.Below(static_cast<int>(expected.size()) + 1);
             store.Insert(index, TListBoxItem{text});
             expected.insert(expected.begin() + index, text);
         }
