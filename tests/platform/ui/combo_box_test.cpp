@@ -14,6 +14,8 @@
 #include "platform/gdi/test_font.h"
 #include "platform/ui/combo_box_list.h"
 #include "platform/ui/list_box.h"
+#include "platform/ui/canvas.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
@@ -284,6 +286,56 @@ TEST_F(TControlTest, ComboBoxTypeAheadPicksByGbkPrefix)
     Pump();
     EXPECT_EQ(combo->ItemIndex(), 3);
     EXPECT_EQ(log, (TLines{"dropdown 4", "closeup 4", "click 3", "change 3"}));
+}
+
+TColor PixelAt(const TRasterImage& Image, int X, int Y)
+{
+    const uint32_t p = Image.Row(Y)[X];
+    return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+}
+
+// An owner-drawn box: OnDrawItem paints on the box's canvas, which holds
+// the face's DC for the face and the dropped list's DC for its rows.
+TEST_F(TControlTest, ComboBoxOwnerDrawnRowsAreDrawnOnTheBoxCanvasInTheFaceAndTheList)
+{
+    TTestForm form;
+    TComboBox* combo = AddCombo(form, csOwnerDrawFixed);
+    combo->SetItemHeight(20);
+    EXPECT_EQ(combo->Height(), 20 + 6);
+    const TColor colors[] = {clRed, clLime, clBlue};
+    TLines drawn;
+    combo->OnDrawItem = TDrawItemEvent::FromCallable(
+        [&](TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State) {
+            EXPECT_EQ(Control, combo);
+            drawn.push_back(std::to_string(Index) + (State.Contains(odComboBoxEdit) ? " face" : "") +
+                            (State.Contains(odSelected) ? " selected" : ""));
+            TCanvas* canvas = combo->Canvas();
+            if (!State.Contains(odSelected))
+                canvas->Brush()->SetColor(Index >= 0 ? colors[Index % 3] : clWhite);
+            canvas->FillRect(Rect);
+        });
+    combo->SetItemIndex(1);
+    ShowActive(&form);
+    drawn.clear();
+    combo->Invalidate();
+    combo->Update();
+    EXPECT_EQ(drawn, (TLines{"1 face"}));
+    EXPECT_EQ(PixelAt(WindowImage(combo->Handle()), 10, 10), clLime);
+
+    drawn.clear();
+    combo->SetDroppedDown(true);
+    combo->DropDownList()->Update();
+    ASSERT_TRUE(ListShown(combo));
+    // The list opens with the selected row on top, eight rows shown.
+    ASSERT_EQ(drawn.size(), 8u);
+    EXPECT_EQ(drawn[0], "1 selected");
+    EXPECT_EQ(drawn[1], "2");
+    const TRasterImage list = WindowImage(combo->DropDownList()->Handle());
+    // One pixel of border, then rows of 20.
+    EXPECT_EQ(PixelAt(list, 10, 1 + 5), ColorToRGB(clHighlight));
+    EXPECT_EQ(PixelAt(list, 10, 1 + 25), clBlue);
+    EXPECT_EQ(PixelAt(list, 10, 1 + 45), clRed);
+    combo->SetDroppedDown(false);
 }
 
 // A find dialog's search box: any text typed in the edit part, the
