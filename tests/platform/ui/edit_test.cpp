@@ -325,3 +325,49 @@ TEST_F(TEditTest, DraggingOutsideScrollsTheTextOnWhileHeld)
     Pump();
     EXPECT_EQ(Selection(), std::make_pair(5, 5));
 }
+
+TEST_F(TEditTest, EnteringByTabSelectsAllButAClickPlacesTheCaret)
+{
+    TEdit* first = ShowEdit();
+    auto* second = new TEdit(form_.get());
+    second->SetBounds(10, 50, 100, 0);
+    second->SetParent(form_.get());
+    second->SetText("second");
+    first->SetText("first");
+    Stroke(VK_TAB);
+    ASSERT_TRUE(second->Focused());
+    EXPECT_EQ(second->SelLength(), 6);
+    // Typing replaces what entering selected.
+    InjectText("2");
+    Pump();
+    EXPECT_EQ(second->Text(), "2");
+    InjectClick(ScreenPoint(first, 1 + 16, 5));
+    Pump();
+    ASSERT_TRUE(first->Focused());
+    EXPECT_EQ(Selection(), std::make_pair(2, 2));
+    second->AutoSelect = false;
+    Stroke(VK_TAB);
+    EXPECT_EQ(second->SelLength(), 0);
+}
+
+TEST_F(TEditTest, AFontChangeReachesTheWindowAndResizesTheBox)
+{
+    TEdit* edit = ShowEdit();
+    // A row of 16, a pixel above and below it, and the sunken edge.
+    EXPECT_EQ(edit->Height(), 16 + 2 + 4);
+    std::vector<std::string> log;
+    const WNDPROC spy = WNDPROC::FromCallable([&log](HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+        if (Msg == WM_SETFONT)
+            log.push_back("WM_SETFONT");
+        return DefSubclassProc(Window, Msg, WParam, LParam);
+    });
+    SetWindowSubclass(Box(), spy, 1);
+    edit->Font()->SetHeight(-24);
+    EXPECT_EQ(log, TLines{"WM_SETFONT"});
+    EXPECT_EQ(edit->Height(), 24 + 2 + 4);
+    // Without a border the box is only as high as the row and its pixels.
+    edit->SetBorderStyle(bsNone);
+    EXPECT_EQ(edit->Height(), 24 + 2);
+    EXPECT_EQ(edit->ClientHeight(), 24 + 2);
+    RemoveWindowSubclass(edit->Handle(), spy, 1);
+}
