@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/device_context.h"
@@ -147,6 +149,17 @@ TEST(Regions, RegionDataIsTheStoredLayout)
     reinterpret_cast<uint32_t*>(data.data())[2] = 1000;
     EXPECT_EQ(ExtCreateRegion(nullptr, static_cast<uint32_t>(data.size()), reinterpret_cast<RGNDATA*>(data.data())),
               nullptr);
+    // So is a header of another size or kind (dwSize, then iType).
+    for (auto [word, value] : std::initializer_list<std::pair<int, uint32_t>>{{0, 31}, {0, 48}, {1, 0}, {1, 2}}) {
+        data = RegionData({{0, 0, 1, 1}});
+        reinterpret_cast<uint32_t*>(data.data())[word] = value;
+        EXPECT_EQ(ExtCreateRegion(nullptr, static_cast<uint32_t>(data.size()), reinterpret_cast<RGNDATA*>(data.data())),
+                  nullptr)
+            << "header word " << word << " = " << value;
+    }
+    HRGN made = RegionFrom({{0, 0, 1, 1}});
+    EXPECT_EQ(RectsOf(made), (std::vector<TRect>{{0, 0, 1, 1}}));
+    DeleteObject(made);
     DeleteObject(a);
     DeleteObject(b);
 }
