@@ -139,12 +139,13 @@ void TCustomListBox::SetItemIndex(int Value)
 {
     if (Value < -1 || Value >= store_.Count())
         Value = -1;
-    if (Value == itemIndex_)
-        return;
-    InvalidateRow(itemIndex_);
-    itemIndex_ = Value;
-    anchor_ = Value;
-    InvalidateRow(itemIndex_);
+    if (Value != itemIndex_) {
+        InvalidateRow(itemIndex_);
+        itemIndex_ = Value;
+        anchor_ = Value;
+        InvalidateRow(itemIndex_);
+    }
+    // Even the row already selected comes into view.
     if (Value >= 0)
         MakeVisible(Value);
 }

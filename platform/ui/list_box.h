@@ -46,7 +46,8 @@ public:
     void SetExtendedSelect(bool Value) { extendedSelect_ = Value; }
 
     // The selected row (the focused one with MultiSelect), -1 for none.
-    // Setting it scrolls the row into view; -1 clears the selection.
+    // Setting it scrolls the row into view, even when it was selected
+    // already; -1 clears the selection.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int Value);
     // A row's selection; without MultiSelect, whether it is ItemIndex.
