@@ -328,6 +328,7 @@ void TCustomComboBox::Paint()
         DrawFlatFocusRect(canvas, face);
     TFlatState look;
     look.Pressed = droppedDown_;
+    look.Hot = hot_;
     look.Disabled = !Enabled();
     const TRect arrow = DrawFlatButtonFace(canvas, button, look);
     DrawFlatArrow(canvas, arrow, TArrowGlyph::Down, Enabled());

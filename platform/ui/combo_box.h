@@ -146,6 +146,7 @@ private:
     int dropDownCount_ = 8;
     bool droppedDown_ = false;  // the list shows, and the box holds the capture
     bool releasing_ = false;    // the box gives up the capture itself
+    bool hot_ = false;          // the mouse is over the box
     TTypeAhead typeAhead_;
 };
 

@@ -299,6 +299,13 @@ void TCustomComboBox::Dispatch(TMessage& Message)
         TCustomControl::Dispatch(Message);
         AdjustSize();
         return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        // The button shows the mouse over the box.
+        hot_ = Message.Msg == CM_MOUSEENTER;
+        Invalidate();
+        TCustomControl::Dispatch(Message);
+        return;
     case CM_SHOWINGCHANGED:
         CloseList(false);
         TCustomControl::Dispatch(Message);

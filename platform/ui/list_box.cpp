@@ -231,7 +231,11 @@ void TCustomListBox::SetStyle(TListBoxStyle Value)
 
 int TCustomListBox::ItemHeight()
 {
-    return style_ == lbStandard ? FontHeight(Font()) : itemHeight_;
+    if (style_ != lbStandard)
+        return itemHeight_;
+    if (fontHeight_ == 0)
+        fontHeight_ = FontHeight(Font());
+    return fontHeight_;
 }
 
 void TCustomListBox::SetItemHeight(int Value)
@@ -539,6 +543,7 @@ void TCustomListBox::Dispatch(TMessage& Message)
         return;
     case CM_FONTCHANGED:
     case CM_ENABLEDCHANGED:
+        fontHeight_ = 0;
         TCustomControl::Dispatch(Message);
         if (integralHeight_)
             AdjustSize();

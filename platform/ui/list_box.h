@@ -154,6 +154,7 @@ private:
     int topIndex_ = 0;    // 0 .. MaxTopIndex()
     TListBoxStyle style_ = lbStandard;
     int itemHeight_ = 16;
+    int fontHeight_ = 0;  // the font's row height for lbStandard; 0 until measured after a font change
     bool integralHeight_ = false;
     TBorderStyle borderStyle_ = bsSingle;
     bool updating_ = false;    // inside the Items' update bracket: no scroll or paint

@@ -1,7 +1,7 @@
 // The list box, the combo box and the colour box compared pixel for pixel
 // with the pictures in golden/ (see tests/support/golden_image.h for
 // accepting changes), in the built-in test font: each normal, focused,
-// disabled and, for the boxes, dropped down with their lists.
+// disabled and, for the boxes, hot and dropped down with their lists.
 
 #include <algorithm>
 #include <vector>
@@ -107,6 +107,12 @@ TEST_F(TListsGoldenTest, ComboBoxLooksAndItsDroppedList)
         combo->Items()->Add(row);
     combo->SetItemIndex(1);
     std::vector<TRasterImage> looks = Looks(combo);
+    // Hot: the mouse over the box.
+    InjectMouseMove(combo->ClientToScreen(Point(10, 5)));
+    Process();
+    looks.push_back(Picture(combo));
+    InjectMouseMove(form_->ClientToScreen(Point(400, 300)));
+    Process();
     combo->SetFocus();
     InjectKeyStroke(VK_F4);
     InjectKeyStroke(VK_DOWN);
