@@ -95,15 +95,15 @@ void TCustomComboBox::ListMouse(TMessage& Message)
     GetWindowRect(list_->Handle(), &listRect);
     const TPoint inList = list_->ScreenToClient(screen);
     const bool overRows = PtInRect(list_->ClientRect(), inList);
+    const int row = overRows ? list_->ItemAtPos(inList, true) : -1;
     switch (Message.Msg) {
     case WM_MOUSEMOVE:
-        if (overRows)
-            list_->SetItemIndex(list_->ItemAtPos(inList, true) >= 0 ? list_->ItemAtPos(inList, true)
-                                                                     : list_->ItemIndex());
+        if (row >= 0)
+            list_->SetItemIndex(row);
         return;
     case WM_LBUTTONUP:
-        if (overRows && list_->ItemAtPos(inList, true) >= 0) {
-            list_->SetItemIndex(list_->ItemAtPos(inList, true));
+        if (row >= 0) {
+            list_->SetItemIndex(row);
             CloseList(true);
         }
         return;

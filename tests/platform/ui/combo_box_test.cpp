@@ -239,6 +239,28 @@ TEST_F(TControlTest, ComboBoxMouseHotTracksTakesAndClosesOnAClickOutside)
     for (const std::string& m : probeLog)
         EXPECT_NE(m, "WM_LBUTTONDOWN");
 
+    // The list's scroll bar scrolls it and leaves it down, the capture
+    // back with the box.
+    AdvanceClock(1000);
+    InjectClick(ScreenPoint(combo, 20, 5));
+    Pump();
+    ASSERT_TRUE(ListShown(combo));
+    TCustomListBox* list = combo->DropDownList();
+    const int top = list->TopIndex();
+    TRect listRect;
+    GetWindowRect(list->Handle(), &listRect);
+    const TPoint downArrow = Point(listRect.Right - 5, listRect.Bottom - 5);
+    AdvanceClock(1000);
+    InjectMouseDown(downArrow);
+    InjectMouseUp(downArrow);
+    Pump();
+    EXPECT_TRUE(ListShown(combo));
+    EXPECT_EQ(list->TopIndex(), top + 1);
+    EXPECT_EQ(GetCapture(), combo->Handle());
+    InjectKeyStroke(VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(ListShown(combo));
+
     // A click on the box while the list is down closes it too.
     AdvanceClock(1000);
     InjectClick(ScreenPoint(combo, 20, 5));
