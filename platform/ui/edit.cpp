@@ -4,7 +4,6 @@
 
 #include "platform/gdi/device_context.h"
 #include "platform/ui/controls_messages.h"
-#include "platform/ui/menus.h"
 #include "platform/win/caret.h"
 #include "platform/win/cursor.h"
 #include "platform/win/edit_control_messages.h"
@@ -92,7 +91,7 @@ void TCustomEdit::SetModified(bool Value)
 
 bool TCustomEdit::CanUndo()
 {
-    return HandleAllocated() ? SendMessage(Handle(), EM_CANUNDO, 0, 0) != 0 : buffer_.CanUndo() && !readOnly_;
+    return HandleAllocated() ? SendMessage(Handle(), EM_CANUNDO, 0, 0) != 0 : buffer_.CanUndo();
 }
 
 int TCustomEdit::SelStart()

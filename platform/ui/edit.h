@@ -23,7 +23,6 @@
 // EN_CHANGE, which comes back as CN_COMMAND and fires OnChange.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "platform/base/alignment.h"
@@ -31,8 +30,6 @@
 #include "platform/ui/edit_layout.h"
 #include "platform/ui/form_types.h"
 #include "platform/ui/win_control.h"
-
-class TPopupMenu;
 
 // A control's own border: none or a sunken frame.
 using TBorderStyle = TFormBorderStyle;
@@ -193,7 +190,6 @@ private:
     int wordAnchorStart_ = 0;      // the word the double click selected
     int wordAnchorEnd_ = 0;
     TPoint trackPoint_;            // where the mouse was last seen while tracking
-    std::unique_ptr<TPopupMenu> contextMenu_;  // the default menu, kept until the next one
 };
 
 class TEdit : public TCustomEdit {

@@ -35,16 +35,17 @@ void TCustomEdit::PopupDefaultMenu(TPoint Screen)
     const bool selected = buffer_.HasSelection();
     const bool secret = passwordChar_ != '\0' && !multiLine_;
     const bool all = buffer_.SelStart() == 0 && buffer_.SelEnd() == buffer_.Length();
-    contextMenu_ = std::make_unique<TPopupMenu>(nullptr);
-    auto add = [this, window](const char* Caption, bool Enabled, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
-        auto* item = new TMenuItem(contextMenu_.get());
+    // The menu is not the box's: a command may free the box.
+    auto menu = std::make_unique<TPopupMenu>(nullptr);
+    auto add = [&menu, window](const char* Caption, bool Enabled, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
+        auto* item = new TMenuItem(menu.get());
         item->SetCaption(Caption);
         item->SetEnabled(Enabled);
         if (Msg)
             item->OnClick = TNotifyEvent::FromCallable([window, Msg, WParam, LParam](TObject*) {
                 SendMessage(window, Msg, WParam, LParam);
             });
-        contextMenu_->Items()->Add(item);
+        menu->Items()->Add(item);
     };
     add("&Undo", buffer_.CanUndo() && !readOnly_, WM_UNDO);
     add(cLineCaption, true, 0);
@@ -54,6 +55,6 @@ void TCustomEdit::PopupDefaultMenu(TPoint Screen)
     add("&Delete", selected && !readOnly_, WM_CLEAR);
     add(cLineCaption, true, 0);
     add("Select &All", buffer_.Length() > 0 && !all, EM_SETSEL, 0, -1);
-    contextMenu_->SetPopupComponent(this);
-    contextMenu_->Popup(Screen.X, Screen.Y);
+    menu->SetPopupComponent(this);
+    menu->Popup(Screen.X, Screen.Y);
 }
