@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edit_test_support.h"
+#include "platform/win/caret.h"
 #include "platform/win/clock.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
@@ -370,4 +371,28 @@ TEST_F(TEditTest, AFontChangeReachesTheWindowAndResizesTheBox)
     EXPECT_EQ(edit->Height(), 24 + 2);
     EXPECT_EQ(edit->ClientHeight(), 24 + 2);
     RemoveWindowSubclass(edit->Handle(), spy, 1);
+}
+
+TEST_F(TEditTest, TheTextScrollsSidewaysToKeepTheCaretInSight)
+{
+    ShowEdit(120);
+    TCaretState caret;
+    InjectText("0123456789abcdefghijklmnopqrstuvwxyz");
+    Pump();
+    // 116 pixels of client area, text from x 1: the caret stays inside.
+    ASSERT_TRUE(GetCaretState(&caret));
+    EXPECT_EQ(caret.Owner, Box());
+    EXPECT_EQ(caret.Rect.Left, 1 + 114 - 1);
+    Stroke(VK_HOME);
+    GetCaretState(&caret);
+    EXPECT_EQ(caret.Rect.Left, 1);
+    Stroke(VK_END);
+    Stroke(VK_LEFT, InjectCtrl);
+    GetCaretState(&caret);
+    EXPECT_EQ(caret.Rect.Left, 1);
+    // Deleting from the end brings the start of the text back.
+    box_->SetText("abc");
+    GetCaretState(&caret);
+    EXPECT_EQ(caret.Rect.Left, 1);
+    EXPECT_EQ(caret.Rect.Height(), 16);
 }
