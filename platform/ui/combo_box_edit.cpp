@@ -29,6 +29,13 @@ void TComboEdit::Dispatch(TMessage& Message)
         if (combo_->ListKey(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam)))
             return;
         break;
+    case WM_MOUSEWHEEL:
+        // The wheel scrolls the dropped list, not the edit part.
+        if (combo_->DroppedDown()) {
+            combo_->Perform(Message.Msg, Message.WParam, Message.LParam);
+            return;
+        }
+        break;
     case WM_KILLFOCUS:
         combo_->CloseList(false);
         break;

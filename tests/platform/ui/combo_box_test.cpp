@@ -420,7 +420,14 @@ TEST_F(TFormTest, ComboBoxEditPartTypesTextAndLeavesEnterToTheListWhileItIsDown)
     Process();
     EXPECT_FALSE(ListShown(combo));
     EXPECT_EQ(combo->Text(), "alpha");
+    // The wheel over the edit part scrolls the dropped list.
+    for (int i = 0; i < 10; ++i)
+        combo->Items()->Add("more " + std::to_string(i));
     InjectKeyStroke(VK_F4);
+    Process();
+    InjectWheel(combo->ClientToScreen(Point(20, 5)), -120);
+    Process();
+    EXPECT_EQ(combo->DropDownList()->TopIndex(), 3);
     InjectKeyStroke(VK_END);
     InjectKeyStroke(VK_ESCAPE);
     Process();
