@@ -8,6 +8,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/strings.h"
 #include "platform/ui/controls_messages.h"
+#include "platform/win/clock.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
@@ -210,4 +211,27 @@ TEST_F(TEditTest, EnterGoesToTheFormFromAnEditButNotFromAMemo)
     EXPECT_EQ(keys, TLines{std::to_string(VK_RETURN)});
     EXPECT_EQ(memo->Text(), "\r\n");
     form_->WindowProc = inner;
+}
+
+TEST_F(TEditTest, DraggingBelowAMemoScrollsItRowByRow)
+{
+    TMemo* memo = ShowMemo(200, 100);
+    AnsiString text;
+    for (int i = 0; i < 12; ++i)
+        text += "row" + std::to_string(i) + "\r\n";
+    memo->SetText(text);
+    InjectMouseDown(ScreenPoint(memo, 2, 5));
+    InjectMouseMove(ScreenPoint(memo, 2, 150));
+    Pump();
+    // The selection reaches the row below the last one shown, and the rows
+    // scroll one a tick while the mouse stays below.
+    EXPECT_EQ(SendMessage(Box(), EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+    for (int i = 0; i < 3; ++i) {
+        AdvanceClock(100);
+        Pump();
+    }
+    EXPECT_EQ(SendMessage(Box(), EM_GETFIRSTVISIBLELINE, 0, 0), 4);
+    InjectMouseUp(ScreenPoint(memo, 2, 150));
+    Pump();
+    EXPECT_EQ(Selection(), std::make_pair(0, static_cast<int>(SendMessage(Box(), EM_LINEINDEX, 8, 0))));
 }
