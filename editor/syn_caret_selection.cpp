@@ -35,6 +35,20 @@ bool IsTrailByteAt(const AnsiString& Line, int Char)
            ByteTypeAt(Line, static_cast<size_t>(Char - 1)) == mbTrailByte;
 }
 
+// A position inside a double-byte character stands for that character's
+// start, where the keyboard would have stopped.
+int CharStart(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char - 1 : Char; }
+
+// Where a caret or block point that a program names goes: the start of the
+// double-byte character it falls inside. Column edges keep their own rule,
+// past the character they cut into, and are left as they are.
+TBufferCoord WholeCharacterPoint(const TSynTextStringList& Lines, TSynSelectionMode Mode, TBufferCoord Value)
+{
+    if (Mode != smColumn && Value.Line >= 1 && Value.Line <= Lines.Count())
+        Value.Char = CharStart(Lines.Strings(Value.Line - 1), Value.Char);
+    return Value;
+}
+
 // Where a column edge at Char falls on Line: past a double-byte character
 // that it would cut into.
 int OutsideChar(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char + 1 : Char; }
@@ -106,7 +120,7 @@ void TCustomSynText::SetCaretXY(const TBufferCoord& Value)
 {
     BeginUpdate();
     StatusChanged({scSelection});
-    PlaceCaretEx(true, Value);
+    PlaceCaretEx(true, WholeCharacterPoint(*lines_, selectionMode_, Value));
     if (SelAvail())
         InvalidateSelection();
     blockBegin_ = CaretXY();
@@ -142,6 +156,7 @@ void TCustomSynText::SetBlockBegin(TBufferCoord Value)
         const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
         Value.Char = std::min(Value.Char, len + 1);
     }
+    Value = WholeCharacterPoint(*lines_, selectionMode_, Value);
     if (SelAvail()) {
         const int first = std::min({blockBegin_.Line, blockEnd_.Line, Value.Line});
         const int last = std::max({blockBegin_.Line, blockEnd_.Line, Value.Line});
@@ -164,8 +179,8 @@ void TCustomSynText::SetBlockEnd(TBufferCoord Value)
         const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
         Value.Char = std::min(Value.Char, len + 1);
     }
-    if (Value.Line <= lines_->Count() && IsTrailByteAt(lines_->Strings(Value.Line - 1), Value.Char))
-        --Value.Char;
+    if (Value.Line <= lines_->Count())
+        Value.Char = CharStart(lines_->Strings(Value.Line - 1), Value.Char);
     if (Value == blockEnd_)
         return;
     if (selectionMode_ == smColumn && Value.Char != blockEnd_.Char)
@@ -230,9 +245,7 @@ bool TCustomSynText::IsPointInSelection(const TBufferCoord& Value) const
         return true;
     if (selectionMode_ == smColumn)
         return Value.Char >= std::min(b.Char, e.Char) && Value.Char < std::max(b.Char, e.Char);
-    if (Value.Line == b.Line && Value.Char < b.Char)
-        return false;
-    return Value.Line < e.Line || Value.Char < e.Char;
+    return b <= Value && Value < e;
 }
 
 // --- Text ---
@@ -612,7 +625,7 @@ int TCustomSynText::SelEnd() { return RowColToCharIndex(SelAvail() ? blockEnd_ :
 void TCustomSynText::SetSelStart(int Value)
 {
     HandleNeeded();
-    const TBufferCoord p = CharIndexToRowCol(Value);
+    const TBufferCoord p = WholeCharacterPoint(*lines_, selectionMode_, CharIndexToRowCol(Value));
     PlaceCaret(p);
     SetBlockBegin(p);
 }

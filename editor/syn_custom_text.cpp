@@ -302,16 +302,12 @@ void TCustomSynText::SetLineText(const AnsiString& Value)
 
 TBufferCoord TCustomSynText::BlockBegin() const
 {
-    if (blockEnd_.Line < blockBegin_.Line || (blockEnd_.Line == blockBegin_.Line && blockEnd_.Char < blockBegin_.Char))
-        return blockEnd_;
-    return blockBegin_;
+    return EarlierCoord(blockBegin_, blockEnd_);
 }
 
 TBufferCoord TCustomSynText::BlockEnd() const
 {
-    if (blockEnd_.Line < blockBegin_.Line || (blockEnd_.Line == blockBegin_.Line && blockEnd_.Char < blockBegin_.Char))
-        return blockBegin_;
-    return blockEnd_;
+    return blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_;
 }
 
 bool TCustomSynText::SelAvail() const

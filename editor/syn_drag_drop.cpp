@@ -13,8 +13,6 @@ namespace {
 
 bool KeyHeld(int VirtualKey) { return GetKeyState(VirtualKey) < 0; }
 
-bool Before(const TBufferCoord& A, const TBufferCoord& B) { return A.Line < B.Line || (A.Line == B.Line && A.Char < B.Char); }
-
 }  // namespace
 
 void TCustomSynText::DblClick()
@@ -75,7 +73,7 @@ void TCustomSynText::DragDrop(TObject* Source, int X, int Y)
         const TBufferCoord end = BlockEnd();
         if (source == this) {
             move = !KeyHeld(VK_CONTROL);
-            drop = Before(end, point) || Before(point, start);
+            drop = end < point || point < start;
             if (!move)
                 drop = drop || point == end || point == start;
         } else {
@@ -88,7 +86,7 @@ void TCustomSynText::DragDrop(TObject* Source, int X, int Y)
                 const AnsiString text = source->SelText();
                 if (move) {
                     source->SetSelText(AnsiString());
-                    if (source == this && Before(end, point)) {
+                    if (source == this && end < point) {
                         // The removed text came before the drop point.
                         if (point.Line == end.Line)
                             point.Char = start.Char + (point.Char - end.Char);

@@ -8,11 +8,6 @@
 
 namespace {
 
-bool Before(const TBufferCoord& A, const TBufferCoord& B)
-{
-    return A.Line < B.Line || (A.Line == B.Line && A.Char < B.Char);
-}
-
 bool IsBlank(char C)
 {
     const auto u = static_cast<unsigned char>(C);
@@ -59,7 +54,7 @@ void TCustomSynText::DeleteSelectionRecorded()
     // Recorded before the lines go, while its line numbers still map to
     // the expanded text through the folds as they stand.
     BeginUndoBlock();
-    undoList_->AddChange(Before(blockBegin_, blockEnd_) ? urDelete : urDeleteAfterCaret, blockBegin_, blockEnd_,
+    undoList_->AddChange(blockBegin_ < blockEnd_ ? urDelete : urDeleteAfterCaret, blockBegin_, blockEnd_,
                          SelectedText(false), selectionMode_);
     SetSelTextPrimitive(selectionMode_, AnsiString(), false);
     EndUndoBlock();
@@ -419,7 +414,7 @@ void TCustomSynText::DoDeleteForward(bool ToLineEnd)
     TBufferCoord target = BufferCoord(len + 1, caret.Line);
     if (!ToLineEnd) {
         target = WordEnd();
-        if (Before(target, caret) || (target == caret && caret.Line < lines_->Count())) {
+        if (target < caret || (target == caret && caret.Line < lines_->Count())) {
             if (target.Line == caret.Line && target.Char <= len) {
                 if (line[static_cast<size_t>(target.Char - 1)] != ' ')
                     target.Char += static_cast<int>(CharLengthAt(line, static_cast<size_t>(target.Char - 1)));
@@ -435,7 +430,7 @@ void TCustomSynText::DoDeleteForward(bool ToLineEnd)
                targetLine[static_cast<size_t>(target.Char - 1)] == ' ')
             ++target.Char;
     }
-    if (Before(caret, target)) {
+    if (caret < target) {
         BeginUndoBlock();
         SetSelectionMode(smNormal);
         // A caret beyond the line end keeps its column: the gap is padded,
@@ -461,7 +456,7 @@ void TCustomSynText::DoDeleteBackward(bool ToLineStart)
         return;
     const TBufferCoord caret = CaretXY();
     const TBufferCoord target = ToLineStart ? BufferCoord(1, caret.Line) : PrevWordPos();
-    if (!Before(target, caret))
+    if (caret <= target)
         return;
     const TSynSelectionMode mode = selectionMode_;
     selectionMode_ = smNormal;

@@ -98,8 +98,7 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     // of the first line, or took that line whole, took in the hidden lines:
     // it ends after them. (Within the first line alone it stands for that
     // line's text, which an edit replaces keeping the block.)
-    const bool endFirst = blockEnd_.Line < blockBegin_.Line;
-    TBufferCoord& later = endFirst ? blockBegin_ : blockEnd_;
+    TBufferCoord& later = blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_;
     if (Delta > 0 && blockBegin_.Line != blockEnd_.Line && later.Line == AfterLine) {
         const int headEnd = static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1;
         if (selectionMode_ == smNormal && later.Char > headEnd)

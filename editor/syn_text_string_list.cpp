@@ -7,7 +7,6 @@
 #include <limits>
 #include <memory>
 #include <new>
-#include <stdexcept>
 #include <utility>
 
 #include "editor/syn_text_file_writer.h"
@@ -110,8 +109,9 @@ TSynLineText TSynLineText::Make(std::string_view S)
     TSynLineText text;
     if (S.empty())
         return text;
-    if (S.size() > std::numeric_limits<uint32_t>::max())
-        throw std::length_error("line too long");
+    if (S.size() > static_cast<size_t>(MaxLineLength))
+        throw ESynTextStringList("Line too long: " + std::to_string(S.size()) + " bytes, where a line holds at most " +
+                                 std::to_string(MaxLineLength));
     const auto length = static_cast<uint32_t>(S.size());
     text.block_ = static_cast<char*>(::operator new(sizeof length + S.size()));
     std::memcpy(text.block_, &length, sizeof length);

@@ -42,7 +42,8 @@ struct TSynLineState {
 enum : uint8_t { sfHasTabs = 1, sfHasNoTabs = 2, sfExpandedLengthUnknown = 4 };
 
 // A line's bytes in one heap block, a 32-bit length followed by the bytes;
-// null for an empty line. Plain data, so that records move by memmove: the
+// null for an empty line. Make raises ESynTextStringList for a line longer
+// than MaxLineLength. Plain data, so that records move by memmove: the
 // list allocates and frees it explicitly.
 class TSynLineText {
 public:
@@ -73,6 +74,8 @@ class TSynTextStringList : public TStrings {
 public:
     TSynTextStringList();
     ~TSynTextStringList() override;
+    TSynTextStringList(const TSynTextStringList&) = delete;
+    TSynTextStringList& operator=(const TSynTextStringList&) = delete;
 
     int Add(const AnsiString& S) override;
     void AddStrings(TStrings* Strings) override;

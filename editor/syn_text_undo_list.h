@@ -54,6 +54,11 @@ public:
 
 class TSynTextUndoList : public TPersistent {
 public:
+    TSynTextUndoList() = default;
+    // Copies go through Assign, which gives the copy items of its own.
+    TSynTextUndoList(const TSynTextUndoList&) = delete;
+    TSynTextUndoList& operator=(const TSynTextUndoList&) = delete;
+
     // Copies the items (as new items, fold data included), the block state,
     // the full flag, the lock count, MaxUndo and the next change number.
     void Assign(TPersistent* Source) override;

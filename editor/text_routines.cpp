@@ -19,9 +19,7 @@ void ExchangeInts(int& A, int& B) { std::swap(A, B); }
 
 TBufferCoord EarlierCoord(const TBufferCoord& A, const TBufferCoord& B)
 {
-    if (B.Line < A.Line || (B.Line == A.Line && B.Char < A.Char))
-        return B;
-    return A;
+    return B < A ? B : A;
 }
 
 bool FindFirstTab(const AnsiString& Line, int& CountBefore)

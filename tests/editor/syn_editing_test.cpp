@@ -4,6 +4,7 @@
 
 #include "editor/syn_memo.h"
 #include "editor/syn_text_mark.h"
+#include "tests/editor/syn_view_test_support.h"
 
 namespace {
 
@@ -42,6 +43,46 @@ TEST_F(TSynTextEditingTest, LineModeInsertionUndoesExactly)
     EXPECT_EQ(memo->Text(), "a\r\nb \t\r\nc\r\nd");
     memo->Redo();
     EXPECT_EQ(memo->Text(), "a\r\nX\r\nY\r\nd");
+}
+
+// A program may name any byte; a position on the trail byte of a double-byte
+// character stands for the character's start, so typing and deleting there
+// keep characters whole.
+TEST_F(TSynTextEditingTest, SettersNeverPlaceInsideADoubleByteCharacter)
+{
+    Load("說門\r\nab這");
+    memo->SetCaretXY(BufferCoord(2, 1));
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(1, 1));
+    memo->SetCaretX(4);
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 1));
+    memo->SetCaretXY(BufferCoord(4, 2));
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 2));
+
+    memo->SetCaretXY(BufferCoord(2, 1));
+    memo->CommandProcessor(ecChar, 'x', nullptr);
+    EXPECT_EQ(memo->Text(), "x說門\r\nab這");
+    memo->SetCaretXY(BufferCoord(5, 1));
+    memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "x說\r\nab這");
+    memo->SetCaretXY(BufferCoord(3, 1));
+    memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "說\r\nab這");
+
+    // Block ends and the selection start set by index.
+    memo->SetBlockBegin(BufferCoord(4, 2));
+    memo->SetBlockEnd(BufferCoord(1, 2));
+    EXPECT_EQ(memo->BlockEnd(), BufferCoord(3, 2));
+    EXPECT_EQ(memo->SelText(), "ab");
+    memo->SetBlockEnd(BufferCoord(5, 2));
+    EXPECT_EQ(memo->BlockBegin(), BufferCoord(3, 2));
+    EXPECT_EQ(memo->SelText(), "這");
+    // Setting the selection start by index needs a window.
+    TEditorHost host;
+    memo->SetParent(&host);
+    memo->SetSelStart(7);
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 2));
+    EXPECT_EQ(memo->SelStart(), 6);
+    memo->SetParent(nullptr);
 }
 
 TEST_F(TSynTextEditingTest, SetTextIgnoresTheSelectionMode)

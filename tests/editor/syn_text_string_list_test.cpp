@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -135,6 +137,23 @@ TEST(SynTextStringList, TextSplitsAndJoinsWithoutTrimming)
     EXPECT_EQ(list.Text(), "");
     list.SetText("\r\n");
     EXPECT_EQ(LinesOf(list), (std::vector<AnsiString>{"", ""}));
+}
+
+// A line longer than a column can count is refused with a reason, not kept
+// with a length that reads back negative. Its bytes are address space
+// reserved and never touched, so the test costs no memory.
+TEST(SynTextStringList, ALineLongerThanAColumnCountsIsRefused)
+{
+    const size_t size = static_cast<size_t>(MaxLineLength) + 1;
+    void* bytes = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(bytes, MAP_FAILED);
+    try {
+        TSynLineText::Make(std::string_view(static_cast<const char*>(bytes), size));
+        ADD_FAILURE() << "the line was taken";
+    } catch (const ESynTextStringList& e) {
+        EXPECT_EQ(e.Message(), "Line too long: 2147483647 bytes, where a line holds at most 2147483646");
+    }
+    munmap(bytes, size);
 }
 
 TEST(SynTextStringList, BadIndexesRaiseAndChangeNothing)

@@ -36,7 +36,7 @@ TEST(TextRoutines, ExpandTabsFillsCellsWithTabs)
     // Every variant agrees with the length rule and puts the text after each
     // tab at a tab stop.
     const AnsiString line = "\tab\t\t\xD6\xD0x\tyz\t";
-    for (int width : {1, 2, 3, 4, 5, 8, 16}) {
+    for (int width : {0, -3, 1, 2, 3, 4, 5, 8, 16}) {
         AnsiString expanded = ExpandTabs(line, width);
         EXPECT_EQ(static_cast<int>(expanded.size()), ExpandedLength(line, width)) << width;
         if (width >= 2) {
@@ -111,6 +111,25 @@ TEST(TextRoutines, ScansKeepDoubleByteCharactersWhole)
 // Random GBK lines whose trail bytes include the ASCII symbols of the set; the
 // generator knows where each character starts, which is the model the scans
 // must agree with.
+// However far past the end the start lies, the reverse scans look at the
+// string's bytes only. The buffer past the end still holds an old text of
+// brackets and double-byte characters, which a scan that ran on would find.
+TEST(TextRoutines, ReverseScansFromFarPastTheEnd)
+{
+    AnsiString s = "a\xD5\x66";
+    for (int i = 0; i < 40; ++i)
+        s += "]\xD6\xD0";
+    s.resize(3);
+    for (int start : {4, 60, 120, 100000}) {
+        EXPECT_EQ(StrRScanForCharInSet(s, start, CharSetOf("]")), 0) << start;
+        EXPECT_EQ(StrRScanForCharInSet(s, start, CharSetOf("a")), 1) << start;
+        EXPECT_EQ(FindLastLeadByte(s, start), 2) << start;
+    }
+    SysLocale.FarEast = false;
+    EXPECT_EQ(StrRScanForCharInSet(s, 120, CharSetOf("]")), 0);
+    SysLocale.FarEast = true;
+}
+
 TEST(TextRoutines, ScansAgreeWithCharacterModel)
 {
     const std::vector<AnsiString> pieces = {"\xD5\x66", "\xE9\x54", "\xDF\x40", "\x81\x5C", "\xD6\xD0",
@@ -192,6 +211,12 @@ TEST(TextRoutines, SmallHelpers)
     EXPECT_EQ(ClampInt(2, 5, 3), 5);  // lo wins when the bounds cross
     EXPECT_EQ(EarlierCoord(BufferCoord(9, 1), BufferCoord(1, 2)), BufferCoord(9, 1));
     EXPECT_EQ(EarlierCoord(BufferCoord(4, 2), BufferCoord(3, 2)), BufferCoord(3, 2));
+    // Buffer positions order by line before character, although the
+    // character is the first member.
+    EXPECT_LT(BufferCoord(9, 1), BufferCoord(1, 2));
+    EXPECT_GT(BufferCoord(4, 2), BufferCoord(3, 2));
+    EXPECT_LE(BufferCoord(3, 2), BufferCoord(3, 2));
+    EXPECT_FALSE(BufferCoord(3, 2) < BufferCoord(3, 2));
 }
 
 }  // namespace
