@@ -35,6 +35,8 @@ class TSynLexSchemes : public TObject {
 public:
     // Starts with one scheme, "Default".
     TSynLexSchemes();
+    TSynLexSchemes(const TSynLexSchemes&) = delete;
+    TSynLexSchemes& operator=(const TSynLexSchemes&) = delete;
 
     TSynScheme* AddScheme(const AnsiString& AName);
     int Count() const { return static_cast<int>(schemes_.size()); }

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 
 #include "highlighter/xml_writer.h"
@@ -207,14 +208,92 @@ std::unique_ptr<TXmlNode> ConvertElement(const xmlNode* Element)
     return result;
 }
 
+// The errors worth keeping from one parse: the first one, which the others
+// only follow from, and the element whose start tag was left open.
+struct TParserErrors {
+    bool Any = false;
+    int Code = 0;
+    int Line = 0;
+    std::string Message;
+    std::string Detail;
+    std::string OpenElement;
+};
+
+void CollectError(void* Context, xmlErrorPtr Error)
+{
+    auto& errors = *static_cast<TParserErrors*>(static_cast<xmlParserCtxtPtr>(Context)->_private);
+    if (!errors.Any) {
+        errors.Any = true;
+        errors.Code = Error->code;
+        errors.Line = Error->line;
+        errors.Message = Error->message ? Error->message : "";
+        errors.Detail = Error->str1 ? Error->str1 : "";
+    }
+    if (Error->code == XML_ERR_GT_REQUIRED && errors.OpenElement.empty() && Error->str1)
+        errors.OpenElement = Error->str1;
+}
+
+// The parser's limits, kept as they are, told in the terms of the files
+// this program reads; empty when the parse failed for another reason.
+AnsiString LimitReached(const TParserErrors& Errors)
+{
+    const bool tooLong = Errors.Message.find("too long") != std::string::npos ||
+                         Errors.Message.find("too big") != std::string::npos;
+    const int line = Errors.Line;
+    const int textLimit = XML_MAX_TEXT_LENGTH;
+    // The parser counts the text mapped for it (see TInputMapper).
+    const char* kWide = " (bytes from 0x80 count twice)";
+    switch (Errors.Code) {
+    case XML_ERR_INTERNAL_ERROR:
+        if (Errors.Message.starts_with("Excessive depth"))
+            return Format("Elements are nested more than %d deep at line %d; each range within another range of a "
+                          "scheme takes two levels",
+                          {static_cast<int>(xmlParserMaxDepth), line});
+        // The parser holds one piece of text or markup at most this long.
+        if (Errors.Detail == "Huge input lookup")
+            return Format("A text or value at line %d is longer than %d bytes%s", {line, textLimit, kWide});
+        break;
+    case XML_ERR_ATTRIBUTE_NOT_FINISHED:
+        if (tooLong) {
+            const AnsiString element = Errors.OpenElement.empty() ? AnsiString("an element") : "<" + UnmapUtf8(
+                reinterpret_cast<const xmlChar*>(Errors.OpenElement.c_str())) + ">";
+            return Format("A value of %s at line %d is longer than %d bytes%s; a keyword list is one such value",
+                          {element, line, textLimit, kWide});
+        }
+        break;
+    case XML_ERR_COMMENT_NOT_FINISHED:
+    case XML_ERR_CDATA_NOT_FINISHED:
+    case XML_ERR_PI_NOT_FINISHED:
+        if (tooLong)
+            return Format("A comment, CDATA section or processing instruction at line %d is longer than %d bytes%s",
+                          {line, textLimit, kWide});
+        break;
+    case XML_ERR_NAME_TOO_LONG:
+        return Format("A name at line %d is longer than %d bytes%s", {line, static_cast<int>(XML_MAX_NAME_LENGTH), kWide});
+    default:
+        break;
+    }
+    return {};
+}
+
 struct TParserContext {
     xmlParserCtxtPtr Context = xmlNewParserCtxt();
     xmlDocPtr Document = nullptr;
+    TParserErrors Errors;
+    TParserContext()
+    {
+        if (Context) {
+            Context->_private = &Errors;
+            Context->sax->serror = CollectError;
+        }
+    }
     ~TParserContext()
     {
         xmlFreeDoc(Document);
         xmlFreeParserCtxt(Context);
     }
+    TParserContext(const TParserContext&) = delete;
+    TParserContext& operator=(const TParserContext&) = delete;
 };
 
 }  // namespace
@@ -238,6 +317,8 @@ TXmlDocument ReadXmlDocument(std::string_view Bytes)
                                         "UTF-8", options);
     const xmlNode* root = parser.Document ? xmlDocGetRootElement(parser.Document) : nullptr;
     if (!root) {
+        if (AnsiString limit = LimitReached(parser.Errors); !limit.empty())
+            throw EXmlError(limit);
         const xmlError* error = xmlCtxtGetLastError(parser.Context);
         if (!error || !error->message)
             throw EXmlError("The text is not an XML document");

@@ -134,6 +134,17 @@ TEST(SynRange, KeywordTries)
     EXPECT_NE(TokenizeLine(syn, "a\xD5\x46")[0].Attr, kw);
     // 乗 ends in a backslash, a delimiter: it still stays one word.
     EXPECT_EQ(Texts(TokenizeLine(syn, "x\x81\x5Cy z")), (std::vector<std::string>{"x\x81\x5Cy", " ", "z"}));
+
+    // A keyword whose last byte is a lead byte matches only where that byte
+    // stands alone: before the delimiter '\\' it would end inside 乗.
+    root->Reset();
+    keywords = AddKeywords(root, "x\x81");
+    syn.PrepareRules();
+    kw = keywords->GetHighlighterAttributes();
+    text = root->GetHighlighterAttributes();
+    EXPECT_EQ(TokenizeLine(syn, "x\x81\x5C z"),
+              (std::vector<TokenSeen>{{0, "x\x81\x5C", text}, {3, " ", text}, {4, "z", text}}));
+    EXPECT_EQ(TokenizeLine(syn, "x\x81"), (std::vector<TokenSeen>{{0, "x\x81", kw}}));
 }
 
 TEST(SynRange, OpenTokensBreaksAndSets)
