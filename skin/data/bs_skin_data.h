@@ -13,8 +13,13 @@
 
 #include "platform/base/component.h"
 #include "platform/base/event.h"
+#include "platform/base/exceptions.h"
 #include "platform/win/win_types.h"
 #include "skin/data/bs_skin_content.h"
+
+// Memory ran out while a skin was read or taken in; the load failed like any
+// other, with the old skin kept.
+TANDRIL_EXCEPTION(ESkinOutOfMemory, Exception);
 
 class TbsCompressedStoredSkin;
 class TbsCompressedSkinList;
@@ -76,8 +81,9 @@ public:
     // Loads a stored skin; an empty one changes nothing. A version above 3,
     // corrupt or cut compressed data, a picture that does not decode or a
     // malformed rectangle or point raises its error and keeps the skin in
-    // use, telling no form. An error of OnLoadData is raised after the forms
-    // have heard the end of the load.
+    // use, telling no form; so does running out of memory while reading,
+    // raised as ESkinOutOfMemory. An error of OnLoadData is raised after the
+    // forms have heard the end of the load.
     void LoadStoredSkin(TbsCompressedStoredSkin* StoredSkin);
     // The same for a skin INI and the pictures beside it (a file that is not
     // a skin INI changes nothing), and for a skin file (.skn).
@@ -99,6 +105,8 @@ private:
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool DesigningOrLoading() const { return Designing() || ComponentState().Contains(csLoading); }
     void LoadListItem(int Index);
+    // LoadStoredSkin less the translation of a failed allocation.
+    void TakeStoredSkin(TbsCompressedStoredSkin* StoredSkin);
     // Links or unlinks free notification so that Notification hears of
     // Value going, and returns Value.
     template <typename T>

@@ -1,9 +1,37 @@
+// Loading a skin: reading it whole, then telling the forms while it replaces
+// the one in use.
+#include <new>
+#include <stdexcept>
+
 #include "platform/base/string_list.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/data/bs_stored_skin.h"
 
+namespace {
+
+// Runs Load, raising a failed allocation as ESkinOutOfMemory: callers handle
+// a skin that can't be loaded by its Exception, whatever the cause.
+template <typename TLoad>
+void ReportingMemory(TLoad&& Load)
+{
+    try {
+        Load();
+    } catch (const std::bad_alloc&) {
+        throw ESkinOutOfMemory("Not enough memory to load the skin");
+    } catch (const std::length_error&) {
+        throw ESkinOutOfMemory("Not enough memory to load the skin");
+    }
+}
+
+}  // namespace
+
 void TbsSkinData::LoadStoredSkin(TbsCompressedStoredSkin* StoredSkin)
+{
+    ReportingMemory([&] { TakeStoredSkin(StoredSkin); });
+}
+
+void TbsSkinData::TakeStoredSkin(TbsCompressedStoredSkin* StoredSkin)
 {
     if (!StoredSkin || StoredSkin->IsEmpty())
         return;
@@ -39,14 +67,18 @@ void TbsSkinData::LoadStoredSkin(TbsCompressedStoredSkin* StoredSkin)
 
 void TbsSkinData::LoadFromFile(const AnsiString& FileName)
 {
-    TbsCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinIni(FileName);
-    LoadStoredSkin(&stored);
+    ReportingMemory([&] {
+        TbsCompressedStoredSkin stored(nullptr);
+        stored.LoadFromSkinIni(FileName);
+        TakeStoredSkin(&stored);
+    });
 }
 
 void TbsSkinData::LoadFromCompressedFile(const AnsiString& FileName)
 {
-    TbsCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(FileName);
-    LoadStoredSkin(&stored);
+    ReportingMemory([&] {
+        TbsCompressedStoredSkin stored(nullptr);
+        stored.LoadFromSkinFile(FileName);
+        TakeStoredSkin(&stored);
+    });
 }

@@ -1,5 +1,7 @@
 #include "skin/data/bs_stored_skin.h"
 
+#include <string>
+
 #include "platform/base/files.h"
 #include "platform/base/format.h"
 #include "platform/base/streams.h"
@@ -67,6 +69,27 @@ void WriteSlot(TStream* Stream, TBitmap* Bitmap)
     Bitmap->SaveToStream(Stream);
 }
 
+// The skin INI text from Stream's position to its end, as lines, checked
+// against the bounds before anything is allocated for it.
+void ReadSkinIniLines(TStream* Stream, TStringList* Lines)
+{
+    const int64_t size = Stream->Size() - Stream->Position();
+    if (size > kMaxSkinIniSize)
+        throw EReadError("Skin INI text is too large: " + std::to_string(size) + " bytes, where a skin holds at most " +
+                         std::to_string(kMaxSkinIniSize));
+    std::string text(static_cast<size_t>(size), '\0');
+    Stream->ReadBuffer(text.data(), size);
+    int64_t lines = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++lines;
+    }
+    if (lines > kMaxSkinIniLines)
+        throw EReadError("Skin INI text has too many lines: " + std::to_string(lines) + ", where a skin holds at most " +
+                         std::to_string(kMaxSkinIniLines));
+    Lines->SetText(text);
+}
+
 // An empty bitmap writes no bytes, which would shift every later field of
 // the stream; a listed picture has to be a real one.
 void LoadActivePicture(const AnsiString& FileName, TBitmap* Bitmap)
@@ -99,10 +122,8 @@ std::unique_ptr<TbsUnpackedSkin> ReadPackedSkin(TStream* Stream)
         skin->ActivePictures.push_back(std::make_unique<TBitmap>());
         ReadPackedBitmap(Stream, skin->ActivePictures.back().get());
     }
-    std::string text(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
-    Stream->ReadBuffer(text.data(), static_cast<int64_t>(text.size()));
     TStringList lines;
-    lines.SetText(text);
+    ReadSkinIniLines(Stream, &lines);
     skin->Ini.SetStrings(&lines);
     return skin;
 }
@@ -150,7 +171,10 @@ std::unique_ptr<TbsUnpackedSkin> TbsCompressedStoredSkin::Unpack() const
 void TbsCompressedStoredSkin::LoadFromSkinIni(const AnsiString& AFileName)
 {
     TStringList lines;
-    lines.LoadFromFile(AFileName);
+    {
+        TFileStream file(AFileName, fmOpenRead | fmShareDenyWrite);
+        ReadSkinIniLines(&file, &lines);
+    }
     TMemIniFile ini("");
     ini.SetStrings(&lines);
     if (!IsSkinIni(&ini))

@@ -23,6 +23,12 @@ class TStream;
 
 inline constexpr int32_t kPackedSkinVersion = 3;
 
+// A skin INI runs to a few thousand short lines. Every line costs far more
+// memory held than its bytes, so a small stream that inflates to a flood of
+// lines is refused before it is split.
+inline constexpr int64_t kMaxSkinIniSize = int64_t(4) << 20;
+inline constexpr int kMaxSkinIniLines = 100000;
+
 // A packed stream read back: everything a skin data component takes in,
 // held apart so that the skin in use stays until all of it has been read.
 struct TbsUnpackedSkin {
@@ -35,8 +41,9 @@ struct TbsUnpackedSkin {
 };
 
 // Reads a packed stream from Stream's position to its end. A version above
-// 3, a stream that ends early (fewer pictures than its count), or a picture
-// that is not a sound BMP raise an exception; nothing is allocated for
+// 3, a stream that ends early (fewer pictures than its count), a picture
+// that is not a sound BMP, or INI text past kMaxSkinIniSize bytes or
+// kMaxSkinIniLines lines raise an exception; nothing is allocated for
 // pictures the stream does not hold.
 std::unique_ptr<TbsUnpackedSkin> ReadPackedSkin(TStream* Stream);
 
@@ -65,7 +72,8 @@ public:
     std::unique_ptr<TbsUnpackedSkin> Unpack() const;
 
     // Packs the skin INI AFileName and the pictures beside it. A file that
-    // is not a skin INI changes nothing. A missing or broken picture raises
+    // is not a skin INI changes nothing; one past the INI bounds above
+    // raises EReadError. A missing or broken picture raises
     // its error and also changes nothing: the data is replaced only once the
     // new skin is complete.
     void LoadFromSkinIni(const AnsiString& AFileName);

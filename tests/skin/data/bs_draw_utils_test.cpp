@@ -41,9 +41,12 @@ TPoint FirstInk(TBitmap& B)
     return p;
 }
 
+// Whether S ends in a lead byte that lost its trail byte. The code page
+// calls such a final byte a single byte, so the test is on its value: a
+// byte that could open a double-byte character and is not the trail of one.
 bool HasLoneLeadByte(const AnsiString& S)
 {
-    return !S.empty() && ByteTypeAt(S, S.size() - 1) == mbLeadByte;
+    return !S.empty() && IsDBCSLeadByte(S.back()) && ByteTypeAt(S, S.size() - 1) != mbTrailByte;
 }
 
 }  // namespace
@@ -123,6 +126,19 @@ TEST(BsDrawUtils, TruncateTextDropsWholeCharacters)
     TruncateText(c, s, 55);
     EXPECT_EQ(s, "x說...");
     EXPECT_FALSE(HasLoneLeadByte(s.substr(0, s.size() - 3)));
+    EXPECT_TRUE(HasLoneLeadByte("說\xD6") && !HasLoneLeadByte("說中") && !HasLoneLeadByte("a"));
+    // A lone lead byte draws 8 pixels wide, so at the widths where a text
+    // one byte short of a whole character would fit, dropping a byte at a
+    // time would keep a lead byte; whole characters go instead.
+    for (int width = 32; width < 40; ++width) {
+        s = "說門中這";
+        TruncateText(c, s, width);
+        EXPECT_EQ(s, "...") << width;
+        s = "說門中這";
+        TruncateText(c, s, width + 16);
+        EXPECT_EQ(s, "說...") << width + 16;
+        EXPECT_FALSE(HasLoneLeadByte(s.substr(0, s.size() - 3))) << width + 16;
+    }
 
     std::u16string w = u"說門中";
     TruncateTextW(c, w, 40);

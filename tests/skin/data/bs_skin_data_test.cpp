@@ -399,6 +399,10 @@ TEST_F(SkinDataTest, DamagedSkinsKeepTheOldSkinAndLeaveNoLoadHalfDone)
     refused("a BMP with a lying size", stored(Deflate(lying)));
     lying[4 + 1 + 5] = '\x7F';
     refused("a BMP claiming 2 GB", stored(Deflate(lying)));
+    std::string flood = SkinIni("flood");
+    for (int i = 0; i < kMaxSkinIniLines; ++i)
+        flood += "k=v\r\n";
+    refused("a flood of INI lines", stored(Deflate(Packed(flood))));
     refused("a malformed rectangle", stored(Deflate(Packed(SkinIni("rect", false, "[edit]\r\nskinrect=1,2\r\n")))));
 
     // A huge object count is bounded by the entries present.
@@ -419,6 +423,15 @@ TEST_F(SkinDataTest, DamagedSkinsKeepTheOldSkinAndLeaveNoLoadHalfDone)
     EXPECT_TRUE(fresh.Empty);
     EXPECT_FALSE(fresh.SkinLoading);
     EXPECT_TRUE(heard.empty());
+
+    // Memory running out is a load failure like any other, caught as an
+    // Exception by callers; here it strikes after the forms were told.
+    heard.clear();
+    data.OnLoadData = TNotifyEvent::FromCallable([](TObject*) { throw std::bad_alloc(); });
+    EXPECT_THROW(data.LoadStoredSkin(good.get()), ESkinOutOfMemory);
+    EXPECT_EQ(LoadMessages("f"), heard);
+    EXPECT_FALSE(data.SkinLoading);
+    EXPECT_FALSE(data.Empty);
 
     // An error of OnLoadData comes after the forms heard the whole change.
     heard.clear();

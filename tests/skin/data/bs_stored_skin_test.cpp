@@ -243,6 +243,29 @@ TEST(StoredSkin, HostilePackedStreams)
     EXPECT_THROW(Read(Packed(3, {"", "", ""}, 1, {wide}, ini)), EInvalidGraphic);
     EXPECT_THROW(Read(Packed(3, {"", "", ""}, 1, {"XX" + button.substr(2)}, ini)), EInvalidGraphic);
 
+    // INI text is bounded in bytes and in lines before it is split: a few
+    // hundred kilobytes of deflated "k=v" lines would otherwise hold
+    // gigabytes as lines. The last line counts without its break.
+    std::string lines(size_t(kMaxSkinIniLines - 1) * 2, '\n');
+    for (size_t i = 0; i < lines.size(); i += 2)
+        lines[i] = '\r';
+    EXPECT_EQ(0u, Read(Packed(3, {"", "", ""}, 0, {}, lines))->ActivePictures.size());
+    try {
+        Read(Packed(3, {"", "", ""}, 0, {}, lines + "\r"));
+        ADD_FAILURE() << "one line too many was taken";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), "Skin INI text has too many lines: 100001, where a skin holds at most 100000");
+    }
+    EXPECT_THROW(Read(Packed(3, {"", "", ""}, 0, {}, lines + "\n\r\n")), EReadError);
+    std::string bytes(size_t(kMaxSkinIniSize), ';');
+    EXPECT_EQ(0u, Read(Packed(3, {"", "", ""}, 0, {}, bytes))->ActivePictures.size());
+    try {
+        Read(Packed(3, {"", "", ""}, 0, {}, bytes + ";"));
+        ADD_FAILURE() << "one byte too many was taken";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), "Skin INI text is too large: 4194305 bytes, where a skin holds at most 4194304");
+    }
+
     TbsCompressedStoredSkin skin(nullptr);
     const std::string z = Deflate(Packed(3, {main, "", ""}, 1, {button}, ini));
     SetCompressed(skin, z);
@@ -291,6 +314,12 @@ TEST(StoredSkin, PackingReplacesTheDataOnlyOnSuccess)
     EXPECT_THROW(skin.LoadFromSkinIni(temp.Name("noname.ini")), Exception);
     temp.Write("plain.ini", replaced("[SKINCONTROLS]", "[OTHER]"));
     skin.LoadFromSkinIni(temp.Name("plain.ini"));
+    EXPECT_EQ(kept, skin.CompressedData());
+    std::string flood = ini;
+    for (int i = 0; i < kMaxSkinIniLines; ++i)
+        flood += "k=v\r\n";
+    temp.Write("flood.ini", flood);
+    EXPECT_THROW(skin.LoadFromSkinIni(temp.Name("flood.ini")), EReadError);
     EXPECT_EQ(kept, skin.CompressedData());
 
     // The same folder elsewhere packs to the same bytes.
