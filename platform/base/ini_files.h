@@ -119,4 +119,7 @@ class TIniFile : public TMemIniFile {
 public:
     using TMemIniFile::TMemIniFile;
     ~TIniFile() override;
+    // A copy would write the file a second time when it goes.
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
 };

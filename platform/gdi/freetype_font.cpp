@@ -28,16 +28,21 @@ struct TLibrary {
         if (Handle)
             FT_Done_FreeType(Handle);
     }
+    TLibrary(const TLibrary&) = delete;
+    TLibrary& operator=(const TLibrary&) = delete;
 };
 
 struct TFace {
     std::shared_ptr<TLibrary> Library;
     FT_Face Handle = nullptr;
+    TFace() = default;
     ~TFace()
     {
         if (Handle)
             FT_Done_Face(Handle);
     }
+    TFace(const TFace&) = delete;
+    TFace& operator=(const TFace&) = delete;
 };
 
 std::shared_ptr<TLibrary> Library()

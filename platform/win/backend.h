@@ -16,7 +16,11 @@ using AnsiString = std::string;
 // Every top-level window has one surface, named by the window's handle.
 class TBackend {
 public:
+    TBackend() = default;
     virtual ~TBackend() = default;
+    // A back end holds its display connection and the surfaces' resources.
+    TBackend(const TBackend&) = delete;
+    TBackend& operator=(const TBackend&) = delete;
     virtual const char* Name() const = 0;
 
     virtual TRect ScreenRect() const = 0;

@@ -1,0 +1,48 @@
+// The platform classes that own memory, files, handles or windows cannot be
+// copied: a copy would free or close what it holds a second time.
+#include <type_traits>
+
+#include "platform/base/collection.h"
+#include "platform/base/ini_files.h"
+#include "platform/base/list.h"
+#include "platform/base/registry.h"
+#include "platform/base/streams.h"
+#include "platform/base/string_list.h"
+#include "platform/gdi/font_instance.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/ui/application.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/brush.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/control.h"
+#include "platform/ui/font.h"
+#include "platform/ui/pen.h"
+#include "platform/ui/picture.h"
+#include "platform/win/backend.h"
+#include "platform/win/window.h"
+
+namespace {
+
+template <typename T>
+constexpr bool NotCopyable = !std::is_copy_constructible_v<T> && !std::is_copy_assignable_v<T>;
+
+static_assert(NotCopyable<TList>);
+static_assert(NotCopyable<TStringList>);
+static_assert(NotCopyable<TCollection>);
+static_assert(NotCopyable<TFileStream>);
+static_assert(NotCopyable<TRegistry>);
+static_assert(NotCopyable<TIniFile>);
+static_assert(NotCopyable<TGdiObject>);
+static_assert(NotCopyable<TFontInstance>);
+static_assert(NotCopyable<TWindow>);
+static_assert(NotCopyable<TBackend>);
+static_assert(NotCopyable<TCanvas>);
+static_assert(NotCopyable<TBitmap>);
+static_assert(NotCopyable<TFont>);
+static_assert(NotCopyable<TPen>);
+static_assert(NotCopyable<TBrush>);
+static_assert(NotCopyable<TPicture>);
+static_assert(NotCopyable<TControl>);
+static_assert(NotCopyable<TApplication>);
+
+}  // namespace
