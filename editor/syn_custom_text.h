@@ -4,9 +4,37 @@
 // with the text. Every change of the text goes through its operations and
 // is recorded for undo.
 //
-// The operations are spread over several source files by concern:
-// construction and properties, caret and selection, undo and redo,
-// scrolling and window messages, painting, input, commands, folding.
+// The operations are spread over several source files by concern. By
+// section of the declaration below, they live in (all in editor/):
+//   Text, Caret, Selection   syn_caret_selection.cpp (SetText too);
+//                            syn_text_access.cpp (ClearAll, words at a point)
+//   Words                    syn_words.cpp, syn_word_block.cpp
+//   Bookmarks                syn_bookmarks.cpp; marks follow their lines in
+//                            syn_mark_shifting.cpp
+//   Undo and redo            syn_undo_redo.cpp
+//   Paint lock and status,   syn_custom_text.cpp (construction and window
+//   Indentation helpers,     parameters as well)
+//   Plug-ins, Properties
+//   View                     syn_scrolling.cpp, syn_scroll_handlers.cpp,
+//                            syn_auto_scroll.cpp, syn_caret_display.cpp,
+//                            syn_display_coords.cpp, syn_text_metrics.cpp
+//   Word wrap                syn_word_wrap_link.cpp
+//   Code folding             syn_folding.cpp, syn_fold_commands.cpp,
+//                            syn_gutter_click.cpp, syn_collapsed_hint.cpp
+//   Commands                 syn_command_processor.cpp, syn_hooked_commands.cpp,
+//                            syn_execute_command.cpp, syn_execute_editing.cpp,
+//                            syn_caret_moves.cpp, syn_block_indent.cpp,
+//                            syn_case_change.cpp, syn_clipboard.cpp,
+//                            syn_bracket_matching.cpp
+//   Focus redirection        syn_text_access.cpp
+//   Events                   syn_editor_events.cpp, syn_paint_events.cpp
+//   Class library overrides  syn_window_messages.cpp (messages, dropped
+//                            files), syn_key_input.cpp, syn_mouse_input.cpp,
+//                            syn_drag_drop.cpp, syn_right_edge_drag.cpp
+//   Buffer and highlighter   syn_buffer_events.cpp, syn_highlighter_link.cpp
+//   handlers
+//   Painting helpers         syn_paint.cpp, syn_paint_text.cpp,
+//                            syn_paint_gutter.cpp
 #pragma once
 
 #include <array>
