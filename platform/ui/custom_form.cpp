@@ -7,6 +7,8 @@
 #include "platform/gdi/colors.h"
 #include "platform/ui/application.h"
 #include "platform/ui/controls_messages.h"
+#include "platform/ui/menu_bar.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/screen.h"
 #include "platform/win/focus.h"
 #include "platform/win/message_queue.h"
@@ -101,7 +103,7 @@ void TCustomForm::SetWindowState(TWindowState Value)
     ShowWindow(Handle(), Commands[Value]);
 }
 
-void TCustomForm::SetMenu(TComponent* Value)
+void TCustomForm::SetMenu(TMainMenu* Value)
 {
     if (menu_ == Value)
         return;
@@ -110,13 +112,19 @@ void TCustomForm::SetMenu(TComponent* Value)
     menu_ = Value;
     if (menu_)
         menu_->FreeNotification(this);
+    UpdateMenuBar();
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == menu_)
+    if (Operation == opRemove && AComponent == menu_) {
         menu_ = nullptr;
+        if (!ComponentState().Contains(csDestroying))
+            UpdateMenuBar();
+        else
+            menuBar_.reset();
+    }
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params)

@@ -21,6 +21,9 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/win_control.h"
 
+class TMainMenu;
+class TMenuBar;
+
 class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* AOwner);
@@ -56,9 +59,12 @@ public:
     TCanvas* Canvas() const { return canvas_.get(); }
     TIcon* Icon() const { return icon_.get(); }
     void SetIcon(TIcon* Value) { icon_->Assign(Value); }
-    // The main menu bar (a menu component), not owned; cleared when it goes.
-    TComponent* Menu() const { return menu_; }
-    void SetMenu(TComponent* Value);
+    // The main menu, shown as a bar in the form's frame; not owned, cleared
+    // when it goes.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* Value);
+    // The bar showing Menu in a top-level form's frame, or nullptr.
+    TMenuBar* MenuBar() const { return menuBar_.get(); }
 
     // Shows the form and brings it to the front.
     void Show();
@@ -78,11 +84,13 @@ public:
     void Release();
     // Gives the focus to the active control, or to the form.
     void SetFocus() override;
-    // Offers a key to OnShortCut (and, later, the main menu).
+    // Offers a key to OnShortCut, then to the main menu, then to the
+    // form's action lists.
     virtual bool IsShortCut(TMessage& Message);
-    // Called while the program is idle, for shown forms: the place where
-    // actions and controls update their state.
-    virtual void UpdateActions() {}
+    // Called while the program is idle, for shown forms: the actions of the
+    // form, of its main menu's visible items and of its visible controls
+    // update.
+    virtual void UpdateActions();
 
     bool CanFocus() override;
 
@@ -131,6 +139,10 @@ private:
     // moved the focus elsewhere or freed the form.
     bool SendFocusMessage(TWinControl* Control, UINT Msg);
     void SetWindowFocus();
+    // The bar's share of the frame messages; true when it took Message.
+    bool MenuBarMessage(TMessage& Message);
+    // Makes or drops the bar as the menu and the form's place change.
+    void UpdateMenuBar();
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -147,7 +159,8 @@ private:
     TModalResult modalResult_ = mrNone;
     std::unique_ptr<TControlCanvas> canvas_;
     std::unique_ptr<TIcon> icon_;
-    TComponent* menu_ = nullptr;  // free-notified
+    TMainMenu* menu_ = nullptr;  // free-notified
+    std::unique_ptr<TMenuBar> menuBar_;  // shows menu_ while the form is top-level
 };
 
 class TForm : public TCustomForm {

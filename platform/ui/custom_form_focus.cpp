@@ -3,12 +3,15 @@
 // dialog keys and shortcuts.
 #include "platform/base/exceptions.h"
 #include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/action_list.h"
 #include "platform/ui/application.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/custom_form.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/screen.h"
 #include "platform/win/focus.h"
 #include "platform/win/keyboard.h"
+#include "platform/win/message_queue.h"
 #include "platform/win/window_attributes.h"
 
 void TCustomForm::SetActiveControl(TWinControl* Control)
@@ -177,7 +180,15 @@ void TCustomForm::CMChildKey(TMessage& Message)
         return;
     }
     TMessage key{WM_KEYDOWN, Message.WParam, 0, 0};
+    auto* control = reinterpret_cast<TWinControl*>(Message.LParam);
+    HWND typedTo = control && control->HandleAllocated() ? control->Handle() : nullptr;
     Message.Result = IsShortCut(key) ? 1 : 0;
+    // The key's character was queued when the key was translated; a key
+    // that ran a shortcut types nothing. The shortcut may have freed the
+    // form and the control, which the stale handle copes with.
+    MSG typed;
+    if (Message.Result && typedTo)
+        PeekMessage(&typed, typedTo, WM_CHAR, WM_CHAR, PM_REMOVE);
 }
 
 bool TCustomForm::IsShortCut(TMessage& Message)
@@ -185,11 +196,17 @@ bool TCustomForm::IsShortCut(TMessage& Message)
     bool handled = false;
     if (OnShortCut)
         OnShortCut(Message, handled);
+    if (!handled && menu_)
+        handled = menu_->IsShortCut(Message);
+    if (!handled)
+        handled = IsActionListShortCut(this, Message);
     return handled;
 }
 
 void TCustomForm::Dispatch(TMessage& Message)
 {
+    if (menuBar_ && MenuBarMessage(Message))
+        return;
     switch (Message.Msg) {
     case WM_ACTIVATE:
         WMActivate(Message);

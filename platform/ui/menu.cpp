@@ -2,7 +2,11 @@
 // shortcuts.
 #include "platform/ui/menus.h"
 
+#include "platform/ui/controls_messages.h"
+#include "platform/ui/custom_form.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/menu_loop.h"
+#include "platform/ui/screen.h"
 #include "platform/win/win_messages.h"
 
 TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(std::make_unique<TMenuItem>(nullptr))
@@ -46,9 +50,22 @@ void TMenu::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-// A popup menu lays its items out afresh each time it opens, so the base
-// has nothing to redo.
-void TMenu::MenuChanged(TMenuItem*, bool) {}
+void TMenu::MenuChanged(TMenuItem*, bool)
+{
+    MenuLoopMenuChanged(this);
+}
+
+void TMainMenu::MenuChanged(TMenuItem* Source, bool Rebuild)
+{
+    TMenu::MenuChanged(Source, Rebuild);
+    if (!Rebuild || !Screen)
+        return;
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->Menu() == this && form->HandleAllocated())
+            form->Perform(CM_MENUCHANGED, 0, 0);
+    }
+}
 
 namespace {
 

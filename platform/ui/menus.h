@@ -10,6 +10,7 @@
 #include "platform/base/event.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/geometry.h"
+#include "platform/ui/action_links.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/shortcuts.h"
 
@@ -36,20 +37,6 @@ enum TFindItemKind { fkCommand, fkShortCut };
 // (the item itself in our own menus), ARect the row and Selected whether it
 // is highlighted.
 using TMenuDrawItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
-
-// What an action attached to a menu item does for it. The action pushes its
-// caption, state, image and shortcut through the item's setters; the item
-// asks the link to execute when it is clicked without an OnClick of its own.
-class TMenuActionLink {
-public:
-    virtual ~TMenuActionLink() = default;
-    // The action (a component), for Action().
-    virtual TComponent* Action() const = 0;
-    // Whether OnClick is the action's own handler, which then runs through
-    // Execute rather than on its own.
-    virtual bool IsOnExecuteLinked(const TNotifyEvent& OnClick) const = 0;
-    virtual bool Execute(TComponent* Target) = 0;
-};
 
 class TMenuItem : public TComponent {
 public:
@@ -123,11 +110,15 @@ public:
     // The menu whose tree holds this item, or nullptr.
     TMenu* GetParentMenu() const;
 
-    // The action the item follows, or nullptr; the link comes from the
-    // actions, which fill the item's properties through its setters.
-    TComponent* Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+    // The action the item follows, or nullptr: the item shows its caption,
+    // enabled, checked and visible states, hint, image and shortcut, and a
+    // click executes it (unless OnClick is a handler of the item's own).
+    // Not owned; a freed action leaves the item as it was.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
     TMenuActionLink* ActionLink() const { return actionLink_.get(); }
-    void SetActionLink(std::unique_ptr<TMenuActionLink> Link) { actionLink_ = std::move(Link); }
+    // Brings the action up to date, before the item shows.
+    void InitiateAction();
 
     TNotifyEvent OnClick;
     TMenuDrawItemEvent OnDrawItem;
@@ -136,9 +127,13 @@ protected:
     // Something shown changed: the menu is told (a main menu re-lays its
     // bar). Rebuild is false for changes of state only (checked, enabled).
     virtual void MenuChanged(bool Rebuild);
+    // The action changed, or was just set: the item takes what it shows of
+    // it. Sender is the action.
+    virtual void ActionChange(TObject* Sender);
 
 private:
     friend class TMenu;
+    friend class TMenuActionLink;
 
     void TurnSiblingsOff();
 
@@ -186,7 +181,8 @@ public:
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    // An item of this menu changed what is shown.
+    // An item of this menu changed what is shown (Source nullptr: the menu
+    // itself). An open menu showing the items closes.
     virtual void MenuChanged(TMenuItem* Source, bool Rebuild);
 
 private:
@@ -197,9 +193,14 @@ private:
     TMenuAutoFlag autoLineReduction_ = maAutomatic;
 };
 
+// Shown as a bar by the forms whose Menu it is.
 class TMainMenu : public TMenu {
 public:
     using TMenu::TMenu;
+
+protected:
+    // The forms showing the menu lay their bar out again.
+    void MenuChanged(TMenuItem* Source, bool Rebuild) override;
 };
 
 class TPopupMenu : public TMenu {

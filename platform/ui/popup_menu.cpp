@@ -1,7 +1,29 @@
 // TPopupMenu: a menu shown at a point of the screen, for context menus.
 #include "platform/ui/menus.h"
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
+#include "platform/ui/control.h"
+#include "platform/ui/control_hooks.h"
+#include "platform/ui/menu_loop.h"
+
+namespace {
+
+// A control's context menu: a right click, Shift+F10 or the menu key.
+bool PopupContextMenu(TControl* Control, TComponent* Menu, TPoint Screen)
+{
+    auto* popup = dynamic_cast<TPopupMenu*>(Menu);
+    if (!popup || !popup->AutoPopup)
+        return false;
+    popup->SetPopupComponent(Control);
+    popup->Popup(Screen.X, Screen.Y);
+    return true;
+}
+
+}  // namespace
+
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner)
+{
+    ControlHooks().PopupContextMenu = &PopupContextMenu;
+}
 
 TPopupMenu::~TPopupMenu() = default;
 
@@ -31,6 +53,9 @@ void TPopupMenu::DoPopup(TObject* Sender)
 
 void TPopupMenu::Popup(int X, int Y)
 {
+    // One menu is open at a time: whatever is open closes first.
+    CloseMenus();
     popupPoint_ = Point(X, Y);
     DoPopup(this);
+    TrackPopupMenu(this, popupPoint_);
 }

@@ -1,7 +1,8 @@
 // DefWindowProc's system commands, and the frame presses that ask for
 // them: a press on the caption moves the window, one on a sizing border
 // sizes it, a double click on the caption maximizes or restores it and one
-// on the window menu icon closes it.
+// on the window menu icon closes it. A child's SC_KEYMENU goes up to the
+// top-level window.
 #include "platform/win/input_internal.h"
 #include "platform/win/system_info.h"
 #include "platform/win/win_messages.h"
@@ -72,12 +73,18 @@ LRESULT DefSysCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case SC_CLOSE:
         SendMessage(window, WM_CLOSE, 0, 0);
         return 0;
-    case SC_KEYMENU:
+    case SC_KEYMENU: {
+        // Alt with a letter reaches the focused window, often a child; the
+        // menu bar belongs to the top-level window above it.
+        TWindow* record = WindowOf(window);
+        if (record && (record->Style & WS_CHILD) && !record->IsTopLevel())
+            return SendMessage(record->Parent->Handle, message, wParam, lParam);
         // The window manager keeps no menus, so no menu has the mnemonic
         // typed with Alt.
         if (lParam && lParam != ' ')
             MessageBeep(0);
         return 0;
+    }
     default:
         return PassOn(nextSysCommand, window, message, wParam, lParam);
     }
