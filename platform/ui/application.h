@@ -16,6 +16,7 @@
 
 #include "platform/base/component.h"
 #include "platform/gdi/colors.h"
+#include "platform/ui/actions.h"
 #include "platform/ui/control_types.h"
 
 class TControl;
@@ -109,6 +110,12 @@ public:
     // of the button pressed. Scripted answers (TModalAnswers) come first.
     int MessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags);
 
+    // OnActionExecute (OnActionUpdate): the program-wide step of every
+    // action's execution (update), after its list's; answers whether the
+    // handler took Action.
+    bool ExecuteAction(TBasicAction* Action);
+    bool UpdateAction(TBasicAction* Action);
+
     // Hints.
     bool ShowHint() const { return showHint_; }
     // Turning hints off frees the hint window; the next hint makes a new
@@ -138,6 +145,8 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnHint;
     TShowHintEvent OnShowHint;
+    TActionEvent OnActionExecute;
+    TActionEvent OnActionUpdate;
 
     // For the forms: the program gained or lost activation.
     void ActivateChanged(bool Active);

@@ -1,6 +1,7 @@
 // The shared mouse, Space key and accelerator handling of the buttons.
 #include "platform/ui/button_control.h"
 
+#include "platform/ui/actions.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/menus.h"
 #include "platform/win/virtual_keys.h"
@@ -14,6 +15,23 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner)
     SetControlStyle(
         TControlStyle(ControlStyle()).Exclude(csClickEvents).Exclude(csDoubleClicks).Include(csOpaque));
     SetTabStop(true);
+}
+
+void TButtonControl::ActionChange(TObject* Sender)
+{
+    TCustomControl::ActionChange(Sender);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action || action->Checked() == Checked())
+        return;
+    clicksDisabled_ = true;
+    SetChecked(action->Checked());
+    clicksDisabled_ = false;
+}
+
+void TButtonControl::Click()
+{
+    if (!clicksDisabled_)
+        TCustomControl::Click();
 }
 
 TFlatState TButtonControl::LookState() const

@@ -13,6 +13,10 @@ public:
     explicit TButtonControl(TComponent* AOwner);
 
     bool Hot() const { return hot_; }
+    // Whether the button shows a check; a push button never does. The
+    // check of a button with an action follows the action's Checked.
+    virtual bool Checked() const { return false; }
+    virtual void SetChecked(bool) {}
     // Shown held down: by the mouse over it or by the Space key.
     bool Pressed() const { return spaceDown_ || (mouseDown_ && mouseInside_); }
 
@@ -26,6 +30,10 @@ protected:
     void PrepareCanvas();
 
     void Dispatch(TMessage& Message) override;
+    // A check set by the action is no click: it must not run the action
+    // again.
+    void ActionChange(TObject* Sender) override;
+    void Click() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -40,4 +48,5 @@ private:
     bool mouseDown_ = false;    // the left button went down on the control and is still held
     bool mouseInside_ = false;  // the mouse is over the control; kept while mouseDown_
     bool spaceDown_ = false;    // Space went down while focused and has not come up
+    bool clicksDisabled_ = false;  // ActionChange is setting the check
 };

@@ -11,8 +11,8 @@ public:
 
     TCheckBoxState State() const { return state_; }
     void SetState(TCheckBoxState Value);
-    bool Checked() const { return state_ == cbChecked; }
-    void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+    bool Checked() const override { return state_ == cbChecked; }
+    void SetChecked(bool Value) override { SetState(Value ? cbChecked : cbUnchecked); }
     // Whether a press reaches cbGrayed; the program may set it either way.
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool Value) { allowGrayed_ = Value; }

@@ -5,6 +5,7 @@
 
 #include "platform/base/code_page.h"
 #include "platform/gdi/clipping.h"
+#include "platform/ui/action_links.h"
 #include "platform/ui/control_hooks.h"
 #include "platform/ui/control_internal.h"
 #include "platform/ui/controls_messages.h"
@@ -375,7 +376,11 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation)
 
 void TControl::Click()
 {
-    if (OnClick)
+    if (OnClick && actionLink_ && !actionLink_->IsOnExecuteLinked(OnClick))
+        OnClick(this);
+    else if (actionLink_)
+        actionLink_->Execute(this);
+    else if (OnClick)
         OnClick(this);
 }
 

@@ -29,6 +29,8 @@
 
 using AnsiString = std::string;
 
+class TBasicAction;
+class TControlActionLink;
 class TWinControl;
 
 class TControl : public TComponent {
@@ -121,6 +123,20 @@ public:
     TComponent* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TComponent* Value);
 
+    // The action the control follows, or nullptr: the control shows its
+    // caption, enabled and visible states and hint, and a click executes
+    // it (unless OnClick is a handler of the control's own). Not owned; a
+    // freed action leaves the control as it was.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    // Brings the action up to date; the idle step calls it for the shown
+    // clients.
+    void InitiateAction();
+    // Offers the control to Action as its target: when Action handles it,
+    // Action's ExecuteTarget (UpdateTarget) runs. Answers whether it did.
+    virtual bool ExecuteAction(TBasicAction* Action);
+    virtual bool UpdateAction(TBasicAction* Action);
+
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle Value) { controlStyle_ = Value; }
     TControlState ControlState() const { return controlState_; }
@@ -199,8 +215,13 @@ protected:
     virtual void WndProc(TMessage& Message);
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
+    // OnClick, or the action when OnClick is not a handler of the
+    // control's own.
     virtual void Click();
     virtual void DblClick();
+    // The action changed, or was just set: the control takes what it shows
+    // of it. Sender is the action.
+    virtual void ActionChange(TObject* Sender);
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -256,6 +277,7 @@ protected:
 private:
     friend class TWinControl;
     friend class TControlCanvas;
+    friend class TControlActionLink;
     friend void DragDone(bool Drop);
 
     void FontChanged(TObject* Sender);
@@ -294,6 +316,7 @@ private:
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TComponent* popupMenu_ = nullptr;  // free-notified
+    std::unique_ptr<TControlActionLink> actionLink_;  // set while an action was given; csActionClient then
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState controlState_;
     TDragMode dragMode_ = dmManual;

@@ -12,8 +12,8 @@ class TRadioButton : public TButtonControl {
 public:
     explicit TRadioButton(TComponent* AOwner);
 
-    bool Checked() const { return checked_; }
-    void SetChecked(bool Value);
+    bool Checked() const override { return checked_; }
+    void SetChecked(bool Value) override;
 
 protected:
     void Press() override { SetChecked(true); }
