@@ -241,6 +241,14 @@ bool TMenuLoop::OpenLevel(TMenuItem* Parent, const TRect& Anchor, bool Beside, b
             return false;
         }
     }
+    // The items show the state their actions have now; an update may hide
+    // some before the separators are tidied, or (rarely) free the menu.
+    for (int i = 0; parent.Get() && Alive() && !done_ && i < Parent->Count(); ++i)
+        Parent->Items(i)->InitiateAction();
+    if (!parent.Get() || !Alive() || done_) {
+        --preparing_;
+        return false;
+    }
     if (ReducesLines(Parent, Menu()))
         Parent->RethinkLines();
     --preparing_;
