@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edit_test_support.h"
+#include "platform/gdi/test_font.h"
 #include "platform/win/caret.h"
 #include "platform/win/clock.h"
 #include "platform/win/edit_control_messages.h"
@@ -395,4 +396,47 @@ TEST_F(TEditTest, TheTextScrollsSidewaysToKeepTheCaretInSight)
     GetCaretState(&caret);
     EXPECT_EQ(caret.Rect.Left, 1);
     EXPECT_EQ(caret.Rect.Height(), 16);
+}
+
+namespace {
+
+// Right-aligned, as a box built on the edit asks through its styles.
+class TRightEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TEdit::CreateParams(Params);
+        Params.Style |= ES_RIGHT;
+    }
+};
+
+}  // namespace
+
+TEST_F(TEditTest, AlignmentStylesPlaceTheTextInTheBox)
+{
+    ShowEdit(120);
+    auto* right = new TRightEdit(form_.get());
+    right->Font()->SetName(kTestFontName);
+    right->Font()->SetHeight(-kTestFontCellHeight);
+    right->SetBounds(10, 50, 120, 0);
+    right->SetParent(form_.get());
+    right->SetText("ab" + Shuo);
+    right->SetFocus();
+    Pump();
+    box_ = right;
+    // 114 pixels of text area from x 1; the text (32) ends a caret's width
+    // short of its right edge.
+    TCaretState caret;
+    Select(4, 4);
+    GetCaretState(&caret);
+    EXPECT_EQ(caret.Rect.Left, 1 + 114 - 1);
+    Select(0, 0);
+    GetCaretState(&caret);
+    EXPECT_EQ(caret.Rect.Left, 1 + 114 - 1 - 32);
+    // A click left of the text goes to its start.
+    Click(5, 5);
+    EXPECT_EQ(Selection(), std::make_pair(0, 0));
 }

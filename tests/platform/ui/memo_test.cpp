@@ -13,6 +13,7 @@
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bars.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
@@ -234,4 +235,32 @@ TEST_F(TEditTest, DraggingBelowAMemoScrollsItRowByRow)
     InjectMouseUp(ScreenPoint(memo, 2, 150));
     Pump();
     EXPECT_EQ(Selection(), std::make_pair(0, static_cast<int>(SendMessage(Box(), EM_LINEINDEX, 8, 0))));
+}
+
+TEST_F(TEditTest, AMemoWithAHorizontalBarScrollsSideways)
+{
+    TMemo* memo = ShowMemo(200, 100);
+    memo->SetScrollBars(ssBoth);
+    memo->SetFocus();
+    // 40 cells: 320 pixels, in a text area 200 - 4 - 17 - 2 wide.
+    memo->SetText(AnsiString(40, 'w') + "\r\nshort");
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(Box(), SB_HORZ, &info);
+    EXPECT_EQ(info.nMax, 320);
+    const int page = static_cast<int>(info.nPage);
+    EXPECT_EQ(page, 200 - 4 - GetSystemMetrics(SM_CXVSCROLL) - 2);
+    Select(40, 40);
+    GetScrollInfo(Box(), SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 320 - page + 1);
+    SendMessage(Box(), WM_HSCROLL, SB_LEFT, 0);
+    GetScrollInfo(Box(), SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 0);
+    SendMessage(Box(), WM_HSCROLL, SB_LINERIGHT, 0);
+    GetScrollInfo(Box(), SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 8);
+    // A page on stops where the longest row's end comes into sight.
+    SendMessage(Box(), WM_HSCROLL, SB_PAGERIGHT, 0);
+    GetScrollInfo(Box(), SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 320 - page + 1);
 }
