@@ -1,12 +1,15 @@
 // Painting the editor on the headless back end: a full screen of 60 rows by
-// 120 columns with a highlighter, and scrolling a 1,000,000-line document
-// by one line (the scroll and the paint of the row it uncovers).
+// 120 columns with a highlighter, the same with code folding over 50,000
+// fold ranges, and scrolling a 1,000,000-line document by one line (the
+// scroll and the paint of the row it uncovers).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "editor/fold_regions.h"
+#include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_memo.h"
 #include "platform/ui/font.h"
@@ -62,8 +65,26 @@ AnsiString SampleLine(int Line)
     return buffer;
 }
 
+// Functions of ten lines holding four fold ranges, nested three deep.
+AnsiString FoldingLine(int Line)
+{
+    static const char* const function[] = {
+        "void f() {",
+        "    if (ready) {",
+        "        s = \"} {\";  // braces in a string",
+        "        for (i = 0; i < n; ++i) {",
+        "            call(i); /* { */ \xD5\x66();",
+        "        }",
+        "    } else {",
+        "        \xE9\x54();",
+        "    }",
+        "}",
+    };
+    return function[(Line - 1) % 10];
+}
+
 struct TPaintFixture {
-    explicit TPaintFixture(int Lines)
+    explicit TPaintFixture(int Lines, AnsiString (*Line)(int) = SampleLine)
     {
         setenv("TANDRIL_BACKEND", "headless", 1);
         host = std::make_unique<THost>();
@@ -80,7 +101,7 @@ struct TPaintFixture {
         memo->SetHighlighter(&syn);
         AnsiString text;
         for (int i = 1; i <= Lines; ++i) {
-            text += SampleLine(i);
+            text += Line(i);
             text += "\r\n";
         }
         memo->SetText(text);
@@ -113,6 +134,35 @@ void BM_PaintFullScreen(benchmark::State& state)
     state.counters["columns"] = fixture.memo->CharsInWindow();
 }
 BENCHMARK(BM_PaintFullScreen)->Unit(benchmark::kMicrosecond);
+
+// The fold marks, the indent guides and the line numbers counting collapsed
+// lines, in the middle of a text with 1,000 and with 50,000 fold ranges, one
+// in fifty functions collapsed: the time must not grow with the ranges.
+void BM_PaintFullScreenWithFoldRanges(benchmark::State& state)
+{
+    const int kLines = static_cast<int>(state.range(0)) * 10 / 4;
+    TPaintFixture fixture(kLines, FoldingLine);
+    TSynMemo* memo = fixture.memo;
+    TFoldRegions* regions = memo->CodeFolding()->FoldRegions();
+    regions->Add(frtOneChar, false, false, false, "{", "}");
+    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions->SkipRegions()->Add("/*", "*/", "", srtCloseString);
+    memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    memo->CodeFolding()->SetIndentGuides(true);
+    memo->CodeFolding()->SetEnabled(true);
+    for (int line = kLines - 9; line >= 1; line -= 500)
+        memo->Collapse(memo->GetFoldRangeStartingAt(line));
+    memo->SetTopLine(memo->Lines()->Count() / 2);
+    memo->SetCaretXY(BufferCoord(1, memo->TopLine() + 3));
+    memo->Update();
+    for (auto _ : state) {
+        memo->Invalidate();
+        memo->Update();
+    }
+    state.counters["ranges"] = memo->AllFoldRanges()->AllCount();
+}
+BENCHMARK(BM_PaintFullScreenWithFoldRanges)->Arg(1000)->Arg(50000)->Unit(benchmark::kMicrosecond);
 
 void BM_ScrollOneLineInHugeDocument(benchmark::State& state)
 {

@@ -242,6 +242,12 @@ public:
     TSynTextFoldRange* GetFoldRangeAtLine(int Line, int* NumberOnLine = nullptr) const;
     bool IsFoldEnd(int Line) const;
     bool IsInsideFold(int Line) const;
+    // The expanded ranges in view that Line lies strictly inside, in the
+    // order of the flat list: those that draw indent guides beside it.
+    std::vector<const TSynTextFoldRange*> FoldRangesAround(int Line) const;
+    // The deepest level among the ranges that hold the caret's line: its
+    // indent guide is the active one.
+    int CaretFoldLevel() const;
     // The line's number in the text with every fold expanded.
     int GetRealLineNumber(int Line) const;
     TRect GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const;

@@ -11,6 +11,7 @@
 #include "platform/base/string_list.h"
 
 class TFoldRegionItem;
+class TSynFoldLineMap;
 class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
@@ -74,7 +75,8 @@ public:
 // Every range of a document, owned here; the inherited list holds the
 // outermost ranges. The flat list keeps document order: a range comes after
 // the ranges that open before it, and the ranges inside a collapsed range
-// follow it.
+// follow it; so the first lines of the ranges in view never go down along
+// the list.
 class TSynTextAllFoldRanges : public TSynTextFoldRanges {
 public:
     TSynTextAllFoldRanges() = default;
@@ -137,8 +139,14 @@ public:
     // Line's number with every range expanded.
     int RealLineNumber(int Line) const;
 
+    // While painting, a map of the painted lines answers the editor's
+    // questions about them (null otherwise).
+    const TSynFoldLineMap* LineMap() const { return lineMap_; }
+    void SetLineMap(const TSynFoldLineMap* Map) { lineMap_ = Map; }
+
 private:
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
 
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
+    const TSynFoldLineMap* lineMap_ = nullptr;
 };

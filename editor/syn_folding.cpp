@@ -5,6 +5,7 @@
 #include "editor/fold_regions.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_fold_ranges.h"
+#include "editor/syn_fold_line_map.h"
 #include "editor/syn_fold_scan.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_highlighter.h"
@@ -266,6 +267,8 @@ TSynTextFoldRange* TCustomSynText::RescanExpanded()
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 {
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
+        return map->StartingAt(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && r.FromLine == Line;
     });
@@ -305,6 +308,8 @@ TSynTextFoldRange* TCustomSynText::CollapsedRangeAt(int Line) const
 
 bool TCustomSynText::IsFoldEnd(int Line) const
 {
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
+        return map->IsFoldEnd(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && !r.ParentCollapsed && r.FromLine != r.ToLine && r.ToLine == Line;
     }) != nullptr;
@@ -312,12 +317,45 @@ bool TCustomSynText::IsFoldEnd(int Line) const
 
 bool TCustomSynText::IsInsideFold(int Line) const
 {
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
+        return map->IsInsideFold(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && !r.ParentCollapsed && r.FromLine < Line && Line < r.ToLine;
     }) != nullptr;
 }
 
-int TCustomSynText::GetRealLineNumber(int Line) const { return allFoldRanges_->RealLineNumber(Line); }
+int TCustomSynText::GetRealLineNumber(int Line) const
+{
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
+        return map->RealLineNumber(Line);
+    return allFoldRanges_->RealLineNumber(Line);
+}
+
+int TCustomSynText::CaretFoldLevel() const
+{
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
+        return map->CaretLevel();
+    int level = 0;
+    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+        const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+        if (range->FromLine <= caretY_ && caretY_ <= range->ToLine)
+            level = std::max(level, range->FoldRangeLevel);
+    }
+    return level;
+}
+
+std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line) const
+{
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
+        return map->Around(Line);
+    std::vector<const TSynTextFoldRange*> result;
+    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+        const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+        if (!range->Collapsed && !range->ParentCollapsed && range->FromLine < Line && Line < range->ToLine)
+            result.push_back(range);
+    }
+    return result;
+}
 
 TRect TCustomSynText::GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const
 {

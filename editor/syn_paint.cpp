@@ -2,10 +2,12 @@
 // the editor uses, and the repaints the option objects ask for.
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_code_folding.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_fold_line_map.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_text_drawer.h"
@@ -35,6 +37,11 @@ void TCustomSynText::Paint()
     const int lastRow = std::min(topLine_ + (clip.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount());
 
     HideCaret();
+    // The fold marks are drawn for every row in the window, whatever the clip.
+    std::optional<TSynFoldLineMapScope> foldMap;
+    if (codeFolding_->Enabled() && lines_->Count() > 0)
+        foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)),
+                        RowToLine(std::max(lastRow, topLine_ + linesInWindow_)), caretY_);
     if (clip.Left < gutterWidth_)
         PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
     if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)

@@ -179,13 +179,8 @@ void TCustomSynText::PaintTextLines(const TRect& AClip, int FirstRow, int LastRo
             if (selectionMode_ == smColumn && paint.SelStart.Column > paint.SelEnd.Column)
                 std::swap(paint.SelStart.Column, paint.SelEnd.Column);
         }
-        if (codeFolding_->Enabled() && codeFolding_->IndentGuides()) {
-            for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-                const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-                if (range->FromLine <= caretY_ && caretY_ <= range->ToLine)
-                    paint.ActiveFoldLevel = std::max(paint.ActiveFoldLevel, range->FoldRangeLevel);
-            }
-        }
+        if (codeFolding_->Enabled() && codeFolding_->IndentGuides())
+            paint.ActiveFoldLevel = CaretFoldLevel();
         textDrawer_->SelectStyle(Font()->Style());
         for (int line = firstLine; line <= lastLine; ++line)
             PaintLineRows(paint, line);
@@ -351,10 +346,7 @@ void TCustomSynText::PaintFoldDecorations(TTextPaint& P, int Line, int Row, cons
     }
 
     if (codeFolding_->IndentGuides() && Row == LineToRow(Line)) {
-        for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-            const TSynTextFoldRange* guide = allFoldRanges_->AllRanges(i);
-            if (guide->Collapsed || guide->ParentCollapsed || guide->FromLine >= Line || Line >= guide->ToLine)
-                continue;
+        for (const TSynTextFoldRange* guide : FoldRangesAround(Line)) {
             const int indent = LeadingWidth(guide->FromLine - 1) * P.CharWidth;
             if (indent <= scroll)
                 continue;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "editor/fold_regions.h"
+#include "editor/syn_fold_line_map.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_fold_scan.h"
 #include "editor/syn_gutter.h"
@@ -561,4 +562,46 @@ TEST_F(TSynCodeFoldingTest, BookmarksBelowACollapsedBlockStayOnTheirText)
     ASSERT_TRUE(memo->GetBookMark(1, x, y));
     EXPECT_EQ(y, 8);
     EXPECT_EQ(x, 3);
+}
+
+TEST_F(TSynCodeFoldingTest, ThePaintedLinesMapAnswersAsTheRangesDo)
+{
+    Load("a {\r\n"          // 1
+         "  b {\r\n"        // 2
+         "    c {\r\n"      // 3
+         "    }\r\n"        // 4
+         "  } d {\r\n"      // 5
+         "    e;\r\n"       // 6
+         "  }\r\n"          // 7
+         "  f { }\r\n"      // 8
+         "  g {\r\n"        // 9
+         "    h;\r\n"       // 10
+         "  }\r\n"          // 11
+         "}\r\n"            // 12
+         "i {");             // 13
+    Fold(9);
+    Fold(3);
+    Fold(2);
+    const int count = memo->Lines()->Count();
+    const int caret = 5;
+    memo->SetCaretXY(BufferCoord(1, caret));
+    for (int first = 1; first <= count; ++first) {
+        for (int last = first; last <= count + 1; ++last) {
+            const TSynFoldLineMap map(*memo->AllFoldRanges(), first, last, caret);
+            for (int line = first; line <= last; ++line) {
+                EXPECT_EQ(map.StartingAt(line), memo->GetFoldRangeStartingAt(line)) << first << " " << line;
+                EXPECT_EQ(map.IsFoldEnd(line), memo->IsFoldEnd(line)) << first << " " << line;
+                EXPECT_EQ(map.IsInsideFold(line), memo->IsInsideFold(line)) << first << " " << line;
+                EXPECT_EQ(map.RealLineNumber(line), memo->GetRealLineNumber(line)) << first << " " << line;
+                EXPECT_EQ(map.Around(line), memo->FoldRangesAround(line)) << first << " " << line;
+            }
+            EXPECT_EQ(map.CaretLevel(), memo->CaretFoldLevel());
+        }
+    }
+    // A map is in place only while its scope lasts.
+    {
+        const TSynFoldLineMapScope scope(*memo->AllFoldRanges(), 1, count, caret);
+        EXPECT_NE(memo->AllFoldRanges()->LineMap(), nullptr);
+    }
+    EXPECT_EQ(memo->AllFoldRanges()->LineMap(), nullptr);
 }

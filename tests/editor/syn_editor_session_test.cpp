@@ -255,16 +255,20 @@ void TSynTextSessionTest::CheckWrap(bool AllPositions)
     }
 }
 
-// Every range in view lies within the lines, and the first line of a
-// collapsed one still carries the mark of what it hides.
+// Every range in view lies within the lines, in the order of its first
+// line, and the first line of a collapsed one still carries the mark of
+// what it hides.
 void TSynTextSessionTest::CheckFolds()
 {
     const TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
     const int count = memo->Lines()->Count();
+    int previous = 1;
     for (int i = 0; i < ranges->AllCount(); ++i) {
         const TSynTextFoldRange* range = ranges->AllRanges(i);
         if (range->ParentCollapsed)
             continue;
+        ASSERT_GE(range->FromLine, previous) << "flat list out of order";
+        previous = range->FromLine;
         ASSERT_GE(range->FromLine, 1);
         ASSERT_LE(range->FromLine, std::max(count, 1));
         ASSERT_GE(range->ToLine, range->FromLine);
