@@ -95,6 +95,8 @@ protected:
     const TEditBuffer& Buffer() const { return buffer_; }
     const TEditLayout& Layout() const { return layout_; }
     bool MultiLine() const { return multiLine_; }
+    // Whether rows wrap, so that a line may take several rows.
+    bool WrapsRows() const { return wrap_; }
 
 private:
     // edit_messages.cpp: text, selection, clipboard, undo and EM_ messages.

@@ -97,6 +97,12 @@ int TCustomMemo::LineCount() const
 void TCustomMemo::LineRange(int Index, int& Start, int& End) const
 {
     const TEditLayout& layout = Layout();
+    // Without wrapping every row is a line.
+    if (!WrapsRows() && Index >= 0 && Index < layout.RowCount()) {
+        Start = layout.Row(Index).Start;
+        End = layout.Row(Index).End();
+        return;
+    }
     int line = 0;
     Start = 0;
     for (int i = 0; i < layout.RowCount(); ++i) {
@@ -111,4 +117,18 @@ void TCustomMemo::LineRange(int Index, int& Start, int& End) const
         }
     }
     Start = End = Buffer().Length();
+}
+
+AnsiString TCustomMemo::LineText(int Index) const
+{
+    int start = 0;
+    int end = 0;
+    LineRange(Index, start, end);
+    return Buffer().Text().substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+}
+
+bool TCustomMemo::EndsWithBreak() const
+{
+    const AnsiString& text = Buffer().Text();
+    return !text.empty() && text.back() == '\n';
 }

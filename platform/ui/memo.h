@@ -40,6 +40,9 @@ public:
     int LineCount() const;
     // Where line Index starts and where its text ends.
     void LineRange(int Index, int& Start, int& End) const;
+    AnsiString LineText(int Index) const;
+    // Whether the text ends with a line break.
+    bool EndsWithBreak() const;
 
 protected:
     void CreateParams(TCreateParams& Params) override;

@@ -9,10 +9,7 @@ AnsiString TMemoStrings::Get(int Index) const
 {
     if (Index < 0 || Index >= GetCount())
         Error(SListIndexError, Index);
-    int start = 0;
-    int end = 0;
-    memo_->LineRange(Index, start, end);
-    return memo_->Text().substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+    return memo_->LineText(Index);
 }
 
 int TMemoStrings::GetCount() const
@@ -64,11 +61,10 @@ void TMemoStrings::Insert(int Index, const AnsiString& S)
         Replace(start, start, S + sLineBreak);
         return;
     }
-    const AnsiString text = memo_->Text();
-    const int length = static_cast<int>(text.size());
-    if (text.empty())
+    const int length = memo_->GetTextLen();
+    if (length == 0)
         Replace(0, 0, S);
-    else if (text.back() == '\n')
+    else if (memo_->EndsWithBreak())
         Replace(length, length, S + sLineBreak);
     else
         Replace(length, length, sLineBreak + S);
@@ -92,8 +88,8 @@ void TMemoStrings::Delete(int Index)
         int previous = 0;
         int previousEnd = 0;
         memo_->LineRange(Index - 1, previous, previousEnd);
-        Replace(previousEnd, static_cast<int>(memo_->Text().size()), AnsiString());
+        Replace(previousEnd, memo_->GetTextLen(), AnsiString());
     } else {
-        Replace(0, static_cast<int>(memo_->Text().size()), AnsiString());
+        Replace(0, memo_->GetTextLen(), AnsiString());
     }
 }

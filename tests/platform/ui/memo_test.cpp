@@ -45,29 +45,34 @@ std::vector<int> RowStarts(HWND Box)
 TEST_F(TEditTest, MemoLinesReadAndChangeTheText)
 {
     TMemo* memo = ShowMemo();
-    TStrings* lines = memo->Lines();
-    EXPECT_EQ(lines->Count(), 0);
-    lines->Add("one");
-    lines->Add(Shuo + Men);
-    lines->Insert(1, "mid");
-    EXPECT_EQ(BoxText(), "one\r\nmid\r\n" + Shuo + Men);
-    lines->SetStrings(0, "ONE");
-    lines->Delete(2);
-    EXPECT_EQ(LinesOf(memo), (TLines{"ONE", "mid"}));
-    EXPECT_EQ(lines->Text(), "ONE\r\nmid");
-    lines->Delete(0);
-    EXPECT_EQ(BoxText(), "mid");
-    // A break at the end starts no line; setting the text splits it again.
-    lines->SetText("a\r\nb\r\n");
-    EXPECT_EQ(LinesOf(memo), (TLines{"a", "b"}));
-    lines->Add("c");
-    EXPECT_EQ(BoxText(), "a\r\nb\r\nc\r\n");
-    EXPECT_EQ(lines->IndexOf("B"), 1);
-    // Lines changes are the program's: nothing to undo.
-    EXPECT_FALSE(memo->CanUndo());
-    lines->Clear();
-    EXPECT_EQ(BoxText(), "");
-    EXPECT_THROW(lines->Delete(0), EStringListError);
+    // Wrapping or not, Lines are the lines between breaks.
+    for (bool wrap : {true, false}) {
+        SCOPED_TRACE(wrap ? "wrapping" : "not wrapping");
+        memo->SetWordWrap(wrap);
+        TStrings* lines = memo->Lines();
+        EXPECT_EQ(lines->Count(), 0);
+        lines->Add("one");
+        lines->Add(Shuo + Men);
+        lines->Insert(1, "mid");
+        EXPECT_EQ(BoxText(), "one\r\nmid\r\n" + Shuo + Men);
+        lines->SetStrings(0, "ONE");
+        lines->Delete(2);
+        EXPECT_EQ(LinesOf(memo), (TLines{"ONE", "mid"}));
+        EXPECT_EQ(lines->Text(), "ONE\r\nmid");
+        lines->Delete(0);
+        EXPECT_EQ(BoxText(), "mid");
+        // A break at the end starts no line; setting the text splits it again.
+        lines->SetText("a\r\nb\r\n");
+        EXPECT_EQ(LinesOf(memo), (TLines{"a", "b"}));
+        lines->Add("c");
+        EXPECT_EQ(BoxText(), "a\r\nb\r\nc\r\n");
+        EXPECT_EQ(lines->IndexOf("B"), 1);
+        // Lines changes are the program's: nothing to undo.
+        EXPECT_FALSE(memo->CanUndo());
+        lines->Clear();
+        EXPECT_EQ(BoxText(), "");
+        EXPECT_THROW(lines->Delete(0), EStringListError);
+    }
 }
 
 TEST_F(TEditTest, MemoWrapsWordsIntoRowsWithoutSplittingCharacters)
