@@ -109,3 +109,25 @@ TEST_F(TEditTest, EditBoxesLookAsTheGoldenPicture)
     Pump();
     ExpectGolden(WindowImage(form_->Handle()), TestFolder() + "/golden/edit_boxes.png");
 }
+
+TEST_F(TEditTest, ReadOnlyAndDisabledBoxesAskForStaticColours)
+{
+    TEdit* edit = ShowEdit();
+    std::vector<std::string> asked;
+    const TWndMethod inner = form_->WindowProc;
+    form_->WindowProc = TWndMethod::FromCallable([&asked, inner](TMessage& Message) {
+        if (Message.Msg == WM_CTLCOLOREDIT)
+            asked.push_back("edit");
+        else if (Message.Msg == WM_CTLCOLORSTATIC)
+            asked.push_back("static");
+        inner(Message);
+    });
+    edit->Repaint();
+    edit->SetReadOnly(true);
+    edit->Repaint();
+    edit->SetReadOnly(false);
+    edit->SetEnabled(false);
+    edit->Repaint();
+    EXPECT_EQ(asked, (std::vector<std::string>{"edit", "static", "static"}));
+    form_->WindowProc = inner;
+}
