@@ -39,16 +39,49 @@ int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int 
 }
 
 // Rescans every line of a block that may have stopped early on a line
-// whose old range happened to match.
-void ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count)
+// whose old range happened to match; answers the index of the last line
+// scanned.
+int ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count)
 {
-    int next = Index;
-    do
-        next = ScanFrom(Highlighter, Lines, next) + 1;
-    while (next < Index + Count);
+    int last = ScanFrom(Highlighter, Lines, Index);
+    while (last + 1 < Index + Count)
+        last = ScanFrom(Highlighter, Lines, last + 1);
+    return last;
 }
 
 }  // namespace
+
+void TCustomSynText::MarkRangesToScan(int First, int Last)
+{
+    if (pendingScanFirst_ > pendingScanLast_) {
+        pendingScanFirst_ = First;
+        pendingScanLast_ = Last;
+    } else {
+        pendingScanFirst_ = std::min(pendingScanFirst_, First);
+        pendingScanLast_ = std::max(pendingScanLast_, Last);
+    }
+    // Outside an update (a deletion reports after its own update ended)
+    // nothing else is coming.
+    if (lines_->UpdateCount() == 0)
+        ScanPendingRanges();
+}
+
+bool TCustomSynText::ScanPendingRanges()
+{
+    if (pendingScanFirst_ > pendingScanLast_)
+        return false;
+    const int first = pendingScanFirst_;
+    const int last = std::min(pendingScanLast_, lines_->Count() - 1);
+    pendingScanFirst_ = 0;
+    pendingScanLast_ = -1;
+    if (!highlighter_ || first > last)
+        return false;
+    lines_->BeginUpdate();
+    const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1);
+    InvalidateLines(first + 1, scanned + 1);
+    lines_->EndUpdate();
+    return true;
+}
 
 // The gutter may need another digit; the lines from Index down moved.
 void TCustomSynText::LineCountChanged(int Index)
@@ -69,8 +102,15 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
     CountFoldChanges(Index, Count);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesInserted(Index, Count);
-    if (highlighter_ && lines_->Count() > 0)
-        ScanBlock(highlighter_, lines_, Index, Count);
+    if (highlighter_) {
+        // The pending lines at and below Index moved down.
+        if (pendingScanFirst_ <= pendingScanLast_ && pendingScanLast_ >= Index) {
+            pendingScanLast_ += Count;
+            if (pendingScanFirst_ >= Index)
+                pendingScanFirst_ += Count;
+        }
+        MarkRangesToScan(Index, Index + Count - 1);
+    }
     LineCountChanged(Index);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
@@ -83,8 +123,10 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 {
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesDeleted(Index, Count);
-    if (highlighter_ && lines_->Count() > 0)
-        ScanFrom(highlighter_, lines_, Index);
+    // The line that moved up into Index starts from another range. The
+    // pending lines only moved up: a span from Index still covers them.
+    if (highlighter_)
+        MarkRangesToScan(Index, Index);
     LineCountChanged(Index);
 }
 
@@ -101,7 +143,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
         InvalidateGutterLines(Index + 1, INT_MAX);
     }
     if (highlighter_)
-        last = std::max(last, ScanFrom(highlighter_, lines_, Index));
+        MarkRangesToScan(Index, Index + Count - 1);
     // Another editor shows this buffer too; its rows below may have moved.
     if (chainedEditor_ || lines_ != ownLines_.get())
         last = INT_MAX - 1;
@@ -119,6 +161,8 @@ void TCustomSynText::ListCleared(TObject*)
     if (wordWrapPlugin_)
         wordWrapPlugin_->Reset();
     ClearUndo();
+    pendingScanFirst_ = 0;
+    pendingScanLast_ = -1;
     caretX_ = caretY_ = 1;
     blockBegin_ = blockEnd_ = BufferCoord(1, 1);
     topLine_ = leftChar_ = 1;

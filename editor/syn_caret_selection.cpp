@@ -1,6 +1,8 @@
 // Caret placement, the selection in its three modes, replacing the selected
 // text and setting the whole text. Positions are clamped, never rejected.
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_custom_text.h"
@@ -11,11 +13,14 @@
 
 namespace {
 
-// The lines of a text separated by CR LF, CR or LF; an empty text is one
-// empty line.
-std::vector<AnsiString> SplitLines(const AnsiString& Value)
+// The lines of a text separated by CR LF, CR or LF, as views into it; an
+// empty text is one empty line. Copies of the lines would each take a heap
+// block of their own and, freed after the buffer's lines were allocated
+// among them, leave the heap full of holes that keep a whole text's worth
+// of memory resident.
+std::vector<std::string_view> SplitLines(std::string_view Value)
 {
-    std::vector<AnsiString> result;
+    std::vector<std::string_view> result;
     size_t start = 0;
     for (size_t i = 0; i < Value.size(); ++i) {
         if (Value[i] == '\r' || Value[i] == '\n') {
@@ -446,7 +451,7 @@ void TCustomSynText::DeleteSelection()
 
 void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)
 {
-    const std::vector<AnsiString> pieces = SplitLines(Value);
+    const std::vector<std::string_view> pieces = SplitLines(Value);
     const int n = static_cast<int>(pieces.size());
     if (lines_->Count() == 0)
         lines_->Add(AnsiString());
@@ -461,14 +466,14 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         const AnsiString right = cut < s.size() ? s.substr(cut) : AnsiString();
         int newX;
         if (n == 1) {
-            PutLine(caretY_ - 1, left + pieces[0] + right);
+            PutLine(caretY_ - 1, left + AnsiString(pieces[0]) + right);
             newX = static_cast<int>(left.size() + pieces[0].size()) + 1;
         } else {
-            PutLine(caretY_ - 1, left + pieces[0]);
+            PutLine(caretY_ - 1, left + AnsiString(pieces[0]));
             lines_->InsertLines(caretY_, n - 1);
             for (int i = 1; i < n; ++i)
-                PutLine(caretY_ - 1 + i, i == n - 1 ? pieces[static_cast<size_t>(i)] + right
-                                                       : pieces[static_cast<size_t>(i)]);
+                PutLine(caretY_ - 1 + i, i == n - 1 ? AnsiString(pieces[static_cast<size_t>(i)]) + right
+                                                       : AnsiString(pieces[static_cast<size_t>(i)]));
             caretY_ += n - 1;
             newX = static_cast<int>(pieces.back().size()) + 1;
         }
@@ -489,7 +494,7 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         int lastEnd = p;  // the column after the piece on the last line
         int added = 0;
         for (int i = 0; i < n; ++i, ++y) {
-            const AnsiString& piece = pieces[static_cast<size_t>(i)];
+            const std::string_view piece = pieces[static_cast<size_t>(i)];
             const int length = static_cast<int>(piece.size());
             if (y > lines_->Count()) {
                 if (Record) {
@@ -497,7 +502,7 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
                     undoList_->AddChange(urLineBreak, BufferCoord(prevLen + 1, y - 1), BufferCoord(prevLen + 1, y - 1),
                                          AnsiString(), selectionMode_);
                 }
-                lines_->Add(AnsiString(static_cast<size_t>(p - 1), ' ') + piece);
+                lines_->Add(AnsiString(static_cast<size_t>(p - 1), ' ') + AnsiString(piece));
                 ++added;
                 if (Record && length > 0)
                     undoList_->AddChange(urPaste, BufferCoord(p, y), BufferCoord(p + length, y), AnsiString(),
@@ -557,9 +562,9 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         int y = startLine;
         for (int i = 0; i < count; ++i, ++y) {
             if (i < replaced)
-                PutLine(y - 1, pieces[static_cast<size_t>(i)]);
+                PutLine(y - 1, AnsiString(pieces[static_cast<size_t>(i)]));
             else
-                lines_->Insert(y - 1, pieces[static_cast<size_t>(i)]);
+                lines_->Insert(y - 1, AnsiString(pieces[static_cast<size_t>(i)]));
         }
         if (count > replaced)
             DoLinesInserted(startLine + replaced, count - replaced);

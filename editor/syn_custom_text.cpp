@@ -263,6 +263,10 @@ void TCustomSynText::DoChange()
 
 void TCustomSynText::RecalcLayout(TObject*)
 {
+    // The rescan brackets itself in an update, whose end comes back here
+    // with nothing left to scan.
+    if (ScanPendingRanges())
+        return;
     stateFlags_.Exclude(sfLinesChanging);
     if (!HandleAllocated())
         return;

@@ -502,6 +502,13 @@ protected:
     void DoLinesDeleted(int FirstLine, int Count);
     void DoLinesInserted(int FirstLine, int Count);
     void LineCountChanged(int Index);
+    // The lines First..Last (from 0) changed: their stored ranges are
+    // scanned again once the buffer's update is over.
+    void MarkRangesToScan(int First, int Last);
+    // Scans the marked lines, and on down to the first line whose stored
+    // range comes out unchanged, inside a buffer update of its own; answers
+    // whether there was anything to scan.
+    bool ScanPendingRanges();
 
     // --- Painting helpers ---
     void MakeRoomRightOfNumbers();
@@ -697,6 +704,13 @@ protected:
     TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
     bool foldTokenBeforePut_ = false;  // the line being replaced holds a fold token
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+
+    // Highlighter ranges: a bulk change (a whole text, a paste) scans its
+    // lines once when the buffer's update ends, not once per line written.
+    // The stored ranges of the lines from pendingScanFirst_ to
+    // pendingScanLast_ (from 0) may be stale; none are while First > Last.
+    int pendingScanFirst_ = 0;
+    int pendingScanLast_ = -1;
 
     // Input.
     TPoint mouseDownPoint_;             // kept when a left press lands while a selection exists

@@ -8,32 +8,8 @@
 
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
+#include "line_states.h"
 #include "tests/support/test_data.h"
-
-namespace {
-
-// The per-line end states a fresh scan of the memo's lines gives.
-std::vector<intptr_t> FreshRanges(TSynMemo& Memo, TSynCustomHighlighter& Highlighter)
-{
-    std::vector<intptr_t> ranges;
-    Highlighter.ResetRange();
-    for (int i = 0; i < Memo.Lines()->Count(); ++i) {
-        Highlighter.SetLine(Memo.Lines()->Strings(i), i);
-        Highlighter.NextToEol();
-        ranges.push_back(reinterpret_cast<intptr_t>(Highlighter.GetRange()));
-    }
-    return ranges;
-}
-
-std::vector<intptr_t> StoredRanges(TSynMemo& Memo)
-{
-    std::vector<intptr_t> ranges;
-    for (int i = 0; i < Memo.Lines()->Count(); ++i)
-        ranges.push_back(Memo.Lines()->GetRange(i));
-    return ranges;
-}
-
-}  // namespace
 
 TEST(TSynLexSynWithEditor, ReloadingASchemeRescansTheEditorsLineStates)
 {
