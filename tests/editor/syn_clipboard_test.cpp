@@ -5,6 +5,8 @@
 
 #include "editor/syn_clipboard.h"
 #include "editor/syn_memo.h"
+#include "editor/syn_text_error.h"
+#include "platform/ui/custom_form.h"
 #include "platform/win/clipboard.h"
 
 namespace {
@@ -71,6 +73,25 @@ TEST_F(TSynClipboardTest, CopyWritesPlainTextAndTheBlockFormat)
     memo->SetCaretAndSelection(BufferCoord(1, 1), BufferCoord(1, 1), BufferCoord(1, 1));
     memo->CopyToClipboard();
     EXPECT_EQ(Block(CF_TEXT), std::string("bc\r\n  \r\nbc\0", 11));
+}
+
+TEST_F(TSynClipboardTest, CopyAndCutRaiseWhileAnotherWindowHoldsTheClipboardOpen)
+{
+    Load(memo, "說門 text");
+    Select(memo, smNormal, BufferCoord(1, 1), BufferCoord(5, 1));
+    memo->CopyToClipboard();
+    TForm other(nullptr);
+    ASSERT_TRUE(OpenClipboard(other.Handle()));
+    Select(memo, smNormal, BufferCoord(6, 1), BufferCoord(10, 1));
+    EXPECT_THROW(memo->CopyToClipboard(), ESynTextError);
+    EXPECT_THROW(memo->CutToClipboard(), ESynTextError);
+    CloseClipboard();
+    // The clipboard keeps the earlier copy; the cut took nothing away and
+    // left nothing to undo.
+    EXPECT_EQ(Block(CF_TEXT), std::string("說門\0", 5));
+    EXPECT_EQ(memo->Text(), "說門 text");
+    EXPECT_EQ(memo->SelText(), "text");
+    EXPECT_FALSE(memo->CanUndo());
 }
 
 TEST_F(TSynClipboardTest, EveryStoredAndCurrentModePastesAndUndoesExactly)

@@ -125,7 +125,10 @@ TEST(SynTextDrawer, FontStocksShareOneRecordPerFont)
     first->UnlockHandles();
     EXPECT_EQ(info->FontsData[1].Handle, nullptr);
     first->SelectStyle({fsBold});
-    EXPECT_NE(first->FontHandle(), nullptr);
+    // The stock hands out the record's new handle, not the one deleted.
+    ASSERT_NE(info->FontsData[1].Handle, nullptr);
+    EXPECT_EQ(first->FontHandle(), info->FontsData[1].Handle);
+    EXPECT_EQ(first->StyleCharAdvance(), 8);
     first.reset();
     EXPECT_EQ(manager->Count(), records);
     EXPECT_EQ(GdiObjectCount(), handles);
