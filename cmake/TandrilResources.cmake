@@ -4,9 +4,12 @@
 #   tandril_resources(<target> <name> <file> [<name> <file> ...])
 #
 # The files are pulled in by the assembler (.incbin), so packing costs no
-# conversion of the bytes whatever their size. The generated source registers
-# them before main; for a static library, a linker option makes every program
-# that links it keep that source's object, which nothing else refers to.
+# conversion of the bytes whatever their size. The generated source defines
+# extern "C" bool tandril_resources_<target>(), which registers them (once;
+# it answers true). A static library's own code calls it before it looks a
+# resource up: that call is what makes a program linked with a plain link
+# line keep the table. The table is registered before main as well, for
+# code that only names a resource.
 #
 # Run as a script (cmake -P) this file writes the generated source.
 
@@ -39,7 +42,14 @@ if(CMAKE_SCRIPT_MODE_FILE)
     "namespace {\n\n"
     "const TResourceEntry kEntries[] = {\n${entries}};\n\n"
     "}  // namespace\n\n"
-    "extern \"C\" const bool tandril_resources_${resource_id} = RegisterResources(kEntries);\n")
+    "extern \"C\" bool tandril_resources_${resource_id}()\n"
+    "{\n"
+    "    static const bool registered = RegisterResources(kEntries);\n"
+    "    return registered;\n"
+    "}\n\n"
+    "namespace {\n\n"
+    "const bool registeredAtStart = tandril_resources_${resource_id}();\n\n"
+    "}  // namespace\n")
   return()
 endif()
 
@@ -94,5 +104,4 @@ function(tandril_resources target)
     COMMENT "Packing the resources of ${target}"
     VERBATIM)
   target_sources(${target} PRIVATE "${output}")
-  target_link_options(${target} INTERFACE "LINKER:--undefined=tandril_resources_${id}")
 endfunction()

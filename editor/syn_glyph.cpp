@@ -1,5 +1,6 @@
 #include "editor/syn_glyph.h"
 
+#include "editor/syn_resources.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 
@@ -8,7 +9,7 @@ TSynGlyph::TSynGlyph(const AnsiString& ResName, TColor ResMaskColor)
 {
     if (!ResName.empty()) {
         internalGlyph_ = std::make_unique<TBitmap>();
-        internalGlyph_->LoadFromResourceName(ResName);
+        LoadEditorPicture(*internalGlyph_, ResName);
     }
     glyph_->OnChange = TNotifyEvent(this, &TSynGlyph::GlyphChange);
 }

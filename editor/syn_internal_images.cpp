@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/syn_resources.h"
 #include "platform/base/code_page.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -31,7 +32,7 @@ TBitmap* AcquireBitmap(const AnsiString& Name)
         }
     }
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->LoadFromResourceName(Name);
+    LoadEditorPicture(*bitmap, Name);
     if (!sharedImages)
         sharedImages = new std::vector<TSharedImage>;
     sharedImages->push_back({1, key, std::move(bitmap)});

@@ -23,6 +23,7 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
+#include "platform/win/window_manager_start.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
@@ -85,6 +86,7 @@ bool TMessageEventChain::operator()(MSG& Msg) const
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), HintWindowClass(&NewHintWindow)
 {
+    StartWindowManager();
     ControlHooks().HandleException = &HookHandleException;
     ControlHooks().HintMouseMessage = &HookHintMouseMessage;
     ControlHooks().ControlDestroyed = &HookControlDestroyed;

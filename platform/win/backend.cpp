@@ -8,6 +8,7 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/system_info.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_manager_start.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 
@@ -89,9 +90,13 @@ std::unique_ptr<TBackend>& InUse()
 TBackend& Backend()
 {
     std::unique_ptr<TBackend>& backend = InUse();
-    if (!backend)
+    if (!backend) {
+        // The back ends must be there to choose from, and the areas wired
+        // before a back end can report anything.
+        StartWindowManager();
         backend = Make(ChooseBackendName(std::getenv("TANDRIL_BACKEND"), std::getenv("TANDRIL_HEADLESS"),
                                          std::getenv("DISPLAY")));
+    }
     return *backend;
 }
 

@@ -113,6 +113,10 @@ bool ClipboardText(AnsiString& Text);
 
 bool DeliverDrop(const TBackendDropEvent& Event);
 
+// Wires the input, focus, caret, clipboard and drop areas into the window
+// manager and the back end (StartWindowManager calls it once).
+void InstallInput();
+
 // DefWindowProc's handling from each file, installed once with the rest.
 void InstallFocusHandlers();
 void InstallCaptureHandlers();

@@ -104,33 +104,29 @@ bool TakeInput(MSG& Msg, HWND Filter, UINT Min, UINT Max, bool Remove)
     return false;
 }
 
-struct TInputWiring {
-    TInputWiring()
-    {
-        TBackendEvents& events = BackendEvents();
-        events.Key = QueueKeyEvent;
-        events.Mouse = QueueMouseEvent;
-        events.Focus = SurfaceFocusChanged;
-        events.ClipboardLost = ClipboardLost;
-        events.ClipboardText = ClipboardText;
-        BackendDropEvents().Drop = DeliverDrop;
-        SetMessageSource(TMessageSourceKind::Input, TakeInput);
-        SetMessageTranslator(TranslateKeyMessage);
-        AddWindowObserver(&InputObserver());
-        InstallFocusHandlers();
-        InstallCaptureHandlers();
-        InstallCursorHandlers();
-        InstallMouseHandlers();
-        InstallSysCommandHandlers();
-        InstallSysKeyHandlers();
-        InstallContextMenuHandlers();
-        InstallCaptionButtonHandlers();
-    }
-};
-
-const TInputWiring wiring;
-
 }  // namespace
+
+void InstallInput()
+{
+    TBackendEvents& events = BackendEvents();
+    events.Key = QueueKeyEvent;
+    events.Mouse = QueueMouseEvent;
+    events.Focus = SurfaceFocusChanged;
+    events.ClipboardLost = ClipboardLost;
+    events.ClipboardText = ClipboardText;
+    BackendDropEvents().Drop = DeliverDrop;
+    SetMessageSource(TMessageSourceKind::Input, TakeInput);
+    SetMessageTranslator(TranslateKeyMessage);
+    AddWindowObserver(&InputObserver());
+    InstallFocusHandlers();
+    InstallCaptureHandlers();
+    InstallCursorHandlers();
+    InstallMouseHandlers();
+    InstallSysCommandHandlers();
+    InstallSysKeyHandlers();
+    InstallContextMenuHandlers();
+    InstallCaptionButtonHandlers();
+}
 
 TKeyStates& SyncKeys()
 {

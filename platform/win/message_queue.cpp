@@ -134,7 +134,10 @@ void WaitFor(HWND filter, UINT min, UINT max)
         }
         int timeout = timer ? static_cast<int>(due > now ? due - now : 0) : -1;
         if (!Backend().WaitForEvents(timeout) && !timer)
-            throw Exception("The message loop waits for a message that can never come");
+            throw Exception(AnsiString("The message loop waits for a message that can never come: the ") +
+                            Backend().Name() +
+                            " back end has no display to bring input from (DISPLAY names the X display; "
+                            "TANDRIL_HEADLESS or TANDRIL_BACKEND=headless keep a program off it)");
     }
 }
 

@@ -81,6 +81,11 @@ LRESULT DefSetText(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 void SetNextNcButtonDownHandler(LRESULT (*Next)(HWND, UINT, WPARAM, LPARAM));
 void SetNextSetTextHandler(LRESULT (*Next)(HWND, UINT, WPARAM, LPARAM));
 
+// The WM_PAINT message source and DefWindowProc's painting, frame and
+// scroll-bar handling (StartWindowManager calls it once, after the input
+// areas, whose frame presses the scroll bars' handler passes on to).
+void InstallPainting();
+
 // Follows window changes for painting: invalidation when windows show,
 // hide, move, resize, restack or change their frame; the layered look when
 // WS_EX_LAYERED goes.

@@ -1,7 +1,5 @@
 // The WM_PAINT message source and the default handling the painting,
-// frame and scroll-bar files give DefWindowProc. Every file of these areas
-// reaches this one (PaintState, MarkPaintPending), so whatever part of
-// painting a program uses brings all of it along.
+// frame and scroll-bar files give DefWindowProc.
 #include "platform/win/clock.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/painting_internal.h"
@@ -61,26 +59,22 @@ bool PaintMessageSource(MSG& Msg, HWND Filter, UINT Min, UINT Max, bool Remove)
     return false;
 }
 
-struct TPaintingSetup {
-    TPaintingSetup()
-    {
-        for (UINT message : {WM_PAINT, WM_ERASEBKGND, WM_SETREDRAW})
-            SetDefWindowProcHandler(message, DefPaintMessage);
-        for (UINT message : {WM_NCPAINT, WM_NCACTIVATE})
-            SetDefWindowProcHandler(message, DefNcPaintMessage);
-        SetDefWindowProcHandler(WM_NCHITTEST, DefNcHitTest);
-        // The mouse code handles other presses on the frame; presses on a
-        // scroll bar come here first.
-        SetNextNcButtonDownHandler(SetDefWindowProcHandler(WM_NCLBUTTONDOWN, DefScrollBarButtonDown));
-        SetNextSetTextHandler(SetDefWindowProcHandler(WM_SETTEXT, DefSetText));
-        SetMessageSource(TMessageSourceKind::Paint, PaintMessageSource);
-        InstallPaintObserver();
-    }
-};
-
-const TPaintingSetup setup;
-
 }  // namespace
+
+void InstallPainting()
+{
+    for (UINT message : {WM_PAINT, WM_ERASEBKGND, WM_SETREDRAW})
+        SetDefWindowProcHandler(message, DefPaintMessage);
+    for (UINT message : {WM_NCPAINT, WM_NCACTIVATE})
+        SetDefWindowProcHandler(message, DefNcPaintMessage);
+    SetDefWindowProcHandler(WM_NCHITTEST, DefNcHitTest);
+    // The mouse code handles other presses on the frame; presses on a
+    // scroll bar come here first.
+    SetNextNcButtonDownHandler(SetDefWindowProcHandler(WM_NCLBUTTONDOWN, DefScrollBarButtonDown));
+    SetNextSetTextHandler(SetDefWindowProcHandler(WM_SETTEXT, DefSetText));
+    SetMessageSource(TMessageSourceKind::Paint, PaintMessageSource);
+    InstallPaintObserver();
+}
 
 TPaintState& PaintState(TWindow& Window)
 {

@@ -34,6 +34,9 @@
 
 using AnsiString = std::string;
 
+// Makes the back end available as "x11" (StartWindowManager calls it).
+void RegisterX11Backend();
+
 // Opens the display (nullptr: DISPLAY). On failure answers nullptr and
 // says why in Error.
 std::unique_ptr<TBackend> OpenX11Backend(const char* DisplayName, AnsiString& Error);

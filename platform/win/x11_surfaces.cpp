@@ -7,6 +7,7 @@
 #include "platform/base/code_page.h"
 #include "platform/win/system_info.h"
 #include "platform/win/window.h"
+#include "platform/win/window_manager_start.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/x11_backend.h"
 #include "platform/win/x11_internal.h"
@@ -58,15 +59,18 @@ std::unique_ptr<TBackend> MakeX11Backend()
     return backend;
 }
 
-struct TRegistration {
-    TRegistration() { RegisterBackend("x11", MakeX11Backend); }
-};
-const TRegistration registration;
-
 }  // namespace
+
+void RegisterX11Backend()
+{
+    RegisterBackend("x11", MakeX11Backend);
+}
 
 std::unique_ptr<TBackend> OpenX11Backend(const char* DisplayName, AnsiString& Error)
 {
+    // What the display reports from the start (another program's
+    // clipboard) goes to the window manager's areas.
+    StartWindowManager();
     const char* name = DisplayName ? DisplayName : std::getenv("DISPLAY");
     AnsiString shown = name ? name : "";
     Display* display = XOpenDisplay(DisplayName);

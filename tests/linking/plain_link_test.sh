@@ -1,0 +1,32 @@
+#!/bin/bash
+# Builds plain_link_program.cpp against the project's static libraries with
+# a plain link line (-L and -l only: no whole-archive, no undefined-symbol
+# options) and runs it on an Xvfb of its own.
+#
+#   plain_link_test.sh <c++ compiler> <source folder> <work folder> "<compile flags>" <library folder>...
+set -eu
+cxx=$1 source=$2 work=$3 flags=$4
+shift 4
+mkdir -p "$work"
+search=()
+for folder in "$@"; do
+  search+=("-L$folder")
+done
+# shellcheck disable=SC2086  # the flags are words on purpose
+"$cxx" -std=c++20 -fexec-charset=GBK $flags -I"$source" "$source/tests/linking/plain_link_program.cpp" \
+  -o "$work/plain_link_program" "${search[@]}" \
+  -leditor -lplatform_ui -lplatform_win -lplatform_gdi -lplatform_base \
+  -lX11 -lXext -lXtst -lfreetype -lfontconfig -lpng -lz
+
+# Xvfb picks a free display itself and writes its number once it listens.
+displays="$work/display"
+rm -f "$displays"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displays" 2>/dev/null &
+server=$!
+trap 'kill $server 2>/dev/null; wait $server 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+  [ -s "$displays" ] && break
+  sleep 0.1
+done
+[ -s "$displays" ] || { echo "Xvfb gave no display"; exit 1; }
+DISPLAY=":$(head -n1 "$displays")" "$work/plain_link_program"
