@@ -19,7 +19,11 @@
 //
 // Keys become key events with VK_ codes and GBK text; text an input
 // method commits arrives as one VK_PROCESSKEY key event carrying the
-// result string, which TranslateMessage turns into one WM_CHAR per byte.
+// result string, which TranslateMessage turns into one WM_CHAR per byte,
+// and a character whose key has no VK_ code (a layout's é, what a typing
+// tool puts on a spare key) as one VK_PACKET key event; a character GBK
+// has no form for is left out. Moves and resizes the desktop makes reach
+// the window manager as the window's own SetWindowPos.
 // The input method's composition window follows the focus window's
 // composition form, else its caret. The CLIPBOARD selection carries
 // CF_TEXT (UTF8_STRING and STRING), and XDND drops of text/uri-list
