@@ -94,7 +94,6 @@ protected:
 
     const TEditBuffer& Buffer() const { return buffer_; }
     const TEditLayout& Layout() const { return layout_; }
-    bool MultiLine() const { return multiLine_; }
     // Whether rows wrap, so that a line may take several rows.
     bool WrapsRows() const { return wrap_; }
 

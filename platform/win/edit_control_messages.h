@@ -22,7 +22,6 @@ inline constexpr UINT EM_GETSELTEXT = 1086;
 inline constexpr UINT EM_SETRECTNP = 180;
 inline constexpr UINT EM_LINEINDEX = 187;
 inline constexpr UINT EM_LIMITTEXT = 197;
-inline constexpr UINT EM_SETLIMITTEXT = EM_LIMITTEXT;
 inline constexpr UINT EM_LINEFROMCHAR = 201;
 inline constexpr UINT EM_SETPASSWORDCHAR = 204;
 inline constexpr UINT EM_EMPTYUNDOBUFFER = 205;
