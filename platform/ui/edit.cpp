@@ -208,8 +208,11 @@ bool TCustomEdit::CanAutoSize(int& /*NewWidth*/, int& NewHeight)
 {
     if (multiLine_)
         return true;
+    // The frame the window has, or will have from the border style.
     int frame = 0;
-    if (borderStyle_ == bsSingle)
+    if (HandleAllocated())
+        frame = Height() - ClientHeight();
+    else if (borderStyle_ == bsSingle)
         frame = Ctl3D() ? 4 : 2;
     // One pixel above the text, as the text area leaves, and one below.
     NewHeight = RowHeight() + 2 + frame;
