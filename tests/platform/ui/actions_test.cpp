@@ -1,7 +1,7 @@
 // Actions and their clients as a program uses them: a menu item and
-// buttons following one action, clicks and shortcuts running it, radio
-// groups, the order of the handlers, and actions or clients freed while
-// the others still refer to them.
+// buttons following one action, its hint, clicks and shortcuts running it,
+// radio groups, the order of the handlers, and actions or clients freed
+// while the others still refer to them.
 #include "platform/ui/actions.h"
 
 #include <string>
@@ -12,9 +12,12 @@
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
+#include "platform/ui/hint_window.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/radio_button.h"
+#include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/window_attributes.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 
@@ -111,6 +114,26 @@ TEST_F(TActionTest, AMenuItemAndAButtonShowWhatTheActionShows)
     form.Save->SetCaption("Gone");
     EXPECT_EQ(form.Item->Caption(), "Keep");
     EXPECT_EQ(form.Item->Action(), nullptr);
+}
+
+TEST_F(TActionTest, TheActionsHintShowsItsShortPartOverTheButtonAndItsLongPartAsTheStatus)
+{
+    TActionForm form;
+    form.Save->SetHint("Save|Saves the article to the notes file");
+    form.Button->SetShowHint(true);
+    form.Show();
+    Process();
+    InjectMouseMove(ScreenPoint(form.Button, 20, 10));
+    Process();
+    EXPECT_EQ(Application->Hint(), "Saves the article to the notes file");
+    AdvanceClock(Application->HintPause + 10);
+    Process();
+    THintWindow* hint = Application->HintWindow();
+    ASSERT_NE(hint, nullptr);
+    ASSERT_TRUE(IsWindowVisible(hint->Handle()));
+    EXPECT_EQ(hint->Caption(), "Save");
+    InjectMouseMove(ScreenPoint(&form, 300, 150));
+    Process();
 }
 
 TEST_F(TActionTest, ClicksOnTheButtonAndTheItemRunTheActionForTheirClient)
