@@ -101,18 +101,36 @@ bool IsKeypad(KeySym sym)
     return sym >= XK_KP_Space && sym <= XK_KP_Equal;
 }
 
-std::string Latin1ToUtf8(const char* text, int length)
+void AppendUtf8(std::string& utf8, char32_t c)
+{
+    if (c < 0x80) {
+        utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (c >> 6));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        utf8 += static_cast<char>(0xE0 | (c >> 12));
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xF0 | (c >> 18));
+        utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// What XLookupString typed (Latin-1), as UTF-8. It looks keys up in the
+// program's own locale, which knows no more than Latin-1, so a Unicode key
+// symbol (a layout's, or one a typing tool put on a spare key) gives its
+// character from the symbol itself.
+std::string LookedUpText(const char* text, int length, KeySym sym)
 {
     std::string utf8;
-    for (int i = 0; i < length; ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (int i = 0; i < length; ++i)
+        AppendUtf8(utf8, static_cast<unsigned char>(text[i]));
+    if (utf8.empty() && sym >= 0x1000100 && sym <= 0x110FFFF)
+        AppendUtf8(utf8, static_cast<char32_t>(sym - 0x1000000));
     return utf8;
 }
 
@@ -201,7 +219,7 @@ void TX11Backend::HandleKey(XEvent& Event)
         char buffer[32];
         int length = XLookupString(&key, buffer, sizeof buffer, &sym, nullptr);
         if (down)
-            utf8 = Latin1ToUtf8(buffer, length);
+            utf8 = LookedUpText(buffer, length, sym);
     }
 
     if (committed) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,12 @@
 
 namespace {
 
-using TX11TypedTextTest = TX11Test;
+class TX11TypedTextTest : public TX11Test {
+protected:
+    // Types é, ü, 中, £ and a Hebrew letter through a spare key, then z,
+    // into an edit of a form on the display, and checks what arrives.
+    void TypeThroughASpareKey();
+};
 
 // A key code the server's keyboard leaves without symbols.
 KeyCode SpareKeyCode(Display* display)
@@ -62,7 +69,7 @@ std::vector<std::string> Describe(const std::vector<TLogged>& entries)
     return lines;
 }
 
-TEST_F(TX11TypedTextTest, CharactersOfKeysWithoutKeyCodesArriveAsGbk)
+void TX11TypedTextTest::TypeThroughASpareKey()
 {
     HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
     HWND edit = Make("E", WS_CHILD | WS_VISIBLE, form, Bounds(10, 10, 100, 20));
@@ -118,6 +125,31 @@ TEST_F(TX11TypedTextTest, CharactersOfKeysWithoutKeyCodesArriveAsGbk)
                              }));
     for (const TLogged& entry : got)
         EXPECT_TRUE(entry.Window.empty() || entry.Window == "E") << entry.Window;
+}
+
+TEST_F(TX11TypedTextTest, CharactersOfKeysWithoutKeyCodesArriveAsGbk)
+{
+    TypeThroughASpareKey();
+}
+
+// Without an input method (the one XMODIFIERS names is not running) Xlib
+// looks keys up in the program's own locale, which knows only Latin-1: a
+// Unicode key symbol gives its character all the same.
+TEST_F(TX11TypedTextTest, CharactersArriveWithoutAnInputMethodToo)
+{
+    const char* saved = std::getenv("XMODIFIERS");
+    std::string before = saved ? saved : "";
+    setenv("XMODIFIERS", "@im=tandril-test-no-such-input-method", 1);
+    AnsiString error;
+    std::unique_ptr<TBackend> plain = OpenX11Backend(DisplayString(Other()), error);
+    if (saved)
+        setenv("XMODIFIERS", before.c_str(), 1);
+    else
+        unsetenv("XMODIFIERS");
+    ASSERT_NE(plain, nullptr) << error;
+    // The suite's back end goes; this one stays until the suite ends.
+    SwapBackend(std::move(plain));
+    TypeThroughASpareKey();
 }
 
 }  // namespace
