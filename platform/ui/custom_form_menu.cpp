@@ -63,8 +63,12 @@ bool TCustomForm::MenuBarMessage(TMessage& Message)
             return false;
         return menuBar_->KeyMenu(static_cast<char>(Message.LParam));
     case CM_MENUCHANGED:
-        if (HandleAllocated())
+        if (!HandleAllocated())
+            return true;
+        if (Message.WParam)
             RecalcFrame(Handle());
+        else
+            menuBar_->Paint();
         return true;
     default:
         return false;

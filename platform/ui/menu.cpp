@@ -50,20 +50,20 @@ void TMenu::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-void TMenu::MenuChanged(TMenuItem*, bool)
+void TMenu::MenuChanged(TMenuItem*, bool Rebuild)
 {
-    MenuLoopMenuChanged(this);
+    MenuLoopMenuChanged(this, Rebuild);
 }
 
 void TMainMenu::MenuChanged(TMenuItem* Source, bool Rebuild)
 {
     TMenu::MenuChanged(Source, Rebuild);
-    if (!Rebuild || !Screen)
+    if (!Screen)
         return;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* form = Screen->Forms(i);
         if (form->Menu() == this && form->HandleAllocated())
-            form->Perform(CM_MENUCHANGED, 0, 0);
+            form->Perform(CM_MENUCHANGED, Rebuild, 0);
     }
 }
 

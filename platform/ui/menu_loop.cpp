@@ -721,11 +721,16 @@ void CloseMenus()
         loop->Close();
 }
 
-void MenuLoopMenuChanged(TMenu* Menu)
+void MenuLoopMenuChanged(TMenu* Menu, bool Rebuild)
 {
     for (TMenuLoop* loop = TMenuLoop::Current(); loop; loop = TMenuLoop::Current()) {
         if (!loop->HurtBy(Menu))
             return;
+        if (!Rebuild) {
+            for (int i = 0; i < loop->LevelCount(); ++i)
+                loop->Level(i)->Invalidate();
+            return;
+        }
         loop->Close();
     }
 }

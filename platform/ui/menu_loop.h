@@ -29,9 +29,10 @@ int MenuLoopLevelCount();
 TPopupMenuWindow* MenuLoopLevel(int Index);
 // Ends the running loop and closes its windows at once, choosing nothing.
 void CloseMenus();
-// Menu's items changed: a loop showing them closes, since the rows may be
-// gone.
-void MenuLoopMenuChanged(TMenu* Menu);
+// Menu's items changed. A loop showing them repaints its rows after a
+// change of state (Rebuild false) and closes after any other, since the
+// rows may be gone.
+void MenuLoopMenuChanged(TMenu* Menu, bool Rebuild);
 
 // Where a menu of Size goes on the work area: below Anchor, or above it
 // when there is no room below (Beside: right of Anchor, or left of it);

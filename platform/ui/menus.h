@@ -182,7 +182,8 @@ public:
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // An item of this menu changed what is shown (Source nullptr: the menu
-    // itself). An open menu showing the items closes.
+    // itself). An open menu showing the items repaints them after a change
+    // of state only (Rebuild false), else it closes.
     virtual void MenuChanged(TMenuItem* Source, bool Rebuild);
 
 private:
@@ -199,7 +200,8 @@ public:
     using TMenu::TMenu;
 
 protected:
-    // The forms showing the menu lay their bar out again.
+    // The forms showing the menu lay their bar out again, or only repaint
+    // it after a change of state (CM_MENUCHANGED, wParam: Rebuild).
     void MenuChanged(TMenuItem* Source, bool Rebuild) override;
 };
 

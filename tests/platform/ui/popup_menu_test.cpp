@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "menu_test_support.h"
+#include "platform/ui/canvas.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/popup_menu_window.h"
 #include "platform/ui/screen.h"
@@ -316,6 +317,52 @@ TEST_F(TPopupMenuTest, AutomaticLineReductionTidiesSeparatorsAsTheMenuOpens)
            }});
     popup->Popup(150, 150);
     EXPECT_EQ(rows, "C|-|D");
+}
+
+TEST_F(TPopupMenuTest, AChangeOfStateRepaintsAnOpenMenuAndOtherChangesCloseIt)
+{
+    TMenuItem* first = Add(popup->Items(), "&First");
+    Add(popup->Items(), "&Second");
+    bool stillOpen = false;
+    Steps({[&] {
+               first->SetChecked(true);
+               stillOpen = MenuLoopRunning() && MenuLoopLevel(0)->RowCount() == 2;
+               first->SetCaption("&Renamed");  // the rows may be gone: the menu closes
+               return true;
+           }});
+    popup->Popup(150, 150);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(MenuLoopRunning());
+    EXPECT_TRUE(Log.empty());
+}
+
+TEST_F(TPopupMenuTest, AnItemWithOnDrawItemDrawsItsOwnRow)
+{
+    TMenuItem* owner = Add(popup->Items(), "&Drawn");
+    Add(popup->Items(), "&Plain");
+    std::vector<std::string> calls;
+    owner->OnDrawItem = TMenuDrawItemEvent::FromCallable([&](TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected) {
+        calls.push_back(std::string(Sender == owner ? "owner" : "other") + (Selected ? " selected" : ""));
+        ACanvas->Brush()->SetColor(clLime);
+        ACanvas->FillRect(ARect);
+    });
+    TColor middle = clNone;
+    Steps({[&] {
+               TPopupMenuWindow* level = MenuLoopLevel(0);
+               TPoint p = level->ScreenToClient(RowPoint(level, 0));
+               middle = ColorToRGB(level->Canvas()->Pixels(p.X, p.Y));
+               InjectKeyStroke(VK_DOWN);
+               return true;
+           },
+           [&] {
+               MenuLoopLevel(0)->Update();
+               return false;
+           }});
+    popup->Popup(150, 150);
+    EXPECT_EQ(middle, ColorToRGB(clLime));
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls.front(), "owner");
+    EXPECT_EQ(calls.back(), "owner selected");
 }
 
 class TContextMenuTest : public TPopupMenuTest {
