@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gdi/draw_text.h"
+#include "platform/ui/actions.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/controls_messages.h"
@@ -67,6 +68,20 @@ void TSpeedButton::SetDown(bool Value)
         });
     }
     Invalidate();
+}
+
+void TSpeedButton::ActionChange(TObject* Sender)
+{
+    TGraphicControl::ActionChange(Sender);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action || groupIndex_ == 0 || action->Checked() == down_)
+        return;
+    if (action->Checked()) {
+        SetDown(true);
+    } else {
+        down_ = false;
+        Invalidate();
+    }
 }
 
 void TSpeedButton::SetAllowAllUp(bool Value)

@@ -46,6 +46,9 @@ public:
     using TGraphicControl::Click;
 
 protected:
+    // A grouped button is down while its action is checked; the action
+    // decides, AllowAllUp or not.
+    void ActionChange(TObject* Sender) override;
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -15,6 +15,7 @@
 #include "platform/ui/hint_window.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/speed_button.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/window_attributes.h"
@@ -260,6 +261,53 @@ TEST_F(TActionTest, AutoCheckWithAGroupIndexMakesARadioGroup)
     wrap->SetGroupIndex(1);
     EXPECT_EQ(checked(), "amr amr amr ");
     EXPECT_TRUE(wrap->Checked());
+}
+
+TEST_F(TActionTest, GroupedSpeedButtonsAreDownWhileTheirActionsAreChecked)
+{
+    TActionForm form;
+    TAction* bold = form.NewAction("B");
+    bold->SetAutoCheck(true);
+    TAction* left = form.NewAction("L");
+    TAction* right = form.NewAction("R");
+    TSpeedButton* buttons[3];
+    TAction* actions[3] = {bold, left, right};
+    int groups[3] = {1, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        actions[i]->SetOnExecute(TNotifyEvent::FromCallable([](TObject*) {}));
+        buttons[i] = new TSpeedButton(&form);
+        buttons[i]->SetBounds(100 + 30 * i, 10, 24, 24);
+        buttons[i]->SetParent(&form);
+        buttons[i]->SetGroupIndex(groups[i]);
+        buttons[i]->SetAction(actions[i]);
+    }
+    buttons[0]->SetAllowAllUp(true);
+    left->SetGroupIndex(2);
+    right->SetGroupIndex(2);
+    left->SetAutoCheck(true);
+    right->SetAutoCheck(true);
+    auto down = [&] {
+        return std::string(buttons[0]->Down() ? "D" : "u") + (buttons[1]->Down() ? "D" : "u") +
+               (buttons[2]->Down() ? "D" : "u");
+    };
+    form.Show();
+    Process();
+    // A toggling button goes down and up with its action.
+    InjectClick(ScreenPoint(buttons[0], 5, 5));
+    Process();
+    EXPECT_TRUE(bold->Checked());
+    EXPECT_EQ(down(), "Duu");
+    bold->Execute();
+    EXPECT_EQ(down(), "uuu");
+    // The action decides even where the button alone would stay down.
+    InjectClick(ScreenPoint(buttons[1], 5, 5));
+    Process();
+    EXPECT_EQ(down(), "uDu");
+    right->Execute();
+    EXPECT_EQ(down(), "uuD");
+    right->SetChecked(false);
+    EXPECT_EQ(down(), "uuu");
+    EXPECT_FALSE(left->Checked());
 }
 
 TEST_F(TActionTest, SecondaryShortCutsRunTheActionButOnlyTheFirstIsShown)
