@@ -118,6 +118,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     hidden = std::min(hidden, Lines->Count() - Range->FromLine);
     if (hidden <= 0)
         return 0;
+    Changed();
     Range->CollapsedLines.Clear();
     Range->CollapsedStates.clear();
     for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
@@ -145,6 +146,7 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 
 int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
 {
+    Changed();
     const int count = Range->CollapsedLines.Count();
     const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
@@ -203,6 +205,7 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
 {
     if (Count <= 0)
         return;
+    Changed();
     for (const auto& r : all_) {
         if (r->ParentCollapsed)
             continue;
@@ -217,6 +220,7 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
 {
     if (Count <= 0)
         return;
+    Changed();
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
     for (const auto& r : all_) {

@@ -14,32 +14,31 @@ TSynFoldLineMap::TSynFoldLineMap(const TSynTextAllFoldRanges& Ranges, int First,
     // hidden range after the collapsed one that hides it: past the lines
     // and the caret nothing more counts.
     const int stop = std::max(last_, CaretLine);
-    for (int i = 0; i < Ranges.AllCount(); ++i) {
-        TSynTextFoldRange* range = Ranges.AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine > stop)
+    for (const TSynTextAllFoldRanges::TEntry& range : Ranges.Entries()) {
+        if (!range.ParentCollapsed && range.FromLine > stop)
             break;
-        if (range->FromLine <= CaretLine && CaretLine <= range->ToLine)
-            caretLevel_ = std::max(caretLevel_, range->FoldRangeLevel);
-        if (range->ParentCollapsed)
+        if (range.FromLine <= CaretLine && CaretLine <= range.ToLine)
+            caretLevel_ = std::max(caretLevel_, range.FoldRangeLevel);
+        if (range.ParentCollapsed)
             continue;
-        if (Covers(range->FromLine) && !At(range->FromLine).Starting)
-            lines_[static_cast<size_t>(range->FromLine - first_)].Starting = range;
-        if (range->Collapsed) {
-            if (range->FromLine < first_)
-                hiddenAbove += Ranges.HiddenLineCount(range);
-            else if (range->FromLine <= last_)
-                hiddenAt[static_cast<size_t>(range->FromLine - first_)] += Ranges.HiddenLineCount(range);
+        if (Covers(range.FromLine) && !At(range.FromLine).Starting)
+            lines_[static_cast<size_t>(range.FromLine - first_)].Starting = range.Range;
+        if (range.Collapsed) {
+            if (range.FromLine < first_)
+                hiddenAbove += range.Hidden;
+            else if (range.FromLine <= last_)
+                hiddenAt[static_cast<size_t>(range.FromLine - first_)] += range.Hidden;
             continue;
         }
-        if (range->FromLine == range->ToLine)
+        if (range.FromLine == range.ToLine)
             continue;
-        if (Covers(range->ToLine))
-            lines_[static_cast<size_t>(range->ToLine - first_)].FoldEnd = true;
-        const int from = std::max(range->FromLine + 1, first_);
-        const int to = std::min(range->ToLine - 1, last_);
+        if (Covers(range.ToLine))
+            lines_[static_cast<size_t>(range.ToLine - first_)].FoldEnd = true;
+        const int from = std::max(range.FromLine + 1, first_);
+        const int to = std::min(range.ToLine - 1, last_);
         if (from > to)
             continue;
-        spanning_.push_back(range);
+        spanning_.push_back(range.Range);
         for (int line = from; line <= to; ++line)
             lines_[static_cast<size_t>(line - first_)].Inside = true;
     }

@@ -43,15 +43,21 @@ TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFold
 
 TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
 
-void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range) { all_.push_back(std::move(Range)); }
+void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
+{
+    Changed();
+    all_.push_back(std::move(Range));
+}
 
 void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
 {
+    Changed();
     all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
 }
 
 std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
 {
+    Changed();
     std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
     return range;
@@ -59,6 +65,7 @@ std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
 
 void TSynTextAllFoldRanges::ClearAll()
 {
+    Changed();
     Clear();
     all_.clear();
 }
@@ -101,6 +108,7 @@ bool TSynTextAllFoldRanges::HasCollapsed() const
 
 void TSynTextAllFoldRanges::KeepCollapsedOnly()
 {
+    Changed();
     Clear();
     std::erase_if(all_, [](const auto& range) { return !range->Collapsed && !range->ParentCollapsed; });
 }
@@ -126,6 +134,21 @@ int HiddenBelow(const TSynTextFoldRange* Range)
 int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
 {
     return (Range->Collapsed ? Range->CollapsedLines.Count() : 0) + HiddenBelow(Range);
+}
+
+const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries() const
+{
+    if (!entriesValid_) {
+        entries_.clear();
+        entries_.reserve(all_.size());
+        for (const auto& range : all_) {
+            const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
+            entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
+                                range->ParentCollapsed, range.get()});
+        }
+        entriesValid_ = true;
+    }
+    return entries_;
 }
 
 int TSynTextAllFoldRanges::RealLineNumber(int Line) const

@@ -139,6 +139,20 @@ public:
     // Line's number with every range expanded.
     int RealLineNumber(int Line) const;
 
+    // One entry per range of the flat list, in its order, packed so that a
+    // pass over every range reads little memory. Made again after any change
+    // that goes through this list (nothing else changes the ranges).
+    struct TEntry {
+        int FromLine;
+        int ToLine;
+        int FoldRangeLevel;
+        int Hidden;  // HiddenLineCount of a collapsed range in view; 0 for the others
+        bool Collapsed;
+        bool ParentCollapsed;
+        TSynTextFoldRange* Range;
+    };
+    const std::vector<TEntry>& Entries() const;
+
     // While painting, a map of the painted lines answers the editor's
     // questions about them (null otherwise).
     const TSynFoldLineMap* LineMap() const { return lineMap_; }
@@ -146,7 +160,10 @@ public:
 
 private:
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
+    void Changed() { entriesValid_ = false; }
 
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
     const TSynFoldLineMap* lineMap_ = nullptr;
+    mutable std::vector<TEntry> entries_;
+    mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
 };

@@ -118,6 +118,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
                 return hiddenBy[static_cast<size_t>(line)];
     }
 
+    Changed();
     std::vector<std::unique_ptr<TSynTextFoldRange>> kept = std::move(all_);
     std::vector<std::unique_ptr<TSynTextFoldRange>> found = std::move(Found.all_);
     all_.clear();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "editor/fold_regions.h"
+#include "editor/syn_fold_line_map.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
@@ -278,6 +279,14 @@ void TSynTextSessionTest::CheckFolds()
             ASSERT_GE(head.size(), suffix.size()) << "collapsed at " << range->FromLine;
             ASSERT_EQ(head.substr(head.size() - suffix.size()), suffix) << "collapsed at " << range->FromLine;
         }
+    }
+    // The packed entries that painting reads follow every change.
+    const TSynFoldLineMap map(*ranges, 1, std::max(count, 1), memo->CaretXY().Line);
+    for (int line = 1; line <= count; ++line) {
+        ASSERT_EQ(map.StartingAt(line), memo->GetFoldRangeStartingAt(line)) << line;
+        ASSERT_EQ(map.IsFoldEnd(line), memo->IsFoldEnd(line)) << line;
+        ASSERT_EQ(map.IsInsideFold(line), memo->IsInsideFold(line)) << line;
+        ASSERT_EQ(map.RealLineNumber(line), memo->GetRealLineNumber(line)) << line;
     }
 }
 
