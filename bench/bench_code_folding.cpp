@@ -1,6 +1,7 @@
 // Code folding over large documents: rebuilding every fold range of a C-like
 // text with nested braces, strings and comments, at three sizes to show the
-// cost grows in step with the text.
+// cost grows in step with the text; and typing a brace, which finds the
+// ranges again at once, with and without a collapsed block.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "editor/fold_regions.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
+#include "editor/syn_text_commands.h"
 
 
 namespace {
@@ -65,6 +67,25 @@ void BM_RebuildFoldRanges(benchmark::State& State)
 }
 BENCHMARK(BM_RebuildFoldRanges)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// A brace typed and taken back again on a line in the middle.
+void BM_TypeBraceRescans(benchmark::State& State)
+{
+    const int lines = static_cast<int>(State.range(0));
+    TFoldingEditor editor(lines);
+    TSynMemo* memo = editor.memo.get();
+    if (State.range(1) != 0)
+        memo->Collapse(memo->GetFoldRangeStartingAt(1));
+    const int middle = memo->Lines()->Count() / 2 / 10 * 10 + 2;
+    for (auto _ : State) {
+        memo->SetCaretXY(BufferCoord(1, middle));
+        memo->CommandProcessor(ecChar, '{', nullptr);
+        memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    }
+    State.counters["ranges"] = memo->AllFoldRanges()->AllCount();
+}
+BENCHMARK(BM_TypeBraceRescans)->Args({25000, 0})->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
