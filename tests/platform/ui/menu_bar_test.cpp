@@ -11,6 +11,7 @@
 #include "platform/ui/popup_menu_window.h"
 #include "platform/win/capture.h"
 #include "platform/win/focus.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
@@ -119,6 +120,29 @@ TEST_F(TMenuBarTest, TheBarTakesItsRowsFromTheClientAreaAndAnswersHtMenu)
     form->SetMenu(nullptr);
     EXPECT_EQ(form->MenuBar(), nullptr);
     EXPECT_EQ(form->ClientHeight(), clientHeight + first.Height());
+}
+
+TEST_F(TMenuBarTest, ADisabledItemIsRepaintedGreyAtOnce)
+{
+    auto greyPixels = [this] {
+        TRect window;
+        GetWindowRect(form->Handle(), &window);
+        TRect item = form->MenuBar()->ItemRect(0);
+        OffsetRect(item, -window.Left, -window.Top);
+        TRasterImage image = WindowImage(form->Handle());
+        uint32_t grey = 0xFF000000u | ColorToRGB(clGrayText);
+        grey = (grey & 0xFF00FF00u) | ((grey & 0xFF) << 16) | ((grey >> 16) & 0xFF);  // 0x00BBGGRR to 0xAARRGGBB
+        int count = 0;
+        for (int y = item.Top; y < item.Bottom; ++y)
+            for (int x = item.Left; x < item.Right; ++x)
+                count += image.Row(y)[x] == grey;
+        return count;
+    };
+    EXPECT_EQ(greyPixels(), 0);
+    file->SetEnabled(false);
+    EXPECT_GT(greyPixels(), 0);
+    file->SetEnabled(true);
+    EXPECT_EQ(greyPixels(), 0);
 }
 
 TEST_F(TMenuBarTest, AltRightRightDownEnterRunsTheThirdMenusFirstItem)
