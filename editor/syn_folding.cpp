@@ -360,8 +360,8 @@ std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line)
 TRect TCustomSynText::GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const
 {
     const int top = (Row - topLine_) * LineHeight();
-    return TRect(FoldRange->HintMarkLeft + charWidth_, top, FoldRange->HintMarkLeft + 4 * charWidth_,
-                 top + LineHeight() - 2);
+    return TRect{FoldRange->HintMarkLeft + charWidth_, top, FoldRange->HintMarkLeft + 4 * charWidth_,
+                 top + LineHeight() - 2};
 }
 
 int TCustomSynText::IndentLevel(int LineIndex) const

@@ -11,7 +11,8 @@ void TCustomSynText::RegisterCommandHandler(const THookedCommandEvent& AHandlerP
     for (const auto& entry : hookedCommandHandlers_)
         if (entry->Event == AHandlerProc)
             return;
-    hookedCommandHandlers_.push_back(std::make_unique<THookedCommandHandlerEntry>(AHandlerProc, AHandlerData));
+    hookedCommandHandlers_.push_back(
+        std::make_unique<THookedCommandHandlerEntry>(THookedCommandHandlerEntry{AHandlerProc, AHandlerData}));
 }
 
 void TCustomSynText::UnregisterCommandHandler(const THookedCommandEvent& AHandlerProc)

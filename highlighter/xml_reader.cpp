@@ -7,7 +7,6 @@
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 
-#include "highlighter/xml_writer.h"
 #include "platform/base/code_page.h"
 #include "platform/base/format.h"
 #include "platform/base/streams.h"
@@ -335,17 +334,4 @@ TXmlDocument ReadXmlDocument(TStream* Stream)
     AnsiString bytes(static_cast<size_t>(std::max<int64_t>(Stream->Size() - Stream->Position(), 0)), '\0');
     Stream->ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     return ReadXmlDocument(bytes);
-}
-
-bool FuzzXmlDocument(std::string_view Bytes)
-{
-    AnsiString first;
-    try {
-        first = WriteXmlDocument(ReadXmlDocument(Bytes));
-    } catch (const EXmlError&) {
-        return false;
-    }
-    if (WriteXmlDocument(ReadXmlDocument(first)) != first)
-        throw EAssertionFailed("Writing a document read back from its own output changed it");
-    return true;
 }

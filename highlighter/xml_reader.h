@@ -17,8 +17,3 @@ class TStream;
 TXmlDocument ReadXmlDocument(std::string_view Bytes);
 // The same for the bytes from the stream's position to its end.
 TXmlDocument ReadXmlDocument(TStream* Stream);
-
-// Fuzz entry point: reads Bytes and, when they form a document, writes it,
-// reads that back and writes it again. Returns whether Bytes were a document;
-// raises EAssertionFailed when the second writing differs from the first.
-bool FuzzXmlDocument(std::string_view Bytes);

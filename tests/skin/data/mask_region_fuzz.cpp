@@ -8,7 +8,17 @@
 #include "platform/ui/canvas.h"
 #include "skin/data/bs_masks.h"
 
-bool FuzzMaskToRegion(const uint8_t* Data, size_t Size)
+namespace {
+
+void Check(bool Holds, const char* What)
+{
+    if (!Holds)
+        throw EAssertionFailed(What);
+}
+
+}  // namespace
+
+int FuzzMaskToRegion(const uint8_t* Data, size_t Size)
 {
     TBitmap mask;
     try {
@@ -17,14 +27,17 @@ bool FuzzMaskToRegion(const uint8_t* Data, size_t Size)
         stream.Seek(0, soBeginning);
         mask.LoadFromStream(&stream);
     } catch (const Exception&) {
-        return true;
+        return 0;
     }
-    if (mask.Empty())
-        return GetRegionDataFromBitmap(&mask, 0, 0).empty() && !CreateRegionFromBitmap(&mask);
+    if (mask.Empty()) {
+        Check(GetRegionDataFromBitmap(&mask, 0, 0).empty() && !CreateRegionFromBitmap(&mask),
+              "An empty mask gave a region");
+        return 1;
+    }
     int w = mask.Width();
     int h = mask.Height();
     if (int64_t(w) * h > 1 << 20)
-        return true;
+        return 0;
 
     // Every black pixel and no other is in the region, one rectangle per run.
     HRGN region = CreateRegionFromBitmap(&mask);
@@ -37,7 +50,8 @@ bool FuzzMaskToRegion(const uint8_t* Data, size_t Size)
             ok = ok && PtInRegion(region, x, y) == black;
         }
     DeleteObject(region);
-    ok = ok && GetRegionDataFromBitmap(&mask, 3, 4).size() == 32 + 16 * runs;
+    Check(ok, "The mask's region differs from its black pixels");
+    Check(GetRegionDataFromBitmap(&mask, 3, 4).size() == 32 + 16 * runs, "The region data has a rectangle per run");
 
     // A window region laid out with corner points from the file's last bytes
     // stays inside the window and holds the client.
@@ -53,9 +67,10 @@ bool FuzzMaskToRegion(const uint8_t* Data, size_t Size)
     HRGN window = CreateSkinRegion(lt, rt, lb, rb, cl, lt, {rt.X + dx, rt.Y}, {lb.X, lb.Y + dy},
                                    {rb.X + dx, rb.Y + dy}, newCl, &mask, w + dx, h + dy);
     TRect box;
-    ok = ok && window && GetRgnBox(window, &box) != ERROR && box.Left >= 0 && box.Top >= 0 && box.Right <= w + dx &&
+    ok = window && GetRgnBox(window, &box) != ERROR && box.Left >= 0 && box.Top >= 0 && box.Right <= w + dx &&
          box.Bottom <= h + dy && PtInRegion(window, newCl.Left, newCl.Top) &&
          PtInRegion(window, newCl.Right - 1, newCl.Bottom - 1);
     DeleteObject(window);
-    return ok;
+    Check(ok, "The window region leaves the window or misses the client");
+    return 1;
 }

@@ -1,5 +1,6 @@
 #include "tests/skin/data/skin_data_fuzz.h"
 
+#include "platform/base/exceptions.h"
 #include "platform/base/streams.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_stored_skin.h"
@@ -23,6 +24,12 @@ bool Sound(const TbsSkinData& Data)
     for (const auto& object : Data.ObjectList)
         sound = sound && IndexSound(object->ActivePictureIndex, count);
     return sound;
+}
+
+void CheckSound(const TbsSkinData& Data)
+{
+    if (!Sound(Data))
+        throw EAssertionFailed("A skin load left the skin data unsound");
 }
 
 bool Load(TbsSkinData& Data, TbsCompressedStoredSkin& Stored)
@@ -51,8 +58,7 @@ int FuzzSkinDataLoader(const uint8_t* Data, size_t Size)
             result |= 1;
     } catch (const Exception&) {
     }
-    if (!Sound(data))
-        result |= 4;
+    CheckSound(data);
 
     TMemoryStream compressed;
     ZCompress(Data, static_cast<int64_t>(Size), &compressed);
@@ -61,7 +67,6 @@ int FuzzSkinDataLoader(const uint8_t* Data, size_t Size)
     packed.ReadCompressedData(&compressed);
     if (Load(data, packed))
         result |= 2;
-    if (!Sound(data))
-        result |= 4;
+    CheckSound(data);
     return result;
 }

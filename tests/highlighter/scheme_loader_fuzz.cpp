@@ -1,4 +1,4 @@
-#include "highlighter/scheme_loader_fuzz.h"
+#include "tests/highlighter/scheme_loader_fuzz.h"
 
 #include "highlighter/syn_lex_syn.h"
 #include "highlighter/syn_scheme_format_auto.h"
@@ -48,10 +48,10 @@ void TokenizeLines(TSynLexSyn& Syn)
 
 }  // namespace
 
-bool FuzzSchemeLoader(std::string_view Bytes)
+int FuzzSchemeLoader(const uint8_t* Data, size_t Size)
 {
     TSynLexSyn syn(nullptr);
-    TStringStream stream{AnsiString(Bytes)};
+    TStringStream stream{AnsiString(reinterpret_cast<const char*>(Data), Size)};
     bool loaded = true;
     try {
         syn.LoadFromStream(&stream);
@@ -60,7 +60,7 @@ bool FuzzSchemeLoader(std::string_view Bytes)
     }
     TokenizeLines(syn);
     if (!loaded)
-        return false;
+        return 0;
 
     TStringStream saved;
     TSynLexFormatNativeXmlAuto::Instance().ExportToStream(&syn, &saved);
@@ -71,5 +71,5 @@ bool FuzzSchemeLoader(std::string_view Bytes)
         throw EAssertionFailed("A saved scheme did not load again: " + e.Message());
     }
     TokenizeLines(again);
-    return true;
+    return 1;
 }

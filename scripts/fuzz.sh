@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harnesses with clang in build/fuzz and runs each one
+# for SECONDS (default 60) from a copy of its seed corpus, the corpus the
+# tests replay. Inputs that crash are left in build/fuzz/crashes/NAME/; once
+# the fault is mended, such an input goes into the seed corpus for good.
+# Usage: scripts/fuzz.sh [SECONDS] [NAME...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+shift || true
+build="$root/build/fuzz"
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTANDRIL_FUZZ=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target fuzzers
+
+# Each harness and the seed corpus it starts from.
+declare -A seeds=(
+  [scheme_loader]=tests/highlighter/data/scheme_corpus
+  [xml_document]=tests/highlighter/data/xml_corpus
+  [png_to_bitmap]=tests/skin/data/data/png_corpus
+  [mask_region]=tests/skin/data/data/stored_skin
+  [stored_skin]=tests/skin/data/data/stored_skin_corpus
+  [skin_data]=tests/skin/data/data/stored_skin_corpus
+)
+names=("$@")
+[ ${#names[@]} -gt 0 ] || names=("${!seeds[@]}")
+status=0
+for name in "${names[@]}"; do
+  corpus="$build/corpus/$name"
+  crashes="$build/crashes/$name"
+  mkdir -p "$corpus" "$crashes"
+  cp -n "$root/${seeds[$name]}"/* "$corpus"/ 2>/dev/null || true
+  echo "== $name"
+  TANDRIL_HEADLESS=1 "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+      -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" 2>"$build/$name.log" || status=1
+  grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" "$build/$name.log" || true
+  ls "$crashes"
+done
+exit $status
