@@ -2,6 +2,7 @@
 // by the mouse and the keyboard from a message loop of its own.
 #include "platform/ui/menu_loop.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,13 +13,12 @@
 #include "platform/win/capture.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/monitors.h"
+#include "platform/win/mouse_input.h"
 #include "platform/win/system_info.h"
 #include "platform/win/system_parameters.h"
 #include "platform/win/timers.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
-#include "platform/win/window_attributes.h"
-#include "platform/win/window_pos.h"
 
 namespace {
 
