@@ -16,8 +16,12 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
+#include "platform/ui/menu_bar.h"
+#include "platform/ui/menu_painter.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/pen.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/popup_menu_window.h"
 #include "platform/win/backend.h"
 #include "platform/win/window.h"
 
@@ -44,5 +48,10 @@ static_assert(NotCopyable<TBrush>);
 static_assert(NotCopyable<TPicture>);
 static_assert(NotCopyable<TControl>);
 static_assert(NotCopyable<TApplication>);
+static_assert(NotCopyable<TMenuItem>);
+static_assert(NotCopyable<TMenu>);
+static_assert(NotCopyable<TMenuBar>);
+static_assert(NotCopyable<TMenuMeasure>);
+static_assert(NotCopyable<TPopupMenuWindow>);
 
 }  // namespace
