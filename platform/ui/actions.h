@@ -120,8 +120,6 @@ public:
 
     TCustomActionList* ActionList() const { return actionList_; }
     void SetActionList(TCustomActionList* Value);
-    // The position in the list; -1 without one.
-    int Index() const;
 
     // The list's OnExecute, the application's OnActionExecute, OnExecute,
     // then the targets; false when nothing took it.
@@ -171,13 +169,14 @@ public:
     // Whether Value is ShortCut or one of the secondary shortcuts.
     bool HasShortCut(TShortCut Value) const;
     // When no handler and no target takes an update, the action is
-    // disabled unless it has an OnExecute of its own.
+    // disabled unless an OnExecute (its own, its list's or the
+    // application's) would take its execution.
     bool DisableIfNoHandler = true;
 
     // Updates, then (when enabled) checks by AutoCheck and executes.
     bool Execute() override;
-    // Updating with nobody to take it disables the action by
-    // DisableIfNoHandler.
+    // Updating with nobody to take it may disable the action
+    // (DisableIfNoHandler).
     bool Update() override;
     // The key of a shortcut runs the action: Execute.
     virtual bool HandleShortCut() { return Execute(); }

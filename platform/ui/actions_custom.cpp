@@ -22,14 +22,6 @@ void TContainedAction::SetActionList(TCustomActionList* Value)
         actionList_->actions_.push_back(this);
 }
 
-int TContainedAction::Index() const
-{
-    if (!actionList_)
-        return -1;
-    const auto& actions = actionList_->actions_;
-    return static_cast<int>(std::find(actions.begin(), actions.end(), this) - actions.begin());
-}
-
 bool TContainedAction::Execute()
 {
     // Each step may free the action; a step that did counts as handling it.
