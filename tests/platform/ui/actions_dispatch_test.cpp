@@ -172,6 +172,45 @@ TEST_F(TActionDispatchTest, TheIdleStepUpdatesTheActionsOfShownClientsOnly)
     EXPECT_GT(updates, 0);
 }
 
+TEST_F(TActionDispatchTest, AnUpdateAsksTheListTheApplicationTheActionAndThenTheTarget)
+{
+    TEditorForm form;
+    TLines log;
+    int takenBy = 4;  // which step handles the update; 4: none of the events
+    form.List->OnUpdate = TActionEvent::FromCallable([&](TBasicAction*, bool& Handled) {
+        log.push_back("list");
+        Handled = takenBy == 1;
+    });
+    Application->OnActionUpdate = TActionEvent::FromCallable([&](TBasicAction*, bool& Handled) {
+        log.push_back("application");
+        Handled = takenBy == 2;
+    });
+    form.Upper->OnUpdate = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("action"); });
+    form.First->SetText("x");
+    form.Show();
+    form.First->SetFocus();
+    form.Upper->SetEnabled(false);
+    Idle();
+    EXPECT_EQ(log, (TLines{"list", "application", "action"}));
+    EXPECT_FALSE(form.Upper->Enabled());  // the action's own handler took it
+    form.Upper->OnUpdate = {};
+    log.clear();
+    Idle();
+    EXPECT_EQ(log, (TLines{"list", "application"}));
+    EXPECT_TRUE(form.Upper->Enabled());  // then the focused edit did
+    takenBy = 2;
+    form.Upper->SetEnabled(false);
+    log.clear();
+    Idle();
+    EXPECT_EQ(log, (TLines{"list", "application"}));
+    EXPECT_FALSE(form.Upper->Enabled());
+    takenBy = 1;
+    log.clear();
+    Idle();
+    Application->OnActionUpdate = {};
+    EXPECT_EQ(log, TLines{"list"});
+}
+
 TEST_F(TActionDispatchTest, AnActionNobodyHandlesIsDisabledUnlessItMayNotBe)
 {
     TEditorForm form;
