@@ -182,28 +182,46 @@ std::unique_ptr<TXmlNode> ConvertElement(const xmlNode* Element)
             value += UnmapUtf8(part->content);
         result->SetAttribute(QualifiedName(attribute->ns, attribute->name), value);
     }
+    // CDATA sections that only white space parted come out side by side,
+    // and the parser reads sections side by side as one: they are joined
+    // here already, so that what is written reads back the same.
+    AnsiString cdata;
+    bool inCData = false;
+    auto endCData = [&] {
+        if (inCData)
+            result->AppendCData(cdata);
+        inCData = false;
+        cdata.clear();
+    };
     for (const xmlNode* child = Element->children; child; child = child->next) {
         switch (child->type) {
         case XML_ELEMENT_NODE:
+            endCData();
             result->AppendChild(ConvertElement(child));
             break;
         case XML_TEXT_NODE:
-            if (AnsiString text = UnmapUtf8(child->content); !IsWhiteSpace(text))
+            if (AnsiString text = UnmapUtf8(child->content); !IsWhiteSpace(text)) {
+                endCData();
                 result->AppendText(text);
+            }
             break;
         case XML_CDATA_SECTION_NODE:
-            result->AppendCData(UnmapUtf8(child->content));
+            cdata += UnmapUtf8(child->content);
+            inCData = true;
             break;
         case XML_COMMENT_NODE:
+            endCData();
             result->AppendComment(UnmapUtf8(child->content));
             break;
         case XML_PI_NODE:
+            endCData();
             result->AppendProcessingInstruction(UnmapUtf8(child->name), UnmapUtf8(child->content));
             break;
         default:
             break;
         }
     }
+    endCData();
     return result;
 }
 

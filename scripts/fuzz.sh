@@ -14,10 +14,10 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTANDRIL_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzzers
 
-# Each harness and the seed corpus it starts from.
+# Each harness and the seed corpora it starts from.
 declare -A seeds=(
   [scheme_loader]=tests/highlighter/data/scheme_corpus
-  [xml_document]=tests/highlighter/data/xml_corpus
+  [xml_document]="tests/highlighter/data/xml_corpus tests/highlighter/data/xml_regressions"
   [png_to_bitmap]=tests/skin/data/data/png_corpus
   [mask_region]=tests/skin/data/data/stored_skin
   [stored_skin]=tests/skin/data/data/stored_skin_corpus
@@ -30,7 +30,9 @@ for name in "${names[@]}"; do
   corpus="$build/corpus/$name"
   crashes="$build/crashes/$name"
   mkdir -p "$corpus" "$crashes"
-  cp -n "$root/${seeds[$name]}"/* "$corpus"/ 2>/dev/null || true
+  for seed in ${seeds[$name]}; do
+    cp -n "$root/$seed"/* "$corpus"/ 2>/dev/null || true
+  done
   echo "== $name"
   TANDRIL_HEADLESS=1 "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
       -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" 2>"$build/$name.log" || status=1

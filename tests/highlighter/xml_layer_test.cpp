@@ -108,6 +108,14 @@ TEST(XmlLayer, ReadsBytesAsTheyStandWhateverTheDeclaration)
     EXPECT_EQ(document.Root().Child("U").Text(), " x\r\n");
     EXPECT_EQ(document.Root().Child("V").Text(), " ");
 
+    // CDATA sections parted by white space alone are one section, as they
+    // would be read once written side by side.
+    document = ReadXmlDocument("<a><![CDATA[x]]>\r\n <![CDATA[]]><![CDATA[y]]><b/><![CDATA[z]]></a>");
+    ASSERT_EQ(document.Root().Children().size(), 3u);
+    EXPECT_EQ(document.Root().Children()[0]->Kind(), TXmlNodeKind::CData);
+    EXPECT_EQ(document.Root().Children()[0]->Text(), "xy");
+    EXPECT_EQ(document.Root().Children()[2]->Text(), "z");
+
     // References give their characters in the code page; predefined
     // entities their characters.
     document = ReadXmlDocument("\xEF\xBB\xBF<a v=\"&#20013;&#10;&quot;\">&lt;&#x4E2D;&amp;</a>");
@@ -224,6 +232,9 @@ TEST(XmlLayer, BrokenInputRaisesAndNeverCrashes)
         ++files;
     }
     EXPECT_GE(files, 20);
+    // Inputs that once broke the reader or the writer, kept for good.
+    for (const auto& entry : std::filesystem::directory_iterator(TestData("/xml_regressions")))
+        EXPECT_NO_THROW(Fuzz(ReadFile(entry.path()))) << entry.path();
 
     // Every cut of a document is truncated; every byte changed in turn
     // gives a document or an EXmlError, and what is read writes stably.
