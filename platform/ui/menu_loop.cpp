@@ -446,7 +446,7 @@ void TMenuLoop::MouseMessage(const MSG& Msg)
             else
                 StopDelay();
         } else if (press) {
-            level->SetSelected(row);
+            level->SetSelected(item->IsLine() ? TPopupMenuWindow::NoRow : row);
             if (item->Count() > 0 && !(i + 1 < LevelCount() && levels_[size_t(i) + 1]->ParentItem() == item)) {
                 StopDelay();
                 OpenSubMenu(i, false);

@@ -90,6 +90,26 @@ TEST_F(TPopupMenuTest, UpAndDownSkipSeparatorsAndDisabledItemsAndWrap)
     EXPECT_TRUE(Log.empty());
 }
 
+TEST_F(TPopupMenuTest, APressOnASeparatorSelectsNothing)
+{
+    Add(popup->Items(), "&First");
+    Add(popup->Items(), "-");
+    Add(popup->Items(), "&Second");
+    int selected = 0;
+    Steps({[&] {
+               InjectMouseDown(RowPoint(MenuLoopLevel(0), 1));
+               return true;
+           },
+           [&] {
+               selected = MenuLoopLevel(0)->Selected();
+               return false;
+           }});
+    popup->Popup(150, 150);
+    InjectMouseUp(Point(155, 155));
+    Process();
+    EXPECT_EQ(selected, TPopupMenuWindow::NoRow);
+}
+
 TEST_F(TPopupMenuTest, PopupFiresOnPopupFirstAndKeepsThePoint)
 {
     Add(popup->Items(), "&Only");
