@@ -52,6 +52,7 @@ TBufferCoord TCustomSynText::GetMatchingBracketAt(const TBufferCoord& APoint)
     const TBufferCoord none = BufferCoord(0, 0);
     if (APoint.Line < 1 || APoint.Line > lines_->Count() || APoint.Char < 1)
         return none;
+    ScanPendingRanges();  // strings and comments are told by the line states
     const int startIndex = APoint.Line - 1;
     const AnsiString first = lines_->Strings(startIndex);
     const auto startOffset = static_cast<size_t>(APoint.Char - 1);

@@ -708,7 +708,8 @@ protected:
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its
     // lines once when the buffer's update ends, not once per line written.
     // The stored ranges of the lines from pendingScanFirst_ to
-    // pendingScanLast_ (from 0) may be stale; none are while First > Last.
+    // pendingScanLast_ (from 0) may be stale (-1 for a new line); none are
+    // while First > Last. Whatever reads them scans the pending lines first.
     int pendingScanFirst_ = 0;
     int pendingScanLast_ = -1;
 

@@ -204,6 +204,7 @@ void TCustomSynText::ClearFoldRanges()
 
 void TCustomSynText::RebuildFoldRanges()
 {
+    ScanPendingRanges();  // the painted-token check reads the line states
     UncollapseAll();
     ClearFoldRanges();
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
@@ -215,6 +216,7 @@ void TCustomSynText::RebuildFoldRanges()
 
 void TCustomSynText::RescanFoldRanges()
 {
+    ScanPendingRanges();  // the painted-token check reads the line states
     pendingFoldChanges_ = 0;
     if (!codeFolding_->Enabled())
         return;

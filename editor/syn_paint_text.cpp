@@ -80,6 +80,9 @@ int TCustomSynText::RowStartColumn(int Row) const
 
 void TCustomSynText::PaintTextLines(const TRect& AClip, int FirstRow, int LastRow, int FirstCol, int LastCol)
 {
+    // A program may have the window painted while it holds the lines in an
+    // update; the rows are tokenized from the line states.
+    ScanPendingRanges();
     TSynCanvasSwap swap(Canvas(), gutterBitmap_.get(), ClientWidth(), ClientHeight());
     TCanvas* canvas = Canvas();
     const int textLeft = gutterWidth_ + 2;

@@ -1,10 +1,16 @@
-// Whole texts, multi-line pastes and their undo in an editor showing a C
-// scheme: the line states the editor keeps afterwards are those of a fresh
-// scan, however the comments open and close across the changed lines.
+// Whole texts, multi-line pastes, their undo and a program's own bulk
+// changes in an editor showing a C scheme: the line states the editor keeps
+// afterwards are those of a fresh scan, however the comments open and close
+// across the changed lines, and fold ranges found meanwhile see them.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
+#include "editor/fold_regions.h"
+#include "editor/syn_code_folding.h"
+#include "editor/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
 #include "line_states.h"
@@ -38,6 +44,15 @@ AnsiString RandomText(TRandom& Random, int Lines)
             text += Random.Pick(pieces) + AnsiString(n > 1 ? " " : "");
     }
     return text;
+}
+
+// The lines of the memo's fold ranges, first to last line.
+std::vector<std::pair<int, int>> FoldedLines(TSynMemo& Memo)
+{
+    std::vector<std::pair<int, int>> lines;
+    for (int i = 0; i < Memo.AllFoldRanges()->AllCount(); ++i)
+        lines.emplace_back(Memo.AllFoldRanges()->AllRanges(i)->FromLine, Memo.AllFoldRanges()->AllRanges(i)->ToLine);
+    return lines;
 }
 
 TBufferCoord RandomPoint(TRandom& Random, TSynMemo& Memo)
@@ -118,4 +133,47 @@ TEST(TSynLexSynBulkChange, LineOperationsInOneUpdateLeaveTheStatesOfAFreshScan)
         lines->EndUpdate();
         ASSERT_EQ(StoredRanges(memo), FreshRanges(memo, syn));
     }
+}
+
+TEST(TSynLexSynBulkChange, FoldRangesFoundInsideAProgramsUpdateSeeItsComments)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    TSynLexSyn syn(nullptr);
+    ASSERT_TRUE(syn.LoadFromFile(TestData("/c_scheme.xml")));
+    TSynMemo memo(nullptr);
+    memo.CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+    memo.CodeFolding()->SetHighlighterFoldRegions(false);
+    memo.CodeFolding()->SetEnabled(true);
+    memo.SetHighlighter(&syn);
+    memo.SetText("int f()\r\n{\r\n    a;\r\n}\r\nint g()\r\n{\r\n    \xD5\x66;\r\n}");
+    memo.RebuildFoldRanges();
+    ASSERT_EQ(FoldedLines(memo), (std::vector<std::pair<int, int>>{{2, 4}, {6, 8}}));
+
+    // A comment that never closes goes in while the program holds the lines
+    // in an update of its own: the braces below it are comment now, and the
+    // ranges found when the editor's own update ends must know that.
+    memo.Lines()->BeginUpdate();
+    memo.SetCaretXY(BufferCoord(1, 1));
+    memo.SetSelText("/* {\r\n");
+    memo.Lines()->EndUpdate();
+    const std::vector<std::pair<int, int>> found = FoldedLines(memo);
+    memo.RebuildFoldRanges();
+    EXPECT_EQ(found, FoldedLines(memo));
+    EXPECT_TRUE(found.empty());
+}
+
+TEST(TSynLexSynBulkChange, BracketsMatchedInsideAProgramsUpdateSeeItsComments)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    TSynLexSyn syn(nullptr);
+    ASSERT_TRUE(syn.LoadFromFile(TestData("/c_scheme.xml")));
+    TSynMemo memo(nullptr);
+    memo.SetHighlighter(&syn);
+    memo.SetText("f(a,\r\n  \xD5\x66);\r\ng(b);");
+    memo.Lines()->BeginUpdate();
+    memo.SetCaretXY(BufferCoord(1, 1));
+    memo.SetSelText("/*\r\nx\r\n");
+    const TBufferCoord inside = memo.GetMatchingBracketAt(BufferCoord(5, 4));
+    memo.Lines()->EndUpdate();
+    EXPECT_EQ(inside, memo.GetMatchingBracketAt(BufferCoord(5, 4)));
 }

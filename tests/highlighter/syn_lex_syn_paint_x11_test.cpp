@@ -134,3 +134,28 @@ TEST_F(TSchemeColoursOnDisplay, ScrollingAndWrappingKeepTheEditorsColour)
     SCOPED_TRACE("word wrap");
     ExpectBlanksInTheEditorsColour(memo, wrapped);
 }
+
+TEST_F(TSchemeColoursOnDisplay, RowsPaintedInsideAProgramsUpdateSeeItsComments)
+{
+    TSynMemo* memo = ShowCode();
+    const auto textArea = [&](const TPixels& Shown) {
+        TPixels pixels;
+        for (int y = 0; y < memo->ClientHeight(); ++y)
+            for (int x = memo->GutterWidth(); x < memo->ClientWidth(); ++x)
+                pixels.push_back(ClientPixel(Shown, memo, Point(x, y)));
+        return pixels;
+    };
+    // The program paints the window while it holds the lines in an update
+    // of its own, after a comment went in above everything.
+    memo->Lines()->BeginUpdate();
+    memo->SetCaretXY(BufferCoord(1, 1));
+    memo->SetSelText("/*\r\n");
+    memo->Invalidate();
+    const TPixels inside = ShownWhenPainted(area_);
+    memo->Lines()->EndUpdate();
+    memo->Invalidate();
+    const TPixels after = ShownWhenPainted(area_);
+    ASSERT_FALSE(inside.empty());
+    ASSERT_FALSE(after.empty());
+    EXPECT_TRUE(textArea(inside) == textArea(after));
+}
