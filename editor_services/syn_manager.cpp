@@ -1,0 +1,205 @@
+// The settings manager's editor list, its references and the global
+// lookups of the manager and the active editor.
+#include "editor_services/syn_manager.h"
+
+#include <algorithm>
+
+#include "editor/syn_auto_complete.h"
+#include "editor/syn_completion_proposal.h"
+#include "editor/syn_custom_text.h"
+#include "editor/syn_highlighter.h"
+#include "editor_services/syn_settings_report.h"
+#include "editor_services/syn_text_source.h"
+#include "platform/base/files.h"
+#include "platform/base/ini_files.h"
+
+namespace {
+
+TSynCustomManager* globalManager = nullptr;
+// Compared only, never dereferenced: the manager forgets it when that
+// editor is unregistered.
+TCustomSynText* lastFocusedEditor = nullptr;
+
+bool IsAbsolute(const AnsiString& Name) { return !Name.empty() && Name[0] == '/'; }
+
+}  // namespace
+
+TSynCustomManager* GlobalSynManager() { return globalManager; }
+
+void RecordFocusedEditor(TCustomSynText* Editor) { lastFocusedEditor = Editor; }
+
+TCustomSynText* ActiveEditor()
+{
+    TSynCustomManager* manager = globalManager;
+    if (!manager)
+        return nullptr;
+    for (int i = 0; i < manager->GetEditorCount(); ++i) {
+        TCustomSynText* editor = manager->GetEditors(i);
+        if ((lastFocusedEditor && editor == lastFocusedEditor) || editor->Focused())
+            return editor;
+    }
+    return nullptr;
+}
+
+TSynCustomManager::TSynCustomManager(TComponent* AOwner)
+    : TComponent(AOwner),
+      SettingsFolder(GetUserConfigDir() + "tandril/"),
+      highlighters_(std::make_unique<TSynHighlighters>(this))
+{
+    globalManager = this;
+}
+
+TSynCustomManager::~TSynCustomManager()
+{
+    if (globalManager == this)
+        globalManager = nullptr;
+    // The highlighters, templates and completion objects this manager owns
+    // go first, while the list that refers to them and Notification are
+    // still here.
+    DestroyComponents();
+    highlighters_->Clear();
+}
+
+void TSynCustomManager::Loaded()
+{
+    TComponent::Loaded();
+    componentLoaded_ = true;
+    if (AutoLoad)
+        LoadSettings();
+}
+
+void TSynCustomManager::BeforeDestruction()
+{
+    if (AutoSave)
+        SaveSettings();
+    TComponent::BeforeDestruction();
+}
+
+int TSynCustomManager::IndexOfEditor(TCustomSynText* Editor) const
+{
+    const auto found = std::find(editors_.begin(), editors_.end(), Editor);
+    return found == editors_.end() ? -1 : static_cast<int>(found - editors_.begin());
+}
+
+int TSynCustomManager::AddEditor(TCustomSynText* Editor)
+{
+    if (IndexOfEditor(Editor) >= 0)
+        return -1;
+    editors_.push_back(Editor);
+    const int index = GetEditorCount() - 1;
+    Editor->FreeNotification(this);
+    if (editorSource_)
+        Editor->Assign(editorSource_);
+    highlighters_->ApplyToEditor(Editor, highlighters_->IndexOfDefaultLanguage());
+    if (OnAddEditor)
+        OnAddEditor(this, index);
+    return index;
+}
+
+void TSynCustomManager::RemoveEditor(TCustomSynText* Editor) { Unregister(Editor, false); }
+
+void TSynCustomManager::Unregister(TCustomSynText* Editor, bool Going)
+{
+    const int index = IndexOfEditor(Editor);
+    if (index < 0)
+        return;
+    if (OnDeleteEditor)
+        OnDeleteEditor(this, index);
+    editors_.erase(editors_.begin() + index);
+    if (lastFocusedEditor == Editor)
+        lastFocusedEditor = nullptr;
+    if (!Going && Editor != synTextEditor_)
+        Editor->RemoveFreeNotification(this);
+}
+
+void TSynCustomManager::SetSynTextEditor(TCustomSynText* Value)
+{
+    if (synTextEditor_ == Value)
+        return;
+    if (synTextEditor_ && IndexOfEditor(synTextEditor_) < 0)
+        synTextEditor_->RemoveFreeNotification(this);
+    synTextEditor_ = Value;
+    if (synTextEditor_)
+        synTextEditor_->FreeNotification(this);
+}
+
+void TSynCustomManager::SetEditorSource(TSynTextSource* Value)
+{
+    if (editorSource_ == Value)
+        return;
+    if (editorSource_)
+        editorSource_->RemoveFreeNotification(this);
+    editorSource_ = Value;
+    if (!editorSource_)
+        return;
+    if (componentLoaded_ && !editorSourceLoaded_ && !EditorSourceIni.empty())
+        LoadEditorSource();
+    editorSource_->FreeNotification(this);
+}
+
+// A component being destroyed is fit for comparison only: it is matched
+// against the references held, never cast or called.
+void TSynCustomManager::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove)
+        return;
+    if (AComponent == synTextEditor_)
+        synTextEditor_ = nullptr;
+    for (TCustomSynText* editor : editors_) {
+        if (static_cast<TComponent*>(editor) == AComponent) {
+            Unregister(editor, true);
+            break;
+        }
+    }
+    if (AComponent == editorSource_)
+        editorSource_ = nullptr;
+    const TSynCustomHighlighter* goingHighlighter = nullptr;
+    for (int i = 0; i < highlighters_->Count(); ++i) {
+        TSynHighlighterItem* item = highlighters_->GetItem(i);
+        if (item->Highlighter() && static_cast<TComponent*>(item->Highlighter()) == AComponent)
+            goingHighlighter = item->Highlighter();
+        else
+            item->Forget(AComponent);
+    }
+    if (goingHighlighter)
+        highlighters_->RemoveHighlighter(goingHighlighter);
+}
+
+void TSynCustomManager::BuildFilter(AnsiString& AFilter) const
+{
+    AFilter = Filter;
+    if (!AFilter.empty() && AFilter.back() != '|')
+        AFilter += '|';
+    for (int i = 0; i < highlighters_->Count(); ++i) {
+        TSynCustomHighlighter* highlighter = highlighters_->GetHighlighter(i);
+        if (!highlighter)
+            continue;
+        AFilter += highlighter->GetDefaultFilter();
+        if (!AFilter.empty() && AFilter.back() != '|')
+            AFilter += '|';
+    }
+}
+
+std::unique_ptr<TCustomIniFile> TSynCustomManager::CreateIniFile(const AnsiString& FileName)
+{
+    TCustomIniFile* ini = nullptr;
+    if (OnCreateIniFile)
+        OnCreateIniFile(this, FileName, ini);
+    if (ini)
+        return std::unique_ptr<TCustomIniFile>(ini);
+    return std::make_unique<TIniFile>(FileName);
+}
+
+AnsiString TSynCustomManager::ExpandSettingsDir(const AnsiString& Dir) const
+{
+    AnsiString result = ExpandSettingsFileName(Dir);
+    if (!result.empty() && result.back() != '/')
+        result += '/';
+    return result;
+}
+
+AnsiString TSynCustomManager::ExpandSettingsFileName(const AnsiString& FileName) const
+{
+    return IsAbsolute(FileName) ? FileName : IncludeTrailingPathDelimiter(SettingsFolder) + FileName;
+}

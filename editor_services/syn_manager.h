@@ -1,0 +1,117 @@
+// TSynCustomManager / TSynManager: the one object that keeps the open
+// editors, gives each new one the stored settings, the default highlighter
+// and its templates, and loads and saves every editor setting: the schemes
+// folder with "syntax.ini" and the template files, and the "Editor Store"
+// section of the editor settings file.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor_services/syn_highlighters.h"
+#include "platform/base/component.h"
+#include "platform/base/event.h"
+
+class TCustomIniFile;
+class TCustomSynText;
+class TSynTextSource;
+
+using TSynManagerEditorEvent = TEvent<void(TObject* Sender, int Index)>;
+using TSynManagerCreateIniEvent = TEvent<void(TObject* Sender, const AnsiString& FileName, TCustomIniFile*& Ini)>;
+
+class TSynCustomManager : public TComponent {
+public:
+    explicit TSynCustomManager(TComponent* AOwner);
+    ~TSynCustomManager() override;
+
+    // The editor's index, or -1 (and nothing else done) when it is
+    // registered already.
+    int AddEditor(TCustomSynText* Editor);
+    // Runs by itself when a registered editor is freed.
+    void RemoveEditor(TCustomSynText* Editor);
+    int GetEditorCount() const { return static_cast<int>(editors_.size()); }
+    TCustomSynText* GetEditors(int Index) const { return editors_.at(Index); }
+    int IndexOfEditor(TCustomSynText* Editor) const;
+
+    TCustomSynText* SynTextEditor() const { return synTextEditor_; }
+    void SetSynTextEditor(TCustomSynText* Value);
+
+    TSynHighlighters* Highlighters() const { return highlighters_.get(); }
+    void SetHighlighters(TSynHighlighters* Value) { highlighters_->Assign(Value); }
+    TSynTextSource* EditorSource() const { return editorSource_; }
+    // Loads the "Editor Store" section at once when the manager has been
+    // loaded and the section has not been read yet.
+    void SetEditorSource(TSynTextSource* Value);
+
+    // Failures of single files are reported after the whole load or save
+    // (ReportSettingsFailures) and never stop the others.
+    void LoadSettings();
+    void SaveSettings();
+    void LoadHighlighters(const AnsiString& Path);
+    void SaveHighlighters(const AnsiString& Path);
+    void LoadEditorSource();
+    void SaveEditorSource();
+
+    // The open-dialog filter: Filter and every scheme's filter, each ended
+    // by "|".
+    void BuildFilter(AnsiString& AFilter) const;
+    // OnCreateIniFile's object, or a TIniFile on FileName.
+    std::unique_ptr<TCustomIniFile> CreateIniFile(const AnsiString& FileName);
+
+    // A relative settings name taken inside SettingsFolder; a folder name
+    // ends in '/'.
+    AnsiString ExpandSettingsDir(const AnsiString& Dir) const;
+    AnsiString ExpandSettingsFileName(const AnsiString& FileName) const;
+
+    // Called by the items when a scheme fails to load at first use.
+    void ReportSchemeFailure(const AnsiString& Failure);
+
+    // The per-user settings folder that relative names are taken in, with a
+    // trailing '/'; the program's own per-user folder by default.
+    AnsiString SettingsFolder;
+    AnsiString HighlightersPath;
+    AnsiString Filter;
+    AnsiString EditorSourceIni;
+    bool AutoLoad = false;
+    bool AutoSave = false;
+    TSynManagerEditorEvent OnAddEditor;
+    TSynManagerEditorEvent OnDeleteEditor;
+    TSynManagerCreateIniEvent OnCreateIniFile;
+
+    // After the component is read: LoadSettings when AutoLoad is set.
+    void Loaded() override;
+
+protected:
+    void BeforeDestruction() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    // Going: the editor is being destroyed and is not touched.
+    void Unregister(TCustomSynText* Editor, bool Going);
+    void LoadEditorSourceInto(std::vector<AnsiString>& Failures);
+    void SaveEditorSourceInto(std::vector<AnsiString>& Failures);
+    void LoadHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
+    void SaveHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
+
+    std::vector<TCustomSynText*> editors_;  // registered, in registration order; each with a free notification
+    TCustomSynText* synTextEditor_ = nullptr;  // not owned; cleared when it goes
+    std::unique_ptr<TSynHighlighters> highlighters_;
+    TSynTextSource* editorSource_ = nullptr;  // not owned; cleared when it goes
+    bool editorSourceLoaded_ = false;
+    bool componentLoaded_ = false;
+};
+
+class TSynManager : public TSynCustomManager {
+public:
+    using TSynCustomManager::TSynCustomManager;
+};
+
+// The manager constructed last that still exists; nullptr when none.
+TSynCustomManager* GlobalSynManager();
+
+// The document editor records here the editor that last received the
+// input focus; a freed editor is forgotten by the manager.
+void RecordFocusedEditor(TCustomSynText* Editor);
+// The first registered editor that last received the focus or has it
+// now; nullptr without a manager or when none qualifies.
+TCustomSynText* ActiveEditor();

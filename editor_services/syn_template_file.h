@@ -1,0 +1,23 @@
+// Template files: the code template and the completion lists of one scheme,
+// kept as plain text beside the scheme file. Each list is a header line
+// ("[CodeTemplate]", "[CodeInsightItems]", "[CodeInsightInserts]"), its
+// lines as they are and an empty line; the two completion lists always come
+// together, after the template.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+using AnsiString = std::string;
+class TStrings;
+
+// The text of a template file; a nullptr list leaves out its section
+// (Items and Inserts go together: both or neither).
+AnsiString TemplateFileText(TStrings* Template, TStrings* Items, TStrings* Inserts);
+
+// The exact inverse of TemplateFileText: each section found replaces its
+// list (a nullptr list skips it). Template lines may hold anything, since
+// the completion headers are looked for from the end of the text; the
+// completion lists must not hold an empty line followed by their later
+// header. Line breaks are CR LF or LF.
+void ReadTemplateFileText(std::string_view Text, TStrings* Template, TStrings* Items, TStrings* Inserts);

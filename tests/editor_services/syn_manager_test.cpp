@@ -1,0 +1,239 @@
+// The settings manager on a real settings folder: scanning the schemes
+// folder, failures that never stop a load or a save, template files kept
+// byte for byte, and the editor settings file.
+#include "editor_services/syn_manager.h"
+
+#include <filesystem>
+
+#include "editor/syn_auto_complete.h"
+#include "editor/syn_completion_proposal.h"
+#include "editor/syn_memo.h"
+#include "editor_services/syn_text_source.h"
+#include "golden_text.h"
+#include "highlighter/syn_lex_syn.h"
+#include "manager_test_support.h"
+#include "platform/base/ini_files.h"
+#include "platform/base/string_list.h"
+
+namespace {
+
+AnsiString LanguageOf(TSynCustomManager* Manager, int Index)
+{
+    return Manager->Highlighters()->GetHighlighter(Index)->GetFriendlyLanguageName();
+}
+
+// A template file holding every kind of line an INI reader would change.
+const std::string kTemplateFile =
+    "[CodeTemplate]\r\n"
+    "for\r\n"
+    "|for loop\r\n"
+    "for (int i = 0; i < |; ++i) {\r\n"
+    "\t\r\n"
+    "}\r\n"
+    "=equals first\r\n"
+    "[bracketed]\r\n"
+    "\tkey=value\r\n"
+    ";semicolon\r\n"
+    "\xD5\x66\xE9\x54\xDF\x40\x81\x5C\r\n"
+    "\r\n"
+    "\r\n"
+    "[CodeInsightItems]\r\n"
+    "\\style{+B}printf\\style{-B}\r\n"
+    "[CodeTemplate]\r\n"
+    "\r\n"
+    "[CodeInsightInserts]\r\n"
+    "printf\r\n"
+    "=\r\n"
+    "\r\n";
+
+}  // namespace
+
+TEST_F(TManagerTest, ScanNamesSchemesFromTheIndexBeforeTheirInformation)
+{
+    WriteScheme("Alpha.xml", "Alpha", "a");
+    WriteScheme("beta.XML", "Beta in XML", "b");
+    WriteScheme("\xD6\xD0.xml", "\xD5\x66\xE9\x54", "gbk");  // 中.xml, language 說門
+    WriteBytes(SchemesFolder() + "syntax.ini", "[syntax]\r\nBETA.xml.Name=Beta from index\r\nbeta.xml.Extensions=bb\r\n");
+    WriteBytes(SchemesFolder() + "notes.txt", "not a scheme");
+
+    manager_->LoadSettings();
+    EXPECT_TRUE(TakeReports().empty());
+    TSynHighlighters* list = manager_->Highlighters();
+    ASSERT_EQ(list->Count(), 3);
+    EXPECT_EQ(list->GetItem(0)->FileName, "Alpha.xml");
+    EXPECT_EQ(LanguageOf(manager_, 0), "Alpha");
+    EXPECT_EQ(list->GetItem(1)->FileName, "beta.XML");
+    EXPECT_EQ(LanguageOf(manager_, 1), "Beta from index");
+    EXPECT_EQ(list->GetItem(1)->FullPath, SchemesFolder() + "beta.XML");
+    EXPECT_FALSE(list->GetItem(1)->IsLoaded);
+    EXPECT_EQ(LanguageOf(manager_, 2), "\xD5\x66\xE9\x54");
+
+    // Lookups ignore the case of ASCII letters only.
+    EXPECT_EQ(list->IndexOfLanguage("ALPHA"), 0);
+    EXPECT_EQ(list->IndexOfLanguage("beta FROM index"), 1);
+    EXPECT_EQ(list->IndexOfLanguage("\xD5\x66\xE9\x54"), 2);
+    EXPECT_EQ(list->IndexOfLanguage("\xD5\x46\xE9\x54"), -1);  // 'f' trail byte as 'F'
+    EXPECT_EQ(list->IndexOfLanguage("Gamma"), -1);
+    EXPECT_EQ(list->GetItem(3), nullptr);
+    EXPECT_EQ(list->GetHighlighter(-1), nullptr);
+
+    // Completion objects come with the options their lookup lists need.
+    EXPECT_TRUE(list->GetItem(0)->CodeTemplate()->Options().Contains(scoCompleteWithTab));
+    EXPECT_TRUE(list->GetItem(0)->CodeTemplate()->Options().Contains(scoCompleteWithEnter));
+    EXPECT_TRUE(list->GetItem(0)->CodeInsight()->Options().Contains(scoCompleteWithEnter));
+
+    // Saving writes the index with the current names, and leaves unused
+    // schemes' files as they were.
+    const std::string alpha = ReadScheme("Alpha.xml");
+    manager_->SaveSettings();
+    EXPECT_TRUE(TakeReports().empty());
+    ExpectGoldenText(ReadScheme("syntax.ini"), "syntax_after_scan.ini");
+    EXPECT_EQ(ReadScheme("Alpha.xml"), alpha);
+    EXPECT_FALSE(std::filesystem::exists(SchemesFolder() + "Alpha.ini"));
+}
+
+TEST_F(TManagerTest, RescanKeepsOneItemPerFileAndResetsLoading)
+{
+    WriteScheme("Alpha.xml", "Alpha", "a");
+    manager_->LoadSettings();
+    TSynMemo editor(nullptr);
+    manager_->Highlighters()->ApplyToEditor(&editor, 0);
+    TSynHighlighterItem* item = manager_->Highlighters()->GetItem(0);
+    EXPECT_TRUE(item->IsLoaded);
+    EXPECT_EQ(editor.Highlighter(), item->Highlighter());
+
+    std::filesystem::rename(SchemesFolder() + "Alpha.xml", SchemesFolder() + "ALPHA.xml");
+    manager_->LoadSettings();
+    ASSERT_EQ(manager_->Highlighters()->Count(), 1);
+    EXPECT_EQ(item->FileName, "Alpha.xml");
+    EXPECT_FALSE(item->IsLoaded);
+
+    // An empty folder, or none, gives no items and no highlighter.
+    manager_->HighlightersPath = "Missing";
+    manager_->Highlighters()->Clear();
+    manager_->LoadSettings();
+    EXPECT_EQ(manager_->Highlighters()->Count(), 0);
+    EXPECT_TRUE(TakeReports().empty());
+}
+
+TEST_F(TManagerTest, MalformedSchemeAndXmlFolderDoNotStopTheScanOrTheSave)
+{
+    WriteScheme("Alpha.xml", "Alpha", "a");
+    WriteBytes(SchemesFolder() + "Broken.xml", "<UniHighlighter><SyntaxColoring>");
+    std::filesystem::create_directory(SchemesFolder() + "x.xml");
+    WriteScheme("Zeta.xml", "Zeta", "z");
+    manager_->EditorSourceIni = "EditorOptions.ini";
+    TSynTextSource store(nullptr);
+    manager_->SetEditorSource(&store);
+
+    manager_->LoadSettings();
+    const std::vector<std::string> reports = TakeReports();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("Broken.xml"), std::string::npos);
+    EXPECT_EQ(reports[0].find("x.xml"), std::string::npos);  // one box lists every failure
+    ASSERT_EQ(manager_->Highlighters()->Count(), 2);
+    EXPECT_EQ(LanguageOf(manager_, 1), "Zeta");
+
+    manager_->SaveSettings();
+    EXPECT_TRUE(TakeReports().empty());
+    EXPECT_EQ(ReadScheme("Broken.xml"), "<UniHighlighter><SyntaxColoring>");
+    ExpectGoldenText(ReadBytes(Folder() + "EditorOptions.ini"), "editor_store_default.ini");
+}
+
+TEST_F(TManagerTest, SchemeFailingAtFirstUseIsReportedAndNeverSavedBack)
+{
+    WriteBytes(SchemesFolder() + "syntax.ini", "[syntax]\r\nBad.xml.Name=Bad\r\n");
+    const std::string broken = "<UniHighlighter version=\"2.0\"><SyntaxColoring>";
+    WriteBytes(SchemesFolder() + "Bad.xml", broken);
+    WriteScheme("Good.xml", "Good", "g");
+    manager_->EditorSourceIni = "EditorOptions.ini";
+    TSynTextSource store(nullptr);
+    manager_->SetEditorSource(&store);
+    manager_->LoadSettings();
+    EXPECT_TRUE(TakeReports().empty());
+    ASSERT_EQ(manager_->Highlighters()->Count(), 2);
+
+    TSynMemo editor(nullptr);
+    manager_->Highlighters()->ApplyToEditor(&editor, 1);
+    EXPECT_NE(editor.Highlighter(), nullptr);
+    manager_->Highlighters()->ApplyToEditor(&editor, manager_->Highlighters()->IndexOfLanguage("bad"));
+    EXPECT_EQ(editor.Highlighter(), nullptr);
+    const std::vector<std::string> reports = TakeReports();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("Bad.xml"), std::string::npos);
+
+    // A template file that can't be written (a folder holds its name) is
+    // reported, and the rest is saved all the same.
+    std::filesystem::create_directory(SchemesFolder() + "Good.ini");
+    manager_->SaveSettings();
+    const std::vector<std::string> saveReports = TakeReports();
+    ASSERT_EQ(saveReports.size(), 1u);
+    EXPECT_NE(saveReports[0].find("Good.ini"), std::string::npos);
+    EXPECT_EQ(ReadScheme("Bad.xml"), broken);
+    EXPECT_TRUE(std::filesystem::exists(SchemesFolder() + "Bad.ini"));
+    EXPECT_NE(ReadScheme("syntax.ini").find("Good.xml.Name=Good"), std::string::npos);
+    ExpectGoldenText(ReadBytes(Folder() + "EditorOptions.ini"), "editor_store_default.ini");
+}
+
+TEST_F(TManagerTest, TemplateFileSurvivesLoadAndSaveAlsoAfterARescan)
+{
+    WriteScheme("C.xml", "C", "c");
+    WriteBytes(SchemesFolder() + "C.ini", kTemplateFile);
+    manager_->LoadSettings();
+    TSynMemo editor(nullptr);
+    TSynHighlighters* list = manager_->Highlighters();
+    list->ApplyToEditor(&editor, 0);
+    EXPECT_EQ(list->GetItem(0)->CodeTemplate()->AutoCompleteList()->Strings(5), "=equals first");
+    EXPECT_EQ(list->GetItem(0)->CodeInsight()->InsertList()->Count(), 2);
+
+    manager_->SaveSettings();
+    EXPECT_EQ(ReadScheme("C.ini"), kTemplateFile);
+    for (int scan = 0; scan < 2; ++scan) {
+        manager_->LoadSettings();
+        list->ApplyToEditor(&editor, 0);
+        manager_->SaveSettings();
+        EXPECT_EQ(ReadScheme("C.ini"), kTemplateFile) << "after rescan " << scan;
+    }
+    EXPECT_TRUE(TakeReports().empty());
+}
+
+TEST_F(TManagerTest, EditorStoreLoadsFromTheSettingsFileAndReachesNewEditors)
+{
+    WriteBytes(Folder() + "EditorOptions.ini", "[Editor Store]\r\nTabWidth=6\r\nFont=Courier New,-15,B,0,clRed,1\r\n");
+    manager_->EditorSourceIni = "EditorOptions.ini";
+    TSynTextSource store(nullptr);
+    store.TabWidth = 2;
+    manager_->SetEditorSource(&store);
+    EXPECT_EQ(store.TabWidth, 2);  // not loaded yet: the manager itself is not loaded
+    manager_->LoadSettings();
+    EXPECT_EQ(store.TabWidth, 6);
+
+    TSynMemo editor(nullptr);
+    EXPECT_EQ(manager_->AddEditor(&editor), 0);
+    EXPECT_EQ(editor.TabWidth(), 6);
+    EXPECT_EQ(editor.Font()->Height(), -15);
+
+    // A store set after the manager was loaded reads its section at once.
+    TSynTextSource later(nullptr);
+    TSynManager loaded(nullptr);
+    loaded.SettingsFolder = Folder();
+    loaded.EditorSourceIni = "EditorOptions.ini";
+    loaded.Loaded();
+    loaded.SetEditorSource(&later);
+    EXPECT_EQ(later.TabWidth, 6);
+    EXPECT_TRUE(TakeReports().empty());
+}
+
+TEST_F(TManagerTest, BuildFilterEndsEveryPartWithABar)
+{
+    AnsiString filter = "x";
+    manager_->BuildFilter(filter);
+    EXPECT_EQ(filter, "");
+    WriteScheme("A.xml", "Alpha", "a");
+    WriteScheme("B.xml", "Beta", "b");
+    manager_->LoadSettings();
+    manager_->Filter = "All files (*.*)|*.*";
+    manager_->BuildFilter(filter);
+    EXPECT_EQ(filter, "All files (*.*)|*.*|" + manager_->Highlighters()->GetHighlighter(0)->GetDefaultFilter() + "|" +
+                          manager_->Highlighters()->GetHighlighter(1)->GetDefaultFilter() + "|");
+}
