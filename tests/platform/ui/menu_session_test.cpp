@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "menu_test_support.h"
+#include "platform/ui/menu_bar.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/popup_menu_window.h"
 #include "platform/ui/screen.h"
@@ -70,13 +71,14 @@ protected:
     }
 
     // What must hold of the open levels at any time.
-    static void CheckLevels(uint32_t Seed, int Step)
+    static void CheckLevels(uint32_t Seed, int Step, int MinLevels = 1)
     {
         SCOPED_TRACE("seed " + std::to_string(Seed) + " step " + std::to_string(Step));
         int count = MenuLoopLevelCount();
-        ASSERT_GE(count, 1);
+        ASSERT_GE(count, MinLevels);
         TRect work = Screen->WorkAreaRect();
-        EXPECT_EQ(GetCapture(), MenuLoopLevel(0)->Handle());
+        if (MinLevels > 0)
+            EXPECT_EQ(GetCapture(), MenuLoopLevel(0)->Handle());
         for (int i = 0; i < count; ++i) {
             TPopupMenuWindow* level = MenuLoopLevel(i);
             EXPECT_TRUE(IsWindowVisible(level->Handle()));
@@ -105,6 +107,10 @@ protected:
     {
         static const UINT keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN, VK_ESCAPE, 'A', 'B', 'C', 'D'};
         int count = MenuLoopLevelCount();
+        if (count == 0) {
+            InjectKeyStroke(Random.Pick(keys));
+            return;
+        }
         TPopupMenuWindow* level = MenuLoopLevel(Random.Below(count));
         switch (Random.Below(5)) {
         case 0:
@@ -156,6 +162,50 @@ TEST_F(TMenuSessionTest, RandomSessionsKeepTheLevelsConsistent)
         EXPECT_GT(opened, 1) << seed;
     }
     EXPECT_GT(commands, 0);
+}
+
+TEST_F(TMenuSessionTest, RandomSessionsOnTheBarKeepItsLookAndTheLevelsConsistent)
+{
+    auto* menu = new TMainMenu(form);
+    form->SetMenu(menu);
+    for (uint32_t seed = 11; seed <= 16; ++seed) {
+        menu->Items()->Clear();
+        TRandom random(seed);
+        Build(random, menu->Items(), "", 0);
+        TMenuBar* bar = form->MenuBar();
+        int steps = 0;
+        SetMenuIdleHook([&] {
+            CheckLevels(seed, steps, 0);
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(steps));
+            // The hot item is a visible one; its menu is the first level.
+            EXPECT_GE(bar->Hot(), 0);
+            if (bar->Hot() >= 0) {
+                TMenuItem* hot = menu->Items()->Items(bar->Hot());
+                EXPECT_TRUE(hot->Visible());
+                EXPECT_EQ(bar->Open(), MenuLoopLevelCount() > 0);
+                if (MenuLoopLevelCount() > 0)
+                    EXPECT_EQ(MenuLoopLevel(0)->ParentItem(), hot);
+            }
+            EXPECT_EQ(GetCapture(), form->Handle());
+            if (++steps > 150 || HasFatalFailure())
+                return false;
+            if (random.Chance(15)) {
+                int index = random.Below(menu->Items()->Count());
+                if (menu->Items()->Items(index)->Visible())
+                    InjectMouseMove(TPoint{bar->ItemRect(index).Left + 2, bar->ItemRect(index).Top + 2});
+                return true;
+            }
+            Step(random);
+            return true;
+        });
+        menu->Items()->Items(0)->SetVisible(true);  // Alt has an item to start from
+        for (int runs = 0; steps <= 150 && !HasFatalFailure() && runs < 500; ++runs) {
+            InjectKeyStroke(VK_MENU);
+            Process();
+            EXPECT_EQ(bar->Hot(), -1);
+        }
+        SetMenuIdleHook(nullptr);
+    }
 }
 
 }  // namespace
