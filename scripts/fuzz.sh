@@ -8,6 +8,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
+if ! command -v clang++ >/dev/null; then
+  echo "The fuzz build needs clang and its libFuzzer: apt-get install clang" >&2
+  exit 1
+fi
 build="$root/build/fuzz"
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
