@@ -9,6 +9,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_highlighter.h"
 #include "editor_services/syn_settings_report.h"
+#include "editor_services/syn_text_editors_event.h"
 #include "editor_services/syn_text_source.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
@@ -88,6 +89,8 @@ int TSynCustomManager::AddEditor(TCustomSynText* Editor)
     editors_.push_back(Editor);
     const int index = GetEditorCount() - 1;
     Editor->FreeNotification(this);
+    if (TSynTextEditorsEvent* hub = GlobalSynTextEditorsEvent())
+        hub->AssignEvents(Editor);
     if (editorSource_)
         Editor->Assign(editorSource_);
     highlighters_->ApplyToEditor(Editor, highlighters_->IndexOfDefaultLanguage());

@@ -237,3 +237,15 @@ TEST_F(TManagerTest, BuildFilterEndsEveryPartWithABar)
     EXPECT_EQ(filter, "All files (*.*)|*.*|" + manager_->Highlighters()->GetHighlighter(0)->GetDefaultFilter() + "|" +
                           manager_->Highlighters()->GetHighlighter(1)->GetDefaultFilter() + "|");
 }
+
+TEST(TSynManagerGlobal, TheLastManagerIsTheGlobalOneUntilItGoes)
+{
+    auto* first = new TSynManager(nullptr);
+    auto* second = new TSynManager(nullptr);
+    EXPECT_EQ(GlobalSynManager(), second);
+    delete first;
+    EXPECT_EQ(GlobalSynManager(), second);
+    delete second;
+    EXPECT_EQ(GlobalSynManager(), nullptr);
+    EXPECT_EQ(ActiveEditor(), nullptr);
+}
