@@ -1,8 +1,8 @@
-// Settings failures shown through the application's message box.
+// Settings failures shown in one of the editor services' warning boxes.
 #include "editor_services/syn_settings_report.h"
 
+#include "editor_services/syn_msg_dialog.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_box.h"
 
 void ReportSettingsFailures(const std::vector<AnsiString>& Failures)
 {
@@ -11,5 +11,5 @@ void ReportSettingsFailures(const std::vector<AnsiString>& Failures)
     AnsiString text;
     for (const AnsiString& failure : Failures)
         text += (text.empty() ? "" : "\n") + failure;
-    Application->MessageBox(text, Application->Title(), MB_OK | MB_ICONWARNING);
+    SynMsgDialog.MessageDlgButtons(text, Application->Title(), mtWarning, {"确定(&O)"});
 }

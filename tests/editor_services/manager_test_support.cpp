@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "editor_services/message_dialog.h"
 #include "highlighter/syn_lex_syn.h"
+#include "platform/ui/label.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/modal_answers.h"
 
@@ -13,7 +15,8 @@ namespace {
 void QueueRecorder(std::vector<std::string>& Reports)
 {
     TModalAnswers::Push([&Reports](const TModalRequest& Request) {
-        Reports.push_back(Request.Text);
+        auto* box = dynamic_cast<TMessageDialog*>(Request.Form);
+        Reports.push_back(box ? box->Message->Caption() : "(not a message dialog) " + Request.Text);
         QueueRecorder(Reports);
         return IDOK;
     });
