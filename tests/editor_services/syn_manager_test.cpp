@@ -249,3 +249,35 @@ TEST(TSynManagerGlobal, TheLastManagerIsTheGlobalOneUntilItGoes)
     EXPECT_EQ(GlobalSynManager(), nullptr);
     EXPECT_EQ(ActiveEditor(), nullptr);
 }
+
+TEST_F(TManagerTest, AutoLoadAutoSaveAndTheIniFileEvent)
+{
+    WriteScheme("A.xml", "Alpha", "a");
+    TSynTextSource store(nullptr);
+    store.TabWidth = 4;
+    auto* manager = new TSynManager(nullptr);
+    manager->SettingsFolder = Folder();
+    manager->HighlightersPath = "Syntaxs";
+    manager->EditorSourceIni = "EditorOptions.ini";
+    manager->SetEditorSource(&store);
+    manager->AutoLoad = true;
+    manager->AutoSave = true;
+    // Every settings file opens through the event; the one it leaves alone
+    // opens as a plain INI file.
+    std::vector<std::string> opened;
+    manager->OnCreateIniFile = TSynManagerCreateIniEvent::FromCallable(
+        [&opened](TObject*, const AnsiString& FileName, TCustomIniFile*& Ini) {
+            opened.push_back(FileName.substr(FileName.rfind('/') + 1));
+            if (FileName.ends_with("syntax.ini"))
+                Ini = new TMemIniFile(FileName);
+        });
+    manager->Loaded();
+    EXPECT_EQ(manager->Highlighters()->Count(), 1);
+    EXPECT_EQ(opened, std::vector<std::string>{"EditorOptions.ini"});  // no index to open
+
+    delete manager;  // saves
+    EXPECT_EQ(opened, (std::vector<std::string>{"EditorOptions.ini", "syntax.ini", "EditorOptions.ini"}));
+    EXPECT_NE(ReadScheme("syntax.ini").find("A.xml.Name=Alpha"), std::string::npos);
+    EXPECT_NE(ReadBytes(Folder() + "EditorOptions.ini").find("TabWidth=4\r\n"), std::string::npos);
+    EXPECT_TRUE(TakeReports().empty());
+}
