@@ -162,13 +162,17 @@ TEST_F(TManagerTest, SchemeFailingAtFirstUseIsReportedAndNeverSavedBack)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("Bad.xml"), std::string::npos);
 
-    // A template file that can't be written (a folder holds its name) is
-    // reported, and the rest is saved all the same.
+    // A scheme and a template file that can't be written (folders hold
+    // their names) are reported together, and the rest is saved all the
+    // same.
     std::filesystem::create_directory(SchemesFolder() + "Good.ini");
+    std::filesystem::remove(SchemesFolder() + "Good.xml");
+    std::filesystem::create_directory(SchemesFolder() + "Good.xml");
     manager_->SaveSettings();
     const std::vector<std::string> saveReports = TakeReports();
     ASSERT_EQ(saveReports.size(), 1u);
     EXPECT_NE(saveReports[0].find("Good.ini"), std::string::npos);
+    EXPECT_NE(saveReports[0].find("Good.xml"), std::string::npos);
     EXPECT_EQ(ReadScheme("Bad.xml"), broken);
     EXPECT_TRUE(std::filesystem::exists(SchemesFolder() + "Bad.ini"));
     EXPECT_NE(ReadScheme("syntax.ini").find("Good.xml.Name=Good"), std::string::npos);
