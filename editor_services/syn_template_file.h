@@ -16,8 +16,9 @@ class TStrings;
 AnsiString TemplateFileText(TStrings* Template, TStrings* Items, TStrings* Inserts);
 
 // The exact inverse of TemplateFileText: each section found replaces its
-// list (a nullptr list skips it). Template lines may hold anything, since
-// the completion headers are looked for from the end of the text; the
-// completion lists must not hold an empty line followed by their later
-// header. Line breaks are CR LF or LF.
+// list (a nullptr list skips it). The completion headers are looked for
+// from the end of the text, so when the completion lists are written (the
+// settings manager always writes them) template lines may hold anything;
+// the completion lists themselves must not hold an empty line followed by
+// a completion header. Line breaks are CR LF or LF.
 void ReadTemplateFileText(std::string_view Text, TStrings* Template, TStrings* Items, TStrings* Inserts);
