@@ -222,6 +222,9 @@ protected:
     // The action changed, or was just set: the control takes what it shows
     // of it. Sender is the action.
     virtual void ActionChange(TObject* Sender);
+    // The link to Action, for controls that run it their own way; nullptr
+    // without an action (a freed action leaves a link to nothing).
+    TControlActionLink* ActionLink() const { return actionLink_.get(); }
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
