@@ -3,8 +3,8 @@
 // that run the same way from every one of them.
 //
 // Executing asks, in turn, the action list's OnExecute, the application's
-// OnActionExecute and the action's own OnExecute; when none of them is
-// there, the focused control, the active form and the main form are
+// OnActionExecute and the action's own OnExecute; when none of them takes
+// it, the focused control, the active form and the main form are
 // offered the action as its target (HandlesTarget, then ExecuteTarget).
 // Updating, done while the program is idle for the actions of the shown
 // clients, walks the same way with the OnUpdate events and UpdateTarget.
