@@ -7,7 +7,6 @@
 // down per group (one always, once pressed, without AllowAllUp), nothing
 // left looking pressed, and OnClick fired exactly for the changes.
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -23,27 +22,9 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "tests/support/test_random.h"
 
 namespace {
-
-// Draws taken from the engine itself, whose output the standard fixes, so
-// that a seed gives the same session with every library.
-class TRandom {
-public:
-    explicit TRandom(uint32_t Seed) : engine_(Seed) {}
-    int Below(int N) { return N <= 1 ? 0 : static_cast<int>(engine_() % static_cast<uint32_t>(N)); }
-    int Between(int Low, int High) { return Low + Below(High - Low + 1); }
-    bool Chance(int Percent) { return Below(100) < Percent; }
-    size_t Index(size_t Count) { return static_cast<size_t>(Below(static_cast<int>(Count))); }
-    template <typename T, size_t N>
-    const T& Pick(const T (&Items)[N])
-    {
-        return Items[Index(N)];
-    }
-
-private:
-    std::mt19937 engine_;
-};
 
 class TButtonsForm : public TForm {
 public:
