@@ -48,7 +48,7 @@ bool TCustomForm::MenuBarMessage(TMessage& Message)
     }
     case WM_NCHITTEST:
         TWinControl::Dispatch(Message);
-        if (Message.Result != HTCLIENT && menuBar_ && menuBar_->ItemAt(TWMNCHitTest(Message).Pos()) >= 0)
+        if (Message.Result != HTCLIENT && menuBar_ && menuBar_->Contains(TWMNCHitTest(Message).Pos()))
             Message.Result = HTMENU;
         return true;
     case WM_NCLBUTTONDOWN:

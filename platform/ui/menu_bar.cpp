@@ -2,13 +2,14 @@
 // ways into the menu loop.
 #include "platform/ui/menu_bar.h"
 
+#include <algorithm>
+
 #include "platform/ui/canvas.h"
 #include "platform/ui/custom_form.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/menus.h"
 #include "platform/win/win_messages.h"
-#include "platform/win/window_coords.h"
 #include "platform/win/window_dc.h"
 #include "platform/win/window_pos.h"
 
@@ -18,6 +19,7 @@ void TMenuBar::CalcSize(const TRect& WindowRect, TRect& Client)
     OffsetRect(bar, -WindowRect.Left, -WindowRect.Top);
     TMenuMeasure measure;
     items_ = LayoutMenuBar(measure.Canvas(), menu_->Items(), bar, height_);
+    area_ = Rect(bar.Left, bar.Top, bar.Right, bar.Top + height_);
     Client.Top = std::min(Client.Top + height_, Client.Bottom);
 }
 
@@ -32,15 +34,7 @@ void TMenuBar::Paint()
     {
         TCanvas canvas;
         canvas.SetHandle(dc);
-        TRect client;
-        GetClientRect(window, &client);
-        TPoint origin = Point(0, 0);
-        ClientToScreen(window, &origin);
-        TRect frame;
-        GetWindowRect(window, &frame);
-        int left = origin.X - frame.Left;
-        int bottom = origin.Y - frame.Top;
-        FlatFill(&canvas, Rect(left, bottom - height_, left + client.Width(), bottom), clMenuBar);
+        FlatFill(&canvas, area_, clMenuBar);
         TMenuItem* root = menu_->Items();
         for (int i = 0; i < root->Count() && i < static_cast<int>(items_.size()); ++i) {
             if (IsRectEmpty(items_[size_t(i)]))
@@ -51,6 +45,15 @@ void TMenuBar::Paint()
         canvas.SetHandle(nullptr);
     }
     ReleaseDC(window, dc);
+}
+
+bool TMenuBar::Contains(TPoint Screen) const
+{
+    if (!form_->HandleAllocated())
+        return false;
+    TRect frame;
+    GetWindowRect(form_->Handle(), &frame);
+    return PtInRect(area_, Point(Screen.X - frame.Left, Screen.Y - frame.Top));
 }
 
 int TMenuBar::ItemAt(TPoint Screen) const

@@ -29,6 +29,8 @@ public:
     void CalcSize(const TRect& WindowRect, TRect& Client);
     // Draws the bar on the form's window.
     void Paint();
+    // Whether a screen point lies on the bar, on an item or beside them.
+    bool Contains(TPoint Screen) const;
     // The bar item at a screen point, or -1.
     int ItemAt(TPoint Screen) const;
     // A bar item's rectangle on the screen.
@@ -51,7 +53,8 @@ private:
     TCustomForm* form_;
     TMainMenu* menu_;
     std::vector<TRect> items_;  // window coordinates, one per item of the menu's root (empty: hidden)
-    int height_ = 0;            // 0 when no item is visible
+    TRect area_;                // the whole bar, window coordinates; empty when no item is visible
+    int height_ = 0;            // area_'s height
     int hot_ = -1;
     bool open_ = false;
 };

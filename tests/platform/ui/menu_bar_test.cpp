@@ -104,6 +104,14 @@ TEST_F(TMenuBarTest, TheBarTakesItsRowsFromTheClientAreaAndAnswersHtMenu)
     EXPECT_EQ(first.Left, client.X);
     EXPECT_EQ(bar->ItemRect(1).Left, first.Right);
     EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, PointToLParam(first.Left + 2, first.Top + 2)), HTMENU);
+    // Beside the items the bar is still the bar: a press there does nothing.
+    TPoint beside = Point(client.X + form->ClientWidth() - 3, first.Top + 2);
+    EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, PointToLParam(beside.X, beside.Y)), HTMENU);
+    InjectClick(beside);
+    Process();
+    EXPECT_TRUE(Log.empty());
+    GetWindowRect(form->Handle(), &window);
+    EXPECT_EQ(window.Left, 100);
     int clientHeight = form->ClientHeight();
 
     // Narrow, the items wrap to a second row and the client area gives way.
