@@ -104,14 +104,23 @@ std::string_view LineBreakOf(TSynTextFileFormat Format)
 
 }  // namespace
 
+namespace {
+
+void CheckLineLength(size_t Length)
+{
+    if (Length > static_cast<size_t>(MaxLineLength))
+        throw ESynTextStringList("Line too long: " + std::to_string(Length) + " bytes, where a line holds at most " +
+                                 std::to_string(MaxLineLength));
+}
+
+}  // namespace
+
 TSynLineText TSynLineText::Make(std::string_view S)
 {
     TSynLineText text;
     if (S.empty())
         return text;
-    if (S.size() > static_cast<size_t>(MaxLineLength))
-        throw ESynTextStringList("Line too long: " + std::to_string(S.size()) + " bytes, where a line holds at most " +
-                                 std::to_string(MaxLineLength));
+    CheckLineLength(S.size());
     const auto length = static_cast<uint32_t>(S.size());
     text.block_ = static_cast<char*>(::operator new(sizeof length + S.size()));
     std::memcpy(text.block_, &length, sizeof length);
@@ -517,6 +526,12 @@ void TSynTextStringList::LoadFromStream(TStream* Stream)
         const auto buffer = std::make_unique_for_overwrite<char[]>(size);
         Stream->ReadBuffer(buffer.get(), size);
         const std::string_view text(buffer.get(), size);
+        // Only a text this long can hold a line too long to keep; it is
+        // refused before the old lines go.
+        if (text.size() > static_cast<size_t>(MaxLineLength)) {
+            bool cr = false, lf = false;
+            SplitLines(text, cr, lf, [](std::string_view line) { CheckLineLength(line.size()); });
+        }
         Clear();
         SetCapacity(std::max(capacity_, CountLines(text)));
         SplitLines(text, sawCR, sawLF, [&](std::string_view line) {

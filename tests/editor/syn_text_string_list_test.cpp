@@ -156,6 +156,46 @@ TEST(SynTextStringList, ALineLongerThanAColumnCountsIsRefused)
     munmap(bytes, size);
 }
 
+namespace {
+
+// A stream of Size bytes that reads as nothing but leaves the reader's
+// buffer untouched: a large buffer then stays zero pages the scan never
+// has to fault in.
+class TUntouchedStream : public TStream {
+public:
+    explicit TUntouchedStream(int64_t Size) : size_(Size) {}
+    int64_t Read(void*, int64_t Count) override
+    {
+        const int64_t n = std::min(Count, size_ - position_);
+        position_ += n;
+        return n;
+    }
+    int64_t Write(const void*, int64_t) override { return 0; }
+    int64_t Seek(int64_t Offset, TSeekOrigin Origin) override
+    {
+        position_ = (Origin == soBeginning ? 0 : Origin == soCurrent ? position_ : size_) + Offset;
+        return position_;
+    }
+    void SetSize(int64_t NewSize) override { size_ = NewSize; }
+
+private:
+    int64_t size_;
+    int64_t position_ = 0;
+};
+
+}  // namespace
+
+// A file holding a line too long to keep is refused before anything of the
+// old text goes.
+TEST(SynTextStringList, LoadingALineTooLongKeepsTheOldLines)
+{
+    TSynTextStringList list;
+    list.SetText("kept\r\n\xD5\x66");
+    TUntouchedStream stream(static_cast<int64_t>(MaxLineLength) + 1);
+    EXPECT_THROW(list.LoadFromStream(&stream), ESynTextStringList);
+    EXPECT_EQ(list.Text(), "kept\r\n\xD5\x66");
+}
+
 TEST(SynTextStringList, BadIndexesRaiseAndChangeNothing)
 {
     TSynTextStringList list;
