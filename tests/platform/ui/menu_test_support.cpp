@@ -1,3 +1,5 @@
+// The menu test fixture: logging items, the idle-hook steps and where the
+// rows of open menus are on the screen.
 #include "menu_test_support.h"
 
 #include "platform/ui/menu_loop.h"
