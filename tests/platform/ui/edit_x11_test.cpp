@@ -4,89 +4,19 @@
 // and the display showing what the form painted.
 #include <string>
 
-#include "platform/gdi/bitmap.h"
-#include "platform/ui/custom_form.h"
+#include "form_x11_test_support.h"
 #include "platform/ui/edit.h"
-#include "platform/win/window.h"
-#include "platform/win/window_pos.h"
-#include "platform/win/x11_backend.h"
-#include "tests/platform/win/x11_test_support.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
 
-class TEditX11Test : public TX11Test {
+class TEditX11Test : public TFormX11Test {
 protected:
-    void TearDown() override
-    {
-        delete form_;
-        Pump();
-        TX11Test::TearDown();
-    }
-
-    // A key on the display, with the modifier keys given held around it.
-    static void Key(unsigned long Sym, std::initializer_list<unsigned long> Held = {})
-    {
-        for (unsigned long held : Held)
-            XTestFakeKeyEvent(Other(), XKeysymToKeycode(Other(), held), True, 0);
-        const KeyCode code = XKeysymToKeycode(Other(), Sym);
-        XTestFakeKeyEvent(Other(), code, True, 0);
-        XTestFakeKeyEvent(Other(), code, False, 0);
-        for (unsigned long held : Held)
-            XTestFakeKeyEvent(Other(), XKeysymToKeycode(Other(), held), False, 0);
-        XSync(Other(), False);
-    }
-
-    static void Drag(TPoint From, TPoint To)
-    {
-        XTestFakeMotionEvent(Other(), 0, From.X, From.Y, 0);
-        XTestFakeButtonEvent(Other(), 1, True, 0);
-        XTestFakeMotionEvent(Other(), 0, To.X, To.Y, 0);
-        XTestFakeButtonEvent(Other(), 1, False, 0);
-        XSync(Other(), False);
-    }
-
-    bool FormHasXFocus()
-    {
-        return PumpUntil([&] {
-            Window focus = 0;
-            int revert = 0;
-            XGetInputFocus(Other(), &focus, &revert);
-            return focus == X11WindowOf(form_->Handle());
-        });
-    }
-
     bool Shows(TEdit* Edit, const AnsiString& Text)
     {
         return PumpUntil([&] { return Edit->Text() == Text; });
     }
-
-    bool DisplayShowsBacking()
-    {
-        TRect rect;
-        GetWindowRect(form_->Handle(), &rect);
-        const unsigned long surface = X11WindowOf(form_->Handle());
-        return PumpUntil([&] {
-            XImage* image = XGetImage(Other(), surface, 0, 0, static_cast<unsigned>(rect.Width()),
-                                      static_cast<unsigned>(rect.Height()), AllPlanes, ZPixmap);
-            if (!image)
-                return false;
-            TSurface backing = GdiObjectAs<TGdiBitmap>(WindowOf(form_->Handle())->Backing)->Surface();
-            bool same = true;
-            for (int y = 0; y < rect.Height() && same; ++y)
-                for (int x = 0; x < rect.Width() && same; ++x)
-                    same = (static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF) ==
-                           (backing.GetPixel(x, y) & 0xFFFFFF);
-            XDestroyImage(image);
-            return same;
-        });
-    }
-
-    TForm* form_ = nullptr;
 };
 
 TEST_F(TEditX11Test, TypingSelectingCuttingPastingAndUndoOnTheDisplay)

@@ -6,59 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "form_x11_test_support.h"
 #include "platform/base/strings.h"
 #include "platform/ui/combo_box.h"
-#include "platform/ui/custom_form.h"
 #include "platform/ui/list_box.h"
-#include "platform/win/window_pos.h"
 #include "platform/win/x11_backend.h"
-#include "tests/platform/ui/control_test_support.h"
-#include "tests/platform/win/x11_test_support.h"
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
 
 using TLines = std::vector<std::string>;
 
-class TListsX11Test : public TX11Test {
+class TListsX11Test : public TFormX11Test {
 protected:
-    void TearDown() override
-    {
-        delete form_;
-        Pump();
-        TX11Test::TearDown();
-    }
-
-    static void Key(unsigned long Sym)
-    {
-        const KeyCode code = XKeysymToKeycode(Other(), Sym);
-        XTestFakeKeyEvent(Other(), code, True, 0);
-        XTestFakeKeyEvent(Other(), code, False, 0);
-        XSync(Other(), False);
-    }
-
-    static void Click(TPoint Screen)
-    {
-        XTestFakeMotionEvent(Other(), 0, Screen.X, Screen.Y, 0);
-        XTestFakeButtonEvent(Other(), 1, True, 0);
-        XTestFakeButtonEvent(Other(), 1, False, 0);
-        XSync(Other(), False);
-    }
-
-    bool FormHasXFocus()
-    {
-        return PumpUntil([&] {
-            Window focus = 0;
-            int revert = 0;
-            XGetInputFocus(Other(), &focus, &revert);
-            return focus == X11WindowOf(form_->Handle());
-        });
-    }
-
     // Whether the display shows the dropped list's own window, on top of
     // the form and not managed by a window manager.
     bool ListMapped(TComboBox* Combo)
@@ -76,8 +38,6 @@ protected:
     {
         return PumpUntil([&] { return !ListMapped(Combo); });
     }
-
-    TForm* form_ = nullptr;
 };
 
 TEST_F(TListsX11Test, TheDroppedListTakesClicksAndKeysFromTheDisplay)
@@ -119,11 +79,7 @@ TEST_F(TListsX11Test, TheDroppedListTakesClicksAndKeysFromTheDisplay)
     EXPECT_EQ(combo->ItemIndex(), 3);
 
     // Alt+Down opens, Down moves, Escape cancels; F4, Down, Return takes.
-    const KeyCode alt = XKeysymToKeycode(Other(), XK_Alt_L);
-    XTestFakeKeyEvent(Other(), alt, True, 0);
-    Key(XK_Down);
-    XTestFakeKeyEvent(Other(), alt, False, 0);
-    XSync(Other(), False);
+    Key(XK_Down, {XK_Alt_L});
     ASSERT_TRUE(PumpUntil([&] { return ListMapped(combo); }));
     Key(XK_Down);
     Key(XK_Escape);

@@ -38,22 +38,12 @@ TLines Describe(const std::vector<TLogged>& entries)
     return lines;
 }
 
-void Key(Display* display, KeySym sym, bool down)
-{
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, sym), down, 0);
-}
-
 TEST_F(TX11InputTest, KeysFromTheDisplayArriveAsInjectedKeysDo)
 {
     HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
     HWND edit = Make("E", WS_CHILD | WS_VISIBLE, form, Bounds(10, 10, 100, 20));
     SetFocus(edit);
-    Window focus = 0;
-    int revert = 0;
-    ASSERT_TRUE(PumpUntil([&] {
-        XGetInputFocus(Other(), &focus, &revert);
-        return focus == X11WindowOf(form);
-    }));
+    ASSERT_TRUE(HasXFocus(form));
     TakeLogged({});
 
     // A letter with Shift, an arrow key held until the server repeats it,
@@ -72,28 +62,18 @@ TEST_F(TX11InputTest, KeysFromTheDisplayArriveAsInjectedKeysDo)
         return std::count_if(fromDisplay.begin(), fromDisplay.end(),
                              [&](const TLogged& e) { return e.Message == message && e.WParam == key; });
     };
-    Key(x, XK_a, true);
-    Key(x, XK_a, false);
-    Key(x, XK_Shift_L, true);
-    Key(x, XK_b, true);
-    Key(x, XK_b, false);
-    Key(x, XK_Shift_L, false);
-    Key(x, XK_Left, true);
+    Key(XK_a);
+    Key(XK_b, {XK_Shift_L});
+    const KeyCode left = XKeysymToKeycode(x, XK_Left);
+    XTestFakeKeyEvent(x, left, True, 0);
     XSync(x, False);
     ASSERT_TRUE(collect([&] { return count(WM_KEYDOWN, VK_LEFT) >= 3; })) << "the held key never repeated";
-    Key(x, XK_Left, false);
+    XTestFakeKeyEvent(x, left, False, 0);
     XSync(x, False);
     ASSERT_TRUE(collect([&] { return count(WM_KEYUP, VK_LEFT) == 1; }));
     long repeats = count(WM_KEYDOWN, VK_LEFT);
-    Key(x, XK_Alt_L, true);
-    Key(x, XK_f, true);
-    Key(x, XK_f, false);
-    Key(x, XK_Alt_L, false);
-    Key(x, XK_Control_L, true);
-    Key(x, XK_c, true);
-    Key(x, XK_c, false);
-    Key(x, XK_Control_L, false);
-    XSync(x, False);
+    Key(XK_f, {XK_Alt_L});
+    Key(XK_c, {XK_Control_L});
     collect([&] { return count(WM_KEYUP, VK_CONTROL) == 1; });
     TakeLogged({});
 

@@ -10,9 +10,14 @@
 
 #include <string>
 
+#include "platform/gdi/bitmap.h"
+#include "platform/win/window.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/x11_backend.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 extern char** environ;
 
@@ -135,4 +140,64 @@ bool TX11Test::PumpUntil(const std::function<bool()>& Done)
         if (NowMs() > deadline)
             return false;
     }
+}
+
+void TX11Test::Key(unsigned long Sym, std::initializer_list<unsigned long> Held)
+{
+    for (unsigned long held : Held)
+        XTestFakeKeyEvent(server.Other, XKeysymToKeycode(server.Other, held), True, 0);
+    const KeyCode code = XKeysymToKeycode(server.Other, Sym);
+    XTestFakeKeyEvent(server.Other, code, True, 0);
+    XTestFakeKeyEvent(server.Other, code, False, 0);
+    for (unsigned long held : Held)
+        XTestFakeKeyEvent(server.Other, XKeysymToKeycode(server.Other, held), False, 0);
+    XSync(server.Other, False);
+}
+
+void TX11Test::Click(TPoint Screen, unsigned Button)
+{
+    XTestFakeMotionEvent(server.Other, 0, Screen.X, Screen.Y, 0);
+    XTestFakeButtonEvent(server.Other, Button, True, 0);
+    XTestFakeButtonEvent(server.Other, Button, False, 0);
+    XSync(server.Other, False);
+}
+
+void TX11Test::Drag(TPoint From, TPoint To)
+{
+    XTestFakeMotionEvent(server.Other, 0, From.X, From.Y, 0);
+    XTestFakeButtonEvent(server.Other, 1, True, 0);
+    XTestFakeMotionEvent(server.Other, 0, To.X, To.Y, 0);
+    XTestFakeButtonEvent(server.Other, 1, False, 0);
+    XSync(server.Other, False);
+}
+
+bool TX11Test::HasXFocus(HWND Handle)
+{
+    return PumpUntil([&] {
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(server.Other, &focus, &revert);
+        return focus == X11WindowOf(Handle);
+    });
+}
+
+bool TX11Test::ShowsBacking(HWND Handle)
+{
+    TRect rect;
+    GetWindowRect(Handle, &rect);
+    const unsigned long surface = X11WindowOf(Handle);
+    return PumpUntil([&] {
+        XImage* image = XGetImage(server.Other, surface, 0, 0, static_cast<unsigned>(rect.Width()),
+                                  static_cast<unsigned>(rect.Height()), AllPlanes, ZPixmap);
+        if (!image)
+            return false;
+        TSurface backing = GdiObjectAs<TGdiBitmap>(WindowOf(Handle)->Backing)->Surface();
+        bool same = true;
+        for (int y = 0; y < rect.Height() && same; ++y)
+            for (int x = 0; x < rect.Width() && same; ++x)
+                same = (static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF) ==
+                       (backing.GetPixel(x, y) & 0xFFFFFF);
+        XDestroyImage(image);
+        return same;
+    });
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "input_test_support.h"
@@ -24,4 +25,18 @@ protected:
     // loop, until Done answers true or about three seconds pass; answers
     // Done's last answer.
     bool PumpUntil(const std::function<bool()>& Done);
+
+    // Input from the other program, flushed to the server at once: a key
+    // pressed and let go with the modifier keys Held down around it, a
+    // click of a mouse Button at a point of the screen, and the first
+    // button pressed at From, moved to To and let go there.
+    static void Key(unsigned long Sym, std::initializer_list<unsigned long> Held = {});
+    static void Click(TPoint Screen, unsigned Button = 1);
+    static void Drag(TPoint From, TPoint To);
+
+    // Pumped for as PumpUntil does: whether the display comes to give the
+    // top-level window Handle the X input focus, and whether it comes to
+    // show the window's backing bitmap pixel for pixel.
+    bool HasXFocus(HWND Handle);
+    bool ShowsBacking(HWND Handle);
 };

@@ -21,7 +21,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/extensions/shape.h>
 
 namespace {
@@ -126,12 +125,7 @@ TEST_F(TX11WindowTest, RegionShapesTheWindowAndPopupsStayOutOfTheWay)
 
     // The form has the X focus; a hint-like popup shown over it does not
     // take it, and the desktop does not manage it.
-    Window focus = 0;
-    int revert = 0;
-    ASSERT_TRUE(PumpUntil([&] {
-        XGetInputFocus(Other(), &focus, &revert);
-        return focus == X11WindowOf(form);
-    }));
+    ASSERT_TRUE(HasXFocus(form));
     HWND popup = Make("P", WS_POPUP | WS_BORDER, nullptr, Bounds(120, 120, 80, 20),
                       WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST);
     ShowWindow(popup, SW_SHOWNOACTIVATE);
@@ -143,16 +137,15 @@ TEST_F(TX11WindowTest, RegionShapesTheWindowAndPopupsStayOutOfTheWay)
     EXPECT_TRUE(attributes.override_redirect);
     XGetWindowAttributes(Other(), X11WindowOf(form), &attributes);
     EXPECT_FALSE(attributes.override_redirect);
+    Window focus = 0;
+    int revert = 0;
     XGetInputFocus(Other(), &focus, &revert);
     EXPECT_EQ(focus, X11WindowOf(form));
     EXPECT_EQ(GetActiveWindow(), form);
 
     // Even a click on it leaves the focus where it was.
     Take({});
-    XTestFakeMotionEvent(Other(), 0, 150, 130, 0);
-    XTestFakeButtonEvent(Other(), 1, True, 0);
-    XTestFakeButtonEvent(Other(), 1, False, 0);
-    XSync(Other(), False);
+    Click(Point(150, 130));
     std::vector<std::string> clicks;
     EXPECT_TRUE(PumpUntil([&] {
         for (const std::string& line : Take({WM_LBUTTONDOWN, WM_LBUTTONUP}))

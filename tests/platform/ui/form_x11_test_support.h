@@ -1,0 +1,16 @@
+// A fixture for a form worked from a real X display: the X11 test
+// support's own Xvfb and XTest, with the test's form freed after it.
+#pragma once
+
+#include "platform/ui/custom_form.h"
+#include "tests/platform/win/x11_test_support.h"
+
+class TFormX11Test : public TX11Test {
+protected:
+    void TearDown() override;
+
+    bool FormHasXFocus() { return HasXFocus(form_->Handle()); }
+    bool DisplayShowsBacking() { return ShowsBacking(form_->Handle()); }
+
+    TForm* form_ = nullptr;  // made by the test, freed after it
+};
