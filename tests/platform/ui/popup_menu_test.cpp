@@ -385,6 +385,44 @@ TEST_F(TPopupMenuTest, AnItemWithOnDrawItemDrawsItsOwnRow)
     EXPECT_EQ(calls.back(), "owner selected");
 }
 
+TEST_F(TPopupMenuTest, TheFormMayGoWhileItsMenuIsOpen)
+{
+    // Something else (a timer, say) frees the form that owns the open menu:
+    // the menu closes without touching what went.
+    Add(popup->Items(), "&First");
+    TMenuItem* sub = Add(popup->Items(), "&More");
+    Add(sub, "&Inner");
+    Steps({[&] {
+        EXPECT_EQ(MenuLoopLevelCount(), 2);
+        delete std::exchange(form, nullptr);
+        InjectKeyStroke(VK_DOWN);  // must find no rows of the freed items
+        return true;
+    }});
+    PopupWithKeys({VK_DOWN, VK_DOWN, VK_RIGHT});
+    Process();
+    EXPECT_FALSE(MenuLoopRunning());
+    EXPECT_TRUE(Log.size() == 1 && Log[0] == "More");
+
+    // The same with the form's bar open.
+    form = new TForm(nullptr);
+    form->SetBounds(100, 100, 400, 300);
+    auto* menu = new TMainMenu(form);
+    Add(Add(menu->Items(), "&File"), "&Open");
+    form->SetMenu(menu);
+    form->Show();
+    SetActiveWindow(form->Handle());
+    Process();
+    Steps({[&] {
+        EXPECT_EQ(MenuLoopLevelCount(), 1);
+        delete std::exchange(form, nullptr);
+        return true;
+    }});
+    InjectKeyStroke('F', InjectAlt);
+    Process();
+    EXPECT_FALSE(MenuLoopRunning());
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 class TContextMenuTest : public TPopupMenuTest {
 protected:
     void SetUp() override
