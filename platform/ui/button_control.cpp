@@ -1,8 +1,12 @@
 // The shared mouse, Space key and accelerator handling of the buttons.
 #include "platform/ui/button_control.h"
 
+#include "platform/gdi/draw_text.h"
 #include "platform/ui/actions.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/check_layout.h"
 #include "platform/ui/controls_messages.h"
+#include "platform/ui/focus_on_press.h"
 #include "platform/ui/menus.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
@@ -46,6 +50,18 @@ TFlatState TButtonControl::LookState() const
 void TButtonControl::PrepareCanvas()
 {
     Canvas()->SetFont(Font());
+}
+
+void TButtonControl::PaintBesideGlyph(const std::function<void(const TRect& Glyph)>& DrawGlyph)
+{
+    PrepareCanvas();
+    TCheckLayout layout = LayoutCheck(Canvas(), ClientRect(), Caption());
+    FlatFill(Canvas(), ClientRect(), Color());
+    DrawGlyph(layout.Glyph);
+    TRect text = layout.Text;
+    DrawFlatText(Canvas(), text, Caption(), DT_LEFT | DT_VCENTER | DT_SINGLELINE, Enabled());
+    if (Focused())
+        DrawFlatFocusRect(Canvas(), layout.Focus);
 }
 
 bool TButtonControl::EndMousePress(TPoint Pos)
@@ -143,13 +159,9 @@ void TButtonControl::KeyUp(WORD& Key, TShiftState Shift)
 
 void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    TAlive alive(this);
     if (Button == mbLeft) {
-        if (CanFocus() && !Focused()) {
-            SetFocus();
-            if (!alive)
-                return;
-        }
+        if (!TakeFocusOnPress(this))
+            return;
         mouseDown_ = true;
         mouseInside_ = true;
         Invalidate();

@@ -7,6 +7,7 @@
 #include "platform/ui/combo_box_edit.h"
 #include "platform/ui/combo_box_list.h"
 #include "platform/ui/controls_messages.h"
+#include "platform/ui/focus_on_press.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/monitors.h"
@@ -217,11 +218,8 @@ void TCustomComboBox::KeyPress(char& Key)
 void TCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
-    if (Button == mbLeft && CanFocus() && !Focused()) {
-        SetFocus();
-        if (!alive)
-            return;
-    }
+    if (Button == mbLeft && !TakeFocusOnPress(this))
+        return;
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (alive && Button == mbLeft)
         OpenList();

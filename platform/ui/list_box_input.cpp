@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/base/code_page.h"
+#include "platform/ui/focus_on_press.h"
 #include "platform/ui/list_box.h"
 #include "platform/win/clock.h"
 #include "platform/win/virtual_keys.h"
@@ -132,11 +133,8 @@ void TCustomListBox::KeyPress(char& Key)
 void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
-    if (Button == mbLeft && CanFocus() && !Focused()) {
-        SetFocus();
-        if (!alive)
-            return;
-    }
+    if (Button == mbLeft && !TakeFocusOnPress(this))
+        return;
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (!alive || Button != mbLeft)
         return;
