@@ -5,6 +5,8 @@
 // accelerator, presses it: Press, which each kind of button overrides.
 #pragma once
 
+#include <functional>
+
 #include "platform/ui/custom_control.h"
 #include "platform/ui/flat_look.h"
 
@@ -28,6 +30,10 @@ protected:
     TFlatState LookState() const;
     // Gives the canvas the control's font before painting and measuring.
     void PrepareCanvas();
+    // Paints a check box or a radio button: the face, DrawGlyph with the
+    // glyph's square, the caption beside it and, while focused, the focus
+    // rectangle around the caption.
+    void PaintBesideGlyph(const std::function<void(const TRect& Glyph)>& DrawGlyph);
 
     void Dispatch(TMessage& Message) override;
     // A check set by the action is no click: it must not run the action

@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/gdi/draw_text.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/check_layout.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 
@@ -48,14 +45,7 @@ void TRadioButton::SetChecked(bool Value)
 
 void TRadioButton::Paint()
 {
-    PrepareCanvas();
-    TCheckLayout layout = LayoutCheck(Canvas(), ClientRect(), Caption());
-    FlatFill(Canvas(), ClientRect(), Color());
-    DrawFlatRadioGlyph(Canvas(), layout.Glyph, checked_, LookState());
-    TRect text = layout.Text;
-    DrawFlatText(Canvas(), text, Caption(), DT_LEFT | DT_VCENTER | DT_SINGLELINE, Enabled());
-    if (Focused())
-        DrawFlatFocusRect(Canvas(), layout.Focus);
+    PaintBesideGlyph([this](const TRect& Glyph) { DrawFlatRadioGlyph(Canvas(), Glyph, checked_, LookState()); });
 }
 
 void TRadioButton::Dispatch(TMessage& Message)
