@@ -12,7 +12,7 @@ std::string Name(TTreeNode* Node)
 
 }  // namespace
 
-TTreeView* AddTree(TTestForm& Form, int Width, int Height)
+TTreeView* AddTree(TWinControl& Form, int Width, int Height)
 {
     auto* tree = new TTreeView(&Form);
     tree->Font()->SetName(kTestFontName);

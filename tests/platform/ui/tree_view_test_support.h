@@ -15,7 +15,7 @@ inline const AnsiString TreeShuo = "\xD5\x66";
 inline const AnsiString TreeMen = "\xE9\x54";
 
 // A tree view at (10, 10) of the form, in the test font: rows of 18.
-TTreeView* AddTree(TTestForm& Form, int Width = 200, int Height = 150);
+TTreeView* AddTree(TWinControl& Form, int Width = 200, int Height = 150);
 
 // A (A1 (A1a, A1b), A2), B (B1), C, all collapsed.
 void BuildThreeLevels(TCustomTreeView* Tree);
