@@ -3,7 +3,6 @@
 // accepting changes), in the built-in test font: each normal, focused,
 // disabled and, for the boxes, hot and dropped down with their lists.
 
-#include <algorithm>
 #include <vector>
 
 #include "form_test_support.h"
@@ -15,30 +14,11 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
+#include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/test_data.h"
 
 namespace {
-
-// Pictures laid side by side, 4 pixels apart on white.
-TRasterImage Across(const std::vector<TRasterImage>& Parts)
-{
-    constexpr int Gap = 4;
-    int width = 0, height = 0;
-    for (const TRasterImage& part : Parts) {
-        width += part.Width + Gap;
-        height = std::max(height, part.Height);
-    }
-    TRasterImage image = TRasterImage::Sized(width, height);
-    std::fill(image.Pixels.begin(), image.Pixels.end(), 0xFFFFFFFFu);
-    int at = 0;
-    for (const TRasterImage& part : Parts) {
-        for (int y = 0; y < part.Height; ++y)
-            std::copy(part.Row(y), part.Row(y) + part.Width, image.Row(y) + at);
-        at += part.Width + Gap;
-    }
-    return image;
-}
 
 class TListsGoldenTest : public TFormTest {
 protected:
@@ -94,7 +74,7 @@ TEST_F(TListsGoldenTest, ListBoxLooks)
     for (const char* row : {"alpha", "\xD5\x66\xE9\x54", "gamma", "\xD6\xD0 delta", "epsilon", "zeta", "eta"})
         list->Items()->Add(row);
     list->SetItemIndex(1);
-    ExpectGolden(Across(Looks(list)), TestFolder() + "/golden/list_box.png");
+    ExpectGolden(ComposeImages(Looks(list), true), TestFolder() + "/golden/list_box.png");
 }
 
 TEST_F(TListsGoldenTest, ComboBoxLooksAndItsDroppedList)
@@ -119,7 +99,7 @@ TEST_F(TListsGoldenTest, ComboBoxLooksAndItsDroppedList)
     Process();
     looks.push_back(Picture(combo));
     looks.push_back(Picture(combo->DropDownList()));
-    ExpectGolden(Across(looks), TestFolder() + "/golden/combo_box.png");
+    ExpectGolden(ComposeImages(looks, true), TestFolder() + "/golden/combo_box.png");
     InjectKeyStroke(VK_ESCAPE);
     Process();
 }
@@ -137,7 +117,7 @@ TEST_F(TListsGoldenTest, ColorBoxFaceAndList)
     InjectKeyStroke(VK_F4);
     Process();
     looks.push_back(Picture(box->DropDownList()));
-    ExpectGolden(Across(looks), TestFolder() + "/golden/color_box.png");
+    ExpectGolden(ComposeImages(looks, true), TestFolder() + "/golden/color_box.png");
     InjectKeyStroke(VK_ESCAPE);
     Process();
 }

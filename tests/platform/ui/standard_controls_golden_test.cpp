@@ -25,32 +25,11 @@
 #include "platform/ui/system_icons.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
+#include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/test_data.h"
 
 namespace {
-
-// Pictures laid side by side (Across) or one under the other, 4 pixels
-// apart on white.
-TRasterImage Compose(const std::vector<TRasterImage>& Parts, bool Across)
-{
-    constexpr int Gap = 4;
-    int width = 0, height = 0;
-    for (const TRasterImage& part : Parts) {
-        width = Across ? width + part.Width + Gap : std::max(width, part.Width);
-        height = Across ? std::max(height, part.Height) : height + part.Height + Gap;
-    }
-    TRasterImage image = TRasterImage::Sized(width, height);
-    std::fill(image.Pixels.begin(), image.Pixels.end(), 0xFFFFFFFFu);
-    int at = 0;
-    for (const TRasterImage& part : Parts) {
-        for (int y = 0; y < part.Height; ++y)
-            for (int x = 0; x < part.Width; ++x)
-                (Across ? image.Row(y)[at + x] : image.Row(at + y)[x]) = part.Row(y)[x];
-        at += (Across ? part.Width : part.Height) + Gap;
-    }
-    return image;
-}
 
 class TStandardControlsGoldenTest : public TFormTest {
 protected:
@@ -119,7 +98,7 @@ protected:
         Control->SetEnabled(false);
         shots.push_back(Shot(Host));
         Control->SetEnabled(true);
-        return Compose(shots, true);
+        return ComposeImages(shots, true);
     }
 
     void ExpectGolden(const TRasterImage& Image, const std::string& Name)
@@ -141,7 +120,7 @@ TEST_F(TStandardControlsGoldenTest, PushButton)
     TRasterImage plain = States(button, host);
     button->SetDefault(true);
     TRasterImage asDefault = States(button, host);
-    ExpectGolden(Compose({plain, asDefault}, false), "button.png");
+    ExpectGolden(ComposeImages({plain, asDefault}, false), "button.png");
 }
 
 TEST_F(TStandardControlsGoldenTest, CheckBoxAndRadioButton)
@@ -165,7 +144,7 @@ TEST_F(TStandardControlsGoldenTest, CheckBoxAndRadioButton)
     TRasterImage off = States(radio, host);
     radio->SetChecked(true);
     TRasterImage on = States(radio, host);
-    ExpectGolden(Compose({unchecked, checked, grayed, off, on}, false), "check_radio.png");
+    ExpectGolden(ComposeImages({unchecked, checked, grayed, off, on}, false), "check_radio.png");
 }
 
 TEST_F(TStandardControlsGoldenTest, SpeedButton)
@@ -192,7 +171,7 @@ TEST_F(TStandardControlsGoldenTest, SpeedButton)
     button->SetDown(false);
     button->SetFlat(true);
     TRasterImage flat = States(button, host, latch);
-    ExpectGolden(Compose({raised, flat}, false), "speed_button.png");
+    ExpectGolden(ComposeImages({raised, flat}, false), "speed_button.png");
 }
 
 TEST_F(TStandardControlsGoldenTest, LabelsPanelsBevelsAndGroupBox)
