@@ -144,7 +144,10 @@ void TCustomTreeView::PaintLinesAndButton(TTreeNode* Node, const TRect& Row)
                 DottedLine(dc, lineX(ancestorColumn), Row.Top, lineX(ancestorColumn), Row.Bottom, gray);
     }
     if (showButtons_ && Node->HasChildren()) {
+        // The button has colours of its own; the text after it keeps the
+        // brush the handlers left.
         TCanvas* canvas = Canvas();
+        const TColor brush = canvas->Brush()->Color();
         const TRect box = Rect(x - ButtonSize / 2, middle - ButtonSize / 2, x + ButtonSize / 2 + 1,
                                middle + ButtonSize / 2 + 1);
         FlatFill(canvas, box, clWindow);
@@ -154,5 +157,7 @@ void TCustomTreeView::PaintLinesAndButton(TTreeNode* Node, const TRect& Row)
         FlatFill(canvas, Rect(box.Left + 2, middle, box.Right - 2, middle + 1), clWindowText);
         if (!Node->expanded_)
             FlatFill(canvas, Rect(x, box.Top + 2, x + 1, box.Bottom - 2), clWindowText);
+        canvas->Brush()->SetColor(brush);
+        canvas->Brush()->SetStyle(bsSolid);
     }
 }
