@@ -47,6 +47,7 @@ struct TTabItem {
     AnsiString Text;
     int Image = -1;
     LPARAM Param = 0;
+    int TextWidth = -1;  // Text measured in the window's font; -1 until then
 };
 
 struct TTabState {
@@ -61,6 +62,7 @@ struct TTabState {
     HWND Scroller = nullptr;  // there exactly while the single row overflows
     TTabLayout Layout;        // as of the last change
     TSize LayoutClient;       // the client size Layout was made for
+    int FontHeight = -1;      // the font's cell height; -1 until measured
 };
 
 std::unordered_map<HWND, TTabState>& States()
@@ -101,7 +103,7 @@ private:
     HGDIOBJ old_;
 };
 
-TTabLayoutInput LayoutInput(HWND Window, const TTabState& S)
+TTabLayoutInput LayoutInput(HWND Window, TTabState& S)
 {
     TTabLayoutInput in;
     DWORD style = Style(Window);
@@ -113,23 +115,30 @@ TTabLayoutInput LayoutInput(HWND Window, const TTabState& S)
     in.Client = {client.Width(), client.Height()};
     in.FirstShown = S.FirstShown;
     in.Selected = S.Selected;
-    TMeasureDC measure(Window, FontOf(S));
-    TEXTMETRIC metrics;
-    GetTextMetrics(measure.DC(), &metrics);
+    // Measuring is the costly part: each text once, again only after its
+    // text or the font changed.
+    if (S.FontHeight < 0 || std::any_of(S.Items.begin(), S.Items.end(), [](const TTabItem& Item) {
+            return Item.TextWidth < 0;
+        })) {
+        TMeasureDC measure(Window, FontOf(S));
+        TEXTMETRIC metrics;
+        GetTextMetrics(measure.DC(), &metrics);
+        S.FontHeight = metrics.tmHeight;
+        for (TTabItem& item : S.Items)
+            if (item.TextWidth < 0) {
+                TSize text;
+                GetTextExtentPoint32(measure.DC(), item.Text.data(), static_cast<int>(item.Text.size()), &text);
+                item.TextWidth = text.cx;
+            }
+    }
     int imageWidth = S.Images ? S.Images->Width() : 0;
     int imageHeight = S.Images ? S.Images->Height() : 0;
-    in.RowDepth = S.ItemSize.cy > 0 ? S.ItemSize.cy : std::max<int>(metrics.tmHeight, imageHeight) + 2 * S.Padding.cy;
+    in.RowDepth = S.ItemSize.cy > 0 ? S.ItemSize.cy : std::max(S.FontHeight, imageHeight) + 2 * S.Padding.cy;
     in.ScrollerLength = 2 * GetSystemMetrics(SM_CXHSCROLL);
     in.Extents.reserve(S.Items.size());
     for (const TTabItem& item : S.Items) {
-        if (S.ItemSize.cx > 0) {
-            in.Extents.push_back(S.ItemSize.cx);
-            continue;
-        }
-        TSize text;
-        GetTextExtentPoint32(measure.DC(), item.Text.data(), static_cast<int>(item.Text.size()), &text);
         int image = S.Images && item.Image >= 0 ? imageWidth + ImageGap : 0;
-        in.Extents.push_back(text.cx + image + 2 * S.Padding.cx);
+        in.Extents.push_back(S.ItemSize.cx > 0 ? S.ItemSize.cx : item.TextWidth + image + 2 * S.Padding.cx);
     }
     return in;
 }
@@ -434,8 +443,10 @@ LRESULT ItemMessage(HWND Window, TTabState& S, UINT Msg, WPARAM WParam, LPARAM L
             item->lParam = tab.Param;
             return 1;
         }
-        if (item->mask & TCIF_TEXT)
+        if (item->mask & TCIF_TEXT) {
             tab.Text = item->pszText ? item->pszText : "";
+            tab.TextWidth = -1;
+        }
         if (item->mask & TCIF_IMAGE)
             tab.Image = item->iImage;
         if (item->mask & TCIF_PARAM)
@@ -548,6 +559,9 @@ LRESULT TabControlProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
         return DefWindowProc(Window, Msg, WParam, LParam);
     case WM_SETFONT:
         S.Font = reinterpret_cast<HFONT>(WParam);
+        S.FontHeight = -1;
+        for (TTabItem& item : S.Items)
+            item.TextWidth = -1;
         Relayout(Window, S);
         return 0;
     case WM_GETFONT:

@@ -19,6 +19,7 @@
 #include "platform/win/scroll_bars.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_dc.h"
@@ -31,6 +32,27 @@ namespace {
 
 const std::string Shuo = "\xD5\x66";  // 說
 const std::string Men = "\xE9\x54";   // 門
+
+// A skin standing in front of the tab window: it keeps 10 more pixels of
+// the page for itself and takes clicks away from the tabs.
+WNDPROC skinnedOld;
+
+LRESULT SkinnedTabs(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == WM_LBUTTONDOWN)
+        return 0;
+    LRESULT result = CallWindowProc(skinnedOld, Window, Msg, WParam, LParam);
+    if (Msg == TCM_ADJUSTRECT && WParam == 0)
+        reinterpret_cast<TRect*>(LParam)->Left += 10;
+    return result;
+}
+
+LRESULT CountingSubclass(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == TCM_SETCURSEL)
+        ++*reinterpret_cast<int*>(GetWindowLongPtr(Window, GWLP_USERDATA));
+    return DefSubclassProc(Window, Msg, WParam, LParam);
+}
 
 class TTabControlTest : public TFormTest {
 protected:
@@ -326,6 +348,30 @@ TEST_F(TTabControlTest, HotTrackingFollowsTheMouse)
     InjectMouseMove(ScreenPoint(form_, 390, 290));
     Process();
     EXPECT_EQ(textPixels(clHotLight), 0);
+}
+
+TEST_F(TTabControlTest, SubclassesStandInFrontOfTheTabWindow)
+{
+    tabs_->SetBounds(0, 0, 300, 200);
+    AddTabs(3);
+    TRect before = tabs_->DisplayRect();
+    // Replaced the way SetWindowLongA replaces it: the control's own
+    // handling and the window class's both still run below.
+    skinnedOld = SetWindowProc(tabs_->Handle(), WNDPROC(&SkinnedTabs));
+    EXPECT_EQ(tabs_->DisplayRect().Left, before.Left + 10);
+    ClickTab(2);
+    EXPECT_EQ(tabs_->TabIndex(), 0);
+    SetWindowProc(tabs_->Handle(), skinnedOld);
+    ClickTab(2);
+    EXPECT_EQ(tabs_->TabIndex(), 2);
+
+    int count = 0;
+    SetWindowLongPtr(tabs_->Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&count));
+    SetWindowSubclass(tabs_->Handle(), WNDPROC(&CountingSubclass), 1);
+    tabs_->SetTabIndex(1);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(SendMessage(tabs_->Handle(), TCM_GETCURSEL, 0, 0), 1);
+    RemoveWindowSubclass(tabs_->Handle(), WNDPROC(&CountingSubclass), 1);
 }
 
 TEST(TabCaptionTest, EllipsisCutsAfterWholeCharacters)
