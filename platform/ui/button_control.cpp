@@ -66,11 +66,10 @@ void TButtonControl::PaintBesideGlyph(const std::function<void(const TRect& Glyp
 
 bool TButtonControl::EndMousePress(TPoint Pos)
 {
-    bool inside = mouseDown_ && PtInRect(ClientRect(), Pos);
-    if (mouseDown_) {
-        mouseDown_ = false;
-        Invalidate();
-    }
+    if (!mousePress_.Held())
+        return false;
+    const bool inside = mousePress_.End(ClientRect(), Pos);
+    Invalidate();
     return inside;
 }
 
@@ -106,7 +105,7 @@ void TButtonControl::Dispatch(TMessage& Message)
         return;
     case CM_ENABLEDCHANGED:
         spaceDown_ = false;
-        mouseDown_ = false;
+        mousePress_.Cancel();
         Invalidate();
         TCustomControl::Dispatch(Message);
         return;
@@ -162,8 +161,7 @@ void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     if (Button == mbLeft) {
         if (!TakeFocusOnPress(this))
             return;
-        mouseDown_ = true;
-        mouseInside_ = true;
+        mousePress_.Begin();
         Invalidate();
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -171,12 +169,7 @@ void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 
 void TButtonControl::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (mouseDown_) {
-        bool inside = PtInRect(ClientRect(), Point(X, Y));
-        if (inside != mouseInside_) {
-            mouseInside_ = inside;
-            Invalidate();
-        }
-    }
+    if (mousePress_.Move(ClientRect(), Point(X, Y)))
+        Invalidate();
     TCustomControl::MouseMove(Shift, X, Y);
 }

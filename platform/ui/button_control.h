@@ -9,6 +9,7 @@
 
 #include "platform/ui/custom_control.h"
 #include "platform/ui/flat_look.h"
+#include "platform/ui/mouse_press.h"
 
 class TButtonControl : public TCustomControl {
 public:
@@ -20,7 +21,7 @@ public:
     virtual bool Checked() const { return false; }
     virtual void SetChecked(bool) {}
     // Shown held down: by the mouse over it or by the Space key.
-    bool Pressed() const { return spaceDown_ || (mouseDown_ && mouseInside_); }
+    bool Pressed() const { return spaceDown_ || mousePress_.Shown(); }
 
 protected:
     // What a user's press does. Click (OnClick, and an action link hooked
@@ -51,8 +52,7 @@ private:
     bool EndMousePress(TPoint Pos);
 
     bool hot_ = false;          // between CM_MOUSEENTER and CM_MOUSELEAVE
-    bool mouseDown_ = false;    // the left button went down on the control and is still held
-    bool mouseInside_ = false;  // the mouse is over the control; kept while mouseDown_
+    TMousePress mousePress_;
     bool spaceDown_ = false;    // Space went down while focused and has not come up
     bool clicksDisabled_ = false;  // ActionChange is setting the check
 };

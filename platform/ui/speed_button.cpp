@@ -188,7 +188,7 @@ void TSpeedButton::Dispatch(TMessage& Message)
         Invalidate();
         break;
     case CM_ENABLEDCHANGED:
-        mouseDown_ = false;
+        mousePress_.Cancel();
         Invalidate();
         break;
     case CM_TEXTCHANGED:
@@ -196,10 +196,8 @@ void TSpeedButton::Dispatch(TMessage& Message)
         Invalidate();
         break;
     case CM_CANCELMODE:
-        if (mouseDown_) {
-            mouseDown_ = false;
+        if (mousePress_.Cancel())
             Invalidate();
-        }
         break;
     default:
         break;
@@ -210,8 +208,7 @@ void TSpeedButton::Dispatch(TMessage& Message)
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (Button == mbLeft && Enabled()) {
-        mouseDown_ = true;
-        mouseInside_ = true;
+        mousePress_.Begin();
         Invalidate();
     }
     TGraphicControl::MouseDown(Button, Shift, X, Y);
@@ -219,22 +216,17 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
 
 void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (mouseDown_) {
-        bool inside = PtInRect(ClientRect(), Point(X, Y));
-        if (inside != mouseInside_) {
-            mouseInside_ = inside;
-            Invalidate();
-        }
-    }
+    if (mousePress_.Move(ClientRect(), Point(X, Y)))
+        Invalidate();
     TGraphicControl::MouseMove(Shift, X, Y);
 }
 
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
-    bool press = Button == mbLeft && mouseDown_ && PtInRect(ClientRect(), Point(X, Y));
-    if (Button == mbLeft && mouseDown_) {
-        mouseDown_ = false;
+    bool press = false;
+    if (Button == mbLeft && mousePress_.Held()) {
+        press = mousePress_.End(ClientRect(), Point(X, Y));
         Invalidate();
     }
     TGraphicControl::MouseUp(Button, Shift, X, Y);

@@ -11,6 +11,7 @@
 
 #include "platform/gdi/raster_image.h"
 #include "platform/ui/graphic_control.h"
+#include "platform/ui/mouse_press.h"
 
 class TBitmap;
 
@@ -39,7 +40,7 @@ public:
     int Spacing() const { return spacing_; }
     void SetSpacing(int Value);
     // Shown held down: the mouse went down on it and is over it.
-    bool Pressed() const { return mouseDown_ && mouseInside_; }
+    bool Pressed() const { return mousePress_.Shown(); }
     bool Hot() const { return hot_; }
 
     // OnClick; an action link hooks in here.
@@ -72,6 +73,5 @@ private:
     int numGlyphs_ = 1;  // 1 .. 4
     int spacing_ = 4;
     bool hot_ = false;          // between CM_MOUSEENTER and CM_MOUSELEAVE
-    bool mouseDown_ = false;    // the left button went down on it and is held
-    bool mouseInside_ = false;  // kept while mouseDown_
+    TMousePress mousePress_;
 };
