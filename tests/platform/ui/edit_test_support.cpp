@@ -25,31 +25,29 @@ void TEditTest::TearDown()
     TControlTest::TearDown();
 }
 
+void TEditTest::ShowBox(TCustomEdit* Box, int Width, int Height)
+{
+    Box->Font()->SetName(kTestFontName);
+    Box->Font()->SetHeight(-kTestFontCellHeight);
+    Box->SetBounds(10, 10, Width, Height);
+    Box->SetParent(form_.get());
+    box_ = Box;
+    ShowActive(form_.get());
+    Box->SetFocus();
+    Pump();
+}
+
 TEdit* TEditTest::ShowEdit(int Width)
 {
     auto* edit = new TEdit(form_.get());
-    edit->Font()->SetName(kTestFontName);
-    edit->Font()->SetHeight(-kTestFontCellHeight);
-    edit->SetBounds(10, 10, Width, 0);
-    edit->SetParent(form_.get());
-    box_ = edit;
-    ShowActive(form_.get());
-    edit->SetFocus();
-    Pump();
+    ShowBox(edit, Width, 0);
     return edit;
 }
 
 TMemo* TEditTest::ShowMemo(int Width, int Height)
 {
     auto* memo = new TMemo(form_.get());
-    memo->Font()->SetName(kTestFontName);
-    memo->Font()->SetHeight(-kTestFontCellHeight);
-    memo->SetBounds(10, 10, Width, Height);
-    memo->SetParent(form_.get());
-    box_ = memo;
-    ShowActive(form_.get());
-    memo->SetFocus();
-    Pump();
+    ShowBox(memo, Width, Height);
     return memo;
 }
 
