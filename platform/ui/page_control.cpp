@@ -42,12 +42,11 @@ void TPageControl::RemovePage(TTabSheet* Page)
     }
     pages_.erase(std::remove(pages_.begin(), pages_.end(), Page), pages_.end());
     Page->pageControl_ = nullptr;
-    if (Page == activePage_) {
+    if (Page == activePage_)
         activePage_ = nullptr;
+    PagesChanged();
+    if (next)
         SetActivePage(next);
-    } else {
-        PagesChanged();
-    }
 }
 
 void TPageControl::MovePage(TTabSheet* Page, int Index)

@@ -202,6 +202,8 @@ TEST_F(TPageControlTest, PagesLeavingAndRenamed)
     delete sheets_[1];
     EXPECT_EQ(pages_->ActivePage(), sheets_[2]);
     EXPECT_EQ(pages_->PageCount(), 3);
+    EXPECT_EQ(Send(TCM_GETITEMCOUNT), 3);
+    EXPECT_EQ(TabText(1), "C");
     EXPECT_EQ(Send(TCM_GETCURSEL), 1);
     sheets_[2]->SetPageControl(nullptr);
     EXPECT_EQ(pages_->ActivePage(), sheets_[3]);
