@@ -14,10 +14,10 @@ TCustomTreeView* TTreeNode::TreeView() const
     return owner_->Owner();
 }
 
-void TTreeNode::Changed()
+void TTreeNode::Changed(bool Geometry)
 {
     if (parent_)
-        TreeView()->NodeChanged(this);
+        TreeView()->NodeChanged(this, Geometry);
 }
 
 void TTreeNode::SetText(const AnsiString& Value)
@@ -26,7 +26,7 @@ void TTreeNode::SetText(const AnsiString& Value)
         return;
     text_ = Value;
     textWidth_ = -1;
-    Changed();
+    Changed(true);
     TCustomTreeView* view = TreeView();
     if ((view->SortType() == stText || view->SortType() == stBoth) && parent_ && !owner_->Updating())
         view->SortChildren(parent_, false, nullptr, 0);
@@ -35,19 +35,19 @@ void TTreeNode::SetText(const AnsiString& Value)
 void TTreeNode::SetImageIndex(int Value)
 {
     imageIndex_ = Value;
-    Changed();
+    Changed(false);
 }
 
 void TTreeNode::SetSelectedIndex(int Value)
 {
     selectedIndex_ = Value;
-    Changed();
+    Changed(false);
 }
 
 void TTreeNode::SetStateIndex(int Value)
 {
     stateIndex_ = Value;
-    Changed();
+    Changed(true);
 }
 
 void TTreeNode::SetExpanded(bool Value)
@@ -74,7 +74,7 @@ void TTreeNode::Collapse(bool Recurse)
 void TTreeNode::SetHasChildren(bool Value)
 {
     hasChildren_ = Value;
-    Changed();
+    Changed(false);
 }
 
 int TTreeNode::Level() const

@@ -97,7 +97,8 @@ private:
     explicit TTreeNode(TTreeNodes* Owner);
     // Numbers the children from First on after an insertion or removal.
     void Renumber(int First);
-    void Changed();
+    // Tells the view; Geometry when the node's width changed.
+    void Changed(bool Geometry);
 
     TTreeNodes* owner_;
     TTreeNode* parent_ = nullptr;  // the list's hidden root for a top node; nullptr for that root

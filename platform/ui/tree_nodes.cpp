@@ -126,7 +126,7 @@ std::unique_ptr<TTreeNode> TTreeNodes::Detach(TTreeNode* Node)
     if (Shown(parent))
         owner_->RowsChanged();
     else
-        owner_->NodeChanged(parent);
+        owner_->NodeChanged(parent, false);
     return owned;
 }
 
@@ -142,7 +142,7 @@ void TTreeNodes::Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Parent, int 
     if (Shown(Parent))
         owner_->RowsChanged();
     else
-        owner_->NodeChanged(Parent);
+        owner_->NodeChanged(Parent, false);
 }
 
 bool TTreeNodes::Shown(const TTreeNode* Parent)

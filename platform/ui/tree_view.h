@@ -141,6 +141,8 @@ private:
     // tree_view_rows.cpp: the visible rows, scrolling and geometry.
     void RowsChanged();
     void UpdateRows();
+    // Measures the shown rows for the horizontal range when they changed.
+    void UpdateContentWidth();
     // The row of a shown node, -1 when it is hidden.
     int RowOf(const TTreeNode* Node);
     TTreeNode* NodeAtRow(int Row);
@@ -160,7 +162,8 @@ private:
 
     // tree_view_nodes.cpp: what the nodes report, and the selection.
     void NodeInserted(TTreeNode* Node);
-    void NodeChanged(TTreeNode* Node);
+    // Node looks different; with Geometry its width or place changed too.
+    void NodeChanged(TTreeNode* Node, bool Geometry);
     // Node and its children are about to go: OnDeletion for each, the
     // selection moved away and every reference dropped.
     void NodeDeleting(TTreeNode* Node);
@@ -195,7 +198,8 @@ private:
     // The shown nodes in the tree's order; current while !rowsDirty_.
     std::vector<TTreeNode*> rows_;
     bool rowsDirty_ = true;
-    int contentWidth_ = 0;  // the widest row, with rows_
+    int contentWidth_ = 0;  // the widest row, current while !widthsDirty_
+    bool widthsDirty_ = true;
     int topRow_ = 0;        // 0 .. MaxTopRow()
     int scrollX_ = 0;       // pixels scrolled to the right
     int rowHeight_ = 0;     // 0 until measured after a font or image change

@@ -11,12 +11,16 @@ void TCustomTreeView::NodeInserted(TTreeNode* Node)
         SortChildren(Node->parent_, false, nullptr, 0);
 }
 
-void TCustomTreeView::NodeChanged(TTreeNode* Node)
+void TCustomTreeView::NodeChanged(TTreeNode* Node, bool Geometry)
 {
     if (Node->parent_ == nullptr)
         return;
-    if (RowOf(Node) >= 0)
-        rowsDirty_ = true;  // its width may be new
+    if (Geometry)
+        widthsDirty_ = true;
+    if (items_->Updating())
+        return;
+    if (Geometry && RowOf(Node) >= 0)
+        UpdateScrollBars();
     InvalidateNode(Node);
 }
 

@@ -45,14 +45,24 @@ void TCustomTreeView::UpdateRows()
     if (!rowsDirty_)
         return;
     rowsDirty_ = false;
+    widthsDirty_ = true;
     rows_.clear();
     AddRows(items_->Root(), rows_);
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
+        rows_[i]->row_ = i;
+    topRow_ = std::clamp(topRow_, 0, MaxTopRow());
+}
+
+void TCustomTreeView::UpdateContentWidth()
+{
+    UpdateRows();
+    if (!widthsDirty_)
+        return;
+    widthsDirty_ = false;
     HDC dc = nullptr;
     HGDIOBJ previous = nullptr;
     contentWidth_ = 0;
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        TTreeNode* node = rows_[i];
-        node->row_ = i;
+    for (TTreeNode* node : rows_) {
         if (node->textWidth_ < 0) {
             if (!dc) {
                 dc = CreateCompatibleDC(nullptr);
@@ -68,7 +78,6 @@ void TCustomTreeView::UpdateRows()
         SelectObject(dc, previous);
         DeleteDC(dc);
     }
-    topRow_ = std::clamp(topRow_, 0, MaxTopRow());
 }
 
 void TCustomTreeView::ForgetTextWidths()
@@ -140,6 +149,7 @@ void TCustomTreeView::SetTopRow(int Row)
 
 void TCustomTreeView::SetScrollX(int X)
 {
+    UpdateContentWidth();
     X = std::clamp(X, 0, std::max(contentWidth_ - ClientWidth(), 0));
     if (X == scrollX_)
         return;
@@ -253,7 +263,7 @@ void TCustomTreeView::UpdateScrollBars()
 {
     if (!HandleAllocated() || items_->Updating() || settingBars_)
         return;
-    UpdateRows();
+    UpdateContentWidth();
     settingBars_ = true;
     // A bar that comes or goes changes the client area, and with it the
     // page; the second round sets the page of the new area.
@@ -316,7 +326,10 @@ void TCustomTreeView::ScrollMessage(int Bar, WORD Code, WORD Position)
         break;
     }
     case SB_TOP: target = 0; break;
-    case SB_BOTTOM: target = vertical ? MaxTopRow() : contentWidth_; break;
+    case SB_BOTTOM:
+        UpdateContentWidth();
+        target = vertical ? MaxTopRow() : contentWidth_;
+        break;
     default: return;
     }
     if (vertical)
