@@ -11,7 +11,6 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
-#include "platform/win/x11_backend.h"
 #include "x11_test_support.h"
 
 #include <X11/XKBlib.h>
@@ -99,11 +98,7 @@ TEST_F(TX11InputTest, KeysFromTheDisplayArriveAsInjectedKeysDo)
 TEST_F(TX11InputTest, MouseButtonsWheelAndCapture)
 {
     HWND form = Make("F", WS_POPUP | WS_VISIBLE, nullptr, Bounds(200, 200, 200, 150));
-    ASSERT_TRUE(PumpUntil([&] {
-        XWindowAttributes attributes;
-        XGetWindowAttributes(Other(), X11WindowOf(form), &attributes);
-        return attributes.map_state == IsViewable;
-    }));
+    ASSERT_TRUE(BecomesViewable(form));
     Take({});
     Display* x = Other();
     XTestFakeMotionEvent(x, 0, 250, 260, 0);

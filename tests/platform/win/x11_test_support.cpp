@@ -171,6 +171,15 @@ void TX11Test::Drag(TPoint From, TPoint To)
     XSync(server.Other, False);
 }
 
+bool TX11Test::BecomesViewable(HWND Handle)
+{
+    return PumpUntil([&] {
+        XWindowAttributes attributes;
+        return XGetWindowAttributes(server.Other, X11WindowOf(Handle), &attributes) &&
+               attributes.map_state == IsViewable;
+    });
+}
+
 bool TX11Test::HasXFocus(HWND Handle)
 {
     return PumpUntil([&] {

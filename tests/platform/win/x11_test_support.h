@@ -34,9 +34,11 @@ protected:
     static void Click(TPoint Screen, unsigned Button = 1);
     static void Drag(TPoint From, TPoint To);
 
-    // Pumped for as PumpUntil does: whether the display comes to give the
-    // top-level window Handle the X input focus, and whether it comes to
-    // show the window's backing bitmap pixel for pixel.
+    // Pumped for as PumpUntil does: whether the display comes to show the
+    // top-level window Handle (mapped and viewable), whether it comes to
+    // give it the X input focus, and whether it comes to show its backing
+    // bitmap pixel for pixel.
+    bool BecomesViewable(HWND Handle);
     bool HasXFocus(HWND Handle);
     bool ShowsBacking(HWND Handle);
 };

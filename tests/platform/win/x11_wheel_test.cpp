@@ -4,7 +4,6 @@
 #include "platform/win/mouse_input.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
-#include "platform/win/x11_backend.h"
 #include "x11_test_support.h"
 
 #include <X11/Xlib.h>
@@ -17,11 +16,7 @@ using TX11WheelTest = TX11Test;
 TEST_F(TX11WheelTest, ButtonsSixAndSevenTurnTheSidewaysWheel)
 {
     HWND form = Make("F", WS_POPUP | WS_VISIBLE, nullptr, Bounds(200, 200, 200, 150));
-    ASSERT_TRUE(PumpUntil([&] {
-        XWindowAttributes attributes;
-        XGetWindowAttributes(Other(), X11WindowOf(form), &attributes);
-        return attributes.map_state == IsViewable;
-    }));
+    ASSERT_TRUE(BecomesViewable(form));
     SetActiveWindow(form);
     Display* x = Other();
     XTestFakeMotionEvent(x, 0, 250, 260, 0);
