@@ -1,7 +1,8 @@
 // Code folding over large documents: rebuilding every fold range of a C-like
 // text with nested braces, strings and comments, at three sizes to show the
-// cost grows in step with the text; and typing a brace, which finds the
-// ranges again at once, with and without a collapsed block.
+// cost grows in step with the text; typing a brace, which finds the ranges
+// again at once, and typing a letter on a line with a brace, which leaves
+// them as they are; with and without a collapsed block.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -85,6 +86,25 @@ void BM_TypeBraceRescans(benchmark::State& State)
     State.counters["ranges"] = memo->AllFoldRanges()->AllCount();
 }
 BENCHMARK(BM_TypeBraceRescans)->Args({25000, 0})->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A letter typed and taken back again on a line that opens a block: the
+// fold tokens stay as they were, so the ranges need no new scan.
+void BM_TypeLetterOnBraceLine(benchmark::State& State)
+{
+    TFoldingEditor editor(static_cast<int>(State.range(0)));
+    TSynMemo* memo = editor.memo.get();
+    if (State.range(1) != 0)
+        memo->Collapse(memo->GetFoldRangeStartingAt(1));
+    const int middle = memo->Lines()->Count() / 2 / 10 * 10 + 2;  // "    if (ready) {"
+    for (auto _ : State) {
+        memo->SetCaretXY(BufferCoord(9, middle));
+        memo->CommandProcessor(ecChar, 'x', nullptr);
+        memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    }
+    State.counters["ranges"] = memo->AllFoldRanges()->AllCount();
+}
+BENCHMARK(BM_TypeLetterOnBraceLine)->Args({25000, 0})->Args({100000, 0})->Args({100000, 1})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -100,6 +100,7 @@ void TCustomSynText::LineCountChanged(int Index)
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 {
     CountFoldChanges(Index, Count);
+    NoteLineShift(bufferShifts_, Index + 1, Count);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesInserted(Index, Count);
     if (highlighter_) {
@@ -132,9 +133,14 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
-    AnsiString foldToken;
-    if (CountsFoldChanges() && (foldTokenBeforePut_ || LineHasFoldToken(lines_->Strings(Index), foldToken)))
-        ++pendingFoldChanges_;
+    // A line the fold scan reads differently now may move fold ranges.
+    if (CountsFoldChanges()) {
+        const std::optional<AnsiString> signature = FoldSignature(Index, lines_->Strings(Index));
+        if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
+            ++pendingFoldChanges_;
+        else if (!signature->empty())
+            quietFoldPuts_ = true;
+    }
     int last = Index + Count - 1;
     // Rows below move when the lines now wrap into more or fewer rows.
     const bool rowsMoved = wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
@@ -171,11 +177,13 @@ void TCustomSynText::ListCleared(TObject*)
 }
 
 void TCustomSynText::ListBeforeInserted(TObject*, int, int) {}
-void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count) { CountFoldChanges(Index, Count); }
-// A changed line with a fold token may move fold ranges: it counts towards
-// a rescan.
+void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
+{
+    CountFoldChanges(Index, Count);
+    NoteLineShift(bufferShifts_, Index + 1, -Count);
+}
 void TCustomSynText::ListBeforePut(TObject*, int Index, int)
 {
-    AnsiString foldToken;
-    foldTokenBeforePut_ = CountsFoldChanges() && LineHasFoldToken(lines_->Strings(Index), foldToken);
+    if (CountsFoldChanges())
+        foldSignatureBeforePut_ = FoldSignature(Index, lines_->Strings(Index));
 }

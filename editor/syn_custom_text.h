@@ -40,6 +40,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "editor/syn_code_folding.h"
@@ -607,6 +608,18 @@ protected:
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
     // one with a fold or skip token counts towards a rescan.
     void CountFoldChanges(int Index, int Count);
+    // What the fold scan reads of Line as line Index (from 0) of the buffer
+    // (TSynFoldScanner::LineSignature); nullopt when that cannot be told
+    // now. A change that keeps it moves no fold range.
+    std::optional<AnsiString> FoldSignature(int Index, const AnsiString& Line) const;
+    // Lines FirstLine .. FirstLine + |Count| - 1 (from 1) came (Count > 0)
+    // or went (Count < 0), as the buffer or the fold ranges saw it (Log).
+    struct TLineShift {
+        int FirstLine;
+        int Count;
+        bool operator==(const TLineShift&) const = default;
+    };
+    void NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count);
     // Rescans when counted changes wait and no update is open, so that the
     // ranges are always those a full rebuild would find.
     void RescanPendingFolds();
@@ -702,7 +715,16 @@ protected:
     // Code folding.
     std::unique_ptr<TSynTextAllFoldRanges> allFoldRanges_;
     TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
-    bool foldTokenBeforePut_ = false;  // the line being replaced holds a fold token
+    std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
+    // Since the fold ranges were last those of a rebuild: the lines that came
+    // and went as the buffer made them and as the ranges followed them, and
+    // whether a line with fold tokens changed keeping its signature. Such a
+    // change moved no range only while both logs agree on which lines moved
+    // (deleting from mid-line to mid-line, the buffer keeps the first line
+    // where the ranges take the last).
+    std::vector<TLineShift> bufferShifts_;
+    std::vector<TLineShift> foldShifts_;
+    bool quietFoldPuts_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its

@@ -1,5 +1,7 @@
 #include "editor/syn_fold_scan.h"
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -47,6 +49,18 @@ bool IsWordChar(unsigned char C)
 }
 
 bool IsBreak(char C) { return C == '\r' || C == '\n'; }
+
+// Whether Token's last byte is a lead byte without its trail byte.
+bool EndsInsideChar(const AnsiString& Token)
+{
+    size_t at = 0;
+    size_t last = 0;
+    while (at < Token.size()) {
+        last = at;
+        at += CharLengthAt(Token, at);
+    }
+    return !Token.empty() && at - last == 1 && IsDBCSLeadByte(Token[last]);
+}
 
 }  // namespace
 
@@ -318,6 +332,21 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
 {
     if (Regions)
         Compile(Regions, *regions_, CaseSensitive, subLists_);
+    auto measure = [this](const AnsiString& Token) {
+        reach_ = std::max(reach_, Token.size() + 1);
+        if (EndsInsideChar(Token))
+            tokensWhole_ = false;
+    };
+    for (const TRegionList* list : Lists()) {
+        for (const TSkip& skip : list->Skips) {
+            measure(skip.Open);
+            measure(skip.Close);
+        }
+        for (const TRegion& region : list->Regions) {
+            measure(region.Open);
+            measure(region.Close);
+        }
+    }
 }
 
 TSynFoldScanner::~TSynFoldScanner() = default;
@@ -331,6 +360,68 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
     const AnsiString text = caseSensitive_ ? Text : UpperCase(Text);
     TRun run(text, Ranges, AttributeAt, tabWidth_);
     run.Scan(*regions_, nullptr, 0);
+}
+
+std::vector<const TSynFoldScanner::TRegionList*> TSynFoldScanner::Lists() const
+{
+    std::vector<const TRegionList*> lists{regions_.get()};
+    for (const auto& list : subLists_)
+        lists.push_back(list.get());
+    return lists;
+}
+
+std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
+{
+    if (!tokensWhole_)
+        return std::nullopt;
+    const AnsiString text = caseSensitive_ ? Line : UpperCase(Line);
+    TSynTextAllFoldRanges unused;
+    const TRun run(text, unused, AttributeAt, tabWidth_);
+    const std::vector<const TRegionList*> lists = Lists();
+    AnsiString signature;
+    bool opens = false;
+    std::optional<size_t> previous;  // where the last token started
+    for (size_t p = 0; p < text.size(); p += run.CharLen(p)) {
+        // One letter per token kind that starts here, with its flags.
+        AnsiString here;
+        for (const TRegionList* list : lists) {
+            for (const TSkip& skip : list->Skips) {
+                int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
+                if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
+                                              : !skip.Close.empty() && run.StartsWith(skip.Close, p))
+                    bits |= 2;
+                here += static_cast<char>('a' + bits);
+                // An escape takes the character after it, or the line break.
+                if (skip.Escape && text[p] == skip.Escape) {
+                    const size_t next = p + run.CharLen(p);
+                    here += '\\';
+                    here += next < text.size() ? text.substr(next, run.CharLen(next)) : AnsiString("\n");
+                }
+            }
+            for (const TRegion& region : list->Regions) {
+                const bool oneChar = region.Type == frtOneChar;
+                auto raw = [&](const AnsiString& Token) {
+                    return oneChar ? run.FirstCharAt(Token, p) : run.StartsWith(Token, p);
+                };
+                int bits = 0;
+                if (raw(region.Open))
+                    bits |= 1 | (run.TokenAt(region, region.Open, p) ? 2 : 0);
+                if (raw(region.Close))
+                    bits |= 4 | (run.TokenAt(region, region.Close, p) ? 8 : 0);
+                if (bits != 0 && oneChar && run.Painted(p))
+                    bits |= 16;
+                opens = opens || (bits & 1) != 0;
+                here += static_cast<char>('A' + bits);
+            }
+        }
+        if (here.find_first_not_of("aA") == AnsiString::npos)
+            continue;
+        signature += (previous ? std::to_string(std::min(p - *previous, reach_)) : AnsiString("-")) + ":" + here + ";";
+        previous = p;
+    }
+    if (opens)
+        signature += "I" + std::to_string(IndentLevel(text, tabWidth_));
+    return signature;
 }
 
 int TSynFoldScanner::IndentLevel(std::string_view Line, int TabWidth)

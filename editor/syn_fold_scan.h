@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,16 @@ public:
     // list of outermost ranges. A range that never closes is one line long.
     void Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges);
 
+    // Everything of Line that the scan reads: which tokens start at which
+    // characters, how close together, whether each stands as a whole word
+    // and is painted, and the indentation of a line that may open a range.
+    // Empty for a line the scan passes over. When a line keeps its
+    // signature through a change, a scan of the whole text finds the same
+    // ranges as before. nullopt when a token ends inside a character, where
+    // the scan leaves the line's character grid and no signature can tell.
+    // AttributeAt is asked with line 1.
+    std::optional<AnsiString> LineSignature(const AnsiString& Line) const;
+
     // The indentation level of a line: one for each tab and for each
     // complete run of TabWidth spaces of its leading white space.
     static int IndentLevel(std::string_view Line, int TabWidth);
@@ -45,8 +56,15 @@ public:
     struct TRun;
 
 private:
+    // The outermost list and every sub-region list.
+    std::vector<const TRegionList*> Lists() const;
+
     std::unique_ptr<TRegionList> regions_;
     std::vector<std::unique_ptr<TRegionList>> subLists_;  // the sub-region lists regions_ points into
     bool caseSensitive_;
     int tabWidth_;
+    // Tokens further apart than this (in bytes) never reach into each
+    // other: the longest token, or an escape with the character it takes.
+    size_t reach_ = 4;
+    bool tokensWhole_ = true;  // every token ends at a character's end
 };

@@ -1,6 +1,8 @@
 // Code folding: finding the fold ranges, answering where they are, and the
 // text with every fold expanded.
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "editor/fold_regions.h"
 #include "editor/syn_custom_text.h"
@@ -61,6 +63,43 @@ bool VisitSkipTokens(TFoldRegions* List, TVisit&& Visit)
     return false;
 }
 
+// A token of a highlighted line: its bytes and its attribute's name.
+struct TPaintedToken {
+    size_t Start;
+    size_t End;
+    AnsiString Name;
+};
+
+// The tokens of Line (index Index) highlighted from the range Start, or
+// from the highlighter's reset range when Start is null.
+std::vector<TPaintedToken> PaintedTokens(TSynCustomHighlighter* Highlighter, const intptr_t* Start,
+                                         const AnsiString& Line, int Index)
+{
+    if (Start)
+        Highlighter->SetRange(reinterpret_cast<void*>(*Start));
+    else
+        Highlighter->ResetRange();
+    Highlighter->SetLine(Line, Index);
+    std::vector<TPaintedToken> tokens;
+    while (!Highlighter->GetEol()) {
+        const auto start = static_cast<size_t>(Highlighter->GetTokenPos());
+        TSynHighlighterAttributes* attr = Highlighter->GetTokenAttribute();
+        tokens.push_back({start, start + Highlighter->GetToken().size(), attr ? attr->Name() : AnsiString()});
+        Highlighter->Next();
+    }
+    return tokens;
+}
+
+// The attribute name at character Char (from 1), empty where none paints.
+AnsiString NameAt(const std::vector<TPaintedToken>& Tokens, int Char)
+{
+    const auto offset = static_cast<size_t>(Char - 1);
+    for (const TPaintedToken& token : Tokens)
+        if (offset >= token.Start && offset < token.End)
+            return token.Name;
+    return AnsiString();
+}
+
 // The attribute names of one line's tokens, kept while the scan asks about
 // the same line.
 class TLineAttributes {
@@ -75,20 +114,10 @@ public:
     {
         if (Line != line_)
             Tokenize(Line);
-        const auto offset = static_cast<size_t>(Char - 1);
-        for (const TToken& token : tokens_)
-            if (offset >= token.Start && offset < token.End)
-                return token.Name;
-        return AnsiString();
+        return NameAt(tokens_, Char);
     }
 
 private:
-    struct TToken {
-        size_t Start;
-        size_t End;
-        AnsiString Name;
-    };
-
     void Tokenize(int Line)
     {
         line_ = Line;
@@ -96,24 +125,15 @@ private:
         const int index = Line - 1;
         if (index < 0 || index >= lines_->Count())
             return;
-        if (index == 0)
-            highlighter_->ResetRange();
-        else
-            highlighter_->SetRange(reinterpret_cast<void*>(rangeAfter_(index - 1)));
-        highlighter_->SetLine(lines_->Strings(index), index);
-        while (!highlighter_->GetEol()) {
-            const auto start = static_cast<size_t>(highlighter_->GetTokenPos());
-            TSynHighlighterAttributes* attr = highlighter_->GetTokenAttribute();
-            tokens_.push_back({start, start + highlighter_->GetToken().size(), attr ? attr->Name() : AnsiString()});
-            highlighter_->Next();
-        }
+        const intptr_t start = index > 0 ? rangeAfter_(index - 1) : 0;
+        tokens_ = PaintedTokens(highlighter_, index > 0 ? &start : nullptr, lines_->Strings(index), index);
     }
 
     TSynCustomHighlighter* highlighter_;
     TStrings* lines_;
     const std::function<intptr_t(int)>& rangeAfter_;
     int line_ = 0;
-    std::vector<TToken> tokens_;
+    std::vector<TPaintedToken> tokens_;
 };
 
 // The first range of the flat list that passes Test.
@@ -169,10 +189,57 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
     }
 }
 
+void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count)
+{
+    // A long run of line changes outside any update (a program adding
+    // lines one by one) is not worth comparing.
+    constexpr size_t MostShifts = 64;
+    if (!CountsFoldChanges() || Count == 0)
+        return;
+    if (Log.size() < MostShifts)
+        Log.push_back({FirstLine, Count});
+    else
+        ++pendingFoldChanges_;
+}
+
 void TCustomSynText::RescanPendingFolds()
 {
-    if (pendingFoldChanges_ > 0 && paintLock_ == 0 && CountsFoldChanges())
+    if (paintLock_ != 0)
+        return;
+    if (quietFoldPuts_ && bufferShifts_ != foldShifts_)
+        ++pendingFoldChanges_;
+    quietFoldPuts_ = false;
+    bufferShifts_.clear();
+    foldShifts_.clear();
+    if (pendingFoldChanges_ > 0 && CountsFoldChanges())
         RescanFoldRanges();
+}
+
+std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiString& Line) const
+{
+    // The stored range above a line changed in this update is not yet what
+    // a scan of the text will read.
+    if (highlighter_ && Index > 0 && pendingScanFirst_ <= Index - 1 && Index - 1 <= pendingScanLast_)
+        return std::nullopt;
+    // The first line of a collapsed range carries what the collapse appended.
+    for (const TSynTextAllFoldRanges::TEntry& entry : allFoldRanges_->Entries()) {
+        if (!entry.ParentCollapsed && entry.FromLine > Index + 1)
+            break;
+        if (entry.Collapsed && !entry.ParentCollapsed && entry.FromLine == Index + 1)
+            return std::nullopt;
+    }
+    TSynFoldScanner scanner(ScanFoldRegions(), codeFolding_->CaseSensitive(), tabWidth_);
+    std::optional<std::vector<TPaintedToken>> painted;
+    if (highlighter_) {
+        scanner.AttributeAt = [&](int, int Char) {
+            if (!painted) {
+                const intptr_t start = Index > 0 ? lines_->GetRange(Index - 1) : 0;
+                painted = PaintedTokens(highlighter_, Index > 0 ? &start : nullptr, Line, Index);
+            }
+            return NameAt(*painted, Char);
+        };
+    }
+    return scanner.LineSignature(Line);
 }
 
 // --- Finding the ranges ---
@@ -200,6 +267,9 @@ void TCustomSynText::ClearFoldRanges()
         allFoldRanges_->ClearAll();
     caretFoldRange_ = nullptr;
     pendingFoldChanges_ = 0;
+    quietFoldPuts_ = false;
+    bufferShifts_.clear();
+    foldShifts_.clear();
 }
 
 void TCustomSynText::RebuildFoldRanges()
@@ -218,6 +288,9 @@ void TCustomSynText::RescanFoldRanges()
 {
     ScanPendingRanges();  // the painted-token check reads the line states
     pendingFoldChanges_ = 0;
+    quietFoldPuts_ = false;
+    bufferShifts_.clear();
+    foldShifts_.clear();
     if (!codeFolding_->Enabled())
         return;
     caretFoldRange_ = nullptr;

@@ -8,6 +8,7 @@
 
 void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
 {
+    NoteLineShift(foldShifts_, FirstLine, Count);
     for (int i = 0; i < marks_->Count(); ++i) {
         TSynTextMark* mark = marks_->Items(i);
         if (mark->Line() >= FirstLine)
@@ -19,6 +20,7 @@ void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
 
 void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
 {
+    NoteLineShift(foldShifts_, FirstLine, -Count);
     // A mark on a deleted last line stays on the line that is last now.
     const int lastLine = std::max(1, lines_->Count());
     for (int i = 0; i < marks_->Count(); ++i) {

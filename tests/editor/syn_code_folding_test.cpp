@@ -448,6 +448,85 @@ TEST_F(TSynCodeFoldingTest, EditsOnALineWithABlockCommentKeepTheRangesOfARebuild
     EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 7, 0}, {4, 6, 1}}));
 }
 
+TEST_F(TSynCodeFoldingTest, OnlyEditsThatChangeWhatTheScanReadsMoveTheRanges)
+{
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("/*", "*/", "", srtCloseString);
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    const AnsiString text = "f() {\r\n"              // 1
+                            "  a; \xD5\x66\r\n"      // 2  說
+                            "  s = \"{    \";\r\n"   // 3
+                            "  if (b) {\r\n"         // 4
+                            "    c;\r\n"             // 5
+                            "  }\r\n"                // 6
+                            "}";                     // 7
+    Load(text);
+    const std::vector<TLines> start{{1, 7, 0}, {4, 6, 1}};
+    auto undoAll = [&] {
+        while (memo->CanUndo())
+            memo->Undo();
+        EXPECT_EQ(memo->Text(), text);
+        EXPECT_EQ(Expanded(), start);
+    };
+    // A letter on a line that opens a block moves nothing.
+    memo->SetCaretXY(BufferCoord(4, 4));
+    memo->CommandProcessor(ecChar, 'x', nullptr);
+    EXPECT_EQ(Expanded(), start);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    undoAll();
+
+    // "/" and then "*" open a comment that runs to the end.
+    memo->SetCaretXY(BufferCoord(6, 2));
+    memo->CommandProcessor(ecChar, '/', nullptr);
+    EXPECT_EQ(Expanded(), start);
+    memo->CommandProcessor(ecChar, '*', nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(1), "  a; /*\xD5\x66");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}}));
+    undoAll();
+
+    // An escape takes the closing quote: the string runs on to the end,
+    // though the other tokens stay where they were, far enough apart.
+    memo->SetCaretXY(BufferCoord(13, 3));
+    memo->CommandProcessor(ecChar, '\\', nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(2), "  s = \"{    \\\";");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}}));
+    undoAll();
+
+    // Deleting a "}".
+    memo->SetCaretXY(BufferCoord(4, 6));
+    memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 1, 0}, {4, 7, 1}}));
+    undoAll();
+
+    // From the end of a line with a "}" into the next line: the buffer keeps
+    // the line with the token and takes the one below, which holds none.
+    Load("f() {\r\n  x;\r\n}\r\n\r\ny");
+    memo->SetBlockBegin(BufferCoord(2, 3));
+    memo->SetBlockEnd(BufferCoord(1, 4));
+    memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "f() {\r\n  x;\r\n}\r\ny");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 3, 0}}));
+}
+
+TEST_F(TSynCodeFoldingTest, AQuoteThatPaintsABraceAsAStringMovesTheRanges)
+{
+    TStringCommentSyn syn;
+    memo->SetHighlighter(&syn);
+    Load("f() {\r\n  a = {\r\n  };\r\n}");
+    EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 4, 0}, {2, 3, 1}}));
+    // The brace's token is still there; only its paint changes.
+    memo->SetCaretXY(BufferCoord(7, 2));
+    memo->CommandProcessor(ecChar, '"', nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(1), "  a = \"{");
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 3, 0}}));
+    memo->Undo();
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 4, 0}, {2, 3, 1}}));
+    memo->SetHighlighter(nullptr);
+}
+
 TEST_F(TSynCodeFoldingTest, RescanKeepsTheBlockOfACollapsedRangeWhoseLastLineStaysInView)
 {
     const AnsiString text = "f() {\r\n"         // 1
