@@ -68,12 +68,17 @@ void LayOutSingleLine(const TTabLayoutInput& In, TTabLayout& Out)
         Out.FirstShown = std::clamp(In.FirstShown, 0, Out.MaxFirstShown);
         Out.Scroller = Turn(In, Length(In) - In.ScrollerLength, Length(In), TabMargin, TabMargin + In.RowDepth);
     }
-    int a = TabMargin;
-    for (int i = Out.FirstShown; i < count; ++i) {
+    // The tabs scrolled out end at the client's left edge, so that a tab is
+    // out of view on the left exactly when its right edge is below 1.
+    int a = 0;
+    for (int i = 0; i < Out.FirstShown; ++i)
+        a -= In.Extents[static_cast<size_t>(i)] + gap;
+    for (int i = 0; i < count; ++i) {
+        if (i == Out.FirstShown)
+            a = TabMargin;
         int extent = In.Extents[static_cast<size_t>(i)];
-        if (a + extent > limit)
-            break;
         Out.Items[static_cast<size_t>(i)] = RowItem(In, 0, a, a + extent);
+        Out.Shown[static_cast<size_t>(i)] = i >= Out.FirstShown && a + extent <= limit;
         a += extent + gap;
     }
 }
@@ -119,6 +124,8 @@ TTabLayout LayOutTabs(const TTabLayoutInput& In)
 {
     TTabLayout out;
     out.Items.assign(In.Extents.size(), TRect());
+    // Rows show every tab; a single row overrides this.
+    out.Shown.assign(In.Extents.size(), true);
     if (In.MultiLine)
         LayOutRows(In, out);
     else

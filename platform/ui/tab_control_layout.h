@@ -23,10 +23,14 @@ struct TTabLayoutInput {
 };
 
 struct TTabLayout {
-    // One per tab; empty for a tab scrolled out of sight or cut off by the
-    // end of the row. These are the rectangles hit testing and
-    // TCM_GETITEMRECT answer; a selected tab is drawn a little larger.
+    // One per tab, where the row puts it: a single row scrolled on has the
+    // tabs before FirstShown left of the client and those that do not fit
+    // past the scroller. TCM_GETITEMRECT answers these; a selected tab is
+    // drawn a little larger.
     std::vector<TRect> Items;
+    // One per tab: whether it is drawn and hit, which a tab of a single
+    // row is only when it lies wholly between the margin and the scroller.
+    std::vector<bool> Shown;
     int Rows = 1;
     // Single line only: the tabs do not all fit, so the scroller shows,
     // and MaxFirstShown is the first tab from which the rest fit.

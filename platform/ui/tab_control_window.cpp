@@ -150,6 +150,10 @@ void Relayout(HWND Window, TTabState& S)
     S.Layout = LayOutTabs(in);
     S.LayoutClient = in.Client;
     S.FirstShown = S.Layout.FirstShown;
+    // Whoever stands in front of the window may have destroyed the
+    // scroller to put its own in its place; a new one is made when needed.
+    if (S.Scroller && !IsWindow(S.Scroller))
+        S.Scroller = nullptr;
     if (S.Layout.Overflow) {
         const TRect& r = S.Layout.Scroller;
         if (!S.Scroller)
@@ -176,7 +180,7 @@ void ShowTab(HWND Window, TTabState& S, int Index)
         S.FirstShown = Index;
         Relayout(Window, S);
     }
-    while (IsRectEmpty(S.Layout.Items[static_cast<size_t>(Index)]) && S.FirstShown < S.Layout.MaxFirstShown) {
+    while (!S.Layout.Shown[static_cast<size_t>(Index)] && S.FirstShown < S.Layout.MaxFirstShown) {
         ++S.FirstShown;
         Relayout(Window, S);
     }
@@ -218,7 +222,7 @@ int HitTest(const TTabState& S, TPoint P)
     if (S.Layout.Overflow && PtInRect(S.Layout.Scroller, P))
         return -1;
     for (size_t i = 0; i < S.Layout.Items.size(); ++i)
-        if (PtInRect(S.Layout.Items[i], P))
+        if (S.Layout.Shown[i] && PtInRect(S.Layout.Items[i], P))
             return static_cast<int>(i);
     return -1;
 }
@@ -344,7 +348,7 @@ void Paint(HWND Window, HDC DC, const TTabState& S)
         order.push_back(S.Selected);
     for (int i : order) {
         const TRect& hit = S.Layout.Items[static_cast<size_t>(i)];
-        if (IsRectEmpty(hit))
+        if (!S.Layout.Shown[static_cast<size_t>(i)])
             continue;
         const bool selected = i == S.Selected;
         const bool hot = i == S.Hot;
@@ -512,7 +516,7 @@ LRESULT TabControlProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
         if (!r || index < 0 || index >= static_cast<int>(S.Items.size()))
             return 0;
         *r = S.Layout.Items[static_cast<size_t>(index)];
-        return !IsRectEmpty(*r);
+        return 1;
     }
     case TCM_HITTEST: {
         auto* info = reinterpret_cast<TCHITTESTINFO*>(LParam);
@@ -567,8 +571,9 @@ LRESULT TabControlProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(S.Font);
     case WM_HSCROLL:
-        if (reinterpret_cast<HWND>(LParam) == S.Scroller && LOWORD(WParam) == SB_THUMBPOSITION) {
-            S.FirstShown = static_cast<int16_t>(HIWORD(WParam));
+        // From the own scroller or from any other that stands in for it.
+        if (LOWORD(WParam) == SB_THUMBPOSITION) {
+            S.FirstShown = HIWORD(WParam);
             Relayout(Window, S);
         }
         return 0;

@@ -22,6 +22,7 @@
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_coords.h"
+#include "platform/win/window_lifecycle.h"
 #include "platform/win/window_dc.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
@@ -93,13 +94,11 @@ protected:
         return found;
     }
 
-    TRect ItemRect(int Index, bool* Shown = nullptr)
+    TRect ItemRect(int Index)
     {
         TRect r;
-        bool shown = SendMessage(tabs_->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(Index),
-                                 reinterpret_cast<LPARAM>(&r)) != 0;
-        if (Shown)
-            *Shown = shown;
+        EXPECT_NE(SendMessage(tabs_->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&r)),
+                  0);
         return r;
     }
 
@@ -133,18 +132,35 @@ TEST_F(TTabControlTest, TenTabsOnThreeHundredPixelsScrollWithTheScroller)
     SendMessage(scroller, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 4);
-    bool shown = false;
-    ItemRect(5, &shown);
-    EXPECT_TRUE(shown);
-    ItemRect(6, &shown);
-    EXPECT_FALSE(shown);
+    // Every tab has its place in the row, shown or not: those past the
+    // scroller, and after scrolling those before the client's left edge.
+    EXPECT_EQ(ItemRect(5).Right, 266);
+    EXPECT_EQ(ItemRect(6), Rect(266, 2, 310, 24));
+    TCHITTESTINFO info;
+    info.pt = {265, 5};
+    EXPECT_EQ(SendMessage(tabs_->Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)), 5);
 
     SendMessage(tabs_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(scroller));
-    ItemRect(2, &shown);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ(ItemRect(3, &shown).Left, 2);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(ItemRect(2), Rect(-44, 2, 0, 24));
+    EXPECT_EQ(ItemRect(0).Left, -132);
+    EXPECT_EQ(ItemRect(3).Left, 2);
     EXPECT_EQ(SendMessage(scroller, UDM_GETPOS32, 0, 0), 3);
+    // Cut off at the scroller, tab 9 is neither drawn nor hit.
+    EXPECT_EQ(ItemRect(9).Left, 266);
+    info.pt = {265, 5};
+    EXPECT_EQ(SendMessage(tabs_->Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)), 8);
+    info.pt = {266, 5};
+    EXPECT_EQ(SendMessage(tabs_->Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)), -1);
+
+    // A scroller standing in for the own one, as a skin puts it, scrolls
+    // the row the same way.
+    DestroyWindow(scroller);
+    SendMessage(tabs_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1), 0);
+    EXPECT_EQ(ItemRect(1).Left, 2);
+    scroller = Scroller();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(SendMessage(scroller, UDM_GETPOS32, 0, 0), 1);
+    SendMessage(tabs_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
 
     // The scroller's right arrow, clicked, shows the next tab first.
     InjectClick(ScreenPoint(tabs_, bounds.Right - 3, (bounds.Top + bounds.Bottom) / 2));
@@ -155,8 +171,7 @@ TEST_F(TTabControlTest, TenTabsOnThreeHundredPixelsScrollWithTheScroller)
     tabs_->SetBounds(0, 0, 460, 100);
     Process();
     EXPECT_EQ(Scroller(), nullptr);
-    EXPECT_EQ(ItemRect(0, &shown).Left, 2);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(ItemRect(0).Left, 2);
 }
 
 TEST_F(TTabControlTest, SelectingAScrolledOutTabBringsItIntoTheRow)
@@ -164,9 +179,8 @@ TEST_F(TTabControlTest, SelectingAScrolledOutTabBringsItIntoTheRow)
     tabs_->SetBounds(0, 0, 300, 100);
     AddTabs(10);
     tabs_->SetTabIndex(8);
-    bool shown = false;
-    TRect r = ItemRect(8, &shown);
-    EXPECT_TRUE(shown);
+    TRect r = ItemRect(8);
+    EXPECT_GE(r.Left, 2);
     EXPECT_LE(r.Right, 300 - 2 * GetSystemMetrics(SM_CXHSCROLL));
     tabs_->SetTabIndex(1);
     EXPECT_EQ(ItemRect(1).Left, 2);
@@ -409,8 +423,11 @@ TEST(TabLayoutTest, SingleLineRangeCountsTabsFromTheEnd)
     in.FirstShown = 9;
     out = LayOutTabs(in);
     EXPECT_EQ(out.FirstShown, 2);
+    EXPECT_EQ(out.Items[1], Rect(-20, 2, 0, 22));
+    EXPECT_EQ(out.Items[0], Rect(-120, 2, -20, 22));
     EXPECT_EQ(out.Items[2], Rect(2, 2, 22, 22));
     EXPECT_EQ(out.Items[5], Rect(62, 2, 212, 22));
+    EXPECT_EQ(out.Shown, (std::vector<bool>{false, false, true, true, true, true}));
     EXPECT_EQ(out.Scroller, Rect(230, 2, 260, 22));
 }
 
