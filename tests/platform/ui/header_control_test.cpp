@@ -1,0 +1,182 @@
+// The report header as other code finds and drives it: announced to the
+// list when made, answering the header messages, subclassed from outside
+// in any order, and a divider drag that resizes a column and moves the
+// sub-items with it.
+#include <string>
+
+#include "list_view_test_support.h"
+#include "platform/ui/header_control.h"
+#include "platform/ui/header_control_window.h"
+#include "platform/ui/list_view_window.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/window_class.h"
+#include "platform/win/window_proc.h"
+
+namespace {
+
+std::vector<std::string>* subclassLog = nullptr;
+
+LRESULT FirstSubclass(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == HDM_GETITEMCOUNT)
+        subclassLog->push_back("first");
+    return DefSubclassProc(Window, Msg, WParam, LParam);
+}
+
+LRESULT SecondSubclass(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == HDM_GETITEMCOUNT)
+        subclassLog->push_back("second");
+    return DefSubclassProc(Window, Msg, WParam, LParam);
+}
+
+class THeaderControlTest : public TControlTest {
+protected:
+    void SetUp() override
+    {
+        TControlTest::SetUp();
+        form_ = std::make_unique<TTestForm>();
+        form_->SetBounds(0, 0, 400, 300);
+        ShowActive(form_.get());
+        list_ = AddList(form_.get(), vsReport, 300, 160);
+        LogListEvents(list_, log_);
+        FillReport(list_, 5);
+        Pump();
+        header_ = list_->Header()->Handle();
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        TControlTest::TearDown();
+    }
+    HDHITTESTINFO HitTest(int X)
+    {
+        HDHITTESTINFO info;
+        info.pt = Point(X, 5);
+        SendMessage(header_, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+        return info;
+    }
+
+    std::unique_ptr<TTestForm> form_;
+    TListView* list_ = nullptr;
+    HWND header_ = nullptr;
+    TListLog log_;
+};
+
+TEST_F(THeaderControlTest, TheListHearsOfItsHeaderWhenTheHeaderIsMade)
+{
+    std::vector<HWND> announced;
+    auto* list = new TListView(form_.get());
+    list->SetViewStyle(vsReport);
+    list->WindowProc = TWndMethod::FromCallable([&announced, inherited = list->WindowProc](TMessage& Message) {
+        if (Message.Msg == WM_PARENTNOTIFY && LOWORD(Message.WParam) == WM_CREATE)
+            announced.push_back(reinterpret_cast<HWND>(Message.LParam));
+        inherited(Message);
+    });
+    list->SetParent(form_.get());
+    list->HandleNeeded();
+    ASSERT_EQ(announced.size(), 1u);
+    EXPECT_EQ(announced[0], list->Header()->Handle());
+    // Both windows' classes wrap the standard ones, whose procedures answer.
+    WNDCLASSEX wrapped;
+    EXPECT_TRUE(GetClassInfoEx(WC_HEADER, &wrapped));
+    EXPECT_TRUE(GetClassInfoEx(WC_LISTVIEW, &wrapped));
+    EXPECT_EQ(SendMessage(announced[0], HDM_GETITEMCOUNT, 0, 0), 0);
+    list->Columns()->Add();
+    EXPECT_EQ(SendMessage(announced[0], HDM_GETITEMCOUNT, 0, 0), 1);
+}
+
+TEST_F(THeaderControlTest, AnswersTheHeaderMessages)
+{
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
+    TRect rect;
+    ASSERT_TRUE(SendMessage(header_, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_EQ(rect, Rect(80, 0, 140, list_->Header()->Height()));
+    EXPECT_FALSE(SendMessage(header_, HDM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&rect)));
+    int order[3] = {-1, -1, -1};
+    ASSERT_TRUE(SendMessage(header_, HDM_GETORDERARRAY, 3, reinterpret_cast<LPARAM>(order)));
+    EXPECT_EQ(order[0] * 100 + order[1] * 10 + order[2], 12);
+    // Over a divider, a little either side of it; inside a column; past the last.
+    EXPECT_EQ(HitTest(80).flags, HHT_ONDIVIDER);
+    EXPECT_EQ(HitTest(78).iItem, 0);
+    EXPECT_EQ(HitTest(82).flags, HHT_ONDIVIDER);
+    EXPECT_EQ(HitTest(82).iItem, 0);
+    EXPECT_EQ(HitTest(100).flags, HHT_ONHEADER);
+    EXPECT_EQ(HitTest(100).iItem, 1);
+    EXPECT_EQ(HitTest(250).flags, HHT_TORIGHT);
+    EXPECT_EQ(HitTest(250).iItem, -1);
+}
+
+TEST_F(THeaderControlTest, SubclassesComeAndGoInAnyOrder)
+{
+    std::vector<std::string> seen;
+    subclassLog = &seen;
+    SetWindowSubclass(header_, WNDPROC(&FirstSubclass), 1);
+    SetWindowSubclass(header_, WNDPROC(&SecondSubclass), 2);
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(seen, (std::vector<std::string>{"second", "first"}));
+    // The first one goes first: the second still reaches the header.
+    RemoveWindowSubclass(header_, WNDPROC(&FirstSubclass), 1);
+    seen.clear();
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(seen, (std::vector<std::string>{"second"}));
+    SetWindowSubclass(header_, WNDPROC(&FirstSubclass), 1);
+    RemoveWindowSubclass(header_, WNDPROC(&SecondSubclass), 2);
+    RemoveWindowSubclass(header_, WNDPROC(&FirstSubclass), 1);
+    seen.clear();
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_TRUE(seen.empty());
+    // A drag still works with none left.
+    subclassLog = nullptr;
+}
+
+TEST_F(THeaderControlTest, ADividerDragResizesTheColumnAndMovesTheSubItems)
+{
+    const int before = list_->Items()->Item(0)->DisplayRect(drBounds).Right;
+    const TPoint start = list_->Header()->ClientToScreen(Point(81, 5));
+    InjectMouseDown(start);
+    InjectMouseMove(Point(start.X + 20, start.Y));
+    InjectMouseMove(Point(start.X + 40, start.Y + 30));
+    InjectMouseUp(Point(start.X + 40, start.Y + 30));
+    Pump();
+    EXPECT_EQ(list_->Columns()->Item(0)->Width(), 120);
+    EXPECT_EQ(list_->Items()->Item(0)->DisplayRect(drBounds).Right, before + 40);
+    TRect rect;
+    SendMessage(header_, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.Left, 120);
+    // The drag was no column click.
+    EXPECT_TRUE(log_.empty());
+    // Narrowing stops at the column's least width.
+    list_->Columns()->Item(0)->SetMinWidth(30);
+    InjectMouseDown(list_->Header()->ClientToScreen(Point(120, 5)));
+    InjectMouseMove(list_->Header()->ClientToScreen(Point(5, 5)));
+    InjectMouseUp(list_->Header()->ClientToScreen(Point(5, 5)));
+    Pump();
+    EXPECT_EQ(list_->Columns()->Item(0)->Width(), 30);
+}
+
+TEST_F(THeaderControlTest, AClickOnAColumnIsOnColumnClick)
+{
+    InjectClick(list_->Header()->ClientToScreen(Point(100, 5)));
+    Pump();
+    EXPECT_EQ(log_, (TListLog{"column 1"}));
+    // Pressed on one column and let go over another: no click.
+    InjectMouseDown(list_->Header()->ClientToScreen(Point(100, 5)));
+    InjectMouseUp(list_->Header()->ClientToScreen(Point(30, 5)));
+    Pump();
+    EXPECT_EQ(log_, (TListLog{"column 1"}));
+}
+
+TEST_F(THeaderControlTest, AnAutoSizeColumnFillsTheWidthTheOthersLeave)
+{
+    list_->Columns()->Item(2)->SetAutoSize(true);
+    TRect rect;
+    SendMessage(header_, HDM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.Right, list_->ClientWidth());
+    list_->SetWidth(list_->Width() + 50);
+    SendMessage(header_, HDM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.Right, list_->ClientWidth());
+    EXPECT_EQ(rect.Left, 140);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+// The list view's items and selection as a program and a user see them:
+// deleting the selected item, sorting, check boxes, owner data with a
+// million items, and the list messages and scroll information other code
+// reads through the window.
+#include <string>
+
+#include "list_view_test_support.h"
+#include "platform/ui/header_control.h"
+#include "platform/ui/list_view_window.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/scroll_bars.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/window_attributes.h"
+#include "platform/win/window_proc.h"
+#include "platform/win/window_styles.h"
+
+namespace {
+
+class TListViewTest : public TControlTest {
+protected:
+    void SetUp() override
+    {
+        TControlTest::SetUp();
+        form_ = std::make_unique<TTestForm>();
+        form_->SetBounds(0, 0, 400, 300);
+        list_ = AddList(form_.get(), vsReport);
+        ShowActive(form_.get());
+        list_->SetFocus();
+        Pump();
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        TControlTest::TearDown();
+    }
+    LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0)
+    {
+        return SendMessage(list_->Handle(), Msg, WParam, LParam);
+    }
+
+    std::unique_ptr<TTestForm> form_;
+    TListView* list_ = nullptr;
+    TListLog log_;
+};
+
+TEST_F(TListViewTest, DeletingTheSelectedItemSelectsANeighbourAfterOnDeletion)
+{
+    FillReport(list_, 4);
+    list_->SetItemIndex(1);
+    LogListEvents(list_, log_);
+    list_->Items()->Item(1)->Delete();
+    // OnDeletion while it is there; OnChange only for the neighbour that
+    // took its place.
+    EXPECT_EQ(log_, (TListLog{"deletion I1", "changing I2", "change I2", "select I2"}));
+    EXPECT_EQ(list_->ItemIndex(), 1);
+    EXPECT_EQ(SelectedCaptions(list_), (TListLog{"I2"}));
+    // The last one gives way to the one before it.
+    log_.clear();
+    list_->SetItemIndex(2);
+    log_.clear();
+    list_->Items()->Delete(2);
+    EXPECT_EQ(log_, (TListLog{"deletion I3", "changing I2", "change I2", "select I2"}));
+    EXPECT_EQ(list_->Selected()->Caption(), "I2");
+    EXPECT_EQ(list_->Items()->Item(0)->Index(), 0);
+    EXPECT_EQ(list_->Items()->Item(1)->Index(), 1);
+    // Clearing tells each and selects nothing.
+    log_.clear();
+    list_->Items()->Clear();
+    EXPECT_EQ(log_, (TListLog{"deletion I2", "deletion I0"}));
+    EXPECT_EQ(list_->Selected(), nullptr);
+    EXPECT_EQ(list_->ItemIndex(), -1);
+}
+
+TEST_F(TListViewTest, OnDeletionThatFreesTheItemItselfLeavesTheListRight)
+{
+    FillReport(list_, 3);
+    list_->SetItemIndex(0);
+    list_->OnDeletion = TLVDeletedEvent::FromCallable([this](TObject*, TListItem* Item) {
+        log_.push_back("deletion " + Item->Caption());
+        // Freeing the other items from the handler reaches this one again.
+        if (Item->Caption() == "I0")
+            list_->Items()->Delete(1);
+    });
+    list_->Items()->Delete(0);
+    EXPECT_EQ(log_, (TListLog{"deletion I0", "deletion I1"}));
+    ASSERT_EQ(list_->Items()->Count(), 1);
+    EXPECT_EQ(list_->Items()->Item(0)->Caption(), "I2");
+    EXPECT_EQ(list_->Selected(), list_->Items()->Item(0));
+}
+
+TEST_F(TListViewTest, ClicksWithCtrlAndShiftSelectAsInAMultiSelectList)
+{
+    FillReport(list_, 6);
+    list_->SetMultiSelect(true);
+    InjectClick(CaptionPoint(list_, 1));
+    Pump();
+    InjectKeyDown(VK_SHIFT);
+    InjectClick(CaptionPoint(list_, 3));
+    InjectKeyUp(VK_SHIFT);
+    Pump();
+    EXPECT_EQ(SelectedCaptions(list_), (TListLog{"I1", "I2", "I3"}));
+    InjectKeyDown(VK_CONTROL);
+    InjectClick(CaptionPoint(list_, 2));
+    InjectClick(CaptionPoint(list_, 5));
+    InjectKeyUp(VK_CONTROL);
+    Pump();
+    EXPECT_EQ(SelectedCaptions(list_), (TListLog{"I1", "I3", "I5"}));
+    EXPECT_EQ(list_->ItemIndex(), 5);
+    // Shift+Up extends from the last Ctrl click, a plain key selects one.
+    InjectKeyStroke(VK_UP, InjectShift);
+    Pump();
+    EXPECT_EQ(SelectedCaptions(list_), (TListLog{"I4", "I5"}));
+    InjectKeyStroke(VK_HOME);
+    Pump();
+    EXPECT_EQ(SelectedCaptions(list_), (TListLog{"I0"}));
+    // A click below the items drops the selection.
+    InjectClick(ScreenPoint(list_, 20, 140));
+    Pump();
+    EXPECT_EQ(list_->SelCount(), 0);
+}
+
+TEST_F(TListViewTest, CheckBoxesToggleBySpaceAndByAClickOnTheBox)
+{
+    FillReport(list_, 3);
+    list_->SetCheckboxes(true);
+    list_->SetItemIndex(1);
+    InjectKeyStroke(VK_SPACE);
+    Pump();
+    EXPECT_TRUE(list_->Items()->Item(1)->Checked());
+    InjectKeyStroke(VK_SPACE);
+    Pump();
+    EXPECT_FALSE(list_->Items()->Item(1)->Checked());
+    // The box sits left of the caption; clicking it leaves the selection.
+    const TRect icon = list_->Items()->Item(2)->DisplayRect(drIcon);
+    InjectClick(ScreenPoint(list_, icon.Left - 6, (icon.Top + icon.Bottom) / 2));
+    Pump();
+    EXPECT_TRUE(list_->Items()->Item(2)->Checked());
+    EXPECT_EQ(list_->ItemIndex(), 1);
+}
+
+TEST_F(TListViewTest, SortingByCaptionKeepsTheFocusedItemAndPlacesNewCaptions)
+{
+    list_->Columns()->Add()->SetWidth(100);
+    for (const char* caption : {"pear", "Apple", "fig"})
+        list_->Items()->Add()->SetCaption(caption);
+    list_->SetItemIndex(0);
+    list_->SetSortType(stText);
+    auto captions = [this] {
+        TListLog result;
+        for (int i = 0; i < list_->Items()->Count(); ++i)
+            result.push_back(list_->Items()->Item(i)->Caption());
+        return result;
+    };
+    EXPECT_EQ(captions(), (TListLog{"Apple", "fig", "pear"}));
+    EXPECT_EQ(list_->ItemFocused()->Caption(), "pear");
+    list_->Items()->Add()->SetCaption("banana");
+    EXPECT_EQ(captions(), (TListLog{"Apple", "banana", "fig", "pear"}));
+    EXPECT_EQ(list_->ItemIndex(), 3);
+    list_->CustomSort([](TListItem* A, TListItem* B, long) { return B->Caption().size() < A->Caption().size() ? -1 : 0; }, 0);
+    EXPECT_EQ(captions(), (TListLog{"banana", "Apple", "pear", "fig"}));
+    EXPECT_EQ(list_->ItemFocused()->Caption(), "pear");
+}
+
+TEST_F(TListViewTest, OwnerDataShowsAMillionItemsAskingOnlyForThoseShown)
+{
+    int asked = 0;
+    list_->SetOwnerData(true);
+    list_->OnData = TLVDeletedEvent::FromCallable([&asked](TObject*, TListItem* Item) {
+        ++asked;
+        Item->SetCaption("Row " + std::to_string(Item->Index()));
+        Item->SubItems()->Add(std::to_string(Item->Index() * 2));
+    });
+    FillReport(list_, 0);
+    list_->Items()->SetCount(1000000);
+    EXPECT_EQ(Send(LVM_GETITEMCOUNT), 1000000);
+    list_->Repaint();
+    EXPECT_LT(asked, 40);
+    // The end is reached by a key, and the scroll range has every row.
+    InjectKeyStroke(VK_END);
+    Pump();
+    EXPECT_EQ(list_->ItemIndex(), 999999);
+    EXPECT_EQ(list_->Selected()->Caption(), "Row 999999");
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(list_->Handle(), SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 999999);
+    EXPECT_EQ(info.nPos + static_cast<int>(info.nPage), 1000000);
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), info.nPos);
+    EXPECT_EQ(list_->TopItem()->Caption(), "Row " + std::to_string(info.nPos));
+    asked = 0;
+    list_->Repaint();
+    EXPECT_LT(asked, 40);
+}
+
+TEST_F(TListViewTest, CountPerPageCountsWholeRowsBelowTheHeader)
+{
+    FillReport(list_, 50);
+    // 160 high with its frame and the horizontal bar gone: the rows of 18
+    // below the header that fit whole.
+    const int rowSpace = list_->ClientHeight() - list_->Header()->Height();
+    EXPECT_EQ(Send(LVM_GETCOUNTPERPAGE), rowSpace / 18);
+    EXPECT_EQ(list_->VisibleRowCount(), rowSpace / 18);
+    list_->SetHeight(list_->Height() + 17 - (rowSpace % 18));
+    EXPECT_EQ(Send(LVM_GETCOUNTPERPAGE), rowSpace / 18);
+    list_->SetHeight(list_->Height() + 1);
+    EXPECT_EQ(Send(LVM_GETCOUNTPERPAGE), rowSpace / 18 + 1);
+    TRect rect = Rect(LVIR_LABEL, 0, 0, 0);
+    ASSERT_TRUE(Send(LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_EQ(rect.Top, list_->Header()->Height() + 2 * 18);
+    EXPECT_EQ(rect.Bottom - rect.Top, 18);
+    EXPECT_EQ(rect.Right, 80);
+    EXPECT_EQ(list_->GetItemAt(rect.Left + 3, rect.Top + 3), list_->Items()->Item(2));
+}
+
+TEST_F(TListViewTest, ScrollMessagesFromOutsideMoveTheViewAndTheInformationFollows)
+{
+    FillReport(list_, 100);
+    list_->Columns()->Item(0)->SetWidth(200);
+    SendMessage(list_->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessage(list_->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    const int page = list_->VisibleRowCount();
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), 1 + page);
+    SendMessage(list_->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 40), 0);
+    EXPECT_EQ(list_->TopItem()->Caption(), "I40");
+    SCROLLINFO info;
+    info.fMask = SIF_POS;
+    GetScrollInfo(list_->Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nPos, 40);
+    list_->Scroll(30, -18 * 5);
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), 35);
+    info.fMask = SIF_POS;
+    GetScrollInfo(list_->Handle(), SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 30);
+    EXPECT_EQ(list_->Header()->Left(), -30);
+}
+
+TEST_F(TListViewTest, ListStyleMovesByWholeColumnsAcross)
+{
+    list_->SetViewStyle(vsList);
+    for (int i = 0; i < 60; ++i)
+        list_->Items()->Add()->SetCaption("Item" + std::to_string(i));
+    const int perColumn = list_->VisibleRowCount();
+    ASSERT_GT(perColumn, 1);
+    SendMessage(list_->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), perColumn);
+    SendMessage(list_->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+    SendMessage(list_->Handle(), WM_HSCROLL, SB_LINELEFT, 0);
+    EXPECT_EQ(list_->TopItem()->Caption(), "Item" + std::to_string(perColumn));
+    // Right moves to the next column, Down to the next row.
+    list_->SetItemIndex(perColumn);
+    InjectKeyStroke(VK_RIGHT);
+    InjectKeyStroke(VK_DOWN);
+    Pump();
+    EXPECT_EQ(list_->ItemIndex(), 2 * perColumn + 1);
+}
+
+// A view that draws its own bars, as a skinned one does.
+class TBarlessListView : public TListView {
+public:
+    using TListView::TListView;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TListView::CreateParams(Params);
+        Params.Style &= ~(WS_VSCROLL | WS_HSCROLL);
+    }
+};
+
+TEST_F(TListViewTest, RemovedBarsStayAwayWhileTheirInformationIsKept)
+{
+    auto* list = new TBarlessListView(form_.get());
+    list->SetBounds(10, 180, 150, 100);
+    list->SetViewStyle(vsReport);
+    list->SetParent(form_.get());
+    FillReport(list, 50);
+    SendMessage(list->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    const DWORD style = GetWindowLong(list->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL), 0u);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 49);
+    EXPECT_EQ(info.nPos, list->VisibleRowCount());
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_HORZ, &info));
+    EXPECT_EQ(info.nMax, 199);
+    EXPECT_EQ(static_cast<int>(info.nPage), list->ClientWidth());
+}
+
+}  // namespace
