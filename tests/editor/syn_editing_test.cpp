@@ -45,6 +45,23 @@ TEST_F(TSynTextEditingTest, LineModeInsertionUndoesExactly)
     EXPECT_EQ(memo->Text(), "a\r\nX\r\nY\r\nd");
 }
 
+TEST_F(TSynTextEditingTest, InsertionPastTheLineEndUndoesItsPaddingToo)
+{
+    memo->SetOptions(TSynTextEditorOptions(SYNTEXT_DEFAULT_OPTIONS).Include(eoScrollPastEol));
+    for (const AnsiString& value : {AnsiString("\xE9\x54"), AnsiString("\xE9\x54\r\n\xDF\x40")}) {  // 門, 門 這
+        Load("\xD5\x66x\r\nb");  // 說x
+        memo->SetCaretXY(BufferCoord(7, 1));
+        memo->SetSelText(value);
+        const AnsiString inserted = "\xD5\x66x   " + value + "\r\nb";
+        EXPECT_EQ(memo->Text(), inserted);
+        memo->Undo();
+        EXPECT_EQ(memo->Text(), "\xD5\x66x\r\nb");
+        EXPECT_FALSE(memo->CanUndo());
+        memo->Redo();
+        EXPECT_EQ(memo->Text(), inserted);
+    }
+}
+
 // A program may name any byte; a position on the trail byte of a double-byte
 // character stands for the character's start, so typing and deleting there
 // keep characters whole.
