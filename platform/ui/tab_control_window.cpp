@@ -9,7 +9,6 @@
 
 #include "platform/base/code_page.h"
 #include "platform/gdi/dc_attributes.h"
-#include "platform/gdi/draw_text.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
@@ -282,7 +281,8 @@ void DrawCaption(HDC DC, TCanvas& Canvas, const TTabState& S, const TTabItem& It
         }
         // Drawing the image may have put the canvas's own font in.
         SelectObject(DC, FontOf(S));
-        TextOut(DC, x, Content.Top + (Content.Height() - text.cy) / 2, caption.data(), static_cast<int>(caption.size()));
+        int y = Content.Top + (Content.Height() - text.cy) / 2;
+        TextOut(DC, x, y, caption.data(), static_cast<int>(caption.size()));
         return;
     }
     // Left tabs read upwards from the bottom, right tabs downwards from the

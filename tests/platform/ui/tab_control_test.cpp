@@ -97,8 +97,8 @@ protected:
     TRect ItemRect(int Index)
     {
         TRect r;
-        EXPECT_NE(SendMessage(tabs_->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&r)),
-                  0);
+        auto index = static_cast<WPARAM>(Index);
+        EXPECT_NE(SendMessage(tabs_->Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)), 0);
         return r;
     }
 
@@ -304,7 +304,8 @@ TEST_F(TTabControlTest, ClicksAndArrowsSelectWithARefusableChange)
         log.push_back("changing " + std::to_string(tabs_->TabIndex()));
         Allow = allow;
     });
-    tabs_->OnChange = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("change " + std::to_string(tabs_->TabIndex())); });
+    tabs_->OnChange = TNotifyEvent::FromCallable(
+        [&](TObject*) { log.push_back("change " + std::to_string(tabs_->TabIndex())); });
 
     // The press selects; the release adds nothing.
     TRect r = ItemRect(2);
