@@ -1,4 +1,4 @@
-// Frees the form a test on the X display made, before the display goes.
+// The X11 form fixture: the test's form is freed after each test.
 #include "form_x11_test_support.h"
 
 void TFormX11Test::TearDown()
