@@ -77,8 +77,9 @@ protected:
         int count = MenuLoopLevelCount();
         ASSERT_GE(count, MinLevels);
         TRect work = Screen->WorkAreaRect();
-        if (MinLevels > 0)
+        if (MinLevels > 0) {
             EXPECT_EQ(GetCapture(), MenuLoopLevel(0)->Handle());
+        }
         for (int i = 0; i < count; ++i) {
             TPopupMenuWindow* level = MenuLoopLevel(i);
             EXPECT_TRUE(IsWindowVisible(level->Handle()));
@@ -92,8 +93,9 @@ protected:
             EXPECT_EQ(level->RowCount(), visible);
             int selected = level->Selected();
             EXPECT_TRUE(selected == TPopupMenuWindow::NoRow || (selected >= 0 && selected < level->RowCount()));
-            if (selected >= 0)
+            if (selected >= 0) {
                 EXPECT_FALSE(level->Row(selected)->IsLine());
+            }
             if (i > 0) {
                 // A sub-menu belongs to an enabled row of the level before it.
                 EXPECT_EQ(parent->Parent(), MenuLoopLevel(i - 1)->ParentItem());
@@ -183,8 +185,9 @@ TEST_F(TMenuSessionTest, RandomSessionsOnTheBarKeepItsLookAndTheLevelsConsistent
                 TMenuItem* hot = menu->Items()->Items(bar->Hot());
                 EXPECT_TRUE(hot->Visible());
                 EXPECT_EQ(bar->Open(), MenuLoopLevelCount() > 0);
-                if (MenuLoopLevelCount() > 0)
+                if (MenuLoopLevelCount() > 0) {
                     EXPECT_EQ(MenuLoopLevel(0)->ParentItem(), hot);
+                }
             }
             EXPECT_EQ(GetCapture(), form->Handle());
             if (++steps > 150 || HasFatalFailure())
