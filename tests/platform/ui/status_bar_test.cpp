@@ -13,6 +13,7 @@
 #include "platform/win/headless_screen.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
+#include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/test_data.h"
 
@@ -164,14 +165,7 @@ TEST_F(TStatusBarTest, LooksLikeTheGolden)
     bar_->SetSimpleText("Simple text over the whole bar");
     Process();
     TRasterImage simple = WindowImage(bar_->Handle());
-    TRasterImage both = TRasterImage::Sized(panels.Width, panels.Height * 2 + 4);
-    std::fill(both.Pixels.begin(), both.Pixels.end(), 0xFFFFFFFFu);
-    for (int y = 0; y < panels.Height; ++y)
-        for (int x = 0; x < panels.Width; ++x) {
-            both.Row(y)[x] = panels.Row(y)[x];
-            both.Row(panels.Height + 4 + y)[x] = simple.Row(y)[x];
-        }
-    ExpectGolden(both, TestFolder() + "/golden/status_bar.png");
+    ExpectGolden(ComposeImages({panels, simple}, false), TestFolder() + "/golden/status_bar.png");
 }
 
 }  // namespace
