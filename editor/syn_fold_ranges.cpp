@@ -141,14 +141,23 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
     if (!entriesValid_) {
         entries_.clear();
         entries_.reserve(all_.size());
+        collapsedHeads_.clear();
         for (const auto& range : all_) {
             const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
             entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
                                 range->ParentCollapsed, range.get()});
+            if (range->Collapsed && !range->ParentCollapsed)
+                collapsedHeads_.push_back(range->FromLine);
         }
         entriesValid_ = true;
     }
     return entries_;
+}
+
+bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
+{
+    Entries();
+    return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
 }
 
 int TSynTextAllFoldRanges::RealLineNumber(int Line) const

@@ -152,6 +152,9 @@ public:
         TSynTextFoldRange* Range;
     };
     const std::vector<TEntry>& Entries() const;
+    // Whether a collapsed range in view starts on Line; made from the
+    // entries, so a line's edit asks it without a pass over every range.
+    bool CollapsedStartsAt(int Line) const;
 
     // While painting, a map of the painted lines answers the editor's
     // questions about them (null otherwise).
@@ -165,5 +168,6 @@ private:
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
     const TSynFoldLineMap* lineMap_ = nullptr;
     mutable std::vector<TEntry> entries_;
+    mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
     mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
 };

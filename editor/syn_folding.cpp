@@ -222,12 +222,8 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
     if (highlighter_ && Index > 0 && pendingScanFirst_ <= Index - 1 && Index - 1 <= pendingScanLast_)
         return std::nullopt;
     // The first line of a collapsed range carries what the collapse appended.
-    for (const TSynTextAllFoldRanges::TEntry& entry : allFoldRanges_->Entries()) {
-        if (!entry.ParentCollapsed && entry.FromLine > Index + 1)
-            break;
-        if (entry.Collapsed && !entry.ParentCollapsed && entry.FromLine == Index + 1)
-            return std::nullopt;
-    }
+    if (allFoldRanges_->CollapsedStartsAt(Index + 1))
+        return std::nullopt;
     TSynFoldScanner scanner(ScanFoldRegions(), codeFolding_->CaseSensitive(), tabWidth_);
     std::optional<std::vector<TPaintedToken>> painted;
     if (highlighter_) {
