@@ -17,6 +17,7 @@
 #include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/test_data.h"
+#include "tree_view_test_support.h"
 
 namespace {
 
@@ -142,6 +143,11 @@ TEST_F(TTreeGoldenTest, CustomDrawingStagesAndTheDefaultDrawing)
     TTreeView* tree = AddView(new TTreeView(form_), 180, 130);
     tree->SetImages(&images_);
     Fill(tree);
+    // A state image (the lime one) left of the article's image.
+    tree->SetStateImages(&images_);
+    FindNode(tree, "article")->SetStateIndex(2);
+    int asked = 0;
+    tree->OnGetImageIndex = TTVExpandedEvent::FromCallable([&asked](TObject*, TTreeNode*) { ++asked; });
     std::vector<std::string> log;
     tree->OnCustomDrawItem = TTVCustomDrawItemEvent::FromCallable(
         [&log, tree](TObject*, TTreeNode* Node, TCustomDrawState, bool& DefaultDraw) {
@@ -170,13 +176,20 @@ TEST_F(TTreeGoldenTest, CustomDrawingStagesAndTheDefaultDrawing)
                     return true;
         return false;
     };
+    // Asked for every node drawn with its images.
+    EXPECT_EQ(asked, 4);
     // "notes" has no image, its child has its blue one; "article" is red
-    // text; the closed folder's row is the window colour only.
+    // text after its lime state image; the closed folder's row is the
+    // window colour only.
     EXPECT_FALSE(rowHas(0, 0x0000FF));
     EXPECT_TRUE(rowHas(1, 0x0000FF));
     EXPECT_TRUE(rowHas(3, 0xFF0000));
+    EXPECT_TRUE(rowHas(3, 0x00FF00));
+    EXPECT_EQ(FindNode(tree, "article")->DisplayRect(true).Left, 2 * 19 + 16 + 16 + 1);
     EXPECT_FALSE(rowHas(4, 0x000000));
     EXPECT_FALSE(rowHas(4, 0x808080));
+    tree->SetStateImages(nullptr);
+    tree->SetImages(nullptr);
 }
 
 }  // namespace

@@ -95,6 +95,11 @@ TEST_F(TTreeKeysTest, PagesMoveByTheRowsShownAndScrollTheSelectionIntoView)
     EXPECT_EQ(Walk({VK_END}), (TTreeLog{"n39"}));
     EXPECT_EQ(tree_->TopItem()->Text(), "n32");
     EXPECT_EQ(tree_->Selected()->DisplayRect(false).Top, 7 * 18);
+    // The wheel scrolls three rows a notch and leaves the selection.
+    InjectWheel(NodePoint(tree_->TopItem()), 120);
+    Pump();
+    EXPECT_EQ(tree_->TopItem()->Text(), "n29");
+    EXPECT_EQ(SelectedText(tree_), "n39");
 }
 
 TEST_F(TTreeKeysTest, TypeAheadFindsShownNodesByWholeGbkCharacters)
@@ -171,6 +176,18 @@ TEST_F(TTreeKeysTest, ClicksOnButtonsOpenAndOnTextsSelect)
     InjectClick(NodePoint(FindNode(tree_, "C")), 2);
     Pump();
     EXPECT_EQ(SelectedText(tree_), "C");
+    // With HotTrack the node under the mouse is hot; its row is painted again.
+    tree_->SetHotTrack(true);
+    TTreeNode* hot = nullptr;
+    tree_->OnCustomDrawItem = TTVCustomDrawItemEvent::FromCallable(
+        [&hot](TObject*, TTreeNode* Node, TCustomDrawState State, bool&) {
+            if (State.Contains(cdsHot))
+                hot = Node;
+        });
+    InjectMouseMove(NodePoint(FindNode(tree_, "A1")));
+    Pump();
+    EXPECT_EQ(hot, FindNode(tree_, "A1"));
+    tree_->OnCustomDrawItem = nullptr;
     // A double click on a folder's text opens it.
     InjectClick(NodePoint(FindNode(tree_, "B")));
     InjectClick(NodePoint(FindNode(tree_, "B")));

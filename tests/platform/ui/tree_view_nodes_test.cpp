@@ -1,11 +1,19 @@
 // The node list of a tree view: building, walking, moving, sorting and
 // deleting nodes, with the selection and the events that go with them.
 #include <string>
+#include <type_traits>
 
 #include "platform/base/code_page.h"
 #include "tree_view_test_support.h"
 
 namespace {
+
+// A copy would free the nodes, or the view's window, a second time.
+template <typename T>
+constexpr bool NotCopyable = !std::is_copy_constructible_v<T> && !std::is_copy_assignable_v<T>;
+static_assert(NotCopyable<TTreeNode>);
+static_assert(NotCopyable<TTreeNodes>);
+static_assert(NotCopyable<TCustomTreeView>);
 
 TTreeLog AllTexts(TCustomTreeView* Tree)
 {

@@ -179,6 +179,12 @@ TEST_F(TControlTest, TreeBarsTakenOutOfTheStyleStayOutWhileTheScrollInformationI
     EXPECT_EQ(tree->Items()->GetFirstNode()->DisplayRect(true).Left, 19 - 30);
     SendMessage(tree->Handle(), WM_HSCROLL, SB_LINELEFT, 0);
     EXPECT_EQ(ScrollPos(tree, SB_HORZ), 11);
+    // A shorter title narrows the range, once no other row is as wide.
+    const int wide = info.nMax;
+    for (TTreeNode* node = tree->Items()->GetFirstNode(); node; node = node->getNextSibling())
+        node->SetText(node->Text().substr(0, 10));
+    ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_HORZ, &info));
+    EXPECT_LT(info.nMax, wide);
     // A resize keeps them current and still shows no bar.
     tree->SetBounds(10, 10, 120, 300);
     Pump();
