@@ -180,6 +180,14 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
 {
     if (!CountsFoldChanges())
         return;
+    // A range that its parent's close token ends stops on the line above
+    // that token: a line without tokens that comes or goes just there moves
+    // that end, which the ranges following the inserted or deleted lines
+    // cannot tell.
+    if (VisitRegions(ScanFoldRegions(), [](TFoldRegionItem* Region) { return Region->SubRegions()->Count() > 0; })) {
+        ++pendingFoldChanges_;
+        return;
+    }
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
         if (LineHasFoldToken(lines_->Strings(i), token)) {

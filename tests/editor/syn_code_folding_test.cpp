@@ -511,6 +511,22 @@ TEST_F(TSynCodeFoldingTest, OnlyEditsThatChangeWhatTheScanReadsMoveTheRanges)
     EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 3, 0}}));
 }
 
+TEST_F(TSynCodeFoldingTest, ALineWithoutTokensAboveAParentsCloseMovesTheRangeEndedThere)
+{
+    memo->CodeFolding()->FoldRegions()->Clear();
+    TFoldRegionItem* outer = memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "begin", "end");
+    outer->SubRegions()->Add(frtOneChar, false, false, false, "(", ")");
+    Load("begin\r\n  (\r\n  \xD5\x66\r\nend");
+    // The "(" never closes: "end" ends it on the line above.
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 4, 0}, {2, 3, 1}}));
+    memo->SetCaretXY(BufferCoord(5, 3));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(memo->Text(), "begin\r\n  (\r\n  \xD5\x66\r\n  \r\nend");
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 5, 0}, {2, 4, 1}}));
+    memo->Undo();
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 4, 0}, {2, 3, 1}}));
+}
+
 TEST_F(TSynCodeFoldingTest, AQuoteThatPaintsABraceAsAStringMovesTheRanges)
 {
     TStringCommentSyn syn;
