@@ -71,7 +71,6 @@ public:
 
     bool Selected() const;
     void SetSelected(bool Value);
-    bool Focused() const { return Selected(); }
     // Puts it where Mode says relative to Destination (nullptr: at the top).
     void MoveTo(TTreeNode* Destination, TNodeAttachMode Mode);
     // Frees the node with its children; the view tells OnDeletion first.

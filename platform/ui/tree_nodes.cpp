@@ -95,10 +95,15 @@ void TTreeNodes::Delete(TTreeNode* Node)
 {
     if (!Node || Node == Root())
         return;
+    // A handler told of a deletion may ask for it again, for a node inside
+    // or for one around it; the deletion under way must finish first, so
+    // such a request is dropped.
+    for (TTreeNode* going : deleting_)
+        if (going == Node || going->HasAsParent(Node) || Node->HasAsParent(going))
+            return;
+    deleting_.push_back(Node);
     owner_->NodeDeleting(Node);
-    // The handlers may have freed it already.
-    if (!Node->parent_)
-        return;
+    deleting_.pop_back();
     std::unique_ptr<TTreeNode> gone = Detach(Node);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/ui/tree_node.h"
 
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<TTreeNode> root_;  // holds the top nodes; never shown
     int count_ = 0;                    // the nodes below root_
     int updateCount_ = 0;
+    std::vector<TTreeNode*> deleting_;  // the nodes whose deletion handlers run, outermost first
     // The last node Item found and its index, so that walking the list by
     // index goes on from there; cleared by every change of the tree.
     mutable TTreeNode* lastItem_ = nullptr;

@@ -19,6 +19,36 @@ namespace {
 constexpr int ImageGap = 1;
 constexpr int TextMargin = 2;
 
+// Measures texts in a font, on a memory DC made at the first text.
+class TTextMeasure {
+public:
+    explicit TTextMeasure(TFont* Font) : font_(Font) {}
+    TTextMeasure(const TTextMeasure&) = delete;
+    TTextMeasure& operator=(const TTextMeasure&) = delete;
+    ~TTextMeasure()
+    {
+        if (dc_) {
+            SelectObject(dc_, previous_);
+            DeleteDC(dc_);
+        }
+    }
+    int Width(const AnsiString& Text)
+    {
+        if (!dc_) {
+            dc_ = CreateCompatibleDC(nullptr);
+            previous_ = SelectObject(dc_, font_->Handle());
+        }
+        TSize size;
+        GetTextExtentPoint32(dc_, Text.data(), static_cast<int>(Text.size()), &size);
+        return size.cx;
+    }
+
+private:
+    TFont* font_;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
 void AddRows(TTreeNode* Parent, std::vector<TTreeNode*>& Rows)
 {
     for (int i = 0; i < Parent->Count(); ++i) {
@@ -59,24 +89,12 @@ void TCustomTreeView::UpdateContentWidth()
     if (!widthsDirty_)
         return;
     widthsDirty_ = false;
-    HDC dc = nullptr;
-    HGDIOBJ previous = nullptr;
+    TTextMeasure measure(Font());
     contentWidth_ = 0;
     for (TTreeNode* node : rows_) {
-        if (node->textWidth_ < 0) {
-            if (!dc) {
-                dc = CreateCompatibleDC(nullptr);
-                previous = SelectObject(dc, Font()->Handle());
-            }
-            TSize size;
-            GetTextExtentPoint32(dc, node->text_.data(), static_cast<int>(node->text_.size()), &size);
-            node->textWidth_ = size.cx;
-        }
+        if (node->textWidth_ < 0)
+            node->textWidth_ = measure.Width(node->text_);
         contentWidth_ = std::max(contentWidth_, TextLeft(node) + node->textWidth_ + 2 * TextMargin);
-    }
-    if (dc) {
-        SelectObject(dc, previous);
-        DeleteDC(dc);
     }
 }
 
@@ -194,9 +212,8 @@ int TCustomTreeView::TextLeft(const TTreeNode* Node)
 
 int TCustomTreeView::TextWidth(TTreeNode* Node)
 {
-    UpdateRows();
     if (Node->textWidth_ < 0)
-        Node->textWidth_ = Canvas()->TextWidth(Node->text_);
+        Node->textWidth_ = TTextMeasure(Font()).Width(Node->text_);
     return Node->textWidth_ + 2 * TextMargin;
 }
 

@@ -173,6 +173,24 @@ TEST_F(TControlTest, TreeDeletingTheSelectedNodeSelectsANeighbourAndTellsOfEvery
     EXPECT_EQ(tree->Items()->GetFirstNode(), nullptr);
 }
 
+TEST_F(TControlTest, TreeDeletionHandlersMayAskForTheSameDeletionAgain)
+{
+    TTreeView tree(nullptr);
+    BuildThreeLevels(&tree);
+    TTreeLog log;
+    // Each node asks for its own deletion and its parent's while it goes.
+    tree.OnDeletion = TTVExpandedEvent::FromCallable([&log](TObject*, TTreeNode* Node) {
+        log.push_back(Node->Text());
+        Node->Delete();
+        if (Node->Parent())
+            Node->Parent()->Delete();
+    });
+    FindNode(&tree, "A1")->Delete();
+    EXPECT_EQ(log, (TTreeLog{"A1a", "A1b", "A1"}));
+    EXPECT_EQ(AllTexts(&tree), (TTreeLog{"A", "A2", "B", "B1", "C"}));
+    EXPECT_EQ(tree.Items()->Count(), 5);
+}
+
 TEST_F(TControlTest, TreeCollapsingHidesTheSelectionInsideAndSelectsTheCollapsedNode)
 {
     TTestForm form;
