@@ -5,6 +5,8 @@
 #include "platform/ui/tree_view.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/window_tree.h"
 
 TTreeEditBox::TTreeEditBox(TCustomTreeView* View) : TCustomEdit(nullptr), view_(View)
 {
@@ -19,6 +21,13 @@ void TTreeEditBox::Dispatch(TMessage& Message)
     TCustomEdit::Dispatch(Message);
     if (Message.Msg == WM_GETDLGCODE)
         Message.Result |= DLGC_WANTALLKEYS;
+    // The focus leaving for another window altogether accepts the text;
+    // within the form, the view's exit does it after its OnExit.
+    if (Message.Msg == WM_KILLFOCUS && HandleAllocated()) {
+        HWND to = reinterpret_cast<HWND>(Message.WParam);
+        if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(Handle(), GA_ROOT))
+            view_->EndEdit(false);
+    }
 }
 
 void TTreeEditBox::KeyDown(WORD& Key, TShiftState Shift)

@@ -1,5 +1,6 @@
 // TTreeEditBox: the edit box a tree view renames a node in. Enter accepts
-// the text and Escape cancels; both go back to the view.
+// the text and Escape cancels; both go back to the view, and so does the
+// focus going to another window.
 #pragma once
 
 #include "platform/ui/edit.h"

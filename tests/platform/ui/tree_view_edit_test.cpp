@@ -5,6 +5,7 @@
 
 #include "form_test_support.h"
 #include "platform/ui/edit.h"
+#include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "tree_view_test_support.h"
@@ -107,6 +108,19 @@ TEST_F(TTreeEditTest, LeavingTheViewAcceptsAfterItsOnExit)
     EXPECT_EQ(log_, (TTreeLog{"exit editing", "edited B=left"}));
     EXPECT_EQ(tree_->Selected()->Text(), "left");
     EXPECT_TRUE(other_->Focused());
+}
+
+TEST_F(TTreeEditTest, AnotherWindowTakingTheFocusAccepts)
+{
+    Rename("away");
+    TForm other(nullptr);
+    other.SetBounds(400, 300, 100, 80);
+    other.Show();
+    SetFocus(other.Handle());
+    Process();
+    EXPECT_EQ(log_, (TTreeLog{"edited B=away"}));
+    EXPECT_FALSE(tree_->IsEditing());
+    EXPECT_EQ(tree_->Selected()->Text(), "away");
 }
 
 TEST_F(TTreeEditTest, AnEditOnExitCancelsIsNotAcceptedAndItsNodeMayGo)
