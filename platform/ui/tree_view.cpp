@@ -43,14 +43,17 @@ void TCustomTreeView::CreateParams(TCreateParams& Params)
     }
 }
 
-void TCustomTreeView::CreateWnd()
+void TCustomTreeView::CreateWindowHandle(const TCreateParams& Params)
 {
     // A derived view that took the bars out of the style keeps them out;
     // the scroll information is still kept for it to read.
-    TCreateParams params;
-    CreateParams(params);
-    wantVScroll_ = (params.Style & WS_VSCROLL) != 0;
-    wantHScroll_ = (params.Style & WS_HSCROLL) != 0;
+    wantVScroll_ = (Params.Style & WS_VSCROLL) != 0;
+    wantHScroll_ = (Params.Style & WS_HSCROLL) != 0;
+    TCustomControl::CreateWindowHandle(Params);
+}
+
+void TCustomTreeView::CreateWnd()
+{
     TCustomControl::CreateWnd();
     UpdateScrollBars();
 }

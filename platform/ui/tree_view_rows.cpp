@@ -262,7 +262,8 @@ THitTests TCustomTreeView::GetHitTestInfoAt(int X, int Y)
         const int stateWidth = stateImages_ && node->stateIndex_ > 0 ? stateImages_->Width() : 0;
         return result.Include(htOnItem).Include(x < lineColumn + stateWidth ? htOnStateIcon : htOnIcon);
     }
-    if (level > node->Level() && x >= lineColumn - indent_ && showButtons_ && node->HasChildren())
+    // The button sits in the last indent column, when the node has one.
+    if (level > 0 && x >= lineColumn - indent_ && showButtons_ && node->HasChildren())
         return result.Include(htOnButton);
     return result.Include(htOnIndent);
 }

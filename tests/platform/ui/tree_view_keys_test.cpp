@@ -162,6 +162,16 @@ TEST_F(TTreeKeysTest, ClicksOnButtonsOpenAndOnTextsSelect)
     EXPECT_EQ(SelectedText(tree_), "A2");
     EXPECT_EQ(tree_->GetNodeAt(30, 2 * 18 + 5)->Text(), "A2");
     EXPECT_EQ(tree_->GetNodeAt(30, 5 * 18 + 5), nullptr);
+    // Without root lines a top node has no button; its children have theirs.
+    tree_->SetShowRoot(false);
+    TTreeNode* a1 = FindNode(tree_, "A1");
+    const TRect a1Row = a1->DisplayRect(false);
+    EXPECT_EQ(tree_->GetHitTestInfoAt(9, a1Row.Top + 5), THitTests().Include(htOnButton));
+    EXPECT_EQ(tree_->GetHitTestInfoAt(9, row.Top + 5), THitTests().Include(htOnItem).Include(htOnLabel));
+    InjectClick(tree_->ClientToScreen(Point(9, (a1Row.Top + a1Row.Bottom) / 2)));
+    Pump();
+    EXPECT_TRUE(a1->Expanded());
+    tree_->SetShowRoot(true);
     // A refused change keeps the selection.
     tree_->OnChanging = TTVChangingEvent::FromCallable([](TObject*, TTreeNode*, bool& Allow) { Allow = false; });
     InjectClick(NodePoint(FindNode(tree_, "B")));
