@@ -7,6 +7,7 @@
 
 #include "platform/gdi/blit_geometry.h"
 #include "platform/gdi/painter.h"
+#include "platform/gdi/vector_sink.h"
 
 namespace {
 
@@ -141,6 +142,15 @@ bool Transfer(HDC Dest, int X, int Y, int W, int H, HDC Source, int SX, int SY, 
     TDeviceContext* src = DeviceContextOf(Source);
     if (!src)
         return false;
+    if (TVectorSink* sink = dst->VectorSink()) {
+        // Paper takes the source's pixels as an image; raster operations
+        // that mix them with what is under them have nothing to mix with.
+        TSurface in = src->Surface();
+        TRect from = src->LPtoSurface(TRect{SX, SY, SX + SW, SY + SH});
+        if (in.IsValid() && IntersectRect(from, from, in.Bounds()))
+            sink->Image(dst->LPtoSurface(TRect{X, Y, X + W, Y + H}), in, from);
+        return true;
+    }
     TBlitGeometry g;
     if (!painter.CanDraw() || !g.Build(*dst, X, Y, W, H, src, SX, SY, SW, SH, painter.Clip().Bounds()))
         return true;

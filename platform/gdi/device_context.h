@@ -16,6 +16,7 @@
 #include "platform/gdi/surface.h"
 
 class TGdiBitmap;
+class TVectorSink;
 
 // Background modes.
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
@@ -165,6 +166,13 @@ public:
     // Where the next styled (dashed or dotted) line continues its pattern.
     int PenPhase = 0;
 
+    // A DC that draws vectors instead of pixels (the printer) has a sink;
+    // the drawing calls hand their shapes to it in device units.
+    TVectorSink* VectorSink() const { return vectorSink_; }
+
+protected:
+    void SetVectorSink(TVectorSink* Sink) { vectorSink_ = Sink; }
+
 private:
     // Counts a selection of the object (and marks a bitmap as this DC's).
     void Retain(const void* Handle);
@@ -182,6 +190,7 @@ private:
     TSize deviceSize_;
     mutable TRegion drawClip_;
     mutable bool drawClipValid_ = false;
+    TVectorSink* vectorSink_ = nullptr;
 };
 
 // The live DC behind a handle, or nullptr.
@@ -204,7 +213,7 @@ enum : int {
     PHYSICALOFFSETX = 112,
     PHYSICALOFFSETY = 113,
 };
-enum : int { DT_RASDISPLAY = 1 };
+enum : int { DT_RASDISPLAY = 1, DT_RASPRINTER = 2 };
 
 // A memory DC with the 1 x 1 monochrome bitmap selected. DC may be 0 (the
 // screen) or any DC.

@@ -4,6 +4,7 @@
 #include "platform/gdi/drawing.h"
 #include "platform/gdi/pen_stroke.h"
 #include "platform/gdi/shapes.h"
+#include "platform/gdi/vector_sink.h"
 
 namespace {
 
@@ -64,6 +65,13 @@ bool DrawFigure(HDC DC, int l, int t, int r, int b, S shape)
     return true;
 }
 
+// A rectangle's corners in device units, its right and bottom edges left
+// out as the raster figures leave them out.
+std::vector<TPoint> BoxCorners(const TRect& box)
+{
+    return {{box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1}};
+}
+
 }  // namespace
 
 bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom)
@@ -71,6 +79,11 @@ bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc)
         return false;
+    if (TVectorSink* sink = dc->VectorSink()) {
+        sink->Path(BoxCorners(dc->LPtoSurface(TRect{Left, Top, Right, Bottom})), true,
+                   VectorBrush(dc->State().Brush), false, VectorPen(*dc));
+        return true;
+    }
     Figure f(*dc);
     if (!f.Pen.Null && !f.Pen.Dashes.empty()) {
         // A dotted or dashed outline runs around the box as one closed line.
@@ -78,12 +91,8 @@ bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom)
             return true;
         TRect box = dc->LPtoSurface(TRect{Left, Top, Right, Bottom});
         f.Fill(TRegion(Deflated(box, 1)));
-        std::vector<TPoint> corners = {{box.Left, box.Top},
-                                       {box.Right - 1, box.Top},
-                                       {box.Right - 1, box.Bottom - 1},
-                                       {box.Left, box.Bottom - 1}};
         int phase = 0;
-        StrokePolyline(f.Painter, f.Pen, corners, true, phase);
+        StrokePolyline(f.Painter, f.Pen, BoxCorners(box), true, phase);
         return true;
     }
     return DrawFigure(DC, Left, Top, Right, Bottom, [](const TRect& box, int, const TRect& rows) {
@@ -93,6 +102,12 @@ bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom)
 
 bool Ellipse(HDC DC, int Left, int Top, int Right, int Bottom)
 {
+    TDeviceContext* dc = DeviceContextOf(DC);
+    if (dc && dc->VectorSink()) {
+        dc->VectorSink()->Ellipse(dc->LPtoSurface(TRect{Left, Top, Right, Bottom}), VectorBrush(dc->State().Brush),
+                                  VectorPen(*dc));
+        return true;
+    }
     return DrawFigure(DC, Left, Top, Right, Bottom,
                       [](const TRect& box, int, const TRect& rows) { return EllipseRegion(box, rows); });
 }
@@ -115,12 +130,16 @@ bool Polygon(HDC DC, const TPoint* Points, int Count)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc || !Points || Count < 2)
         return false;
-    Figure f(*dc);
-    if (!f.Painter.CanDraw())
-        return true;
     std::vector<TPoint> points;
     for (int i = 0; i < Count; ++i)
         points.push_back(dc->LPtoSurface(Points[i]));
+    if (TVectorSink* sink = dc->VectorSink()) {
+        sink->Path(points, true, VectorBrush(dc->State().Brush), dc->State().PolyFillMode == WINDING, VectorPen(*dc));
+        return true;
+    }
+    Figure f(*dc);
+    if (!f.Painter.CanDraw())
+        return true;
     f.Fill(PolygonRegion(points.data(), Count, dc->State().PolyFillMode, f.Painter.Clip().Bounds()));
     int phase = 0;
     StrokePolyline(f.Painter, f.Pen, points, true, phase);

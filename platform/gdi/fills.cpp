@@ -5,6 +5,7 @@
 #include "platform/gdi/painter.h"
 #include "platform/gdi/regions.h"
 #include "platform/gdi/rop.h"
+#include "platform/gdi/vector_sink.h"
 
 namespace {
 
@@ -70,6 +71,12 @@ int FillRect(HDC DC, const TRect* R, HBRUSH Brush)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc || !R || !IsBrushArgument(Brush))
         return 0;
+    if (TVectorSink* sink = dc->VectorSink()) {
+        TVectorPaint fill = VectorBrush(Brush);
+        if (!fill.Null)
+            sink->FillRect(dc->LPtoSurface(*R), fill.Color);
+        return 1;
+    }
     TPainter painter(*dc);
     painter.FillRect(dc->LPtoSurface(*R), BrushArgument(painter, Brush), R2_COPYPEN);
     return 1;

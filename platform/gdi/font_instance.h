@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +28,20 @@ struct TGlyph {
     int Height = 0;
     // Width x Height coverage values, row by row: 0 no ink, 255 full ink.
     std::vector<uint8_t> Coverage;
+};
+
+// Where a glyph's outline comes from, for devices that draw glyphs as
+// outlines of their own (the printer): the font file and face index that
+// fontconfig picked, the glyph's index in it, and the em in device pixels.
+// An empty File means the glyph has no outline face to draw from.
+struct TGlyphSource {
+    std::string File;
+    int Index = 0;
+    unsigned GlyphIndex = 0;
+    int EmX = 0;
+    int EmY = 0;
+    bool Embolden = false;
+    bool Oblique = false;
 };
 
 struct TFontMetrics {
@@ -71,6 +86,9 @@ public:
     // FindFontInstance call.
     const TGlyph& Glyph(char32_t Code);
     size_t CachedGlyphCount() const { return glyphs_.size(); }
+    // The outline face behind a code point, through the same per-character
+    // fallback that renders it; fonts without outline faces have none.
+    virtual TGlyphSource Source(char32_t) { return {}; }
     void ClearGlyphCache();
 
 protected:

@@ -79,6 +79,8 @@ public:
     TFreeTypeFont(const TFontRequest& request, int quadrant);
     ~TFreeTypeFont() override;
 
+    TGlyphSource Source(char32_t code) override;
+
 protected:
     void Render(char32_t code, TGlyph& g) override;
 
@@ -260,6 +262,14 @@ std::pair<TFreeTypeFont::TSizedFace*, FT_UInt> TFreeTypeFont::Lookup(char32_t co
         if (FT_UInt glyph = FT_Get_Char_Index(faces_.back().Face->Handle, code))
             return {&faces_.back(), glyph};
     return {faces_.empty() ? nullptr : &faces_[0], 0};
+}
+
+TGlyphSource TFreeTypeFont::Source(char32_t code)
+{
+    auto [face, glyph] = Lookup(code < 0x20 ? U' ' : code);
+    if (!face)
+        return {};
+    return {face->File, face->Index, glyph, emX_, emY_, face->Embolden, face->Oblique};
 }
 
 void TFreeTypeFont::Render(char32_t code, TGlyph& g)

@@ -1,5 +1,6 @@
 #include "platform/gdi/drawing.h"
 #include "platform/gdi/pen_stroke.h"
+#include "platform/gdi/vector_sink.h"
 
 #include <vector>
 
@@ -50,6 +51,12 @@ bool LineTo(HDC DC, int X, int Y)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc)
         return false;
+    if (TVectorSink* sink = dc->VectorSink()) {
+        sink->Path({dc->LPtoSurface(dc->State().CurrentPos), dc->LPtoSurface(TPoint{X, Y})}, false, {}, false,
+                   VectorPen(*dc));
+        dc->State().CurrentPos = {X, Y};
+        return true;
+    }
     TPainter painter(*dc);
     TPenStroke pen = ResolvePen(painter);
     if (painter.CanDraw() && !pen.Null) {
@@ -65,6 +72,13 @@ bool Polyline(HDC DC, const TPoint* Points, int Count)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc || Count < 2 || !Points)
         return false;
+    if (TVectorSink* sink = dc->VectorSink()) {
+        std::vector<TPoint> points;
+        for (int i = 0; i < Count; ++i)
+            points.push_back(dc->LPtoSurface(Points[i]));
+        sink->Path(points, false, {}, false, VectorPen(*dc));
+        return true;
+    }
     TPainter painter(*dc);
     TPenStroke pen = ResolvePen(painter);
     if (!painter.CanDraw() || pen.Null)
@@ -82,6 +96,14 @@ bool PolylineTo(HDC DC, const TPoint* Points, int Count)
     TDeviceContext* dc = DeviceContextOf(DC);
     if (!dc || Count < 1 || !Points)
         return false;
+    if (TVectorSink* sink = dc->VectorSink()) {
+        std::vector<TPoint> points = {dc->LPtoSurface(dc->State().CurrentPos)};
+        for (int i = 0; i < Count; ++i)
+            points.push_back(dc->LPtoSurface(Points[i]));
+        sink->Path(points, false, {}, false, VectorPen(*dc));
+        dc->State().CurrentPos = Points[Count - 1];
+        return true;
+    }
     TPainter painter(*dc);
     TPenStroke pen = ResolvePen(painter);
     if (painter.CanDraw() && !pen.Null) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/gdi/painter.h"
+#include "platform/gdi/vector_sink.h"
 
 namespace {
 
@@ -107,8 +108,11 @@ bool PaintText(TDeviceContext& DC, int X, int Y, unsigned Options, const TRect* 
         return TPoint{p.X + down.X * baseline, p.Y + down.Y * baseline};
     };
 
+    // A vector DC (the printer) gets the same boxes and pen positions as
+    // the pixels would, so that a printed page matches its preview.
+    TVectorSink* sink = DC.VectorSink();
     TPainter painter(DC);
-    if (!painter.CanDraw())
+    if (!sink && !painter.CanDraw())
         return true;
     std::optional<TRect> limit;
     TRect rect;
@@ -117,17 +121,21 @@ bool PaintText(TDeviceContext& DC, int X, int Y, unsigned Options, const TRect* 
         if (Options & ETO_CLIPPED)
             limit = rect;
     }
-    auto fill = [&](TRect box, uint32_t pixel) {
+    auto fill = [&](TRect box, COLORREF color) {
         if (limit && !IntersectRect(box, box, *limit))
             return;
+        if (sink) {
+            sink->FillRect(box, color);
+            return;
+        }
         TBrushFill brush;
         brush.Null = false;
         brush.Solid = true;
-        brush.Pixel = pixel;
+        brush.Pixel = painter.MapColor(color);
         painter.FillRect(box, brush, R2_COPYPEN);
     };
-    const uint32_t back = painter.MapColor(s.BkColor);
-    const uint32_t fore = painter.MapColor(s.TextColor);
+    const COLORREF back = s.BkColor;
+    const COLORREF fore = s.TextColor;
     if ((Options & ETO_OPAQUE) && R)
         fill(rect, back);
     if (n == 0)
@@ -138,17 +146,26 @@ bool PaintText(TDeviceContext& DC, int X, int Y, unsigned Options, const TRect* 
     if (s.BkMode == OPAQUE)
         fill(Across(first, last, down, -m.Ascent, m.Descent), back);
 
-    for (size_t i = 0; i < n; ++i) {
-        const TGlyph& g = instance.Glyph(Chars[i].Code);
-        if (g.Coverage.empty())
-            continue;
-        const TPoint p = pen(offsets[i]);
-        const int gx = p.X + g.Left;
-        const int gy = p.Y + g.Top;
-        TRect box{gx, gy, gx + g.Width, gy + g.Height};
-        if (limit && !IntersectRect(box, box, *limit))
-            continue;
-        painter.Clip().ForEachRectIn(box, [&](const TRect& part) { PaintGlyphPart(painter, part, g, gx, gy, fore); });
+    if (sink) {
+        std::vector<TPlacedGlyph> glyphs;
+        for (size_t i = 0; i < n; ++i)
+            glyphs.push_back({Chars[i].Code, pen(offsets[i])});
+        sink->Glyphs(instance, glyphs, fore, limit ? &*limit : nullptr);
+    } else {
+        const uint32_t forePixel = painter.MapColor(fore);
+        for (size_t i = 0; i < n; ++i) {
+            const TGlyph& g = instance.Glyph(Chars[i].Code);
+            if (g.Coverage.empty())
+                continue;
+            const TPoint p = pen(offsets[i]);
+            const int gx = p.X + g.Left;
+            const int gy = p.Y + g.Top;
+            TRect box{gx, gy, gx + g.Width, gy + g.Height};
+            if (limit && !IntersectRect(box, box, *limit))
+                continue;
+            painter.Clip().ForEachRectIn(box,
+                                         [&](const TRect& part) { PaintGlyphPart(painter, part, g, gx, gy, forePixel); });
+        }
     }
 
     if (m.Underline)
