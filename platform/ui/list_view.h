@@ -169,6 +169,8 @@ private:
     void SetScrollX(int X);
     void MakeIndexVisible(int Index);
     void LayoutChanged();
+    // Items came or went at From: the bars and the items shown after it.
+    void CountChanged(int From);
     void UpdateScrollBars();
     void ScrollMessage(int Bar, WORD Code, WORD Position);
     void PlaceHeader();
@@ -221,6 +223,8 @@ private:
     int topLine_ = 0;   // the first line shown, or the first list column
     int scrollX_ = 0;   // pixels scrolled right in the report
     int rowHeight_ = 0;  // 0 until measured after a font or image change
+    int fontHeight_ = 0;  // measured with rowHeight_
+    bool framePending_ = false;  // the bars wait for the next paint
     int listColumnWidth_ = 0;  // 0 until measured
     uint32_t pressTime_ = 0;   // when the press that selected the focused item came
     bool pressOnSelected_ = false;  // the press was on the caption of the item already focused

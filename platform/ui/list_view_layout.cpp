@@ -64,7 +64,8 @@ int LeadWidth(bool Checkboxes, TCustomImageList* State, TCustomImageList* Small)
 int TCustomListView::RowHeight()
 {
     if (rowHeight_ == 0) {
-        rowHeight_ = FontHeight(Font()) + 2;
+        fontHeight_ = FontHeight(Font());
+        rowHeight_ = fontHeight_ + 2;
         if (smallImages_)
             rowHeight_ = std::max(rowHeight_, smallImages_->Height());
         if (stateImages_)
@@ -77,7 +78,8 @@ int TCustomListView::RowHeight()
 
 int TCustomListView::HeaderHeight()
 {
-    return viewStyle_ == vsReport && showColumnHeaders_ ? FontHeight(Font()) + 6 : 0;
+    RowHeight();
+    return viewStyle_ == vsReport && showColumnHeaders_ ? fontHeight_ + 6 : 0;
 }
 
 int TCustomListView::ListColumnWidth()
@@ -336,8 +338,20 @@ void TCustomListView::InvalidateIndex(int Index)
     TRect rect = ItemRect(Index, drBounds);
     if (viewStyle_ == vsReport)
         rect.Left = 0, rect.Right = ClientWidth();
-    if (!IsRectEmpty(rect))
+    // Items out of view have nothing to repaint.
+    if (rect.Bottom > 0 && rect.Top < ClientHeight() && rect.Right > 0 && rect.Left < ClientWidth())
         InvalidateRect(Handle(), &rect, false);
+}
+
+void TCustomListView::CountChanged(int From)
+{
+    if (!HandleAllocated() || items_->Updating())
+        return;
+    UpdateScrollBars();
+    // The items from From on moved; only those in view are drawn again.
+    const TGrid grid = Grid();
+    if (From <= (topLine_ + grid.Page + 1) * grid.PerLine)
+        Invalidate();
 }
 
 void TCustomListView::UpdateScrollBars()
@@ -368,8 +382,13 @@ void TCustomListView::UpdateScrollBars()
             pixels.nPos = scrollX_;
         }
         const bool across = viewStyle_ == vsList;
-        SetScrollInfo(Handle(), SB_VERT, across ? &none : &lines, true);
-        SetScrollInfo(Handle(), SB_HORZ, across ? &lines : &pixels, true);
+        // The bars are drawn with the next paint, not once for each item
+        // a program adds.
+        SetScrollInfo(Handle(), SB_VERT, across ? &none : &lines, false);
+        SetScrollInfo(Handle(), SB_HORZ, across ? &lines : &pixels, false);
+        if (!framePending_)
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        framePending_ = true;
         // Setting a range that scrolls shows a bar; a view made without
         // it keeps only the information.
         const DWORD style = GetWindowLong(Handle(), GWL_STYLE);

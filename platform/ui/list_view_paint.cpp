@@ -40,6 +40,7 @@ TCustomDrawState TCustomListView::StateOf(int Index)
 
 void TCustomListView::Paint()
 {
+    framePending_ = false;
     TCanvas* canvas = Canvas();
     const TGrid grid = Grid();
     FlatFill(canvas, Rect(0, grid.Top, ClientWidth(), ClientHeight()), Color());

@@ -160,7 +160,7 @@ void TCustomListView::ItemInserted(int Index)
             ++*index;
     if (editItem_)
         editIndex_ = editItem_->index_;
-    LayoutChanged();
+    CountChanged(Index);
 }
 
 void TCustomListView::ItemDeleting(TListItem* Item)
