@@ -97,6 +97,24 @@ protected:
     // Whether rows wrap, so that a line may take several rows.
     bool WrapsRows() const { return wrap_; }
 
+    // For boxes whose text carries fonts of its own. Offset is where Text
+    // starts in the whole text; Ends as TEditLayout::TMeasure fills it.
+    virtual void MeasureText(int Offset, std::string_view Text, std::vector<int>& Ends);
+    // The pixels row Row takes; every row takes a line of the font here.
+    virtual int RowHeightOf(int Row);
+    // Draws Text (no tabs in it), which starts at Offset of row Row, at
+    // (X, Y), the top of the row. Selected text is drawn again over the
+    // highlight, in the DC's highlight text colour.
+    virtual void DrawTextPiece(HDC DC, int Row, int Offset, std::string_view Text, int X, int Y, bool Selected);
+    // The text changed: by Change, or all of it (from WM_SETTEXT) when
+    // Whole. Called before the rows are laid out again.
+    virtual void TextReplaced(const TEditChange& /*Change*/, bool /*Whole*/) {}
+    // The caret or the selection moved, by the user or the program.
+    virtual void SelectionMoved() {}
+    // Lays the rows out again and repaints, after what MeasureText answers
+    // changed.
+    void TextLooksChanged();
+
 private:
     // edit_messages.cpp: text, selection, clipboard, undo and EM_ messages.
     bool TextMessage(TMessage& Message);
@@ -115,7 +133,6 @@ private:
     // edit_view.cpp: layout, scrolling, the caret and hit testing.
     HFONT EditFont() { return font_ ? font_ : Font()->Handle(); }
     void EnsureMeasureDC();
-    void MeasureText(std::string_view Text, std::vector<int>& Ends);
     int RowHeight();
     TRect TextArea();
     int WrapWidth();
@@ -123,7 +140,7 @@ private:
     int VisibleRows();
     // Where a row's text starts, in client coordinates.
     int RowLeft(int Row);
-    int RowTop(int Row) { return TextArea().Top + (Row - topRow_) * RowHeight(); }
+    int RowTop(int Row);
     // The x of each offset of the row (Length + 1 entries, from 0).
     void RowOffsets(int Row, std::vector<int>& Xs);
     int OffsetInRow(int Row, int X);

@@ -83,7 +83,7 @@ void TEditLayout::LayLine(std::string_view Text, int Start, int End, int Break, 
     std::string_view line = Text.substr(static_cast<size_t>(Start), static_cast<size_t>(End - Start));
     const int length = static_cast<int>(line.size());
     std::vector<int> ends;
-    Measure(line, ends);
+    Measure(Start, line, ends);
     auto xAt = [&ends](int Offset) { return Offset == 0 ? 0 : ends[static_cast<size_t>(Offset) - 1]; };
     int rowStart = 0;
     while (true) {

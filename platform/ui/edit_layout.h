@@ -20,9 +20,10 @@ struct TEditRow {
 
 class TEditLayout {
 public:
-    // Fills Ends with one entry per byte of Text: the width of the text up
-    // to the end of that byte's character.
-    using TMeasure = std::function<void(std::string_view Text, std::vector<int>& Ends)>;
+    // Fills Ends with one entry per byte of Text, which starts at Offset of
+    // the whole text: the width of the text up to the end of that byte's
+    // character.
+    using TMeasure = std::function<void(int Offset, std::string_view Text, std::vector<int>& Ends)>;
 
     // Lays out the whole text; rows wrap at WrapWidth pixels (not at all
     // when it is 0 or less).

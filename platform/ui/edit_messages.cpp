@@ -177,7 +177,10 @@ bool TCustomEdit::TextMessage(TMessage& Message)
 
 void TCustomEdit::SetTextFromMessage(const char* Text)
 {
+    TEditChange change{0, buffer_.Length(), 0};
     buffer_.SetText(Text ? Text : "");
+    change.Inserted = buffer_.Length();
+    TextReplaced(change, true);
     modified_ = false;
     pendingLead_ = 0;
     topRow_ = 0;
@@ -254,6 +257,7 @@ void TCustomEdit::PasteClipboard()
 
 void TCustomEdit::TextChanged(const TEditChange& Change)
 {
+    TextReplaced(Change, false);
     modified_ = true;
     pendingLead_ = 0;
     caretGoalX_ = -1;
@@ -261,11 +265,14 @@ void TCustomEdit::TextChanged(const TEditChange& Change)
         Relayout();
     else
         layout_.Update(buffer_.Text(), Change,
-                       [this](std::string_view Text, std::vector<int>& Ends) { MeasureText(Text, Ends); });
+                       [this](int Offset, std::string_view Text, std::vector<int>& Ends) {
+                           MeasureText(Offset, Text, Ends);
+                       });
     ScrollToCaret();
     UpdateScrollBars();
     UpdateCaret();
     InvalidateText();
+    SelectionMoved();
     NotifyParent(EN_CHANGE);
 }
 
@@ -276,6 +283,7 @@ void TCustomEdit::SelectionChanged()
     UpdateScrollBars();
     UpdateCaret();
     InvalidateText();
+    SelectionMoved();
 }
 
 void TCustomEdit::NotifyParent(WORD Code)

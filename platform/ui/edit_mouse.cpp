@@ -83,7 +83,7 @@ void TCustomEdit::TrackTo(TPoint Point)
         KillTimer(Handle(), AutoScrollTimer);
     // Outside the text, the selection reaches one row or character past
     // the edge at a time, and the text scrolls to show it.
-    const int row = RowAtY(std::clamp(Point.Y, area.Top - 1, area.Top + VisibleRows() * RowHeight()));
+    const int row = RowAtY(std::clamp(Point.Y, area.Top - 1, RowTop(topRow_ + VisibleRows())));
     int at = OffsetInRow(row, std::clamp(Point.X, area.Left, area.Right - 1));
     const TEditRow& shown = layout_.Row(row);
     if (Point.X >= area.Right && !wrap_)

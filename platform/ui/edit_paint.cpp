@@ -60,7 +60,7 @@ void TCustomEdit::PaintRow(HDC DC, int Row, const TRect& Area, std::vector<int>&
     std::string_view text = std::string_view(buffer_.Text()).substr(static_cast<size_t>(row.Start),
                                                                      static_cast<size_t>(row.Length));
     const bool password = passwordChar_ != '\0' && !multiLine_;
-    auto draw = [&] {
+    auto draw = [&](bool onHighlight) {
         if (password) {
             std::string shown;
             for (size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
@@ -75,22 +75,27 @@ void TCustomEdit::PaintRow(HDC DC, int Row, const TRect& Area, std::vector<int>&
                 continue;
             }
             size_t end = std::min(text.find('\t', at), text.size());
-            TextOut(DC, x + Xs[at], y, text.data() + at, static_cast<int>(end - at));
+            DrawTextPiece(DC, Row, row.Start + static_cast<int>(at), text.substr(at, end - at), x + Xs[at], y, onHighlight);
             at = end;
         }
     };
-    draw();
+    draw(false);
     const bool showSelection = buffer_.HasSelection() && (noHideSel_ || GetFocus() == Handle());
     const int from = std::max(buffer_.SelStart(), row.Start) - row.Start;
     const int to = std::min(buffer_.SelEnd(), row.End()) - row.Start;
     if (!showSelection || from >= to)
         return;
     const int saved = SaveDC(DC);
-    TRect selected = Rect(x + Xs[static_cast<size_t>(from)], y, x + Xs[static_cast<size_t>(to)], y + RowHeight());
+    TRect selected = Rect(x + Xs[static_cast<size_t>(from)], y, x + Xs[static_cast<size_t>(to)], y + RowHeightOf(Row));
     IntersectClipRect(DC, selected.Left, selected.Top, selected.Right, selected.Bottom);
     FillRect(DC, &selected, reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_HIGHLIGHT + 1)));
     SetTextColor(DC, GetSysColor(COLOR_HIGHLIGHTTEXT));
     SetBkMode(DC, TRANSPARENT);
-    draw();
+    draw(true);
     RestoreDC(DC, saved);
+}
+
+void TCustomEdit::DrawTextPiece(HDC DC, int, int, std::string_view Text, int X, int Y, bool)
+{
+    TextOut(DC, X, Y, Text.data(), static_cast<int>(Text.size()));
 }

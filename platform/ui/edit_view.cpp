@@ -33,7 +33,7 @@ int TCustomEdit::RowHeight()
     return rowHeight_;
 }
 
-void TCustomEdit::MeasureText(std::string_view Text, std::vector<int>& Ends)
+void TCustomEdit::MeasureText(int, std::string_view Text, std::vector<int>& Ends)
 {
     RowHeight();
     EnsureMeasureDC();
@@ -90,12 +90,42 @@ void TCustomEdit::Relayout()
 {
     layoutWidth_ = WrapWidth();
     layout_.Reset(buffer_.Text(), layoutWidth_,
-                  [this](std::string_view Text, std::vector<int>& Ends) { MeasureText(Text, Ends); });
+                  [this](int Offset, std::string_view Text, std::vector<int>& Ends) { MeasureText(Offset, Text, Ends); });
+}
+
+void TCustomEdit::TextLooksChanged()
+{
+    Relayout();
+    ClampScroll();
+    UpdateScrollBars();
+    UpdateCaret();
+    InvalidateText();
+}
+
+int TCustomEdit::RowHeightOf(int)
+{
+    return RowHeight();
+}
+
+int TCustomEdit::RowTop(int Row)
+{
+    int y = TextArea().Top;
+    for (int row = topRow_; row < Row; ++row)
+        y += RowHeightOf(std::min(row, layout_.RowCount() - 1));
+    for (int row = Row; row < topRow_; ++row)
+        y -= RowHeightOf(row);
+    return y;
 }
 
 int TCustomEdit::VisibleRows()
 {
-    return multiLine_ ? std::max(1, TextArea().Height() / RowHeight()) : 1;
+    if (!multiLine_)
+        return 1;
+    // Whole rows from the first shown; past the last row, rows of the font.
+    int room = TextArea().Height(), rows = 0;
+    for (int row = topRow_; room > 0; ++row, ++rows)
+        room -= row < layout_.RowCount() ? RowHeightOf(row) : RowHeight();
+    return std::max(1, room < 0 ? rows - 1 : rows);
 }
 
 int TCustomEdit::RowLeft(int Row)
@@ -114,7 +144,8 @@ void TCustomEdit::RowOffsets(int Row, std::vector<int>& Xs)
 {
     const TEditRow& row = layout_.Row(Row);
     std::vector<int> ends;
-    MeasureText(std::string_view(buffer_.Text()).substr(static_cast<size_t>(row.Start), static_cast<size_t>(row.Length)),
+    MeasureText(row.Start,
+                std::string_view(buffer_.Text()).substr(static_cast<size_t>(row.Start), static_cast<size_t>(row.Length)),
                 ends);
     Xs.resize(ends.size() + 1);
     Xs[0] = 0;
@@ -147,9 +178,13 @@ int TCustomEdit::RowAtY(int Y)
 {
     int row = topRow_;
     if (multiLine_) {
-        int dy = Y - TextArea().Top;
-        int rowHeight = RowHeight();
-        row += dy >= 0 ? dy / rowHeight : -((rowHeight - 1 - dy) / rowHeight);
+        int top = TextArea().Top;
+        while (Y < top && row > 0)
+            top -= RowHeightOf(--row);
+        if (Y < top)
+            --row;
+        while (Y >= top + RowHeightOf(std::clamp(row, 0, layout_.RowCount() - 1)) && row < layout_.RowCount())
+            top += RowHeightOf(row++);
     }
     return std::clamp(row, 0, layout_.RowCount() - 1);
 }

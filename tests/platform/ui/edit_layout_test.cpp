@@ -12,7 +12,7 @@
 namespace {
 
 // Eight pixels a byte, so a double-byte character takes sixteen.
-void Measure(std::string_view Text, std::vector<int>& Ends)
+void Measure(int, std::string_view Text, std::vector<int>& Ends)
 {
     Ends.resize(Text.size());
     for (size_t i = 0; i < Text.size();) {

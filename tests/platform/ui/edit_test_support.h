@@ -47,8 +47,6 @@ protected:
 
     std::unique_ptr<TTestForm> form_;
     TCustomEdit* box_ = nullptr;
-
-private:
     // Puts Box on the form as ShowEdit and ShowMemo describe, and makes it
     // the focused box.
     void ShowBox(TCustomEdit* Box, int Width, int Height);
