@@ -44,14 +44,18 @@ void TCustomListView::Paint()
     TCanvas* canvas = Canvas();
     const TGrid grid = Grid();
     FlatFill(canvas, Rect(0, grid.Top, ClientWidth(), ClientHeight()), Color());
+    // The lines (list columns) shown, the last perhaps in part.
+    const int across = viewStyle_ == vsList ? ClientWidth() : ClientHeight() - grid.Top;
+    const int step = viewStyle_ == vsList ? grid.CellWidth : grid.CellHeight;
+    const int shown = std::max((across + step - 1) / step, 0);
     const int first = topLine_ * grid.PerLine;
-    const int last = std::min((topLine_ + grid.Page + 1) * grid.PerLine, items_->Count());
+    const int last = std::min((topLine_ + shown) * grid.PerLine, items_->Count());
     for (int i = first; i < last; ++i)
         PaintItem(i);
     if (viewStyle_ != vsReport || !gridLines_)
         return;
     // The grid: a line under every row and at the right of every column.
-    const int bottom = grid.Top + std::min(last - first, grid.Page + 1) * grid.CellHeight;
+    const int bottom = grid.Top + (last - first) * grid.CellHeight;
     for (int y = grid.Top + grid.CellHeight - 1; y < bottom; y += grid.CellHeight)
         FlatFill(canvas, Rect(0, y, ClientWidth(), y + 1), clBtnFace);
     for (int i = 0; i < columns_->Count(); ++i) {

@@ -254,6 +254,40 @@ TEST_F(TListViewTest, ListStyleMovesByWholeColumnsAcross)
     EXPECT_EQ(list_->ItemIndex(), 2 * perColumn + 1);
 }
 
+TEST_F(TListViewTest, CustomAndOwnerDrawingAreAskedForTheItemsInView)
+{
+    FillReport(list_, 40);
+    list_->SetItemIndex(1);
+    list_->Update();
+    list_->OnCustomDrawItem =
+        TLVCustomDrawItemEvent::FromCallable([this](TObject*, TListItem* Item, TCustomDrawState State, bool& Default) {
+            log_.push_back("item " + Item->Caption() + (State.Contains(cdsSelected) ? " selected" : ""));
+            // The second item draws itself: no sub-items are asked for.
+            Default = Item->Index() != 2;
+        });
+    list_->OnCustomDrawSubItem = TLVCustomDrawSubItemEvent::FromCallable(
+        [this](TObject*, TListItem* Item, int SubItem, TCustomDrawState, bool&) {
+            log_.push_back("sub " + Item->Caption() + "." + std::to_string(SubItem));
+        });
+    list_->SetHeight(list_->Height() - list_->ClientHeight() + list_->Header()->Height() + 3 * 18);
+    list_->Invalidate();
+    list_->Update();
+    EXPECT_EQ(log_, (TListLog{"item I0", "sub I0.1", "sub I0.2", "item I1 selected", "sub I1.1", "sub I1.2",
+                              "item I2"}));
+    // Owner drawing gets each row's rectangle and nothing else is drawn.
+    log_.clear();
+    list_->OwnerDraw = true;
+    list_->OnDrawItem =
+        TLVDrawItemEvent::FromCallable([this](TObject*, TListItem* Item, const TRect& R, TOwnerDrawState State) {
+            log_.push_back(Item->Caption() + " " + std::to_string(R.Top) + (State.Contains(odSelected) ? " selected" : ""));
+        });
+    list_->Invalidate();
+    list_->Update();
+    const int top = list_->Header()->Height();
+    EXPECT_EQ(log_, (TListLog{"I0 " + std::to_string(top), "I1 " + std::to_string(top + 18) + " selected",
+                              "I2 " + std::to_string(top + 36)}));
+}
+
 // A view that draws its own bars, as a skinned one does.
 class TBarlessListView : public TListView {
 public:
