@@ -136,6 +136,10 @@ void TCustomSynText::UndoRedoAdded(TObject* Sender)
     // (inside one, when the update ends).
     if (Sender == undoList_)
         RescanPendingFolds();
+    // A change outside any undo block is reported at once (a block's
+    // changes are one change for the host, reported by its next change).
+    if (auto* list = dynamic_cast<TSynTextUndoList*>(Sender); list && list->BlockCount() == 0)
+        DoChange();
 }
 
 void TCustomSynText::MoveGroupBreak(TSynTextUndoList* From, TSynTextUndoList* To)

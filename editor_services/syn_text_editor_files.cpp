@@ -1,0 +1,127 @@
+// The document editor's file operations: inserting a file, exporting the
+// text through an exporter, and printing through the print component.
+#include <memory>
+
+#include "editor_services/syn_custom_exporter.h"
+#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/syn_msg_dialog.h"
+#include "editor_services/syn_text_editor.h"
+#include "editor_services/syn_text_print.h"
+#include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/base/streams.h"
+
+namespace {
+
+// The extension an export must end in: ".htm" unless it already ends in
+// ".htm" or ".html", ".rtf", ".tex"; compared without case for every kind.
+AnsiString WithExportExtension(const AnsiString& FileName, TSynExporterKind Kind)
+{
+    const AnsiString extension = LowerCase(ExtractFileExt(FileName));
+    switch (Kind) {
+    case ekHTML:
+        return extension == ".htm" || extension == ".html" ? FileName : FileName + ".htm";
+    case ekRTF:
+        return extension == ".rtf" ? FileName : FileName + ".rtf";
+    case ekTeX:
+        return extension == ".tex" ? FileName : FileName + ".tex";
+    }
+    return FileName;
+}
+
+}  // namespace
+
+void TCustomSynTextEditor::ResetDocument(const AnsiString& FileName)
+{
+    SetDocumentName(FileName);
+    DocumentState = smsDocument;
+    SetModified(false);
+    StatusChanged({scAll});
+}
+
+bool TCustomSynTextEditor::InsertFile(AnsiString FileName, TSynFileDialog* Dialog, TSynDocumentOptions Options)
+{
+    if (Options.Contains(doDefine)) {
+        if (Dialog->Title().empty())
+            Dialog->SetTitle("打开文档...");
+        if (!Dialog->Execute())
+            return false;
+        FileName = Dialog->FileName();
+    }
+    try {
+        TMemoryStream stream;
+        stream.LoadFromFile(FileName);
+        stream.Seek(0, soBeginning);
+        DoLoadDocument(&stream, Options);
+        if (Options.Contains(doSelection))
+            SetSelText(AnsiString(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())));
+        else
+            Lines()->LoadFromStream(&stream);
+        SetTopLine(1);
+    } catch (const Exception&) {
+        SynMsgDialog.ShowAppMessage(FileName + " 文档打开时出错\r\n\r\n可能该文档不存在或被其它程序以独占方式打开！");
+        return false;
+    }
+    if (Options.Contains(doReset))
+        ResetDocument(FileName);
+    return true;
+}
+
+void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporter* Exporter,
+                                          TSynDocumentOptions Options)
+{
+    if (Options.Contains(doDefine)) {
+        if (!SynSaveDialogFactory)
+            throw Exception("No save dialog to name the export file");
+        std::unique_ptr<TSynFileDialog> dialog = SynSaveDialogFactory(this);
+        if (dialog->Title().empty())
+            dialog->SetTitle("导出文档 " + FileName);
+        dialog->SetFilter(Exporter->DefaultFilter());
+        if (!dialog->Execute())
+            return;
+        FileName = dialog->FileName();
+    }
+    FileName = WithExportExtension(FileName, Exporter->Kind());
+    Exporter->SetHighlighter(Highlighter());
+    Exporter->SetTitle(FileName);
+    Exporter->SetFont(Font());
+    if (Options.Contains(doSelection))
+        Exporter->ExportRange(Lines(), BlockBegin(), BlockEnd());
+    else
+        Exporter->ExportAll(Lines());
+    Exporter->SaveToFile(FileName);
+    if (Options.Contains(doReset))
+        ResetDocument(FileName);
+}
+
+void TCustomSynTextEditor::PrintDocument(char AChar, TSynTextPrint* Print)
+{
+    Print->SetSynEdit(this);
+    Print->SetHighlighter(Highlighter());
+    if (AChar != '1') {
+        Print->Print();
+        return;
+    }
+    if (!SynPrintDialogFactory)
+        throw Exception("No print dialog to choose the pages");
+    std::unique_ptr<TSynPrintDialog> dialog = SynPrintDialogFactory(this);
+    const int pages = Print->PageCount();
+    dialog->SetPages(1, pages, 1, pages);
+    dialog->SetSelectionEnabled(SelAvail());
+    if (!dialog->Execute())
+        return;
+    Print->SetCopies(dialog->Copies());
+    switch (dialog->PrintRange()) {
+    case prAllPages:
+        Print->Print();
+        break;
+    case prSelection:
+        Print->SetSelectedOnly(true);
+        Print->Print();
+        break;
+    case prPageNums:
+        Print->PrintRange(dialog->FromPage(), dialog->ToPage());
+        break;
+    }
+}

@@ -1,0 +1,443 @@
+// The document editor on a shown window: its own commands (case changes,
+// word and line selection), inserting files, exporting through an
+// exporter, printing, and the last focused document editor.
+
+#include "editor_services/syn_text_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+#include "../editor/syn_view_test_support.h"
+#include "editor_services/message_dialog.h"
+#include "editor_services/syn_custom_exporter.h"
+#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/syn_text_print.h"
+#include "platform/base/streams.h"
+#include "platform/base/strings.h"
+#include "platform/ui/application.h"
+#include "platform/ui/label.h"
+#include "platform/ui/modal_answers.h"
+
+namespace {
+
+class TSynTextEditorTest : public TEditorViewTest {
+protected:
+    void SetUp() override
+    {
+        TEditorViewTest::SetUp();
+        editor_ = new TSynTextEditor(host_.get());
+        editor_->SetBounds(0, 0, 600, 400);
+        editor_->SetParent(host_.get());
+        editor_->HandleNeeded();
+        folder_ = std::filesystem::temp_directory_path() / ("doced-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+        Pump();
+    }
+    void TearDown() override
+    {
+        TModalAnswers::Clear();
+        SynSaveDialogFactory = nullptr;
+        SynPrintDialogFactory = nullptr;
+        std::filesystem::remove_all(folder_);
+        TEditorViewTest::TearDown();
+    }
+
+    void Run(TSynTextEditorCommand Command, char AChar = '\0', void* Data = nullptr)
+    {
+        editor_->ExecuteCommand(Command, AChar, Data);
+    }
+    void Select(TBufferCoord From, TBufferCoord To) { editor_->SetCaretAndSelection(To, From, To); }
+
+    AnsiString WriteFile(const char* Name, const AnsiString& Bytes)
+    {
+        const AnsiString path = (folder_ / Name).string();
+        std::ofstream(path, std::ios::binary) << Bytes;
+        return path;
+    }
+
+    TSynTextEditor* editor_ = nullptr;
+    std::filesystem::path folder_;
+};
+
+TEST_F(TSynTextEditorTest, TitleCaseOfASelectionIsOneUndoableChange)
+{
+    editor_->SetText("hello wORLD foo_bar");
+    editor_->SetModified(false);
+    editor_->ClearUndo();
+    Select(BufferCoord(1, 1), BufferCoord(20, 1));
+    Run(ecDocTitleCase);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "Hello WORLD Foo_bar");
+    EXPECT_TRUE(editor_->Modified());
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(20, 1));
+    editor_->Undo();
+    EXPECT_EQ(editor_->Lines()->Strings(0), "hello wORLD foo_bar");
+    EXPECT_FALSE(editor_->CanUndo());
+
+    // A selection from the middle of a word takes the whole word on its
+    // first and last lines, whole lines between.
+    editor_->SetText("one two\r\nthree four\r\nfive six");
+    Select(BufferCoord(2, 1), BufferCoord(3, 3));
+    Run(ecDocTitleCase);
+    EXPECT_EQ(editor_->Text(), "One Two\r\nThree Four\r\nFive six");
+}
+
+TEST_F(TSynTextEditorTest, TitleCaseNeverTakesATrailByteForAWordStart)
+{
+    // 0x81 leads are separators without a highlighter; the trail bytes
+    // 0x61 and 0x7A look like 'a' and 'z'. 說 (D5 66) and 中 (D6 D0) lead
+    // with identifier bytes: the letters after them go on the same word.
+    const AnsiString text = "\x81\x61\x81\x7A" "ab 說f 中x 門t 這@ 乗\\b";
+    editor_->SetText(text);
+    editor_->SetModified(false);
+    Select(BufferCoord(1, 1), BufferCoord(static_cast<int>(text.size()) + 1, 1));
+    Run(ecDocTitleCase);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "\x81\x61\x81\x7A" "Ab 說f 中x 門t 這@ 乗\\B");
+    EXPECT_TRUE(editor_->Modified());
+    editor_->Undo();
+    EXPECT_EQ(editor_->Lines()->Strings(0), text);
+}
+
+TEST_F(TSynTextEditorTest, CaseCommandsWorkOnTheWordOrTheSelection)
+{
+    editor_->SetText("alpha beta gamma");
+    editor_->SetCaretXY(BufferCoord(8, 1));
+    Run(ecDocUpperCase);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "alpha BETA gamma");
+    Select(BufferCoord(1, 1), BufferCoord(4, 1));
+    Run(ecDocToggleCase);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "ALPha BETA gamma");
+    editor_->SetCaretXY(BufferCoord(14, 1));
+    Run(ecDocTitleCase);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "ALPha BETA Gamma");
+    editor_->SetCaretXY(BufferCoord(8, 1));
+    Run(ecDeleteWholeWord);
+    // The part after the caret goes with its blank, then the part before.
+    EXPECT_EQ(editor_->Lines()->Strings(0), "ALPha Gamma");
+    editor_->Undo();
+    EXPECT_EQ(editor_->Lines()->Strings(0), "ALPha BETA Gamma");
+}
+
+TEST_F(TSynTextEditorTest, WordSelectionSkipsPunctuationAndStopsAtTheEnds)
+{
+    editor_->SetText("alpha, ;;; -- beta\r\n\r\n   \r\n(gamma)");
+    editor_->SetCaretXY(BufferCoord(1, 1));
+    std::vector<AnsiString> words;
+    for (int i = 0; i < 5; ++i) {
+        Run(ecSelectNextWord);
+        words.push_back(editor_->SelText());
+    }
+    // Past the last word the caret goes to the end of the text, and there
+    // the command changes nothing.
+    EXPECT_EQ(words, (std::vector<AnsiString>{"beta", "gamma", "", "", ""}));
+    EXPECT_EQ(editor_->CaretXY(), BufferCoord(8, 4));
+    for (const char* word : {"gamma", "beta", "alpha"}) {
+        Run(ecSelectLastWord);
+        EXPECT_EQ(editor_->SelText(), word);
+    }
+    Run(ecSelectLastWord);
+    EXPECT_EQ(editor_->SelText(), "");
+    EXPECT_EQ(editor_->CaretXY(), BufferCoord(1, 1));
+}
+
+TEST_F(TSynTextEditorTest, WordSelectionCrossesLongBlankRuns)
+{
+    AnsiString text = "first";
+    for (int i = 0; i < 200000; ++i)
+        text += "\r\n ;";
+    text += "\r\nlast";
+    editor_->SetText(text);
+    editor_->SetCaretXY(BufferCoord(1, 1));
+    Run(ecSelectNextWord);
+    EXPECT_EQ(editor_->SelText(), "last");
+    Run(ecSelectLastWord);
+    EXPECT_EQ(editor_->SelText(), "first");
+}
+
+TEST_F(TSynTextEditorTest, LineSelectionWrapsAround)
+{
+    editor_->SetText("one\r\ntwo\r\nthree");
+    editor_->SetCaretXY(BufferCoord(2, 2));
+    Run(ecSelectLine);
+    EXPECT_EQ(editor_->SelText(), "two");
+    Run(ecSelectNextLine);
+    EXPECT_EQ(editor_->SelText(), "three");
+    Run(ecSelectNextLine);
+    EXPECT_EQ(editor_->SelText(), "one");
+    Run(ecSelectLastLine);
+    EXPECT_EQ(editor_->SelText(), "three");
+    Run(ecSelectLastLine);
+    EXPECT_EQ(editor_->SelText(), "two");
+}
+
+TEST_F(TSynTextEditorTest, LastChangeAndBookmarks)
+{
+    EXPECT_EQ(editor_->LastChange, BufferCoord(0, 0));
+    int changes = 0;
+    editor_->OnChange = TNotifyEvent::FromCallable([&](TObject*) { ++changes; });
+    editor_->SetText("one\r\ntwo\r\nthree");
+    editor_->SetCaretXY(BufferCoord(3, 2));
+    changes = 0;
+    editor_->SetSelText("X");
+    EXPECT_EQ(changes, 1);
+    const TBufferCoord changed = editor_->LastChange;
+    EXPECT_EQ(changed.Line, 2);
+    editor_->SetCaretXY(BufferCoord(1, 3));
+    Run(ecGotoLastChange);
+    EXPECT_EQ(editor_->CaretXY(), changed);
+
+    editor_->SetBookMark(0, 1, 1);
+    editor_->SetBookMark(9, 1, 3);
+    Run(ecClearBookmarks);
+    EXPECT_FALSE(editor_->IsBookmark(0));
+    EXPECT_FALSE(editor_->IsBookmark(9));
+}
+
+// A file dialog that answers from a script.
+class TScriptedFileDialog : public TSynFileDialog {
+public:
+    AnsiString title, filter, fileName;
+    bool confirm = true;
+    int executed = 0;
+    AnsiString Title() const override { return title; }
+    void SetTitle(const AnsiString& Value) override { title = Value; }
+    AnsiString Filter() const override { return filter; }
+    void SetFilter(const AnsiString& Value) override { filter = Value; }
+    AnsiString FileName() const override { return fileName; }
+    std::function<void(const TScriptedFileDialog& Dialog)> onExecute;
+    bool Execute() override
+    {
+        ++executed;
+        if (onExecute)
+            onExecute(*this);
+        return confirm;
+    }
+};
+
+TEST_F(TSynTextEditorTest, InsertFileReplacesTheSelectionOrTheText)
+{
+    const AnsiString file = WriteFile("part.txt", "說門\r\n這");
+    editor_->SetText("abcdef");
+    editor_->SetModified(false);
+    Select(BufferCoord(2, 1), BufferCoord(4, 1));
+    AnsiString loaded;
+    editor_->OnLoadDocument = TSynDocumentEvent::FromCallable(
+        [&](TObject* Sender, TStream* Stream, TSynDocumentOptions) {
+            EXPECT_EQ(Sender, editor_);
+            loaded.resize(static_cast<size_t>(Stream->Size()));
+            Stream->Read(loaded.data(), Stream->Size());
+            Stream->Seek(0, soBeginning);
+        });
+    EXPECT_TRUE(editor_->InsertFile(file, nullptr, {doSelection}));
+    EXPECT_EQ(loaded, "說門\r\n這");
+    EXPECT_EQ(editor_->Text(), "a說門\r\n這def");
+    EXPECT_TRUE(editor_->Modified());
+    editor_->Undo();
+    EXPECT_EQ(editor_->Text(), "abcdef");
+
+    // An empty file deletes the selection.
+    Select(BufferCoord(2, 1), BufferCoord(4, 1));
+    EXPECT_TRUE(editor_->InsertFile(WriteFile("empty.txt", ""), nullptr, {doSelection}));
+    EXPECT_EQ(editor_->Text(), "adef");
+
+    // The whole text, taken as the editor's document.
+    EXPECT_TRUE(editor_->InsertFile(file, nullptr, {doReset}));
+    EXPECT_EQ(editor_->Text(), "說門\r\n這");
+    EXPECT_EQ(editor_->DocumentName(), file);
+    EXPECT_EQ(editor_->DocumentState, smsDocument);
+    EXPECT_FALSE(editor_->Modified());
+    EXPECT_EQ(editor_->TopLine(), 1);
+}
+
+TEST_F(TSynTextEditorTest, InsertFileAsksForTheNameAndReportsAMissingFile)
+{
+    editor_->SetText("keep");
+    TScriptedFileDialog dialog;
+    dialog.confirm = false;
+    EXPECT_FALSE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+    EXPECT_EQ(dialog.title, "打开文档...");
+    EXPECT_EQ(editor_->Text(), "keep");
+
+    dialog.confirm = true;
+    dialog.title = "Insert";
+    dialog.fileName = (folder_ / "missing.txt").string();
+    Application->SetTitle("Tandril");
+    AnsiString caption, message;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        caption = Request.Caption;
+        message = static_cast<TMessageDialog*>(Request.Form)->Message->Caption();
+        return 1;
+    });
+    EXPECT_FALSE(editor_->InsertFile("", &dialog, {doSelection, doDefine, doReset}));
+    EXPECT_EQ(dialog.title, "Insert");
+    EXPECT_EQ(caption, "Tandril");
+    EXPECT_EQ(message,
+              dialog.fileName + " 文档打开时出错\r\n\r\n可能该文档不存在或被其它程序以独占方式打开！");
+    EXPECT_EQ(editor_->Text(), "keep");
+    EXPECT_EQ(editor_->DocumentState, smsNormal);
+    EXPECT_EQ(editor_->DocumentName(), "");
+}
+
+// An exporter that records what it was asked.
+class TRecordingExporter : public TSynCustomExporter {
+public:
+    explicit TRecordingExporter(TSynExporterKind AKind) : kind(AKind) {}
+    TSynExporterKind kind;
+    AnsiString title, savedTo, exported;
+    TFont* font = nullptr;
+    TSynExporterKind Kind() const override { return kind; }
+    AnsiString DefaultFilter() const override { return "HTML Documents (*.htm;*.html)|*.htm;*.html"; }
+    void SetHighlighter(TSynCustomHighlighter*) override {}
+    void SetTitle(const AnsiString& Value) override { title = Value; }
+    void SetFont(TFont* Value) override { font = Value; }
+    void ExportRange(TStrings*, TBufferCoord Start, TBufferCoord Stop) override
+    {
+        exported = "range " + std::to_string(Start.Char) + "," + std::to_string(Start.Line) + "-" +
+                   std::to_string(Stop.Char) + "," + std::to_string(Stop.Line);
+    }
+    void ExportAll(TStrings* Lines) override { exported = "all " + std::to_string(Lines->Count()); }
+    void SaveToFile(const AnsiString& FileName) override { savedTo = FileName; }
+};
+
+TEST_F(TSynTextEditorTest, ExportAddsTheFormatsExtensionComparedWithoutCase)
+{
+    editor_->SetText("one\r\ntwo");
+    auto exportedName = [this](TSynExporterKind Kind, const AnsiString& Name) {
+        TRecordingExporter exporter(Kind);
+        editor_->ExportDocument(Name, &exporter, {});
+        EXPECT_EQ(exporter.title, exporter.savedTo);
+        EXPECT_EQ(exporter.font, editor_->Font());
+        EXPECT_EQ(exporter.exported, "all 2");
+        return exporter.savedTo;
+    };
+    EXPECT_EQ(exportedName(ekHTML, "report.HTML"), "report.HTML");
+    EXPECT_EQ(exportedName(ekHTML, "report.Htm"), "report.Htm");
+    EXPECT_EQ(exportedName(ekHTML, "report.txt"), "report.txt.htm");
+    EXPECT_EQ(exportedName(ekRTF, "report.RTF"), "report.RTF");
+    EXPECT_EQ(exportedName(ekRTF, "report"), "report.rtf");
+    EXPECT_EQ(exportedName(ekTeX, "report.Tex"), "report.Tex");
+    EXPECT_EQ(exportedName(ekTeX, "report.htm"), "report.htm.tex");
+    EXPECT_EQ(editor_->DocumentState, smsNormal);
+}
+
+TEST_F(TSynTextEditorTest, ExportAsksForTheNameAndTakesTheSelection)
+{
+    editor_->SetText("one\r\ntwo");
+    editor_->SetModified(true);
+    AnsiString title, filter;
+    bool confirm = false;
+    SynSaveDialogFactory = [&](TComponent* Owner) {
+        EXPECT_EQ(Owner, editor_);
+        auto dialog = std::make_unique<TScriptedFileDialog>();
+        dialog->confirm = confirm;
+        dialog->fileName = "/tmp/out";
+        dialog->onExecute = [&](const TScriptedFileDialog& Shown) {
+            title = Shown.title;
+            filter = Shown.filter;
+        };
+        return std::unique_ptr<TSynFileDialog>(std::move(dialog));
+    };
+    TRecordingExporter exporter(ekHTML);
+    editor_->ExportDocument("draft", &exporter, {doDefine});
+    EXPECT_EQ(exporter.savedTo, "");
+    EXPECT_EQ(editor_->DocumentName(), "");
+
+    confirm = true;
+    Select(BufferCoord(2, 1), BufferCoord(3, 2));
+    editor_->ExportDocument("draft", &exporter, {doDefine, doSelection, doReset});
+    EXPECT_EQ(title, "导出文档 draft");
+    EXPECT_EQ(filter, exporter.DefaultFilter());
+    EXPECT_EQ(exporter.exported, "range 2,1-3,2");
+    EXPECT_EQ(exporter.savedTo, "/tmp/out.htm");
+    EXPECT_EQ(editor_->DocumentName(), "/tmp/out.htm");
+    EXPECT_EQ(editor_->DocumentState, smsDocument);
+    EXPECT_FALSE(editor_->Modified());
+}
+
+// A print component and dialog that record what they were asked.
+class TRecordingPrint : public TSynTextPrint {
+public:
+    std::vector<AnsiString> log;
+    void SetSynEdit(TCustomSynText*) override { log.push_back("editor"); }
+    void SetHighlighter(TSynCustomHighlighter*) override {}
+    int PageCount() override { return 5; }
+    void SetCopies(int Value) override { log.push_back("copies " + std::to_string(Value)); }
+    void SetSelectedOnly(bool Value) override { log.push_back(Value ? "selected" : "all text"); }
+    void Print() override { log.push_back("print"); }
+    void PrintRange(int From, int To) override
+    {
+        log.push_back("pages " + std::to_string(From) + "-" + std::to_string(To));
+    }
+};
+
+// What the print dialog was offered, and how the user answers it.
+struct TPrintScript {
+    bool confirm = true;
+    int shown = 0, minPage = 0, maxPage = 0, from = 0, to = 0;
+    bool selection = false;
+};
+
+class TScriptedPrintDialog : public TSynPrintDialog {
+public:
+    explicit TScriptedPrintDialog(TPrintScript& AScript) : script(AScript) { ++script.shown; }
+    TPrintScript& script;
+    void SetPages(int MinPage, int MaxPage, int FromPage, int ToPage) override
+    {
+        script.minPage = MinPage;
+        script.maxPage = MaxPage;
+        script.from = FromPage;
+        script.to = ToPage;
+    }
+    void SetSelectionEnabled(bool Value) override { script.selection = Value; }
+    bool Execute() override { return script.confirm; }
+    TSynPrintRange PrintRange() const override { return prPageNums; }
+    int FromPage() const override { return 2; }
+    int ToPage() const override { return 3; }
+    int Copies() const override { return 2; }
+};
+
+TEST_F(TSynTextEditorTest, PrintAsksForPagesOnlyWithTheCharacterOne)
+{
+    editor_->SetText("one");
+    TPrintScript script;
+    SynPrintDialogFactory = [&](TComponent*) {
+        return std::unique_ptr<TSynPrintDialog>(std::make_unique<TScriptedPrintDialog>(script));
+    };
+    TRecordingPrint print;
+    Run(ecDocPrint, '\0', &print);
+    EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor", "print"}));
+    EXPECT_EQ(script.shown, 0);
+
+    print.log.clear();
+    editor_->SelectAll();
+    Run(ecDocPrint, '1', &print);
+    EXPECT_EQ(script.shown, 1);
+    EXPECT_EQ(script.minPage, 1);
+    EXPECT_EQ(script.from, 1);
+    EXPECT_EQ(script.maxPage, 5);
+    EXPECT_EQ(script.to, 5);
+    EXPECT_TRUE(script.selection);
+    EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor", "copies 2", "pages 2-3"}));
+
+    print.log.clear();
+    script.confirm = false;
+    Run(ecDocPrint, '1', &print);
+    EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor"}));
+}
+
+TEST_F(TSynTextEditorTest, TheLastFocusedEditorIsForgottenWhenItGoes)
+{
+    editor_->SetFocus();
+    Pump();
+    EXPECT_EQ(LastFocusedSynTextEditor(), editor_);
+    delete editor_;
+    editor_ = nullptr;
+    EXPECT_EQ(LastFocusedSynTextEditor(), nullptr);
+}
+
+}  // namespace
