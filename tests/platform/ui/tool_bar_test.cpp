@@ -239,6 +239,51 @@ TEST_F(TToolBarTest, ActionsGiveCaptionImageStateAndTheClick)
     EXPECT_EQ(runs, 1);
 }
 
+// An image list of one 16 x 16 square of Color.
+TImageList* SquareImages(TComponent* Owner, TColor Color)
+{
+    auto* images = new TImageList(Owner);
+    images->SetWidth(16);
+    images->SetHeight(16);
+    TBitmap picture;
+    picture.SetSize(16, 16);
+    picture.Canvas()->Brush()->SetColor(Color);
+    picture.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    images->Add(&picture, nullptr);
+    return images;
+}
+
+TEST_F(TToolBarTest, HotAndDisabledButtonsDrawFromTheirOwnImageLists)
+{
+    bar_->SetImages(SquareImages(form_, clRed));
+    TImageList* hot = SquareImages(form_, clBlue);
+    bar_->SetHotImages(hot);
+    bar_->SetDisabledImages(SquareImages(form_, clLime));
+    TToolButton* button = AddButton(tbsButton, "b");
+    button->SetImageIndex(0);
+    auto middle = [&] {
+        Process();
+        TPoint at = ScreenPoint(button, button->Width() / 2, button->Height() / 2);
+        TPoint bar = ScreenPoint(bar_, 0, 0);
+        return WindowImage(bar_->Handle()).Row(at.Y - bar.Y)[at.X - bar.X];
+    };
+    EXPECT_EQ(middle(), 0xFFFF0000u);
+    InjectMouseMove(ScreenPoint(button, 2, 2));
+    EXPECT_EQ(middle(), 0xFF0000FFu);
+    button->SetEnabled(false);
+    EXPECT_EQ(middle(), 0xFF00FF00u);
+    // Without disabled images the normal ones are greyed.
+    bar_->SetDisabledImages(nullptr);
+    uint32_t greyed = middle();
+    EXPECT_NE(greyed, 0xFFFF0000u);
+    EXPECT_NE(greyed, 0xFF00FF00u);
+    // A list freed first is let go of.
+    button->SetEnabled(true);
+    delete hot;
+    EXPECT_EQ(bar_->HotImages(), nullptr);
+    EXPECT_EQ(middle(), 0xFFFF0000u);
+}
+
 TEST_F(TToolBarTest, LooksLikeTheGolden)
 {
     auto* images = new TImageList(form_);
