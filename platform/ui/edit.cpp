@@ -283,7 +283,7 @@ bool TCustomEdit::EditMessage(TMessage& Message)
         ScrollToCaret();
         UpdateScrollBars();
         if (GetFocus() == Handle()) {
-            CreateCaret(Handle(), nullptr, 1, RowHeight());
+            MakeCaret();
             UpdateCaret();
             ShowCaret(Handle());
         }
@@ -317,7 +317,7 @@ bool TCustomEdit::EditMessage(TMessage& Message)
         return true;
     }
     case WM_SETFOCUS:
-        CreateCaret(Handle(), nullptr, 1, RowHeight());
+        MakeCaret();
         UpdateCaret();
         ShowCaret(Handle());
         if (buffer_.HasSelection())

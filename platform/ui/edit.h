@@ -154,6 +154,8 @@ private:
     void ScrollTo(int TopRow, int ScrollX);
     void UpdateScrollBars();
     void UpdateCaret();
+    // A new, hidden caret as tall as the caret's row.
+    void MakeCaret();
     void InvalidateText();
 
     // edit_paint.cpp.
@@ -193,6 +195,7 @@ private:
     HFONT font_ = nullptr;         // from WM_SETFONT; the control's font until then
     HDC measureDC_ = nullptr;      // a memory DC holding font_, for measuring
     int rowHeight_ = 0;            // of font_; 0 until measured
+    int caretHeight_ = 0;          // of the caret last made for this box
     int layoutWidth_ = 0;          // the wrapping width the layout was made for
     int tabWidth_ = 0;             // the distance between tab stops, of font_
     TRect formatRect_;             // EM_SETRECTNP's rectangle, while hasFormatRect_

@@ -285,6 +285,14 @@ void TCustomEdit::UpdateCaret()
         return;
     TPoint point = PointOfOffset(buffer_.Caret());
     int row = layout_.RowOf(buffer_.Caret());
+    // Rows of different heights: the caret spans the one it is in.
+    if (RowHeightOf(row) != caretHeight_) {
+        TCaretState state;
+        bool shown = GetCaretState(&state) && state.Owner == Handle() && state.Shown;
+        MakeCaret();
+        if (shown)
+            ShowCaret(Handle());
+    }
     // A caret scrolled out of the text area is put out of sight.
     if (row < topRow_ || row >= topRow_ + VisibleRows())
         point = Point(-RowHeight(), -RowHeight());
@@ -295,6 +303,12 @@ void TCustomEdit::UpdateCaret()
     form.ptCurrentPos = point;
     ImmSetCompositionWindow(context, &form);
     ImmReleaseContext(Handle(), context);
+}
+
+void TCustomEdit::MakeCaret()
+{
+    caretHeight_ = RowHeightOf(layout_.RowOf(buffer_.Caret()));
+    CreateCaret(Handle(), nullptr, 1, caretHeight_);
 }
 
 void TCustomEdit::InvalidateText()

@@ -10,6 +10,7 @@
 #include "edit_test_support.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
+#include "platform/win/caret.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
@@ -81,12 +82,20 @@ TEST_F(TRichEditTest, PerLineFontsSurviveTyping)
     rich_->SelAttributes()->SetHeight(32);
     Select(5, 8);
     rich_->SelAttributes()->SetHeight(24);
+    // The caret spans the row it is in.
+    auto caretHeight = [] {
+        TCaretState caret;
+        return GetCaretState(&caret) && caret.Shown ? caret.Rect.Height() : -1;
+    };
     Click(4, 1 + 32 + 24 + 2);
     EXPECT_EQ(Selection(), std::make_pair(10, 10));
+    EXPECT_EQ(caretHeight(), 16);
     Click(4, 1 + 32 + 2);
     EXPECT_EQ(Selection(), std::make_pair(5, 5));
+    EXPECT_EQ(caretHeight(), 24);
     Click(4, 1 + 30);
     EXPECT_EQ(Selection(), std::make_pair(0, 0));
+    EXPECT_EQ(caretHeight(), 32);
 }
 
 TEST_F(TRichEditTest, SelAttributesCoverWholeGbkCharacters)
