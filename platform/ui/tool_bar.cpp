@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int DropDownArrowWidth = 12;  // the arrow part of a drop-down button
 constexpr int SeparatorWidth = 8;
 constexpr int CaptionPadding = 8;  // beside a caption, both sides together
 
@@ -143,7 +142,7 @@ TSize TToolBar::ButtonSize(TToolButton* Button)
         return {SeparatorWidth, height};
     int width = std::max(buttonWidth_, CaptionWidth());
     if (Button->Style() == tbsDropDown)
-        width += DropDownArrowWidth;
+        width += kToolButtonArrowWidth;
     // A caption longer than the bar is cut, not the bar widened.
     return {std::min(width, std::max(ClientWidth(), 1)), height};
 }

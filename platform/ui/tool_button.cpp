@@ -13,12 +13,6 @@
 #include "platform/ui/menus.h"
 #include "platform/ui/tool_bar.h"
 
-namespace {
-
-constexpr int ArrowWidth = 12;  // as the bar sizes it
-
-}  // namespace
-
 TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner)
 {
     // The press is the button's own business: released over it.
@@ -155,7 +149,7 @@ TRect TToolButton::ArrowRect()
     if (style_ != tbsDropDown)
         return {};
     TRect r = ClientRect();
-    r.Left = std::max(r.Right - ArrowWidth, 0);
+    r.Left = std::max(r.Right - kToolButtonArrowWidth, 0);
     return r;
 }
 

@@ -12,6 +12,9 @@ class TToolBar;
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
+// The width of a drop-down button's arrow part, on top of the button's.
+inline constexpr int kToolButtonArrowWidth = 12;
+
 class TToolButton : public TGraphicControl {
 public:
     explicit TToolButton(TComponent* AOwner);
