@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libpng-dev libpcre2-dev libxml2-dev libsqlite3-dev
   libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxtst-dev
   fonts-wqy-microhei fonts-dejavu-core xvfb ccache
-  xdg-utils libcairo2-dev poppler-utils
+  xdg-utils libcairo2-dev poppler-utils libcups2-dev cups-daemon
 )
 
 missing=()

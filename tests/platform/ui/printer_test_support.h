@@ -1,0 +1,62 @@
+// Helpers of the printing tests: a fresh folder for each test, the output
+// of poppler's tools, and a PDF's page count.
+#pragma once
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/base/code_page.h"
+
+class TPrintTestFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/printer-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        Folder = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + Folder + "'").c_str()); }
+
+    // The names in Folder (UTF-8), sorted.
+    std::vector<std::string> FolderEntries() const
+    {
+        std::vector<std::string> names;
+        if (DIR* dir = opendir(Folder.c_str())) {
+            while (dirent* entry = readdir(dir))
+                if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                    names.push_back(entry->d_name);
+            closedir(dir);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static std::string Output(const std::string& Command)
+    {
+        std::string out;
+        if (FILE* pipe = popen(Command.c_str(), "r")) {
+            char buffer[4096];
+            size_t n;
+            while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+                out.append(buffer, n);
+            pclose(pipe);
+        }
+        return out;
+    }
+
+    // -1 when pdfinfo cannot read the file as a PDF.
+    static int PdfPageCount(const std::string& File)
+    {
+        const std::string info = Output("pdfinfo '" + File + "' 2>/dev/null");
+        const size_t at = info.find("Pages:");
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+    }
+
+    std::string Folder;  // plain ASCII, so GBK and UTF-8 alike
+};
