@@ -2,45 +2,12 @@
 // highlighter, colours a C file shown in an editor.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
-
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
-#include "platform/ui/win_control.h"
-#include "platform/win/message_queue.h"
-#include "platform/win/win_messages.h"
-#include "platform/win/window_styles.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "tests/support/test_data.h"
 
 namespace {
-
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr)
-    {
-        SetControlStyle(TControlStyle(ControlStyle()).Include(csAcceptsControls));
-        SetBounds(0, 0, 600, 400);
-    }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
-    }
-};
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(msg);
-        DispatchMessage(msg);
-    }
-}
 
 struct TTokenAt {
     AnsiString Text;
@@ -66,27 +33,15 @@ TTokenAt TokenAt(TSynMemo& Memo, int Row, int Col)
     return {};
 }
 
-class CSchemeInAnEditor : public ::testing::Test {
+// An editor on a shown host, of the default font and no border.
+class CSchemeInAnEditor : public TEditorViewTest {
 protected:
-    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
     void SetUp() override
     {
-        host_ = std::make_unique<THost>();
-        host_->Show();
-        host_->HandleNeeded();
-        memo_ = new TSynMemo(host_.get());
-        memo_->SetBounds(0, 0, 500, 300);
-        memo_->SetParent(host_.get());
-        memo_->HandleNeeded();
-        Pump();
-    }
-    void TearDown() override
-    {
-        host_.reset();
-        Pump();
+        TEditorViewTest::SetUp();
+        memo_ = AddMemo(0, 500, 300);
     }
 
-    std::unique_ptr<THost> host_;
     TSynMemo* memo_ = nullptr;
 };
 
