@@ -7,14 +7,10 @@
 
 #include "platform/base/code_page.h"
 #include "platform/ui/action_list.h"
-#include "platform/ui/custom_form.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/speed_button.h"
-#include "platform/win/x11_backend.h"
-#include "tests/platform/win/x11_test_support.h"
+#include "tests/platform/ui/form_x11_test_support.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -33,30 +29,7 @@ public:
     }
 };
 
-class TActionsX11Test : public TX11Test {
-protected:
-    void TearDown() override
-    {
-        delete form_;
-        Pump();
-        TX11Test::TearDown();
-    }
-
-    static void Key(unsigned long Sym, bool Control = false)
-    {
-        const KeyCode control = XKeysymToKeycode(Other(), XK_Control_L);
-        const KeyCode code = XKeysymToKeycode(Other(), Sym);
-        if (Control)
-            XTestFakeKeyEvent(Other(), control, True, 0);
-        XTestFakeKeyEvent(Other(), code, True, 0);
-        XTestFakeKeyEvent(Other(), code, False, 0);
-        if (Control)
-            XTestFakeKeyEvent(Other(), control, False, 0);
-        XSync(Other(), False);
-    }
-
-    TForm* form_ = nullptr;
-};
+class TActionsX11Test : public TFormX11Test {};
 
 TEST_F(TActionsX11Test, AShortCutTypedIntoAnEditAndAToolButtonRunTheirActions)
 {
@@ -82,25 +55,17 @@ TEST_F(TActionsX11Test, AShortCutTypedIntoAnEditAndAToolButtonRunTheirActions)
     form_->SetActiveControl(field);
     form_->Show();
     Pump();
-    ASSERT_TRUE(PumpUntil([&] {
-        Window focus = 0;
-        int revert = 0;
-        XGetInputFocus(Other(), &focus, &revert);
-        return focus == X11WindowOf(form_->Handle()) && field->Focused();
-    }));
+    ASSERT_TRUE(FormHasXFocus());
+    ASSERT_TRUE(PumpUntil([&] { return field->Focused(); }));
 
     Key(XK_a);
     Key(XK_b);
-    Key(XK_a, true);
+    Key(XK_a, {XK_Control_L});
     EXPECT_TRUE(PumpUntil([&] { return log == TLines{"mark"}; }));
     EXPECT_EQ(field->Text(), "ab");
     EXPECT_EQ(field->SelLength(), 0);
 
-    TPoint point = tool->ClientToScreen(Point(20, 11));
-    XTestFakeMotionEvent(Other(), 0, point.X, point.Y, 0);
-    XTestFakeButtonEvent(Other(), 1, True, 0);
-    XTestFakeButtonEvent(Other(), 1, False, 0);
-    XSync(Other(), False);
+    Click(tool->ClientToScreen(Point(20, 11)));
     EXPECT_TRUE(PumpUntil([&] { return field->Text() == "AB"; }));
     EXPECT_TRUE(field->Focused());
 }

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/gdi/png_codec.h"
-#include "platform/ui/custom_form.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/menus.h"
@@ -20,11 +19,10 @@
 #include "platform/win/backend.h"
 #include "platform/win/x11_backend.h"
 #include "tests/platform/ui/control_test_support.h"
-#include "tests/platform/win/x11_test_support.h"
+#include "tests/platform/ui/form_x11_test_support.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -38,11 +36,11 @@ double Seconds()
     return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
-class TMenusX11Test : public TX11Test {
+class TMenusX11Test : public TFormX11Test {
 protected:
     void SetUp() override
     {
-        TX11Test::SetUp();
+        TFormX11Test::SetUp();
         // The loop takes the display's events as they come; a path that
         // never ends closes the menu after three seconds instead of
         // hanging the suite.
@@ -56,39 +54,7 @@ protected:
     void TearDown() override
     {
         SetMenuIdleHook(nullptr);
-        delete form_;
-        Pump();
-        TX11Test::TearDown();
-    }
-
-    static void Key(unsigned long Sym, bool Down)
-    {
-        XTestFakeKeyEvent(Other(), XKeysymToKeycode(Other(), Sym), Down, 0);
-        XSync(Other(), False);
-    }
-
-    static void Stroke(unsigned long Sym)
-    {
-        Key(Sym, true);
-        Key(Sym, false);
-    }
-
-    static void Click(TPoint Screen, unsigned Button)
-    {
-        XTestFakeMotionEvent(Other(), 0, Screen.X, Screen.Y, 0);
-        XTestFakeButtonEvent(Other(), Button, True, 0);
-        XTestFakeButtonEvent(Other(), Button, False, 0);
-        XSync(Other(), False);
-    }
-
-    bool FormHasXFocus()
-    {
-        return PumpUntil([&] {
-            Window focus = 0;
-            int revert = 0;
-            XGetInputFocus(Other(), &focus, &revert);
-            return focus == X11WindowOf(form_->Handle());
-        });
+        TFormX11Test::TearDown();
     }
 
     TMenuItem* Add(TMenuItem* Parent, const AnsiString& Caption)
@@ -124,7 +90,6 @@ protected:
         }
     }
 
-    TForm* form_ = nullptr;
     TLines log_;
 };
 
@@ -154,7 +119,7 @@ TEST_F(TMenusX11Test, TheKeyboardRunsTheBarAndTheMouseAContextMenu)
 
     // Alt, Right, Right, Down, Enter: the third menu's first item.
     for (unsigned long sym : {XK_Alt_L, XK_Right, XK_Right, XK_Down, XK_Return})
-        Stroke(sym);
+        Key(sym);
     ASSERT_TRUE(PumpUntil([&] { return !log_.empty(); }));
     EXPECT_EQ(log_, (TLines{"View", "First of View"}));
     EXPECT_EQ(form_->MenuBar()->Hot(), -1);
