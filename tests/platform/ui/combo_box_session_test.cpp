@@ -107,7 +107,7 @@ public:
             did = ProgramStep();
             picks = false;
         }
-        Pump();
+        PumpMessages();
         // Text typed into the edit part while the list is down selects what
         // it spells; that is the selection a cancel goes back to.
         if (combo_->Style() == csDropDown && did == "type")
@@ -122,15 +122,6 @@ private:
         for (int n = random_.Between(1, 3); n > 0; --n)
             text += random_.Pick(Pieces);
         return text;
-    }
-
-    static void Pump()
-    {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(msg);
-            DispatchMessage(msg);
-        }
     }
 
     std::string ProgramStep()

@@ -160,7 +160,7 @@ void TControlTest::TearDown()
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-void TControlTest::Pump()
+void PumpMessages()
 {
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {

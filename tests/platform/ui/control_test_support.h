@@ -59,13 +59,15 @@ protected:
 
 const char* ControlMessageName(UINT Message);
 
+// Takes, translates and dispatches every waiting message.
+void PumpMessages();
+
 class TControlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
-    // Takes, translates and dispatches every waiting message.
-    static void Pump();
+    static void Pump() { PumpMessages(); }
     // A point of a control's client area on the screen.
     static TPoint ScreenPoint(TControl* Control, int X, int Y);
     // Shows the form and makes it the active window.

@@ -98,7 +98,7 @@ public:
             gesture = false;
             did = ProgramStep(action);
         }
-        Pump();
+        PumpMessages();
         Check(before, gesture, did);
         return did;
     }
@@ -117,15 +117,6 @@ private:
         for (int i = 0; i < list_->Count(); ++i)
             s.Flags.push_back(list_->Selected(i));
         return s;
-    }
-
-    static void Pump()
-    {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(msg);
-            DispatchMessage(msg);
-        }
     }
 
     void ProgramAdd()
