@@ -19,25 +19,8 @@
 
 namespace {
 
-class TMenuSessionTest : public TMenuTest {
+class TMenuSessionTest : public TFormPopupMenuTest {
 protected:
-    void SetUp() override
-    {
-        TMenuTest::SetUp();
-        form = new TForm(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        popup = new TPopupMenu(form);
-        form->Show();
-        SetActiveWindow(form->Handle());
-        Process();
-    }
-
-    void TearDown() override
-    {
-        delete form;
-        TMenuTest::TearDown();
-    }
-
     // Items named by their path ("2.1"), with accelerators that repeat
     // among siblings, a separator, a disabled and a hidden item per level.
     void Build(TRandom& Random, TMenuItem* Parent, const std::string& Path, int Depth)
@@ -135,8 +118,6 @@ protected:
         }
     }
 
-    TForm* form = nullptr;
-    TPopupMenu* popup = nullptr;
     int commands = 0;
 };
 

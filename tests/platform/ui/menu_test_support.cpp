@@ -1,9 +1,10 @@
-// The menu test fixture: logging items, the idle-hook steps and where the
-// rows of open menus are on the screen.
+// The menu test fixtures: logging items, the idle-hook steps, where the
+// rows of open menus are on the screen, and the form with a popup menu.
 #include "menu_test_support.h"
 
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/popup_menu_window.h"
+#include "platform/win/focus.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/window_tree.h"
@@ -64,4 +65,21 @@ bool TMenuTest::AnyMenuWindowShown()
                 }),
                 0);
     return shown;
+}
+
+void TFormPopupMenuTest::SetUp()
+{
+    TMenuTest::SetUp();
+    form = new TForm(nullptr);
+    form->SetBounds(100, 100, 400, 300);
+    popup = new TPopupMenu(form);
+    form->Show();
+    SetActiveWindow(form->Handle());
+    Process();
+}
+
+void TFormPopupMenuTest::TearDown()
+{
+    delete form;
+    TMenuTest::TearDown();
 }

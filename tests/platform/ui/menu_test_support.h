@@ -1,6 +1,7 @@
 // Menus for tests: a fixture that builds menus whose clicks log their
 // names, drives the menu loop a step at a time through its idle hook and
-// finds the rows of open menus on the screen.
+// finds the rows of open menus on the screen, and one with a popup menu
+// on a shown form.
 #pragma once
 
 #include <functional>
@@ -34,4 +35,15 @@ protected:
 private:
     std::vector<std::function<bool()>> steps_;
     size_t next_ = 0;
+};
+
+// A shown, active form owning an empty popup menu, both freed after the
+// test.
+class TFormPopupMenuTest : public TMenuTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TForm* form = nullptr;
+    TPopupMenu* popup = nullptr;
 };

@@ -21,25 +21,8 @@ namespace {
 
 using TLines = std::vector<std::string>;
 
-class TPopupMenuTest : public TMenuTest {
+class TPopupMenuTest : public TFormPopupMenuTest {
 protected:
-    void SetUp() override
-    {
-        TMenuTest::SetUp();
-        form = new TForm(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        popup = new TPopupMenu(form);
-        form->Show();
-        SetActiveWindow(form->Handle());
-        Process();
-    }
-
-    void TearDown() override
-    {
-        delete form;
-        TMenuTest::TearDown();
-    }
-
     // Pops the menu up at (150, 150) with the keys given waiting.
     void PopupWithKeys(std::initializer_list<UINT> Keys)
     {
@@ -54,9 +37,6 @@ protected:
         SystemParametersInfo(SPI_GETMENUSHOWDELAY, 0, &delay, 0);
         return delay;
     }
-
-    TForm* form = nullptr;
-    TPopupMenu* popup = nullptr;
 };
 
 TEST_F(TPopupMenuTest, UpAndDownSkipSeparatorsAndDisabledItemsAndWrap)
