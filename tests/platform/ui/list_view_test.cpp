@@ -16,6 +16,19 @@
 
 namespace {
 
+WNDPROC previousProc;
+int countsSeen = 0;
+
+// A procedure put in front of the list window, as a skinned view does.
+LRESULT FrontProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == LVM_GETITEMCOUNT) {
+        ++countsSeen;
+        return CallWindowProc(previousProc, Window, Msg, WParam, LParam) + 1000;
+    }
+    return CallWindowProc(previousProc, Window, Msg, WParam, LParam);
+}
+
 class TListViewTest : public TControlTest {
 protected:
     void SetUp() override
@@ -286,6 +299,17 @@ TEST_F(TListViewTest, CustomAndOwnerDrawingAreAskedForTheItemsInView)
     const int top = list_->Header()->Height();
     EXPECT_EQ(log_, (TListLog{"I0 " + std::to_string(top), "I1 " + std::to_string(top + 18) + " selected",
                               "I2 " + std::to_string(top + 36)}));
+}
+
+TEST_F(TListViewTest, AProcedureInFrontOfTheWindowReachesTheListThroughTheOneItReplaced)
+{
+    FillReport(list_, 7);
+    previousProc = SetWindowProc(list_->Handle(), WNDPROC(&FrontProc));
+    EXPECT_EQ(Send(LVM_GETITEMCOUNT), 1007);
+    EXPECT_EQ(countsSeen, 1);
+    SetWindowProc(list_->Handle(), previousProc);
+    EXPECT_EQ(Send(LVM_GETITEMCOUNT), 7);
+    EXPECT_EQ(countsSeen, 1);
 }
 
 // A view that draws its own bars, as a skinned one does.
