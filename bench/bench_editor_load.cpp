@@ -9,14 +9,12 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
-#include "platform/ui/win_control.h"
-#include "platform/win/window_styles.h"
 #include "tests/highlighter/c_like_rules.h"
 #include "tests/support/test_random.h"
 
@@ -30,20 +28,6 @@ double NowMs()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-// The resident set of this process in bytes.
-double ResidentBytes()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    char row[256];
-    long kib = 0;
-    while (status && std::fgets(row, sizeof row, status))
-        if (std::sscanf(row, "VmRSS: %ld kB", &kib) == 1)
-            break;
-    if (status)
-        std::fclose(status);
-    return static_cast<double>(kib) * 1024.0;
 }
 
 // C source in CR LF lines of about 40 bytes: declarations, statements,
@@ -89,30 +73,13 @@ std::string SavedSource(size_t Bytes)
     return path;
 }
 
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr) { SetBounds(0, 0, 1000, 800); }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
-    }
-};
-
 // A shown editor of 60 rows with a C highlighter.
 struct TEditorFixture {
     TEditorFixture()
     {
-        setenv("TANDRIL_BACKEND", "headless", 1);
         BuildCLikeRules(syn);
         syn.PrepareRules();
-        host = std::make_unique<THost>();
-        host->Show();
-        host->HandleNeeded();
+        host = ShownHeadlessHost(1000, 800);
         memo = new TSynMemo(host.get());
         memo->SetBounds(0, 0, 1000, 800);
         memo->SetParent(host.get());
@@ -127,7 +94,7 @@ struct TEditorFixture {
     }
 
     TSynLexSyn syn{nullptr};
-    std::unique_ptr<THost> host;
+    std::unique_ptr<TBenchHost> host;
     TSynMemo* memo = nullptr;
 };
 

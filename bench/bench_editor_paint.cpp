@@ -5,16 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
+#include "bench/bench_support.h"
 #include "editor/fold_regions.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_memo.h"
 #include "platform/ui/font.h"
-#include "platform/ui/win_control.h"
-#include "platform/win/window_styles.h"
 #include "tests/editor/word_syn.h"
 
 namespace {
@@ -34,20 +32,6 @@ public:
         Key()->SetForeground(clNavy);
         Key()->SetStyle({fsBold});
         Symbol()->SetForeground(clMaroon);
-    }
-};
-
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr) { SetBounds(0, 0, 1400, 1300); }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
     }
 };
 
@@ -86,10 +70,7 @@ AnsiString FoldingLine(int Line)
 struct TPaintFixture {
     explicit TPaintFixture(int Lines, AnsiString (*Line)(int) = SampleLine)
     {
-        setenv("TANDRIL_BACKEND", "headless", 1);
-        host = std::make_unique<THost>();
-        host->Show();
-        host->HandleNeeded();
+        host = ShownHeadlessHost(1400, 1300);
         memo = new TSynMemo(host.get());
         memo->SetBorderStyle(bsNone);
         memo->Font()->SetName("Courier New");
@@ -119,7 +100,7 @@ struct TPaintFixture {
     }
 
     TBenchSyn syn;
-    std::unique_ptr<THost> host;
+    std::unique_ptr<TBenchHost> host;
     TSynMemo* memo = nullptr;
 };
 

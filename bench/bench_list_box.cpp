@@ -4,31 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "platform/base/strings.h"
 #include "platform/ui/list_box.h"
-#include "platform/win/window_styles.h"
 
 namespace {
 
 constexpr int kStrings = 100000;
-
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr) { SetBounds(0, 0, 400, 600); }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
-    }
-};
 
 // Strings of words and GBK characters in no order, from our own generator.
 const std::vector<AnsiString>& Strings()
@@ -53,17 +38,14 @@ const std::vector<AnsiString>& Strings()
 struct TListFixture {
     TListFixture()
     {
-        setenv("TANDRIL_BACKEND", "headless", 1);
-        host = std::make_unique<THost>();
-        host->Show();
-        host->HandleNeeded();
+        host = ShownHeadlessHost(400, 600);
         list = new TListBox(host.get());
         list->SetBounds(0, 0, 300, 500);
         list->SetParent(host.get());
         list->HandleNeeded();
     }
 
-    std::unique_ptr<THost> host;
+    std::unique_ptr<TBenchHost> host;
     TListBox* list = nullptr;
 };
 

@@ -3,38 +3,20 @@
 // row that overflows into its scroller and as rows.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/tab_control.h"
-#include "platform/win/window_styles.h"
 
 namespace {
 
 constexpr int kTabs = 100;
 
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr) { SetBounds(0, 0, 800, 600); }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
-    }
-};
-
 void LayOutAndPaint(benchmark::State& state, bool MultiLine)
 {
-    setenv("TANDRIL_BACKEND", "headless", 1);
-    auto host = std::make_unique<THost>();
-    host->Show();
-    host->HandleNeeded();
+    auto host = ShownHeadlessHost(800, 600);
     auto* tabs = new TTabControl(host.get());
     tabs->SetBounds(0, 0, 760, 560);
     tabs->SetMultiLine(MultiLine);

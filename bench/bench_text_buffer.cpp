@@ -4,11 +4,11 @@
 
 #include <malloc.h>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
 
+#include "bench/bench_support.h"
 #include "editor/syn_text_string_list.h"
 #include "platform/base/streams.h"
 
@@ -48,20 +48,6 @@ TMemoryStream& SampleText()
         stream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
     }
     return stream;
-}
-
-// The resident set of this process in bytes.
-double ResidentBytes()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    char row[256];
-    long kib = 0;
-    while (status && std::fgets(row, sizeof row, status))
-        if (std::sscanf(row, "VmRSS: %ld kB", &kib) == 1)
-            break;
-    if (status)
-        std::fclose(status);
-    return kib * 1024.0;
 }
 
 // The bytes the heap has handed out and not taken back.

@@ -3,42 +3,24 @@
 // it, on the headless back end.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "platform/ui/tree_view.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
-#include "platform/win/window_styles.h"
 
 namespace {
 
 constexpr int kFolders = 500;
 constexpr int kPerFolder = 199;  // with the folders, 100,000 nodes
 
-class THost : public TWinControl {
-public:
-    THost() : TWinControl(nullptr) { SetBounds(0, 0, 400, 600); }
-
-protected:
-    bool TopLevel() const override { return true; }
-    void CreateParams(TCreateParams& Params) override
-    {
-        TWinControl::CreateParams(Params);
-        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
-        Params.WndParent = nullptr;
-    }
-};
-
 struct TTreeFixture {
     TTreeFixture()
     {
-        setenv("TANDRIL_BACKEND", "headless", 1);
-        host = std::make_unique<THost>();
-        host->Show();
-        host->HandleNeeded();
+        host = ShownHeadlessHost(400, 600);
         tree = new TTreeView(host.get());
         tree->SetBounds(0, 0, 300, 500);
         tree->SetParent(host.get());
@@ -57,7 +39,7 @@ struct TTreeFixture {
         items->EndUpdate();
     }
 
-    std::unique_ptr<THost> host;
+    std::unique_ptr<TBenchHost> host;
     TTreeView* tree = nullptr;
 };
 

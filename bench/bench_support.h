@@ -1,0 +1,50 @@
+// What the benchmark programs share: a shown top-level window on the
+// headless back end to put controls on, and the process's resident memory.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/ui/win_control.h"
+#include "platform/win/window_styles.h"
+
+// A borderless top-level window that clips its children.
+class TBenchHost : public TWinControl {
+public:
+    TBenchHost(int Width, int Height) : TWinControl(nullptr) { SetBounds(0, 0, Width, Height); }
+
+protected:
+    bool TopLevel() const override { return true; }
+    void CreateParams(TCreateParams& Params) override
+    {
+        TWinControl::CreateParams(Params);
+        Params.Style = WS_POPUP | WS_CLIPCHILDREN;
+        Params.WndParent = nullptr;
+    }
+};
+
+// A host of the given size on the headless back end, shown and with its
+// window made, so that controls put on it paint at once.
+inline std::unique_ptr<TBenchHost> ShownHeadlessHost(int Width, int Height)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    auto host = std::make_unique<TBenchHost>(Width, Height);
+    host->Show();
+    host->HandleNeeded();
+    return host;
+}
+
+// The resident set of this process in bytes.
+inline double ResidentBytes()
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    char row[256];
+    long kib = 0;
+    while (status && std::fgets(row, sizeof row, status))
+        if (std::sscanf(row, "VmRSS: %ld kB", &kib) == 1)
+            break;
+    if (status)
+        std::fclose(status);
+    return static_cast<double>(kib) * 1024.0;
+}
