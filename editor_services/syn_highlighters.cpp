@@ -8,6 +8,7 @@
 #include "editor/syn_highlighter.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_template_file.h"
+#include "editor_services/syn_text_editor.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"

@@ -9,6 +9,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_highlighter.h"
 #include "editor_services/syn_settings_report.h"
+#include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"
 #include "editor_services/syn_text_source.h"
 #include "platform/base/files.h"
@@ -17,9 +18,6 @@
 namespace {
 
 TSynCustomManager* globalManager = nullptr;
-// Compared only, never dereferenced: the manager forgets it when that
-// editor is unregistered.
-TCustomSynText* lastFocusedEditor = nullptr;
 
 bool IsAbsolute(const AnsiString& Name) { return !Name.empty() && Name[0] == '/'; }
 
@@ -27,16 +25,15 @@ bool IsAbsolute(const AnsiString& Name) { return !Name.empty() && Name[0] == '/'
 
 TSynCustomManager* GlobalSynManager() { return globalManager; }
 
-void RecordFocusedEditor(TCustomSynText* Editor) { lastFocusedEditor = Editor; }
-
-TCustomSynText* ActiveEditor()
+TCustomSynTextEditor* ActiveEditor()
 {
     TSynCustomManager* manager = globalManager;
     if (!manager)
         return nullptr;
+    TCustomSynTextEditor* lastFocused = LastFocusedSynTextEditor();
     for (int i = 0; i < manager->GetEditorCount(); ++i) {
-        TCustomSynText* editor = manager->GetEditors(i);
-        if ((lastFocusedEditor && editor == lastFocusedEditor) || editor->Focused())
+        TCustomSynTextEditor* editor = manager->GetEditors(i);
+        if ((lastFocused && editor == lastFocused) || editor->Focused())
             return editor;
     }
     return nullptr;
@@ -76,13 +73,13 @@ void TSynCustomManager::BeforeDestruction()
     TComponent::BeforeDestruction();
 }
 
-int TSynCustomManager::IndexOfEditor(TCustomSynText* Editor) const
+int TSynCustomManager::IndexOfEditor(TCustomSynTextEditor* Editor) const
 {
     const auto found = std::find(editors_.begin(), editors_.end(), Editor);
     return found == editors_.end() ? -1 : static_cast<int>(found - editors_.begin());
 }
 
-int TSynCustomManager::AddEditor(TCustomSynText* Editor)
+int TSynCustomManager::AddEditor(TCustomSynTextEditor* Editor)
 {
     if (IndexOfEditor(Editor) >= 0)
         return -1;
@@ -99,9 +96,9 @@ int TSynCustomManager::AddEditor(TCustomSynText* Editor)
     return index;
 }
 
-void TSynCustomManager::RemoveEditor(TCustomSynText* Editor) { Unregister(Editor, false); }
+void TSynCustomManager::RemoveEditor(TCustomSynTextEditor* Editor) { Unregister(Editor, false); }
 
-void TSynCustomManager::Unregister(TCustomSynText* Editor, bool Going)
+void TSynCustomManager::Unregister(TCustomSynTextEditor* Editor, bool Going)
 {
     const int index = IndexOfEditor(Editor);
     if (index < 0)
@@ -109,13 +106,11 @@ void TSynCustomManager::Unregister(TCustomSynText* Editor, bool Going)
     if (OnDeleteEditor)
         OnDeleteEditor(this, index);
     editors_.erase(editors_.begin() + index);
-    if (lastFocusedEditor == Editor)
-        lastFocusedEditor = nullptr;
     if (!Going && Editor != synTextEditor_)
         Editor->RemoveFreeNotification(this);
 }
 
-void TSynCustomManager::SetSynTextEditor(TCustomSynText* Value)
+void TSynCustomManager::SetSynTextEditor(TCustomSynTextEditor* Value)
 {
     if (synTextEditor_ == Value)
         return;
@@ -149,7 +144,7 @@ void TSynCustomManager::Notification(TComponent* AComponent, TOperation Operatio
         return;
     if (AComponent == synTextEditor_)
         synTextEditor_ = nullptr;
-    for (TCustomSynText* editor : editors_) {
+    for (TCustomSynTextEditor* editor : editors_) {
         if (static_cast<TComponent*>(editor) == AComponent) {
             Unregister(editor, true);
             break;

@@ -13,7 +13,7 @@
 #include "platform/base/event.h"
 
 class TCustomIniFile;
-class TCustomSynText;
+class TCustomSynTextEditor;
 class TSynTextSource;
 
 using TSynManagerEditorEvent = TEvent<void(TObject* Sender, int Index)>;
@@ -26,15 +26,15 @@ public:
 
     // The editor's index, or -1 (and nothing else done) when it is
     // registered already.
-    int AddEditor(TCustomSynText* Editor);
+    int AddEditor(TCustomSynTextEditor* Editor);
     // Runs by itself when a registered editor is freed.
-    void RemoveEditor(TCustomSynText* Editor);
+    void RemoveEditor(TCustomSynTextEditor* Editor);
     int GetEditorCount() const { return static_cast<int>(editors_.size()); }
-    TCustomSynText* GetEditors(int Index) const { return editors_.at(Index); }
-    int IndexOfEditor(TCustomSynText* Editor) const;
+    TCustomSynTextEditor* GetEditors(int Index) const { return editors_.at(Index); }
+    int IndexOfEditor(TCustomSynTextEditor* Editor) const;
 
-    TCustomSynText* SynTextEditor() const { return synTextEditor_; }
-    void SetSynTextEditor(TCustomSynText* Value);
+    TCustomSynTextEditor* SynTextEditor() const { return synTextEditor_; }
+    void SetSynTextEditor(TCustomSynTextEditor* Value);
 
     TSynHighlighters* Highlighters() const { return highlighters_.get(); }
     void SetHighlighters(TSynHighlighters* Value) { highlighters_->Assign(Value); }
@@ -87,14 +87,14 @@ protected:
 
 private:
     // Going: the editor is being destroyed and is not touched.
-    void Unregister(TCustomSynText* Editor, bool Going);
+    void Unregister(TCustomSynTextEditor* Editor, bool Going);
     void LoadEditorSourceInto(std::vector<AnsiString>& Failures);
     void SaveEditorSourceInto(std::vector<AnsiString>& Failures);
     void LoadHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
     void SaveHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
 
-    std::vector<TCustomSynText*> editors_;  // registered, in registration order; each with a free notification
-    TCustomSynText* synTextEditor_ = nullptr;  // not owned; cleared when it goes
+    std::vector<TCustomSynTextEditor*> editors_;  // registered, in registration order; each with a free notification
+    TCustomSynTextEditor* synTextEditor_ = nullptr;  // not owned; cleared when it goes
     std::unique_ptr<TSynHighlighters> highlighters_;
     TSynTextSource* editorSource_ = nullptr;  // not owned; cleared when it goes
     bool editorSourceLoaded_ = false;
@@ -109,9 +109,6 @@ public:
 // The manager constructed last that still exists; nullptr when none.
 TSynCustomManager* GlobalSynManager();
 
-// The document editor records here the editor that last received the
-// input focus; a freed editor is forgotten by the manager.
-void RecordFocusedEditor(TCustomSynText* Editor);
 // The first registered editor that last received the focus or has it
 // now; nullptr without a manager or when none qualifies.
-TCustomSynText* ActiveEditor();
+TCustomSynTextEditor* ActiveEditor();

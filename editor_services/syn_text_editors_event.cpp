@@ -24,4 +24,13 @@ void TSynTextEditorsEvent::AssignEvents(TCustomSynText* Editor) const
         Editor->Event = Event;
     TANDRIL_SYN_EDITORS_EVENTS(TANDRIL_COPY_EVENT)
 #undef TANDRIL_COPY_EVENT
+    auto* document = dynamic_cast<TCustomSynTextEditor*>(Editor);
+    if (!document)
+        return;
+    if (DoLoadDocument)
+        document->OnLoadDocument = OnLoadDocument;
+    if (DoSaveDocument)
+        document->OnSaveDocument = OnSaveDocument;
+    if (DoCloseDocument)
+        document->OnCloseDocument = OnCloseDocument;
 }

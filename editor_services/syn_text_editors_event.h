@@ -4,10 +4,12 @@
 #pragma once
 
 #include "editor/syn_custom_text.h"
+#include "editor_services/syn_text_editor.h"
 #include "platform/base/component.h"
 
 // The events in the order they are copied: the control's, then the
-// editor's. The platform has no docking, so the docking events are absent.
+// editor's; the document editor's follow them. The platform has no docking,
+// so the docking events are absent.
 #define TANDRIL_SYN_EDITORS_EVENTS(X)                                                                  \
     X(OnClick, DoClick) X(OnDblClick, DoDblClick) X(OnDragDrop, DoDragDrop) X(OnDragOver, DoDragOver)  \
     X(OnEndDrag, DoEndDrag) X(OnEnter, DoEnter) X(OnExit, DoExit) X(OnKeyDown, DoKeyDown)              \
@@ -27,7 +29,8 @@ public:
     ~TSynTextEditorsEvent() override;
 
     // Writes every handler whose flag is set into Editor, also an empty
-    // one; the others stay as the editor has them.
+    // one, the document events only into a document editor; the others stay
+    // as the editor has them.
     void AssignEvents(TCustomSynText* Editor) const;
 
 #define TANDRIL_EVENT_FIELDS(Event, Flag) \
@@ -35,6 +38,13 @@ public:
     bool Flag = false;
     TANDRIL_SYN_EDITORS_EVENTS(TANDRIL_EVENT_FIELDS)
 #undef TANDRIL_EVENT_FIELDS
+
+    TSynDocumentEvent OnLoadDocument;
+    bool DoLoadDocument = false;
+    TSynDocumentEvent OnSaveDocument;
+    bool DoSaveDocument = false;
+    TNotifyEvent OnCloseDocument;
+    bool DoCloseDocument = false;
 };
 
 // The hub constructed last that still exists; nullptr when none.

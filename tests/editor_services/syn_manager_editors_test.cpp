@@ -8,7 +8,7 @@
 #include "editor/syn_auto_complete.h"
 #include "editor/syn_code_folding.h"
 #include "editor/syn_fold_ranges.h"
-#include "editor/syn_memo.h"
+#include "editor_services/syn_text_editor.h"
 #include "highlighter/syn_lex_syn.h"
 #include "manager_test_support.h"
 #include "platform/base/string_list.h"
@@ -33,12 +33,11 @@ protected:
     void TearDown() override
     {
         host_.reset();
-        RecordFocusedEditor(nullptr);
         TManagerTest::TearDown();
     }
-    TSynMemo* NewEditor()
+    TSynTextEditor* NewEditor()
     {
-        auto* memo = new TSynMemo(host_.get());
+        auto* memo = new TSynTextEditor(host_.get());
         memo->SetBounds(0, 0, 200, 100);
         memo->SetParent(host_.get());
         memo->HandleNeeded();
@@ -53,9 +52,9 @@ protected:
 
 TEST_F(TManagerEditorsTest, RegisterAndFreeEditors)
 {
-    TSynMemo* a = NewEditor();
-    TSynMemo* b = NewEditor();
-    TSynMemo* c = NewEditor();
+    TSynTextEditor* a = NewEditor();
+    TSynTextEditor* b = NewEditor();
+    TSynTextEditor* c = NewEditor();
     EXPECT_EQ(manager_->AddEditor(a), 0);
     EXPECT_EQ(manager_->AddEditor(b), 1);
     EXPECT_EQ(manager_->AddEditor(a), -1);
@@ -72,7 +71,7 @@ TEST_F(TManagerEditorsTest, RegisterAndFreeEditors)
 
     // The current editor is not registered by being made current, and is
     // forgotten when freed.
-    TSynMemo* d = NewEditor();
+    TSynTextEditor* d = NewEditor();
     manager_->SetSynTextEditor(d);
     EXPECT_EQ(manager_->GetEditorCount(), 2);
     delete d;
@@ -90,20 +89,24 @@ TEST_F(TManagerEditorsTest, RegisterAndFreeEditors)
     EXPECT_EQ(events_, "+0+1+2-1-1-0");
 }
 
-TEST_F(TManagerEditorsTest, ActiveEditorIsTheFirstRecordedOrFocused)
+TEST_F(TManagerEditorsTest, ActiveEditorIsTheFirstLastFocusedOrFocused)
 {
     EXPECT_EQ(ActiveEditor(), nullptr);
-    TSynMemo* first = NewEditor();
-    TSynMemo* second = NewEditor();
+    TSynTextEditor* first = NewEditor();
+    TSynTextEditor* second = NewEditor();
+    TSynTextEditor* unregistered = NewEditor();
     manager_->AddEditor(first);
     manager_->AddEditor(second);
     EXPECT_EQ(ActiveEditor(), nullptr);
     second->SetFocus();
     EXPECT_EQ(ActiveEditor(), second);
-    RecordFocusedEditor(first);
+    first->SetFocus();
     EXPECT_EQ(ActiveEditor(), first);
-    delete first;
-    EXPECT_EQ(ActiveEditor(), second);
+    unregistered->SetFocus();
+    EXPECT_EQ(ActiveEditor(), nullptr);
+    second->SetFocus();
+    delete second;
+    EXPECT_EQ(ActiveEditor(), nullptr);
 }
 
 TEST_F(TManagerEditorsTest, NewEditorsGetTheDefaultLanguageAndItsTemplates)
@@ -115,12 +118,12 @@ TEST_F(TManagerEditorsTest, NewEditorsGetTheDefaultLanguageAndItsTemplates)
     TSynHighlighters* list = manager_->Highlighters();
 
     // Every scheme has a name but B: an empty default language finds B.
-    TSynMemo* plain = NewEditor();
+    TSynTextEditor* plain = NewEditor();
     manager_->AddEditor(plain);
     EXPECT_EQ(plain->Highlighter(), list->GetHighlighter(1));
 
     list->DefaultLanguage = "ALPHA";
-    TSynMemo* alpha = NewEditor();
+    TSynTextEditor* alpha = NewEditor();
     manager_->AddEditor(alpha);
     EXPECT_EQ(alpha->Highlighter(), list->GetHighlighter(0));
     EXPECT_TRUE(list->GetItem(0)->IsLoaded);
@@ -128,7 +131,7 @@ TEST_F(TManagerEditorsTest, NewEditorsGetTheDefaultLanguageAndItsTemplates)
     EXPECT_EQ(list->GetItem(0)->CodeTemplate()->AutoCompleteList()->Count(), 2);
 
     list->DefaultLanguage = "Gamma";
-    TSynMemo* none = NewEditor();
+    TSynTextEditor* none = NewEditor();
     manager_->AddEditor(none);
     EXPECT_EQ(none->Highlighter(), nullptr);
     list->ApplyToEditor(alpha, -1);
@@ -144,7 +147,7 @@ TEST_F(TManagerEditorsTest, ReadingASchemeAgainRebuildsTheFoldRangesOfItsEditors
 {
     WriteScheme("C.xml", "C", "c");
     manager_->LoadSettings();
-    TSynMemo* editor = NewEditor();
+    TSynTextEditor* editor = NewEditor();
     editor->CodeFolding()->SetEnabled(true);
     editor->SetText("a {\r\n  b\r\n}\r\n");
     manager_->AddEditor(editor);

@@ -7,7 +7,7 @@
 
 #include "editor/syn_auto_complete.h"
 #include "editor/syn_completion_proposal.h"
-#include "editor/syn_memo.h"
+#include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_source.h"
 #include "golden_text.h"
 #include "highlighter/syn_lex_syn.h"
@@ -96,7 +96,7 @@ TEST_F(TManagerTest, RescanKeepsOneItemPerFileAndResetsLoading)
 {
     WriteScheme("Alpha.xml", "Alpha", "a");
     manager_->LoadSettings();
-    TSynMemo editor(nullptr);
+    TSynTextEditor editor(nullptr);
     manager_->Highlighters()->ApplyToEditor(&editor, 0);
     TSynHighlighterItem* item = manager_->Highlighters()->GetItem(0);
     EXPECT_TRUE(item->IsLoaded);
@@ -153,7 +153,7 @@ TEST_F(TManagerTest, SchemeFailingAtFirstUseIsReportedAndNeverSavedBack)
     EXPECT_TRUE(TakeReports().empty());
     ASSERT_EQ(manager_->Highlighters()->Count(), 2);
 
-    TSynMemo editor(nullptr);
+    TSynTextEditor editor(nullptr);
     manager_->Highlighters()->ApplyToEditor(&editor, 1);
     EXPECT_NE(editor.Highlighter(), nullptr);
     manager_->Highlighters()->ApplyToEditor(&editor, manager_->Highlighters()->IndexOfLanguage("bad"));
@@ -184,7 +184,7 @@ TEST_F(TManagerTest, TemplateFileSurvivesLoadAndSaveAlsoAfterARescan)
     WriteScheme("C.xml", "C", "c");
     WriteBytes(SchemesFolder() + "C.ini", kTemplateFile);
     manager_->LoadSettings();
-    TSynMemo editor(nullptr);
+    TSynTextEditor editor(nullptr);
     TSynHighlighters* list = manager_->Highlighters();
     list->ApplyToEditor(&editor, 0);
     EXPECT_EQ(list->GetItem(0)->CodeTemplate()->AutoCompleteList()->Strings(5), "=equals first");
@@ -212,7 +212,7 @@ TEST_F(TManagerTest, EditorStoreLoadsFromTheSettingsFileAndReachesNewEditors)
     manager_->LoadSettings();
     EXPECT_EQ(store.TabWidth, 6);
 
-    TSynMemo editor(nullptr);
+    TSynTextEditor editor(nullptr);
     EXPECT_EQ(manager_->AddEditor(&editor), 0);
     EXPECT_EQ(editor.TabWidth(), 6);
     EXPECT_EQ(editor.Font()->Height(), -15);

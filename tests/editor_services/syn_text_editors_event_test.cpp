@@ -3,6 +3,7 @@
 #include "editor_services/syn_text_editors_event.h"
 
 #include "editor/syn_memo.h"
+#include "editor_services/syn_text_editor.h"
 #include "manager_test_support.h"
 
 TEST_F(TManagerTest, RegisteredEditorsTakeTheFlaggedHandlersOfTheHub)
@@ -15,7 +16,7 @@ TEST_F(TManagerTest, RegisteredEditorsTakeTheFlaggedHandlersOfTheHub)
     hub.OnEnter = TNotifyEvent::FromCallable([&log](TObject*) { log += "hub enter;"; });
     hub.OnChange = TNotifyEvent::FromCallable([&log](TObject*) { log += "hub change;"; });
 
-    TSynMemo editor(nullptr);
+    TSynTextEditor editor(nullptr);
     editor.OnChange = TNotifyEvent::FromCallable([&log](TObject*) { log += "own change;"; });
     editor.OnStatusChange = TStatusChangeEvent::FromCallable([&log](TObject*, TSynStatusChanges) { log += "status;"; });
     ASSERT_EQ(manager_->AddEditor(&editor), 0);
@@ -28,6 +29,16 @@ TEST_F(TManagerTest, RegisteredEditorsTakeTheFlaggedHandlersOfTheHub)
     EXPECT_EQ(manager_->AddEditor(&editor), -1);
     EXPECT_FALSE(editor.OnEnter == hub.OnEnter);
     manager_->RemoveEditor(&editor);
+
+    // Document events reach document editors only.
+    hub.DoCloseDocument = true;
+    hub.OnCloseDocument = TNotifyEvent::FromCallable([&log](TObject*) { log += "closed;"; });
+    TSynMemo memo(nullptr);
+    hub.AssignEvents(&memo);
+    EXPECT_TRUE(memo.OnEnter == hub.OnEnter);
+    hub.AssignEvents(&editor);
+    EXPECT_TRUE(editor.OnCloseDocument == hub.OnCloseDocument);
+    EXPECT_FALSE(editor.OnLoadDocument);
 }
 
 TEST(TSynTextEditorsEvent, TheLastHubIsTheGlobalOneUntilItGoes)
