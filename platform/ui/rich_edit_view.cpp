@@ -101,8 +101,8 @@ void TRichEdit::DrawTextPiece(HDC DC, int Row, int Offset, std::string_view Text
     std::vector<int> ends;
     int x = X;
     ForEachRun(Offset, Offset + static_cast<int>(Text.size()), [&](int From, int To, int Format) {
-        const TFont& font = *formats_[static_cast<size_t>(Format)];
-        SelectObject(DC, const_cast<TFont&>(font).Handle());
+        TFont& font = *formats_[static_cast<size_t>(Format)];
+        SelectObject(DC, font.Handle());
         // Selected text keeps the highlight text colour; disabled text its grey.
         if (!Selected && enabled)
             SetTextColor(DC, ColorToRGB(font.Color()));
