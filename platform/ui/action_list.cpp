@@ -2,6 +2,7 @@
 // actions.
 #include "platform/ui/action_list.h"
 
+#include "platform/base/component_link.h"
 #include "platform/base/list.h"
 #include "platform/base/list_errors.h"
 #include "platform/ui/image_list.h"
@@ -24,13 +25,7 @@ TContainedAction* TCustomActionList::Actions(int Index) const
 
 void TCustomActionList::SetImages(TCustomImageList* Value)
 {
-    if (Value == images_)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (images_)
-        images_->FreeNotification(this);
+    SetComponentLink(this, images_, Value);
 }
 
 void TCustomActionList::Notification(TComponent* AComponent, TOperation Operation)

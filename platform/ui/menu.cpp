@@ -2,6 +2,7 @@
 // shortcuts.
 #include "platform/ui/menus.h"
 
+#include "platform/base/component_link.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/custom_form.h"
 #include "platform/ui/image_list.h"
@@ -23,14 +24,8 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TCustomImageList* Value)
 {
-    if (images_ == Value)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (images_)
-        images_->FreeNotification(this);
-    MenuChanged(nullptr, true);
+    if (SetComponentLink(this, images_, Value))
+        MenuChanged(nullptr, true);
 }
 
 void TMenu::SetAutoLineReduction(TMenuAutoFlag Value)

@@ -1,6 +1,7 @@
 // TPopupMenu: a menu shown at a point of the screen, for context menus.
 #include "platform/ui/menus.h"
 
+#include "platform/base/component_link.h"
 #include "platform/ui/control.h"
 #include "platform/ui/control_hooks.h"
 #include "platform/ui/menu_loop.h"
@@ -29,13 +30,7 @@ TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::SetPopupComponent(TComponent* Value)
 {
-    if (popupComponent_ == Value)
-        return;
-    if (popupComponent_)
-        popupComponent_->RemoveFreeNotification(this);
-    popupComponent_ = Value;
-    if (popupComponent_)
-        popupComponent_->FreeNotification(this);
+    SetComponentLink(this, popupComponent_, Value);
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation)

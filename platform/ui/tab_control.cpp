@@ -3,6 +3,7 @@
 // into OnChanging and OnChange.
 #include "platform/ui/tab_control.h"
 
+#include "platform/base/component_link.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/font.h"
@@ -111,13 +112,8 @@ void TCustomTabControl::SendItemSize()
 
 void TCustomTabControl::SetImages(TCustomImageList* Value)
 {
-    if (images_ == Value)
+    if (!SetComponentLink(this, images_, Value))
         return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (images_)
-        images_->FreeNotification(this);
     if (HandleAllocated()) {
         SendMessage(Handle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
         UpdateTabs();

@@ -2,6 +2,7 @@
 #include "platform/ui/tree_view.h"
 
 #include "platform/base/code_page.h"
+#include "platform/base/component_link.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/tree_view_edit_box.h"
@@ -84,26 +85,16 @@ void TCustomTreeView::SetIndent(int Value)
 
 void TCustomTreeView::SetImages(TCustomImageList* Value)
 {
-    if (images_ == Value)
+    if (!SetComponentLink(this, images_, Value))
         return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (images_)
-        images_->FreeNotification(this);
     rowHeight_ = 0;
     RowsChanged();
 }
 
 void TCustomTreeView::SetStateImages(TCustomImageList* Value)
 {
-    if (stateImages_ == Value)
+    if (!SetComponentLink(this, stateImages_, Value))
         return;
-    if (stateImages_)
-        stateImages_->RemoveFreeNotification(this);
-    stateImages_ = Value;
-    if (stateImages_)
-        stateImages_->FreeNotification(this);
     rowHeight_ = 0;
     RowsChanged();
 }
