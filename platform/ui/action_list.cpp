@@ -6,7 +6,6 @@
 #include "platform/base/list.h"
 #include "platform/base/list_errors.h"
 #include "platform/ui/image_list.h"
-#include "platform/win/win_messages.h"
 
 TCustomActionList::TCustomActionList(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -53,9 +52,7 @@ bool TCustomActionList::UpdateAction(TBasicAction* Action)
 
 bool TCustomActionList::IsShortCut(TMessage& Message)
 {
-    if (Message.Msg != WM_KEYDOWN && Message.Msg != WM_SYSKEYDOWN)
-        return false;
-    TShortCut shortCut = ::ShortCut(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam));
+    const TShortCut shortCut = KeyMessageShortCut(Message);
     if (shortCut == scNone)
         return false;
     for (size_t i = actions_.size(); i-- > 0;) {

@@ -8,7 +8,6 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/screen.h"
-#include "platform/win/win_messages.h"
 
 TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(std::make_unique<TMenuItem>(nullptr))
 {
@@ -97,9 +96,7 @@ bool TMenu::DispatchCommand(uint16_t ACommand)
 
 bool TMenu::IsShortCut(TMessage& Message)
 {
-    if (Message.Msg != WM_KEYDOWN && Message.Msg != WM_SYSKEYDOWN)
-        return false;
-    TShortCut shortCut = ::ShortCut(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam));
+    const TShortCut shortCut = KeyMessageShortCut(Message);
     if (shortCut == scNone)
         return false;
     TMenuItem* item = FindItem(shortCut, fkShortCut);

@@ -4,7 +4,9 @@
 
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"
+#include "platform/ui/message_records.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
 
 namespace {
 
@@ -77,6 +79,13 @@ void ShortCutToKey(TShortCut ShortCut, WORD& Key, TShiftState& Shift)
         Shift.Include(ssCtrl);
     if (ShortCut & scAlt)
         Shift.Include(ssAlt);
+}
+
+TShortCut KeyMessageShortCut(const TMessage& Message)
+{
+    if (Message.Msg != WM_KEYDOWN && Message.Msg != WM_SYSKEYDOWN)
+        return scNone;
+    return ShortCut(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam));
 }
 
 AnsiString ShortCutToText(TShortCut ShortCut)

@@ -10,6 +10,7 @@
 #include "platform/win/win_types.h"
 
 using AnsiString = std::string;
+struct TMessage;
 
 // The virtual-key code in the low 13 bits, the modifiers in the high three.
 using TShortCut = uint16_t;
@@ -22,6 +23,9 @@ inline constexpr TShortCut scNone = 0;
 // 0 when the high byte of Key is set, which no key has.
 TShortCut ShortCut(WORD Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, WORD& Key, TShiftState& Shift);
+// The shortcut a WM_KEYDOWN or WM_SYSKEYDOWN message stands for, with the
+// modifiers its key data reports; scNone for any other message.
+TShortCut KeyMessageShortCut(const TMessage& Message);
 
 // The modifiers ("Shift+", "Ctrl+", "Alt+", in that order) and the key's
 // name: "BkSp", "Tab", "Enter", "Esc", "Space", "PgUp", "PgDn", "End",
