@@ -189,17 +189,8 @@ LRESULT UpDownProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        if (WParam) {
-            Paint(Window, reinterpret_cast<HDC>(WParam), S);
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Window, &ps);
-        Paint(Window, dc, S);
-        EndPaint(Window, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintOnGivenOrOwnDC(Window, WParam, [&](HDC DC) { Paint(Window, DC, S); });
     default:
         return DefWindowProc(Window, Msg, WParam, LParam);
     }

@@ -24,3 +24,20 @@ struct PAINTSTRUCT {
 
 HDC BeginPaint(HWND Window, PAINTSTRUCT* Paint);
 bool EndPaint(HWND Window, const PAINTSTRUCT* Paint);
+
+// Answers WM_PAINT for a window that also paints on a DC its caller hands
+// it in WParam: Paint draws on that DC, or between BeginPaint and EndPaint
+// when WParam is 0.
+template <class TPaintTo>
+LRESULT PaintOnGivenOrOwnDC(HWND Window, WPARAM WParam, TPaintTo&& Paint)
+{
+    if (WParam) {
+        Paint(reinterpret_cast<HDC>(WParam));
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Window, &ps);
+    Paint(dc);
+    EndPaint(Window, &ps);
+    return 0;
+}
