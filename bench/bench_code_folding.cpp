@@ -8,11 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editor/fold_regions.h"
+#include "bench/bench_fold_regions.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
-
 
 namespace {
 
@@ -44,12 +43,7 @@ struct TFoldingEditor {
     {
         setenv("TANDRIL_BACKEND", "headless", 1);
         memo = std::make_unique<TSynMemo>(nullptr);
-        TFoldRegions* regions = memo->CodeFolding()->FoldRegions();
-        regions->Add(frtOneChar, false, false, false, "{", "}");
-        regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
-        regions->SkipRegions()->Add("//", "", "", srtLineEnd);
-        regions->SkipRegions()->Add("/*", "*/", "", srtCloseString);
-        memo->CodeFolding()->SetHighlighterFoldRegions(false);
+        UseBraceFoldRegions(memo->CodeFolding());
         memo->Lines()->SetText(CLikeText(Lines));
         memo->CodeFolding()->SetEnabled(true);
     }

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/bench_fold_regions.h"
 #include "bench/bench_support.h"
-#include "editor/fold_regions.h"
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_memo.h"
@@ -124,12 +124,7 @@ void BM_PaintFullScreenWithFoldRanges(benchmark::State& state)
     const int kLines = static_cast<int>(state.range(0)) * 10 / 4;
     TPaintFixture fixture(kLines, FoldingLine);
     TSynMemo* memo = fixture.memo;
-    TFoldRegions* regions = memo->CodeFolding()->FoldRegions();
-    regions->Add(frtOneChar, false, false, false, "{", "}");
-    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
-    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
-    regions->SkipRegions()->Add("/*", "*/", "", srtCloseString);
-    memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    UseBraceFoldRegions(memo->CodeFolding());
     memo->CodeFolding()->SetIndentGuides(true);
     memo->CodeFolding()->SetEnabled(true);
     for (int line = kLines - 9; line >= 1; line -= 500)
