@@ -141,24 +141,47 @@ public:
                 cairo_clip(cr_);
             }
             SetColor(cr_, color);
+            // Runs of glyphs from one face go out in one call: setting the
+            // font for each glyph costs more than drawing it.
+            TGlyphSource runSource;
+            std::vector<cairo_glyph_t> run;
+            std::vector<cairo_text_cluster_t> clusters;
+            std::string utf8;
+            auto flush = [&] {
+                if (run.empty())
+                    return;
+                cairo_set_font_face(cr_, Face(runSource));
+                cairo_matrix_t m;
+                cairo_matrix_init(&m, runSource.EmX, 0, runSource.Oblique ? -ObliqueShear * runSource.EmY : 0,
+                                  runSource.EmY, 0, 0);
+                cairo_set_font_matrix(cr_, &m);
+                // The Unicode text goes with the glyphs, so that the PDF's
+                // text can be searched and copied.
+                cairo_show_text_glyphs(cr_, utf8.data(), static_cast<int>(utf8.size()), run.data(),
+                                       static_cast<int>(run.size()), clusters.data(), static_cast<int>(clusters.size()),
+                                       cairo_text_cluster_flags_t(0));
+                run.clear();
+                clusters.clear();
+                utf8.clear();
+            };
             for (const TPlacedGlyph& g : glyphs) {
                 if (g.Code < 0x20)
                     continue;
                 TGlyphSource source = font.Source(g.Code);
                 if (source.File.empty())
                     continue;
-                cairo_set_font_face(cr_, Face(source));
-                cairo_matrix_t m;
-                cairo_matrix_init(&m, source.EmX, 0, source.Oblique ? -ObliqueShear * source.EmY : 0, source.EmY, 0, 0);
-                cairo_set_font_matrix(cr_, &m);
-                // The Unicode text goes with the glyph, so that the PDF's
-                // text can be searched and copied.
-                cairo_glyph_t glyph{source.GlyphIndex, static_cast<double>(g.Pen.X), static_cast<double>(g.Pen.Y)};
-                std::string utf8 = Utf8Of(g.Code);
-                cairo_text_cluster_t cluster{static_cast<int>(utf8.size()), 1};
-                cairo_show_text_glyphs(cr_, utf8.data(), static_cast<int>(utf8.size()), &glyph, 1, &cluster, 1,
-                                       cairo_text_cluster_flags_t(0));
+                if (source.File != runSource.File || source.Index != runSource.Index || source.EmX != runSource.EmX ||
+                    source.EmY != runSource.EmY || source.Embolden != runSource.Embolden ||
+                    source.Oblique != runSource.Oblique) {
+                    flush();
+                    runSource = source;
+                }
+                const size_t before = utf8.size();
+                AppendUtf8(utf8, g.Code);
+                run.push_back({source.GlyphIndex, static_cast<double>(g.Pen.X), static_cast<double>(g.Pen.Y)});
+                clusters.push_back({static_cast<int>(utf8.size() - before), 1});
             }
+            flush();
         });
     }
 
@@ -235,9 +258,8 @@ private:
         return face;
     }
 
-    static std::string Utf8Of(char32_t c)
+    static void AppendUtf8(std::string& s, char32_t c)
     {
-        std::string s;
         if (c < 0x80) {
             s += static_cast<char>(c);
         } else if (c < 0x800) {
@@ -253,7 +275,6 @@ private:
             s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
             s += static_cast<char>(0x80 | (c & 0x3F));
         }
-        return s;
     }
 
     TPrinterDC& dc_;
