@@ -27,6 +27,8 @@ void THeaderControl::CreateParams(TCreateParams& Params)
     TCustomControl::CreateParams(Params);
     RegisterHeaderClass();
     CreateSubClass(Params, WC_HEADER);
+    // Whoever looks for the list's header finds it by this class name.
+    Params.WinClassName = WC_HEADER;
 }
 
 TRect THeaderControl::ColumnRect(int Index)

@@ -12,7 +12,12 @@ namespace {
 
 LRESULT HeaderProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
-    if (auto* header = dynamic_cast<THeaderControl*>(FindControl(Window))) {
+    TWinControl* control = FindControl(Window);
+    // A header control's window is made from this class: it is bound at
+    // its first message, and from then on comes here through the control.
+    if (!control)
+        return TWinControl::InitWndProc(Window, Msg, WParam, LParam);
+    if (auto* header = dynamic_cast<THeaderControl*>(control)) {
         TMessage message;
         message.Msg = Msg;
         message.WParam = WParam;
@@ -30,7 +35,9 @@ bool RegisterHeaderClass()
     if (FindWindowClass(WC_HEADER))
         return true;
     WNDCLASS windowClass;
-    windowClass.style = CS_GLOBALCLASS | CS_DBLCLKS;
+    // A resize repaints the whole header: the part right of the last
+    // column, and an AutoSize column, follow the width.
+    windowClass.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WNDPROC(&HeaderProc);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = WC_HEADER;

@@ -24,7 +24,8 @@ struct HDHITTESTINFO {
     int iItem = -1;
 };
 
-// Registers the class on first use; true when it is there. Its procedure
-// hands every message to the header bound to the window, and what that
-// leaves to DefWindowProc.
+// Registers the class on first use; true when it is there. A header
+// control makes its window from this class; the procedure binds the window
+// to the control at its first message, then hands every message to the
+// header bound to the window, and what that leaves to DefWindowProc.
 bool RegisterHeaderClass();

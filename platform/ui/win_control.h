@@ -29,7 +29,10 @@
 
 // What a window is made from. CreateParams fills it; the class style and
 // the class procedure are in WindowClass (an empty procedure means
-// DefWindowProc), the class name in WinClassName.
+// DefWindowProc), the class name in WinClassName. WinClassName is
+// registered for the control, unless it names the class the control wraps
+// (CreateSubClass): then the window is made from that class as it stands,
+// and shows its name.
 struct TCreateParams {
     AnsiString Caption;
     DWORD Style = 0;
@@ -124,6 +127,12 @@ public:
     void Invalidate() override;
     void Update() override;
     void Repaint() override;
+
+    // The first procedure of a control's window: binds the window being
+    // made to its control. The procedure of a class that controls make
+    // their windows from directly hands it the messages of windows bound to
+    // no control; a window no control is making gets DefWindowProc.
+    static LRESULT InitWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -226,7 +235,6 @@ private:
 
     // The procedure bound to the window: builds the TMessage for WindowProc.
     LRESULT MainWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-    static LRESULT InitWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
     // Mouse messages for the window-less child under the mouse (or holding
     // the capture); true when one took it.
     bool IsControlMouseMsg(TMessage& Message);

@@ -71,7 +71,10 @@ void TWinControl::CreateWnd()
     WNDPROC init(&TWinControl::InitWndProc);
     const char* className = params.WinClassName.c_str();
     TWindowClass* registered = FindWindowClass(className);
-    if (!registered || !(registered->Proc == init)) {
+    // The class the control wraps, under its own name, goes on serving its
+    // other windows as it is; its procedure binds this one.
+    const bool wrappedClass = registered && defWndProc_ && registered->Proc == defWndProc_;
+    if (!wrappedClass && (!registered || !(registered->Proc == init))) {
         if (registered)
             UnregisterClass(className);
         WNDCLASS windowClass = params.WindowClass;

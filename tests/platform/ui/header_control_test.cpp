@@ -1,18 +1,78 @@
 // The report header as other code finds and drives it: announced to the
-// list when made, answering the header messages, subclassed from outside
-// in any order, and a divider drag that resizes a column and moves the
-// sub-items with it.
+// list when made as a window of class "SysHeader32", answering the header
+// messages, subclassed or taken over from outside in any order, and a
+// divider drag that resizes a column and moves the sub-items with it.
 #include <string>
 
 #include "list_view_test_support.h"
+#include "platform/gdi/drawing.h"
+#include "platform/gdi/pen_brush.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/header_control_window.h"
 #include "platform/ui/list_view_window.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/paint.h"
 #include "platform/win/window_class.h"
+#include "platform/win/window_lifecycle.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
+#include "platform/win/window_styles.h"
 
 namespace {
+
+constexpr COLORREF TakeOverFill = 0x00336699;
+
+// A header taken over the way a skinned list does it: its procedure
+// replaced, wider by 25 pixels, painted by the taker, everything else
+// passed to the procedure it replaced, and after a press the press asked
+// about with HDM_HITTEST.
+WNDPROC takenOverProc;
+UINT takenOverPress = 0;  // the HHT_ flags of the last press
+
+LRESULT TakeOverProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    switch (Msg) {
+    case WM_WINDOWPOSCHANGING:
+        reinterpret_cast<WINDOWPOS*>(LParam)->cx += 25;
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Window, &ps);
+        TRect client;
+        GetClientRect(Window, &client);
+        HBRUSH brush = CreateSolidBrush(TakeOverFill);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(Window, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        break;
+    }
+    const LRESULT result = CallWindowProc(takenOverProc, Window, Msg, WParam, LParam);
+    if (Msg == WM_LBUTTONDOWN) {
+        HDHITTESTINFO info;
+        info.pt = Point(GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam));
+        SendMessage(Window, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+        takenOverPress = info.flags;
+    }
+    return result;
+}
+
+// How many pixels of the window's image have the colour.
+int PixelsOf(HWND Window, COLORREF Color)
+{
+    const TRasterImage image = WindowImage(Window);
+    const uint32_t bgra = 0xFF000000u | ((Color & 0xFF) << 16) | (Color & 0xFF00) | ((Color >> 16) & 0xFF);
+    int count = 0;
+    for (int y = 0; y < image.Height; ++y)
+        for (int x = 0; x < image.Width; ++x)
+            count += image.Row(y)[x] == bgra;
+    return count;
+}
 
 std::vector<std::string>* subclassLog = nullptr;
 
@@ -77,6 +137,7 @@ TEST_F(THeaderControlTest, TheListHearsOfItsHeaderWhenTheHeaderIsMade)
     list->HandleNeeded();
     ASSERT_EQ(announced.size(), 1u);
     EXPECT_EQ(announced[0], list->Header()->Handle());
+    EXPECT_EQ(GetClassName(announced[0]), "SysHeader32");
     // Both windows' classes wrap the standard ones, whose procedures answer.
     WNDCLASSEX wrapped;
     EXPECT_TRUE(GetClassInfoEx(WC_HEADER, &wrapped));
@@ -84,6 +145,80 @@ TEST_F(THeaderControlTest, TheListHearsOfItsHeaderWhenTheHeaderIsMade)
     EXPECT_EQ(SendMessage(announced[0], HDM_GETITEMCOUNT, 0, 0), 0);
     list->Columns()->Add();
     EXPECT_EQ(SendMessage(announced[0], HDM_GETITEMCOUNT, 0, 0), 1);
+}
+
+TEST_F(THeaderControlTest, ATakeOverPaintsAndPassesOnUntilItGivesTheProcedureBack)
+{
+    // Taken over as it is made, below the fixture's list.
+    auto* list = new TListView(form_.get());
+    list->Font()->Assign(list_->Font());
+    list->SetBounds(10, 175, 300, 110);
+    list->SetViewStyle(vsReport);
+    list->WindowProc = TWndMethod::FromCallable([list, inherited = list->WindowProc](TMessage& Message) {
+        auto* child = reinterpret_cast<HWND>(Message.LParam);
+        if (Message.Msg == WM_PARENTNOTIFY && LOWORD(Message.WParam) == WM_CREATE &&
+            GetClassName(child) == "SysHeader32" && list->ShowColumnHeaders())
+            takenOverProc = SetWindowProc(child, WNDPROC(&TakeOverProc));
+        inherited(Message);
+    });
+    list->SetParent(form_.get());
+    FillReport(list, 3);
+    Pump();
+    HWND header = list->Header()->Handle();
+    ASSERT_TRUE(GetWindowProc(header) == WNDPROC(&TakeOverProc));
+    // Taken over, the header is wider and shows only what the taker
+    // paints, while the header messages reach the header below it.
+    list->SetWidth(320);
+    Pump();
+    TRect bounds;
+    GetWindowRect(header, &bounds);
+    EXPECT_EQ(bounds.Width(), list->ClientWidth() + 25);
+    EXPECT_EQ(PixelsOf(header, TakeOverFill), list->ClientWidth() * bounds.Height());  // as far as the list shows it
+    EXPECT_EQ(SendMessage(header, HDM_GETITEMCOUNT, 0, 0), 3);
+    // A press on a divider is one for the taker too, and the drag passed
+    // on sizes the column.
+    InjectMouseDown(list->Header()->ClientToScreen(Point(81, 5)));
+    Pump();
+    EXPECT_EQ(takenOverPress, HHT_ONDIVIDER);
+    InjectMouseMove(list->Header()->ClientToScreen(Point(121, 5)));
+    InjectMouseUp(list->Header()->ClientToScreen(Point(121, 5)));
+    Pump();
+    EXPECT_EQ(list->Columns()->Item(0)->Width(), 120);
+
+    // Another subclasser comes after the taker and stays after it has
+    // given the procedure back.
+    std::vector<std::string> seen;
+    subclassLog = &seen;
+    SetWindowSubclass(header, WNDPROC(&FirstSubclass), 1);
+    SetWindowProc(header, takenOverProc);
+    EXPECT_EQ(SendMessage(header, HDM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(seen, (std::vector<std::string>{"first"}));
+    RemoveWindowSubclass(header, WNDPROC(&FirstSubclass), 1);
+    subclassLog = nullptr;
+    // Given back, the header looks as one never taken over.
+    list_->SetWidth(320);
+    list_->Columns()->Item(0)->SetWidth(120);
+    list->Columns()->Item(0)->SetWidth(120);
+    Pump();
+    EXPECT_EQ(PixelsOf(header, TakeOverFill), 0);
+    const TRasterImage restored = WindowImage(header);
+    const TRasterImage plain = WindowImage(header_);
+    EXPECT_EQ(restored.Width, plain.Width);
+    EXPECT_EQ(restored.Height, plain.Height);
+    EXPECT_TRUE(restored.Pixels == plain.Pixels);
+}
+
+TEST_F(THeaderControlTest, OtherWindowsOfTheHeaderClassAreNoHeaderControls)
+{
+    // The class serves every header, not the header controls alone.
+    HWND other = CreateWindowEx(0, WC_HEADER, "", WS_CHILD | WS_VISIBLE, 0, 200, 100, 20, form_->Handle(), 0,
+                                nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(FindControl(other), nullptr);
+    EXPECT_EQ(SendMessage(other, HDM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
+    DestroyWindow(other);
+    EXPECT_EQ(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0), 3);
 }
 
 TEST_F(THeaderControlTest, AnswersTheHeaderMessages)
