@@ -1,3 +1,6 @@
+# Standard headers nearly every file includes, compiled once per target.
+set(TANDRIL_COMMON_HEADERS <string> <vector> <memory> <functional> <map> <algorithm>)
+
 # One static library per source folder; every .cpp of the folder belongs to it.
 function(tandril_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;PRIVATE_DEPENDS" ${ARGN})
@@ -8,6 +11,7 @@ function(tandril_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
+  target_precompile_headers(${name} PRIVATE ${TANDRIL_COMMON_HEADERS})
 endfunction()
 
 # One test program per test folder, each test case registered with CTest.
@@ -19,6 +23,7 @@ function(tandril_tests name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest_main)
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> ${TANDRIL_COMMON_HEADERS})
   # Relative, so that no absolute path reaches the compiler: a clone in
   # another folder hits the same compiler cache entries.
   file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
