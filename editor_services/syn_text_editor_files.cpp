@@ -97,7 +97,7 @@ void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporte
 
 void TCustomSynTextEditor::PrintDocument(char AChar, TSynTextPrint* Print)
 {
-    Print->SetSynEdit(this);
+    Print->AssignFromEditor(this);
     Print->SetHighlighter(Highlighter());
     if (AChar != '1') {
         Print->Print();

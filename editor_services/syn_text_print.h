@@ -10,7 +10,7 @@ class TSynTextPrint {
 public:
     virtual ~TSynTextPrint() = default;
     // Takes the editor's lines, font and wrapping.
-    virtual void SetSynEdit(TCustomSynText* Value) = 0;
+    virtual void AssignFromEditor(TCustomSynText* Value) = 0;
     virtual void SetHighlighter(TSynCustomHighlighter* Value) = 0;
     virtual int PageCount() = 0;
     virtual void SetCopies(int Value) = 0;

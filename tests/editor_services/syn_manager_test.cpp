@@ -119,7 +119,7 @@ TEST_F(TManagerTest, RescanKeepsOneItemPerFileAndResetsLoading)
 TEST_F(TManagerTest, MalformedSchemeAndXmlFolderDoNotStopTheScanOrTheSave)
 {
     WriteScheme("Alpha.xml", "Alpha", "a");
-    WriteBytes(SchemesFolder() + "Broken.xml", "<UniHighlighter><SyntaxColoring>");
+    WriteBytes(SchemesFolder() + "Broken.xml", "<LexHighlighter><SyntaxColoring>");
     std::filesystem::create_directory(SchemesFolder() + "x.xml");
     WriteScheme("Zeta.xml", "Zeta", "z");
     manager_->EditorSourceIni = "EditorOptions.ini";
@@ -136,14 +136,14 @@ TEST_F(TManagerTest, MalformedSchemeAndXmlFolderDoNotStopTheScanOrTheSave)
 
     manager_->SaveSettings();
     EXPECT_TRUE(TakeReports().empty());
-    EXPECT_EQ(ReadScheme("Broken.xml"), "<UniHighlighter><SyntaxColoring>");
+    EXPECT_EQ(ReadScheme("Broken.xml"), "<LexHighlighter><SyntaxColoring>");
     ExpectGoldenText(ReadBytes(Folder() + "EditorOptions.ini"), "editor_store_default.ini");
 }
 
 TEST_F(TManagerTest, SchemeFailingAtFirstUseIsReportedAndNeverSavedBack)
 {
     WriteBytes(SchemesFolder() + "syntax.ini", "[syntax]\r\nBad.xml.Name=Bad\r\n");
-    const std::string broken = "<UniHighlighter version=\"2.0\"><SyntaxColoring>";
+    const std::string broken = "<LexHighlighter version=\"2.0\"><SyntaxColoring>";
     WriteBytes(SchemesFolder() + "Bad.xml", broken);
     WriteScheme("Good.xml", "Good", "g");
     manager_->EditorSourceIni = "EditorOptions.ini";

@@ -363,7 +363,7 @@ TEST_F(TSynTextEditorTest, ExportAsksForTheNameAndTakesTheSelection)
 class TRecordingPrint : public TSynTextPrint {
 public:
     std::vector<AnsiString> log;
-    void SetSynEdit(TCustomSynText*) override { log.push_back("editor"); }
+    void AssignFromEditor(TCustomSynText*) override { log.push_back("editor"); }
     void SetHighlighter(TSynCustomHighlighter*) override {}
     int PageCount() override { return 5; }
     void SetCopies(int Value) override { log.push_back("copies " + std::to_string(Value)); }
