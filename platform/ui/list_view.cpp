@@ -8,7 +8,6 @@
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/image_list.h"
-#include "platform/ui/list_view_edit_box.h"
 #include "platform/ui/list_view_window.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/window_styles.h"

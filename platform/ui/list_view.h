@@ -26,7 +26,7 @@
 
 class TCustomImageList;
 class THeaderControl;
-class TListEditBox;
+class TInPlaceEditBox;
 
 class TCustomListView : public TCustomControl {
 public:
@@ -145,7 +145,6 @@ private:
     friend class TListItems;
     friend class TListColumns;
     friend class THeaderControl;
-    friend class TListEditBox;
 
     // list_view_layout.cpp: where items go in each style, and scrolling.
     struct TGrid {
@@ -211,7 +210,7 @@ private:
     std::unique_ptr<TListItems> items_;
     std::unique_ptr<TListColumns> columns_;
     THeaderControl* header_ = nullptr;  // a child of the view, shown in the report style
-    TListEditBox* editBox_ = nullptr;   // a child of the view, made on the first edit
+    TInPlaceEditBox* editBox_ = nullptr;  // a child of the view, made on the first edit
     int editIndex_ = -1;                // the item being renamed; the edit box shows exactly while set
     TListItem* editItem_ = nullptr;     // that item, without OwnerData
     // Set to an item while a handler that may free it runs; cleared when it goes.

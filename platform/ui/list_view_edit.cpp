@@ -3,8 +3,8 @@
 // OnEdited, and an item freed meanwhile is never touched.
 #include <algorithm>
 
+#include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/list_view.h"
-#include "platform/ui/list_view_edit_box.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ bool TCustomListView::StartEdit(int Index)
     watched_ = nullptr;
     MakeIndexVisible(item->index_);
     if (!editBox_) {
-        editBox_ = new TListEditBox(this);
+        editBox_ = new TInPlaceEditBox(TInPlaceEditEnd(this, &TCustomListView::EndEdit));
         editBox_->SetParent(this);
     }
     editBox_->Font()->Assign(Font());

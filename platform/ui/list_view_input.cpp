@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "platform/ui/flat_look.h"
+#include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/list_view.h"
-#include "platform/ui/list_view_edit_box.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/system_info.h"
 #include "platform/win/virtual_keys.h"

@@ -7,8 +7,8 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/list_view.h"
-#include "platform/ui/list_view_edit_box.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include "platform/base/component_link.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/image_list.h"
-#include "platform/ui/tree_view_edit_box.h"
 #include "platform/ui/tree_view_window.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/window_styles.h"

@@ -25,7 +25,7 @@
 #include "platform/ui/tree_view_types.h"
 
 class TCustomImageList;
-class TTreeEditBox;
+class TInPlaceEditBox;
 
 class TCustomTreeView : public TCustomControl {
 public:
@@ -137,7 +137,6 @@ protected:
 private:
     friend class TTreeNode;
     friend class TTreeNodes;
-    friend class TTreeEditBox;
 
     // tree_view_rows.cpp: the visible rows, scrolling and geometry.
     void RowsChanged();
@@ -193,7 +192,7 @@ private:
     TTreeNode* selected_ = nullptr;  // nullptr or a node of items_
     TTreeNode* hotNode_ = nullptr;   // the node under the mouse while HotTrack is on
     TTreeNode* editNode_ = nullptr;  // the node being renamed; the edit box shows exactly while set
-    TTreeEditBox* editBox_ = nullptr;  // a child of the view, made on the first edit
+    TInPlaceEditBox* editBox_ = nullptr;  // a child of the view, made on the first edit
     // Set to a node while a handler that may free it runs; cleared when it goes.
     TTreeNode* watched_ = nullptr;
     // The shown nodes in the tree's order; current while !rowsDirty_.

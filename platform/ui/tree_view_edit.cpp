@@ -2,8 +2,8 @@
 // end of the edit, accepted or cancelled.
 #include <algorithm>
 
+#include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/tree_view.h"
-#include "platform/ui/tree_view_edit_box.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ bool TCustomTreeView::StartEdit(TTreeNode* Node)
     watched_ = nullptr;
     Node->MakeVisible();
     if (!editBox_) {
-        editBox_ = new TTreeEditBox(this);
+        editBox_ = new TInPlaceEditBox(TInPlaceEditEnd(this, &TCustomTreeView::EndEdit));
         editBox_->SetParent(this);
     }
     editBox_->Font()->Assign(Font());

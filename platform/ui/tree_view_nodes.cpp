@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/ui/tree_view.h"
-#include "platform/ui/tree_view_edit_box.h"
 
 void TCustomTreeView::NodeInserted(TTreeNode* Node)
 {

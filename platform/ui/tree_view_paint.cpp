@@ -6,8 +6,8 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/tree_view.h"
-#include "platform/ui/tree_view_edit_box.h"
 
 namespace {
 

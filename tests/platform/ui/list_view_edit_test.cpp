@@ -1,67 +1,31 @@
 // Renaming an item in place: F2 or a slow second click, typing, then Enter,
-// Escape, EndEditing or leaving the view; OnEditing refusing, and items
-// freed or cleared while their edit is open, which the sanitizers watch.
+// Escape, EndEditing, leaving the view or another window taking the focus;
+// OnEditing refusing, and items freed or cleared while their edit is open,
+// which the sanitizers watch.
 #include <string>
 
-#include "form_test_support.h"
+#include "in_place_edit_test_support.h"
 #include "list_view_test_support.h"
-#include "platform/ui/edit.h"
 #include "platform/win/clock.h"
+#include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/system_info.h"
 #include "platform/win/virtual_keys.h"
 
 namespace {
 
-class TListEditTest : public TFormTest {
+class TListEditTest : public TInPlaceEditTest {
 protected:
-    void SetUp() override
+    TWinControl* AddView(TForm& Form) override
     {
-        TFormTest::SetUp();
-        // A real form, which tells the controls the focus leaves and
-        // enters along their parents.
-        form_ = std::make_unique<TForm>(nullptr);
-        form_->SetBounds(0, 0, 320, 240);
-        list_ = AddList(form_.get(), vsReport, 220, 150);
+        list_ = AddList(&Form, vsReport, 220, 150);
         FillReport(list_, 4);
-        other_ = new TProbe(form_.get(), form_.get(), Rect(260, 10, 300, 50));
-        other_->SetTabStop(true);
         LogListEvents(list_, log_);
-        form_->Show();
-        Process();
-        list_->SetFocus();
-        list_->SetItemIndex(1);
-        Process();
-        log_.clear();
+        return list_;
     }
-    void TearDown() override
-    {
-        form_.reset();
-        TFormTest::TearDown();
-    }
-    // The edit box while one is shown, else nullptr.
-    TCustomEdit* EditBox()
-    {
-        for (int i = 0; i < list_->ControlCount(); ++i)
-            if (auto* box = dynamic_cast<TCustomEdit*>(list_->Controls(i)))
-                return box->Visible() ? box : nullptr;
-        return nullptr;
-    }
-    // F2 on the focused item, then the text typed over its selected caption.
-    void Rename(const AnsiString& Text)
-    {
-        InjectKeyStroke(VK_F2);
-        Process();
-        ASSERT_NE(EditBox(), nullptr);
-        ASSERT_TRUE(EditBox()->Focused());
-        InjectText(Text);
-        Process();
-    }
+    void SelectEntry() override { list_->SetItemIndex(1); }
 
-    std::unique_ptr<TForm> form_;
     TListView* list_ = nullptr;
-    TProbe* other_ = nullptr;
-    TListLog log_;
 };
 
 TEST_F(TListEditTest, EnterAcceptsGbkTextAndGivesTheFocusBack)
@@ -107,6 +71,19 @@ TEST_F(TListEditTest, LeavingTheViewAcceptsAfterItsOnExit)
     EXPECT_EQ(log_, (TListLog{"editing I1", "exit editing", "edited I1=left"}));
     EXPECT_EQ(list_->Items()->Item(1)->Caption(), "left");
     EXPECT_TRUE(other_->Focused());
+}
+
+TEST_F(TListEditTest, AnotherWindowTakingTheFocusAccepts)
+{
+    Rename("away");
+    TForm other(nullptr);
+    other.SetBounds(400, 300, 100, 80);
+    other.Show();
+    SetFocus(other.Handle());
+    Process();
+    EXPECT_EQ(log_, (TListLog{"editing I1", "edited I1=away"}));
+    EXPECT_FALSE(list_->IsEditing());
+    EXPECT_EQ(list_->Items()->Item(1)->Caption(), "away");
 }
 
 TEST_F(TListEditTest, AnEditOnExitCancelsIsNotAcceptedAndItsItemMayGo)

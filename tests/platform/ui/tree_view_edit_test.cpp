@@ -3,8 +3,7 @@
 // while their edit is open, which the sanitizers watch.
 #include <string>
 
-#include "form_test_support.h"
-#include "platform/ui/edit.h"
+#include "in_place_edit_test_support.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
@@ -12,55 +11,18 @@
 
 namespace {
 
-class TTreeEditTest : public TFormTest {
+class TTreeEditTest : public TInPlaceEditTest {
 protected:
-    void SetUp() override
+    TWinControl* AddView(TForm& Form) override
     {
-        TFormTest::SetUp();
-        // A real form, which tells the controls the focus leaves and
-        // enters along their parents.
-        form_ = std::make_unique<TForm>(nullptr);
-        form_->SetBounds(0, 0, 320, 240);
-        tree_ = AddTree(*form_);
+        tree_ = AddTree(Form);
         BuildThreeLevels(tree_);
-        other_ = new TProbe(form_.get(), form_.get(), Rect(220, 10, 260, 50));
-        other_->SetTabStop(true);
         LogTreeEvents(tree_, log_);
-        form_->Show();
-        Process();
-        tree_->SetFocus();
-        FindNode(tree_, "B")->SetSelected(true);
-        Process();
-        log_.clear();
+        return tree_;
     }
-    void TearDown() override
-    {
-        form_.reset();
-        TFormTest::TearDown();
-    }
-    // The edit box while one is shown, else nullptr.
-    TCustomEdit* EditBox()
-    {
-        for (int i = 0; i < tree_->ControlCount(); ++i)
-            if (auto* box = dynamic_cast<TCustomEdit*>(tree_->Controls(i)))
-                return box->Visible() ? box : nullptr;
-        return nullptr;
-    }
-    // F2 on the selected node, then the text typed over the selected title.
-    void Rename(const AnsiString& Text)
-    {
-        InjectKeyStroke(VK_F2);
-        Process();
-        ASSERT_NE(EditBox(), nullptr);
-        ASSERT_TRUE(EditBox()->Focused());
-        InjectText(Text);
-        Process();
-    }
+    void SelectEntry() override { FindNode(tree_, "B")->SetSelected(true); }
 
-    std::unique_ptr<TForm> form_;
     TTreeView* tree_ = nullptr;
-    TProbe* other_ = nullptr;
-    TTreeLog log_;
 };
 
 TEST_F(TTreeEditTest, EnterAcceptsTheTypedTextAndGivesTheFocusBack)

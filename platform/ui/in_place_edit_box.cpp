@@ -1,14 +1,13 @@
-// The tree's in-place edit box: it wants Enter and Escape for itself, so
+// The views' in-place edit box: it wants Enter and Escape for itself, so
 // that no default or cancel button of the form takes them.
-#include "platform/ui/tree_view_edit_box.h"
+#include "platform/ui/in_place_edit_box.h"
 
-#include "platform/ui/tree_view.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/window_tree.h"
 
-TTreeEditBox::TTreeEditBox(TCustomTreeView* View) : TCustomEdit(nullptr), view_(View)
+TInPlaceEditBox::TInPlaceEditBox(TInPlaceEditEnd EndEdit) : TCustomEdit(nullptr), endEdit_(EndEdit)
 {
     SetVisible(false);
     SetBorderStyle(bsSingle);
@@ -16,7 +15,7 @@ TTreeEditBox::TTreeEditBox(TCustomTreeView* View) : TCustomEdit(nullptr), view_(
     AutoSelect = false;
 }
 
-void TTreeEditBox::Dispatch(TMessage& Message)
+void TInPlaceEditBox::Dispatch(TMessage& Message)
 {
     TCustomEdit::Dispatch(Message);
     if (Message.Msg == WM_GETDLGCODE)
@@ -26,16 +25,16 @@ void TTreeEditBox::Dispatch(TMessage& Message)
     if (Message.Msg == WM_KILLFOCUS && HandleAllocated()) {
         HWND to = reinterpret_cast<HWND>(Message.WParam);
         if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(Handle(), GA_ROOT))
-            view_->EndEdit(false);
+            endEdit_(false);
     }
 }
 
-void TTreeEditBox::KeyDown(WORD& Key, TShiftState Shift)
+void TInPlaceEditBox::KeyDown(WORD& Key, TShiftState Shift)
 {
     if (Key == VK_RETURN || Key == VK_ESCAPE) {
         const bool cancel = Key == VK_ESCAPE;
         Key = 0;
-        view_->EndEdit(cancel);
+        endEdit_(cancel);
         return;
     }
     TCustomEdit::KeyDown(Key, Shift);
