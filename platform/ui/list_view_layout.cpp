@@ -9,6 +9,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/text_metrics.h"
+#include "platform/ui/view_scrolling.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/update_region.h"
 #include "platform/win/window_attributes.h"
@@ -411,37 +412,14 @@ void TCustomListView::ScrollMessage(int Bar, WORD Code, WORD Position)
     if ((Bar == SB_VERT && viewStyle_ == vsList) || (!byLines && viewStyle_ != vsReport))
         return;
     const TGrid grid = Grid();
-    const int page = byLines ? std::max(grid.Page, 1) : std::max(ClientWidth(), 1);
-    const int line = byLines ? 1 : RowHeight();
-    const int current = byLines ? topLine_ : scrollX_;
-    int target = current;
-    switch (Code) {
-    case SB_LINEUP: target = current - line; break;
-    case SB_LINEDOWN: target = current + line; break;
-    case SB_PAGEUP: target = current - page; break;
-    case SB_PAGEDOWN: target = current + page; break;
-    case SB_THUMBTRACK: {
-        SCROLLINFO info;
-        info.fMask = SIF_TRACKPOS;
-        target = GetScrollInfo(Handle(), Bar, &info) ? info.nTrackPos : Position;
-        break;
-    }
-    case SB_THUMBPOSITION: {
-        // The message has 16 bits; a position written into the scroll
-        // information first is believed when its low 16 bits agree.
-        SCROLLINFO info;
-        info.fMask = SIF_POS;
-        target = Position;
-        if (GetScrollInfo(Handle(), Bar, &info) && (info.nPos & 0xFFFF) == Position)
-            target = info.nPos;
-        break;
-    }
-    case SB_TOP: target = 0; break;
-    case SB_BOTTOM: target = byLines ? MaxTopLine() : columns_->TotalWidth(); break;
-    default: return;
-    }
+    const TScrollSteps steps{byLines ? topLine_ : scrollX_, byLines ? 1 : RowHeight(),
+                             byLines ? std::max(grid.Page, 1) : std::max(ClientWidth(), 1)};
+    const std::optional<int> target = ScrollTarget(Handle(), Bar, Code, Position, steps,
+                                                   [&] { return byLines ? MaxTopLine() : columns_->TotalWidth(); });
+    if (!target)
+        return;
     if (byLines)
-        SetTopLine(target);
+        SetTopLine(*target);
     else
-        SetScrollX(target);
+        SetScrollX(*target);
 }

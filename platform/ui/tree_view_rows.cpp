@@ -7,6 +7,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/text_metrics.h"
 #include "platform/ui/tree_view.h"
+#include "platform/ui/view_scrolling.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/scroll_window.h"
 #include "platform/win/update_region.h"
@@ -317,41 +318,16 @@ void TCustomTreeView::UpdateScrollBars()
 void TCustomTreeView::ScrollMessage(int Bar, WORD Code, WORD Position)
 {
     const bool vertical = Bar == SB_VERT;
-    const int page = vertical ? std::max(VisibleCount(), 1) : std::max(ClientWidth(), 1);
-    const int line = vertical ? 1 : std::max(indent_, 1);
-    const int current = vertical ? topRow_ : scrollX_;
-    int target = current;
-    switch (Code) {
-    case SB_LINEUP: target = current - line; break;
-    case SB_LINEDOWN: target = current + line; break;
-    case SB_PAGEUP: target = current - page; break;
-    case SB_PAGEDOWN: target = current + page; break;
-    case SB_THUMBTRACK: {
-        SCROLLINFO info;
-        info.fMask = SIF_TRACKPOS;
-        target = GetScrollInfo(Handle(), Bar, &info) ? info.nTrackPos : Position;
-        break;
-    }
-    case SB_THUMBPOSITION: {
-        // The message has 16 bits. A caller that wrote the full position
-        // into the scroll information first (as a bar of its own does for
-        // a long tree) is believed when the 16 bits agree with it.
-        SCROLLINFO info;
-        info.fMask = SIF_POS;
-        target = Position;
-        if (GetScrollInfo(Handle(), Bar, &info) && (info.nPos & 0xFFFF) == Position)
-            target = info.nPos;
-        break;
-    }
-    case SB_TOP: target = 0; break;
-    case SB_BOTTOM:
+    const TScrollSteps steps{vertical ? topRow_ : scrollX_, vertical ? 1 : std::max(indent_, 1),
+                             vertical ? std::max(VisibleCount(), 1) : std::max(ClientWidth(), 1)};
+    const std::optional<int> target = ScrollTarget(Handle(), Bar, Code, Position, steps, [&] {
         UpdateContentWidth();
-        target = vertical ? MaxTopRow() : contentWidth_;
-        break;
-    default: return;
-    }
+        return vertical ? MaxTopRow() : contentWidth_;
+    });
+    if (!target)
+        return;
     if (vertical)
-        SetTopRow(target);
+        SetTopRow(*target);
     else
-        SetScrollX(target);
+        SetScrollX(*target);
 }
