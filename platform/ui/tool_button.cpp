@@ -164,7 +164,7 @@ void TToolButton::DropDown()
     if (!alive)
         return;
     dropping_ = false;
-    pressed_ = false;
+    mousePress_.Cancel();
     Invalidate();
 }
 
@@ -237,14 +237,12 @@ void TToolButton::Dispatch(TMessage& Message)
         Invalidate();
         break;
     case CM_ENABLEDCHANGED:
-        pressed_ = false;
+        mousePress_.Cancel();
         Invalidate();
         break;
     case CM_CANCELMODE:
-        if (pressed_) {
-            pressed_ = false;
+        if (mousePress_.Cancel())
             Invalidate();
-        }
         break;
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
@@ -266,29 +264,23 @@ void TToolButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         DropDown();
         return;
     }
-    pressed_ = true;
-    mouseInside_ = true;
+    mousePress_.Begin();
     Invalidate();
 }
 
 void TToolButton::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (pressed_) {
-        bool inside = PtInRect(ClientRect(), Point(X, Y));
-        if (inside != mouseInside_) {
-            mouseInside_ = inside;
-            Invalidate();
-        }
-    }
+    if (mousePress_.Move(ClientRect(), Point(X, Y)))
+        Invalidate();
     TGraphicControl::MouseMove(Shift, X, Y);
 }
 
 void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
-    bool press = Button == mbLeft && pressed_ && PtInRect(ClientRect(), Point(X, Y));
-    if (Button == mbLeft && pressed_) {
-        pressed_ = false;
+    bool press = false;
+    if (Button == mbLeft && mousePress_.Held()) {
+        press = mousePress_.End(ClientRect(), Point(X, Y));
         Invalidate();
     }
     TGraphicControl::MouseUp(Button, Shift, X, Y);

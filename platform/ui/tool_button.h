@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/ui/graphic_control.h"
+#include "platform/ui/mouse_press.h"
 
 class TPopupMenu;
 class TToolBar;
@@ -46,7 +47,7 @@ public:
     void SetDropdownMenu(TPopupMenu* Value);
 
     // Shown held down: pressed under the mouse, or its menu is open.
-    bool Pressed() const { return (pressed_ && mouseInside_) || dropping_; }
+    bool Pressed() const { return mousePress_.Shown() || dropping_; }
     bool Hot() const { return hot_; }
     TToolBar* ToolBar() const;
     // The part of a drop-down button that drops its menu; empty otherwise.
@@ -83,7 +84,6 @@ private:
     bool indeterminate_ = false;
     TPopupMenu* dropdownMenu_ = nullptr;  // free-notified
     bool hot_ = false;          // between CM_MOUSEENTER and CM_MOUSELEAVE
-    bool pressed_ = false;      // the left button went down on the main part and is held
-    bool mouseInside_ = false;  // kept while pressed_
+    TMousePress mousePress_;    // begun on the main part only
     bool dropping_ = false;     // the drop-down menu is open
 };
