@@ -56,12 +56,9 @@ void TCustomListView::CreateParams(TCreateParams& Params)
 
 void TCustomListView::CreateWnd()
 {
-    // A derived view that took the bars out of the style keeps them out;
-    // the scroll information is still kept for it to read.
     TCreateParams params;
     CreateParams(params);
-    wantVScroll_ = (params.Style & WS_VSCROLL) != 0;
-    wantHScroll_ = (params.Style & WS_HSCROLL) != 0;
+    wantedBars_.Take(params.Style);
     TCustomControl::CreateWnd();
     PlaceHeader();
     UpdateScrollBars();

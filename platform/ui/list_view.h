@@ -23,6 +23,7 @@
 #include "platform/ui/list_columns.h"
 #include "platform/ui/list_box_types.h"
 #include "platform/ui/list_items.h"
+#include "platform/ui/view_scrolling.h"
 
 class TCustomImageList;
 class THeaderControl;
@@ -241,8 +242,7 @@ private:
     bool ownerData_ = false;
     TBorderStyle borderStyle_ = bsSingle;
     TSortType sortType_ = stNone;
-    bool wantVScroll_ = true;  // the window was made with WS_VSCROLL, so its bar may show
-    bool wantHScroll_ = true;
+    TWantedScrollBars wantedBars_;
     bool settingBars_ = false;
 };
 

@@ -390,13 +390,7 @@ void TCustomListView::UpdateScrollBars()
         if (!framePending_)
             RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
         framePending_ = true;
-        // Setting a range that scrolls shows a bar; a view made without
-        // it keeps only the information.
-        const DWORD style = GetWindowLong(Handle(), GWL_STYLE);
-        if (!wantVScroll_ && (style & WS_VSCROLL))
-            ShowScrollBar(Handle(), SB_VERT, false);
-        if (!wantHScroll_ && (style & WS_HSCROLL))
-            ShowScrollBar(Handle(), SB_HORZ, false);
+        wantedBars_.HideUnwanted(Handle());
         if (width == ClientWidth() && height == ClientHeight())
             break;
         Invalidate();

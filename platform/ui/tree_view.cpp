@@ -45,10 +45,7 @@ void TCustomTreeView::CreateParams(TCreateParams& Params)
 
 void TCustomTreeView::CreateWindowHandle(const TCreateParams& Params)
 {
-    // A derived view that took the bars out of the style keeps them out;
-    // the scroll information is still kept for it to read.
-    wantVScroll_ = (Params.Style & WS_VSCROLL) != 0;
-    wantHScroll_ = (Params.Style & WS_HSCROLL) != 0;
+    wantedBars_.Take(Params.Style);
     TCustomControl::CreateWindowHandle(Params);
 }
 

@@ -23,6 +23,7 @@
 #include "platform/ui/list_box_types.h"
 #include "platform/ui/tree_nodes.h"
 #include "platform/ui/tree_view_types.h"
+#include "platform/ui/view_scrolling.h"
 
 class TCustomImageList;
 class TInPlaceEditBox;
@@ -214,8 +215,7 @@ private:
     bool rowSelect_ = false;
     TBorderStyle borderStyle_ = bsSingle;
     TSortType sortType_ = stNone;
-    bool wantVScroll_ = true;  // the window was made with WS_VSCROLL, so its bar may show
-    bool wantHScroll_ = true;
+    TWantedScrollBars wantedBars_;
     bool settingBars_ = false;  // inside UpdateScrollBars: its own WM_SIZE changes nothing
     TTypeAhead typeAhead_;
 };

@@ -103,7 +103,7 @@ void TCustomTreeView::PaintRow(TTreeNode* Node, const TRect& Row)
     if (rowSelect_)
         text = Rect(Row.Left, Row.Top, Row.Right, Row.Bottom);
     // A view without a horizontal bar cuts long text with "...".
-    const bool cut = !wantHScroll_ && text.Right > Row.Right;
+    const bool cut = !wantedBars_.Horizontal && text.Right > Row.Right;
     if (cut)
         text.Right = Row.Right;
     if (canvas->Brush()->Color() != Color())

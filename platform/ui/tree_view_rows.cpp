@@ -301,13 +301,7 @@ void TCustomTreeView::UpdateScrollBars()
         info.nPage = static_cast<UINT>(std::max(width, 0));
         info.nPos = scrollX_;
         SetScrollInfo(Handle(), SB_HORZ, &info, true);
-        // Setting a range that scrolls shows a bar; a view made without
-        // it keeps only the information.
-        const DWORD style = GetWindowLong(Handle(), GWL_STYLE);
-        if (!wantVScroll_ && (style & WS_VSCROLL))
-            ShowScrollBar(Handle(), SB_VERT, false);
-        if (!wantHScroll_ && (style & WS_HSCROLL))
-            ShowScrollBar(Handle(), SB_HORZ, false);
+        wantedBars_.HideUnwanted(Handle());
         if (rows == VisibleCount() && width == ClientWidth())
             break;
         Invalidate();

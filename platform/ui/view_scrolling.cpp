@@ -1,7 +1,25 @@
-// The position a scroll-bar message asks of a scrolling view.
+// The bars a scrolling view keeps, and the position a scroll-bar message
+// asks of it.
 #include "platform/ui/view_scrolling.h"
 
 #include "platform/win/scroll_bars.h"
+#include "platform/win/window_attributes.h"
+#include "platform/win/window_styles.h"
+
+void TWantedScrollBars::Take(DWORD Style)
+{
+    Vertical = (Style & WS_VSCROLL) != 0;
+    Horizontal = (Style & WS_HSCROLL) != 0;
+}
+
+void TWantedScrollBars::HideUnwanted(HWND Window) const
+{
+    const DWORD style = GetWindowLong(Window, GWL_STYLE);
+    if (!Vertical && (style & WS_VSCROLL))
+        ShowScrollBar(Window, SB_VERT, false);
+    if (!Horizontal && (style & WS_HSCROLL))
+        ShowScrollBar(Window, SB_HORZ, false);
+}
 
 std::optional<int> ScrollTarget(HWND Window, int Bar, WORD Code, WORD Position, const TScrollSteps& Steps,
                                 const std::function<int()>& Bottom)
