@@ -9,6 +9,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/view_item_drawing.h"
 
 namespace {
 
@@ -25,17 +26,14 @@ unsigned AlignFormat(TAlignment Alignment)
 
 TCustomDrawState TCustomListView::StateOf(int Index)
 {
-    TCustomDrawState state;
-    const bool focused = Focused() || (editBox_ && editBox_->Focused());
-    if (IndexSelected(Index) && (focused || !hideSelection_))
-        state.Include(cdsSelected);
-    if (Index == focusIndex_ && focused)
-        state.Include(cdsFocused);
-    if (hotTrack_ && Index == hotIndex_)
-        state.Include(cdsHot);
-    if (!Enabled())
-        state.Include(cdsDisabled);
-    return state;
+    TViewItemLook look;
+    look.Selected = IndexSelected(Index);
+    look.FocusItem = Index == focusIndex_;
+    look.Hot = hotTrack_ && Index == hotIndex_;
+    look.ViewFocused = Focused() || (editBox_ && editBox_->Focused());
+    look.HideSelection = hideSelection_;
+    look.Enabled = Enabled();
+    return ItemDrawState(look);
 }
 
 void TCustomListView::Paint()
@@ -71,18 +69,7 @@ void TCustomListView::PaintItem(int Index)
     TCanvas* canvas = Canvas();
     // The handlers start from the colours the item is drawn with, and the
     // default drawing uses what they leave.
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    if (state.Contains(cdsSelected)) {
-        const bool focused = Focused() || (editBox_ && editBox_->Focused());
-        canvas->Brush()->SetColor(focused ? clHighlight : clBtnFace);
-        canvas->Font()->SetColor(focused ? clHighlightText : clWindowText);
-    } else if (!Enabled()) {
-        canvas->Font()->SetColor(clGrayText);
-    } else if (state.Contains(cdsHot)) {
-        canvas->Font()->SetColor(clHotLight);
-    }
+    PrepareItemCanvas(canvas, Font(), Color(), state, Focused() || (editBox_ && editBox_->Focused()));
     if (viewStyle_ == vsReport && OwnerDraw) {
         if (OnDrawItem) {
             TOwnerDrawState drawState;

@@ -8,6 +8,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/in_place_edit_box.h"
 #include "platform/ui/tree_view.h"
+#include "platform/ui/view_item_drawing.h"
 
 namespace {
 
@@ -46,33 +47,23 @@ void TCustomTreeView::Paint()
 void TCustomTreeView::PaintRow(TTreeNode* Node, const TRect& Row)
 {
     TCanvas* canvas = Canvas();
-    const bool focused = Focused() || (editBox_ && editBox_->Focused());
-    TCustomDrawState state;
-    const bool selected = Node == selected_ && (focused || !hideSelection_);
-    if (selected)
-        state.Include(cdsSelected);
-    if (Node == selected_ && focused)
-        state.Include(cdsFocused);
-    if (hotTrack_ && Node == hotNode_)
-        state.Include(cdsHot);
-    if (!Enabled())
-        state.Include(cdsDisabled);
+    TViewItemLook look;
+    look.Selected = Node == selected_;
+    look.FocusItem = Node == selected_;
+    look.Hot = hotTrack_ && Node == hotNode_;
+    look.ViewFocused = Focused() || (editBox_ && editBox_->Focused());
+    look.HideSelection = hideSelection_;
+    look.Enabled = Enabled();
+    const TCustomDrawState state = ItemDrawState(look);
+    const bool selected = state.Contains(cdsSelected);
 
     FlatFill(canvas, Row, Color());
     // The handlers start from the colours the node is drawn with, and the
     // default drawing uses what they leave.
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    if (selected) {
-        canvas->Brush()->SetColor(focused ? clHighlight : clBtnFace);
-        canvas->Font()->SetColor(focused ? clHighlightText : clWindowText);
-    } else if (!Enabled()) {
-        canvas->Font()->SetColor(clGrayText);
-    } else if (state.Contains(cdsHot)) {
-        canvas->Font()->SetColor(clHotLight);
+    PrepareItemCanvas(canvas, Font(), Color(), state, look.ViewFocused);
+    // A hot node is underlined as well.
+    if (!selected && Enabled() && state.Contains(cdsHot))
         canvas->Font()->SetStyle(TFontStyles(canvas->Font()->Style()).Include(fsUnderline));
-    }
     bool defaultDraw = true;
     bool paintImages = true;
     if (OnCustomDrawItem)
