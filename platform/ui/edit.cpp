@@ -3,6 +3,7 @@
 #include "platform/ui/edit.h"
 
 #include "platform/gdi/device_context.h"
+#include "platform/ui/control_border.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/win/caret.h"
 #include "platform/win/cursor.h"
@@ -176,12 +177,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
 {
     TWinControl::CreateParams(Params);
     Params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D())
-            Params.ExStyle |= WS_EX_CLIENTEDGE;
-        else
-            Params.Style |= WS_BORDER;
-    }
+    AddControlBorder(Params, borderStyle_, Ctl3D());
     if (passwordChar_ != '\0')
         Params.Style |= ES_PASSWORD;
     if (readOnly_)

@@ -9,6 +9,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/control_border.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/list_box_strings.h"
 #include "platform/win/scroll_bars.h"
@@ -66,12 +67,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
     Params.Style |= WS_VSCROLL;
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D())
-            Params.ExStyle |= WS_EX_CLIENTEDGE;
-        else
-            Params.Style |= WS_BORDER;
-    }
+    AddControlBorder(Params, borderStyle_, Ctl3D());
 }
 
 void TCustomListBox::CreateWnd()

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/base/code_page.h"
+#include "platform/ui/control_border.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/image_list.h"
@@ -46,12 +47,7 @@ void TCustomListView::CreateParams(TCreateParams& Params)
     RegisterListViewClass();
     CreateSubClass(Params, WC_LISTVIEW);
     Params.Style |= WS_VSCROLL | WS_HSCROLL;
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D())
-            Params.ExStyle |= WS_EX_CLIENTEDGE;
-        else
-            Params.Style |= WS_BORDER;
-    }
+    AddControlBorder(Params, borderStyle_, Ctl3D());
 }
 
 void TCustomListView::CreateWnd()

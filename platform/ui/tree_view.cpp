@@ -3,6 +3,7 @@
 
 #include "platform/base/code_page.h"
 #include "platform/base/component_link.h"
+#include "platform/ui/control_border.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/tree_view_window.h"
@@ -35,12 +36,7 @@ void TCustomTreeView::CreateParams(TCreateParams& Params)
     RegisterTreeViewClass();
     CreateSubClass(Params, WC_TREEVIEW);
     Params.Style |= WS_VSCROLL | WS_HSCROLL;
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D())
-            Params.ExStyle |= WS_EX_CLIENTEDGE;
-        else
-            Params.Style |= WS_BORDER;
-    }
+    AddControlBorder(Params, borderStyle_, Ctl3D());
 }
 
 void TCustomTreeView::CreateWindowHandle(const TCreateParams& Params)
