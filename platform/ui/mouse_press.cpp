@@ -1,5 +1,8 @@
-// Following a press of the mouse on a button.
+// Following a press of the mouse on a button, and the control messages
+// that change a window-less button's look.
 #include "platform/ui/mouse_press.h"
+
+#include "platform/ui/controls_messages.h"
 
 bool TMousePress::Move(const TRect& Client, TPoint Pos)
 {
@@ -24,4 +27,21 @@ bool TMousePress::Cancel()
     const bool was = held_;
     held_ = false;
     return was;
+}
+
+bool FollowPressMessage(UINT Msg, bool& Hot, TMousePress& Press)
+{
+    switch (Msg) {
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        Hot = Msg == CM_MOUSEENTER;
+        return true;
+    case CM_ENABLEDCHANGED:
+        Press.Cancel();
+        return true;
+    case CM_CANCELMODE:
+        return Press.Cancel();
+    default:
+        return false;
+    }
 }

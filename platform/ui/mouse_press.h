@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/base/geometry.h"
+#include "platform/win/win_types.h"
 
 class TMousePress {
 public:
@@ -28,3 +29,8 @@ private:
     bool held_ = false;    // the left button went down on the button and is still held
     bool inside_ = false;  // the mouse is over the button; kept while held_
 };
+
+// What a window-less button's look follows of the control message Msg: the
+// mouse entering or leaving sets Hot, and a change of Enabled or a cancelled
+// mode forgets the press. True when the button must be drawn again.
+bool FollowPressMessage(UINT Msg, bool& Hot, TMousePress& Press);

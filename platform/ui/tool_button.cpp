@@ -230,27 +230,10 @@ void TToolButton::Paint()
 
 void TToolButton::Dispatch(TMessage& Message)
 {
-    switch (Message.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        hot_ = Message.Msg == CM_MOUSEENTER;
+    if (FollowPressMessage(Message.Msg, hot_, mousePress_))
         Invalidate();
-        break;
-    case CM_ENABLEDCHANGED:
-        mousePress_.Cancel();
-        Invalidate();
-        break;
-    case CM_CANCELMODE:
-        if (mousePress_.Cancel())
-            Invalidate();
-        break;
-    case CM_TEXTCHANGED:
-    case CM_FONTCHANGED:
+    else if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_FONTCHANGED)
         SizeChanged();
-        break;
-    default:
-        break;
-    }
     TGraphicControl::Dispatch(Message);
 }
 
