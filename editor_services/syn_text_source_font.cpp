@@ -2,6 +2,8 @@
 // colour and character set, joined by commas.
 #include "editor_services/syn_text_source.h"
 
+#include "highlighter/scheme_conversions.h"
+
 #include "platform/base/exceptions.h"
 #include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
@@ -22,16 +24,8 @@ int FieldInRange(const AnsiString& Field, int Low, int High)
 
 AnsiString TSynTextSource::FontStyleToString(TFontStyles Style)
 {
-    AnsiString text;
-    if (Style.Contains(fsBold))
-        text += 'B';
-    if (Style.Contains(fsItalic))
-        text += 'I';
-    if (Style.Contains(fsUnderline))
-        text += 'U';
-    if (Style.Contains(fsStrikeOut))
-        text += 'S';
-    return text;
+    // The same letters the scheme files write.
+    return FontStyleToStr(Style);
 }
 
 TFontStyles TSynTextSource::StringToFontStyle(const AnsiString& Text)
