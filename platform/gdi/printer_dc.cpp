@@ -177,7 +177,10 @@ public:
                     runSource = source;
                 }
                 const size_t before = utf8.size();
-                AppendUtf8(utf8, g.Code);
+                // Bytes GBK has no Unicode for arrive as lone surrogates,
+                // which cairo refuses, failing the whole document; the glyph
+                // stays as the screen draws it, its text is the replacement.
+                AppendUtf8(utf8, (g.Code >= 0xD800 && g.Code < 0xE000) || g.Code > 0x10FFFF ? U'\uFFFD' : g.Code);
                 run.push_back({source.GlyphIndex, static_cast<double>(g.Pen.X), static_cast<double>(g.Pen.Y)});
                 clusters.push_back({static_cast<int>(utf8.size() - before), 1});
             }

@@ -208,6 +208,49 @@ TEST_F(PrinterDCTest, PageOneMatchesTheRasterDrawingOfTheSamePage)
     EXPECT_LT(wrong, ink / 1000) << wrong << " of " << ink << " inked pixels differ";
 }
 
+// Notes pasted from anywhere hold bytes GBK has no Unicode for; the page
+// prints with them (drawn as the screen draws them) and the text around
+// them stays searchable.
+TEST_F(PrinterDCTest, BytesWithNoUnicodeFormStillPrintAndKeepTheTextAround)
+{
+    const char* const unmapped[] = {"\xD7\xFA", "\xA2\xA0", "\xAA\xA1", "\xF8\xA1", "\xFE\xFE",
+                                    "\xFE\x50", "\x80",     "\xFF"};
+    HDC dc = CreatePrinterDC(kSheet);
+    TPrinterDC* printer = PrinterDCOf(dc);
+    printer->StartDoc();
+    printer->StartPage();
+    std::vector<std::string> lines;
+    for (const char* bytes : unmapped)
+        lines.push_back("A" + std::string(bytes) + " B");  // FA 42 would be one character
+    lines.push_back("A\xD6");  // a lead byte that ends the text
+    {
+        TSelectedFont font(dc, FontLog("Arial", -60));
+        int y = 20;
+        for (const std::string& line : lines) {
+            TextOut(dc, 40, y, line.data(), static_cast<int>(line.size()));
+            y += 80;
+        }
+    }
+    std::string pdf;
+    ASSERT_TRUE(printer->EndDoc(pdf));
+    DeleteDC(dc);
+    const std::string file = folder_ + "/odd.pdf";
+    std::ofstream(file, std::ios::binary) << pdf;
+    const std::string text = Output("pdftotext -enc UTF-8 '" + file + "' -");
+    std::istringstream read(text);
+    std::string line;
+    std::vector<std::string> found;
+    while (std::getline(read, line))
+        if (!line.empty() && line.front() == 'A')
+            found.push_back(line);
+    ASSERT_EQ(found.size(), lines.size()) << text;
+    for (size_t i = 0; i + 1 < found.size(); ++i) {
+        EXPECT_EQ(found[i].rfind("A\xEF\xBF\xBD", 0), 0u) << found[i];
+        EXPECT_EQ(found[i].substr(found[i].size() - 2), " B") << found[i];
+    }
+    EXPECT_EQ(found.back(), "A\xEF\xBF\xBD");
+}
+
 TEST_F(PrinterDCTest, AnAbortedDocumentLeavesNoBytesAndTheDCDrawsNowhere)
 {
     HDC dc = CreatePrinterDC(kSheet);
