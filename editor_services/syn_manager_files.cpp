@@ -144,6 +144,13 @@ void TSynCustomManager::LoadHighlightersInto(const AnsiString& Path, std::vector
         int itemIndex = highlighters_->IndexOfFileName(entry.Name);
         TSynHighlighterItem* item = highlighters_->GetItem(itemIndex);
         const AnsiString fileName = item ? item->FileName : entry.Name;
+        // Every scan makes an item read its file again at next use, also one
+        // whose file can no longer be named below: until it is read again,
+        // nothing of it is written back over the file.
+        if (item) {
+            item->IsLoaded = false;
+            item->LoadFailed = false;
+        }
 
         TSynInfo info;
         if (auto* lexSyn = item ? dynamic_cast<TSynLexSyn*>(item->Highlighter()) : nullptr)
@@ -173,8 +180,6 @@ void TSynCustomManager::LoadHighlightersInto(const AnsiString& Path, std::vector
             item->FileName = entry.Name;
         }
         item->FullPath = folder + item->FileName;
-        item->IsLoaded = false;
-        item->LoadFailed = false;
         if (auto* lexSyn = dynamic_cast<TSynLexSyn*>(item->Highlighter())) {
             lexSyn->Info()->General.Name = info.General.Name;
             lexSyn->Info()->General.Extensions = info.General.Extensions;

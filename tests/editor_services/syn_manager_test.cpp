@@ -140,6 +140,30 @@ TEST_F(TManagerTest, MalformedSchemeAndXmlFolderDoNotStopTheScanOrTheSave)
     ExpectGoldenText(ReadBytes(Folder() + "EditorOptions.ini"), "editor_store_default.ini");
 }
 
+TEST_F(TManagerTest, SchemeInUseDamagedBeforeARescanIsNeverSavedOver)
+{
+    // Named by its own information element only: "syntax.ini" has no name
+    // for it, so the rescan has to read the damaged file to name it.
+    WriteScheme("Alpha.xml", "Alpha", "a");
+    WriteBytes(SchemesFolder() + "syntax.ini", "[syntax]\r\nAlpha.xml.Extensions=a\r\n");
+    manager_->LoadSettings();
+    TSynTextEditor editor(nullptr);
+    manager_->Highlighters()->ApplyToEditor(&editor, 0);
+    ASSERT_NE(editor.Highlighter(), nullptr);
+
+    const std::string damaged = "<LexHighlighter><SyntaxColoring><Info>\xD5\x66\xE9";
+    WriteBytes(SchemesFolder() + "Alpha.xml", damaged);
+    manager_->LoadSettings();
+    const std::vector<std::string> reports = TakeReports();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("Alpha.xml"), std::string::npos);
+    EXPECT_FALSE(manager_->Highlighters()->GetItem(0)->IsLoaded);
+
+    manager_->SaveSettings();
+    EXPECT_TRUE(TakeReports().empty());
+    EXPECT_EQ(ReadScheme("Alpha.xml"), damaged);
+}
+
 TEST_F(TManagerTest, SchemeFailingAtFirstUseIsReportedAndNeverSavedBack)
 {
     WriteBytes(SchemesFolder() + "syntax.ini", "[syntax]\r\nBad.xml.Name=Bad\r\n");
