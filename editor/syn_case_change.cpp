@@ -7,9 +7,6 @@
 
 namespace {
 
-char AsciiUpper(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; }
-char AsciiLower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; }
-
 AnsiString ConvertCase(const AnsiString& S, TSynTextEditorCommand Cmd)
 {
     AnsiString result = S;
@@ -21,18 +18,18 @@ AnsiString ConvertCase(const AnsiString& S, TSynTextEditorCommand Cmd)
             switch (Cmd) {
             case ecUpperCase:
             case ecUpperCaseBlock:
-                c = AsciiUpper(c);
+                c = UpCase(c);
                 break;
             case ecLowerCase:
             case ecLowerCaseBlock:
-                c = AsciiLower(c);
+                c = LoCase(c);
                 break;
             case ecToggleCase:
             case ecToggleCaseBlock:
-                c = c >= 'a' && c <= 'z' ? AsciiUpper(c) : AsciiLower(c);
+                c = c >= 'a' && c <= 'z' ? UpCase(c) : LoCase(c);
                 break;
             case ecTitleCase:
-                c = first ? AsciiUpper(c) : AsciiLower(c);
+                c = first ? UpCase(c) : LoCase(c);
                 break;
             default:
                 break;

@@ -192,8 +192,8 @@ void TCustomSynTextEditor::TitleCaseSelection()
         bool wordStart = true;
         for (size_t i = 0; i < part.size();) {
             const size_t n = CharLengthAt(part, i);
-            if (wordStart && n == 1 && part[i] >= 'a' && part[i] <= 'z')
-                part[i] = static_cast<char>(part[i] - 'a' + 'A');
+            if (wordStart && n == 1)
+                part[i] = UpCase(part[i]);
             wordStart = !IsIdentChar(part[i]);
             i += n;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/string_list.h"
 
@@ -72,7 +73,7 @@ void TSynRange::SetCaseSensitive(bool Value)
     caseSensitive_ = Value;
     for (int c = 0; c < 256; ++c)
         convert_[static_cast<size_t>(c)] =
-            static_cast<unsigned char>(!Value && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+            static_cast<unsigned char>(Value ? c : UpCase(static_cast<char>(c)));
 }
 
 AnsiString TSynRange::ConvertText(const AnsiString& Text) const
