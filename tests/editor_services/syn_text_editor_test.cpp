@@ -103,6 +103,25 @@ TEST_F(TSynTextEditorTest, TitleCaseNeverTakesATrailByteForAWordStart)
     EXPECT_EQ(editor_->Lines()->Strings(0), text);
 }
 
+TEST_F(TSynTextEditorTest, TitleCaseOverThreeLinesUndoesInOneStep)
+{
+    // Each line changes on its own, and the double-byte characters sit
+    // between the changed words; one undo still gives back all three lines.
+    const AnsiString text = "說門中 alpha beta\r\ngamma 門x delta\r\n中 omega 說f";
+    editor_->SetText(text);
+    editor_->ClearUndo();
+    Select(BufferCoord(1, 1), BufferCoord(13, 3));
+    editor_->CommandProcessor(ecDocTitleCase, '\0', nullptr);
+    EXPECT_EQ(editor_->Text(), "說門中 Alpha Beta\r\nGamma 門x Delta\r\n中 Omega 說f");
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(13, 3));
+    editor_->CommandProcessor(ecUndo, '\0', nullptr);
+    EXPECT_EQ(editor_->Text(), text);
+    EXPECT_FALSE(editor_->CanUndo());
+    editor_->CommandProcessor(ecRedo, '\0', nullptr);
+    EXPECT_EQ(editor_->Text(), "說門中 Alpha Beta\r\nGamma 門x Delta\r\n中 Omega 說f");
+}
+
 TEST_F(TSynTextEditorTest, CaseCommandsWorkOnTheWordOrTheSelection)
 {
     editor_->SetText("alpha beta gamma");
