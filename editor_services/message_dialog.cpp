@@ -100,6 +100,9 @@ TMessageDialog::TMessageDialog(TComponent* AOwner) : TForm(AOwner)
     if (SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         Font()->SetName(metrics.lfMessageFont.lfFaceName);
         Font()->SetHeight(metrics.lfMessageFont.lfHeight);
+        // The character set too: it tells the font layer that the text is
+        // double-byte GBK, as the messages are.
+        Font()->SetCharset(metrics.lfMessageFont.lfCharSet);
     }
     Image = new TImage(this);
     Image->SetParent(this);

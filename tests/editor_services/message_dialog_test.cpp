@@ -25,6 +25,7 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/system_info.h"
+#include "platform/win/system_parameters.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
@@ -104,6 +105,22 @@ TEST_F(TMessageDialogTest, ClientWidthFollowsTheWiderOfLabelAndButtonRow)
     EXPECT_TRUE(row->Buttons[2]->Cancel());
     EXPECT_FALSE(row->Buttons[1]->Default() || row->Buttons[1]->Cancel());
     delete row;
+}
+
+TEST_F(TMessageDialogTest, TheFormTakesTheSystemMessageFontWithItsCharacterSet)
+{
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    ASSERT_EQ(metrics.lfMessageFont.lfCharSet, GB2312_CHARSET);
+    TMessageDialog* dialog = CreateMessageDialog("說門", mtInformation, {"确定(&O)"}, 23, 80, -1, 0);
+    EXPECT_EQ(dialog->Font()->Name(), AnsiString(metrics.lfMessageFont.lfFaceName));
+    EXPECT_EQ(dialog->Font()->Height(), metrics.lfMessageFont.lfHeight);
+    EXPECT_EQ(dialog->Font()->Charset(), GB2312_CHARSET);
+    // The captions are measured and drawn with it too.
+    EXPECT_EQ(dialog->Canvas()->Font()->Charset(), GB2312_CHARSET);
+    EXPECT_EQ(dialog->Buttons[0]->Font()->Charset(), GB2312_CHARSET);
+    EXPECT_EQ(dialog->Message->Font()->Charset(), GB2312_CHARSET);
+    delete dialog;
 }
 
 TEST_F(TMessageDialogTest, TheIconFollowsTheLowSevenBitsOfTheType)
