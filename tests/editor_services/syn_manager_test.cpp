@@ -67,6 +67,12 @@ TEST_F(TManagerTest, ScanNamesSchemesFromTheIndexBeforeTheirInformation)
     EXPECT_EQ(list->GetItem(1)->FullPath, SchemesFolder() + "beta.XML");
     EXPECT_FALSE(list->GetItem(1)->IsLoaded);
     EXPECT_EQ(LanguageOf(manager_, 2), "\xD5\x66\xE9\x54");
+    // An item shows as its language; one without a highlighter as nothing.
+    EXPECT_EQ(list->GetItem(1)->DisplayName(), "Beta from index");
+    EXPECT_EQ(list->GetItem(2)->DisplayName(), "\xD5\x66\xE9\x54");
+    TCollectionItem* bare = list->Add();
+    EXPECT_EQ(bare->DisplayName(), "");
+    delete bare;
 
     // Lookups ignore the case of ASCII letters only.
     EXPECT_EQ(list->IndexOfLanguage("ALPHA"), 0);

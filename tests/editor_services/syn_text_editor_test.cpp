@@ -273,6 +273,32 @@ TEST_F(TSynTextEditorTest, InsertFileReplacesTheSelectionOrTheText)
     EXPECT_EQ(editor_->TopLine(), 1);
 }
 
+TEST_F(TSynTextEditorTest, DocumentFormatIsTheLineBreaksTheNextSaveWrites)
+{
+    // A file with Unix line breaks read as the document.
+    const AnsiString file = WriteFile("unix.txt", "說門\n這\n");
+    ASSERT_TRUE(editor_->InsertFile(file, nullptr, {doReset}));
+    EXPECT_EQ(editor_->DocumentFormat(), sffUnix);
+
+    int statusChanges = 0;
+    editor_->OnStatusChange = TStatusChangeEvent::FromCallable([&](TObject*, TSynStatusChanges Changes) {
+        if (Changes.Contains(scAll))
+            ++statusChanges;
+    });
+    editor_->SetDocumentFormat(sffUnix);
+    EXPECT_EQ(statusChanges, 0);
+    editor_->SetDocumentFormat(sffMac);
+    EXPECT_EQ(editor_->DocumentFormat(), sffMac);
+    EXPECT_EQ(statusChanges, 1);
+
+    TMemoryStream saved;
+    editor_->Lines()->SaveToStream(&saved);
+    EXPECT_EQ(AnsiString(static_cast<const char*>(saved.Memory()), static_cast<size_t>(saved.Size())),
+              "說門\r這");
+    editor_->SetDocumentFormat(sffDos);
+    EXPECT_EQ(editor_->DocumentFormat(), sffDos);
+}
+
 TEST_F(TSynTextEditorTest, InsertFileAsksForTheNameAndReportsAMissingFile)
 {
     editor_->SetText("keep");
@@ -399,6 +425,7 @@ struct TPrintScript {
     bool confirm = true;
     int shown = 0, minPage = 0, maxPage = 0, from = 0, to = 0;
     bool selection = false;
+    TSynPrintRange range = prPageNums;
 };
 
 class TScriptedPrintDialog : public TSynPrintDialog {
@@ -414,7 +441,7 @@ public:
     }
     void SetSelectionEnabled(bool Value) override { script.selection = Value; }
     bool Execute() override { return script.confirm; }
-    TSynPrintRange PrintRange() const override { return prPageNums; }
+    TSynPrintRange PrintRange() const override { return script.range; }
     int FromPage() const override { return 2; }
     int ToPage() const override { return 3; }
     int Copies() const override { return 2; }
@@ -447,6 +474,28 @@ TEST_F(TSynTextEditorTest, PrintAsksForPagesOnlyWithTheCharacterOne)
     script.confirm = false;
     Run(ecDocPrint, '1', &print);
     EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor"}));
+}
+
+TEST_F(TSynTextEditorTest, PrintTakesTheDialogsAnswerOfSelectionOrAllPages)
+{
+    editor_->SetText("one\r\ntwo");
+    TPrintScript script;
+    SynPrintDialogFactory = [&](TComponent*) {
+        return std::unique_ptr<TSynPrintDialog>(std::make_unique<TScriptedPrintDialog>(script));
+    };
+    TRecordingPrint print;
+    Select(BufferCoord(1, 2), BufferCoord(4, 2));
+    script.range = prSelection;
+    Run(ecDocPrint, '1', &print);
+    EXPECT_TRUE(script.selection);
+    EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor", "copies 2", "selected", "print"}));
+
+    print.log.clear();
+    editor_->SetCaretXY(BufferCoord(1, 1));
+    script.range = prAllPages;
+    Run(ecDocPrint, '1', &print);
+    EXPECT_FALSE(script.selection);  // nothing selected: the choice is not offered
+    EXPECT_EQ(print.log, (std::vector<AnsiString>{"editor", "copies 2", "print"}));
 }
 
 TEST_F(TSynTextEditorTest, TheLastFocusedEditorIsForgottenWhenItGoes)

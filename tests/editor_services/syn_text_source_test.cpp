@@ -11,6 +11,7 @@
 #include "editor/syn_right_edge.h"
 #include "editor/syn_text_background.h"
 #include "golden_text.h"
+#include "highlighter/syn_lex_syn.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
@@ -247,6 +248,27 @@ TEST_F(TSynTextSourceTest, CopiedIntoAnEditorAndBack)
     TStringList unrelated;
     EXPECT_THROW(store.Assign(&unrelated), EConvertError);
     EXPECT_THROW(store.Assign(nullptr), EConvertError);
+}
+
+TEST_F(TSynTextSourceTest, AFreedHighlighterOrPopupMenuIsDropped)
+{
+    TSynTextSource store(nullptr);
+    auto* highlighter = new TSynLexSyn(nullptr);
+    auto* menu = new TComponent(nullptr);
+    store.SetHighlighter(highlighter);
+    store.SetPopupMenu(menu);
+    delete highlighter;
+    delete menu;
+    EXPECT_EQ(store.Highlighter(), nullptr);
+    EXPECT_EQ(store.PopupMenu(), nullptr);
+
+    // An editor given the store's settings afterwards gets none either.
+    TSynLexSyn own(nullptr);
+    TSynMemo memo(nullptr);
+    memo.SetHighlighter(&own);
+    memo.Assign(&store);
+    EXPECT_EQ(memo.Highlighter(), nullptr);
+    EXPECT_EQ(memo.PopupMenu(), nullptr);
 }
 
 TEST_F(TSynTextSourceTest, StoreToStoreCopiesBackgroundOnlyWhenMasked)
