@@ -61,6 +61,15 @@ void SyncFolder(const std::string& osFolder)
 
 AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes)
 {
+    struct stat old {};
+    const bool exists = ::stat(GbkToUtf8(FileName).c_str(), &old) == 0;
+    // The rename would replace a file the user made read-only without
+    // asking, as the folder's permissions are all it needs. Judged by the
+    // mode bits rather than by access(), which says yes to everything when
+    // run as root.
+    if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
+        throw EFCreateError("Cannot create file \"" + FileName + "\". " + Reason(EACCES));
+
     // A hidden name in the same folder, so that the rename never crosses file
     // systems; the process id and a counter keep concurrent saves apart.
     static unsigned counter = 0;
@@ -76,8 +85,7 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
             throw EFCreateError("Cannot create file \"" + tempName + "\". " + Reason(errno));
     }
     PendingTemp temp(fd, osName);
-    struct stat old {};
-    if (::stat(GbkToUtf8(FileName).c_str(), &old) == 0)
+    if (exists)
         ::fchmod(fd, old.st_mode & 07777);
     const char* data = Bytes.data();
     size_t left = Bytes.size();

@@ -1,8 +1,12 @@
 #include "platform/base/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "platform/base/code_page.h"
@@ -74,4 +78,68 @@ TEST_F(AtomicFile, FailuresRaiseAndCleanUp)
         EXPECT_EQ(e.Message().rfind("Cannot replace file \"" + Folder() + "taken\". ", 0), 0u) << e.Message();
     }
     EXPECT_EQ(EntriesIn(Folder()), 1u);  // only the folder; no temporary file left
+}
+
+TEST_F(AtomicFile, AReadOnlyFileIsRefusedAlsoForRoot)
+{
+    // The folder stays writable: only the file's own mode says no, and the
+    // check must not lean on permission checks that root passes.
+    const AnsiString name = Folder() + "說門.ini";
+    const std::string osName = GbkToUtf8(name);
+    WriteFileAtomically(name, "kept");
+    ASSERT_EQ(chmod(osName.c_str(), 0444), 0);
+    for (int step = 0; step < 2; ++step) {
+        try {
+            if (step == 0)
+                WriteFileAtomically(name, "lost");
+            else
+                WriteTemporaryFile(name, "lost");
+            ADD_FAILURE() << "no exception at step " << step;
+        } catch (const EFCreateError& e) {
+            // As for a folder that can't be written to: the file and why.
+            EXPECT_EQ(e.Message(), "Cannot create file \"" + name + "\". Permission denied");
+        }
+    }
+    EXPECT_EQ(ReadBytes(osName), "kept");
+    struct stat st {};
+    ASSERT_EQ(stat(osName.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_EQ(EntriesIn(Folder()), 1u);
+
+    // Any write bit makes it writable again.
+    ASSERT_EQ(chmod(osName.c_str(), 0644), 0);
+    WriteFileAtomically(name, "new");
+    EXPECT_EQ(ReadBytes(osName), "new");
+}
+
+TEST_F(AtomicFile, AWriteThatRunsOutOfRoomLeavesTheOldFileAndNoTemporaryOne)
+{
+    const AnsiString name = Folder() + "EditorOptions.ini";
+    WriteFileAtomically(name, "old content");
+
+    // A child process whose files may not grow past 4 KiB, with the signal
+    // for that ignored, so that write() fails as on a full disk. Exit
+    // codes: 0 the write error, 1 no exception, 2 another exception.
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        int code = 1;
+        try {
+            WriteFileAtomically(name, std::string(64 * 1024, 'x'));
+        } catch (const EWriteError& e) {
+            code = e.Message().rfind("Cannot write file \"" + Folder() + ".EditorOptions.ini.tmp", 0) == 0 ? 0 : 2;
+        } catch (...) {
+            code = 2;
+        }
+        _exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(name), "old content");
+    EXPECT_EQ(EntriesIn(Folder()), 1u);
 }

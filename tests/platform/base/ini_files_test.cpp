@@ -1,6 +1,7 @@
 #include "platform/base/ini_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -163,5 +164,18 @@ TEST_F(IniFiles, WhenFilesAreWritten)
     std::unique_ptr<TCustomIniFile> ini = std::make_unique<TIniFile>(name);
     ini->WriteInteger("History", "Count", 3);
     ini->UpdateFile();
+    EXPECT_EQ(ReadBytes(name), "[History]\r\nLastDataBase=/b.vek\r\nCount=3\r\n");
+    ini.reset();
+
+    // A file the user made read-only is never replaced: UpdateFile says so,
+    // and a TIniFile going away keeps quiet but leaves it too.
+    ASSERT_EQ(chmod(name.c_str(), 0444), 0);
+    TMemIniFile readOnly(name);
+    readOnly.WriteInteger("History", "Count", 4);
+    EXPECT_THROW(readOnly.UpdateFile(), EFCreateError);
+    {
+        TIniFile quiet(name);
+        quiet.WriteInteger("History", "Count", 5);
+    }
     EXPECT_EQ(ReadBytes(name), "[History]\r\nLastDataBase=/b.vek\r\nCount=3\r\n");
 }
