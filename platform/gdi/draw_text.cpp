@@ -49,15 +49,15 @@ public:
         return font_.Advance(c.Code);
     }
 
-    int Width(const TTextChar* chars, size_t n)
+    // The pen after Chars drawn from X.
+    int End(int x, const TChars& chars)
     {
-        int x = 0;
-        for (size_t i = 0; i < n; ++i)
-            x += Advance(chars[i], x);
+        for (const TTextChar& c : chars)
+            x += Advance(c, x);
         return x;
     }
 
-    int Width(const TChars& chars) { return Width(chars.data(), chars.size()); }
+    int Width(const TChars& chars) { return End(0, chars); }
 
 private:
     TDCFont& font_;
@@ -150,16 +150,27 @@ TChars Dots()
     return dots;
 }
 
-// The longest start of Line that fits in Width with Tail after it.
+// The longest start of Line, at most Keep characters, that fits in Width
+// with Tail after it (none fits: Tail alone). The width only grows with
+// the start (a tab stop moves right with the pen), so the pen positions
+// are measured once and the cut found by binary search: a caption of
+// megabytes is cut as fast as it is measured.
 TChars CutToFit(const TChars& line, size_t keep, const TChars& tail, int width, TLineMeasure& measure)
 {
-    for (size_t n = keep + 1; n-- > 0;) {
-        TChars candidate(line.begin(), line.begin() + static_cast<ptrdiff_t>(n));
-        candidate.insert(candidate.end(), tail.begin(), tail.end());
-        if (measure.Width(candidate) <= width || n == 0)
-            return candidate;
+    std::vector<int> pen(keep + 1);  // pen[n]: the pen after the first n characters
+    for (size_t i = 0; i < keep; ++i)
+        pen[i + 1] = pen[i] + measure.Advance(line[i], pen[i]);
+    size_t fits = 0, tooWide = keep + 1;  // fits is 0 or fits; every start from tooWide on is too wide
+    while (tooWide - fits > 1) {
+        const size_t n = fits + (tooWide - fits) / 2;
+        if (measure.End(pen[n], tail) <= width)
+            fits = n;
+        else
+            tooWide = n;
     }
-    return tail;
+    TChars cut(line.begin(), line.begin() + static_cast<ptrdiff_t>(fits));
+    cut.insert(cut.end(), tail.begin(), tail.end());
+    return cut;
 }
 
 TChars Ellipsize(const TChars& line, unsigned format, int width, TLineMeasure& measure)

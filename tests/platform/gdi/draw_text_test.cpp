@@ -150,3 +150,50 @@ TEST(DrawText, EllipsesTabsAndWideText)
     DrawTextW(wide.DC, u"&說門x", -1, &all, 0);
     EXPECT_EQ(ansi.Picture(kWhite), wide.Picture(kWhite));
 }
+
+namespace {
+
+// The test font's boxes show a cut one character off: single-byte
+// characters are 8 pixels wide, double-byte ones 16, the dots 24, and tab
+// stops are every 64.
+std::string Drawn(const std::string& text, int width, unsigned format)
+{
+    TTextCanvas canvas(200, 16);
+    TRect r{0, 0, width, 16};
+    DrawText(canvas.DC, text.data(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_NOCLIP);
+    return canvas.Picture(kWhite);
+}
+
+}  // namespace
+
+// Each cut drawn is the same as its expected text drawn whole; a text of a
+// megabyte is cut where its start alone would be.
+TEST(DrawText, EllipsisCutsKeepTheLongestStartThatFits)
+{
+    struct TCut {
+        std::string Text;
+        int Width;
+        unsigned Format;
+        std::string Cut;
+    };
+    std::string huge;
+    while (huge.size() < (1u << 20))
+        huge += "說門這乗中";
+    const TCut cuts[] = {
+        {"說門這乗中說門這乗中", 70, DT_END_ELLIPSIS, "說門..."},
+        {"ab說門cd這乗中ef", 60, DT_END_ELLIPSIS, "ab說..."},
+        {"說門\t", 60, DT_END_ELLIPSIS | DT_EXPANDTABS, "說門..."},  // only the tab goes
+        {"說門這乗中", 5, DT_END_ELLIPSIS, "..."},                      // nothing fits: the dots alone
+        {"a\t說\tb", 90, DT_END_ELLIPSIS | DT_EXPANDTABS, "a\t..."},
+        {"notes/說門/這乗中.txt", 130, DT_PATH_ELLIPSIS, "no.../這乗中.txt"},
+        // One more character would push the tab after the dots to the next stop.
+        {"notes\\說門\\a\tb中", 100, DT_PATH_ELLIPSIS | DT_EXPANDTABS, "no...\\a\tb中"},
+        {"notes/說門/a very long file name.txt", 60, DT_PATH_ELLIPSIS, "note..."},  // the name alone is too wide
+        {"abc乗乗乗乗xyz", 70, DT_PATH_ELLIPSIS, "abc乗..."},                     // 乗's trail byte is no '\\'
+        {huge, 70, DT_END_ELLIPSIS, "說門..."},
+        {"notes/" + huge + "/這乗中.txt", 130, DT_PATH_ELLIPSIS, "no.../這乗中.txt"},
+    };
+    for (const TCut& c : cuts)
+        EXPECT_EQ(Drawn(c.Text, c.Width, c.Format), Drawn(c.Cut, 1000, c.Format & DT_EXPANDTABS))
+            << c.Text.substr(0, 40) << " -> " << c.Cut;
+}
