@@ -3,6 +3,8 @@
 // byte for byte, and the editor settings file.
 #include "editor_services/syn_manager.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "editor/syn_auto_complete.h"
@@ -256,6 +258,25 @@ TEST_F(TManagerTest, EditorStoreLoadsFromTheSettingsFileAndReachesNewEditors)
     loaded.SetEditorSource(&later);
     EXPECT_EQ(later.TabWidth, 6);
     EXPECT_TRUE(TakeReports().empty());
+}
+
+TEST_F(TManagerTest, AReadOnlyEditorSettingsFileIsReportedByNameAndKept)
+{
+    const std::string fileName = Folder() + "EditorOptions.ini";
+    const std::string before = "[Editor Store]\r\nTabWidth=6\r\n";
+    WriteBytes(fileName, before);
+    ASSERT_EQ(chmod(fileName.c_str(), 0444), 0);
+    manager_->EditorSourceIni = "EditorOptions.ini";
+    TSynTextSource store(nullptr);
+    manager_->SetEditorSource(&store);
+    manager_->LoadSettings();
+    EXPECT_EQ(store.TabWidth, 6);
+
+    store.TabWidth = 3;
+    manager_->SaveSettings();
+    EXPECT_EQ(TakeReports(), std::vector<std::string>{fileName + ": Cannot create file \"" + fileName +
+                                                      "\". Permission denied"});
+    EXPECT_EQ(ReadBytes(fileName), before);
 }
 
 TEST_F(TManagerTest, BuildFilterEndsEveryPartWithABar)
