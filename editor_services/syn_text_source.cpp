@@ -1,6 +1,10 @@
 // TSynTextSource: construction, the object setters and copying between a
-// store and an editor or another store, group by group.
+// store and an editor or another store, group by group from one table.
 #include "editor_services/syn_text_source.h"
+
+#include <array>
+#include <functional>
+#include <utility>
 
 #include "editor/syn_active_line.h"
 #include "editor/syn_bookmark_opt.h"
@@ -14,6 +18,122 @@
 #include "editor/syn_text_keystrokes.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/string_list.h"
+
+namespace {
+
+using S = TSynTextSource;
+using E = TCustomSynText;
+
+// How one side holds a setting: read through Get, given through Set; each a
+// member function or a plain function taking the object first.
+template <auto Get, auto Set>
+struct TProperty {
+    template <typename T>
+    static auto Read(T& Object)
+    {
+        return std::invoke(Get, Object);
+    }
+    template <typename T, typename V>
+    static void Write(T& Object, V&& Value)
+    {
+        std::invoke(Set, Object, std::forward<V>(Value));
+    }
+};
+
+// A setting held in a plain data member.
+template <auto Member>
+struct TField {
+    template <typename T>
+    static auto Read(T& Object)
+    {
+        return Object.*Member;
+    }
+    template <typename T, typename V>
+    static void Write(T& Object, V&& Value)
+    {
+        Object.*Member = std::forward<V>(Value);
+    }
+};
+
+// One settings group and its three copies, all made from one description of
+// how the store and the editor hold it. Object settings are copied by value
+// by the receiving setter; the highlighter and popup menu by reference.
+struct TGroupCopy {
+    TSynTextSourceMask Group;
+    void (*ToEditor)(S& Store, E& Editor);
+    void (*FromEditor)(S& Store, E& Editor);
+    void (*FromStore)(S& Store, S& Source);
+};
+
+template <TSynTextSourceMask Group, typename Store, typename Editor>
+constexpr TGroupCopy Copied()
+{
+    return {Group, [](S& store, E& editor) { Editor::Write(editor, Store::Read(store)); },
+            [](S& store, E& editor) { Store::Write(store, Editor::Read(editor)); },
+            [](S& store, S& source) { Store::Write(store, Store::Read(source)); }};
+}
+
+// The editor has no setter for its bookmark options: its own object takes
+// the values.
+void SetEditorBookMarkOptions(E& Editor, TSynBookMarkOpt* Value) { Editor.BookMarkOptions()->Assign(Value); }
+
+// Every group, in the order the copies apply them: the background first,
+// code folding last.
+constexpr std::array kGroups{
+    Copied<smBackground, TProperty<&S::Background, &S::SetBackground>,
+           TProperty<&E::Background, &E::SetBackground>>(),
+    Copied<smActiveLine, TProperty<&S::ActiveLine, &S::SetActiveLine>,
+           TProperty<&E::ActiveLine, &E::SetActiveLine>>(),
+    Copied<smBlockWidth, TField<&S::BlockWidth>, TField<&E::BlockWidth>>(),
+    Copied<smBookMarkOptions, TProperty<&S::BookMarkOptions, &S::SetBookMarkOptions>,
+           TProperty<&E::BookMarkOptions, &SetEditorBookMarkOptions>>(),
+    Copied<smBorderStyle, TField<&S::BorderStyle>, TProperty<&E::BorderStyle, &E::SetBorderStyle>>(),
+    Copied<smColor, TField<&S::Color>, TProperty<&E::Color, &E::SetColor>>(),
+    Copied<smFont, TProperty<&S::Font, &S::SetFont>, TProperty<&E::Font, &E::SetFont>>(),
+    Copied<smGutter, TProperty<&S::Gutter, &S::SetGutter>, TProperty<&E::Gutter, &E::SetGutter>>(),
+    Copied<smHideSelection, TField<&S::HideSelection>, TProperty<&E::HideSelection, &E::SetHideSelection>>(),
+    Copied<smHighlighter, TProperty<&S::Highlighter, &S::SetHighlighter>,
+           TProperty<&E::Highlighter, &E::SetHighlighter>>(),
+    Copied<smInsertCaret, TField<&S::InsertCaret>, TProperty<&E::InsertCaret, &E::SetInsertCaret>>(),
+    Copied<smInsertMode, TField<&S::InsertMode>, TProperty<&E::InsertMode, &E::SetInsertMode>>(),
+    Copied<smKeystrokes, TProperty<&S::Keystrokes, &S::SetKeystrokes>,
+           TProperty<&E::Keystrokes, &E::SetKeystrokes>>(),
+    Copied<smLines, TProperty<&S::Lines, &S::SetLines>, TProperty<&E::Lines, &E::SetLines>>(),
+    Copied<smLineDivider, TProperty<&S::LineDivider, &S::SetLineDivider>,
+           TProperty<&E::LineDivider, &E::SetLineDivider>>(),
+    Copied<smLineSpacing, TField<&S::LineSpacing>, TProperty<&E::LineSpacing, &E::SetLineSpacing>>(),
+    Copied<smLineSpacingRule, TField<&S::LineSpacingRule>,
+           TProperty<&E::LineSpacingRule, &E::SetLineSpacingRule>>(),
+    Copied<smMaxScrollWidth, TField<&S::MaxScrollWidth>, TProperty<&E::MaxScrollWidth, &E::SetMaxScrollWidth>>(),
+    Copied<smMaxUndo, TField<&S::MaxUndo>, TProperty<&E::MaxUndo, &E::SetMaxUndo>>(),
+    Copied<smOptions, TField<&S::Options>, TProperty<&E::Options, &E::SetOptions>>(),
+    Copied<smOverwriteCaret, TField<&S::OverwriteCaret>, TProperty<&E::OverwriteCaret, &E::SetOverwriteCaret>>(),
+    Copied<smPopupMenu, TProperty<&S::PopupMenu, &S::SetPopupMenu>, TProperty<&E::PopupMenu, &E::SetPopupMenu>>(),
+    Copied<smReadOnly, TField<&S::ReadOnly>, TProperty<&E::ReadOnly, &E::SetReadOnly>>(),
+    Copied<smRightEdge, TProperty<&S::RightEdge, &S::SetRightEdge>, TProperty<&E::RightEdge, &E::SetRightEdge>>(),
+    Copied<smScrollBars, TProperty<&S::ScrollBars, &S::SetScrollBars>,
+           TProperty<&E::ScrollBars, &E::SetScrollBars>>(),
+    Copied<smSelectedColor, TProperty<&S::SelectedColor, &S::SetSelectedColor>,
+           TProperty<&E::SelectedColor, &E::SetSelectedColor>>(),
+    Copied<smSelectionMode, TField<&S::SelectionMode>, TProperty<&E::SelectionMode, &E::SetSelectionMode>>(),
+    Copied<smTabWidth, TField<&S::TabWidth>, TProperty<&E::TabWidth, &E::SetTabWidth>>(),
+    Copied<smWantTabs, TField<&S::WantTabs>, TProperty<&E::WantTabs, &E::SetWantTabs>>(),
+    Copied<smWordWrap, TProperty<&S::WordWrap, &S::SetWordWrap>, TProperty<&E::WordWrap, &E::SetWordWrap>>(),
+    Copied<smUnicodeName, TField<&S::UnicodeFontName>,
+           TProperty<&E::UnicodeFontName, &E::SetUnicodeFontName>>(),
+    Copied<smCodeFolding, TProperty<&S::CodeFolding, &S::SetCodeFolding>,
+           TProperty<&E::CodeFolding, &E::SetCodeFolding>>(),
+};
+
+template <typename F>
+void ForMaskedGroups(TSynTextSourceMasks Mask, F Copy)
+{
+    for (const TGroupCopy& group : kGroups)
+        if (Mask.Contains(group.Group))
+            Copy(group);
+}
+
+}  // namespace
 
 TSynTextSourceMasks DefaultTextSourceMask()
 {
@@ -94,9 +214,9 @@ void TSynTextSource::Notification(TComponent* AComponent, TOperation Operation)
 void TSynTextSource::Assign(TPersistent* Source)
 {
     if (auto* editor = dynamic_cast<TCustomSynText*>(Source))
-        AssignFromEditor(editor);
+        ForMaskedGroups(Mask, [&](const TGroupCopy& Group) { Group.FromEditor(*this, *editor); });
     else if (auto* store = dynamic_cast<TSynTextSource*>(Source))
-        AssignFromSource(store);
+        ForMaskedGroups(Mask, [&](const TGroupCopy& Group) { Group.FromStore(*this, *store); });
     else
         TComponent::Assign(Source);
 }
@@ -113,207 +233,5 @@ void TSynTextSource::AssignTo(TPersistent* Dest)
         TCustomSynText* Editor;
         ~TUpdateEnd() { Editor->EndUpdate(); }
     } updateEnd{editor};
-    const TSynTextSourceMasks m = Mask;
-    if (m.Contains(smBackground))
-        editor->SetBackground(background_.get());
-    if (m.Contains(smActiveLine))
-        editor->SetActiveLine(activeLine_.get());
-    if (m.Contains(smBlockWidth))
-        editor->BlockWidth = BlockWidth;
-    if (m.Contains(smBookMarkOptions))
-        editor->BookMarkOptions()->Assign(bookMarkOptions_.get());
-    if (m.Contains(smBorderStyle))
-        editor->SetBorderStyle(BorderStyle);
-    if (m.Contains(smColor))
-        editor->SetColor(Color);
-    if (m.Contains(smFont))
-        editor->SetFont(font_.get());
-    if (m.Contains(smGutter))
-        editor->SetGutter(gutter_.get());
-    if (m.Contains(smHideSelection))
-        editor->SetHideSelection(HideSelection);
-    if (m.Contains(smHighlighter))
-        editor->SetHighlighter(highlighter_);
-    if (m.Contains(smInsertCaret))
-        editor->SetInsertCaret(InsertCaret);
-    if (m.Contains(smInsertMode))
-        editor->SetInsertMode(InsertMode);
-    if (m.Contains(smKeystrokes))
-        editor->SetKeystrokes(keystrokes_.get());
-    if (m.Contains(smLines))
-        editor->SetLines(lines_.get());
-    if (m.Contains(smLineDivider))
-        editor->SetLineDivider(lineDivider_.get());
-    if (m.Contains(smLineSpacing))
-        editor->SetLineSpacing(LineSpacing);
-    if (m.Contains(smLineSpacingRule))
-        editor->SetLineSpacingRule(LineSpacingRule);
-    if (m.Contains(smMaxScrollWidth))
-        editor->SetMaxScrollWidth(MaxScrollWidth);
-    if (m.Contains(smMaxUndo))
-        editor->SetMaxUndo(MaxUndo);
-    if (m.Contains(smOptions))
-        editor->SetOptions(Options);
-    if (m.Contains(smOverwriteCaret))
-        editor->SetOverwriteCaret(OverwriteCaret);
-    if (m.Contains(smPopupMenu))
-        editor->SetPopupMenu(popupMenu_);
-    if (m.Contains(smReadOnly))
-        editor->SetReadOnly(ReadOnly);
-    if (m.Contains(smRightEdge))
-        editor->SetRightEdge(rightEdge_.get());
-    if (m.Contains(smScrollBars))
-        editor->SetScrollBars(scrollBars_.get());
-    if (m.Contains(smSelectedColor))
-        editor->SetSelectedColor(selectedColor_.get());
-    if (m.Contains(smSelectionMode))
-        editor->SetSelectionMode(SelectionMode);
-    if (m.Contains(smTabWidth))
-        editor->SetTabWidth(TabWidth);
-    if (m.Contains(smWantTabs))
-        editor->SetWantTabs(WantTabs);
-    if (m.Contains(smWordWrap))
-        editor->SetWordWrap(wordWrap_.get());
-    if (m.Contains(smUnicodeName))
-        editor->SetUnicodeFontName(UnicodeFontName);
-    if (m.Contains(smCodeFolding))
-        editor->SetCodeFolding(codeFolding_.get());
-}
-
-void TSynTextSource::AssignFromEditor(TCustomSynText* Editor)
-{
-    const TSynTextSourceMasks m = Mask;
-    if (m.Contains(smBackground))
-        SetBackground(Editor->Background());
-    if (m.Contains(smActiveLine))
-        SetActiveLine(Editor->ActiveLine());
-    if (m.Contains(smBlockWidth))
-        BlockWidth = Editor->BlockWidth;
-    if (m.Contains(smBookMarkOptions))
-        SetBookMarkOptions(Editor->BookMarkOptions());
-    if (m.Contains(smBorderStyle))
-        BorderStyle = Editor->BorderStyle();
-    if (m.Contains(smColor))
-        Color = Editor->Color();
-    if (m.Contains(smFont))
-        SetFont(Editor->Font());
-    if (m.Contains(smGutter))
-        SetGutter(Editor->Gutter());
-    if (m.Contains(smHideSelection))
-        HideSelection = Editor->HideSelection();
-    if (m.Contains(smHighlighter))
-        SetHighlighter(Editor->Highlighter());
-    if (m.Contains(smInsertCaret))
-        InsertCaret = Editor->InsertCaret();
-    if (m.Contains(smInsertMode))
-        InsertMode = Editor->InsertMode();
-    if (m.Contains(smKeystrokes))
-        SetKeystrokes(Editor->Keystrokes());
-    if (m.Contains(smLines))
-        SetLines(Editor->Lines());
-    if (m.Contains(smLineDivider))
-        SetLineDivider(Editor->LineDivider());
-    if (m.Contains(smLineSpacing))
-        LineSpacing = Editor->LineSpacing();
-    if (m.Contains(smLineSpacingRule))
-        LineSpacingRule = Editor->LineSpacingRule();
-    if (m.Contains(smMaxScrollWidth))
-        MaxScrollWidth = Editor->MaxScrollWidth();
-    if (m.Contains(smMaxUndo))
-        MaxUndo = Editor->MaxUndo();
-    if (m.Contains(smOptions))
-        Options = Editor->Options();
-    if (m.Contains(smOverwriteCaret))
-        OverwriteCaret = Editor->OverwriteCaret();
-    if (m.Contains(smPopupMenu))
-        SetPopupMenu(Editor->PopupMenu());
-    if (m.Contains(smReadOnly))
-        ReadOnly = Editor->ReadOnly();
-    if (m.Contains(smRightEdge))
-        SetRightEdge(Editor->RightEdge());
-    if (m.Contains(smScrollBars))
-        SetScrollBars(Editor->ScrollBars());
-    if (m.Contains(smSelectedColor))
-        SetSelectedColor(Editor->SelectedColor());
-    if (m.Contains(smSelectionMode))
-        SelectionMode = Editor->SelectionMode();
-    if (m.Contains(smTabWidth))
-        TabWidth = Editor->TabWidth();
-    if (m.Contains(smWantTabs))
-        WantTabs = Editor->WantTabs();
-    if (m.Contains(smWordWrap))
-        SetWordWrap(Editor->WordWrap());
-    if (m.Contains(smUnicodeName))
-        UnicodeFontName = Editor->UnicodeFontName();
-    if (m.Contains(smCodeFolding))
-        SetCodeFolding(Editor->CodeFolding());
-}
-
-void TSynTextSource::AssignFromSource(TSynTextSource* Source)
-{
-    const TSynTextSourceMasks m = Mask;
-    if (m.Contains(smBackground))
-        SetBackground(Source->Background());
-    if (m.Contains(smActiveLine))
-        SetActiveLine(Source->ActiveLine());
-    if (m.Contains(smBlockWidth))
-        BlockWidth = Source->BlockWidth;
-    if (m.Contains(smBookMarkOptions))
-        SetBookMarkOptions(Source->BookMarkOptions());
-    if (m.Contains(smBorderStyle))
-        BorderStyle = Source->BorderStyle;
-    if (m.Contains(smColor))
-        Color = Source->Color;
-    if (m.Contains(smFont))
-        SetFont(Source->Font());
-    if (m.Contains(smGutter))
-        SetGutter(Source->Gutter());
-    if (m.Contains(smHideSelection))
-        HideSelection = Source->HideSelection;
-    if (m.Contains(smHighlighter))
-        SetHighlighter(Source->Highlighter());
-    if (m.Contains(smInsertCaret))
-        InsertCaret = Source->InsertCaret;
-    if (m.Contains(smInsertMode))
-        InsertMode = Source->InsertMode;
-    if (m.Contains(smKeystrokes))
-        SetKeystrokes(Source->Keystrokes());
-    if (m.Contains(smLines))
-        SetLines(Source->Lines());
-    if (m.Contains(smLineDivider))
-        SetLineDivider(Source->LineDivider());
-    if (m.Contains(smLineSpacing))
-        LineSpacing = Source->LineSpacing;
-    if (m.Contains(smLineSpacingRule))
-        LineSpacingRule = Source->LineSpacingRule;
-    if (m.Contains(smMaxScrollWidth))
-        MaxScrollWidth = Source->MaxScrollWidth;
-    if (m.Contains(smMaxUndo))
-        MaxUndo = Source->MaxUndo;
-    if (m.Contains(smOptions))
-        Options = Source->Options;
-    if (m.Contains(smOverwriteCaret))
-        OverwriteCaret = Source->OverwriteCaret;
-    if (m.Contains(smPopupMenu))
-        SetPopupMenu(Source->PopupMenu());
-    if (m.Contains(smReadOnly))
-        ReadOnly = Source->ReadOnly;
-    if (m.Contains(smRightEdge))
-        SetRightEdge(Source->RightEdge());
-    if (m.Contains(smScrollBars))
-        SetScrollBars(Source->ScrollBars());
-    if (m.Contains(smSelectedColor))
-        SetSelectedColor(Source->SelectedColor());
-    if (m.Contains(smSelectionMode))
-        SelectionMode = Source->SelectionMode;
-    if (m.Contains(smTabWidth))
-        TabWidth = Source->TabWidth;
-    if (m.Contains(smWantTabs))
-        WantTabs = Source->WantTabs;
-    if (m.Contains(smWordWrap))
-        SetWordWrap(Source->WordWrap());
-    if (m.Contains(smUnicodeName))
-        UnicodeFontName = Source->UnicodeFontName;
-    if (m.Contains(smCodeFolding))
-        SetCodeFolding(Source->CodeFolding());
+    ForMaskedGroups(Mask, [&](const TGroupCopy& Group) { Group.ToEditor(*this, *editor); });
 }

@@ -144,8 +144,6 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    void AssignFromEditor(TCustomSynText* Editor);
-    void AssignFromSource(TSynTextSource* Source);
     void LoadFont(TCustomIniFile* Ini, const AnsiString& Section, const AnsiString& Key, TFont* Font);
 
     std::unique_ptr<TSynCodeFolding> codeFolding_;

@@ -271,6 +271,46 @@ TEST_F(TSynTextSourceTest, AFreedHighlighterOrPopupMenuIsDropped)
     EXPECT_EQ(memo.PopupMenu(), nullptr);
 }
 
+TEST_F(TSynTextSourceTest, EveryGroupGoesIntoAnEditorAndBackAndIntoAnotherStore)
+{
+    TSynTextSourceMasks all = DefaultTextSourceMask();
+    all.Include(smBackground).Include(smUnicodeName);
+    TSynTextSource defaults(nullptr);
+    defaults.Mask = all;
+    TSynTextSource changed(nullptr);
+    changed.Mask = all;
+    Load(changed, ChangedValues(Saved(defaults)));
+    // Wide enough for the fold marks, which an editor makes room for.
+    changed.Gutter()->SetRightOffset(21);
+    // The groups that have no keys in the section.
+    TSynLexSyn highlighter(nullptr);
+    TComponent menu(nullptr);
+    changed.SetHighlighter(&highlighter);
+    changed.SetPopupMenu(&menu);
+    changed.Lines()->SetText("\xD5\x66\xE9\x54\r\n\xD6\xD0");
+    changed.Keystrokes()->ResetToDefaults();
+    changed.Keystrokes()->Items(0)->Command = ecSelectAll;
+    const std::string section = Saved(changed);
+
+    TSynMemo memo(nullptr);
+    memo.Assign(&changed);
+    TSynTextSource fromEditor(nullptr);
+    fromEditor.Mask = all;
+    fromEditor.Assign(&memo);
+    TSynTextSource fromStore(nullptr);
+    fromStore.Mask = all;
+    fromStore.Assign(&changed);
+    for (TSynTextSource* copy : {&fromEditor, &fromStore}) {
+        SCOPED_TRACE(copy == &fromEditor ? "through an editor" : "from a store");
+        EXPECT_EQ(Saved(*copy), section);
+        EXPECT_EQ(copy->Highlighter(), &highlighter);
+        EXPECT_EQ(copy->PopupMenu(), &menu);
+        EXPECT_EQ(copy->Lines()->Text(), "\xD5\x66\xE9\x54\r\n\xD6\xD0\r\n");
+        ASSERT_EQ(copy->Keystrokes()->Count(), changed.Keystrokes()->Count());
+        EXPECT_EQ(copy->Keystrokes()->Items(0)->Command, ecSelectAll);
+    }
+}
+
 TEST_F(TSynTextSourceTest, StoreToStoreCopiesBackgroundOnlyWhenMasked)
 {
     TSynTextSource source(nullptr);
