@@ -6,32 +6,16 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/format.h"
 #include "platform/base/list_errors.h"
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/text_measure.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_border.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/list_box_strings.h"
+#include "platform/ui/text_metrics.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/update_region.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
-
-namespace {
-
-int FontHeight(TFont* Font)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, Font->Handle());
-    TEXTMETRIC metrics;
-    GetTextMetrics(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return metrics.tmHeight;
-}
-
-}  // namespace
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), items_(std::make_unique<TListBoxStrings>(this))

@@ -2,8 +2,6 @@
 // the header's place and scrolling through the window's own bars.
 #include <algorithm>
 
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/text_measure.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/image_list.h"
@@ -22,29 +20,6 @@ constexpr int ImageGap = 2;
 // The icon style's cell around an icon of 32 pixels.
 constexpr int IconSide = 32;
 constexpr int IconCellSpace = 43;
-
-// The width of captions in the view's font, through one memory context.
-class TCaptionMeasure {
-public:
-    explicit TCaptionMeasure(TFont* Font) : dc_(CreateCompatibleDC(nullptr)), previous_(SelectObject(dc_, Font->Handle())) {}
-    TCaptionMeasure(const TCaptionMeasure&) = delete;
-    TCaptionMeasure& operator=(const TCaptionMeasure&) = delete;
-    ~TCaptionMeasure()
-    {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    int Width(const AnsiString& Text)
-    {
-        TSize size;
-        GetTextExtentPoint32(dc_, Text.data(), static_cast<int>(Text.size()), &size);
-        return size.cx;
-    }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // What stands before a caption in the small styles: check box, state image
 // and small image.
@@ -89,9 +64,9 @@ int TCustomListView::ListColumnWidth()
         int widest = 0;
         // The program's items are not asked for just to measure them.
         if (!ownerData_) {
-            TCaptionMeasure measure(Font());
+            TMeasuringDC measure(Font());
             for (int i = 0; i < items_->Count(); ++i)
-                widest = std::max(widest, measure.Width(items_->Item(i)->caption_));
+                widest = std::max(widest, measure.TextWidth(items_->Item(i)->caption_));
         } else {
             widest = 100;
         }
@@ -104,8 +79,9 @@ void TCustomListView::WidenListColumn(TListItem* Item)
 {
     if (listColumnWidth_ == 0 || (viewStyle_ != vsList && viewStyle_ != vsSmallIcon))
         return;
-    TCaptionMeasure measure(Font());
-    const int width = LeadWidth(checkboxes_, stateImages_, smallImages_) + measure.Width(Item->caption_) + 4 * TextMargin;
+    TMeasuringDC measure(Font());
+    const int width =
+        LeadWidth(checkboxes_, stateImages_, smallImages_) + measure.TextWidth(Item->caption_) + 4 * TextMargin;
     if (width > listColumnWidth_) {
         listColumnWidth_ = width;
         LayoutChanged();
@@ -191,8 +167,8 @@ TRect TCustomListView::ItemRect(int Index, TDisplayCode Code)
     const TRect icon = Rect(iconLeft, y, textLeft, y + grid.CellHeight);
     TRect label = Rect(textLeft, y, x + cellWidth, y + grid.CellHeight);
     if (viewStyle_ != vsReport) {
-        TCaptionMeasure measure(Font());
-        label.Right = std::min(label.Right, textLeft + measure.Width(ItemAt(Index)->caption_) + 2 * TextMargin);
+        TMeasuringDC measure(Font());
+        label.Right = std::min(label.Right, textLeft + measure.TextWidth(ItemAt(Index)->caption_) + 2 * TextMargin);
     }
     switch (Code) {
     case drIcon: return icon;

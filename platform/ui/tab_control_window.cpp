@@ -17,6 +17,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/tab_control_layout.h"
+#include "platform/ui/text_metrics.h"
 #include "platform/ui/up_down_window.h"
 #include "platform/win/cursor.h"
 #include "platform/win/focus.h"
@@ -28,7 +29,6 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
-#include "platform/win/window_dc.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
@@ -83,25 +83,6 @@ bool Vertical(TTabSide Side) { return Side == TTabSide::Left || Side == TTabSide
 
 HFONT FontOf(const TTabState& S) { return S.Font ? S.Font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-// A DC of the window with its font selected, for measuring.
-class TMeasureDC {
-public:
-    TMeasureDC(HWND Window, HFONT Font) : window_(Window), dc_(GetDC(Window)), old_(SelectObject(dc_, Font)) {}
-    ~TMeasureDC()
-    {
-        SelectObject(dc_, old_);
-        ReleaseDC(window_, dc_);
-    }
-    TMeasureDC(const TMeasureDC&) = delete;
-    TMeasureDC& operator=(const TMeasureDC&) = delete;
-    HDC DC() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 TTabLayoutInput LayoutInput(HWND Window, TTabState& S)
 {
     TTabLayoutInput in;
@@ -119,16 +100,13 @@ TTabLayoutInput LayoutInput(HWND Window, TTabState& S)
     if (S.FontHeight < 0 || std::any_of(S.Items.begin(), S.Items.end(), [](const TTabItem& Item) {
             return Item.TextWidth < 0;
         })) {
-        TMeasureDC measure(Window, FontOf(S));
+        TMeasuringDC measure(FontOf(S));
         TEXTMETRIC metrics;
-        GetTextMetrics(measure.DC(), &metrics);
+        GetTextMetrics(measure.Handle(), &metrics);
         S.FontHeight = metrics.tmHeight;
         for (TTabItem& item : S.Items)
-            if (item.TextWidth < 0) {
-                TSize text;
-                GetTextExtentPoint32(measure.DC(), item.Text.data(), static_cast<int>(item.Text.size()), &text);
-                item.TextWidth = text.cx;
-            }
+            if (item.TextWidth < 0)
+                item.TextWidth = measure.TextWidth(item.Text);
     }
     int imageWidth = S.Images ? S.Images->Width() : 0;
     int imageHeight = S.Images ? S.Images->Height() : 0;

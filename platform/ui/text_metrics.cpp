@@ -6,27 +6,22 @@
 #include "platform/gdi/text_measure.h"
 #include "platform/ui/font.h"
 
-namespace {
+TMeasuringDC::TMeasuringDC(HFONT Font) : dc_(CreateCompatibleDC(nullptr)), previous_(SelectObject(dc_, Font)) {}
 
-// A memory DC with Font selected for the length of a measurement.
-class TMeasuringDC {
-public:
-    explicit TMeasuringDC(TFont* Font) : dc_(CreateCompatibleDC(nullptr)), previous_(SelectObject(dc_, Font->Handle())) {}
-    ~TMeasuringDC()
-    {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    TMeasuringDC(const TMeasuringDC&) = delete;
-    TMeasuringDC& operator=(const TMeasuringDC&) = delete;
-    HDC Handle() const { return dc_; }
+TMeasuringDC::TMeasuringDC(TFont* Font) : TMeasuringDC(Font->Handle()) {}
 
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
+TMeasuringDC::~TMeasuringDC()
+{
+    SelectObject(dc_, previous_);
+    DeleteDC(dc_);
+}
 
-}  // namespace
+int TMeasuringDC::TextWidth(const AnsiString& Text) const
+{
+    TSize size;
+    GetTextExtentPoint32(dc_, Text.data(), static_cast<int>(Text.size()), &size);
+    return size.cx;
+}
 
 int FontHeight(TFont* Font)
 {

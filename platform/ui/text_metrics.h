@@ -4,8 +4,27 @@
 
 #include "platform/base/geometry.h"
 #include "platform/base/object.h"
+#include "platform/gdi/gdi_object.h"
 
 class TFont;
+
+// A memory DC with a font selected while it lives: the one place controls
+// measure text without painting.
+class TMeasuringDC {
+public:
+    explicit TMeasuringDC(HFONT Font);
+    explicit TMeasuringDC(TFont* Font);
+    ~TMeasuringDC();
+    TMeasuringDC(const TMeasuringDC&) = delete;
+    TMeasuringDC& operator=(const TMeasuringDC&) = delete;
+    HDC Handle() const { return dc_; }
+    // The advance of Text on one line (GetTextExtentPoint32).
+    int TextWidth(const AnsiString& Text) const;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 // The height of a line (tmHeight) in Font.
 int FontHeight(TFont* Font);
