@@ -7,6 +7,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/tabbed_text.h"
 #include "platform/win/caret.h"
 #include "platform/win/focus.h"
 #include "platform/win/ime.h"
@@ -51,24 +52,7 @@ void TCustomEdit::MeasureText(int, std::string_view Text, std::vector<int>& Ends
         }
         return;
     }
-    std::vector<int> dx;
-    int x = 0;
-    for (size_t at = 0; at < Text.size();) {
-        if (Text[at] == '\t') {
-            x = (x / tabWidth_ + 1) * tabWidth_;
-            Ends[at++] = x;
-            continue;
-        }
-        size_t end = std::min(Text.find('\t', at), Text.size());
-        int count = static_cast<int>(end - at);
-        dx.resize(static_cast<size_t>(count));
-        TSize size;
-        GetTextExtentExPoint(measureDC_, Text.data() + at, count, 0, nullptr, dx.data(), &size);
-        for (int i = 0; i < count; ++i)
-            Ends[at + static_cast<size_t>(i)] = x + dx[static_cast<size_t>(i)];
-        x += dx.back();
-        at = end;
-    }
+    MeasureTabbedText(measureDC_, Text, 0, tabWidth_, Ends.data());
 }
 
 TRect TCustomEdit::TextArea()

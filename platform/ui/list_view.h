@@ -202,6 +202,9 @@ private:
     void PaintItem(int Index);
     void PaintReportItem(TListItem* Item, int Index, const TRect& Row, TCustomDrawState State);
     void PaintIconItem(TListItem* Item, int Index);
+    // The check box, state image and small image before a caption in the
+    // small styles, the small image starting at Left, centred on Middle.
+    void PaintItemLead(TListItem* Item, int Left, int Middle);
     TCustomDrawState StateOf(int Index);
 
     // list_view_input.cpp.

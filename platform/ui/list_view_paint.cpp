@@ -106,23 +106,7 @@ void TCustomListView::PaintIconItem(TListItem* Item, int Index)
         if (largeImages_)
             largeImages_->Draw(canvas, icon.Left, icon.Top, Item->imageIndex_, Enabled());
     } else {
-        int x = icon.Left;
-        const int middle = icon.Top + icon.Height() / 2;
-        if (checkboxes_) {
-            x -= FlatGlyphSize + ImageGap;
-            const TRect box = Rect(x, middle - FlatGlyphSize / 2, x + FlatGlyphSize, middle - FlatGlyphSize / 2 + FlatGlyphSize);
-            TFlatState look;
-            look.Disabled = !Enabled();
-            DrawFlatCheckGlyph(canvas, box, Item->checked_ ? cbChecked : cbUnchecked, look);
-            x += FlatGlyphSize + ImageGap;
-        }
-        if (stateImages_) {
-            if (Item->stateIndex_ >= 0)
-                stateImages_->Draw(canvas, x, middle - stateImages_->Height() / 2, Item->stateIndex_, Enabled());
-            x += stateImages_->Width();
-        }
-        if (smallImages_)
-            smallImages_->Draw(canvas, x, middle - smallImages_->Height() / 2, Item->imageIndex_, Enabled());
+        PaintItemLead(Item, icon.Left, icon.Top + icon.Height() / 2);
     }
     if (textBrush != Color())
         FlatFill(canvas, label, textBrush);
@@ -131,6 +115,28 @@ void TCustomListView::PaintIconItem(TListItem* Item, int Index)
     label.Right -= TextMargin;
     canvas->TextRect(label, Item->caption_, TextFormat | (viewStyle_ == vsIcon ? DT_CENTER : DT_LEFT));
     canvas->Brush()->SetStyle(bsSolid);
+}
+
+void TCustomListView::PaintItemLead(TListItem* Item, int Left, int Middle)
+{
+    TCanvas* canvas = Canvas();
+    int x = Left;
+    if (checkboxes_) {
+        x -= FlatGlyphSize + ImageGap;
+        const TRect box =
+            Rect(x, Middle - FlatGlyphSize / 2, x + FlatGlyphSize, Middle - FlatGlyphSize / 2 + FlatGlyphSize);
+        TFlatState look;
+        look.Disabled = !Enabled();
+        DrawFlatCheckGlyph(canvas, box, Item->checked_ ? cbChecked : cbUnchecked, look);
+        x += FlatGlyphSize + ImageGap;
+    }
+    if (stateImages_) {
+        if (Item->stateIndex_ >= 0)
+            stateImages_->Draw(canvas, x, Middle - stateImages_->Height() / 2, Item->stateIndex_, Enabled());
+        x += stateImages_->Width();
+    }
+    if (smallImages_)
+        smallImages_->Draw(canvas, x, Middle - smallImages_->Height() / 2, Item->imageIndex_, Enabled());
 }
 
 void TCustomListView::PaintReportItem(TListItem* Item, int Index, const TRect& Row, TCustomDrawState State)
@@ -142,24 +148,7 @@ void TCustomListView::PaintReportItem(TListItem* Item, int Index, const TRect& R
         FlatFill(canvas, Row, itemBrush);
     // The caption's column: check box, images and the caption.
     const TRect icon = ItemRect(Index, drIcon);
-    const int middle = Row.Top + Row.Height() / 2;
-    int x = icon.Left;
-    if (checkboxes_) {
-        x -= FlatGlyphSize + ImageGap;
-        const TRect box =
-            Rect(x, middle - FlatGlyphSize / 2, x + FlatGlyphSize, middle - FlatGlyphSize / 2 + FlatGlyphSize);
-        TFlatState look;
-        look.Disabled = !Enabled();
-        DrawFlatCheckGlyph(canvas, box, Item->checked_ ? cbChecked : cbUnchecked, look);
-        x += FlatGlyphSize + ImageGap;
-    }
-    if (stateImages_) {
-        if (Item->stateIndex_ >= 0)
-            stateImages_->Draw(canvas, x, middle - stateImages_->Height() / 2, Item->stateIndex_, Enabled());
-        x += stateImages_->Width();
-    }
-    if (smallImages_)
-        smallImages_->Draw(canvas, x, middle - smallImages_->Height() / 2, Item->imageIndex_, Enabled());
+    PaintItemLead(Item, icon.Left, Row.Top + Row.Height() / 2);
     if (columns_->Count() == 0)
         return;
     TRect label = ItemRect(Index, drLabel);

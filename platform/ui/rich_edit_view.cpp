@@ -8,6 +8,7 @@
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
 #include "platform/ui/rich_edit.h"
+#include "platform/ui/tabbed_text.h"
 #include "platform/win/window_attributes.h"
 
 template <typename TStep>
@@ -70,26 +71,11 @@ void TRichEdit::MeasureText(int Offset, std::string_view Text, std::vector<int>&
     Ends.assign(Text.size(), 0);
     // Tab stops every eight average characters of the default format.
     const int tabWidth = 8 * MetricsOf(0).AverageWidth;
-    std::vector<int> dx;
     int x = 0;
     ForEachRun(Offset, Offset + static_cast<int>(Text.size()), [&](int From, int To, int Format) {
         SelectObject(measureDC_, formats_[static_cast<size_t>(Format)]->Handle());
-        for (size_t at = static_cast<size_t>(From - Offset), end = static_cast<size_t>(To - Offset); at < end;) {
-            if (Text[at] == '\t') {
-                x = (x / tabWidth + 1) * tabWidth;
-                Ends[at++] = x;
-                continue;
-            }
-            size_t stop = std::min(Text.find('\t', at), end);
-            int count = static_cast<int>(stop - at);
-            dx.resize(static_cast<size_t>(count));
-            TSize size;
-            GetTextExtentExPoint(measureDC_, Text.data() + at, count, 0, nullptr, dx.data(), &size);
-            for (int i = 0; i < count; ++i)
-                Ends[at + static_cast<size_t>(i)] = x + dx[static_cast<size_t>(i)];
-            x += dx.back();
-            at = stop;
-        }
+        const size_t at = static_cast<size_t>(From - Offset);
+        x = MeasureTabbedText(measureDC_, Text.substr(at, static_cast<size_t>(To - From)), x, tabWidth, Ends.data() + at);
     });
 }
 
