@@ -68,7 +68,7 @@ bool TCustomForm::MenuBarMessage(TMessage& Message)
         if (Message.WParam)
             RecalcFrame(Handle());
         else
-            menuBar_->Paint();
+            menuBar_->Invalidate();
         return true;
     default:
         return false;

@@ -52,7 +52,10 @@ void TMenu::MenuChanged(TMenuItem*, bool Rebuild)
 void TMainMenu::MenuChanged(TMenuItem* Source, bool Rebuild)
 {
     TMenu::MenuChanged(Source, Rebuild);
-    if (!Screen)
+    // The bar shows the top-level items only; a change further down shows
+    // when its menu opens. An idle update of actions changes hundreds of
+    // items inside closed menus.
+    if (!Screen || (Source && Source != Items() && Source->Parent() != Items()))
         return;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* form = Screen->Forms(i);

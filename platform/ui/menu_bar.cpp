@@ -9,7 +9,9 @@
 #include "platform/ui/flat_look.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/menus.h"
+#include "platform/win/update_region.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_coords.h"
 #include "platform/win/window_dc.h"
 #include "platform/win/window_pos.h"
 
@@ -45,6 +47,22 @@ void TMenuBar::Paint()
         canvas.SetHandle(nullptr);
     }
     ReleaseDC(window, dc);
+}
+
+void TMenuBar::Invalidate()
+{
+    if (height_ == 0 || !form_->HandleAllocated())
+        return;
+    // RedrawWindow takes client coordinates; the bar lies above the client
+    // area, in the frame.
+    HWND window = form_->Handle();
+    TRect frame;
+    GetWindowRect(window, &frame);
+    TPoint client = Point(0, 0);
+    ClientToScreen(window, &client);
+    TRect bar = area_;
+    OffsetRect(bar, frame.Left - client.X, frame.Top - client.Y);
+    RedrawWindow(window, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
 }
 
 bool TMenuBar::Contains(TPoint Screen) const

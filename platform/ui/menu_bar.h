@@ -29,6 +29,9 @@ public:
     void CalcSize(const TRect& WindowRect, TRect& Client);
     // Draws the bar on the form's window.
     void Paint();
+    // Has the bar drawn with the form's next frame paint, so that a batch
+    // of changes (an idle update of actions) paints it once.
+    void Invalidate();
     // Whether a screen point lies on the bar, on an item or beside them.
     bool Contains(TPoint Screen) const;
     // The bar item at a screen point, or -1.

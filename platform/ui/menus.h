@@ -201,7 +201,9 @@ public:
 
 protected:
     // The forms showing the menu lay their bar out again, or only repaint
-    // it after a change of state (CM_MENUCHANGED, wParam: Rebuild).
+    // it with their next frame paint after a change of state
+    // (CM_MENUCHANGED, wParam: Rebuild); only changes of the menu itself
+    // and of its top-level items reach them.
     void MenuChanged(TMenuItem* Source, bool Rebuild) override;
 };
 

@@ -1,11 +1,15 @@
-// A form's main menu: the bar in the frame, the keyboard's ways into it
-// (Alt, F10, Alt+letter, shortcuts), the mouse, and commands that free the
-// form they came from.
+// A form's main menu: the bar in the frame and its repaints after changes
+// of its items, the keyboard's ways into it (Alt, F10, Alt+letter,
+// shortcuts), the mouse, and commands that free the form they came from.
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "menu_test_support.h"
+#include "platform/gdi/draw_text.h"
+#include "platform/ui/action_list.h"
+#include "platform/ui/actions.h"
+#include "platform/ui/flat_look.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/menu_loop.h"
 #include "platform/ui/popup_menu_window.h"
@@ -13,6 +17,7 @@
 #include "platform/win/focus.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/update_region.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_pos.h"
@@ -130,27 +135,99 @@ TEST_F(TMenuBarTest, TheBarTakesItsRowsFromTheClientAreaAndAnswersHtMenu)
     EXPECT_EQ(form->ClientHeight(), clientHeight + first.Height());
 }
 
-TEST_F(TMenuBarTest, ADisabledItemIsRepaintedGreyAtOnce)
+// The grey pixels of bar item Index's rectangle as the form's window shows it.
+int GreyPixels(TForm* Form, int Index)
 {
-    auto greyPixels = [this] {
-        TRect window;
-        GetWindowRect(form->Handle(), &window);
-        TRect item = form->MenuBar()->ItemRect(0);
-        OffsetRect(item, -window.Left, -window.Top);
-        TRasterImage image = WindowImage(form->Handle());
-        uint32_t grey = 0xFF000000u | ColorToRGB(clGrayText);
-        grey = (grey & 0xFF00FF00u) | ((grey & 0xFF) << 16) | ((grey >> 16) & 0xFF);  // 0x00BBGGRR to 0xAARRGGBB
-        int count = 0;
-        for (int y = item.Top; y < item.Bottom; ++y)
-            for (int x = item.Left; x < item.Right; ++x)
-                count += image.Row(y)[x] == grey;
-        return count;
-    };
-    EXPECT_EQ(greyPixels(), 0);
+    TRect window;
+    GetWindowRect(Form->Handle(), &window);
+    TRect item = Form->MenuBar()->ItemRect(Index);
+    OffsetRect(item, -window.Left, -window.Top);
+    TRasterImage image = WindowImage(Form->Handle());
+    uint32_t grey = 0xFF000000u | ColorToRGB(clGrayText);
+    grey = (grey & 0xFF00FF00u) | ((grey & 0xFF) << 16) | ((grey >> 16) & 0xFF);  // 0x00BBGGRR to 0xAARRGGBB
+    int count = 0;
+    for (int y = item.Top; y < item.Bottom; ++y)
+        for (int x = item.Left; x < item.Right; ++x)
+            count += image.Row(y)[x] == grey;
+    return count;
+}
+
+TEST_F(TMenuBarTest, ADisabledItemIsRepaintedGreyWithTheNextPaint)
+{
+    EXPECT_EQ(GreyPixels(form, 0), 0);
     file->SetEnabled(false);
-    EXPECT_GT(greyPixels(), 0);
+    Process();
+    EXPECT_GT(GreyPixels(form, 0), 0);
     file->SetEnabled(true);
-    EXPECT_EQ(greyPixels(), 0);
+    Process();
+    EXPECT_EQ(GreyPixels(form, 0), 0);
+}
+
+TEST_F(TMenuBarTest, AnIdleUpdatePaintsTheBarOnceAndOnlyForItsOwnItems)
+{
+    // Forty actions behind the rows of File, one behind the bar's Edit;
+    // the bar's Help counts the bar's paints by drawing itself.
+    bool rowsEnabled = true;
+    bool editEnabled = true;
+    auto* list = new TActionList(form);
+    auto follow = [&](TMenuItem* Item, const AnsiString& Caption, const bool& Enabled, bool Renames) {
+        auto* action = new TAction(form);
+        action->SetActionList(list);
+        action->SetCaption(Caption);
+        action->OnUpdate = TNotifyEvent::FromCallable([action, &Enabled, Caption, Renames](TObject*) {
+            action->SetEnabled(Enabled);
+            if (Renames)
+                action->SetCaption(Enabled ? Caption : Caption + " (\xD5\x66\xE9\x54)");  // 說門
+        });
+        Item->SetAction(action);
+    };
+    for (int i = 0; i < 40; ++i)
+        follow(Add(file, "row"), "Row " + std::to_string(i), rowsEnabled, false);
+    follow(menu->Items()->Items(1), "&Edit", editEnabled, true);
+    int barPaints = 0;
+    menu->Items()->Items(3)->OnDrawItem =
+        TMenuDrawItemEvent::FromCallable([&](TObject* Sender, TCanvas* Canvas, TRect R, bool) {
+            ++barPaints;
+            DrawFlatText(Canvas, R, static_cast<TMenuItem*>(Sender)->Caption(), DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                         true);
+        });
+    auto idleUpdate = [&] {
+        barPaints = 0;
+        form->UpdateActions();
+        Process();
+        return barPaints;
+    };
+    idleUpdate();
+    TRect editBefore = form->MenuBar()->ItemRect(1);
+
+    // Nothing changed, or only rows of the closed File menu: the bar is
+    // not painted.
+    EXPECT_EQ(idleUpdate(), 0);
+    rowsEnabled = false;
+    EXPECT_EQ(idleUpdate(), 0);
+    EXPECT_FALSE(file->Items(6)->Enabled());
+
+    // Edit and every row change: one paint, which shows Edit's new caption
+    // and grey look as a full repaint does.
+    rowsEnabled = true;
+    editEnabled = false;
+    EXPECT_EQ(idleUpdate(), 1);
+    EXPECT_TRUE(file->Items(6)->Enabled());
+    TRect editAfter = form->MenuBar()->ItemRect(1);
+    EXPECT_GT(editAfter.Width(), editBefore.Width());
+    EXPECT_EQ(form->MenuBar()->ItemRect(2).Left, editAfter.Right);
+    EXPECT_GT(GreyPixels(form, 1), 0);
+    EXPECT_EQ(GreyPixels(form, 0), 0);
+    TRasterImage shown = WindowImage(form->Handle());
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+    Process();
+    EXPECT_TRUE(shown.Pixels == WindowImage(form->Handle()).Pixels);
+
+    // And back, again in one paint.
+    editEnabled = true;
+    EXPECT_EQ(idleUpdate(), 1);
+    EXPECT_EQ(form->MenuBar()->ItemRect(1), editBefore);
+    EXPECT_EQ(GreyPixels(form, 1), 0);
 }
 
 TEST_F(TMenuBarTest, AltRightRightDownEnterRunsTheThirdMenusFirstItem)
