@@ -175,6 +175,11 @@ TEST_F(TControlTest, ListBoxKeysMoveTheSelectionAndScrollIt)
     InjectWheel(RowPoint(list, 16), 120);
     Pump();
     EXPECT_EQ(list->TopIndex(), 12);
+    // The program choosing the row already selected brings it into view.
+    log.clear();
+    list->SetItemIndex(0);
+    EXPECT_EQ(list->TopIndex(), 0);
+    EXPECT_EQ(log, TLines{});
 
     // Rows that all fit need no scroll bar.
     while (list->Count() > 5)
@@ -229,6 +234,18 @@ TEST_F(TControlTest, ListBoxTypeAheadMatchesWholeGbkCharacters)
     InjectText("q");
     Pump();
     EXPECT_EQ(list->ItemIndex(), 9);
+
+    // 中's trail byte D0 is a lead byte too: the character is whole once
+    // both bytes came, and the next one typed quickly goes on the prefix.
+    list->Items()->Add(Zhong + "國");
+    list->Items()->Add(Zhong + "文");
+    AdvanceClock(TTypeAhead::Delay + 1);
+    InjectText(Zhong);
+    Pump();
+    EXPECT_EQ(list->ItemIndex(), 10);
+    InjectText("文");
+    Pump();
+    EXPECT_EQ(list->ItemIndex(), 11);
 }
 
 TEST_F(TControlTest, ListBoxClicksSelectAndDoubleClicksFollowTheSelection)

@@ -2,12 +2,16 @@
 // deleting the selected item, sorting, check boxes, owner data with a
 // million items, and the list messages and scroll information other code
 // reads through the window.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "list_view_test_support.h"
+#include "platform/gdi/colors.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/list_view_window.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
@@ -344,6 +348,67 @@ TEST_F(TListViewTest, RemovedBarsStayAwayWhileTheirInformationIsKept)
     ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_HORZ, &info));
     EXPECT_EQ(info.nMax, 199);
     EXPECT_EQ(static_cast<int>(info.nPage), list->ClientWidth());
+}
+
+// With HotTrack the caption under the mouse is drawn in the hot colour; it
+// goes back when the mouse moves to another row or leaves the view.
+TEST_F(TListViewTest, HotTrackDrawsTheCaptionUnderTheMouseInTheHotColour)
+{
+    FillReport(list_, 4);
+    list_->Update();
+    // The rows with pixels of the hot colour.
+    auto hotRows = [this] {
+        const TRasterImage image = WindowImage(list_->Handle());
+        const COLORREF hot = static_cast<COLORREF>(ColorToRGB(clHotLight));
+        const uint32_t pixel = 0xFF000000u | ((hot & 0xFF) << 16) | (hot & 0xFF00) | ((hot >> 16) & 0xFF);
+        std::vector<int> rows;
+        for (int i = 0; i < list_->Items()->Count(); ++i) {
+            const TRect r = list_->Items()->Item(i)->DisplayRect(drBounds);
+            bool found = false;
+            for (int y = r.Top; y < r.Bottom && !found; ++y)
+                for (int x = std::max(r.Left, 0); x < std::min(r.Right, list_->ClientWidth()) && !found; ++x)
+                    found = image.Row(y)[x] == pixel;
+            if (found)
+                rows.push_back(i);
+        }
+        return rows;
+    };
+    InjectMouseMove(CaptionPoint(list_, 1));
+    Pump();
+    EXPECT_EQ(hotRows(), std::vector<int>{});  // off by default
+    list_->SetHotTrack(true);
+    InjectMouseMove(CaptionPoint(list_, 2));
+    Pump();
+    EXPECT_EQ(hotRows(), std::vector<int>{2});
+    InjectMouseMove(CaptionPoint(list_, 1));
+    Pump();
+    EXPECT_EQ(hotRows(), std::vector<int>{1});
+    InjectMouseMove(form_->ClientToScreen(Point(390, 290)));
+    Pump();
+    EXPECT_EQ(hotRows(), std::vector<int>{});
+}
+
+// Home or End on the row already selected, scrolled out of view, brings it
+// back without firing a change.
+TEST_F(TListViewTest, ChoosingTheSelectedRowAgainScrollsItIntoView)
+{
+    FillReport(list_, 40);
+    list_->SetItemIndex(0);
+    LogListEvents(list_, log_);
+    Send(WM_VSCROLL, SB_PAGEDOWN);
+    Send(WM_VSCROLL, SB_PAGEDOWN);
+    ASSERT_GT(Send(LVM_GETTOPINDEX), 0);
+    InjectKeyStroke(VK_HOME);
+    Pump();
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), 0);
+    list_->SetItemIndex(39);
+    Send(WM_VSCROLL, SB_TOP);
+    log_.clear();
+    InjectKeyStroke(VK_END);
+    Pump();
+    EXPECT_EQ(Send(LVM_GETTOPINDEX), 40 - list_->VisibleRowCount());
+    EXPECT_EQ(SelectedCaptions(list_), TListLog{"I39"});
+    EXPECT_EQ(log_, TListLog{});
 }
 
 }  // namespace
