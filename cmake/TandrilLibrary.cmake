@@ -28,6 +28,10 @@ function(tandril_tests name)
   # another folder hits the same compiler cache entries.
   file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
   target_compile_definitions(${name} PRIVATE TANDRIL_TEST_FOLDER="${folder}")
+  # CTest takes the tests' environment (tests/CMakeLists.txt) before it
+  # lists the cases, which needs the test data too, even when it runs in
+  # this folder alone.
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${TANDRIL_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1")
 endfunction()

@@ -1,13 +1,15 @@
 // Where a test program finds the files kept beside its tests: found at run
-// time from the program's own place in the build tree, so that no absolute
+// time (CTest names the source folder in the environment; a program started
+// by hand looks above its own place in the build tree), so that no absolute
 // path is compiled in and a fresh clone reuses the compiler cache.
 #pragma once
 
 #include <string>
 
-// The folder Relative (e.g. "tests/editor") of the source tree that holds
-// the test program's build folder or the working folder; aborts with a
-// message when there is none.
+// The folder Relative (e.g. "tests/editor") of the source folder named by
+// TANDRIL_SOURCE_DIR or else of the source tree that holds the test
+// program's build folder or the working folder; aborts with a message when
+// there is none.
 std::string FindTestFolder(const char* Relative);
 
 #ifdef TANDRIL_TEST_FOLDER
