@@ -1,7 +1,9 @@
 // Printing to CUPS queues of a private cupsd on its own socket in a
 // temporary folder (no network): a stopped queue holds the job, whose
 // spooled document is our PDF under the document's title; a queue that
-// rejects jobs makes EndDoc raise; Abort submits nothing. Where cupsd cannot run, the tests say why and skip.
+// rejects jobs makes EndDoc raise, as does a disk too full for the spooled
+// job, and either way the spooled job leaves the program's temporary folder;
+// Abort submits nothing. Where cupsd cannot run, the tests say why and skip.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -73,6 +75,9 @@ protected:
                          << Slurp(Folder + "/log/error_log");
         setenv("CUPS_SERVER", socket_.c_str(), 1);
         cupsSetServer(socket_.c_str());
+        // The program spools its jobs in a temporary folder of the test's own.
+        mkdir((Folder + "/program").c_str(), 0700);
+        setenv("TMPDIR", (Folder + "/program").c_str(), 1);
     }
 
     void TearDown() override
@@ -83,6 +88,7 @@ protected:
         }
         cupsSetServer(nullptr);
         unsetenv("CUPS_SERVER");
+        unsetenv("TMPDIR");
         TPrintTestFolder::TearDown();
     }
 
@@ -113,6 +119,17 @@ protected:
         P.Canvas()->TextOut(300, 300, "Second page");
     }
 
+    // What the program left in its temporary folder.
+    std::string ProgramTemp() { return Output("ls -A '" + Folder + "/program'"); }
+
+    int JobCount(const std::string& Queue)
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, Queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+        cupsFreeJobs(count, jobs);
+        return count;
+    }
+
     pid_t cupsd_ = 0;
     std::string socket_;
 };
@@ -125,6 +142,29 @@ TEST_F(CupsPrinterTest, ARejectingQueueIsAnError)
     EXPECT_THROW(printer.EndDoc(), EPrinter);
     EXPECT_FALSE(printer.Printing());
     EXPECT_FALSE(std::ifstream(Folder + "/out/closed.pdf").is_open());
+    EXPECT_EQ(ProgramTemp(), "");
+}
+
+TEST_F(CupsPrinterTest, ADiskTooFullForTheSpooledJobIsAnErrorAndSubmitsNothing)
+{
+    AddQueue("paper", true, IPP_PSTATE_STOPPED);
+    const int result = WithFullDisk(4096, [this] {
+        TPrinter printer;
+        PrintTo(printer, "paper");
+        if (!printer.Printing())
+            return 3;
+        try {
+            printer.EndDoc();
+        } catch (const EPrinter&) {
+            return printer.Printing() ? 2 : 0;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0) << "1: no error; 2: still printing; 3: not printing at all";
+    // The child's requests went over the connection it shared with us.
+    cupsSetServer(socket_.c_str());
+    EXPECT_EQ(JobCount("paper"), 0);
+    EXPECT_EQ(ProgramTemp(), "");
 }
 
 TEST_F(CupsPrinterTest, AStoppedQueueHoldsTheJob)
@@ -146,7 +186,7 @@ TEST_F(CupsPrinterTest, AStoppedQueueHoldsTheJob)
     EXPECT_NE(Output("pdftotext '" + spooled + "' -").find("Printed through CUPS"), std::string::npos);
     EXPECT_FALSE(std::ifstream(Folder + "/out/held.pdf").is_open());
     // Nothing of the job stays behind in the program's temporary folder.
-    EXPECT_EQ(Output("ls /tmp | grep -c '^tandril-print-" + std::to_string(getpid()) + "'"), "0\n");
+    EXPECT_EQ(ProgramTemp(), "");
 }
 
 TEST_F(CupsPrinterTest, AbortSubmitsNoJob)
@@ -155,9 +195,7 @@ TEST_F(CupsPrinterTest, AbortSubmitsNoJob)
     TPrinter printer;
     PrintTo(printer, "paper");
     printer.Abort();
-    cups_job_t* jobs = nullptr;
-    EXPECT_EQ(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "paper", 0, CUPS_WHICHJOBS_ALL), 0);
-    cupsFreeJobs(0, jobs);
+    EXPECT_EQ(JobCount("paper"), 0);
 }
 
 }  // namespace

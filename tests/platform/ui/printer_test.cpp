@@ -1,8 +1,8 @@
 // The printer from the program's side: the list always ends with the PDF
 // printer, a document printed through the canvas becomes a PDF file whose
 // text and pages poppler reads back, the quick print asks for the file and
-// a cancelled question prints nothing, and a job that cannot be written is
-// an error that leaves no file behind.
+// a cancelled question prints nothing, and a job that cannot be written
+// (no folder, a full disk) is an error that leaves no file behind.
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -159,6 +159,28 @@ TEST_F(PrinterTest, AnUnwritablePathIsAnErrorAndLeavesNoFile)
     EXPECT_THROW(printer_->EndDoc(), EPrinter);
     EXPECT_FALSE(printer_->Printing());
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"plain"});
+}
+
+// The disk fills while the document is written: the print fails, and the
+// document printed before under that name stays whole, with nothing beside it.
+TEST_F(PrinterTest, AFullDiskIsAnErrorAndLeavesNoPartialFile)
+{
+    printer_->FileName = Folder + "/notes.pdf";
+    PrintThreePages();
+    const std::vector<std::string> before = FolderEntries();
+    const int result = WithFullDisk(4096, [this] {
+        printer_->BeginDoc();
+        printer_->Canvas()->TextOut(300, 300, "Too much for the disk 說門");
+        try {
+            printer_->EndDoc();
+        } catch (const EPrinter&) {
+            return printer_->Printing() ? 2 : 0;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0) << "1: no error; 2: still printing";
+    EXPECT_EQ(FolderEntries(), before);
+    EXPECT_EQ(PdfPageCount(Folder + "/notes.pdf"), 3);
 }
 
 }  // namespace

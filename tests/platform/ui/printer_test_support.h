@@ -1,13 +1,18 @@
 // Helpers of the printing tests: a fresh folder for each test, the output
-// of poppler's tools, and a PDF's page count.
+// of poppler's tools, a PDF's page count, and a disk that fills up.
 #pragma once
 
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +61,25 @@ protected:
         const std::string info = Output("pdfinfo '" + File + "' 2>/dev/null");
         const size_t at = info.find("Pages:");
         return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+    }
+
+    // Runs Body in a child process where no file can grow past Bytes, as
+    // on a disk that fills up (a write past it fails with EFBIG instead of
+    // killing the process); answers Body's result, or -1 when the child
+    // did not end by itself.
+    static int WithFullDisk(rlim_t Bytes, const std::function<int()>& Body)
+    {
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{Bytes, Bytes};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            _exit(Body());
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     std::string Folder;  // plain ASCII, so GBK and UTF-8 alike
