@@ -17,6 +17,9 @@ void ForgetDragControl(TControl* Control);
 // point), or left it.
 void MouseMovedOver(TWinControl* Window, TPoint Screen);
 void MouseLeftWindow(TWinControl* Window);
+// Something that held the mouse let go of it (a menu loop, a button's
+// press): the controls hear of where the pointer is now.
+void CheckMouseControl();
 
 // While a drag runs, the mouse and key messages serve it: answers true for
 // a message the drag took.

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/control_internal.h"
 #include "platform/ui/custom_form.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/menus.h"
@@ -683,6 +684,9 @@ void TrackPopupMenu(TPopupMenu* Menu, TPoint Screen)
         loop.StartPopup(Screen);
         RunLoop(loop, chosen);
     }
+    // The loop held the mouse: whatever was hot when it opened heard no
+    // leave.
+    CheckMouseControl();
     if (auto* item = static_cast<TMenuItem*>(chosen.Get()))
         item->Click();
 }
@@ -696,6 +700,7 @@ void TrackMenuBar(TCustomForm* Form, int Index, bool Open, bool Keyboard)
         loop.StartBar(Index, Open, Keyboard);
         RunLoop(loop, chosen);
     }
+    CheckMouseControl();
     if (auto* item = static_cast<TMenuItem*>(chosen.Get()))
         item->Click();
 }

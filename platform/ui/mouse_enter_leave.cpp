@@ -2,8 +2,11 @@
 // move finds the control really under the mouse (a window-less child
 // included); when that changes, the old one hears CM_MOUSELEAVE and the
 // new one CM_MOUSEENTER. While a control holds the capture, only it hears
-// them, as the mouse leaves and comes back. The window under the mouse
-// asks for WM_MOUSELEAVE, which tells when the mouse left the program.
+// them, as the mouse leaves and comes back; the others hear of the mouse
+// once the capture ends. The window under the mouse asks for
+// WM_MOUSELEAVE, which tells when the mouse left the program. A mode that
+// holds the mouse elsewhere (a menu loop) hides the moves and the leave
+// from the controls: when it ends, the pointer is looked up again.
 #include "platform/ui/control_internal.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/win_control.h"
@@ -12,36 +15,53 @@
 
 namespace {
 
-TControl* mouseControl = nullptr;  // the control the last CM_MOUSEENTER went to, or would have
+TControl* mouseControl = nullptr;  // heard CM_MOUSEENTER last, and no CM_MOUSELEAVE since
 HWND trackedWindow = nullptr;      // asked for WM_MOUSELEAVE and not told yet
+
+void TrackLeave(HWND Window)
+{
+    if (trackedWindow == Window)
+        return;
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = Window;
+    TrackMouseEvent(&track);
+    trackedWindow = Window;
+}
 
 void ChangeMouseControl(TControl* Target)
 {
     if (Target == mouseControl)
         return;
     TControl* capture = GetCaptureControl();
-    TControl* old = mouseControl;
-    mouseControl = Target;
-    if (old && (!capture || old == capture))
+    if (mouseControl) {
+        // Another control holds the mouse: this one stays as it is until
+        // the capture ends.
+        if (capture && mouseControl != capture)
+            return;
+        TControl* old = mouseControl;
+        mouseControl = nullptr;
+        if (!Target) {
+            old->Perform(CM_MOUSELEAVE, 0, 0);
+            return;
+        }
+        TControl::TAlive alive(Target);
         old->Perform(CM_MOUSELEAVE, 0, 0);
-    // A leave handler may have freed Target (which clears mouseControl) or
-    // moved on to another control.
-    if (Target && mouseControl == Target && (!capture || Target == capture))
+        // A leave handler may have freed Target, or the mouse moved on.
+        if (!alive || mouseControl)
+            return;
+    }
+    if (Target && (!capture || Target == capture)) {
+        mouseControl = Target;
         Target->Perform(CM_MOUSEENTER, 0, 0);
+    }
 }
 
 }  // namespace
 
 void MouseMovedOver(TWinControl* Window, TPoint Screen)
 {
-    HWND handle = Window->Handle();
-    if (trackedWindow != handle) {
-        TRACKMOUSEEVENT track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = handle;
-        TrackMouseEvent(&track);
-        trackedWindow = handle;
-    }
+    TrackLeave(Window->Handle());
     ChangeMouseControl(FindDragTarget(Screen, false));
 }
 
@@ -57,6 +77,22 @@ void MouseLeftWindow(TWinControl* Window)
     // of it: the mouse left the program from there.
     if (target == Window || (target && target->Parent() == Window && !dynamic_cast<TWinControl*>(target)))
         target = nullptr;
+    ChangeMouseControl(target);
+}
+
+void CheckMouseControl()
+{
+    TPoint point;
+    GetCursorPos(&point);
+    TControl* target = FindDragTarget(point, false);
+    if (target) {
+        // The window under the pointer tells when the mouse leaves it.
+        auto* window = dynamic_cast<TWinControl*>(target);
+        if (!window)
+            window = target->Parent();
+        if (window && window->HandleAllocated())
+            TrackLeave(window->Handle());
+    }
     ChangeMouseControl(target);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/actions.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/control_internal.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/image_blend.h"
@@ -217,4 +218,7 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (groupIndex_ != 0)
         SetDown(!down_);
     Click();
+    // The click may have run something that held the mouse (a menu, a
+    // dialog), so the button may not have heard the mouse leave it.
+    CheckMouseControl();
 }

@@ -7,6 +7,7 @@
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/control_internal.h"
 #include "platform/ui/controls_messages.h"
 #include "platform/ui/flat_look.h"
 #include "platform/ui/image_list.h"
@@ -161,11 +162,14 @@ void TToolButton::DropDown()
     TPoint below = ClientToScreen(Point(0, Height()));
     dropdownMenu_->SetPopupComponent(this);
     dropdownMenu_->Popup(below.X, below.Y);
-    if (!alive)
-        return;
-    dropping_ = false;
-    mousePress_.Cancel();
-    Invalidate();
+    if (alive) {
+        dropping_ = false;
+        mousePress_.Cancel();
+        Invalidate();
+    }
+    // The chosen item ran after the menu let go of the mouse and may have
+    // held it again.
+    CheckMouseControl();
 }
 
 void TToolButton::PaintImageAndCaption(const TRect& Content)
@@ -275,4 +279,7 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
             SetDown(!down_);
     }
     Click();
+    // The click may have run something that held the mouse (a menu, a
+    // dialog), so the button may not have heard the mouse leave it.
+    CheckMouseControl();
 }

@@ -2,6 +2,7 @@
 // support's own Xvfb and XTest, with the test's form freed after it.
 #pragma once
 
+#include "platform/gdi/raster_image.h"
 #include "platform/ui/custom_form.h"
 #include "tests/platform/win/x11_test_support.h"
 
@@ -11,6 +12,9 @@ protected:
 
     bool FormHasXFocus() { return HasXFocus(form_->Handle()); }
     bool DisplayShowsBacking() { return ShowsBacking(form_->Handle()); }
+    // What the display shows of a rectangle of the screen (the whole
+    // screen when empty), opaque.
+    static TRasterImage ScreenImage(TRect Area = {});
 
     TForm* form_ = nullptr;  // made by the test, freed after it
 };

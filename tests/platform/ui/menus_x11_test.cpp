@@ -22,7 +22,6 @@
 #include "tests/platform/ui/form_x11_test_support.h"
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -74,15 +73,7 @@ protected:
         const char* file = std::getenv("TANDRIL_MENU_SCREENSHOT");
         if (!file)
             return;
-        Window root = DefaultRootWindow(Other());
-        XWindowAttributes attributes;
-        XGetWindowAttributes(Other(), root, &attributes);
-        XImage* shot = XGetImage(Other(), root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-        TRasterImage image = TRasterImage::Sized(attributes.width, attributes.height);
-        for (int y = 0; y < image.Height; ++y)
-            for (int x = 0; x < image.Width; ++x)
-                image.Row(y)[x] = 0xFF000000u | static_cast<uint32_t>(XGetPixel(shot, x, y) & 0xFFFFFF);
-        XDestroyImage(shot);
+        TRasterImage image = ScreenImage();
         std::vector<uint8_t> png = WritePng(image);
         if (FILE* out = std::fopen(file, "wb")) {
             std::fwrite(png.data(), 1, png.size(), out);

@@ -1,8 +1,9 @@
 // A tool bar and a status bar worked from a real X display (the suite's
 // own Xvfb) with the display's XTest mouse, in the default font: a click
 // on a tool button runs it, a press on a drop-down arrow opens the menu
-// below the button whose row a click then runs, and a drag of the status
-// bar's grip sizes the form.
+// below the button whose row a click then runs, the flat button drawn plain
+// again with the pointer left on that row, and a drag of the status bar's
+// grip sizes the form.
 #include <string>
 #include <vector>
 
@@ -67,6 +68,11 @@ TEST_F(TToolBarX11Test, ButtonsDropDownMenuAndSizeGrip)
     Pump();
     ASSERT_TRUE(FormHasXFocus());
     EXPECT_TRUE(DisplayShowsBacking());
+    auto zoomShown = [&] {
+        TPoint corner = zoom->ClientToScreen(Point(0, 0));
+        return ScreenImage(Bounds(corner.X, corner.Y, zoom->Width(), zoom->Height())).Pixels;
+    };
+    const std::vector<uint32_t> plain = zoomShown();
 
     Click(print->ClientToScreen(Point(print->Width() / 2, print->Height() / 2)));
     ASSERT_TRUE(PumpUntil([&] { return !log_.empty(); }));
@@ -100,6 +106,10 @@ TEST_F(TToolBarX11Test, ButtonsDropDownMenuAndSizeGrip)
     EXPECT_NEAR(below.X, corner.X, 3);
     EXPECT_NEAR(below.Y, corner.Y, 3);
     EXPECT_FALSE(zoom->Pressed());
+    // The pointer stayed on the row, below the bar: the button is plain.
+    EXPECT_TRUE(PumpUntil([&] { return !zoom->Hot(); }));
+    EXPECT_TRUE(PumpUntil([&] { return zoomShown() == plain; }));
+    EXPECT_TRUE(DisplayShowsBacking());
 
     // The grip pulls the form's corner along.
     TRect grip = status->GripRect();
