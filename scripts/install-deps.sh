@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxtst-dev
   fonts-wqy-microhei fonts-dejavu-core xvfb ccache
   xdg-utils libcairo2-dev poppler-utils libcups2-dev cups-daemon
+  clang  # the fuzz build and scripts/clang_check.sh
 )
 
 missing=()

@@ -17,8 +17,9 @@ export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file
 build="$root/build/test"
 jobs=$(nproc)
 started=$(date +%s)
+# The compile commands are for scripts/clang_check.sh.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTANDRIL_SANITIZE=ON \
-      -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" >/dev/null
+      -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 built=$(date +%s)
 

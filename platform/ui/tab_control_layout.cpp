@@ -130,7 +130,7 @@ TTabLayout LayOutTabs(const TTabLayoutInput& In)
         LayOutRows(In, out);
     else
         LayOutSingleLine(In, out);
-    out.Page = AdjustTabRect(In, out.Rows, TRect(0, 0, In.Client.cx, In.Client.cy), false);
+    out.Page = AdjustTabRect(In, out.Rows, TRect{0, 0, In.Client.cx, In.Client.cy}, false);
     return out;
 }
 

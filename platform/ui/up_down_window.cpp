@@ -103,9 +103,9 @@ void Paint(HWND Window, HDC DC, const TUpDownState& S)
     for (int arrow : {1, -1}) {
         TRect part;
         if (horizontal)
-            part = arrow > 0 ? TRect(size.cx / 2, 0, size.cx, size.cy) : TRect(0, 0, size.cx / 2, size.cy);
+            part = arrow > 0 ? TRect{size.cx / 2, 0, size.cx, size.cy} : TRect{0, 0, size.cx / 2, size.cy};
         else
-            part = arrow > 0 ? TRect(0, 0, size.cx, size.cy / 2) : TRect(0, size.cy / 2, size.cx, size.cy);
+            part = arrow > 0 ? TRect{0, 0, size.cx, size.cy / 2} : TRect{0, size.cy / 2, size.cx, size.cy};
         TFlatState state;
         state.Pressed = S.Held == arrow && S.Over;
         state.Disabled = !enabled;

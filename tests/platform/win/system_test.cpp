@@ -93,7 +93,7 @@ TEST_F(System, BackEndChoiceAndTheHeadlessScreen)
     EXPECT_EQ(screen->FindSurface(a)->Bounds, Bounds(20, 30, 400, 250));
     backing = GdiObjectAs<TGdiBitmap>(WindowOf(a)->Backing);
     ASSERT_TRUE(backing);
-    EXPECT_EQ(TSize(backing->Width(), backing->Height()), TSize(400, 250));
+    EXPECT_EQ((TSize{backing->Width(), backing->Height()}), (TSize{400, 250}));
     EXPECT_EQ(reinterpret_cast<uint32_t*>(backing->Bits() + backing->Stride())[1], 0x00ABCDEFu);
     ShowWindow(a, SW_MINIMIZE);
     EXPECT_NE(MonitorFromWindow(a, MONITOR_DEFAULTTONULL), nullptr);
