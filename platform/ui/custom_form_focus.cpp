@@ -11,7 +11,6 @@
 #include "platform/ui/screen.h"
 #include "platform/win/focus.h"
 #include "platform/win/keyboard.h"
-#include "platform/win/message_queue.h"
 #include "platform/win/window_attributes.h"
 
 void TCustomForm::SetActiveControl(TWinControl* Control)
@@ -180,15 +179,7 @@ void TCustomForm::CMChildKey(TMessage& Message)
         return;
     }
     TMessage key{WM_KEYDOWN, Message.WParam, 0, 0};
-    auto* control = reinterpret_cast<TWinControl*>(Message.LParam);
-    HWND typedTo = control && control->HandleAllocated() ? control->Handle() : nullptr;
     Message.Result = IsShortCut(key) ? 1 : 0;
-    // The key's character was queued when the key was translated; a key
-    // that ran a shortcut types nothing. The shortcut may have freed the
-    // form and the control, which the stale handle copes with.
-    MSG typed;
-    if (Message.Result && typedTo)
-        PeekMessage(&typed, typedTo, WM_CHAR, WM_CHAR, PM_REMOVE);
 }
 
 bool TCustomForm::IsShortCut(TMessage& Message)

@@ -8,6 +8,7 @@
 #include "platform/ui/win_control.h"
 #include "platform/win/capture.h"
 #include "platform/win/cursor.h"
+#include "platform/win/message_queue.h"
 #include "platform/win/update_region.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
@@ -352,8 +353,15 @@ void TWinControl::WMNCDestroy(TMessage& Message)
 void TWinControl::WMKeyDown(TMessage& Message)
 {
     TAlive alive(this);
-    if (Message.Msg == WM_KEYDOWN && Perform(CN_KEYDOWN, Message.WParam, Message.LParam) != 0)
+    // A key the form or a parent took (Tab moving the focus, Ctrl+Tab the
+    // page, a shortcut) types nothing into any control, though its
+    // character was queued when the key was translated. Taking the key may
+    // have freed this control, which the copied handle copes with.
+    HWND typedTo = handle_;
+    if (Message.Msg == WM_KEYDOWN && Perform(CN_KEYDOWN, Message.WParam, Message.LParam) != 0) {
+        DiscardKeyCharacters(typedTo, Message.LParam);
         return;
+    }
     if (alive && !DoKeyDown(Message) && alive)
         DefaultHandler(Message);
 }

@@ -1,5 +1,6 @@
 #include "platform/win/message_queue.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "platform/base/exceptions.h"
@@ -61,6 +62,16 @@ void PostQuitMessage(int ExitCode)
 void RemoveWindowMessages(HWND Window)
 {
     std::erase_if(TheQueue().Posted, [&](const MSG& m) { return m.hwnd == Window; });
+}
+
+void RemovePostedMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    auto& posted = TheQueue().Posted;
+    auto it = std::find_if(posted.begin(), posted.end(), [&](const MSG& m) {
+        return m.hwnd == Window && m.message == Message && m.wParam == WParam && m.lParam == LParam;
+    });
+    if (it != posted.end())
+        posted.erase(it);
 }
 
 namespace {

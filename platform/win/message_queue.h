@@ -35,6 +35,11 @@ void WaitMessage();
 
 // Turns key messages into character messages; answers whether it did.
 bool TranslateMessage(const MSG& Msg);
+// Takes back the characters TranslateMessage queued for the key message
+// last translated, when that was Window's with KeyData as its lParam: a
+// key the program used otherwise (to move the focus, for a shortcut) must
+// type nothing. The characters still waiting in the queue go.
+void DiscardKeyCharacters(HWND Window, LPARAM KeyData);
 // Sends the message to its window (a WM_TIMER with a callback goes to the
 // callback) and answers the result; 0 for a message without a window.
 LRESULT DispatchMessage(const MSG& Msg);

@@ -1,11 +1,13 @@
 // TranslateMessage: the characters of key messages. The back end tells
 // what text a key typed; the text waits beside the key-down message it
-// came with until the message loop translates that message.
+// came with until the message loop translates that message, and the key's
+// characters can be taken back while the key is being handled.
 #include <deque>
 
 #include "platform/win/input_internal.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_internal.h"
 
 namespace {
 
@@ -23,6 +25,22 @@ std::deque<TKeyText>& PendingTexts()
 }
 
 constexpr size_t MaxPendingTexts = 64;
+
+// The characters the key message translated last queued: posted just
+// before the key is dispatched, they wait behind it until the key has
+// been handled.
+struct TTranslatedKey {
+    HWND Window = nullptr;
+    UINT CharMessage = 0;
+    LPARAM KeyData = 0;
+    AnsiString Text;
+};
+
+TTranslatedKey& LastTranslated()
+{
+    static TTranslatedKey key;
+    return key;
+}
 
 bool SameMessage(const MSG& a, const MSG& b)
 {
@@ -54,7 +72,18 @@ bool TranslateKeyMessage(const MSG& Msg)
         // One message per byte: a double-byte character comes lead byte first.
         for (char c : text)
             PostMessage(Msg.hwnd, charMessage, static_cast<BYTE>(c), Msg.lParam);
+        LastTranslated() = {Msg.hwnd, charMessage, Msg.lParam, std::move(text)};
         return true;
     }
     return false;
+}
+
+void DiscardKeyCharacters(HWND Window, LPARAM KeyData)
+{
+    TTranslatedKey& last = LastTranslated();
+    if (last.Window != Window || last.KeyData != KeyData)
+        return;
+    for (char c : last.Text)
+        RemovePostedMessage(Window, last.CharMessage, static_cast<BYTE>(c), KeyData);
+    last = {};
 }

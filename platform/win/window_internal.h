@@ -39,6 +39,9 @@ TRect MinMaximize(TWindow& Window, int Command);
 // WM_PARENTNOTIFY up the chain of parents, for WM_CREATE or WM_DESTROY.
 void SendParentNotify(TWindow* Window, UINT Event);
 void RemoveWindowMessages(HWND Window);
+// Takes the oldest queued message with exactly these fields out of the
+// queue, if one is there.
+void RemovePostedMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 
 // Snapshots of the observers, so one may remove itself while told.
 std::vector<TWindowObserver*> WindowObservers();
