@@ -39,6 +39,21 @@ LRESULT RefusingSubclass(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
     return Refused(Msg, WParam) ? 0 : DefSubclassProc(Window, Msg, WParam, LParam);
 }
 
+// Refuses only the four messages that change the text on a user's
+// request: whatever else the box does still happens.
+LRESULT ChangeMessagesRefused(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    switch (Msg) {
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+        return 0;
+    default:
+        return DefSubclassProc(Window, Msg, WParam, LParam);
+    }
+}
+
 struct TGesture {
     std::string Name;
     std::function<void()> Run;
@@ -139,4 +154,19 @@ TEST_F(TEditSubclassTest, AReplacedWindowProcRefusingTheSixPathsKeepsTheText)
     });
     EXPECT_EQ(Unchanging(), AllNames(Gestures()));
     box_->WindowProc = inner;
+}
+
+TEST_F(TEditSubclassTest, TheCutPasteAndUndoKeysGoThroughTheirMessages)
+{
+    // Refusing only WM_CUT, WM_PASTE, WM_CLEAR and WM_UNDO keeps the text
+    // under exactly the keys and calls that must go through them; typing,
+    // Backspace and Delete (which clears no selection by message, as the
+    // standard edit does not either) still change it.
+    ShowEdit();
+    const WNDPROC subclass(&ChangeMessagesRefused);
+    ASSERT_TRUE(SetWindowSubclass(Box(), subclass, 1));
+    EXPECT_EQ(Unchanging(), (std::vector<std::string>{"Ctrl+X", "Ctrl+V", "Ctrl+Z", "Shift+Delete", "Shift+Insert",
+                                                      "Alt+Backspace", "CutToClipboard", "PasteFromClipboard",
+                                                      "Undo", "ClearSelection"}));
+    RemoveWindowSubclass(Box(), subclass, 1);
 }
