@@ -25,9 +25,19 @@ built=$(date +%s)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Long randomized sessions run a few of their seeds; TANDRIL_ALL_SEEDS=1 in
+# the environment runs every seed (tests/support/test_seeds.h), which takes
+# a few times as long.
 cd "$build"
 status=0
-ctest --output-on-failure -j "$jobs" || status=$?
+ctest --output-on-failure -j "$jobs" | tee ctest.log || status=$?
 finished=$(date +%s)
+echo "Slowest tests:"
+sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/\2 s  \1/p' ctest.log | sort -rn | head -10
 echo "test.sh: build $((built - started)) s, tests $((finished - built)) s on $jobs cores"
+# The tally, last, where CI looks for it (.ci/run prints it again).
+total=$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' ctest.log)
+failed=$(sed -n 's/.*, \([0-9]*\) tests failed out of .*/\1/p' ctest.log)
+skipped=$(grep -c '(Skipped)$' ctest.log || true)
+echo "tests: $((${total:-0} - ${failed:-0} - skipped)) passed, ${failed:-0} failed, $skipped skipped" | tee tally
 exit "$status"
