@@ -22,6 +22,7 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "tests/support/test_random.h"
+#include "tests/support/test_seeds.h"
 
 namespace {
 
@@ -190,7 +191,7 @@ private:
 
 TEST_F(TControlTest, ComboBoxRandomSessionsKeepListCaptureAndSelectionInStep)
 {
-    for (uint32_t seed = 1; seed <= 12; ++seed) {
+    for (uint32_t seed : SessionSeeds(SeedRange(1, 12), 3)) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         TTestForm form;
         TComboSession session(form, seed);

@@ -19,6 +19,7 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
 #include "tests/support/test_random.h"
+#include "tests/support/test_seeds.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ void TEditSessionTest::RunSession(uint64_t Seed, int Steps)
 TEST_F(TEditSessionTest, EditBoxSessionsKeepCharactersWholeAndUndoExact)
 {
     ShowEdit(120);
-    for (uint64_t seed = 1; seed <= 8; ++seed) {
+    for (uint64_t seed : SessionSeeds(SeedRange(1, 8), 2)) {
         box_->SetText("");
         RunSession(seed, 400);
         if (HasFatalFailure())
@@ -188,7 +189,7 @@ TEST_F(TEditSessionTest, WrappingMemoSessionsKeepCharactersWholeAndUndoExact)
 {
     ShowMemo(130, 90);
     memo_ = true;
-    for (uint64_t seed = 101; seed <= 108; ++seed) {
+    for (uint64_t seed : SessionSeeds(SeedRange(101, 108), 2)) {
         box_->SetText("");
         RunSession(seed, 400);
         if (HasFatalFailure())

@@ -22,6 +22,7 @@
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"
 #include "tests/support/test_random.h"
+#include "tests/support/test_seeds.h"
 
 namespace {
 
@@ -237,7 +238,7 @@ private:
 
 TEST_F(TControlTest, ListBoxRandomSessionsKeepRowsSelectionAndScrollingInStep)
 {
-    for (uint32_t seed = 1; seed <= 12; ++seed) {
+    for (uint32_t seed : SessionSeeds(SeedRange(1, 12), 3)) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         TTestForm form;
         TListBoxSession session(form, seed);

@@ -17,6 +17,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_proc.h"
 #include "tests/support/test_random.h"
+#include "tests/support/test_seeds.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ protected:
 
 TEST_F(TPageControlSessionTest, TabsFollowThePagesAfterEveryStep)
 {
-    for (uint32_t seed = 1; seed <= 12; ++seed) {
+    for (uint32_t seed : SessionSeeds(SeedRange(1, 12), 3)) {
         TRandom random(seed);
         for (int step = 0; step < 150; ++step) {
             int action = Step(random);
