@@ -9,6 +9,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_text_error.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 
 const UINT SynTextClipboardFormat = RegisterClipboardFormat("SynText Control Block Type");
 
@@ -59,35 +60,6 @@ AnsiString TrimmedSelText(const TCustomSynText& Editor)
     return result + Piece(line(e.Line), 1, e.Char);
 }
 
-// A movable, shareable block holding Prefix (when given), Text and a zero byte.
-HGLOBAL MakeBlock(const AnsiString& Text, const char* Prefix, size_t PrefixSize)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, PrefixSize + Text.size() + 1);
-    if (!block)
-        return nullptr;
-    auto* bytes = static_cast<char*>(GlobalLock(block));
-    if (!bytes) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    if (PrefixSize > 0)
-        std::memcpy(bytes, Prefix, PrefixSize);
-    std::memcpy(bytes + PrefixSize, Text.c_str(), Text.size() + 1);
-    GlobalUnlock(block);
-    return block;
-}
-
-// Hands Block to the clipboard; false (with the block freed) on failure.
-bool SetBlock(UINT Format, HGLOBAL Block)
-{
-    if (!Block)
-        return false;
-    if (SetClipboardData(Format, Block))
-        return true;
-    GlobalFree(Block);
-    return false;
-}
-
 class TOpenClipboard {
 public:
     explicit TOpenClipboard(HWND Owner) : open_(OpenClipboard(Owner)) {}
@@ -112,18 +84,8 @@ void PutTextOnClipboard(HWND Owner, TSynSelectionMode Mode, const AnsiString& Te
 {
     if (Text.empty())
         return;
-    bool ok;
-    {
-        TOpenClipboard clipboard(Owner);
-        ok = static_cast<bool>(clipboard);
-        if (ok) {
-            EmptyClipboard();
-            const char mode = static_cast<char>(Mode);
-            ok = SetBlock(CF_TEXT, MakeBlock(Text, nullptr, 0)) &&
-                 SetBlock(SynTextClipboardFormat, MakeBlock(Text, &mode, 1));
-        }
-    }
-    if (!ok)
+    const AnsiString block = static_cast<char>(Mode) + Text;
+    if (!SetClipboardText(Owner, {{CF_TEXT, Text}, {SynTextClipboardFormat, block}}))
         throw ESynTextError("Clipboard copy operation failed");
 }
 

@@ -3,7 +3,6 @@
 #include "editor_services/message_dialog.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/base/exceptions.h"
 #include "platform/ui/application.h"
@@ -16,7 +15,7 @@
 #include "platform/ui/size_constraints.h"
 #include "platform/ui/system_icons.h"
 #include "platform/win/clipboard.h"
-#include "platform/win/global_memory.h"
+#include "platform/win/clipboard_text.h"
 #include "platform/win/system_info.h"
 #include "platform/win/system_parameters.h"
 #include "platform/win/win_messages.h"
@@ -33,33 +32,6 @@ const char* IconNameOf(TMsgDlgType DlgType)
     static const char* const Names[] = {IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK, IDI_QUESTION, nullptr};
     const unsigned index = static_cast<unsigned>(DlgType) & 0x7F;
     return index < std::size(Names) ? Names[index] : nullptr;
-}
-
-// Puts Text on the clipboard as plain 8-bit text; the clipboard is closed
-// again whatever happens.
-void CopyTextToClipboard(HWND Owner, const AnsiString& Text)
-{
-    if (!OpenClipboard(Owner))
-        throw Exception("Cannot open clipboard");
-    try {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, Text.size() + 1);
-        try {
-            auto* bytes = static_cast<char*>(GlobalLock(block));
-            if (!bytes)
-                throw Exception("Cannot open clipboard");
-            std::memcpy(bytes, Text.c_str(), Text.size() + 1);
-            EmptyClipboard();
-            SetClipboardData(CF_TEXT, block);
-            GlobalUnlock(block);
-        } catch (...) {
-            GlobalFree(block);
-            throw;
-        }
-    } catch (...) {
-        CloseClipboard();
-        throw;
-    }
-    CloseClipboard();
 }
 
 // While alive, the program's windows that stay on top step behind the
@@ -146,7 +118,9 @@ void TMessageDialog::FormKeyDown(TObject*, WORD& Key, TShiftState Shift)
     if (Key != 'C' || Shift != TShiftState{ssCtrl})
         return;
     MessageBeep(0);
-    CopyTextToClipboard(Handle(), ClipboardText());
+    // The dialog stays open when the copy fails; the user hears of it.
+    if (!SetClipboardText(Handle(), {{CF_TEXT, ClipboardText()}}))
+        throw Exception("Cannot open clipboard");
 }
 
 TMessageDialog* CreateMessageDialog(const AnsiString& Msg, TMsgDlgType DlgType,

@@ -121,7 +121,8 @@ private:
     void SetTextFromMessage(const char* Text);
     void ReplaceSelection(std::string_view Text, TEditUndo Undo);
     void DeleteRange(int From, int To);
-    void CopySelection();
+    // False when the clipboard took no copy.
+    bool CopySelection();
     void PasteClipboard();
     void UndoLast();
     void SetSelection(int Anchor, int Caret);

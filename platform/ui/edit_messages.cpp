@@ -6,6 +6,7 @@
 #include "platform/base/code_page.h"
 #include "platform/ui/edit.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"
@@ -49,10 +50,11 @@ bool TCustomEdit::TextMessage(TMessage& Message)
         return true;
     }
     case WM_CUT:
-        if (!readOnly_ && passwordChar_ == '\0' && buffer_.HasSelection()) {
-            CopySelection();
+        // The box says nothing when the clipboard takes no copy, as a
+        // standard edit box does; but text that did not reach the
+        // clipboard stays where it was.
+        if (!readOnly_ && passwordChar_ == '\0' && buffer_.HasSelection() && CopySelection())
             ReplaceSelection({}, TEditUndo::Step);
-        }
         return true;
     case WM_COPY:
         if (passwordChar_ == '\0' && buffer_.HasSelection())
@@ -221,23 +223,9 @@ void TCustomEdit::SetSelection(int Anchor, int Caret)
     SelectionChanged();
 }
 
-void TCustomEdit::CopySelection()
+bool TCustomEdit::CopySelection()
 {
-    AnsiString text = buffer_.SelText();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-    if (!block)
-        return;
-    auto* bytes = static_cast<char*>(GlobalLock(block));
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    if (!OpenClipboard(Handle())) {
-        GlobalFree(block);
-        return;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, block))
-        GlobalFree(block);
-    CloseClipboard();
+    return SetClipboardText(Handle(), {{CF_TEXT, buffer_.SelText()}});
 }
 
 void TCustomEdit::PasteClipboard()

@@ -227,6 +227,26 @@ TEST_F(TMessageDialogTest, CtrlCCopiesCaptionMessageAndButtons)
     EXPECT_EQ(ClipboardText(), "");
 }
 
+TEST_F(TMessageDialogTest, CtrlCWhileTheClipboardIsHeldTellsTheUserAndTheDialogStays)
+{
+    AnsiString told;
+    EXPECT_EQ(Ask(
+                  [&](TCustomForm*) {
+                      TModalAnswers::Push([&](const TModalRequest& Request) {
+                          told = Request.Text;
+                          return 1;
+                      });
+                      OpenClipboard(nullptr);
+                      InjectKeyStroke('C', InjectCtrl);
+                      Application->ProcessMessages();
+                      CloseClipboard();
+                      InjectKeyStroke(VK_RETURN);
+                  },
+                  [] { return SynMsgDialog.ShowInfoMessage("x", "Notes"); }),
+              1);
+    EXPECT_EQ(told, "Cannot open clipboard.");
+}
+
 TEST_F(TMessageDialogTest, OnlyTheApplicationsBoxesPutTopMostWindowsBack)
 {
     auto* onTop = new TForm(nullptr);

@@ -12,6 +12,7 @@
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/ime_result.h"
+#include "platform/win/clipboard.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
@@ -270,6 +271,26 @@ TEST_F(TEditTest, PasswordBoxGivesNothingToTheClipboard)
     Stroke('X', InjectCtrl);
     EXPECT_EQ(ClipboardText(), "kept");
     EXPECT_EQ(BoxText(), "se" + Shuo);
+}
+
+TEST_F(TEditTest, ACutTheClipboardDoesNotTakeLeavesTheTextInTheBox)
+{
+    ShowEdit();
+    InjectText("se" + Shuo);
+    Pump();
+    SetClipboardText("kept");
+    box_->SelectAll();
+    // The test holds the clipboard open: the box cannot copy, and says
+    // nothing of it, as a standard edit box does.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    Stroke('X', InjectCtrl);
+    Stroke(VK_DELETE, InjectShift);
+    CloseClipboard();
+    EXPECT_EQ(BoxText(), "se" + Shuo);
+    EXPECT_EQ(ClipboardText(), "kept");
+    Stroke('X', InjectCtrl);
+    EXPECT_EQ(BoxText(), "");
+    EXPECT_EQ(ClipboardText(), "se" + Shuo);
 }
 
 TEST_F(TEditTest, MouseClicksDragsAndDoubleClicksSelectWholeCharacters)

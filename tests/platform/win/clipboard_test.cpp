@@ -2,10 +2,12 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "input_test_support.h"
 #include "platform/win/backend.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_styles.h"
 
@@ -28,6 +30,38 @@ std::string Bytes(HGLOBAL block)
     std::string bytes(p, GlobalSize(block));
     GlobalUnlock(block);
     return bytes;
+}
+
+TEST_F(TClipboardTest, SetClipboardTextPutsTheTextsInOrderOrAnswersThatItCouldNot)
+{
+    HWND editor = Make("E", WS_POPUP, nullptr, Bounds(0, 0, 10, 10));
+    HWND other = Make("O", WS_POPUP, nullptr, Bounds(0, 0, 10, 10));
+    const UINT blockFormat = RegisterClipboardFormat("Tandril Editor Block");
+    const std::string text = "說門\r\n乗中";
+    const std::string modeAndText = "\x02說門";
+    ASSERT_TRUE(SetClipboardText(editor, {{CF_TEXT, text}, {blockFormat, modeAndText}}));
+    EXPECT_EQ(GetClipboardOwner(), editor);
+    auto formats = [&] {
+        std::vector<std::string> shown;
+        EXPECT_TRUE(OpenClipboard(other));
+        for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
+            if (format != CF_UNICODETEXT)
+                shown.push_back(Bytes(GetClipboardData(format)));
+        CloseClipboard();
+        return shown;
+    };
+    EXPECT_EQ(formats(), (std::vector<std::string>{text + '\0', modeAndText + '\0'}));
+
+    // Another window holds the clipboard open: nothing changes.
+    ASSERT_TRUE(OpenClipboard(other));
+    EXPECT_FALSE(SetClipboardText(editor, {{CF_TEXT, "new"}}));
+    CloseClipboard();
+    EXPECT_EQ(formats(), (std::vector<std::string>{text + '\0', modeAndText + '\0'}));
+
+    // A refused block (format 0) ends the copy: what went before stays,
+    // what comes after does not go on, and no block is lost.
+    EXPECT_FALSE(SetClipboardText(editor, {{CF_TEXT, "plain"}, {0, "x"}, {blockFormat, "after"}}));
+    EXPECT_EQ(formats(), (std::vector<std::string>{std::string("plain", 6)}));
 }
 
 TEST_F(TClipboardTest, TextAndARegisteredFormatGoRoundTrip)
