@@ -17,6 +17,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -49,14 +50,7 @@ protected:
         SetManualClock(false);
     }
 
-    static void Pump()
-    {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(msg);
-            DispatchMessage(msg);
-        }
-    }
+    static void Pump() { PumpMessages(); }
 
     void Click(int X, int Y)
     {

@@ -8,6 +8,7 @@
 #include "platform/ui/font.h"
 #include "platform/win/headless_screen.h"
 #include "tests/editor/word_syn.h"
+#include "tests/support/pixel_colour.h"
 #include "syn_view_test_support.h"
 
 class TSynPaintTest : public TEditorViewTest {
@@ -39,11 +40,7 @@ protected:
     }
 
     // The pixel as a colour (0x00BBGGRR).
-    static TColor At(const TRasterImage& Image, int X, int Y)
-    {
-        const uint32_t p = Image.Row(Y)[X];
-        return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
-    }
+    static TColor At(const TRasterImage& Image, int X, int Y) { return PixelAt(Image, X, Y); }
     static TColor Rgb(TColor Color) { return ColorToRGB(Color); }
 
     // The left pixel of column Col (from 1) with the default gutter and no

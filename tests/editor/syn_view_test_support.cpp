@@ -6,6 +6,7 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/message_pump.h"
 
 TEditorHost::TEditorHost() : TWinControl(nullptr)
 {
@@ -38,11 +39,7 @@ void TEditorViewTest::TearDown()
 
 void TEditorViewTest::Pump()
 {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(msg);
-        DispatchMessage(msg);
-    }
+    PumpMessages();
 }
 
 TSynMemo* TEditorViewTest::AddMemo(int Left, int Width, int Height)

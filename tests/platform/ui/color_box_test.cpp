@@ -13,16 +13,11 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
+#include "tests/support/pixel_colour.h"
 
 namespace {
 
 using TLines = std::vector<std::string>;
-
-TColor PixelAt(const TRasterImage& Image, int X, int Y)
-{
-    const uint32_t p = Image.Row(Y)[X];
-    return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
-}
 
 // The hook answers with the colour it is given here, or cancels.
 TColor hookAnswer = clNone;

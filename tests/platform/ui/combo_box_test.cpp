@@ -25,6 +25,7 @@
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
+#include "tests/support/pixel_colour.h"
 
 namespace {
 
@@ -308,12 +309,6 @@ TEST_F(TControlTest, ComboBoxTypeAheadPicksByGbkPrefix)
     Pump();
     EXPECT_EQ(combo->ItemIndex(), 3);
     EXPECT_EQ(log, (TLines{"dropdown 4", "closeup 4", "click 3", "change 3"}));
-}
-
-TColor PixelAt(const TRasterImage& Image, int X, int Y)
-{
-    const uint32_t p = Image.Row(Y)[X];
-    return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
 }
 
 // An owner-drawn box: OnDrawItem paints on the box's canvas, which holds

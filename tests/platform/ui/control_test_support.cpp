@@ -160,15 +160,6 @@ void TControlTest::TearDown()
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(msg);
-        DispatchMessage(msg);
-    }
-}
-
 TPoint TControlTest::ScreenPoint(TControl* Control, int X, int Y)
 {
     return Control->ClientToScreen(Point(X, Y));

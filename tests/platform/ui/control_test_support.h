@@ -11,6 +11,7 @@
 #include "platform/ui/custom_control.h"
 #include "platform/ui/graphic_control.h"
 #include "platform/ui/win_control.h"
+#include "tests/support/message_pump.h"
 
 // A top-level control, hidden until shown, that moves the focus with Tab
 // and Shift+Tab and sends CM_EXIT / CM_ENTER as the focus moves inside it.
@@ -58,9 +59,6 @@ protected:
 };
 
 const char* ControlMessageName(UINT Message);
-
-// Takes, translates and dispatches every waiting message.
-void PumpMessages();
 
 class TControlTest : public ::testing::Test {
 protected:

@@ -20,6 +20,7 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/pixel_colour.h"
 
 namespace {
 
@@ -57,13 +58,6 @@ void LogClicks(TListBox* List, TLines& Log)
         [&Log, List](TObject*) { Log.push_back("click " + std::to_string(List->ItemIndex())); });
     List->OnDblClick = TNotifyEvent::FromCallable(
         [&Log, List](TObject*) { Log.push_back("dblclick " + std::to_string(List->ItemIndex())); });
-}
-
-// A picture's pixel as a colour (0x00BBGGRR).
-TColor PixelAt(const TRasterImage& Image, int X, int Y)
-{
-    const uint32_t p = Image.Row(Y)[X];
-    return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
 }
 
 // The middle of row Index on the screen (the row must be shown).

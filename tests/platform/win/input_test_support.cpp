@@ -14,6 +14,7 @@
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -69,11 +70,7 @@ HWND TInputTest::Make(const std::string& Name, DWORD Style, HWND Parent, TRect B
 
 void TInputTest::Pump()
 {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(msg);
-        DispatchMessage(msg);
-    }
+    PumpMessages();
 }
 
 std::vector<TLogged> TInputTest::TakeLogged(std::initializer_list<UINT> Only)

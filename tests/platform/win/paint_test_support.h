@@ -22,6 +22,7 @@
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
+#include "tests/support/message_pump.h"
 
 class TPaintTest : public ::testing::Test {
 protected:
@@ -104,14 +105,7 @@ protected:
         return r;
     }
 
-    static void Pump()
-    {
-        MSG m;
-        while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(m);
-            DispatchMessage(m);
-        }
-    }
+    static void Pump() { PumpMessages(); }
 
     // The messages of the log from Window, in order, without the rest.
     std::vector<UINT> MessagesOf(HWND window, std::initializer_list<UINT> wanted) const

@@ -16,6 +16,7 @@
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 #include "tests/skin/data/skin_pictures.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -54,12 +55,7 @@ protected:
         Pump();
     }
 
-    static void Pump()
-    {
-        MSG m;
-        while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessage(m);
-    }
+    static void Pump() { PumpMessages(); }
 
     // Runs the fade a timer interval at a time until its timer stops (at
     // most Limit ticks) and answers the alpha after each tick.
