@@ -5,6 +5,7 @@
 
 #include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_highlighter.h"
 
@@ -153,6 +154,13 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     // Another editor shows this buffer too; its rows below may have moved.
     if (chainedEditor_ || lines_ != ownLines_.get())
         last = INT_MAX - 1;
+    // A block's indent guides stand at its first line's indentation.
+    if (static_cast<int>(guideIndentsBeforePut_.size()) == Count)
+        for (int i = 0; i < Count; ++i)
+            if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
+                if (const TSynTextFoldRange* range = GetFoldRangeStartingAt(Index + i + 1))
+                    last = std::max(last, range->ToLine - 1);
+    guideIndentsBeforePut_.clear();
     InvalidateLines(Index + 1, last + 1);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
@@ -182,8 +190,12 @@ void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
     CountFoldChanges(Index, Count);
     NoteLineShift(bufferShifts_, Index + 1, -Count);
 }
-void TCustomSynText::ListBeforePut(TObject*, int Index, int)
+void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
     if (CountsFoldChanges())
         foldSignatureBeforePut_ = FoldSignature(Index, lines_->Strings(Index));
+    guideIndentsBeforePut_.clear();
+    if (codeFolding_->IndentGuides())
+        for (int i = Index; i < Index + Count; ++i)
+            guideIndentsBeforePut_.push_back(LeadingWidth(i));
 }

@@ -211,9 +211,14 @@ void TCustomSynText::SetSelectionMode(TSynSelectionMode Value)
 {
     if (selectionMode_ == Value)
         return;
-    if (SelAvail())
+    // The same points may select nothing in one mode and lines in another
+    // (a column block of no width).
+    const bool shown = SelAvail();
+    if (shown)
         InvalidateSelection();
     selectionMode_ = Value;
+    if (!shown && SelAvail())
+        InvalidateSelection();
     // A column or line block may reach past line ends and, on other lines,
     // into double-byte characters; a normal block ends within its lines
     // and between characters.

@@ -23,6 +23,7 @@
 #include "editor/syn_text_plugin.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/list.h"
+#include "platform/gdi/gdi_object.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/font.h"
 #include "platform/ui/timer.h"
@@ -138,6 +139,11 @@ TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomSynText::~TCustomSynText()
 {
+    // Freed inside an update that never ended.
+    if (deferredTextPaint_) {
+        DeleteObject(deferredTextPaint_);
+        DeleteObject(deferredOtherPaint_);
+    }
     caretFoldRange_ = nullptr;
     allFoldRanges_.reset();
     codeFolding_.reset();
@@ -210,6 +216,8 @@ void TCustomSynText::EndUpdate()
     RescanPendingFolds();
     if (!HandleAllocated())
         return;
+    ScrollPendingView();
+    FollowActiveGuides();
     if (stateFlags_.Contains(sfScrollbarChanged))
         UpdateScrollBars();
     if (GetWordWrap() && (statusChanges_.Contains(scCaretX) || statusChanges_.Contains(scCaretY)))

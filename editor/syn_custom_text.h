@@ -41,6 +41,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "editor/syn_code_folding.h"
@@ -249,6 +250,9 @@ public:
     // The deepest level among the ranges that hold the caret's line: its
     // indent guide is the active one.
     int CaretFoldLevel() const;
+    // Whether Guide, a range whose indent guide is drawn, is drawn in the
+    // active look while the ranges holding the caret's line reach ActiveLevel.
+    bool IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const;
     // The line's number in the text with every fold expanded.
     int GetRealLineNumber(int Line) const;
     TRect GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const;
@@ -518,6 +522,18 @@ protected:
     // Invalidates R at once, or adds it to the rectangle collected while the
     // lines change; nothing while the control is hidden or has no window.
     void InvalidateArea(const TRect& R);
+    // Moves the window's pixels with the view by DX (the text area) and DY
+    // (the whole client area); inside an update the moves add up until
+    // ScrollPendingView.
+    void ScrollView(int DX, int DY);
+    // Moves the pixels now by what the moves inside an update added up to.
+    void ScrollPendingView();
+    // Repaints the lines whose indent guides change between the active and
+    // the plain look since the last call.
+    void FollowActiveGuides();
+    void MoveViewPixels(int DX, int DY);
+    void TakePendingPaint();
+    TRect TextArea();
     // The fold marks beside the visible rows, on the window canvas.
     void PaintFoldMarks();
     // The marks of the lines FirstLine..LastLine, then OnGutterPaint for each.
@@ -648,6 +664,13 @@ protected:
     TSynStatusChanges statusChanges_;
     int scrollDeltaX_ = 0;
     int scrollDeltaY_ = 0;
+    // Inside an update: how far the view moved, in pixels, while the
+    // window's pixels stayed, and what waits to be painted, taken from the
+    // window and moved with the view (the text area's part also sideways).
+    TPoint pendingScroll_{0, 0};
+    HRGN deferredTextPaint_ = nullptr;
+    HRGN deferredOtherPaint_ = nullptr;
+    bool deferredRepaintAll_ = false;
     TCustomSynText* chainedEditor_ = nullptr;
     int gutterWidth_ = 0;
 
@@ -715,7 +738,11 @@ protected:
     // Code folding.
     std::unique_ptr<TSynTextAllFoldRanges> allFoldRanges_;
     TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
+    // The lines whose indent guides were last drawn in the active look, first
+    // and last; none while Last < First.
+    std::pair<int, int> activeGuideLines_{1, 0};
     std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
+    std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
     // Since the fold ranges were last those of a rebuild: the lines that came
     // and went as the buffer made them and as the ranges followed them, and
     // whether a line with fold tokens changed keeping its signature. Such a

@@ -1,6 +1,8 @@
 // Code folding: finding the fold ranges, answering where they are, and the
 // text with every fold expanded.
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -286,7 +288,26 @@ void TCustomSynText::RebuildFoldRanges()
     if (codeFolding_->Enabled())
         ScanFoldText(lines_, [this](int Index) { return lines_->GetRange(Index); }, *allFoldRanges_);
     InvalidateGutter();
+    if (codeFolding_->IndentGuides())
+        InvalidateLines(-1, -1);
 }
+
+namespace {
+
+// The ranges in view by lines and level: what places indent guides.
+std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
+{
+    std::vector<std::array<int, 3>> spans;
+    for (int i = 0; i < Ranges.AllCount(); ++i) {
+        const TSynTextFoldRange* range = Ranges.AllRanges(i);
+        if (!range->Collapsed && !range->ParentCollapsed)
+            spans.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel});
+    }
+    std::sort(spans.begin(), spans.end());
+    return spans;
+}
+
+}  // namespace
 
 void TCustomSynText::RescanFoldRanges()
 {
@@ -299,6 +320,7 @@ void TCustomSynText::RescanFoldRanges()
         return;
     caretFoldRange_ = nullptr;
     TSynTextAllFoldRanges& all = *allFoldRanges_;
+    const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();
         if (all.AllCount() == 0) {
@@ -312,6 +334,15 @@ void TCustomSynText::RescanFoldRanges()
         Uncollapse(misfit);
     }
     InvalidateGutter();
+    // The lines of a block that came, went or moved change their guides.
+    if (codeFolding_->IndentGuides()) {
+        const std::vector<std::array<int, 3>> spansAfter = GuideSpans(all);
+        std::vector<std::array<int, 3>> changed;
+        std::set_symmetric_difference(spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
+                                      std::back_inserter(changed));
+        for (const std::array<int, 3>& span : changed)
+            InvalidateLines(span[0], span[1]);
+    }
 }
 
 TSynTextFoldRange* TCustomSynText::RescanExpanded()
@@ -421,6 +452,39 @@ int TCustomSynText::CaretFoldLevel() const
             level = std::max(level, range->FoldRangeLevel);
     }
     return level;
+}
+
+bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
+{
+    return Guide.FoldRangeLevel == ActiveLevel && Guide.FromLine <= caretY_ && caretY_ <= Guide.ToLine;
+}
+
+// A caret move repaints its old and new lines only; the guides of the block
+// it left or entered reach over the lines between.
+void TCustomSynText::FollowActiveGuides()
+{
+    std::pair<int, int> lines{1, 0};
+    if (codeFolding_->IndentGuides()) {
+        // As painting takes it: without folding no guide is the caret's.
+        const int level = codeFolding_->Enabled() ? CaretFoldLevel() : 0;
+        for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+            const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+            if (range->Collapsed || range->ParentCollapsed || !IsActiveGuide(*range, level))
+                continue;
+            // Guides stand on the lines strictly inside their range.
+            if (lines.first > lines.second)
+                lines = {range->FromLine + 1, range->ToLine - 1};
+            else
+                lines = {std::min(lines.first, range->FromLine + 1), std::max(lines.second, range->ToLine - 1)};
+        }
+    }
+    if (lines == activeGuideLines_)
+        return;
+    if (activeGuideLines_.first <= activeGuideLines_.second)
+        InvalidateLines(activeGuideLines_.first, activeGuideLines_.second);
+    if (lines.first <= lines.second)
+        InvalidateLines(lines.first, lines.second);
+    activeGuideLines_ = lines;
 }
 
 std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line) const

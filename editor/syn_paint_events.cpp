@@ -33,6 +33,8 @@ void TCustomSynText::DoOnPaintTransientEx(TTransientType TransientType, bool Loc
     }
     if (!fire || !OnPaintTransient)
         return;
+    // The handler draws on the window: its pixels must stand where the view is.
+    ScrollPendingView();
     Canvas()->Font()->Assign(Font());
     Canvas()->Brush()->SetColor(Color());
     HideCaret();

@@ -354,8 +354,7 @@ void TCustomSynText::PaintFoldDecorations(TTextPaint& P, int Line, int Row, cons
             if (indent <= scroll)
                 continue;
             const int x = gutterWidth_ + indent - scroll;
-            const bool active = guide->FoldRangeLevel == P.ActiveFoldLevel && guide->FromLine <= caretY_ &&
-                                caretY_ <= guide->ToLine;
+            const bool active = IsActiveGuide(*guide, P.ActiveFoldLevel);
             P.Row.Line(x, RowRect.Top, x, RowRect.Bottom, active ? static_cast<TColor>(RGB(160, 160, 255)) : clWindow);
             // With an odd row height the dots of odd lines start one lower,
             // so that the pattern runs on from row to row.

@@ -10,9 +10,11 @@
 #include "editor/syn_scroll_bars.h"
 #include "editor/syn_word_wrap.h"
 #include "platform/base/sys_utils.h"
+#include "platform/gdi/regions.h"
 #include "platform/win/flat_scroll_bars.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/scroll_window.h"
+#include "platform/win/update_region.h"
 
 namespace {
 
@@ -119,12 +121,7 @@ void TCustomSynText::SetTopLine(int Value)
         return;
     const int delta = topLine_ - Value;
     topLine_ = Value;
-    if (HandleAllocated()) {
-        if (std::abs(delta) < linesInWindow_)
-            ScrollWindow(Handle(), 0, LineHeight() * delta, nullptr, nullptr);
-        else
-            Invalidate();
-    }
+    ScrollView(0, LineHeight() * delta);
     UpdateScrollBars();
     StatusChanged({scTopLine});
 }
@@ -149,16 +146,7 @@ void TCustomSynText::SetLeftChar(int Value)
     const int delta = leftChar_ - Value;
     leftChar_ = Value;
     textOffset_ = gutterWidth_ + 2 - (leftChar_ - 1) * charWidth_;
-    if (HandleAllocated()) {
-        if (std::abs(delta) < charsInWindow_) {
-            // Only the text area moves; the gutter stays where it is.
-            const TRect client = ClientRect();
-            const TRect textArea = Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom);
-            ScrollWindow(Handle(), delta * charWidth_, 0, &textArea, &textArea);
-        } else {
-            Invalidate();
-        }
-    }
+    ScrollView(delta * charWidth_, 0);
     if (options_.Contains(eoScrollPastEol) && options_.Contains(eoAutoSizeMaxScrollWidth) &&
         leftChar_ + charsInWindow_ > maxScrollWidth_)
         SetMaxScrollWidth(leftChar_ + charsInWindow_);
@@ -166,6 +154,111 @@ void TCustomSynText::SetLeftChar(int Value)
         UpdateScrollBars();
     StatusChanged({scLeftChar});
     InvalidateLine(caretY_);
+}
+
+// Only the text area moves sideways; the gutter stays where it is.
+TRect TCustomSynText::TextArea()
+{
+    const TRect client = ClientRect();
+    return Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom);
+}
+
+// A batch of caret moves inside an update would otherwise copy the window's
+// bitmap once per move. What waits to be painted is kept aside and moves
+// with the view at once, though: whatever is invalidated from now on stands
+// where the view already is.
+void TCustomSynText::ScrollView(int DX, int DY)
+{
+    if (!HandleAllocated() || (DX == 0 && DY == 0))
+        return;
+    if (paintLock_ == 0) {
+        MoveViewPixels(DX, DY);
+        // The caret stays in its cell, not on its pixels.
+        UpdateCaret();
+        return;
+    }
+    stateFlags_.Include(sfCaretChanged);
+    TakePendingPaint();
+    pendingScroll_.X += DX;
+    pendingScroll_.Y += DY;
+    OffsetRgn(deferredTextPaint_, DX, DY);
+    OffsetRgn(deferredOtherPaint_, 0, DY);
+}
+
+// Kept aside, what waits to be painted may leave the window and come back
+// with the view: the pixels there, moved once at the end, are as stale as
+// they were.
+void TCustomSynText::TakePendingPaint()
+{
+    if (!deferredTextPaint_) {
+        deferredTextPaint_ = CreateRectRgn(0, 0, 0, 0);
+        deferredOtherPaint_ = CreateRectRgn(0, 0, 0, 0);
+    }
+    HRGN pending = CreateRectRgn(0, 0, 0, 0);
+    if (GetUpdateRgn(Handle(), pending, false) > NULLREGION) {
+        HRGN text = CreateRectRgnIndirect(TextArea());
+        HRGN part = CreateRectRgn(0, 0, 0, 0);
+        // A stale text area as a whole may hold what is out of view too
+        // (new colours, a new highlighter): all is repainted at the end.
+        if (CombineRgn(part, text, pending, RGN_DIFF) == NULLREGION)
+            deferredRepaintAll_ = true;
+        CombineRgn(part, pending, text, RGN_AND);
+        CombineRgn(deferredTextPaint_, deferredTextPaint_, part, RGN_OR);
+        CombineRgn(part, pending, text, RGN_DIFF);
+        CombineRgn(deferredOtherPaint_, deferredOtherPaint_, part, RGN_OR);
+        ValidateRect(Handle(), nullptr);
+        DeleteObject(part);
+        DeleteObject(text);
+    }
+    DeleteObject(pending);
+}
+
+void TCustomSynText::ScrollPendingView()
+{
+    if (!deferredTextPaint_)
+        return;
+    if (HandleAllocated()) {
+        TakePendingPaint();
+        if (deferredRepaintAll_) {
+            Invalidate();
+        } else {
+            // Nothing waits in the window now: the move invalidates only
+            // what it uncovers, and what was kept aside goes back where the
+            // view is, each part inside its own area.
+            MoveViewPixels(pendingScroll_.X, pendingScroll_.Y);
+            HRGN text = CreateRectRgnIndirect(TextArea());
+            HRGN other = CreateRectRgnIndirect(ClientRect());
+            CombineRgn(other, other, text, RGN_DIFF);
+            CombineRgn(deferredTextPaint_, deferredTextPaint_, text, RGN_AND);
+            CombineRgn(deferredOtherPaint_, deferredOtherPaint_, other, RGN_AND);
+            InvalidateRgn(Handle(), deferredTextPaint_, false);
+            InvalidateRgn(Handle(), deferredOtherPaint_, false);
+            DeleteObject(other);
+            DeleteObject(text);
+        }
+    }
+    DeleteObject(deferredTextPaint_);
+    DeleteObject(deferredOtherPaint_);
+    deferredTextPaint_ = nullptr;
+    deferredOtherPaint_ = nullptr;
+    deferredRepaintAll_ = false;
+    pendingScroll_ = TPoint{0, 0};
+}
+
+void TCustomSynText::MoveViewPixels(int DX, int DY)
+{
+    if (DX == 0 && DY == 0)
+        return;
+    if (std::abs(DY) >= linesInWindow_ * LineHeight() || std::abs(DX) >= charsInWindow_ * charWidth_) {
+        Invalidate();
+        return;
+    }
+    if (DY != 0)
+        ScrollWindow(Handle(), 0, DY, nullptr, nullptr);
+    if (DX != 0) {
+        const TRect textArea = TextArea();
+        ScrollWindow(Handle(), DX, 0, &textArea, &textArea);
+    }
 }
 
 void TCustomSynText::SetGutterWidth(int Value)

@@ -237,6 +237,9 @@ void TCustomSynText::UndoItem()
     ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = undoList_->PopItem();
     const TSynSelectionMode oldMode = selectionMode_;
+    // Steps set the block's points themselves: the selection shown goes.
+    if (SelAvail())
+        InvalidateSelection();
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
     {
@@ -356,6 +359,9 @@ void TCustomSynText::RedoItem()
     ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = redoList_->PopItem();
     const TSynSelectionMode oldMode = selectionMode_;
+    // Steps set the block's points themselves: the selection shown goes.
+    if (SelAvail())
+        InvalidateSelection();
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
     stateFlags_.Include(sfInsideRedo);

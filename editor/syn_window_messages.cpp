@@ -60,6 +60,14 @@ void TCustomSynText::Dispatch(TMessage& Message)
     case WM_ERASEBKGND:
         Message.Result = 1;
         return;
+    case WM_PAINT:
+        // A paint inside an update (a command may ask for one) draws on
+        // pixels already moved with the view, and shows the guides of the
+        // caret's block as they are now on every line they changed on.
+        ScrollPendingView();
+        FollowActiveGuides();
+        TCustomControl::Dispatch(Message);
+        return;
     case WM_SIZE:
         TCustomControl::Dispatch(Message);
         SizeOrFontChanged(false);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "editor/fold_regions.h"
+#include "editor/syn_code_folding.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_text_drawer.h"
 #include "platform/base/sys_utils.h"
@@ -138,6 +140,53 @@ TEST_F(TSynX11Test, LineNumbersStayOnTheirRowsWhateverTheGutterFont)
             EXPECT_TRUE(scrolled == repainted) << "the scrolled picture differs from a full repaint";
             expectNumberInEveryRow(repainted);
         }
+    }
+}
+
+// Keys from the display move the caret into and out of a block and grow a
+// selection: the indent guides of the caret's block and the selection show
+// on the display as a full repaint shows them.
+TEST_F(TSynX11Test, CaretAndSelectionMovesShowWhatAFullRepaintShows)
+{
+    TSynMemo* memo = ShowEditor("void f()\r\n{\r\n    if (a) {\r\n        x(\xD5\x66);\r\n        y();\r\n    }\r\n"
+                                "    z();\r\n}");
+    memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    memo->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+    memo->CodeFolding()->SetEnabled(true);
+    memo->RebuildFoldRanges();
+    memo->SetCaretXY(BufferCoord(9, 4));
+    ASSERT_TRUE(FormHasXFocus());
+    const TRect area = AreaInForm(memo);
+    // The caret blinks on its own clock: hidden while the pictures are taken.
+    const auto differ = [&] {
+        ::HideCaret(memo->Handle());
+        const TPixels shown = ShownWhenPainted(area);
+        memo->Invalidate();
+        const TPixels repainted = ShownWhenPainted(area);
+        ::ShowCaret(memo->Handle());
+        size_t count = shown.empty() || repainted.size() != shown.size() ? shown.size() + 1 : 0;
+        for (size_t i = 0; i < shown.size() && i < repainted.size(); ++i)
+            count += shown[i] != repainted[i];
+        return count;
+    };
+    EXPECT_EQ(differ(), 0u);
+    const struct {
+        unsigned long Sym;
+        bool Shift;
+        int Line;
+    } steps[] = {{XK_Down, false, 5}, {XK_Down, false, 6}, {XK_Down, false, 7},
+                 {XK_Up, true, 6},    {XK_Up, true, 5},    {XK_Up, false, 4}};
+    const unsigned shift = XKeysymToKeycode(Other(), XK_Shift_L);
+    for (const auto& step : steps) {
+        if (step.Shift)
+            XTestFakeKeyEvent(Other(), shift, True, 0);
+        Key(step.Sym);
+        if (step.Shift)
+            XTestFakeKeyEvent(Other(), shift, False, 0);
+        XSync(Other(), False);
+        ASSERT_TRUE(PumpUntil([&] { return memo->CaretY() == step.Line; })) << "caret on line " << memo->CaretY();
+        EXPECT_EQ(memo->SelAvail(), step.Shift);
+        EXPECT_EQ(differ(), 0u) << "caret on line " << step.Line;
     }
 }
 
