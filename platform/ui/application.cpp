@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <utility>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_hooks.h"
 #include "platform/ui/custom_form.h"
+#include "platform/ui/data_module.h"
 #include "platform/ui/hint_window.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/modal_answers.h"
@@ -49,6 +52,13 @@ void HookControlDestroyed(TControl* Control)
 }  // namespace
 
 TApplication* Application = new TApplication(nullptr);
+
+namespace {
+
+// The application whose forms and modules go at exit; see Run.
+TApplication* runApplication = nullptr;
+
+}  // namespace
 
 void TMessageEventChain::Add(const TMessageEvent& Handler)
 {
@@ -97,6 +107,8 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), HintWindowC
 
 TApplication::~TApplication()
 {
+    if (runApplication == this)
+        runApplication = nullptr;
     DestroyComponents();
     if (handle_)
         DestroyWindow(handle_);
@@ -115,13 +127,20 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-void TApplication::FormCreated(TCustomForm* Form)
+void TApplication::FormCreated(TComponent* Instance)
 {
+    if (auto* module = dynamic_cast<TDataModule*>(Instance)) {
+        module->AfterConstruction();
+        return;
+    }
+    auto* form = dynamic_cast<TCustomForm*>(Instance);
+    if (!form)
+        return;
     if (!mainForm_) {
-        mainForm_ = Form;
+        mainForm_ = form;
         mainForm_->FreeNotification(this);
     }
-    Form->AfterConstruction();
+    form->AfterConstruction();
 }
 
 AnsiString TApplication::Title() const
@@ -164,6 +183,26 @@ void TApplication::Run()
     }
     while (!terminated_)
         HandleMessage();
+    // The program may still use its forms after Run, so they stay until it
+    // exits. But their controls hold drawing objects and windows that live
+    // in the libraries' static tables, which must still be there when the
+    // controls let go of them: a function registered now runs before every
+    // static object made so far is destroyed.
+    static const bool registered = std::atexit(&TApplication::DoneAtExit) == 0;
+    (void)registered;
+    runApplication = this;
+}
+
+void TApplication::DoneAtExit()
+{
+    TApplication* application = std::exchange(runApplication, nullptr);
+    if (!application)
+        return;
+    application->CancelHint();
+    // The last made goes first: a form's OnDestroy still finds the forms
+    // and data modules made before it.
+    application->Destroying();
+    application->DestroyComponents();
 }
 
 void TApplication::Terminate()

@@ -67,8 +67,9 @@ public:
     ~TApplication() override;
 
     void Initialize() {}
-    // Makes a form owned by the application; the first one made becomes
-    // the main form.
+    // Makes a form or a data module owned by the application; the first
+    // form made becomes the main form. What the application owns is freed
+    // at exit, the last made first (see Run).
     template <typename TFormClass>
     void CreateForm(TFormClass*& Reference)
     {
@@ -77,7 +78,9 @@ public:
     }
     TCustomForm* MainForm() const { return mainForm_; }
     // Shows the main form when ShowMainForm is set, then handles messages
-    // until the program is terminated.
+    // until the program is terminated. Once Run has ended, everything the
+    // application owns is freed when the program exits (the last made
+    // first), before any static object that was there when Run ended.
     void Run();
     bool ShowMainForm = true;
     // Handles every waiting message, then returns.
@@ -159,7 +162,10 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    void FormCreated(TCustomForm* Form);
+    void FormCreated(TComponent* Instance);
+    // At exit: frees the forms and modules of the application whose Run
+    // ended last.
+    static void DoneAtExit();
     bool ProcessMessage(MSG& Msg);
     void Idle();
     void StartHintTimer(int Interval);

@@ -18,15 +18,4 @@ done
   -leditor -lplatform_ui -lplatform_win -lplatform_gdi -lplatform_base \
   -lX11 -lXext -lXtst -lfreetype -lfontconfig -lpng -lz
 
-# Xvfb picks a free display itself and writes its number once it listens.
-displays="$work/display"
-rm -f "$displays"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displays" 2>/dev/null &
-server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-  [ -s "$displays" ] && break
-  sleep 0.1
-done
-[ -s "$displays" ] || { echo "Xvfb gave no display"; exit 1; }
-DISPLAY=":$(head -n1 "$displays")" "$work/plain_link_program"
+"$source/tests/linking/on_xvfb.sh" "$work" "$work/plain_link_program"
