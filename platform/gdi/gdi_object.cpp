@@ -12,7 +12,10 @@ struct Table {
 
 Table& TheTable()
 {
-    static Table table;
+    // Never destroyed: a DC that outlives the program's last statics (its
+    // control never freed) still lets go of what it holds at exit, and
+    // must find the table whole, not half torn down.
+    static Table& table = *new Table;
     return table;
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "gdi_test_canvas.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc_attributes.h"
@@ -38,6 +41,30 @@ TEST(Handles, StaleAndWrongHandlesFailSafely)
     DeleteObject(other);
     DeleteObject(otherRegion);
     EXPECT_EQ(GdiObjectCount(), before);
+}
+
+// A DC whose owner is never freed (a control on a form that lives until
+// the program ends) still holds an object whose deletion waits for it when
+// the program exits; exit must not trip over either of them.
+TEST(HandlesDeathTest, ADCStillHoldingADeletedObjectAtExitLetsTheProgramEnd)
+{
+    EXPECT_EXIT(
+        {
+            // Objects come and go before, as in any program.
+            DeleteObject(CreateSolidBrush(RGB(0, 0, 0)));
+            HDC dc = CreateCompatibleDC(nullptr);
+            // The brush behind the DC in the table (a handle's low half is
+            // its slot), so that it is still there when the DC lets go.
+            auto slot = [](const void* Handle) { return reinterpret_cast<uintptr_t>(Handle) & 0xFFFFFFFFu; };
+            HBRUSH brush;
+            do
+                brush = CreateSolidBrush(RGB(1, 2, 3));
+            while (slot(brush) < slot(dc));
+            SelectObject(dc, brush);
+            DeleteObject(brush);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(Handles, SelectionKeepsObjectsAliveAndSaveDCRestores)
