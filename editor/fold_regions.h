@@ -8,8 +8,7 @@
 #include <string>
 
 #include "platform/base/collection.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // How a fold region's tokens are compared. The values are stored, so they
 // stay; any other value makes a region that never matches.

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
+
 class TSynCustomHighlighter;
 class TSynHighlighterAttributes;
 

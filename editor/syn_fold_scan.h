@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TFoldRegions;
 class TSynTextAllFoldRanges;

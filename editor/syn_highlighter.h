@@ -16,8 +16,8 @@
 #include "platform/base/component.h"
 #include "platform/base/event.h"
 #include "platform/base/registry.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 class TStringList;
 class TStrings;
 

@@ -11,8 +11,8 @@
 #include "platform/base/registry.h"
 #include "platform/gdi/colors.h"
 #include "platform/ui/font.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 class TCustomIniFile;
 
 // Style as stored in the registry and in INI files: bold 1, italic 2,

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 using TSynTextEditorCommand = uint16_t;
 

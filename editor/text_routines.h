@@ -10,8 +10,7 @@
 #include <string_view>
 
 #include "editor/editor_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // A set of byte values, indexed by the unsigned byte.
 using TSysCharSet = std::bitset<256>;

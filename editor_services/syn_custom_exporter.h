@@ -6,8 +6,7 @@
 #include <string>
 
 #include "editor/editor_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TFont;
 class TStrings;

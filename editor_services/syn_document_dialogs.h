@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TComponent;
 

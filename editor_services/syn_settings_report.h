@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Does nothing for an empty list.
 void ReportSettingsFailures(const std::vector<AnsiString>& Failures);

@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
+
 class TStrings;
 
 // The text of a template file; a nullptr list leaves out its section

@@ -7,8 +7,7 @@
 
 #include "editor/text_routines.h"
 #include "platform/ui/font.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // "B", "I", "U", "S" for bold, italic, underline and strike-out, in that order.
 AnsiString FontStyleToStr(TFontStyles Style);

@@ -6,8 +6,7 @@
 
 #include "platform/base/object.h"
 #include "platform/gdi/colors.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TSynInfo : public TObject {
 public:

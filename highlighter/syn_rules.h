@@ -11,8 +11,8 @@
 #include "highlighter/syn_attributes.h"
 #include "highlighter/syn_tokens.h"
 #include "platform/base/object.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 class TSynRange;
 class TStream;
 class TStringList;

@@ -11,8 +11,7 @@
 
 #include "platform/base/exceptions.h"
 #include "platform/gdi/colors.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TEditorProperties;
 class TObject;

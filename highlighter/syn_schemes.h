@@ -9,8 +9,7 @@
 #include "highlighter/syn_attributes.h"
 #include "highlighter/syn_info.h"
 #include "platform/base/object.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TSynScheme : public TObject {
 public:

@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "platform/base/exceptions.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Raised for text that is not a well-formed document and for a tree that
 // cannot be written as one.

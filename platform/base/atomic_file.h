@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Writes Bytes to FileName through a temporary file and a rename. Raises
 // EFCreateError when FileName is read-only (no write bit in its mode, also

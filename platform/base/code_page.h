@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 constexpr unsigned SystemCodePage = 936;
 

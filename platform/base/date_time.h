@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
+
 using TDateTime = double;
 
 inline constexpr int HoursPerDay = 24;

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class Exception : public std::exception {
 public:

@@ -8,8 +8,7 @@
 #include <string>
 
 #include "platform/base/date_time.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 inline constexpr char PathDelim = '/';
 

@@ -28,7 +28,7 @@
 #include <string_view>
 #include <type_traits>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 inline constexpr const char* SInvalidFormat = "Format '%s' invalid or incompatible with argument";
 inline constexpr const char* SArgumentMissing = "No argument for format '%s'";

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 struct TFormatSettings {
     char DecimalSeparator = '.';

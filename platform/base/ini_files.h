@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "platform/base/object.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 class TStrings;
 
 // The operations every INI store offers; the typed reads and writes are

@@ -4,7 +4,7 @@
 
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TObject {
 public:

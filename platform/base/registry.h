@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "platform/base/object.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 class TStrings;
 struct TRegistryKey;
 

@@ -12,8 +12,7 @@
 #include "platform/base/format.h"
 #include "platform/base/format_settings.h"
 #include "platform/base/set.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 inline constexpr const char* SInvalidInteger = "'%s' is not a valid integer value";
 inline constexpr const char* SInvalidBoolean = "'%s' is not a valid boolean value";

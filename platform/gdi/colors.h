@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 using TColor = int32_t;
 using COLORREF = uint32_t;

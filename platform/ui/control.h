@@ -26,8 +26,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/size_constraints.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TBasicAction;
 class TControlActionLink;

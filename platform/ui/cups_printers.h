@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 struct TCupsDestination {
     AnsiString Name;  // GBK

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // What one change did: at Pos, Removed bytes gave way to Inserted bytes.
 struct TEditChange {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TObject;
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TTypeAhead {
 public:

@@ -8,8 +8,7 @@
 #include "platform/base/geometry.h"
 #include "platform/ui/list_box_types.h"
 #include "platform/ui/tree_view_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TObject;
 class TCanvas;

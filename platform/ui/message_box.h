@@ -5,8 +5,7 @@
 #include <string>
 
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 inline constexpr UINT MB_OK = 0x00000000;
 inline constexpr UINT MB_OKCANCEL = 0x00000001;

@@ -14,8 +14,7 @@
 #include <string>
 
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TCustomForm;
 

@@ -8,8 +8,8 @@
 
 #include "platform/ui/control_types.h"
 #include "platform/win/win_types.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 struct TMessage;
 
 // The virtual-key code in the low 13 bits, the modifiers in the high three.

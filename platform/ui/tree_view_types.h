@@ -7,8 +7,7 @@
 #include "platform/base/event.h"
 #include "platform/base/geometry.h"
 #include "platform/base/set.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 class TObject;
 class TTreeNode;

@@ -10,8 +10,7 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/region.h"
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Every top-level window has one surface, named by the window's handle.
 class TBackend {

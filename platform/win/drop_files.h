@@ -14,8 +14,8 @@
 #include "platform/base/geometry.h"
 #include "platform/win/global_memory.h"
 #include "platform/win/win_types.h"
+#include "platform/base/ansi_string.h"
 
-using AnsiString = std::string;
 using HDROP = HGLOBAL;
 
 struct DROPFILES {

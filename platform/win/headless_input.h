@@ -10,8 +10,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // The text a key types on a US layout with Shift and Ctrl as given: the
 // letter, digit or symbol, "\r", "\b", "\t", "\x1B", " ", a control

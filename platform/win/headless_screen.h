@@ -21,8 +21,7 @@
 #include "platform/gdi/colors.h"
 #include "platform/gdi/raster_image.h"
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Brings the screen up to date and answers it: opaque pixels.
 const TRasterImage& ComposeScreen();

@@ -11,8 +11,7 @@
 #include <string>
 
 #include "platform/win/ime.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 void InjectImeResult(const AnsiString& Text);
 

@@ -12,8 +12,7 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/region.h"
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 struct TWindowClass;
 struct TSubclassNode;

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // GWL_STYLE, GWL_EXSTYLE, GWL_ID, GWL_USERDATA, GWL_HWNDPARENT (the owner).
 // Changing a style sends WM_STYLECHANGING and WM_STYLECHANGED but moves

@@ -6,8 +6,7 @@
 
 #include "platform/gdi/gdi_object.h"
 #include "platform/win/win_types.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 struct WNDCLASSEX {
     UINT style = 0;             // CS_ flags

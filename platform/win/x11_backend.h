@@ -35,8 +35,7 @@
 #include <vector>
 
 #include "platform/win/backend.h"
-
-using AnsiString = std::string;
+#include "platform/base/ansi_string.h"
 
 // Makes the back end available as "x11" (StartWindowManager calls it).
 void RegisterX11Backend();
