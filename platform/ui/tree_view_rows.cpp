@@ -1,9 +1,9 @@
 // The tree view's visible rows: the flat index of shown nodes, rebuilt
 // only when asked for after a change, the row geometry and scrolling.
 #include <algorithm>
+#include <optional>
 
 #include "platform/gdi/device_context.h"
-#include "platform/gdi/text_measure.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/text_metrics.h"
 #include "platform/ui/tree_view.h"
@@ -19,36 +19,6 @@ namespace {
 // Space between the image and the text, and around the text in its box.
 constexpr int ImageGap = 1;
 constexpr int TextMargin = 2;
-
-// Measures texts in a font, on a memory DC made at the first text.
-class TTextMeasure {
-public:
-    explicit TTextMeasure(TFont* Font) : font_(Font) {}
-    TTextMeasure(const TTextMeasure&) = delete;
-    TTextMeasure& operator=(const TTextMeasure&) = delete;
-    ~TTextMeasure()
-    {
-        if (dc_) {
-            SelectObject(dc_, previous_);
-            DeleteDC(dc_);
-        }
-    }
-    int Width(const AnsiString& Text)
-    {
-        if (!dc_) {
-            dc_ = CreateCompatibleDC(nullptr);
-            previous_ = SelectObject(dc_, font_->Handle());
-        }
-        TSize size;
-        GetTextExtentPoint32(dc_, Text.data(), static_cast<int>(Text.size()), &size);
-        return size.cx;
-    }
-
-private:
-    TFont* font_;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
 
 void AddRows(TTreeNode* Parent, std::vector<TTreeNode*>& Rows)
 {
@@ -90,11 +60,15 @@ void TCustomTreeView::UpdateContentWidth()
     if (!widthsDirty_)
         return;
     widthsDirty_ = false;
-    TTextMeasure measure(Font());
+    // The DC is made only when some width is not known yet.
+    std::optional<TMeasuringDC> measure;
     contentWidth_ = 0;
     for (TTreeNode* node : rows_) {
-        if (node->textWidth_ < 0)
-            node->textWidth_ = measure.Width(node->text_);
+        if (node->textWidth_ < 0) {
+            if (!measure)
+                measure.emplace(Font());
+            node->textWidth_ = measure->TextWidth(node->text_);
+        }
         contentWidth_ = std::max(contentWidth_, TextLeft(node) + node->textWidth_ + 2 * TextMargin);
     }
 }
@@ -214,7 +188,7 @@ int TCustomTreeView::TextLeft(const TTreeNode* Node)
 int TCustomTreeView::TextWidth(TTreeNode* Node)
 {
     if (Node->textWidth_ < 0)
-        Node->textWidth_ = TTextMeasure(Font()).Width(Node->text_);
+        Node->textWidth_ = TMeasuringDC(Font()).TextWidth(Node->text_);
     return Node->textWidth_ + 2 * TextMargin;
 }
 
