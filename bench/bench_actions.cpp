@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/ui/action_list.h"
-#include "platform/ui/custom_form.h"
-#include "platform/ui/menus.h"
-#include "platform/ui/speed_button.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/widgets/speed_button.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/font.h"
-#include "platform/ui/list_view.h"
+#include "platform/ui/itemviews/list_view.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui/custom_form.h"
-#include "platform/ui/memo.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/textedit/memo.h"
 #include "platform/win/update_region.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"

@@ -12,7 +12,7 @@
 #include "editor/syn_fold_ranges.h"
 #include "editor/syn_gutter.h"
 #include "editor/syn_memo.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "tests/editor/word_syn.h"
 
 namespace {

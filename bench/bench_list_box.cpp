@@ -9,7 +9,7 @@
 
 #include "bench/bench_support.h"
 #include "platform/base/strings.h"
-#include "platform/ui/list_box.h"
+#include "platform/ui/itemviews/list_box.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui/list_view.h"
+#include "platform/ui/itemviews/list_view.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/menus.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/menus.h"
 
 namespace {
 

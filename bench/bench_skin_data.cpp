@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/base/streams.h"
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_stored_skin.h"
 #include "skin/data/bs_zlib.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 #include "skin/data/bs_masks.h"
 #include "skin/data/bs_nine_part.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/ui/win_control.h"
+#include "platform/ui/kernel/win_control.h"
 #include "platform/win/window_styles.h"
 
 // A borderless top-level window that clips its children.

@@ -8,7 +8,7 @@
 
 #include "bench/bench_support.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/tab_control.h"
+#include "platform/ui/widgets/tab_control.h"
 
 namespace {
 

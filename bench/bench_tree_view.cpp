@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "platform/ui/tree_view.h"
+#include "platform/ui/itemviews/tree_view.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"

@@ -1,10 +1,11 @@
 # Standard headers nearly every file includes, compiled once per target.
 set(TANDRIL_COMMON_HEADERS <string> <vector> <memory> <functional> <map> <algorithm>)
 
-# One static library per source folder; every .cpp of the folder belongs to it.
+# One static library per source folder; every .cpp of the folder and of its
+# sub-folders (a large library keeps its files in folders by role) belongs to it.
 function(tandril_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;PRIVATE_DEPENDS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   if(NOT sources)
     return()  # a folder whose first sources have not landed yet
   endif()

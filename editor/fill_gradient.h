@@ -4,7 +4,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 
 // Fills Rect with Steps bands (kept to 2..256) with the canvas's brush, made
 // solid: left to right when Horizontal, else top to bottom. The first band

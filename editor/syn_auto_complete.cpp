@@ -7,7 +7,7 @@
 #include "editor/text_routines.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/screen.h"
+#include "platform/ui/kernel/screen.h"
 
 namespace {
 

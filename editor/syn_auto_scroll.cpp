@@ -4,7 +4,7 @@
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
 #include "platform/win/keyboard.h"
 #include "platform/win/virtual_keys.h"

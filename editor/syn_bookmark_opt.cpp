@@ -1,6 +1,6 @@
 #include "editor/syn_bookmark_opt.h"
 
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/image_list.h"
 
 void TSynBookMarkOpt::SetBookmarkImages(TCustomImageList* Value)
 {

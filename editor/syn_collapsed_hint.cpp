@@ -7,7 +7,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_fold_ranges.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 namespace {
 

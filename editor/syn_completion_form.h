@@ -10,14 +10,14 @@
 #include "editor/syn_completion_formatted.h"
 #include "editor/syn_text_commands.h"
 #include "editor/text_routines.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 
 class TBitmap;
 class TCustomImageList;
 class TCustomSynText;
 class TScrollBar;
 class TStringList;
-// Declared whole in platform/ui/scroll_bar.h.
+// Declared whole in platform/ui/widgets/scroll_bar.h.
 enum TScrollCode : int;
 
 enum SynCompletionType { ctCode, ctHint, ctParams };

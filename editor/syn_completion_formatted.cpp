@@ -8,8 +8,8 @@
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
 #include "platform/base/sys_utils.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/image_list.h"
 
 void TProposalColumn::Assign(TPersistent* Source)
 {

@@ -11,7 +11,7 @@
 #include "platform/base/strings.h"
 #include "platform/base/geometry.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 class TCanvas;
 class TCustomImageList;

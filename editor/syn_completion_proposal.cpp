@@ -6,8 +6,8 @@
 #include "editor/syn_custom_text.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/application.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
 
 size_t TokenStartBefore(const AnsiString& Line, size_t End, const TSysCharSet& Stop)

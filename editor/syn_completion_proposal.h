@@ -10,7 +10,7 @@
 
 #include "editor/syn_completion_form.h"
 #include "editor/syn_custom_text_types.h"
-#include "platform/ui/shortcuts.h"
+#include "platform/ui/kernel/shortcuts.h"
 #include "platform/win/virtual_keys.h"
 
 class TCustomSynText;

@@ -6,7 +6,7 @@
 
 #include "editor/syn_completion_form.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/scroll_bar.h"
+#include "platform/ui/widgets/scroll_bar.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/win_messages.h"
 

@@ -24,9 +24,9 @@
 #include "editor/syn_word_wrap.h"
 #include "platform/base/list.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/font.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/drop_files.h"
 #include "platform/win/window_styles.h"
 

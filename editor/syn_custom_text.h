@@ -50,7 +50,7 @@
 #include "editor/syn_text_keystrokes.h"
 #include "editor/syn_text_string_list.h"
 #include "editor/syn_text_undo_list.h"
-#include "platform/ui/custom_control.h"
+#include "platform/ui/kernel/custom_control.h"
 
 class TBitmap;
 class TFont;

@@ -10,8 +10,8 @@
 #include "platform/base/geometry.h"
 #include "platform/base/set.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/control_types.h"
-#include "platform/ui/form_types.h"
+#include "platform/ui/kernel/control_types.h"
+#include "platform/ui/kernel/form_types.h"
 
 class TCanvas;
 class TStrings;

@@ -6,7 +6,7 @@
 #include "editor/syn_fonts_info_manager.h"
 #include "platform/base/exceptions.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 TANDRIL_EXCEPTION(EheFontStockException, Exception);
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/gdi/font.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 // The unit named by the assertions of the text drawer and its fonts.
 inline constexpr const char* kSynTextDrawerUnit = "SynTextDrawer";

@@ -1,8 +1,8 @@
 #include "editor/syn_glyph.h"
 
 #include "editor/syn_resources.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 TSynGlyph::TSynGlyph(const AnsiString& ResName, TColor ResMaskColor)
     : glyph_(std::make_unique<TBitmap>()), internalMaskColor_(ResName.empty() ? clNone : ResMaskColor)

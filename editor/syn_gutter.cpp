@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 TSynGutter::TSynGutter() : font_(std::make_unique<TFont>())
 {

@@ -7,7 +7,7 @@
 #include "platform/base/event.h"
 #include "platform/base/object.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/control_types.h"
+#include "platform/ui/kernel/control_types.h"
 
 class TFont;
 

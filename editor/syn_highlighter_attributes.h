@@ -10,7 +10,7 @@
 #include "platform/base/object.h"
 #include "platform/base/registry.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/base/ansi_string.h"
 
 class TCustomIniFile;

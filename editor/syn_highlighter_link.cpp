@@ -6,8 +6,8 @@
 #include "editor/syn_bookmark_opt.h"
 #include "editor/syn_highlighter.h"
 #include "editor/syn_text_drawer.h"
-#include "platform/ui/font.h"
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/graphics/image_list.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "editor/syn_resources.h"
 #include "platform/base/code_page.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "editor/syn_gutter.h"
 #include "editor/syn_right_edge.h"
 #include "platform/base/code_page.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "platform/win/system_metrics.h"

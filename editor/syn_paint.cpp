@@ -12,7 +12,7 @@
 #include "editor/syn_gutter.h"
 #include "editor/syn_text_drawer.h"
 #include "editor/syn_text_plugin.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/win/update_region.h"
 
 namespace {

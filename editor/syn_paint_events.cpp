@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "platform/ui/brush.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
 
 void TCustomSynText::DoOnPaint()
 {

@@ -17,8 +17,8 @@
 #include "editor/syn_word_wrap.h"
 #include "platform/gdi/dc_attributes.h"
 #include "platform/gdi/text_out.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/image_list.h"
 
 namespace {
 

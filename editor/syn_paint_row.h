@@ -15,8 +15,8 @@
 #include "platform/gdi/colors.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/text_font.h"
-#include "platform/ui/font.h"
-#include "platform/ui/pen.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/graphics/pen.h"
 
 class TheTextDrawer;
 class TSynHighlighterAttributes;

@@ -2,8 +2,8 @@
 
 #include "editor/syn_text_drawer.h"
 #include "platform/gdi/blit.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 TSynCanvasSwap::TSynCanvasSwap(TCanvas* Canvas, TBitmap* Bitmap, int Width, int Height)
     : canvas_(Canvas), bitmapCanvas_(Bitmap->Canvas())

@@ -20,8 +20,8 @@
 #include "editor/syn_text_drawer.h"
 #include "platform/base/code_page.h"
 #include "platform/gdi/dc_attributes.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 namespace {
 

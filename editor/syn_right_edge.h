@@ -4,7 +4,7 @@
 #include "platform/base/event.h"
 #include "platform/base/object.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/pen.h"
+#include "platform/ui/graphics/pen.h"
 
 class TSynRightEdge : public TPersistent {
 public:

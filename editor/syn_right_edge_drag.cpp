@@ -2,9 +2,9 @@
 // drawn straight on the window and taken away by putting back the pixels
 // it covered.
 #include "editor/syn_custom_text.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/pen.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/pen.h"
 
 void TCustomSynText::DrawRightEdgeDragLine(int X)
 {

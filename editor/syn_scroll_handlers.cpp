@@ -8,7 +8,7 @@
 #include "editor/syn_scroll_bars.h"
 #include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
-#include "platform/ui/hint_window.h"
+#include "platform/ui/kernel/hint_window.h"
 #include "platform/win/flat_scroll_bars.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/system_metrics.h"

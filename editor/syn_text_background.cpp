@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/ui/bitmap.h"
-#include "platform/ui/brush.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
 
 namespace {
 

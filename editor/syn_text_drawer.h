@@ -12,7 +12,7 @@
 #include "platform/base/geometry.h"
 #include "platform/gdi/colors.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 TANDRIL_EXCEPTION(EheTextDrawerException, Exception);
 

@@ -9,7 +9,7 @@
 #include "platform/base/list.h"
 #include "platform/base/object.h"
 #include "platform/base/strings.h"
-#include "platform/ui/control_types.h"
+#include "platform/ui/kernel/control_types.h"
 
 // What the mouse-cursor handlers hear: the text position under the mouse
 // and the cursor the editor chose, which they may change.

@@ -7,8 +7,8 @@
 #include "platform/base/collection.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/filer.h"
-#include "platform/ui/control_types.h"
-#include "platform/ui/shortcuts.h"
+#include "platform/ui/kernel/control_types.h"
+#include "platform/ui/kernel/shortcuts.h"
 
 class TComponent;
 

@@ -5,7 +5,7 @@
 
 #include "editor/syn_custom_text.h"
 #include "platform/base/code_page.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/caret.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/drop_files.h"

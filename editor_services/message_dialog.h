@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 
 class TButton;
 class TImage;

@@ -2,7 +2,7 @@
 #include "editor_services/syn_settings_report.h"
 
 #include "editor_services/syn_msg_dialog.h"
-#include "platform/ui/application.h"
+#include "platform/ui/kernel/application.h"
 
 void ReportSettingsFailures(const std::vector<AnsiString>& Failures)
 {

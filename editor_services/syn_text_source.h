@@ -8,7 +8,7 @@
 #include "editor/syn_gutter.h"
 #include "editor/syn_scroll_bars.h"
 #include "platform/base/component.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 class TCustomIniFile;
 class TCustomSynText;

@@ -15,7 +15,7 @@
 #include "editor_services/syn_text_source.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"
-#include "platform/ui/pen.h"
+#include "platform/ui/graphics/pen.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/text_routines.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/base/ansi_string.h"
 
 // "B", "I", "U", "S" for bold, italic, underline and strike-out, in that order.

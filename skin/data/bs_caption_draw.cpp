@@ -2,7 +2,7 @@
 // wrapped captions, shortening with "...", and wide text.
 #include "platform/base/code_page.h"
 #include "platform/gdi/draw_text.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_draw_utils.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include "platform/base/sys_utils.h"
 #include "platform/gdi/draw_text.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/image_list.h"
 #include "skin/data/bs_nine_part.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
 #include "platform/win/window_dc.h"
 #include "skin/data/bs_bitmap.h"
 

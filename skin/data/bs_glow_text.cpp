@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/draw_text.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_bitmap.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_effects.h"

@@ -13,7 +13,7 @@
 #include "platform/base/alignment.h"
 #include "platform/base/geometry.h"
 #include "platform/base/ini_files.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "skin/data/bs_nine_part.h"
 
 class TStrings;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 #include "platform/win/timers.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"

@@ -6,7 +6,7 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/regions.h"
-#include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
 #include "platform/win/window_dc.h"
 #include "skin/data/bs_piece_copier.h"
 

@@ -10,7 +10,7 @@
 #include "platform/base/object.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/gdi_records.h"
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 
 // A 24-bit top-down copy of a bitmap, its rows read straight from memory.
 class TbsFBitmap : public TObject {

@@ -17,8 +17,8 @@
 #pragma once
 
 #include "platform/base/geometry.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 // How a stretched client is filled: both ways, or stretched along one axis
 // and repeated along the other. The values are those the skin stores.

@@ -3,10 +3,10 @@
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/mapping.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/custom_form.h"
-#include "platform/ui/graphic_control.h"
-#include "platform/ui/win_control.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/graphic_control.h"
+#include "platform/ui/kernel/win_control.h"
 #include "platform/win/win_messages.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/base/geometry.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 class TbsPieceCopier {
 public:

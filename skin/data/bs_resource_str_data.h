@@ -9,7 +9,7 @@
 #include "platform/base/component.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/font.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 class TbsResourceStrData : public TComponent {
 public:

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/base/string_list.h"
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 #include "skin/data/bs_form_info.h"
 #include "skin/data/bs_skin_colors.h"
 #include "skin/data/bs_skin_controls.h"

@@ -1,7 +1,7 @@
 #include <vector>
 
-#include "platform/ui/custom_form.h"
-#include "platform/ui/screen.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/screen.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_proc.h"

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/base/alignment.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "skin/data/bs_skin_objects.h"
 
 class TbsDataSkinMenuItem : public TbsDataSkinObject {

@@ -17,7 +17,7 @@
 
 #include "platform/base/component.h"
 #include "platform/base/ini_files.h"
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 
 class TStream;
 

@@ -6,7 +6,7 @@
 #include "editor/syn_clipboard.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_error.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clipboard.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "editor/syn_auto_complete.h"
 #include "editor/syn_completion_proposal.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/application.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"

@@ -7,7 +7,7 @@
 
 #include "editor/syn_completion_form.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/scroll_bar.h"
+#include "platform/ui/widgets/scroll_bar.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "editor/syn_memo.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 namespace {
 

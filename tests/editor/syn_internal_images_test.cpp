@@ -7,9 +7,9 @@
 #include "editor/syn_glyph.h"
 #include "editor/syn_text_background.h"
 #include "platform/base/exceptions.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/brush.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
 
 namespace {
 

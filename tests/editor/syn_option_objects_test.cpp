@@ -12,8 +12,8 @@
 #include "editor/syn_selected_color.h"
 #include "editor/syn_text_scroll_bar.h"
 #include "editor/syn_word_wrap.h"
-#include "platform/ui/font.h"
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/graphics/image_list.h"
 
 namespace {
 

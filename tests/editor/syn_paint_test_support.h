@@ -5,7 +5,7 @@
 #include "editor/syn_gutter.h"
 #include "platform/gdi/raster_image.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/win/headless_screen.h"
 #include "tests/editor/word_syn.h"
 #include "tests/support/pixel_colour.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "editor/syn_memo.h"
-#include "platform/ui/win_control.h"
+#include "platform/ui/kernel/win_control.h"
 
 class TEditorHost : public TWinControl {
 public:

@@ -5,7 +5,7 @@
 #include "editor/syn_gutter.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/win/window.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/x11_backend.h"

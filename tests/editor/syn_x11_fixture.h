@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/syn_memo.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "tests/platform/win/x11_test_support.h"
 
 // Pixels as 0xRRGGBB, row by row.

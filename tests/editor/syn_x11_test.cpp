@@ -12,7 +12,7 @@
 #include "editor/syn_gutter.h"
 #include "editor/syn_text_drawer.h"
 #include "platform/base/sys_utils.h"
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/win/capture.h"
 #include "platform/win/caret.h"
 #include "platform/win/headless_backend.h"

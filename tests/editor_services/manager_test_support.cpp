@@ -4,9 +4,9 @@
 
 #include "editor_services/message_dialog.h"
 #include "highlighter/syn_lex_syn.h"
-#include "platform/ui/label.h"
-#include "platform/ui/message_box.h"
-#include "platform/ui/modal_answers.h"
+#include "platform/ui/widgets/label.h"
+#include "platform/ui/dialogs/message_box.h"
+#include "platform/ui/kernel/modal_answers.h"
 
 namespace {
 

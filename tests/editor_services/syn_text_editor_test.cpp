@@ -19,9 +19,9 @@
 #include "editor_services/syn_text_print.h"
 #include "platform/base/streams.h"
 #include "platform/base/strings.h"
-#include "platform/ui/application.h"
-#include "platform/ui/label.h"
-#include "platform/ui/modal_answers.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/widgets/label.h"
+#include "platform/ui/kernel/modal_answers.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "editor/syn_memo.h"
-#include "platform/ui/application.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/win/backend.h"
 
 int main()

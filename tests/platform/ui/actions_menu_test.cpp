@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "menu_test_support.h"
-#include "platform/ui/action_list.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/popup_menu_window.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/popup_menu_window.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/action_list.h"
-#include "platform/ui/button.h"
-#include "platform/ui/check_box.h"
-#include "platform/ui/menus.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/widgets/check_box.h"
+#include "platform/ui/kernel/menus.h"
 
 namespace {
 

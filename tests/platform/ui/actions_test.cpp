@@ -2,20 +2,20 @@
 // buttons following one action, its hint, clicks and shortcuts running it,
 // radio groups, the order of the handlers, and actions or clients freed
 // while the others still refer to them.
-#include "platform/ui/actions.h"
+#include "platform/ui/kernel/actions.h"
 
 #include <string>
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/action_list.h"
-#include "platform/ui/application.h"
-#include "platform/ui/button.h"
-#include "platform/ui/check_box.h"
-#include "platform/ui/hint_window.h"
-#include "platform/ui/menus.h"
-#include "platform/ui/radio_button.h"
-#include "platform/ui/speed_button.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/widgets/check_box.h"
+#include "platform/ui/kernel/hint_window.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/widgets/radio_button.h"
+#include "platform/ui/widgets/speed_button.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/window_attributes.h"

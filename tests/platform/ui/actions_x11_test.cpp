@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/base/code_page.h"
-#include "platform/ui/action_list.h"
-#include "platform/ui/edit.h"
-#include "platform/ui/speed_button.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/speed_button.h"
 #include "tests/platform/ui/form_x11_test_support.h"
 
 #include <X11/keysym.h>

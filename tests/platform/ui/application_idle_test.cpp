@@ -2,9 +2,9 @@
 
 #include "form_test_support.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/ui/application.h"
-#include "platform/ui/brush.h"
-#include "platform/ui/control_canvas.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/kernel/control_canvas.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include "platform/base/streams.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/gdi/resources.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/graphics_exceptions.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/picture.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
+#include "platform/ui/graphics/icon.h"
+#include "platform/ui/graphics/picture.h"
 #include "tests/platform/base/temp_folder.h"
 #include "tests/platform/ui/ui_test_pictures.h"
 

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "menu_test_support.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/popup_menu_window.h"
-#include "platform/ui/speed_button.h"
-#include "platform/ui/tool_bar.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/popup_menu_window.h"
+#include "platform/ui/widgets/speed_button.h"
+#include "platform/ui/widgets/tool_bar.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/message_queue.h"

@@ -2,14 +2,14 @@
 // default and cancel buttons from the controls that don't want them, the
 // modal result ending a modal form, Space, the mouse and accelerators.
 
-#include "platform/ui/button.h"
+#include "platform/ui/widgets/button.h"
 
 #include <string>
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/edit.h"
-#include "platform/ui/modal_answers.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/ui/kernel/modal_answers.h"
 #include "platform/win/capture.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/button.h"
-#include "platform/ui/check_box.h"
-#include "platform/ui/edit.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/widgets/check_box.h"
+#include "platform/ui/textedit/edit.h"
 
 #include <X11/keysym.h>
 

@@ -1,4 +1,4 @@
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/pen_brush.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
 #include "tests/platform/ui/ui_test_pictures.h"
 
 TEST(Canvas, SelectsItsToolsWhenNeededAndAgainAfterEveryChange)

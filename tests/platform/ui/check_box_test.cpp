@@ -2,7 +2,7 @@
 // the state cycle, exclusive checking, the arrows inside a set and the
 // group's ItemIndex.
 
-#include "platform/ui/check_box.h"
+#include "platform/ui/widgets/check_box.h"
 
 #include <string>
 #include <vector>
@@ -10,9 +10,9 @@
 #include "form_test_support.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/string_list.h"
-#include "platform/ui/group_box.h"
-#include "platform/ui/radio_button.h"
-#include "platform/ui/radio_group.h"
+#include "platform/ui/widgets/group_box.h"
+#include "platform/ui/widgets/radio_button.h"
+#include "platform/ui/widgets/radio_group.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 

@@ -1,7 +1,7 @@
 // The colour box as the editor's option dialogs use it: standard, extended
 // and custom colours with names, the selected colour both ways, the custom
 // entry asking the colour dialog's hook, and the swatches drawn.
-#include "platform/ui/color_box.h"
+#include "platform/ui/widgets/color_box.h"
 
 #include <string>
 #include <vector>
@@ -9,7 +9,7 @@
 #include "control_test_support.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/list_box.h"
+#include "platform/ui/itemviews/list_box.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"

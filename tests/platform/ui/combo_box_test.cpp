@@ -1,20 +1,20 @@
 // The combo box as a user works it: the list dropping below or above in
 // the work area, keys and clicks while it is down and while it is closed,
 // what each gesture reports, and type-ahead over GBK text.
-#include "platform/ui/combo_box.h"
+#include "platform/ui/widgets/combo_box.h"
 
 #include <string>
 #include <vector>
 
 #include "control_test_support.h"
 #include "form_test_support.h"
-#include "platform/ui/button.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/combo_box_list.h"
-#include "platform/ui/list_box.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/widgets/combo_box_list.h"
+#include "platform/ui/itemviews/list_box.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "control_test_support.h"
-#include "platform/ui/controls_messages.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/cursor.h"

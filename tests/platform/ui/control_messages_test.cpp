@@ -1,8 +1,8 @@
 #include <stdexcept>
 
 #include "control_test_support.h"
-#include "platform/ui/control_hooks.h"
-#include "platform/ui/controls_messages.h"
+#include "platform/ui/kernel/control_hooks.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "platform/win/capture.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "platform/ui/control_canvas.h"
-#include "platform/ui/controls_messages.h"
+#include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/custom_control.h"
-#include "platform/ui/graphic_control.h"
-#include "platform/ui/win_control.h"
+#include "platform/ui/kernel/custom_control.h"
+#include "platform/ui/kernel/graphic_control.h"
+#include "platform/ui/kernel/win_control.h"
 #include "tests/support/message_pump.h"
 
 // A top-level control, hidden until shown, that moves the focus with Tab

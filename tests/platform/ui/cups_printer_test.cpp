@@ -17,8 +17,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "platform/ui/canvas.h"
-#include "platform/ui/printer.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/printing/printer.h"
 #include "printer_test_support.h"
 
 extern char** environ;

@@ -9,8 +9,8 @@
 #include "dialog_keys_test_support.h"
 #include "form_test_support.h"
 #include "form_x11_test_support.h"
-#include "platform/ui/memo.h"
-#include "platform/ui/rich_edit.h"
+#include "platform/ui/textedit/memo.h"
+#include "platform/ui/textedit/rich_edit.h"
 #include "platform/win/headless_input.h"
 
 namespace {

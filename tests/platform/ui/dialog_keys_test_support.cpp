@@ -1,9 +1,9 @@
 // The story of the dialog keys from a text control (see the header).
 #include "dialog_keys_test_support.h"
 
-#include "platform/ui/edit.h"
-#include "platform/ui/page_control.h"
-#include "platform/ui/tab_sheet.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/page_control.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 
 // Presses Tab with the modifiers (InjectShift, InjectCtrl) held and runs
 // the message loop until Done holds; answers whether it came to hold.

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "edit_test_support.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/menus.h"
-#include "platform/ui/popup_menu_window.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/popup_menu_window.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"

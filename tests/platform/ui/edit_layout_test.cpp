@@ -1,6 +1,6 @@
 // The edit layout's rows: line breaks and wrapping, and rows updated change
 // by change always equal to the rows of the whole text laid out afresh.
-#include "platform/ui/edit_layout.h"
+#include "platform/ui/textedit/edit_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "control_test_support.h"
-#include "platform/ui/edit.h"
-#include "platform/ui/memo.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/ui/textedit/memo.h"
 
 // GBK: 說 D5 66 ('f'), 門 E9 54 ('T'), 這 DF 40 ('@'), 乗 81 5C ('\\'), 中 D6 D0.
 inline const AnsiString Shuo = "\xD5\x66";

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/edit.h"
+#include "platform/ui/textedit/edit.h"
 
 #include <X11/keysym.h>
 

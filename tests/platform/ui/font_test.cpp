@@ -1,4 +1,4 @@
-#include "platform/ui/font.h"
+#include "platform/ui/graphics/font.h"
 
 #include <gtest/gtest.h>
 

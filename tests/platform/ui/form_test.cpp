@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "form_test_support.h"
-#include "platform/ui/application.h"
-#include "platform/ui/graphics_exceptions.h"
-#include "platform/ui/controls_messages.h"
-#include "platform/ui/modal_answers.h"
-#include "platform/ui/screen.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
+#include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/kernel/screen.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"

@@ -1,9 +1,9 @@
 #include "form_test_support.h"
 
-#include "platform/ui/application.h"
-#include "platform/ui/controls_messages.h"
-#include "platform/ui/modal_answers.h"
-#include "platform/ui/screen.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/kernel/screen.h"
 
 namespace {
 

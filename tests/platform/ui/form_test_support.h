@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "control_test_support.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 
 class TFormTest : public TControlTest {
 protected:

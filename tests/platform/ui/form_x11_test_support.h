@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/gdi/raster_image.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "tests/platform/win/x11_test_support.h"
 
 class TFormX11Test : public TX11Test {

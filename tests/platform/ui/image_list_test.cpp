@@ -1,10 +1,10 @@
-#include "platform/ui/image_list.h"
+#include "platform/ui/graphics/image_list.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/bitmap.h"
-#include "platform/ui/graphics_exceptions.h"
-#include "platform/ui/icon.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
+#include "platform/ui/graphics/icon.h"
 #include "tests/platform/ui/ui_test_pictures.h"
 
 namespace {

@@ -1,17 +1,17 @@
 // Pictures in images and paint boxes, and the standard icon handles.
 
-#include "platform/ui/image.h"
+#include "platform/ui/widgets/image.h"
 
 #include "form_test_support.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/paint_box.h"
-#include "platform/ui/panel.h"
-#include "platform/ui/picture.h"
-#include "platform/ui/system_icons.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/icon.h"
+#include "platform/ui/widgets/paint_box.h"
+#include "platform/ui/widgets/panel.h"
+#include "platform/ui/graphics/picture.h"
+#include "platform/ui/graphics/system_icons.h"
 #include "platform/win/headless_screen.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/edit.h"
+#include "platform/ui/textedit/edit.h"
 
 class TInPlaceEditTest : public TFormTest {
 protected:

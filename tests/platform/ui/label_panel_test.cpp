@@ -1,13 +1,13 @@
 // Labels sizing themselves to their text and handing their accelerator to
 // FocusControl, and the room panels and group boxes leave their children.
 
-#include "platform/ui/label.h"
+#include "platform/ui/widgets/label.h"
 
 #include "form_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/button.h"
-#include "platform/ui/group_box.h"
-#include "platform/ui/panel.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/widgets/group_box.h"
+#include "platform/ui/widgets/panel.h"
 #include "platform/win/headless_input.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/base/code_page.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/list_box.h"
+#include "platform/ui/itemviews/list_box.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"

@@ -2,7 +2,7 @@
 // insertions (by index and in order), deletions, sorting and lookups,
 // checked after every step, so chunk splits and merges never lose or
 // misplace a row.
-#include "platform/ui/list_box_store.h"
+#include "platform/ui/itemviews/list_box_store.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // objects, keys, clicks and drags, type-ahead over GBK text, owner-drawn
 // rows of fixed and variable height, scrolling and the stored rows under a
 // long randomized run.
-#include "platform/ui/list_box.h"
+#include "platform/ui/itemviews/list_box.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"

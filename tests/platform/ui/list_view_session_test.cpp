@@ -7,7 +7,7 @@
 #include <string>
 
 #include "list_view_test_support.h"
-#include "platform/ui/list_view_window.h"
+#include "platform/ui/itemviews/list_view_window.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_proc.h"

@@ -8,8 +8,8 @@
 
 #include "list_view_test_support.h"
 #include "platform/gdi/colors.h"
-#include "platform/ui/header_control.h"
-#include "platform/ui/list_view_window.h"
+#include "platform/ui/itemviews/header_control.h"
+#include "platform/ui/itemviews/list_view_window.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/scroll_bars.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control_test_support.h"
-#include "platform/ui/list_view.h"
+#include "platform/ui/itemviews/list_view.h"
 
 using TListLog = std::vector<std::string>;
 

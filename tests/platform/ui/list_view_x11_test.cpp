@@ -4,8 +4,8 @@
 #include <string>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/header_control.h"
-#include "platform/ui/list_view.h"
+#include "platform/ui/itemviews/header_control.h"
+#include "platform/ui/itemviews/list_view.h"
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>

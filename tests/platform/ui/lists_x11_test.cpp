@@ -8,8 +8,8 @@
 
 #include "form_x11_test_support.h"
 #include "platform/base/strings.h"
-#include "platform/ui/combo_box.h"
-#include "platform/ui/list_box.h"
+#include "platform/ui/widgets/combo_box.h"
+#include "platform/ui/itemviews/list_box.h"
 #include "platform/win/x11_backend.h"
 
 #include <X11/Xlib.h>

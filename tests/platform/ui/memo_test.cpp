@@ -7,7 +7,7 @@
 #include "edit_test_support.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/strings.h"
-#include "platform/ui/controls_messages.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "platform/win/clock.h"
 #include "platform/win/edit_control_messages.h"
 #include "platform/win/focus.h"

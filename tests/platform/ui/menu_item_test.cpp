@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/image_list.h"
-#include "platform/ui/menus.h"
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/win/win_messages.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "menu_test_support.h"
-#include "platform/ui/menu_bar.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/popup_menu_window.h"
-#include "platform/ui/screen.h"
+#include "platform/ui/kernel/menu_bar.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/popup_menu_window.h"
+#include "platform/ui/kernel/screen.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"

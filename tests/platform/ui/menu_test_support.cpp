@@ -2,8 +2,8 @@
 // rows of open menus are on the screen, and the form with a popup menu.
 #include "menu_test_support.h"
 
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/popup_menu_window.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/popup_menu_window.h"
 #include "platform/win/focus.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"

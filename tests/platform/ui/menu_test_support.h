@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/menus.h"
+#include "platform/ui/kernel/menus.h"
 
 class TPopupMenuWindow;
 

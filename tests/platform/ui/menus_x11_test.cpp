@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "platform/gdi/png_codec.h"
-#include "platform/ui/menu_bar.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/menus.h"
-#include "platform/ui/popup_menu_window.h"
+#include "platform/ui/kernel/menu_bar.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/popup_menu_window.h"
 #include "platform/win/backend.h"
 #include "platform/win/x11_backend.h"
 #include "tests/platform/ui/control_test_support.h"

@@ -1,14 +1,14 @@
 // Message boxes answered through their real buttons: the default button,
 // Escape, accelerators and clicks, and the icon their flags ask for.
 
-#include "platform/ui/message_box.h"
+#include "platform/ui/dialogs/message_box.h"
 
 #include <functional>
 
 #include "form_test_support.h"
-#include "platform/ui/application.h"
-#include "platform/ui/button.h"
-#include "platform/ui/modal_answers.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/kernel/modal_answers.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"

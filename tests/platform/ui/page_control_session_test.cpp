@@ -9,9 +9,9 @@
 
 #include "form_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/page_control.h"
-#include "platform/ui/tab_control_window.h"
-#include "platform/ui/tab_sheet.h"
+#include "platform/ui/widgets/page_control.h"
+#include "platform/ui/widgets/tab_control_window.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"

@@ -12,8 +12,8 @@
 
 #include "platform/base/files.h"
 #include "platform/gdi/device_context.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/printer.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/printing/printer.h"
 #include "printer_test_support.h"
 
 namespace {

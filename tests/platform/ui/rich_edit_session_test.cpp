@@ -8,7 +8,7 @@
 
 #include "edit_test_support.h"
 #include "platform/base/code_page.h"
-#include "platform/ui/rich_edit.h"
+#include "platform/ui/textedit/rich_edit.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
 #include "tests/support/test_random.h"

@@ -3,7 +3,7 @@
 // line queries, OnSelectionChange on every caret move, and the look of
 // three fonts against golden/rich_edit.png.
 
-#include "platform/ui/rich_edit.h"
+#include "platform/ui/textedit/rich_edit.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "platform/ui/scroll_bar.h"
+#include "platform/ui/widgets/scroll_bar.h"
 
 #include <string>
 #include <vector>
 
 #include "control_test_support.h"
-#include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/shortcuts.h"
+#include "platform/ui/kernel/shortcuts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Speed buttons clicked by the mouse: plain presses, groups that latch one
 // button down, AllowAllUp, and presses that end away from the button.
 
-#include "platform/ui/speed_button.h"
+#include "platform/ui/widgets/speed_button.h"
 
 #include <string>
 #include <vector>

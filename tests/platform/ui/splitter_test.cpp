@@ -2,10 +2,10 @@
 // resized as the mouse moves, within MinSize on both sides, and OnMoved
 // fires once the drag ends.
 
-#include "platform/ui/splitter.h"
+#include "platform/ui/widgets/splitter.h"
 
 #include "form_test_support.h"
-#include "platform/ui/panel.h"
+#include "platform/ui/widgets/panel.h"
 #include "platform/win/headless_input.h"
 
 namespace {

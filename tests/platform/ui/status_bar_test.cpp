@@ -2,13 +2,13 @@
 // OnDrawPanel, or as one simple text), the size grip sizing its form, and
 // the bar's look against golden/status_bar.png.
 
-#include "platform/ui/status_bar.h"
+#include "platform/ui/widgets/status_bar.h"
 
 #include <vector>
 
 #include "form_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/win_messages.h"

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/edit.h"
-#include "platform/ui/page_control.h"
-#include "platform/ui/tab_control_window.h"
-#include "platform/ui/tab_sheet.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/page_control.h"
+#include "platform/ui/widgets/tab_control_window.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/window_proc.h"
 
 #include <X11/keysym.h>

@@ -8,7 +8,7 @@
 
 #include "form_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/tool_bar.h"
+#include "platform/ui/widgets/tool_bar.h"
 #include "platform/win/headless_input.h"
 #include "tests/support/test_random.h"
 

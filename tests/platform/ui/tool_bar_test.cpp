@@ -2,16 +2,16 @@
 // buttons alone and grouped; the drop-down button holding its menu below
 // it; actions; and the bar's look against golden/tool_bar.png.
 
-#include "platform/ui/tool_bar.h"
+#include "platform/ui/widgets/tool_bar.h"
 
 #include "menu_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/action_list.h"
-#include "platform/ui/actions.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/image_list.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/popup_menu_window.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/actions.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/popup_menu_window.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/keyboard.h"

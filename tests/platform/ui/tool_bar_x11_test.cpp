@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/menu_loop.h"
-#include "platform/ui/menus.h"
-#include "platform/ui/popup_menu_window.h"
-#include "platform/ui/status_bar.h"
-#include "platform/ui/tool_bar.h"
+#include "platform/ui/kernel/menu_loop.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/popup_menu_window.h"
+#include "platform/ui/widgets/status_bar.h"
+#include "platform/ui/widgets/tool_bar.h"
 #include "platform/win/backend.h"
 
 namespace {

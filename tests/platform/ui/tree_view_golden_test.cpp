@@ -8,9 +8,9 @@
 
 #include "form_test_support.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/bitmap.h"
-#include "platform/ui/image_list.h"
-#include "platform/ui/tree_view.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/itemviews/tree_view.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_styles.h"

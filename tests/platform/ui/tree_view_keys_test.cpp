@@ -3,7 +3,7 @@
 // on buttons and texts.
 #include <string>
 
-#include "platform/ui/list_box_type_ahead.h"
+#include "platform/ui/itemviews/list_box_type_ahead.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"

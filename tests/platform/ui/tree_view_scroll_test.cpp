@@ -4,8 +4,8 @@
 // the window that see them first.
 #include <string>
 
-#include "platform/ui/image_list.h"
-#include "platform/ui/tree_view_window.h"
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/itemviews/tree_view_window.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bar_info.h"
 #include "platform/win/scroll_bars.h"

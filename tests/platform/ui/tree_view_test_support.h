@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control_test_support.h"
-#include "platform/ui/tree_view.h"
+#include "platform/ui/itemviews/tree_view.h"
 
 using TTreeLog = std::vector<std::string>;
 

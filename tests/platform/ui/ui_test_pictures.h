@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui/bitmap.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 
 // A white pf32bit bitmap.
 inline std::unique_ptr<TBitmap> WhiteBitmap(int Width, int Height)

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "form_test_support.h"
-#include "platform/ui/up_down.h"
-#include "platform/ui/up_down_window.h"
+#include "platform/ui/widgets/up_down.h"
+#include "platform/ui/widgets/up_down_window.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bars.h"

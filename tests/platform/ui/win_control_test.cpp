@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "control_test_support.h"
-#include "platform/ui/controls_messages.h"
-#include "platform/ui/graphics_exceptions.h"
+#include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/graphics/graphics_exceptions.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/update_region.h"
 #include "platform/win/window_attributes.h"

@@ -5,7 +5,7 @@
 #include "platform/base/code_page.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/test_font.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "tests/skin/data/skin_pictures.h"
 
 namespace {

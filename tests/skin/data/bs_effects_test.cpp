@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_bitmap.h"
 #include "tests/skin/data/skin_pictures.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/test_font.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_bitmap.h"
 #include "skin/data/bs_blit_tables.h"
 #include "tests/skin/data/skin_pictures.h"

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "platform/gdi/mapping.h"
-#include "platform/ui/canvas.h"
-#include "platform/ui/control_canvas.h"
-#include "platform/ui/custom_control.h"
-#include "platform/ui/custom_form.h"
-#include "platform/ui/graphic_control.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/kernel/custom_control.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/graphic_control.h"
 #include "platform/win/clock.h"
 #include "tests/skin/data/skin_pictures.h"
 

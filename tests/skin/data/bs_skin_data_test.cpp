@@ -12,7 +12,7 @@
 
 #include "platform/base/exceptions.h"
 #include "platform/base/streams.h"
-#include "platform/ui/custom_form.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "skin/data/bs_resource_str_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/data/bs_skin_list.h"

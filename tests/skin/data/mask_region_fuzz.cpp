@@ -5,7 +5,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/streams.h"
 #include "platform/gdi/regions.h"
-#include "platform/ui/canvas.h"
+#include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_masks.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/bitmap.h"
+#include "platform/ui/graphics/bitmap.h"
 
 // A white pf32bit bitmap.
 inline std::unique_ptr<TBitmap> NewPicture(int Width, int Height)

@@ -1,8 +1,0 @@
-#include "platform/ui/frame.h"
-
-TFrame::TFrame(TComponent* AOwner) : TWinControl(AOwner)
-{
-    SetControlStyle(TControlStyle(ControlStyle()).Include(csAcceptsControls));
-    SetParentColor(true);
-    SetBounds(0, 0, 320, 240);
-}

@@ -1,0 +1,76 @@
+// TListColumn and TListColumns: the report columns of a list view, shown
+// by its header. An AutoSize column takes the width the others leave.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/base/alignment.h"
+#include "platform/ui/itemviews/list_view_types.h"
+
+class TCustomListView;
+class TListColumns;
+
+class TListColumn {
+public:
+    explicit TListColumn(TListColumns* Owner);
+    TListColumn(const TListColumn&) = delete;
+    TListColumn& operator=(const TListColumn&) = delete;
+
+    int Index() const;
+    const AnsiString& Caption() const { return caption_; }
+    void SetCaption(const AnsiString& Value);
+    // The width set; an AutoSize column shows WidthShown instead.
+    int Width() const { return width_; }
+    void SetWidth(int Value);
+    int WidthShown() const;
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment Value);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool Value);
+    // 0: no limit.
+    int MinWidth() const { return minWidth_; }
+    void SetMinWidth(int Value);
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int Value);
+
+private:
+    friend class TListColumns;
+
+    int Limited(int Value) const;
+
+    TListColumns* owner_;
+    AnsiString caption_;
+    int width_ = 50;
+    TAlignment alignment_ = taLeftJustify;
+    bool autoSize_ = false;
+    int minWidth_ = 0;
+    int maxWidth_ = 0;
+};
+
+class TListColumns {
+public:
+    explicit TListColumns(TCustomListView* Owner);
+    TListColumns(const TListColumns&) = delete;
+    TListColumns& operator=(const TListColumns&) = delete;
+    ~TListColumns();
+
+    TCustomListView* Owner() const { return owner_; }
+    int Count() const { return static_cast<int>(columns_.size()); }
+    TListColumn* Item(int Index) const { return columns_.at(static_cast<size_t>(Index)).get(); }
+    TListColumn* operator[](int Index) const { return Item(Index); }
+    TListColumn* Add();
+    void Delete(int Index);
+    void Clear();
+    // The left edge of a column and the sum of all widths shown.
+    int LeftOf(int Index) const;
+    int TotalWidth() const;
+
+private:
+    friend class TListColumn;
+
+    void Changed();
+
+    TCustomListView* owner_;
+    std::vector<std::unique_ptr<TListColumn>> columns_;
+};
