@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "bench/bench_fold_regions.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 

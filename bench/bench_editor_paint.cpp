@@ -9,8 +9,8 @@
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_support.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_gutter.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_gutter.h"
 #include "editor/syn_memo.h"
 #include "platform/ui/graphics/font.h"
 #include "tests/editor/word_syn.h"

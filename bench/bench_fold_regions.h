@@ -2,8 +2,8 @@
 // with strings, line comments and block comments skipped.
 #pragma once
 
-#include "editor/fold_regions.h"
-#include "editor/syn_code_folding.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_code_folding.h"
 
 // Folds on braces outside strings and comments, in place of the
 // highlighter's fold regions.

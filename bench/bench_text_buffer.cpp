@@ -9,7 +9,7 @@
 #include <random>
 
 #include "bench/bench_support.h"
-#include "editor/syn_text_string_list.h"
+#include "editor/document/syn_text_string_list.h"
 #include "platform/base/streams.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <random>
 
 #include "editor/syn_memo.h"
-#include "editor/syn_text_string_list.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/document/syn_text_string_list.h"
+#include "editor/view/syn_word_wrap.h"
 #include "editor/syn_word_wrap_plugin.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "editor/syn_bookmark_opt.h"
+#include "editor/document/syn_bookmark_opt.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 
 namespace {
 

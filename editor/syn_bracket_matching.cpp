@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "platform/base/code_page.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_highlighter.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/highlighting/syn_highlighter.h"
 
 namespace {
 

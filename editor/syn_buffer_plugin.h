@@ -3,7 +3,7 @@
 // every change to the lines so that the rows follow without a full rebuild.
 #pragma once
 
-#include "editor/editor_types.h"
+#include "editor/document/editor_types.h"
 
 class ISynTextBufferPlugin {
 public:

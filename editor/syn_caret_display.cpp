@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_text_drawer.h"
+#include "editor/view/syn_text_drawer.h"
 #include "platform/win/caret.h"
 #include "platform/win/ime.h"
 

@@ -4,11 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/syn_active_line.h"
+#include "editor/view/syn_active_line.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_word_wrap.h"
 #include "platform/base/code_page.h"
 
 namespace {

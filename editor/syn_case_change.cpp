@@ -1,7 +1,7 @@
 // Upper, lower, toggle and title case of the word at the caret or of the
 // selection. Only single-byte ASCII letters change: the bytes of double-byte
 // characters stay as they are, even where a trail byte looks like a letter.
-#include "editor/syn_assert.h"
+#include "editor/document/syn_assert.h"
 #include "editor/syn_custom_text.h"
 #include "platform/base/code_page.h"
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_text_error.h"
+#include "editor/document/syn_text_error.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/graphics/font.h"
 

@@ -44,12 +44,12 @@
 #include <utility>
 #include <vector>
 
-#include "editor/syn_code_folding.h"
+#include "editor/folding/syn_code_folding.h"
 #include "editor/syn_custom_text_types.h"
 #include "editor/syn_text_kbd_handler.h"
 #include "editor/syn_text_keystrokes.h"
-#include "editor/syn_text_string_list.h"
-#include "editor/syn_text_undo_list.h"
+#include "editor/document/syn_text_string_list.h"
+#include "editor/document/syn_text_undo_list.h"
 #include "platform/ui/kernel/custom_control.h"
 
 class TBitmap;

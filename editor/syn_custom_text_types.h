@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "editor/editor_types.h"
+#include "editor/document/editor_types.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/event.h"
 #include "platform/base/geometry.h"

@@ -4,7 +4,7 @@
 
 #include "editor/syn_buffer_plugin.h"
 #include "editor/syn_custom_text.h"
-#include "editor/text_routines.h"
+#include "editor/document/text_routines.h"
 #include "platform/base/code_page.h"
 
 TDisplayCoord TCustomSynText::PixelsToRowColumn(int aX, int aY) const

@@ -2,7 +2,7 @@
 // dispatch of the editing commands, all under one paint lock.
 #include <algorithm>
 
-#include "editor/syn_bookmark_opt.h"
+#include "editor/document/syn_bookmark_opt.h"
 #include "editor/syn_edit_scopes.h"
 
 namespace {

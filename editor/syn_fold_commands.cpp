@@ -5,8 +5,8 @@
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_text_mark.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/document/syn_text_mark.h"
 #include "platform/base/code_page.h"
 #include "platform/win/virtual_keys.h"
 

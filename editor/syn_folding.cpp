@@ -6,13 +6,13 @@
 #include <optional>
 #include <vector>
 
-#include "editor/fold_regions.h"
+#include "editor/folding/fold_regions.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_fold_line_map.h"
-#include "editor/syn_fold_scan.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_highlighter.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_scan.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "platform/base/code_page.h"
 
 namespace {

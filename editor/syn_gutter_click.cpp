@@ -1,9 +1,9 @@
 // A click in the gutter: on the fold marks it folds or unfolds, anywhere
 // else it tells the host the line and the mark clicked.
-#include "editor/syn_bookmark_opt.h"
+#include "editor/document/syn_bookmark_opt.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_text_mark.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/document/syn_text_mark.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_bookmark_opt.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_text_drawer.h"
+#include "editor/document/syn_bookmark_opt.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor/view/syn_text_drawer.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 #include "editor/syn_text_plugin.h"
 
 void TCustomSynText::DoLinesInserted(int FirstLine, int Count)

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_right_edge.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/view/syn_right_edge.h"
 #include "platform/base/code_page.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"

@@ -4,13 +4,13 @@
 #include <climits>
 #include <optional>
 
-#include "editor/syn_active_line.h"
-#include "editor/syn_code_folding.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/folding/syn_code_folding.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_line_map.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_text_drawer.h"
+#include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/view/syn_text_drawer.h"
 #include "editor/syn_text_plugin.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/win/update_region.h"

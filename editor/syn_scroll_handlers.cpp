@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_scroll_bars.h"
+#include "editor/view/syn_scroll_bars.h"
 #include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/kernel/hint_window.h"

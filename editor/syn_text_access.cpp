@@ -1,7 +1,7 @@
 // Clearing the whole editor, the word at a position, and the controls that
 // take the focus in the editor's place.
 #include "editor/syn_custom_text.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 #include "platform/base/list.h"
 
 void TCustomSynText::ClearAll()

@@ -1,7 +1,7 @@
 #include "editor/syn_text_code_folding_plugin.h"
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_ranges.h"
 
 void TSynTextCodeFoldingPlugin::AfterPaint(TCanvas*, const TRect&, int, int) {}
 

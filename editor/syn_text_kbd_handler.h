@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "editor/editor_types.h"
+#include "editor/document/editor_types.h"
 #include "platform/base/list.h"
 #include "platform/base/object.h"
 #include "platform/base/strings.h"

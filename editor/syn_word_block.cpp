@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/view/syn_word_wrap.h"
 
 void TCustomSynText::SetWordBlock(TBufferCoord Value)
 {

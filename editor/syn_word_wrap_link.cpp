@@ -5,8 +5,8 @@
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
-#include "editor/syn_right_edge.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_word_wrap.h"
 #include "editor/syn_word_wrap_plugin.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "editor/syn_assert.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_text_string_list.h"
+#include "editor/document/syn_assert.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor/document/syn_text_string_list.h"
 #include "platform/base/code_page.h"
 #include "platform/base/list.h"
 #include "platform/base/list_errors.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/syn_buffer_plugin.h"
-#include "editor/text_routines.h"
+#include "editor/document/text_routines.h"
 
 class TSynCustomHighlighter;
 class TSynTextStringList;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "editor/editor_types.h"
+#include "editor/document/editor_types.h"
 #include "platform/base/ansi_string.h"
 
 class TFont;

@@ -2,10 +2,10 @@
 // an item's highlighter, and reading an item's scheme and template files.
 #include "editor_services/syn_highlighters.h"
 
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_template_file.h"
 #include "editor_services/syn_text_editor.h"

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "editor_services/syn_settings_report.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"

@@ -3,9 +3,9 @@
 // written on its own; what fails is collected and reported once at the end.
 #include <exception>
 
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_completion_form.h"
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/completion/syn_completion_form.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_settings_report.h"
 #include "editor_services/syn_template_file.h"

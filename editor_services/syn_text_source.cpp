@@ -6,17 +6,17 @@
 #include <functional>
 #include <utility>
 
-#include "editor/syn_active_line.h"
-#include "editor/syn_bookmark_opt.h"
-#include "editor/syn_code_folding.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/document/syn_bookmark_opt.h"
+#include "editor/folding/syn_code_folding.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_highlighter.h"
-#include "editor/syn_line_divider.h"
-#include "editor/syn_right_edge.h"
-#include "editor/syn_selected_color.h"
-#include "editor/syn_text_background.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor/view/syn_line_divider.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_selected_color.h"
+#include "editor/view/syn_text_background.h"
 #include "editor/syn_text_keystrokes.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/view/syn_word_wrap.h"
 #include "platform/base/string_list.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "editor/syn_custom_text_types.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_scroll_bars.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/view/syn_scroll_bars.h"
 #include "platform/base/component.h"
 #include "platform/ui/graphics/font.h"
 

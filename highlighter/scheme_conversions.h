@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/text_routines.h"
+#include "editor/document/text_routines.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/base/ansi_string.h"
 

@@ -2,7 +2,7 @@
 // with the flags that let a rule take a colour from its parent rule instead.
 #pragma once
 
-#include "editor/syn_highlighter_attributes.h"
+#include "editor/highlighting/syn_highlighter_attributes.h"
 
 class TSynAttributes : public TSynHighlighterAttributes {
 public:

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "highlighter/syn_info.h"
 #include "highlighter/syn_range.h"
 #include "highlighter/syn_schemes.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "editor/syn_highlighter_attributes.h"
-#include "editor/text_routines.h"
+#include "editor/highlighting/syn_highlighter_attributes.h"
+#include "editor/document/text_routines.h"
 #include "highlighter/syn_attributes.h"
 #include "highlighter/syn_tokens.h"
 #include "platform/base/object.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "editor/fold_regions.h"
+#include "editor/folding/fold_regions.h"
 #include "highlighter/scheme_conversions.h"
 #include "highlighter/syn_lex_syn.h"
 #include "highlighter/xml_document.h"

@@ -1,4 +1,4 @@
-#include "editor/fill_gradient.h"
+#include "editor/view/fill_gradient.h"
 
 #include <gtest/gtest.h>
 

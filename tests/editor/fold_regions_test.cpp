@@ -1,4 +1,4 @@
-#include "editor/fold_regions.h"
+#include "editor/folding/fold_regions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editor/hsl_colors.h"
+#include "editor/document/hsl_colors.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // past the token that starts at pos_ and sets attr_.
 #pragma once
 
-#include "editor/syn_highlighter.h"
-#include "editor/syn_highlighter_attributes.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter_attributes.h"
 
 class TLineScanSyn : public TSynCustomHighlighter {
 public:

@@ -5,7 +5,7 @@
 
 #include "editor/syn_clipboard.h"
 #include "editor/syn_memo.h"
-#include "editor/syn_text_error.h"
+#include "editor/document/syn_text_error.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clipboard.h"
 

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_fold_line_map.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_fold_scan.h"
-#include "editor/syn_gutter.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_scan.h"
+#include "editor/view/syn_gutter.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/code_page.h"

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editor/syn_completion_form.h"
-#include "editor/syn_completion_formatted.h"
+#include "editor/completion/syn_completion_form.h"
+#include "editor/completion/syn_completion_formatted.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/bitmap.h"

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/win/clock.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_completion_form.h"
+#include "editor/completion/syn_completion_form.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/widgets/scroll_bar.h"
 #include "platform/win/clock.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "editor/syn_memo.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 #include "tests/editor/syn_view_test_support.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "editor/syn_text_drawer.h"
+#include "editor/view/syn_text_drawer.h"
 #include "editor/syn_text_keystrokes.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/editor/syn_view_test_support.h"

@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "editor/syn_text_plugin.h"
-#include "editor/syn_text_string_list.h"
-#include "editor/syn_text_undo_list.h"
+#include "editor/document/syn_text_string_list.h"
+#include "editor/document/syn_text_undo_list.h"
 #include "platform/base/sys_utils.h"
 #include "platform/win/scroll_bars.h"
 #include "syn_view_test_support.h"

@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_fold_line_map.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
-#include "editor/syn_text_mark.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/document/syn_text_mark.h"
+#include "editor/view/syn_word_wrap.h"
 #include "editor/syn_word_wrap_plugin.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"

@@ -1,4 +1,4 @@
-#include "editor/syn_gutter.h"
+#include "editor/view/syn_gutter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#include "editor/highlighter_enum.h"
-#include "editor/syn_highlighter_list.h"
+#include "editor/highlighting/highlighter_enum.h"
+#include "editor/highlighting/syn_highlighter_list.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"

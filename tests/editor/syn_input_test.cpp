@@ -2,12 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_completion_proposal.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_right_edge.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/completion/syn_completion_proposal.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_right_edge.h"
 #include "editor/syn_text_keystrokes.h"
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 #include "platform/base/string_list.h"
 #include "platform/win/clock.h"
 #include "platform/win/cursor.h"

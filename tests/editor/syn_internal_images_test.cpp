@@ -1,11 +1,11 @@
-#include "editor/syn_internal_images.h"
+#include "editor/view/syn_internal_images.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "editor/syn_glyph.h"
-#include "editor/syn_text_background.h"
+#include "editor/view/syn_glyph.h"
+#include "editor/view/syn_text_background.h"
 #include "platform/base/exceptions.h"
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/brush.h"

@@ -1,4 +1,4 @@
-#include "editor/syn_method_chain.h"
+#include "editor/document/syn_method_chain.h"
 
 #include <gtest/gtest.h>
 

@@ -2,16 +2,16 @@
 
 #include <vector>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_active_line.h"
-#include "editor/syn_bookmark_opt.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_line_divider.h"
-#include "editor/syn_right_edge.h"
-#include "editor/syn_scroll_bars.h"
-#include "editor/syn_selected_color.h"
-#include "editor/syn_text_scroll_bar.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/document/syn_bookmark_opt.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/view/syn_line_divider.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_scroll_bars.h"
+#include "editor/view/syn_selected_color.h"
+#include "editor/view/syn_text_scroll_bar.h"
+#include "editor/view/syn_word_wrap.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
 

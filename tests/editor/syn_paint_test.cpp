@@ -2,11 +2,11 @@
 // colours, selection, special characters, folding marks and invalidation.
 #include "syn_paint_test_support.h"
 
-#include "editor/fold_regions.h"
-#include "editor/syn_active_line.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_fold_ranges.h"
-#include "editor/syn_selected_color.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/view/syn_selected_color.h"
 #include "platform/win/update_region.h"
 
 namespace {

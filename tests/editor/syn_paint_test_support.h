@@ -2,7 +2,7 @@
 // pixels high) and their pictures.
 #pragma once
 
-#include "editor/syn_gutter.h"
+#include "editor/view/syn_gutter.h"
 #include "platform/gdi/raster_image.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/font.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_active_line.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/graphics/brush.h"

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/win/edit_control_messages.h"

@@ -1,4 +1,4 @@
-#include "editor/syn_text_drawer.h"
+#include "editor/view/syn_text_drawer.h"
 
 #include <gtest/gtest.h>
 

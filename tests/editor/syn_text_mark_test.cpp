@@ -1,4 +1,4 @@
-#include "editor/syn_text_mark.h"
+#include "editor/document/syn_text_mark.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editor/syn_text_string_list.h"
+#include "editor/document/syn_text_string_list.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "editor/syn_text_file_writer.h"
+#include "editor/document/syn_text_file_writer.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
 

@@ -1,4 +1,4 @@
-#include "editor/syn_text_undo_list.h"
+#include "editor/document/syn_text_undo_list.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "editor/syn_highlighter.h"
-#include "editor/syn_text_string_list.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor/document/syn_text_string_list.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "tests/support/test_random.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "editor/syn_memo.h"
-#include "editor/syn_right_edge.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_word_wrap.h"
 #include "platform/base/code_page.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/window_attributes.h"

@@ -2,7 +2,7 @@
 // display and the backing hold.
 #include "syn_x11_fixture.h"
 
-#include "editor/syn_gutter.h"
+#include "editor/view/syn_gutter.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/font.h"

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_gutter.h"
-#include "editor/syn_text_drawer.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/view/syn_gutter.h"
+#include "editor/view/syn_text_drawer.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/win/capture.h"

@@ -1,4 +1,4 @@
-#include "editor/text_routines.h"
+#include "editor/document/text_routines.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor_services/syn_text_editor.h"
 #include "highlighter/syn_lex_syn.h"
 #include "manager_test_support.h"

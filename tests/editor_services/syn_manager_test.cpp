@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
-#include "editor/syn_auto_complete.h"
-#include "editor/syn_completion_proposal.h"
+#include "editor/completion/syn_auto_complete.h"
+#include "editor/completion/syn_completion_proposal.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_source.h"
 #include "golden_text.h"

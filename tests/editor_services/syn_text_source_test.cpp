@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/syn_active_line.h"
-#include "editor/syn_code_folding.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/folding/syn_code_folding.h"
 #include "editor/syn_memo.h"
-#include "editor/syn_right_edge.h"
-#include "editor/syn_text_background.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_text_background.h"
 #include "golden_text.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/exceptions.h"

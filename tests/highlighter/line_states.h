@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor/syn_highlighter.h"
+#include "editor/highlighting/syn_highlighter.h"
 #include "editor/syn_memo.h"
 
 // The end states a scan of the memo's lines from a reset highlighter gives.

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "editor/fold_regions.h"
-#include "editor/syn_code_folding.h"
-#include "editor/syn_fold_ranges.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "highlighter/syn_lex_syn.h"
 #include "line_states.h"

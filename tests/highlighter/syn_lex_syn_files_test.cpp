@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "editor/fold_regions.h"
+#include "editor/folding/fold_regions.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/filer.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "editor/syn_active_line.h"
-#include "editor/syn_word_wrap.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/view/syn_word_wrap.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/win/update_region.h"
 #include "tests/support/test_data.h"

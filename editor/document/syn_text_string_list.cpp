@@ -1,0 +1,578 @@
+#include "editor/document/syn_text_string_list.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+#include <utility>
+
+#include "editor/document/syn_text_file_writer.h"
+#include "platform/base/streams.h"
+
+namespace {
+
+void InitRecord(TSynTextStringRec& Rec, TSynLineText Text)
+{
+    Rec.Text = Text;
+    Rec.Object = nullptr;
+    Rec.Range = -1;
+    Rec.ExpandedLength = -1;
+    Rec.Flags = sfExpandedLengthUnknown;
+    Rec.State = {clNone, clNone, 0, lmModified};
+}
+
+const char* Find(const char* P, const char* End, char C)
+{
+    if (P == End)
+        return End;
+    auto* found = static_cast<const char*>(std::memchr(P, C, End - P));
+    return found ? found : End;
+}
+
+// Calls Add for every line of Text. A line runs up to the next CR or LF or
+// the end; one CR and then one LF after it make its break, so CR LF, a lone
+// LF and a lone CR each end one line. A break at the very end starts no line.
+template <typename AddLine>
+void SplitLines(std::string_view Text, bool& SawCR, bool& SawLF, AddLine&& Add)
+{
+    const char* p = Text.data();
+    const char* end = p + Text.size();
+    // The next CR and the next LF at or after p; each is searched again only
+    // once p has passed it, so each search reads every byte at most once.
+    const char* nextCR = Find(p, end, '\r');
+    const char* nextLF = Find(p, end, '\n');
+    while (p < end) {
+        const char* lineEnd = std::min(nextCR, nextLF);
+        Add(std::string_view(p, lineEnd - p));
+        p = lineEnd;
+        if (p < end && *p == '\r') {
+            ++p;
+            SawCR = true;
+        }
+        if (p < end && *p == '\n') {
+            ++p;
+            SawLF = true;
+        }
+        if (nextCR < p)
+            nextCR = Find(p, end, '\r');
+        if (nextLF < p)
+            nextLF = Find(p, end, '\n');
+    }
+}
+
+// The number of lines a load of Text yields before trimming, exact when all
+// breaks are CR LF or LF, or all are CR; with mixed breaks it may fall short.
+int CountLines(std::string_view Text)
+{
+    const char* end = Text.data() + Text.size();
+    for (char brk : {'\n', '\r'}) {
+        size_t breaks = 0;
+        for (const char* p = Find(Text.data(), end, brk); p != end; p = Find(p + 1, end, brk))
+            ++breaks;
+        if (breaks > 0)
+            return static_cast<int>(std::min<size_t>(breaks + 1, std::numeric_limits<int>::max()));
+    }
+    return Text.empty() ? 0 : 1;
+}
+
+bool EndsWithBreak(std::string_view Text)
+{
+    return !Text.empty() && (Text.back() == '\r' || Text.back() == '\n');
+}
+
+// Spaces and control characters only (GBK bytes are all above the space).
+bool IsBlank(std::string_view S)
+{
+    return std::all_of(S.begin(), S.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+std::string_view LineBreakOf(TSynTextFileFormat Format)
+{
+    switch (Format) {
+    case sffUnix:
+        return "\n";
+    case sffMac:
+        return "\r";
+    case sffDos:
+        break;
+    }
+    return "\r\n";
+}
+
+}  // namespace
+
+namespace {
+
+void CheckLineLength(size_t Length)
+{
+    if (Length > static_cast<size_t>(MaxLineLength))
+        throw ESynTextStringList("Line too long: " + std::to_string(Length) + " bytes, where a line holds at most " +
+                                 std::to_string(MaxLineLength));
+}
+
+}  // namespace
+
+TSynLineText TSynLineText::Make(std::string_view S)
+{
+    TSynLineText text;
+    if (S.empty())
+        return text;
+    CheckLineLength(S.size());
+    const auto length = static_cast<uint32_t>(S.size());
+    text.block_ = static_cast<char*>(::operator new(sizeof length + S.size()));
+    std::memcpy(text.block_, &length, sizeof length);
+    std::memcpy(text.block_ + sizeof length, S.data(), S.size());
+    return text;
+}
+
+void TSynLineText::Free()
+{
+    ::operator delete(block_);
+    block_ = nullptr;
+}
+
+size_t TSynLineText::Length() const
+{
+    uint32_t length = 0;
+    if (block_)
+        std::memcpy(&length, block_, sizeof length);
+    return length;
+}
+
+TSynTextStringList::TSynTextStringList() : expandTabs_(GetTabExpandProcEx(tabWidth_)) {}
+
+TSynTextStringList::~TSynTextStringList()
+{
+    // Teardown reports nothing: no update bracket, no events.
+    for (int i = 0; i < count_; ++i)
+        list_[i].Text.Free();
+    std::free(list_);
+}
+
+void TSynTextStringList::IndexError(int Index)
+{
+    char message[64];
+    std::snprintf(message, sizeof message, "Invalid stringlist index %d", Index);
+    throw ESynTextStringList(message);
+}
+
+void TSynTextStringList::SetUpdateState(bool Updating)
+{
+    const TNotifyEvent& event = Updating ? OnChanging : OnChange;
+    if (event)
+        event(this);
+}
+
+AnsiString TSynTextStringList::Get(int Index) const
+{
+    if (Index < 0 || Index >= count_)
+        return {};
+    return list_[Index].Text.Str();
+}
+
+TObject* TSynTextStringList::GetObject(int Index) const
+{
+    if (Index < 0 || Index >= count_)
+        return nullptr;
+    return list_[Index].Object;
+}
+
+intptr_t TSynTextStringList::GetRange(int Index) const
+{
+    if (Index < 0 || Index >= count_)
+        return 0;
+    return list_[Index].Range;
+}
+
+TSynLineState* TSynTextStringList::GetLineState(int Index)
+{
+    if (Index < 0 || Index >= count_)
+        return nullptr;
+    return &list_[Index].State;
+}
+
+void TSynTextStringList::Put(int Index, const AnsiString& S)
+{
+    if (Index == count_) {
+        Add(S);
+        return;
+    }
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    if (OnBeforePut)
+        OnBeforePut(this, Index, 1);
+    WithUpdate([&] {
+        longestLine_ = -1;
+        TSynTextStringRec& rec = list_[Index];
+        rec.Flags = sfExpandedLengthUnknown;
+        const TSynLineText text = TSynLineText::Make(S);
+        rec.Text.Free();
+        rec.Text = text;
+        rec.State.Modified = lmModified;
+        if (OnPut)
+            OnPut(this, Index, 1);
+    });
+}
+
+void TSynTextStringList::PutObject(int Index, TObject* Object)
+{
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    WithUpdate([&] { list_[Index].Object = Object; });
+}
+
+void TSynTextStringList::SetRange(int Index, intptr_t Value)
+{
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    WithUpdate([&] { list_[Index].Range = Value; });
+}
+
+void TSynTextStringList::SetCapacity(int NewCapacity)
+{
+    if (NewCapacity < count_ || NewCapacity < 0)
+        throw EListError("Stringlist capacity cannot be smaller than count");
+    if (NewCapacity == capacity_)
+        return;
+    if (NewCapacity == 0) {
+        std::free(list_);
+        list_ = nullptr;
+    } else {
+        // realloc is sound for trivially copyable records, and for large
+        // arrays it moves pages instead of bytes.
+        void* grown = std::realloc(list_, sizeof(TSynTextStringRec) * NewCapacity);
+        if (!grown)
+            throw std::bad_alloc();
+        list_ = static_cast<TSynTextStringRec*>(grown);
+    }
+    capacity_ = NewCapacity;
+}
+
+void TSynTextStringList::Grow()
+{
+    SetCapacity(capacity_ > 64 ? capacity_ + capacity_ / 4 : capacity_ + 16);
+}
+
+int TSynTextStringList::Add(const AnsiString& S)
+{
+    return InsertLine(count_, S);
+}
+
+void TSynTextStringList::Insert(int Index, const AnsiString& S)
+{
+    if (Index < 0 || Index > count_)
+        IndexError(Index);
+    InsertLine(Index, S);
+}
+
+int TSynTextStringList::InsertLine(int Index, std::string_view S)
+{
+    WithUpdate([&] {
+        if (OnBeforeInserted)
+            OnBeforeInserted(this, Index, 1);
+        if (count_ == capacity_)
+            Grow();
+        const TSynLineText text = TSynLineText::Make(S);
+        if (Index < count_)
+            std::memmove(&list_[Index + 1], &list_[Index], sizeof(TSynTextStringRec) * (count_ - Index));
+        InitRecord(list_[Index], text);
+        ++count_;
+        longestLine_ = -1;
+        if (OnInserted)
+            OnInserted(this, Index, 1);
+    });
+    return Index;
+}
+
+void TSynTextStringList::InsertLines(int Index, int NumLines)
+{
+    if (Index < 0 || Index > count_)
+        IndexError(Index);
+    if (NumLines <= 0)
+        return;
+    WithUpdate([&] {
+        if (OnBeforeInserted)
+            OnBeforeInserted(this, Index, NumLines);
+        SetCapacity(count_ + NumLines);
+        if (Index < count_)
+            std::memmove(&list_[Index + NumLines], &list_[Index], sizeof(TSynTextStringRec) * (count_ - Index));
+        for (int i = Index; i < Index + NumLines; ++i)
+            InitRecord(list_[i], TSynLineText());
+        count_ += NumLines;
+        longestLine_ = -1;
+        if (OnInserted)
+            OnInserted(this, Index, NumLines);
+    });
+}
+
+void TSynTextStringList::AddStrings(TStrings* Strings)
+{
+    const int added = Strings->Count();
+    if (added == 0)
+        return;
+    longestLine_ = -1;
+    const auto* source = dynamic_cast<const TSynTextStringList*>(Strings);
+    WithUpdate([&] {
+        const int first = count_;
+        if (first + added > capacity_)
+            SetCapacity((first + added + 15) / 16 * 16);
+        for (int i = 0; i < added; ++i) {
+            // Read before writing: Strings may be this list.
+            const TSynLineText text = TSynLineText::Make(Strings->Strings(i));
+            TSynTextStringRec& rec = list_[count_];
+            InitRecord(rec, text);
+            rec.Object = Strings->Objects(i);
+            if (source)
+                rec.State = source->list_[i].State;
+            ++count_;
+        }
+        if (OnInserted)
+            OnInserted(this, first, added);
+    });
+}
+
+void TSynTextStringList::Delete(int Index)
+{
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    WithUpdate([&] {
+        if (OnBeforeDeleted)
+            OnBeforeDeleted(this, Index, 1);
+        list_[Index].Text.Free();
+        --count_;
+        std::memmove(&list_[Index], &list_[Index + 1], sizeof(TSynTextStringRec) * (count_ - Index));
+        longestLine_ = -1;
+        if (OnDeleted)
+            OnDeleted(this, Index, 1);
+    });
+}
+
+void TSynTextStringList::DeleteLines(int Index, int NumLines)
+{
+    if (NumLines <= 0)
+        return;
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    NumLines = std::min(NumLines, count_ - Index);
+    if (OnBeforeDeleted)
+        OnBeforeDeleted(this, Index, NumLines);
+    // The count falls inside the update, so that OnChange never sees the
+    // released records still counted at the end of the list.
+    WithUpdate([&] {
+        for (int i = Index; i < Index + NumLines; ++i)
+            list_[i].Text.Free();
+        std::memmove(&list_[Index], &list_[Index + NumLines],
+                     sizeof(TSynTextStringRec) * (count_ - Index - NumLines));
+        count_ -= NumLines;
+        longestLine_ = -1;
+    });
+    if (OnDeleted)
+        OnDeleted(this, Index, NumLines);
+}
+
+void TSynTextStringList::Clear()
+{
+    if (count_ > 0) {
+        WithUpdate([&] {
+            for (int i = 0; i < count_; ++i)
+                list_[i].Text.Free();
+            count_ = 0;
+            longestLine_ = -1;
+            SetCapacity(0);
+            if (OnCleared)
+                OnCleared(this);
+        });
+    }
+    longestLine_ = -1;
+}
+
+void TSynTextStringList::Exchange(int Index1, int Index2)
+{
+    if (Index1 < 0 || Index1 >= count_)
+        IndexError(Index1);
+    if (Index2 < 0 || Index2 >= count_)
+        IndexError(Index2);
+    std::swap(list_[Index1], list_[Index2]);
+    if (longestLine_ == Index1)
+        longestLine_ = Index2;
+    else if (longestLine_ == Index2)
+        longestLine_ = Index1;
+}
+
+void TSynTextStringList::Measure(TSynTextStringRec& Rec) const
+{
+    const std::string_view text = Rec.Text.View();
+    if (text.empty() || !std::memchr(text.data(), '\t', text.size())) {
+        Rec.ExpandedLength = static_cast<int32_t>(text.size());
+        Rec.Flags = sfHasNoTabs;
+        return;
+    }
+    bool hasTabs = false;
+    Rec.ExpandedLength = static_cast<int32_t>(expandTabs_(Rec.Text.Str(), tabWidth_, hasTabs).size());
+    Rec.Flags = sfHasTabs;
+}
+
+AnsiString TSynTextStringList::GetExpandedString(int Index)
+{
+    if (Index < 0 || Index >= count_)
+        return {};
+    TSynTextStringRec& rec = list_[Index];
+    if (rec.Flags & sfHasNoTabs)
+        return rec.Text.Str();
+    bool hasTabs = false;
+    AnsiString expanded = expandTabs_(rec.Text.Str(), tabWidth_, hasTabs);
+    rec.ExpandedLength = static_cast<int32_t>(expanded.size());
+    rec.Flags = hasTabs ? sfHasTabs : sfHasNoTabs;
+    return expanded;
+}
+
+int TSynTextStringList::GetExpandedLength(int Index)
+{
+    if (Index < 0 || Index >= count_)
+        return 0;
+    TSynTextStringRec& rec = list_[Index];
+    if (rec.Flags & sfExpandedLengthUnknown)
+        Measure(rec);
+    return rec.ExpandedLength;
+}
+
+int TSynTextStringList::GetLongestLineLength()
+{
+    if (longestLine_ < 0) {
+        int longest = 0;
+        for (int i = 0; i < count_; ++i) {
+            const int length = GetExpandedLength(i);
+            if (length > longest) {
+                longest = length;
+                longestLine_ = i;
+            }
+        }
+    }
+    return longestLine_ < 0 ? 0 : list_[longestLine_].ExpandedLength;
+}
+
+void TSynTextStringList::SetTabWidth(int Value)
+{
+    if (Value == tabWidth_)
+        return;
+    tabWidth_ = Value;
+    expandTabs_ = GetTabExpandProcEx(Value);
+    longestLine_ = -1;
+    for (int i = 0; i < count_; ++i) {
+        list_[i].ExpandedLength = -1;
+        list_[i].Flags = (list_[i].Flags | sfExpandedLengthUnknown) & ~sfHasNoTabs;
+    }
+}
+
+size_t TSynTextStringList::TextSize(size_t BreakLength) const
+{
+    size_t size = count_ > 0 ? (count_ - 1) * BreakLength : 0;
+    for (int i = 0; i < count_; ++i)
+        size += list_[i].Text.Length();
+    return size;
+}
+
+void TSynTextStringList::BuildText(char* Dest, std::string_view Break) const
+{
+    for (int i = 0; i < count_; ++i) {
+        if (i > 0) {
+            std::memcpy(Dest, Break.data(), Break.size());
+            Dest += Break.size();
+        }
+        const std::string_view line = list_[i].Text.View();
+        if (!line.empty())
+            std::memcpy(Dest, line.data(), line.size());
+        Dest += line.size();
+    }
+}
+
+AnsiString TSynTextStringList::GetTextStr() const
+{
+    AnsiString text(TextSize(2), '\0');
+    BuildText(text.data(), "\r\n");
+    return text;
+}
+
+void TSynTextStringList::SetTextStr(const AnsiString& Value)
+{
+    Clear();
+    WithUpdate([&] {
+        bool sawCR = false;
+        bool sawLF = false;
+        SplitLines(Value, sawCR, sawLF, [&](std::string_view line) { InsertLine(count_, line); });
+        if (EndsWithBreak(Value))
+            InsertLine(count_, {});
+    });
+}
+
+void TSynTextStringList::LoadFromFile(const AnsiString& FileName)
+{
+    TFileStream stream(FileName, fmOpenRead | fmShareDenyNone);
+    LoadFromStream(&stream);
+}
+
+void TSynTextStringList::LoadFromStream(TStream* Stream)
+{
+    bool sawCR = false;
+    bool sawLF = false;
+    WithUpdate([&] {
+        // The text is read whole before the old lines go, so a failing read
+        // leaves the list as it was.
+        const int64_t size = Stream->Size();
+        Stream->SetPosition(0);
+        const auto buffer = std::make_unique_for_overwrite<char[]>(size);
+        Stream->ReadBuffer(buffer.get(), size);
+        const std::string_view text(buffer.get(), size);
+        // Only a text this long can hold a line too long to keep; it is
+        // refused before the old lines go.
+        if (text.size() > static_cast<size_t>(MaxLineLength)) {
+            bool cr = false, lf = false;
+            SplitLines(text, cr, lf, [](std::string_view line) { CheckLineLength(line.size()); });
+        }
+        Clear();
+        SetCapacity(std::max(capacity_, CountLines(text)));
+        SplitLines(text, sawCR, sawLF, [&](std::string_view line) {
+            const int index = InsertLine(count_, line);
+            list_[index].State.Modified = lmUnchanged;
+        });
+        if (EndsWithBreak(text))
+            InsertLine(count_, {});
+        if (TrimTrailingBlankLines) {
+            while (count_ > 0 && IsBlank(list_[count_ - 1].Text.View()))
+                Delete(count_ - 1);
+        }
+    });
+    if (sawCR && !sawLF)
+        FileFormat = sffMac;
+    else if (sawLF && !sawCR)
+        FileFormat = sffUnix;
+    else
+        FileFormat = sffDos;
+}
+
+void TSynTextStringList::SaveToStream(TStream* Stream)
+{
+    if (count_ == 0)
+        return;
+    const std::string_view lineBreak = LineBreakOf(FileFormat);
+    const size_t size = TextSize(lineBreak.size());
+    const auto text = std::make_unique_for_overwrite<char[]>(size);
+    BuildText(text.get(), lineBreak);
+    Stream->WriteBuffer(text.get(), static_cast<int64_t>(size));
+}
+
+void TSynTextStringList::SaveToFile(const AnsiString& FileName)
+{
+    TSynTextFileWriter writer(FileName);
+    writer.FileFormat = FileFormat;
+    for (int i = 0; i < count_; ++i) {
+        if (i + 1 < count_)
+            writer.WriteLine(list_[i].Text.View());
+        else
+            writer.Write(list_[i].Text.View());
+    }
+    writer.Flush();
+}

@@ -1,0 +1,151 @@
+// The editor's text buffer: a list of lines, each with its length after tab
+// expansion, the highlighter's range at its start, two optional special
+// colours and the modified state that the gutter shows. Lines load and save
+// with CR LF, LF or CR breaks; the list remembers which it found.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+#include "editor/document/editor_types.h"
+#include "editor/document/text_routines.h"
+#include "platform/base/event.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/strings.h"
+#include "platform/gdi/colors.h"
+
+TANDRIL_EXCEPTION(ESynTextStringList, Exception);
+
+// (Sender, first line, number of lines); lines count from 0.
+using TSynLinesEvent = TEvent<void(TObject* Sender, int Index, int Count)>;
+
+// Values of TSynLineState::Modified.
+enum : uint8_t {
+    lmUnchanged = 0,  // unchanged since the text was loaded
+    lmSaved = 1,      // changed and saved since
+    lmModified = 2,   // changed and not saved
+};
+
+// Bits of TSynLineState::ColorFlags.
+enum : uint8_t { lcBackground = 1, lcForeground = 2 };
+
+// The part of a line's record that callers read and write in place.
+struct TSynLineState {
+    TColor Foreground;  // clNone when not set
+    TColor Background;  // likewise
+    uint8_t ColorFlags;
+    uint8_t Modified;
+};
+
+// Bits of TSynTextStringRec::Flags.
+enum : uint8_t { sfHasTabs = 1, sfHasNoTabs = 2, sfExpandedLengthUnknown = 4 };
+
+// A line's bytes in one heap block, a 32-bit length followed by the bytes;
+// null for an empty line. Make raises ESynTextStringList for a line longer
+// than MaxLineLength. Plain data, so that records move by memmove: the
+// list allocates and frees it explicitly.
+class TSynLineText {
+public:
+    static TSynLineText Make(std::string_view S);
+    void Free();
+
+    size_t Length() const;
+    std::string_view View() const { return {block_ ? block_ + sizeof(uint32_t) : nullptr, Length()}; }
+    AnsiString Str() const { return AnsiString(View()); }
+
+private:
+    char* block_ = nullptr;
+};
+
+struct TSynTextStringRec {
+    TSynLineText Text;
+    TObject* Object;        // not owned
+    intptr_t Range;         // the highlighter's state at the line start; -1 for a new line
+    int32_t ExpandedLength; // valid only while sfExpandedLengthUnknown is clear
+    uint8_t Flags;          // sfExpandedLengthUnknown until measured, then sfHasTabs or sfHasNoTabs
+    TSynLineState State;
+};
+static_assert(std::is_trivially_copyable_v<TSynTextStringRec>, "records move by block moves");
+// Large files hold millions of records; keep an eye on their size.
+static_assert(sizeof(TSynTextStringRec) <= 48, "a line record grew");
+
+class TSynTextStringList : public TStrings {
+public:
+    TSynTextStringList();
+    ~TSynTextStringList() override;
+    TSynTextStringList(const TSynTextStringList&) = delete;
+    TSynTextStringList& operator=(const TSynTextStringList&) = delete;
+
+    int Add(const AnsiString& S) override;
+    void AddStrings(TStrings* Strings) override;
+    void Clear() override;
+    void Delete(int Index) override;
+    void Exchange(int Index1, int Index2) override;
+    void Insert(int Index, const AnsiString& S) override;
+    void LoadFromFile(const AnsiString& FileName) override;
+    void LoadFromStream(TStream* Stream) override;
+    void SaveToFile(const AnsiString& FileName) override;
+    void SaveToStream(TStream* Stream) override;
+
+    // Inserts NumLines empty lines before Index.
+    void InsertLines(int Index, int NumLines);
+    // Deletes NumLines lines from Index on, at most to the end of the list.
+    void DeleteLines(int Index, int NumLines);
+
+    AnsiString GetExpandedString(int Index);
+    int GetExpandedLength(int Index);
+    int GetLongestLineLength();
+
+    intptr_t GetRange(int Index) const;
+    void SetRange(int Index, intptr_t Value);
+
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int Value);
+
+    // The line's state for reading and writing in place; nullptr outside
+    // 0 .. Count-1. Valid until the list changes its lines.
+    TSynLineState* GetLineState(int Index);
+
+    TSynTextFileFormat FileFormat = sffDos;  // found by the last load, used by the next save
+    bool TrimTrailingBlankLines = true;      // a load drops blank lines at the end
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnChanging;
+    TNotifyEvent OnCleared;
+    TSynLinesEvent OnBeforeInserted;
+    TSynLinesEvent OnInserted;
+    TSynLinesEvent OnBeforeDeleted;
+    TSynLinesEvent OnDeleted;
+    TSynLinesEvent OnBeforePut;
+    TSynLinesEvent OnPut;
+
+protected:
+    AnsiString Get(int Index) const override;
+    int GetCapacity() const override { return capacity_; }
+    int GetCount() const override { return count_; }
+    TObject* GetObject(int Index) const override;
+    AnsiString GetTextStr() const override;
+    void Put(int Index, const AnsiString& S) override;
+    void PutObject(int Index, TObject* Object) override;
+    void SetCapacity(int NewCapacity) override;
+    void SetTextStr(const AnsiString& Value) override;
+    void SetUpdateState(bool Updating) override;
+
+private:
+    [[noreturn]] static void IndexError(int Index);
+    // Insert as Add and Insert do it, events included.
+    int InsertLine(int Index, std::string_view S);
+    void Grow();
+    void Measure(TSynTextStringRec& Rec) const;
+    // The text with each line but the last followed by Break.
+    size_t TextSize(size_t BreakLength) const;
+    void BuildText(char* Dest, std::string_view Break) const;
+
+    TSynTextStringRec* list_ = nullptr;  // capacity_ records; the first count_ hold lines
+    int count_ = 0;
+    int capacity_ = 0;
+    int longestLine_ = -1;  // index of the first line of greatest expanded length; -1 unknown
+    int tabWidth_ = 8;
+    TExpandTabsProcEx expandTabs_;  // the routine suited to tabWidth_
+};

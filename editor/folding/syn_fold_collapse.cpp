@@ -1,0 +1,253 @@
+// Collapsing and expanding fold ranges in a buffer, and keeping the ranges
+// on their lines while lines come and go.
+#include <algorithm>
+#include <memory>
+#include <unordered_set>
+#include <vector>
+
+#include "editor/folding/syn_fold_ranges.h"
+
+namespace {
+
+using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
+
+void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
+{
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        Inside.insert(Range->SubFoldRanges.Ranges(i));
+        CollectInside(Range->SubFoldRanges.Ranges(i), Inside);
+    }
+}
+
+void ShiftTree(TSynTextFoldRange* Range, int Delta)
+{
+    Range->FromLine += Delta;
+    Range->ToLine += Delta;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
+        ShiftTree(Range->SubFoldRanges.Ranges(i), Delta);
+}
+
+// Moves a visible range; a collapsed one takes the ranges it hides along.
+void Move(TSynTextFoldRange* Range, int Delta)
+{
+    if (Range->Collapsed) {
+        ShiftTree(Range, Delta);
+    } else {
+        Range->FromLine += Delta;
+        Range->ToLine += Delta;
+    }
+}
+
+// The buffer line Range ends on: a collapsed range ends on its first line,
+// or on the line after it when its last line stays in view (the lines in
+// between are hidden, but it keeps its expanded extent).
+int LastLineInView(const TSynTextFoldRange* Range)
+{
+    return Range->Collapsed ? Range->ToLine - Range->CollapsedLines.Count() : Range->ToLine;
+}
+
+// Marks the ranges inside Range as hidden by it; those inside a collapsed
+// sub-range stay hidden by that one.
+void HideInside(TSynTextFoldRange* Range, int Level)
+{
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
+        sub->ParentCollapsed = true;
+        sub->CollapsedBy = Level;
+        if (!sub->Collapsed)
+            HideInside(sub, Level);
+    }
+}
+
+void ShowInside(TSynTextFoldRange* Range)
+{
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
+        sub->ParentCollapsed = false;
+        sub->CollapsedBy = -1;
+        if (!sub->Collapsed)
+            ShowInside(sub);
+    }
+}
+
+// Writes a line without marking it changed: folding moves text, it does
+// not edit it.
+void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
+{
+    const TSynLineState state = *Lines->GetLineState(Index);
+    Lines->SetStrings(Index, S);
+    *Lines->GetLineState(Index) = state;
+}
+
+// Lines below the first line of Range were taken out (Delta < 0) or put back
+// (Delta > 0): the ranges below move, the open ranges around Range stretch,
+// and the ranges inside Range stay where its expanded lines are.
+void ShiftAround(const std::vector<std::unique_ptr<TSynTextFoldRange>>& All, TSynTextFoldRange* Range,
+                        int Delta)
+{
+    TRangeSet inside;
+    CollectInside(Range, inside);
+    for (const auto& r : All) {
+        if (r.get() == Range || r->ParentCollapsed || inside.count(r.get()))
+            continue;
+        if (r->FromLine > Range->FromLine)
+            Move(r.get(), Delta);
+        else if (!r->Collapsed && r->ToLine > Range->FromLine)
+            r->ToLine = std::max(r->FromLine, r->ToLine + Delta);
+    }
+}
+
+}  // namespace
+
+int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range)
+{
+    if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine < 1 ||
+        Range->FromLine > Lines->Count())
+        return 0;
+    int hidden = Range->ToLine - Range->FromLine;
+    // A range that opens on the last line keeps that line in view, one
+    // line long too (hidden, it would lose its place); a collapsed block of
+    // its own that ends it goes with it.
+    TRangeSet inside;
+    CollectInside(Range, inside);
+    const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
+        return r.get() != Range && !r->ParentCollapsed && !inside.count(r.get()) && r->FromLine == Range->ToLine;
+    });
+    if (nextOpensThere)
+        --hidden;
+    hidden = std::min(hidden, Lines->Count() - Range->FromLine);
+    if (hidden <= 0)
+        return 0;
+    Changed();
+    Range->CollapsedLines.Clear();
+    Range->CollapsedStates.clear();
+    for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
+        Range->CollapsedLines.Add(Lines->Strings(index));
+        Range->CollapsedStates.push_back(*Lines->GetLineState(index));
+    }
+    Range->LinesCollapsed = hidden - 1;
+    Range->CollapsedSuffix = AnsiString(5, ' ') + Range->Ending;
+    Lines->BeginUpdate();
+    Lines->DeleteLines(Range->FromLine, hidden);
+    PutKeepingState(Lines, Range->FromLine - 1, Lines->Strings(Range->FromLine - 1) + Range->CollapsedSuffix);
+    Lines->EndUpdate();
+    Range->Collapsed = true;
+    HideInside(Range, Range->FoldRangeLevel);
+    ShiftAround(all_, Range, -hidden);
+    return hidden;
+}
+
+int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* Range)
+{
+    if (!Range || !Range->Collapsed || Range->ParentCollapsed)
+        return 0;
+    return Restore(Lines, Range, true);
+}
+
+int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
+{
+    Changed();
+    const int count = Range->CollapsedLines.Count();
+    const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
+    Lines->BeginUpdate();
+    if (CutSuffix && at >= 1) {
+        const AnsiString head = Lines->Strings(at - 1);
+        const AnsiString& suffix = Range->CollapsedSuffix;
+        // An edited first line keeps its text; what is left of the suffix
+        // is the user's now.
+        if (!suffix.empty() && head.size() >= suffix.size() &&
+            head.compare(head.size() - suffix.size(), suffix.size(), suffix) == 0)
+            PutKeepingState(Lines, at - 1, head.substr(0, head.size() - suffix.size()));
+    }
+    if (count > 0) {
+        Lines->InsertLines(at, count);
+        for (int i = 0; i < count; ++i) {
+            const int source = count - 1 - i;
+            Lines->SetStrings(at + i, Range->CollapsedLines.Strings(source));
+            if (static_cast<size_t>(source) < Range->CollapsedStates.size())
+                *Lines->GetLineState(at + i) = Range->CollapsedStates[static_cast<size_t>(source)];
+        }
+    }
+    Lines->EndUpdate();
+    Range->Collapsed = false;
+    Range->CollapsedLines.Clear();
+    Range->CollapsedStates.clear();
+    Range->CollapsedSuffix.clear();
+    ShowInside(Range);
+    ShiftAround(all_, Range, count);
+    return count;
+}
+
+void TSynTextAllFoldRanges::ExpandAll(TSynTextStringList* Lines)
+{
+    // Document order: a range comes before the ones inside it, so each
+    // collapsed range is in view when its turn comes.
+    for (int i = 0; i < AllCount(); ++i) {
+        TSynTextFoldRange* range = AllRanges(i);
+        if (range->Collapsed && !range->ParentCollapsed)
+            Expand(Lines, range);
+    }
+}
+
+std::unique_ptr<TSynTextStringList> TSynTextAllFoldRanges::ExpandedCopy(TSynTextStringList* Lines) const
+{
+    auto copy = std::make_unique<TSynTextStringList>();
+    copy->Assign(Lines);
+    if (HasCollapsed()) {
+        TSynTextAllFoldRanges ranges;
+        ranges.Assign(*this);
+        ranges.ExpandAll(copy.get());
+    }
+    return copy;
+}
+
+void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
+{
+    if (Count <= 0)
+        return;
+    Changed();
+    for (const auto& r : all_) {
+        if (r->ParentCollapsed)
+            continue;
+        if (r->FromLine >= FirstLine)
+            Move(r.get(), Count);
+        else if (LastLineInView(r.get()) >= FirstLine)
+            r->ToLine += Count;
+    }
+}
+
+void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count)
+{
+    if (Count <= 0)
+        return;
+    Changed();
+    const int last = FirstLine + Count - 1;
+    std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
+    for (const auto& r : all_) {
+        if (r->ParentCollapsed)
+            continue;
+        if (r->FromLine > last) {
+            Move(r.get(), -Count);
+        } else if (r->FromLine >= FirstLine) {
+            if (r->Collapsed) {
+                // Their hidden lines come back where the deleted lines were,
+                // after the line above.
+                Move(r.get(), FirstLine - 1 - r->FromLine);
+                orphans.push_back(r.get());
+            } else {
+                // The line after the deleted ones takes their place; after
+                // the last line the range ends up on the line now last.
+                const int at = std::min(FirstLine, std::max(1, Lines->Count()));
+                r->ToLine = r->ToLine > last ? r->ToLine - Count : at;
+                r->FromLine = at;
+            }
+        } else if (const int end = LastLineInView(r.get()); end >= FirstLine) {
+            r->ToLine += (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
+        }
+    }
+    for (TSynTextFoldRange* r : orphans) {
+        Restore(Lines, r, false);
+        r->FromLine = std::max(r->FromLine, 1);
+        r->ToLine = std::max(r->ToLine, r->FromLine);
+    }
+}

@@ -1,0 +1,170 @@
+#include "editor/folding/syn_fold_ranges.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "editor/folding/fold_regions.h"
+#include "platform/base/code_page.h"
+
+// --- TSynTextFoldRanges ---
+
+int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
+{
+    ranges_.push_back(Range);
+    return Count() - 1;
+}
+
+void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range)
+{
+    ranges_.insert(ranges_.begin() + std::clamp(Index, 0, Count()), Range);
+}
+
+bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
+{
+    auto it = std::find(ranges_.begin(), ranges_.end(), Range);
+    if (it == ranges_.end())
+        return false;
+    ranges_.erase(it);
+    return true;
+}
+
+// --- TSynTextFoldRange ---
+
+TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
+                                     int ToLine, int FoldRangeLevel, int Indent)
+    : FromLine(FromLine), ToLine(ToLine), Indent(Indent), FoldRangeLevel(FoldRangeLevel),
+      AllFoldRanges(AllFoldRanges), FoldRegion(FoldRegion)
+{
+    if (FoldRegion && FoldRegion->AddEnding)
+        Ending = LowerCase(FoldRegion->Close());
+}
+
+// --- TSynTextAllFoldRanges ---
+
+TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
+
+void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
+{
+    Changed();
+    all_.push_back(std::move(Range));
+}
+
+void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
+{
+    Changed();
+    all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
+}
+
+std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
+{
+    Changed();
+    std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
+    all_.erase(all_.begin() + Index);
+    return range;
+}
+
+void TSynTextAllFoldRanges::ClearAll()
+{
+    Changed();
+    Clear();
+    all_.clear();
+}
+
+void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
+{
+    if (&Source == this)
+        return;
+    ClearAll();
+    std::unordered_map<const TSynTextFoldRange*, TSynTextFoldRange*> copies;
+    for (const auto& source : Source.all_) {
+        // The region is copied as a reference only: it may be gone by now.
+        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine, source->ToLine,
+                                                         source->FoldRangeLevel, source->Indent);
+        range->FoldRegion = source->FoldRegion;
+        range->LinesCollapsed = source->LinesCollapsed;
+        range->CollapsedBy = source->CollapsedBy;
+        range->Collapsed = source->Collapsed;
+        range->ParentCollapsed = source->ParentCollapsed;
+        for (int i = 0; i < source->CollapsedLines.Count(); ++i)
+            range->CollapsedLines.Add(source->CollapsedLines.Strings(i));
+        range->CollapsedStates = source->CollapsedStates;
+        range->Ending = source->Ending;
+        range->CollapsedSuffix = source->CollapsedSuffix;
+        range->HintMarkLeft = source->HintMarkLeft;
+        copies[source.get()] = range.get();
+        all_.push_back(std::move(range));
+    }
+    for (const auto& source : Source.all_)
+        for (int i = 0; i < source->SubFoldRanges.Count(); ++i)
+            copies[source.get()]->SubFoldRanges.Add(copies[source->SubFoldRanges.Ranges(i)]);
+    for (int i = 0; i < Source.Count(); ++i)
+        Add(copies[Source.Ranges(i)]);
+}
+
+bool TSynTextAllFoldRanges::HasCollapsed() const
+{
+    return std::any_of(all_.begin(), all_.end(), [](const auto& range) { return range->Collapsed; });
+}
+
+void TSynTextAllFoldRanges::KeepCollapsedOnly()
+{
+    Changed();
+    Clear();
+    std::erase_if(all_, [](const auto& range) { return !range->Collapsed && !range->ParentCollapsed; });
+}
+
+namespace {
+
+// The lines hidden by the collapsed ranges inside Range that no collapsed
+// range between them and Range hides.
+int HiddenBelow(const TSynTextFoldRange* Range)
+{
+    int count = 0;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        const TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
+        if (sub->Collapsed)
+            count += sub->CollapsedLines.Count();
+        count += HiddenBelow(sub);
+    }
+    return count;
+}
+
+}  // namespace
+
+int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
+{
+    return (Range->Collapsed ? Range->CollapsedLines.Count() : 0) + HiddenBelow(Range);
+}
+
+const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries() const
+{
+    if (!entriesValid_) {
+        entries_.clear();
+        entries_.reserve(all_.size());
+        collapsedHeads_.clear();
+        for (const auto& range : all_) {
+            const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
+            entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
+                                range->ParentCollapsed, range.get()});
+            if (range->Collapsed && !range->ParentCollapsed)
+                collapsedHeads_.push_back(range->FromLine);
+        }
+        entriesValid_ = true;
+    }
+    return entries_;
+}
+
+bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
+{
+    Entries();
+    return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
+}
+
+int TSynTextAllFoldRanges::RealLineNumber(int Line) const
+{
+    int result = Line;
+    for (const auto& range : all_)
+        if (range->Collapsed && !range->ParentCollapsed && range->FromLine < Line)
+            result += HiddenLineCount(range.get());
+    return result;
+}

@@ -1,0 +1,173 @@
+// Fold ranges: the blocks the fold scan found in the text. A collapsed range
+// holds its hidden lines (taken out of the editor's buffer) until it is
+// expanded again.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor/document/syn_text_string_list.h"
+#include "platform/base/object.h"
+#include "platform/base/string_list.h"
+
+class TFoldRegionItem;
+class TSynFoldLineMap;
+class TSynTextAllFoldRanges;
+class TSynTextFoldRange;
+
+// A list of ranges that it does not own.
+class TSynTextFoldRanges {
+public:
+    TSynTextFoldRanges() = default;
+    TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
+    TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
+    virtual ~TSynTextFoldRanges() = default;
+
+    int Count() const { return static_cast<int>(ranges_.size()); }
+    TSynTextFoldRange* Ranges(int Index) const { return ranges_[static_cast<size_t>(Index)]; }
+    int Add(TSynTextFoldRange* Range);
+    void Insert(int Index, TSynTextFoldRange* Range);
+    // Takes Range out of the list (not out of any other list); false when it
+    // was not in it.
+    bool Remove(TSynTextFoldRange* Range);
+    void Clear() { ranges_.clear(); }
+
+private:
+    std::vector<TSynTextFoldRange*> ranges_;
+};
+
+// Lines count from 1. A visible range (not ParentCollapsed) counts in the
+// buffer as it stands; a collapsed one keeps the extent it has when expanded.
+// A hidden range counts as if every collapsed range around it were expanded
+// where it stands, and moves with them.
+class TSynTextFoldRange : public TObject {
+public:
+    TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+                      int FoldRangeLevel, int Indent);
+    TSynTextFoldRange(const TSynTextFoldRange&) = delete;
+    TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
+
+    int FromLine;
+    int ToLine;
+    int Indent;          // indentation level of the first line
+    int LinesCollapsed = 0;  // one less than the lines a collapse took out of the buffer
+    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
+    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
+    TSynTextFoldRanges SubFoldRanges;
+    bool Collapsed = false;
+    bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
+    // The hidden lines while collapsed, last line first.
+    TStringList CollapsedLines;
+    std::vector<TSynLineState> CollapsedStates;  // the states of CollapsedLines, same order
+    TSynTextAllFoldRanges* AllFoldRanges;
+    // The region that produced the range; the regions may change after the
+    // scan, so nothing reads it back but its identity.
+    TFoldRegionItem* FoldRegion;
+    // What a collapse shows after the first line besides five spaces: the
+    // close token in lower case for a region with AddEnding, else nothing.
+    AnsiString Ending;
+    // What the collapse appended to the first line; taken off again only
+    // while the line still ends with it.
+    AnsiString CollapsedSuffix;
+    int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
+};
+
+// Every range of a document, owned here; the inherited list holds the
+// outermost ranges. The flat list keeps document order: a range comes after
+// the ranges that open before it, and the ranges inside a collapsed range
+// follow it; so the first lines of the ranges in view never go down along
+// the list.
+class TSynTextAllFoldRanges : public TSynTextFoldRanges {
+public:
+    TSynTextAllFoldRanges() = default;
+    ~TSynTextAllFoldRanges() override;
+
+    int AllCount() const { return static_cast<int>(all_.size()); }
+    TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)].get(); }
+    // Appends Range (owned from now on) to the flat list.
+    void AddToAll(std::unique_ptr<TSynTextFoldRange> Range);
+    void InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range);
+    // Takes the range out of the flat list and hands it to the caller.
+    std::unique_ptr<TSynTextFoldRange> Delete(int Index);
+    // Frees every range and empties both lists.
+    void ClearAll();
+    // A deep copy of Source's tree: new ranges with the same lines, levels,
+    // flags, collapsed lines and region.
+    void Assign(const TSynTextAllFoldRanges& Source);
+    bool HasCollapsed() const;
+    // Frees every range that is neither collapsed nor inside a collapsed one
+    // and empties the outermost list: what a rescan starts from.
+    void KeepCollapsedOnly();
+    // For each line of the text with every range expanded (index 0 unused),
+    // its line in the buffer, or 0 where a collapsed range hides it.
+    // Expanded is a copy of this list (Assign) expanded in a copy of the
+    // buffer that has ExpandedCount lines.
+    std::vector<int> BufferLines(const TSynTextAllFoldRanges& Expanded, int ExpandedCount) const;
+    // After a rescan: this list holds only the collapsed ranges in view and
+    // the ranges they hide, Expanded is as for BufferLines, and Found holds
+    // what a scan of the expanded text found, in its lines. The ranges Found
+    // has where a collapsed range stands are replaced by it with the ranges
+    // it hides; the others move here into the buffer's lines. Found's order
+    // and nesting are kept, so the result is what a full rebuild gives.
+    // Answers null, or, changing nothing, a collapsed range in view whose
+    // block the scan found otherwise: expand it and scan again.
+    TSynTextFoldRange* MergeRescan(TSynTextAllFoldRanges& Found, const TSynTextAllFoldRanges& Expanded,
+                                   int ExpandedCount);
+
+    // --- Collapsing and expanding in Lines, the buffer the ranges are of ---
+    // Takes Range's lines out of Lines; answers how many (0: nothing to hide).
+    int Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range);
+    // Puts a visible collapsed range's lines back after its first line;
+    // answers how many.
+    int Expand(TSynTextStringList* Lines, TSynTextFoldRange* Range);
+    // Expands every collapsed range, however deep.
+    void ExpandAll(TSynTextStringList* Lines);
+    // A copy of Lines with every range expanded; Lines and the ranges stay.
+    std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
+
+    // --- Following the buffer ---
+    // Count lines were inserted before line FirstLine.
+    void LinesInserted(int FirstLine, int Count);
+    // Lines FirstLine .. FirstLine + Count - 1 were deleted from Lines. A
+    // collapsed range whose first line went gives its hidden lines back in
+    // their place, so that no text is lost.
+    void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
+
+    // --- Line numbers ---
+    // The buffer lines hidden by Range and by the collapsed ranges inside it.
+    int HiddenLineCount(const TSynTextFoldRange* Range) const;
+    // Line's number with every range expanded.
+    int RealLineNumber(int Line) const;
+
+    // One entry per range of the flat list, in its order, packed so that a
+    // pass over every range reads little memory. Made again after any change
+    // that goes through this list (nothing else changes the ranges).
+    struct TEntry {
+        int FromLine;
+        int ToLine;
+        int FoldRangeLevel;
+        int Hidden;  // HiddenLineCount of a collapsed range in view; 0 for the others
+        bool Collapsed;
+        bool ParentCollapsed;
+        TSynTextFoldRange* Range;
+    };
+    const std::vector<TEntry>& Entries() const;
+    // Whether a collapsed range in view starts on Line; made from the
+    // entries, so a line's edit asks it without a pass over every range.
+    bool CollapsedStartsAt(int Line) const;
+
+    // While painting, a map of the painted lines answers the editor's
+    // questions about them (null otherwise).
+    const TSynFoldLineMap* LineMap() const { return lineMap_; }
+    void SetLineMap(const TSynFoldLineMap* Map) { lineMap_ = Map; }
+
+private:
+    int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
+    void Changed() { entriesValid_ = false; }
+
+    std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
+    const TSynFoldLineMap* lineMap_ = nullptr;
+    mutable std::vector<TEntry> entries_;
+    mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
+    mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
+};

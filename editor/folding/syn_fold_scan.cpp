@@ -1,0 +1,477 @@
+#include "editor/folding/syn_fold_scan.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "platform/base/code_page.h"
+
+namespace {
+
+struct TSkip {
+    AnsiString Open;
+    AnsiString Close;
+    char Escape;  // 0: none
+    TSkipRegionType Type;
+};
+
+struct TRegion;
+
+}  // namespace
+
+// The regions as the scan compares them: tokens in the case the text is
+// compared in, regions that could never match left out.
+struct TSynFoldScanner::TRegionList {
+    std::vector<TSkip> Skips;
+    std::vector<TRegion> Regions;
+};
+
+namespace {
+
+struct TRegion {
+    TFoldRegionItem* Item;
+    AnsiString Open;
+    AnsiString Close;
+    TFoldRegionType Type;
+    bool WholeWords;
+    bool AllowNoSubs;
+    bool HasSubRegions;  // the item has sub-regions, even ones that never match
+    TSynFoldScanner::TRegionList* Subs;
+};
+
+bool IsWordChar(unsigned char C)
+{
+    return (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || C == '_' || (C >= 'a' && C <= 'z') ||
+           (C >= 0xC0 && C != 0xD7 && C != 0xF7);
+}
+
+bool IsBreak(char C) { return C == '\r' || C == '\n'; }
+
+// Whether Token's last byte is a lead byte without its trail byte.
+bool EndsInsideChar(const AnsiString& Token)
+{
+    size_t at = 0;
+    size_t last = 0;
+    while (at < Token.size()) {
+        last = at;
+        at += CharLengthAt(Token, at);
+    }
+    return !Token.empty() && at - last == 1 && IsDBCSLeadByte(Token[last]);
+}
+
+}  // namespace
+
+// One pass over one text. Pos always stands at the start of a character.
+struct TSynFoldScanner::TRun {
+    TRun(const AnsiString& Text, TSynTextAllFoldRanges& Ranges, const TFoldAttributeQuery& AttributeAt, int TabWidth)
+        : Text(Text), Ranges(Ranges), AttributeAt(AttributeAt), TabWidth(TabWidth)
+    {
+    }
+
+    const AnsiString& Text;
+    TSynTextAllFoldRanges& Ranges;
+    const TFoldAttributeQuery& AttributeAt;
+    int TabWidth;
+    size_t Pos = 0;
+    size_t LineStart = 0;  // offset of the first character of line Line
+    int Line = 1;
+    struct TOpen {
+        TSynTextFoldRange* Range;
+        const TRegion* Region;
+    };
+    std::vector<TOpen> Stack;  // the ranges still open, innermost last
+
+    enum TOutcome { oNone, oMoved, oStay };
+
+    // A lead byte counts with its trail byte, never with a line break.
+    size_t CharLen(size_t P) const
+    {
+        return P + 1 < Text.size() && IsDBCSLeadByte(Text[P]) && !IsBreak(Text[P + 1]) ? 2 : 1;
+    }
+
+    void Advance() { Pos += CharLen(Pos); }
+
+    // CR LF, LF CR, a lone CR and a lone LF each end one line.
+    void PassBreak()
+    {
+        const char c = Text[Pos];
+        ++Pos;
+        if (Pos < Text.size() && IsBreak(Text[Pos]) && Text[Pos] != c)
+            ++Pos;
+        ++Line;
+        LineStart = Pos;
+    }
+
+    // Moves to Target, counting the lines passed.
+    void MoveTo(size_t Target)
+    {
+        while (Pos < Target) {
+            if (IsBreak(Text[Pos]))
+                PassBreak();
+            else
+                Advance();
+        }
+    }
+
+    bool StartsWith(const AnsiString& Token, size_t P) const { return Text.compare(P, Token.size(), Token) == 0; }
+
+    bool FirstCharAt(const AnsiString& Token, size_t P) const
+    {
+        const size_t n = CharLengthAt(Token, 0);
+        return CharLen(P) == n && Text.compare(P, n, Token, 0, n) == 0;
+    }
+
+    // Neither the character before the token nor the one after it is a
+    // word character.
+    bool WholeWordAt(size_t P, size_t Length) const
+    {
+        if (P > LineStart) {
+            const std::string_view before(Text.data() + LineStart, P - LineStart);
+            if (IsWordChar(static_cast<unsigned char>(before[CharStartOf(before, before.size() - 1)])))
+                return false;
+        }
+        return P + Length >= Text.size() || !IsWordChar(static_cast<unsigned char>(Text[P + Length]));
+    }
+
+    bool TokenAt(const TRegion& Region, const AnsiString& Token, size_t P) const
+    {
+        const bool oneChar = Region.Type == frtOneChar;
+        if (!(oneChar ? FirstCharAt(Token, P) : StartsWith(Token, P)))
+            return false;
+        return !Region.WholeWords || WholeWordAt(P, oneChar ? CharLengthAt(Token, 0) : Token.size());
+    }
+
+    // A one-character token painted as a string, comment or remark.
+    bool Painted(size_t P) const
+    {
+        if (!AttributeAt)
+            return false;
+        const AnsiString name = LowerCase(AttributeAt(Line, static_cast<int>(P - LineStart) + 1));
+        return name.starts_with("string") || name.starts_with("comment") || name.starts_with("remark");
+    }
+
+    size_t TokenLength(const TRegion& Region, const AnsiString& Token) const
+    {
+        return Region.Type == frtOneChar ? CharLengthAt(Token, 0) : Token.size();
+    }
+
+    bool PassSkip(const TRegionList& List)
+    {
+        for (const TSkip& skip : List.Skips) {
+            if (!StartsWith(skip.Open, Pos))
+                continue;
+            size_t p = Pos + skip.Open.size();
+            const size_t end = Text.size();
+            switch (skip.Type) {
+            case srtCloseChar:
+                while (p < end && !FirstCharAt(skip.Close, p)) {
+                    if (skip.Escape && Text[p] == skip.Escape && p + 1 < end)
+                        p += CharLen(p);
+                    p += CharLen(p);
+                }
+                if (p < end)
+                    p += CharLen(p);
+                break;
+            case srtCloseString:
+                while (p < end && !StartsWith(skip.Close, p))
+                    p += CharLen(p);
+                p = p < end ? p + skip.Close.size() : end;
+                break;
+            case srtLineEnd:
+                while (p < end && !IsBreak(Text[p]))
+                    p += CharLen(p);
+                break;
+            }
+            MoveTo(std::min(p, end));
+            return true;
+        }
+        return false;
+    }
+
+    // Closes the innermost open range above Base whose region closes with
+    // Close.
+    bool CloseOpen(const AnsiString& Close, size_t Base)
+    {
+        for (size_t i = Stack.size(); i-- > Base;) {
+            if (Stack[i].Region->Close == Close) {
+                Stack[i].Range->ToLine = Line;
+                Stack.erase(Stack.begin() + static_cast<std::ptrdiff_t>(i));
+                return true;
+            }
+        }
+        return false;
+    }
+
+    TOutcome TryRegions(const TRegionList& List, size_t Base)
+    {
+        for (size_t i = 0; i < List.Regions.size(); ++i) {
+            const TRegion& region = List.Regions[i];
+            if (TokenAt(region, region.Open, Pos)) {
+                if (region.Type == frtOneChar && Painted(Pos))
+                    return oStay;
+                Open(region);
+                return oMoved;
+            }
+            if (TokenAt(region, region.Close, Pos)) {
+                if (region.Type == frtOneChar && Painted(Pos))
+                    return oStay;
+                if (CloseOpen(region.Close, Base)) {
+                    Pos += TokenLength(region, region.Close);
+                    return oMoved;
+                }
+                // A one-character close is this region's whatever it closes;
+                // a token may still close a later region's range.
+                if (region.Type == frtOneChar || i + 1 == List.Regions.size())
+                    return oNone;
+            }
+        }
+        return oNone;
+    }
+
+    void Open(const TRegion& Region)
+    {
+        TSynTextFoldRange* parent = Stack.empty() ? nullptr : Stack.back().Range;
+        const std::string_view line(Text.data() + LineStart, Text.size() - LineStart);
+        auto owned = std::make_unique<TSynTextFoldRange>(&Ranges, Region.Item, Line, Line,
+                                                         parent ? parent->FoldRangeLevel + 1 : 0,
+                                                         TSynFoldScanner::IndentLevel(line, TabWidth));
+        TSynTextFoldRange* range = owned.get();
+        Ranges.AddToAll(std::move(owned));
+        if (parent)
+            parent->SubFoldRanges.Add(range);
+        else
+            Ranges.Add(range);
+        Pos += TokenLength(Region, Region.Open);
+        if (Region.AllowNoSubs) {
+            FindClose(Region, range);
+            return;
+        }
+        Stack.push_back({range, &Region});
+        if (Region.HasSubRegions)
+            Scan(*Region.Subs, &Region, Stack.size() - 1);
+    }
+
+    // Straight to the close token; without one the range stays one line
+    // long and the scan goes on after its open token.
+    void FindClose(const TRegion& Region, TSynTextFoldRange* Range)
+    {
+        const size_t pos = Pos;
+        const size_t lineStart = LineStart;
+        const int line = Line;
+        while (Pos < Text.size()) {
+            if (IsBreak(Text[Pos])) {
+                PassBreak();
+            } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
+                                                 : StartsWith(Region.Close, Pos)) {
+                Range->ToLine = Line;
+                Pos += TokenLength(Region, Region.Close);
+                return;
+            } else {
+                Advance();
+            }
+        }
+        Pos = pos;
+        LineStart = lineStart;
+        Line = line;
+    }
+
+    // The length of Parent's close token at Pos, 0 when it is not there.
+    size_t ParentCloseAt(const TRegion& Parent) const
+    {
+        if (!TokenAt(Parent, Parent.Close, Pos) || (Parent.Type == frtOneChar && Painted(Pos)))
+            return 0;
+        return TokenLength(Parent, Parent.Close);
+    }
+
+    // Scans with the regions of List. Inside a range of Parent (stacked at
+    // ParentEntry) the scan ends at Parent's close token; ranges still open
+    // inside it end on the line before.
+    void Scan(const TRegionList& List, const TRegion* Parent, size_t ParentEntry)
+    {
+        const size_t base = Parent ? ParentEntry + 1 : 0;
+        while (Pos < Text.size()) {
+            if (IsBreak(Text[Pos])) {
+                PassBreak();
+                continue;
+            }
+            if (PassSkip(List))
+                continue;
+            const TOutcome outcome = TryRegions(List, base);
+            if (outcome == oMoved)
+                continue;
+            if (outcome == oNone && Parent) {
+                if (const size_t length = ParentCloseAt(*Parent)) {
+                    while (Stack.size() > base) {
+                        TSynTextFoldRange* inner = Stack.back().Range;
+                        inner->ToLine = std::max(inner->FromLine, Line - 1);
+                        Stack.pop_back();
+                    }
+                    Stack.back().Range->ToLine = Line;
+                    Stack.pop_back();
+                    Pos += length;
+                    return;
+                }
+            }
+            Advance();
+        }
+    }
+};
+
+namespace {
+
+void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
+             std::vector<std::unique_ptr<TSynFoldScanner::TRegionList>>& Store);
+
+}  // namespace
+
+TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int TabWidth)
+    : regions_(std::make_unique<TRegionList>()), caseSensitive_(CaseSensitive), tabWidth_(TabWidth)
+{
+    if (Regions)
+        Compile(Regions, *regions_, CaseSensitive, subLists_);
+    auto measure = [this](const AnsiString& Token) {
+        reach_ = std::max(reach_, Token.size() + 1);
+        if (EndsInsideChar(Token))
+            tokensWhole_ = false;
+    };
+    for (const TRegionList* list : Lists()) {
+        for (const TSkip& skip : list->Skips) {
+            measure(skip.Open);
+            measure(skip.Close);
+        }
+        for (const TRegion& region : list->Regions) {
+            measure(region.Open);
+            measure(region.Close);
+        }
+    }
+}
+
+TSynFoldScanner::~TSynFoldScanner() = default;
+
+void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges)
+{
+    if (regions_->Regions.empty())
+        return;
+    // The regions' own tokens stay as the user wrote them: the comparison
+    // uses upper-cased copies of both sides.
+    const AnsiString text = caseSensitive_ ? Text : UpperCase(Text);
+    TRun run(text, Ranges, AttributeAt, tabWidth_);
+    run.Scan(*regions_, nullptr, 0);
+}
+
+std::vector<const TSynFoldScanner::TRegionList*> TSynFoldScanner::Lists() const
+{
+    std::vector<const TRegionList*> lists{regions_.get()};
+    for (const auto& list : subLists_)
+        lists.push_back(list.get());
+    return lists;
+}
+
+std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
+{
+    if (!tokensWhole_)
+        return std::nullopt;
+    const AnsiString text = caseSensitive_ ? Line : UpperCase(Line);
+    TSynTextAllFoldRanges unused;
+    const TRun run(text, unused, AttributeAt, tabWidth_);
+    const std::vector<const TRegionList*> lists = Lists();
+    AnsiString signature;
+    bool opens = false;
+    std::optional<size_t> previous;  // where the last token started
+    for (size_t p = 0; p < text.size(); p += run.CharLen(p)) {
+        // One letter per token kind that starts here, with its flags.
+        AnsiString here;
+        for (const TRegionList* list : lists) {
+            for (const TSkip& skip : list->Skips) {
+                int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
+                if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
+                                              : !skip.Close.empty() && run.StartsWith(skip.Close, p))
+                    bits |= 2;
+                here += static_cast<char>('a' + bits);
+                // An escape takes the character after it, or the line break.
+                if (skip.Escape && text[p] == skip.Escape) {
+                    const size_t next = p + run.CharLen(p);
+                    here += '\\';
+                    here += next < text.size() ? text.substr(next, run.CharLen(next)) : AnsiString("\n");
+                }
+            }
+            for (const TRegion& region : list->Regions) {
+                const bool oneChar = region.Type == frtOneChar;
+                auto raw = [&](const AnsiString& Token) {
+                    return oneChar ? run.FirstCharAt(Token, p) : run.StartsWith(Token, p);
+                };
+                int bits = 0;
+                if (raw(region.Open))
+                    bits |= 1 | (run.TokenAt(region, region.Open, p) ? 2 : 0);
+                if (raw(region.Close))
+                    bits |= 4 | (run.TokenAt(region, region.Close, p) ? 8 : 0);
+                if (bits != 0 && oneChar && run.Painted(p))
+                    bits |= 16;
+                opens = opens || (bits & 1) != 0;
+                here += static_cast<char>('A' + bits);
+            }
+        }
+        if (here.find_first_not_of("aA") == AnsiString::npos)
+            continue;
+        signature += (previous ? std::to_string(std::min(p - *previous, reach_)) : AnsiString("-")) + ":" + here + ";";
+        previous = p;
+    }
+    if (opens)
+        signature += "I" + std::to_string(IndentLevel(text, tabWidth_));
+    return signature;
+}
+
+int TSynFoldScanner::IndentLevel(std::string_view Line, int TabWidth)
+{
+    int level = 0;
+    int spaces = 0;
+    for (const char c : Line) {
+        if (c == '\t') {
+            ++level;
+            spaces = 0;
+        } else if (c == ' ') {
+            if (++spaces == TabWidth) {
+                ++level;
+                spaces = 0;
+            }
+        } else {
+            break;
+        }
+    }
+    return level;
+}
+
+namespace {
+
+void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
+             std::vector<std::unique_ptr<TSynFoldScanner::TRegionList>>& Store)
+{
+    auto compared = [CaseSensitive](const AnsiString& S) { return CaseSensitive ? S : UpperCase(S); };
+    TSkipRegions* skips = Source->SkipRegions();
+    for (int i = 0; i < skips->Count(); ++i) {
+        const TSkipRegionItem* item = skips->GetItem(i);
+        // An empty token would match everywhere.
+        const bool needsClose = item->RegionType == srtCloseChar || item->RegionType == srtCloseString;
+        if (item->Open().empty() || (needsClose && item->Close().empty()) || item->RegionType > srtLineEnd)
+            continue;
+        const AnsiString escape = compared(item->Escape());
+        Into.Skips.push_back({compared(item->Open()), compared(item->Close()), escape.empty() ? '\0' : escape[0],
+                              item->RegionType});
+    }
+    for (int i = 0; i < Source->Count(); ++i) {
+        TFoldRegionItem* item = Source->GetItem(i);
+        if ((item->RegionType != frtOneChar && item->RegionType != frtToken) || item->Open().empty() ||
+            item->Close().empty())
+            continue;
+        Store.push_back(std::make_unique<TSynFoldScanner::TRegionList>());
+        TSynFoldScanner::TRegionList* subs = Store.back().get();
+        Compile(item->SubRegions(), *subs, CaseSensitive, Store);
+        Into.Regions.push_back({item, compared(item->Open()), compared(item->Close()), item->RegionType,
+                                item->WholeWords, item->AllowNoSubs, item->SubRegions()->Count() > 0, subs});
+    }
+}
+
+}  // namespace

@@ -1,6 +1,0 @@
-#include "editor/syn_assert.h"
-
-void SynAssertionFailed(const char* Unit, const char* Message)
-{
-    throw EAssertionFailed(AnsiString(Message) + " (" + Unit + ")");
-}
