@@ -8,6 +8,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/graphics/font.h"
+#include "platform/ui/kernel/screen.h"
 
 namespace {
 
@@ -25,6 +26,25 @@ AnsiString TabsAsSpaces(const AnsiString& Line, int TabWidth)
             result.push_back(c);
     }
     return result;
+}
+
+// The hint goes below its row; one that the screen cannot hold there is
+// moved, and may be cut, so that it never covers the row: the mouse would
+// stand on the hint, the editor would never see it leave the box, and the
+// hint would stay.
+void KeepOffRow(TCustomForm* Hint, int RowTop, int RowBottom)
+{
+    const TRect shown = Hint->BoundsRect();
+    if (shown.Top >= RowBottom || shown.Bottom <= RowTop)
+        return;
+    const int below = Screen->Height() - (RowBottom + 2);
+    const int above = RowTop - 2;
+    if (below >= above) {
+        Hint->SetBounds(shown.Left, RowBottom + 2, shown.Width(), std::min(shown.Height(), std::max(below, 0)));
+    } else {
+        const int height = std::min(shown.Height(), above);
+        Hint->SetBounds(shown.Left, RowTop - 2 - height, shown.Width(), height);
+    }
 }
 
 }  // namespace
@@ -78,5 +98,6 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
     collapsedHint_->Font()->SetSize(Font()->Size());
     const TPoint at = ClientToScreen(RowColumnToPixels(DisplayCoord(0, row + 1)));
     collapsedHint_->Execute(AnsiString(), at.X + 2, at.Y + 2);
+    KeepOffRow(collapsedHint_->Form(), ClientToScreen(RowColumnToPixels(DisplayCoord(0, row))).Y, at.Y);
     collapsedHintShown_ = true;
 }

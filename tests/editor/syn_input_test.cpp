@@ -9,6 +9,7 @@
 #include "editor/syn_text_keystrokes.h"
 #include "editor/document/syn_text_mark.h"
 #include "platform/base/string_list.h"
+#include "platform/ui/kernel/screen.h"
 #include "platform/win/clock.h"
 #include "platform/win/cursor.h"
 #include "platform/win/headless_input.h"
@@ -436,4 +437,39 @@ TEST_F(TInputTest, CollapsedRangeHintListsFortyOneLinesAndTheFoldMarkToggles)
     Click(mark);
     EXPECT_EQ(memo->Lines()->Count(), 50);
     EXPECT_EQ(memo->Text(), NumberedLines("{", 50, "}"));
+}
+
+// A big font makes the hint taller than the room below and above its row:
+// it must still leave the row free, or the mouse would stand on the hint,
+// the editor would never see it leave the box and the hint would stay.
+TEST_F(TInputTest, AHintTallerThanTheScreenLeavesItsRowFree)
+{
+    TInputMemo* memo = AddInputMemo();
+    memo->Font()->SetSize(24);
+    memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "{", "}");
+    memo->CodeFolding()->SetEnabled(true);
+    memo->SetText(NumberedLines("{", 50, "}"));
+    memo->RebuildFoldRanges();
+    TSynTextFoldRange* range = memo->GetFoldRangeStartingAt(1);
+    ASSERT_NE(range, nullptr);
+    memo->Collapse(range);
+    Pump();
+    ASSERT_TRUE(range->Collapsed);
+
+    const TRect box = memo->GetCollapseMarkRect(range, 1);
+    InjectMouseMove(memo->ClientToScreen(Point((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2)));
+    Pump();
+    TSynCompletionProposal* hint = memo->CollapsedHint();
+    ASSERT_TRUE(hint && hint->Visible());
+    const TPoint rowTop = memo->ClientToScreen(Point(0, 0));
+    const TRect shown = hint->Form()->BoundsRect();
+    EXPECT_TRUE(shown.Top >= rowTop.Y + memo->LineHeight() || shown.Bottom <= rowTop.Y)
+        << "hint " << shown.Top << ".." << shown.Bottom << " over the row at " << rowTop.Y;
+    EXPECT_LE(shown.Bottom, Screen->Height());
+
+    InjectMouseMove(memo->ClientToScreen(Point(box.Right + memo->CharWidth(), memo->LineHeight() / 2)));
+    Pump();
+    EXPECT_EQ(memo->Cursor(), crIBeam);
+    EXPECT_FALSE(hint->Visible());
 }
