@@ -159,7 +159,13 @@ void TCustomListBox::MouseMove(TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
     TCustomControl::MouseMove(Shift, X, Y);
-    if (!alive || !tracking_ || store_.Count() == 0)
+    if (!alive)
+        return;
+    // A menu or another window that took the mouse while the button was
+    // down also took its release: the drag ends with the button, seen or not.
+    if (!Shift.Contains(ssLeft))
+        tracking_ = false;
+    if (!tracking_ || store_.Count() == 0)
         return;
     // Dragging past the top or the bottom scrolls one row per move.
     int index = 0;

@@ -12,6 +12,7 @@
 #include "platform/base/strings.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
@@ -282,6 +283,37 @@ TEST_F(TControlTest, ListBoxClicksSelectAndDoubleClicksFollowTheSelection)
     InjectClick(list->ClientToScreen(Point(20, list->ClientHeight() - 2)));
     Pump();
     EXPECT_EQ(log, TLines());
+}
+
+// A menu that a press opens takes the release into its own loop: the list
+// box must not go on dragging the selection after the menu has closed.
+TEST_F(TControlTest, ListBoxStopsDraggingWhenAMenuTookTheRelease)
+{
+    TTestForm form;
+    TListBox* list = AddList(form);
+    for (int i = 0; i < 10; ++i)
+        list->Items()->Add("row " + std::to_string(i));
+    TLines log;
+    LogClicks(list, log);
+    TPopupMenu popup(&form);
+    auto* item = new TMenuItem(&popup);
+    item->SetCaption("Run");
+    item->OnClick = TNotifyEvent::FromCallable([&log](TObject*) { log.push_back("run"); });
+    popup.Items()->Add(item);
+    list->OnMouseDown = TMouseEvent::FromCallable([&](TObject*, TMouseButton, TShiftState, int, int) {
+        InjectMouseUp(RowPoint(list, 1));
+        InjectKeyStroke(VK_DOWN);
+        InjectKeyStroke(VK_RETURN);
+        popup.Popup(300, 300);
+    });
+    ShowActive(&form);
+
+    InjectMouseDown(RowPoint(list, 1));
+    Pump();
+    InjectMouseMove(RowPoint(list, 4));
+    Pump();
+    EXPECT_EQ(log, (TLines{"run", "click 1"}));
+    EXPECT_EQ(list->ItemIndex(), 1);
 }
 
 TEST_F(TControlTest, ListBoxExtendedSelectionTakesShiftAndCtrl)
