@@ -1,0 +1,24 @@
+#include "platform/ui/dialogs/file_dialog.h"
+
+#include "platform/base/string_list.h"
+#include "platform/ui/dialogs/file_dialog_form.h"
+
+TOpenDialog::TOpenDialog(TComponent* AOwner) : TCommonDialog(AOwner), files_(std::make_unique<TStringList>()) {}
+
+TOpenDialog::~TOpenDialog() = default;
+
+TStrings* TOpenDialog::Files() const { return files_.get(); }
+
+bool TOpenDialog::Execute()
+{
+    auto form = std::make_unique<TFileDialogForm>(
+        TFileDialogSetup{ForSaving(), Filter, FilterIndex, DefaultExt, FileName, InitialDir, Options});
+    if (!RunModal(form.get()))
+        return false;
+    files_->Clear();
+    for (const AnsiString& name : form->Chosen())
+        files_->Add(name);
+    FileName = form->Chosen().front();
+    FilterIndex = form->FilterIndex();
+    return true;
+}
