@@ -1,0 +1,161 @@
+// TSynTextPrint: drawing one page: the text area, the running heads, line
+// numbers and the lines, plain or highlighted, cut into rows when wrapped.
+#include <algorithm>
+#include <string>
+
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/syn_text_print.h"
+#include "editor_services/syn_text_print_fonts.h"
+#include "editor_services/syn_text_print_rows.h"
+#include "platform/base/string_list.h"
+#include "platform/gdi/text_measure.h"
+#include "platform/gdi/text_out.h"
+#include "platform/ui/graphics/canvas.h"
+
+void TSynTextPrint::PrintToCanvas(TCanvas* ACanvas, int PageNumber)
+{
+    abort_ = false;
+    printing_ = false;
+    canvas_ = ACanvas;
+    PrintPage(PageNumber);
+}
+
+void TSynTextPrint::PrintPage(int Num)
+{
+    DoPrintStatus(psNewPage, Num, abort_);
+    if (abort_)
+        return;
+    margins_->ComputePage(canvas_, Num, printerInfo_, LineNumbers, LineNumbersInMargin,
+                          lines_->Count() - 1 + LineOffset);
+    canvas_->Brush()->SetColor(Color);
+    canvas_->Brush()->SetStyle(bsSolid);
+    canvas_->FillRect(TRect{margins_->PLeft, margins_->PTop, margins_->PRight, margins_->PBottom});
+    header_->Draw(canvas_, Num + PageOffset);
+    const int pageCount = static_cast<int>(pages_.size());
+    if (Num >= 1 && Num <= pageCount) {
+        yPos_ = margins_->PTop;
+        const int first = pages_[static_cast<size_t>(Num - 1)];
+        const int last = Num < pageCount ? pages_[static_cast<size_t>(Num)] - 1 : lines_->Count() - 1;
+        for (int i = first; i <= last; ++i) {
+            lineNumber_ = i + 1;
+            if (!LineSelected(i))
+                continue;
+            PrintLine(i);
+            DoPrintLine(i + 1, Num);
+        }
+    }
+    footer_->Draw(canvas_, Num + PageOffset);
+}
+
+void TSynTextPrint::PrintLineNumber()
+{
+    const AnsiString text = std::to_string(lineNumber_ + LineOffset) + ": ";
+    TFont* font = canvas_->Font();
+    const TFontStyles style = font->Style();
+    const TColor color = font->Color();
+    font->SetStyle({});
+    font->SetColor(clBlack);
+    canvas_->Brush()->SetColor(Color);
+    canvas_->Brush()->SetStyle(bsSolid);
+    canvas_->TextOut(margins_->PLeft - canvas_->TextWidth(text), yPos_, text);
+    font->SetStyle(style);
+    font->SetColor(color);
+}
+
+void TSynTextPrint::PrintLine(int Index)
+{
+    if (LineNumbers)
+        PrintLineNumber();
+    const TLinePart part = PrintedPart(Index);
+    const AnsiString text = lines_->Strings(Index).substr(static_cast<size_t>(part.Start),
+                                                          static_cast<size_t>(part.End - part.Start));
+    std::vector<int> rowEnds;
+    const int rows = RowsOf(text, rowEnds);
+    if (highlighting_)
+        PrintHighlightedRows(Index, part, rowEnds);
+    else
+        PrintPlainRows(text, rowEnds);
+    yPos_ += rows * lineHeight_;
+}
+
+void TSynTextPrint::PrintPlainRows(const AnsiString& Text, const std::vector<int>& RowEnds)
+{
+    canvas_->Brush()->SetColor(Color);
+    canvas_->Brush()->SetStyle(bsSolid);
+    int start = 0;
+    for (size_t row = 0; row < RowEnds.size(); ++row) {
+        TextOutPiece(margins_->PLeft, yPos_ + static_cast<int>(row) * lineHeight_, Text.data() + start,
+                     RowEnds[row] - start);
+        start = RowEnds[row];
+    }
+}
+
+void TSynTextPrint::PrintHighlightedRows(int Index, TLinePart Part, const std::vector<int>& RowEnds)
+{
+    CopyPrintFont(oldFont_.get(), canvas_->Font());
+    const AnsiString line = lines_->Strings(Index);
+    const TCharStarts starts(line);
+    highlighter_->SetRange(ranges_[static_cast<size_t>(Index)]);
+    highlighter_->SetLine(line, lineNumber_);
+    int drawnTo = Part.Start;  // tokens never draw a byte twice
+    while (!highlighter_->GetEol()) {
+        int start = highlighter_->GetTokenPos();
+        int end = start + static_cast<int>(highlighter_->GetToken().size());
+        TSynHighlighterAttributes* attribute = highlighter_->GetTokenAttribute();
+        highlighter_->Next();
+        // A token ending on a lead byte takes the whole character; the next
+        // token then starts after it.
+        starts.Snap(start, end);
+        start = std::max(start, drawnTo);
+        end = std::min(end, Part.End);
+        if (end <= start)
+            continue;
+        drawnTo = end;
+        SetTokenColors(attribute);
+        // Cut at the rows' ends; each part starts its row's column grid.
+        for (int at = start - Part.Start; at < end - Part.Start;) {
+            const auto row = std::upper_bound(RowEnds.begin(), RowEnds.end(), at) - RowEnds.begin();
+            const int rowStart = row == 0 ? 0 : RowEnds[static_cast<size_t>(row - 1)];
+            const int upTo = std::min(end - Part.Start, RowEnds[static_cast<size_t>(row)]);
+            TextOutPiece(margins_->PLeft + (at - rowStart) * charWidth_,
+                         yPos_ + static_cast<int>(row) * lineHeight_, line.data() + Part.Start + at, upTo - at);
+            at = upTo;
+        }
+    }
+    CopyPrintFont(canvas_->Font(), oldFont_.get());
+}
+
+void TSynTextPrint::SetTokenColors(TSynHighlighterAttributes* Attribute)
+{
+    TColor foreground = fontColor_;
+    TColor background = Color;
+    if (Colors && Attribute) {
+        if (Attribute->Foreground() != clNone)
+            foreground = Attribute->Foreground();
+        if (Attribute->Background() != clNone)
+            background = Attribute->Background();
+    }
+    canvas_->Font()->SetStyle(Attribute ? Attribute->Style() : font_->Style());
+    canvas_->Font()->SetColor(foreground);
+    canvas_->Brush()->SetColor(background);
+    canvas_->Brush()->SetStyle(bsSolid);
+}
+
+void TSynTextPrint::TextOutPiece(int X, int Y, const char* Text, int Count)
+{
+    canvas_->RequiredState({csHandleValid, csFontValid, csBrushValid});
+    HDC dc = canvas_->Handle();
+    // Whole characters are dropped from the end while the piece is wider
+    // than the text area.
+    int fit = Count;
+    TSize size;
+    GetTextExtentExPoint(dc, Text, Count, maxWidth_, &fit, nullptr, &size);
+    if (size.cx > maxWidth_)
+        Count = fit;
+    if (Count <= 0)
+        return;
+    // Every character on the grid, a double-byte one over two cells; sized
+    // to the piece, however long the line.
+    const std::vector<int> advances(static_cast<size_t>(Count), charWidth_);
+    ExtTextOut(dc, X, Y, 0, nullptr, Text, Count, advances.data());
+}
