@@ -7,6 +7,7 @@
 #include "editor_services/syn_text_print.h"
 #include "editor_services/syn_text_print_fonts.h"
 #include "editor_services/syn_text_print_rows.h"
+#include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
@@ -146,14 +147,13 @@ void TSynTextPrint::TextOutPiece(int X, int Y, const char* Text, int Count)
     canvas_->RequiredState({csHandleValid, csFontValid, csBrushValid});
     HDC dc = canvas_->Handle();
     // Whole characters are dropped from the end while the piece is wider
-    // than the text area.
+    // than the text area, down to one: a text area narrower than a
+    // character still shows every character, one a row.
     int fit = Count;
     TSize size;
     GetTextExtentExPoint(dc, Text, Count, maxWidth_, &fit, nullptr, &size);
     if (size.cx > maxWidth_)
-        Count = fit;
-    if (Count <= 0)
-        return;
+        Count = std::max(fit, static_cast<int>(CharLengthAt(std::string_view(Text, static_cast<size_t>(Count)), 0)));
     // Every character on the grid, a double-byte one over two cells; sized
     // to the piece, however long the line.
     const std::vector<int> advances(static_cast<size_t>(Count), charWidth_);
