@@ -48,6 +48,7 @@
 #include "editor/syn_custom_text_types.h"
 #include "editor/syn_text_kbd_handler.h"
 #include "editor/syn_text_keystrokes.h"
+#include "editor/syn_text_search_custom.h"
 #include "editor/document/syn_text_string_list.h"
 #include "editor/document/syn_text_undo_list.h"
 #include "platform/ui/kernel/custom_control.h"
@@ -78,9 +79,6 @@ class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 class TFoldRegions;
 
-// Stands for the search engine component of the editor services.
-class TSynTextSearchCustom;
-
 class TCustomSynText : public TCustomControl {
 public:
     explicit TCustomSynText(TComponent* AOwner);
@@ -105,6 +103,9 @@ public:
     AnsiString WordAtCaret() const;
     AnsiString GetWordAtRowCol(TBufferCoord XY) const;
     void ClearAll();
+    // Finds, selects and replaces matches of ASearch through SearchEngine
+    // (syn_search_replace.cpp); answers how many matches were selected.
+    int SearchReplace(const AnsiString& ASearch, const AnsiString& AReplace, TSynSearchOptions AOptions);
 
     // --- Caret ---
     int CaretX() const { return caretX_; }

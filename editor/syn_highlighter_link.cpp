@@ -73,6 +73,8 @@ void TCustomSynText::Notification(TComponent* AComponent, TOperation Operation)
             Invalidate();
         }
     }
+    if (AComponent == searchEngine_)
+        searchEngine_ = nullptr;
     if (chainedEditor_ && AComponent == chainedEditor_)
         UnhookTextBuffer();
     if (bookMarkOpt_ && AComponent == static_cast<TComponent*>(bookMarkOpt_->BookmarkImages())) {

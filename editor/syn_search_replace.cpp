@@ -1,0 +1,163 @@
+// The editor's search and replace: walks the lines of the scope through the
+// search engine, selects each match, asks OnReplaceText when prompting, and
+// replaces through SetSelText so that every replacement is undoable.
+#include <optional>
+#include <utility>
+
+#include "editor/document/syn_text_error.h"
+#include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
+
+void TCustomSynText::SetSearchEngine(TSynTextSearchCustom* Value)
+{
+    if (searchEngine_ == Value)
+        return;
+    if (searchEngine_)
+        searchEngine_->RemoveFreeNotification(this);
+    searchEngine_ = Value;
+    if (searchEngine_)
+        searchEngine_->FreeNotification(this);
+}
+
+namespace {
+
+// The stretch of text a search looks at, and which matches lie in it.
+struct TSearchScope {
+    TBufferCoord Start;
+    TBufferCoord End;
+    bool Columns = false;  // a column block: matches must lie between its columns
+
+    bool Holds(int Line, int Found, int Length) const
+    {
+        if (Columns)
+            return Start.Char == End.Char || (Found >= Start.Char && Found + Length <= End.Char);
+        return !(Line == Start.Line && Found < Start.Char) && !(Line == End.Line && Found + Length > End.Char);
+    }
+};
+
+int LineLength(TSynTextStringList* Lines, int Line)
+{
+    return Line >= 1 && Line <= Lines->Count() ? static_cast<int>(Lines->Strings(Line - 1).size()) : 0;
+}
+
+}  // namespace
+
+int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& AReplace, TSynSearchOptions AOptions)
+{
+    if (!searchEngine_)
+        throw ESynTextError("No search engine has been assigned");
+    if (ASearch.empty())
+        return 0;
+    if (!SelAvail())
+        AOptions.Exclude(soSelectedOnly);
+    const bool backwards = AOptions.Contains(soBackwards);
+    const bool replace = AOptions.Contains(soReplace) || AOptions.Contains(soReplaceAll);
+    bool replaceAll = AOptions.Contains(soReplaceAll);
+    bool prompt = AOptions.Contains(soPrompt);
+
+    TSearchScope scope;
+    if (AOptions.Contains(soSelectedOnly)) {
+        scope.Start = BlockBegin();
+        scope.End = BlockEnd();
+        if (selectionMode_ == smLine) {
+            scope.Start.Char = 1;
+            scope.End.Char = LineLength(lines_, scope.End.Line) + 1;
+        } else if (selectionMode_ == smColumn) {
+            scope.Columns = true;
+            if (scope.Start.Char > scope.End.Char)
+                std::swap(scope.Start.Char, scope.End.Char);
+        }
+    } else {
+        scope.Start = BufferCoord(1, 1);
+        scope.End = BufferCoord(LineLength(lines_, lines_->Count()) + 1, std::max(1, lines_->Count()));
+        if (!AOptions.Contains(soEntireScope))
+            (backwards ? scope.End : scope.Start) = CaretXY();
+    }
+    searchEngine_->SetOptions(AOptions);
+    searchEngine_->SetPattern(ASearch);
+
+    // Whatever was changed for the run is put back on every way out, also
+    // when the engine raises (a pattern that does not compile).
+    class TRunState {
+    public:
+        explicit TRunState(TCustomSynText* Editor) : editor_(Editor) { editor_->DoOnPaintTransient(ttBefore); }
+        ~TRunState()
+        {
+            lock_.reset();
+            if (undoBlock_)
+                editor_->EndUndoBlock();
+            editor_->DoOnPaintTransient(ttAfter);
+        }
+        TRunState(const TRunState&) = delete;
+        TRunState& operator=(const TRunState&) = delete;
+        // Replacing all without prompts: one paint at the end, one undo step.
+        void EnterReplaceAll()
+        {
+            if (lock_)
+                return;
+            lock_.emplace(editor_);
+            editor_->BeginUndoBlock();
+            undoBlock_ = true;
+        }
+
+    private:
+        TCustomSynText* editor_;
+        std::optional<TSynPaintLockScope> lock_;
+        bool undoBlock_ = false;
+    } run(this);
+    if (replaceAll && !prompt)
+        run.EnterReplaceAll();
+
+    int count = 0;
+    const int step = backwards ? -1 : 1;
+    for (int line = backwards ? scope.End.Line : scope.Start.Line; line >= scope.Start.Line && line <= scope.End.Line;
+         line += step) {
+        if (line > lines_->Count())
+            break;
+        const int n = searchEngine_->FindAll(lines_->Strings(line - 1));
+        int shift = 0;  // what the replacements made so far moved the line's later matches by
+        for (int k = 0; k < n; ++k) {
+            const int i = backwards ? n - 1 - k : k;
+            const int found = searchEngine_->GetResult(i) + shift;
+            const int length = searchEngine_->GetLength(i);
+            if (!scope.Holds(line, found, length))
+                continue;
+            ++count;
+            // A match is a stretch of one line: a line or column block would
+            // select, and a replacement overwrite, more than the match.
+            SetSelectionMode(smNormal);
+            SetBlockBegin(BufferCoord(found, line));
+            PlaceCaretEx(false, BufferCoord(1, line));
+            EnsureCursorPosVisibleEx(true);
+            SetBlockEnd(BufferCoord(found + length, line));
+            PlaceCaret(BufferCoord(found + length, line));
+            if (backwards)
+                PlaceCaret(BufferCoord(found, line));
+            if (!replace)
+                return count;
+            TSynReplaceAction action = raReplace;
+            if (prompt) {
+                action = DoOnReplaceText(ASearch, AReplace, line, found);
+                if (action == raCancel)
+                    return count;
+            }
+            if (action == raReplaceAll) {
+                replaceAll = true;
+                prompt = false;
+                run.EnterReplaceAll();
+            }
+            if (action != raSkip) {
+                SetSelText(searchEngine_->Replace(i, AReplace));
+                const int grown = caretX_ - found - length;
+                if (!backwards) {
+                    shift += grown;
+                    if (line == scope.End.Line && !scope.Columns)
+                        scope.End.Char += grown;
+                }
+            }
+            if (!replaceAll)
+                return count;
+        }
+    }
+    return count;
+}

@@ -1,0 +1,48 @@
+// TSynTextRegexSearch: the regular-expression search engine, over pcre2
+// (8-bit, with its JIT where the machine has one). The expression is
+// compiled once for a pattern and case setting. Matches never start or end
+// inside a double-byte character, and the pattern's double-byte characters
+// never match others by case folding; an empty match is followed by a
+// non-empty one at the same place or by a step of one whole character.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor/syn_text_search_custom.h"
+#include "editor_services/syn_regex_pattern.h"
+#include "platform/base/exceptions.h"
+
+// A pattern that does not compile, or a match the matcher gave up on; the
+// message is pcre2's, with the place in the pattern.
+TANDRIL_EXCEPTION(ESynRegexError, Exception);
+
+class TSynTextRegexSearch : public TSynTextSearchCustom {
+public:
+    explicit TSynTextRegexSearch(TComponent* AOwner);
+    ~TSynTextRegexSearch() override;
+
+    AnsiString GetPattern() const override { return pattern_; }
+    void SetPattern(const AnsiString& Value) override;
+    int GetLength(int Index) const override;
+    int GetResult(int Index) const override;
+    int GetResultCount() const override { return static_cast<int>(matches_.size()); }
+    // Caseless exactly when soMatchCase is absent; whole words are not
+    // supported.
+    void SetOptions(TSynSearchOptions Value) override;
+    // Raises ESynRegexError when the pattern does not compile.
+    int FindAll(const AnsiString& Line) override;
+    // Replacement with the groups of result Index filled in, taken from the
+    // line FindAll searched.
+    AnsiString Replace(int Index, const AnsiString& Replacement) override;
+
+private:
+    struct TCompiled;
+    void Compile();
+
+    AnsiString pattern_;
+    bool caseless_ = true;
+    std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
+    AnsiString line_;                      // the line of the last FindAll
+    std::vector<TSynMatchGroups> matches_;  // of the last FindAll, in order
+};

@@ -1,0 +1,218 @@
+// The plain and the regular-expression search engines on single lines:
+// what matches, where, and never inside a double-byte character; the
+// regular-expression engine's substitutions, empty matches and errors; and
+// a check of both against a scan that walks characters from the line start.
+
+#include "editor_services/syn_text_search.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "../support/test_random.h"
+#include "editor_services/syn_text_regex_search.h"
+#include "platform/base/code_page.h"
+
+namespace {
+
+using TMatches = std::vector<std::pair<int, int>>;  // 1-based start, length
+
+TMatches FindAll(TSynTextSearchCustom& Engine, const AnsiString& Pattern, const AnsiString& Line,
+                 TSynSearchOptions Options = {})
+{
+    Engine.SetOptions(Options);
+    Engine.SetPattern(Pattern);
+    TMatches found;
+    const int n = Engine.FindAll(Line);
+    EXPECT_EQ(n, Engine.GetResultCount());
+    for (int i = 0; i < n; ++i)
+        found.emplace_back(Engine.GetResult(i), Engine.GetLength(i));
+    return found;
+}
+
+// Both engines, for the cases a plain text means the same to both.
+class TBothEngines : public ::testing::TestWithParam<bool> {
+protected:
+    TBothEngines()
+    {
+        if (GetParam())
+            engine_ = std::make_unique<TSynTextRegexSearch>(nullptr);
+        else
+            engine_ = std::make_unique<TSynTextSearch>(nullptr);
+    }
+    TMatches Find(const AnsiString& Pattern, const AnsiString& Line, TSynSearchOptions Options = {})
+    {
+        return FindAll(*engine_, Pattern, Line, Options);
+    }
+    std::unique_ptr<TSynTextSearchCustom> engine_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, TBothEngines, ::testing::Values(false, true),
+                         [](const auto& Info) { return Info.param ? "Regex" : "Plain"; });
+
+TEST_P(TBothEngines, ALetterNeverMatchesATrailByte)
+{
+    // 說 is D5 66 ('f'), 門 E9 54 ('T'), 這 DF 40 ('@'); the 'f' and 'T'
+    // standing alone do match.
+    EXPECT_EQ(Find("f", "說f門T"), (TMatches{{3, 1}}));
+    EXPECT_EQ(Find("t", "說f門T"), (TMatches{{6, 1}}));
+    EXPECT_EQ(Find("T", "門門", {soMatchCase}), TMatches{});
+    // A window that ends on a lead byte cuts a character.
+    EXPECT_EQ(Find("a\xD6", "a中"), TMatches{});
+    // 中 is D6 D0, whose trail byte is itself a lead byte: "中中" holds no
+    // character D0 D6.
+    EXPECT_EQ(Find("中", "a中中"), (TMatches{{2, 2}, {4, 2}}));
+}
+
+TEST_P(TBothEngines, CaselessSearchForAChineseCharacterFindsNoOther)
+{
+    // 門 is E9 54, and E9 74 is another character: folding its trail byte
+    // would equate them.
+    const AnsiString other("\xE9\x74");
+    EXPECT_EQ(Find("門", other + "門"), (TMatches{{3, 2}}));
+    EXPECT_EQ(Find("說a", "\xD5\x46" "A說A"), (TMatches{{4, 3}}));
+    EXPECT_EQ(Find("ab門", "AB門"), (TMatches{{1, 4}}));
+}
+
+TEST_P(TBothEngines, LongPatternsMatchLikeShortOnes)
+{
+    AnsiString pattern;
+    for (int i = 0; i < 300; ++i)
+        pattern += static_cast<char>('a' + i % 7);
+    const AnsiString line = "x" + pattern + "說" + pattern;
+    EXPECT_EQ(Find(pattern, line), (TMatches{{2, 300}, {304, 300}}));
+}
+
+TEST(TSynTextSearchTest, WholeWordsAreBoundedByDelimitersAndChineseCharacters)
+{
+    TSynTextSearch engine(nullptr);
+    EXPECT_EQ(FindAll(engine, "cat", "cat_s concat cat.", {soWholeWord}), (TMatches{{14, 3}}));
+    // Without whole words, every occurrence.
+    EXPECT_EQ(FindAll(engine, "cat", "cat_s concat cat."), (TMatches{{1, 3}, {10, 3}, {14, 3}}));
+    // 說's trail byte 'f' is no letter before the word.
+    EXPECT_EQ(FindAll(engine, "cat", "說cat門", {soWholeWord}), (TMatches{{3, 3}}));
+    EXPECT_EQ(FindAll(engine, "cat", "fcat", {soWholeWord}), TMatches{});
+}
+
+TEST(TSynTextSearchTest, AnEmptyPatternRaisesAndReplacementStaysAsItIs)
+{
+    TSynTextSearch engine(nullptr);
+    EXPECT_THROW(FindAll(engine, "", "abc"), Exception);
+    FindAll(engine, "b", "abc");
+    EXPECT_EQ(engine.Replace(0, "$0x"), "$0x");
+    EXPECT_EQ(engine.GetResult(5), 0);
+}
+
+TEST(TSynTextRegexSearchTest, EmptyMatchingPatternsEndAndStepWholeCharacters)
+{
+    TSynTextRegexSearch engine(nullptr);
+    EXPECT_EQ(FindAll(engine, "x*", "axx中"), (TMatches{{1, 0}, {2, 2}, {4, 0}, {6, 0}}));
+    EXPECT_EQ(FindAll(engine, "^", "ab"), (TMatches{{1, 0}}));
+    EXPECT_EQ(FindAll(engine, "$", "ab"), (TMatches{{3, 0}}));
+    EXPECT_EQ(FindAll(engine, "\\b", "ab cd"), (TMatches{{1, 0}, {3, 0}, {4, 0}, {6, 0}}));
+    EXPECT_EQ(FindAll(engine, "", "說"), (TMatches{{1, 0}, {3, 0}}));
+}
+
+TEST(TSynTextRegexSearchTest, AMatchEndingInsideACharacterGivesWayToOneThatDoesNot)
+{
+    TSynTextRegexSearch engine(nullptr);
+    // ".+?" would stop after the lead byte; the match takes the character.
+    EXPECT_EQ(FindAll(engine, "x.+?", "x中"), (TMatches{{1, 3}}));
+    // The 'f' inside 說 starts no match; the one after it does.
+    EXPECT_EQ(FindAll(engine, "f+", "說ff"), (TMatches{{3, 2}}));
+}
+
+TEST(TSynTextRegexSearchTest, ChineseCharactersAreAtomsWhoseTrailBytesAreLiterals)
+{
+    TSynTextRegexSearch engine(nullptr);
+    // 乗 is 81 5C: its trail byte is a backslash.
+    EXPECT_EQ(FindAll(engine, "乗n", "乗n"), (TMatches{{1, 3}}));
+    EXPECT_EQ(FindAll(engine, "中+", "中中中", {soMatchCase}), (TMatches{{1, 6}}));
+    EXPECT_EQ(FindAll(engine, "\\Q乗E\\E", "a乗E"), (TMatches{{2, 3}}));
+    EXPECT_EQ(FindAll(engine, "(?#說)a", "a"), (TMatches{{1, 1}}));
+}
+
+TEST(TSynTextRegexSearchTest, ReplacementTakesTheGroupsOfTheMatchInItsLine)
+{
+    TSynTextRegexSearch engine(nullptr);
+    EXPECT_EQ(FindAll(engine, "(\\w+)=(\\d+)", "a=1, bb=22"), (TMatches{{1, 3}, {6, 5}}));
+    EXPECT_EQ(engine.Replace(1, "$2:$1 ${1}$$ $9$"), "22:bb bb$ $");
+    // The look-behind and the word boundary see the line, not the match
+    // alone.
+    EXPECT_EQ(FindAll(engine, "(?<=(門))x\\b", "門x 說x"), (TMatches{{3, 1}}));
+    EXPECT_EQ(engine.Replace(0, "[$1$0]"), "[門x]");
+    EXPECT_EQ(FindAll(engine, "^(.)", "ab"), (TMatches{{1, 1}}));
+    EXPECT_EQ(engine.Replace(0, "<$1>"), "<a>");
+}
+
+TEST(TSynTextRegexSearchTest, AnInvalidPatternRaisesItsError)
+{
+    TSynTextRegexSearch engine(nullptr);
+    try {
+        FindAll(engine, "foo(", "foo(");
+        FAIL() << "no error";
+    } catch (const ESynRegexError& E) {
+        EXPECT_NE(E.Message().find("missing closing parenthesis"), AnsiString::npos) << E.Message();
+    }
+    // The next pattern compiles anew.
+    EXPECT_EQ(FindAll(engine, "o+", "foo("), (TMatches{{2, 2}}));
+}
+
+// What a user means by a plain text: at each character start, the text
+// compared character by character (letters of single-byte characters
+// without case when caseless), matches taken from the left without overlap.
+TMatches ReferenceMatches(const AnsiString& Pattern, const AnsiString& Line, bool MatchCase)
+{
+    TMatches found;
+    for (size_t i = 0; i < Line.size();) {
+        size_t t = i, p = 0;
+        while (p < Pattern.size() && t < Line.size()) {
+            const size_t tl = CharLengthAt(Line, t), pl = CharLengthAt(Pattern, p);
+            if (tl != pl)
+                break;
+            if (tl == 2 ? Line.compare(t, 2, Pattern, p, 2) != 0
+                        : (MatchCase ? Line[t] != Pattern[p] : LoCase(Line[t]) != LoCase(Pattern[p])))
+                break;
+            t += tl;
+            p += pl;
+        }
+        if (p == Pattern.size()) {
+            found.emplace_back(static_cast<int>(i) + 1, static_cast<int>(Pattern.size()));
+            i = t;
+        } else {
+            i += CharLengthAt(Line, i);
+        }
+    }
+    return found;
+}
+
+TEST_P(TBothEngines, MatchesEqualACharacterScanOnRandomGbkText)
+{
+    // Few bytes, so that patterns occur: letters that are also trail bytes,
+    // lead bytes whose trail bytes are letters, and 中's lead-range trail.
+    static const char* const Pieces[] = {"a", "A", "t", "T", "f", "說", "門", "\xE9\x74", "中", "\xD6", "\xD0",
+                                         "\xD5\x46", " ", "@", "這"};
+    TRandom random(20240522);
+    for (int round = 0; round < 3000; ++round) {
+        AnsiString line, pattern;
+        for (int i = random.Between(0, 30); i > 0; --i)
+            line += random.Pick(Pieces);
+        for (int i = random.Between(1, 3); i > 0; --i)
+            pattern += random.Pick(Pieces);
+        // The regular-expression engine reads the pattern as an expression.
+        if (GetParam() && pattern.find_first_of("\\.[]()*+?{}|^$") != AnsiString::npos)
+            continue;
+        // A lead byte ending the pattern is a whole single byte there, never
+        // in the middle of a line; the reference cannot say what it means.
+        if (ByteTypeAt(pattern, pattern.size() - 1) == mbSingleByte && IsDBCSLeadByte(pattern.back()))
+            continue;
+        const bool matchCase = random.Chance(50);
+        EXPECT_EQ(Find(pattern, line, matchCase ? TSynSearchOptions{soMatchCase} : TSynSearchOptions{}),
+                  ReferenceMatches(pattern, line, matchCase))
+            << "pattern [" << pattern << "] line [" << line << "] case " << matchCase;
+    }
+}
+
+}  // namespace
