@@ -2,8 +2,10 @@
 // text through an exporter, and printing through the print component.
 #include <memory>
 
-#include "editor_services/syn_custom_exporter.h"
 #include "editor_services/syn_document_dialogs.h"
+#include "editor_services/syn_exporter_html.h"
+#include "editor_services/syn_exporter_rtf.h"
+#include "editor_services/syn_exporter_tex.h"
 #include "editor_services/syn_msg_dialog.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_print.h"
@@ -15,18 +17,16 @@
 namespace {
 
 // The extension an export must end in: ".htm" unless it already ends in
-// ".htm" or ".html", ".rtf", ".tex"; compared without case for every kind.
-AnsiString WithExportExtension(const AnsiString& FileName, TSynExporterKind Kind)
+// ".htm" or ".html", ".rtf", ".tex"; compared without case for every format.
+AnsiString WithExportExtension(const AnsiString& FileName, const TSynCustomExporter* Exporter)
 {
     const AnsiString extension = LowerCase(ExtractFileExt(FileName));
-    switch (Kind) {
-    case ekHTML:
+    if (Is<TSynExporterHTML>(Exporter))
         return extension == ".htm" || extension == ".html" ? FileName : FileName + ".htm";
-    case ekRTF:
+    if (Is<TSynExporterRTF>(Exporter))
         return extension == ".rtf" ? FileName : FileName + ".rtf";
-    case ekTeX:
+    if (Is<TSynExporterTeX>(Exporter))
         return extension == ".tex" ? FileName : FileName + ".tex";
-    }
     return FileName;
 }
 
@@ -77,12 +77,12 @@ void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporte
         std::unique_ptr<TSynFileDialog> dialog = SynSaveDialogFactory(this);
         if (dialog->Title().empty())
             dialog->SetTitle("导出文档 " + FileName);
-        dialog->SetFilter(Exporter->DefaultFilter());
+        dialog->SetFilter(Exporter->DefaultFilter);
         if (!dialog->Execute())
             return;
         FileName = dialog->FileName();
     }
-    FileName = WithExportExtension(FileName, Exporter->Kind());
+    FileName = WithExportExtension(FileName, Exporter);
     Exporter->SetHighlighter(Highlighter());
     Exporter->SetTitle(FileName);
     Exporter->SetFont(Font());

@@ -14,7 +14,9 @@
 
 #include "../editor/syn_view_test_support.h"
 #include "editor_services/message_dialog.h"
-#include "editor_services/syn_custom_exporter.h"
+#include "editor_services/syn_exporter_html.h"
+#include "editor_services/syn_exporter_rtf.h"
+#include "editor_services/syn_exporter_tex.h"
 #include "editor_services/syn_document_dialogs.h"
 #include "editor_services/syn_text_print.h"
 #include "platform/base/streams.h"
@@ -328,45 +330,31 @@ TEST_F(TSynTextEditorTest, InsertFileAsksForTheNameAndReportsAMissingFile)
     EXPECT_EQ(editor_->DocumentName(), "");
 }
 
-// An exporter that records what it was asked.
-class TRecordingExporter : public TSynCustomExporter {
-public:
-    explicit TRecordingExporter(TSynExporterKind AKind) : kind(AKind) {}
-    TSynExporterKind kind;
-    AnsiString title, savedTo, exported;
-    TFont* font = nullptr;
-    TSynExporterKind Kind() const override { return kind; }
-    AnsiString DefaultFilter() const override { return "HTML Documents (*.htm;*.html)|*.htm;*.html"; }
-    void SetHighlighter(TSynCustomHighlighter*) override {}
-    void SetTitle(const AnsiString& Value) override { title = Value; }
-    void SetFont(TFont* Value) override { font = Value; }
-    void ExportRange(TStrings*, TBufferCoord Start, TBufferCoord Stop) override
-    {
-        exported = "range " + std::to_string(Start.Char) + "," + std::to_string(Start.Line) + "-" +
-                   std::to_string(Stop.Char) + "," + std::to_string(Stop.Line);
-    }
-    void ExportAll(TStrings* Lines) override { exported = "all " + std::to_string(Lines->Count()); }
-    void SaveToFile(const AnsiString& FileName) override { savedTo = FileName; }
-};
-
 TEST_F(TSynTextEditorTest, ExportAddsTheFormatsExtensionComparedWithoutCase)
 {
     editor_->SetText("one\r\ntwo");
-    auto exportedName = [this](TSynExporterKind Kind, const AnsiString& Name) {
-        TRecordingExporter exporter(Kind);
-        editor_->ExportDocument(Name, &exporter, {});
-        EXPECT_EQ(exporter.title, exporter.savedTo);
-        EXPECT_EQ(exporter.font, editor_->Font());
-        EXPECT_EQ(exporter.exported, "all 2");
-        return exporter.savedTo;
+    TSynExporterHTML html(nullptr);
+    TSynExporterRTF rtf(nullptr);
+    TSynExporterTeX tex(nullptr);
+    // The name the export was saved under, relative to the folder.
+    auto exportedName = [this](TSynCustomExporter& Exporter, const AnsiString& Name) {
+        const AnsiString folder = folder_.string() + "/";
+        editor_->ExportDocument(folder + Name, &Exporter, {});
+        const AnsiString saved = Exporter.Title();
+        std::ifstream in(saved, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_NE(bytes.find("one"), std::string::npos) << saved;
+        EXPECT_NE(bytes.find("two"), std::string::npos) << saved;
+        EXPECT_EQ(Exporter.Font()->Name(), editor_->Font()->Name());
+        return saved.substr(folder.size());
     };
-    EXPECT_EQ(exportedName(ekHTML, "report.HTML"), "report.HTML");
-    EXPECT_EQ(exportedName(ekHTML, "report.Htm"), "report.Htm");
-    EXPECT_EQ(exportedName(ekHTML, "report.txt"), "report.txt.htm");
-    EXPECT_EQ(exportedName(ekRTF, "report.RTF"), "report.RTF");
-    EXPECT_EQ(exportedName(ekRTF, "report"), "report.rtf");
-    EXPECT_EQ(exportedName(ekTeX, "report.Tex"), "report.Tex");
-    EXPECT_EQ(exportedName(ekTeX, "report.htm"), "report.htm.tex");
+    EXPECT_EQ(exportedName(html, "report.HTML"), "report.HTML");
+    EXPECT_EQ(exportedName(html, "report.Htm"), "report.Htm");
+    EXPECT_EQ(exportedName(html, "report.txt"), "report.txt.htm");
+    EXPECT_EQ(exportedName(rtf, "report.RTF"), "report.RTF");
+    EXPECT_EQ(exportedName(rtf, "report"), "report.rtf");
+    EXPECT_EQ(exportedName(tex, "report.Tex"), "report.Tex");
+    EXPECT_EQ(exportedName(tex, "report.htm"), "report.htm.tex");
     EXPECT_EQ(editor_->DocumentState, smsNormal);
 }
 
@@ -374,32 +362,35 @@ TEST_F(TSynTextEditorTest, ExportAsksForTheNameAndTakesTheSelection)
 {
     editor_->SetText("one\r\ntwo");
     editor_->SetModified(true);
+    const AnsiString out = (folder_ / "out").string();
     AnsiString title, filter;
     bool confirm = false;
     SynSaveDialogFactory = [&](TComponent* Owner) {
         EXPECT_EQ(Owner, editor_);
         auto dialog = std::make_unique<TScriptedFileDialog>();
         dialog->confirm = confirm;
-        dialog->fileName = "/tmp/out";
+        dialog->fileName = out;
         dialog->onExecute = [&](const TScriptedFileDialog& Shown) {
             title = Shown.title;
             filter = Shown.filter;
         };
         return std::unique_ptr<TSynFileDialog>(std::move(dialog));
     };
-    TRecordingExporter exporter(ekHTML);
+    TSynExporterHTML exporter(nullptr);
     editor_->ExportDocument("draft", &exporter, {doDefine});
-    EXPECT_EQ(exporter.savedTo, "");
+    EXPECT_FALSE(std::filesystem::exists(out + ".htm"));
     EXPECT_EQ(editor_->DocumentName(), "");
 
     confirm = true;
     Select(BufferCoord(2, 1), BufferCoord(3, 2));
     editor_->ExportDocument("draft", &exporter, {doDefine, doSelection, doReset});
     EXPECT_EQ(title, "导出文档 draft");
-    EXPECT_EQ(filter, exporter.DefaultFilter());
-    EXPECT_EQ(exporter.exported, "range 2,1-3,2");
-    EXPECT_EQ(exporter.savedTo, "/tmp/out.htm");
-    EXPECT_EQ(editor_->DocumentName(), "/tmp/out.htm");
+    EXPECT_EQ(filter, "HTML Documents (*.htm;*.html)|*.htm;*.html");
+    // Without a highlighter each line of the selection is one plain run.
+    std::ifstream in(out + ".htm", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(bytes.find("<pre><code><span class=\"text\">ne\r\ntw\r\n</span></code></pre>"), std::string::npos);
+    EXPECT_EQ(editor_->DocumentName(), out + ".htm");
     EXPECT_EQ(editor_->DocumentState, smsDocument);
     EXPECT_FALSE(editor_->Modified());
 }
