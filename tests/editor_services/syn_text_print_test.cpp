@@ -172,6 +172,15 @@ TEST_F(PrintWrapTest, ADoubleByteCharacterAtARowEndMovesWholeToTheNextRow)
     EXPECT_EQ(recording_.Texts()[1].PenX[1] - recording_.Texts()[1].PenX[0], 2 * kCell);
 }
 
+TEST_F(PrintWrapTest, AnUnwrappedLineIsCutAfterItsLastWholeCharacterThatFits)
+{
+    // Cut from the end, the 'a' after 中 goes first, then 中 as a whole:
+    // 中's trail byte looks like a lead byte to a test of single bytes.
+    print_.Wrap = false;
+    SetText({AnsiString(78, 'x') + "中aaa", AnsiString(77, 'x') + "中中"});
+    EXPECT_EQ(PageStrings(1), (std::vector<AnsiString>{AnsiString(78, 'x') + "中", AnsiString(77, 'x') + "中"}));
+}
+
 TEST_F(PrintWrapTest, HugeMarginsLeaveRowsOfOneCharacterOrNoneAndStillEnd)
 {
     // 2.5 cells wide: the wrap column is 2.
