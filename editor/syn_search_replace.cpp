@@ -1,12 +1,10 @@
 // The editor's search and replace: walks the lines of the scope through the
 // search engine, selects each match, asks OnReplaceText when prompting, and
 // replaces through SetSelText so that every replacement is undoable.
-#include <optional>
 #include <utility>
 
 #include "editor/document/syn_text_error.h"
 #include "editor/syn_custom_text.h"
-#include "editor/syn_edit_scopes.h"
 
 void TCustomSynText::SetSearchEngine(TSynTextSearchCustom* Value)
 {
@@ -83,7 +81,8 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         explicit TRunState(TCustomSynText* Editor) : editor_(Editor) { editor_->DoOnPaintTransient(ttBefore); }
         ~TRunState()
         {
-            lock_.reset();
+            if (locked_)
+                editor_->EndUpdate();
             if (undoBlock_)
                 editor_->EndUndoBlock();
             editor_->DoOnPaintTransient(ttAfter);
@@ -93,16 +92,17 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         // Replacing all without prompts: one paint at the end, one undo step.
         void EnterReplaceAll()
         {
-            if (lock_)
+            if (locked_)
                 return;
-            lock_.emplace(editor_);
+            editor_->BeginUpdate();
+            locked_ = true;
             editor_->BeginUndoBlock();
             undoBlock_ = true;
         }
 
     private:
         TCustomSynText* editor_;
-        std::optional<TSynPaintLockScope> lock_;
+        bool locked_ = false;
         bool undoBlock_ = false;
     } run(this);
     if (replaceAll && !prompt)

@@ -113,15 +113,15 @@ AnsiString WrapDoubleByteCharacters(std::string_view Pattern)
     return out;
 }
 
-AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line, const TSynMatchGroups& Groups)
+AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line, std::span<const size_t> Groups)
 {
     AnsiString out;
     auto appendGroup = [&](size_t Number) {
-        if (2 * Number + 1 >= Groups.Offsets.size())
+        if (2 * Number + 1 >= Groups.size())
             return;
-        const size_t first = Groups.Offsets[2 * Number];
-        const size_t last = Groups.Offsets[2 * Number + 1];
-        if (first != TSynMatchGroups::Unset && first <= last && last <= Line.size())
+        const size_t first = Groups[2 * Number];
+        const size_t last = Groups[2 * Number + 1];
+        if (first != SynUnsetGroup && first <= last && last <= Line.size())
             out.append(Line.substr(first, last - first));
     };
     auto isDigit = [&](size_t I) { return I < Replacement.size() && Replacement[I] >= '0' && Replacement[I] <= '9'; };

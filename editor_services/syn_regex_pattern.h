@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "platform/base/ansi_string.h"
 
@@ -16,14 +16,11 @@
 // Inside a class the two bytes become hex escapes.
 AnsiString WrapDoubleByteCharacters(std::string_view Pattern);
 
-// One match's groups: offsets into the line, first and one past the last
-// byte, group 0 the whole match; an unset group holds Unset twice.
-struct TSynMatchGroups {
-    static constexpr size_t Unset = ~size_t{0};
-    std::vector<size_t> Offsets;  // two per group
-};
+// What an unset group's offsets hold.
+inline constexpr size_t SynUnsetGroup = ~size_t{0};
 
-// Replacement with "$n" and "${n}" replaced by group n of the match in Line
+// Replacement with "$n" and "${n}" replaced by group n of a match in Line
 // ("$0" the whole match; an unset or missing group gives nothing) and "$$"
-// by "$"; any other "$" stands for itself.
-AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line, const TSynMatchGroups& Groups);
+// by "$"; any other "$" stands for itself. Groups holds two offsets into
+// Line per group, first and one past the last byte, group 0 first.
+AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line, std::span<const size_t> Groups);

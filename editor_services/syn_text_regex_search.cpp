@@ -34,6 +34,7 @@ struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
     pcre2_match_context* Context = nullptr;
+    bool Jit = false;
 
     TCompiled() = default;
     TCompiled(const TCompiled&) = delete;
@@ -67,20 +68,22 @@ void TSynTextRegexSearch::SetOptions(TSynSearchOptions Value)
     compiled_.reset();
 }
 
-int TSynTextRegexSearch::GetResult(int Index) const
+std::span<const size_t> TSynTextRegexSearch::Groups(int Index) const
 {
-    return static_cast<int>(matches_[static_cast<size_t>(Index)].Offsets[0]) + 1;
+    return std::span<const size_t>(groups_).subspan(static_cast<size_t>(Index) * groupSize_, groupSize_);
 }
+
+int TSynTextRegexSearch::GetResult(int Index) const { return static_cast<int>(Groups(Index)[0]) + 1; }
 
 int TSynTextRegexSearch::GetLength(int Index) const
 {
-    const std::vector<size_t>& offsets = matches_[static_cast<size_t>(Index)].Offsets;
-    return static_cast<int>(offsets[1] - offsets[0]);
+    const std::span<const size_t> groups = Groups(Index);
+    return static_cast<int>(groups[1] - groups[0]);
 }
 
 AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement)
 {
-    return SubstituteGroups(Replacement, line_, matches_[static_cast<size_t>(Index)]);
+    return SubstituteGroups(Replacement, line_, Groups(Index));
 }
 
 void TSynTextRegexSearch::Compile()
@@ -104,7 +107,7 @@ void TSynTextRegexSearch::Compile()
             errorOffset = std::min<PCRE2_SIZE>(errorOffset, pattern_.size());
         throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
     }
-    pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE);  // without a JIT the interpreter matches
+    compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
     compiled->Context = pcre2_match_context_create(nullptr);
     if (!compiled->MatchData || !compiled->Context)
@@ -114,10 +117,11 @@ void TSynTextRegexSearch::Compile()
 
 int TSynTextRegexSearch::FindAll(const AnsiString& Line)
 {
-    matches_.clear();
+    groups_.clear();
     line_ = Line;
     if (!compiled_)
         Compile();
+    groupSize_ = 2 * pcre2_get_ovector_count(compiled_->MatchData);
     TSynCharStarts starts(line_);
     pcre2_set_callout(compiled_->Context, EndsBetweenCharacters, &starts);
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(line_.data());
@@ -125,8 +129,13 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     size_t offset = 0;
     uint32_t flags = 0;
     while (true) {
-        const int rc = pcre2_match(compiled_->Code, subject, size, offset, flags, compiled_->MatchData,
-                                   compiled_->Context);
+        // The JIT's own entry skips pcre2_match's checks, but takes no
+        // anchoring at match time.
+        const int rc = compiled_->Jit && flags == 0
+                           ? pcre2_jit_match(compiled_->Code, subject, size, offset, 0, compiled_->MatchData,
+                                             compiled_->Context)
+                           : pcre2_match(compiled_->Code, subject, size, offset, flags, compiled_->MatchData,
+                                         compiled_->Context);
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
             // one whole character and search on.
@@ -139,7 +148,6 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->MatchData);
-        const uint32_t pairs = pcre2_get_ovector_count(compiled_->MatchData);
         const size_t first = ovector[0];
         const size_t last = ovector[1];
         // A match found from a trail byte: no match starts before it, so the
@@ -152,15 +160,11 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
                 break;
             continue;
         }
-        TSynMatchGroups groups;
-        groups.Offsets.assign(ovector, ovector + 2 * pairs);
-        for (size_t& o : groups.Offsets)
-            if (o == PCRE2_UNSET)
-                o = TSynMatchGroups::Unset;
-        matches_.push_back(std::move(groups));
+        for (size_t i = 0; i < groupSize_; ++i)
+            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : ovector[i]);
         offset = last;
         flags = first == last ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
     pcre2_set_callout(compiled_->Context, nullptr, nullptr);
-    return static_cast<int>(matches_.size());
+    return GetResultCount();
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
@@ -26,7 +27,7 @@ public:
     void SetPattern(const AnsiString& Value) override;
     int GetLength(int Index) const override;
     int GetResult(int Index) const override;
-    int GetResultCount() const override { return static_cast<int>(matches_.size()); }
+    int GetResultCount() const override { return static_cast<int>(groups_.size() / groupSize_); }
     // Caseless exactly when soMatchCase is absent; whole words are not
     // supported.
     void SetOptions(TSynSearchOptions Value) override;
@@ -43,6 +44,11 @@ private:
     AnsiString pattern_;
     bool caseless_ = true;
     std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
-    AnsiString line_;                      // the line of the last FindAll
-    std::vector<TSynMatchGroups> matches_;  // of the last FindAll, in order
+    std::span<const size_t> Groups(int Index) const;
+
+    AnsiString line_;  // the line of the last FindAll
+    // The groups of the matches of the last FindAll, in order: groupSize_
+    // offsets each (see SubstituteGroups).
+    std::vector<size_t> groups_;
+    size_t groupSize_ = 2;
 };

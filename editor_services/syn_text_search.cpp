@@ -1,5 +1,7 @@
 #include "editor_services/syn_text_search.h"
 
+#include <cstring>
+
 #include "editor_services/syn_search_char_starts.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
@@ -31,7 +33,6 @@ void TSynTextSearch::SetPattern(const AnsiString& Value)
     if (Value == pattern_)
         return;
     pattern_ = Value;
-    shiftBuilt_ = false;
 }
 
 void TSynTextSearch::SetOptions(TSynSearchOptions Value)
@@ -42,7 +43,6 @@ void TSynTextSearch::SetOptions(TSynSearchOptions Value)
         return;
     caseSensitive_ = caseSensitive;
     MakeTranslationTable();
-    shiftBuilt_ = false;
 }
 
 int TSynTextSearch::GetLength(int) const { return static_cast<int>(pattern_.size()); }
@@ -53,21 +53,6 @@ int TSynTextSearch::GetResult(int Index) const
 }
 
 AnsiString TSynTextSearch::Replace(int, const AnsiString& Replacement) { return Replacement; }
-
-void TSynTextSearch::InitShiftTable()
-{
-    if (pattern_.empty())
-        throw Exception("Pattern is empty");
-    const size_t m = pattern_.size();
-    shift_.fill(static_cast<uint32_t>(m + 1));
-    for (size_t i = 0; i < m; ++i)
-        shift_[trans_[Byte(pattern_, i)]] = static_cast<uint32_t>(m - i);
-    const unsigned char last = trans_[Byte(pattern_, m - 1)];
-    lookAt_ = 1;
-    while (lookAt_ < m && trans_[Byte(pattern_, m - 1 - lookAt_)] != last)
-        ++lookAt_;
-    shiftBuilt_ = true;
-}
 
 bool TSynTextSearch::MatchesAt(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const
 {
@@ -107,34 +92,39 @@ bool TSynTextSearch::IsDelimiterAt(const AnsiString& Line, size_t Offset) const
     return Offset >= Line.size() || CharLengthAt(Line, Offset) == 2 || delimiter_[Byte(Line, Offset)];
 }
 
+size_t TSynTextSearch::NextCandidate(const AnsiString& Line, size_t From, size_t Last) const
+{
+    if (From > Last)
+        return AnsiString::npos;
+    const char first = pattern_[0];
+    const char other = caseSensitive_ ? first : (first >= 'a' && first <= 'z' ? UpCase(first) : LoCase(first));
+    const void* found = std::memchr(Line.data() + From, first, Last + 1 - From);
+    size_t at = found ? static_cast<size_t>(static_cast<const char*>(found) - Line.data()) : AnsiString::npos;
+    if (other != first) {
+        // The other case only as far as the first one's candidate.
+        const size_t end = at == AnsiString::npos ? Last + 1 : at;
+        if (const void* o = std::memchr(Line.data() + From, other, end - From))
+            at = static_cast<size_t>(static_cast<const char*>(o) - Line.data());
+    }
+    return at;
+}
+
 int TSynTextSearch::FindAll(const AnsiString& Line)
 {
     results_.clear();
-    if (!shiftBuilt_)
-        InitShiftTable();
+    if (pattern_.empty())
+        throw Exception("Pattern is empty");
     const size_t m = pattern_.size();
-    const size_t n = Line.size();
-    if (n < m)
+    if (Line.size() < m)
         return 0;
+    const size_t last = Line.size() - m;  // the last offset a match can start at
     TSynCharStarts starts(Line);
-    const unsigned char last = trans_[Byte(pattern_, m - 1)];
-    size_t pos = m - 1;  // the byte under the pattern's last byte
-    while (pos < n) {
-        if (trans_[Byte(Line, pos)] == last) {
-            const size_t start = pos + 1 - m;
-            if (MatchesAt(Line, start, starts)) {
-                results_.push_back(static_cast<int>(start) + 1);
-                pos += m;
-                continue;
-            }
-            pos += lookAt_;
-            if (pos >= n)
-                break;
-            pos += shift_[trans_[Byte(Line, pos)]] - 1;
+    for (size_t at = NextCandidate(Line, 0, last); at != AnsiString::npos;) {
+        if (MatchesAt(Line, at, starts)) {
+            results_.push_back(static_cast<int>(at) + 1);
+            at = NextCandidate(Line, at + m, last);
         } else {
-            if (pos + 1 >= n)
-                break;
-            pos += shift_[trans_[Byte(Line, pos + 1)]];
+            at = NextCandidate(Line, at + 1, last);
         }
     }
     return static_cast<int>(results_.size());

@@ -1,11 +1,11 @@
-// TSynTextSearch: the plain-text search engine. A skip table over the
-// (case-folded) pattern finds candidates fast; a candidate counts only when
-// it starts and ends between characters and its double-byte characters are
-// those of the pattern byte for byte (case folding never touches them).
+// TSynTextSearch: the plain-text search engine. Candidates are found where
+// the pattern's first byte occurs (memchr, in both cases when caseless); a
+// candidate counts only when it starts and ends between characters and its
+// double-byte characters are those of the pattern byte for byte (case
+// folding never touches them).
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
@@ -31,7 +31,8 @@ public:
 
 private:
     void MakeTranslationTable();
-    void InitShiftTable();
+    // The offset of the next candidate at or after From, or npos.
+    size_t NextCandidate(const AnsiString& Line, size_t From, size_t Last) const;
     bool MatchesAt(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const;
     bool IsDelimiterBefore(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const;
     bool IsDelimiterAt(const AnsiString& Line, size_t Offset) const;
@@ -42,16 +43,7 @@ private:
     std::array<unsigned char, 256> trans_{};
     // True for every single byte that is not a letter, digit or underscore.
     std::array<bool, 256> delimiter_{};
-    // The distance from the window's last byte to the last occurrence of
-    // each translated byte in the pattern, plus 1 (the pattern's length + 1
-    // for bytes it lacks). Valid while shiftBuilt_.
-    std::array<uint32_t, 256> shift_{};
-    // How far the window may move when its last byte matched but the whole
-    // did not: the distance from the pattern's last byte to the previous
-    // occurrence of that byte (or the pattern's length).
-    size_t lookAt_ = 1;
     bool caseSensitive_ = false;
     bool wholeWord_ = false;
-    bool shiftBuilt_ = false;
     std::vector<int> results_;  // 1-based starts, ascending, never overlapping
 };

@@ -1,0 +1,156 @@
+// Find-all over about 100 MB of GBK text, a line at a time as the editor's
+// SearchReplace asks, through the plain and the regular-expression engine;
+// beside each, pcre2's own JIT matching of the same pattern over the same
+// lines, which knows nothing of double-byte characters. The counters say
+// how many matches each found and how many of pcre2's lie inside a
+// character (false matches the engines must not report).
+#include <benchmark/benchmark.h>
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "editor_services/syn_search_char_starts.h"
+#include "editor_services/syn_text_regex_search.h"
+#include "editor_services/syn_text_search.h"
+
+namespace {
+
+constexpr size_t kDocumentBytes = 100u << 20;
+
+// Fixed draws, so that every run searches the same text.
+class TDraws {
+public:
+    uint32_t Below(uint32_t N) { return Next() % N; }
+
+private:
+    uint32_t Next()
+    {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+    uint32_t state_ = 20240522;
+};
+
+// Lines of ASCII words and Chinese characters, some of whose trail bytes
+// are letters ('f' in 說, 'T' in 門, 'e' in 檈), so that byte-wise matching
+// finds words inside characters.
+const std::vector<AnsiString>& Document()
+{
+    static std::vector<AnsiString> lines;
+    if (!lines.empty())
+        return lines;
+    static const char* const Words[] = {"int", "return", "value", "editor", "search", "if", "(a", "b)", "=", ";",
+                                        "text", "find", "Ted", "def"};
+    static const char* const Chinese[] = {"說", "門", "這", "乗", "中", "文", "編", "輯", "字", "行", "檈", "\xB5\x64"};
+    TDraws draws;
+    size_t total = 0;
+    while (total < kDocumentBytes) {
+        AnsiString line;
+        const uint32_t length = 20 + draws.Below(140);
+        while (line.size() < length) {
+            if (draws.Below(2))
+                line += Words[draws.Below(std::size(Words))];
+            else
+                for (uint32_t i = 1 + draws.Below(4); i > 0; --i)
+                    line += Chinese[draws.Below(std::size(Chinese))];
+            line += draws.Below(3) ? " " : "";
+        }
+        total += line.size() + 2;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+size_t DocumentBytes()
+{
+    size_t bytes = 0;
+    for (const AnsiString& line : Document())
+        bytes += line.size();
+    return bytes;
+}
+
+void SearchWithEngine(benchmark::State& State, TSynTextSearchCustom& Engine, const char* Pattern)
+{
+    const std::vector<AnsiString>& lines = Document();
+    Engine.SetOptions({soMatchCase});
+    Engine.SetPattern(Pattern);
+    int64_t matches = 0;
+    for (auto _ : State) {
+        matches = 0;
+        for (const AnsiString& line : lines)
+            matches += Engine.FindAll(line);
+        benchmark::DoNotOptimize(matches);
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * DocumentBytes()));
+    State.counters["matches"] = static_cast<double>(matches);
+}
+
+// pcre2 alone: JIT-compiled, every match of every line, no character check.
+void SearchWithPcre2(benchmark::State& State, const char* Pattern)
+{
+    const std::vector<AnsiString>& lines = Document();
+    int error = 0;
+    PCRE2_SIZE offset = 0;
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(Pattern), PCRE2_ZERO_TERMINATED, 0, &error,
+                                     &offset, nullptr);
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
+    int64_t matches = 0, inside = 0;
+    for (auto _ : State) {
+        matches = inside = 0;
+        for (const AnsiString& line : lines) {
+            const auto* subject = reinterpret_cast<PCRE2_SPTR>(line.data());
+            PCRE2_SIZE start = 0;
+            while (start <= line.size() &&
+                   pcre2_jit_match(code, subject, line.size(), start, 0, data, nullptr) > 0) {
+                const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data);
+                ++matches;
+                TSynCharStarts starts(line);
+                inside += !starts.IsCharStart(ovector[0]) || !starts.IsCharStart(ovector[1]);
+                start = ovector[1] > ovector[0] ? ovector[1] : ovector[1] + 1;
+            }
+        }
+        benchmark::DoNotOptimize(matches);
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * DocumentBytes()));
+    State.counters["matches"] = static_cast<double>(matches);
+    State.counters["inside_chars"] = static_cast<double>(inside);
+    pcre2_match_data_free(data);
+    pcre2_code_free(code);
+}
+
+const char* const kLiteral = "Ted";
+const char* const kExpression = "[Tt]ed|(se|fi)[a-z]+";
+
+void BM_PlainEngineLiteral(benchmark::State& State)
+{
+    TSynTextSearch engine(nullptr);
+    SearchWithEngine(State, engine, kLiteral);
+}
+void BM_RegexEngineLiteral(benchmark::State& State)
+{
+    TSynTextRegexSearch engine(nullptr);
+    SearchWithEngine(State, engine, kLiteral);
+}
+void BM_Pcre2Literal(benchmark::State& State) { SearchWithPcre2(State, kLiteral); }
+void BM_RegexEngineExpression(benchmark::State& State)
+{
+    TSynTextRegexSearch engine(nullptr);
+    SearchWithEngine(State, engine, kExpression);
+}
+void BM_Pcre2Expression(benchmark::State& State) { SearchWithPcre2(State, kExpression); }
+
+BENCHMARK(BM_PlainEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RegexEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_Pcre2Literal)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RegexEngineExpression)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_Pcre2Expression)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
