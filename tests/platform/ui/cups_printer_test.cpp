@@ -6,75 +6,26 @@
 // Abort submits nothing. Where cupsd cannot run, the tests say why and skip.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
-#include <cstring>
-#include <sstream>
+#include <memory>
 
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/printing/printer.h"
 #include "printer_test_support.h"
-
-extern char** environ;
+#include "private_cupsd.h"
 
 namespace {
-
-std::string Slurp(const std::string& File)
-{
-    std::ifstream in(File, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class CupsPrinterTest : public TPrintTestFolder {
 protected:
     void SetUp() override
     {
         TPrintTestFolder::SetUp();
-        chmod(Folder.c_str(), 0755);
-        for (const char* sub : {"/spool", "/cache", "/log", "/state", "/out", "/tmp"})
-            mkdir((Folder + sub).c_str(), 0755);
-        // The scheduler's device writes as its own unprivileged user.
-        chmod((Folder + "/out").c_str(), 0777);
-        chmod((Folder + "/tmp").c_str(), 01777);
-        socket_ = Folder + "/cups.sock";
-        std::ofstream(Folder + "/cupsd.conf") << "Listen " << socket_ << "\nLogLevel warn\nWebInterface No\n"
-                                              << "Browsing No\nDefaultAuthType None\n"
-                                              << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                              << "<Policy default>\n  <Limit All>\n    Order allow,deny\n"
-                                              << "    Allow all\n  </Limit>\n</Policy>\n";
-        std::ofstream(Folder + "/cups-files.conf")
-            << "ServerRoot " << Folder << "\nStateDir " << Folder << "/state\nCacheDir " << Folder
-            << "/cache\nRequestRoot " << Folder << "/spool\nTempDir " << Folder << "/tmp\nAccessLog " << Folder
-            << "/log/access_log\nErrorLog " << Folder << "/log/error_log\nPageLog " << Folder
-            << "/log/page_log\nPrintcap " << Folder << "/printcap\nFileDevice Yes\nSystemGroup root\n";
-        const std::string conf = Folder + "/cupsd.conf", files = Folder + "/cups-files.conf";
-        const char* argv[] = {"cupsd", "-f", "-c", conf.c_str(), "-s", files.c_str(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, (Folder + "/log/stderr").c_str(), O_WRONLY | O_CREAT, 0644);
-        int failed = posix_spawnp(&cupsd_, "cupsd", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (failed != 0) {
-            cupsd_ = 0;
-            GTEST_SKIP() << "cupsd cannot be started here (cups-daemon installed?): " << std::strerror(failed);
-        }
-        struct stat st;
-        for (int i = 0; i < 100 && stat(socket_.c_str(), &st) != 0; ++i)
-            usleep(50000);
-        if (stat(socket_.c_str(), &st) != 0)
-            GTEST_SKIP() << "cupsd did not listen on its socket; it said: " << Slurp(Folder + "/log/stderr")
-                         << Slurp(Folder + "/log/error_log");
-        setenv("CUPS_SERVER", socket_.c_str(), 1);
-        cupsSetServer(socket_.c_str());
+        cupsd_ = std::make_unique<TPrivateCupsd>(Folder);
+        if (!cupsd_->Failure().empty())
+            GTEST_SKIP() << cupsd_->Failure();
         // The program spools its jobs in a temporary folder of the test's own.
         mkdir((Folder + "/program").c_str(), 0700);
         setenv("TMPDIR", (Folder + "/program").c_str(), 1);
@@ -82,28 +33,14 @@ protected:
 
     void TearDown() override
     {
-        if (cupsd_ > 0) {
-            kill(cupsd_, SIGTERM);
-            waitpid(cupsd_, nullptr, 0);
-        }
-        cupsSetServer(nullptr);
-        unsetenv("CUPS_SERVER");
+        cupsd_.reset();
         unsetenv("TMPDIR");
         TPrintTestFolder::TearDown();
     }
 
-    // A raw queue whose device is the file out/<name>.pdf.
     void AddQueue(const std::string& Name, bool Accepting, ipp_pstate_t State)
     {
-        ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
-        const std::string uri = "ipp://localhost/printers/" + Name;
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
-        ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr,
-                     ("file://" + Folder + "/out/" + Name + ".pdf").c_str());
-        ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", Accepting);
-        ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", State);
-        ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
-        ASSERT_LT(cupsLastError(), IPP_STATUS_REDIRECTION_OTHER_SITE) << cupsLastErrorString();
+        cupsd_->AddQueue(Name, Accepting, State);
     }
 
     void PrintTo(TPrinter& P, const std::string& Queue)
@@ -130,8 +67,7 @@ protected:
         return count;
     }
 
-    pid_t cupsd_ = 0;
-    std::string socket_;
+    std::unique_ptr<TPrivateCupsd> cupsd_;
 };
 
 TEST_F(CupsPrinterTest, ARejectingQueueIsAnError)
@@ -162,7 +98,7 @@ TEST_F(CupsPrinterTest, ADiskTooFullForTheSpooledJobIsAnErrorAndSubmitsNothing)
     });
     EXPECT_EQ(result, 0) << "1: no error; 2: still printing; 3: not printing at all";
     // The child's requests went over the connection it shared with us.
-    cupsSetServer(socket_.c_str());
+    cupsSetServer(cupsd_->Socket().c_str());
     EXPECT_EQ(JobCount("paper"), 0);
     EXPECT_EQ(ProgramTemp(), "");
 }

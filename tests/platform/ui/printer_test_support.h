@@ -18,15 +18,22 @@
 
 #include "platform/base/code_page.h"
 
-class TPrintTestFolder : public ::testing::Test {
+// Base is the fixture it extends, for tests that need another one's set-up.
+template <typename Base = ::testing::Test>
+class TPrintTestFolderOn : public Base {
 protected:
     void SetUp() override
     {
+        Base::SetUp();
         char pattern[] = "/tmp/printer-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         Folder = pattern;
     }
-    void TearDown() override { std::system(("rm -rf '" + Folder + "'").c_str()); }
+    void TearDown() override
+    {
+        std::system(("rm -rf '" + Folder + "'").c_str());
+        Base::TearDown();
+    }
 
     // The names in Folder (UTF-8), sorted.
     std::vector<std::string> FolderEntries() const
@@ -84,3 +91,5 @@ protected:
 
     std::string Folder;  // plain ASCII, so GBK and UTF-8 alike
 };
+
+using TPrintTestFolder = TPrintTestFolderOn<>;
