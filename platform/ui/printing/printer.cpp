@@ -122,8 +122,9 @@ void TPrinter::BeginDoc()
 {
     CheckNotPrinting();
     aborted_ = false;
-    jobFile_ = FileName;
-    if (IsPdfPrinter() && jobFile_.empty()) {
+    const bool toFile = PrintToFile || IsPdfPrinter();
+    jobFile_ = toFile ? FileName : AnsiString();
+    if (toFile && jobFile_.empty()) {
         // A quick print to the PDF printer has no file yet: ask, and a
         // cancelled question ends the job before it starts.
         if (!AskPdfFileHook || !AskPdfFileHook(jobFile_) || jobFile_.empty()) {
@@ -164,7 +165,7 @@ void TPrinter::EndDoc()
     pageNumber_ = 0;
     if (!made)
         throw EPrinter("无法生成打印页面");
-    if (IsPdfPrinter()) {
+    if (!jobFile_.empty()) {
         try {
             WriteFileAtomically(jobFile_, pdf);
         } catch (const Exception& e) {

@@ -45,6 +45,9 @@ public:
     // The PDF printer's file. Empty asks for it through AskPdfFileHook when
     // the document starts.
     AnsiString FileName;
+    // A document for a CUPS printer goes to FileName as the PDF printer's
+    // does, instead of becoming a job (the print dialog's print to file).
+    bool PrintToFile = false;
 
     // Raises EPrinter while printing.
     void SetOrientation(TPrinterOrientation Value);
@@ -88,7 +91,7 @@ private:
     int pageNumber_ = 0;
     HDC dc_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
-    AnsiString jobFile_;  // where this document goes, fixed at BeginDoc
+    AnsiString jobFile_;  // the file this document goes to, fixed at BeginDoc; empty: a CUPS job
 };
 
 // The program's one printer.
