@@ -6,8 +6,6 @@
 // and an abort through the printer status event.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "../editor/syn_view_test_support.h"
 #include "../platform/ui/printer_test_support.h"
 #include "editor_services/syn_text_editor.h"
@@ -19,6 +17,7 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/printing/printer.h"
 #include "tests/highlighter/c_like_rules.h"
+#include "tests/support/printed_page.h"
 
 namespace {
 
@@ -142,17 +141,11 @@ TEST_F(PrintPdfTest, PageOneMatchesTheSamePageDrawnOnABitmap)
         SCOPED_TRACE("band at " + std::to_string(top));
         Output("pdftoppm -r 600 -f 1 -l 1 -gray -x 0 -y " + std::to_string(top) + " -W " + std::to_string(width) +
                " -H " + std::to_string(band) + " '" + File() + "' '" + Folder + "/page'");
-        std::ifstream in(Folder + "/page-1.pgm", std::ios::binary);
-        ASSERT_TRUE(in.is_open());
-        std::string magic;
-        int w = 0, h = 0, maxValue = 0;
-        in >> magic >> w >> h >> maxValue;
-        in.get();
-        ASSERT_EQ(magic, "P5");
+        int w = 0, h = 0;
+        std::string printed;
+        ASSERT_TRUE(ReadPgm(Folder + "/page-1.pgm", w, h, printed));
         ASSERT_EQ(w, width);
         ASSERT_EQ(h, band);
-        std::string printed(static_cast<size_t>(w) * static_cast<size_t>(h), '\0');
-        in.read(printed.data(), static_cast<std::streamsize>(printed.size()));
 
         // The same band of the page, drawn by the engine on a bitmap.
         TBitmap bitmap;
@@ -167,34 +160,14 @@ TEST_F(PrintPdfTest, PageOneMatchesTheSamePageDrawnOnABitmap)
         std::vector<int> drawn(printed.size());
         for (int y = 0; y < band; ++y) {
             const auto* row = static_cast<const uint32_t*>(bitmap.ScanLine(y));
-            for (int x = 0; x < width; ++x) {
-                // Grey as poppler makes it from colour.
-                const uint32_t p = row[x];
-                drawn[static_cast<size_t>(y * width + x)] =
-                    static_cast<int>((((p >> 16) & 0xFF) * 77 + ((p >> 8) & 0xFF) * 151 + (p & 0xFF) * 28) >> 8);
-            }
+            for (int x = 0; x < width; ++x)
+                drawn[static_cast<size_t>(y * width + x)] = PopplerGrey(row[x]);
         }
-
-        // Edges are anti-aliased differently on paper and on the bitmap (a
-        // half-inked edge on paper may lie between a fully inked and a blank
-        // drawn pixel), so a printed pixel counts as wrong only when no drawn
-        // pixel next to it comes within 160 grey levels; a glyph or shape
-        // put elsewhere is wrong over its whole area.
-        int ink = 0, wrong = 0;
-        for (int y = 1; y + 1 < band; ++y)
-            for (int x = 1; x + 1 < width; ++x) {
-                const int other = static_cast<unsigned char>(printed[static_cast<size_t>(y * width + x)]);
-                if (other < 250)
-                    ++ink;
-                bool near = false;
-                for (int dy = -1; dy <= 1 && !near; ++dy)
-                    for (int dx = -1; dx <= 1 && !near; ++dx)
-                        near = std::abs(drawn[static_cast<size_t>((y + dy) * width + x + dx)] - other) <= 160;
-                if (!near)
-                    ++wrong;
-            }
-        EXPECT_GT(ink, 100000);
-        EXPECT_LT(wrong, ink / 1000) << wrong << " of " << ink << " inked pixels differ";
+        // A half-inked edge on paper may lie between a fully inked and a
+        // blank drawn pixel of these thin strokes.
+        const TPrintedMatch match = MatchPrintedPage(printed, drawn, width, band, 160);
+        EXPECT_GT(match.Ink, 100000);
+        EXPECT_LT(match.Wrong, match.Ink / 1000) << match.Wrong << " of " << match.Ink << " inked pixels differ";
     }
 }
 

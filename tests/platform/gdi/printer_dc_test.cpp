@@ -18,6 +18,7 @@
 #include "platform/gdi/pen_brush.h"
 #include "platform/gdi/printer_dc.h"
 #include "platform/gdi/text_out.h"
+#include "tests/support/printed_page.h"
 #include "text_test_support.h"
 
 namespace {
@@ -166,46 +167,22 @@ TEST_F(PrinterDCTest, PageOneMatchesTheRasterDrawingOfTheSamePage)
 {
     const std::string file = PrintDocument();
     Output("pdftoppm -r 600 -f 1 -l 1 -gray '" + file + "' '" + folder_ + "/page'");
-    std::ifstream in(folder_ + "/page-1.pgm", std::ios::binary);
-    ASSERT_TRUE(in.is_open());
-    std::string magic;
-    int width = 0, height = 0, maxValue = 0;
-    in >> magic >> width >> height >> maxValue;
-    in.get();
-    ASSERT_EQ(magic, "P5");
+    int width = 0, height = 0;
+    std::string printed;
+    ASSERT_TRUE(ReadPgm(folder_ + "/page-1.pgm", width, height, printed));
     ASSERT_EQ(width, kSheet.Paper.cx);
     ASSERT_EQ(height, kSheet.Paper.cy);
-    std::string printed(static_cast<size_t>(width * height), '\0');
-    in.read(printed.data(), static_cast<std::streamsize>(printed.size()));
 
     TTestCanvas canvas(width, height);
     canvas.Fill(kWhite);
     DrawPage(canvas.DC);
     std::vector<int> drawn(static_cast<size_t>(width * height));
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            // Grey as poppler makes it from colour.
-            const uint32_t p = canvas.At(x, y);
-            drawn[static_cast<size_t>(y * width + x)] = (((p >> 16) & 0xFF) * 77 + ((p >> 8) & 0xFF) * 151 + (p & 0xFF) * 28) >> 8;
-        }
-    // Edges are anti-aliased on paper and not on the screen, so a printed
-    // pixel counts as wrong only when no raster pixel next to it comes
-    // close; a glyph or shape put elsewhere is wrong over its whole area.
-    int ink = 0, wrong = 0;
-    for (int y = 1; y + 1 < height; ++y)
-        for (int x = 1; x + 1 < width; ++x) {
-            const int other = static_cast<unsigned char>(printed[static_cast<size_t>(y * width + x)]);
-            if (other < 250)
-                ++ink;
-            bool near = false;
-            for (int dy = -1; dy <= 1 && !near; ++dy)
-                for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = std::abs(drawn[static_cast<size_t>((y + dy) * width + x + dx)] - other) <= 100;
-            if (!near)
-                ++wrong;
-        }
-    ASSERT_GT(ink, 100000);
-    EXPECT_LT(wrong, ink / 1000) << wrong << " of " << ink << " inked pixels differ";
+        for (int x = 0; x < width; ++x)
+            drawn[static_cast<size_t>(y * width + x)] = PopplerGrey(canvas.At(x, y));
+    const TPrintedMatch match = MatchPrintedPage(printed, drawn, width, height, 100);
+    ASSERT_GT(match.Ink, 100000);
+    EXPECT_LT(match.Wrong, match.Ink / 1000) << match.Wrong << " of " << match.Ink << " inked pixels differ";
 }
 
 // Notes pasted from anywhere hold bytes GBK has no Unicode for; the page
