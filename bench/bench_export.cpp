@@ -42,23 +42,15 @@ TStringList& SampleFile()
     return lines;
 }
 
-TSynLexSyn& CHighlighter()
-{
-    static TSynLexSyn* syn = [] {
-        auto* s = new TSynLexSyn(nullptr);
-        BuildCLikeRules(*s);
-        s->PrepareRules();
-        return s;
-    }();
-    return *syn;
-}
-
 template <class Exporter>
 void BM_Export(benchmark::State& state)
 {
     TStringList& lines = SampleFile();
+    TSynLexSyn syn(nullptr);
+    BuildCLikeRules(syn);
+    syn.PrepareRules();
     Exporter exporter(nullptr);
-    exporter.SetHighlighter(&CHighlighter());
+    exporter.SetHighlighter(&syn);
     for (auto _ : state)
         exporter.ExportAll(&lines);
     state.counters["document bytes"] = static_cast<double>(exporter.BufferSize());
