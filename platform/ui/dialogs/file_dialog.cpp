@@ -13,7 +13,9 @@ bool TOpenDialog::Execute()
 {
     auto form = std::make_unique<TFileDialogForm>(
         TFileDialogSetup{ForSaving(), Filter, FilterIndex, DefaultExt, FileName, InitialDir, Options});
-    if (!RunModal(form.get()))
+    // Closed with OK by anything but its own OK button, the form has no
+    // choice to give.
+    if (!RunModal(form.get()) || form->Chosen().empty())
         return false;
     files_->Clear();
     for (const AnsiString& name : form->Chosen())

@@ -132,6 +132,11 @@ TEST_F(TFileDialogTest, FilterIndexZeroStartsWithTheFirstFilter)
         Key(VK_ESCAPE);
     }));
     EXPECT_EQ(dialog.FilterIndex, 0);
+    // Closed with OK from outside, nothing was chosen.
+    dialog.FileName = "kept.vek";
+    EXPECT_FALSE(Run(dialog, [&](TFileDialogForm* Form) { Form->SetModalResult(mrOk); }));
+    EXPECT_EQ(dialog.FileName, "kept.vek");
+    EXPECT_EQ(dialog.Files()->Count(), 0);
 }
 
 TEST_F(TFileDialogTest, TypingFindsTheRowByItsPrefixWholeGbkCharactersIncluded)
