@@ -81,13 +81,13 @@ TRect TControl::ClientRect()
 
 void TControl::SetClientWidth(int Value)
 {
-    TRect client = ClientRect();
+    TRect client = SizingClientRect();
     SetBounds(left_, top_, width_ - client.Right + Value, height_);
 }
 
 void TControl::SetClientHeight(int Value)
 {
-    TRect client = ClientRect();
+    TRect client = SizingClientRect();
     SetBounds(left_, top_, width_, height_ - client.Bottom + Value);
 }
 

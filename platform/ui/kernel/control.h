@@ -213,6 +213,8 @@ public:
 protected:
     virtual void WndProc(TMessage& Message);
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The client area that SetClientWidth and SetClientHeight size from.
+    virtual TRect SizingClientRect() { return ClientRect(); }
 
     // OnClick, or the action when OnClick is not a handler of the
     // control's own.

@@ -374,6 +374,13 @@ TRect TWinControl::ClientRect()
     return client;
 }
 
+TRect TWinControl::SizingClientRect()
+{
+    if (!handle_ && TopLevel())
+        HandleNeeded();
+    return ClientRect();
+}
+
 TPoint TWinControl::ClientOrigin()
 {
     TPoint origin;

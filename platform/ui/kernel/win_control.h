@@ -161,6 +161,9 @@ protected:
     // is top-level (forms are); the windows of others are shown by whoever
     // made them.
     virtual bool TopLevel() const { return false; }
+    // A top-level window's frame and caption are known only once it has
+    // its window, so sizing its client area makes the window first.
+    TRect SizingClientRect() override;
 
     void WndProc(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;

@@ -11,6 +11,7 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 
 namespace {
@@ -229,4 +230,23 @@ TEST_F(TFormTest, StylesFollowBorderStyleIconsAndFormStyle)
     EXPECT_EQ(form.WindowState(), wsMaximized);
     form.SetWindowState(wsNormal);
     EXPECT_EQ(form.WindowState(), wsNormal);
+}
+
+// A dialog sizes its client area in its constructor, before its window
+// exists: the frame and caption come on top of that size, never out of it.
+TEST_F(TFormTest, AClientSizeSetBeforeTheWindowExistsIsTheClientSizeShown)
+{
+    for (TFormBorderStyle style : {bsDialog, bsSizeable, bsToolWindow}) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetCaption("說門");
+        form.SetClientWidth(321);
+        form.SetClientHeight(123);
+        form.Show();
+        TRect client;
+        GetClientRect(form.Handle(), &client);
+        EXPECT_EQ(client.Right, 321) << "border style " << style;
+        EXPECT_EQ(client.Bottom, 123) << "border style " << style;
+        EXPECT_GT(form.Height(), 123) << "border style " << style;
+    }
 }
