@@ -58,18 +58,6 @@ TEST(SynAutoCorrectText, ItemsSplitAtTheirLastSingleByteSeparator)
     }
 }
 
-TEST(SynAutoCorrectText, TheWordBeforeTheCaretRunsBackToABlankOrControlCharacter)
-{
-    EXPECT_EQ(AutoCorrectWordBefore("x teh", 6), "teh");
-    EXPECT_EQ(AutoCorrectWordBefore("x teh", 5), "te");
-    EXPECT_EQ(AutoCorrectWordBefore("teh.", 5), "teh.");
-    EXPECT_EQ(AutoCorrectWordBefore("a\tteh", 6), "teh");
-    EXPECT_EQ(AutoCorrectWordBefore("a\x01teh", 6), "teh");
-    EXPECT_EQ(AutoCorrectWordBefore("x ", 3), "");
-    EXPECT_EQ(AutoCorrectWordBefore("teh", 5), "");
-    EXPECT_EQ(AutoCorrectWordBefore("a " + Shuo + Men, 7), Shuo + Men);
-}
-
 TEST(SynAutoCorrectText, TheMatchedTextsCaseDecidesTheCorrectionsCase)
 {
     EXPECT_EQ(KeepAutoCorrectCase("teh", "The"), "the");
