@@ -81,9 +81,6 @@ TColorDialogForm::TColorDialogForm(TColor Color, const TCustomColorArray& Custom
     SetCaption("颜色");
     BuildGrids(CustomColors, PreventFullOpen);
     BuildMixer();
-    // The client size counts the frame and caption only once the window
-    // exists.
-    HandleNeeded();
     SetClientHeight(FormHeight);
     SetClientWidth(MixerLeft);
     // The colour starts selected where a grid has it, the basic one first.

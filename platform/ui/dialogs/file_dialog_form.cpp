@@ -146,8 +146,6 @@ void TFileDialogForm::BuildBottom(int Left, int Top, int Width)
     cancel->SetCancel(true);
     cancel->SetModalResult(mrCancel);
 
-    // The frame's size is known once the window is there.
-    HandleNeeded();
     SetClientWidth(FormWidth);
     SetClientHeight(Top + 2 * ButtonHeight + Gap + Margin + 4);
 }

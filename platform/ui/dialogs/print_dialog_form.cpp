@@ -75,9 +75,6 @@ TPrintDialogForm::TPrintDialogForm(const TPrintDialog& Dialog, TStrings* Printer
     cancel->SetCaption("取消");
     cancel->SetModalResult(mrCancel);
     cancel->SetCancel(true);
-    // Without a window the client area is taken as the whole form, frame
-    // and caption included; the window knows its frame.
-    HandleNeeded();
     SetClientWidth(FormWidth);
     SetClientHeight(buttonTop + 23 + Margin);
     SetActiveControl(printers_);
