@@ -1,0 +1,89 @@
+// TSynPageSetupDlg: the page setup dialog. It edits a print engine's
+// margins and units, its print options, and the header's and footer's
+// frames and lines (one rich-text box per alignment, each line one item in
+// its own font), and writes them back only when OK finds every margin a
+// number.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/kernel/custom_form.h"
+
+class TButton;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class THeaderFooter;
+class TPageControl;
+class TPaintBox;
+class TRichEdit;
+class TSynTextPrint;
+class TSynTextPrintMargins;
+class TWinControl;
+
+class TSynPageSetupDlg : public TForm {
+public:
+    explicit TSynPageSetupDlg(TComponent* AOwner);
+    ~TSynPageSetupDlg() override;
+
+    // Fills the dialog from Print, shows it, and on OK writes it back.
+    // Returns whether it was written.
+    bool ExecutePageSetup(TSynTextPrint* Print);
+
+    TPageControl* PageControl = nullptr;
+    TEdit* EditLeft = nullptr;
+    TEdit* EditRight = nullptr;
+    TEdit* EditTop = nullptr;
+    TEdit* EditBottom = nullptr;
+    TComboBox* CBUnits = nullptr;
+    TCheckBox* CBMirrorMargins = nullptr;
+    TEdit* EditGutter = nullptr;
+    TCheckBox* CBLineNumbersInMargin = nullptr;
+    TCheckBox* CBLineNumbers = nullptr;
+    TCheckBox* CBColors = nullptr;
+    TCheckBox* CBWrap = nullptr;
+    TCheckBox* CBHighlight = nullptr;
+    TEdit* EditLeftHFTextIndent = nullptr;
+    TEdit* EditRightHFTextIndent = nullptr;
+    TEdit* EditHFInternalMargin = nullptr;
+    TEdit* EditHeader = nullptr;
+    TEdit* EditFooter = nullptr;
+    // The running heads' boxes: [0] the header's, [1] the footer's.
+    struct THeadBoxes {
+        TPaintBox* Line = nullptr;
+        TPaintBox* Shadow = nullptr;
+        TCheckBox* Mirror = nullptr;
+        TCheckBox* LineFrame = nullptr;
+        TCheckBox* Box = nullptr;
+        TCheckBox* ShadowFrame = nullptr;
+        TRichEdit* Text[3] = {};  // left, centre, right
+        TColor LineColor = clBlack;
+        TColor ShadedColor = clSilver;
+    } Heads[2];
+    TButton* btnOK = nullptr;
+    TButton* btnCancel = nullptr;
+
+protected:
+    // OK closes only when every margin edit holds a number.
+    bool CloseQuery() override;
+
+private:
+    void BuildMarginsSheet(TWinControl* Sheet);
+    void BuildHeadsSheet(TWinControl* Sheet);
+    void BuildHead(TWinControl* Parent, int Top, int Which);
+    void FillFrom(TSynTextPrint* Print);
+    void FillMargins(TSynTextPrintMargins* Margins);
+    void FillHead(THeaderFooter* Head, THeadBoxes& Boxes);
+    // Reads the edits into Margins in order; at the first that holds no
+    // number, says so, focuses it and returns false with the rest unread.
+    bool ReadMargins(TSynTextPrintMargins* Margins, bool Tell);
+    void WriteTo(TSynTextPrint* Print);
+    void WriteHead(THeaderFooter* Head, const THeadBoxes& Boxes);
+    void UnitsChange(TObject* Sender);
+    void SwatchPaint(TObject* Sender);
+    void SwatchClick(TObject* Sender);
+    TColor* SwatchColor(TObject* Swatch);
+
+    std::unique_ptr<TSynTextPrintMargins> margins_;  // the edits' values while the units change
+    TEdit* marginEdits_[10] = {};  // in the order they are read
+};
