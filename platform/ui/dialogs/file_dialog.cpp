@@ -24,3 +24,17 @@ bool TOpenDialog::Execute()
     FilterIndex = form->FilterIndex();
     return true;
 }
+
+bool AskPdfFileWithSaveDialog(AnsiString& FileName)
+{
+    TSaveDialog dialog(nullptr);
+    dialog.Title = "打印到文件";
+    dialog.Filter = "PDF 文件(*.pdf)|*.pdf|所有文件(*.*)|*.*";
+    dialog.DefaultExt = "pdf";
+    dialog.Options.Include(ofOverwritePrompt);
+    dialog.FileName = FileName;
+    if (!dialog.Execute())
+        return false;
+    FileName = dialog.FileName;
+    return true;
+}

@@ -68,3 +68,9 @@ public:
 protected:
     bool ForSaving() const override { return true; }
 };
+
+// Asks with a save dialog where the PDF printer writes a document that no
+// print dialog gave a file (a quick print, the preview's print); FileName
+// is the name offered and, answered, the name chosen. It has the type of
+// AskPdfFileHook, which start-up points at it.
+bool AskPdfFileWithSaveDialog(AnsiString& FileName);

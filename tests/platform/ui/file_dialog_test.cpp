@@ -15,6 +15,8 @@
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/dialogs/message_box.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/printing/printer.h"
 #include "platform/ui/widgets/button.h"
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/win/clock.h"
@@ -428,6 +430,42 @@ TEST_F(TFileDialogTest, CaptionsAreTheChineseDesktopsAndTheTitleOverridesThem)
         Key(VK_ESCAPE);
     }));
     EXPECT_EQ(caption, "新建文档库...");
+}
+
+}  // namespace
+
+namespace {
+
+// A quick print to the PDF printer asks for its file through the save
+// dialog; a cancelled question prints nothing.
+TEST_F(TFileDialogTest, AQuickPrintToThePdfPrinterAsksForItsFileWithTheSaveDialog)
+{
+    const TAskPdfFileHook savedHook = AskPdfFileHook;
+    AskPdfFileHook = AskPdfFileWithSaveDialog;
+    TPrinter printer;
+    printer.SetPrinterIndex(printer.Printers()->Count() - 1);
+    ASSERT_TRUE(printer.IsPdfPrinter());
+
+    AnsiString caption;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        caption = Request.Form ? Request.Form->Caption() : AnsiString();
+        Process();
+        EnterName(Root() + "/quick 說");
+        return mrNone;
+    });
+    printer.BeginDoc();
+    ASSERT_TRUE(printer.Printing());
+    printer.Canvas()->TextOut(100, 100, "quick");
+    printer.EndDoc();
+    EXPECT_EQ(caption, "打印到文件");
+    EXPECT_EQ(ReadAll(Root() + "/quick 說.pdf").substr(0, 5), "%PDF-");
+
+    TModalAnswers::Push(mrCancel);
+    printer.BeginDoc();
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_TRUE(printer.Aborted());
+    printer.EndDoc();
+    AskPdfFileHook = savedHook;
 }
 
 }  // namespace
