@@ -166,4 +166,30 @@ TEST_F(SpellPluginTest, EditorsComeAndGoInEitherOrder)
     EXPECT_EQ(Marks(Picture(memo_), 1, 3), "...");
 }
 
+TEST_F(SpellPluginTest, TheWordAtAPositionOfTheEditor)
+{
+    memo_->SetText("說abc x_y\r\n");
+    const auto wordAt = [&](int Char, int Line, bool UseWordChars) {
+        AnsiString word = "stale";
+        checker_->GetWordAt(memo_, BufferCoord(Char, Line), checker_->WordChars(), word, UseWordChars);
+        return word;
+    };
+    EXPECT_EQ(wordAt(3, 1, true), "abc");
+    EXPECT_EQ(wordAt(6, 1, true), "abc");  // just past the word
+    EXPECT_EQ(wordAt(2, 1, true), "");     // on 說's trail byte, an f
+    EXPECT_EQ(wordAt(1, 1, true), "");
+    EXPECT_EQ(wordAt(8, 1, true), "x");    // _ is no word character of the checker
+    EXPECT_EQ(wordAt(11, 1, true), "");    // past the line's end
+    EXPECT_EQ(wordAt(0, 1, true), "");
+    EXPECT_EQ(wordAt(1, 3, true), "");
+    // With a highlighter its identifier characters are used, unless the
+    // caller insists on its own.
+    TWordSyn highlighter;
+    memo_->SetHighlighter(&highlighter);
+    EXPECT_EQ(wordAt(8, 1, false), "x_y");
+    EXPECT_EQ(wordAt(2, 1, false), "");
+    EXPECT_EQ(wordAt(8, 1, true), "x");
+    memo_->SetHighlighter(nullptr);
+}
+
 }  // namespace
