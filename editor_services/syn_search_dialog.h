@@ -1,7 +1,9 @@
 // TSynSearchDialog: what the find and replace driver asks of its dialogs
 // (fill the form, read the choices back), and the factories through which
-// it makes them. The find and the replace dialog derive from it and set the
-// factories; while a factory is empty, its dialog does not come up.
+// it makes them. The find and the replace dialog derive from it; their
+// files start the factories with them (so that the driver's use of a
+// factory links its dialog in). While a factory is empty, its dialog does
+// not come up.
 #pragma once
 
 #include <functional>

@@ -10,9 +10,6 @@
 #include "platform/ui/dialogs/message_box.h"
 #include "platform/win/system_info.h"
 
-TSynSearchDialogFactory SynFindDialogFactory;
-TSynSearchDialogFactory SynReplaceDialogFactory;
-
 namespace {
 
 // Text moves to the top of History, standing there once.

@@ -1,0 +1,374 @@
+// The find and replace dialogs worked as a user works them, with keys and
+// clicks through the message loop, as the find and replace driver shows
+// them: a word with GBK characters found and selected in the editor, a
+// replace-all, the fields filled from the driver's texts, histories and
+// options and read back into them, the buttons that follow the search box,
+// and the assistant menu.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "../editor/syn_view_test_support.h"
+#include "editor_services/message_dialog.h"
+#include "editor_services/syn_find_dialog.h"
+#include "editor_services/syn_replace_dialog.h"
+#include "editor_services/syn_text_searcher.h"
+#include "platform/base/string_list.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/widgets/button.h"
+#include "platform/ui/widgets/check_box.h"
+#include "platform/ui/widgets/combo_box.h"
+#include "platform/ui/widgets/label.h"
+#include "platform/ui/widgets/radio_group.h"
+#include "platform/ui/widgets/speed_button.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+
+namespace {
+
+using TTexts = std::vector<AnsiString>;
+
+TTexts ItemsOf(TComboBox* Box)
+{
+    TTexts items;
+    for (int i = 0; i < Box->Items()->Count(); ++i)
+        items.push_back(Box->Items()->Strings(i));
+    return items;
+}
+
+class TSynSearchDialogsTest : public TEditorViewTest {
+protected:
+    void SetUp() override
+    {
+        TEditorViewTest::SetUp();
+        editor_ = AddMemo(0, 600, 300);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(TModalAnswers::Count(), 0) << "a dialog or message did not come up";
+        TModalAnswers::Clear();
+        TEditorViewTest::TearDown();
+    }
+
+    void Load(const AnsiString& Text)
+    {
+        editor_->SetText(Text);
+        editor_->ClearUndo();
+        editor_->SetCaretXY(BufferCoord(1, 1));
+    }
+
+    // The next dialog the driver shows is worked by Work, as a user's
+    // keys once it is up.
+    template <typename TDialog>
+    void Work(const std::function<void(TDialog* Dialog)>& Steps)
+    {
+        TModalAnswers::Push([Steps](const TModalRequest& Request) {
+            auto* dialog = dynamic_cast<TDialog*>(Request.Form);
+            EXPECT_NE(dialog, nullptr);
+            if (!dialog)
+                return mrCancel;
+            Steps(dialog);
+            // The keys close it before the answers queued after this one
+            // are due.
+            Pump();
+            EXPECT_NE(dialog->ModalResult(), mrNone) << "the keys left the dialog open";
+            return dialog->ModalResult() == mrNone ? mrCancel : mrNone;
+        });
+    }
+
+    // The next message box is noted and closed with its OK button.
+    void AcceptMessage(std::vector<AnsiString>& Shown)
+    {
+        TModalAnswers::Push([&Shown](const TModalRequest& Request) {
+            auto* box = dynamic_cast<TMessageDialog*>(Request.Form);
+            EXPECT_NE(box, nullptr);
+            if (box)
+                Shown.push_back(box->Message->Caption());
+            return mrOk;
+        });
+    }
+
+    TSynMemo* editor_ = nullptr;
+    TSynTextSearcher searcher_;
+};
+
+TEST_F(TSynSearchDialogsTest, AWordTypedIntoTheFindDialogIsFoundAndSelected)
+{
+    // 說 ends in 'f' and 門 in 'T': the plain engine must match whole
+    // characters, and the first match is before the caret.
+    Load("x說門y 說門\r\nab 說門");
+    editor_->SetCaretXY(BufferCoord(3, 2));
+    AnsiString caption;
+    bool findEnabledBefore = true;
+    Work<TSynFindDlg>([&](TSynFindDlg* Dialog) {
+        caption = Dialog->Caption();
+        findEnabledBefore = Dialog->btnOK->Enabled();
+        InjectText("說門");
+        // Regular expressions off, and the whole text rather than from
+        // the caret on.
+        InjectKeyStroke('R', InjectAlt);
+        InjectKeyStroke('E', InjectAlt);
+        InjectKeyStroke(VK_RETURN);
+    });
+    searcher_.Find(editor_);
+    EXPECT_EQ(caption, "查找");
+    EXPECT_FALSE(findEnabledBefore) << "nothing to search for yet";
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(2, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(6, 1));
+    EXPECT_EQ(editor_->SelText(), "說門");
+    EXPECT_EQ(searcher_.SearchText, "說門");
+    EXPECT_FALSE(searcher_.UseRegex);
+    EXPECT_TRUE(searcher_.Options.Contains(soEntireScope));
+    EXPECT_EQ(searcher_.SearchHistory()->Text(), "說門\r\n");
+
+    // The dialog opens on the selection, selected: typing replaces it; the
+    // history is the search box's list; Escape searches nothing.
+    AnsiString shownText;
+    TTexts shownList;
+    bool regexShown = true, fromCursorShown = true;
+    Work<TSynFindDlg>([&](TSynFindDlg* Dialog) {
+        shownText = Dialog->cbSearchText->Text();
+        shownList = ItemsOf(Dialog->cbSearchText);
+        regexShown = Dialog->cbRegularExpression->Checked();
+        fromCursorShown = Dialog->cbSearchFromCursor->Checked();
+        InjectText("ab");
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    searcher_.Find(editor_);
+    EXPECT_EQ(shownText, "說門");
+    EXPECT_EQ(shownList, TTexts{"說門"});
+    EXPECT_FALSE(regexShown);
+    EXPECT_FALSE(fromCursorShown);
+    EXPECT_EQ(searcher_.SearchText, "說門");
+    EXPECT_EQ(editor_->SelText(), "說門");
+}
+
+TEST_F(TSynSearchDialogsTest, TheReplaceDialogsReplaceAllButtonReplacesEveryMatchWithoutAsking)
+{
+    Load("中a說a\r\naa");
+    searcher_.UseRegex = false;
+    Work<TSynReplaceDlg>([](TSynReplaceDlg*) {
+        InjectText("a");
+        InjectKeyStroke(VK_TAB);
+        InjectText("門");
+        InjectKeyStroke('E', InjectAlt);  // the whole text
+        InjectKeyStroke('A', InjectAlt);
+    });
+    searcher_.Replace(editor_);
+    EXPECT_EQ(editor_->Lines()->Text(), "中門說門\r\n門門");
+    EXPECT_EQ(searcher_.ReplaceText, "門");
+    EXPECT_EQ(searcher_.ReplaceHistory()->Text(), "門\r\n");
+    editor_->Undo();
+    EXPECT_EQ(editor_->Lines()->Text(), "中a說a\r\naa");
+
+    // The driver's options had no prompt, so "ask first" started off;
+    // turned on, OK asks before the match. The replace box is filled from
+    // the last replacement.
+    AnsiString replaceShown;
+    Work<TSynReplaceDlg>([&](TSynReplaceDlg* Dialog) {
+        replaceShown = Dialog->cbReplaceText->Text();
+        InjectKeyStroke('P', InjectAlt);
+        InjectKeyStroke(VK_RETURN);
+    });
+    std::vector<AnsiString> asked;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        asked.push_back(Request.Form ? Request.Form->Caption() : AnsiString());
+        return mrCancel;
+    });
+    searcher_.Replace(editor_);
+    EXPECT_EQ(replaceShown, "門");
+    EXPECT_EQ(asked, TTexts{"提示替换"});
+    EXPECT_EQ(editor_->Lines()->Text(), "中a說a\r\naa");
+}
+
+TEST_F(TSynSearchDialogsTest, AFailedSearchFromTheDialogSaysSo)
+{
+    Load("abc");
+    Work<TSynFindDlg>([](TSynFindDlg*) {
+        InjectText("說");
+        InjectKeyStroke(VK_RETURN);
+    });
+    std::vector<AnsiString> shown;
+    AcceptMessage(shown);
+    searcher_.Find(editor_);
+    EXPECT_EQ(shown, TTexts{"没有查找到\"說\"！"});
+}
+
+// Every option goes into the dialog and comes back out as it went in, each
+// alone and all together; the texts and both histories too.
+TEST_F(TSynSearchDialogsTest, TheFieldsFillFromTheDriversSettingsAndReadBackIntoThem)
+{
+    const std::vector<TSynSearchOptions> cases = {
+        {},
+        {soMatchCase},
+        {soWholeWord},
+        {soBackwards},
+        {soEntireScope},
+        {soSelectedOnly},
+        {soPrompt},
+        {soMatchCase, soWholeWord, soBackwards, soEntireScope, soSelectedOnly, soPrompt},
+    };
+    TStringList searchHistory, replaceHistory;
+    searchHistory.Add("說x");
+    searchHistory.Add("門");
+    replaceHistory.Add("中");
+    for (const TSynSearchOptions& options : cases) {
+        for (bool regex : {false, true}) {
+            TSynReplaceDlg dialog(nullptr);
+            dialog.Setup("說x", "中", &searchHistory, &replaceHistory, options, regex);
+            EXPECT_EQ(dialog.cbSearchText->Text(), "說x");
+            EXPECT_EQ(ItemsOf(dialog.cbSearchText), (TTexts{"說x", "門"}));
+            EXPECT_EQ(ItemsOf(dialog.cbReplaceText), TTexts{"中"});
+            EXPECT_EQ(dialog.rgSearchDirection->ItemIndex(), options.Contains(soBackwards) ? 1 : 0);
+            EXPECT_EQ(dialog.cbSearchCaseSensitive->Checked(), options.Contains(soMatchCase));
+            EXPECT_EQ(dialog.cbSearchWholeWords->Checked(), options.Contains(soWholeWord));
+            EXPECT_EQ(dialog.cbSearchSelectedOnly->Checked(), options.Contains(soSelectedOnly));
+            EXPECT_EQ(dialog.cbSearchFromCursor->Checked(), !options.Contains(soEntireScope));
+            EXPECT_EQ(dialog.CheckBox1->Checked(), options.Contains(soPrompt));
+            EXPECT_EQ(dialog.cbRegularExpression->Checked(), regex);
+
+            AnsiString search, replace;
+            TSynSearchOptions read{soReplaceAll};
+            bool readRegex = !regex;
+            TStringList searchOut, replaceOut;
+            dialog.ReadResult(search, replace, &searchOut, &replaceOut, read, readRegex);
+            EXPECT_EQ(read, options);
+            EXPECT_EQ(readRegex, regex);
+            EXPECT_EQ(search, "說x");
+            EXPECT_EQ(replace, "中");
+            EXPECT_EQ(searchOut.Text(), searchHistory.Text());
+            EXPECT_EQ(replaceOut.Text(), replaceHistory.Text());
+
+            // The find dialog has no prompt: the bit does not come back.
+            TSynFindDlg find(nullptr);
+            find.Setup("說x", "", &searchHistory, nullptr, options, regex);
+            find.ReadResult(search, replace, &searchOut, nullptr, read, readRegex);
+            TSynSearchOptions withoutPrompt = options;
+            EXPECT_EQ(read, withoutPrompt.Exclude(soPrompt));
+            EXPECT_EQ(readRegex, regex);
+        }
+    }
+}
+
+TEST_F(TSynSearchDialogsTest, ADialogStartsWithTheDefaultsAUserExpects)
+{
+    TSynFindDlg find(nullptr);
+    EXPECT_EQ(find.Caption(), "查找");
+    EXPECT_EQ(find.rgSearchDirection->ItemIndex(), 0);
+    EXPECT_TRUE(find.cbSearchFromCursor->Checked());
+    EXPECT_EQ(find.cbSearchFromCursor->Caption(), "从光标处开始查找(&E)");
+    EXPECT_TRUE(find.cbRegularExpression->Checked());
+    EXPECT_FALSE(find.cbSearchCaseSensitive->Checked());
+    EXPECT_EQ(find.FormStyle(), fsStayOnTop);
+    TSynReplaceDlg replace(nullptr);
+    EXPECT_EQ(replace.Caption(), "替换");
+    EXPECT_TRUE(replace.CheckBox1->Checked());
+    EXPECT_EQ(replace.btnReplaceAll->ModalResult(), mrAll);
+    // The replacement row sits under the search box, the options below it.
+    EXPECT_GT(replace.cbReplaceText->Top(), replace.cbSearchText->Top() + replace.cbSearchText->Height());
+    EXPECT_GT(replace.rgSearchDirection->Top(), replace.cbReplaceText->Top() + replace.cbReplaceText->Height());
+    EXPECT_GT(replace.ClientHeight(), replace.CheckBox1->Top() + replace.CheckBox1->Height());
+}
+
+TEST_F(TSynSearchDialogsTest, HistoriesShowARepeatedTextOnceAtTheTop)
+{
+    Load("x y");
+    searcher_.UseRegex = false;
+    searcher_.Options = {soEntireScope};
+    for (const char* text : {"x", "y", "x"}) {
+        Work<TSynFindDlg>([text](TSynFindDlg*) {
+            InjectText(text);
+            InjectKeyStroke(VK_RETURN);
+        });
+        searcher_.Find(editor_);
+    }
+    TTexts shown;
+    Work<TSynFindDlg>([&](TSynFindDlg* Dialog) {
+        shown = ItemsOf(Dialog->cbSearchText);
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    searcher_.Find(editor_);
+    EXPECT_EQ(shown, (TTexts{"x", "y"}));
+}
+
+TEST_F(TSynSearchDialogsTest, TheSearchButtonsFollowTheSearchBox)
+{
+    Load("abc");
+    std::vector<bool> okEnabled, allEnabled;
+    Work<TSynReplaceDlg>([&](TSynReplaceDlg* Dialog) {
+        auto note = [&] {
+            Pump();
+            okEnabled.push_back(Dialog->btnOK->Enabled());
+            allEnabled.push_back(Dialog->btnReplaceAll->Enabled());
+        };
+        note();
+        InjectText("說");
+        note();
+        InjectKeyStroke(VK_BACK);
+        note();
+        // A replacement alone searches nothing.
+        InjectKeyStroke(VK_TAB);
+        InjectText("b");
+        note();
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    searcher_.Replace(editor_);
+    EXPECT_EQ(okEnabled, (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(allEnabled, okEnabled);
+}
+
+TEST_F(TSynSearchDialogsTest, TheAssistantMenuTypesPatternPiecesAndTurnsRegularExpressionsOn)
+{
+    Load("ab\r\nb");
+    searcher_.UseRegex = false;
+    TTexts captions;
+    bool okAfter = false;
+    Work<TSynFindDlg>([&](TSynFindDlg* Dialog) {
+        for (int i = 0; i < Dialog->AssistantMenu->Items()->Count(); ++i)
+            captions.push_back(Dialog->AssistantMenu->Items()->Items(i)->Caption());
+        TSpeedButton* button = Dialog->AssistantButton;
+        const TPoint middle = button->ClientToScreen(Point(button->Width() / 2, button->Height() / 2));
+        // "匹配行首" is the seventh item, after two separators.
+        InjectClick(middle);
+        for (int i = 0; i < 7; ++i)
+            InjectKeyStroke(VK_DOWN);
+        InjectKeyStroke(VK_RETURN);
+        InjectText("b");
+        // "匹配行尾" next: the piece goes where the caret is.
+        InjectClick(middle);
+        for (int i = 0; i < 8; ++i)
+            InjectKeyStroke(VK_DOWN);
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        okAfter = Dialog->btnOK->Enabled();
+        InjectKeyStroke(VK_RETURN);
+    });
+    searcher_.Find(editor_);
+    EXPECT_EQ(captions, (TTexts{"制表符", "回车符", "换行符", "-", "任何字符", "字符在范围内", "字符不在范围内", "-",
+                                "匹配行首", "匹配行尾", "-", "匹配0次或更多", "匹配1次或更多", "匹配0次或1次",
+                                "匹配指定的次数", "最少匹配的次数", "匹配指定的次数范围", "-", "匹配任意一个数字字符",
+                                "匹配任意一个非数字字符", "匹配任意空格字符", "匹配任意非空格字符"}));
+    EXPECT_TRUE(okAfter);
+    EXPECT_EQ(searcher_.SearchText, "^b$");
+    EXPECT_TRUE(searcher_.UseRegex);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 2));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(2, 2));
+}
+
+TEST_F(TSynSearchDialogsTest, EscapePiecesAreABackslashAndALetter)
+{
+    TSynFindDlg dialog(nullptr);
+    dialog.Setup("", "", nullptr, nullptr, {}, false);
+    const TTexts names = {"ETabChar", "EMatchNumber", "EMatchAnyNonSpace", "ECharOutRange", "EMatchTimesRange"};
+    for (const AnsiString& name : names)
+        for (int i = 0; i < dialog.AssistantMenu->Items()->Count(); ++i)
+            if (dialog.AssistantMenu->Items()->Items(i)->Name() == name)
+                dialog.AssistantMenu->Items()->Items(i)->Click();
+    EXPECT_EQ(dialog.cbSearchText->Text(), "\\t\\d\\S[^]{1,1}");
+    EXPECT_TRUE(dialog.cbRegularExpression->Checked());
+}
+
+}  // namespace
