@@ -3,6 +3,7 @@
 // dialog the driver makes for Find.
 #include "editor_services/syn_find_dialog.h"
 
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/widgets/button.h"
@@ -46,15 +47,6 @@ const TAssistantItem AssistantItems[] = {
     {"EMatchAnyNonSpace", "匹配任意非空格字符", "\\S", false},
 };
 
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    Control->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
 }  // namespace
 
 TSynFindDlg::TSynFindDlg(TComponent* AOwner) : TSynSearchDialog(AOwner)
@@ -67,21 +59,21 @@ TSynFindDlg::TSynFindDlg(TComponent* AOwner) : TSynSearchDialog(AOwner)
 
     // Created in the order Tab visits them.
     const int boxLeft = Margin + LabelWidth;
-    cbSearchText = Place(new TComboBox(this), this, "cbSearchText", boxLeft, Margin, BoxWidth, BoxHeight);
+    cbSearchText = SynPlaceControl(new TComboBox(this), this, "cbSearchText", boxLeft, Margin, BoxWidth, BoxHeight);
     cbSearchText->Hint = "单击右键有辅助菜单";
     cbSearchText->SetShowHint(true);
     cbSearchText->OnChange = TNotifyEvent(this, &TSynFindDlg::TextChanged);
-    auto* label = Place(new TLabel(this), this, "lblSearchText", Margin, Margin + 3, LabelWidth, 16);
+    auto* label = SynPlaceControl(new TLabel(this), this, "lblSearchText", Margin, Margin + 3, LabelWidth, 16);
     label->SetCaption("查找(&S)");
     label->SetFocusControl(cbSearchText);
-    AssistantButton = Place(new TSpeedButton(this), this, "AssistantButton", boxLeft + BoxWidth + 4, Margin, 22,
-                            BoxHeight);
+    AssistantButton = SynPlaceControl(new TSpeedButton(this), this, "AssistantButton", boxLeft + BoxWidth + 4,
+                                      Margin, 22, BoxHeight);
     AssistantButton->SetCaption(">");
     AssistantButton->OnClick = TNotifyEvent(this, &TSynFindDlg::AssistantClick);
     BuildAssistantMenu();
 
-    rgSearchDirection = Place(new TRadioGroup(this), this, "rgSearchDirection", Margin, DirectionTop,
-                              DirectionWidth, DirectionHeight);
+    rgSearchDirection = SynPlaceControl(new TRadioGroup(this), this, "rgSearchDirection", Margin, DirectionTop,
+                                        DirectionWidth, DirectionHeight);
     rgSearchDirection->SetCaption("方向");
     rgSearchDirection->Items()->Add("向下(&B)");
     rgSearchDirection->Items()->Add("向上(&F)");
@@ -94,12 +86,12 @@ TSynFindDlg::TSynFindDlg(TComponent* AOwner) : TSynSearchDialog(AOwner)
     cbRegularExpression = AddOption("cbRegularExpression", "正规表达式(&R)", 4);
     cbRegularExpression->SetChecked(true);
 
-    btnOK = Place(new TButton(this), this, "btnOK", ButtonLeft, Margin, ButtonWidth, ButtonHeight);
+    btnOK = SynPlaceControl(new TButton(this), this, "btnOK", ButtonLeft, Margin, ButtonWidth, ButtonHeight);
     btnOK->SetCaption("查找(&O)");
     btnOK->SetModalResult(mrOk);
     btnOK->SetDefault(true);
-    btnCancel = Place(new TButton(this), this, "btnCancel", ButtonLeft, Margin + RowHeight, ButtonWidth,
-                      ButtonHeight);
+    btnCancel = SynPlaceControl(new TButton(this), this, "btnCancel", ButtonLeft, Margin + RowHeight, ButtonWidth,
+                                ButtonHeight);
     btnCancel->SetCaption("取消(&C)");
     btnCancel->SetModalResult(mrCancel);
     btnCancel->SetCancel(true);
@@ -116,8 +108,8 @@ TSynFindDlg::TSynFindDlg(TComponent* AOwner) : TSynSearchDialog(AOwner)
 TCheckBox* TSynFindDlg::AddOption(const char* Name, const char* Caption, int Index)
 {
     const int left = 2 * Margin + DirectionWidth + 4;
-    auto* box = Place(new TCheckBox(this), this, Name, left, DirectionTop + 4 + Index * CheckHeight,
-                      ButtonLeft - Margin - left, CheckHeight - 2);
+    auto* box = SynPlaceControl(new TCheckBox(this), this, Name, left, DirectionTop + 4 + Index * CheckHeight,
+                                ButtonLeft - Margin - left, CheckHeight - 2);
     box->SetCaption(Caption);
     return box;
 }

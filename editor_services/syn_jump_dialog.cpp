@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "editor/syn_custom_text.h"
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/itemviews/list_box.h"
@@ -24,20 +25,12 @@ const char* const ModeHints[jmCount] = {"要跳转到的位置的行号",     "�
                                         "由当前光标向下移动指定量", "由当前光标向上移动指定量"};
 
 constexpr int Margin = 8, LabelWidth = 80, BoxWidth = 120, BoxHeight = 21, ListHeight = 100;
-constexpr int ButtonWidth = 76, ButtonHeight = 23, FormWidth = Margin + LabelWidth + BoxWidth + 2 * Margin + ButtonWidth;
-
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    Control->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
+constexpr int ButtonWidth = 76, ButtonHeight = 23;
+constexpr int FormWidth = Margin + LabelWidth + BoxWidth + 2 * Margin + ButtonWidth;
 
 TLabel* AddLabel(TWinControl* Parent, const char* Name, const char* Caption, int Top, TWinControl* Focus)
 {
-    auto* label = Place(new TLabel(Parent), Parent, Name, Margin, Top, LabelWidth, 16);
+    auto* label = SynPlaceControl(new TLabel(Parent), Parent, Name, Margin, Top, LabelWidth, 16);
     label->SetCaption(Caption);
     label->SetFocusControl(Focus);
     return label;
@@ -63,25 +56,25 @@ TSynJumpDlg::TSynJumpDlg(TComponent* AOwner) : TForm(AOwner)
     OnKeyPress = TKeyPressEvent(this, &TSynJumpDlg::FormKeyPress);
 
     const int boxLeft = Margin + LabelWidth;
-    bsLine = Place(new TEdit(this), this, "bsLine", boxLeft, Margin, BoxWidth, BoxHeight);
+    bsLine = SynPlaceControl(new TEdit(this), this, "bsLine", boxLeft, Margin, BoxWidth, BoxHeight);
     bsLine->OnKeyPress = TKeyPressEvent(this, &TSynJumpDlg::NumberKeyPress);
     AddLabel(this, "lblLine", "新的位置(&S)", Margin + 3, bsLine);
     const int listTop = Margin + BoxHeight + Margin;
-    ListBox1 = Place(new TListBox(this), this, "ListBox1", boxLeft, listTop, BoxWidth, ListHeight);
+    ListBox1 = SynPlaceControl(new TListBox(this), this, "ListBox1", boxLeft, listTop, BoxWidth, ListHeight);
     for (const char* caption : ModeCaptions)
         ListBox1->Items()->Add(caption);
     ListBox1->OnClick = TNotifyEvent(this, &TSynJumpDlg::ModeClick);
     AddLabel(this, "lblMode", "方式(&M)", listTop + 3, ListBox1);
     const int hintTop = listTop + ListHeight + Margin;
-    HintLabel = Place(new TLabel(this), this, "Hint", Margin, hintTop, FormWidth - 2 * Margin, 16);
+    HintLabel = SynPlaceControl(new TLabel(this), this, "Hint", Margin, hintTop, FormWidth - 2 * Margin, 16);
 
     const int buttonLeft = FormWidth - Margin - ButtonWidth;
-    btnOK = Place(new TButton(this), this, "btnOK", buttonLeft, Margin, ButtonWidth, ButtonHeight);
+    btnOK = SynPlaceControl(new TButton(this), this, "btnOK", buttonLeft, Margin, ButtonWidth, ButtonHeight);
     btnOK->SetCaption("确定(&O)");
     btnOK->SetModalResult(mrOk);
     btnOK->SetDefault(true);
-    btnCancel = Place(new TButton(this), this, "btnCancel", buttonLeft, Margin + ButtonHeight + Margin / 2,
-                      ButtonWidth, ButtonHeight);
+    btnCancel = SynPlaceControl(new TButton(this), this, "btnCancel", buttonLeft, Margin + ButtonHeight + Margin / 2,
+                                ButtonWidth, ButtonHeight);
     btnCancel->SetCaption("取消(&C)");
     btnCancel->SetModalResult(mrCancel);
     btnCancel->SetCancel(true);

@@ -3,6 +3,7 @@
 // for Replace.
 #include "editor_services/syn_replace_dialog.h"
 
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/widgets/button.h"
 #include "platform/ui/widgets/check_box.h"
@@ -22,29 +23,23 @@ TSynReplaceDlg::TSynReplaceDlg(TComponent* AOwner) : TSynFindDlg(AOwner)
             control->SetTop(control->Top() + RowHeight);
     }
     const int boxLeft = Margin + LabelWidth;
-    cbReplaceText = new TComboBox(this);
-    cbReplaceText->SetName("cbReplaceText");
-    cbReplaceText->SetBounds(boxLeft, Margin + RowHeight, BoxWidth, BoxHeight);
-    cbReplaceText->SetParent(this);
+    cbReplaceText = SynPlaceControl(new TComboBox(this), this, "cbReplaceText", boxLeft, Margin + RowHeight, BoxWidth,
+                                    BoxHeight);
     cbReplaceText->SetTabOrder(1);
     cbReplaceText->OnChange = TNotifyEvent(this, &TSynReplaceDlg::TextChanged);
-    auto* label = new TLabel(this);
-    label->SetName("lblReplaceText");
+    auto* label =
+        SynPlaceControl(new TLabel(this), this, "lblReplaceText", Margin, Margin + RowHeight + 3, LabelWidth, 16);
     label->SetCaption("替换(&T)");
-    label->SetBounds(Margin, Margin + RowHeight + 3, LabelWidth, 16);
-    label->SetParent(this);
     label->SetFocusControl(cbReplaceText);
 
     CheckBox1 = AddOption("CheckBox1", "提示替换(&P)", 5);
     CheckBox1->SetTop(CheckBox1->Top() + RowHeight);
     CheckBox1->SetChecked(true);
 
-    btnReplaceAll = new TButton(this);
-    btnReplaceAll->SetName("btnReplaceAll");
+    btnReplaceAll = SynPlaceControl(new TButton(this), this, "btnReplaceAll", ButtonLeft, btnCancel->Top(), ButtonWidth,
+                                    ButtonHeight);
     btnReplaceAll->SetCaption("全部替换(&A)");
     btnReplaceAll->SetModalResult(mrAll);
-    btnReplaceAll->SetBounds(ButtonLeft, btnCancel->Top(), ButtonWidth, ButtonHeight);
-    btnReplaceAll->SetParent(this);
     btnReplaceAll->SetTabOrder(btnCancel->TabOrder());
     btnCancel->SetTop(btnCancel->Top() + RowHeight);
 

@@ -1,0 +1,14 @@
+// Building the editor dialogs' forms in code: a control gets its name,
+// its place on its parent and its parent in one step.
+#pragma once
+
+#include "platform/ui/kernel/win_control.h"
+
+template <typename T>
+T* SynPlaceControl(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
+{
+    Control->SetName(Name);
+    Control->SetBounds(Left, Top, Width, Height);
+    Control->SetParent(Parent);
+    return Control;
+}
