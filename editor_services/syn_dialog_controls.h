@@ -7,7 +7,8 @@
 template <typename T>
 T* SynPlaceControl(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
 {
-    Control->SetName(Name);
+    // Through the component: the editor keeps a SetName of its own.
+    static_cast<TComponent*>(Control)->SetName(Name);
     Control->SetBounds(Left, Top, Width, Height);
     Control->SetParent(Parent);
     return Control;

@@ -10,6 +10,7 @@
 #include "editor/view/syn_right_edge.h"
 #include "editor/view/syn_word_wrap.h"
 #include "editor_services/syn_manager.h"
+#include "editor_services/syn_dialog_controls.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/ui/graphics/picture.h"
 #include "platform/ui/graphics/system_icons.h"
@@ -26,40 +27,30 @@ namespace {
 
 constexpr TColor WarningColor = 14614269;  // light yellow
 
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    // Through the component: the editor keeps SetName to itself.
-    static_cast<TComponent*>(Control)->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
 void AddLabel(TForm* Form, const char* Name, const char* Caption, int Left, int Top, TWinControl* Focus)
 {
-    auto* label = Place(new TLabel(Form), Form, Name, Left, Top, 120, 14);
+    auto* label = SynPlaceControl(new TLabel(Form), Form, Name, Left, Top, 120, 14);
     label->SetCaption(Caption);
     label->SetFocusControl(Focus);
 }
 
 TComboBox* AddList(TForm* Form, const char* Name, int Left, int Width)
 {
-    auto* box = Place(new TComboBox(Form), Form, Name, Left, 32, Width, 21);
+    auto* box = SynPlaceControl(new TComboBox(Form), Form, Name, Left, 32, Width, 21);
     box->SetStyle(csDropDownList);
     return box;
 }
 
 TColorBox* AddColorBox(TForm* Form, const char* Name, int Left, int Width)
 {
-    auto* box = Place(new TColorBox(Form), Form, Name, Left, 136, Width, 22);
+    auto* box = SynPlaceControl(new TColorBox(Form), Form, Name, Left, 136, Width, 22);
     box->SetStyle({cbStandardColors, cbExtendedColors, cbCustomColor, cbPrettyNames});
     return box;
 }
 
 TCheckBox* AddCheck(TGroupBox* Group, const char* Name, const char* Caption, int Left)
 {
-    auto* box = Place(new TCheckBox(Group->Owner()), Group, Name, Left, 20, 100, 17);
+    auto* box = SynPlaceControl(new TCheckBox(Group->Owner()), Group, Name, Left, 20, 100, 17);
     box->SetCaption(Caption);
     return box;
 }
@@ -134,7 +125,7 @@ TCustomHLDlg::TCustomHLDlg(TComponent* AOwner) : TForm(AOwner)
 
 void TCustomHLDlg::BuildStyleGroup()
 {
-    auto* group = Place(new TGroupBox(this), this, "GroupBox1", 16, 61, 369, 51);
+    auto* group = SynPlaceControl(new TGroupBox(this), this, "GroupBox1", 16, 61, 369, 51);
     group->SetCaption("样式");
     CheckBox1 = AddCheck(group, "CheckBox1", "粗体(&B)", 24);
     CheckBox2 = AddCheck(group, "CheckBox2", "下划线(&U)", 124);
@@ -155,7 +146,7 @@ void TCustomHLDlg::BuildColors()
 
 void TCustomHLDlg::BuildSample()
 {
-    SynText1 = Place(new TSynText(this), this, "SynText1", 16, 176, 370, 162);
+    SynText1 = SynPlaceControl(new TSynText(this), this, "SynText1", 16, 176, 370, 162);
     SynText1->Font()->SetHeight(-13);
     SynText1->RightEdge()->SetVisible(true);
     SynText1->RightEdge()->SetPosition(80);
@@ -163,26 +154,26 @@ void TCustomHLDlg::BuildSample()
     SynText1->WordWrap()->SetEnabled(false);
     SynText1->OnStatusChange = TStatusChangeEvent(this, &TCustomHLDlg::SynText1StatusChange);
 
-    auto* panel = Place(new TPanel(this), this, "Panel1", 16, 344, 370, 25);
+    auto* panel = SynPlaceControl(new TPanel(this), this, "Panel1", 16, 344, 370, 25);
     panel->SetBevelOuter(bvNone);
     panel->SetColor(WarningColor);
-    auto* icon = Place(new TImage(this), panel, "Image1", 4, 4, 16, 16);
+    auto* icon = SynPlaceControl(new TImage(this), panel, "Image1", 4, 4, 16, 16);
     icon->SetStretch(true);
     icon->Picture()->Icon()->SetHandle(LoadIcon(nullptr, IDI_WARNING));
-    auto* warning = Place(new TLabel(this), panel, "Label5", 24, 6, 340, 14);
+    auto* warning = SynPlaceControl(new TLabel(this), panel, "Label5", 24, 6, 340, 14);
     warning->SetTransparent(true);
     warning->SetCaption("注意，修改好后要切换另一种语法前请先保存，以免丢失！");
 }
 
 void TCustomHLDlg::BuildButtons()
 {
-    Button3 = Place(new TButton(this), this, "Button3", 16, 376, 81, 25);
+    Button3 = SynPlaceControl(new TButton(this), this, "Button3", 16, 376, 81, 25);
     Button3->SetCaption("撤销(U)");
     Button3->OnClick = TNotifyEvent(this, &TCustomHLDlg::UndoClick);
-    Button2 = Place(new TButton(this), this, "Button2", 101, 376, 81, 25);
+    Button2 = SynPlaceControl(new TButton(this), this, "Button2", 101, 376, 81, 25);
     Button2->SetCaption("保存(&S)");
     Button2->OnClick = TNotifyEvent(this, &TCustomHLDlg::KeepClick);
-    Button1 = Place(new TButton(this), this, "Button1", 305, 376, 81, 25);
+    Button1 = SynPlaceControl(new TButton(this), this, "Button1", 305, 376, 81, 25);
     Button1->SetCaption("关闭(&C)");
     Button1->SetCancel(true);
     Button1->SetModalResult(mrCancel);

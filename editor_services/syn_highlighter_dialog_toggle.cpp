@@ -4,6 +4,7 @@
 #include "editor_services/syn_highlighter_dialog_toggle.h"
 
 #include "editor_services/syn_highlighter_dialog_custom.h"
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/code_page.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/draw_text.h"
@@ -18,18 +19,9 @@
 
 namespace {
 
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    Control->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
 TButton* AddButton(TForm* Form, const char* Name, const char* Caption, int Top)
 {
-    auto* button = Place(new TButton(Form), Form, Name, 266, Top, 89, 25);
+    auto* button = SynPlaceControl(new TButton(Form), Form, Name, 266, Top, 89, 25);
     button->SetCaption(Caption);
     return button;
 }
@@ -69,10 +61,10 @@ TToggleHighlighterDlg::TToggleHighlighterDlg(TComponent* AOwner) : TForm(AOwner)
     SetPosition(poDesktopCenter);
     SetCaption("切换语法");
 
-    Edit1 = Place(new TEdit(this), this, "Edit1", 16, 35, 231, 21);
+    Edit1 = SynPlaceControl(new TEdit(this), this, "Edit1", 16, 35, 231, 21);
     Edit1->AutoSelect = false;
     Edit1->OnChange = TNotifyEvent(this, &TToggleHighlighterDlg::Edit1Change);
-    ListBox1 = Place(new TListBox(this), this, "ListBox1", 16, 62, 231, 283);
+    ListBox1 = SynPlaceControl(new TListBox(this), this, "ListBox1", 16, 62, 231, 283);
     ListBox1->SetStyle(lbOwnerDrawVariable);
     ListBox1->SetItemHeight(16);
     ListBox1->SetIntegralHeight(true);
@@ -80,7 +72,7 @@ TToggleHighlighterDlg::TToggleHighlighterDlg(TComponent* AOwner) : TForm(AOwner)
     ListBox1->OnKeyDown = TKeyEvent(this, &TToggleHighlighterDlg::ListBox1KeyDown);
     ListBox1->OnKeyPress = TKeyPressEvent(this, &TToggleHighlighterDlg::ListBox1KeyPress);
     ListBox1->OnDblClick = TNotifyEvent(this, &TToggleHighlighterDlg::OkClick);
-    Label2 = Place(new TLabel(this), this, "Label2", 16, 16, 231, 16);
+    Label2 = SynPlaceControl(new TLabel(this), this, "Label2", 16, 16, 231, 16);
     Label2->SetCaption("可用语法列表(&L)");
     Label2->SetFocusControl(ListBox1);
 

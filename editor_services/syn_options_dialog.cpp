@@ -4,6 +4,7 @@
 
 #include "editor_services/syn_options_fonts.h"
 #include "editor_services/syn_text_source.h"
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/button.h"
@@ -21,19 +22,10 @@ namespace {
 constexpr int Margin = 8, RowHeight = 24, LabelWidth = 120, BoxWidth = 70, BoxHeight = 21, CheckWidth = 200;
 constexpr int PageWidth = 440, PageHeight = 330, ButtonWidth = 90, ButtonHeight = 25;
 
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    Control->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
 TCheckBox* AddCheck(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, const char* Caption, int Left,
                     int Top)
 {
-    auto* box = Place(new TCheckBox(Form), Parent, Name, Left, Top, CheckWidth, 17);
+    auto* box = SynPlaceControl(new TCheckBox(Form), Parent, Name, Left, Top, CheckWidth, 17);
     box->SetCaption(Caption);
     return box;
 }
@@ -41,14 +33,14 @@ TCheckBox* AddCheck(TSynOptionsForm* Form, TWinControl* Parent, const char* Name
 void AddLabel(TSynOptionsForm* Form, TWinControl* Parent, const char* Caption, int Left, int Top,
               TWinControl* Focus)
 {
-    auto* label = Place(new TLabel(Form), Parent, "", Left, Top + 3, LabelWidth, 16);
+    auto* label = SynPlaceControl(new TLabel(Form), Parent, "", Left, Top + 3, LabelWidth, 16);
     label->SetCaption(Caption);
     label->SetFocusControl(Focus);
 }
 
 TEdit* AddEdit(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, const char* Caption, int Left, int Top)
 {
-    auto* edit = Place(new TEdit(Form), Parent, Name, Left + LabelWidth, Top, BoxWidth, BoxHeight);
+    auto* edit = SynPlaceControl(new TEdit(Form), Parent, Name, Left + LabelWidth, Top, BoxWidth, BoxHeight);
     AddLabel(Form, Parent, Caption, Left, Top, edit);
     return edit;
 }
@@ -56,7 +48,7 @@ TEdit* AddEdit(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, con
 TComboBox* AddCombo(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, const char* Caption, int Left,
                     int Top, int Width, std::initializer_list<const char*> Items)
 {
-    auto* combo = Place(new TComboBox(Form), Parent, Name, Left + LabelWidth, Top, Width, BoxHeight);
+    auto* combo = SynPlaceControl(new TComboBox(Form), Parent, Name, Left + LabelWidth, Top, Width, BoxHeight);
     combo->SetStyle(csDropDownList);
     for (const char* item : Items)
         combo->Items()->Add(item);
@@ -66,7 +58,7 @@ TComboBox* AddCombo(TSynOptionsForm* Form, TWinControl* Parent, const char* Name
 
 TColorBox* AddColor(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, const char* Caption, int Top)
 {
-    auto* box = Place(new TColorBox(Form), Parent, Name, Margin + LabelWidth, Top, 150, BoxHeight);
+    auto* box = SynPlaceControl(new TColorBox(Form), Parent, Name, Margin + LabelWidth, Top, 150, BoxHeight);
     box->SetStyle(TColorBoxStyle{cbStandardColors, cbCustomColor});
     box->SetDropDownCount(12);
     AddLabel(Form, Parent, Caption, Margin, Top, box);
@@ -84,7 +76,7 @@ TTabSheet* AddPage(TPageControl* Pages, const char* Caption)
 TGroupBox* AddGroup(TSynOptionsForm* Form, TWinControl* Parent, const char* Caption, int Left, int Top, int Width,
                     int Height)
 {
-    auto* group = Place(new TGroupBox(Form), Parent, "", Left, Top, Width, Height);
+    auto* group = SynPlaceControl(new TGroupBox(Form), Parent, "", Left, Top, Width, Height);
     group->SetCaption(Caption);
     return group;
 }
@@ -102,7 +94,7 @@ TSynOptionsForm::TSynOptionsForm(TComponent* AOwner) : TForm(AOwner), settings_(
     SetPosition(poDesktopCenter);
     SetCaption("编辑器选项");
 
-    PageControl1 = Place(new TPageControl(this), this, "PageControl1", Margin, Margin, PageWidth, PageHeight);
+    PageControl1 = SynPlaceControl(new TPageControl(this), this, "PageControl1", Margin, Margin, PageWidth, PageHeight);
     BuildEditPage();
     BuildViewPage();
     BuildDisplayPage();
@@ -110,16 +102,16 @@ TSynOptionsForm::TSynOptionsForm(TComponent* AOwner) : TForm(AOwner), settings_(
 
     const int buttonTop = Margin + PageHeight + Margin;
     int left = Margin + PageWidth - 3 * ButtonWidth - 2 * Margin;
-    Button3 = Place(new TButton(this), this, "Button3", left, buttonTop, ButtonWidth, ButtonHeight);
+    Button3 = SynPlaceControl(new TButton(this), this, "Button3", left, buttonTop, ButtonWidth, ButtonHeight);
     Button3->SetCaption("保存为默认");
     Button3->OnClick = TNotifyEvent(this, &TSynOptionsForm::SaveAsDefaultClick);
     left += ButtonWidth + Margin;
-    Button2 = Place(new TButton(this), this, "Button2", left, buttonTop, ButtonWidth, ButtonHeight);
+    Button2 = SynPlaceControl(new TButton(this), this, "Button2", left, buttonTop, ButtonWidth, ButtonHeight);
     Button2->SetCaption("确定");
     Button2->SetDefault(true);
     Button2->SetModalResult(mrOk);
     left += ButtonWidth + Margin;
-    Button1 = Place(new TButton(this), this, "Button1", left, buttonTop, ButtonWidth, ButtonHeight);
+    Button1 = SynPlaceControl(new TButton(this), this, "Button1", left, buttonTop, ButtonWidth, ButtonHeight);
     Button1->SetCaption("取消");
     Button1->SetCancel(true);
     Button1->SetModalResult(mrCancel);
@@ -207,7 +199,7 @@ void TSynOptionsForm::BuildViewPage()
     sRightEdgePos = AddEdit(this, page, "sRightEdgePos", "位置(&P)", Margin, top);
     top += RowHeight + Margin;
     sWordWrap = AddCheck(this, page, "sWordWrap", "自动换行(&W)", Margin, top);
-    sWordwrapStyle = Place(new TComboBox(this), page, "sWordwrapStyle", right, top, 150, BoxHeight);
+    sWordwrapStyle = SynPlaceControl(new TComboBox(this), page, "sWordwrapStyle", right, top, 150, BoxHeight);
     sWordwrapStyle->SetStyle(csDropDownList);
     for (const char* item : {"窗口边缘换行", "右边线处换行", "自定义位置换行"})
         sWordwrapStyle->Items()->Add(item);
@@ -230,12 +222,12 @@ void TSynOptionsForm::BuildDisplayPage()
     sFontNameCom = AddCombo(this, page, "sFontNameCom", "默认字体(&F)", Margin, top, 200, {});
     sFontNameCom->OnChange = TNotifyEvent(this, &TSynOptionsForm::FontNameChange);
     top += RowHeight;
-    sFontsizeCom = Place(new TComboBox(this), page, "sFontsizeCom", Margin + LabelWidth, top, BoxWidth, BoxHeight);
+    sFontsizeCom = SynPlaceControl(new TComboBox(this), page, "sFontsizeCom", Margin + LabelWidth, top, BoxWidth, BoxHeight);
     AddLabel(this, page, "字号(&S)", Margin, top, sFontsizeCom);
     sFontsizeCom->OnEnter = TNotifyEvent(this, &TSynOptionsForm::FontSizeEnter);
     sFontsizeCom->OnChange = TNotifyEvent(this, &TSynOptionsForm::FontSizeChange);
     top += RowHeight;
-    FontPreview = Place(new TPanel(this), page, "FontPreview", Margin, top, PageWidth - 3 * Margin, 50);
+    FontPreview = SynPlaceControl(new TPanel(this), page, "FontPreview", Margin, top, PageWidth - 3 * Margin, 50);
     FontPreview->SetCaption("字体预览(单击这里可以打开字体设置对话框)");
     FontPreview->OnClick = TNotifyEvent(this, &TSynOptionsForm::FontPreviewClick);
     top += 50 + Margin;

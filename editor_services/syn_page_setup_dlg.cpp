@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editor_services/syn_text_print.h"
+#include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/dialogs/color_dialog.h"
@@ -27,26 +28,17 @@ namespace {
 constexpr int Margin = 8, RowHeight = 24, LabelWidth = 110, EditWidth = 60, BoxHeight = 21;
 constexpr int SheetWidth = 560, SheetHeight = 330, ButtonWidth = 76, ButtonHeight = 23;
 
-template <typename T>
-T* Place(T* Control, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height)
-{
-    Control->SetName(Name);
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
 TGroupBox* AddGroup(TWinControl* Parent, const char* Caption, int Left, int Top, int Width, int Height)
 {
-    auto* group = Place(new TGroupBox(Parent->Owner()), Parent, "", Left, Top, Width, Height);
+    auto* group = SynPlaceControl(new TGroupBox(Parent->Owner()), Parent, "", Left, Top, Width, Height);
     group->SetCaption(Caption);
     return group;
 }
 
 TEdit* AddEdit(TWinControl* Parent, const char* Name, const char* Caption, int Left, int Top)
 {
-    auto* edit = Place(new TEdit(Parent->Owner()), Parent, Name, Left + LabelWidth, Top, EditWidth, BoxHeight);
-    auto* label = Place(new TLabel(Parent->Owner()), Parent, "", Left, Top + 3, LabelWidth, 16);
+    auto* edit = SynPlaceControl(new TEdit(Parent->Owner()), Parent, Name, Left + LabelWidth, Top, EditWidth, BoxHeight);
+    auto* label = SynPlaceControl(new TLabel(Parent->Owner()), Parent, "", Left, Top + 3, LabelWidth, 16);
     label->SetCaption(Caption);
     label->SetFocusControl(edit);
     return edit;
@@ -54,7 +46,7 @@ TEdit* AddEdit(TWinControl* Parent, const char* Name, const char* Caption, int L
 
 TCheckBox* AddCheck(TWinControl* Parent, const char* Name, const char* Caption, int Left, int Top, int Width)
 {
-    auto* box = Place(new TCheckBox(Parent->Owner()), Parent, Name, Left, Top, Width, 17);
+    auto* box = SynPlaceControl(new TCheckBox(Parent->Owner()), Parent, Name, Left, Top, Width, 17);
     box->SetCaption(Caption);
     return box;
 }
@@ -74,7 +66,7 @@ TSynPageSetupDlg::TSynPageSetupDlg(TComponent* AOwner)
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetCaption("页面设置");
-    PageControl = Place(new TPageControl(this), this, "PageControl", Margin, Margin, SheetWidth, SheetHeight);
+    PageControl = SynPlaceControl(new TPageControl(this), this, "PageControl", Margin, Margin, SheetWidth, SheetHeight);
     auto* marginsSheet = new TTabSheet(this);
     marginsSheet->SetCaption("页面空白和选项");
     marginsSheet->SetPageControl(PageControl);
@@ -86,12 +78,12 @@ TSynPageSetupDlg::TSynPageSetupDlg(TComponent* AOwner)
     PageControl->SetActivePage(marginsSheet);
 
     const int buttonTop = 2 * Margin + SheetHeight;
-    btnOK = Place(new TButton(this), this, "btnOK", SheetWidth + Margin - 2 * ButtonWidth - Margin, buttonTop,
+    btnOK = SynPlaceControl(new TButton(this), this, "btnOK", SheetWidth + Margin - 2 * ButtonWidth - Margin, buttonTop,
                   ButtonWidth, ButtonHeight);
     btnOK->SetCaption("确定(&O)");
     btnOK->SetModalResult(mrOk);
     btnOK->SetDefault(true);
-    btnCancel = Place(new TButton(this), this, "btnCancel", SheetWidth + Margin - ButtonWidth, buttonTop,
+    btnCancel = SynPlaceControl(new TButton(this), this, "btnCancel", SheetWidth + Margin - ButtonWidth, buttonTop,
                       ButtonWidth, ButtonHeight);
     btnCancel->SetCaption("取消(&C)");
     btnCancel->SetModalResult(mrCancel);
@@ -113,11 +105,11 @@ void TSynPageSetupDlg::BuildMarginsSheet(TWinControl* Sheet)
     EditRight = AddEdit(margins, "EditRight", "右边(&R)", Margin, top += RowHeight);
     EditTop = AddEdit(margins, "EditTop", "上边(&T)", Margin, top += RowHeight);
     EditBottom = AddEdit(margins, "EditBottom", "下边(&B)", Margin, top += RowHeight);
-    CBUnits = Place(new TComboBox(this), margins, "CBUnits", Margin + LabelWidth, top += RowHeight, 110, BoxHeight);
+    CBUnits = SynPlaceControl(new TComboBox(this), margins, "CBUnits", Margin + LabelWidth, top += RowHeight, 110, BoxHeight);
     CBUnits->SetStyle(csDropDownList);
     for (const char* unit : {"毫米", "厘米", "英寸", "千分之一英寸"})
         CBUnits->Items()->Add(unit);
-    auto* unitsLabel = Place(new TLabel(this), margins, "", Margin, top + 3, LabelWidth, 16);
+    auto* unitsLabel = SynPlaceControl(new TLabel(this), margins, "", Margin, top + 3, LabelWidth, 16);
     unitsLabel->SetCaption("单位(&U)");
     unitsLabel->SetFocusControl(CBUnits);
     CBUnits->OnChange = TNotifyEvent(this, &TSynPageSetupDlg::UnitsChange);
@@ -148,7 +140,7 @@ void TSynPageSetupDlg::BuildMarginsSheet(TWinControl* Sheet)
 
 void TSynPageSetupDlg::BuildHeadsSheet(TWinControl* Sheet)
 {
-    auto* note = Place(new TLabel(this), Sheet, "", Margin, Margin, SheetWidth - 2 * Margin, 32);
+    auto* note = SynPlaceControl(new TLabel(this), Sheet, "", Margin, Margin, SheetWidth - 2 * Margin, 32);
     note->SetWordWrap(true);
     note->SetCaption("页眉页脚分别分为三部分文本来设置，分别是左对齐、中间对齐、右对齐的三部分文本，在编辑框单击右键可弹出快捷菜单。");
     BuildHead(Sheet, 44, 0);
@@ -171,10 +163,10 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
     const TNames& n = names[Which];
     THeadBoxes& boxes = Heads[Which];
     TGroupBox* group = AddGroup(Parent, n.Group, Margin, Top, SheetWidth - 2 * Margin - 8, 130);
-    auto* look = Place(new TLabel(this), group, "", Margin, 2 * Margin, 150, 16);
+    auto* look = SynPlaceControl(new TLabel(this), group, "", Margin, 2 * Margin, 150, 16);
     look->SetCaption(n.Look);
-    boxes.Line = Place(new TPaintBox(this), group, n.Line, Margin, 2 * Margin + 20, 40, 18);
-    boxes.Shadow = Place(new TPaintBox(this), group, n.Shadow, Margin + 48, 2 * Margin + 20, 40, 18);
+    boxes.Line = SynPlaceControl(new TPaintBox(this), group, n.Line, Margin, 2 * Margin + 20, 40, 18);
+    boxes.Shadow = SynPlaceControl(new TPaintBox(this), group, n.Shadow, Margin + 48, 2 * Margin + 20, 40, 18);
     for (TPaintBox* swatch : {boxes.Line, boxes.Shadow}) {
         swatch->OnPaint = TNotifyEvent(this, &TSynPageSetupDlg::SwatchPaint);
         swatch->OnClick = TNotifyEvent(this, &TSynPageSetupDlg::SwatchClick);
@@ -183,12 +175,12 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
     boxes.LineFrame = AddCheck(group, n.LineFrame, n.LineCaption, Margin, 2 * Margin + 62, 150);
     boxes.Box = AddCheck(group, n.Box, n.BoxCaption, Margin, 2 * Margin + 80, 150);
     boxes.ShadowFrame = AddCheck(group, n.ShadowFrame, n.ShadowCaption, Margin, 2 * Margin + 98, 150);
-    auto* tabs = Place(new TPageControl(this), group, "", 170, 2 * Margin - 4, SheetWidth - 2 * Margin - 8 - 178, 106);
+    auto* tabs = SynPlaceControl(new TPageControl(this), group, "", 170, 2 * Margin - 4, SheetWidth - 2 * Margin - 8 - 178, 106);
     for (int i = 0; i < 3; ++i) {
         auto* sheet = new TTabSheet(this);
         sheet->SetCaption(n.Tabs[i]);
         sheet->SetPageControl(tabs);
-        boxes.Text[i] = Place(new TRichEdit(this), sheet, n.Boxes[i], 0, 0, 10, 10);
+        boxes.Text[i] = SynPlaceControl(new TRichEdit(this), sheet, n.Boxes[i], 0, 0, 10, 10);
         boxes.Text[i]->SetAlign(alClient);
     }
     tabs->SetActivePageIndex(0);
