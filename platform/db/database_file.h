@@ -1,0 +1,27 @@
+// Operations on whole database files, for when no connection is open on
+// them: making a new file with its tables, compacting one, and clearing the
+// temporary files a crash left beside one.
+#pragma once
+
+#include "platform/base/ansi_string.h"
+
+class TStrings;
+
+// Makes the database FileName with the tables and indexes the statements of
+// Schema (one per line, Jet syntax accepted) make. The file appears
+// complete or not at all: it is built in a temporary file in the same
+// folder in one transaction and then takes its name, never replacing an
+// existing file. Raises EDatabaseError (with the engine's or the system's
+// reason) when FileName exists, the folder is not writable or a statement
+// fails; nothing is left behind then.
+void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema);
+
+// Rebuilds FileName without its free pages, in place and crash-safe: until
+// the compaction is done, the file holds the old content. Raises as opening
+// a connection does, or EDatabaseError when the rebuild fails (the file
+// then stays as it was).
+void CompactDatabaseFile(const AnsiString& FileName);
+
+// Removes the temporary files that a create interrupted by a crash left in
+// FileName's folder (files being made right now by another process stay).
+void RemoveStaleTemporaryFiles(const AnsiString& FileName);
