@@ -72,6 +72,9 @@ public:
     // True from the start of a load until the forms have heard that the new
     // skin is in place (1226).
     bool SkinLoading = false;
+    // Counts the skins put in place; a description index found under
+    // another count points into a list that is gone.
+    unsigned LoadCount = 0;
 
     // The index of the first description whose IDName is Name (with case);
     // -1 when there is none. Valid until the next load.

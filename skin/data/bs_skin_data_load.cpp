@@ -47,6 +47,7 @@ void TbsSkinData::TakeStoredSkin(TbsCompressedStoredSkin* StoredSkin)
     try {
         SendSkinDataChange(WM_SKINDATA_BEFORECHANGE);
         static_cast<TbsSkinContent&>(*this) = std::move(staged);
+        ++LoadCount;
         replaced = true;
         Empty = false;
         if (OnLoadData)
