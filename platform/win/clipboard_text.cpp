@@ -1,4 +1,4 @@
-// Putting text on the clipboard (see the header).
+// Putting text on the clipboard and reading it back (see the header).
 #include "platform/win/clipboard_text.h"
 
 #include <cstring>
@@ -61,4 +61,19 @@ bool SetClipboardText(HWND Owner, std::initializer_list<TClipboardText> Texts)
     FreeBlocks(blocks, set);
     CloseClipboard();
     return set == blocks.size();
+}
+
+bool GetClipboardText(HWND Owner, AnsiString& Text)
+{
+    if (!OpenClipboard(Owner))
+        return false;
+    Text.clear();
+    if (HGLOBAL block = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(block))) {
+            Text.assign(bytes, strnlen(bytes, GlobalSize(block)));
+            GlobalUnlock(block);
+        }
+    }
+    CloseClipboard();
+    return true;
 }

@@ -1,11 +1,12 @@
-// Putting text on the clipboard: the one way every copy command of the
-// program does it, so that they all fail alike and each caller only
-// decides how a failure reaches the user.
+// Putting text on the clipboard and reading it back: the one way every
+// copy command of the program does it, so that they all fail alike and
+// each caller only decides how a failure reaches the user.
 #pragma once
 
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/base/ansi_string.h"
 #include "platform/win/win_types.h"
 
 // Bytes to go on the clipboard under Format, in a block of their own with
@@ -21,3 +22,6 @@ struct TClipboardText {
 // be made or the clipboard refuses one. The clipboard then keeps what it
 // held, except when it refused a block: the texts set before that one stay.
 bool SetClipboardText(HWND Owner, std::initializer_list<TClipboardText> Texts);
+// The clipboard's CF_TEXT up to its zero byte into Text (empty when it
+// holds none); false, Text untouched, while another window has it open.
+bool GetClipboardText(HWND Owner, AnsiString& Text);
