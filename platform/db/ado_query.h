@@ -14,6 +14,7 @@
 #include "platform/db/db_fields.h"
 
 class TADOConnection;
+struct sqlite3;
 struct TQueryState;
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
@@ -75,7 +76,14 @@ private:
     friend class TADOConnection;
     const TFieldValue& CurrentValue(int FieldIndex);
     void SetFieldValue(int FieldIndex, TFieldValue Value);
+    sqlite3* Database() const;
+    // Reads rows until the one at Index is there; false when there are fewer.
+    bool FetchRow(size_t Index);
+    void CheckActive() const;
+    void CheckUpdatable() const;
     void CheckBrowseMode();
+    void PostInsert();
+    void PostEdit();
     void SqlChanged(TObject* Sender);
     void ConnectionClosing();
 

@@ -1,0 +1,151 @@
+// TADOConnection: the connection string, opening and closing, text commands
+// and nested transactions.
+#include "platform/db/ado_connection.h"
+
+#include <sqlite3.h>
+
+#include "platform/base/code_page.h"
+#include "platform/base/sys_utils.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/db_errors.h"
+#include "platform/db/engine.h"
+
+namespace {
+
+// The value of Key in "key=value;key=value" (keys without regard to case; a
+// value may be in double quotes and then hold ';').
+AnsiString ConnectionValue(const AnsiString& text, std::string_view key)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t eq = text.find('=', i);
+        if (eq == AnsiString::npos)
+            break;
+        const AnsiString name = Trim(std::string_view(text).substr(i, eq - i));
+        size_t end = eq + 1;
+        while (end < text.size() && text[end] == ' ')
+            ++end;
+        AnsiString value;
+        if (end < text.size() && text[end] == '"') {
+            const size_t close = text.find('"', end + 1);
+            value = text.substr(end + 1, close == AnsiString::npos ? AnsiString::npos : close - end - 1);
+            end = close == AnsiString::npos ? text.size() : text.find(';', close);
+        } else {
+            const size_t semicolon = text.find(';', end);
+            value = Trim(std::string_view(text).substr(end, semicolon == AnsiString::npos ? AnsiString::npos : semicolon - end));
+            end = semicolon;
+        }
+        if (SameText(name, key))
+            return value;
+        if (end == AnsiString::npos)
+            break;
+        i = end + 1;
+    }
+    return {};
+}
+
+AnsiString SavepointName(int level) { return "tandril_level_" + IntToStr(level); }
+
+}  // namespace
+
+TADOConnection::TADOConnection(TComponent* AOwner) : TComponent(AOwner) {}
+
+TADOConnection::~TADOConnection()
+{
+    Close();
+    for (TADOQuery* dataSet : dataSets_)
+        dataSet->connection_ = nullptr;
+}
+
+void TADOConnection::SetConnectionString(const AnsiString& Value)
+{
+    Close();
+    connectionString_ = Value;
+}
+
+AnsiString TADOConnection::DataSource() const { return ConnectionValue(connectionString_, "Data Source"); }
+
+void TADOConnection::SetConnected(bool Value)
+{
+    if (Value == Connected())
+        return;
+    if (Value) {
+        db_ = OpenDatabaseFile(DataSource());
+        return;
+    }
+    for (TADOQuery* dataSet : dataSets_)
+        dataSet->ConnectionClosing();
+    // Closing the engine's handle rolls back what was not committed.
+    CloseDatabaseFile(db_);
+    db_ = nullptr;
+    transactionLevel_ = 0;
+}
+
+void TADOConnection::CheckConnected() const
+{
+    if (!db_)
+        throw EDatabaseError("Operation is not allowed when the object is closed.");
+}
+
+int TADOConnection::Execute(const AnsiString& CommandText)
+{
+    CheckConnected();
+    return ExecuteStatements(db_, CommandText);
+}
+
+int TADOConnection::BeginTrans()
+{
+    CheckConnected();
+    ExecuteUtf8(db_, transactionLevel_ == 0 ? std::string("BEGIN IMMEDIATE")
+                                            : "SAVEPOINT " + SavepointName(transactionLevel_ + 1));
+    return ++transactionLevel_;
+}
+
+void TADOConnection::CommitTrans()
+{
+    CheckConnected();
+    if (transactionLevel_ == 0)
+        throw EDatabaseError("No transaction is active.");
+    // A failed write (a full disk, an I/O error) may have made the engine
+    // roll the whole transaction back already: committing must not pretend
+    // that its changes were kept.
+    if (sqlite3_get_autocommit(db_)) {
+        transactionLevel_ = 0;
+        throw EDatabaseError("The transaction was rolled back after an error.");
+    }
+    try {
+        ExecuteUtf8(db_, transactionLevel_ == 1 ? std::string("COMMIT") : "RELEASE " + SavepointName(transactionLevel_));
+    } catch (const EDatabaseError&) {
+        if (sqlite3_get_autocommit(db_))
+            transactionLevel_ = 0;
+        throw;
+    }
+    --transactionLevel_;
+}
+
+void TADOConnection::RollbackTrans()
+{
+    CheckConnected();
+    if (transactionLevel_ == 0)
+        throw EDatabaseError("No transaction is active.");
+    if (sqlite3_get_autocommit(db_)) {
+        transactionLevel_ = 0;  // the engine rolled it back already
+        return;
+    }
+    const AnsiString savepoint = SavepointName(transactionLevel_);
+    ExecuteUtf8(db_, transactionLevel_ == 1 ? std::string("ROLLBACK")
+                                            : "ROLLBACK TO " + savepoint + "; RELEASE " + savepoint);
+    --transactionLevel_;
+}
+
+void TADOConnection::CheckIntegrity()
+{
+    CheckConnected();
+    const std::string report = IntegrityReport(db_);
+    if (!report.empty())
+        throw EDatabaseFileError("The database file \"" + DataSource() + "\" is damaged: " + Utf8ToGbk(report));
+}
+
+void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }
+
+void TADOConnection::DetachDataSet(TADOQuery* DataSet) { std::erase(dataSets_, DataSet); }

@@ -1,0 +1,193 @@
+// Opening database files with the layer's checks, running statements and
+// reporting the engine's errors.
+#include "platform/db/engine.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "platform/base/code_page.h"
+#include "platform/db/db_errors.h"
+#include "platform/db/jet_sql.h"
+
+namespace {
+
+// How long opening may spend checking the file's structure. The check reads
+// the whole file; a notes file of 10,000 articles is checked in about
+// (see bench/db_open_bench.cpp) well within this on a warm cache, so damage
+// in any usual file shows at once. A larger file is checked as far as the
+// time allows; what lies beyond is checked as it is read (the engine
+// reports damage it meets) or by TADOConnection::CheckIntegrity.
+constexpr double OpenCheckSeconds = 0.25;
+
+double Seconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+[[noreturn]] void RaiseOpenError(const AnsiString& FileName, const AnsiString& reason, bool fileFault)
+{
+    const AnsiString message = "Cannot open database \"" + FileName + "\". " + reason;
+    if (fileFault)
+        throw EDatabaseFileError(message);
+    throw EDatabaseError(message);
+}
+
+// Whether the file starts with the engine's header; a file that doesn't
+// (an empty file included, which the engine would take for a new database)
+// is refused.
+void CheckHeader(const AnsiString& FileName, const std::string& osName)
+{
+    const int fd = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        RaiseOpenError(FileName, std::strerror(errno), false);
+    char header[16] = {};
+    const ssize_t n = ::read(fd, header, sizeof header);
+    const int error = errno;
+    ::close(fd);
+    if (n < 0)
+        RaiseOpenError(FileName, std::strerror(error), false);
+    if (n != sizeof header || std::memcmp(header, "SQLite format 3", sizeof header) != 0)
+        RaiseOpenError(FileName, "The file is not a database.", true);
+}
+
+sqlite3* OpenHandle(const AnsiString& FileName)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(GbkToUtf8(FileName).c_str(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
+    if (rc != SQLITE_OK) {
+        const AnsiString reason = db ? Utf8ToGbk(sqlite3_errmsg(db)) : AnsiString(sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        RaiseOpenError(FileName, reason, false);
+    }
+    // Another program of ours may hold the file for a moment.
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_extended_result_codes(db, 1);
+    return db;
+}
+
+void UseDurableLog(sqlite3* db)
+{
+    ExecuteUtf8(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;");
+}
+
+int StopWhenLate(void* deadline) { return Seconds() > *static_cast<double*>(deadline) ? 1 : 0; }
+
+// The quick structural check, stopped when it runs out of time; raises when
+// it finds damage.
+void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
+{
+    double deadline = Seconds() + OpenCheckSeconds;
+    sqlite3_progress_handler(db, 1000, &StopWhenLate, &deadline);
+    sqlite3_stmt* stmt = nullptr;
+    std::string report;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &stmt, nullptr);
+    while (rc != SQLITE_DONE && (rc == SQLITE_OK || rc == SQLITE_ROW) && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const char* line = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        if (line && std::strcmp(line, "ok") != 0)
+            report += (report.empty() ? "" : "\n") + std::string(line);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_progress_handler(db, 0, nullptr, nullptr);
+    if (rc == SQLITE_INTERRUPT)
+        return;
+    if (rc != SQLITE_DONE)
+        RaiseOpenError(FileName, Utf8ToGbk(sqlite3_errstr(rc)), (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB);
+    if (!report.empty())
+        RaiseOpenError(FileName, "The file is damaged: " + Utf8ToGbk(report), true);
+}
+
+}  // namespace
+
+void RaiseEngineError(sqlite3* db)
+{
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    const AnsiString message = Utf8ToGbk(sqlite3_errmsg(db));
+    if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
+        throw EDatabaseFileError(message);
+    throw EDatabaseError(message);
+}
+
+sqlite3* OpenDatabaseFile(const AnsiString& FileName)
+{
+    const std::string osName = GbkToUtf8(FileName);
+    CheckHeader(FileName, osName);
+    sqlite3* db = OpenHandle(FileName);
+    try {
+        try {
+            UseDurableLog(db);
+        } catch (const EDatabaseError& e) {
+            RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
+        }
+        CheckStructureBriefly(db, FileName);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    return db;
+}
+
+sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName)
+{
+    sqlite3* db = OpenHandle(FileName);
+    try {
+        ExecuteUtf8(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    return db;
+}
+
+void CloseDatabaseFile(sqlite3* db) { sqlite3_close_v2(db); }
+
+void ExecuteUtf8(sqlite3* db, const std::string& Sql)
+{
+    if (sqlite3_exec(db, Sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        RaiseEngineError(db);
+}
+
+int ExecuteStatements(sqlite3* db, const AnsiString& Sql)
+{
+    const std::string sql = TranslateJetSql(GbkToUtf8(Sql));
+    const int64_t before = sqlite3_total_changes64(db);
+    ExecuteUtf8(db, sql);
+    return static_cast<int>(sqlite3_total_changes64(db) - before);
+}
+
+std::string IntegrityReport(sqlite3* db)
+{
+    TStatement check(db, "PRAGMA integrity_check");
+    std::string report;
+    while (check.Step()) {
+        const char* line = reinterpret_cast<const char*>(sqlite3_column_text(check.Handle(), 0));
+        if (line && std::strcmp(line, "ok") != 0)
+            report += (report.empty() ? "" : "\n") + std::string(line);
+    }
+    return report;
+}
+
+TStatement::TStatement(sqlite3* db, const std::string& Utf8Sql) : db_(db)
+{
+    if (sqlite3_prepare_v2(db, Utf8Sql.c_str(), static_cast<int>(Utf8Sql.size()), &stmt_, nullptr) != SQLITE_OK)
+        RaiseEngineError(db);
+}
+
+TStatement::~TStatement() { sqlite3_finalize(stmt_); }
+
+bool TStatement::Step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    RaiseEngineError(db_);
+}

@@ -1,0 +1,52 @@
+// What the data layer's files share about the engine: opening a database
+// file with the layer's checks and settings, prepared statements, and
+// turning the engine's errors into exceptions. The engine's own header stays
+// in the .cpp files.
+#pragma once
+
+#include <string>
+
+#include "platform/base/ansi_string.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Raises EDatabaseError with the engine's message for db (its last error),
+// EDatabaseFileError when that error says the file is damaged or no database.
+[[noreturn]] void RaiseEngineError(sqlite3* db);
+
+// Opens an existing database file read-write in write-ahead-log mode with
+// full syncs, after checking that it is a database and (within a time bound)
+// that it is not damaged. Raises as TADOConnection::SetConnected says.
+sqlite3* OpenDatabaseFile(const AnsiString& FileName);
+// Opens a new, empty file that exists already, with full syncs and a
+// rollback journal: once closed, the file holds every committed change by
+// itself, with no log beside it, and can take another name.
+sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName);
+void CloseDatabaseFile(sqlite3* db);
+
+// Runs statements of GBK text (Jet syntax translated); returns the number of
+// rows the last one changed.
+int ExecuteStatements(sqlite3* db, const AnsiString& Sql);
+// Runs statements of UTF-8 text as they are.
+void ExecuteUtf8(sqlite3* db, const std::string& Sql);
+
+// The full check; empty when the file is sound, else the engine's report.
+std::string IntegrityReport(sqlite3* db);
+
+// A prepared statement, finalized when it goes.
+class TStatement {
+public:
+    TStatement(sqlite3* db, const std::string& Utf8Sql);
+    ~TStatement();
+    TStatement(const TStatement&) = delete;
+    TStatement& operator=(const TStatement&) = delete;
+
+    sqlite3_stmt* Handle() const { return stmt_; }
+    // One step; true when it gave a row. Raises on failure.
+    bool Step();
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};

@@ -1,0 +1,73 @@
+// A notes database in a fresh folder for each test: the four tables the
+// notes program creates, in the program's own Jet statements, and a
+// connection and query on the file.
+#pragma once
+
+#include <memory>
+
+#include "platform/base/string_list.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/database_file.h"
+#include "tests/platform/base/temp_folder.h"
+
+inline void AddNotesSchema(TStrings* Schema)
+{
+    Schema->Add("CREATE TABLE NODES (标识 INT, 名称 VARCHAR, 目录 INT, 类型 INT, CONSTRAINT [PK_NODES] primary key nonclustered([标识]))");
+    Schema->Add("CREATE TABLE CONTENTS (标识 INT, 内容 TEXT, 语言 VARCHAR, 配置 TEXT, 位置 INT, CONSTRAINT [PK_CONTENTS] primary key nonclustered([标识]))");
+    Schema->Add("CREATE TABLE ATTACHMENTS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 大小 INT, 时间 DATETIME, 数据 OLEOBJECT, CONSTRAINT [PK_ATTACHMENTS] primary key nonclustered([标识]))");
+    Schema->Add("CREATE TABLE BOOKMARKS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 文档名称 VARCHAR, 文档位置 INT, Constraint [PK_BOOKMARKS] primary key nonclustered([标识]))");
+}
+
+class NotesDbTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        fileName_ = Folder() + "notes.vek";
+        TStringList schema;
+        AddNotesSchema(&schema);
+        CreateDatabaseFile(fileName_, &schema);
+        connection_ = std::make_unique<TADOConnection>(nullptr);
+        connection_->SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" + fileName_ +
+                                         ";Mode=ReadWrite;Extended Properties=\"\";Jet OLEDB:SFP=False");
+        connection_->Open();
+        query_ = std::make_unique<TADOQuery>(nullptr);
+        query_->SetConnection(connection_.get());
+    }
+    void TearDown() override
+    {
+        query_.reset();
+        connection_.reset();
+        TempFolderTest::TearDown();
+    }
+
+    // Sets the query's statement and opens it.
+    TADOQuery* Select(const AnsiString& Sql)
+    {
+        query_->Close();
+        query_->SQL()->SetText(Sql);
+        query_->Open();
+        return query_.get();
+    }
+    int Execute(const AnsiString& Sql) { return connection_->Execute(Sql); }
+    // The one value a statement returns, as text.
+    AnsiString Scalar(const AnsiString& Sql)
+    {
+        AnsiString value = Select(Sql)->Fields()->Fields(0)->AsString();
+        query_->Close();
+        return value;
+    }
+    void Reconnect()
+    {
+        connection_->Close();
+        connection_->Open();
+        query_->SetConnection(connection_.get());
+    }
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string fileName_;
+    std::unique_ptr<TADOConnection> connection_;
+    std::unique_ptr<TADOQuery> query_;
+};
