@@ -106,16 +106,11 @@ void TADOConnection::CommitTrans()
     CheckConnected();
     if (transactionLevel_ == 0)
         throw EDatabaseError("No transaction is active.");
-    // A failed write (a full disk, an I/O error) may have made the engine
-    // roll the whole transaction back already: committing must not pretend
-    // that its changes were kept.
-    if (sqlite3_get_autocommit(db_)) {
-        transactionLevel_ = 0;
-        throw EDatabaseError("The transaction was rolled back after an error.");
-    }
     try {
         ExecuteUtf8(db_, transactionLevel_ == 1 ? std::string("COMMIT") : "RELEASE " + SavepointName(transactionLevel_));
     } catch (const EDatabaseError&) {
+        // A failed write (a full disk, an I/O error) may have made the
+        // engine roll the whole transaction back.
         if (sqlite3_get_autocommit(db_))
             transactionLevel_ = 0;
         throw;

@@ -145,8 +145,6 @@ struct TOpenDatabase {
 void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
 {
     RemoveStaleTemporaryFiles(FileName);
-    if (::access(GbkToUtf8(FileName).c_str(), F_OK) == 0)
-        RaiseCreateError(FileName, std::strerror(EEXIST));
     TTempDatabase temp(FileName);
     {
         TOpenDatabase database{OpenEmptyDatabaseFile(temp.Name())};
