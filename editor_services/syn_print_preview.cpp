@@ -93,8 +93,13 @@ void TSynTextPrintPreview::RebuildPreview()
     const int percent = scalePercent_;
     const TSynPreviewScale mode = scaleMode_;
     scalePercent_ = 100;
-    if (synTextPrint_)
+    if (synTextPrint_) {
+        // The canvas draws through the window: made here, its first size
+        // would lay the page out (counting the pages on a canvas of the
+        // engine's own) in the middle of the preparation on this one.
+        HandleNeeded();
         synTextPrint_->PrepareOnCanvas(Canvas());
+    }
     LayoutPage();
     Invalidate();
     scaleMode_ = mode;
