@@ -1,0 +1,152 @@
+// TDBModule: the database module. It owns the connection to the notes
+// database and all the rules that read and write it: opening, creating and
+// compacting files, the node tree, article tabs, attachments and bookmarks.
+// It reaches the main window only through INodeManager (and each tab
+// through INodeEditor), and the node dialogs through INodeDialogs.
+//
+// Every user action that writes several rows is one transaction: it lands
+// whole or, on an error, not at all, and the error is raised to the caller
+// (the application shows it). The tree and lists change only after the
+// rows did.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/base/component.h"
+
+class INodeDialogs;
+class INodeManager;
+class TADOConnection;
+class TADOQuery;
+class TCustomSynTextEditor;
+class TListItem;
+class TTreeNode;
+
+class TDBModule : public TComponent {
+public:
+    // IniFileName: the program INI (section History, key LastDataBase);
+    // TempDir: the user's temporary folder, under which "Morvane" holds
+    // opened attachments (made only when first needed).
+    TDBModule(TComponent* AOwner, INodeManager* NodeManager, INodeDialogs* Dialogs, AnsiString IniFileName,
+              AnsiString TempDir);
+    // Disconnects and removes the attachment folder when it is empty.
+    ~TDBModule() override;
+    TDBModule(const TDBModule&) = delete;
+    TDBModule& operator=(const TDBModule&) = delete;
+
+    TADOConnection* DataBase() const { return dataBase_; }
+    bool Connected() const;
+    const AnsiString& FileName() const { return fileName_; }
+    const AnsiString& TempDir() const { return tempDir_; }
+
+    // ---- Files (db_module_files.cpp) ----
+    // Start-up: opens History/LastDataBase when that file exists (silently
+    // skipped when it does not), then loads the bookmarks and the tree.
+    void OpenLastDataBase();
+    // False when a save question was cancelled (the old file stays open)
+    // or the file could not be opened (the user was told).
+    bool OpenDataBase(const AnsiString& FileName);
+    // The file appears complete with its four tables, or not at all; an
+    // existing file is never touched. One message on failure.
+    bool CreateDataBase(const AnsiString& FileName);
+    // The name the new-database dialog's choice is created under.
+    static AnsiString NewDataBaseFileName(const AnsiString& Chosen);
+    void CompactDataBase();
+    void ExecSQL(const AnsiString& Text);
+
+    // ---- Node tree (db_module_tree.cpp) ----
+    void LoadNodeTree();
+    // The new-folder (Article false) and new-article actions.
+    void NewNode(bool Article);
+    void EditNodeProperties();
+    // Asks first; deletes the node, everything below it and all their rows
+    // in one transaction, closing their tabs without asking.
+    void DeleteNode(TTreeNode* Node);
+    // Title search into the search list; the text is matched literally.
+    void SearchNodes(const AnsiString& Text);
+    // The end of the tree's in-place edit: an empty Text is refused and
+    // replaced by the stored title.
+    void RenameNode(TTreeNode* Node, AnsiString& Text);
+
+    // ---- Article tabs (db_module_tabs.cpp) ----
+    // The editor of the tab showing node Id, created and loaded when
+    // needed; nullptr (after telling the user) when the node's rows are
+    // gone.
+    TCustomSynTextEditor* OpenNode(int Id);
+    // Writes the text; raises when the node's row is gone.
+    void SaveNode(TCustomSynTextEditor* Editor);
+    void SaveAllNodes();
+    // False when the user cancels the save question (or dismisses it).
+    bool CloseNode(TCustomSynTextEditor* Editor);
+    bool CloseAllNodes();
+
+    // ---- Attachments (db_module_attachments.cpp) ----
+    void LoadAttachments(int NodeId);
+    // One row per file, each committed on its own: a failing file leaves
+    // the ones before it added.
+    void AddAttachments(TCustomSynTextEditor* Editor, const std::vector<AnsiString>& Files);
+    // Writes the attachment into the private folder and hands it to the
+    // desktop's opener.
+    void OpenAttachment(int Id);
+    // The name the save-as dialog proposes: safe as a file name.
+    AnsiString AttachmentSaveName(int Id);
+    void SaveAttachmentAs(int Id, const AnsiString& FileName);
+    void DeleteSelectedAttachments();
+    // The end of the list's in-place edit; an empty Text is refused and
+    // replaced by the stored name.
+    void RenameAttachment(TListItem* Item, AnsiString& Text);
+
+    // ---- Bookmarks (db_module_bookmarks.cpp) ----
+    void LoadBookmarks();
+    // Adds a waiting item (no name yet) for the editor's caret and starts
+    // editing its caption.
+    TListItem* BeginAddBookmark(TCustomSynTextEditor* Editor);
+    // The end of the bookmark list's in-place edit: names a waiting item
+    // (writing the node and caret it captured) or renames a stored one.
+    void BookmarkEdited(TListItem* Item, AnsiString& Text);
+    // Leaving the list drops a bookmark still waiting for its name.
+    void BookmarkListExit();
+    // Returns the new row's id.
+    int AddBookmark(const AnsiString& Name, int NodeId, const AnsiString& NodeName, int Position);
+    void DeleteBookmark(TListItem* Item);
+    // Opens the bookmark's article with the caret at its position.
+    void GotoBookmark(TListItem* Item);
+
+private:
+    // Connects without closing tabs; false (connection closed) on failure.
+    bool Connect(const AnsiString& FileName);
+    // Remembers FileName as the last database; false when the INI file
+    // can't be written.
+    bool WriteLastDataBase(const AnsiString& FileName);
+    std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
+    // Opens Sql and gives the query, closed when it goes.
+    std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
+    int NextNodeId();
+    void DeleteNodeRows(int Id);
+    // Closes every tab of node Id without a question.
+    void RemoveNodeEditors(int Id);
+    // Writes caret, language and options of the editor's node.
+    void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
+    void LoadEditor(TCustomSynTextEditor* Editor, int Id, TADOQuery* Row);
+    // Empties the attachment list when it shows node Id's attachments (its
+    // tab is gone).
+    void ForgetAttachmentsOf(int Id);
+
+    INodeManager* nodeManager_;  // the main window; outlives the module
+    INodeDialogs* dialogs_;      // likewise
+    AnsiString iniFileName_;
+    AnsiString tempDir_;              // the attachment folder, with its trailing delimiter
+    AnsiString fileName_;             // the open database; "" before one opened
+    TADOConnection* dataBase_;        // owned as a component
+    int attachmentsNodeId_ = 0;       // the node whose attachments the list shows; 0 for none
+};
+
+// The four statements a new notes database is made with.
+const std::vector<AnsiString>& NotesSchema();
+// Text spliced into a statement's quotes: each single quote doubled.
+AnsiString QuotedSqlText(const AnsiString& Text);
+// A LIKE pattern matching Text anywhere, '%' and '_' taken literally with
+// '!' as the escape character (to be followed by " escape '!'").
+AnsiString LikeContainsPattern(const AnsiString& Text);

@@ -1,0 +1,122 @@
+// TDBModule: named bookmarks: the list, adding one in two steps (a waiting
+// item, then its name), renaming, deleting and going to one.
+#include "app/db_module.h"
+
+#include "app/node_manager.h"
+#include "editor_services/message_dlg.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/sys_utils.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/list_view.h"
+
+namespace {
+
+constexpr int kWaitingImage = -1;  // a new bookmark waiting for its name
+constexpr int kAddedImage = 8;
+constexpr int kStoredImage = 3;
+
+int ItemId(const TListItem* Item) { return static_cast<int>(reinterpret_cast<intptr_t>(Item->Data)); }
+void SetItemId(TListItem* Item, int Id) { Item->Data = reinterpret_cast<void*>(static_cast<intptr_t>(Id)); }
+
+void RefuseEmptyName() { MessageDlg.ShowInfoMessage("书签名称不能为空，请重新填写书签名！", "书签"); }
+
+}  // namespace
+
+void TDBModule::LoadBookmarks()
+{
+    TListItems* items = nodeManager_->GetBookMarkList()->Items();
+    items->BeginUpdate();
+    try {
+        items->Clear();
+        auto query = Select("select * from Bookmarks");
+        for (; !query->Eof(); query->Next()) {
+            TListItem* item = items->Add();
+            item->SetCaption(query->FieldByName("名称")->AsString());
+            SetItemId(item, query->FieldByName("标识")->AsInteger());
+            item->SetImageIndex(kStoredImage);
+            item->SubItems()->Add(query->FieldByName("文档名称")->AsString());
+            item->SubItems()->Add(query->FieldByName("文档标识")->AsString());
+            item->SubItems()->Add(query->FieldByName("文档位置")->AsString());
+        }
+    } catch (...) {
+        items->EndUpdate();
+        throw;
+    }
+    items->EndUpdate();
+}
+
+TListItem* TDBModule::BeginAddBookmark(TCustomSynTextEditor* Editor)
+{
+    INodeEditor* frame = NodeEditorOf(Editor);
+    TListItem* item = nodeManager_->GetBookMarkList()->Items()->Add();
+    item->SetImageIndex(kWaitingImage);
+    // The node and caret of this moment are what the bookmark keeps, even
+    // when another editor has the focus by the time it is named.
+    item->SubItems()->Add(frame->GetNodeName());
+    item->SubItems()->Add(IntToStr(frame->GetNodeID()));
+    item->SubItems()->Add(IntToStr(Editor->SelStart()));
+    item->EditCaption();
+    return item;
+}
+
+int TDBModule::AddBookmark(const AnsiString& Name, int NodeId, const AnsiString& NodeName, int Position)
+{
+    auto query = Select("Select * from Bookmarks");
+    query->Append();
+    query->FieldByName("文档标识")->SetAsInteger(NodeId);
+    query->FieldByName("文档位置")->SetAsInteger(Position);
+    query->FieldByName("文档名称")->SetAsString(NodeName);
+    query->FieldByName("名称")->SetAsString(Name);
+    query->Post();
+    return query->FieldByName("标识")->AsInteger();
+}
+
+void TDBModule::BookmarkEdited(TListItem* Item, AnsiString& Text)
+{
+    if (Item->ImageIndex() == kWaitingImage) {
+        if (Text.empty()) {
+            RefuseEmptyName();
+            Item->Delete();
+            return;
+        }
+        SetItemId(Item, AddBookmark(Text, StrToInt(Item->SubItems()->Strings(1)), Item->SubItems()->Strings(0),
+                                    StrToInt(Item->SubItems()->Strings(2))));
+        Item->SetImageIndex(kAddedImage);
+        return;
+    }
+    const AnsiString id = IntToStr(ItemId(Item));
+    if (Text.empty()) {
+        RefuseEmptyName();
+        Text = Select("select 名称 from Bookmarks where 标识=" + id)->FieldByName("名称")->AsString();
+        return;
+    }
+    auto query = Select("select * from Bookmarks where 标识=" + id);
+    if (query->Eof())
+        throw EDatabaseError("书签已经不在数据库中，可能已经被删除！");
+    query->Edit();
+    query->FieldByName("名称")->SetAsString(Text);
+    query->Post();
+}
+
+void TDBModule::BookmarkListExit()
+{
+    TCustomListView* list = nodeManager_->GetBookMarkList();
+    if (TListItem* item = list->Selected(); item && item->ImageIndex() == kWaitingImage)
+        item->Delete();
+}
+
+void TDBModule::DeleteBookmark(TListItem* Item)
+{
+    dataBase_->Execute("Delete from Bookmarks where 标识=" + IntToStr(ItemId(Item)));
+    Item->Delete();
+}
+
+void TDBModule::GotoBookmark(TListItem* Item)
+{
+    if (TCustomSynTextEditor* editor = OpenNode(StrToInt(Item->SubItems()->Strings(1))))
+        editor->SetSelStart(StrToInt(Item->SubItems()->Strings(2)));
+}

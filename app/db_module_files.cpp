@@ -1,0 +1,193 @@
+// TDBModule: opening, creating and compacting notes database files, and the
+// program INI's memory of the last one.
+#include "app/db_module.h"
+
+#include "app/attachment_folder.h"
+#include "app/node_manager.h"
+#include "editor_services/message_dlg.h"
+#include "platform/base/files.h"
+#include "platform/base/ini_files.h"
+#include "platform/base/string_list.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/database_file.h"
+#include "platform/db/db_errors.h"
+
+namespace {
+
+const char* const kOpenFailure =
+    "打开数据库失败\r\n\r\n1.请确认你要打开的数据库是否存在\r\n\r\n2.请确认你要打开的数据库是是否被其他程序独占，如ACCESS";
+const char* const kCreateFailure =
+    "建立数据库失败\r\n\r\n1.可能你指定要建立的文件已经存在\r\n\r\n2.可能你指定了一个无效的路径";
+
+// The full list of pairs the connection has always been given; the data
+// layer reads only "Data Source" of it.
+AnsiString JetConnectionString(const AnsiString& FileName)
+{
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Password=;User ID=Admin;Data Source=" + FileName +
+           ";Persist Security Info=True;Mode=ReadWrite;Extended Properties=\"\";"
+           "Jet OLEDB:System Database=\"\";Jet OLEDB:Registry Path=\"\";Jet OLEDB:Database Password=;"
+           "Jet OLEDB:Engine Type=1;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;"
+           "Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=;"
+           "Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;"
+           "Jet OLEDB:Don't Copy Locale on Compact=False;Jet OLEDB:Compact Without Replica Repair=False;"
+           "Jet OLEDB:SFP=False";
+}
+
+}  // namespace
+
+const std::vector<AnsiString>& NotesSchema()
+{
+    static const std::vector<AnsiString> schema{
+        "CREATE TABLE NODES (标识 INT, 名称 VARCHAR, 目录 INT, 类型 INT, CONSTRAINT [PK_NODES] primary key "
+        "nonclustered([标识]))",
+        "CREATE TABLE CONTENTS (标识 INT, 内容 TEXT, 语言 VARCHAR, 配置 TEXT, 位置 INT, CONSTRAINT [PK_CONTENTS] "
+        "primary key nonclustered([标识]))",
+        "CREATE TABLE ATTACHMENTS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 大小 INT, 时间 DATETIME, 数据 "
+        "OLEOBJECT, CONSTRAINT [PK_ATTACHMENTS] primary key nonclustered([标识]))",
+        "CREATE TABLE BOOKMARKS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 文档名称 VARCHAR, 文档位置 INT, "
+        "Constraint [PK_BOOKMARKS] primary key nonclustered([标识]))",
+    };
+    return schema;
+}
+
+TDBModule::TDBModule(TComponent* AOwner, INodeManager* NodeManager, INodeDialogs* Dialogs, AnsiString IniFileName,
+                     AnsiString TempDir)
+    : TComponent(AOwner), nodeManager_(NodeManager), dialogs_(Dialogs), iniFileName_(std::move(IniFileName)),
+      tempDir_(AttachmentFolderPath(TempDir)), dataBase_(new TADOConnection(this))
+{
+    dataBase_->LoginPrompt = false;
+}
+
+TDBModule::~TDBModule()
+{
+    dataBase_->Close();
+    // Only an empty folder goes: opened attachments may still be in use.
+    RemoveDir(ExcludeTrailingPathDelimiter(tempDir_));
+}
+
+bool TDBModule::Connected() const { return dataBase_->Connected(); }
+
+bool TDBModule::Connect(const AnsiString& FileName)
+{
+    if (!FileExists(FileName))
+        return false;
+    RemoveStaleTemporaryFiles(FileName);
+    dataBase_->SetConnectionString(JetConnectionString(FileName));
+    try {
+        dataBase_->Open();
+    } catch (const EDatabaseError&) {
+        return false;
+    }
+    fileName_ = FileName;
+    return true;
+}
+
+bool TDBModule::WriteLastDataBase(const AnsiString& FileName)
+{
+    try {
+        TIniFile ini(iniFileName_);
+        ini.WriteString("History", "LastDataBase", FileName);
+        ini.UpdateFile();
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+void TDBModule::OpenLastDataBase()
+{
+    AnsiString last;
+    try {
+        last = TIniFile(iniFileName_).ReadString("History", "LastDataBase", "");
+    } catch (const Exception&) {
+        return;  // an unreadable INI remembers nothing
+    }
+    if (last.empty() || !FileExists(last) || !OpenDataBase(last))
+        return;
+    LoadBookmarks();
+    LoadNodeTree();
+}
+
+bool TDBModule::OpenDataBase(const AnsiString& FileName)
+{
+    if (!CloseAllNodes())
+        return false;
+    dataBase_->Close();
+    if (!Connect(FileName)) {
+        MessageDlg.ShowAppMessage(kOpenFailure);
+        return false;
+    }
+    if (!WriteLastDataBase(FileName))
+        MessageDlg.ShowAppMessage(kOpenFailure);
+    return true;
+}
+
+bool TDBModule::CreateDataBase(const AnsiString& FileName)
+{
+    if (!CloseAllNodes())
+        return false;
+    dataBase_->Close();
+    try {
+        RemoveStaleTemporaryFiles(FileName);
+        TStringList schema;
+        for (const AnsiString& statement : NotesSchema())
+            schema.Add(statement);
+        CreateDatabaseFile(FileName, &schema);
+    } catch (const Exception&) {
+        MessageDlg.ShowAppMessage(kCreateFailure);
+        return false;
+    }
+    if (!Connect(FileName)) {
+        MessageDlg.ShowAppMessage(kCreateFailure);
+        return false;
+    }
+    // Only a database that exists whole is remembered.
+    if (!WriteLastDataBase(FileName))
+        MessageDlg.ShowAppMessage(kOpenFailure);
+    return true;
+}
+
+AnsiString TDBModule::NewDataBaseFileName(const AnsiString& Chosen) { return ChangeFileExt(Chosen, ".vek"); }
+
+void TDBModule::CompactDataBase()
+{
+    if (!Connected())
+        return;
+    dataBase_->Close();
+    // A failed compaction leaves the file as it was; it is not reported.
+    try {
+        CompactDatabaseFile(fileName_);
+    } catch (const Exception&) {
+    }
+    if (!Connect(fileName_))
+        MessageDlg.ShowAppMessage(kOpenFailure);
+}
+
+void TDBModule::ExecSQL(const AnsiString& Text) { dataBase_->Execute(Text); }
+
+std::unique_ptr<TADOQuery> TDBModule::NewQuery(const AnsiString& Sql)
+{
+    auto query = std::make_unique<TADOQuery>(nullptr);
+    query->SetConnection(dataBase_);
+    query->SQL()->SetText(Sql);
+    return query;
+}
+
+std::unique_ptr<TADOQuery> TDBModule::Select(const AnsiString& Sql)
+{
+    auto query = NewQuery(Sql);
+    query->Open();
+    return query;
+}
+
+AnsiString QuotedSqlText(const AnsiString& Text)
+{
+    AnsiString quoted;
+    for (char c : Text) {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return quoted;
+}

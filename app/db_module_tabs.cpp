@@ -1,0 +1,128 @@
+// TDBModule: article tabs: opening a node into a tab, saving its text and
+// closing it with its caret, language and options written back.
+#include "app/db_module.h"
+
+#include "app/editor_config_string.h"
+#include "app/node_manager.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/message_dlg.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/sys_utils.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/db_errors.h"
+
+namespace {
+
+const char* const kArticleMissing = "这篇文章已经不在数据库中，可能已经被删除！";
+
+}  // namespace
+
+TCustomSynTextEditor* TDBModule::OpenNode(int Id)
+{
+    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i) {
+        INodeEditor* frame = nodeManager_->GetEditors(i);
+        if (frame->GetNodeID() == Id) {
+            frame->Activate();
+            return frame->GetEditor();
+        }
+    }
+    // The rows are read before a tab exists: a stale bookmark or search hit
+    // must not make a tab whose saves would go nowhere.
+    auto row = Select("select nodes.名称, contents.* from nodes, contents where nodes.标识=" + IntToStr(Id) +
+                      " and contents.标识=" + IntToStr(Id));
+    if (row->Eof()) {
+        MessageDlg.ShowAppMessage(kArticleMissing);
+        return nullptr;
+    }
+    TCustomSynTextEditor* editor = nodeManager_->CreateEditor();
+    LoadEditor(editor, Id, row.get());
+    return editor;
+}
+
+void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, TADOQuery* Row)
+{
+    INodeEditor* frame = NodeEditorOf(Editor);
+    frame->SetNodeName(Row->Fields()->Fields(0)->AsString());
+    frame->SetNodeID(Id);
+    frame->SetLanguage(Row->FieldByName("语言")->AsString());
+    Editor->SetText(Row->FieldByName("内容")->AsString());
+    // The options come after the text: a malformed string must leave a
+    // whole tab, with its text, and is reported once it is open.
+    AnsiString failure;
+    try {
+        StringToEditorConfig(Editor, Row->FieldByName("配置")->AsString());
+    } catch (const EConvertError& e) {
+        failure = e.Message();
+    }
+    Editor->SetSelStart(Row->FieldByName("位置")->AsInteger());
+    Editor->ClearUndo();
+    Editor->SetModified(false);
+    Editor->EnsureCursorPosVisible();
+    LoadAttachments(Id);
+    for (int i = 0; i < Editor->Lines()->Count(); ++i)
+        Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
+    if (!failure.empty())
+        MessageDlg.ShowAppMessage(failure);
+}
+
+void TDBModule::SaveNode(TCustomSynTextEditor* Editor)
+{
+    auto query = Select("select * from Contents where 标识=" + IntToStr(NodeEditorOf(Editor)->GetNodeID()));
+    if (query->Eof())
+        throw EDatabaseError(kArticleMissing);
+    query->Edit();
+    query->FieldByName("内容")->SetAsString(Editor->Text());
+    query->Post();
+    Editor->SetModified(false);
+}
+
+void TDBModule::SaveAllNodes()
+{
+    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i)
+        SaveNode(nodeManager_->GetEditors(i)->GetEditor());
+}
+
+void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
+{
+    auto query = Select("Select * from contents where 标识=" + IntToStr(NodeId));
+    if (query->Eof()) {
+        // Nothing to write to; the tab still closes, as the text had no
+        // row to be saved into either.
+        MessageDlg.ShowAppMessage(kArticleMissing);
+        return;
+    }
+    query->Edit();
+    query->FieldByName("位置")->SetAsInteger(Editor->SelStart());
+    query->FieldByName("语言")->SetAsString(Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName()
+                                                                  : AnsiString());
+    query->FieldByName("配置")->SetAsString(EditorConfigToString(Editor));
+    query->Post();
+}
+
+bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
+{
+    INodeEditor* frame = NodeEditorOf(Editor);
+    if (Editor->Modified()) {
+        const int answer = MessageDlg.MessageDlgButtons("文章 " + frame->GetNodeName() + "已经被改变，是否保存？",
+                                                        "关闭文章", mtInformation, {"保存", "丢弃", "取消"});
+        // Only "丢弃" discards: a box closed without a button cancels.
+        if (answer == 1)
+            SaveNode(Editor);
+        else if (answer != 2)
+            return false;
+    }
+    const int id = frame->GetNodeID();
+    WriteEditorState(Editor, id);
+    nodeManager_->RemoveEditor(Editor);
+    ForgetAttachmentsOf(id);
+    return true;
+}
+
+bool TDBModule::CloseAllNodes()
+{
+    for (int i = nodeManager_->GetEditorCount() - 1; i >= 0; --i)
+        if (!CloseNode(nodeManager_->GetEditors(i)->GetEditor()))
+            return false;
+    return true;
+}

@@ -1,0 +1,278 @@
+// TDBModule: the node tree: loading it, new nodes, properties, renaming,
+// deleting and the title search.
+#include <unordered_set>
+
+#include "app/db_module.h"
+#include "app/db_transaction.h"
+#include "app/editor_config_string.h"
+#include "app/node_dialogs.h"
+#include "app/node_manager.h"
+#include "app/node_tree.h"
+#include "editor_services/message_dlg.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/code_page.h"
+#include "platform/base/sys_utils.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/itemviews/tree_view.h"
+
+namespace {
+
+const char* const kNodeMissing = "文章或目录已经不在数据库中，可能已经被删除！";
+
+// A list's updates stay locked only while it is filled, whatever fails.
+class TListUpdate {
+public:
+    explicit TListUpdate(TListItems* Items) : items_(Items) { items_->BeginUpdate(); }
+    ~TListUpdate() { items_->EndUpdate(); }
+    TListUpdate(const TListUpdate&) = delete;
+    TListUpdate& operator=(const TListUpdate&) = delete;
+
+private:
+    TListItems* items_;
+};
+
+struct TDoomedNode {
+    int Id;
+    AnsiString Title;
+    bool Article;
+};
+
+// Node and everything below it, children before their folder.
+void CollectPostOrder(TTreeNode* Node, std::vector<TDoomedNode>& Nodes)
+{
+    for (int i = 0; i < Node->Count(); ++i)
+        CollectPostOrder(Node->Item(i), Nodes);
+    Nodes.push_back({NodeIdOf(Node), Node->Text(), Node->ImageIndex() != ntFolder});
+}
+
+// Edits the only row of a "where 标识=" query; a row that is gone raises
+// instead of being written nowhere.
+void EditFoundRow(TADOQuery* Query)
+{
+    if (Query->Eof())
+        throw EDatabaseError(kNodeMissing);
+    Query->Edit();
+}
+
+}  // namespace
+
+AnsiString LikeContainsPattern(const AnsiString& Text)
+{
+    AnsiString pattern = "%";
+    for (size_t i = 0; i < Text.size();) {
+        const size_t length = CharLengthAt(Text, i);
+        // Only whole single-byte characters are wildcards: '_' (0x5F) is
+        // also the trail byte of double-byte characters such as 乢.
+        if (length == 1 && (Text[i] == '%' || Text[i] == '_' || Text[i] == '!'))
+            pattern += '!';
+        pattern.append(Text, i, length);
+        i += length;
+    }
+    return pattern + "%";
+}
+
+void TDBModule::LoadNodeTree()
+{
+    std::vector<TNodeRecord> records;
+    {
+        auto query = Select("select * from Nodes");
+        for (; !query->Eof(); query->Next())
+            records.push_back({query->FieldByName("目录")->AsInteger(), query->FieldByName("标识")->AsInteger(),
+                               query->FieldByName("名称")->AsString(), query->FieldByName("类型")->AsInteger()});
+    }
+    BuildNodeTree(nodeManager_->GetNodeTree()->Items(), records);
+}
+
+int TDBModule::NextNodeId()
+{
+    // The largest id, not the last row's: rows need not come back in id
+    // order, and the last one's id + 1 could be taken.
+    auto query = Select("select max(标识) from Nodes");
+    return query->Fields()->Fields(0)->AsInteger() + 1;
+}
+
+void TDBModule::NewNode(bool Article)
+{
+    TCustomTreeView* tree = nodeManager_->GetNodeTree();
+    TTreeNode* selected = tree->Selected();
+    int parentId = ParentIdForNewNode(selected);
+    TNodeDialogValues values;
+    {
+        auto query = Select("select 语言, 配置 from Contents where 标识=" + IntToStr(parentId));
+        values.Language = query->FieldByName("语言")->AsString();
+        values.Config = query->FieldByName("配置")->AsString();
+    }
+    if (!dialogs_->ExecuteNewNode(Article ? "新建文章" : "新建目录", values))
+        return;
+    if (values.TopLevel)
+        parentId = 0;
+    int id;
+    {
+        TDBTransaction transaction(dataBase_);
+        id = NextNodeId();
+        auto nodes = Select("select * from Nodes");
+        nodes->Append();
+        nodes->FieldByName("标识")->SetAsInteger(id);
+        nodes->FieldByName("名称")->SetAsString(values.Title);
+        nodes->FieldByName("目录")->SetAsInteger(parentId);
+        nodes->FieldByName("类型")->SetAsInteger(Article ? ntArticle : ntFolder);
+        nodes->Post();
+        auto contents = Select("select * from Contents");
+        contents->Append();
+        contents->FieldByName("标识")->SetAsInteger(id);
+        contents->FieldByName("内容")->SetAsString("");
+        contents->FieldByName("位置")->SetAsInteger(0);
+        contents->FieldByName("语言")->SetAsString(values.Language);
+        contents->FieldByName("配置")->SetAsString(values.Config);
+        contents->Post();
+        transaction.Commit();
+    }
+    TTreeNode* node = tree->Items()->AddChild(ParentNodeForNewNode(selected, values.TopLevel), values.Title);
+    SetNodeId(node, id);
+    const int type = Article ? ntArticle : ntFolder;
+    node->SetImageIndex(type);
+    node->SetSelectedIndex(type);
+    if (Article)
+        OpenNode(id);
+}
+
+void TDBModule::EditNodeProperties()
+{
+    TCustomTreeView* tree = nodeManager_->GetNodeTree();
+    int id;
+    if (tree->Focused() && tree->Selected()) {
+        id = NodeIdOf(tree->Selected());
+    } else if (INodeEditor* frame = NodeEditorOf(nodeManager_->GetActiveEditor())) {
+        id = frame->GetNodeID();
+    } else {
+        return;
+    }
+    TNodeDialogValues values;
+    {
+        auto query = Select("select Nodes.名称, Contents.配置, Contents.语言 from Nodes, Contents where Nodes.标识=" +
+                            IntToStr(id) + " and Contents.标识=" + IntToStr(id));
+        if (query->Eof()) {
+            MessageDlg.ShowAppMessage(kNodeMissing);
+            return;
+        }
+        values.Title = query->Fields()->Fields(0)->AsString();
+        values.Config = query->Fields()->Fields(1)->AsString();
+        values.Language = query->Fields()->Fields(2)->AsString();
+    }
+    if (!dialogs_->ExecuteNodeProperties(values))
+        return;
+    {
+        TDBTransaction transaction(dataBase_);
+        auto node = Select("select * from Nodes where 标识=" + IntToStr(id));
+        EditFoundRow(node.get());
+        node->FieldByName("名称")->SetAsString(values.Title);
+        node->Post();
+        auto content = Select("select * from contents where 标识=" + IntToStr(id));
+        EditFoundRow(content.get());
+        content->FieldByName("语言")->SetAsString(values.Language);
+        content->FieldByName("配置")->SetAsString(values.Config);
+        content->Post();
+        transaction.Commit();
+    }
+    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i) {
+        INodeEditor* frame = nodeManager_->GetEditors(i);
+        if (frame->GetNodeID() != id)
+            continue;
+        frame->SetNodeName(values.Title);
+        frame->SetLanguage(values.Language);
+        StringToEditorConfig(frame->GetEditor(), values.Config);
+        break;
+    }
+    if (TTreeNode* node = FindTreeNode(tree->Items(), id))
+        node->SetText(values.Title);
+}
+
+void TDBModule::DeleteNodeRows(int Id)
+{
+    const AnsiString id = IntToStr(Id);
+    dataBase_->Execute("Delete from Nodes where 标识=" + id);
+    dataBase_->Execute("Delete from CONTENTS where 标识=" + id);
+    dataBase_->Execute("Delete from Bookmarks where 文档标识=" + id);
+    dataBase_->Execute("Delete from Attachments where 文档标识=" + id);
+}
+
+void TDBModule::RemoveNodeEditors(int Id)
+{
+    for (int i = nodeManager_->GetEditorCount() - 1; i >= 0; --i) {
+        INodeEditor* frame = nodeManager_->GetEditors(i);
+        if (frame->GetNodeID() != Id)
+            continue;
+        nodeManager_->RemoveEditor(frame->GetEditor());
+        ForgetAttachmentsOf(Id);
+    }
+}
+
+void TDBModule::DeleteNode(TTreeNode* Node)
+{
+    if (!Node) {
+        MessageDlg.ShowInfoMessage("请先选择你要删除的目录或者文章！", "删除目录或者文章");
+        return;
+    }
+    const AnsiString question = "你确认要删除目录(文章) " + Node->Text() + " 吗？\r\n\r\n" +
+                                "注意：如果删除的是目录，那么连同目录的下面的文章会一并删除的！？";
+    if (MessageDlg.MessageDlgButtons(question, "删除目录或文章", mtInformation, {"删除", "取消"}) != 1)
+        return;
+    std::vector<TDoomedNode> doomed;
+    CollectPostOrder(Node, doomed);
+    {
+        TDBTransaction transaction(dataBase_);
+        for (const TDoomedNode& node : doomed) {
+            nodeManager_->ShowHint((node.Article ? "正在删除文章 " : "正在目录文章 ") + node.Title);
+            DeleteNodeRows(node.Id);
+        }
+        transaction.Commit();
+    }
+    // The rows are gone for good now; their tabs go without a question
+    // (a folder opened from a search hit has a tab too).
+    for (const TDoomedNode& node : doomed)
+        RemoveNodeEditors(node.Id);
+    Node->Owner()->Delete(Node);
+}
+
+void TDBModule::SearchNodes(const AnsiString& Text)
+{
+    TListItems* items = nodeManager_->GetSearchList()->Items();
+    TListUpdate update(items);
+    items->Clear();
+    auto query = Select("select * from nodes where 名称 Like'" + QuotedSqlText(LikeContainsPattern(Text)) +
+                        "' escape '!'");
+    for (; !query->Eof(); query->Next()) {
+        TListItem* item = items->Add();
+        item->SetImageIndex(1);
+        item->SetCaption(query->FieldByName("名称")->AsString());
+        item->Data = reinterpret_cast<void*>(static_cast<intptr_t>(query->FieldByName("标识")->AsInteger()));
+    }
+}
+
+void TDBModule::RenameNode(TTreeNode* Node, AnsiString& Text)
+{
+    const AnsiString id = IntToStr(NodeIdOf(Node));
+    if (Text.empty()) {
+        MessageDlg.ShowInfoMessage("文章或目录标题不可以为空，请重新填写标题！", "重命名");
+        Text = Select("select 名称 from Nodes where 标识=" + id)->FieldByName("名称")->AsString();
+        return;
+    }
+    {
+        auto query = Select("select * from Nodes where 标识=" + id);
+        EditFoundRow(query.get());
+        query->FieldByName("名称")->SetAsString(Text);
+        query->Post();
+    }
+    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i)
+        if (nodeManager_->GetEditors(i)->GetNodeID() == NodeIdOf(Node)) {
+            nodeManager_->GetEditors(i)->SetNodeName(Text);
+            break;
+        }
+}
