@@ -141,9 +141,7 @@ TbsScrollBarLayout LayoutScrollBar(const TbsScrollBarLayoutInput& In)
     int thumbLength;
     if (R.PageSize != 0) {
         const int64_t divisor = int64_t{R.Max} - R.Min + 1;
-        thumbLength = divisor == 0
-                          ? 0
-                          : RoundHalfEven(double(track.End - track.Start) * R.PageSize / double(divisor));
+        thumbLength = divisor == 0 ? 0 : RoundHalfEven(double(track.End - track.Start) * R.PageSize / double(divisor));
         if (thumbLength < minThumb)
             thumbLength = minThumb;
     } else {

@@ -20,7 +20,10 @@ TbsScrollBarLayout Plain(int Width, int Height, TbsScrollRange Range, bool Verti
     return LayoutScrollBar(in);
 }
 
-TbsScrollRange Range(int Min, int Max, int PageSize, int Position) { return TbsScrollRange{Min, Max, PageSize, Position}; }
+TbsScrollRange Range(int Min, int Max, int PageSize, int Position)
+{
+    return TbsScrollRange{Min, Max, PageSize, Position};
+}
 
 TEST(ScrollBarLayoutTest, APlainHorizontalBarOf200By19)
 {
