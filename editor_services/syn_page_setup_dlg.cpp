@@ -21,6 +21,7 @@
 #include "platform/ui/widgets/paint_box.h"
 #include "platform/ui/widgets/tab_sheet.h"
 #include "platform/ui/dialogs/message_box.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/win/edit_control_messages.h"
 
 namespace {
@@ -73,9 +74,11 @@ TSynPageSetupDlg::TSynPageSetupDlg(TComponent* AOwner)
     auto* headsSheet = new TTabSheet(this);
     headsSheet->SetCaption("页眉或页脚");
     headsSheet->SetPageControl(PageControl);
+    BuildHeadMenu();
     BuildMarginsSheet(marginsSheet);
     BuildHeadsSheet(headsSheet);
     PageControl->SetActivePage(marginsSheet);
+    PageControl->OnChange = TNotifyEvent(this, &TSynPageSetupDlg::EnableHeadActions);
 
     const int buttonTop = 2 * Margin + SheetHeight;
     btnOK = SynPlaceControl(new TButton(this), this, "btnOK", SheetWidth + Margin - 2 * ButtonWidth - Margin, buttonTop,
@@ -172,6 +175,7 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
         swatch->OnClick = TNotifyEvent(this, &TSynPageSetupDlg::SwatchClick);
     }
     boxes.Mirror = AddCheck(group, n.Mirror, n.MirrorCaption, Margin, 2 * Margin + 44, 150);
+    boxes.Mirror->OnEnter = TNotifyEvent(this, &TSynPageSetupDlg::EnableHeadActions);
     boxes.LineFrame = AddCheck(group, n.LineFrame, n.LineCaption, Margin, 2 * Margin + 62, 150);
     boxes.Box = AddCheck(group, n.Box, n.BoxCaption, Margin, 2 * Margin + 80, 150);
     boxes.ShadowFrame = AddCheck(group, n.ShadowFrame, n.ShadowCaption, Margin, 2 * Margin + 98, 150);
@@ -182,6 +186,9 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
         sheet->SetPageControl(tabs);
         boxes.Text[i] = SynPlaceControl(new TRichEdit(this), sheet, n.Boxes[i], 0, 0, 10, 10);
         boxes.Text[i]->SetAlign(alClient);
+        boxes.Text[i]->SetPopupMenu(HeadMenu);
+        boxes.Text[i]->OnEnter = TNotifyEvent(this, &TSynPageSetupDlg::BoxEnter);
+        boxes.Text[i]->OnSelectionChange = TNotifyEvent(this, &TSynPageSetupDlg::BoxSelectionChange);
     }
     tabs->SetActivePageIndex(0);
 }

@@ -5,10 +5,13 @@
 // number.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/ui/kernel/custom_form.h"
 
+class TAction;
+class TActionList;
 class TButton;
 class TCheckBox;
 class TComboBox;
@@ -16,9 +19,11 @@ class TEdit;
 class THeaderFooter;
 class TPageControl;
 class TPaintBox;
+class TPopupMenu;
 class TRichEdit;
 class TSynTextPrint;
 class TSynTextPrintMargins;
+class TTextAttributes;
 class TWinControl;
 
 class TSynPageSetupDlg : public TForm {
@@ -62,6 +67,20 @@ public:
     } Heads[2];
     TButton* btnOK = nullptr;
     TButton* btnCancel = nullptr;
+    // The text boxes' context menu and its commands on the current box.
+    TPopupMenu* HeadMenu = nullptr;
+    TActionList* HeadActions = nullptr;
+    TAction* PageNumCmd = nullptr;
+    TAction* PagesCmd = nullptr;
+    TAction* TimeCmd = nullptr;
+    TAction* DateCmd = nullptr;
+    TAction* TitleCmd = nullptr;
+    TAction* FontCmd = nullptr;
+    TAction* BoldCmd = nullptr;
+    TAction* ItalicCmd = nullptr;
+    TAction* UnderlineCmd = nullptr;
+    // The text box the commands work on: the one entered last.
+    TRichEdit* CurrentBox() const { return currentBox_; }
 
 protected:
     // OK closes only when every margin edit holds a number.
@@ -83,7 +102,22 @@ private:
     void SwatchPaint(TObject* Sender);
     void SwatchClick(TObject* Sender);
     TColor* SwatchColor(TObject* Swatch);
+    // The context menu (in its own file).
+    void BuildHeadMenu();
+    TAction* AddHeadAction(const char* Name, const char* Caption, const char* Hint, void (TSynPageSetupDlg::*Execute)(TObject*));
+    void BoxEnter(TObject* Sender);
+    void BoxSelectionChange(TObject* Sender);
+    // The commands work only while the current box has the focus.
+    void EnableHeadActions(TObject* Sender = nullptr);
+    void InsertMacro(TObject* Sender);
+    void FontCmdExecute(TObject* Sender);
+    void StyleCmdExecute(TObject* Sender);
+    // Applies Change to the whole caret line's attributes, then puts the
+    // caret back where it was.
+    void ChangeCaretLine(const std::function<void(TTextAttributes* Attributes)>& Change);
 
     std::unique_ptr<TSynTextPrintMargins> margins_;  // the edits' values while the units change
     TEdit* marginEdits_[10] = {};  // in the order they are read
+    TRichEdit* currentBox_ = nullptr;  // one of the Heads' Text boxes, or none before one is entered
+    int caretLine_ = 0, caretColumn_ = 0;  // in currentBox_, from 0, as its last selection change left them
 };

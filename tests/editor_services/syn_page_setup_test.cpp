@@ -11,6 +11,9 @@
 #include "../editor/syn_view_test_support.h"
 #include "editor_services/syn_text_print.h"
 #include "platform/base/strings.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/textedit/rich_edit.h"
@@ -20,6 +23,7 @@
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/ui/widgets/page_control.h"
 #include "platform/ui/widgets/tab_sheet.h"
+#include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 
@@ -213,6 +217,115 @@ TEST_F(PageSetupTest, AMarginThatIsNoNumberKeepsTheDialogOpenOnIt)
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_DOUBLE_EQ(print_.Margins()->Top(), 3);
     EXPECT_DOUBLE_EQ(print_.Margins()->Footer(), 2.25);
+}
+
+// The context menu of the header and footer boxes: its commands work only
+// while the box entered last has the focus, macros go in at the selection,
+// and the font and styles change the caret's line of that box alone, the
+// caret coming back where it was.
+TEST_F(PageSetupTest, TheBoxesMenuTypesMacrosAndStylesTheCaretLine)
+{
+    print_.Header()->Clear();
+    print_.Footer()->Clear();
+    EXPECT_TRUE(Run([](TSynPageSetupDlg* d) {
+        TAction* const commands[] = {d->PageNumCmd, d->PagesCmd, d->TimeCmd, d->DateCmd, d->TitleCmd,
+                                     d->FontCmd, d->BoldCmd, d->ItalicCmd, d->UnderlineCmd};
+        const char* const captions[] = {"页码(&N)", "页数(&P)", "时间(&T)", "日期(&D)", "标题(&T)",
+                                        "字体(&F)", "粗体(&B)", "斜体(&I)", "下划线(&U)"};
+        ASSERT_EQ(d->HeadMenu->Items()->Count(), 9);
+        for (int i = 0; i < 9; ++i) {
+            EXPECT_EQ(d->HeadMenu->Items()->Items(i)->Caption(), captions[i]);
+            EXPECT_FALSE(commands[i]->Enabled()) << captions[i];
+        }
+        EXPECT_EQ(d->PagesCmd->Hint(), "Num. pages");
+        TRichEdit* right = d->Heads[0].Text[2];
+        EXPECT_EQ(right->PopupMenu(), d->HeadMenu);
+        d->PageControl->SetActivePageIndex(1);
+        auto* sheet = static_cast<TTabSheet*>(right->Parent());
+        sheet->PageControl()->SetActivePage(sheet);
+        right->SetFocus();
+        Pump();
+        EXPECT_EQ(d->CurrentBox(), right);
+        EXPECT_TRUE(d->PageNumCmd->Enabled());
+
+        // Right-click, then the item's key: the page number goes in at the caret.
+        InjectText("第頁 ");
+        InjectClick(right->ClientToScreen(Point(40, 5)), 2);
+        InjectKeyStroke('N');
+        Application->ProcessMessages();
+        InjectText(" / ");
+        Pump();
+        d->PagesCmd->Execute();
+        EXPECT_EQ(right->Text(), "第頁 $PAGENUM$ / $PAGECOUNT$");
+
+        // Two lines; the caret on the first, after 第頁: only that line turns bold.
+        InjectKeyStroke(VK_RETURN);
+        InjectText("說門 x");
+        Pump();
+        right->SetSelStart(4);
+        Pump();
+        d->BoldCmd->Execute();
+        EXPECT_EQ(right->SelStart(), 4);
+        EXPECT_EQ(right->SelLength(), 0);
+        EXPECT_TRUE(right->FormatAt(0).Style().Contains(fsBold));
+        EXPECT_TRUE(right->FormatAt(20).Style().Contains(fsBold));
+        const int second = static_cast<int>(right->Perform(EM_LINEINDEX, 1, 0));
+        EXPECT_FALSE(right->FormatAt(second).Style().Contains(fsBold));
+        d->BoldCmd->Execute();
+        EXPECT_FALSE(right->FormatAt(0).Style().Contains(fsBold));
+
+        // The caret on the second line.
+        InjectKeyStroke(VK_DOWN);
+        Pump();
+        d->ItalicCmd->Execute();
+        d->UnderlineCmd->Execute();
+        EXPECT_EQ(right->SelStart(), second + 4);
+        EXPECT_TRUE(right->FormatAt(second).Style().Contains(fsItalic));
+        EXPECT_FALSE(right->FormatAt(0).Style().Contains(fsItalic));
+
+        // The font dialog starts from the line's font and gives it a size.
+        TModalAnswers::Push([](const TModalRequest&) {
+            Pump();
+            InjectKeyStroke('S', InjectAlt);
+            InjectText("13");
+            InjectKeyStroke(VK_RETURN);
+            Pump();
+            return mrNone;
+        });
+        d->FontCmd->Execute();
+        EXPECT_EQ(right->FormatAt(second + 2).Size(), 13);
+        EXPECT_TRUE(right->FormatAt(second + 2).Style().Contains(fsItalic));
+        EXPECT_NE(right->FormatAt(0).Size(), 13);
+        TModalAnswers::Push(mrCancel);
+        d->FontCmd->Execute();
+        EXPECT_EQ(right->FormatAt(second).Size(), 13);
+
+        // Another box: its own caret, its own line.
+        TRichEdit* left = d->Heads[1].Text[0];
+        auto* footerSheet = static_cast<TTabSheet*>(left->Parent());
+        footerSheet->PageControl()->SetActivePage(footerSheet);
+        left->SetFocus();
+        Pump();
+        InjectText("a");
+        Pump();
+        d->UnderlineCmd->Execute();
+        EXPECT_TRUE(left->FormatAt(0).Style().Contains(fsUnderline));
+        EXPECT_FALSE(right->FormatAt(0).Style().Contains(fsUnderline));
+
+        // Leaving for the mirror box turns the commands off.
+        d->Heads[1].Mirror->SetFocus();
+        Pump();
+        EXPECT_FALSE(d->TitleCmd->Enabled());
+        d->btnOK->Click();
+    }));
+    THeader* header = print_.Header();
+    ASSERT_EQ(header->Count(), 2);
+    EXPECT_EQ(header->Get(0)->Text, "第頁 $PAGENUM$ / $PAGECOUNT$");
+    EXPECT_EQ(header->Get(0)->Alignment, taRightJustify);
+    EXPECT_EQ(header->Get(1)->Font()->Size(), 13);
+    EXPECT_EQ(header->Get(1)->Font()->Style(), (TFontStyles{fsItalic, fsUnderline}));
+    ASSERT_EQ(print_.Footer()->Count(), 1);
+    EXPECT_TRUE(print_.Footer()->Get(0)->Font()->Style().Contains(fsUnderline));
 }
 
 }  // namespace
