@@ -276,6 +276,13 @@ TEST_F(DbQueryTest, LikeMatchesCharactersNotBytes)
     EXPECT_EQ(Titles("select * from nodes where 名称 Like'%t%'"), std::vector<AnsiString>{"Tf"});
     EXPECT_EQ(Titles("select * from nodes where 名称 Like'%門%'"), std::vector<AnsiString>{"門戶"});
     EXPECT_EQ(Titles("select * from nodes where 名称 Like'_明'"), std::vector<AnsiString>{"說明"});
+    // A doubled quote and an escaped '%' match themselves, even after a
+    // character whose trail byte is the escape character (乗: 81 5C).
+    AddNode(5, "it's 乗%");
+    EXPECT_EQ(Titles("select * from nodes where 名称 Like'%it''s%'"), std::vector<AnsiString>{"it's 乗%"});
+    EXPECT_EQ(Titles("select * from nodes where 名称 Like'%乗\\%' escape '\\'"), std::vector<AnsiString>{"it's 乗%"});
+    EXPECT_EQ(Titles("select * from nodes where 名称 Like'%0\\%%' escape '\\' order by 标识"),
+              std::vector<AnsiString>{"100%_done"});
 }
 
 TEST_F(DbQueryTest, QueriesFailWithTheEnginesMessage)
