@@ -26,6 +26,7 @@ declare -A seeds=(
   [mask_region]=tests/skin/data/data/stored_skin
   [stored_skin]=tests/skin/data/data/stored_skin_corpus
   [skin_data]=tests/skin/data/data/stored_skin_corpus
+  [skin_controls]=tests/skin/controls/data/degenerate_skin_corpus
 )
 names=("$@")
 [ ${#names[@]} -gt 0 ] || names=("${!seeds[@]}")

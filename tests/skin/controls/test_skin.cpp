@@ -1,10 +1,9 @@
 #include "tests/skin/controls/test_skin.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
@@ -215,22 +214,17 @@ int TTestSkin::AddMask(const std::string& FileName, int W, int H)
     return index;
 }
 
-const TTestSkin::TPiece* TTestSkin::Find(const std::string& Piece) const
+const TTestSkin::TPiece& TTestSkin::Piece(const std::string& Name) const
 {
     for (const TPiece& piece : pieces_)
-        if (piece.Name == Piece)
-            return &piece;
-    return nullptr;
+        if (piece.Name == Name)
+            return piece;
+    throw std::invalid_argument("The test skin has no piece " + Name);
 }
 
-TColor TTestSkin::Colour(const std::string& Piece) const
+TColor TTestSkin::Colour(const std::string& Name) const
 {
-    const TPiece* piece = Find(Piece);
-    if (!piece) {
-        ADD_FAILURE() << "The test skin has no piece " << Piece;
-        return clBlack;
-    }
-    return piece->Colour;
+    return Piece(Name).Colour;
 }
 
 std::string TTestSkin::PieceOf(TColor Colour) const
@@ -241,14 +235,9 @@ std::string TTestSkin::PieceOf(TColor Colour) const
     return "";
 }
 
-TRect TTestSkin::PieceRect(const std::string& Piece) const
+TRect TTestSkin::PieceRect(const std::string& Name) const
 {
-    const TPiece* piece = Find(Piece);
-    if (!piece) {
-        ADD_FAILURE() << "The test skin has no piece " << Piece;
-        return TRect{};
-    }
-    return piece->Rect;
+    return Piece(Name).Rect;
 }
 
 TTestSkin::TSection& TTestSkin::SectionOf(const std::string& Name)
@@ -335,10 +324,8 @@ void TTestSkin::WriteTo(const std::string& Folder) const
 void TTestSkin::LoadInto(TbsSkinData& Data) const
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "tandril-test-skin-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        ADD_FAILURE() << "No folder for the test skin";
-        return;
-    }
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("No folder for the test skin");
     WriteTo(pattern);
     try {
         Data.LoadFromFile(pattern + "/skin.ini");

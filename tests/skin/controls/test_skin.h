@@ -27,13 +27,13 @@ public:
     // Masks cut the 3 x 3 top-left triangle (x + y < 3) away.
     TTestSkin();
 
-    // The colour of a named piece; a test failure and clBlack for a name
-    // the skin lacks.
-    TColor Colour(const std::string& Piece) const;
+    // The colour of a named piece; std::invalid_argument for a name the
+    // skin lacks.
+    TColor Colour(const std::string& Name) const;
     // The piece painted in Colour; "" when none is.
     std::string PieceOf(TColor Colour) const;
     // Where a piece lies in the controls picture (picture index 0).
-    TRect PieceRect(const std::string& Piece) const;
+    TRect PieceRect(const std::string& Name) const;
 
     // INI values. Set adds a missing section or key at the end.
     void Set(const std::string& Section, const std::string& Key, const std::string& Value);
@@ -46,7 +46,7 @@ public:
     // Writes "skin.ini" and its pictures into Folder, which must exist.
     void WriteTo(const std::string& Folder) const;
     // Writes the skin into a folder of its own, loads it into Data and
-    // removes the folder.
+    // removes the folder; the skin data's errors pass on.
     void LoadInto(TbsSkinData& Data) const;
 
     // For more descriptions. A cell of W x H in the controls picture, cut
@@ -83,7 +83,7 @@ private:
     };
 
     TSection& SectionOf(const std::string& Name);
-    const TPiece* Find(const std::string& Piece) const;
+    const TPiece& Piece(const std::string& Name) const;
     void AddNinePart(const std::string& IDName, int W, int H, int Corner, const std::vector<std::string>& States,
                      bool Masked);
     void AddHorizontalBar(const std::string& IDName, int W, bool Both);

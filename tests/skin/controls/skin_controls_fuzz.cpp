@@ -1,0 +1,204 @@
+#include "tests/skin/controls/skin_controls_fuzz.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/exceptions.h"
+#include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "skin/controls/bs_graphic_skin_control.h"
+#include "skin/controls/bs_skin_control.h"
+#include "skin/data/bs_skin_data.h"
+#include "tests/skin/controls/test_skin.h"
+
+namespace {
+
+// Every skinned control of the subsystem built so far, made on Parent with
+// the description Name; later controls add a line here.
+using TMakeControl = std::function<TControl*(TCustomForm* Parent, const std::string& Name)>;
+
+template <typename T>
+T* Made(TCustomForm* Parent, const std::string& Name)
+{
+    auto* control = new T(Parent);
+    control->SetSkinDataName(Name);
+    control->SetParent(Parent);
+    return control;
+}
+
+const std::vector<TMakeControl>& Controls()
+{
+    static const std::vector<TMakeControl> controls = {
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinCustomControl>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* control = Made<TbsSkinCustomControl>(P, N);
+            control->DrawFrameStrips = true;
+            return control;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsGraphicSkinCustomControl>(P, N); },
+    };
+    return controls;
+}
+
+// The test skin's numbers that a change may reach: every value of the
+// descriptions, and keys the skin leaves at their defaults.
+struct TNumber {
+    std::string Section;
+    std::string Key;
+    int Count;  // 1, 2 (a point) or 4 (a rectangle)
+};
+
+std::vector<TNumber> Numbers(const TTestSkin& Skin)
+{
+    std::vector<TNumber> numbers;
+    std::vector<std::string> descriptions;
+    for (const auto& [section, key] : Skin.Keys()) {
+        if (section == "SKINCONTROLS" && key != "count") {
+            std::string entry = Skin.Get(section, key);
+            descriptions.push_back(entry.substr(0, entry.find(':')));
+        }
+    }
+    for (const auto& [section, key] : Skin.Keys()) {
+        std::string value = Skin.Get(section, key);
+        if (section == "PICTURES" || section == "VERSION" || section == "SKINCONTROLS" || section == "SKINOBJECTS" ||
+            section == "FORMINFO")
+            continue;
+        int commas = static_cast<int>(std::count(value.begin(), value.end(), ','));
+        numbers.push_back({section, key, commas + 1});
+    }
+    for (const std::string& name : descriptions) {
+        for (const char* key : {"framecount", "animateinterval", "stretchtype", "stretcheffect", "leftstretch",
+                                "topstretch", "maskpictureindex"})
+            numbers.push_back({name, key, 1});
+        numbers.push_back({name, "clientrect", 4});
+        numbers.push_back({name, "animateskinrect", 4});
+        numbers.push_back({name, "rightbottompoint", 2});
+    }
+    return numbers;
+}
+
+const int kSmall[] = {0, 1, -1, 2, 3, 4, 7, 15, 16, 17, 20, 29, 30, 31, 60, 100, 255, 999, -999};
+const int kHuge[] = {0, 1, -1, 2147483647, -2147483647 - 1, 65536, 1000000};
+
+int Pick(const int* Table, size_t Count, uint8_t Byte) { return Table[Byte % Count]; }
+
+std::string Rect(int L, int T, int R, int B) { return TTestSkin::RectText(TRect{L, T, R, B}); }
+
+// Byte Kind chooses how a rectangle degenerates; A and B pick numbers.
+std::string Degenerate(const std::string& Old, int Count, bool Huge, uint8_t Kind, uint8_t A, uint8_t B)
+{
+    int a = Huge ? Pick(kHuge, std::size(kHuge), A) : Pick(kSmall, std::size(kSmall), A);
+    int b = Pick(kSmall, std::size(kSmall), B);
+    if (Count == 1)
+        return std::to_string(a);
+    if (Count == 2)
+        return Kind % 2 ? "0,0" : TTestSkin::PointText(a, b);
+    TRect r{};
+    std::sscanf(Old.c_str(), "%d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom);
+    switch (Kind % 5) {
+    case 0:
+        return Rect(r.Left, r.Top, r.Left, r.Bottom);  // empty
+    case 1:
+        return Rect(r.Right, r.Bottom, r.Left, r.Top);  // inverted
+    case 2:
+        return Rect(r.Left + 400, r.Top + b, r.Right + 400, r.Bottom + b);  // past the picture
+    case 3:
+        return Rect(0, 0, 0, 0);
+    default:
+        return Rect(a, b, a + b, b + a);
+    }
+}
+
+void Paint(TCustomForm& Form)
+{
+    Form.Repaint();
+    Form.Update();
+}
+
+// Makes every control for every description (and one the skin lacks),
+// paints them, resizes them to nothing and back, and runs a skin change to
+// the sound skin Next over them.
+void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names, const TTestSkin& Next)
+{
+    TCustomForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    form.Show();
+    std::vector<TControl*> controls;
+    for (const std::string& name : Names)
+        for (const TMakeControl& make : Controls()) {
+            TControl* control = make(&form, name);
+            control->SetBounds(5, 5, 90, 50);
+            controls.push_back(control);
+        }
+    for (TControl* control : controls) {
+        if (auto* skinned = dynamic_cast<TbsSkinControl*>(control))
+            skinned->SetSkinData(&Data);
+        else if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(control))
+            graphic->SetSkinData(&Data);
+    }
+    Paint(form);
+    for (TControl* control : controls)
+        control->SetBounds(0, 0, 0, 0);
+    Paint(form);
+    for (TControl* control : controls)
+        control->SetBounds(2, 3, 150, 70);
+    Paint(form);
+    for (TControl* control : controls) {
+        if (auto* skinned = dynamic_cast<TbsSkinControl*>(control))
+            skinned->BeforeChangeSkinData();
+        else if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(control))
+            graphic->BeforeChangeSkinData();
+    }
+    Paint(form);
+    Next.LoadInto(Data);
+    for (TControl* control : controls) {
+        if (auto* skinned = dynamic_cast<TbsSkinControl*>(control))
+            skinned->ChangeSkinData();
+        else if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(control))
+            graphic->ChangeSkinData();
+    }
+    Paint(form);
+}
+
+}  // namespace
+
+int FuzzSkinControls(const uint8_t* Data, size_t Size)
+{
+    setenv("TANDRIL_BACKEND", "headless", 0);
+    static const TTestSkin base;
+    static const std::vector<TNumber> numbers = Numbers(base);
+
+    TTestSkin skin = base;
+    for (size_t i = 0; i + 4 <= Size; i += 4) {
+        const TNumber& number = numbers[Data[i] % numbers.size()];
+        bool huge = number.Key == "framecount" || number.Key == "animateinterval" ||
+                    number.Key.find("pictureindex") != std::string::npos;
+        skin.Set(number.Section, number.Key,
+                 Degenerate(skin.Get(number.Section, number.Key), number.Count, huge, Data[i + 1], Data[i + 2],
+                            Data[i + 3]));
+    }
+
+    std::vector<std::string> names = {"nosuchcontrol"};
+    for (const auto& [section, key] : base.Keys())
+        if (section == "SKINCONTROLS" && key != "count") {
+            std::string entry = base.Get(section, key);
+            names.push_back(entry.substr(0, entry.find(':')));
+        }
+
+    TbsSkinData data(nullptr);
+    int result = 0;
+    try {
+        skin.LoadInto(data);
+        result = 1;
+    } catch (const Exception&) {
+    }
+    PaintEveryControl(data, names, base);
+    FreeDeviceContexts();
+    return result;
+}
