@@ -126,11 +126,14 @@ void TDBModule::SaveAttachmentAs(int Id, const AnsiString& FileName)
 
 void TDBModule::DeleteSelectedAttachments()
 {
+    // The selection is taken first: freeing an item may move the view's
+    // selection to a neighbour, which was not chosen for deleting.
     TListItems* items = nodeManager_->GetAttachmentList()->Items();
-    for (int i = items->Count() - 1; i >= 0; --i) {
-        TListItem* item = items->Item(i);
-        if (!item->Selected())
-            continue;
+    std::vector<TListItem*> chosen;
+    for (int i = items->Count() - 1; i >= 0; --i)
+        if (items->Item(i)->Selected())
+            chosen.push_back(items->Item(i));
+    for (TListItem* item : chosen) {
         dataBase_->Execute("Delete from Attachments where 标识=" + IntToStr(ItemId(item)));
         item->Delete();
     }

@@ -1,0 +1,115 @@
+// Attachments: rows and items for added files, sizes beyond 32 bits refused
+// before reading, ids never reused, names that cannot leave the private
+// folder, and the list emptied with its article's tab.
+#include <filesystem>
+#include <fcntl.h>
+#include <fstream>
+#include <unistd.h>
+
+#include "platform/base/code_page.h"
+#include "platform/shell/shell_execute.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "tests/app/notes_test_support.h"
+
+namespace {
+
+std::vector<std::vector<std::string>> launched;
+int RecordLaunch(const std::vector<std::string>& Arguments)
+{
+    launched.push_back(Arguments);
+    return 0;
+}
+
+class TNotesAttachmentsTest : public TNotesTest {
+protected:
+    void SetUp() override
+    {
+        TNotesTest::SetUp();
+        saved_ = ShellLauncher;
+        ShellLauncher = RecordLaunch;
+        launched.clear();
+    }
+    void TearDown() override
+    {
+        ShellLauncher = saved_;
+        TNotesTest::TearDown();
+    }
+    std::string File(const std::string& Name, const std::string& Bytes)
+    {
+        // The program's names are GBK; the file system's are UTF-8.
+        std::ofstream(GbkToUtf8(Path(Name)), std::ios::binary) << Bytes;
+        return Path(Name);
+    }
+    std::string Items()
+    {
+        std::string text;
+        TListItems* items = window_->GetAttachmentList()->Items();
+        for (int i = 0; i < items->Count(); ++i)
+            text += items->Item(i)->Caption() + " " + items->Item(i)->SubItems()->Strings(0) + " " +
+                    std::to_string(items->Item(i)->ImageIndex()) + "|";
+        return text;
+    }
+
+    TShellLauncher saved_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TNotesAttachmentsTest, AddOpenDeleteAndRename)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    module_->AddAttachments(editor, {File("empty", ""), File("說門.txt", std::string(1023, 'x')),
+                                     File("k", std::string(2048, '\0'))});
+    EXPECT_EQ(Items(), "empty 0 Byte(s) 2|說門.txt 1023 Byte(s) 2|k 2.00 KB 2|");
+    EXPECT_EQ(Column("select 标识 from Attachments"), "1|2|3");
+    EXPECT_EQ(Column("select 大小 from Attachments"), "0|1023|2048");
+    module_->LoadAttachments(id);
+    EXPECT_EQ(Items(), "empty 0 Byte(s) 3|說門.txt 1023 Byte(s) 3|k 2.00 KB 3|");
+
+    // Deleting the last one: its id is not given again.
+    window_->GetAttachmentList()->Items()->Item(2)->SetSelected(true);
+    module_->DeleteSelectedAttachments();
+    module_->AddAttachments(editor, {File("again", "1")});
+    EXPECT_EQ(Column("select 标识 from Attachments"), "1|2|4");
+
+    // A stored name that climbs out of the folder is written inside it.
+    AnsiString name = "../../x";
+    module_->RenameAttachment(window_->GetAttachmentList()->Items()->Item(1), name);
+    module_->OpenAttachment(2);
+    const std::string opened = Path("tmp/Morvane/x");
+    EXPECT_EQ(launched, (std::vector<std::vector<std::string>>{{"xdg-open", opened}}));
+    EXPECT_EQ(std::filesystem::file_size(opened), 1023u);
+    EXPECT_FALSE(std::filesystem::exists(Path("x")));
+    EXPECT_FALSE(std::filesystem::exists(Path("tmp/x")));
+    EXPECT_EQ(module_->AttachmentSaveName(2), "x");
+
+    AnswerBoxes({1});
+    name = "";
+    module_->RenameAttachment(window_->GetAttachmentList()->Items()->Item(1), name);
+    EXPECT_EQ(name, "../../x");
+
+    module_->SaveAttachmentAs(1, Path("saved"));
+    EXPECT_EQ(std::filesystem::file_size(Path("saved")), 0u);
+
+    // The list goes with the article's tab.
+    ASSERT_TRUE(module_->CloseAllNodes());
+    EXPECT_EQ(Items(), "");
+}
+
+TEST_F(TNotesAttachmentsTest, FilesTooLargeForTheDatabaseAreRefusedBeforeReading)
+{
+    CreateDataBase();
+    NewNode(true, "a");
+    // A sparse file of 5 GB: its size does not fit 32 bits.
+    const std::string huge = Path("huge.bin");
+    const int fd = open(huge.c_str(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_EQ(ftruncate(fd, int64_t{5} << 30), 0);
+    close(fd);
+    AnswerBoxes({1});
+    module_->AddAttachments(window_->Frame(0)->GetEditor(), {huge, File("small", "abc")});
+    EXPECT_EQ(Boxes, std::vector<std::string>{"附件 huge.bin 太大（5.00 GB），不能加入文档库。"});
+    EXPECT_EQ(Column("select 名称 from Attachments"), "small");
+}

@@ -1,0 +1,202 @@
+// The node tree against the database: ids, where new nodes go, deleting a
+// subtree whole or not at all, renaming, properties and the title search.
+#include "app/node_tree.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "tests/app/notes_test_support.h"
+
+using TNotesTreeTest = TNotesTest;
+
+namespace {
+
+const char kConfig[] = "0000000000000000000000000000#000000000000#2#7#10#100#60#0#Arial,9,[],clBlack,0,1#0#0#0#0#0";
+
+std::string SearchHits(TCustomListView* List)
+{
+    std::string hits;
+    for (int i = 0; i < List->Items()->Count(); ++i)
+        hits += List->Items()->Item(i)->Caption() + "|";
+    return hits;
+}
+
+}  // namespace
+
+TEST_F(TNotesTreeTest, IdsNeverCollideWhenRowsComeOutOfIdOrder)
+{
+    CreateDataBase();
+    // A NODES table without its key (as another program may leave it)
+    // gives rows back as stored, 1, 3, 2: the last row's id + 1 is taken.
+    module_->ExecSQL("drop table Nodes");
+    module_->ExecSQL("create table Nodes (标识 INT, 名称 VARCHAR, 目录 INT, 类型 INT)");
+    for (int id : {1, 3, 2}) {
+        module_->ExecSQL("insert into Nodes (标识, 名称, 目录, 类型) values (" + std::to_string(id) + ", 'n" +
+                         std::to_string(id) + "', 0, 1)");
+        module_->ExecSQL("insert into Contents (标识, 内容, 语言, 配置, 位置) values (" + std::to_string(id) +
+                         ", '', '', '', 0)");
+    }
+    module_->LoadNodeTree();
+    EXPECT_EQ(NewNode(false, "new"), 4);
+    EXPECT_EQ(Column("select count(*) from Nodes where 标识=3"), "1");
+    EXPECT_EQ(Column("select 名称 from Nodes where 标识=4"), "new");
+}
+
+TEST_F(TNotesTreeTest, NewNodesGoWhereTheSelectionSaysWithTheirParentsDefaults)
+{
+    CreateDataBase();
+    const int folder = NewNode(false, "F");
+    module_->ExecSQL("update Contents set 语言='Pascal', 配置='" + std::string(kConfig) + "' where 标识=" + std::to_string(folder));
+    TCustomTreeView* tree = window_->GetNodeTree();
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    TNodeDialogValues seen;
+    window_->DialogAnswer = [&](const AnsiString& Caption, TNodeDialogValues& Values) {
+        seen = Values;
+        seen.Title = Caption;
+        Values.Title = "inside";
+        Values.Config = "";
+        return true;
+    };
+    module_->NewNode(true);
+    EXPECT_EQ(seen.Title, "新建文章");
+    EXPECT_EQ(seen.Language, "Pascal");
+    EXPECT_EQ(seen.Config, kConfig);
+    EXPECT_EQ(Column("select 目录 from Nodes where 名称='inside'"), std::to_string(folder));
+    EXPECT_EQ(window_->Log, "create ");  // the new article opened at once
+
+    // With an article selected inside F: a last child of F.
+    tree->SetSelected(FindTreeNode(tree->Items(), 2));
+    NewNode(true, "second");
+    // The top-level box puts it at the top.
+    NewNode(false, "top", true);
+    EXPECT_EQ(Column("select 名称 from Nodes where 目录=" + std::to_string(folder)), "inside|second");
+    EXPECT_EQ(Column("select 目录 from Nodes where 名称='top'"), "0");
+    TTreeNode* f = FindTreeNode(tree->Items(), folder);
+    ASSERT_EQ(f->Count(), 2);
+    EXPECT_EQ(f->Item(1)->Text(), "second");
+    EXPECT_EQ(tree->Items()->GetFirstNode()->getNextSibling()->Text(), "top");
+
+    // A cancelled dialog writes nothing.
+    module_->NewNode(false);
+    EXPECT_EQ(Column("select count(*) from Nodes"), "4");
+}
+
+TEST_F(TNotesTreeTest, DeletingAFolderTakesEveryRowBelowItAndTheirTabs)
+{
+    CreateDataBase();
+    const int folder = NewNode(false, "F");
+    TCustomTreeView* tree = window_->GetNodeTree();
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    const int article = NewNode(true, "a");
+    const int sub = NewNode(false, "sub");
+    const int keep = NewNode(true, "keep", true);
+    window_->Frame(0)->GetEditor()->SetText("unsaved");  // discarded without a question
+    const AnsiString id = std::to_string(article);
+    module_->ExecSQL("insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) values ('b', " + id + ", 'a', 0)");
+    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', " + id + ", 0)");
+
+    AnswerBoxes({2});  // 取消
+    module_->DeleteNode(FindTreeNode(tree->Items(), folder));
+    EXPECT_EQ(Column("select count(*) from Nodes"), "4");
+
+    AnswerBoxes({1});  // 删除
+    module_->DeleteNode(FindTreeNode(tree->Items(), folder));
+    EXPECT_EQ(Boxes[1],
+              "你确认要删除目录(文章) F 吗？\r\n\r\n注意：如果删除的是目录，那么连同目录的下面的文章会一并删除的！？");
+    EXPECT_EQ(Column("select 标识 from Nodes"), std::to_string(keep));
+    EXPECT_EQ(Column("select 标识 from Contents"), std::to_string(keep));
+    EXPECT_EQ(Column("select count(*) from Bookmarks"), "0");
+    EXPECT_EQ(Column("select count(*) from Attachments"), "0");
+    EXPECT_EQ(tree->Items()->Count(), 1);
+    ASSERT_EQ(window_->GetEditorCount(), 1);
+    EXPECT_EQ(window_->Frame(0)->GetNodeID(), keep);
+    EXPECT_EQ(window_->Hints, (std::vector<AnsiString>{"正在删除文章 a", "正在目录文章 sub", "正在目录文章 F"}));
+    (void)sub;
+}
+
+TEST_F(TNotesTreeTest, AFailingDeleteChangesNothing)
+{
+    CreateDataBase();
+    const int folder = NewNode(false, "F");
+    TCustomTreeView* tree = window_->GetNodeTree();
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    NewNode(true, "a");
+    // The last statement of each node fails: the table is gone.
+    module_->ExecSQL("drop table Attachments");
+    AnswerBoxes({1});
+    EXPECT_THROW(module_->DeleteNode(FindTreeNode(tree->Items(), folder)), EDatabaseError);
+    EXPECT_FALSE(module_->DataBase()->InTransaction());
+    EXPECT_EQ(Column("select count(*) from Nodes"), "2");
+    EXPECT_EQ(Column("select count(*) from Contents"), "2");
+    EXPECT_EQ(tree->Items()->Count(), 2);
+    EXPECT_EQ(window_->GetEditorCount(), 1);
+}
+
+TEST_F(TNotesTreeTest, ADamagedFileRepeatingAnIdLoads)
+{
+    CreateDataBase();
+    // Without its key, NODES can hold folder 4 at the top and a row 4 in 4.
+    module_->ExecSQL("drop table Nodes");
+    module_->ExecSQL("create table Nodes (标识 INT, 名称 VARCHAR, 目录 INT, 类型 INT)");
+    module_->ExecSQL("insert into Nodes values (4, 'X', 0, 0)");
+    module_->ExecSQL("insert into Nodes values (4, 'X again', 4, 0)");
+    module_->LoadNodeTree();
+    TTreeNode* top = window_->GetNodeTree()->Items()->GetFirstNode();
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->Count(), 1);
+    EXPECT_EQ(top->Item(0)->Text(), "X again");
+    EXPECT_EQ(top->Item(0)->Count(), 0);
+}
+
+TEST_F(TNotesTreeTest, RenameAndProperties)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "old");
+    TTreeNode* node = FindTreeNode(window_->GetNodeTree()->Items(), id);
+    AnsiString text = "說門 new";
+    module_->RenameNode(node, text);
+    EXPECT_EQ(Column("select 名称 from Nodes"), "說門 new");
+    EXPECT_EQ(window_->Frame(0)->GetNodeName(), "說門 new");
+
+    AnswerBoxes({1});
+    text = "";
+    module_->RenameNode(node, text);
+    EXPECT_EQ(text, "說門 new");
+    EXPECT_EQ(Boxes, std::vector<std::string>{"文章或目录标题不可以为空，请重新填写标题！"});
+
+    // Properties of the active editor's node.
+    window_->Manager()->SetSynTextEditor(window_->Frame(0)->GetEditor());
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    const AnsiString config = kConfig;
+    window_->DialogAnswer = [&](const AnsiString&, TNodeDialogValues& Values) {
+        EXPECT_EQ(Values.Title, "說門 new");
+        Values.Title = "props";
+        Values.Config = config;
+        return true;
+    };
+    module_->EditNodeProperties();
+    EXPECT_EQ(Column("select 名称 from Nodes"), "props");
+    EXPECT_EQ(Column("select 配置 from Contents"), config);
+    EXPECT_EQ(window_->Frame(0)->GetNodeName(), "props");
+    EXPECT_EQ(editor->TabWidth(), 7);
+    EXPECT_EQ(node->Text(), "props");
+}
+
+TEST_F(TNotesTreeTest, TitleSearchMatchesTextLiterally)
+{
+    CreateDataBase();
+    for (const char* title : {"it's", "說門", "100%", "a_b", "乢", "ab", "中文"})
+        NewNode(false, title, true);
+    TCustomListView* list = window_->GetSearchList();
+    const std::pair<const char*, const char*> cases[] = {
+        {"'", "it's|"}, {"%", "100%|"}, {"_", "a_b|"}, {"f", ""},  // 說 is D5 66, 門 E9 54 ('T')
+        {"T", "it's|"}, {"門", "說門|"}, {"A", "a_b|ab|"}, {"中", "中文|"}, {"x", ""},
+    };
+    for (auto [text, hits] : cases) {
+        module_->SearchNodes(text);
+        EXPECT_EQ(SearchHits(list), hits) << text;
+        EXPECT_FALSE(list->Items()->Updating());
+    }
+}
