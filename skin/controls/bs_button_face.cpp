@@ -4,10 +4,28 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/image_list.h"
+#include "skin/controls/bs_skin_custom_image.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_effects.h"
 #include "skin/data/bs_resource_str_data.h"
 #include "skin/data/bs_skin_data.h"
+
+TRect DrawButtonImage(TBitmap* B, const TbsSkinCustomImage& Image, const TRect& R, bool UseSkinSize)
+{
+    int mode = Image.ResizeMode;
+    if (UseSkinSize || mode == rmNinePart || mode == rmEmpty) {
+        Image.DrawImage(B, Image.Picture, R, B->Width(), B->Height(), false);
+        return Image.NewClientRect;
+    }
+    if (Image.Picture && mode == rmFixed)
+        B->Canvas()->CopyRect(TRect{0, 0, B->Width(), B->Height()}, Image.Picture->Canvas(), R);
+    else if (Image.Picture)
+        CreateSkinImageByOffsets(B, Image.Picture, R, Image.SkinClientRect, true);
+    TRect caption = Image.SkinClientRect;
+    caption.Right += B->Width() - RectWidth(R);
+    caption.Bottom += B->Height() - RectHeight(R);
+    return caption;
+}
 
 void DrawButtonFace(TCanvas* Canvas, const TbsButtonFace& Face)
 {

@@ -15,6 +15,7 @@ class TCustomImageList;
 class TFont;
 class TObject;
 class TbsSkinData;
+struct TbsSkinCustomImage;
 
 // Where the glyph sits beside the caption.
 enum TbsButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -40,6 +41,14 @@ struct TbsButtonFace {
     bool MarkerOn = false;
     TColor MarkerColor = 0;
 };
+
+// Draws rectangle R of the skin picture into B (the control's size) and
+// answers the caption rectangle. A button whose size does not follow the
+// skin (UseSkinSize off, resize mode 0, 2 or 3) stretches R over B with the
+// skin client rectangle as its borders (mode 0: the whole of R), and its
+// caption rectangle grows with it; otherwise the control's image by its
+// resize mode, captioned in NewClientRect.
+TRect DrawButtonImage(TBitmap* B, const TbsSkinCustomImage& Image, const TRect& R, bool UseSkinSize);
 
 // The face in the canvas's font.
 void DrawButtonFace(TCanvas* Canvas, const TbsButtonFace& Face);

@@ -76,18 +76,7 @@ void TbsSkinSpeedButton::PaintState(const TRect& R, bool ADown, bool AMouseIn)
 
 void TbsSkinSpeedButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn)
 {
-    TRect captionRect = NewClientRect;
-    if (!UseSkinSize && ResizeMode != rmNinePart && ResizeMode != rmEmpty) {
-        if (Picture && ResizeMode == rmFixed)
-            B->Canvas()->CopyRect(TRect{0, 0, B->Width(), B->Height()}, Picture->Canvas(), R);
-        else if (Picture)
-            CreateSkinImageByOffsets(B, Picture, R, SkinClientRect, true);
-        captionRect = SkinClientRect;
-        captionRect.Right += B->Width() - RectWidth(R);
-        captionRect.Bottom += B->Height() - RectHeight(R);
-    } else {
-        DrawSkinControlImage(B, Picture, R);
-    }
+    TRect captionRect = DrawButtonImage(B, *this, R, UseSkinSize);
     TCanvas* canvas = B->Canvas();
     SetButtonFont(canvas, UseSkinFont, skin_, DefaultFont(), SkinData());
     canvas->Font()->SetColor(
