@@ -8,7 +8,9 @@
 #include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
 #include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/syn_auto_correct.h"
 #include "editor_services/syn_settings_report.h"
+#include "editor_services/syn_spell_check.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"
 #include "editor_services/syn_text_source.h"
@@ -90,6 +92,8 @@ int TSynCustomManager::AddEditor(TCustomSynTextEditor* Editor)
         hub->AssignEvents(Editor);
     if (editorSource_)
         Editor->Assign(editorSource_);
+    if (autoCorrect_)
+        autoCorrect_->AddEditor(Editor);
     highlighters_->ApplyToEditor(Editor, highlighters_->IndexOfDefaultLanguage());
     if (OnAddEditor)
         OnAddEditor(this, index);
@@ -103,6 +107,12 @@ void TSynCustomManager::Unregister(TCustomSynTextEditor* Editor, bool Going)
     const int index = IndexOfEditor(Editor);
     if (index < 0)
         return;
+    // An editor being destroyed is left to the components' own free
+    // notifications: it is not to be called any more.
+    if (!Going && autoCorrect_)
+        autoCorrect_->RemoveEditor(Editor);
+    if (!Going && spellCheck_)
+        spellCheck_->RemoveEditor(Editor);
     if (OnDeleteEditor)
         OnDeleteEditor(this, index);
     editors_.erase(editors_.begin() + index);
@@ -135,6 +145,34 @@ void TSynCustomManager::SetEditorSource(TSynTextSource* Value)
     editorSource_->FreeNotification(this);
 }
 
+void TSynCustomManager::SetAutoCorrect(TSynAutoCorrect* Value)
+{
+    if (autoCorrect_ == Value)
+        return;
+    if (autoCorrect_)
+        autoCorrect_->RemoveFreeNotification(this);
+    autoCorrect_ = Value;
+    if (!autoCorrect_)
+        return;
+    if (componentLoaded_ && !autoCorrectLoaded_ && !AutoCorrectIni.empty())
+        LoadAutoCorrect();
+    autoCorrect_->FreeNotification(this);
+}
+
+void TSynCustomManager::SetSpellCheck(TZavIdiziCheck* Value)
+{
+    if (spellCheck_ == Value)
+        return;
+    if (spellCheck_)
+        spellCheck_->RemoveFreeNotification(this);
+    spellCheck_ = Value;
+    if (!spellCheck_)
+        return;
+    if (componentLoaded_ && !spellCheckLoaded_ && !SpellCheckIni.empty())
+        LoadSpellCheck();
+    spellCheck_->FreeNotification(this);
+}
+
 // A component being destroyed is fit for comparison only: it is matched
 // against the references held, never cast or called.
 void TSynCustomManager::Notification(TComponent* AComponent, TOperation Operation)
@@ -152,6 +190,10 @@ void TSynCustomManager::Notification(TComponent* AComponent, TOperation Operatio
     }
     if (AComponent == editorSource_)
         editorSource_ = nullptr;
+    if (AComponent == autoCorrect_)
+        autoCorrect_ = nullptr;
+    if (AComponent == spellCheck_)
+        spellCheck_ = nullptr;
     const TSynCustomHighlighter* goingHighlighter = nullptr;
     for (int i = 0; i < highlighters_->Count(); ++i) {
         TSynHighlighterItem* item = highlighters_->GetItem(i);

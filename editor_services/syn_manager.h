@@ -1,10 +1,12 @@
 // TSynCustomManager / TSynManager: the one object that keeps the open
 // editors, gives each new one the stored settings, the default highlighter
 // and its templates, and loads and saves every editor setting: the schemes
-// folder with "syntax.ini" and the template files, and the "Editor Store"
-// section of the editor settings file.
+// folder with "syntax.ini" and the template files, the "Editor Store"
+// section of the editor settings file, and the auto-correct and
+// spell-check sections where they are given files.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,7 +16,9 @@
 
 class TCustomIniFile;
 class TCustomSynTextEditor;
+class TSynAutoCorrect;
 class TSynTextSource;
+class TZavIdiziCheck;
 
 using TSynManagerEditorEvent = TEvent<void(TObject* Sender, int Index)>;
 using TSynManagerCreateIniEvent = TEvent<void(TObject* Sender, const AnsiString& FileName, TCustomIniFile*& Ini)>;
@@ -42,6 +46,14 @@ public:
     // Loads the "Editor Store" section at once when the manager has been
     // loaded and the section has not been read yet.
     void SetEditorSource(TSynTextSource* Value);
+    // Attaches every editor registered after it; its section is loaded at
+    // once as the editor store's is.
+    TSynAutoCorrect* AutoCorrect() const { return autoCorrect_; }
+    void SetAutoCorrect(TSynAutoCorrect* Value);
+    // Forgets the editors that are unregistered; its section is loaded at
+    // once as the editor store's is.
+    TZavIdiziCheck* SpellCheck() const { return spellCheck_; }
+    void SetSpellCheck(TZavIdiziCheck* Value);
 
     // Failures of single files are reported after the whole load or save
     // (ReportSettingsFailures) and never stop the others.
@@ -51,6 +63,12 @@ public:
     void SaveHighlighters(const AnsiString& Path);
     void LoadEditorSource();
     void SaveEditorSource();
+    void LoadAutoCorrect();
+    void SaveAutoCorrect();
+    // Loading opens the dictionary the section names; saving also writes
+    // the skip list and the user's words of an open dictionary.
+    void LoadSpellCheck();
+    void SaveSpellCheck();
 
     // The open-dialog filter: Filter and every scheme's filter, each ended
     // by "|".
@@ -72,6 +90,8 @@ public:
     AnsiString HighlightersPath;
     AnsiString Filter;
     AnsiString EditorSourceIni;
+    AnsiString AutoCorrectIni;
+    AnsiString SpellCheckIni;
     bool AutoLoad = false;
     bool AutoSave = false;
     TSynManagerEditorEvent OnAddEditor;
@@ -88,8 +108,19 @@ protected:
 private:
     // Going: the editor is being destroyed and is not touched.
     void Unregister(TCustomSynTextEditor* Editor, bool Going);
+    // The three sections' loaders and savers: IniName made absolute and
+    // opened, Read or Write run on it; the file is written when Write
+    // answers that its component wrote the section.
+    void LoadSection(const AnsiString& IniName, std::vector<AnsiString>& Failures,
+                     const std::function<void(TCustomIniFile* Ini)>& Read);
+    void SaveSection(const AnsiString& IniName, std::vector<AnsiString>& Failures,
+                     const std::function<bool(TCustomIniFile* Ini)>& Write);
     void LoadEditorSourceInto(std::vector<AnsiString>& Failures);
     void SaveEditorSourceInto(std::vector<AnsiString>& Failures);
+    void LoadAutoCorrectInto(std::vector<AnsiString>& Failures);
+    void SaveAutoCorrectInto(std::vector<AnsiString>& Failures);
+    void LoadSpellCheckInto(std::vector<AnsiString>& Failures);
+    void SaveSpellCheckInto(std::vector<AnsiString>& Failures);
     void LoadHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
     void SaveHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures);
 
@@ -98,6 +129,10 @@ private:
     std::unique_ptr<TSynHighlighters> highlighters_;
     TSynTextSource* editorSource_ = nullptr;  // not owned; cleared when it goes
     bool editorSourceLoaded_ = false;
+    TSynAutoCorrect* autoCorrect_ = nullptr;  // not owned; cleared when it goes
+    bool autoCorrectLoaded_ = false;
+    TZavIdiziCheck* spellCheck_ = nullptr;  // not owned; cleared when it goes
+    bool spellCheckLoaded_ = false;
     bool componentLoaded_ = false;
 };
 

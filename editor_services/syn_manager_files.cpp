@@ -1,13 +1,16 @@
 // Loading and saving the settings: the schemes folder with "syntax.ini" and
-// the template files, and the "Editor Store" section. Each file is read or
+// the template files, and the "Editor Store", "Auto Correct" and "Spell
+// Check" sections. Each file is read or
 // written on its own; what fails is collected and reported once at the end.
 #include <exception>
 
 #include "editor/completion/syn_auto_complete.h"
 #include "editor/completion/syn_completion_form.h"
 #include "editor/completion/syn_completion_proposal.h"
+#include "editor_services/syn_auto_correct.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_settings_report.h"
+#include "editor_services/syn_spell_check.h"
 #include "editor_services/syn_template_file.h"
 #include "editor_services/syn_text_source.h"
 #include "highlighter/syn_lex_syn.h"
@@ -24,6 +27,8 @@ namespace {
 const char kIndexFile[] = "syntax.ini";
 const char kIndexSection[] = "syntax";
 const char kEditorStoreSection[] = "Editor Store";
+const char kAutoCorrectSection[] = "Auto Correct";
+const char kSpellCheckSection[] = "Spell Check";
 
 // The scheme's name and extensions from its information element, without
 // reading the whole scheme. A file of an older format has no such element
@@ -61,6 +66,10 @@ void TSynCustomManager::LoadSettings()
     LoadHighlightersInto(HighlightersPath, failures);
     if (!EditorSourceIni.empty())
         LoadEditorSourceInto(failures);
+    if (!AutoCorrectIni.empty())
+        LoadAutoCorrectInto(failures);
+    if (!SpellCheckIni.empty())
+        LoadSpellCheckInto(failures);
     ReportSettingsFailures(failures);
 }
 
@@ -72,6 +81,10 @@ void TSynCustomManager::SaveSettings()
     SaveHighlightersInto(HighlightersPath, failures);
     if (!EditorSourceIni.empty())
         SaveEditorSourceInto(failures);
+    if (!AutoCorrectIni.empty())
+        SaveAutoCorrectInto(failures);
+    if (!SpellCheckIni.empty())
+        SaveSpellCheckInto(failures);
     ReportSettingsFailures(failures);
 }
 
@@ -103,29 +116,113 @@ void TSynCustomManager::SaveEditorSource()
     ReportSettingsFailures(failures);
 }
 
+void TSynCustomManager::LoadAutoCorrect()
+{
+    std::vector<AnsiString> failures;
+    LoadAutoCorrectInto(failures);
+    ReportSettingsFailures(failures);
+}
+
+void TSynCustomManager::SaveAutoCorrect()
+{
+    std::vector<AnsiString> failures;
+    SaveAutoCorrectInto(failures);
+    ReportSettingsFailures(failures);
+}
+
+void TSynCustomManager::LoadSpellCheck()
+{
+    std::vector<AnsiString> failures;
+    LoadSpellCheckInto(failures);
+    ReportSettingsFailures(failures);
+}
+
+void TSynCustomManager::SaveSpellCheck()
+{
+    std::vector<AnsiString> failures;
+    SaveSpellCheckInto(failures);
+    ReportSettingsFailures(failures);
+}
+
 void TSynCustomManager::ReportSchemeFailure(const AnsiString& Failure) { ReportSettingsFailures({Failure}); }
+
+void TSynCustomManager::LoadSection(const AnsiString& IniName, std::vector<AnsiString>& Failures,
+                                    const std::function<void(TCustomIniFile* Ini)>& Read)
+{
+    const AnsiString fileName = ExpandSettingsFileName(IniName);
+    Collect(Failures, fileName, [&] { Read(CreateIniFile(fileName).get()); });
+}
+
+void TSynCustomManager::SaveSection(const AnsiString& IniName, std::vector<AnsiString>& Failures,
+                                    const std::function<bool(TCustomIniFile* Ini)>& Write)
+{
+    const AnsiString fileName = ExpandSettingsFileName(IniName);
+    Collect(Failures, fileName, [&] {
+        std::unique_ptr<TCustomIniFile> ini = CreateIniFile(fileName);
+        if (Write(ini.get()))
+            ini->UpdateFile();
+    });
+}
 
 void TSynCustomManager::LoadEditorSourceInto(std::vector<AnsiString>& Failures)
 {
-    const AnsiString fileName = ExpandSettingsFileName(EditorSourceIni);
-    Collect(Failures, fileName, [&] {
-        std::unique_ptr<TCustomIniFile> ini = CreateIniFile(fileName);
+    LoadSection(EditorSourceIni, Failures, [this](TCustomIniFile* Ini) {
         if (editorSource_)
-            editorSource_->LoadFromIni(ini.get(), kEditorStoreSection);
+            editorSource_->LoadFromIni(Ini, kEditorStoreSection);
     });
     editorSourceLoaded_ = true;
 }
 
 void TSynCustomManager::SaveEditorSourceInto(std::vector<AnsiString>& Failures)
 {
-    const AnsiString fileName = ExpandSettingsFileName(EditorSourceIni);
-    Collect(Failures, fileName, [&] {
-        std::unique_ptr<TCustomIniFile> ini = CreateIniFile(fileName);
-        if (!editorSource_)
-            return;
-        editorSource_->SaveToIni(ini.get(), kEditorStoreSection);
-        ini->UpdateFile();
+    SaveSection(EditorSourceIni, Failures, [this](TCustomIniFile* Ini) {
+        if (editorSource_)
+            editorSource_->SaveToIni(Ini, kEditorStoreSection);
+        return editorSource_ != nullptr;
     });
+}
+
+void TSynCustomManager::LoadAutoCorrectInto(std::vector<AnsiString>& Failures)
+{
+    LoadSection(AutoCorrectIni, Failures, [this](TCustomIniFile* Ini) {
+        if (autoCorrect_)
+            autoCorrect_->LoadFromIni(Ini, kAutoCorrectSection);
+    });
+    autoCorrectLoaded_ = true;
+}
+
+void TSynCustomManager::SaveAutoCorrectInto(std::vector<AnsiString>& Failures)
+{
+    SaveSection(AutoCorrectIni, Failures, [this](TCustomIniFile* Ini) {
+        if (autoCorrect_)
+            autoCorrect_->SaveToIni(Ini, kAutoCorrectSection);
+        return autoCorrect_ != nullptr;
+    });
+}
+
+void TSynCustomManager::LoadSpellCheckInto(std::vector<AnsiString>& Failures)
+{
+    LoadSection(SpellCheckIni, Failures, [this](TCustomIniFile* Ini) {
+        if (!spellCheck_)
+            return;
+        spellCheck_->LoadFromIni(Ini, kSpellCheckSection);
+        spellCheck_->LoadDictionary(spellCheck_->Dictionary());
+    });
+    spellCheckLoaded_ = true;
+}
+
+void TSynCustomManager::SaveSpellCheckInto(std::vector<AnsiString>& Failures)
+{
+    SaveSection(SpellCheckIni, Failures, [this](TCustomIniFile* Ini) {
+        if (spellCheck_)
+            spellCheck_->SaveToIni(Ini, kSpellCheckSection);
+        return spellCheck_ != nullptr;
+    });
+    if (!spellCheck_ || !spellCheck_->OpenDictionary())
+        return;
+    Collect(Failures, spellCheck_->SkipListFileName(),
+            [this] { spellCheck_->SaveSkipList(spellCheck_->SkipListFileName()); });
+    Collect(Failures, spellCheck_->UserDictionaryFileName(), [this] { spellCheck_->SaveUserDictionary(); });
 }
 
 void TSynCustomManager::LoadHighlightersInto(const AnsiString& Path, std::vector<AnsiString>& Failures)
