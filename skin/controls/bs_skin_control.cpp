@@ -82,14 +82,10 @@ void TbsSkinCustomControl::SetControlRegion()
 
 void TbsSkinCustomControl::Paint()
 {
-    if (Width() < 1 || Height() < 1)
+    if (!PrepareForPaint())
         return;
-    GetSkinData();
-    int w = Width();
-    int h = Height();
-    CalcSize(w, h);
     if (DescriptionIndex() == -1 || !DrawFrameStrips || ResizeMode != rmNinePart)
-        TbsSkinCustomControlProtocol::Paint();
+        TbsSkinControl::Paint();
     else if (Picture)
         PaintStrips();
 }

@@ -129,15 +129,22 @@ void TbsSkinCustomControlProtocol<Base>::DrawSkinControlImage(TBitmap* Bitmap, T
 }
 
 template <typename Base>
-void TbsSkinCustomControlProtocol<Base>::Paint()
+bool TbsSkinCustomControlProtocol<Base>::PrepareForPaint()
 {
     if (this->Width() < 1 || this->Height() < 1)
-        return;
+        return false;
     GetSkinData();
     int w = this->Width();
     int h = this->Height();
     CalcSize(w, h);
-    Base::Paint();
+    return true;
+}
+
+template <typename Base>
+void TbsSkinCustomControlProtocol<Base>::Paint()
+{
+    if (PrepareForPaint())
+        Base::Paint();
 }
 
 template <typename Base>

@@ -63,6 +63,10 @@ protected:
     // Lays the image out at the current size first, so the stretched
     // geometry is never stale.
     void Paint() override;
+    // How every paint starts: false at a width or height below 1 (nothing
+    // to paint); else the description is looked up and the image laid out
+    // at the current size.
+    bool PrepareForPaint();
     void PaintDefaultImage(TBitmap* Bitmap) override;
     void PaintSkinImage(TBitmap* Bitmap) override;
     // Whether the frame is painted in strips instead of one image; only the

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/kernel/custom_control.h"
-#include "skin/controls/bs_adjusting_parent.h"
 #include "tests/skin/controls/skin_controls_test_support.h"
 
 namespace {
@@ -98,20 +96,9 @@ TEST_F(BsGraphicSkinControl, TheSkinDataGoingLeavesThePlainLook)
     EXPECT_EQ(ColorToRGB(clBtnFace), PixelOf(button, 25, 15));
 }
 
-class TAdjustingPanel : public TCustomControl, public IbsAdjustingParent {
-public:
-    explicit TAdjustingPanel(TWinControl* Parent) : TCustomControl(Parent)
-    {
-        SetBoundsRect(TRect{0, 100, 300, 140});
-        SetParent(Parent);
-    }
-    bool AdjustControls() const override { return true; }
-    TRect AdjustedClientRect() override { return TRect{0, 2, Width(), Height()}; }
-};
-
 TEST_F(BsGraphicSkinControl, AnAdjustingParentCentresItsChildrenVertically)
 {
-    auto* bar = new TAdjustingPanel(form_.get());
+    auto* bar = new TTestAdjustingParent(form_.get(), TRect{0, 100, 300, 140}, TRect{0, 2, 300, 40});
     TTestGraphic* tool = Add("toolbutton", TRect{4, 0, 27, 22}, bar);
     // 2 + 38 div 2 - 22 div 2.
     EXPECT_EQ(10, tool->Top());

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/graphics/image_list.h"
-#include "skin/controls/bs_adjusting_parent.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "tests/skin/controls/skin_controls_test_support.h"
 
@@ -282,22 +281,9 @@ TEST_F(BsSkinControl, TheHintImageListIsForgottenWhenItGoes)
     EXPECT_EQ(ColorToRGB(clBtnFace), PixelOf(button, 30, 20));
 }
 
-// A parent lining its children up as the skinned tool bar does.
-class TAdjustingPanel : public TCustomControl, public IbsAdjustingParent {
-public:
-    explicit TAdjustingPanel(TWinControl* Parent) : TCustomControl(Parent)
-    {
-        SetBoundsRect(TRect{0, 100, 300, 140});
-        SetParent(Parent);
-    }
-    bool Adjust = true;
-    bool AdjustControls() const override { return Adjust; }
-    TRect AdjustedClientRect() override { return TRect{0, 5, Width(), Height() - 2}; }
-};
-
 TEST_F(BsSkinControl, AnAdjustingParentCentresItsChildrenVertically)
 {
-    auto* bar = new TAdjustingPanel(form_.get());
+    auto* bar = new TTestAdjustingParent(form_.get(), TRect{0, 100, 300, 140}, TRect{0, 5, 300, 38});
     auto* button = new TTestControl(bar, "hscrollbar", TRect{4, 0, 64, 16});
     button->SetTop(0);
     // Client 5..38: 5 + 33 div 2 - 16 div 2.

@@ -44,3 +44,11 @@ std::string SkinControlsTest::PieceAt(TControl* Control, int X, int Y)
 {
     return skin_.PieceOf(PixelOf(Control, X, Y));
 }
+
+TTestAdjustingParent::TTestAdjustingParent(TWinControl* Parent, TRect Bounds, TRect AAdjusted)
+    : TCustomControl(Parent), Adjusted(AAdjusted)
+{
+    SetControlStyle(TControlStyle(ControlStyle()).Include(csAcceptsControls));
+    SetBoundsRect(Bounds);
+    SetParent(Parent);
+}

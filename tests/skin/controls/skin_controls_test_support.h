@@ -8,9 +8,22 @@
 #include <memory>
 
 #include "platform/ui/kernel/control.h"
+#include "platform/ui/kernel/custom_control.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "skin/controls/bs_adjusting_parent.h"
 #include "skin/data/bs_skin_data.h"
 #include "tests/skin/controls/test_skin.h"
+
+// A parent lining its skinned children up as the skinned tool bar does,
+// within Adjusted while Adjust is set.
+class TTestAdjustingParent : public TCustomControl, public IbsAdjustingParent {
+public:
+    TTestAdjustingParent(TWinControl* Parent, TRect Bounds, TRect AAdjusted);
+    bool Adjust = true;
+    TRect Adjusted;
+    bool AdjustControls() const override { return Adjust; }
+    TRect AdjustedClientRect() override { return Adjusted; }
+};
 
 class SkinControlsTest : public ::testing::Test {
 protected:
