@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "tests/skin/controls/skin_controls_test_support.h"
 
@@ -19,12 +20,14 @@ public:
         SetParent(Parent);
     }
     int Paints = 0;
+    bool PaintedInPaintMessage = false;
     HRGN WindowRegion() const { return Region; }
 
 protected:
     void PaintSkinImage(TBitmap* Bitmap) override
     {
         ++Paints;
+        PaintedInPaintMessage = InPaintMessage();
         TbsSkinCustomControl::PaintSkinImage(Bitmap);
     }
 };
@@ -294,6 +297,26 @@ TEST_F(BsSkinControl, AnAdjustingParentCentresItsChildrenVertically)
     bar->Adjust = false;
     button->SetTop(2);
     EXPECT_EQ(2, button->Top());
+}
+
+TEST_F(BsSkinControl, MouseEnterAndLeaveAndThePaintFlag)
+{
+    TTestControl* button = Add("button", TRect{10, 10, 70, 50});
+    std::vector<std::string> log;
+    button->OnMouseEnter = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("enter"); });
+    button->OnMouseLeave = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("leave"); });
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    button->Perform(CM_MOUSELEAVE, 0, 0);
+    button->SetDesigning(true);
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ((std::vector<std::string>{"enter", "leave"}), log);
+
+    PixelOf(button, 1, 1);
+    EXPECT_TRUE(button->PaintedInPaintMessage);
+    EXPECT_FALSE(button->InPaintMessage());
+    int paints = button->Paints;
+    EXPECT_EQ(1, button->Perform(WM_ERASEBKGND, 0, 0));
+    EXPECT_EQ(paints, button->Paints);
 }
 
 }  // namespace
