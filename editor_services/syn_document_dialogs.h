@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/base/ansi_string.h"
+#include "platform/ui/dialogs/print_dialog.h"
 
 class TComponent;
 
@@ -24,7 +25,8 @@ public:
     virtual bool Execute() = 0;
 };
 
-enum TSynPrintRange { prAllPages, prSelection, prPageNums };
+// The print dialog's own ranges: all pages, the selection, a page range.
+using TSynPrintRange = TPrintRange;
 
 class TSynPrintDialog {
 public:
