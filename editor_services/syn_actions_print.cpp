@@ -5,6 +5,7 @@
 
 #include "editor_services/syn_exporter.h"
 #include "editor_services/syn_page_setup_dlg.h"
+#include "editor_services/syn_preview_dlg.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_print.h"
 #include "platform/ui/printing/printer.h"
@@ -64,6 +65,20 @@ void TaSynPageSetup::ExecuteTarget(TObject* Target)
     Print()->AssignFromEditor(TargetEditor());
     auto dialog = std::make_unique<TSynPageSetupDlg>(nullptr);
     dialog->ExecutePageSetup(Print());
+}
+
+bool TaSynPreview::HandlesTarget(TObject* Target)
+{
+    return ReadyToPrint(Target);
+}
+
+void TaSynPreview::ExecuteTarget(TObject* Target)
+{
+    if (!ReadyToPrint(Target))
+        return;
+    Print()->AssignFromEditor(TargetEditor());
+    auto dialog = std::make_unique<TSynPreviewDlg>(nullptr);
+    dialog->ExecutePreview(Print());
 }
 
 void TaSynExporter::SetExporter(TSynCustomExporter* Value)

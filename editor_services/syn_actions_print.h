@@ -51,6 +51,14 @@ public:
     void ExecuteTarget(TObject* Target) override;
 };
 
+// Also disabled without Print.
+class TaSynPreview : public TaSynCustomPrint {
+public:
+    using TaSynCustomPrint::TaSynCustomPrint;
+    bool HandlesTarget(TObject* Target) override;
+    void ExecuteTarget(TObject* Target) override;
+};
+
 // Exports the whole text, asking for the file name; disabled without an
 // Exporter.
 class TaSynExporter : public TSynCustomAction {

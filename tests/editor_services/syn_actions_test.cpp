@@ -22,6 +22,7 @@
 #include "editor_services/syn_exporter_html.h"
 #include "editor_services/syn_highlighter_dialog_toggle.h"
 #include "editor_services/syn_manager.h"
+#include "editor_services/syn_preview_dlg.h"
 #include "editor_services/syn_search_dialog.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_print.h"
@@ -376,26 +377,39 @@ TEST_F(TSynActionsTest, PrintActionsNeedAPrinterAndPrintOnlyWithAPrintEngine)
     auto* print = Add<TaSynPrint>();
     auto* quick = Add<TaSynQuickPrint>();
     auto* setup = Add<TaSynPageSetup>();
+    auto* preview = Add<TaSynPreview>();
     ASSERT_GT(Printer().Printers()->Count(), 0);  // the PDF printer at least
 
     // No engine: printing is offered but does nothing; page setup is not.
     EXPECT_TRUE(Enabled(print));
     EXPECT_TRUE(Enabled(quick));
     EXPECT_FALSE(Enabled(setup));
+    EXPECT_FALSE(Enabled(preview));
     quick->Execute();
 
     TRecordingPrint engine(owner_.get());
     quick->SetPrint(&engine);
     setup->SetPrint(&engine);
+    preview->SetPrint(&engine);
     EXPECT_TRUE(Enabled(setup));
+    EXPECT_TRUE(Enabled(preview));
     quick->Execute();
     EXPECT_EQ(engine.log, (std::vector<AnsiString>{"editor", "print"}));
+    // The preview takes the editor, then shows the engine's pages.
+    engine.log.clear();
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        EXPECT_NE(dynamic_cast<TSynPreviewDlg*>(Request.Form), nullptr);
+        return mrCancel;
+    });
+    preview->Execute();
+    EXPECT_EQ(engine.log.front(), "editor");
 
     // With no printer installed nothing prints.
     Printer().Printers()->Clear();
     EXPECT_FALSE(Enabled(print));
     EXPECT_FALSE(Enabled(quick));
     EXPECT_FALSE(Enabled(setup));
+    EXPECT_FALSE(Enabled(preview));
     engine.log.clear();
     quick->Execute();
     quick->ExecuteTarget(nullptr);
