@@ -3,6 +3,7 @@
 #include "app/db_module.h"
 
 #include "app/attachment_folder.h"
+#include "app/list_update.h"
 #include "app/node_manager.h"
 #include "editor_services/message_dlg.h"
 #include "platform/base/date_time.h"
@@ -53,19 +54,13 @@ void TDBModule::ForgetAttachmentsOf(int Id)
 void TDBModule::LoadAttachments(int NodeId)
 {
     TListItems* items = nodeManager_->GetAttachmentList()->Items();
-    items->BeginUpdate();
-    try {
-        items->Clear();
-        attachmentsNodeId_ = NodeId;
-        auto query = Select("select 标识, 名称, 大小, 时间 from Attachments where 文档标识=" + IntToStr(NodeId));
-        for (; !query->Eof(); query->Next())
-            FillItem(items->Add(), query->FieldByName("标识")->AsInteger(), query->FieldByName("名称")->AsString(), 3,
-                     query->FieldByName("大小")->AsInteger(), query->FieldByName("时间")->AsDateTime());
-    } catch (...) {
-        items->EndUpdate();
-        throw;
-    }
-    items->EndUpdate();
+    TListUpdate update(items);
+    items->Clear();
+    attachmentsNodeId_ = NodeId;
+    auto query = Select("select 标识, 名称, 大小, 时间 from Attachments where 文档标识=" + IntToStr(NodeId));
+    for (; !query->Eof(); query->Next())
+        FillItem(items->Add(), query->FieldByName("标识")->AsInteger(), query->FieldByName("名称")->AsString(), 3,
+                 query->FieldByName("大小")->AsInteger(), query->FieldByName("时间")->AsDateTime());
 }
 
 void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<AnsiString>& Files)

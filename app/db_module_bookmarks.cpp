@@ -2,6 +2,7 @@
 // item, then its name), renaming, deleting and going to one.
 #include "app/db_module.h"
 
+#include "app/list_update.h"
 #include "app/node_manager.h"
 #include "editor_services/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
@@ -29,24 +30,18 @@ void RefuseEmptyName() { MessageDlg.ShowInfoMessage("书签名称不能为空，
 void TDBModule::LoadBookmarks()
 {
     TListItems* items = nodeManager_->GetBookMarkList()->Items();
-    items->BeginUpdate();
-    try {
-        items->Clear();
-        auto query = Select("select * from Bookmarks");
-        for (; !query->Eof(); query->Next()) {
-            TListItem* item = items->Add();
-            item->SetCaption(query->FieldByName("名称")->AsString());
-            SetItemId(item, query->FieldByName("标识")->AsInteger());
-            item->SetImageIndex(kStoredImage);
-            item->SubItems()->Add(query->FieldByName("文档名称")->AsString());
-            item->SubItems()->Add(query->FieldByName("文档标识")->AsString());
-            item->SubItems()->Add(query->FieldByName("文档位置")->AsString());
-        }
-    } catch (...) {
-        items->EndUpdate();
-        throw;
+    TListUpdate update(items);
+    items->Clear();
+    auto query = Select("select * from Bookmarks");
+    for (; !query->Eof(); query->Next()) {
+        TListItem* item = items->Add();
+        item->SetCaption(query->FieldByName("名称")->AsString());
+        SetItemId(item, query->FieldByName("标识")->AsInteger());
+        item->SetImageIndex(kStoredImage);
+        item->SubItems()->Add(query->FieldByName("文档名称")->AsString());
+        item->SubItems()->Add(query->FieldByName("文档标识")->AsString());
+        item->SubItems()->Add(query->FieldByName("文档位置")->AsString());
     }
-    items->EndUpdate();
 }
 
 TListItem* TDBModule::BeginAddBookmark(TCustomSynTextEditor* Editor)

@@ -5,6 +5,7 @@
 #include "app/db_module.h"
 #include "app/db_transaction.h"
 #include "app/editor_config_string.h"
+#include "app/list_update.h"
 #include "app/node_dialogs.h"
 #include "app/node_manager.h"
 #include "app/node_tree.h"
@@ -25,18 +26,6 @@
 namespace {
 
 const char* const kNodeMissing = "文章或目录已经不在数据库中，可能已经被删除！";
-
-// A list's updates stay locked only while it is filled, whatever fails.
-class TListUpdate {
-public:
-    explicit TListUpdate(TListItems* Items) : items_(Items) { items_->BeginUpdate(); }
-    ~TListUpdate() { items_->EndUpdate(); }
-    TListUpdate(const TListUpdate&) = delete;
-    TListUpdate& operator=(const TListUpdate&) = delete;
-
-private:
-    TListItems* items_;
-};
 
 struct TDoomedNode {
     int Id;
