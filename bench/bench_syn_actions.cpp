@@ -49,6 +49,7 @@ public:
         Add<TaSynPrint>()->SetPrint(print);
         Add<TaSynQuickPrint>()->SetPrint(print);
         Add<TaSynPageSetup>()->SetPrint(print);
+        Add<TaSynPreview>()->SetPrint(print);
     }
 
     template <typename T>
