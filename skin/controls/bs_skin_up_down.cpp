@@ -231,6 +231,12 @@ void TbsSkinUpDown::Dispatch(TMessage& Message)
         if (Message.WParam == RepeatTimer)
             Tick();
         return;
+    case CM_ENABLEDCHANGED:
+        // The arrows turn grey or black again at once, not at the next
+        // paint something else asks for.
+        TbsSkinCustomControl::Dispatch(Message);
+        Repaint();
+        return;
     case CM_MOUSEENTER:
         activeButton_ = -1;
         TbsSkinCustomControl::Dispatch(Message);

@@ -11,9 +11,14 @@
 
 #include "platform/base/exceptions.h"
 #include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "skin/controls/bs_graphic_skin_control.h"
+#include "skin/controls/bs_skin_button.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_scroll_bar.h"
+#include "skin/controls/bs_skin_speed_button.h"
+#include "skin/controls/bs_skin_up_down.h"
 #include "skin/data/bs_skin_data.h"
 #include "tests/skin/controls/test_skin.h"
 
@@ -42,6 +47,33 @@ const std::vector<TMakeControl>& Controls()
             return control;
         },
         [](TCustomForm* P, const std::string& N) { return Made<TbsGraphicSkinCustomControl>(P, N); },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinScrollBar>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* bar = Made<TbsSkinScrollBar>(P, N);
+            bar->SetKind(sbVertical);
+            bar->SetRange(0, 100, 40, 30);
+            return bar;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinUpDown>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* upDown = Made<TbsSkinUpDown>(P, N);
+            upDown->UseSkinSize = false;
+            return upDown;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinSpeedButton>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* button = Made<TbsSkinSpeedButton>(P, N);
+            button->UseSkinSize = false;
+            button->SetFlat(true);
+            return button;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinButton>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* button = Made<TbsSkinButton>(P, N);
+            button->UseSkinSize = false;
+            button->SetDown(true);
+            return button;
+        },
     };
     return controls;
 }
@@ -143,6 +175,12 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             graphic->SetSkinData(&Data);
     }
     Paint(form);
+    // Hovered: the buttons paint their first hover frame and fade.
+    for (TControl* control : controls)
+        control->Perform(CM_MOUSEENTER, 0, 0);
+    Paint(form);
+    for (TControl* control : controls)
+        control->Perform(CM_MOUSELEAVE, 0, 0);
     for (TControl* control : controls)
         control->SetBounds(0, 0, 0, 0);
     Paint(form);
