@@ -131,46 +131,35 @@ void TSynCustomManager::SetSynTextEditor(TCustomSynTextEditor* Value)
         synTextEditor_->FreeNotification(this);
 }
 
+template <typename T>
+void TSynCustomManager::SetSectionMember(T*& Field, T* Value, bool SectionLoaded, const AnsiString& IniName,
+                                         void (TSynCustomManager::*Load)())
+{
+    if (Field == Value)
+        return;
+    if (Field)
+        Field->RemoveFreeNotification(this);
+    Field = Value;
+    if (!Field)
+        return;
+    if (componentLoaded_ && !SectionLoaded && !IniName.empty())
+        (this->*Load)();
+    Field->FreeNotification(this);
+}
+
 void TSynCustomManager::SetEditorSource(TSynTextSource* Value)
 {
-    if (editorSource_ == Value)
-        return;
-    if (editorSource_)
-        editorSource_->RemoveFreeNotification(this);
-    editorSource_ = Value;
-    if (!editorSource_)
-        return;
-    if (componentLoaded_ && !editorSourceLoaded_ && !EditorSourceIni.empty())
-        LoadEditorSource();
-    editorSource_->FreeNotification(this);
+    SetSectionMember(editorSource_, Value, editorSourceLoaded_, EditorSourceIni, &TSynCustomManager::LoadEditorSource);
 }
 
 void TSynCustomManager::SetAutoCorrect(TSynAutoCorrect* Value)
 {
-    if (autoCorrect_ == Value)
-        return;
-    if (autoCorrect_)
-        autoCorrect_->RemoveFreeNotification(this);
-    autoCorrect_ = Value;
-    if (!autoCorrect_)
-        return;
-    if (componentLoaded_ && !autoCorrectLoaded_ && !AutoCorrectIni.empty())
-        LoadAutoCorrect();
-    autoCorrect_->FreeNotification(this);
+    SetSectionMember(autoCorrect_, Value, autoCorrectLoaded_, AutoCorrectIni, &TSynCustomManager::LoadAutoCorrect);
 }
 
 void TSynCustomManager::SetSpellCheck(TZavIdiziCheck* Value)
 {
-    if (spellCheck_ == Value)
-        return;
-    if (spellCheck_)
-        spellCheck_->RemoveFreeNotification(this);
-    spellCheck_ = Value;
-    if (!spellCheck_)
-        return;
-    if (componentLoaded_ && !spellCheckLoaded_ && !SpellCheckIni.empty())
-        LoadSpellCheck();
-    spellCheck_->FreeNotification(this);
+    SetSectionMember(spellCheck_, Value, spellCheckLoaded_, SpellCheckIni, &TSynCustomManager::LoadSpellCheck);
 }
 
 // A component being destroyed is fit for comparison only: it is matched

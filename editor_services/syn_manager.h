@@ -106,6 +106,12 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Moves the free notification from Field's object to Value, and reads
+    // Value's section at once when the manager has been loaded and the
+    // section has not been read.
+    template <typename T>
+    void SetSectionMember(T*& Field, T* Value, bool SectionLoaded, const AnsiString& IniName,
+                          void (TSynCustomManager::*Load)());
     // Going: the editor is being destroyed and is not touched.
     void Unregister(TCustomSynTextEditor* Editor, bool Going);
     // The three sections' loaders and savers: IniName made absolute and
