@@ -2,8 +2,6 @@
 // focus; painting and the glow layer are in bs_skin_button_paint.cpp.
 #include "skin/controls/bs_skin_button.h"
 
-#include "platform/ui/kernel/action_list.h"
-#include "platform/ui/kernel/actions.h"
 #include "platform/ui/kernel/controls_messages.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
@@ -11,13 +9,9 @@
 #include "platform/win/virtual_keys.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_layer_manager.h"
-#include "skin/data/bs_skin_controls.h"
 
 TbsSkinButton::TbsSkinButton(TComponent* AOwner)
-    : TbsSkinCustomControl(AOwner),
-      machine_(this),
-      layerManager_(std::make_unique<TbsLayerManager>(nullptr)),
-      glyph_(std::make_unique<TBitmap>())
+    : TbsButtonControl(AOwner), layerManager_(std::make_unique<TbsLayerManager>(nullptr))
 {
     SetSkinDataName("button");
     // Without csClickEvents: the button clicks by its own rules, not on
@@ -27,37 +21,10 @@ TbsSkinButton::TbsSkinButton(TComponent* AOwner)
     SetControlStyle(style);
     SetBounds(Left(), Top(), 75, 25);
     SetTabStop(true);
+    SetImageIndex(-1);
 }
 
 TbsSkinButton::~TbsSkinButton() = default;
-
-void TbsSkinButton::SetCheckedMode(bool Value)
-{
-    if (checkedMode_ == Value)
-        return;
-    checkedMode_ = Value;
-    if (Value)
-        SetGroupIndex(-1);
-    else if (groupIndex_ == -1)
-        SetGroupIndex(0);
-}
-
-void TbsSkinButton::SetImageList(TCustomImageList* Value)
-{
-    if (imageList_ && imageList_ != Value)
-        imageList_->RemoveFreeNotification(this);
-    imageList_ = Value;
-    if (Value)
-        Value->FreeNotification(this);
-}
-
-void TbsSkinButton::SetImageIndex(int Value)
-{
-    if (imageIndex_ == Value)
-        return;
-    imageIndex_ = Value;
-    Repaint();
-}
 
 void TbsSkinButton::SetCanFocused(bool Value)
 {
@@ -67,45 +34,9 @@ void TbsSkinButton::SetCanFocused(bool Value)
 
 void TbsSkinButton::SetGroupIndex(int Value)
 {
-    groupIndex_ = Value;
+    TbsButtonControl::SetGroupIndex(Value);
     if (Value != 0)
         SetCanFocused(false);
-}
-
-void TbsSkinButton::SetGlyph(TBitmap* Value)
-{
-    glyph_->Assign(Value);
-    Repaint();
-}
-
-void TbsSkinButton::SetNumGlyphs(int Value)
-{
-    numGlyphs_ = Value < 1 ? 1 : Value > 4 ? 4 : Value;
-    Repaint();
-}
-
-void TbsSkinButton::SetMargin(int Value)
-{
-    if (Value < -1 || Value == margin_)
-        return;
-    margin_ = Value;
-    Repaint();
-}
-
-void TbsSkinButton::SetSpacing(int Value)
-{
-    if (spacing_ == Value)
-        return;
-    spacing_ = Value;
-    Repaint();
-}
-
-void TbsSkinButton::SetLayout(TbsButtonLayout Value)
-{
-    if (layout_ == Value)
-        return;
-    layout_ = Value;
-    Repaint();
 }
 
 void TbsSkinButton::SetDefault(bool Value)
@@ -119,24 +50,11 @@ void TbsSkinButton::SetDefault(bool Value)
 
 void TbsSkinButton::CreateWnd()
 {
-    TbsSkinCustomControl::CreateWnd();
+    TbsButtonControl::CreateWnd();
     active_ = default_;
 }
 
 bool TbsSkinButton::FocusActive() { return HandleAllocated() && Focused() && canFocused_; }
-
-bool TbsSkinButton::SkinEffectsOn() const
-{
-    return SkinData() && !SkinData()->Empty && SkinData()->EnableSkinEffects;
-}
-
-bool TbsSkinButton::CanMorph() const { return skin_.Morphing && SkinEffectsOn(); }
-
-bool TbsSkinButton::CanAnimate() const
-{
-    return DescriptionIndex() != -1 && SkinEffectsOn() && CanAnimateFrames(skin_.AnimateSkinRect, SkinRect,
-                                                                             skin_.FrameCount);
-}
 
 void TbsSkinButton::StartMorphOrRepaint()
 {
@@ -146,49 +64,6 @@ void TbsSkinButton::StartMorphOrRepaint()
         Repaint();
 }
 
-void TbsSkinButton::StartAnimation(bool In)
-{
-    if (CanAnimate())
-        machine_.StartAnimation(In, skin_.FrameCount, skin_.AnimateInterval);
-}
-
-void TbsSkinButton::StopHoverAnimation()
-{
-    if (CanAnimate())
-        machine_.StopAnimation();
-}
-
-TbsButtonModes TbsSkinButton::Modes() const
-{
-    return TbsButtonModes{checkedMode_, RepeatMode, RepeatInterval, groupIndex_, AllowAllUp};
-}
-
-void TbsSkinButton::SetDown(bool Value)
-{
-    down_ = Value;
-    if (CanMorph()) {
-        machine_.MorphFactor = 1.0;
-        if (down_)
-            machine_.StopMorph();
-        else
-            machine_.StartMorph();
-    }
-    Repaint();
-    if (groupIndex_ > 0 && down_ && !AllowAllUp)
-        ReleaseGroup();
-}
-
-void TbsSkinButton::ReleaseGroup()
-{
-    if (!Parent())
-        return;
-    for (int i = 0; i < Parent()->ControlCount(); ++i) {
-        auto* other = dynamic_cast<TbsSkinButton*>(Parent()->Controls(i));
-        if (other && other != this && other->groupIndex_ == groupIndex_ && other->Down())
-            other->SetDown(false);
-    }
-}
-
 void TbsSkinButton::ButtonClick()
 {
     TAlive alive(this);
@@ -196,29 +71,14 @@ void TbsSkinButton::ButtonClick()
     if (TCustomForm* form = canFocused_ ? GetParentForm(this) : nullptr)
         form->SetModalResult(ModalResult);
     if (alive)
-        TControl::Click();
+        TbsButtonControl::ButtonClick();
 }
 
 void TbsSkinButton::GetSkinData()
 {
-    TbsSkinCustomControl::GetSkinData();
-    normalSkinRect_ = SkinRect;
-    if (DescriptionIndex() == -1)
-        return;
-    auto* data = dynamic_cast<const TbsDataSkinButtonControl*>(Description());
-    skin_ = TbsButtonSkinValues{};
-    if (!data)
-        return;  // another class of description: nothing from the skin
-    ReadButtonSkin(*data, SkinRect, TbsMarkerFallback::Push, skin_);
-    if (!UseSkinSize && MaskPicture)
+    TbsButtonControl::GetSkinData();
+    if (!UseSkinSize)
         MaskPicture = nullptr;  // a button sized freely keeps a rectangular window
-    if (SkinEffectsOn() && machine_.ShowsAnimationFrame() && CanAnimate()) {
-        TRect frame = AnimationFrameRect(skin_.AnimateSkinRect, SkinRect, skin_.FrameCount, machine_.AnimationFrame());
-        if (machine_.AnimationIn())
-            skin_.ActiveSkinRect = frame;
-        else
-            normalSkinRect_ = frame;
-    }
 }
 
 void TbsSkinButton::ChangeSkinData()
@@ -226,7 +86,7 @@ void TbsSkinButton::ChangeSkinData()
     machine_.StopMorph();
     machine_.StopAnimation();
     machine_.MorphFactor = 0.0;
-    TbsSkinCustomControl::ChangeSkinData();
+    TbsButtonControl::ChangeSkinData();
     if (CanMorph() && DescriptionIndex() != -1 && (FocusActive() || machine_.MouseIn))
         machine_.MorphFactor = 1.0;
     if (machine_.MouseIn)
@@ -235,41 +95,9 @@ void TbsSkinButton::ChangeSkinData()
 
 void TbsSkinButton::BeforeChangeSkinData()
 {
-    TbsSkinCustomControl::BeforeChangeSkinData();
+    TbsButtonControl::BeforeChangeSkinData();
     if (layerManager_->Showing())
         layerManager_->Hide();
-}
-
-void TbsSkinButton::CalcSize(int& W, int& H)
-{
-    if (UseSkinSize || ResizeMode == rmNinePart) {
-        TbsSkinCustomControl::CalcSize(W, H);
-        return;
-    }
-    NewClientRect = SkinClientRect;
-    NewClientRect.Right += W - RectWidth(SkinRect);
-    NewClientRect.Bottom += H - RectHeight(SkinRect);
-}
-
-void TbsSkinButton::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TbsSkinCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == imageList_)
-        imageList_ = nullptr;
-}
-
-void TbsSkinButton::ActionChange(TObject* Sender)
-{
-    TbsSkinCustomControl::ActionChange(Sender);
-    auto* action = dynamic_cast<TCustomAction*>(Sender);
-    if (!action || !glyph_->Empty() || !action->ActionList())
-        return;
-    TCustomImageList* images = action->ActionList()->Images();
-    if (images && action->ImageIndex() >= 0 && action->ImageIndex() < images->Count()) {
-        SetImageList(images);
-        imageIndex_ = action->ImageIndex();
-        Repaint();
-    }
 }
 
 void TbsSkinButton::PostToSelf(UINT Message)
@@ -281,10 +109,10 @@ void TbsSkinButton::PostToSelf(UINT Message)
 void TbsSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
-    TbsSkinCustomControl::MouseDown(Button, Shift, X, Y);
+    TbsButtonControl::MouseDown(Button, Shift, X, Y);
     if (!alive || Button != mbLeft)
         return;
-    StopHoverAnimation();
+    StopAnimation();
     machine_.Press(Modes());
 }
 
@@ -295,17 +123,17 @@ void TbsSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
         machine_.Release(Modes());
     // A click may have closed the form and freed or hidden the button.
     if (alive && HandleAllocated() && Visible())
-        TbsSkinCustomControl::MouseUp(Button, Shift, X, Y);
+        TbsButtonControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TbsSkinButton::KeyDown(WORD& Key, TShiftState Shift)
 {
     TAlive alive(this);
-    TbsSkinCustomControl::KeyDown(Key, Shift);
+    TbsButtonControl::KeyDown(Key, Shift);
     if (!alive || !canFocused_ || !BaseKeyHandling)
         return;
     if (Key == VK_SPACE) {
-        StopHoverAnimation();
+        StopAnimation();
         SetDown(true);
         if (RepeatMode)
             ButtonClick();  // the keyboard's own repeat repeats the click
@@ -317,7 +145,7 @@ void TbsSkinButton::KeyDown(WORD& Key, TShiftState Shift)
 void TbsSkinButton::KeyUp(WORD& Key, TShiftState Shift)
 {
     TAlive alive(this);
-    TbsSkinCustomControl::KeyUp(Key, Shift);
+    TbsButtonControl::KeyUp(Key, Shift);
     if (alive && canFocused_ && Key == VK_SPACE) {
         SetDown(false);
         ButtonClick();
@@ -340,10 +168,10 @@ void TbsSkinButton::WndProc(TMessage& Message)
         if (Message.Msg == CN_COMMAND && settingFocus_)
             return;
     }
-    TbsSkinCustomControl::WndProc(Message);
+    TbsButtonControl::WndProc(Message);
 }
 
-bool TbsSkinButton::HoverChangesLook() { return groupIndex_ == 0 ? !FocusActive() || down_ : !down_; }
+bool TbsSkinButton::HoverChangesLook() { return GroupIndex() == 0 ? !FocusActive() || down_ : !down_; }
 
 void TbsSkinButton::MouseEnter()
 {
@@ -358,7 +186,7 @@ void TbsSkinButton::MouseEnter()
             StartMorphOrRepaint();
         }
     }
-    if (down_ && RepeatMode && groupIndex_ == 0)
+    if (down_ && RepeatMode && GroupIndex() == 0)
         machine_.StartRepeat(RepeatInterval);
     PostToSelf(WM_SHOWGLOWLAYER);
 }
@@ -372,7 +200,7 @@ void TbsSkinButton::MouseLeave()
         StartAnimation(false);
         StartMorphOrRepaint();
     }
-    if (down_ && RepeatMode && machine_.Repeating() && groupIndex_ == 0)
+    if (down_ && RepeatMode && machine_.Repeating() && GroupIndex() == 0)
         machine_.StopRepeat();
     PostToSelf(WM_HIDEGLOWLAYER);
 }
@@ -413,6 +241,16 @@ void TbsSkinButton::KillFocusMessage()
         Invalidate();
 }
 
+void TbsSkinButton::EnabledChanged()
+{
+    if (CanMorph()) {
+        machine_.StopMorph();
+        machine_.MorphFactor = 0.0;
+    }
+    machine_.MouseIn = false;
+    Repaint();
+}
+
 bool TbsSkinButton::DialogKey(TMessage& Message)
 {
     WORD key = static_cast<WORD>(Message.WParam);
@@ -444,7 +282,7 @@ void TbsSkinButton::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         if (!alive || Designing())
             return;
         if (Message.Msg == CM_MOUSEENTER)
@@ -454,18 +292,18 @@ void TbsSkinButton::Dispatch(TMessage& Message)
         return;
     case CM_FOCUSCHANGED:
         FocusChanged(reinterpret_cast<TControl*>(Message.LParam));
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         return;
     case WM_SETFOCUS:
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         if (alive)
             SetFocusMessage();
         return;
     case WM_KILLFOCUS:
         machine_.StopRepeat();
-        if (groupIndex_ == 0)
+        if (GroupIndex() == 0)
             down_ = false;
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         if (alive)
             KillFocusMessage();
         return;
@@ -478,25 +316,19 @@ void TbsSkinButton::Dispatch(TMessage& Message)
         return;
     case CM_DIALOGKEY:
         if (!DialogKey(Message))
-            TbsSkinCustomControl::Dispatch(Message);
+            TbsButtonControl::Dispatch(Message);
         return;
     case CM_DIALOGCHAR:
         if (!DialogChar(Message))
-            TbsSkinCustomControl::Dispatch(Message);
+            TbsButtonControl::Dispatch(Message);
         return;
     case CM_ENABLEDCHANGED:
-        TbsSkinCustomControl::Dispatch(Message);
-        if (!alive)
-            return;
-        if (CanMorph()) {
-            machine_.StopMorph();
-            machine_.MorphFactor = 0.0;
-        }
-        machine_.MouseIn = false;
-        Repaint();
+        TbsButtonControl::Dispatch(Message);
+        if (alive)
+            EnabledChanged();
         return;
     case CM_TEXTCHANGED:
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         if (alive)
             Repaint();
         return;
@@ -507,7 +339,7 @@ void TbsSkinButton::Dispatch(TMessage& Message)
         HideGlowLayer();
         return;
     default:
-        TbsSkinCustomControl::Dispatch(Message);
+        TbsButtonControl::Dispatch(Message);
         return;
     }
 }

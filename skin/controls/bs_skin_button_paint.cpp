@@ -24,54 +24,31 @@ void TbsSkinButton::Paint()
 
 bool TbsSkinButton::ShowsDown()
 {
-    return down_ && (groupIndex_ != 0 || machine_.MouseIn || (FocusActive() && !machine_.MouseIsDown));
+    return down_ && (GroupIndex() != 0 || machine_.MouseIn || (FocusActive() && !machine_.MouseIsDown));
 }
 
 void TbsSkinButton::PaintSkinned()
 {
     double factor = machine_.MorphFactor;
     bool focusActive = FocusActive();
-    if (CanMorph() && factor > 0.0 && factor < 1.0 && Enabled()) {
-        TBitmap normal, hot;
-        normal.SetSize(Width(), Height());
-        hot.SetSize(Width(), Height());
-        CreateButtonImage(&normal, normalSkinRect_, false, false);
-        CreateButtonImage(&hot, skin_.ActiveSkinRect, false, true);
-        DrawMorphedImages(Canvas(), &normal, &hot, skin_.MorphKind, factor);
-    } else if (!Enabled() && !IsNullRect(skin_.DisabledSkinRect)) {
+    if (CanMorph() && factor > 0.0 && factor < 1.0 && Enabled())
+        PaintMorph();
+    else if (!Enabled() && !IsNullRect(skin_.DisabledSkinRect))
         PaintState(skin_.DisabledSkinRect, false, false);
-    } else if (MenuOpen || ShowsDown()) {
+    else if (MenuOpen || ShowsDown())
         PaintState(skin_.DownSkinRect, true, true);
-    } else if (focusActive && !IsNullRect(skin_.FocusedSkinRect) && !machine_.Animating()) {
+    else if (focusActive && !IsNullRect(skin_.FocusedSkinRect) && !machine_.Animating())
         PaintState(skin_.FocusedSkinRect, false, true);
-    } else if (!focusActive && !machine_.MouseIn) {
-        if (CanMorph() && factor == 1.0)
-            PaintState(skin_.ActiveSkinRect, false, true);
-        else
-            PaintState(normalSkinRect_, false, false);
-    } else {
+    else if (!focusActive && !machine_.MouseIn && !(CanMorph() && factor == 1.0))
+        PaintState(normalSkinRect_, false, false);
+    else
         PaintState(skin_.ActiveSkinRect, false, true);
-    }
 }
 
-void TbsSkinButton::PaintState(const TRect& R, bool ADown, bool AMouseIn)
+void TbsSkinButton::Decorate(TCanvas* Canvas, const TRect& CaptionRect)
 {
-    TBitmap image;
-    image.SetSize(Width(), Height());
-    CreateButtonImage(&image, R, ADown, AMouseIn);
-    Canvas()->Draw(0, 0, &image);
-}
-
-void TbsSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn)
-{
-    TRect captionRect = DrawButtonImage(B, *this, R, UseSkinSize);
-    TCanvas* canvas = B->Canvas();
-    SetButtonFont(canvas, UseSkinFont, skin_, DefaultFont(), SkinData());
-    canvas->Font()->SetColor(
-        ButtonFontColor(skin_, Enabled(), UseSkinFontColor, AMouseIn, ADown, DefaultFont()->Color()));
     if (skin_.ShowFocus && HandleAllocated() && Focused())
-        DrawFocusRectDotted(canvas, captionRect);
-    DrawFace(canvas, captionRect, ADown, AMouseIn);
+        DrawFocusRectDotted(Canvas, CaptionRect);
 }
 
 void TbsSkinButton::PaintDefaultImage(TBitmap* Bitmap)
@@ -92,27 +69,8 @@ void TbsSkinButton::PaintDefaultImage(TBitmap* Bitmap)
 
 void TbsSkinButton::DrawFace(TCanvas* Canvas, const TRect& CaptionRect, bool ADown, bool AMouseIn)
 {
-    bool drawDefault = true;
-    if (OnPaint) {
-        TAlive alive(this);
-        OnPaint(this, Canvas, CaptionRect, down_, machine_.MouseIn, drawDefault);
-        if (!alive || !drawDefault)
-            return;
-    }
-    TbsButtonFace face;
-    face.Rect = CaptionRect;
-    face.Caption = Caption();
-    face.Margin = margin_;
-    face.Spacing = spacing_;
-    face.Layout = layout_;
-    face.Pressed = ADown;
-    face.Images = imageList_;
-    face.ImageIndex = imageIndex_;
-    face.ImageEnabled = Enabled();
-    face.Glyph = glyph_.get();
-    face.NumGlyphs = numGlyphs_;
-    face.GlyphNumber = ButtonGlyphNumber(AMouseIn, ADown, Enabled(), numGlyphs_);
-    DrawButtonFace(Canvas, face);
+    if (RunOnPaint(Canvas, CaptionRect))
+        DrawButtonFace(Canvas, Face(CaptionRect, Caption(), ADown, AMouseIn));
 }
 
 void TbsSkinButton::ShowGlowLayer()

@@ -1,7 +1,6 @@
 // TbsSkinSpeedButton's painting: which image shows in which state, skinned
-// or plain, the cross-fade, and the face.
+// or plain, and the face.
 #include "platform/ui/graphics/canvas.h"
-#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/win_control.h"
 #include "skin/controls/bs_images_parent.h"
 #include "skin/controls/bs_skin_speed_button.h"
@@ -26,13 +25,8 @@ void TbsSkinSpeedButton::PaintSkinned()
     double factor = machine_.MorphFactor;
     bool mouseIn = machine_.MouseIn;
     if (CanMorph() && factor != 0.0 && factor != 1.0 && !transparent_) {
-        TBitmap normal, hot;
-        normal.SetSize(Width(), Height());
-        hot.SetSize(Width(), Height());
-        CreateButtonImage(&normal, normalSkinRect_, false, false);
-        CreateButtonImage(&hot, skin_.ActiveSkinRect, false, true);
-        DrawMorphedImages(Canvas(), &normal, &hot, skin_.MorphKind, factor);
-    } else if (ForceDownLook || (down_ && (GroupIndex != 0 || mouseIn))) {
+        PaintMorph();
+    } else if (ForceDownLook || (down_ && (GroupIndex() != 0 || mouseIn))) {
         PaintState(skin_.DownSkinRect, true, true);
     } else if (mouseIn || (CanMorph() && factor == 1.0)) {
         PaintState(skin_.ActiveSkinRect, false, true);
@@ -52,8 +46,8 @@ void TbsSkinSpeedButton::PaintSkinned()
 void TbsSkinSpeedButton::PaintPlain()
 {
     bool mouseIn = machine_.MouseIn;
-    if ((down_ && (GroupIndex != 0 || mouseIn)) || mouseIn || !transparent_) {
-        TbsGraphicSkinCustomControl::Paint();
+    if ((down_ && (GroupIndex() != 0 || mouseIn)) || mouseIn || !transparent_) {
+        TbsButtonControl::Paint();
         return;
     }
     Canvas()->Font()->Assign(DefaultFont());
@@ -63,25 +57,7 @@ void TbsSkinSpeedButton::PaintPlain()
 void TbsSkinSpeedButton::PaintTransparentFace(const TRect& CaptionRect, TColor Color)
 {
     Canvas()->Font()->SetColor(Color);
-    DrawFace(Canvas(), CaptionRect, false, false, true);
-}
-
-void TbsSkinSpeedButton::PaintState(const TRect& R, bool ADown, bool AMouseIn)
-{
-    TBitmap image;
-    image.SetSize(Width(), Height());
-    CreateButtonImage(&image, R, ADown, AMouseIn);
-    Canvas()->Draw(0, 0, &image);
-}
-
-void TbsSkinSpeedButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn)
-{
-    TRect captionRect = DrawButtonImage(B, *this, R, UseSkinSize);
-    TCanvas* canvas = B->Canvas();
-    SetButtonFont(canvas, UseSkinFont, skin_, DefaultFont(), SkinData());
-    canvas->Font()->SetColor(
-        ButtonFontColor(skin_, Enabled(), UseSkinFontColor, AMouseIn, ADown, DefaultFont()->Color()));
-    DrawFace(canvas, captionRect, ADown, AMouseIn, false);
+    DrawFaceOf(Canvas(), CaptionRect, false, false, true);
 }
 
 void TbsSkinSpeedButton::PaintDefaultImage(TBitmap* Bitmap)
@@ -89,7 +65,7 @@ void TbsSkinSpeedButton::PaintDefaultImage(TBitmap* Bitmap)
     TCanvas* canvas = Bitmap->Canvas();
     TRect r{0, 0, Width(), Height()};
     bool mouseIn = machine_.MouseIn;
-    bool pressed = down_ && (GroupIndex != 0 || mouseIn);
+    bool pressed = down_ && (GroupIndex() != 0 || mouseIn);
     if (pressed)
         DrawPlainButton(canvas, r, TbsPlainLook::Pressed, true);
     else if (mouseIn)
@@ -103,47 +79,36 @@ void TbsSkinSpeedButton::PaintDefaultImage(TBitmap* Bitmap)
         SetButtonFont(canvas, false, skin_, DefaultFont(), SkinData());
     if (!Enabled())
         canvas->Font()->SetColor(clBtnShadow);
-    DrawFace(canvas, r, pressed, mouseIn, false);
+    DrawFace(canvas, r, pressed, mouseIn);
 }
 
-AnsiString TbsSkinSpeedButton::FaceCaption() { return showCaption_ ? Caption() : AnsiString(); }
-
-void TbsSkinSpeedButton::DrawFace(TCanvas* Canvas, const TRect& CaptionRect, bool ADown, bool AMouseIn,
-                                  bool TransparentPath)
+void TbsSkinSpeedButton::DrawFace(TCanvas* Canvas, const TRect& CaptionRect, bool ADown, bool AMouseIn)
 {
-    bool drawDefault = true;
-    if (OnPaint) {
-        TAlive alive(this);
-        OnPaint(this, Canvas, CaptionRect, down_, machine_.MouseIn, drawDefault);
-        if (!alive || !drawDefault)
-            return;
+    DrawFaceOf(Canvas, CaptionRect, ADown, AMouseIn, false);
+}
+
+void TbsSkinSpeedButton::DrawFaceOf(TCanvas* Canvas, const TRect& CaptionRect, bool ADown, bool AMouseIn,
+                                    bool TransparentPath)
+{
+    if (!RunOnPaint(Canvas, CaptionRect))
+        return;
+    TbsButtonFace face = Face(CaptionRect, showCaption_ ? Caption() : AnsiString(), ADown, AMouseIn);
+    // The glyph comes first; without one, the images the parent lends, else
+    // the button's own list.
+    if (!Glyph()->Empty() || !dynamic_cast<IbsImagesParent*>(Parent())) {
+        if (!Glyph()->Empty())
+            face.Images = nullptr;
+        DrawButtonFace(Canvas, face);
+        return;
     }
-    TbsButtonFace face;
-    face.Rect = CaptionRect;
-    face.Caption = FaceCaption();
-    face.Margin = margin_;
-    face.Spacing = spacing_;
-    face.Layout = layout_;
-    face.Pressed = ADown;
     auto* lender = dynamic_cast<IbsImagesParent*>(Parent());
-    if (glyph_->Empty() && lender) {
-        bool hotOrDown = AMouseIn || ADown;
-        TCustomImageList* disabled = lender->DisabledImages();
-        if (!Enabled() && disabled)
-            face.Images = disabled;
-        else if (!TransparentPath && hotOrDown && lender->HotImages())
-            face.Images = lender->HotImages();
-        else
-            face.Images = lender->Images();
-        face.ImageEnabled = Enabled() || disabled;
-        face.ImageIndex = imageIndex_;
-    } else if (glyph_->Empty() && imageList_) {
-        face.Images = imageList_;
-        face.ImageIndex = imageIndex_;
-        face.ImageEnabled = Enabled();
-    }
-    face.Glyph = glyph_.get();
-    face.NumGlyphs = numGlyphs_;
-    face.GlyphNumber = ButtonGlyphNumber(AMouseIn, ADown, Enabled(), numGlyphs_);
+    TCustomImageList* disabled = lender->DisabledImages();
+    if (!Enabled() && disabled)
+        face.Images = disabled;
+    else if (!TransparentPath && (AMouseIn || ADown) && lender->HotImages())
+        face.Images = lender->HotImages();
+    else
+        face.Images = lender->Images();
+    face.ImageEnabled = Enabled() || disabled;
     DrawButtonFace(Canvas, face);
 }

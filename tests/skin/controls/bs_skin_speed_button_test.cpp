@@ -18,6 +18,7 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_pos.h"
+#include "tests/skin/controls/test_skin.h"
 #include "tests/support/pixel_colour.h"
 
 namespace {
@@ -151,7 +152,7 @@ TEST_F(TSkinSpeedButtonTest, ARepeatingButtonClicksFrom600msEvery100msAndOnRelea
 TEST_F(TSkinSpeedButtonTest, CheckedModeClicksOnThePressThatChecksAndTheReleaseThatUnchecks)
 {
     button_->SetCheckedMode(true);
-    EXPECT_EQ(button_->GroupIndex, -1);
+    EXPECT_EQ(button_->GroupIndex(), -1);
     Move(Over(button_));
     Down(Over(button_));
     EXPECT_EQ(log_, TLog{"b@0"});
@@ -168,14 +169,14 @@ TEST_F(TSkinSpeedButtonTest, CheckedModeClicksOnThePressThatChecksAndTheReleaseT
     EXPECT_EQ(log_.size(), 2u);
     EXPECT_FALSE(button_->Down());
     button_->SetCheckedMode(false);
-    EXPECT_EQ(button_->GroupIndex, 0);
+    EXPECT_EQ(button_->GroupIndex(), 0);
 }
 
 TEST_F(TSkinSpeedButtonTest, AGroupLetsTheOthersUpUnlessAllUpIsAllowed)
 {
     TbsSkinSpeedButton* second = form_->Add(40, &log_, "s");
-    button_->GroupIndex = 1;
-    second->GroupIndex = 1;
+    button_->SetGroupIndex(1);
+    second->SetGroupIndex(1);
     Down(Over(button_));
     Up(Over(button_));
     EXPECT_EQ(log_, TLog{"b@0"});  // a group clicks on the press
@@ -288,6 +289,138 @@ TEST_F(TSkinSpeedButtonTest, AButtonFreedByItsOwnRepeatedClick)
     Run(700);
     EXPECT_EQ(button_, nullptr);
     Up(Over(form_, 20, 20));
+}
+
+}  // namespace
+
+namespace {
+
+// The test skin's fixed 23 x 22 "toolbutton", with a strip of three hover
+// frames stacked below each other.
+class TSkinnedSpeedButtonTest : public TSkinSpeedButtonTest {
+protected:
+    void SetUp() override
+    {
+        TSkinSpeedButtonTest::SetUp();
+        skin_.NewRow();
+        frames_ = skin_.AddCell("toolbutton.frame", 23, 66, {}, {22, 44}, {"1", "2", "3"});
+    }
+
+    void Load()
+    {
+        skin_.LoadInto(data_);
+        button_->SetSkinData(&data_);
+        Process();
+    }
+    std::string Piece() { return skin_.PieceOf(Shown(button_, 12, 11)); }
+
+    TTestSkin skin_;
+    TbsSkinData data_{nullptr};
+    TRect frames_;
+};
+
+TEST_F(TSkinnedSpeedButtonTest, EachStateShowsItsPieceOfTheSkin)
+{
+    Load();
+    EXPECT_EQ(button_->Width(), 23);  // a skin image without corners pins the size
+    EXPECT_EQ(button_->Height(), 22);
+    EXPECT_EQ(Piece(), "toolbutton.normal.face");
+    Move(Over(button_));
+    EXPECT_EQ(Piece(), "toolbutton.active.face");
+    Down(Over(button_));
+    EXPECT_EQ(Piece(), "toolbutton.down.face");
+    Move(Away());
+    EXPECT_EQ(Piece(), "toolbutton.normal.face");
+    Up(Away());
+
+    button_->SetCheckedMode(true);
+    Down(Over(button_));
+    Up(Over(button_));
+    Move(Away());
+    EXPECT_EQ(Piece(), "toolbutton.down.face");  // checked
+    button_->SetDown(false);
+    button_->SetEnabled(false);
+    EXPECT_EQ(Piece(), "toolbutton.disabled.face");
+}
+
+TEST_F(TSkinnedSpeedButtonTest, HoverFramesRunInAndOut)
+{
+    skin_.Set("toolbutton", "animateskinrect", TTestSkin::RectText(frames_));
+    skin_.Set("toolbutton", "framecount", "3");
+    skin_.Set("toolbutton", "animateinterval", "30");
+    Load();
+    Move(Over(button_));
+    EXPECT_EQ(Piece(), "toolbutton.frame.1");
+    Run(30);
+    EXPECT_EQ(Piece(), "toolbutton.frame.2");
+    Run(30);
+    EXPECT_EQ(Piece(), "toolbutton.frame.3");
+    Run(30);
+    EXPECT_EQ(Piece(), "toolbutton.active.face");
+    EXPECT_FALSE(button_->Machine().Animating());
+
+    Move(Away());
+    EXPECT_EQ(Piece(), "toolbutton.frame.3");
+    Run(60);
+    EXPECT_EQ(Piece(), "toolbutton.frame.1");
+    Run(30);
+    EXPECT_EQ(Piece(), "toolbutton.normal.face");
+}
+
+TEST_F(TSkinnedSpeedButtonTest, AStripThatSplitsIntoNoWholeFramesPlaysNone)
+{
+    // A strip wider than the button lies side by side: 30 columns cannot
+    // hold 40 frames, though the skin data lets 40 pass for its 66 rows.
+    TRect wide{frames_.Left, frames_.Top, frames_.Left + 30, frames_.Bottom};
+    skin_.Set("toolbutton", "animateinterval", "30");
+    for (const auto& [strip, count] : {std::pair{frames_, "0"}, std::pair{frames_, "-3"}, std::pair{wide, "40"}}) {
+        skin_.Set("toolbutton", "animateskinrect", TTestSkin::RectText(strip));
+        skin_.Set("toolbutton", "framecount", count);
+        Load();
+        Move(Over(button_));
+        EXPECT_EQ(Piece(), "toolbutton.active.face") << count;
+        EXPECT_FALSE(button_->Machine().Animating()) << count;
+        Move(Away());
+    }
+}
+
+TEST_F(TSkinnedSpeedButtonTest, AnOpaqueButtonCrossFadesAFlatOneDoesNot)
+{
+    skin_.Set("toolbutton", "morphing", "1");
+    Load();
+    TColor normal = skin_.Colour("toolbutton.normal.face");
+    TColor hot = skin_.Colour("toolbutton.active.face");
+    Move(Over(button_));
+    EXPECT_EQ(Shown(button_, 12, 11), normal);
+    Run(40);
+    TColor between = Shown(button_, 12, 11);
+    EXPECT_NE(between, normal);
+    EXPECT_NE(between, hot);
+    Run(100);
+    EXPECT_EQ(Shown(button_, 12, 11), hot);
+    Move(Away());
+    Run(120);
+    EXPECT_EQ(Shown(button_, 12, 11), normal);
+
+    button_->SetFlat(true);
+    Move(Over(button_));
+    EXPECT_EQ(Shown(button_, 12, 11), hot);
+    EXPECT_FALSE(button_->Machine().MorphRunning());
+}
+
+TEST_F(TSkinnedSpeedButtonTest, FreedMidFadeAndMidFrames)
+{
+    skin_.Set("toolbutton", "morphing", "1");
+    skin_.Set("toolbutton", "animateskinrect", TTestSkin::RectText(frames_));
+    skin_.Set("toolbutton", "framecount", "3");
+    skin_.Set("toolbutton", "animateinterval", "30");
+    Load();
+    Move(Over(button_));
+    Run(20);
+    ASSERT_TRUE(button_->Machine().MorphRunning());
+    ASSERT_TRUE(button_->Machine().Animating());
+    delete std::exchange(button_, nullptr);
+    Run(200);
 }
 
 }  // namespace
