@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/syn_common_dialogs.h"
 #include "editor_services/syn_highlighter_dialog_toggle.h"
 #include "editor_services/syn_jump_dialog.h"
 #include "editor_services/syn_manager.h"
@@ -20,21 +20,6 @@ namespace {
 // Where the last inserted file came from, shared by every insert action.
 AnsiString lastFolder;
 int lastFilterIndex = 0;
-
-// The document editor's view of an open dialog.
-class TOpenFileDialog : public TSynFileDialog {
-public:
-    explicit TOpenFileDialog(TOpenDialog& Dialog) : dialog_(Dialog) {}
-    AnsiString Title() const override { return dialog_.Title; }
-    void SetTitle(const AnsiString& Value) override { dialog_.Title = Value; }
-    AnsiString Filter() const override { return dialog_.Filter; }
-    void SetFilter(const AnsiString& Value) override { dialog_.Filter = Value; }
-    AnsiString FileName() const override { return dialog_.FileName; }
-    bool Execute() override { return dialog_.Execute(); }
-
-private:
-    TOpenDialog& dialog_;
-};
 
 // The row of Editor's highlighter in the dialog (its index + 1); -1 when
 // the list does not have it.
@@ -68,7 +53,7 @@ void TaSynInsertFile::ExecuteTarget(TObject* Target)
         manager->BuildFilter(dialog->Filter);
     dialog->InitialDir = lastFolder;
     dialog->FilterIndex = lastFilterIndex;
-    TOpenFileDialog file(*dialog);
+    TSynCommonFileDialog file(dialog.get());
     if (!TargetEditor()->InsertFile(AnsiString(), &file, {doSelection, doDefine}))
         return;
     // The folder of the file taken: the dialog's starting folder never
