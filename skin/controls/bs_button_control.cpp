@@ -6,6 +6,7 @@
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/actions.h"
+#include "platform/ui/kernel/controls_messages.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_skin_controls.h"
 
@@ -183,6 +184,36 @@ void TbsButtonControl<Base>::ActionChange(TObject* Sender)
     if (images && action->ImageIndex() >= 0 && action->ImageIndex() < images->Count()) {
         SetImageList(images);
         imageIndex_ = action->ImageIndex();
+        this->Repaint();
+    }
+}
+
+template <typename Base>
+void TbsButtonControl<Base>::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    typename Base::TAlive alive(this);
+    Base::MouseDown(Button, Shift, X, Y);
+    if (!alive || Button != mbLeft)
+        return;
+    StopAnimation();
+    machine_.Press(Modes());
+}
+
+template <typename Base>
+void TbsButtonControl<Base>::Dispatch(TMessage& Message)
+{
+    typename Base::TAlive alive(this);
+    Base::Dispatch(Message);
+    if (!alive)
+        return;
+    if (Message.Msg == CM_ENABLEDCHANGED) {
+        if (CanMorph()) {
+            machine_.StopMorph();
+            machine_.MorphFactor = 0.0;
+        }
+        machine_.MouseIn = false;
+        this->Repaint();
+    } else if (Message.Msg == CM_TEXTCHANGED) {
         this->Repaint();
     }
 }

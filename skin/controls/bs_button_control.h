@@ -81,6 +81,11 @@ protected:
     // An action of a list with images lends its image when there is no glyph.
     void ActionChange(TObject* Sender) override;
     void PaintSkinImage(TBitmap* /*Bitmap*/) override {}
+    // The left button presses the button (the hover frames stop).
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // A change of Enabled drops the fade and the hot look; a new caption
+    // repaints.
+    void Dispatch(TMessage& Message) override;
 
     // Between the new Down and its repaint.
     virtual void DownChanged() {}

@@ -106,16 +106,6 @@ void TbsSkinButton::PostToSelf(UINT Message)
         PostMessage(Handle(), Message, 0, 0);
 }
 
-void TbsSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TAlive alive(this);
-    TbsButtonControl::MouseDown(Button, Shift, X, Y);
-    if (!alive || Button != mbLeft)
-        return;
-    StopAnimation();
-    machine_.Press(Modes());
-}
-
 void TbsSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
@@ -241,16 +231,6 @@ void TbsSkinButton::KillFocusMessage()
         Invalidate();
 }
 
-void TbsSkinButton::EnabledChanged()
-{
-    if (CanMorph()) {
-        machine_.StopMorph();
-        machine_.MorphFactor = 0.0;
-    }
-    machine_.MouseIn = false;
-    Repaint();
-}
-
 bool TbsSkinButton::DialogKey(TMessage& Message)
 {
     WORD key = static_cast<WORD>(Message.WParam);
@@ -321,16 +301,6 @@ void TbsSkinButton::Dispatch(TMessage& Message)
     case CM_DIALOGCHAR:
         if (!DialogChar(Message))
             TbsButtonControl::Dispatch(Message);
-        return;
-    case CM_ENABLEDCHANGED:
-        TbsButtonControl::Dispatch(Message);
-        if (alive)
-            EnabledChanged();
-        return;
-    case CM_TEXTCHANGED:
-        TbsButtonControl::Dispatch(Message);
-        if (alive)
-            Repaint();
         return;
     case WM_SHOWGLOWLAYER:
         ShowGlowLayer();

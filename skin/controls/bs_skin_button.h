@@ -56,7 +56,6 @@ protected:
     void CreateWnd() override;
     void Paint() override;
     void PaintDefaultImage(TBitmap* Bitmap) override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
@@ -85,7 +84,6 @@ private:
     void KillFocusMessage();
     bool DialogKey(TMessage& Message);
     bool DialogChar(TMessage& Message);
-    void EnabledChanged();
 
     void ShowGlowLayer();
     void HideGlowLayer();

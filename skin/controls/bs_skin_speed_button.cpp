@@ -84,16 +84,6 @@ void TbsSkinSpeedButton::Loaded()
         InternalSetTransparent(false);
 }
 
-void TbsSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TAlive alive(this);
-    TbsButtonControl::MouseDown(Button, Shift, X, Y);
-    if (!alive || Button != mbLeft)
-        return;
-    StopAnimation();
-    machine_.Press(Modes());
-}
-
 void TbsSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TAlive alive(this);
@@ -132,16 +122,6 @@ void TbsSkinSpeedButton::MouseLeave()
         machine_.StopRepeat();
 }
 
-void TbsSkinSpeedButton::EnabledChanged()
-{
-    if (CanMorph()) {
-        machine_.StopMorph();
-        machine_.MorphFactor = 0.0;
-    }
-    machine_.MouseIn = false;
-    Repaint();
-}
-
 bool TbsSkinSpeedButton::DialogChar(TMessage& Message)
 {
     if (!IsAccel(static_cast<WORD>(Message.WParam), Caption()) || !Enabled() || !Visible() || !Parent() ||
@@ -171,16 +151,6 @@ void TbsSkinSpeedButton::Dispatch(TMessage& Message)
             MouseLeave();
         return;
     }
-    case CM_ENABLEDCHANGED:
-        TbsButtonControl::Dispatch(Message);
-        if (alive)
-            EnabledChanged();
-        return;
-    case CM_TEXTCHANGED:
-        TbsButtonControl::Dispatch(Message);
-        if (alive)
-            Repaint();
-        return;
     case CM_DIALOGCHAR:
         if (!DialogChar(Message))
             TbsButtonControl::Dispatch(Message);

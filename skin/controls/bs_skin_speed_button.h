@@ -34,7 +34,6 @@ protected:
     void Loaded() override;
     void Paint() override;
     void PaintDefaultImage(TBitmap* Bitmap) override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Dispatch(TMessage& Message) override;
     // Sets Transparent without its repaint.
@@ -51,7 +50,6 @@ private:
     void StartMorphOrRepaint();
     void MouseEnter();
     void MouseLeave();
-    void EnabledChanged();
     bool DialogChar(TMessage& Message);
 
     void PaintSkinned();
