@@ -8,9 +8,17 @@
 
 namespace {
 
-constexpr DWORD Major = 10;
-constexpr DWORD Minor = 0;
-constexpr DWORD Build = 19045;
+struct TVersion {
+    DWORD Major = 10;
+    DWORD Minor = 0;
+    DWORD Build = 19045;
+};
+
+TVersion& Reported()
+{
+    static TVersion version;
+    return version;
+}
 
 std::vector<UINT>& Beeps()
 {
@@ -24,9 +32,9 @@ bool GetVersionEx(OSVERSIONINFO* Info)
 {
     if (!Info || Info->dwOSVersionInfoSize < sizeof(OSVERSIONINFO))
         return false;
-    Info->dwMajorVersion = Major;
-    Info->dwMinorVersion = Minor;
-    Info->dwBuildNumber = Build;
+    Info->dwMajorVersion = Reported().Major;
+    Info->dwMinorVersion = Reported().Minor;
+    Info->dwBuildNumber = Reported().Build;
     Info->dwPlatformId = VER_PLATFORM_WIN32_NT;
     Info->szCSDVersion[0] = '\0';
     return true;
@@ -34,7 +42,18 @@ bool GetVersionEx(OSVERSIONINFO* Info)
 
 DWORD GetVersion()
 {
-    return Major | (Minor << 8) | (Build << 16);
+    const TVersion& v = Reported();
+    return (v.Major & 0xFF) | ((v.Minor & 0xFF) << 8) | ((v.Build & 0xFFFF) << 16);
+}
+
+void SetReportedVersion(DWORD Major, DWORD Minor, DWORD Build)
+{
+    Reported() = TVersion{Major, Minor, Build};
+}
+
+void ResetReportedVersion()
+{
+    Reported() = TVersion{};
 }
 
 UINT GetDoubleClickTime()

@@ -17,10 +17,17 @@ struct OSVERSIONINFO {
     char szCSDVersion[128] = {};
 };
 
-// A current version of the platform: 10.0, build 19045.
+// The version the system reports: a current one (10.0, build 19045) unless
+// a test asked for another.
 bool GetVersionEx(OSVERSIONINFO* Info);
 // Major version in the low byte, minor in the next, build in the high word.
 DWORD GetVersion();
+
+// Makes the system report another version, so that tests reach the code
+// written for older systems (5.0, 6.0, 6.1); ResetReportedVersion goes back
+// to the current one. The program itself never calls these.
+void SetReportedVersion(DWORD Major, DWORD Minor, DWORD Build);
+void ResetReportedVersion();
 
 // Milliseconds within which a second click counts as a double click.
 UINT GetDoubleClickTime();

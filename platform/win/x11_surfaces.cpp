@@ -234,6 +234,11 @@ void TX11Backend::CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, D
                                      static_cast<unsigned>(std::max(1, Bounds.Height())), 0, depth, InputOutput,
                                      visual, mask, &attributes);
     SetHints(*surface);
+    // A window the mouse must not see (a glow drawn over the caption
+    // buttons) takes no input: clicks reach what lies below, as the window
+    // manager's own hit test has it.
+    if ((ExStyle & WS_EX_TRANSPARENT) && shape_)
+        XShapeCombineRectangles(display_, surface->XWindow, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
     CreateInputContext(*surface);
     surfaces_.push_back(std::move(surface));
 }

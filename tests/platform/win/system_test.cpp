@@ -144,3 +144,25 @@ TEST_F(System, SettingsVersionBeepsAndTheDebugLog)
     EXPECT_EQ(text.str(), "first \xD5\x66\nsecond\n");
     std::remove(name.c_str());
 }
+
+TEST_F(System, TestsCanAskForAnOlderReportedVersion)
+{
+    // The program reports a current system; a test asks for 6.1 (the
+    // skin library's separate branch) and gets it from both calls, build
+    // number included, then goes back.
+    SetReportedVersion(6, 1, 7601);
+    OSVERSIONINFO version;
+    ASSERT_TRUE(GetVersionEx(&version));
+    EXPECT_EQ(version.dwMajorVersion, 6u);
+    EXPECT_EQ(version.dwMinorVersion, 1u);
+    EXPECT_EQ(version.dwBuildNumber, 7601u);
+    EXPECT_EQ(GetVersion(), 6u | (1u << 8) | (7601u << 16));
+    SetReportedVersion(5, 0, 2195);
+    EXPECT_EQ(GetVersion() & 0xFFFF, 5u);
+
+    ResetReportedVersion();
+    ASSERT_TRUE(GetVersionEx(&version));
+    EXPECT_EQ(version.dwMajorVersion, 10u);
+    EXPECT_EQ(version.dwMinorVersion, 0u);
+    EXPECT_EQ(version.dwBuildNumber, 19045u);
+}

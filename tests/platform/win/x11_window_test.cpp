@@ -10,6 +10,7 @@
 #include "platform/win/focus.h"
 #include "platform/win/paint.h"
 #include "platform/win/update_region.h"
+#include "platform/win/window_attributes.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window.h"
 #include "platform/win/window_coords.h"
@@ -156,6 +157,34 @@ TEST_F(TX11WindowTest, RegionShapesTheWindowAndPopupsStayOutOfTheWay)
     XGetInputFocus(Other(), &focus, &revert);
     EXPECT_EQ(focus, X11WindowOf(form));
     EXPECT_EQ(GetActiveWindow(), form);
+}
+
+TEST_F(TX11WindowTest, ClicksPassThroughATransparentPopup)
+{
+    // A glow-like popup lies over the form's client area; a click on it
+    // reaches the form below, and the server keeps no input shape for it.
+    Make("F", WS_POPUP | WS_VISIBLE, nullptr, Bounds(100, 100, 200, 100));
+    HWND glow = Make("G", WS_POPUP, nullptr, Bounds(130, 120, 60, 40),
+                     WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT);
+    // Made layered after creation, as the glow layers are.
+    SetWindowLong(glow, GWL_EXSTYLE, GetWindowLong(glow, GWL_EXSTYLE) | WS_EX_LAYERED);
+    ShowWindow(glow, SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(BecomesViewable(glow));
+    int count = -1, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(Other(), X11WindowOf(glow), ShapeInput, &count, &ordering);
+    if (rects)
+        XFree(rects);
+    EXPECT_EQ(count, 0);
+
+    Take({});
+    Click(Point(150, 140));
+    std::vector<std::string> clicks;
+    EXPECT_TRUE(PumpUntil([&] {
+        for (const std::string& line : Take({WM_LBUTTONDOWN, WM_LBUTTONUP}))
+            clicks.push_back(line);
+        return clicks.size() == 2;
+    }));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"F:WM_LBUTTONDOWN", "F:WM_LBUTTONUP"}));
 }
 
 TEST_F(TX11WindowTest, MovesAndResizesByTheDesktopReachTheWindow)
