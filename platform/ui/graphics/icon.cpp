@@ -93,6 +93,22 @@ TRasterImage ReadMaskedImage(std::span<const uint8_t> Data)
 
 TIcon::TIcon() { transparent_ = true; }
 
+TIcon::~TIcon() { ReleaseHandle(); }
+
+void TIcon::ReleaseHandle()
+{
+    if (handle_)
+        DestroyIcon(handle_);
+    handle_ = nullptr;
+}
+
+HICON TIcon::Handle()
+{
+    if (!handle_)
+        handle_ = CreateIconFromImage(image_);
+    return handle_;
+}
+
 void TIcon::SetWidth(int Value)
 {
     if (!Empty())
@@ -109,6 +125,7 @@ void TIcon::SetHeight(int Value)
 
 void TIcon::AssignImage(const TRasterImage& Image)
 {
+    ReleaseHandle();
     image_ = Image;
     image_.HasAlpha = !image_.Empty();
     Changed();

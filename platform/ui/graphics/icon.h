@@ -10,6 +10,7 @@
 class TIcon : public TGraphic {
 public:
     TIcon();
+    ~TIcon() override;
 
     bool Empty() const override { return image_.Empty(); }
     int Width() const override { return image_.Empty() ? requestedWidth_ : image_.Width; }
@@ -25,6 +26,10 @@ public:
     // Takes a copy of the picture behind an icon handle (LoadIcon's); an
     // unknown handle or 0 empties the icon.
     void SetHandle(HICON Value);
+    // An icon handle showing the picture, made on first use and owned by
+    // this object (valid until the picture changes or the object goes); 0
+    // while the icon is empty.
+    HICON Handle();
 
     // nullptr empties.
     void Assign(TPersistent* Source) override;
@@ -42,7 +47,10 @@ protected:
     void Draw(TCanvas* ACanvas, const TRect& Rect) override;
 
 private:
+    void ReleaseHandle();
+
     TRasterImage image_;
+    HICON handle_ = nullptr;  // shows image_ when set
     int requestedWidth_ = 0;  // 0: no wish
     int requestedHeight_ = 0;
 };

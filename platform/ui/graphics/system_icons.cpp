@@ -2,8 +2,11 @@
 #include "platform/ui/graphics/system_icons.h"
 
 #include <array>
+#include <memory>
+#include <unordered_map>
 
 #include "platform/ui/graphics/image_blend.h"
+#include "platform/ui/graphics/image_resample.h"
 #include "platform/ui/graphics/system_icon_pictures.h"
 
 namespace {
@@ -32,6 +35,18 @@ const TRasterImage& Picture(size_t Index)
     return pictures[Index];
 }
 
+// An icon of the program's own: its handle is the address of Handle.
+struct TOwnedIcon {
+    HICON__ Handle;
+    TRasterImage Image;
+};
+
+std::unordered_map<HICON, std::unique_ptr<TOwnedIcon>>& OwnedIcons()
+{
+    static std::unordered_map<HICON, std::unique_ptr<TOwnedIcon>> icons;
+    return icons;
+}
+
 }  // namespace
 
 HICON LoadIcon(HINSTANCE Instance, const char* Name)
@@ -49,12 +64,39 @@ const TRasterImage* IconImage(HICON Icon)
     for (size_t i = 0; i < StandardCount; ++i)
         if (Icon == &standardHandles[i])
             return &Picture(i);
-    return nullptr;
+    auto owned = OwnedIcons().find(Icon);
+    return owned == OwnedIcons().end() ? nullptr : &owned->second->Image;
 }
 
 bool DestroyIcon(HICON Icon)
 {
+    if (OwnedIcons().erase(Icon))
+        return true;
     return IconImage(Icon) != nullptr;
+}
+
+HICON CreateIconFromImage(const TRasterImage& Image)
+{
+    if (Image.Empty())
+        return nullptr;
+    auto icon = std::make_unique<TOwnedIcon>();
+    icon->Image = Image;
+    icon->Image.HasAlpha = true;
+    HICON handle = &icon->Handle;
+    OwnedIcons().emplace(handle, std::move(icon));
+    return handle;
+}
+
+HICON CopyImage(HICON Icon, UINT Type, int Width, int Height, UINT)
+{
+    const TRasterImage* image = Type == IMAGE_ICON ? IconImage(Icon) : nullptr;
+    if (!image)
+        return nullptr;
+    int w = Width > 0 ? Width : image->Width;
+    int h = Height > 0 ? Height : image->Height;
+    if (w == image->Width && h == image->Height)
+        return CreateIconFromImage(*image);
+    return CreateIconFromImage(ResampleImage(*image, w, h));
 }
 
 bool DrawIcon(HDC DC, int X, int Y, HICON Icon)

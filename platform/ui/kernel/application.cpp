@@ -11,6 +11,7 @@
 
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
+#include "platform/ui/graphics/icon.h"
 #include "platform/ui/kernel/control_canvas.h"
 #include "platform/ui/kernel/control_hooks.h"
 #include "platform/ui/kernel/custom_form.h"
@@ -100,9 +101,15 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), HintWindowC
     ControlHooks().HandleException = &HookHandleException;
     ControlHooks().HintMouseMessage = &HookHintMouseMessage;
     ControlHooks().ControlDestroyed = &HookControlDestroyed;
+    icon_ = std::make_unique<TIcon>();
     hintTimer_ = std::make_unique<TTimer>(nullptr);
     hintTimer_->SetEnabled(false);
     hintTimer_->SetOnTimer(TNotifyEvent(this, &TApplication::HintTimerExpired));
+}
+
+void TApplication::SetIcon(TIcon* Value)
+{
+    icon_->Assign(Value);
 }
 
 TApplication::~TApplication()

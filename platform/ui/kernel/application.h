@@ -21,6 +21,7 @@
 
 class TControl;
 class TCustomForm;
+class TIcon;
 class THintWindow;
 class TTimer;
 
@@ -93,6 +94,10 @@ public:
 
     AnsiString Title() const;
     void SetTitle(const AnsiString& Value) { title_ = Value; }
+    // The program's icon, empty until set; forms without an icon of their
+    // own show it. Owned; a set assigns.
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* Value);
     // The running program's file.
     AnsiString ExeName() const;
     // The application's own window: hidden, a target for messages to the
@@ -176,6 +181,7 @@ private:
     bool terminated_ = false;
     bool active_ = false;
     AnsiString title_;
+    std::unique_ptr<TIcon> icon_;
     HWND handle_ = nullptr;
     bool showHint_ = true;
     THintWindow* hintWindow_ = nullptr;  // owned by the application; made for the first hint

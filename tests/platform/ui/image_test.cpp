@@ -2,6 +2,8 @@
 
 #include "platform/ui/widgets/image.h"
 
+#include <cstdlib>
+
 #include "form_test_support.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing.h"
@@ -12,6 +14,7 @@
 #include "platform/ui/widgets/panel.h"
 #include "platform/ui/graphics/picture.h"
 #include "platform/ui/graphics/system_icons.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/win/headless_screen.h"
 
 namespace {
@@ -55,6 +58,84 @@ TEST_F(TImageTest, StandardIconsAreSharedPicturesWithClearCorners)
     EXPECT_NE(GetPixel(dc, 12, 12), RGB(0, 255, 0));  // the disc
     EXPECT_EQ(GetPixel(dc, 24, 24), RGB(0, 255, 0));  // past the 16 x 16
     EXPECT_FALSE(DrawIcon(dc, 0, 0, nullptr));
+}
+
+TEST_F(TImageTest, IconCopiesAreOwnedSmallPicturesFreedByDestroyIcon)
+{
+    // The small copy of the generic program icon a frame's system-menu
+    // button shows: 16 x 16, its own handle, each pixel the mean of the
+    // 2 x 2 pixels of the original it covers.
+    HICON generic = LoadIcon(nullptr, IDI_APPLICATION);
+    HICON small = CopyImage(generic, IMAGE_ICON, 16, 16, LR_COPYFROMRESOURCE);
+    ASSERT_NE(small, nullptr);
+    EXPECT_NE(small, generic);
+    const TRasterImage* big = IconImage(generic);
+    const TRasterImage* copy = IconImage(small);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->Width, 16);
+    ASSERT_EQ(copy->Height, 16);
+    EXPECT_TRUE(copy->HasAlpha);
+    int off = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            uint32_t alpha = 0;
+            for (int d = 0; d < 4; ++d)
+                alpha += big->Row(2 * y + d / 2)[2 * x + d % 2] >> 24;
+            if (std::abs(int((copy->Row(y)[x] >> 24)) - int((alpha + 2) / 4)) > 0)
+                ++off;
+        }
+    EXPECT_EQ(off, 0);
+    // A checker of clear and opaque red pixels halves to a half-clear red:
+    // the clear pixels weigh nothing in the colour.
+    TRasterImage checker = TRasterImage::Sized(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            checker.Row(y)[x] = (x + y) % 2 ? 0x00000000u : 0xFFFF0000u;
+    HICON made = CreateIconFromImage(checker);
+    HICON halved = CopyImage(made, IMAGE_ICON, 2, 2, 0);
+    EXPECT_EQ(IconImage(halved)->Pixels, (std::vector<uint32_t>(4, 0x80FF0000u)));
+    EXPECT_TRUE(DestroyIcon(made));
+    EXPECT_TRUE(DestroyIcon(halved));
+    EXPECT_EQ(CreateIconFromImage(TRasterImage{}), nullptr);
+    // Drawn at its own size.
+    TBitmap target;
+    target.SetPixelFormat(pf32bit);
+    target.SetSize(40, 40);
+    target.Canvas()->Brush()->SetColor(clLime);
+    target.Canvas()->FillRect(Rect(0, 0, 40, 40));
+    HDC dc = target.Canvas()->Handle();
+    EXPECT_TRUE(DrawIconEx(dc, 2, 2, small, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_NE(GetPixel(dc, 10, 10), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 19, 19), RGB(0, 255, 0));
+    // A copy at the same size is a copy still; other image types are not
+    // icons; a copy is freed once, the standard icon stays.
+    HICON same = CopyImage(small, IMAGE_ICON, 0, 0, 0);
+    ASSERT_NE(same, nullptr);
+    EXPECT_EQ(IconImage(same)->Pixels, copy->Pixels);
+    EXPECT_EQ(CopyImage(generic, IMAGE_BITMAP, 16, 16, 0), nullptr);
+    EXPECT_EQ(CopyImage(nullptr, IMAGE_ICON, 16, 16, 0), nullptr);
+    EXPECT_TRUE(DestroyIcon(small));
+    EXPECT_EQ(IconImage(small), nullptr);
+    EXPECT_FALSE(DestroyIcon(small));
+    EXPECT_TRUE(DestroyIcon(same));
+    EXPECT_NE(IconImage(generic), nullptr);
+
+    // A TIcon's handle shows its picture and follows it; the application's
+    // icon starts empty and takes a copy.
+    TIcon icon;
+    EXPECT_EQ(icon.Handle(), nullptr);
+    icon.SetHandle(generic);
+    HICON handle = icon.Handle();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(icon.Handle(), handle);
+    EXPECT_EQ(IconImage(handle)->Pixels, big->Pixels);
+    icon.SetHandle(LoadIcon(nullptr, IDI_HAND));
+    EXPECT_EQ(IconImage(icon.Handle())->Pixels, IconImage(LoadIcon(nullptr, IDI_HAND))->Pixels);
+    EXPECT_TRUE(Application->Icon()->Empty());
+    Application->SetIcon(&icon);
+    EXPECT_EQ(Application->Icon()->Image().Pixels, icon.Image().Pixels);
+    Application->SetIcon(nullptr);
+    EXPECT_TRUE(Application->Icon()->Empty());
 }
 
 TEST_F(TImageTest, ImagesPlaceTheirPictureAndPaintBoxesCallOnPaint)
