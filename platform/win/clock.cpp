@@ -62,3 +62,14 @@ void AdvanceClock(uint32_t Milliseconds)
 {
     TheClock().ManualNow += Milliseconds;
 }
+
+void Sleep(uint32_t Milliseconds)
+{
+    if (ManualClock()) {
+        AdvanceClock(Milliseconds);
+        return;
+    }
+    timespec wait{static_cast<time_t>(Milliseconds / 1000), static_cast<long>(Milliseconds % 1000) * 1000000};
+    while (nanosleep(&wait, &wait) != 0) {
+    }
+}

@@ -14,3 +14,7 @@ void SetManualClock(bool Manual);
 bool ManualClock();
 // Moves the hand-driven clock forward.
 void AdvanceClock(uint32_t Milliseconds);
+// Waits Milliseconds. The hand-driven clock is moved forward by them
+// instead, so a busy wait on GetTickCount (a fade-in) ends under tests as
+// it does on the real clock.
+void Sleep(uint32_t Milliseconds);

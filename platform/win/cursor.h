@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/base/geometry.h"
+#include "platform/gdi/gdi_object.h"
 #include "platform/win/resource_names.h"
 #include "platform/win/win_types.h"
 
@@ -69,3 +70,27 @@ bool GetCursorPos(TPoint* Point);
 // Moves the cursor: the window under it hears a mouse move, as if the user
 // had moved the mouse there.
 bool SetCursorPos(int X, int Y);
+
+// The cursor shown and where: flags CURSOR_SHOWING while one is shown.
+inline constexpr DWORD CURSOR_SHOWING = 0x00000001;
+struct CURSORINFO {
+    DWORD cbSize = 0;
+    DWORD flags = 0;
+    HCURSOR hCursor = nullptr;
+    TPoint ptScreenPos;
+};
+bool GetCursorInfo(CURSORINFO* Info);
+
+// A cursor's picture: the standard shapes are monochrome, so hbmColor is
+// nullptr and hbmMask is a 1-bit bitmap twice as high as wide, the AND mask
+// (0 where the shape covers the screen) above the XOR mask (1 where it
+// inverts or is white). The caller deletes the bitmaps. False for a handle
+// that is no standard shape.
+struct ICONINFO {
+    bool fIcon = false;
+    DWORD xHotspot = 0;
+    DWORD yHotspot = 0;
+    HBITMAP hbmMask = nullptr;
+    HBITMAP hbmColor = nullptr;
+};
+bool GetIconInfo(HICON Icon, ICONINFO* Info);

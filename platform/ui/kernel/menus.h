@@ -229,6 +229,8 @@ public:
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoPopup(TObject* Sender);
+    // For popups that show the menu their own way.
+    void SetPopupPoint(TPoint Value) { popupPoint_ = Value; }
 
 private:
     TPoint popupPoint_{-1, -1};  // where the last Popup showed the menu
