@@ -14,13 +14,20 @@
 #include "platform/ui/kernel/controls_messages.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "skin/controls/bs_graphic_skin_control.h"
+#include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_button.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_ex_panel.h"
+#include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
 #include "skin/controls/bs_skin_speed_button.h"
+#include "skin/controls/bs_skin_splitter.h"
+#include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_up_down.h"
 #include "skin/data/bs_skin_data.h"
 #include "tests/skin/controls/test_skin.h"
+#include "tests/skin/controls/test_skin_expanel.h"
+#include "tests/skin/controls/test_skin_tabs.h"
 
 namespace {
 
@@ -35,6 +42,21 @@ T* Made(TCustomForm* Parent, const std::string& Name)
     control->SetSkinDataName(Name);
     control->SetParent(Parent);
     return control;
+}
+
+// A page control on Side with three sheets, close buttons and a scroller's
+// worth of tabs.
+TbsSkinPageControl* MadePages(TCustomForm* Parent, const std::string& Name, TTabPosition Side)
+{
+    auto* pages = Made<TbsSkinPageControl>(Parent, Name);
+    pages->SetTabPosition(Side);
+    pages->SetShowCloseButtons(true);
+    for (const char* caption : {"One", "說門", "Three"}) {
+        auto* sheet = new TbsSkinTabSheet(Parent);
+        sheet->SetPageControl(pages);
+        sheet->SetCaption(caption);
+    }
+    return pages;
 }
 
 const std::vector<TMakeControl>& Controls()
@@ -73,6 +95,42 @@ const std::vector<TMakeControl>& Controls()
             button->UseSkinSize = false;
             button->SetDown(true);
             return button;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinExPanel>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* panel = Made<TbsSkinExPanel>(P, N);
+            panel->SetUseSkinSize(false);
+            panel->SetRollState(true);
+            return panel;
+        },
+        [](TCustomForm* P, const std::string& N) {
+            auto* panel = Made<TbsSkinExPanel>(P, N);
+            panel->SetRollKind(rkRollHorizontal);
+            panel->SetRollState(true);
+            return panel;
+        },
+        [](TCustomForm* P, const std::string& N) {
+            auto* bevel = Made<TbsSkinBevel>(P, N);
+            bevel->SetDividerMode(true);
+            return bevel;
+        },
+        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinSplitter>(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* splitter = Made<TbsSkinSplitter>(P, N);
+            splitter->SetAlign(alTop);
+            return splitter;
+        },
+        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpTop); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* pages = MadePages(P, N, tpBottom);
+            pages->SetTabHeight(18);
+            return pages;
+        },
+        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpLeft); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* pages = MadePages(P, N, tpRight);
+            pages->SetTextInHorizontal(true);
+            return pages;
         },
     };
     return controls;
@@ -173,6 +231,12 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             skinned->SetSkinData(&Data);
         else if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(control))
             graphic->SetSkinData(&Data);
+        else if (auto* bevel = dynamic_cast<TbsSkinBevel*>(control))
+            bevel->SetSkinData(&Data);
+        else if (auto* splitter = dynamic_cast<TbsSkinSplitter*>(control))
+            splitter->SetSkinData(&Data);
+        else if (auto* pages = dynamic_cast<TbsSkinPageControl*>(control))
+            pages->SetSkinData(&Data);
     }
     Paint(form);
     // Hovered: the buttons paint their first hover frame and fade.
@@ -200,6 +264,12 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             skinned->ChangeSkinData();
         else if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(control))
             graphic->ChangeSkinData();
+        else if (auto* bevel = dynamic_cast<TbsSkinBevel*>(control))
+            bevel->ChangeSkinData();
+        else if (auto* splitter = dynamic_cast<TbsSkinSplitter*>(control))
+            splitter->ChangeSkinData();
+        else if (auto* pages = dynamic_cast<TbsSkinPageControl*>(control))
+            pages->ChangeSkinData();
     }
     Paint(form);
 }
@@ -209,7 +279,12 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
 int FuzzSkinControls(const uint8_t* Data, size_t Size)
 {
     setenv("TANDRIL_BACKEND", "headless", 0);
-    static const TTestSkin base;
+    static const TTestSkin base = [] {
+        TTestSkin skin;
+        test_skin_expanel::AddTo(skin);
+        test_skin_tabs::AddTo(skin);
+        return skin;
+    }();
     static const std::vector<TNumber> numbers = Numbers(base);
 
     TTestSkin skin = base;
