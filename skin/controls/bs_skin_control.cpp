@@ -5,6 +5,7 @@
 #include "platform/ui/kernel/graphic_control.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_region.h"
+#include "skin/controls/bs_piece_fill.h"
 #include "skin/data/bs_draw_utils.h"
 
 TbsSkinControl::TbsSkinControl(TComponent* AOwner) : TbsSkinControlProtocol(AOwner)
@@ -90,29 +91,6 @@ void TbsSkinCustomControl::Paint()
         PaintStrips();
 }
 
-namespace {
-
-// Piece stretched to AW x AH.
-void StretchInto(TBitmap& Target, TBitmap& Piece, int AW, int AH)
-{
-    Target.SetSize(AW, AH);
-    Target.Canvas()->StretchDraw(Rect(0, 0, AW, AH), &Piece);
-}
-
-// Piece laid from Area's top-left, one copy past Area's right and bottom
-// edges (the canvas clips them), stepping StepX and StepY; a step of 0 draws
-// that way once.
-void Tile(TCanvas* Canvas, TBitmap& Piece, const TRect& Area, int StepX, int StepY)
-{
-    int columns = StepX > 0 ? Area.Width() / StepX : 0;
-    int rows = StepY > 0 ? Area.Height() / StepY : 0;
-    for (int j = 0; j <= rows; ++j)
-        for (int i = 0; i <= columns; ++i)
-            Canvas->Draw(Area.Left + i * StepX, Area.Top + j * StepY, &Piece);
-}
-
-}  // namespace
-
 void TbsSkinCustomControl::PaintStrips()
 {
     int w = Width();
@@ -144,20 +122,7 @@ void TbsSkinCustomControl::PaintStrips()
         HDC dc = canvas->Handle();
         int saved = SaveDC(dc);
         IntersectClipRect(dc, NewClientRect.Left, NewClientRect.Top, NewClientRect.Right, NewClientRect.Bottom);
-        if (!StretchEffect) {
-            Tile(canvas, piece, NewClientRect, cw, ch);
-        } else if (StretchType == stfull) {
-            canvas->StretchDraw(NewClientRect, &piece);
-        } else {
-            TBitmap stretched;
-            if (StretchType == sthorz) {
-                StretchInto(stretched, piece, cw, NewClientRect.Height());
-                Tile(canvas, stretched, NewClientRect, cw, 0);
-            } else {
-                StretchInto(stretched, piece, NewClientRect.Width(), ch);
-                Tile(canvas, stretched, NewClientRect, 0, ch);
-            }
-        }
+        FillWithPiece(canvas, piece, NewClientRect, StretchEffect, StretchType);
         RestoreDC(dc, saved);
     }
 
