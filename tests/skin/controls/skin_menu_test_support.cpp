@@ -40,7 +40,7 @@ void SkinMenuTest::SetUp()
 {
     SkinControlsTest::SetUp();
     test_menu_skin::AddTo(skin_);
-    test_menu_skin::LoadInto(skin_, *data_);
+    skin_.LoadInto(*data_);
     HeadlessBackend()->SetScreenSize(1280, 800);
     // The mouse rests away from every menu until a test moves it.
     InjectMouseMove(TPoint{1270, 790});
@@ -66,7 +66,7 @@ void SkinMenuTest::TearDown()
     SkinControlsTest::TearDown();
 }
 
-void SkinMenuTest::Reload() { test_menu_skin::LoadInto(skin_, *data_); }
+void SkinMenuTest::Reload() { skin_.LoadInto(*data_); }
 
 TMenuItem* SkinMenuTest::Add(TMenuItem* Parent, const AnsiString& Caption)
 {

@@ -1,13 +1,6 @@
 #include "tests/skin/controls/test_menu_skin.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
-
 #include "platform/gdi/test_font.h"
-#include "platform/ui/graphics/bitmap.h"
-#include "platform/ui/graphics/canvas.h"
-#include "skin/data/bs_skin_data.h"
 
 namespace test_menu_skin {
 namespace {
@@ -17,22 +10,14 @@ const std::vector<std::string> kThreeParts = {"l", "m", "r"};
 
 std::string Colour(TColor C) { return std::to_string(static_cast<unsigned>(C)); }
 
-int AddPicture(TTestSkin& Skin, const std::string& FileName)
-{
-    int index = std::stoi(Skin.Get("PICTURES", "activepicturescount"));
-    Skin.Set("PICTURES", std::to_string(index), FileName);
-    Skin.Set("PICTURES", "activepicturescount", std::to_string(index + 1));
-    return index;
-}
-
-// A window section whose picture is a nine-part cell of its own: the cell
-// is also drawn into the controls picture so its colours are registered.
+// A window section whose picture is a nine-part cell of the controls
+// picture copied into a picture of its own.
 void AddWindow(TTestSkin& Skin, const std::string& Section, const std::string& Name, const std::string& RectKey)
 {
     const int w = kWindowPicture;
     const int b = kWindowBorder;
-    Skin.AddCell(Name, w, w, {b, w - b}, {b, w - b}, kNineParts);
-    Skin.Set(Section, "windowpictureindex", std::to_string(AddPicture(Skin, Name + ".bmp")));
+    TRect cell = Skin.AddCell(Name, w, w, {b, w - b}, {b, w - b}, kNineParts);
+    Skin.Set(Section, "windowpictureindex", std::to_string(Skin.AddCellPicture(Name + ".bmp", cell)));
     Skin.Set(Section, "maskpictureindex", std::to_string(Skin.AddMask(Name + "_mask.bmp", w, w)));
     Skin.Set(Section, "lefttoppoint", TTestSkin::PointText(b, b));
     Skin.Set(Section, "righttoppoint", TTestSkin::PointText(w - b, b));
@@ -125,23 +110,6 @@ void AddMenuItemButton(TTestSkin& Skin)
     Skin.Set(s, "downfontcolor", Colour(kDisabledFontColour));
 }
 
-// Paints the window cell Name of the controls picture as a picture of its
-// own.
-void WriteWindowPicture(const TTestSkin& Skin, const std::string& Name, const std::string& Folder)
-{
-    TBitmap picture;
-    picture.SetPixelFormat(pf24bit);
-    picture.SetSize(kWindowPicture, kWindowPicture);
-    TPoint origin = Skin.PieceRect(Name + ".lt").TopLeft();
-    for (const std::string& part : kNineParts) {
-        TRect r = Skin.PieceRect(Name + "." + part);
-        OffsetRect(r, -origin.X, -origin.Y);
-        picture.Canvas()->Brush()->SetColor(Skin.Colour(Name + "." + part));
-        picture.Canvas()->FillRect(r);
-    }
-    picture.SaveToFile(Folder + "/" + Name + ".bmp");
-}
-
 }  // namespace
 
 void AddTo(TTestSkin& Skin)
@@ -159,23 +127,6 @@ void AddTo(TTestSkin& Skin)
     AddLabel(Skin, "menuheader");
     AddLabel(Skin, "label");
     AddMenuItemButton(Skin);
-}
-
-void LoadInto(const TTestSkin& Skin, TbsSkinData& Data)
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tandril-menu-skin-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("No folder for the test skin");
-    try {
-        Skin.WriteTo(pattern);
-        WriteWindowPicture(Skin, "popupwindow", pattern);
-        WriteWindowPicture(Skin, "hintwindow", pattern);
-        Data.LoadFromFile(pattern + "/skin.ini");
-    } catch (...) {
-        std::filesystem::remove_all(pattern);
-        throw;
-    }
-    std::filesystem::remove_all(pattern);
 }
 
 }  // namespace test_menu_skin

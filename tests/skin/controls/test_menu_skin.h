@@ -17,8 +17,6 @@
 
 #include "tests/skin/controls/test_skin.h"
 
-class TbsSkinData;
-
 namespace test_menu_skin {
 
 // Row and window geometry the tests rely on.
@@ -35,8 +33,5 @@ inline constexpr TColor kScrollMarkerActive = 0x0F0FEF;
 // Adds the menu part to Skin; existing pieces and pictures keep their
 // places and colours.
 void AddTo(TTestSkin& Skin);
-// Writes Skin and the window pictures into a folder of their own and loads
-// them into Data.
-void LoadInto(const TTestSkin& Skin, TbsSkinData& Data);
 
 }  // namespace test_menu_skin

@@ -214,6 +214,15 @@ int TTestSkin::AddMask(const std::string& FileName, int W, int H)
     return index;
 }
 
+int TTestSkin::AddCellPicture(const std::string& FileName, const TRect& Cell)
+{
+    int index = std::stoi(Get("PICTURES", "activepicturescount"));
+    Set("PICTURES", std::to_string(index), FileName);
+    Set("PICTURES", "activepicturescount", std::to_string(index + 1));
+    cellPictures_.push_back({FileName, Cell});
+    return index;
+}
+
 const TTestSkin::TPiece& TTestSkin::Piece(const std::string& Name) const
 {
     for (const TPiece& piece : pieces_)
@@ -308,6 +317,14 @@ void TTestSkin::WriteTo(const std::string& Folder) const
     for (const TPiece& piece : pieces_)
         FillBitmap(picture, piece.Rect, piece.Colour);
     picture.SaveToFile(Folder + "/" + kControlsPicture);
+
+    for (const TCellPicture& cell : cellPictures_) {
+        TBitmap bitmap;
+        bitmap.SetPixelFormat(pf24bit);
+        bitmap.SetSize(cell.Cell.Width(), cell.Cell.Height());
+        bitmap.Canvas()->CopyRect(TRect{0, 0, cell.Cell.Width(), cell.Cell.Height()}, picture.Canvas(), cell.Cell);
+        bitmap.SaveToFile(Folder + "/" + cell.FileName);
+    }
 
     for (const TMask& mask : masks_) {
         TBitmap bitmap;

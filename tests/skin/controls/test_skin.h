@@ -62,6 +62,10 @@ public:
     // A W x H mask picture with the top-left triangle cut; answers its
     // picture index.
     int AddMask(const std::string& FileName, int W, int H);
+    // A picture of its own (a window's, which is drawn whole) copied from
+    // Cell of the controls picture, a cell AddCell made; answers its
+    // picture index.
+    int AddCellPicture(const std::string& FileName, const TRect& Cell);
     // Rectangle and point values as the INI writes them.
     static std::string RectText(const TRect& R);
     static std::string PointText(int X, int Y);
@@ -81,6 +85,10 @@ private:
         int Width;
         int Height;
     };
+    struct TCellPicture {
+        std::string FileName;
+        TRect Cell;
+    };
 
     TSection& SectionOf(const std::string& Name);
     const TPiece& Piece(const std::string& Name) const;
@@ -96,6 +104,7 @@ private:
     std::vector<TSection> sections_;
     std::vector<TPiece> pieces_;
     std::vector<TMask> masks_;
+    std::vector<TCellPicture> cellPictures_;
     int cursorX_ = 0;
     int cursorY_ = 0;
     int rowHeight_ = 0;
