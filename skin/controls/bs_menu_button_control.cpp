@@ -1,0 +1,130 @@
+// The menu buttons' shared part.
+#include "skin/controls/bs_menu_button_control.h"
+
+#include "platform/ui/graphics/canvas.h"
+#include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_skin_controls.h"
+
+template <typename Base>
+TbsMenuButtonControl<Base>::TbsMenuButtonControl(TComponent* AOwner) : Base(AOwner)
+{
+    this->SetSkinDataName("toolmenubutton");
+}
+
+template <typename Base>
+TbsMenuButtonControl<Base>::~TbsMenuButtonControl() = default;
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::SetTrackButtonMode(bool Value)
+{
+    trackButtonMode_ = Value;
+    if (this->DescriptionIndex() == -1)
+        this->Repaint();
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::SetSkinPopupMenu(TbsSkinPopupMenu* Value)
+{
+    if (skinPopupMenu_ && skinPopupMenu_ != Value)
+        skinPopupMenu_->RemoveFreeNotification(this);
+    skinPopupMenu_ = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::Notification(TComponent* AComponent, TOperation Operation)
+{
+    Base::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == skinPopupMenu_)
+        skinPopupMenu_ = nullptr;
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::GetSkinData()
+{
+    Base::GetSkinData();
+    if (auto* d = dynamic_cast<TbsDataSkinMenuButtonControl*>(this->Description()))
+        TrackButtonRect = d->TrackButtonRect;
+}
+
+template <typename Base>
+bool TbsMenuButtonControl<Base>::PointInTrackButton(int X, int Y)
+{
+    GetSkinData();
+    bool ownSkin = this->DescriptionIndex() != -1 && !ToolButtonSkin();
+    TbsTrackArea area = MenuTrackArea(skinPopupMenu_ != nullptr, trackButtonMode_, ownSkin, *this, TrackButtonRect,
+                                      this->Width(), this->Height(), StripAtBottom());
+    return PointInTrackArea(area, Point(X, Y));
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::DropMenu()
+{
+    if (!skinPopupMenu_)
+        return;
+    typename Base::TAlive alive(this);
+    BeforeDrop();
+    if (OnShowTrackMenu)
+        OnShowTrackMenu(this);
+    if (!alive || !skinPopupMenu_)
+        return;
+    TPoint origin = this->ClientToScreen(Point(0, 0));
+    skinPopupMenu_->PopupFromRect(this, Bounds(origin.X, origin.Y, this->Width(), this->Height()), false);
+}
+
+template <typename Base>
+bool TbsMenuButtonControl<Base>::ShowsOpenTrack(bool MenuOpen)
+{
+    return MenuOpen && trackButtonMode_ && this->DescriptionIndex() != -1 && !ToolButtonSkin() &&
+           !IsNullRect(TrackButtonRect) && !IsNullRect(this->skin_.DownSkinRect);
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::PaintOwnSkinWithOpenTrack()
+{
+    TBitmap image;
+    image.SetSize(this->Width(), this->Height());
+    this->CreateButtonImage(&image, this->skin_.ActiveSkinRect, false, true);
+    TbsTrackArea area = MenuTrackArea(true, true, true, *this, TrackButtonRect, this->Width(), this->Height(), false);
+    TRect source = TrackButtonRect;
+    OffsetRect(source, this->skin_.DownSkinRect.Left, this->skin_.DownSkinRect.Top);
+    if (this->Picture)
+        image.Canvas()->CopyRect(area.Rect, this->Picture->Canvas(), source);
+    this->Canvas()->Draw(0, 0, &image);
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::PaintToolVariant(TbsMenuLook Look, bool Flat, const TRect& Marker, int ArrowKind)
+{
+    int w = this->Width();
+    int h = this->Height();
+    const TbsButtonSkinValues& skin = this->skin_;
+    TBitmap image;
+    image.SetSize(w, h);
+    bool open = Look == TbsMenuLook::MenuOpen;
+    bool pressed = Look == TbsMenuLook::Pressed;
+    bool hot = Look == TbsMenuLook::Hot;
+    bool ninePart = this->SkinDataName() == "resizebutton" || this->SkinDataName() == "resizetoolbutton";
+    DrawToolMenuButton(&image, *this, skin, StripAtBottom(), trackButtonMode_, Look, Flat, ninePart);
+    TCanvas* canvas = image.Canvas();
+    SetButtonFont(canvas, this->UseSkinFont, skin, this->DefaultFont(), this->SkinData());
+    TColor colour =
+        ButtonFontColor(skin, this->Enabled(), this->UseSkinFontColor, hot || open, pressed, this->DefaultFont()->Color());
+    canvas->Font()->SetColor(colour);
+    TRect caption = TrackMain(w, h, StripAtBottom());
+    this->Decorate(canvas, caption);
+    this->DrawFace(canvas, caption, pressed, hot);
+    TRect strip = TrackStrip(w, h, StripAtBottom());
+    if (ArrowKind > 0)
+        DrawArrowImage(canvas, strip, colour, ArrowKind);
+    else if (!IsNullRect(Marker))
+        DrawMenuMarker(canvas, strip, this->Picture, Marker, skin.MenuMarkerTransparentColor, colour);
+    else
+        DrawSmallDownArrow(canvas, strip, open ? skin.DownFontColor : colour);
+    this->Canvas()->Draw(0, 0, &image);
+}
+
+template class TbsMenuButtonControl<TbsSkinSpeedButton>;
+template class TbsMenuButtonControl<TbsSkinButton>;
