@@ -2,6 +2,7 @@
 #include "skin/controls/bs_menu_button_control.h"
 
 #include "platform/ui/graphics/canvas.h"
+#include "skin/controls/bs_images_menu.h"
 #include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_skin_controls.h"
@@ -12,8 +13,49 @@ TbsMenuButtonControl<Base>::TbsMenuButtonControl(TComponent* AOwner) : Base(AOwn
     this->SetSkinDataName("toolmenubutton");
 }
 
+// A grid still open must not call back into a freed button.
 template <typename Base>
-TbsMenuButtonControl<Base>::~TbsMenuButtonControl() = default;
+TbsMenuButtonControl<Base>::~TbsMenuButtonControl()
+{
+    UnbindImagesMenu();
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::UnbindImagesMenu()
+{
+    if (!skinImagesMenu_)
+        return;
+    if (skinImagesMenu_->OnInternalChange == TNotifyEvent(this, &TbsMenuButtonControl::ImagesMenuChange))
+        skinImagesMenu_->OnInternalChange = TNotifyEvent();
+    if (skinImagesMenu_->OnInternalMenuClose == TNotifyEvent(this, &TbsMenuButtonControl::ImagesMenuClose))
+        skinImagesMenu_->OnInternalMenuClose = TNotifyEvent();
+    skinImagesMenu_->RemoveFreeNotification(this);
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::SetSkinImagesMenu(TbsSkinImagesMenu* Value)
+{
+    if (skinImagesMenu_ != Value)
+        UnbindImagesMenu();
+    skinImagesMenu_ = Value;
+    if (Value) {
+        Value->FreeNotification(this);
+        Value->OnInternalChange = TNotifyEvent(this, &TbsMenuButtonControl::ImagesMenuChange);
+    }
+    this->Repaint();
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::ImagesMenuChange(TObject* /*Sender*/)
+{
+    this->Repaint();
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::ImagesMenuClose(TObject* /*Sender*/)
+{
+    MenuClosed();
+}
 
 template <typename Base>
 void TbsMenuButtonControl<Base>::SetTrackButtonMode(bool Value)
@@ -39,6 +81,8 @@ void TbsMenuButtonControl<Base>::Notification(TComponent* AComponent, TOperation
     Base::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == skinPopupMenu_)
         skinPopupMenu_ = nullptr;
+    if (Operation == opRemove && AComponent == skinImagesMenu_)
+        skinImagesMenu_ = nullptr;
 }
 
 template <typename Base>
@@ -54,7 +98,8 @@ bool TbsMenuButtonControl<Base>::PointInTrackButton(int X, int Y)
 {
     GetSkinData();
     bool ownSkin = this->DescriptionIndex() != -1 && !ToolButtonSkin();
-    TbsTrackArea area = MenuTrackArea(skinPopupMenu_ != nullptr, trackButtonMode_, ownSkin, *this, TrackButtonRect,
+    bool hasMenu = skinPopupMenu_ != nullptr || skinImagesMenu_ != nullptr;
+    TbsTrackArea area = MenuTrackArea(hasMenu, trackButtonMode_, ownSkin, *this, TrackButtonRect,
                                       this->Width(), this->Height(), StripAtBottom());
     return PointInTrackArea(area, Point(X, Y));
 }
@@ -62,16 +107,49 @@ bool TbsMenuButtonControl<Base>::PointInTrackButton(int X, int Y)
 template <typename Base>
 void TbsMenuButtonControl<Base>::DropMenu()
 {
-    if (!skinPopupMenu_)
-        return;
     typename Base::TAlive alive(this);
+    TPoint origin = this->ClientToScreen(Point(0, 0));
+    TRect r = Bounds(origin.X, origin.Y, this->Width(), this->Height());
+    if (skinPopupMenu_) {
+        BeforeDrop();
+        if (OnShowTrackMenu)
+            OnShowTrackMenu(this);
+        if (!alive)
+            return;
+        if (skinPopupMenu_)
+            skinPopupMenu_->PopupFromRect(this, r, false);
+    }
+    if (!alive || !skinImagesMenu_)
+        return;
     BeforeDrop();
     if (OnShowTrackMenu)
         OnShowTrackMenu(this);
-    if (!alive || !skinPopupMenu_)
+    if (!alive || !skinImagesMenu_)
         return;
-    TPoint origin = this->ClientToScreen(Point(0, 0));
-    skinPopupMenu_->PopupFromRect(this, Bounds(origin.X, origin.Y, this->Width(), this->Height()), false);
+    skinImagesMenu_->OnInternalMenuClose = TNotifyEvent(this, &TbsMenuButtonControl::ImagesMenuClose);
+    skinImagesMenu_->PopupFromRect(r);
+    // Nothing to show opened nothing, and no close will come: unless a popup
+    // menu holds the button down, it comes up now.
+    if (alive && skinImagesMenu_ && !skinImagesMenu_->PopupWindow() && !skinPopupMenu_)
+        MenuClosed();
+}
+
+template <typename Base>
+void TbsMenuButtonControl<Base>::DrawFace(TCanvas* Canvas, const TRect& CaptionRect, bool ADown, bool AMouseIn)
+{
+    TbsImagesMenuItem* item = skinImagesMenu_ ? skinImagesMenu_->GetSelectedItem() : nullptr;
+    if (!item || (!UseImagesMenuImage && !UseImagesMenuCaption)) {
+        Base::DrawFace(Canvas, CaptionRect, ADown, AMouseIn);
+        return;
+    }
+    if (!this->RunOnPaint(Canvas, CaptionRect))
+        return;
+    TbsButtonFace face = this->Face(CaptionRect, UseImagesMenuCaption ? item->Caption : this->Caption(), ADown, AMouseIn);
+    if (UseImagesMenuImage) {
+        face.Images = skinImagesMenu_->Images();
+        face.ImageIndex = item->ImageIndex;
+    }
+    DrawButtonFace(Canvas, face);
 }
 
 template <typename Base>

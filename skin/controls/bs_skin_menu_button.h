@@ -20,6 +20,9 @@ public:
     void ShowDropDown();
 
 protected:
+    // MenuTracked ends, the button comes up and stays hot while the cursor
+    // is over it, then OnHideTrackMenu.
+    void MenuClosed() override;
     void Paint() override;
     void PaintDefaultImage(TBitmap* Bitmap) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -32,7 +35,6 @@ private:
     TbsMenuLook Look();
     // Opens the menu from the keyboard or an accelerator.
     void TrackFromKey();
-    void MenuClosed();
     // Space and Enter as the menu button takes them; false for what goes on
     // to the button.
     bool MenuKey(TMessage& Message);

@@ -28,6 +28,8 @@ public:
     int ArrowKind = 4;
 
 protected:
+    // ForceDownLook ends, the button comes up, then OnHideTrackMenu.
+    void MenuClosed() override;
     void Paint() override;
     void PaintDefaultImage(TBitmap* Bitmap) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -39,7 +41,6 @@ protected:
 
 private:
     TbsMenuLook Look();
-    void MenuClosed();
     // Only the face and the marker, over what is behind the button.
     void PaintTransparent();
 

@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_proc.h"
+#include "skin/controls/bs_images_menu.h"
+#include "skin/controls/bs_images_menu_window.h"
 #include "skin/controls/bs_skin_menu_button.h"
 #include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_popup_menu.h"
@@ -246,6 +250,87 @@ TEST_F(BsSkinMenuButtons, AButtonFreedWhileItsMenuIsOpenHearsNothingMore)
     menu_->CloseMenu();
     PumpMessages();
     EXPECT_EQ(events_, (TLog{"s show", "m show"}));
+}
+
+class BsSkinMenuButtonsImages : public BsSkinMenuButtons {
+protected:
+    void SetUp() override
+    {
+        BsSkinMenuButtons::SetUp();
+        images_ = std::make_unique<TImageList>(nullptr);
+        for (int i = 0; i < 3; ++i) {
+            TBitmap b;
+            b.SetPixelFormat(pf24bit);
+            b.SetSize(16, 16);
+            b.Canvas()->Brush()->SetColor(static_cast<TColor>(0x000040 + i * 0x40));
+            b.Canvas()->FillRect(TRect{0, 0, 16, 16});
+            images_->Add(&b, nullptr);
+        }
+        grid_ = std::make_unique<TbsSkinImagesMenu>(nullptr);
+        grid_->SetImages(images_.get());
+        for (int i = 0; i < 3; ++i)
+            grid_->ImagesItems()->Add()->ImageIndex = i;
+    }
+    void TearDown() override
+    {
+        grid_.reset();
+        images_.reset();
+        BsSkinMenuButtons::TearDown();
+    }
+    TPoint ItemPoint(int Index)
+    {
+        TRect r = grid_->ImagesItems()->Items(Index)->ItemRect;
+        return grid_->PopupWindow()->ClientToScreen(TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    }
+
+    std::unique_ptr<TImageList> images_;
+    std::unique_ptr<TbsSkinImagesMenu> grid_;
+};
+
+TEST_F(BsSkinMenuButtonsImages, TheImagesMenuDropsFromTheButtonAndItsChoiceShowsOnTheFace)
+{
+    auto* button = Button<TbsSkinMenuSpeedButton>("i", TRect{10, 10, 70, 35});
+    button->SetSkinPopupMenu(nullptr);
+    button->SetSkinImagesMenu(grid_.get());
+    button->UseImagesMenuImage = true;
+    Press(button, 10, 10);
+    ASSERT_NE(grid_->PopupWindow(), nullptr);
+    EXPECT_TRUE(button->Down());
+    Release(button, 10, 10);
+    InjectClick(ItemPoint(2));
+    Application->ProcessMessages();
+    PumpMessages();
+    EXPECT_EQ(grid_->PopupWindow(), nullptr);
+    EXPECT_EQ(grid_->ItemIndex, 2);
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(events_, (TLog{"i show", "i hide"}));
+    // The chosen image (0x0000C0) in the face, left of the strip.
+    bool shown = false;
+    for (int x = 0; x < 45; ++x)
+        shown = shown || PixelOf(button, x, 12) == TColor(0x0000C0);
+    EXPECT_TRUE(shown);
+
+    // With nothing to show nothing opens, and the button comes up.
+    grid_->SetImages(nullptr);
+    Click(button, 10, 10);
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->ForceDownLook);
+}
+
+TEST_F(BsSkinMenuButtonsImages, AButtonFreedWhileTheGridIsOpenIsNotCalledBack)
+{
+    auto* button = Button<TbsSkinMenuButton>("m", TRect{10, 10, 70, 35});
+    button->SetSkinPopupMenu(nullptr);
+    button->SetSkinImagesMenu(grid_.get());
+    Press(button, 10, 10);
+    ASSERT_NE(grid_->PopupWindow(), nullptr);
+    delete button;
+    InjectKeyStroke(VK_ESCAPE);
+    Application->ProcessMessages();
+    PumpMessages();
+    EXPECT_EQ(grid_->PopupWindow(), nullptr);
+    EXPECT_EQ(events_, TLog{"m show"});
+    EXPECT_FALSE(grid_->OnInternalChange);
 }
 
 }  // namespace
