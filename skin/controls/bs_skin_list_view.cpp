@@ -275,15 +275,14 @@ void TbsSkinCustomListView::SyncReport()
     if (vScrollBar_) {
         const SCROLLINFO info = ViewScrollInfo(Handle(), SB_VERT);
         ShowBar(vScrollBar_, perPage < info.nMax + 1);
-        vScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, perPage);
-        vScrollBar_->SetSmallChange(1);
-        vScrollBar_->SetLargeChange(std::max(perPage, 1));
+        SetViewBarRange(vScrollBar_, info.nMin, info.nMax, info.nPos, perPage);
+        SetViewBarSteps(vScrollBar_, 1, std::max(perPage, 1));
         lastVPosition_ = vScrollBar_->Position();
     }
     if (hScrollBar_) {
         const SCROLLINFO info = ViewScrollInfo(Handle(), SB_HORZ);
         ShowBar(hScrollBar_, info.nMax > Width());
-        hScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, Width());
+        SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
         lastHPosition_ = hScrollBar_->Position();
     }
 }
@@ -300,9 +299,8 @@ void TbsSkinCustomListView::SyncList()
         itemWidth = 1;
     const SCROLLINFO info = ViewScrollInfo(Handle(), SB_HORZ);
     ShowBar(hScrollBar_, perPage < count);
-    hScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, Width() / itemWidth);
-    hScrollBar_->SetSmallChange(1);
-    hScrollBar_->SetLargeChange(1);
+    SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width() / itemWidth);
+    SetViewBarSteps(hScrollBar_, 1, 1);
     lastHPosition_ = hScrollBar_->Position();
 }
 
@@ -314,9 +312,8 @@ void TbsSkinCustomListView::SyncIcons()
         const SCROLLINFO info = ViewScrollInfo(Handle(), SB_VERT);
         const int page = static_cast<int>(info.nPage);
         ShowBar(vScrollBar_, page < info.nMax + 1);
-        vScrollBar_->SetSmallChange(1);
-        vScrollBar_->SetLargeChange(std::max(page, 1));
-        vScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, page);
+        SetViewBarSteps(vScrollBar_, 1, std::max(page, 1));
+        SetViewBarRange(vScrollBar_, info.nMin, info.nMax, info.nPos, page);
         lastVPosition_ = vScrollBar_->Position();
     }
     ShowBar(hScrollBar_, false);

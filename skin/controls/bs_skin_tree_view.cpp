@@ -208,7 +208,7 @@ void TbsSkinCustomTreeView::SyncVertical()
     vScrollBar_->SetVisible(show);
     inUpdate_ = false;
     if (show)
-        vScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, visibleCount);
+        SetViewBarRange(vScrollBar_, info.nMin, info.nMax, info.nPos, visibleCount);
 }
 
 void TbsSkinCustomTreeView::SyncHorizontal()
@@ -221,7 +221,7 @@ void TbsSkinCustomTreeView::SyncHorizontal()
     hScrollBar_->SetVisible(show);
     inUpdate_ = false;
     if (show)
-        hScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, Width());
+        SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
 }
 
 void TbsSkinCustomTreeView::ChangeSkinData()

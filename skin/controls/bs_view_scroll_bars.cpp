@@ -20,6 +20,22 @@ void AttachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler)
     Bar->OnChange = Handler;
 }
 
+void SetViewBarRange(TbsSkinScrollBar* Bar, int Min, int Max, int Position, int PageSize)
+{
+    if (Bar->Min() == Min && Bar->Max() == Max && Bar->PageSize() == PageSize &&
+        Bar->Position() == ClampScrollPosition(TbsScrollRange{Min, Max, PageSize, Position}, Position))
+        return;
+    Bar->SetRange(Min, Max, Position, PageSize);
+}
+
+void SetViewBarSteps(TbsSkinScrollBar* Bar, int SmallChange, int LargeChange)
+{
+    if (Bar->SmallChange() != SmallChange)
+        Bar->SetSmallChange(SmallChange);
+    if (Bar->LargeChange() != LargeChange)
+        Bar->SetLargeChange(LargeChange);
+}
+
 TbsViewBarsShown ViewBarsShown(const TbsSkinScrollBar* VBar, const TbsSkinScrollBar* HBar)
 {
     return {VBar && VBar->Visible(), HBar && HBar->Visible()};

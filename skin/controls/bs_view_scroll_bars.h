@@ -18,6 +18,13 @@ SCROLLINFO ViewScrollInfo(HWND Window, int Bar);
 // it, its OnChange the view's Handler.
 void AttachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler);
 
+// Bar->SetRange, unless the bar holds that range already: a view
+// synchronises after every paint, and a bar repaints with each SetRange.
+void SetViewBarRange(TbsSkinScrollBar* Bar, int Min, int Max, int Position, int PageSize);
+
+// The same for the bar's steps.
+void SetViewBarSteps(TbsSkinScrollBar* Bar, int SmallChange, int LargeChange);
+
 // Which of the two bars show; a missing bar counts as hidden.
 struct TbsViewBarsShown {
     bool Vertical = false;
