@@ -2,7 +2,15 @@
 
 #include <cstdlib>
 
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clock.h"
+#include "platform/win/focus.h"
+#include "platform/win/window_coords.h"
+#include "platform/win/window_pos.h"
+#include "skin/form/bs_active_skin_object.h"
+#include "skin/form/bs_skin_form.h"
+#include "tests/support/message_pump.h"
 #include "platform/ui/kernel/control_canvas.h"
 #include "skin/data/bs_skin_text_objects.h"
 
@@ -39,4 +47,45 @@ std::vector<TbsPlacedObject> SkinObjects(const TbsSkinData& Data)
         objects.push_back(o);
     }
     return objects;
+}
+
+void SkinFormTest::SetUp()
+{
+    FrameTest::SetUp();
+    form_ = new TCustomForm(nullptr);
+    form_->SetBounds(100, 80, 300, 200);
+    frame_ = new TbsSkinForm(form_);
+    frame_->SetSkinData(data_.get());
+    form_->Show();
+    SetActiveWindow(form_->Handle());
+    PumpMessages();
+}
+
+void SkinFormTest::TearDown()
+{
+    delete form_;
+    Application->ProcessMessages();
+    FrameTest::TearDown();
+}
+
+TbsActiveSkinObject* SkinFormTest::Object(const std::string& IDName)
+{
+    for (int i = 0; i < frame_->ObjectCount(); ++i)
+        if (frame_->Objects(i)->IDName == IDName)
+            return frame_->Objects(i);
+    ADD_FAILURE() << "No frame object " << IDName;
+    return nullptr;
+}
+
+TPoint SkinFormTest::ScreenPoint(int X, int Y)
+{
+    TRect window{};
+    GetWindowRect(form_->Handle(), &window);
+    return {window.Left + X, window.Top + Y};
+}
+
+void SkinFormTest::Tick(unsigned Milliseconds)
+{
+    AdvanceClock(Milliseconds);
+    PumpMessages();
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/data/bs_skin_data.h"
@@ -22,6 +23,28 @@ protected:
     TTestSkin skin_;
     TTestFrameSkin frameSkin_{skin_};
     std::unique_ptr<TbsSkinData> data_;
+};
+
+class TCustomForm;
+class TbsSkinForm;
+class TbsActiveSkinObject;
+
+// A shown, active 300 x 200 form at (100, 80) with a frame component on
+// the test skin. The form is freed by the fixture unless a test lets it go.
+class SkinFormTest : public FrameTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The object of the frame named IDName; fails the test when missing.
+    TbsActiveSkinObject* Object(const std::string& IDName);
+    // A point of the window on the screen.
+    TPoint ScreenPoint(int X, int Y);
+    // The hand-driven clock moved by Milliseconds, then the timers' messages.
+    void Tick(unsigned Milliseconds);
+
+    TCustomForm* form_ = nullptr;
+    TbsSkinForm* frame_ = nullptr;
 };
 
 // The placement entries of the skin's object descriptions, in list order.

@@ -1,0 +1,265 @@
+// TbsSkinForm: dropped on a form, it takes over the form's window
+// procedure and makes the whole non-client area a frame of its own: the
+// client rectangle, the hit-test codes and the window region come from the
+// skin's frame (or the plain default frame without a skin), and the frame's
+// skin objects (caption, caption buttons, ornaments) take the mouse.
+//
+// Seams left for the parts built on this one: PaintNCArea (frame painting,
+// bs_skin_form_paint.cpp), the skin-change handlers (1225/1226/1227,
+// bs_skin_form_skin_change.cpp), and the small hook interfaces below for the
+// multiple-document, tabs-bar, ribbon, tray and layered-border parts.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/base/event.h"
+#include "platform/base/set.h"
+#include "platform/ui/kernel/form_types.h"
+#include "platform/ui/kernel/message_records.h"
+#include "skin/controls/bs_skin_form_base.h"
+#include "skin/form/bs_frame_events.h"
+#include "skin/form/bs_frame_layout.h"
+#include "skin/form/bs_frame_mask.h"
+
+class TBitmap;
+class TFont;
+class TPopupMenu;
+class TTimer;
+class TbsActiveSkinObject;
+class TbsLayerManager;
+
+// Scoped: the class library's TBorderIcon uses the same names.
+enum class TbsBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
+using TbsBorderIcons = TSet<TbsBorderIcon>;
+enum TbsPositionInMonitor { bspDefault, bspScreenCenter, bspDesktopCenter };
+
+// Minimizing to the notification area, when a tray icon is attached.
+class IbsFrameTray {
+public:
+    virtual ~IbsFrameTray() = default;
+    virtual void MinimizeToTray() = 0;
+};
+
+class TbsSkinForm : public TbsSkinFormBase {
+public:
+    // AOwner must be a form; its window procedure is taken over at once
+    // (unless designing).
+    explicit TbsSkinForm(TComponent* AOwner);
+    ~TbsSkinForm() override;
+
+    TbsSkinData* SkinData() const override { return skinData_; }
+    void SetSkinData(TbsSkinData* Value);
+    TbsSkinData* MenusSkinData() const override { return menusSkinData_; }
+    void SetMenusSkinData(TbsSkinData* Value);
+    void SetFormActive() override;
+    void SetFormInactive() override;
+
+    // Published settings (defaults as Create sets them).
+    TbsBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TbsBorderIcons Value);
+    // The requested state; applied through the form's own state.
+    TWindowState WindowState() const { return FormState; }
+    void SetWindowState(TWindowState Value);
+    bool RollUpState() const { return rollUpState_; }
+    void SetRollUpState(bool Value);
+    bool ShowIcon() const { return showIcon_; }
+    void SetShowIcon(bool Value);
+    TFont* DefCaptionFont() const { return defCaptionFont_.get(); }
+    TFont* DefInActiveCaptionFont() const { return defInActiveCaptionFont_.get(); }
+    TBitmap* LogoBitMap() const { return logoBitMap_.get(); }
+    bool LogoBitMapTransparent = false;
+    bool AlwaysResize = false;
+    bool DisableSystemMenu = false;
+    bool UseFormCursorInNCArea = false;
+    bool AlwaysMinimizeToTray = false;
+    bool HideCaptionButtons = false;
+    bool MaximizeOnFullScreen = false;
+    bool ShowObjectHint = false;
+    bool UseDefaultObjectHint = true;
+    bool UseSkinFontInCaption = true;
+    bool UseDefaultSysMenu = true;
+    TbsPositionInMonitor PositionInMonitor = bspDefault;
+    int MinWidth = 0;  // 0: no limit
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    // A user system menu shown instead of the built-in one; not owned.
+    TPopupMenu* SystemMenu = nullptr;
+    IbsFrameTray* Tray = nullptr;
+
+    TbsMouseDownEvent OnMouseDownEvent;
+    TbsMouseUpEvent OnMouseUpEvent;
+    TbsMouseMoveEvent OnMouseMoveEvent;
+    TbsMouseEnterEvent OnMouseEnterEvent;
+    TbsMouseLeaveEvent OnMouseLeaveEvent;
+    TbsPaintEvent OnPaintEvent;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeActivate;
+    TNotifyEvent OnSkinMenuOpen;
+    TNotifyEvent OnSkinMenuClose;
+    TNotifyEvent OnBeforeChangeSkinData;
+    TNotifyEvent OnChangeSkinData;
+    TNotifyEvent OnAfterChangeSkinData;
+    TNotifyEvent OnChangeRollUpState;
+    TNotifyEvent OnRestore;
+
+    // Run-time state.
+    bool Skinnable = true;  // false: every message passes on unchanged
+    bool SkinUsed = false;  // a skin with a frame picture draws the frame
+    TWindowState FormState = wsNormal;
+    bool FormActive = false;
+    bool FirstShow = true;
+    bool ChangingSkin = false;
+    bool InSizeMove = false;
+    bool Sizing = false;
+    bool MenuOpen = false;
+    int ActiveObject = -1;
+    int OldActiveObject = -1;
+    int MouseCaptureObject = -1;
+
+    // The objects, in the skin's order (or the six default buttons).
+    int ObjectCount() const { return static_cast<int>(objects_.size()); }
+    TbsActiveSkinObject* Objects(int Index) const { return objects_[static_cast<size_t>(Index)].get(); }
+    const TbsFrameMetrics& Metrics() const { return metrics_; }
+    const TbsFrameMask& Mask() const { return mask_; }
+    // The frame's size: the form's, or the size a size loop proposes.
+    int FrameWidth() const { return newW_; }
+    int FrameHeight() const { return newH_; }
+    // The plain frame's caption rectangle, after its button layout.
+    TRect DefCaptionRect() const { return defCaptionRect_; }
+
+    // A non-empty skin is set.
+    bool SkinReady() const;
+    bool CanSize() const;
+    bool ToolWindow() const;
+    bool HasBorder() const;
+    bool GetFormActive() const;
+
+    void LoadObjects();
+    void LoadDefaultObjects();
+    void ClearObjects();
+    void CalcFrameMetrics();
+    void CalcObjectRects();
+    void SetFormRegion(bool Stretch);
+    void UpdateFrame(bool Repaint);
+    // The hit-test code of a point in window coordinates.
+    LRESULT HitTest(TPoint P);
+
+    // Mouse dispatch to the objects, window coordinates.
+    void TestActive(int X, int Y, bool InFrame);
+    void MouseDown(int X, int Y, TMouseButton Button);
+    void MouseUp(int X, int Y, TMouseButton Button);
+    void MouseMove(int X, int Y);
+    void MouseDblClick(int X, int Y);
+    // The object under the mouse is forgotten (and told so), whatever the
+    // frame's state.
+    void ResetTracking();
+
+    // For the objects.
+    void DrawSkinObject(TbsActiveSkinObject* Object);
+    void EnableObjectFade();
+    void EnableFrameAnimation();
+    TbsLayerManager* LayerManager() const { return layerManager_.get(); }
+    TbsLayerManager* MenuLayerManager() const { return menuLayerManager_.get(); }
+    TPopupMenu* SystemPopupMenu() const;
+    // Closes the form from inside an object's handler. The free that a
+    // close may bring is deferred (Release), and the caller must touch
+    // nothing of itself afterwards: Closed() tells.
+    void CloseForm();
+    void MinimizeToTray();
+    void SkinMenuOpen();
+    void SkinMenuClose();
+    // A rectangle of window coordinates on the screen.
+    TRect ScreenRect(const TRect& R) const;
+    void DrawFormIcon(TCanvas* Canvas, int X, int Y);
+
+    // The window procedure put in the form's WindowProc.
+    void NewWndProc(TMessage& Message);
+    // Puts NewWndProc in place; a second call changes nothing, so the
+    // previous procedure is never the frame's own.
+    void InstallWindowProc();
+    const TWndMethod& OldWindowProc() const { return oldWindowProc_; }
+
+    // The frame paints itself (whole non-client area) into DC.
+    void PaintNCArea(HDC DC);
+
+    // Timers, for tests and the timers' own handlers.
+    TTimer* MouseTimer() const { return mouseTimer_.get(); }
+    TTimer* FadeTimer() const { return fadeTimer_.get(); }
+    TTimer* AnimationTimer() const { return animationTimer_.get(); }
+
+protected:
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    // The three steps of NewWndProc: the first dispatch answers whether the
+    // previous procedure runs.
+    bool FirstDispatch(TMessage& Message);
+    void SecondDispatch(TMessage& Message);
+    void CallOld(TMessage& Message);
+    // Handlers of the first dispatch.
+    void WMNCCalcSize(TMessage& Message);
+    void WMNCHitTest(TMessage& Message);
+    bool WMNCActivate(TMessage& Message);
+    void WMGetMinMaxInfo(TMessage& Message);
+    void WMShowWindow(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void WMSizing(TMessage& Message);
+    void WMEnterSizeMove();
+    void WMExitSizeMove();
+    void WMEraseBkgnd(TMessage& Message);
+    bool PaintQuery(TMessage& Message, LRESULT Answer);
+    void SkinnableChanged(TMessage& Message);
+    // The second dispatch's non-client mouse messages.
+    void NCMouse(TMessage& Message);
+
+    // Skin changes (bs_skin_form_skin_change.cpp).
+    void BeforeChangeSkinData(TbsSkinData* Data);
+    void ChangeSkinData(TbsSkinData* Data);
+    void AfterChangeSkinData(TbsSkinData* Data);
+    void ApplySkin();
+
+    void SetActiveState(bool Active);
+    void ResetObjects();
+    void StopTimers();
+    void MouseTimerTick(TObject* Sender);
+    void FadeTimerTick(TObject* Sender);
+    void AnimationTimerTick(TObject* Sender);
+    TbsSizeLimitsInput SizeLimits() const;
+    TbsFrameState State() const;
+    bool OnCaption(TPoint P) const;
+    TPoint WindowPoint(LPARAM ScreenPoint) const;
+    void SendNCPaint();
+    // Objects enabled and visible by BorderIcons and HideCaptionButtons.
+    void ApplyBorderIcons();
+
+    TbsSkinData* skinData_ = nullptr;
+    TbsSkinData* menusSkinData_ = nullptr;
+    TbsBorderIcons borderIcons_{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
+                               TbsBorderIcon::biRollUp};
+    bool rollUpState_ = false;
+    bool showIcon_ = false;
+    TWndMethod oldWindowProc_;
+    std::unique_ptr<TFont> defCaptionFont_;
+    std::unique_ptr<TFont> defInActiveCaptionFont_;
+    std::unique_ptr<TBitmap> logoBitMap_;
+    std::unique_ptr<TbsLayerManager> layerManager_;
+    std::unique_ptr<TbsLayerManager> menuLayerManager_;
+    std::unique_ptr<TPopupMenu> systemPopupMenu_;
+    std::unique_ptr<TTimer> mouseTimer_;
+    std::unique_ptr<TTimer> fadeTimer_;
+    std::unique_ptr<TTimer> animationTimer_;
+    std::vector<std::unique_ptr<TbsActiveSkinObject>> objects_;
+    TbsFrameMetrics metrics_;
+    TbsFrameMask mask_;
+    TRect defCaptionRect_;
+    int newW_ = 0;  // the frame's size: the form's, or the size loop's proposal
+    int newH_ = 0;
+    // False once the component is gone, for handlers that called out into
+    // code that may free it.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};

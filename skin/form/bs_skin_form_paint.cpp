@@ -1,0 +1,90 @@
+// What the frame paints: the non-client area (the seam the frame painting
+// takes over: for now a plain face under the frame's objects) and the
+// client background from the skin.
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/gdi/clipping.h"
+#include "skin/data/bs_piece_copier.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_active_skin_object.h"
+#include "skin/form/bs_skin_form.h"
+
+void TbsSkinForm::PaintNCArea(HDC DC)
+{
+    if (skinData_ && skinData_->SkinLoading)
+        return;
+    // Only the objects' places: a new region would repaint the frame again.
+    CalcObjectRects();
+    TRect client = SkinUsed ? metrics_.NewClRect
+                            : TRect{kDefBorder, GetDefCaptionHeight(ToolWindow()) + kDefBorder, newW_ - kDefBorder,
+                                    newH_ - kDefBorder};
+    TCanvas canvas;
+    canvas.SetHandle(DC);
+    canvas.Lock();
+    ExcludeClipRect(DC, client.Left, client.Top, client.Right, client.Bottom);
+    canvas.Brush()->SetColor(clBtnFace);
+    canvas.FillRect({0, 0, newW_, newH_});
+    for (auto& object : objects_)
+        if (object->Visible)
+            object->Draw(&canvas, true);
+    canvas.Unlock();
+    canvas.SetHandle(nullptr);
+}
+
+namespace {
+
+// Lays Source's piece From over all of Target as the skin's background
+// says: stretched, stretched to the height and tiled across, stretched to
+// the width and tiled down, or tiled both ways.
+void FillBackground(TBitmap& Target, TBitmap* Source, const TRect& From, bool StretchEffect, TbsStretchType Type)
+{
+    // A piece under one pixel would tile without end.
+    if (!Source || Source->Empty() || From.Width() < 1 || From.Height() < 1)
+        return;
+    TbsPieceCopier copier(&Target, Source, {From.Left, From.Top});
+    TRect piece{0, 0, From.Width(), From.Height()};
+    TRect all{0, 0, Target.Width(), Target.Height()};
+    if (!StretchEffect)
+        copier.TileBoth(piece, all);
+    else if (Type == sthorz)
+        copier.TileAcross(piece, all);
+    else if (Type == stvert)
+        copier.TileDown(piece, all);
+    else
+        copier.Stretch(piece, all);
+}
+
+}  // namespace
+
+void TbsSkinForm::WMEraseBkgnd(TMessage& Message)
+{
+    TCustomForm* form = Form();
+    int w = form->ClientWidth();
+    int h = form->ClientHeight();
+    Message.Result = 1;
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap buffer;
+    buffer.SetSize(w, h);
+    buffer.Canvas()->Brush()->SetColor(clBtnFace);
+    buffer.Canvas()->FillRect({0, 0, w, h});
+    if (SkinUsed) {
+        int index = skinData_->BGPictureIndex;
+        bool hasPicture = index >= 0 && index < static_cast<int>(skinData_->ActivePictures.size());
+        TBitmap* source = hasPicture ? skinData_->ActivePictures[static_cast<size_t>(index)].get()
+                                     : skinData_->Picture.get();
+        TRect from = hasPicture ? TRect{0, 0, source->Width(), source->Height()} : skinData_->ClientRect;
+        FillBackground(buffer, source, from, skinData_->StretchEffect, skinData_->StretchType);
+    }
+    if (!logoBitMap_->Empty()) {
+        logoBitMap_->SetTransparent(LogoBitMapTransparent);
+        int x = std::max(0, (w - logoBitMap_->Width()) / 2);
+        int y = std::max(0, (h - logoBitMap_->Height()) / 2);
+        buffer.Canvas()->Draw(x, y, logoBitMap_.get());
+    }
+    TCanvas canvas;
+    canvas.SetHandle(reinterpret_cast<HDC>(Message.WParam));
+    canvas.Draw(0, 0, &buffer);
+    canvas.SetHandle(nullptr);
+}
