@@ -22,8 +22,10 @@
 #include "platform/win/window_region.h"
 #include "platform/win/window_styles.h"
 #include "skin/controls/bs_fade_in.h"
+#include "skin/controls/bs_skin_popup_params.h"
 #include "skin/controls/bs_images_menu.h"
 #include "skin/controls/bs_skin_hint.h"
+#include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_masks.h"
 #include "skin/data/bs_nine_part.h"
@@ -99,12 +101,7 @@ TbsSkinImagesMenuPopupWindow::~TbsSkinImagesMenuPopupWindow()
 void TbsSkinImagesMenuPopupWindow::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
-    Params.Style = WS_POPUP;
-    Params.ExStyle = WS_EX_TOOLWINDOW;
-    Params.WndParent = nullptr;
-    Params.WindowClass.style |= CS_SAVEBITS;
-    if (IsWindowsXP())
-        Params.WindowClass.style |= CS_DROPSHADOW;
+    SetSkinPopupParams(Params);
 }
 
 int TbsSkinImagesMenuPopupWindow::Count() const { return menu_->ImagesItems()->Count(); }
@@ -277,23 +274,15 @@ void TbsSkinImagesMenuPopupWindow::AppMessage(MSG& Msg, bool& Handled)
         case WM_MOUSEWHEEL:
             Handled = true;
             break;
-        case WM_MOVE:
-        case WM_SIZE:
-        case WM_ACTIVATE:
-        case WM_KILLFOCUS:
-        case WM_CANCELMODE:
-        case WM_MOUSEACTIVATE:
-        case WM_NCLBUTTONDOWN:
-        case WM_NCRBUTTONDOWN:
-        case WM_NCMBUTTONDOWN:
         case WM_SYSKEYDOWN:
         case WM_SYSCHAR:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_PARENTNOTIFY:
             Close(false);
             break;
         default:
+            // The messages that end menus, but a left click: the grid
+            // takes those in its own window procedure.
+            if (Msg.message != WM_LBUTTONDOWN && IsMenuCloseMessage(Msg.message))
+                Close(false);
             break;
         }
     }

@@ -5,33 +5,6 @@
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_popup_window.h"
 
-namespace {
-
-// The messages that end an open skinned menu when its form gets them.
-bool IsMenuCloseMessage(UINT Msg)
-{
-    switch (Msg) {
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY:
-        return true;
-    default:
-        return false;
-    }
-}
-
-}  // namespace
-
 TbsSkinFormBase::TbsSkinFormBase(TComponent* AOwner, TCustomForm* AForm)
     : TComponent(AOwner), form_(AForm), skinMenu_(std::make_unique<TbsSkinMenu>(nullptr, AForm))
 {

@@ -9,6 +9,7 @@
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/ui/kernel/win_control.h"
+#include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/window_pos.h"
@@ -16,6 +17,28 @@
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
+
+bool IsMenuCloseMessage(unsigned Msg)
+{
+    switch (Msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_PARENTNOTIFY:
+        return true;
+    default:
+        return false;
+    }
+}
 
 TbsSkinMenu::TBusy::TBusy(TbsSkinMenu* AMenu) : menu_(AMenu) { ++menu_->busy_; }
 

@@ -30,6 +30,9 @@ inline constexpr unsigned WM_SKINMENUCLOSED = 1228;
 // A command of the skinned menu ran (to the opener).
 inline constexpr unsigned WM_SKINMENUCOMMAND = 1229;
 
+// The messages that end an open skinned menu when its form gets them.
+bool IsMenuCloseMessage(unsigned Msg);
+
 class TbsSkinMenu : public TComponent {
 public:
     TbsSkinMenu(TComponent* AOwner, TCustomForm* AForm);

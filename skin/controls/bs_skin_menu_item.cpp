@@ -88,7 +88,7 @@ void TbsSkinMenuItem::StepMorph()
     if (next < 0.05)
         next = 0.0;
     SetMorphKf(next);
-    Draw(parent_->Canvas());
+    parent_->DrawItem(this);
 }
 
 void TbsSkinMenuItem::StartStateChange()
@@ -98,7 +98,7 @@ void TbsSkinMenuItem::StartStateChange()
         SetTimerInterval(timer, static_cast<UINT>(std::max(1, itemDescription_->AnimateInterval)));
         if (!itemDescription_->InActiveAnimation && !Active) {
             FrameIndex = 0;
-            Draw(parent_->Canvas());
+            parent_->DrawItem(this);
         } else {
             timer->SetEnabled(true);
         }
@@ -106,7 +106,7 @@ void TbsSkinMenuItem::StartStateChange()
         SetTimerInterval(timer, kMorphInterval);
         timer->SetEnabled(true);
     } else {
-        Draw(parent_->Canvas());
+        parent_->DrawItem(this);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "platform/win/window_region.h"
 #include "platform/win/window_styles.h"
 #include "skin/controls/bs_fade_in.h"
+#include "skin/controls/bs_skin_popup_params.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
 #include "skin/data/bs_draw_utils.h"
@@ -76,12 +77,7 @@ TbsSkinPopupWindow::~TbsSkinPopupWindow()
 void TbsSkinPopupWindow::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
-    Params.Style = WS_POPUP;
-    Params.ExStyle = WS_EX_TOOLWINDOW;
-    Params.WndParent = nullptr;
-    Params.WindowClass.style |= CS_SAVEBITS;
-    if (IsWindowsXP())
-        Params.WindowClass.style |= CS_DROPSHADOW;
+    SetSkinPopupParams(Params);
 }
 
 int TbsSkinPopupWindow::IndexOfItem(const TbsSkinMenuItem* Row) const

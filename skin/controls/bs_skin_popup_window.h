@@ -84,6 +84,8 @@ public:
     TRect DownArrowRect() const;
     // The height of a row of the given menu item.
     int RowHeight(const TMenuItem* MenuItem) const;
+    // Draws one row on the window now, outside its painting.
+    void DrawItem(TbsSkinMenuItem* Row);
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -109,6 +111,9 @@ private:
     void DrawWindowImage(TBitmap* B, bool DrawClient);
     void DrawArrowArea(TCanvas* Canvas, bool Up);
     void DrawScrollAreaBackground(TCanvas* Canvas, const TRect& R);
+    // Gives back the window DC drawn on outside painting, which shows
+    // what was drawn at once.
+    void PresentCanvas();
 
     void MouseTimerTick(TObject* Sender);
     void AnimationTimerTick(TObject* Sender);

@@ -93,6 +93,7 @@ void TbsSkinPopupWindow::StartScroll(int Code)
 {
     scrollCode_ = Code;
     DrawArrowArea(Canvas(), Code == 1);
+    PresentCanvas();
     menu_->CloseFrom(menu_->IndexOfPopup(this) + 1);
     SetTimer(Handle(), kScrollTimer, kScrollInterval);
 }
@@ -102,6 +103,7 @@ void TbsSkinPopupWindow::StopScroll()
     scrollCode_ = 0;
     DrawArrowArea(Canvas(), true);
     DrawArrowArea(Canvas(), false);
+    PresentCanvas();
     KillTimer(Handle(), kScrollTimer);
 }
 
@@ -197,11 +199,11 @@ void TbsSkinPopupWindow::AnimationTimerTick(TObject*)
             } else if (row->CanAnimate()) {
                 if (row->Active && row->FrameIndex <= row->ItemDescription()->FrameCount) {
                     ++row->FrameIndex;
-                    row->Draw(Canvas());
+                    DrawItem(row);
                     stepped = true;
                 } else if (!row->Active && row->FrameIndex >= 1) {
                     --row->FrameIndex;
-                    row->Draw(Canvas());
+                    DrawItem(row);
                     stepped = true;
                 }
             }
@@ -220,7 +222,7 @@ void TbsSkinPopupWindow::CloseSubMenus()
         row->Down = false;
         if (row->CanAnimate() && !row->ItemDescription()->InActiveAnimation) {
             row->FrameIndex = 0;
-            row->Draw(Canvas());
+            DrawItem(row.get());
         } else {
             row->StartStateChange();
         }

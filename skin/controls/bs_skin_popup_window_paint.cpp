@@ -79,6 +79,14 @@ void TbsSkinPopupWindow::PaintWindow(HDC DC)
     target.SetHandle(nullptr);
 }
 
+void TbsSkinPopupWindow::PresentCanvas() { static_cast<TControlCanvas*>(Canvas())->FreeHandle(); }
+
+void TbsSkinPopupWindow::DrawItem(TbsSkinMenuItem* Row)
+{
+    Row->Draw(Canvas());
+    PresentCanvas();
+}
+
 void TbsSkinPopupWindow::DrawArrowArea(TCanvas* Canvas, bool Up)
 {
     TRect r = Up ? UpArrowRect() : DownArrowRect();

@@ -11,6 +11,8 @@
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/win/capture.h"
+#include "platform/win/clock.h"
+#include "platform/win/layered_window.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
@@ -251,6 +253,22 @@ TEST_F(TImagesMenuTest, FreeingTheMenuWhileOpenGivesBackTheMessageHookAndTheCapt
     EXPECT_EQ(Application->OnMessage.Count(), hooks);
     EXPECT_EQ(GetCapture(), nullptr);
     Press(VK_DOWN);
+}
+
+TEST_F(TImagesMenuTest, TheGridFadesInToItsAlphaOnTheHandDrivenClock)
+{
+    BuildGrid();
+    menu_->AlphaBlend = true;
+    menu_->AlphaBlendAnimation = true;
+    menu_->AlphaBlendValue = 200;
+    uint32_t start = GetTickCount();
+    Open();
+    ASSERT_NE(Grid(), nullptr);
+    BYTE alpha = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(Grid()->Handle(), nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(GetTickCount() - start, 19u * 6u);  // 20 steps of 10, 6 ms apart after the first
+    EXPECT_EQ(GetCapture(), Grid()->Handle());
 }
 
 TEST_F(TImagesMenuTest, AGridThatDoesNotFitBelowOpensAboveItsOpener)

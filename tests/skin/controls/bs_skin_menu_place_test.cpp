@@ -12,7 +12,9 @@
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_menu_item.h"
 #include "tests/skin/controls/skin_menu_test_support.h"
+#include "platform/win/headless_screen.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pixel_colour.h"
 
 namespace {
 
@@ -104,6 +106,9 @@ TEST_F(TSkinMenuPlaceTest, ARowFadesInInFiveTicksAndTheTimerStops)
     EXPECT_EQ(row->MorphKf(), 1.0);
     Wait(20);
     EXPECT_FALSE(w->AnimationTimer()->Enabled());
+    // Drawn at each step, outside the window's painting.
+    TRect r = row->ObjectRect;
+    EXPECT_EQ(skin_.PieceOf(PixelAt(WindowImage(w->Handle()), r.Right - 2, r.Top + 3)), "menuitem.active.r");
 
     // And out again in five ticks, ending exactly at 0.
     Hover(0, 0);
