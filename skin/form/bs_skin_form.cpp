@@ -500,12 +500,7 @@ void TbsSkinForm::DrawSkinObject(TbsActiveSkinObject* Object)
     ReleaseDC(window, dc);
 }
 
-void TbsSkinForm::DrawFormIcon(TCanvas* Canvas, int X, int Y)
-{
-    TIcon* icon = Form()->Icon();
-    if (!icon->Empty())
-        Canvas->StretchDraw({X, Y, X + GetSystemMetrics(SM_CXSMICON), Y + GetSystemMetrics(SM_CYSMICON)}, icon);
-}
+void TbsSkinForm::DrawFormIcon(TCanvas* Canvas, int X, int Y) { icon_.DrawFormIcon(Canvas, X, Y, Form()); }
 
 void TbsSkinForm::SendNCPaint()
 {

@@ -20,6 +20,8 @@
 #include "skin/controls/bs_skin_form_base.h"
 #include "skin/form/bs_frame_events.h"
 #include "skin/form/bs_frame_layout.h"
+#include "skin/form/bs_form_icon.h"
+#include "skin/form/bs_form_position.h"
 #include "skin/form/bs_frame_mask.h"
 
 class TBitmap;
@@ -32,7 +34,6 @@ class TbsLayerManager;
 // Scoped: the class library's TBorderIcon uses the same names.
 enum class TbsBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
 using TbsBorderIcons = TSet<TbsBorderIcon>;
-enum TbsPositionInMonitor { bspDefault, bspScreenCenter, bspDesktopCenter };
 
 // Minimizing to the notification area, when a tray icon is attached.
 class IbsFrameTray {
@@ -256,6 +257,7 @@ private:
     std::vector<std::unique_ptr<TbsActiveSkinObject>> objects_;
     TbsFrameMetrics metrics_;
     TbsFrameMask mask_;
+    TbsFormIcon icon_;
     TRect defCaptionRect_;
     int newW_ = 0;  // the frame's size: the form's, or the size loop's proposal
     int newH_ = 0;

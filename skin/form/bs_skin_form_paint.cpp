@@ -1,14 +1,39 @@
-// What the frame paints: the non-client area (the seam the frame painting
-// takes over: for now a plain face under the frame's objects) and the
-// client background from the skin.
+// What the frame paints: the non-client area (through the skinned or the
+// plain frame painter) and the client background from the skin.
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/custom_form.h"
-#include "platform/gdi/clipping.h"
 #include "skin/data/bs_piece_copier.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_active_skin_object.h"
+#include "skin/form/bs_default_frame_paint.h"
+#include "skin/form/bs_frame_paint_objects.h"
+#include "skin/form/bs_skin_frame_paint.h"
 #include "skin/form/bs_skin_form.h"
+
+namespace {
+
+// The form's objects as the frame painters see them.
+class TObjectList : public TbsFramePaintObjects {
+public:
+    explicit TObjectList(TbsSkinForm* AForm) : form_(AForm) {}
+    int Count() const override { return form_->ObjectCount(); }
+    bool Visible(int Index) const override { return form_->Objects(Index)->Visible; }
+    TRect ObjectRect(int Index) const override { return form_->Objects(Index)->ObjectRect; }
+    void Draw(int Index, TCanvas* Canvas, TPoint Offset, bool UpDate) override
+    {
+        TbsActiveSkinObject* object = form_->Objects(Index);
+        TRect place = object->ObjectRect;
+        OffsetRect(object->ObjectRect, Offset.X, Offset.Y);
+        object->Draw(Canvas, UpDate);
+        object->ObjectRect = place;
+    }
+
+private:
+    TbsSkinForm* form_;
+};
+
+}  // namespace
 
 void TbsSkinForm::PaintNCArea(HDC DC)
 {
@@ -16,20 +41,34 @@ void TbsSkinForm::PaintNCArea(HDC DC)
         return;
     // Only the objects' places: a new region would repaint the frame again.
     CalcObjectRects();
-    TRect client = SkinUsed ? metrics_.NewClRect
-                            : TRect{kDefBorder, GetDefCaptionHeight(ToolWindow()) + kDefBorder, newW_ - kDefBorder,
-                                    newH_ - kDefBorder};
-    TCanvas canvas;
-    canvas.SetHandle(DC);
-    canvas.Lock();
-    ExcludeClipRect(DC, client.Left, client.Top, client.Right, client.Bottom);
-    canvas.Brush()->SetColor(clBtnFace);
-    canvas.FillRect({0, 0, newW_, newH_});
-    for (auto& object : objects_)
-        if (object->Visible)
-            object->Draw(&canvas, true);
-    canvas.Unlock();
-    canvas.SetHandle(nullptr);
+    TObjectList objects(this);
+    bool active = GetFormActive();
+    if (SkinUsed) {
+        TbsSizeLimitsInput limits = SizeLimits();
+        TbsSkinFramePaint frame;
+        frame.W = newW_;
+        frame.H = newH_;
+        frame.Skin = skinData_;
+        frame.NewLTPoint = metrics_.LTPoint;
+        frame.NewRTPoint = metrics_.RTPoint;
+        frame.NewLBPoint = metrics_.LBPoint;
+        frame.NewRBPoint = metrics_.RBPoint;
+        frame.NewClRect = metrics_.NewClRect;
+        frame.Active = active;
+        frame.MinWidth = FrameMinWidth(limits);
+        frame.MinHeight = FrameMinHeight(limits);
+        PaintSkinFrame(DC, frame, objects);
+        return;
+    }
+    TbsDefaultFrame frame;
+    frame.W = newW_;
+    frame.H = newH_;
+    frame.CaptionHeight = GetDefCaptionHeight(ToolWindow());
+    frame.CaptionRect = defCaptionRect_;
+    frame.Active = active;
+    frame.Caption = Form()->Caption();
+    frame.Font = active ? DefCaptionFont() : DefInActiveCaptionFont();
+    PaintDefaultFrame(DC, frame, objects);
 }
 
 namespace {

@@ -354,10 +354,10 @@ void TbsSkinForm::WMShowWindow(TMessage& Message)
         FirstShow = false;
     } else if (FormState == wsNormal) {
         FirstShow = false;
-        TRect area{};
-        GetMonitorWorkArea(Form()->Handle(), PositionInMonitor == bspDesktopCenter, area);
-        Form()->SetBounds(area.Left + (area.Width() - Form()->Width()) / 2,
-                          area.Top + (area.Height() - Form()->Height()) / 2, Form()->Width(), Form()->Height());
+        TCustomForm* form = Form();
+        TPoint at = CalcPositionInMonitor(PositionInMonitor, form->Handle(), {form->Left(), form->Top()},
+                                          form->Width(), form->Height());
+        form->SetBounds(at.X, at.Y, form->Width(), form->Height());
     }
     // A width changed by one pixel and back makes the platform lay the new
     // frame out.
