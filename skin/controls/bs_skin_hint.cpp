@@ -36,6 +36,16 @@ TbsSkinHint* FirstHint(TCustomForm* Form, const TbsSkinHint* Except)
     return nullptr;
 }
 
+// Off and on again: the application lets its hint window go and makes the
+// next one of the new class.
+void SetHintWindowClass(THintWindowClass Class)
+{
+    Application->HintWindowClass = Class;
+    bool show = Application->ShowHint();
+    Application->SetShowHint(!show);
+    Application->SetShowHint(show);
+}
+
 }  // namespace
 
 TbsSkinHint* ActiveSkinHint()
@@ -110,12 +120,8 @@ TbsSkinHint::TbsSkinHint(TComponent* AOwner)
 {
     if (Application == nullptr || ComponentState().Contains(csDesigning))
         return;
-    Application->HintWindowClass = &NewSkinHintWindow;
-    // Off and on again: the application lets its hint window go and makes
-    // the next one of the new class.
-    bool show = Application->ShowHint();
-    Application->SetShowHint(!show);
-    Application->SetShowHint(show);
+    previousClass_ = Application->HintWindowClass;
+    SetHintWindowClass(&NewSkinHintWindow);
     Application->OnShowHint = TShowHintEvent(this, &TbsSkinHint::ShowHintHandler);
     Application->HintShortPause = 100;
 }
@@ -124,6 +130,8 @@ TbsSkinHint::~TbsSkinHint()
 {
     if (Application != nullptr && Application->OnShowHint == TShowHintEvent(this, &TbsSkinHint::ShowHintHandler))
         Application->OnShowHint = TShowHintEvent();
+    if (Application != nullptr && previousClass_ != nullptr && Application->HintWindowClass == &NewSkinHintWindow)
+        SetHintWindowClass(previousClass_);
     delete timer_;
     window_.reset();
 }

@@ -56,6 +56,8 @@ class TbsSkinHint : public TComponent {
 public:
     // Puts the skinned hint window in place of the application's.
     explicit TbsSkinHint(TComponent* AOwner);
+    // Gives the application its hint window class back, so its hints do
+    // not go to a window that finds no hint component.
     ~TbsSkinHint() override;
 
     // Only one component of the main form is active: activating one
@@ -97,6 +99,7 @@ private:
     void ClearHintExtras();
 
     bool active_ = true;
+    THintWindowClass previousClass_ = nullptr;  // the application's hint window class before this one
     TbsSkinData* skinData_ = nullptr;  // free-notified
     std::unique_ptr<TFont> defaultFont_;
     std::unique_ptr<TbsSkinHintWindow> window_;

@@ -19,6 +19,7 @@
 #include "platform/win/headless_screen.h"
 #include "platform/win/layered_window.h"
 #include "platform/win/system_metrics.h"
+#include "skin/controls/bs_skin_control.h"
 #include "skin/controls/bs_skin_hint.h"
 #include "tests/skin/controls/skin_menu_test_support.h"
 #include "tests/skin/controls/test_menu_skin.h"
@@ -182,6 +183,38 @@ TEST_F(TSkinHintTest, TheCursorMarginComesFromTheCursorsMask)
     EXPECT_EQ(CursorHeightMargin(), 24 - 16);
     SetCursor(nullptr);
     EXPECT_EQ(CursorHeightMargin(), GetSystemMetrics(SM_CYCURSOR));
+}
+
+TEST_F(TSkinHintTest, TheHintOfASkinnedControlBringsItsTitleAndImage)
+{
+    TImageList images(nullptr);
+    auto* control = new TbsSkinControl(form_.get());
+    control->SetParent(form_.get());
+    control->HintTitle = "Title";
+    control->HintImageIndex = 2;
+    control->SetHintImageList(&images);
+    bool own = false;
+    hint_->OnShowHint = TShowHintEvent::FromCallable([&](AnsiString&, bool&, THintInfo&) { own = true; });
+    AnsiString text = "text";
+    bool canShow = true;
+    THintInfo info;
+    info.HintControl = control;
+    Application->OnShowHint(text, canShow, info);
+    EXPECT_EQ(hint_->HintTitle, "Title");
+    EXPECT_EQ(hint_->HintImageIndex, 2);
+    EXPECT_EQ(hint_->HintImageList(), &images);
+    EXPECT_TRUE(own);
+    // Another control clears them.
+    info.HintControl = form_.get();
+    Application->OnShowHint(text, canShow, info);
+    EXPECT_EQ(hint_->HintTitle, "");
+    EXPECT_EQ(hint_->HintImageList(), nullptr);
+
+    // Freed, the component gives the application its hint window back.
+    THintWindowClass skinned = Application->HintWindowClass;
+    hint_.reset();
+    EXPECT_NE(Application->HintWindowClass, skinned);
+    EXPECT_FALSE(Application->OnShowHint);
 }
 
 TEST_F(TSkinHintTest, OneHintComponentOfTheMainFormIsActive)
