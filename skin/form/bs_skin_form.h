@@ -4,10 +4,11 @@
 // skin's frame (or the plain default frame without a skin), and the frame's
 // skin objects (caption, caption buttons, ornaments) take the mouse.
 //
-// Seams left for the parts built on this one: PaintNCArea (frame painting,
-// bs_skin_form_paint.cpp), the skin-change handlers (1225/1226/1227,
-// bs_skin_form_skin_change.cpp), and the small hook interfaces below for the
-// multiple-document, tabs-bar, ribbon, tray and layered-border parts.
+// The parts built on this one join it at the skin-change handlers
+// (1225/1226/1227, bs_skin_form_skin_change.cpp), where the walks over the
+// form's skinned controls go, and at PaintNCArea, which hands the frame to
+// the skinned or plain frame painter. Minimizing to the notification area
+// goes through IbsFrameTray.
 #pragma once
 
 #include <memory>
@@ -167,8 +168,8 @@ public:
     TbsLayerManager* MenuLayerManager() const { return menuLayerManager_.get(); }
     TPopupMenu* SystemPopupMenu() const;
     // Closes the form from inside an object's handler. The free that a
-    // close may bring is deferred (Release), and the caller must touch
-    // nothing of itself afterwards: Closed() tells.
+    // close may bring is deferred (Release); the caller touches nothing of
+    // itself afterwards, since the close's handlers may clear the objects.
     void CloseForm();
     void MinimizeToTray();
     void SkinMenuOpen();
@@ -223,6 +224,11 @@ private:
     void ChangeSkinData(TbsSkinData* Data);
     void AfterChangeSkinData(TbsSkinData* Data);
     void ApplySkin();
+    // The form's own border icons: none while the frame draws its buttons,
+    // else those the frame's BorderIcons allow.
+    void ApplyFormBorderIcons();
+    // The form grows to the frame's minimum size, keeping Left and Top.
+    void GrowToMinimumSize();
 
     void SetActiveState(bool Active);
     void ResetObjects();

@@ -1,13 +1,17 @@
-// The frame's part of a skin change: the objects go before the skin does
-// (1225), the new skin is applied to the frame (1226), the change ends
-// (1227). The walks that tell the form's skinned controls, in their fixed
-// order, join these handlers.
+// A skin change as one form takes it: before the skin goes (1225) the
+// frame drops its objects and every skinned control on the form forgets its
+// description; once the new skin is in (1226) the frame applies it and the
+// form's controls and skin components re-read theirs; the change ends
+// (1227). Only the frame's own skin data changes the frame, but the walks
+// run for any skin data, reaching the controls that use it.
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_region.h"
 #include "platform/win/window_styles.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/data/bs_layer_manager.h"
 #include "skin/form/bs_active_skin_object.h"
+#include "skin/form/bs_skin_change_walk.h"
 #include "skin/form/bs_skin_form.h"
 
 void TbsSkinForm::BeforeChangeSkinData(TbsSkinData* Data)
@@ -19,6 +23,8 @@ void TbsSkinForm::BeforeChangeSkinData(TbsSkinData* Data)
     StopTimers();
     ClearObjects();
     mask_.Clear();
+    BeforeChangeControls(Data, Form());
+    BeforeChangeSkinComponents(Form());
     if (OnBeforeChangeSkinData)
         OnBeforeChangeSkinData(this);
 }
@@ -28,17 +34,22 @@ void TbsSkinForm::ChangeSkinData(TbsSkinData* Data)
     ChangingSkin = false;
     if (Data == skinData_)
         ApplySkin();
+    ChangeControls(Data, Form());
+    ChangeSkinComponents(Form());
 }
 
-void TbsSkinForm::AfterChangeSkinData(TbsSkinData* Data)
+void TbsSkinForm::AfterChangeSkinData(TbsSkinData*)
 {
-    if (Data == skinData_ && OnAfterChangeSkinData)
+    if (OnAfterChangeSkinData)
         OnAfterChangeSkinData(this);
 }
 
 void TbsSkinForm::ApplySkin()
 {
+    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
     SkinUsed = Skinnable && SkinReady() && !skinData_->Picture->Empty();
+    layerManager_->Hide();
+    menuLayerManager_->Hide();
     // The timers step objects that are about to go.
     StopTimers();
     ClearObjects();
@@ -47,7 +58,9 @@ void TbsSkinForm::ApplySkin()
         LoadObjects();
     else if (Skinnable)
         LoadDefaultObjects();
+    ApplyFormBorderIcons();
     TCustomForm* form = Form();
+    GrowToMinimumSize();
     newW_ = form->Width();
     newH_ = form->Height();
     if (form->HandleAllocated()) {
@@ -60,6 +73,49 @@ void TbsSkinForm::ApplySkin()
     UpdateFrame(true);
     if (SkinUsed)
         SetFormRegion(true);
+    form->Invalidate();
     if (OnChangeSkinData)
         OnChangeSkinData(this);
+    if (!rollUpState_) {
+        if (ClientWidth > 0)
+            form->SetClientWidth(ClientWidth);
+        if (ClientHeight > 0)
+            form->SetClientHeight(ClientHeight);
+    }
+}
+
+void TbsSkinForm::ApplyFormBorderIcons()
+{
+    TCustomForm* form = Form();
+    if (Skinnable) {
+        // The frame draws its own buttons.
+        if (!form->BorderIcons().Empty())
+            form->SetBorderIcons({});
+        return;
+    }
+    TBorderIcons icons;
+    if (!HideCaptionButtons)
+        icons.Include(biSystemMenu);
+    if (borderIcons_.Contains(TbsBorderIcon::biMaximize))
+        icons.Include(biMaximize);
+    if (borderIcons_.Contains(TbsBorderIcon::biMinimize))
+        icons.Include(biMinimize);
+    form->SetBorderIcons(icons);
+}
+
+void TbsSkinForm::GrowToMinimumSize()
+{
+    TCustomForm* form = Form();
+    TbsSizeLimitsInput limits = SizeLimits();
+    int minW = FrameMinWidth(limits);
+    int minH = FrameMinHeight(limits);
+    // Left and Top stay: only the size grows to what the new frame needs.
+    if (minW > form->Width() && minH > form->Height())
+        form->SetBounds(form->Left(), form->Top(), minW, minH);
+    else if (minH > form->Height())
+        form->SetHeight(minH);
+    else if (minW > form->Width())
+        form->SetWidth(minW);
+    if (rollUpState_ && form->Height() != minH)
+        form->SetHeight(minH);
 }

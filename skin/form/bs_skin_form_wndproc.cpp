@@ -16,19 +16,8 @@
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_skin_caption_object.h"
+#include "skin/form/bs_skin_change_walk.h"
 #include "skin/form/bs_skin_form.h"
-
-namespace {
-
-// The frame's queries from the skin library's other parts.
-constexpr UINT WM_BS_SKINNEDQUERY = 0xB1B2;
-constexpr UINT WM_BS_PAINTFRAME = 0xB1C9;
-constexpr UINT WM_BS_PAINTFRAMEEX = 0xBC4B;
-constexpr LPARAM kPaintFrameExTag = 0x41A2;
-// Is a child of this multiple-document parent maximized?
-constexpr UINT WM_BS_MDICHILDMAXIMIZED = 1236;
-
-}  // namespace
 
 void TbsSkinForm::CallOld(TMessage& Message)
 {
@@ -57,8 +46,8 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SIZE:
         WMSize(Message);
         return false;
-    case WM_BS_SKINNEDQUERY:
-        Message.Result = !Skinnable && IsWindowsVista() ? 0x3234 : 0x3235;
+    case WM_SKINFRAMEQUERY:
+        Message.Result = !Skinnable && IsWindowsVista() ? SkinFrameQueryNotSkinnedAnswer : SkinFrameQueryAnswer;
         return false;
     case WM_SKINDATA_SKINNABLEFORMCHANGED:
         SkinnableChanged(Message);
@@ -161,15 +150,15 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SKINMENUCLOSED:
         SkinMenuClose();
         return true;
-    case WM_BS_MDICHILDMAXIMIZED:
+    case WM_SKINMDIQUERYMAXIMIZED:
         Message.Result = 0;
         return false;
-    case WM_BS_PAINTFRAME:
-        return !PaintQuery(Message, 0x3233);
-    case WM_BS_PAINTFRAMEEX:
-        if (Message.LParam != kPaintFrameExTag)
+    case WM_SKINPAINTFRAME:
+        return !PaintQuery(Message, SkinFramePaintAnswer);
+    case WM_SKINPAINTFRAMEEX:
+        if (Message.LParam != SkinFramePaintExKey)
             return true;
-        return !PaintQuery(Message, kPaintFrameExTag);
+        return !PaintQuery(Message, SkinFramePaintExKey);
     default:
         return true;
     }
@@ -436,6 +425,8 @@ void TbsSkinForm::SkinnableChanged(TMessage& Message)
         Form()->SetWindowState(wsNormal);
     Skinnable = skinData_->SkinnableForm();
     ApplySkin();
+    // Every skinned control of the form follows, whatever skin it uses.
+    ChangeControls(nullptr, Form());
     InstallWindowProc();
     if (maximized)
         SetWindowState(wsMaximized);

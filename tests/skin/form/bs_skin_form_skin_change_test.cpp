@@ -1,0 +1,239 @@
+// Skin changes as a form with a frame component takes them through the
+// skin data's messages: the order of the walks and the frame's events, a
+// control on another skin, controls inside frames, repeated switches, the
+// frame's minimum size, the plain frame of an empty skin, and the frame
+// painted into a device context on request.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/gdi/colors.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/frame.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/window_proc.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/data/bs_skin_data_messages.h"
+#include "skin/form/bs_active_skin_object.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_frame.h"
+#include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/skin_change_test_controls.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/pixel_colour.h"
+
+namespace {
+
+class SkinFormSkinChange : public SkinFormTest {
+protected:
+    template <typename T>
+    T* Add(TWinControl* Parent, const std::string& Name, TbsSkinData* Data)
+    {
+        auto* control = new T(form_, Parent, Name, log_);
+        control->SetSkinData(Data);
+        return control;
+    }
+    // The frame's three events, logged by name.
+    void LogEvents()
+    {
+        frame_->OnBeforeChangeSkinData =
+            TNotifyEvent::FromCallable([this](TObject*) { log_.push_back("OnBeforeChangeSkinData"); });
+        frame_->OnChangeSkinData =
+            TNotifyEvent::FromCallable([this](TObject*) { log_.push_back("OnChangeSkinData"); });
+        frame_->OnAfterChangeSkinData =
+            TNotifyEvent::FromCallable([this](TObject*) { log_.push_back("OnAfterChangeSkinData"); });
+    }
+    TChangeLog Take()
+    {
+        TChangeLog taken;
+        taken.swap(log_);
+        return taken;
+    }
+    // Every frame object draws from the skin data's current pictures.
+    bool ObjectsOnCurrentSkin()
+    {
+        for (int i = 0; i < frame_->ObjectCount(); ++i)
+            if (frame_->Objects(i)->SkinData != data_.get() || frame_->Objects(i)->Picture != data_->Picture.get())
+                return false;
+        return frame_->ObjectCount() > 0;
+    }
+
+    TChangeLog log_;
+};
+
+TEST_F(SkinFormSkinChange, WalksAndEventsInTheirFixedOrder)
+{
+    TbsSkinData* data = data_.get();
+    auto* panel = Add<TRecordingControl>(form_, "panel", data);
+    auto* graphic = Add<TRecordingGraphic>(panel, "graphic", data);
+    new TRecordingComponent(form_, "component", log_);
+    ASSERT_GE(graphic->DescriptionIndex(), 0);
+    LogEvents();
+    // A window-less control is not told before the change: while the frame
+    // applies the new skin (before the walk reaches it) its old index into
+    // the discarded list must read as none.
+    int graphicIndexMeanwhile = 0;
+    frame_->OnChangeSkinData = TNotifyEvent::FromCallable([&](TObject*) {
+        log_.push_back("OnChangeSkinData");
+        graphicIndexMeanwhile = graphic->DescriptionIndex();
+    });
+    Take();
+
+    frameSkin_.LoadInto(*data_);
+    EXPECT_EQ(Take(), (TChangeLog{"panel:before", "component:before", "OnBeforeChangeSkinData", "OnChangeSkinData",
+                                  "panel:change", "graphic:change", "component:change", "OnAfterChangeSkinData"}));
+    EXPECT_EQ(graphicIndexMeanwhile, -1);
+    EXPECT_GE(graphic->DescriptionIndex(), 0);
+    EXPECT_TRUE(panel->FoundInCurrentSkin);
+    EXPECT_FALSE(frame_->ChangingSkin);
+    EXPECT_TRUE(frame_->SkinUsed);
+}
+
+TEST_F(SkinFormSkinChange, AnotherSkinReachesOnlyItsControls)
+{
+    TbsSkinData other(nullptr);
+    frameSkin_.LoadInto(other);
+    auto* mine = Add<TRecordingControl>(form_, "mine", data_.get());
+    auto* foreign = Add<TRecordingControl>(form_, "foreign", &other);
+    LogEvents();
+    TbsActiveSkinObject* first = frame_->Objects(0);
+    int index = mine->DescriptionIndex();
+    Take();
+
+    // The other skin changes: the frame keeps its objects, the form's own
+    // control its look; the foreign control follows, and the change's end
+    // is still announced.
+    frameSkin_.LoadInto(other);
+    // The frame ignores the other skin's notice before the change.
+    EXPECT_EQ(Take(), (TChangeLog{"foreign:change", "OnAfterChangeSkinData"}));
+    EXPECT_EQ(frame_->Objects(0), first);
+    EXPECT_EQ(mine->DescriptionIndex(), index);
+    EXPECT_TRUE(foreign->FoundInCurrentSkin);
+    // This skin changes: the foreign control keeps its look.
+    int foreignIndex = foreign->DescriptionIndex();
+    frameSkin_.LoadInto(*data_);
+    EXPECT_EQ(foreign->DescriptionIndex(), foreignIndex);
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "foreign:change"), 0);
+}
+
+TEST_F(SkinFormSkinChange, ControlsInsideAFrameInsideAPanelAreReached)
+{
+    auto* panel = Add<TRecordingControl>(form_, "panel", data_.get());
+    auto* frame = new TFrame(form_);
+    frame->SetBoundsRect(TRect{0, 0, 150, 100});
+    frame->SetParent(panel);
+    new TbsSkinFrame(frame);
+    auto* inner = Add<TRecordingControl>(frame, "inner", data_.get());
+    Add<TRecordingTreeView>(inner, "tree", data_.get());
+    Take();
+    frameSkin_.LoadInto(*data_);
+    EXPECT_EQ(Take(), (TChangeLog{"panel:before", "inner:before", "panel:change", "inner:change", "tree:change"}));
+}
+
+TEST_F(SkinFormSkinChange, AfterFourSwitchesNothingKeepsADiscardedSkin)
+{
+    auto* panel = Add<TRecordingControl>(form_, "panel", data_.get());
+    auto* graphic = Add<TRecordingGraphic>(panel, "graphic", data_.get());
+    const int changes = panel->Changes;
+    for (int i = 0; i < 4; ++i) {
+        frameSkin_.WithMask = i % 2 == 1;
+        frameSkin_.LoadInto(*data_);
+        // Everything paints from what it holds; the sanitizer would see a
+        // read of a freed skin.
+        SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
+        form_->Repaint();
+        PumpMessages();
+        EXPECT_TRUE(ObjectsOnCurrentSkin()) << "switch " << i;
+        EXPECT_TRUE(panel->FoundInCurrentSkin) << "switch " << i;
+        EXPECT_EQ(panel->Changes, changes + i + 1);
+        EXPECT_GE(graphic->DescriptionIndex(), 0);
+    }
+}
+
+TEST_F(SkinFormSkinChange, TheFormGrowsToTheNewMinimumKeepingItsPlace)
+{
+    ASSERT_EQ(form_->BoundsRect(), Rect(100, 80, 400, 280));
+    frameSkin_.Skin.Set("FORMINFO", "formminwidth", "420");
+    frameSkin_.Skin.Set("FORMINFO", "formminheight", "310");
+    frameSkin_.LoadInto(*data_);
+    EXPECT_EQ(form_->BoundsRect(), Rect(100, 80, 520, 390));
+    // Only the height short: only the height grows.
+    form_->SetBounds(60, 40, 500, 320);
+    frameSkin_.Skin.Set("FORMINFO", "formminwidth", "150");
+    frameSkin_.Skin.Set("FORMINFO", "formminheight", "350");
+    frameSkin_.LoadInto(*data_);
+    EXPECT_EQ(form_->BoundsRect(), Rect(60, 40, 560, 390));
+    EXPECT_EQ(frame_->FrameWidth(), 500);
+    EXPECT_EQ(frame_->FrameHeight(), 350);
+}
+
+TEST_F(SkinFormSkinChange, AnEmptySkinGivesThePlainFrame)
+{
+    TbsSkinData empty(nullptr);
+    frame_->SetSkinData(&empty);
+    PumpMessages();
+    EXPECT_FALSE(frame_->SkinUsed);
+    EXPECT_EQ(frame_->ObjectCount(), 6);
+    EXPECT_TRUE(form_->BorderIcons().Empty());
+    TRasterImage image = WindowImage(form_->Handle());
+    EXPECT_EQ(PixelAt(image, 0, 100), ColorToRGB(cl3DLight));
+    EXPECT_EQ(PixelAt(image, 1, 100), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelAt(image, 299, 100), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(PixelAt(image, 150, 199), ColorToRGB(cl3DDkShadow));
+    // Not skinnable: the platform's frame and border icons come back.
+    empty.SetSkinnableForm(false);
+    EXPECT_FALSE(frame_->Skinnable);
+    EXPECT_EQ(form_->BorderIcons(), (TBorderIcons{biSystemMenu, biMinimize, biMaximize}));
+    frame_->SetSkinData(nullptr);
+}
+
+// Form's whole window painted by the frame into a memory picture.
+TRasterImage PaintedIntoMemory(TCustomForm* Form, LRESULT& Answer)
+{
+    TBitmap memory;
+    memory.SetPixelFormat(pf24bit);
+    memory.SetSize(Form->Width(), Form->Height());
+    memory.Canvas()->Brush()->SetColor(clLime);
+    memory.Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
+    Answer = SendMessage(Form->Handle(), WM_SKINPAINTFRAME, reinterpret_cast<WPARAM>(memory.Canvas()->Handle()), 0);
+    return ImageFromBitmap(memory.Handle());
+}
+
+// Pixels of the frame (outside Client, inside the window's shape when
+// Masked) that differ between the two.
+int FrameDifferences(const TRasterImage& A, const TRasterImage& B, const TRect& Client, bool Masked)
+{
+    int differ = 0;
+    for (int y = 0; y < A.Height; ++y)
+        for (int x = 0; x < A.Width; ++x)
+            differ += !PtInRect(Client, TPoint{x, y}) && (!Masked || TTestFrameSkin::MaskKeeps(x, y, A.Width)) &&
+                      PixelAt(A, x, y) != PixelAt(B, x, y);
+    return differ;
+}
+
+TEST_F(SkinFormSkinChange, TheFramePaintedOnRequestMatchesTheWindow)
+{
+    LRESULT answer = 0;
+    SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
+    TRasterImage memory = PaintedIntoMemory(form_, answer);
+    EXPECT_EQ(answer, SkinFramePaintAnswer);
+    // The window shows it inside its shape; the memory gets it all.
+    EXPECT_EQ(FrameDifferences(memory, WindowImage(form_->Handle()), frame_->Metrics().NewClRect, true), 0);
+    EXPECT_EQ(PixelAt(memory, 0, 0), TTestFrameSkin::ZoneColour("lt"));
+    EXPECT_EQ(PixelAt(memory, 150, 100), clLime);
+
+    // The plain frame the same way.
+    TbsSkinData empty(nullptr);
+    frame_->SetSkinData(&empty);
+    SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
+    memory = PaintedIntoMemory(form_, answer);
+    EXPECT_EQ(answer, SkinFramePaintAnswer);
+    EXPECT_EQ(FrameDifferences(memory, WindowImage(form_->Handle()), Rect(3, 22, 297, 197), false), 0);
+    EXPECT_EQ(PixelAt(memory, 0, 100), ColorToRGB(cl3DLight));
+    frame_->SetSkinData(nullptr);
+}
+
+}  // namespace
