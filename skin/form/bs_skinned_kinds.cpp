@@ -3,6 +3,8 @@
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_splitter.h"
 #include "skin/controls/bs_skin_tree_view.h"
 
@@ -35,10 +37,12 @@ constexpr TEntry EntryOf()
 
 // The windowed skinned base first: every windowed skinned control built on
 // it (panels, buttons, scroll bars, bars) answers through its own
-// overrides; the others descend from the platform's classes.
+// overrides; the others descend from the platform's classes. (The skinned
+// edit joins between the page control and the tree view.)
 constexpr TEntry kKinds[] = {
-    EntryOf<TbsSkinControl>(),        EntryOf<TbsGraphicSkinControl>(), EntryOf<TbsSkinCustomTreeView>(),
-    EntryOf<TbsSkinBevel>(),          EntryOf<TbsSkinSplitter>(),
+    EntryOf<TbsSkinControl>(),        EntryOf<TbsGraphicSkinControl>(), EntryOf<TbsSkinPageControl>(),
+    EntryOf<TbsSkinCustomTreeView>(), EntryOf<TbsSkinBevel>(),          EntryOf<TbsSkinCustomListView>(),
+    EntryOf<TbsSkinSplitter>(),
 };
 
 }  // namespace

@@ -15,11 +15,13 @@
 #include "platform/ui/kernel/frame.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_page_control.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_active_skin_object.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_frame.h"
+#include "tests/skin/controls/test_skin_tabs.h"
 #include "tests/skin/form/frame_test_support.h"
 #include "tests/skin/form/skin_change_test_controls.h"
 #include "tests/support/message_pump.h"
@@ -121,6 +123,9 @@ TEST_F(SkinFormSkinChange, AnotherSkinReachesOnlyItsControls)
 
 TEST_F(SkinFormSkinChange, ControlsInsideAFrameInsideAPanelAreReached)
 {
+    // form [panel [frame [inner panel [tree view, page control]]]]; the
+    // skin has the page control's "tab".
+    test_skin_tabs::AddTo(skin_);
     auto* panel = Add<TRecordingControl>(form_, "panel", data_.get());
     auto* frame = new TFrame(form_);
     frame->SetBoundsRect(TRect{0, 0, 150, 100});
@@ -128,9 +133,17 @@ TEST_F(SkinFormSkinChange, ControlsInsideAFrameInsideAPanelAreReached)
     new TbsSkinFrame(frame);
     auto* inner = Add<TRecordingControl>(frame, "inner", data_.get());
     Add<TRecordingTreeView>(inner, "tree", data_.get());
+    auto* pages = new TbsSkinPageControl(form_);
+    pages->SetBoundsRect(TRect{0, 0, 100, 60});
+    pages->SetParent(inner);
+    pages->SetSkinData(data_.get());
+    // Hidden, so that no paint looks its description up instead.
+    pages->SetVisible(false);
     Take();
     frameSkin_.LoadInto(*data_);
     EXPECT_EQ(Take(), (TChangeLog{"panel:before", "inner:before", "panel:change", "inner:change", "tree:change"}));
+    // Found again in the new skin, before anything paints.
+    EXPECT_GE(pages->DescriptionIndex(), 0);
 }
 
 TEST_F(SkinFormSkinChange, AfterFourSwitchesNothingKeepsADiscardedSkin)
