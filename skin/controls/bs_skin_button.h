@@ -11,13 +11,9 @@
 
 #include "platform/ui/kernel/form_types.h"
 #include "skin/controls/bs_button_control.h"
+#include "skin/data/bs_skin_data_messages.h"
 
 class TbsLayerManager;
-
-// Posted by a button to itself as the mouse enters and leaves, so that the
-// glow layer comes and goes after the mouse notification has returned.
-inline constexpr UINT WM_SHOWGLOWLAYER = WM_USER + 400;
-inline constexpr UINT WM_HIDEGLOWLAYER = WM_USER + 401;
 
 class TbsSkinButton : public TbsButtonControl<TbsSkinCustomControl> {
 public:

@@ -15,6 +15,7 @@
 #include "platform/base/component.h"
 #include "platform/base/event.h"
 #include "platform/base/geometry.h"
+#include "skin/data/bs_skin_data_messages.h"
 
 class TControl;
 class TCustomForm;
@@ -24,11 +25,6 @@ class TTimer;
 class TbsSkinData;
 class TbsSkinMenuItem;
 class TbsSkinPopupWindow;
-
-// The skinned menu was closed (to the opener and the form).
-inline constexpr unsigned WM_SKINMENUCLOSED = 1228;
-// A command of the skinned menu ran (to the opener).
-inline constexpr unsigned WM_SKINMENUCOMMAND = 1229;
 
 // The messages that end an open skinned menu when its form gets them.
 bool IsMenuCloseMessage(unsigned Msg);

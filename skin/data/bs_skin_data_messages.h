@@ -21,6 +21,12 @@ inline constexpr UINT WM_SKINDATA_AEROBLURCHANGED = 1428;
 
 inline constexpr LPARAM kSkinDataMessageTag = 1000;
 
+// From a skinned popup menu as it closes, to the window that owns it and to
+// the control that opened it (WParam and LParam 0).
+inline constexpr UINT WM_SKINMENUCLOSED = 1228;
+// From a skinned popup menu after an item's command ran, to the opener.
+inline constexpr UINT WM_SKINMENUCOMMAND = 1229;
+
 // From a multiple-document parent to each child after a skin change: a
 // maximized child fills the parent's client area again.
 inline constexpr UINT WM_SKINMDICHILDFIT = 1230;
@@ -35,6 +41,15 @@ inline constexpr UINT WM_SKINMDICHILDCHANGED = 1233;
 inline constexpr UINT WM_SKINMDICHILDRESTORED = 1234;
 inline constexpr UINT WM_SKINMDICHILDMINIMIZED = 1235;
 inline constexpr UINT WM_SKINMDIQUERYMAXIMIZED = 1236;
+// From a skinned parent to its children after its stretched image changed:
+// a child that shows part of its parent's image repaints (WParam and
+// LParam 0).
+inline constexpr UINT WM_PARENTIMAGECHANGED = 1284;
+// Posted by a skinned button to itself as the mouse enters (also after a
+// skin change under the mouse) and leaves, so that its glow layer comes and
+// goes after the mouse notification has returned.
+inline constexpr UINT WM_SHOWGLOWLAYER = 1424;
+inline constexpr UINT WM_HIDEGLOWLAYER = 1425;
 // Posted by the notification-area icon to the main form after restoring the
 // program (the form's Tag is then -10000).
 inline constexpr UINT WM_SKINRESTOREDFROMTRAY = 1426;
@@ -48,10 +63,16 @@ inline constexpr LRESULT SkinFrameQueryAnswer = 0x3235;
 // Suspends (45491) and resumes (45492) the form's layered border.
 inline constexpr UINT WM_SKINSUSPENDLAYERBORDER = 45491;
 inline constexpr UINT WM_SKINRESUMELAYERBORDER = 45492;
+// To a skinned list view: paint its header into the device context in
+// WPARAM.
+inline constexpr UINT WM_SKINPAINTHEADER = 45512;
 // Paints the whole frame into the device context in WPARAM; answered
-// SkinFramePaintAnswer.
+// SkinFramePaintAnswer. The skinned views, page control and edit answer it
+// for their own frames, so it also tells whether a window is one of them.
 inline constexpr UINT WM_SKINPAINTFRAME = 45513;
 inline constexpr LRESULT SkinFramePaintAnswer = 0x3233;
+inline constexpr UINT WM_SKINCONTROLQUERY = WM_SKINPAINTFRAME;
+inline constexpr LRESULT SkinControlQueryAnswer = SkinFramePaintAnswer;
 // The same, only when LPARAM is SkinFramePaintExKey; answered with the key.
 inline constexpr UINT WM_SKINPAINTFRAMEEX = 48203;
 inline constexpr LPARAM SkinFramePaintExKey = 0x41A2;
