@@ -649,7 +649,12 @@ void TbsSkinPageControl::ClosePage(TbsSkinCustomTabSheet* Page)
     if (!alive || !pageAlive)
         return;
     if (canClose) {
+        // A closed active page gives way to the tab now in its place (or
+        // the last one), as the class library does when a tab goes.
+        const int tab = Page == ActivePage() ? Page->TabIndex() : -1;
         Page->SetTabVisible(false);
+        if (tab >= 0 && VisibleTabCount() > 0)
+            SetActivePage(PageOfVisibleTab(std::min(tab, VisibleTabCount() - 1)));
         if (FreeOnClose)
             delete Page;
         hotTab_ = hotPage_ = -1;

@@ -133,6 +133,9 @@ TEST_F(TbsSkinPageControlTest, ACloseButtonHidesItsPageUnlessOnCloseRefuses)
     EXPECT_EQ(log, (std::vector<std::string>{"close Page1", "close Page1", "after"}));
     EXPECT_FALSE(pages_[1]->TabVisible()) << "hidden, not freed, without FreeOnClose";
     EXPECT_EQ(pc_->PageCount(), 3);
+    EXPECT_EQ(pc_->ActivePage(), pages_[2]) << "the closed page was active: the tab in its place comes up";
+    EXPECT_TRUE(pages_[2]->Visible());
+    EXPECT_FALSE(pages_[1]->Visible());
 
     pc_->FreeOnClose = true;
     Paint();
