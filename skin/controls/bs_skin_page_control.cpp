@@ -29,13 +29,6 @@ namespace {
 
 constexpr int PlainCloseButtonSize = 14;
 
-TBitmap* PictureAt(const TbsSkinData& Data, int Index)
-{
-    if (Index < 0 || Index >= static_cast<int>(Data.ActivePictures.size()))
-        return nullptr;
-    return Data.ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 void SetTabFontFace(TFont* Font, const AnsiString& Name, int Height, TFontStyles Style, TColor Color)
 {
     Font->SetName(Name);
@@ -114,7 +107,7 @@ void TbsSkinPageControl::GetSkinData()
     }
     static_cast<TbsTabControlFields&>(skin_) = *d;
     skin_.SkinRect = d->SkinRect;
-    skin_.Picture = PictureAt(*skinData_, d->PictureIndex);
+    skin_.Picture = SkinPicture(d->PictureIndex);
     if (IsNullRect(skin_.ActiveTabRect))
         skin_.ActiveTabRect = skin_.TabRect;
     if (IsNullRect(skin_.FocusTabRect))
@@ -127,8 +120,15 @@ void TbsSkinPageControl::GetSkinData()
         skin_.TabLeftBottomFocusRect = skin_.TabLeftBottomActiveRect;
     // An index past the picture list names no picture; tiling from it
     // would read a picture that is not there.
-    skin_.BgPicture = PictureAt(*skinData_, d->BgPictureIndex);
+    skin_.BgPicture = SkinPicture(d->BgPictureIndex);
     skin_.BgPictureIndex = skin_.BgPicture ? d->BgPictureIndex : -1;
+}
+
+TBitmap* TbsSkinPageControl::SkinPicture(int Index) const
+{
+    if (!skinData_ || Index < 0 || Index >= static_cast<int>(skinData_->ActivePictures.size()))
+        return nullptr;
+    return skinData_->ActivePictures[static_cast<size_t>(Index)].get();
 }
 
 int TbsSkinPageControl::CloseButtonSize() const

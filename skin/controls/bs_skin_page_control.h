@@ -132,6 +132,9 @@ private:
     friend class TbsSkinCustomTabSheet;
 
     bool Skinned() const { return DescriptionIndex() != -1; }
+    // Picture Index of the skin data; nullptr for -1 or an index past the
+    // list.
+    TBitmap* SkinPicture(int Index) const;
     bool Shifted() const { return tabsInCenter_ || tabsOffset_ >= 1; }
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     TbsSkinCustomTabSheet* PageOfVisibleTab(int TabIndex) const;

@@ -91,13 +91,6 @@ TRect ButtonStateRect(const TbsDataSkinButtonControl& D, bool Down, bool Hot, TC
     return Down ? down : Hot ? active : D.SkinRect;
 }
 
-TBitmap* PictureOf(const TbsSkinData* Data, int Index)
-{
-    if (!Data || Index < 0 || Index >= static_cast<int>(Data->ActivePictures.size()))
-        return nullptr;
-    return Data->ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 const TbsDataSkinButtonControl* ButtonDescription(const TbsSkinData* Data, const AnsiString& Name)
 {
     int index = Data ? Data->FindControlDescription(Name) : -1;
@@ -329,7 +322,7 @@ void TbsSkinPageControl::DrawButtonTabFace(TBitmap* B, bool Active, bool Hot)
         return;
     TColor fontColor = 0;
     TRect source = ButtonStateRect(*d, Active, Hot, &fontColor);
-    DrawButtonFace(B, *d, PictureOf(skinData_, d->PictureIndex), source);
+    DrawButtonFace(B, *d, SkinPicture(d->PictureIndex), source);
     SetTabFont(B->Canvas(), Active, Hot, Focused());
     B->Canvas()->Font()->SetColor(fontColor);
 }
@@ -476,7 +469,7 @@ TRect TbsSkinPageControl::DrawCloseButton(TbsSkinCustomTabSheet* Page, TCanvas* 
                                    &glyph);
     TBitmap face;
     face.SetSize(size, size);
-    DrawButtonFace(&face, *d, PictureOf(skinData_, d->PictureIndex), source);
+    DrawButtonFace(&face, *d, SkinPicture(d->PictureIndex), source);
     DrawCloseImage(face.Canvas(), size / 2 - 5, size / 2 - 5, glyph);
     Canvas->Draw(cr.Left, cr.Top, &face);
     return cr;
