@@ -20,6 +20,7 @@
 #include "platform/ui/kernel/message_records.h"
 #include "skin/controls/bs_skin_form_base.h"
 #include "skin/form/bs_frame_events.h"
+#include "skin/form/bs_frame_paint_objects.h"
 #include "skin/form/bs_frame_layout.h"
 #include "skin/form/bs_form_icon.h"
 #include "skin/form/bs_form_position.h"
@@ -98,6 +99,8 @@ public:
     TbsMouseEnterEvent OnMouseEnterEvent;
     TbsMouseLeaveEvent OnMouseLeaveEvent;
     TbsPaintEvent OnPaintEvent;
+    // Paints the plain frame's caption instead of its text.
+    TbsCaptionPaintEvent OnCaptionPaint;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeActivate;
     TNotifyEvent OnSkinMenuOpen;

@@ -2,8 +2,10 @@
 // plain frame painter) and the client background from the skin.
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "skin/data/bs_piece_copier.h"
+#include "skin/data/bs_resource_str_data.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_active_skin_object.h"
 #include "skin/form/bs_default_frame_paint.h"
@@ -67,7 +69,14 @@ void TbsSkinForm::PaintNCArea(HDC DC)
     frame.CaptionRect = defCaptionRect_;
     frame.Active = active;
     frame.Caption = Form()->Caption();
+    // Captions take the character set of the skin's captions when it has
+    // them.
+    if (skinData_ && skinData_->ResourceStrData()) {
+        DefCaptionFont()->SetCharset(skinData_->ResourceStrData()->CharSet);
+        DefInActiveCaptionFont()->SetCharset(skinData_->ResourceStrData()->CharSet);
+    }
     frame.Font = active ? DefCaptionFont() : DefInActiveCaptionFont();
+    frame.OnCaptionPaint = OnCaptionPaint;
     PaintDefaultFrame(DC, frame, objects);
 }
 

@@ -16,6 +16,8 @@
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_page_control.h"
+#include "platform/ui/graphics/font.h"
+#include "skin/data/bs_resource_str_data.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_active_skin_object.h"
@@ -92,6 +94,7 @@ TEST_F(SkinFormSkinChange, WalksAndEventsInTheirFixedOrder)
     EXPECT_TRUE(panel->FoundInCurrentSkin);
     EXPECT_FALSE(frame_->ChangingSkin);
     EXPECT_TRUE(frame_->SkinUsed);
+    frame_->OnChangeSkinData = nullptr;
 }
 
 TEST_F(SkinFormSkinChange, AnotherSkinReachesOnlyItsControls)
@@ -201,6 +204,35 @@ TEST_F(SkinFormSkinChange, AnEmptySkinGivesThePlainFrame)
     EXPECT_FALSE(frame_->Skinnable);
     EXPECT_EQ(form_->BorderIcons(), (TBorderIcons{biSystemMenu, biMinimize, biMaximize}));
     frame_->SetSkinData(nullptr);
+}
+
+TEST_F(SkinFormSkinChange, ThePlainCaptionTakesTheHandlerAndTheSkinsCharacterSet)
+{
+    TbsSkinData empty(nullptr);
+    TbsResourceStrData strings(nullptr);
+    strings.CharSet = 134;  // GB2312
+    empty.SetResourceStrData(&strings);
+    frame_->SetSkinData(&empty);
+    TRect asked;
+    int calls = 0;
+    frame_->OnCaptionPaint = TbsCaptionPaintEvent::FromCallable([&](TCanvas* Canvas, const TRect& R, bool) {
+        asked = R;
+        ++calls;
+        Canvas->Brush()->SetColor(clRed);
+        Canvas->FillRect(R);
+    });
+    SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(asked.Top, 0);
+    EXPECT_EQ(asked.Bottom, 19);
+    TRasterImage image = WindowImage(form_->Handle());
+    EXPECT_EQ(PixelAt(image, 3 + (asked.Left + asked.Right) / 2, 10), clRed);
+    EXPECT_EQ(frame_->DefCaptionFont()->Charset(), 134);
+    EXPECT_EQ(frame_->DefInActiveCaptionFont()->Charset(), 134);
+    // The handler's variables go with the test.
+    frame_->OnCaptionPaint = nullptr;
+    frame_->SetSkinData(nullptr);
+    empty.SetResourceStrData(nullptr);
 }
 
 // Form's whole window painted by the frame into a memory picture.
