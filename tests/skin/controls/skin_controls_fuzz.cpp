@@ -17,17 +17,20 @@
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_button.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
 #include "skin/controls/bs_skin_speed_button.h"
 #include "skin/controls/bs_skin_splitter.h"
+#include "skin/controls/bs_skin_tree_view.h"
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_up_down.h"
 #include "skin/data/bs_skin_data.h"
 #include "tests/skin/controls/test_skin.h"
 #include "tests/skin/controls/test_skin_expanel.h"
 #include "tests/skin/controls/test_skin_tabs.h"
+#include "tests/skin/controls/test_skin_views.h"
 
 namespace {
 
@@ -44,18 +47,77 @@ T* Made(TCustomForm* Parent, const std::string& Name)
     return control;
 }
 
-// A page control on Side with two sheets and close buttons.
+// A page control on Side with three sheets, close buttons and a scroller's
+// worth of tabs.
 TbsSkinPageControl* MadePages(TCustomForm* Parent, const std::string& Name, TTabPosition Side)
 {
     auto* pages = Made<TbsSkinPageControl>(Parent, Name);
     pages->SetTabPosition(Side);
     pages->SetShowCloseButtons(true);
-    for (const char* caption : {"One", "說門"}) {
+    for (const char* caption : {"One", "說門", "Three"}) {
         auto* sheet = new TbsSkinTabSheet(Parent);
         sheet->SetPageControl(pages);
         sheet->SetCaption(caption);
     }
     return pages;
+}
+
+// The views take every description as their colours, their selected items
+// and (the list) their header and check boxes, drawn by themselves, with
+// bars of their own.
+template <typename View>
+void GiveBars(TCustomForm* Parent, View* AView)
+{
+    auto* vBar = new TbsSkinScrollBar(Parent);
+    vBar->SetKind(sbVertical);
+    vBar->SetParent(Parent);
+    auto* hBar = new TbsSkinScrollBar(Parent);
+    hBar->SetParent(Parent);
+    AView->SetVScrollBar(vBar);
+    AView->SetHScrollBar(hBar);
+}
+
+TControl* MadeTree(TCustomForm* Parent, const std::string& Name)
+{
+    auto* tree = new TbsSkinTreeView(Parent);
+    tree->SkinDataName = Name;
+    tree->ItemSkinDataName = Name;
+    tree->SetParent(Parent);
+    tree->SetDrawSkin(true);
+    tree->SetIndent(7);
+    TTreeNode* folder = tree->Items()->Add(nullptr, "folder");
+    for (int i = 0; i < 6; ++i)
+        tree->Items()->AddChild(folder, std::string(i * 5, 'w'));
+    folder->Expand(false);
+    tree->SetSelected(folder->getFirstChild());
+    GiveBars(Parent, tree);
+    return tree;
+}
+
+TControl* MadeList(TCustomForm* Parent, const std::string& Name)
+{
+    auto* list = new TbsSkinListView(Parent);
+    list->SkinDataName = Name;
+    list->ItemSkinDataName = Name;
+    list->HeaderSkinDataName = Name;
+    list->CheckSkinDataName = Name;
+    list->SetViewStyle(vsReport);
+    list->SetRowSelect(true);
+    list->SetCheckboxes(true);
+    list->SetDrawSkin(true);
+    list->SetDrawSkinLines(true);
+    list->SetParent(Parent);
+    for (int c = 0; c < 3; ++c)
+        list->Columns()->Add()->SetWidth(40 * c);
+    for (int i = 0; i < 6; ++i) {
+        TListItem* item = list->Items()->Add();
+        item->SetCaption(std::string(i * 5 + 1, 'w'));
+        item->SubItems()->Add("sub");
+        item->SetChecked(i % 2 == 0);
+    }
+    list->Items()->Item(1)->SetSelected(true);
+    GiveBars(Parent, list);
+    return list;
 }
 
 const std::vector<TMakeControl>& Controls()
@@ -119,13 +181,20 @@ const std::vector<TMakeControl>& Controls()
             splitter->SetAlign(alTop);
             return splitter;
         },
-        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpBottom); },
+        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpTop); },
         [](TCustomForm* P, const std::string& N) {
-            auto* pages = MadePages(P, N, tpLeft);
+            auto* pages = MadePages(P, N, tpBottom);
             pages->SetTabHeight(18);
+            return pages;
+        },
+        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpLeft); },
+        [](TCustomForm* P, const std::string& N) {
+            auto* pages = MadePages(P, N, tpRight);
             pages->SetTextInHorizontal(true);
             return pages;
         },
+        [](TCustomForm* P, const std::string& N) { return MadeTree(P, N); },
+        [](TCustomForm* P, const std::string& N) { return MadeList(P, N); },
     };
     return controls;
 }
@@ -231,6 +300,10 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             splitter->SetSkinData(&Data);
         else if (auto* pages = dynamic_cast<TbsSkinPageControl*>(control))
             pages->SetSkinData(&Data);
+        else if (auto* tree = dynamic_cast<TbsSkinCustomTreeView*>(control))
+            tree->SetSkinData(&Data);
+        else if (auto* list = dynamic_cast<TbsSkinCustomListView*>(control))
+            list->SetSkinData(&Data);
     }
     Paint(form);
     // Hovered: the buttons paint their first hover frame and fade.
@@ -264,6 +337,10 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             splitter->ChangeSkinData();
         else if (auto* pages = dynamic_cast<TbsSkinPageControl*>(control))
             pages->ChangeSkinData();
+        else if (auto* tree = dynamic_cast<TbsSkinCustomTreeView*>(control))
+            tree->ChangeSkinData();
+        else if (auto* list = dynamic_cast<TbsSkinCustomListView*>(control))
+            list->ChangeSkinData();
     }
     Paint(form);
 }
@@ -277,6 +354,7 @@ int FuzzSkinControls(const uint8_t* Data, size_t Size)
         TTestSkin skin;
         test_skin_expanel::AddTo(skin);
         test_skin_tabs::AddTo(skin);
+        test_skin_views::AddTo(skin);
         return skin;
     }();
     static const std::vector<TNumber> numbers = Numbers(base);
