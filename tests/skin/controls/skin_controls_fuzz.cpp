@@ -47,14 +47,13 @@ T* Made(TCustomForm* Parent, const std::string& Name)
     return control;
 }
 
-// A page control on Side with three sheets, close buttons and a scroller's
-// worth of tabs.
+// A page control on Side with two sheets and close buttons.
 TbsSkinPageControl* MadePages(TCustomForm* Parent, const std::string& Name, TTabPosition Side)
 {
     auto* pages = Made<TbsSkinPageControl>(Parent, Name);
     pages->SetTabPosition(Side);
     pages->SetShowCloseButtons(true);
-    for (const char* caption : {"One", "說門", "Three"}) {
+    for (const char* caption : {"One", "說門"}) {
         auto* sheet = new TbsSkinTabSheet(Parent);
         sheet->SetPageControl(pages);
         sheet->SetCaption(caption);
@@ -181,15 +180,10 @@ const std::vector<TMakeControl>& Controls()
             splitter->SetAlign(alTop);
             return splitter;
         },
-        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpTop); },
+        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpBottom); },
         [](TCustomForm* P, const std::string& N) {
-            auto* pages = MadePages(P, N, tpBottom);
+            auto* pages = MadePages(P, N, tpLeft);
             pages->SetTabHeight(18);
-            return pages;
-        },
-        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpLeft); },
-        [](TCustomForm* P, const std::string& N) {
-            auto* pages = MadePages(P, N, tpRight);
             pages->SetTextInHorizontal(true);
             return pages;
         },
