@@ -3,6 +3,7 @@
 // three-part image at the skin's height, or the plain frame), the client
 // background under the text, the image buttons and the disabled look.
 #include "platform/gdi/clipping.h"
+#include "platform/gdi/device_context.h"
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/win/paint.h"
@@ -24,6 +25,8 @@ bool InList(const TCustomImageList* Images, int Index) { return Images && Index 
 void TbsSkinCustomEdit::PaintNonClient(HDC DC, bool ExcludeText)
 {
     CalcRects();
+    // The DC may be a caller's: its clipping is given back as it was.
+    const int saved = SaveDC(DC);
     TCanvas canvas;
     canvas.SetHandle(DC);
     if (ExcludeText)
@@ -33,6 +36,7 @@ void TbsSkinCustomEdit::PaintNonClient(HDC DC, bool ExcludeText)
     else
         PaintFrameUseSkinFont(&canvas);
     canvas.SetHandle(nullptr);
+    RestoreDC(DC, saved);
 }
 
 void TbsSkinCustomEdit::PaintFrameUseSkinFont(TCanvas* Canvas)

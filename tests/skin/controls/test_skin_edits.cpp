@@ -40,11 +40,11 @@ void Frame(TTestSkin& Skin, const std::string& IDName, int W, int ClientRight)
     Font(Skin, IDName);
 }
 
-void NinePartButton(TTestSkin& Skin, const std::string& IDName, int W, int H)
+void NinePartButton(TTestSkin& Skin, const std::string& IDName, int W, int H, const std::vector<const char*>& States)
 {
     const int c = 3;
     Skin.AddDescription(IDName, "button");
-    for (const char* state : {"normal", "active", "down"})
+    for (const char* state : States)
         Skin.Set(IDName, std::string(state) == "normal" ? "skinrect" : std::string(state) + "skinrect",
                  Cell(Skin, IDName + "." + state, W, H, {c, W - c}, {c, H - c}, kNineParts));
     Skin.Set(IDName, "pictureindex", "0");
@@ -91,10 +91,8 @@ void AddTo(TTestSkin& Skin)
     Skin.Set("buttonedit", "unenabledbuttonrect", Cell(Skin, "buttonedit.offbutton", bw, bh, {}, {}, {"face"}));
 
     Skin.NewRow();
-    NinePartButton(Skin, "editbutton", bw, bh);
-    Skin.AddDescription("combobutton", "button");
-    Skin.Set("combobutton", "skinrect", Cell(Skin, "combobutton.normal", bw, bh, {}, {}, {"face"}));
-    Skin.Set("combobutton", "pictureindex", "0");
+    NinePartButton(Skin, "editbutton", bw, bh, {"normal", "active", "down"});
+    NinePartButton(Skin, "combobutton", bw, bh, {"normal"});
 }
 
 }  // namespace test_skin_edits

@@ -2,14 +2,14 @@
 // kept 3-pixel sides around a 34 x 16 client, normal and active), "buttonedit"
 // (60 x 22, a button at 40..57 in the kept right part, with hot, pressed and
 // disabled button images), "editbutton" (a nine-part button, normal, active
-// and down) and "combobutton" (a plain button face).
+// and down) and "combobutton" (a nine-part button, normal only).
 //
 // Pieces: "edit.normal.<nine part>", "edit.active.<nine part>",
 // "buttonedit.normal.<row>.<column>" with rows t, m, b and columns l, c, g
 // (the gap before the button), btn, r; "buttonedit.active...." likewise;
 // "buttonedit.hotbutton.face", "buttonedit.downbutton.face",
 // "buttonedit.offbutton.face"; "editbutton.<state>.<nine part>";
-// "combobutton.normal.face".
+// "combobutton.normal.<nine part>".
 #pragma once
 
 #include "platform/gdi/colors.h"
