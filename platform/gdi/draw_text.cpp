@@ -175,7 +175,7 @@ TChars CutToFit(const TChars& line, size_t keep, const TChars& tail, int width, 
 
 TChars Ellipsize(const TChars& line, unsigned format, int width, TLineMeasure& measure)
 {
-    if (!(format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) || measure.Width(line) <= width)
+    if (!(format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) || line.empty() || measure.Width(line) <= width)
         return line;
     if (format & DT_PATH_ELLIPSIS) {
         size_t sep = line.size();

@@ -129,6 +129,14 @@ TEST(DrawText, EllipsesTabsAndWideText)
     DrawText(canvas.DC, "說門這", -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS);
     EXPECT_EQ(Runs(canvas, 10), (TRuns{{1, 15}, {17, 23}, {25, 31}, {33, 39}}));  // "說..."
 
+    // An empty caption in a box of negative width (a report column dragged
+    // to nothing) has nothing to shorten and draws nothing.
+    canvas.Fill(kWhite);
+    TRect inverted{30, 0, 20, 16};
+    DrawText(canvas.DC, "", -1, &inverted, DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawText(canvas.DC, "", -1, &inverted, DT_SINGLELINE | DT_PATH_ELLIPSIS);
+    EXPECT_TRUE(Runs(canvas, 10).empty());
+
     const TRect path{0, 0, 64, 16};
     EXPECT_EQ(CalcRect(canvas.DC, "ab/cd/efg", path, DT_SINGLELINE | DT_PATH_ELLIPSIS), path);  // "a.../efg"
     EXPECT_EQ(CalcRect(canvas.DC, "ab/cd/efg", path, DT_SINGLELINE), (TRect{0, 0, 72, 16}));
