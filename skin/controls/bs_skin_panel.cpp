@@ -94,8 +94,10 @@ void TbsSkinPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     TAlive alive(this);
     TbsSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    // The plain look is drawn to the size; painted once the sizing is done,
+    // not for every step of a realign.
     if (alive && DescriptionIndex() == -1)
-        Repaint();
+        Invalidate();
 }
 
 bool TbsSkinPanel::CanAutoSize(int& NewWidth, int& NewHeight)

@@ -46,6 +46,8 @@ int AddTo(TTestSkin& Skin)
     Skin.Set("panel", "captionrect", TTestSkin::RectText(kPanelCaption));
     Skin.Set("panel", "fontcolor", Colour(kPanelFontColour));
     Skin.Set("panel", "alignment", "taleftjustify");
+    // Named, so that degenerate skins can point it anywhere.
+    Skin.Set("panel", "bgpictureindex", "-1");
     Skin.Set("panel", "checkimagerect", Mark(Skin, "panel.check", 10, 11));
     Skin.Set("panel", "uncheckimagerect", Mark(Skin, "panel.uncheck", 10, 11));
     Skin.Set("panel", "markframerect",
