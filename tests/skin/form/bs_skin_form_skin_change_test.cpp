@@ -199,9 +199,13 @@ TEST_F(SkinFormSkinChange, AnEmptySkinGivesThePlainFrame)
     EXPECT_EQ(PixelAt(image, 1, 100), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(PixelAt(image, 299, 100), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(PixelAt(image, 150, 199), ColorToRGB(cl3DDkShadow));
-    // Not skinnable: the platform's frame and border icons come back.
+    // Not skinnable: the platform's frame and border icons come back, and
+    // every skinned control of the form hears of it, whatever its skin.
+    Add<TRecordingControl>(form_, "foreign", data_.get());
+    Take();
     empty.SetSkinnableForm(false);
     EXPECT_FALSE(frame_->Skinnable);
+    EXPECT_EQ(Take(), (TChangeLog{"foreign:change"}));
     EXPECT_EQ(form_->BorderIcons(), (TBorderIcons{biSystemMenu, biMinimize, biMaximize}));
     frame_->SetSkinData(nullptr);
 }
