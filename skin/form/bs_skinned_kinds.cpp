@@ -3,6 +3,7 @@
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_splitter.h"
@@ -37,12 +38,11 @@ constexpr TEntry EntryOf()
 
 // The windowed skinned base first: every windowed skinned control built on
 // it (panels, buttons, scroll bars, bars) answers through its own
-// overrides; the others descend from the platform's classes. (The skinned
-// edit joins between the page control and the tree view.)
+// overrides; the others descend from the platform's classes.
 constexpr TEntry kKinds[] = {
     EntryOf<TbsSkinControl>(),        EntryOf<TbsGraphicSkinControl>(), EntryOf<TbsSkinPageControl>(),
-    EntryOf<TbsSkinCustomTreeView>(), EntryOf<TbsSkinBevel>(),          EntryOf<TbsSkinCustomListView>(),
-    EntryOf<TbsSkinSplitter>(),
+    EntryOf<TbsSkinCustomEdit>(),     EntryOf<TbsSkinCustomTreeView>(), EntryOf<TbsSkinBevel>(),
+    EntryOf<TbsSkinCustomListView>(), EntryOf<TbsSkinSplitter>(),
 };
 
 }  // namespace

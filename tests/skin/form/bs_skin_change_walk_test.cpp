@@ -100,6 +100,23 @@ TEST_F(SkinChangeWalk, AControlOnAnotherSkinKeepsItsLook)
     EXPECT_TRUE(mine->FoundInCurrentSkin);
 }
 
+TEST_F(SkinChangeWalk, SkinnedEditsAreReachedAfterTheChangeOnly)
+{
+    // panel [edit e1], edit e2 on the form, an edit on another skin data.
+    TbsSkinData* data = data_.get();
+    auto* panel = Add<TRecordingControl>(form_.get(), "panel", data);
+    Add<TRecordingEdit>(panel, "e1", data);
+    Add<TRecordingEdit>(form_.get(), "e2", data);
+    Add<TRecordingEdit>(form_.get(), "foreign", other_.get());
+    Take();
+    BeforeChangeControls(data, form_.get());
+    EXPECT_EQ(Take(), (TChangeLog{"panel:before"}));
+    ChangeControls(data, form_.get());
+    EXPECT_EQ(Take(), (TChangeLog{"panel:change", "e1:change", "e2:change"}));
+    ChangeControls(nullptr, form_.get());
+    EXPECT_EQ(Take(), (TChangeLog{"panel:change", "e1:change", "e2:change", "foreign:change"}));
+}
+
 TEST_F(SkinChangeWalk, FramesAreReachedThroughTheirSkinnedFrame)
 {
     // form [panel [frame [inner panel [tree view]]]]: the frame's own skin

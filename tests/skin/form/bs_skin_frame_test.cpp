@@ -169,6 +169,7 @@ TEST_F(SkinFrame, CtrlsSkinDataReachesOnlyTheFramesOwnControls)
     auto* own = new TRecordingControl(frame_, frame_, "own", log);
     auto* tree = new TRecordingTreeView(frame_, frame_, "tree", log);
     auto* splitter = new TbsSkinSplitter(frame_);
+    auto* edit = new TRecordingEdit(frame_, frame_, "edit", log);
     auto* borrowed = new TRecordingControl(form_.get(), frame_, "borrowed", log);
     borrowed->SetSkinData(data_.get());
     log.clear();
@@ -176,8 +177,9 @@ TEST_F(SkinFrame, CtrlsSkinDataReachesOnlyTheFramesOwnControls)
     EXPECT_EQ(own->SkinData(), other.get());
     EXPECT_EQ(tree->SkinData(), other.get());
     EXPECT_EQ(splitter->SkinData(), other.get());
+    EXPECT_EQ(edit->SkinData(), other.get());
     EXPECT_EQ(borrowed->SkinData(), data_.get());
-    EXPECT_EQ(log, (TChangeLog{"own:change", "tree:change"}));
+    EXPECT_EQ(log, (TChangeLog{"own:change", "tree:change", "edit:change"}));
     EXPECT_TRUE(own->FoundInCurrentSkin);
     // The frame forgets a skin data that goes.
     other.reset();

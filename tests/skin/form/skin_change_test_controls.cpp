@@ -73,6 +73,18 @@ void TRecordingTreeView::ChangeSkinData()
     TbsSkinTreeView::ChangeSkinData();
 }
 
+TRecordingEdit::TRecordingEdit(TComponent* Owner, TWinControl* Parent, const std::string& Name, TChangeLog& Log)
+    : TbsSkinEdit(Owner), name_(Name), log_(Log)
+{
+    Place(this, Parent, Placed++ % 8);
+}
+
+void TRecordingEdit::ChangeSkinData()
+{
+    log_.push_back(name_ + ":change");
+    TbsSkinEdit::ChangeSkinData();
+}
+
 TRecordingComponent::TRecordingComponent(TComponent* Owner, const std::string& Name, TChangeLog& Log)
     : TbsSkinComponent(Owner), name_(Name), log_(Log)
 {

@@ -8,6 +8,7 @@
 
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_component.h"
 
@@ -44,6 +45,16 @@ private:
 class TRecordingTreeView : public TbsSkinTreeView {
 public:
     TRecordingTreeView(TComponent* Owner, TWinControl* Parent, const std::string& Name, TChangeLog& Log);
+    void ChangeSkinData() override;
+
+private:
+    std::string name_;
+    TChangeLog& log_;
+};
+
+class TRecordingEdit : public TbsSkinEdit {
+public:
+    TRecordingEdit(TComponent* Owner, TWinControl* Parent, const std::string& Name, TChangeLog& Log);
     void ChangeSkinData() override;
 
 private:
