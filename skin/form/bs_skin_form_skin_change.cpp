@@ -5,6 +5,7 @@
 // (1227). Only the frame's own skin data changes the frame, but the walks
 // run for any skin data, reaching the controls that use it.
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_region.h"
 #include "platform/win/window_styles.h"
@@ -74,6 +75,13 @@ void TbsSkinForm::ApplySkin()
     if (SkinUsed)
         SetFormRegion(true);
     form->Invalidate();
+    // The new caption objects start inactive: they take the form's look.
+    if (HasBorder())
+        SendNCPaint();
+    SetActiveState(GetFormActive());
+    // A mouse resting on the frame finds the new objects under it without
+    // moving.
+    mouseTimer_->SetEnabled(true);
     if (OnChangeSkinData)
         OnChangeSkinData(this);
     if (!rollUpState_) {

@@ -13,6 +13,8 @@
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/frame.h"
+#include "platform/win/focus.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_page_control.h"
@@ -237,6 +239,33 @@ TEST_F(SkinFormSkinChange, ThePlainCaptionTakesTheHandlerAndTheSkinsCharacterSet
     frame_->OnCaptionPaint = nullptr;
     frame_->SetSkinData(nullptr);
     empty.SetResourceStrData(nullptr);
+}
+
+TEST_F(SkinFormSkinChange, TheNewCaptionTakesTheFormsLookAndAStillMouseFindsItsButton)
+{
+    // The close button of the 300-pixel frame lies at (279, 4, 296, 19).
+    InjectMouseMove(ScreenPoint(287, 10));
+    PumpMessages();
+    ASSERT_TRUE(Object("closebutton")->MouseIn);
+    frameSkin_.LoadInto(*data_);
+    TbsActiveSkinObject* caption = Object("caption");
+    EXPECT_TRUE(caption->Active);
+    EXPECT_EQ(caption->MorphKf(), 1.0);
+    // The mouse has not moved, yet the new button turns hot.
+    TbsActiveSkinObject* close = Object("closebutton");
+    EXPECT_FALSE(close->MouseIn);
+    Tick(50);
+    EXPECT_TRUE(close->MouseIn);
+
+    // On a form that is not active the new caption stays inactive.
+    TCustomForm other(nullptr);
+    other.Show();
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    ASSERT_FALSE(form_->Active());
+    frameSkin_.LoadInto(*data_);
+    EXPECT_FALSE(Object("caption")->Active);
+    EXPECT_EQ(Object("caption")->MorphKf(), 0.0);
 }
 
 // Form's whole window painted by the frame into a memory picture.

@@ -191,6 +191,7 @@ TEST_F(SkinFormComponentTest, GlowNeedsBothPicturesInTheList)
         frame_->SetSkinData(data_.get());  // the objects are made anew
         InjectMouseMove({5, 5});
         PumpMessages();
+        Tick(50);  // the mouse timer the skin started finds the mouse away
         InjectMouseMove(ScreenPoint(kOnClose.X, kOnClose.Y));
         PumpMessages();
         bool shown = frame_->LayerManager()->Showing();
@@ -215,6 +216,7 @@ TEST_F(SkinFormComponentTest, AnimationWithoutFramesNeverRuns)
     animate->CountFrames = 0;
     data_->ObjectList.push_back(std::move(animate));
     frame_->SetSkinData(data_.get());
+    Tick(50);  // the mouse timer the skin started finds the mouse away
     auto* object = static_cast<TbsSkinAnimateObject*>(Object("ornament"));
     TRect r = object->ObjectRect;
     InjectMouseMove(ScreenPoint(r.Left + 2, r.Top + 2));
