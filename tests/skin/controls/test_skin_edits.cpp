@@ -67,7 +67,17 @@ void AddTo(TTestSkin& Skin)
     Skin.Set("edit", "activeskinrect",
              Cell(Skin, "edit.active", kEditWidth, kEditHeight, {s, kEditWidth - s}, {s, kEditHeight - s}, kNineParts));
     Frame(Skin, "edit", kEditWidth, kEditWidth - s);
+    AddButtonEditTo(Skin);
+    const int bw = kButtonRight - kButtonLeft;
+    const int bh = kEditHeight - 2 * s;
+    Skin.NewRow();
+    NinePartButton(Skin, "editbutton", bw, bh, {"normal", "active", "down"});
+    NinePartButton(Skin, "combobutton", bw, bh, {"normal"});
+}
 
+void AddButtonEditTo(TTestSkin& Skin)
+{
+    const int s = kEditSide;
     Skin.NewRow();
     Skin.AddDescription("buttonedit", "edit");
     const std::vector<int> xs = {s, kClientRightInButtonEdit, kButtonLeft, kButtonRight};
@@ -89,10 +99,6 @@ void AddTo(TTestSkin& Skin)
     Skin.Set("buttonedit", "activebuttonrect", Cell(Skin, "buttonedit.hotbutton", bw, bh, {}, {}, {"face"}));
     Skin.Set("buttonedit", "downbuttonrect", Cell(Skin, "buttonedit.downbutton", bw, bh, {}, {}, {"face"}));
     Skin.Set("buttonedit", "unenabledbuttonrect", Cell(Skin, "buttonedit.offbutton", bw, bh, {}, {}, {"face"}));
-
-    Skin.NewRow();
-    NinePartButton(Skin, "editbutton", bw, bh, {"normal", "active", "down"});
-    NinePartButton(Skin, "combobutton", bw, bh, {"normal"});
 }
 
 }  // namespace test_skin_edits

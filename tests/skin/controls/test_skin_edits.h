@@ -32,5 +32,7 @@ inline constexpr TColor kEditDisabledFontColour = 0x808080;
 // Adds the edits' part to Skin; existing pieces and pictures keep their
 // places and colours.
 void AddTo(TTestSkin& Skin);
+// "buttonedit" alone (whose button then falls back to "resizebutton").
+void AddButtonEditTo(TTestSkin& Skin);
 
 }  // namespace test_skin_edits
