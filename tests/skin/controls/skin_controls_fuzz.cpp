@@ -16,6 +16,7 @@
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_button.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_control.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_ex_panel.h"
@@ -28,6 +29,7 @@
 #include "skin/controls/bs_skin_up_down.h"
 #include "skin/data/bs_skin_data.h"
 #include "tests/skin/controls/test_skin.h"
+#include "tests/skin/controls/test_skin_edits.h"
 #include "tests/skin/controls/test_skin_expanel.h"
 #include "tests/skin/controls/test_skin_tabs.h"
 #include "tests/skin/controls/test_skin_views.h"
@@ -189,6 +191,15 @@ const std::vector<TMakeControl>& Controls()
         },
         [](TCustomForm* P, const std::string& N) { return MadeTree(P, N); },
         [](TCustomForm* P, const std::string& N) { return MadeList(P, N); },
+        [](TCustomForm* P, const std::string& N) {
+            // One edit for both frame painters: every other description
+            // stretches its frame to the font's height.
+            auto* edit = Made<TbsSkinEdit>(P, N);
+            edit->SetButtonMode(true);
+            edit->UseSkinFont = N.size() % 2 == 0;
+            edit->SetText("說門");
+            return edit;
+        },
     };
     return controls;
 }
@@ -298,6 +309,8 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             tree->SetSkinData(&Data);
         else if (auto* list = dynamic_cast<TbsSkinCustomListView*>(control))
             list->SetSkinData(&Data);
+        else if (auto* edit = dynamic_cast<TbsSkinCustomEdit*>(control))
+            edit->SetSkinData(&Data);
     }
     Paint(form);
     // Hovered: the buttons paint their first hover frame and fade.
@@ -335,6 +348,8 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
             tree->ChangeSkinData();
         else if (auto* list = dynamic_cast<TbsSkinCustomListView*>(control))
             list->ChangeSkinData();
+        else if (auto* edit = dynamic_cast<TbsSkinCustomEdit*>(control))
+            edit->ChangeSkinData();
     }
     Paint(form);
 }
@@ -349,6 +364,7 @@ int FuzzSkinControls(const uint8_t* Data, size_t Size)
         test_skin_expanel::AddTo(skin);
         test_skin_tabs::AddTo(skin);
         test_skin_views::AddTo(skin);
+        test_skin_edits::AddButtonEditTo(skin);
         return skin;
     }();
     static const std::vector<TNumber> numbers = Numbers(base);
