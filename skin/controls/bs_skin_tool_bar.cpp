@@ -5,6 +5,8 @@
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "skin/controls/bs_graphic_skin_control.h"
+#include "skin/controls/bs_skin_bevel.h"
+#include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_speed_button.h"
 
 TbsSkinToolBar::TbsSkinToolBar(TComponent* AOwner) : TbsSkinPanel(AOwner)
@@ -37,6 +39,23 @@ void ForEachSpeedButton(TWinControl* Bar, F Action)
     for (int i = 0; i < Bar->ControlCount(); ++i)
         if (auto* button = dynamic_cast<TbsSkinSpeedButton*>(Bar->Controls(i)))
             Action(button);
+}
+
+// The description a child button takes on a bar named BarName. A menu
+// button is asked first: it keeps its track strip when it has one.
+AnsiString ButtonNameFor(const AnsiString& BarName, TbsSkinSpeedButton* Button)
+{
+    if (BarName == "resizetoolpanel")
+        return "resizetoolbutton";
+    if (BarName == "panel")
+        return "resizebutton";
+    bool big = BarName == "bigtoolpanel";
+    if (auto* menuButton = dynamic_cast<TbsSkinMenuSpeedButton*>(Button)) {
+        if (menuButton->TrackButtonMode())
+            return big ? "bigtoolmenutrackbutton" : "toolmenutrackbutton";
+        return big ? "bigtoolmenubutton" : "toolmenubutton";
+    }
+    return big ? "bigtoolbutton" : "toolbutton";
 }
 
 }  // namespace
@@ -115,11 +134,9 @@ void TbsSkinToolBar::SetSkinDataName(const AnsiString& Value)
     TbsSkinPanel::SetSkinDataName(Value);
     if (!Designing() || ComponentState().Contains(csLoading))
         return;
-    AnsiString name = Value == "resizetoolpanel" ? "resizetoolbutton"
-                      : Value == "panel"         ? "resizebutton"
-                      : Value == "bigtoolpanel"  ? "bigtoolbutton"
-                                                 : "toolbutton";
-    ForEachSpeedButton(this, [&name](TbsSkinSpeedButton* button) { button->SetSkinDataName(name); });
+    ForEachSpeedButton(this, [&Value](TbsSkinSpeedButton* button) {
+        button->SetSkinDataName(ButtonNameFor(Value, button));
+    });
 }
 
 void TbsSkinToolBar::SetSkinData(TbsSkinData* Value)
@@ -128,7 +145,13 @@ void TbsSkinToolBar::SetSkinData(TbsSkinData* Value)
     TbsSkinPanel::SetSkinData(Value);
     if (!alive)
         return;
-    ForEachSpeedButton(this, [Value](TbsSkinSpeedButton* button) { button->SetSkinData(Value); });
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* child = Controls(i);
+        if (auto* button = dynamic_cast<TbsSkinSpeedButton*>(child))
+            button->SetSkinData(Value);
+        else if (auto* bevel = dynamic_cast<TbsSkinBevel*>(child))
+            bevel->SetSkinData(Value);
+    }
 }
 
 // Children that do not centre themselves (neither skinned control base) sit

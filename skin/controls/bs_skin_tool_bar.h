@@ -1,6 +1,7 @@
 // TbsSkinToolBar: the skinned panel that holds the tool buttons and bevels
 // in a row. It keeps its children vertically centred, lends the speed
-// buttons its image lists, skin data and flat look, and, when they do not
+// buttons its image lists and flat look and them and the bevels its skin
+// data, and, when they do not
 // fit, scrolls them sideways with two 12-pixel buttons of its non-client
 // area, driven by the mouse and two timers.
 #pragma once

@@ -1,7 +1,9 @@
 // The skinned tool bar: centred children, buttons that fit or scroll with
 // the two non-client scroll buttons (shown, clicked, held on the timer,
-// limits), the focus kept when the window is made again, and the looks of
-// the bar and its scroll buttons with the test skin and without one.
+// limits), the focus kept when the window is made again, the skin data
+// handed to buttons and bevels, the children's descriptions renamed with
+// the bar's at design time, and the looks of the bar and its scroll buttons
+// with the test skin and without one.
 #include "skin/controls/bs_skin_tool_bar.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +12,11 @@
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/window_pos.h"
+#include "skin/controls/bs_skin_bevel.h"
+#include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_speed_button.h"
 #include "tests/skin/controls/skin_controls_test_support.h"
+#include "tests/skin/controls/test_skin_expanel.h"
 #include "tests/skin/controls/test_skin_panels.h"
 #include "tests/support/message_pump.h"
 
@@ -33,6 +38,7 @@ protected:
     void SetUp() override
     {
         test_skin_panels::AddTo(skin_);
+        test_skin_expanel::AddTo(skin_);
         SkinControlsTest::SetUp();
         SetActiveWindow(form_->Handle());
         PumpMessages();
@@ -208,6 +214,62 @@ TEST_F(BsSkinToolBar, SkinnedBarWithButtons)
     // part (3, 3, 297, 22).
     EXPECT_EQ(PieceAt(bar_, 10, 12), "toolbutton.normal.face");
     EXPECT_EQ(bar_->Controls(0)->Top(), 3 + 19 / 2 - 11);
+}
+
+TEST_F(BsSkinToolBar, BevelsOnTheBarTakeItsSkinDataAndStayCentred)
+{
+    AddButtons(2);
+    auto* bevel = new TbsSkinBevel(form_.get());
+    bevel->SetParent(bar_);
+    bevel->SetShape(bsLeftLine);
+    bevel->SetBounds(50, 0, 4, 16);
+    EXPECT_EQ(bevel->Top(), 12 - 8);
+    // Lowered: the dark line left of the light one.
+    EXPECT_EQ(PixelOf(bevel, 0, 8), ColorToRGB(clBtnShadow));
+
+    bar_->SetSkinData(data_.get());
+    EXPECT_EQ(bevel->SkinData(), data_.get());
+    EXPECT_EQ(PixelOf(bevel, 0, 8), test_skin_expanel::kBevelDark);
+    EXPECT_EQ(PixelOf(bevel, 1, 8), test_skin_expanel::kBevelLight);
+
+    // A taller bar keeps the bevel in its middle; no skin brings the
+    // system's colours back.
+    bar_->SetHeight(41);
+    EXPECT_EQ(bevel->Top(), 20 - 8);
+    bar_->SetSkinData(nullptr);
+    EXPECT_EQ(bevel->SkinData(), nullptr);
+    EXPECT_EQ(PixelOf(bevel, 0, 8), ColorToRGB(clBtnShadow));
+}
+
+TEST_F(BsSkinToolBar, RenamingTheBarAtDesignTimeRenamesItsButtons)
+{
+    auto* plain = new TbsSkinSpeedButton(form_.get());
+    auto* menu = new TbsSkinMenuSpeedButton(form_.get());
+    auto* track = new TbsSkinMenuSpeedButton(form_.get());
+    track->SetTrackButtonMode(true);
+    for (TbsSkinSpeedButton* button : std::initializer_list<TbsSkinSpeedButton*>{plain, menu, track})
+        button->SetParent(bar_);
+    auto names = [&] {
+        return std::vector<AnsiString>{plain->SkinDataName(), menu->SkinDataName(), track->SkinDataName()};
+    };
+    using Names = std::vector<AnsiString>;
+
+    // At run time the names are left alone.
+    Names before = names();
+    bar_->SetSkinDataName("bigtoolpanel");
+    EXPECT_EQ(names(), before);
+
+    bar_->SetDesigning(true);
+    bar_->SetSkinDataName("bigtoolpanel");
+    EXPECT_EQ(names(), (Names{"bigtoolbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton"}));
+    bar_->SetSkinDataName("toolpanel");
+    EXPECT_EQ(names(), (Names{"toolbutton", "toolmenubutton", "toolmenutrackbutton"}));
+    bar_->SetSkinDataName("mytoolpanel");
+    EXPECT_EQ(names(), (Names{"toolbutton", "toolmenubutton", "toolmenutrackbutton"}));
+    bar_->SetSkinDataName("resizetoolpanel");
+    EXPECT_EQ(names(), (Names{"resizetoolbutton", "resizetoolbutton", "resizetoolbutton"}));
+    bar_->SetSkinDataName("panel");
+    EXPECT_EQ(names(), (Names{"resizebutton", "resizebutton", "resizebutton"}));
 }
 
 }  // namespace
