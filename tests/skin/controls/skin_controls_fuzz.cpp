@@ -13,6 +13,7 @@
 #include "platform/ui/kernel/control_canvas.h"
 #include "platform/ui/kernel/controls_messages.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/win_control.h"
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_button.h"
@@ -38,10 +39,10 @@ namespace {
 
 // Every skinned control of the subsystem built so far, made on Parent with
 // the description Name; later controls add a line here.
-using TMakeControl = std::function<TControl*(TCustomForm* Parent, const std::string& Name)>;
+using TMakeControl = std::function<TControl*(TWinControl* Parent, const std::string& Name)>;
 
 template <typename T>
-T* Made(TCustomForm* Parent, const std::string& Name)
+T* Made(TWinControl* Parent, const std::string& Name)
 {
     auto* control = new T(Parent);
     control->SetSkinDataName(Name);
@@ -50,7 +51,7 @@ T* Made(TCustomForm* Parent, const std::string& Name)
 }
 
 // A page control on Side with two sheets and close buttons.
-TbsSkinPageControl* MadePages(TCustomForm* Parent, const std::string& Name, TTabPosition Side)
+TbsSkinPageControl* MadePages(TWinControl* Parent, const std::string& Name, TTabPosition Side)
 {
     auto* pages = Made<TbsSkinPageControl>(Parent, Name);
     pages->SetTabPosition(Side);
@@ -67,7 +68,7 @@ TbsSkinPageControl* MadePages(TCustomForm* Parent, const std::string& Name, TTab
 // and (the list) their header and check boxes, drawn by themselves, with
 // bars of their own.
 template <typename View>
-void GiveBars(TCustomForm* Parent, View* AView)
+void GiveBars(TWinControl* Parent, View* AView)
 {
     auto* vBar = new TbsSkinScrollBar(Parent);
     vBar->SetKind(sbVertical);
@@ -78,7 +79,7 @@ void GiveBars(TCustomForm* Parent, View* AView)
     AView->SetHScrollBar(hBar);
 }
 
-TControl* MadeTree(TCustomForm* Parent, const std::string& Name)
+TControl* MadeTree(TWinControl* Parent, const std::string& Name)
 {
     auto* tree = new TbsSkinTreeView(Parent);
     tree->SkinDataName = Name;
@@ -95,7 +96,7 @@ TControl* MadeTree(TCustomForm* Parent, const std::string& Name)
     return tree;
 }
 
-TControl* MadeList(TCustomForm* Parent, const std::string& Name)
+TControl* MadeList(TWinControl* Parent, const std::string& Name)
 {
     auto* list = new TbsSkinListView(Parent);
     list->SkinDataName = Name;
@@ -124,74 +125,74 @@ TControl* MadeList(TCustomForm* Parent, const std::string& Name)
 const std::vector<TMakeControl>& Controls()
 {
     static const std::vector<TMakeControl> controls = {
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinCustomControl>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinCustomControl>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* control = Made<TbsSkinCustomControl>(P, N);
             control->DrawFrameStrips = true;
             return control;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsGraphicSkinCustomControl>(P, N); },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinScrollBar>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsGraphicSkinCustomControl>(P, N); },
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinScrollBar>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* bar = Made<TbsSkinScrollBar>(P, N);
             bar->SetKind(sbVertical);
             bar->SetRange(0, 100, 40, 30);
             return bar;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinUpDown>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinUpDown>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* upDown = Made<TbsSkinUpDown>(P, N);
             upDown->UseSkinSize = false;
             return upDown;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinSpeedButton>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinSpeedButton>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* button = Made<TbsSkinSpeedButton>(P, N);
             button->UseSkinSize = false;
             button->SetFlat(true);
             return button;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinButton>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinButton>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* button = Made<TbsSkinButton>(P, N);
             button->UseSkinSize = false;
             button->SetDown(true);
             return button;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinExPanel>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinExPanel>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* panel = Made<TbsSkinExPanel>(P, N);
             panel->SetUseSkinSize(false);
             panel->SetRollState(true);
             return panel;
         },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) {
             auto* panel = Made<TbsSkinExPanel>(P, N);
             panel->SetRollKind(rkRollHorizontal);
             panel->SetRollState(true);
             return panel;
         },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) {
             auto* bevel = Made<TbsSkinBevel>(P, N);
             bevel->SetDividerMode(true);
             return bevel;
         },
-        [](TCustomForm* P, const std::string& N) { return Made<TbsSkinSplitter>(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinSplitter>(P, N); },
+        [](TWinControl* P, const std::string& N) {
             auto* splitter = Made<TbsSkinSplitter>(P, N);
             splitter->SetAlign(alTop);
             return splitter;
         },
-        [](TCustomForm* P, const std::string& N) { return MadePages(P, N, tpBottom); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return MadePages(P, N, tpBottom); },
+        [](TWinControl* P, const std::string& N) {
             auto* pages = MadePages(P, N, tpLeft);
             pages->SetTabHeight(18);
             pages->SetTextInHorizontal(true);
             return pages;
         },
-        [](TCustomForm* P, const std::string& N) { return MadeTree(P, N); },
-        [](TCustomForm* P, const std::string& N) { return MadeList(P, N); },
-        [](TCustomForm* P, const std::string& N) {
+        [](TWinControl* P, const std::string& N) { return MadeTree(P, N); },
+        [](TWinControl* P, const std::string& N) { return MadeList(P, N); },
+        [](TWinControl* P, const std::string& N) {
             // One edit for both frame painters: every other description
             // stretches its frame to the font's height.
             auto* edit = Made<TbsSkinEdit>(P, N);
@@ -279,21 +280,36 @@ void Paint(TCustomForm& Form)
     Form.Update();
 }
 
+// The controls of one description share a plain window of their own, a
+// cell of a grid on the form: a transparent control paints its parent's
+// image with all its siblings, and a control sized realigns them all, so
+// that all the controls on one parent would cost the square of their count.
+constexpr int kCellWidth = 160;
+constexpr int kCellHeight = 80;
+constexpr int kCellColumns = 6;
+
 // Makes every control for every description (and one the skin lacks),
 // paints them, resizes them to nothing and back, and runs a skin change to
 // the sound skin Next over them.
 void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names, const TTestSkin& Next)
 {
     TCustomForm form(nullptr);
-    form.SetBounds(0, 0, 400, 300);
+    const int rows = (static_cast<int>(Names.size()) + kCellColumns - 1) / kCellColumns;
+    form.SetBounds(0, 0, kCellColumns * kCellWidth, rows * kCellHeight);
     form.Show();
     std::vector<TControl*> controls;
-    for (const std::string& name : Names)
+    for (size_t i = 0; i < Names.size(); ++i) {
+        auto* cell = new TWinControl(&form);
+        const int column = static_cast<int>(i) % kCellColumns;
+        const int row = static_cast<int>(i) / kCellColumns;
+        cell->SetBounds(column * kCellWidth, row * kCellHeight, kCellWidth, kCellHeight);
+        cell->SetParent(&form);
         for (const TMakeControl& make : Controls()) {
-            TControl* control = make(&form, name);
+            TControl* control = make(cell, Names[i]);
             control->SetBounds(5, 5, 90, 50);
             controls.push_back(control);
         }
+    }
     for (TControl* control : controls) {
         if (auto* skinned = dynamic_cast<TbsSkinControl*>(control))
             skinned->SetSkinData(&Data);
