@@ -158,11 +158,12 @@ TEST_F(TbsSkinEditTest, HitCodesAndClicksOfTheImageButtonsAndTheEditButton)
         PumpMessages();
     }
     EXPECT_EQ(clicks, "left right button ");
-    // A press on the frame reaches nothing.
+    // A click on the frame reaches nothing: no button, no caret.
     clicks.clear();
-    const AnsiString before = edit_->Text();
+    edit_->SetText("abc");
     InjectClick(edit_->ClientToScreen(TPoint{30, -2}));
     PumpMessages();
+    EXPECT_EQ(Selection(), (std::pair{0, 0}));
     EXPECT_EQ(clicks, "");
 }
 
