@@ -78,6 +78,9 @@ TWinControl::~TWinControl()
 {
     if (handle_)
         DestroyWindowHandle();
+    // What is left is going too: aligning it again would size children in
+    // a window that is gone.
+    DisableAlign();
     while (!controls_.empty() || !winControls_.empty()) {
         TControl* child = winControls_.empty() ? controls_.back() : winControls_.back();
         RemoveControl(child);

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "control_test_support.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/win/capture.h"
 #include "platform/win/clock.h"
 #include "platform/win/cursor.h"
@@ -104,6 +105,39 @@ TEST_F(TControlTest, DraggingDropsOnAnAcceptingControlOrCancels)
     InjectMouseUp(ScreenPoint(target, 1, 1));
     Pump();
     EXPECT_EQ(events, (TLines{"over 0", "over 2", "over 1", "end none 0,0"}));
+}
+
+// Takes its window whenever it is sized on a parent, as a control that
+// shapes its window by a region does.
+class TShapedChild : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override
+    {
+        TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+        if (Parent())
+            HandleNeeded();
+    }
+};
+
+// A form freed while showing frees its aligned children one by one; the
+// ones left must not be aligned into the space of the ones gone, which
+// would make them ask for windows in a form whose window is gone.
+TEST_F(TControlTest, AFormFreedWithAlignedChildrenDoesNotAlignThemAgain)
+{
+    TCustomForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    TShapedChild* child = nullptr;
+    for (TAlign align : {alClient, alTop, alLeft}) {
+        child = new TShapedChild(&form);
+        child->SetBounds(0, 0, 30, 30);
+        child->SetAlign(align);
+        child->SetParent(&form);
+    }
+    form.Show();
+    Pump();
+    EXPECT_TRUE(child->HandleAllocated());
 }
 
 }  // namespace
