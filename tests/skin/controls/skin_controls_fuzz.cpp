@@ -17,21 +17,29 @@
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_button.h"
-#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/controls/bs_skin_edit.h"
+#include "skin/controls/bs_skin_label.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_ex_panel.h"
+#include "skin/controls/bs_skin_menu_button.h"
+#include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
 #include "skin/controls/bs_skin_speed_button.h"
 #include "skin/controls/bs_skin_splitter.h"
+#include "skin/controls/bs_skin_status_bar.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/controls/bs_skin_tab_sheet.h"
+#include "skin/controls/bs_skin_tool_bar.h"
 #include "skin/controls/bs_skin_up_down.h"
 #include "skin/data/bs_skin_data.h"
+#include "tests/skin/controls/skin_menus_fuzz.h"
+#include "tests/skin/controls/test_menu_skin.h"
 #include "tests/skin/controls/test_skin.h"
 #include "tests/skin/controls/test_skin_edits.h"
 #include "tests/skin/controls/test_skin_expanel.h"
+#include "tests/skin/controls/test_skin_panels.h"
 #include "tests/skin/controls/test_skin_tabs.h"
 #include "tests/skin/controls/test_skin_views.h"
 
@@ -48,6 +56,20 @@ T* Made(TWinControl* Parent, const std::string& Name)
     control->SetSkinDataName(Name);
     control->SetParent(Parent);
     return control;
+}
+
+// A panel rolled up in caption, check and roll-up modes, without a border
+// (the client part over all of it when unrolled).
+TbsSkinPanel* MadePanel(TWinControl* Parent, const std::string& Name)
+{
+    auto* panel = Made<TbsSkinPanel>(Parent, Name);
+    panel->SetCaption("ab");
+    panel->SetCaptionMode(true);
+    panel->SetCheckedMode(true);
+    panel->SetRollUpMode(true);
+    panel->SetBorderStyle(TbsSkinBorderStyle::bvNone);
+    panel->SetRollUpState(true);
+    return panel;
 }
 
 // A page control on Side with two sheets and close buttons.
@@ -192,6 +214,32 @@ const std::vector<TMakeControl>& Controls()
         },
         [](TWinControl* P, const std::string& N) { return MadeTree(P, N); },
         [](TWinControl* P, const std::string& N) { return MadeList(P, N); },
+        [](TWinControl* P, const std::string& N) { return MadePanel(P, N); },
+        [](TWinControl* P, const std::string& N) {
+            auto* bar = Made<TbsSkinToolBar>(P, N);
+            bar->SetCanScroll(true);
+            for (int i = 0; i < 4; ++i) {
+                auto* button = Made<TbsSkinSpeedButton>(P, N);
+                button->SetParent(bar);
+                button->SetLeft(i * 23);
+            }
+            return bar;
+        },
+        [](TWinControl* P, const std::string& N) {
+            auto* bar = Made<TbsSkinStatusBar>(P, N);
+            bar->SetAlign(alNone);  // placed and sized as the others are
+            bar->SetSizeGrip(true);
+            Made<TbsSkinStatusPanel>(P, N)->SetParent(bar);
+            return bar;
+        },
+        [](TWinControl* P, const std::string& N) {
+            auto* label = Made<TbsSkinLabel>(P, N);
+            label->SetCaption("說門這說門這說門這");
+            label->SetEllipsType(bsetEllips);
+            label->UseSkinSize = false;
+            label->SetAutoSize(true);
+            return label;
+        },
         [](TWinControl* P, const std::string& N) {
             // One edit for both frame painters: every other description
             // stretches its frame to the font's height.
@@ -200,6 +248,19 @@ const std::vector<TMakeControl>& Controls()
             edit->UseSkinFont = N.size() % 2 == 0;
             edit->SetText("說門");
             return edit;
+        },
+        [](TWinControl* P, const std::string& N) { return Made<TbsSkinMenuSpeedButton>(P, N); },
+        [](TWinControl* P, const std::string& N) {
+            auto* button = Made<TbsSkinMenuSpeedButton>(P, N);
+            button->SetTrackButtonMode(true);
+            button->ForceDownLook = true;  // as while its menu is open
+            return button;
+        },
+        [](TWinControl* P, const std::string& N) {
+            auto* button = Made<TbsSkinMenuButton>(P, N);
+            button->SetTrackButtonMode(true);
+            button->MenuOpen = true;
+            return button;
         },
     };
     return controls;
@@ -296,7 +357,6 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
     TCustomForm form(nullptr);
     const int rows = (static_cast<int>(Names.size()) + kCellColumns - 1) / kCellColumns;
     form.SetBounds(0, 0, kCellColumns * kCellWidth, rows * kCellHeight);
-    form.Show();
     std::vector<TControl*> controls;
     for (size_t i = 0; i < Names.size(); ++i) {
         auto* cell = new TWinControl(&form);
@@ -328,6 +388,9 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
         else if (auto* edit = dynamic_cast<TbsSkinCustomEdit*>(control))
             edit->SetSkinData(&Data);
     }
+    // Shown only now: a control given its skin on screen repaints its
+    // parent's image with every sibling at once.
+    form.Show();
     Paint(form);
     // Hovered: the buttons paint their first hover frame and fade.
     for (TControl* control : controls)
@@ -378,9 +441,11 @@ int FuzzSkinControls(const uint8_t* Data, size_t Size)
     static const TTestSkin base = [] {
         TTestSkin skin;
         test_skin_expanel::AddTo(skin);
+        test_skin_panels::AddTo(skin);
         test_skin_tabs::AddTo(skin);
         test_skin_views::AddTo(skin);
         test_skin_edits::AddButtonEditTo(skin);
+        test_menu_skin::AddTo(skin);  // after the panels: their "label" stays
         return skin;
     }();
     static const std::vector<TNumber> numbers = Numbers(base);
@@ -410,6 +475,7 @@ int FuzzSkinControls(const uint8_t* Data, size_t Size)
     } catch (const Exception&) {
     }
     PaintEveryControl(data, names, base);
+    PaintMenus(data);
     FreeDeviceContexts();
     return result;
 }

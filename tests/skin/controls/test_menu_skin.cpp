@@ -89,6 +89,14 @@ void AddLabel(TTestSkin& Skin, const std::string& IDName)
     Skin.Set(IDName, "fontcolor", Colour(kActiveFontColour));
 }
 
+bool HasDescription(const TTestSkin& Skin, const std::string& IDName)
+{
+    for (const auto& [section, key] : Skin.Keys())
+        if (section == "SKINCONTROLS" && key != "count" && Skin.Get(section, key).starts_with(IDName + ":"))
+            return true;
+    return false;
+}
+
 void AddMenuItemButton(TTestSkin& Skin)
 {
     const std::string s = "menuitembutton";
@@ -125,7 +133,9 @@ void AddTo(TTestSkin& Skin)
     Skin.Set("HINTWINDOW", "fontcolor", Colour(kFontColour));
     Skin.NewRow();
     AddLabel(Skin, "menuheader");
-    AddLabel(Skin, "label");
+    // The headers fall back to any "label"; a skin that has one keeps it.
+    if (!HasDescription(Skin, "label"))
+        AddLabel(Skin, "label");
     AddMenuItemButton(Skin);
 }
 

@@ -31,7 +31,8 @@ inline constexpr TColor kScrollMarker = 0x1F1F1F;
 inline constexpr TColor kScrollMarkerActive = 0x0F0FEF;
 
 // Adds the menu part to Skin; existing pieces and pictures keep their
-// places and colours.
+// places and colours, and a "label" the skin has already stays (with its
+// own pieces; the "label.normal.*" pieces above are then not made).
 void AddTo(TTestSkin& Skin);
 
 }  // namespace test_menu_skin
