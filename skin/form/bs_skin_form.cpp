@@ -85,6 +85,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
     newW_ = form->Width();
     newH_ = form->Height();
     if (!ComponentState().Contains(csDesigning)) {
+        // Until a skin comes, the plain frame with its own buttons.
+        LoadDefaultObjects();
         InstallWindowProc();
         // The new procedure must see the window's creation.
         if (form->HandleAllocated())
@@ -127,7 +129,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation != opRemove)
         return;
     if (AComponent == skinData_)
-        skinData_ = nullptr;
+        SkinDataGone();
     else if (AComponent == menusSkinData_)
         menusSkinData_ = nullptr;
     else if (AComponent == SystemMenu)
@@ -141,6 +143,21 @@ void TbsSkinForm::SetSkinData(TbsSkinData* Value)
     skinData_ = Value;
     if (skinData_)
         skinData_->FreeNotification(this);
+    if (!ComponentState().Contains(csDesigning))
+        ApplySkin();
+}
+
+void TbsSkinForm::SkinDataGone()
+{
+    skinData_ = nullptr;
+    // The objects and the frame's state point into the freed skin.
+    if (ComponentState().Contains(csDestroying) || Form()->ComponentState().Contains(csDestroying)) {
+        StopTimers();
+        ClearObjects();
+        mask_.Clear();
+        SkinUsed = false;
+        return;
+    }
     if (!ComponentState().Contains(csDesigning))
         ApplySkin();
 }

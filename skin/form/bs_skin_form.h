@@ -227,6 +227,9 @@ private:
     void ChangeSkinData(TbsSkinData* Data);
     void AfterChangeSkinData(TbsSkinData* Data);
     void ApplySkin();
+    // The skin data component is being freed: the frame lets go of it and
+    // takes the plain frame.
+    void SkinDataGone();
     // The form's own border icons: none while the frame draws its buttons,
     // else those the frame's BorderIcons allow.
     void ApplyFormBorderIcons();

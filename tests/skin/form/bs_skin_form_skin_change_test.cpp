@@ -212,6 +212,50 @@ TEST_F(SkinFormSkinChange, AnEmptySkinGivesThePlainFrame)
     frame_->SetSkinData(nullptr);
 }
 
+// Whether the frame answers a hit on its close button with the object code.
+bool CloseButtonTakesTheMouse(TbsSkinForm* Frame, TCustomForm* Form)
+{
+    for (int i = 0; i < Frame->ObjectCount(); ++i) {
+        if (Frame->Objects(i)->IDName != "closebutton")
+            continue;
+        TRect r = Frame->Objects(i)->ObjectRect;
+        TPoint p{Form->Left() + (r.Left + r.Right) / 2, Form->Top() + (r.Top + r.Bottom) / 2};
+        return SendMessage(Form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(p.X, p.Y)) == HTOBJECT;
+    }
+    return false;
+}
+
+TEST_F(SkinFormSkinChange, AFrameNeverGivenASkinHasThePlainButtons)
+{
+    auto* plain = new TCustomForm(nullptr);
+    plain->SetBounds(40, 40, 300, 200);
+    auto* frame = new TbsSkinForm(plain);
+    plain->Show();
+    PumpMessages();
+    EXPECT_EQ(frame->ObjectCount(), 6);
+    EXPECT_TRUE(CloseButtonTakesTheMouse(frame, plain));
+    // Freed while the other form is there, it hands the activation on.
+    delete plain;
+    PumpMessages();
+    EXPECT_TRUE(form_->Active());
+}
+
+TEST_F(SkinFormSkinChange, AFreedSkinDataLeavesThePlainFrame)
+{
+    data_.reset();
+    EXPECT_EQ(frame_->SkinData(), nullptr);
+    EXPECT_FALSE(frame_->SkinUsed);
+    EXPECT_EQ(frame_->ObjectCount(), 6);
+    EXPECT_EQ(form_->ClientWidth(), 300 - 3 - 3);
+    // Sized and painted again, nothing reads the freed skin's pictures.
+    form_->SetBounds(100, 80, 360, 240);
+    SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(CloseButtonTakesTheMouse(frame_, form_));
+    TRasterImage image = WindowImage(form_->Handle());
+    EXPECT_EQ(PixelAt(image, 0, 100), ColorToRGB(cl3DLight));
+}
+
 TEST_F(SkinFormSkinChange, ThePlainCaptionTakesTheHandlerAndTheSkinsCharacterSet)
 {
     TbsSkinData empty(nullptr);
