@@ -5,6 +5,7 @@
 // painted into a device context on request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/gdi/colors.h"
@@ -97,6 +98,41 @@ TEST_F(SkinFormSkinChange, WalksAndEventsInTheirFixedOrder)
     EXPECT_FALSE(frame_->ChangingSkin);
     EXPECT_TRUE(frame_->SkinUsed);
     frame_->OnChangeSkinData = nullptr;
+}
+
+TEST_F(SkinFormSkinChange, AnIndexIntoAListBeingRebuiltOrPastItCountsAsNone)
+{
+    auto* panel = Add<TRecordingControl>(form_, "panel", data_.get());
+    auto* graphic = Add<TRecordingGraphic>(panel, "graphic", data_.get());
+    ASSERT_GE(panel->DescriptionIndex(), 0);
+    ASSERT_GE(graphic->DescriptionIndex(), 0);
+    // Once the old skin is going (the skin data empty), even the graphic
+    // control, which is not told before the change, finds no description,
+    // and paints meanwhile read nothing of the lists.
+    bool empty = false;
+    int panelMeanwhile = 0;
+    int graphicMeanwhile = 0;
+    frame_->OnBeforeChangeSkinData = TNotifyEvent::FromCallable([&](TObject*) {
+        empty = data_->Empty;
+        panelMeanwhile = panel->DescriptionIndex();
+        graphicMeanwhile = graphic->DescriptionIndex();
+        form_->Repaint();
+    });
+    frameSkin_.LoadInto(*data_);
+    frame_->OnBeforeChangeSkinData = nullptr;
+    EXPECT_TRUE(empty);
+    EXPECT_EQ(panelMeanwhile, -1);
+    EXPECT_EQ(graphicMeanwhile, -1);
+    EXPECT_GE(panel->DescriptionIndex(), 0);
+    EXPECT_GE(graphic->DescriptionIndex(), 0);
+
+    // A list cut short under the same load: the indexes past its end
+    // count as none, and painting takes the plain look.
+    data_->ControlList.resize(static_cast<size_t>(std::min(panel->DescriptionIndex(), graphic->DescriptionIndex())));
+    EXPECT_EQ(panel->DescriptionIndex(), -1);
+    EXPECT_EQ(graphic->DescriptionIndex(), -1);
+    form_->Repaint();
+    PumpMessages();
 }
 
 TEST_F(SkinFormSkinChange, AnotherSkinReachesOnlyItsControls)

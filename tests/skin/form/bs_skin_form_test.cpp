@@ -205,6 +205,25 @@ TEST_F(SkinFormComponentTest, GlowNeedsBothPicturesInTheList)
     EXPECT_TRUE(hover(0, 0));
 }
 
+TEST_F(SkinFormComponentTest, AnEmptySkinShowsNoGlow)
+{
+    auto& close = *data_->ObjectList[1];
+    close.GlowLayerPictureIndex = 0;
+    close.GlowLayerMaskPictureIndex = 0;
+    frame_->SetSkinData(data_.get());
+    Tick(50);  // the mouse timer the skin started finds the mouse away
+    // The skin data empties before the forms hear of the change, one after
+    // the other: a form not yet told still has its objects, whose glow
+    // indexes name nothing while the lists are rebuilt.
+    data_->Empty = true;
+    InjectMouseMove(ScreenPoint(kOnClose.X, kOnClose.Y));
+    PumpMessages();
+    ASSERT_TRUE(Object("closebutton")->MouseIn);
+    EXPECT_FALSE(frame_->LayerManager()->Showing());
+    frame_->ResetTracking();
+    data_->Empty = false;
+}
+
 TEST_F(SkinFormComponentTest, AnimationWithoutFramesNeverRuns)
 {
     auto animate = std::make_unique<TbsDataSkinAnimate>("ornament");
