@@ -348,35 +348,11 @@ TEST_F(SkinFormSkinChange, TheNewCaptionTakesTheFormsLookAndAStillMouseFindsItsB
     EXPECT_EQ(Object("caption")->MorphKf(), 0.0);
 }
 
-// Form's whole window painted by the frame into a memory picture.
-TRasterImage PaintedIntoMemory(TCustomForm* Form, LRESULT& Answer)
-{
-    TBitmap memory;
-    memory.SetPixelFormat(pf24bit);
-    memory.SetSize(Form->Width(), Form->Height());
-    memory.Canvas()->Brush()->SetColor(clLime);
-    memory.Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
-    Answer = SendMessage(Form->Handle(), WM_SKINPAINTFRAME, reinterpret_cast<WPARAM>(memory.Canvas()->Handle()), 0);
-    return ImageFromBitmap(memory.Handle());
-}
-
-// Pixels of the frame (outside Client, inside the window's shape when
-// Masked) that differ between the two.
-int FrameDifferences(const TRasterImage& A, const TRasterImage& B, const TRect& Client, bool Masked)
-{
-    int differ = 0;
-    for (int y = 0; y < A.Height; ++y)
-        for (int x = 0; x < A.Width; ++x)
-            differ += !PtInRect(Client, TPoint{x, y}) && (!Masked || TTestFrameSkin::MaskKeeps(x, y, A.Width)) &&
-                      PixelAt(A, x, y) != PixelAt(B, x, y);
-    return differ;
-}
-
 TEST_F(SkinFormSkinChange, TheFramePaintedOnRequestMatchesTheWindow)
 {
     LRESULT answer = 0;
     SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
-    TRasterImage memory = PaintedIntoMemory(form_, answer);
+    TRasterImage memory = FramePaintedIntoMemory(form_, &answer);
     EXPECT_EQ(answer, SkinFramePaintAnswer);
     // The window shows it inside its shape; the memory gets it all.
     EXPECT_EQ(FrameDifferences(memory, WindowImage(form_->Handle()), frame_->Metrics().NewClRect, true), 0);
@@ -387,7 +363,7 @@ TEST_F(SkinFormSkinChange, TheFramePaintedOnRequestMatchesTheWindow)
     TbsSkinData empty(nullptr);
     frame_->SetSkinData(&empty);
     SendMessage(form_->Handle(), WM_NCPAINT, 0, 0);
-    memory = PaintedIntoMemory(form_, answer);
+    memory = FramePaintedIntoMemory(form_, &answer);
     EXPECT_EQ(answer, SkinFramePaintAnswer);
     EXPECT_EQ(FrameDifferences(memory, WindowImage(form_->Handle()), Rect(3, 22, 297, 197), false), 0);
     EXPECT_EQ(PixelAt(memory, 0, 100), ColorToRGB(cl3DLight));

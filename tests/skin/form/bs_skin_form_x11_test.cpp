@@ -6,9 +6,6 @@
 
 #include "form_x11_test_support.h"
 #include "platform/gdi/regions.h"
-#include "platform/ui/graphics/bitmap.h"
-#include "platform/ui/graphics/brush.h"
-#include "platform/ui/graphics/canvas.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
@@ -16,8 +13,8 @@
 #include "platform/win/win_messages.h"
 #include "platform/win/x11_backend.h"
 #include "skin/data/bs_skin_data.h"
-#include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_skin_form.h"
+#include "tests/skin/form/frame_test_support.h"
 #include "tests/skin/form/test_frame_skin.h"
 #include "tests/support/pixel_colour.h"
 
@@ -89,34 +86,14 @@ protected:
         return image;
     }
 
-    // The whole frame as the frame paints it into a memory picture, which
-    // draws the same on any back end.
-    TRasterImage PaintedIntoMemory() const
-    {
-        TBitmap memory;
-        memory.SetPixelFormat(pf24bit);
-        memory.SetSize(form_->Width(), form_->Height());
-        memory.Canvas()->Brush()->SetColor(clLime);
-        memory.Canvas()->FillRect(Rect(0, 0, form_->Width(), form_->Height()));
-        SendMessage(form_->Handle(), WM_SKINPAINTFRAME, reinterpret_cast<WPARAM>(memory.Canvas()->Handle()), 0);
-        return ImageFromBitmap(memory.Handle());
-    }
-
     // Frame pixels (outside Client, inside the skin's mask when Masked)
     // that the display shows otherwise than the frame painted them.
     int FrameDifferences(const TRect& Client, bool Masked) const
     {
-        TRasterImage painted = PaintedIntoMemory();
         TRasterImage shown = XImageOfWindow();
-        if (shown.Width != painted.Width || shown.Height != painted.Height)
+        if (shown.Width != form_->Width() || shown.Height != form_->Height())
             return -1;
-        int differ = 0;
-        for (int y = 0; y < shown.Height; ++y)
-            for (int x = 0; x < shown.Width; ++x)
-                differ += !PtInRect(Client, TPoint{x, y}) &&
-                          (!Masked || TTestFrameSkin::MaskKeeps(x, y, shown.Width)) &&
-                          PixelAt(shown, x, y) != PixelAt(painted, x, y);
-        return differ;
+        return ::FrameDifferences(FramePaintedIntoMemory(form_), shown, Client, Masked);
     }
 
     TTestSkin skin_;

@@ -2,15 +2,21 @@
 
 #include <cstdlib>
 
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
+#include "platform/win/window_proc.h"
 #include "skin/form/bs_active_skin_object.h"
 #include "skin/form/bs_skin_form.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pixel_colour.h"
 #include "platform/ui/kernel/control_canvas.h"
 #include "skin/data/bs_skin_text_objects.h"
 
@@ -47,6 +53,30 @@ std::vector<TbsPlacedObject> SkinObjects(const TbsSkinData& Data)
         objects.push_back(o);
     }
     return objects;
+}
+
+TRasterImage FramePaintedIntoMemory(TCustomForm* Form, LRESULT* Answer)
+{
+    TBitmap memory;
+    memory.SetPixelFormat(pf24bit);
+    memory.SetSize(Form->Width(), Form->Height());
+    memory.Canvas()->Brush()->SetColor(clLime);
+    memory.Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
+    LRESULT answer =
+        SendMessage(Form->Handle(), WM_SKINPAINTFRAME, reinterpret_cast<WPARAM>(memory.Canvas()->Handle()), 0);
+    if (Answer)
+        *Answer = answer;
+    return ImageFromBitmap(memory.Handle());
+}
+
+int FrameDifferences(const TRasterImage& A, const TRasterImage& B, const TRect& Client, bool Masked)
+{
+    int differ = 0;
+    for (int y = 0; y < A.Height; ++y)
+        for (int x = 0; x < A.Width; ++x)
+            differ += !PtInRect(Client, TPoint{x, y}) && (!Masked || TTestFrameSkin::MaskKeeps(x, y, A.Width)) &&
+                      PixelAt(A, x, y) != PixelAt(B, x, y);
+    return differ;
 }
 
 void SkinFormTest::SetUp()

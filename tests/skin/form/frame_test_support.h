@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/raster_image.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_frame_layout.h"
 #include "tests/skin/controls/test_skin.h"
@@ -46,6 +47,14 @@ protected:
     TCustomForm* form_ = nullptr;
     TbsSkinForm* frame_ = nullptr;
 };
+
+// Form's whole window painted by its frame into a memory picture, which
+// draws the same on any back end, over lime; Answer, when given, gets the
+// frame's answer to the request.
+TRasterImage FramePaintedIntoMemory(TCustomForm* Form, LRESULT* Answer = nullptr);
+// Pixels of the frame (outside Client, inside the test skin's mask when
+// Masked) that differ between A and B, which are of one size.
+int FrameDifferences(const TRasterImage& A, const TRasterImage& B, const TRect& Client, bool Masked);
 
 // The placement entries of the skin's object descriptions, in list order.
 std::vector<TbsPlacedObject> SkinObjects(const TbsSkinData& Data);
