@@ -23,7 +23,7 @@ function(tandril_tests name)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support test_fonts GTest::gtest_main)
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> ${TANDRIL_COMMON_HEADERS})
   # Each test case runs in a process of its own, and the sanitizers' data
   # holds millions of addresses that a position-independent program
