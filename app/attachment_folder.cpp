@@ -2,6 +2,7 @@
 // a link, and names that stay inside it.
 #include "app/attachment_folder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>

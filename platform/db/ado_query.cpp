@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "platform/base/code_page.h"
 #include "platform/db/ado_connection.h"
 #include "platform/db/db_errors.h"
@@ -24,7 +26,7 @@ struct TQueryState {
     std::string table;                   // the one table all fields come from; "" when none
     std::vector<std::string> columns;    // each field's column in table (UTF-8)
     int autoNumber = -1;                 // the field of the table's auto-number column
-    const TFieldValue none;              // what an empty query's fields read
+    const TFieldValue none{};            // what an empty query's fields read
 };
 
 namespace {

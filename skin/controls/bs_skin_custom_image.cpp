@@ -15,7 +15,7 @@ TBitmap* PictureAt(const TbsSkinData& Data, int Index)
 
 TRect Moved(TRect R, int DX, int DY)
 {
-    return TRect(R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY);
+    return TRect{R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY};
 }
 
 }  // namespace
@@ -66,23 +66,23 @@ void TbsSkinCustomImage::LayOut(int& W, int& H, bool HasDescription)
     switch (ResizeMode) {
     case rmNinePart:
         NewLeftTopPoint = LeftTopPoint;
-        NewRightTopPoint = TPoint(RightTopPoint.X + dx, RightTopPoint.Y);
-        NewLeftBottomPoint = TPoint(LeftBottomPoint.X, LeftBottomPoint.Y + dy);
-        NewRightBottomPoint = TPoint(RightBottomPoint.X + dx, RightBottomPoint.Y + dy);
-        NewClientRect = TRect(SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right + dx,
-                              SkinClientRect.Bottom + dy);
+        NewRightTopPoint = TPoint{RightTopPoint.X + dx, RightTopPoint.Y};
+        NewLeftBottomPoint = TPoint{LeftBottomPoint.X, LeftBottomPoint.Y + dy};
+        NewRightBottomPoint = TPoint{RightBottomPoint.X + dx, RightBottomPoint.Y + dy};
+        NewClientRect = TRect{SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right + dx,
+                              SkinClientRect.Bottom + dy};
         break;
     case rmHorizontal:
         NewLeftTopPoint = LeftTopPoint;
         H = SkinRect.Height();
-        NewRightTopPoint = TPoint(RightTopPoint.X + dx, RightTopPoint.Y);
-        NewClientRect = TRect(SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right + dx, SkinClientRect.Bottom);
+        NewRightTopPoint = TPoint{RightTopPoint.X + dx, RightTopPoint.Y};
+        NewClientRect = TRect{SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right + dx, SkinClientRect.Bottom};
         break;
     case rmVertical:
         NewLeftTopPoint = LeftTopPoint;
         W = SkinRect.Width();
-        NewLeftBottomPoint = TPoint(LeftBottomPoint.X, LeftBottomPoint.Y + dy);
-        NewClientRect = TRect(SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right, SkinClientRect.Bottom + dy);
+        NewLeftBottomPoint = TPoint{LeftBottomPoint.X, LeftBottomPoint.Y + dy};
+        NewClientRect = TRect{SkinClientRect.Left, SkinClientRect.Top, SkinClientRect.Right, SkinClientRect.Bottom + dy};
         break;
     case rmFixed:
         if (HasDescription) {
@@ -106,7 +106,7 @@ void TbsSkinCustomImage::DrawImage(TBitmap* B, TBitmap* APicture, const TRect& A
         if (IsNullRect(ARect))
             return;
         B->SetSize(ARect.Width(), ARect.Height());
-        B->Canvas()->CopyRect(TRect(0, 0, ARect.Width(), ARect.Height()), APicture->Canvas(), ARect);
+        B->Canvas()->CopyRect(TRect{0, 0, ARect.Width(), ARect.Height()}, APicture->Canvas(), ARect);
         break;
     case rmNinePart:
         if (!FrameStrips)
@@ -135,10 +135,10 @@ TRect TbsSkinCustomImage::MapToSize(const TRect& R, int W, int H) const
     if (ResizeMode == rmNinePart) {
         int sw = SkinRect.Width();
         int sh = SkinRect.Height();
-        TRect lt(0, 0, LeftTopPoint.X, LeftTopPoint.Y);
-        TRect rt(RightTopPoint.X, 0, sw, RightTopPoint.Y);
-        TRect lb(0, LeftBottomPoint.Y, LeftBottomPoint.X, sh);
-        TRect rb(RightBottomPoint.X, RightBottomPoint.Y, sw, sh);
+        TRect lt{0, 0, LeftTopPoint.X, LeftTopPoint.Y};
+        TRect rt{RightTopPoint.X, 0, sw, RightTopPoint.Y};
+        TRect lb{0, LeftBottomPoint.Y, LeftBottomPoint.X, sh};
+        TRect rb{RightBottomPoint.X, RightBottomPoint.Y, sw, sh};
         TPoint tl = R.TopLeft();
         TPoint br = R.BottomRight();
         if (RectInRect(R, lt))
@@ -183,8 +183,8 @@ HRGN TbsSkinCustomImage::CreateRegion(int W, int H) const
 {
     if (!MaskPicture)
         return nullptr;
-    TPoint p(RightTopPoint.X + W - SkinRect.Width(), RightTopPoint.Y);
-    TPoint q(LeftBottomPoint.X, LeftBottomPoint.Y + H - SkinRect.Height());
+    TPoint p{RightTopPoint.X + W - SkinRect.Width(), RightTopPoint.Y};
+    TPoint q{LeftBottomPoint.X, LeftBottomPoint.Y + H - SkinRect.Height()};
     switch (ResizeMode) {
     case rmFixed:
         return CreateRegionFromBitmap(MaskPicture);

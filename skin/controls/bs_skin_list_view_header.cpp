@@ -40,7 +40,7 @@ void BuildButtonImage(TBitmap& B, TbsDataSkinButtonControl* Skin, TBitmap* Pictu
 {
     TbsSkinCustomImage image;
     image.TakeDescription(Skin, Data);
-    image.ResizeMode = Skin->LeftBottomPoint != TPoint(0, 0) ? rmNinePart : rmHorizontal;
+    image.ResizeMode = Skin->LeftBottomPoint != TPoint{0, 0} ? rmNinePart : rmHorizontal;
     int w = W;
     int h = H;
     image.LayOut(w, h, true);
@@ -114,7 +114,7 @@ LRESULT TbsSkinCustomListView::HeaderWndProc(HWND Window, UINT Msg, WPARAM WPara
 
 void TbsSkinCustomListView::HeaderMouseDown(LPARAM LParam)
 {
-    const TPoint p(static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam)));
+    const TPoint p{static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam))};
     const int count = static_cast<int>(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0));
     pressedSection_ = -1;
     for (int i = 0; i < count && pressedSection_ < 0; ++i)
