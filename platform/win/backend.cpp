@@ -42,6 +42,13 @@ void PostClose(HWND Surface)
     PostMessage(Surface, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+// A window the desktop brought back restores as its own restore command
+// would restore it.
+void PostRestore(HWND Surface)
+{
+    PostMessage(Surface, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
 // The window takes the bounds the desktop gave its surface, with the size
 // and position messages a move of its own would send.
 void TakeBounds(HWND Surface, const TRect& Bounds)
@@ -58,6 +65,7 @@ TBackendEvents& BackendEvents()
         TBackendEvents e;
         e.CloseRequested = PostClose;
         e.Configured = TakeBounds;
+        e.Restored = PostRestore;
         return e;
     }();
     return events;

@@ -33,6 +33,12 @@ public:
     virtual void ShowSurface(HWND Window, bool Activate) = 0;
     virtual void HideSurface(HWND Window) = 0;
     virtual void MoveSurface(HWND Window, const TRect& Bounds) = 0;
+    // A minimized surface keeps its bounds and shows as the desktop's icon
+    // (its task-bar entry) until restored: by the program through
+    // RestoreSurface, or by the desktop's user, which arrives through
+    // BackendEvents().Restored. Restoring one not minimized does nothing.
+    virtual void MinimizeSurface(HWND Window) = 0;
+    virtual void RestoreSurface(HWND Window) = 0;
     // Puts the surface right below Above (0: on top of all).
     virtual void RestackSurface(HWND Window, HWND Above) = 0;
     // Only the pixels inside Shape (window coordinates) are shown;
@@ -88,6 +94,9 @@ struct TBackendEvents {
     // the surface; Bounds on the screen. The back end takes Bounds as its
     // own first, so the window taking them asks it for nothing.
     void (*Configured)(HWND Surface, const TRect& Bounds) = nullptr;
+    // The desktop's user brought a minimized surface back (a click on its
+    // task-bar entry); the surface already counts as restored.
+    void (*Restored)(HWND Surface) = nullptr;
     // Another program took the clipboard.
     void (*ClipboardLost)() = nullptr;
     // Another program wants this program's clipboard text.

@@ -53,6 +53,29 @@ void THeadlessBackend::MoveSurface(HWND Window, const TRect& Bounds)
         s->Bounds = Bounds;
 }
 
+void THeadlessBackend::MinimizeSurface(HWND Window)
+{
+    if (TSurface* s = FindSurface(Window))
+        s->Minimized = true;
+}
+
+void THeadlessBackend::RestoreSurface(HWND Window)
+{
+    if (TSurface* s = FindSurface(Window))
+        s->Minimized = false;
+}
+
+bool THeadlessBackend::RestoreFromDesktop(HWND Window)
+{
+    TSurface* s = FindSurface(Window);
+    if (!s || !s->Minimized)
+        return false;
+    s->Minimized = false;
+    if (BackendEvents().Restored)
+        BackendEvents().Restored(Window);
+    return true;
+}
+
 void THeadlessBackend::RestackSurface(HWND Window, HWND Above)
 {
     auto it = std::find_if(surfaces_.begin(), surfaces_.end(), [&](const TSurface& s) { return s.Window == Window; });

@@ -17,6 +17,7 @@ public:
         DWORD Style = 0;
         DWORD ExStyle = 0;
         bool Visible = false;
+        bool Minimized = false;  // shown as the desktop's icon, not on the screen
         AnsiString Title;
         std::optional<TRegion> Shape;
         HBITMAP Pixels = nullptr;  // as last presented
@@ -34,6 +35,9 @@ public:
     std::vector<TSurface>& Surfaces() { return surfaces_; }
     TSurface* FindSurface(HWND Window);
     int Beeps() const { return beeps_; }
+    // The desktop's user restores a minimized surface, as a click on its
+    // task-bar entry would; false when it is not minimized.
+    bool RestoreFromDesktop(HWND Window);
 
     const char* Name() const override { return "headless"; }
     TRect ScreenRect() const override { return screen_; }
@@ -43,6 +47,8 @@ public:
     void ShowSurface(HWND Window, bool Activate) override;
     void HideSurface(HWND Window) override;
     void MoveSurface(HWND Window, const TRect& Bounds) override;
+    void MinimizeSurface(HWND Window) override;
+    void RestoreSurface(HWND Window) override;
     void RestackSurface(HWND Window, HWND Above) override;
     void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
     void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;

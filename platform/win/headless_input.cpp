@@ -61,7 +61,7 @@ HWND SurfaceAt(TPoint screen)
     if (!headless)
         return nullptr;
     for (const THeadlessBackend::TSurface& surface : headless->Surfaces())
-        if (surface.Visible && PtInRect(surface.Bounds, screen))
+        if (surface.Visible && !surface.Minimized && PtInRect(surface.Bounds, screen))
             return surface.Window;
     return nullptr;
 }

@@ -91,7 +91,7 @@ uint32_t BlendPremultiplied(uint32_t s, uint32_t d, uint32_t a)
 std::optional<TComposed> Describe(const THeadlessBackend::TSurface& surface)
 {
     TWindow* window = WindowOf(surface.Window);
-    if (!surface.Visible || !window)
+    if (!surface.Visible || surface.Minimized || !window)
         return std::nullopt;
     TComposed c{surface.Window, surface.Bounds, surface.Shape, window->Backing};
     if (window->ExStyle & WS_EX_LAYERED) {

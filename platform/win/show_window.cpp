@@ -9,7 +9,8 @@
 
 namespace {
 
-// Minimized top-level windows leave the screen; minimized children line
+// A minimized top-level window's rectangle is off the screen (its surface
+// stays where it was, as the desktop's icon); minimized children line
 // up at the bottom left of their parent.
 TRect MinimizedRect(const TWindow& window)
 {

@@ -67,10 +67,21 @@ void SurfaceChanged(TWindow& Window, const TWindowPosChange& Change)
 {
     if (!Window.IsTopLevel())
         return;
+    // A minimized window's rectangle is off the screen; its surface keeps
+    // its place and becomes the desktop's icon, so the desktop can give it
+    // back.
+    bool minimized = Window.Style & WS_MINIMIZE;
     if (Window.Rect != Change.OldRect) {
         if (Window.Rect.Width() != Change.OldRect.Width() || Window.Rect.Height() != Change.OldRect.Height())
             RemakeBacking(Window);
-        Backend().MoveSurface(Window.Handle, Window.Rect);
+        if (!minimized)
+            Backend().MoveSurface(Window.Handle, Window.Rect);
+    }
+    if (Change.Flags & SWP_STATECHANGED) {
+        if (minimized)
+            Backend().MinimizeSurface(Window.Handle);
+        else
+            Backend().RestoreSurface(Window.Handle);
     }
     bool visible = Window.Style & WS_VISIBLE;
     if (visible && !Change.WasVisible)

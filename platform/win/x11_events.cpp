@@ -94,21 +94,13 @@ void TX11Backend::Dispatch(XEvent& Event)
         break;
     }
     case MapNotify:
-        if (TX11Surface* surface = FindSurface(Event.xmap.window)) {
-            surface->Mapped = true;
-            if (surface->FocusOnMap) {
-                surface->FocusOnMap = false;
-                focusAsked_ = surface->Window;
-                XSetInputFocus(display_, surface->XWindow, RevertToParent, CurrentTime);
-            }
-        }
+        HandleMap(Event);
         break;
     case ConfigureNotify:
         HandleConfigure(Event);
         break;
     case UnmapNotify:
-        if (TX11Surface* surface = FindSurface(Event.xunmap.window))
-            surface->Mapped = false;
+        HandleUnmap(Event);
         break;
     case Expose:
         // Our pixels are in the backing bitmap: put the exposed part back.

@@ -40,6 +40,8 @@ struct TX11Surface {
     bool Mapped = false;        // MapNotify seen
     bool FocusOnMap = false;    // ShowSurface asked for activation before the map
     bool Visible = false;       // shown by the window manager
+    bool Minimized = false;     // the window manager minimized it
+    bool Iconic = false;        // minimized and unmapped by the desktop: its next map is the user's restore
     _XIC* InputContext = nullptr;
     TPoint Spot{-1, -1};        // where the input method was last told the composition goes
     std::unique_ptr<TX11Pixels, TX11PixelsDeleter> Pixels;
@@ -59,6 +61,8 @@ public:
     void ShowSurface(HWND Window, bool Activate) override;
     void HideSurface(HWND Window) override;
     void MoveSurface(HWND Window, const TRect& Bounds) override;
+    void MinimizeSurface(HWND Window) override;
+    void RestoreSurface(HWND Window) override;
     void RestackSurface(HWND Window, HWND Upper) override;
     void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
     void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
@@ -118,6 +122,11 @@ private:
     void SetHints(TX11Surface& Surface);
     void HandleConfigure(_XEvent& Event);
     void SetNetState(TX11Surface& Surface);
+    // x11_minimize.cpp
+    // WM_HINTS: input, and the state to map in (iconic while minimized).
+    void SetWmHints(TX11Surface& Surface);
+    void HandleMap(_XEvent& Event);
+    void HandleUnmap(_XEvent& Event);
 
     _XDisplay* display_;
     int screen_;

@@ -256,11 +256,7 @@ void TX11Backend::SetHints(TX11Surface& Surface)
     size.height = Surface.Bounds.Height();
     XSetWMNormalHints(display_, xw, &size);
 
-    XWMHints wm{};
-    wm.flags = InputHint | StateHint;
-    wm.input = !(Surface.ExStyle & WS_EX_NOACTIVATE);
-    wm.initial_state = NormalState;
-    XSetWMHints(display_, xw, &wm);
+    SetWmHints(Surface);
 
     XClassHint classHint{const_cast<char*>("tandril"), const_cast<char*>("Tandril")};
     XSetClassHint(display_, xw, &classHint);
@@ -366,6 +362,10 @@ void TX11Backend::ShowSurface(HWND Window, bool Activate)
     surface->Visible = true;
     surface->FocusOnMap = Activate && !surface->OverrideRedirect && !(surface->ExStyle & WS_EX_NOACTIVATE);
     SetNetState(*surface);
+    // A minimized window is mapped as an icon, and stays one until the
+    // desktop maps it for the user.
+    SetWmHints(*surface);
+    surface->Iconic = surface->Minimized;
     XMapWindow(display_, surface->XWindow);
     XFlush(display_);
 }
@@ -429,6 +429,13 @@ void TX11Backend::HandleConfigure(XEvent& Event)
     TRect bounds = ::Bounds(left, top, configure.width, configure.height);
     if (bounds == surface->Bounds)
         return;
+    // While it is an icon the window's own rectangle is off the screen;
+    // the surface keeps the place it will come back to.
+    if (surface->Minimized) {
+        surface->Bounds = bounds;
+        surface->Pixels.reset();
+        return;
+    }
     if (bounds.Width() != surface->Bounds.Width() || bounds.Height() != surface->Bounds.Height())
         surface->Pixels.reset();
     surface->Bounds = bounds;

@@ -7,12 +7,19 @@
 
 #include "platform/base/files.h"
 #include "platform/gdi/bitmap.h"
+#include "platform/gdi/drawing.h"
+#include "platform/gdi/pen_brush.h"
 #include "platform/win/window.h"
 #include "platform/win/headless_backend.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/message_queue.h"
 #include "platform/win/monitors.h"
+#include "platform/win/paint.h"
+#include "platform/win/update_region.h"
 #include "platform/win/system_info.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/system_parameters.h"
+#include "platform/win/window_attributes.h"
 #include "platform/win/window_pos.h"
 #include "window_test_support.h"
 
@@ -101,6 +108,88 @@ TEST_F(System, BackEndChoiceAndTheHeadlessScreen)
     EXPECT_EQ(screen->FindSurface(a), nullptr);
     EXPECT_EQ(GdiObjectCount(), objects);
     screen->SetScreenSize(1280, 800);
+}
+
+// A minimized top-level window is the desktop's icon: its surface stays
+// where it was, off the composed screen, and the desktop's user can bring
+// it back, which reaches the window as its restore command.
+TEST_F(System, AMinimizedWindowIsTheDesktopsIconUntilRestored)
+{
+    THeadlessBackend* screen = HeadlessBackend();
+    ASSERT_TRUE(screen);
+    TMessageLog log;
+    std::vector<WPARAM> commands;
+    // Each window paints itself white over the black desktop.
+    log.Hook = [&](const std::string&, HWND window, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+        if (message == WM_SYSCOMMAND)
+            commands.push_back(wParam & 0xFFF0);
+        if (message != WM_PAINT)
+            return false;
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+        FillRect(dc, &paint.rcPaint, white);
+        DeleteObject(white);
+        EndPaint(window, &paint);
+        result = 0;
+        return true;
+    };
+    auto rect = [](HWND window) {
+        TRect r;
+        GetWindowRect(window, &r);
+        return r;
+    };
+    auto takePosted = [] {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessage(msg);
+    };
+    HWND a = log.Make("A", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(10, 20, 300, 200));
+    HWND b = log.Make("B", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(400, 20, 300, 200));
+    UpdateWindow(a);
+    UpdateWindow(b);
+    COLORREF desktop = GetSysColor(COLOR_DESKTOP);
+    ASSERT_NE(desktop, RGB(255, 255, 255));
+    ShowWindow(a, SW_MINIMIZE);
+    auto* surface = screen->FindSurface(a);
+    ASSERT_TRUE(surface);
+    EXPECT_TRUE(surface->Minimized);
+    EXPECT_TRUE(surface->Visible);
+    EXPECT_EQ(surface->Bounds, Bounds(10, 20, 300, 200));
+    EXPECT_EQ(rect(a).Left, -32000);
+    EXPECT_EQ(ScreenPixel(100, 100), desktop);
+    EXPECT_NE(ScreenPixel(500, 100), desktop);
+
+    // The program restores it itself.
+    ShowWindow(a, SW_RESTORE);
+    UpdateWindow(a);
+    EXPECT_FALSE(screen->FindSurface(a)->Minimized);
+    EXPECT_NE(ScreenPixel(100, 100), desktop);
+
+    // Maximized, minimized, and brought back by the desktop's user: it
+    // comes back maximized, through SC_RESTORE.
+    ShowWindow(a, SW_MAXIMIZE);
+    TRect maximized = rect(a);
+    ShowWindow(a, SW_MINIMIZE);
+    EXPECT_FALSE(screen->RestoreFromDesktop(b));
+    EXPECT_TRUE(screen->RestoreFromDesktop(a));
+    EXPECT_FALSE(screen->FindSurface(a)->Minimized);
+    EXPECT_FALSE(screen->RestoreFromDesktop(a));
+    takePosted();
+    EXPECT_EQ(commands, std::vector<WPARAM>{SC_RESTORE});
+    EXPECT_FALSE(IsIconic(a));
+    EXPECT_EQ(rect(a), maximized);
+    EXPECT_EQ(screen->FindSurface(a)->Bounds, maximized);
+    ShowWindow(a, SW_RESTORE);
+    EXPECT_EQ(rect(a), Bounds(10, 20, 300, 200));
+    EXPECT_EQ(screen->FindSurface(a)->Bounds, Bounds(10, 20, 300, 200));
+
+    // Minimized while hidden, it is an icon from the moment it shows.
+    ShowWindow(b, SW_HIDE);
+    ShowWindow(b, SW_SHOWMINNOACTIVE);
+    EXPECT_TRUE(screen->FindSurface(b)->Minimized);
+    EXPECT_TRUE(screen->FindSurface(b)->Visible);
+    EXPECT_EQ(ScreenPixel(500, 100), desktop);
 }
 
 TEST_F(System, SettingsVersionBeepsAndTheDebugLog)

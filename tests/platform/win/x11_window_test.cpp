@@ -292,3 +292,70 @@ TEST_F(TX11WindowTest, MovesAndResizesByTheDesktopReachTheWindow)
 }
 
 }  // namespace
+
+// The test plays the desktop: it holds the root window's redirect, so the
+// iconify request comes to it, and it unmaps and maps the window as a
+// desktop would when the user minimizes and then clicks the task-bar entry.
+TEST_F(TX11WindowTest, MinimizingAsksTheDesktopToIconifyAndTheDesktopsMapRestores)
+{
+    std::vector<WPARAM> commands;
+    Hook = [&](const std::string& name, HWND, UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (name == "F" && message == WM_SYSCOMMAND)
+            commands.push_back(wParam & 0xFFF0);
+        return false;
+    };
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(40, 50, 220, 140));
+    ASSERT_TRUE(BecomesViewable(form));
+    Display* x = Other();
+    unsigned long xw = X11WindowOf(form);
+    Window root = DefaultRootWindow(x);
+    XSelectInput(x, root, SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(x, False);
+    struct TLetGo {
+        Display* X;
+        Window Root;
+        ~TLetGo()
+        {
+            XSelectInput(X, Root, 0);
+            XSync(X, False);
+        }
+    } letGo{x, root};
+
+    ShowWindow(form, SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(form));
+    Atom changeState = XInternAtom(x, "WM_CHANGE_STATE", False);
+    XClientMessageEvent request{};
+    ASSERT_TRUE(PumpUntil([&] {
+        while (XPending(x)) {
+            XEvent event;
+            XNextEvent(x, &event);
+            if (event.type == ClientMessage && event.xclient.message_type == changeState)
+                request = event.xclient;
+        }
+        return request.window != 0;
+    }));
+    EXPECT_EQ(request.window, xw);
+    EXPECT_EQ(request.format, 32);
+    EXPECT_EQ(request.data.l[0], IconicState);
+
+    // The desktop iconifies it; the window stays minimized.
+    XUnmapWindow(x, xw);
+    XSync(x, False);
+    EXPECT_TRUE(PumpUntil([&] {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(x, xw, &attributes);
+        return attributes.map_state == IsUnmapped;
+    }));
+    EXPECT_TRUE(IsIconic(form));
+    EXPECT_TRUE(commands.empty());
+
+    // The user brings it back.
+    XMapWindow(x, xw);
+    XSync(x, False);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(form); }));
+    EXPECT_EQ(commands, std::vector<WPARAM>{SC_RESTORE});
+    TRect r;
+    GetWindowRect(form, &r);
+    EXPECT_EQ(r, Bounds(40, 50, 220, 140));
+    EXPECT_TRUE(BecomesViewable(form));
+}
