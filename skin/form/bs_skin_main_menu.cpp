@@ -1,0 +1,273 @@
+#include "skin/form/bs_skin_main_menu.h"
+
+#include <algorithm>
+
+#include "platform/gdi/draw_text.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/kernel/controls_messages.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_skin_form.h"
+
+void TbsSkinMainMenu::SetSkinData(TbsSkinData* Value)
+{
+    skinData_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+}
+
+void TbsSkinMainMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TMainMenu::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == skinData_)
+        skinData_ = nullptr;
+}
+
+std::vector<TMenuItem*> MergedMenuItems(TMenu* Main, TMenu* Child)
+{
+    std::vector<TMenuItem*> list;
+    TMenuItem* main = Main->Items();
+    TMenuItem* child = Child->Items();
+    auto childHasGroup = [child](uint8_t Group) {
+        for (int i = 0; i < child->Count(); ++i)
+            if (child->Items(i)->GroupIndex() == Group)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < main->Count(); ++i)
+        if (!childHasGroup(main->Items(i)->GroupIndex()))
+            list.push_back(main->Items(i));
+    for (int i = 0; i < child->Count(); ++i)
+        list.push_back(child->Items(i));
+    // Stable: items of one group keep the menu order.
+    std::stable_sort(list.begin(), list.end(),
+                     [](TMenuItem* A, TMenuItem* B) { return A->GroupIndex() < B->GroupIndex(); });
+    return list;
+}
+
+TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* AOwner) : TbsSkinControl(AOwner)
+{
+    SetSkinDataName("mainmenubar");
+    defItemFont_ = std::make_unique<TFont>();
+    defItemFont_->SetName("Arial");
+    defItemFont_->SetHeight(14);
+    defItemFont_->SetColor(clBtnText);
+    SetAlign(alTop);
+    SetHeight(22);
+}
+
+TbsSkinMainMenuBar::~TbsSkinMainMenuBar() = default;
+
+void TbsSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TbsSkinControl::Notification(AComponent, Operation);
+    if (Operation != opRemove)
+        return;
+    if (AComponent == mainMenu_) {
+        mainMenu_ = nullptr;
+        items_.clear();
+        ActiveIndex = OldActiveIndex = MouseDownIndex = -1;
+    }
+    if (AComponent == skinForm_)
+        skinForm_ = nullptr;
+}
+
+void TbsSkinMainMenuBar::SetMainMenu(TMainMenu* Value)
+{
+    mainMenu_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+    CreateMenuItems();
+    Invalidate();
+}
+
+void TbsSkinMainMenuBar::SetSkinForm(TbsSkinForm* Value)
+{
+    skinForm_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+}
+
+void TbsSkinMainMenuBar::SetScrollMenu(bool Value)
+{
+    scrollMenu_ = Value;
+    Invalidate();
+}
+
+TMenu* TbsSkinMainMenuBar::GetChildMainMenu() const
+{
+    // No multiple-document children exist on this platform; the finder
+    // stands in for the active child's menu.
+    return ChildMenuFinder ? ChildMenuFinder() : nullptr;
+}
+
+void TbsSkinMainMenuBar::CreateMenuItems()
+{
+    items_.clear();
+    ActiveIndex = OldActiveIndex = MouseDownIndex = -1;
+    if (mainMenu_ == nullptr)
+        return;
+    TMenu* child = GetChildMainMenu();
+    MergeMenu = child != nullptr;
+    std::vector<TMenuItem*> list;
+    if (MergeMenu)
+        list = MergedMenuItems(mainMenu_, child);
+    else
+        for (int i = 0; i < mainMenu_->Items()->Count(); ++i)
+            list.push_back(mainMenu_->Items()->Items(i));
+    for (TMenuItem* item : list)
+        if (item->Visible())
+            items_.push_back(std::make_unique<TbsSkinMainMenuBarItem>(this, item));
+}
+
+void TbsSkinMainMenuBar::UpdateItems()
+{
+    CreateMenuItems();
+    Invalidate();
+}
+
+void TbsSkinMainMenuBar::CalcItemsArea()
+{
+    ItemsArea = TRect{2, 2, Width() - 2, Height() - 2};
+}
+
+TRect TbsSkinMainMenuBar::TrackMarkRect() const
+{
+    if (!HiddenItems || !ScrollMenu())
+        return TRect{};
+    return TRect{ItemsArea.Right - TrackMarkWidth, ItemsArea.Top, ItemsArea.Right, ItemsArea.Bottom};
+}
+
+void TbsSkinMainMenuBar::PaintBar(TCanvas* Canvas)
+{
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(TRect{0, 0, Width(), Height()});
+    CalcItemsArea();
+    HiddenItems = false;
+    const TbsSkinMainMenuBarItem* previous = nullptr;
+    for (auto& item : items_) {
+        if (item->Visible)
+            item->Draw(Canvas, previous);
+        previous = item.get();
+    }
+    DrawTrackMark(Canvas);
+}
+
+void TbsSkinMainMenuBar::DrawTrackMark(TCanvas* Canvas)
+{
+    TRect r = TrackMarkRect();
+    if (IsRectEmpty(r))
+        return;
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(r);
+    DrawArrowImage(Canvas, r, TrackMarkActive ? clBtnText : clBtnShadow, 2);
+}
+
+void TbsSkinMainMenuBar::Paint()
+{
+    TBitmap b;
+    b.SetSize(Width(), Height());
+    PaintBar(b.Canvas());
+    Canvas()->Draw(0, 0, &b);
+}
+
+void TbsSkinMainMenuBar::DrawItem(TbsSkinMainMenuBarItem* Item)
+{
+    if (!HandleAllocated() || !Item->Visible)
+        return;
+    int index = 0;
+    while (index < ItemCount() && Items(index) != Item)
+        ++index;
+    Item->Draw(Canvas(), index > 0 ? Items(index - 1) : nullptr);
+}
+
+void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
+{
+    TbsSkinControl::Dispatch(Message);
+    if (Message.Msg == CM_MOUSELEAVE)
+        TestActive(-1, -1);
+    else if (Message.Msg == WM_SIZE)
+        Invalidate();
+}
+
+void TbsSkinMainMenuBar::TestActive(int X, int Y)
+{
+    if (items_.empty())
+        return;
+    OldActiveIndex = ActiveIndex;
+    int hit = -1;
+    for (int i = 0; i < ItemCount(); ++i)
+        if (Items(i)->Enabled && PtInRect(Items(i)->ObjectRect, Point(X, Y))) {
+            hit = i;
+            break;
+        }
+    // In menu mode the highlighted item keeps its highlight while the
+    // cursor is elsewhere.
+    if (hit == -1 && OldActiveIndex != -1 && ShowAccelChar)
+        ActiveIndex = OldActiveIndex;
+    else
+        ActiveIndex = hit;
+    if (MouseDownIndex != -1 && MouseDownIndex != ActiveIndex && ActiveIndex != -1)
+        ActiveIndex = -1;
+    if (ActiveIndex >= ItemCount())
+        ActiveIndex = -1;
+    if (OldActiveIndex >= ItemCount())
+        OldActiveIndex = -1;
+    if (OldActiveIndex != ActiveIndex) {
+        if (OldActiveIndex != -1 && Items(OldActiveIndex)->Enabled)
+            Items(OldActiveIndex)->MouseLeave();
+        if (ActiveIndex != -1 && Items(ActiveIndex)->Enabled)
+            Items(ActiveIndex)->MouseEnter();
+    }
+    bool onMark = PtInRect(TrackMarkRect(), Point(X, Y));
+    if (HiddenItems && ScrollMenu() && onMark != TrackMarkActive) {
+        TrackMarkActive = onMark;
+        if (HandleAllocated())
+            DrawTrackMark(Canvas());
+    }
+}
+
+void TbsSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TbsSkinControl::MouseDown(Button, Shift, X, Y);
+    TestActive(X, Y);
+    if (ActiveIndex != -1) {
+        MouseDownIndex = ActiveIndex;
+        Items(ActiveIndex)->MouseDown(Button);
+    } else if (PtInRect(TrackMarkRect(), Point(X, Y))) {
+        PopupHiddenItems();
+    }
+}
+
+void TbsSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y)
+{
+    TestActive(X, Y);
+    TbsSkinControl::MouseMove(Shift, X, Y);
+}
+
+void TbsSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    MouseDownIndex = -1;
+    TbsSkinControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TbsSkinMainMenuBar::PopupHiddenItems()
+{
+    if (skinForm_ == nullptr || mainMenu_ == nullptr)
+        return;
+    int inView = 0;
+    for (auto& item : items_)
+        inView += item->InView ? 1 : 0;
+    TPoint p = ClientToScreen(Point(ItemsArea.Right, ItemsArea.Top));
+    TRect anchor{p.X - TrackMarkWidth, p.Y, p.X, p.Y + ItemsArea.Height()};
+    skinForm_->SkinMenuOpen();
+    // The overflow always opens downwards, whatever PopupToUp says.
+    if (TMenu* child = GetChildMainMenu())
+        skinForm_->SkinMenu()->PopupRectEx(nullptr, SkinData(), false, mainMenu_->Items(), child->Items(), anchor,
+                                           inView);
+    else
+        skinForm_->SkinMenu()->PopupRect(nullptr, SkinData(), false, mainMenu_->Items(), anchor, inView);
+}

@@ -1,0 +1,228 @@
+// The skinned main-menu bar on a framed form, headless: items that do not
+// fit hide behind the overflow mark and come back with their own Enabled,
+// the open submenu follows the mouse between items (unnamed ones too), a
+// merged child menu keeps the menu order within a group and gives
+// ScrollMenu back afterwards, and an item's owner drawing gets the bar item.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/win/headless_input.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
+#include "skin/controls/bs_skin_popup_window.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
+#include "tests/skin/form/frame_test_support.h"
+#include "tests/support/message_pump.h"
+
+namespace {
+
+class BsSkinMainMenuBar : public SkinFormTest {
+protected:
+    void SetUp() override
+    {
+        SkinFormTest::SetUp();
+        menu_ = new TbsSkinMainMenu(form_);
+        bar_ = new TbsSkinMainMenuBar(form_);
+        bar_->SetParent(form_);
+        bar_->SetSkinForm(frame_);
+    }
+
+    TMenuItem* Add(TMenu* Menu, const AnsiString& Caption, uint8_t Group = 0)
+    {
+        auto* item = new TMenuItem(Menu);
+        item->SetCaption(Caption);
+        item->SetGroupIndex(Group);
+        Menu->Items()->Add(item);
+        auto* sub = new TMenuItem(Menu);
+        sub->SetCaption(Caption + " sub");
+        item->Add(sub);
+        return item;
+    }
+
+    void Paint()
+    {
+        bar_->Invalidate();
+        PumpMessages();
+    }
+    TPoint Centre(int Index)
+    {
+        const TRect& r = bar_->Items(Index)->ObjectRect;
+        return bar_->ClientToScreen(Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    }
+    std::vector<std::string> Captions()
+    {
+        std::vector<std::string> captions;
+        for (int i = 0; i < bar_->ItemCount(); ++i)
+            captions.emplace_back(bar_->Items(i)->MenuItem->Caption().c_str());
+        return captions;
+    }
+    // The menu items of the rows of the open chain's first window.
+    std::vector<TMenuItem*> OpenRows()
+    {
+        std::vector<TMenuItem*> rows;
+        TbsSkinMenu* menu = frame_->SkinMenu();
+        if (!menu->ChainOpen() || menu->PopupCount() == 0)
+            return rows;
+        for (int i = 0; i < menu->Popup(0)->ItemCount(); ++i)
+            rows.push_back(menu->Popup(0)->Item(i)->MenuItem());
+        return rows;
+    }
+
+    TbsSkinMainMenu* menu_ = nullptr;
+    TbsSkinMainMenuBar* bar_ = nullptr;
+};
+
+TEST_F(BsSkinMainMenuBar, ANarrowBarHidesTrailingItemsBehindTheMarkAndWideningRestoresThem)
+{
+    TMenuItem* file = Add(menu_, "&File");
+    Add(menu_, "&Edit");
+    TMenuItem* view = Add(menu_, "&View");
+    TMenuItem* help = Add(menu_, "&Help");
+    help->SetEnabled(false);
+    bar_->SetMainMenu(menu_);
+    Paint();
+    ASSERT_EQ(bar_->ItemCount(), 4);
+    EXPECT_FALSE(bar_->HiddenItems);
+    int twoItems = bar_->Items(1)->ObjectRect.Right;
+
+    // Room for two items and the mark (the bar no longer spans the form).
+    bar_->SetAlign(alNone);
+    bar_->SetWidth(twoItems + TbsSkinMainMenuBar::TrackMarkWidth + 2);
+    Paint();
+    EXPECT_TRUE(bar_->HiddenItems);
+    EXPECT_TRUE(bar_->Items(1)->InView);
+    for (int i : {2, 3}) {
+        EXPECT_FALSE(bar_->Items(i)->InView) << i;
+        EXPECT_FALSE(bar_->Items(i)->Enabled) << i;
+    }
+    TRect mark = bar_->TrackMarkRect();
+    EXPECT_EQ(mark.Width(), 5);
+    EXPECT_EQ(mark.Right, bar_->Width() - 2);
+
+    // The mark opens the hidden items, downwards.
+    bar_->PopupToUp = true;
+    InjectClick(bar_->ClientToScreen(Point(mark.Left + 2, mark.Top + 2)));
+    PumpMessages();
+    EXPECT_EQ(OpenRows(), (std::vector<TMenuItem*>{view, help}));
+    TRect popup = frame_->SkinMenu()->Popup(0)->BoundsRect();
+    EXPECT_GE(popup.Top, bar_->ClientToScreen(Point(0, mark.Top)).Y);
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+
+    // Widening gives each item its own Enabled back.
+    bar_->SetWidth(600);
+    Paint();
+    EXPECT_FALSE(bar_->HiddenItems);
+    EXPECT_TRUE(IsRectEmpty(bar_->TrackMarkRect()));
+    EXPECT_TRUE(bar_->Items(2)->Enabled);
+    EXPECT_FALSE(bar_->Items(3)->Enabled);
+    EXPECT_TRUE(bar_->Items(3)->InView);
+
+    // Without ScrollMenu the items run to the area's end, with no mark.
+    bar_->SetScrollMenu(false);
+    bar_->SetWidth(twoItems + 3);
+    Paint();
+    EXPECT_TRUE(bar_->Items(1)->InView);
+    EXPECT_TRUE(IsRectEmpty(bar_->TrackMarkRect()));
+    EXPECT_EQ(file, bar_->Items(0)->MenuItem);
+}
+
+TEST_F(BsSkinMainMenuBar, TheOpenSubmenuFollowsTheMouseBetweenUnnamedItems)
+{
+    TMenuItem* first = Add(menu_, "One");
+    TMenuItem* second = Add(menu_, "Two");
+    ASSERT_EQ(first->Name(), second->Name());
+    bar_->SetWidth(300);
+    bar_->SetMainMenu(menu_);
+    Paint();
+
+    InjectMouseMove(Centre(0));
+    InjectClick(Centre(0));
+    PumpMessages();
+    EXPECT_TRUE(bar_->Items(0)->Down);
+    EXPECT_EQ(OpenRows(), (std::vector<TMenuItem*>{first->Items(0)}));
+
+    InjectMouseMove(Centre(1));
+    PumpMessages();
+    EXPECT_FALSE(bar_->Items(0)->Down);
+    EXPECT_TRUE(bar_->Items(1)->Down);
+    EXPECT_EQ(OpenRows(), (std::vector<TMenuItem*>{second->Items(0)}));
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+}
+
+TEST_F(BsSkinMainMenuBar, AMergedChildMenuKeepsTheMenuOrderInAGroupAndGivesScrollMenuBack)
+{
+    Add(menu_, "File", 0);
+    Add(menu_, "Window", 5);
+    Add(menu_, "Help", 9);
+    Add(menu_, "Tools", 5);
+    TMainMenu child(nullptr);
+    Add(&child, "Edit", 1);
+    Add(&child, "Format", 1);
+    Add(&child, "Table", 1);
+    Add(&child, "Close", 9);
+    bool merged = true;
+    bar_->ChildMenuFinder = TbsSkinMainMenuBar::TChildMenuFinder::FromCallable(
+        [&]() -> TMenu* { return merged ? &child : nullptr; });
+    bar_->SetMainMenu(menu_);
+    EXPECT_TRUE(bar_->MergeMenu);
+    EXPECT_FALSE(bar_->ScrollMenu());
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"File", "Edit", "Format", "Table", "Window", "Tools", "Close"}));
+
+    // Many items of a few groups, as a sort that swaps equal keys would
+    // show them out of order.
+    TMainMenu big(nullptr), bigChild(nullptr);
+    std::vector<std::string> expected[3];
+    for (int i = 0; i < 40; ++i) {
+        uint8_t group = static_cast<uint8_t>((i * 7) % 3);
+        std::string caption = "m" + std::to_string(i);
+        Add(&big, caption.c_str(), group == 1 ? 2 : group);
+        expected[group == 1 ? 2 : group].push_back(caption);
+    }
+    for (int i = 0; i < 20; ++i) {
+        std::string caption = "c" + std::to_string(i);
+        Add(&bigChild, caption.c_str(), 1);
+        expected[1].push_back(caption);
+    }
+    std::vector<std::string> order;
+    for (TMenuItem* item : MergedMenuItems(&big, &bigChild))
+        order.emplace_back(item->Caption().c_str());
+    std::vector<std::string> all;
+    for (auto& group : expected)
+        all.insert(all.end(), group.begin(), group.end());
+    EXPECT_EQ(order, all);
+
+    merged = false;
+    bar_->UpdateItems();
+    EXPECT_FALSE(bar_->MergeMenu);
+    EXPECT_TRUE(bar_->ScrollMenu());
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"File", "Window", "Help", "Tools"}));
+}
+
+TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
+{
+    TMenuItem* file = Add(menu_, "File");
+    std::vector<TObject*> senders;
+    std::vector<bool> selected;
+    file->OnDrawItem = TMenuDrawItemEvent::FromCallable([&](TObject* Sender, TCanvas*, TRect, bool Selected) {
+        senders.push_back(Sender);
+        selected.push_back(Selected);
+    });
+    bar_->SetMainMenu(menu_);
+    Paint();
+    ASSERT_FALSE(senders.empty());
+    EXPECT_EQ(senders.back(), bar_->Items(0));
+    EXPECT_FALSE(selected.back());
+
+    InjectMouseMove(Centre(0));
+    PumpMessages();
+    EXPECT_EQ(senders.back(), bar_->Items(0));
+    EXPECT_TRUE(selected.back());
+}
+
+}  // namespace
