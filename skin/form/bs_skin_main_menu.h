@@ -124,6 +124,24 @@ public:
     // Draws one item at once on the bar.
     void DrawItem(TbsSkinMainMenuBarItem* Item);
 
+    // Keyboard menu mode, driven by the form (bs_skin_main_menu_keys.cpp).
+    // Enters it: accelerators show and the hot item, or the first, is
+    // highlighted.
+    void MenuEnter();
+    // Leaves it: the highlighted or pressed item goes back to rest.
+    void MenuExit();
+    // The last popup level closed by Escape: the pressed item stays
+    // highlighted.
+    void RestoreActiveItem();
+    // The item whose accelerator is Key opens (or runs); false when none.
+    bool FindHotKeyItem(WORD Key);
+    // Right and Left: the highlight (and an open submenu) moves on,
+    // wrapping at the ends.
+    void NextMainMenuItem();
+    void PriorMainMenuItem();
+    // Enter and Down: the highlighted item opens or runs; false when none.
+    bool CheckReturnKey();
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Paint() override;
@@ -133,6 +151,8 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    // An item that may take the keyboard highlight.
+    bool Reachable(int Index) const { return Items(Index)->Enabled && Items(Index)->InView; }
     void CreateMenuItems();
     void CalcItemsArea();
     void PaintBar(TCanvas* Canvas);

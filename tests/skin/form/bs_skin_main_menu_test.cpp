@@ -226,3 +226,99 @@ TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
 }
 
 }  // namespace
+
+namespace {
+
+class BsSkinMainMenuBarKeys : public BsSkinMainMenuBar {
+protected:
+    void SetUp() override
+    {
+        BsSkinMainMenuBar::SetUp();
+        file_ = Add(menu_, "&File");
+        edit_ = Add(menu_, "&Edit");
+        Add(menu_, "&Tools")->SetEnabled(false);
+        help_ = Add(menu_, "&Help");
+        bar_->SetMainMenu(menu_);
+        Paint();
+    }
+    // The positions of the highlighted and the pressed items.
+    std::vector<int> Lit()
+    {
+        std::vector<int> lit;
+        for (int i = 0; i < bar_->ItemCount(); ++i)
+            if (bar_->Items(i)->Active || bar_->Items(i)->Down)
+                lit.push_back(i);
+        return lit;
+    }
+
+    TMenuItem* file_ = nullptr;
+    TMenuItem* edit_ = nullptr;
+    TMenuItem* help_ = nullptr;
+};
+
+TEST_F(BsSkinMainMenuBarKeys, RightAndLeftWrapAndSkipDisabledItems)
+{
+    bar_->MenuEnter();
+    EXPECT_TRUE(bar_->ShowAccelChar);
+    EXPECT_EQ(Lit(), std::vector<int>{0});
+    bar_->PriorMainMenuItem();
+    EXPECT_EQ(Lit(), std::vector<int>{3});
+    bar_->NextMainMenuItem();
+    EXPECT_EQ(Lit(), std::vector<int>{0});
+    bar_->NextMainMenuItem();
+    bar_->NextMainMenuItem();
+    EXPECT_EQ(Lit(), std::vector<int>{3});  // past the disabled Tools
+    bar_->PriorMainMenuItem();
+    EXPECT_EQ(Lit(), std::vector<int>{1});
+
+    bar_->MenuExit();
+    EXPECT_FALSE(bar_->ShowAccelChar);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+}
+
+TEST_F(BsSkinMainMenuBarKeys, AnOpenSubmenuMovesWithTheHighlightAndEscapeKeepsIt)
+{
+    bar_->MenuEnter();
+    EXPECT_TRUE(bar_->CheckReturnKey());
+    EXPECT_TRUE(bar_->Items(0)->Down);
+    EXPECT_EQ(OpenRows(), std::vector<TMenuItem*>{file_->Items(0)});
+
+    bar_->PriorMainMenuItem();
+    EXPECT_TRUE(bar_->Items(3)->Down);
+    EXPECT_FALSE(bar_->Items(0)->Down);
+    EXPECT_EQ(OpenRows(), std::vector<TMenuItem*>{help_->Items(0)});
+
+    // Escape closed the popup: the item stays highlighted.
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+    bar_->RestoreActiveItem();
+    EXPECT_FALSE(bar_->Items(3)->Down);
+    EXPECT_TRUE(bar_->Items(3)->Active);
+    bar_->MenuExit();
+}
+
+TEST_F(BsSkinMainMenuBarKeys, AnAcceleratorOpensItsItem)
+{
+    EXPECT_FALSE(bar_->FindHotKeyItem('X'));
+    EXPECT_FALSE(bar_->FindHotKeyItem('T'));  // Tools is disabled
+    EXPECT_TRUE(bar_->FindHotKeyItem('E'));
+    EXPECT_TRUE(bar_->Items(1)->Down);
+    EXPECT_EQ(OpenRows(), std::vector<TMenuItem*>{edit_->Items(0)});
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+
+    // An item without a submenu runs its command.
+    int clicks = 0;
+    TMenuItem* run = new TMenuItem(menu_);
+    run->SetCaption("&Run");
+    run->OnClick = TNotifyEvent::FromCallable([&](TObject*) { ++clicks; });
+    menu_->Items()->Add(run);
+    bar_->SetMainMenu(menu_);
+    Paint();
+    EXPECT_TRUE(bar_->FindHotKeyItem('R'));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+}
+
+}  // namespace
