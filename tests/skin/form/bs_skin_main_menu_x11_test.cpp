@@ -1,0 +1,83 @@
+// The skinned main-menu bar on a real X display: a click of XTest on an item
+// opens its submenu below it, the display shows the item pressed and the
+// overflow mark of a narrow bar, and a click on the mark opens the hidden
+// items.
+#include "form_x11_test_support.h"
+#include "platform/ui/graphics/font.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_popup_window.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
+#include "tests/skin/form/test_frame_skin.h"
+#include "tests/support/pixel_colour.h"
+
+namespace {
+
+class SkinMainMenuBarX11Test : public TFormX11Test {
+protected:
+    void SetUp() override
+    {
+        TFormX11Test::SetUp();
+        frameSkin_.LoadInto(data_);
+        form_ = new TForm(nullptr);
+        form_->SetBounds(100, 100, 300, 200);
+        frame_ = new TbsSkinForm(form_);
+        frame_->SetSkinData(&data_);
+        menu_ = new TbsSkinMainMenu(form_);
+        for (const char* caption : {"&File", "&Edit", "&View", "&Help"}) {
+            auto* item = new TMenuItem(menu_);
+            item->SetCaption(caption);
+            menu_->Items()->Add(item);
+            auto* sub = new TMenuItem(menu_);
+            sub->SetCaption("Open");
+            item->Add(sub);
+        }
+        bar_ = new TbsSkinMainMenuBar(form_);
+        bar_->SetParent(form_);
+        bar_->SetSkinForm(frame_);
+        bar_->SetMainMenu(menu_);
+        form_->Show();
+        ASSERT_TRUE(BecomesViewable(form_->Handle()));
+    }
+
+    TPoint Screen(TPoint Client) const { return bar_->ClientToScreen(Client); }
+
+    TTestSkin skin_;
+    TTestFrameSkin frameSkin_{skin_};
+    TbsSkinData data_{nullptr};
+    TbsSkinForm* frame_ = nullptr;
+    TbsSkinMainMenu* menu_ = nullptr;
+    TbsSkinMainMenuBar* bar_ = nullptr;
+};
+
+TEST_F(SkinMainMenuBarX11Test, AClickOpensTheSubmenuBelowThePressedItem)
+{
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(0)->ObjectRect.Right > 0; }));
+    TRect file = bar_->Items(0)->ObjectRect;
+    Click(Screen(Point(file.Left + 4, file.Top + 4)));
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    ASSERT_TRUE(PumpUntil([&] { return menu->ChainOpen() && menu->PopupCount() == 1; }));
+    EXPECT_TRUE(bar_->Items(0)->Down);
+    EXPECT_EQ(menu->Popup(0)->BoundsRect().Top, Screen(Point(0, file.Bottom)).Y);
+    TPoint inside = Screen(Point(file.Left + 2, file.Top + 2));
+    EXPECT_TRUE(PumpUntil([&] { return PixelAt(ScreenImage(), inside.X, inside.Y) == TColor(0x00B59385); }));
+    menu->CloseMenu();
+}
+
+TEST_F(SkinMainMenuBarX11Test, TheMarkOfANarrowBarOpensTheHiddenItems)
+{
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(1)->ObjectRect.Right > 0; }));
+    bar_->SetAlign(alNone);
+    bar_->SetWidth(bar_->Items(1)->ObjectRect.Right + TbsSkinMainMenuBar::TrackMarkWidth + 2);
+    bar_->Invalidate();
+    ASSERT_TRUE(PumpUntil([&] { return bar_->HiddenItems; }));
+    TRect mark = bar_->TrackMarkRect();
+    Click(Screen(Point(mark.Left + 2, (mark.Top + mark.Bottom) / 2)));
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    ASSERT_TRUE(PumpUntil([&] { return menu->ChainOpen() && menu->PopupCount() == 1; }));
+    EXPECT_EQ(menu->Popup(0)->ItemCount(), 2);
+    menu->CloseMenu();
+}
+
+}  // namespace
