@@ -10,6 +10,7 @@
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_skin_form.h"
 
 void TbsSkinMainMenu::SetSkinData(TbsSkinData* Value)
@@ -189,6 +190,8 @@ void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
     TbsSkinControl::Dispatch(Message);
     if (Message.Msg == CM_MOUSELEAVE)
         TestActive(-1, -1);
+    else if (Message.Msg == WM_SKINMENUCLOSED && !opening_)
+        MenuExit();
     else if (Message.Msg == WM_SIZE)
         Invalidate();
 }
@@ -263,11 +266,19 @@ void TbsSkinMainMenuBar::PopupHiddenItems()
         inView += item->InView ? 1 : 0;
     TPoint p = ClientToScreen(Point(ItemsArea.Right, ItemsArea.Top));
     TRect anchor{p.X - TrackMarkWidth, p.Y, p.X, p.Y + ItemsArea.Height()};
-    skinForm_->SkinMenuOpen();
+    TMenu* child = GetChildMainMenu();
     // The overflow always opens downwards, whatever PopupToUp says.
-    if (TMenu* child = GetChildMainMenu())
-        skinForm_->SkinMenu()->PopupRectEx(nullptr, SkinData(), false, mainMenu_->Items(), child->Items(), anchor,
-                                           inView);
+    PopupMenuItem(mainMenu_->Items(), child != nullptr ? child->Items() : nullptr, anchor, inView, false);
+}
+
+void TbsSkinMainMenuBar::PopupMenuItem(TMenuItem* Item, TMenuItem* Extra, const TRect& Anchor, int StartIndex,
+                                       bool ToUp)
+{
+    skinForm_->SkinMenuOpen();
+    opening_ = true;
+    if (Extra != nullptr)
+        skinForm_->SkinMenu()->PopupRectEx(this, SkinData(), ToUp, Extra, Item, Anchor, StartIndex);
     else
-        skinForm_->SkinMenu()->PopupRect(nullptr, SkinData(), false, mainMenu_->Items(), anchor, inView);
+        skinForm_->SkinMenu()->PopupRect(this, SkinData(), ToUp, Item, Anchor, StartIndex);
+    opening_ = false;
 }

@@ -121,6 +121,10 @@ public:
     void TestActive(int X, int Y);
     // Opens the items that do not fit from the first hidden one.
     void PopupHiddenItems();
+    // Opens Item's sub-items (from StartIndex) at the screen rectangle
+    // Anchor through the frame's menu manager, with the bar as the opener
+    // so that the close comes back to it.
+    void PopupMenuItem(TMenuItem* Item, TMenuItem* Extra, const TRect& Anchor, int StartIndex, bool ToUp);
     // Draws one item at once on the bar.
     void DrawItem(TbsSkinMainMenuBarItem* Item);
 
@@ -161,6 +165,9 @@ private:
     TMainMenu* mainMenu_ = nullptr;
     TbsSkinForm* skinForm_ = nullptr;
     bool scrollMenu_ = true;
+    // The menu manager closes the old chain while a new one opens; that
+    // close is no end of the menu mode.
+    bool opening_ = false;
     std::unique_ptr<TFont> defItemFont_;
     std::vector<std::unique_ptr<TbsSkinMainMenuBarItem>> items_;
 };

@@ -146,6 +146,5 @@ void TbsSkinMainMenuBarItem::PopupSubMenu()
         return;
     TPoint p = Parent->ClientToScreen(ObjectRect.TopLeft());
     TRect anchor = Bounds(p.X, p.Y, ObjectRect.Width(), ObjectRect.Height());
-    form->SkinMenuOpen();
-    form->SkinMenu()->PopupRect(nullptr, Parent->SkinData(), Parent->PopupToUp, MenuItem, anchor, 0);
+    Parent->PopupMenuItem(MenuItem, nullptr, anchor, 0, Parent->PopupToUp);
 }

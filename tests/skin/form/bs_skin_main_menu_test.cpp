@@ -151,8 +151,21 @@ TEST_F(BsSkinMainMenuBar, TheOpenSubmenuFollowsTheMouseBetweenUnnamedItems)
     EXPECT_FALSE(bar_->Items(0)->Down);
     EXPECT_TRUE(bar_->Items(1)->Down);
     EXPECT_EQ(OpenRows(), (std::vector<TMenuItem*>{second->Items(0)}));
-    frame_->SkinMenu()->CloseMenu();
+
+    // A click elsewhere closes the chain: the bar leaves the menu mode.
+    InjectClick(ScreenPoint(150, 180));
     PumpMessages();
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_FALSE(bar_->Items(1)->Down);
+    EXPECT_FALSE(bar_->ShowAccelChar);
+
+    // Without the frame an item highlights but opens nothing.
+    bar_->SetSkinForm(nullptr);
+    InjectClick(Centre(0));
+    PumpMessages();
+    EXPECT_TRUE(bar_->Items(0)->Active);
+    EXPECT_FALSE(bar_->Items(0)->Down);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
 }
 
 TEST_F(BsSkinMainMenuBar, AMergedChildMenuKeepsTheMenuOrderInAGroupAndGivesScrollMenuBack)
@@ -289,13 +302,16 @@ TEST_F(BsSkinMainMenuBarKeys, AnOpenSubmenuMovesWithTheHighlightAndEscapeKeepsIt
     EXPECT_FALSE(bar_->Items(0)->Down);
     EXPECT_EQ(OpenRows(), std::vector<TMenuItem*>{help_->Items(0)});
 
-    // Escape closed the popup: the item stays highlighted.
-    frame_->SkinMenu()->CloseMenu();
-    PumpMessages();
+    // Escape on the last level: the item stays highlighted.
     bar_->RestoreActiveItem();
     EXPECT_FALSE(bar_->Items(3)->Down);
     EXPECT_TRUE(bar_->Items(3)->Active);
-    bar_->MenuExit();
+
+    // The chain's full close ends the menu mode.
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_FALSE(bar_->ShowAccelChar);
 }
 
 TEST_F(BsSkinMainMenuBarKeys, AnAcceleratorOpensItsItem)
