@@ -8,6 +8,12 @@ TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* AParent, TbsDataSkinObje
 {
     if (auto* data = dynamic_cast<TbsDataSkinCaption*>(AData))
         TextRect = data->TextRect;
+    if (auto* data = dynamic_cast<TbsDataSkinCaption*>(AData)) {
+        FrameRect = data->FrameRect;
+        FrameTextRect = data->FrameTextRect;
+        DividerRect = data->DividerRect;
+        InActiveDividerRect = data->InActiveDividerRect;
+    }
 }
 
 void TbsSkinCaptionObject::MouseEnter()
@@ -22,4 +28,9 @@ void TbsSkinCaptionObject::MouseLeave()
     MouseIn = false;
     if (Parent->OnMouseLeaveEvent)
         Parent->OnMouseLeaveEvent(IDName);
+    if (HasQuickButtons()) {
+        ActiveQuickButton = -1;
+        OldActiveQuickButton = -1;
+        TrackQuickButtons(-1, -1);
+    }
 }

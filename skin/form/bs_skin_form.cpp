@@ -134,6 +134,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
         menusSkinData_ = nullptr;
     else if (AComponent == SystemMenu)
         SystemMenu = nullptr;
+    ForgetQuickImageList(AComponent);
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)
@@ -450,9 +451,13 @@ TbsFrameState TbsSkinForm::State() const
 
 bool TbsSkinForm::OnCaption(TPoint P) const
 {
-    for (const auto& object : objects_)
-        if (dynamic_cast<const TbsSkinCaptionObject*>(object.get()) && PtInRect(object->ObjectRect, P))
-            return true;
+    // A quick button on the caption is an object of its own, which takes
+    // the press instead of starting a move.
+    for (const auto& object : objects_) {
+        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(object.get());
+        if (caption && PtInRect(object->ObjectRect, P))
+            return caption->QuickButtonAt(P.X, P.Y) < 0;
+    }
     return false;
 }
 

@@ -25,6 +25,7 @@
 #include "skin/form/bs_form_icon.h"
 #include "skin/form/bs_form_position.h"
 #include "skin/form/bs_frame_mask.h"
+#include "skin/form/bs_quick_buttons.h"
 
 class TBitmap;
 class TFont;
@@ -32,6 +33,7 @@ class TPopupMenu;
 class TTimer;
 class TbsActiveSkinObject;
 class TbsLayerManager;
+class TCustomImageList;
 
 // Scoped: the class library's TBorderIcon uses the same names.
 enum class TbsBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -92,6 +94,13 @@ public:
     // A user system menu shown instead of the built-in one; not owned.
     TPopupMenu* SystemMenu = nullptr;
     IbsFrameTray* Tray = nullptr;
+    // Small buttons the caption shows beside its text, with their images;
+    // the list is not owned and is forgotten when freed.
+    TbsQuickButtonItems* QuickButtons() const { return quickButtons_.get(); }
+    TCustomImageList* QuickImageList() const { return quickImageList_; }
+    void SetQuickImageList(TCustomImageList* Value);
+    bool QuickButtonsShowHint = false;
+    bool QuickButtonsShowDivider = true;
 
     TbsMouseDownEvent OnMouseDownEvent;
     TbsMouseUpEvent OnMouseUpEvent;
@@ -180,6 +189,8 @@ public:
     // A rectangle of window coordinates on the screen.
     TRect ScreenRect(const TRect& R) const;
     void DrawFormIcon(TCanvas* Canvas, int X, int Y);
+    // The whole frame painted again (its WM_NCPAINT).
+    void RepaintFrame();
 
     // The window procedure put in the form's WindowProc.
     void NewWndProc(TMessage& Message);
@@ -247,6 +258,8 @@ private:
     bool OnCaption(TPoint P) const;
     TPoint WindowPoint(LPARAM ScreenPoint) const;
     void SendNCPaint();
+    // Lets go of the quick buttons' images when AComponent is them.
+    void ForgetQuickImageList(TComponent* AComponent);
     // Objects enabled and visible by BorderIcons and HideCaptionButtons.
     void ApplyBorderIcons();
 
@@ -276,4 +289,6 @@ private:
     // False once the component is gone, for handlers that called out into
     // code that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    TCustomImageList* quickImageList_ = nullptr;
+    std::unique_ptr<TbsQuickButtonItems> quickButtons_ = std::make_unique<TbsQuickButtonItems>(this);
 };

@@ -1,0 +1,150 @@
+// The caption's quick buttons: where they lie, the text room they leave,
+// and their hot tracking and clicks.
+#include "platform/ui/graphics/image_list.h"
+#include "skin/form/bs_skin_caption_object.h"
+#include "skin/form/bs_skin_form.h"
+
+namespace {
+
+// Each button is its image with a 2-pixel border, and 4 pixels apart.
+constexpr int kButtonPad = 4;
+constexpr int kButtonStep = 8;
+constexpr int kDividerGap = 3;
+
+}  // namespace
+
+bool TbsSkinCaptionObject::HasQuickButtons() const
+{
+    return Parent->QuickButtons()->Count() > 0 && Parent->QuickImageList();
+}
+
+TRect TbsSkinCaptionObject::DividerSource() const
+{
+    if (!FormActive() && !IsRectEmpty(InActiveDividerRect))
+        return InActiveDividerRect;
+    return DividerRect;
+}
+
+TRect TbsSkinCaptionObject::CalcTextRect() const
+{
+    TRect r = TextRect;
+    if (!IsRectEmpty(r)) {
+        r.Right = ObjectRect.Width() - (SkinRect.Width() - TextRect.Right);
+        if (HasQuickButtons())
+            r.Left += (Parent->QuickImageList()->Width() + kButtonStep) * Parent->QuickButtons()->Count();
+    }
+    if (!IsRectEmpty(FrameRect)) {
+        r.Left += FrameTextRect.Left;
+        r.Top += FrameTextRect.Top;
+        r.Right += FrameTextRect.Right - FrameRect.Width();
+    }
+    return r;
+}
+
+void TbsSkinCaptionObject::LayoutQuickButtons()
+{
+    if (!HasQuickButtons())
+        return;
+    int x = ObjectRect.Left;
+    TRect divider = DividerSource();
+    if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
+        x += kDividerGap + divider.Width() + kDividerGap;
+    TCustomImageList* images = Parent->QuickImageList();
+    int y = ObjectRect.Top + ObjectRect.Height() / 2 - images->Height() / 2 - 2;
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    for (int i = 0; i < buttons->Count(); ++i) {
+        TbsQuickButtonItem* item = buttons->Items(i);
+        if (!item->Visible())
+            continue;
+        item->ItemRect = TRect{x, y, x + images->Width() + kButtonPad, y + images->Height() + kButtonPad};
+        x += images->Width() + kButtonStep;
+    }
+}
+
+void TbsSkinCaptionObject::RedrawButtons() { Parent->RepaintFrame(); }
+
+int TbsSkinCaptionObject::QuickButtonAt(int X, int Y)
+{
+    if (!HasQuickButtons())
+        return -1;
+    LayoutQuickButtons();
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    for (int i = 0; i < buttons->Count(); ++i) {
+        TbsQuickButtonItem* item = buttons->Items(i);
+        if (item->Visible() && PtInRect(item->ItemRect, TPoint{X, Y}))
+            return i;
+    }
+    return -1;
+}
+
+void TbsSkinCaptionObject::TrackQuickButtons(int X, int Y)
+{
+    OldActiveQuickButton = ActiveQuickButton;
+    ActiveQuickButton = QuickButtonAt(X, Y);
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    bool changed = false;
+    for (int i = 0; i < buttons->Count(); ++i) {
+        if (i == MenuQuickButton)
+            continue;
+        bool hot = i == ActiveQuickButton;
+        if (buttons->Items(i)->Hot != hot) {
+            buttons->Items(i)->Hot = hot;
+            changed = true;
+        }
+    }
+    if (changed || ActiveQuickButton != OldActiveQuickButton)
+        RedrawButtons();
+}
+
+void TbsSkinCaptionObject::MouseMove(int X, int Y)
+{
+    TbsActiveSkinObject::MouseMove(X, Y);
+    if (HasQuickButtons())
+        TrackQuickButtons(X, Y);
+}
+
+void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button)
+{
+    TbsActiveSkinObject::MouseDown(X, Y, Button);
+    if (!HasQuickButtons() || Button != mbLeft)
+        return;
+    TrackQuickButtons(X, Y);
+    if (ActiveQuickButton >= 0) {
+        Parent->QuickButtons()->Items(ActiveQuickButton)->Down = true;
+        PressedQuickButton = ActiveQuickButton;
+    }
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    for (int i = 0; i < buttons->Count(); ++i) {
+        if (i == ActiveQuickButton)
+            continue;
+        buttons->Items(i)->Hot = false;
+        buttons->Items(i)->Down = false;
+    }
+    RedrawButtons();
+}
+
+void TbsSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button)
+{
+    TbsActiveSkinObject::MouseUp(X, Y, Button);
+    if (!HasQuickButtons())
+        return;
+    TrackQuickButtons(X, Y);
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    if (ActiveQuickButton < 0 && PressedQuickButton >= 0 && PressedQuickButton < buttons->Count()) {
+        buttons->Items(PressedQuickButton)->Hot = false;
+        buttons->Items(PressedQuickButton)->Down = false;
+        RedrawButtons();
+    }
+    PressedQuickButton = -1;
+    if (ActiveQuickButton < 0 || Button != mbLeft)
+        return;
+    TbsQuickButtonItem* item = buttons->Items(ActiveQuickButton);
+    bool wasDown = item->Down;
+    for (int i = 0; i < buttons->Count(); ++i)
+        if (!(i == ActiveQuickButton && i == MenuQuickButton))
+            buttons->Items(i)->Down = false;
+    RedrawButtons();
+    // A press that began on another button clicks neither.
+    if (wasDown && item->OnClick)
+        item->OnClick(this);
+}
