@@ -5,12 +5,28 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/base/geometry.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/region.h"
 #include "platform/win/win_types.h"
 #include "platform/base/ansi_string.h"
+
+// A display monitor on the screen, and the part of it windows may cover
+// (the monitor less task bars and docks).
+struct TBackendMonitor {
+    TRect Area;
+    TRect Work;
+    bool Primary = false;
+};
+
+// Leaves exactly one monitor primary: the first one marked, else the one
+// whose area starts at (0, 0), else the first.
+void SettlePrimaryMonitor(std::vector<TBackendMonitor>& Monitors);
+// Each monitor's work area becomes its area clipped to the desktop's one
+// work area, or its whole area where the two do not meet.
+void ClipWorkAreas(std::vector<TBackendMonitor>& Monitors, const TRect& DesktopWork);
 
 // Every top-level window has one surface, named by the window's handle.
 class TBackend {
@@ -22,9 +38,12 @@ public:
     TBackend& operator=(const TBackend&) = delete;
     virtual const char* Name() const = 0;
 
+    // The whole screen: every monitor lies in it.
     virtual TRect ScreenRect() const = 0;
-    // The part of the screen windows may cover (less task bars and docks).
-    virtual TRect WorkArea() const = 0;
+    // The display monitors, at least one, exactly one of them primary.
+    virtual std::vector<TBackendMonitor> Monitors() const = 0;
+    // The primary monitor's work area.
+    TRect WorkArea() const;
 
     // Bounds are in screen coordinates. A popup surface (WS_POPUP) is not
     // decorated or placed by the desktop.

@@ -10,8 +10,25 @@ THeadlessBackend::THeadlessBackend()
 
 void THeadlessBackend::SetScreenSize(int Width, int Height)
 {
-    screen_ = Rect(0, 0, Width, Height);
-    workArea_ = Rect(0, 0, Width, std::max(0, Height - TaskBarHeight));
+    SetMonitors({{Rect(0, 0, Width, Height), Rect(0, 0, Width, std::max(0, Height - TaskBarHeight)), true}});
+}
+
+void THeadlessBackend::SetWorkArea(const TRect& Area)
+{
+    for (TBackendMonitor& m : monitors_)
+        if (m.Primary)
+            m.Work = Area;
+}
+
+void THeadlessBackend::SetMonitors(std::vector<TBackendMonitor> Monitors)
+{
+    if (Monitors.empty())
+        return;
+    SettlePrimaryMonitor(Monitors);
+    monitors_ = std::move(Monitors);
+    screen_ = monitors_.front().Area;
+    for (const TBackendMonitor& m : monitors_)
+        UnionRect(screen_, screen_, m.Area);
 }
 
 THeadlessBackend::TSurface* THeadlessBackend::FindSurface(HWND Window)

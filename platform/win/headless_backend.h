@@ -1,4 +1,4 @@
-// The back end without a display: one virtual screen of a settable size
+// The back end without a display: a screen of settable monitors
 // that keeps its surfaces in memory. Tests always run on it. Composing the
 // screen, saving it as a picture and injecting input are added by their
 // areas as free functions over THeadlessBackend.
@@ -28,9 +28,14 @@ public:
     // the bottom.
     THeadlessBackend();
 
-    // The work area becomes the screen less the same task bar.
+    // One monitor of that size, the primary, with the same task bar.
     void SetScreenSize(int Width, int Height);
-    void SetWorkArea(const TRect& Area) { workArea_ = Area; }
+    // The primary monitor's work area.
+    void SetWorkArea(const TRect& Area);
+    // Monitors with their work areas; when none is marked primary, the
+    // one at (0, 0), else the first, is. The screen is all of them. An
+    // empty list is ignored.
+    void SetMonitors(std::vector<TBackendMonitor> Monitors);
     // Surfaces in stacking order, the topmost first.
     std::vector<TSurface>& Surfaces() { return surfaces_; }
     TSurface* FindSurface(HWND Window);
@@ -41,7 +46,7 @@ public:
 
     const char* Name() const override { return "headless"; }
     TRect ScreenRect() const override { return screen_; }
-    TRect WorkArea() const override { return workArea_; }
+    std::vector<TBackendMonitor> Monitors() const override { return monitors_; }
     void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) override;
     void DestroySurface(HWND Window) override;
     void ShowSurface(HWND Window, bool Activate) override;
@@ -64,7 +69,7 @@ private:
     static constexpr int TaskBarHeight = 40;
 
     TRect screen_;
-    TRect workArea_;
+    std::vector<TBackendMonitor> monitors_;
     std::vector<TSurface> surfaces_;
     int beeps_ = 0;
 };

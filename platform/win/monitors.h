@@ -1,5 +1,5 @@
-// Display monitors. The back end reports one screen; it is the primary
-// monitor.
+// Display monitors, as the back end reports them. A monitor's handle
+// stays the same while the back end's list keeps its order.
 #pragma once
 
 #include "platform/base/geometry.h"

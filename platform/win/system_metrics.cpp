@@ -18,19 +18,29 @@ constexpr int Minimized[2] = {160, 24};
 
 int GetSystemMetrics(int Index)
 {
-    TRect screen = Backend().ScreenRect();
-    TRect work = Backend().WorkArea();
+    // The screen is every monitor; its size, the primary monitor's. Asked
+    // of the back end only where needed: on a display each is a request.
+    auto screen = [] { return Backend().ScreenRect(); };
+    auto work = [] { return Backend().WorkArea(); };
+    auto primary = [] {
+        for (const TBackendMonitor& m : Backend().Monitors())
+            if (m.Primary)
+                return m.Area;
+        return Backend().ScreenRect();
+    };
     switch (Index) {
     case SM_CXSCREEN:
-    case SM_CXVIRTUALSCREEN:
-        return screen.Width();
+        return primary().Width();
     case SM_CYSCREEN:
+        return primary().Height();
+    case SM_CXVIRTUALSCREEN:
+        return screen().Width();
     case SM_CYVIRTUALSCREEN:
-        return screen.Height();
+        return screen().Height();
     case SM_XVIRTUALSCREEN:
-        return screen.Left;
+        return screen().Left;
     case SM_YVIRTUALSCREEN:
-        return screen.Top;
+        return screen().Top;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
     case SM_CYVSCROLL:
@@ -78,9 +88,9 @@ int GetSystemMetrics(int Index)
     case SM_CYMENUCHECK:
         return 13;
     case SM_CXFULLSCREEN:
-        return work.Width();
+        return work().Width();
     case SM_CYFULLSCREEN:
-        return work.Height() - Caption;
+        return work().Height() - Caption;
     case SM_CXMIN:
     case SM_CXMINTRACK:
         return 112;
@@ -88,13 +98,13 @@ int GetSystemMetrics(int Index)
     case SM_CYMINTRACK:
         return 27;
     case SM_CXMAXTRACK:
-        return screen.Width() + 2 * SizingFrame + 4;
+        return screen().Width() + 2 * SizingFrame + 4;
     case SM_CYMAXTRACK:
-        return screen.Height() + 2 * SizingFrame + 4;
+        return screen().Height() + 2 * SizingFrame + 4;
     case SM_CXMAXIMIZED:
-        return work.Width() + 2 * SizingFrame;
+        return work().Width() + 2 * SizingFrame;
     case SM_CYMAXIMIZED:
-        return work.Height() + 2 * SizingFrame;
+        return work().Height() + 2 * SizingFrame;
     case SM_CXMINIMIZED:
     case SM_CXMINSPACING:
         return Minimized[0];
@@ -112,11 +122,12 @@ int GetSystemMetrics(int Index)
     case SM_MOUSEPRESENT:
     case SM_MOUSEWHEELPRESENT:
     case SM_DBCSENABLED:
-    case SM_CMONITORS:
     case SM_SAMEDISPLAYFORMAT:
         return 1;
     case SM_CMOUSEBUTTONS:
         return 3;
+    case SM_CMONITORS:
+        return static_cast<int>(Backend().Monitors().size());
     default:
         // Among them SM_SWAPBUTTON, SM_IMMENABLED (no input method),
         // SM_MIDEASTENABLED, SM_CXPADDEDBORDER and indexes unknown here.

@@ -4,6 +4,7 @@
 
 #include "platform/win/backend.h"
 #include "platform/win/frame_geometry.h"
+#include "platform/win/monitors.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_internal.h"
@@ -183,12 +184,17 @@ MINMAXINFO GetMinMaxInfo(HWND Window)
     TWindow* window = WindowOf(Window);
     if (!window)
         return info;
-    // A maximized window fills the work area (a child its parent's client
-    // area) with its border just outside.
+    // A maximized window fills the work area of its monitor (a child its
+    // parent's client area) with its border just outside.
     int border = FrameBorderWidth(window->Style, window->ExStyle);
-    TRect area = window->IsTopLevel() || window->IsDesktop()
-                     ? Backend().WorkArea()
-                     : ::Rect(0, 0, window->Parent->Client.Width(), window->Parent->Client.Height());
+    TRect area;
+    MONITORINFO monitor;
+    if (!window->IsTopLevel() && !window->IsDesktop())
+        area = ::Rect(0, 0, window->Parent->Client.Width(), window->Parent->Client.Height());
+    else if (GetMonitorInfo(MonitorFromWindow(Window, MONITOR_DEFAULTTONEAREST), &monitor))
+        area = monitor.rcWork;
+    else
+        area = Backend().WorkArea();
     info.ptMaxSize = {area.Width() + 2 * border, area.Height() + 2 * border};
     info.ptMaxPosition = {area.Left - border, area.Top - border};
     if (window->Style & (WS_DLGFRAME | WS_BORDER))

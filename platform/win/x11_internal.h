@@ -55,7 +55,8 @@ public:
 
     const char* Name() const override { return "x11"; }
     TRect ScreenRect() const override;
-    TRect WorkArea() const override;
+    // x11_monitors.cpp: RandR's monitors, each with _NET_WORKAREA clipped to it.
+    std::vector<TBackendMonitor> Monitors() const override;
     void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) override;
     void DestroySurface(HWND Window) override;
     void ShowSurface(HWND Window, bool Activate) override;
@@ -136,6 +137,7 @@ private:
     void* argbVisual_ = nullptr;  // Visual*, when a 32-bit TrueColor visual exists
     bool shm_ = false;
     bool shape_ = false;
+    bool randrMonitors_ = false;  // RandR 1.5, which lists monitors
     unsigned long time_ = 0;
     std::vector<std::unique_ptr<TX11Surface>> surfaces_;
     std::map<std::string, TXId> atoms_;
@@ -162,6 +164,9 @@ private:
     int dndVersion_ = 0;
     bool dndFiles_ = false;  // the source offers text/uri-list
 };
+
+// Whether the display's RandR lists monitors (version 1.5 or later).
+bool X11HasRandrMonitors(_XDisplay* Display);
 
 // The running back end when it is the X11 one, else nullptr.
 TX11Backend* X11Backend();

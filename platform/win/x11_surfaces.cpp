@@ -110,6 +110,7 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     shm_ = XShmQueryVersion(display_, &major, &minor, &pixmaps);
     int event = 0, error = 0;
     shape_ = XShapeQueryExtension(display_, &event, &error);
+    randrMonitors_ = X11HasRandrMonitors(display_);
     XVisualInfo info;
     if (XMatchVisualInfo(display_, screen_, 32, TrueColor, &info)) {
         argbVisual_ = info.visual;
@@ -177,29 +178,6 @@ TX11Surface* TX11Backend::FindSurface(TXId XWindow)
 TRect TX11Backend::ScreenRect() const
 {
     return Rect(0, 0, DisplayWidth(display_, screen_), DisplayHeight(display_, screen_));
-}
-
-TRect TX11Backend::WorkArea() const
-{
-    TRect screen = ScreenRect();
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    TRect area = screen;
-    Atom workArea = XInternAtom(display_, "_NET_WORKAREA", True);
-    if (workArea && XGetWindowProperty(display_, root_, workArea, 0, 4, False, XA_CARDINAL, &type, &format, &count,
-                                       &after, &data) == Success &&
-        data && format == 32 && count >= 4) {
-        const long* v = reinterpret_cast<const long*>(data);
-        TRect desk = Bounds(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
-                            static_cast<int>(v[3]));
-        if (!IntersectRect(area, desk, screen))
-            area = screen;
-    }
-    if (data)
-        XFree(data);
-    return area;
 }
 
 void TX11Backend::CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle)

@@ -192,6 +192,98 @@ TEST_F(System, AMinimizedWindowIsTheDesktopsIconUntilRestored)
     EXPECT_EQ(ScreenPixel(500, 100), desktop);
 }
 
+// Two monitors side by side, the second one primary: windows and points
+// find their monitor, a window maximizes to its own monitor's work area,
+// and the screen's metrics are the primary's while the virtual screen is
+// both.
+TEST_F(System, WindowsOnASecondMonitor)
+{
+    THeadlessBackend* screen = HeadlessBackend();
+    ASSERT_TRUE(screen);
+    screen->SetMonitors({{Rect(0, 0, 1280, 800), Rect(0, 0, 1280, 760), false},
+                         {Rect(1280, -100, 2304, 668), Rect(1320, -100, 2304, 668), true}});
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    EXPECT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), 0);
+    EXPECT_EQ(GetSystemMetrics(SM_YVIRTUALSCREEN), -100);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 2304);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 900);
+    TRect work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, Rect(1320, -100, 2304, 668));
+
+    HMONITOR first = MonitorFromPoint({5, 5}, MONITOR_DEFAULTTONULL);
+    HMONITOR second = MonitorFromPoint({1300, 0}, MONITOR_DEFAULTTONULL);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(second);
+    EXPECT_NE(first, second);
+    MONITORINFOEX info;
+    ASSERT_TRUE(GetMonitorInfo(second, &info));
+    EXPECT_EQ(info.rcMonitor, Rect(1280, -100, 2304, 668));
+    EXPECT_EQ(info.rcWork, Rect(1320, -100, 2304, 668));
+    EXPECT_EQ(info.dwFlags, DWORD(MONITORINFOF_PRIMARY));
+    EXPECT_STREQ(info.szDevice, "\\\\.\\DISPLAY2");
+    ASSERT_TRUE(GetMonitorInfo(first, &info));
+    EXPECT_EQ(info.dwFlags, 0u);
+    // Off both: nothing, the primary, or the nearer one.
+    EXPECT_EQ(MonitorFromPoint({1000, 850}, MONITOR_DEFAULTTONULL), nullptr);
+    EXPECT_EQ(MonitorFromPoint({1000, 850}, MONITOR_DEFAULTTOPRIMARY), second);
+    EXPECT_EQ(MonitorFromPoint({1000, 850}, MONITOR_DEFAULTTONEAREST), first);
+    EXPECT_EQ(MonitorFromPoint({2400, 0}, MONITOR_DEFAULTTONEAREST), second);
+    // A rectangle over both belongs to the one with more of it.
+    EXPECT_EQ(MonitorFromRect(Rect(1200, 0, 1400, 10), MONITOR_DEFAULTTONULL), second);
+    EXPECT_FALSE(GetMonitorInfo(nullptr, &info));
+
+    TMessageLog log;
+    HWND a = log.Make("A", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(1400, 100, 300, 200));
+    HWND b = log.Make("B", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    EXPECT_EQ(MonitorFromWindow(a, MONITOR_DEFAULTTONULL), second);
+    EXPECT_EQ(MonitorFromWindow(b, MONITOR_DEFAULTTONULL), first);
+    int border = GetSystemMetrics(SM_CXFRAME);
+    ShowWindow(a, SW_MAXIMIZE);
+    ShowWindow(b, SW_MAXIMIZE);
+    TRect r;
+    GetWindowRect(a, &r);
+    EXPECT_EQ(r, Rect(1320 - border, -100 - border, 2304 + border, 668 + border));
+    GetWindowRect(b, &r);
+    EXPECT_EQ(r, Rect(-border, -border, 1280 + border, 760 + border));
+    // Minimized, it still counts on the monitor it will come back to.
+    ShowWindow(a, SW_MINIMIZE);
+    EXPECT_EQ(MonitorFromWindow(a, MONITOR_DEFAULTTONULL), second);
+    DestroyWindow(a);
+    DestroyWindow(b);
+    screen->SetScreenSize(1280, 800);
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+}
+
+// Which monitor is primary when none says so, and each monitor's share of
+// the desktop's one work area.
+TEST_F(System, PrimaryMonitorAndWorkAreas)
+{
+    std::vector<TBackendMonitor> monitors{{Rect(-800, 0, 0, 600), {}, false}, {Rect(0, 0, 1024, 768), {}, false}};
+    SettlePrimaryMonitor(monitors);
+    EXPECT_FALSE(monitors[0].Primary);
+    EXPECT_TRUE(monitors[1].Primary);
+    monitors[1].Area = Rect(0, 10, 1024, 778);
+    SettlePrimaryMonitor(monitors);  // the marked one stays
+    EXPECT_TRUE(monitors[1].Primary);
+    monitors[1].Primary = false;
+    SettlePrimaryMonitor(monitors);  // none at (0, 0): the first
+    EXPECT_TRUE(monitors[0].Primary);
+    EXPECT_FALSE(monitors[1].Primary);
+    monitors[1].Primary = true;
+    SettlePrimaryMonitor(monitors);  // two marked: the first of them
+    EXPECT_TRUE(monitors[0].Primary);
+    EXPECT_FALSE(monitors[1].Primary);
+
+    // A task bar along the bottom of the right monitor only; the left
+    // monitor lies outside the desktop's work area and keeps all of itself.
+    ClipWorkAreas(monitors, Rect(0, 0, 1024, 740));
+    EXPECT_EQ(monitors[0].Work, Rect(-800, 0, 0, 600));
+    EXPECT_EQ(monitors[1].Work, Rect(0, 10, 1024, 740));
+}
+
 TEST_F(System, SettingsVersionBeepsAndTheDebugLog)
 {
     UINT lines = 0;

@@ -8,7 +8,10 @@
 #include "platform/gdi/pen_brush.h"
 #include "platform/gdi/regions.h"
 #include "platform/win/focus.h"
+#include "platform/win/monitors.h"
 #include "platform/win/paint.h"
+#include "platform/win/system_metrics.h"
+#include "platform/win/system_parameters.h"
 #include "platform/win/update_region.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/win_messages.h"
@@ -20,6 +23,7 @@
 #include "platform/win/x11_backend.h"
 #include "x11_test_support.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
@@ -358,4 +362,45 @@ TEST_F(TX11WindowTest, MinimizingAsksTheDesktopToIconifyAndTheDesktopsMapRestore
     GetWindowRect(form, &r);
     EXPECT_EQ(r, Bounds(40, 50, 220, 140));
     EXPECT_TRUE(BecomesViewable(form));
+}
+
+// The display has one monitor; the work area is the desktop's
+// _NET_WORKAREA, as another program (the desktop) sets it on the root.
+TEST_F(TX11WindowTest, TheMonitorsWorkAreaIsTheDesktops)
+{
+    Display* x = Other();
+    Window root = DefaultRootWindow(x);
+    int width = DisplayWidth(x, DefaultScreen(x));
+    int height = DisplayHeight(x, DefaultScreen(x));
+    Atom workArea = XInternAtom(x, "_NET_WORKAREA", False);
+    long area[4] = {0, 24, width, height - 24 - 30};
+    XChangeProperty(x, root, workArea, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
+    XSync(x, False);
+    struct TTakeBack {
+        Display* X;
+        Window Root;
+        Atom Property;
+        ~TTakeBack()
+        {
+            XDeleteProperty(X, Root, Property);
+            XSync(X, False);
+        }
+    } takeBack{x, root, workArea};
+
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+    MONITORINFO info;
+    ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint({width / 2, height / 2}, MONITOR_DEFAULTTONULL), &info));
+    EXPECT_EQ(info.rcMonitor, Rect(0, 0, width, height));
+    EXPECT_EQ(info.rcWork, Rect(0, 24, width, height - 30));
+    EXPECT_EQ(info.dwFlags, DWORD(MONITORINFOF_PRIMARY));
+    TRect work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, info.rcWork);
+
+    // A work area past the screen's edge is clipped to the monitor.
+    area[2] = width + 500;
+    XChangeProperty(x, root, workArea, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
+    XSync(x, False);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, Rect(0, 24, width, height - 30));
 }
