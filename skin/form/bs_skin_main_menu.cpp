@@ -188,8 +188,14 @@ void TbsSkinMainMenuBar::DrawItem(TbsSkinMainMenuBarItem* Item)
 void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
 {
     TbsSkinControl::Dispatch(Message);
-    if (Message.Msg == CM_MOUSELEAVE)
+    bool designing = ComponentState().Contains(csDesigning);
+    if (Message.Msg == CM_MOUSEENTER && !designing && OnMouseEnter) {
+        OnMouseEnter(this);
+    } else if (Message.Msg == CM_MOUSELEAVE && !designing) {
+        if (OnMouseLeave)
+            OnMouseLeave(this);
         TestActive(-1, -1);
+    }
     else if (Message.Msg == WM_SKINMENUCLOSED && !opening_)
         MenuExit();
     else if (Message.Msg == WM_SIZE)

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/headless_input.h"
 #include "skin/controls/bs_skin_menu.h"
@@ -215,6 +217,36 @@ TEST_F(BsSkinMainMenuBar, AMergedChildMenuKeepsTheMenuOrderInAGroupAndGivesScrol
     EXPECT_FALSE(bar_->MergeMenu);
     EXPECT_TRUE(bar_->ScrollMenu());
     EXPECT_EQ(Captions(), (std::vector<std::string>{"File", "Window", "Help", "Tools"}));
+}
+
+TEST_F(BsSkinMainMenuBar, HoveringReportsTheItemsAndTheBarAndTakesTheItemsHint)
+{
+    TMenuItem* file = Add(menu_, "\xD5\x66\xE9\x54");  // GBK 說門
+    file->SetHint("Files");
+    TMenuItem* edit = Add(menu_, "Edit");
+    std::vector<std::string> log;
+    auto name = [](TMenuItem* Item) { return std::string(Item->Caption().c_str()); };
+    bar_->OnItemMouseEnter = TbsItemEnterEvent::FromCallable([&](TMenuItem* I) { log.push_back("enter " + name(I)); });
+    bar_->OnItemMouseLeave = TbsItemLeaveEvent::FromCallable([&](TMenuItem* I) { log.push_back("leave " + name(I)); });
+    bar_->OnMouseEnter = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("bar enter"); });
+    bar_->OnMouseLeave = TNotifyEvent::FromCallable([&](TObject*) { log.push_back("bar leave"); });
+    bar_->SetMainMenu(menu_);
+    Paint();
+    // Two double-byte characters measure as such, not as four bytes' worth.
+    TRect gbk = bar_->Items(0)->ObjectRect;
+    bar_->Canvas()->Font()->Assign(bar_->DefItemFont());
+    EXPECT_EQ(gbk.Width(), bar_->Canvas()->TextWidth("\xD5\x66\xE9\x54") + 12);
+
+    InjectMouseMove(Centre(0));
+    PumpMessages();
+    EXPECT_EQ(bar_->Hint, "Files");
+    InjectMouseMove(Centre(1));
+    PumpMessages();
+    InjectMouseMove(ScreenPoint(150, 180));
+    PumpMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{"bar enter", "enter " + name(file), "leave " + name(file),
+                                             "enter " + name(edit), "bar leave", "leave " + name(edit)}));
+    EXPECT_EQ(bar_->ActiveIndex, -1);
 }
 
 TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
