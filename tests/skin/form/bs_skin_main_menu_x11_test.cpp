@@ -12,6 +12,10 @@
 #include "tests/skin/form/test_frame_skin.h"
 #include "tests/support/pixel_colour.h"
 
+// Last: Xlib's macros would rename our classes' members.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
 namespace {
 
 class SkinMainMenuBarX11Test : public TFormX11Test {
@@ -42,6 +46,11 @@ protected:
     }
 
     TPoint Screen(TPoint Client) const { return bar_->ClientToScreen(Client); }
+    static void MoveTo(TPoint P)
+    {
+        XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
+        XFlush(Other());
+    }
 
     TTestSkin skin_;
     TTestFrameSkin frameSkin_{skin_};
@@ -62,6 +71,12 @@ TEST_F(SkinMainMenuBarX11Test, AClickOpensTheSubmenuBelowThePressedItem)
     EXPECT_EQ(menu->Popup(0)->BoundsRect().Top, Screen(Point(0, file.Bottom)).Y);
     TPoint inside = Screen(Point(file.Left + 2, file.Top + 2));
     EXPECT_TRUE(PumpUntil([&] { return PixelAt(ScreenImage(), inside.X, inside.Y) == TColor(0x00B59385); }));
+
+    // The open submenu follows the pointer to the next item.
+    TRect edit = bar_->Items(1)->ObjectRect;
+    MoveTo(Screen(Point(edit.Left + 4, edit.Top + 4)));
+    EXPECT_TRUE(PumpUntil([&] { return bar_->Items(1)->Down && menu->ChainOpen(); }));
+    EXPECT_FALSE(bar_->Items(0)->Down);
     menu->CloseMenu();
 }
 
