@@ -187,15 +187,10 @@ void TbsSkinMainMenuBar::DrawItem(TbsSkinMainMenuBarItem* Item)
 
 void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
 {
+    // The skinned control fires OnMouseEnter and OnMouseLeave.
     TbsSkinControl::Dispatch(Message);
-    bool designing = ComponentState().Contains(csDesigning);
-    if (Message.Msg == CM_MOUSEENTER && !designing && OnMouseEnter) {
-        OnMouseEnter(this);
-    } else if (Message.Msg == CM_MOUSELEAVE && !designing) {
-        if (OnMouseLeave)
-            OnMouseLeave(this);
+    if (Message.Msg == CM_MOUSELEAVE && !Designing())
         TestActive(-1, -1);
-    }
     else if (Message.Msg == WM_SKINMENUCLOSED && !opening_)
         MenuExit();
     else if (Message.Msg == WM_SIZE)

@@ -93,9 +93,6 @@ public:
 
     TbsItemEnterEvent OnItemMouseEnter;
     TbsItemLeaveEvent OnItemMouseLeave;
-    // The cursor enters or leaves the bar.
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
 
     // The menu of the active child merged in, or nil. The form's own
     // search by default; tests put a menu of their own in its place.
