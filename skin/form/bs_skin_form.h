@@ -33,6 +33,7 @@ class TPopupMenu;
 class TTimer;
 class TbsActiveSkinObject;
 class TbsLayerManager;
+class TbsSkinMainMenuBar;
 class TCustomImageList;
 
 // Scoped: the class library's TBorderIcon uses the same names.
@@ -94,6 +95,9 @@ public:
     // A user system menu shown instead of the built-in one; not owned.
     TPopupMenu* SystemMenu = nullptr;
     IbsFrameTray* Tray = nullptr;
+    // The menu bar that names this frame as its SkinForm; the bar sets and
+    // clears it.
+    TbsSkinMainMenuBar* MainMenuBar = nullptr;
     // Small buttons the caption shows beside its text, with their images;
     // the list is not owned and is forgotten when freed.
     TbsQuickButtonItems* QuickButtons() const { return quickButtons_.get(); }

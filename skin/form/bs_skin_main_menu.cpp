@@ -60,7 +60,7 @@ TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* AOwner) : TbsSkinControl(AOwn
     SetHeight(22);
 }
 
-TbsSkinMainMenuBar::~TbsSkinMainMenuBar() = default;
+TbsSkinMainMenuBar::~TbsSkinMainMenuBar() { SetSkinForm(nullptr); }
 
 void TbsSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operation)
 {
@@ -87,9 +87,13 @@ void TbsSkinMainMenuBar::SetMainMenu(TMainMenu* Value)
 
 void TbsSkinMainMenuBar::SetSkinForm(TbsSkinForm* Value)
 {
+    if (skinForm_ != nullptr && skinForm_->MainMenuBar == this)
+        skinForm_->MainMenuBar = nullptr;
     skinForm_ = Value;
-    if (Value != nullptr)
+    if (Value != nullptr) {
         Value->FreeNotification(this);
+        Value->MainMenuBar = this;
+    }
 }
 
 void TbsSkinMainMenuBar::SetScrollMenu(bool Value)

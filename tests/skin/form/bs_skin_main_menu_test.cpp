@@ -162,7 +162,9 @@ TEST_F(BsSkinMainMenuBar, TheOpenSubmenuFollowsTheMouseBetweenUnnamedItems)
     EXPECT_FALSE(bar_->ShowAccelChar);
 
     // Without the frame an item highlights but opens nothing.
+    EXPECT_EQ(frame_->MainMenuBar, bar_);
     bar_->SetSkinForm(nullptr);
+    EXPECT_EQ(frame_->MainMenuBar, nullptr);
     InjectClick(Centre(0));
     PumpMessages();
     EXPECT_TRUE(bar_->Items(0)->Active);
@@ -268,6 +270,10 @@ TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
     PumpMessages();
     EXPECT_EQ(senders.back(), bar_->Items(0));
     EXPECT_TRUE(selected.back());
+
+    // A freed bar leaves the frame without one.
+    delete bar_;
+    EXPECT_EQ(frame_->MainMenuBar, nullptr);
 }
 
 }  // namespace
