@@ -97,6 +97,7 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
 TbsSkinForm::~TbsSkinForm()
 {
     *alive_ = false;
+    UnHookApp();
     StopTimers();
     objects_.clear();
     TCustomForm* form = Form();
@@ -189,7 +190,11 @@ void TbsSkinForm::SetFormInactive()
         OnSkinMenuClose(this);
 }
 
-void TbsSkinForm::SkinMenuOpen() { SetFormActive(); }
+void TbsSkinForm::SkinMenuOpen()
+{
+    HookApp();
+    SetFormActive();
+}
 
 void TbsSkinForm::SkinMenuClose()
 {
@@ -210,6 +215,11 @@ void TbsSkinForm::SkinMenuClose()
     }
     if (OnSkinMenuClose && !alive.expired())
         OnSkinMenuClose(this);
+    if (alive.expired())
+        return;
+    if (MainMenuActive)
+        MainMenuExit();
+    UnHookApp();
 }
 
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value)

@@ -118,6 +118,8 @@ public:
     TNotifyEvent OnDeActivate;
     TNotifyEvent OnSkinMenuOpen;
     TNotifyEvent OnSkinMenuClose;
+    TNotifyEvent OnMainMenuEnter;
+    TNotifyEvent OnMainMenuExit;
     TNotifyEvent OnBeforeChangeSkinData;
     TNotifyEvent OnChangeSkinData;
     TNotifyEvent OnAfterChangeSkinData;
@@ -134,6 +136,8 @@ public:
     bool InSizeMove = false;
     bool Sizing = false;
     bool MenuOpen = false;
+    // The main-menu bar is in keyboard mode.
+    bool MainMenuActive = false;
     int ActiveObject = -1;
     int OldActiveObject = -1;
     int MouseCaptureObject = -1;
@@ -190,6 +194,18 @@ public:
     void MinimizeToTray();
     void SkinMenuOpen();
     void SkinMenuClose();
+
+    // Keyboard mode of the main-menu bar (bs_skin_form_keys.cpp): entering
+    // highlights the bar's hot or first item and takes the keys; leaving
+    // closes an open menu and lets the keys go.
+    void MainMenuEnter();
+    void MainMenuExit();
+    // While a frame menu is open the frame takes the application's key and
+    // wheel messages. Its handler is one link of Application->OnMessage,
+    // added and removed on its own, so hooks of other components stay in
+    // place whatever order they come and go in.
+    void HookApp();
+    void UnHookApp();
     // A rectangle of window coordinates on the screen.
     TRect ScreenRect(const TRect& R) const;
     void DrawFormIcon(TCanvas* Canvas, int X, int Y);
@@ -262,6 +278,11 @@ private:
     bool OnCaption(TPoint P) const;
     TPoint WindowPoint(LPARAM ScreenPoint) const;
     void SendNCPaint();
+    void AppMessage(MSG& Msg, bool& Handled);
+    void MenuKey(WORD Key);
+    // Escape closed the last popup: in keyboard mode the bar keeps the
+    // item highlighted, else the menu state ends.
+    void EscapeClosedMenu(int DownItem);
     // Lets go of the quick buttons' images when AComponent is them.
     void ForgetQuickImageList(TComponent* AComponent);
     // Objects enabled and visible by BorderIcons and HideCaptionButtons.
@@ -290,6 +311,7 @@ private:
     TRect defCaptionRect_;
     int newW_ = 0;  // the frame's size: the form's, or the size loop's proposal
     int newH_ = 0;
+    bool appHooked_ = false;
     // False once the component is gone, for handlers that called out into
     // code that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -117,8 +117,14 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
         if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore)
             OnRestore(this);
         if ((Message.WParam & 0xFFF0) == SC_KEYMENU) {
+            // Alt or F10 switches the bar's keyboard mode on and off.
+            if (MainMenuActive) {
+                MainMenuExit();
+                return false;
+            }
             if (SkinMenu()->ChainOpen())
                 SkinMenu()->CloseMenu();
+            MainMenuEnter();
             return false;
         }
         return true;

@@ -1,0 +1,222 @@
+// The frame's keyboard mode of the main-menu bar, headless, through the
+// application's message loop as a user's keys arrive: Alt (SC_KEYMENU)
+// enters it, Right and Left wrap, Escape closes the submenu and keeps the
+// highlight, a second Escape leaves; meanwhile no key or wheel message
+// reaches the focused control, Alt+F4 passes, and the application's
+// message chain is as before afterwards, whatever order other hooks go in.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/win_control.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
+#include "tests/skin/form/frame_test_support.h"
+#include "tests/support/message_pump.h"
+
+namespace {
+
+// A focused control that counts the key and wheel messages it gets.
+class TKeyCounter : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int KeyDowns = 0;
+    int SysKeyDowns = 0;
+    int Wheels = 0;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        KeyDowns += Message.Msg == WM_KEYDOWN ? 1 : 0;
+        SysKeyDowns += Message.Msg == WM_SYSKEYDOWN ? 1 : 0;
+        Wheels += Message.Msg == WM_MOUSEWHEEL ? 1 : 0;
+        TWinControl::WndProc(Message);
+    }
+};
+
+// Another component's hook on the application's messages.
+struct TOtherHook {
+    int Seen = 0;
+    void Message(MSG&, bool&) { ++Seen; }
+    TMessageEvent Handler() { return TMessageEvent(this, &TOtherHook::Message); }
+};
+
+class BsSkinFormKeys : public SkinFormTest {
+protected:
+    void SetUp() override
+    {
+        SkinFormTest::SetUp();
+        menu_ = new TbsSkinMainMenu(form_);
+        bar_ = new TbsSkinMainMenuBar(form_);
+        bar_->SetParent(form_);
+        bar_->SetSkinForm(frame_);
+        for (const char* caption : {"&File", "&Edit", "&Tools", "&Help"}) {
+            auto* item = new TMenuItem(menu_);
+            item->SetCaption(caption);
+            menu_->Items()->Add(item);
+            auto* sub = new TMenuItem(menu_);
+            sub->SetCaption(AnsiString(caption) + " sub");
+            item->Add(sub);
+        }
+        menu_->Items()->Items(2)->SetEnabled(false);
+        bar_->SetMainMenu(menu_);
+        control_ = new TKeyCounter(form_);
+        control_->SetParent(form_);
+        control_->SetBounds(10, 60, 100, 40);
+        PumpMessages();
+        control_->SetFocus();
+        Loop();
+        frame_->OnMainMenuEnter = TNotifyEvent::FromCallable([this](TObject*) { ++enters_; });
+        frame_->OnMainMenuExit = TNotifyEvent::FromCallable([this](TObject*) { ++exits_; });
+        frame_->OnSkinMenuClose = TNotifyEvent::FromCallable([this](TObject*) { ++closes_; });
+        hooks_ = Application->OnMessage.Count();
+    }
+
+    void Loop() { Application->ProcessMessages(); }
+    void Key(UINT VirtualKey, UINT Modifiers = 0)
+    {
+        InjectKeyStroke(VirtualKey, Modifiers);
+        Loop();
+    }
+    void KeyMenu()
+    {
+        SendMessage(form_->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        Loop();
+    }
+    // The positions of the highlighted and the pressed items.
+    std::vector<int> Lit()
+    {
+        std::vector<int> lit;
+        for (int i = 0; i < bar_->ItemCount(); ++i)
+            if (bar_->Items(i)->Active || bar_->Items(i)->Down)
+                lit.push_back(i);
+        return lit;
+    }
+
+    TbsSkinMainMenu* menu_ = nullptr;
+    TbsSkinMainMenuBar* bar_ = nullptr;
+    TKeyCounter* control_ = nullptr;
+    int enters_ = 0;
+    int exits_ = 0;
+    int closes_ = 0;
+    int hooks_ = 0;
+};
+
+TEST_F(BsSkinFormKeys, AltEntersKeyboardModeArrowsWrapAndEscapeLeavesInTwoSteps)
+{
+    ASSERT_TRUE(control_->Focused());
+    KeyMenu();
+    EXPECT_TRUE(frame_->MainMenuActive);
+    EXPECT_TRUE(bar_->ShowAccelChar);
+    EXPECT_EQ(Lit(), std::vector<int>{0});
+    EXPECT_EQ(enters_, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_ + 1);
+
+    Key(VK_LEFT);
+    EXPECT_EQ(Lit(), std::vector<int>{3});
+    Key(VK_RIGHT);
+    EXPECT_EQ(Lit(), std::vector<int>{0});
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    EXPECT_EQ(Lit(), std::vector<int>{3});  // past the disabled Tools
+
+    // Down opens the highlighted item's submenu.
+    Key(VK_DOWN);
+    EXPECT_TRUE(bar_->Items(3)->Down);
+    EXPECT_TRUE(frame_->SkinMenu()->ChainOpen());
+    InjectWheel(ScreenPoint(60, 80), -120);
+    Loop();
+
+    // Escape closes the submenu; the item stays highlighted, the mode goes on.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_TRUE(frame_->MainMenuActive);
+    EXPECT_FALSE(frame_->MenuOpen);
+    EXPECT_EQ(Lit(), std::vector<int>{3});
+    EXPECT_FALSE(bar_->Items(3)->Down);
+    EXPECT_TRUE(bar_->ShowAccelChar);
+    EXPECT_EQ(closes_, 1);
+    EXPECT_EQ(exits_, 0);
+
+    // A second Escape leaves.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_FALSE(bar_->ShowAccelChar);
+    EXPECT_EQ(exits_, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+
+    // None of it reached the focused control; now keys do again.
+    EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(control_->Wheels, 0);
+    Key(VK_RIGHT);
+    EXPECT_EQ(control_->KeyDowns, 1);
+}
+
+TEST_F(BsSkinFormKeys, AltF4PassesAndASecondAltLeaves)
+{
+    KeyMenu();
+    control_->SetFocus();
+    Loop();
+    InjectKeyDown(VK_MENU);
+    InjectKeyDown(VK_F4);
+    InjectKeyUp(VK_F4);
+    InjectKeyUp(VK_MENU);
+    Loop();
+    EXPECT_GE(control_->SysKeyDowns, 1);
+    EXPECT_EQ(control_->KeyDowns, 0);
+
+    EXPECT_TRUE(frame_->MainMenuActive);
+    KeyMenu();
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_EQ(exits_, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+}
+
+TEST_F(BsSkinFormKeys, HooksOfOtherComponentsStayWhateverOrderTheyGoIn)
+{
+    TOtherHook before;
+    TOtherHook after;
+    Application->OnMessage.Add(before.Handler());
+    KeyMenu();
+    Application->OnMessage.Add(after.Handler());
+
+    // Removed before the frame's: the frame still takes the keys.
+    Application->OnMessage.Remove(before.Handler());
+    Key(VK_LEFT);
+    EXPECT_EQ(Lit(), std::vector<int>{3});
+    EXPECT_EQ(control_->KeyDowns, 0);
+
+    // The frame leaves while the later hook stays: only its own goes.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Application->OnMessage.Contains(after.Handler()));
+    EXPECT_FALSE(Application->OnMessage.Contains(before.Handler()));
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_ + 1);
+    int seen = after.Seen;
+    Key(VK_RIGHT);
+    EXPECT_GT(after.Seen, seen);
+    EXPECT_EQ(control_->KeyDowns, 1);
+    Application->OnMessage.Remove(after.Handler());
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+}
+
+TEST_F(BsSkinFormKeys, AFreedFrameTakesItsHookAlong)
+{
+    KeyMenu();
+    ASSERT_EQ(Application->OnMessage.Count(), hooks_ + 1);
+    bar_->SetSkinForm(nullptr);
+    delete frame_;
+    frame_ = nullptr;
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+    Key(VK_RIGHT);
+    EXPECT_EQ(control_->KeyDowns, 1);
+}
+
+}  // namespace
