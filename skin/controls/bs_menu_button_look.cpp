@@ -134,3 +134,12 @@ void DrawMenuMarker(TCanvas* Canvas, const TRect& Strip, TBitmap* Picture, const
     Canvas->Draw(Strip.Left + Strip.Width() / 2 - MarkerRect.Width() / 2,
                  Strip.Top + Strip.Height() / 2 - MarkerRect.Height() / 2, &marker);
 }
+
+TRect MenuMarkerFor(TbsMenuLook Look, const TRect& Normal, const TRect& Hot, const TRect& Down)
+{
+    if (IsNullRect(Normal))
+        return TRect{};
+    if (Look == TbsMenuLook::Pressed || Look == TbsMenuLook::MenuOpen)
+        return Down;
+    return Look == TbsMenuLook::Hot ? Hot : Normal;
+}

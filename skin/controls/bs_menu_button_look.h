@@ -41,6 +41,10 @@ bool PointInTrackArea(const TbsTrackArea& Area, TPoint P);
 // The look of a menu button's state.
 enum class TbsMenuLook { Normal, Hot, Pressed, MenuOpen };
 
+// The marker rectangle a look shows: Down while pressed or open, Hot under
+// the mouse, else Normal; none when the skin has no Normal marker.
+TRect MenuMarkerFor(TbsMenuLook Look, const TRect& Normal, const TRect& Hot, const TRect& Down);
+
 // The plain look in two framed parts (TrackButtonMode), or as one.
 // Idle flat buttons (Framed false) get clBtnFace without frames.
 void DrawPlainMenuButton(TCanvas* Canvas, int W, int H, bool AtBottom, bool TrackButtonMode, TbsMenuLook Look,

@@ -33,10 +33,8 @@ TbsSkinCustomListView::~TbsSkinCustomListView()
 {
     GiveHeaderBack();
     // The bars may outlive the view: they must not call it any more.
-    if (vScrollBar_ && vScrollBar_->OnChange == TNotifyEvent(this, &TbsSkinCustomListView::VScrollChanged))
-        vScrollBar_->OnChange = nullptr;
-    if (hScrollBar_ && hScrollBar_->OnChange == TNotifyEvent(this, &TbsSkinCustomListView::HScrollChanged))
-        hScrollBar_->OnChange = nullptr;
+    DetachViewScrollBar(vScrollBar_, TNotifyEvent(this, &TbsSkinCustomListView::VScrollChanged));
+    DetachViewScrollBar(hScrollBar_, TNotifyEvent(this, &TbsSkinCustomListView::HScrollChanged));
     SetComponentLink<TbsSkinScrollBar>(this, vScrollBar_, nullptr);
     SetComponentLink<TbsSkinScrollBar>(this, hScrollBar_, nullptr);
     SetComponentLink<TbsSkinData>(this, skinData_, nullptr);

@@ -169,11 +169,8 @@ void TbsSkinMenuButton::Paint()
     CalcSize(w, h);
     TbsMenuLook look = Look();
     if (DescriptionIndex() != -1 && ToolButtonSkin()) {
-        TRect marker;
-        if (!IsNullRect(skin_.MenuMarkerRect))
-            marker = look == TbsMenuLook::Pressed || look == TbsMenuLook::MenuOpen ? skin_.MenuMarkerDownRect
-                     : look == TbsMenuLook::Hot                                  ? skin_.MenuMarkerActiveRect
-                                                                                 : skin_.MenuMarkerRect;
+        const TRect marker =
+            MenuMarkerFor(look, skin_.MenuMarkerRect, skin_.MenuMarkerActiveRect, skin_.MenuMarkerDownRect);
         PaintToolVariant(look, false, marker, 0);
     } else if (ShowsOpenTrack(MenuOpen)) {
         PaintOwnSkinWithOpenTrack();

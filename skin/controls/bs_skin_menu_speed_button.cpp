@@ -110,11 +110,8 @@ void TbsSkinMenuSpeedButton::Paint()
     if (!(MouseIn() && Down()) && !ForceDownLook && Transparent()) {
         PaintTransparent();
     } else if (DescriptionIndex() != -1 && ToolButtonSkin()) {
-        TRect marker;
-        if (!IsNullRect(skin_.MenuMarkerFlatRect))
-            marker = look == TbsMenuLook::Pressed || look == TbsMenuLook::MenuOpen ? skin_.MenuMarkerActiveRect
-                     : look == TbsMenuLook::Hot                                  ? skin_.MenuMarkerRect
-                                                                                 : skin_.MenuMarkerFlatRect;
+        const TRect marker =
+            MenuMarkerFor(look, skin_.MenuMarkerFlatRect, skin_.MenuMarkerRect, skin_.MenuMarkerActiveRect);
         PaintToolVariant(look, Flat(), marker, UseArrowImage ? ArrowKind : 0);
     } else if (ShowsOpenTrack(ForceDownLook)) {
         PaintOwnSkinWithOpenTrack();

@@ -25,10 +25,8 @@ TbsSkinCustomTreeView::TbsSkinCustomTreeView(TComponent* AOwner)
 TbsSkinCustomTreeView::~TbsSkinCustomTreeView()
 {
     // The bars may outlive the view: they must not call it any more.
-    if (vScrollBar_ && vScrollBar_->OnChange == TNotifyEvent(this, &TbsSkinCustomTreeView::VScrollChanged))
-        vScrollBar_->OnChange = nullptr;
-    if (hScrollBar_ && hScrollBar_->OnChange == TNotifyEvent(this, &TbsSkinCustomTreeView::HScrollChanged))
-        hScrollBar_->OnChange = nullptr;
+    DetachViewScrollBar(vScrollBar_, TNotifyEvent(this, &TbsSkinCustomTreeView::VScrollChanged));
+    DetachViewScrollBar(hScrollBar_, TNotifyEvent(this, &TbsSkinCustomTreeView::HScrollChanged));
     SetComponentLink<TbsSkinScrollBar>(this, vScrollBar_, nullptr);
     SetComponentLink<TbsSkinScrollBar>(this, hScrollBar_, nullptr);
     SetComponentLink<TbsSkinData>(this, skinData_, nullptr);

@@ -20,6 +20,12 @@ void AttachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler)
     Bar->OnChange = Handler;
 }
 
+void DetachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler)
+{
+    if (Bar && Bar->OnChange == Handler)
+        Bar->OnChange = nullptr;
+}
+
 void SetViewBarRange(TbsSkinScrollBar* Bar, int Min, int Max, int Position, int PageSize)
 {
     if (Bar->Min() == Min && Bar->Max() == Max && Bar->PageSize() == PageSize &&

@@ -17,6 +17,8 @@ SCROLLINFO ViewScrollInfo(HWND Window, int Bar);
 // A bar given to a view: enabled, hidden until the view's content asks for
 // it, its OnChange the view's Handler.
 void AttachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler);
+// A bar that may outlive its view stops calling the view's Handler.
+void DetachViewScrollBar(TbsSkinScrollBar* Bar, const TNotifyEvent& Handler);
 
 // Bar->SetRange, unless the bar holds that range already: a view
 // synchronises after every paint, and a bar repaints with each SetRange.
