@@ -14,17 +14,26 @@
 #include <memory>
 #include <vector>
 
-#include "platform/base/component.h"
+#include "platform/ui/kernel/data_module.h"
 
 class INodeDialogs;
 class INodeManager;
+class TActionList;
 class TADOConnection;
 class TADOQuery;
+class TCustomSynText;
 class TCustomSynTextEditor;
+class TImageList;
 class TListItem;
+class TObject;
+class TOpenDialog;
+class TSaveDialog;
+class TSynAction;
+class TSynTextAction;
 class TTreeNode;
 
-class TDBModule : public TComponent {
+// A data module, so that the main window offers its keys to the actions.
+class TDBModule : public TDataModule {
 public:
     // IniFileName: the program INI (section History, key LastDataBase);
     // TempDir: the user's temporary folder, under which "Morvane" holds
@@ -114,7 +123,38 @@ public:
     // Opens the bookmark's article with the caret at its position.
     void GotoBookmark(TListItem* Item);
 
+    // ---- Actions (db_module_actions.cpp) ----
+    // Owned by the module. The article actions (closing, saving, adding an
+    // attachment) work on the editor the editor actions find.
+    TActionList* DBActions;
+    TImageList* ImageList;  // the tree's and the lists' pictures
+    TOpenDialog* OpenDBDialog;
+    TSaveDialog* NewDBDialog;
+    TSynAction* aNewDB;
+    TSynAction* aOpenDB;
+    TSynAction* aDeleteNode;
+    TSynAction* aNodeAttr;
+    TSynAction* aCompactDB;
+    TSynAction* aNewNodeA;
+    TSynAction* aNewNodeB;
+    TSynTextAction* aCloseNode;
+    TSynTextAction* aCloseAllNode;
+    TSynTextAction* aSaveNode;
+    TSynTextAction* aSaveAllNode;
+    TSynTextAction* aAddAttachment;
+    TSynAction* aOpenAttachment;
+    TSynAction* aSaveAttachment;
+    TSynAction* aDeleteAttachment;
+
 private:
+    void CreateActions();
+    void CreateArticleActions();
+    void CreateAttachmentActions();
+    void aNewDBExecute(TObject* Sender);
+    void aOpenDBExecute(TObject* Sender);
+    // The id of the attachment list's selected item; 0 without one.
+    int SelectedAttachmentId() const;
+
     // Connects without closing tabs; false (connection closed) on failure.
     bool Connect(const AnsiString& FileName);
     // Remembers FileName as the last database; false when the INI file

@@ -53,10 +53,11 @@ const std::vector<AnsiString>& NotesSchema()
 
 TDBModule::TDBModule(TComponent* AOwner, INodeManager* NodeManager, INodeDialogs* Dialogs, AnsiString IniFileName,
                      AnsiString TempDir)
-    : TComponent(AOwner), nodeManager_(NodeManager), dialogs_(Dialogs), iniFileName_(std::move(IniFileName)),
+    : TDataModule(AOwner), nodeManager_(NodeManager), dialogs_(Dialogs), iniFileName_(std::move(IniFileName)),
       tempDir_(AttachmentFolderPath(TempDir)), dataBase_(new TADOConnection(this))
 {
     dataBase_->LoginPrompt = false;
+    CreateActions();
 }
 
 TDBModule::~TDBModule()

@@ -1,0 +1,277 @@
+// TActionModule: the exporters, the editor settings store and manager, the
+// image lists and the editor actions with their captions and shortcuts.
+// The skin components are in action_module_skins.cpp.
+#include "app/action_module.h"
+
+#include "editor/folding/syn_code_folding.h"
+#include "editor/view/syn_right_edge.h"
+#include "editor/view/syn_word_wrap.h"
+#include "editor_services/syn_actions_bookmarks.h"
+#include "editor_services/syn_actions_dialogs.h"
+#include "editor_services/syn_actions_edit.h"
+#include "editor_services/syn_actions_print.h"
+#include "editor_services/syn_actions_search.h"
+#include "editor_services/syn_actions_select.h"
+#include "editor_services/syn_exporter_html.h"
+#include "editor_services/syn_exporter_rtf.h"
+#include "editor_services/syn_exporter_tex.h"
+#include "editor_services/syn_manager.h"
+#include "editor_services/syn_text_editor.h"
+#include "editor_services/syn_text_print.h"
+#include "editor_services/syn_text_source.h"
+#include "platform/gdi/resources.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/win/virtual_keys.h"
+
+TActionModule* ActionModule = nullptr;
+
+namespace {
+
+// Where each action's picture sits in the tool-bar strips: the tool bar's
+// buttons from left to right.
+enum TToolImage {
+    tiNewDB,
+    tiOpenDB,
+    tiNewArticle,
+    tiNewFolder,
+    tiSave,
+    tiSaveAll,
+    tiClose,
+    tiCloseAll,
+    tiPreview,
+    tiPrint,
+    tiUndo,
+    tiRedo,
+    tiCut,
+    tiCopy,
+    tiPaste,
+    tiFind,
+    tiFindNext,
+    tiReplace,
+    tiBlockIndent,
+    tiBlockUnindent,
+    tiShowTree,
+    tiShowAttaList,
+    tiReadOnly,
+    tiHighlighter,
+    tiOptions,
+    tiPageSetup,
+    tiSearch,
+};
+
+constexpr TShortCut Ctrl(WORD Key) { return static_cast<TShortCut>(scCtrl | Key); }
+constexpr TShortCut CtrlShift(WORD Key) { return static_cast<TShortCut>(scCtrl | scShift | Key); }
+constexpr TShortCut CtrlAlt(WORD Key) { return static_cast<TShortCut>(scCtrl | scAlt | Key); }
+constexpr TShortCut Alt(WORD Key) { return static_cast<TShortCut>(scAlt | Key); }
+
+// The named picture strip cut into 16 x 16 images; a strip the program was
+// built without leaves the list empty (buttons then show text only).
+void LoadStrip(TImageList* List, const char* Name)
+{
+    if (FindResourceData(Name).empty())
+        return;
+    TBitmap strip;
+    strip.LoadFromResourceName(Name);
+    List->Add(&strip, nullptr);
+}
+
+}  // namespace
+
+TActionModule::TActionModule(TComponent* AOwner, const AnsiString& SettingsFolder) : TDataModule(AOwner)
+{
+    SetName("ActionModule");
+    CreateSkinComponents();
+    CreateExporters();
+    CreateEditorSource();
+    Manager = new TSynManager(this);
+    Manager->SetName("Manager");
+    Manager->SettingsFolder = SettingsFolder;
+    Manager->HighlightersPath = "Syntaxs";
+    Manager->EditorSourceIni = "EditorOptions.ini";
+    // The main window loads the settings when it is made and saves them
+    // when it closes, guarded so that a failed save never keeps the
+    // database open; saving again as the module goes would only repeat a
+    // failure's message.
+    Manager->AutoLoad = true;
+    Manager->AutoSave = false;
+    Manager->SetEditorSource(EditorSource);
+    SynTextPrint = new TSynTextPrint(this);
+    SynTextPrint->SetName("SynTextPrint");
+    CreateImageLists();
+    ActionList = new TActionList(this);
+    ActionList->SetName("ActionList");
+    ActionList->SetImages(HotImageList);
+    CreateEditorActions();
+    CreateSkinActions();
+    AfterConstruction();
+}
+
+TActionModule::~TActionModule()
+{
+    if (ActionModule == this)
+        ActionModule = nullptr;
+}
+
+void TActionModule::CreateExporters()
+{
+    auto setUp = [this](TSynCustomExporter* Exporter, const char* Name, const char* Filter) {
+        Exporter->SetName(Name);
+        Exporter->DefaultFilter = Filter;
+        Exporter->SetTitle("Untitled");
+        Exporter->SetFont(nullptr);  // Courier New
+        Exporter->SetUseBackground(false);
+    };
+    ExporterHTML = new TSynExporterHTML(this);
+    setUp(ExporterHTML, "ExporterHTML", "HTML Documents (*.htm;*.html)|*.htm;*.html");
+    ExporterRTF = new TSynExporterRTF(this);
+    setUp(ExporterRTF, "ExporterRTF", "Rich Text Format Documents (*.rtf)|*.rtf");
+    ExporterTeX = new TSynExporterTeX(this);
+    setUp(ExporterTeX, "ExporterTeX", "TeX Files (*.tex)|*.tex");
+}
+
+void TActionModule::CreateEditorSource()
+{
+    EditorSource = new TSynTextSource(this);
+    EditorSource->SetName("EditorSource");
+    // Each tab brings its own skinned scroll bars and context menu, which a
+    // registration must not take away.
+    EditorSource->Mask.Exclude(smScrollBars).Exclude(smPopupMenu);
+    // An editor's own defaults, then the program's: the key bindings and
+    // everything not named here stay as the editor has them.
+    TSynTextEditor defaults(nullptr);
+    EditorSource->Assign(&defaults);
+    TFont* font = EditorSource->Font();
+    font->SetName("新宋体");
+    font->SetHeight(-14);
+    font->SetCharset(GB2312_CHARSET);
+    EditorSource->Gutter()->SetVisible(true);
+    EditorSource->Gutter()->SetShowLineNumbers(true);
+    EditorSource->Gutter()->SetShowLineModified(true);
+    EditorSource->CodeFolding()->SetEnabled(true);
+    EditorSource->WordWrap()->SetEnabled(true);
+    EditorSource->WordWrap()->SetStyle(wwsClientWidth);
+    EditorSource->RightEdge()->SetVisible(true);
+    EditorSource->RightEdge()->SetPosition(80);
+    EditorSource->RightEdge()->SetStyle(psDot);
+    EditorSource->MaxUndo = 32767;
+    EditorSource->BlockWidth = 2;
+    EditorSource->InsertMode = true;
+}
+
+void TActionModule::CreateImageLists()
+{
+    auto make = [this](const char* Name, const char* Strip) {
+        auto* list = new TImageList(this);
+        list->SetName(Name);
+        LoadStrip(list, Strip);
+        return list;
+    };
+    HotImageList = make("HotImageList", "toolbar.bmp");
+    DisabledImageList = make("DisabledImageList", "toolbar_disabled.bmp");
+    EditorImageList = make("EditorImageList", "bookmarks.bmp");
+}
+
+template <typename T>
+T* TActionModule::AddAction(const char* Name, const char* Caption, TShortCut Key, int ImageIndex)
+{
+    auto* action = new T(this);
+    action->SetName(Name);
+    action->SetCaption(Caption);
+    action->SetShortCut(Key);
+    action->SetImageIndex(ImageIndex);
+    action->SetActionList(ActionList);
+    return action;
+}
+
+void TActionModule::CreateEditorActions()
+{
+    aSynPrint = AddAction<TaSynPrint>("aSynPrint", "打印...", Ctrl('P'), tiPrint);
+    aSynQuickPrint = AddAction<TaSynQuickPrint>("aSynQuickPrint", "快速打印", CtrlShift('P'));
+    aSynPageSetup = AddAction<TaSynPageSetup>("aSynPageSetup", "页面设置...", scNone, tiPageSetup);
+    aSynPreview = AddAction<TaSynPreview>("aSynPreview", "打印预览...", scNone, tiPreview);
+    aSynPrint->SetPrint(SynTextPrint);
+    aSynQuickPrint->SetPrint(SynTextPrint);
+    aSynPageSetup->SetPrint(SynTextPrint);
+    aSynPreview->SetPrint(SynTextPrint);
+    aSynFind = AddAction<TaSynFind>("aSynFind", "查找...", Ctrl('F'), tiFind);
+    aSynFindNext = AddAction<TaSynFindNext>("aSynFindNext", "继续查找", VK_F3, tiFindNext);
+    aSynFindLast = AddAction<TaSynFindLast>("aSynFindLast", "反向继续查找", Ctrl(VK_F3));
+    aSynFindNextWord = AddAction<TaSynFindNextWord>("aSynFindNextWord", "继续查找单词");
+    aSynFindLastWord = AddAction<TaSynFindLastWord>("aSynFindLastWord", "反向继续查找单词");
+    aSynReplace = AddAction<TaSynReplace>("aSynReplace", "替换...", Ctrl('R'), tiReplace);
+    aSynReplaceNext = AddAction<TaSynReplaceNext>("aSynReplaceNext", "继续替换");
+    aSynReplaceLast = AddAction<TaSynReplaceLast>("aSynReplaceLast", "反向继续替换");
+    aSynUndo = AddAction<TaSynUndo>("aSynUndo", "撤消", Ctrl('Z'), tiUndo);
+    aSynRedo = AddAction<TaSynRedo>("aSynRedo", "重做", Ctrl('Y'), tiRedo);
+    aSynCut = AddAction<TaSynCut>("aSynCut", "剪切", Ctrl('X'), tiCut);
+    aSynAppendCut = AddAction<TaSynAppendCut>("aSynAppendCut", "追加剪切", CtrlShift('X'));
+    aSynCopy = AddAction<TaSynCopy>("aSynCopy", "复制", Ctrl('C'), tiCopy);
+    aSynAppendCopy = AddAction<TaSynAppendCopy>("aSynAppendCopy", "追加复制", CtrlShift('C'));
+    aSynPaste = AddAction<TaSynPaste>("aSynPaste", "粘贴", Ctrl('V'), tiPaste);
+    aSynExporterHtml = AddAction<TaSynExporter>("aSynExporterHtml", "导出到HTML格式...");
+    aSynExporterHtml->SetExporter(ExporterHTML);
+    aSynExporterRTL = AddAction<TaSynExporter>("aSynExporterRTL", "导出到RTF格式...");
+    aSynExporterRTL->SetExporter(ExporterRTF);
+    aSynExporterTex = AddAction<TaSynExporter>("aSynExporterTex", "导出到TeX格式...");
+    aSynExporterTex->SetExporter(ExporterTeX);
+    aSynInsertFile = AddAction<TaSynInsertFile>("aSynInsertFile", "插入文档...");
+    aSynDeleteNextchar = AddAction<TaSynDeleteNextchar>("aSynDeleteNextchar", "清除内容", VK_DELETE);
+    aSynClearAll = AddAction<TaSynClearAll>("aSynClearAll", "清除所有字符");
+    aSynDeleteWordToEnd = AddAction<TaSynDeleteWordToEnd>("aSynDeleteWordToEnd", "清除字符到词尾", Ctrl(VK_DELETE));
+    aSynDeleteWordToStart =
+        AddAction<TaSynDeleteWordToStart>("aSynDeleteWordToStart", "清除字符到词首", Ctrl(VK_BACK));
+    aSynDeleteWord = AddAction<TaSynDeleteWord>("aSynDeleteWord", "清除光标处单词", CtrlShift(VK_DELETE));
+    aSynDeleteLineToEnd = AddAction<TaSynDeleteLineToEnd>("aSynDeleteLineToEnd", "清除字符到行尾", Alt(VK_DELETE));
+    aSynDeleteLineToStart =
+        AddAction<TaSynDeleteLineToStart>("aSynDeleteLineToStart", "清除字符到行首", Alt(VK_BACK));
+    aSynDeleteLine = AddAction<TaSynDeleteLine>("aSynDeleteLine", "清除当前行",
+                                               static_cast<TShortCut>(scShift | scAlt | VK_DELETE));
+    CreateSelectActions();
+    CreateBookmarkActions();
+    aSynJump = AddAction<TaSynJump>("aSynJump", "位置跳转...", Ctrl('G'));
+    aSynGotoLastChange = AddAction<TaSynGotoLastChange>("aSynGotoLastChange", "跳转到上次修改处");
+    aSynMatchBracket = AddAction<TaSynMatchBracket>("aSynMatchBracket", "跳转到匹配括号处");
+    aSynUpperCase = AddAction<TaSynUpperCase>("aSynUpperCase", "字母大写");
+    aSynLowerCase = AddAction<TaSynLowerCase>("aSynLowerCase", "字母小写");
+    aSynToggleCase = AddAction<TaSynToggleCase>("aSynToggleCase", "字母大小写互换");
+    aSynTitleCase = AddAction<TaSynTitleCase>("aSynTitleCase", "词首字母大写", Ctrl('T'));
+    aSynBlockIndent = AddAction<TaSynBlockIndent>("aSynBlockIndent", "增加缩进", CtrlShift('I'), tiBlockIndent);
+    aSynBlockUnindent =
+        AddAction<TaSynBlockUnindent>("aSynBlockUnindent", "减少缩进", CtrlShift('U'), tiBlockUnindent);
+    aSynReadOnly = AddAction<TaSynReadOnly>("aSynReadOnly", "锁定文档", Ctrl('E'), tiReadOnly);
+    aSynOptionsSetting = AddAction<TaSynOptionsSetting>("aSynOptionsSetting", "编辑器选项...", scNone, tiOptions);
+    aSynToggleHighlighter =
+        AddAction<TaSynToggleHighlighter>("aSynToggleHighlighter", "语法高亮类型...", Ctrl('H'), tiHighlighter);
+}
+
+void TActionModule::CreateSelectActions()
+{
+    aSynSelectAll = AddAction<TaSynSelectAll>("aSynSelectAll", "全部选择", Ctrl('A'));
+    aSynSelectLine = AddAction<TaSynSelectLine>("aSynSelectLine", "选择当前行", CtrlShift('L'));
+    aSynSelectNextLine = AddAction<TaSynSelectNextLine>("aSynSelectNextLine", "选择下一行", CtrlAlt(VK_DOWN));
+    aSynSelectLastLine = AddAction<TaSynSelectLastLine>("aSynSelectLastLine", "选择上一行", CtrlAlt(VK_UP));
+    aSynSelectWrod = AddAction<TaSynSelectWrod>("aSynSelectWrod", "选择光标处单词", CtrlShift('W'));
+    aSynSelectNextWord = AddAction<TaSynSelectNextWord>("aSynSelectNextWord", "选择下一个单词", CtrlAlt(VK_RIGHT));
+    aSynSelectLastWord = AddAction<TaSynSelectLastWord>("aSynSelectLastWord", "选择上一个单词", CtrlAlt(VK_LEFT));
+    aSynNormalSelect = AddAction<TaSynNormalSelect>("aSynNormalSelect", "正常选择模式");
+    aSynColumnSelect = AddAction<TaSynColumnSelect>("aSynColumnSelect", "列选择模式");
+    aSynLineSelect = AddAction<TaSynLineSelect>("aSynLineSelect", "行选择模式");
+}
+
+void TActionModule::CreateBookmarkActions()
+{
+    aSynClearBookmark = AddAction<TaSynClearBookmark>("aSynClearBookmark", "清楚所有书签");
+    aSynClearBookmark->Bookmark = -1;
+    for (int i = 0; i < 10; ++i) {
+        const AnsiString digit(1, static_cast<char>('0' + i));
+        const WORD key = static_cast<WORD>('0' + i);
+        aSynGotoBookmark[i] = AddAction<TaSynGotoBookmark>(("aSynGotoBookmark" + digit).c_str(),
+                                                           ("跳转到书签" + digit).c_str(), Ctrl(key));
+        aSynGotoBookmark[i]->Bookmark = i;
+        aSynSetBookmark[i] = AddAction<TaSynSetBookmark>(("aSynSetBookmark" + digit).c_str(),
+                                                         ("切换书签" + digit).c_str(), CtrlShift(key));
+        aSynSetBookmark[i]->Bookmark = i;
+    }
+}
