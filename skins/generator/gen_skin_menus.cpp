@@ -54,8 +54,11 @@ void BuildMenuItem(TSkinBuilder& B)
     B.Atlas.Raster().Fill(TRect{item.SkinRect.Left, item.SkinRect.Top, item.SkinRect.Left + kImageColumn,
                                 item.SkinRect.Bottom},
                           Mix(L.MenuBack, L.FaceShadow, 40));
-    item.ActiveSkinRect = B.Raised(kItemWidth, kItemHeight, L.MenuSelectTop, L.MenuSelectBottom,
-                                   Mix(L.MenuSelectBottom, L.MenuBorder, 128), L.MenuBack, 2);
+    // No gloss under the selected text: a light band would cost contrast.
+    item.ActiveSkinRect = B.Atlas.Take(kItemWidth, kItemHeight);
+    B.Atlas.Raster().Fill(item.ActiveSkinRect, L.MenuBack);
+    B.Atlas.Raster().RoundedGradient(item.ActiveSkinRect, 2, TGradient::Two(L.MenuSelectTop, L.MenuSelectBottom));
+    B.Atlas.Raster().RoundedFrame(item.ActiveSkinRect, 2, Mix(L.MenuSelectBottom, L.MenuBorder, 128));
     item.ItemLeftOffset = 4;
     item.ItemRightOffset = 4;
     item.StretchEffect = true;
