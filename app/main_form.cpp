@@ -1,14 +1,131 @@
-// The main window's construction and its node-manager side.
+// The main window's construction (its layout of skinned controls) and its
+// node-manager side: the lists it lends the database module and the article
+// tabs it makes and frees.
 #include "app/main_form.h"
 
+#include "app/action_module.h"
+#include "app/node_editor.h"
+#include "editor_services/syn_actions.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
+#include "editor_services/syn_text_editors_event.h"
+#include "platform/ui/itemviews/list_columns.h"
+#include "skin/controls/bs_skin_edit.h"
+#include "skin/controls/bs_skin_ex_panel.h"
+#include "skin/controls/bs_skin_label.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_panel.h"
+#include "skin/controls/bs_skin_scroll_bar.h"
+#include "skin/controls/bs_skin_speed_button.h"
+#include "skin/controls/bs_skin_splitter.h"
+#include "skin/controls/bs_skin_status_bar.h"
+#include "skin/controls/bs_skin_tab_sheet.h"
+#include "skin/controls/bs_skin_tool_bar.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
+#include "skin/form/bs_skinned_kinds.h"
 
 TMainForm* MainForm = nullptr;
+
+namespace {
+
+template <typename T>
+T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, TAlign Align, int Size = 0)
+{
+    auto* control = new T(Owner);
+    static_cast<TComponent*>(control)->SetName(Name);
+    control->SetParent(Parent);
+    if (Size > 0) {
+        if (Align == alLeft || Align == alRight)
+            control->SetWidth(Size);
+        else
+            control->SetHeight(Size);
+    }
+    control->SetAlign(Align);
+    return control;
+}
+
+// A view's own skinned vertical bar, at the right of the view's parent.
+TbsSkinScrollBar* ViewScrollBar(TComponent* Owner, TWinControl* Parent)
+{
+    auto* bar = new TbsSkinScrollBar(Owner);
+    bar->SetKind(sbVertical);
+    bar->SetSkinDataName("vscrollbar");
+    bar->SetParent(Parent);
+    bar->SetWidth(19);
+    bar->SetAlign(alRight);
+    return bar;
+}
+
+TbsSkinListView* AddListView(TComponent* Owner, TWinControl* Parent, const char* Name)
+{
+    auto* list = new TbsSkinListView(Owner);
+    static_cast<TComponent*>(list)->SetName(Name);
+    list->SetParent(Parent);
+    list->SetAlign(alClient);
+    list->SetViewStyle(vsReport);
+    list->SetRowSelect(true);
+    list->SetDrawSkin(true);
+    list->SetVScrollBar(ViewScrollBar(Owner, Parent));
+    return list;
+}
+
+void AddColumn(TbsSkinListView* List, const char* Caption, int Width)
+{
+    TListColumn* column = List->Columns()->Add();
+    column->SetCaption(Caption);
+    column->SetWidth(Width);
+}
+
+TbsSkinTabSheet* AddPage(TComponent* Owner, TbsSkinPageControl* Pages, const char* Caption)
+{
+    auto* sheet = new TbsSkinTabSheet(Owner);
+    sheet->SetPageControl(Pages);
+    sheet->SetCaption(Caption);
+    return sheet;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 {
     MainForm = this;
+    SetCaption("Tandril - https://tandril.example.org/");
+    SetPosition(poScreenCenter);
+    SetKeyPreview(true);
+    Font()->SetName("Tahoma");
+
+    CreateActions();
+    CreateLayout();
+    CreateMenus();
+    CreateToolBar();
+    CreateContextMenus();
+
+    EditorsEvent = new TSynTextEditorsEvent(this);
+    EditorsEvent->OnEnter = TNotifyEvent(this, &TMainForm::EditorsEventEnter);
+    EditorsEvent->DoEnter = true;
+    EditorsEvent->OnStatusChange = TStatusChangeEvent(this, &TMainForm::EditorsEventStatusChange);
+    EditorsEvent->DoStatusChange = true;
+
+    OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
+    OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
+    OnClose = TCloseEvent(this, &TMainForm::FormClose);
+    OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
+
+    // The skin goes on last, as a stored form's properties are set before
+    // it shows.
+    TbsSkinData* skin = ActionModule->SkinData;
+    bsSkinForm1->SetSkinData(skin);
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* control = dynamic_cast<TControl*>(Components(i)))
+            if (const TbsSkinnedKind* kind = FindSkinnedKind(control))
+                kind->SetSkinData(control, skin);
+    // The client size counts once the frame has taken the window's borders.
+    HandleNeeded();
+    SetClientWidth(901);
+    SetClientHeight(601);
 }
 
 TMainForm::~TMainForm()
@@ -17,15 +134,180 @@ TMainForm::~TMainForm()
         MainForm = nullptr;
 }
 
-void TMainForm::LinkDBModule(TDBModule* Module) { dbModule_ = Module; }
+void TMainForm::CreateLayout()
+{
+    bsSkinForm1 = new TbsSkinForm(this);
+    bsSkinForm1->SetName("bsSkinForm1");
+    // The frame keeps the client area at this size through skin changes.
+    bsSkinForm1->ClientWidth = 901;
+    bsSkinForm1->ClientHeight = 601;
+    // A control aligned to the top goes above those already there.
+    ToolBar1 = Place<TbsSkinToolBar>(this, this, "ToolBar1", alTop, 25);
+    ToolBar1->SetFlat(true);
+    bsSkinMainMenuBar1 = Place<TbsSkinMainMenuBar>(this, this, "bsSkinMainMenuBar1", alTop, 22);
+    bsSkinMainMenuBar1->SetSkinForm(bsSkinForm1);
+    CreateStatusBar();
 
-TCustomTreeView* TMainForm::GetNodeTree() { return nullptr; }
-TCustomListView* TMainForm::GetBookMarkList() { return nullptr; }
-TCustomListView* TMainForm::GetAttachmentList() { return nullptr; }
-TCustomListView* TMainForm::GetSearchList() { return nullptr; }
-void TMainForm::ShowHint(const AnsiString&) {}
-TCustomSynTextEditor* TMainForm::CreateEditor() { return nullptr; }
-void TMainForm::RemoveEditor(TCustomSynTextEditor*) {}
+    PagePanel = Place<TbsSkinExPanel>(this, this, "PagePanel", alLeft, 222);
+    PagePanel->SetCaption("资源管理器");
+    PagePanel->SetShowRollButton(true);
+    PagePanel->SetShowCloseButton(true);
+    PagePanel->OnClose = TNotifyEvent(this, &TMainForm::PagePanelClose);
+    CreateLeftPages();
+    Splitter1 = Place<TbsSkinSplitter>(this, this, "Splitter1", alLeft, 10);
+    Splitter1->SetLeft(PagePanel->Width());
+    CreateClientArea();
+}
+
+void TMainForm::CreateLeftPages()
+{
+    LeftPages = Place<TbsSkinPageControl>(this, PagePanel, "LeftPages", alClient);
+    TbsSkinTabSheet* treePage = AddPage(this, LeftPages, "数据库");
+    TbsSkinTabSheet* searchPage = AddPage(this, LeftPages, "搜索");
+    TbsSkinTabSheet* bookmarkPage = AddPage(this, LeftPages, "书签");
+
+    Tree = new TbsSkinTreeView(this);
+    Tree->SetName("Tree");
+    Tree->SetParent(treePage);
+    Tree->SetAlign(alClient);
+    Tree->RightClickSelect = true;
+    Tree->SetHotTrack(true);
+    Tree->SetIndent(19);
+    Tree->SetDrawSkin(true);
+    Tree->SetVScrollBar(ViewScrollBar(this, treePage));
+    Tree->OnDblClick = TNotifyEvent(this, &TMainForm::TreeDblClick);
+    Tree->OnEdited = TTVEditedEvent(this, &TMainForm::TreeEdited);
+    Tree->OnExit = TNotifyEvent(this, &TMainForm::TreeExit);
+
+    auto* searchBottom = Place<TbsSkinPanel>(this, searchPage, "SearchPanel", alBottom, 30);
+    SearchText = new TbsSkinEdit(this);
+    SearchText->SetName("SearchText");
+    SearchText->SetParent(searchBottom);
+    SearchText->SetBounds(4, 4, 180, 20);
+    SearchButton = new TbsSkinSpeedButton(this);
+    SearchButton->SetName("SearchButton");
+    SearchButton->SetParent(searchBottom);
+    SearchButton->SetBounds(188, 3, 24, 24);
+    SearchButton->SetAction(aSynSearch);
+    SearchButton->SetShowCaption(false);
+    SearchList = AddListView(this, searchPage, "SearchList");
+    SearchList->ReadOnly = true;
+    AddColumn(SearchList, "文章", 180);
+    SearchList->Columns()->Item(0)->SetAutoSize(true);
+    SearchList->OnDblClick = TNotifyEvent(this, &TMainForm::SearchListDblClick);
+
+    auto* bookmarkBottom = Place<TbsSkinPanel>(this, bookmarkPage, "BookMarkPanel", alBottom, 30);
+    TBasicAction* bookmarkActions[] = {aSynAddBookmark, aDelBookmark, aSynUpdateBookmark};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new TbsSkinSpeedButton(this);
+        button->SetParent(bookmarkBottom);
+        button->SetBounds(4 + i * 64, 3, 60, 24);
+        button->SetAction(bookmarkActions[i]);
+    }
+    BookMarkList = AddListView(this, bookmarkPage, "BookMarkList");
+    AddColumn(BookMarkList, "名称", 100);
+    AddColumn(BookMarkList, "文章", 99);
+    BookMarkList->OnDblClick = TNotifyEvent(this, &TMainForm::BookMarkListDblClick);
+    BookMarkList->OnEdited = TLVEditedEvent(this, &TMainForm::BookMarkListEdited);
+    BookMarkList->OnExit = TNotifyEvent(this, &TMainForm::BookMarkListExit);
+    LeftPages->SetActivePageIndex(0);
+}
+
+void TMainForm::CreateClientArea()
+{
+    ClientPanel = Place<TbsSkinPanel>(this, this, "ClientPanel", alClient);
+    ClientPanel->SetBorderStyle(TbsSkinBorderStyle::bvNone);
+    ListPanel = Place<TbsSkinExPanel>(this, ClientPanel, "ListPanel", alBottom, 148);
+    ListPanel->SetCaption("附件管理器");
+    ListPanel->SetShowRollButton(true);
+    ListPanel->SetShowCloseButton(true);
+    ListPanel->OnClose = TNotifyEvent(this, &TMainForm::ListPanelClose);
+    Splitter2 = Place<TbsSkinSplitter>(this, ClientPanel, "Splitter2", alBottom, 10);
+    Splitter2->SetSkinDataName("hsplitter");
+    Splitter2->SetTop(ClientPanel->Height() - ListPanel->Height() - 10);
+    PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
+    PageControl->SetVisible(false);
+    PageControl->SetImages(ActionModule->EditorImageList);
+
+    List = AddListView(this, ListPanel, "List");
+    List->SetMultiSelect(true);
+    AddColumn(List, "标题", 200);
+    AddColumn(List, "大小", 80);
+    AddColumn(List, "加入时间", 150);
+    List->OnDblClick = TNotifyEvent(this, &TMainForm::ListDblClick);
+    List->OnEdited = TLVEditedEvent(this, &TMainForm::ListEdited);
+    List->OnExit = TNotifyEvent(this, &TMainForm::ListExit);
+}
+
+void TMainForm::CreateStatusBar()
+{
+    StatusBar = Place<TbsSkinStatusBar>(this, this, "StatusBar", alBottom, 21);
+    const int widths[] = {101, 100, 40, 40, 144};
+    int left = 0;
+    for (int i = 0; i < 6; ++i) {
+        auto* panel = new TbsSkinStatusPanel(this);
+        panel->SetName(AnsiString("StatusPanel") + std::to_string(i + 1));
+        panel->SetParent(StatusBar);
+        if (i < 5) {
+            panel->SetBounds(left, 0, widths[i], StatusBar->ClientHeight());
+            panel->SetAlign(alLeft);
+            left += widths[i];
+        } else {
+            panel->SetAlign(alClient);
+        }
+        StatusPanels[i] = panel;
+    }
+    bsSkinForm1->StatusBar = StatusBar;
+}
+
+// ---- INodeManager ----
+
+TCustomTreeView* TMainForm::GetNodeTree() { return Tree; }
+TCustomListView* TMainForm::GetBookMarkList() { return BookMarkList; }
+TCustomListView* TMainForm::GetAttachmentList() { return List; }
+TCustomListView* TMainForm::GetSearchList() { return SearchList; }
+
+void TMainForm::ShowHint(const AnsiString& Text)
+{
+    StatusPanels[5]->SetCaption(Text);
+    StatusBar->Repaint();
+}
+
+TCustomSynTextEditor* TMainForm::CreateEditor()
+{
+    ++EditorCounter;
+    auto* frame = new TNodeEditor(this);
+    frame->SetName("NodeEditor" + std::to_string(EditorCounter));
+    auto* sheet = new TbsSkinTabSheet(this);
+    frame->SetTabSheet(sheet);
+    sheet->SetPageControl(PageControl);
+    frame->SetParent(sheet);
+    frame->SetAlign(alClient);
+    GlobalSynManager()->AddEditor(frame->SynTextEditor1);
+    UpdatePageControl();
+    PageControl->SetActivePage(sheet);
+    if (frame->SynTextEditor1->CanFocus())
+        frame->SynTextEditor1->SetFocus();
+    return frame->SynTextEditor1;
+}
+
+void TMainForm::RemoveEditor(TCustomSynTextEditor* Editor)
+{
+    // The sheet owns nothing: the frame (with the editor) goes first, then
+    // its sheet.
+    TbsSkinTabSheet* sheet = TabSheetOf(Editor);
+    delete Editor->Owner();
+    delete sheet;
+    UpdatePageControl();
+}
+
+TbsSkinTabSheet* TMainForm::TabSheetOf(TCustomSynTextEditor* Editor)
+{
+    auto* frame = dynamic_cast<TNodeEditor*>(Editor->Owner());
+    return frame ? static_cast<TbsSkinTabSheet*>(frame->TabSheet()) : nullptr;
+}
+
+void TMainForm::UpdatePageControl() { PageControl->SetVisible(PageControl->PageCount() > 0); }
 
 int TMainForm::GetEditorCount()
 {

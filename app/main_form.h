@@ -4,27 +4,61 @@
 // database module's node manager and hands the user's gestures to it.
 #pragma once
 
+#include <vector>
+
 #include "app/node_manager.h"
+#include "editor/syn_custom_text_types.h"
 #include "platform/ui/kernel/custom_form.h"
 
+class TAction;
+class TActionList;
+class TBasicAction;
 class TDBModule;
+class TListItem;
+class TMainMenu;
+class TMenuItem;
+class TSynTextAction;
+class TSynTextEditorsEvent;
+class TTreeNode;
+class TbsSkinEdit;
+class TbsSkinExPanel;
+class TbsSkinForm;
+class TbsSkinListView;
+class TbsSkinMainMenuBar;
+class TbsSkinPageControl;
+class TbsSkinPanel;
+class TbsSkinPopupMenu;
+class TbsSkinSpeedButton;
+class TbsSkinSplitter;
+class TbsSkinStatusBar;
+class TbsSkinStatusPanel;
+class TbsSkinTabSheet;
+class TbsSkinToolBar;
+class TbsSkinTreeView;
+class TCustomSynText;
 
 class TMainForm : public TForm, public INodeManager {
 public:
+    // Reads the action module's actions, images and skin when there is one;
+    // the settings manager loads every editor setting once the window is
+    // built.
     explicit TMainForm(TComponent* Owner);
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
     // The database module comes after the window: its actions join the
-    // menus, the tool bar and the context menus here.
+    // menus, the tool bar and the context menus here, and the window's
+    // gestures reach it from now on.
     void LinkDBModule(TDBModule* Module);
+    TDBModule* DBModule() const { return dbModule_; }
 
     // INodeManager
     TCustomTreeView* GetNodeTree() override;
     TCustomListView* GetBookMarkList() override;
     TCustomListView* GetAttachmentList() override;
     TCustomListView* GetSearchList() override;
+    // Status panel 6, repainted at once.
     void ShowHint(const AnsiString& Text) override;
     TCustomSynTextEditor* CreateEditor() override;
     void RemoveEditor(TCustomSynTextEditor* Editor) override;
@@ -32,8 +66,100 @@ public:
     INodeEditor* GetEditors(int Index) override;
     TCustomSynTextEditor* GetActiveEditor() override;
 
+    // The layout.
+    TbsSkinForm* bsSkinForm1;
+    TbsSkinMainMenuBar* bsSkinMainMenuBar1;
+    TMainMenu* MainMenu;
+    TbsSkinToolBar* ToolBar1;
+    TbsSkinExPanel* PagePanel;
+    TbsSkinPageControl* LeftPages;
+    TbsSkinTreeView* Tree;
+    TbsSkinListView* SearchList;
+    TbsSkinEdit* SearchText;
+    TbsSkinListView* BookMarkList;
+    TbsSkinSplitter* Splitter1;
+    TbsSkinPanel* ClientPanel;
+    TbsSkinPageControl* PageControl;
+    TbsSkinSplitter* Splitter2;
+    TbsSkinExPanel* ListPanel;
+    TbsSkinListView* List;
+    TbsSkinStatusBar* StatusBar;
+    TbsSkinStatusPanel* StatusPanels[6];
+    TSynTextEditorsEvent* EditorsEvent;
+    TbsSkinPopupMenu* ListPopupMenu;
+    TbsSkinPopupMenu* TreePopupMenu;
+
+    // The window's own actions.
+    TActionList* FormActions;
+    TSynTextAction* aSynAddBookmark;
+    TAction* aDelBookmark;
+    TAction* aSynUpdateBookmark;
+    TSynTextAction* aSynRenameAtta;
+    TAction* aSynSearch;
+    TAction* aSynShowToolbar;
+    TAction* aSynShowStatusbar;
+    TAction* aSynShowAttaList;
+    TAction* aSynShowTree;
+
+    // Handlers, as the stored form binds them.
+    void EditorsEventEnter(TObject* Sender);
+    void EditorsEventStatusChange(TObject* Sender, TSynStatusChanges Changes);
+    void TreeDblClick(TObject* Sender);
+    void TreeEdited(TObject* Sender, TTreeNode* Node, AnsiString& S);
+    void TreeExit(TObject* Sender);
+    void SearchListDblClick(TObject* Sender);
+    void BookMarkListDblClick(TObject* Sender);
+    void BookMarkListEdited(TObject* Sender, TListItem* Item, AnsiString& S);
+    void BookMarkListExit(TObject* Sender);
+    void ListDblClick(TObject* Sender);
+    void ListEdited(TObject* Sender, TListItem* Item, AnsiString& S);
+    void ListExit(TObject* Sender);
+    void PagePanelClose(TObject* Sender);
+    void ListPanelClose(TObject* Sender);
+    void FormCreate(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    // The main menu's shortcuts, whichever module their actions sit on.
+    void FormShortCut(TMessage& Msg, bool& Handled);
+
+    // The tool bar's buttons, left to right, and the search page's button.
+    std::vector<TbsSkinSpeedButton*> ToolButtons;
+    TbsSkinSpeedButton* SearchButton;
+    // The buttons that show and hide the tree and the attachment area.
+    TbsSkinSpeedButton* ShowTreeButton = nullptr;
+    TbsSkinSpeedButton* ShowAttaListButton = nullptr;
+
 private:
-    TDBModule* dbModule_ = nullptr;  // freed by the close; cleared with it
+    void CreateLayout();
+    void CreateLeftPages();
+    void CreateClientArea();
+    void CreateStatusBar();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateContextMenus();
+    // Items and buttons for the database module's actions.
+    void AddModuleItem(TMenuItem* Parent, TBasicAction* (*Action)(TDBModule* Module));
+    TbsSkinSpeedButton* AddToolButton(TBasicAction* Action);
+    void AddModuleButton(TBasicAction* (*Action)(TDBModule* Module));
+    void AddToolSeparator();
+    // Shows or hides a side area with its splitter, put back beside it.
+    void ShowAttachmentArea(bool Show);
+    void ShowTreeArea(bool Show);
+    TbsSkinTabSheet* TabSheetOf(TCustomSynTextEditor* Editor);
+    void UpdatePageControl();
+
+    TDBModule* dbModule_ = nullptr;  // freed at the close; nullptr before the link and after the close
+    int EditorCounter = 0;           // article frames made in this run
+    // A menu item or a tool button (one of the two) that takes one of the
+    // database module's actions once the module exists.
+    struct TModuleLink {
+        TMenuItem* Item;
+        TbsSkinSpeedButton* Button;
+        TBasicAction* (*Action)(TDBModule* Module);
+    };
+    std::vector<TModuleLink> moduleLinks_;
+    int pendingSeparator_ = 0;  // the gap before the next tool button
 };
 
 // The program's main window while it exists.

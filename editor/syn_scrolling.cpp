@@ -8,6 +8,7 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
 #include "editor/view/syn_scroll_bars.h"
+#include "editor/view/syn_text_scroll_bar.h"
 #include "editor/view/syn_word_wrap.h"
 #include "platform/base/sys_utils.h"
 #include "platform/gdi/regions.h"
@@ -21,25 +22,42 @@ namespace {
 // The scroll bar range can only hold 16 bits; longer ranges are scaled.
 constexpr int MaxScrollRange = 32767;
 
-// One bar of the window, either the platform's own or its flat twin.
+// One bar of the window: the platform's own, its flat twin, or the host's
+// bar object (the custom style), which takes the same calls as events.
 class TBarDriver {
 public:
-    TBarDriver(HWND Window, bool Flat) : window_(Window), flat_(Flat) {}
+    TBarDriver(HWND Window, const TSynScrollBars* Bars)
+        : window_(Window), flat_(Bars->Style() == sbsFlat || Bars->Style() == sbsEncarta),
+          horizontal_(Bars->Style() == sbsCustom ? Bars->Horizontal() : nullptr),
+          vertical_(Bars->Style() == sbsCustom ? Bars->Vertical() : nullptr),
+          custom_(Bars->Style() == sbsCustom)
+    {
+    }
 
     void Show(int Bar, bool Show) const
     {
-        if (flat_)
+        if (custom_) {
+            if ((Bar == SB_HORZ || Bar == SB_BOTH) && horizontal_)
+                horizontal_->DoShowScrollBar(Show);
+            if ((Bar == SB_VERT || Bar == SB_BOTH) && vertical_)
+                vertical_->DoShowScrollBar(Show);
+        } else if (flat_) {
             FlatSB_ShowScrollBar(window_, Bar, Show);
-        else
+        } else {
             ShowScrollBar(window_, Bar, Show);
+        }
     }
 
     void Enable(int Bar, UINT Arrows) const
     {
-        if (flat_)
+        if (custom_) {
+            if (const TSynTextScrollBar* bar = Custom(Bar))
+                bar->DoEnabledScrollBar(static_cast<int>(Arrows));
+        } else if (flat_) {
             FlatSB_EnableScrollBar(window_, Bar, Arrows);
-        else
+        } else {
             EnableScrollBar(window_, static_cast<UINT>(Bar), Arrows);
+        }
     }
 
     // Range R (1 .. R, or 0 .. 32767 scaled when R is longer), page and
@@ -63,10 +81,14 @@ public:
         }
         info.nPage = static_cast<UINT>(std::max(Page, 0));
         info.nPos = Pos;
-        if (flat_)
+        if (custom_) {
+            if (const TSynTextScrollBar* bar = Custom(Bar))
+                bar->DoSetScrollInfo(info, true);
+        } else if (flat_) {
             FlatSB_SetScrollInfo(window_, Bar, &info, true);
-        else
+        } else {
             SetScrollInfo(window_, Bar, &info, true);
+        }
         if (hideShow)
             Show(Bar, scaled || info.nMax > Page);
         if (Options.Contains(eoDisableScrollArrows)) {
@@ -80,8 +102,13 @@ public:
     }
 
 private:
+    const TSynTextScrollBar* Custom(int Bar) const { return Bar == SB_HORZ ? horizontal_ : vertical_; }
+
     HWND window_;
     bool flat_;
+    const TSynTextScrollBar* horizontal_;  // the custom style's bars; nullptr in the other styles
+    const TSynTextScrollBar* vertical_;
+    bool custom_;
 };
 
 }  // namespace
@@ -339,8 +366,7 @@ void TCustomSynText::UpdateScrollBars()
         return;
     }
     stateFlags_.Exclude(sfScrollbarChanged);
-    const TScrollBarsStyle look = scrollBars_->Style();
-    const TBarDriver bars(Handle(), look == sbsFlat || look == sbsEncarta);
+    const TBarDriver bars(Handle(), scrollBars_.get());
     const TScrollStyle style = scrollBars_->ScrollBars();
     if (style == ssNone) {
         bars.Show(SB_BOTH, false);

@@ -1,0 +1,254 @@
+// The main window's own actions and its handlers: the editors' events
+// shown in the status bar and the tab icons, the gestures on the tree and
+// the lists handed to the database module, the side areas shown and
+// hidden, and the start and end of the window.
+#include <cstdint>
+
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/syn_actions.h"
+#include "editor_services/syn_manager.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/menus.h"
+#include "skin/controls/bs_skin_edit.h"
+#include "skin/controls/bs_skin_ex_panel.h"
+#include "skin/controls/bs_skin_label.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_panel.h"
+#include "skin/controls/bs_skin_speed_button.h"
+#include "skin/controls/bs_skin_splitter.h"
+#include "skin/controls/bs_skin_status_bar.h"
+#include "skin/controls/bs_skin_tab_sheet.h"
+#include "skin/controls/bs_skin_tool_bar.h"
+#include "skin/controls/bs_skin_tree_view.h"
+
+namespace {
+
+int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
+
+template <typename T>
+T* AddAction(TMainForm* Form, TActionList* List, const char* Name, const char* Caption)
+{
+    auto* action = new T(Form);
+    action->SetName(Name);
+    action->SetCaption(Caption);
+    action->SetActionList(List);
+    return action;
+}
+
+template <typename F>
+TNotifyEvent Handler(F Action)
+{
+    return TNotifyEvent::FromCallable([Action](TObject*) { Action(); });
+}
+
+// A show-and-hide action: checked while its control is visible.
+void FollowVisible(TAction* Action, TControl* Control)
+{
+    Action->OnUpdate = TNotifyEvent::FromCallable([Action, Control](TObject*) {
+        Action->SetChecked(Control->Visible());
+    });
+}
+
+}  // namespace
+
+void TMainForm::CreateActions()
+{
+    FormActions = new TActionList(this);
+    FormActions->SetName("FormActions");
+    TActionList* list = FormActions;
+
+    aSynAddBookmark = AddAction<TSynTextAction>(this, list, "aSynAddBookmark", "添加");
+    aSynAddBookmark->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText* Editor) {
+        if (dbModule_)
+            dbModule_->BeginAddBookmark(dynamic_cast<TCustomSynTextEditor*>(Editor));
+    });
+    aDelBookmark = AddAction<TAction>(this, list, "aDelBookmark", "删除");
+    aDelBookmark->SetOnExecute(Handler([this] {
+        if (dbModule_ && BookMarkList->Selected())
+            dbModule_->DeleteBookmark(BookMarkList->Selected());
+    }));
+    aDelBookmark->OnUpdate = Handler([this] { aDelBookmark->SetEnabled(BookMarkList->Selected() != nullptr); });
+    aSynUpdateBookmark = AddAction<TAction>(this, list, "aSynUpdateBookmark", "刷新");
+    aSynUpdateBookmark->SetOnExecute(Handler([this] {
+        if (dbModule_)
+            dbModule_->LoadBookmarks();
+    }));
+    aSynRenameAtta = AddAction<TSynTextAction>(this, list, "aSynRenameAtta", "附件重命名(&R)");
+    aSynRenameAtta->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText*) {
+        if (TListItem* item = List->Selected())
+            item->EditCaption();
+    });
+    aSynSearch = AddAction<TAction>(this, list, "aSynSearch", "");
+    aSynSearch->SetOnExecute(Handler([this] { dbModule_->SearchNodes(SearchText->Text()); }));
+    aSynSearch->OnUpdate = Handler([this] {
+        aSynSearch->SetEnabled(dbModule_ && dbModule_->Connected() && !SearchText->Text().empty());
+    });
+
+    // Checked as the controls start: visible.
+    aSynShowToolbar = AddAction<TAction>(this, list, "aSynShowToolbar", "显示工具栏");
+    aSynShowToolbar->SetChecked(true);
+    aSynShowToolbar->SetOnExecute(Handler([this] { ToolBar1->SetVisible(!aSynShowToolbar->Checked()); }));
+    aSynShowStatusbar = AddAction<TAction>(this, list, "aSynShowStatusbar", "显示状态条");
+    aSynShowStatusbar->SetChecked(true);
+    aSynShowStatusbar->SetOnExecute(Handler([this] { StatusBar->SetVisible(!aSynShowStatusbar->Checked()); }));
+    aSynShowAttaList = AddAction<TAction>(this, list, "aSynShowAttaList", "显示附件区域");
+    aSynShowAttaList->SetChecked(true);
+    aSynShowAttaList->SetOnExecute(Handler([this] { ShowAttachmentArea(!aSynShowAttaList->Checked()); }));
+    aSynShowTree = AddAction<TAction>(this, list, "aSynShowTree", "显示工作区域");
+    aSynShowTree->SetChecked(true);
+    aSynShowTree->SetOnExecute(Handler([this] { ShowTreeArea(!aSynShowTree->Checked()); }));
+}
+
+void TMainForm::FormCreate(TObject*)
+{
+    FollowVisible(aSynShowToolbar, ToolBar1);
+    FollowVisible(aSynShowStatusbar, StatusBar);
+    FollowVisible(aSynShowAttaList, ListPanel);
+    FollowVisible(aSynShowTree, PagePanel);
+    ActionModule->Manager->LoadSettings();
+}
+
+void TMainForm::ShowAttachmentArea(bool Show)
+{
+    ListPanel->SetVisible(Show);
+    Splitter2->SetVisible(Show);
+    if (Show)
+        Splitter2->SetTop(ClientPanel->Height() - ListPanel->Height());
+    aSynShowAttaList->SetChecked(Show);
+}
+
+void TMainForm::ShowTreeArea(bool Show)
+{
+    PagePanel->SetVisible(Show);
+    Splitter1->SetVisible(Show);
+    if (Show)
+        Splitter1->SetLeft(PagePanel->Width());
+    aSynShowTree->SetChecked(Show);
+}
+
+void TMainForm::PagePanelClose(TObject*)
+{
+    Splitter1->SetVisible(false);
+    aSynShowTree->SetChecked(false);
+    if (ShowTreeButton)
+        ShowTreeButton->SetDown(false);
+}
+
+void TMainForm::ListPanelClose(TObject*)
+{
+    Splitter2->SetVisible(false);
+    aSynShowAttaList->SetChecked(false);
+    if (ShowAttaListButton)
+        ShowAttaListButton->SetDown(false);
+}
+
+// ---- The editors' events ----
+
+void TMainForm::EditorsEventEnter(TObject* Sender)
+{
+    auto* editor = dynamic_cast<TCustomSynTextEditor*>(Sender);
+    if (!editor)
+        return;
+    GlobalSynManager()->SetSynTextEditor(editor);
+    if (INodeEditor* frame = NodeEditorOf(editor); frame && dbModule_)
+        dbModule_->LoadAttachments(frame->GetNodeID());
+}
+
+void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
+{
+    auto* editor = dynamic_cast<TCustomSynTextEditor*>(Sender);
+    if (!editor)
+        return;
+    if (TbsSkinTabSheet* sheet = TabSheetOf(editor))
+        sheet->SetImageIndex(editor->ReadOnly() ? 2 : editor->Modified() ? 1 : 0);
+    StatusPanels[0]->SetCaption("行 " + std::to_string(editor->DisplayY()));
+    StatusPanels[1]->SetCaption("列 " + std::to_string(editor->DisplayX()));
+    StatusPanels[2]->SetCaption(editor->Modified() ? "修改" : "正常");
+    StatusPanels[3]->SetCaption(editor->ReadOnly() ? "只读" : editor->InsertMode() ? "插入" : "覆写");
+    TSynCustomHighlighter* highlighter = editor->Highlighter();
+    StatusPanels[4]->SetCaption(highlighter ? highlighter->GetFriendlyLanguageName() : AnsiString("[不显示语法高亮]"));
+}
+
+// ---- The tree and the lists ----
+
+void TMainForm::TreeDblClick(TObject*)
+{
+    TTreeNode* node = Tree->Selected();
+    if (node && node->ImageIndex() != 0 && dbModule_)
+        dbModule_->OpenNode(IdOf(node->Data));
+}
+
+void TMainForm::TreeEdited(TObject*, TTreeNode* Node, AnsiString& S)
+{
+    if (dbModule_)
+        dbModule_->RenameNode(Node, S);
+}
+
+void TMainForm::TreeExit(TObject*)
+{
+    if (TTreeNode* node = Tree->EditingNode())
+        node->EndEdit(true);
+}
+
+void TMainForm::SearchListDblClick(TObject*)
+{
+    if (TListItem* item = SearchList->Selected(); item && dbModule_)
+        dbModule_->OpenNode(IdOf(item->Data));
+}
+
+void TMainForm::BookMarkListDblClick(TObject*)
+{
+    if (TListItem* item = BookMarkList->Selected(); item && dbModule_)
+        dbModule_->GotoBookmark(item);
+}
+
+void TMainForm::BookMarkListEdited(TObject*, TListItem* Item, AnsiString& S)
+{
+    if (dbModule_)
+        dbModule_->BookmarkEdited(Item, S);
+}
+
+void TMainForm::BookMarkListExit(TObject*)
+{
+    if (dbModule_)
+        dbModule_->BookmarkListExit();
+}
+
+void TMainForm::ListDblClick(TObject*)
+{
+    if (TListItem* item = List->Selected(); item && dbModule_)
+        dbModule_->OpenAttachment(IdOf(item->Data));
+}
+
+void TMainForm::ListEdited(TObject*, TListItem* Item, AnsiString& S)
+{
+    if (dbModule_)
+        dbModule_->RenameAttachment(Item, S);
+}
+
+void TMainForm::ListExit(TObject*)
+{
+    if (List->SelCount() > 0 && List->IsEditing())
+        List->EndEditing(true);
+}
+
+// ---- The window's end ----
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = !dbModule_ || dbModule_->CloseAllNodes(); }
+
+void TMainForm::FormClose(TObject*, TCloseAction&)
+{
+    // Start-up's shutdown saves the settings and frees the database module,
+    // each step guarded; the window only lets go of the module.
+    dbModule_ = nullptr;
+}
+
+void TMainForm::FormShortCut(TMessage& Msg, bool& Handled) { Handled = MainMenu->IsShortCut(Msg); }
