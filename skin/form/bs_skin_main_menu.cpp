@@ -1,16 +1,19 @@
 #include "skin/form/bs_skin_main_menu.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/timer.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
+#include "skin/data/bs_skin_text_objects.h"
 #include "skin/form/bs_skin_form.h"
 
 void TbsSkinMainMenu::SetSkinData(TbsSkinData* Value)
@@ -56,6 +59,13 @@ TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* AOwner) : TbsSkinControl(AOwn
     defItemFont_->SetName("Arial");
     defItemFont_->SetHeight(14);
     defItemFont_->SetColor(clBtnText);
+    for (auto [timer, tick] : {std::pair{&morphTimer_, &TbsSkinMainMenuBar::MorphTimerTick},
+                               std::pair{&animationTimer_, &TbsSkinMainMenuBar::AnimationTimerTick}}) {
+        *timer = std::make_unique<TTimer>(nullptr);
+        (*timer)->SetEnabled(false);
+        (*timer)->SetInterval(25);
+        (*timer)->SetOnTimer(TNotifyEvent(this, tick));
+    }
     SetAlign(alTop);
     SetHeight(22);
 }
@@ -64,9 +74,15 @@ TbsSkinMainMenuBar::~TbsSkinMainMenuBar() { SetSkinForm(nullptr); }
 
 void TbsSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operation)
 {
+    bool skinGone = Operation == opRemove && AComponent == SkinData() && AComponent != nullptr;
     TbsSkinControl::Notification(AComponent, Operation);
     if (Operation != opRemove)
         return;
+    // The items hold the freed skin's pictures.
+    if (skinGone) {
+        GetSkinData();
+        CreateMenuItems();
+    }
     if (AComponent == mainMenu_) {
         mainMenu_ = nullptr;
         items_.clear();
@@ -113,8 +129,18 @@ void TbsSkinMainMenuBar::CreateMenuItems()
 {
     items_.clear();
     ActiveIndex = OldActiveIndex = MouseDownIndex = -1;
+    TbsSkinData* data = SkinData();
+    itemsData_ = data;
+    itemsLoad_ = data != nullptr ? data->LoadCount : 0;
     if (mainMenu_ == nullptr)
         return;
+    TbsDataSkinMainMenuBarItem* description = nullptr;
+    if (data != nullptr && !data->Empty) {
+        GetSkinData();
+        int index = data->FindObjectDescription(MenuBarItem);
+        if (index >= 0)
+            description = dynamic_cast<TbsDataSkinMainMenuBarItem*>(data->ObjectList[static_cast<size_t>(index)].get());
+    }
     TMenu* child = GetChildMainMenu();
     MergeMenu = child != nullptr;
     std::vector<TMenuItem*> list;
@@ -125,7 +151,7 @@ void TbsSkinMainMenuBar::CreateMenuItems()
             list.push_back(mainMenu_->Items()->Items(i));
     for (TMenuItem* item : list)
         if (item->Visible())
-            items_.push_back(std::make_unique<TbsSkinMainMenuBarItem>(this, item));
+            items_.push_back(std::make_unique<TbsSkinMainMenuBarItem>(this, item, description));
 }
 
 void TbsSkinMainMenuBar::UpdateItems()
@@ -136,7 +162,13 @@ void TbsSkinMainMenuBar::UpdateItems()
 
 void TbsSkinMainMenuBar::CalcItemsArea()
 {
-    ItemsArea = TRect{2, 2, Width() - 2, Height() - 2};
+    if (!SkinUsed) {
+        ItemsArea = TRect{2, 2, Width() - 2, Height() - 2};
+        return;
+    }
+    ItemsArea = TRect{ItemsRect.Left, ItemsRect.Top, Width() - (SkinRect.Width() - ItemsRect.Right), ItemsRect.Bottom};
+    if (!useSkinSize_)
+        ItemsArea.Bottom = Height() - (SkinRect.Height() - ItemsRect.Bottom);
 }
 
 TRect TbsSkinMainMenuBar::TrackMarkRect() const
@@ -148,8 +180,9 @@ TRect TbsSkinMainMenuBar::TrackMarkRect() const
 
 void TbsSkinMainMenuBar::PaintBar(TCanvas* Canvas)
 {
-    Canvas->Brush()->SetColor(clBtnFace);
-    Canvas->FillRect(TRect{0, 0, Width(), Height()});
+    GetSkinData();
+    KeepItemsCurrent();
+    PaintBackground(Canvas);
     CalcItemsArea();
     HiddenItems = false;
     const TbsSkinMainMenuBarItem* previous = nullptr;
@@ -166,9 +199,13 @@ void TbsSkinMainMenuBar::DrawTrackMark(TCanvas* Canvas)
     TRect r = TrackMarkRect();
     if (IsRectEmpty(r))
         return;
-    Canvas->Brush()->SetColor(clBtnFace);
-    Canvas->FillRect(r);
-    DrawArrowImage(Canvas, r, TrackMarkActive ? clBtnText : clBtnShadow, 2);
+    TColor colour = SkinUsed ? (TrackMarkActive ? TrackMarkActiveColor : TrackMarkColor)
+                             : (TrackMarkActive ? clBtnText : clBtnShadow);
+    if (!SkinUsed) {
+        Canvas->Brush()->SetColor(clBtnFace);
+        Canvas->FillRect(r);
+    }
+    DrawArrowImage(Canvas, r, colour, 2);
 }
 
 void TbsSkinMainMenuBar::Paint()
@@ -183,6 +220,12 @@ void TbsSkinMainMenuBar::DrawItem(TbsSkinMainMenuBarItem* Item)
 {
     if (!HandleAllocated() || !Item->Visible)
         return;
+    // Items built under another skin wait for the bar's repaint, which
+    // builds them afresh.
+    if (!ItemsCurrent()) {
+        Invalidate();
+        return;
+    }
     int index = 0;
     while (index < ItemCount() && Items(index) != Item)
         ++index;

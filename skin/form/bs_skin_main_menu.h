@@ -11,10 +11,14 @@
 
 #include "platform/base/event.h"
 #include "platform/base/object.h"
+#include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/menus.h"
 #include "skin/controls/bs_skin_control.h"
+#include "skin/data/bs_ini_codecs.h"
 
-class TFont;
+class TBitmap;
+class TTimer;
+class TbsDataSkinMainMenuBarItem;
 class TbsSkinData;
 class TbsSkinForm;
 class TbsSkinMainMenuBar;
@@ -38,10 +42,12 @@ private:
 // GroupIndex with equal keys kept in that order.
 std::vector<TMenuItem*> MergedMenuItems(TMenu* Main, TMenu* Child);
 
-// One item of the bar; draws itself into the bar's canvas.
+// One item of the bar; draws itself into the bar's canvas, from the skin's
+// item description when the bar has one, else in the plain look.
 class TbsSkinMainMenuBarItem : public TObject {
 public:
-    TbsSkinMainMenuBarItem(TbsSkinMainMenuBar* AParent, TMenuItem* AMenuItem);
+    // Data: the item description, or nil for the plain look.
+    TbsSkinMainMenuBarItem(TbsSkinMainMenuBar* AParent, TMenuItem* AMenuItem, TbsDataSkinMainMenuBarItem* Data);
 
     TbsSkinMainMenuBar* Parent;
     TMenuItem* MenuItem;
@@ -54,10 +60,52 @@ public:
     bool InView = true;
     bool SavedEnabled = true;
 
+    // Copied from the description (all empty or zero without one). Picture
+    // is the skin's, valid until the next skin load, which rebuilds items.
+    bool HasSkinData = false;
+    TBitmap* Picture = nullptr;
+    TRect SkinRect;
+    TRect ActiveSkinRect;
+    TRect DownRect;  // never empty while SkinRect is not
+    TRect TextRect;
+    TRect AnimateSkinRect;
+    bool Morphing = false;  // never set while ActiveSkinRect is empty
+    TbsMorphKind MorphKind = mkdefault;
+    AnsiString FontName;
+    int FontHeight = 0;
+    TFontStyles FontStyle;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor DownFontColor = 0;
+    TColor UnEnabledFontColor = 0;
+    int ItemLeftOffset = 0;
+    int ItemRightOffset = 0;
+    bool StretchEffect = false;
+    int FrameCount = 0;
+    int AnimateInterval = 0;
+    bool InActiveAnimation = false;
+    // The animation frame shown: 0 none, 1..FrameCount the strip's frames,
+    // FrameCount + 1 the plain active image.
+    int FrameIndex = 0;
+
+    // How far the cross-fade from the normal to the active image has gone,
+    // in fifths: a fade is five whole steps and ends exactly at 0 or 1.
+    double MorphKf() const { return morphFifths_ / 5.0; }
+    void SetMorphKf(double Value);
+    bool CanMorph() const;
+    bool CanAnimate() const;
+    bool NeedMorphStep() const;
+    // One 25 ms step of the fade; false when none was needed.
+    bool MorphStep();
+    // One step of the animation towards the active or the normal end;
+    // false when none was needed.
+    bool AnimationStep();
+
     // Computes the rectangle after Previous (nullptr for the first item),
     // tests the fit and, when it fits, draws into Canvas.
     void Draw(TCanvas* Canvas, const TbsSkinMainMenuBarItem* Previous);
-    // Draws at once on the bar.
+    // Shows a state change: through the fade or the animation when the
+    // skin has them, else at once.
     void ReDraw();
     void MouseEnter();
     void MouseLeave();
@@ -66,7 +114,23 @@ public:
 
 private:
     void PopupSubMenu();
+    // Item drawing (bs_skin_main_menu_item_paint.cpp).
+    void SetItemFont(TCanvas* Canvas) const;
     int TextWidth(TCanvas* Canvas) const;
+    int GlyphWidth() const;
+    // Places the item after Previous; false when it does not fit.
+    bool Place(TCanvas* Canvas, const TbsSkinMainMenuBarItem* Previous);
+    void DrawPlain(TCanvas* Canvas);
+    void DrawSkinned(TCanvas* Canvas);
+    void CreateItemImage(TBitmap* Bitmap, TCanvas* Target, const TRect& SourceRect, bool IsActive);
+    TRect AnimationFrameRect(int Frame) const;
+    // The glyph at the left of T, vertically centred on CentreY; T's left
+    // moves past it.
+    void DrawGlyph(TCanvas* Canvas, TRect& T, int CentreY) const;
+    // OnDrawItem, or the caption in T.
+    void DrawCaption(TCanvas* Canvas, const TRect& T);
+
+    int morphFifths_ = 0;  // 0..5
 };
 
 using TbsItemEnterEvent = TEvent<void(TMenuItem* MenuItem)>;
@@ -79,6 +143,16 @@ public:
 
     explicit TbsSkinMainMenuBar(TComponent* AOwner);
     ~TbsSkinMainMenuBar() override;
+
+    // With a skin the bar is as high as the skin's bar and each item as
+    // high as its skin image; off, both follow the bar's height.
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool Value);
+    // Items take the font of their description instead of DefItemFont.
+    bool UseSkinFont() const { return useSkinFont_; }
+    void SetUseSkinFont(bool Value);
+    // The height a skin change leaves the bar without a skin (0: kept).
+    int DefaultHeight = 22;
 
     TMainMenu* MainMenu() const { return mainMenu_; }
     void SetMainMenu(TMainMenu* Value);
@@ -99,6 +173,38 @@ public:
     using TChildMenuFinder = TEvent<TMenu*()>;
     TChildMenuFinder ChildMenuFinder;
     TMenu* GetChildMainMenu() const;
+
+    // Copied from the "mainmenubar" description at each look-up; SkinUsed
+    // tells whether one was found at the last skin change. Picture is the
+    // skin's, nil when the description names none.
+    bool SkinUsed = false;
+    TRect SkinRect;
+    TRect ItemsRect;  // a place in SkinRect, in its coordinates
+    TBitmap* Picture = nullptr;
+    AnsiString MenuBarItem;
+    TColor TrackMarkColor = 0;
+    TColor TrackMarkActiveColor = 0;
+    bool StretchEffect = false;
+    bool ItemTransparent = false;
+    // The skin is in place and not empty: fades and animations may run.
+    bool SkinEffects() const;
+
+    // Skinned-control protocol: the items are rebuilt on every skin, so
+    // pictures, rectangles and fonts of the new skin take effect.
+    void GetSkinData() override;
+    void BeforeChangeSkinData() override;
+    void ChangeSkinData() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    // The fade and the animation of the items, each on a 25 ms timer that
+    // stops when no item needs a step.
+    TTimer* MorphTimer() const { return morphTimer_.get(); }
+    TTimer* AnimationTimer() const { return animationTimer_.get(); }
+    void StartMorph();
+    void StartAnimation(int Interval);
+    // Shows one item's change: at once on the bar, or, for items that show
+    // the bar through them, by repainting the whole bar.
+    void DrawSkinObject(TbsSkinMainMenuBarItem* Item);
 
     // Run-time state.
     bool MergeMenu = false;
@@ -158,9 +264,16 @@ private:
     // An item that may take the keyboard highlight.
     bool Reachable(int Index) const { return Items(Index)->Enabled && Items(Index)->InView; }
     void CreateMenuItems();
+    // The items hold pictures of the skin they were built under; after a
+    // load that did not reach the bar they are built again.
+    bool ItemsCurrent() const;
+    void KeepItemsCurrent();
     void CalcItemsArea();
     void PaintBar(TCanvas* Canvas);
+    void PaintBackground(TCanvas* Canvas);
     void DrawTrackMark(TCanvas* Canvas);
+    void MorphTimerTick(TObject* Sender);
+    void AnimationTimerTick(TObject* Sender);
 
     TMainMenu* mainMenu_ = nullptr;
     TbsSkinForm* skinForm_ = nullptr;
@@ -168,6 +281,13 @@ private:
     // The menu manager closes the old chain while a new one opens; that
     // close is no end of the menu mode.
     bool opening_ = false;
+    bool useSkinSize_ = true;
+    bool useSkinFont_ = true;
     std::unique_ptr<TFont> defItemFont_;
+    std::unique_ptr<TTimer> morphTimer_;
+    std::unique_ptr<TTimer> animationTimer_;
     std::vector<std::unique_ptr<TbsSkinMainMenuBarItem>> items_;
+    // The skin data and its load the items were built under.
+    const TbsSkinData* itemsData_ = nullptr;
+    unsigned itemsLoad_ = 0;
 };

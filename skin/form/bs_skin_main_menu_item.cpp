@@ -1,73 +1,101 @@
-// The items of the skinned main-menu bar: where each goes, whether it fits,
-// its plain look, and the hot and pressed states that open the submenus.
-#include "platform/gdi/draw_text.h"
-#include "platform/ui/graphics/bitmap.h"
-#include "platform/ui/graphics/canvas.h"
-#include "platform/ui/graphics/font.h"
-#include "skin/controls/bs_button_face.h"
+// The items of the skinned main-menu bar: what they take from the skin, and
+// the hot and pressed states that open the submenus, shown at once, faded
+// or animated.
 #include "skin/controls/bs_skin_menu.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/data/bs_skin_text_objects.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 
-TbsSkinMainMenuBarItem::TbsSkinMainMenuBarItem(TbsSkinMainMenuBar* AParent, TMenuItem* AMenuItem)
+TbsSkinMainMenuBarItem::TbsSkinMainMenuBarItem(TbsSkinMainMenuBar* AParent, TMenuItem* AMenuItem,
+                                               TbsDataSkinMainMenuBarItem* Data)
     : Parent(AParent), MenuItem(AMenuItem), Enabled(AMenuItem->Enabled()), SavedEnabled(AMenuItem->Enabled())
 {
+    if (Data == nullptr)
+        return;
+    HasSkinData = true;
+    const auto& pictures = Parent->SkinData()->ActivePictures;
+    if (Data->ActivePictureIndex >= 0 && Data->ActivePictureIndex < static_cast<int>(pictures.size()))
+        Picture = pictures[static_cast<size_t>(Data->ActivePictureIndex)].get();
+    SkinRect = Data->SkinRect;
+    ObjectRect = SkinRect;
+    ActiveSkinRect = Data->ActiveSkinRect;
+    DownRect = !IsRectEmpty(Data->DownRect)       ? Data->DownRect
+               : !IsRectEmpty(ActiveSkinRect) ? ActiveSkinRect
+                                              : SkinRect;
+    TextRect = Data->TextRect;
+    AnimateSkinRect = Data->AnimateSkinRect;
+    // Without an active image there is nothing to fade to.
+    Morphing = Data->Morphing && !IsRectEmpty(ActiveSkinRect);
+    MorphKind = Data->MorphKind;
+    FontName = Data->FontName;
+    FontHeight = Data->FontHeight;
+    FontStyle = Data->FontStyle;
+    FontColor = Data->FontColor;
+    ActiveFontColor = Data->ActiveFontColor;
+    DownFontColor = Data->DownFontColor;
+    UnEnabledFontColor = Data->UnEnabledFontColor;
+    ItemLeftOffset = Data->ItemLeftOffset;
+    ItemRightOffset = Data->ItemRightOffset;
+    StretchEffect = Data->StretchEffect;
+    FrameCount = Data->FrameCount;
+    AnimateInterval = Data->AnimateInterval;
+    InActiveAnimation = Data->InActiveAnimation;
 }
 
-int TbsSkinMainMenuBarItem::TextWidth(TCanvas* Canvas) const
+void TbsSkinMainMenuBarItem::SetMorphKf(double Value)
 {
-    TRect r{0, 0, 0, 0};
-    Canvas->TextRect(r, MenuItem->Caption(), DT_CALCRECT | DT_CENTER);
-    return r.Width();
+    morphFifths_ = Value <= 0 ? 0 : Value >= 1 ? 5 : static_cast<int>(Value * 5 + 0.5);
 }
 
-void TbsSkinMainMenuBarItem::Draw(TCanvas* Canvas, const TbsSkinMainMenuBarItem* Previous)
-{
-    const TRect& area = Parent->ItemsArea;
-    Canvas->Font()->Assign(Parent->DefItemFont());
-    int left = Previous != nullptr && Previous->ObjectRect.Right != 0 ? Previous->ObjectRect.Right : area.Left;
-    ObjectRect = TRect{left, area.Top, left + TextWidth(Canvas) + 12, area.Bottom};
+bool TbsSkinMainMenuBarItem::CanMorph() const { return Morphing && Parent->SkinEffects(); }
 
-    int markWidth = Parent->ScrollMenu() ? TbsSkinMainMenuBar::TrackMarkWidth : 0;
-    if (ObjectRect.Right > area.Right - markWidth) {
-        Parent->HiddenItems = true;
-        if (InView) {
-            SavedEnabled = Enabled;
-            Enabled = false;
-            InView = false;
-        }
+bool TbsSkinMainMenuBarItem::CanAnimate() const
+{
+    // A strip narrower than its frames has no frame to show.
+    return !IsRectEmpty(AnimateSkinRect) && FrameCount >= 1 && Parent->SkinEffects();
+}
+
+bool TbsSkinMainMenuBarItem::NeedMorphStep() const
+{
+    if (Down && !IsRectEmpty(DownRect))
+        return false;
+    return Active ? morphFifths_ < 5 : morphFifths_ > 0;
+}
+
+bool TbsSkinMainMenuBarItem::MorphStep()
+{
+    if (!CanMorph() || !NeedMorphStep())
+        return false;
+    morphFifths_ += Active ? 1 : -1;
+    return true;
+}
+
+bool TbsSkinMainMenuBarItem::AnimationStep()
+{
+    if (!CanAnimate())
+        return false;
+    if (Active && FrameIndex <= FrameCount)
+        ++FrameIndex;
+    else if (!Active && FrameIndex >= 1)
+        --FrameIndex;
+    else
+        return false;
+    return true;
+}
+
+void TbsSkinMainMenuBarItem::ReDraw()
+{
+    if (CanAnimate()) {
+        Parent->StartAnimation(AnimateInterval);
         return;
     }
-    if (!InView) {
-        InView = true;
-        Enabled = SavedEnabled;
+    if (CanMorph()) {
+        Parent->StartMorph();
+        return;
     }
-
-    TBitmap b;
-    b.SetSize(ObjectRect.Width(), ObjectRect.Height());
-    TCanvas* c = b.Canvas();
-    TRect whole{0, 0, b.Width(), b.Height()};
-    DrawPlainButton(c, whole, Down ? TbsPlainLook::Pressed : MouseIn ? TbsPlainLook::Hot : TbsPlainLook::Normal,
-                    false);
-    c->Font()->Assign(Parent->DefItemFont());
-    c->Brush()->SetStyle(bsClear);
-    TRect text = whole;
-    c->TextRect(text, MenuItem->Caption(), DT_CALCRECT);
-    int h = text.Height();
-    text = TRect{0, (whole.Height() - h) / 2, whole.Width(), (whole.Height() - h) / 2 + h};
-    if (MenuItem->OnDrawItem) {
-        // The handler gets the bar's item, which knows its state and place.
-        MenuItem->OnDrawItem(this, c, text, Active);
-    } else {
-        unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-        if (!Parent->ShowAccelChar)
-            format |= DT_HIDEPREFIX;
-        c->TextRect(text, MenuItem->Caption(), format);
-    }
-    Canvas->Draw(ObjectRect.Left, ObjectRect.Top, &b);
+    Parent->DrawSkinObject(this);
 }
-
-void TbsSkinMainMenuBarItem::ReDraw() { Parent->DrawItem(this); }
 
 void TbsSkinMainMenuBarItem::MouseEnter()
 {
@@ -79,6 +107,8 @@ void TbsSkinMainMenuBarItem::MouseEnter()
             other->SetDown(false);
             Active = true;
             MouseIn = true;
+            if (CanMorph())
+                SetMorphKf(1);
             SetDown(true);
             return;
         }
@@ -103,6 +133,12 @@ void TbsSkinMainMenuBarItem::MouseLeave()
 {
     Active = false;
     MouseIn = false;
+    if (CanAnimate() && !InActiveAnimation) {
+        FrameIndex = 0;
+        Parent->DrawSkinObject(this);
+    }
+    if (CanMorph() && Down)
+        SetMorphKf(0);
     ReDraw();
     if (Parent->OnItemMouseLeave)
         Parent->OnItemMouseLeave(MenuItem);
@@ -119,8 +155,14 @@ void TbsSkinMainMenuBarItem::MouseDown(TMouseButton Button)
         SetDown(true);
         return;
     }
+    // A command ends the keyboard mode before it runs.
+    if (form->MainMenuActive)
+        form->MainMenuExit();
     form->MenuOpen = false;
-    ReDraw();
+    if (CanMorph())
+        ReDraw();
+    else
+        Parent->DrawSkinObject(this);
     // The command runs through the menu that owns the item, which may free
     // the bar: nothing of it is touched afterwards.
     if (TMenu* menu = MenuItem->GetParentMenu())
@@ -132,11 +174,31 @@ void TbsSkinMainMenuBarItem::MouseDown(TMouseButton Button)
 void TbsSkinMainMenuBarItem::SetDown(bool Value)
 {
     Down = Value;
-    if (!Value)
-        Active = false;
-    ReDraw();
-    if (Value)
+    if (Value) {
+        SetMorphKf(1);
+        Parent->DrawSkinObject(this);
+        TbsSkinForm* form = Parent->SkinForm();
+        if (form != nullptr && !form->MainMenuActive && form->OnMainMenuEnter)
+            form->OnMainMenuEnter(form);
         PopupSubMenu();
+        return;
+    }
+    Active = false;
+    if (CanAnimate()) {
+        // The animation runs back from the plain active image.
+        if (InActiveAnimation) {
+            FrameIndex = FrameCount + 1;
+            ReDraw();
+        } else {
+            FrameIndex = 0;
+            Parent->DrawSkinObject(this);
+        }
+    } else if (CanMorph()) {
+        SetMorphKf(1);
+        ReDraw();
+    } else {
+        Parent->DrawSkinObject(this);
+    }
 }
 
 void TbsSkinMainMenuBarItem::PopupSubMenu()
@@ -146,5 +208,8 @@ void TbsSkinMainMenuBarItem::PopupSubMenu()
         return;
     TPoint p = Parent->ClientToScreen(ObjectRect.TopLeft());
     TRect anchor = Bounds(p.X, p.Y, ObjectRect.Width(), ObjectRect.Height());
+    // An open submenu puts the bar in keyboard mode, whether a key or the
+    // mouse opened it: Escape then closes it and keeps the highlight.
+    form->MainMenuActive = true;
     Parent->PopupMenuItem(MenuItem, nullptr, anchor, 0, Parent->PopupToUp);
 }
