@@ -9,6 +9,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/gdi/raster_image.h"
 #include "platform/gdi/region.h"
 #include "platform/win/win_types.h"
 #include "platform/base/ansi_string.h"
@@ -27,6 +28,16 @@ void SettlePrimaryMonitor(std::vector<TBackendMonitor>& Monitors);
 // Each monitor's work area becomes its area clipped to the desktop's one
 // work area, or its whole area where the two do not meet.
 void ClipWorkAreas(std::vector<TBackendMonitor>& Monitors, const TRect& DesktopWork);
+
+// An icon in the desktop's notification area, named by its window and id.
+// Pointer input on it reaches Window as CallbackMessage (see tray_icons.h).
+struct TBackendTrayIcon {
+    HWND Window = nullptr;
+    UINT Id = 0;
+    UINT CallbackMessage = 0;  // 0: the icon's input is not reported
+    TRasterImage Picture;
+    AnsiString Tip;  // GBK
+};
 
 // Every top-level window has one surface, named by the window's handle.
 class TBackend {
@@ -79,6 +90,13 @@ public:
     virtual void OfferClipboard() = 0;
     // Another program's clipboard text, if there is any.
     virtual bool FetchClipboardText(AnsiString& Text) = 0;
+
+    // The desktop's notification area. Adding an icon that is there, or
+    // changing or removing one that is not, fails; so does every call
+    // while the desktop has no notification area (the default here).
+    virtual bool AddTrayIcon(const TBackendTrayIcon&) { return false; }
+    virtual bool ModifyTrayIcon(const TBackendTrayIcon&) { return false; }
+    virtual bool DeleteTrayIcon(HWND, UINT) { return false; }
 };
 
 // What a back end delivers. Coordinates are on the screen.

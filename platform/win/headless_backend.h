@@ -64,6 +64,13 @@ public:
     void OfferClipboard() override {}
     // No other program shares this clipboard.
     bool FetchClipboardText(AnsiString&) override { return false; }
+    // A recording notification area (headless_tray.cpp, headless_tray.h).
+    bool AddTrayIcon(const TBackendTrayIcon& Icon) override;
+    bool ModifyTrayIcon(const TBackendTrayIcon& Icon) override;
+    bool DeleteTrayIcon(HWND Window, UINT Id) override;
+    std::vector<TBackendTrayIcon>& TrayIcons() { return trayIcons_; }
+    bool TrayPresent() const { return trayPresent_; }
+    void SetTrayPresent(bool Present);
 
 private:
     static constexpr int TaskBarHeight = 40;
@@ -72,6 +79,8 @@ private:
     std::vector<TBackendMonitor> monitors_;
     std::vector<TSurface> surfaces_;
     int beeps_ = 0;
+    std::vector<TBackendTrayIcon> trayIcons_;  // in the order added; empty while no area is present
+    bool trayPresent_ = true;
 };
 
 // The running back end when it is the headless one, else nullptr.

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "platform/win/stand_in_window.h"
 #include "platform/win/system_metrics.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_internal.h"
@@ -57,6 +58,8 @@ TRect MinMaximize(TWindow& Window, int Command)
 
 bool ShowWindow(HWND Window, int Command)
 {
+    if (bool standIn = false; ShowStandIn(Window, Command, standIn))
+        return standIn;
     TWindow* window = WindowOf(Window);
     if (!window || window->IsDesktop())
         return false;

@@ -24,12 +24,14 @@
 #include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "platform/win/message_queue.h"
+#include "platform/win/stand_in_window.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_manager_start.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
+#include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
 
 namespace {
@@ -117,8 +119,10 @@ TApplication::~TApplication()
     if (runApplication == this)
         runApplication = nullptr;
     DestroyComponents();
-    if (handle_)
+    if (handle_) {
+        SetStandInWindow(handle_, nullptr, nullptr);
         DestroyWindow(handle_);
+    }
 }
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation)
@@ -175,6 +179,15 @@ HWND TApplication::Handle()
         RegisterClass(windowClass);
     }
     handle_ = CreateWindowEx(WS_EX_TOOLWINDOW, ClassName, Title().c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
+    // The main form is the program's entry on the task bar: hiding or
+    // restoring the application window hides or restores the form.
+    SetStandInWindow(
+        handle_,
+        [](void* Context) -> HWND {
+            TCustomForm* form = static_cast<TApplication*>(Context)->MainForm();
+            return form && form->HandleAllocated() ? form->Handle() : nullptr;
+        },
+        this);
     return handle_;
 }
 
@@ -339,6 +352,7 @@ void TApplication::Minimize()
     if (!mainForm_ || !mainForm_->HandleAllocated() || IsIconic(mainForm_->Handle()))
         return;
     ShowWindow(mainForm_->Handle(), SW_MINIMIZE);
+    SendMessage(Handle(), WM_SIZE, SIZE_MINIMIZED, 0);
     if (OnMinimize)
         OnMinimize(this);
 }
