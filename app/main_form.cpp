@@ -9,6 +9,8 @@
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/list_columns.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
@@ -26,6 +28,7 @@
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "skin/form/bs_skinned_kinds.h"
+#include "skins/program_resources.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -111,7 +114,6 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 
     OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
     OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
-    OnClose = TCloseEvent(this, &TMainForm::FormClose);
     OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
 
     // The skin goes on last, as a stored form's properties are set before
@@ -227,7 +229,13 @@ void TMainForm::CreateClientArea()
     Splitter2->SetTop(ClientPanel->Height() - ListPanel->Height() - 10);
     PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
     PageControl->SetVisible(false);
-    PageControl->SetImages(ActionModule->EditorImageList);
+    TabImageList = new TImageList(this);
+    TabImageList->SetName("TabImageList");
+    EnsureProgramResources();
+    TBitmap pictures;
+    pictures.LoadFromResourceName("tabs.bmp");
+    TabImageList->Add(&pictures, nullptr);
+    PageControl->SetImages(TabImageList);
 
     List = AddListView(this, ListPanel, "List");
     List->SetMultiSelect(true);

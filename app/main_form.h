@@ -14,6 +14,7 @@ class TAction;
 class TActionList;
 class TBasicAction;
 class TDBModule;
+class TImageList;
 class TListItem;
 class TMainMenu;
 class TMenuItem;
@@ -86,6 +87,8 @@ public:
     TbsSkinStatusBar* StatusBar;
     TbsSkinStatusPanel* StatusPanels[6];
     TSynTextEditorsEvent* EditorsEvent;
+    // The tabs' pictures: 0 normal, 1 modified, 2 read-only.
+    TImageList* TabImageList;
     TbsSkinPopupMenu* ListPopupMenu;
     TbsSkinPopupMenu* TreePopupMenu;
 
@@ -118,7 +121,6 @@ public:
     void ListPanelClose(TObject* Sender);
     void FormCreate(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
-    void FormClose(TObject* Sender, TCloseAction& Action);
     // The main menu's shortcuts, whichever module their actions sit on.
     void FormShortCut(TMessage& Msg, bool& Handled);
 
@@ -128,6 +130,10 @@ public:
     // The buttons that show and hide the tree and the attachment area.
     TbsSkinSpeedButton* ShowTreeButton = nullptr;
     TbsSkinSpeedButton* ShowAttaListButton = nullptr;
+
+protected:
+    // The database module going first leaves the window without one.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void CreateLayout();
@@ -149,7 +155,7 @@ private:
     TbsSkinTabSheet* TabSheetOf(TCustomSynTextEditor* Editor);
     void UpdatePageControl();
 
-    TDBModule* dbModule_ = nullptr;  // freed at the close; nullptr before the link and after the close
+    TDBModule* dbModule_ = nullptr;  // free-notified; nullptr before the link and once the module is gone
     int EditorCounter = 0;           // article frames made in this run
     // A menu item or a tool button (one of the two) that takes one of the
     // database module's actions once the module exists.

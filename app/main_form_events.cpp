@@ -242,13 +242,13 @@ void TMainForm::ListExit(TObject*)
 
 // ---- The window's end ----
 
-void TMainForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = !dbModule_ || dbModule_->CloseAllNodes(); }
-
-void TMainForm::FormClose(TObject*, TCloseAction&)
+void TMainForm::Notification(TComponent* AComponent, TOperation Operation)
 {
-    // Start-up's shutdown saves the settings and frees the database module,
-    // each step guarded; the window only lets go of the module.
-    dbModule_ = nullptr;
+    TForm::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == dbModule_)
+        dbModule_ = nullptr;
 }
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = !dbModule_ || dbModule_->CloseAllNodes(); }
 
 void TMainForm::FormShortCut(TMessage& Msg, bool& Handled) { Handled = MainMenu->IsShortCut(Msg); }

@@ -212,6 +212,7 @@ void TMainForm::CreateContextMenus()
 void TMainForm::LinkDBModule(TDBModule* Module)
 {
     dbModule_ = Module;
+    Module->FreeNotification(this);
     Tree->SetImages(Module->ImageList);
     for (const TModuleLink& link : moduleLinks_) {
         if (link.Item) {

@@ -223,3 +223,19 @@ TEST_F(TMainWindowTest, DoubleClicksWithoutASelectionDoNothing)
     EXPECT_EQ(form_->GetEditorCount(), 0);
     EXPECT_TRUE(Boxes.empty());
 }
+
+TEST_F(TMainWindowTest, TheWindowOutlivesTheDatabaseModule)
+{
+    CreateDataBase();
+    NewNode(true, "說門");
+    ASSERT_TRUE(module_->CloseAllNodes());
+    module_.reset();
+    // Leaving the lists and updating the search ask the module no more.
+    form_->BookMarkList->OnExit(form_->BookMarkList);
+    form_->TreeDblClick(form_->Tree);
+    form_->aSynSearch->Update();
+    EXPECT_FALSE(form_->aSynSearch->Enabled());
+    bool canClose = false;
+    form_->OnCloseQuery(form_.get(), canClose);
+    EXPECT_TRUE(canClose);
+}
