@@ -8,6 +8,7 @@
 #include "platform/ui/kernel/control_types.h"
 
 class TCanvas;
+class TObject;
 
 using TbsMouseDownEvent = TEvent<void(const AnsiString& IDName, int X, int Y, const TRect& ObjectRect,
                                       TMouseButton Button)>;
@@ -16,3 +17,5 @@ using TbsMouseMoveEvent = TEvent<void(const AnsiString& IDName, int X, int Y, co
 using TbsMouseEnterEvent = TEvent<void(const AnsiString& IDName)>;
 using TbsMouseLeaveEvent = TbsMouseEnterEvent;
 using TbsPaintEvent = TEvent<void(const AnsiString& IDName, TCanvas* Canvas, const TRect& ObjectRect)>;
+// Whether the custom caption button IDName shows (Active, false on entry).
+using TbsActivateCustomObjectEvent = TEvent<void(TObject* Sender, const AnsiString& IDName, bool& Active)>;

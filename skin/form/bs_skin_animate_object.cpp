@@ -209,7 +209,7 @@ void TbsSkinAnimateObject::DoCommand()
             Parent->SetWindowState(Parent->WindowState() == wsMinimized ? wsNormal : wsMinimized);
         break;
     case cmsysmenu:
-        MenuItem = Parent->SystemPopupMenu()->Items();
+        MenuItem = Parent->GetSystemMenuItems();
         TrackMenu();
         break;
     case cmdefault:

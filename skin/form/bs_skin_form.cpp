@@ -16,6 +16,8 @@
 #include "platform/win/window_region.h"
 #include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/controls/bs_skin_status_bar.h"
 #include "skin/data/bs_layer_manager.h"
 #include "skin/data/bs_masks.h"
 #include "skin/data/bs_platform.h"
@@ -82,6 +84,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
     TCustomForm* form = Form();
     form->SetBorderIcons({});
     form->SetAutoSize(false);
+    form->OnShortCut = TShortCutEvent(this, &TbsSkinForm::FormShortCut);
+    BuildTrayMenu();
     newW_ = form->Width();
     newH_ = form->Height();
     if (!ComponentState().Contains(csDesigning)) {
@@ -120,8 +124,8 @@ void TbsSkinForm::InstallWindowProc()
 void TbsSkinForm::Loaded()
 {
     TbsSkinFormBase::Loaded();
-    if (!ComponentState().Contains(csDesigning) && Form()->WindowState() != FormState)
-        SetWindowState(FormState);
+    if (!ComponentState().Contains(csDesigning) && requestedState_ != FormState)
+        SetWindowState(requestedState_);
 }
 
 void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
@@ -135,6 +139,8 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
         menusSkinData_ = nullptr;
     else if (AComponent == SystemMenu)
         SystemMenu = nullptr;
+    if (AComponent == StatusBar)
+        StatusBar = nullptr;
     ForgetQuickImageList(AComponent);
 }
 
@@ -145,6 +151,7 @@ void TbsSkinForm::SetSkinData(TbsSkinData* Value)
     skinData_ = Value;
     if (skinData_)
         skinData_->FreeNotification(this);
+    trayMenu_->SetSkinData(Value);
     if (!ComponentState().Contains(csDesigning))
         ApplySkin();
 }
@@ -227,61 +234,25 @@ void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value)
     borderIcons_ = Value;
     if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading))
         return;
-    ApplyBorderIcons();
+    UpdateButtons();
     SendNCPaint();
-}
-
-void TbsSkinForm::ApplyBorderIcons()
-{
-    for (auto& object : objects_) {
-        auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
-        if (!button)
-            continue;
-        bool allowed = true;
-        switch (button->Command) {
-        case cmmaximize:
-            allowed = borderIcons_.Contains(TbsBorderIcon::biMaximize);
-            break;
-        case cmminimize:
-            allowed = borderIcons_.Contains(TbsBorderIcon::biMinimize);
-            break;
-        case cmsysmenu:
-            allowed = borderIcons_.Contains(TbsBorderIcon::biSystemMenu);
-            break;
-        case cmrollup:
-            allowed = borderIcons_.Contains(TbsBorderIcon::biRollUp);
-            break;
-        case cmminimizetotray:
-            allowed = borderIcons_.Contains(TbsBorderIcon::biMinimizeToTray);
-            break;
-        case cmclose:
-        case cmdefault:
-            break;
-        }
-        button->Enabled = allowed && !HideCaptionButtons;
-        // A button drawn in the frame picture stays; one drawn on its own
-        // goes when its command is not allowed.
-        if (button->SkinRectInAPicture)
-            button->Visible = allowed;
-    }
 }
 
 void TbsSkinForm::SetWindowState(TWindowState Value)
 {
-    FormState = Value;
-    if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading))
+    if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) {
+        requestedState_ = Value;
         return;
-    Form()->SetWindowState(Value);
+    }
+    SetFrameWindowState(Value);
 }
 
 void TbsSkinForm::SetRollUpState(bool Value)
 {
-    if (rollUpState_ == Value)
-        return;
-    rollUpState_ = Value;
-    if (OnChangeRollUpState)
-        OnChangeRollUpState(this);
-    SendNCPaint();
+    if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading))
+        rollUpState_ = Value;
+    else
+        RollUp(Value);
 }
 
 void TbsSkinForm::SetShowIcon(bool Value)
@@ -338,7 +309,7 @@ void TbsSkinForm::LoadObjects()
     for (auto& description : skinData_->ObjectList)
         if (auto object = MakeObject(this, description.get()))
             objects_.push_back(std::move(object));
-    ApplyBorderIcons();
+    UpdateButtons();
 }
 
 void TbsSkinForm::LoadDefaultObjects()
@@ -354,7 +325,7 @@ void TbsSkinForm::LoadDefaultObjects()
         button->SkinRectInAPicture = true;
         objects_.push_back(std::move(button));
     }
-    ApplyBorderIcons();
+    UpdateButtons();
 }
 
 void TbsSkinForm::CalcFrameMetrics()

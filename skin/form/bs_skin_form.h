@@ -25,12 +25,16 @@
 #include "skin/form/bs_form_icon.h"
 #include "skin/form/bs_form_position.h"
 #include "skin/form/bs_frame_mask.h"
+#include "skin/form/bs_magnetic.h"
 #include "skin/form/bs_quick_buttons.h"
 
 class TBitmap;
 class TFont;
 class TPopupMenu;
 class TTimer;
+class TMenuItem;
+class TbsSkinPopupMenu;
+class TbsSkinStatusBar;
 class TbsActiveSkinObject;
 class TbsLayerManager;
 class TbsSkinMainMenuBar;
@@ -45,6 +49,7 @@ class IbsFrameTray {
 public:
     virtual ~IbsFrameTray() = default;
     virtual void MinimizeToTray() = 0;
+    virtual void RestoreFromTray() = 0;
 };
 
 class TbsSkinForm : public TbsSkinFormBase {
@@ -85,6 +90,8 @@ public:
     bool UseDefaultObjectHint = true;
     bool UseSkinFontInCaption = true;
     bool UseDefaultSysMenu = true;
+    bool Magnetic = false;
+    uint8_t MagneticSize = 5;
     TbsPositionInMonitor PositionInMonitor = bspDefault;
     int MinWidth = 0;  // 0: no limit
     int MinHeight = 0;
@@ -98,6 +105,8 @@ public:
     // The menu bar that names this frame as its SkinForm; the bar sets and
     // clears it.
     TbsSkinMainMenuBar* MainMenuBar = nullptr;
+    // Its size grip hides while the frame is maximized; not owned.
+    TbsSkinStatusBar* StatusBar = nullptr;
     // Small buttons the caption shows beside its text, with their images;
     // the list is not owned and is forgotten when freed.
     TbsQuickButtonItems* QuickButtons() const { return quickButtons_.get(); }
@@ -125,6 +134,12 @@ public:
     TNotifyEvent OnAfterChangeSkinData;
     TNotifyEvent OnChangeRollUpState;
     TNotifyEvent OnRestore;
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnMaximize;
+    // Runs first of the frame's short-cut handler; Handled stops it.
+    TShortCutEvent OnShortCut;
+    // Whether the custom caption button IDName shows.
+    TbsActivateCustomObjectEvent OnActivateCustomObject;
 
     // Run-time state.
     bool Skinnable = true;  // false: every message passes on unchanged
@@ -194,6 +209,44 @@ public:
     void MinimizeToTray();
     void SkinMenuOpen();
     void SkinMenuClose();
+
+    // Window commands (bs_skin_form_commands.cpp). The frame, not the
+    // platform, maximizes, minimizes and restores its form, since the
+    // platform would bring its own frame and caption along.
+    void SetFrameWindowState(TWindowState Value);
+    void Minimize();
+    void Maximize();
+    void Restore();
+    void RollUp(bool Value);
+    // Width one pixel off and back, so that the non-client area is laid
+    // out again.
+    void SizeNudge();
+    int GetMinWidth() const;
+    int GetMinHeight() const;
+    int GetMaxWidth() const;
+    int GetMaxHeight() const;
+    // The top-left corner of the next free minimized place (screen).
+    TPoint GetMinimizedPos() const;
+    // Snaps the proposed screen position of a W x H form being moved.
+    void MagneticMove(int& X, int& Y, int W, int H);
+    // The bounds a restore goes back to; empty when none is kept.
+    TRect RestoreRect() const { return restoreRect_; }
+
+    // The system menu and the tray menu (bs_skin_form_system_menu.cpp).
+    // The items to show as the system menu, built for the frame's state.
+    TMenuItem* GetSystemMenuItems();
+    TbsSkinPopupMenu* TrayMenu() const { return trayMenu_.get(); }
+    // Caption buttons enabled and shown by BorderIcons and
+    // HideCaptionButtons, then their hints.
+    void UpdateButtons();
+    void UpdateObjectHints();
+    // Opens the system menu below the system-menu button (or at the
+    // caption's left when there is none), or at a screen point.
+    void ShowSysMenuAtObject();
+    void ShowSysMenuAt(TPoint ScreenPoint);
+    void RestoreFromTray();
+    // The owner form's OnShortCut: Alt+Space opens the system menu.
+    void FormShortCut(TMessage& Msg, bool& Handled);
 
     // Keyboard mode of the main-menu bar (bs_skin_form_keys.cpp): entering
     // highlights the bar's hot or first item and takes the keys; leaving
@@ -285,8 +338,21 @@ private:
     void EscapeClosedMenu(int DownItem);
     // Lets go of the quick buttons' images when AComponent is them.
     void ForgetQuickImageList(TComponent* AComponent);
-    // Objects enabled and visible by BorderIcons and HideCaptionButtons.
-    void ApplyBorderIcons();
+    // The system menu's items, built per state, and their commands.
+    TMenuItem* NewSysMenuItem(const char* Name, const char* Key, const TNotifyEvent& Click);
+    // The text of a resource string of the skin, else the built-in one.
+    AnsiString ResStr(const char* Key) const;
+    void BuildTrayMenu();
+    // The skin's resource strings changed: hints and tray captions anew.
+    void ResStrChanged();
+    void ShowSysMenu(const TRect& ScreenRect);
+    void SysMinimizeClick(TObject* Sender);
+    void SysMaximizeClick(TObject* Sender);
+    void SysRestoreClick(TObject* Sender);
+    void SysRollUpClick(TObject* Sender);
+    void SysMinimizeToTrayClick(TObject* Sender);
+    void SysCloseClick(TObject* Sender);
+    void TrayRestoreClick(TObject* Sender);
 
     TbsSkinData* skinData_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
@@ -312,6 +378,20 @@ private:
     int newW_ = 0;  // the frame's size: the form's, or the size loop's proposal
     int newH_ = 0;
     bool appHooked_ = false;
+    // Empty (width or height below 1) when no bounds are kept.
+    TRect restoreRect_{};
+    // Set until the first restore, which places the form by
+    // PositionInMonitor.
+    bool firstRestore_ = true;
+    // Set when the roll-up changed while maximized; restoring unrolls it.
+    bool rolledUpWhileMaximized_ = false;
+    // RollUpState when the frame was last maximized.
+    bool rolledUpBeforeMaximize_ = false;
+    int heightBeforeRollUp_ = 0;
+    // The state asked for while the form was loading, applied in Loaded.
+    TWindowState requestedState_ = wsNormal;
+    TbsMagnetic magnetic_;
+    std::unique_ptr<TbsSkinPopupMenu> trayMenu_;
     // False once the component is gone, for handlers that called out into
     // code that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

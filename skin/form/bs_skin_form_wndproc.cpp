@@ -136,6 +136,12 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
         if (FormState == wsMaximized && Message.LParam) {
             TRect* proposed = reinterpret_cast<TRect*>(Message.LParam);
             GetWindowRect(Form()->Handle(), proposed);
+        } else if (Magnetic && Message.LParam) {
+            TRect* proposed = reinterpret_cast<TRect*>(Message.LParam);
+            int x = proposed->Left;
+            int y = proposed->Top;
+            MagneticMove(x, y, proposed->Width(), proposed->Height());
+            OffsetRect(*proposed, x - proposed->Left, y - proposed->Top);
         }
         return true;
     case WM_ENTERSIZEMOVE:
@@ -155,6 +161,9 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
         return true;
     case WM_SKINMENUCLOSED:
         SkinMenuClose();
+        return true;
+    case WM_SKINDATA_RESSTRCHANGED:
+        ResStrChanged();
         return true;
     case WM_SKINMDIQUERYMAXIMIZED:
         Message.Result = 0;
@@ -264,8 +273,11 @@ void TbsSkinForm::NCMouse(TMessage& Message)
         if (alive.expired())
             return;
         MouseDown(p.X, p.Y, mbRight);
-        if (!alive.expired() && onCaption)
-            MouseCaptureObject = -1;
+        if (alive.expired() || !onCaption)
+            break;
+        MouseCaptureObject = -1;
+        if (Message.Msg == WM_NCRBUTTONDOWN && !DisableSystemMenu)
+            ShowSysMenuAt({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
         break;
     case WM_NCRBUTTONUP:
         MouseUp(p.X, p.Y, mbRight);
@@ -405,6 +417,9 @@ void TbsSkinForm::WMEnterSizeMove()
     mouseTimer_->SetEnabled(false);
     ActiveObject = MouseCaptureObject = -1;
     InSizeMove = true;
+    // A move starts with no edge stuck: the cursor of an old snap is
+    // somewhere else by now.
+    magnetic_.Reset();
 }
 
 void TbsSkinForm::WMExitSizeMove()
@@ -426,9 +441,10 @@ void TbsSkinForm::SkinnableChanged(TMessage& Message)
 {
     if (reinterpret_cast<TbsSkinData*>(Message.WParam) != skinData_ || !skinData_)
         return;
-    bool maximized = FormState == wsMaximized;
+    // Restored the way it was maximized: by the frame or by the platform.
+    bool maximized = FormState == wsMaximized || Form()->WindowState() == wsMaximized;
     if (maximized)
-        Form()->SetWindowState(wsNormal);
+        SetWindowState(wsNormal);
     Skinnable = skinData_->SkinnableForm();
     ApplySkin();
     // Every skinned control of the form follows, whatever skin it uses.

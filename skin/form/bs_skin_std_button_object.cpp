@@ -159,7 +159,7 @@ void TbsSkinStdButtonObject::MouseDown(int, int, TMouseButton Button)
     if (!IconMode())
         SetDown(true);
     if (Command == cmsysmenu) {
-        MenuItem = Parent->SystemPopupMenu()->Items();
+        MenuItem = Parent->GetSystemMenuItems();
         TrackMenu();
     }
 }

@@ -234,6 +234,9 @@ TEST_F(SkinFormComponentTest, AnimationWithoutFramesNeverRuns)
     animate->Command = cmdefault;
     animate->CountFrames = 0;
     data_->ObjectList.push_back(std::move(animate));
+    // A custom object shows only when the program asks for it.
+    frame_->OnActivateCustomObject = TbsActivateCustomObjectEvent::FromCallable(
+        [](TObject*, const AnsiString& IDName, bool& Active) { Active = IDName == "ornament"; });
     frame_->SetSkinData(data_.get());
     Tick(50);  // the mouse timer the skin started finds the mouse away
     auto* object = static_cast<TbsSkinAnimateObject*>(Object("ornament"));

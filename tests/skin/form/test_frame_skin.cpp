@@ -41,9 +41,9 @@ void SetObject(TTestSkin& Skin, int Index, const std::string& Name, const std::s
     Skin.Set("SKINOBJECTS", std::to_string(Index), Name + ":" + Type);
 }
 
-// A caption button of 17 x 15 in every look, drawn from the controls
-// picture.
-void AddButton(TTestSkin& Skin, const std::string& Name, const std::string& Command)
+}  // namespace
+
+void AddFrameButton(TTestSkin& Skin, const std::string& Name, const std::string& Command)
 {
     for (const char* look : {"normal", "active", "down", "inactive"}) {
         TRect cell = Skin.AddCell(Name + "." + look, 17, 15, {}, {}, {"face"});
@@ -59,8 +59,6 @@ void AddButton(TTestSkin& Skin, const std::string& Name, const std::string& Comm
     Skin.Set(Name, "morphing", "1");
     Skin.Set(Name, "hint", Name);
 }
-
-}  // namespace
 
 TTestFrameSkin::TTestFrameSkin(TTestSkin& ASkin) : Skin(ASkin)
 {
@@ -91,7 +89,7 @@ TTestFrameSkin::TTestFrameSkin(TTestSkin& ASkin) : Skin(ASkin)
     for (auto [name, command] : {std::pair{"closebutton", "cmclose"}, std::pair{"maxbutton", "cmmaximize"},
                                  std::pair{"minbutton", "cmminimize"}}) {
         SetObject(Skin, index++, name, "stdbutton");
-        AddButton(Skin, name, command);
+        AddFrameButton(Skin, name, command);
     }
     Skin.Set("SKINOBJECTS", "count", std::to_string(index));
 }

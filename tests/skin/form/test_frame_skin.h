@@ -37,3 +37,8 @@ public:
 
     TTestSkin& Skin;
 };
+
+// A caption button of 17 x 15 in every look, drawn from the controls
+// picture, with the caption button's command word ("cmclose" ...); the
+// caller lists it among the skin's objects.
+void AddFrameButton(TTestSkin& Skin, const std::string& Name, const std::string& Command);
