@@ -1,5 +1,6 @@
 #include "skin/form/bs_quick_buttons.h"
 
+#include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/form/bs_skin_form.h"
 
 TbsQuickButtonItem::TbsQuickButtonItem(TCollection* Collection) : TCollectionItem(Collection) {}
@@ -22,6 +23,13 @@ void TbsQuickButtonItem::SetImageIndex(int Value)
 {
     imageIndex_ = Value;
     Changed(false);
+}
+
+void TbsQuickButtonItem::SetPopupMenu(TbsSkinPopupMenu* Value)
+{
+    popupMenu_ = Value;
+    if (Value)
+        Value->FreeNotification(static_cast<TbsQuickButtonItems*>(Collection())->Form());
 }
 
 void TbsQuickButtonItem::SetEnabled(bool Value)

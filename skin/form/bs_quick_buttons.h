@@ -8,6 +8,7 @@
 #include "platform/base/geometry.h"
 
 class TbsSkinForm;
+class TbsSkinPopupMenu;
 
 class TbsQuickButtonItem : public TCollectionItem {
 public:
@@ -24,6 +25,10 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool Value);
     TNotifyEvent OnClick;
+    // Opened under the button by a press, the button staying down until
+    // it closes; not owned, forgotten when freed.
+    TbsSkinPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TbsSkinPopupMenu* Value);
 
     // Run-time: placed by the caption, in window coordinates; hot while the
     // mouse points at it, down while pressed.
@@ -35,6 +40,7 @@ private:
     int imageIndex_ = -1;  // in the frame's QuickImageList
     bool enabled_ = true;
     bool visible_ = true;
+    TbsSkinPopupMenu* popupMenu_ = nullptr;  // free-notified through the frame
 };
 
 class TbsQuickButtonItems : public TOwnedCollection {
@@ -42,6 +48,7 @@ public:
     explicit TbsQuickButtonItems(TbsSkinForm* AOwner);
 
     TbsQuickButtonItem* Items(int Index) const { return static_cast<TbsQuickButtonItem*>(GetItem(Index)); }
+    TbsSkinForm* Form() const { return form_; }
 
 protected:
     // Repaints the frame, except while the frame is designed or loaded.

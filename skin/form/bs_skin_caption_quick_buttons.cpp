@@ -1,6 +1,9 @@
 // The caption's quick buttons: where they lie, the text room they leave,
-// and their hot tracking and clicks.
+// their hot tracking with hints, their clicks and their popup menus.
 #include "platform/ui/graphics/image_list.h"
+#include "skin/controls/bs_skin_hint.h"
+#include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/data/bs_layer_manager.h"
 #include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_form.h"
 
@@ -49,6 +52,12 @@ void TbsSkinCaptionObject::LayoutQuickButtons()
     TRect divider = DividerSource();
     if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
         x += kDividerGap + divider.Width() + kDividerGap;
+    PlaceQuickButtons(x);
+}
+
+void TbsSkinCaptionObject::PlaceQuickButtons(int X)
+{
+    int x = X;
     TCustomImageList* images = Parent->QuickImageList();
     int y = ObjectRect.Top + ObjectRect.Height() / 2 - images->Height() / 2 - 2;
     TbsQuickButtonItems* buttons = Parent->QuickButtons();
@@ -92,8 +101,16 @@ void TbsSkinCaptionObject::TrackQuickButtons(int X, int Y)
             changed = true;
         }
     }
-    if (changed || ActiveQuickButton != OldActiveQuickButton)
+    bool entered = ActiveQuickButton != OldActiveQuickButton;
+    if (changed || entered)
         RedrawButtons();
+    TbsSkinHint* hint = Parent->SkinHint();
+    if (!hint || !Parent->QuickButtonsShowHint)
+        return;
+    if (entered && ActiveQuickButton >= 0 && !buttons->Items(ActiveQuickButton)->Hint.empty())
+        hint->ActivateHintDelayed(buttons->Items(ActiveQuickButton)->Hint);
+    else if (changed && ActiveQuickButton < 0)
+        hint->HideHint();
 }
 
 void TbsSkinCaptionObject::MouseMove(int X, int Y)
@@ -109,17 +126,46 @@ void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button)
     if (!HasQuickButtons() || Button != mbLeft)
         return;
     TrackQuickButtons(X, Y);
-    if (ActiveQuickButton >= 0) {
-        Parent->QuickButtons()->Items(ActiveQuickButton)->Down = true;
-        PressedQuickButton = ActiveQuickButton;
-    }
     TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    TbsSkinPopupMenu* menu = nullptr;
+    if (ActiveQuickButton >= 0) {
+        TbsQuickButtonItem* item = buttons->Items(ActiveQuickButton);
+        item->Down = true;
+        if (item->PopupMenu() && ActiveQuickButton != MenuQuickButton) {
+            RedrawButtons();
+            MenuQuickButton = ActiveQuickButton;
+            PressedQuickButton = -1;
+            menu = item->PopupMenu();
+        } else {
+            PressedQuickButton = ActiveQuickButton;
+        }
+    }
     for (int i = 0; i < buttons->Count(); ++i) {
         if (i == ActiveQuickButton)
             continue;
         buttons->Items(i)->Hot = false;
         buttons->Items(i)->Down = false;
     }
+    RedrawButtons();
+    if (TbsSkinHint* hint = Parent->SkinHint())
+        hint->HideHint();
+    if (!menu)
+        return;
+    Parent->LayerManager()->Hide();
+    Parent->MenuLayerManager()->Hide();
+    menu->PopupAt(Parent->ScreenRect(buttons->Items(MenuQuickButton)->ItemRect), false);
+}
+
+void TbsSkinCaptionObject::QuickMenuClosed()
+{
+    TbsQuickButtonItems* buttons = Parent->QuickButtons();
+    if (MenuQuickButton < 0 || MenuQuickButton >= buttons->Count()) {
+        MenuQuickButton = -1;
+        return;
+    }
+    buttons->Items(MenuQuickButton)->Down = false;
+    buttons->Items(MenuQuickButton)->Hot = false;
+    MenuQuickButton = -1;
     RedrawButtons();
 }
 

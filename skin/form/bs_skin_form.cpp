@@ -141,7 +141,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
         SystemMenu = nullptr;
     if (AComponent == StatusBar)
         StatusBar = nullptr;
-    ForgetQuickImageList(AComponent);
+    ForgetCaptionParts(AComponent);
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)
@@ -208,6 +208,9 @@ void TbsSkinForm::SkinMenuClose()
     menuLayerManager_->Hide();
     MenuOpen = false;
     std::weak_ptr<bool> alive = alive_;
+    for (auto& object : objects_)
+        if (auto* caption = dynamic_cast<TbsSkinCaptionObject*>(object.get()))
+            caption->QuickMenuClosed();
     for (auto& object : objects_) {
         auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
         if (button && button->MenuItem && button->Down) {

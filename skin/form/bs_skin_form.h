@@ -38,6 +38,7 @@ class TbsSkinStatusBar;
 class TbsActiveSkinObject;
 class TbsLayerManager;
 class TbsSkinMainMenuBar;
+class TbsSkinHint;
 class TCustomImageList;
 
 // Scoped: the class library's TBorderIcon uses the same names.
@@ -113,6 +114,9 @@ public:
     TCustomImageList* QuickImageList() const { return quickImageList_; }
     void SetQuickImageList(TCustomImageList* Value);
     bool QuickButtonsShowHint = false;
+    // Shows the quick buttons' hints; not owned, forgotten when freed.
+    TbsSkinHint* SkinHint() const { return skinHint_; }
+    void SetSkinHint(TbsSkinHint* Value);
     bool QuickButtonsShowDivider = true;
 
     TbsMouseDownEvent OnMouseDownEvent;
@@ -336,8 +340,9 @@ private:
     // Escape closed the last popup: in keyboard mode the bar keeps the
     // item highlighted, else the menu state ends.
     void EscapeClosedMenu(int DownItem);
-    // Lets go of the quick buttons' images when AComponent is them.
-    void ForgetQuickImageList(TComponent* AComponent);
+    // Lets go of AComponent when it is the quick buttons' images, a quick
+    // button's menu or the skin hint.
+    void ForgetCaptionParts(TComponent* AComponent);
     // The system menu's items, built per state, and their commands.
     TMenuItem* NewSysMenuItem(const char* Name, const char* Key, const TNotifyEvent& Click);
     // The text of a resource string of the skin, else the built-in one.
@@ -396,5 +401,6 @@ private:
     // code that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     TCustomImageList* quickImageList_ = nullptr;
+    TbsSkinHint* skinHint_ = nullptr;
     std::unique_ptr<TbsQuickButtonItems> quickButtons_ = std::make_unique<TbsQuickButtonItems>(this);
 };

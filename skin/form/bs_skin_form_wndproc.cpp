@@ -333,11 +333,7 @@ void TbsSkinForm::SetActiveState(bool Active)
         auto* caption = dynamic_cast<TbsSkinCaptionObject*>(object.get());
         if (!caption || caption->Active == Active)
             continue;
-        caption->Active = Active;
-        if (caption->CanMorph())
-            caption->StartMorph();
-        else
-            caption->SetMorphKf(Active);
+        caption->SetActiveState(Active);
         break;
     }
     TNotifyEvent handler = Active ? OnActivate : OnDeActivate;

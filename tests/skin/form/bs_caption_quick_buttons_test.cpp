@@ -1,15 +1,21 @@
 // The caption's quick buttons under the mouse: the room they take from
-// the caption text, their hot and pressed looks, and which releases click.
+// the caption text, their hot and pressed looks, which releases click,
+// their hints and their popup menus.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_hint.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/skin/form/frame_test_support.h"
@@ -163,6 +169,65 @@ TEST_F(CaptionQuickButtonsTest, ReleaseOnAnotherButtonClicksNeither)
     EXPECT_TRUE(clicks_.empty());
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(Button(i)->Down) << i;
+}
+
+TEST_F(CaptionQuickButtonsTest, HintShowsAfterTheDelayAndGoesWithTheMouse)
+{
+    AddButtons();
+    auto* hint = new TbsSkinHint(form_);
+    frame_->SetSkinHint(hint);
+    frame_->QuickButtonsShowHint = true;
+    Button(1)->Hint = "Pin 說門";
+    MoveTo(OnButton(0));  // no hint of its own
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    MoveTo(OnButton(1));
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    Tick(Application->HintPause);
+    ASSERT_TRUE(hint->HintWindow()->Visible());
+    EXPECT_EQ(hint->HintWindow()->Caption(), "Pin 說門");
+    // Off the buttons, still on the caption: the hint goes.
+    MoveTo(ScreenPoint(caption_->ObjectRect.Right - 5, caption_->ObjectRect.Top + 8));
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    // Without the switch no hint shows.
+    frame_->QuickButtonsShowHint = false;
+    MoveTo(OnButton(1));
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    delete hint;  // the frame lets go of it
+    EXPECT_EQ(frame_->SkinHint(), nullptr);
+}
+
+TEST_F(CaptionQuickButtonsTest, PressOpensTheButtonsMenuWhichKeepsItDownUntilClosed)
+{
+    AddButtons();
+    auto* menu = new TbsSkinPopupMenu(form_);
+    auto* entry = new TMenuItem(menu);
+    entry->SetCaption("First");
+    menu->Items()->Add(entry);
+    Button(2)->SetPopupMenu(menu);
+    MoveTo(OnButton(2));
+    Mouse(InjectMouseDown, OnButton(2));
+    EXPECT_TRUE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_EQ(caption_->MenuQuickButton, 2);
+    Mouse(InjectMouseUp, OnButton(2));
+    // The release clicks as on any button and leaves the button down
+    // under its open menu.
+    EXPECT_EQ(clicks_, std::vector<int>{2});
+    EXPECT_TRUE(Button(2)->Down);
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+    EXPECT_EQ(caption_->MenuQuickButton, -1);
+    EXPECT_FALSE(Button(2)->Down);
+    EXPECT_FALSE(Button(2)->Hot);
+    delete menu;  // forgotten by its button
+    EXPECT_EQ(Button(2)->PopupMenu(), nullptr);
+    Tick(1000);  // a new click, not the second of a double click
+    MoveTo(OnButton(2));
+    Mouse(InjectMouseDown, OnButton(2));
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    Mouse(InjectMouseUp, OnButton(2));
+    EXPECT_EQ(clicks_, (std::vector<int>{2, 2}));
 }
 
 }  // namespace
