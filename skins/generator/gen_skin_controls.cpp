@@ -78,20 +78,23 @@ void BuildScrollBar(TSkinBuilder& B, const char* Name, bool Vertical, bool Corne
     const TSkinLook& L = B.Look;
     const int t = kBarThickness, length = 3 * t + 10, total = length + (Corner ? t : 0);
     B.Atlas.NewRow();
+    // The bar's "up" button is the one that moves forward: at the bottom
+    // (right) end, pointing down (right); its "down" button starts the bar.
     TGlyph back = Vertical ? TGlyph::ArrowUp : TGlyph::ArrowLeft;
     TGlyph forward = Vertical ? TGlyph::ArrowDown : TGlyph::ArrowRight;
-    TArrowLooks up = ArrowLooks(B, t, t, back), down = ArrowLooks(B, t, t, forward);
+    TArrowLooks up = ArrowLooks(B, t, t, forward), down = ArrowLooks(B, t, t, back);
     TRect strip = Vertical ? B.Atlas.Take(t, total) : B.Atlas.Take(total, t);
     TRaster& r = B.Atlas.Raster();
-    r.Gradient(strip, TGradient::Two(Mix(L.Face, L.FaceShadow, 48), Mix(L.Face, L.FaceLight, 128)), !Vertical);
+    // Shaded across the bar, so that stretching it along the bar keeps it.
+    r.Gradient(strip, TGradient::Two(Mix(L.Face, L.FaceShadow, 48), Mix(L.Face, L.FaceLight, 128)), Vertical);
     auto at = [&](int Offset) { return Vertical ? TRect{0, Offset, t, Offset + t} : TRect{Offset, 0, Offset + t, t}; };
     auto copy = [&](const TRect& From, const TRect& To) {
         for (int y = 0; y < From.Height(); ++y)
             for (int x = 0; x < From.Width(); ++x)
                 r.Set(strip.Left + To.Left + x, strip.Top + To.Top + y, r.Pixel(From.Left + x, From.Top + y));
     };
-    copy(up.Normal, at(0));
-    copy(down.Normal, at(length - t));
+    copy(down.Normal, at(0));
+    copy(up.Normal, at(length - t));
     if (Corner)
         r.Fill(TRect{strip.Left + length, strip.Top, strip.Right, strip.Bottom}, L.Face);
 
@@ -107,8 +110,8 @@ void BuildScrollBar(TSkinBuilder& B, const char* Name, bool Vertical, bool Corne
         bar.RightTopPoint = {length - t, 0};
         bar.TrackArea = {t, 0, length - t, t};
     }
-    bar.UpButtonRect = at(0);
-    bar.DownButtonRect = at(length - t);
+    bar.UpButtonRect = at(length - t);
+    bar.DownButtonRect = at(0);
     bar.ActiveUpButtonRect = up.Hot;
     bar.DownUpButtonRect = up.Down;
     bar.ActiveDownButtonRect = down.Hot;

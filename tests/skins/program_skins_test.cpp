@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/ui/graphics/bitmap.h"
+#include "skin/data/bs_skin_controls_bars.h"
 #include "skin/data/bs_skin_controls_edits.h"
 #include "skin/data/bs_skin_controls_menus.h"
 #include "skin/data/bs_skin_controls_panels.h"
@@ -204,6 +205,54 @@ TEST(ProgramSkins, TextsStandOutFromWhatTheyAreDrawnOn)
             TRect face = rect;
             InflateRect(face, -tab->TabLeftOffset, 0);
             EXPECT_GE(LowestContrast(controls, face, colour), kReadable) << "tab text";
+        }
+    }
+}
+
+namespace {
+
+// The dark pixels (the arrow's strokes) inside a cell's outline, as a
+// pattern.
+std::vector<bool> Strokes(const TBitmap& Picture, const TRect& Cell)
+{
+    std::vector<uint32_t> pixels = PixelsOf(Picture);
+    std::vector<bool> dark;
+    for (int y = Cell.Top + 2; y < Cell.Bottom - 2; ++y)
+        for (int x = Cell.Left + 2; x < Cell.Right - 2; ++x)
+            dark.push_back(PixelLuminance(pixels[size_t(y) * Picture.Width() + x]) < 0.04);
+    return dark;
+}
+
+}  // namespace
+
+// A bar's "up" button moves forward, as its owner scrolls a line down for
+// it: it must sit at the bar's far end and show the same arrow under the
+// mouse as at rest, or the top arrow would scroll the text down.
+TEST(ProgramSkins, ScrollBarButtonsPointTheWayTheyScroll)
+{
+    for (const std::string& name : ProgramSkinNames()) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<TbsSkinData> data = LoadEmbeddedSkin(name);
+        for (const char* barName : {"vscrollbar", "hscrollbar", "bothhscrollbar"}) {
+            SCOPED_TRACE(barName);
+            auto* bar = Control<TbsDataSkinScrollBarControl>(*data, barName);
+            ASSERT_TRUE(bar);
+            const bool vertical = std::string(barName) == "vscrollbar";
+            if (vertical) {
+                EXPECT_EQ(bar->DownButtonRect.Top, 0);
+                EXPECT_EQ(bar->UpButtonRect.Top, bar->TrackArea.Bottom);
+            } else {
+                EXPECT_EQ(bar->DownButtonRect.Left, 0);
+                EXPECT_EQ(bar->UpButtonRect.Left, bar->TrackArea.Right);
+            }
+            const TBitmap& picture = *data->ActivePictures[size_t(bar->PictureIndex)];
+            TRect up = bar->UpButtonRect, down = bar->DownButtonRect;
+            OffsetRect(up, bar->SkinRect.Left, bar->SkinRect.Top);
+            OffsetRect(down, bar->SkinRect.Left, bar->SkinRect.Top);
+            for (const TRect& hot : {bar->ActiveUpButtonRect, bar->DownUpButtonRect})
+                EXPECT_EQ(Strokes(picture, hot), Strokes(picture, up));
+            for (const TRect& hot : {bar->ActiveDownButtonRect, bar->DownDownButtonRect})
+                EXPECT_EQ(Strokes(picture, hot), Strokes(picture, down));
         }
     }
 }
