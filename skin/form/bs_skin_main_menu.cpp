@@ -242,6 +242,8 @@ void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
         MenuExit();
     else if (Message.Msg == WM_SIZE)
         Invalidate();
+    else if (Message.Msg == WM_MOVE && Align() == alNone)
+        ParentImageChanged();
 }
 
 void TbsSkinMainMenuBar::TestActive(int X, int Y)

@@ -123,6 +123,12 @@ private:
     void DrawPlain(TCanvas* Canvas);
     void DrawSkinned(TCanvas* Canvas);
     void CreateItemImage(TBitmap* Bitmap, TCanvas* Target, const TRect& SourceRect, bool IsActive);
+    // The item as a tool button of the skin, at rest, hot or pressed.
+    void CreateToolBarImage(TBitmap* Bitmap, TCanvas* Target, bool IsActive, bool IsDown);
+    // The item's image in tool-bar mode or from its own description.
+    void CreateImage(TBitmap* Bitmap, TCanvas* Target, const TRect& SourceRect, bool IsActive, bool IsDown);
+    // The text place, the glyph and the caption in the current font.
+    void DrawItemText(TCanvas* Canvas, int Height);
     TRect AnimationFrameRect(int Frame) const;
     // The glyph at the left of T, vertically centred on CentreY; T's left
     // moves past it.
@@ -153,6 +159,16 @@ public:
     void SetUseSkinFont(bool Value);
     // The height a skin change leaves the bar without a skin (0: kept).
     int DefaultHeight = 22;
+    // Items drawn as tool buttons of the "resizetoolbutton" description
+    // (and, without the skin's size, the bar as a "resizetoolpanel" or
+    // "panel"); no item animation.
+    bool ToolBarMode() const { return toolBarMode_; }
+    void SetToolBarMode(bool Value);
+    // In tool-bar mode an item at rest shows the bar through it; no fades.
+    bool ToolBarModeItemTransparent() const { return toolBarModeItemTransparent_; }
+    void SetToolBarModeItemTransparent(bool Value);
+    // Items show the bar under them: every item redraw repaints the bar.
+    bool ItemsShowBar() const;
 
     TMainMenu* MainMenu() const { return mainMenu_; }
     void SetMainMenu(TMainMenu* Value);
@@ -255,6 +271,9 @@ public:
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Paint() override;
+    // A bar that shows its parent through it paints again when the
+    // parent's image changes.
+    void ParentImageChanged() override;
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -283,6 +302,8 @@ private:
     bool opening_ = false;
     bool useSkinSize_ = true;
     bool useSkinFont_ = true;
+    bool toolBarMode_ = false;
+    bool toolBarModeItemTransparent_ = false;
     std::unique_ptr<TFont> defItemFont_;
     std::unique_ptr<TTimer> morphTimer_;
     std::unique_ptr<TTimer> animationTimer_;

@@ -48,12 +48,15 @@ void TbsSkinMainMenuBarItem::SetMorphKf(double Value)
     morphFifths_ = Value <= 0 ? 0 : Value >= 1 ? 5 : static_cast<int>(Value * 5 + 0.5);
 }
 
-bool TbsSkinMainMenuBarItem::CanMorph() const { return Morphing && Parent->SkinEffects(); }
+bool TbsSkinMainMenuBarItem::CanMorph() const
+{
+    return Morphing && Parent->SkinEffects() && !(Parent->ToolBarMode() && Parent->ToolBarModeItemTransparent());
+}
 
 bool TbsSkinMainMenuBarItem::CanAnimate() const
 {
     // A strip narrower than its frames has no frame to show.
-    return !IsRectEmpty(AnimateSkinRect) && FrameCount >= 1 && Parent->SkinEffects();
+    return !IsRectEmpty(AnimateSkinRect) && FrameCount >= 1 && Parent->SkinEffects() && !Parent->ToolBarMode();
 }
 
 bool TbsSkinMainMenuBarItem::NeedMorphStep() const

@@ -8,8 +8,10 @@
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
 #include "skin/controls/bs_button_face.h"
+#include "skin/controls/bs_skin_custom_image.h"
 #include "skin/data/bs_nine_part.h"
 #include "skin/data/bs_resource_str_data.h"
+#include "skin/data/bs_skin_controls.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_skin_main_menu.h"
 
@@ -155,7 +157,7 @@ void TbsSkinMainMenuBarItem::DrawSkinned(TCanvas* Canvas)
     TBitmap b;
     b.SetSize(ObjectRect.Width(), ObjectRect.Height());
     if (Down) {
-        CreateItemImage(&b, Canvas, DownRect, true);
+        CreateImage(&b, Canvas, DownRect, true, true);
     } else if (CanAnimate() && FrameIndex >= 1 && FrameIndex <= FrameCount) {
         CreateItemImage(&b, Canvas, AnimationFrameRect(FrameIndex), true);
     } else if (CanMorph() && (Active ? MorphKf() < 1 : MorphKf() > 0)) {
@@ -164,17 +166,26 @@ void TbsSkinMainMenuBarItem::DrawSkinned(TCanvas* Canvas)
             m->SetPixelFormat(pf24bit);
             m->SetSize(b.Width(), b.Height());
         }
-        CreateItemImage(&normal, Canvas, SkinRect, false);
-        CreateItemImage(&active, Canvas, ActiveSkinRect, true);
+        CreateImage(&normal, Canvas, SkinRect, false, false);
+        CreateImage(&active, Canvas, ActiveSkinRect, true, false);
         DrawMorphedImages(result.Canvas(), &normal, &active, MorphKind, MorphKf());
         Canvas->Draw(ObjectRect.Left, ObjectRect.Top, &result);
         return;
     } else if (Active) {
-        CreateItemImage(&b, Canvas, IsRectEmpty(ActiveSkinRect) ? SkinRect : ActiveSkinRect, true);
+        CreateImage(&b, Canvas, IsRectEmpty(ActiveSkinRect) ? SkinRect : ActiveSkinRect, true, false);
     } else {
-        CreateItemImage(&b, Canvas, SkinRect, false);
+        CreateImage(&b, Canvas, SkinRect, false, false);
     }
     Canvas->Draw(ObjectRect.Left, ObjectRect.Top, &b);
+}
+
+void TbsSkinMainMenuBarItem::CreateImage(TBitmap* Bitmap, TCanvas* Target, const TRect& SourceRect, bool IsActive,
+                                         bool IsDown)
+{
+    if (Parent->ToolBarMode())
+        CreateToolBarImage(Bitmap, Target, IsActive, IsDown);
+    else
+        CreateItemImage(Bitmap, Target, SourceRect, IsActive);
 }
 
 void TbsSkinMainMenuBarItem::CreateItemImage(TBitmap* Bitmap, TCanvas* Target, const TRect& SourceRect,
@@ -200,22 +211,71 @@ void TbsSkinMainMenuBarItem::CreateItemImage(TBitmap* Bitmap, TCanvas* Target, c
     }
 
     SetItemFont(c);
-    c->Brush()->SetStyle(bsClear);
     TColor colour = Down              ? DownFontColor
                     : IsActive        ? ActiveFontColor
                     : MenuItem->Enabled() ? FontColor
                                       : UnEnabledFontColor;
     c->Font()->SetColor(colour);
+    DrawItemText(c, h);
+}
 
+void TbsSkinMainMenuBarItem::CreateToolBarImage(TBitmap* Bitmap, TCanvas* Target, bool IsActive, bool IsDown)
+{
+    int w = ObjectRect.Width();
+    int h = ObjectRect.Height();
+    Bitmap->SetSize(w, h);
+    TbsSkinData* data = Parent->SkinData();
+    int index = data->FindControlDescription("resizetoolbutton");
+    auto* button =
+        index < 0 ? nullptr : dynamic_cast<TbsDataSkinButtonControl*>(data->ControlList[static_cast<size_t>(index)].get());
+    if (button == nullptr)
+        return;
+    TbsSkinCustomImage image;
+    image.TakeDescription(button, *data);
+    TRect normal = button->SkinRect;
+    TRect active = IsRectEmpty(button->ActiveSkinRect) ? normal : button->ActiveSkinRect;
+    TRect down = IsRectEmpty(button->DownSkinRect) ? active : button->DownSkinRect;
+    TCanvas* c = Bitmap->Canvas();
+    int lw = w;
+    int lh = h;
+    image.LayOut(lw, lh, true);
+    if (IsDown)
+        image.DrawImage(Bitmap, image.Picture, down, lw, lh, false);
+    else if (IsActive)
+        image.DrawImage(Bitmap, image.Picture, active, lw, lh, false);
+    else if (Parent->ToolBarModeItemTransparent())
+        c->CopyRect(TRect{0, 0, w, h}, Target, ObjectRect);
+    else
+        image.DrawImage(Bitmap, image.Picture, normal, lw, lh, false);
+
+    TFont* font = c->Font();
+    font->Assign(Parent->DefItemFont());
+    if (Parent->UseSkinFont()) {
+        font->SetName(button->FontName);
+        font->SetStyle(button->FontStyle);
+        font->SetHeight(button->FontHeight);
+    }
+    if (data->ResourceStrData() != nullptr)
+        font->SetCharset(data->ResourceStrData()->CharSet);
+    font->SetColor(!MenuItem->Enabled() ? UnEnabledFontColor
+                   : IsDown            ? button->DownFontColor
+                   : IsActive          ? button->ActiveFontColor
+                                       : button->FontColor);
+    DrawItemText(c, h);
+}
+
+void TbsSkinMainMenuBarItem::DrawItemText(TCanvas* Canvas, int Height)
+{
+    Canvas->Brush()->SetStyle(bsClear);
     TRect t = TextRect;
-    DrawGlyph(c, t, h / 2);
+    DrawGlyph(Canvas, t, Parent->ToolBarMode() ? (TextRect.Top + TextRect.Bottom) / 2 : Height / 2);
     TRect measured{t.Left, t.Top, t.Left, t.Top};
-    c->TextRect(measured, MenuItem->Caption(), DT_CALCRECT);
+    Canvas->TextRect(measured, MenuItem->Caption(), DT_CALCRECT);
     t = TRect{t.Left, t.Top, measured.Right + 2, measured.Bottom};
-    if (!useSkinSize) {
+    if (!Parent->UseSkinSize()) {
         int th = t.Height();
-        t.Top = (h - th) / 2;
+        t.Top = (Height - th) / 2;
         t.Bottom = t.Top + th;
     }
-    DrawCaption(c, t);
+    DrawCaption(Canvas, t);
 }

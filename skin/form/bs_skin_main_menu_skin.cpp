@@ -4,6 +4,7 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/timer.h"
+#include "skin/controls/bs_skin_custom_image.h"
 #include "skin/data/bs_nine_part.h"
 #include "skin/data/bs_parent_image.h"
 #include "skin/data/bs_skin_controls_menus.h"
@@ -79,6 +80,23 @@ void TbsSkinMainMenuBar::SetUseSkinFont(bool Value)
     Invalidate();
 }
 
+void TbsSkinMainMenuBar::SetToolBarMode(bool Value)
+{
+    toolBarMode_ = Value;
+    Invalidate();
+}
+
+void TbsSkinMainMenuBar::SetToolBarModeItemTransparent(bool Value)
+{
+    toolBarModeItemTransparent_ = Value;
+    Invalidate();
+}
+
+bool TbsSkinMainMenuBar::ItemsShowBar() const
+{
+    return SkinUsed && (ItemTransparent || (toolBarMode_ && toolBarModeItemTransparent_));
+}
+
 void TbsSkinMainMenuBar::PaintBackground(TCanvas* Canvas)
 {
     if (!SkinUsed) {
@@ -93,7 +111,21 @@ void TbsSkinMainMenuBar::PaintBackground(TCanvas* Canvas)
     if (Picture == nullptr)
         return;
     TBitmap b;
-    if (useSkinSize_) {
+    if (!useSkinSize_ && toolBarMode_) {
+        // A tool bar's panel; with neither description the bar is left
+        // unpainted.
+        int index = SkinData()->FindControlDescription("resizetoolpanel");
+        if (index < 0)
+            index = SkinData()->FindControlDescription("panel");
+        if (index < 0)
+            return;
+        TbsSkinCustomImage panel;
+        panel.TakeDescription(SkinData()->ControlList[static_cast<size_t>(index)].get(), *SkinData());
+        int w = Width();
+        int h = Height();
+        panel.LayOut(w, h, true);
+        panel.DrawImage(&b, panel.Picture, panel.SkinRect, w, h, false);
+    } else if (useSkinSize_) {
         CreateHSkinImage(ItemsRect.Left, SkinRect.Width() - ItemsRect.Right, &b, Picture, SkinRect, Width(),
                          Height(), StretchEffect);
     } else {
@@ -103,6 +135,12 @@ void TbsSkinMainMenuBar::PaintBackground(TCanvas* Canvas)
                                  true);
     }
     Canvas->Draw(0, 0, &b);
+}
+
+void TbsSkinMainMenuBar::ParentImageChanged()
+{
+    if (SkinUsed && SkinData()->MainMenuBarTransparent)
+        Invalidate();
 }
 
 void TbsSkinMainMenuBar::StartMorph()
@@ -123,7 +161,7 @@ void TbsSkinMainMenuBar::DrawSkinObject(TbsSkinMainMenuBarItem* Item)
 {
     // An item that shows the bar through it needs the background under it
     // painted afresh.
-    if (SkinUsed && ItemTransparent) {
+    if (ItemsShowBar()) {
         Invalidate();
         return;
     }

@@ -91,6 +91,9 @@ protected:
                              : c == bar_skin::kActiveFontColour   ? "active font"
                              : c == bar_skin::kDownFontColour     ? "down font"
                              : c == bar_skin::kDisabledFontColour ? "disabled font"
+                             : c == bar_skin::kToolFontColour     ? "tool font"
+                             : c == bar_skin::kToolActiveFontColour ? "active tool font"
+                             : c == bar_skin::kToolDownFontColour ? "down tool font"
                                                                  : "other");
             }
         return looks;
@@ -236,6 +239,43 @@ TEST_F(BsSkinMainMenuLook, WithoutTheSkinsSizeAndFontTheBarsOwnRule)
     bar_->SetUseSkinFont(false);
     Picture();
     EXPECT_EQ(bar_->Items(0)->ObjectRect.Width(), bar_skin::kItemSkinWidth - bar_skin::kItemTextWidth + 2 + 4 * 16);
+}
+
+TEST_F(BsSkinMainMenuLook, InToolBarModeItemsAreToolButtonsOnAPanel)
+{
+    MakeBar();
+    bar_->SetToolBarMode(true);
+    bar_->SetUseSkinSize(false);
+    bar_->SetHeight(30);
+    TRasterImage image = Picture();
+    // The panel's corners at the bar's corners.
+    EXPECT_EQ(skin_.PieceOf(PixelAt(image, 1, 1)), "resizetoolpanel.normal.lt");
+    EXPECT_EQ(skin_.PieceOf(PixelAt(image, bar_->Width() - 2, 28)), "resizetoolpanel.normal.rb");
+    auto tool = [](const std::string& State, const std::string& Font) {
+        std::set<std::string> looks{Font};
+        for (const char* part : {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"})
+            looks.insert("resizetoolbutton." + State + "." + part);
+        return looks;
+    };
+    EXPECT_EQ(Looks(image, 0), tool("normal", "tool font"));
+    // A disabled item keeps its own disabled colour.
+    EXPECT_EQ(Looks(image, 2), tool("normal", "disabled font"));
+
+    // No fades in tool-bar mode with items showing the bar.
+    bar_->SetToolBarModeItemTransparent(true);
+    Hover(0);
+    EXPECT_FALSE(bar_->MorphTimer()->Enabled());
+    EXPECT_EQ(Looks(Picture(), 0), tool("active", "active tool font"));
+    std::set<std::string> rest = Looks(Picture(), 1);
+    EXPECT_TRUE(rest.count("resizetoolpanel.normal.client") || rest.count("resizetoolpanel.normal.t"));
+    EXPECT_FALSE(rest.count("resizetoolbutton.normal.client"));
+
+    InjectClick(Centre(1));
+    PumpMessages();
+    ASSERT_TRUE(bar_->Items(1)->Down);
+    EXPECT_EQ(Looks(Picture(), 1), tool("down", "down tool font"));
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
 }
 
 TEST_F(BsSkinMainMenuLook, OwnerDrawingOfASkinnedItemGetsTheBarItemAndTheTextPlace)

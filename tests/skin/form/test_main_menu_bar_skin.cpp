@@ -44,6 +44,27 @@ void AddItem(TTestSkin& Skin, const std::string& IDName, const std::vector<std::
     Skin.Set(IDName, "unenabledfontcolor", Colour(kDisabledFontColour));
 }
 
+const std::vector<std::string> kNineParts = {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"};
+
+// A nine-part control description with corners C of each state's W x H
+// cell.
+void AddNinePart(TTestSkin& Skin, const std::string& IDName, int W, int H, int C,
+                 const std::vector<std::string>& States)
+{
+    Skin.AddDescription(IDName, IDName == "resizetoolpanel" ? "panel" : "button");
+    Skin.Set(IDName, "pictureindex", "0");
+    for (const std::string& state : States) {
+        std::string key = state == "normal" ? "skinrect" : state + "skinrect";
+        Skin.Set(IDName, key, TTestSkin::RectText(Skin.AddCell(IDName + "." + state, W, H, {C, W - C}, {C, H - C},
+                                                               kNineParts)));
+    }
+    Skin.Set(IDName, "lefttoppoint", TTestSkin::PointText(C, C));
+    Skin.Set(IDName, "righttoppoint", TTestSkin::PointText(W - C, C));
+    Skin.Set(IDName, "leftbottompoint", TTestSkin::PointText(C, H - C));
+    Skin.Set(IDName, "rightbottompoint", TTestSkin::PointText(W - C, H - C));
+    Skin.Set(IDName, "clientrect", TTestSkin::RectText(TRect{C, C, W - C, H - C}));
+}
+
 }  // namespace
 
 void AddTo(TTestSkin& Skin)
@@ -69,6 +90,15 @@ void AddTo(TTestSkin& Skin)
     Skin.Set("menubaritemanim", "animateskinrect", TTestSkin::RectText(strip));
     Skin.Set("menubaritemanim", "framecount", "3");
     Skin.Set("menubaritemanim", "animateinterval", "30");
+
+    Skin.NewRow();
+    AddNinePart(Skin, "resizetoolbutton", 30, 20, 4, {"normal", "active", "down"});
+    Skin.Set("resizetoolbutton", "fontname", kTestFontName);
+    Skin.Set("resizetoolbutton", "fontheight", "16");
+    Skin.Set("resizetoolbutton", "fontcolor", Colour(kToolFontColour));
+    Skin.Set("resizetoolbutton", "activefontcolor", Colour(kToolActiveFontColour));
+    Skin.Set("resizetoolbutton", "downfontcolor", Colour(kToolDownFontColour));
+    AddNinePart(Skin, "resizetoolpanel", 40, 40, 6, {"normal"});
 }
 
 }  // namespace test_main_menu_bar_skin

@@ -3,11 +3,15 @@
 // description "menubaritem" (three-part 30 x 20 strips at rest, hot and
 // pressed, text between x 4 and 26, cross-fading) and a second item
 // description "menubaritemanim" that plays a strip of three frames on
-// hover. Fonts are the built-in test font.
+// hover; for tool-bar mode the control descriptions "resizetoolbutton"
+// (nine-part 30 x 20 at rest, hot and pressed, corners 4) and
+// "resizetoolpanel" (nine-part 40 x 40, corners 6). Fonts are the built-in
+// test font.
 //
 // Pieces: "mainmenubar.normal.{l,m,r}", "menubaritem.{normal,active,down}.
-// {l,m,r}", "menubaritemanim.{normal,active}.{l,m,r}" and
-// "menubaritemanim.frame<1..3>".
+// {l,m,r}", "menubaritemanim.{normal,active}.{l,m,r}",
+// "menubaritemanim.frame<1..3>", "resizetoolbutton.{normal,active,down}.
+// <nine part>" and "resizetoolpanel.normal.<nine part>".
 #pragma once
 
 #include "platform/gdi/colors.h"
@@ -27,6 +31,9 @@ inline constexpr TColor kFontColour = 0x000001;
 inline constexpr TColor kActiveFontColour = 0x0000F1;
 inline constexpr TColor kDownFontColour = 0x00F100;
 inline constexpr TColor kDisabledFontColour = 0xF10000;
+inline constexpr TColor kToolFontColour = 0x000002;
+inline constexpr TColor kToolActiveFontColour = 0x0000F2;
+inline constexpr TColor kToolDownFontColour = 0x00F200;
 inline constexpr TColor kTrackMark = 0x203040;
 inline constexpr TColor kTrackMarkActive = 0x405060;
 
