@@ -117,10 +117,10 @@ void TNotesTest::AnswerBoxes(std::vector<int> Answers)
         });
 }
 
-std::string TNotesTest::Column(const AnsiString& Sql)
+std::string SelectColumn(TADOConnection* DataBase, const AnsiString& Sql)
 {
     TADOQuery query(nullptr);
-    query.SetConnection(module_->DataBase());
+    query.SetConnection(DataBase);
     query.SQL()->SetText(Sql);
     query.Open();
     std::string rows;
@@ -128,3 +128,5 @@ std::string TNotesTest::Column(const AnsiString& Sql)
         rows += (rows.empty() ? "" : "|") + query.Fields()->Fields(0)->AsString();
     return rows;
 }
+
+std::string TNotesTest::Column(const AnsiString& Sql) { return SelectColumn(module_->DataBase(), Sql); }

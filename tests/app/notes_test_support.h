@@ -74,6 +74,9 @@ private:
     TListView* search_;
 };
 
+// Rows of a one-column query on DataBase, joined by "|".
+std::string SelectColumn(TADOConnection* DataBase, const AnsiString& Sql);
+
 // A module on a fresh folder: the program INI and the temporary folder are
 // in it, and message boxes are answered by what the test queues (their
 // texts recorded).
