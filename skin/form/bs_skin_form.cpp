@@ -108,6 +108,9 @@ TbsSkinForm::~TbsSkinForm()
     if (!ComponentState().Contains(csDesigning) && form &&
         form->WindowProc == TWndMethod(this, &TbsSkinForm::NewWndProc))
         form->WindowProc = oldWindowProc_;
+    // The form outlives the frame: its keys must not reach the freed one.
+    if (form && form->OnShortCut == TShortCutEvent(this, &TbsSkinForm::FormShortCut))
+        form->OnShortCut = nullptr;
 }
 
 void TbsSkinForm::InstallWindowProc()

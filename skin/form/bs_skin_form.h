@@ -257,6 +257,10 @@ public:
     // closes an open menu and lets the keys go.
     void MainMenuEnter();
     void MainMenuExit();
+    // The main menu's part of the short-cut handler: Alt with an item's
+    // accelerator (never F4) opens that item, else the bar's menu and a
+    // merged child's menu run their short-cuts. True when one took the key.
+    bool MainMenuShortCut(TMessage& Msg);
     // While a frame menu is open the frame takes the application's key and
     // wheel messages. Its handler is one link of Application->OnMessage,
     // added and removed on its own, so hooks of other components stay in

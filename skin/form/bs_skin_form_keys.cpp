@@ -2,6 +2,7 @@
 // keyboard mode and the application hook that routes keys to the bar and
 // to the innermost popup, so the focused control never sees them.
 #include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/control_types.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/virtual_keys.h"
 #include "skin/controls/bs_skin_menu.h"
@@ -38,6 +39,26 @@ void TbsSkinForm::MainMenuExit()
         MainMenuBar->MenuExit();
     if (OnMainMenuExit)
         OnMainMenuExit(this);
+}
+
+bool TbsSkinForm::MainMenuShortCut(TMessage& Msg)
+{
+    // Each key reaches the form's short-cut handler once here, so no mark
+    // of the last key's outcome is kept: one would swallow every second
+    // press of the same short-cut.
+    TbsSkinMainMenuBar* bar = MainMenuBar;
+    if (bar == nullptr)
+        return false;
+    if (TMainMenu* menu = bar->MainMenu()) {
+        WORD key = static_cast<WORD>(Msg.WParam);
+        // Alt+F4 is the window's close, never an accelerator.
+        if (KeyDataToShiftState(Msg.LParam) == TShiftState{ssAlt} && key != VK_F4 && bar->FindHotKeyItem(key))
+            return true;
+        if (menu->IsShortCut(Msg))
+            return true;
+    }
+    TMenu* child = bar->GetChildMainMenu();
+    return child != nullptr && child->IsShortCut(Msg);
 }
 
 void TbsSkinForm::HookApp()

@@ -223,6 +223,8 @@ void TbsSkinForm::FormShortCut(TMessage& Msg, bool& Handled)
     if (KeyMessageShortCut(Msg) == ShortCut(VK_SPACE, TShiftState{ssAlt})) {
         ShowSysMenuAtObject();
         Handled = true;
+    } else {
+        Handled = MainMenuShortCut(Msg);
     }
 }
 

@@ -2,6 +2,12 @@
 // display shows, read back through the test's own connection.
 #include "form_x11_test_support.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/gdi/png_codec.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -30,4 +36,16 @@ TRasterImage TFormX11Test::ScreenImage(TRect Area)
             image.Row(y)[x] = 0xFF000000u | static_cast<uint32_t>(XGetPixel(shot, x, y) & 0xFFFFFF);
     XDestroyImage(shot);
     return image;
+}
+
+void TFormX11Test::SaveScreenshot(const char* Variable)
+{
+    const char* file = std::getenv(Variable);
+    if (!file)
+        return;
+    std::vector<uint8_t> png = WritePng(ScreenImage());
+    if (FILE* out = std::fopen(file, "wb")) {
+        std::fwrite(png.data(), 1, png.size(), out);
+        std::fclose(out);
+    }
 }

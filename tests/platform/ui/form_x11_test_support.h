@@ -15,6 +15,9 @@ protected:
     // What the display shows of a rectangle of the screen (the whole
     // screen when empty), opaque.
     static TRasterImage ScreenImage(TRect Area = {});
+    // With the environment variable Variable set, what the display shows
+    // goes to the PNG file it names, for a person to look at.
+    static void SaveScreenshot(const char* Variable);
 
     TForm* form_ = nullptr;  // made by the test, freed after it
 };

@@ -4,11 +4,15 @@
 // highlight, a second Escape leaves; meanwhile no key or wheel message
 // reaches the focused control, Alt+F4 passes, and the application's
 // message chain is as before afterwards, whatever order other hooks go in.
+// The form's short-cut handler: Alt with an accelerator opens its item
+// (never Alt+F4), the menu's short-cuts run on every press, the frame's
+// own OnShortCut comes first, and Enter on a command leaves the mode first.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/win_control.h"
 #include "platform/win/headless_input.h"
@@ -88,6 +92,11 @@ protected:
     {
         SendMessage(form_->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
         Loop();
+    }
+    // The middle of R, a rectangle of Control, on the screen.
+    static TPoint ScreenPointOf(TControl* Control, const TRect& R)
+    {
+        return Control->ClientToScreen(Point((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
     }
     // The positions of the highlighted and the pressed items.
     std::vector<int> Lit()
@@ -216,6 +225,130 @@ TEST_F(BsSkinFormKeys, AFreedFrameTakesItsHookAlong)
     frame_ = nullptr;
     EXPECT_EQ(Application->OnMessage.Count(), hooks_);
     Key(VK_RIGHT);
+    EXPECT_EQ(control_->KeyDowns, 1);
+}
+
+TEST_F(BsSkinFormKeys, AltWithAnAcceleratorOpensItsItemAndEscapeTwiceLeaves)
+{
+    Key('E', InjectAlt);
+    EXPECT_TRUE(bar_->Items(1)->Down);
+    EXPECT_TRUE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_TRUE(frame_->MainMenuActive);
+    EXPECT_TRUE(bar_->ShowAccelChar);
+    EXPECT_EQ(enters_, 1);
+
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_EQ(Lit(), std::vector<int>{1});
+    EXPECT_TRUE(frame_->MainMenuActive);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_EQ(exits_, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+    EXPECT_EQ(control_->KeyDowns, 0);
+
+    // The disabled item's accelerator opens nothing.
+    Key('T', InjectAlt);
+    EXPECT_FALSE(bar_->Items(2)->Down);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+}
+
+TEST_F(BsSkinFormKeys, AltF4ClosesTheFormEvenBesideAnItemWhoseAcceleratorSharesItsCode)
+{
+    // F4's key code is that of 's'.
+    auto* settings = new TMenuItem(menu_);
+    settings->SetCaption("&Settings");
+    settings->Add(new TMenuItem(menu_));
+    menu_->Items()->Add(settings);
+    bar_->SetMainMenu(menu_);
+    int closeQueries = 0;
+    form_->OnCloseQuery = TCloseQueryEvent::FromCallable([&](TObject*, bool& CanClose) {
+        ++closeQueries;
+        CanClose = false;
+    });
+    Key(VK_F4, InjectAlt);
+    EXPECT_EQ(closeQueries, 1);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_FALSE(frame_->MainMenuActive);
+}
+
+TEST_F(BsSkinFormKeys, AShortCutRunsOnEveryPressAndTheFramesOwnHandlerComesFirst)
+{
+    int saves = 0;
+    TMenuItem* save = menu_->Items()->Items(0)->Items(0);
+    save->SetShortCut(ShortCut('S', TShiftState{ssCtrl}));
+    save->OnClick = TNotifyEvent::FromCallable([&](TObject*) { ++saves; });
+    // Ctrl held down, S tapped twice.
+    InjectKeyDown(VK_CONTROL);
+    Key('S');
+    Key('S');
+    InjectKeyUp(VK_CONTROL);
+    Loop();
+    EXPECT_EQ(saves, 2);
+
+    // The frame's own handler sees the keys first and keeps them.
+    int own = 0;
+    frame_->OnShortCut = TShortCutEvent::FromCallable([&](TMessage& Msg, bool& Handled) {
+        if (Msg.WParam == 'S' || Msg.WParam == 'E') {
+            ++own;
+            Handled = true;
+        }
+    });
+    Key('S', InjectCtrl);
+    Key('E', InjectAlt);
+    EXPECT_EQ(own, 2);
+    EXPECT_EQ(saves, 2);
+    EXPECT_TRUE(Lit().empty());
+}
+
+TEST_F(BsSkinFormKeys, EnterOnACommandLeavesTheKeyboardModeBeforeTheCommandRuns)
+{
+    std::vector<bool> activeAtRun;
+    auto* run = new TMenuItem(menu_);
+    run->SetCaption("&Run");
+    run->OnClick = TNotifyEvent::FromCallable([&](TObject*) { activeAtRun.push_back(frame_->MainMenuActive); });
+    menu_->Items()->Add(run);
+    bar_->SetMainMenu(menu_);
+    KeyMenu();
+    Key(VK_LEFT);
+    ASSERT_EQ(Lit(), std::vector<int>{4});
+    Key(VK_RETURN);
+    EXPECT_EQ(activeAtRun, std::vector<bool>{false});
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_FALSE(bar_->ShowAccelChar);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_EQ(exits_, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+    EXPECT_EQ(control_->KeyDowns, 0);
+    Key(VK_RIGHT);
+    EXPECT_EQ(control_->KeyDowns, 1);
+}
+
+TEST_F(BsSkinFormKeys, AMenuOpenedByTheMouseKeepsKeysAndWheelFromTheFocusedControl)
+{
+    TOtherHook other;
+    InjectClick(ScreenPointOf(bar_, bar_->Items(0)->ObjectRect));
+    Loop();
+    ASSERT_TRUE(frame_->SkinMenu()->ChainOpen());
+    Application->OnMessage.Add(other.Handler());
+    for (UINT key : {UINT(VK_DOWN), UINT(VK_UP), UINT('X'), UINT(VK_RIGHT)})
+        Key(key);
+    InjectWheel(ScreenPoint(60, 80), -120);
+    Loop();
+    EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(control_->Wheels, 0);
+
+    // Escape keeps the highlight, a second one leaves; the other hook,
+    // added later and still there, keeps its place.
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Application->OnMessage.Contains(other.Handler()));
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_ + 1);
+    Application->OnMessage.Remove(other.Handler());
+    Key(VK_DOWN);
     EXPECT_EQ(control_->KeyDowns, 1);
 }
 

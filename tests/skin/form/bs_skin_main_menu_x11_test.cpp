@@ -1,20 +1,29 @@
 // The skinned main-menu bar on a real X display: a click of XTest on an item
 // opens its submenu below it, the display shows the item pressed and the
-// overflow mark of a narrow bar, and a click on the mark opens the hidden
-// items.
+// overflow mark of a narrow bar, a click on the mark opens the hidden
+// items, and Alt+F from the keyboard opens "&File" as a popup of its own
+// that two presses of Escape close and leave.
+#include <cstdlib>
+#include <functional>
+
 #include "form_x11_test_support.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
 #include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "tests/skin/form/test_frame_skin.h"
+#include "tests/skin/form/test_main_menu_bar_skin.h"
 #include "tests/support/pixel_colour.h"
 
 // Last: Xlib's macros would rename our classes' members.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -23,6 +32,7 @@ protected:
     void SetUp() override
     {
         TFormX11Test::SetUp();
+        test_main_menu_bar_skin::AddTo(skin_);
         frameSkin_.LoadInto(data_);
         form_ = new TForm(nullptr);
         form_->SetBounds(100, 100, 300, 200);
@@ -51,7 +61,18 @@ protected:
         XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
         XFlush(Other());
     }
-
+    // PumpUntil through the application's own loop, whose message hooks
+    // and short-cut handling a user's keys go through.
+    bool AppPumpUntil(const std::function<bool()>& Done)
+    {
+        for (int i = 0; i < 300; ++i) {
+            Backend().WaitForEvents(10);
+            Application->ProcessMessages();
+            if (Done())
+                return true;
+        }
+        return false;
+    }
     TTestSkin skin_;
     TTestFrameSkin frameSkin_{skin_};
     TbsSkinData data_{nullptr};
@@ -93,6 +114,42 @@ TEST_F(SkinMainMenuBarX11Test, TheMarkOfANarrowBarOpensTheHiddenItems)
     ASSERT_TRUE(PumpUntil([&] { return menu->ChainOpen() && menu->PopupCount() == 1; }));
     EXPECT_EQ(menu->Popup(0)->ItemCount(), 2);
     menu->CloseMenu();
+}
+
+TEST_F(SkinMainMenuBarX11Test, AltFOpensTheFileMenuAsAPopupAndEscapeTwiceLeaves)
+{
+    bar_->SetSkinData(&data_);
+    ASSERT_TRUE(FormHasXFocus());
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(0)->ObjectRect.Right > 0; }));
+    Key(XK_f, {XK_Alt_L});
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && menu->PopupCount() == 1; }));
+    EXPECT_TRUE(bar_->Items(0)->Down);
+    EXPECT_EQ(menu->Popup(0)->Item(0)->MenuItem(), menu_->Items()->Items(0)->Items(0));
+    // The popup is a window of its own on top, which no window manager
+    // places.
+    XWindowAttributes attributes{};
+    EXPECT_TRUE(AppPumpUntil([&] {
+        return XGetWindowAttributes(Other(), X11WindowOf(menu->Popup(0)->Handle()), &attributes) &&
+               attributes.map_state == IsViewable && attributes.override_redirect;
+    }));
+    if (std::getenv("TANDRIL_MENU_BAR_SCREENSHOT")) {
+        AppPumpUntil([] { return false; });
+        SaveScreenshot("TANDRIL_MENU_BAR_SCREENSHOT");
+    }
+
+    // Escape closes the submenu and keeps "&File" highlighted.
+    Key(XK_Escape);
+    ASSERT_TRUE(AppPumpUntil([&] { return !menu->ChainOpen(); }));
+    EXPECT_TRUE(frame_->MainMenuActive);
+    EXPECT_TRUE(bar_->Items(0)->Active);
+    EXPECT_FALSE(bar_->Items(0)->Down);
+
+    // A second Escape leaves the menu.
+    Key(XK_Escape);
+    EXPECT_TRUE(AppPumpUntil([&] { return !frame_->MainMenuActive; }));
+    EXPECT_FALSE(bar_->Items(0)->Active);
+    EXPECT_FALSE(bar_->ShowAccelChar);
 }
 
 }  // namespace
