@@ -47,6 +47,8 @@ void TX11Backend::DispatchPending()
 
 void TX11Backend::Dispatch(XEvent& Event)
 {
+    if (tray_ && HandleTrayEvent(Event))
+        return;
     switch (Event.type) {
     case KeyPress:
     case KeyRelease:

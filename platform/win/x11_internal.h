@@ -26,6 +26,12 @@ struct TX11PixelsDeleter {
     void operator()(TX11Pixels* Pixels) const;
 };
 
+// The icons docked in the freedesktop system tray (x11_tray.cpp).
+struct TX11Tray;
+struct TX11TrayDeleter {
+    void operator()(TX11Tray* Tray) const;
+};
+
 struct TX11Surface {
     HWND Window = nullptr;
     TXId XWindow = 0;
@@ -72,6 +78,11 @@ public:
     bool WaitForEvents(int TimeoutMs) override;
     void OfferClipboard() override;
     bool FetchClipboardText(AnsiString& Text) override;
+    // x11_tray.cpp: icons docked over XEmbed with the owner of
+    // _NET_SYSTEM_TRAY_S<screen>; false while nobody owns it.
+    bool AddTrayIcon(const TBackendTrayIcon& Icon) override;
+    bool ModifyTrayIcon(const TBackendTrayIcon& Icon) override;
+    bool DeleteTrayIcon(HWND Window, UINT Id) override;
 
     _XDisplay* XDisplay() const { return display_; }
     TX11Surface* FindSurface(HWND Window);
@@ -119,6 +130,10 @@ private:
     // x11_drop.cpp
     void HandleDndMessage(_XEvent& Event);
 
+    // x11_tray.cpp: whether the event was the tray's (its icons' windows,
+    // the tray manager going or a new one coming).
+    bool HandleTrayEvent(_XEvent& Event);
+
     // x11_surfaces.cpp
     void SetHints(TX11Surface& Surface);
     void HandleConfigure(_XEvent& Event);
@@ -163,6 +178,8 @@ private:
     TPoint dndPoint_;
     int dndVersion_ = 0;
     bool dndFiles_ = false;  // the source offers text/uri-list
+
+    std::unique_ptr<TX11Tray, TX11TrayDeleter> tray_;  // made by the first icon added
 };
 
 // Whether the display's RandR lists monitors (version 1.5 or later).
