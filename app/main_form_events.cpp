@@ -16,6 +16,7 @@
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/shortcuts.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_label.h"
@@ -251,4 +252,15 @@ void TMainForm::Notification(TComponent* AComponent, TOperation Operation)
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = !dbModule_ || dbModule_->CloseAllNodes(); }
 
-void TMainForm::FormShortCut(TMessage& Msg, bool& Handled) { Handled = MainMenu->IsShortCut(Msg); }
+void TMainForm::FormShortCut(TMessage& Msg, bool& Handled)
+{
+    // The menu shows in the skinned bar, not as the form's own menu, so the
+    // idle updates pass its items by: the key's item brings its action up
+    // to date before the menu decides whether it is enabled.
+    const TShortCut key = KeyMessageShortCut(Msg);
+    if (key == scNone)
+        return;
+    if (TMenuItem* item = MainMenu->FindItem(key, fkShortCut))
+        item->InitiateAction();
+    Handled = MainMenu->IsShortCut(Msg);
+}

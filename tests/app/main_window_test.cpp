@@ -8,6 +8,7 @@
 #include "editor/view/syn_word_wrap.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
+#include "platform/base/streams.h"
 #include "platform/ui/kernel/screen.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
@@ -238,4 +239,34 @@ TEST_F(TMainWindowTest, TheWindowOutlivesTheDatabaseModule)
     bool canClose = false;
     form_->OnCloseQuery(form_.get(), canClose);
     EXPECT_TRUE(canClose);
+}
+
+TEST_F(TMainWindowTest, TheAttachmentListFollowsTheFocusedArticle)
+{
+    CreateDataBase();
+    NewNode(true, "說門");
+    TCustomSynTextEditor* first = form_->GetActiveEditor();
+    const std::string file = Path("中文.txt");
+    {
+        TFileStream out(file, fmCreate);
+        out.WriteBuffer("說門", 4);
+    }
+    module_->AddAttachments(first, {file});
+    NewNode(true, "中文");
+    TCustomSynTextEditor* second = form_->GetActiveEditor();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(form_->List->Items()->Count(), 0);
+
+    form_->PageControl->SetActivePageIndex(0);
+    first->SetFocus();
+    Process();
+    EXPECT_EQ(form_->GetActiveEditor(), first);
+    ASSERT_EQ(form_->List->Items()->Count(), 1);
+    EXPECT_EQ(form_->List->Items()->Item(0)->Caption(), "中文.txt");
+
+    form_->PageControl->SetActivePageIndex(1);
+    second->SetFocus();
+    Process();
+    EXPECT_EQ(form_->GetActiveEditor(), second);
+    EXPECT_EQ(form_->List->Items()->Count(), 0);
 }
