@@ -91,6 +91,10 @@ public:
     // Another program's clipboard text, if there is any.
     virtual bool FetchClipboardText(AnsiString& Text) = 0;
 
+    // Layered windows are composed over what lies below them. Without a
+    // compositor a layered window would show as an opaque box.
+    virtual bool LayeredWindowsComposited() = 0;
+
     // The desktop's notification area. Adding an icon that is there, or
     // changing or removing one that is not, fails; so does every call
     // while the desktop has no notification area (the default here).

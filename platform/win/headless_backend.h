@@ -71,6 +71,9 @@ public:
     std::vector<TBackendTrayIcon>& TrayIcons() { return trayIcons_; }
     bool TrayPresent() const { return trayPresent_; }
     void SetTrayPresent(bool Present);
+    // Composed unless a test takes the compositor away.
+    bool LayeredWindowsComposited() override { return composited_; }
+    void SetLayeredWindowsComposited(bool Value) { composited_ = Value; }
 
 private:
     static constexpr int TaskBarHeight = 40;
@@ -79,6 +82,7 @@ private:
     std::vector<TBackendMonitor> monitors_;
     std::vector<TSurface> surfaces_;
     int beeps_ = 0;
+    bool composited_ = true;
     std::vector<TBackendTrayIcon> trayIcons_;  // in the order added; empty while no area is present
     bool trayPresent_ = true;
 };

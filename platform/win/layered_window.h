@@ -32,3 +32,8 @@ bool GetLayeredWindowAttributes(HWND Window, COLORREF* Key, BYTE* Alpha, DWORD* 
 // Key; ULW_OPAQUE shows the picture as it is. The screen DC is not used.
 bool UpdateLayeredWindow(HWND Window, HDC ScreenDC, const TPoint* Destination, const TSize* Size, HDC Source,
                          const TPoint* SourcePoint, COLORREF Key, const BLENDFUNCTION* Blend, DWORD Flags);
+
+// Layered windows are composed with what lies below them on this display.
+// Without that, a translucent window would cover the screen with an opaque
+// box, so callers leave their glows and shadows out.
+bool LayeredWindowsComposited();

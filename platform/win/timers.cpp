@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr UINT MinimumInterval = 10;
+constexpr UINT MinimumInterval = USER_TIMER_MINIMUM;
 
 struct TTimer {
     HWND Window = nullptr;

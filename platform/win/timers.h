@@ -6,10 +6,13 @@
 
 #include "platform/win/win_types.h"
 
+// The shortest interval a timer runs at.
+inline constexpr UINT USER_TIMER_MINIMUM = 10;
+
 // Starts or restarts timer Id of the window (a window of 0 makes a thread
 // timer with a new id). With a callback, DispatchMessage calls it instead
 // of the window procedure. Answers the timer id, 0 on failure. An interval
-// below 10 ms counts as 10 ms.
+// below USER_TIMER_MINIMUM counts as USER_TIMER_MINIMUM.
 UINT_PTR SetTimer(HWND Window, UINT_PTR Id, UINT Interval, const TIMERPROC& Callback = nullptr);
 // Safe from inside the timer's own tick.
 bool KillTimer(HWND Window, UINT_PTR Id);

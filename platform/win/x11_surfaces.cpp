@@ -175,6 +175,8 @@ TX11Surface* TX11Backend::FindSurface(TXId XWindow)
     return nullptr;
 }
 
+bool TX11Backend::LayeredWindowsComposited() { return CompositorRunning(display_, screen_, *this); }
+
 TRect TX11Backend::ScreenRect() const
 {
     return Rect(0, 0, DisplayWidth(display_, screen_), DisplayHeight(display_, screen_));

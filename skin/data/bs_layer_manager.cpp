@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/graphics/bitmap.h"
+#include "platform/win/layered_window.h"
 #include "platform/win/timers.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
@@ -74,7 +75,8 @@ TbsLayerManager::~TbsLayerManager()
 
 void TbsLayerManager::Show(int X, int Y, TBitmap* Picture, TBitmap* Mask, int Alpha)
 {
-    if (!IsWindows2000())
+    // Without a compositor the glow would be an opaque box over the form.
+    if (!IsWindows2000() || !LayeredWindowsComposited())
         return;
     if (layerWindow_)
         Hide();

@@ -40,6 +40,7 @@ public:
     // Shows Picture with Mask's brightness as alpha (both the same size) at
     // the screen point (X, Y), fading in to Alpha (0..255, clamped). A
     // layer already up is hidden first, so the fade starts again from 0.
+    // Nothing shows where the display does not compose layered windows.
     void Show(int X, int Y, TBitmap* Picture, TBitmap* Mask, int Alpha);
     void Hide();
     // Re-applies the z-order and shows the window where it is.

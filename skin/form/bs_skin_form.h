@@ -23,6 +23,7 @@
 #include "skin/form/bs_frame_paint_objects.h"
 #include "skin/form/bs_frame_layout.h"
 #include "skin/form/bs_form_icon.h"
+#include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_form_position.h"
 #include "skin/form/bs_frame_mask.h"
 #include "skin/form/bs_magnetic.h"
@@ -283,6 +284,17 @@ public:
     // The frame paints itself (whole non-client area) into DC.
     void PaintNCArea(HDC DC);
 
+    // Form effects (bs_skin_form_effects.cpp): the window's constant alpha,
+    // the fade-in on the first show and the layered border.
+    bool AlphaBlend() const { return alphaBlend_; }
+    void SetAlphaBlend(bool Value);
+    int AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlendValue(int Value);
+    bool AlphaBlendAnimation = false;
+    TbsFormLayerBorder* LayerBorder() const { return layerBorder_.get(); }
+    // The form wants its layered border now (skin, settings, composition).
+    bool LayerBorderWanted() const;
+
     // Timers, for tests and the timers' own handlers.
     TTimer* MouseTimer() const { return mouseTimer_.get(); }
     TTimer* FadeTimer() const { return fadeTimer_.get(); }
@@ -313,6 +325,15 @@ private:
     void SkinnableChanged(TMessage& Message);
     // The second dispatch's non-client mouse messages.
     void NCMouse(TMessage& Message);
+
+    // Form effects: handled before the previous procedure (true: answered
+    // here), and after it.
+    bool EffectsFirst(TMessage& Message);
+    void EffectsAfter(const TMessage& Message);
+    void StartFadeIn();
+    void FadeInTick();
+    void FadeWindowIn(int Target);
+    void SyncLayerBorder(bool Visible);
 
     // Skin changes (bs_skin_form_skin_change.cpp).
     void BeforeChangeSkinData(TbsSkinData* Data);
@@ -407,4 +428,15 @@ private:
     TCustomImageList* quickImageList_ = nullptr;
     TbsSkinHint* skinHint_ = nullptr;
     std::unique_ptr<TbsQuickButtonItems> quickButtons_ = std::make_unique<TbsQuickButtonItems>(this);
+    bool alphaBlend_ = false;
+    int alphaBlendValue_ = 200;  // 0..255
+    bool layerSuspended_ = false;  // between 45491 and 45492
+    // The first show's fade waits for timer 1 while set; 0 none, else the
+    // case (1: the border fades alone, 2: the window fades).
+    int fadeCase_ = 0;
+    int fadeTarget_ = 255;
+    // The skin load the border took its pictures from.
+    const TbsSkinData* layerSkin_ = nullptr;
+    unsigned layerSkinLoad_ = 0;
+    std::unique_ptr<TbsFormLayerBorder> layerBorder_ = std::make_unique<TbsFormLayerBorder>(this);
 };

@@ -57,6 +57,8 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     }
     if (!Skinnable)
         return true;
+    if (EffectsFirst(Message))
+        return false;
 
     switch (Message.Msg) {
     case WM_ACTIVATE:
@@ -189,6 +191,7 @@ bool TbsSkinForm::PaintQuery(TMessage& Message, LRESULT Answer)
 
 void TbsSkinForm::SecondDispatch(TMessage& Message)
 {
+    EffectsAfter(Message);
     if (!Skinnable)
         return;
     switch (Message.Msg) {

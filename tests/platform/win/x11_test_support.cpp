@@ -28,6 +28,7 @@ struct TServer {
     std::string Name;  // ":N"
     Display* Other = nullptr;
     std::unique_ptr<TBackend> Previous;
+    Window Compositor = 0;  // owns _NET_WM_CM_S0 while the other program plays one
 };
 
 TServer server;
@@ -121,7 +122,21 @@ void TX11Test::SetUp()
 {
     ASSERT_NE(server.Other, nullptr) << "Xvfb is not running";
     ASSERT_STREQ(Backend().Name(), "x11");
+    PlayCompositor(false);
     TInputTest::SetUp();
+}
+
+void TX11Test::PlayCompositor(bool Own)
+{
+    Display* d = server.Other;
+    if (Own && !server.Compositor) {
+        server.Compositor = XCreateSimpleWindow(d, DefaultRootWindow(d), -10, -10, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(d, XInternAtom(d, "_NET_WM_CM_S0", False), server.Compositor, CurrentTime);
+    } else if (!Own && server.Compositor) {
+        XDestroyWindow(d, server.Compositor);
+        server.Compositor = 0;
+    }
+    XSync(d, False);
 }
 
 Display* TX11Test::Other()

@@ -33,6 +33,10 @@ protected:
     static void Key(unsigned long Sym, std::initializer_list<unsigned long> Held = {});
     static void Click(TPoint Screen, unsigned Button = 1);
     static void Drag(TPoint From, TPoint To);
+    // The other program plays a compositing manager while Own: it owns
+    // _NET_WM_CM_S0, so layered windows count as composed. Each test
+    // starts without one.
+    static void PlayCompositor(bool Own);
 
     // Pumped for as PumpUntil does: whether the display comes to show the
     // top-level window Handle (mapped and viewable), whether it comes to

@@ -1,0 +1,84 @@
+// TbsFormLayerBorder: the soft shadow or glow a skin's LAYERFRAME puts
+// around a skinned form, drawn in four layered windows (top, bottom, left,
+// right) that follow the form, fade in, take the inactive picture or alpha
+// while the form is inactive and, with "hittestenable", size or move the
+// form when dragged. Owned by the form's TbsSkinForm.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "platform/base/component.h"
+#include "skin/form/bs_form_layer_geometry.h"
+#include "skin/form/bs_form_layer_images.h"
+
+class TCustomForm;
+class TbsBitmap;
+class TbsDataSkinLayerFrame;
+class TbsFormLayerWindow;
+class TbsSkinData;
+class TbsSkinForm;
+class TTimer;
+
+class TbsFormLayerBorder : public TComponent {
+public:
+    explicit TbsFormLayerBorder(TbsSkinForm* AOwner);
+    ~TbsFormLayerBorder() override;
+
+    // Takes the skin's layer frame; without a usable one (no picture, or
+    // no mask of the picture's size) there is none and Show does nothing.
+    void SetSkin(TbsSkinData* SkinData, TCustomForm* Form);
+    const TbsDataSkinLayerFrame* LayerFrame() const { return layerFrame_; }
+    TbsSkinForm* Frame() const { return frame_; }
+    TCustomForm* Form() const { return form_; }
+
+    // Makes the four windows around the form as it is now.
+    void Show();
+    // Shows with a fade from 0 to the present alpha, in steps of a 15th of
+    // it at least 6 ms apart; the loop ends at the alpha exactly.
+    void ShowWithEffect();
+    void Hide();
+    // New strips for the form's present size and look.
+    void Rebuild();
+    // The strips put on their windows again at the present alpha.
+    void Update();
+    // The windows follow the form's bounds (new strips when the size
+    // changed).
+    void UpdatePosition();
+    // The border's alpha as Value (0..255) of the skin's alpha.
+    void SetAlpha(int Value, bool Repaint);
+    void SetActive(bool Active, bool Move);
+
+    bool Showing() const { return showing_; }
+    bool Active() const { return active_; }
+    int CurrentAlpha() const { return currentAlpha_; }
+    const TbsLayerMetrics& Metrics() const { return metrics_; }
+    const TbsLayerPlacement& Placement() const { return placement_; }
+    // The window of a side; nullptr while hidden.
+    TbsFormLayerWindow* Window(TbsLayerSide Side) const;
+    TbsBitmap* Image(TbsLayerSide Side) const;
+    // The zone of a border window under P (screen coordinates).
+    TbsLayerZone HitZone(TbsLayerSide Side, TPoint P) const;
+
+private:
+    TbsBitmap* SourcePicture() const;
+    int ShownAlpha() const;
+    void Place(bool Create);
+    void ApplyImage(TbsLayerSide Side, int Flags);
+
+    TbsSkinForm* frame_;
+    TCustomForm* form_ = nullptr;
+    // Null while the skin has no usable layer frame; then activePicture_
+    // is null too.
+    const TbsDataSkinLayerFrame* layerFrame_ = nullptr;
+    std::unique_ptr<TbsBitmap> activePicture_;
+    std::unique_ptr<TbsBitmap> inactivePicture_;  // may be null: the active one serves
+    TbsLayerImages images_;
+    std::array<std::unique_ptr<TbsFormLayerWindow>, 4> windows_;  // by TbsLayerSide; all null while hidden
+    TbsLayerMetrics metrics_;
+    TbsLayerPlacement placement_;  // where the windows are, valid while showing
+    bool showing_ = false;
+    bool active_ = true;
+    int currentAlpha_ = 255;
+    int inactiveAlpha_ = 255;
+};
