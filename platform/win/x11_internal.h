@@ -83,6 +83,8 @@ public:
     bool AddTrayIcon(const TBackendTrayIcon& Icon) override;
     bool ModifyTrayIcon(const TBackendTrayIcon& Icon) override;
     bool DeleteTrayIcon(HWND Window, UINT Id) override;
+    // A compositing manager owns _NET_WM_CM_S<screen>.
+    bool LayeredWindowsComposited() override;
 
     _XDisplay* XDisplay() const { return display_; }
     TX11Surface* FindSurface(HWND Window);
