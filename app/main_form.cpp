@@ -115,6 +115,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
     OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
     OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
+    bsSkinForm1->OnSkinMenuOpen = TNotifyEvent(this, &TMainForm::SkinMenuOpen);
 
     // The skin goes on last, as a stored form's properties are set before
     // it shows.

@@ -123,6 +123,10 @@ public:
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     // The main menu's shortcuts, whichever module their actions sit on.
     void FormShortCut(TMessage& Msg, bool& Handled);
+    // A skinned menu about to open: every menu's items take their actions'
+    // state, which idle time brings up to date only for the form's own
+    // menu, not for menus the frame shows.
+    void SkinMenuOpen(TObject* Sender);
 
     // The tool bar's buttons, left to right, and the search page's button.
     std::vector<TbsSkinSpeedButton*> ToolButtons;

@@ -7,6 +7,7 @@
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
+#include "app/node_editor.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor_services/syn_actions.h"
 #include "editor_services/syn_manager.h"
@@ -251,6 +252,33 @@ void TMainForm::Notification(TComponent* AComponent, TOperation Operation)
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = !dbModule_ || dbModule_->CloseAllNodes(); }
+
+namespace {
+
+void InitiateItemActions(TMenuItem* Parent)
+{
+    for (int i = 0; i < Parent->Count(); ++i) {
+        TMenuItem* item = Parent->Items(i);
+        item->InitiateAction();
+        InitiateItemActions(item);
+    }
+}
+
+// The menus among Owner's components and those of the frames it owns.
+void InitiateMenuActions(TComponent* Owner)
+{
+    for (int i = 0; i < Owner->ComponentCount(); ++i) {
+        TComponent* component = Owner->Components(i);
+        if (auto* menu = dynamic_cast<TMenu*>(component))
+            InitiateItemActions(menu->Items());
+        else if (dynamic_cast<TNodeEditor*>(component))
+            InitiateMenuActions(component);
+    }
+}
+
+}  // namespace
+
+void TMainForm::SkinMenuOpen(TObject*) { InitiateMenuActions(this); }
 
 void TMainForm::FormShortCut(TMessage& Msg, bool& Handled)
 {

@@ -23,6 +23,7 @@
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_tool_bar.h"
 #include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "tests/app/main_window_test_support.h"
 
@@ -269,4 +270,23 @@ TEST_F(TMainWindowTest, TheAttachmentListFollowsTheFocusedArticle)
     Process();
     EXPECT_EQ(form_->GetActiveEditor(), second);
     EXPECT_EQ(form_->List->Items()->Count(), 0);
+}
+
+TEST_F(TMainWindowTest, AMenuOpensWithItsItemsUpToDate)
+{
+    CreateDataBase();
+    TMenuItem* file = form_->MainMenu->Items()->Items(0);
+    TMenuItem* compact = nullptr;
+    for (int i = 0; i < file->Count(); ++i)
+        if (file->Items(i)->Action() == static_cast<TBasicAction*>(module_->aCompactDB))
+            compact = file->Items(i);
+    ASSERT_NE(compact, nullptr);
+    // As the action stood before the database was made.
+    module_->aCompactDB->SetEnabled(false);
+    ASSERT_FALSE(compact->Enabled());
+
+    // What a skinned menu does right before it opens.
+    form_->bsSkinForm1->SetFormActive();
+    EXPECT_TRUE(compact->Enabled());
+    form_->bsSkinForm1->SetFormInactive();
 }
