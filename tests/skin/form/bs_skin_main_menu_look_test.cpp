@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "platform/gdi/test_font.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/timer.h"
@@ -276,6 +278,26 @@ TEST_F(BsSkinMainMenuLook, InToolBarModeItemsAreToolButtonsOnAPanel)
     EXPECT_EQ(Looks(Picture(), 1), tool("down", "down tool font"));
     frame_->SkinMenu()->CloseMenu();
     PumpMessages();
+}
+
+TEST_F(BsSkinMainMenuLook, AGlyphWidensItsItemAndStandsLeftOfTheCaption)
+{
+    MakeBar();
+    TBitmap* glyph = menu_->Items()->Items(0)->Bitmap();
+    glyph->SetSize(10, 6);
+    glyph->Canvas()->Brush()->SetColor(TColor(0x123456));
+    glyph->Canvas()->FillRect(TRect{0, 0, 10, 6});
+    TRasterImage image = Picture();
+    int chrome = bar_skin::kItemSkinWidth - bar_skin::kItemTextWidth + 2;
+    EXPECT_EQ(bar_->Items(0)->ObjectRect.Width(), chrome + 4 * 8 + 10 + 5);
+    // At the text place's left + 2, centred on the item's height.
+    const TRect& r = bar_->Items(0)->ObjectRect;
+    int x = r.Left + bar_skin::kItemBorder + 2;
+    int y = r.Top + bar_skin::kItemHeight / 2 - 3;
+    EXPECT_EQ(PixelAt(image, x, y), TColor(0x123456));
+    EXPECT_EQ(PixelAt(image, x + 9, y + 5), TColor(0x123456));
+    EXPECT_NE(PixelAt(image, x + 10, y), TColor(0x123456));
+    EXPECT_NE(PixelAt(image, x, y - 1), TColor(0x123456));
 }
 
 TEST_F(BsSkinMainMenuLook, OwnerDrawingOfASkinnedItemGetsTheBarItemAndTheTextPlace)
