@@ -15,6 +15,7 @@
 #include "platform/win/window_pos.h"
 #include "platform/win/x11_backend.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -136,6 +137,36 @@ void TX11Test::PlayCompositor(bool Own)
         XDestroyWindow(d, server.Compositor);
         server.Compositor = 0;
     }
+    XSync(d, False);
+}
+
+void TX11Test::TDesktopWorkArea::Set(const TRect& Work)
+{
+    Display* d = server.Other;
+    long area[4] = {Work.Left, Work.Top, Work.Width(), Work.Height()};
+    XChangeProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_WORKAREA", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
+    XSync(d, False);
+}
+
+TX11Test::TDesktopWorkArea::~TDesktopWorkArea()
+{
+    Display* d = server.Other;
+    XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_WORKAREA", False));
+    XSync(d, False);
+}
+
+TX11Test::TDesktopRedirect::TDesktopRedirect()
+{
+    Display* d = server.Other;
+    XSelectInput(d, DefaultRootWindow(d), SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(d, False);
+}
+
+TX11Test::TDesktopRedirect::~TDesktopRedirect()
+{
+    Display* d = server.Other;
+    XSelectInput(d, DefaultRootWindow(d), 0);
     XSync(d, False);
 }
 

@@ -38,6 +38,23 @@ protected:
     // starts without one.
     static void PlayCompositor(bool Own);
 
+    // The other program plays the desktop while one of these lives. A
+    // work area announces Work as the root window's _NET_WORKAREA and
+    // takes it away after; a redirect holds the root window's substructure
+    // redirect, so requests about top-level windows (iconify, map) come to
+    // the test instead of being carried out.
+    class TDesktopWorkArea {
+    public:
+        explicit TDesktopWorkArea(const TRect& Work) { Set(Work); }
+        ~TDesktopWorkArea();
+        void Set(const TRect& Work);
+    };
+    class TDesktopRedirect {
+    public:
+        TDesktopRedirect();
+        ~TDesktopRedirect();
+    };
+
     // Pumped for as PumpUntil does: whether the display comes to show the
     // top-level window Handle (mapped and viewable), whether it comes to
     // give it the X input focus, and whether it comes to show its backing

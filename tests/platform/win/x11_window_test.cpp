@@ -312,18 +312,7 @@ TEST_F(TX11WindowTest, MinimizingAsksTheDesktopToIconifyAndTheDesktopsMapRestore
     ASSERT_TRUE(BecomesViewable(form));
     Display* x = Other();
     unsigned long xw = X11WindowOf(form);
-    Window root = DefaultRootWindow(x);
-    XSelectInput(x, root, SubstructureRedirectMask | SubstructureNotifyMask);
-    XSync(x, False);
-    struct TLetGo {
-        Display* X;
-        Window Root;
-        ~TLetGo()
-        {
-            XSelectInput(X, Root, 0);
-            XSync(X, False);
-        }
-    } letGo{x, root};
+    TDesktopRedirect desktop;
 
     ShowWindow(form, SW_MINIMIZE);
     EXPECT_TRUE(IsIconic(form));
@@ -369,23 +358,9 @@ TEST_F(TX11WindowTest, MinimizingAsksTheDesktopToIconifyAndTheDesktopsMapRestore
 TEST_F(TX11WindowTest, TheMonitorsWorkAreaIsTheDesktops)
 {
     Display* x = Other();
-    Window root = DefaultRootWindow(x);
     int width = DisplayWidth(x, DefaultScreen(x));
     int height = DisplayHeight(x, DefaultScreen(x));
-    Atom workArea = XInternAtom(x, "_NET_WORKAREA", False);
-    long area[4] = {0, 24, width, height - 24 - 30};
-    XChangeProperty(x, root, workArea, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
-    XSync(x, False);
-    struct TTakeBack {
-        Display* X;
-        Window Root;
-        Atom Property;
-        ~TTakeBack()
-        {
-            XDeleteProperty(X, Root, Property);
-            XSync(X, False);
-        }
-    } takeBack{x, root, workArea};
+    TDesktopWorkArea desktop(Rect(0, 24, width, height - 30));
 
     EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
     MONITORINFO info;
@@ -398,9 +373,7 @@ TEST_F(TX11WindowTest, TheMonitorsWorkAreaIsTheDesktops)
     EXPECT_EQ(work, info.rcWork);
 
     // A work area past the screen's edge is clipped to the monitor.
-    area[2] = width + 500;
-    XChangeProperty(x, root, workArea, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
-    XSync(x, False);
+    desktop.Set(Rect(0, 24, width + 500, height - 30));
     ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
     EXPECT_EQ(work, Rect(0, 24, width, height - 30));
 }

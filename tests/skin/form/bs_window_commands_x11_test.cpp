@@ -12,7 +12,6 @@
 #include "tests/skin/form/test_frame_skin.h"
 
 // Last: Xlib's macros would rename our classes' members.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -59,24 +58,10 @@ protected:
 TEST_F(WindowCommandsX11Test, MaximizedTheWindowCoversTheDesktopsWorkAreaAndRestoresToItsOldPlace)
 {
     Display* x = Other();
-    Window root = DefaultRootWindow(x);
     int width = DisplayWidth(x, DefaultScreen(x));
     int height = DisplayHeight(x, DefaultScreen(x));
     // A panel of 24 pixels at the top and a task bar of 30 at the bottom.
-    Atom workArea = XInternAtom(x, "_NET_WORKAREA", False);
-    long area[4] = {0, 24, width, height - 24 - 30};
-    XChangeProperty(x, root, workArea, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 4);
-    XSync(x, False);
-    struct TTakeBack {
-        Display* X;
-        Window Root;
-        Atom Property;
-        ~TTakeBack()
-        {
-            XDeleteProperty(X, Root, Property);
-            XSync(X, False);
-        }
-    } takeBack{x, root, workArea};
+    TDesktopWorkArea desktop(Rect(0, 24, width, height - 30));
 
     ShowMainForm();
     ASSERT_TRUE(PumpUntil([&] { return XBounds() == Rect(100, 100, 400, 300); }));
@@ -99,18 +84,7 @@ TEST_F(WindowCommandsX11Test, MinimizingTheMainFormAsksTheDesktopToIconifyIt)
     ShowMainForm();
     frame_->SetWindowState(wsMaximized);
     Display* x = Other();
-    Window root = DefaultRootWindow(x);
-    XSelectInput(x, root, SubstructureRedirectMask | SubstructureNotifyMask);
-    XSync(x, False);
-    struct TLetGo {
-        Display* X;
-        Window Root;
-        ~TLetGo()
-        {
-            XSelectInput(X, Root, 0);
-            XSync(X, False);
-        }
-    } letGo{x, root};
+    TDesktopRedirect desktop;
 
     frame_->SetWindowState(wsMinimized);
     EXPECT_TRUE(IsIconic(form_->Handle()));
