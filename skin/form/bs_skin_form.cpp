@@ -145,6 +145,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == StatusBar)
         StatusBar = nullptr;
     ForgetCaptionParts(AComponent);
+    ForgetTrayIcon(AComponent);
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)
@@ -292,8 +293,6 @@ void TbsSkinForm::MinimizeToTray()
 {
     if (Tray)
         Tray->MinimizeToTray();
-    else
-        SetWindowState(wsMinimized);
 }
 
 void TbsSkinForm::CloseForm()

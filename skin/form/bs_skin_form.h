@@ -40,6 +40,7 @@ class TbsActiveSkinObject;
 class TbsLayerManager;
 class TbsSkinMainMenuBar;
 class TbsSkinHint;
+class TbsTrayIcon;
 class TCustomImageList;
 
 // Scoped: the class library's TBorderIcon uses the same names.
@@ -104,6 +105,12 @@ public:
     // A user system menu shown instead of the built-in one; not owned.
     TPopupMenu* SystemMenu = nullptr;
     IbsFrameTray* Tray = nullptr;
+    // The notification-area icon (bs_skin_form_tray.cpp); not owned,
+    // forgotten when freed. Setting one links Tray to it.
+    TbsTrayIcon* TrayIcon() const { return trayIcon_; }
+    void SetTrayIcon(TbsTrayIcon* Value);
+    // The icon stays in the area while the form is shown.
+    bool AlwaysShowInTray = false;
     // The menu bar that names this frame as its SkinForm; the bar sets and
     // clears it.
     TbsSkinMainMenuBar* MainMenuBar = nullptr;
@@ -139,6 +146,8 @@ public:
     TNotifyEvent OnAfterChangeSkinData;
     TNotifyEvent OnChangeRollUpState;
     TNotifyEvent OnRestore;
+    TNotifyEvent OnMinimizeToTray;
+    TNotifyEvent OnRestoreFromTray;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnMaximize;
     // Runs first of the frame's short-cut handler; Handled stops it.
@@ -383,6 +392,11 @@ private:
     void SysMinimizeToTrayClick(TObject* Sender);
     void SysCloseClick(TObject* Sender);
     void TrayRestoreClick(TObject* Sender);
+    // The tray icon's double click when it had none of its own.
+    void TrayIconDblClick(TObject* Sender);
+    void ForgetTrayIcon(TComponent* AComponent);
+    // Message 1426: the main form is back from the tray.
+    void RestoredFromTray();
 
     TbsSkinData* skinData_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
@@ -422,6 +436,8 @@ private:
     TWindowState requestedState_ = wsNormal;
     TbsMagnetic magnetic_;
     std::unique_ptr<TbsSkinPopupMenu> trayMenu_;
+    TbsTrayIcon* trayIcon_ = nullptr;
+    std::unique_ptr<IbsFrameTray> trayLink_;  // Tray while a tray icon is set
     // False once the component is gone, for handlers that called out into
     // code that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

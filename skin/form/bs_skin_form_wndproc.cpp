@@ -170,6 +170,9 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SKINMDIQUERYMAXIMIZED:
         Message.Result = 0;
         return false;
+    case WM_SKINRESTOREDFROMTRAY:
+        RestoredFromTray();
+        return true;
     case WM_SKINPAINTFRAME:
         return !PaintQuery(Message, SkinFramePaintAnswer);
     case WM_SKINPAINTFRAMEEX:
