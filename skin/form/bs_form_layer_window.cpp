@@ -133,9 +133,7 @@ LRESULT TbsFormLayerWindow::Dispatch(UINT Message, WPARAM WParam, LPARAM LParam)
         return 0;
     case WM_LBUTTONUP:
     case WM_CANCELMODE:
-        dragging_ = false;
-        if (GetCapture() == handle_)
-            ReleaseCapture();
+        EndDrag();
         return 0;
     default:
         break;
@@ -171,7 +169,12 @@ void TbsFormLayerWindow::MouseDown(TPoint P, bool Double)
     if ((sizing || zone_ == lzCaption) && frame->FormState != wsMaximized) {
         dragging_ = true;
         cursor_ = P;
+        pressCursor_ = P;
+        GetWindowRect(form->Handle(), &pressBounds_);
         SetCapture(handle_);
+        // The frame treats the drag as its own move or size loop (a move
+        // starts with no magnetic edge stuck).
+        SendMessage(form->Handle(), WM_ENTERSIZEMOVE, 0, 0);
     }
 }
 
@@ -180,7 +183,7 @@ void TbsFormLayerWindow::MouseMove(TPoint P)
     if (!dragging_ || inDrag_)
         return;
     if (!(GetKeyState(VK_LBUTTON) & 0x8000)) {
-        dragging_ = false;
+        EndDrag();
         return;
     }
     inDrag_ = true;
@@ -203,7 +206,14 @@ void TbsFormLayerWindow::DragTo(TPoint P)
     if (dx == 0 && dy == 0)
         return;
     if (zone_ == lzCaption) {
-        form->SetBounds(r.Left + dx, r.Top + dy, r.Width(), r.Height());
+        // The form goes where the press would take it; a magnetic frame
+        // may hold it at a work-area edge for a while.
+        int x = pressBounds_.Left + P.X - pressCursor_.X;
+        int y = pressBounds_.Top + P.Y - pressCursor_.Y;
+        TbsSkinForm* frame = border_->Frame();
+        if (frame->Magnetic)
+            frame->MagneticMove(x, y, r.Width(), r.Height());
+        form->SetBounds(x, y, r.Width(), r.Height());
         return;
     }
     const TbsLayerMetrics& m = border_->Metrics();
@@ -227,6 +237,16 @@ void TbsFormLayerWindow::DragTo(TPoint P)
     form->SetBounds(n.Left, n.Top, n.Width(), n.Height());
     RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Application->ProcessMessages();
+}
+
+void TbsFormLayerWindow::EndDrag()
+{
+    if (GetCapture() == handle_)
+        ReleaseCapture();
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    SendMessage(border_->Form()->Handle(), WM_EXITSIZEMOVE, 0, 0);
 }
 
 // A double click on the caption maximizes or restores a sizable frame and

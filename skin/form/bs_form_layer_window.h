@@ -35,6 +35,7 @@ private:
     void MouseDown(TPoint P, bool Double);
     void MouseMove(TPoint P);
     void DragTo(TPoint P);
+    void EndDrag();
     void DoubleClick();
     bool SetZoneCursor();
 
@@ -47,4 +48,6 @@ private:
     // message it causes does not start another step.
     bool inDrag_ = false;
     TPoint cursor_;  // the cursor at the last move of a drag, on the screen
+    TPoint pressCursor_;  // the cursor at the press that started the drag
+    TRect pressBounds_;   // the form's bounds then
 };

@@ -400,6 +400,23 @@ TEST_F(LayerBorderForm, AFullBorderCaptionDragMovesTheForm)
     EXPECT_EQ(BoundsOf(WindowOf(TbsLayerSide::Top)).TopLeft(), (TPoint{114, 92}));
 }
 
+TEST_F(LayerBorderForm, AMagneticFrameSnapsACaptionDragToTheWorkArea)
+{
+    skin_.Set("LAYERFRAME", "fullborder", "1");
+    skin_.Set("LAYERFRAME", "captionrect", TTestSkin::RectText({24, 2, 40, 14}));
+    frameSkin_.LoadInto(*data_);
+    frame_->Magnetic = true;
+    ShowForm();
+    // 3 pixels from the work area's left edge: within the frame's 5.
+    Drag({300, 72}, {{250, 72}, {203, 72}});
+    EXPECT_EQ(form_->Left(), 0);
+    EXPECT_EQ(BoundsOf(WindowOf(TbsLayerSide::Left)).Left, -16);
+    // Without it the form goes where the cursor takes it.
+    frame_->Magnetic = false;
+    Drag({210, 72}, {{200, 72}, {193, 72}});
+    EXPECT_EQ(form_->Left(), -17);
+}
+
 TEST_F(LayerBorderForm, GoldenScreenWithTheBorderActiveAndInactive)
 {
     ShowForm();
