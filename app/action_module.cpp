@@ -3,6 +3,7 @@
 // The skin components are in action_module_skins.cpp.
 #include "app/action_module.h"
 
+#include "editor/document/syn_bookmark_opt.h"
 #include "editor/folding/syn_code_folding.h"
 #include "editor/view/syn_right_edge.h"
 #include "editor/view/syn_word_wrap.h"
@@ -19,11 +20,11 @@
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_print.h"
 #include "editor_services/syn_text_source.h"
-#include "platform/gdi/resources.h"
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/win/virtual_keys.h"
+#include "skins/program_resources.h"
 
 TActionModule* ActionModule = nullptr;
 
@@ -66,12 +67,9 @@ constexpr TShortCut CtrlShift(WORD Key) { return static_cast<TShortCut>(scCtrl |
 constexpr TShortCut CtrlAlt(WORD Key) { return static_cast<TShortCut>(scCtrl | scAlt | Key); }
 constexpr TShortCut Alt(WORD Key) { return static_cast<TShortCut>(scAlt | Key); }
 
-// The named picture strip cut into 16 x 16 images; a strip the program was
-// built without leaves the list empty (buttons then show text only).
+// The named picture strip cut into images of the list's size.
 void LoadStrip(TImageList* List, const char* Name)
 {
-    if (FindResourceData(Name).empty())
-        return;
     TBitmap strip;
     strip.LoadFromResourceName(Name);
     List->Add(&strip, nullptr);
@@ -82,6 +80,7 @@ void LoadStrip(TImageList* List, const char* Name)
 TActionModule::TActionModule(TComponent* AOwner, const AnsiString& SettingsFolder) : TDataModule(AOwner)
 {
     SetName("ActionModule");
+    EnsureProgramResources();
     CreateSkinComponents();
     CreateExporters();
     CreateEditorSource();
@@ -162,15 +161,18 @@ void TActionModule::CreateEditorSource()
 
 void TActionModule::CreateImageLists()
 {
-    auto make = [this](const char* Name, const char* Strip) {
+    auto make = [this](const char* Name, const char* Strip, int Width) {
         auto* list = new TImageList(this);
         list->SetName(Name);
+        list->SetWidth(Width);
         LoadStrip(list, Strip);
         return list;
     };
-    HotImageList = make("HotImageList", "toolbar.bmp");
-    DisabledImageList = make("DisabledImageList", "toolbar_disabled.bmp");
-    EditorImageList = make("EditorImageList", "bookmarks.bmp");
+    HotImageList = make("HotImageList", "toolbar.bmp", 16);
+    DisabledImageList = make("DisabledImageList", "toolbar_disabled.bmp", 16);
+    // The ten bookmark flags are 12 pixels wide, to fit the gutter.
+    EditorImageList = make("EditorImageList", "bookmarks.bmp", 12);
+    EditorSource->BookMarkOptions()->SetBookmarkImages(EditorImageList);
 }
 
 template <typename T>

@@ -14,15 +14,15 @@
 #include "skin/data/bs_resource_str_data.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_stored_skin.h"
+#include "skins/program_strings.h"
 
 namespace {
 
 // The skin actions form one radio group, so exactly one is checked.
 constexpr int kSkinGroupIndex = 3398;
 
-// A stored skin filled from the skin file compiled in under FileName. A
-// program built without it, or with a damaged header, keeps it empty, which
-// loading then reports.
+// A stored skin filled from the skin file compiled in under FileName. One
+// with a damaged header stays empty, which loading then reports.
 TbsCompressedStoredSkin* MakeStoredSkin(TComponent* Owner, const char* Name, const char* FileName)
 {
     auto* skin = new TbsCompressedStoredSkin(Owner);
@@ -48,6 +48,7 @@ void TActionModule::CreateSkinComponents()
     ResourceStrData = new TbsResourceStrData(this);
     ResourceStrData->SetName("ResourceStrData");
     ResourceStrData->CharSet = GB2312_CHARSET;
+    FillProgramStrings(*ResourceStrData);
     Office2007Skin = MakeStoredSkin(this, "Office2007Skin", "Office2007.skn");
     VistaLightSkin = MakeStoredSkin(this, "VistaLightSkin", "VistaLight.skn");
     ColorExpertSkin = MakeStoredSkin(this, "ColorExpertSkin", "ColorExpert.skn");
@@ -77,7 +78,10 @@ void TActionModule::CreateSkinActions()
     TCustomAction** actions[] = {&aSkin1, &aSkin2, &aSkin3, &aSkin4};
     const char* captions[] = {"Office2007", "VistaLight", "ColorExpert", "Gradic"};
     for (int i = 0; i < 4; ++i) {
-        auto* action = AddAction<TAction>(("aSkin" + std::to_string(i + 1)).c_str(), captions[i]);
+        auto* action = new TAction(this);
+        action->SetName("aSkin" + std::to_string(i + 1));
+        action->SetCaption(captions[i]);
+        action->SetActionList(ActionList);
         action->SetGroupIndex(kSkinGroupIndex);
         action->SetAutoCheck(true);
         action->SetOnExecute(TNotifyEvent(this, &TActionModule::aSkin1Execute));

@@ -10,13 +10,13 @@
 #include "editor_services/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/string_list.h"
-#include "platform/gdi/resources.h"
 #include "platform/ui/dialogs/file_dialog.h"
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_view.h"
 #include "platform/ui/kernel/action_list.h"
+#include "skins/program_resources.h"
 
 namespace {
 
@@ -56,11 +56,10 @@ void TDBModule::CreateActions()
     DBActions->SetName("DBActions");
     ImageList = new TImageList(this);
     ImageList->SetName("ImageList");
-    if (!FindResourceData("list.bmp").empty()) {
-        TBitmap pictures;
-        pictures.LoadFromResourceName("list.bmp");
-        ImageList->Add(&pictures, nullptr);
-    }
+    EnsureProgramResources();
+    TBitmap pictures;
+    pictures.LoadFromResourceName("list.bmp");
+    ImageList->Add(&pictures, nullptr);
     OpenDBDialog = new TOpenDialog(this);
     OpenDBDialog->SetName("OpenDBDialog");
     OpenDBDialog->Title = "打开文档库...";

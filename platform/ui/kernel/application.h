@@ -67,7 +67,9 @@ public:
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
-    void Initialize() {}
+    // A program that starts again in the same process (a test) runs its
+    // modal dialogs again: the last Run's end is forgotten.
+    void Initialize() { terminated_ = false; }
     // Makes a form or a data module owned by the application; the first
     // form made becomes the main form. What the application owns is freed
     // at exit, the last made first (see Run).

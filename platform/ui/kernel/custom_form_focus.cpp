@@ -178,7 +178,12 @@ void TCustomForm::CMChildKey(TMessage& Message)
         TWinControl::Dispatch(Message);
         return;
     }
-    TMessage key{WM_KEYDOWN, Message.WParam, 0, 0};
+    // The child's key data does not travel with the message; Alt is taken
+    // from the key state, so that Ctrl+Alt shortcuts (whose keys come as
+    // WM_KEYDOWN) match.
+    TKeyData data;
+    data.AltDown = GetKeyState(VK_MENU) < 0;
+    TMessage key{WM_KEYDOWN, Message.WParam, KeyDataParam(data), 0};
     Message.Result = IsShortCut(key) ? 1 : 0;
 }
 

@@ -1,0 +1,262 @@
+// Start-up and shutdown of the notes program, in the order the modules
+// need each other: the action module first (the skin, the settings
+// manager, the editor actions), then the main window, then the database
+// module that works through the window.
+#include "app/startup.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <utility>
+
+#include "app/action_module.h"
+#include "app/attachment_folder.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/program_node_dialogs.h"
+#include "editor_services/message_dlg.h"
+#include "editor_services/syn_common_dialogs.h"
+#include "editor_services/syn_manager.h"
+#include "platform/base/files.h"
+#include "platform/base/ini_files.h"
+#include "platform/base/streams.h"
+#include "platform/gdi/resources.h"
+#include "platform/ui/graphics/icon.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/win/backend.h"
+#include "platform/win/x11_backend.h"
+
+extern "C" bool tandril_resources_tandril_app();
+
+TDBModule* DBModule = nullptr;
+
+namespace {
+
+// The schemes the program ships, under their resource names
+// "Syntaxs/<file>"; "syntax.ini" names them so that the first scan reads no
+// scheme whole.
+constexpr const char* kShippedSchemes[] = {"syntax.ini", "Cpp.xml",   "Python.xml", "SQL.xml",
+                                           "XML.xml",    "INI.xml",   "Shell.xml"};
+
+// The node dialogs the database module asks; they live as long as it does.
+std::unique_ptr<TProgramNodeDialogs> nodeDialogs;
+
+void LoadApplicationIcon()
+{
+    const std::span<const uint8_t> data = FindResourceData("tandril.ico");
+    if (data.empty())
+        return;  // the desktop shows its own
+    TStringStream stream(AnsiString(reinterpret_cast<const char*>(data.data()), data.size()));
+    TIcon icon;
+    icon.LoadFromStream(&stream);
+    Application->SetIcon(&icon);
+}
+
+AnsiString ReadLastDataBase(const AnsiString& IniFileName)
+{
+    try {
+        return TIniFile(IniFileName).ReadString("History", "LastDataBase", "");
+    } catch (const Exception&) {
+        return "";  // an unreadable INI remembers nothing
+    }
+}
+
+// The database the program starts with: the last one used while it
+// exists; otherwise the default one, made when missing.
+void OpenStartDataBase(const AnsiString& IniFileName, const AnsiString& DefaultDataBase)
+{
+    const AnsiString last = ReadLastDataBase(IniFileName);
+    if (!last.empty() && FileExists(last)) {
+        DBModule->OpenLastDataBase();
+        return;
+    }
+    if (DefaultDataBase.empty())
+        return;
+    // A user who deleted the file to start over gets a fresh one, and one
+    // whose disk is not mounted learns why the notes are not there.
+    if (!last.empty())
+        MessageDlg.ShowAppMessage("上次使用的文章库“" + last + "”已经不存在了，现在打开默认的文章库“" +
+                                  DefaultDataBase + "”。");
+    if (!FileExists(DefaultDataBase)) {
+        try {
+            EnsurePrivateFolder(ExtractFileDir(DefaultDataBase));
+        } catch (const Exception& e) {
+            MessageDlg.ShowAppMessage(e.what());
+            return;
+        }
+        if (!DBModule->CreateDataBase(DefaultDataBase))
+            return;
+    } else if (!DBModule->OpenDataBase(DefaultDataBase)) {
+        return;
+    }
+    DBModule->LoadBookmarks();
+    DBModule->LoadNodeTree();
+}
+
+// Runs one shutdown step; what it raises is kept for the report.
+template <typename F>
+void Guarded(std::vector<AnsiString>& Failures, F Step)
+{
+    try {
+        Step();
+    } catch (const std::exception& e) {
+        Failures.push_back(e.what());
+    }
+}
+
+void ReportShutdownFailures(const std::vector<AnsiString>& Failures)
+{
+    if (Failures.empty())
+        return;
+    AnsiString text = "退出时出现错误：";
+    for (const AnsiString& failure : Failures)
+        text += "\r\n" + failure;
+    try {
+        MessageDlg.ShowAppMessage(text);
+    } catch (const std::exception&) {
+        // No box can be shown any more; the terminal still hears of it.
+        std::fprintf(stderr, "Tandril: %s\n", text.c_str());
+    }
+}
+
+}  // namespace
+
+AnsiString ProgramSettingsFolder() { return GetUserConfigDir() + "tandril/"; }
+
+AnsiString ProgramIniFileName(const AnsiString& SettingsFolder)
+{
+    return IncludeTrailingPathDelimiter(SettingsFolder) + "tandril.ini";
+}
+
+bool ParseCommandLine(const std::vector<AnsiString>& Args, TStartOptions& Options, AnsiString& Error)
+{
+    for (size_t i = 0; i < Args.size(); ++i) {
+        if (Args[i] == "--default-database" && i + 1 < Args.size() && !Args[i + 1].empty()) {
+            Options.DefaultDataBase = ExpandFileName(Args[++i]);
+            continue;
+        }
+        Error = Args[i] == "--default-database" ? "--default-database needs a file name"
+                                                 : "unknown argument \"" + Args[i] + "\"";
+        return false;
+    }
+    return true;
+}
+
+std::vector<AnsiString> InstallShippedSchemes(const AnsiString& Folder)
+{
+    tandril_resources_tandril_app();
+    std::vector<AnsiString> copied;
+    ForceDirectories(ExcludeTrailingPathDelimiter(Folder));
+    for (const char* name : kShippedSchemes) {
+        const AnsiString target = IncludeTrailingPathDelimiter(Folder) + name;
+        if (FileExists(target))
+            continue;
+        const std::span<const uint8_t> data = FindResourceData(AnsiString("Syntaxs/") + name);
+        TMemoryStream bytes;
+        bytes.Write(data.data(), static_cast<int64_t>(data.size()));
+        bytes.SaveToFile(target);
+        copied.push_back(name);
+    }
+    return copied;
+}
+
+void StartProgram(const TStartOptions& Options)
+{
+    Application->Initialize();
+    Application->SetTitle("Tandril");
+    LoadApplicationIcon();
+    EnsurePrivateFolder(Options.SettingsFolder);
+    InstallShippedSchemes(Options.SettingsFolder + "Syntaxs/");
+    InstallSynCommonDialogs();
+
+    ActionModule = new TActionModule(Application, Options.SettingsFolder);
+    Application->CreateForm(MainForm);
+    nodeDialogs = std::make_unique<TProgramNodeDialogs>(MainForm);
+    const AnsiString iniFileName = ProgramIniFileName(Options.SettingsFolder);
+    DBModule = new TDBModule(Application, MainForm, nodeDialogs.get(), iniFileName, Options.TempDir);
+    MainForm->LinkDBModule(DBModule);
+    // The data goes when the window has closed, while the message loop
+    // still runs, so that what goes wrong can still be shown.
+    const TCloseEvent windowClose = MainForm->OnClose;
+    MainForm->OnClose = TCloseEvent::FromCallable([windowClose](TObject* Sender, TCloseAction& Action) {
+        if (windowClose)
+            windowClose(Sender, Action);
+        if (Action != caNone)
+            CloseProgramData();
+    });
+    OpenStartDataBase(iniFileName, Options.DefaultDataBase);
+}
+
+void CloseProgramData()
+{
+    if (!DBModule)
+        return;
+    std::vector<AnsiString> failures;
+    if (ActionModule)
+        Guarded(failures, [] { ActionModule->Manager->SaveSettings(); });
+    // The connection closes and the empty attachment folder goes whatever
+    // the settings did.
+    Guarded(failures, [] { delete std::exchange(DBModule, nullptr); });
+    ReportShutdownFailures(failures);
+}
+
+void StopProgram()
+{
+    CloseProgramData();
+    std::vector<AnsiString> failures;
+    Guarded(failures, [] { delete std::exchange(MainForm, nullptr); });
+    nodeDialogs.reset();
+    Guarded(failures, [] { delete std::exchange(ActionModule, nullptr); });
+    ReportShutdownFailures(failures);
+}
+
+bool PrepareDisplay(AnsiString& Message)
+{
+    const char* forced = std::getenv("TANDRIL_BACKEND");
+    const char* headless = std::getenv("TANDRIL_HEADLESS");
+    const char* display = std::getenv("DISPLAY");
+    if (std::string_view(ChooseBackendName(forced, headless, display)) == "headless") {
+        const bool asked = (forced && std::string_view(forced) == "headless") || (headless && *headless);
+        if (!asked)
+            Message = "Tandril needs an X display (DISPLAY is not set)";
+        return asked;
+    }
+    AnsiString error;
+    std::unique_ptr<TBackend> opened = OpenX11Backend(nullptr, error);
+    if (!opened) {
+        Message = "Tandril needs an X display (" + error + ")";
+        return false;
+    }
+    SwapBackend(std::move(opened));
+    return true;
+}
+
+int RunProgram(int argc, char** argv)
+{
+    TStartOptions options;
+    std::vector<AnsiString> args(argv + 1, argv + argc);
+    AnsiString message;
+    if (!ParseCommandLine(args, options, message)) {
+        std::fprintf(stderr, "Tandril: %s\nusage: tandril [--default-database FILE]\n", message.c_str());
+        return 2;
+    }
+    if (!PrepareDisplay(message)) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 2;
+    }
+    options.SettingsFolder = ProgramSettingsFolder();
+    options.TempDir = GetTempDir();
+    try {
+        StartProgram(options);
+    } catch (const std::exception& e) {
+        Application->ShowException(e);
+        StopProgram();
+        return 1;
+    }
+    Application->Run();
+    StopProgram();
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "tests/app/program_test_support.h"
+
+#include <filesystem>
+
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "editor_services/message_dialog.h"
+#include "editor_services/syn_manager.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/widgets/label.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/win_messages.h"
+
+void TProgramTest::SetUp()
+{
+    char pattern[] = "/tmp/tandril_program_XXXXXX";
+    folder_ = mkdtemp(pattern);
+    TModalAnswers::Clear();
+}
+
+void TProgramTest::TearDown()
+{
+    if (MainForm || DBModule || ActionModule) {
+        TModalAnswers::Clear();
+        // A save question at the close of the tabs is answered "discard".
+        for (int i = 0; i < 20; ++i)
+            TModalAnswers::Push(2);
+        StopProgram();
+    }
+    TModalAnswers::Clear();
+    std::filesystem::remove_all(folder_);
+}
+
+void TProgramTest::Start(const AnsiString& DefaultDataBase)
+{
+    TStartOptions options;
+    options.SettingsFolder = SettingsFolder();
+    options.TempDir = TempFolder();
+    options.DefaultDataBase = DefaultDataBase;
+    StartProgram(options);
+    MainForm->Show();
+    Idle();
+}
+
+void TProgramTest::CloseAndStop()
+{
+    PostMessage(MainForm->Handle(), WM_CLOSE, 0, 0);
+    Application->Run();
+    StopProgram();
+}
+
+void TProgramTest::Idle()
+{
+    Application->ProcessMessages();
+    if (MainForm)
+        MainForm->UpdateActions();
+}
+
+std::vector<std::string> TProgramTest::TakeBoxes() { return std::exchange(boxes_, {}); }
+
+void TProgramTest::AnswerBoxes(int Count, int Result)
+{
+    for (int i = 0; i < Count; ++i)
+        TModalAnswers::Push([this, Result](const TModalRequest& Request) {
+            auto* box = dynamic_cast<TMessageDialog*>(Request.Form);
+            boxes_.push_back(Request.Caption + ": " + (box ? box->Message->Caption() : Request.Text));
+            return Result;
+        });
+}
+
+TCustomSynTextEditor* ActiveArticleEditor() { return ActionModule ? ActionModule->Manager->SynTextEditor() : nullptr; }

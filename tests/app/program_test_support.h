@@ -1,0 +1,45 @@
+// The whole notes program brought up and down in the test's process, as
+// start-up and shutdown do it, in a fresh folder of its own each time: the
+// settings folder, the temporary folder and the data folder below it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+
+class TCustomSynTextEditor;
+
+class TProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Brings a running program down and removes the folder.
+    void TearDown() override;
+
+    // Start-up with the test's folders and DefaultDataBase.
+    void Start(const AnsiString& DefaultDataBase = "");
+    // What a user's close does: WM_CLOSE through the message loop, which
+    // ends when the window has closed; then shutdown.
+    void CloseAndStop();
+    // Handles the waiting messages as the program's loop does, and lets the
+    // program be idle once (the actions update).
+    static void Idle();
+
+    AnsiString SettingsFolder() const { return folder_ + "/settings/"; }
+    AnsiString TempFolder() const { return folder_ + "/temp/"; }
+    AnsiString DataFile(const char* Name = "notes.vek") const { return folder_ + "/data/" + Name; }
+    // The message boxes shown since the last call, as "caption: text".
+    std::vector<std::string> TakeBoxes();
+    // Answers the next message boxes with Result, each recorded.
+    void AnswerBoxes(int Count, int Result = 1);
+
+    std::string folder_;
+
+private:
+    std::vector<std::string> boxes_;
+};
+
+// The editor of the main window's active article tab; nullptr without one.
+TCustomSynTextEditor* ActiveArticleEditor();

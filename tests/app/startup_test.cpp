@@ -1,0 +1,216 @@
+// Start-up and shutdown of the whole program: the first start, the
+// database to start with (the last one, the default one, a missing one),
+// a close cancelled at a save question, and a shutdown whose settings
+// cannot be saved.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/new_form.h"
+#include "editor_services/syn_actions.h"
+#include "editor_services/syn_manager.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/ini_files.h"
+#include "platform/db/ado_query.h"
+#include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/itemviews/tree_view.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/win/headless_input.h"
+#include "tests/app/program_test_support.h"
+#include "tests/support/message_pump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Enabled as a menu or button showing the action is: after its update.
+bool Enabled(TCustomAction* Action)
+{
+    Action->Update();
+    return Action->Enabled();
+}
+
+// The new-item dialog answered with Title, as a user would confirm it.
+void AnswerNewNode(const AnsiString& Title)
+{
+    TModalAnswers::Push([Title](const TModalRequest& Request) {
+        static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
+        return mrOk;
+    });
+}
+
+int NodeCount()
+{
+    TADOQuery query(nullptr);
+    query.SetConnection(DBModule->DataBase());
+    query.SQL()->SetText("select count(*) as n from Nodes");
+    query.Open();
+    return query.FieldByName("n")->AsInteger();
+}
+
+}  // namespace
+
+using TStartupTest = TProgramTest;
+
+TEST_F(TStartupTest, AFirstStartHasNoDatabaseAndItsActionsWaitForOne)
+{
+    Start();
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_FALSE(DBModule->Connected());
+    EXPECT_EQ(MainForm->GetNodeTree()->Items()->Count(), 0);
+    EXPECT_EQ(MainForm->GetBookMarkList()->Items()->Count(), 0);
+    TCustomAction* waiting[] = {DBModule->aNewNodeA,  DBModule->aNewNodeB,     DBModule->aDeleteNode,
+                                      DBModule->aNodeAttr,  DBModule->aCompactDB,    DBModule->aSaveNode,
+                                      DBModule->aCloseAllNode, DBModule->aAddAttachment, DBModule->aOpenAttachment};
+    for (TCustomAction* action : waiting)
+        EXPECT_FALSE(Enabled(action)) << action->Name();
+    EXPECT_TRUE(Enabled(DBModule->aNewDB));
+    EXPECT_TRUE(Enabled(DBModule->aOpenDB));
+
+    // The settings folder is private, with the shipped schemes in it.
+    struct stat st {};
+    ASSERT_EQ(stat(SettingsFolder().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(ActionModule->Manager->Highlighters()->Count(), 6);
+    for (const char* language : {"C/C++", "Python", "SQL", "XML", "INI", "Shell"})
+        EXPECT_GE(ActionModule->Manager->Highlighters()->IndexOfLanguage(language), 0) << language;
+
+    CloseAndStop();
+    EXPECT_EQ(MainForm, nullptr);
+    EXPECT_EQ(DBModule, nullptr);
+    EXPECT_EQ(ActionModule, nullptr);
+    EXPECT_TRUE(fs::exists(SettingsFolder() + "EditorOptions.ini"));
+    EXPECT_TRUE(TakeBoxes().empty());
+}
+
+TEST_F(TStartupTest, AShippedSchemeIsCopiedOnlyWhenMissing)
+{
+    const AnsiString folder = SettingsFolder() + "Syntaxs/";
+    EXPECT_EQ(InstallShippedSchemes(folder).size(), 7u);
+    std::ofstream(folder + "Python.xml", std::ios::binary | std::ios::trunc) << "mine";
+    fs::remove(folder + "SQL.xml");
+    EXPECT_EQ(InstallShippedSchemes(folder), std::vector<AnsiString>{"SQL.xml"});
+    std::ifstream in(folder + "Python.xml", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "mine");
+}
+
+TEST_F(TStartupTest, TheDefaultDatabaseIsMadeOnceThenOpenedAndNeverOverwritten)
+{
+    Start(DataFile());
+    ASSERT_TRUE(DBModule->Connected());
+    EXPECT_EQ(DBModule->FileName(), DataFile());
+    EXPECT_EQ(TIniFile(ProgramIniFileName(SettingsFolder())).ReadString("History", "LastDataBase", ""), DataFile());
+    struct stat st {};
+    ASSERT_EQ(stat((folder_ + "/data").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    AnswerNewNode("說門");
+    DBModule->aNewNodeA->Execute();
+    EXPECT_EQ(NodeCount(), 1);
+    CloseAndStop();
+
+    // Later starts open it, also one that forgot the last database.
+    Start(DataFile());
+    EXPECT_EQ(NodeCount(), 1);
+    CloseAndStop();
+    fs::remove(ProgramIniFileName(SettingsFolder()));
+    Start(DataFile());
+    ASSERT_TRUE(DBModule->Connected());
+    EXPECT_EQ(NodeCount(), 1);
+    EXPECT_EQ(MainForm->GetNodeTree()->Items()->Count(), 1);
+    EXPECT_TRUE(TakeBoxes().empty());
+}
+
+TEST_F(TStartupTest, ADeletedLastDatabaseStartsSilentlyWithoutADefault)
+{
+    Start(DataFile());
+    CloseAndStop();
+    fs::remove(DataFile());
+    Start();
+    EXPECT_FALSE(DBModule->Connected());
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_FALSE(fs::exists(DataFile()));
+}
+
+TEST_F(TStartupTest, ADeletedLastDatabaseIsNamedAndTheDefaultOneOpened)
+{
+    Start(DataFile());
+    AnswerNewNode("old");
+    DBModule->aNewNodeA->Execute();
+    CloseAndStop();
+    fs::remove(DataFile());
+
+    AnswerBoxes(1);
+    Start(DataFile());
+    const std::vector<std::string> boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("“" + DataFile() + "”已经不存在了"), std::string::npos) << boxes[0];
+    ASSERT_TRUE(DBModule->Connected());
+    EXPECT_EQ(NodeCount(), 0);
+    CloseAndStop();
+
+    // Another database the user opened last is gone: the default one opens.
+    Start(DataFile());
+    ASSERT_TRUE(DBModule->CreateDataBase(DataFile("other.vek")));
+    CloseAndStop();
+    fs::remove(DataFile("other.vek"));
+    AnswerBoxes(1);
+    Start(DataFile());
+    ASSERT_EQ(TakeBoxes().size(), 1u);
+    EXPECT_EQ(DBModule->FileName(), DataFile());
+}
+
+TEST_F(TStartupTest, CancellingASaveQuestionAtExitKeepsTheWindowAndTheTabsBeforeIt)
+{
+    Start(DataFile());
+    for (const char* title : {"one", "two", "three"}) {
+        AnswerNewNode(title);
+        DBModule->aNewNodeB->Execute();
+        if (std::string(title) != "three")
+            ActiveArticleEditor()->SetText("changed");
+    }
+    ASSERT_EQ(ActionModule->Manager->GetEditorCount(), 3);
+
+    // The last tab closes without a question; the second asks and is
+    // cancelled ("取消").
+    AnswerBoxes(1, 3);
+    PostMessage(MainForm->Handle(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    ASSERT_EQ(TakeBoxes().size(), 1u);
+    EXPECT_TRUE(MainForm->Visible());
+    ASSERT_EQ(ActionModule->Manager->GetEditorCount(), 2);
+    EXPECT_TRUE(ActionModule->Manager->GetEditors(0)->Modified());
+    EXPECT_TRUE(ActionModule->Manager->GetEditors(1)->Modified());
+
+    // The next close is answered "丢弃" for both.
+    AnswerBoxes(2, 2);
+    CloseAndStop();
+    EXPECT_EQ(TakeBoxes().size(), 2u);
+}
+
+TEST_F(TStartupTest, SettingsThatCannotBeSavedStillLeaveTheDatabaseClosedAndTheFolderGone)
+{
+    Start(DataFile());
+    const AnsiString attachments = TempFolder() + "Morvane";
+    fs::create_directories(attachments);
+    // A folder where the editor settings go: they cannot be written.
+    fs::create_directories(SettingsFolder() + "EditorOptions.ini");
+
+    // The box reporting it fails in turn, as anything in the save may.
+    TModalAnswers::Push([](const TModalRequest&) -> int { throw Exception("the report box failed"); });
+    AnswerBoxes(1);
+    CloseAndStop();
+    EXPECT_EQ(DBModule, nullptr);
+    EXPECT_FALSE(fs::exists(attachments));
+    // The connection is closed: SQLite has removed its side files.
+    EXPECT_TRUE(fs::exists(DataFile()));
+    EXPECT_FALSE(fs::exists(DataFile() + "-wal"));
+    EXPECT_FALSE(fs::exists(DataFile() + "-shm"));
+    const std::vector<std::string> boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("the report box failed"), std::string::npos) << boxes[0];
+}
