@@ -12,6 +12,8 @@
 #include "platform/win/monitors.h"
 #include "platform/win/window_attributes.h"
 #include "skin/controls/bs_skin_status_bar.h"
+#include "skin/data/bs_skin_colors.h"
+#include "skin/form/bs_form_layer_geometry.h"
 #include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_minimized_pos.h"
 #include "skin/form/bs_skin_form.h"
@@ -110,6 +112,13 @@ void TbsSkinForm::Maximize()
     // desktop show it again when the mouse reaches the screen's edge.
     if (monitor.rcWork == monitor.rcMonitor && (monitor.dwFlags & MONITORINFOF_PRIMARY))
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    // A layered border that carries the whole frame stays on the screen
+    // too: the form leaves it its margins.
+    const TbsDataSkinLayerFrame* layer = layerBorder_->LayerFrame();
+    if (layerBorder_->Showing() && layer != nullptr && layer->FullBorder) {
+        TbsLayerMetrics m = CalcLayerMetrics(*layer);
+        r = {r.Left + m.LeftMargin, r.Top + m.TopMargin, r.Right - m.RightMargin, r.Bottom - m.BottomMargin};
+    }
     form->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     if (StatusBar != nullptr && StatusBar->SizeGrip())
         StatusBar->SetGripVisible(false);

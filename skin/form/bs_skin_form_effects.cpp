@@ -69,7 +69,10 @@ bool TbsSkinForm::LayerBorderWanted() const
     const TCustomForm* form = Form();
     return skinData_ && !skinData_->Empty && skinData_->ShowLayeredBorders() && Skinnable &&
            layerBorder_->LayerFrame() && form->BorderStyle() != bsNone && form->FormStyle() != fsMDIChild &&
-           !layerSuspended_ && FormState != wsMinimized && LayeredWindowsComposited();
+           !layerSuspended_ && FormState != wsMinimized && LayeredWindowsComposited() &&
+           // A glow around a maximized form would only cover other
+           // monitors; a border that carries the frame stays.
+           (FormState != wsMaximized || layerBorder_->LayerFrame()->FullBorder);
 }
 
 bool TbsSkinForm::EffectsFirst(TMessage& Message)

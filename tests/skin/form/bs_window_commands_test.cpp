@@ -17,10 +17,12 @@
 #include "platform/win/window_coords.h"
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_status_bar.h"
+#include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_magnetic.h"
 #include "skin/form/bs_minimized_pos.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/test_layer_skin.h"
 #include "tests/support/message_pump.h"
 
 namespace {
@@ -307,6 +309,43 @@ TEST_F(WindowCommandsTest, DoubleClickOnTheCaptionMaximizesAndRestores)
     caption = ScreenPoint(60, 12);
     SendMessage(form_->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(caption.X, caption.Y));
     EXPECT_EQ(frame_->WindowState(), wsNormal);
+    EXPECT_EQ(Bounds(form_), Rect(100, 80, 400, 280));
+}
+
+// A form with the test skin's layered border, whose margins are 8.
+class LayeredWindowCommandsTest : public WindowCommandsTest {
+protected:
+    void SetUp() override
+    {
+        WindowCommandsTest::SetUp();
+        HeadlessBackend()->SetLayeredWindowsComposited(true);
+    }
+
+    // The skin again with its layer frame, carrying the frame or not.
+    void LoadLayerFrame(bool FullBorder)
+    {
+        TTestLayerSkin::AddTo(skin_);
+        skin_.Set("LAYERFRAME", "fullborder", FullBorder ? "1" : "0");
+        frameSkin_.LoadInto(*data_);
+        PumpMessages();
+        ASSERT_TRUE(frame_->LayerBorder()->Showing());
+    }
+};
+
+TEST_F(LayeredWindowCommandsTest, AMaximizedFormHidesItsGlowButKeepsABorderThatCarriesTheFrame)
+{
+    LoadLayerFrame(false);
+    frame_->SetWindowState(wsMaximized);
+    EXPECT_EQ(Bounds(form_), Rect(0, 0, 1280, 760));
+    EXPECT_FALSE(frame_->LayerBorder()->Showing());
+    frame_->SetWindowState(wsNormal);
+    EXPECT_TRUE(frame_->LayerBorder()->Showing());
+
+    LoadLayerFrame(true);
+    frame_->SetWindowState(wsMaximized);
+    EXPECT_EQ(Bounds(form_), Rect(8, 8, 1280 - 8, 760 - 8));
+    EXPECT_TRUE(frame_->LayerBorder()->Showing());
+    frame_->SetWindowState(wsNormal);
     EXPECT_EQ(Bounds(form_), Rect(100, 80, 400, 280));
 }
 
