@@ -183,6 +183,10 @@ void TbsSkinForm::RestoreFromTray()
 
 void TbsSkinForm::ShowSysMenu(const TRect& ScreenRect)
 {
+    // The items are built anew: a chain still showing the old ones goes
+    // first.
+    if (SkinMenu()->ChainOpen())
+        SkinMenu()->CloseMenu();
     TMenuItem* items = GetSystemMenuItems();
     if (items->Count() == 0)
         return;

@@ -288,6 +288,11 @@ TEST_F(DialogFrameTest, TheMenuOpensOnTheCaptionItsButtonAndAltSpace)
     EXPECT_EQ(popup.Left, caption.X);
     EXPECT_EQ(popup.Top, caption.Y);
     EXPECT_TRUE(frame_->MenuOpen);
+    // Alt+Space while it is open builds its items anew for a new chain.
+    InjectKeyStroke(VK_SPACE, InjectAlt);
+    Application->ProcessMessages();
+    ASSERT_TRUE(menu->ChainOpen());
+    EXPECT_EQ(shownRows(), 5);
     InjectKeyStroke(VK_ESCAPE);
     PumpMessages();
     EXPECT_FALSE(menu->ChainOpen());

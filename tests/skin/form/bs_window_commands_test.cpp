@@ -288,19 +288,6 @@ TEST_F(WindowCommandsTest, RolledUpWhileMaximizedTheRestoreItemUnrolls)
     EXPECT_EQ(Bounds(form_), Rect(100, 80, 400, 80 + kMinH));
 }
 
-TEST_F(WindowCommandsTest, SizeNudgeEndsAtTheSameWidth)
-{
-    std::vector<int> widths;
-    frame_->Form()->OnResize = TNotifyEvent::FromCallable([&](TObject*) { widths.push_back(form_->Width()); });
-    frame_->SizeNudge();
-    EXPECT_EQ(widths, (std::vector<int>{299, 300}));
-    // At the minimum width it goes up first.
-    form_->SetWidth(kMinW);
-    widths.clear();
-    frame_->SizeNudge();
-    EXPECT_EQ(widths, (std::vector<int>{kMinW + 1, kMinW}));
-}
-
 TEST_F(WindowCommandsTest, DoubleClickOnTheCaptionMaximizesAndRestores)
 {
     TPoint caption = ScreenPoint(60, 12);
