@@ -30,7 +30,7 @@ const std::vector<std::string>& ProgramSkinNames()
     return names;
 }
 
-std::unique_ptr<TbsSkinData> LoadEmbeddedSkin(const std::string& Name)
+std::unique_ptr<TbsCompressedStoredSkin> EmbeddedStoredSkin(const std::string& Name)
 {
     EnsureProgramResources();
     std::span<const uint8_t> bytes = FindResourceData(Name + ".skn");
@@ -39,10 +39,15 @@ std::unique_ptr<TbsSkinData> LoadEmbeddedSkin(const std::string& Name)
     TMemoryStream stream;
     stream.WriteBuffer(bytes.data(), int64_t(bytes.size()));
     stream.SetPosition(0);
-    TbsCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinStream(&stream);
+    auto stored = std::make_unique<TbsCompressedStoredSkin>(nullptr);
+    stored->LoadFromSkinStream(&stream);
+    return stored;
+}
+
+std::unique_ptr<TbsSkinData> LoadEmbeddedSkin(const std::string& Name)
+{
     auto data = std::make_unique<TbsSkinData>(nullptr);
-    data->LoadStoredSkin(&stored);
+    data->LoadStoredSkin(EmbeddedStoredSkin(Name).get());
     return data;
 }
 

@@ -14,6 +14,10 @@ class TBitmap;
 // The four skins, in the program's order.
 const std::vector<std::string>& ProgramSkinNames();
 
+class TbsCompressedStoredSkin;
+
+// The embedded skin file "<Name>.skn" as a stored skin.
+std::unique_ptr<TbsCompressedStoredSkin> EmbeddedStoredSkin(const std::string& Name);
 // A skin data loaded from the embedded "<Name>.skn".
 std::unique_ptr<TbsSkinData> LoadEmbeddedSkin(const std::string& Name);
 // A skin data loaded from the committed folder skins/<Name>/.
