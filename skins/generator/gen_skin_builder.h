@@ -37,20 +37,23 @@ struct TSkinBuilder {
     template <typename T>
     T& AddControl(const char* IDName, const char* TypeWord)
     {
-        auto control = std::make_unique<T>(IDName);
-        T& ref = *control;
-        Model.Controls.push_back(std::move(control));
-        Model.ControlTypes.push_back(TypeWord);
-        return ref;
+        return Add<T>(Model.Controls, Model.ControlTypes, IDName, TypeWord);
     }
 
     template <typename T>
     T& AddObject(const char* IDName, const char* TypeWord)
     {
-        auto object = std::make_unique<T>(IDName);
-        T& ref = *object;
-        Model.Objects.push_back(std::move(object));
-        Model.ObjectTypes.push_back(TypeWord);
+        return Add<T>(Model.Objects, Model.ObjectTypes, IDName, TypeWord);
+    }
+
+private:
+    template <typename T, typename List>
+    static T& Add(List& Descriptions, std::vector<std::string>& Types, const char* IDName, const char* TypeWord)
+    {
+        auto description = std::make_unique<T>(IDName);
+        T& ref = *description;
+        Descriptions.push_back(std::move(description));
+        Types.push_back(TypeWord);
         return ref;
     }
 };

@@ -176,6 +176,15 @@ TButtonLooks CaptionButtonLooks(TSkinBuilder& B, int W, int Top, TGlyph Glyph, b
     return looks;
 }
 
+// What a button shows while its window is maximized (rolled up).
+void SetRestoreLooks(TbsRestoreImages& Button, const TButtonLooks& Looks)
+{
+    Button.RestoreRect = Looks.Normal;
+    Button.RestoreActiveRect = Looks.Hot;
+    Button.RestoreDownRect = Looks.Down;
+    Button.RestoreInActiveRect = Looks.Inactive;
+}
+
 TbsDataSkinStdButton& AddCaptionButton(TSkinBuilder& B, const char* Name, TbsStdCommand Command, TGlyph Glyph, int W,
                                        int Top)
 {
@@ -212,18 +221,10 @@ void BuildCaptionObjects(TSkinBuilder& B)
 
     AddCaptionButton(B, "closebutton", cmclose, TGlyph::Close, w, top);
     auto& max = AddCaptionButton(B, "maxbutton", cmmaximize, TGlyph::Maximize, w, top);
-    TButtonLooks restore = CaptionButtonLooks(B, w, top, TGlyph::Restore, false);
-    max.RestoreRect = restore.Normal;
-    max.RestoreActiveRect = restore.Hot;
-    max.RestoreDownRect = restore.Down;
-    max.RestoreInActiveRect = restore.Inactive;
+    SetRestoreLooks(max, CaptionButtonLooks(B, w, top, TGlyph::Restore, false));
     AddCaptionButton(B, "minbutton", cmminimize, TGlyph::Minimize, w, top);
     auto& roll = AddCaptionButton(B, "rollupbutton", cmrollup, TGlyph::RollUp, w, top);
-    TButtonLooks unroll = CaptionButtonLooks(B, w, top, TGlyph::ArrowDown, false);
-    roll.RestoreRect = unroll.Normal;
-    roll.RestoreActiveRect = unroll.Hot;
-    roll.RestoreDownRect = unroll.Down;
-    roll.RestoreInActiveRect = unroll.Inactive;
+    SetRestoreLooks(roll, CaptionButtonLooks(B, w, top, TGlyph::ArrowDown, false));
     AddCaptionButton(B, "traybutton", cmminimizetotray, TGlyph::Tray, w, top);
     AddCaptionButton(B, "sysmenubutton", cmsysmenu, TGlyph::SysMenu, kSysMenuSize,
                      ButtonTop(L) + (ButtonHeight(L) - kSysMenuSize) / 2);
