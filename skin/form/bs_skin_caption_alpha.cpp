@@ -85,6 +85,6 @@ void TbsSkinCaptionObject::DrawAlpha(TCanvas* Canvas)
     // around it holds all of them.
     TRect reach = ObjectRect;
     InflateRect(reach, std::max(16, ObjectRect.Height()), std::max(16, ObjectRect.Height()));
-    PaintText(Canvas, Canvas, area, ObjectRect.TopLeft(), Active, true,
+    PaintText(Canvas, area, ObjectRect.TopLeft(), Active, true,
               [&](TCanvas* C, const TTextPass& Pass) { RunKeepingAlpha(C, reach, Pass); });
 }

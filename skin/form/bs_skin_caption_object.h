@@ -145,14 +145,13 @@ private:
     void MakeBackground(TBitmap& B, TBitmap* From, const TRect& Source) const;
     // Background with the title of state AActive in Colour: the picture
     // Draw paints over ObjectRect.
-    void MakeCaptionImage(TBitmap& B, TCanvas* EventCanvas, TBitmap* From, const TRect& Source, bool AActive,
-                          TColor Colour);
+    void MakeCaptionImage(TBitmap& B, TBitmap* From, const TRect& Source, bool AActive, TColor Colour);
     // The title, its frame, light and shadow painted in Area of Canvas,
     // where the object's top-left corner is Origin; each pass of text goes
     // through Run. Narrow: the layered border's look (narrow halo, no text
-    // frame).
-    void PaintText(TCanvas* Canvas, TCanvas* EventCanvas, const TRect& Area, TPoint Origin, bool AActive,
-                   bool Narrow, const TPassRunner& Run);
+    // frame). The form's OnCaptionPaint paints instead when assigned.
+    void PaintText(TCanvas* Canvas, const TRect& Area, TPoint Origin, bool AActive, bool Narrow,
+                   const TPassRunner& Run);
     void PaintTextFrame(TCanvas* Canvas, const TbsCaptionTextPlace& Place, TPoint Origin, bool AActive);
     // The visible quick buttons side by side from X on (window
     // coordinates), vertically centred.

@@ -104,12 +104,12 @@ void TbsSkinCaptionObject::MakeBackground(TBitmap& B, TBitmap* From, const TRect
     CreateHSkinImage(left, right, &B, From, Source, w, h, StretchEffect);
 }
 
-void TbsSkinCaptionObject::MakeCaptionImage(TBitmap& B, TCanvas* EventCanvas, TBitmap* From, const TRect& Source,
-                                            bool AActive, TColor Colour)
+void TbsSkinCaptionObject::MakeCaptionImage(TBitmap& B, TBitmap* From, const TRect& Source, bool AActive,
+                                            TColor Colour)
 {
     MakeBackground(B, From, Source);
     SetCaptionFont(B.Canvas(), Colour);
-    PaintText(B.Canvas(), EventCanvas, CalcTextRect(), TPoint{0, 0}, AActive, false, RunDirect);
+    PaintText(B.Canvas(), CalcTextRect(), TPoint{0, 0}, AActive, false, RunDirect);
 }
 
 void TbsSkinCaptionObject::PaintTextFrame(TCanvas* Canvas, const TbsCaptionTextPlace& Place, TPoint Origin,
@@ -132,11 +132,15 @@ void TbsSkinCaptionObject::PaintTextFrame(TCanvas* Canvas, const TbsCaptionTextP
     Canvas->Draw(x, Place.Y - FrameTextRect.Top, &frame);
 }
 
-void TbsSkinCaptionObject::PaintText(TCanvas* Canvas, TCanvas* EventCanvas, const TRect& Area, TPoint Origin,
-                                     bool AActive, bool Narrow, const TPassRunner& Run)
+void TbsSkinCaptionObject::PaintText(TCanvas* Canvas, const TRect& Area, TPoint Origin, bool AActive, bool Narrow,
+                                     const TPassRunner& Run)
 {
+    // The handler paints where the title would go, also into an off-screen
+    // caption image, so what it paints is what shows.
     if (Parent->OnCaptionPaint) {
-        Parent->OnCaptionPaint(EventCanvas, ObjectRect, AActive);
+        Parent->OnCaptionPaint(Canvas,
+                               TRect{Origin.X, Origin.Y, Origin.X + ObjectRect.Width(), Origin.Y + ObjectRect.Height()},
+                               AActive);
         return;
     }
     TbsCaptionTextPlace place = PlaceText(Canvas, Area);
@@ -195,12 +199,12 @@ void TbsSkinCaptionObject::Draw(TCanvas* Canvas, bool)
     if (AnimationEnabled() && AnimationFrame >= 1 && AnimationFrame <= FrameCount) {
         // The strip shows the way out of the state being left, with that
         // state's text.
-        MakeCaptionImage(image, Canvas, ActivePicture, AnimationFrameRect(AnimationFrame), !Active,
+        MakeCaptionImage(image, ActivePicture, AnimationFrameRect(AnimationFrame), !Active,
                          Active ? FontColor : ActiveFontColor);
     } else if (CanMorph() && FadeUnderWay()) {
         TBitmap inactive, active;
-        MakeCaptionImage(inactive, Canvas, Picture, SkinRect, false, FontColor);
-        MakeCaptionImage(active, Canvas, ActivePicture, ActiveSkinRect, true, ActiveFontColor);
+        MakeCaptionImage(inactive, Picture, SkinRect, false, FontColor);
+        MakeCaptionImage(active, ActivePicture, ActiveSkinRect, true, ActiveFontColor);
         image.SetPixelFormat(pf24bit);
         image.SetSize(ObjectRect.Width(), ObjectRect.Height());
         DrawMorphedImages(image.Canvas(), &inactive, &active, MorphKind, MorphKf());
@@ -209,14 +213,14 @@ void TbsSkinCaptionObject::Draw(TCanvas* Canvas, bool)
     } else if (!Active) {
         direct = !CanMorph() && !StretchEffect && !AnimationEnabled();
         if (!direct)
-            MakeCaptionImage(image, Canvas, Picture, SkinRect, false, FontColor);
+            MakeCaptionImage(image, Picture, SkinRect, false, FontColor);
     } else {
-        MakeCaptionImage(image, Canvas, ActivePicture, ActiveSkinRect, true, ActiveFontColor);
+        MakeCaptionImage(image, ActivePicture, ActiveSkinRect, true, ActiveFontColor);
     }
     if (direct) {
         TRect area = CalcTextRect();
         OffsetRect(area, ObjectRect.Left, ObjectRect.Top);
-        PaintText(Canvas, Canvas, area, ObjectRect.TopLeft(), Active, false, RunDirect);
+        PaintText(Canvas, area, ObjectRect.TopLeft(), Active, false, RunDirect);
     } else {
         Canvas->Draw(ObjectRect.Left, ObjectRect.Top, &image);
     }

@@ -92,15 +92,6 @@ protected:
                 band.Row(y)[x] = Image.Row(r.Top + y)[r.Left + x];
         return band;
     }
-    // Pixels of the band in Colour.
-    static int CountColour(const TRasterImage& Image, TColor Colour)
-    {
-        int count = 0;
-        for (int y = 0; y < Image.Height; ++y)
-            for (int x = 0; x < Image.Width; ++x)
-                count += PixelAt(Image, x, y) == Colour;
-        return count;
-    }
     void Deactivate()
     {
         other_ = std::make_unique<TCustomForm>(nullptr);
@@ -293,18 +284,35 @@ TEST_F(CaptionPaintTest, GoldenGlowHaloAndReflection)
                  TestFolder() + "/golden/caption_effects.png");
 }
 
-TEST_F(CaptionPaintTest, CaptionPaintEventReplacesTheTitle)
+TEST_F(CaptionPaintTest, CaptionPaintEventPaintsInsteadOfTheTitleAndShows)
 {
     form_->SetCaption("Notes");
     int calls = 0;
-    frame_->OnCaptionPaint = TbsCaptionPaintEvent::FromCallable([&](TCanvas*, const TRect& R, bool Active) {
+    bool active = false;
+    // A red bar in the middle of the rectangle it is given.
+    frame_->OnCaptionPaint = TbsCaptionPaintEvent::FromCallable([&](TCanvas* Canvas, const TRect& R, bool Active) {
         ++calls;
-        EXPECT_EQ(R, caption_->ObjectRect);
-        EXPECT_TRUE(Active);
+        active = Active;
+        EXPECT_EQ(R.Width(), caption_->ObjectRect.Width());
+        EXPECT_EQ(R.Height(), caption_->ObjectRect.Height());
+        Canvas->Brush()->SetColor(clRed);
+        Canvas->FillRect(TRect{R.Left + 40, R.Top + 5, R.Left + 60, R.Top + 10});
     });
+    // Over the active caption image, which is made off screen.
     TRasterImage painted = CaptionBand(Painted());
     EXPECT_GE(calls, 1);
-    EXPECT_EQ(CountColour(painted, clWhite), 0);
+    EXPECT_TRUE(active);
+    EXPECT_EQ(PixelAt(painted, 50, 7), clRed);
+    int light = 0;
+    for (int y = 0; y < painted.Height; ++y)
+        for (int x = 0; x < painted.Width; ++x)
+            light += NearWhite(static_cast<uint32_t>(PixelAt(painted, x, y)));
+    EXPECT_EQ(light, 0);  // no title
+    // Inactive, straight onto the frame.
+    Deactivate();
+    painted = CaptionBand(Painted());
+    EXPECT_FALSE(active);
+    EXPECT_EQ(PixelAt(painted, 50, 7), clRed);
 }
 
 // A bitmap standing for a layered window: the caption's place, each pixel
