@@ -243,9 +243,13 @@ bool TX11Backend::DeleteTrayIcon(HWND Window, UINT Id)
 bool TX11Backend::HandleTrayEvent(XEvent& Event)
 {
     bool trayGone = Event.type == DestroyNotify && tray_->Manager && Event.xdestroywindow.window == tray_->Manager;
+    // The announcement of the tray our icons already docked with (they
+    // were added after it came and before its broadcast was read) is no
+    // new tray.
     bool newTray = Event.type == ClientMessage && Event.xclient.window == root_ &&
                    Event.xclient.message_type == Intern("MANAGER") &&
-                   static_cast<TXId>(Event.xclient.data.l[1]) == tray_->Selection;
+                   static_cast<TXId>(Event.xclient.data.l[1]) == tray_->Selection &&
+                   static_cast<TXId>(Event.xclient.data.l[2]) != tray_->Manager;
     if (trayGone || newTray) {
         // The icons went with the old tray (or are in it still, and it
         // gives them up): the program adds them to the new one itself.

@@ -88,6 +88,14 @@ public:
     }
 
     Window XWindow() const { return window_; }
+    // Asks the icons for the visual, as a tray that composes them does.
+    void OfferVisual(VisualID Visual)
+    {
+        unsigned long id = Visual;
+        XChangeProperty(d_, window_, XInternAtom(d_, "_NET_SYSTEM_TRAY_VISUAL", False), XA_VISUALID, 32,
+                        PropModeReplace, reinterpret_cast<unsigned char*>(&id), 1);
+        XSync(d_, False);
+    }
 
 private:
     Display* d_;
@@ -195,6 +203,22 @@ TEST_F(TrayIconX11Test, TheIconDocksAndAClickIsReportedAfterTheDoubleClickTime)
     AdvanceClock(GetDoubleClickTime());
     EXPECT_TRUE(PumpUntil([&] { return clicks_ == 1; }));
     EXPECT_EQ(TrayTipWindow(), nullptr);  // the press took the tip away
+}
+
+TEST_F(TrayIconX11Test, AnArgbTrayGetsAnArgbIcon)
+{
+    XVisualInfo argb{};
+    if (!XMatchVisualInfo(Other(), DefaultScreen(Other()), 32, TrueColor, &argb))
+        GTEST_SKIP() << "the display has no 32-bit visual";
+    TFakeTray tray(Other(), 1000);
+    tray.OfferVisual(argb.visualid);
+    ASSERT_TRUE(tray_->AddIcon());
+    Window icon = Docked(tray);
+    ASSERT_NE(icon, 0u);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(Other(), icon, &attributes);
+    EXPECT_EQ(attributes.depth, 32);
+    EXPECT_EQ(XVisualIDFromVisual(attributes.visual), argb.visualid);
 }
 
 TEST_F(TrayIconX11Test, ARightClickOpensTheSkinnedMenu)
