@@ -120,21 +120,12 @@ void TIconPainter::Floppy(int L, int T, int R, int B)
 void TIconPainter::TurnArrow(bool Right)
 {
     const TArgb colour = Right ? Rgb(0x2E, 0x8B, 0x3C) : Rgb(0x2A, 0x66, 0xC2);
-    std::vector<std::pair<int, int>> arc = Arc(32, 36, 18, Right ? -30 : 30, Right ? 150 : 210);
-    if (!Right)
-        arc = Arc(32, 36, 18, -30, 150);
-    for (size_t i = 0; i + 1 < arc.size(); ++i) {
-        auto a = arc[i], b = arc[i + 1];
-        if (!Right) {
-            a.first = 64 - a.first;
-            b.first = 64 - b.first;
-        }
-        Line({a, b}, 7, colour);
-    }
-    // The head at the arc's lower end, on the side it turns to.
-    const int x = Right ? 48 : 16, y = 46;
-    const int s = Right ? 1 : -1;
-    Line({{x - s * 14, y - 2}, {x + s * 2, y + 2}, {x + s * 2, y - 14}}, 7, colour);
+    // Undo: a shaft from the head on the left that turns back below on the
+    // right; redo is its mirror image.
+    auto x = [Right](int X) { return Right ? 64 - X : X; };
+    Line({{x(10), 22}, {x(38), 22}, {x(48), 26}, {x(54), 34}, {x(54), 40}, {x(48), 48}, {x(38), 52}, {x(24), 52}}, 8,
+         colour);
+    Line({{x(22), 10}, {x(10), 22}, {x(22), 34}}, 8, colour);
 }
 
 void TIconPainter::TextLines(int L, int T, int R, int Count, int In)
