@@ -303,6 +303,32 @@ TEST_F(BsSkinFormKeys, AShortCutRunsOnEveryPressAndTheFramesOwnHandlerComesFirst
     EXPECT_TRUE(Lit().empty());
 }
 
+TEST_F(BsSkinFormKeys, AMergedChildMenuRunsItsShortCutsWhenTheBarsMenuHasNone)
+{
+    TMainMenu child(nullptr);
+    auto* childFile = new TMenuItem(&child);
+    childFile->SetCaption("&Document");
+    child.Items()->Add(childFile);
+    auto* print = new TMenuItem(&child);
+    int prints = 0;
+    print->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
+    print->OnClick = TNotifyEvent::FromCallable([&](TObject*) { ++prints; });
+    childFile->Add(print);
+    bar_->ChildMenuFinder = TbsSkinMainMenuBar::TChildMenuFinder::FromCallable([&]() -> TMenu* { return &child; });
+    Key('P', InjectCtrl);
+    EXPECT_EQ(prints, 1);
+
+    // The bar's own menu is asked first.
+    int saves = 0;
+    TMenuItem* save = menu_->Items()->Items(0)->Items(0);
+    save->SetShortCut(ShortCut('P', TShiftState{ssCtrl}));
+    save->OnClick = TNotifyEvent::FromCallable([&](TObject*) { ++saves; });
+    Key('P', InjectCtrl);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(prints, 1);
+    bar_->ChildMenuFinder = nullptr;
+}
+
 TEST_F(BsSkinFormKeys, EnterOnACommandLeavesTheKeyboardModeBeforeTheCommandRuns)
 {
     std::vector<bool> activeAtRun;
