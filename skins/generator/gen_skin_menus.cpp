@@ -59,7 +59,9 @@ void BuildMenuItem(TSkinBuilder& B)
     B.Atlas.Raster().Fill(item.ActiveSkinRect, L.MenuBack);
     B.Atlas.Raster().RoundedGradient(item.ActiveSkinRect, 2, TGradient::Two(L.MenuSelectTop, L.MenuSelectBottom));
     B.Atlas.Raster().RoundedFrame(item.ActiveSkinRect, 2, Mix(L.MenuSelectBottom, L.MenuBorder, 128));
-    item.ItemLeftOffset = 4;
+    // The image column belongs to the fixed left end, so that the middle
+    // that fills a wide item is one colour.
+    item.ItemLeftOffset = kImageColumn + 2;
     item.ItemRightOffset = 4;
     item.StretchEffect = true;
     item.DividerRect = B.Field(kItemWidth, 5, L.MenuBack, L.MenuBack);
@@ -105,7 +107,7 @@ void BuildMainMenuBar(TSkinBuilder& B)
     item.SkinRect = B.Band(30, kBarHeight, bar);
     item.ActiveSkinRect = B.Raised(30, kBarHeight, L.HotTop, L.HotBottom, L.HotBorder, L.BarTop, 3);
     item.DownRect = B.Raised(30, kBarHeight, L.MenuBack, L.MenuBack, L.MenuBorder, L.BarTop, 2);
-    item.ItemLeftOffset = 4;
+    item.ItemLeftOffset = kImageColumn + 2;
     item.ItemRightOffset = 4;
     item.TextRect = {6, 0, 24, kBarHeight};
     item.FontName = kSkinFont;

@@ -29,7 +29,7 @@ void AddEditorBars(TCustomForm* Form, TWinControl* Sheet)
     horizontal->SetRange(0, 100, 20, 30);
 }
 
-void AddMenuBar(TCustomForm* Form, TbsSkinForm* Frame, TbsSkinData& Data)
+TSampleForm AddMenuBar(TCustomForm* Form, TbsSkinForm* Frame, TbsSkinData& Data)
 {
     auto* menu = new TbsSkinMainMenu(Form);
     for (const char* caption : {"文件(&F)", "编辑(&E)", "搜索(&S)", "查看(&V)", "帮助(&H)"}) {
@@ -37,6 +37,14 @@ void AddMenuBar(TCustomForm* Form, TbsSkinForm* Frame, TbsSkinData& Data)
         item->SetCaption(caption);
         menu->Items()->Add(item);
     }
+    TMenuItem* file = menu->Items()->Items(0);
+    for (const char* caption : {"新建文档库(&N)", "打开文档库(&O)", "-", "保存(&S)", "关闭", "退出(&E)"}) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        file->Add(item);
+    }
+    file->Items(1)->SetChecked(true);
+    file->Items(4)->SetEnabled(false);
     auto* bar = new TbsSkinMainMenuBar(Form);
     bar->SetParent(Form);
     bar->SetHeight(22);
@@ -45,11 +53,12 @@ void AddMenuBar(TCustomForm* Form, TbsSkinForm* Frame, TbsSkinData& Data)
     bar->SetSkinData(&Data);
     bar->SetSkinForm(Frame);
     bar->SetMainMenu(menu);
+    return {Frame, menu, bar};
 }
 
 }  // namespace
 
-TbsSkinForm* FillSampleForm(TCustomForm* Form, TbsSkinData& Data)
+TSampleForm FillSampleForm(TCustomForm* Form, TbsSkinData& Data)
 {
     auto* frame = new TbsSkinForm(Form);
     frame->SetSkinData(&Data);
@@ -76,6 +85,5 @@ TbsSkinForm* FillSampleForm(TCustomForm* Form, TbsSkinData& Data)
         }
     button->SetSkinData(&Data);
     edit->SetSkinData(&Data);
-    AddMenuBar(Form, frame, Data);
-    return frame;
+    return AddMenuBar(Form, frame, Data);
 }

@@ -7,7 +7,15 @@
 class TCustomForm;
 class TbsSkinData;
 class TbsSkinForm;
+class TbsSkinMainMenu;
+class TbsSkinMainMenuBar;
 
-// Fills Form (sized as the main window) and gives it a frame on Data;
-// returns the frame. Form owns everything made.
-TbsSkinForm* FillSampleForm(TCustomForm* Form, TbsSkinData& Data);
+struct TSampleForm {
+    TbsSkinForm* Frame;
+    TbsSkinMainMenu* Menu;  // "文件(&F)" first, its items with a check mark, a separator and a disabled one
+    TbsSkinMainMenuBar* MenuBar;
+};
+
+// Fills Form (sized as the main window) and gives it a frame on Data.
+// Form owns everything made.
+TSampleForm FillSampleForm(TCustomForm* Form, TbsSkinData& Data);

@@ -11,7 +11,10 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
+#include "platform/win/window_pos.h"
+#include "skin/form/bs_skin_main_menu.h"
 #include "tests/skins/sample_form.h"
 #include "tests/skins/skin_test_support.h"
 #include "tests/support/compose_images.h"
@@ -54,6 +57,37 @@ protected:
         Application->ProcessMessages();
         return ComposeImages({active, inactive}, false);
     }
+
+    // The sample form in Data's skin with its first menu open and the
+    // mouse on the checked item: the bar and the menu's corner of the form.
+    static TRasterImage OpenMenu(TbsSkinData& Data)
+    {
+        auto* form = new TCustomForm(nullptr);
+        TSampleForm sample = FillSampleForm(form, Data);
+        form->Show();
+        SetActiveWindow(form->Handle());
+        PumpMessages();
+        AdvanceClock(50);
+        PumpMessages();
+        const TRect& item = sample.MenuBar->Items(0)->ObjectRect;
+        const TPoint centre{(item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2};
+        InjectClick(sample.MenuBar->ClientToScreen(centre));
+        PumpMessages();
+        InjectMouseMove(sample.MenuBar->ClientToScreen(TPoint{centre.X + 10, item.Bottom + 30}));
+        PumpMessages();
+        AdvanceClock(300);
+        PumpMessages();
+        TRect window{};
+        GetWindowRect(form->Handle(), &window);
+        const TRasterImage& screen = ComposeScreen();
+        TRasterImage corner = TRasterImage::Sized(300, 200);
+        for (int y = 0; y < corner.Height; ++y)
+            for (int x = 0; x < corner.Width; ++x)
+                corner.Row(y)[x] = screen.Row(window.Top + y)[window.Left + x];
+        delete form;
+        Application->ProcessMessages();
+        return corner;
+    }
 };
 
 }  // namespace
@@ -64,5 +98,14 @@ TEST_F(ProgramSkinSample, EachSkinDrawsTheMainWindowActiveAndInactive)
         SCOPED_TRACE(name);
         std::unique_ptr<TbsSkinData> data = LoadEmbeddedSkin(name);
         ExpectGolden(Sample(*data), TestFolder() + "/golden/" + name + ".png");
+    }
+}
+
+TEST_F(ProgramSkinSample, EachSkinDrawsAnOpenMenu)
+{
+    for (const std::string& name : ProgramSkinNames()) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<TbsSkinData> data = LoadEmbeddedSkin(name);
+        ExpectGolden(OpenMenu(*data), TestFolder() + "/golden/" + name + "_menu.png");
     }
 }
