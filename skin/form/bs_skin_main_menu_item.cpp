@@ -162,6 +162,12 @@ void TbsSkinMainMenuBarItem::MouseDown(TMouseButton Button)
     if (form->MainMenuActive)
         form->MainMenuExit();
     form->MenuOpen = false;
+    // The command ends the menu: the item rests unless the pointer is on it.
+    Down = false;
+    if (Parent->ActiveIndex < 0 || Parent->Items(Parent->ActiveIndex) != this) {
+        Active = false;
+        MouseIn = false;
+    }
     if (CanMorph())
         ReDraw();
     else
@@ -176,6 +182,14 @@ void TbsSkinMainMenuBarItem::MouseDown(TMouseButton Button)
 
 void TbsSkinMainMenuBarItem::SetDown(bool Value)
 {
+    if (Value) {
+        // One item is pressed at a time: the keys move the pressed item
+        // without the mouse's hot index knowing, so a click may land on
+        // another item than the pressed one.
+        for (int i = 0; i < Parent->ItemCount(); ++i)
+            if (Parent->Items(i) != this && Parent->Items(i)->Down)
+                Parent->Items(i)->SetDown(false);
+    }
     Down = Value;
     if (Value) {
         SetMorphKf(1);
@@ -186,7 +200,10 @@ void TbsSkinMainMenuBarItem::SetDown(bool Value)
         PopupSubMenu();
         return;
     }
+    // The pointer has moved on to the item taking over, or the menu closed;
+    // the plain look draws a MouseIn item hot.
     Active = false;
+    MouseIn = false;
     if (CanAnimate()) {
         // The animation runs back from the plain active image.
         if (InActiveAnimation) {
