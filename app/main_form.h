@@ -138,6 +138,8 @@ public:
 protected:
     // The database module going first leaves the window without one.
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // Takes the posted request to give the opened article the focus.
+    void Dispatch(TMessage& Message) override;
 
 private:
     void CreateLayout();
@@ -158,6 +160,10 @@ private:
     void ShowTreeArea(bool Show);
     TbsSkinTabSheet* TabSheetOf(TCustomSynTextEditor* Editor);
     void UpdatePageControl();
+    // A double click opens an article while the view still handles the
+    // press, which then takes the focus back: the article's editor takes
+    // it once the press is over.
+    void OpenNodeFromView(int Id);
 
     TDBModule* dbModule_ = nullptr;  // free-notified; nullptr before the link and once the module is gone
     int EditorCounter = 0;           // article frames made in this run

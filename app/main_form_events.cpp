@@ -18,6 +18,8 @@
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/shortcuts.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_label.h"
@@ -34,6 +36,9 @@
 namespace {
 
 int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
+
+// Posted to the window after a view opened an article.
+constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
 
 template <typename T>
 T* AddAction(TMainForm* Form, TActionList* List, const char* Name, const char* Caption)
@@ -184,8 +189,24 @@ void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
 void TMainForm::TreeDblClick(TObject*)
 {
     TTreeNode* node = Tree->Selected();
-    if (node && node->ImageIndex() != 0 && dbModule_)
-        dbModule_->OpenNode(IdOf(node->Data));
+    if (node && node->ImageIndex() != 0)
+        OpenNodeFromView(IdOf(node->Data));
+}
+
+void TMainForm::OpenNodeFromView(int Id)
+{
+    if (dbModule_ && dbModule_->OpenNode(Id))
+        PostMessage(Handle(), WM_FOCUSOPENEDEDITOR, 0, 0);
+}
+
+void TMainForm::Dispatch(TMessage& Message)
+{
+    if (Message.Msg != WM_FOCUSOPENEDEDITOR) {
+        TForm::Dispatch(Message);
+        return;
+    }
+    if (INodeEditor* frame = NodeEditorOf(GetActiveEditor()))
+        frame->Activate();
 }
 
 void TMainForm::TreeEdited(TObject*, TTreeNode* Node, AnsiString& S)
@@ -202,14 +223,16 @@ void TMainForm::TreeExit(TObject*)
 
 void TMainForm::SearchListDblClick(TObject*)
 {
-    if (TListItem* item = SearchList->Selected(); item && dbModule_)
-        dbModule_->OpenNode(IdOf(item->Data));
+    if (TListItem* item = SearchList->Selected())
+        OpenNodeFromView(IdOf(item->Data));
 }
 
 void TMainForm::BookMarkListDblClick(TObject*)
 {
-    if (TListItem* item = BookMarkList->Selected(); item && dbModule_)
+    if (TListItem* item = BookMarkList->Selected(); item && dbModule_) {
         dbModule_->GotoBookmark(item);
+        PostMessage(Handle(), WM_FOCUSOPENEDEDITOR, 0, 0);
+    }
 }
 
 void TMainForm::BookMarkListEdited(TObject*, TListItem* Item, AnsiString& S)
