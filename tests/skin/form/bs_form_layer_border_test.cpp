@@ -295,6 +295,15 @@ TEST_F(LayerBorderForm, FourLayeredWindowsFollowTheForm)
     EXPECT_EQ(BoundsOf(WindowOf(TbsLayerSide::Bottom)), Bounds(134, 350, 432, 16));
     EXPECT_EQ(Border()->Image(TbsLayerSide::Left)->Height(), 250);
 
+    // Minimized, the form is the desktop's icon: no border floats alone.
+    frame_->SetWindowState(wsMinimized);
+    PumpMessages();
+    EXPECT_EQ(LayerWindowsShown(), 0);
+    frame_->SetWindowState(wsNormal);
+    PumpMessages();
+    EXPECT_EQ(LayerWindowsShown(), 4);
+    EXPECT_EQ(BoundsOf(WindowOf(TbsLayerSide::Top)), Bounds(134, 84, 432, 16));
+
     form_->Hide();
     PumpMessages();
     EXPECT_FALSE(Border()->Showing());
