@@ -1,0 +1,122 @@
+// The main window at work: opening a 1 MB article into a new tab (the frame,
+// its editor registered, the text loaded and painted) and closing it again,
+// and switching the skin with 10 articles open, each tab repainted.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/new_form.h"
+#include "app/program_node_dialogs.h"
+#include "bench_support.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/db/ado_query.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/textedit/edit.h"
+
+namespace {
+
+// The program's modules in start-up order on a fresh folder, the window
+// shown; Articles articles made through the new-item dialog, their tabs
+// closed.
+class TBenchProgram {
+public:
+    explicit TBenchProgram(int Articles)
+    {
+        setenv("TANDRIL_BACKEND", "headless", 1);
+        folder_ = std::filesystem::temp_directory_path() / ("tandril-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+        const std::string folder = folder_.string() + "/";
+        actions_ = std::make_unique<TActionModule>(nullptr, folder);
+        ActionModule = actions_.get();
+        window_ = std::make_unique<TMainForm>(nullptr);
+        window_->AfterConstruction();
+        dialogs_ = std::make_unique<TProgramNodeDialogs>(window_.get());
+        module_ = std::make_unique<TDBModule>(nullptr, window_.get(), dialogs_.get(), folder + "tandril.ini",
+                                              folder + "tmp");
+        window_->LinkDBModule(module_.get());
+        window_->Show();
+        module_->CreateDataBase(folder + "notes.vek");
+        module_->LoadNodeTree();
+        for (int i = 0; i < Articles; ++i) {
+            TModalAnswers::Push([i](const TModalRequest& Request) {
+                static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門 " + std::to_string(i));
+                return mrOk;
+            });
+            module_->NewNode(true);
+        }
+        module_->CloseAllNodes();
+        Application->ProcessMessages();
+    }
+
+    ~TBenchProgram()
+    {
+        module_->CloseAllNodes();
+        module_.reset();
+        window_.reset();
+        dialogs_.reset();
+        actions_.reset();
+        ActionModule = nullptr;
+        std::filesystem::remove_all(folder_);
+    }
+
+    TDBModule* Module() const { return module_.get(); }
+    TMainForm* Window() const { return window_.get(); }
+
+private:
+    std::filesystem::path folder_;
+    std::unique_ptr<TActionModule> actions_;
+    std::unique_ptr<TMainForm> window_;
+    std::unique_ptr<TProgramNodeDialogs> dialogs_;
+    std::unique_ptr<TDBModule> module_;
+};
+
+void BM_OpenOneMegabyteArticle(benchmark::State& State)
+{
+    TBenchProgram program(1);
+    AnsiString text;
+    for (int line = 0; text.size() < 1024 * 1024; ++line)
+        text += "說門中文 int value" + std::to_string(line) + " = compute(value, 42); // 說明\r\n";
+    {
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        editor->SetText(text);
+        program.Module()->SaveNode(editor);
+        program.Module()->CloseAllNodes();
+    }
+    for (auto _ : State) {
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        editor->Repaint();
+        State.counters["lines"] = editor->Lines()->Count();
+        State.PauseTiming();
+        program.Module()->CloseAllNodes();
+        Application->ProcessMessages();
+        State.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenOneMegabyteArticle)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchSkinWithTenTabs(benchmark::State& State)
+{
+    TBenchProgram program(10);
+    for (int id = 1; id <= 10; ++id)
+        program.Module()->OpenNode(id);
+    TCustomAction* skins[] = {ActionModule->aSkin4, ActionModule->aSkin1};
+    int next = 0;
+    for (auto _ : State) {
+        skins[next]->Execute();
+        program.Window()->Repaint();
+        next ^= 1;
+    }
+}
+BENCHMARK(BM_SwitchSkinWithTenTabs)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
