@@ -12,33 +12,49 @@
 #include "platform/win/headless_input.h"
 #include "tests/app/notes_test_support.h"
 
-void TMainWindowTest::SetUp()
+std::string MakeTempFolder(const std::string& Prefix)
 {
-    TEditorViewTest::SetUp();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tandril-window-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern + "/";
+    std::string pattern = (std::filesystem::temp_directory_path() / (Prefix + "-XXXXXX")).string();
+    EXPECT_NE(mkdtemp(pattern.data()), nullptr);
+    return pattern + "/";
+}
+
+void TNotesWindowModules::Bring(const std::string& Folder)
+{
     // A first skin that does not load says so once, in a box; the window
     // works the same in the plain look.
     TModalAnswers::Push(mrOk);
-    actions_ = std::make_unique<TActionModule>(nullptr, folder_);
+    Actions = std::make_unique<TActionModule>(nullptr, Folder);
     TModalAnswers::Clear();
-    ActionModule = actions_.get();
-    form_ = std::make_unique<TMainForm>(nullptr);
-    form_->AfterConstruction();
-    dialogs_ = std::make_unique<TProgramNodeDialogs>(form_.get());
-    module_ = std::make_unique<TDBModule>(nullptr, form_.get(), dialogs_.get(), Path("tandril.ini"), Path("tmp"));
-    form_->LinkDBModule(module_.get());
+    ActionModule = Actions.get();
+    Window = std::make_unique<TMainForm>(nullptr);
+    Window->AfterConstruction();
+    Dialogs = std::make_unique<TProgramNodeDialogs>(Window.get());
+    Module = std::make_unique<TDBModule>(nullptr, Window.get(), Dialogs.get(), Folder + "tandril.ini", Folder + "tmp");
+    Window->LinkDBModule(Module.get());
+}
+
+void TNotesWindowModules::Drop()
+{
+    Module.reset();
+    Window.reset();
+    Dialogs.reset();
+    Actions.reset();
+    ActionModule = nullptr;
+}
+
+void TMainWindowTest::SetUp()
+{
+    TEditorViewTest::SetUp();
+    folder_ = MakeTempFolder("tandril-window");
+    modules_.Bring(folder_);
     form_->Show();
     Process();
 }
 
 void TMainWindowTest::TearDown()
 {
-    module_.reset();
-    form_.reset();
-    dialogs_.reset();
-    actions_.reset();
+    modules_.Drop();
     TModalAnswers::Clear();
     std::filesystem::remove_all(folder_);
     TEditorViewTest::TearDown();

@@ -16,6 +16,23 @@
 
 class TNodeDialogForm;
 
+// A fresh folder under the temporary directory, with its trailing '/'.
+std::string MakeTempFolder(const std::string& Prefix);
+
+// The program's modules in start-up's order on a settings folder: the
+// action module, the main window (built, not shown), the program's node
+// dialogs and the database module, linked to the window.
+struct TNotesWindowModules {
+    void Bring(const std::string& Folder);
+    // The database module first, as shutdown frees it.
+    void Drop();
+
+    std::unique_ptr<TActionModule> Actions;
+    std::unique_ptr<TMainForm> Window;
+    std::unique_ptr<TProgramNodeDialogs> Dialogs;
+    std::unique_ptr<TDBModule> Module;
+};
+
 class TMainWindowTest : public TEditorViewTest {
 protected:
     void SetUp() override;
@@ -41,10 +58,11 @@ protected:
     std::string Column(const AnsiString& Sql);
 
     std::string folder_;
-    std::unique_ptr<TActionModule> actions_;
-    std::unique_ptr<TMainForm> form_;
-    std::unique_ptr<TProgramNodeDialogs> dialogs_;
-    std::unique_ptr<TDBModule> module_;
+    TNotesWindowModules modules_;
+    // The modules' parts, by their names in the tests.
+    std::unique_ptr<TActionModule>& actions_ = modules_.Actions;
+    std::unique_ptr<TMainForm>& form_ = modules_.Window;
+    std::unique_ptr<TDBModule>& module_ = modules_.Module;
     std::vector<std::string> Boxes;
 };
 

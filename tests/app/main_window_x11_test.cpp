@@ -25,6 +25,7 @@
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_tree_view.h"
+#include "tests/app/main_window_test_support.h"
 
 namespace {
 
@@ -33,41 +34,28 @@ protected:
     void SetUp() override
     {
         TFormX11Test::SetUp();
-        std::string pattern = (std::filesystem::temp_directory_path() / "tandril-x11-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern + "/";
-        // A first skin that does not load says so once; the window works
-        // the same in the plain look.
-        TModalAnswers::Push(mrOk);
-        actions_ = std::make_unique<TActionModule>(nullptr, folder_);
-        TModalAnswers::Clear();
-        ActionModule = actions_.get();
-        auto* window = new TMainForm(nullptr);
-        window->AfterConstruction();
-        form_ = window;
-        dialogs_ = std::make_unique<TProgramNodeDialogs>(window);
-        module_ = std::make_unique<TDBModule>(nullptr, window, dialogs_.get(), folder_ + "tandril.ini",
-                                              folder_ + "tmp");
-        window->LinkDBModule(module_.get());
+        folder_ = MakeTempFolder("tandril-x11");
+        modules_.Bring(folder_);
+        // The fixture frees the window after the test.
+        form_ = modules_.Window.release();
     }
 
     void TearDown() override
     {
-        module_.reset();
+        modules_.Module.reset();
         TFormX11Test::TearDown();
-        dialogs_.reset();
-        actions_.reset();
-        ActionModule = nullptr;
+        modules_.Drop();
         std::filesystem::remove_all(folder_);
     }
 
     TMainForm* Window() { return static_cast<TMainForm*>(form_); }
 
     std::string folder_;
-    std::unique_ptr<TActionModule> actions_;
-    std::unique_ptr<TProgramNodeDialogs> dialogs_;
-    std::unique_ptr<TDBModule> module_;
+    TNotesWindowModules modules_;
+    std::unique_ptr<TDBModule>& module_ = modules_.Module;
 };
+
+}  // namespace
 
 TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 {
@@ -110,5 +98,3 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }
-
-}  // namespace
