@@ -47,7 +47,7 @@ TNotifyEvent Handler(F Action)
 TNodeEditor::TNodeEditor(TComponent* AOwner) : TFrame(AOwner)
 {
     SetBounds(0, 0, 546, 433);
-    TbsSkinData* skin = ActionModule ? ActionModule->SkinData : nullptr;
+    TbsSkinData* skin = ActionModule->SkinData;
 
     bsSkinPanel1 = new TbsSkinPanel(this);
     bsSkinPanel1->SetParent(this);
@@ -125,8 +125,6 @@ TNodeEditor::TNodeEditor(TComponent* AOwner) : TFrame(AOwner)
 
 void TNodeEditor::BuildPopupMenu()
 {
-    if (!ActionModule)
-        return;
     TActionModule* m = ActionModule;
     TMenuItem* root = EditorPopupMenu->Items();
     AddActionItem(root, m->aSynInsertFile);

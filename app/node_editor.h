@@ -17,6 +17,8 @@ class TbsSkinScrollBar;
 
 class TNodeEditor : public TFrame, public INodeEditor {
 public:
+    // Takes its skin and its context menu's actions from the action
+    // module, which must exist.
     explicit TNodeEditor(TComponent* AOwner);
 
     // INodeEditor
