@@ -2,6 +2,8 @@
 // closing it with its caret, language and options written back.
 #include "app/db_module.h"
 
+#include <algorithm>
+
 #include "app/editor_config_string.h"
 #include "app/node_manager.h"
 #include "editor/highlighting/syn_highlighter.h"
@@ -55,7 +57,10 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, TADOQuery* Row)
     } catch (const EConvertError& e) {
         failure = e.Message();
     }
-    Editor->SetSelStart(Row->FieldByName("位置")->AsInteger());
+    // A caret stored by a close whose changes were discarded can lie past
+    // the stored text; it goes to the end of the text then.
+    const int textLength = static_cast<int>(Editor->Text().size());
+    Editor->SetSelStart(std::clamp(Row->FieldByName("位置")->AsInteger(), 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();

@@ -1,0 +1,79 @@
+// The built program and scripts/run.sh run as a user runs them, in a
+// process of their own: without a display, or with one that cannot be
+// reached, each says so and ends with exit code 2, and run.sh does so
+// before it installs or builds anything.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/test_data.h"
+
+namespace {
+
+// The program beside the test program in the build tree.
+std::string ProgramFile()
+{
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../../app/tandril").lexically_normal();
+}
+
+struct TRun {
+    int ExitCode = -1;
+    std::string Output;  // stdout and stderr
+};
+
+// Runs Command through the shell with a fresh HOME and the given
+// environment changes before it.
+TRun RunCommand(const std::string& Environment, const std::string& Command)
+{
+    char home[] = "/tmp/tandril_home_XXXXXX";
+    const std::string folder = mkdtemp(home);
+    const std::string line = "env -u DISPLAY -u TANDRIL_BACKEND -u TANDRIL_HEADLESS HOME=" + folder +
+                             " XDG_CONFIG_HOME= XDG_DATA_HOME= " + Environment + " " + Command + " 2>&1";
+    TRun run;
+    if (FILE* pipe = popen(line.c_str(), "r")) {
+        char buffer[512];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
+            run.Output.append(buffer, n);
+        const int status = pclose(pipe);
+        run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Nothing was written for the user: no settings, no database.
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << folder;
+    std::filesystem::remove_all(folder);
+    return run;
+}
+
+}  // namespace
+
+TEST(TProgramRunTest, WithoutADisplayTheProgramAndTheScriptSaySoAndEndWithTwo)
+{
+    ASSERT_TRUE(std::filesystem::exists(ProgramFile())) << ProgramFile();
+    const TRun program = RunCommand("", ProgramFile() + " --default-database /tmp/tandril_never_made.vek");
+    EXPECT_EQ(program.ExitCode, 2);
+    EXPECT_EQ(program.Output, "Tandril needs an X display (DISPLAY is not set)\n");
+    EXPECT_FALSE(std::filesystem::exists("/tmp/tandril_never_made.vek"));
+
+    // A display that cannot be reached is no better.
+    const TRun unreachable = RunCommand("DISPLAY=:9876", ProgramFile());
+    EXPECT_EQ(unreachable.ExitCode, 2);
+    EXPECT_EQ(unreachable.Output.find("Tandril needs an X display (cannot open the X display \":9876\""), 0u)
+        << unreachable.Output;
+
+    // The script stops before anything else; a PATH without the build tools
+    // would make any later step fail differently.
+    const std::string script = TestFolder() + "/../../scripts/run.sh";
+    const TRun run = RunCommand("PATH=/usr/bin:/bin", script);
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_EQ(run.Output, "Tandril needs an X display (DISPLAY is not set)\n");
+}
+
+TEST(TProgramRunTest, AnArgumentItDoesNotKnowEndsTheProgramWithTwo)
+{
+    const TRun run = RunCommand("TANDRIL_BACKEND=headless", ProgramFile() + " --default-database");
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_NE(run.Output.find("usage: tandril [--default-database FILE]"), std::string::npos) << run.Output;
+}
