@@ -12,6 +12,7 @@
 #include "platform/ui/kernel/screen.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_label.h"
 #include "skin/controls/bs_skin_list_view.h"
@@ -289,4 +290,27 @@ TEST_F(TMainWindowTest, AMenuOpensWithItsItemsUpToDate)
     form_->bsSkinForm1->SetFormActive();
     EXPECT_TRUE(compact->Enabled());
     form_->bsSkinForm1->SetFormInactive();
+}
+
+TEST_F(TMainWindowTest, ASearchHitOpensItsArticleWithTheFocus)
+{
+    CreateDataBase();
+    NewNode(true, "說門 abc");
+    NewNode(true, "中文");
+    ASSERT_TRUE(module_->CloseAllNodes());
+    form_->aSynSearch->Update();
+    EXPECT_FALSE(form_->aSynSearch->Enabled()) << "an empty search box searches";
+
+    form_->LeftPages->SetActivePageIndex(1);
+    form_->SearchText->SetText("說門");
+    form_->aSynSearch->Execute();
+    ASSERT_EQ(form_->SearchList->Items()->Count(), 1);
+    EXPECT_EQ(form_->SearchList->Items()->Item(0)->Caption(), "說門 abc");
+    form_->SearchList->SetSelected(form_->SearchList->Items()->Item(0));
+    form_->SearchList->SetFocus();
+    form_->SearchList->OnDblClick(form_->SearchList);
+    Process();
+    ASSERT_EQ(form_->GetEditorCount(), 1);
+    EXPECT_EQ(form_->GetEditors(0)->GetNodeName(), "說門 abc");
+    EXPECT_TRUE(form_->GetActiveEditor()->Focused());
 }
