@@ -138,7 +138,7 @@ std::shared_ptr<TFontInstance> FindFontInstance(const TFontRequest& Request)
     auto it = cache.Entries.find(key);
     if (it == cache.Entries.end()) {
         std::unique_ptr<TFontInstance> made;
-        if (IsTestFontName(Request.Log.lfFaceName))
+        if (IsTestFontName(Request.Log.lfFaceName) || EveryFontIsTestFont())
             made = CreateTestFontInstance(Request, quadrant);
         else
             made = CreateFreeTypeFontInstance(Request, quadrant);

@@ -74,6 +74,15 @@ bool IsTestFontName(const char* FaceName)
     return CompareText(std::string_view(FaceName, strnlen(FaceName, LF_FACESIZE)), kTestFontName) == 0;
 }
 
+bool EveryFontIsTestFont()
+{
+    static const bool every = [] {
+        const char* value = std::getenv("TANDRIL_TEST_FONT");
+        return value && std::string_view(value) == "1";
+    }();
+    return every;
+}
+
 std::unique_ptr<TFontInstance> CreateTestFontInstance(const TFontRequest& Request, int Quadrant)
 {
     return std::make_unique<TTestFont>(Request, Quadrant);

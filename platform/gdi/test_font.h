@@ -34,4 +34,8 @@ inline constexpr int kTestFontAscent = 13;
 inline constexpr int kTestFontDescent = 3;
 
 bool IsTestFontName(const char* FaceName);
+// Whether every font is drawn as the test font: the environment variable
+// TANDRIL_TEST_FONT=1, read once, which lets a built program's pictures be
+// compared with golden ones whatever fonts the machine has.
+bool EveryFontIsTestFont();
 std::unique_ptr<TFontInstance> CreateTestFontInstance(const TFontRequest& Request, int Quadrant);

@@ -10,15 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/program_test_support.h"
 #include "tests/support/test_data.h"
 
 namespace {
-
-// The program beside the test program in the build tree.
-std::string ProgramFile()
-{
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../../app/tandril").lexically_normal();
-}
 
 struct TRun {
     int ExitCode = -1;

@@ -71,3 +71,8 @@ void TProgramTest::AnswerBoxes(int Count, int Result)
 }
 
 TCustomSynTextEditor* ActiveArticleEditor() { return ActionModule ? ActionModule->Manager->SynTextEditor() : nullptr; }
+
+std::string ProgramFile()
+{
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../../app/tandril").lexically_normal();
+}

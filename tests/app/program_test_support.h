@@ -41,5 +41,7 @@ private:
     std::vector<std::string> boxes_;
 };
 
+// The built program beside the test program in the build tree.
+std::string ProgramFile();
 // The editor of the main window's active article tab; nullptr without one.
 TCustomSynTextEditor* ActiveArticleEditor();
