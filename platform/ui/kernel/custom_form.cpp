@@ -7,6 +7,7 @@
 #include "platform/gdi/colors.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/mdi_client.h"
 #include "platform/ui/kernel/menu_bar.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/screen.h"
@@ -57,6 +58,8 @@ void TCustomForm::BeforeDestruction()
             Application->HandleException(this, e);
         }
     }
+    if (TMDIClient* client = ChildClient())
+        client->ChildHidden(this);
     Screen->RemoveForm(this);
     TWinControl::BeforeDestruction();
 }
@@ -81,8 +84,12 @@ void TCustomForm::SetFormStyle(TFormStyle Value)
 {
     if (formStyle_ == Value)
         return;
+    bool multipleDocuments = formStyle_ == fsMDIChild || formStyle_ == fsMDIForm || Value == fsMDIChild ||
+                             Value == fsMDIForm;
     formStyle_ = Value;
-    if (HandleAllocated() && TopLevel())
+    if (HandleAllocated() && multipleDocuments)
+        RecreateWnd();
+    else if (HandleAllocated() && TopLevel())
         SetWindowPos(Handle(), Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -125,6 +132,8 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
         else
             menuBar_.reset();
     }
+    if (Operation == opRemove && AComponent == windowMenu_)
+        windowMenu_ = nullptr;
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params)
@@ -181,12 +190,20 @@ void TCustomForm::CreateParams(TCreateParams& Params)
         Params.ExStyle |= WS_EX_TOPMOST;
     if (position_ == poDefault || position_ == poDefaultPosOnly)
         Params.X = Params.Y = CW_USEDEFAULT;
+    if (formStyle_ == fsMDIChild) {
+        Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD;
+        Params.ExStyle = (Params.ExStyle & ~WS_EX_TOPMOST) | WS_EX_MDICHILD;
+        Params.WndParent = ClientForChild().Handle();
+    }
 }
 
 void TCustomForm::CreateWnd()
 {
     AfterConstruction();
+    mdiClient_.reset();
     TWinControl::CreateWnd();
+    if (formStyle_ == fsMDIForm)
+        mdiClient_ = std::make_unique<TMDIClient>(*this);
 }
 
 void TCustomForm::PaintWindow(HDC DC)
@@ -323,11 +340,16 @@ void TCustomForm::CMShowingChanged(TMessage& Message)
         PlaceForm();
         static constexpr int Commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
         ShowWindow(window, Commands[windowState_]);
+        // A child shown comes to the front as the active one.
+        if (TMDIClient* client = ChildClient(); client && alive && IsWindow(window))
+            client->Activate(this);
     } else {
         DoHide();
         if (!alive)
             return;
         if (IsWindow(window))
             ShowWindow(window, SW_HIDE);
+        if (TMDIClient* client = ChildClient(); client && alive)
+            client->ChildHidden(this);
     }
 }

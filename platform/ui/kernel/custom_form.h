@@ -23,6 +23,8 @@
 
 class TMainMenu;
 class TMenuBar;
+class TMenuItem;
+class TMDIClient;
 
 class TCustomForm : public TWinControl {
 public:
@@ -65,6 +67,19 @@ public:
     void SetMenu(TMainMenu* Value);
     // The bar showing Menu in a top-level form's frame, or nullptr.
     TMenuBar* MenuBar() const { return menuBar_.get(); }
+
+    // Multiple documents: an fsMDIForm form's client window holds the
+    // windows of the fsMDIChild forms (made inside the main form's, or the
+    // first such form's, client). The children are listed the top first;
+    // Next activates the one behind the active child.
+    HWND ClientHandle() const;
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int Index) const;
+    TCustomForm* ActiveMDIChild() const;
+    void Next();
+    // The menu item that lists the children; not owned, cleared when it goes.
+    TMenuItem* WindowMenu() const { return windowMenu_; }
+    void SetWindowMenu(TMenuItem* Value);
 
     // Shows the form and brings it to the front.
     void Show();
@@ -112,6 +127,7 @@ protected:
     void Dispatch(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void PaintWindow(HDC DC) override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
 
     void FocusControl(TWinControl* Control) override;
     bool SetFocusedControl(TWinControl* Control) override;
@@ -143,6 +159,17 @@ private:
     bool MenuBarMessage(TMessage& Message);
     // Makes or drops the bar as the menu and the form's place change.
     void UpdateMenuBar();
+    friend class TMDIClient;
+    // The client window a child's window goes into; raises
+    // EInvalidOperation when no multiple-document form has one.
+    static TMDIClient& ClientForChild();
+    TMDIClient* OwnClient() const;
+    // A shown child's client window, or nullptr.
+    TMDIClient* ChildClient();
+    // The client made this child the active one, or took that away.
+    void MDIActivated(bool Active);
+    // A child's own share of the messages; true when it took Message.
+    bool MDIChildMessage(TMessage& Message);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -161,6 +188,8 @@ private:
     std::unique_ptr<TIcon> icon_;
     TMainMenu* menu_ = nullptr;  // free-notified
     std::unique_ptr<TMenuBar> menuBar_;  // shows menu_ while the form is top-level
+    std::unique_ptr<TMDIClient> mdiClient_;  // an fsMDIForm form's, while it has a window
+    TMenuItem* windowMenu_ = nullptr;        // free-notified
 };
 
 class TForm : public TCustomForm {

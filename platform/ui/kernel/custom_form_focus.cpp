@@ -133,6 +133,11 @@ void TCustomForm::WMActivate(TMessage& Message)
     Screen->SetActiveForm(this);
     if (!alive)
         return;
+    // A multiple-document form hands the focus to its active child.
+    if (TCustomForm* child = ActiveMDIChild(); child && !activeControl_) {
+        child->SetWindowFocus();
+        return;
+    }
     if (!activeControl_)
         activeControl_ = FindNextControl(nullptr, true, true, false);
     // The focus goes to the active control rather than where the window
@@ -202,6 +207,8 @@ bool TCustomForm::IsShortCut(TMessage& Message)
 void TCustomForm::Dispatch(TMessage& Message)
 {
     if (menuBar_ && MenuBarMessage(Message))
+        return;
+    if (formStyle_ == fsMDIChild && MDIChildMessage(Message))
         return;
     switch (Message.Msg) {
     case WM_ACTIVATE:

@@ -13,8 +13,8 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 
-// fsMDIChild and fsMDIForm are kept as values only: no form of this
-// program hosts child windows.
+// An fsMDIForm form holds the windows of the fsMDIChild forms in its
+// client window (TMDIClient).
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 enum TPosition {
