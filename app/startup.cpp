@@ -27,7 +27,9 @@
 #include "platform/ui/graphics/icon.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/win/backend.h"
+#include "platform/win/window_icon.h"
 #include "platform/win/x11_backend.h"
+#include "skins/program_resources.h"
 
 extern "C" bool tandril_resources_tandril_app();
 
@@ -46,9 +48,8 @@ std::unique_ptr<TProgramNodeDialogs> nodeDialogs;
 
 void LoadApplicationIcon()
 {
+    EnsureProgramResources();
     const std::span<const uint8_t> data = FindResourceData("tandril.ico");
-    if (data.empty())
-        return;  // the desktop shows its own
     TStringStream stream(AnsiString(reinterpret_cast<const char*>(data.data()), data.size()));
     TIcon icon;
     icon.LoadFromStream(&stream);
@@ -174,6 +175,8 @@ void StartProgram(const TStartOptions& Options)
 
     ActionModule = new TActionModule(Application, Options.SettingsFolder);
     Application->CreateForm(MainForm);
+    // The desktop shows the program's icon for its window.
+    SetWindowIconImages(MainForm->Handle(), {Application->Icon()->Image()});
     nodeDialogs = std::make_unique<TProgramNodeDialogs>(MainForm);
     const AnsiString iniFileName = ProgramIniFileName(Options.SettingsFolder);
     DBModule = new TDBModule(Application, MainForm, nodeDialogs.get(), iniFileName, Options.TempDir);

@@ -75,6 +75,9 @@ public:
     // nullptr shows the whole rectangle.
     virtual void SetSurfaceShape(HWND Window, const TRegion* Shape) = 0;
     virtual void SetSurfaceTitle(HWND Window, const AnsiString& Title) = 0;
+    // The pictures the desktop shows for the surface (its task-bar entry,
+    // its switcher tile), each at its own size; none clears them.
+    virtual void SetSurfaceIcon(HWND, const std::vector<TRasterImage>&) {}
     // The window's backing bitmap changed inside Damage (window coordinates).
     virtual void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) = 0;
 

@@ -125,6 +125,12 @@ void THeadlessBackend::SetSurfaceTitle(HWND Window, const AnsiString& Title)
         s->Title = Title;
 }
 
+void THeadlessBackend::SetSurfaceIcon(HWND Window, const std::vector<TRasterImage>& Images)
+{
+    if (TSurface* s = FindSurface(Window))
+        s->Icon = Images;
+}
+
 void THeadlessBackend::PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage)
 {
     if (TSurface* s = FindSurface(Window)) {

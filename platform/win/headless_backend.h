@@ -19,6 +19,7 @@ public:
         bool Visible = false;
         bool Minimized = false;  // shown as the desktop's icon, not on the screen
         AnsiString Title;
+        std::vector<TRasterImage> Icon;
         std::optional<TRegion> Shape;
         HBITMAP Pixels = nullptr;  // as last presented
         TRegion Damage;            // presented since the screen was last composed
@@ -57,6 +58,7 @@ public:
     void RestackSurface(HWND Window, HWND Above) override;
     void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
     void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
+    void SetSurfaceIcon(HWND Window, const std::vector<TRasterImage>& Images) override;
     void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) override;
     void Beep() override { ++beeps_; }
     // Nothing ever arrives from outside; a bounded wait just lets the time pass.

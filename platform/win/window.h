@@ -10,6 +10,7 @@
 
 #include "platform/gdi/colors.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/gdi/raster_image.h"
 #include "platform/gdi/region.h"
 #include "platform/win/win_types.h"
 #include "platform/base/ansi_string.h"
@@ -51,6 +52,9 @@ struct TWindow {
     intptr_t Id = 0;
     LONG_PTR UserData = 0;
     AnsiString Text;  // what DefWindowProc keeps for WM_SETTEXT / WM_GETTEXT
+    // A top-level window's pictures for the desktop (window_icon.h); the
+    // back end has them whenever the window has a surface.
+    std::vector<TRasterImage> Icon;
 
     // The desktop has no parent; a top-level window's parent is the desktop.
     TWindow* Parent = nullptr;

@@ -51,6 +51,8 @@ void AttachSurface(TWindow& Window)
     Backend().RestackSurface(Window.Handle, it == siblings.begin() ? nullptr : (*(it - 1))->Handle);
     if (!Window.Text.empty())
         Backend().SetSurfaceTitle(Window.Handle, Window.Text);
+    if (!Window.Icon.empty())
+        Backend().SetSurfaceIcon(Window.Handle, Window.Icon);
     if (Window.Style & WS_VISIBLE)
         Backend().ShowSurface(Window.Handle, false);
 }

@@ -73,6 +73,7 @@ public:
     void RestackSurface(HWND Window, HWND Upper) override;
     void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
     void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
+    void SetSurfaceIcon(HWND Window, const std::vector<TRasterImage>& Images) override;
     void PresentSurface(HWND Window, HBITMAP Pixels, const TRegion& Damage) override;
     void Beep() override;
     bool WaitForEvents(int TimeoutMs) override;

@@ -480,6 +480,27 @@ void TX11Backend::SetSurfaceTitle(HWND Window, const AnsiString& Title)
     XFlush(display_);
 }
 
+void TX11Backend::SetSurfaceIcon(HWND Window, const std::vector<TRasterImage>& Images)
+{
+    TX11Surface* surface = FindSurface(Window);
+    if (!surface)
+        return;
+    // _NET_WM_ICON: for each picture its width, its height and its pixels
+    // as ARGB, each in one long of the 32-bit property format.
+    std::vector<unsigned long> data;
+    for (const TRasterImage& image : Images) {
+        data.push_back(static_cast<unsigned long>(image.Width));
+        data.push_back(static_cast<unsigned long>(image.Height));
+        data.insert(data.end(), image.Pixels.begin(), image.Pixels.end());
+    }
+    if (data.empty())
+        XDeleteProperty(display_, surface->XWindow, Intern("_NET_WM_ICON"));
+    else
+        XChangeProperty(display_, surface->XWindow, Intern("_NET_WM_ICON"), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
+    XFlush(display_);
+}
+
 void TX11Backend::Beep()
 {
     XBell(display_, 0);

@@ -187,6 +187,25 @@ protected:
         XFlush(d);
     }
 
+    // The first picture of the window's _NET_WM_ICON, "WxH"; "" without.
+    std::string IconSize(Window Handle)
+    {
+        Display* d = Other();
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::string size;
+        if (XGetWindowProperty(d, Handle, XInternAtom(d, "_NET_WM_ICON", False), 0, 2, False, XA_CARDINAL, &type,
+                               &format, &count, &after, &data) == Success &&
+            count == 2) {
+            const auto* values = reinterpret_cast<const unsigned long*>(data);
+            size = std::to_string(values[0]) + "x" + std::to_string(values[1]);
+        }
+        XFree(data);
+        return size;
+    }
+
     void RequestClose(Window Handle)
     {
         Display* d = Other();
@@ -264,6 +283,7 @@ TEST_F(TProgramSmokeTest, TheBuiltProgramOpensAnArticleByDoubleClickAndClosesOnT
     const Window window = MainWindow();
     ASSERT_NE(window, 0u) << "the program showed no window";
     SettledPicture(window);
+    EXPECT_EQ(IconSize(window), "48x48");
 
     DoubleClick(window, kTreeRowX, kTreeRowY);
     ExpectCloseToGolden(SettledPicture(window), TestFolder() + "/golden/smoke_main_window.png");

@@ -18,8 +18,11 @@
 #include "platform/db/ado_query.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_view.h"
+#include "platform/ui/graphics/icon.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/win/headless_backend.h"
 #include "platform/win/headless_input.h"
 #include "tests/app/program_test_support.h"
 #include "tests/support/message_pump.h"
@@ -71,6 +74,14 @@ TEST_F(TStartupTest, AFirstStartHasNoDatabaseAndItsActionsWaitForOne)
         EXPECT_FALSE(Enabled(action)) << action->Name();
     EXPECT_TRUE(Enabled(DBModule->aNewDB));
     EXPECT_TRUE(Enabled(DBModule->aOpenDB));
+
+    // The program's icon is the window's picture on the desktop.
+    ASSERT_FALSE(Application->Icon()->Empty());
+    THeadlessBackend::TSurface* surface = HeadlessBackend()->FindSurface(MainForm->Handle());
+    ASSERT_NE(surface, nullptr);
+    ASSERT_EQ(surface->Icon.size(), 1u);
+    EXPECT_EQ(surface->Icon[0].Width, 48);
+    EXPECT_EQ(surface->Icon[0].Pixels, Application->Icon()->Image().Pixels);
 
     // The settings folder is private, with the shipped schemes in it.
     struct stat st {};
