@@ -1,0 +1,70 @@
+// Tiling and stretching of a page background; every source is checked to
+// be a real picture of at least one pixel before it is divided into tiles.
+#include "skin/form/bs_ribbon_page_background.h"
+
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
+#include "skin/data/bs_skin_controls_tabs.h"
+#include "skin/data/bs_skin_data.h"
+
+namespace {
+
+TBitmap* PictureAt(TbsSkinData* Data, int Index)
+{
+    if (Index < 0 || Index >= static_cast<int>(Data->ActivePictures.size()))
+        return nullptr;
+    TBitmap* picture = Data->ActivePictures[Index].get();
+    return picture && picture->Width() >= 1 && picture->Height() >= 1 ? picture : nullptr;
+}
+
+// Source of Picture laid over Area: tiled, or per Type when Stretch.
+void Cover(TCanvas* Canvas, const TRect& Area, TBitmap* Picture, const TRect& Source, bool Stretch,
+           TbsStretchType Type)
+{
+    int sw = Source.Width();
+    int sh = Source.Height();
+    if (sw < 1 || sh < 1)
+        return;
+    if (Stretch && Type == stfull) {
+        Canvas->CopyRect(Area, Picture->Canvas(), Source);
+        return;
+    }
+    // The tile: the piece itself, or stretched to the area's height (sthorz)
+    // or width (stvert).
+    int tw = Stretch && Type == stvert ? Area.Width() : sw;
+    int th = Stretch && Type == sthorz ? Area.Height() : sh;
+    if (tw < 1 || th < 1)
+        return;
+    for (int y = Area.Top; y < Area.Bottom; y += th)
+        for (int x = Area.Left; x < Area.Right; x += tw)
+            Canvas->CopyRect(TRect{x, y, x + tw, y + th}, Picture->Canvas(), Source);
+}
+
+}  // namespace
+
+void DrawRibbonPageBackground(TCanvas* Canvas, const TRect& Area, TbsDataSkinTabControl* Description,
+                              TbsSkinData* Data)
+{
+    TBitmap* skinPicture = Description && Data ? PictureAt(Data, Description->PictureIndex) : nullptr;
+    if (!skinPicture) {
+        Canvas->Brush()->SetColor(clBtnFace);
+        Canvas->FillRect(Area);
+        return;
+    }
+    if (Area.Width() < 1 || Area.Height() < 1)
+        return;
+    // Tiles run past the area's edges: they are cut by an image of its size.
+    TBitmap image;
+    image.SetSize(Area.Width(), Area.Height());
+    TRect whole = Rect(0, 0, Area.Width(), Area.Height());
+    if (TBitmap* background = PictureAt(Data, Description->BgPictureIndex)) {
+        Cover(image.Canvas(), whole, background, Rect(0, 0, background->Width(), background->Height()),
+              Description->StretchEffect, Description->StretchType);
+    } else {
+        TRect source = Description->ClientRect;
+        OffsetRect(source, Description->SkinRect.Left, Description->SkinRect.Top);
+        Cover(image.Canvas(), whole, skinPicture, source, Description->StretchEffect, Description->StretchType);
+    }
+    Canvas->Draw(Area.Left, Area.Top, &image);
+}

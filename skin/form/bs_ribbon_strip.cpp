@@ -1,0 +1,137 @@
+// The ribbon's strip: layout, the plain look, hot tracking, presses of
+// tabs and buttons, keys and the wheel, and the child-window buttons.
+#include "skin/form/bs_ribbon.h"
+
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
+#include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/win/win_messages.h"
+#include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_skin_controls_tabs.h"
+#include "skin/form/bs_ribbon_page.h"
+#include "skin/form/bs_ribbon_page_background.h"
+
+void TbsRibbon::LayOut(TCanvas* Canvas)
+{
+    TbsRibbonLayoutInput in;
+    in.BarWidth = Width();
+    in.TabStripLeft = tabStripLeft_;
+    in.StripHeight = StripHeight();
+    in.TabHeight = TabHeight();
+    in.ImageWidth = buttonsImageList_ ? buttonsImageList_->Width() : 0;
+    for (int i = 0; i < buttons_->Count(); ++i)
+        in.QuickVisible.push_back(buttons_->Items(i)->Visible());
+    in.ChildButtons = childButtons_->Count() == 3;
+    if (TbsDataSkinTabControl* d = SkinDescription(); d && in.ChildButtons)
+        in.ChildButtonSize = TPoint{d->MDICloseRect.Width(), d->MDICloseRect.Height()};
+    for (int i = 0; i < tabs_->Count(); ++i) {
+        TbsRibbonTab* tab = tabs_->Items(i);
+        // A tab without a page reads as an empty caption.
+        in.TabWidths.push_back(!tab->Visible() ? -1
+                               : tab->Page()   ? Canvas->TextWidth(tab->Page()->Caption()) + 30
+                                               : 30);
+    }
+    layout_ = LayOutRibbon(in);
+    for (int i = 0; i < buttons_->Count(); ++i)
+        buttons_->Items(i)->ItemRect = layout_.QuickRects[i];
+    for (int i = 0; i < childButtons_->Count() && i < static_cast<int>(layout_.ChildRects.size()); ++i)
+        childButtons_->Items(i)->ItemRect = layout_.ChildRects[i];
+    for (int i = 0; i < tabs_->Count(); ++i)
+        tabs_->Items(i)->TabRect = layout_.TabRects[i];
+}
+
+void TbsRibbon::Paint()
+{
+    if (Width() < 1 || Height() < 1)
+        return;
+    TBitmap image;
+    image.SetSize(Width(), Height());
+    DrawPlain(image.Canvas());
+    Canvas()->Draw(0, 0, &image);
+}
+
+// The plain look: a shadow-coloured bar whose selected tab, in the face
+// colour, reaches down into the page.
+void TbsRibbon::DrawPlain(TCanvas* Canvas)
+{
+    Canvas->Font()->Assign(Font());
+    LayOut(Canvas);
+    Canvas->Brush()->SetColor(clBtnShadow);
+    Canvas->FillRect(Rect(0, 0, Width(), Height()));
+    if (!AnyVisibleTab())
+        DrawRibbonPageBackground(Canvas, GetPageBounds(), nullptr, nullptr);
+    Canvas->Brush()->SetStyle(bsClear);
+    for (int i = 0; i < tabs_->Count(); ++i) {
+        TbsRibbonTab* tab = tabs_->Items(i);
+        if (!tab->Visible())
+            continue;
+        TRect r = tab->TabRect;
+        AnsiString caption = tab->Page() ? tab->Page()->Caption() : AnsiString();
+        if (i == tabIndex_) {
+            Canvas->Brush()->SetStyle(bsSolid);
+            Canvas->Brush()->SetColor(clBtnFace);
+            Canvas->FillRect(TRect{r.Left, r.Top, r.Right, r.Bottom + 2});
+            Canvas->Brush()->SetStyle(bsClear);
+            Canvas->Font()->SetColor(clBtnText);
+            TRect text{r.Left + 3, r.Top, r.Right - 3, r.Bottom + 1};
+            if (Canvas->TextWidth(caption) <= r.Width() - 6)
+                DrawCaptionCentered(Canvas, caption, text);
+            else
+                DrawCaptionLeftPlain(Canvas, caption, text);
+            continue;
+        }
+        Canvas->Font()->SetColor(clBtnHighlight);
+        TRect text{r.Left + 3, r.Top, r.Right - 3, r.Bottom};
+        if (Canvas->TextWidth(caption) <= r.Width() - 6)
+            DrawCaptionCentered(Canvas, caption, text);
+        else
+            DrawCaptionLeftPlain(Canvas, caption, text);
+        if (layout_.Squeezed) {
+            Canvas->Pen()->SetColor(cl3DDkShadow);
+            Canvas->MoveTo(r.Right, r.Top);
+            Canvas->LineTo(r.Right, r.Bottom + 1);
+        }
+    }
+    Canvas->Brush()->SetStyle(bsSolid);
+    if (buttonsImageList_)
+        DrawQuickButtons(Canvas);
+    DrawChildButtons(Canvas);
+}
+
+void TbsRibbon::DrawQuickButtons(TCanvas* Canvas)
+{
+    for (int i = 0; i < buttons_->Count(); ++i) {
+        TbsRibbonButtonItem* item = buttons_->Items(i);
+        if (!item->Visible())
+            continue;
+        TRect r = item->ItemRect;
+        if (item->MouseIn) {
+            Canvas->Brush()->SetColor(item->Down ? cl3DDkShadow : clBtnFace);
+            Canvas->FillRect(Bounds(r.Left, r.Top, r.Width(), r.Width()));
+        }
+        if (item->ImageIndex() >= 0 && item->ImageIndex() < buttonsImageList_->Count())
+            buttonsImageList_->Draw(Canvas, r.Left + r.Width() / 2 - buttonsImageList_->Width() / 2,
+                                    r.Top + r.Height() / 2 - buttonsImageList_->Height() / 2 + 1, item->ImageIndex(),
+                                    item->Enabled());
+    }
+}
+
+void TbsRibbon::DrawChildButtons(TCanvas* Canvas)
+{
+    for (int i = 0; i < childButtons_->Count(); ++i) {
+        TbsRibbonButtonItem* item = childButtons_->Items(i);
+        TRect r = item->ItemRect;
+        TColor colour = item->MouseIn || item->Down ? clBtnHighlight : clBtnText;
+        int x = r.Left + r.Width() / 2 - 5;
+        int y = r.Top + r.Height() / 2 - 4;
+        if (item->Kind == 1)
+            DrawCloseImage(Canvas, x, y, colour);
+        else if (item->Kind == 2)
+            DrawRestoreImage(Canvas, x, y, colour);
+        else
+            DrawMinimizeImage(Canvas, x, y, colour);
+    }
+}
