@@ -202,8 +202,10 @@ void TCustomForm::CreateWnd()
     AfterConstruction();
     mdiClient_.reset();
     TWinControl::CreateWnd();
-    if (formStyle_ == fsMDIForm)
+    if (formStyle_ == fsMDIForm) {
         mdiClient_ = std::make_unique<TMDIClient>(*this);
+        RecreateMDIChildren();
+    }
 }
 
 void TCustomForm::PaintWindow(HDC DC)

@@ -124,6 +124,9 @@ protected:
     bool TopLevel() const override { return Parent() == nullptr; }
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    // A multiple-document form's children leave with its window and come
+    // back with the next.
+    void DestroyWnd() override;
     void Dispatch(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void PaintWindow(HDC DC) override;
@@ -164,6 +167,8 @@ private:
     // EInvalidOperation when no multiple-document form has one.
     static TMDIClient& ClientForChild();
     TMDIClient* OwnClient() const;
+    // The shown children whose windows went with the form's come back.
+    void RecreateMDIChildren();
     // A shown child's client window, or nullptr.
     TMDIClient* ChildClient();
     // The client made this child the active one, or took that away.

@@ -138,3 +138,24 @@ bool TCustomForm::MDIChildMessage(TMessage& Message)
         return false;
     }
 }
+
+void TCustomForm::DestroyWnd()
+{
+    if (mdiClient_) {
+        for (TCustomForm* child : mdiClient_->Children())
+            child->DestroyHandle();
+        mdiClient_.reset();
+    }
+    TWinControl::DestroyWnd();
+}
+
+void TCustomForm::RecreateMDIChildren()
+{
+    std::vector<TCustomForm*> children;
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (TCustomForm* form = Screen->Forms(i);
+            form->formStyle_ == fsMDIChild && form->Visible() && !form->HandleAllocated())
+            children.push_back(form);
+    for (TCustomForm* child : children)
+        child->UpdateControlState();
+}

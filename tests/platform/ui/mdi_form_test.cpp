@@ -147,6 +147,23 @@ TEST_F(TMDIFormTest, ClosingHidesByDefaultAndFreesThroughRelease)
     EXPECT_EQ(parent_->MDIChildCount(), 1);
 }
 
+TEST_F(TMDIFormTest, ChildrenComeBackWhenTheParentsWindowIsMadeAgain)
+{
+    TForm* a = AddChild("A", Bounds(10, 20, 200, 150));
+    TForm* hidden = AddChild("Hidden", Bounds(30, 40, 200, 150));
+    hidden->Hide();
+    parent_->SetBorderIcons({biSystemMenu});
+    Process();
+    ASSERT_TRUE(a->HandleAllocated());
+    EXPECT_EQ(GetParent(a->Handle()), parent_->ClientHandle());
+    EXPECT_TRUE(IsWindowVisible(a->Handle()));
+    EXPECT_EQ(TRect(a->BoundsRect()), Bounds(10, 20, 200, 150));
+    EXPECT_EQ(parent_->MDIChildCount(), 1);
+    hidden->Show();
+    EXPECT_EQ(parent_->MDIChildCount(), 2);
+    EXPECT_EQ(parent_->ActiveMDIChild(), hidden);
+}
+
 TEST_F(TMDIFormTest, WindowMenuIsDroppedWhenItGoes)
 {
     auto* menu = new TMainMenu(parent_);
