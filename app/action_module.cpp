@@ -3,6 +3,8 @@
 // The skin components are in action_module_skins.cpp.
 #include "app/action_module.h"
 
+#include "app/action_making.h"
+
 #include "editor/document/syn_bookmark_opt.h"
 #include "editor/folding/syn_code_folding.h"
 #include "editor/view/syn_right_edge.h"
@@ -175,105 +177,102 @@ void TActionModule::CreateImageLists()
     EditorSource->BookMarkOptions()->SetBookmarkImages(EditorImageList);
 }
 
-template <typename T>
-T* TActionModule::AddAction(const char* Name, const char* Caption, TShortCut Key, int ImageIndex)
-{
-    auto* action = new T(this);
-    action->SetName(Name);
-    action->SetCaption(Caption);
-    action->SetShortCut(Key);
-    action->SetImageIndex(ImageIndex);
-    action->SetActionList(ActionList);
-    return action;
-}
-
 void TActionModule::CreateEditorActions()
 {
-    aSynPrint = AddAction<TaSynPrint>("aSynPrint", "打印...", Ctrl('P'), tiPrint);
-    aSynQuickPrint = AddAction<TaSynQuickPrint>("aSynQuickPrint", "快速打印", CtrlShift('P'));
-    aSynPageSetup = AddAction<TaSynPageSetup>("aSynPageSetup", "页面设置...", scNone, tiPageSetup);
-    aSynPreview = AddAction<TaSynPreview>("aSynPreview", "打印预览...", scNone, tiPreview);
+    aSynPrint = MakeAction<TaSynPrint>(this, ActionList, "aSynPrint", "打印...", Ctrl('P'), tiPrint);
+    aSynQuickPrint = MakeAction<TaSynQuickPrint>(this, ActionList, "aSynQuickPrint", "快速打印", CtrlShift('P'));
+    aSynPageSetup = MakeAction<TaSynPageSetup>(this, ActionList, "aSynPageSetup", "页面设置...", scNone, tiPageSetup);
+    aSynPreview = MakeAction<TaSynPreview>(this, ActionList, "aSynPreview", "打印预览...", scNone, tiPreview);
     aSynPrint->SetPrint(SynTextPrint);
     aSynQuickPrint->SetPrint(SynTextPrint);
     aSynPageSetup->SetPrint(SynTextPrint);
     aSynPreview->SetPrint(SynTextPrint);
-    aSynFind = AddAction<TaSynFind>("aSynFind", "查找...", Ctrl('F'), tiFind);
-    aSynFindNext = AddAction<TaSynFindNext>("aSynFindNext", "继续查找", VK_F3, tiFindNext);
-    aSynFindLast = AddAction<TaSynFindLast>("aSynFindLast", "反向继续查找", Ctrl(VK_F3));
-    aSynFindNextWord = AddAction<TaSynFindNextWord>("aSynFindNextWord", "继续查找单词");
-    aSynFindLastWord = AddAction<TaSynFindLastWord>("aSynFindLastWord", "反向继续查找单词");
-    aSynReplace = AddAction<TaSynReplace>("aSynReplace", "替换...", Ctrl('R'), tiReplace);
-    aSynReplaceNext = AddAction<TaSynReplaceNext>("aSynReplaceNext", "继续替换");
-    aSynReplaceLast = AddAction<TaSynReplaceLast>("aSynReplaceLast", "反向继续替换");
-    aSynUndo = AddAction<TaSynUndo>("aSynUndo", "撤消", Ctrl('Z'), tiUndo);
-    aSynRedo = AddAction<TaSynRedo>("aSynRedo", "重做", Ctrl('Y'), tiRedo);
-    aSynCut = AddAction<TaSynCut>("aSynCut", "剪切", Ctrl('X'), tiCut);
-    aSynAppendCut = AddAction<TaSynAppendCut>("aSynAppendCut", "追加剪切", CtrlShift('X'));
-    aSynCopy = AddAction<TaSynCopy>("aSynCopy", "复制", Ctrl('C'), tiCopy);
-    aSynAppendCopy = AddAction<TaSynAppendCopy>("aSynAppendCopy", "追加复制", CtrlShift('C'));
-    aSynPaste = AddAction<TaSynPaste>("aSynPaste", "粘贴", Ctrl('V'), tiPaste);
-    aSynExporterHtml = AddAction<TaSynExporter>("aSynExporterHtml", "导出到HTML格式...");
+    aSynFind = MakeAction<TaSynFind>(this, ActionList, "aSynFind", "查找...", Ctrl('F'), tiFind);
+    aSynFindNext = MakeAction<TaSynFindNext>(this, ActionList, "aSynFindNext", "继续查找", VK_F3, tiFindNext);
+    aSynFindLast = MakeAction<TaSynFindLast>(this, ActionList, "aSynFindLast", "反向继续查找", Ctrl(VK_F3));
+    aSynFindNextWord = MakeAction<TaSynFindNextWord>(this, ActionList, "aSynFindNextWord", "继续查找单词");
+    aSynFindLastWord = MakeAction<TaSynFindLastWord>(this, ActionList, "aSynFindLastWord", "反向继续查找单词");
+    aSynReplace = MakeAction<TaSynReplace>(this, ActionList, "aSynReplace", "替换...", Ctrl('R'), tiReplace);
+    aSynReplaceNext = MakeAction<TaSynReplaceNext>(this, ActionList, "aSynReplaceNext", "继续替换");
+    aSynReplaceLast = MakeAction<TaSynReplaceLast>(this, ActionList, "aSynReplaceLast", "反向继续替换");
+    aSynUndo = MakeAction<TaSynUndo>(this, ActionList, "aSynUndo", "撤消", Ctrl('Z'), tiUndo);
+    aSynRedo = MakeAction<TaSynRedo>(this, ActionList, "aSynRedo", "重做", Ctrl('Y'), tiRedo);
+    aSynCut = MakeAction<TaSynCut>(this, ActionList, "aSynCut", "剪切", Ctrl('X'), tiCut);
+    aSynAppendCut = MakeAction<TaSynAppendCut>(this, ActionList, "aSynAppendCut", "追加剪切", CtrlShift('X'));
+    aSynCopy = MakeAction<TaSynCopy>(this, ActionList, "aSynCopy", "复制", Ctrl('C'), tiCopy);
+    aSynAppendCopy = MakeAction<TaSynAppendCopy>(this, ActionList, "aSynAppendCopy", "追加复制", CtrlShift('C'));
+    aSynPaste = MakeAction<TaSynPaste>(this, ActionList, "aSynPaste", "粘贴", Ctrl('V'), tiPaste);
+    aSynExporterHtml = MakeAction<TaSynExporter>(this, ActionList, "aSynExporterHtml", "导出到HTML格式...");
     aSynExporterHtml->SetExporter(ExporterHTML);
-    aSynExporterRTL = AddAction<TaSynExporter>("aSynExporterRTL", "导出到RTF格式...");
+    aSynExporterRTL = MakeAction<TaSynExporter>(this, ActionList, "aSynExporterRTL", "导出到RTF格式...");
     aSynExporterRTL->SetExporter(ExporterRTF);
-    aSynExporterTex = AddAction<TaSynExporter>("aSynExporterTex", "导出到TeX格式...");
+    aSynExporterTex = MakeAction<TaSynExporter>(this, ActionList, "aSynExporterTex", "导出到TeX格式...");
     aSynExporterTex->SetExporter(ExporterTeX);
-    aSynInsertFile = AddAction<TaSynInsertFile>("aSynInsertFile", "插入文档...");
-    aSynDeleteNextchar = AddAction<TaSynDeleteNextchar>("aSynDeleteNextchar", "清除内容", VK_DELETE);
-    aSynClearAll = AddAction<TaSynClearAll>("aSynClearAll", "清除所有字符");
-    aSynDeleteWordToEnd = AddAction<TaSynDeleteWordToEnd>("aSynDeleteWordToEnd", "清除字符到词尾", Ctrl(VK_DELETE));
+    aSynInsertFile = MakeAction<TaSynInsertFile>(this, ActionList, "aSynInsertFile", "插入文档...");
+    aSynDeleteNextchar = MakeAction<TaSynDeleteNextchar>(this, ActionList, "aSynDeleteNextchar", "清除内容", VK_DELETE);
+    aSynClearAll = MakeAction<TaSynClearAll>(this, ActionList, "aSynClearAll", "清除所有字符");
+    aSynDeleteWordToEnd =
+        MakeAction<TaSynDeleteWordToEnd>(this, ActionList, "aSynDeleteWordToEnd", "清除字符到词尾", Ctrl(VK_DELETE));
     aSynDeleteWordToStart =
-        AddAction<TaSynDeleteWordToStart>("aSynDeleteWordToStart", "清除字符到词首", Ctrl(VK_BACK));
-    aSynDeleteWord = AddAction<TaSynDeleteWord>("aSynDeleteWord", "清除光标处单词", CtrlShift(VK_DELETE));
-    aSynDeleteLineToEnd = AddAction<TaSynDeleteLineToEnd>("aSynDeleteLineToEnd", "清除字符到行尾", Alt(VK_DELETE));
+        MakeAction<TaSynDeleteWordToStart>(this, ActionList, "aSynDeleteWordToStart", "清除字符到词首", Ctrl(VK_BACK));
+    aSynDeleteWord =
+        MakeAction<TaSynDeleteWord>(this, ActionList, "aSynDeleteWord", "清除光标处单词", CtrlShift(VK_DELETE));
+    aSynDeleteLineToEnd =
+        MakeAction<TaSynDeleteLineToEnd>(this, ActionList, "aSynDeleteLineToEnd", "清除字符到行尾", Alt(VK_DELETE));
     aSynDeleteLineToStart =
-        AddAction<TaSynDeleteLineToStart>("aSynDeleteLineToStart", "清除字符到行首", Alt(VK_BACK));
-    aSynDeleteLine = AddAction<TaSynDeleteLine>("aSynDeleteLine", "清除当前行",
-                                               static_cast<TShortCut>(scShift | scAlt | VK_DELETE));
+        MakeAction<TaSynDeleteLineToStart>(this, ActionList, "aSynDeleteLineToStart", "清除字符到行首", Alt(VK_BACK));
+    aSynDeleteLine = MakeAction<TaSynDeleteLine>(this, ActionList, "aSynDeleteLine", "清除当前行",
+                                                 static_cast<TShortCut>(scShift | scAlt | VK_DELETE));
     CreateSelectActions();
     CreateBookmarkActions();
-    aSynJump = AddAction<TaSynJump>("aSynJump", "位置跳转...", Ctrl('G'));
-    aSynGotoLastChange = AddAction<TaSynGotoLastChange>("aSynGotoLastChange", "跳转到上次修改处");
-    aSynMatchBracket = AddAction<TaSynMatchBracket>("aSynMatchBracket", "跳转到匹配括号处");
-    aSynUpperCase = AddAction<TaSynUpperCase>("aSynUpperCase", "字母大写");
-    aSynLowerCase = AddAction<TaSynLowerCase>("aSynLowerCase", "字母小写");
-    aSynToggleCase = AddAction<TaSynToggleCase>("aSynToggleCase", "字母大小写互换");
-    aSynTitleCase = AddAction<TaSynTitleCase>("aSynTitleCase", "词首字母大写", Ctrl('T'));
-    aSynBlockIndent = AddAction<TaSynBlockIndent>("aSynBlockIndent", "增加缩进", CtrlShift('I'), tiBlockIndent);
-    aSynBlockUnindent =
-        AddAction<TaSynBlockUnindent>("aSynBlockUnindent", "减少缩进", CtrlShift('U'), tiBlockUnindent);
-    aSynReadOnly = AddAction<TaSynReadOnly>("aSynReadOnly", "锁定文档", Ctrl('E'), tiReadOnly);
-    aSynOptionsSetting = AddAction<TaSynOptionsSetting>("aSynOptionsSetting", "编辑器选项...", scNone, tiOptions);
-    aSynToggleHighlighter =
-        AddAction<TaSynToggleHighlighter>("aSynToggleHighlighter", "语法高亮类型...", Ctrl('H'), tiHighlighter);
+    aSynJump = MakeAction<TaSynJump>(this, ActionList, "aSynJump", "位置跳转...", Ctrl('G'));
+    aSynGotoLastChange = MakeAction<TaSynGotoLastChange>(this, ActionList, "aSynGotoLastChange", "跳转到上次修改处");
+    aSynMatchBracket = MakeAction<TaSynMatchBracket>(this, ActionList, "aSynMatchBracket", "跳转到匹配括号处");
+    aSynUpperCase = MakeAction<TaSynUpperCase>(this, ActionList, "aSynUpperCase", "字母大写");
+    aSynLowerCase = MakeAction<TaSynLowerCase>(this, ActionList, "aSynLowerCase", "字母小写");
+    aSynToggleCase = MakeAction<TaSynToggleCase>(this, ActionList, "aSynToggleCase", "字母大小写互换");
+    aSynTitleCase = MakeAction<TaSynTitleCase>(this, ActionList, "aSynTitleCase", "词首字母大写", Ctrl('T'));
+    aSynBlockIndent =
+        MakeAction<TaSynBlockIndent>(this, ActionList, "aSynBlockIndent", "增加缩进", CtrlShift('I'), tiBlockIndent);
+    aSynBlockUnindent = MakeAction<TaSynBlockUnindent>(this, ActionList, "aSynBlockUnindent", "减少缩进",
+                                                       CtrlShift('U'), tiBlockUnindent);
+    aSynReadOnly = MakeAction<TaSynReadOnly>(this, ActionList, "aSynReadOnly", "锁定文档", Ctrl('E'), tiReadOnly);
+    aSynOptionsSetting =
+        MakeAction<TaSynOptionsSetting>(this, ActionList, "aSynOptionsSetting", "编辑器选项...", scNone, tiOptions);
+    aSynToggleHighlighter = MakeAction<TaSynToggleHighlighter>(this, ActionList, "aSynToggleHighlighter",
+                                                               "语法高亮类型...", Ctrl('H'), tiHighlighter);
 }
 
 void TActionModule::CreateSelectActions()
 {
-    aSynSelectAll = AddAction<TaSynSelectAll>("aSynSelectAll", "全部选择", Ctrl('A'));
-    aSynSelectLine = AddAction<TaSynSelectLine>("aSynSelectLine", "选择当前行", CtrlShift('L'));
-    aSynSelectNextLine = AddAction<TaSynSelectNextLine>("aSynSelectNextLine", "选择下一行", CtrlAlt(VK_DOWN));
-    aSynSelectLastLine = AddAction<TaSynSelectLastLine>("aSynSelectLastLine", "选择上一行", CtrlAlt(VK_UP));
-    aSynSelectWrod = AddAction<TaSynSelectWrod>("aSynSelectWrod", "选择光标处单词", CtrlShift('W'));
-    aSynSelectNextWord = AddAction<TaSynSelectNextWord>("aSynSelectNextWord", "选择下一个单词", CtrlAlt(VK_RIGHT));
-    aSynSelectLastWord = AddAction<TaSynSelectLastWord>("aSynSelectLastWord", "选择上一个单词", CtrlAlt(VK_LEFT));
-    aSynNormalSelect = AddAction<TaSynNormalSelect>("aSynNormalSelect", "正常选择模式");
-    aSynColumnSelect = AddAction<TaSynColumnSelect>("aSynColumnSelect", "列选择模式");
-    aSynLineSelect = AddAction<TaSynLineSelect>("aSynLineSelect", "行选择模式");
+    aSynSelectAll = MakeAction<TaSynSelectAll>(this, ActionList, "aSynSelectAll", "全部选择", Ctrl('A'));
+    aSynSelectLine = MakeAction<TaSynSelectLine>(this, ActionList, "aSynSelectLine", "选择当前行", CtrlShift('L'));
+    aSynSelectNextLine =
+        MakeAction<TaSynSelectNextLine>(this, ActionList, "aSynSelectNextLine", "选择下一行", CtrlAlt(VK_DOWN));
+    aSynSelectLastLine =
+        MakeAction<TaSynSelectLastLine>(this, ActionList, "aSynSelectLastLine", "选择上一行", CtrlAlt(VK_UP));
+    aSynSelectWrod = MakeAction<TaSynSelectWrod>(this, ActionList, "aSynSelectWrod", "选择光标处单词", CtrlShift('W'));
+    aSynSelectNextWord =
+        MakeAction<TaSynSelectNextWord>(this, ActionList, "aSynSelectNextWord", "选择下一个单词", CtrlAlt(VK_RIGHT));
+    aSynSelectLastWord =
+        MakeAction<TaSynSelectLastWord>(this, ActionList, "aSynSelectLastWord", "选择上一个单词", CtrlAlt(VK_LEFT));
+    aSynNormalSelect = MakeAction<TaSynNormalSelect>(this, ActionList, "aSynNormalSelect", "正常选择模式");
+    aSynColumnSelect = MakeAction<TaSynColumnSelect>(this, ActionList, "aSynColumnSelect", "列选择模式");
+    aSynLineSelect = MakeAction<TaSynLineSelect>(this, ActionList, "aSynLineSelect", "行选择模式");
 }
 
 void TActionModule::CreateBookmarkActions()
 {
-    aSynClearBookmark = AddAction<TaSynClearBookmark>("aSynClearBookmark", "清楚所有书签");
+    aSynClearBookmark = MakeAction<TaSynClearBookmark>(this, ActionList, "aSynClearBookmark", "清楚所有书签");
     aSynClearBookmark->Bookmark = -1;
     for (int i = 0; i < 10; ++i) {
         const AnsiString digit(1, static_cast<char>('0' + i));
         const WORD key = static_cast<WORD>('0' + i);
-        aSynGotoBookmark[i] = AddAction<TaSynGotoBookmark>(("aSynGotoBookmark" + digit).c_str(),
-                                                           ("跳转到书签" + digit).c_str(), Ctrl(key));
+        aSynGotoBookmark[i] = MakeAction<TaSynGotoBookmark>(this, ActionList, ("aSynGotoBookmark" + digit).c_str(),
+                                                            ("跳转到书签" + digit).c_str(), Ctrl(key));
         aSynGotoBookmark[i]->Bookmark = i;
-        aSynSetBookmark[i] = AddAction<TaSynSetBookmark>(("aSynSetBookmark" + digit).c_str(),
-                                                         ("切换书签" + digit).c_str(), CtrlShift(key));
+        aSynSetBookmark[i] = MakeAction<TaSynSetBookmark>(this, ActionList, ("aSynSetBookmark" + digit).c_str(),
+                                                          ("切换书签" + digit).c_str(), CtrlShift(key));
         aSynSetBookmark[i]->Bookmark = i;
     }
 }

@@ -183,10 +183,6 @@ private:
     void CreateBookmarkActions();
     void CreateSkinComponents();
     void CreateSkinActions();
-    // Makes an action of the list with its name, caption, shortcut and
-    // tool-bar picture.
-    template <typename T>
-    T* AddAction(const char* Name, const char* Caption, TShortCut Key = scNone, int ImageIndex = -1);
     // Loads Skin into the skin data; false (the user told) when it fails.
     bool LoadSkin(TbsCompressedStoredSkin* Skin);
     // The action of the skin in use, whose check a failed switch puts back.

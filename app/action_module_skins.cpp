@@ -2,9 +2,12 @@
 // its Chinese captions, the four stored skins built into the program and
 // the four actions that switch among them.
 #include <exception>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "app/action_making.h"
 #include "app/action_module.h"
 #include "editor_services/message_dlg.h"
 #include "platform/base/streams.h"
@@ -30,8 +33,6 @@ TbsCompressedStoredSkin* MakeStoredSkin(TComponent* Owner, const char* Name, con
     skin->SetFileName(FileName);
     skin->Description = AnsiString(FileName, std::string_view(FileName).find('.'));
     const std::span<const uint8_t> data = FindResourceData(FileName);
-    if (data.empty())
-        return skin;
     TStringStream stream(AnsiString(reinterpret_cast<const char*>(data.data()), data.size()));
     try {
         skin->LoadFromSkinStream(&stream);
@@ -78,10 +79,8 @@ void TActionModule::CreateSkinActions()
     TCustomAction** actions[] = {&aSkin1, &aSkin2, &aSkin3, &aSkin4};
     const char* captions[] = {"Office2007", "VistaLight", "ColorExpert", "Gradic"};
     for (int i = 0; i < 4; ++i) {
-        auto* action = new TAction(this);
-        action->SetName("aSkin" + std::to_string(i + 1));
-        action->SetCaption(captions[i]);
-        action->SetActionList(ActionList);
+        const std::string name = "aSkin" + std::to_string(i + 1);
+        auto* action = MakeAction<TAction>(this, ActionList, name.c_str(), captions[i]);
         action->SetGroupIndex(kSkinGroupIndex);
         action->SetAutoCheck(true);
         action->SetOnExecute(TNotifyEvent(this, &TActionModule::aSkin1Execute));

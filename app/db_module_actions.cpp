@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/action_making.h"
 #include "app/db_module.h"
 #include "app/node_manager.h"
 #include "editor_services/syn_actions.h"
@@ -31,18 +32,6 @@ constexpr int kImageSave = 4;
 constexpr int kImageSaveAll = 5;
 constexpr int kImageClose = 6;
 constexpr int kImageCloseAll = 7;
-
-template <typename T>
-T* MakeAction(TDBModule* Module, const char* Name, const char* Caption, TShortCut Key = scNone, int ImageIndex = -1)
-{
-    auto* action = new T(Module);
-    action->SetName(Name);
-    action->SetCaption(Caption);
-    action->SetShortCut(Key);
-    action->SetImageIndex(ImageIndex);
-    action->SetActionList(Module->DBActions);
-    return action;
-}
 
 // The editor an article action was given; the target is always a document
 // editor, as only those are registered.
@@ -73,27 +62,27 @@ void TDBModule::CreateActions()
     // Enabled exactly while a database is connected.
     const TNotifyEvent connectedRule = TNotifyEvent::FromCallable(
         [this](TObject* Sender) { static_cast<TSynAction*>(Sender)->SetEnabled(Connected()); });
-    aNewDB = MakeAction<TSynAction>(this, "aNewDB", "新建文章库(&N)...", scNone, kImageNewDB);
+    aNewDB = MakeAction<TSynAction>(this, DBActions, "aNewDB", "新建文章库(&N)...", scNone, kImageNewDB);
     aNewDB->SetOnExecute(TNotifyEvent(this, &TDBModule::aNewDBExecute));
-    aOpenDB = MakeAction<TSynAction>(this, "aOpenDB", "打开文章库(&O)...", scCtrl | 'O', kImageOpenDB);
+    aOpenDB = MakeAction<TSynAction>(this, DBActions, "aOpenDB", "打开文章库(&O)...", scCtrl | 'O', kImageOpenDB);
     aOpenDB->SetOnExecute(TNotifyEvent(this, &TDBModule::aOpenDBExecute));
-    aDeleteNode = MakeAction<TSynAction>(this, "aDeleteNode", "删除文章或目录");
+    aDeleteNode = MakeAction<TSynAction>(this, DBActions, "aDeleteNode", "删除文章或目录");
     aDeleteNode->SetOnExecute(
         TNotifyEvent::FromCallable([this](TObject*) { DeleteNode(nodeManager_->GetNodeTree()->Selected()); }));
     aDeleteNode->OnUpdate = connectedRule;
-    aNodeAttr = MakeAction<TSynAction>(this, "aNodeAttr", "文章或目录属性(&T)...");
+    aNodeAttr = MakeAction<TSynAction>(this, DBActions, "aNodeAttr", "文章或目录属性(&T)...");
     aNodeAttr->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { EditNodeProperties(); }));
     aNodeAttr->OnUpdate = TNotifyEvent::FromCallable([this](TObject*) {
         aNodeAttr->SetEnabled(Connected() &&
                               (nodeManager_->GetActiveEditor() || nodeManager_->GetNodeTree()->Selected()));
     });
-    aCompactDB = MakeAction<TSynAction>(this, "aCompactDB", "压缩文章库(&C)");
+    aCompactDB = MakeAction<TSynAction>(this, DBActions, "aCompactDB", "压缩文章库(&C)");
     aCompactDB->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { CompactDataBase(); }));
     aCompactDB->OnUpdate = connectedRule;
-    aNewNodeA = MakeAction<TSynAction>(this, "aNewNodeA", "新建目录(&D)...", scNone, kImageNewFolder);
+    aNewNodeA = MakeAction<TSynAction>(this, DBActions, "aNewNodeA", "新建目录(&D)...", scNone, kImageNewFolder);
     aNewNodeA->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { NewNode(false); }));
     aNewNodeA->OnUpdate = connectedRule;
-    aNewNodeB = MakeAction<TSynAction>(this, "aNewNodeB", "新建文章(&C)...", scCtrl | 'N', kImageNewArticle);
+    aNewNodeB = MakeAction<TSynAction>(this, DBActions, "aNewNodeB", "新建文章(&C)...", scCtrl | 'N', kImageNewArticle);
     aNewNodeB->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { NewNode(true); }));
     aNewNodeB->OnUpdate = connectedRule;
     CreateArticleActions();
@@ -105,21 +94,22 @@ void TDBModule::CreateArticleActions()
     // The article actions want a connected database and an open tab.
     const TSynTextUpdateEvent tabRule = TSynTextUpdateEvent::FromCallable(
         [this](TObject*, TCustomSynText*) { return Connected() && nodeManager_->GetEditorCount() > 0; });
-    aCloseNode = MakeAction<TSynTextAction>(this, "aCloseNode", "关闭文章(&L)", scNone, kImageClose);
-    aCloseNode->OnExecute = TSynTextExecuteEvent::FromCallable(
-        [this](TObject*, TCustomSynText* SynText) { CloseNode(EditorOf(SynText)); });
+    aCloseNode = MakeAction<TSynTextAction>(this, DBActions, "aCloseNode", "关闭文章(&L)", scNone, kImageClose);
+    aCloseNode->OnExecute =
+        TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText* SynText) { CloseNode(EditorOf(SynText)); });
     aCloseNode->OnUpdate = tabRule;
-    aCloseAllNode = MakeAction<TSynTextAction>(this, "aCloseAllNode", "关闭所有文章(&A)", scNone, kImageCloseAll);
+    aCloseAllNode =
+        MakeAction<TSynTextAction>(this, DBActions, "aCloseAllNode", "关闭所有文章(&A)", scNone, kImageCloseAll);
     aCloseAllNode->OnExecute =
         TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText*) { CloseAllNodes(); });
     aCloseAllNode->OnUpdate = tabRule;
-    aSaveNode = MakeAction<TSynTextAction>(this, "aSaveNode", "保存文章(&S)", scCtrl | 'S', kImageSave);
-    aSaveNode->OnExecute = TSynTextExecuteEvent::FromCallable(
-        [this](TObject*, TCustomSynText* SynText) { SaveNode(EditorOf(SynText)); });
+    aSaveNode = MakeAction<TSynTextAction>(this, DBActions, "aSaveNode", "保存文章(&S)", scCtrl | 'S', kImageSave);
+    aSaveNode->OnExecute =
+        TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText* SynText) { SaveNode(EditorOf(SynText)); });
     aSaveNode->OnUpdate = tabRule;
-    aSaveAllNode = MakeAction<TSynTextAction>(this, "aSaveAllNode", "保存所有文章(&S)", scNone, kImageSaveAll);
-    aSaveAllNode->OnExecute =
-        TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText*) { SaveAllNodes(); });
+    aSaveAllNode =
+        MakeAction<TSynTextAction>(this, DBActions, "aSaveAllNode", "保存所有文章(&S)", scNone, kImageSaveAll);
+    aSaveAllNode->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText*) { SaveAllNodes(); });
     // Whether there is anything to save; the connection is not asked.
     aSaveAllNode->OnUpdate = TSynTextUpdateEvent::FromCallable([this](TObject*, TCustomSynText*) {
         for (int i = 0; i < nodeManager_->GetEditorCount(); ++i)
@@ -131,7 +121,7 @@ void TDBModule::CreateArticleActions()
 
 void TDBModule::CreateAttachmentActions()
 {
-    aAddAttachment = MakeAction<TSynTextAction>(this, "aAddAttachment", "添加附件(&A)...");
+    aAddAttachment = MakeAction<TSynTextAction>(this, DBActions, "aAddAttachment", "添加附件(&A)...");
     aAddAttachment->OnUpdate = TSynTextUpdateEvent::FromCallable([this](TObject*, TCustomSynText*) {
         return Connected() && nodeManager_->GetEditorCount() > 0;
     });
@@ -150,13 +140,13 @@ void TDBModule::CreateAttachmentActions()
     const TNotifyEvent selectedRule = TNotifyEvent::FromCallable([this](TObject* Sender) {
         static_cast<TSynAction*>(Sender)->SetEnabled(Connected() && SelectedAttachmentId() != 0);
     });
-    aOpenAttachment = MakeAction<TSynAction>(this, "aOpenAttachment", "打开附件(&O)...");
+    aOpenAttachment = MakeAction<TSynAction>(this, DBActions, "aOpenAttachment", "打开附件(&O)...");
     aOpenAttachment->OnUpdate = selectedRule;
     aOpenAttachment->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) {
         if (const int id = SelectedAttachmentId())
             OpenAttachment(id);
     }));
-    aSaveAttachment = MakeAction<TSynAction>(this, "aSaveAttachment", "附件另存为(&S)...");
+    aSaveAttachment = MakeAction<TSynAction>(this, DBActions, "aSaveAttachment", "附件另存为(&S)...");
     aSaveAttachment->OnUpdate = selectedRule;
     aSaveAttachment->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) {
         const int id = SelectedAttachmentId();
@@ -167,7 +157,7 @@ void TDBModule::CreateAttachmentActions()
         if (dialog.Execute())
             SaveAttachmentAs(id, dialog.FileName);
     }));
-    aDeleteAttachment = MakeAction<TSynAction>(this, "aDeleteAttachment", "删除附件(&D)");
+    aDeleteAttachment = MakeAction<TSynAction>(this, DBActions, "aDeleteAttachment", "删除附件(&D)");
     aDeleteAttachment->OnUpdate = selectedRule;
     aDeleteAttachment->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { DeleteSelectedAttachments(); }));
 }
