@@ -38,15 +38,17 @@ TDisplayCoord TSynWordWrapPlugin::BufferToDisplayPos(const TBufferCoord& Pos) co
     SynAssert(Pos.Char >= 1 && Pos.Line >= 1, kUnit);
     if (Pos.Line > LineCount())
         return {Pos.Char, RowCount() + Pos.Line - LineCount()};
-    const int lastRow = lineOffsets_[Pos.Line - 1];
+    const TSynWrappedRows::TLineRows line = rows_.RowsOfLine(Pos.Line - 1);
     int before = 0;  // characters in the line's rows above the current one
-    for (int row = FirstRowOf(Pos.Line - 1); row < lastRow; ++row) {
-        if (before + rowLengths_[row] >= Pos.Char)
+    int row = line.FirstRow;
+    for (int32_t length : line.Lengths) {
+        if (before + length >= Pos.Char)
             return {Pos.Char - before, row + 1};
-        before += rowLengths_[row];
+        before += length;
+        ++row;
     }
     // Beyond the line's text: keep going along its last row.
-    return {rowLengths_[lastRow - 1] + Pos.Char - before, lastRow};
+    return {line.Lengths.back() + Pos.Char - before, row};
 }
 
 TBufferCoord TSynWordWrapPlugin::DisplayToBufferPos(const TDisplayCoord& Pos) const
@@ -54,25 +56,24 @@ TBufferCoord TSynWordWrapPlugin::DisplayToBufferPos(const TDisplayCoord& Pos) co
     SynAssert(Pos.Column >= 1 && Pos.Row >= 1, kUnit);
     if (Pos.Row > RowCount())
         return {Pos.Column, Pos.Row - RowCount() + LineCount()};
-    const int line = static_cast<int>(std::lower_bound(lineOffsets_.begin(), lineOffsets_.end(), Pos.Row) -
-                                      lineOffsets_.begin());
-    const int row = Pos.Row - 1;
+    const TSynWrappedRows::TLineRows line = rows_.LineOfRow(Pos.Row - 1);
+    const size_t row = static_cast<size_t>(Pos.Row - 1 - line.FirstRow);
     int column = Pos.Column;
-    if (row + 1 < lineOffsets_[line])
-        column = std::min(column, rowLengths_[row] + 1);
+    if (row + 1 < line.Lengths.size())
+        column = std::min(column, line.Lengths[row] + 1);
     else if (maxRowLength_ > 0)
         // Past the end of a line the caret may go as far as the wrap width.
-        column = std::min(column, std::max(maxRowLength_, rowLengths_[row]) + 1);
-    for (int above = FirstRowOf(line); above < row; ++above)
-        column += rowLengths_[above];
-    return {column, line + 1};
+        column = std::min(column, std::max(maxRowLength_, line.Lengths[row]) + 1);
+    for (size_t above = 0; above < row; ++above)
+        column += line.Lengths[above];
+    return {column, line.Line + 1};
 }
 
 int TSynWordWrapPlugin::GetRowLength(int Row) const
 {
     if (Row < 1 || Row > RowCount())
         TList::Error(SListIndexError, Row);
-    return rowLengths_[Row - 1];
+    return rows_.RowLength(Row - 1);
 }
 
 int TSynWordWrapPlugin::LinesInserted(int Index, int Count)
@@ -103,16 +104,7 @@ void TSynWordWrapPlugin::DisplayChanged()
 void TSynWordWrapPlugin::Reset()
 {
     UpdateWidths();
-    TSynTextStringList* lines = owner_->Lines();
-    const int count = lines->Count();
-    lineOffsets_.clear();
-    rowLengths_.clear();
-    lineOffsets_.reserve(count);
-    rowLengths_.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        WrapLine(lines->GetExpandedString(i), rowLengths_);
-        lineOffsets_.push_back(static_cast<int32_t>(rowLengths_.size()));
-    }
+    rows_.Assign(WrapLines(0, owner_->Lines()->Count()));
 }
 
 void TSynWordWrapPlugin::UpdateWidths()
@@ -164,41 +156,20 @@ void TSynWordWrapPlugin::WrapLine(std::string_view Line, std::vector<int32_t>& R
         Rows.push_back(static_cast<int32_t>(length - start));
 }
 
-int TSynWordWrapPlugin::ReplaceLines(int Index, int OldCount, int NewCount)
+TSynWrappedRows::TRun TSynWordWrapPlugin::WrapLines(int Index, int Count) const
 {
     TSynTextStringList* lines = owner_->Lines();
-    std::vector<int32_t> rows;
-    std::vector<int32_t> offsets;  // relative to the first row of Index
-    offsets.reserve(NewCount);
-    for (int i = 0; i < NewCount; ++i) {
-        WrapLine(lines->GetExpandedString(Index + i), rows);
-        offsets.push_back(static_cast<int32_t>(rows.size()));
+    TSynWrappedRows::TRun run;
+    run.Lengths.reserve(Count);
+    run.Ends.reserve(Count);
+    for (int i = Index; i < Index + Count; ++i) {
+        WrapLine(lines->GetExpandedString(i), run.Lengths);
+        run.Ends.push_back(static_cast<int32_t>(run.Lengths.size()));
     }
+    return run;
+}
 
-    const int firstRow = FirstRowOf(Index);
-    const int oldEndRow = OldCount ? lineOffsets_[Index + OldCount - 1] : firstRow;
-    const int oldRows = oldEndRow - firstRow;
-    const int newRows = static_cast<int>(rows.size());
-    const int change = newRows - oldRows;
-
-    // Overwrite what the old and new rows share, then insert or erase the rest.
-    const int shared = std::min(oldRows, newRows);
-    std::copy_n(rows.begin(), shared, rowLengths_.begin() + firstRow);
-    if (change > 0)
-        rowLengths_.insert(rowLengths_.begin() + firstRow + shared, rows.begin() + shared, rows.end());
-    else if (change < 0)
-        rowLengths_.erase(rowLengths_.begin() + firstRow + shared, rowLengths_.begin() + oldEndRow);
-
-    for (int32_t& offset : offsets)
-        offset += firstRow;
-    const int sharedLines = std::min(OldCount, NewCount);
-    std::copy_n(offsets.begin(), sharedLines, lineOffsets_.begin() + Index);
-    if (NewCount > OldCount)
-        lineOffsets_.insert(lineOffsets_.begin() + Index + sharedLines, offsets.begin() + sharedLines, offsets.end());
-    else if (NewCount < OldCount)
-        lineOffsets_.erase(lineOffsets_.begin() + Index + sharedLines, lineOffsets_.begin() + Index + OldCount);
-    if (change != 0)
-        for (auto it = lineOffsets_.begin() + Index + NewCount; it != lineOffsets_.end(); ++it)
-            *it += change;
-    return change;
+int TSynWordWrapPlugin::ReplaceLines(int Index, int OldCount, int NewCount)
+{
+    return rows_.Replace(Index, OldCount, WrapLines(Index, NewCount));
 }

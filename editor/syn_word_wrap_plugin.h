@@ -10,6 +10,7 @@
 
 #include "editor/syn_buffer_plugin.h"
 #include "editor/document/text_routines.h"
+#include "editor/view/syn_wrapped_rows.h"
 
 class TSynCustomHighlighter;
 class TSynTextStringList;
@@ -35,7 +36,7 @@ public:
 
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& Pos) const override;
     TBufferCoord DisplayToBufferPos(const TDisplayCoord& Pos) const override;
-    int RowCount() const override { return lineOffsets_.empty() ? 0 : lineOffsets_.back(); }
+    int RowCount() const override { return rows_.RowCount(); }
     int GetRowLength(int Row) const override;
     int LinesInserted(int Index, int Count) override;
     int LinesDeleted(int Index, int Count) override;
@@ -45,25 +46,24 @@ public:
 
     int MaxRowLength() const { return maxRowLength_; }
     int MinRowLength() const { return minRowLength_; }
-    int LineCount() const { return static_cast<int>(lineOffsets_.size()); }
+    int LineCount() const { return rows_.LineCount(); }
 
 private:
     void UpdateWidths();
     // Appends the lengths of the rows of Line to Rows.
     void WrapLine(std::string_view Line, std::vector<int32_t>& Rows) const;
+    // The rows of Count lines from Index on.
+    TSynWrappedRows::TRun WrapLines(int Index, int Count) const;
     // Replaces the rows of OldCount lines from Index on by those of the
     // NewCount lines now in the buffer there; answers the change in rows.
     int ReplaceLines(int Index, int OldCount, int NewCount);
-    int FirstRowOf(int Line) const { return Line == 0 ? 0 : lineOffsets_[Line - 1]; }
 
     ISynWordWrapHost* owner_;
-    // Entry i is the number of rows of lines 0 .. i together, so the rows of
-    // line i are FirstRowOf(i) .. lineOffsets_[i] - 1; every line has a row.
-    std::vector<int32_t> lineOffsets_;
-    // One entry per row: its length in expanded characters. A row holds at
-    // least one whole character unless its line is empty, and at most
-    // maxRowLength_ bytes unless a double-byte character is wider than that.
-    std::vector<int32_t> rowLengths_;
+    // Every line has a row. A row holds at least one whole character unless
+    // its line is empty, and at most maxRowLength_ bytes unless a
+    // double-byte character is wider than that. Row lengths are in
+    // expanded characters.
+    TSynWrappedRows rows_;
     int maxRowLength_ = 0;  // the wrap width; 0 keeps each line in one row
     int minRowLength_ = 1;  // a break character must lie beyond this to end a row
     TSysCharSet breakChars_;

@@ -1,0 +1,157 @@
+#include "editor/view/syn_wrapped_rows.h"
+
+#include <algorithm>
+
+namespace {
+
+// Lines per block: an edit inside a block moves at most a block's rows, and
+// a block is cut anew only after many edits, so that the running totals are
+// rebuilt rarely.
+constexpr int kUsualLines = 512;
+constexpr int kFewestLines = 128;
+constexpr int kMostLines = 2048;
+
+}  // namespace
+
+void TSynWrappedRows::Assign(TRun Run)
+{
+    lineCount_ = static_cast<int>(Run.Ends.size());
+    rowCount_ = static_cast<int>(Run.Lengths.size());
+    blocks_.clear();
+    blocks_.push_back(std::move(Run));
+    Rebalance(0, 0);
+}
+
+int TSynWrappedRows::Replace(int Index, int OldCount, const TRun& Run)
+{
+    const int newLines = static_cast<int>(Run.Ends.size());
+    const int newRows = static_cast<int>(Run.Lengths.size());
+    bool reshape = blocks_.empty();
+    if (reshape)
+        blocks_.emplace_back();
+    int block = static_cast<int>(blocks_.size()) - 1;
+    int offset = static_cast<int>(blocks_[block].Ends.size());
+    if (Index < lineCount_) {
+        const TSynCountTree::TPlace place = lines_.Find(Index);
+        block = place.Index;
+        offset = place.Offset;
+    }
+
+    // Take the old lines out, from as many blocks as they reach into.
+    int removedRows = 0;
+    int last = block;
+    int at = offset;
+    for (int rest = OldCount, b = block; rest > 0; ++b, at = 0) {
+        TBlock& from = blocks_[b];
+        const int take = std::min(rest, static_cast<int>(from.Ends.size()) - at);
+        const int firstRow = at ? from.Ends[at - 1] : 0;
+        const int rows = from.Ends[at + take - 1] - firstRow;
+        from.Lengths.erase(from.Lengths.begin() + firstRow, from.Lengths.begin() + firstRow + rows);
+        from.Ends.erase(from.Ends.begin() + at, from.Ends.begin() + at + take);
+        for (auto it = from.Ends.begin() + at; it != from.Ends.end(); ++it)
+            *it -= rows;
+        if (!reshape) {
+            lines_.Add(b, -take);
+            rows_.Add(b, -rows);
+        }
+        removedRows += rows;
+        rest -= take;
+        last = b;
+    }
+
+    // The new lines go where the old ones started.
+    TBlock& into = blocks_[block];
+    const int rowAt = offset ? into.Ends[offset - 1] : 0;
+    into.Lengths.insert(into.Lengths.begin() + rowAt, Run.Lengths.begin(), Run.Lengths.end());
+    for (auto it = into.Ends.begin() + offset; it != into.Ends.end(); ++it)
+        *it += newRows;
+    into.Ends.insert(into.Ends.begin() + offset, Run.Ends.begin(), Run.Ends.end());
+    for (auto it = into.Ends.begin() + offset; it != into.Ends.begin() + offset + newLines; ++it)
+        *it += rowAt;
+    if (!reshape) {
+        lines_.Add(block, newLines);
+        rows_.Add(block, newRows);
+    }
+    lineCount_ += newLines - OldCount;
+    rowCount_ += newRows - removedRows;
+
+    for (int b = block; b <= last && !reshape; ++b) {
+        const int lines = static_cast<int>(blocks_[b].Ends.size());
+        reshape = lines == 0 || lines > kMostLines || (lines < kFewestLines && blocks_.size() > 1);
+    }
+    if (reshape)
+        Rebalance(block, last);
+    return newRows - removedRows;
+}
+
+void TSynWrappedRows::Rebalance(int First, int Last)
+{
+    // Take in the neighbours too, so that a small block merges with one.
+    const int first = std::max(First - 1, 0);
+    const int last = std::min(Last + 1, static_cast<int>(blocks_.size()) - 1);
+    TRun all;
+    for (int b = first; b <= last; ++b) {
+        const int base = static_cast<int>(all.Lengths.size());
+        all.Lengths.insert(all.Lengths.end(), blocks_[b].Lengths.begin(), blocks_[b].Lengths.end());
+        for (int32_t end : blocks_[b].Ends)
+            all.Ends.push_back(base + end);
+    }
+
+    const size_t lines = all.Ends.size();
+    const size_t count = (lines + kUsualLines - 1) / kUsualLines;
+    std::vector<TBlock> made(count);
+    for (size_t c = 0; c < count; ++c) {
+        const size_t from = lines * c / count;
+        const size_t to = lines * (c + 1) / count;
+        const int32_t base = from ? all.Ends[from - 1] : 0;
+        made[c].Lengths.assign(all.Lengths.begin() + base, all.Lengths.begin() + all.Ends[to - 1]);
+        made[c].Ends.reserve(to - from);
+        for (size_t line = from; line < to; ++line)
+            made[c].Ends.push_back(all.Ends[line] - base);
+    }
+    blocks_.erase(blocks_.begin() + first, blocks_.begin() + last + 1);
+    blocks_.insert(blocks_.begin() + first, std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
+    Recount();
+}
+
+void TSynWrappedRows::Recount()
+{
+    std::vector<int> lines;
+    std::vector<int> rows;
+    lines.reserve(blocks_.size());
+    rows.reserve(blocks_.size());
+    for (const TBlock& block : blocks_) {
+        lines.push_back(static_cast<int>(block.Ends.size()));
+        rows.push_back(static_cast<int>(block.Lengths.size()));
+    }
+    lines_.Build(lines);
+    rows_.Build(rows);
+}
+
+TSynWrappedRows::TLineRows TSynWrappedRows::RowsIn(int Block, int Offset) const
+{
+    const TBlock& block = blocks_[Block];
+    const int from = Offset ? block.Ends[Offset - 1] : 0;
+    return {lines_.Prefix(Block) + Offset, rows_.Prefix(Block) + from,
+            std::span<const int32_t>(block.Lengths.data() + from, static_cast<size_t>(block.Ends[Offset] - from))};
+}
+
+TSynWrappedRows::TLineRows TSynWrappedRows::RowsOfLine(int Line) const
+{
+    const TSynCountTree::TPlace place = lines_.Find(Line);
+    return RowsIn(place.Index, place.Offset);
+}
+
+TSynWrappedRows::TLineRows TSynWrappedRows::LineOfRow(int Row) const
+{
+    const TSynCountTree::TPlace place = rows_.Find(Row);
+    const std::vector<int32_t>& ends = blocks_[place.Index].Ends;
+    const auto line = std::upper_bound(ends.begin(), ends.end(), place.Offset) - ends.begin();
+    return RowsIn(place.Index, static_cast<int>(line));
+}
+
+int TSynWrappedRows::RowLength(int Row) const
+{
+    const TSynCountTree::TPlace place = rows_.Find(Row);
+    return blocks_[place.Index].Lengths[place.Offset];
+}
