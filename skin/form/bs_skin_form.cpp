@@ -102,6 +102,7 @@ TbsSkinForm::~TbsSkinForm()
 {
     *alive_ = false;
     UnHookApp();
+    UnhookMDIClient();
     StopTimers();
     objects_.clear();
     TCustomForm* form = Form();
@@ -146,6 +147,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
         StatusBar = nullptr;
     ForgetCaptionParts(AComponent);
     ForgetTrayIcon(AComponent);
+    ForgetMDIParts(AComponent);
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)

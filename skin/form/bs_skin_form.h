@@ -28,6 +28,7 @@
 #include "skin/form/bs_frame_mask.h"
 #include "skin/form/bs_magnetic.h"
 #include "skin/form/bs_quick_buttons.h"
+#include "skin/form/bs_skin_form_mdi.h"
 
 class TBitmap;
 class TFont;
@@ -42,6 +43,7 @@ class TbsSkinMainMenuBar;
 class TbsSkinHint;
 class TbsTrayIcon;
 class TCustomImageList;
+class TbsSkinScrollBar;
 
 // Scoped: the class library's TBorderIcon uses the same names.
 enum class TbsBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -304,6 +306,24 @@ public:
     // The form wants its layered border now (skin, settings, composition).
     bool LayerBorderWanted() const;
 
+    // Multiple documents (bs_skin_form_mdi*.cpp). A parent's frame skins
+    // the client window and scrolls the children with two skinned bars;
+    // children report their moves and states to it (messages 1230-1236).
+    bool ShowMDIScrollBars = true;
+    bool MDIChildMaximized = false;
+    TbsSkinScrollBar* HScrollBar() const { return hScrollBar_; }
+    TbsSkinScrollBar* VScrollBar() const { return vScrollBar_; }
+    // Shows the bars the children need; Reset puts the ranges and the
+    // positions anew.
+    void UpdateMDIScrollBars(bool Reset);
+    // The form's client area less its aligned controls.
+    TRect MDIClientRect() const;
+    // Set by the bars that follow the children; not owned.
+    IbsMDITabsBar* MDITabsBar = nullptr;
+    IbsMDIChildButtons* MDIChildButtons = nullptr;
+    // Asked of a child's frame before its tab is added.
+    TbsAcceptToMDITabsBarEvent OnAcceptToMDITabsBar;
+
     // Timers, for tests and the timers' own handlers.
     TTimer* MouseTimer() const { return mouseTimer_.get(); }
     TTimer* FadeTimer() const { return fadeTimer_.get(); }
@@ -397,6 +417,31 @@ private:
     void ForgetTrayIcon(TComponent* AComponent);
     // Message 1426: the main form is back from the tray.
     void RestoredFromTray();
+    // Multiple documents: the parent's and the child's handlers.
+    void CreateMDIScrollBars();
+    void HookMDIClient();
+    void UnhookMDIClient();
+    LRESULT MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+    void PaintMDIClient(HWND Window, HDC DC);
+    void ApplyMDIScroll(TbsSkinScrollBar* Bar);
+    // 1230-1236; answers whether the previous procedure runs.
+    bool MDIMessage(TMessage& Message);
+    // A maximized child shows no frame: its buttons are on the parent's bar.
+    bool MDIChildFrameless() const;
+    void MDIAfter(const TMessage& Message);
+    // The parent's frame, the parent and its children.
+    TCustomForm* MDIParentForm() const;
+    TbsSkinForm* MDIParentFrame() const;
+    void SendToMDIParent(UINT Msg, WPARAM WParam);
+    void MaximizeMDIChild();
+    TPoint MDIMinimizedPos() const;
+    void MaximizeAllChildren();
+    void RestoreAllChildren(HWND Except);
+    bool AnyChildMaximized() const;
+    void ChildShown(bool Shown);
+    void WindowMenuClick(TObject* Sender);
+    void CheckWindowMenu();
+    void ForgetMDIParts(TComponent* AComponent);
 
     TbsSkinData* skinData_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
@@ -455,4 +500,14 @@ private:
     const TbsSkinData* layerSkin_ = nullptr;
     unsigned layerSkinLoad_ = 0;
     std::unique_ptr<TbsFormLayerBorder> layerBorder_ = std::make_unique<TbsFormLayerBorder>(this);
+    TbsSkinScrollBar* hScrollBar_ = nullptr;  // owned as components, on the form
+    TbsSkinScrollBar* vScrollBar_ = nullptr;
+    int oldHScrollPos_ = 0;
+    int oldVScrollPos_ = 0;
+    bool inScroll_ = false;
+    bool inMaximize_ = false;
+    bool inRestore_ = false;
+    HWND excludeChild_ = nullptr;  // left out of the scroll range
+    HWND mdiClient_ = nullptr;     // the client window while subclassed
+    bool mdiShownOnce_ = false;    // a child's first show asked 1236
 };

@@ -13,6 +13,7 @@
 #include "platform/win/window_attributes.h"
 #include "skin/controls/bs_skin_status_bar.h"
 #include "skin/data/bs_skin_colors.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_form_layer_geometry.h"
 #include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_minimized_pos.h"
@@ -81,6 +82,10 @@ void TbsSkinForm::Minimize()
             restoreRect_ = BoundsOf(form);
         TPoint at = GetMinimizedPos();
         form->SetBounds(at.X, at.Y, GetMinWidth(), GetMinHeight());
+        if (form->FormStyle() == fsMDIChild) {
+            SendToMDIParent(WM_SKINMDICHILDNOTMAXIMIZED, 0);
+            SendToMDIParent(WM_SKINMDICHILDMINIMIZED, reinterpret_cast<WPARAM>(form->Handle()));
+        }
     }
     if (OnMinimize)
         OnMinimize(this);
@@ -89,6 +94,8 @@ void TbsSkinForm::Minimize()
 TPoint TbsSkinForm::GetMinimizedPos() const
 {
     TCustomForm* form = Form();
+    if (form->FormStyle() == fsMDIChild && form->HandleAllocated())
+        return MDIMinimizedPos();
     std::vector<TPoint> taken;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* other = Screen->Forms(i);
@@ -106,6 +113,10 @@ void TbsSkinForm::Maximize()
     TCustomForm* form = Form();
     if (IsEmptyBounds(restoreRect_))
         restoreRect_ = BoundsOf(form);
+    if (form->FormStyle() == fsMDIChild && form->HandleAllocated()) {
+        MaximizeMDIChild();
+        return;
+    }
     MONITORINFO monitor = FormMonitor(form);
     TRect r = MaximizeOnFullScreen ? monitor.rcMonitor : monitor.rcWork;
     // With the task bar hidden, the pixel left free on every side lets the
@@ -145,6 +156,10 @@ void TbsSkinForm::Restore()
     if (form->Width() == oldWidth && form->Height() == oldHeight)
         SizeNudge();
     RepaintFrame();
+    if (form->FormStyle() == fsMDIChild && FormState != wsMaximized) {
+        SendToMDIParent(WM_SKINMDICHILDNOTMAXIMIZED, 0);
+        SendToMDIParent(WM_SKINMDICHILDRESTORED, 0);
+    }
     restoreRect_ = {};
     if (StatusBar != nullptr && StatusBar->SizeGrip())
         StatusBar->SetGripVisible(true);

@@ -11,6 +11,7 @@
 #include "skin/form/bs_default_frame_paint.h"
 #include "skin/form/bs_frame_paint_objects.h"
 #include "skin/form/bs_skin_frame_paint.h"
+#include "skin/form/bs_form_background.h"
 #include "skin/form/bs_skin_form.h"
 
 namespace {
@@ -80,11 +81,6 @@ void TbsSkinForm::PaintNCArea(HDC DC)
     PaintDefaultFrame(DC, frame, objects);
 }
 
-namespace {
-
-// Lays Source's piece From over all of Target as the skin's background
-// says: stretched, stretched to the height and tiled across, stretched to
-// the width and tiled down, or tiled both ways.
 void FillBackground(TBitmap& Target, TBitmap* Source, const TRect& From, bool StretchEffect, TbsStretchType Type)
 {
     // A piece under one pixel would tile without end.
@@ -102,8 +98,6 @@ void FillBackground(TBitmap& Target, TBitmap* Source, const TRect& From, bool St
     else
         copier.Stretch(piece, all);
 }
-
-}  // namespace
 
 void TbsSkinForm::WMEraseBkgnd(TMessage& Message)
 {

@@ -91,14 +91,24 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_WINDOWPOSCHANGED:
         return true;
     case WM_NCCALCSIZE:
+        if (MDIChildFrameless()) {
+            Message.Result = 0;
+            return false;
+        }
         if (!HasBorder())
             return true;
         WMNCCalcSize(Message);
         return false;
     case WM_NCHITTEST:
+        if (MDIChildFrameless()) {
+            Message.Result = HTCLIENT;
+            return false;
+        }
         WMNCHitTest(Message);
         return false;
     case WM_NCPAINT:
+        if (MDIChildFrameless())
+            return false;
         if (!HasBorder())
             return true;
         if (SkinUsed || !ChangingSkin) {
@@ -167,9 +177,14 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SKINDATA_RESSTRCHANGED:
         ResStrChanged();
         return true;
+    case WM_SKINMDICHILDFIT:
+    case WM_SKINMDICHILDMAXIMIZED:
+    case WM_SKINMDICHILDNOTMAXIMIZED:
+    case WM_SKINMDICHILDCHANGED:
+    case WM_SKINMDICHILDRESTORED:
+    case WM_SKINMDICHILDMINIMIZED:
     case WM_SKINMDIQUERYMAXIMIZED:
-        Message.Result = 0;
-        return false;
+        return MDIMessage(Message);
     case WM_SKINRESTOREDFROMTRAY:
         RestoredFromTray();
         return true;
@@ -195,6 +210,7 @@ bool TbsSkinForm::PaintQuery(TMessage& Message, LRESULT Answer)
 void TbsSkinForm::SecondDispatch(TMessage& Message)
 {
     EffectsAfter(Message);
+    MDIAfter(Message);
     if (!Skinnable)
         return;
     switch (Message.Msg) {

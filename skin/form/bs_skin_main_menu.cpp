@@ -8,6 +8,7 @@
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/timer.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
@@ -120,9 +121,12 @@ void TbsSkinMainMenuBar::SetScrollMenu(bool Value)
 
 TMenu* TbsSkinMainMenuBar::GetChildMainMenu() const
 {
-    // No multiple-document children exist on this platform; the finder
-    // stands in for the active child's menu.
-    return ChildMenuFinder ? ChildMenuFinder() : nullptr;
+    // The active child's menu; tests may put a finder of their own first.
+    if (ChildMenuFinder)
+        return ChildMenuFinder();
+    TCustomForm* form = GetParentForm(const_cast<TbsSkinMainMenuBar*>(this));
+    TCustomForm* child = form != nullptr ? form->ActiveMDIChild() : nullptr;
+    return child != nullptr ? child->Menu() : nullptr;
 }
 
 void TbsSkinMainMenuBar::CreateMenuItems()

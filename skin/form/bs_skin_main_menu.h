@@ -184,8 +184,8 @@ public:
     TbsItemEnterEvent OnItemMouseEnter;
     TbsItemLeaveEvent OnItemMouseLeave;
 
-    // The menu of the active child merged in, or nil. The form's own
-    // search by default; tests put a menu of their own in its place.
+    // The menu of the active child merged in, or nil: the main menu of
+    // the form's active MDI child, unless a finder is set.
     using TChildMenuFinder = TEvent<TMenu*()>;
     TChildMenuFinder ChildMenuFinder;
     TMenu* GetChildMainMenu() const;

@@ -20,7 +20,8 @@ void RecalcFrame(HWND Window)
 
 void TCustomForm::UpdateMenuBar()
 {
-    bool wanted = menu_ && !Parent();
+    // A multiple-document child's menu joins its parent's bar instead.
+    bool wanted = menu_ && !Parent() && formStyle_ != fsMDIChild;
     if (wanted == (menuBar_ != nullptr) && (!menuBar_ || menuBar_->Menu() == menu_))
         return;
     menuBar_.reset(wanted ? new TMenuBar(this, menu_) : nullptr);
