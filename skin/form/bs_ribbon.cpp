@@ -7,6 +7,8 @@
 #include "platform/win/win_messages.h"
 #include "skin/data/bs_skin_controls_tabs.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_ribbon_app_button.h"
+#include "skin/form/bs_ribbon_app_menu.h"
 #include "skin/form/bs_ribbon_page.h"
 
 TbsRibbonButtonItem::TbsRibbonButtonItem(TCollection* Collection) : TCollectionItem(Collection) {}
@@ -64,9 +66,17 @@ TbsRibbon::TbsRibbon(TComponent* AOwner)
     SetHeight(115);
     SetAlign(alTop);
     SetSkinDataName("officetab");
+    appButton_ = new TbsAppButton(this);
+    appButton_->Ribbon = this;
+    appButton_->SetCanFocused(true);
+    appButton_->SetTabStop(false);
+    appButton_->SetSkinDataName("officemenubutton");
+    appButton_->SetBounds(3, 1, appButtonWidth_, 24);
+    appButton_->SetParent(this);
+    appButton_->OnHideTrackMenu = TNotifyEvent(this, &TbsRibbon::AppButtonMenuClosed);
 }
 
-TbsRibbon::~TbsRibbon() = default;
+TbsRibbon::~TbsRibbon() { RemoveHook(); }
 
 TbsDataSkinTabControl* TbsRibbon::SkinDescription()
 {
@@ -121,6 +131,10 @@ void TbsRibbon::Notification(TComponent* AComponent, TOperation Operation)
         return;
     if (AComponent == buttonsImageList_)
         buttonsImageList_ = nullptr;
+    if (AComponent == appMenu_) {
+        RemoveHook();
+        appMenu_ = nullptr;
+    }
     for (int i = 0; i < tabs_->Count(); ++i)
         if (tabs_->Items(i)->page_ == AComponent)
             tabs_->Items(i)->page_ = nullptr;

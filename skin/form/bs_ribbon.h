@@ -10,6 +10,9 @@
 #include "skin/form/bs_ribbon_layout.h"
 #include "skin/form/bs_ribbon_tabs.h"
 
+class TbsAppButton;
+class TbsAppMenu;
+class TbsAppMenuItem;
 class TbsRibbon;
 class TbsRibbonPage;
 class TbsDataSkinTabControl;
@@ -102,6 +105,22 @@ public:
 
     // After the selected tab changed; Sender is the ribbon.
     TNotifyEvent OnChangePage;
+    // After the application menu or the button's popup menu closed.
+    TNotifyEvent OnMenuClose;
+
+    // The button in the top-left corner; owned.
+    TbsAppButton* AppButton() const { return appButton_; }
+    int AppButtonWidth() const { return appButtonWidth_; }
+    // Values below 35 are ignored; the tabs start 6 pixels right of it.
+    void SetAppButtonWidth(int Value);
+    // Not owned; hidden at once when set, cleared when freed.
+    TbsAppMenu* AppMenu() const { return appMenu_; }
+    void SetAppMenu(TbsAppMenu* Value);
+    // Lays the menu over the form's client area below the button.
+    void ShowAppMenu();
+    // Closes the menu; then Item's OnClick (when given), OnMenuClose and the
+    // menu's OnHideMenu.
+    void HideAppMenu(TbsAppMenuItem* Item);
 
     // Re-lays the strip with the current font; painting does it too.
     void LayOut(TCanvas* Canvas);
@@ -127,11 +146,21 @@ private:
     void DrawPlain(TCanvas* Canvas);
     void DrawQuickButtons(TCanvas* Canvas);
     void DrawChildButtons(TCanvas* Canvas);
+    void InstallHook();
+    void RemoveHook();
+    // Esc closes the open menu while the form's frame is active; every
+    // other message goes on down the application's chain.
+    void AppMessage(MSG& Msg, bool& Handled);
+    void AppButtonMenuClosed(TObject* Sender);
 
     std::unique_ptr<TbsRibbonTabs> tabs_;
     std::unique_ptr<TbsRibbonButtonItems> buttons_;
     std::unique_ptr<TbsRibbonButtonItems> childButtons_;
     TCustomImageList* buttonsImageList_ = nullptr;
+    TbsAppButton* appButton_ = nullptr;
+    TbsAppMenu* appMenu_ = nullptr;
+    int appButtonWidth_ = 54;
+    bool hooked_ = false;  // AppMessage is in the application's chain
     int tabIndex_ = -1;
     int tabStripLeft_ = 60;
     TbsRibbonLayoutResult layout_;

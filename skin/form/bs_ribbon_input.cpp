@@ -6,6 +6,8 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "skin/form/bs_ribbon_app_button.h"
+#include "skin/form/bs_ribbon_app_menu.h"
 
 namespace {
 
@@ -83,12 +85,13 @@ void TbsRibbon::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
         return;
     pressedQuick_ = pressedChild_ = -1;
     HotTrack(X, Y);
-    if (hotTab_ != -1 && hotTab_ != tabIndex_) {
+    bool menuOpen = appMenu_ && appMenu_->Visible();
+    if (!menuOpen && hotTab_ != -1 && hotTab_ != tabIndex_) {
         SetTabIndex(hotTab_);
         if (!alive)
             return;
     }
-    if (hotTab_ != -1 && !Focused() && CanFocus())
+    if (!menuOpen && hotTab_ != -1 && !Focused() && CanFocus())
         SetFocus();
     for (int i = 0; i < childButtons_->Count(); ++i)
         childButtons_->Items(i)->Down = i == hotChild_;
@@ -151,6 +154,11 @@ void TbsRibbon::KeyDown(WORD& Key, TShiftState Shift)
     case VK_LEFT:
     case VK_UP:
         target = NextVisibleTab(tabIndex_, -1);
+        // Before the first tab comes the application button.
+        if (target == -1 && appButton_->CanFocus()) {
+            appButton_->SetFocus();
+            return;
+        }
         break;
     case VK_RIGHT:
     case VK_DOWN:

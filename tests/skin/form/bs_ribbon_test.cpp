@@ -223,7 +223,6 @@ TEST_F(BsRibbon, KeysAndTheWheelMoveBetweenVisibleTabs)
     PumpMessages();
     EXPECT_EQ(ribbon_->TabIndex(), 1);
     InjectKeyStroke(VK_LEFT);
-    InjectKeyStroke(VK_LEFT);
     PumpMessages();
     EXPECT_EQ(ribbon_->TabIndex(), 0);
     TPoint over = ribbon_->ClientToScreen(TPoint{100, 10});
