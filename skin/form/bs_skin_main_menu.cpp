@@ -12,6 +12,7 @@
 #include "platform/ui/kernel/timer.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
+#include "skin/form/bs_main_menu_bar_button.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
 #include "skin/data/bs_skin_text_objects.h"
@@ -56,6 +57,7 @@ std::vector<TMenuItem*> MergedMenuItems(TMenu* Main, TMenu* Child)
 TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* AOwner) : TbsSkinControl(AOwner)
 {
     SetSkinDataName("mainmenubar");
+    childButtons_ = std::make_unique<TbsMainMenuBarButtons>(this);
     defItemFont_ = std::make_unique<TFont>();
     defItemFont_->SetName("Arial");
     defItemFont_->SetHeight(14);
@@ -106,10 +108,13 @@ void TbsSkinMainMenuBar::SetSkinForm(TbsSkinForm* Value)
 {
     if (skinForm_ != nullptr && skinForm_->MainMenuBar == this)
         skinForm_->MainMenuBar = nullptr;
+    if (skinForm_ != nullptr && skinForm_->MDIChildButtons == childButtons_.get())
+        skinForm_->MDIChildButtons = nullptr;
     skinForm_ = Value;
     if (Value != nullptr) {
         Value->FreeNotification(this);
         Value->MainMenuBar = this;
+        Value->MDIChildButtons = childButtons_.get();
     }
 }
 
@@ -136,6 +141,7 @@ void TbsSkinMainMenuBar::CreateMenuItems()
     TbsSkinData* data = SkinData();
     itemsData_ = data;
     itemsLoad_ = data != nullptr ? data->LoadCount : 0;
+    childButtons_->Rebuild();
     if (mainMenu_ == nullptr)
         return;
     TbsDataSkinMainMenuBarItem* description = nullptr;
@@ -168,11 +174,13 @@ void TbsSkinMainMenuBar::CalcItemsArea()
 {
     if (!SkinUsed) {
         ItemsArea = TRect{2, 2, Width() - 2, Height() - 2};
+        childButtons_->Place(ItemsArea);
         return;
     }
     ItemsArea = TRect{ItemsRect.Left, ItemsRect.Top, Width() - (SkinRect.Width() - ItemsRect.Right), ItemsRect.Bottom};
     if (!useSkinSize_)
         ItemsArea.Bottom = Height() - (SkinRect.Height() - ItemsRect.Bottom);
+    childButtons_->Place(ItemsArea);
 }
 
 TRect TbsSkinMainMenuBar::TrackMarkRect() const
@@ -195,6 +203,7 @@ void TbsSkinMainMenuBar::PaintBar(TCanvas* Canvas)
             item->Draw(Canvas, previous);
         previous = item.get();
     }
+    childButtons_->Draw(Canvas);
     DrawTrackMark(Canvas);
 }
 
@@ -240,6 +249,10 @@ void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
 {
     // The skinned control fires OnMouseEnter and OnMouseLeave.
     TbsSkinControl::Dispatch(Message);
+    if (Message.Msg == WM_SKINMENUCLOSED)
+        childButtons_->ReleaseSysMenuButton();
+    if (Message.Msg == CM_MOUSELEAVE && !Designing())
+        childButtons_->TestActive(-1, -1);
     if (Message.Msg == CM_MOUSELEAVE && !Designing())
         TestActive(-1, -1);
     else if (Message.Msg == WM_SKINMENUCLOSED && !opening_)
@@ -290,6 +303,8 @@ void TbsSkinMainMenuBar::TestActive(int X, int Y)
 void TbsSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TbsSkinControl::MouseDown(Button, Shift, X, Y);
+    if (childButtons_->MouseDown(Button, Shift, X, Y))
+        return;
     TestActive(X, Y);
     if (ActiveIndex != -1) {
         MouseDownIndex = ActiveIndex;
@@ -301,6 +316,7 @@ void TbsSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X
 
 void TbsSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y)
 {
+    childButtons_->TestActive(X, Y);
     TestActive(X, Y);
     TbsSkinControl::MouseMove(Shift, X, Y);
 }
@@ -308,6 +324,7 @@ void TbsSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y)
 void TbsSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     MouseDownIndex = -1;
+    childButtons_->MouseUp(Button);
     TbsSkinControl::MouseUp(Button, Shift, X, Y);
 }
 

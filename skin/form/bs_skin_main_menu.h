@@ -19,6 +19,7 @@
 class TBitmap;
 class TTimer;
 class TbsDataSkinMainMenuBarItem;
+class TbsMainMenuBarButtons;
 class TbsSkinData;
 class TbsSkinForm;
 class TbsSkinMainMenuBar;
@@ -239,6 +240,8 @@ public:
 
     // Rebuilds the items (a child was activated).
     void UpdateItems();
+    // A maximized child's buttons; the frame of SkinForm tells them.
+    TbsMainMenuBarButtons* ChildButtons() const { return childButtons_.get(); }
     // The hot item follows the point (client coordinates; -1, -1: none).
     void TestActive(int X, int Y);
     // Opens the items that do not fit from the first hidden one.
@@ -308,6 +311,7 @@ private:
     std::unique_ptr<TTimer> morphTimer_;
     std::unique_ptr<TTimer> animationTimer_;
     std::vector<std::unique_ptr<TbsSkinMainMenuBarItem>> items_;
+    std::unique_ptr<TbsMainMenuBarButtons> childButtons_;
     // The skin data and its load the items were built under.
     const TbsSkinData* itemsData_ = nullptr;
     unsigned itemsLoad_ = 0;

@@ -1,0 +1,103 @@
+// The buttons of a maximized child on the main form's menu bar: its
+// system-menu button at the left end of the items area and its close,
+// restore and minimize buttons at the right end. They come with the first
+// maximized child and go when no child is maximized any more.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/base/geometry.h"
+#include "platform/ui/kernel/control_types.h"
+#include "skin/form/bs_skin_form_mdi.h"
+
+class TBitmap;
+class TCanvas;
+class TbsDataSkinMainMenuBarButton;
+class TbsMainMenuBarButtons;
+class TbsSkinForm;
+class TbsSkinMainMenuBar;
+
+class TbsSkinMainMenuBarButton {
+public:
+    // The kinds, as the skin's commands number them.
+    enum { bkClose = 0, bkRestore = 1, bkMinimize = 2, bkSysMenu = 3 };
+
+    // Data nil: drawn in the plain look, of kind DefaultKind.
+    TbsSkinMainMenuBarButton(TbsMainMenuBarButtons* AOwner, const TbsDataSkinMainMenuBarButton* Data, int DefaultKind);
+
+    bool HasSkinData = false;
+    int Kind;
+    TBitmap* Picture = nullptr;  // the skin's
+    TRect SkinRect{};
+    TRect ActiveSkinRect{};
+    TRect DownRect{};
+    TRect ObjectRect{};
+    bool Active = false;
+    bool MouseIn = false;
+    bool Down = false;
+    bool Enabled = true;
+
+    void Draw(TCanvas* Canvas);
+    void MouseEnter();
+    void MouseLeave();
+    void MouseDown(TMouseButton Button);
+    void MouseUp(TMouseButton Button);
+    void DblClick();
+
+private:
+    void DrawPlain(TCanvas* Canvas);
+    void Click();
+    void ReDraw();
+
+    TbsMainMenuBarButtons* owner_;
+};
+
+// The bar's child buttons, in list order system menu, close, restore,
+// minimize. The main form's frame tells them of its children's maximize
+// and restore.
+class TbsMainMenuBarButtons : public IbsMDIChildButtons {
+public:
+    explicit TbsMainMenuBarButtons(TbsSkinMainMenuBar* ABar) : Bar(ABar) {}
+
+    // A child maximized: the buttons appear. No child is maximized any
+    // more: they go (with one still maximized they follow its icons).
+    void ChildMaximized(TCustomForm* Child) override;
+    void ChildrenRestored() override;
+    void MDIChildMaximize();
+    void MDIChildRestore();
+    // Built again with the bar's objects, so that a new skin shows.
+    void Rebuild();
+
+    bool MDIChildMaximized = false;
+    int Count() const { return static_cast<int>(buttons_.size()); }
+    TbsSkinMainMenuBarButton* Buttons(int Index) const { return buttons_[static_cast<size_t>(Index)].get(); }
+    // Minimize follows biMinimize and the system menu biSystemMenu.
+    void UpdateMDIButtonsEnabled();
+
+    // Places the buttons at the ends of Area, which shrinks by them.
+    void Place(TRect& Area);
+    void Draw(TCanvas* Canvas);
+    // The hot button follows the point; true when it is over a button.
+    bool TestActive(int X, int Y);
+    // True when a button took the press.
+    bool MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseUp(TMouseButton Button);
+    // The menu the system-menu button opened closed (1228).
+    void ReleaseSysMenuButton();
+
+    // The maximized child's frame: the active child's first.
+    TbsSkinForm* MaximizedChildFrame() const;
+    // Draws one button on the bar at once.
+    void DrawButton(TbsSkinMainMenuBarButton* Button);
+
+    TbsSkinMainMenuBar* Bar;
+
+private:
+    void CreateMDIButtons();
+    void DeleteMDIButtons();
+
+    std::vector<std::unique_ptr<TbsSkinMainMenuBarButton>> buttons_;
+    int activeIndex_ = -1;
+    int mouseDownIndex_ = -1;
+};

@@ -1,0 +1,262 @@
+// The buttons of a maximized child on the main form's menu bar, with real
+// children: their order and kinds, enabling by the child's icons, the
+// system-menu button held down while its menu is open, and closing the
+// child from the close button or a double click on the system-menu button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/win/mouse_input.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/data/bs_skin_data_messages.h"
+#include "skin/form/bs_main_menu_bar_button.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
+#include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/mdi_test_support.h"
+#include "tests/skin/form/test_main_menu_bar_skin.h"
+#include "platform/win/headless_screen.h"
+#include "tests/support/golden_image.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/test_data.h"
+
+namespace {
+
+using B = TbsSkinMainMenuBarButton;
+
+class MenuBarButtonsTest : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        test_main_menu_bar_skin::AddTo(skin_);
+        FrameTest::SetUp();
+        scene_ = std::make_unique<TMDIScene>(data_.get());
+        menu_ = new TbsSkinMainMenu(scene_->Parent);
+        auto* file = new TMenuItem(menu_);
+        file->SetCaption("File");
+        menu_->Items()->Add(file);
+        bar_ = new TbsSkinMainMenuBar(scene_->Parent);
+        bar_->SetParent(scene_->Parent);
+        bar_->SetSkinForm(scene_->ParentFrame);
+        bar_->SetMainMenu(menu_);
+        bar_->SetSkinData(data_.get());
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        scene_.reset();
+        FrameTest::TearDown();
+    }
+
+    TbsMainMenuBarButtons* Buttons() const { return bar_->ChildButtons(); }
+    TCustomForm* MaximizedChild(TbsBorderIcons Icons)
+    {
+        TCustomForm* child = scene_->AddChild("Child", Bounds(10, 10, 200, 150));
+        TMDIScene::FrameOf(child)->SetBorderIcons(Icons);
+        TMDIScene::FrameOf(child)->SetFrameWindowState(wsMaximized);
+        PumpMessages();
+        bar_->Repaint();
+        return child;
+    }
+    void Send(UINT Msg, const TbsSkinMainMenuBarButton* Button)
+    {
+        const TRect& r = Button->ObjectRect;
+        const WPARAM keys = Msg == WM_LBUTTONUP ? WPARAM(0) : WPARAM(MK_LBUTTON);
+        SendMessage(bar_->Handle(), Msg, keys, PointToLParam((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    }
+
+    std::unique_ptr<TMDIScene> scene_;
+    TbsSkinMainMenu* menu_ = nullptr;
+    TbsSkinMainMenuBar* bar_ = nullptr;
+};
+
+const TbsBorderIcons AllIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize};
+
+TEST_F(MenuBarButtonsTest, AMaximizedChildBringsFourButtonsThatGoOnRestore)
+{
+    EXPECT_EQ(Buttons()->Count(), 0);
+    TCustomForm* child = MaximizedChild(AllIcons);
+    ASSERT_EQ(Buttons()->Count(), 4);
+    // The bar's skin names no button descriptions: each kind comes from
+    // the button's place.
+    std::vector<int> kinds;
+    for (int i = 0; i < 4; ++i) {
+        kinds.push_back(Buttons()->Buttons(i)->Kind);
+        EXPECT_FALSE(Buttons()->Buttons(i)->HasSkinData);
+        EXPECT_TRUE(Buttons()->Buttons(i)->Enabled);
+    }
+    EXPECT_EQ(kinds, (std::vector<int>{B::bkSysMenu, B::bkClose, B::bkRestore, B::bkMinimize}));
+    // The system menu at the left of the items, close rightmost.
+    const TRect sys = Buttons()->Buttons(0)->ObjectRect;
+    const TRect close = Buttons()->Buttons(1)->ObjectRect;
+    const TRect restore = Buttons()->Buttons(2)->ObjectRect;
+    const TRect minimize = Buttons()->Buttons(3)->ObjectRect;
+    EXPECT_LT(sys.Right, bar_->Items(0)->ObjectRect.Left + 1);
+    EXPECT_GT(close.Left, restore.Right);
+    EXPECT_GT(restore.Left, minimize.Right);
+    EXPECT_GE(minimize.Left, bar_->Items(0)->ObjectRect.Right);
+
+    // A rebuild of the bar (a skin change) keeps them.
+    bar_->ChangeSkinData();
+    EXPECT_EQ(Buttons()->Count(), 4);
+
+    // Restoring goes through 1232: the buttons go.
+    TMDIScene::FrameOf(child)->SetFrameWindowState(wsNormal);
+    PumpMessages();
+    EXPECT_EQ(Buttons()->Count(), 0);
+    EXPECT_FALSE(Buttons()->MDIChildMaximized);
+}
+
+TEST_F(MenuBarButtonsTest, MinimizeAndSystemMenuFollowTheChildsIcons)
+{
+    MaximizedChild(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMaximize});
+    ASSERT_EQ(Buttons()->Count(), 4);
+    EXPECT_TRUE(Buttons()->Buttons(0)->Enabled);
+    EXPECT_TRUE(Buttons()->Buttons(1)->Enabled);
+    EXPECT_TRUE(Buttons()->Buttons(2)->Enabled);
+    EXPECT_FALSE(Buttons()->Buttons(3)->Enabled);
+    // A press on the disabled minimize button does nothing.
+    Send(WM_LBUTTONDOWN, Buttons()->Buttons(3));
+    Send(WM_LBUTTONUP, Buttons()->Buttons(3));
+    PumpMessages();
+    EXPECT_EQ(Buttons()->Count(), 4);
+}
+
+TEST_F(MenuBarButtonsTest, RestoreAndMinimizeButtonsActOnTheChild)
+{
+    TCustomForm* child = MaximizedChild(AllIcons);
+    Send(WM_MOUSEMOVE, Buttons()->Buttons(2));
+    Send(WM_LBUTTONDOWN, Buttons()->Buttons(2));
+    Send(WM_LBUTTONUP, Buttons()->Buttons(2));
+    PumpMessages();
+    EXPECT_EQ(TMDIScene::FrameOf(child)->WindowState(), wsNormal);
+    EXPECT_EQ(Buttons()->Count(), 0);
+}
+
+TEST_F(MenuBarButtonsTest, TheSystemMenuButtonStaysDownUntilItsMenuCloses)
+{
+    MaximizedChild(AllIcons);
+    TbsSkinMainMenuBarButton* sys = Buttons()->Buttons(0);
+    Send(WM_MOUSEMOVE, sys);
+    Send(WM_LBUTTONDOWN, sys);
+    // The menu opens on the press.
+    EXPECT_TRUE(scene_->ParentFrame->SkinMenu()->ChainOpen());
+    Send(WM_LBUTTONUP, sys);
+    EXPECT_TRUE(sys->Down);
+    scene_->ParentFrame->SkinMenu()->CloseMenu();
+    PumpMessages();
+    EXPECT_FALSE(sys->Down);
+}
+
+// The close button and a double click on the system-menu button close the
+// child, hidden or freed, while the buttons go inside the bar's handler.
+TEST_F(MenuBarButtonsTest, CloseButtonAndSystemMenuDoubleClickCloseTheChild)
+{
+    for (int way = 0; way < 2; ++way)
+        for (TCloseAction action : {caHide, caFree}) {
+            TCustomForm* child = MaximizedChild(AllIcons);
+            child->OnClose = TCloseEvent::FromCallable([action](TObject*, TCloseAction& Action) { Action = action; });
+            ASSERT_EQ(Buttons()->Count(), 4);
+            if (way == 0) {
+                const TbsSkinMainMenuBarButton place = *Buttons()->Buttons(1);
+                Send(WM_MOUSEMOVE, &place);
+                Send(WM_LBUTTONDOWN, &place);
+                Send(WM_LBUTTONUP, &place);
+            } else {
+                TbsSkinMainMenuBarButton* sys = Buttons()->Buttons(0);
+                Send(WM_MOUSEMOVE, sys);
+                Send(WM_LBUTTONDOWN, sys);
+                scene_->ParentFrame->SkinMenu()->CloseMenu();
+                PumpMessages();
+                ASSERT_EQ(Buttons()->Count(), 4);
+                const TbsSkinMainMenuBarButton place = *Buttons()->Buttons(0);
+                Send(WM_LBUTTONDBLCLK, &place);
+                Send(WM_LBUTTONUP, &place);
+            }
+            PumpMessages();
+            bar_->Repaint();
+            EXPECT_EQ(Buttons()->Count(), 0) << way << action;
+            EXPECT_FALSE(scene_->ParentFrame->SkinMenu()->ChainOpen());
+            if (action == caFree) {
+                EXPECT_EQ(scene_->Parent->MDIChildCount(), 0);
+                scene_->Forget(child);
+            } else {
+                EXPECT_FALSE(child->Visible());
+                scene_->Forget(child);
+                delete child;
+                PumpMessages();
+            }
+        }
+}
+
+// A skin whose bar names button descriptions: each button takes its kind
+// from its description's command and draws from its picture.
+class SkinnedMenuBarButtonsTest : public MenuBarButtonsTest {
+protected:
+    void SetUp() override
+    {
+        const char* names[] = {"mdisys", "mdiclose", "mdimax", "mdimin"};
+        const char* commands[] = {"cmsysmenu", "cmclose", "cmmaximize", "cmminimize"};
+        const char* keys[] = {"sysmenubutton", "closebutton", "maxbutton", "minbutton"};
+        for (int i = 0; i < 4; ++i) {
+            std::string counted = skin_.Get("SKINOBJECTS", "count");
+            int count = counted.empty() ? 0 : std::stoi(counted);
+            skin_.Set("SKINOBJECTS", std::to_string(count), std::string(names[i]) + ":mainmenubarbutton");
+            skin_.Set("SKINOBJECTS", "count", std::to_string(count + 1));
+            skin_.Set(names[i], "activepictureindex", "0");
+            skin_.Set(names[i], "skinrect", TTestSkin::RectText(skin_.AddCell(names[i], 16, 14, {}, {}, {"face"})));
+            skin_.Set(names[i], "command", commands[i]);
+            skin_.Set("mainmenubar", keys[i], names[i]);
+        }
+        MenuBarButtonsTest::SetUp();
+    }
+};
+
+TEST_F(SkinnedMenuBarButtonsTest, ButtonsTakeKindAndSizeFromTheirDescriptions)
+{
+    MaximizedChild(AllIcons);
+    ASSERT_EQ(Buttons()->Count(), 4);
+    std::vector<int> kinds;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(Buttons()->Buttons(i)->HasSkinData);
+        EXPECT_NE(Buttons()->Buttons(i)->Picture, nullptr);
+        EXPECT_EQ(Buttons()->Buttons(i)->ObjectRect.Width(), 16);
+        EXPECT_EQ(Buttons()->Buttons(i)->ObjectRect.Height(), 14);
+        kinds.push_back(Buttons()->Buttons(i)->Kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<int>{B::bkSysMenu, B::bkClose, B::bkRestore, B::bkMinimize}));
+}
+
+}  // namespace
+
+namespace {
+
+// The bar of a parent with a maximized child, its system-menu button hot:
+// plain (the bar's skin names no buttons) and from button descriptions.
+TRasterImage BarWithChildButtons(TbsSkinMainMenuBar* Bar, TbsMainMenuBarButtons* Buttons)
+{
+    SendMessage(Bar->Handle(), WM_MOUSEMOVE, 0,
+                PointToLParam(Buttons->Buttons(0)->ObjectRect.Left + 2, Buttons->Buttons(0)->ObjectRect.Top + 2));
+    Bar->Repaint();
+    PumpMessages();
+    return WindowImage(Bar->Handle());
+}
+
+TEST_F(MenuBarButtonsTest, GoldenPlainChildButtons)
+{
+    MaximizedChild(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMaximize});
+    ExpectGolden(BarWithChildButtons(bar_, Buttons()), TestFolder() + "/golden/menu_bar_child_buttons.png");
+}
+
+TEST_F(SkinnedMenuBarButtonsTest, GoldenSkinnedChildButtons)
+{
+    MaximizedChild(AllIcons);
+    ExpectGolden(BarWithChildButtons(bar_, Buttons()), TestFolder() + "/golden/menu_bar_child_buttons_skinned.png");
+}
+
+}  // namespace
