@@ -8,6 +8,7 @@
 #include "platform/ui/graphics/image_list.h"
 #include "skin/controls/bs_skin_control.h"
 #include "skin/form/bs_ribbon_layout.h"
+#include "skin/form/bs_skin_form_mdi.h"
 #include "skin/form/bs_ribbon_tabs.h"
 
 class TbsAppButton;
@@ -61,7 +62,9 @@ private:
     TbsRibbon* ribbon_;
 };
 
-class TbsRibbon : public TbsSkinControl {
+// As the form's MDIChildButtons, the ribbon shows a maximized child's
+// buttons.
+class TbsRibbon : public TbsSkinControl, public IbsMDIChildButtons {
 public:
     explicit TbsRibbon(TComponent* AOwner);
     ~TbsRibbon() override;
@@ -102,6 +105,8 @@ public:
     // A child was restored, closed or minimized: the buttons go when no
     // child is maximized any more.
     void MDIChildRestore();
+    void ChildMaximized(TCustomForm* Child) override;
+    void ChildrenRestored() override;
 
     // After the selected tab changed; Sender is the ribbon.
     TNotifyEvent OnChangePage;

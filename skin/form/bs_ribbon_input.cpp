@@ -8,6 +8,8 @@
 #include "platform/win/win_messages.h"
 #include "skin/form/bs_ribbon_app_button.h"
 #include "skin/form/bs_ribbon_app_menu.h"
+#include "skin/form/bs_find_skin_form.h"
+#include "skin/form/bs_skin_form.h"
 
 namespace {
 
@@ -33,11 +35,24 @@ bool MarkHot(TbsRibbonButtonItems* Items, int Hot)
     return changed;
 }
 
-// The maximized child of Form, nullptr for none.
-TCustomForm* MaximizedChild(TCustomForm* Form)
+// The frame of Form's maximized child, nullptr for none. A hidden child,
+// or one being freed, counts as none.
+TbsSkinForm* MaximizedChild(TCustomForm* Form)
 {
-    TCustomForm* child = Form ? Form->ActiveMDIChild() : nullptr;
-    return child && child->WindowState() == wsMaximized ? child : nullptr;
+    auto maximized = [](TCustomForm* Child) -> TbsSkinForm* {
+        if (!Child || !Child->Visible() || Child->ComponentState().Contains(csDestroying))
+            return nullptr;
+        TbsSkinForm* frame = FindSkinFormComponent(Child);
+        return frame && frame->WindowState() == wsMaximized ? frame : nullptr;
+    };
+    if (!Form)
+        return nullptr;
+    if (TbsSkinForm* active = maximized(Form->ActiveMDIChild()))
+        return active;
+    for (int i = 0; i < Form->MDIChildCount(); ++i)
+        if (TbsSkinForm* frame = maximized(Form->MDIChildren(i)))
+            return frame;
+    return nullptr;
 }
 
 }  // namespace
@@ -210,6 +225,10 @@ void TbsRibbon::MDIChildMaximize()
     Invalidate();
 }
 
+void TbsRibbon::ChildMaximized(TCustomForm* /*Child*/) { MDIChildMaximize(); }
+
+void TbsRibbon::ChildrenRestored() { MDIChildRestore(); }
+
 void TbsRibbon::MDIChildRestore()
 {
     if (childButtons_->Count() != 0 && !MaximizedChild(GetParentForm(this))) {
@@ -223,11 +242,11 @@ void TbsRibbon::MDIChildRestore()
 // clear them.
 void TbsRibbon::RunChildButton(int Kind)
 {
-    TCustomForm* child = MaximizedChild(GetParentForm(this));
+    TbsSkinForm* child = MaximizedChild(GetParentForm(this));
     if (!child)
         return;
     if (Kind == 1)
-        child->Close();
+        child->CloseForm();
     else
         child->SetWindowState(Kind == 2 ? wsNormal : wsMinimized);
 }

@@ -58,6 +58,8 @@ void TbsRibbon::Paint()
 void TbsRibbon::DrawPlain(TCanvas* Canvas)
 {
     Canvas->Font()->Assign(Font());
+    // A maximized child closed or freed tells nobody: its buttons go here.
+    MDIChildRestore();
     LayOut(Canvas);
     Canvas->Brush()->SetColor(clBtnShadow);
     Canvas->FillRect(Rect(0, 0, Width(), Height()));
