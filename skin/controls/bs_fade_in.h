@@ -4,8 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/win/win_types.h"
+
+// The loop itself: Apply gets each new alpha, from Step (capped at Target)
+// up to Target, the first at once and each next one at least MinWait ms
+// after the last; the thread sleeps a millisecond between polls, so a
+// hand-driven clock moves on. Keep polling while Going answers true.
+void FadeInSteps(int Step, int Target, uint32_t MinWait, const std::function<void(int Alpha)>& Apply,
+                 const std::function<bool()>& Going = nullptr);
 
 // Alpha grows by Step (capped at Target) whenever at least MinWait ms have
 // passed since the last step, the first step at once; Repaint repaints the

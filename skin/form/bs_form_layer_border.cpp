@@ -5,9 +5,9 @@
 
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
-#include "platform/win/clock.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
+#include "skin/controls/bs_fade_in.h"
 #include "skin/data/bs_bitmap.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
@@ -96,17 +96,10 @@ void TbsFormLayerBorder::ShowWithEffect()
     // Each step is clamped to the target and the loop ends at it: a step
     // that does not divide the target would otherwise pass it and never
     // meet it.
-    int step = std::max(1, target / 15);
-    uint32_t last = GetTickCount();
-    while (showing_ && alpha < target) {
-        if (GetTickCount() - last < 6) {
-            Sleep(1);
-            continue;
-        }
-        last = GetTickCount();
-        alpha = std::min(alpha + step, target);
+    FadeInSteps(target / 15, target, 6, [&](int Value) {
+        alpha = Value;
         Update();
-    }
+    }, [&] { return showing_; });
     // Hidden while fading (a message handled between the steps): the
     // border comes back at its full alpha.
     if (!showing_)

@@ -5,13 +5,13 @@
 
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
-#include "platform/win/clock.h"
 #include "platform/win/layered_window.h"
 #include "platform/win/timers.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
+#include "skin/controls/bs_fade_in.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_data_messages.h"
@@ -216,26 +216,16 @@ void TbsSkinForm::FadeInTick()
 }
 
 // Raises the window's alpha to Target in steps of a 15th of it (at least
-// 1), one step whenever more than 5 ms have passed. Each step is clamped
-// to Target, so the loop always ends there.
+// 1), one step each 6 ms, the border following.
 void TbsSkinForm::FadeWindowIn(int Target)
 {
     std::weak_ptr<bool> alive = alive_;
-    int step = std::max(1, Target / 15);
     Application->ProcessMessages();
     if (alive.expired())
         return;
     HWND handle = Form()->Handle();
-    int alpha = 0;
-    uint32_t last = GetTickCount();
-    while (alpha < Target) {
-        if (GetTickCount() - last <= 5) {
-            Sleep(1);
-            continue;
-        }
-        last = GetTickCount();
-        alpha = std::min(alpha + step, Target);
-        SetWindowAlpha(handle, alpha);
-        layerBorder_->SetAlpha(alpha, true);
-    }
+    FadeInSteps(Target / 15, Target, 6, [&](int Alpha) {
+        SetWindowAlpha(handle, Alpha);
+        layerBorder_->SetAlpha(Alpha, true);
+    });
 }

@@ -62,15 +62,15 @@ protected:
     TbsSkinForm* frame_ = nullptr;
 };
 
-// A step is taken once more than 5 ms have passed: 6 ms each.
-constexpr uint32_t StepMs = 6;
+// The first step is taken at once, each next one 6 ms after the last.
+constexpr uint32_t FadeMs(uint32_t Steps) { return (Steps - 1) * 6; }
 
 TEST_F(SkinFormEffects, AnimationAloneFadesTo255AndLeavesTheFormNotLayered)
 {
     frame_->SetSkinData(data_.get());
     frame_->AlphaBlendAnimation = true;
     // 255 div 15 = 17 a step: 15 steps.
-    EXPECT_EQ(ShowAndFade(), 15 * StepMs);
+    EXPECT_EQ(ShowAndFade(), FadeMs(15));
     EXPECT_FALSE(Layered());
 }
 
@@ -95,7 +95,7 @@ TEST_F(SkinFormEffects, AValueBelow15FadesInStepsOf1)
     frame_->SetAlphaBlend(true);
     frame_->SetAlphaBlendValue(10);
     frame_->AlphaBlendAnimation = true;
-    EXPECT_EQ(ShowAndFade(), 10 * StepMs);
+    EXPECT_EQ(ShowAndFade(), FadeMs(10));
     EXPECT_TRUE(Layered());
     EXPECT_EQ(Alpha(), 10);
 }
@@ -107,7 +107,7 @@ TEST_F(SkinFormEffects, AStepThatDoesNotDivideTheValueStopsAtIt)
     frame_->SetAlphaBlendValue(200);
     frame_->AlphaBlendAnimation = true;
     // Steps of 13: the 16th is clamped to 200.
-    EXPECT_EQ(ShowAndFade(), 16 * StepMs);
+    EXPECT_EQ(ShowAndFade(), FadeMs(16));
     EXPECT_EQ(Alpha(), 200);
 }
 
@@ -115,7 +115,7 @@ TEST_F(SkinFormEffects, TheSkinsAnimationFadesEveryForm)
 {
     data_->AnimationForAllWindows = true;
     frame_->SetSkinData(data_.get());
-    EXPECT_EQ(ShowAndFade(), 15 * StepMs);
+    EXPECT_EQ(ShowAndFade(), FadeMs(15));
     EXPECT_FALSE(Layered());
 }
 
@@ -144,7 +144,7 @@ TEST_F(SkinFormEffects, TheBorderFadesAloneToItsAlphaWithoutOvershooting)
         frameSkin_.LoadInto(*data_);
         frame_->SetSkinData(data_.get());
         frame_->FirstShow = true;
-        EXPECT_EQ(ShowAndFade(), c.Steps * StepMs);
+        EXPECT_EQ(ShowAndFade(), FadeMs(c.Steps));
         EXPECT_FALSE(Layered());
         ASSERT_TRUE(frame_->LayerBorder()->Showing());
         EXPECT_EQ(frame_->LayerBorder()->CurrentAlpha(), c.Value);
