@@ -28,14 +28,6 @@ constexpr UINT_PTR MDIClientSubclassId = 0x4D444943;  // "MDIC"
 constexpr int MDIScrollBarSize = 17;
 constexpr int MDIScrollStep = 10;
 
-std::vector<TCustomForm*> ChildrenOf(TCustomForm* Parent)
-{
-    std::vector<TCustomForm*> children;
-    for (int i = 0; i < Parent->MDIChildCount(); ++i)
-        children.push_back(Parent->MDIChildren(i));
-    return children;
-}
-
 }  // namespace
 
 TRect TbsSkinForm::MDIClientRect() const { return AlignedClientArea(*Form()); }
@@ -88,7 +80,7 @@ void TbsSkinForm::ApplyMDIScroll(TbsSkinScrollBar* Bar)
     if (delta == 0)
         return;
     inScroll_ = true;
-    for (TCustomForm* child : ChildrenOf(Form()))
+    for (TCustomForm* child : Form()->MDIChildList())
         if (child->Visible()) {
             if (horizontal)
                 child->SetLeft(child->Left() + delta);
@@ -111,7 +103,7 @@ void TbsSkinForm::UpdateMDIScrollBars(bool Reset)
         }
         TRect r = MDIClientRect();
         int minX = 100000, minY = 100000, maxX = -100000, maxY = -100000;
-        for (TCustomForm* child : ChildrenOf(Form())) {
+        for (TCustomForm* child : Form()->MDIChildList()) {
             if (!child->Visible() || child->Handle() == excludeChild_)
                 continue;
             minX = std::min(minX, child->Left());
@@ -195,7 +187,7 @@ LRESULT TbsSkinForm::MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM 
         return 1;
     case WM_SIZE: {
         LRESULT result = DefSubclassProc(Window, Msg, WParam, LParam);
-        for (TCustomForm* child : ChildrenOf(Form()))
+        for (TCustomForm* child : Form()->MDIChildList())
             SendMessage(child->Handle(), WM_SKINMDICHILDFIT, 0, 0);
         bool picture = SkinUsed && skinData_->MDIBGPictureIndex >= 0;
         if (!logoBitMap_->Empty() ||
@@ -246,7 +238,7 @@ void TbsSkinForm::PaintMDIClient(HWND Window, HDC DC)
 
 bool TbsSkinForm::AnyChildMaximized() const
 {
-    for (TCustomForm* child : ChildrenOf(Form())) {
+    for (TCustomForm* child : Form()->MDIChildList()) {
         TbsSkinForm* frame = FindSkinFormComponent(child);
         if (child->Visible() && (frame ? frame->FormState : child->WindowState()) == wsMaximized)
             return true;
@@ -257,7 +249,7 @@ bool TbsSkinForm::AnyChildMaximized() const
 void TbsSkinForm::MaximizeAllChildren()
 {
     inMaximize_ = true;
-    for (TCustomForm* child : ChildrenOf(Form())) {
+    for (TCustomForm* child : Form()->MDIChildList()) {
         TbsSkinForm* frame = FindSkinFormComponent(child);
         if (!frame)
             child->SetWindowState(wsMaximized);
@@ -270,7 +262,7 @@ void TbsSkinForm::MaximizeAllChildren()
 void TbsSkinForm::RestoreAllChildren(HWND Except)
 {
     inRestore_ = true;
-    for (TCustomForm* child : ChildrenOf(Form())) {
+    for (TCustomForm* child : Form()->MDIChildList()) {
         if (child->Handle() == Except)
             continue;
         TbsSkinForm* frame = FindSkinFormComponent(child);

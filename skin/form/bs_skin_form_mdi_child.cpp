@@ -86,8 +86,7 @@ TPoint TbsSkinForm::MDIMinimizedPos() const
     GetClientRect(GetParent(form->Handle()), &area);
     std::vector<TPoint> taken;
     if (TCustomForm* parent = MDIParentForm())
-        for (int i = 0; i < parent->MDIChildCount(); ++i) {
-            TCustomForm* other = parent->MDIChildren(i);
+        for (TCustomForm* other : parent->MDIChildList()) {
             TbsSkinForm* frame = FindSkinFormComponent(other);
             if (other != form && other->Visible() && frame && frame->WindowState() == wsMinimized)
                 taken.push_back({other->Left(), other->Top()});
@@ -114,10 +113,8 @@ void TbsSkinForm::WindowMenuClick(TObject* Sender)
     if (!item || !parent)
         return;
     AnsiString name = ChildNameOf(item);
-    std::vector<TCustomForm*> children;
-    for (int i = parent->MDIChildCount() - 1; i >= 0; --i)
-        children.push_back(parent->MDIChildren(i));
-    for (TCustomForm* child : children) {
+    std::vector<TCustomForm*> children = parent->MDIChildList();
+    for (auto child : std::vector<TCustomForm*>(children.rbegin(), children.rend())) {
         if (child->Name() != name)
             continue;
         TbsSkinForm* frame = FindSkinFormComponent(child);
@@ -157,8 +154,8 @@ void TbsSkinForm::ChildShown(bool Shown)
                 break;
             }
         bool othersShown = false;
-        for (int i = 0; i < parent->MDIChildCount(); ++i)
-            othersShown |= parent->MDIChildren(i) != form && parent->MDIChildren(i)->Visible();
+        for (TCustomForm* other : parent->MDIChildList())
+            othersShown |= other != form && other->Visible();
         for (int i = 0; i < menu->Count() && !othersShown; ++i)
             if (TMenuItem* item = menu->Items(i); IsChildItem(item)) {
                 delete item;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/ui/kernel/control_canvas.h"
 #include "platform/ui/kernel/form_types.h"
@@ -75,6 +76,8 @@ public:
     HWND ClientHandle() const;
     int MDIChildCount() const;
     TCustomForm* MDIChildren(int Index) const;
+    // All of MDIChildren at once, in the same order.
+    std::vector<TCustomForm*> MDIChildList() const;
     TCustomForm* ActiveMDIChild() const;
     void Next();
     // The menu item that lists the children; not owned, cleared when it goes.

@@ -55,10 +55,15 @@ int TCustomForm::MDIChildCount() const
     return client ? static_cast<int>(client->Children().size()) : 0;
 }
 
-TCustomForm* TCustomForm::MDIChildren(int Index) const
+std::vector<TCustomForm*> TCustomForm::MDIChildList() const
 {
     TMDIClient* client = OwnClient();
-    std::vector<TCustomForm*> children = client ? client->Children() : std::vector<TCustomForm*>();
+    return client ? client->Children() : std::vector<TCustomForm*>();
+}
+
+TCustomForm* TCustomForm::MDIChildren(int Index) const
+{
+    std::vector<TCustomForm*> children = MDIChildList();
     if (Index < 0 || Index >= static_cast<int>(children.size()))
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     return children[static_cast<size_t>(Index)];
