@@ -114,7 +114,9 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 
     OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
     OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
-    OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
+    // Through the frame, which takes Alt+Space for its system menu when the
+    // program leaves a key alone.
+    bsSkinForm1->OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
     bsSkinForm1->OnSkinMenuOpen = TNotifyEvent(this, &TMainForm::SkinMenuOpen);
 
     // The skin goes on last, as a stored form's properties are set before

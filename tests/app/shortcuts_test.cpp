@@ -9,6 +9,8 @@
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "app/new_form.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/form/bs_skin_form.h"
 #include "editor_services/syn_actions.h"
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
@@ -124,4 +126,20 @@ TEST_F(TShortcutTest, TheProgramsKeysDoTheirWork)
     EXPECT_EQ(captions, (std::vector<AnsiString>{"新建文章", "打开文档库...", "关于"}));
     EXPECT_EQ(TModalAnswers::Count(), 0);
     EXPECT_EQ(editor->Text(), "中文");
+}
+
+TEST_F(TShortcutTest, AltSpaceOpensTheSkinnedSystemMenuAndTheMenuKeysStillWork)
+{
+    StartWithArticle();
+    TbsSkinMenu* menu = MainForm->bsSkinForm1->SkinMenu();
+    Type(scAlt | VK_SPACE);
+    EXPECT_TRUE(menu->ChainOpen());
+    InjectKeyStroke(VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_FALSE(menu->ChainOpen());
+    EXPECT_EQ(ActiveArticleEditor()->Text(), "");
+
+    InjectText("a");
+    Type(scCtrl | 'S');
+    EXPECT_FALSE(ActiveArticleEditor()->Modified());
 }
