@@ -148,7 +148,7 @@ TSynTextStringList::~TSynTextStringList()
 {
     // Teardown reports nothing: no update bracket, no events.
     for (int i = 0; i < count_; ++i)
-        list_[i].Text.Free();
+        Rec(i).Text.Free();
     std::free(list_);
 }
 
@@ -170,28 +170,28 @@ AnsiString TSynTextStringList::Get(int Index) const
 {
     if (Index < 0 || Index >= count_)
         return {};
-    return list_[Index].Text.Str();
+    return Rec(Index).Text.Str();
 }
 
 TObject* TSynTextStringList::GetObject(int Index) const
 {
     if (Index < 0 || Index >= count_)
         return nullptr;
-    return list_[Index].Object;
+    return Rec(Index).Object;
 }
 
 intptr_t TSynTextStringList::GetRange(int Index) const
 {
     if (Index < 0 || Index >= count_)
         return 0;
-    return list_[Index].Range;
+    return Rec(Index).Range;
 }
 
 TSynLineState* TSynTextStringList::GetLineState(int Index)
 {
     if (Index < 0 || Index >= count_)
         return nullptr;
-    return &list_[Index].State;
+    return &Rec(Index).State;
 }
 
 void TSynTextStringList::Put(int Index, const AnsiString& S)
@@ -206,7 +206,7 @@ void TSynTextStringList::Put(int Index, const AnsiString& S)
         OnBeforePut(this, Index, 1);
     WithUpdate([&] {
         longestLine_ = -1;
-        TSynTextStringRec& rec = list_[Index];
+        TSynTextStringRec& rec = Rec(Index);
         rec.Flags = sfExpandedLengthUnknown;
         const TSynLineText text = TSynLineText::Make(S);
         rec.Text.Free();
@@ -221,14 +221,14 @@ void TSynTextStringList::PutObject(int Index, TObject* Object)
 {
     if (Index < 0 || Index >= count_)
         IndexError(Index);
-    WithUpdate([&] { list_[Index].Object = Object; });
+    WithUpdate([&] { Rec(Index).Object = Object; });
 }
 
 void TSynTextStringList::SetRange(int Index, intptr_t Value)
 {
     if (Index < 0 || Index >= count_)
         IndexError(Index);
-    WithUpdate([&] { list_[Index].Range = Value; });
+    WithUpdate([&] { Rec(Index).Range = Value; });
 }
 
 void TSynTextStringList::SetCapacity(int NewCapacity)
@@ -237,6 +237,8 @@ void TSynTextStringList::SetCapacity(int NewCapacity)
         throw EListError("Stringlist capacity cannot be smaller than count");
     if (NewCapacity == capacity_)
         return;
+    // With the unused records at the back, the lines keep their places.
+    MoveGap(count_);
     if (NewCapacity == 0) {
         std::free(list_);
         list_ = nullptr;
@@ -249,6 +251,16 @@ void TSynTextStringList::SetCapacity(int NewCapacity)
         list_ = static_cast<TSynTextStringRec*>(grown);
     }
     capacity_ = NewCapacity;
+}
+
+void TSynTextStringList::MoveGap(int Index)
+{
+    const int gapLength = capacity_ - count_;
+    if (Index < gap_)
+        std::memmove(&list_[Index + gapLength], &list_[Index], sizeof(TSynTextStringRec) * (gap_ - Index));
+    else if (Index > gap_)
+        std::memmove(&list_[gap_], &list_[gap_ + gapLength], sizeof(TSynTextStringRec) * (Index - gap_));
+    gap_ = Index;
 }
 
 void TSynTextStringList::Grow()
@@ -276,9 +288,9 @@ int TSynTextStringList::InsertLine(int Index, std::string_view S)
         if (count_ == capacity_)
             Grow();
         const TSynLineText text = TSynLineText::Make(S);
-        if (Index < count_)
-            std::memmove(&list_[Index + 1], &list_[Index], sizeof(TSynTextStringRec) * (count_ - Index));
+        MoveGap(Index);
         InitRecord(list_[Index], text);
+        ++gap_;
         ++count_;
         longestLine_ = -1;
         if (OnInserted)
@@ -296,11 +308,12 @@ void TSynTextStringList::InsertLines(int Index, int NumLines)
     WithUpdate([&] {
         if (OnBeforeInserted)
             OnBeforeInserted(this, Index, NumLines);
-        SetCapacity(count_ + NumLines);
-        if (Index < count_)
-            std::memmove(&list_[Index + NumLines], &list_[Index], sizeof(TSynTextStringRec) * (count_ - Index));
+        if (count_ + NumLines > capacity_)
+            SetCapacity(count_ + NumLines);
+        MoveGap(Index);
         for (int i = Index; i < Index + NumLines; ++i)
             InitRecord(list_[i], TSynLineText());
+        gap_ += NumLines;
         count_ += NumLines;
         longestLine_ = -1;
         if (OnInserted)
@@ -319,6 +332,7 @@ void TSynTextStringList::AddStrings(TStrings* Strings)
         const int first = count_;
         if (first + added > capacity_)
             SetCapacity((first + added + 15) / 16 * 16);
+        MoveGap(first);
         for (int i = 0; i < added; ++i) {
             // Read before writing: Strings may be this list.
             const TSynLineText text = TSynLineText::Make(Strings->Strings(i));
@@ -326,7 +340,8 @@ void TSynTextStringList::AddStrings(TStrings* Strings)
             InitRecord(rec, text);
             rec.Object = Strings->Objects(i);
             if (source)
-                rec.State = source->list_[i].State;
+                rec.State = source->Rec(i).State;
+            ++gap_;
             ++count_;
         }
         if (OnInserted)
@@ -341,9 +356,10 @@ void TSynTextStringList::Delete(int Index)
     WithUpdate([&] {
         if (OnBeforeDeleted)
             OnBeforeDeleted(this, Index, 1);
-        list_[Index].Text.Free();
+        Rec(Index).Text.Free();
+        // The deleted records join the gap at its end.
+        MoveGap(Index);
         --count_;
-        std::memmove(&list_[Index], &list_[Index + 1], sizeof(TSynTextStringRec) * (count_ - Index));
         longestLine_ = -1;
         if (OnDeleted)
             OnDeleted(this, Index, 1);
@@ -363,9 +379,9 @@ void TSynTextStringList::DeleteLines(int Index, int NumLines)
     // released records still counted at the end of the list.
     WithUpdate([&] {
         for (int i = Index; i < Index + NumLines; ++i)
-            list_[i].Text.Free();
-        std::memmove(&list_[Index], &list_[Index + NumLines],
-                     sizeof(TSynTextStringRec) * (count_ - Index - NumLines));
+            Rec(i).Text.Free();
+        // The deleted records join the gap at its end.
+        MoveGap(Index);
         count_ -= NumLines;
         longestLine_ = -1;
     });
@@ -378,7 +394,8 @@ void TSynTextStringList::Clear()
     if (count_ > 0) {
         WithUpdate([&] {
             for (int i = 0; i < count_; ++i)
-                list_[i].Text.Free();
+                Rec(i).Text.Free();
+            gap_ = 0;
             count_ = 0;
             longestLine_ = -1;
             SetCapacity(0);
@@ -395,7 +412,7 @@ void TSynTextStringList::Exchange(int Index1, int Index2)
         IndexError(Index1);
     if (Index2 < 0 || Index2 >= count_)
         IndexError(Index2);
-    std::swap(list_[Index1], list_[Index2]);
+    std::swap(Rec(Index1), Rec(Index2));
     if (longestLine_ == Index1)
         longestLine_ = Index2;
     else if (longestLine_ == Index2)
@@ -419,7 +436,7 @@ AnsiString TSynTextStringList::GetExpandedString(int Index)
 {
     if (Index < 0 || Index >= count_)
         return {};
-    TSynTextStringRec& rec = list_[Index];
+    TSynTextStringRec& rec = Rec(Index);
     if (rec.Flags & sfHasNoTabs)
         return rec.Text.Str();
     bool hasTabs = false;
@@ -433,7 +450,7 @@ int TSynTextStringList::GetExpandedLength(int Index)
 {
     if (Index < 0 || Index >= count_)
         return 0;
-    TSynTextStringRec& rec = list_[Index];
+    TSynTextStringRec& rec = Rec(Index);
     if (rec.Flags & sfExpandedLengthUnknown)
         Measure(rec);
     return rec.ExpandedLength;
@@ -451,7 +468,7 @@ int TSynTextStringList::GetLongestLineLength()
             }
         }
     }
-    return longestLine_ < 0 ? 0 : list_[longestLine_].ExpandedLength;
+    return longestLine_ < 0 ? 0 : Rec(longestLine_).ExpandedLength;
 }
 
 void TSynTextStringList::SetTabWidth(int Value)
@@ -462,8 +479,9 @@ void TSynTextStringList::SetTabWidth(int Value)
     expandTabs_ = GetTabExpandProcEx(Value);
     longestLine_ = -1;
     for (int i = 0; i < count_; ++i) {
-        list_[i].ExpandedLength = -1;
-        list_[i].Flags = (list_[i].Flags | sfExpandedLengthUnknown) & ~sfHasNoTabs;
+        TSynTextStringRec& rec = Rec(i);
+        rec.ExpandedLength = -1;
+        rec.Flags = (rec.Flags | sfExpandedLengthUnknown) & ~sfHasNoTabs;
     }
 }
 
@@ -471,7 +489,7 @@ size_t TSynTextStringList::TextSize(size_t BreakLength) const
 {
     size_t size = count_ > 0 ? (count_ - 1) * BreakLength : 0;
     for (int i = 0; i < count_; ++i)
-        size += list_[i].Text.Length();
+        size += Rec(i).Text.Length();
     return size;
 }
 
@@ -482,7 +500,7 @@ void TSynTextStringList::BuildText(char* Dest, std::string_view Break) const
             std::memcpy(Dest, Break.data(), Break.size());
             Dest += Break.size();
         }
-        const std::string_view line = list_[i].Text.View();
+        const std::string_view line = Rec(i).Text.View();
         if (!line.empty())
             std::memcpy(Dest, line.data(), line.size());
         Dest += line.size();
@@ -536,12 +554,12 @@ void TSynTextStringList::LoadFromStream(TStream* Stream)
         SetCapacity(std::max(capacity_, CountLines(text)));
         SplitLines(text, sawCR, sawLF, [&](std::string_view line) {
             const int index = InsertLine(count_, line);
-            list_[index].State.Modified = lmUnchanged;
+            Rec(index).State.Modified = lmUnchanged;
         });
         if (EndsWithBreak(text))
             InsertLine(count_, {});
         if (TrimTrailingBlankLines) {
-            while (count_ > 0 && IsBlank(list_[count_ - 1].Text.View()))
+            while (count_ > 0 && IsBlank(Rec(count_ - 1).Text.View()))
                 Delete(count_ - 1);
         }
     });
@@ -570,9 +588,9 @@ void TSynTextStringList::SaveToFile(const AnsiString& FileName)
     writer.FileFormat = FileFormat;
     for (int i = 0; i < count_; ++i) {
         if (i + 1 < count_)
-            writer.WriteLine(list_[i].Text.View());
+            writer.WriteLine(Rec(i).Text.View());
         else
-            writer.Write(list_[i].Text.View());
+            writer.Write(Rec(i).Text.View());
     }
     writer.Flush();
 }

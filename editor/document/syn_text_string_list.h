@@ -142,7 +142,21 @@ private:
     size_t TextSize(size_t BreakLength) const;
     void BuildText(char* Dest, std::string_view Break) const;
 
-    TSynTextStringRec* list_ = nullptr;  // capacity_ records; the first count_ hold lines
+    // Line Index's record, on either side of the gap.
+    TSynTextStringRec& Rec(int Index) { return list_[Index < gap_ ? Index : Index + capacity_ - count_]; }
+    const TSynTextStringRec& Rec(int Index) const
+    {
+        return list_[Index < gap_ ? Index : Index + capacity_ - count_];
+    }
+    // Moves the unused records to start at line Index, moving only the
+    // records between the old place and the new.
+    void MoveGap(int Index);
+
+    // capacity_ records: lines 0 .. gap_ - 1 at the front, the unused records
+    // next, and the remaining lines at the back, so that lines inserted or
+    // deleted where the last ones were move no other records.
+    TSynTextStringRec* list_ = nullptr;
+    int gap_ = 0;
     int count_ = 0;
     int capacity_ = 0;
     int longestLine_ = -1;  // index of the first line of greatest expanded length; -1 unknown

@@ -12,6 +12,7 @@
 #include "editor/document/syn_text_file_writer.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -382,6 +383,98 @@ TEST(SynTextStringList, RecordsKeepTheirFieldsAndCapacityGrows)
     copy.AddStrings(&plain);
     EXPECT_EQ(copy.Objects(4), &plain);
     EXPECT_EQ(copy.GetLineState(4)->Modified, lmModified);
+}
+
+// Lines inserted, deleted, put and exchanged at random places, singly and in
+// runs, interleaved with appends, copies and capacity changes: every line
+// keeps its text and fields in order.
+TEST(SynTextStringList, RandomEditsKeepEveryLineInOrder)
+{
+    struct TLine {
+        AnsiString Text;
+        intptr_t Range;
+    };
+    TRandom random(3);
+    const char* const texts[] = {"說", "門中", "", "a", "\tb", "line"};
+    TSynTextStringList list;
+    std::vector<TLine> model;
+    auto text = [&] { return AnsiString(random.Pick(texts)) + std::to_string(random.Below(1000)); };
+    for (int step = 0; step < 3000; ++step) {
+        const int count = static_cast<int>(model.size());
+        const int index = random.Between(0, count);
+        switch (random.Below(count == 0 ? 2 : 9)) {
+        case 0: {
+            const AnsiString line = text();
+            list.Insert(index, line);
+            model.insert(model.begin() + index, {line, -1});
+            break;
+        }
+        case 1: {
+            const int lines = random.Between(1, 40);
+            list.InsertLines(index, lines);
+            model.insert(model.begin() + index, lines, {"", -1});
+            break;
+        }
+        case 2:
+            if (index < count) {
+                list.Delete(index);
+                model.erase(model.begin() + index);
+            }
+            break;
+        case 3:
+            if (index < count) {
+                const int lines = random.Between(1, 40);
+                list.DeleteLines(index, lines);
+                model.erase(model.begin() + index, model.begin() + std::min(index + lines, count));
+            }
+            break;
+        case 4:
+            if (index < count) {
+                const AnsiString line = text();
+                list.SetStrings(index, line);
+                model[index].Text = line;
+            }
+            break;
+        case 5:
+            if (index < count) {
+                list.SetRange(index, step);
+                model[index].Range = step;
+            }
+            break;
+        case 6:
+            if (index < count) {
+                const int other = random.Below(count);
+                list.Exchange(index, other);
+                std::swap(model[index], model[other]);
+            }
+            break;
+        case 7: {
+            const AnsiString line = text();
+            list.Add(line);
+            model.push_back({line, -1});
+            break;
+        }
+        default:
+            if (random.Chance(50)) {
+                list.SetCapacityValue(count + random.Below(20));
+            } else {
+                TStringList more;
+                more.Add(text());
+                list.AddStrings(&more);
+                model.push_back({more[0], -1});
+            }
+            break;
+        }
+        ASSERT_EQ(list.Count(), static_cast<int>(model.size())) << step;
+        for (int i = 0; i < list.Count(); ++i) {
+            ASSERT_EQ(list[i], model[i].Text) << step << " line " << i;
+            ASSERT_EQ(list.GetRange(i), model[i].Range) << step << " line " << i;
+        }
+    }
+    AnsiString joined;
+    for (size_t i = 0; i < model.size(); ++i)
+        joined += (i ? "\r\n" : "") + model[i].Text;
+    EXPECT_EQ(list.Text(), joined);
 }
 
 TEST(SynTextStringList, ExpandedLengthsAndTheLongestLine)
