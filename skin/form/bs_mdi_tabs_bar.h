@@ -144,6 +144,7 @@ private:
     void DrawDropMarker(TCanvas* Canvas);
     void DrawPlainTab(TbsMDITab* Tab, TBitmap* B);
     void DrawSkinTab(TbsMDITab* Tab, TBitmap* B);
+    void DrawButtonTab(TbsMDITab* Tab, TBitmap* B);
     void DrawTabCaption(TbsMDITab* Tab, TCanvas* Canvas, TRect R, bool FireEvent);
     void DrawCloseButton(TbsMDITab* Tab, TCanvas* Canvas, int X, int Y);
     void DrawAddButton(TCanvas* Canvas);

@@ -5,7 +5,9 @@
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "skin/controls/bs_skin_custom_image.h"
 #include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_skin_controls.h"
 #include "skin/data/bs_nine_part.h"
 #include "skin/data/bs_parent_image.h"
 #include "skin/data/bs_resource_str_data.h"
@@ -17,6 +19,33 @@ namespace {
 constexpr TColor PlainActiveColor = static_cast<TColor>(0x00B59385);
 constexpr TColor PlainHotColor = static_cast<TColor>(0x00D2BDB6);
 constexpr int PlainCloseButtonSize = 14;
+
+// The nine-part image of the button description Name at B's size, pressed,
+// hot or at rest (empty rectangles falling back as for tool buttons); nil,
+// with nothing drawn, when the skin has no such description.
+const TbsDataSkinButtonControl* DrawButtonPiece(TbsSkinData* Data, const char* Name, TBitmap* B, bool Down, bool Hot)
+{
+    const int index = Data->FindControlDescription(Name);
+    const auto* button =
+        index < 0 ? nullptr : dynamic_cast<const TbsDataSkinButtonControl*>(Data->ControlList[static_cast<size_t>(index)].get());
+    if (!button)
+        return nullptr;
+    TbsSkinCustomImage image;
+    image.TakeDescription(button, *Data);
+    const TRect normal = button->SkinRect;
+    const TRect active = IsNullRect(button->ActiveSkinRect) ? normal : button->ActiveSkinRect;
+    const TRect down = IsNullRect(button->DownSkinRect) ? active : button->DownSkinRect;
+    int w = B->Width();
+    int h = B->Height();
+    image.LayOut(w, h, true);
+    image.DrawImage(B, image.Picture, Down ? down : Hot ? active : normal, w, h, false);
+    return button;
+}
+
+TColor StateFontColor(const TbsDataSkinButtonControl* Button, bool Down, bool Hot)
+{
+    return Down ? Button->DownFontColor : Hot ? Button->ActiveFontColor : Button->FontColor;
+}
 
 }  // namespace
 
@@ -150,6 +179,17 @@ void TbsSkinMDITabsBar::DrawAddButton(TCanvas* Canvas)
 {
     if (!showAddButton_)
         return;
+    if (Skinned()) {
+        const bool down = addButtonDown_ && addButtonMouseIn_;
+        TBitmap b;
+        b.SetSize(RectWidth(addButtonRect_), RectHeight(addButtonRect_));
+        // Hot, the plus takes the hot colour that goes with the hot image.
+        if (const auto* button = DrawButtonPiece(SkinData(), "resizetoolbutton", &b, down, addButtonMouseIn_)) {
+            DrawArrowImage(b.Canvas(), Rect(0, 0, b.Width(), b.Height()), StateFontColor(button, down, addButtonMouseIn_), 5);
+            Canvas->Draw(addButtonRect_.Left, addButtonRect_.Top, &b);
+            return;
+        }
+    }
     Canvas->Brush()->SetColor(addButtonMouseIn_ ? PlainHotColor : clBtnFace);
     Canvas->FillRect(addButtonRect_);
     DrawArrowImage(Canvas, addButtonRect_, clBtnText, 5);
@@ -161,8 +201,12 @@ void TbsSkinMDITabsBar::DrawTab(TbsMDITab* Tab, TCanvas* Canvas)
     if (w < 1 || RectHeight(Tab->ObjectRect) < 1)
         return;
     TBitmap b;
-    b.SetSize(w, RectHeight(Tab->ObjectRect));
-    if (Skinned() && skin_.Picture)
+    // Without the skin's size the active tab reaches down into the strip.
+    const bool taller = Skinned() && skin_.Picture && !UseSkinSize && Tab->Active && TabMode();
+    b.SetSize(w, RectHeight(Tab->ObjectRect) + (taller ? skin_.ActiveExtra : 0));
+    if (Skinned() && tabKind_ == bstkButton)
+        DrawButtonTab(Tab, &b);
+    else if (Skinned() && skin_.Picture)
         DrawSkinTab(Tab, &b);
     else
         DrawPlainTab(Tab, &b);
@@ -186,8 +230,14 @@ void TbsSkinMDITabsBar::DrawSkinTab(TbsMDITab* Tab, TBitmap* B)
     const TRect& source = Tab->Active    ? skin_.ActiveTabRect
                           : Tab->MouseIn ? skin_.MouseInTabRect
                                          : skin_.TabRect;
-    CreateHSkinImage(skin_.TabLeftOffset, skin_.TabRightOffset, B, skin_.Picture, source, B->Width(), B->Height(),
-                     skin_.TabStretchEffect);
+    if (UseSkinSize) {
+        CreateHSkinImage(skin_.TabLeftOffset, skin_.TabRightOffset, B, skin_.Picture, source, B->Width(), B->Height(),
+                         skin_.TabStretchEffect);
+    } else {
+        const int h = RectHeight(skin_.TabRect);
+        const TRect client{skin_.TabLeftOffset, h / 4, RectWidth(source) - skin_.TabRightOffset, h - h / 4};
+        CreateSkinImageByOffsets(B, skin_.Picture, source, client, true);
+    }
     TCanvas* c = B->Canvas();
     if (UseSkinFont) {
         c->Font()->SetName(skin_.FontName);
@@ -200,7 +250,36 @@ void TbsSkinMDITabsBar::DrawSkinTab(TbsMDITab* Tab, TBitmap* B)
     // colour belongs to the page control's hot tab.
     c->Font()->SetColor(Tab->Active ? skin_.FocusFontColor : Tab->MouseIn ? skin_.MouseInFontColor : skin_.FontColor);
     const int right = ShowCloseButtons ? B->Width() - closeButtonSize_ - 5 : B->Width() - skin_.TabRightOffset;
-    DrawTabCaption(Tab, c, Rect(ShowCloseButtons ? 2 : skin_.TabLeftOffset, 1, right, B->Height()), false);
+    // The handler may change the font in the nine-part look only.
+    DrawTabCaption(Tab, c, Rect(ShowCloseButtons ? 2 : skin_.TabLeftOffset, 1, right, B->Height()), !UseSkinSize);
+}
+
+void TbsSkinMDITabsBar::DrawButtonTab(TbsMDITab* Tab, TBitmap* B)
+{
+    const TbsDataSkinButtonControl* button = DrawButtonPiece(SkinData(), "resizebutton", B, Tab->Active, Tab->MouseIn);
+    if (!button)
+        return;
+    TCanvas* c = B->Canvas();
+    if (UseSkinFont) {
+        c->Font()->SetName(skin_.FontName);
+        c->Font()->SetHeight(skin_.FontHeight);
+        c->Font()->SetStyle(skin_.FontStyle);
+    } else {
+        c->Font()->Assign(defaultFont_.get());
+    }
+    c->Font()->SetColor(StateFontColor(button, Tab->Active, Tab->MouseIn));
+    // The description's client rectangle, placed in the tab.
+    const TRect& s = button->SkinRect;
+    const TRect& m = button->ClientRect;
+    TRect r{m.Left, m.Top, B->Width() - (RectWidth(s) - m.Right), B->Height() - (RectHeight(s) - m.Bottom)};
+    if (ShowCloseButtons)
+        r.Right -= closeButtonSize_ + 3;
+    const int textHeight = c->TextHeight(Tab->Child->Caption());
+    if (textHeight > RectHeight(r)) {
+        r.Top = (B->Height() - textHeight) / 2;
+        r.Bottom = r.Top + textHeight;
+    }
+    DrawTabCaption(Tab, c, r, true);
 }
 
 void TbsSkinMDITabsBar::DrawTabCaption(TbsMDITab* Tab, TCanvas* Canvas, TRect R, bool FireEvent)
@@ -234,6 +313,16 @@ void TbsSkinMDITabsBar::DrawCloseButton(TbsMDITab* Tab, TCanvas* Canvas, int X, 
         }
         Canvas->Draw(X, top, &piece);
         return;
+    }
+    if (Skinned()) {
+        TBitmap piece;
+        piece.SetSize(size, size);
+        const bool down = Tab->CloseDown && Tab->CloseMouseIn;
+        if (const auto* button = DrawButtonPiece(SkinData(), "resizetoolbutton", &piece, down, Tab->CloseMouseIn)) {
+            DrawCloseImage(piece.Canvas(), 2, 2, StateFontColor(button, down, Tab->CloseMouseIn));
+            Canvas->Draw(X, top, &piece);
+            return;
+        }
     }
     DrawCloseImage(Canvas, X + 2, top + 2, Tab->CloseMouseIn ? static_cast<TColor>(0x00FFFFFF) : clBlack);
 }

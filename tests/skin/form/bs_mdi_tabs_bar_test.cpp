@@ -21,6 +21,7 @@
 #include "tests/skin/controls/test_skin_tabs.h"
 #include "tests/skin/form/frame_test_support.h"
 #include "tests/skin/form/mdi_test_support.h"
+#include "tests/skin/form/test_main_menu_bar_skin.h"
 #include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/message_pump.h"
@@ -69,12 +70,17 @@ protected:
     void SetUp() override
     {
         test_skin_tabs::AddTo(skin_);
+        if (withoutClosePictures_)
+            for (const char* key : {"closebuttonrect", "closebuttonactiverect", "closebuttondownrect"})
+                skin_.Erase("tab", key);
         // Distinct colours for the focused and the hot tab, so that the
         // active tab's colour tells which one was taken.
         skin_.Set("tab", "focusfontcolor", std::to_string(static_cast<unsigned>(FocusColour)));
         skin_.Set("tab", "activefontcolor", std::to_string(static_cast<unsigned>(HotColour)));
         FrameTest::SetUp();
     }
+
+    bool withoutClosePictures_ = false;
 };
 
 TEST_F(MDITabsBarTest, WithoutASmallestWidthTabsShrinkAndAllStayVisible)
@@ -296,6 +302,45 @@ TEST_F(MDITabsBarTest, GoldenTabsBar)
         images.push_back(WindowImage(s.bar->Handle()));
     }
     ExpectGolden(ComposeImages(images, false), TestFolder() + "/golden/mdi_tabs_bar.png");
+}
+
+}  // namespace
+
+namespace {
+
+// A skin with tool buttons and a tab description without close-button
+// pictures: the add and close buttons take the tool button's look, and
+// without the skin's size the tabs are nine-part images, the active one
+// reaching into the strip.
+class MDITabsBarToolButtonsTest : public MDITabsBarTest {
+protected:
+    void SetUp() override
+    {
+        test_main_menu_bar_skin::AddTo(skin_);
+        withoutClosePictures_ = true;
+        MDITabsBarTest::SetUp();
+    }
+};
+
+TEST_F(MDITabsBarToolButtonsTest, GoldenToolButtonsAndNinePartTabs)
+{
+    TTabsScene s(data_.get());
+    s.bar->ShowCloseButtons = true;
+    s.bar->SetShowAddButton(true);
+    s.bar->UseSkinSize = false;
+    s.bar->SetDefaultHeight(26);
+    s.bar->ChangeSkinData();
+    for (const char* name : {"One", "Two", "Three"})
+        s.Add(name);
+    s.bar->Tabs(0)->Child->Show();
+    PumpMessages();
+    s.bar->Repaint();
+    const TRect add = s.bar->AddButtonRect();
+    s.Send(WM_MOUSEMOVE, add.Left + 3, add.Top + 3);
+    s.bar->Repaint();
+    PumpMessages();
+    EXPECT_EQ(s.bar->CloseButtonSize(), 14);
+    ExpectGolden(WindowImage(s.bar->Handle()), TestFolder() + "/golden/mdi_tabs_bar_tool_buttons.png");
 }
 
 }  // namespace
