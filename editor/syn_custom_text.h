@@ -742,6 +742,17 @@ protected:
     // The lines whose indent guides were last drawn in the active look, first
     // and last; none while Last < First.
     std::pair<int, int> activeGuideLines_{1, 0};
+    // What activeGuideLines_ was worked out from: the ranges' generation, the
+    // caret's line and whether guides and folding were on. A paint that
+    // changes none of them (a sideways scroll) need not pass over every range.
+    struct TActiveGuidesSource {
+        unsigned Generation = 0;
+        int CaretLine = 0;
+        bool Guides = false;
+        bool Folding = false;
+        bool operator==(const TActiveGuidesSource&) const = default;
+    };
+    std::optional<TActiveGuidesSource> activeGuidesSource_;
     std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
     std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
     // Since the fold ranges were last those of a rebuild: the lines that came

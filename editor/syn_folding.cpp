@@ -463,6 +463,11 @@ bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLev
 // it left or entered reach over the lines between.
 void TCustomSynText::FollowActiveGuides()
 {
+    const TActiveGuidesSource source{allFoldRanges_->Generation(), caretY_, codeFolding_->IndentGuides(),
+                                     codeFolding_->Enabled()};
+    if (activeGuidesSource_ == source)
+        return;
+    activeGuidesSource_ = source;
     std::pair<int, int> lines{1, 0};
     if (codeFolding_->IndentGuides()) {
         // As painting takes it: without folding no guide is the caret's.

@@ -8,13 +8,18 @@ TSynFoldLineMap::TSynFoldLineMap(const TSynTextAllFoldRanges& Ranges, int First,
     : first_(First), last_(std::max(First, Last)), lines_(static_cast<size_t>(last_ - first_ + 1))
 {
     // Lines hidden above the first line, and at each head line among them.
+    // The ranges that end above the lines and the caret count only for the
+    // lines they hide: a view in the middle of a long text starts there.
     int hiddenAbove = 0;
     std::vector<int> hiddenAt(lines_.size(), 0);
+    const std::vector<TSynTextAllFoldRanges::TEntry>& entries = Ranges.Entries();
+    const size_t start = Ranges.FirstReaching(std::min(first_, CaretLine), hiddenAbove);
     // The ranges in view come in the order of their first lines, and a
     // hidden range after the collapsed one that hides it: past the lines
     // and the caret nothing more counts.
     const int stop = std::max(last_, CaretLine);
-    for (const TSynTextAllFoldRanges::TEntry& range : Ranges.Entries()) {
+    for (size_t i = start; i < entries.size(); ++i) {
+        const TSynTextAllFoldRanges::TEntry& range = entries[i];
         if (!range.ParentCollapsed && range.FromLine > stop)
             break;
         if (range.FromLine <= CaretLine && CaretLine <= range.ToLine)

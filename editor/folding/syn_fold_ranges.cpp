@@ -142,16 +142,30 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         entries_.clear();
         entries_.reserve(all_.size());
         collapsedHeads_.clear();
+        reach_.clear();
+        reach_.reserve(all_.size());
+        hiddenBefore_.assign(1, 0);
+        hiddenBefore_.reserve(all_.size() + 1);
         for (const auto& range : all_) {
             const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
             entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
                                 range->ParentCollapsed, range.get()});
             if (range->Collapsed && !range->ParentCollapsed)
                 collapsedHeads_.push_back(range->FromLine);
+            reach_.push_back(reach_.empty() ? range->ToLine : std::max(reach_.back(), range->ToLine));
+            hiddenBefore_.push_back(hiddenBefore_.back() + hidden);
         }
         entriesValid_ = true;
     }
     return entries_;
+}
+
+size_t TSynTextAllFoldRanges::FirstReaching(int Line, int& HiddenAbove) const
+{
+    Entries();
+    const size_t first = static_cast<size_t>(std::lower_bound(reach_.begin(), reach_.end(), Line) - reach_.begin());
+    HiddenAbove = hiddenBefore_[first];
+    return first;
 }
 
 bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const

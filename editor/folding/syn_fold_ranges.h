@@ -152,9 +152,17 @@ public:
         TSynTextFoldRange* Range;
     };
     const std::vector<TEntry>& Entries() const;
+    // The first entry that may reach down to Line: every entry before it
+    // ends above Line. HiddenAbove gets the lines that the collapsed ranges
+    // in view among the entries before it hide.
+    size_t FirstReaching(int Line, int& HiddenAbove) const;
     // Whether a collapsed range in view starts on Line; made from the
     // entries, so a line's edit asks it without a pass over every range.
     bool CollapsedStartsAt(int Line) const;
+
+    // Goes up with every change to the ranges, so that what is worked out
+    // from them can be kept until they change.
+    unsigned Generation() const { return generation_; }
 
     // While painting, a map of the painted lines answers the editor's
     // questions about them (null otherwise).
@@ -163,11 +171,18 @@ public:
 
 private:
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
-    void Changed() { entriesValid_ = false; }
+    void Changed()
+    {
+        entriesValid_ = false;
+        ++generation_;
+    }
 
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
     const TSynFoldLineMap* lineMap_ = nullptr;
     mutable std::vector<TEntry> entries_;
+    mutable std::vector<int> reach_;         // per entry, the last line of it and of every entry before
+    mutable std::vector<int> hiddenBefore_;  // per entry and one past the end, Hidden summed over the entries before
     mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
     mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
+    unsigned generation_ = 0;
 };

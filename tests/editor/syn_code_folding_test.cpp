@@ -678,21 +678,24 @@ TEST_F(TSynCodeFoldingTest, ThePaintedLinesMapAnswersAsTheRangesDo)
     Fold(3);
     Fold(2);
     const int count = memo->Lines()->Count();
-    const int caret = 5;
-    memo->SetCaretXY(BufferCoord(1, caret));
-    for (int first = 1; first <= count; ++first) {
-        for (int last = first; last <= count + 1; ++last) {
-            const TSynFoldLineMap map(*memo->AllFoldRanges(), first, last, caret);
-            for (int line = first; line <= last; ++line) {
-                EXPECT_EQ(map.StartingAt(line), memo->GetFoldRangeStartingAt(line)) << first << " " << line;
-                EXPECT_EQ(map.IsFoldEnd(line), memo->IsFoldEnd(line)) << first << " " << line;
-                EXPECT_EQ(map.IsInsideFold(line), memo->IsInsideFold(line)) << first << " " << line;
-                EXPECT_EQ(map.RealLineNumber(line), memo->GetRealLineNumber(line)) << first << " " << line;
-                EXPECT_EQ(map.Around(line), memo->FoldRangesAround(line)) << first << " " << line;
+    // The caret above, inside and below the painted lines.
+    for (int caret = 1; caret <= count; ++caret) {
+        memo->SetCaretXY(BufferCoord(1, caret));
+        for (int first = 1; first <= count; ++first) {
+            for (int last = first; last <= count + 1; ++last) {
+                const TSynFoldLineMap map(*memo->AllFoldRanges(), first, last, caret);
+                for (int line = first; line <= last; ++line) {
+                    EXPECT_EQ(map.StartingAt(line), memo->GetFoldRangeStartingAt(line)) << first << " " << line;
+                    EXPECT_EQ(map.IsFoldEnd(line), memo->IsFoldEnd(line)) << first << " " << line;
+                    EXPECT_EQ(map.IsInsideFold(line), memo->IsInsideFold(line)) << first << " " << line;
+                    EXPECT_EQ(map.RealLineNumber(line), memo->GetRealLineNumber(line)) << first << " " << line;
+                    EXPECT_EQ(map.Around(line), memo->FoldRangesAround(line)) << first << " " << line;
+                }
+                EXPECT_EQ(map.CaretLevel(), memo->CaretFoldLevel()) << caret << " " << first << " " << last;
             }
-            EXPECT_EQ(map.CaretLevel(), memo->CaretFoldLevel());
         }
     }
+    const int caret = 5;
     // A map is in place only while its scope lasts.
     {
         const TSynFoldLineMapScope scope(*memo->AllFoldRanges(), 1, count, caret);
