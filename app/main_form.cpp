@@ -12,6 +12,7 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/list_columns.h"
+#include "platform/ui/kernel/place_control.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_label.h"
@@ -37,16 +38,8 @@ namespace {
 template <typename T>
 T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, TAlign Align, int Size = 0)
 {
-    auto* control = new T(Owner);
+    T* control = PlaceControl<T>(Owner, Parent, Align, Size);
     static_cast<TComponent*>(control)->SetName(Name);
-    control->SetParent(Parent);
-    if (Size > 0) {
-        if (Align == alLeft || Align == alRight)
-            control->SetWidth(Size);
-        else
-            control->SetHeight(Size);
-    }
-    control->SetAlign(Align);
     return control;
 }
 

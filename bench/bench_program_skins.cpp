@@ -8,8 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/place_control.h"
 #include "skin/controls/bs_skin_button.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
@@ -63,15 +64,7 @@ BENCHMARK(BM_LoadProgramSkin)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 template <typename T>
 T* Place(TWinControl* Form, TWinControl* Parent, TAlign Align, int Size, TbsSkinData* Data)
 {
-    auto* control = new T(Form);
-    control->SetParent(Parent);
-    if (Size > 0) {
-        if (Align == alLeft || Align == alRight)
-            control->SetWidth(Size);
-        else
-            control->SetHeight(Size);
-    }
-    control->SetAlign(Align);
+    T* control = PlaceControl<T>(Form, Parent, Align, Size);
     control->SetSkinData(Data);
     return control;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/kernel/place_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
@@ -28,21 +29,6 @@
 #include "tests/skin/form/test_frame_skin.h"
 
 namespace {
-
-template <typename T>
-T* Place(TComponent* Owner, TWinControl* Parent, TAlign Align, int Size = 0)
-{
-    auto* control = new T(Owner);
-    control->SetParent(Parent);
-    if (Size > 0) {
-        if (Align == alLeft || Align == alRight)
-            control->SetWidth(Size);
-        else
-            control->SetHeight(Size);
-    }
-    control->SetAlign(Align);
-    return control;
-}
 
 // A windowed skinned control: its own SkinDataName and DescriptionIndex.
 template <typename T>
@@ -119,14 +105,14 @@ void AttachLayout(TWinControl* Form, TbsSkinForm* Frame, TbsSkinData* Data)
 TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
 {
     Form->SetBounds(20, 20, 901, 601);
-    auto* toolBar = Place<TbsSkinToolBar>(Form, Form, alTop, 25);
+    auto* toolBar = PlaceControl<TbsSkinToolBar>(Form, Form, alTop, 25);
     Note(Skinned, toolBar);
     for (int i = 0; i < 8; ++i) {
         auto* button = new TbsSkinSpeedButton(Form);
         button->SetParent(toolBar);
         button->SetBounds(i * 23, 0, 23, 22);
     }
-    auto* status = Place<TbsSkinStatusBar>(Form, Form, alBottom, 21);
+    auto* status = PlaceControl<TbsSkinStatusBar>(Form, Form, alBottom, 21);
     Note(Skinned, status);
     const int widths[] = {101, 100, 40, 40, 144, 200};
     int left = 0;
@@ -139,10 +125,10 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
         Note(Skinned, panel);
     }
 
-    auto* pagePanel = Place<TbsSkinExPanel>(Form, Form, alLeft, 222);
+    auto* pagePanel = PlaceControl<TbsSkinExPanel>(Form, Form, alLeft, 222);
     pagePanel->SetCaption("资源管理器");
     Note(Skinned, pagePanel);
-    LeftPages = Place<TbsSkinPageControl>(Form, pagePanel, alClient);
+    LeftPages = PlaceControl<TbsSkinPageControl>(Form, pagePanel, alClient);
     Note(Skinned, LeftPages);
     const char* pages[] = {"数据库", "搜索", "书签"};
     TbsSkinTabSheet* sheets[3] = {};
@@ -166,7 +152,7 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
 
     // The search and bookmark pages: a list above a bottom panel.
     for (int page = 1; page <= 2; ++page) {
-        auto* bottom = Place<TbsSkinPanel>(Form, sheets[page], alBottom, 30);
+        auto* bottom = PlaceControl<TbsSkinPanel>(Form, sheets[page], alBottom, 30);
         Note(Skinned, bottom);
         if (page == 1) {
             SearchText = new TbsSkinEdit(Form);
@@ -180,7 +166,7 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
             SearchText->SetText("說門");
             Skinned.push_back({SearchText, SearchText->SkinDataName(),
                                [edit = SearchText] { return edit->SkinIndex(); }});
-            auto* bevel = Place<TbsSkinBevel>(Form, bottom, alTop, 2);
+            auto* bevel = PlaceControl<TbsSkinBevel>(Form, bottom, alTop, 2);
             bevel->SetDividerMode(true);
         }
         for (int b = 0; b < (page == 1 ? 1 : 3); ++b) {
@@ -189,23 +175,23 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
             button->SetBounds(page == 1 ? 160 : 4 + b * 50, 4, page == 1 ? 23 : 46, 22);
         }
     }
-    auto* bookmarkLabel = Place<TbsSkinLabel>(Form, sheets[2], alTop, 20);
+    auto* bookmarkLabel = PlaceControl<TbsSkinLabel>(Form, sheets[2], alTop, 20);
     bookmarkLabel->SetCaption("書籤 說門");
     Note(Skinned, bookmarkLabel);
 
-    Splitter1 = Place<TbsSkinSplitter>(Form, Form, alLeft, 10);
+    Splitter1 = PlaceControl<TbsSkinSplitter>(Form, Form, alLeft, 10);
     Splitter1->SetLeft(pagePanel->Width());
     Skinned.push_back({Splitter1, Splitter1->SkinDataName(), [s = Splitter1] { return s->DescriptionIndex(); }});
-    auto* clientPanel = Place<TbsSkinPanel>(Form, Form, alClient);
+    auto* clientPanel = PlaceControl<TbsSkinPanel>(Form, Form, alClient);
     Note(Skinned, clientPanel);
-    auto* listPanel = Place<TbsSkinExPanel>(Form, clientPanel, alBottom, 148);
+    auto* listPanel = PlaceControl<TbsSkinExPanel>(Form, clientPanel, alBottom, 148);
     listPanel->SetCaption("附件管理器");
     Note(Skinned, listPanel);
-    Splitter2 = Place<TbsSkinSplitter>(Form, clientPanel, alBottom, 10);
+    Splitter2 = PlaceControl<TbsSkinSplitter>(Form, clientPanel, alBottom, 10);
     Splitter2->SetSkinDataName("hsplitter");
     Splitter2->SetTop(clientPanel->Height() - listPanel->Height() - 10);
     Skinned.push_back({Splitter2, Splitter2->SkinDataName(), [s = Splitter2] { return s->DescriptionIndex(); }});
-    PageControl = Place<TbsSkinPageControl>(Form, clientPanel, alClient);
+    PageControl = PlaceControl<TbsSkinPageControl>(Form, clientPanel, alClient);
     Note(Skinned, PageControl);
     for (int i = 1; i <= 2; ++i) {
         auto* sheet = new TbsSkinTabSheet(Form);
