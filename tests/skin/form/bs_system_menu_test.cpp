@@ -116,6 +116,9 @@ TEST_F(SystemMenuTest, AProgramsOwnMenuGetsTheItemsAroundItsOwnOnce)
 
 TEST_F(SystemMenuTest, CloseIsCtrlF4OnAChildFormAndCaptionsComeFromTheSkinsStrings)
 {
+    // A child's window goes inside a multiple-document form's client.
+    TCustomForm parent(nullptr);
+    parent.SetFormStyle(fsMDIForm);
     TCustomForm child(nullptr);
     child.SetFormStyle(fsMDIChild);
     TbsSkinForm childFrame(&child);
