@@ -114,8 +114,7 @@ TEST_F(MDIFrameTest, ClosingChildLeavesTheRangeAndBarsStayOffWhenNotWanted)
     TbsSkinScrollBar* h = Parent()->HScrollBar();
     TbsSkinScrollBar* v = Parent()->VScrollBar();
     ASSERT_TRUE(h->Visible());
-    // Both needed: the second pass found the vertical one too, and the
-    // horizontal bar leaves the corner free.
+    // The height left above the horizontal bar still holds the children.
     EXPECT_FALSE(v->Visible());
     EXPECT_FALSE(h->Both());
     far->Close();
@@ -144,6 +143,13 @@ TEST_F(MDIFrameTest, BothBarsMeetInTheCorner)
     a->SetBounds(0, 0, 200, 150);
     EXPECT_FALSE(h->Visible());
     EXPECT_FALSE(v->Visible());
+
+    // Too tall only, but too wide once the vertical bar takes its width.
+    a->SetBounds(r.Width() - 210, 0, 200, r.Height() + 20);
+    EXPECT_TRUE(v->Visible());
+    EXPECT_TRUE(h->Visible());
+    EXPECT_TRUE(h->Both());
+    EXPECT_EQ(v->Height(), r.Height() - h->Height());
 }
 
 TEST_F(MDIFrameTest, MaximizingOneMaximizesAllAndRestoringOneRestoresAll)
