@@ -8,7 +8,6 @@
 #include "skin/data/bs_skin_controls_menus.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_objects.h"
-#include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 
@@ -31,6 +30,9 @@ TbsSkinMainMenuBarButton::TbsSkinMainMenuBarButton(TbsMainMenuBarButtons* AOwner
     SkinRect = Data->SkinRect;
     ActiveSkinRect = Data->ActiveSkinRect;
     DownRect = Data->DownRect;
+    // Without a hot image there is nothing to fade to.
+    Morphing = Data->Morphing && !IsRectEmpty(ActiveSkinRect);
+    MorphKind = Data->MorphKind;
     const auto& pictures = owner_->Bar->SkinData()->ActivePictures;
     if (Data->ActivePictureIndex >= 0 && Data->ActivePictureIndex < static_cast<int>(pictures.size()))
         Picture = pictures[static_cast<size_t>(Data->ActivePictureIndex)].get();
@@ -43,9 +45,12 @@ void TbsSkinMainMenuBarButton::Draw(TCanvas* Canvas)
         return;
     }
     TRect source = SkinRect;
-    if (Down && MouseIn && !IsNullRect(DownRect))
+    if (Down && MouseIn && !IsNullRect(DownRect)) {
         source = DownRect;
-    else if (Active && !IsNullRect(ActiveSkinRect))
+    } else if (CanMorph() && FadeUnderWay()) {
+        DrawMorph(Canvas);
+        return;
+    } else if (Active && !IsNullRect(ActiveSkinRect))
         source = ActiveSkinRect;
     Canvas->CopyRect(ObjectRect, Picture->Canvas(), source);
 }
@@ -78,20 +83,33 @@ void TbsSkinMainMenuBarButton::DrawPlain(TCanvas* Canvas)
     Canvas->Draw(ObjectRect.Left, ObjectRect.Top, &b);
 }
 
-void TbsSkinMainMenuBarButton::ReDraw() { owner_->DrawButton(this); }
+void TbsSkinMainMenuBarButton::DrawNow() { owner_->DrawButton(this); }
 
 void TbsSkinMainMenuBarButton::MouseEnter()
 {
     MouseIn = Active = true;
-    // The pressed system-menu button keeps its look while its menu is open.
-    if (!(Kind == bkSysMenu && Down))
+    // The pressed system-menu button keeps its look while its menu is open;
+    // a pressed button shows its pressed image at once, without a fade.
+    if (Kind == bkSysMenu && Down)
+        return;
+    if (Down && CanMorph())
+        DrawNow();
+    else
         ReDraw();
 }
 
 void TbsSkinMainMenuBarButton::MouseLeave()
 {
     MouseIn = Active = false;
-    if (!(Kind == bkSysMenu && Down))
+    if (Kind == bkSysMenu && Down) {
+        // Its menu's close fades it out from the hot image.
+        if (CanMorph())
+            SetMorphKf(true);
+        return;
+    }
+    if (Down && CanMorph())
+        DrawNow();
+    else
         ReDraw();
 }
 
@@ -100,7 +118,10 @@ void TbsSkinMainMenuBarButton::MouseDown(TMouseButton Button)
     if (!Enabled || Button != mbLeft || Down)
         return;
     Down = true;
-    ReDraw();
+    // Let go, the button fades out from the hot image.
+    if (CanMorph() && !IsNullRect(DownRect))
+        SetMorphKf(true);
+    DrawNow();
     // The system menu opens on the press and keeps the button down until
     // the menu closes.
     if (Kind == bkSysMenu)
@@ -112,7 +133,9 @@ void TbsSkinMainMenuBarButton::MouseUp(TMouseButton Button)
     if (!Enabled || Button != mbLeft || Kind == bkSysMenu)
         return;
     Down = false;
-    ReDraw();
+    DrawNow();
+    if (CanMorph())
+        ReDraw();
     // The click may close the child, and with it the buttons: nothing of
     // this button is touched after it.
     if (Active)
@@ -224,22 +247,7 @@ void TbsMainMenuBarButtons::DeleteMDIButtons()
 TbsSkinForm* TbsMainMenuBarButtons::MaximizedChildFrame() const
 {
     TbsSkinForm* main = Bar->SkinForm();
-    TCustomForm* form = main ? main->Form() : nullptr;
-    if (!form)
-        return nullptr;
-    // A hidden child, or one being freed, has no buttons to show.
-    auto maximized = [](TCustomForm* Child) -> TbsSkinForm* {
-        if (!Child || !Child->Visible() || Child->ComponentState().Contains(csDestroying))
-            return nullptr;
-        TbsSkinForm* frame = FindSkinFormComponent(Child);
-        return frame && frame->WindowState() == wsMaximized ? frame : nullptr;
-    };
-    if (TbsSkinForm* active = maximized(form->ActiveMDIChild()))
-        return active;
-    for (int i = 0; i < form->MDIChildCount(); ++i)
-        if (TbsSkinForm* frame = maximized(form->MDIChildren(i)))
-            return frame;
-    return nullptr;
+    return main && main->Form() ? main->MaximizedMDIChildFrame() : nullptr;
 }
 
 void TbsMainMenuBarButtons::UpdateMDIButtonsEnabled()
@@ -259,12 +267,6 @@ void TbsMainMenuBarButtons::UpdateMDIButtonsEnabled()
 
 void TbsMainMenuBarButtons::Place(TRect& Area)
 {
-    // A maximized child that was freed says nothing on its way out: the
-    // buttons go once no shown child is maximized.
-    if (MDIChildMaximized && !MaximizedChildFrame()) {
-        MDIChildMaximized = false;
-        DeleteMDIButtons();
-    }
     if (!MDIChildMaximized || Count() != 4)
         return;
     auto size = [&](TbsSkinMainMenuBarButton* Button) {
@@ -346,6 +348,6 @@ void TbsMainMenuBarButtons::ReleaseSysMenuButton()
         button->Down = false;
         if (i != activeIndex_)
             button->Active = button->MouseIn = false;
-        DrawButton(button);
+        button->ReDraw();
     }
 }

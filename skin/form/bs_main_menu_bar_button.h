@@ -9,6 +9,7 @@
 
 #include "platform/base/geometry.h"
 #include "platform/ui/kernel/control_types.h"
+#include "skin/data/bs_ini_codecs.h"
 #include "skin/form/bs_skin_form_mdi.h"
 
 class TBitmap;
@@ -37,8 +38,21 @@ public:
     bool MouseIn = false;
     bool Down = false;
     bool Enabled = true;
+    bool Morphing = false;  // never set while ActiveSkinRect is empty
+    TbsMorphKind MorphKind = mkdefault;
+
+    // How far the cross-fade from the normal to the active image has gone,
+    // in fifths, as for the bar's items (bs_main_menu_bar_button_morph.cpp).
+    double MorphKf() const { return morphFifths_ / 5.0; }
+    void SetMorphKf(bool Full) { morphFifths_ = Full ? 5 : 0; }
+    bool CanMorph() const;
+    // One step of the fade on the bar's clock; false when none was needed.
+    bool MorphStep();
 
     void Draw(TCanvas* Canvas);
+    // Shows a state change: through the fade when the skin has one, else
+    // at once.
+    void ReDraw();
     void MouseEnter();
     void MouseLeave();
     void MouseDown(TMouseButton Button);
@@ -47,10 +61,13 @@ public:
 
 private:
     void DrawPlain(TCanvas* Canvas);
+    void DrawMorph(TCanvas* Canvas);
+    bool FadeUnderWay() const { return Active ? morphFifths_ < 5 : morphFifths_ > 0; }
+    void DrawNow();
     void Click();
-    void ReDraw();
 
     TbsMainMenuBarButtons* owner_;
+    int morphFifths_ = 0;  // 0..5
 };
 
 // The bar's child buttons, in list order system menu, close, restore,
@@ -85,6 +102,9 @@ public:
     void MouseUp(TMouseButton Button);
     // The menu the system-menu button opened closed (1228).
     void ReleaseSysMenuButton();
+    // One step of every button's fade, each stepped one drawn; false when
+    // none needed one.
+    bool MorphStep();
 
     // The maximized child's frame: the active child's first.
     TbsSkinForm* MaximizedChildFrame() const;

@@ -60,7 +60,7 @@ public:
     // caller) in Canvas's font: shortened by whole characters with "...",
     // aligned, or centred when there are quick buttons.
     TbsCaptionTextPlace PlaceText(TCanvas* Canvas, const TRect& Area) const;
-    // The form's title: its caption.
+    // The form's title (TbsSkinForm::CaptionTitle).
     AnsiString CaptionText() const;
     // Canvas's font: the skin's or the form's caption font, in Colour.
     void SetCaptionFont(TCanvas* Canvas, TColor Colour) const;

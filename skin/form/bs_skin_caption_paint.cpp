@@ -32,7 +32,7 @@ void RunDirect(TCanvas* Canvas, const std::function<void(TCanvas*, TPoint, bool)
 
 }  // namespace
 
-AnsiString TbsSkinCaptionObject::CaptionText() const { return Parent->Form()->Caption(); }
+AnsiString TbsSkinCaptionObject::CaptionText() const { return Parent->CaptionTitle(); }
 
 TbsCaptionTextPlace TbsSkinCaptionObject::PlaceText(TCanvas* Canvas, const TRect& Area) const
 {

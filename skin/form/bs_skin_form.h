@@ -311,6 +311,12 @@ public:
     // children report their moves and states to it (messages 1230-1236).
     bool ShowMDIScrollBars = true;
     bool MDIChildMaximized = false;
+    // The frame of the maximized child, the active one first; nullptr when
+    // none is (hidden children and children being freed do not count).
+    TbsSkinForm* MaximizedMDIChildFrame() const;
+    // The title the frame shows: the caption, followed by " - [child
+    // caption]" on a parent whose child is maximized.
+    AnsiString CaptionTitle() const;
     TbsSkinScrollBar* HScrollBar() const { return hScrollBar_; }
     TbsSkinScrollBar* VScrollBar() const { return vScrollBar_; }
     // Shows the bars the children need; Reset puts the ranges and the
@@ -439,6 +445,7 @@ private:
     void RestoreAllChildren(HWND Except);
     bool AnyChildMaximized() const;
     void ChildShown(bool Shown);
+    void ChildGoing();
     void WindowMenuClick(TObject* Sender);
     void CheckWindowMenu();
     void ForgetMDIParts(TComponent* AComponent);

@@ -236,13 +236,48 @@ void TbsSkinForm::PaintMDIClient(HWND Window, HDC DC)
     canvas.SetHandle(nullptr);
 }
 
+namespace {
+
+// A hidden child, or one being freed, is maximized no more.
+bool ChildStays(const TCustomForm* Child)
+{
+    return Child && Child->Visible() && !Child->ComponentState().Contains(csDestroying);
+}
+
+}  // namespace
+
+TbsSkinForm* TbsSkinForm::MaximizedMDIChildFrame() const
+{
+    auto maximized = [](TCustomForm* Child) -> TbsSkinForm* {
+        TbsSkinForm* frame = ChildStays(Child) ? FindSkinFormComponent(Child) : nullptr;
+        return frame && frame->FormState == wsMaximized ? frame : nullptr;
+    };
+    if (TbsSkinForm* active = maximized(Form()->ActiveMDIChild()))
+        return active;
+    for (TCustomForm* child : Form()->MDIChildList())
+        if (TbsSkinForm* frame = maximized(child))
+            return frame;
+    return nullptr;
+}
+
+AnsiString TbsSkinForm::CaptionTitle() const
+{
+    TCustomForm* form = Form();
+    // A maximized child has no caption of its own to show: the parent's
+    // names it.
+    if (form->FormStyle() == fsMDIForm)
+        if (TbsSkinForm* child = MaximizedMDIChildFrame())
+            return form->Caption() + " - [" + child->Form()->Caption() + "]";
+    return form->Caption();
+}
+
 bool TbsSkinForm::AnyChildMaximized() const
 {
-    for (TCustomForm* child : Form()->MDIChildList()) {
-        TbsSkinForm* frame = FindSkinFormComponent(child);
-        if (child->Visible() && (frame ? frame->FormState : child->WindowState()) == wsMaximized)
+    if (MaximizedMDIChildFrame())
+        return true;
+    for (TCustomForm* child : Form()->MDIChildList())
+        if (ChildStays(child) && !FindSkinFormComponent(child) && child->WindowState() == wsMaximized)
             return true;
-    }
     return false;
 }
 

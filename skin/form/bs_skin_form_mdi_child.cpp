@@ -166,12 +166,26 @@ void TbsSkinForm::ChildShown(bool Shown)
         parentFrame->MDITabsBar->DeleteTab(form);
 }
 
+void TbsSkinForm::ChildGoing()
+{
+    // The parent leaves this child out of both: the restore first, so that
+    // the last scroll range is the one without it.
+    SendToMDIParent(WM_SKINMDICHILDNOTMAXIMIZED, 0);
+    SendToMDIParent(WM_SKINMDICHILDCHANGED, reinterpret_cast<WPARAM>(Form()->Handle()));
+}
+
 void TbsSkinForm::MDIAfter(const TMessage& Message)
 {
-    // A form being freed is no longer a form by the time its controls go.
-    if (Form()->ComponentState().Contains(csDestroying))
-        return;
     TCustomForm* form = Form();
+    if (form->ComponentState().Contains(csDestroying)) {
+        // A child being freed (caFree) still tells its parent while its
+        // window is there, or a maximized one would leave the parent's
+        // frame and bars maximized. Nothing else: a form being freed is no
+        // longer a form by the time its controls go.
+        if (Message.Msg == WM_DESTROY && form->FormStyle() == fsMDIChild)
+            ChildGoing();
+        return;
+    }
     if (form->FormStyle() == fsMDIForm) {
         if ((Message.Msg == WM_SHOWWINDOW && Message.WParam) || Message.Msg == WM_SKINDATA_SKINNABLEFORMCHANGED)
             HookMDIClient();
@@ -206,8 +220,7 @@ void TbsSkinForm::MDIAfter(const TMessage& Message)
     case WM_DESTROY:
         if (form->Visible())
             ChildShown(false);
-        SendToMDIParent(WM_SKINMDICHILDCHANGED, reinterpret_cast<WPARAM>(form->Handle()));
-        SendToMDIParent(WM_SKINMDICHILDNOTMAXIMIZED, 0);
+        ChildGoing();
         break;
     case WM_SETTEXT:
         if (TCustomForm* parent = MDIParentForm()) {
@@ -215,8 +228,12 @@ void TbsSkinForm::MDIAfter(const TMessage& Message)
                 for (int i = 0; i < menu->Count(); ++i)
                     if (TMenuItem* item = menu->Items(i); IsChildItem(item) && item->Owner() == this)
                         item->SetCaption(form->Caption());
-            if (TbsSkinForm* parentFrame = FindSkinFormComponent(parent); parentFrame && parentFrame->MDITabsBar)
+            TbsSkinForm* parentFrame = FindSkinFormComponent(parent);
+            if (parentFrame && parentFrame->MDITabsBar)
                 parentFrame->MDITabsBar->UpdateTab(form);
+            // The parent's title names its maximized child.
+            if (parentFrame && FormState == wsMaximized)
+                parentFrame->RepaintFrame();
         }
         break;
     case WM_NCACTIVATE:

@@ -69,7 +69,7 @@ void TbsSkinForm::PaintNCArea(HDC DC)
     frame.CaptionHeight = GetDefCaptionHeight(ToolWindow());
     frame.CaptionRect = defCaptionRect_;
     frame.Active = active;
-    frame.Caption = Form()->Caption();
+    frame.Caption = CaptionTitle();
     // Captions take the character set of the skin's captions when it has
     // them.
     if (skinData_ && skinData_->ResourceStrData()) {

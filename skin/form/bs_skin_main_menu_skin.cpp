@@ -9,6 +9,7 @@
 #include "skin/data/bs_parent_image.h"
 #include "skin/data/bs_skin_controls_menus.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_main_menu_bar_button.h"
 #include "skin/form/bs_skin_main_menu.h"
 
 void TbsSkinMainMenuBar::GetSkinData()
@@ -177,6 +178,7 @@ void TbsSkinMainMenuBar::MorphTimerTick(TObject*)
             stepped = true;
             DrawSkinObject(item.get());
         }
+    stepped |= childButtons_->MorphStep();
     if (!stepped)
         morphTimer_->SetEnabled(false);
 }

@@ -9,6 +9,9 @@
 
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/timer.h"
+#include "platform/win/clock.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/mouse_input.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
@@ -23,6 +26,7 @@
 #include "platform/win/headless_screen.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pixel_colour.h"
 #include "tests/support/test_data.h"
 
 namespace {
@@ -108,6 +112,21 @@ TEST_F(MenuBarButtonsTest, AMaximizedChildBringsFourButtonsThatGoOnRestore)
     // Restoring goes through 1232: the buttons go.
     TMDIScene::FrameOf(child)->SetFrameWindowState(wsNormal);
     PumpMessages();
+    EXPECT_EQ(Buttons()->Count(), 0);
+    EXPECT_FALSE(Buttons()->MDIChildMaximized);
+}
+
+// A maximized child freed on closing takes its buttons along at once, not
+// at the bar's next layout.
+TEST_F(MenuBarButtonsTest, AFreedMaximizedChildsButtonsGoAtOnce)
+{
+    TCustomForm* child = MaximizedChild(AllIcons);
+    ASSERT_EQ(Buttons()->Count(), 4);
+    child->OnClose = TCloseEvent::FromCallable([](TObject*, TCloseAction& Action) { Action = caFree; });
+    child->Close();
+    PumpMessages();
+    scene_->Forget(child);
+    EXPECT_EQ(scene_->Parent->MDIChildCount(), 0);
     EXPECT_EQ(Buttons()->Count(), 0);
     EXPECT_FALSE(Buttons()->MDIChildMaximized);
 }
@@ -230,6 +249,111 @@ TEST_F(SkinnedMenuBarButtonsTest, ButtonsTakeKindAndSizeFromTheirDescriptions)
         kinds.push_back(Buttons()->Buttons(i)->Kind);
     }
     EXPECT_EQ(kinds, (std::vector<int>{B::bkSysMenu, B::bkClose, B::bkRestore, B::bkMinimize}));
+}
+
+// Button descriptions with normal, hot and pressed images that cross-fade.
+class FadingMenuBarButtonsTest : public MenuBarButtonsTest {
+protected:
+    void SetUp() override
+    {
+        const char* names[] = {"mdisys", "mdiclose", "mdimax", "mdimin"};
+        const char* commands[] = {"cmsysmenu", "cmclose", "cmmaximize", "cmminimize"};
+        const char* keys[] = {"sysmenubutton", "closebutton", "maxbutton", "minbutton"};
+        for (int i = 0; i < 4; ++i) {
+            const std::string name = names[i];
+            std::string counted = skin_.Get("SKINOBJECTS", "count");
+            int count = counted.empty() ? 0 : std::stoi(counted);
+            skin_.Set("SKINOBJECTS", std::to_string(count), name + ":mainmenubarbutton");
+            skin_.Set("SKINOBJECTS", "count", std::to_string(count + 1));
+            skin_.Set(name, "activepictureindex", "0");
+            for (const char* state : {"normal", "active", "down"}) {
+                const TRect cell = skin_.AddCell(name + "." + state, 16, 14, {}, {}, {"face"});
+                const std::string key = std::string(state) == "normal" ? "skinrect"
+                                        : std::string(state) == "active" ? "activeskinrect"
+                                                                         : "downrect";
+                skin_.Set(name, key, TTestSkin::RectText(cell));
+            }
+            skin_.Set(name, "morphing", "1");
+            skin_.Set(name, "command", commands[i]);
+            skin_.Set("mainmenubar", keys[i], name);
+        }
+        MenuBarButtonsTest::SetUp();
+    }
+
+    // The piece a button shows at its centre on the bar.
+    std::string Look(int Index) const
+    {
+        const TRect& r = Buttons()->Buttons(Index)->ObjectRect;
+        return skin_.PieceOf(PixelAt(WindowImage(bar_->Handle()), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    }
+    // Count steps of the bar's 25 ms fade timer on the hand-driven clock.
+    void Steps(int Count)
+    {
+        for (int i = 0; i < Count; ++i) {
+            AdvanceClock(25);
+            PumpMessages();
+        }
+    }
+    TPoint Centre(const B* Button) const
+    {
+        const TRect& r = Button->ObjectRect;
+        return bar_->ClientToScreen(Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    }
+    // The pointer over a button, or over the client when Button is nullptr.
+    void Hover(const B* Button)
+    {
+        InjectMouseMove(Button ? Centre(Button) : TPoint{300, 300});
+        PumpMessages();
+    }
+};
+
+// Hovering fades a child button in and out in five steps of the bar's
+// timer; a press shows the pressed image at once, and the system-menu
+// button, let go by its menu's close, fades out from the hot image.
+TEST_F(FadingMenuBarButtonsTest, ButtonsFadeOnTheBarsTimer)
+{
+    MaximizedChild(AllIcons);
+    ASSERT_EQ(Buttons()->Count(), 4);
+    B* close = Buttons()->Buttons(1);
+    ASSERT_TRUE(close->CanMorph());
+    EXPECT_EQ(Look(1), "mdiclose.normal.face");
+
+    Hover(close);
+    ASSERT_TRUE(close->Active);
+    EXPECT_TRUE(bar_->MorphTimer()->Enabled());
+    Steps(1);
+    EXPECT_EQ(Look(1), "") << "one fifth of the way shows neither image";
+    Steps(4);
+    EXPECT_EQ(close->MorphKf(), 1.0);
+    EXPECT_EQ(Look(1), "mdiclose.active.face");
+    Steps(1);
+    EXPECT_FALSE(bar_->MorphTimer()->Enabled());
+
+    Hover(nullptr);
+    EXPECT_FALSE(close->Active);
+    Steps(5);
+    EXPECT_EQ(close->MorphKf(), 0.0);
+    EXPECT_EQ(Look(1), "mdiclose.normal.face");
+    Steps(1);
+    EXPECT_FALSE(bar_->MorphTimer()->Enabled());
+
+    B* sys = Buttons()->Buttons(0);
+    Hover(sys);
+    InjectMouseDown(Centre(sys));
+    InjectMouseUp(Centre(sys));
+    PumpMessages();
+    EXPECT_EQ(Look(0), "mdisys.down.face");
+    EXPECT_EQ(sys->MorphKf(), 1.0);
+    Hover(nullptr);
+    scene_->ParentFrame->SkinMenu()->CloseMenu();
+    PumpMessages();
+    EXPECT_FALSE(sys->Down);
+    EXPECT_FALSE(sys->Active);
+    Steps(1);
+    EXPECT_EQ(Look(0), "");
+    Steps(4);
+    EXPECT_EQ(sys->MorphKf(), 0.0);
+    EXPECT_EQ(Look(0), "mdisys.normal.face");
 }
 
 }  // namespace

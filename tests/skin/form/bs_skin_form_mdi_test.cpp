@@ -15,6 +15,7 @@
 #include "platform/ui/kernel/menu_bar.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
 #include "skin/data/bs_skin_data_messages.h"
+#include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "tests/skin/form/frame_test_support.h"
@@ -199,6 +200,70 @@ TEST_F(MDIFrameTest, NewChildMaximizesWhileOthersAreAndMinimizingRestoresTheOthe
     // Minimized children line up at the client's bottom left.
     EXPECT_EQ(b->Left(), 0);
     EXPECT_EQ(b->Top() + b->Height(), Parent()->MDIClientRect().Height());
+}
+
+// A maximized child freed on closing says so on its way out: the parent is
+// maximized while another child still is, and no more after the last one,
+// when the scroll bars come back for the children left.
+TEST_F(MDIFrameTest, FreedMaximizedChildrenLeaveTheParentRestored)
+{
+    TCustomForm* a = scene_->AddChild("A", Bounds(10, 10, 200, 150));
+    TCustomForm* b = scene_->AddChild("B", Bounds(60, 40, 200, 150));
+    TCustomForm* fixed = scene_->AddChild("Fixed", Bounds(-30, 70, 200, 150));
+    TMDIScene::FrameOf(fixed)->SetBorderIcons({TbsBorderIcon::biSystemMenu});
+    auto free = TCloseEvent::FromCallable([](TObject*, TCloseAction& Action) { Action = caFree; });
+    a->OnClose = free;
+    b->OnClose = free;
+    TMDIScene::FrameOf(a)->SetFrameWindowState(wsMaximized);
+    PumpMessages();
+    ASSERT_TRUE(Parent()->MDIChildMaximized);
+    ASSERT_FALSE(Parent()->HScrollBar()->Visible());
+
+    a->Close();
+    PumpMessages();
+    scene_->Forget(a);
+    EXPECT_EQ(scene_->Parent->MDIChildCount(), 2);
+    EXPECT_TRUE(Parent()->MDIChildMaximized);
+    EXPECT_EQ(Parent()->MaximizedMDIChildFrame(), TMDIScene::FrameOf(b));
+
+    b->Close();
+    PumpMessages();
+    scene_->Forget(b);
+    EXPECT_EQ(scene_->Parent->MDIChildCount(), 1);
+    EXPECT_FALSE(Parent()->MDIChildMaximized);
+    EXPECT_EQ(Parent()->MaximizedMDIChildFrame(), nullptr);
+    EXPECT_EQ(SendMessage(scene_->Parent->Handle(), WM_SKINMDIQUERYMAXIMIZED, 0, 0), 0);
+    EXPECT_TRUE(Parent()->HScrollBar()->Visible());
+    EXPECT_EQ(Parent()->HScrollBar()->Position(), 30);
+}
+
+// The parent's title names its maximized child, in the child's caption of
+// the moment, and only while a child is maximized.
+TEST_F(MDIFrameTest, ParentTitleNamesTheMaximizedChild)
+{
+    auto captionOf = [](TbsSkinForm* Frame) {
+        TbsSkinCaptionObject* caption = nullptr;
+        for (int i = 0; i < Frame->ObjectCount() && !caption; ++i)
+            caption = dynamic_cast<TbsSkinCaptionObject*>(Frame->Objects(i));
+        return caption;
+    };
+    TbsSkinCaptionObject* caption = captionOf(Parent());
+    ASSERT_NE(caption, nullptr);
+    scene_->Parent->SetCaption("Notes");
+    TCustomForm* a = scene_->AddChild("A", Bounds(10, 10, 200, 150));
+    a->SetCaption("說門");
+    EXPECT_EQ(caption->CaptionText(), "Notes");
+    TMDIScene::FrameOf(a)->SetFrameWindowState(wsMaximized);
+    PumpMessages();
+    EXPECT_EQ(caption->CaptionText(), "Notes - [說門]");
+    a->SetCaption("中");
+    EXPECT_EQ(caption->CaptionText(), "Notes - [中]");
+    TMDIScene::FrameOf(a)->SetFrameWindowState(wsNormal);
+    PumpMessages();
+    EXPECT_EQ(caption->CaptionText(), "Notes");
+    // A child's own title stays its caption.
+    ASSERT_NE(captionOf(TMDIScene::FrameOf(a)), nullptr);
+    EXPECT_EQ(captionOf(TMDIScene::FrameOf(a))->CaptionText(), "中");
 }
 
 class MDIWindowMenuTest : public MDIFrameTest {
