@@ -151,6 +151,10 @@ private:
     void DrawPlain(TCanvas* Canvas);
     void DrawQuickButtons(TCanvas* Canvas);
     void DrawChildButtons(TCanvas* Canvas);
+    void DrawSkinned(TCanvas* Canvas);
+    void DrawSkinTab(TCanvas* Canvas, int Index);
+    void DrawSkinQuickButtons(TCanvas* Canvas);
+    void DrawSkinChildButtons(TCanvas* Canvas);
     void InstallHook();
     void RemoveHook();
     // Esc closes the open menu while the form's frame is active; every

@@ -49,7 +49,10 @@ void TbsRibbon::Paint()
         return;
     TBitmap image;
     image.SetSize(Width(), Height());
-    DrawPlain(image.Canvas());
+    if (SkinDescription())
+        DrawSkinned(image.Canvas());
+    else
+        DrawPlain(image.Canvas());
     Canvas()->Draw(0, 0, &image);
 }
 

@@ -1,6 +1,6 @@
-// The ribbon's plain look against a golden picture: the bar with its
-// selected tab joined to a page that scrolls, and beside it the open
-// application menu with a selected command and a page item's page.
+// The ribbon's plain and skinned looks against golden pictures: the bar
+// with its selected tab joined to a page that scrolls, and beside it the
+// open application menu with a selected command and a page item's page.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,6 +15,7 @@
 #include "skin/form/bs_ribbon_app_menu_page.h"
 #include "skin/form/bs_ribbon_page.h"
 #include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/test_ribbon_skin.h"
 #include "tests/support/compose_images.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/message_pump.h"
@@ -24,13 +25,15 @@ namespace {
 
 // A 420 x 260 form with a ribbon of three tabs, the second selected with
 // a row of buttons wider than the page; OpenMenu shows its application
-// menu of four items.
-TRasterImage RibbonForm(bool OpenMenu)
+// menu of four items. Data, when given, skins the ribbon and the menu.
+TRasterImage RibbonForm(bool OpenMenu, TbsSkinData* Data = nullptr)
 {
     auto form = std::make_unique<TCustomForm>(nullptr);
     form->SetBounds(0, 0, 420, 260);
     auto* ribbon = new TbsRibbon(form.get());
     ribbon->SetParent(form.get());
+    if (Data)
+        ribbon->SetSkinData(Data);
     ribbon->AppButton()->SetCaption("File");
     TbsRibbonPage* pages[3];
     const char* captions[3] = {"Home 門", "Insert 說", "View"};
@@ -48,6 +51,8 @@ TRasterImage RibbonForm(bool OpenMenu)
     pages[1]->UpdateScroll();
     ribbon->SetTabIndex(1);
     auto* menu = new TbsAppMenu(form.get());
+    if (Data)
+        menu->SetSkinData(Data);
     ribbon->SetAppMenu(menu);
     menu->Items()->Add()->SetCaption("New 中");
     menu->Items()->Add()->SetCaption("Open");
@@ -73,6 +78,21 @@ TEST_F(FrameTest, GoldenRibbonAndApplicationMenuPlain)
 {
     ExpectGolden(ComposeImages({RibbonForm(false), RibbonForm(true)}, true),
                  TestFolder() + "/golden/ribbon_plain.png");
+}
+
+class BsRibbonSkinGolden : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        test_ribbon_skin::AddTo(skin_);
+        FrameTest::SetUp();
+    }
+};
+
+TEST_F(BsRibbonSkinGolden, RibbonAndApplicationMenuSkinned)
+{
+    ExpectGolden(ComposeImages({RibbonForm(false, data_.get()), RibbonForm(true, data_.get())}, true),
+                 TestFolder() + "/golden/ribbon_skinned.png");
 }
 
 }  // namespace
