@@ -103,7 +103,10 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
 
 bool TSynTextAllFoldRanges::HasCollapsed() const
 {
-    return std::any_of(all_.begin(), all_.end(), [](const auto& range) { return range->Collapsed; });
+    // A collapsed range is in view or inside one that is: the entries, made
+    // once per change of the ranges, answer without a pass over them all.
+    Entries();
+    return !collapsedHeads_.empty();
 }
 
 void TSynTextAllFoldRanges::KeepCollapsedOnly()

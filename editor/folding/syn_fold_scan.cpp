@@ -1,6 +1,7 @@
 #include "editor/folding/syn_fold_scan.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ struct TRegion;
 struct TSynFoldScanner::TRegionList {
     std::vector<TSkip> Skips;
     std::vector<TRegion> Regions;
+    // The first bytes of the tokens the scan looks for with this list,
+    // line breaks included: at any other byte it only steps on.
+    std::array<bool, 256> Stops{};
 };
 
 namespace {
@@ -292,7 +296,14 @@ struct TSynFoldScanner::TRun {
     void Scan(const TRegionList& List, const TRegion* Parent, size_t ParentEntry)
     {
         const size_t base = Parent ? ParentEntry + 1 : 0;
+        std::array<bool, 256> stops = List.Stops;
+        if (Parent)
+            stops[static_cast<unsigned char>(Parent->Close[0])] = true;
         while (Pos < Text.size()) {
+            if (!stops[static_cast<unsigned char>(Text[Pos])]) {
+                Advance();
+                continue;
+            }
             if (IsBreak(Text[Pos])) {
                 PassBreak();
                 continue;
@@ -336,11 +347,15 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
             tokensWhole_ = false;
+        if (!Token.empty())
+            signatureStops_[static_cast<unsigned char>(Token[0])] = true;
     };
     for (const TRegionList* list : Lists()) {
         for (const TSkip& skip : list->Skips) {
             measure(skip.Open);
             measure(skip.Close);
+            if (skip.Escape)
+                signatureStops_[static_cast<unsigned char>(skip.Escape)] = true;
         }
         for (const TRegion& region : list->Regions) {
             measure(region.Open);
@@ -382,6 +397,8 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
     bool opens = false;
     std::optional<size_t> previous;  // where the last token started
     for (size_t p = 0; p < text.size(); p += run.CharLen(p)) {
+        if (!signatureStops_[static_cast<unsigned char>(text[p])])
+            continue;
         // One letter per token kind that starts here, with its flags.
         AnsiString here;
         for (const TRegionList* list : lists) {
@@ -472,6 +489,13 @@ void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool Case
         Into.Regions.push_back({item, compared(item->Open()), compared(item->Close()), item->RegionType,
                                 item->WholeWords, item->AllowNoSubs, item->SubRegions()->Count() > 0, subs});
     }
+    for (const char c : {'\r', '\n'})
+        Into.Stops[static_cast<unsigned char>(c)] = true;
+    for (const TSkip& skip : Into.Skips)
+        Into.Stops[static_cast<unsigned char>(skip.Open[0])] = true;
+    for (const TRegion& region : Into.Regions)
+        for (const AnsiString* token : {&region.Open, &region.Close})
+            Into.Stops[static_cast<unsigned char>((*token)[0])] = true;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // a fold-region list, passing over its skip regions (strings, comments).
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -67,4 +68,7 @@ private:
     // other: the longest token, or an escape with the character it takes.
     size_t reach_ = 4;
     bool tokensWhole_ = true;  // every token ends at a character's end
+    // The first bytes of every token and escape of every list: a character
+    // starting with any other byte adds nothing to a line's signature.
+    std::array<bool, 256> signatureStops_{};
 };
