@@ -5,6 +5,7 @@
 
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 #include "skin/controls/bs_fade_in.h"
@@ -12,6 +13,8 @@
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_form_layer_window.h"
+#include "skin/form/bs_skin_button_object.h"
+#include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_form.h"
 
 namespace {
@@ -46,6 +49,10 @@ void TbsFormLayerBorder::SetSkin(TbsSkinData* SkinData, TCustomForm* Form)
     layerFrame_ = nullptr;
     activePicture_.reset();
     inactivePicture_.reset();
+    buttonPictures_.Clear();
+    objectRects_.clear();
+    pointed_ = -1;
+    pressed_ = -1;
     if (!SkinData || SkinData->Empty)
         return;
     const TbsDataSkinLayerFrame& frame = SkinData->LayerFrame;
@@ -57,6 +64,10 @@ void TbsFormLayerBorder::SetSkin(TbsSkinData* SkinData, TCustomForm* Form)
     currentAlpha_ = std::clamp(frame.AlphaBlendValue, 0, 255);
     inactiveAlpha_ = std::clamp(frame.InActiveAlphaBlendValue, 0, 255);
     metrics_ = CalcLayerMetrics(frame);
+    // A full border takes over the frame's objects: they start afresh.
+    if (frame.FullBorder)
+        for (int i = 0; i < frame_->ObjectCount(); ++i)
+            frame_->Objects(i)->ResetState();
 }
 
 TbsBitmap* TbsFormLayerBorder::SourcePicture() const
@@ -109,6 +120,9 @@ void TbsFormLayerBorder::ShowWithEffect()
 void TbsFormLayerBorder::Hide()
 {
     showing_ = false;
+    if (leaveTimer_)
+        leaveTimer_->SetEnabled(false);
+    plainTop_.reset();
     for (auto& window : windows_)
         window.reset();
     images_ = TbsLayerImages();
@@ -158,9 +172,21 @@ void TbsFormLayerBorder::SetActive(bool Active, bool Move)
     if (active_ == Active)
         return;
     active_ = Active;
+    if (!Active && layerFrame_ && layerFrame_->FullBorder) {
+        // Nothing stays pressed on an inactive caption.
+        for (int i = 0; i < frame_->ObjectCount(); ++i) {
+            TbsActiveSkinObject* object = frame_->Objects(i);
+            if (auto* caption = dynamic_cast<TbsSkinCaptionObject*>(object))
+                caption->PressedQuickButton = -1;
+            else if (auto* button = dynamic_cast<TbsSkinButtonObject*>(object); button && button->Down)
+                button->Down = false;
+        }
+        pressed_ = -1;
+        MouseMoveObjects(-1, -1);
+    }
     if (!showing_)
         return;
-    if (inactivePicture_)
+    if (inactivePicture_ || layerFrame_->FullBorder)
         Rebuild();
     else
         Update();
@@ -168,7 +194,7 @@ void TbsFormLayerBorder::SetActive(bool Active, bool Move)
         UpdatePosition();
 }
 
-TbsLayerZone TbsFormLayerBorder::HitZone(TbsLayerSide Side, TPoint P) const
+TbsLayerZone TbsFormLayerBorder::HitZone(TbsLayerSide Side, TPoint P)
 {
     if (!showing_ || !Window(Side))
         return lzNone;
@@ -179,9 +205,15 @@ TbsLayerZone TbsFormLayerBorder::HitZone(TbsLayerSide Side, TPoint P) const
     in.HitTestSize = layerFrame_->HitTestSize;
     in.Caption = LayerCaptionRect(*layerFrame_, placement_.Outer, SourcePicture()->Width());
     in.CanSize = frame_->CanSize();
-    // A full border carries the form's caption: a drag on it moves the form.
-    if (layerFrame_->FullBorder && Side == TbsLayerSide::Top && PtInRect(in.Caption, P))
+    // A full border carries the form's caption: a drag on it moves the
+    // form, and its buttons are pressed.
+    if (layerFrame_->FullBorder && Side == TbsLayerSide::Top && PtInRect(in.Caption, P)) {
+        TPoint strip = StripPoint(P);
+        MouseMoveObjects(strip.X, strip.Y);
+        if (ValidObject(pointed_) && !dynamic_cast<TbsSkinCaptionObject*>(frame_->Objects(pointed_)))
+            return lzCaptionObject;
         return lzCaption;
+    }
     return LayerSizingZone(Side, P, in);
 }
 
@@ -193,6 +225,8 @@ void TbsFormLayerBorder::Place(bool Create)
     TbsBitmap* picture = SourcePicture();
     placement_ = PlaceLayerBorder(*layerFrame_, {picture->Width(), picture->Height()}, formRect);
     images_ = BuildLayerImages(*layerFrame_, *picture, placement_);
+    if (layerFrame_->FullBorder)
+        DrawCaption();
     if (Create) {
         for (auto& window : windows_)
             window.reset();

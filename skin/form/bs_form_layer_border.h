@@ -7,8 +7,10 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/base/component.h"
+#include "skin/form/bs_form_layer_caption.h"
 #include "skin/form/bs_form_layer_geometry.h"
 #include "skin/form/bs_form_layer_images.h"
 
@@ -18,6 +20,7 @@ class TbsDataSkinLayerFrame;
 class TbsFormLayerWindow;
 class TbsSkinData;
 class TbsSkinForm;
+class TObject;
 class TTimer;
 
 class TbsFormLayerBorder : public TComponent {
@@ -57,10 +60,46 @@ public:
     // The window of a side; nullptr while hidden.
     TbsFormLayerWindow* Window(TbsLayerSide Side) const;
     TbsBitmap* Image(TbsLayerSide Side) const;
-    // The zone of a border window under P (screen coordinates).
-    TbsLayerZone HitZone(TbsLayerSide Side, TPoint P) const;
+    // The zone of a border window under P (screen coordinates). In a
+    // full border's caption the caption objects are pointed first: the
+    // caption object is the caption (9), a button zone 10.
+    TbsLayerZone HitZone(TbsLayerSide Side, TPoint P);
+
+    // A "fullborder" border shows the frame's caption objects on its top
+    // strip (bs_form_layer_border_caption.cpp); their coordinates there
+    // are the strip's.
+    bool CarriesCaption() const;
+    // The top strip drawn again with the objects' present looks.
+    void RedrawCaption();
+    // Points the object under (X, Y) of the top strip ((-1, -1): none):
+    // the one left gets its mouse-leave, the new one its mouse-enter.
+    // While an object is pressed no other is pointed.
+    void MouseMoveObjects(int X, int Y);
+    // The top strip point of a screen point.
+    TPoint StripPoint(TPoint ScreenPoint) const;
+    // A press, release and double click on the pointed object (top strip
+    // coordinates). PressObject answers whether the press takes the mouse
+    // (no drag starts).
+    bool PressObject(TPoint P);
+    void ReleaseObject(TPoint P);
+    // True when a double click on the pointed object was taken (the
+    // system-menu button closes the form).
+    bool DoubleClickObject();
+    int PointedObject() const { return pointed_; }
+    int PressedObject() const { return pressed_; }
+    // Where object Index lies on the top strip; empty when not shown.
+    TRect ObjectPlace(int Index) const;
+    // Watches the cursor leaving the top window, every 500 ms.
+    void WatchLeave();
+    TTimer* LeaveTimer() const { return leaveTimer_.get(); }
 
 private:
+    friend class TbsLayerObjectRects;
+    void LayoutCaption();
+    void DrawCaption();
+    void LeaveTimerTick(TObject* Sender);
+    bool ValidObject(int Index) const;
+
     TbsBitmap* SourcePicture() const;
     int ShownAlpha() const;
     void Place(bool Create);
@@ -77,6 +116,18 @@ private:
     std::array<std::unique_ptr<TbsFormLayerWindow>, 4> windows_;  // by TbsLayerSide; all null while hidden
     TbsLayerMetrics metrics_;
     TbsLayerPlacement placement_;  // where the windows are, valid while showing
+    // The full border's caption: the top strip before the objects are
+    // drawn on it, the objects' places there (by object index), the
+    // buttons' pictures, the objects pointed and pressed, and the timer
+    // that notices the cursor leaving.
+    std::unique_ptr<TbsBitmap> plainTop_;
+    std::vector<TRect> objectRects_;
+    TbsLayerButtonPictures buttonPictures_;
+    std::unique_ptr<TTimer> leaveTimer_;
+    int pointed_ = -1;
+    int pressed_ = -1;
+    int objectRectsDepth_ = 0;     // nested TbsLayerObjectRects
+    bool rectsInObjects_ = false;  // the strip's places are in the objects
     bool showing_ = false;
     bool active_ = true;
     int currentAlpha_ = 255;

@@ -132,6 +132,9 @@ LRESULT TbsFormLayerWindow::Dispatch(UINT Message, WPARAM WParam, LPARAM LParam)
         MouseMove(ScreenPoint(LParam));
         return 0;
     case WM_LBUTTONUP:
+        EndDrag();
+        ReleaseObject(ScreenPoint(LParam));
+        return 0;
     case WM_CANCELMODE:
         EndDrag();
         return 0;
@@ -165,6 +168,14 @@ void TbsFormLayerWindow::MouseDown(TPoint P, bool Double)
         DoubleClick();
         return;
     }
+    if (CarriesCaption() && border_->PointedObject() != -1) {
+        bool taken = border_->PressObject(border_->StripPoint(P));
+        if (taken) {
+            // The release must come back here wherever the cursor goes.
+            SetCapture(handle_);
+            return;
+        }
+    }
     bool sizing = zone_ >= lzLeft && zone_ <= lzBottomRight;
     if ((sizing || zone_ == lzCaption) && frame->FormState != wsMaximized) {
         dragging_ = true;
@@ -180,6 +191,11 @@ void TbsFormLayerWindow::MouseDown(TPoint P, bool Double)
 
 void TbsFormLayerWindow::MouseMove(TPoint P)
 {
+    if (CarriesCaption() && !dragging_) {
+        TPoint strip = border_->StripPoint(P);
+        border_->MouseMoveObjects(strip.X, strip.Y);
+        border_->WatchLeave();
+    }
     if (!dragging_ || inDrag_)
         return;
     if (!(GetKeyState(VK_LBUTTON) & 0x8000)) {
@@ -239,6 +255,22 @@ void TbsFormLayerWindow::DragTo(TPoint P)
     Application->ProcessMessages();
 }
 
+bool TbsFormLayerWindow::CarriesCaption() const
+{
+    return side_ == TbsLayerSide::Top && border_->CarriesCaption();
+}
+
+void TbsFormLayerWindow::ReleaseObject(TPoint P)
+{
+    if (!CarriesCaption() || border_->PressedObject() == -1)
+        return;
+    if (GetCapture() == handle_)
+        ReleaseCapture();
+    TPoint strip = border_->StripPoint(P);
+    // The object's command may close the form and free this window.
+    border_->ReleaseObject(strip);
+}
+
 void TbsFormLayerWindow::EndDrag()
 {
     if (GetCapture() == handle_)
@@ -253,6 +285,10 @@ void TbsFormLayerWindow::EndDrag()
 // rolls any other up or down, as the frame's own caption does.
 void TbsFormLayerWindow::DoubleClick()
 {
+    if (zone_ == lzCaptionObject) {
+        border_->DoubleClickObject();
+        return;
+    }
     if (zone_ != lzCaption)
         return;
     TbsSkinForm* frame = border_->Frame();

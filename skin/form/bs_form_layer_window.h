@@ -37,6 +37,9 @@ private:
     void DragTo(TPoint P);
     void EndDrag();
     void DoubleClick();
+    // The top window of a full border: its caption objects take the mouse.
+    bool CarriesCaption() const;
+    void ReleaseObject(TPoint P);
     bool SetZoneCursor();
 
     TbsFormLayerBorder* border_;

@@ -499,6 +499,10 @@ void TbsSkinForm::DrawSkinObject(TbsActiveSkinObject* Object)
 {
     if (!Form()->HandleAllocated() || !Object->Visible)
         return;
+    if (layerBorder_->CarriesCaption()) {
+        layerBorder_->RedrawCaption();
+        return;
+    }
     HWND window = Form()->Handle();
     HDC dc = GetWindowDC(window);
     {

@@ -18,7 +18,8 @@ bool IsCaption(TbsActiveSkinObject* Object) { return dynamic_cast<TbsSkinCaption
 
 void TbsSkinForm::TestActive(int X, int Y, bool InFrame)
 {
-    if (objects_.empty() || !GetFormActive() || InSizeMove || !HasBorder())
+    // The objects of a layered border's caption take the mouse there.
+    if (objects_.empty() || !GetFormActive() || InSizeMove || !HasBorder() || layerBorder_->CarriesCaption())
         return;
     OldActiveObject = ActiveObject;
     int found = -1;

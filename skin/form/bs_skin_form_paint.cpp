@@ -21,7 +21,11 @@ class TObjectList : public TbsFramePaintObjects {
 public:
     explicit TObjectList(TbsSkinForm* AForm) : form_(AForm) {}
     int Count() const override { return form_->ObjectCount(); }
-    bool Visible(int Index) const override { return form_->Objects(Index)->Visible; }
+    // A layered border that carries the caption shows the objects itself.
+    bool Visible(int Index) const override
+    {
+        return form_->Objects(Index)->Visible && !form_->LayerBorder()->CarriesCaption();
+    }
     TRect ObjectRect(int Index) const override { return form_->Objects(Index)->ObjectRect; }
     void Draw(int Index, TCanvas* Canvas, TPoint Offset, bool UpDate) override
     {

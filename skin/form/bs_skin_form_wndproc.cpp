@@ -71,6 +71,7 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
         CallOld(Message);
         if (HasBorder())
             SendNCPaint();
+        layerBorder_->RedrawCaption();
         return false;
     case WM_ERASEBKGND:
         WMEraseBkgnd(Message);

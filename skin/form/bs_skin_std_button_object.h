@@ -29,6 +29,9 @@ public:
     void DrawDefaultGlyph(TCanvas* Canvas);
     // Shows the form's small icon instead of images.
     bool IconMode() const;
+    // The button shows its restore images (the form is in its command's
+    // state and the skin has them).
+    bool InRestoreState() const { return !IsRectEmpty(RestoreRect) && WindowStateCase(); }
 
     TbsStdCommand Command = cmdefault;
     TRect RestoreRect;
@@ -42,6 +45,5 @@ public:
 private:
     // The window state in which the button shows its restore images.
     bool WindowStateCase() const;
-    bool InRestoreState() const { return !IsRectEmpty(RestoreRect) && WindowStateCase(); }
     void DrawRestore(TCanvas* Canvas);
 };

@@ -429,19 +429,7 @@ TEST_F(LayerBorderForm, AMagneticFrameSnapsACaptionDragToTheWorkArea)
 TEST_F(LayerBorderForm, GoldenScreenWithTheBorderActiveAndInactive)
 {
     ShowForm();
-    TRect area = Bounds(76, 56, 348, 248);
-    auto cut = [&] {
-        const TRasterImage& screen = ComposeScreen();
-        TRasterImage part;
-        part.Width = area.Width();
-        part.Height = area.Height();
-        part.Pixels.resize(static_cast<size_t>(part.Width) * part.Height);
-        for (int y = 0; y < part.Height; ++y)
-            for (int x = 0; x < part.Width; ++x)
-                part.Pixels[static_cast<size_t>(y) * part.Width + x] =
-                    screen.Pixels[static_cast<size_t>(area.Top + y) * screen.Width + area.Left + x];
-        return part;
-    };
+    auto cut = [] { return ScreenArea(Bounds(76, 56, 348, 248)); };
     TRasterImage active = cut();
     SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
     PumpMessages();

@@ -9,6 +9,7 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
@@ -121,4 +122,18 @@ void SkinFormTest::Tick(unsigned Milliseconds)
 {
     AdvanceClock(Milliseconds);
     PumpMessages();
+}
+
+TRasterImage ScreenArea(const TRect& Area)
+{
+    const TRasterImage& screen = ComposeScreen();
+    TRasterImage part;
+    part.Width = Area.Width();
+    part.Height = Area.Height();
+    part.Pixels.resize(static_cast<size_t>(part.Width) * part.Height);
+    for (int y = 0; y < part.Height; ++y)
+        for (int x = 0; x < part.Width; ++x)
+            part.Pixels[static_cast<size_t>(y) * part.Width + x] =
+                screen.Pixels[static_cast<size_t>(Area.Top + y) * screen.Width + Area.Left + x];
+    return part;
 }

@@ -56,5 +56,8 @@ TRasterImage FramePaintedIntoMemory(TCustomForm* Form, LRESULT* Answer = nullptr
 // Masked) that differ between A and B, which are of one size.
 int FrameDifferences(const TRasterImage& A, const TRasterImage& B, const TRect& Client, bool Masked);
 
+// Area of the headless screen as it is composed now.
+TRasterImage ScreenArea(const TRect& Area);
+
 // The placement entries of the skin's object descriptions, in list order.
 std::vector<TbsPlacedObject> SkinObjects(const TbsSkinData& Data);

@@ -1,0 +1,279 @@
+// The caption a "fullborder" layered border carries on its top window: the
+// frame's buttons laid out from "buttonsrect", drawn hot and pressed on the
+// strip, clicked, let go when the cursor leaves or the form deactivates,
+// and the whole form's look, on the headless screen.
+#include <gtest/gtest.h>
+
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/timer.h"
+#include "platform/win/clock.h"
+#include "platform/win/focus.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/timers.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_attributes.h"
+#include "platform/win/window_pos.h"
+#include "platform/win/window_proc.h"
+#include "skin/data/bs_bitmap.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_form_layer_border.h"
+#include "skin/form/bs_form_layer_window.h"
+#include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_std_button_object.h"
+#include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/test_frame_skin.h"
+#include "tests/skin/form/test_layer_skin.h"
+#include "tests/support/compose_images.h"
+#include "tests/support/golden_image.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/test_data.h"
+
+namespace {
+
+// A 300 x 200 form at (100, 80) whose layer frame is a full border: its top
+// window (84, 64) is 332 x 16, 268 wider than the 64-pixel picture, so
+// "buttonsrect" (20, 1, 60, 16) ends at 328 and the 17 x 15 buttons sit
+// 2 apart ("buttonsoffset") from there leftwards.
+class FullBorderForm : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        TTestLayerSkin::AddTo(skin_);
+        skin_.Set("LAYERFRAME", "fullborder", "1");
+        skin_.Set("LAYERFRAME", "captionrect", TTestSkin::RectText({4, 0, 60, 16}));
+        skin_.Set("LAYERFRAME", "buttonsrect", TTestSkin::RectText({20, 1, 60, 16}));
+        frameSkin_.LoadInto(*data_);
+    }
+    void TearDown() override
+    {
+        delete form_;
+        Application->ProcessMessages();
+        FrameTest::TearDown();
+    }
+    void ShowForm()
+    {
+        form_ = new TCustomForm(nullptr);
+        form_->SetBounds(100, 80, 300, 200);
+        frame_ = new TbsSkinForm(form_);
+        frame_->SetSkinData(data_.get());
+        form_->Show();
+        SetActiveWindow(form_->Handle());
+        PumpMessages();
+        AdvanceClock(USER_TIMER_MINIMUM);
+        PumpMessages();
+        ASSERT_TRUE(Border()->CarriesCaption());
+    }
+    TbsFormLayerBorder* Border() { return frame_->LayerBorder(); }
+    int IndexOf(const std::string& IDName)
+    {
+        for (int i = 0; i < frame_->ObjectCount(); ++i)
+            if (frame_->Objects(i)->IDName == IDName)
+                return i;
+        ADD_FAILURE() << "No frame object " << IDName;
+        return -1;
+    }
+    TbsSkinStdButtonObject* Button(const std::string& IDName)
+    {
+        return dynamic_cast<TbsSkinStdButtonObject*>(frame_->Objects(IndexOf(IDName)));
+    }
+    // The middle of an object's place on the top strip, on the screen.
+    TPoint ScreenCentre(const std::string& IDName)
+    {
+        TRect r = Border()->ObjectPlace(IndexOf(IDName));
+        return {84 + (r.Left + r.Right) / 2, 64 + (r.Top + r.Bottom) / 2};
+    }
+    // The top strip's pixel at the middle of an object's place.
+    uint32_t StripPixel(const std::string& IDName)
+    {
+        TRect r = Border()->ObjectPlace(IndexOf(IDName));
+        return *Border()->Image(TbsLayerSide::Top)->PixelPtr((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+    // The controls picture's pixel at the middle of Source.
+    uint32_t PicturePixel(const TRect& Source)
+    {
+        TbsBitmap picture;
+        picture.Assign(data_->ActivePictures[0].get());
+        return *picture.PixelPtr((Source.Left + Source.Right) / 2, (Source.Top + Source.Bottom) / 2);
+    }
+    void Click(TPoint P)
+    {
+        InjectMouseMove(P);
+        PumpMessages();
+        InjectClick(P);
+        PumpMessages();
+    }
+
+    TCustomForm* form_ = nullptr;
+    TbsSkinForm* frame_ = nullptr;
+};
+
+TEST_F(FullBorderForm, ButtonsAreLaidOutFromTheButtonsRectangle)
+{
+    ShowForm();
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("closebutton")), Rect(311, 1, 328, 16));
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("maxbutton")), Rect(292, 1, 309, 16));
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("minbutton")), Rect(273, 1, 290, 16));
+    // The caption ends a gap before the gap after the last button.
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("caption")), Rect(4, 0, 269, 16));
+    // The form's own frame keeps its places.
+    EXPECT_NE(frame_->Objects(IndexOf("closebutton"))->ObjectRect, Rect(311, 1, 328, 16));
+
+    // Without "buttonsrect" they end at the caption's right, at
+    // "buttonstopoffset"; a wider form moves them along.
+    skin_.Set("LAYERFRAME", "buttonsrect", "0,0,0,0");
+    skin_.Set("LAYERFRAME", "buttonstopoffset", "2");
+    frameSkin_.LoadInto(*data_);
+    PumpMessages();
+    form_->SetBounds(100, 80, 320, 200);
+    PumpMessages();
+    ASSERT_TRUE(Border()->CarriesCaption());
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("closebutton")), Rect(331, 2, 348, 17));
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("minbutton")), Rect(293, 2, 310, 17));
+}
+
+TEST_F(FullBorderForm, ButtonsAreDrawnNormalHotAndPressedOnTheStrip)
+{
+    ShowForm();
+    TbsSkinStdButtonObject* close = Button("closebutton");
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(close->SkinRect));
+    EXPECT_NE(PicturePixel(close->SkinRect), PicturePixel(close->ActiveSkinRect));
+
+    InjectMouseMove(ScreenCentre("closebutton"));
+    PumpMessages();
+    EXPECT_EQ(Border()->PointedObject(), IndexOf("closebutton"));
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(close->ActiveSkinRect));
+    // The neighbour stays as it was.
+    EXPECT_EQ(StripPixel("maxbutton"), PicturePixel(Button("maxbutton")->SkinRect));
+
+    InjectMouseDown(ScreenCentre("closebutton"));
+    PumpMessages();
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(close->DownRect));
+    // Dragged off the pressed button it shows no press; the release there
+    // lets it go without closing.
+    InjectMouseMove(ScreenCentre("minbutton"));
+    PumpMessages();
+    EXPECT_EQ(Border()->PointedObject(), -1);
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(close->SkinRect));
+    InjectMouseUp(ScreenCentre("minbutton"));
+    PumpMessages();
+    EXPECT_FALSE(close->Down);
+    EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+
+    // Inactive, every button shows its inactive look.
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(StripPixel("maxbutton"), PicturePixel(Button("maxbutton")->InActiveSkinRect));
+}
+
+TEST_F(FullBorderForm, ClicksRunTheButtonsCommands)
+{
+    ShowForm();
+    // The zones: a button is 10, the caption beside it 9.
+    EXPECT_EQ(Border()->HitZone(TbsLayerSide::Top, ScreenCentre("maxbutton")), lzCaptionObject);
+    EXPECT_EQ(Border()->HitZone(TbsLayerSide::Top, {84 + 100, 64 + 8}), lzCaption);
+
+    Click(ScreenCentre("maxbutton"));
+    EXPECT_EQ(frame_->WindowState(), wsMaximized);
+    // The maximized form keeps its border and its buttons.
+    ASSERT_TRUE(Border()->CarriesCaption());
+    TRect top;
+    GetWindowRect(Border()->Window(TbsLayerSide::Top)->Handle(), &top);
+    TRect max = Border()->ObjectPlace(IndexOf("maxbutton"));
+    Click({top.Left + (max.Left + max.Right) / 2, top.Top + (max.Top + max.Bottom) / 2});
+    EXPECT_EQ(frame_->WindowState(), wsNormal);
+
+    Click(ScreenCentre("minbutton"));
+    EXPECT_EQ(frame_->WindowState(), wsMinimized);
+    frame_->SetWindowState(wsNormal);
+    PumpMessages();
+    ASSERT_TRUE(Border()->CarriesCaption());
+
+    Click(ScreenCentre("closebutton"));
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+    EXPECT_FALSE(Border()->Showing());
+}
+
+TEST_F(FullBorderForm, TheLeaveTimerLetsGoOnceTheCursorIsAway)
+{
+    ShowForm();
+    InjectMouseMove(ScreenCentre("closebutton"));
+    PumpMessages();
+    ASSERT_EQ(Border()->PointedObject(), IndexOf("closebutton"));
+    ASSERT_TRUE(Border()->LeaveTimer()->Enabled());
+    // Still over the window at the first tick: nothing changes.
+    AdvanceClock(500);
+    PumpMessages();
+    EXPECT_TRUE(Button("closebutton")->MouseIn);
+
+    // The cursor jumps into the form's client area without a move over the
+    // top window.
+    InjectMouseMove({250, 200});
+    PumpMessages();
+    EXPECT_TRUE(Button("closebutton")->MouseIn);
+    AdvanceClock(499);
+    PumpMessages();
+    EXPECT_TRUE(Button("closebutton")->MouseIn);
+    AdvanceClock(1);
+    PumpMessages();
+    EXPECT_FALSE(Button("closebutton")->MouseIn);
+    EXPECT_EQ(Border()->PointedObject(), -1);
+    EXPECT_FALSE(Border()->LeaveTimer()->Enabled());
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(Button("closebutton")->SkinRect));
+}
+
+TEST_F(FullBorderForm, DeactivatingLetsAPressedButtonGo)
+{
+    ShowForm();
+    InjectMouseMove(ScreenCentre("maxbutton"));
+    InjectMouseDown(ScreenCentre("maxbutton"));
+    PumpMessages();
+    ASSERT_TRUE(Button("maxbutton")->Down);
+    ASSERT_EQ(Border()->PressedObject(), IndexOf("maxbutton"));
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(Button("maxbutton")->Down);
+    EXPECT_EQ(Border()->PressedObject(), -1);
+    EXPECT_EQ(Border()->PointedObject(), -1);
+    // The late release maximizes nothing.
+    InjectMouseUp(ScreenCentre("maxbutton"));
+    PumpMessages();
+    EXPECT_EQ(frame_->WindowState(), wsNormal);
+}
+
+TEST_F(FullBorderForm, ADoubleClickOnTheSystemMenuButtonClosesTheForm)
+{
+    skin_.Set("SKINOBJECTS", "4", "sysmenubutton:stdbutton");
+    skin_.Set("SKINOBJECTS", "count", "5");
+    AddFrameButton(skin_, "sysmenubutton", "cmsysmenu");
+    frameSkin_.LoadInto(*data_);
+    ShowForm();
+    // At the caption's left, centred in it; the caption starts after it.
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("sysmenubutton")), Rect(4, 0, 21, 15));
+    EXPECT_EQ(Border()->ObjectPlace(IndexOf("caption")).Left, 23);
+
+    TPoint p = ScreenCentre("sysmenubutton");
+    InjectMouseMove(p);
+    PumpMessages();
+    EXPECT_EQ(Border()->HitZone(TbsLayerSide::Top, p), lzCaptionObject);
+    InjectClick(p);
+    PumpMessages();
+    InjectClick(p);
+    PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+}
+
+TEST_F(FullBorderForm, GoldenScreenOfAFullBorderForm)
+{
+    ShowForm();
+    // The title on the strip: the form's own frame shows no caption objects.
+    form_->SetCaption("說門 Notes");
+    PumpMessages();
+    InjectMouseMove(ScreenCentre("maxbutton"));
+    PumpMessages();
+    ExpectGolden(ScreenArea(Bounds(76, 56, 348, 248)), TestFolder() + "/golden/layer_full_border.png");
+}
+
+}  // namespace
