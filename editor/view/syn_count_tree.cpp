@@ -1,6 +1,7 @@
 #include "editor/view/syn_count_tree.h"
 
 #include <bit>
+#include <cstddef>
 
 void TSynCountTree::Build(const std::vector<int>& Counts)
 {
