@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kPlainItemHeight = 28;
-constexpr int kPageItemHeight = 35;
 constexpr int kScrollBarWidth = 19;
 constexpr int kScrollStep = 28;
 
@@ -152,7 +150,7 @@ std::vector<TbsAppMenuSlot> TbsAppMenu::Slots() const
 
 void TbsAppMenu::LayOutItems()
 {
-    std::vector<TRect> rects = LayOutAppMenuItems(Slots(), itemWidth_, kPlainItemHeight, kPageItemHeight, offset_);
+    std::vector<TRect> rects = LayOutAppMenuItems(Slots(), itemWidth_, PlainItemHeight(), PageItemHeight(), offset_);
     for (int i = 0; i < items_->Count(); ++i)
         items_->Items(i)->ItemRect = rects[i];
 }
@@ -232,7 +230,7 @@ void TbsAppMenu::SelectItem(int Index)
 // from both edges.
 void TbsAppMenu::ScrollIntoView(int Index)
 {
-    int column = AppMenuColumnHeight(Slots(), kPlainItemHeight, kPageItemHeight);
+    int column = AppMenuColumnHeight(Slots(), PlainItemHeight(), PageItemHeight());
     int limit = std::max(0, column + 1 - Height());
     int target = offset_;
     LayOutItems();
@@ -262,7 +260,7 @@ void TbsAppMenu::ScrollBarChange(TObject* /*Sender*/)
 
 void TbsAppMenu::UpdateScrollBar()
 {
-    int column = AppMenuColumnHeight(Slots(), kPlainItemHeight, kPageItemHeight);
+    int column = AppMenuColumnHeight(Slots(), PlainItemHeight(), PageItemHeight());
     if (column + 1 <= Height()) {
         offset_ = 0;
         if (scrollBar_) {
@@ -311,6 +309,11 @@ void TbsAppMenu::Paint()
     TBitmap image;
     image.SetSize(Width(), Height());
     TCanvas* c = image.Canvas();
+    if (SkinDescription()) {
+        DrawSkinned(c);
+        Canvas()->Draw(0, 0, &image);
+        return;
+    }
     c->Font()->Assign(Font());
     c->Brush()->SetColor(clBtnShadow);
     c->FillRect(Rect(0, 0, Width(), Height()));

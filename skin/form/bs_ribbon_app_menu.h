@@ -16,6 +16,8 @@ class TbsAppMenu;
 class TbsAppMenuPage;
 class TbsRibbon;
 class TbsSkinScrollBar;
+class TbsDataSkinAppMenu;
+class TBitmap;
 
 class TbsAppMenuItem : public TCollectionItem {
 public:
@@ -87,6 +89,8 @@ public:
     void SetItemWidth(int Value);
     TCustomImageList* ItemImageList = nullptr;
     TCustomImageList* ItemPageImageList = nullptr;
+    // Items take font name and style from the skin description.
+    bool UseSkinFont = true;
     int ItemIndex() const { return itemIndex_; }
 
     // Set by the ribbon that opens the menu.
@@ -109,6 +113,12 @@ public:
     TbsSkinScrollBar* ScrollBar() const { return scrollBar_; }
     // The 10 x 10 grip at the bottom-right corner sizes the form.
     bool SizeGripActive() const;
+    // The "appmenu" description and its picture; nullptr without a skin.
+    TbsDataSkinAppMenu* SkinDescription();
+    TBitmap* SkinPicture();
+    // Heights of a plain item and of an item with a page.
+    int PlainItemHeight();
+    int PageItemHeight();
 
 protected:
     void Paint() override;
@@ -129,6 +139,8 @@ private:
     // Enter, Space or a release on a command item closes the menu.
     void RunItem(int Index);
     void DrawItem(TCanvas* Canvas, TbsAppMenuItem* Item, bool Highlighted);
+    void DrawSkinned(TCanvas* Canvas);
+    void DrawSkinItem(TCanvas* Canvas, int Index);
 
     std::unique_ptr<TbsAppMenuItems> items_;
     TbsAppMenuPage* activePage_ = nullptr;

@@ -1,5 +1,5 @@
 // The application menu's pages: scroll buttons from the menu's skin, the
-// plain window-coloured background, and bounds taken from the menu.
+// background from the menu's skin or the window colour, and bounds taken from the menu.
 #include "skin/form/bs_ribbon_app_menu_page.h"
 
 #include <algorithm>
@@ -7,7 +7,9 @@
 #include "platform/ui/graphics/brush.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/win/win_messages.h"
+#include "skin/data/bs_skin_controls_menus.h"
 #include "skin/form/bs_ribbon_app_menu.h"
+#include "skin/form/bs_ribbon_page_background.h"
 
 TbsAppMenuCustomPage::TbsAppMenuCustomPage(TComponent* AOwner) : TbsRibbonScrollingPage(AOwner, true)
 {
@@ -25,14 +27,30 @@ void TbsAppMenuCustomPage::Dispatch(TMessage& Message)
         if (Width() > 0 && Height() > 0) {
             TCanvas canvas;
             canvas.SetHandle(reinterpret_cast<HDC>(Message.WParam));
-            canvas.Brush()->SetColor(clWindow);
-            canvas.FillRect(Rect(0, 0, Width(), Height()));
+            DrawBackground(&canvas);
             canvas.SetHandle(nullptr);
         }
         Message.Result = 1;
         return;
     }
     TbsRibbonScrollingPage::Dispatch(Message);
+}
+
+// The client piece of the menu's skin picture, tiled or stretched; the
+// window colour without a skin.
+void TbsAppMenuCustomPage::DrawBackground(TCanvas* Canvas)
+{
+    const TRect whole = Rect(0, 0, Width(), Height());
+    TbsDataSkinAppMenu* d = menu_ ? menu_->SkinDescription() : nullptr;
+    if (d) {
+        TRect source = d->ClientRect;
+        OffsetRect(source, d->SkinRect.Left, d->SkinRect.Top);
+        if (CoverWithPicture(Canvas, whole, menu_->SkinData(), d->PictureIndex, &source, d->StretchEffect,
+                             d->StretchType))
+            return;
+    }
+    Canvas->Brush()->SetColor(clWindow);
+    Canvas->FillRect(whole);
 }
 
 TbsAppMenuPage::TbsAppMenuPage(TComponent* AOwner) : TbsAppMenuCustomPage(AOwner)

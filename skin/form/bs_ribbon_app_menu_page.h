@@ -21,6 +21,8 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    void DrawBackground(TCanvas* Canvas);
+
     TbsAppMenu* menu_ = nullptr;
 };
 

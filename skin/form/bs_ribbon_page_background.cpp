@@ -43,28 +43,36 @@ void Cover(TCanvas* Canvas, const TRect& Area, TBitmap* Picture, const TRect& So
 
 }  // namespace
 
+bool CoverWithPicture(TCanvas* Canvas, const TRect& Area, TbsSkinData* Data, int Index, const TRect* Source,
+                      bool Stretch, TbsStretchType Type)
+{
+    TBitmap* picture = PictureAt(Data, Index);
+    if (!picture)
+        return false;
+    if (Area.Width() < 1 || Area.Height() < 1)
+        return true;
+    // Tiles run past the area's edges: they are cut by an image of its size.
+    TBitmap image;
+    image.SetSize(Area.Width(), Area.Height());
+    Cover(image.Canvas(), Rect(0, 0, Area.Width(), Area.Height()), picture,
+          Source ? *Source : Rect(0, 0, picture->Width(), picture->Height()), Stretch, Type);
+    Canvas->Draw(Area.Left, Area.Top, &image);
+    return true;
+}
+
 void DrawRibbonPageBackground(TCanvas* Canvas, const TRect& Area, TbsDataSkinTabControl* Description,
                               TbsSkinData* Data)
 {
-    TBitmap* skinPicture = Description && Data ? PictureAt(Data, Description->PictureIndex) : nullptr;
-    if (!skinPicture) {
+    if (!Description || !Data || !PictureAt(Data, Description->PictureIndex)) {
         Canvas->Brush()->SetColor(clBtnFace);
         Canvas->FillRect(Area);
         return;
     }
-    if (Area.Width() < 1 || Area.Height() < 1)
+    if (CoverWithPicture(Canvas, Area, Data, Description->BgPictureIndex, nullptr, Description->StretchEffect,
+                         Description->StretchType))
         return;
-    // Tiles run past the area's edges: they are cut by an image of its size.
-    TBitmap image;
-    image.SetSize(Area.Width(), Area.Height());
-    TRect whole = Rect(0, 0, Area.Width(), Area.Height());
-    if (TBitmap* background = PictureAt(Data, Description->BgPictureIndex)) {
-        Cover(image.Canvas(), whole, background, Rect(0, 0, background->Width(), background->Height()),
-              Description->StretchEffect, Description->StretchType);
-    } else {
-        TRect source = Description->ClientRect;
-        OffsetRect(source, Description->SkinRect.Left, Description->SkinRect.Top);
-        Cover(image.Canvas(), whole, skinPicture, source, Description->StretchEffect, Description->StretchType);
-    }
-    Canvas->Draw(Area.Left, Area.Top, &image);
+    TRect source = Description->ClientRect;
+    OffsetRect(source, Description->SkinRect.Left, Description->SkinRect.Top);
+    CoverWithPicture(Canvas, Area, Data, Description->PictureIndex, &source, Description->StretchEffect,
+                     Description->StretchType);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/base/geometry.h"
+#include "skin/data/bs_nine_part.h"
 
 class TCanvas;
 class TbsSkinData;
@@ -14,3 +15,9 @@ class TbsDataSkinTabControl;
 // a picture or piece smaller than 1 x 1 is skipped.
 void DrawRibbonPageBackground(TCanvas* Canvas, const TRect& Area, TbsDataSkinTabControl* Description,
                               TbsSkinData* Data);
+
+// Source of picture Index of Data (the whole picture for nullptr) laid over
+// Area, tiled, or per Type when Stretch; false, with nothing drawn, when
+// Index names no picture of at least 1 x 1.
+bool CoverWithPicture(TCanvas* Canvas, const TRect& Area, TbsSkinData* Data, int Index, const TRect* Source,
+                      bool Stretch, TbsStretchType Type);

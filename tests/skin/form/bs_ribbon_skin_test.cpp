@@ -1,8 +1,9 @@
 // The ribbon's skinned look, read back piece by piece from the test skin:
 // the page frame and the row behind the tabs, tabs at rest, selected,
 // focused and hot, the selected look gone while the application menu is
-// open, dividers of squeezed tabs, and the quick-access and child-window
-// buttons in every state.
+// open, dividers of squeezed tabs, the quick-access and child-window
+// buttons in every state; the application menu's items, top line, grip,
+// the frame around its active page and that page's background.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "platform/win/headless_screen.h"
 #include "skin/form/bs_ribbon.h"
 #include "skin/form/bs_ribbon_app_menu.h"
+#include "skin/form/bs_ribbon_app_menu_page.h"
 #include "skin/form/bs_ribbon_page.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/skin/form/frame_test_support.h"
@@ -219,6 +221,92 @@ TEST_F(BsRibbonSkin, ChildButtonsAreTheDescriptionsPiecesInEveryLook)
         PumpMessages();
     }
     ribbon_ = nullptr;
+}
+
+class BsAppMenuSkin : public SkinFormTest {
+protected:
+    void SetUp() override
+    {
+        AddTo(skin_);
+        SkinFormTest::SetUp();
+        form_->SetBounds(100, 80, 500, 400);
+        ribbon_ = new TbsRibbon(form_);
+        ribbon_->SetParent(form_);
+        ribbon_->SkinForm = frame_;
+        ribbon_->SetSkinData(data_.get());
+        menu_ = new TbsAppMenu(form_);
+        menu_->SetSkinData(data_.get());
+        ribbon_->SetAppMenu(menu_);
+        auto* tab = new TbsRibbonPage(form_);
+        tab->SetCaption("Home");
+        ribbon_->Tabs()->Add()->SetPage(tab);
+        for (const char* caption : {"New 中", "Open", "Recent", "Exit"})
+            menu_->Items()->Add()->SetCaption(caption);
+        page_ = new TbsAppMenuPage(form_);
+        menu_->Items()->Items(2)->SetPage(page_);
+        menu_->Items()->Items(3)->SetEnabled(false);
+        ribbon_->ShowAppMenu();
+        PumpMessages();
+    }
+
+    std::string PieceAt(int X, int Y)
+    {
+        menu_->Repaint();
+        page_->Repaint();
+        PumpMessages();
+        TPoint p = menu_->ClientToScreen(TPoint{X, Y});
+        return skin_.PieceOf(static_cast<TColor>(ScreenPixel(p.X, p.Y)));
+    }
+    std::string ItemPiece(int Index, int X)
+    {
+        TRect r = menu_->Items()->Items(Index)->ItemRect;
+        return PieceAt(X < 0 ? r.Right + X : r.Left + X, r.Top + 1);
+    }
+
+    TbsRibbon* ribbon_ = nullptr;
+    TbsAppMenu* menu_ = nullptr;
+    TbsAppMenuPage* page_ = nullptr;
+};
+
+TEST_F(BsAppMenuSkin, ItemsTopLineAndGripComeFromTheMenuDescription)
+{
+    menu_->SelectItem(1);
+    PumpMessages();
+    EXPECT_EQ(menu_->Items()->Items(0)->ItemRect.Height(), kMenuItemHeight);
+    EXPECT_EQ(menu_->Items()->Items(2)->ItemRect.Height(), kMenuPageItemHeight);
+    // The selected command is the item strip; the others the menu's client.
+    EXPECT_EQ(ItemPiece(1, 1), "appmenu.item.l");
+    EXPECT_EQ(ItemPiece(1, 20), "appmenu.item.m");
+    EXPECT_EQ(ItemPiece(1, -1), "appmenu.item.r");
+    EXPECT_EQ(ItemPiece(0, 1), "appmenu.frame.client");
+    // The item of the active page stays highlighted, in its active strip.
+    ASSERT_EQ(menu_->ActivePage(), page_);
+    EXPECT_EQ(ItemPiece(2, 1), "appmenu.pageitemactive.l");
+    EXPECT_EQ(PieceAt(menu_->Width() / 2, 1), "appmenu.topline.m");
+    EXPECT_EQ(PieceAt(1, 1), "appmenu.topline.l");
+    ASSERT_TRUE(menu_->SizeGripActive());
+    EXPECT_EQ(PieceAt(menu_->Width() - 5, menu_->Height() - 5), "appmenu.gripper.face");
+
+    // A disabled item is never highlighted, even when selected.
+    menu_->SelectItem(3);
+    PumpMessages();
+    EXPECT_EQ(ItemPiece(3, 1), "appmenu.frame.client");
+}
+
+TEST_F(BsAppMenuSkin, ThePageItemsPageIsFramedAndSkinned)
+{
+    menu_->SelectItem(2);
+    PumpMessages();
+    ASSERT_EQ(menu_->ActivePage(), page_);
+    ASSERT_TRUE(page_->Visible());
+    EXPECT_EQ(ItemPiece(2, 1), "appmenu.pageitemactive.l");
+    EXPECT_EQ(ItemPiece(2, 20), "appmenu.pageitemactive.m");
+    const TRect page = page_->BoundsRect();
+    // The item reaches over the frame's left strip beside it.
+    EXPECT_EQ(PieceAt(page.Left - 2, page.Bottom - 10), "appmenu.frame.l");
+    EXPECT_EQ(PieceAt(page.Right + 1, page.Bottom - 10), "appmenu.frame.r");
+    EXPECT_EQ(PieceAt(page.Left + 40, page.Bottom + 2), "appmenu.frame.b");
+    EXPECT_EQ(PieceAt(page.Left + 40, page.Top + 40), "appmenu.frame.client");
 }
 
 }  // namespace

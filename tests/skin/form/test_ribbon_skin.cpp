@@ -79,12 +79,46 @@ void AddRibbonButton(TTestSkin& Skin)
     NinePartKeys(Skin, button, kButton, kButton, c);
 }
 
+void AddAppMenu(TTestSkin& Skin)
+{
+    const std::string menu = "appmenu";
+    Skin.NewRow();
+    Skin.AddDescription(menu, "appmenu");
+    Skin.Set(menu, "pictureindex", "0");
+    const int c = kFrameCorner;
+    Skin.Set(menu, "skinrect",
+             TTestSkin::RectText(Skin.AddCell(menu + ".frame", kFrame, kFrame, {c, kFrame - c}, {c, kFrame - c},
+                                              kNineParts)));
+    NinePartKeys(Skin, menu, kFrame, kFrame, c);
+    auto strip = [&](const std::string& Name, int W, int H, int End) {
+        return TTestSkin::RectText(Skin.AddCell(menu + "." + Name, W, H, {End, W - End}, {}, {"l", "m", "r"}));
+    };
+    Skin.Set(menu, "itemrect", strip("item", 30, kMenuItemHeight, kMenuItemEnd));
+    Skin.Set(menu, "pageitemrect", strip("pageitem", 40, kMenuPageItemHeight, kMenuPageItemEnd));
+    Skin.Set(menu, "pageitemactiverect", strip("pageitemactive", 40, kMenuPageItemHeight, kMenuPageItemEnd));
+    Skin.Set(menu, "toplinerect", strip("topline", 30, kTopLine, kMenuItemEnd));
+    Skin.Set(menu, "gripperrect", Face(Skin, menu + ".gripper", 10, 10));
+    for (const char* key : {"itemoffset1", "itemoffset2", "toplineoffset1", "toplineoffset2"})
+        Skin.Set(menu, key, std::to_string(kMenuItemEnd));
+    for (const char* key : {"pageitemoffset1", "pageitemoffset2"})
+        Skin.Set(menu, key, std::to_string(kMenuPageItemEnd));
+    Skin.Set(menu, "fontname", kTestFontName);
+    Skin.Set(menu, "fontheight", "14");
+    Skin.Set(menu, "fontpageheight", "16");
+    Skin.Set(menu, "fontcolor", Colour(kFontColour));
+    Skin.Set(menu, "disabledfontcolor", Colour(kHotFontColour));
+    Skin.Set(menu, "activefontcolor", Colour(kActiveFontColour));
+    Skin.Set(menu, "fontpagecolor", Colour(kFontColour));
+    Skin.Set(menu, "activefontpagecolor", Colour(kFocusFontColour));
+}
+
 }  // namespace
 
 void AddTo(TTestSkin& Skin)
 {
     AddTab(Skin);
     AddRibbonButton(Skin);
+    AddAppMenu(Skin);
 }
 
 }  // namespace test_ribbon_skin

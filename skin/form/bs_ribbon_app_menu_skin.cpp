@@ -1,0 +1,149 @@
+// The application menu's skinned look from its "appmenu" description: the
+// background picture, a frame around the active page, items from the
+// description's item strips, the top line and the size grip.
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/brush.h"
+#include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/font.h"
+#include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_nine_part.h"
+#include "skin/data/bs_skin_controls_menus.h"
+#include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_ribbon_app_menu.h"
+#include "skin/form/bs_ribbon_app_menu_page.h"
+#include "skin/form/bs_ribbon_page_background.h"
+
+namespace {
+
+constexpr int kPlainItemHeight = 28;
+constexpr int kPageItemHeight = 35;
+// Page items that scrolled into this band at the top keep the plain look.
+constexpr int kPageItemBand = 30;
+
+}  // namespace
+
+TbsDataSkinAppMenu* TbsAppMenu::SkinDescription()
+{
+    auto* description = dynamic_cast<TbsDataSkinAppMenu*>(Description());
+    return description && SkinPicture() ? description : nullptr;
+}
+
+TBitmap* TbsAppMenu::SkinPicture()
+{
+    auto* description = dynamic_cast<TbsDataSkinAppMenu*>(Description());
+    if (!description)
+        return nullptr;
+    const int index = description->PictureIndex;
+    const auto& pictures = SkinData()->ActivePictures;
+    return index >= 0 && index < static_cast<int>(pictures.size()) ? pictures[static_cast<size_t>(index)].get()
+                                                                    : nullptr;
+}
+
+int TbsAppMenu::PlainItemHeight()
+{
+    TbsDataSkinAppMenu* d = SkinDescription();
+    return d ? d->ItemRect.Height() : kPlainItemHeight;
+}
+
+int TbsAppMenu::PageItemHeight()
+{
+    TbsDataSkinAppMenu* d = SkinDescription();
+    return d ? d->PageItemRect.Height() : kPageItemHeight;
+}
+
+void TbsAppMenu::DrawSkinned(TCanvas* Canvas)
+{
+    TbsDataSkinAppMenu* d = SkinDescription();
+    TBitmap* picture = SkinPicture();
+    const TRect whole = Rect(0, 0, Width(), Height());
+    // Without a background picture the client piece covers the menu, so
+    // that nothing of an earlier paint shows through.
+    if (!CoverWithPicture(Canvas, whole, SkinData(), d->BgPictureIndex, nullptr, d->BgStretchEffect, stfull)) {
+        TRect source = d->ClientRect;
+        OffsetRect(source, d->SkinRect.Left, d->SkinRect.Top);
+        CoverWithPicture(Canvas, whole, SkinData(), d->PictureIndex, &source, d->StretchEffect, d->StretchType);
+    }
+    if (activePage_ && activePage_->Visible()) {
+        const TRect page = activePage_->BoundsRect();
+        const TRect frame{page.Left - d->ClientRect.Left, page.Top - d->ClientRect.Top,
+                          page.Right + d->SkinRect.Width() - d->ClientRect.Right,
+                          page.Bottom + d->SkinRect.Height() - d->ClientRect.Bottom};
+        const int dx = frame.Width() - d->SkinRect.Width();
+        const int dy = frame.Height() - d->SkinRect.Height();
+        TRect client = d->ClientRect;
+        client.Right += dx;
+        client.Bottom += dy;
+        TBitmap left, top, right, bottom;
+        CreateSkinBorderImages(d->LeftTopPoint, d->RightTopPoint, d->LeftBottomPoint, d->RightBottomPoint,
+                               d->ClientRect, d->LeftTopPoint, TPoint{d->RightTopPoint.X + dx, d->RightTopPoint.Y},
+                               TPoint{d->LeftBottomPoint.X, d->LeftBottomPoint.Y + dy},
+                               TPoint{d->RightBottomPoint.X + dx, d->RightBottomPoint.Y + dy}, client, &left, &top,
+                               &right, &bottom, picture, d->SkinRect, frame.Width(), frame.Height(), d->LeftStretch,
+                               d->TopStretch, d->RightStretch, d->BottomStretch);
+        Canvas->Draw(frame.Left, frame.Top, &top);
+        Canvas->Draw(frame.Left, frame.Top + top.Height(), &left);
+        Canvas->Draw(frame.Right - right.Width(), frame.Top + top.Height(), &right);
+        Canvas->Draw(frame.Left, frame.Bottom - bottom.Height(), &bottom);
+    }
+    LayOutItems();
+    for (int i = 0; i < items_->Count(); ++i)
+        if (items_->Items(i)->Visible())
+            DrawSkinItem(Canvas, i);
+    if (!IsNullRect(d->TopLineRect)) {
+        TBitmap line;
+        CreateHSkinImage(d->TopLineOffset1, d->TopLineOffset2, &line, picture, d->TopLineRect, Width(),
+                         d->TopLineRect.Height(), d->StretchEffect);
+        Canvas->Draw(0, 0, &line);
+    }
+    if (SizeGripActive() && !IsNullRect(d->GripperRect)) {
+        TBitmap grip;
+        grip.SetSize(d->GripperRect.Width(), d->GripperRect.Height());
+        grip.Canvas()->CopyRect(Rect(0, 0, grip.Width(), grip.Height()), picture->Canvas(), d->GripperRect);
+        grip.SetTransparent(true);
+        grip.SetTransparentColor(d->GripperTransparentColor);
+        Canvas->Draw(Width() - grip.Width(), Height() - grip.Height(), &grip);
+    }
+}
+
+void TbsAppMenu::DrawSkinItem(TCanvas* Canvas, int Index)
+{
+    TbsDataSkinAppMenu* d = SkinDescription();
+    TbsAppMenuItem* item = items_->Items(Index);
+    const TRect r = item->ItemRect;
+    if (r.Width() < 1 || r.Height() < 1)
+        return;
+    const bool paged = item->Page() != nullptr;
+    const bool active = paged && item->Page() == activePage_;
+    bool highlighted = item->Hot || active || (Index == itemIndex_ && item->Enabled());
+    // A page item under the top band or below the active page's end would
+    // stick out of the page's frame.
+    if (paged && (r.Top < kPageItemBand || (activePage_ && r.Bottom > activePage_->BoundsRect().Bottom - 5)))
+        highlighted = false;
+    Canvas->Font()->SetName(UseSkinFont ? d->FontName : Font()->Name());
+    Canvas->Font()->SetStyle(UseSkinFont ? d->FontStyle : Font()->Style());
+    Canvas->Font()->SetHeight(paged ? d->FontPageHeight : d->FontHeight);
+    TCustomImageList* images = paged ? ItemPageImageList : ItemImageList;
+    const bool image = images && item->ImageIndex() >= 0 && item->ImageIndex() < images->Count();
+    auto text = [&](TCanvas* Target, TRect Area, TColor Colour) {
+        Area.Left += paged ? 20 : 10;
+        Target->Brush()->SetStyle(bsClear);
+        Target->Font()->SetColor(Colour);
+        if (image)
+            DrawImageAndText(Target, Area, 0, 5, 0, item->Caption(), images, item->ImageIndex(), item->Enabled(),
+                             false, false, clBlack);
+        else
+            DrawCaptionLeft(Target, item->Caption(), Area);
+        Target->Brush()->SetStyle(bsSolid);
+    };
+    if (!highlighted) {
+        text(Canvas, r, !item->Enabled() ? d->DisabledFontColor : paged ? d->FontPageColor : d->FontColor);
+        return;
+    }
+    const TRect source = !paged ? d->ItemRect : active ? d->PageItemActiveRect : d->PageItemRect;
+    TBitmap face;
+    CreateHSkinImage(paged ? d->PageItemOffset1 : d->ItemOffset1, paged ? d->PageItemOffset2 : d->ItemOffset2, &face,
+                     SkinPicture(), source, r.Width(), r.Height(), d->StretchEffect);
+    face.Canvas()->Font()->Assign(Canvas->Font());
+    text(face.Canvas(), Rect(0, 0, face.Width(), face.Height()), paged ? d->ActiveFontPageColor : d->ActiveFontColor);
+    Canvas->Draw(r.Left, r.Top, &face);
+}
