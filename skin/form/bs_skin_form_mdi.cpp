@@ -301,10 +301,11 @@ void TbsSkinForm::RestoreAllChildren(HWND Except)
         if (child->Handle() == Except)
             continue;
         TbsSkinForm* frame = FindSkinFormComponent(child);
+        // Minimized children come back too, not only the maximized ones.
         if (!frame) {
-            if (child->WindowState() == wsMaximized)
+            if (child->WindowState() != wsNormal)
                 child->SetWindowState(wsNormal);
-        } else if (frame->FormState == wsMaximized) {
+        } else if (frame->FormState != wsNormal) {
             frame->SetFrameWindowState(wsNormal);
         } else if (frame->FormState == wsNormal && frame->RollUpState()) {
             frame->RollUp(false);

@@ -108,6 +108,43 @@ TEST_F(MDIFrameTest, ChildAboveTheClientShowsTheVerticalBarAndArrowsMoveEveryChi
     EXPECT_FALSE(v->Visible());
 }
 
+// The same done with the mouse on the bar: a click on the down arrow moves
+// every child by 10, and the thumb dragged moves them only when let go.
+TEST_F(MDIFrameTest, ArrowClickAndThumbDragWithTheMouse)
+{
+    TCustomForm* a = scene_->AddChild("A", Bounds(10, -30, 200, 150));
+    TCustomForm* b = scene_->AddChild("B", Bounds(100, 60, 200, 150));
+    TbsSkinScrollBar* v = Parent()->VScrollBar();
+    ASSERT_TRUE(v->Visible());
+    ASSERT_EQ(v->Position(), 30);
+    const int x = v->Width() / 2;
+
+    // The test skin's down button (towards the range's start) is the
+    // bottom arrow.
+    const TPoint arrow = v->ClientToScreen(Point(x, v->Height() - 3));
+    InjectMouseDown(arrow);
+    InjectMouseUp(arrow);
+    PumpMessages();
+    EXPECT_EQ(v->Position(), 20);
+    EXPECT_EQ(a->Top(), -20);
+    EXPECT_EQ(b->Top(), 70);
+
+    // The page is most of the range: the thumb fills the middle of the bar.
+    const TPoint grip = v->ClientToScreen(Point(x, v->Height() / 2));
+    InjectMouseDown(grip);
+    PumpMessages();
+    InjectMouseMove({grip.X, grip.Y - 60});
+    PumpMessages();
+    EXPECT_EQ(v->Position(), 0);
+    EXPECT_EQ(a->Top(), -20);
+    EXPECT_EQ(b->Top(), 70);
+    InjectMouseUp({grip.X, grip.Y - 60});
+    PumpMessages();
+    EXPECT_EQ(a->Top(), 0);
+    EXPECT_EQ(b->Top(), 90);
+    EXPECT_FALSE(v->Visible());
+}
+
 TEST_F(MDIFrameTest, ClosingChildLeavesTheRangeAndBarsStayOffWhenNotWanted)
 {
     scene_->AddChild("A", Bounds(10, 10, 200, 150));
@@ -264,6 +301,51 @@ TEST_F(MDIFrameTest, ParentTitleNamesTheMaximizedChild)
     // A child's own title stays its caption.
     ASSERT_NE(captionOf(TMDIScene::FrameOf(a)), nullptr);
     EXPECT_EQ(captionOf(TMDIScene::FrameOf(a))->CaptionText(), "中");
+}
+
+// Minimized children line up along the client's bottom, a row above when
+// the bottom one is full; a maximized child restoring while another is
+// maximized brings every child back to normal, the minimized ones too.
+TEST_F(MDIFrameTest, MinimizedChildrenFillRowsAndComeBackWhenTheMaximizedOneRestores)
+{
+    std::vector<TCustomForm*> children;
+    for (int i = 0; i < 4; ++i) {
+        children.push_back(scene_->AddChild("C" + std::to_string(i), Bounds(10 + 20 * i, 10, 200, 150)));
+        TMDIScene::FrameOf(children.back())->SetBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize});
+    }
+    TbsSkinForm* first = TMDIScene::FrameOf(children[0]);
+    first->SetFrameWindowState(wsMinimized);
+    PumpMessages();
+    const int w = children[0]->Width();
+    const int h = children[0]->Height();
+    const TRect r = Parent()->MDIClientRect();
+    const int perRow = r.Width() / w;
+    ASSERT_GE(perRow, 2);
+    ASSERT_LT(perRow, 4);
+    for (int i = 1; i < 4; ++i) {
+        TMDIScene::FrameOf(children[i])->SetFrameWindowState(wsMinimized);
+        PumpMessages();
+    }
+    std::vector<TPoint> places;
+    for (TCustomForm* child : children)
+        places.push_back({child->Left(), child->Top()});
+    std::vector<TPoint> expected;
+    for (int i = 0; i < 4; ++i)
+        expected.push_back({(i % perRow) * w, r.Height() - h * (1 + i / perRow)});
+    EXPECT_EQ(places, expected);
+
+    TCustomForm* big = scene_->AddChild("Big", Bounds(30, 30, 200, 150));
+    TCustomForm* other = scene_->AddChild("Other", Bounds(50, 50, 200, 150));
+    TMDIScene::FrameOf(big)->SetFrameWindowState(wsMaximized);
+    PumpMessages();
+    EXPECT_EQ(TMDIScene::FrameOf(other)->FormState, wsMaximized);
+    EXPECT_EQ(first->FormState, wsMinimized);
+    TMDIScene::FrameOf(big)->SetFrameWindowState(wsNormal);
+    PumpMessages();
+    EXPECT_EQ(TMDIScene::FrameOf(other)->FormState, wsNormal);
+    for (TCustomForm* child : children)
+        EXPECT_EQ(TMDIScene::FrameOf(child)->FormState, wsNormal) << child->Name();
+    EXPECT_EQ(TRect(children[0]->BoundsRect()), Bounds(10, 10, 200, 150));
 }
 
 class MDIWindowMenuTest : public MDIFrameTest {
