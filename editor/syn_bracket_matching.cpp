@@ -14,24 +14,24 @@ constexpr char Brackets[] = "()[]{}<>";
 
 // Whether the highlighter paints the character at Offset of line Index as
 // a string or a comment; a position without a token counts as code.
-bool InStringOrComment(TSynCustomHighlighter* Highlighter, const TSynTextStringList* Lines, int Index,
-                       size_t Offset)
+bool InStringOrComment(TCustomSynText* Editor, int Index, size_t Offset)
 {
-    if (!Highlighter)
+    TSynCustomHighlighter* highlighter = Editor->Highlighter();
+    if (!highlighter)
         return false;
     if (Index == 0)
-        Highlighter->ResetRange();
+        highlighter->ResetRange();
     else
-        Highlighter->SetRange(reinterpret_cast<void*>(Lines->GetRange(Index - 1)));
-    Highlighter->SetLine(Lines->Strings(Index), Index);
-    while (!Highlighter->GetEol()) {
-        const auto pos = static_cast<size_t>(Highlighter->GetTokenPos());
-        if (Offset >= pos && Offset < pos + Highlighter->GetToken().size()) {
-            TSynHighlighterAttributes* attr = Highlighter->GetTokenAttribute();
-            return attr && (attr == Highlighter->GetDefaultAttribute(kDefaultAttrString) ||
-                            attr == Highlighter->GetDefaultAttribute(kDefaultAttrComment));
+        highlighter->SetRange(reinterpret_cast<void*>(Editor->LineRange(Index - 1)));
+    highlighter->SetLine(Editor->Lines()->Strings(Index), Index);
+    while (!highlighter->GetEol()) {
+        const auto pos = static_cast<size_t>(highlighter->GetTokenPos());
+        if (Offset >= pos && Offset < pos + highlighter->GetToken().size()) {
+            TSynHighlighterAttributes* attr = highlighter->GetTokenAttribute();
+            return attr && (attr == highlighter->GetDefaultAttribute(kDefaultAttrString) ||
+                            attr == highlighter->GetDefaultAttribute(kDefaultAttrComment));
         }
-        Highlighter->Next();
+        highlighter->Next();
     }
     return false;
 }
@@ -90,7 +90,7 @@ TBufferCoord TCustomSynText::GetMatchingBracketAt(const TBufferCoord& APoint)
             const char c = s[offset];
             if ((c != same && c != partner) || CharLengthAt(s, offset) != 1)
                 continue;
-            if (InStringOrComment(highlighter_, lines_, index, offset))
+            if (InStringOrComment(this, index, offset))
                 continue;
             level += c == same ? 1 : -1;
             if (level == 0)

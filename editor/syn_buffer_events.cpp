@@ -15,12 +15,10 @@ namespace {
 // starts from the range stored for the line above.
 //
 // Rescans from line Index until a line's stored range comes out unchanged
-// (or the last line); answers the index of the last line scanned.
-int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index)
+// (Settled), or down to line Stop; answers the index of the last line
+// scanned.
+int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Stop, bool& Settled)
 {
-    const int count = Lines->Count();
-    if (Index >= count)
-        return Index;
     if (Index <= 0) {
         Index = 0;
         Highlighter->ResetRange();
@@ -31,7 +29,8 @@ int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int 
         Highlighter->SetLine(Lines->Strings(Index), Index);
         Highlighter->NextToEol();
         const auto range = reinterpret_cast<intptr_t>(Highlighter->GetRange());
-        if (Lines->GetRange(Index) == range || Index == count - 1) {
+        Settled = Lines->GetRange(Index) == range;
+        if (Settled || Index == Stop) {
             Lines->SetRange(Index, range);
             return Index;
         }
@@ -40,13 +39,14 @@ int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int 
 }
 
 // Rescans every line of a block that may have stopped early on a line
-// whose old range happened to match; answers the index of the last line
-// scanned.
-int ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count)
+// whose old range happened to match, down to line Stop at most; answers
+// the index of the last line scanned.
+int ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count, int Stop,
+              bool& Settled)
 {
-    int last = ScanFrom(Highlighter, Lines, Index);
-    while (last + 1 < Index + Count)
-        last = ScanFrom(Highlighter, Lines, last + 1);
+    int last = ScanFrom(Highlighter, Lines, Index, Stop, Settled);
+    while (last + 1 < Index + Count && last < Stop)
+        last = ScanFrom(Highlighter, Lines, last + 1, Stop, Settled);
     return last;
 }
 
@@ -77,11 +77,43 @@ bool TCustomSynText::ScanPendingRanges()
     pendingScanLast_ = -1;
     if (!highlighter_ || first > last)
         return false;
+    // Lines below the window are scanned when they are shown or read; the
+    // scan of a changed block may not stop on an unscanned line, whose
+    // stored range means nothing.
+    const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine()});
+    if (first > stop) {
+        unscannedFrom_ = std::min(unscannedFrom_, first);
+        return false;
+    }
     lines_->BeginUpdate();
-    const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1);
+    bool settled = false;
+    const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1, stop, settled);
+    if ((!settled || scanned < last) && scanned < lines_->Count() - 1)
+        unscannedFrom_ = std::min(unscannedFrom_, scanned + 1);
     InvalidateLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
+}
+
+int TCustomSynText::LastShownLine() const { return RowToLine(topLine_ + linesInWindow_) - 1; }
+
+intptr_t TCustomSynText::LineRange(int Index)
+{
+    if (highlighter_ && Index >= unscannedFrom_ && Index < lines_->Count()) {
+        // The lines read here are painted, searched or folded from what is
+        // stored now, so they get no repaint of their own.
+        if (unscannedFrom_ == 0)
+            highlighter_->ResetRange();
+        else
+            highlighter_->SetRange(reinterpret_cast<void*>(lines_->GetRange(unscannedFrom_ - 1)));
+        for (int i = unscannedFrom_; i <= Index; ++i) {
+            highlighter_->SetLine(lines_->Strings(i), i);
+            highlighter_->NextToEol();
+            lines_->StoreRange(i, reinterpret_cast<intptr_t>(highlighter_->GetRange()));
+        }
+        unscannedFrom_ = Index + 1 < lines_->Count() ? Index + 1 : INT_MAX;
+    }
+    return lines_->GetRange(Index);
 }
 
 // The gutter may need another digit; the lines from Index down moved.
@@ -111,6 +143,8 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
             if (pendingScanFirst_ >= Index)
                 pendingScanFirst_ += Count;
         }
+        if (unscannedFrom_ != INT_MAX && unscannedFrom_ >= Index)
+            unscannedFrom_ += Count;
         MarkRangesToScan(Index, Index + Count - 1);
     }
     LineCountChanged(Index);
@@ -127,8 +161,13 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
         wordWrapPlugin_->LinesDeleted(Index, Count);
     // The line that moved up into Index starts from another range. The
     // pending lines only moved up: a span from Index still covers them.
-    if (highlighter_)
+    if (highlighter_) {
+        if (unscannedFrom_ != INT_MAX && unscannedFrom_ > Index)
+            unscannedFrom_ = std::max(Index, unscannedFrom_ - Count);
+        if (unscannedFrom_ >= lines_->Count())
+            unscannedFrom_ = INT_MAX;
         MarkRangesToScan(Index, Index);
+    }
     LineCountChanged(Index);
 }
 
@@ -177,6 +216,7 @@ void TCustomSynText::ListCleared(TObject*)
     ClearUndo();
     pendingScanFirst_ = 0;
     pendingScanLast_ = -1;
+    unscannedFrom_ = INT_MAX;
     caretX_ = caretY_ = 1;
     blockBegin_ = blockEnd_ = BufferCoord(1, 1);
     topLine_ = leftChar_ = 1;

@@ -38,6 +38,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -323,6 +324,10 @@ public:
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool Value);
     TSynCustomHighlighter* Highlighter() const { return highlighter_; }
+    // The highlighter's range at the end of line Index (from 0). Lines are
+    // scanned when something asks for them, so this scans the lines above
+    // first where they have not been.
+    intptr_t LineRange(int Index);
     void SetHighlighter(TSynCustomHighlighter* Value);
     TSynTextCaretType InsertCaret() const { return insertCaret_; }
     void SetInsertCaret(TSynTextCaretType Value);
@@ -511,10 +516,13 @@ protected:
     // The lines First..Last (from 0) changed: their stored ranges are
     // scanned again once the buffer's update is over.
     void MarkRangesToScan(int First, int Last);
-    // Scans the marked lines, and on down to the first line whose stored
-    // range comes out unchanged, inside a buffer update of its own; answers
-    // whether there was anything to scan.
+    // Scans the marked lines that are shown, and on down to the first line
+    // whose stored range comes out unchanged, inside a buffer update of its
+    // own; the rest wait for LineRange. Answers whether there was anything
+    // to scan.
     bool ScanPendingRanges();
+    // The index of the last buffer line shown (from 0).
+    int LastShownLine() const;
 
     // --- Painting helpers ---
     void MakeRoomRightOfNumbers();
@@ -773,6 +781,10 @@ protected:
     // while First > Last. Whatever reads them scans the pending lines first.
     int pendingScanFirst_ = 0;
     int pendingScanLast_ = -1;
+    // The stored ranges from this line (from 0) down to the last are not
+    // scanned yet (INT_MAX: all are): a large text is scanned as far as it
+    // is shown, and further only as LineRange asks.
+    int unscannedFrom_ = INT_MAX;
 
     // Input.
     TPoint mouseDownPoint_;             // kept when a left press lands while a selection exists

@@ -227,9 +227,10 @@ void TCustomSynText::RescanPendingFolds()
 
 std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiString& Line) const
 {
-    // The stored range above a line changed in this update is not yet what
-    // a scan of the text will read.
-    if (highlighter_ && Index > 0 && pendingScanFirst_ <= Index - 1 && Index - 1 <= pendingScanLast_)
+    // The stored range above a line changed in this update, or not scanned
+    // yet, is not what a scan of the text will read.
+    if (highlighter_ && Index > 0 &&
+        ((pendingScanFirst_ <= Index - 1 && Index - 1 <= pendingScanLast_) || Index - 1 >= unscannedFrom_))
         return std::nullopt;
     // The first line of a collapsed range carries what the collapse appended.
     if (allFoldRanges_->CollapsedStartsAt(Index + 1))
@@ -286,7 +287,7 @@ void TCustomSynText::RebuildFoldRanges()
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
     // for nothing.
     if (codeFolding_->Enabled())
-        ScanFoldText(lines_, [this](int Index) { return lines_->GetRange(Index); }, *allFoldRanges_);
+        ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, *allFoldRanges_);
     InvalidateGutter();
     if (codeFolding_->IndentGuides())
         InvalidateLines(-1, -1);
@@ -324,7 +325,7 @@ void TCustomSynText::RescanFoldRanges()
     for (;;) {
         all.KeepCollapsedOnly();
         if (all.AllCount() == 0) {
-            ScanFoldText(lines_, [this](int Index) { return lines_->GetRange(Index); }, all);
+            ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, all);
             break;
         }
         // Expanding it lets the scan see its block as a fresh rebuild would.
@@ -360,7 +361,7 @@ TSynTextFoldRange* TCustomSynText::RescanExpanded()
     for (int index = 0; index < text.Count(); ++index) {
         const int line = buffer[static_cast<size_t>(index) + 1];
         if (line != 0) {
-            after[static_cast<size_t>(index)] = lines_->GetRange(line - 1);
+            after[static_cast<size_t>(index)] = LineRange(line - 1);
         } else if (highlighter_) {
             highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
             highlighter_->SetLine(text.Strings(index), index);

@@ -9,21 +9,6 @@
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
 
-namespace {
-
-// Every line's end range, from a reset highlighter down to the last line.
-void ScanAllRanges(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines)
-{
-    Highlighter->ResetRange();
-    for (int i = 0; i < Lines->Count(); ++i) {
-        Highlighter->SetLine(Lines->Strings(i), i);
-        Highlighter->NextToEol();
-        Lines->SetRange(i, reinterpret_cast<intptr_t>(Highlighter->GetRange()));
-    }
-}
-
-}  // namespace
-
 void TCustomSynText::SetHighlighter(TSynCustomHighlighter* Value)
 {
     if (highlighter_ == Value)
@@ -51,9 +36,9 @@ void TCustomSynText::HighlighterChanged(TObject* Sender)
     // The highlighter's own notices (a scheme reloaded, rules changed) may
     // change every line's range; an attribute's notice changes colours only.
     if (highlighter_ && (Sender == nullptr || Sender == highlighter_)) {
-        lines_->BeginUpdate();
-        ScanAllRanges(highlighter_, lines_);
-        lines_->EndUpdate();
+        pendingScanFirst_ = 0;
+        pendingScanLast_ = -1;
+        unscannedFrom_ = lines_->Count() > 0 ? 0 : INT_MAX;
     }
     Invalidate();
     SizeOrFontChanged(true);

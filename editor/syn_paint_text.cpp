@@ -244,7 +244,7 @@ void TCustomSynText::PaintLineRows(TTextPaint& P, int Line)
         if (Line == 1)
             highlighter_->ResetRange();
         else
-            highlighter_->SetRange(reinterpret_cast<void*>(lines_->GetRange(Line - 2)));
+            highlighter_->SetRange(reinterpret_cast<void*>(LineRange(Line - 2)));
         highlighter_->SetLine(text, Line - 1);
         while (!highlighter_->GetEol()) {
             const int start = highlighter_->GetTokenPos() + 1;

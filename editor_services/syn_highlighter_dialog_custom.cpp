@@ -68,7 +68,7 @@ TSynHighlighterAttributes* HighlighterAttriAt(TCustomSynText* Editor, TBufferCoo
     if (index == 0)
         highlighter->ResetRange();
     else
-        highlighter->SetRange(reinterpret_cast<void*>(lines->GetRange(index - 1)));
+        highlighter->SetRange(reinterpret_cast<void*>(Editor->LineRange(index - 1)));
     highlighter->SetLine(lines->Strings(index), index);
     const int offset = Pos.Char - 1;
     for (; !highlighter->GetEol(); highlighter->Next()) {

@@ -26,7 +26,7 @@ std::vector<TSpellToken> LineTokens(TCustomSynText* Editor, TSynCustomHighlighte
     if (Index == 0)
         Highlighter->ResetRange();
     else
-        Highlighter->SetRange(reinterpret_cast<void*>(Editor->Lines()->GetRange(Index - 1)));
+        Highlighter->SetRange(reinterpret_cast<void*>(Editor->LineRange(Index - 1)));
     Highlighter->SetLine(Text, Index);
     std::vector<TSpellToken> tokens;
     for (; !Highlighter->GetEol(); Highlighter->Next()) {

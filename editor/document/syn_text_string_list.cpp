@@ -231,6 +231,13 @@ void TSynTextStringList::SetRange(int Index, intptr_t Value)
     WithUpdate([&] { Rec(Index).Range = Value; });
 }
 
+void TSynTextStringList::StoreRange(int Index, intptr_t Value)
+{
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    Rec(Index).Range = Value;
+}
+
 void TSynTextStringList::SetCapacity(int NewCapacity)
 {
     if (NewCapacity < count_ || NewCapacity < 0)

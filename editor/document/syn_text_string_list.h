@@ -99,6 +99,9 @@ public:
 
     intptr_t GetRange(int Index) const;
     void SetRange(int Index, intptr_t Value);
+    // Stores a range without a change notice: a scan catching up on lines
+    // whose text did not change.
+    void StoreRange(int Index, intptr_t Value);
 
     int TabWidth() const { return tabWidth_; }
     void SetTabWidth(int Value);

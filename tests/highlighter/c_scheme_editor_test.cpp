@@ -22,7 +22,7 @@ TTokenAt TokenAt(TSynMemo& Memo, int Row, int Col)
     if (Row == 1)
         highlighter->ResetRange();
     else
-        highlighter->SetRange(reinterpret_cast<void*>(Memo.Lines()->GetRange(Row - 2)));
+        highlighter->SetRange(reinterpret_cast<void*>(Memo.LineRange(Row - 2)));
     highlighter->SetLine(Memo.Lines()->Strings(Row - 1), Row - 1);
     for (; !highlighter->GetEol(); highlighter->Next()) {
         const int start = highlighter->GetTokenPos() + 1;

@@ -21,11 +21,11 @@ inline std::vector<intptr_t> FreshRanges(TSynMemo& Memo, TSynCustomHighlighter& 
     return ranges;
 }
 
-// The end states the memo keeps with its lines.
+// The end states the memo gives for its lines, each scanned as it is asked for.
 inline std::vector<intptr_t> StoredRanges(TSynMemo& Memo)
 {
     std::vector<intptr_t> ranges;
     for (int i = 0; i < Memo.Lines()->Count(); ++i)
-        ranges.push_back(Memo.Lines()->GetRange(i));
+        ranges.push_back(Memo.LineRange(i));
     return ranges;
 }

@@ -64,7 +64,7 @@ protected:
         if (Line == 1)
             syn_.ResetRange();
         else
-            syn_.SetRange(reinterpret_cast<void*>(Memo->Lines()->GetRange(Line - 2)));
+            syn_.SetRange(reinterpret_cast<void*>(Memo->LineRange(Line - 2)));
         syn_.SetLine(Memo->Lines()->Strings(Line - 1), Line - 1);
         syn_.NextToEol();
     }
