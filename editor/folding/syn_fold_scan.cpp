@@ -120,10 +120,16 @@ struct TSynFoldScanner::TRun {
         }
     }
 
-    bool StartsWith(const AnsiString& Token, size_t P) const { return Text.compare(P, Token.size(), Token) == 0; }
+    // The first byte decides most comparisons without a call.
+    bool StartsWith(const AnsiString& Token, size_t P) const
+    {
+        return P < Text.size() && !Token.empty() && Text[P] == Token[0] && Text.compare(P, Token.size(), Token) == 0;
+    }
 
     bool FirstCharAt(const AnsiString& Token, size_t P) const
     {
+        if (P >= Text.size() || Token.empty() || Text[P] != Token[0])
+            return false;
         const size_t n = CharLengthAt(Token, 0);
         return CharLen(P) == n && Text.compare(P, n, Token, 0, n) == 0;
     }
@@ -339,23 +345,29 @@ void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool Case
 }  // namespace
 
 TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int TabWidth)
-    : regions_(std::make_unique<TRegionList>()), caseSensitive_(CaseSensitive), tabWidth_(TabWidth)
+    : regions_(std::make_unique<TRegionList>()), tabWidth_(TabWidth)
 {
     if (Regions)
         Compile(Regions, *regions_, CaseSensitive, subLists_);
-    auto measure = [this](const AnsiString& Token) {
+    auto measure = [this, CaseSensitive](const AnsiString& Token) {
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
             tokensWhole_ = false;
         if (!Token.empty())
             signatureStops_[static_cast<unsigned char>(Token[0])] = true;
+        // Upper-casing the text changes nothing a token without letters
+        // could match.
+        if (!CaseSensitive && std::any_of(Token.begin(), Token.end(), [](char C) { return C >= 'A' && C <= 'Z'; }))
+            foldCase_ = true;
     };
     for (const TRegionList* list : Lists()) {
         for (const TSkip& skip : list->Skips) {
             measure(skip.Open);
             measure(skip.Close);
-            if (skip.Escape)
+            if (skip.Escape) {
                 signatureStops_[static_cast<unsigned char>(skip.Escape)] = true;
+                foldCase_ = foldCase_ || (!CaseSensitive && skip.Escape >= 'A' && skip.Escape <= 'Z');
+            }
         }
         for (const TRegion& region : list->Regions) {
             measure(region.Open);
@@ -372,8 +384,8 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
         return;
     // The regions' own tokens stay as the user wrote them: the comparison
     // uses upper-cased copies of both sides.
-    const AnsiString text = caseSensitive_ ? Text : UpperCase(Text);
-    TRun run(text, Ranges, AttributeAt, tabWidth_);
+    const AnsiString upper = foldCase_ ? UpperCase(Text) : AnsiString();
+    TRun run(foldCase_ ? upper : Text, Ranges, AttributeAt, tabWidth_);
     run.Scan(*regions_, nullptr, 0);
 }
 
@@ -389,7 +401,8 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
 {
     if (!tokensWhole_)
         return std::nullopt;
-    const AnsiString text = caseSensitive_ ? Line : UpperCase(Line);
+    const AnsiString upper = foldCase_ ? UpperCase(Line) : AnsiString();
+    const AnsiString& text = foldCase_ ? upper : Line;
     TSynTextAllFoldRanges unused;
     const TRun run(text, unused, AttributeAt, tabWidth_);
     const std::vector<const TRegionList*> lists = Lists();

@@ -62,7 +62,9 @@ private:
 
     std::unique_ptr<TRegionList> regions_;
     std::vector<std::unique_ptr<TRegionList>> subLists_;  // the sub-region lists regions_ points into
-    bool caseSensitive_;
+    // The text is compared upper-cased: the tokens match in any letter
+    // case and some of them have letters.
+    bool foldCase_ = false;
     int tabWidth_;
     // Tokens further apart than this (in bytes) never reach into each
     // other: the longest token, or an escape with the character it takes.

@@ -175,6 +175,35 @@ TEST(TSynFoldScannerTest, TokensMatchWithoutCaseAndTheSchemeStaysAsWritten)
     EXPECT_EQ(none.AllCount(), 0);
 }
 
+// The scan looks closer only at bytes that may start a token: a lower-case
+// letter token must still be seen among symbol tokens, and a parent's close
+// byte inside its sub-regions, which know nothing of it.
+TEST(TSynFoldScannerTest, EveryTokenIsSeenWhateverByteItStartsWith)
+{
+    TFoldRegions regions;
+    TFoldRegionItem* paren = regions.Add(frtOneChar, false, false, false, "(", ")");
+    paren->SubRegions()->Add(frtOneChar, false, false, false, "{", "}");
+    regions.Add(frtOneChar, false, false, false, "[", "]");
+    regions.SkipRegions()->Add("rem", "", "", srtLineEnd);
+    TSynFoldScanner scanner(&regions, false, 4);
+    TSynTextAllFoldRanges ranges;
+    scanner.Scan("(\r\n"
+                 "  {\r\n"
+                 "  x )\r\n"
+                 "[ Rem ]\r\n"
+                 "\xD5\x66 ]",
+                 ranges);
+    EXPECT_EQ(Found(ranges), (std::vector<TLines>{{1, 3, 0}, {2, 2, 1}, {4, 5, 0}}));
+
+    // A letter that starts no token leaves the signature; one that begins
+    // a skip token changes it.
+    const std::optional<AnsiString> plain = scanner.LineSignature("  if (ready) {");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(scanner.LineSignature("  if (readyx) {"), plain);
+    EXPECT_NE(scanner.LineSignature("  if (ready) rem {"), plain);
+    EXPECT_EQ(scanner.LineSignature("\xD5\x66\xE9\x54"), AnsiString());
+}
+
 TEST_F(TSynCodeFoldingTest, BracesInStringsAndCommentsDoNotFold)
 {
     TStringCommentSyn syn;
