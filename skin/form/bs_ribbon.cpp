@@ -5,6 +5,8 @@
 #include "platform/ui/kernel/controls_messages.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/win_messages.h"
+#include "skin/controls/bs_skin_hint.h"
+#include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/data/bs_skin_controls_tabs.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_ribbon_app_button.h"
@@ -131,6 +133,11 @@ void TbsRibbon::Notification(TComponent* AComponent, TOperation Operation)
         return;
     if (AComponent == buttonsImageList_)
         buttonsImageList_ = nullptr;
+    if (AComponent == skinHint_)
+        skinHint_ = nullptr;
+    for (int i = 0; i < buttons_->Count(); ++i)
+        if (buttons_->Items(i)->popupMenu_ == AComponent)
+            buttons_->Items(i)->popupMenu_ = nullptr;
     if (AComponent == appMenu_) {
         RemoveHook();
         appMenu_ = nullptr;

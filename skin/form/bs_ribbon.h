@@ -18,6 +18,8 @@ class TbsRibbon;
 class TbsRibbonPage;
 class TbsDataSkinTabControl;
 class TbsSkinForm;
+class TbsSkinHint;
+class TbsSkinPopupMenu;
 
 class TbsRibbonButtonItem : public TCollectionItem {
 public:
@@ -34,6 +36,9 @@ public:
     AnsiString Hint;
     // Sender is the ribbon.
     TNotifyEvent OnClick;
+    // Not owned; when set, pressing the button opens it below the button.
+    TbsSkinPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TbsSkinPopupMenu* Value);
 
     // Set by the ribbon: the place in the strip and the mouse's state.
     TRect ItemRect{};
@@ -43,6 +48,8 @@ public:
     int Kind = 0;
 
 private:
+    friend class TbsRibbon;
+    TbsSkinPopupMenu* popupMenu_ = nullptr;  // free-notified to the ribbon
     int imageIndex_ = -1;
     bool enabled_ = true;
     bool visible_ = true;
@@ -84,6 +91,11 @@ public:
     void SetButtonsImageList(TCustomImageList* Value);
     // The child-window buttons; empty or close, restore and minimize.
     TbsRibbonButtonItems* ChildButtons() const { return childButtons_.get(); }
+    // The quick-access buttons show their Hint through SkinHint.
+    bool ButtonsShowHint = false;
+    // Not owned; cleared when freed.
+    TbsSkinHint* SkinHint() const { return skinHint_; }
+    void SetSkinHint(TbsSkinHint* Value);
     bool UseSkinFont = true;
     // The frame component of the ribbon's form; the child buttons act on
     // its maximized child.
@@ -118,6 +130,21 @@ public:
     int AppButtonWidth() const { return appButtonWidth_; }
     // Values below 35 are ignored; the tabs start 6 pixels right of it.
     void SetAppButtonWidth(int Value);
+    // The application button's own settings, read from and written to it.
+    AnsiString AppButtonCaption() const;
+    void SetAppButtonCaption(const AnsiString& Value);
+    int AppButtonMargin() const;
+    void SetAppButtonMargin(int Value);
+    int AppButtonSpacing() const;
+    void SetAppButtonSpacing(int Value);
+    TCustomImageList* AppButtonImageList() const;
+    void SetAppButtonImageList(TCustomImageList* Value);
+    int AppButtonImageIndex() const;
+    // Negative values become 0.
+    void SetAppButtonImageIndex(int Value);
+    // Dropped by the button when no AppMenu is set.
+    TbsSkinPopupMenu* AppButtonPopupMenu() const;
+    void SetAppButtonPopupMenu(TbsSkinPopupMenu* Value);
     // Not owned; hidden at once when set, cleared when freed.
     TbsAppMenu* AppMenu() const { return appMenu_; }
     void SetAppMenu(TbsAppMenu* Value);
@@ -161,6 +188,12 @@ private:
     // other message goes on down the application's chain.
     void AppMessage(MSG& Msg, bool& Handled);
     void AppButtonMenuClosed(TObject* Sender);
+    // A quick button's menu opens below it; its closing releases the button.
+    void OpenQuickMenu(int Index);
+    void QuickMenuClosed();
+    // Shows the newly hot button's hint, or hides the hint when none is hot.
+    void UpdateQuickHint(bool HotChanged, bool FlagsChanged);
+    void HideQuickHint();
 
     std::unique_ptr<TbsRibbonTabs> tabs_;
     std::unique_ptr<TbsRibbonButtonItems> buttons_;
@@ -178,4 +211,6 @@ private:
     int hotChild_ = -1;
     int pressedQuick_ = -1;
     int pressedChild_ = -1;
+    int menuQuick_ = -1;  // the quick button whose menu is open
+    TbsSkinHint* skinHint_ = nullptr;
 };

@@ -163,6 +163,22 @@ void TbsAppMenu::SetItemWidth(int Value)
     Invalidate();
 }
 
+void TbsAppMenu::SetItemImageList(TCustomImageList* Value)
+{
+    itemImageList_ = Value;
+    if (Value)
+        Value->FreeNotification(this);
+    Invalidate();
+}
+
+void TbsAppMenu::SetItemPageImageList(TCustomImageList* Value)
+{
+    itemPageImageList_ = Value;
+    if (Value)
+        Value->FreeNotification(this);
+    Invalidate();
+}
+
 TRect TbsAppMenu::GetPageBounds()
 {
     return Bounds(itemWidth_, 25, Width() - 25 - itemWidth_, Height() - 50);
@@ -295,6 +311,10 @@ void TbsAppMenu::Notification(TComponent* AComponent, TOperation Operation)
         return;
     if (AComponent == activePage_)
         activePage_ = nullptr;
+    if (AComponent == itemImageList_)
+        itemImageList_ = nullptr;
+    if (AComponent == itemPageImageList_)
+        itemPageImageList_ = nullptr;
     for (int i = 0; i < items_->Count(); ++i)
         if (items_->Items(i)->page_ == AComponent)
             items_->Items(i)->page_ = nullptr;
@@ -331,7 +351,7 @@ void TbsAppMenu::Paint()
 void TbsAppMenu::DrawItem(TCanvas* Canvas, TbsAppMenuItem* Item, bool Highlighted)
 {
     TRect r = Item->ItemRect;
-    TCustomImageList* images = Item->Page() ? ItemPageImageList : ItemImageList;
+    TCustomImageList* images = Item->Page() ? itemPageImageList_ : itemImageList_;
     bool image = images && Item->ImageIndex() >= 0 && Item->ImageIndex() < images->Count();
     auto text = [&](TCanvas* Target, TRect Area, TColor Colour) {
         Area.Left += Item->Page() ? 20 : 10;

@@ -87,8 +87,12 @@ public:
     void SetActivePage(TbsAppMenuPage* Value);
     int ItemWidth() const { return itemWidth_; }
     void SetItemWidth(int Value);
-    TCustomImageList* ItemImageList = nullptr;
-    TCustomImageList* ItemPageImageList = nullptr;
+    // Not owned; images of items without and with a page; cleared when
+    // freed.
+    TCustomImageList* ItemImageList() const { return itemImageList_; }
+    void SetItemImageList(TCustomImageList* Value);
+    TCustomImageList* ItemPageImageList() const { return itemPageImageList_; }
+    void SetItemPageImageList(TCustomImageList* Value);
     // Items take font name and style from the skin description.
     bool UseSkinFont = true;
     int ItemIndex() const { return itemIndex_; }
@@ -144,6 +148,8 @@ private:
 
     std::unique_ptr<TbsAppMenuItems> items_;
     TbsAppMenuPage* activePage_ = nullptr;
+    TCustomImageList* itemImageList_ = nullptr;
+    TCustomImageList* itemPageImageList_ = nullptr;
     int itemWidth_ = 100;
     int itemIndex_ = -1;
     int hotItem_ = -1;

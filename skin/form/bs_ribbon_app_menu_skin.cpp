@@ -122,7 +122,7 @@ void TbsAppMenu::DrawSkinItem(TCanvas* Canvas, int Index)
     Canvas->Font()->SetName(UseSkinFont ? d->FontName : Font()->Name());
     Canvas->Font()->SetStyle(UseSkinFont ? d->FontStyle : Font()->Style());
     Canvas->Font()->SetHeight(paged ? d->FontPageHeight : d->FontHeight);
-    TCustomImageList* images = paged ? ItemPageImageList : ItemImageList;
+    TCustomImageList* images = paged ? itemPageImageList_ : itemImageList_;
     const bool image = images && item->ImageIndex() >= 0 && item->ImageIndex() < images->Count();
     auto text = [&](TCanvas* Target, TRect Area, TColor Colour) {
         Area.Left += paged ? 20 : 10;

@@ -6,6 +6,7 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "skin/form/bs_ribbon_app_button.h"
 #include "skin/form/bs_ribbon_app_menu.h"
 #include "skin/form/bs_find_skin_form.h"
@@ -80,8 +81,11 @@ void TbsRibbon::HotTrack(int X, int Y)
     int quick = -1;
     if (buttonsImageList_)
         quick = ItemAt(buttons_.get(), X, Y, [](TbsRibbonButtonItem* i) { return i->Enabled() && i->Visible(); });
-    repaint |= MarkHot(buttons_.get(), quick) || quick != hotQuick_;
+    const bool quickFlags = MarkHot(buttons_.get(), quick);
+    const bool quickHot = quick != hotQuick_;
+    repaint |= quickFlags || quickHot;
     hotQuick_ = quick;
+    UpdateQuickHint(quickHot, quickFlags);
     if (repaint)
         Invalidate();
 }
@@ -115,6 +119,10 @@ void TbsRibbon::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
         buttons_->Items(i)->Down = i == hotQuick_;
     pressedQuick_ = hotQuick_;
     Invalidate();
+    if (hotQuick_ != -1)
+        OpenQuickMenu(hotQuick_);
+    if (alive)
+        HideQuickHint();
 }
 
 void TbsRibbon::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -140,8 +148,9 @@ void TbsRibbon::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     } else if (pressedQuick_ != -1 && pressedQuick_ < buttons_->Count()) {
         buttons_->Items(pressedQuick_)->MouseIn = false;
     }
+    // The button whose menu is open stays down until the menu closes.
     for (int i = 0; i < buttons_->Count(); ++i)
-        buttons_->Items(i)->Down = false;
+        buttons_->Items(i)->Down = buttons_->Items(i)->Down && i == menuQuick_;
     pressedQuick_ = pressedChild_ = -1;
     Invalidate();
     // The handlers run last: closing a child clears the child buttons, and
@@ -205,6 +214,9 @@ void TbsRibbon::Dispatch(TMessage& Message)
     case CM_MOUSELEAVE:
         TbsSkinControl::Dispatch(Message);
         HotTrack(-1, -1);
+        return;
+    case WM_SKINMENUCLOSED:
+        QuickMenuClosed();
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -170,7 +170,11 @@ void TbsRibbon::DrawSkinQuickButtons(TCanvas* Canvas)
         if (!item->Visible())
             continue;
         const TRect r = item->ItemRect;
-        const TRect source = !picture || !item->MouseIn ? TRect{} : item->Down ? button->DownSkinRect : button->ActiveSkinRect;
+        const bool down = (item->MouseIn && item->Down) || i == menuQuick_;
+        const TRect source = !picture                     ? TRect{}
+                             : down                       ? button->DownSkinRect
+                             : item->MouseIn              ? button->ActiveSkinRect
+                                                          : TRect{};
         if (!IsNullRect(source) && r.Width() > 0) {
             TBitmap face;
             face.SetSize(r.Width(), r.Width());
