@@ -3,6 +3,7 @@
 // dragging tabs, the active tab's colour and closing a child from its tab.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,16 @@
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/mouse_input.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/controls/bs_skin_popup_window.h"
 #include "skin/form/bs_mdi_tabs_bar.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/skin/controls/test_skin_tabs.h"
@@ -244,6 +249,48 @@ TEST_F(MDITabsBarTest, ClickingATabActivatesItsChild)
     EXPECT_EQ(s.scene.Parent->ActiveMDIChild(), a);
     EXPECT_TRUE(s.bar->Tabs(0)->Active);
     EXPECT_FALSE(s.bar->Tabs(1)->Active);
+}
+
+// A right click on a tab opens that child's system menu under the pointer,
+// from the parent's menu; without child menus it opens nothing.
+TEST_F(MDITabsBarTest, ARightClickOpensTheChildsSystemMenu)
+{
+    TTabsScene s(data_.get());
+    TCustomForm* a = s.Add("A");
+    s.Add("B");
+    s.bar->SetWidth(400);
+    s.bar->Repaint();
+    const TRect& r = s.bar->Tabs(0)->ObjectRect;
+    const TPoint at = s.bar->ClientToScreen(Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    TbsSkinMenu* menu = s.scene.ParentFrame->SkinMenu();
+
+    s.bar->SupportChildMenus = false;
+    InjectClick(at, 2);
+    PumpMessages();
+    EXPECT_FALSE(menu->ChainOpen());
+
+    s.bar->SupportChildMenus = true;
+    InjectClick(at, 2);
+    PumpMessages();
+    ASSERT_TRUE(menu->ChainOpen());
+    ASSERT_EQ(menu->PopupCount(), 1);
+    std::vector<std::string> shown;
+    for (int i = 0; i < menu->Popup(0)->ItemCount(); ++i)
+        shown.emplace_back(menu->Popup(0)->Item(i)->MenuItem()->Caption());
+    EXPECT_EQ(menu->PopupCtrl(), s.scene.Parent);
+    const TRect popup = menu->Popup(0)->BoundsRect();
+    EXPECT_EQ(popup.Left, at.X);
+    EXPECT_EQ(popup.Top, at.Y);
+    menu->CloseMenu();
+    PumpMessages();
+    // The rows are the child's own system menu ("&Close" among them).
+    std::vector<std::string> own;
+    TMenuItem* items = TMDIScene::FrameOf(a)->GetSystemMenuItems();
+    for (int i = 0; i < items->Count(); ++i)
+        if (items->Items(i)->Visible())
+            own.emplace_back(items->Items(i)->Caption());
+    EXPECT_EQ(shown, own);
+    EXPECT_NE(std::find(own.begin(), own.end(), "&Close"), own.end());
 }
 
 // The close button of a tab closes its child, hidden or freed; the tab goes
