@@ -75,6 +75,9 @@ public:
     // the one left gets its mouse-leave, the new one its mouse-enter.
     // While an object is pressed no other is pointed.
     void MouseMoveObjects(int X, int Y);
+    // The cursor moved to P of the top strip: the object there is pointed
+    // and follows it (the caption's quick buttons light up).
+    void TrackObjects(TPoint P);
     // The top strip point of a screen point.
     TPoint StripPoint(TPoint ScreenPoint) const;
     // A press, release and double click on the pointed object (top strip

@@ -153,6 +153,15 @@ void TbsFormLayerBorder::MouseMoveObjects(int X, int Y)
     RedrawCaption();
 }
 
+void TbsFormLayerBorder::TrackObjects(TPoint P)
+{
+    MouseMoveObjects(P.X, P.Y);
+    if (!ValidObject(pointed_))
+        return;
+    TbsLayerObjectRects strip(*this);
+    frame_->Objects(pointed_)->MouseMove(P.X, P.Y);
+}
+
 bool TbsFormLayerBorder::PressObject(TPoint P)
 {
     if (!ValidObject(pointed_))

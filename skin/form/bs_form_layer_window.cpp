@@ -192,8 +192,7 @@ void TbsFormLayerWindow::MouseDown(TPoint P, bool Double)
 void TbsFormLayerWindow::MouseMove(TPoint P)
 {
     if (CarriesCaption() && !dragging_) {
-        TPoint strip = border_->StripPoint(P);
-        border_->MouseMoveObjects(strip.X, strip.Y);
+        border_->TrackObjects(border_->StripPoint(P));
         border_->WatchLeave();
     }
     if (!dragging_ || inDrag_)

@@ -5,7 +5,12 @@
 #include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/form/bs_skin_form.h"
 
-void TbsSkinForm::RepaintFrame() { SendNCPaint(); }
+void TbsSkinForm::RepaintFrame()
+{
+    SendNCPaint();
+    // A full layered border shows the caption objects on its own strip.
+    layerBorder_->RedrawCaption();
+}
 
 void TbsSkinForm::SetQuickImageList(TCustomImageList* Value)
 {

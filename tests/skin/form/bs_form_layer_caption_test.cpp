@@ -4,6 +4,8 @@
 // and the whole form's look, on the headless screen.
 #include <gtest/gtest.h>
 
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/timer.h"
@@ -20,6 +22,7 @@
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_form_layer_window.h"
+#include "skin/form/bs_quick_buttons.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_std_button_object.h"
 #include "tests/skin/form/frame_test_support.h"
@@ -263,6 +266,38 @@ TEST_F(FullBorderForm, ADoubleClickOnTheSystemMenuButtonClosesTheForm)
     InjectClick(p);
     PumpMessages();
     EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+}
+
+TEST_F(FullBorderForm, TheCaptionsQuickButtonLightsUpAndClicks)
+{
+    auto* images = new TCustomImageList(nullptr);  // 16 x 16
+    TBitmap picture;
+    picture.SetSize(16, 16);
+    images->Add(&picture, nullptr);
+    int clicks = 0;
+    ShowForm();
+    frame_->SetQuickImageList(images);
+    auto* item = static_cast<TbsQuickButtonItem*>(frame_->QuickButtons()->Add());
+    item->SetImageIndex(0);
+    item->OnClick = TNotifyEvent::FromCallable([&](TObject*) { ++clicks; });
+    TRect caption = Border()->ObjectPlace(IndexOf("caption"));
+    TPoint p{84 + caption.Left + 12, 64 + 8};
+
+    InjectMouseMove(p);
+    PumpMessages();
+    EXPECT_EQ(Border()->PointedObject(), IndexOf("caption"));
+    EXPECT_TRUE(item->Hot);
+    // A press on it moves nothing and the release clicks it.
+    TRect before = form_->BoundsRect();
+    InjectMouseDown(p);
+    InjectMouseMove({p.X + 1, p.Y});
+    PumpMessages();
+    EXPECT_EQ(form_->BoundsRect(), before);
+    InjectMouseUp({p.X + 1, p.Y});
+    PumpMessages();
+    EXPECT_EQ(clicks, 1);
+    frame_->SetQuickImageList(nullptr);
+    delete images;
 }
 
 TEST_F(FullBorderForm, GoldenScreenOfAFullBorderForm)
