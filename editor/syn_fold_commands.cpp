@@ -172,12 +172,7 @@ int TCustomSynText::ExpandFoldsInLines(int First, int Last)
         return Last;
     MoveFoldLines([&] {
         for (;;) {
-            TSynTextFoldRange* found = nullptr;
-            for (int i = 0; i < allFoldRanges_->AllCount() && !found; ++i) {
-                TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-                if (range->Collapsed && !range->ParentCollapsed && range->FromLine >= First && range->FromLine <= Last)
-                    found = range;
-            }
+            TSynTextFoldRange* found = allFoldRanges_->CollapsedIn(First, Last);
             if (!found)
                 return;
             const int head = found->FromLine;
@@ -219,13 +214,14 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         return true;
     // A line break on the first line of a collapsed range goes where the
     // Return key's rule puts it: before the line or after the block.
-    if ((Command == ecLineBreak || Command == ecInsertLine) && !SelAvail() && CollapsedRangeAt(caretY_))
+    if ((Command == ecLineBreak || Command == ecInsertLine) && !SelAvail() &&
+        allFoldRanges_->CollapsedStartsAt(caretY_))
         return FoldKeyAllowed(VK_RETURN);
     // No typing into the first line of a collapsed range.
-    if ((typing || clipboard) && CollapsedRangeAt(caretY_))
+    if ((typing || clipboard) && allFoldRanges_->CollapsedStartsAt(caretY_))
         return false;
     // Nor a case change at the caret there: its collapse mark is no text.
-    if (changesLines && !SelAvail() && CollapsedRangeAt(caretY_))
+    if (changesLines && !SelAvail() && allFoldRanges_->CollapsedStartsAt(caretY_))
         return false;
     if (SelAvail()) {
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);

@@ -145,6 +145,8 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         entries_.clear();
         entries_.reserve(all_.size());
         collapsedHeads_.clear();
+        collapsedInView_.clear();
+        collapsedHidden_.assign(1, 0);
         reach_.clear();
         reach_.reserve(all_.size());
         hiddenBefore_.assign(1, 0);
@@ -153,8 +155,11 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
             const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
             entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
                                 range->ParentCollapsed, range.get()});
-            if (range->Collapsed && !range->ParentCollapsed)
+            if (range->Collapsed && !range->ParentCollapsed) {
                 collapsedHeads_.push_back(range->FromLine);
+                collapsedInView_.push_back(range.get());
+                collapsedHidden_.push_back(collapsedHidden_.back() + hidden);
+            }
             reach_.push_back(reach_.empty() ? range->ToLine : std::max(reach_.back(), range->ToLine));
             hiddenBefore_.push_back(hiddenBefore_.back() + hidden);
         }
@@ -177,11 +182,17 @@ bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
     return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
 }
 
+TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
+{
+    Entries();
+    const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), First);
+    return at != collapsedHeads_.end() && *at <= Last ? collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin())]
+                                                       : nullptr;
+}
+
 int TSynTextAllFoldRanges::RealLineNumber(int Line) const
 {
-    int result = Line;
-    for (const auto& range : all_)
-        if (range->Collapsed && !range->ParentCollapsed && range->FromLine < Line)
-            result += HiddenLineCount(range.get());
-    return result;
+    Entries();
+    const auto above = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
+    return Line + collapsedHidden_[static_cast<size_t>(above - collapsedHeads_.begin())];
 }

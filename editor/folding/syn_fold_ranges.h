@@ -159,6 +159,9 @@ public:
     // Whether a collapsed range in view starts on Line; made from the
     // entries, so a line's edit asks it without a pass over every range.
     bool CollapsedStartsAt(int Line) const;
+    // The first collapsed range in view that starts on a line from First to
+    // Last; null when there is none.
+    TSynTextFoldRange* CollapsedIn(int First, int Last) const;
 
     // Goes up with every change to the ranges, so that what is worked out
     // from them can be kept until they change.
@@ -183,6 +186,8 @@ private:
     mutable std::vector<int> reach_;         // per entry, the last line of it and of every entry before
     mutable std::vector<int> hiddenBefore_;  // per entry and one past the end, Hidden summed over the entries before
     mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
+    mutable std::vector<TSynTextFoldRange*> collapsedInView_;  // those ranges, same order
+    mutable std::vector<int> collapsedHidden_;  // per head and one past the end, the lines hidden above it
     mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
     unsigned generation_ = 0;
 };
