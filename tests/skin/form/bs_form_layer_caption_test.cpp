@@ -13,6 +13,7 @@
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/timers.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
@@ -256,6 +257,20 @@ TEST_F(FullBorderForm, ADoubleClickOnTheSystemMenuButtonClosesTheForm)
     // At the caption's left, centred in it; the caption starts after it.
     EXPECT_EQ(Border()->ObjectPlace(IndexOf("sysmenubutton")), Rect(4, 0, 21, 15));
     EXPECT_EQ(Border()->ObjectPlace(IndexOf("caption")).Left, 23);
+
+    // With the form's icon shown it takes the icon's size, opaque where the
+    // icon draws.
+    frame_->SetShowIcon(true);
+    Border()->Rebuild();
+    TRect icon = Border()->ObjectPlace(IndexOf("sysmenubutton"));
+    EXPECT_EQ(icon, Bounds(4, 0, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+    int opaque = 0;
+    for (int y = icon.Top; y < icon.Bottom; ++y)
+        for (int x = icon.Left; x < icon.Right; ++x)
+            opaque += *Border()->Image(TbsLayerSide::Top)->PixelPtr(x, y) >> 24 == 255;
+    EXPECT_GT(opaque, 0);
+    frame_->SetShowIcon(false);
+    Border()->Rebuild();
 
     TPoint p = ScreenCentre("sysmenubutton");
     InjectMouseMove(p);
