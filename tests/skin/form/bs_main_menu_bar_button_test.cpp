@@ -10,6 +10,7 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/timer.h"
+#include "platform/win/cursor.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/mouse_input.h"
@@ -312,6 +313,8 @@ protected:
 // button, let go by its menu's close, fades out from the hot image.
 TEST_F(FadingMenuBarButtonsTest, ButtonsFadeOnTheBarsTimer)
 {
+    TPoint pointer{};
+    GetCursorPos(&pointer);
     MaximizedChild(AllIcons);
     ASSERT_EQ(Buttons()->Count(), 4);
     B* close = Buttons()->Buttons(1);
@@ -354,6 +357,8 @@ TEST_F(FadingMenuBarButtonsTest, ButtonsFadeOnTheBarsTimer)
     Steps(4);
     EXPECT_EQ(sys->MorphKf(), 0.0);
     EXPECT_EQ(Look(0), "mdisys.normal.face");
+    InjectMouseMove(pointer);
+    PumpMessages();
 }
 
 }  // namespace

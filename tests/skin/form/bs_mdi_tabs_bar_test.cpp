@@ -11,6 +11,7 @@
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/win/cursor.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/mouse_input.h"
@@ -263,6 +264,8 @@ TEST_F(MDITabsBarTest, ARightClickOpensTheChildsSystemMenu)
     const TRect& r = s.bar->Tabs(0)->ObjectRect;
     const TPoint at = s.bar->ClientToScreen(Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
     TbsSkinMenu* menu = s.scene.ParentFrame->SkinMenu();
+    TPoint pointer{};
+    GetCursorPos(&pointer);
 
     s.bar->SupportChildMenus = false;
     InjectClick(at, 2);
@@ -282,6 +285,7 @@ TEST_F(MDITabsBarTest, ARightClickOpensTheChildsSystemMenu)
     EXPECT_EQ(popup.Left, at.X);
     EXPECT_EQ(popup.Top, at.Y);
     menu->CloseMenu();
+    InjectMouseMove(pointer);
     PumpMessages();
     // The rows are the child's own system menu ("&Close" among them).
     std::vector<std::string> own;

@@ -5,6 +5,7 @@
 
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/win/cursor.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/win_messages.h"
@@ -118,6 +119,8 @@ TEST_F(MDIFrameTest, ArrowClickAndThumbDragWithTheMouse)
     ASSERT_TRUE(v->Visible());
     ASSERT_EQ(v->Position(), 30);
     const int x = v->Width() / 2;
+    TPoint pointer{};
+    GetCursorPos(&pointer);
 
     // The test skin's down button (towards the range's start) is the
     // bottom arrow.
@@ -143,6 +146,8 @@ TEST_F(MDIFrameTest, ArrowClickAndThumbDragWithTheMouse)
     EXPECT_EQ(a->Top(), 0);
     EXPECT_EQ(b->Top(), 90);
     EXPECT_FALSE(v->Visible());
+    InjectMouseMove(pointer);
+    PumpMessages();
 }
 
 TEST_F(MDIFrameTest, ClosingChildLeavesTheRangeAndBarsStayOffWhenNotWanted)
