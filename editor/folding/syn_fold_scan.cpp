@@ -66,6 +66,20 @@ bool EndsInsideChar(const AnsiString& Token)
     return !Token.empty() && at - last == 1 && IsDBCSLeadByte(Token[last]);
 }
 
+// The first character at or after P whose first byte is one of Stops; a
+// lead byte counts with its trail byte, never with a line break.
+size_t NextStop(std::string_view Text, size_t P, const std::array<bool, 256>& Stops)
+{
+    const size_t size = Text.size();
+    while (P < size) {
+        const char c = Text[P];
+        if (Stops[static_cast<unsigned char>(c)])
+            return P;
+        P += P + 1 < size && IsDBCSLeadByte(c) && !IsBreak(Text[P + 1]) ? 2 : 1;
+    }
+    return size;
+}
+
 }  // namespace
 
 // One pass over one text. Pos always stands at the start of a character.
@@ -305,11 +319,7 @@ struct TSynFoldScanner::TRun {
         std::array<bool, 256> stops = List.Stops;
         if (Parent)
             stops[static_cast<unsigned char>(Parent->Close[0])] = true;
-        while (Pos < Text.size()) {
-            if (!stops[static_cast<unsigned char>(Text[Pos])]) {
-                Advance();
-                continue;
-            }
+        while ((Pos = NextStop(Text, Pos, stops)) < Text.size()) {
             if (IsBreak(Text[Pos])) {
                 PassBreak();
                 continue;
@@ -409,9 +419,8 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
     AnsiString signature;
     bool opens = false;
     std::optional<size_t> previous;  // where the last token started
-    for (size_t p = 0; p < text.size(); p += run.CharLen(p)) {
-        if (!signatureStops_[static_cast<unsigned char>(text[p])])
-            continue;
+    for (size_t p = NextStop(text, 0, signatureStops_); p < text.size();
+         p = NextStop(text, p + run.CharLen(p), signatureStops_)) {
         // One letter per token kind that starts here, with its flags.
         AnsiString here;
         for (const TRegionList* list : lists) {
