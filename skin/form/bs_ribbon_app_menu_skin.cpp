@@ -11,6 +11,7 @@
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_ribbon_app_menu.h"
 #include "skin/form/bs_ribbon_app_menu_page.h"
+#include "skin/form/bs_ribbon_frame_strips.h"
 #include "skin/form/bs_ribbon_page_background.h"
 
 namespace {
@@ -64,26 +65,13 @@ void TbsAppMenu::DrawSkinned(TCanvas* Canvas)
         CoverWithPicture(Canvas, whole, SkinData(), d->PictureIndex, &source, d->StretchEffect, d->StretchType);
     }
     if (activePage_ && activePage_->Visible()) {
-        const TRect page = activePage_->BoundsRect();
-        const TRect frame{page.Left - d->ClientRect.Left, page.Top - d->ClientRect.Top,
-                          page.Right + d->SkinRect.Width() - d->ClientRect.Right,
-                          page.Bottom + d->SkinRect.Height() - d->ClientRect.Bottom};
-        const int dx = frame.Width() - d->SkinRect.Width();
-        const int dy = frame.Height() - d->SkinRect.Height();
-        TRect client = d->ClientRect;
-        client.Right += dx;
-        client.Bottom += dy;
-        TBitmap left, top, right, bottom;
-        CreateSkinBorderImages(d->LeftTopPoint, d->RightTopPoint, d->LeftBottomPoint, d->RightBottomPoint,
-                               d->ClientRect, d->LeftTopPoint, TPoint{d->RightTopPoint.X + dx, d->RightTopPoint.Y},
-                               TPoint{d->LeftBottomPoint.X, d->LeftBottomPoint.Y + dy},
-                               TPoint{d->RightBottomPoint.X + dx, d->RightBottomPoint.Y + dy}, client, &left, &top,
-                               &right, &bottom, picture, d->SkinRect, frame.Width(), frame.Height(), d->LeftStretch,
-                               d->TopStretch, d->RightStretch, d->BottomStretch);
-        Canvas->Draw(frame.Left, frame.Top, &top);
-        Canvas->Draw(frame.Left, frame.Top + top.Height(), &left);
-        Canvas->Draw(frame.Right - right.Width(), frame.Top + top.Height(), &right);
-        Canvas->Draw(frame.Left, frame.Bottom - bottom.Height(), &bottom);
+        TbsFrameStrips frame;
+        BuildFrameStrips(frame, *d, picture, activePage_->BoundsRect());
+        const TRect f = frame.Frame;
+        Canvas->Draw(f.Left, f.Top, &frame.Top);
+        Canvas->Draw(f.Left, f.Top + frame.Top.Height(), &frame.Left);
+        Canvas->Draw(f.Right - frame.Right.Width(), f.Top + frame.Top.Height(), &frame.Right);
+        Canvas->Draw(f.Left, f.Bottom - frame.Bottom.Height(), &frame.Bottom);
     }
     LayOutItems();
     for (int i = 0; i < items_->Count(); ++i)

@@ -15,6 +15,7 @@
 #include "skin/data/bs_skin_controls_tabs.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_ribbon_app_menu.h"
+#include "skin/form/bs_ribbon_frame_strips.h"
 #include "skin/form/bs_ribbon_page.h"
 #include "skin/form/bs_ribbon_page_background.h"
 
@@ -36,26 +37,10 @@ void TbsRibbon::DrawSkinned(TCanvas* Canvas)
     MDIChildRestore();
     const int strip = StripHeight();
     const TRect page = GetPageBounds();
-    // The frame around the page: the page grown by the description's
-    // margins of its client part.
-    const TRect frame{page.Left - d->ClientRect.Left, page.Top - d->ClientRect.Top,
-                      page.Right + d->SkinRect.Width() - d->ClientRect.Right,
-                      page.Bottom + d->SkinRect.Height() - d->ClientRect.Bottom};
-    const int dx = frame.Width() - d->SkinRect.Width();
-    const int dy = frame.Height() - d->SkinRect.Height();
-    TRect client = d->ClientRect;
-    client.Right += dx;
-    client.Bottom += dy;
-    TBitmap left, top, right, bottom;
-    if (frame.Width() > 0 && frame.Height() > 0)
-        CreateSkinBorderImages(d->LeftTopPoint, d->RightTopPoint, d->LeftBottomPoint, d->RightBottomPoint,
-                               d->ClientRect, d->LeftTopPoint, TPoint{d->RightTopPoint.X + dx, d->RightTopPoint.Y},
-                               TPoint{d->LeftBottomPoint.X, d->LeftBottomPoint.Y + dy},
-                               TPoint{d->RightBottomPoint.X + dx, d->RightBottomPoint.Y + dy}, client, &left, &top,
-                               &right, &bottom, picture, d->SkinRect, frame.Width(), frame.Height(), d->LeftStretch,
-                               d->TopStretch, d->RightStretch, d->BottomStretch);
+    TbsFrameStrips frame;
+    BuildFrameStrips(frame, *d, picture, page);
     TBitmap strips;
-    strips.SetSize(Width(), strip + top.Height());
+    strips.SetSize(Width(), strip + frame.Top.Height());
     TCanvas* c = strips.Canvas();
     if (IsNullRect(d->TabsBgRect)) {
         c->Brush()->SetColor(SkinData()->SkinColors.BtnShadow);
@@ -63,7 +48,7 @@ void TbsRibbon::DrawSkinned(TCanvas* Canvas)
     } else {
         c->CopyRect(Rect(0, 0, Width(), strip), picture->Canvas(), d->TabsBgRect);
     }
-    c->Draw(frame.Left, strip, &top);
+    c->Draw(frame.Frame.Left, strip, &frame.Top);
     if (UseSkinFont) {
         c->Font()->SetName(d->FontName);
         c->Font()->SetStyle(d->FontStyle);
@@ -78,9 +63,10 @@ void TbsRibbon::DrawSkinned(TCanvas* Canvas)
     if (buttonsImageList_)
         DrawSkinQuickButtons(c);
     DrawSkinChildButtons(c);
-    Canvas->Draw(frame.Left, frame.Top + top.Height(), &left);
-    Canvas->Draw(frame.Right - right.Width(), frame.Top + top.Height(), &right);
-    Canvas->Draw(frame.Left, frame.Bottom - bottom.Height(), &bottom);
+    const TRect f = frame.Frame;
+    Canvas->Draw(f.Left, f.Top + frame.Top.Height(), &frame.Left);
+    Canvas->Draw(f.Right - frame.Right.Width(), f.Top + frame.Top.Height(), &frame.Right);
+    Canvas->Draw(f.Left, f.Bottom - frame.Bottom.Height(), &frame.Bottom);
     Canvas->Draw(0, 0, &strips);
     if (!AnyVisibleTab())
         DrawRibbonPageBackground(Canvas, page, d, SkinData());
