@@ -8,6 +8,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/view/syn_gutter.h"
 #include "editor/highlighting/syn_highlighter.h"
+#include "platform/ui/kernel/timer.h"
 
 namespace {
 
@@ -82,20 +83,36 @@ bool TCustomSynText::ScanPendingRanges()
     // stored range means nothing.
     const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine()});
     if (first > stop) {
-        unscannedFrom_ = std::min(unscannedFrom_, first);
+        LeaveUnscannedFrom(first);
         return false;
     }
     lines_->BeginUpdate();
     bool settled = false;
     const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1, stop, settled);
     if ((!settled || scanned < last) && scanned < lines_->Count() - 1)
-        unscannedFrom_ = std::min(unscannedFrom_, scanned + 1);
+        LeaveUnscannedFrom(scanned + 1);
     InvalidateLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
 }
 
 int TCustomSynText::LastShownLine() const { return RowToLine(topLine_ + linesInWindow_) - 1; }
+
+void TCustomSynText::LeaveUnscannedFrom(int Index)
+{
+    unscannedFrom_ = std::min(unscannedFrom_, Index);
+    idleScanTimer_->SetEnabled(true);
+}
+
+void TCustomSynText::IdleScanTimerHandler(TObject*)
+{
+    // A share of a few milliseconds, so that input waits no longer.
+    constexpr int Share = 20000;
+    if (highlighter_ && unscannedFrom_ < lines_->Count())
+        LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
+    if (!highlighter_ || unscannedFrom_ >= lines_->Count())
+        idleScanTimer_->SetEnabled(false);
+}
 
 intptr_t TCustomSynText::LineRange(int Index)
 {

@@ -106,6 +106,7 @@ TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
     marks_ = std::make_unique<TSynTextMarkList>(this);
     marks_->OnChange = TNotifyEvent(this, &TCustomSynText::MarkListChanged);
     scrollTimer_ = new TTimer(this);
+    idleScanTimer_ = new TTimer(this);
 
     SetParentFont(false);
     SetParentColor(false);
@@ -134,6 +135,10 @@ TCustomSynText::TCustomSynText(TComponent* AOwner) : TCustomControl(AOwner)
     scrollTimer_->SetEnabled(false);
     scrollTimer_->SetInterval(100);
     scrollTimer_->SetOnTimer(TNotifyEvent(this, &TCustomSynText::ScrollTimerHandler));
+    // The window manager's timers come only when no other message waits.
+    idleScanTimer_->SetEnabled(false);
+    idleScanTimer_->SetInterval(1);  // as often as the window manager allows
+    idleScanTimer_->SetOnTimer(TNotifyEvent(this, &TCustomSynText::IdleScanTimerHandler));
     FontChanged(nullptr);
 }
 

@@ -508,6 +508,9 @@ protected:
     void MarkListChanged(TObject* Sender);
     void FontChanged(TObject* Sender);
     void ScrollTimerHandler(TObject* Sender);
+    // Scans a share of the unscanned lines while the program has nothing
+    // else to do.
+    void IdleScanTimerHandler(TObject* Sender);
     // Change notices of the highlighter and of its attributes.
     void HighlighterChanged(TObject* Sender);
     void DoLinesDeleted(int FirstLine, int Count);
@@ -523,6 +526,8 @@ protected:
     bool ScanPendingRanges();
     // The index of the last buffer line shown (from 0).
     int LastShownLine() const;
+    // The stored ranges from line Index down are not scanned yet.
+    void LeaveUnscannedFrom(int Index);
 
     // --- Painting helpers ---
     void MakeRoomRightOfNumbers();
@@ -734,6 +739,7 @@ protected:
     TSynTextPendingKey pendingKey_;  // first key of a two-key sequence, waiting for the second
     std::unique_ptr<TSynTextMarkList> marks_;
     TTimer* scrollTimer_ = nullptr;  // owned as a component
+    TTimer* idleScanTimer_ = nullptr;  // owned as a component; runs while lines are unscanned
 
     // Created on first need.
     std::vector<std::unique_ptr<THookedCommandHandlerEntry>> hookedCommandHandlers_;

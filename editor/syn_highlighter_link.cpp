@@ -38,7 +38,9 @@ void TCustomSynText::HighlighterChanged(TObject* Sender)
     if (highlighter_ && (Sender == nullptr || Sender == highlighter_)) {
         pendingScanFirst_ = 0;
         pendingScanLast_ = -1;
-        unscannedFrom_ = lines_->Count() > 0 ? 0 : INT_MAX;
+        unscannedFrom_ = INT_MAX;
+        if (lines_->Count() > 0)
+            LeaveUnscannedFrom(0);
     }
     Invalidate();
     SizeOrFontChanged(true);

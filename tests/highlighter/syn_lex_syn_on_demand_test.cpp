@@ -19,6 +19,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "highlighter/syn_lex_syn.h"
 #include "line_states.h"
+#include "platform/win/clock.h"
 #include "tests/editor/syn_view_test_support.h"
 #include "tests/support/test_data.h"
 #include "tests/support/test_random.h"
@@ -48,6 +49,18 @@ AnsiString CommentedText(TRandom& Random, int Lines)
     }
     return text;
 }
+
+// The C scheme, counting the lines it is given to tokenize.
+class TCountingSyn : public TSynLexSyn {
+public:
+    using TSynLexSyn::TSynLexSyn;
+    void SetLine(const AnsiString& NewValue, int LineNumber) override
+    {
+        ++Lines;
+        TSynLexSyn::SetLine(NewValue, LineNumber);
+    }
+    int Lines = 0;
+};
 
 using TTokens = std::vector<std::tuple<int, int, TSynHighlighterAttributes*>>;
 
@@ -119,7 +132,7 @@ protected:
         }
     }
 
-    TSynLexSyn syn_{nullptr};
+    TCountingSyn syn_{nullptr};
     TSynMemo* memo_ = nullptr;
     std::string path_;
 };
@@ -193,4 +206,26 @@ TEST_F(TOnDemandStates, FoldingAnOpenedTextSeesTheCommentsOfAFullScan)
         EXPECT_EQ(onDemand, foldedLines());
         ExpectFullScanStates(random, 50);
     }
+}
+
+TEST_F(TOnDemandStates, OpeningScansTheShownLinesAndIdleTimeTheRest)
+{
+    SetManualClock(true);
+    TRandom random(7);
+    const AnsiString text = CommentedText(random, 100000);
+    syn_.Lines = 0;
+    Open(random, text);
+    // The first paint tokenized the shown lines, not the whole text.
+    EXPECT_LT(syn_.Lines, 1000);
+    // Idle time scans the rest: then no line needs scanning any more.
+    for (int tick = 0; tick < 100; ++tick) {
+        AdvanceClock(20);
+        Pump();
+    }
+    const int idle = syn_.Lines;
+    EXPECT_GE(idle, 100000);
+    memo_->LineRange(memo_->Lines()->Count() - 1);
+    EXPECT_EQ(syn_.Lines, idle);
+    ExpectFullScanStates(random, 100);
+    SetManualClock(false);
 }
