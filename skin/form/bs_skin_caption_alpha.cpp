@@ -61,19 +61,18 @@ void TbsSkinCaptionObject::DrawAlpha(TCanvas* Canvas)
     if (!SkinReady())
         return;
     Active = Parent->FormActive;
+    drawnOnLayer_ = true;
     TRect area{0, 0, ObjectRect.Width(), ObjectRect.Height()};
     if (HasQuickButtons()) {
         const int room = (Parent->QuickImageList()->Width() + 8) * Parent->QuickButtons()->Count();
-        int x = ObjectRect.Left + 5;
         if (!IsRectEmpty(DividerRect)) {
             TRect divider = DividerSource();
             PaintDivider(Canvas, ObjectRect.Left + 3, divider);
             area.Left += divider.Width() + room + 6;
-            x = ObjectRect.Left + divider.Width() + 6;
         } else {
             area.Left += room + 5;
         }
-        PlaceQuickButtons(x);
+        LayoutQuickButtons();
         PaintQuickButtons(Canvas);
     }
     const int inset = VistaGlowEffect ? 6 : GlowEffect ? 3 : 0;

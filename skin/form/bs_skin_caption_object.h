@@ -65,7 +65,8 @@ public:
     // Canvas's font: the skin's or the form's caption font, in Colour.
     void SetCaptionFont(TCanvas* Canvas, TColor Colour) const;
     // Places the visible quick buttons (window coordinates), after the
-    // divider when the form shows one.
+    // divider when the form shows one, where the last painting path drew
+    // them: the layered border's strip starts them further right.
     void LayoutQuickButtons();
     // The visible quick button at (X, Y) (window coordinates), or -1.
     int QuickButtonAt(int X, int Y);
@@ -162,4 +163,8 @@ private:
     void PaintQuickButtons(TCanvas* Canvas);
     // The divider's picture at X, vertically centred on the object.
     void PaintDivider(TCanvas* Canvas, int X, const TRect& Source);
+
+    // Last drawn by DrawAlpha: pointing and clicking then go by the strip's
+    // places of the quick buttons.
+    bool drawnOnLayer_ = false;
 };

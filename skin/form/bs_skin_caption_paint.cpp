@@ -192,6 +192,7 @@ void TbsSkinCaptionObject::Draw(TCanvas* Canvas, bool)
 {
     if (!SkinReady())
         return;
+    drawnOnLayer_ = false;
     const TColor colour = Active ? ActiveFontColor : FontColor;
     SetCaptionFont(Canvas, colour);
     TBitmap image;

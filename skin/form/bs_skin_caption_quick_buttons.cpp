@@ -50,7 +50,9 @@ void TbsSkinCaptionObject::LayoutQuickButtons()
         return;
     int x = ObjectRect.Left;
     TRect divider = DividerSource();
-    if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
+    if (drawnOnLayer_)
+        x += IsRectEmpty(DividerRect) ? 5 : divider.Width() + 6;
+    else if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
         x += kDividerGap + divider.Width() + kDividerGap;
     PlaceQuickButtons(x);
 }

@@ -302,6 +302,16 @@ TEST_F(FullBorderForm, TheCaptionsQuickButtonLightsUpAndClicks)
     PumpMessages();
     EXPECT_EQ(Border()->PointedObject(), IndexOf("caption"));
     EXPECT_TRUE(item->Hot);
+    // The strip draws the button 5 pixels in from the caption's left, and
+    // it is pointed where it is drawn.
+    InjectMouseMove({84 + caption.Left + 2, p.Y});
+    PumpMessages();
+    EXPECT_FALSE(item->Hot);
+    InjectMouseMove({84 + caption.Left + 5 + 16 + 1, p.Y});
+    PumpMessages();
+    EXPECT_TRUE(item->Hot);
+    InjectMouseMove(p);
+    PumpMessages();
     // A press on it moves nothing and the release clicks it.
     TRect before = form_->BoundsRect();
     InjectMouseDown(p);
