@@ -23,6 +23,7 @@
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/data/bs_skin_text_objects.h"
+#include "skin/form/bs_ribbon.h"
 #include "skin/form/bs_skin_animate_object.h"
 #include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_std_button_object.h"
@@ -103,6 +104,7 @@ TbsSkinForm::~TbsSkinForm()
     *alive_ = false;
     UnHookApp();
     UnhookMDIClient();
+    SetSkinRibbon(nullptr);
     StopTimers();
     objects_.clear();
     TCustomForm* form = Form();
@@ -148,6 +150,8 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
     ForgetCaptionParts(AComponent);
     ForgetTrayIcon(AComponent);
     ForgetMDIParts(AComponent);
+    if (AComponent == skinRibbon_)
+        skinRibbon_ = nullptr;
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)

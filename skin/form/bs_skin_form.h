@@ -42,6 +42,7 @@ class TbsLayerManager;
 class TbsSkinMainMenuBar;
 class TbsSkinHint;
 class TbsTrayIcon;
+class TbsRibbon;
 class TCustomImageList;
 class TbsSkinScrollBar;
 
@@ -327,6 +328,10 @@ public:
     // Set by the bars that follow the children; not owned.
     IbsMDITabsBar* MDITabsBar = nullptr;
     IbsMDIChildButtons* MDIChildButtons = nullptr;
+    // The form's ribbon, told its frame: it shows a maximized child's
+    // buttons, and Alt or F10 closes its open application menu.
+    TbsRibbon* SkinRibbon() const { return skinRibbon_; }
+    void SetSkinRibbon(TbsRibbon* Value);
     // Asked of a child's frame before its tab is added.
     TbsAcceptToMDITabsBarEvent OnAcceptToMDITabsBar;
 
@@ -449,8 +454,14 @@ private:
     void WindowMenuClick(TObject* Sender);
     void CheckWindowMenu();
     void ForgetMDIParts(TComponent* AComponent);
+    // The menu bar's child buttons and the ribbon hear of a maximized
+    // child (Child) or of none left (nullptr).
+    void TellChildButtons(TCustomForm* Child);
+    // Alt or F10 while the ribbon's application menu is open closes it.
+    bool CloseRibbonMenu();
 
     TbsSkinData* skinData_ = nullptr;
+    TbsRibbon* skinRibbon_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
     TbsBorderIcons borderIcons_{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
                                TbsBorderIcon::biRollUp};

@@ -313,8 +313,7 @@ void TbsSkinForm::RestoreAllChildren(HWND Except)
     }
     MDIChildMaximized = false;
     RepaintFrame();
-    if (MDIChildButtons)
-        MDIChildButtons->ChildrenRestored();
+    TellChildButtons(nullptr);
     inRestore_ = false;
     UpdateMDIScrollBars(true);
 }
@@ -333,8 +332,7 @@ bool TbsSkinForm::MDIMessage(TMessage& Message)
         if (!inMaximize_) {
             MDIChildMaximized = true;
             RepaintFrame();
-            if (MDIChildButtons)
-                MDIChildButtons->ChildMaximized(Form()->ActiveMDIChild());
+            TellChildButtons(Form()->ActiveMDIChild());
             MaximizeAllChildren();
             UpdateMDIScrollBars(true);
         }
@@ -344,8 +342,8 @@ bool TbsSkinForm::MDIMessage(TMessage& Message)
             if (!AnyChildMaximized())
                 MDIChildMaximized = false;
             RepaintFrame();
-            if (MDIChildButtons && !MDIChildMaximized)
-                MDIChildButtons->ChildrenRestored();
+            if (!MDIChildMaximized)
+                TellChildButtons(nullptr);
             UpdateMDIScrollBars(true);
         }
         return false;

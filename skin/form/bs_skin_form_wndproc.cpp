@@ -130,6 +130,8 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
         if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore)
             OnRestore(this);
         if ((Message.WParam & 0xFFF0) == SC_KEYMENU) {
+            if (CloseRibbonMenu())
+                return false;
             // Alt or F10 switches the bar's keyboard mode on and off.
             if (MainMenuActive) {
                 MainMenuExit();
