@@ -101,9 +101,9 @@ TEST_F(MDITabsBarTest, WithoutASmallestWidthTabsShrinkAndAllStayVisible)
     // the last one reaches the bar's end.
     for (int i = 0; i < 19; ++i) {
         EXPECT_TRUE(s.bar->Tabs(i)->Visible);
-        EXPECT_EQ(s.bar->Tabs(i)->ObjectRect, TRect{15 + 14 * i, 0, 29 + 14 * i, s.bar->Height()}) << i;
+        EXPECT_EQ(s.bar->Tabs(i)->ObjectRect, (TRect{15 + 14 * i, 0, 29 + 14 * i, s.bar->Height()})) << i;
     }
-    EXPECT_EQ(s.bar->Tabs(19)->ObjectRect, TRect{15 + 14 * 19, 0, 300, s.bar->Height()});
+    EXPECT_EQ(s.bar->Tabs(19)->ObjectRect, (TRect{15 + 14 * 19, 0, 300, s.bar->Height()}));
     EXPECT_EQ(s.bar->HiddenCount(), 0);
     s.bar->Repaint();
     EXPECT_NE(s.bar->AllChildrenButton(), nullptr);
@@ -112,7 +112,7 @@ TEST_F(MDITabsBarTest, WithoutASmallestWidthTabsShrinkAndAllStayVisible)
     // Wide enough, a tab keeps its largest width and the rest stays free.
     s.bar->SetWidth(3000);
     s.bar->CalcTabRects();
-    EXPECT_EQ(s.bar->Tabs(19)->ObjectRect, TRect{15 + 100 * 19, 0, 15 + 100 * 20, s.bar->Height()});
+    EXPECT_EQ(s.bar->Tabs(19)->ObjectRect, (TRect{15 + 100 * 19, 0, 15 + 100 * 20, s.bar->Height()}));
 }
 
 TEST_F(MDITabsBarTest, TabsThatDoNotFitAreEmptyAndListedInTheHiddenMenu)
@@ -128,7 +128,7 @@ TEST_F(MDITabsBarTest, TabsThatDoNotFitAreEmptyAndListedInTheHiddenMenu)
     // (300 - 30) div 60 = 4 tabs fit.
     EXPECT_EQ(s.bar->HiddenCount(), 2);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(s.bar->Tabs(i)->ObjectRect, TRect{15 + 60 * i, 0, 75 + 60 * i, s.bar->Height()});
+        EXPECT_EQ(s.bar->Tabs(i)->ObjectRect, (TRect{15 + 60 * i, 0, 75 + 60 * i, s.bar->Height()}));
     for (int i = 4; i < 6; ++i) {
         EXPECT_FALSE(s.bar->Tabs(i)->Visible);
         EXPECT_EQ(s.bar->Tabs(i)->ObjectRect, TRect());
