@@ -144,9 +144,7 @@ void TCustomListView::SetMultiSelect(bool Value)
     multiSelect_ = Value;
     // A single selection keeps the focused item alone.
     if (!Value)
-        for (int i = 0; i < items_->Count(); ++i)
-            if (i != focusIndex_ && IndexSelected(i))
-                SelectIndex(i, false);
+        DeselectOthers(focusIndex_);
 }
 
 void TCustomListView::SetHotTrack(bool Value)

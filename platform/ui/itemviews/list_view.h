@@ -181,6 +181,9 @@ private:
     // Changes an item's selection as the program or user does: OnChanging
     // may refuse; OnChange and OnSelectItem follow a change.
     bool SelectIndex(int Index, bool Value);
+    // Unselects every item but Keep (-1 for all) without walking the list
+    // when the count shows that no other item is selected.
+    void DeselectOthers(int Keep);
     void FocusIndex(int Index);
     // A user's click or key on Index: alone, or with Ctrl or Shift.
     void UserSelect(int Index, TShiftState Shift);
@@ -220,6 +223,10 @@ private:
     // Set to an item while a handler that may free it runs; cleared when it goes.
     TListItem* watched_ = nullptr;
     std::vector<bool> dataSelected_;  // the selection of OwnerData items
+    int selCount_ = 0;      // the items selected, kept so clearing needs no walk
+    // The item selected last, moved with insertions and deletions but not
+    // sorting: only a hint, taken when it is selected and selCount_ is 1.
+    int lastSelected_ = -1;
     int focusIndex_ = -1;
     int anchorIndex_ = -1;  // where a Shift range starts
     int hotIndex_ = -1;

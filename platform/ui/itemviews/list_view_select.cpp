@@ -35,9 +35,7 @@ bool TCustomListView::SelectIndex(int Index, bool Value)
     }
     watched_ = nullptr;
     if (Value && !multiSelect_)
-        for (int i = 0; i < items_->Count(); ++i)
-            if (i != Index && IndexSelected(i))
-                SelectIndex(i, false);
+        DeselectOthers(Index);
     if (Index >= items_->Count())
         return false;
     if (ownerData_) {
@@ -48,11 +46,26 @@ bool TCustomListView::SelectIndex(int Index, bool Value)
         item = ItemAt(Index);
         item->selected_ = Value;
     }
+    selCount_ += Value ? 1 : -1;
+    if (Value)
+        lastSelected_ = Index;
     InvalidateIndex(Index);
     Change(ItemAt(Index), ctState);
     if (OnSelectItem && Index < items_->Count())
         OnSelectItem(this, ItemAt(Index), Value);
     return true;
+}
+
+void TCustomListView::DeselectOthers(int Keep)
+{
+    if (selCount_ == 1 && lastSelected_ != Keep && IndexSelected(lastSelected_)) {
+        SelectIndex(lastSelected_, false);
+        return;
+    }
+    // The walk stops once no item but Keep is left selected.
+    for (int i = 0; i < items_->Count() && selCount_ > (IndexSelected(Keep) ? 1 : 0); ++i)
+        if (i != Keep && IndexSelected(i))
+            SelectIndex(i, false);
 }
 
 void TCustomListView::FocusIndex(int Index)
@@ -73,9 +86,7 @@ void TCustomListView::SetItemIndex(int Value)
         FocusIndex(-1);
         return;
     }
-    for (int i = 0; i < items_->Count(); ++i)
-        if (i != Value && IndexSelected(i))
-            SelectIndex(i, false);
+    DeselectOthers(Value);
     SelectIndex(Value, true);
     FocusIndex(Value);
     anchorIndex_ = Value;
@@ -83,6 +94,10 @@ void TCustomListView::SetItemIndex(int Value)
 
 TListItem* TCustomListView::Selected()
 {
+    if (selCount_ == 0)
+        return nullptr;
+    if (selCount_ == 1 && IndexSelected(lastSelected_))
+        return ItemAt(lastSelected_);
     for (int i = 0; i < items_->Count(); ++i)
         if (IndexSelected(i))
             return ItemAt(i);
@@ -96,12 +111,7 @@ void TCustomListView::SetSelected(TListItem* Value)
 
 int TCustomListView::SelCount() const
 {
-    if (ownerData_)
-        return static_cast<int>(std::count(dataSelected_.begin(), dataSelected_.end(), true));
-    int count = 0;
-    for (const auto& item : items_->items_)
-        count += item->selected_ ? 1 : 0;
-    return count;
+    return selCount_;
 }
 
 TListItem* TCustomListView::ItemFocused()
@@ -116,9 +126,7 @@ void TCustomListView::SetItemFocused(TListItem* Value)
 
 void TCustomListView::ClearSelection()
 {
-    for (int i = 0; i < items_->Count(); ++i)
-        if (IndexSelected(i))
-            SelectIndex(i, false);
+    DeselectOthers(-1);
 }
 
 void TCustomListView::SelectAll()
@@ -143,9 +151,7 @@ void TCustomListView::UserSelect(int Index, TShiftState Shift)
         for (int i = 0; i < items_->Count(); ++i)
             SelectIndex(i, i >= low && i <= high);
     } else {
-        for (int i = 0; i < items_->Count(); ++i)
-            if (i != Index && IndexSelected(i))
-                SelectIndex(i, false);
+        DeselectOthers(Index);
         SelectIndex(Index, true);
         anchorIndex_ = Index;
     }
@@ -155,7 +161,7 @@ void TCustomListView::UserSelect(int Index, TShiftState Shift)
 
 void TCustomListView::ItemInserted(int Index)
 {
-    for (int* index : {&focusIndex_, &anchorIndex_, &hotIndex_})
+    for (int* index : {&focusIndex_, &anchorIndex_, &hotIndex_, &lastSelected_})
         if (*index >= Index)
             ++*index;
     if (editItem_)
@@ -177,7 +183,9 @@ void TCustomListView::ItemDeleting(TListItem* Item)
 
 void TCustomListView::ItemDeleted(int Index, bool WasSelected, bool WasFocused)
 {
-    for (int* index : {&focusIndex_, &anchorIndex_, &hotIndex_})
+    if (WasSelected)
+        --selCount_;
+    for (int* index : {&focusIndex_, &anchorIndex_, &hotIndex_, &lastSelected_})
         if (*index > Index)
             --*index;
         else if (*index == Index)
@@ -199,7 +207,8 @@ void TCustomListView::ItemDeleted(int Index, bool WasSelected, bool WasFocused)
 
 void TCustomListView::ItemsCleared()
 {
-    focusIndex_ = anchorIndex_ = hotIndex_ = -1;
+    focusIndex_ = anchorIndex_ = hotIndex_ = lastSelected_ = -1;
+    selCount_ = 0;
     topLine_ = 0;
     dataSelected_.assign(ownerData_ ? static_cast<size_t>(items_->Count()) : 0, false);
     listColumnWidth_ = 0;

@@ -55,12 +55,16 @@ protected:
             ASSERT_LT(focus, top + page);
         }
         int selected = 0;
+        TListItem* first = nullptr;
         for (int i = 0; i < count; ++i)
-            selected += items->Item(i)->Selected() ? 1 : 0;
+            if (items->Item(i)->Selected()) {
+                ++selected;
+                first = first ? first : items->Item(i);
+            }
         ASSERT_EQ(selected, list_->SelCount());
-        ASSERT_EQ(list_->Selected() == nullptr, selected == 0);
-        if (selected > 0) {
-            ASSERT_TRUE(list_->Selected()->Selected());
+        ASSERT_EQ(list_->Selected(), first);
+        if (!list_->MultiSelect()) {
+            ASSERT_LE(selected, 1);
         }
     }
 
@@ -153,6 +157,62 @@ TEST_F(TListSessionTest, SelectionFocusAndTopRowStayRightThroughARandomSession)
             for (int i = 0; i < 20; ++i)
                 list_->Items()->Add()->SetCaption("R" + std::to_string(i));
             name += "refill";
+        }
+        Check(name);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+// A single selection kept by its count alone must stay right as items are
+// renamed into sorted places, come, go, and the view turns multi-select
+// and back.
+TEST_F(TListSessionTest, ASingleSelectionStaysRightThroughRenamesInsertsAndModeChanges)
+{
+    list_->SetMultiSelect(false);
+    list_->SetSortType(stText);
+    TRandom random(4211);
+    int named = 0;
+    for (int step = 0; step < 400; ++step) {
+        const int count = list_->Items()->Count();
+        const int action = random.Below(7);
+        std::string name = std::to_string(step) + ":";
+        if (action == 0 && count > 0) {
+            static const UINT keys[] = {VK_UP, VK_DOWN, VK_HOME, VK_END, VK_NEXT};
+            const UINT held = random.Chance(30) ? UINT(InjectShift) : 0u;
+            InjectKeyStroke(random.Pick(keys), held);
+            Pump();
+            name += "key";
+            // Shift widens only a multiple selection.
+            if (!held || !list_->MultiSelect()) {
+                ASSERT_EQ(list_->SelCount(), 1) << name;
+                ASSERT_EQ(list_->Selected(), list_->ItemFocused()) << name;
+            }
+        } else if (action == 1 && count > 0) {
+            TListItem* item = list_->Items()->Item(random.Below(count));
+            item->SetCaption("M" + std::to_string(random.Below(1000)));
+            name += "rename";
+        } else if (action == 2) {
+            list_->Items()->Insert(random.Below(count + 1))->SetCaption("I" + std::to_string(named++));
+            name += "insert";
+        } else if (action == 3 && count > 1) {
+            list_->Items()->Delete(random.Below(count));
+            name += "delete";
+        } else if (action == 4 && count > 0) {
+            const int at = random.Below(count);
+            list_->Items()->Item(at)->SetSelected(random.Chance(70));
+            name += "select " + std::to_string(at);
+        } else if (action == 5) {
+            list_->SetMultiSelect(!list_->MultiSelect());
+            if (list_->MultiSelect() && count > 2) {
+                list_->Items()->Item(0)->SetSelected(true);
+                list_->Items()->Item(count - 1)->SetSelected(true);
+            }
+            name += "multi " + std::to_string(list_->MultiSelect());
+        } else if (action == 6 && random.Chance(30)) {
+            list_->ClearSelection();
+            name += "clear";
+            ASSERT_EQ(list_->Selected(), nullptr) << name;
         }
         Check(name);
         if (HasFatalFailure())

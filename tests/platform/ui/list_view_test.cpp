@@ -209,6 +209,31 @@ TEST_F(TListViewTest, OwnerDataShowsAMillionItemsAskingOnlyForThoseShown)
     EXPECT_LT(asked, 40);
 }
 
+TEST_F(TListViewTest, OwnerDataSelectionFollowsTheKeysAndGoesWithANewCount)
+{
+    list_->SetOwnerData(true);
+    FillReport(list_, 0);
+    list_->Items()->SetCount(1000);
+    list_->SetItemIndex(500);
+    for (int i = 0; i < 3; ++i)
+        InjectKeyStroke(VK_DOWN);
+    Pump();
+    EXPECT_EQ(list_->SelCount(), 1);
+    EXPECT_EQ(list_->Selected()->Index(), 503);
+    EXPECT_FALSE(list_->Items()->Item(500)->Selected());
+    list_->SetMultiSelect(true);
+    InjectKeyStroke(VK_DOWN, InjectShift);
+    Pump();
+    EXPECT_EQ(list_->SelCount(), 2);
+    EXPECT_EQ(list_->Selected()->Index(), 503);
+    list_->Items()->SetCount(10);
+    EXPECT_EQ(list_->SelCount(), 0);
+    EXPECT_EQ(list_->Selected(), nullptr);
+    list_->SetItemIndex(9);
+    EXPECT_EQ(list_->SelCount(), 1);
+    EXPECT_EQ(list_->Selected()->Index(), 9);
+}
+
 TEST_F(TListViewTest, CountPerPageCountsWholeRowsBelowTheHeader)
 {
     FillReport(list_, 50);
