@@ -9,6 +9,7 @@
 #include "editor/syn_buffer_plugin.h"
 #include "editor/completion/syn_completion_proposal.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_scan.h"
 #include "editor/view/syn_gutter.h"
 #include "editor/view/syn_internal_images.h"
 #include "editor/view/syn_line_divider.h"

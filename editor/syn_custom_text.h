@@ -77,6 +77,7 @@ class TSynWordWrap;
 class ISynTextBufferPlugin;
 class TSynCompletionProposal;
 class TSynTextAllFoldRanges;
+class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
 
@@ -603,6 +604,9 @@ protected:
     // Scans Text into Ranges. RangeAfter(i) is the highlighter's range at
     // the end of line i (from 0) of Text, for the painted-token check.
     void ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter, TSynTextAllFoldRanges& Ranges);
+    // The scanner the ranges were last found with, made anew when the
+    // regions, their letter case or the tab width changed since.
+    TSynFoldScanner& FoldScanner() const;
     // Rescans with the collapsed ranges expanded in a copy of the text;
     // answers a collapsed range the scan found otherwise, or null.
     TSynTextFoldRange* RescanExpanded();
@@ -767,6 +771,10 @@ protected:
         bool operator==(const TActiveGuidesSource&) const = default;
     };
     std::optional<TActiveGuidesSource> activeGuidesSource_;
+    // Compiling the regions costs more than reading a short line, so the
+    // writes' signatures share one scanner; each scan of the text makes a
+    // new one, as the ranges it finds point at the regions' current items.
+    mutable std::unique_ptr<TSynFoldScanner> foldScanner_;
     std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
     std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
     // Since the fold ranges were last those of a rebuild: the lines that came

@@ -235,7 +235,7 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
     // The first line of a collapsed range carries what the collapse appended.
     if (allFoldRanges_->CollapsedStartsAt(Index + 1))
         return std::nullopt;
-    TSynFoldScanner scanner(ScanFoldRegions(), codeFolding_->CaseSensitive(), tabWidth_);
+    TSynFoldScanner& scanner = FoldScanner();
     std::optional<std::vector<TPaintedToken>> painted;
     if (highlighter_) {
         scanner.AttributeAt = [&](int, int Char) {
@@ -246,7 +246,17 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
             return NameAt(*painted, Char);
         };
     }
-    return scanner.LineSignature(Line);
+    std::optional<AnsiString> signature = scanner.LineSignature(Line);
+    scanner.AttributeAt = nullptr;  // it reads this call's locals
+    return signature;
+}
+
+TSynFoldScanner& TCustomSynText::FoldScanner() const
+{
+    TFoldRegions* regions = ScanFoldRegions();
+    if (!foldScanner_ || !foldScanner_->MadeFrom(regions, codeFolding_->CaseSensitive(), tabWidth_))
+        foldScanner_ = std::make_unique<TSynFoldScanner>(regions, codeFolding_->CaseSensitive(), tabWidth_);
+    return *foldScanner_;
 }
 
 // --- Finding the ranges ---
@@ -261,17 +271,20 @@ TFoldRegions* TCustomSynText::ScanFoldRegions() const
 void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter,
                                   TSynTextAllFoldRanges& Ranges)
 {
-    TSynFoldScanner scanner(ScanFoldRegions(), codeFolding_->CaseSensitive(), tabWidth_);
+    foldScanner_.reset();
+    TSynFoldScanner& scanner = FoldScanner();
     TLineAttributes attributes(highlighter_, Text, RangeAfter);
     if (highlighter_)
         scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
     scanner.Scan(Text->Text(), Ranges);
+    scanner.AttributeAt = nullptr;
 }
 
 void TCustomSynText::ClearFoldRanges()
 {
     if (allFoldRanges_)
         allFoldRanges_->ClearAll();
+    foldScanner_.reset();
     caretFoldRange_ = nullptr;
     pendingFoldChanges_ = 0;
     quietFoldPuts_ = false;

@@ -349,16 +349,50 @@ struct TSynFoldScanner::TRun {
 
 namespace {
 
+// Appends every field of Source the scan reads, each text after its length,
+// so that two lists write the same bytes only when they scan alike.
+void AppendFields(const TFoldRegions* Source, AnsiString& Out)
+{
+    auto text = [&Out](const AnsiString& S) {
+        Out += std::to_string(S.size());
+        Out += ':';
+        Out += S;
+    };
+    const TSkipRegions* skips = Source->SkipRegions();
+    Out += 'S';
+    Out += std::to_string(skips->Count());
+    for (int i = 0; i < skips->Count(); ++i) {
+        const TSkipRegionItem* item = skips->GetItem(i);
+        Out += static_cast<char>(item->RegionType);
+        text(item->Open());
+        text(item->Close());
+        text(item->Escape());
+    }
+    Out += 'F';
+    Out += std::to_string(Source->Count());
+    for (int i = 0; i < Source->Count(); ++i) {
+        const TFoldRegionItem* item = Source->GetItem(i);
+        Out += static_cast<char>(item->RegionType);
+        Out += static_cast<char>(item->WholeWords);
+        Out += static_cast<char>(item->AllowNoSubs);
+        text(item->Open());
+        text(item->Close());
+        AppendFields(item->SubRegions(), Out);
+    }
+}
+
 void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
              std::vector<std::unique_ptr<TSynFoldScanner::TRegionList>>& Store);
 
 }  // namespace
 
 TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int TabWidth)
-    : regions_(std::make_unique<TRegionList>()), tabWidth_(TabWidth)
+    : source_(Regions), caseSensitive_(CaseSensitive), regions_(std::make_unique<TRegionList>()), tabWidth_(TabWidth)
 {
-    if (Regions)
+    if (Regions) {
         Compile(Regions, *regions_, CaseSensitive, subLists_);
+        AppendFields(Regions, sourceFields_);
+    }
     auto measure = [this, CaseSensitive](const AnsiString& Token) {
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
@@ -387,6 +421,16 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
 }
 
 TSynFoldScanner::~TSynFoldScanner() = default;
+
+bool TSynFoldScanner::MadeFrom(const TFoldRegions* Regions, bool CaseSensitive, int TabWidth) const
+{
+    if (Regions != source_ || CaseSensitive != caseSensitive_ || TabWidth != tabWidth_)
+        return false;
+    checkedFields_.clear();
+    if (Regions)
+        AppendFields(Regions, checkedFields_);
+    return checkedFields_ == sourceFields_;
+}
 
 void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges)
 {

@@ -47,6 +47,10 @@ public:
     // AttributeAt is asked with line 1.
     std::optional<AnsiString> LineSignature(const AnsiString& Line) const;
 
+    // Whether a scanner made now from these settings would scan as this
+    // one does: the regions' items may have been edited in place since.
+    bool MadeFrom(const TFoldRegions* Regions, bool CaseSensitive, int TabWidth) const;
+
     // The indentation level of a line: one for each tab and for each
     // complete run of TabWidth spaces of its leading white space.
     static int IndentLevel(std::string_view Line, int TabWidth);
@@ -60,6 +64,10 @@ private:
     // The outermost list and every sub-region list.
     std::vector<const TRegionList*> Lists() const;
 
+    const TFoldRegions* source_;
+    bool caseSensitive_;
+    AnsiString sourceFields_;            // every field of source_ the scan reads, in a row
+    mutable AnsiString checkedFields_;   // MadeFrom's buffer, kept for its capacity
     std::unique_ptr<TRegionList> regions_;
     std::vector<std::unique_ptr<TRegionList>> subLists_;  // the sub-region lists regions_ points into
     // The text is compared upper-cased: the tokens match in any letter

@@ -732,3 +732,27 @@ TEST_F(TSynCodeFoldingTest, ThePaintedLinesMapAnswersAsTheRangesDo)
     }
     EXPECT_EQ(memo->AllFoldRanges()->LineMap(), nullptr);
 }
+
+TEST_F(TSynCodeFoldingTest, RegionsEditedInPlaceCountForTheNextEdit)
+{
+    const AnsiString text = "f() {\r\n  a; \xD5\x66\r\n  b;\r\n}";
+    Load(text);
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 4, 0}}));
+    // Typed before the regions change: no token, nothing moves.
+    memo->SetCaretXY(BufferCoord(3, 3));
+    memo->CommandProcessor(ecChar, '#', nullptr);
+    EXPECT_EQ(Expanded(), Rebuilt());
+    // A skip region added and a token changed without a rebuild: what is
+    // typed next is read with them, as a rebuild would read it.
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("#", "", "", srtLineEnd);
+    braces->SetClose("]");
+    memo->SetCaretXY(BufferCoord(6, 2));
+    memo->CommandProcessor(ecChar, '#', nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(1), "  a; #\xD5\x66");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    memo->SetCaretXY(BufferCoord(2, 4));
+    memo->CommandProcessor(ecChar, ']', nullptr);
+    EXPECT_EQ(memo->Lines()->Strings(3), "}]");
+    EXPECT_EQ(Expanded(), Rebuilt());
+    EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 4, 0}}));
+}
