@@ -775,6 +775,16 @@ protected:
     // writes' signatures share one scanner; each scan of the text makes a
     // new one, as the ranges it finds point at the regions' current items.
     mutable std::unique_ptr<TSynFoldScanner> foldScanner_;
+    // The last signature taken and what it was taken of: a write reads the
+    // line the write before it left, and a long line is read once, not twice.
+    struct TLastFoldSignature {
+        int Index = -1;
+        AnsiString Line;
+        intptr_t RangeAbove = 0;  // the highlighter's range at the end of the line above
+        const TSynCustomHighlighter* Highlighter = nullptr;
+        std::optional<AnsiString> Signature;
+    };
+    mutable TLastFoldSignature lastFoldSignature_;  // forgotten with foldScanner_
     std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
     std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
     // Since the fold ranges were last those of a rebuild: the lines that came

@@ -236,26 +236,35 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
     if (allFoldRanges_->CollapsedStartsAt(Index + 1))
         return std::nullopt;
     TSynFoldScanner& scanner = FoldScanner();
+    const intptr_t rangeAbove = highlighter_ && Index > 0 ? lines_->GetRange(Index - 1) : 0;
+    TLastFoldSignature& last = lastFoldSignature_;
+    if (last.Index == Index && last.RangeAbove == rangeAbove && last.Highlighter == highlighter_ && last.Line == Line)
+        return last.Signature;
+    last.Index = -1;
     std::optional<std::vector<TPaintedToken>> painted;
     if (highlighter_) {
         scanner.AttributeAt = [&](int, int Char) {
-            if (!painted) {
-                const intptr_t start = Index > 0 ? lines_->GetRange(Index - 1) : 0;
-                painted = PaintedTokens(highlighter_, Index > 0 ? &start : nullptr, Line, Index);
-            }
+            if (!painted)
+                painted = PaintedTokens(highlighter_, Index > 0 ? &rangeAbove : nullptr, Line, Index);
             return NameAt(*painted, Char);
         };
     }
-    std::optional<AnsiString> signature = scanner.LineSignature(Line);
+    last.Signature = scanner.LineSignature(Line);
     scanner.AttributeAt = nullptr;  // it reads this call's locals
-    return signature;
+    last.Index = Index;
+    last.Line = Line;
+    last.RangeAbove = rangeAbove;
+    last.Highlighter = highlighter_;
+    return last.Signature;
 }
 
 TSynFoldScanner& TCustomSynText::FoldScanner() const
 {
     TFoldRegions* regions = ScanFoldRegions();
-    if (!foldScanner_ || !foldScanner_->MadeFrom(regions, codeFolding_->CaseSensitive(), tabWidth_))
+    if (!foldScanner_ || !foldScanner_->MadeFrom(regions, codeFolding_->CaseSensitive(), tabWidth_)) {
         foldScanner_ = std::make_unique<TSynFoldScanner>(regions, codeFolding_->CaseSensitive(), tabWidth_);
+        lastFoldSignature_.Index = -1;
+    }
     return *foldScanner_;
 }
 
