@@ -12,7 +12,14 @@
 // A borderless top-level window that clips its children.
 class TBenchHost : public TWinControl {
 public:
-    TBenchHost(int Width, int Height) : TWinControl(nullptr) { SetBounds(0, 0, Width, Height); }
+    // Hidden until shown: a control starts visible, so Show() on it would
+    // change nothing and the window would show only once a windowed child
+    // came, never for controls without a window of their own.
+    TBenchHost(int Width, int Height) : TWinControl(nullptr)
+    {
+        SetVisible(false);
+        SetBounds(0, 0, Width, Height);
+    }
 
 protected:
     bool TopLevel() const override { return true; }
@@ -31,7 +38,6 @@ inline std::unique_ptr<TBenchHost> ShownHeadlessHost(int Width, int Height)
     setenv("TANDRIL_BACKEND", "headless", 1);
     auto host = std::make_unique<TBenchHost>(Width, Height);
     host->Show();
-    host->HandleNeeded();
     return host;
 }
 
