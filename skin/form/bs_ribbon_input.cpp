@@ -36,24 +36,11 @@ bool MarkHot(TbsRibbonButtonItems* Items, int Hot)
     return changed;
 }
 
-// The frame of Form's maximized child, nullptr for none. A hidden child,
-// or one being freed, counts as none.
-TbsSkinForm* MaximizedChild(TCustomForm* Form)
+// The frame of the maximized child of the ribbon's form, nullptr for none.
+TbsSkinForm* MaximizedChild(TbsSkinForm* SkinForm, TControl* Ribbon)
 {
-    auto maximized = [](TCustomForm* Child) -> TbsSkinForm* {
-        if (!Child || !Child->Visible() || Child->ComponentState().Contains(csDestroying))
-            return nullptr;
-        TbsSkinForm* frame = FindSkinFormComponent(Child);
-        return frame && frame->WindowState() == wsMaximized ? frame : nullptr;
-    };
-    if (!Form)
-        return nullptr;
-    if (TbsSkinForm* active = maximized(Form->ActiveMDIChild()))
-        return active;
-    for (int i = 0; i < Form->MDIChildCount(); ++i)
-        if (TbsSkinForm* frame = maximized(Form->MDIChildren(i)))
-            return frame;
-    return nullptr;
+    TbsSkinForm* main = SkinForm ? SkinForm : FindSkinFormComponent(GetParentForm(Ribbon));
+    return main && main->Form() ? main->MaximizedMDIChildFrame() : nullptr;
 }
 
 }  // namespace
@@ -243,7 +230,7 @@ void TbsRibbon::ChildrenRestored() { MDIChildRestore(); }
 
 void TbsRibbon::MDIChildRestore()
 {
-    if (childButtons_->Count() != 0 && !MaximizedChild(GetParentForm(this))) {
+    if (childButtons_->Count() != 0 && !MaximizedChild(SkinForm, this)) {
         hotChild_ = pressedChild_ = -1;
         childButtons_->Clear();
         Invalidate();
@@ -254,7 +241,7 @@ void TbsRibbon::MDIChildRestore()
 // clear them.
 void TbsRibbon::RunChildButton(int Kind)
 {
-    TbsSkinForm* child = MaximizedChild(GetParentForm(this));
+    TbsSkinForm* child = MaximizedChild(SkinForm, this);
     if (!child)
         return;
     if (Kind == 1)
