@@ -52,7 +52,11 @@ bool ShowStandIn(HWND Window, int Command, bool& Result)
         return true;
     }
     Result = IsWindowVisible(target);
-    inCommand = true;
+    // Cleared however the target's show ends: a show handler may raise.
+    struct TInCommand {
+        TInCommand() { inCommand = true; }
+        ~TInCommand() { inCommand = false; }
+    } guard;
     switch (Command) {
     case SW_HIDE:
         ShowWindow(target, SW_HIDE);
@@ -67,6 +71,5 @@ bool ShowStandIn(HWND Window, int Command, bool& Result)
     default:
         break;
     }
-    inCommand = false;
     return true;
 }
