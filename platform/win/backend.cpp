@@ -7,6 +7,7 @@
 #include "platform/win/headless_backend.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/system_info.h"
+#include "platform/win/window.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_manager_start.h"
 #include "platform/win/window_pos.h"
@@ -93,6 +94,15 @@ std::unique_ptr<TBackend>& InUse()
     return backend;
 }
 
+// A back end coming into use says where its pointer is, until its first
+// mouse event says more.
+void TakePointer(const TBackend& Backend)
+{
+    TPoint pointer;
+    if (Backend.PointerPosition(pointer))
+        InputState().Cursor = pointer;
+}
+
 }  // namespace
 
 TBackend& Backend()
@@ -104,6 +114,7 @@ TBackend& Backend()
         StartWindowManager();
         backend = Make(ChooseBackendName(std::getenv("TANDRIL_BACKEND"), std::getenv("TANDRIL_HEADLESS"),
                                          std::getenv("DISPLAY")));
+        TakePointer(*backend);
     }
     return *backend;
 }
@@ -112,5 +123,6 @@ std::unique_ptr<TBackend> SwapBackend(std::unique_ptr<TBackend> Replacement)
 {
     Backend();
     InUse().swap(Replacement);
+    TakePointer(*InUse());
     return Replacement;
 }

@@ -55,6 +55,10 @@ public:
     virtual std::vector<TBackendMonitor> Monitors() const = 0;
     // The primary monitor's work area.
     TRect WorkArea() const;
+    // Where the display's pointer is now, when the back end can tell: the
+    // cursor starts there as the back end comes into use, rather than
+    // where another back end's pointer was or at the origin.
+    virtual bool PointerPosition(TPoint&) const { return false; }
 
     // Bounds are in screen coordinates. A popup surface (WS_POPUP) is not
     // decorated or placed by the desktop.

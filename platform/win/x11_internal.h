@@ -61,6 +61,7 @@ public:
 
     const char* Name() const override { return "x11"; }
     TRect ScreenRect() const override;
+    bool PointerPosition(TPoint& Screen) const override;
     // x11_monitors.cpp: RandR's monitors, each with _NET_WORKAREA clipped to it.
     std::vector<TBackendMonitor> Monitors() const override;
     void CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle) override;

@@ -182,6 +182,17 @@ TRect TX11Backend::ScreenRect() const
     return Rect(0, 0, DisplayWidth(display_, screen_), DisplayHeight(display_, screen_));
 }
 
+bool TX11Backend::PointerPosition(TPoint& Screen) const
+{
+    Window root = 0, child = 0;
+    int x = 0, y = 0, windowX = 0, windowY = 0;
+    unsigned int buttons = 0;
+    if (!XQueryPointer(display_, RootWindow(display_, screen_), &root, &child, &x, &y, &windowX, &windowY, &buttons))
+        return false;  // the pointer is on another screen
+    Screen = {x, y};
+    return true;
+}
+
 void TX11Backend::CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, DWORD ExStyle)
 {
     auto surface = std::make_unique<TX11Surface>();

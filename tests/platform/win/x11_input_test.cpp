@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "platform/win/capture.h"
+#include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_styles.h"
+#include "platform/win/x11_backend.h"
 #include "x11_test_support.h"
 
 #include <X11/XKBlib.h>
@@ -134,6 +136,26 @@ TEST_F(TX11InputTest, MouseButtonsWheelAndCapture)
     }));
     ReleaseCapture();
     Pump();
+}
+
+// A back end coming into use takes the cursor from its display's pointer,
+// not from where the back end before it left the cursor: a form shown
+// there would otherwise count as under the mouse until the pointer moved.
+TEST_F(TX11InputTest, TheCursorStartsWhereTheDisplaysPointerIs)
+{
+    XTestFakeMotionEvent(Other(), 0, 37, 41, 0);
+    XSync(Other(), False);
+    SetCursorPos(500, 300);
+    Pump();
+    AnsiString error;
+    std::unique_ptr<TBackend> opened = OpenX11Backend(DisplayString(Other()), error);
+    ASSERT_NE(opened, nullptr) << error;
+    std::unique_ptr<TBackend> suites = SwapBackend(std::move(opened));
+    TPoint cursor{};
+    GetCursorPos(&cursor);
+    SwapBackend(std::move(suites));
+    EXPECT_EQ(cursor.X, 37);
+    EXPECT_EQ(cursor.Y, 41);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
@@ -26,6 +27,11 @@ void FrameTest::SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
 void FrameTest::SetUp()
 {
     SetManualClock(true);
+    // The pointer is where the test before left it, often on a button of
+    // a form shown in the same place as this test's: it rests in the
+    // screen's corner, away from every test's form, before any shows.
+    InjectMouseMove({0, 0});
+    PumpMessages();
     data_ = std::make_unique<TbsSkinData>(nullptr);
     frameSkin_.LoadInto(*data_);
 }
