@@ -84,13 +84,18 @@ bool TCustomSynText::ScanPendingRanges()
     const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine()});
     if (first > stop) {
         LeaveUnscannedFrom(first);
+        NoteFoldEdit(first + 1, INT_MAX);
         return false;
     }
     lines_->BeginUpdate();
     bool settled = false;
     const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1, stop, settled);
-    if ((!settled || scanned < last) && scanned < lines_->Count() - 1)
+    const bool unsettled = (!settled || scanned < last) && scanned < lines_->Count() - 1;
+    if (unsettled)
         LeaveUnscannedFrom(scanned + 1);
+    // The fold scan reads the highlighting of the lines below those whose
+    // stored range changed; past an unsettled scan, of any line below.
+    NoteFoldEdit(first + 1, unsettled ? INT_MAX : scanned + 2);
     InvalidateLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
@@ -147,8 +152,32 @@ void TCustomSynText::LineCountChanged(int Index)
     }
 }
 
+void TCustomSynText::NoteFoldEdit(int First, int Last)
+{
+    if (!CountsFoldChanges())
+        return;
+    foldEdits_.First = std::min(foldEdits_.First, std::max(First, 1));
+    foldEdits_.Last = std::max(foldEdits_.Last, Last);
+}
+
+void TCustomSynText::FollowFoldEdits(int Line, int Count)
+{
+    if (!CountsFoldChanges() || foldEdits_.First > foldEdits_.Last)
+        return;
+    auto follow = [Line, Count](int At) {
+        if (At == INT_MAX || At < Line)
+            return At;
+        return Count > 0 || At >= Line - Count ? At + Count : Line;
+    };
+    foldEdits_.First = follow(foldEdits_.First);
+    foldEdits_.Last = follow(foldEdits_.Last);
+}
+
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 {
+    // The line above a new line may have been split.
+    FollowFoldEdits(Index + 1, Count);
+    NoteFoldEdit(Index, Index + Count + 1);
     CountFoldChanges(Index, Count);
     NoteLineShift(bufferShifts_, Index + 1, Count);
     if (wordWrapPlugin_)
@@ -174,6 +203,9 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 
 void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 {
+    // The lines on either side of the deletion meet.
+    FollowFoldEdits(Index + 1, -Count);
+    NoteFoldEdit(Index, Index + 1);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesDeleted(Index, Count);
     // The line that moved up into Index starts from another range. The
@@ -190,6 +222,7 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
+    NoteFoldEdit(Index + 1, Index + Count);
     // A line the fold scan reads differently now may move fold ranges.
     if (CountsFoldChanges()) {
         const std::optional<AnsiString> signature = FoldSignature(Index, lines_->Strings(Index));

@@ -657,6 +657,15 @@ protected:
     // Rescans when counted changes wait and no update is open, so that the
     // ranges are always those a full rebuild would find.
     void RescanPendingFolds();
+    // Lines First .. Last (from 1) changed their text or the highlighter's
+    // range above them; Count lines came before line Line (Count > 0) or
+    // went from it on (Count < 0).
+    void NoteFoldEdit(int First, int Last);
+    void FollowFoldEdits(int Line, int Count);
+    // Finds the ranges again from above the edited lines to where the scan
+    // settles; false when it could not start, leaving the ranges to a
+    // scan of the whole text.
+    bool ResumeFoldScan(int FirstEdited, int LastEdited);
 
     // --- State, in the order of the frame ---
     int pendingFoldChanges_ = 0;
@@ -796,6 +805,16 @@ protected:
     std::vector<TLineShift> bufferShifts_;
     std::vector<TLineShift> foldShifts_;
     bool quietFoldPuts_ = false;
+    // The lines (from 1, as numbered now) whose text or highlighting changed
+    // since the ranges were last found, none while First > Last; and
+    // whether the ranges missed a line shift of the buffer meanwhile. A
+    // rescan starts above them when the ranges followed every shift.
+    struct TFoldEdits {
+        int First = INT_MAX;
+        int Last = 0;
+    };
+    TFoldEdits foldEdits_;
+    bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its

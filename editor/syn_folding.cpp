@@ -10,12 +10,17 @@
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_resume.h"
 #include "editor/folding/syn_fold_scan.h"
 #include "editor/view/syn_gutter.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "platform/base/code_page.h"
 
 namespace {
+
+// A long run of line changes outside any update (a program adding lines one
+// by one) is not worth comparing.
+constexpr size_t MostShifts = 64;
 
 // Token at a character start of Line (single-byte comparison, so a trail
 // byte never passes for a token).
@@ -201,9 +206,6 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
 
 void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count)
 {
-    // A long run of line changes outside any update (a program adding
-    // lines one by one) is not worth comparing.
-    constexpr size_t MostShifts = 64;
     if (!CountsFoldChanges() || Count == 0)
         return;
     if (Log.size() < MostShifts)
@@ -218,6 +220,8 @@ void TCustomSynText::RescanPendingFolds()
         return;
     if (quietFoldPuts_ && bufferShifts_ != foldShifts_)
         ++pendingFoldChanges_;
+    if (bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts)
+        foldRangesAstray_ = true;
     quietFoldPuts_ = false;
     bufferShifts_.clear();
     foldShifts_.clear();
@@ -264,6 +268,8 @@ TSynFoldScanner& TCustomSynText::FoldScanner() const
     if (!foldScanner_ || !foldScanner_->MadeFrom(regions, codeFolding_->CaseSensitive(), tabWidth_)) {
         foldScanner_ = std::make_unique<TSynFoldScanner>(regions, codeFolding_->CaseSensitive(), tabWidth_);
         lastFoldSignature_.Index = -1;
+        // The ranges came from other regions.
+        allFoldRanges_->SetScanResumable(false);
     }
     return *foldScanner_;
 }
@@ -289,6 +295,38 @@ void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(i
     scanner.AttributeAt = nullptr;
 }
 
+bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
+{
+    TSynFoldScanner& scanner = FoldScanner();
+    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited);
+    const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
+    TLineAttributes attributes(highlighter_, lines_, rangeAfter);
+    if (highlighter_)
+        scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
+    // The text is read as far as the scan goes, in pieces that grow: most
+    // edits settle within a few lines.
+    int next = resume.FirstLine() - 1;
+    int piece = 64;
+    const TFoldTextSource source = [&](AnsiString& Text) {
+        if (next >= lines_->Count())
+            return false;
+        const int last = std::min(lines_->Count() - 1, next + piece - 1);
+        lines_->AppendLines(next, last, Text);
+        next = last + 1;
+        piece *= 2;
+        return true;
+    };
+    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), source, resume.Found(), &resume);
+    scanner.AttributeAt = nullptr;
+    if (!scanned)
+        return false;
+    const int lastChanged = resume.Splice();
+    InvalidateGutter();
+    if (codeFolding_->IndentGuides())
+        InvalidateLines(std::max(resume.FirstLine() - 1, 1), lastChanged);
+    return true;
+}
+
 void TCustomSynText::ClearFoldRanges()
 {
     if (allFoldRanges_)
@@ -299,6 +337,8 @@ void TCustomSynText::ClearFoldRanges()
     quietFoldPuts_ = false;
     bufferShifts_.clear();
     foldShifts_.clear();
+    foldEdits_ = {};
+    foldRangesAstray_ = false;
 }
 
 void TCustomSynText::RebuildFoldRanges()
@@ -308,8 +348,10 @@ void TCustomSynText::RebuildFoldRanges()
     ClearFoldRanges();
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
     // for nothing.
-    if (codeFolding_->Enabled())
+    if (codeFolding_->Enabled()) {
         ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, *allFoldRanges_);
+        allFoldRanges_->SetScanResumable(true);
+    }
     InvalidateGutter();
     if (codeFolding_->IndentGuides())
         InvalidateLines(-1, -1);
@@ -335,19 +377,33 @@ std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
 void TCustomSynText::RescanFoldRanges()
 {
     ScanPendingRanges();  // the painted-token check reads the line states
+    const bool astray = foldRangesAstray_ || bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts;
+    const TFoldEdits edits = foldEdits_;
     pendingFoldChanges_ = 0;
     quietFoldPuts_ = false;
     bufferShifts_.clear();
     foldShifts_.clear();
+    foldEdits_ = {};
+    foldRangesAstray_ = false;
     if (!codeFolding_->Enabled())
         return;
     caretFoldRange_ = nullptr;
     TSynTextAllFoldRanges& all = *allFoldRanges_;
+    // The ranges as the last scan left them, moved with the lines (so none
+    // is collapsed): a scan of the edited part will do.
+    const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
+                                                                    tabWidth_);
+    if (!astray && sameScanner && all.ScanResumable()) {
+        if (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last))
+            return;
+        all.ClearAll();
+    }
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();
         if (all.AllCount() == 0) {
             ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, all);
+            all.SetScanResumable(true);
             break;
         }
         // Expanding it lets the scan see its block as a fresh rebuild would.

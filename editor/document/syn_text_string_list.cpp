@@ -514,6 +514,17 @@ void TSynTextStringList::BuildText(char* Dest, std::string_view Break) const
     }
 }
 
+void TSynTextStringList::AppendLines(int First, int Last, AnsiString& Text) const
+{
+    First = std::max(First, 0);
+    Last = std::min(Last, count_ - 1);
+    for (int i = First; i <= Last; ++i) {
+        Text += Rec(i).Text.View();
+        if (i + 1 < count_)
+            Text += "\r\n";
+    }
+}
+
 AnsiString TSynTextStringList::GetTextStr() const
 {
     AnsiString text(TextSize(2), '\0');

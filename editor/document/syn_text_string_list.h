@@ -93,6 +93,10 @@ public:
     // Deletes NumLines lines from Index on, at most to the end of the list.
     void DeleteLines(int Index, int NumLines);
 
+    // Appends lines First .. Last to Text, each but the list's last line
+    // followed by CR LF, as Text() joins them.
+    void AppendLines(int First, int Last, AnsiString& Text) const;
+
     AnsiString GetExpandedString(int Index);
     int GetExpandedLength(int Index);
     int GetLongestLineLength();

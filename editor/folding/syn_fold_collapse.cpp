@@ -119,6 +119,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (hidden <= 0)
         return 0;
     Changed();
+    resumable_ = false;
     Range->CollapsedLines.Clear();
     Range->CollapsedStates.clear();
     for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
@@ -147,6 +148,7 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
 {
     Changed();
+    resumable_ = false;
     const int count = Range->CollapsedLines.Count();
     const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
@@ -206,6 +208,7 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
     if (Count <= 0)
         return;
     Changed();
+    MoveScanMarks(FirstLine, Count);
     for (const auto& r : all_) {
         if (r->ParentCollapsed)
             continue;
@@ -221,6 +224,7 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     if (Count <= 0)
         return;
     Changed();
+    MoveScanMarks(FirstLine, -Count);
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
     for (const auto& r : all_) {

@@ -52,12 +52,14 @@ void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
 void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
 {
     Changed();
+    resumable_ = false;
     all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
 }
 
 std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
 {
     Changed();
+    resumable_ = false;
     std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
     return range;
@@ -68,6 +70,8 @@ void TSynTextAllFoldRanges::ClearAll()
     Changed();
     Clear();
     all_.clear();
+    busy_.clear();
+    resumable_ = false;
 }
 
 void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
@@ -81,6 +85,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine, source->ToLine,
                                                          source->FoldRangeLevel, source->Indent);
         range->FoldRegion = source->FoldRegion;
+        range->ClosedAt = source->ClosedAt;
         range->LinesCollapsed = source->LinesCollapsed;
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
@@ -112,6 +117,8 @@ bool TSynTextAllFoldRanges::HasCollapsed() const
 void TSynTextAllFoldRanges::KeepCollapsedOnly()
 {
     Changed();
+    resumable_ = false;
+    busy_.clear();
     Clear();
     std::erase_if(all_, [](const auto& range) { return !range->Collapsed && !range->ParentCollapsed; });
 }
@@ -195,4 +202,21 @@ int TSynTextAllFoldRanges::RealLineNumber(int Line) const
     Entries();
     const auto above = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
     return Line + collapsedHidden_[static_cast<size_t>(above - collapsedHeads_.begin())];
+}
+
+// --- What a scan of part of the text starts from ---
+
+void TSynTextAllFoldRanges::AddBusyLines(int First, int Last)
+{
+    if (!busy_.empty() && busy_.back().Last >= First - 1)
+        busy_.back().Last = std::max(busy_.back().Last, Last);
+    else
+        busy_.push_back({First, Last});
+}
+
+bool TSynTextAllFoldRanges::BusyAt(int Line) const
+{
+    const auto after = std::upper_bound(busy_.begin(), busy_.end(), Line,
+                                        [](int L, const TLineSpan& Span) { return L < Span.First; });
+    return after != busy_.begin() && Line <= std::prev(after)->Last;
 }

@@ -3,6 +3,7 @@
 // expanded again.
 #pragma once
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     // was not in it.
     bool Remove(TSynTextFoldRange* Range);
     void Clear() { ranges_.clear(); }
+    // Drops the ranges from Index on.
+    void Truncate(int Index) { ranges_.resize(static_cast<size_t>(Index)); }
 
 private:
     std::vector<TSynTextFoldRange*> ranges_;
@@ -53,6 +56,11 @@ public:
     int LinesCollapsed = 0;  // one less than the lines a collapse took out of the buffer
     int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
     int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
+    // The line on which the scan took the range off its stack of open
+    // ranges (its close token's, or its parent's); INT_MAX while it never
+    // did. A range that looked ahead for its close was never on the stack:
+    // its first line. Open at the start of line L: FromLine < L <= ClosedAt.
+    int ClosedAt = INT_MAX;
     TSynTextFoldRanges SubFoldRanges;
     bool Collapsed = false;
     bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
@@ -163,6 +171,25 @@ public:
     // Last; null when there is none.
     TSynTextFoldRange* CollapsedIn(int First, int Last) const;
 
+    // --- What a scan of part of the text starts from ---
+    // Lines whose start the scan passed inside a skip region or while
+    // looking ahead for a close token, or whose range looked ahead to the
+    // end in vain (to the last line); the scan cannot start or stop there.
+    // Kept merged and ascending; they follow inserted and deleted lines.
+    struct TLineSpan {
+        int First;
+        int Last;
+    };
+    // Called by the scan in ascending order.
+    void AddBusyLines(int First, int Last);
+    bool BusyAt(int Line) const;
+    // Whether the ranges, ClosedAt and the busy lines are what the scan
+    // left, moved with the buffer's lines since: a collapse, an expansion
+    // or a copy loses that, and only a scan of the whole text into an empty
+    // list sets it, so none of the ranges is collapsed then.
+    bool ScanResumable() const { return resumable_; }
+    void SetScanResumable(bool Value) { resumable_ = Value; }
+
     // Goes up with every change to the ranges, so that what is worked out
     // from them can be kept until they change.
     unsigned Generation() const { return generation_; }
@@ -174,13 +201,20 @@ public:
 
 private:
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
+    // ClosedAt and the busy lines follow Count lines inserted before line
+    // FirstLine, or -Count lines deleted from it on.
+    void MoveScanMarks(int FirstLine, int Count);
     void Changed()
     {
         entriesValid_ = false;
         ++generation_;
     }
 
+    friend class TSynFoldResume;
+
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
+    std::vector<TLineSpan> busy_;
+    bool resumable_ = false;
     const TSynFoldLineMap* lineMap_ = nullptr;
     mutable std::vector<TEntry> entries_;
     mutable std::vector<int> reach_;         // per entry, the last line of it and of every entry before

@@ -119,6 +119,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
     }
 
     Changed();
+    resumable_ = false;
     std::vector<std::unique_ptr<TSynTextFoldRange>> kept = std::move(all_);
     std::vector<std::unique_ptr<TSynTextFoldRange>> found = std::move(Found.all_);
     all_.clear();

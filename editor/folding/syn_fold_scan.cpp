@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,13 +97,39 @@ struct TSynFoldScanner::TRun {
     size_t Pos = 0;
     size_t LineStart = 0;  // offset of the first character of line Line
     int Line = 1;
-    struct TOpen {
-        TSynTextFoldRange* Range;
-        const TRegion* Region;
-    };
-    std::vector<TOpen> Stack;  // the ranges still open, innermost last
+    // The ranges still open, innermost last, and the regions that opened
+    // them.
+    std::vector<TSynTextFoldRange*> Open;
+    std::vector<const TRegion*> OpenRegions;
+
+    // A text read on demand: Text is *Growing, which Source extends, in the
+    // letter case the tokens are compared in.
+    AnsiString* Growing = nullptr;
+    const TFoldTextSource* Source = nullptr;
+    bool FoldCase = false;
+    TFoldScanStop* Stop = nullptr;
+    bool Stopped = false;
 
     enum TOutcome { oNone, oMoved, oStay };
+
+    // Whether P is inside the text, reading on when it is at the end of
+    // what was read so far. Lines come whole with their line break, so
+    // nothing that looks within a line ever needs to read on.
+    bool Has(size_t P)
+    {
+        while (P >= Text.size()) {
+            if (!Source)
+                return false;
+            const size_t read = Growing->size();
+            if (!(*Source)(*Growing)) {
+                Source = nullptr;
+                return false;
+            }
+            if (FoldCase)
+                Growing->replace(read, AnsiString::npos, UpperCase(std::string_view(*Growing).substr(read)));
+        }
+        return true;
+    }
 
     // A lead byte counts with its trail byte, never with a line break.
     size_t CharLen(size_t P) const
@@ -132,6 +159,14 @@ struct TSynFoldScanner::TRun {
             else
                 Advance();
         }
+    }
+
+    // The lines from the one after From to the current one started inside
+    // what the scan just passed.
+    void NoteBusy(int From)
+    {
+        if (Line > From)
+            Ranges.AddBusyLines(From + 1, Line);
     }
 
     // The first byte decides most comparisons without a call.
@@ -188,41 +223,59 @@ struct TSynFoldScanner::TRun {
             if (!StartsWith(skip.Open, Pos))
                 continue;
             size_t p = Pos + skip.Open.size();
-            const size_t end = Text.size();
             switch (skip.Type) {
             case srtCloseChar:
-                while (p < end && !FirstCharAt(skip.Close, p)) {
-                    if (skip.Escape && Text[p] == skip.Escape && p + 1 < end)
+                while (Has(p) && !FirstCharAt(skip.Close, p)) {
+                    if (skip.Escape && Text[p] == skip.Escape && Has(p + 1))
                         p += CharLen(p);
                     p += CharLen(p);
                 }
-                if (p < end)
+                if (Has(p))
                     p += CharLen(p);
                 break;
             case srtCloseString:
-                while (p < end && !StartsWith(skip.Close, p))
+                while (Has(p) && !StartsWith(skip.Close, p))
                     p += CharLen(p);
-                p = p < end ? p + skip.Close.size() : end;
+                p = Has(p) ? p + skip.Close.size() : Text.size();
                 break;
             case srtLineEnd:
-                while (p < end && !IsBreak(Text[p]))
+                while (Has(p) && !IsBreak(Text[p]))
                     p += CharLen(p);
                 break;
             }
-            MoveTo(std::min(p, end));
+            const int line = Line;
+            MoveTo(std::min(p, Text.size()));
+            NoteBusy(line);
             return true;
         }
         return false;
+    }
+
+    void Push(TSynTextFoldRange* Range, const TRegion* Region)
+    {
+        Open.push_back(Range);
+        OpenRegions.push_back(Region);
+    }
+
+    // Takes the innermost open range off the stack, ending it on line To.
+    void PopEndingOn(int To)
+    {
+        Open.back()->ToLine = To;
+        Open.back()->ClosedAt = Line;
+        Open.pop_back();
+        OpenRegions.pop_back();
     }
 
     // Closes the innermost open range above Base whose region closes with
     // Close.
     bool CloseOpen(const AnsiString& Close, size_t Base)
     {
-        for (size_t i = Stack.size(); i-- > Base;) {
-            if (Stack[i].Region->Close == Close) {
-                Stack[i].Range->ToLine = Line;
-                Stack.erase(Stack.begin() + static_cast<std::ptrdiff_t>(i));
+        for (size_t i = Open.size(); i-- > Base;) {
+            if (OpenRegions[i]->Close == Close) {
+                Open[i]->ToLine = Line;
+                Open[i]->ClosedAt = Line;
+                Open.erase(Open.begin() + static_cast<std::ptrdiff_t>(i));
+                OpenRegions.erase(OpenRegions.begin() + static_cast<std::ptrdiff_t>(i));
                 return true;
             }
         }
@@ -236,7 +289,7 @@ struct TSynFoldScanner::TRun {
             if (TokenAt(region, region.Open, Pos)) {
                 if (region.Type == frtOneChar && Painted(Pos))
                     return oStay;
-                Open(region);
+                OpenRange(region);
                 return oMoved;
             }
             if (TokenAt(region, region.Close, Pos)) {
@@ -255,9 +308,9 @@ struct TSynFoldScanner::TRun {
         return oNone;
     }
 
-    void Open(const TRegion& Region)
+    void OpenRange(const TRegion& Region)
     {
-        TSynTextFoldRange* parent = Stack.empty() ? nullptr : Stack.back().Range;
+        TSynTextFoldRange* parent = Open.empty() ? nullptr : Open.back();
         const std::string_view line(Text.data() + LineStart, Text.size() - LineStart);
         auto owned = std::make_unique<TSynTextFoldRange>(&Ranges, Region.Item, Line, Line,
                                                          parent ? parent->FoldRangeLevel + 1 : 0,
@@ -270,33 +323,37 @@ struct TSynFoldScanner::TRun {
             Ranges.Add(range);
         Pos += TokenLength(Region, Region.Open);
         if (Region.AllowNoSubs) {
+            range->ClosedAt = range->FromLine;
             FindClose(Region, range);
             return;
         }
-        Stack.push_back({range, &Region});
+        Push(range, &Region);
         if (Region.HasSubRegions)
-            Scan(*Region.Subs, &Region, Stack.size() - 1);
+            Scan(*Region.Subs, &Region, Open.size() - 1);
     }
 
     // Straight to the close token; without one the range stays one line
-    // long and the scan goes on after its open token.
+    // long and the scan goes on after its open token, having read to the
+    // end of the text.
     void FindClose(const TRegion& Region, TSynTextFoldRange* Range)
     {
         const size_t pos = Pos;
         const size_t lineStart = LineStart;
         const int line = Line;
-        while (Pos < Text.size()) {
+        while (Has(Pos)) {
             if (IsBreak(Text[Pos])) {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
                                                  : StartsWith(Region.Close, Pos)) {
                 Range->ToLine = Line;
                 Pos += TokenLength(Region, Region.Close);
+                NoteBusy(line);
                 return;
             } else {
                 Advance();
             }
         }
+        Ranges.AddBusyLines(line + 1, INT_MAX);
         Pos = pos;
         LineStart = lineStart;
         Line = line;
@@ -319,31 +376,54 @@ struct TSynFoldScanner::TRun {
         std::array<bool, 256> stops = List.Stops;
         if (Parent)
             stops[static_cast<unsigned char>(Parent->Close[0])] = true;
-        while ((Pos = NextStop(Text, Pos, stops)) < Text.size()) {
+        for (;;) {
+            Pos = NextStop(Text, Pos, stops);
+            if (Pos >= Text.size()) {
+                if (!Has(Pos))
+                    return;
+                continue;
+            }
             if (IsBreak(Text[Pos])) {
                 PassBreak();
+                if (Stop && Stop->StopAt(Line, Open)) {
+                    Stopped = true;
+                    return;
+                }
                 continue;
             }
             if (PassSkip(List))
                 continue;
             const TOutcome outcome = TryRegions(List, base);
+            if (Stopped)
+                return;
             if (outcome == oMoved)
                 continue;
             if (outcome == oNone && Parent) {
                 if (const size_t length = ParentCloseAt(*Parent)) {
-                    while (Stack.size() > base) {
-                        TSynTextFoldRange* inner = Stack.back().Range;
-                        inner->ToLine = std::max(inner->FromLine, Line - 1);
-                        Stack.pop_back();
-                    }
-                    Stack.back().Range->ToLine = Line;
-                    Stack.pop_back();
+                    while (Open.size() > base)
+                        PopEndingOn(std::max(Open.back()->FromLine, Line - 1));
+                    PopEndingOn(Line);
                     Pos += length;
                     return;
                 }
             }
             Advance();
         }
+    }
+
+    // Goes on with the scan whose stack holds the open ranges: the scans of
+    // the regions with sub-regions stacked from entry From on first, the
+    // innermost first, then this one of List.
+    void Resume(const TRegionList& List, const TRegion* Parent, size_t ParentEntry, size_t From)
+    {
+        for (size_t i = From; i < OpenRegions.size(); ++i) {
+            if (OpenRegions[i]->HasSubRegions) {
+                Resume(*OpenRegions[i]->Subs, OpenRegions[i], i, i + 1);
+                break;
+            }
+        }
+        if (!Stopped)
+            Scan(List, Parent, ParentEntry);
     }
 };
 
@@ -441,6 +521,33 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
     const AnsiString upper = foldCase_ ? UpperCase(Text) : AnsiString();
     TRun run(foldCase_ ? upper : Text, Ranges, AttributeAt, tabWidth_);
     run.Scan(*regions_, nullptr, 0);
+}
+
+bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
+                           TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop)
+{
+    if (regions_->Regions.empty())
+        return Open.empty();
+    AnsiString text;
+    TRun run(text, Ranges, AttributeAt, tabWidth_);
+    run.Growing = &text;
+    run.Source = &Source;
+    run.FoldCase = foldCase_;
+    run.Stop = Stop;
+    run.Line = FirstLine;
+    const std::vector<const TRegionList*> lists = Lists();
+    for (TSynTextFoldRange* range : Open) {
+        const TRegion* found = nullptr;
+        for (const TRegionList* list : lists)
+            for (const TRegion& region : list->Regions)
+                if (!found && region.Item == range->FoldRegion && !region.AllowNoSubs)
+                    found = &region;
+        if (!found)
+            return false;
+        run.Push(range, found);
+    }
+    run.Resume(*regions_, nullptr, 0, 0);
+    return true;
 }
 
 std::vector<const TSynFoldScanner::TRegionList*> TSynFoldScanner::Lists() const

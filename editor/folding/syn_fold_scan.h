@@ -14,10 +14,26 @@
 
 class TFoldRegions;
 class TSynTextAllFoldRanges;
+class TSynTextFoldRange;
 
 // The name of the highlighter attribute that paints the character at (Line,
 // Char) of the scanned text, both counted from 1; empty when none does.
 using TFoldAttributeQuery = std::function<AnsiString(int Line, int Char)>;
+
+// Appends the next lines of the scanned text to Text, each but the text's
+// last followed by CR LF; false when none are left.
+using TFoldTextSource = std::function<bool(AnsiString& Text)>;
+
+// Asked at the start of every line that the scan reaches at rest (outside
+// skip regions and look-aheads), with the ranges open there, outermost
+// first: the scan ends there when it answers true.
+class TFoldScanStop {
+public:
+    virtual bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) = 0;
+
+protected:
+    ~TFoldScanStop() = default;
+};
 
 class TSynFoldScanner {
 public:
@@ -36,6 +52,15 @@ public:
     // Ranges, in the order of the open tokens; the outermost ones also to its
     // list of outermost ranges. A range that never closes is one line long.
     void Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges);
+    // Scans the text Source hands out, from the start of line FirstLine, at
+    // which the ranges of Open (outermost first, found by this scanner) are
+    // open; they close where the text closes them, else keep ToLine at
+    // their first line. New ranges go to Ranges and to their parents' lists;
+    // the lines passed inside skip regions or look-aheads to Ranges' busy
+    // lines. Stop, when given, may end the scan at a line start. False,
+    // scanning nothing, when a range of Open is of no region of this scanner.
+    bool Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
+              TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop);
 
     // Everything of Line that the scan reads: which tokens start at which
     // characters, how close together, whether each stands as a whole word

@@ -1,0 +1,194 @@
+#include "editor/folding/syn_fold_resume.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Where a line of the text stands after Count lines were inserted before
+// line First (Count > 0) or deleted from it on (Count < 0); a deleted line
+// moves to the first line after the deletion.
+int Follow(int Line, int First, int Count)
+{
+    if (Line == INT_MAX || Line < First)
+        return Line;
+    if (Count > 0)
+        return Line + Count;
+    return Line >= First - Count ? Line + Count : First;
+}
+
+}  // namespace
+
+void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
+{
+    for (const auto& range : all_)
+        range->ClosedAt = Follow(range->ClosedAt, FirstLine, Count);
+    std::vector<TLineSpan> spans = std::move(busy_);
+    busy_.clear();
+    for (TLineSpan span : spans) {
+        // A deleted first line of a span hands the span on to the line
+        // after the deletion; lines inserted inside a span are busy too.
+        span.First = Follow(span.First, FirstLine, Count);
+        span.Last = Count < 0 && span.Last >= FirstLine && span.Last < FirstLine - Count
+                        ? FirstLine - 1
+                        : Follow(span.Last, FirstLine, Count);
+        if (span.First <= span.Last)
+            AddBusyLines(span.First, span.Last);
+    }
+}
+
+TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited)
+    : ranges_(Ranges), lastEdited_(LastEdited)
+{
+    // The scan starts at the start of a line it once passed at rest.
+    first_ = std::max(FirstEdited, 1);
+    const std::vector<TSynTextAllFoldRanges::TLineSpan>& busy = ranges_.busy_;
+    const auto after = std::upper_bound(busy.begin(), busy.end(), first_,
+                                        [](int Line, const auto& Span) { return Line < Span.First; });
+    if (after != busy.begin() && first_ <= std::prev(after)->Last)
+        first_ = std::prev(after)->First - 1;
+
+    auto& all = ranges_.all_;
+    firstIndex_ = static_cast<size_t>(
+        std::partition_point(all.begin(), all.end(), [this](const auto& R) { return R->FromLine < first_; }) -
+        all.begin());
+    for (size_t i = 0; i < firstIndex_; ++i) {
+        TSynTextFoldRange* range = all[i].get();
+        if (range->ClosedAt < first_)
+            continue;
+        open_.push_back(range);
+        openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+        // The scan finds the sub-ranges from first_ on again, and where the
+        // range ends.
+        TSynTextFoldRanges& subs = range->SubFoldRanges;
+        int keep = subs.Count();
+        while (keep > 0 && subs.Ranges(keep - 1)->FromLine >= first_)
+            --keep;
+        std::vector<TSynTextFoldRange*> tail;
+        for (int k = keep; k < subs.Count(); ++k)
+            tail.push_back(subs.Ranges(k));
+        subs.Truncate(keep);
+        openTails_.push_back(std::move(tail));
+        range->ToLine = range->FromLine;
+        range->ClosedAt = INT_MAX;
+    }
+    int keep = ranges_.Count();
+    while (keep > 0 && ranges_.Ranges(keep - 1)->FromLine >= first_)
+        --keep;
+    for (int k = keep; k < ranges_.Count(); ++k)
+        outerTail_.push_back(ranges_.Ranges(k));
+    ranges_.Truncate(keep);
+    oldOpen_ = openBefore_;
+    nextOld_ = firstIndex_;
+
+}
+
+TSynFoldResume::~TSynFoldResume() = default;
+
+bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
+{
+    if (Line <= lastEdited_)
+        return false;
+    // The old state at Line: the ranges opened above it that were still
+    // open at its start.
+    const auto& all = ranges_.all_;
+    for (; nextOld_ < all.size() && all[nextOld_]->FromLine < Line; ++nextOld_) {
+        TSynTextFoldRange* range = all[nextOld_].get();
+        if (range->ClosedAt >= Line)
+            oldOpen_.push_back({range, range->ToLine, range->ClosedAt});
+    }
+    std::erase_if(oldOpen_, [Line](const TOld& Old) { return Old.ClosedAt < Line; });
+    if (oldOpen_.size() != Open.size() || ranges_.BusyAt(Line))
+        return false;
+    for (size_t i = 0; i < Open.size(); ++i) {
+        const TSynTextFoldRange* now = Open[i];
+        const TSynTextFoldRange* old = oldOpen_[i].Range;
+        // A range found again must stand for the old one: the ranges that
+        // open inside it further down keep their levels.
+        const bool same = now == old || (now->AllFoldRanges == &found_ && old->FromLine >= first_ &&
+                                         now->FromLine == old->FromLine && now->FoldRegion == old->FoldRegion &&
+                                         now->FoldRangeLevel == old->FoldRangeLevel && now->Indent == old->Indent);
+        if (!same)
+            return false;
+    }
+    stopLine_ = Line;
+    stopOpen_ = Open;
+    return true;
+}
+
+void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)
+{
+    for (TSynTextFoldRange* range : Tail)
+        if (range->FromLine >= Line)
+            Into.Add(range);
+}
+
+int TSynFoldResume::Splice()
+{
+    auto& all = ranges_.all_;
+    const bool stopped = stopLine_ > 0;
+    const size_t end = stopped ? nextOld_ : all.size();
+    if (stopped) {
+        // The ranges open where the scan stopped end where they ended
+        // before, and keep their sub-ranges from there on.
+        for (size_t i = 0; i < stopOpen_.size(); ++i) {
+            TSynTextFoldRange* now = stopOpen_[i];
+            const TOld& old = oldOpen_[i];
+            const auto kept = std::find_if(openBefore_.begin(), openBefore_.end(),
+                                           [now](const TOld& Before) { return Before.Range == now; });
+            if (kept != openBefore_.end()) {
+                now->ToLine = kept->ToLine;
+                now->ClosedAt = kept->ClosedAt;
+                AppendFrom(openTails_[static_cast<size_t>(kept - openBefore_.begin())], stopLine_,
+                           now->SubFoldRanges);
+            } else {
+                now->ToLine = old.ToLine;
+                now->ClosedAt = old.ClosedAt;
+                const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
+                for (int k = 0; k < subs.Count(); ++k)
+                    if (subs.Ranges(k)->FromLine >= stopLine_)
+                        now->SubFoldRanges.Add(subs.Ranges(k));
+            }
+        }
+    }
+    int lastChanged = stopped ? stopLine_ - 1 : INT_MAX;
+    for (const TOld& before : openBefore_)
+        if (before.Range->ToLine != before.ToLine)
+            lastChanged = std::max({lastChanged, before.ToLine, before.Range->ToLine});
+    // The flat list: the ranges above the scan, those it found, those
+    // below where it stopped.
+    std::vector<std::unique_ptr<TSynTextFoldRange>> spliced;
+    spliced.reserve(firstIndex_ + found_.all_.size() + (all.size() - end));
+    for (size_t i = 0; i < firstIndex_; ++i)
+        spliced.push_back(std::move(all[i]));
+    for (auto& range : found_.all_) {
+        range->AllFoldRanges = &ranges_;
+        spliced.push_back(std::move(range));
+    }
+    for (size_t i = end; i < all.size(); ++i)
+        spliced.push_back(std::move(all[i]));
+    found_.all_.clear();
+    for (int k = 0; k < found_.Count(); ++k)
+        ranges_.Add(found_.Ranges(k));
+    found_.Clear();
+    if (stopped)
+        AppendFrom(outerTail_, stopLine_, ranges_);
+    all = std::move(spliced);  // frees the old ranges the scan replaced
+
+    std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
+    ranges_.busy_.clear();
+    for (const auto& span : busy)
+        if (span.First < first_)
+            ranges_.AddBusyLines(span.First, span.Last);
+    for (const auto& span : found_.busy_)
+        ranges_.AddBusyLines(span.First, span.Last);
+    if (stopped)
+        for (const auto& span : busy)
+            if (span.First >= stopLine_)
+                ranges_.AddBusyLines(span.First, span.Last);
+    ranges_.Changed();
+    ranges_.resumable_ = true;
+    return lastChanged;
+}

@@ -1,0 +1,66 @@
+// Finding the fold ranges again after an edit without a scan of the whole
+// text: the scan starts at a line above the edited lines, where the ranges
+// tell which were open, and ends at the first line below them where its
+// state is again the one the ranges tell of; what lies beyond stays.
+#pragma once
+
+#include <vector>
+
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_scan.h"
+
+class TSynFoldResume final : public TFoldScanStop {
+public:
+    // Ranges must be resumable (ScanResumable) and hold no collapsed range;
+    // lines FirstEdited .. LastEdited (from 1; LastEdited may be INT_MAX)
+    // hold every change of text or highlighting since it was scanned.
+    TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited);
+    TSynFoldResume(const TSynFoldResume&) = delete;
+    TSynFoldResume& operator=(const TSynFoldResume&) = delete;
+    ~TSynFoldResume();
+
+    // Where the scan starts, and the ranges open there, outermost first.
+    int FirstLine() const { return first_; }
+    const std::vector<TSynTextFoldRange*>& Open() const { return open_; }
+    // Takes the ranges the scan finds.
+    TSynTextAllFoldRanges& Found() { return found_; }
+
+    bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) override;
+
+    // After the scan: the ranges found replace the old ones from FirstLine
+    // to where the scan stopped. Answers the last line whose ranges may
+    // have changed (INT_MAX when the scan reached the end of the text).
+    int Splice();
+
+private:
+    // A range as it stood before the scan.
+    struct TOld {
+        TSynTextFoldRange* Range;
+        int ToLine;
+        int ClosedAt;
+    };
+
+    // The ranges in Tails (each a list of sub-ranges, in order) from line
+    // Line on.
+    static void AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into);
+
+    TSynTextAllFoldRanges& ranges_;
+    TSynTextAllFoldRanges found_;
+    int first_ = 1;
+    int lastEdited_;
+    size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
+    std::vector<TSynTextFoldRange*> open_;
+    std::vector<TOld> openBefore_;  // open_ as it stood
+    // The sub-ranges of each range of open_ from first_ on, and the
+    // outermost ranges from there, taken out before the scan.
+    std::vector<std::vector<TSynTextFoldRange*>> openTails_;
+    std::vector<TSynTextFoldRange*> outerTail_;
+    // The scan's state as the old ranges tell it, at the line StopAt was
+    // last asked about: the ranges open there, and the next range of the
+    // flat list to take in.
+    std::vector<TOld> oldOpen_;
+    size_t nextOld_ = 0;
+    // Where the scan stopped, and the open ranges there.
+    int stopLine_ = 0;
+    std::vector<TSynTextFoldRange*> stopOpen_;
+};

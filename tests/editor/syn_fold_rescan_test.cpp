@@ -1,0 +1,159 @@
+// Finding the fold ranges again after an edit scans only from above the
+// edited lines to where the scan settles: random edits in texts full of
+// skip regions, nested region lists, look-ahead regions and blocks that
+// never close must leave the ranges a rebuild of the whole text finds.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_memo.h"
+#include "editor/syn_text_commands.h"
+#include "tests/support/test_random.h"
+#include "tests/support/test_seeds.h"
+
+namespace {
+
+// Braces outside strings and comments; BEGIN .. END in any letter case as
+// whole words, holding ( .. ) ranges of their own; #region running straight
+// to its #endregion.
+void AddRegions(TSynCodeFolding* Folding)
+{
+    TFoldRegions* regions = Folding->FoldRegions();
+    regions->SkipRegions()->Add("/*", "*/", "", srtCloseString);
+    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions->Add(frtOneChar, false, false, false, "{", "}");
+    TFoldRegionItem* block = regions->Add(frtToken, false, false, true, "BEGIN", "END");
+    block->SubRegions()->Add(frtOneChar, false, false, false, "(", ")");
+    block->SubRegions()->SkipRegions()->Add("'", "'", "", srtCloseChar);
+    regions->Add(frtToken, false, true, false, "#region", "#endregion");
+    Folding->SetHighlighterFoldRegions(false);
+    Folding->SetCaseSensitive(false);
+    Folding->SetEnabled(true);
+}
+
+std::unique_ptr<TSynMemo> NewMemo()
+{
+    auto memo = std::make_unique<TSynMemo>(nullptr);
+    AddRegions(memo->CodeFolding());
+    return memo;
+}
+
+const char* const Pieces[] = {"{", "}", "{", "}", "/*", "*/", "//", "\"", "\\", "'", "(", ")", "begin", "END",
+                              " BEGIN ", "endx", "#region", "#endregion", "x", "  ", "\t", "\xD5\x66", "\r\n",
+                              "\r\n", "\r\n", "\r\n"};
+
+AnsiString RandomText(TRandom& R, int Pieces_)
+{
+    AnsiString text;
+    for (int i = 0; i < Pieces_; ++i)
+        text += R.Pick(Pieces);
+    return text;
+}
+
+// The tree of the ranges, each with its lines, level and indentation.
+std::string Describe(const TSynTextFoldRanges& Ranges)
+{
+    std::ostringstream out;
+    for (int i = 0; i < Ranges.Count(); ++i) {
+        const TSynTextFoldRange* range = Ranges.Ranges(i);
+        out << "(" << range->FromLine << "-" << range->ToLine << " L" << range->FoldRangeLevel << " I"
+            << range->Indent << Describe(range->SubFoldRanges) << ")";
+    }
+    return out.str();
+}
+
+// The flat list in document order, as painting reads it.
+std::string DescribeFlat(const TSynTextAllFoldRanges& Ranges)
+{
+    std::ostringstream out;
+    for (int i = 0; i < Ranges.AllCount(); ++i)
+        out << Ranges.AllRanges(i)->FromLine << "-" << Ranges.AllRanges(i)->ToLine << " ";
+    return out.str();
+}
+
+class TSynFoldRescanTest : public ::testing::TestWithParam<uint32_t> {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+};
+
+TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
+{
+    TRandom random(GetParam());
+    std::unique_ptr<TSynMemo> memo = NewMemo();
+    std::unique_ptr<TSynMemo> reference = NewMemo();
+    memo->SetText(RandomText(random, 900));
+    memo->RebuildFoldRanges();
+    std::ostringstream log;
+    for (int step = 1; step <= 150; ++step) {
+        const int line = random.Between(1, memo->Lines()->Count());
+        const int column = random.Between(1, static_cast<int>(memo->Lines()->Strings(line - 1).size()) + 1);
+        memo->SetCaretXY(BufferCoord(column, line));
+        log << "\n" << step << ": at " << line << ":" << column << " ";
+        switch (random.Below(5)) {
+        case 0:
+        case 1: {
+            const AnsiString piece = random.Pick(Pieces);
+            log << "type " << piece;
+            for (const char c : piece)
+                memo->CommandProcessor(c == '\r' ? ecLineBreak : ecChar, c, nullptr);
+            break;
+        }
+        case 2:
+            log << "backspace";
+            memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+            break;
+        case 3: {
+            const int to = std::min(memo->Lines()->Count(), line + random.Below(4));
+            log << "delete to line " << to;
+            memo->SetBlockBegin(BufferCoord(column, line));
+            memo->SetBlockEnd(BufferCoord(1, to));
+            memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+            break;
+        }
+        default: {
+            const AnsiString text = RandomText(random, random.Between(1, 12));
+            log << "paste " << text;
+            memo->SetSelText(text);
+            break;
+        }
+        }
+        reference->SetText(memo->Text());
+        reference->RebuildFoldRanges();
+        ASSERT_EQ(Describe(*memo->AllFoldRanges()), Describe(*reference->AllFoldRanges())) << log.str();
+        ASSERT_EQ(DescribeFlat(*memo->AllFoldRanges()), DescribeFlat(*reference->AllFoldRanges())) << log.str();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, TSynFoldRescanTest, ::testing::ValuesIn(SessionSeeds(SeedRange(1, 40), 8)));
+
+// An edit that closes what it opens finds its ranges again from a line
+// near it: the ranges above and below stay the objects they were.
+TEST(TSynFoldRescanLocalTest, ABalancedEditLeavesTheRangesAroundIt)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    std::unique_ptr<TSynMemo> memo = NewMemo();
+    AnsiString text;
+    for (int i = 0; i < 200; ++i)
+        text += "f() {\r\n  /* { */ x;\r\n}\r\n";
+    memo->SetText(text);
+    memo->RebuildFoldRanges();
+    TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+    const TSynTextFoldRange* first = ranges->AllRanges(0);
+    const TSynTextFoldRange* last = ranges->AllRanges(ranges->AllCount() - 1);
+    memo->SetCaretXY(BufferCoord(3, 301));  // "f(|) {", the 101st block
+    memo->SetSelText("{y}");
+    ASSERT_EQ(ranges->AllCount(), 201);
+    EXPECT_EQ(ranges->AllRanges(0), first);
+    EXPECT_EQ(ranges->AllRanges(200), last);
+    EXPECT_EQ(ranges->AllRanges(100)->FromLine, 301);
+    EXPECT_EQ(ranges->AllRanges(100)->ToLine, 301);
+    EXPECT_EQ(ranges->AllRanges(101)->ToLine, 303);
+}
+
+}  // namespace
