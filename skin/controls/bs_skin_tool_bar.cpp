@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/ui/graphics/image_list.h"
-#include "platform/ui/kernel/custom_form.h"
 #include "skin/controls/bs_graphic_skin_control.h"
 #include "skin/controls/bs_skin_bevel.h"
 #include "skin/controls/bs_skin_menu_speed_button.h"
@@ -104,8 +103,8 @@ void TbsSkinToolBar::SetCanScroll(bool Value)
 {
     canScroll_ = Value;
     if (!Value) {
-        StopScrollTimer();
-        if (left_.Visible) {
+        buttons_.StopRepeat();
+        if (buttons_.Visible()) {
             MoveChildren(scrollPos_);
             scrollPos_ = scrollLimit_ = pageWidth_ = appliedPos_ = growth_ = 0;
             ShowScrollButtons(false);
@@ -193,7 +192,7 @@ void TbsSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 void TbsSkinToolBar::AdjustClientRect(TRect& Rect)
 {
     TbsSkinPanel::AdjustClientRect(Rect);
-    if (!(canScroll_ && left_.Visible))
+    if (!(canScroll_ && buttons_.Visible()))
         return;
     int clientWidth = ClientWidth();
     int clientHeight = ClientHeight();
@@ -234,7 +233,7 @@ void TbsSkinToolBar::UpdateScroll()
             contentRight = std::max(contentRight, child->Left() + child->Width());
     }
     if (contentRight == 0) {
-        if (left_.Visible)
+        if (buttons_.Visible())
             ShowScrollButtons(false);
         return;
     }
@@ -244,11 +243,11 @@ void TbsSkinToolBar::UpdateScroll()
         if (scrollPos_ > 0)
             MoveChildren(scrollPos_);
         growth_ = scrollLimit_ = scrollPos_ = pageWidth_ = appliedPos_ = 0;
-        if (left_.Visible)
+        if (buttons_.Visible())
             ShowScrollButtons(false);
         return;
     }
-    if (!left_.Visible) {
+    if (!buttons_.Visible()) {
         ShowScrollButtons(true);
         // The buttons took their room from the client area.
         clientWidth = ClientWidth();
@@ -277,26 +276,10 @@ void TbsSkinToolBar::UpdateScroll()
 // again; the control inside that had the focus keeps it.
 void TbsSkinToolBar::ShowScrollButtons(bool Value)
 {
-    if (left_.Visible == Value)
+    if (buttons_.Visible() == Value)
         return;
-    left_.Visible = right_.Visible = Value;
-    left_.MouseIn = right_.MouseIn = false;
-    left_.Down = right_.Down = false;
-    TWinControl* focused = nullptr;
-    if (TCustomForm* form = GetParentForm(this)) {
-        TWinControl* active = form->ActiveControl();
-        if (active && active->Focused() && active->Parent() &&
-            (active->Parent() == this || active->Parent()->Parent() == this))
-            focused = active;
-    }
-    StopHoverCheck();
-    TAlive alive(this);
-    RecreateWnd();
-    if (!alive || !Parent())
-        return;
-    HandleNeeded();
-    if (focused && focused->Visible() && !focused->Focused() && focused->CanFocus())
-        focused->SetFocus();
+    buttons_.SetVisible(Value);
+    RecreateKeepingFocus(this);
 }
 
 void TbsSkinToolBar::ScrollStep(int Direction)
@@ -307,7 +290,7 @@ void TbsSkinToolBar::ScrollStep(int Direction)
     else
         scrollPos_ = std::max(0, std::min(scrollPos_ + step, scrollLimit_ - pageWidth_ + 1));
     if (scrollPos_ == appliedPos_) {
-        StopScrollTimer();
+        buttons_.StopRepeat();
         return;
     }
     int difference = scrollPos_ - appliedPos_;

@@ -2,15 +2,13 @@
 // in a row. It keeps its children vertically centred, lends the speed
 // buttons its image lists and flat look and them and the bevels its skin
 // data, and, when they do not
-// fit, scrolls them sideways with two 12-pixel buttons of its non-client
-// area, driven by the mouse and two timers.
+// fit, scrolls them sideways with the non-client scroll buttons.
 #pragma once
 
 #include "skin/controls/bs_adjusting_parent.h"
 #include "skin/controls/bs_images_parent.h"
+#include "skin/controls/bs_nc_scroll_buttons.h"
 #include "skin/controls/bs_skin_panel.h"
-
-class TbsDataSkinButtonControl;
 
 class TbsSkinToolBar : public TbsSkinPanel, public IbsAdjustingParent, public IbsImagesParent {
 public:
@@ -49,9 +47,9 @@ public:
 
     // How far the content is scrolled left, in pixels.
     int ScrollPosition() const { return scrollPos_; }
-    bool ScrollButtonsVisible() const { return left_.Visible; }
+    bool ScrollButtonsVisible() const { return buttons_.Visible(); }
     // Whether the scroll timer runs, and which way (1 left, 2 right).
-    int ScrollDirection() const { return timerDirection_; }
+    int ScrollDirection() const { return buttons_.Direction(); }
 
     void SetSkinDataName(const AnsiString& Value) override;
     void SetSkinData(TbsSkinData* Value) override;
@@ -64,27 +62,11 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
-    // One of the two scroll buttons; Rect is in window coordinates.
-    struct TScrollButton {
-        TRect Rect{};
-        bool MouseIn = false;
-        bool Down = false;
-        bool Visible = false;
-    };
-
     void CentreChildren();
     void UpdateScroll();
     void ShowScrollButtons(bool Value);
     void ScrollStep(int Direction);
     void MoveChildren(int DX);
-    void StartScrollTimer(int Direction);
-    void StopScrollTimer();
-    void HoverTick();
-    void StopHoverCheck();
-    void RepaintFrame();
-    void PaintScrollButtons();
-    void DrawScrollButton(TCanvas* Canvas, const TScrollButton& Button, bool Left);
-    TbsDataSkinButtonControl* ResizeButtonDescription() const;
     bool NonClientMessage(TMessage& Message);
 
     bool adjustControls_ = true;
@@ -104,8 +86,6 @@ private:
     int pageWidth_ = 0;     // the client width at the last update
     int appliedPos_ = 0;    // the position the children were last moved to
     int growth_ = 0;        // how much the bar last grew in width
-    int timerDirection_ = 0;  // 0 none, 1 left, 2 right
-    TScrollButton left_;
-    TScrollButton right_;
-    bool hover_ = false;  // the hover check (timer 2) runs
+    TbsNCScrollButtons buttons_{this, false, HotScroll, scrollTimerInterval_,
+                                [this](int Direction) { ScrollStep(Direction); }};
 };

@@ -1,11 +1,11 @@
 // TbsRibbonScrollingPage: a container that scrolls its children along one
-// axis with two 12-pixel buttons in its non-client area, by click, by
-// holding a button (timer 1) or by resting on it (HotScroll; timer 2 watches
-// for the mouse leaving). The ribbon's pages scroll sideways, the
+// axis with the non-client scroll buttons, by click, by holding a button or
+// by resting on it (HotScroll). The ribbon's pages scroll sideways, the
 // application menu's pages up and down.
 #pragma once
 
 #include "platform/ui/kernel/custom_control.h"
+#include "skin/controls/bs_nc_scroll_buttons.h"
 
 class TbsSkinData;
 
@@ -29,9 +29,9 @@ public:
     int ScrollPosition() const { return position_; }
     // The content's extent minus 1 at the last computation.
     int ScrollMax() const { return max_; }
-    bool ScrollButtonsVisible() const { return first_.Visible; }
+    bool ScrollButtonsVisible() const { return buttons_.Visible(); }
     // 0 no repeat, 1 stepping towards the start, 2 towards the end.
-    int ScrollDirection() const { return timerKind_; }
+    int ScrollDirection() const { return buttons_.Direction(); }
 
     // Recomputes the scroll state from the children.
     void UpdateScroll();
@@ -53,28 +53,12 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
-    // One scroll button; Rect is in window coordinates.
-    struct TScrollButton {
-        TRect Rect{};
-        bool MouseIn = false;
-        bool Down = false;
-        bool Visible = false;
-    };
-
     int Along(const TControl* Child) const;
     int ClientExtent();
     void MoveChildren(int Delta);
     void ShowButtons(bool Value);
     void Step(int Kind);
-    void StartRepeat(int Kind);
-    void StopRepeat();
-    void StopHoverWatch();
-    void HoverTick();
-    void RepaintFrame();
-    void PaintButtons(HDC DC);
-    void DrawButton(TCanvas* Canvas, const TScrollButton& Button, bool First);
     bool ScrollMessage(TMessage& Message);
-    int HitCode(TPoint Screen);
 
     const bool vertical_;
     bool canScroll_ = true;
@@ -88,8 +72,5 @@ private:
     int page_ = 0;
     int oldPosition_ = 0;  // where the children were last moved to
     int growth_ = 0;       // how much the last SetBounds grew the page
-    int timerKind_ = 0;
-    TScrollButton first_;   // left or top
-    TScrollButton second_;  // right or bottom; Visible always equals first_'s
-    bool tracking_ = false;  // the hover watch (timer 2) runs
+    TbsNCScrollButtons buttons_{this, vertical_, HotScroll, scrollTimerInterval_, [this](int Kind) { Step(Kind); }};
 };
