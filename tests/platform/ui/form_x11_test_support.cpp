@@ -1,4 +1,5 @@
-// The X11 form fixture: the test's form is freed after each test; what the
+// The X11 form fixture: the test's form is freed after each test; the
+// application's own loop pumped for the display's events; what the
 // display shows, read back through the test's own connection.
 #include "form_x11_test_support.h"
 
@@ -7,9 +8,21 @@
 #include <vector>
 
 #include "platform/gdi/png_codec.h"
+#include "platform/ui/kernel/application.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+bool TFormX11Test::AppPumpUntil(const std::function<bool()>& Done)
+{
+    for (int i = 0; i < 300; ++i) {
+        Backend().WaitForEvents(10);
+        Application->ProcessMessages();
+        if (Done())
+            return true;
+    }
+    return false;
+}
 
 void TFormX11Test::TearDown()
 {

@@ -1,11 +1,8 @@
 // The ribbon on a real X display: a click of XTest on the application
 // button opens the menu over the form, and Escape, through the
 // application's own loop and its message hooks, closes it again.
-#include <functional>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/kernel/application.h"
-#include "platform/win/x11_backend.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_ribbon.h"
 #include "skin/form/bs_ribbon_app_button.h"
@@ -42,17 +39,6 @@ protected:
         menu_->Items()->Add()->SetCaption("Exit");
         form_->Show();
         ASSERT_TRUE(BecomesViewable(form_->Handle()));
-    }
-
-    bool AppPumpUntil(const std::function<bool()>& Done)
-    {
-        for (int i = 0; i < 300; ++i) {
-            Backend().WaitForEvents(10);
-            Application->ProcessMessages();
-            if (Done())
-                return true;
-        }
-        return false;
     }
 
     TTestSkin skin_;

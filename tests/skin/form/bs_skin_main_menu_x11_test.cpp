@@ -4,10 +4,8 @@
 // items, and Alt+F from the keyboard opens "&File" as a popup of its own
 // that two presses of Escape close and leave.
 #include <cstdlib>
-#include <functional>
 
 #include "form_x11_test_support.h"
-#include "platform/ui/kernel/application.h"
 #include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
 #include "skin/controls/bs_skin_menu.h"
@@ -60,18 +58,6 @@ protected:
     {
         XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
         XFlush(Other());
-    }
-    // PumpUntil through the application's own loop, whose message hooks
-    // and short-cut handling a user's keys go through.
-    bool AppPumpUntil(const std::function<bool()>& Done)
-    {
-        for (int i = 0; i < 300; ++i) {
-            Backend().WaitForEvents(10);
-            Application->ProcessMessages();
-            if (Done())
-                return true;
-        }
-        return false;
     }
     TTestSkin skin_;
     TTestFrameSkin frameSkin_{skin_};
