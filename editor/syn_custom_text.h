@@ -663,8 +663,9 @@ protected:
     void NoteFoldEdit(int First, int Last);
     void FollowFoldEdits(int Line, int Count);
     // Finds the ranges again from above the edited lines to where the scan
-    // settles; false when it could not start, leaving the ranges to a
-    // scan of the whole text.
+    // settles; false when it could not, leaving the ranges to a scan of the
+    // whole text (only the collapsed ones, which it never touches, are fit
+    // to keep then).
     bool ResumeFoldScan(int FirstEdited, int LastEdited);
 
     // --- State, in the order of the frame ---

@@ -299,6 +299,8 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
 {
     TSynFoldScanner& scanner = FoldScanner();
     TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited);
+    if (!resume.Start())
+        return false;
     const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
     TLineAttributes attributes(highlighter_, lines_, rangeAfter);
     if (highlighter_)
@@ -307,10 +309,14 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
     // edits settle within a few lines.
     int next = resume.FirstLine() - 1;
     int piece = 64;
+    const int end = std::min(lines_->Count(), resume.LastReadable());
+    bool cutShort = false;  // the scan wanted the lines of a collapsed range
     const TFoldTextSource source = [&](AnsiString& Text) {
-        if (next >= lines_->Count())
+        if (next >= end) {
+            cutShort = end < lines_->Count();
             return false;
-        const int last = std::min(lines_->Count() - 1, next + piece - 1);
+        }
+        const int last = std::min(end - 1, next + piece - 1);
         lines_->AppendLines(next, last, Text);
         next = last + 1;
         piece *= 2;
@@ -318,7 +324,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
     };
     const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), source, resume.Found(), &resume);
     scanner.AttributeAt = nullptr;
-    if (!scanned)
+    if (!scanned || cutShort)
         return false;
     const int lastChanged = resume.Splice();
     InvalidateGutter();
@@ -389,15 +395,14 @@ void TCustomSynText::RescanFoldRanges()
         return;
     caretFoldRange_ = nullptr;
     TSynTextAllFoldRanges& all = *allFoldRanges_;
-    // The ranges as the last scan left them, moved with the lines (so none
-    // is collapsed): a scan of the edited part will do.
+    // The ranges as the last scan left them, moved with the lines: a scan
+    // of the edited part will do. One that cannot finish leaves the ranges
+    // open above it to the scan below, which keeps only the collapsed ones.
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
-    if (!astray && sameScanner && all.ScanResumable()) {
-        if (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last))
-            return;
-        all.ClearAll();
-    }
+    if (!astray && sameScanner && all.ScanResumable() &&
+        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last)))
+        return;
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();

@@ -1,6 +1,7 @@
 // Collapsing and expanding fold ranges in a buffer, and keeping the ranges
 // on their lines while lines come and go.
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -19,10 +20,18 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
     }
 }
 
+// Moves the line where the scan closed Range along with the range.
+void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
+{
+    if (Range->ClosedAt != INT_MAX)
+        Range->ClosedAt += Delta;
+}
+
 void ShiftTree(TSynTextFoldRange* Range, int Delta)
 {
     Range->FromLine += Delta;
     Range->ToLine += Delta;
+    MoveClosedAt(Range, Delta);
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
         ShiftTree(Range->SubFoldRanges.Ranges(i), Delta);
 }
@@ -35,6 +44,7 @@ void Move(TSynTextFoldRange* Range, int Delta)
     } else {
         Range->FromLine += Delta;
         Range->ToLine += Delta;
+        MoveClosedAt(Range, Delta);
     }
 }
 
@@ -79,21 +89,72 @@ void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
     *Lines->GetLineState(Index) = state;
 }
 
+// Whether Range lies in List's tree; the ranges it lies inside go to Into,
+// the innermost first.
+bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Range,
+                   std::vector<TSynTextFoldRange*>& Into)
+{
+    for (int i = 0; i < List.Count(); ++i) {
+        TSynTextFoldRange* range = List.Ranges(i);
+        if (range == Range)
+            return true;
+        if (range->FromLine <= Range->FromLine && FindAncestors(range->SubFoldRanges, Range, Into)) {
+            Into.push_back(range);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Moves the end of an open range that reaches below Range's first line.
+void Stretch(TSynTextFoldRange* R, int Head, int Delta)
+{
+    if (R->ToLine > Head)
+        R->ToLine = std::max(R->FromLine, R->ToLine + Delta);
+    if (R->ClosedAt != INT_MAX && R->ClosedAt > Head)
+        R->ClosedAt = std::max(Head, R->ClosedAt + Delta);
+}
+
 // Lines below the first line of Range were taken out (Delta < 0) or put back
 // (Delta > 0): the ranges below move, the open ranges around Range stretch,
-// and the ranges inside Range stay where its expanded lines are.
-void ShiftAround(const std::vector<std::unique_ptr<TSynTextFoldRange>>& All, TSynTextFoldRange* Range,
-                        int Delta)
+// and the ranges inside Range stay where its expanded lines are. A range
+// around it that ends among the hidden lines ends on its first line while
+// it is collapsed, as a range that merely ends there does: Range keeps what
+// each range around it lost that way, to give it back.
+void ShiftAround(const std::vector<std::unique_ptr<TSynTextFoldRange>>& All, const TSynTextFoldRanges& Outer,
+                 TSynTextFoldRange* Range, int Delta)
 {
     TRangeSet inside;
     CollectInside(Range, inside);
+    std::vector<TSynTextFoldRange*> around;
+    FindAncestors(Outer, Range, around);
+    const int head = Range->FromLine;
+    std::vector<TSynTextFoldRange::TLost> lost;
+    for (TSynTextFoldRange* r : around) {
+        const TSynTextFoldRange::TLost before{r->ToLine, r->ClosedAt};
+        Stretch(r, head, Delta);
+        if (Delta < 0) {
+            lost.push_back({before.ToLine > head && r->ToLine <= head ? before.ToLine - r->ToLine : 0,
+                            before.ClosedAt != INT_MAX && before.ClosedAt > head && r->ClosedAt <= head
+                                ? before.ClosedAt - r->ClosedAt
+                                : 0});
+        } else if (lost.size() < Range->ShrunkAround.size()) {
+            const TSynTextFoldRange::TLost& back = Range->ShrunkAround[lost.size()];
+            r->ToLine += back.ToLine;
+            if (r->ClosedAt != INT_MAX)
+                r->ClosedAt += back.ClosedAt;
+            lost.push_back(back);
+        }
+        inside.insert(r);  // stretched already
+    }
+    Range->ShrunkAround = Delta < 0 ? std::move(lost) : std::vector<TSynTextFoldRange::TLost>();
     for (const auto& r : All) {
         if (r.get() == Range || r->ParentCollapsed || inside.count(r.get()))
             continue;
-        if (r->FromLine > Range->FromLine)
+        if (r->FromLine > head)
             Move(r.get(), Delta);
-        else if (!r->Collapsed && r->ToLine > Range->FromLine)
-            r->ToLine = std::max(r->FromLine, r->ToLine + Delta);
+        else if (!r->Collapsed)
+            Stretch(r.get(), head, Delta);
     }
 }
 
@@ -119,7 +180,6 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (hidden <= 0)
         return 0;
     Changed();
-    resumable_ = false;
     Range->CollapsedLines.Clear();
     Range->CollapsedStates.clear();
     for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
@@ -134,7 +194,8 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     Lines->EndUpdate();
     Range->Collapsed = true;
     HideInside(Range, Range->FoldRangeLevel);
-    ShiftAround(all_, Range, -hidden);
+    ShiftAround(all_, *this, Range, -hidden);
+    MoveScanMarks(Range->FromLine + 1, -hidden);
     return hidden;
 }
 
@@ -148,7 +209,6 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
 {
     Changed();
-    resumable_ = false;
     const int count = Range->CollapsedLines.Count();
     const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
@@ -176,7 +236,12 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     Range->CollapsedStates.clear();
     Range->CollapsedSuffix.clear();
     ShowInside(Range);
-    ShiftAround(all_, Range, count);
+    ShiftAround(all_, *this, Range, count);
+    // What the scan passed inside the lines coming back is not kept: they
+    // count as busy, so no scan starts or ends there.
+    MoveScanMarks(Range->FromLine + 1, count);
+    if (count > 0)
+        MarkBusy(Range->FromLine + 1, Range->FromLine + count);
     return count;
 }
 
@@ -212,10 +277,16 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
     for (const auto& r : all_) {
         if (r->ParentCollapsed)
             continue;
-        if (r->FromLine >= FirstLine)
+        if (r->FromLine >= FirstLine) {
             Move(r.get(), Count);
-        else if (LastLineInView(r.get()) >= FirstLine)
+            continue;
+        }
+        if (LastLineInView(r.get()) >= FirstLine)
             r->ToLine += Count;
+        // A collapsed range closes where it ends; an open one may close on
+        // the line after its end.
+        if (r->Collapsed ? LastLineInView(r.get()) >= FirstLine : r->ClosedAt >= FirstLine)
+            MoveClosedAt(r.get(), Count);
     }
 }
 
@@ -244,9 +315,16 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
                 const int at = std::min(FirstLine, std::max(1, Lines->Count()));
                 r->ToLine = r->ToLine > last ? r->ToLine - Count : at;
                 r->FromLine = at;
+                r->ClosedAt = r->ClosedAt == INT_MAX ? INT_MAX : std::max(at, r->ClosedAt > last ? r->ClosedAt - Count : at);
             }
-        } else if (const int end = LastLineInView(r.get()); end >= FirstLine) {
-            r->ToLine += (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
+        } else {
+            const int end = LastLineInView(r.get());
+            const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
+            r->ToLine += delta;
+            if (r->Collapsed)
+                MoveClosedAt(r.get(), delta);
+            else if (r->ClosedAt != INT_MAX && r->ClosedAt >= FirstLine)
+                r->ClosedAt = r->ClosedAt > last ? r->ClosedAt - Count : FirstLine;
         }
     }
     for (TSynTextFoldRange* r : orphans) {

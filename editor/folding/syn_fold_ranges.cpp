@@ -86,6 +86,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
                                                          source->FoldRangeLevel, source->Indent);
         range->FoldRegion = source->FoldRegion;
         range->ClosedAt = source->ClosedAt;
+        range->ShrunkAround = source->ShrunkAround;
         range->LinesCollapsed = source->LinesCollapsed;
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;

@@ -78,6 +78,14 @@ public:
     // while the line still ends with it.
     AnsiString CollapsedSuffix;
     int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
+    // While collapsed: what each range around it (the innermost first) lost
+    // beyond the lines hidden, ending among them: its ToLine and ClosedAt
+    // moved up to the first line. Expanding gives that back.
+    struct TLost {
+        int ToLine;
+        int ClosedAt;
+    };
+    std::vector<TLost> ShrunkAround;
 };
 
 // Every range of a document, owned here; the inherited list holds the
@@ -184,9 +192,10 @@ public:
     void AddBusyLines(int First, int Last);
     bool BusyAt(int Line) const;
     // Whether the ranges, ClosedAt and the busy lines are what the scan
-    // left, moved with the buffer's lines since: a collapse, an expansion
-    // or a copy loses that, and only a scan of the whole text into an empty
-    // list sets it, so none of the ranges is collapsed then.
+    // left, moved with the buffer's lines, collapses and expansions since:
+    // a copy or a merge loses that, and only a scan of the whole text into
+    // an empty list sets it. The ranges hidden by a collapsed one, and its
+    // own ClosedAt, count in the lines with it expanded where it stands.
     bool ScanResumable() const { return resumable_; }
     void SetScanResumable(bool Value) { resumable_ = Value; }
 
@@ -201,9 +210,11 @@ public:
 
 private:
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
-    // ClosedAt and the busy lines follow Count lines inserted before line
-    // FirstLine, or -Count lines deleted from it on.
+    // The busy lines follow Count lines inserted before line FirstLine, or
+    // -Count lines deleted from it on.
     void MoveScanMarks(int FirstLine, int Count);
+    // Lines First .. Last count as busy too.
+    void MarkBusy(int First, int Last);
     void Changed()
     {
         entriesValid_ = false;

@@ -129,6 +129,9 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
         if (standIn != keptFor.end()) {
             // The collapsed range and the ranges it hides, in their order.
             TSynTextFoldRange* head = standIn->second;
+            // The ranges around it come from the scan, none ending among
+            // its hidden lines.
+            head->ShrunkAround.clear();
             Relevel(head, range->FoldRangeLevel - head->FoldRangeLevel);
             TRangeSet tree;
             CollectTree(head, tree);

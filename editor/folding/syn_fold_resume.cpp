@@ -23,8 +23,6 @@ int Follow(int Line, int First, int Count)
 
 void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
 {
-    for (const auto& range : all_)
-        range->ClosedAt = Follow(range->ClosedAt, FirstLine, Count);
     std::vector<TLineSpan> spans = std::move(busy_);
     busy_.clear();
     for (TLineSpan span : spans) {
@@ -39,6 +37,17 @@ void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
     }
 }
 
+void TSynTextAllFoldRanges::MarkBusy(int First, int Last)
+{
+    std::vector<TLineSpan> spans = std::move(busy_);
+    busy_.clear();
+    const auto at = std::upper_bound(spans.begin(), spans.end(), First,
+                                     [](int Line, const TLineSpan& Span) { return Line < Span.First; });
+    spans.insert(at, {First, Last});
+    for (const TLineSpan& span : spans)
+        AddBusyLines(span.First, span.Last);
+}
+
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited)
     : ranges_(Ranges), lastEdited_(LastEdited)
 {
@@ -50,16 +59,32 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     if (after != busy.begin() && first_ <= std::prev(after)->Last)
         first_ = std::prev(after)->First - 1;
 
-    auto& all = ranges_.all_;
-    firstIndex_ = static_cast<size_t>(
-        std::partition_point(all.begin(), all.end(), [this](const auto& R) { return R->FromLine < first_; }) -
-        all.begin());
-    for (size_t i = 0; i < firstIndex_; ++i) {
-        TSynTextFoldRange* range = all[i].get();
-        if (range->ClosedAt < first_)
+    // The ranges in view come in the order of their first lines, each
+    // collapsed one followed by those it hides.
+    const auto& all = ranges_.all_;
+    while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine < first_)) {
+        TSynTextFoldRange* range = all[firstIndex_++].get();
+        if (range->ParentCollapsed)
             continue;
-        open_.push_back(range);
-        openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+        if (range->Collapsed) {
+            // Closed above where it ends in view; on that line or the next
+            // it may still be open.
+            if (range->ToLine - range->CollapsedLines.Count() + 1 >= first_)
+                startable_ = false;
+        } else if (range->ClosedAt >= first_) {
+            open_.push_back(range);
+            openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+        }
+    }
+    if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
+        lastReadable_ = collapsed->FromLine - 1;
+}
+
+bool TSynFoldResume::Start()
+{
+    if (!startable_)
+        return false;
+    for (TSynTextFoldRange* range : open_) {
         // The scan finds the sub-ranges from first_ on again, and where the
         // range ends.
         TSynTextFoldRanges& subs = range->SubFoldRanges;
@@ -82,7 +107,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     ranges_.Truncate(keep);
     oldOpen_ = openBefore_;
     nextOld_ = firstIndex_;
-
+    return true;
 }
 
 TSynFoldResume::~TSynFoldResume() = default;

@@ -4,6 +4,7 @@
 // state is again the one the ranges tell of; what lies beyond stays.
 #pragma once
 
+#include <climits>
 #include <vector>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -11,17 +12,25 @@
 
 class TSynFoldResume final : public TFoldScanStop {
 public:
-    // Ranges must be resumable (ScanResumable) and hold no collapsed range;
-    // lines FirstEdited .. LastEdited (from 1; LastEdited may be INT_MAX)
-    // hold every change of text or highlighting since it was scanned.
+    // Ranges must be resumable (ScanResumable); lines FirstEdited ..
+    // LastEdited (from 1; LastEdited may be INT_MAX) hold every change of
+    // text or highlighting since they were scanned.
     TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited);
     TSynFoldResume(const TSynFoldResume&) = delete;
     TSynFoldResume& operator=(const TSynFoldResume&) = delete;
     ~TSynFoldResume();
 
+    // Readies the ranges for the scan; false, changing nothing, when a
+    // collapsed range ends just above where the scan would start (the
+    // text it hides decides what is open there).
+    bool Start();
     // Where the scan starts, and the ranges open there, outermost first.
     int FirstLine() const { return first_; }
     const std::vector<TSynTextFoldRange*>& Open() const { return open_; }
+    // The last line the scan may read: the line above the first collapsed
+    // range below FirstLine, whose first line carries the collapse's mark
+    // and hides lines. A scan that needs more finds nothing to splice.
+    int LastReadable() const { return lastReadable_; }
     // Takes the ranges the scan finds.
     TSynTextAllFoldRanges& Found() { return found_; }
 
@@ -48,6 +57,8 @@ private:
     TSynTextAllFoldRanges found_;
     int first_ = 1;
     int lastEdited_;
+    int lastReadable_ = INT_MAX;
+    bool startable_ = true;
     size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
     std::vector<TSynTextFoldRange*> open_;
     std::vector<TOld> openBefore_;  // open_ as it stood

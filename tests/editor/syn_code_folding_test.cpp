@@ -259,6 +259,24 @@ TEST_F(TSynCodeFoldingTest, CollapseThenExpandRestoresTheTextExactly)
     EXPECT_EQ(memo->Text(), "if {\r\n  a;\r\n} else {\r\n  b;\r\n}");
 }
 
+// An outer block that closes on the inner block's last line shrinks to the
+// inner block's first line while that is collapsed, and gets its lines back
+// with it: expanding must tell it from a block that merely ends there.
+TEST_F(TSynCodeFoldingTest, ExpandingGivesBackTheLinesOfABlockEndingOnTheSameLine)
+{
+    Load("a {\r\n  b {\r\n    c;\r\n  }}\r\nd {\r\n}");
+    Fold(2);
+    EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 2, 0}, {2, 4, 1}, {3, 4, 0}}));
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(2));
+    EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 4, 0}, {2, 4, 1}, {5, 6, 0}}));
+
+    // A block that only ends where the collapsed one starts stays as it is.
+    Load("a {\r\n} b {\r\n  c;\r\n}");
+    Fold(2);
+    memo->Uncollapse(memo->GetFoldRangeStartingAt(2));
+    EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 2, 0}, {2, 4, 0}}));
+}
+
 TEST_F(TSynCodeFoldingTest, DeepRangesSurviveExpandAllAndRebuild)
 {
     AnsiString text;

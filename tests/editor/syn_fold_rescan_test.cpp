@@ -1,9 +1,11 @@
 // Finding the fold ranges again after an edit scans only from above the
 // edited lines to where the scan settles: random edits in texts full of
 // skip regions, nested region lists, look-ahead regions and blocks that
-// never close must leave the ranges a rebuild of the whole text finds.
+// never close, with blocks collapsed and expanded between them, must leave
+// the ranges a rebuild of the whole text finds.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -95,7 +97,7 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
         const int column = random.Between(1, static_cast<int>(memo->Lines()->Strings(line - 1).size()) + 1);
         memo->SetCaretXY(BufferCoord(column, line));
         log << "\n" << step << ": at " << line << ":" << column << " ";
-        switch (random.Below(5)) {
+        switch (random.Below(6)) {
         case 0:
         case 1: {
             const AnsiString piece = random.Pick(Pieces);
@@ -116,6 +118,15 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
             memo->CommandProcessor(ecDeleteChar, 0, nullptr);
             break;
         }
+        case 4:
+            if (TSynTextFoldRange* range = memo->GetFoldRangeAtLine(line); range && !range->Collapsed) {
+                log << "collapse";
+                memo->Collapse(range);
+            } else if (TSynTextFoldRange* collapsed = memo->AllFoldRanges()->CollapsedIn(1, INT_MAX)) {
+                log << "expand " << collapsed->FromLine;
+                memo->Uncollapse(collapsed);
+            }
+            break;
         default: {
             const AnsiString text = RandomText(random, random.Between(1, 12));
             log << "paste " << text;
@@ -123,10 +134,16 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
             break;
         }
         }
+        // The ranges with every collapsed one expanded in a copy.
+        TSynTextAllFoldRanges expanded;
+        expanded.Assign(*memo->AllFoldRanges());
+        TSynTextStringList lines;
+        lines.Assign(memo->Lines());
+        expanded.ExpandAll(&lines);
         reference->SetText(memo->Text());
         reference->RebuildFoldRanges();
-        ASSERT_EQ(Describe(*memo->AllFoldRanges()), Describe(*reference->AllFoldRanges())) << log.str();
-        ASSERT_EQ(DescribeFlat(*memo->AllFoldRanges()), DescribeFlat(*reference->AllFoldRanges())) << log.str();
+        ASSERT_EQ(Describe(expanded), Describe(*reference->AllFoldRanges())) << log.str();
+        ASSERT_EQ(DescribeFlat(expanded), DescribeFlat(*reference->AllFoldRanges())) << log.str();
     }
 }
 
