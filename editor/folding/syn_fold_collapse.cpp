@@ -193,6 +193,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     PutKeepingState(Lines, Range->FromLine - 1, Lines->Strings(Range->FromLine - 1) + Range->CollapsedSuffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
+    ++collapsedCount_;
     HideInside(Range, Range->FoldRangeLevel);
     ShiftAround(all_, *this, Range, -hidden);
     MoveScanMarks(Range->FromLine + 1, -hidden);
@@ -232,6 +233,7 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     }
     Lines->EndUpdate();
     Range->Collapsed = false;
+    --collapsedCount_;
     Range->CollapsedLines.Clear();
     Range->CollapsedStates.clear();
     Range->CollapsedSuffix.clear();

@@ -46,6 +46,7 @@ TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
 void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
 {
     Changed();
+    collapsedCount_ += Range->Collapsed ? 1 : 0;
     all_.push_back(std::move(Range));
 }
 
@@ -53,6 +54,7 @@ void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldR
 {
     Changed();
     resumable_ = false;
+    collapsedCount_ += Range->Collapsed ? 1 : 0;
     all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
 }
 
@@ -62,6 +64,7 @@ std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
     resumable_ = false;
     std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
+    collapsedCount_ -= range->Collapsed ? 1 : 0;
     return range;
 }
 
@@ -72,6 +75,7 @@ void TSynTextAllFoldRanges::ClearAll()
     all_.clear();
     busy_.clear();
     resumable_ = false;
+    collapsedCount_ = 0;
 }
 
 void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
@@ -90,6 +94,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         range->LinesCollapsed = source->LinesCollapsed;
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
+        collapsedCount_ += range->Collapsed ? 1 : 0;
         range->ParentCollapsed = source->ParentCollapsed;
         for (int i = 0; i < source->CollapsedLines.Count(); ++i)
             range->CollapsedLines.Add(source->CollapsedLines.Strings(i));
@@ -109,10 +114,9 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
 
 bool TSynTextAllFoldRanges::HasCollapsed() const
 {
-    // A collapsed range is in view or inside one that is: the entries, made
-    // once per change of the ranges, answer without a pass over them all.
-    Entries();
-    return !collapsedHeads_.empty();
+    // One inside a collapsed range has that one around it, in view or
+    // inside another.
+    return collapsedCount_ > 0;
 }
 
 void TSynTextAllFoldRanges::KeepCollapsedOnly()
@@ -186,12 +190,16 @@ size_t TSynTextAllFoldRanges::FirstReaching(int Line, int& HiddenAbove) const
 
 bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
 {
+    if (collapsedCount_ == 0)
+        return false;
     Entries();
     return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
 {
+    if (collapsedCount_ == 0)
+        return nullptr;
     Entries();
     const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), First);
     return at != collapsedHeads_.end() && *at <= Last ? collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin())]

@@ -226,6 +226,9 @@ private:
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
     std::vector<TLineSpan> busy_;
     bool resumable_ = false;
+    // The ranges of all_ with Collapsed set: a list without any answers the
+    // questions about collapsed ranges without making its entries.
+    int collapsedCount_ = 0;
     const TSynFoldLineMap* lineMap_ = nullptr;
     mutable std::vector<TEntry> entries_;
     mutable std::vector<int> reach_;         // per entry, the last line of it and of every entry before

@@ -146,6 +146,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
             all_.push_back(std::move(range));
         }
     }
+    collapsedCount_ = static_cast<int>(std::count_if(all_.begin(), all_.end(), [](const auto& R) { return R->Collapsed; }));
     Clear();
     for (int i = 0; i < Found.Count(); ++i)
         Add(Found.Ranges(i));

@@ -106,6 +106,8 @@ bool TSynFoldResume::Start()
         outerTail_.push_back(ranges_.Ranges(k));
     ranges_.Truncate(keep);
     oldOpen_ = openBefore_;
+    for (const TOld& old : oldOpen_)
+        minClosed_ = std::min(minClosed_, old.ClosedAt);
     nextOld_ = firstIndex_;
     return true;
 }
@@ -121,10 +123,17 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
     const auto& all = ranges_.all_;
     for (; nextOld_ < all.size() && all[nextOld_]->FromLine < Line; ++nextOld_) {
         TSynTextFoldRange* range = all[nextOld_].get();
-        if (range->ClosedAt >= Line)
+        if (range->ClosedAt >= Line) {
             oldOpen_.push_back({range, range->ToLine, range->ClosedAt});
+            minClosed_ = std::min(minClosed_, range->ClosedAt);
+        }
     }
-    std::erase_if(oldOpen_, [Line](const TOld& Old) { return Old.ClosedAt < Line; });
+    if (!oldOpen_.empty() && minClosed_ < Line) {
+        std::erase_if(oldOpen_, [Line](const TOld& Old) { return Old.ClosedAt < Line; });
+        minClosed_ = INT_MAX;
+        for (const TOld& old : oldOpen_)
+            minClosed_ = std::min(minClosed_, old.ClosedAt);
+    }
     if (oldOpen_.size() != Open.size() || ranges_.BusyAt(Line))
         return false;
     for (size_t i = 0; i < Open.size(); ++i) {

@@ -70,6 +70,7 @@ private:
     // last asked about: the ranges open there, and the next range of the
     // flat list to take in.
     std::vector<TOld> oldOpen_;
+    int minClosed_ = INT_MAX;  // the least ClosedAt of oldOpen_
     size_t nextOld_ = 0;
     // Where the scan stopped, and the open ranges there.
     int stopLine_ = 0;
