@@ -29,6 +29,7 @@
 #include "platform/win/clipboard.h"
 #include "tests/editor/line_scan_syn.h"
 #include "tests/support/test_random.h"
+#include "tests/editor/syn_fold_test_support.h"
 #include "tests/support/test_seeds.h"
 
 namespace {
@@ -311,19 +312,6 @@ AnsiString TSynTextSessionTest::Comparable(const AnsiString& Text) const
     }
 }
 
-// The tree of Ranges, outermost first and each range's own ranges after it
-// in their order: lines, level and indentation.
-std::string Describe(const TSynTextFoldRanges& Ranges)
-{
-    std::ostringstream out;
-    for (int i = 0; i < Ranges.Count(); ++i) {
-        const TSynTextFoldRange* range = Ranges.Ranges(i);
-        out << "(" << range->FromLine << "-" << range->ToLine << " L" << range->FoldRangeLevel << " I"
-            << range->Indent << Describe(range->SubFoldRanges) << ")";
-    }
-    return out.str();
-}
-
 int TreeCount(const TSynTextFoldRanges& Ranges)
 {
     int count = Ranges.Count();
@@ -336,15 +324,11 @@ int TreeCount(const TSynTextFoldRanges& Ranges)
 // the whole text finds, in the same tree.
 void TSynTextSessionTest::CheckFoldsMatchRebuild()
 {
-    TSynTextAllFoldRanges expanded;
-    expanded.Assign(*memo->AllFoldRanges());
-    TSynTextStringList lines;
-    lines.Assign(memo->Lines());
-    expanded.ExpandAll(&lines);
-    ASSERT_EQ(TreeCount(expanded), expanded.AllCount()) << "every range in the tree once";
+    const std::unique_ptr<TSynTextAllFoldRanges> expanded = ExpandedFoldRanges(*memo);
+    ASSERT_EQ(TreeCount(*expanded), expanded->AllCount()) << "every range in the tree once";
     reference->SetText(memo->Text());
     reference->RebuildFoldRanges();
-    ASSERT_EQ(Describe(expanded), Describe(*reference->AllFoldRanges())) << "fold ranges of a rebuild";
+    ASSERT_EQ(DescribeFoldTree(*expanded), DescribeFoldTree(*reference->AllFoldRanges())) << "fold ranges of a rebuild";
 }
 
 bool TSynTextSessionTest::KeepSize(TRandom& R, std::ostringstream& Log)

@@ -15,6 +15,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
+#include "tests/editor/syn_fold_test_support.h"
 #include "tests/support/test_random.h"
 #include "tests/support/test_seeds.h"
 
@@ -56,18 +57,6 @@ AnsiString RandomText(TRandom& R, int Pieces_)
     for (int i = 0; i < Pieces_; ++i)
         text += R.Pick(Pieces);
     return text;
-}
-
-// The tree of the ranges, each with its lines, level and indentation.
-std::string Describe(const TSynTextFoldRanges& Ranges)
-{
-    std::ostringstream out;
-    for (int i = 0; i < Ranges.Count(); ++i) {
-        const TSynTextFoldRange* range = Ranges.Ranges(i);
-        out << "(" << range->FromLine << "-" << range->ToLine << " L" << range->FoldRangeLevel << " I"
-            << range->Indent << Describe(range->SubFoldRanges) << ")";
-    }
-    return out.str();
 }
 
 // The flat list in document order, as painting reads it.
@@ -134,16 +123,11 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
             break;
         }
         }
-        // The ranges with every collapsed one expanded in a copy.
-        TSynTextAllFoldRanges expanded;
-        expanded.Assign(*memo->AllFoldRanges());
-        TSynTextStringList lines;
-        lines.Assign(memo->Lines());
-        expanded.ExpandAll(&lines);
+        const std::unique_ptr<TSynTextAllFoldRanges> expanded = ExpandedFoldRanges(*memo);
         reference->SetText(memo->Text());
         reference->RebuildFoldRanges();
-        ASSERT_EQ(Describe(expanded), Describe(*reference->AllFoldRanges())) << log.str();
-        ASSERT_EQ(DescribeFlat(expanded), DescribeFlat(*reference->AllFoldRanges())) << log.str();
+        ASSERT_EQ(DescribeFoldTree(*expanded), DescribeFoldTree(*reference->AllFoldRanges())) << log.str();
+        ASSERT_EQ(DescribeFlat(*expanded), DescribeFlat(*reference->AllFoldRanges())) << log.str();
     }
 }
 

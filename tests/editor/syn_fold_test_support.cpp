@@ -1,0 +1,28 @@
+#include "tests/editor/syn_fold_test_support.h"
+
+#include <sstream>
+
+#include "editor/document/syn_text_string_list.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_custom_text.h"
+
+std::string DescribeFoldTree(const TSynTextFoldRanges& Ranges)
+{
+    std::ostringstream out;
+    for (int i = 0; i < Ranges.Count(); ++i) {
+        const TSynTextFoldRange* range = Ranges.Ranges(i);
+        out << "(" << range->FromLine << "-" << range->ToLine << " L" << range->FoldRangeLevel << " I"
+            << range->Indent << DescribeFoldTree(range->SubFoldRanges) << ")";
+    }
+    return out.str();
+}
+
+std::unique_ptr<TSynTextAllFoldRanges> ExpandedFoldRanges(TCustomSynText& Editor)
+{
+    auto expanded = std::make_unique<TSynTextAllFoldRanges>();
+    expanded->Assign(*Editor.AllFoldRanges());
+    TSynTextStringList lines;
+    lines.Assign(Editor.Lines());
+    expanded->ExpandAll(&lines);
+    return expanded;
+}
