@@ -225,7 +225,7 @@ void TCustomSynText::RescanPendingFolds()
         RescanFoldRanges();
 }
 
-std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiString& Line) const
+std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const
 {
     // The stored range above a line changed in this update, or not scanned
     // yet, is not what a scan of the text will read.
@@ -235,24 +235,31 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
     // The first line of a collapsed range carries what the collapse appended.
     if (allFoldRanges_->CollapsedStartsAt(Index + 1))
         return std::nullopt;
-    TSynFoldScanner& scanner = FoldScanner();
+    // A scanner the first notice did not check (it answered before asking
+    // for one) gives a signature that counts for nothing: without the
+    // first one the write counts as a change, and the next write checks
+    // the scanner before it takes this one from the cache.
+    TSynFoldScanner& scanner = SecondNotice && foldScanner_ ? *foldScanner_ : FoldScanner();
     const intptr_t rangeAbove = highlighter_ && Index > 0 ? lines_->GetRange(Index - 1) : 0;
     TLastFoldSignature& last = lastFoldSignature_;
     if (last.Index == Index && last.RangeAbove == rangeAbove && last.Highlighter == highlighter_ && last.Line == Line)
         return last.Signature;
     last.Index = -1;
+    // Into the buffer of the line before: a line of about the same length
+    // takes no new block.
+    last.Line.assign(Line);
+    const AnsiString& line = last.Line;
     std::optional<std::vector<TPaintedToken>> painted;
     if (highlighter_) {
         scanner.AttributeAt = [&](int, int Char) {
             if (!painted)
-                painted = PaintedTokens(highlighter_, Index > 0 ? &rangeAbove : nullptr, Line, Index);
+                painted = PaintedTokens(highlighter_, Index > 0 ? &rangeAbove : nullptr, line, Index);
             return NameAt(*painted, Char);
         };
     }
-    last.Signature = scanner.LineSignature(Line);
+    last.Signature = scanner.LineSignature(line);
     scanner.AttributeAt = nullptr;  // it reads this call's locals
     last.Index = Index;
-    last.Line = Line;
     last.RangeAbove = rangeAbove;
     last.Highlighter = highlighter_;
     return last.Signature;

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -349,36 +353,124 @@ struct TSynFoldScanner::TRun {
 
 namespace {
 
-// Appends every field of Source the scan reads, each text after its length,
-// so that two lists write the same bytes only when they scan alike.
-void AppendFields(const TFoldRegions* Source, AnsiString& Out)
+// Hands every field of Source the scan reads to Out in a row, each text
+// after its length, so that two lists give the same row only when they scan
+// alike. Out takes numbers, flags and texts.
+template <typename TOut>
+void VisitFields(const TFoldRegions* Source, TOut& Out)
 {
-    auto text = [&Out](const AnsiString& S) {
-        Out += std::to_string(S.size());
-        Out += ':';
-        Out += S;
-    };
     const TSkipRegions* skips = Source->SkipRegions();
-    Out += 'S';
-    Out += std::to_string(skips->Count());
-    for (int i = 0; i < skips->Count(); ++i) {
+    const int skipCount = skips->Count();
+    Out.Number(static_cast<size_t>(skipCount));
+    for (int i = 0; i < skipCount; ++i) {
         const TSkipRegionItem* item = skips->GetItem(i);
-        Out += static_cast<char>(item->RegionType);
-        text(item->Open());
-        text(item->Close());
-        text(item->Escape());
+        Out.Flag(static_cast<char>(item->RegionType));
+        Out.Text(item->Open());
+        Out.Text(item->Close());
+        Out.Text(item->Escape());
     }
-    Out += 'F';
-    Out += std::to_string(Source->Count());
-    for (int i = 0; i < Source->Count(); ++i) {
+    const int count = Source->Count();
+    Out.Number(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
         const TFoldRegionItem* item = Source->GetItem(i);
-        Out += static_cast<char>(item->RegionType);
-        Out += static_cast<char>(item->WholeWords);
-        Out += static_cast<char>(item->AllowNoSubs);
-        text(item->Open());
-        text(item->Close());
-        AppendFields(item->SubRegions(), Out);
+        Out.Flag(static_cast<char>(item->RegionType));
+        Out.Flag(static_cast<char>(item->WholeWords));
+        Out.Flag(static_cast<char>(item->AllowNoSubs));
+        Out.Text(item->Open());
+        Out.Text(item->Close());
+        VisitFields(item->SubRegions(), Out);
     }
+}
+
+// Writes the fields down.
+struct TFieldWriter {
+    AnsiString& Row;
+    void Number(size_t N) { Row.append(reinterpret_cast<const char*>(&N), sizeof N); }
+    void Flag(char C) { Row += C; }
+    void Text(const AnsiString& S)
+    {
+        Number(S.size());
+        Row += S;
+    }
+};
+
+// Reads the fields against a row written before, without writing them again.
+struct TFieldReader {
+    std::string_view Row;
+    size_t At = 0;
+    bool Same = true;
+    void Number(size_t N)
+    {
+        size_t stored = 0;
+        if (Same && Row.size() - At >= sizeof stored) {
+            std::memcpy(&stored, Row.data() + At, sizeof stored);
+            At += sizeof stored;
+            Same = stored == N;
+        } else {
+            Same = false;
+        }
+    }
+    void Flag(char C)
+    {
+        Same = Same && At < Row.size() && Row[At] == C;
+        ++At;
+    }
+    void Text(const AnsiString& S)
+    {
+        Number(S.size());
+        // Tokens are a byte or two long: a loop beats a call.
+        if (!Same || Row.size() - At < S.size()) {
+            Same = false;
+            return;
+        }
+        for (const char c : S)
+            if (Row[At++] != c)
+                Same = false;
+    }
+};
+
+// A 16-byte vector of the compiler's own: one instruction compares 16 bytes.
+using TChunk = unsigned char __attribute__((vector_size(16)));
+
+// Passes the chunks of Text from P on whose bytes are all below 0x80 and
+// none of the Count bytes at Stops; answers the start of the first other
+// chunk, or where fewer bytes than a chunk's are left. The number of stops
+// is fixed at compile time, so that each one costs one comparison.
+template <size_t Count>
+size_t PassChunks(std::string_view Text, size_t P, const unsigned char* Stops)
+{
+    std::array<TChunk, Count> stops;
+    for (size_t i = 0; i < Count; ++i)
+        stops[i] = TChunk{} + Stops[i];
+    auto marked = [&stops](const char* At) {
+        TChunk chunk;
+        std::memcpy(&chunk, At, sizeof chunk);
+        auto marks = chunk >= 0x80;
+        for (const TChunk& stop : stops)
+            marks |= chunk == stop;
+        return marks;
+    };
+    auto any = [](const auto& Marks) {
+        uint64_t halves[2];
+        std::memcpy(halves, &Marks, sizeof halves);
+        return (halves[0] | halves[1]) != 0;
+    };
+    const char* const bytes = Text.data();
+    // Two chunks a test while both fit.
+    while (Text.size() - P >= 2 * sizeof(TChunk) && !any(marked(bytes + P) | marked(bytes + P + sizeof(TChunk))))
+        P += 2 * sizeof(TChunk);
+    while (Text.size() - P >= sizeof(TChunk) && !any(marked(bytes + P)))
+        P += sizeof(TChunk);
+    return P;
+}
+
+size_t PassNoChunks(std::string_view, size_t P, const unsigned char*) { return P; }
+
+template <size_t... Counts>
+constexpr std::array<size_t (*)(std::string_view, size_t, const unsigned char*), sizeof...(Counts)> ChunkPassers(
+    std::index_sequence<Counts...>)
+{
+    return {&PassChunks<Counts>...};
 }
 
 void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
@@ -391,25 +483,30 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
 {
     if (Regions) {
         Compile(Regions, *regions_, CaseSensitive, subLists_);
-        AppendFields(Regions, sourceFields_);
+        TFieldWriter writer{sourceFields_};
+        VisitFields(Regions, writer);
     }
-    auto measure = [this, CaseSensitive](const AnsiString& Token) {
+    lists_.push_back(regions_.get());
+    for (const auto& list : subLists_)
+        lists_.push_back(list.get());
+    std::array<bool, 256> stops{};
+    auto measure = [this, CaseSensitive, &stops](const AnsiString& Token) {
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
             tokensWhole_ = false;
         if (!Token.empty())
-            signatureStops_[static_cast<unsigned char>(Token[0])] = true;
+            stops[static_cast<unsigned char>(Token[0])] = true;
         // Upper-casing the text changes nothing a token without letters
         // could match.
         if (!CaseSensitive && std::any_of(Token.begin(), Token.end(), [](char C) { return C >= 'A' && C <= 'Z'; }))
             foldCase_ = true;
     };
-    for (const TRegionList* list : Lists()) {
+    for (const TRegionList* list : lists_) {
         for (const TSkip& skip : list->Skips) {
             measure(skip.Open);
             measure(skip.Close);
             if (skip.Escape) {
-                signatureStops_[static_cast<unsigned char>(skip.Escape)] = true;
+                stops[static_cast<unsigned char>(skip.Escape)] = true;
                 foldCase_ = foldCase_ || (!CaseSensitive && skip.Escape >= 'A' && skip.Escape <= 'Z');
             }
         }
@@ -418,6 +515,15 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
             measure(region.Close);
         }
     }
+    size_t ascii = 0;
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        signatureBytes_[byte] = stops[byte] ? sbStop : IsDBCSLeadByte(byte) ? sbLead : sbStep;
+        if (stops[byte] && byte < 0x80 && ascii++ < asciiStops_.size())
+            asciiStops_[ascii - 1] = byte;
+    }
+    static constexpr auto passers = ChunkPassers(std::make_index_sequence<std::tuple_size_v<decltype(asciiStops_)> + 1>());
+    passChunks_ = ascii < passers.size() ? passers[ascii] : &PassNoChunks;
 }
 
 TSynFoldScanner::~TSynFoldScanner() = default;
@@ -426,10 +532,11 @@ bool TSynFoldScanner::MadeFrom(const TFoldRegions* Regions, bool CaseSensitive, 
 {
     if (Regions != source_ || CaseSensitive != caseSensitive_ || TabWidth != tabWidth_)
         return false;
-    checkedFields_.clear();
-    if (Regions)
-        AppendFields(Regions, checkedFields_);
-    return checkedFields_ == sourceFields_;
+    if (!Regions)
+        return true;
+    TFieldReader reader{sourceFields_};
+    VisitFields(Regions, reader);
+    return reader.Same && reader.At == sourceFields_.size();
 }
 
 void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges)
@@ -443,12 +550,27 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
     run.Scan(*regions_, nullptr, 0);
 }
 
-std::vector<const TSynFoldScanner::TRegionList*> TSynFoldScanner::Lists() const
+size_t TSynFoldScanner::NextSignatureStop(std::string_view Text, size_t P) const
 {
-    std::vector<const TRegionList*> lists{regions_.get()};
-    for (const auto& list : subLists_)
-        lists.push_back(list.get());
-    return lists;
+    const size_t size = Text.size();
+    while (P < size) {
+        P = passChunks_(Text, P, asciiStops_.data());
+        // Character by character to the end of the chunk: a lead byte counts
+        // with its trail byte, never with a line break.
+        for (const size_t end = std::min(size, P + sizeof(TChunk)); P < end;) {
+            switch (signatureBytes_[static_cast<unsigned char>(Text[P])]) {
+            case sbStop:
+                return P;
+            case sbLead:
+                P += P + 1 < size && !IsBreak(Text[P + 1]) ? 2 : 1;
+                break;
+            case sbStep:
+                ++P;
+                break;
+            }
+        }
+    }
+    return size;
 }
 
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
@@ -457,28 +579,33 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
         return std::nullopt;
     const AnsiString upper = foldCase_ ? UpperCase(Line) : AnsiString();
     const AnsiString& text = foldCase_ ? upper : Line;
-    TSynTextAllFoldRanges unused;
+    // The signature's run opens no range, so it never writes to these.
+    static TSynTextAllFoldRanges unused;
     const TRun run(text, unused, AttributeAt, tabWidth_);
-    const std::vector<const TRegionList*> lists = Lists();
     AnsiString signature;
+    AnsiString here;  // one letter per token kind that starts at a stop, with its flags
     bool opens = false;
     std::optional<size_t> previous;  // where the last token started
-    for (size_t p = NextStop(text, 0, signatureStops_); p < text.size();
-         p = NextStop(text, p + run.CharLen(p), signatureStops_)) {
-        // One letter per token kind that starts here, with its flags.
-        AnsiString here;
-        for (const TRegionList* list : lists) {
+    for (size_t p = NextSignatureStop(text, 0); p < text.size(); p = NextSignatureStop(text, p + run.CharLen(p))) {
+        here.clear();
+        bool found = false;  // a token of any kind starts here
+        for (const TRegionList* list : lists_) {
             for (const TSkip& skip : list->Skips) {
                 int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
                 if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
                                               : !skip.Close.empty() && run.StartsWith(skip.Close, p))
                     bits |= 2;
                 here += static_cast<char>('a' + bits);
+                found = found || bits != 0;
                 // An escape takes the character after it, or the line break.
                 if (skip.Escape && text[p] == skip.Escape) {
                     const size_t next = p + run.CharLen(p);
+                    found = true;
                     here += '\\';
-                    here += next < text.size() ? text.substr(next, run.CharLen(next)) : AnsiString("\n");
+                    if (next < text.size())
+                        here.append(text, next, run.CharLen(next));
+                    else
+                        here += '\n';
                 }
             }
             for (const TRegion& region : list->Regions) {
@@ -495,15 +622,24 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
                     bits |= 16;
                 opens = opens || (bits & 1) != 0;
                 here += static_cast<char>('A' + bits);
+                found = found || bits != 0;
             }
         }
-        if (here.find_first_not_of("aA") == AnsiString::npos)
+        if (!found)
             continue;
-        signature += (previous ? std::to_string(std::min(p - *previous, reach_)) : AnsiString("-")) + ":" + here + ";";
+        if (previous)
+            signature += std::to_string(std::min(p - *previous, reach_));
+        else
+            signature += '-';
+        signature += ':';
+        signature += here;
+        signature += ';';
         previous = p;
     }
-    if (opens)
-        signature += "I" + std::to_string(IndentLevel(text, tabWidth_));
+    if (opens) {
+        signature += 'I';
+        signature += std::to_string(IndentLevel(text, tabWidth_));
+    }
     return signature;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -61,15 +62,17 @@ public:
     struct TRun;
 
 private:
-    // The outermost list and every sub-region list.
-    std::vector<const TRegionList*> Lists() const;
+    // The first character at or after P that may start a token or an escape
+    // of any list, as the scan steps through characters; Text's size when
+    // none does.
+    size_t NextSignatureStop(std::string_view Text, size_t P) const;
 
     const TFoldRegions* source_;
     bool caseSensitive_;
-    AnsiString sourceFields_;            // every field of source_ the scan reads, in a row
-    mutable AnsiString checkedFields_;   // MadeFrom's buffer, kept for its capacity
+    AnsiString sourceFields_;  // every field of source_ the scan reads, in a row
     std::unique_ptr<TRegionList> regions_;
     std::vector<std::unique_ptr<TRegionList>> subLists_;  // the sub-region lists regions_ points into
+    std::vector<const TRegionList*> lists_;               // regions_ and every sub-region list
     // The text is compared upper-cased: the tokens match in any letter
     // case and some of them have letters.
     bool foldCase_ = false;
@@ -78,7 +81,14 @@ private:
     // other: the longest token, or an escape with the character it takes.
     size_t reach_ = 4;
     bool tokensWhole_ = true;  // every token ends at a character's end
-    // The first bytes of every token and escape of every list: a character
-    // starting with any other byte adds nothing to a line's signature.
-    std::array<bool, 256> signatureStops_{};
+    // What a line's signature makes of each byte: the first byte of a token
+    // or an escape of any list (a character starting with any other byte
+    // adds nothing to the signature), a lead byte, or a byte it steps over.
+    enum TSignatureByte : uint8_t { sbStep, sbStop, sbLead };
+    std::array<TSignatureByte, 256> signatureBytes_{};
+    // The stop bytes below 0x80: where 16 bytes in a row are none of these
+    // and all below 0x80, the walk passes them at once (passChunks_, made
+    // for their number; with more than there are places, it passes none).
+    std::array<unsigned char, 8> asciiStops_{};
+    size_t (*passChunks_)(std::string_view Text, size_t P, const unsigned char* Stops) = nullptr;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_line_map.h"
@@ -202,6 +204,71 @@ TEST(TSynFoldScannerTest, EveryTokenIsSeenWhateverByteItStartsWith)
     EXPECT_EQ(scanner.LineSignature("  if (readyx) {"), plain);
     EXPECT_NE(scanner.LineSignature("  if (ready) rem {"), plain);
     EXPECT_EQ(scanner.LineSignature("\xD5\x66\xE9\x54"), AnsiString());
+}
+
+// Long stretches without a token's first byte or a double-byte character
+// are passed many bytes at once: a token or a lead byte at any place in such
+// a stretch is still seen, and a trail byte that reads as a token still is
+// not one. With more kinds of first bytes than are compared at once, the
+// line is read byte by byte, to the same signatures.
+TEST(TSynFoldScannerTest, LongLinesGiveTheSignaturesOfTheirTokens)
+{
+    for (const bool manyFirstBytes : {false, true}) {
+        TFoldRegions regions;
+        regions.Add(frtOneChar, false, false, false, "{", "}");
+        regions.SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        if (manyFirstBytes)
+            for (const char* pair : {"()", "[]", "<>", "!?"})
+                regions.Add(frtOneChar, false, false, false, AnsiString(1, pair[0]), AnsiString(1, pair[1]));
+        TSynFoldScanner scanner(&regions, false, 4);
+        const std::optional<AnsiString> open = scanner.LineSignature("{");
+        const std::optional<AnsiString> pair = scanner.LineSignature("{ }");
+        ASSERT_TRUE(open && pair);
+        ASSERT_NE(open, pair);
+        for (size_t length = 0; length < 50; ++length) {
+            const AnsiString x(length, 'x');
+            EXPECT_EQ(scanner.LineSignature(x + "{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature(x + "{ }" + x), pair) << length;
+            // 81 7B and 81 7D: double-byte characters whose trail bytes read
+            // as braces.
+            EXPECT_EQ(scanner.LineSignature(x + "\x81\x7B{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + x + "\x81\x7D"), open) << length;
+            EXPECT_EQ(scanner.LineSignature(x + "\xD5\x66{" + x + "}"), scanner.LineSignature("{" + x + "}")) << length;
+            EXPECT_NE(scanner.LineSignature(x + "\x81\x7B{" + x + "\"}"), pair) << length;
+        }
+    }
+}
+
+// A scanner tells when the regions it was made from were edited in place,
+// whatever the field.
+TEST(TSynFoldScannerTest, ItTellsRegionsEditedInPlace)
+{
+    TFoldRegions regions;
+    TFoldRegionItem* braces = regions.Add(frtOneChar, false, false, false, "{", "}");
+    TSkipRegionItem* quotes = regions.SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    const std::vector<std::function<void()>> edits{
+        [&] { braces->WholeWords = true; },
+        [&] { braces->AllowNoSubs = true; },
+        [&] { braces->RegionType = frtToken; },
+        [&] { braces->SetClose(")"); },
+        [&] { braces->SetOpen("{{"); },
+        [&] { quotes->SetEscape(""); },
+        [&] { quotes->SetClose("'"); },
+        [&] { quotes->RegionType = srtLineEnd; },
+        [&] { braces->SubRegions()->Add(frtOneChar, false, false, false, "(", ")"); },
+        [&] { braces->SubRegions()->GetItem(0)->SetClose("]"); },
+        [&] { braces->SubRegions()->SkipRegions()->Add("'", "'", "", srtCloseChar); },
+        [&] { regions.SkipRegions()->Add("//", "", "", srtLineEnd); },
+        [&] { regions.Delete(0); },
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        TSynFoldScanner scanner(&regions, false, 4);
+        EXPECT_TRUE(scanner.MadeFrom(&regions, false, 4)) << i;
+        EXPECT_FALSE(scanner.MadeFrom(&regions, true, 4)) << i;
+        EXPECT_FALSE(scanner.MadeFrom(&regions, false, 8)) << i;
+        edits[i]();
+        EXPECT_FALSE(scanner.MadeFrom(&regions, false, 4)) << i;
+    }
 }
 
 TEST_F(TSynCodeFoldingTest, BracesInStringsAndCommentsDoNotFold)
