@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -28,6 +29,19 @@ std::vector<size_t> FindToken(const AnsiString& Line, const AnsiString& Token)
         if (Line.compare(i, Token.size(), Token) == 0)
             found.push_back(i);
     return found;
+}
+
+// The start of the character of Line that holds the byte at Offset, found
+// without walking from the line's start: a byte that is no lead byte ends a
+// character, so the characters after it start as they would from the start.
+size_t CharStartNear(std::string_view Line, size_t Offset)
+{
+    size_t at = Offset;
+    while (at > 0 && IsDBCSLeadByte(Line[at - 1]))
+        --at;
+    while (at + CharLengthAt(Line, at) <= Offset)
+        at += CharLengthAt(Line, at);
+    return at;
 }
 
 // Visits the regions of List, the sub-regions of each before it, until Visit
@@ -570,12 +584,25 @@ void TCustomSynText::UpdateCaretFoldRange()
                                 ? codeFolding_->FoldRegions()
                                 : (highlighter_ ? highlighter_->FoldRegions() : nullptr);
     const bool caseSensitive = codeFolding_->CaseSensitive();
-    const AnsiString line = caseSensitive ? LineText() : UpperCase(LineText());
-    // The caret touches a token from its first column to just after it.
+    // The caret touches a token from its first column to just after it, so
+    // only the bytes from the longest token's length left of the caret to
+    // as far right of it are read, from the start of a character on.
+    size_t longest = 0;
+    VisitRegions(regions, [&longest](TFoldRegionItem* Region) {
+        longest = std::max({longest, Region->Open().size(), Region->Close().size()});
+        return false;
+    });
+    const std::string_view text =
+        caretY_ >= 1 && caretY_ <= lines_->Count() ? lines_->LineView(caretY_ - 1) : std::string_view();
+    const size_t caret = static_cast<size_t>(std::max(caretX_, 1) - 1);
+    const size_t first = caret - std::min(caret, longest);
+    const size_t from = first < text.size() ? CharStartNear(text, first) : text.size();
+    const std::string_view near = text.substr(from, std::min(text.size(), caret + longest) - from);
+    const AnsiString line = caseSensitive ? AnsiString(near) : UpperCase(near);
     auto touches = [&](const AnsiString& Token) {
         const AnsiString token = caseSensitive ? Token : UpperCase(Token);
         for (const size_t at : FindToken(line, token)) {
-            const int column = static_cast<int>(at) + 1;
+            const int column = static_cast<int>(from + at) + 1;
             if (column <= caretX_ && caretX_ <= column + static_cast<int>(token.size()))
                 return true;
         }

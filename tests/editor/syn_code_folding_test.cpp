@@ -544,6 +544,56 @@ TEST_F(TSynCodeFoldingTest, EditsOnALineWithABlockCommentKeepTheRangesOfARebuild
     EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 7, 0}, {4, 6, 1}}));
 }
 
+// The caret marks the range of a token it touches, from the token's first
+// column to the column just after it, however long the line and whatever
+// stands before: a trail byte that reads as a token is none.
+TEST_F(TSynCodeFoldingTest, TheCaretTouchesATokenFromItsFirstColumnToJustAfterIt)
+{
+    memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "begin", "end");
+    const AnsiString far(3000, 'y');
+    memo->SetMaxScrollWidth(4000);  // the caret may go that far right
+    // Line 1: 81 D5 twice, then 81 7B, whose trail byte reads as "{"; read
+    // from the first D5 on, the bytes would pair the other way.
+    Load("\x81\xD5\x81\xD5\x81\x7B x {\r\n"  // 1
+         "  Begin " + far + " {\r\n"     // 2
+         "  a;\r\n"                      // 3
+         "  }\r\n"                       // 4
+         "END\r\n"                       // 5
+         "}");                            // 6
+    TSynTextFoldRange* first = memo->GetFoldRangeStartingAt(1);
+    TSynTextFoldRange* second = memo->GetFoldRangeStartingAt(2);
+    ASSERT_TRUE(first && second);
+    auto touched = [&](int Char, int Line) {
+        memo->SetCaretXY(BufferCoord(Char, Line));
+        memo->UpdateCaretFoldRange();
+        return memo->CaretFoldRange();
+    };
+    EXPECT_EQ(touched(6, 1), nullptr);
+    EXPECT_EQ(touched(7, 1), nullptr);
+    EXPECT_EQ(touched(9, 1), nullptr);
+    EXPECT_EQ(touched(10, 1), first);
+    EXPECT_EQ(touched(11, 1), first);
+    EXPECT_EQ(touched(12, 1), nullptr);
+    // "begin" in any letter case, at either end of a long line.
+    EXPECT_EQ(touched(2, 2), nullptr);
+    EXPECT_EQ(touched(3, 2), second);
+    EXPECT_EQ(touched(8, 2), second);
+    EXPECT_EQ(touched(9, 2), nullptr);
+    EXPECT_EQ(touched(1500, 2), nullptr);
+    EXPECT_EQ(touched(3010, 2), second);
+    EXPECT_EQ(touched(3011, 2), second);
+    EXPECT_EQ(touched(3, 4), memo->GetFoldRangeEndingAt(4));
+    EXPECT_NE(touched(3, 4), nullptr);
+    EXPECT_EQ(touched(2, 5), memo->GetFoldRangeEndingAt(5));
+    EXPECT_NE(touched(2, 5), nullptr);
+    EXPECT_EQ(touched(5, 5), nullptr);
+    // With letter case: "Begin" and "END" are no tokens.
+    memo->CodeFolding()->SetCaseSensitive(true);
+    EXPECT_EQ(touched(3, 2), nullptr);
+    EXPECT_EQ(touched(2, 5), nullptr);
+    EXPECT_EQ(touched(3010, 2), memo->GetFoldRangeStartingAt(2));
+}
+
 TEST_F(TSynCodeFoldingTest, OnlyEditsThatChangeWhatTheScanReadsMoveTheRanges)
 {
     memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("/*", "*/", "", srtCloseString);
