@@ -432,45 +432,52 @@ struct TFieldReader {
 // A 16-byte vector of the compiler's own: one instruction compares 16 bytes.
 using TChunk = unsigned char __attribute__((vector_size(16)));
 
-// Passes the chunks of Text from P on whose bytes are all below 0x80 and
-// none of the Count bytes at Stops; answers the start of the first other
-// chunk, or where fewer bytes than a chunk's are left. The number of stops
-// is fixed at compile time, so that each one costs one comparison.
+// The first byte at or after P that Stops marks, Text's size when none is;
+// the Count bytes at StopBytes are those it marks. Chunks of Text that hold
+// none of them are passed with a comparison for each, fixed at compile time.
 template <size_t Count>
-size_t PassChunks(std::string_view Text, size_t P, const unsigned char* Stops)
+size_t FindStopByte(std::string_view Text, size_t P, const unsigned char* StopBytes,
+                    const std::array<bool, 256>& Stops)
 {
-    std::array<TChunk, Count> stops;
-    for (size_t i = 0; i < Count; ++i)
-        stops[i] = TChunk{} + Stops[i];
-    auto marked = [&stops](const char* At) {
-        TChunk chunk;
-        std::memcpy(&chunk, At, sizeof chunk);
-        auto marks = chunk >= 0x80;
-        for (const TChunk& stop : stops)
-            marks |= chunk == stop;
-        return marks;
-    };
-    auto any = [](const auto& Marks) {
-        uint64_t halves[2];
-        std::memcpy(halves, &Marks, sizeof halves);
-        return (halves[0] | halves[1]) != 0;
-    };
+    const size_t size = Text.size();
     const char* const bytes = Text.data();
-    // Two chunks a test while both fit.
-    while (Text.size() - P >= 2 * sizeof(TChunk) && !any(marked(bytes + P) | marked(bytes + P + sizeof(TChunk))))
-        P += 2 * sizeof(TChunk);
-    while (Text.size() - P >= sizeof(TChunk) && !any(marked(bytes + P)))
-        P += sizeof(TChunk);
-    return P;
+    if constexpr (Count > 0) {
+        std::array<TChunk, Count> stops;
+        for (size_t i = 0; i < Count; ++i)
+            stops[i] = TChunk{} + StopBytes[i];
+        auto marked = [&stops](const char* At) {
+            TChunk chunk;
+            std::memcpy(&chunk, At, sizeof chunk);
+            auto marks = chunk == stops[0];
+            for (size_t i = 1; i < Count; ++i)
+                marks |= chunk == stops[i];
+            return marks;
+        };
+        auto any = [](const auto& Marks) {
+            uint64_t halves[2];
+            std::memcpy(halves, &Marks, sizeof halves);
+            return (halves[0] | halves[1]) != 0;
+        };
+        // Two chunks a test while both fit.
+        while (size - P >= 2 * sizeof(TChunk) && !any(marked(bytes + P) | marked(bytes + P + sizeof(TChunk))))
+            P += 2 * sizeof(TChunk);
+        while (size - P >= sizeof(TChunk) && !any(marked(bytes + P)))
+            P += sizeof(TChunk);
+    } else {
+        (void)StopBytes;
+    }
+    for (; P < size; ++P)
+        if (Stops[static_cast<unsigned char>(bytes[P])])
+            return P;
+    return size;
 }
 
-size_t PassNoChunks(std::string_view, size_t P, const unsigned char*) { return P; }
-
+// A search for each number of stop bytes that fits; the one for none
+// compares byte by byte, as it does for more than fit.
 template <size_t... Counts>
-constexpr std::array<size_t (*)(std::string_view, size_t, const unsigned char*), sizeof...(Counts)> ChunkPassers(
-    std::index_sequence<Counts...>)
+constexpr auto StopByteFinders(std::index_sequence<Counts...>)
 {
-    return {&PassChunks<Counts>...};
+    return std::array{&FindStopByte<Counts>...};
 }
 
 void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
@@ -489,13 +496,12 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
     lists_.push_back(regions_.get());
     for (const auto& list : subLists_)
         lists_.push_back(list.get());
-    std::array<bool, 256> stops{};
-    auto measure = [this, CaseSensitive, &stops](const AnsiString& Token) {
+    auto measure = [this, CaseSensitive](const AnsiString& Token) {
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
             tokensWhole_ = false;
         if (!Token.empty())
-            stops[static_cast<unsigned char>(Token[0])] = true;
+            signatureStops_[static_cast<unsigned char>(Token[0])] = true;
         // Upper-casing the text changes nothing a token without letters
         // could match.
         if (!CaseSensitive && std::any_of(Token.begin(), Token.end(), [](char C) { return C >= 'A' && C <= 'Z'; }))
@@ -506,7 +512,7 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
             measure(skip.Open);
             measure(skip.Close);
             if (skip.Escape) {
-                stops[static_cast<unsigned char>(skip.Escape)] = true;
+                signatureStops_[static_cast<unsigned char>(skip.Escape)] = true;
                 foldCase_ = foldCase_ || (!CaseSensitive && skip.Escape >= 'A' && skip.Escape <= 'Z');
             }
         }
@@ -515,15 +521,12 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
             measure(region.Close);
         }
     }
-    size_t ascii = 0;
-    for (int b = 0; b < 256; ++b) {
-        const auto byte = static_cast<unsigned char>(b);
-        signatureBytes_[byte] = stops[byte] ? sbStop : IsDBCSLeadByte(byte) ? sbLead : sbStep;
-        if (stops[byte] && byte < 0x80 && ascii++ < asciiStops_.size())
-            asciiStops_[ascii - 1] = byte;
-    }
-    static constexpr auto passers = ChunkPassers(std::make_index_sequence<std::tuple_size_v<decltype(asciiStops_)> + 1>());
-    passChunks_ = ascii < passers.size() ? passers[ascii] : &PassNoChunks;
+    size_t count = 0;
+    for (int b = 0; b < 256; ++b)
+        if (signatureStops_[static_cast<size_t>(b)] && count++ < stopBytes_.size())
+            stopBytes_[count - 1] = static_cast<unsigned char>(b);
+    static constexpr auto finders = StopByteFinders(std::make_index_sequence<std::tuple_size_v<decltype(stopBytes_)> + 1>());
+    findStopByte_ = count < finders.size() ? finders[count] : &FindStopByte<0>;
 }
 
 TSynFoldScanner::~TSynFoldScanner() = default;
@@ -552,25 +555,21 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
 
 size_t TSynFoldScanner::NextSignatureStop(std::string_view Text, size_t P) const
 {
-    const size_t size = Text.size();
-    while (P < size) {
-        P = passChunks_(Text, P, asciiStops_.data());
-        // Character by character to the end of the chunk: a lead byte counts
-        // with its trail byte, never with a line break.
-        for (const size_t end = std::min(size, P + sizeof(TChunk)); P < end;) {
-            switch (signatureBytes_[static_cast<unsigned char>(Text[P])]) {
-            case sbStop:
-                return P;
-            case sbLead:
-                P += P + 1 < size && !IsBreak(Text[P + 1]) ? 2 : 1;
-                break;
-            case sbStep:
-                ++P;
-                break;
-            }
-        }
+    // P starts a character, and so does every byte after one that is no
+    // lead byte. From there each lead byte takes the byte after it (a line
+    // break stands alone): a stop byte starts a character when an even
+    // number of lead bytes stand before it, and is a trail byte otherwise.
+    for (;;) {
+        const size_t stop = findStopByte_(Text, P, stopBytes_.data(), signatureStops_);
+        if (stop == Text.size())
+            return stop;
+        size_t start = stop;
+        while (start > P && IsDBCSLeadByte(Text[start - 1]))
+            --start;
+        if ((stop - start) % 2 == 0 || IsBreak(Text[stop]))
+            return stop;
+        P = stop + 1;
     }
-    return size;
 }
 
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -81,14 +80,13 @@ private:
     // other: the longest token, or an escape with the character it takes.
     size_t reach_ = 4;
     bool tokensWhole_ = true;  // every token ends at a character's end
-    // What a line's signature makes of each byte: the first byte of a token
-    // or an escape of any list (a character starting with any other byte
-    // adds nothing to the signature), a lead byte, or a byte it steps over.
-    enum TSignatureByte : uint8_t { sbStep, sbStop, sbLead };
-    std::array<TSignatureByte, 256> signatureBytes_{};
-    // The stop bytes below 0x80: where 16 bytes in a row are none of these
-    // and all below 0x80, the walk passes them at once (passChunks_, made
-    // for their number; with more than there are places, it passes none).
-    std::array<unsigned char, 8> asciiStops_{};
-    size_t (*passChunks_)(std::string_view Text, size_t P, const unsigned char* Stops) = nullptr;
+    // The first bytes of every token and escape of every list: a character
+    // starting with any other byte adds nothing to a line's signature.
+    std::array<bool, 256> signatureStops_{};
+    // Those bytes, while they fit: 16 bytes in a row that hold none of them
+    // are passed at once (findStopByte_, made for their number); with more,
+    // the search goes byte by byte.
+    std::array<unsigned char, 8> stopBytes_{};
+    size_t (*findStopByte_)(std::string_view Text, size_t P, const unsigned char* StopBytes,
+                            const std::array<bool, 256>& Stops) = nullptr;
 };

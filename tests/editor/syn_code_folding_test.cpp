@@ -235,7 +235,31 @@ TEST(TSynFoldScannerTest, LongLinesGiveTheSignaturesOfTheirTokens)
             EXPECT_EQ(scanner.LineSignature("{" + x + "\x81\x7D"), open) << length;
             EXPECT_EQ(scanner.LineSignature(x + "\xD5\x66{" + x + "}"), scanner.LineSignature("{" + x + "}")) << length;
             EXPECT_NE(scanner.LineSignature(x + "\x81\x7B{" + x + "\"}"), pair) << length;
+            // Runs of bytes that may all lead (D6 D0: 中) pair from their start.
+            AnsiString wide;
+            for (size_t i = 0; i < length; ++i)
+                wide += "\xD6\xD0";
+            EXPECT_EQ(scanner.LineSignature(wide + "{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature(wide + "\x81\x7B{ }" + wide), pair) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + wide + "\x81\x7D" + wide), open) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + x + wide + "\xD6\x81\x81\x7D"), open) << length;
         }
+    }
+    // A token that starts with a double-byte character (說 ... 門) is seen
+    // only where a character starts.
+    TFoldRegions wide;
+    wide.Add(frtOneChar, false, false, false, "\xD5\x66", "\xE9\x54");
+    TSynFoldScanner scanner(&wide, false, 4);
+    const std::optional<AnsiString> open = scanner.LineSignature("\xD5\x66");
+    ASSERT_TRUE(open);
+    ASSERT_NE(open, AnsiString());
+    for (size_t length = 0; length < 50; ++length) {
+        AnsiString run;
+        for (size_t i = 0; i < length; ++i)
+            run += "\xD6\xD0";
+        EXPECT_EQ(scanner.LineSignature(run + "\xD5\x66" + run), open) << length;
+        EXPECT_EQ(scanner.LineSignature(run + "\xD6\xD5\x66" + run), AnsiString()) << length;
+        EXPECT_EQ(scanner.LineSignature(AnsiString(length, 'x') + "\xD6\xD5\x66\xD5\x66"), open) << length;
     }
 }
 
