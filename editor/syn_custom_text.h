@@ -269,7 +269,7 @@ public:
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
     // A copy of the lines with every collapsed range expanded.
     std::unique_ptr<TSynTextStringList> GetExpandedLines() const;
-    bool LineHasFoldToken(const AnsiString& Line, AnsiString& Token) const;
+    bool LineHasFoldToken(std::string_view Line, AnsiString& Token) const;
 
     // --- Commands ---
     virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);

@@ -206,7 +206,7 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
     }
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
-        if (LineHasFoldToken(lines_->Strings(i), token)) {
+        if (LineHasFoldToken(lines_->LineView(i), token)) {
             ++pendingFoldChanges_;
             return;
         }
@@ -625,12 +625,30 @@ void TCustomSynText::UpdateCaretFoldRange()
         InvalidateLines(found->FromLine, found->ToLine);
 }
 
-bool TCustomSynText::LineHasFoldToken(const AnsiString& Line, AnsiString& Token) const
+bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) const
 {
     const bool caseSensitive = codeFolding_->CaseSensitive();
-    const AnsiString line = caseSensitive ? Line : UpperCase(Line);
-    auto has = [&](const AnsiString& T) { return !FindToken(line, caseSensitive ? T : UpperCase(T)).empty(); };
     Token.clear();
+    // A token matches only where the line holds its first byte, in one
+    // letter case or the other: a line that holds none of them is passed
+    // once, without upper-casing it or reading it for every token.
+    std::array<bool, 256> firsts{};
+    auto first = [&firsts, caseSensitive](const AnsiString& T) {
+        if (!T.empty()) {
+            firsts[static_cast<unsigned char>(T[0])] = true;
+            if (!caseSensitive) {
+                firsts[static_cast<unsigned char>(UpCase(T[0]))] = true;
+                firsts[static_cast<unsigned char>(LoCase(T[0]))] = true;
+            }
+        }
+        return false;
+    };
+    VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) { return first(Region->Open()) || first(Region->Close()); });
+    VisitSkipTokens(ScanFoldRegions(), first);
+    if (std::none_of(Line.begin(), Line.end(), [&firsts](char C) { return firsts[static_cast<unsigned char>(C)]; }))
+        return false;
+    const AnsiString line = caseSensitive ? AnsiString(Line) : UpperCase(Line);
+    auto has = [&](const AnsiString& T) { return !FindToken(line, caseSensitive ? T : UpperCase(T)).empty(); };
     if (VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) {
             if (has(Region->Open()))
                 Token = Region->Open();

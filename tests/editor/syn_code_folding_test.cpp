@@ -501,6 +501,24 @@ TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
     EXPECT_EQ(memo->Lines()->Text(), "top\r\n{\r\n" + body);
 }
 
+// Without letter case a token matches in any case, however far along the
+// line; a skip region's token counts; a trail byte is no token.
+TEST_F(TSynCodeFoldingTest, ALineHoldsAFoldTokenInTheCaseTheScanReadsIt)
+{
+    AnsiString token;
+    memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "Begin", "Done");
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("'", "'", "", srtCloseChar);
+    EXPECT_TRUE(memo->LineHasFoldToken(AnsiString(3000, 'x') + " begin", token));
+    EXPECT_EQ(token, "Begin");
+    EXPECT_TRUE(memo->LineHasFoldToken("s = 'a'", token));
+    EXPECT_EQ(token, "'");
+    EXPECT_FALSE(memo->LineHasFoldToken("\x81\x7D Beg", token));
+    EXPECT_EQ(token, "");
+    memo->CodeFolding()->SetCaseSensitive(true);
+    EXPECT_FALSE(memo->LineHasFoldToken("begin DONE", token));
+    EXPECT_TRUE(memo->LineHasFoldToken("x Begin", token));
+}
+
 TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensRescanAtOnce)
 {
     Load("a\r\nb\r\nc");
