@@ -643,7 +643,8 @@ bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) 
         }
         return false;
     };
-    VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) { return first(Region->Open()) || first(Region->Close()); });
+    VisitRegions(ScanFoldRegions(),
+                 [&](TFoldRegionItem* Region) { return first(Region->Open()) || first(Region->Close()); });
     VisitSkipTokens(ScanFoldRegions(), first);
     if (std::none_of(Line.begin(), Line.end(), [&firsts](char C) { return firsts[static_cast<unsigned char>(C)]; }))
         return false;

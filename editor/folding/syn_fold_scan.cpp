@@ -525,7 +525,8 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
     for (int b = 0; b < 256; ++b)
         if (signatureStops_[static_cast<size_t>(b)] && count++ < stopBytes_.size())
             stopBytes_[count - 1] = static_cast<unsigned char>(b);
-    static constexpr auto finders = StopByteFinders(std::make_index_sequence<std::tuple_size_v<decltype(stopBytes_)> + 1>());
+    static constexpr auto finders =
+        StopByteFinders(std::make_index_sequence<std::tuple_size_v<decltype(stopBytes_)> + 1>());
     findStopByte_ = count < finders.size() ? finders[count] : &FindStopByte<0>;
 }
 
