@@ -355,77 +355,78 @@ namespace {
 
 // Hands every field of Source the scan reads to Out in a row, each text
 // after its length, so that two lists give the same row only when they scan
-// alike. Out takes numbers, flags and texts.
+// alike. Out takes numbers, flags and texts, and answers whether to go on.
 template <typename TOut>
-void VisitFields(const TFoldRegions* Source, TOut& Out)
+bool VisitFields(const TFoldRegions* Source, TOut& Out)
 {
     const TSkipRegions* skips = Source->SkipRegions();
     const int skipCount = skips->Count();
-    Out.Number(static_cast<size_t>(skipCount));
+    if (!Out.Number(static_cast<size_t>(skipCount)))
+        return false;
     for (int i = 0; i < skipCount; ++i) {
         const TSkipRegionItem* item = skips->GetItem(i);
-        Out.Flag(static_cast<char>(item->RegionType));
-        Out.Text(item->Open());
-        Out.Text(item->Close());
-        Out.Text(item->Escape());
+        if (!(Out.Flag(static_cast<char>(item->RegionType)) && Out.Text(item->Open()) && Out.Text(item->Close()) &&
+              Out.Text(item->Escape())))
+            return false;
     }
     const int count = Source->Count();
-    Out.Number(static_cast<size_t>(count));
+    if (!Out.Number(static_cast<size_t>(count)))
+        return false;
     for (int i = 0; i < count; ++i) {
         const TFoldRegionItem* item = Source->GetItem(i);
-        Out.Flag(static_cast<char>(item->RegionType));
-        Out.Flag(static_cast<char>(item->WholeWords));
-        Out.Flag(static_cast<char>(item->AllowNoSubs));
-        Out.Text(item->Open());
-        Out.Text(item->Close());
-        VisitFields(item->SubRegions(), Out);
+        if (!(Out.Flag(static_cast<char>(item->RegionType)) && Out.Flag(static_cast<char>(item->WholeWords)) &&
+              Out.Flag(static_cast<char>(item->AllowNoSubs)) && Out.Text(item->Open()) && Out.Text(item->Close()) &&
+              VisitFields(item->SubRegions(), Out)))
+            return false;
     }
+    return true;
 }
 
 // Writes the fields down.
 struct TFieldWriter {
     AnsiString& Row;
-    void Number(size_t N) { Row.append(reinterpret_cast<const char*>(&N), sizeof N); }
-    void Flag(char C) { Row += C; }
-    void Text(const AnsiString& S)
+    bool Number(size_t N)
+    {
+        Row.append(reinterpret_cast<const char*>(&N), sizeof N);
+        return true;
+    }
+    bool Flag(char C)
+    {
+        Row += C;
+        return true;
+    }
+    bool Text(const AnsiString& S)
     {
         Number(S.size());
         Row += S;
+        return true;
     }
 };
 
-// Reads the fields against a row written before, without writing them again.
+// Reads the fields against a row written before, without writing them again,
+// up to the first that differs.
 struct TFieldReader {
-    std::string_view Row;
-    size_t At = 0;
-    bool Same = true;
-    void Number(size_t N)
+    const char* At;
+    const char* End;
+    bool Number(size_t N)
     {
         size_t stored = 0;
-        if (Same && Row.size() - At >= sizeof stored) {
-            std::memcpy(&stored, Row.data() + At, sizeof stored);
-            At += sizeof stored;
-            Same = stored == N;
-        } else {
-            Same = false;
-        }
+        if (static_cast<size_t>(End - At) < sizeof stored)
+            return false;
+        std::memcpy(&stored, At, sizeof stored);
+        At += sizeof stored;
+        return stored == N;
     }
-    void Flag(char C)
+    bool Flag(char C) { return At != End && *At++ == C; }
+    bool Text(const AnsiString& S)
     {
-        Same = Same && At < Row.size() && Row[At] == C;
-        ++At;
-    }
-    void Text(const AnsiString& S)
-    {
-        Number(S.size());
+        if (!Number(S.size()) || static_cast<size_t>(End - At) < S.size())
+            return false;
         // Tokens are a byte or two long: a loop beats a call.
-        if (!Same || Row.size() - At < S.size()) {
-            Same = false;
-            return;
-        }
         for (const char c : S)
-            if (Row[At++] != c)
-                Same = false;
+            if (*At++ != c)
+                return false;
+        return true;
     }
 };
 
@@ -538,9 +539,8 @@ bool TSynFoldScanner::MadeFrom(const TFoldRegions* Regions, bool CaseSensitive, 
         return false;
     if (!Regions)
         return true;
-    TFieldReader reader{sourceFields_};
-    VisitFields(Regions, reader);
-    return reader.Same && reader.At == sourceFields_.size();
+    TFieldReader reader{sourceFields_.data(), sourceFields_.data() + sourceFields_.size()};
+    return VisitFields(Regions, reader) && reader.At == reader.End;
 }
 
 void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges)
