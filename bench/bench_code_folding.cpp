@@ -3,9 +3,11 @@
 // cost grows in step with the text; typing a brace, which finds the ranges
 // again at once, and typing a letter on a line with a brace, which leaves
 // them as they are; with and without a collapsed block, beside the same
-// letter with folding off, on a short line and on one of 3,000 letters.
+// letter with folding off, on a short line and on one of 3,000 letters or
+// 3,000 double-byte characters.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -85,17 +87,21 @@ BENCHMARK(BM_TypeBraceRescans)->Args({25000, 0})->Args({100000, 0})->Args({10000
 
 // A letter typed and taken back again on a line that opens a block: the
 // fold tokens stay as they were, so the ranges need no new scan. Arguments:
-// lines, a block collapsed, folding on, letters added to the line first.
-void BM_TypeLetterOnBraceLine(benchmark::State& State)
+// lines, a block collapsed, folding on, characters added to the line first,
+// each Added.
+void TypeLetterOnBraceLine(benchmark::State& State, const AnsiString& Added)
 {
     TFoldingEditor editor(static_cast<int>(State.range(0)), State.range(2) != 0);
     TSynMemo* memo = editor.memo.get();
     if (State.range(1) != 0)
         memo->Collapse(memo->GetFoldRangeStartingAt(1));
     const int middle = memo->Lines()->Count() / 2 / 10 * 10 + 2;  // "    if (ready) {"
-    if (State.range(3) != 0)
-        memo->Lines()->SetStrings(middle - 1, "    if (ready" + AnsiString(static_cast<size_t>(State.range(3)), 'y') +
-                                                  ") {");
+    if (State.range(3) != 0) {
+        AnsiString line = "    if (ready";
+        for (int64_t i = 0; i < State.range(3); ++i)
+            line += Added;
+        memo->Lines()->SetStrings(middle - 1, line + ") {");
+    }
     for (auto _ : State) {
         memo->SetCaretXY(BufferCoord(9, middle));
         memo->CommandProcessor(ecChar, 'x', nullptr);
@@ -103,9 +109,19 @@ void BM_TypeLetterOnBraceLine(benchmark::State& State)
     }
     State.counters["ranges"] = memo->AllFoldRanges()->AllCount();
 }
+
+void BM_TypeLetterOnBraceLine(benchmark::State& State) { TypeLetterOnBraceLine(State, "y"); }
 BENCHMARK(BM_TypeLetterOnBraceLine)
     ->ArgNames({"lines", "collapsed", "folding", "longer"})
     ->Args({25000, 0, 1, 0})->Args({100000, 0, 1, 0})->Args({100000, 1, 1, 0})->Args({100000, 0, 0, 0})
+    ->Args({100000, 0, 1, 3000})->Args({100000, 0, 0, 3000})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same with 3,000 double-byte characters (說) added, which the fold
+// scan reads character by character.
+void BM_TypeLetterOnWideBraceLine(benchmark::State& State) { TypeLetterOnBraceLine(State, "\xD5\x66"); }
+BENCHMARK(BM_TypeLetterOnWideBraceLine)
+    ->ArgNames({"lines", "collapsed", "folding", "longer"})
     ->Args({100000, 0, 1, 3000})->Args({100000, 0, 0, 3000})
     ->Unit(benchmark::kMicrosecond);
 

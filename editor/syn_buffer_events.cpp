@@ -225,7 +225,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     NoteFoldEdit(Index + 1, Index + Count);
     // A line the fold scan reads differently now may move fold ranges.
     if (CountsFoldChanges()) {
-        const std::optional<AnsiString> signature = FoldSignature(Index, lines_->Strings(Index));
+        const std::optional<AnsiString> signature = FoldSignature(Index, lines_->LineView(Index), true);
         if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
             ++pendingFoldChanges_;
         else if (!signature->empty())
@@ -283,7 +283,7 @@ void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
 void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
     if (CountsFoldChanges())
-        foldSignatureBeforePut_ = FoldSignature(Index, lines_->Strings(Index));
+        foldSignatureBeforePut_ = FoldSignature(Index, lines_->LineView(Index));
     guideIndentsBeforePut_.clear();
     if (codeFolding_->IndentGuides())
         for (int i = Index; i < Index + Count; ++i)

@@ -42,6 +42,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -268,7 +269,7 @@ public:
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
     // A copy of the lines with every collapsed range expanded.
     std::unique_ptr<TSynTextStringList> GetExpandedLines() const;
-    bool LineHasFoldToken(const AnsiString& Line, AnsiString& Token) const;
+    bool LineHasFoldToken(std::string_view Line, AnsiString& Token) const;
 
     // --- Commands ---
     virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);
@@ -644,8 +645,11 @@ protected:
     void CountFoldChanges(int Index, int Count);
     // What the fold scan reads of Line as line Index (from 0) of the buffer
     // (TSynFoldScanner::LineSignature); nullopt when that cannot be told
-    // now. A change that keeps it moves no fold range.
-    std::optional<AnsiString> FoldSignature(int Index, const AnsiString& Line) const;
+    // now. A change that keeps it moves no fold range. After the first
+    // notice of a line write (SecondNotice), the scanner that notice
+    // checked against the fold regions is taken as it is: nothing between
+    // the two notices can edit the regions.
+    std::optional<AnsiString> FoldSignature(int Index, std::string_view Line, bool SecondNotice = false) const;
     // Lines FirstLine .. FirstLine + |Count| - 1 (from 1) came (Count > 0)
     // or went (Count < 0), as the buffer or the fold ranges saw it (Log).
     struct TLineShift {

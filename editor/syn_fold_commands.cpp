@@ -168,7 +168,8 @@ void TCustomSynText::UncollapseLevel(int Level, bool NeedInvalidate)
 
 int TCustomSynText::ExpandFoldsInLines(int First, int Last)
 {
-    if (!allFoldRanges_->HasCollapsed())
+    // Typing beside a collapsed block elsewhere moves no fold lines.
+    if (!allFoldRanges_->HasCollapsed() || !allFoldRanges_->CollapsedIn(First, Last))
         return Last;
     MoveFoldLines([&] {
         for (;;) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -33,6 +34,19 @@ std::vector<size_t> FindToken(const AnsiString& Line, const AnsiString& Token)
         if (Line.compare(i, Token.size(), Token) == 0)
             found.push_back(i);
     return found;
+}
+
+// The start of the character of Line that holds the byte at Offset, found
+// without walking from the line's start: a byte that is no lead byte ends a
+// character, so the characters after it start as they would from the start.
+size_t CharStartNear(std::string_view Line, size_t Offset)
+{
+    size_t at = Offset;
+    while (at > 0 && IsDBCSLeadByte(Line[at - 1]))
+        --at;
+    while (at + CharLengthAt(Line, at) <= Offset)
+        at += CharLengthAt(Line, at);
+    return at;
 }
 
 // Visits the regions of List, the sub-regions of each before it, until Visit
@@ -197,7 +211,7 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
     }
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
-        if (LineHasFoldToken(lines_->Strings(i), token)) {
+        if (LineHasFoldToken(lines_->LineView(i), token)) {
             ++pendingFoldChanges_;
             return;
         }
@@ -229,7 +243,7 @@ void TCustomSynText::RescanPendingFolds()
         RescanFoldRanges();
 }
 
-std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiString& Line) const
+std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const
 {
     // The stored range above a line changed in this update, or not scanned
     // yet, is not what a scan of the text will read.
@@ -239,24 +253,31 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, const AnsiStr
     // The first line of a collapsed range carries what the collapse appended.
     if (allFoldRanges_->CollapsedStartsAt(Index + 1))
         return std::nullopt;
-    TSynFoldScanner& scanner = FoldScanner();
+    // A scanner the first notice did not check (it answered before asking
+    // for one) gives a signature that counts for nothing: without the
+    // first one the write counts as a change, and the next write checks
+    // the scanner before it takes this one from the cache.
+    TSynFoldScanner& scanner = SecondNotice && foldScanner_ ? *foldScanner_ : FoldScanner();
     const intptr_t rangeAbove = highlighter_ && Index > 0 ? lines_->GetRange(Index - 1) : 0;
     TLastFoldSignature& last = lastFoldSignature_;
     if (last.Index == Index && last.RangeAbove == rangeAbove && last.Highlighter == highlighter_ && last.Line == Line)
         return last.Signature;
     last.Index = -1;
+    // Into the buffer of the line before: a line of about the same length
+    // takes no new block.
+    last.Line.assign(Line);
+    const AnsiString& line = last.Line;
     std::optional<std::vector<TPaintedToken>> painted;
     if (highlighter_) {
         scanner.AttributeAt = [&](int, int Char) {
             if (!painted)
-                painted = PaintedTokens(highlighter_, Index > 0 ? &rangeAbove : nullptr, Line, Index);
+                painted = PaintedTokens(highlighter_, Index > 0 ? &rangeAbove : nullptr, line, Index);
             return NameAt(*painted, Char);
         };
     }
-    last.Signature = scanner.LineSignature(Line);
+    last.Signature = scanner.LineSignature(line);
     scanner.AttributeAt = nullptr;  // it reads this call's locals
     last.Index = Index;
-    last.Line = Line;
     last.RangeAbove = rangeAbove;
     last.Highlighter = highlighter_;
     return last.Signature;
@@ -624,12 +645,25 @@ void TCustomSynText::UpdateCaretFoldRange()
                                 ? codeFolding_->FoldRegions()
                                 : (highlighter_ ? highlighter_->FoldRegions() : nullptr);
     const bool caseSensitive = codeFolding_->CaseSensitive();
-    const AnsiString line = caseSensitive ? LineText() : UpperCase(LineText());
-    // The caret touches a token from its first column to just after it.
+    // The caret touches a token from its first column to just after it, so
+    // only the bytes from the longest token's length left of the caret to
+    // as far right of it are read, from the start of a character on.
+    size_t longest = 0;
+    VisitRegions(regions, [&longest](TFoldRegionItem* Region) {
+        longest = std::max({longest, Region->Open().size(), Region->Close().size()});
+        return false;
+    });
+    const std::string_view text =
+        caretY_ >= 1 && caretY_ <= lines_->Count() ? lines_->LineView(caretY_ - 1) : std::string_view();
+    const size_t caret = static_cast<size_t>(std::max(caretX_, 1) - 1);
+    const size_t first = caret - std::min(caret, longest);
+    const size_t from = first < text.size() ? CharStartNear(text, first) : text.size();
+    const std::string_view near = text.substr(from, std::min(text.size(), caret + longest) - from);
+    const AnsiString line = caseSensitive ? AnsiString(near) : UpperCase(near);
     auto touches = [&](const AnsiString& Token) {
         const AnsiString token = caseSensitive ? Token : UpperCase(Token);
         for (const size_t at : FindToken(line, token)) {
-            const int column = static_cast<int>(at) + 1;
+            const int column = static_cast<int>(from + at) + 1;
             if (column <= caretX_ && caretX_ <= column + static_cast<int>(token.size()))
                 return true;
         }
@@ -652,12 +686,31 @@ void TCustomSynText::UpdateCaretFoldRange()
         InvalidateLines(found->FromLine, found->ToLine);
 }
 
-bool TCustomSynText::LineHasFoldToken(const AnsiString& Line, AnsiString& Token) const
+bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) const
 {
     const bool caseSensitive = codeFolding_->CaseSensitive();
-    const AnsiString line = caseSensitive ? Line : UpperCase(Line);
-    auto has = [&](const AnsiString& T) { return !FindToken(line, caseSensitive ? T : UpperCase(T)).empty(); };
     Token.clear();
+    // A token matches only where the line holds its first byte, in one
+    // letter case or the other: a line that holds none of them is passed
+    // once, without upper-casing it or reading it for every token.
+    std::array<bool, 256> firsts{};
+    auto first = [&firsts, caseSensitive](const AnsiString& T) {
+        if (!T.empty()) {
+            firsts[static_cast<unsigned char>(T[0])] = true;
+            if (!caseSensitive) {
+                firsts[static_cast<unsigned char>(UpCase(T[0]))] = true;
+                firsts[static_cast<unsigned char>(LoCase(T[0]))] = true;
+            }
+        }
+        return false;
+    };
+    VisitRegions(ScanFoldRegions(),
+                 [&](TFoldRegionItem* Region) { return first(Region->Open()) || first(Region->Close()); });
+    VisitSkipTokens(ScanFoldRegions(), first);
+    if (std::none_of(Line.begin(), Line.end(), [&firsts](char C) { return firsts[static_cast<unsigned char>(C)]; }))
+        return false;
+    const AnsiString line = caseSensitive ? AnsiString(Line) : UpperCase(Line);
+    auto has = [&](const AnsiString& T) { return !FindToken(line, caseSensitive ? T : UpperCase(T)).empty(); };
     if (VisitRegions(ScanFoldRegions(), [&](TFoldRegionItem* Region) {
             if (has(Region->Open()))
                 Token = Region->Open();

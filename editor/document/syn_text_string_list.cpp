@@ -173,6 +173,13 @@ AnsiString TSynTextStringList::Get(int Index) const
     return Rec(Index).Text.Str();
 }
 
+std::string_view TSynTextStringList::LineView(int Index) const
+{
+    if (Index < 0 || Index >= count_)
+        return {};
+    return Rec(Index).Text.View();
+}
+
 TObject* TSynTextStringList::GetObject(int Index) const
 {
     if (Index < 0 || Index >= count_)

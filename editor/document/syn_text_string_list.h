@@ -101,6 +101,10 @@ public:
     int GetExpandedLength(int Index);
     int GetLongestLineLength();
 
+    // Line Index's bytes without a copy, valid until the list changes that
+    // line; empty outside 0 .. Count-1.
+    std::string_view LineView(int Index) const;
+
     intptr_t GetRange(int Index) const;
     void SetRange(int Index, intptr_t Value);
     // Stores a range without a change notice: a scan catching up on lines

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -429,36 +433,132 @@ struct TSynFoldScanner::TRun {
 
 namespace {
 
-// Appends every field of Source the scan reads, each text after its length,
-// so that two lists write the same bytes only when they scan alike.
-void AppendFields(const TFoldRegions* Source, AnsiString& Out)
+// Hands every field of Source the scan reads to Out in a row, each text
+// after its length, so that two lists give the same row only when they scan
+// alike. Out takes numbers, flags and texts, and answers whether to go on.
+template <typename TOut>
+bool VisitFields(const TFoldRegions* Source, TOut& Out)
 {
-    auto text = [&Out](const AnsiString& S) {
-        Out += std::to_string(S.size());
-        Out += ':';
-        Out += S;
-    };
     const TSkipRegions* skips = Source->SkipRegions();
-    Out += 'S';
-    Out += std::to_string(skips->Count());
-    for (int i = 0; i < skips->Count(); ++i) {
+    const int skipCount = skips->Count();
+    if (!Out.Number(static_cast<size_t>(skipCount)))
+        return false;
+    for (int i = 0; i < skipCount; ++i) {
         const TSkipRegionItem* item = skips->GetItem(i);
-        Out += static_cast<char>(item->RegionType);
-        text(item->Open());
-        text(item->Close());
-        text(item->Escape());
+        if (!(Out.Flag(static_cast<char>(item->RegionType)) && Out.Text(item->Open()) && Out.Text(item->Close()) &&
+              Out.Text(item->Escape())))
+            return false;
     }
-    Out += 'F';
-    Out += std::to_string(Source->Count());
-    for (int i = 0; i < Source->Count(); ++i) {
+    const int count = Source->Count();
+    if (!Out.Number(static_cast<size_t>(count)))
+        return false;
+    for (int i = 0; i < count; ++i) {
         const TFoldRegionItem* item = Source->GetItem(i);
-        Out += static_cast<char>(item->RegionType);
-        Out += static_cast<char>(item->WholeWords);
-        Out += static_cast<char>(item->AllowNoSubs);
-        text(item->Open());
-        text(item->Close());
-        AppendFields(item->SubRegions(), Out);
+        if (!(Out.Flag(static_cast<char>(item->RegionType)) && Out.Flag(static_cast<char>(item->WholeWords)) &&
+              Out.Flag(static_cast<char>(item->AllowNoSubs)) && Out.Text(item->Open()) && Out.Text(item->Close()) &&
+              VisitFields(item->SubRegions(), Out)))
+            return false;
     }
+    return true;
+}
+
+// Writes the fields down.
+struct TFieldWriter {
+    AnsiString& Row;
+    bool Number(size_t N)
+    {
+        Row.append(reinterpret_cast<const char*>(&N), sizeof N);
+        return true;
+    }
+    bool Flag(char C)
+    {
+        Row += C;
+        return true;
+    }
+    bool Text(const AnsiString& S)
+    {
+        Number(S.size());
+        Row += S;
+        return true;
+    }
+};
+
+// Reads the fields against a row written before, without writing them again,
+// up to the first that differs.
+struct TFieldReader {
+    const char* At;
+    const char* End;
+    bool Number(size_t N)
+    {
+        size_t stored = 0;
+        if (static_cast<size_t>(End - At) < sizeof stored)
+            return false;
+        std::memcpy(&stored, At, sizeof stored);
+        At += sizeof stored;
+        return stored == N;
+    }
+    bool Flag(char C) { return At != End && *At++ == C; }
+    bool Text(const AnsiString& S)
+    {
+        if (!Number(S.size()) || static_cast<size_t>(End - At) < S.size())
+            return false;
+        // Tokens are a byte or two long: a loop beats a call.
+        for (const char c : S)
+            if (*At++ != c)
+                return false;
+        return true;
+    }
+};
+
+// A 16-byte vector of the compiler's own: one instruction compares 16 bytes.
+using TChunk = unsigned char __attribute__((vector_size(16)));
+
+// The first byte at or after P that Stops marks, Text's size when none is;
+// the Count bytes at StopBytes are those it marks. Chunks of Text that hold
+// none of them are passed with a comparison for each, fixed at compile time.
+template <size_t Count>
+size_t FindStopByte(std::string_view Text, size_t P, const unsigned char* StopBytes,
+                    const std::array<bool, 256>& Stops)
+{
+    const size_t size = Text.size();
+    const char* const bytes = Text.data();
+    if constexpr (Count > 0) {
+        std::array<TChunk, Count> stops;
+        for (size_t i = 0; i < Count; ++i)
+            stops[i] = TChunk{} + StopBytes[i];
+        auto marked = [&stops](const char* At) {
+            TChunk chunk;
+            std::memcpy(&chunk, At, sizeof chunk);
+            auto marks = chunk == stops[0];
+            for (size_t i = 1; i < Count; ++i)
+                marks |= chunk == stops[i];
+            return marks;
+        };
+        auto any = [](const auto& Marks) {
+            uint64_t halves[2];
+            std::memcpy(halves, &Marks, sizeof halves);
+            return (halves[0] | halves[1]) != 0;
+        };
+        // Two chunks a test while both fit.
+        while (size - P >= 2 * sizeof(TChunk) && !any(marked(bytes + P) | marked(bytes + P + sizeof(TChunk))))
+            P += 2 * sizeof(TChunk);
+        while (size - P >= sizeof(TChunk) && !any(marked(bytes + P)))
+            P += sizeof(TChunk);
+    } else {
+        (void)StopBytes;
+    }
+    for (; P < size; ++P)
+        if (Stops[static_cast<unsigned char>(bytes[P])])
+            return P;
+    return size;
+}
+
+// A search for each number of stop bytes that fits; the one for none
+// compares byte by byte, as it does for more than fit.
+template <size_t... Counts>
+constexpr auto StopByteFinders(std::index_sequence<Counts...>)
+{
+    return std::array{&FindStopByte<Counts>...};
 }
 
 void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool CaseSensitive,
@@ -471,8 +571,12 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
 {
     if (Regions) {
         Compile(Regions, *regions_, CaseSensitive, subLists_);
-        AppendFields(Regions, sourceFields_);
+        TFieldWriter writer{sourceFields_};
+        VisitFields(Regions, writer);
     }
+    lists_.push_back(regions_.get());
+    for (const auto& list : subLists_)
+        lists_.push_back(list.get());
     auto measure = [this, CaseSensitive](const AnsiString& Token) {
         reach_ = std::max(reach_, Token.size() + 1);
         if (EndsInsideChar(Token))
@@ -484,7 +588,7 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
         if (!CaseSensitive && std::any_of(Token.begin(), Token.end(), [](char C) { return C >= 'A' && C <= 'Z'; }))
             foldCase_ = true;
     };
-    for (const TRegionList* list : Lists()) {
+    for (const TRegionList* list : lists_) {
         for (const TSkip& skip : list->Skips) {
             measure(skip.Open);
             measure(skip.Close);
@@ -498,6 +602,13 @@ TSynFoldScanner::TSynFoldScanner(TFoldRegions* Regions, bool CaseSensitive, int 
             measure(region.Close);
         }
     }
+    size_t count = 0;
+    for (int b = 0; b < 256; ++b)
+        if (signatureStops_[static_cast<size_t>(b)] && count++ < stopBytes_.size())
+            stopBytes_[count - 1] = static_cast<unsigned char>(b);
+    static constexpr auto finders =
+        StopByteFinders(std::make_index_sequence<std::tuple_size_v<decltype(stopBytes_)> + 1>());
+    findStopByte_ = count < finders.size() ? finders[count] : &FindStopByte<0>;
 }
 
 TSynFoldScanner::~TSynFoldScanner() = default;
@@ -506,10 +617,10 @@ bool TSynFoldScanner::MadeFrom(const TFoldRegions* Regions, bool CaseSensitive, 
 {
     if (Regions != source_ || CaseSensitive != caseSensitive_ || TabWidth != tabWidth_)
         return false;
-    checkedFields_.clear();
-    if (Regions)
-        AppendFields(Regions, checkedFields_);
-    return checkedFields_ == sourceFields_;
+    if (!Regions)
+        return true;
+    TFieldReader reader{sourceFields_.data(), sourceFields_.data() + sourceFields_.size()};
+    return VisitFields(Regions, reader) && reader.At == reader.End;
 }
 
 void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges)
@@ -535,10 +646,9 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
     run.FoldCase = foldCase_;
     run.Stop = Stop;
     run.Line = FirstLine;
-    const std::vector<const TRegionList*> lists = Lists();
     for (TSynTextFoldRange* range : Open) {
         const TRegion* found = nullptr;
-        for (const TRegionList* list : lists)
+        for (const TRegionList* list : lists_)
             for (const TRegion& region : list->Regions)
                 if (!found && region.Item == range->FoldRegion && !region.AllowNoSubs)
                     found = &region;
@@ -550,12 +660,23 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
     return true;
 }
 
-std::vector<const TSynFoldScanner::TRegionList*> TSynFoldScanner::Lists() const
+size_t TSynFoldScanner::NextSignatureStop(std::string_view Text, size_t P) const
 {
-    std::vector<const TRegionList*> lists{regions_.get()};
-    for (const auto& list : subLists_)
-        lists.push_back(list.get());
-    return lists;
+    // P starts a character, and so does every byte after one that is no
+    // lead byte. From there each lead byte takes the byte after it (a line
+    // break stands alone): a stop byte starts a character when an even
+    // number of lead bytes stand before it, and is a trail byte otherwise.
+    for (;;) {
+        const size_t stop = findStopByte_(Text, P, stopBytes_.data(), signatureStops_);
+        if (stop == Text.size())
+            return stop;
+        size_t start = stop;
+        while (start > P && IsDBCSLeadByte(Text[start - 1]))
+            --start;
+        if ((stop - start) % 2 == 0 || IsBreak(Text[stop]))
+            return stop;
+        P = stop + 1;
+    }
 }
 
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
@@ -564,28 +685,33 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
         return std::nullopt;
     const AnsiString upper = foldCase_ ? UpperCase(Line) : AnsiString();
     const AnsiString& text = foldCase_ ? upper : Line;
-    TSynTextAllFoldRanges unused;
+    // The signature's run opens no range, so it never writes to these.
+    static TSynTextAllFoldRanges unused;
     const TRun run(text, unused, AttributeAt, tabWidth_);
-    const std::vector<const TRegionList*> lists = Lists();
     AnsiString signature;
+    AnsiString here;  // one letter per token kind that starts at a stop, with its flags
     bool opens = false;
     std::optional<size_t> previous;  // where the last token started
-    for (size_t p = NextStop(text, 0, signatureStops_); p < text.size();
-         p = NextStop(text, p + run.CharLen(p), signatureStops_)) {
-        // One letter per token kind that starts here, with its flags.
-        AnsiString here;
-        for (const TRegionList* list : lists) {
+    for (size_t p = NextSignatureStop(text, 0); p < text.size(); p = NextSignatureStop(text, p + run.CharLen(p))) {
+        here.clear();
+        bool found = false;  // a token of any kind starts here
+        for (const TRegionList* list : lists_) {
             for (const TSkip& skip : list->Skips) {
                 int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
                 if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
                                               : !skip.Close.empty() && run.StartsWith(skip.Close, p))
                     bits |= 2;
                 here += static_cast<char>('a' + bits);
+                found = found || bits != 0;
                 // An escape takes the character after it, or the line break.
                 if (skip.Escape && text[p] == skip.Escape) {
                     const size_t next = p + run.CharLen(p);
+                    found = true;
                     here += '\\';
-                    here += next < text.size() ? text.substr(next, run.CharLen(next)) : AnsiString("\n");
+                    if (next < text.size())
+                        here.append(text, next, run.CharLen(next));
+                    else
+                        here += '\n';
                 }
             }
             for (const TRegion& region : list->Regions) {
@@ -602,15 +728,24 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
                     bits |= 16;
                 opens = opens || (bits & 1) != 0;
                 here += static_cast<char>('A' + bits);
+                found = found || bits != 0;
             }
         }
-        if (here.find_first_not_of("aA") == AnsiString::npos)
+        if (!found)
             continue;
-        signature += (previous ? std::to_string(std::min(p - *previous, reach_)) : AnsiString("-")) + ":" + here + ";";
+        if (previous)
+            signature += std::to_string(std::min(p - *previous, reach_));
+        else
+            signature += '-';
+        signature += ':';
+        signature += here;
+        signature += ';';
         previous = p;
     }
-    if (opens)
-        signature += "I" + std::to_string(IndentLevel(text, tabWidth_));
+    if (opens) {
+        signature += 'I';
+        signature += std::to_string(IndentLevel(text, tabWidth_));
+    }
     return signature;
 }
 

@@ -86,15 +86,17 @@ public:
     struct TRun;
 
 private:
-    // The outermost list and every sub-region list.
-    std::vector<const TRegionList*> Lists() const;
+    // The first character at or after P that may start a token or an escape
+    // of any list, as the scan steps through characters; Text's size when
+    // none does.
+    size_t NextSignatureStop(std::string_view Text, size_t P) const;
 
     const TFoldRegions* source_;
     bool caseSensitive_;
-    AnsiString sourceFields_;            // every field of source_ the scan reads, in a row
-    mutable AnsiString checkedFields_;   // MadeFrom's buffer, kept for its capacity
+    AnsiString sourceFields_;  // every field of source_ the scan reads, in a row
     std::unique_ptr<TRegionList> regions_;
     std::vector<std::unique_ptr<TRegionList>> subLists_;  // the sub-region lists regions_ points into
+    std::vector<const TRegionList*> lists_;               // regions_ and every sub-region list
     // The text is compared upper-cased: the tokens match in any letter
     // case and some of them have letters.
     bool foldCase_ = false;
@@ -106,4 +108,10 @@ private:
     // The first bytes of every token and escape of every list: a character
     // starting with any other byte adds nothing to a line's signature.
     std::array<bool, 256> signatureStops_{};
+    // Those bytes, while they fit: 16 bytes in a row that hold none of them
+    // are passed at once (findStopByte_, made for their number); with more,
+    // the search goes byte by byte.
+    std::array<unsigned char, 8> stopBytes_{};
+    size_t (*findStopByte_)(std::string_view Text, size_t P, const unsigned char* StopBytes,
+                            const std::array<bool, 256>& Stops) = nullptr;
 };

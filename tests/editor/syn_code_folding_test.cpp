@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_line_map.h"
@@ -202,6 +204,95 @@ TEST(TSynFoldScannerTest, EveryTokenIsSeenWhateverByteItStartsWith)
     EXPECT_EQ(scanner.LineSignature("  if (readyx) {"), plain);
     EXPECT_NE(scanner.LineSignature("  if (ready) rem {"), plain);
     EXPECT_EQ(scanner.LineSignature("\xD5\x66\xE9\x54"), AnsiString());
+}
+
+// Long stretches without a token's first byte or a double-byte character
+// are passed many bytes at once: a token or a lead byte at any place in such
+// a stretch is still seen, and a trail byte that reads as a token still is
+// not one. With more kinds of first bytes than are compared at once, the
+// line is read byte by byte, to the same signatures.
+TEST(TSynFoldScannerTest, LongLinesGiveTheSignaturesOfTheirTokens)
+{
+    for (const bool manyFirstBytes : {false, true}) {
+        TFoldRegions regions;
+        regions.Add(frtOneChar, false, false, false, "{", "}");
+        regions.SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        if (manyFirstBytes)
+            for (const char* pair : {"()", "[]", "<>", "!?"})
+                regions.Add(frtOneChar, false, false, false, AnsiString(1, pair[0]), AnsiString(1, pair[1]));
+        TSynFoldScanner scanner(&regions, false, 4);
+        const std::optional<AnsiString> open = scanner.LineSignature("{");
+        const std::optional<AnsiString> pair = scanner.LineSignature("{ }");
+        ASSERT_TRUE(open && pair);
+        ASSERT_NE(open, pair);
+        for (size_t length = 0; length < 50; ++length) {
+            const AnsiString x(length, 'x');
+            EXPECT_EQ(scanner.LineSignature(x + "{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature(x + "{ }" + x), pair) << length;
+            // 81 7B and 81 7D: double-byte characters whose trail bytes read
+            // as braces.
+            EXPECT_EQ(scanner.LineSignature(x + "\x81\x7B{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + x + "\x81\x7D"), open) << length;
+            EXPECT_EQ(scanner.LineSignature(x + "\xD5\x66{" + x + "}"), scanner.LineSignature("{" + x + "}")) << length;
+            EXPECT_NE(scanner.LineSignature(x + "\x81\x7B{" + x + "\"}"), pair) << length;
+            // Runs of bytes that may all lead (D6 D0: 中) pair from their start.
+            AnsiString wide;
+            for (size_t i = 0; i < length; ++i)
+                wide += "\xD6\xD0";
+            EXPECT_EQ(scanner.LineSignature(wide + "{ }"), pair) << length;
+            EXPECT_EQ(scanner.LineSignature(wide + "\x81\x7B{ }" + wide), pair) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + wide + "\x81\x7D" + wide), open) << length;
+            EXPECT_EQ(scanner.LineSignature("{" + x + wide + "\xD6\x81\x81\x7D"), open) << length;
+        }
+    }
+    // A token that starts with a double-byte character (說 ... 門) is seen
+    // only where a character starts.
+    TFoldRegions wide;
+    wide.Add(frtOneChar, false, false, false, "\xD5\x66", "\xE9\x54");
+    TSynFoldScanner scanner(&wide, false, 4);
+    const std::optional<AnsiString> open = scanner.LineSignature("\xD5\x66");
+    ASSERT_TRUE(open);
+    ASSERT_NE(open, AnsiString());
+    for (size_t length = 0; length < 50; ++length) {
+        AnsiString run;
+        for (size_t i = 0; i < length; ++i)
+            run += "\xD6\xD0";
+        EXPECT_EQ(scanner.LineSignature(run + "\xD5\x66" + run), open) << length;
+        EXPECT_EQ(scanner.LineSignature(run + "\xD6\xD5\x66" + run), AnsiString()) << length;
+        EXPECT_EQ(scanner.LineSignature(AnsiString(length, 'x') + "\xD6\xD5\x66\xD5\x66"), open) << length;
+    }
+}
+
+// A scanner tells when the regions it was made from were edited in place,
+// whatever the field.
+TEST(TSynFoldScannerTest, ItTellsRegionsEditedInPlace)
+{
+    TFoldRegions regions;
+    TFoldRegionItem* braces = regions.Add(frtOneChar, false, false, false, "{", "}");
+    TSkipRegionItem* quotes = regions.SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    const std::vector<std::function<void()>> edits{
+        [&] { braces->WholeWords = true; },
+        [&] { braces->AllowNoSubs = true; },
+        [&] { braces->RegionType = frtToken; },
+        [&] { braces->SetClose(")"); },
+        [&] { braces->SetOpen("{{"); },
+        [&] { quotes->SetEscape(""); },
+        [&] { quotes->SetClose("'"); },
+        [&] { quotes->RegionType = srtLineEnd; },
+        [&] { braces->SubRegions()->Add(frtOneChar, false, false, false, "(", ")"); },
+        [&] { braces->SubRegions()->GetItem(0)->SetClose("]"); },
+        [&] { braces->SubRegions()->SkipRegions()->Add("'", "'", "", srtCloseChar); },
+        [&] { regions.SkipRegions()->Add("//", "", "", srtLineEnd); },
+        [&] { regions.Delete(0); },
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        TSynFoldScanner scanner(&regions, false, 4);
+        EXPECT_TRUE(scanner.MadeFrom(&regions, false, 4)) << i;
+        EXPECT_FALSE(scanner.MadeFrom(&regions, true, 4)) << i;
+        EXPECT_FALSE(scanner.MadeFrom(&regions, false, 8)) << i;
+        edits[i]();
+        EXPECT_FALSE(scanner.MadeFrom(&regions, false, 4)) << i;
+    }
 }
 
 TEST_F(TSynCodeFoldingTest, BracesInStringsAndCommentsDoNotFold)
@@ -428,6 +519,24 @@ TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
     EXPECT_EQ(memo->Lines()->Text(), "top\r\n{\r\n" + body);
 }
 
+// Without letter case a token matches in any case, however far along the
+// line; a skip region's token counts; a trail byte is no token.
+TEST_F(TSynCodeFoldingTest, ALineHoldsAFoldTokenInTheCaseTheScanReadsIt)
+{
+    AnsiString token;
+    memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "Begin", "Done");
+    memo->CodeFolding()->FoldRegions()->SkipRegions()->Add("'", "'", "", srtCloseChar);
+    EXPECT_TRUE(memo->LineHasFoldToken(AnsiString(3000, 'x') + " begin", token));
+    EXPECT_EQ(token, "Begin");
+    EXPECT_TRUE(memo->LineHasFoldToken("s = 'a'", token));
+    EXPECT_EQ(token, "'");
+    EXPECT_FALSE(memo->LineHasFoldToken("\x81\x7D Beg", token));
+    EXPECT_EQ(token, "");
+    memo->CodeFolding()->SetCaseSensitive(true);
+    EXPECT_FALSE(memo->LineHasFoldToken("begin DONE", token));
+    EXPECT_TRUE(memo->LineHasFoldToken("x Begin", token));
+}
+
 TEST_F(TSynCodeFoldingTest, EditsOfFoldTokensRescanAtOnce)
 {
     Load("a\r\nb\r\nc");
@@ -493,6 +602,56 @@ TEST_F(TSynCodeFoldingTest, EditsOnALineWithABlockCommentKeepTheRangesOfARebuild
     EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 6, 0}, {3, 5, 1}}));
     memo->CommandProcessor(ecRedo, 0, nullptr);
     EXPECT_EQ(Expanded(), (std::vector<TLines>{{1, 7, 0}, {4, 6, 1}}));
+}
+
+// The caret marks the range of a token it touches, from the token's first
+// column to the column just after it, however long the line and whatever
+// stands before: a trail byte that reads as a token is none.
+TEST_F(TSynCodeFoldingTest, TheCaretTouchesATokenFromItsFirstColumnToJustAfterIt)
+{
+    memo->CodeFolding()->FoldRegions()->Add(frtToken, false, false, false, "begin", "end");
+    const AnsiString far(3000, 'y');
+    memo->SetMaxScrollWidth(4000);  // the caret may go that far right
+    // Line 1: 81 D5 twice, then 81 7B, whose trail byte reads as "{"; read
+    // from the first D5 on, the bytes would pair the other way.
+    Load("\x81\xD5\x81\xD5\x81\x7B x {\r\n"  // 1
+         "  Begin " + far + " {\r\n"     // 2
+         "  a;\r\n"                      // 3
+         "  }\r\n"                       // 4
+         "END\r\n"                       // 5
+         "}");                            // 6
+    TSynTextFoldRange* first = memo->GetFoldRangeStartingAt(1);
+    TSynTextFoldRange* second = memo->GetFoldRangeStartingAt(2);
+    ASSERT_TRUE(first && second);
+    auto touched = [&](int Char, int Line) {
+        memo->SetCaretXY(BufferCoord(Char, Line));
+        memo->UpdateCaretFoldRange();
+        return memo->CaretFoldRange();
+    };
+    EXPECT_EQ(touched(6, 1), nullptr);
+    EXPECT_EQ(touched(7, 1), nullptr);
+    EXPECT_EQ(touched(9, 1), nullptr);
+    EXPECT_EQ(touched(10, 1), first);
+    EXPECT_EQ(touched(11, 1), first);
+    EXPECT_EQ(touched(12, 1), nullptr);
+    // "begin" in any letter case, at either end of a long line.
+    EXPECT_EQ(touched(2, 2), nullptr);
+    EXPECT_EQ(touched(3, 2), second);
+    EXPECT_EQ(touched(8, 2), second);
+    EXPECT_EQ(touched(9, 2), nullptr);
+    EXPECT_EQ(touched(1500, 2), nullptr);
+    EXPECT_EQ(touched(3010, 2), second);
+    EXPECT_EQ(touched(3011, 2), second);
+    EXPECT_EQ(touched(3, 4), memo->GetFoldRangeEndingAt(4));
+    EXPECT_NE(touched(3, 4), nullptr);
+    EXPECT_EQ(touched(2, 5), memo->GetFoldRangeEndingAt(5));
+    EXPECT_NE(touched(2, 5), nullptr);
+    EXPECT_EQ(touched(5, 5), nullptr);
+    // With letter case: "Begin" and "END" are no tokens.
+    memo->CodeFolding()->SetCaseSensitive(true);
+    EXPECT_EQ(touched(3, 2), nullptr);
+    EXPECT_EQ(touched(2, 5), nullptr);
+    EXPECT_EQ(touched(3010, 2), memo->GetFoldRangeStartingAt(2));
 }
 
 TEST_F(TSynCodeFoldingTest, OnlyEditsThatChangeWhatTheScanReadsMoveTheRanges)
