@@ -9,6 +9,7 @@
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/view/syn_gutter.h"
 #include "editor/view/syn_text_drawer.h"
 #include "platform/base/sys_utils.h"
@@ -17,6 +18,7 @@
 #include "platform/win/caret.h"
 #include "platform/win/headless_backend.h"
 #include "platform/win/headless_screen.h"
+#include "tests/editor/syn_fold_test_support.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -247,3 +249,53 @@ TEST_F(TSynX11Test, MouseDragOnTheDisplaySelectsBetweenItsEnds)
 }
 
 }  // namespace
+
+// Braces typed on the display below a collapsed block, in the fonts a user
+// gets: the folds are found again as a rebuild finds them, and the display
+// shows what a full repaint of the editor shows.
+TEST_F(TSynX11Test, BracesTypedBelowACollapsedBlockShowTheFoldsARepaintShows)
+{
+    AnsiString text;
+    for (int block = 0; block < 60; ++block)
+        text += "void f() {\r\n    if (x) {\r\n        y(\"{\");\r\n    }\r\n}\r\n";
+    const auto foldBraces = [](TSynCodeFolding* Folding) {
+        Folding->SetHighlighterFoldRegions(false);
+        Folding->FoldRegions()->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        Folding->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+        Folding->SetEnabled(true);
+    };
+    TSynMemo* memo = ShowEditor(text, false);
+    foldBraces(memo->CodeFolding());
+    memo->RebuildFoldRanges();
+    memo->Collapse(memo->GetFoldRangeStartingAt(6));  // the second function
+    const int lines = memo->Lines()->Count();
+    memo->SetCaretXY(BufferCoord(13, 8));  // after "if (x) {" of the third
+    ASSERT_TRUE(FormHasXFocus());
+    XSync(Other(), False);
+
+    const KeyCode shift = XKeysymToKeycode(Other(), XK_Shift_L);
+    for (const unsigned long sym : {XK_braceleft, XK_Return, XK_braceright}) {
+        if (sym != XK_Return)
+            XTestFakeKeyEvent(Other(), shift, True, 0);
+        Key(sym);
+        if (sym != XK_Return)
+            XTestFakeKeyEvent(Other(), shift, False, 0);
+    }
+    XSync(Other(), False);
+    ASSERT_TRUE(PumpUntil([&] {
+        return memo->Lines()->Count() == lines + 1 && memo->Lines()->Strings(8).ends_with("}");
+    })) << memo->Lines()->Strings(7);
+    EXPECT_EQ(memo->Lines()->Strings(7), "    if (x) {{");
+    EXPECT_TRUE(memo->GetFoldRangeStartingAt(6)->Collapsed);
+    TSynMemo fresh(nullptr);
+    foldBraces(fresh.CodeFolding());
+    fresh.SetText(memo->Text());
+    fresh.RebuildFoldRanges();
+    EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(*memo)), DescribeFoldTree(*fresh.AllFoldRanges()));
+
+    const TRect area = AreaInForm(memo);
+    const TPixels typed = ShownWhenPainted(area);
+    ASSERT_FALSE(typed.empty());
+    memo->Invalidate();
+    EXPECT_EQ(ShownWhenPainted(area), typed);
+}
