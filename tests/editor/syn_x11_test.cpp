@@ -296,6 +296,6 @@ TEST_F(TSynX11Test, BracesTypedBelowACollapsedBlockShowTheFoldsARepaintShows)
     const TRect area = AreaInForm(memo);
     const TPixels typed = ShownWhenPainted(area);
     ASSERT_FALSE(typed.empty());
-    memo->Invalidate();
+    memo->Repaint();
     EXPECT_EQ(ShownWhenPainted(area), typed);
 }
