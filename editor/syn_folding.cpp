@@ -619,13 +619,13 @@ TRect TCustomSynText::GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row)
 
 int TCustomSynText::IndentLevel(int LineIndex) const
 {
-    return TSynFoldScanner::IndentLevel(lines_->Strings(LineIndex), tabWidth_);
+    return TSynFoldScanner::IndentLevel(lines_->LineView(LineIndex), tabWidth_);
 }
 
 int TCustomSynText::LeadingWidth(int LineIndex) const
 {
     int width = 0;
-    for (const char c : lines_->Strings(LineIndex)) {
+    for (const char c : lines_->LineView(LineIndex)) {
         if (c == '\t')
             width += tabWidth_;
         else if (c == ' ')
