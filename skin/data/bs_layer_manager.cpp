@@ -6,7 +6,6 @@
 #include "platform/win/layered_window.h"
 #include "platform/win/timers.h"
 #include "platform/win/win_messages.h"
-#include "platform/win/window_attributes.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
@@ -52,8 +51,11 @@ HWND ZOrderOf(bool TopMost) { return TopMost ? HWND_TOPMOST : HWND_NOTOPMOST; }
 TbsLayerWindow::TbsLayerWindow(const TRect& Bounds)
 {
     RegisterLayerWindowClass();
-    handle_ = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT, LayerWindowClass, "", WS_POPUP, Bounds.Left,
-                             Bounds.Top, Bounds.Width(), Bounds.Height(), nullptr, 0, nullptr);
+    // Layered from the start: a display picks a window's pixel format when
+    // it makes the window (on X11 an ARGB visual), so a style added later
+    // would leave the glow an opaque box.
+    handle_ = CreateWindowEx(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT, LayerWindowClass, "", WS_POPUP,
+                             Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height(), nullptr, 0, nullptr);
 }
 
 TbsLayerWindow::~TbsLayerWindow()
@@ -83,7 +85,6 @@ void TbsLayerManager::Show(int X, int Y, TBitmap* Picture, TBitmap* Mask, int Al
     showing_ = true;
     layerWindow_ = std::make_unique<TbsLayerWindow>(Rect(X, Y, X + Picture->Width(), Y + Picture->Height()));
     HWND handle = layerWindow_->Handle();
-    SetWindowLong(handle, GWL_EXSTYLE, GetWindowLong(handle, GWL_EXSTYLE) | WS_EX_LAYERED);
 
     layerBitmap_ = std::make_unique<TbsBitmap>();
     MaskAndPictureToBitmap(Picture, Mask, layerBitmap_.get());

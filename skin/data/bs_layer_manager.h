@@ -12,10 +12,10 @@
 class TBitmap;
 class TbsBitmap;
 
-// A borderless popup that never takes activation or mouse input: its class
-// keeps the bits below it (CS_SAVEBITS), WS_EX_TRANSPARENT lets clicks pass
-// through, and WM_MOUSEACTIVATE answers MA_NOACTIVATE. Made hidden; the
-// window goes with the object.
+// A borderless layered popup that never takes activation or mouse input:
+// its class keeps the bits below it (CS_SAVEBITS), WS_EX_TRANSPARENT lets
+// clicks pass through, and WM_MOUSEACTIVATE answers MA_NOACTIVATE. Made
+// hidden; the window goes with the object.
 class TbsLayerWindow : public TObject {
 public:
     explicit TbsLayerWindow(const TRect& Bounds);

@@ -9,6 +9,7 @@
 #include "skin/data/bs_layer_manager.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_skin_form.h"
 
 namespace {
@@ -54,7 +55,11 @@ bool TbsActiveSkinObject::SkinReady() const { return SkinData && !SkinData->Empt
 
 bool TbsActiveSkinObject::FormActive() const { return Parent->GetFormActive(); }
 
-bool TbsActiveSkinObject::CanMorph() const { return Morphing && SkinReady() && SkinData->EnableSkinEffects; }
+bool TbsActiveSkinObject::CanMorph() const
+{
+    // The layered border's strip shows an object's new look at once.
+    return Morphing && SkinReady() && SkinData->EnableSkinEffects && !Parent->LayerBorder()->CarriesCaption();
+}
 
 void TbsActiveSkinObject::StartMorph()
 {
@@ -101,7 +106,7 @@ void TbsActiveSkinObject::ShowLayer()
     TBitmap* mask = ListPicture(SkinData, GlowLayerMaskPictureIndex);
     if (!glow || !mask)
         return;
-    TRect r = Parent->ScreenRect(ObjectRect);
+    TRect r = Parent->ObjectScreenRect(ObjectRect);
     GlowManager()->Show(r.Left - GlowLayerOffsetX, r.Top - GlowLayerOffsetY, glow, mask, GlowLayerAlphaBlendValue);
 }
 
@@ -204,7 +209,7 @@ bool TbsActiveSkinObject::OpenMenu(TMenuItem* Item)
             layer->Hide();
     if (MouseIn)
         ShowLayer();
-    TRect r = Parent->ScreenRect(ObjectRect);
+    TRect r = Parent->ObjectScreenRect(ObjectRect);
     if (auto* popup = dynamic_cast<TbsSkinPopupMenu*>(Item->GetParentMenu())) {
         popup->PopupAt(r, false);
         return true;

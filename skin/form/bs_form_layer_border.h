@@ -19,6 +19,7 @@ class TbsBitmap;
 class TbsDataSkinLayerFrame;
 class TbsFormLayerWindow;
 class TbsSkinData;
+class TbsSkinHint;
 class TbsSkinForm;
 class TObject;
 class TTimer;
@@ -72,9 +73,13 @@ public:
     // The top strip drawn again with the objects' present looks.
     void RedrawCaption();
     // Points the object under (X, Y) of the top strip ((-1, -1): none):
-    // the one left gets its mouse-leave, the new one its mouse-enter.
-    // While an object is pressed no other is pointed.
+    // the one left gets its mouse-leave, the new one its mouse-enter, and
+    // with the frame's ShowObjectHint its hint shows after the hint delay
+    // (the one left takes its hint away). While an object is pressed no
+    // other is pointed.
     void MouseMoveObjects(int X, int Y);
+    // An object's hint, shown or waiting, goes (a press on the border).
+    void HideObjectHint();
     // The cursor moved to P of the top strip: the object there is pointed
     // and follows it (the caption's quick buttons light up).
     void TrackObjects(TPoint P);
@@ -94,6 +99,9 @@ public:
     TRect ObjectPlace(int Index) const;
     // Watches the cursor leaving the top window, every 500 ms.
     void WatchLeave();
+    // The cursor left the top window: the timer stops and no object is
+    // pointed any more.
+    void LeaveObjects();
     TTimer* LeaveTimer() const { return leaveTimer_.get(); }
 
 private:
@@ -102,6 +110,9 @@ private:
     void DrawCaption();
     void LeaveTimerTick(TObject* Sender);
     bool ValidObject(int Index) const;
+    // The hint component the frame shows its objects' hints with; nullptr
+    // when it shows none.
+    TbsSkinHint* ObjectHint() const;
 
     TbsBitmap* SourcePicture() const;
     int ShownAlpha() const;

@@ -1,7 +1,7 @@
 // The caption a "fullborder" layered border carries on its top strip: the
 // frame's caption buttons and caption object laid out there, drawn with
-// their alpha, pointed and pressed through the top window, and let go when
-// the cursor leaves it.
+// their alpha, pointed (with their hints) and pressed through the top
+// window, and let go when the cursor leaves it.
 #include <algorithm>
 #include <utility>
 
@@ -10,6 +10,7 @@
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
 #include "platform/win/window_coords.h"
+#include "skin/controls/bs_skin_hint.h"
 #include "skin/data/bs_bitmap.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_colors.h"
@@ -58,6 +59,17 @@ private:
 };
 
 bool TbsFormLayerBorder::CarriesCaption() const { return showing_ && layerFrame_ && layerFrame_->FullBorder; }
+
+TbsSkinHint* TbsFormLayerBorder::ObjectHint() const
+{
+    return frame_->ShowObjectHint ? frame_->SkinHint() : nullptr;
+}
+
+void TbsFormLayerBorder::HideObjectHint()
+{
+    if (TbsSkinHint* hint = ObjectHint())
+        hint->HideHint();
+}
 
 bool TbsFormLayerBorder::ValidObject(int Index) const { return Index >= 0 && Index < frame_->ObjectCount(); }
 
@@ -144,10 +156,19 @@ void TbsFormLayerBorder::MouseMoveObjects(int X, int Y)
     pointed_ = found;
     {
         TbsLayerObjectRects strip(*this);
-        if (ValidObject(old))
+        if (ValidObject(old)) {
             frame_->Objects(old)->MouseLeave();
-        if (ValidObject(pointed_) && pointed_ == found)
-            frame_->Objects(pointed_)->MouseEnter();
+            HideObjectHint();
+        }
+        if (ValidObject(pointed_) && pointed_ == found) {
+            TbsActiveSkinObject* object = frame_->Objects(pointed_);
+            // The mouse-enter picks a caption button's text (its restore
+            // hint on a maximized form).
+            object->MouseEnter();
+            TbsSkinHint* hint = ObjectHint();
+            if (hint && pointed_ == found && !object->Hint.empty())
+                hint->ActivateHintDelayed(object->Hint);
+        }
     }
     // The strip shows the new looks at once; it has no fade of its own.
     RedrawCaption();
@@ -210,6 +231,13 @@ void TbsFormLayerBorder::WatchLeave()
         leaveTimer_->SetOnTimer(TNotifyEvent(this, &TbsFormLayerBorder::LeaveTimerTick));
     }
     leaveTimer_->SetEnabled(true);
+}
+
+void TbsFormLayerBorder::LeaveObjects()
+{
+    if (leaveTimer_)
+        leaveTimer_->SetEnabled(false);
+    MouseMoveObjects(-1, -1);
 }
 
 void TbsFormLayerBorder::LeaveTimerTick(TObject*)

@@ -9,6 +9,7 @@
 #include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "platform/win/keyboard.h"
+#include "platform/win/mouse_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/update_region.h"
 #include "platform/win/win_messages.h"
@@ -135,6 +136,10 @@ LRESULT TbsFormLayerWindow::Dispatch(UINT Message, WPARAM WParam, LPARAM LParam)
         EndDrag();
         ReleaseObject(ScreenPoint(LParam));
         return 0;
+    case WM_MOUSELEAVE:
+        if (CarriesCaption())
+            border_->LeaveObjects();
+        return 0;
     case WM_CANCELMODE:
         EndDrag();
         return 0;
@@ -158,6 +163,9 @@ void TbsFormLayerWindow::MouseDown(TPoint P, bool Double)
     TbsSkinForm* frame = border_->Frame();
     if (frame->SkinMenu()->ChainOpen())
         frame->SkinMenu()->CloseMenu();
+    // As a press on the form's own frame does, a press here takes a
+    // button's hint away, also one still waiting for its delay.
+    border_->HideObjectHint();
     TCustomForm* form = border_->Form();
     if (TWinControl* active = form->ActiveControl())
         active->Perform(CM_CANCELMODE, 0, 0);
@@ -194,6 +202,12 @@ void TbsFormLayerWindow::MouseMove(TPoint P)
     if (CarriesCaption() && !dragging_) {
         border_->TrackObjects(border_->StripPoint(P));
         border_->WatchLeave();
+        // The leave message lets the objects go at once; the timer is
+        // there for a cursor that left without it.
+        TRACKMOUSEEVENT track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = handle_;
+        TrackMouseEvent(&track);
     }
     if (!dragging_ || inDrag_)
         return;

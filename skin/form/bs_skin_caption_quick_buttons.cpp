@@ -155,7 +155,7 @@ void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button)
         return;
     Parent->LayerManager()->Hide();
     Parent->MenuLayerManager()->Hide();
-    menu->PopupAt(Parent->ScreenRect(buttons->Items(MenuQuickButton)->ItemRect), false);
+    menu->PopupAt(Parent->ObjectScreenRect(buttons->Items(MenuQuickButton)->ItemRect), false);
 }
 
 void TbsSkinCaptionObject::QuickMenuClosed()

@@ -492,6 +492,15 @@ TRect TbsSkinForm::ScreenRect(const TRect& R) const
     return r;
 }
 
+TRect TbsSkinForm::ObjectScreenRect(const TRect& R) const
+{
+    if (!layerBorder_->CarriesCaption())
+        return ScreenRect(R);
+    TRect r = R;
+    OffsetRect(r, layerBorder_->Placement().Top.Left, layerBorder_->Placement().Top.Top);
+    return r;
+}
+
 TPoint TbsSkinForm::WindowPoint(LPARAM ScreenPoint) const
 {
     TRect window{};

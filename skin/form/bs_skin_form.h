@@ -282,6 +282,10 @@ public:
     void UnHookApp();
     // A rectangle of window coordinates on the screen.
     TRect ScreenRect(const TRect& R) const;
+    // A frame object's rectangle on the screen: on the layered border's top
+    // strip while that carries the caption (the objects' places are the
+    // strip's then), else on the form's window.
+    TRect ObjectScreenRect(const TRect& R) const;
     void DrawFormIcon(TCanvas* Canvas, int X, int Y);
     // The whole frame painted again (its WM_NCPAINT).
     void RepaintFrame();

@@ -1,7 +1,9 @@
 // The layered border on a real X display (the suite's own Xvfb): with a
 // compositing manager (the test's other connection owns _NET_WM_CM_S0)
 // four ARGB override-redirect windows appear around the form and follow a
-// caption drag; without one none appear, rather than opaque boxes.
+// caption drag, and a full border's caption button glows beside the place
+// its top window shows it at; without a compositor no window appears,
+// rather than opaque boxes.
 #include <cstdlib>
 
 #include "form_x11_test_support.h"
@@ -12,7 +14,9 @@
 #include "platform/win/window_proc.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/x11_backend.h"
+#include "skin/data/bs_layer_manager.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/form/bs_active_skin_object.h"
 #include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_form_layer_window.h"
 #include "skin/form/bs_skin_form.h"
@@ -22,6 +26,7 @@
 // Last: Xlib's macros would rename our classes' members.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -117,6 +122,59 @@ TEST_F(LayerBorderX11Test, UnderACompositorFourArgbWindowsFollowACaptionDrag)
     EXPECT_TRUE(PumpUntil([&] { return form_->BoundsRect() == Bounds(170, 145, 300, 200); }));
     EXPECT_TRUE(PumpUntil([&] { return XShowsBorder(); }));
     EXPECT_EQ(frame_->LayerBorder()->Placement().Outer, Bounds(154, 129, 332, 232));
+}
+
+TEST_F(LayerBorderX11Test, AFullBordersButtonGlowsBesideItsPlaceOnTheTopWindow)
+{
+    skin_.Set("LAYERFRAME", "fullborder", "1");
+    skin_.Set("LAYERFRAME", "captionrect", TTestSkin::RectText({4, 0, 60, 16}));
+    skin_.Set("LAYERFRAME", "buttonsrect", TTestSkin::RectText({20, 1, 60, 16}));
+    TRect glowCell = skin_.AddCell("closeglow", 25, 23, {}, {}, {"glow"});
+    TRect maskCell = skin_.AddCell("closeglowmask", 25, 23, {}, {}, {"grey"});
+    skin_.Set("closebutton", "glowlayerpictureindex", std::to_string(skin_.AddCellPicture("glow.bmp", glowCell)));
+    skin_.Set("closebutton", "glowlayermaskpictureindex",
+              std::to_string(skin_.AddCellPicture("glow_mask.bmp", maskCell)));
+    skin_.Set("closebutton", "glowlayeroffsetx", "4");
+    skin_.Set("closebutton", "glowlayeroffsety", "4");
+    skin_.Set("closebutton", "glowlayeralphablendvalue", "200");
+    frameSkin_.LoadInto(data_);
+    PlayCompositor(true);
+    ShowForm();
+    ASSERT_TRUE(PumpUntil([&] { return XShowsBorder(); }));
+    TbsFormLayerBorder* border = frame_->LayerBorder();
+    int close = -1;
+    for (int i = 0; i < frame_->ObjectCount(); ++i)
+        if (frame_->Objects(i)->IDName == "closebutton")
+            close = i;
+    ASSERT_NE(close, -1);
+    TRect place = border->ObjectPlace(close);
+    TRect top = border->Placement().Top;
+    XTestFakeMotionEvent(Other(), -1, top.Left + (place.Left + place.Right) / 2,
+                         top.Top + (place.Top + place.Bottom) / 2, 0);
+    XSync(Other(), False);
+    TbsLayerManager* glow = frame_->LayerManager();
+    ASSERT_TRUE(PumpUntil([&] { return glow->Showing(); }));
+    unsigned long xw = X11WindowOf(glow->LayerWindow()->Handle());
+    XWindowAttributes a{};
+    ASSERT_TRUE(PumpUntil([&] { return XGetWindowAttributes(Other(), xw, &a) && a.map_state == IsViewable; }));
+    EXPECT_EQ(a.depth, 32);
+    EXPECT_EQ(XBounds(xw), Bounds(top.Left + place.Left - 4, top.Top + place.Top - 4, 25, 23));
+    // Faded in on the clock to the mask's alpha under the glow's 200.
+    for (int i = 0; i < 10; ++i) {
+        AdvanceClock(TbsLayerManager::TimerInterval);
+        Pump();
+    }
+    EXPECT_EQ(glow->CurrentAlpha(), 200);
+    int maskAlpha = static_cast<int>(*glow->LayerBitmap()->PixelPtr(12, 12) >> 24);
+    ASSERT_GT(maskAlpha, 0);
+    EXPECT_TRUE(PumpUntil([&] {
+        return std::abs(XAlphaAt(glow->LayerWindow()->Handle(), 12, 12) - maskAlpha * 200 / 255) <= 1;
+    }));
+    SaveScreenshot("TANDRIL_LAYER_GLOW_SCREENSHOT");
+    // Into the form: the top window lets the button go, and its glow.
+    XTestFakeMotionEvent(Other(), -1, form_->Left() + 150, form_->Top() + 100, 0);
+    XSync(Other(), False);
+    EXPECT_TRUE(PumpUntil([&] { return !glow->Showing(); }));
 }
 
 TEST_F(LayerBorderX11Test, WithoutACompositorNoBorderWindowAppears)

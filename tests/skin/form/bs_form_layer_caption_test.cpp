@@ -1,13 +1,15 @@
 // The caption a "fullborder" layered border carries on its top window: the
 // frame's buttons laid out from "buttonsrect", drawn hot and pressed on the
 // strip, clicked, let go when the cursor leaves or the form deactivates,
-// and the whole form's look, on the headless screen.
+// their hints, glows and menus placed by the top window, and the whole
+// form's look, on the headless screen.
 #include <gtest/gtest.h>
 
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
@@ -19,7 +21,12 @@
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_hint.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/controls/bs_skin_popup_window.h"
 #include "skin/data/bs_bitmap.h"
+#include "skin/data/bs_layer_manager.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_form_layer_border.h"
 #include "skin/form/bs_form_layer_window.h"
@@ -35,6 +42,8 @@
 #include "tests/support/test_data.h"
 
 namespace {
+
+unsigned LayerManagerStep() { return TbsLayerManager::TimerInterval; }
 
 // A 300 x 200 form at (100, 80) whose layer frame is a full border: its top
 // window (84, 64) is 332 x 16, 268 wider than the 64-pixel picture, so
@@ -101,6 +110,47 @@ protected:
         TbsBitmap picture;
         picture.Assign(data_->ActivePictures[0].get());
         return *picture.PixelPtr((Source.Left + Source.Right) / 2, (Source.Top + Source.Bottom) / 2);
+    }
+    // A 25 x 23 glow picture of one colour under a mask of one grey, shown
+    // 4 pixels left of and above the button, faded in to alpha 200.
+    void AddGlow(const std::string& IDName)
+    {
+        TRect cell = skin_.AddCell(IDName + "glow", 25, 23, {}, {}, {"glow"});
+        TRect mask = skin_.AddCell(IDName + "glowmask", 25, 23, {}, {}, {"grey"});
+        skin_.Set(IDName, "glowlayerpictureindex", std::to_string(skin_.AddCellPicture(IDName + "_glow.bmp", cell)));
+        skin_.Set(IDName, "glowlayermaskpictureindex",
+                  std::to_string(skin_.AddCellPicture(IDName + "_glowmask.bmp", mask)));
+        skin_.Set(IDName, "glowlayeroffsetx", "4");
+        skin_.Set(IDName, "glowlayeroffsety", "4");
+        skin_.Set(IDName, "glowlayeralphablendvalue", "200");
+        frameSkin_.LoadInto(*data_);
+    }
+    void AddSystemMenuButton()
+    {
+        skin_.Set("SKINOBJECTS", "4", "sysmenubutton:stdbutton");
+        skin_.Set("SKINOBJECTS", "count", "5");
+        AddFrameButton(skin_, "sysmenubutton", "cmsysmenu");
+        frameSkin_.LoadInto(*data_);
+    }
+    // An image list of one blank 16 x 16 image for quick buttons; the test
+    // frees it.
+    static TCustomImageList* QuickImages()
+    {
+        auto* images = new TCustomImageList(nullptr);  // 16 x 16
+        TBitmap picture;
+        picture.SetSize(16, 16);
+        images->Add(&picture, nullptr);
+        return images;
+    }
+    void MoveTo(TPoint P)
+    {
+        InjectMouseMove(P);
+        PumpMessages();
+    }
+    void Tick(unsigned Milliseconds)
+    {
+        AdvanceClock(Milliseconds);
+        PumpMessages();
     }
     void Click(TPoint P)
     {
@@ -212,9 +262,9 @@ TEST_F(FullBorderForm, TheLeaveTimerLetsGoOnceTheCursorIsAway)
     PumpMessages();
     EXPECT_TRUE(Button("closebutton")->MouseIn);
 
-    // The cursor jumps into the form's client area without a move over the
-    // top window.
-    InjectMouseMove({250, 200});
+    // The form, and the top window with it, moves away from under the
+    // resting cursor: no mouse message tells the window so.
+    form_->SetBounds(100, 300, 300, 200);
     PumpMessages();
     EXPECT_TRUE(Button("closebutton")->MouseIn);
     AdvanceClock(499);
@@ -226,6 +276,16 @@ TEST_F(FullBorderForm, TheLeaveTimerLetsGoOnceTheCursorIsAway)
     EXPECT_EQ(Border()->PointedObject(), -1);
     EXPECT_FALSE(Border()->LeaveTimer()->Enabled());
     EXPECT_EQ(StripPixel("closebutton"), PicturePixel(Button("closebutton")->SkinRect));
+
+    // A cursor that moves off the window lets go at once.
+    TPoint close{84 + 319, 284 + 8};
+    InjectMouseMove(close);
+    PumpMessages();
+    ASSERT_TRUE(Button("closebutton")->MouseIn);
+    InjectMouseMove({250, 400});
+    PumpMessages();
+    EXPECT_FALSE(Button("closebutton")->MouseIn);
+    EXPECT_FALSE(Border()->LeaveTimer()->Enabled());
 }
 
 TEST_F(FullBorderForm, DeactivatingLetsAPressedButtonGo)
@@ -249,10 +309,7 @@ TEST_F(FullBorderForm, DeactivatingLetsAPressedButtonGo)
 
 TEST_F(FullBorderForm, ADoubleClickOnTheSystemMenuButtonClosesTheForm)
 {
-    skin_.Set("SKINOBJECTS", "4", "sysmenubutton:stdbutton");
-    skin_.Set("SKINOBJECTS", "count", "5");
-    AddFrameButton(skin_, "sysmenubutton", "cmsysmenu");
-    frameSkin_.LoadInto(*data_);
+    AddSystemMenuButton();
     ShowForm();
     // At the caption's left, centred in it; the caption starts after it.
     EXPECT_EQ(Border()->ObjectPlace(IndexOf("sysmenubutton")), Rect(4, 0, 21, 15));
@@ -285,10 +342,7 @@ TEST_F(FullBorderForm, ADoubleClickOnTheSystemMenuButtonClosesTheForm)
 
 TEST_F(FullBorderForm, TheCaptionsQuickButtonLightsUpAndClicks)
 {
-    auto* images = new TCustomImageList(nullptr);  // 16 x 16
-    TBitmap picture;
-    picture.SetSize(16, 16);
-    images->Add(&picture, nullptr);
+    TCustomImageList* images = QuickImages();
     int clicks = 0;
     ShowForm();
     frame_->SetQuickImageList(images);
@@ -325,6 +379,159 @@ TEST_F(FullBorderForm, TheCaptionsQuickButtonLightsUpAndClicks)
     delete images;
 }
 
+TEST_F(FullBorderForm, TheStripsButtonsShowTheirHintsAfterTheDelay)
+{
+    ShowForm();
+    auto* hint = new TbsSkinHint(form_);
+    frame_->SetSkinHint(hint);
+    frame_->ShowObjectHint = true;
+    MoveTo(ScreenCentre("closebutton"));
+    Tick(Application->HintPause - 1);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    Tick(1);
+    ASSERT_TRUE(hint->HintWindow()->Visible());
+    EXPECT_EQ(hint->HintWindow()->Caption(), "Close");
+    // On to the caption, which has no hint: the button's goes.
+    MoveTo({84 + 100, 64 + 8});
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+
+    // A press takes the waiting hint away (the release off the button
+    // closes nothing).
+    MoveTo(ScreenCentre("closebutton"));
+    InjectMouseDown(ScreenCentre("closebutton"));
+    PumpMessages();
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    MoveTo({84 + 100, 64 + 8});
+    InjectMouseUp({84 + 100, 64 + 8});
+    PumpMessages();
+    ASSERT_TRUE(IsWindowVisible(form_->Handle()));
+
+    // A maximized form's maximize button tells that it restores.
+    Click(ScreenCentre("maxbutton"));
+    ASSERT_EQ(frame_->WindowState(), wsMaximized);
+    TRect top;
+    GetWindowRect(Border()->Window(TbsLayerSide::Top)->Handle(), &top);
+    TRect max = Border()->ObjectPlace(IndexOf("maxbutton"));
+    MoveTo({top.Left + 100, top.Top + 8});
+    MoveTo({top.Left + max.Left + 1, top.Top + (max.Top + max.Bottom) / 2});
+    Tick(Application->HintPause);
+    ASSERT_TRUE(hint->HintWindow()->Visible());
+    EXPECT_EQ(hint->HintWindow()->Caption(), "Restore");
+    // Off the strip the hint goes with the button's look.
+    MoveTo({top.Left + 200, top.Bottom + 100});
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    frame_->SetWindowState(wsNormal);
+    PumpMessages();
+
+    // A hint still waiting when the form deactivates never shows.
+    MoveTo(ScreenCentre("minbutton"));
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 1, 0);
+    PumpMessages();
+
+    // Without the switch no object shows its hint.
+    frame_->ShowObjectHint = false;
+    MoveTo({84 + 100, 64 + 8});
+    MoveTo(ScreenCentre("closebutton"));
+    Tick(Application->HintPause);
+    EXPECT_FALSE(hint->HintWindow()->Visible());
+}
+
+TEST_F(FullBorderForm, AButtonsGlowFadesInBesideItsPlaceOnTheStrip)
+{
+    AddGlow("closebutton");
+    ShowForm();
+    TbsLayerManager* glow = frame_->LayerManager();
+    MoveTo(ScreenCentre("closebutton"));
+    ASSERT_TRUE(glow->Showing());
+    // Where the top window shows the button, less the glow's offsets.
+    TRect place = Border()->ObjectPlace(IndexOf("closebutton"));
+    TRect shown;
+    GetWindowRect(glow->LayerWindow()->Handle(), &shown);
+    EXPECT_EQ(shown, Bounds(84 + place.Left - 4, 64 + place.Top - 4, 25, 23));
+    // From 0 by a tenth of 200 every 25 ms, ending at 200.
+    EXPECT_EQ(glow->CurrentAlpha(), 0);
+    std::vector<int> steps;
+    for (int i = 0; i < 11; ++i) {
+        Tick(LayerManagerStep());
+        steps.push_back(glow->CurrentAlpha());
+    }
+    EXPECT_EQ(steps, (std::vector<int>{20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 200}));
+    EXPECT_FALSE(glow->TimerEnabled());
+
+    // The look switches at once: the strip runs no cross-fade of its own.
+    EXPECT_EQ(StripPixel("closebutton"), PicturePixel(Button("closebutton")->ActiveSkinRect));
+    EXPECT_DOUBLE_EQ(Button("closebutton")->MorphKf(), 0.0);
+
+    // Off the button the glow goes, and comes back from 0.
+    MoveTo({84 + 100, 64 + 8});
+    EXPECT_FALSE(glow->Showing());
+    MoveTo(ScreenCentre("closebutton"));
+    ASSERT_TRUE(glow->Showing());
+    EXPECT_EQ(glow->CurrentAlpha(), 0);
+    // A button without a glow of its own shows none.
+    MoveTo(ScreenCentre("maxbutton"));
+    EXPECT_FALSE(glow->Showing());
+    MoveTo(ScreenCentre("closebutton"));
+    ASSERT_TRUE(glow->Showing());
+    // Deactivating lets the button go with its glow.
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(glow->Showing());
+}
+
+TEST_F(FullBorderForm, MenusOpenBelowTheirButtonsOnTheStrip)
+{
+    AddSystemMenuButton();
+    ShowForm();
+    TRect place = Border()->ObjectPlace(IndexOf("sysmenubutton"));
+    MoveTo(ScreenCentre("sysmenubutton"));
+    InjectMouseDown(ScreenCentre("sysmenubutton"));
+    PumpMessages();
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    ASSERT_TRUE(menu->ChainOpen());
+    TRect popup;
+    GetWindowRect(menu->LastPopup()->Handle(), &popup);
+    EXPECT_EQ(popup.Left, 84 + place.Left);
+    EXPECT_EQ(popup.Top, 64 + place.Bottom);
+    InjectMouseUp(ScreenCentre("sysmenubutton"));
+    PumpMessages();
+    menu->CloseMenu();
+    PumpMessages();
+
+    // A quick button's menu, below the button where the strip draws it.
+    TCustomImageList* images = QuickImages();
+    frame_->SetQuickImageList(images);
+    auto* item = static_cast<TbsQuickButtonItem*>(frame_->QuickButtons()->Add());
+    item->SetImageIndex(0);
+    auto* quickMenu = new TbsSkinPopupMenu(form_);
+    auto* entry = new TMenuItem(quickMenu);
+    entry->SetCaption("First");
+    quickMenu->Items()->Add(entry);
+    item->SetPopupMenu(quickMenu);
+    TRect caption = Border()->ObjectPlace(IndexOf("caption"));
+    TPoint p{84 + caption.Left + 12, 64 + 8};
+    Tick(1000);  // a new press, not a double click
+    MoveTo(p);
+    InjectMouseDown(p);
+    PumpMessages();
+    ASSERT_TRUE(menu->ChainOpen());
+    GetWindowRect(menu->LastPopup()->Handle(), &popup);
+    EXPECT_EQ(popup.Left, 84 + item->ItemRect.Left);
+    EXPECT_EQ(popup.Top, 64 + item->ItemRect.Bottom);
+    InjectMouseUp(p);
+    PumpMessages();
+    menu->CloseMenu();
+    PumpMessages();
+    frame_->SetQuickImageList(nullptr);
+    delete images;
+}
+
 TEST_F(FullBorderForm, GoldenScreenOfAFullBorderForm)
 {
     ShowForm();
@@ -334,6 +541,19 @@ TEST_F(FullBorderForm, GoldenScreenOfAFullBorderForm)
     InjectMouseMove(ScreenCentre("maxbutton"));
     PumpMessages();
     ExpectGolden(ScreenArea(Bounds(76, 56, 348, 248)), TestFolder() + "/golden/layer_full_border.png");
+}
+
+TEST_F(FullBorderForm, GoldenStripWithAGlowHalfFadedIn)
+{
+    AddGlow("closebutton");
+    ShowForm();
+    form_->SetCaption("說門 Notes");
+    PumpMessages();
+    MoveTo(ScreenCentre("closebutton"));
+    for (int i = 0; i < 5; ++i)
+        Tick(LayerManagerStep());
+    ASSERT_EQ(frame_->LayerManager()->CurrentAlpha(), 100);
+    ExpectGolden(ScreenArea(Bounds(300, 56, 124, 40)), TestFolder() + "/golden/layer_strip_glow.png");
 }
 
 }  // namespace
