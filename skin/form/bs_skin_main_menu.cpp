@@ -1,7 +1,6 @@
 #include "skin/form/bs_skin_main_menu.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/bitmap.h"
@@ -62,11 +61,17 @@ TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* AOwner) : TbsSkinControl(AOwn
     defItemFont_->SetName("Arial");
     defItemFont_->SetHeight(14);
     defItemFont_->SetColor(clBtnText);
-    for (auto [timer, tick] : {std::pair{&morphTimer_, &TbsSkinMainMenuBar::MorphTimerTick},
-                               std::pair{&animationTimer_, &TbsSkinMainMenuBar::AnimationTimerTick}}) {
+    struct TTimerSpec {
+        std::unique_ptr<TTimer>* Timer;
+        void (TbsSkinMainMenuBar::*Tick)(TObject*);
+        UINT Interval;
+    };
+    for (auto [timer, tick, interval] : {TTimerSpec{&mouseTimer_, &TbsSkinMainMenuBar::MouseTimerTick, 50},
+                                         TTimerSpec{&morphTimer_, &TbsSkinMainMenuBar::MorphTimerTick, 25},
+                                         TTimerSpec{&animationTimer_, &TbsSkinMainMenuBar::AnimationTimerTick, 25}}) {
         *timer = std::make_unique<TTimer>(nullptr);
         (*timer)->SetEnabled(false);
-        (*timer)->SetInterval(25);
+        (*timer)->SetInterval(interval);
         (*timer)->SetOnTimer(TNotifyEvent(this, tick));
     }
     SetAlign(alTop);
@@ -168,6 +173,7 @@ void TbsSkinMainMenuBar::UpdateItems()
 {
     CreateMenuItems();
     Invalidate();
+    mouseTimer_->SetEnabled(true);
 }
 
 void TbsSkinMainMenuBar::CalcItemsArea()
@@ -251,81 +257,18 @@ void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
     TbsSkinControl::Dispatch(Message);
     if (Message.Msg == WM_SKINMENUCLOSED)
         childButtons_->ReleaseSysMenuButton();
-    if (Message.Msg == CM_MOUSELEAVE && !Designing())
-        childButtons_->TestActive(-1, -1);
-    if (Message.Msg == CM_MOUSELEAVE && !Designing())
-        TestActive(-1, -1);
-    else if (Message.Msg == WM_SKINMENUCLOSED && !opening_)
+    if (Message.Msg == CM_MOUSEENTER && !Designing()) {
+        mouseTimer_->SetEnabled(true);
+    } else if (Message.Msg == CM_MOUSELEAVE && !Designing()) {
+        mouseTimer_->SetEnabled(false);
+        TrackPointer(-1, -1);
+    } else if (Message.Msg == WM_SKINMENUCLOSED && !opening_) {
         MenuExit();
-    else if (Message.Msg == WM_SIZE)
+    } else if (Message.Msg == WM_SIZE) {
         Invalidate();
-    else if (Message.Msg == WM_MOVE && Align() == alNone)
+    } else if (Message.Msg == WM_MOVE && Align() == alNone) {
         ParentImageChanged();
-}
-
-void TbsSkinMainMenuBar::TestActive(int X, int Y)
-{
-    if (items_.empty())
-        return;
-    OldActiveIndex = ActiveIndex;
-    int hit = -1;
-    for (int i = 0; i < ItemCount(); ++i)
-        if (Items(i)->Enabled && PtInRect(Items(i)->ObjectRect, Point(X, Y))) {
-            hit = i;
-            break;
-        }
-    // In menu mode the highlighted item keeps its highlight while the
-    // cursor is elsewhere.
-    if (hit == -1 && OldActiveIndex != -1 && ShowAccelChar)
-        ActiveIndex = OldActiveIndex;
-    else
-        ActiveIndex = hit;
-    if (MouseDownIndex != -1 && MouseDownIndex != ActiveIndex && ActiveIndex != -1)
-        ActiveIndex = -1;
-    if (ActiveIndex >= ItemCount())
-        ActiveIndex = -1;
-    if (OldActiveIndex >= ItemCount())
-        OldActiveIndex = -1;
-    if (OldActiveIndex != ActiveIndex) {
-        if (OldActiveIndex != -1 && Items(OldActiveIndex)->Enabled)
-            Items(OldActiveIndex)->MouseLeave();
-        if (ActiveIndex != -1 && Items(ActiveIndex)->Enabled)
-            Items(ActiveIndex)->MouseEnter();
     }
-    bool onMark = PtInRect(TrackMarkRect(), Point(X, Y));
-    if (HiddenItems && ScrollMenu() && onMark != TrackMarkActive) {
-        TrackMarkActive = onMark;
-        if (HandleAllocated())
-            DrawTrackMark(Canvas());
-    }
-}
-
-void TbsSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TbsSkinControl::MouseDown(Button, Shift, X, Y);
-    if (childButtons_->MouseDown(Button, Shift, X, Y))
-        return;
-    TestActive(X, Y);
-    if (ActiveIndex != -1) {
-        MouseDownIndex = ActiveIndex;
-        Items(ActiveIndex)->MouseDown(Button);
-    } else if (PtInRect(TrackMarkRect(), Point(X, Y))) {
-        PopupHiddenItems();
-    }
-}
-
-void TbsSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y)
-{
-    childButtons_->TestActive(X, Y);
-    TestActive(X, Y);
-    TbsSkinControl::MouseMove(Shift, X, Y);
-}
-
-void TbsSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    MouseDownIndex = -1;
-    childButtons_->MouseUp(Button);
-    TbsSkinControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TbsSkinMainMenuBar::PopupHiddenItems()

@@ -160,6 +160,9 @@ public:
     void SetUseSkinFont(bool Value);
     // The height a skin change leaves the bar without a skin (0: kept).
     int DefaultHeight = 22;
+    // The width given to a bar without a skin when this is set (0: none).
+    int DefaultWidth() const { return defaultWidth_; }
+    void SetDefaultWidth(int Value);
     // Items drawn as tool buttons of the "resizetoolbutton" description
     // (and, without the skin's size, the bar as a "resizetoolpanel" or
     // "panel"); no item animation.
@@ -213,6 +216,12 @@ public:
     void ChangeSkinData() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    // Hot tracking: every 50 ms, while the cursor is over the bar, the hot
+    // object follows the cursor, so an object lights under a cursor that
+    // stands still when the menu closes or the items are rebuilt. Moves and
+    // the mouse's entering start it; it stops when the cursor is off the
+    // bar.
+    TTimer* MouseTimer() const { return mouseTimer_.get(); }
     // The fade and the animation of the items, each on a 25 ms timer that
     // stops when no item needs a step.
     TTimer* MorphTimer() const { return morphTimer_.get(); }
@@ -238,7 +247,8 @@ public:
     // The overflow mark's rectangle (empty when nothing is hidden).
     TRect TrackMarkRect() const;
 
-    // Rebuilds the items (a child was activated).
+    // Rebuilds the items (a child was activated); the item under the
+    // cursor lights at the mouse timer's next tick.
     void UpdateItems();
     // A maximized child's buttons; the frame of SkinForm tells them.
     TbsMainMenuBarButtons* ChildButtons() const { return childButtons_.get(); }
@@ -294,6 +304,9 @@ private:
     void PaintBar(TCanvas* Canvas);
     void PaintBackground(TCanvas* Canvas);
     void DrawTrackMark(TCanvas* Canvas);
+    // The child buttons and the items follow the point (-1, -1: none).
+    void TrackPointer(int X, int Y);
+    void MouseTimerTick(TObject* Sender);
     void MorphTimerTick(TObject* Sender);
     void AnimationTimerTick(TObject* Sender);
 
@@ -308,6 +321,8 @@ private:
     bool toolBarMode_ = false;
     bool toolBarModeItemTransparent_ = false;
     std::unique_ptr<TFont> defItemFont_;
+    int defaultWidth_ = 0;
+    std::unique_ptr<TTimer> mouseTimer_;
     std::unique_ptr<TTimer> morphTimer_;
     std::unique_ptr<TTimer> animationTimer_;
     std::vector<std::unique_ptr<TbsSkinMainMenuBarItem>> items_;

@@ -1,6 +1,6 @@
 // The main-menu bar's side of the skin: what it copies from its
-// "mainmenubar" description, its background, its height at a skin change,
-// and the timers that fade and animate its items.
+// "mainmenubar" description, its background, its size with and without a
+// skin, and the timers that fade and animate its items.
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/timer.h"
@@ -67,6 +67,14 @@ void TbsSkinMainMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         AHeight = SkinRect.Height();
     TbsSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     Invalidate();
+}
+
+void TbsSkinMainMenuBar::SetDefaultWidth(int Value)
+{
+    defaultWidth_ = Value;
+    GetSkinData();
+    if (!SkinUsed && Value >= 1)
+        SetWidth(Value);
 }
 
 void TbsSkinMainMenuBar::SetUseSkinSize(bool Value)

@@ -300,11 +300,17 @@ protected:
         const TRect& r = Button->ObjectRect;
         return bar_->ClientToScreen(Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
     }
-    // The pointer over a button, or over the client when Button is nullptr.
+    // The pointer over a button, lit at the bar's mouse timer's tick, or
+    // over the client when Button is nullptr, which puts the light out at
+    // once.
     void Hover(const B* Button)
     {
         InjectMouseMove(Button ? Centre(Button) : TPoint{300, 300});
         PumpMessages();
+        if (Button) {
+            AdvanceClock(50);
+            PumpMessages();
+        }
     }
 };
 

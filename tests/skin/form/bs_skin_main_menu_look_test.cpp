@@ -116,10 +116,14 @@ protected:
         for (int i = 0; i < Count; ++i)
             Tick(25);
     }
+    // The pointer onto item Index and the bar's mouse timer's tick, which
+    // lights it; or off the bar (-1), which puts out the light at once.
     void Hover(int Index)
     {
         InjectMouseMove(Index < 0 ? ScreenPoint(150, 150) : Centre(Index));
         PumpMessages();
+        if (Index >= 0)
+            Tick(50);
     }
 
     std::unique_ptr<TbsSkinData> barData_;

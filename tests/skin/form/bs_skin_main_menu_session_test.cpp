@@ -230,6 +230,7 @@ TEST_P(BsSkinMainMenuSession, TheBarStaysConsistentWhateverTheUserDoes)
     Loop();
     for (int i = 0; i < 8; ++i)
         Tick(30);
+    EXPECT_FALSE(bar_->MouseTimer()->Enabled()) << log;
     EXPECT_FALSE(bar_->MorphTimer()->Enabled()) << log;
     EXPECT_FALSE(bar_->AnimationTimer()->Enabled()) << log;
     for (int i = 0; i < bar_->ItemCount(); ++i) {

@@ -2,22 +2,29 @@
 // fit hide behind the overflow mark and come back with their own Enabled,
 // the open submenu follows the mouse between items (unnamed ones too), a
 // merged child menu keeps the menu order within a group and gives
-// ScrollMenu back afterwards, and an item's owner drawing gets the bar item.
+// ScrollMenu back afterwards, an item's owner drawing gets the bar item,
+// the mouse timer lights the item under a cursor that does not move and
+// puts the light out when the cursor leaves unheard, and DefaultWidth
+// sizes only a bar without a skin.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/timer.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/window.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "tests/skin/form/frame_test_support.h"
+#include "tests/skin/form/test_main_menu_bar_skin.h"
 #include "tests/support/message_pump.h"
 
 namespace {
@@ -150,6 +157,7 @@ TEST_F(BsSkinMainMenuBar, TheOpenSubmenuFollowsTheMouseBetweenUnnamedItems)
 
     InjectMouseMove(Centre(1));
     PumpMessages();
+    Tick(50);
     EXPECT_FALSE(bar_->Items(0)->Down);
     EXPECT_TRUE(bar_->Items(1)->Down);
     EXPECT_EQ(OpenRows(), (std::vector<TMenuItem*>{second->Items(0)}));
@@ -241,14 +249,104 @@ TEST_F(BsSkinMainMenuBar, HoveringReportsTheItemsAndTheBarAndTakesTheItemsHint)
 
     InjectMouseMove(Centre(0));
     PumpMessages();
+    Tick(50);
     EXPECT_EQ(bar_->Hint, "Files");
     InjectMouseMove(Centre(1));
     PumpMessages();
+    Tick(50);
     InjectMouseMove(ScreenPoint(150, 180));
     PumpMessages();
     EXPECT_EQ(log, (std::vector<std::string>{"bar enter", "enter " + name(file), "leave " + name(file),
                                              "enter " + name(edit), "bar leave", "leave " + name(edit)}));
     EXPECT_EQ(bar_->ActiveIndex, -1);
+}
+
+// The cursor put at Screen with no message to any window, as when it
+// moves over a window of another program.
+void MoveCursorUnheard(TPoint Screen)
+{
+    InputState().Cursor = Screen;
+}
+
+TEST_F(BsSkinMainMenuBar, TheMouseTimerLightsTheItemUnderAStillCursorAndStopsOffTheBar)
+{
+    Add(menu_, "&File");
+    Add(menu_, "&Edit");
+    bar_->SetMainMenu(menu_);
+    Paint();
+    EXPECT_FALSE(bar_->MouseTimer()->Enabled());
+    EXPECT_EQ(bar_->MouseTimer()->Interval(), 50u);
+    InjectMouseMove(Centre(1));
+    PumpMessages();
+    EXPECT_TRUE(bar_->MouseTimer()->Enabled());
+    Tick(50);
+    EXPECT_TRUE(bar_->Items(1)->Active);
+
+    // A menu opened and closed from the keys with the cursor still: the
+    // item under it lights again at the next tick.
+    bar_->MenuEnter();
+    ASSERT_TRUE(bar_->CheckReturnKey());
+    ASSERT_TRUE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_FALSE(bar_->Items(1)->Active);
+    frame_->SkinMenu()->CloseMenu();
+    PumpMessages();
+    EXPECT_FALSE(bar_->Items(1)->Active);
+    Tick(50);
+    EXPECT_TRUE(bar_->Items(1)->Active);
+    EXPECT_FALSE(bar_->Items(0)->Active);
+
+    // Off the bar unheard: the light goes out and the timer stops. The
+    // bar's right and bottom edges still count as over it, though no item
+    // reaches them.
+    MoveCursorUnheard(bar_->ClientToScreen(Point(bar_->Width(), bar_->Height())));
+    Tick(50);
+    EXPECT_FALSE(bar_->Items(1)->Active);
+    EXPECT_TRUE(bar_->MouseTimer()->Enabled());
+    MoveCursorUnheard(bar_->ClientToScreen(Point(bar_->Width(), bar_->Height() + 1)));
+    Tick(50);
+    EXPECT_FALSE(bar_->MouseTimer()->Enabled());
+    EXPECT_EQ(bar_->ActiveIndex, -1);
+
+    // Items rebuilt (a child activated) under a cursor that came unheard:
+    // the timer starts again and lights the new item there.
+    MoveCursorUnheard(Centre(0));
+    Tick(50);
+    EXPECT_FALSE(bar_->Items(0)->Active);
+    bar_->UpdateItems();
+    EXPECT_TRUE(bar_->MouseTimer()->Enabled());
+    Tick(50);
+    EXPECT_TRUE(bar_->Items(0)->Active);
+
+    // The mouse leaving the bar puts the light out and stops the timer at
+    // once.
+    InjectMouseMove(ScreenPoint(150, 180));
+    PumpMessages();
+    EXPECT_FALSE(bar_->Items(0)->Active);
+    EXPECT_FALSE(bar_->MouseTimer()->Enabled());
+}
+
+TEST_F(BsSkinMainMenuBar, DefaultWidthSizesOnlyABarWithoutASkin)
+{
+    bar_->SetAlign(alNone);
+    bar_->SetWidth(120);
+    bar_->SetDefaultWidth(0);
+    EXPECT_EQ(bar_->Width(), 120);
+    bar_->SetDefaultWidth(250);
+    EXPECT_EQ(bar_->DefaultWidth(), 250);
+    EXPECT_EQ(bar_->Width(), 250);
+
+    test_main_menu_bar_skin::AddTo(skin_);
+    auto barData = std::make_unique<TbsSkinData>(nullptr);
+    frameSkin_.LoadInto(*barData);
+    bar_->SetSkinData(barData.get());
+    ASSERT_TRUE(bar_->SkinUsed);
+    bar_->SetDefaultWidth(180);
+    EXPECT_EQ(bar_->DefaultWidth(), 180);
+    EXPECT_EQ(bar_->Width(), 250);
+    // Only the setter applies it: the skin going keeps the width.
+    barData.reset();
+    EXPECT_FALSE(bar_->SkinUsed);
+    EXPECT_EQ(bar_->Width(), 250);
 }
 
 TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
@@ -268,6 +366,7 @@ TEST_F(BsSkinMainMenuBar, OwnerDrawingGetsTheBarItem)
 
     InjectMouseMove(Centre(0));
     PumpMessages();
+    Tick(50);
     EXPECT_EQ(senders.back(), bar_->Items(0));
     EXPECT_TRUE(selected.back());
 

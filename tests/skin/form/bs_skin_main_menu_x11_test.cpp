@@ -2,12 +2,16 @@
 // opens its submenu below it, the display shows the item pressed and the
 // overflow mark of a narrow bar, a click on the mark opens the hidden
 // items, and Alt+F from the keyboard opens "&File" as a popup of its own
-// that two presses of Escape close and leave.
+// that two presses of Escape close and leave; the item under a pointer
+// that stood still all along lights again once the menu is left.
 #include <cstdlib>
+#include <functional>
 
 #include "form_x11_test_support.h"
+#include "platform/win/clock.h"
 #include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
+#include "platform/ui/kernel/control_canvas.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_popup_window.h"
@@ -59,6 +63,15 @@ protected:
         XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
         XFlush(Other());
     }
+    // PumpUntil with the tests' hand-driven clock moved on by the bar's
+    // mouse timer's 50 ms every round.
+    bool TickUntil(const std::function<bool()>& Done)
+    {
+        return PumpUntil([&] {
+            AdvanceClock(50);
+            return Done();
+        });
+    }
     TTestSkin skin_;
     TTestFrameSkin frameSkin_{skin_};
     TbsSkinData data_{nullptr};
@@ -82,7 +95,7 @@ TEST_F(SkinMainMenuBarX11Test, AClickOpensTheSubmenuBelowThePressedItem)
     // The open submenu follows the pointer to the next item.
     TRect edit = bar_->Items(1)->ObjectRect;
     MoveTo(Screen(Point(edit.Left + 4, edit.Top + 4)));
-    EXPECT_TRUE(PumpUntil([&] { return bar_->Items(1)->Down && menu->ChainOpen(); }));
+    EXPECT_TRUE(TickUntil([&] { return bar_->Items(1)->Down && menu->ChainOpen(); }));
     EXPECT_FALSE(bar_->Items(0)->Down);
     menu->CloseMenu();
 }
@@ -136,6 +149,37 @@ TEST_F(SkinMainMenuBarX11Test, AltFOpensTheFileMenuAsAPopupAndEscapeTwiceLeaves)
     EXPECT_TRUE(AppPumpUntil([&] { return !frame_->MainMenuActive; }));
     EXPECT_FALSE(bar_->Items(0)->Active);
     EXPECT_FALSE(bar_->ShowAccelChar);
+}
+
+TEST_F(SkinMainMenuBarX11Test, TheItemUnderAStillPointerLightsAgainWhenTheMenuIsLeft)
+{
+    ASSERT_TRUE(FormHasXFocus());
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(1)->ObjectRect.Right > 0; }));
+    TRect edit = bar_->Items(1)->ObjectRect;
+    MoveTo(Screen(Point((edit.Left + edit.Right) / 2, (edit.Top + edit.Bottom) / 2)));
+    ASSERT_TRUE(TickUntil([&] { return bar_->Items(1)->Active; }));
+
+    // The keys open "&File" and leave the menu; the pointer never moves.
+    Key(XK_f, {XK_Alt_L});
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && bar_->Items(0)->Down; }));
+    EXPECT_FALSE(bar_->Items(1)->Active);
+    Key(XK_Escape);
+    ASSERT_TRUE(AppPumpUntil([&] { return !menu->ChainOpen(); }));
+    Key(XK_Escape);
+    ASSERT_TRUE(AppPumpUntil([&] { return !frame_->MainMenuActive; }));
+    EXPECT_FALSE(bar_->Items(1)->Active);
+
+    EXPECT_TRUE(TickUntil([&] { return bar_->Items(1)->Active && bar_->Items(1)->MouseIn; }));
+    EXPECT_FALSE(bar_->Items(0)->Active);
+    // The display shows it hot, the plain look's hover fill, once the
+    // program's idle time has handed the bar's drawing over.
+    TPoint inside = Screen(Point(edit.Left + 2, edit.Top + 2));
+    EXPECT_TRUE(PumpUntil([&] {
+        FreeDeviceContexts();
+        return PixelAt(ScreenImage(), inside.X, inside.Y) == TColor(0x00D2BDB6);
+    }));
+    SaveScreenshot("TANDRIL_MENU_BAR_HOVER_SCREENSHOT");
 }
 
 }  // namespace
