@@ -455,6 +455,9 @@ private:
     bool AnyChildMaximized() const;
     void ChildShown(bool Shown);
     void ChildGoing();
+    // The parent's menu bar merges the active child's menu: it is rebuilt
+    // when it merges one now or would merge one.
+    void RefreshParentMenuBar();
     void WindowMenuClick(TObject* Sender);
     void CheckWindowMenu();
     void ForgetMDIParts(TComponent* AComponent);

@@ -16,6 +16,7 @@
 #include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_minimized_pos.h"
 #include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
 
 namespace {
 
@@ -166,6 +167,14 @@ void TbsSkinForm::ChildShown(bool Shown)
         parentFrame->MDITabsBar->DeleteTab(form);
 }
 
+void TbsSkinForm::RefreshParentMenuBar()
+{
+    TbsSkinForm* parentFrame = FindSkinFormComponent(MDIParentForm());
+    TbsSkinMainMenuBar* bar = parentFrame ? parentFrame->MainMenuBar : nullptr;
+    if (bar && (bar->MergeMenu || bar->GetChildMainMenu()))
+        bar->UpdateItems();
+}
+
 void TbsSkinForm::ChildGoing()
 {
     // The parent leaves this child out of both: the restore first, so that
@@ -240,6 +249,7 @@ void TbsSkinForm::MDIAfter(const TMessage& Message)
         CheckWindowMenu();
         if (TbsSkinForm* parentFrame = FindSkinFormComponent(MDIParentForm()); parentFrame && parentFrame->MDITabsBar)
             parentFrame->MDITabsBar->UpdateTabs();
+        RefreshParentMenuBar();
         break;
     default:
         break;

@@ -447,18 +447,45 @@ TEST_F(MDIFrameTest, ActiveChildsMenuMergesIntoTheParentsBarUntilTheChildCloses)
     a->SetMenu(childMenu);
     // The child shows no bar of its own.
     EXPECT_EQ(a->MenuBar(), nullptr);
-    bar->UpdateItems();
-    std::vector<std::string> captions;
-    for (int i = 0; i < bar->ItemCount(); ++i)
-        captions.emplace_back(bar->Items(i)->MenuItem->Caption().c_str());
-    EXPECT_EQ(captions, (std::vector<std::string>{"File", "Edit", "Format", "Window", "Close"}));
+    const auto captions = [bar] {
+        std::vector<std::string> result;
+        for (int i = 0; i < bar->ItemCount(); ++i)
+            result.emplace_back(bar->Items(i)->MenuItem->Caption().c_str());
+        return result;
+    };
+    const std::vector<std::string> merged{"File", "Edit", "Format", "Window", "Close"};
+    const std::vector<std::string> alone{"File", "Window", "Help"};
+
+    // Activating a child rebuilds the bar with its menu, or without one.
+    TCustomForm* b = scene_->AddChild("B", Bounds(60, 40, 200, 150));
+    PumpMessages();
+    EXPECT_EQ(captions(), alone);
+    a->Show();
+    PumpMessages();
+    ASSERT_EQ(scene_->Parent->ActiveMDIChild(), a);
+    EXPECT_EQ(captions(), merged);
     EXPECT_FALSE(bar->ScrollMenu());
+    b->Show();
+    PumpMessages();
+    EXPECT_EQ(captions(), alone);
+    a->Show();
+    PumpMessages();
+    EXPECT_EQ(captions(), merged);
 
     a->Close();
     PumpMessages();
-    bar->UpdateItems();
-    EXPECT_EQ(bar->ItemCount(), 3);
+    EXPECT_EQ(captions(), alone);
     EXPECT_TRUE(bar->ScrollMenu());
+
+    // The last child closing takes its menu along too.
+    a->Show();
+    PumpMessages();
+    b->Close();
+    PumpMessages();
+    EXPECT_EQ(captions(), merged);
+    a->Close();
+    PumpMessages();
+    EXPECT_EQ(captions(), alone);
 }
 
 // Three children over the client, then all maximized, as the window shows
