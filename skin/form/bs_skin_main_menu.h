@@ -158,8 +158,10 @@ public:
     // Items take the font of their description instead of DefItemFont.
     bool UseSkinFont() const { return useSkinFont_; }
     void SetUseSkinFont(bool Value);
-    // The height a skin change leaves the bar without a skin (0: kept).
-    int DefaultHeight = 22;
+    // The height given to a bar without a skin when this is set and by
+    // every skin change that leaves it without one (0: kept).
+    int DefaultHeight() const { return defaultHeight_; }
+    void SetDefaultHeight(int Value);
     // The width given to a bar without a skin when this is set (0: none).
     int DefaultWidth() const { return defaultWidth_; }
     void SetDefaultWidth(int Value);
@@ -322,6 +324,7 @@ private:
     bool toolBarModeItemTransparent_ = false;
     std::unique_ptr<TFont> defItemFont_;
     int defaultWidth_ = 0;
+    int defaultHeight_ = 22;
     std::unique_ptr<TTimer> mouseTimer_;
     std::unique_ptr<TTimer> morphTimer_;
     std::unique_ptr<TTimer> animationTimer_;

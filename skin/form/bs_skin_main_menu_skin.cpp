@@ -55,8 +55,8 @@ void TbsSkinMainMenuBar::ChangeSkinData()
     CreateMenuItems();
     if (SkinUsed && useSkinSize_)
         SetHeight(SkinRect.Height());
-    else if (DefaultHeight > 0)
-        SetHeight(DefaultHeight);
+    else if (defaultHeight_ > 0)
+        SetHeight(defaultHeight_);
     Invalidate();
 }
 
@@ -75,6 +75,14 @@ void TbsSkinMainMenuBar::SetDefaultWidth(int Value)
     GetSkinData();
     if (!SkinUsed && Value >= 1)
         SetWidth(Value);
+}
+
+void TbsSkinMainMenuBar::SetDefaultHeight(int Value)
+{
+    defaultHeight_ = Value;
+    GetSkinData();
+    if (!SkinUsed && Value >= 1)
+        SetHeight(Value);
 }
 
 void TbsSkinMainMenuBar::SetUseSkinSize(bool Value)

@@ -4,8 +4,8 @@
 // merged child menu keeps the menu order within a group and gives
 // ScrollMenu back afterwards, an item's owner drawing gets the bar item,
 // the mouse timer lights the item under a cursor that does not move and
-// puts the light out when the cursor leaves unheard, and DefaultWidth
-// sizes only a bar without a skin.
+// puts the light out when the cursor leaves unheard, and DefaultWidth and
+// DefaultHeight size only a bar without a skin.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -325,7 +325,7 @@ TEST_F(BsSkinMainMenuBar, TheMouseTimerLightsTheItemUnderAStillCursorAndStopsOff
     EXPECT_FALSE(bar_->MouseTimer()->Enabled());
 }
 
-TEST_F(BsSkinMainMenuBar, DefaultWidthSizesOnlyABarWithoutASkin)
+TEST_F(BsSkinMainMenuBar, DefaultSizesSizeOnlyABarWithoutASkin)
 {
     bar_->SetAlign(alNone);
     bar_->SetWidth(120);
@@ -334,6 +334,10 @@ TEST_F(BsSkinMainMenuBar, DefaultWidthSizesOnlyABarWithoutASkin)
     bar_->SetDefaultWidth(250);
     EXPECT_EQ(bar_->DefaultWidth(), 250);
     EXPECT_EQ(bar_->Width(), 250);
+    bar_->SetDefaultHeight(0);
+    EXPECT_EQ(bar_->Height(), 22);
+    bar_->SetDefaultHeight(30);
+    EXPECT_EQ(bar_->Height(), 30);
 
     test_main_menu_bar_skin::AddTo(skin_);
     auto barData = std::make_unique<TbsSkinData>(nullptr);
@@ -343,6 +347,10 @@ TEST_F(BsSkinMainMenuBar, DefaultWidthSizesOnlyABarWithoutASkin)
     bar_->SetDefaultWidth(180);
     EXPECT_EQ(bar_->DefaultWidth(), 180);
     EXPECT_EQ(bar_->Width(), 250);
+    const int skinHeight = bar_->Height();
+    bar_->SetDefaultHeight(40);
+    EXPECT_EQ(bar_->DefaultHeight(), 40);
+    EXPECT_EQ(bar_->Height(), skinHeight);
     // Only the setter applies it: the skin going keeps the width.
     barData.reset();
     EXPECT_FALSE(bar_->SkinUsed);
