@@ -19,6 +19,10 @@ int Follow(int Line, int First, int Count)
     return Line >= First - Count ? Line + Count : First;
 }
 
+// How far ahead of the settle check's walk over the old ranges their
+// memory is fetched.
+constexpr size_t Lookahead = 8;
+
 }  // namespace
 
 void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
@@ -122,6 +126,9 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
     // open at its start.
     const auto& all = ranges_.all_;
     for (; nextOld_ < all.size() && all[nextOld_]->FromLine < Line; ++nextOld_) {
+        // The ranges lie apart in memory; the next few are read soon.
+        if (nextOld_ + Lookahead < all.size())
+            __builtin_prefetch(all[nextOld_ + Lookahead].get());
         TSynTextFoldRange* range = all[nextOld_].get();
         if (range->ClosedAt >= Line) {
             oldOpen_.push_back({range, range->ToLine, range->ClosedAt});
