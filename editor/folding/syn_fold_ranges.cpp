@@ -1,6 +1,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 
 #include <algorithm>
+#include <climits>
 #include <unordered_map>
 
 #include "editor/folding/fold_regions.h"
@@ -32,11 +33,31 @@ bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 
 TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
                                      int ToLine, int FoldRangeLevel, int Indent)
-    : FromLine(FromLine), ToLine(ToLine), Indent(Indent), FoldRangeLevel(FoldRangeLevel),
-      AllFoldRanges(AllFoldRanges), FoldRegion(FoldRegion)
 {
-    if (FoldRegion && FoldRegion->AddEnding)
-        Ending = LowerCase(FoldRegion->Close());
+    Reset(AllFoldRanges, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
+}
+
+void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Region, int From, int To, int Level,
+                              int IndentLevel)
+{
+    FromLine = From;
+    ToLine = To;
+    Indent = IndentLevel;
+    LinesCollapsed = 0;
+    CollapsedBy = -1;
+    FoldRangeLevel = Level;
+    ClosedAt = INT_MAX;
+    SubFoldRanges.Clear();
+    Collapsed = false;
+    ParentCollapsed = false;
+    CollapsedLines.Clear();
+    CollapsedStates.clear();
+    AllFoldRanges = All;
+    FoldRegion = Region;
+    Ending = Region && Region->AddEnding ? LowerCase(Region->Close()) : AnsiString();
+    CollapsedSuffix.clear();
+    HintMarkLeft = 0;
+    ShrunkAround.clear();
 }
 
 // --- TSynTextAllFoldRanges ---
@@ -48,6 +69,20 @@ void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
     Changed();
     collapsedCount_ += Range->Collapsed ? 1 : 0;
     all_.push_back(std::move(Range));
+}
+
+TSynTextFoldRange* TSynTextAllFoldRanges::NewRange(TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+                                                   int FoldRangeLevel, int Indent)
+{
+    Changed();
+    if (spare_.empty()) {
+        all_.push_back(std::make_unique<TSynTextFoldRange>(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent));
+    } else {
+        all_.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+        all_.back()->Reset(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
+    }
+    return all_.back().get();
 }
 
 void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
@@ -73,6 +108,7 @@ void TSynTextAllFoldRanges::ClearAll()
     Changed();
     Clear();
     all_.clear();
+    spare_.clear();
     busy_.clear();
     resumable_ = false;
     collapsedCount_ = 0;

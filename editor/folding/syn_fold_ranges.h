@@ -49,6 +49,9 @@ public:
                       int FoldRangeLevel, int Indent);
     TSynTextFoldRange(const TSynTextFoldRange&) = delete;
     TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
+    // Makes the range what the constructor with these values makes.
+    void Reset(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+               int FoldRangeLevel, int Indent);
 
     int FromLine;
     int ToLine;
@@ -102,6 +105,9 @@ public:
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)].get(); }
     // Appends Range (owned from now on) to the flat list.
     void AddToAll(std::unique_ptr<TSynTextFoldRange> Range);
+    // Appends a new range with these values to the flat list, made from a
+    // range a rescan replaced when one is at hand.
+    TSynTextFoldRange* NewRange(TFoldRegionItem* FoldRegion, int FromLine, int ToLine, int FoldRangeLevel, int Indent);
     void InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range);
     // Takes the range out of the flat list and hands it to the caller.
     std::unique_ptr<TSynTextFoldRange> Delete(int Index);
@@ -224,6 +230,8 @@ private:
     friend class TSynFoldResume;
 
     std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
+    // Ranges a rescan replaced, kept for the ranges the next one finds.
+    std::vector<std::unique_ptr<TSynTextFoldRange>> spare_;
     std::vector<TLineSpan> busy_;
     bool resumable_ = false;
     // The ranges of all_ with Collapsed set: a list without any answers the

@@ -109,6 +109,8 @@ bool TSynFoldResume::Start()
     for (int k = keep; k < ranges_.Count(); ++k)
         outerTail_.push_back(ranges_.Ranges(k));
     ranges_.Truncate(keep);
+    found_.spare_ = std::move(ranges_.spare_);
+    ranges_.spare_.clear();
     oldOpen_ = openBefore_;
     for (const TOld& old : oldOpen_)
         minClosed_ = std::min(minClosed_, old.ClosedAt);
@@ -216,7 +218,12 @@ int TSynFoldResume::Splice()
     found_.Clear();
     if (stopped)
         AppendFrom(outerTail_, stopLine_, ranges_);
-    all = std::move(spliced);  // frees the old ranges the scan replaced
+    // The old ranges the scan replaced make the next scan's ranges.
+    ranges_.spare_ = std::move(found_.spare_);
+    found_.spare_.clear();
+    for (size_t i = firstIndex_; i < end; ++i)
+        ranges_.spare_.push_back(std::move(all[i]));
+    all = std::move(spliced);
 
     std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
     ranges_.busy_.clear();

@@ -316,11 +316,8 @@ struct TSynFoldScanner::TRun {
     {
         TSynTextFoldRange* parent = Open.empty() ? nullptr : Open.back();
         const std::string_view line(Text.data() + LineStart, Text.size() - LineStart);
-        auto owned = std::make_unique<TSynTextFoldRange>(&Ranges, Region.Item, Line, Line,
-                                                         parent ? parent->FoldRangeLevel + 1 : 0,
-                                                         TSynFoldScanner::IndentLevel(line, TabWidth));
-        TSynTextFoldRange* range = owned.get();
-        Ranges.AddToAll(std::move(owned));
+        TSynTextFoldRange* range = Ranges.NewRange(Region.Item, Line, Line, parent ? parent->FoldRangeLevel + 1 : 0,
+                                                   TSynFoldScanner::IndentLevel(line, TabWidth));
         if (parent)
             parent->SubFoldRanges.Add(range);
         else
