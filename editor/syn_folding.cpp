@@ -260,8 +260,15 @@ std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_v
     TSynFoldScanner& scanner = SecondNotice && foldScanner_ ? *foldScanner_ : FoldScanner();
     const intptr_t rangeAbove = highlighter_ && Index > 0 ? lines_->GetRange(Index - 1) : 0;
     TLastFoldSignature& last = lastFoldSignature_;
-    if (last.Index == Index && last.RangeAbove == rangeAbove && last.Highlighter == highlighter_ && last.Line == Line)
-        return last.Signature;
+    if (last.Index == Index && last.RangeAbove == rangeAbove && last.Highlighter == highlighter_) {
+        if (last.Line == Line)
+            return last.Signature;
+        // A letter typed or deleted away from every token leaves it.
+        if (!highlighter_ && last.Signature && scanner.KeepsSignature(last.Line, Line)) {
+            last.Line.assign(Line);
+            return last.Signature;
+        }
+    }
     last.Index = -1;
     // Into the buffer of the line before: a line of about the same length
     // takes no new block.

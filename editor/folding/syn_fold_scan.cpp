@@ -676,6 +676,43 @@ size_t TSynFoldScanner::NextSignatureStop(std::string_view Text, size_t P) const
     }
 }
 
+bool TSynFoldScanner::KeepsSignature(std::string_view Before, std::string_view After) const
+{
+    if (AttributeAt || !tokensWhole_ || (Before.size() + 1 != After.size() && After.size() + 1 != Before.size()))
+        return false;
+    const bool inserted = After.size() > Before.size();
+    const std::string_view longer = inserted ? After : Before;
+    const std::string_view shorter = inserted ? Before : After;
+    const size_t p = static_cast<size_t>(std::mismatch(shorter.begin(), shorter.end(), longer.begin()).first -
+                                         shorter.begin());
+    if (longer.substr(p + 1) != shorter.substr(p))
+        return false;
+    const auto stops = [this](char C) {
+        const auto b = static_cast<unsigned char>(C);
+        return signatureStops_[b] || (foldCase_ && b >= 'a' && b <= 'z' && signatureStops_[b - 'a' + 'A']);
+    };
+    const char c = longer[p];
+    if (stops(c) || IsDBCSLeadByte(c) || IsBreak(c))
+        return false;
+    // At a character start: after a byte that is no lead byte a character
+    // starts, and lead bytes before P pair up with the bytes after them.
+    size_t leads = 0;
+    while (leads < p && IsDBCSLeadByte(shorter[p - 1 - leads]))
+        ++leads;
+    if (leads % 2 != 0)
+        return false;
+    // Not in the indentation, which an opening line's signature holds.
+    if (shorter.find_first_not_of(" \t") >= p)
+        return false;
+    // No token starts within reach, so the distances between tokens stay
+    // past what the signature tells and no token gains or loses a
+    // neighbouring character.
+    const size_t from = p > reach_ ? p - reach_ : 0;
+    const size_t to = std::min(shorter.size(), p + reach_);
+    return std::none_of(shorter.begin() + static_cast<std::ptrdiff_t>(from),
+                        shorter.begin() + static_cast<std::ptrdiff_t>(to), stops);
+}
+
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
 {
     if (!tokensWhole_)

@@ -71,6 +71,12 @@ public:
     // the scan leaves the line's character grid and no signature can tell.
     // AttributeAt is asked with line 1.
     std::optional<AnsiString> LineSignature(const AnsiString& Line) const;
+    // Whether After, which is Before with one single-byte character put in
+    // or taken out, surely has Before's signature: the character starts no
+    // token, no token starts near it, and it stands after the indentation.
+    // False whenever that cannot be told from the bytes around it, and
+    // always with AttributeAt set (a quote may paint a token far away).
+    bool KeepsSignature(std::string_view Before, std::string_view After) const;
 
     // Whether a scanner made now from these settings would scan as this
     // one does: the regions' items may have been edited in place since.

@@ -14,6 +14,7 @@
 #include "platform/base/code_page.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/editor/line_scan_syn.h"
+#include "tests/support/test_random.h"
 
 namespace {
 
@@ -265,6 +266,66 @@ TEST(TSynFoldScannerTest, LongLinesGiveTheSignaturesOfTheirTokens)
 
 // A scanner tells when the regions it was made from were edited in place,
 // whatever the field.
+// A character put in or taken out that the scanner says leaves a line's
+// signature must leave it: random lines of tokens, words, blanks and
+// double-byte characters, edited at random places.
+TEST(TSynFoldScannerTest, AnEditItSaysKeepsTheSignatureKeepsIt)
+{
+    TFoldRegions regions;
+    regions.Add(frtOneChar, false, false, false, "{", "}");
+    regions.Add(frtToken, false, false, true, "begin", "end");
+    regions.SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions.SkipRegions()->Add("//", "", "", srtLineEnd);
+    TSynFoldScanner scanner(&regions, false, 4);
+    const char* const pieces[] = {"{", "}", "begin", "END", "\"", "\\", "//", " ", "\t", "x", "yz",
+                                  "\xD5\x66", "\x81\x7B", "e", "n", "d", "xxxxxxxx", "qq qq qq"};
+    const char typed[] = {'x', 'e', 'N', ' ', '_', '1', '{', '"'};
+    TRandom random(7);
+    int kept = 0;
+    for (int round = 0; round < 4000; ++round) {
+        AnsiString before;
+        for (int i = random.Below(12); i > 0; --i)
+            before += random.Pick(pieces);
+        std::vector<size_t> starts{0};
+        for (size_t i = 0; i < before.size(); i += CharLengthAt(before, i))
+            starts.push_back(i + CharLengthAt(before, i));
+        // Sometimes between a lead byte and its trail byte.
+        const size_t at = random.Chance(70) ? starts[random.Index(starts.size())] : random.Index(before.size() + 1);
+        AnsiString after = before;
+        if (random.Chance(50))
+            after.insert(at, 1, typed[random.Index(sizeof typed)]);
+        else if (at < before.size() && CharLengthAt(before, at) == 1)
+            after.erase(at, 1);
+        else
+            continue;
+        if (!scanner.KeepsSignature(before, after))
+            continue;
+        ++kept;
+        ASSERT_EQ(scanner.LineSignature(after), scanner.LineSignature(before))
+            << "[" << before << "] -> [" << after << "]";
+    }
+    EXPECT_GT(kept, 100);
+
+    // Typed far from the tokens it keeps; beside a token, in the
+    // indentation or with the highlighter asked, it tells nothing.
+    const AnsiString line = "    if (xxxxxxxxxxxxxx) {";
+    EXPECT_TRUE(scanner.KeepsSignature(line, "    if (xxxxxxxqxxxxxxx) {"));
+    EXPECT_TRUE(scanner.KeepsSignature("    if (xxxxxxxqxxxxxxx) {", line));
+    EXPECT_FALSE(scanner.KeepsSignature(line, "    if (xxxxxxxxxxxxxx)q {"));
+    EXPECT_FALSE(scanner.KeepsSignature(line, "     if (xxxxxxxxxxxxxx) {"));
+    EXPECT_FALSE(scanner.KeepsSignature(line, "    if (xxxxxxx{xxxxxxx) {"));
+    EXPECT_FALSE(scanner.KeepsSignature(line, "    if (xxxxxxxexxxxxxx) {"));  // E starts END
+    // A trail byte taken out of a run of double-byte characters whose
+    // bytes all read as lead bytes moves the character grid down the run:
+    // the trail byte 7B at its end becomes a brace far from the edit.
+    const AnsiString run = "\xD5\x66\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\x81\x7B";
+    const AnsiString shifted = "\xD5\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\x81\x7B";
+    EXPECT_NE(scanner.LineSignature(shifted), scanner.LineSignature(run));
+    EXPECT_FALSE(scanner.KeepsSignature(run, shifted));
+    scanner.AttributeAt = [](int, int) { return AnsiString(); };
+    EXPECT_FALSE(scanner.KeepsSignature(line, "    if (xxxxxxxqxxxxxxx) {"));
+}
+
 TEST(TSynFoldScannerTest, ItTellsRegionsEditedInPlace)
 {
     TFoldRegions regions;
