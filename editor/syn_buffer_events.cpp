@@ -164,13 +164,8 @@ void TCustomSynText::FollowFoldEdits(int Line, int Count)
 {
     if (!CountsFoldChanges() || foldEdits_.First > foldEdits_.Last)
         return;
-    auto follow = [Line, Count](int At) {
-        if (At == INT_MAX || At < Line)
-            return At;
-        return Count > 0 || At >= Line - Count ? At + Count : Line;
-    };
-    foldEdits_.First = follow(foldEdits_.First);
-    foldEdits_.Last = follow(foldEdits_.Last);
+    foldEdits_.First = FollowLine(foldEdits_.First, Line, Count);
+    foldEdits_.Last = FollowLine(foldEdits_.Last, Line, Count);
 }
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)

@@ -265,3 +265,39 @@ bool TSynTextAllFoldRanges::BusyAt(int Line) const
                                         [](int L, const TLineSpan& Span) { return L < Span.First; });
     return after != busy_.begin() && Line <= std::prev(after)->Last;
 }
+
+int FollowLine(int Line, int First, int Count)
+{
+    if (Line == INT_MAX || Line < First)
+        return Line;
+    if (Count > 0)
+        return Line + Count;
+    return Line >= First - Count ? Line + Count : First;
+}
+
+void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
+{
+    std::vector<TLineSpan> spans = std::move(busy_);
+    busy_.clear();
+    for (TLineSpan span : spans) {
+        // A deleted first line of a span hands the span on to the line
+        // after the deletion; lines inserted inside a span are busy too.
+        span.First = FollowLine(span.First, FirstLine, Count);
+        span.Last = Count < 0 && span.Last >= FirstLine && span.Last < FirstLine - Count
+                        ? FirstLine - 1
+                        : FollowLine(span.Last, FirstLine, Count);
+        if (span.First <= span.Last)
+            AddBusyLines(span.First, span.Last);
+    }
+}
+
+void TSynTextAllFoldRanges::MarkBusy(int First, int Last)
+{
+    std::vector<TLineSpan> spans = std::move(busy_);
+    busy_.clear();
+    const auto at = std::upper_bound(spans.begin(), spans.end(), First,
+                                     [](int Line, const TLineSpan& Span) { return Line < Span.First; });
+    spans.insert(at, {First, Last});
+    for (const TLineSpan& span : spans)
+        AddBusyLines(span.First, span.Last);
+}

@@ -13,6 +13,11 @@
 
 class TFoldRegionItem;
 class TSynFoldLineMap;
+
+// Where line Line (from 1; INT_MAX stays) stands after Count lines were
+// inserted before line First (Count > 0) or deleted from it on (Count < 0);
+// a deleted line moves to the first line after the deletion.
+int FollowLine(int Line, int First, int Count);
 class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 

@@ -7,50 +7,11 @@
 
 namespace {
 
-// Where a line of the text stands after Count lines were inserted before
-// line First (Count > 0) or deleted from it on (Count < 0); a deleted line
-// moves to the first line after the deletion.
-int Follow(int Line, int First, int Count)
-{
-    if (Line == INT_MAX || Line < First)
-        return Line;
-    if (Count > 0)
-        return Line + Count;
-    return Line >= First - Count ? Line + Count : First;
-}
-
 // How far ahead of the settle check's walk over the old ranges their
 // memory is fetched.
 constexpr size_t Lookahead = 8;
 
 }  // namespace
-
-void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
-{
-    std::vector<TLineSpan> spans = std::move(busy_);
-    busy_.clear();
-    for (TLineSpan span : spans) {
-        // A deleted first line of a span hands the span on to the line
-        // after the deletion; lines inserted inside a span are busy too.
-        span.First = Follow(span.First, FirstLine, Count);
-        span.Last = Count < 0 && span.Last >= FirstLine && span.Last < FirstLine - Count
-                        ? FirstLine - 1
-                        : Follow(span.Last, FirstLine, Count);
-        if (span.First <= span.Last)
-            AddBusyLines(span.First, span.Last);
-    }
-}
-
-void TSynTextAllFoldRanges::MarkBusy(int First, int Last)
-{
-    std::vector<TLineSpan> spans = std::move(busy_);
-    busy_.clear();
-    const auto at = std::upper_bound(spans.begin(), spans.end(), First,
-                                     [](int Line, const TLineSpan& Span) { return Line < Span.First; });
-    spans.insert(at, {First, Last});
-    for (const TLineSpan& span : spans)
-        AddBusyLines(span.First, span.Last);
-}
 
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited)
     : ranges_(Ranges), lastEdited_(LastEdited)
