@@ -348,24 +348,25 @@ void TbsAppMenu::Paint()
     Canvas()->Draw(0, 0, &image);
 }
 
+void TbsAppMenu::DrawItemText(TCanvas* Canvas, TbsAppMenuItem* Item, TRect Area, TColor Colour)
+{
+    TCustomImageList* images = Item->Page() ? itemPageImageList_ : itemImageList_;
+    Area.Left += Item->Page() ? 20 : 10;
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->Font()->SetColor(Colour);
+    if (images && Item->ImageIndex() >= 0 && Item->ImageIndex() < images->Count())
+        DrawImageAndText(Canvas, Area, 0, 5, 0, Item->Caption(), images, Item->ImageIndex(), Item->Enabled(), false,
+                         false, clBlack);
+    else
+        DrawCaptionLeft(Canvas, Item->Caption(), Area);
+    Canvas->Brush()->SetStyle(bsSolid);
+}
+
 void TbsAppMenu::DrawItem(TCanvas* Canvas, TbsAppMenuItem* Item, bool Highlighted)
 {
     TRect r = Item->ItemRect;
-    TCustomImageList* images = Item->Page() ? itemPageImageList_ : itemImageList_;
-    bool image = images && Item->ImageIndex() >= 0 && Item->ImageIndex() < images->Count();
-    auto text = [&](TCanvas* Target, TRect Area, TColor Colour) {
-        Area.Left += Item->Page() ? 20 : 10;
-        Target->Brush()->SetStyle(bsClear);
-        Target->Font()->SetColor(Colour);
-        if (image)
-            DrawImageAndText(Target, Area, 0, 5, 0, Item->Caption(), images, Item->ImageIndex(), Item->Enabled(),
-                             false, false, clBlack);
-        else
-            DrawCaptionLeft(Target, Item->Caption(), Area);
-        Target->Brush()->SetStyle(bsSolid);
-    };
     if (!Highlighted) {
-        text(Canvas, r, Item->Enabled() ? clBtnHighlight : cl3DDkShadow);
+        DrawItemText(Canvas, Item, r, Item->Enabled() ? clBtnHighlight : cl3DDkShadow);
         return;
     }
     TBitmap face;
@@ -374,7 +375,7 @@ void TbsAppMenu::DrawItem(TCanvas* Canvas, TbsAppMenuItem* Item, bool Highlighte
     f->Font()->Assign(Canvas->Font());
     f->Brush()->SetColor(clBtnFace);
     f->FillRect(Rect(0, 0, r.Width(), r.Height() + 2));
-    text(f, Rect(0, 0, r.Width(), r.Height()), clBtnText);
+    DrawItemText(f, Item, Rect(0, 0, r.Width(), r.Height()), clBtnText);
     if (!Item->Page()) {
         f->Brush()->SetColor(cl3DDkShadow);
         f->FrameRect(Rect(0, 0, r.Width(), r.Height()));

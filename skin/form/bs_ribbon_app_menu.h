@@ -142,6 +142,8 @@ private:
     void ScrollBarChange(TObject* Sender);
     // Enter, Space or a release on a command item closes the menu.
     void RunItem(int Index);
+    // Item's image and caption in Area, past the item's indent, in Colour.
+    void DrawItemText(TCanvas* Canvas, TbsAppMenuItem* Item, TRect Area, TColor Colour);
     void DrawItem(TCanvas* Canvas, TbsAppMenuItem* Item, bool Highlighted);
     void DrawSkinned(TCanvas* Canvas);
     void DrawSkinItem(TCanvas* Canvas, int Index);

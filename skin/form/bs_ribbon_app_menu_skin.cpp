@@ -110,21 +110,9 @@ void TbsAppMenu::DrawSkinItem(TCanvas* Canvas, int Index)
     Canvas->Font()->SetName(UseSkinFont ? d->FontName : Font()->Name());
     Canvas->Font()->SetStyle(UseSkinFont ? d->FontStyle : Font()->Style());
     Canvas->Font()->SetHeight(paged ? d->FontPageHeight : d->FontHeight);
-    TCustomImageList* images = paged ? itemPageImageList_ : itemImageList_;
-    const bool image = images && item->ImageIndex() >= 0 && item->ImageIndex() < images->Count();
-    auto text = [&](TCanvas* Target, TRect Area, TColor Colour) {
-        Area.Left += paged ? 20 : 10;
-        Target->Brush()->SetStyle(bsClear);
-        Target->Font()->SetColor(Colour);
-        if (image)
-            DrawImageAndText(Target, Area, 0, 5, 0, item->Caption(), images, item->ImageIndex(), item->Enabled(),
-                             false, false, clBlack);
-        else
-            DrawCaptionLeft(Target, item->Caption(), Area);
-        Target->Brush()->SetStyle(bsSolid);
-    };
     if (!highlighted) {
-        text(Canvas, r, !item->Enabled() ? d->DisabledFontColor : paged ? d->FontPageColor : d->FontColor);
+        DrawItemText(Canvas, item, r,
+                     !item->Enabled() ? d->DisabledFontColor : paged ? d->FontPageColor : d->FontColor);
         return;
     }
     const TRect source = !paged ? d->ItemRect : active ? d->PageItemActiveRect : d->PageItemRect;
@@ -132,6 +120,7 @@ void TbsAppMenu::DrawSkinItem(TCanvas* Canvas, int Index)
     CreateHSkinImage(paged ? d->PageItemOffset1 : d->ItemOffset1, paged ? d->PageItemOffset2 : d->ItemOffset2, &face,
                      SkinPicture(), source, r.Width(), r.Height(), d->StretchEffect);
     face.Canvas()->Font()->Assign(Canvas->Font());
-    text(face.Canvas(), Rect(0, 0, face.Width(), face.Height()), paged ? d->ActiveFontPageColor : d->ActiveFontColor);
+    DrawItemText(face.Canvas(), item, Rect(0, 0, face.Width(), face.Height()),
+                 paged ? d->ActiveFontPageColor : d->ActiveFontColor);
     Canvas->Draw(r.Left, r.Top, &face);
 }
