@@ -14,7 +14,6 @@
 #include "skin/controls/bs_skin_status_bar.h"
 #include "skin/data/bs_skin_colors.h"
 #include "skin/data/bs_skin_data_messages.h"
-#include "skin/form/bs_form_layer_geometry.h"
 #include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_minimized_pos.h"
 #include "skin/form/bs_skin_form.h"
@@ -125,9 +124,8 @@ void TbsSkinForm::Maximize()
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     // A layered border that carries the whole frame stays on the screen
     // too: the form leaves it its margins.
-    const TbsDataSkinLayerFrame* layer = layerBorder_->LayerFrame();
-    if (layerBorder_->Showing() && layer != nullptr && layer->FullBorder) {
-        TbsLayerMetrics m = CalcLayerMetrics(*layer);
+    if (layerBorder_->CarriesCaption()) {
+        const TbsLayerMetrics& m = layerBorder_->Metrics();
         r = {r.Left + m.LeftMargin, r.Top + m.TopMargin, r.Right - m.RightMargin, r.Bottom - m.BottomMargin};
     }
     form->SetBounds(r.Left, r.Top, r.Width(), r.Height());
