@@ -21,16 +21,7 @@ namespace {
 // double-byte character split at the end.
 size_t TipLength(const AnsiString& Hint, size_t Room)
 {
-    if (Hint.size() <= Room)
-        return Hint.size();
-    size_t length = 0;
-    while (length < Room) {
-        size_t next = length + (IsDBCSLeadByte(Hint[length]) && length + 1 < Hint.size() ? 2 : 1);
-        if (next > Room)
-            break;
-        length = next;
-    }
-    return length;
+    return Hint.size() <= Room ? Hint.size() : CharStartOf(Hint, Room);
 }
 
 }  // namespace
