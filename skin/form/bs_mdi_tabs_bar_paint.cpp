@@ -47,6 +47,19 @@ TColor StateFontColor(const TbsDataSkinButtonControl* Button, bool Down, bool Ho
     return Down ? Button->DownFontColor : Hot ? Button->ActiveFontColor : Button->FontColor;
 }
 
+// A skinned tab's font: the description's name, height and style, or the
+// bar's default font.
+void SetTabFont(TFont* Font, bool UseSkinFont, const TbsMDITabsSkin& Skin, TFont* Default)
+{
+    if (!UseSkinFont) {
+        Font->Assign(Default);
+        return;
+    }
+    Font->SetName(Skin.FontName);
+    Font->SetHeight(Skin.FontHeight);
+    Font->SetStyle(Skin.FontStyle);
+}
+
 }  // namespace
 
 void TbsSkinMDITabsBar::GetSkinData()
@@ -239,13 +252,7 @@ void TbsSkinMDITabsBar::DrawSkinTab(TbsMDITab* Tab, TBitmap* B)
         CreateSkinImageByOffsets(B, skin_.Picture, source, client, true);
     }
     TCanvas* c = B->Canvas();
-    if (UseSkinFont) {
-        c->Font()->SetName(skin_.FontName);
-        c->Font()->SetHeight(skin_.FontHeight);
-        c->Font()->SetStyle(skin_.FontStyle);
-    } else {
-        c->Font()->Assign(defaultFont_.get());
-    }
+    SetTabFont(c->Font(), UseSkinFont, skin_, defaultFont_.get());
     // The active tab takes the focused colour: the description's active
     // colour belongs to the page control's hot tab.
     c->Font()->SetColor(Tab->Active ? skin_.FocusFontColor : Tab->MouseIn ? skin_.MouseInFontColor : skin_.FontColor);
@@ -260,13 +267,7 @@ void TbsSkinMDITabsBar::DrawButtonTab(TbsMDITab* Tab, TBitmap* B)
     if (!button)
         return;
     TCanvas* c = B->Canvas();
-    if (UseSkinFont) {
-        c->Font()->SetName(skin_.FontName);
-        c->Font()->SetHeight(skin_.FontHeight);
-        c->Font()->SetStyle(skin_.FontStyle);
-    } else {
-        c->Font()->Assign(defaultFont_.get());
-    }
+    SetTabFont(c->Font(), UseSkinFont, skin_, defaultFont_.get());
     c->Font()->SetColor(StateFontColor(button, Tab->Active, Tab->MouseIn));
     // The description's client rectangle, placed in the tab.
     const TRect& s = button->SkinRect;
