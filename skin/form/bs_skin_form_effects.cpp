@@ -38,6 +38,12 @@ bool SpecialState(const TComponent& Component)
     return state.Contains(csLoading) || state.Contains(csDesigning) || state.Contains(csDestroying);
 }
 
+// The skin fades every window in on its first show.
+bool SkinAnimatesWindows(const TbsSkinData* Data)
+{
+    return Data && !Data->Empty && Data->AnimationForAllWindows;
+}
+
 }  // namespace
 
 void TbsSkinForm::SetAlphaBlend(bool Value)
@@ -161,7 +167,7 @@ void TbsSkinForm::SyncLayerBorder(bool Visible)
 // lets timer 1 bring it in: the window appears first, then fades.
 void TbsSkinForm::StartFadeIn()
 {
-    bool skinAnimation = skinData_ && !skinData_->Empty && skinData_->AnimationForAllWindows;
+    bool skinAnimation = SkinAnimatesWindows(skinData_);
     SyncLayerBorder(false);
     if (IsWindows2000() && (alphaBlend_ || AlphaBlendAnimation || skinAnimation)) {
         fadeCase_ = FadeWindow;
@@ -173,7 +179,7 @@ void TbsSkinForm::StartFadeIn()
     }
     if (skinAnimation && alphaBlendValue_ == 0)
         alphaBlendValue_ = 255;
-    fadeTarget_ = (AlphaBlendAnimation && !alphaBlend_) || (skinAnimation && !alphaBlend_) ? 255 : alphaBlendValue_;
+    fadeTarget_ = (AlphaBlendAnimation || skinAnimation) && !alphaBlend_ ? 255 : alphaBlendValue_;
     HWND handle = Form()->Handle();
     SetLayered(handle, true);
     SetWindowAlpha(handle, 0);
@@ -197,7 +203,7 @@ void TbsSkinForm::FadeInTick()
         return;
     }
     layerBorder_->SetActive(GetFormActive(), false);
-    bool skinAnimation = skinData_ && !skinData_->Empty && skinData_->AnimationForAllWindows;
+    bool skinAnimation = SkinAnimatesWindows(skinData_);
     if (!AlphaBlendAnimation && !skinAnimation) {
         if (fadeTarget_ < 255) {
             SetWindowAlpha(handle, fadeTarget_);
