@@ -36,6 +36,12 @@ TMenuItem* NewLine()
     return line;
 }
 
+// The close item's key: Ctrl+F4 closes a child form, Alt+F4 any other.
+TShortCut CloseShortCut(const TCustomForm* Form)
+{
+    return ShortCut(VK_F4, Form->FormStyle() == fsMDIChild ? TShiftState{ssCtrl} : TShiftState{ssAlt});
+}
+
 // What the caption buttons share, whichever class draws them.
 struct TCaptionButton {
     TbsStdCommand Command = cmdefault;
@@ -128,7 +134,7 @@ TMenuItem* TbsSkinForm::GetSystemMenuItems()
                 items->Insert(0, NewSysMenuItem(entries[i].Name, entries[i].Key, TNotifyEvent(this, entries[i].Click)));
     }
     TMenuItem* close = NewSysMenuItem("BSF_CLOSE", "MI_CLOSECAPTION", TNotifyEvent(this, &TbsSkinForm::SysCloseClick));
-    close->SetShortCut(ShortCut(VK_F4, Form()->FormStyle() == fsMDIChild ? TShiftState{ssCtrl} : TShiftState{ssAlt}));
+    close->SetShortCut(CloseShortCut(Form()));
     items->Add(close);
     return items;
 }
@@ -143,7 +149,7 @@ void TbsSkinForm::BuildTrayMenu()
     items->Add(NewLine());
     TMenuItem* close =
         NewSysMenuItem("TRAY_BSF_CLOSE", "MI_CLOSECAPTION", TNotifyEvent(this, &TbsSkinForm::SysCloseClick));
-    close->SetShortCut(ShortCut(VK_F4, Form()->FormStyle() == fsMDIChild ? TShiftState{ssCtrl} : TShiftState{ssAlt}));
+    close->SetShortCut(CloseShortCut(Form()));
     items->Add(close);
 }
 
