@@ -36,19 +36,6 @@ std::vector<size_t> FindToken(const AnsiString& Line, const AnsiString& Token)
     return found;
 }
 
-// The start of the character of Line that holds the byte at Offset, found
-// without walking from the line's start: a byte that is no lead byte ends a
-// character, so the characters after it start as they would from the start.
-size_t CharStartNear(std::string_view Line, size_t Offset)
-{
-    size_t at = Offset;
-    while (at > 0 && IsDBCSLeadByte(Line[at - 1]))
-        --at;
-    while (at + CharLengthAt(Line, at) <= Offset)
-        at += CharLengthAt(Line, at);
-    return at;
-}
-
 // Visits the regions of List, the sub-regions of each before it, until Visit
 // answers true.
 template <typename TVisit>
@@ -664,7 +651,7 @@ void TCustomSynText::UpdateCaretFoldRange()
         caretY_ >= 1 && caretY_ <= lines_->Count() ? lines_->LineView(caretY_ - 1) : std::string_view();
     const size_t caret = static_cast<size_t>(std::max(caretX_, 1) - 1);
     const size_t first = caret - std::min(caret, longest);
-    const size_t from = first < text.size() ? CharStartNear(text, first) : text.size();
+    const size_t from = first < text.size() ? CharStartOf(text, first) : text.size();
     const std::string_view near = text.substr(from, std::min(text.size(), caret + longest) - from);
     const AnsiString line = caseSensitive ? AnsiString(near) : UpperCase(near);
     auto touches = [&](const AnsiString& Token) {

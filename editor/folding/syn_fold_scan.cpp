@@ -694,12 +694,8 @@ bool TSynFoldScanner::KeepsSignature(std::string_view Before, std::string_view A
     const char c = longer[p];
     if (stops(c) || IsDBCSLeadByte(c) || IsBreak(c))
         return false;
-    // At a character start: after a byte that is no lead byte a character
-    // starts, and lead bytes before P pair up with the bytes after them.
-    size_t leads = 0;
-    while (leads < p && IsDBCSLeadByte(shorter[p - 1 - leads]))
-        ++leads;
-    if (leads % 2 != 0)
+    // At a character start, not after a lead byte that would take it.
+    if (ByteTypeAt(longer, p) == mbTrailByte)
         return false;
     // Not in the indentation, which an opening line's signature holds.
     if (shorter.find_first_not_of(" \t") >= p)

@@ -11,13 +11,15 @@ TMbcsByteType ByteTypeAt(std::string_view text, size_t offset)
 {
     if (offset >= text.size())
         return mbSingleByte;
-    size_t i = 0;
-    while (true) {
-        size_t len = CharLengthAt(text, i);
-        if (offset < i + len)
-            return len == 1 ? mbSingleByte : (offset == i ? mbLeadByte : mbTrailByte);
-        i += len;
-    }
+    // A byte that is no lead byte ends a character, so a character starts
+    // right after it; from there the lead bytes up to offset pair up. Only
+    // that run is read, not the text from its start.
+    size_t start = offset;
+    while (start > 0 && IsDBCSLeadByte(text[start - 1]))
+        --start;
+    if ((offset - start) % 2 != 0)
+        return mbTrailByte;
+    return CharLengthAt(text, offset) == 2 ? mbLeadByte : mbSingleByte;
 }
 
 TMbcsByteType ByteType(const AnsiString& s, int index)
