@@ -341,11 +341,7 @@ void TbsSkinMDITabsBar::LeftDownOnTab(TbsMDITab* Tab, TShiftState Shift, int X, 
 {
     TCustomForm* child = Tab->Child;
     const int index = activeTabIndex_;
-    TbsSkinForm* frame = FindSkinFormComponent(child);
-    if (frame && frame->WindowState() == wsMinimized)
-        frame->SetWindowState(wsNormal);
-    child->Show();
-    child->BringToFront();
+    BringChildForward(child);
     UpdateTabs();
     // Showing the child may have taken its tab away.
     if (index >= TabCount() || Tabs(index) != Tab)
@@ -356,6 +352,7 @@ void TbsSkinMDITabsBar::LeftDownOnTab(TbsMDITab* Tab, TShiftState Shift, int X, 
         downX_ = X;
         dragOffset_ = 0;
     }
+    const TbsSkinForm* frame = FindSkinFormComponent(child);
     const bool normal = frame ? frame->WindowState() == wsNormal : child->WindowState() == wsNormal;
     if (Shift.Contains(ssDouble) && DblClickChildMove && normal)
         child->SetBounds(0, 0, child->Width(), child->Height());
@@ -366,6 +363,15 @@ void TbsSkinMDITabsBar::LeftDownOnTab(TbsMDITab* Tab, TShiftState Shift, int X, 
         Tab->CloseMouseIn = Tab->CloseDown = true;
         DrawTab(Tab, Canvas());
     }
+}
+
+void TbsSkinMDITabsBar::BringChildForward(TCustomForm* Child)
+{
+    TbsSkinForm* frame = FindSkinFormComponent(Child);
+    if (frame && frame->WindowState() == wsMinimized)
+        frame->SetWindowState(wsNormal);
+    Child->Show();
+    Child->BringToFront();
 }
 
 void TbsSkinMDITabsBar::OpenChildMenu(TbsMDITab* Tab)

@@ -137,6 +137,8 @@ private:
     void TrackCloseButtons(int X, int Y, bool HotChanged);
     void LeftDownOnTab(TbsMDITab* Tab, TShiftState Shift, int X, int Y);
     void OpenChildMenu(TbsMDITab* Tab);
+    // Shows Child in front, its frame restored first when minimized.
+    static void BringChildForward(TCustomForm* Child);
     // Ends a drag: the dragged tab goes to the drop place.
     void Drop();
     void ReleaseCloseButton(int X, int Y);

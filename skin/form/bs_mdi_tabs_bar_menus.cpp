@@ -5,7 +5,6 @@
 #include "platform/ui/kernel/menus.h"
 #include "skin/controls/bs_skin_menu_speed_button.h"
 #include "skin/controls/bs_skin_popup_menu.h"
-#include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_mdi_tabs_bar.h"
 #include "skin/form/bs_skin_form.h"
 
@@ -94,11 +93,6 @@ void TbsSkinMDITabsBar::ChildItemClick(TObject* Sender)
     for (int i = 0; i < main->MDIChildCount(); ++i)
         if (main->MDIChildren(i)->Name() == name)
             children.push_back(main->MDIChildren(i));
-    for (TCustomForm* child : children) {
-        TbsSkinForm* frame = FindSkinFormComponent(child);
-        if (frame && frame->WindowState() == wsMinimized)
-            frame->SetWindowState(wsNormal);
-        child->Show();
-        child->BringToFront();
-    }
+    for (TCustomForm* child : children)
+        BringChildForward(child);
 }
