@@ -2,6 +2,8 @@
 // to its parent's frame, maximizes into the parent's client area, lines up
 // minimized at the client's bottom, and keeps its item in the parent's
 // Window menu and its tab in the parent's tabs bar.
+#include <ranges>
+
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/timer.h"
@@ -25,14 +27,15 @@ constexpr const char* ChildItemSuffix = "_BSFCHILDITEM";
 // The child's name an item of the Window menu stands for, or empty.
 AnsiString ChildNameOf(const TMenuItem* Item)
 {
-    const std::string name = Item->Name().c_str();
-    size_t at = name.find(ChildItemSuffix);
-    if (at == std::string::npos)
+    AnsiString name = Item->Name();
+    const size_t at = name.find(ChildItemSuffix);
+    if (at == AnsiString::npos)
         return {};
-    return AnsiString((name.substr(0, at) + name.substr(at + std::string(ChildItemSuffix).size())).c_str());
+    name.erase(at, std::char_traits<char>::length(ChildItemSuffix));
+    return name;
 }
 
-bool IsChildItem(const TMenuItem* Item) { return std::string(Item->Name().c_str()).find(ChildItemSuffix) != std::string::npos; }
+bool IsChildItem(const TMenuItem* Item) { return Item->Name().find(ChildItemSuffix) != AnsiString::npos; }
 
 }  // namespace
 
@@ -114,8 +117,8 @@ void TbsSkinForm::WindowMenuClick(TObject* Sender)
     if (!item || !parent)
         return;
     AnsiString name = ChildNameOf(item);
-    std::vector<TCustomForm*> children = parent->MDIChildList();
-    for (auto child : std::vector<TCustomForm*>(children.rbegin(), children.rend())) {
+    const std::vector<TCustomForm*> children = parent->MDIChildList();
+    for (TCustomForm* child : std::views::reverse(children)) {
         if (child->Name() != name)
             continue;
         TbsSkinForm* frame = FindSkinFormComponent(child);
