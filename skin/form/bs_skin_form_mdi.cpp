@@ -307,7 +307,7 @@ void TbsSkinForm::RestoreAllChildren(HWND Except)
                 child->SetWindowState(wsNormal);
         } else if (frame->FormState != wsNormal) {
             frame->SetFrameWindowState(wsNormal);
-        } else if (frame->FormState == wsNormal && frame->RollUpState()) {
+        } else if (frame->RollUpState()) {
             frame->RollUp(false);
         }
     }
