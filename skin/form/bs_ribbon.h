@@ -176,6 +176,11 @@ private:
     void HotTrack(int X, int Y);
     void RunChildButton(int Kind);
     void DrawPlain(TCanvas* Canvas);
+    // Caption centred in Text when it fits the tab's width less its
+    // margins, else from Text's left.
+    static void DrawTabCaption(TCanvas* Canvas, const AnsiString& Caption, const TRect& Text, int TabWidth);
+    // The quick button's image centred on it, greyed when disabled.
+    void DrawQuickImage(TCanvas* Canvas, TbsRibbonButtonItem* Item);
     void DrawQuickButtons(TCanvas* Canvas);
     void DrawChildButtons(TCanvas* Canvas);
     void DrawSkinned(TCanvas* Canvas);

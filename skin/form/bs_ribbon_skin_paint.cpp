@@ -101,11 +101,7 @@ void TbsRibbon::DrawSkinTab(TCanvas* Canvas, int Index)
     Canvas->Font()->SetColor(colour);
     Canvas->Brush()->SetStyle(bsClear);
     if (IsNullRect(source)) {
-        TRect text{r.Left + 3, r.Top, r.Right - 3, r.Bottom};
-        if (Canvas->TextWidth(caption) <= r.Width() - 6)
-            DrawCaptionCentered(Canvas, caption, text);
-        else
-            DrawCaptionLeftPlain(Canvas, caption, text);
+        DrawTabCaption(Canvas, caption, TRect{r.Left + 3, r.Top, r.Right - 3, r.Bottom}, r.Width());
     } else {
         TBitmap image;
         CreateHSkinImage(d->TabLeftOffset, d->TabRightOffset, &image, SkinPicture(), source, r.Width(), r.Height(),
@@ -113,11 +109,7 @@ void TbsRibbon::DrawSkinTab(TCanvas* Canvas, int Index)
         TCanvas* ic = image.Canvas();
         ic->Font()->Assign(Canvas->Font());
         ic->Brush()->SetStyle(bsClear);
-        TRect text{0, 0, image.Width(), image.Height() - (joined ? 1 : 0)};
-        if (ic->TextWidth(caption) <= r.Width() - 6)
-            DrawCaptionCentered(ic, caption, text);
-        else
-            DrawCaptionLeftPlain(ic, caption, text);
+        DrawTabCaption(ic, caption, TRect{0, 0, image.Width(), image.Height() - (joined ? 1 : 0)}, r.Width());
         Canvas->Draw(r.Left, r.Top, &image);
     }
     Canvas->Brush()->SetStyle(bsSolid);
@@ -167,10 +159,7 @@ void TbsRibbon::DrawSkinQuickButtons(TCanvas* Canvas)
             CreateSkinImageByOffsets(&face, picture, source, button->ClientRect, true);
             Canvas->Draw(r.Left, r.Top, &face);
         }
-        if (item->ImageIndex() >= 0 && item->ImageIndex() < buttonsImageList_->Count())
-            buttonsImageList_->Draw(Canvas, r.Left + r.Width() / 2 - buttonsImageList_->Width() / 2,
-                                    r.Top + r.Height() / 2 - buttonsImageList_->Height() / 2 + 1, item->ImageIndex(),
-                                    item->Enabled());
+        DrawQuickImage(Canvas, item);
     }
 }
 

@@ -81,19 +81,11 @@ void TbsRibbon::DrawPlain(TCanvas* Canvas)
             Canvas->FillRect(TRect{r.Left, r.Top, r.Right, r.Bottom + 2});
             Canvas->Brush()->SetStyle(bsClear);
             Canvas->Font()->SetColor(clBtnText);
-            TRect text{r.Left + 3, r.Top, r.Right - 3, r.Bottom + 1};
-            if (Canvas->TextWidth(caption) <= r.Width() - 6)
-                DrawCaptionCentered(Canvas, caption, text);
-            else
-                DrawCaptionLeftPlain(Canvas, caption, text);
+            DrawTabCaption(Canvas, caption, TRect{r.Left + 3, r.Top, r.Right - 3, r.Bottom + 1}, r.Width());
             continue;
         }
         Canvas->Font()->SetColor(clBtnHighlight);
-        TRect text{r.Left + 3, r.Top, r.Right - 3, r.Bottom};
-        if (Canvas->TextWidth(caption) <= r.Width() - 6)
-            DrawCaptionCentered(Canvas, caption, text);
-        else
-            DrawCaptionLeftPlain(Canvas, caption, text);
+        DrawTabCaption(Canvas, caption, TRect{r.Left + 3, r.Top, r.Right - 3, r.Bottom}, r.Width());
         if (layout_.Squeezed) {
             Canvas->Pen()->SetColor(cl3DDkShadow);
             Canvas->MoveTo(r.Right, r.Top);
@@ -104,6 +96,23 @@ void TbsRibbon::DrawPlain(TCanvas* Canvas)
     if (buttonsImageList_)
         DrawQuickButtons(Canvas);
     DrawChildButtons(Canvas);
+}
+
+void TbsRibbon::DrawTabCaption(TCanvas* Canvas, const AnsiString& Caption, const TRect& Text, int TabWidth)
+{
+    if (Canvas->TextWidth(Caption) <= TabWidth - 6)
+        DrawCaptionCentered(Canvas, Caption, Text);
+    else
+        DrawCaptionLeftPlain(Canvas, Caption, Text);
+}
+
+void TbsRibbon::DrawQuickImage(TCanvas* Canvas, TbsRibbonButtonItem* Item)
+{
+    const TRect r = Item->ItemRect;
+    if (Item->ImageIndex() >= 0 && Item->ImageIndex() < buttonsImageList_->Count())
+        buttonsImageList_->Draw(Canvas, r.Left + r.Width() / 2 - buttonsImageList_->Width() / 2,
+                                r.Top + r.Height() / 2 - buttonsImageList_->Height() / 2 + 1, Item->ImageIndex(),
+                                Item->Enabled());
 }
 
 void TbsRibbon::DrawQuickButtons(TCanvas* Canvas)
@@ -117,10 +126,7 @@ void TbsRibbon::DrawQuickButtons(TCanvas* Canvas)
             Canvas->Brush()->SetColor(item->Down ? cl3DDkShadow : clBtnFace);
             Canvas->FillRect(Bounds(r.Left, r.Top, r.Width(), r.Width()));
         }
-        if (item->ImageIndex() >= 0 && item->ImageIndex() < buttonsImageList_->Count())
-            buttonsImageList_->Draw(Canvas, r.Left + r.Width() / 2 - buttonsImageList_->Width() / 2,
-                                    r.Top + r.Height() / 2 - buttonsImageList_->Height() / 2 + 1, item->ImageIndex(),
-                                    item->Enabled());
+        DrawQuickImage(Canvas, item);
     }
 }
 
