@@ -64,16 +64,11 @@ void TbsSkinCaptionObject::DrawAlpha(TCanvas* Canvas)
     drawnOnLayer_ = true;
     TRect area{0, 0, ObjectRect.Width(), ObjectRect.Height()};
     if (HasQuickButtons()) {
-        const int room = (Parent->QuickImageList()->Width() + 8) * Parent->QuickButtons()->Count();
-        if (!IsRectEmpty(DividerRect)) {
-            TRect divider = DividerSource();
-            PaintDivider(Canvas, ObjectRect.Left + 3, divider);
-            area.Left += divider.Width() + room + 6;
-        } else {
-            area.Left += room + 5;
-        }
+        if (!IsRectEmpty(DividerRect))
+            PaintDivider(Canvas, ObjectRect.Left + 3, DividerSource());
         LayoutQuickButtons();
         PaintQuickButtons(Canvas);
+        area.Left += QuickButtonsStart() + QuickButtonsWidth();
     }
     const int inset = VistaGlowEffect ? 6 : GlowEffect ? 3 : 0;
     area.Left += inset;

@@ -154,9 +154,12 @@ private:
     void PaintText(TCanvas* Canvas, const TRect& Area, TPoint Origin, bool AActive, bool Narrow,
                    const TPassRunner& Run);
     void PaintTextFrame(TCanvas* Canvas, const TbsCaptionTextPlace& Place, TPoint Origin, bool AActive);
-    // The visible quick buttons side by side from X on (window
-    // coordinates), vertically centred.
-    void PlaceQuickButtons(int X);
+    // The room all quick buttons take side by side, whether visible or not.
+    int QuickButtonsWidth() const;
+    // How far right of the object's left edge the quick buttons start:
+    // past the divider the present painting path shows, further on the
+    // layered border's strip.
+    int QuickButtonsStart() const;
     // The placed quick buttons onto Canvas. On a 32-bit bitmap's canvas
     // images and plain backgrounds leave alpha 255, masked backgrounds
     // their mask's alpha.

@@ -34,7 +34,7 @@ TRect TbsSkinCaptionObject::CalcTextRect() const
     if (!IsRectEmpty(r)) {
         r.Right = ObjectRect.Width() - (SkinRect.Width() - TextRect.Right);
         if (HasQuickButtons())
-            r.Left += (Parent->QuickImageList()->Width() + kButtonStep) * Parent->QuickButtons()->Count();
+            r.Left += QuickButtonsWidth();
     }
     if (!IsRectEmpty(FrameRect)) {
         r.Left += FrameTextRect.Left;
@@ -44,22 +44,26 @@ TRect TbsSkinCaptionObject::CalcTextRect() const
     return r;
 }
 
+int TbsSkinCaptionObject::QuickButtonsWidth() const
+{
+    return (Parent->QuickImageList()->Width() + kButtonStep) * Parent->QuickButtons()->Count();
+}
+
+int TbsSkinCaptionObject::QuickButtonsStart() const
+{
+    TRect divider = DividerSource();
+    if (drawnOnLayer_)
+        return IsRectEmpty(DividerRect) ? 5 : divider.Width() + 6;
+    if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
+        return kDividerGap + divider.Width() + kDividerGap;
+    return 0;
+}
+
 void TbsSkinCaptionObject::LayoutQuickButtons()
 {
     if (!HasQuickButtons())
         return;
-    int x = ObjectRect.Left;
-    TRect divider = DividerSource();
-    if (drawnOnLayer_)
-        x += IsRectEmpty(DividerRect) ? 5 : divider.Width() + 6;
-    else if (Parent->QuickButtonsShowDivider && !IsRectEmpty(divider))
-        x += kDividerGap + divider.Width() + kDividerGap;
-    PlaceQuickButtons(x);
-}
-
-void TbsSkinCaptionObject::PlaceQuickButtons(int X)
-{
-    int x = X;
+    int x = ObjectRect.Left + QuickButtonsStart();
     TCustomImageList* images = Parent->QuickImageList();
     int y = ObjectRect.Top + ObjectRect.Height() / 2 - images->Height() / 2 - 2;
     TbsQuickButtonItems* buttons = Parent->QuickButtons();
