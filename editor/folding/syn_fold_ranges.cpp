@@ -244,6 +244,8 @@ TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
 
 int TSynTextAllFoldRanges::RealLineNumber(int Line) const
 {
+    if (collapsedCount_ == 0)
+        return Line;
     Entries();
     const auto above = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
     return Line + collapsedHidden_[static_cast<size_t>(above - collapsedHeads_.begin())];
@@ -259,11 +261,11 @@ void TSynTextAllFoldRanges::AddBusyLines(int First, int Last)
         busy_.push_back({First, Last});
 }
 
-bool TSynTextAllFoldRanges::BusyAt(int Line) const
+const TSynTextAllFoldRanges::TLineSpan* TSynTextAllFoldRanges::BusySpanAt(int Line) const
 {
     const auto after = std::upper_bound(busy_.begin(), busy_.end(), Line,
                                         [](int L, const TLineSpan& Span) { return L < Span.First; });
-    return after != busy_.begin() && Line <= std::prev(after)->Last;
+    return after != busy_.begin() && Line <= std::prev(after)->Last ? &*std::prev(after) : nullptr;
 }
 
 int FollowLine(int Line, int First, int Count)

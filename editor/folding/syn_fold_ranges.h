@@ -201,7 +201,9 @@ public:
     };
     // Called by the scan in ascending order.
     void AddBusyLines(int First, int Last);
-    bool BusyAt(int Line) const;
+    // The busy span that holds Line, null when Line is not busy.
+    const TLineSpan* BusySpanAt(int Line) const;
+    bool BusyAt(int Line) const { return BusySpanAt(Line) != nullptr; }
     // Whether the ranges, ClosedAt and the busy lines are what the scan
     // left, moved with the buffer's lines, collapses and expansions since:
     // a copy or a merge loses that, and only a scan of the whole text into

@@ -18,11 +18,8 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
 {
     // The scan starts at the start of a line it once passed at rest.
     first_ = std::max(FirstEdited, 1);
-    const std::vector<TSynTextAllFoldRanges::TLineSpan>& busy = ranges_.busy_;
-    const auto after = std::upper_bound(busy.begin(), busy.end(), first_,
-                                        [](int Line, const auto& Span) { return Line < Span.First; });
-    if (after != busy.begin() && first_ <= std::prev(after)->Last)
-        first_ = std::prev(after)->First - 1;
+    if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
+        first_ = busy->First - 1;
 
     // The ranges in view come in the order of their first lines, each
     // collapsed one followed by those it hides.
