@@ -34,7 +34,6 @@ void TbsRibbon::DrawSkinned(TCanvas* Canvas)
 {
     TbsDataSkinTabControl* d = SkinDescription();
     TBitmap* picture = SkinPicture();
-    MDIChildRestore();
     const int strip = StripHeight();
     const TRect page = GetPageBounds();
     TbsFrameStrips frame;

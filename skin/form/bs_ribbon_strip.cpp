@@ -47,6 +47,8 @@ void TbsRibbon::Paint()
 {
     if (Width() < 1 || Height() < 1)
         return;
+    // A maximized child closed or freed tells nobody: its buttons go here.
+    MDIChildRestore();
     TBitmap image;
     image.SetSize(Width(), Height());
     if (SkinDescription())
@@ -61,8 +63,6 @@ void TbsRibbon::Paint()
 void TbsRibbon::DrawPlain(TCanvas* Canvas)
 {
     Canvas->Font()->Assign(Font());
-    // A maximized child closed or freed tells nobody: its buttons go here.
-    MDIChildRestore();
     LayOut(Canvas);
     Canvas->Brush()->SetColor(clBtnShadow);
     Canvas->FillRect(Rect(0, 0, Width(), Height()));
