@@ -4,6 +4,7 @@
 // hidden, and the start and end of the window.
 #include <cstdint>
 
+#include "app/action_making.h"
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
@@ -40,16 +41,6 @@ int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data))
 // Posted to the window after a view opened an article.
 constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
 
-template <typename T>
-T* AddAction(TMainForm* Form, TActionList* List, const char* Name, const char* Caption)
-{
-    auto* action = new T(Form);
-    action->SetName(Name);
-    action->SetCaption(Caption);
-    action->SetActionList(List);
-    return action;
-}
-
 template <typename F>
 TNotifyEvent Handler(F Action)
 {
@@ -72,44 +63,44 @@ void TMainForm::CreateActions()
     FormActions->SetName("FormActions");
     TActionList* list = FormActions;
 
-    aSynAddBookmark = AddAction<TSynTextAction>(this, list, "aSynAddBookmark", "添加");
+    aSynAddBookmark = MakeAction<TSynTextAction>(this, list, "aSynAddBookmark", "添加");
     aSynAddBookmark->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText* Editor) {
         if (dbModule_)
             dbModule_->BeginAddBookmark(dynamic_cast<TCustomSynTextEditor*>(Editor));
     });
-    aDelBookmark = AddAction<TAction>(this, list, "aDelBookmark", "删除");
+    aDelBookmark = MakeAction<TAction>(this, list, "aDelBookmark", "删除");
     aDelBookmark->SetOnExecute(Handler([this] {
         if (dbModule_ && BookMarkList->Selected())
             dbModule_->DeleteBookmark(BookMarkList->Selected());
     }));
     aDelBookmark->OnUpdate = Handler([this] { aDelBookmark->SetEnabled(BookMarkList->Selected() != nullptr); });
-    aSynUpdateBookmark = AddAction<TAction>(this, list, "aSynUpdateBookmark", "刷新");
+    aSynUpdateBookmark = MakeAction<TAction>(this, list, "aSynUpdateBookmark", "刷新");
     aSynUpdateBookmark->SetOnExecute(Handler([this] {
         if (dbModule_)
             dbModule_->LoadBookmarks();
     }));
-    aSynRenameAtta = AddAction<TSynTextAction>(this, list, "aSynRenameAtta", "附件重命名(&R)");
+    aSynRenameAtta = MakeAction<TSynTextAction>(this, list, "aSynRenameAtta", "附件重命名(&R)");
     aSynRenameAtta->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText*) {
         if (TListItem* item = List->Selected())
             item->EditCaption();
     });
-    aSynSearch = AddAction<TAction>(this, list, "aSynSearch", "");
+    aSynSearch = MakeAction<TAction>(this, list, "aSynSearch", "");
     aSynSearch->SetOnExecute(Handler([this] { dbModule_->SearchNodes(SearchText->Text()); }));
     aSynSearch->OnUpdate = Handler([this] {
         aSynSearch->SetEnabled(dbModule_ && dbModule_->Connected() && !SearchText->Text().empty());
     });
 
     // Checked as the controls start: visible.
-    aSynShowToolbar = AddAction<TAction>(this, list, "aSynShowToolbar", "显示工具栏");
+    aSynShowToolbar = MakeAction<TAction>(this, list, "aSynShowToolbar", "显示工具栏");
     aSynShowToolbar->SetChecked(true);
     aSynShowToolbar->SetOnExecute(Handler([this] { ToolBar1->SetVisible(!aSynShowToolbar->Checked()); }));
-    aSynShowStatusbar = AddAction<TAction>(this, list, "aSynShowStatusbar", "显示状态条");
+    aSynShowStatusbar = MakeAction<TAction>(this, list, "aSynShowStatusbar", "显示状态条");
     aSynShowStatusbar->SetChecked(true);
     aSynShowStatusbar->SetOnExecute(Handler([this] { StatusBar->SetVisible(!aSynShowStatusbar->Checked()); }));
-    aSynShowAttaList = AddAction<TAction>(this, list, "aSynShowAttaList", "显示附件区域");
+    aSynShowAttaList = MakeAction<TAction>(this, list, "aSynShowAttaList", "显示附件区域");
     aSynShowAttaList->SetChecked(true);
     aSynShowAttaList->SetOnExecute(Handler([this] { ShowAttachmentArea(!aSynShowAttaList->Checked()); }));
-    aSynShowTree = AddAction<TAction>(this, list, "aSynShowTree", "显示工作区域");
+    aSynShowTree = MakeAction<TAction>(this, list, "aSynShowTree", "显示工作区域");
     aSynShowTree->SetChecked(true);
     aSynShowTree->SetOnExecute(Handler([this] { ShowTreeArea(!aSynShowTree->Checked()); }));
 }
