@@ -255,15 +255,15 @@ void TbsSkinMainMenuBar::Dispatch(TMessage& Message)
 {
     // The skinned control fires OnMouseEnter and OnMouseLeave.
     TbsSkinControl::Dispatch(Message);
-    if (Message.Msg == WM_SKINMENUCLOSED)
-        childButtons_->ReleaseSysMenuButton();
     if (Message.Msg == CM_MOUSEENTER && !Designing()) {
         mouseTimer_->SetEnabled(true);
     } else if (Message.Msg == CM_MOUSELEAVE && !Designing()) {
         mouseTimer_->SetEnabled(false);
         TrackPointer(-1, -1);
-    } else if (Message.Msg == WM_SKINMENUCLOSED && !opening_) {
-        MenuExit();
+    } else if (Message.Msg == WM_SKINMENUCLOSED) {
+        childButtons_->ReleaseSysMenuButton();
+        if (!opening_)
+            MenuExit();
     } else if (Message.Msg == WM_SIZE) {
         Invalidate();
     } else if (Message.Msg == WM_MOVE && Align() == alNone) {
