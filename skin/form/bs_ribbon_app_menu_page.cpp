@@ -42,13 +42,8 @@ void TbsAppMenuCustomPage::DrawBackground(TCanvas* Canvas)
 {
     const TRect whole = Rect(0, 0, Width(), Height());
     TbsDataSkinAppMenu* d = menu_ ? menu_->SkinDescription() : nullptr;
-    if (d) {
-        TRect source = d->ClientRect;
-        OffsetRect(source, d->SkinRect.Left, d->SkinRect.Top);
-        if (CoverWithPicture(Canvas, whole, menu_->SkinData(), d->PictureIndex, &source, d->StretchEffect,
-                             d->StretchType))
-            return;
-    }
+    if (d && CoverWithClientPiece(Canvas, whole, menu_->SkinData(), *d))
+        return;
     Canvas->Brush()->SetColor(clWindow);
     Canvas->FillRect(whole);
 }

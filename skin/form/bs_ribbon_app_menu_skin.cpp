@@ -59,11 +59,8 @@ void TbsAppMenu::DrawSkinned(TCanvas* Canvas)
     const TRect whole = Rect(0, 0, Width(), Height());
     // Without a background picture the client piece covers the menu, so
     // that nothing of an earlier paint shows through.
-    if (!CoverWithPicture(Canvas, whole, SkinData(), d->BgPictureIndex, nullptr, d->BgStretchEffect, stfull)) {
-        TRect source = d->ClientRect;
-        OffsetRect(source, d->SkinRect.Left, d->SkinRect.Top);
-        CoverWithPicture(Canvas, whole, SkinData(), d->PictureIndex, &source, d->StretchEffect, d->StretchType);
-    }
+    if (!CoverWithPicture(Canvas, whole, SkinData(), d->BgPictureIndex, nullptr, d->BgStretchEffect, stfull))
+        CoverWithClientPiece(Canvas, whole, SkinData(), *d);
     if (activePage_ && activePage_->Visible()) {
         TbsFrameStrips frame;
         BuildFrameStrips(frame, *d, picture, activePage_->BoundsRect());

@@ -71,8 +71,5 @@ void DrawRibbonPageBackground(TCanvas* Canvas, const TRect& Area, TbsDataSkinTab
     if (CoverWithPicture(Canvas, Area, Data, Description->BgPictureIndex, nullptr, Description->StretchEffect,
                          Description->StretchType))
         return;
-    TRect source = Description->ClientRect;
-    OffsetRect(source, Description->SkinRect.Left, Description->SkinRect.Top);
-    CoverWithPicture(Canvas, Area, Data, Description->PictureIndex, &source, Description->StretchEffect,
-                     Description->StretchType);
+    CoverWithClientPiece(Canvas, Area, Data, *Description);
 }

@@ -21,3 +21,13 @@ void DrawRibbonPageBackground(TCanvas* Canvas, const TRect& Area, TbsDataSkinTab
 // Index names no picture of at least 1 x 1.
 bool CoverWithPicture(TCanvas* Canvas, const TRect& Area, TbsSkinData* Data, int Index, const TRect* Source,
                       bool Stretch, TbsStretchType Type);
+
+// The client piece of Description's skin rectangle laid over Area as
+// CoverWithPicture lays it, per the description's stretch settings.
+template <typename Description>
+bool CoverWithClientPiece(TCanvas* Canvas, const TRect& Area, TbsSkinData* Data, const Description& D)
+{
+    TRect source = D.ClientRect;
+    OffsetRect(source, D.SkinRect.Left, D.SkinRect.Top);
+    return CoverWithPicture(Canvas, Area, Data, D.PictureIndex, &source, D.StretchEffect, D.StretchType);
+}
