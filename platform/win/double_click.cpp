@@ -20,15 +20,20 @@ TPress lastPress;
 
 }  // namespace
 
+bool PressesPair(TPoint FirstScreen, DWORD FirstTime, TPoint Screen, DWORD Time)
+{
+    if (Time - FirstTime >= GetDoubleClickTime())
+        return false;
+    return std::abs(Screen.X - FirstScreen.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(Screen.Y - FirstScreen.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
 bool IsDoubleClick(HWND Window, int Button, bool NonClient, TPoint Screen, DWORD Time)
 {
     const TPress& last = lastPress;
     if (!last.Window || last.Window != Window || last.Button != Button || last.NonClient != NonClient)
         return false;
-    if (Time - last.Time >= GetDoubleClickTime())
-        return false;
-    return std::abs(Screen.X - last.Screen.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-           std::abs(Screen.Y - last.Screen.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    return PressesPair(last.Screen, last.Time, Screen, Time);
 }
 
 void RememberPress(HWND Window, int Button, bool NonClient, TPoint Screen, DWORD Time, bool WasDoubleClick)

@@ -81,6 +81,9 @@ void MouseMessageGoing(HWND Window, bool NonClient);
 // and its hit code (HTERROR for a disabled window); nullptr over none.
 TWindow* WindowUnderMouse(TPoint Screen, LRESULT* Hit);
 
+// Whether a press at Screen and Time pairs with the one at FirstScreen and
+// FirstTime into a double click: soon enough and near enough after it.
+bool PressesPair(TPoint FirstScreen, DWORD FirstTime, TPoint Screen, DWORD Time);
 // Double clicks: whether a press makes one, and the presses to compare with.
 bool IsDoubleClick(HWND Window, int Button, bool NonClient, TPoint Screen, DWORD Time);
 void RememberPress(HWND Window, int Button, bool NonClient, TPoint Screen, DWORD Time, bool WasDoubleClick);

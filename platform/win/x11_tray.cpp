@@ -11,8 +11,7 @@
 #include <string>
 
 #include "platform/gdi/colors.h"
-#include "platform/win/system_info.h"
-#include "platform/win/system_metrics.h"
+#include "platform/win/input_internal.h"
 #include "platform/win/tray_icons.h"
 #include "platform/win/tray_tip.h"
 #include "platform/win/win_messages.h"
@@ -289,9 +288,8 @@ bool TX11Backend::HandleTrayEvent(XEvent& Event)
         if (press.button < 1 || press.button > 3)
             break;  // wheels and side buttons
         TPoint at{press.x_root, press.y_root};
-        bool dbl = icon->LastButton == press.button && press.time - icon->LastTime <= GetDoubleClickTime() &&
-                   std::abs(at.X - icon->LastPoint.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                   std::abs(at.Y - icon->LastPoint.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+        bool dbl = icon->LastButton == press.button &&
+                   PressesPair(icon->LastPoint, static_cast<DWORD>(icon->LastTime), at, static_cast<DWORD>(press.time));
         // A third press starts over.
         icon->LastButton = dbl ? 0 : press.button;
         icon->LastTime = press.time;
