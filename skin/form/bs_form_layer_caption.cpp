@@ -54,6 +54,16 @@ const TbsDataSkinButton* ButtonData(const TbsSkinStdButtonObject& Button)
     return dynamic_cast<const TbsDataSkinButton*>(Button.SkinData->ObjectList[static_cast<size_t>(index)].get());
 }
 
+// Whether some pixel of B has alpha above 0.
+bool HasAlpha(const TbsBitmap& B)
+{
+    for (int y = 0; y < B.Height(); ++y)
+        for (int x = 0; x < B.Width(); ++x)
+            if (*B.PixelPtr(x, y) >> 24)
+                return true;
+    return false;
+}
+
 }  // namespace
 
 std::vector<TRect> LayoutLayerCaption(const TbsDataSkinLayerFrame& Frame, const TbsSkinForm& Form, int TopWidth,
@@ -160,33 +170,23 @@ void DrawLayerButton(TbsSkinStdButtonObject& Button, TbsLayerButtonPictures& Pic
         picture->DrawRectToBitmap(&Target, Place.Left, Place.Top, source);
 }
 
-bool IconHasAlpha(TbsSkinForm& Form)
-{
-    TbsBitmap probe;
-    probe.SetSize(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
-    probe.FillRect(Rect(0, 0, probe.Width(), probe.Height()), 0);
-    Form.DrawFormIcon(probe.GetCanvas(), 0, 0);
-    for (int y = 0; y < probe.Height(); ++y)
-        for (int x = 0; x < probe.Width(); ++x)
-            if (*probe.PixelPtr(x, y) >> 24)
-                return true;
-    return false;
-}
-
 void DrawLayerIcon(TbsSkinForm& Form, TbsBitmap& Target, TPoint At)
 {
-    // An icon without alpha leaves alpha 0 where it draws: it is drawn over
-    // a key colour instead, and what it covers becomes opaque.
-    const bool hasAlpha = IconHasAlpha(Form);
-    constexpr uint32_t kKey = 0x007F007F;
     TbsBitmap icon;
     icon.SetSize(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
-    icon.FillRect(Rect(0, 0, icon.Width(), icon.Height()), hasAlpha ? 0 : kKey);
+    const TRect all = Rect(0, 0, icon.Width(), icon.Height());
+    icon.FillRect(all, 0);
     Form.DrawFormIcon(icon.GetCanvas(), 0, 0);
-    if (!hasAlpha)
+    if (!HasAlpha(icon)) {
+        // An icon without alpha leaves alpha 0 where it draws: it is drawn
+        // again over a key colour, and what it covers becomes opaque.
+        constexpr uint32_t kKey = 0x007F007F;
+        icon.FillRect(all, kKey);
+        Form.DrawFormIcon(icon.GetCanvas(), 0, 0);
         for (int y = 0; y < icon.Height(); ++y)
             for (uint32_t* p = icon.GetScanline(y); p < icon.GetScanline(y) + icon.Width(); ++p)
                 *p = (*p & 0x00FFFFFF) == kKey ? 0 : (*p | 0xFF000000u);
+    }
     icon.AlphaBlendFlag = true;
     icon.DrawToBitmap(&Target, At.X, At.Y);
 }

@@ -43,9 +43,6 @@ private:
     std::map<std::pair<int, int>, std::unique_ptr<TbsBitmap>> pictures_;
 };
 
-// Whether the form's small icon has alpha of its own (some pixel drawn
-// with alpha above 0).
-bool IconHasAlpha(TbsSkinForm& Form);
 // The form's small icon blended onto Target at At; an icon without alpha
 // is opaque wherever it draws.
 void DrawLayerIcon(TbsSkinForm& Form, TbsBitmap& Target, TPoint At);
