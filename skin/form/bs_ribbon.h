@@ -159,6 +159,8 @@ public:
 
 protected:
     void Paint() override;
+    void PaintDefaultImage(TBitmap* Bitmap) override;
+    void PaintSkinImage(TBitmap* Bitmap) override;
     void Dispatch(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;

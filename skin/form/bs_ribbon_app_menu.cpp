@@ -322,18 +322,9 @@ void TbsAppMenu::Notification(TComponent* AComponent, TOperation Operation)
 
 // The plain look: items as light text on the shadow colour; the hot, the
 // selected and the active page's item raised in the face colour.
-void TbsAppMenu::Paint()
+void TbsAppMenu::PaintDefaultImage(TBitmap* Bitmap)
 {
-    if (Width() < 1 || Height() < 1)
-        return;
-    TBitmap image;
-    image.SetSize(Width(), Height());
-    TCanvas* c = image.Canvas();
-    if (SkinDescription()) {
-        DrawSkinned(c);
-        Canvas()->Draw(0, 0, &image);
-        return;
-    }
+    TCanvas* c = Bitmap->Canvas();
     c->Font()->Assign(Font());
     c->Brush()->SetColor(clBtnShadow);
     c->FillRect(Rect(0, 0, Width(), Height()));
@@ -345,7 +336,15 @@ void TbsAppMenu::Paint()
         bool highlighted = item->Hot || (item->Page() && item->Page() == activePage_) || i == itemIndex_;
         DrawItem(c, item, highlighted);
     }
-    Canvas()->Draw(0, 0, &image);
+}
+
+// A description whose picture is missing leaves the plain look.
+void TbsAppMenu::PaintSkinImage(TBitmap* Bitmap)
+{
+    if (SkinDescription())
+        DrawSkinned(Bitmap->Canvas());
+    else
+        PaintDefaultImage(Bitmap);
 }
 
 void TbsAppMenu::DrawItemText(TCanvas* Canvas, TbsAppMenuItem* Item, TRect Area, TColor Colour)

@@ -125,7 +125,8 @@ public:
     int PageItemHeight();
 
 protected:
-    void Paint() override;
+    void PaintDefaultImage(TBitmap* Bitmap) override;
+    void PaintSkinImage(TBitmap* Bitmap) override;
     void Dispatch(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;

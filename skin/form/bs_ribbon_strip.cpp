@@ -45,17 +45,20 @@ void TbsRibbon::LayOut(TCanvas* Canvas)
 
 void TbsRibbon::Paint()
 {
-    if (Width() < 1 || Height() < 1)
-        return;
     // A maximized child closed or freed tells nobody: its buttons go here.
     MDIChildRestore();
-    TBitmap image;
-    image.SetSize(Width(), Height());
+    TbsSkinControl::Paint();
+}
+
+void TbsRibbon::PaintDefaultImage(TBitmap* Bitmap) { DrawPlain(Bitmap->Canvas()); }
+
+// A description whose picture is missing leaves the plain look.
+void TbsRibbon::PaintSkinImage(TBitmap* Bitmap)
+{
     if (SkinDescription())
-        DrawSkinned(image.Canvas());
+        DrawSkinned(Bitmap->Canvas());
     else
-        DrawPlain(image.Canvas());
-    Canvas()->Draw(0, 0, &image);
+        DrawPlain(Bitmap->Canvas());
 }
 
 // The plain look: a shadow-coloured bar whose selected tab, in the face
