@@ -82,8 +82,8 @@ TbsRibbon::~TbsRibbon() { RemoveHook(); }
 
 TbsDataSkinTabControl* TbsRibbon::SkinDescription()
 {
-    auto* description = dynamic_cast<TbsDataSkinTabControl*>(Description());
-    return description && SkinPicture() ? description : nullptr;
+    // A picture is found only through a description of this kind.
+    return SkinPicture() ? static_cast<TbsDataSkinTabControl*>(Description()) : nullptr;
 }
 
 TBitmap* TbsRibbon::SkinPicture()

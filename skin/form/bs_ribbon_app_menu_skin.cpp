@@ -25,8 +25,8 @@ constexpr int kPageItemBand = 30;
 
 TbsDataSkinAppMenu* TbsAppMenu::SkinDescription()
 {
-    auto* description = dynamic_cast<TbsDataSkinAppMenu*>(Description());
-    return description && SkinPicture() ? description : nullptr;
+    // A picture is found only through a description of this kind.
+    return SkinPicture() ? static_cast<TbsDataSkinAppMenu*>(Description()) : nullptr;
 }
 
 TBitmap* TbsAppMenu::SkinPicture()
