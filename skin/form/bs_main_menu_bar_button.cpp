@@ -187,10 +187,8 @@ void TbsMainMenuBarButtons::ChildrenRestored() { MDIChildRestore(); }
 
 void TbsMainMenuBarButtons::MDIChildMaximize()
 {
-    if (MDIChildMaximized)
+    if (MDIChildMaximized())
         return;
-    MDIChildMaximized = true;
-    activeIndex_ = mouseDownIndex_ = -1;
     CreateMDIButtons();
     UpdateMDIButtonsEnabled();
     Bar->Invalidate();
@@ -202,16 +200,15 @@ void TbsMainMenuBarButtons::MDIChildRestore()
         UpdateMDIButtonsEnabled();
         return;
     }
-    if (!MDIChildMaximized)
+    if (!MDIChildMaximized())
         return;
-    MDIChildMaximized = false;
     DeleteMDIButtons();
     Bar->Invalidate();
 }
 
 void TbsMainMenuBarButtons::Rebuild()
 {
-    if (!MDIChildMaximized)
+    if (!MDIChildMaximized())
         return;
     CreateMDIButtons();
     UpdateMDIButtonsEnabled();
@@ -267,7 +264,7 @@ void TbsMainMenuBarButtons::UpdateMDIButtonsEnabled()
 
 void TbsMainMenuBarButtons::Place(TRect& Area)
 {
-    if (!MDIChildMaximized || Count() != 4)
+    if (!MDIChildMaximized())
         return;
     auto size = [&](TbsSkinMainMenuBarButton* Button) {
         if (Button->HasSkinData && !IsNullRect(Button->SkinRect))

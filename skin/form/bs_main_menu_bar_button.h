@@ -86,7 +86,8 @@ public:
     // Built again with the bar's objects, so that a new skin shows.
     void Rebuild();
 
-    bool MDIChildMaximized = false;
+    // The buttons are there exactly while a child is maximized.
+    bool MDIChildMaximized() const { return !buttons_.empty(); }
     int Count() const { return static_cast<int>(buttons_.size()); }
     TbsSkinMainMenuBarButton* Buttons(int Index) const { return buttons_[static_cast<size_t>(Index)].get(); }
     // Minimize follows biMinimize and the system menu biSystemMenu.

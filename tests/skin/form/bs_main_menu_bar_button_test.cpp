@@ -114,7 +114,7 @@ TEST_F(MenuBarButtonsTest, AMaximizedChildBringsFourButtonsThatGoOnRestore)
     TMDIScene::FrameOf(child)->SetFrameWindowState(wsNormal);
     PumpMessages();
     EXPECT_EQ(Buttons()->Count(), 0);
-    EXPECT_FALSE(Buttons()->MDIChildMaximized);
+    EXPECT_FALSE(Buttons()->MDIChildMaximized());
 }
 
 // A maximized child freed on closing takes its buttons along at once, not
@@ -129,7 +129,7 @@ TEST_F(MenuBarButtonsTest, AFreedMaximizedChildsButtonsGoAtOnce)
     scene_->Forget(child);
     EXPECT_EQ(scene_->Parent->MDIChildCount(), 0);
     EXPECT_EQ(Buttons()->Count(), 0);
-    EXPECT_FALSE(Buttons()->MDIChildMaximized);
+    EXPECT_FALSE(Buttons()->MDIChildMaximized());
 }
 
 TEST_F(MenuBarButtonsTest, MinimizeAndSystemMenuFollowTheChildsIcons)
