@@ -147,9 +147,7 @@ void TbsFormLayerBorder::UpdatePosition()
 {
     if (!showing_)
         return;
-    TRect formRect = LayerFormRect(*layerFrame_, WindowBounds(form_->Handle()), frame_->RollUpState());
-    TbsLayerPlacement p = PlaceLayerBorder(*layerFrame_, {SourcePicture()->Width(), SourcePicture()->Height()},
-                                           formRect);
+    TbsLayerPlacement p = PlacementNow();
     if (p.Outer.Width() != placement_.Outer.Width() || p.Outer.Height() != placement_.Outer.Height()) {
         Place(false);
         return;
@@ -217,14 +215,18 @@ TbsLayerZone TbsFormLayerBorder::HitZone(TbsLayerSide Side, TPoint P)
     return LayerSizingZone(Side, P, in);
 }
 
+TbsLayerPlacement TbsFormLayerBorder::PlacementNow() const
+{
+    TRect formRect = LayerFormRect(*layerFrame_, WindowBounds(form_->Handle()), frame_->RollUpState());
+    return PlaceLayerBorder(*layerFrame_, {SourcePicture()->Width(), SourcePicture()->Height()}, formRect);
+}
+
 // Cuts the strips for the form's present bounds and puts each on its
 // window; Create makes the windows anew.
 void TbsFormLayerBorder::Place(bool Create)
 {
-    TRect formRect = LayerFormRect(*layerFrame_, WindowBounds(form_->Handle()), frame_->RollUpState());
-    TbsBitmap* picture = SourcePicture();
-    placement_ = PlaceLayerBorder(*layerFrame_, {picture->Width(), picture->Height()}, formRect);
-    images_ = BuildLayerImages(*layerFrame_, *picture, placement_);
+    placement_ = PlacementNow();
+    images_ = BuildLayerImages(*layerFrame_, *SourcePicture(), placement_);
     if (layerFrame_->FullBorder)
         DrawCaption();
     if (Create) {

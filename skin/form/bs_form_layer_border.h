@@ -116,6 +116,8 @@ private:
 
     TbsBitmap* SourcePicture() const;
     int ShownAlpha() const;
+    // Where the windows go around the form's present bounds.
+    TbsLayerPlacement PlacementNow() const;
     void Place(bool Create);
     void ApplyImage(TbsLayerSide Side, int Flags);
 
