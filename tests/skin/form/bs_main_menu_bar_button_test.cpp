@@ -58,6 +58,21 @@ protected:
         FrameTest::TearDown();
     }
 
+    // Describes the bar's button Index (system menu, close, maximize,
+    // minimize) as a "mainmenubarbutton" object of its command drawn from
+    // picture 0, and answers its name; the caller adds its rectangles.
+    std::string DescribeButton(int Index)
+    {
+        static const char* const names[] = {"mdisys", "mdiclose", "mdimax", "mdimin"};
+        static const char* const commands[] = {"cmsysmenu", "cmclose", "cmmaximize", "cmminimize"};
+        static const char* const keys[] = {"sysmenubutton", "closebutton", "maxbutton", "minbutton"};
+        const std::string name = names[Index];
+        test_main_menu_bar_skin::AddObject(skin_, name, "mainmenubarbutton");
+        skin_.Set(name, "activepictureindex", "0");
+        skin_.Set(name, "command", commands[Index]);
+        skin_.Set("mainmenubar", keys[Index], name);
+        return name;
+    }
     TbsMainMenuBarButtons* Buttons() const { return bar_->ChildButtons(); }
     TCustomForm* MaximizedChild(TbsBorderIcons Icons)
     {
@@ -220,18 +235,9 @@ class SkinnedMenuBarButtonsTest : public MenuBarButtonsTest {
 protected:
     void SetUp() override
     {
-        const char* names[] = {"mdisys", "mdiclose", "mdimax", "mdimin"};
-        const char* commands[] = {"cmsysmenu", "cmclose", "cmmaximize", "cmminimize"};
-        const char* keys[] = {"sysmenubutton", "closebutton", "maxbutton", "minbutton"};
         for (int i = 0; i < 4; ++i) {
-            std::string counted = skin_.Get("SKINOBJECTS", "count");
-            int count = counted.empty() ? 0 : std::stoi(counted);
-            skin_.Set("SKINOBJECTS", std::to_string(count), std::string(names[i]) + ":mainmenubarbutton");
-            skin_.Set("SKINOBJECTS", "count", std::to_string(count + 1));
-            skin_.Set(names[i], "activepictureindex", "0");
-            skin_.Set(names[i], "skinrect", TTestSkin::RectText(skin_.AddCell(names[i], 16, 14, {}, {}, {"face"})));
-            skin_.Set(names[i], "command", commands[i]);
-            skin_.Set("mainmenubar", keys[i], names[i]);
+            const std::string name = DescribeButton(i);
+            skin_.Set(name, "skinrect", TTestSkin::RectText(skin_.AddCell(name, 16, 14, {}, {}, {"face"})));
         }
         MenuBarButtonsTest::SetUp();
     }
@@ -257,16 +263,8 @@ class FadingMenuBarButtonsTest : public MenuBarButtonsTest {
 protected:
     void SetUp() override
     {
-        const char* names[] = {"mdisys", "mdiclose", "mdimax", "mdimin"};
-        const char* commands[] = {"cmsysmenu", "cmclose", "cmmaximize", "cmminimize"};
-        const char* keys[] = {"sysmenubutton", "closebutton", "maxbutton", "minbutton"};
         for (int i = 0; i < 4; ++i) {
-            const std::string name = names[i];
-            std::string counted = skin_.Get("SKINOBJECTS", "count");
-            int count = counted.empty() ? 0 : std::stoi(counted);
-            skin_.Set("SKINOBJECTS", std::to_string(count), name + ":mainmenubarbutton");
-            skin_.Set("SKINOBJECTS", "count", std::to_string(count + 1));
-            skin_.Set(name, "activepictureindex", "0");
+            const std::string name = DescribeButton(i);
             for (const char* state : {"normal", "active", "down"}) {
                 const TRect cell = skin_.AddCell(name + "." + state, 16, 14, {}, {}, {"face"});
                 const std::string key = std::string(state) == "normal" ? "skinrect"
@@ -275,8 +273,6 @@ protected:
                 skin_.Set(name, key, TTestSkin::RectText(cell));
             }
             skin_.Set(name, "morphing", "1");
-            skin_.Set(name, "command", commands[i]);
-            skin_.Set("mainmenubar", keys[i], name);
         }
         MenuBarButtonsTest::SetUp();
     }

@@ -17,14 +17,6 @@ std::string Strip(TTestSkin& Skin, const std::string& Name, int W, int H, int Pa
     return TTestSkin::RectText(Skin.AddCell(Name, W, H, {Part, W - Part}, {}, kThreeParts));
 }
 
-void AddObject(TTestSkin& Skin, const std::string& IDName, const std::string& TypeWord)
-{
-    std::string counted = Skin.Get("SKINOBJECTS", "count");
-    int count = counted.empty() ? 0 : std::stoi(counted);
-    Skin.Set("SKINOBJECTS", std::to_string(count), IDName + ":" + TypeWord);
-    Skin.Set("SKINOBJECTS", "count", std::to_string(count + 1));
-}
-
 void AddItem(TTestSkin& Skin, const std::string& IDName, const std::vector<std::string>& States)
 {
     AddObject(Skin, IDName, "mainmenubaritem");
@@ -66,6 +58,14 @@ void AddNinePart(TTestSkin& Skin, const std::string& IDName, int W, int H, int C
 }
 
 }  // namespace
+
+void AddObject(TTestSkin& Skin, const std::string& IDName, const std::string& TypeWord)
+{
+    std::string counted = Skin.Get("SKINOBJECTS", "count");
+    int count = counted.empty() ? 0 : std::stoi(counted);
+    Skin.Set("SKINOBJECTS", std::to_string(count), IDName + ":" + TypeWord);
+    Skin.Set("SKINOBJECTS", "count", std::to_string(count + 1));
+}
 
 void AddTo(TTestSkin& Skin)
 {

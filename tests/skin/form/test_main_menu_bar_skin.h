@@ -14,6 +14,8 @@
 // <nine part>" and "resizetoolpanel.normal.<nine part>".
 #pragma once
 
+#include <string>
+
 #include "platform/gdi/colors.h"
 #include "tests/skin/controls/test_skin.h"
 
@@ -39,5 +41,7 @@ inline constexpr TColor kTrackMarkActive = 0x405060;
 
 // Adds the bar's descriptions to Skin; the bar's items use "menubaritem".
 void AddTo(TTestSkin& Skin);
+// Adds object IDName of TypeWord to the skin's object list.
+void AddObject(TTestSkin& Skin, const std::string& IDName, const std::string& TypeWord);
 
 }  // namespace test_main_menu_bar_skin
