@@ -29,25 +29,36 @@ void NinePartKeys(TTestSkin& Skin, const std::string& IDName, int W, int H, int 
     Skin.Set(IDName, "clientrect", TTestSkin::RectText(TRect{C, C, W - C, H - C}));
 }
 
+// A description on a new row whose skin rectangle is the nine-part page
+// frame "<IDName>.frame".
+void AddFrameDescription(TTestSkin& Skin, const std::string& IDName, const std::string& TypeWord)
+{
+    Skin.NewRow();
+    Skin.AddDescription(IDName, TypeWord);
+    Skin.Set(IDName, "pictureindex", "0");
+    const int c = kFrameCorner;
+    Skin.Set(IDName, "skinrect",
+             TTestSkin::RectText(Skin.AddCell(IDName + ".frame", kFrame, kFrame, {c, kFrame - c}, {c, kFrame - c},
+                                              kNineParts)));
+    NinePartKeys(Skin, IDName, kFrame, kFrame, c);
+}
+
+// A horizontal strip Name of W x H with ends End wide: "<Name>.{l,m,r}".
+std::string Strip(TTestSkin& Skin, const std::string& Name, int W, int H, int End)
+{
+    return TTestSkin::RectText(Skin.AddCell(Name, W, H, {End, W - End}, {}, {"l", "m", "r"}));
+}
+
 void AddTab(TTestSkin& Skin)
 {
     const std::string tab = "officetab";
-    Skin.NewRow();
-    Skin.AddDescription(tab, "tab");
-    Skin.Set(tab, "pictureindex", "0");
-    const int c = kFrameCorner;
-    Skin.Set(tab, "skinrect",
-             TTestSkin::RectText(Skin.AddCell(tab + ".frame", kFrame, kFrame, {c, kFrame - c}, {c, kFrame - c},
-                                              kNineParts)));
-    NinePartKeys(Skin, tab, kFrame, kFrame, c);
+    AddFrameDescription(Skin, tab, "tab");
     for (const std::string state : {"normal", "active", "focus", "hot"}) {
         std::string key = state == "normal"   ? "tabrect"
                           : state == "active" ? "activetabrect"
                           : state == "focus"  ? "focustabrect"
                                               : "mouseintabrect";
-        Skin.Set(tab, key,
-                 TTestSkin::RectText(Skin.AddCell(tab + "." + state, kTabWidth, kTabHeight,
-                                                  {kTabEnd, kTabWidth - kTabEnd}, {}, {"l", "m", "r"})));
+        Skin.Set(tab, key, Strip(Skin, tab + "." + state, kTabWidth, kTabHeight, kTabEnd));
     }
     Skin.Set(tab, "tableftoffset", std::to_string(kTabEnd));
     Skin.Set(tab, "tabrightoffset", std::to_string(kTabEnd));
@@ -82,16 +93,9 @@ void AddRibbonButton(TTestSkin& Skin)
 void AddAppMenu(TTestSkin& Skin)
 {
     const std::string menu = "appmenu";
-    Skin.NewRow();
-    Skin.AddDescription(menu, "appmenu");
-    Skin.Set(menu, "pictureindex", "0");
-    const int c = kFrameCorner;
-    Skin.Set(menu, "skinrect",
-             TTestSkin::RectText(Skin.AddCell(menu + ".frame", kFrame, kFrame, {c, kFrame - c}, {c, kFrame - c},
-                                              kNineParts)));
-    NinePartKeys(Skin, menu, kFrame, kFrame, c);
+    AddFrameDescription(Skin, menu, "appmenu");
     auto strip = [&](const std::string& Name, int W, int H, int End) {
-        return TTestSkin::RectText(Skin.AddCell(menu + "." + Name, W, H, {End, W - End}, {}, {"l", "m", "r"}));
+        return Strip(Skin, menu + "." + Name, W, H, End);
     };
     Skin.Set(menu, "itemrect", strip("item", 30, kMenuItemHeight, kMenuItemEnd));
     Skin.Set(menu, "pageitemrect", strip("pageitem", 40, kMenuPageItemHeight, kMenuPageItemEnd));
