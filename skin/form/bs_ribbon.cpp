@@ -1,5 +1,5 @@
-// The ribbon bar: tabs and their selection, the page bounds, the strip's
-// buttons and the child-window buttons, keys, wheel and mouse.
+// The ribbon bar: its button items, the skin description and the strip's
+// heights, the page bounds, and the tabs and their selection.
 #include "skin/form/bs_ribbon.h"
 
 #include "platform/ui/kernel/controls_messages.h"

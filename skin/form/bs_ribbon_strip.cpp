@@ -1,5 +1,5 @@
-// The ribbon's strip: layout, the plain look, hot tracking, presses of
-// tabs and buttons, keys and the wheel, and the child-window buttons.
+// The ribbon's strip: its layout, painting, and the plain look of the
+// tabs, the quick-access buttons and the child-window buttons.
 #include "skin/form/bs_ribbon.h"
 
 #include "platform/ui/graphics/bitmap.h"
