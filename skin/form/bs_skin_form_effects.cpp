@@ -31,11 +31,13 @@ void SetLayered(HWND Window, bool Layered)
         SetWindowLong(Window, GWL_EXSTYLE, wanted);
 }
 
-// Loading, designing and destroying leave the window alone.
-bool SpecialState(const TComponent& Component)
+// Loading, designing and destroying leave the window alone, and so does a
+// form without its window or a system without layered windows.
+bool AlphaReachesWindow(const TbsSkinForm& Frame)
 {
-    TComponentStates state = Component.ComponentState();
-    return state.Contains(csLoading) || state.Contains(csDesigning) || state.Contains(csDestroying);
+    TComponentStates state = Frame.ComponentState();
+    return !state.Contains(csLoading) && !state.Contains(csDesigning) && !state.Contains(csDestroying) &&
+           IsWindows2000() && Frame.Form()->HandleAllocated();
 }
 
 // The skin fades every window in on its first show.
@@ -51,8 +53,7 @@ void TbsSkinForm::SetAlphaBlend(bool Value)
     if (alphaBlend_ == Value)
         return;
     alphaBlend_ = Value;
-    if (SpecialState(*this) || !IsWindows2000() ||
-        !Form()->HandleAllocated())
+    if (!AlphaReachesWindow(*this))
         return;
     SetLayered(Form()->Handle(), Value);
     if (Value)
@@ -65,8 +66,7 @@ void TbsSkinForm::SetAlphaBlendValue(int Value)
     if (alphaBlendValue_ == Value)
         return;
     alphaBlendValue_ = Value;
-    if (alphaBlend_ && !SpecialState(*this) && IsWindows2000() &&
-        Form()->HandleAllocated())
+    if (alphaBlend_ && AlphaReachesWindow(*this))
         SetWindowAlpha(Form()->Handle(), Value);
 }
 
