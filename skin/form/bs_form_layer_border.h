@@ -144,6 +144,7 @@ private:
     int pressed_ = -1;
     int objectRectsDepth_ = 0;     // nested TbsLayerObjectRects
     bool rectsInObjects_ = false;  // the strip's places are in the objects
+    bool holdRedraw_ = false;      // RedrawCaption waits for a redraw to come
     bool showing_ = false;
     bool active_ = true;
     int currentAlpha_ = 255;

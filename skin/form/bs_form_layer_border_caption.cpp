@@ -120,7 +120,7 @@ void TbsFormLayerBorder::DrawCaption()
 
 void TbsFormLayerBorder::RedrawCaption()
 {
-    if (!CarriesCaption() || !plainTop_ || !images_.Top)
+    if (holdRedraw_ || !CarriesCaption() || !plainTop_ || !images_.Top)
         return;
     images_.Top->Assign(plainTop_.get());
     DrawCaption();
@@ -155,6 +155,9 @@ void TbsFormLayerBorder::MouseMoveObjects(int X, int Y)
     int old = pointed_;
     pointed_ = found;
     {
+        // The objects' own repaints would each draw the whole strip; it is
+        // drawn once below, with every new look.
+        const bool held = std::exchange(holdRedraw_, true);
         TbsLayerObjectRects strip(*this);
         if (ValidObject(old)) {
             frame_->Objects(old)->MouseLeave();
@@ -169,6 +172,7 @@ void TbsFormLayerBorder::MouseMoveObjects(int X, int Y)
             if (hint && pointed_ == found && !object->Hint.empty())
                 hint->ActivateHintDelayed(object->Hint);
         }
+        holdRedraw_ = held;
     }
     // The strip shows the new looks at once; it has no fade of its own.
     RedrawCaption();
