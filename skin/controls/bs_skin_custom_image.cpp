@@ -6,13 +6,6 @@
 
 namespace {
 
-TBitmap* PictureAt(const TbsSkinData& Data, int Index)
-{
-    if (Index < 0 || Index >= static_cast<int>(Data.ActivePictures.size()))
-        return nullptr;
-    return Data.ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 TRect Moved(TRect R, int DX, int DY)
 {
     return TRect{R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY};
@@ -41,8 +34,8 @@ void TbsSkinCustomImage::TakeDescription(const TbsDataSkinControl* Description, 
     BottomStretch = d->BottomStretch;
     StretchEffect = d->StretchEffect;
     StretchType = d->StretchType;
-    Picture = PictureAt(Data, d->PictureIndex);
-    MaskPicture = PictureAt(Data, d->MaskPictureIndex);
+    Picture = Data.PictureAt(d->PictureIndex);
+    MaskPicture = Data.PictureAt(d->MaskPictureIndex);
     ResizeMode = GetResizeMode();
 }
 

@@ -114,10 +114,9 @@ void TbsSkinCustomEdit::PaintSkinButton(TBitmap* Frame)
             break;
         }
     }
-    const auto& pictures = data->ActivePictures;
-    if (!button || button->PictureIndex < 0 || button->PictureIndex >= static_cast<int>(pictures.size()))
+    TBitmap* picture = button ? data->PictureAt(button->PictureIndex) : nullptr;
+    if (!picture)
         return;
-    TBitmap* picture = pictures[static_cast<size_t>(button->PictureIndex)].get();
     const TRect active = IsNullRect(button->ActiveSkinRect) ? button->SkinRect : button->ActiveSkinRect;
     const TRect down = IsNullRect(button->DownSkinRect) ? active : button->DownSkinRect;
     const TRect source = buttonDown_ && buttonHot_ ? down : buttonHot_ ? active : button->SkinRect;

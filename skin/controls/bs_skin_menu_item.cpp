@@ -34,9 +34,8 @@ TbsSkinMenuItem::TbsSkinMenuItem(TbsSkinPopupWindow* AParent, TbsDataSkinMenuIte
     : parent_(AParent), itemDescription_(AItemDescription), menuItem_(AMenuItem)
 {
     TbsSkinData* data = parent_->SkinData();
-    if (itemDescription_ != nullptr && data != nullptr && itemDescription_->ActivePictureIndex >= 0 &&
-        itemDescription_->ActivePictureIndex < static_cast<int>(data->ActivePictures.size()))
-        picture_ = data->ActivePictures[static_cast<size_t>(itemDescription_->ActivePictureIndex)].get();
+    if (itemDescription_ != nullptr && data != nullptr)
+        picture_ = data->PictureAt(itemDescription_->ActivePictureIndex);
 }
 
 void TbsSkinMenuItem::SetMorphKf(double Value) { morphKf_ = std::clamp(Value, 0.0, 1.0); }

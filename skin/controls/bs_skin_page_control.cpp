@@ -126,9 +126,7 @@ void TbsSkinPageControl::GetSkinData()
 
 TBitmap* TbsSkinPageControl::SkinPicture(int Index) const
 {
-    if (!skinData_ || Index < 0 || Index >= static_cast<int>(skinData_->ActivePictures.size()))
-        return nullptr;
-    return skinData_->ActivePictures[static_cast<size_t>(Index)].get();
+    return skinData_ ? skinData_->PictureAt(Index) : nullptr;
 }
 
 int TbsSkinPageControl::CloseButtonSize() const

@@ -33,11 +33,8 @@ void TbsSkinPanel::CreateParams(TCreateParams& Params)
 
 TBitmap* TbsSkinPanel::BgPicture() const
 {
-    int index = PanelSkin.BgPictureIndex;
     TbsSkinData* data = SkinData();
-    if (!data || index < 0 || index >= static_cast<int>(data->ActivePictures.size()))
-        return nullptr;
-    return data->ActivePictures[index].get();
+    return data ? data->PictureAt(PanelSkin.BgPictureIndex) : nullptr;
 }
 
 void TbsSkinPanel::GetSkinData()

@@ -42,6 +42,13 @@ struct TbsSkinContent : TbsFormInfo {
     std::unique_ptr<TBitmap> Mask;
     // Every picture index of a skin points into this list.
     std::vector<std::unique_ptr<TBitmap>> ActivePictures;
+    // The picture at Index of that list; null for an index that names none.
+    TBitmap* PictureAt(int Index) const
+    {
+        return Index >= 0 && Index < static_cast<int>(ActivePictures.size())
+                   ? ActivePictures[static_cast<size_t>(Index)].get()
+                   : nullptr;
+    }
     // The file names the skin lists for ActivePictures; for reference only.
     std::unique_ptr<TStringList> ActivePictureNames;
 

@@ -17,9 +17,7 @@ namespace {
 // A picture of the skin's list, or null for an index that names none.
 TBitmap* ListPicture(TbsSkinData* Data, int Index)
 {
-    if (!Data || Index < 0 || Index >= static_cast<int>(Data->ActivePictures.size()))
-        return nullptr;
-    return Data->ActivePictures[static_cast<size_t>(Index)].get();
+    return Data ? Data->PictureAt(Index) : nullptr;
 }
 
 }  // namespace

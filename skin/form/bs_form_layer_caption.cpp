@@ -37,13 +37,6 @@ int FindCaption(const TbsSkinForm& Form)
     return -1;
 }
 
-TBitmap* ListedPicture(TbsSkinData& Data, int Index)
-{
-    if (Index < 0 || Index >= static_cast<int>(Data.ActivePictures.size()))
-        return nullptr;
-    return Data.ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 const TbsDataSkinButton* ButtonData(const TbsSkinStdButtonObject& Button)
 {
     if (!Button.SkinData)
@@ -125,10 +118,10 @@ TbsBitmap* TbsLayerButtonPictures::Get(TbsSkinData& Data, int PictureIndex, int 
     auto found = pictures_.find(key);
     if (found != pictures_.end())
         return found->second.get();
-    TBitmap* picture = ListedPicture(Data, PictureIndex);
+    TBitmap* picture = Data.PictureAt(PictureIndex);
     if (!picture)
         return nullptr;
-    TBitmap* mask = ListedPicture(Data, MaskIndex);
+    TBitmap* mask = Data.PictureAt(MaskIndex);
     auto bitmap = std::make_unique<TbsBitmap>();
     if (mask && mask->Width() == picture->Width() && mask->Height() == picture->Height())
         MaskAndPictureToBitmap(picture, mask, bitmap.get());

@@ -8,13 +8,6 @@
 
 namespace {
 
-TBitmap* ListedPicture(TbsSkinData& Data, int Index)
-{
-    if (Index < 0 || Index >= static_cast<int>(Data.ActivePictures.size()))
-        return nullptr;
-    return Data.ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 std::unique_ptr<TbsBitmap> NewStrip(TSize Size)
 {
     if (Size.cx <= 0 || Size.cy <= 0)
@@ -92,8 +85,8 @@ TSize SizeOf(const TRect& R) { return {R.Width(), R.Height()}; }
 
 std::unique_ptr<TbsBitmap> LayerPicture(TbsSkinData& Data, int PictureIndex, int MaskIndex)
 {
-    TBitmap* picture = ListedPicture(Data, PictureIndex);
-    TBitmap* mask = ListedPicture(Data, MaskIndex);
+    TBitmap* picture = Data.PictureAt(PictureIndex);
+    TBitmap* mask = Data.PictureAt(MaskIndex);
     if (!picture || !mask || picture->Width() < 1 || picture->Height() < 1 || mask->Width() != picture->Width() ||
         mask->Height() != picture->Height())
         return nullptr;

@@ -33,9 +33,7 @@ TbsSkinMainMenuBarButton::TbsSkinMainMenuBarButton(TbsMainMenuBarButtons* AOwner
     // Without a hot image there is nothing to fade to.
     Morphing = Data->Morphing && !IsRectEmpty(ActiveSkinRect);
     MorphKind = Data->MorphKind;
-    const auto& pictures = owner_->Bar->SkinData()->ActivePictures;
-    if (Data->ActivePictureIndex >= 0 && Data->ActivePictureIndex < static_cast<int>(pictures.size()))
-        Picture = pictures[static_cast<size_t>(Data->ActivePictureIndex)].get();
+    Picture = owner_->Bar->SkinData()->PictureAt(Data->ActivePictureIndex);
 }
 
 void TbsSkinMainMenuBarButton::Draw(TCanvas* Canvas)

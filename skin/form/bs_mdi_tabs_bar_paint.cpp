@@ -71,10 +71,7 @@ void TbsSkinMDITabsBar::GetSkinData()
         return;
     static_cast<TbsTabControlFields&>(skin_) = *d;
     skin_.SkinRect = d->SkinRect;
-    const auto& pictures = SkinData()->ActivePictures;
-    skin_.Picture = d->PictureIndex >= 0 && d->PictureIndex < static_cast<int>(pictures.size())
-                        ? pictures[static_cast<size_t>(d->PictureIndex)].get()
-                        : nullptr;
+    skin_.Picture = SkinData()->PictureAt(d->PictureIndex);
     if (IsNullRect(skin_.ActiveTabRect))
         skin_.ActiveTabRect = skin_.TabRect;
     if (IsNullRect(skin_.MouseInTabRect))

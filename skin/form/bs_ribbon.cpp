@@ -91,9 +91,7 @@ TBitmap* TbsRibbon::SkinPicture()
     auto* description = dynamic_cast<TbsDataSkinTabControl*>(Description());
     if (!description)
         return nullptr;
-    int index = description->PictureIndex;
-    const auto& pictures = SkinData()->ActivePictures;
-    return index >= 0 && index < static_cast<int>(pictures.size()) ? pictures[index].get() : nullptr;
+    return SkinData()->PictureAt(description->PictureIndex);
 }
 
 int TbsRibbon::StripHeight()

@@ -34,10 +34,7 @@ TBitmap* TbsAppMenu::SkinPicture()
     auto* description = dynamic_cast<TbsDataSkinAppMenu*>(Description());
     if (!description)
         return nullptr;
-    const int index = description->PictureIndex;
-    const auto& pictures = SkinData()->ActivePictures;
-    return index >= 0 && index < static_cast<int>(pictures.size()) ? pictures[static_cast<size_t>(index)].get()
-                                                                    : nullptr;
+    return SkinData()->PictureAt(description->PictureIndex);
 }
 
 int TbsAppMenu::PlainItemHeight()

@@ -12,9 +12,7 @@ namespace {
 
 TBitmap* PictureAt(TbsSkinData* Data, int Index)
 {
-    if (Index < 0 || Index >= static_cast<int>(Data->ActivePictures.size()))
-        return nullptr;
-    TBitmap* picture = Data->ActivePictures[Index].get();
+    TBitmap* picture = Data->PictureAt(Index);
     return picture && picture->Width() >= 1 && picture->Height() >= 1 ? picture : nullptr;
 }
 

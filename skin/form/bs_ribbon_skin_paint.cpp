@@ -138,10 +138,7 @@ void TbsRibbon::DrawSkinQuickButtons(TCanvas* Canvas)
     const auto* button =
         index < 0 ? nullptr
                   : dynamic_cast<const TbsDataSkinButtonControl*>(data->ControlList[static_cast<size_t>(index)].get());
-    const auto& pictures = data->ActivePictures;
-    TBitmap* picture = button && button->PictureIndex >= 0 && button->PictureIndex < static_cast<int>(pictures.size())
-                           ? pictures[static_cast<size_t>(button->PictureIndex)].get()
-                           : nullptr;
+    TBitmap* picture = button ? data->PictureAt(button->PictureIndex) : nullptr;
     for (int i = 0; i < buttons_->Count(); ++i) {
         TbsRibbonButtonItem* item = buttons_->Items(i);
         if (!item->Visible())

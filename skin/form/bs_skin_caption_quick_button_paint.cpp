@@ -39,13 +39,6 @@ TbsDataSkinButtonControl* QuickButtonLook(TbsSkinData* Data)
     return nullptr;
 }
 
-TBitmap* ListPicture(TbsSkinData* Data, int Index)
-{
-    if (Index < 0 || Index >= static_cast<int>(Data->ActivePictures.size()))
-        return nullptr;
-    return Data->ActivePictures[static_cast<size_t>(Index)].get();
-}
-
 // Source of Picture as a nine-part image of Size, its borders the margins
 // of the look's client rect, with alpha 255.
 void StretchPiece(TbsBitmap& B, TBitmap* Picture, const TRect& Source, const TRect& ClientRect, TSize Size)
@@ -81,8 +74,8 @@ void TbsSkinCaptionObject::PaintQuickButtons(TCanvas* Canvas)
 {
     TCustomImageList* images = Parent->QuickImageList();
     TbsDataSkinButtonControl* look = QuickButtonLook(SkinData);
-    TBitmap* lookPicture = look ? ListPicture(SkinData, look->PictureIndex) : nullptr;
-    TBitmap* alphaMask = ListPicture(SkinData, QuickButtonAlphaMaskPictureIndex);
+    TBitmap* lookPicture = look ? SkinData->PictureAt(look->PictureIndex) : nullptr;
+    TBitmap* alphaMask = SkinData->PictureAt(QuickButtonAlphaMaskPictureIndex);
     TbsQuickButtonItems* buttons = Parent->QuickButtons();
     for (int i = 0; i < buttons->Count(); ++i) {
         TbsQuickButtonItem* item = buttons->Items(i);

@@ -212,15 +212,10 @@ void TbsSkinForm::PaintMDIClient(HWND Window, HDC DC)
     buffer.Canvas()->Brush()->SetColor(clAppWorkSpace);
     buffer.Canvas()->FillRect({0, 0, client.Width(), client.Height()});
     if (SkinUsed) {
-        auto picture = [this](int index) {
-            return index >= 0 && index < static_cast<int>(skinData_->ActivePictures.size())
-                       ? skinData_->ActivePictures[static_cast<size_t>(index)].get()
-                       : nullptr;
-        };
         auto whole = [](TBitmap* b) { return TRect{0, 0, b->Width(), b->Height()}; };
-        if (TBitmap* mdi = picture(skinData_->MDIBGPictureIndex))
+        if (TBitmap* mdi = skinData_->PictureAt(skinData_->MDIBGPictureIndex))
             FillBackground(buffer, mdi, whole(mdi), skinData_->MDIBGStretchEffect, skinData_->MDIBGStretchType);
-        else if (TBitmap* bg = picture(skinData_->BGPictureIndex))
+        else if (TBitmap* bg = skinData_->PictureAt(skinData_->BGPictureIndex))
             FillBackground(buffer, bg, whole(bg), skinData_->StretchEffect, skinData_->StretchType);
         else
             FillBackground(buffer, skinData_->Picture.get(), skinData_->ClientRect, skinData_->StretchEffect,

@@ -116,10 +116,9 @@ void TbsSkinForm::WMEraseBkgnd(TMessage& Message)
     buffer.Canvas()->Brush()->SetColor(clBtnFace);
     buffer.Canvas()->FillRect({0, 0, w, h});
     if (SkinUsed) {
-        int index = skinData_->BGPictureIndex;
-        bool hasPicture = index >= 0 && index < static_cast<int>(skinData_->ActivePictures.size());
-        TBitmap* source = hasPicture ? skinData_->ActivePictures[static_cast<size_t>(index)].get()
-                                     : skinData_->Picture.get();
+        TBitmap* picture = skinData_->PictureAt(skinData_->BGPictureIndex);
+        bool hasPicture = picture != nullptr;
+        TBitmap* source = hasPicture ? picture : skinData_->Picture.get();
         TRect from = hasPicture ? TRect{0, 0, source->Width(), source->Height()} : skinData_->ClientRect;
         FillBackground(buffer, source, from, skinData_->StretchEffect, skinData_->StretchType);
     }

@@ -14,9 +14,7 @@ TbsSkinMainMenuBarItem::TbsSkinMainMenuBarItem(TbsSkinMainMenuBar* AParent, TMen
     if (Data == nullptr)
         return;
     HasSkinData = true;
-    const auto& pictures = Parent->SkinData()->ActivePictures;
-    if (Data->ActivePictureIndex >= 0 && Data->ActivePictureIndex < static_cast<int>(pictures.size()))
-        Picture = pictures[static_cast<size_t>(Data->ActivePictureIndex)].get();
+    Picture = Parent->SkinData()->PictureAt(Data->ActivePictureIndex);
     SkinRect = Data->SkinRect;
     ObjectRect = SkinRect;
     ActiveSkinRect = Data->ActiveSkinRect;

@@ -23,9 +23,7 @@ void TbsSkinMainMenuBar::GetSkinData()
         return;
     SkinRect = bar->SkinRect;
     ItemsRect = bar->ItemsRect;
-    const auto& pictures = SkinData()->ActivePictures;
-    if (bar->PictureIndex >= 0 && bar->PictureIndex < static_cast<int>(pictures.size()))
-        Picture = pictures[static_cast<size_t>(bar->PictureIndex)].get();
+    Picture = SkinData()->PictureAt(bar->PictureIndex);
     MenuBarItem = bar->MenuBarItem;
     TrackMarkColor = bar->TrackMarkColor;
     TrackMarkActiveColor = bar->TrackMarkActiveColor;
