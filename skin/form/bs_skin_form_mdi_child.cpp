@@ -2,8 +2,6 @@
 // to its parent's frame, maximizes into the parent's client area, lines up
 // minimized at the client's bottom, and keeps its item in the parent's
 // Window menu and its tab in the parent's tabs bar.
-#include <ranges>
-
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/timer.h"
@@ -118,7 +116,8 @@ void TbsSkinForm::WindowMenuClick(TObject* Sender)
         return;
     AnsiString name = ChildNameOf(item);
     const std::vector<TCustomForm*> children = parent->MDIChildList();
-    for (TCustomForm* child : std::views::reverse(children)) {
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        TCustomForm* child = *it;
         if (child->Name() != name)
             continue;
         TbsSkinForm* frame = FindSkinFormComponent(child);
