@@ -4,7 +4,9 @@
 // again at once, and typing a letter on a line with a brace, which leaves
 // them as they are; with and without a collapsed block, beside the same
 // letter with folding off, on a short line and on one of 3,000 letters or
-// 3,000 double-byte characters.
+// 3,000 double-byte characters. Then the same text in a shown, highlighted
+// editor: braces, comment marks and a letter typed and taken back at the
+// top and in the middle, with folding on and off.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,9 +14,12 @@
 #include <memory>
 
 #include "bench/bench_fold_regions.h"
+#include "bench/bench_support.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
+#include "highlighter/syn_lex_syn.h"
+#include "tests/highlighter/c_like_rules.h"
 
 namespace {
 
@@ -123,6 +128,69 @@ void BM_TypeLetterOnWideBraceLine(benchmark::State& State) { TypeLetterOnBraceLi
 BENCHMARK(BM_TypeLetterOnWideBraceLine)
     ->ArgNames({"lines", "collapsed", "folding", "longer"})
     ->Args({100000, 0, 1, 3000})->Args({100000, 0, 0, 3000})
+    ->Unit(benchmark::kMicrosecond);
+
+// A shown editor of 1000 by 800 pixels with the C-like scheme.
+struct TShownHighlightedEditor {
+    TShownHighlightedEditor(int Lines, bool Folding)
+    {
+        BuildCLikeRules(syn);
+        syn.PrepareRules();
+        host = ShownHeadlessHost(1000, 800);
+        memo = new TSynMemo(host.get());
+        memo->SetBounds(0, 0, 1000, 800);
+        memo->SetParent(host.get());
+        memo->HandleNeeded();
+        memo->SetHighlighter(&syn);
+        UseBraceFoldRegions(memo->CodeFolding());
+        memo->CodeFolding()->SetEnabled(Folding);
+        memo->SetText(CLikeText(Lines));
+        memo->Update();
+    }
+    ~TShownHighlightedEditor()
+    {
+        memo->SetHighlighter(nullptr);
+        host.reset();
+    }
+
+    TSynLexSyn syn{nullptr};
+    std::unique_ptr<TBenchHost> host;
+    TSynMemo* memo = nullptr;
+};
+
+// What is typed and taken back again, character by character, after the
+// indentation of a function's second line ("    if (ready) {"): a brace
+// that opens or closes a block, moving every block below; a comment mark
+// that hides the tokens to the next one, or one that closes nothing; a
+// letter. Arguments: what, 0 at line 2 with the view at the top or 1 in the
+// middle with the view there, folding on. Each iteration is that many
+// keystrokes and as many Backspaces.
+void BM_TypeInShownHighlighted(benchmark::State& State)
+{
+    static const char* const typed[] = {"{", "}", "/*", "*/", "x"};
+    const char* text = typed[State.range(0)];
+    TShownHighlightedEditor editor(100000, State.range(2) != 0);
+    TSynMemo* memo = editor.memo;
+    const int line = State.range(1) == 0 ? 2 : memo->Lines()->Count() / 2 / 10 * 10 + 2;
+    if (State.range(1) != 0) {
+        memo->SetTopLine(line - 10);
+        memo->Update();
+    }
+    const AnsiString keys(text);
+    for (auto _ : State) {
+        memo->SetCaretXY(BufferCoord(5, line));
+        for (const char key : keys)
+            memo->CommandProcessor(ecChar, key, nullptr);
+        for (size_t i = 0; i < keys.size(); ++i)
+            memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+    }
+    State.SetLabel(std::string("'") + text + (State.range(1) == 0 ? "' at the top" : "' in the middle") +
+                   (State.range(2) != 0 ? ", folding on" : ", folding off"));
+    State.counters["keystrokes"] = static_cast<double>(2 * keys.size());
+}
+BENCHMARK(BM_TypeInShownHighlighted)
+    ->ArgNames({"what", "middle", "folding"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {1, 0}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
