@@ -109,16 +109,6 @@ void TCustomSynText::LeaveUnscannedFrom(int Index)
     idleScanTimer_->SetEnabled(true);
 }
 
-void TCustomSynText::IdleScanTimerHandler(TObject*)
-{
-    // A share of a few milliseconds, so that input waits no longer.
-    constexpr int Share = 20000;
-    if (highlighter_ && unscannedFrom_ < lines_->Count())
-        LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
-    if (!highlighter_ || unscannedFrom_ >= lines_->Count())
-        idleScanTimer_->SetEnabled(false);
-}
-
 intptr_t TCustomSynText::LineRange(int Index)
 {
     if (highlighter_ && Index >= unscannedFrom_ && Index < lines_->Count()) {
@@ -166,6 +156,8 @@ void TCustomSynText::FollowFoldEdits(int Line, int Count)
         return;
     foldEdits_.First = FollowLine(foldEdits_.First, Line, Count);
     foldEdits_.Last = FollowLine(foldEdits_.Last, Line, Count);
+    foldsPendingFrom_ = FollowLine(foldsPendingFrom_, Line, Count);
+    foldsOpenFrom_ = FollowLine(foldsOpenFrom_, Line, Count);
 }
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
@@ -242,7 +234,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     if (static_cast<int>(guideIndentsBeforePut_.size()) == Count)
         for (int i = 0; i < Count; ++i)
             if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
-                if (const TSynTextFoldRange* range = GetFoldRangeStartingAt(Index + i + 1))
+                if (const TSynTextFoldRange* range = ScannedFoldRangeStartingAt(Index + i + 1))
                     last = std::max(last, range->ToLine - 1);
     guideIndentsBeforePut_.clear();
     InvalidateLines(Index + 1, last + 1);

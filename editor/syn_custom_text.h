@@ -236,8 +236,16 @@ public:
     void SetInternalDisplayXY(const TDisplayCoord& Value);
 
     // --- Code folding ---
-    TSynTextAllFoldRanges* AllFoldRanges() const { return allFoldRanges_.get(); }
+    // An edit finds the ranges again down to the lines in view (and the
+    // caret's line); the scan goes on in idle time, or at once for whatever
+    // asks about the ranges below. The getters below answer as the whole
+    // scan would, scanning as far as their answer needs.
+    // Every range, the scan finished first.
+    TSynTextAllFoldRanges* AllFoldRanges() const;
+    // Whether the scan of an edit has lines left for idle time.
+    bool FoldScanPending() const { return foldsPendingFrom_ != INT_MAX; }
     void RebuildFoldRanges();
+    // Finds the ranges again after edits, down to the lines in view.
     void RescanFoldRanges();
     void Collapse(TSynTextFoldRange* FoldRange);
     void Uncollapse(TSynTextFoldRange* FoldRange);
@@ -670,7 +678,31 @@ protected:
     // settles; false when it could not, leaving the ranges to a scan of the
     // whole text (only the collapsed ones, which it never touches, are fit
     // to keep then).
-    bool ResumeFoldScan(int FirstEdited, int LastEdited);
+    // Unless it settles first, the scan ends at the start of line StopBy or
+    // when OutOfTime answers true.
+    bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
+    // Finds the ranges again after the edits since the last scan, ending at
+    // the start of line StopBy or when OutOfTime answers true, unless the
+    // ranges below are those of the text already.
+    void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
+    // Where an edit's scan may end: below the lines in view and the caret's.
+    int FoldScanLimit() const;
+    // The scan goes on until the ranges that start on lines up to Line are
+    // known, and with Ends where they end too. The ranges are only late,
+    // never different, so readers that change nothing may ask.
+    void ReachFoldScan(int Line, bool Ends) const;
+    // The scan goes on to the end of the text.
+    void FinishFoldScan() const;
+    // The same, answering Range or the range found in its place (null when
+    // none was).
+    TSynTextFoldRange* FinishFoldScanKeeping(TSynTextFoldRange* Range);
+    // The ranges holding the caret's line, and the range starting on Line,
+    // as far as they are scanned.
+    int ScannedCaretFoldLevel() const;
+    TSynTextFoldRange* ScannedFoldRangeStartingAt(int Line) const;
+    TSynTextFoldRange* ScannedFoldRangeEndingAt(int Line) const;
+    // A slice of the scan in idle time.
+    void ScanFoldsIdle();
 
     // --- State, in the order of the frame ---
     int pendingFoldChanges_ = 0;
@@ -768,7 +800,9 @@ protected:
     // Word wrap: held exactly while lines are wrapped.
     std::unique_ptr<ISynTextBufferPlugin> wordWrapPlugin_;
 
-    // Code folding.
+    // Code folding. The plug-in moves the ranges as they stand with the
+    // lines, whether or not they are all scanned.
+    friend class TSynTextCodeFoldingPlugin;
     std::unique_ptr<TSynTextAllFoldRanges> allFoldRanges_;
     TSynTextFoldRange* caretFoldRange_ = nullptr;  // the range whose token the caret touches
     // The lines whose indent guides were last drawn in the active look, first
@@ -819,6 +853,13 @@ protected:
         int Last = 0;
     };
     TFoldEdits foldEdits_;
+    // The scan of the last edit ended early at the start of this line (from
+    // 1, as numbered now): the ranges from there on are still those of the
+    // text before (INT_MAX: none are), and foldEdits_ reaches to the end.
+    // The ranges open there start on foldsOpenFrom_ and below; their ends
+    // are not known yet.
+    int foldsPendingFrom_ = INT_MAX;
+    int foldsOpenFrom_ = INT_MAX;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 

@@ -2,6 +2,7 @@
 // into collapsed blocks: a collapsed range is expanded before an edit
 // reaches its first line or its hidden block, so no hidden line is lost.
 #include <algorithm>
+#include <climits>
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
@@ -36,6 +37,9 @@ struct TFoldLinesScope {
 
 void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
 {
+    // Collapsing and expanding move the ranges around and inside, which a
+    // scan ended early has not found yet.
+    FinishFoldScan();
     TSynPaintLockScope paintLock(this);
     TBufferCoord begin;
     TBufferCoord end;
@@ -114,9 +118,30 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     }
 }
 
+TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Range)
+{
+    if (foldsPendingFrom_ == INT_MAX)
+        return Range;
+    // A scan that cannot go on from where it ended finds every range anew.
+    const int from = Range->FromLine;
+    const TFoldRegionItem* region = Range->FoldRegion;
+    const int level = Range->FoldRangeLevel;
+    FinishFoldScan();
+    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+        if (!range->ParentCollapsed && range->FromLine == from && range->FoldRegion == region &&
+            range->FoldRangeLevel == level)
+            return range;
+    }
+    return nullptr;
+}
+
 void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 {
     if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+        return;
+    FoldRange = FinishFoldScanKeeping(FoldRange);
+    if (!FoldRange)
         return;
     MoveFoldLines([&] {
         const int head = FoldRange->FromLine;
@@ -127,6 +152,9 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
 {
     if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+        return;
+    FoldRange = FinishFoldScanKeeping(FoldRange);
+    if (!FoldRange)
         return;
     MoveFoldLines([&] {
         const int head = FoldRange->FromLine;

@@ -16,6 +16,7 @@
 #include "editor/view/syn_gutter.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "platform/base/code_page.h"
+#include "platform/ui/kernel/timer.h"
 
 namespace {
 
@@ -310,10 +311,11 @@ void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(i
     scanner.AttributeAt = nullptr;
 }
 
-bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
+bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
+                                    const std::function<bool()>& OutOfTime)
 {
     TSynFoldScanner& scanner = FoldScanner();
-    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited);
+    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime);
     if (!resume.Start())
         return false;
     const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
@@ -342,6 +344,15 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited)
     if (!scanned || cutShort)
         return false;
     const int lastChanged = resume.Splice();
+    if (resume.EndedEarly()) {
+        // Every line below may read otherwise now: the next scan goes on
+        // from here to the end of the text.
+        foldsPendingFrom_ = resume.EarlyEnd();
+        foldsOpenFrom_ = resume.OpenAtEarlyEnd();
+        NoteFoldEdit(foldsPendingFrom_, INT_MAX);
+        if (HandleAllocated())
+            idleScanTimer_->SetEnabled(true);
+    }
     InvalidateGutter();
     if (codeFolding_->IndentGuides())
         InvalidateLines(std::max(resume.FirstLine() - 1, 1), lastChanged);
@@ -359,6 +370,8 @@ void TCustomSynText::ClearFoldRanges()
     bufferShifts_.clear();
     foldShifts_.clear();
     foldEdits_ = {};
+    foldsPendingFrom_ = INT_MAX;
+    foldsOpenFrom_ = INT_MAX;
     foldRangesAstray_ = false;
 }
 
@@ -395,7 +408,7 @@ std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
 
 }  // namespace
 
-void TCustomSynText::RescanFoldRanges()
+void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime)
 {
     ScanPendingRanges();  // the painted-token check reads the line states
     const bool astray = foldRangesAstray_ || bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts;
@@ -405,6 +418,8 @@ void TCustomSynText::RescanFoldRanges()
     bufferShifts_.clear();
     foldShifts_.clear();
     foldEdits_ = {};
+    foldsPendingFrom_ = INT_MAX;
+    foldsOpenFrom_ = INT_MAX;
     foldRangesAstray_ = false;
     if (!codeFolding_->Enabled())
         return;
@@ -416,7 +431,7 @@ void TCustomSynText::RescanFoldRanges()
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
     if (!astray && sameScanner && all.ScanResumable() &&
-        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last)))
+        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime)))
         return;
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
@@ -478,12 +493,24 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->StartingAt(Line);
+    ReachFoldScan(Line, false);
+    return ScannedFoldRangeStartingAt(Line);
+}
+
+TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
+{
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && r.FromLine == Line;
     });
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
+{
+    ReachFoldScan(Line, true);
+    return ScannedFoldRangeEndingAt(Line);
+}
+
+TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
     // A collapsed range ends nowhere in view.
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
@@ -493,6 +520,8 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLine) const
 {
+    // A range that never closes is one line long: no mark.
+    ReachFoldScan(Line, true);
     TSynTextFoldRange* first = nullptr;
     int number = 0;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
@@ -519,6 +548,7 @@ bool TCustomSynText::IsFoldEnd(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsFoldEnd(Line);
+    ReachFoldScan(Line, true);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && !r.ParentCollapsed && r.FromLine != r.ToLine && r.ToLine == Line;
     }) != nullptr;
@@ -528,6 +558,7 @@ bool TCustomSynText::IsInsideFold(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsInsideFold(Line);
+    ReachFoldScan(Line, true);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && !r.ParentCollapsed && r.FromLine < Line && Line < r.ToLine;
     }) != nullptr;
@@ -544,6 +575,12 @@ int TCustomSynText::CaretFoldLevel() const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
         return map->CaretLevel();
+    ReachFoldScan(caretY_, true);
+    return ScannedCaretFoldLevel();
+}
+
+int TCustomSynText::ScannedCaretFoldLevel() const
+{
     int level = 0;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
@@ -570,7 +607,7 @@ void TCustomSynText::FollowActiveGuides()
     std::pair<int, int> lines{1, 0};
     if (codeFolding_->IndentGuides()) {
         // As painting takes it: without folding no guide is the caret's.
-        const int level = codeFolding_->Enabled() ? CaretFoldLevel() : 0;
+        const int level = codeFolding_->Enabled() ? ScannedCaretFoldLevel() : 0;
         for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
             const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
             if (range->Collapsed || range->ParentCollapsed || !IsActiveGuide(*range, level))
@@ -595,6 +632,7 @@ std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line)
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->Around(Line);
+    ReachFoldScan(Line, true);
     std::vector<const TSynTextFoldRange*> result;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
@@ -663,11 +701,14 @@ void TCustomSynText::UpdateCaretFoldRange()
         }
         return false;
     };
+    // The caret's block as far as it is scanned: its first line is, and
+    // painting reads no further than the lines in view.
+    ReachFoldScan(caretY_, false);
     VisitRegions(regions, [&](TFoldRegionItem* Region) {
         if (touches(Region->Open()))
-            found = GetFoldRangeStartingAt(caretY_);
+            found = ScannedFoldRangeStartingAt(caretY_);
         else if (touches(Region->Close()))
-            found = GetFoldRangeEndingAt(caretY_);
+            found = ScannedFoldRangeEndingAt(caretY_);
         return found != nullptr;
     });
     if (found == caretFoldRange_)
@@ -725,5 +766,8 @@ bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) 
 
 std::unique_ptr<TSynTextStringList> TCustomSynText::GetExpandedLines() const
 {
+    // The copy expands the ranges in its tree, which a scan ended early
+    // left unfinished below.
+    FinishFoldScan();
     return allFoldRanges_->ExpandedCopy(lines_);
 }

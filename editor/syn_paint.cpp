@@ -39,9 +39,11 @@ void TCustomSynText::Paint()
     HideCaret();
     // The fold marks are drawn for every row in the window, whatever the clip.
     std::optional<TSynFoldLineMapScope> foldMap;
-    if (codeFolding_->Enabled() && lines_->Count() > 0)
-        foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)),
-                        RowToLine(std::max(lastRow, topLine_ + linesInWindow_)), caretY_);
+    if (codeFolding_->Enabled() && lines_->Count() > 0) {
+        const int lastLine = RowToLine(std::max(lastRow, topLine_ + linesInWindow_));
+        ReachFoldScan(lastLine, false);
+        foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)), lastLine, caretY_);
+    }
     if (clip.Left < gutterWidth_)
         PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
     if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)

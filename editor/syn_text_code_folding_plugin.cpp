@@ -8,12 +8,12 @@ void TSynTextCodeFoldingPlugin::AfterPaint(TCanvas*, const TRect&, int, int) {}
 void TSynTextCodeFoldingPlugin::LinesInserted(int FirstLine, int Count)
 {
     // The ranges go before the plug-ins while the editor is destroyed.
-    if (TSynTextAllFoldRanges* ranges = Owner()->AllFoldRanges())
+    if (TSynTextAllFoldRanges* ranges = Owner()->allFoldRanges_.get())
         ranges->LinesInserted(FirstLine, Count);
 }
 
 void TSynTextCodeFoldingPlugin::LinesDeleted(int FirstLine, int Count)
 {
-    if (TSynTextAllFoldRanges* ranges = Owner()->AllFoldRanges())
+    if (TSynTextAllFoldRanges* ranges = Owner()->allFoldRanges_.get())
         ranges->LinesDeleted(Owner()->Lines(), FirstLine, Count);
 }

@@ -11,10 +11,14 @@ namespace {
 // memory is fetched.
 constexpr size_t Lookahead = 8;
 
+// Lines between two looks at the clock.
+constexpr int ClockEvery = 64;
+
 }  // namespace
 
-TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited)
-    : ranges_(Ranges), lastEdited_(LastEdited)
+TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy,
+                               std::function<bool()> OutOfTime)
+    : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
     // The scan starts at the start of a line it once passed at rest.
     first_ = std::max(FirstEdited, 1);
@@ -80,6 +84,13 @@ TSynFoldResume::~TSynFoldResume() = default;
 
 bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
 {
+    // A line whose start a look-ahead passed cannot start the next scan.
+    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line)) {
+        early_ = true;
+        stopLine_ = Line;
+        stopOpen_ = Open;
+        return true;
+    }
     if (Line <= lastEdited_)
         return false;
     // The old state at Line: the ranges opened above it that were still
@@ -129,8 +140,18 @@ void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int
 int TSynFoldResume::Splice()
 {
     auto& all = ranges_.all_;
-    const bool stopped = stopLine_ > 0;
-    const size_t end = stopped ? nextOld_ : all.size();
+    const bool stopped = stopLine_ > 0 && !early_;
+    size_t end = stopped ? nextOld_ : all.size();
+    if (early_) {
+        // The old ranges from where the scan ended stay until a scan from
+        // there replaces them; no range collapsed at or below the scan's
+        // first line starts above that line.
+        end = std::max(firstIndex_, nextOld_);
+        while (end < all.size() && all[end]->FromLine < stopLine_)
+            ++end;
+        for (TSynTextFoldRange* open : stopOpen_)
+            open->ToLine = std::max(open->FromLine, stopLine_ - 1);
+    }
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
         // before, and keep their sub-ranges from there on.
@@ -190,6 +211,7 @@ int TSynFoldResume::Splice()
             ranges_.AddBusyLines(span.First, span.Last);
     for (const auto& span : found_.busy_)
         ranges_.AddBusyLines(span.First, span.Last);
+    // The old busy lines below an early end are lines of the old text.
     if (stopped)
         for (const auto& span : busy)
             if (span.First >= stopLine_)

@@ -1,10 +1,13 @@
 // Finding the fold ranges again after an edit without a scan of the whole
 // text: the scan starts at a line above the edited lines, where the ranges
 // tell which were open, and ends at the first line below them where its
-// state is again the one the ranges tell of; what lies beyond stays.
+// state is again the one the ranges tell of; what lies beyond stays. Or it
+// ends early, at a line given or when its time is up, leaving the rest for
+// a later scan from there.
 #pragma once
 
 #include <climits>
+#include <functional>
 #include <vector>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -14,8 +17,12 @@ class TSynFoldResume final : public TFoldScanStop {
 public:
     // Ranges must be resumable (ScanResumable); lines FirstEdited ..
     // LastEdited (from 1; LastEdited may be INT_MAX) hold every change of
-    // text or highlighting since they were scanned.
-    TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited);
+    // text or highlighting since they were scanned. Unless it settles
+    // first, the scan ends at the start of line StopBy or, asked every few
+    // lines, when OutOfTime answers true (never inside a skip region or a
+    // look-ahead).
+    TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy = INT_MAX,
+                   std::function<bool()> OutOfTime = nullptr);
     TSynFoldResume(const TSynFoldResume&) = delete;
     TSynFoldResume& operator=(const TSynFoldResume&) = delete;
     ~TSynFoldResume();
@@ -38,8 +45,19 @@ public:
 
     // After the scan: the ranges found replace the old ones from FirstLine
     // to where the scan stopped. Answers the last line whose ranges may
-    // have changed (INT_MAX when the scan reached the end of the text).
+    // have changed (INT_MAX when the scan reached the end of the text or
+    // ended early).
     int Splice();
+
+    // Whether the scan ended early, and then the line at whose start it
+    // did and the first line of the outermost range open there (INT_MAX
+    // when none is). After Splice, the ranges from that line on are those
+    // before the edit, moved with the lines: only a scan from there makes
+    // them true again. The ranges open there end, for now, on the line
+    // above it.
+    bool EndedEarly() const { return early_; }
+    int EarlyEnd() const { return stopLine_; }
+    int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->FromLine; }
 
 private:
     // A range as it stood before the scan.
@@ -58,6 +76,9 @@ private:
     int first_ = 1;
     int lastEdited_;
     int lastReadable_ = INT_MAX;
+    int stopBy_;
+    std::function<bool()> outOfTime_;
+    bool early_ = false;
     bool startable_ = true;
     size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
     std::vector<TSynTextFoldRange*> open_;

@@ -1,0 +1,82 @@
+// How far the fold scan has come: an edit scans down to the lines in view,
+// idle time scans on in slices, and whatever reads ranges further down has
+// the scan reach them first.
+#include <time.h>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_custom_text.h"
+#include "platform/ui/kernel/timer.h"
+
+namespace {
+
+// An idle slice scans for about this long, so that a key pressed meanwhile
+// waits no longer.
+constexpr long IdleSliceMicroseconds = 5000;
+
+long MonotonicMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000L + now.tv_nsec / 1000;
+}
+
+}  // namespace
+
+TSynTextAllFoldRanges* TCustomSynText::AllFoldRanges() const
+{
+    FinishFoldScan();
+    return allFoldRanges_.get();
+}
+
+void TCustomSynText::RescanFoldRanges() { ScanFoldsTo(FoldScanLimit()); }
+
+int TCustomSynText::FoldScanLimit() const
+{
+    // Two lines past the last line in view (LastShownLine counts from 0):
+    // a range open at the scan's end may still end on the line above it,
+    // never on a line in view.
+    return std::max(LastShownLine() + 3, caretY_ + 2);
+}
+
+void TCustomSynText::ReachFoldScan(int Line, bool Ends) const
+{
+    // Inside an update the ranges are those from before it, as the edits
+    // of the update have not been scanned either.
+    if (foldsPendingFrom_ == INT_MAX || paintLock_ != 0 || !codeFolding_->Enabled())
+        return;
+    auto* self = const_cast<TCustomSynText*>(this);
+    if (Ends && foldsOpenFrom_ <= Line)
+        self->ScanFoldsTo(INT_MAX);
+    else if (foldsPendingFrom_ <= Line + 1)
+        self->ScanFoldsTo(Line == INT_MAX ? INT_MAX : Line + 2);
+}
+
+void TCustomSynText::FinishFoldScan() const { ReachFoldScan(INT_MAX, true); }
+
+void TCustomSynText::ScanFoldsIdle()
+{
+    const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
+    ScanFoldsTo(INT_MAX, [until] { return MonotonicMicroseconds() >= until; });
+    // The rescan forgot the range the caret touches.
+    UpdateCaretFoldRange();
+}
+
+void TCustomSynText::IdleScanTimerHandler(TObject*)
+{
+    // The fold scan first: it reads the highlighter's states as far as it
+    // goes. Each slice is a share of a few milliseconds, so that input
+    // waits no longer.
+    constexpr int Share = 20000;
+    const bool foldsPending = foldsPendingFrom_ != INT_MAX && codeFolding_->Enabled();
+    if (foldsPending && paintLock_ == 0)
+        ScanFoldsIdle();
+    else if (highlighter_ && unscannedFrom_ < lines_->Count())
+        LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
+    const bool linesPending = highlighter_ && unscannedFrom_ < lines_->Count();
+    if (!linesPending && (foldsPendingFrom_ == INT_MAX || !codeFolding_->Enabled()))
+        idleScanTimer_->SetEnabled(false);
+}

@@ -1,0 +1,210 @@
+// Fold ranges in a shown editor after a brace typed near the top of a long
+// text: the keystroke finds them down to the lines in view, idle time finds
+// the rest, and whatever asks about lines further down first has them
+// found there, so that it answers as after a rebuild.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "platform/win/clock.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+#include "tests/editor/syn_fold_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
+
+namespace {
+
+constexpr int Functions = 300;
+
+// Ten-line functions with blocks three deep, braces in strings and
+// comments that fold nothing.
+AnsiString FunctionSource()
+{
+    static const char* const function[] = {
+        "void f() {",
+        "    if (ready) {",
+        "        s = \"} {\";  // { braces",
+        "        for (i = 0; i < n; ++i) {",
+        "            call(i); /* { */",
+        "        }",
+        "    } else {",
+        "        g();",
+        "    }",
+        "}",
+    };
+    AnsiString text;
+    for (int i = 0; i < Functions * 10; ++i)
+        text += AnsiString(function[i % 10]) + "\r\n";
+    return text;
+}
+
+void UseBraces(TSynMemo* Memo)
+{
+    TFoldRegions* regions = Memo->CodeFolding()->FoldRegions();
+    regions->Add(frtOneChar, false, false, false, "{", "}");
+    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions->SkipRegions()->Add("/*", "*/", "", srtCloseString);
+    Memo->CodeFolding()->SetHighlighterFoldRegions(false);
+    Memo->CodeFolding()->SetEnabled(true);
+}
+
+std::string Describe(const TSynTextFoldRange* Range)
+{
+    if (!Range)
+        return "none";
+    std::ostringstream out;
+    out << Range->FromLine << ".." << Range->ToLine << " level " << Range->FoldRangeLevel;
+    return out.str();
+}
+
+class TSynFoldIdleTest : public TEditorViewTest {
+protected:
+    void SetUp() override
+    {
+        TEditorViewTest::SetUp();
+        SetManualClock(true);
+        memo = AddMemo(0, 600, 300);
+        UseBraces(memo);
+        // The same text scanned whole, never typed into.
+        twin = AddMemo(600, 100, 300);
+        UseBraces(twin);
+    }
+    void TearDown() override
+    {
+        SetManualClock(false);
+        TEditorViewTest::TearDown();
+    }
+
+    // The text with Typed put in after the indentation of line 2, typed
+    // through the message loop, and the twin holding the same text.
+    void TypeNearTheTop(const AnsiString& Typed)
+    {
+        memo->SetText(FunctionSource());
+        memo->SetTopLine(1);
+        memo->SetCaretXY(BufferCoord(5, 2));
+        memo->SetFocus();
+        Pump();
+        InjectText(Typed);
+        Pump();
+        twin->SetText(memo->Lines()->Text());
+        twin->RebuildFoldRanges();
+    }
+
+    // Idle time until the scan is done; answers the number of slices.
+    int Idle()
+    {
+        int slices = 0;
+        while (memo->FoldScanPending() && slices < 10000) {
+            AdvanceClock(20);
+            Pump();
+            ++slices;
+        }
+        return slices;
+    }
+
+    TSynMemo* memo = nullptr;
+    TSynMemo* twin = nullptr;
+};
+
+TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
+{
+    TypeNearTheTop("{");
+    ASSERT_TRUE(memo->FoldScanPending()) << "the brace moves every block below: the rest waits";
+    // The blocks starting in view are there without the rest of the scan.
+    const int shown = memo->LinesInWindow() + 1;
+    for (int line = 1; line <= shown; ++line) {
+        const TSynTextFoldRange* found = memo->GetFoldRangeStartingAt(line);
+        const TSynTextFoldRange* rebuilt = twin->GetFoldRangeStartingAt(line);
+        ASSERT_EQ(found == nullptr, rebuilt == nullptr) << line;
+        if (found) {
+            EXPECT_EQ(found->FoldRangeLevel, rebuilt->FoldRangeLevel) << line;
+            EXPECT_EQ(found->Indent, rebuilt->Indent) << line;
+        }
+    }
+    EXPECT_TRUE(memo->FoldScanPending()) << "asking about the lines in view scans no further";
+    EXPECT_GE(Idle(), 1);
+    EXPECT_FALSE(memo->FoldScanPending());
+    EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+
+    // Taken back, the ranges are those of the text as it was.
+    InjectKeyStroke(VK_BACK);
+    Pump();
+    Idle();
+    twin->SetText(memo->Lines()->Text());
+    twin->RebuildFoldRanges();
+    EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+}
+
+// Each reader is asked right after the keystroke, before any idle time.
+TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
+{
+    const int last = Functions * 10;
+    const int far = last - 7;  // "    } else {" of the last function
+    const std::vector<std::pair<std::string, std::function<std::string(TSynMemo*)>>> readers = {
+        // The first function's block now closes nowhere: it is one line
+        // long and has no mark, which only the end of the text tells.
+        {"range at line 1", [](TSynMemo* M) { return Describe(M->GetFoldRangeAtLine(1)); }},
+        {"range at a far line",
+         [far](TSynMemo* M) {
+             int number = 0;
+             const std::string found = Describe(M->GetFoldRangeAtLine(far, &number));
+             return found + " of " + std::to_string(number);
+         }},
+        {"range starting far", [far](TSynMemo* M) { return Describe(M->GetFoldRangeStartingAt(far)); }},
+        {"range ending far", [far](TSynMemo* M) { return Describe(M->GetFoldRangeEndingAt(far)); }},
+        {"fold end far", [far](TSynMemo* M) { return std::to_string(M->IsFoldEnd(far)); }},
+        {"inside a fold far", [far](TSynMemo* M) { return std::to_string(M->IsInsideFold(far)); }},
+        {"inside a fold at line 5", [](TSynMemo* M) { return std::to_string(M->IsInsideFold(5)); }},
+        {"ranges around a far line",
+         [far](TSynMemo* M) {
+             std::string found;
+             for (const TSynTextFoldRange* range : M->FoldRangesAround(far + 1))
+                 found += Describe(range) + "; ";
+             return found;
+         }},
+        {"caret's level", [](TSynMemo* M) { return std::to_string(M->CaretFoldLevel()); }},
+        {"collapsing the block at line 2",
+         [](TSynMemo* M) {
+             M->Collapse(M->GetFoldRangeStartingAt(2));
+             return std::to_string(M->Lines()->Count()) + " lines shown, " +
+                    DescribeFoldTree(*M->AllFoldRanges());
+         }},
+        {"collapsing a far block",
+         [far](TSynMemo* M) {
+             M->Collapse(M->GetFoldRangeStartingAt(far));
+             return std::to_string(M->Lines()->Count()) + " lines shown, " +
+                    DescribeFoldTree(*M->AllFoldRanges());
+         }},
+        {"every range", [](TSynMemo* M) { return DescribeFoldTree(*M->AllFoldRanges()); }},
+    };
+    for (const auto& [what, read] : readers) {
+        TypeNearTheTop("{");
+        ASSERT_TRUE(memo->FoldScanPending()) << what;
+        twin->SetCaretXY(memo->CaretXY());
+        EXPECT_EQ(read(memo), read(twin)) << what;
+    }
+}
+
+// A collapse reads the text it hides, and expanding gives it back: the
+// collapse waits for the scan to find where the block ends.
+TEST_F(TSynFoldIdleTest, ACollapseRightAfterTypingHidesTheBlockARebuildFinds)
+{
+    TypeNearTheTop("}");
+    const AnsiString text = memo->Lines()->Text();
+    TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(1);
+    ASSERT_NE(block, nullptr);
+    memo->Collapse(block);
+    twin->Collapse(twin->GetFoldRangeStartingAt(1));
+    EXPECT_EQ(memo->Lines()->Text(), twin->Lines()->Text());
+    memo->UncollapseAll();
+    EXPECT_EQ(memo->Lines()->Text(), text);
+}
+
+}  // namespace
