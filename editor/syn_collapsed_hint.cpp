@@ -55,7 +55,9 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
         return;
     const int row = PointToNearestCell(X, Y).Row;
     const int line = RowToLine(row);
-    TSynTextFoldRange* range = GetFoldRangeStartingAt(line);
+    // A collapsed range is never rescanned: the line's own scan tells it.
+    ReachFoldScan(line, false);
+    TSynTextFoldRange* range = ScannedFoldRangeStartingAt(line);
     bool overBox = false;
     if (range && range->Collapsed) {
         TRect box = GetCollapseMarkRect(range, row);

@@ -320,9 +320,11 @@ bool TCustomSynText::FoldKeyAllowed(WORD Key)
         }
         return false;
     }
+    // Which ranges start there is all a key asks, not where they end.
     auto rangeAt = [this](int Line) {
         TSynTextFoldRange* collapsed = CollapsedRangeAt(Line);
-        return collapsed ? collapsed : GetFoldRangeStartingAt(Line);
+        ReachFoldScan(Line, false);
+        return collapsed ? collapsed : ScannedFoldRangeStartingAt(Line);
     };
     // Expands the collapsed range on Line; answers how many lines came back.
     auto expand = [this](int Line) {

@@ -46,13 +46,20 @@ void TCustomSynText::ReachFoldScan(int Line, bool Ends) const
 {
     // Inside an update the ranges are those from before it, as the edits
     // of the update have not been scanned either.
-    if (foldsPendingFrom_ == INT_MAX || paintLock_ != 0 || !codeFolding_->Enabled())
+    if (paintLock_ != 0 || !codeFolding_->Enabled())
         return;
     auto* self = const_cast<TCustomSynText*>(this);
-    if (Ends && foldsOpenFrom_ <= Line)
-        self->ScanFoldsTo(INT_MAX);
-    else if (foldsPendingFrom_ <= Line + 1)
-        self->ScanFoldsTo(Line == INT_MAX ? INT_MAX : Line + 2);
+    // A range open where the scan ends may end anywhere below, or never;
+    // one may be open there only after the scan reached Line.
+    while (foldsPendingFrom_ != INT_MAX) {
+        if (Ends && foldsOpenFrom_ <= Line) {
+            self->ScanFoldsTo(INT_MAX);
+        } else if (foldsPendingFrom_ <= Line + 1) {
+            self->ScanFoldsTo(Line == INT_MAX ? INT_MAX : Line + 2);
+        } else {
+            return;
+        }
+    }
 }
 
 void TCustomSynText::FinishFoldScan() const { ReachFoldScan(INT_MAX, true); }

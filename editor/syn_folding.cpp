@@ -493,7 +493,7 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->StartingAt(Line);
-    ReachFoldScan(Line, false);
+    ReachFoldScan(Line, true);
     return ScannedFoldRangeStartingAt(Line);
 }
 

@@ -3,9 +3,10 @@
 // folding, wrapping and undo on C-like text with double-byte characters.
 // After every step the editor must still agree with itself: the caret and
 // the block on character boundaries inside the text, the rows of the wrap
-// those of a fresh wrap, the fold ranges those of a fresh rebuild, the text
-// unchanged by folding, and undoing everything gives back the text the
-// session started from.
+// those of a fresh wrap, the fold ranges those of a fresh rebuild (also
+// when readers asked before the scan's idle time), the text unchanged by
+// folding, and undoing everything gives back the text the session started
+// from.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,11 +35,17 @@
 
 namespace {
 
-// The wrap plug-in the editor holds, which tests cannot otherwise reach.
+// The wrap plug-in the editor holds, which tests cannot otherwise reach,
+// and the idle time of an editor that is not shown.
 class TSessionMemo : public TSynMemo {
 public:
     using TSynMemo::TSynMemo;
     const ISynTextBufferPlugin* WrapPlugin() const { return wordWrapPlugin_.get(); }
+    void IdleUntilFoldsScanned()
+    {
+        for (int slice = 0; FoldScanPending() && slice < 100000; ++slice)
+            ScanFoldsIdle();
+    }
 };
 
 // Wraps the editor's lines afresh, as switching wrapping on would.
@@ -176,6 +183,7 @@ protected:
     void UndoAndRedoEverything(const AnsiString& Start);
 
     void CheckFoldsMatchRebuild();
+    void CheckAnswersBeforeIdle(TRandom& R, std::ostringstream& Log);
     // Brings the text back into the band of sizes when it left it.
     bool KeepSize(TRandom& R, std::ostringstream& Log);
 
@@ -329,6 +337,47 @@ void TSynTextSessionTest::CheckFoldsMatchRebuild()
     reference->SetText(memo->Text());
     reference->RebuildFoldRanges();
     ASSERT_EQ(DescribeFoldTree(*expanded), DescribeFoldTree(*reference->AllFoldRanges())) << "fold ranges of a rebuild";
+}
+
+// Asked while the scan of the last edit waits for idle time (the editor is
+// not shown, so every edit leaves the lines below the caret's to it), a
+// reader of the ranges answers what it answers once the scan is done.
+void TSynTextSessionTest::CheckAnswersBeforeIdle(TRandom& R, std::ostringstream& Log)
+{
+    if (!memo->FoldScanPending() || memo->Lines()->Count() == 0)
+        return;
+    const int line = R.Between(1, memo->Lines()->Count());
+    const int reader = R.Below(7);
+    Log << " (reader " << reader << " at line " << line << " before idle)";
+    auto read = [&]() -> std::string {
+        switch (reader) {
+        case 0:
+            return DescribeFoldRange(memo->GetFoldRangeStartingAt(line));
+        case 1:
+            return DescribeFoldRange(memo->GetFoldRangeEndingAt(line));
+        case 2: {
+            int number = 0;
+            const std::string found = DescribeFoldRange(memo->GetFoldRangeAtLine(line, &number));
+            return found + " of " + std::to_string(number);
+        }
+        case 3:
+            return std::to_string(memo->IsFoldEnd(line)) + std::to_string(memo->IsInsideFold(line));
+        case 4: {
+            std::string around;
+            for (const TSynTextFoldRange* range : memo->FoldRangesAround(line))
+                around += DescribeFoldRange(range) + "; ";
+            return around;
+        }
+        case 5:
+            return std::to_string(memo->CaretFoldLevel());
+        default:
+            return memo->GetExpandedLines()->Text();
+        }
+    };
+    const std::string before = read();
+    memo->IdleUntilFoldsScanned();
+    ASSERT_FALSE(memo->FoldScanPending());
+    ASSERT_EQ(before, read()) << "answered before idle";
 }
 
 bool TSynTextSessionTest::KeepSize(TRandom& R, std::ostringstream& Log)
@@ -561,6 +610,10 @@ TEST_P(TSynTextSessionTest, RandomSessionsKeepTheEditorConsistent)
     for (int step = 1; step <= 300; ++step) {
         log << "\n" << step << ": ";
         ASSERT_NO_FATAL_FAILURE(Step(random, log)) << log.str();
+        ASSERT_NO_FATAL_FAILURE(CheckAnswersBeforeIdle(random, log)) << log.str();
+        // Idle time, or else the readers below, finish the scan.
+        if (random.Chance(50))
+            memo->IdleUntilFoldsScanned();
         ASSERT_NO_FATAL_FAILURE(CheckPlaces("step")) << log.str();
         ASSERT_NO_FATAL_FAILURE(CheckFolds()) << log.str();
         ASSERT_NO_FATAL_FAILURE(CheckFoldsMatchRebuild()) << log.str();

@@ -4,8 +4,8 @@
 // found there, so that it answers as after a rebuild.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,15 +16,16 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/editor/syn_fold_test_support.h"
-#include "tests/editor/syn_view_test_support.h"
+#include "tests/editor/syn_paint_test_support.h"
 
 namespace {
 
 constexpr int Functions = 300;
 
 // Ten-line functions with blocks three deep, braces in strings and
-// comments that fold nothing.
-AnsiString FunctionSource()
+// comments that fold nothing; with LastBrace, a last line closes one more
+// block.
+AnsiString FunctionSource(bool LastBrace)
 {
     static const char* const function[] = {
         "void f() {",
@@ -41,7 +42,7 @@ AnsiString FunctionSource()
     AnsiString text;
     for (int i = 0; i < Functions * 10; ++i)
         text += AnsiString(function[i % 10]) + "\r\n";
-    return text;
+    return LastBrace ? text + "}" : text;
 }
 
 void UseBraces(TSynMemo* Memo)
@@ -55,38 +56,30 @@ void UseBraces(TSynMemo* Memo)
     Memo->CodeFolding()->SetEnabled(true);
 }
 
-std::string Describe(const TSynTextFoldRange* Range)
-{
-    if (!Range)
-        return "none";
-    std::ostringstream out;
-    out << Range->FromLine << ".." << Range->ToLine << " level " << Range->FoldRangeLevel;
-    return out.str();
-}
-
-class TSynFoldIdleTest : public TEditorViewTest {
+class TSynFoldIdleTest : public TSynPaintTest {
 protected:
     void SetUp() override
     {
-        TEditorViewTest::SetUp();
+        TSynPaintTest::SetUp();
         SetManualClock(true);
-        memo = AddMemo(0, 600, 300);
+        memo = AddPaintMemo(300, 200);
         UseBraces(memo);
         // The same text scanned whole, never typed into.
-        twin = AddMemo(600, 100, 300);
+        twin = AddPaintMemo(300, 200);
+        twin->SetLeft(350);
         UseBraces(twin);
     }
     void TearDown() override
     {
         SetManualClock(false);
-        TEditorViewTest::TearDown();
+        TSynPaintTest::TearDown();
     }
 
     // The text with Typed put in after the indentation of line 2, typed
     // through the message loop, and the twin holding the same text.
-    void TypeNearTheTop(const AnsiString& Typed)
+    void TypeNearTheTop(const AnsiString& Typed, bool LastBrace = true)
     {
-        memo->SetText(FunctionSource());
+        memo->SetText(FunctionSource(LastBrace));
         memo->SetTopLine(1);
         memo->SetCaretXY(BufferCoord(5, 2));
         memo->SetFocus();
@@ -95,6 +88,8 @@ protected:
         Pump();
         twin->SetText(memo->Lines()->Text());
         twin->RebuildFoldRanges();
+        twin->SetCaretXY(memo->CaretXY());
+        twin->SetTopLine(memo->TopLine());
     }
 
     // Idle time until the scan is done; answers the number of slices.
@@ -117,18 +112,17 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
 {
     TypeNearTheTop("{");
     ASSERT_TRUE(memo->FoldScanPending()) << "the brace moves every block below: the rest waits";
-    // The blocks starting in view are there without the rest of the scan.
-    const int shown = memo->LinesInWindow() + 1;
-    for (int line = 1; line <= shown; ++line) {
-        const TSynTextFoldRange* found = memo->GetFoldRangeStartingAt(line);
-        const TSynTextFoldRange* rebuilt = twin->GetFoldRangeStartingAt(line);
-        ASSERT_EQ(found == nullptr, rebuilt == nullptr) << line;
-        if (found) {
-            EXPECT_EQ(found->FoldRangeLevel, rebuilt->FoldRangeLevel) << line;
-            EXPECT_EQ(found->Indent, rebuilt->Indent) << line;
-        }
-    }
-    EXPECT_TRUE(memo->FoldScanPending()) << "asking about the lines in view scans no further";
+    // The lines in view show the blocks a rebuild finds (the brace that
+    // closes the first function's block is the text's last), and painting
+    // them scans no further.
+    const TRasterImage typed = Picture(memo);
+    EXPECT_TRUE(memo->FoldScanPending());
+    twin->SetFocus();  // the caret as the typed editor shows it
+    Pump();
+    const TRasterImage rebuilt = Picture(twin);
+    ASSERT_EQ(typed.Width, rebuilt.Width);
+    for (int y = 0; y < typed.Height; ++y)
+        ASSERT_TRUE(std::equal(typed.Row(y), typed.Row(y) + typed.Width, rebuilt.Row(y))) << "pixel row " << y;
     EXPECT_GE(Idle(), 1);
     EXPECT_FALSE(memo->FoldScanPending());
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
@@ -145,20 +139,21 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
 // Each reader is asked right after the keystroke, before any idle time.
 TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
 {
-    const int last = Functions * 10;
-    const int far = last - 7;  // "    } else {" of the last function
+    const int far = Functions * 10 - 7;  // "    } else {" of the last function
     const std::vector<std::pair<std::string, std::function<std::string(TSynMemo*)>>> readers = {
-        // The first function's block now closes nowhere: it is one line
-        // long and has no mark, which only the end of the text tells.
-        {"range at line 1", [](TSynMemo* M) { return Describe(M->GetFoldRangeAtLine(1)); }},
+        // The first function's block now closes on the text's last line,
+        // or nowhere, and is then one line long without a mark: only the
+        // end of the text tells.
+        {"range at line 1", [](TSynMemo* M) { return DescribeFoldRange(M->GetFoldRangeAtLine(1)); }},
         {"range at a far line",
          [far](TSynMemo* M) {
              int number = 0;
-             const std::string found = Describe(M->GetFoldRangeAtLine(far, &number));
+             const std::string found = DescribeFoldRange(M->GetFoldRangeAtLine(far, &number));
              return found + " of " + std::to_string(number);
          }},
-        {"range starting far", [far](TSynMemo* M) { return Describe(M->GetFoldRangeStartingAt(far)); }},
-        {"range ending far", [far](TSynMemo* M) { return Describe(M->GetFoldRangeEndingAt(far)); }},
+        {"range starting at line 2", [](TSynMemo* M) { return DescribeFoldRange(M->GetFoldRangeStartingAt(2)); }},
+        {"range starting far", [far](TSynMemo* M) { return DescribeFoldRange(M->GetFoldRangeStartingAt(far)); }},
+        {"range ending far", [far](TSynMemo* M) { return DescribeFoldRange(M->GetFoldRangeEndingAt(far)); }},
         {"fold end far", [far](TSynMemo* M) { return std::to_string(M->IsFoldEnd(far)); }},
         {"inside a fold far", [far](TSynMemo* M) { return std::to_string(M->IsInsideFold(far)); }},
         {"inside a fold at line 5", [](TSynMemo* M) { return std::to_string(M->IsInsideFold(5)); }},
@@ -166,7 +161,7 @@ TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
          [far](TSynMemo* M) {
              std::string found;
              for (const TSynTextFoldRange* range : M->FoldRangesAround(far + 1))
-                 found += Describe(range) + "; ";
+                 found += DescribeFoldRange(range) + "; ";
              return found;
          }},
         {"caret's level", [](TSynMemo* M) { return std::to_string(M->CaretFoldLevel()); }},
@@ -184,11 +179,12 @@ TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
          }},
         {"every range", [](TSynMemo* M) { return DescribeFoldTree(*M->AllFoldRanges()); }},
     };
-    for (const auto& [what, read] : readers) {
-        TypeNearTheTop("{");
-        ASSERT_TRUE(memo->FoldScanPending()) << what;
-        twin->SetCaretXY(memo->CaretXY());
-        EXPECT_EQ(read(memo), read(twin)) << what;
+    for (const bool lastBrace : {true, false}) {
+        for (const auto& [what, read] : readers) {
+            TypeNearTheTop("{", lastBrace);
+            ASSERT_TRUE(memo->FoldScanPending()) << what;
+            EXPECT_EQ(read(memo), read(twin)) << what << (lastBrace ? "" : ", no last brace");
+        }
     }
 }
 

@@ -6,6 +6,16 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
 
+std::string DescribeFoldRange(const TSynTextFoldRange* Range)
+{
+    if (!Range)
+        return "none";
+    std::ostringstream out;
+    out << Range->FromLine << "-" << Range->ToLine << " L" << Range->FoldRangeLevel << " I" << Range->Indent
+        << (Range->Collapsed ? " collapsed" : "");
+    return out.str();
+}
+
 std::string DescribeFoldTree(const TSynTextFoldRanges& Ranges)
 {
     std::ostringstream out;

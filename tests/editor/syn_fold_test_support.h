@@ -6,7 +6,12 @@
 
 class TCustomSynText;
 class TSynTextAllFoldRanges;
+class TSynTextFoldRange;
 class TSynTextFoldRanges;
+
+// One range's lines, level, indentation and whether it is collapsed;
+// "none" for null.
+std::string DescribeFoldRange(const TSynTextFoldRange* Range);
 
 // The tree of Ranges, outermost first and each range's own ranges after it
 // in their order: lines, level and indentation.
