@@ -582,11 +582,8 @@ int TCustomSynText::CaretFoldLevel() const
 int TCustomSynText::ScannedCaretFoldLevel() const
 {
     int level = 0;
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (range->FromLine <= caretY_ && caretY_ <= range->ToLine)
-            level = std::max(level, range->FoldRangeLevel);
-    }
+    for (const TSynTextFoldRange* range : allFoldRanges_->Holding(caretY_))
+        level = std::max(level, range->FoldRangeLevel);
     return level;
 }
 
@@ -608,8 +605,8 @@ void TCustomSynText::FollowActiveGuides()
     if (codeFolding_->IndentGuides()) {
         // As painting takes it: without folding no guide is the caret's.
         const int level = codeFolding_->Enabled() ? ScannedCaretFoldLevel() : 0;
-        for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-            const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
+        // An active guide's range holds the caret's line.
+        for (const TSynTextFoldRange* range : allFoldRanges_->Holding(caretY_)) {
             if (range->Collapsed || range->ParentCollapsed || !IsActiveGuide(*range, level))
                 continue;
             // Guides stand on the lines strictly inside their range.

@@ -148,6 +148,36 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         Add(copies[Source.Ranges(i)]);
 }
 
+std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
+{
+    std::vector<TSynTextFoldRange*> found;
+    if (collapsedCount_ > 0) {
+        // The hidden ranges count in other lines: no order to go by.
+        for (const auto& range : all_)
+            if (range->FromLine <= Line && Line <= range->ToLine)
+                found.push_back(range.get());
+        return found;
+    }
+    // With nothing collapsed the list goes by first lines. Back from the
+    // last range starting on or above Line: a range that ends above it
+    // ended before any later range of its level opened, so the ranges
+    // before it as deep as it or deeper end above Line too.
+    const auto end = std::upper_bound(all_.begin(), all_.end(), Line,
+                                      [](int L, const auto& Range) { return L < Range->FromLine; });
+    int ended = INT_MAX;  // the least level of a range seen ending above Line
+    for (auto it = end; it != all_.begin() && ended > 0;) {
+        TSynTextFoldRange* range = (--it)->get();
+        if (range->FoldRangeLevel >= ended)
+            continue;
+        if (range->ToLine >= Line)
+            found.push_back(range);
+        else
+            ended = range->FoldRangeLevel;
+    }
+    std::reverse(found.begin(), found.end());
+    return found;
+}
+
 bool TSynTextAllFoldRanges::HasCollapsed() const
 {
     // One inside a collapsed range has that one around it, in view or

@@ -160,6 +160,10 @@ public:
     // their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
+    // The ranges with FromLine <= Line <= ToLine, in the order of the flat
+    // list.
+    std::vector<TSynTextFoldRange*> Holding(int Line) const;
+
     // --- Line numbers ---
     // The buffer lines hidden by Range and by the collapsed ranges inside it.
     int HiddenLineCount(const TSynTextFoldRange* Range) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -180,29 +181,30 @@ int TSynFoldResume::Splice()
         if (before.Range->ToLine != before.ToLine)
             lastChanged = std::max({lastChanged, before.ToLine, before.Range->ToLine});
     // The flat list: the ranges above the scan, those it found, those
-    // below where it stopped.
-    std::vector<std::unique_ptr<TSynTextFoldRange>> spliced;
-    spliced.reserve(firstIndex_ + found_.all_.size() + (all.size() - end));
-    for (size_t i = 0; i < firstIndex_; ++i)
-        spliced.push_back(std::move(all[i]));
-    for (auto& range : found_.all_) {
+    // below where it stopped. The old ranges the scan replaced make the
+    // next scan's ranges.
+    ranges_.spare_ = std::move(found_.spare_);
+    found_.spare_.clear();
+    for (size_t i = firstIndex_; i < end; ++i)
+        ranges_.spare_.push_back(std::move(all[i]));
+    for (auto& range : found_.all_)
         range->AllFoldRanges = &ranges_;
-        spliced.push_back(std::move(range));
-    }
-    for (size_t i = end; i < all.size(); ++i)
-        spliced.push_back(std::move(all[i]));
+    const auto first = all.begin() + static_cast<std::ptrdiff_t>(firstIndex_);
+    const size_t replaced = end - firstIndex_;
+    const size_t common = std::min(replaced, found_.all_.size());
+    std::move(found_.all_.begin(), found_.all_.begin() + static_cast<std::ptrdiff_t>(common), first);
+    if (replaced > common)
+        all.erase(first + static_cast<std::ptrdiff_t>(common), first + static_cast<std::ptrdiff_t>(replaced));
+    else
+        all.insert(first + static_cast<std::ptrdiff_t>(common),
+                   std::make_move_iterator(found_.all_.begin() + static_cast<std::ptrdiff_t>(common)),
+                   std::make_move_iterator(found_.all_.end()));
     found_.all_.clear();
     for (int k = 0; k < found_.Count(); ++k)
         ranges_.Add(found_.Ranges(k));
     found_.Clear();
     if (stopped)
         AppendFrom(outerTail_, stopLine_, ranges_);
-    // The old ranges the scan replaced make the next scan's ranges.
-    ranges_.spare_ = std::move(found_.spare_);
-    found_.spare_.clear();
-    for (size_t i = firstIndex_; i < end; ++i)
-        ranges_.spare_.push_back(std::move(all[i]));
-    all = std::move(spliced);
 
     std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
     ranges_.busy_.clear();
@@ -211,7 +213,8 @@ int TSynFoldResume::Splice()
             ranges_.AddBusyLines(span.First, span.Last);
     for (const auto& span : found_.busy_)
         ranges_.AddBusyLines(span.First, span.Last);
-    // The old busy lines below an early end are lines of the old text.
+    // Below where the scan settled the old busy lines stand; below an early
+    // end they are lines of the old text.
     if (stopped)
         for (const auto& span : busy)
             if (span.First >= stopLine_)
