@@ -26,9 +26,33 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
         first_ = busy->First - 1;
 
+    const auto& all = ranges_.all_;
+    if (ranges_.collapsedCount_ == 0) {
+        // The list goes by first lines. Back from the last range opened
+        // above first_: a range closed above it was closed before any later
+        // range of its level opened, so the ranges before it as deep as it
+        // or deeper were closed above first_ too.
+        firstIndex_ = static_cast<size_t>(
+            std::lower_bound(all.begin(), all.end(), first_,
+                             [](const auto& Range, int Line) { return Range->FromLine < Line; }) -
+            all.begin());
+        int closed = INT_MAX;  // the least level of a range seen closed above first_
+        for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
+            TSynTextFoldRange* range = all[i].get();
+            if (range->FoldRangeLevel >= closed)
+                continue;
+            if (range->ClosedAt >= first_)
+                open_.push_back(range);
+            else
+                closed = range->FoldRangeLevel;
+        }
+        std::reverse(open_.begin(), open_.end());
+        for (TSynTextFoldRange* range : open_)
+            openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+        return;
+    }
     // The ranges in view come in the order of their first lines, each
     // collapsed one followed by those it hides.
-    const auto& all = ranges_.all_;
     while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine < first_)) {
         TSynTextFoldRange* range = all[firstIndex_++].get();
         if (range->ParentCollapsed)
