@@ -20,6 +20,37 @@ void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range)
     ranges_.insert(ranges_.begin() + std::clamp(Index, 0, Count()), Range);
 }
 
+int TSynTextFoldRanges::FirstFrom(int Line) const
+{
+    return static_cast<int>(std::lower_bound(ranges_.begin(), ranges_.end(), Line,
+                                             [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; }) -
+                            ranges_.begin());
+}
+
+std::vector<TSynTextFoldRange*> TSynTextFoldRanges::TakeFrom(int Index)
+{
+    const auto from = ranges_.begin() + Index;
+    std::vector<TSynTextFoldRange*> tail(from, ranges_.end());
+    ranges_.erase(from, ranges_.end());
+    return tail;
+}
+
+void TSynTextFoldRanges::AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From)
+{
+    ranges_.insert(ranges_.end(), Source.begin() + static_cast<std::ptrdiff_t>(From), Source.end());
+}
+
+void TSynTextFoldRanges::Replace(int Index, int Count, const TSynTextFoldRanges& By)
+{
+    const auto first = ranges_.begin() + Index;
+    const int common = std::min(Count, By.Count());
+    std::copy(By.ranges_.begin(), By.ranges_.begin() + common, first);
+    if (Count > common)
+        ranges_.erase(first + common, first + Count);
+    else
+        ranges_.insert(first + common, By.ranges_.begin() + common, By.ranges_.end());
+}
+
 bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 {
     auto it = std::find(ranges_.begin(), ranges_.end(), Range);

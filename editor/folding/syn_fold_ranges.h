@@ -39,6 +39,19 @@ public:
     void Clear() { ranges_.clear(); }
     // Drops the ranges from Index on.
     void Truncate(int Index) { ranges_.resize(static_cast<size_t>(Index)); }
+    // In a list that goes by first lines, the index of the first range
+    // starting on Line or below (Count when none does).
+    int FirstFrom(int Line) const;
+    // Takes the ranges from Index on out of the list, in order.
+    std::vector<TSynTextFoldRange*> TakeFrom(int Index);
+    // Appends the ranges of Source from index From on.
+    void AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From);
+    void AppendFrom(const TSynTextFoldRanges& Source, int From)
+    {
+        AppendFrom(Source.ranges_, static_cast<size_t>(From));
+    }
+    // Puts By's ranges in the place of Count ranges from Index.
+    void Replace(int Index, int Count, const TSynTextFoldRanges& By);
 
 private:
     std::vector<TSynTextFoldRange*> ranges_;

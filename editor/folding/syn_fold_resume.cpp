@@ -79,23 +79,13 @@ bool TSynFoldResume::Start()
         // The scan finds the sub-ranges from first_ on again, and where the
         // range ends.
         TSynTextFoldRanges& subs = range->SubFoldRanges;
-        int keep = subs.Count();
-        while (keep > 0 && subs.Ranges(keep - 1)->FromLine >= first_)
-            --keep;
-        std::vector<TSynTextFoldRange*> tail;
-        for (int k = keep; k < subs.Count(); ++k)
-            tail.push_back(subs.Ranges(k));
-        subs.Truncate(keep);
-        openTails_.push_back(std::move(tail));
+        openTails_.push_back(subs.TakeFrom(subs.FirstFrom(first_)));
         range->ToLine = range->FromLine;
         range->ClosedAt = INT_MAX;
     }
-    int keep = ranges_.Count();
-    while (keep > 0 && ranges_.Ranges(keep - 1)->FromLine >= first_)
-        --keep;
-    for (int k = keep; k < ranges_.Count(); ++k)
-        outerTail_.push_back(ranges_.Ranges(k));
-    ranges_.Truncate(keep);
+    // The outermost ranges from first_ on stay in the list until the
+    // splice puts those found in the place of those replaced.
+    outerFirst_ = ranges_.FirstFrom(first_);
     found_.spare_ = std::move(ranges_.spare_);
     ranges_.spare_.clear();
     oldOpen_ = openBefore_;
@@ -157,9 +147,9 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
 
 void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)
 {
-    for (TSynTextFoldRange* range : Tail)
-        if (range->FromLine >= Line)
-            Into.Add(range);
+    const auto from = std::lower_bound(Tail.begin(), Tail.end(), Line,
+                                       [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; });
+    Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
 int TSynFoldResume::Splice()
@@ -194,9 +184,7 @@ int TSynFoldResume::Splice()
                 now->ToLine = old.ToLine;
                 now->ClosedAt = old.ClosedAt;
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
-                for (int k = 0; k < subs.Count(); ++k)
-                    if (subs.Ranges(k)->FromLine >= stopLine_)
-                        now->SubFoldRanges.Add(subs.Ranges(k));
+                now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
         }
     }
@@ -224,11 +212,16 @@ int TSynFoldResume::Splice()
                    std::make_move_iterator(found_.all_.begin() + static_cast<std::ptrdiff_t>(common)),
                    std::make_move_iterator(found_.all_.end()));
     found_.all_.clear();
-    for (int k = 0; k < found_.Count(); ++k)
-        ranges_.Add(found_.Ranges(k));
+    // The outermost ranges below where the scan stopped stay (below an
+    // early end, until the next scan from there); those it replaced go.
+    int outerEnd = ranges_.Count();
+    if (stopLine_ > 0) {
+        outerEnd = outerFirst_;
+        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->FromLine < stopLine_)
+            ++outerEnd;
+    }
+    ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);
     found_.Clear();
-    if (stopped)
-        AppendFrom(outerTail_, stopLine_, ranges_);
 
     std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
     ranges_.busy_.clear();

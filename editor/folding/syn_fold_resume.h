@@ -67,8 +67,8 @@ private:
         int ClosedAt;
     };
 
-    // The ranges in Tails (each a list of sub-ranges, in order) from line
-    // Line on.
+    // Appends the ranges of Tail (a list of sub-ranges, in order) from
+    // line Line on to Into.
     static void AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into);
 
     TSynTextAllFoldRanges& ranges_;
@@ -83,10 +83,10 @@ private:
     size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
     std::vector<TSynTextFoldRange*> open_;
     std::vector<TOld> openBefore_;  // open_ as it stood
-    // The sub-ranges of each range of open_ from first_ on, and the
-    // outermost ranges from there, taken out before the scan.
+    // The sub-ranges of each range of open_ from first_ on, taken out
+    // before the scan, and the first outermost range from there.
     std::vector<std::vector<TSynTextFoldRange*>> openTails_;
-    std::vector<TSynTextFoldRange*> outerTail_;
+    int outerFirst_ = 0;
     // The scan's state as the old ranges tell it, at the line StopAt was
     // last asked about: the ranges open there, and the next range of the
     // flat list to take in.
