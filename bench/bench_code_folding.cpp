@@ -6,12 +6,17 @@
 // letter with folding off, on a short line and on one of 3,000 letters or
 // 3,000 double-byte characters. Then the same text in a shown, highlighted
 // editor: braces, comment marks and a letter typed and taken back at the
-// top and in the middle, with folding on and off.
+// top and in the middle, with folding on and off; and the idle time that
+// finds the rest of the ranges after a brace at the top, slice by slice.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_support.h"
@@ -130,6 +135,13 @@ BENCHMARK(BM_TypeLetterOnWideBraceLine)
     ->Args({100000, 0, 1, 3000})->Args({100000, 0, 0, 3000})
     ->Unit(benchmark::kMicrosecond);
 
+// An editor whose idle time the benchmark hands out itself.
+class TIdleMemo : public TSynMemo {
+public:
+    using TSynMemo::TSynMemo;
+    void IdleSlice() { ScanFoldsIdle(); }
+};
+
 // A shown editor of 1000 by 800 pixels with the C-like scheme.
 struct TShownHighlightedEditor {
     TShownHighlightedEditor(int Lines, bool Folding)
@@ -137,7 +149,7 @@ struct TShownHighlightedEditor {
         BuildCLikeRules(syn);
         syn.PrepareRules();
         host = ShownHeadlessHost(1000, 800);
-        memo = new TSynMemo(host.get());
+        memo = new TIdleMemo(host.get());
         memo->SetBounds(0, 0, 1000, 800);
         memo->SetParent(host.get());
         memo->HandleNeeded();
@@ -155,7 +167,7 @@ struct TShownHighlightedEditor {
 
     TSynLexSyn syn{nullptr};
     std::unique_ptr<TBenchHost> host;
-    TSynMemo* memo = nullptr;
+    TIdleMemo* memo = nullptr;
 };
 
 // What is typed and taken back again, character by character, after the
@@ -192,6 +204,44 @@ BENCHMARK(BM_TypeInShownHighlighted)
     ->ArgNames({"what", "middle", "folding"})
     ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {1, 0}})
     ->Unit(benchmark::kMicrosecond);
+
+double NowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// A brace typed at the top leaves every block below to idle time: the
+// slices it takes to find them, the longest one, and all of them together.
+void BM_IdleScanAfterBrace(benchmark::State& State)
+{
+    TShownHighlightedEditor editor(100000, true);
+    TIdleMemo* memo = editor.memo;
+    double longest = 0;
+    int slices = 0;
+    for (auto _ : State) {
+        State.PauseTiming();
+        memo->SetCaretXY(BufferCoord(5, 2));
+        memo->CommandProcessor(ecChar, '{', nullptr);
+        State.ResumeTiming();
+        slices = 0;
+        while (memo->FoldScanPending()) {
+            const double start = NowMs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowMs() - start);
+            ++slices;
+        }
+        State.PauseTiming();
+        memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+        while (memo->FoldScanPending())
+            memo->IdleSlice();
+        State.ResumeTiming();
+    }
+    State.counters["slices"] = slices;
+    State.counters["longest_slice_ms"] = longest;
+}
+BENCHMARK(BM_IdleScanAfterBrace)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
