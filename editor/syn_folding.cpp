@@ -355,7 +355,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     }
     InvalidateGutter();
     if (codeFolding_->IndentGuides())
-        InvalidateLines(std::max(resume.FirstLine() - 1, 1), lastChanged);
+        InvalidateLines(std::max(resume.FirstChanged(), 1), lastChanged);
     return true;
 }
 

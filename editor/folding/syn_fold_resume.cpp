@@ -189,9 +189,14 @@ int TSynFoldResume::Splice()
         }
     }
     int lastChanged = stopped ? stopLine_ - 1 : INT_MAX;
-    for (const TOld& before : openBefore_)
-        if (before.Range->ToLine != before.ToLine)
+    firstChanged_ = first_ - 1;
+    for (const TOld& before : openBefore_) {
+        if (before.Range->ToLine != before.ToLine) {
             lastChanged = std::max({lastChanged, before.ToLine, before.Range->ToLine});
+            // A range that closes nowhere now is one line long.
+            firstChanged_ = std::min(firstChanged_, before.Range->FromLine);
+        }
+    }
     // The flat list: the ranges above the scan, those it found, those
     // below where it stopped. The old ranges the scan replaced make the
     // next scan's ranges.

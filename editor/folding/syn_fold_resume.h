@@ -48,6 +48,9 @@ public:
     // have changed (INT_MAX when the scan reached the end of the text or
     // ended early).
     int Splice();
+    // After Splice, the first line whose ranges may have changed: above
+    // FirstLine when a range open there ends elsewhere now.
+    int FirstChanged() const { return firstChanged_; }
 
     // Whether the scan ended early, and then the line at whose start it
     // did and the first line of the outermost range open there (INT_MAX
@@ -76,6 +79,7 @@ private:
     int first_ = 1;
     int lastEdited_;
     int lastReadable_ = INT_MAX;
+    int firstChanged_ = 0;
     int stopBy_;
     std::function<bool()> outOfTime_;
     bool early_ = false;
