@@ -20,6 +20,7 @@
 //                            syn_display_coords.cpp, syn_text_metrics.cpp
 //   Word wrap                syn_word_wrap_link.cpp
 //   Code folding             syn_folding.cpp, syn_fold_commands.cpp,
+//                            syn_fold_scan_progress.cpp,
 //                            syn_gutter_click.cpp, syn_collapsed_hint.cpp
 //   Commands                 syn_command_processor.cpp, syn_hooked_commands.cpp,
 //                            syn_execute_command.cpp, syn_execute_editing.cpp,
