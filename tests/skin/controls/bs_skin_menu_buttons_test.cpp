@@ -373,4 +373,28 @@ TEST_F(BsSkinMenuButtonsImages, AButtonFreedWhileTheGridIsOpenIsNotCalledBack)
     EXPECT_FALSE(grid_->OnInternalChange);
 }
 
+TEST_F(BsSkinMenuButtonsImages, MenusFreedBeforeTheButtonAreForgottenAndItActsAsAButton)
+{
+    auto* speed = Button<TbsSkinMenuSpeedButton>("s", TRect{10, 10, 70, 35});
+    speed->SetSkinImagesMenu(grid_.get());
+    speed->UseImagesMenuImage = true;
+    auto* button = Button<TbsSkinMenuButton>("m", TRect{80, 10, 140, 35});
+    button->SetSkinImagesMenu(grid_.get());
+    button->UseImagesMenuImage = true;
+    delete popup_;
+    popup_ = nullptr;
+    grid_.reset();
+    EXPECT_EQ(speed->SkinPopupMenu(), nullptr);
+    EXPECT_EQ(speed->SkinImagesMenu(), nullptr);
+    EXPECT_EQ(button->SkinPopupMenu(), nullptr);
+    EXPECT_EQ(button->SkinImagesMenu(), nullptr);
+    speed->Repaint();
+    button->Repaint();
+    Click(speed, 10, 10);
+    Click(button, 10, 10);
+    PumpMessages();
+    EXPECT_FALSE(menu_->ChainOpen());
+    EXPECT_EQ(events_, (TLog{"s click", "m click"}));
+}
+
 }  // namespace
