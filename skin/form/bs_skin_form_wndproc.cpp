@@ -353,7 +353,9 @@ bool TbsSkinForm::WMNCActivate(TMessage& Message)
     if (HasBorder())
         SendNCPaint();
     SetActiveState(FormActive);
-    if (ClientInActiveEffect && Form()->Visible())
+    // Activation takes the veil away even when the effect was switched off
+    // in between.
+    if (FormActive || (ClientInActiveEffect && Form()->Visible()))
         CoverInActiveClient(FormActive);
     return false;
 }

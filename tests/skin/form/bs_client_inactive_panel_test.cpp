@@ -149,8 +149,15 @@ TEST_F(ClientInActivePanelTest, TheFrameVeilsTheClientWhileAnotherFormIsActive)
     SetActiveWindow(form_->Handle());
     PumpMessages();
 
-    // Switched off, deactivation leaves the client as it is.
+    // Switched off while the veil shows, the next activation still takes
+    // it away; and deactivation then leaves the client as it is.
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    ASSERT_NE(frame_->InActivePanel(), nullptr);
     frame_->ClientInActiveEffect = false;
+    SetActiveWindow(form_->Handle());
+    PumpMessages();
+    EXPECT_EQ(frame_->InActivePanel(), nullptr);
     SetActiveWindow(other.Handle());
     PumpMessages();
     EXPECT_EQ(frame_->InActivePanel(), nullptr);
