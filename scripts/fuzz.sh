@@ -42,7 +42,7 @@ for name in "${names[@]}"; do
   done
   echo "== $name"
   code=0
-  TANDRIL_HEADLESS=1 "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+  TANDRIL_HEADLESS=1 LSAN_OPTIONS="suppressions=$root/fuzz/lsan_suppressions.txt" "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
       -error_exitcode=77 -timeout_exitcode=70 -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" \
       2>"$build/$name.log" || code=$?
   grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" "$build/$name.log" || true
