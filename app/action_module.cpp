@@ -137,8 +137,9 @@ void TActionModule::CreateEditorSource()
     EditorSource = new TSynTextSource(this);
     EditorSource->SetName("EditorSource");
     // Each tab brings its own skinned scroll bars and context menu, which a
-    // registration must not take away.
-    EditorSource->Mask.Exclude(smScrollBars).Exclude(smPopupMenu);
+    // registration must not take away, and its own text, which the stored
+    // settings must neither take nor give.
+    EditorSource->Mask.Exclude(smScrollBars).Exclude(smPopupMenu).Exclude(smLines);
     // An editor's own defaults, then the program's: the key bindings and
     // everything not named here stay as the editor has them.
     TSynTextEditor defaults(nullptr);

@@ -3,6 +3,8 @@
 # for SECONDS (default 60) from a copy of its seed corpus, the corpus the
 # tests replay. Inputs that crash are left in build/fuzz/crashes/NAME/; once
 # the fault is mended, such an input goes into the seed corpus for good.
+# The script fails when a harness crashed or leaked; an input that ran too
+# long or took too much memory is left there and named, without failing.
 # Usage: scripts/fuzz.sh [SECONDS] [NAME...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,9 +41,20 @@ for name in "${names[@]}"; do
     cp -n "$root/$seed"/* "$corpus"/ 2>/dev/null || true
   done
   echo "== $name"
-  TANDRIL_HEADLESS=1 "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
-      -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" 2>"$build/$name.log" || status=1
+  code=0
+  TANDRIL_HEADLESS=1 LSAN_OPTIONS="suppressions=$root/fuzz/lsan_suppressions.txt" "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+      -error_exitcode=77 -timeout_exitcode=70 -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" \
+      2>"$build/$name.log" || code=$?
   grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" "$build/$name.log" || true
   ls "$crashes"
+  # libFuzzer's own codes: 70 an input ran past the timeout, 71 one went
+  # past the memory limit. Anything else is a crash, a leak or a harness
+  # that did not run.
+  case $code in
+    0) ;;
+    70) echo "$name: an input ran past the timeout (see $build/$name.log)" ;;
+    71) echo "$name: an input went past the memory limit (see $build/$name.log)" ;;
+    *) echo "$name: failed with $code (see $build/$name.log)"; status=1 ;;
+  esac
 done
 exit $status

@@ -24,10 +24,21 @@ THandleTable<TBlock>& Blocks()
 
 TBlock* BlockOf(HGLOBAL memory) { return Blocks().Find(reinterpret_cast<uintptr_t>(memory)); }
 
+// Allocations left before the refused one; -1 while none is to be refused.
+int allocsBeforeRefusal = -1;
+
 }  // namespace
+
+void RefuseGlobalAllocAfter(int Count) { allocsBeforeRefusal = Count < 0 ? -1 : Count; }
 
 HGLOBAL GlobalAlloc(UINT, size_t Bytes)
 {
+    if (allocsBeforeRefusal == 0) {
+        allocsBeforeRefusal = -1;
+        return nullptr;
+    }
+    if (allocsBeforeRefusal > 0)
+        --allocsBeforeRefusal;
     auto block = std::make_unique<TBlock>();
     if (Bytes > 0) {
         block->Bytes.reset(new (std::nothrow) uint8_t[Bytes]());

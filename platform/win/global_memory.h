@@ -24,6 +24,9 @@ enum : UINT {
 
 // 0 when the memory cannot be had.
 HGLOBAL GlobalAlloc(UINT Flags, size_t Bytes);
+// For tests of running out of memory: the next Count allocations are made,
+// the one after them is refused (once). A negative Count refuses none.
+void RefuseGlobalAllocAfter(int Count);
 // The block's first byte (nullptr for an empty block or a bad handle);
 // each lock wants an unlock.
 void* GlobalLock(HGLOBAL Memory);

@@ -174,6 +174,13 @@ void TbsMenuButtonControl<Base>::PaintOwnSkinWithOpenTrack()
 }
 
 template <typename Base>
+void TbsMenuButtonControl<Base>::DrawToolImage(TBitmap* B, TbsMenuLook Look, bool Flat)
+{
+    bool ninePart = this->SkinDataName() == "resizebutton" || this->SkinDataName() == "resizetoolbutton";
+    DrawToolMenuButton(B, *this, this->skin_, StripAtBottom(), trackButtonMode_, Look, Flat, ninePart);
+}
+
+template <typename Base>
 void TbsMenuButtonControl<Base>::PaintToolVariant(TbsMenuLook Look, bool Flat, const TRect& Marker, int ArrowKind)
 {
     int w = this->Width();
@@ -184,8 +191,7 @@ void TbsMenuButtonControl<Base>::PaintToolVariant(TbsMenuLook Look, bool Flat, c
     bool open = Look == TbsMenuLook::MenuOpen;
     bool pressed = Look == TbsMenuLook::Pressed;
     bool hot = Look == TbsMenuLook::Hot;
-    bool ninePart = this->SkinDataName() == "resizebutton" || this->SkinDataName() == "resizetoolbutton";
-    DrawToolMenuButton(&image, *this, skin, StripAtBottom(), trackButtonMode_, Look, Flat, ninePart);
+    DrawToolImage(&image, Look, Flat);
     TCanvas* canvas = image.Canvas();
     SetButtonFont(canvas, this->UseSkinFont, skin, this->DefaultFont(), this->SkinData());
     TColor colour =

@@ -68,6 +68,8 @@ protected:
     // beside the strip and in the strip an arrow of ArrowKind (above 0),
     // the marker image Marker, or the small down arrow.
     void PaintToolVariant(TbsMenuLook Look, bool Flat, const TRect& Marker, int ArrowKind);
+    // The tool-button variant's image without face and marker, into B.
+    virtual void DrawToolImage(TBitmap* B, TbsMenuLook Look, bool Flat);
 
 private:
     void ImagesMenuChange(TObject* Sender);

@@ -40,17 +40,40 @@ bool IsMenuCloseMessage(unsigned Msg)
     }
 }
 
-TbsSkinMenu::TBusy::TBusy(TbsSkinMenu* AMenu) : menu_(AMenu) { ++menu_->busy_; }
+// Popup windows that left the chain: owned, hidden, destroyed once no
+// handler of any of them runs (Busy is 0).
+struct TRetired {
+    int Busy = 0;  // live TBusy guards
+    std::vector<TbsSkinPopupWindow*> Windows;
+
+    void DestroyIfIdle()
+    {
+        if (Busy != 0)
+            return;
+        std::vector<TbsSkinPopupWindow*> windows;
+        windows.swap(Windows);
+        for (TbsSkinPopupWindow* window : windows)
+            delete window;
+    }
+};
+
+TbsSkinMenu::TBusy::TBusy(TbsSkinMenu* AMenu) : retired_(AMenu ? AMenu->retired_ : nullptr)
+{
+    if (retired_)
+        ++retired_->Busy;
+}
 
 TbsSkinMenu::TBusy::~TBusy()
 {
-    if (--menu_->busy_ == 0)
-        menu_->DestroyRetired();
+    if (!retired_)
+        return;
+    --retired_->Busy;
+    retired_->DestroyIfIdle();
 }
 
 TbsSkinMenu::TbsSkinMenu(TComponent* AOwner, TCustomForm* AForm)
     : TComponent(AOwner), form_(AForm), defaultMenuItemFont_(std::make_unique<TFont>()),
-      delayTimer_(std::make_unique<TTimer>(nullptr))
+      delayTimer_(std::make_unique<TTimer>(nullptr)), retired_(std::make_shared<TRetired>())
 {
     defaultMenuItemFont_->SetName("Arial");
     defaultMenuItemFont_->SetStyle(TFontStyles{});
@@ -63,10 +86,14 @@ TbsSkinMenu::TbsSkinMenu(TComponent* AOwner, TCustomForm* AForm)
 TbsSkinMenu::~TbsSkinMenu()
 {
     *alive_ = false;
-    ++busy_;
-    CloseFrom(0);
-    --busy_;
-    DestroyRetired();
+    {
+        // A handler of a window may be running (a command freed the form):
+        // the windows then go when it ends.
+        TBusy busy(this);
+        CloseFrom(0);
+        for (TbsSkinPopupWindow* window : retired_->Windows)
+            window->ForgetMenu();
+    }
     delayTimer_.reset();
     SetPopupCtrl(popupCtrl_, nullptr);
     SetPopupCtrl(lastPopupCtrl_, nullptr);
@@ -261,7 +288,7 @@ void TbsSkinMenu::CloseFrom(int I)
             SetWindowPos(window->Handle(), nullptr, 0, 0, 0, 0,
                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
         window->SetVisible(false);
-        retired_.push_back(window);
+        retired_->Windows.push_back(window);
     }
     if (I != 0)
         return;
@@ -289,10 +316,3 @@ void TbsSkinMenu::CloseMenu()
         SendMessage(form_->Handle(), WM_SKINMENUCLOSED, 0, 0);
 }
 
-void TbsSkinMenu::DestroyRetired()
-{
-    std::vector<TbsSkinPopupWindow*> windows;
-    windows.swap(retired_);
-    for (TbsSkinPopupWindow* window : windows)
-        delete window;
-}

@@ -85,17 +85,19 @@ public:
     void CloseMenu();
 
     // While one lives, windows that leave the chain are kept (hidden) and
-    // destroyed when the last one ends. Every handler of a popup window
-    // holds one.
+    // destroyed when the last one ends, even when a command run inside a
+    // window's handler freed the manager itself. Every handler of a popup
+    // window holds one.
     class TBusy {
     public:
+        // A null AMenu (a window whose manager is gone) guards nothing.
         explicit TBusy(TbsSkinMenu* AMenu);
         ~TBusy();
         TBusy(const TBusy&) = delete;
         TBusy& operator=(const TBusy&) = delete;
 
     private:
-        TbsSkinMenu* menu_;
+        std::shared_ptr<struct TRetired> retired_;
     };
 
 protected:
@@ -110,7 +112,6 @@ private:
     void StopDelay();
     void SetPopupCtrl(TControl*& Field, TControl* Value);
     void SendMenuMessage(TControl* Control, unsigned Msg);
-    void DestroyRetired();
 
     TCustomForm* form_;
     std::unique_ptr<TFont> defaultMenuItemFont_;
@@ -120,7 +121,8 @@ private:
     bool chainOpen_ = false;
     TbsSkinData* skinData_ = nullptr;
     std::vector<TbsSkinPopupWindow*> popupList_;  // owned: the chain, first level first
-    std::vector<TbsSkinPopupWindow*> retired_;    // owned: out of the chain, hidden, destroyed when busy_ is 0
-    int busy_ = 0;                                // live TBusy guards
+    // Windows out of the chain; shared with the live TBusy guards, so that
+    // it outlives a manager freed under them.
+    std::shared_ptr<TRetired> retired_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // false once the destructor ran
 };

@@ -2,10 +2,13 @@
 // closing, and the looks with the track strip.
 #include "skin/controls/bs_skin_menu_speed_button.h"
 
+#include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "skin/controls/bs_button_description.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/data/bs_draw_utils.h"
+#include "skin/data/bs_skin_data.h"
 
 TbsSkinMenuSpeedButton::TbsSkinMenuSpeedButton(TComponent* AOwner) : TbsMenuButtonControl(AOwner) {}
 
@@ -142,6 +145,32 @@ void TbsSkinMenuSpeedButton::PaintTransparent()
     DrawFace(canvas, caption, false, false);
     DrawMenuMarker(canvas, marker, skinned ? Picture : nullptr, skin_.MenuMarkerDownRect,
                    skin_.MenuMarkerTransparentColor, colour);
+}
+
+void TbsSkinMenuSpeedButton::DrawToolImage(TBitmap* B, TbsMenuLook Look, bool Flat)
+{
+    if (!newStyle_ || SkinDataName() != "resizetoolbutton") {
+        TbsMenuButtonControl::DrawToolImage(B, Look, Flat);
+        return;
+    }
+    bool split = TrackButtonMode() && (Look == TbsMenuLook::Hot || Look == TbsMenuLook::MenuOpen);
+    const TbsDataSkinButtonControl* track =
+        split ? ButtonDescription(SkinData(), trackPosition_ == bstpBottom ? "htracktoolbutton" : "vtracktoolbutton")
+              : nullptr;
+    if (!track) {
+        // One piece; or, split without a strip description, the strip is
+        // a piece of the button's own.
+        DrawToolMenuButton(B, *this, skin_, StripAtBottom(), split, Look, Flat, true);
+        return;
+    }
+    DrawToolMenuButton(B, *this, skin_, StripAtBottom(), false, TbsMenuLook::Hot, Flat, true);
+    TRect place = TrackStrip(B->Width(), B->Height(), StripAtBottom());
+    TBitmap strip;
+    strip.SetSize(place.Width(), place.Height());
+    TColor fontColour = 0;
+    DrawButtonFace(&strip, *track, SkinData()->PictureAt(track->PictureIndex),
+                   ButtonStateRect(*track, Look == TbsMenuLook::MenuOpen, true, &fontColour));
+    B->Canvas()->Draw(place.Left, place.Top, &strip);
 }
 
 void TbsSkinMenuSpeedButton::PaintDefaultImage(TBitmap* Bitmap)

@@ -38,6 +38,11 @@ protected:
     bool StripAtBottom() const override { return newStyle_ && trackPosition_ == bstpBottom; }
     // A flat button that is not transparent becomes so, without a repaint.
     void BeforeDrop() override;
+    // NewStyle on "resizetoolbutton": the whole button in one piece, but
+    // while hot or open in TrackButtonMode the strip takes the skin's
+    // "vtracktoolbutton" (right) or "htracktoolbutton" (bottom) when it
+    // has one.
+    void DrawToolImage(TBitmap* B, TbsMenuLook Look, bool Flat) override;
 
 private:
     TbsMenuLook Look();

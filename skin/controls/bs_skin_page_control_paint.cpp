@@ -9,6 +9,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/canvas.h"
+#include "skin/controls/bs_button_description.h"
 #include "skin/controls/bs_piece_fill.h"
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_tab_sheet.h"
@@ -62,41 +63,6 @@ TRect Moved(TRect R, int DX, int DY)
 {
     OffsetRect(R, DX, DY);
     return R;
-}
-
-// A button description's face at B's size from Source, its fixed parts
-// measured on its "skinrect".
-void DrawButtonFace(TBitmap* B, const TbsDataSkinButtonControl& D, TBitmap* Picture, const TRect& Source)
-{
-    const int dx = B->Width() - RectWidth(D.SkinRect);
-    const int dy = B->Height() - RectHeight(D.SkinRect);
-    TRect client = D.ClientRect;
-    client.Right += dx;
-    client.Bottom += dy;
-    CreateSkinImage(D.LeftTopPoint, D.RightTopPoint, D.LeftBottomPoint, D.RightBottomPoint, D.ClientRect,
-                    D.LeftTopPoint, TPoint{D.RightTopPoint.X + dx, D.RightTopPoint.Y},
-                    TPoint{D.LeftBottomPoint.X, D.LeftBottomPoint.Y + dy},
-                    TPoint{D.RightBottomPoint.X + dx, D.RightBottomPoint.Y + dy}, client, B, Picture, Source,
-                    B->Width(), B->Height(), true, D.LeftStretch, D.TopStretch, D.RightStretch, D.BottomStretch,
-                    D.StretchEffect, D.StretchType);
-}
-
-// The button description's state rectangle: pressed, hot or normal, an
-// empty one falling back to the next.
-TRect ButtonStateRect(const TbsDataSkinButtonControl& D, bool Down, bool Hot, TColor* FontColor)
-{
-    TRect active = IsNullRect(D.ActiveSkinRect) ? D.SkinRect : D.ActiveSkinRect;
-    TRect down = IsNullRect(D.DownSkinRect) ? active : D.DownSkinRect;
-    *FontColor = Down ? D.DownFontColor : Hot ? D.ActiveFontColor : D.FontColor;
-    return Down ? down : Hot ? active : D.SkinRect;
-}
-
-const TbsDataSkinButtonControl* ButtonDescription(const TbsSkinData* Data, const AnsiString& Name)
-{
-    int index = Data ? Data->FindControlDescription(Name) : -1;
-    if (index < 0)
-        return nullptr;
-    return dynamic_cast<const TbsDataSkinButtonControl*>(Data->ControlList[static_cast<size_t>(index)].get());
 }
 
 }  // namespace

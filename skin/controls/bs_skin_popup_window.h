@@ -54,7 +54,11 @@ public:
     // The top index that shows the last row at the bottom.
     int GetLastTopIndex() const;
 
+    // nullptr once the manager is freed while the window waits to go.
     TbsSkinMenu* Menu() const { return menu_; }
+    // The manager is going; the window is out of its chain and waits for
+    // the handler running in it to end.
+    void ForgetMenu() { menu_ = nullptr; }
     // nil for the plain look.
     TbsSkinData* SkinData() const { return skinData_; }
     TbsDataSkinPopupWindow* WindowDescription() const { return windowDescription_; }

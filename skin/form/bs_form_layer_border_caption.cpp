@@ -60,16 +60,9 @@ private:
 
 bool TbsFormLayerBorder::CarriesCaption() const { return showing_ && layerFrame_ && layerFrame_->FullBorder; }
 
-TbsSkinHint* TbsFormLayerBorder::ObjectHint() const
-{
-    return frame_->ShowObjectHint ? frame_->SkinHint() : nullptr;
-}
+TbsSkinHint* TbsFormLayerBorder::ObjectHint() const { return frame_->ObjectHint(); }
 
-void TbsFormLayerBorder::HideObjectHint()
-{
-    if (TbsSkinHint* hint = ObjectHint())
-        hint->HideHint();
-}
+void TbsFormLayerBorder::HideObjectHint() { frame_->HideObjectHint(); }
 
 bool TbsFormLayerBorder::ValidObject(int Index) const { return Index >= 0 && Index < frame_->ObjectCount(); }
 

@@ -101,6 +101,8 @@ public:
     // True when a button took the press.
     bool MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button);
+    // A press is held on a button.
+    bool Pressed() const { return mouseDownIndex_ != -1; }
     // The menu the system-menu button opened closed (1228).
     void ReleaseSysMenuButton();
     // One step of every button's fade, each stepped one drawn; false when

@@ -22,6 +22,7 @@
 #include "skin/data/bs_masks.h"
 #include "skin/data/bs_platform.h"
 #include "skin/data/bs_skin_data.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "skin/data/bs_skin_text_objects.h"
 #include "skin/form/bs_ribbon.h"
 #include "skin/form/bs_skin_animate_object.h"
@@ -152,6 +153,8 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation)
     ForgetMDIParts(AComponent);
     if (AComponent == skinRibbon_)
         skinRibbon_ = nullptr;
+    if (AComponent == inActivePanel_)
+        inActivePanel_ = nullptr;
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value)
@@ -423,8 +426,18 @@ void TbsSkinForm::UpdateFrame(bool Repaint)
             CalcObjectRects();
     }
     SetFormRegion(Repaint);
-    if (skinData_->StretchEffect && Form()->HandleAllocated())
+    if (skinData_->StretchEffect && Form()->HandleAllocated()) {
         InvalidateRect(Form()->Handle(), nullptr, true);
+        SendParentImageChanged();
+    }
+}
+
+void TbsSkinForm::SendParentImageChanged()
+{
+    TCustomForm* form = Form();
+    for (int i = 0; i < form->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(form->Controls(i)); child && child->HandleAllocated())
+            SendMessage(child->Handle(), WM_PARENTIMAGECHANGED, 0, 0);
 }
 
 TbsFrameState TbsSkinForm::State() const

@@ -19,6 +19,7 @@
 #include "platform/ui/kernel/form_types.h"
 #include "platform/ui/kernel/message_records.h"
 #include "skin/controls/bs_skin_form_base.h"
+#include "skin/form/bs_client_inactive_panel.h"
 #include "skin/form/bs_frame_events.h"
 #include "skin/form/bs_frame_paint_objects.h"
 #include "skin/form/bs_frame_layout.h"
@@ -129,6 +130,40 @@ public:
     TbsSkinHint* SkinHint() const { return skinHint_; }
     void SetSkinHint(TbsSkinHint* Value);
     bool QuickButtonsShowDivider = true;
+    // The caption buttons' hints through SkinHint when ShowObjectHint is
+    // set; nullptr otherwise.
+    TbsSkinHint* ObjectHint() const;
+    void HideObjectHint();
+    // While the form is inactive its client is covered by a dimmed or
+    // blurred picture of itself.
+    bool ClientInActiveEffect = false;
+    TbsClientInActiveEffect ClientInActiveEffectType = bsieSemiTransparent;
+    // The panel over the inactive client; nullptr while there is none.
+    TbsClientInActivePanel* InActivePanel() const { return inActivePanel_; }
+
+    // The looks of the frame's skinned menus (bs_skin_form_menus.cpp),
+    // kept by its menu manager.
+    bool UseSkinFontInMenu() const;
+    void SetUseSkinFontInMenu(bool Value);
+    bool UseSkinSizeInMenu() const;
+    void SetUseSkinSizeInMenu(bool Value);
+    // Stored here and passed on when set; until then the manager keeps its
+    // own defaults.
+    bool MenusAlphaBlend() const { return menusAlphaBlend_; }
+    void SetMenusAlphaBlend(bool Value);
+    bool MenusAlphaBlendAnimation() const { return menusAlphaBlendAnimation_; }
+    void SetMenusAlphaBlendAnimation(bool Value);
+    int MenusAlphaBlendValue() const { return menusAlphaBlendValue_; }
+    void SetMenusAlphaBlendValue(int Value);
+    // The row height without the skin's size; 0 or below is ignored.
+    int DefMenuItemHeight() const;
+    void SetDefMenuItemHeight(int Value);
+    // The row font without the skin's font; copied.
+    TFont* DefMenuItemFont() const;
+    void SetDefMenuItemFont(TFont* Value);
+    // Rows per window before it scrolls, 0 for no limit; below 0 is ignored.
+    int MaxMenuItemsInWindow() const;
+    void SetMaxMenuItemsInWindow(int Value);
 
     TbsMouseDownEvent OnMouseDownEvent;
     TbsMouseUpEvent OnMouseUpEvent;
@@ -199,6 +234,9 @@ public:
     void CalcObjectRects();
     void SetFormRegion(bool Stretch);
     void UpdateFrame(bool Repaint);
+    // Tells each windowed child of the form that the background it draws
+    // over (a stretched skin picture) changed: message 1284.
+    void SendParentImageChanged();
     // The hit-test code of a point in window coordinates.
     LRESULT HitTest(TPoint P);
 
@@ -394,6 +432,8 @@ private:
     void GrowToMinimumSize();
 
     void SetActiveState(bool Active);
+    // Shows the inactive client's panel, or frees it, as Active says.
+    void CoverInActiveClient(bool Active);
     void ResetObjects();
     void StopTimers();
     void MouseTimerTick(TObject* Sender);
@@ -513,6 +553,10 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     TCustomImageList* quickImageList_ = nullptr;
     TbsSkinHint* skinHint_ = nullptr;
+    TbsClientInActivePanel* inActivePanel_ = nullptr;  // owned by the form, free-notified
+    bool menusAlphaBlend_ = false;
+    bool menusAlphaBlendAnimation_ = false;
+    int menusAlphaBlendValue_ = 200;  // 0..255
     std::unique_ptr<TbsQuickButtonItems> quickButtons_ = std::make_unique<TbsQuickButtonItems>(this);
     bool alphaBlend_ = false;
     int alphaBlendValue_ = 200;  // 0..255

@@ -1,6 +1,7 @@
 // The form's own effects: a constant alpha, the fade-in on the first show
 // (the window's, or the layered border's alone), and keeping the layered
-// border in step with the form, its skin and the settings that switch it.
+// border in step with the form, its skin and the settings that switch it,
+// and the veil over the client of an inactive form.
 #include <algorithm>
 
 #include "platform/ui/kernel/application.h"
@@ -234,4 +235,17 @@ void TbsSkinForm::FadeWindowIn(int Target)
         SetWindowAlpha(handle, Alpha);
         layerBorder_->SetAlpha(Alpha, true);
     });
+}
+
+void TbsSkinForm::CoverInActiveClient(bool Active)
+{
+    if (Active) {
+        delete inActivePanel_;  // its free notification clears the field
+        return;
+    }
+    if (!inActivePanel_) {
+        inActivePanel_ = new TbsClientInActivePanel(Form());
+        inActivePanel_->FreeNotification(this);
+    }
+    inActivePanel_->ShowPanel(Form(), ClientInActiveEffectType);
 }

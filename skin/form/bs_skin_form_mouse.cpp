@@ -7,6 +7,7 @@
 #include "platform/win/cursor.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
+#include "skin/controls/bs_skin_hint.h"
 #include "skin/form/bs_skin_caption_object.h"
 #include "skin/form/bs_skin_form.h"
 
@@ -43,12 +44,31 @@ void TbsSkinForm::TestActive(int X, int Y, bool InFrame)
     int newActive = ActiveObject;
     if (OldActiveObject >= 0 && OldActiveObject < ObjectCount()) {
         TbsActiveSkinObject* old = Objects(OldActiveObject);
-        if (old->Enabled && old->Visible)
+        if (old->Enabled && old->Visible) {
             old->MouseLeave();
+            if (!alive.expired() && !old->Hint.empty())
+                HideObjectHint();
+        }
     }
     if (alive.expired() || newActive != ActiveObject || ActiveObject < 0 || ActiveObject >= ObjectCount())
         return;
-    Objects(ActiveObject)->MouseEnter();
+    TbsActiveSkinObject* entered = Objects(ActiveObject);
+    // The mouse-enter picks a caption button's text (its restore hint on a
+    // maximized form).
+    entered->MouseEnter();
+    if (alive.expired() || newActive != ActiveObject)
+        return;
+    TbsSkinHint* hint = ObjectHint();
+    if (hint && !entered->Hint.empty())
+        hint->ActivateHintDelayed(entered->Hint);
+}
+
+TbsSkinHint* TbsSkinForm::ObjectHint() const { return ShowObjectHint ? skinHint_ : nullptr; }
+
+void TbsSkinForm::HideObjectHint()
+{
+    if (TbsSkinHint* hint = ObjectHint())
+        hint->HideHint();
 }
 
 void TbsSkinForm::ResetTracking()
@@ -56,6 +76,7 @@ void TbsSkinForm::ResetTracking()
     int old = ActiveObject;
     OldActiveObject = old;
     ActiveObject = -1;
+    HideObjectHint();
     if (old >= 0 && old < ObjectCount() && Objects(old)->Enabled && Objects(old)->Visible)
         Objects(old)->MouseLeave();
 }

@@ -28,6 +28,10 @@ void TbsSkinForm::CallOld(TMessage& Message)
 void TbsSkinForm::NewWndProc(TMessage& Message)
 {
     std::weak_ptr<bool> alive = alive_;
+    // A press, a move or a change of activation ends the caption button's
+    // hint as it ends menus.
+    if (IsMenuCloseMessage(Message.Msg))
+        HideObjectHint();
     if (HandleMenuMessage(Message))
         return;
     if (FirstDispatch(Message))
@@ -349,6 +353,10 @@ bool TbsSkinForm::WMNCActivate(TMessage& Message)
     if (HasBorder())
         SendNCPaint();
     SetActiveState(FormActive);
+    // Activation takes the veil away even when the effect was switched off
+    // in between.
+    if (FormActive || (ClientInActiveEffect && Form()->Visible()))
+        CoverInActiveClient(FormActive);
     return false;
 }
 
@@ -461,6 +469,11 @@ void TbsSkinForm::WMExitSizeMove()
 void TbsSkinForm::SkinnableChanged(TMessage& Message)
 {
     if (reinterpret_cast<TbsSkinData*>(Message.WParam) != skinData_ || !skinData_)
+        return;
+    // A child follows its parent's frame, and a parent with children keeps
+    // its look: switching it would re-frame every child under it.
+    TCustomForm* form = Form();
+    if (form->FormStyle() == fsMDIChild || (form->FormStyle() == fsMDIForm && form->MDIChildCount() > 0))
         return;
     // Restored the way it was maximized: by the frame or by the platform.
     bool maximized = FormState == wsMaximized || Form()->WindowState() == wsMaximized;

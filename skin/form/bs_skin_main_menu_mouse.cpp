@@ -48,7 +48,10 @@ void TbsSkinMainMenuBar::TestActive(int X, int Y)
         ActiveIndex = OldActiveIndex;
     else
         ActiveIndex = hit;
-    if (MouseDownIndex != -1 && MouseDownIndex != ActiveIndex && ActiveIndex != -1)
+    // While a press is held on another object, an item or a child button,
+    // no item becomes hot.
+    bool heldElsewhere = (MouseDownIndex != -1 && MouseDownIndex != ActiveIndex) || childButtons_->Pressed();
+    if (heldElsewhere && ActiveIndex != -1)
         ActiveIndex = -1;
     if (ActiveIndex >= ItemCount())
         ActiveIndex = -1;

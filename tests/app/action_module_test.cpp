@@ -9,6 +9,9 @@
 
 #include "app/action_module.h"
 #include "app/db_module.h"
+#include "editor_services/syn_manager.h"
+#include "editor_services/syn_text_editor.h"
+#include "editor_services/syn_text_source.h"
 #include "platform/base/streams.h"
 #include "platform/gdi/resources.h"
 #include "platform/ui/kernel/action_list.h"
@@ -129,4 +132,38 @@ TEST_F(TActionModuleTest, AFirstSkinThatDoesNotLoadLeavesThePlainLookAndSaysSoOn
     EXPECT_FALSE(module->SkinData->Empty);
     EXPECT_EQ(Checked(module), "--x-");
     EXPECT_EQ(Boxes.size(), 1u);
+}
+
+TEST_F(TActionModuleTest, TheStoredEditorSettingsCarryNoTextAndTheActionsNoHelp)
+{
+    TActionModule* module = MakeModule();
+    // Every settings group but the background, the text, the context menu,
+    // the scroll bars and the Unicode name.
+    TSynTextSourceMasks expected;
+    for (int group = smCodeFolding; group <= smUnicodeName; ++group)
+        expected.Include(static_cast<TSynTextSourceMask>(group));
+    for (TSynTextSourceMask left : {smBackground, smLines, smPopupMenu, smScrollBars, smUnicodeName})
+        expected.Exclude(left);
+    EXPECT_EQ(module->EditorSource->Mask.Bits(), expected.Bits());
+
+    // An editor holding text keeps it when it takes the stored settings,
+    // and gives none of it to them.
+    TSynTextEditor source(nullptr);
+    source.Lines()->SetText("說門 one\n");
+    module->EditorSource->Assign(&source);
+    EXPECT_EQ(module->EditorSource->Lines()->Count(), 0);
+    module->EditorSource->Lines()->SetText("stale\n");
+    TSynTextEditor editor(nullptr);
+    editor.Lines()->SetText("中文 two\n乗 three");
+    module->Manager->AddEditor(&editor);
+    ASSERT_EQ(editor.Lines()->Count(), 2);
+    EXPECT_EQ(editor.Lines()->Strings(0), "中文 two");
+    EXPECT_EQ(editor.Lines()->Strings(1), "乗 three");
+
+    for (int i = 0; i < module->ActionList->ActionCount(); ++i) {
+        auto* action = dynamic_cast<TCustomAction*>(module->ActionList->Actions(i));
+        EXPECT_EQ(action->HelpType, htKeyword) << action->Name();
+        EXPECT_EQ(action->HelpKeyword, "") << action->Name();
+        EXPECT_EQ(action->HelpContext, 0) << action->Name();
+    }
 }

@@ -5,6 +5,7 @@
 #include "platform/base/component_link.h"
 #include "platform/ui/kernel/control_border.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/hint_window.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/tree_view_window.h"
 #include "platform/win/scroll_bars.h"
@@ -28,6 +29,7 @@ TCustomTreeView::~TCustomTreeView()
     OnChanging = nullptr;
     editNode_ = nullptr;
     items_->Clear();
+    HideTip();
 }
 
 void TCustomTreeView::CreateParams(TCreateParams& Params)
@@ -196,6 +198,7 @@ void TCustomTreeView::Dispatch(TMessage& Message)
         return;
     case CM_MOUSELEAVE:
         TCustomControl::Dispatch(Message);
+        HideTip();
         if (hotNode_) {
             InvalidateNode(hotNode_);
             hotNode_ = nullptr;

@@ -28,6 +28,8 @@
 class TCustomImageList;
 class TInPlaceEditBox;
 
+class THintWindow;
+
 class TCustomTreeView : public TCustomControl {
 public:
     explicit TCustomTreeView(TComponent* AOwner);
@@ -55,6 +57,12 @@ public:
     // The node under the mouse is underlined.
     bool HotTrack() const { return hotTrack_; }
     void SetHotTrack(bool Value);
+    // A node whose text the view cuts off shows it whole in a tip laid
+    // over it while the mouse is on it.
+    bool ToolTips() const { return toolTips_; }
+    void SetToolTips(bool Value);
+    // The tip's window while one shows; nullptr otherwise.
+    THintWindow* ToolTipWindow() const { return tipNode_ ? tip_.get() : nullptr; }
     // The selection fills the whole row, and a click anywhere on a row selects it.
     bool RowSelect() const { return rowSelect_; }
     void SetRowSelect(bool Value);
@@ -185,6 +193,12 @@ private:
     void PaintRow(TTreeNode* Node, const TRect& Row);
     void PaintLinesAndButton(TTreeNode* Node, const TRect& Row);
 
+    // tree_view_tips.cpp.
+    void TrackTip(int X, int Y);
+    void HideTip();
+    // The tip goes with Node and its children.
+    void HideTipOf(TTreeNode* Node);
+
     // tree_view_input.cpp.
     TTreeNode* FindTyped();
     void UserKey(WORD Key);
@@ -192,6 +206,9 @@ private:
     std::unique_ptr<TTreeNodes> items_;
     TTreeNode* selected_ = nullptr;  // nullptr or a node of items_
     TTreeNode* hotNode_ = nullptr;   // the node under the mouse while HotTrack is on
+    bool toolTips_ = true;
+    TTreeNode* tipNode_ = nullptr;   // the node whose text the tip shows; the tip shows exactly while set
+    std::unique_ptr<THintWindow> tip_;  // made with the first tip
     TTreeNode* editNode_ = nullptr;  // the node being renamed; the edit box shows exactly while set
     TInPlaceEditBox* editBox_ = nullptr;  // a child of the view, made on the first edit
     // Set to a node while a handler that may free it runs; cleared when it goes.

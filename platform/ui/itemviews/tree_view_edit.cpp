@@ -18,6 +18,7 @@ bool TCustomTreeView::StartEdit(TTreeNode* Node)
         return false;
     if (editNode_)
         EndEdit(false);
+    HideTip();
     watched_ = Node;
     const bool allowed = CanEdit(Node);
     // OnEditing may have freed the node.

@@ -127,6 +127,7 @@ TTreeNode* TCustomTreeView::FindTyped()
 
 void TCustomTreeView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    HideTip();
     if (editNode_)
         EndEdit(false);
     if (CanFocus() && !Focused())
@@ -153,6 +154,7 @@ void TCustomTreeView::MouseMove(TShiftState Shift, int X, int Y)
             InvalidateNode(hotNode_);
         }
     }
+    TrackTip(X, Y);
     TCustomControl::MouseMove(Shift, X, Y);
 }
 

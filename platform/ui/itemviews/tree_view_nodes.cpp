@@ -25,6 +25,7 @@ void TCustomTreeView::NodeChanged(TTreeNode* Node, bool Geometry)
 
 void TCustomTreeView::NodeDeleting(TTreeNode* Node)
 {
+    HideTipOf(Node);
     if (editNode_ && (editNode_ == Node || editNode_->HasAsParent(Node)))
         EndEdit(true);
     if (selected_ && (selected_ == Node || selected_->HasAsParent(Node))) {
@@ -55,6 +56,7 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node)
 
 void TCustomTreeView::NodesCleared()
 {
+    HideTip();
     if (editNode_)
         EndEdit(true);
     if (selected_)

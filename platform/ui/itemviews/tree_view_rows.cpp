@@ -133,6 +133,7 @@ void TCustomTreeView::SetTopRow(int Row)
         return;
     const int by = topRow_ - Row;
     topRow_ = Row;
+    HideTip();
     UpdateScrollBars();
     if (HandleAllocated() && std::abs(by) < VisibleCount())
         ScrollWindow(Handle(), 0, by * RowHeight(), nullptr, nullptr);
@@ -147,6 +148,7 @@ void TCustomTreeView::SetScrollX(int X)
     if (X == scrollX_)
         return;
     scrollX_ = X;
+    HideTip();
     UpdateScrollBars();
     Invalidate();
 }

@@ -133,6 +133,9 @@ private:
     TCustomActionList* actionList_ = nullptr;  // lists this action while set
 };
 
+// How an action's help is looked up: by HelpKeyword or by HelpContext.
+enum THelpType { htKeyword, htContext };
+
 // An action with what menus and buttons show: a caption, enabled, checked
 // and visible states, a hint ("short|long"), an image and shortcuts.
 class TCustomAction : public TContainedAction {
@@ -172,6 +175,11 @@ public:
     // disabled unless an OnExecute (its own, its list's or the
     // application's) would take its execution.
     bool DisableIfNoHandler = true;
+    // Where the action's help is; kept for whoever shows help, the action
+    // itself reads none of them.
+    int HelpContext = 0;
+    AnsiString HelpKeyword;
+    THelpType HelpType = htKeyword;
 
     // Updates, then (when enabled) checks by AutoCheck and executes.
     bool Execute() override;

@@ -62,6 +62,15 @@ TEST_F(TClipboardTest, SetClipboardTextPutsTheTextsInOrderOrAnswersThatItCouldNo
     // what comes after does not go on, and no block is lost.
     EXPECT_FALSE(SetClipboardText(editor, {{CF_TEXT, "plain"}, {0, "x"}, {blockFormat, "after"}}));
     EXPECT_EQ(formats(), (std::vector<std::string>{std::string("plain", 6)}));
+
+    // The second block cannot be made: every block is made before the
+    // clipboard is emptied, so it keeps what it held.
+    RefuseGlobalAllocAfter(1);
+    EXPECT_FALSE(SetClipboardText(editor, {{CF_TEXT, "lost"}, {blockFormat, "lost too"}}));
+    EXPECT_EQ(formats(), (std::vector<std::string>{std::string("plain", 6)}));
+    // The refusal was one allocation's only.
+    ASSERT_TRUE(SetClipboardText(editor, {{CF_TEXT, text}, {blockFormat, modeAndText}}));
+    EXPECT_EQ(formats(), (std::vector<std::string>{text + '\0', modeAndText + '\0'}));
 }
 
 TEST_F(TClipboardTest, TextAndARegisteredFormatGoRoundTrip)

@@ -217,6 +217,26 @@ TEST_F(TSkinHintTest, TheHintOfASkinnedControlBringsItsTitleAndImage)
     EXPECT_FALSE(Application->OnShowHint);
 }
 
+TEST_F(TSkinHintTest, AnImageListFreedUnderTheHintIsForgottenAndTheTextStillShows)
+{
+    auto images = std::make_unique<TImageList>(nullptr);
+    TBitmap red;
+    red.SetPixelFormat(pf24bit);
+    red.SetSize(16, 16);
+    images->Add(&red, nullptr);
+    hint_->HintTitle = "Title";
+    hint_->SetHintImageList(images.get());
+    hint_->HintImageIndex = 0;
+    images.reset();
+    EXPECT_EQ(hint_->HintImageList(), nullptr);
+    HintWindow()->ActivateHint(TRect{200, 200, 200, 200}, "text");
+    PumpMessages();
+    HintWindow()->Update();
+    // The title and the text only: no room for an image.
+    EXPECT_EQ(HintWindow()->Width(), 5 * 8 + 4);
+    EXPECT_TRUE(HintWindow()->Visible());
+}
+
 TEST_F(TSkinHintTest, OneHintComponentOfTheMainFormIsActive)
 {
     TForm* main = nullptr;

@@ -189,6 +189,46 @@ TEST_F(BsSkinMenuButtons, SkinnedLooksNormalHotAndOpen)
     EXPECT_EQ(PieceAt(resize, 52, 10), "resizetoolbutton.down.client");
 }
 
+TEST_F(BsSkinMenuButtons, NewStyleTakesItsStripFromTheSkinsTrackButtonsWhileHotOrOpen)
+{
+    test_skin_expanel::AddTrackToolButtons(skin_);
+    Reload();
+    auto* button = Button<TbsSkinMenuSpeedButton>("n", TRect{10, 10, 70, 32});
+    button->SetNewStyle(true);
+    button->UseSkinSize = false;
+    button->SetSkinData(data_.get());
+    button->SetTrackButtonMode(true);
+    // At rest the whole button is one piece of its own skin.
+    EXPECT_EQ(PieceAt(button, 20, 10), "resizetoolbutton.normal.client");
+    EXPECT_EQ(PieceAt(button, 49, 6), "resizetoolbutton.normal.client");
+    InjectMouseMove(button->ClientToScreen(Point(20, 10)));
+    PumpMessages();
+    EXPECT_EQ(PieceAt(button, 20, 10), "resizetoolbutton.active.client");
+    EXPECT_EQ(PieceAt(button, 49, 6), "toolmenubutton.active.client");
+    Press(button, 52, 10);
+    ASSERT_TRUE(menu_->ChainOpen());
+    EXPECT_EQ(PieceAt(button, 20, 10), "resizetoolbutton.active.client");
+    EXPECT_EQ(PieceAt(button, 49, 6), "toolmenubutton.down.client");
+    Release(button, 52, 10);
+    menu_->CloseMenu();
+    PumpMessages();
+
+    // Away from the button its strip is its own again.
+    InjectMouseMove(button->ClientToScreen(Point(30, 100)));
+    PumpMessages();
+    EXPECT_EQ(PieceAt(button, 49, 6), "resizetoolbutton.normal.client");
+
+    // The bottom strip takes the horizontal one.
+    button->SetTrackPosition(bstpBottom);
+    button->SetBounds(10, 10, 60, 40);
+    InjectMouseMove(button->ClientToScreen(Point(30, 100)));
+    PumpMessages();
+    InjectMouseMove(button->ClientToScreen(Point(30, 10)));
+    PumpMessages();
+    EXPECT_EQ(PieceAt(button, 30, 10), "resizetoolbutton.active.client");
+    EXPECT_EQ(PieceAt(button, 10, 32), "toolmenutrackbutton.active.m");
+}
+
 TEST_F(BsSkinMenuButtons, TheClosingMessageReleasesTheMenuButton)
 {
     auto* button = Button<TbsSkinMenuButton>("m", TRect{10, 10, 70, 35});
@@ -331,6 +371,30 @@ TEST_F(BsSkinMenuButtonsImages, AButtonFreedWhileTheGridIsOpenIsNotCalledBack)
     EXPECT_EQ(grid_->PopupWindow(), nullptr);
     EXPECT_EQ(events_, TLog{"m show"});
     EXPECT_FALSE(grid_->OnInternalChange);
+}
+
+TEST_F(BsSkinMenuButtonsImages, MenusFreedBeforeTheButtonAreForgottenAndItActsAsAButton)
+{
+    auto* speed = Button<TbsSkinMenuSpeedButton>("s", TRect{10, 10, 70, 35});
+    speed->SetSkinImagesMenu(grid_.get());
+    speed->UseImagesMenuImage = true;
+    auto* button = Button<TbsSkinMenuButton>("m", TRect{80, 10, 140, 35});
+    button->SetSkinImagesMenu(grid_.get());
+    button->UseImagesMenuImage = true;
+    delete popup_;
+    popup_ = nullptr;
+    grid_.reset();
+    EXPECT_EQ(speed->SkinPopupMenu(), nullptr);
+    EXPECT_EQ(speed->SkinImagesMenu(), nullptr);
+    EXPECT_EQ(button->SkinPopupMenu(), nullptr);
+    EXPECT_EQ(button->SkinImagesMenu(), nullptr);
+    speed->Repaint();
+    button->Repaint();
+    Click(speed, 10, 10);
+    Click(button, 10, 10);
+    PumpMessages();
+    EXPECT_FALSE(menu_->ChainOpen());
+    EXPECT_EQ(events_, (TLog{"s click", "m click"}));
 }
 
 }  // namespace

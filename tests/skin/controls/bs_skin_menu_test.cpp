@@ -4,6 +4,7 @@
 // delay, and closing part of the chain while a sub-menu waits.
 #include <gtest/gtest.h>
 
+#include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
@@ -285,6 +286,48 @@ TEST_F(TSkinMenuChainTest, AMenuWithoutRowsFromTheStartIndexOpensNothing)
     menu_->PopupRect(opener_, data_.get(), false, root_.get(), TRect{0, 0, 10, 10}, 1);
     EXPECT_FALSE(menu_->ChainOpen());
     EXPECT_EQ(menu_->PopupCount(), 0);
+}
+
+// A command that frees the form whose frame owns the menu, with the
+// opener on it: nothing of the chain, the manager or the opener is heard
+// of afterwards, whether the row was clicked or chosen with Enter.
+class TSkinMenuFormFreedTest : public TSkinMenuChainTest {
+protected:
+    void OpenQuitMenu()
+    {
+        AddCommand(root_.get(), "Keep");
+        TMenuItem* quit = Add(root_.get(), "Quit");
+        quit->OnClick = TNotifyEvent::FromCallable([this](TObject*) {
+            log_.push_back("quit");
+            menuForm_.reset();
+        });
+        auto* opener = new TMenuOpener(menuForm_.get(), &log_, "opener");
+        Open(root_.get(), opener);
+        log_.clear();
+    }
+};
+
+TEST_F(TSkinMenuFormFreedTest, ByAClick)
+{
+    OpenQuitMenu();
+    ClickRow(0, 1);
+    Application->ProcessMessages();
+    PumpMessages();
+    EXPECT_EQ(menuForm_, nullptr);
+    EXPECT_EQ(log_, (TEventLog{"opener 1228", "form 1228", "quit"}));
+}
+
+TEST_F(TSkinMenuFormFreedTest, ByEnter)
+{
+    OpenQuitMenu();
+    for (int i = 0; i < 2 && Window(0)->ActiveItem != 1; ++i)
+        Key(VK_DOWN);
+    ASSERT_EQ(Window(0)->ActiveItem, 1);
+    Key(VK_RETURN);
+    Application->ProcessMessages();
+    PumpMessages();
+    EXPECT_EQ(menuForm_, nullptr);
+    EXPECT_EQ(log_, (TEventLog{"opener 1228", "form 1228", "quit"}));
 }
 
 }  // namespace

@@ -2,13 +2,14 @@
 // share, both ways of scrolling, positions past 16 bits), its colours from
 // the skin and without one, the private messages, and its skinned drawing
 // of lines, expand buttons and the selected node, with the test skin and
-// without one.
+// without one; the tip of a node the view cuts off.
 #include "skin/controls/bs_skin_tree_view.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/hint_window.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
@@ -226,6 +227,23 @@ TEST_F(BsSkinTreeView, AnExpandPictureIndexPastThePicturesGivesNoImages)
     EXPECT_TRUE(tree_->ExpandImage()->Empty());
     EXPECT_TRUE(tree_->NoExpandImage()->Empty());
     EXPECT_EQ(tree_->ButtonHalfSize(), 5);
+}
+
+TEST_F(BsSkinTreeView, ANodeCutOffByTheSkinnedViewShowsItsTextInATip)
+{
+    tree_->SetSkinData(data_.get());
+    const AnsiString text = "說門 a title far too long for this view";
+    TTreeNode* node = tree_->Items()->Add(nullptr, text);
+    Paint();
+    const TRect r = node->DisplayRect(true);
+    InjectMouseMove(tree_->ClientToScreen(Point(r.Left + 4, (r.Top + r.Bottom) / 2)));
+    PumpMessages();
+    ASSERT_NE(tree_->ToolTipWindow(), nullptr);
+    EXPECT_EQ(tree_->ToolTipWindow()->Caption(), text);
+    EXPECT_EQ(tree_->ToolTipWindow()->Left(), tree_->ClientToScreen(Point(r.Left, r.Top)).X);
+    InjectMouseMove(Point(600, 400));
+    PumpMessages();
+    EXPECT_EQ(tree_->ToolTipWindow(), nullptr);
 }
 
 TEST_F(BsSkinTreeView, PrivateMessagesAndNoFrame)

@@ -352,7 +352,8 @@ constexpr int kCellColumns = 6;
 // Makes every control for every description (and one the skin lacks),
 // paints them, resizes them to nothing and back, and runs a skin change to
 // the sound skin Next over them.
-void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names, const TTestSkin& Next)
+void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names, const TTestSkin& Next,
+                       const std::vector<TMakeControl>& Makers)
 {
     TCustomForm form(nullptr);
     const int rows = (static_cast<int>(Names.size()) + kCellColumns - 1) / kCellColumns;
@@ -364,7 +365,7 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
         const int row = static_cast<int>(i) / kCellColumns;
         cell->SetBounds(column * kCellWidth, row * kCellHeight, kCellWidth, kCellHeight);
         cell->SetParent(&form);
-        for (const TMakeControl& make : Controls()) {
+        for (const TMakeControl& make : Makers) {
             TControl* control = make(cell, Names[i]);
             control->SetBounds(5, 5, 90, 50);
             controls.push_back(control);
@@ -433,9 +434,11 @@ void PaintEveryControl(TbsSkinData& Data, const std::vector<std::string>& Names,
     Paint(form);
 }
 
-}  // namespace
 
-int FuzzSkinControls(const uint8_t* Data, size_t Size)
+// Changes the test skin by the bytes, loads it and paints Family with it:
+// one maker of Controls(), the menus (Controls().size()), or every one of
+// them (-1).
+int PaintDegenerateSkin(const uint8_t* Data, size_t Size, int Family)
 {
     setenv("TANDRIL_BACKEND", "headless", 0);
     static const TTestSkin base = [] {
@@ -474,8 +477,26 @@ int FuzzSkinControls(const uint8_t* Data, size_t Size)
         result = 1;
     } catch (const Exception&) {
     }
-    PaintEveryControl(data, names, base);
-    PaintMenus(data);
+    const int menus = static_cast<int>(Controls().size());
+    if (Family < 0)
+        PaintEveryControl(data, names, base, Controls());
+    else if (Family < menus)
+        PaintEveryControl(data, names, base, {Controls()[static_cast<size_t>(Family)]});
+    if (Family < 0 || Family == menus)
+        PaintMenus(data);
     FreeDeviceContexts();
     return result;
 }
+
+}  // namespace
+
+int SkinControlsFuzzFamilies() { return static_cast<int>(Controls().size()) + 1; }
+
+int FuzzSkinControls(const uint8_t* Data, size_t Size)
+{
+    if (Size == 0)
+        return PaintDegenerateSkin(Data, 0, 0);
+    return PaintDegenerateSkin(Data + 1, Size - 1, Data[0] % SkinControlsFuzzFamilies());
+}
+
+int FuzzSkinControlsEveryFamily(const uint8_t* Data, size_t Size) { return PaintDegenerateSkin(Data, Size, -1); }

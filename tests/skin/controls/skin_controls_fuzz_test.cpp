@@ -37,12 +37,27 @@ TEST_P(DegenerateSkinCorpus, PaintsEveryControl)
         std::ifstream file(paths[i], std::ios::binary);
         std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         SCOPED_TRACE(paths[i].filename().string());
-        loaded += FuzzSkinControls(bytes.data(), bytes.size());
+        loaded += FuzzSkinControlsEveryFamily(bytes.data(), bytes.size());
     }
     EXPECT_GT(loaded, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, DegenerateSkinCorpus, ::testing::Range(0, kCorpusShards));
+
+// The fuzzer's input names one family in its first byte: each one paints
+// on its own, the byte wrapping round past the last.
+TEST_F(DegenerateSkins, EachFamilyPaintsByItself)
+{
+    const int families = SkinControlsFuzzFamilies();
+    ASSERT_GT(families, 1);
+    for (int family = 0; family <= families; ++family) {
+        SCOPED_TRACE(family);
+        // The skin's first number changed: a load that succeeds.
+        const uint8_t input[] = {static_cast<uint8_t>(family), 0, 0, 0, 0};
+        EXPECT_EQ(FuzzSkinControls(input, sizeof input), 1);
+    }
+    EXPECT_EQ(FuzzSkinControls(nullptr, 0), 1);
+}
 
 // A nine-part description whose every number degenerates one way keeps
 // painting, and the controls stay within the sizes their rules give.

@@ -117,6 +117,30 @@ void AddTrackButton(TTestSkin& Skin)
 
 }  // namespace
 
+void AddTrackToolButtons(TTestSkin& Skin)
+{
+    // Cells of "toolmenubutton" and "toolmenutrackbutton" (both 40 x 22),
+    // so that no new colour is needed; a cell runs from its first piece to
+    // its last.
+    struct TStrip {
+        const char* Name;
+        const char* Cells;
+        const char* First;
+        const char* Last;
+    };
+    for (const TStrip& strip : {TStrip{"vtracktoolbutton", "toolmenubutton", "lt", "rb"},
+                                TStrip{"htracktoolbutton", "toolmenutrackbutton", "l", "r"}}) {
+        Skin.AddDescription(strip.Name, "button");
+        for (const std::string state : {"normal", "active", "down"}) {
+            const std::string cell = std::string(strip.Cells) + "." + state + ".";
+            TRect r;
+            UnionRect(r, Skin.PieceRect(cell + strip.First), Skin.PieceRect(cell + strip.Last));
+            Skin.Set(strip.Name, state == "normal" ? "skinrect" : state + "skinrect", RectText(r));
+        }
+        NinePartCorners(Skin, strip.Name, 40, 22, 3, 3, 3, 3);
+    }
+}
+
 void AddTo(TTestSkin& Skin)
 {
     AddExPanel(Skin);

@@ -40,5 +40,9 @@ inline constexpr TColor kGripperKey = 0x00FF00FF;  // the grippers' transparent 
 // Adds the part to Skin; existing pieces and pictures keep their places
 // and colours.
 void AddTo(TTestSkin& Skin);
+// The strips of a resizable tool button, "vtracktoolbutton" and
+// "htracktoolbutton", drawn from the cells of "toolmenubutton" and
+// "toolmenutrackbutton".
+void AddTrackToolButtons(TTestSkin& Skin);
 
 }  // namespace test_skin_expanel

@@ -8,7 +8,10 @@
 #include "platform/gdi/drawing.h"
 #include "platform/gdi/pen_brush.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/win/focus.h"
+#include "platform/win/win_messages.h"
 #include "platform/win/window_dc.h"
+#include "platform/win/window_proc.h"
 #include "skin/data/bs_bitmap.h"
 #include "skin/form/bs_find_skin_form.h"
 #include "skin/form/bs_skin_form.h"
@@ -31,7 +34,7 @@ void PaintClient(TCustomForm* Form)
 }
 
 // A client pixel of the window as 0xRRGGBB.
-uint32_t ClientPixel(TCustomForm* Form, int X, int Y)
+uint32_t ClientPixel(TWinControl* Form, int X, int Y)
 {
     HDC dc = GetDC(Form->Handle());
     COLORREF c = GetPixel(dc, X, Y);
@@ -101,6 +104,72 @@ TEST_F(ClientInActivePanelTest, FindsTheFormsFrameComponent)
     TCustomForm bare(nullptr);
     TComponent other(&bare);
     EXPECT_EQ(FindSkinFormComponent(&bare), nullptr);
+}
+
+TEST_F(ClientInActivePanelTest, TheFrameVeilsTheClientWhileAnotherFormIsActive)
+{
+    frame_->ClientInActiveEffect = true;
+    PaintClient(form_);
+    uint32_t back = ClientPixel(form_, 100, 100);
+    TCustomForm other(nullptr);
+    other.SetBounds(600, 400, 120, 90);
+    other.Show();
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    TbsClientInActivePanel* panel = frame_->InActivePanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->Visible());
+    EXPECT_EQ(panel->Parent(), form_);
+    EXPECT_EQ(panel->BoundsRect(), (TRect{0, 0, form_->ClientWidth(), form_->ClientHeight()}));
+    // The window shows the veiled picture: the block is dimmed by the
+    // background, which stays as it was.
+    uint32_t veiled = ClientPixel(panel, 20, 20);
+    EXPECT_NE(veiled, 0x0000FFu);
+    EXPECT_NE(veiled, back);
+    EXPECT_EQ(ClientPixel(panel, 100, 100), back);
+
+    // Active again: the panel is gone.
+    SetActiveWindow(form_->Handle());
+    PumpMessages();
+    EXPECT_EQ(frame_->InActivePanel(), nullptr);
+    EXPECT_EQ(form_->ControlCount(), 0);
+
+    // The blur: inside the block, further than the radius, the picture is
+    // the block's own colour.
+    frame_->ClientInActiveEffectType = bsieBlur;
+    PaintClient(form_);
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    panel = frame_->InActivePanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(ClientPixel(panel, 25, 20), 0x0000FFu);
+    uint32_t edge = ClientPixel(panel, 10, 20);
+    EXPECT_NE(edge, 0x0000FFu);
+    EXPECT_NE(edge, back);
+    SetActiveWindow(form_->Handle());
+    PumpMessages();
+
+    // Switched off while the veil shows, the next activation still takes
+    // it away; and deactivation then leaves the client as it is.
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    ASSERT_NE(frame_->InActivePanel(), nullptr);
+    frame_->ClientInActiveEffect = false;
+    SetActiveWindow(form_->Handle());
+    PumpMessages();
+    EXPECT_EQ(frame_->InActivePanel(), nullptr);
+    SetActiveWindow(other.Handle());
+    PumpMessages();
+    EXPECT_EQ(frame_->InActivePanel(), nullptr);
+}
+
+TEST_F(ClientInActivePanelTest, TheFormFreedWhileInactiveTakesItsPanelAlong)
+{
+    frame_->ClientInActiveEffect = true;
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    ASSERT_NE(frame_->InActivePanel(), nullptr);
+    delete form_;
+    form_ = nullptr;
 }
 
 }  // namespace

@@ -363,6 +363,36 @@ TEST_F(FadingMenuBarButtonsTest, ButtonsFadeOnTheBarsTimer)
     PumpMessages();
 }
 
+// Holding the button pressed on a child button and moving onto an item
+// lights nothing; after the release the item lights again.
+TEST_F(FadingMenuBarButtonsTest, AHeldChildButtonKeepsTheItemsDark)
+{
+    TPoint pointer{};
+    GetCursorPos(&pointer);
+    MaximizedChild(AllIcons);
+    ASSERT_EQ(Buttons()->Count(), 4);
+    B* minimize = Buttons()->Buttons(3);
+    const TRect& file = bar_->Items(0)->ObjectRect;
+    const TPoint onFile = bar_->ClientToScreen(Point((file.Left + file.Right) / 2, (file.Top + file.Bottom) / 2));
+    Hover(minimize);
+    InjectMouseDown(Centre(minimize));
+    PumpMessages();
+    InjectMouseMove(onFile);
+    PumpMessages();
+    AdvanceClock(50);
+    PumpMessages();
+    EXPECT_FALSE(bar_->Items(0)->Active);
+    EXPECT_EQ(bar_->ActiveIndex, -1);
+    InjectMouseUp(onFile);
+    PumpMessages();
+    EXPECT_EQ(Buttons()->Count(), 4) << "released off the button: the child stays maximized";
+    AdvanceClock(50);
+    PumpMessages();
+    EXPECT_TRUE(bar_->Items(0)->Active);
+    InjectMouseMove(pointer);
+    PumpMessages();
+}
+
 }  // namespace
 
 namespace {

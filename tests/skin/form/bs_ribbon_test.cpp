@@ -194,6 +194,29 @@ TEST_F(BsRibbon, HidingTabsMovesTheSelectionAndNoVisibleTabLeavesNone)
     EXPECT_EQ(form_->ComponentCount(), components - 1);
 }
 
+TEST_F(BsRibbon, APageFreedOnItsOwnWhileSelectedLeavesItsTabEmpty)
+{
+    TbsRibbonPage* a = AddTab("a", 2);
+    TbsRibbonPage* b = AddTab("b", 2);
+    ribbon_->SetTabIndex(1);
+    ASSERT_EQ(ribbon_->ActivePage(), b);
+    delete b;
+    EXPECT_EQ(ribbon_->Tabs()->Items(1)->Page(), nullptr);
+    EXPECT_EQ(ribbon_->ActivePage(), nullptr);
+    ribbon_->Repaint();
+    PumpMessages();
+    // Away and back: the tab shows an empty page area.
+    ribbon_->SetTabIndex(0);
+    EXPECT_EQ(ribbon_->ActivePage(), a);
+    EXPECT_TRUE(a->Visible());
+    ribbon_->SetTabIndex(1);
+    EXPECT_EQ(ribbon_->TabIndex(), 1);
+    EXPECT_EQ(ribbon_->ActivePage(), nullptr);
+    EXPECT_FALSE(a->Visible());
+    ribbon_->Repaint();
+    PumpMessages();
+}
+
 TEST_F(BsRibbon, AVisibleTabWithoutAPageIsAnEmptyCaption)
 {
     AddTab("a");

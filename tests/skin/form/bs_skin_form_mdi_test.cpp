@@ -55,11 +55,20 @@ TEST_F(MDIFrameTest, ClientHasNoBorderAndIsSubclassedOnce)
     EXPECT_EQ(window.Height(), inside.Height());
     EXPECT_EQ(TRect(scene_->Parent->ClientRect()), Parent()->MDIClientRect());
 
-    TCustomForm* a = scene_->AddChild("A", Bounds(10, 10, 200, 150));
-    // Turning the skinning off and on, and showing the parent again, hook
-    // the client each time.
+    // Turning the skinning off and on while the parent has no children
+    // switches its frame, and switching on hooks the client again.
     data_->SetSkinnableForm(false);
+    EXPECT_FALSE(Parent()->Skinnable);
     data_->SetSkinnableForm(true);
+    EXPECT_TRUE(Parent()->Skinnable);
+    TCustomForm* a = scene_->AddChild("A", Bounds(10, 10, 200, 150));
+    // With a child the switch reaches neither: the parent would re-frame
+    // the children under it, and a child follows its parent's frame.
+    data_->SetSkinnableForm(false);
+    EXPECT_TRUE(Parent()->Skinnable);
+    EXPECT_TRUE(TMDIScene::FrameOf(a)->Skinnable);
+    data_->SetSkinnableForm(true);
+    // Showing the parent again hooks the client again, once.
     scene_->Parent->Hide();
     scene_->Parent->Show();
     PumpMessages();

@@ -13,10 +13,13 @@
 #include "platform/win/capture.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_attributes.h"
 #include "platform/win/window_coords.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_region.h"
+#include "skin/controls/bs_skin_hint.h"
 #include "skin/data/bs_layer_manager.h"
+#include "skin/data/bs_skin_data_messages.h"
 #include "skin/data/bs_skin_objects.h"
 #include "skin/form/bs_skin_animate_object.h"
 #include "skin/form/bs_skin_std_button_object.h"
@@ -306,6 +309,105 @@ TEST_F(SkinFormComponentTest, InstallingTwiceKeepsThePreviousProcedure)
     // A message passed on reaches the form once, not the frame again.
     form_->SetCaption("說門中文");
     EXPECT_EQ(form_->Caption(), "說門中文");
+}
+
+TEST_F(SkinFormComponentTest, CaptionButtonsShowTheirHintsAfterTheDelayUntilLeavePressOrDeactivation)
+{
+    auto* hint = new TbsSkinHint(form_);
+    frame_->SetSkinHint(hint);
+    frame_->ShowObjectHint = true;
+    auto shown = [&] { return hint->HintWindow()->Visible(); };
+    // The first move onto the frame is seen at once; later ones by the
+    // frame's 50 ms poll.
+    InjectMouseMove(ScreenPoint(kOnClose.X, kOnClose.Y));
+    PumpMessages();
+    Tick(Application->HintPause - 1);
+    EXPECT_FALSE(shown());
+    Tick(1);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(hint->HintWindow()->Caption(), "Close");
+    auto moveTo = [&](TPoint P) {
+        InjectMouseMove(ScreenPoint(P.X, P.Y));
+        PumpMessages();
+        Tick(50);
+    };
+    // On to the caption, which has no hint: the button's goes and stays
+    // gone.
+    moveTo(kOnCaption);
+    EXPECT_FALSE(shown());
+    Tick(Application->HintPause);
+    EXPECT_FALSE(shown());
+
+    // A press takes the shown hint away.
+    moveTo(kOnClose);
+    Tick(Application->HintPause);
+    ASSERT_TRUE(shown());
+    InjectMouseDown(ScreenPoint(kOnClose.X, kOnClose.Y));
+    PumpMessages();
+    EXPECT_FALSE(shown());
+    moveTo(kOnCaption);
+    InjectMouseUp(ScreenPoint(kOnCaption.X, kOnCaption.Y));
+    PumpMessages();
+    ASSERT_TRUE(IsWindowVisible(form_->Handle()));
+
+    // Off the window, the poll sees the button left and its hint goes.
+    moveTo(kOnClose);
+    Tick(Application->HintPause);
+    ASSERT_TRUE(shown());
+    InjectMouseMove({5, 5});
+    PumpMessages();
+    Tick(50);
+    EXPECT_FALSE(shown());
+
+    // A hint still waiting when the form deactivates never shows.
+    moveTo(kOnClose);
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 0, 0);
+    Tick(Application->HintPause);
+    EXPECT_FALSE(shown());
+    SendMessage(form_->Handle(), WM_NCACTIVATE, 1, 0);
+    moveTo(kOnCaption);
+
+    // Without the switch no button shows its hint.
+    frame_->ShowObjectHint = false;
+    moveTo(kOnClose);
+    Tick(Application->HintPause);
+    EXPECT_FALSE(shown());
+}
+
+// Counts the parent-image messages a windowed child gets.
+class TParentImageChild : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int Changes = 0;
+
+protected:
+    void Dispatch(TMessage& Message) override
+    {
+        Changes += Message.Msg == WM_PARENTIMAGECHANGED;
+        TWinControl::Dispatch(Message);
+    }
+};
+
+TEST_F(SkinFormComponentTest, AStretchedBackgroundTellsTheWindowedChildrenAtEachResize)
+{
+    auto* a = new TParentImageChild(form_);
+    a->SetParent(form_);
+    a->SetBounds(10, 10, 50, 30);
+    auto* b = new TParentImageChild(form_);
+    b->SetParent(form_);
+    b->SetBounds(70, 10, 50, 30);
+    a->HandleNeeded();
+    b->HandleNeeded();
+    // A tiled background does not change under the children.
+    data_->StretchEffect = false;
+    form_->SetWidth(320);
+    PumpMessages();
+    EXPECT_EQ(a->Changes, 0);
+    data_->StretchEffect = true;
+    form_->SetWidth(340);
+    PumpMessages();
+    EXPECT_GE(a->Changes, 1);
+    EXPECT_EQ(b->Changes, a->Changes);
 }
 
 }  // namespace
