@@ -37,6 +37,7 @@
 //                            syn_paint_gutter.cpp
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <functional>
@@ -81,6 +82,11 @@ class TSynTextAllFoldRanges;
 class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
+
+// The last column a caret or block point may take on a line of Length bytes
+// when it may stand past line ends: MaxScrollWidth bounds only the room
+// beyond the text, so every character of a longer line stays reachable.
+inline int ScrollPastEolLimit(int Length, int MaxScrollWidth) { return std::max(Length, MaxScrollWidth) + 1; }
 
 class TCustomSynText : public TCustomControl {
 public:

@@ -24,9 +24,14 @@ struct TSearchScope {
     TBufferCoord Start;
     TBufferCoord End;
     bool Columns = false;  // a column block: matches must lie between its columns
+    // Where a search from the caret starts: an empty match there is the one
+    // the last search found (or would find again), so the search moves on.
+    TBufferCoord From{0, 0};
 
     bool Holds(int Line, int Found, int Length) const
     {
+        if (Length == 0 && Line == From.Line && Found == From.Char)
+            return false;
         if (Columns)
             return Start.Char == End.Char || (Found >= Start.Char && Found + Length <= End.Char);
         return !(Line == Start.Line && Found < Start.Char) && !(Line == End.Line && Found + Length > End.Char);
@@ -68,8 +73,10 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     } else {
         scope.Start = BufferCoord(1, 1);
         scope.End = BufferCoord(LineLength(lines_, lines_->Count()) + 1, std::max(1, lines_->Count()));
-        if (!AOptions.Contains(soEntireScope))
-            (backwards ? scope.End : scope.Start) = CaretXY();
+        if (!AOptions.Contains(soEntireScope)) {
+            scope.From = CaretXY();
+            (backwards ? scope.End : scope.Start) = scope.From;
+        }
     }
     searchEngine_->SetOptions(AOptions);
     searchEngine_->SetPattern(ASearch);
@@ -78,9 +85,15 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     // when the engine raises (a pattern that does not compile).
     class TRunState {
     public:
-        explicit TRunState(TCustomSynText* Editor) : editor_(Editor) { editor_->DoOnPaintTransient(ttBefore); }
+        explicit TRunState(TCustomSynText* Editor) : editor_(Editor), mode_(Editor->SelectionMode())
+        {
+            editor_->DoOnPaintTransient(ttBefore);
+        }
         ~TRunState()
         {
+            // Matches are selected and replaced as normal blocks; the user's
+            // column or line mode comes back afterwards.
+            editor_->SetSelectionMode(mode_);
             if (locked_)
                 editor_->EndUpdate();
             if (undoBlock_)
@@ -102,6 +115,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
 
     private:
         TCustomSynText* editor_;
+        const TSynSelectionMode mode_;
         bool locked_ = false;
         bool undoBlock_ = false;
     } run(this);
