@@ -19,15 +19,16 @@ public:
     // The text to match is Line converted; a line of ASCII alone is matched
     // as it stands. Line must outlive the subject's use.
     void Assign(std::string_view Line);
-    std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_); }
+    std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
-    // code point starts (or its end). Each costs the walk from the offset
-    // asked before, so ascending matches cost one walk of the text in all.
+    // code point starts (or its end). Each costs a count of the bytes from
+    // the offset asked before, so ascending matches cost one pass in all.
     size_t LineOffset(size_t Offset);
 
 private:
     std::string_view line_;
-    std::string utf8_;
+    std::string utf8_;  // the converted line in its first size_ bytes; kept for the next line
+    size_t size_ = 0;
     bool ascii_ = true;
     size_t textCursor_ = 0;  // a code point start in Text()
     size_t lineCursor_ = 0;  // the line offset it stands for

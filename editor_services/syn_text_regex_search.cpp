@@ -1,6 +1,7 @@
 #include "editor_services/syn_text_regex_search.h"
 
 #include <algorithm>
+#include <cctype>
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
@@ -23,6 +24,18 @@ struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
     bool Jit = false;
+    // An ASCII byte every match holds (in either case when caseless), or
+    // none: a line without it is passed over without being converted.
+    int Required = -1;
+    int RequiredOtherCase = -1;
+
+    bool MayMatch(std::string_view Line) const
+    {
+        if (Required < 0)
+            return true;
+        return Line.find(static_cast<char>(Required)) != std::string_view::npos ||
+               (RequiredOtherCase >= 0 && Line.find(static_cast<char>(RequiredOtherCase)) != std::string_view::npos);
+    }
 
     TCompiled() = default;
     TCompiled(const TCompiled&) = delete;
@@ -73,6 +86,34 @@ AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement
     return SubstituteGroups(Replacement, line_, Groups(Index));
 }
 
+namespace {
+
+// The code unit pcre2 found every match to start with (Where is
+// PCRE2_INFO_FIRSTCODETYPE) or to hold (PCRE2_INFO_LASTCODETYPE), when it
+// is ASCII; else -1.
+int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
+{
+    uint32_t type = 0;
+    uint32_t value = 0;
+    if (pcre2_pattern_info(Code, Where, &type) != 0 || type != 1 || pcre2_pattern_info(Code, Unit, &value) != 0)
+        return -1;
+    return value < 0x80 ? static_cast<int>(value) : -1;
+}
+
+}  // namespace
+
+void TSynTextRegexSearch::FindRequiredByte(TCompiled& Compiled) const
+{
+    int unit = RequiredAscii(Compiled.Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT);
+    if (unit < 0)
+        unit = RequiredAscii(Compiled.Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT);
+    Compiled.Required = unit;
+    // An ASCII letter folds only to its other case in text that came from
+    // GBK, which holds no other letter folding to it.
+    if (unit >= 0 && caseless_ && std::isalpha(unit))
+        Compiled.RequiredOtherCase = std::islower(unit) ? std::toupper(unit) : std::tolower(unit);
+}
+
 void TSynTextRegexSearch::Compile()
 {
     // The matcher reads characters: the pattern goes to the same UTF-8 as
@@ -93,6 +134,7 @@ void TSynTextRegexSearch::Compile()
         throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
     }
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
+    FindRequiredByte(*compiled);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
     if (!compiled->MatchData)
         throw std::bad_alloc();
@@ -102,13 +144,14 @@ void TSynTextRegexSearch::Compile()
 int TSynTextRegexSearch::FindAll(const AnsiString& Line)
 {
     groups_.clear();
-    line_ = Line;
+    line_.clear();
     if (!compiled_)
         Compile();
     groupSize_ = 2 * pcre2_get_ovector_count(compiled_->MatchData);
-    TSynRegexSubject subject;
-    subject.Assign(line_);
-    const std::string_view text = subject.Text();
+    if (!compiled_->MayMatch(Line))
+        return 0;
+    subject_.Assign(Line);
+    const std::string_view text = subject_.Text();
     const auto* units = reinterpret_cast<PCRE2_SPTR>(text.data());
     size_t offset = 0;
     uint32_t flags = 0;
@@ -135,9 +178,13 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->MatchData);
         for (size_t i = 0; i < groupSize_; ++i)
-            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : subject.LineOffset(ovector[i]));
+            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : subject_.LineOffset(ovector[i]));
         offset = ovector[1];
         flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
+    // Replace takes the groups' text from the line, after the caller's
+    // own copy may have changed.
+    if (!groups_.empty())
+        line_ = Line;
     return GetResultCount();
 }

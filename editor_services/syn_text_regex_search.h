@@ -14,6 +14,7 @@
 
 #include "editor/syn_text_search_custom.h"
 #include "editor_services/syn_regex_groups.h"
+#include "editor_services/syn_regex_subject.h"
 #include "platform/base/exceptions.h"
 
 // A pattern that does not compile, or a match the matcher gave up on; the
@@ -42,13 +43,15 @@ public:
 private:
     struct TCompiled;
     void Compile();
+    void FindRequiredByte(TCompiled& Compiled) const;
 
     AnsiString pattern_;
     bool caseless_ = true;
     std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
     std::span<const size_t> Groups(int Index) const;
 
-    AnsiString line_;  // the line of the last FindAll
+    AnsiString line_;  // the line of the last FindAll, when it held matches
+    TSynRegexSubject subject_;  // the line being searched, as the matcher reads it
     // The groups of the matches of the last FindAll, in order: groupSize_
     // offsets each (see SubstituteGroups).
     std::vector<size_t> groups_;
