@@ -222,11 +222,15 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
             }
             if (action != raSkip) {
                 SetSelText(searchEngine_->Replace(i, AReplace));
+                // The rest of the line now follows the caret, on a line
+                // further down when the replacement broke the line.
                 const int grown = caretX_ - found - length;
                 if (!backwards) {
                     shift += grown;
                     if (line == scope.End.Line && !scope.Columns)
                         scope.End.Char += grown;
+                    scope.End.Line += caretY_ - line;
+                    line = caretY_;
                 }
             }
             if (!replaceAll)

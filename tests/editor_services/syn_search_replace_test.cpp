@@ -1,8 +1,9 @@
 // Search and replace through the find driver never lose text: matches far
 // out on long lines are selected and replaced whole, a replace-all of any
-// size undoes in one step, a repeat moves past an empty match, the user's
-// selection mode survives a search, and the selected-only scope keeps to a
-// line or column block. On the memo and on the articles' editor alike.
+// size (also one that splits lines) undoes in one step, a repeat moves past
+// an empty match, the user's selection mode survives a search, and the
+// selected-only scope keeps to a line or column block. On the memo and on
+// the articles' editor alike.
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,16 @@ TEST_P(TSearchReplaceTest, AReplaceAllOfAnySizeUndoesAndRedoesInOneStep)
     editor_->Undo();
     EXPECT_EQ(Line(1), "a");
     EXPECT_EQ(Line(2000), "a");
+}
+
+TEST_P(TSearchReplaceTest, AReplaceAllSplittingLinesReplacesEveryMatchAndUndoesWhole)
+{
+    Load("ab b\r\nb");
+    EXPECT_EQ(Run("b", false, {soEntireScope, soReplaceAll}, "1\r\n2"), 3);
+    EXPECT_EQ(editor_->Text(), "a1\r\n2 1\r\n2\r\n1\r\n2");
+    editor_->Undo();
+    EXPECT_EQ(editor_->Text(), "ab b\r\nb");
+    EXPECT_FALSE(editor_->CanUndo());
 }
 
 TEST_P(TSearchReplaceTest, FindNextMovesPastAnEmptyMatchInEitherDirection)
