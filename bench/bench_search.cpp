@@ -10,61 +10,15 @@
 #include <pcre2.h>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
+#include "bench_gbk_document.h"
 #include "editor_services/syn_search_char_starts.h"
 #include "editor_services/syn_text_regex_search.h"
 #include "editor_services/syn_text_search.h"
 
 namespace {
-
-constexpr size_t kDocumentBytes = 100u << 20;
-
-// Fixed draws, so that every run searches the same text.
-class TDraws {
-public:
-    uint32_t Below(uint32_t N) { return Next() % N; }
-
-private:
-    uint32_t Next()
-    {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return state_;
-    }
-    uint32_t state_ = 20240522;
-};
-
-// Lines of ASCII words and Chinese characters, some of whose trail bytes
-// are letters ('f' in 說, 'T' in 門, 'e' in 檈), so that byte-wise matching
-// finds words inside characters.
-const std::vector<AnsiString>& Document()
-{
-    static std::vector<AnsiString> lines;
-    if (!lines.empty())
-        return lines;
-    static const char* const Words[] = {"int", "return", "value", "editor", "search", "if", "(a", "b)", "=", ";",
-                                        "text", "find", "Ted", "def"};
-    static const char* const Chinese[] = {"說", "門", "這", "乗", "中", "文", "編", "輯", "字", "行", "檈", "\xB5\x64"};
-    TDraws draws;
-    size_t total = 0;
-    while (total < kDocumentBytes) {
-        AnsiString line;
-        const uint32_t length = 20 + draws.Below(140);
-        while (line.size() < length) {
-            if (draws.Below(2))
-                line += Words[draws.Below(std::size(Words))];
-            else
-                for (uint32_t i = 1 + draws.Below(4); i > 0; --i)
-                    line += Chinese[draws.Below(std::size(Chinese))];
-            line += draws.Below(3) ? " " : "";
-        }
-        total += line.size() + 2;
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
 
 size_t DocumentBytes()
 {
@@ -126,6 +80,9 @@ void SearchWithPcre2(benchmark::State& State, const char* Pattern)
 
 const char* const kLiteral = "Ted";
 const char* const kExpression = "[Tt]ed|(se|fi)[a-z]+";
+// Chinese characters in a class and before a dot: pcre2 alone reads their
+// bytes and finds ASCII letters that are trail bytes.
+const char* const kChineseExpression = "[說門]文|編.";
 
 void BM_PlainEngineLiteral(benchmark::State& State)
 {
@@ -144,12 +101,20 @@ void BM_RegexEngineExpression(benchmark::State& State)
     SearchWithEngine(State, engine, kExpression);
 }
 void BM_Pcre2Expression(benchmark::State& State) { SearchWithPcre2(State, kExpression); }
+void BM_RegexEngineChinese(benchmark::State& State)
+{
+    TSynTextRegexSearch engine(nullptr);
+    SearchWithEngine(State, engine, kChineseExpression);
+}
+void BM_Pcre2Chinese(benchmark::State& State) { SearchWithPcre2(State, kChineseExpression); }
 
 BENCHMARK(BM_PlainEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RegexEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcre2Literal)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RegexEngineExpression)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcre2Expression)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RegexEngineChinese)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_Pcre2Chinese)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

@@ -70,10 +70,10 @@ AnsiString TrimTrailingSpaces(const AnsiString& S)
 
 int TCustomSynText::MaxCaretColumn(int Line) const
 {
-    int limit = wordWrap_->Enabled() ? 0x7FFFFFFF : maxScrollWidth_ + 1;
+    const int length = Line >= 1 && Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Line - 1).size()) : 0;
     if (!options_.Contains(eoScrollPastEol))
-        limit = (Line >= 1 && Line <= lines_->Count()) ? static_cast<int>(lines_->Strings(Line - 1).size()) + 1 : 1;
-    return limit;
+        return length + 1;
+    return wordWrap_->Enabled() ? 0x7FFFFFFF : ScrollPastEolLimit(length, maxScrollWidth_);
 }
 
 void TCustomSynText::PlaceCaretEx(bool EnsureVisible, const TBufferCoord& Value)
@@ -141,13 +141,15 @@ int TCustomSynText::DisplayY() const { return GetWordWrap() ? CaretDisplayPos().
 
 namespace {
 
-TBufferCoord ClampBlockPoint(TBufferCoord Value, bool ScrollPastEol, bool WordWrap, int MaxScrollWidth, int LineCount)
+TBufferCoord ClampBlockPoint(TBufferCoord Value, bool ScrollPastEol, bool WordWrap, int MaxScrollWidth,
+                             const TSynTextStringList& Lines)
 {
+    Value.Line = std::clamp(Value.Line, 1, std::max(1, Lines.Count()));
+    const int length = Value.Line <= Lines.Count() ? static_cast<int>(Lines.Strings(Value.Line - 1).size()) : 0;
     if (ScrollPastEol && !WordWrap)
-        Value.Char = std::clamp(Value.Char, 1, MaxScrollWidth + 1);
+        Value.Char = std::clamp(Value.Char, 1, ScrollPastEolLimit(length, MaxScrollWidth));
     else
         Value.Char = std::max(Value.Char, 1);
-    Value.Line = std::clamp(Value.Line, 1, std::max(1, LineCount));
     return Value;
 }
 
@@ -156,7 +158,7 @@ TBufferCoord ClampBlockPoint(TBufferCoord Value, bool ScrollPastEol, bool WordWr
 void TCustomSynText::SetBlockBegin(TBufferCoord Value)
 {
     Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
-                            lines_->Count());
+                            *lines_);
     if (selectionMode_ == smNormal) {
         const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
         Value.Char = std::min(Value.Char, len + 1);
@@ -179,7 +181,7 @@ void TCustomSynText::SetBlockEnd(TBufferCoord Value)
     if (options_.Contains(eoNoSelection))
         return;
     Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
-                            lines_->Count());
+                            *lines_);
     if (selectionMode_ == smNormal) {
         const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
         Value.Char = std::min(Value.Char, len + 1);

@@ -219,6 +219,7 @@ void TCustomSynText::EndUpdate()
         return;
     if (--paintLock_ > 0)
         return;
+    lockedInvalidations_ = 0;
     RescanPendingFolds();
     if (!HandleAllocated())
         return;

@@ -38,6 +38,7 @@
 //                            syn_paint_gutter.cpp
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <functional>
@@ -82,6 +83,11 @@ class TSynTextAllFoldRanges;
 class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
+
+// The last column a caret or block point may take on a line of Length bytes
+// when it may stand past line ends: MaxScrollWidth bounds only the room
+// beyond the text, so every character of a longer line stays reachable.
+inline int ScrollPastEolLimit(int Length, int MaxScrollWidth) { return std::max(Length, MaxScrollWidth) + 1; }
 
 class TCustomSynText : public TCustomControl {
 public:
@@ -547,6 +553,13 @@ protected:
     // Invalidates R at once, or adds it to the rectangle collected while the
     // lines change; nothing while the control is hidden or has no window.
     void InvalidateArea(const TRect& R);
+    // Inside an update, whether one more area is to be invalidated on its
+    // own: past MaxLockedInvalidations the whole window is invalidated once
+    // and the rest of the update adds nothing, for a long run of changes (a
+    // replace-all invalidates lines at every match) would otherwise make
+    // each join to the window's update region dearer than the last.
+    bool CountLockedInvalidation();
+    static constexpr int MaxLockedInvalidations = 256;
     // Moves the window's pixels with the view by DX (the text area) and DY
     // (the whole client area); inside an update the moves add up until
     // ScrollPendingView.
@@ -633,6 +646,10 @@ protected:
     // Expands the collapsed ranges that start on lines First .. Last, also
     // those that come into view there; answers where Last went.
     int ExpandFoldsInLines(int First, int Last);
+    // Replaces the bytes from column First up to End of Line with Text (no
+    // line break in it), recorded for undo as replacing that selection
+    // would be; the caret and the selection stay (syn_search_replace.cpp).
+    void ReplaceInLine(int Line, int First, int End, const AnsiString& Text);
     // Expands the collapsed ranges that an edit of the selection (or of the
     // caret line without one) would cut into.
     void ExpandFoldsAtSelection();
@@ -721,6 +738,7 @@ protected:
     int linesInWindow_ = 0;
     int leftChar_ = 1;
     int paintLock_ = 0;  // >= 0; status changes wait while above 0
+    int lockedInvalidations_ = 0;  // areas invalidated since the outermost BeginUpdate
     int textOffset_ = 0;
     int topLine_ = 1;
     TRect invalidateRect_;

@@ -127,7 +127,7 @@ void TCustomSynText::PaintFoldMarks()
 
 void TCustomSynText::InvalidateRect(const TRect& ARect, bool AErase)
 {
-    if (HandleAllocated())
+    if (HandleAllocated() && (paintLock_ == 0 || CountLockedInvalidation()))
         ::InvalidateRect(Handle(), &ARect, AErase);
 }
 
@@ -145,6 +145,16 @@ void TCustomSynText::InvalidateArea(const TRect& R)
         return;
     }
     InvalidateRect(R, false);
+}
+
+bool TCustomSynText::CountLockedInvalidation()
+{
+    if (lockedInvalidations_ > MaxLockedInvalidations)
+        return false;
+    if (++lockedInvalidations_ <= MaxLockedInvalidations)
+        return true;
+    ::InvalidateRect(Handle(), nullptr, false);
+    return false;
 }
 
 void TCustomSynText::InvalidateGutter() { InvalidateArea(Rect(0, 0, gutterWidth_, ClientHeight())); }

@@ -22,6 +22,16 @@ namespace {
 // The scroll bar range can only hold 16 bits; longer ranges are scaled.
 constexpr int MaxScrollRange = 32767;
 
+// Past this many rectangles kept aside inside an update, the whole view is
+// repainted at its end instead: a replace-all scrolls once for each match,
+// and every scroll would otherwise cost as much as all it kept before.
+constexpr uint32_t MaxKeptRectangles = 256;
+
+uint32_t RectangleCount(HRGN Region)
+{
+    return (GetRegionData(Region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(TRect);
+}
+
 // One bar of the window: the platform's own, its flat twin, or the host's
 // bar object (the custom style), which takes the same calls as events.
 class TBarDriver {
@@ -221,6 +231,10 @@ void TCustomSynText::TakePendingPaint()
         deferredTextPaint_ = CreateRectRgn(0, 0, 0, 0);
         deferredOtherPaint_ = CreateRectRgn(0, 0, 0, 0);
     }
+    if (deferredRepaintAll_) {
+        ValidateRect(Handle(), nullptr);
+        return;
+    }
     HRGN pending = CreateRectRgn(0, 0, 0, 0);
     if (GetUpdateRgn(Handle(), pending, false) > NULLREGION) {
         HRGN text = CreateRectRgnIndirect(TextArea());
@@ -236,6 +250,8 @@ void TCustomSynText::TakePendingPaint()
         ValidateRect(Handle(), nullptr);
         DeleteObject(part);
         DeleteObject(text);
+        if (RectangleCount(deferredTextPaint_) + RectangleCount(deferredOtherPaint_) > MaxKeptRectangles)
+            deferredRepaintAll_ = true;
     }
     DeleteObject(pending);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "editor/document/syn_text_error.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
 
 void TCustomSynText::SetSearchEngine(TSynTextSearchCustom* Value)
@@ -24,9 +25,14 @@ struct TSearchScope {
     TBufferCoord Start;
     TBufferCoord End;
     bool Columns = false;  // a column block: matches must lie between its columns
+    // Where a search from the caret starts: an empty match there is the one
+    // the last search found (or would find again), so the search moves on.
+    TBufferCoord From{0, 0};
 
     bool Holds(int Line, int Found, int Length) const
     {
+        if (Length == 0 && Line == From.Line && Found == From.Char)
+            return false;
         if (Columns)
             return Start.Char == End.Char || (Found >= Start.Char && Found + Length <= End.Char);
         return !(Line == Start.Line && Found < Start.Char) && !(Line == End.Line && Found + Length > End.Char);
@@ -36,6 +42,34 @@ struct TSearchScope {
 int LineLength(TSynTextStringList* Lines, int Line)
 {
     return Line >= 1 && Line <= Lines->Count() ? static_cast<int>(Lines->Strings(Line - 1).size()) : 0;
+}
+
+// Every match the engine found in one line that the scope holds, replaced:
+// the stretch from the first to the end of the last, and its new text.
+struct TLineReplacement {
+    int First = 0;
+    int End = 0;
+    AnsiString Text;
+    int Count = 0;
+};
+
+TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, const AnsiString& Line, int LineNumber,
+                                      int Matches, const TSearchScope& Scope, const AnsiString& Replacement)
+{
+    TLineReplacement result;
+    for (int i = 0; i < Matches; ++i) {
+        const int found = Engine.GetResult(i);
+        const int length = Engine.GetLength(i);
+        if (!Scope.Holds(LineNumber, found, length))
+            continue;
+        if (result.Count++ == 0)
+            result.First = found;
+        else
+            result.Text.append(Line, static_cast<size_t>(result.End - 1), static_cast<size_t>(found - result.End));
+        result.Text += Engine.Replace(i, Replacement);
+        result.End = found + length;
+    }
+    return result;
 }
 
 }  // namespace
@@ -68,8 +102,10 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     } else {
         scope.Start = BufferCoord(1, 1);
         scope.End = BufferCoord(LineLength(lines_, lines_->Count()) + 1, std::max(1, lines_->Count()));
-        if (!AOptions.Contains(soEntireScope))
-            (backwards ? scope.End : scope.Start) = CaretXY();
+        if (!AOptions.Contains(soEntireScope)) {
+            scope.From = CaretXY();
+            (backwards ? scope.End : scope.Start) = scope.From;
+        }
     }
     searchEngine_->SetOptions(AOptions);
     searchEngine_->SetPattern(ASearch);
@@ -78,9 +114,17 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     // when the engine raises (a pattern that does not compile).
     class TRunState {
     public:
-        explicit TRunState(TCustomSynText* Editor) : editor_(Editor) { editor_->DoOnPaintTransient(ttBefore); }
+        explicit TRunState(TCustomSynText* Editor) : editor_(Editor), mode_(Editor->SelectionMode())
+        {
+            editor_->DoOnPaintTransient(ttBefore);
+        }
         ~TRunState()
         {
+            // Matches are selected and replaced as normal blocks; the user's
+            // column or line mode comes back afterwards.
+            editor_->SetSelectionMode(mode_);
+            if (linesHeld_)
+                editor_->Lines()->EndUpdate();
             if (locked_)
                 editor_->EndUpdate();
             if (undoBlock_)
@@ -100,13 +144,32 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
             undoBlock_ = true;
         }
 
+        // Lines changed one by one report it once, at the end.
+        void HoldLineChanges()
+        {
+            if (linesHeld_)
+                return;
+            editor_->Lines()->BeginUpdate();
+            linesHeld_ = true;
+        }
+
     private:
         TCustomSynText* editor_;
+        const TSynSelectionMode mode_;
         bool locked_ = false;
+        bool linesHeld_ = false;
         bool undoBlock_ = false;
     } run(this);
     if (replaceAll && !prompt)
         run.EnterReplaceAll();
+
+    // Replacing all without prompts changes each line once, for all its
+    // matches, and shows only the last: selecting and scrolling to every
+    // match would cost more than the replacing. A replacement holding a
+    // line break splits lines, which a change of one line cannot.
+    const bool lineBreaks = AReplace.find_first_of("\r\n") != AnsiString::npos;
+    TBufferCoord lastReplaced{0, 0};
+    AnsiString text;  // the line searched, its buffer reused from line to line
 
     int count = 0;
     const int step = backwards ? -1 : 1;
@@ -114,7 +177,18 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
          line += step) {
         if (line > lines_->Count())
             break;
-        const int n = searchEngine_->FindAll(lines_->Strings(line - 1));
+        text.assign(lines_->LineView(line - 1));
+        const int n = searchEngine_->FindAll(text);
+        if (n > 0 && replaceAll && !prompt && !lineBreaks) {
+            const TLineReplacement replaced = ReplaceMatchesOfLine(*searchEngine_, text, line, n, scope, AReplace);
+            if (replaced.Count > 0) {
+                run.HoldLineChanges();
+                ReplaceInLine(line, replaced.First, replaced.End, replaced.Text);
+                lastReplaced = BufferCoord(replaced.First + static_cast<int>(replaced.Text.size()), line);
+                count += replaced.Count;
+            }
+            continue;
+        }
         int shift = 0;  // what the replacements made so far moved the line's later matches by
         for (int k = 0; k < n; ++k) {
             const int i = backwards ? n - 1 - k : k;
@@ -148,16 +222,48 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
             }
             if (action != raSkip) {
                 SetSelText(searchEngine_->Replace(i, AReplace));
+                // The rest of the line now follows the caret, on a line
+                // further down when the replacement broke the line.
                 const int grown = caretX_ - found - length;
                 if (!backwards) {
                     shift += grown;
                     if (line == scope.End.Line && !scope.Columns)
                         scope.End.Char += grown;
+                    scope.End.Line += caretY_ - line;
+                    line = caretY_;
                 }
             }
             if (!replaceAll)
                 return count;
         }
     }
+    if (lastReplaced.Line > 0) {
+        SetCaretXY(lastReplaced);
+        EnsureCursorPosVisibleEx(true);
+    }
     return count;
+}
+
+void TCustomSynText::ReplaceInLine(int Line, int First, int End, const AnsiString& Text)
+{
+    // What is replaced is recorded as the lines stand: no collapsed block
+    // may hide it.
+    if (allFoldRanges_->HasCollapsed())
+        ExpandFoldsInLines(Line, Line);
+    const std::string_view old = lines_->LineView(Line - 1);
+    const auto first = static_cast<size_t>(First - 1);
+    const auto end = static_cast<size_t>(End - 1);
+    BeginUndoBlock();
+    if (End > First)
+        undoList_->AddChange(urDelete, BufferCoord(First, Line), BufferCoord(End, Line),
+                             AnsiString(old.substr(first, end - first)), smNormal);
+    AnsiString replaced;
+    replaced.reserve(old.size() - (end - first) + Text.size());
+    replaced.append(old.substr(0, first)).append(Text).append(old.substr(end));
+    PutLine(Line - 1, replaced);
+    // Undoing an insertion puts nothing in its place.
+    if (!Text.empty())
+        undoList_->AddChange(urInsert, BufferCoord(First, Line),
+                             BufferCoord(First + static_cast<int>(Text.size()), Line), AnsiString(), smNormal);
+    EndUndoBlock();
 }

@@ -6,12 +6,12 @@
 
 void TCustomSynText::SetWordBlock(TBufferCoord Value)
 {
-    if (options_.Contains(eoScrollPastEol) && !wordWrap_->Enabled())
-        Value.Char = std::clamp(Value.Char, 1, maxScrollWidth_ + 1);
-    else
-        Value.Char = std::max(Value.Char, 1);
     Value.Line = std::clamp(Value.Line, 1, std::max(1, lines_->Count()));
     const int length = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
+    if (options_.Contains(eoScrollPastEol) && !wordWrap_->Enabled())
+        Value.Char = std::clamp(Value.Char, 1, ScrollPastEolLimit(length, maxScrollWidth_));
+    else
+        Value.Char = std::max(Value.Char, 1);
     if (Value.Char <= length + 1) {
         const TBufferCoord begin = WordStartAt(Value);
         const TBufferCoord end = WordEndAt(Value);

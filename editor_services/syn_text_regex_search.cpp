@@ -1,12 +1,12 @@
 #include "editor_services/syn_text_regex_search.h"
 
 #include <algorithm>
+#include <cctype>
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
-#include "editor_services/syn_search_char_starts.h"
-#include "platform/base/code_page.h"
+#include "editor_services/syn_regex_subject.h"
 
 namespace {
 
@@ -18,30 +18,30 @@ AnsiString ErrorText(int Code)
     return reinterpret_cast<const char*>(buffer);
 }
 
-// Called where the whole pattern has matched: a match that ends inside a
-// double-byte character is refused, and the matcher backtracks to a shorter
-// or longer one. Starts are checked on the match found: the JIT skips
-// starts inside a run that a leading repeat already covered, which is
-// sound for a check of ends alone.
-int EndsBetweenCharacters(pcre2_callout_block* Block, void* Data)
-{
-    return static_cast<TSynCharStarts*>(Data)->IsCharStart(Block->current_position) ? 0 : 1;
-}
-
 }  // namespace
 
 struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
-    pcre2_match_context* Context = nullptr;
     bool Jit = false;
+    // An ASCII byte every match holds (in either case when caseless), or
+    // none: a line without it is passed over without being converted.
+    int Required = -1;
+    int RequiredOtherCase = -1;
+
+    bool MayMatch(std::string_view Line) const
+    {
+        if (Required < 0)
+            return true;
+        return Line.find(static_cast<char>(Required)) != std::string_view::npos ||
+               (RequiredOtherCase >= 0 && Line.find(static_cast<char>(RequiredOtherCase)) != std::string_view::npos);
+    }
 
     TCompiled() = default;
     TCompiled(const TCompiled&) = delete;
     TCompiled& operator=(const TCompiled&) = delete;
     ~TCompiled()
     {
-        pcre2_match_context_free(Context);
         pcre2_match_data_free(MatchData);
         pcre2_code_free(Code);
     }
@@ -86,31 +86,57 @@ AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement
     return SubstituteGroups(Replacement, line_, Groups(Index));
 }
 
+namespace {
+
+// The code unit pcre2 found every match to start with (Where is
+// PCRE2_INFO_FIRSTCODETYPE) or to hold (PCRE2_INFO_LASTCODETYPE), when it
+// is ASCII; else -1.
+int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
+{
+    uint32_t type = 0;
+    uint32_t value = 0;
+    if (pcre2_pattern_info(Code, Where, &type) != 0 || type != 1 || pcre2_pattern_info(Code, Unit, &value) != 0)
+        return -1;
+    return value < 0x80 ? static_cast<int>(value) : -1;
+}
+
+}  // namespace
+
+void TSynTextRegexSearch::FindRequiredByte(TCompiled& Compiled) const
+{
+    int unit = RequiredAscii(Compiled.Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT);
+    if (unit < 0)
+        unit = RequiredAscii(Compiled.Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT);
+    Compiled.Required = unit;
+    // An ASCII letter folds only to its other case in text that came from
+    // GBK, which holds no other letter folding to it.
+    if (unit >= 0 && caseless_ && std::isalpha(unit))
+        Compiled.RequiredOtherCase = std::islower(unit) ? std::toupper(unit) : std::tolower(unit);
+}
+
 void TSynTextRegexSearch::Compile()
 {
-    // The callout after the whole pattern checks where the match lies; a
-    // repeat at the pattern's end must stay able to give back, so that a
-    // refused end can move, and is not made possessive.
-    const AnsiString wrapped = "(?:" + WrapDoubleByteCharacters(pattern_) + ")(?C1)";
-    const uint32_t options = PCRE2_NO_AUTO_POSSESS | (caseless_ ? PCRE2_CASELESS : 0);
+    // The matcher reads characters: the pattern goes to the same UTF-8 as
+    // the lines, so that a Chinese character is one atom, also inside a
+    // class. "\\C" (one code unit) could end a match inside a character.
+    const std::string utf8 = GbkToRegexUtf8(pattern_);
+    const uint32_t options = PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C | (caseless_ ? PCRE2_CASELESS : 0);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     auto compiled = std::make_unique<TCompiled>();
-    compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(wrapped.data()), wrapped.size(), options, &error,
+    compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(), options, &error,
                                    &errorOffset, nullptr);
     if (!compiled->Code) {
-        // Say it of the pattern as the user wrote it.
-        if (pcre2_code* plain = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern_.data()), pattern_.size(),
-                                              options, &error, &errorOffset, nullptr))
-            pcre2_code_free(plain);
-        else
-            errorOffset = std::min<PCRE2_SIZE>(errorOffset, pattern_.size());
+        // Say where, in the pattern as the user wrote it.
+        TSynRegexSubject pattern;
+        pattern.Assign(pattern_);
+        errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
         throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
     }
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
+    FindRequiredByte(*compiled);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
-    compiled->Context = pcre2_match_context_create(nullptr);
-    if (!compiled->MatchData || !compiled->Context)
+    if (!compiled->MatchData)
         throw std::bad_alloc();
     compiled_ = std::move(compiled);
 }
@@ -118,53 +144,47 @@ void TSynTextRegexSearch::Compile()
 int TSynTextRegexSearch::FindAll(const AnsiString& Line)
 {
     groups_.clear();
-    line_ = Line;
+    line_.clear();
     if (!compiled_)
         Compile();
     groupSize_ = 2 * pcre2_get_ovector_count(compiled_->MatchData);
-    TSynCharStarts starts(line_);
-    pcre2_set_callout(compiled_->Context, EndsBetweenCharacters, &starts);
-    const auto* subject = reinterpret_cast<PCRE2_SPTR>(line_.data());
-    const size_t size = line_.size();
+    if (!compiled_->MayMatch(Line))
+        return 0;
+    subject_.Assign(Line);
+    const std::string_view text = subject_.Text();
+    const auto* units = reinterpret_cast<PCRE2_SPTR>(text.data());
     size_t offset = 0;
     uint32_t flags = 0;
     while (true) {
         // The JIT's own entry skips pcre2_match's checks, but takes no
         // anchoring at match time.
         const int rc = compiled_->Jit && flags == 0
-                           ? pcre2_jit_match(compiled_->Code, subject, size, offset, 0, compiled_->MatchData,
-                                             compiled_->Context)
-                           : pcre2_match(compiled_->Code, subject, size, offset, flags, compiled_->MatchData,
-                                         compiled_->Context);
+                           ? pcre2_jit_match(compiled_->Code, units, text.size(), offset, 0, compiled_->MatchData,
+                                             nullptr)
+                           : pcre2_match(compiled_->Code, units, text.size(), offset, flags | PCRE2_NO_UTF_CHECK,
+                                         compiled_->MatchData, nullptr);
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
-            // one whole character and search on.
-            if (flags == 0 || offset >= size)
+            // one character and search on.
+            if (flags == 0 || offset >= text.size())
                 break;
-            offset += CharLengthAt(line_, offset);
+            do
+                ++offset;
+            while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80);
             flags = 0;
             continue;
         }
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->MatchData);
-        const size_t first = ovector[0];
-        const size_t last = ovector[1];
-        // A match found from a trail byte: no match starts before it, so the
-        // search goes on from the next character. ("\K" can move the
-        // reported start anywhere before the end.)
-        if (first > last || !starts.IsCharStart(first)) {
-            offset = std::max(offset, std::min(first, last)) + 1;
-            flags = 0;
-            if (offset > size)
-                break;
-            continue;
-        }
         for (size_t i = 0; i < groupSize_; ++i)
-            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : ovector[i]);
-        offset = last;
-        flags = first == last ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
+            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : subject_.LineOffset(ovector[i]));
+        offset = ovector[1];
+        flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
-    pcre2_set_callout(compiled_->Context, nullptr, nullptr);
+    // Replace takes the groups' text from the line, after the caller's
+    // own copy may have changed.
+    if (!groups_.empty())
+        line_ = Line;
     return GetResultCount();
 }

@@ -1,9 +1,11 @@
 // TSynTextRegexSearch: the regular-expression search engine, over pcre2
-// (8-bit, with its JIT where the machine has one). The expression is
-// compiled once for a pattern and case setting. Matches never start or end
-// inside a double-byte character, and the pattern's double-byte characters
-// never match others by case folding; an empty match is followed by a
-// non-empty one at the same place or by a step of one whole character.
+// (in UTF mode, with its JIT where the machine has one). Pattern and lines
+// are read as characters ("." and classes take a Chinese character whole,
+// look-behinds and word boundaries see characters), so matches never start
+// or end inside one. The expression is compiled once for a pattern and case
+// setting; caseless matching folds every letter with case, ASCII and
+// fullwidth, Greek and Cyrillic alike. An empty match is followed by a
+// non-empty one at the same place or by a step of one character.
 #pragma once
 
 #include <memory>
@@ -11,7 +13,8 @@
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
-#include "editor_services/syn_regex_pattern.h"
+#include "editor_services/syn_regex_groups.h"
+#include "editor_services/syn_regex_subject.h"
 #include "platform/base/exceptions.h"
 
 // A pattern that does not compile, or a match the matcher gave up on; the
@@ -40,13 +43,15 @@ public:
 private:
     struct TCompiled;
     void Compile();
+    void FindRequiredByte(TCompiled& Compiled) const;
 
     AnsiString pattern_;
     bool caseless_ = true;
     std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
     std::span<const size_t> Groups(int Index) const;
 
-    AnsiString line_;  // the line of the last FindAll
+    AnsiString line_;  // the line of the last FindAll, when it held matches
+    TSynRegexSubject subject_;  // the line being searched, as the matcher reads it
     // The groups of the matches of the last FindAll, in order: groupSize_
     // offsets each (see SubstituteGroups).
     std::vector<size_t> groups_;

@@ -163,8 +163,15 @@ void TSynTextUndoList::AdvanceChangeNumber()
 
 void TSynTextUndoList::Trim()
 {
+    // Old steps go whole, never their first items alone (undoing the rest
+    // would leave the text half restored); the newest step stays whole
+    // however many items it holds, unless nothing may be kept at all.
     while (items_.size() > static_cast<size_t>(maxUndo_)) {
-        items_.pop_front();
+        const uint32_t oldest = items_.front()->ChangeNumber;
+        if (maxUndo_ > 0 && oldest == items_.back()->ChangeNumber)
+            break;
+        while (!items_.empty() && items_.front()->ChangeNumber == oldest)
+            items_.pop_front();
         full_ = true;
     }
 }

@@ -89,7 +89,7 @@ public:
     void Unlock();
 
     int32_t MaxUndo() const { return maxUndo_; }
-    // A negative value counts as 0. Trims the list at once.
+    // A negative value counts as 0. Trims the list at once, by whole steps.
     void SetMaxUndo(int32_t Value);
 
     // Whether the text stands where it was last marked unmodified.
@@ -123,7 +123,9 @@ private:
     uint32_t blockChangeNumber_ = 0;  // non-zero while the items being recorded form one group
     int32_t blockCount_ = 0;
     bool full_ = false;
-    std::deque<std::unique_ptr<TSynTextUndoItem>> items_;  // oldest first; never more than maxUndo_
+    // Oldest first; never more than maxUndo_ but for the newest step, which
+    // is kept whole.
+    std::deque<std::unique_ptr<TSynTextUndoItem>> items_;
     int32_t lockCount_ = 0;                                // >= 0; nothing is recorded while above 0
     int32_t maxUndo_ = 1024;                               // >= 0
     // The newest item's change number when the text was last marked

@@ -250,6 +250,42 @@ private:
     static inline int moves_ = 0;
 };
 
+TEST_F(TSynRepaintTest, AnUpdateChangingThousandsOfLinesShowsWhatAFullRepaintShows)
+{
+    // As a replace-all does: every line changed and the view scrolled along
+    // inside one update, far more changes than are kept one by one; then
+    // back to the top, whose rows changed while out of view.
+    AnsiString text;
+    for (int line = 1; line <= 1200; ++line)
+        text += "key " + IntToStr(line) + " \xD5\x66\r\n";
+    TSynMemo* memo = AddPaintMemo(300, 8 * kRowHeight);
+    memo->SetText(text);
+    memo->SetFocus();
+    Pump();
+    // One row in view changed over and over without a scroll, then
+    // another one once.
+    memo->BeginUpdate();
+    for (int round = 0; round < 400; ++round) {
+        memo->SetCaretXY(BufferCoord(2 + round % 3, 1));
+        memo->CommandProcessor(ecChar, static_cast<char>('a' + round % 26), nullptr);
+    }
+    memo->SetCaretXY(BufferCoord(1, 5));
+    memo->CommandProcessor(ecChar, 'x', nullptr);
+    memo->EndUpdate();
+    EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
+    for (const int back : {3, 1150}) {
+        memo->BeginUpdate();
+        for (int line = 1; line <= 1200; ++line) {
+            memo->SetCaretXY(BufferCoord(1, line));
+            memo->CommandProcessor(ecChar, 'x', nullptr);
+        }
+        memo->SetCaretXY(BufferCoord(1, back));
+        memo->EndUpdate();
+        EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u) << "back to line " << back;
+    }
+    EXPECT_EQ(memo->Lines()->Strings(1199).substr(0, 6), "xxkey ");
+}
+
 TEST_F(TSynRepaintTest, CaretMovesInsideAnUpdateScrollTheWindowOnce)
 {
     AnsiString text;

@@ -115,6 +115,31 @@ TEST(SynTextUndoList, MaxUndoDropsOldestAndSetsFull)
     EXPECT_TRUE(list.Full());
 }
 
+TEST(SynTextUndoList, MaxUndoDropsWholeStepsAndKeepsTheNewestWhole)
+{
+    TSynTextUndoList list;
+    list.SetMaxUndo(3);
+    Add(list);
+    list.BeginBlock();
+    for (int i = 0; i < 5; ++i)
+        Add(list);
+    // One step larger than the limit stays whole while it is the newest.
+    EXPECT_EQ(Numbers(list), (std::vector<uint32_t>{2, 2, 2, 2, 2}));
+    list.EndBlock();
+    EXPECT_TRUE(list.Full());
+    // The next change drops it whole, never its first items alone.
+    Add(list);
+    EXPECT_EQ(Numbers(list), (std::vector<uint32_t>{3}));
+    list.BeginBlock();
+    Add(list);
+    Add(list);
+    list.EndBlock();
+    Add(list);
+    EXPECT_EQ(Numbers(list), (std::vector<uint32_t>{4, 4, 5}));
+    list.SetMaxUndo(2);
+    EXPECT_EQ(Numbers(list), (std::vector<uint32_t>{5}));
+}
+
 TEST(SynTextUndoList, InitialStateFollowsSavedChange)
 {
     TSynTextUndoList list;

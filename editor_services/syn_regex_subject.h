@@ -1,0 +1,35 @@
+// The text the regular-expression matcher reads: a line (or a pattern) of
+// GBK text as UTF-8, one code point for each character the editor counts,
+// and the way back from an offset into it to the line's own bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text as UTF-8, character by character as CharLengthAt walks it: a GBK
+// character becomes its code point; two bytes that pair up but are no GBK
+// character become a private-use code point of their own (U+F0000 + the
+// two bytes), and a lone byte from 0x80 one of U+10FF00 + the byte, so that
+// each matches itself and nothing else.
+std::string GbkToRegexUtf8(std::string_view Text);
+
+class TSynRegexSubject {
+public:
+    // The text to match is Line converted; a line of ASCII alone is matched
+    // as it stands. Line must outlive the subject's use.
+    void Assign(std::string_view Line);
+    std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
+    // The byte offset in the line of Offset, an offset into Text() where a
+    // code point starts (or its end). Each costs a count of the bytes from
+    // the offset asked before, so ascending matches cost one pass in all.
+    size_t LineOffset(size_t Offset);
+
+private:
+    std::string_view line_;
+    std::string utf8_;  // the converted line in its first size_ bytes; kept for the next line
+    size_t size_ = 0;
+    bool ascii_ = true;
+    size_t textCursor_ = 0;  // a code point start in Text()
+    size_t lineCursor_ = 0;  // the line offset it stands for
+};
