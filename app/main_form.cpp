@@ -225,6 +225,7 @@ void TMainForm::CreateClientArea()
     Splitter2->SetTop(ClientPanel->Height() - ListPanel->Height() - 10);
     PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
     PageControl->SetVisible(false);
+    PageControl->OnChange = TNotifyEvent(this, &TMainForm::PageControlChange);
     TabImageList = new TImageList(this);
     TabImageList->SetName("TabImageList");
     EnsureProgramResources();

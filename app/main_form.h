@@ -107,6 +107,9 @@ public:
     // Handlers, as the stored form binds them.
     void EditorsEventEnter(TObject* Sender);
     void EditorsEventStatusChange(TObject* Sender, TSynStatusChanges Changes);
+    // A tab the user picks makes its article the current one, as entering
+    // its editor does, though the focus stays on the tabs.
+    void PageControlChange(TObject* Sender);
     void TreeDblClick(TObject* Sender);
     void TreeEdited(TObject* Sender, TTreeNode* Node, AnsiString& S);
     void TreeExit(TObject* Sender);

@@ -1,0 +1,137 @@
+// The whole program driven by keys and clicks where the focus is not in an
+// article: a tab clicked, the tree or the attachment list focused. Typed
+// letters, the program's shortcuts and the pane keys must act on what the
+// user sees, and never slip through to a control as something else.
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/new_form.h"
+#include "editor_services/syn_actions.h"
+#include "app/node_manager.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/kernel/shortcuts.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "tests/app/program_test_support.h"
+
+namespace {
+
+class TMainWindowKeysTest : public TProgramTest {
+protected:
+    void SetUp() override
+    {
+        TProgramTest::SetUp();
+        Start(DataFile());
+    }
+    // A new article through its action, answered with Title; its editor
+    // ends up focused.
+    static TCustomSynTextEditor* NewArticle(const AnsiString& Title)
+    {
+        TModalAnswers::Push([Title](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
+            return mrOk;
+        });
+        DBModule->aNewNodeB->Execute();
+        Idle();
+        return ActiveArticleEditor();
+    }
+    static void Stroke(UINT Key, UINT Modifiers = 0)
+    {
+        Idle();
+        InjectKeyStroke(Key, Modifiers);
+        Idle();
+    }
+    // A click on the article tabs' tab Index.
+    static void ClickTab(int Index)
+    {
+        TbsSkinPageControl* pages = MainForm->PageControl;
+        for (int y = 0; y < pages->Height(); ++y)
+            for (int x = 0; x < pages->Width(); ++x)
+                if (pages->IndexOfTabAt(x, y) == Index) {
+                    InjectClick(pages->ClientToScreen(Point(x + 4, y + 4)));
+                    Idle();
+                    return;
+                }
+        ADD_FAILURE() << "no tab " << Index;
+    }
+    static std::vector<AnsiString> OpenTitles()
+    {
+        std::vector<AnsiString> titles;
+        for (int i = 0; i < MainForm->GetEditorCount(); ++i)
+            titles.push_back(MainForm->GetEditors(i)->GetNodeName());
+        return titles;
+    }
+};
+
+TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
+{
+    NewArticle("說門");
+    ClickTab(0);
+    ASSERT_TRUE(MainForm->PageControl->Focused());
+    // Dialogs that came up anyway would take these answers.
+    std::vector<AnsiString> dialogs;
+    for (int i = 0; i < 3; ++i)
+        TModalAnswers::Push([&dialogs](const TModalRequest& Request) {
+            dialogs.push_back(Request.Caption);
+            return mrCancel;
+        });
+    // The letters of "关闭文章(&L)", "打开文章库(&O)..." and "新建文章库(&N)...",
+    // whose tool buttons show only their glyphs.
+    for (UINT key : {UINT('L'), UINT('O'), UINT('N')})
+        Stroke(key);
+    EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+    EXPECT_EQ(dialogs, std::vector<AnsiString>{});
+    TModalAnswers::Clear();
+}
+
+TEST_F(TMainWindowKeysTest, CommandsActOnTheArticleWhoseTabWasClicked)
+{
+    TCustomSynTextEditor* first = NewArticle("說門");
+    TCustomSynTextEditor* second = NewArticle("中文");
+    ASSERT_TRUE(second->Focused());
+    ClickTab(0);
+    EXPECT_EQ(ActiveArticleEditor(), first);
+
+    DBModule->aCloseNode->Execute();
+    Idle();
+    EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"中文"});
+}
+
+TEST_F(TMainWindowKeysTest, AShortcutOfADisabledActionNeverReachesTheEditor)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    editor->SetText("說門 one\ntwo\nthree");
+    editor->ClearUndo();
+    editor->SetCaretXY(BufferCoord(2, 2));
+    const AnsiString text = editor->Text();
+    // Every action of the program disabled, as 重做 is with nothing to redo.
+    std::vector<TShortCut> keys;
+    for (TCustomActionList* list : {ActionModule->ActionList, DBModule->DBActions, MainForm->FormActions}) {
+        list->OnUpdate = TActionEvent::FromCallable([](TBasicAction* Action, bool& Handled) {
+            static_cast<TCustomAction*>(Action)->SetEnabled(false);
+            Handled = true;
+        });
+        for (int i = 0; i < list->ActionCount(); ++i)
+            if (auto* action = static_cast<TCustomAction*>(list->Actions(i)); action->ShortCut() != scNone)
+                keys.push_back(action->ShortCut());
+    }
+    ASSERT_EQ(keys.size(), 56u);
+    for (TShortCut key : keys) {
+        TypeShortCut(key);
+        Idle();
+        ASSERT_EQ(editor->Text(), text) << ShortCutToText(key);
+        ASSERT_EQ(editor->CaretXY(), BufferCoord(2, 2)) << ShortCutToText(key);
+        ASSERT_FALSE(editor->SelAvail()) << ShortCutToText(key);
+        int x = 0, y = 0;
+        for (int mark = 0; mark < 10; ++mark)
+            ASSERT_FALSE(editor->GetBookMark(mark, x, y)) << ShortCutToText(key);
+    }
+    EXPECT_TRUE(editor->Focused());
+}
+
+}  // namespace
