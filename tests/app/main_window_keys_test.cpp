@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "app/new_form.h"
 #include "editor_services/syn_actions.h"
+#include "editor_services/syn_actions_dialogs.h"
 #include "app/node_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/kernel/action_list.h"
@@ -16,7 +17,15 @@
 #include "platform/ui/textedit/edit.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/ui/kernel/screen.h"
+#include "platform/ui/kernel/menus.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_popup_window.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
 #include "tests/app/program_test_support.h"
 
 namespace {
@@ -135,3 +144,67 @@ TEST_F(TMainWindowKeysTest, AShortcutOfADisabledActionNeverReachesTheEditor)
 }
 
 }  // namespace
+
+namespace {
+
+// The captions of the rows of the innermost open skinned menu.
+std::vector<AnsiString> OpenMenuRows()
+{
+    std::vector<AnsiString> rows;
+    TbsSkinMenu* menu = MainForm->bsSkinForm1->SkinMenu();
+    if (TbsSkinPopupWindow* window = menu->ChainOpen() ? menu->LastPopup() : nullptr)
+        for (int i = 0; i < window->ItemCount(); ++i)
+            rows.push_back(window->Item(i)->MenuItem()->Caption());
+    return rows;
+}
+
+}  // namespace
+
+TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    ASSERT_TRUE(editor->Focused());
+    TWinControl* tree = MainForm->Tree;
+    TWinControl* list = MainForm->List;
+    std::vector<TWinControl*> focused;
+    auto walk = [&focused](UINT Modifiers) {
+        focused.clear();
+        for (int i = 0; i < 3; ++i) {
+            Stroke(VK_F6, Modifiers);
+            focused.push_back(Screen->ActiveControl());
+        }
+    };
+    walk(0);
+    EXPECT_EQ(focused, (std::vector<TWinControl*>{list, tree, editor}));
+    walk(InjectShift);
+    EXPECT_EQ(focused, (std::vector<TWinControl*>{tree, list, editor}));
+    EXPECT_EQ(editor->Text(), "");
+
+    Stroke(VK_F6, InjectShift);
+    ASSERT_TRUE(tree->Focused());
+    TbsSkinMenu* menu = MainForm->bsSkinForm1->SkinMenu();
+    auto firstRows = [menu](UINT Key, UINT Modifiers) {
+        Stroke(Key, Modifiers);
+        std::vector<AnsiString> rows = OpenMenuRows();
+        EXPECT_FALSE(MainForm->bsSkinForm1->MainMenuActive);
+        if (menu->ChainOpen())
+            menu->CloseMenu();
+        Idle();
+        rows.resize(2);
+        return rows;
+    };
+    // Each pane's own menu, whichever of the two keys asks for it.
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), (std::vector<AnsiString>{DBModule->aOpenDB->Caption(),
+                                                                      DBModule->aNewNodeA->Caption()}));
+    Stroke(VK_F6, InjectShift);
+    ASSERT_TRUE(list->Focused());
+    const std::vector<AnsiString> listRows{DBModule->aAddAttachment->Caption(), MainForm->aSynRenameAtta->Caption()};
+    EXPECT_EQ(firstRows(VK_APPS, 0), listRows);
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), listRows);
+    Stroke(VK_F6);
+    ASSERT_TRUE(tree->Focused());
+    Stroke(VK_F6);
+    ASSERT_TRUE(editor->Focused());
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), (std::vector<AnsiString>{ActionModule->aSynInsertFile->Caption(), "-"}));
+    EXPECT_EQ(editor->Text(), "");
+}
