@@ -24,6 +24,7 @@
 #include "platform/ui/widgets/color_box.h"
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/ui/widgets/page_control.h"
+#include "platform/ui/widgets/panel.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/platform/base/temp_folder.h"
@@ -174,6 +175,32 @@ TEST_F(TSynOptionsDialogTest, AFontNamePickedWithoutVisitingTheSizeBoxIsWritten)
     EXPECT_EQ(store_->Font()->Name(), picked);
     EXPECT_EQ(store_->Font()->Size(), 13);
     EXPECT_NE(Saved().find("Font=" + picked + ",-17,"), std::string::npos) << Saved();
+}
+
+TEST_F(TSynOptionsDialogTest, TheFontSampleOpensTheFontDialogFromTheKeyboard)
+{
+    std::vector<AnsiString> opened;
+    Run(store_.get(), nullptr, [&](TSynOptionsForm* Dialog) {
+        Dialog->PageControl1->SetActivePageIndex(2);
+        Dialog->sFontsizeCom->SetFocus();
+        Pump();
+        InjectKeyStroke(VK_TAB);
+        Pump();
+        EXPECT_TRUE(Dialog->FontPreview->Focused());
+        for (int i = 0; i < 2; ++i)
+            TModalAnswers::Push([&opened](const TModalRequest& Request) {
+                opened.push_back(Request.Caption);
+                return mrCancel;
+            });
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        InjectKeyStroke(VK_SPACE);
+        Pump();
+        // The options dialog is still up: Enter was the sample's.
+        EXPECT_TRUE(Dialog->Visible());
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(TSynOptionsDialogTest, TheSizeBoxListsTheStandardSizesOnceHoweverOftenItIsEntered)
