@@ -17,6 +17,7 @@
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/font_families.h"
+#include "platform/ui/dialogs/color_dialog.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/button.h"
@@ -25,8 +26,12 @@
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/ui/widgets/page_control.h"
 #include "platform/ui/widgets/panel.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/window_coords.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/window_tree.h"
 #include "tests/platform/base/temp_folder.h"
 
 namespace {
@@ -201,6 +206,36 @@ TEST_F(TSynOptionsDialogTest, TheFontSampleOpensTheFontDialogFromTheKeyboard)
         InjectKeyStroke(VK_ESCAPE);
     });
     EXPECT_EQ(opened.size(), 2u);
+}
+
+TEST_F(TSynOptionsDialogTest, TheColourDialogOfACustomColourOpensAboveTheStayOnTopDialog)
+{
+    const TPickColorHook saved = PickCustomColorHook;
+    PickCustomColorHook = PickColorWithDialog;
+    bool onTop = false;
+    Run(store_.get(), nullptr, [&](TSynOptionsForm* Dialog) {
+        ASSERT_EQ(Dialog->FormStyle(), fsStayOnTop);
+        TWinControl* page = Dialog->BackColorBox->Parent();
+        while (!dynamic_cast<TTabSheet*>(page))
+            page = page->Parent();
+        Dialog->PageControl1->SetActivePage(static_cast<TTabSheet*>(page));
+        Dialog->BackColorBox->SetFocus();
+        Pump();
+        TModalAnswers::Push([&onTop](const TModalRequest& Request) {
+            Pump();
+            const TPoint centre{Request.Form->Left() + Request.Form->Width() / 2,
+                                Request.Form->Top() + Request.Form->Height() / 2};
+            onTop = GetAncestor(WindowFromPoint(centre), GA_ROOT) == Request.Form->Handle();
+            InjectKeyStroke(VK_ESCAPE);
+            return mrNone;
+        });
+        InjectKeyStroke(VK_HOME);  // the custom entry
+        Pump();
+        EXPECT_EQ(TModalAnswers::Count(), 0);
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    PickCustomColorHook = saved;
+    EXPECT_TRUE(onTop);
 }
 
 TEST_F(TSynOptionsDialogTest, TheSizeBoxListsTheStandardSizesOnceHoweverOftenItIsEntered)

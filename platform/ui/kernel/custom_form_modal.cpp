@@ -14,6 +14,7 @@
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_proc.h"
+#include "platform/win/window_styles.h"
 #include "platform/win/window_tree.h"
 
 namespace {
@@ -56,9 +57,18 @@ int TCustomForm::ShowModal()
     std::vector<HWND> disabled = DisableWindows(HandleAllocated() ? Handle() : nullptr);
     modal_ = true;
     modalResult_ = mrNone;
+    // While it runs, the window that opened the form owns it: the form
+    // stays above its opener, a stay-on-top one included, and the desktop
+    // treats it as the opener's dialog.
+    const HWND window = Handle();
+    const LONG_PTR owner = GetWindowLongPtr(window, GWLP_HWNDPARENT);
+    if (previous && previous != window)
+        SetWindowLongPtr(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous));
     // Whatever happens, the other windows come back and the form leaves
     // its modal state; a form freed meanwhile is not touched again.
     auto finish = [&] {
+        if (IsWindow(window))
+            SetWindowLongPtr(window, GWLP_HWNDPARENT, owner);
         EnableWindows(disabled);
         if (previous && IsWindow(previous))
             SetActiveWindow(previous);
