@@ -16,8 +16,15 @@
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/window_pos.h"
+#include "tests/support/pixel_colour.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/ui/kernel/screen.h"
+#include "platform/base/streams.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/kernel/menus.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_menu.h"
@@ -67,6 +74,21 @@ protected:
                     return;
                 }
         ADD_FAILURE() << "no tab " << Index;
+    }
+    // The pixels of the focus frame's colour the window shows in Area of
+    // Control.
+    static int DarkDots(TControl* Control, const TRect& Area)
+    {
+        const TRasterImage image = WindowImage(MainForm->Handle());
+        TRect window;
+        GetWindowRect(MainForm->Handle(), &window);
+        int dots = 0;
+        for (int y = Area.Top; y < Area.Bottom; ++y)
+            for (int x = Area.Left; x < Area.Right; ++x) {
+                const TPoint p = Control->ClientToScreen(Point(x, y));
+                dots += PixelAt(image, p.X - window.Left, p.Y - window.Top) == ColorToRGB(clBtnText);
+            }
+        return dots;
     }
     static std::vector<AnsiString> OpenTitles()
     {
@@ -174,8 +196,21 @@ TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
             focused.push_back(Screen->ActiveControl());
         }
     };
+    // The dots of a focus frame down the list's left edge.
+    auto listFrameDots = [list] { return DarkDots(list, Rect(0, 0, 1, list->ClientHeight())); };
+    const int unfocusedDots = listFrameDots();
     walk(0);
     EXPECT_EQ(focused, (std::vector<TWinControl*>{list, tree, editor}));
+    // Each pane shows the focus it gets: the empty list a frame where its
+    // first item would be, the tree its first row selected.
+    Stroke(VK_F6);
+    EXPECT_GT(listFrameDots(), unfocusedDots + 3);
+    Stroke(VK_F6);
+    ASSERT_TRUE(tree->Focused());
+    EXPECT_EQ(MainForm->Tree->Selected(), MainForm->Tree->Items()->GetFirstNode());
+    EXPECT_NE(MainForm->Tree->Selected(), nullptr);
+    EXPECT_EQ(listFrameDots(), unfocusedDots);
+    Stroke(VK_F6);
     walk(InjectShift);
     EXPECT_EQ(focused, (std::vector<TWinControl*>{tree, list, editor}));
     EXPECT_EQ(editor->Text(), "");
@@ -207,4 +242,28 @@ TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
     ASSERT_TRUE(editor->Focused());
     EXPECT_EQ(firstRows(VK_F10, InjectShift), (std::vector<AnsiString>{ActionModule->aSynInsertFile->Caption(), "-"}));
     EXPECT_EQ(editor->Text(), "");
+}
+
+TEST_F(TMainWindowKeysTest, TheAttachmentListTakesTheFocusOnItsFirstItemWithoutSelectingIt)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    const AnsiString file = folder_ + "/中文.txt";
+    {
+        TFileStream out(file, fmCreate);
+        out.WriteBuffer("說門", 4);
+    }
+    DBModule->AddAttachments(editor, {file});
+    Idle();
+    TbsSkinListView* list = MainForm->List;
+    ASSERT_EQ(list->Items()->Count(), 1);
+    TListItem* item = list->Items()->Item(0);
+    const TRect bounds = item->DisplayRect(drBounds);
+    const TRect leftEdge = Rect(bounds.Left, bounds.Top, bounds.Left + 2, bounds.Bottom);
+    const int unfocusedDots = DarkDots(list, leftEdge);
+
+    Stroke(VK_F6);
+    ASSERT_TRUE(list->Focused());
+    EXPECT_EQ(list->ItemFocused(), item);
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_GT(DarkDots(list, leftEdge), unfocusedDots + 3);
 }

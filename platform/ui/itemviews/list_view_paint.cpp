@@ -50,6 +50,11 @@ void TCustomListView::Paint()
     const int last = std::min((topLine_ + shown) * grid.PerLine, items_->Count());
     for (int i = first; i < last; ++i)
         PaintItem(i);
+    // An empty view shows that it has the focus where its first item
+    // would be.
+    if (items_->Count() == 0 && Focused())
+        DrawFlatFocusRect(canvas, Rect(0, grid.Top, viewStyle_ == vsReport ? ClientWidth() : grid.CellWidth,
+                                       grid.Top + grid.CellHeight));
     if (viewStyle_ != vsReport || !gridLines_)
         return;
     // The grid: a line under every row and at the right of every column.
