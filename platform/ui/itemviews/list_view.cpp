@@ -255,13 +255,6 @@ void TCustomListView::Dispatch(TMessage& Message)
             LayoutChanged();
         return;
     case WM_SETFOCUS:
-        TCustomControl::Dispatch(Message);
-        // Reached with no focused item, the focus frame starts on the
-        // first one, still unselected.
-        if (focusIndex_ < 0)
-            FocusIndex(0);
-        Invalidate();
-        return;
     case WM_KILLFOCUS:
         TCustomControl::Dispatch(Message);
         Invalidate();

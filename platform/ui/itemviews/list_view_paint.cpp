@@ -28,7 +28,9 @@ TCustomDrawState TCustomListView::StateOf(int Index)
 {
     TViewItemLook look;
     look.Selected = IndexSelected(Index);
-    look.FocusItem = Index == focusIndex_;
+    // With no focused item the focus shows on the first one, where the
+    // arrow keys start.
+    look.FocusItem = Index == (focusIndex_ < 0 ? 0 : focusIndex_);
     look.Hot = hotTrack_ && Index == hotIndex_;
     look.ViewFocused = Focused() || (editBox_ && editBox_->Focused());
     look.HideSelection = hideSelection_;

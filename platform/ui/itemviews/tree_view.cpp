@@ -190,16 +190,10 @@ void TCustomTreeView::Dispatch(TMessage& Message)
             RowsChanged();
         return;
     case WM_SETFOCUS:
-        TCustomControl::Dispatch(Message);
-        // Reached with nothing selected (by Tab or F6), the tree selects its
-        // first row: the focus shows there and the arrows start from it.
-        if (!selected_ && items_->GetFirstNode())
-            SetSelected(items_->GetFirstNode());
-        InvalidateNode(selected_);
-        return;
     case WM_KILLFOCUS:
         TCustomControl::Dispatch(Message);
-        InvalidateNode(selected_);
+        // The focus shows on the first row while nothing is selected.
+        InvalidateNode(selected_ ? selected_ : items_->GetFirstNode());
         return;
     case CM_MOUSELEAVE:
         TCustomControl::Dispatch(Message);
