@@ -21,10 +21,13 @@
 #include "platform/ui/kernel/screen.h"
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_pos.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
@@ -173,6 +176,19 @@ TEST_F(TMainWindowKeysTest, AShortcutOfADisabledActionNeverReachesTheEditor)
             ASSERT_FALSE(editor->GetBookMark(mark, x, y)) << ShortCutToText(key);
     }
     EXPECT_TRUE(editor->Focused());
+}
+
+TEST_F(TMainWindowKeysTest, ATextBoxKeepsItsEditingKeysWhileTheMenusItemsAreDisabled)
+{
+    // No article: the menu's 粘贴 (Ctrl+V) is disabled.
+    ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "說門"}}));
+    MainForm->LeftPages->SetActivePageIndex(1);
+    MainForm->SearchText->SetFocus();
+    Idle();
+    ASSERT_TRUE(MainForm->SearchText->Focused());
+    TypeShortCut(scCtrl | 'V');
+    Idle();
+    EXPECT_EQ(MainForm->SearchText->Text(), "說門");
 }
 
 TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
