@@ -1,11 +1,15 @@
 // A dialog on a real X display (the suite's own Xvfb, no desktop): opened
-// from a stay-on-top window it shows above that window, whole, and takes
-// the keyboard there. With TANDRIL_MODAL_SCREENSHOT set, what the display
-// shows goes to that PNG file for a person to look at.
+// from a stay-on-top window it shows above that window, whole, takes the
+// keyboard there, and is marked for a desktop as its opener's dialog. With
+// TANDRIL_MODAL_SCREENSHOT set, what the display shows goes to that PNG
+// file for a person to look at.
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/widgets/button.h"
+#include "platform/win/x11_backend.h"
 #include "tests/platform/ui/form_x11_test_support.h"
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -32,9 +36,12 @@ TEST_F(TModalX11Test, ADialogOpenedFromAStayOnTopWindowShowsAboveIt)
     ok->SetDefault(true);
     ok->SetModalResult(mrOk);
     bool whole = false, focused = false;
+    Window transientFor = 0;
     TModalAnswers::Push([&](const TModalRequest&) {
         whole = BecomesViewable(dialog.Handle()) && ShowsBacking(dialog.Handle());
         focused = HasXFocus(dialog.Handle());
+        // What a desktop goes by to keep the dialog above its opener.
+        XGetTransientForHint(Other(), X11WindowOf(dialog.Handle()), &transientFor);
         SaveScreenshot("TANDRIL_MODAL_SCREENSHOT");
         // Enter on the display reaches the dialog, not the window below.
         Key(XK_Return);
@@ -44,6 +51,7 @@ TEST_F(TModalX11Test, ADialogOpenedFromAStayOnTopWindowShowsAboveIt)
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_TRUE(whole);
     EXPECT_TRUE(focused);
+    EXPECT_EQ(transientFor, X11WindowOf(form_->Handle()));
 }
 
 }  // namespace
