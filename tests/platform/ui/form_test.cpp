@@ -236,6 +236,10 @@ TEST_F(TFormTest, AModalFormOpensAboveTheWindowThatOpenedItEvenAStayOnTopOne)
     EXPECT_EQ(GetWindowLongPtr(dialog.Handle(), GWLP_HWNDPARENT), 0);
     EXPECT_EQ(GetWindowLongPtr(inner.Handle(), GWLP_HWNDPARENT), 0);
     EXPECT_EQ(WindowFromPoint(overlap), opener.Handle());
+    // Nor do they stay on top with them: shown again, they stand among the
+    // windows that don't.
+    for (TForm* form : {&dialog, &inner})
+        EXPECT_FALSE(GetWindowLong(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(TFormTest, StylesFollowBorderStyleIconsAndFormStyle)
