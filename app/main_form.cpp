@@ -107,6 +107,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 
     OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
     OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
+    OnKeyDown = TKeyEvent(this, &TMainForm::FormKeyDown);
     // Through the frame, which takes Alt+Space for its system menu when the
     // program leaves a key alone.
     bsSkinForm1->OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
@@ -225,6 +226,7 @@ void TMainForm::CreateClientArea()
     Splitter2->SetTop(ClientPanel->Height() - ListPanel->Height() - 10);
     PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
     PageControl->SetVisible(false);
+    PageControl->OnChange = TNotifyEvent(this, &TMainForm::PageControlChange);
     TabImageList = new TImageList(this);
     TabImageList->SetName("TabImageList");
     EnsureProgramResources();

@@ -107,6 +107,11 @@ public:
     // Handlers, as the stored form binds them.
     void EditorsEventEnter(TObject* Sender);
     void EditorsEventStatusChange(TObject* Sender, TSynStatusChanges Changes);
+    // F6 and Shift+F6: the focus to the next or previous pane.
+    void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+    // A tab the user picks makes its article the current one, as entering
+    // its editor does, though the focus stays on the tabs.
+    void PageControlChange(TObject* Sender);
     void TreeDblClick(TObject* Sender);
     void TreeEdited(TObject* Sender, TTreeNode* Node, AnsiString& S);
     void TreeExit(TObject* Sender);
@@ -160,6 +165,9 @@ private:
     void ShowTreeArea(bool Show);
     TbsSkinTabSheet* TabSheetOf(TCustomSynTextEditor* Editor);
     void UpdatePageControl();
+    // The focus to the first pane after (or before) the one holding it
+    // that can take it: the tree, the current article, the attachment list.
+    void FocusNextPane(bool Backwards);
     // A double click opens an article while the view still handles the
     // press, which then takes the focus back: the article's editor takes
     // it once the press is over.

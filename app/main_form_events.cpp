@@ -160,6 +160,14 @@ void TMainForm::EditorsEventEnter(TObject* Sender)
         dbModule_->LoadAttachments(frame->GetNodeID());
 }
 
+void TMainForm::PageControlChange(TObject*)
+{
+    TTabSheet* sheet = PageControl->ActivePage();
+    for (int i = 0; sheet && i < GetEditorCount(); ++i)
+        if (TCustomSynTextEditor* editor = GlobalSynManager()->GetEditors(i); TabSheetOf(editor) == sheet)
+            EditorsEventEnter(editor);
+}
+
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
 {
     auto* editor = dynamic_cast<TCustomSynTextEditor*>(Sender);
@@ -302,7 +310,13 @@ void TMainForm::FormShortCut(TMessage& Msg, bool& Handled)
     const TShortCut key = KeyMessageShortCut(Msg);
     if (key == scNone)
         return;
-    if (TMenuItem* item = MainMenu->FindItem(key, fkShortCut))
-        item->InitiateAction();
-    Handled = MainMenu->IsShortCut(Msg);
+    TMenuItem* item = MainMenu->FindItem(key, fkShortCut);
+    if (!item)
+        return;
+    item->InitiateAction();
+    // In an article the key is its item's even while the item is disabled:
+    // let through, it would reach the editor as a command of the editor's
+    // own (Ctrl+Y deletes the line where the menu's Ctrl+Y redoes). A text
+    // box keeps its own editing keys when the item is disabled.
+    Handled = MainMenu->IsShortCut(Msg) || dynamic_cast<TCustomSynTextEditor*>(ActiveControl()) != nullptr;
 }

@@ -2,6 +2,7 @@
 // buttons below.
 #include "editor_services/syn_options_dialog.h"
 
+#include "editor_services/syn_font_preview.h"
 #include "editor_services/syn_options_fonts.h"
 #include "editor_services/syn_text_source.h"
 #include "editor_services/syn_dialog_controls.h"
@@ -227,7 +228,7 @@ void TSynOptionsForm::BuildDisplayPage()
     sFontsizeCom->OnEnter = TNotifyEvent(this, &TSynOptionsForm::FontSizeEnter);
     sFontsizeCom->OnChange = TNotifyEvent(this, &TSynOptionsForm::FontSizeChange);
     top += RowHeight;
-    FontPreview = SynPlaceControl(new TPanel(this), page, "FontPreview", Margin, top, PageWidth - 3 * Margin, 50);
+    FontPreview = SynPlaceControl(new TSynFontPreview(this), page, "FontPreview", Margin, top, PageWidth - 3 * Margin, 50);
     FontPreview->SetCaption("字体预览(单击这里可以打开字体设置对话框)");
     FontPreview->OnClick = TNotifyEvent(this, &TSynOptionsForm::FontPreviewClick);
     top += 50 + Margin;

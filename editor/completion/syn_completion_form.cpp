@@ -206,6 +206,9 @@ void TSynBaseCompletionProposalForm::Filter()
     position_ = -1;
     scrollPos_ = 0;
     SetPosition(std::max(first, 0));
+    // The rows changed even where the selection did not move (an emptied
+    // list keeps selecting nothing).
+    Invalidate();
 }
 
 void TSynBaseCompletionProposalForm::SetCurrentString(const AnsiString& Value)

@@ -75,6 +75,9 @@ public:
     virtual void RestoreSurface(HWND Window) = 0;
     // Puts the surface right below Above (0: on top of all).
     virtual void RestackSurface(HWND Window, HWND Above) = 0;
+    // The window's owner changed: the desktop keeps an owned surface above
+    // its owner's as the owner's dialog.
+    virtual void SetSurfaceOwner(HWND) {}
     // Only the pixels inside Shape (window coordinates) are shown;
     // nullptr shows the whole rectangle.
     virtual void SetSurfaceShape(HWND Window, const TRegion* Shape) = 0;

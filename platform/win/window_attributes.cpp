@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win/backend.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_internal.h"
 #include "platform/win/window_proc.h"
@@ -75,6 +76,7 @@ LONG_PTR SetWindowLongPtr(HWND Window, int Index, LONG_PTR Value)
             return 0;
         TWindow* owner = WindowOf(reinterpret_cast<HWND>(Value));
         window->Owner = owner && !owner->IsDesktop() && owner->Root() != window ? owner->Root() : nullptr;
+        Backend().SetSurfaceOwner(Window);
         return old;
     }
     default:

@@ -13,6 +13,15 @@ bool IsTopmost(const TWindow* w)
     return w->IsTopLevel() && (w->ExStyle & WS_EX_TOPMOST);
 }
 
+// Whether some owner up the chain stays on top.
+bool OwnerTopmost(const TWindow* w)
+{
+    for (const TWindow* owner = w->Owner; owner; owner = owner->Owner)
+        if (IsTopmost(owner))
+            return true;
+    return false;
+}
+
 size_t FirstNonTopmost(const std::vector<TWindow*>& siblings)
 {
     size_t i = 0;
@@ -34,6 +43,10 @@ size_t InsertIndex(TWindow* window, const std::vector<TWindow*>& siblings, HWND 
                 return i + 1;
         return 0;
     }
+    // A window owned by a stay-on-top one stays on top as well: among the
+    // others it would open hidden behind its owner.
+    if (OwnerTopmost(window) && after != HWND_NOTOPMOST && after != HWND_BOTTOM)
+        window->ExStyle |= WS_EX_TOPMOST;
     if (after == HWND_TOPMOST) {
         window->ExStyle |= WS_EX_TOPMOST;
         return 0;
@@ -102,12 +115,18 @@ bool RestackWindow(TWindow* Window, HWND InsertAfter, bool OwnedToo)
     LinkWindow(Window, Window->Parent, InsertAfter);
     std::vector<TWindow*> moved{Window};
     if (OwnedToo && Window->IsTopLevel()) {
-        // Owned windows stay above their owner, in their own order; those
-        // in the other topmost group are already where they must be.
+        // Owned windows stay above their owner, in their own order, and
+        // follow it on top; topmost ones of a normal owner are already
+        // where they must be.
         std::vector<TWindow*> owned;
-        for (TWindow* w : siblings)
-            if (IsOwnedBy(w, Window) && IsTopmost(w) == IsTopmost(Window))
+        for (TWindow* w : siblings) {
+            if (!IsOwnedBy(w, Window))
+                continue;
+            if (IsTopmost(Window))
+                w->ExStyle |= WS_EX_TOPMOST;
+            if (IsTopmost(w) == IsTopmost(Window))
                 owned.push_back(w);
+        }
         for (TWindow* w : owned)
             std::erase(siblings, w);
         auto at = std::find(siblings.begin(), siblings.end(), Window);

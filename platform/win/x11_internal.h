@@ -72,6 +72,7 @@ public:
     void MinimizeSurface(HWND Window) override;
     void RestoreSurface(HWND Window) override;
     void RestackSurface(HWND Window, HWND Upper) override;
+    void SetSurfaceOwner(HWND Window) override;
     void SetSurfaceShape(HWND Window, const TRegion* Shape) override;
     void SetSurfaceTitle(HWND Window, const AnsiString& Title) override;
     void SetSurfaceIcon(HWND Window, const std::vector<TRasterImage>& Images) override;
@@ -140,6 +141,8 @@ private:
 
     // x11_surfaces.cpp
     void SetHints(TX11Surface& Surface);
+    // WM_TRANSIENT_FOR and the window type, which follow the owner.
+    void SetOwnerHints(TX11Surface& Surface);
     void HandleConfigure(_XEvent& Event);
     void SetNetState(TX11Surface& Surface);
     // x11_minimize.cpp

@@ -261,10 +261,26 @@ void TX11Backend::SetHints(TX11Surface& Surface)
     XChangeProperty(display_, xw, motifAtom, motifAtom, 32, PropModeReplace, reinterpret_cast<unsigned char*>(motif),
                     5);
 
+    SetOwnerHints(Surface);
+
+    // Drops are taken on every managed window (XDND version 5).
+    if (!Surface.OverrideRedirect) {
+        Atom version = 5;
+        XChangeProperty(display_, xw, Intern("XdndAware"), XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(&version), 1);
+    }
+    SetNetState(Surface);
+}
+
+void TX11Backend::SetOwnerHints(TX11Surface& Surface)
+{
+    Window xw = Surface.XWindow;
     TWindow* window = WindowOf(Surface.Window);
     TX11Surface* owner = window && window->Owner ? FindSurface(window->Owner->Handle) : nullptr;
     if (owner)
         XSetTransientForHint(display_, xw, owner->XWindow);
+    else
+        XDeleteProperty(display_, xw, XA_WM_TRANSIENT_FOR);
 
     const char* type = "_NET_WM_WINDOW_TYPE_NORMAL";
     if (Surface.OverrideRedirect)
@@ -276,14 +292,16 @@ void TX11Backend::SetHints(TX11Surface& Surface)
     Atom typeAtom = Atom(type);
     XChangeProperty(display_, xw, Intern("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&typeAtom), 1);
+}
 
-    // Drops are taken on every managed window (XDND version 5).
-    if (!Surface.OverrideRedirect) {
-        Atom version = 5;
-        XChangeProperty(display_, xw, Intern("XdndAware"), XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(&version), 1);
-    }
-    SetNetState(Surface);
+void TX11Backend::SetSurfaceOwner(HWND Window)
+{
+    TX11Surface* surface = FindSurface(Window);
+    if (!surface || surface->OverrideRedirect)
+        return;
+    SetOwnerHints(*surface);
+    SetNetState(*surface);
+    XFlush(display_);
 }
 
 // Stay-on-top and task-bar entry: before the map as a property, after it

@@ -3,6 +3,7 @@
 // boxes from the skin, and the report's grid in the skin line colour.
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/flat_look.h"
 #include "platform/ui/graphics/image_list.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/data/bs_draw_utils.h"
@@ -72,6 +73,8 @@ void TbsSkinCustomListView::CustomDrawItem(TObject* /*Sender*/, TListItem* Item,
         canvas->FillRect(Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Bottom - 1));
         canvas->Font()->Assign(Font());
         DrawItemText(canvas, Item, bounds, label, 0, State, false);
+        if (State.Contains(cdsFocused))
+            DrawFlatFocusRect(canvas, ViewStyle() == vsReport && RowSelect() ? bounds : label);
     }
     DrawItemImages(canvas, Item);
     if (drawSkinLines_ && ViewStyle() == vsReport)

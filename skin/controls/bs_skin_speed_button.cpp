@@ -124,7 +124,9 @@ void TbsSkinSpeedButton::MouseLeave()
 
 bool TbsSkinSpeedButton::DialogChar(TMessage& Message)
 {
-    if (!IsAccel(static_cast<WORD>(Message.WParam), Caption()) || !Enabled() || !Visible() || !Parent() ||
+    // A hidden caption's letter is nowhere on screen, so the user cannot
+    // know it: a tool button showing only its glyph takes no typed letters.
+    if (!showCaption_ || !IsAccel(static_cast<WORD>(Message.WParam), Caption()) || !Enabled() || !Visible() || !Parent() ||
         !Parent()->Showing())
         return false;
     Message.Result = 1;

@@ -7,6 +7,7 @@
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/drawing.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/flat_look.h"
 #include "platform/ui/graphics/image_list.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/data/bs_draw_utils.h"
@@ -103,6 +104,8 @@ void TbsSkinCustomTreeView::AdvancedDrawItem(TObject* /*Sender*/, TTreeNode* Nod
     } else {
         canvas->Brush()->SetStyle(bsClear);
         canvas->TextOut(text.Left + 2, text.Top + 1, Node->Text());
+        if (State.Contains(cdsFocused))
+            DrawFlatFocusRect(canvas, text);
     }
     canvas->Brush()->SetStyle(bsSolid);
 }

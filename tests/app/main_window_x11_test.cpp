@@ -1,8 +1,9 @@
 // The main window on a real X display (the suite's own Xvfb) in the
 // program's first skin: a double click on an article in the tree opens its
 // tab, typing marks the tab modified, and the display shows what the window
-// painted. With TANDRIL_MAIN_WINDOW_SCREENSHOT set, the screen is written
-// to the PNG file it names, for a person to look at.
+// painted; F6 walks the panes and Shift+F10 opens the tree's menu. With
+// TANDRIL_MAIN_WINDOW_SCREENSHOT (or _KEYS_SCREENSHOT) set, the screen is
+// written to the PNG file it names, for a person to look at.
 #include <X11/keysym.h>
 
 #include <cstdio>
@@ -22,9 +23,13 @@
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_popup_window.h"
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
 #include "tests/app/main_window_test_support.h"
 
 namespace {
@@ -96,5 +101,35 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
         }
     }
     module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
+{
+    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+    module_->LoadNodeTree();
+    TModalAnswers::Push([](const TModalRequest& Request) {
+        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門 中文");
+        return mrOk;
+    });
+    module_->NewNode(true);
+    TMainForm* window = Window();
+    window->Show();
+    ASSERT_TRUE(BecomesViewable(window->Handle()));
+    TCustomSynTextEditor* editor = window->GetActiveEditor();
+    editor->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return editor->Focused(); }));
+
+    Key(XK_F6);
+    EXPECT_TRUE(AppPumpUntil([&] { return window->List->Focused(); }));
+    Key(XK_F6);
+    EXPECT_TRUE(AppPumpUntil([&] { return window->Tree->Focused(); }));
+    Key(XK_F10, {XK_Shift_L});
+    TbsSkinMenu* menu = window->bsSkinForm1->SkinMenu();
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && menu->LastPopup(); }));
+    EXPECT_TRUE(BecomesViewable(menu->LastPopup()->Handle()));
+    EXPECT_FALSE(window->bsSkinForm1->MainMenuActive);
+    SaveScreenshot("TANDRIL_MAIN_WINDOW_KEYS_SCREENSHOT");
+    menu->CloseMenu();
     ASSERT_TRUE(module_->CloseAllNodes());
 }

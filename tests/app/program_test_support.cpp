@@ -10,6 +10,7 @@
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/widgets/label.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
 
@@ -71,6 +72,25 @@ void TProgramTest::AnswerBoxes(int Count, int Result)
 }
 
 TCustomSynTextEditor* ActiveArticleEditor() { return ActionModule ? ActionModule->Manager->SynTextEditor() : nullptr; }
+
+void TypeShortCut(TShortCut Key)
+{
+    Application->ProcessMessages();
+    if (MainForm)
+        MainForm->UpdateActions();
+    WORD key = 0;
+    TShiftState shift;
+    ShortCutToKey(Key, key, shift);
+    UINT modifiers = 0;
+    if (shift.Contains(ssShift))
+        modifiers |= InjectShift;
+    if (shift.Contains(ssCtrl))
+        modifiers |= InjectCtrl;
+    if (shift.Contains(ssAlt))
+        modifiers |= InjectAlt;
+    InjectKeyStroke(key, modifiers);
+    Application->ProcessMessages();
+}
 
 std::string ProgramFile()
 {

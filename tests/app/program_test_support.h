@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "platform/ui/kernel/shortcuts.h"
 
 class TCustomSynTextEditor;
 
@@ -40,6 +41,10 @@ protected:
 private:
     std::vector<std::string> boxes_;
 };
+
+// A shortcut's keys as the user presses them, once the program has been
+// idle (its actions updated) since the last key.
+void TypeShortCut(TShortCut Key);
 
 // The built program beside the test program in the build tree.
 std::string ProgramFile();

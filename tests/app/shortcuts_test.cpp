@@ -24,31 +24,11 @@
 
 namespace {
 
-UINT InjectModifiers(TShiftState Shift)
-{
-    UINT modifiers = 0;
-    if (Shift.Contains(ssShift))
-        modifiers |= InjectShift;
-    if (Shift.Contains(ssCtrl))
-        modifiers |= InjectCtrl;
-    if (Shift.Contains(ssAlt))
-        modifiers |= InjectAlt;
-    return modifiers;
-}
-
 class TShortcutTest : public TProgramTest {
 protected:
     // A key as the user presses it: the program has been idle (its actions
     // updated) since the last one.
-    static void Type(TShortCut Key)
-    {
-        Idle();
-        WORD key = 0;
-        TShiftState shift;
-        ShortCutToKey(Key, key, shift);
-        InjectKeyStroke(key, InjectModifiers(shift));
-        Application->ProcessMessages();
-    }
+    static void Type(TShortCut Key) { TypeShortCut(Key); }
 
     // Starts with a database and one article open, its editor focused.
     void StartWithArticle()

@@ -10,6 +10,7 @@
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "syn_view_test_support.h"
@@ -188,6 +189,38 @@ TEST_F(TSynCompletionTest, DoubleByteCharactersAndAnEmptyListInThePopup)
     Text("(");  // an end character still closes it, and is typed
     EXPECT_FALSE(cp.Visible());
     EXPECT_EQ(memo->Text(), "x q(\xE9\x54!");
+}
+
+TEST_F(TSynCompletionTest, TheListShowsWhatTypingLeftOfIt)
+{
+    TSynCompletionProposal cp(nullptr);
+    cp.ItemList()->SetCommaText("alpha,alpaca,alpine,alps,alpenglow,alphabet,beta");
+    cp.AddEditor(memo);
+    TSynBaseCompletionProposalForm* form = cp.Form();
+    // Whether row Row of the list is drawn selected, seen right of its
+    // text.
+    auto rowSelected = [form](int Row) {
+        const TPoint p = form->ClientToScreen(
+            Point(form->ClientWidth() / 2, form->TitleHeight() + Row * form->ItemHeight() + form->ItemHeight() / 2));
+        return ScreenPixel(p.X, p.Y) == ColorToRGB(form->ClSelect);
+    };
+    Load("\xD5\x66 alp x", 7);
+    Press(VK_SPACE, TShiftState{ssCtrl});
+    Pump();
+    ASSERT_EQ(form->AssignedList()->Count(), 6);
+    EXPECT_TRUE(rowSelected(0));
+
+    Text("q");  // nothing matches
+    EXPECT_EQ(form->AssignedList()->Count(), 0);
+    EXPECT_FALSE(rowSelected(0));
+
+    Stroke(VK_BACK);
+    Stroke(VK_DOWN);
+    EXPECT_FALSE(rowSelected(0));
+    EXPECT_TRUE(rowSelected(1));
+    Stroke(VK_RETURN);
+    EXPECT_FALSE(cp.Visible());
+    EXPECT_EQ(memo->Text(), "\xD5\x66 alpaca x");
 }
 
 TEST_F(TSynCompletionTest, TriggerCharacterOpensTheListOnlyAfterTheDelay)

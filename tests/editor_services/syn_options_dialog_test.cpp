@@ -17,6 +17,7 @@
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/font_families.h"
+#include "platform/ui/dialogs/color_dialog.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/button.h"
@@ -24,8 +25,13 @@
 #include "platform/ui/widgets/color_box.h"
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/ui/widgets/page_control.h"
+#include "platform/ui/widgets/panel.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/window_coords.h"
+#include "platform/win/window_styles.h"
+#include "platform/win/window_tree.h"
 #include "tests/platform/base/temp_folder.h"
 
 namespace {
@@ -174,6 +180,62 @@ TEST_F(TSynOptionsDialogTest, AFontNamePickedWithoutVisitingTheSizeBoxIsWritten)
     EXPECT_EQ(store_->Font()->Name(), picked);
     EXPECT_EQ(store_->Font()->Size(), 13);
     EXPECT_NE(Saved().find("Font=" + picked + ",-17,"), std::string::npos) << Saved();
+}
+
+TEST_F(TSynOptionsDialogTest, TheFontSampleOpensTheFontDialogFromTheKeyboard)
+{
+    std::vector<AnsiString> opened;
+    Run(store_.get(), nullptr, [&](TSynOptionsForm* Dialog) {
+        Dialog->PageControl1->SetActivePageIndex(2);
+        Dialog->sFontsizeCom->SetFocus();
+        Pump();
+        InjectKeyStroke(VK_TAB);
+        Pump();
+        EXPECT_TRUE(Dialog->FontPreview->Focused());
+        for (int i = 0; i < 2; ++i)
+            TModalAnswers::Push([&opened](const TModalRequest& Request) {
+                opened.push_back(Request.Caption);
+                return mrCancel;
+            });
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        InjectKeyStroke(VK_SPACE);
+        Pump();
+        // The options dialog is still up: Enter was the sample's.
+        EXPECT_TRUE(Dialog->Visible());
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+TEST_F(TSynOptionsDialogTest, TheColourDialogOfACustomColourOpensAboveTheStayOnTopDialog)
+{
+    const TPickColorHook saved = PickCustomColorHook;
+    PickCustomColorHook = PickColorWithDialog;
+    bool onTop = false;
+    Run(store_.get(), nullptr, [&](TSynOptionsForm* Dialog) {
+        ASSERT_EQ(Dialog->FormStyle(), fsStayOnTop);
+        TWinControl* page = Dialog->BackColorBox->Parent();
+        while (!dynamic_cast<TTabSheet*>(page))
+            page = page->Parent();
+        Dialog->PageControl1->SetActivePage(static_cast<TTabSheet*>(page));
+        Dialog->BackColorBox->SetFocus();
+        Pump();
+        TModalAnswers::Push([&onTop](const TModalRequest& Request) {
+            Pump();
+            const TPoint centre{Request.Form->Left() + Request.Form->Width() / 2,
+                                Request.Form->Top() + Request.Form->Height() / 2};
+            onTop = GetAncestor(WindowFromPoint(centre), GA_ROOT) == Request.Form->Handle();
+            InjectKeyStroke(VK_ESCAPE);
+            return mrNone;
+        });
+        InjectKeyStroke(VK_HOME);  // the custom entry
+        Pump();
+        EXPECT_EQ(TModalAnswers::Count(), 0);
+        InjectKeyStroke(VK_ESCAPE);
+    });
+    PickCustomColorHook = saved;
+    EXPECT_TRUE(onTop);
 }
 
 TEST_F(TSynOptionsDialogTest, TheSizeBoxListsTheStandardSizesOnceHoweverOftenItIsEntered)

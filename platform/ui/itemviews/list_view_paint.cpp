@@ -28,7 +28,9 @@ TCustomDrawState TCustomListView::StateOf(int Index)
 {
     TViewItemLook look;
     look.Selected = IndexSelected(Index);
-    look.FocusItem = Index == focusIndex_;
+    // With no focused item the focus shows on the first one, where the
+    // arrow keys start.
+    look.FocusItem = Index == (focusIndex_ < 0 ? 0 : focusIndex_);
     look.Hot = hotTrack_ && Index == hotIndex_;
     look.ViewFocused = Focused() || (editBox_ && editBox_->Focused());
     look.HideSelection = hideSelection_;
@@ -50,6 +52,11 @@ void TCustomListView::Paint()
     const int last = std::min((topLine_ + shown) * grid.PerLine, items_->Count());
     for (int i = first; i < last; ++i)
         PaintItem(i);
+    // An empty view shows that it has the focus where its first item
+    // would be.
+    if (items_->Count() == 0 && Focused())
+        DrawFlatFocusRect(canvas, Rect(0, grid.Top, viewStyle_ == vsReport ? ClientWidth() : grid.CellWidth,
+                                       grid.Top + grid.CellHeight));
     if (viewStyle_ != vsReport || !gridLines_)
         return;
     // The grid: a line under every row and at the right of every column.

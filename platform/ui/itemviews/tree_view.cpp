@@ -194,7 +194,8 @@ void TCustomTreeView::Dispatch(TMessage& Message)
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         TCustomControl::Dispatch(Message);
-        InvalidateNode(selected_);
+        // The focus shows on the first row while nothing is selected.
+        InvalidateNode(selected_ ? selected_ : items_->GetFirstNode());
         return;
     case CM_MOUSELEAVE:
         TCustomControl::Dispatch(Message);

@@ -49,7 +49,9 @@ void TCustomTreeView::PaintRow(TTreeNode* Node, const TRect& Row)
     TCanvas* canvas = Canvas();
     TViewItemLook look;
     look.Selected = Node == selected_;
-    look.FocusItem = Node == selected_;
+    // With nothing selected the focus shows on the first row, where the
+    // arrow keys start.
+    look.FocusItem = Node == (selected_ ? selected_ : items_->GetFirstNode());
     look.Hot = hotTrack_ && Node == hotNode_;
     look.ViewFocused = Focused() || (editBox_ && editBox_->Focused());
     look.HideSelection = hideSelection_;

@@ -13,7 +13,9 @@
 #include "platform/win/focus.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_lifecycle.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
+#include "platform/win/window_styles.h"
 #include "platform/win/window_tree.h"
 
 namespace {
@@ -56,9 +58,23 @@ int TCustomForm::ShowModal()
     std::vector<HWND> disabled = DisableWindows(HandleAllocated() ? Handle() : nullptr);
     modal_ = true;
     modalResult_ = mrNone;
+    // While it runs, the window that opened the form owns it: the form
+    // stays above its opener, a stay-on-top one included, and the desktop
+    // treats it as the opener's dialog.
+    const HWND window = Handle();
+    const LONG_PTR owner = GetWindowLongPtr(window, GWLP_HWNDPARENT);
+    const bool topmost = GetWindowLong(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    if (previous && previous != window)
+        SetWindowLongPtr(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous));
     // Whatever happens, the other windows come back and the form leaves
-    // its modal state; a form freed meanwhile is not touched again.
+    // its modal state; a form freed meanwhile is not touched again. A form
+    // that went on top with its opener comes back down for the next time.
     auto finish = [&] {
+        if (IsWindow(window)) {
+            SetWindowLongPtr(window, GWLP_HWNDPARENT, owner);
+            if (!topmost && (GetWindowLong(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+                SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         EnableWindows(disabled);
         if (previous && IsWindow(previous))
             SetActiveWindow(previous);

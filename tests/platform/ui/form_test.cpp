@@ -11,6 +11,7 @@
 #include "platform/win/message_queue.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_attributes.h"
+#include "platform/win/window_coords.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_styles.h"
 
@@ -203,6 +204,42 @@ TEST_F(TFormTest, ShowModalTakesScriptedAnswersOrRunsItsLoop)
     });
     EXPECT_EQ(dialog.ShowModal(), mrAbort);
     delete main;
+}
+
+TEST_F(TFormTest, AModalFormOpensAboveTheWindowThatOpenedItEvenAStayOnTopOne)
+{
+    TForm opener(nullptr);
+    opener.SetFormStyle(fsStayOnTop);
+    opener.SetBounds(100, 100, 300, 200);
+    opener.Show();
+    SetActiveWindow(opener.Handle());
+    Process();
+    TForm dialog(nullptr);
+    dialog.SetBounds(150, 150, 200, 120);
+    TForm inner(nullptr);  // a dialog the dialog opens
+    inner.SetBounds(170, 170, 100, 80);
+    const TPoint overlap{200, 200};
+    std::vector<HWND> seen;
+    TModalAnswers::Push([&](const TModalRequest&) {
+        seen.push_back(WindowFromPoint(overlap));
+        TModalAnswers::Push([&](const TModalRequest&) {
+            seen.push_back(WindowFromPoint(overlap));
+            return mrOk;
+        });
+        inner.ShowModal();
+        seen.push_back(WindowFromPoint(overlap));
+        return mrOk;
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(seen, (std::vector<HWND>{dialog.Handle(), inner.Handle(), dialog.Handle()}));
+    // The dialogs belong to their openers only while they run.
+    EXPECT_EQ(GetWindowLongPtr(dialog.Handle(), GWLP_HWNDPARENT), 0);
+    EXPECT_EQ(GetWindowLongPtr(inner.Handle(), GWLP_HWNDPARENT), 0);
+    EXPECT_EQ(WindowFromPoint(overlap), opener.Handle());
+    // Nor do they stay on top with them: shown again, they stand among the
+    // windows that don't.
+    for (TForm* form : {&dialog, &inner})
+        EXPECT_FALSE(GetWindowLong(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(TFormTest, StylesFollowBorderStyleIconsAndFormStyle)

@@ -79,6 +79,27 @@ TEST_F(TMenuRequestTest, RightClicksAndMenuKeysAskForAContextMenuThatChildrenPas
     EXPECT_EQ(Seen(TakeLogged({WM_CONTEXTMENU})), (std::vector<TSeen>{{"T", WM_CONTEXTMENU, top, {-1, -1}}}));
 }
 
+TEST_F(TMenuRequestTest, ShiftF10AsksOnlyForTheContextMenuAndF10AloneForTheWindowsMenu)
+{
+    HWND top = Make("T", WS_POPUP | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    HWND child = Make("C", WS_CHILD | WS_VISIBLE, top, Bounds(10, 10, 100, 50));
+    SetActiveWindow(top);
+    SetFocus(child);
+    Pump();
+    TakeLogged({});
+
+    InjectKeyStroke(VK_F10, InjectShift);
+    Pump();
+    EXPECT_EQ(TakeLogged({WM_CONTEXTMENU, WM_SYSCOMMAND}).size(), 2u);  // the child's, passed to its parent
+
+    InjectKeyStroke(VK_F10);
+    Pump();
+    std::vector<TLogged> logged = TakeLogged({WM_CONTEXTMENU, WM_SYSCOMMAND});
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].Message, WM_SYSCOMMAND);
+    EXPECT_EQ(logged[0].WParam, WPARAM{SC_KEYMENU});
+}
+
 TEST_F(TMenuRequestTest, TheSidewaysWheelComesLikeTheWheelAndMessagesKeepTheirCursorAndTime)
 {
     HWND top = Make("T", WS_POPUP | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));

@@ -43,6 +43,15 @@ TEST_F(WindowTree, ZOrderOwnersAndTopmostWindows)
     SetWindowPos(top, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_EQ(GetWindow(top, GW_HWNDLAST), top);
     EXPECT_FALSE(GetWindowLong(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // An owner put on top takes what it owns along, above it; a window
+    // made for a topmost owner is topmost too.
+    SetWindowPos(a, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(GetTopWindow(nullptr), owned);
+    EXPECT_EQ(GetWindow(owned, GW_HWNDNEXT), a);
+    EXPECT_TRUE(GetWindowLong(owned, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    HWND later = log.Make("L", WS_POPUP, a, Bounds(10, 10, 20, 20));
+    EXPECT_EQ(GetTopWindow(nullptr), later);
+    EXPECT_TRUE(GetWindowLong(later, GWL_EXSTYLE) & WS_EX_TOPMOST);
     // The back end stacks its surfaces the same way.
     std::vector<HWND> stacked, order;
     for (auto& s : HeadlessBackend()->Surfaces())

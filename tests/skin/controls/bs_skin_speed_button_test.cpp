@@ -14,6 +14,7 @@
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/actions.h"
+#include "platform/ui/widgets/button.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
@@ -257,6 +258,32 @@ TEST_F(TSkinSpeedButtonTest, AnActionRunsOnTheClickAndLendsItsImages)
     Up(Over(button_));
     EXPECT_EQ(executed, 1);
     button_->SetAction(nullptr);
+}
+
+TEST_F(TSkinSpeedButtonTest, ATypedLetterClicksOnlyAButtonWhoseCaptionShowsIt)
+{
+    // The focus sits on a control that types nothing, so letters are
+    // offered to the form's buttons as accelerators.
+    auto* focus = new TButton(form_);
+    focus->SetParent(form_);
+    focus->SetBounds(200, 10, 60, 25);
+    focus->SetFocus();
+    button_->SetCaption("&Close");
+    TbsSkinSpeedButton* glyphOnly = form_->Add(40, &log_, "g");
+    glyphOnly->SetCaption("&Open");
+    glyphOnly->SetShowCaption(false);
+    Process();
+
+    for (UINT key : {UINT('O'), UINT('C')})
+        InjectKeyStroke(key);
+    InjectKeyStroke('O', InjectAlt);
+    Process();
+    EXPECT_EQ(log_, TLog{"b@0"});
+
+    glyphOnly->SetShowCaption(true);
+    InjectKeyStroke('O');
+    Process();
+    EXPECT_EQ(log_, (TLog{"b@0", "g@0"}));
 }
 
 TEST_F(TSkinSpeedButtonTest, ThePlainLookWithoutASkin)

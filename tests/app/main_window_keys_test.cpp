@@ -1,0 +1,285 @@
+// The whole program driven by keys and clicks where the focus is not in an
+// article: a tab clicked, the tree or the attachment list focused. Typed
+// letters, the program's shortcuts and the pane keys must act on what the
+// user sees, and never slip through to a control as something else.
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/new_form.h"
+#include "app/node_manager.h"
+#include "editor_services/syn_actions.h"
+#include "editor_services/syn_actions_dialogs.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/streams.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/kernel/action_list.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/kernel/screen.h"
+#include "platform/ui/kernel/shortcuts.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/window_pos.h"
+#include "skin/controls/bs_skin_edit.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_popup_window.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
+#include "tests/app/program_test_support.h"
+#include "tests/support/pixel_colour.h"
+
+namespace {
+
+class TMainWindowKeysTest : public TProgramTest {
+protected:
+    void SetUp() override
+    {
+        TProgramTest::SetUp();
+        Start(DataFile());
+    }
+    // A new article through its action, answered with Title; its editor
+    // ends up focused.
+    static TCustomSynTextEditor* NewArticle(const AnsiString& Title)
+    {
+        TModalAnswers::Push([Title](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
+            return mrOk;
+        });
+        DBModule->aNewNodeB->Execute();
+        Idle();
+        return ActiveArticleEditor();
+    }
+    static void Stroke(UINT Key, UINT Modifiers = 0)
+    {
+        Idle();
+        InjectKeyStroke(Key, Modifiers);
+        Idle();
+    }
+    // A click on the article tabs' tab Index.
+    static void ClickTab(int Index)
+    {
+        TbsSkinPageControl* pages = MainForm->PageControl;
+        for (int y = 0; y < pages->Height(); ++y)
+            for (int x = 0; x < pages->Width(); ++x)
+                if (pages->IndexOfTabAt(x, y) == Index) {
+                    InjectClick(pages->ClientToScreen(Point(x + 4, y + 4)));
+                    Idle();
+                    return;
+                }
+        ADD_FAILURE() << "no tab " << Index;
+    }
+    // The pixels of the focus frame's colour the window shows in Area of
+    // Control.
+    static int DarkDots(TControl* Control, const TRect& Area)
+    {
+        const TRasterImage image = WindowImage(MainForm->Handle());
+        TRect window;
+        GetWindowRect(MainForm->Handle(), &window);
+        int dots = 0;
+        for (int y = Area.Top; y < Area.Bottom; ++y)
+            for (int x = Area.Left; x < Area.Right; ++x) {
+                const TPoint p = Control->ClientToScreen(Point(x, y));
+                dots += PixelAt(image, p.X - window.Left, p.Y - window.Top) == ColorToRGB(clBtnText);
+            }
+        return dots;
+    }
+    // The captions of the rows of the innermost open skinned menu.
+    static std::vector<AnsiString> OpenMenuRows()
+    {
+        std::vector<AnsiString> rows;
+        TbsSkinMenu* menu = MainForm->bsSkinForm1->SkinMenu();
+        if (TbsSkinPopupWindow* window = menu->ChainOpen() ? menu->LastPopup() : nullptr)
+            for (int i = 0; i < window->ItemCount(); ++i)
+                rows.push_back(window->Item(i)->MenuItem()->Caption());
+        return rows;
+    }
+    static std::vector<AnsiString> OpenTitles()
+    {
+        std::vector<AnsiString> titles;
+        for (int i = 0; i < MainForm->GetEditorCount(); ++i)
+            titles.push_back(MainForm->GetEditors(i)->GetNodeName());
+        return titles;
+    }
+};
+
+TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
+{
+    NewArticle("說門");
+    ClickTab(0);
+    ASSERT_TRUE(MainForm->PageControl->Focused());
+    // Dialogs that came up anyway would take these answers.
+    std::vector<AnsiString> dialogs;
+    for (int i = 0; i < 3; ++i)
+        TModalAnswers::Push([&dialogs](const TModalRequest& Request) {
+            dialogs.push_back(Request.Caption);
+            return mrCancel;
+        });
+    // The letters of "关闭文章(&L)", "打开文章库(&O)..." and "新建文章库(&N)...",
+    // whose tool buttons show only their glyphs.
+    for (UINT key : {UINT('L'), UINT('O'), UINT('N')})
+        Stroke(key);
+    EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+    EXPECT_EQ(dialogs, std::vector<AnsiString>{});
+    TModalAnswers::Clear();
+}
+
+TEST_F(TMainWindowKeysTest, CommandsActOnTheArticleWhoseTabWasClicked)
+{
+    TCustomSynTextEditor* first = NewArticle("說門");
+    TCustomSynTextEditor* second = NewArticle("中文");
+    ASSERT_TRUE(second->Focused());
+    ClickTab(0);
+    EXPECT_EQ(ActiveArticleEditor(), first);
+
+    DBModule->aCloseNode->Execute();
+    Idle();
+    EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"中文"});
+}
+
+TEST_F(TMainWindowKeysTest, AShortcutOfADisabledActionNeverReachesTheEditor)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    editor->SetText("說門 one\ntwo\nthree");
+    editor->ClearUndo();
+    editor->SetCaretXY(BufferCoord(2, 2));
+    const AnsiString text = editor->Text();
+    // Every action of the program disabled, as 重做 is with nothing to redo.
+    std::vector<TShortCut> keys;
+    for (TCustomActionList* list : {ActionModule->ActionList, DBModule->DBActions, MainForm->FormActions}) {
+        list->OnUpdate = TActionEvent::FromCallable([](TBasicAction* Action, bool& Handled) {
+            static_cast<TCustomAction*>(Action)->SetEnabled(false);
+            Handled = true;
+        });
+        for (int i = 0; i < list->ActionCount(); ++i)
+            if (auto* action = static_cast<TCustomAction*>(list->Actions(i)); action->ShortCut() != scNone)
+                keys.push_back(action->ShortCut());
+    }
+    ASSERT_EQ(keys.size(), 56u);
+    for (TShortCut key : keys) {
+        TypeShortCut(key);
+        Idle();
+        ASSERT_EQ(editor->Text(), text) << ShortCutToText(key);
+        ASSERT_EQ(editor->CaretXY(), BufferCoord(2, 2)) << ShortCutToText(key);
+        ASSERT_FALSE(editor->SelAvail()) << ShortCutToText(key);
+        int x = 0, y = 0;
+        for (int mark = 0; mark < 10; ++mark)
+            ASSERT_FALSE(editor->GetBookMark(mark, x, y)) << ShortCutToText(key);
+    }
+    EXPECT_TRUE(editor->Focused());
+}
+
+TEST_F(TMainWindowKeysTest, ATextBoxKeepsItsEditingKeysWhileTheMenusItemsAreDisabled)
+{
+    // No article: the menu's 粘贴 (Ctrl+V) is disabled.
+    ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "說門"}}));
+    MainForm->LeftPages->SetActivePageIndex(1);
+    MainForm->SearchText->SetFocus();
+    Idle();
+    ASSERT_TRUE(MainForm->SearchText->Focused());
+    TypeShortCut(scCtrl | 'V');
+    Idle();
+    EXPECT_EQ(MainForm->SearchText->Text(), "說門");
+}
+
+TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    ASSERT_TRUE(editor->Focused());
+    TWinControl* tree = MainForm->Tree;
+    TWinControl* list = MainForm->List;
+    std::vector<TWinControl*> focused;
+    auto walk = [&focused](UINT Modifiers) {
+        focused.clear();
+        for (int i = 0; i < 3; ++i) {
+            Stroke(VK_F6, Modifiers);
+            focused.push_back(Screen->ActiveControl());
+        }
+    };
+    // The dots of a focus frame down the list's left edge.
+    auto listFrameDots = [list] { return DarkDots(list, Rect(0, 0, 1, list->ClientHeight())); };
+    const int unfocusedDots = listFrameDots();
+    walk(0);
+    EXPECT_EQ(focused, (std::vector<TWinControl*>{list, tree, editor}));
+    // Each pane shows the focus it gets, selecting nothing: the empty list
+    // a frame where its first item would be, the tree one on its first row.
+    TTreeNode* first = MainForm->Tree->Items()->GetFirstNode();
+    ASSERT_NE(first, nullptr);
+    ASSERT_EQ(MainForm->Tree->Selected(), nullptr);
+    const TRect firstText = first->DisplayRect(true);
+    const TRect firstLeftEdge = Rect(firstText.Left, firstText.Top, firstText.Left + 1, firstText.Bottom);
+    const int unfocusedTreeDots = DarkDots(tree, firstLeftEdge);
+    Stroke(VK_F6);
+    EXPECT_GT(listFrameDots(), unfocusedDots + 3);
+    Stroke(VK_F6);
+    ASSERT_TRUE(tree->Focused());
+    EXPECT_EQ(listFrameDots(), unfocusedDots);
+    EXPECT_GT(DarkDots(tree, firstLeftEdge), unfocusedTreeDots + 3);
+    EXPECT_EQ(MainForm->Tree->Selected(), nullptr);
+    Stroke(VK_F6);
+    walk(InjectShift);
+    EXPECT_EQ(focused, (std::vector<TWinControl*>{tree, list, editor}));
+    EXPECT_EQ(editor->Text(), "");
+
+    Stroke(VK_F6, InjectShift);
+    ASSERT_TRUE(tree->Focused());
+    TbsSkinMenu* menu = MainForm->bsSkinForm1->SkinMenu();
+    auto firstRows = [menu](UINT Key, UINT Modifiers) {
+        Stroke(Key, Modifiers);
+        std::vector<AnsiString> rows = OpenMenuRows();
+        EXPECT_FALSE(MainForm->bsSkinForm1->MainMenuActive);
+        if (menu->ChainOpen())
+            menu->CloseMenu();
+        Idle();
+        rows.resize(2);
+        return rows;
+    };
+    // Each pane's own menu, whichever of the two keys asks for it.
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), (std::vector<AnsiString>{DBModule->aOpenDB->Caption(),
+                                                                      DBModule->aNewNodeA->Caption()}));
+    Stroke(VK_F6, InjectShift);
+    ASSERT_TRUE(list->Focused());
+    const std::vector<AnsiString> listRows{DBModule->aAddAttachment->Caption(), MainForm->aSynRenameAtta->Caption()};
+    EXPECT_EQ(firstRows(VK_APPS, 0), listRows);
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), listRows);
+    Stroke(VK_F6);
+    ASSERT_TRUE(tree->Focused());
+    Stroke(VK_F6);
+    ASSERT_TRUE(editor->Focused());
+    EXPECT_EQ(firstRows(VK_F10, InjectShift), (std::vector<AnsiString>{ActionModule->aSynInsertFile->Caption(), "-"}));
+    EXPECT_EQ(editor->Text(), "");
+}
+
+TEST_F(TMainWindowKeysTest, TheAttachmentListShowsTheFocusOnItsFirstItemWithoutSelectingIt)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    const AnsiString file = folder_ + "/中文.txt";
+    {
+        TFileStream out(file, fmCreate);
+        out.WriteBuffer("說門", 4);
+    }
+    DBModule->AddAttachments(editor, {file});
+    Idle();
+    TbsSkinListView* list = MainForm->List;
+    ASSERT_EQ(list->Items()->Count(), 1);
+    TListItem* item = list->Items()->Item(0);
+    const TRect bounds = item->DisplayRect(drBounds);
+    const TRect leftEdge = Rect(bounds.Left, bounds.Top, bounds.Left + 2, bounds.Bottom);
+    const int unfocusedDots = DarkDots(list, leftEdge);
+
+    Stroke(VK_F6);
+    ASSERT_TRUE(list->Focused());
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_GT(DarkDots(list, leftEdge), unfocusedDots + 3);
+}
+
+}  // namespace
