@@ -170,6 +170,12 @@ TEST_F(BsSkinFormKeys, AltEntersKeyboardModeArrowsWrapAndEscapeLeavesInTwoSteps)
 
 TEST_F(BsSkinFormKeys, AltF4PassesAndASecondAltLeaves)
 {
+    // The form stays: a closed one would have left the mode with its focus.
+    int closeQueries = 0;
+    form_->OnCloseQuery = TCloseQueryEvent::FromCallable([&](TObject*, bool& CanClose) {
+        ++closeQueries;
+        CanClose = false;
+    });
     KeyMenu();
     control_->SetFocus();
     Loop();
@@ -180,6 +186,7 @@ TEST_F(BsSkinFormKeys, AltF4PassesAndASecondAltLeaves)
     Loop();
     EXPECT_GE(control_->SysKeyDowns, 1);
     EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(closeQueries, 1);
 
     EXPECT_TRUE(frame_->MainMenuActive);
     KeyMenu();
