@@ -3,7 +3,9 @@
 // overflow mark of a narrow bar, a click on the mark opens the hidden
 // items, and Alt+F from the keyboard opens "&File" as a popup of its own
 // that two presses of Escape close and leave; the item under a pointer
-// that stood still all along lights again once the menu is left.
+// that stood still all along lights again once the menu is left. A
+// control's context menu takes the keys while open, with and without a
+// window manager, and the control under it gets none.
 #include <cstdlib>
 #include <functional>
 
@@ -12,8 +14,10 @@
 #include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/textedit/edit.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
+#include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_skin_form.h"
@@ -58,6 +62,9 @@ protected:
     }
 
     TPoint Screen(TPoint Client) const { return bar_->ClientToScreen(Client); }
+    // Right-clicks Edit, whose context menu has three rows, types into the
+    // open menu and answers the caption of the row the keys ran.
+    AnsiString RunContextMenuByKeys(TEdit* Edit, const char* Screenshot);
     static void MoveTo(TPoint P)
     {
         XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
@@ -180,6 +187,56 @@ TEST_F(SkinMainMenuBarX11Test, TheItemUnderAStillPointerLightsAgainWhenTheMenuIs
         return PixelAt(ScreenImage(), inside.X, inside.Y) == TColor(0x00D2BDB6);
     }));
     SaveScreenshot("TANDRIL_MENU_BAR_HOVER_SCREENSHOT");
+}
+
+AnsiString SkinMainMenuBarX11Test::RunContextMenuByKeys(TEdit* Edit, const char* Screenshot)
+{
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    AnsiString ran;
+    auto* popup = new TbsSkinPopupMenu(Edit);
+    for (const char* caption : {"&Open", "&Rename", "&Delete"}) {
+        auto* row = new TMenuItem(popup);
+        row->SetCaption(caption);
+        row->OnClick = TNotifyEvent::FromCallable([&ran, caption](TObject*) { ran = caption; });
+        popup->Items()->Add(row);
+    }
+    popup->HostForm = form_;
+    Edit->SetPopupMenu(popup);
+    Click(Edit->ClientToScreen(Point(10, 10)), 3);
+    if (!AppPumpUntil([&] { return menu->ChainOpen(); }))
+        return "no menu";
+    // Letters that are no row's, and arrows, stay in the menu.
+    Key(XK_k);
+    Key(XK_k);
+    Key(XK_Down);
+    Key(XK_Down);
+    Key(XK_Up);
+    AppPumpUntil([&] { return menu->LastPopup() != nullptr && menu->LastPopup()->ActiveItem == 1; });
+    SaveScreenshot(Screenshot);
+    Key(XK_Return);
+    AppPumpUntil([&] { return !menu->ChainOpen(); });
+    Edit->SetPopupMenu(nullptr);
+    delete popup;
+    return ran;
+}
+
+TEST_F(SkinMainMenuBarX11Test, AControlsContextMenuTakesTheKeysWithAndWithoutAWindowManager)
+{
+    auto* edit = new TEdit(form_);
+    edit->SetParent(form_);
+    edit->SetBounds(10, 60, 150, 24);
+    ASSERT_TRUE(FormHasXFocus());
+    edit->SetFocus();
+    EXPECT_EQ(RunContextMenuByKeys(edit, "TANDRIL_CONTEXT_MENU_SCREENSHOT"), "&Rename");
+    EXPECT_EQ(edit->Text(), "");
+    {
+        TDesktopRedirect desktop;
+        EXPECT_EQ(RunContextMenuByKeys(edit, "TANDRIL_CONTEXT_MENU_WM_SCREENSHOT"), "&Rename");
+        EXPECT_EQ(edit->Text(), "");
+    }
+    // Closed, the menu leaves the keys to the control again.
+    Key(XK_k);
+    EXPECT_TRUE(AppPumpUntil([&] { return edit->Text() == "k"; }));
 }
 
 }  // namespace
