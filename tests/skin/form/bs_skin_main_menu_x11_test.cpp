@@ -5,7 +5,8 @@
 // that two presses of Escape close and leave; the item under a pointer
 // that stood still all along lights again once the menu is left. A
 // control's context menu takes the keys while open, with and without a
-// window manager, and the control under it gets none.
+// window manager, and the control under it gets none; a menu opened by the
+// keyboard starts on its first row under a pointer that rests on another.
 #include <cstdlib>
 #include <functional>
 
@@ -240,6 +241,44 @@ TEST_F(SkinMainMenuBarX11Test, AControlsContextMenuTakesTheKeysWithAndWithoutAWi
     // Closed, the menu leaves the keys to the control again.
     Key(XK_k);
     EXPECT_TRUE(AppPumpUntil([&] { return edit->Text() == "k"; }));
+}
+
+TEST_F(SkinMainMenuBarX11Test, AMenuOpenedByTheKeyboardStartsOnItsFirstRowUnderARestingPointer)
+{
+    for (const char* caption : {"Save", "Close"}) {
+        auto* row = new TMenuItem(menu_);
+        row->SetCaption(caption);
+        menu_->Items()->Items(0)->Add(row);
+    }
+    bar_->SetMainMenu(menu_);
+    ASSERT_TRUE(FormHasXFocus());
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(0)->ObjectRect.Right > 0; }));
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    // Where the last row shows, the pointer comes to rest.
+    Key(XK_f, {XK_Alt_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen(); }));
+    TbsSkinPopupWindow* window = menu->LastPopup();
+    const TRect last = window->Item(2)->ObjectRect;
+    const TPoint rest = window->ClientToScreen(Point((last.Left + last.Right) / 2, (last.Top + last.Bottom) / 2));
+    menu->CloseMenu();
+    Key(XK_Escape);
+    ASSERT_TRUE(AppPumpUntil([&] { return !frame_->MainMenuActive; }));
+    MoveTo(rest);
+    PumpUntil([] { return false; });
+
+    Key(XK_f, {XK_Alt_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen(); }));
+    window = menu->LastPopup();
+    int rounds = 0;
+    TickUntil([&] { return ++rounds > 10; });
+    EXPECT_EQ(window->ActiveItem, 0);
+    SaveScreenshot("TANDRIL_MENU_RESTING_POINTER_SCREENSHOT");
+    // Up from the first row is the last.
+    Key(XK_Up);
+    EXPECT_TRUE(AppPumpUntil([&] { return window->ActiveItem == 2; }));
+    menu->CloseMenu();
+    Key(XK_Escape);
+    AppPumpUntil([&] { return !frame_->MainMenuActive; });
 }
 
 }  // namespace
