@@ -7,11 +7,15 @@
 // control's context menu takes the keys while open, with and without a
 // window manager, and the control under it gets none; a menu opened by the
 // keyboard starts on its first row under a pointer that rests on another.
+// Alt held through a drag, or through a switch to another window and back,
+// leaves the bar idle.
 #include <cstdlib>
 #include <functional>
 
 #include "form_x11_test_support.h"
 #include "platform/win/clock.h"
+#include "platform/win/keyboard.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/control_canvas.h"
@@ -279,6 +283,47 @@ TEST_F(SkinMainMenuBarX11Test, AMenuOpenedByTheKeyboardStartsOnItsFirstRowUnderA
     menu->CloseMenu();
     Key(XK_Escape);
     AppPumpUntil([&] { return !frame_->MainMenuActive; });
+}
+
+TEST_F(SkinMainMenuBarX11Test, AltHeldThroughADragOrAFocusSwitchLeavesTheBarIdle)
+{
+    auto* edit = new TEdit(form_);
+    edit->SetParent(form_);
+    edit->SetBounds(10, 60, 150, 24);
+    ASSERT_TRUE(FormHasXFocus());
+    edit->SetFocus();
+    Display* x = Other();
+    const unsigned alt = XKeysymToKeycode(x, XK_Alt_L);
+    auto altKey = [&](bool Down) {
+        XTestFakeKeyEvent(x, alt, Down, 0);
+        XFlush(x);
+    };
+
+    altKey(true);
+    Drag(edit->ClientToScreen(Point(5, 5)), edit->ClientToScreen(Point(60, 5)));
+    altKey(false);
+    int rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_FALSE(frame_->MainMenuActive);
+
+    // Alt goes down here, the focus goes to another window (the window
+    // manager's Alt+Tab) and comes back, Alt comes up here.
+    altKey(true);
+    AppPumpUntil([&] { return GetKeyState(VK_MENU) < 0; });
+    XSetInputFocus(x, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XFlush(x);
+    ASSERT_TRUE(AppPumpUntil([&] { return !FormHasXFocus(); }));
+    XSetInputFocus(x, X11WindowOf(form_->Handle()), RevertToPointerRoot, CurrentTime);
+    XFlush(x);
+    ASSERT_TRUE(AppPumpUntil([&] { return FormHasXFocus(); }));
+    altKey(false);
+    rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_FALSE(frame_->MainMenuActive);
+    edit->SetFocus();
+    Key(XK_a);
+    EXPECT_TRUE(AppPumpUntil([&] { return edit->Text() == "a"; }));
+    EXPECT_FALSE(frame_->MainMenuActive);
 }
 
 }  // namespace
