@@ -82,8 +82,8 @@ void TbsSkinForm::UnHookApp()
 void TbsSkinForm::AppMessage(MSG& Msg, bool& Handled)
 {
     if (!MainMenuActive && !SkinMenu()->ChainOpen()) {
-        // The menus went without telling the frame: keys are no longer
-        // theirs.
+        // Nothing opened after all (a context menu without rows), or the
+        // menus went without telling the frame: the keys are not theirs.
         UnHookApp();
         return;
     }
