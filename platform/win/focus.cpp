@@ -75,6 +75,9 @@ bool Activate(HWND window, WORD how, bool raise)
         return true;
     if (window && !CanBeActive(WindowOf(window)))
         return false;
+    // Keys pressed before the switch (Alt of a switch by the window
+    // manager's Alt+Tab) do not pair with releases after it.
+    ForgetLastKeyDown();
     if (WindowOf(previous)) {
         SendMessage(previous, WM_NCACTIVATE, false, reinterpret_cast<LPARAM>(window));
         WPARAM state = MAKEWPARAM(WA_INACTIVE, IsIconic(previous));

@@ -49,8 +49,11 @@ WPARAM MouseKeyFlags(const TKeyStates& Keys);
 // window takes keys. KeyMessageTaken commits what the message loop took.
 bool RouteKeyEvent(const TInputEvent& Event, MSG& Msg, TKeyStates& After);
 void KeyMessageTaken(const TInputEvent& Event, const MSG& Msg, const TKeyStates& After);
-// The last key that went down, for DefWindowProc's Alt and F10 alone.
+// The last key that went down, for DefWindowProc's Alt and F10 alone; 0
+// once a mouse button went down or the active window changed since, as
+// either means Alt was not pressed alone.
 UINT LastKeyDown();
+void ForgetLastKeyDown();
 // The text of a key down, until TranslateMessage turns it into characters.
 void RememberKeyText(const MSG& Msg, const AnsiString& Text);
 bool TranslateKeyMessage(const MSG& Msg);

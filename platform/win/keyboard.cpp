@@ -216,6 +216,11 @@ UINT LastKeyDown()
     return lastKeyDown;
 }
 
+void ForgetLastKeyDown()
+{
+    lastKeyDown = 0;
+}
+
 SHORT GetKeyState(int VirtualKey)
 {
     return StateOf(SyncKeys(), VirtualKey);

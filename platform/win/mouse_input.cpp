@@ -119,6 +119,9 @@ void RouteMouseEvent(const TInputEvent& Event, TMouseRoute& Route)
 bool MouseMessageTaken(const TInputEvent& Event, TMouseRoute& Route)
 {
     SyncKeys() = Route.After;
+    // Alt held through a click or a drag is no lone Alt.
+    if (Event.MouseEvent.Kind == TBackendMouseEvent::ButtonDown)
+        ForgetLastKeyDown();
     HWND window = Route.Msg.hwnd;
     if (!window) {
         TBackendMouseEvent::TKind kind = Event.MouseEvent.Kind;

@@ -13,6 +13,7 @@
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/kernel/timer.h"
+#include "platform/win/cursor.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/window_region.h"
@@ -354,6 +355,11 @@ void TbsSkinPopupWindow::ShowWindow(const TRect& Rect, TMenuItem* MenuItem, TMen
     SetVisible(true);
     if (fade)
         FadeInWindow(Handle(), std::max(1, menu_->AlphaBlendValue / 15), menu_->AlphaBlendValue, 6);
+    // The pointer counts once it moves: one that merely rests where the
+    // window opened (a menu opened by the keyboard) takes no row.
+    TPoint cursor;
+    GetCursorPos(&cursor);
+    lastMousePos_ = ScreenToClient(cursor);
     mouseTimer_->SetEnabled(true);
     ActivateFirstRow();
 }

@@ -195,6 +195,9 @@ void TbsSkinForm::SetMenusSkinData(TbsSkinData* Value)
 
 void TbsSkinForm::SetFormActive()
 {
+    // Whoever opened the menu (a control's context menu too), keys go to
+    // it and never to the focused control while it is open.
+    HookApp();
     if (MenuOpen)
         return;
     MenuOpen = true;
@@ -210,11 +213,7 @@ void TbsSkinForm::SetFormInactive()
         OnSkinMenuClose(this);
 }
 
-void TbsSkinForm::SkinMenuOpen()
-{
-    HookApp();
-    SetFormActive();
-}
+void TbsSkinForm::SkinMenuOpen() { SetFormActive(); }
 
 void TbsSkinForm::SkinMenuClose()
 {

@@ -5,6 +5,7 @@
 #include "platform/ui/kernel/control_types.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/window_attributes.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_popup_window.h"
@@ -80,6 +81,16 @@ void TbsSkinForm::UnHookApp()
 
 void TbsSkinForm::AppMessage(MSG& Msg, bool& Handled)
 {
+    if (!MainMenuActive && !SkinMenu()->ChainOpen()) {
+        // Nothing opened after all (a context menu without rows), or the
+        // menus went without telling the frame: the keys are not theirs.
+        UnHookApp();
+        return;
+    }
+    // A window that is modal over the form (a message box a command
+    // brought up) takes its own keys.
+    if (Form() != nullptr && Form()->HandleAllocated() && !IsWindowEnabled(Form()->Handle()))
+        return;
     if (Msg.message == WM_MOUSEWHEEL) {
         Handled = true;
         return;
@@ -96,7 +107,8 @@ void TbsSkinForm::MenuKey(WORD Key)
     TbsSkinMainMenuBar* bar = MainMenuActive ? MainMenuBar : nullptr;
     TbsSkinPopupWindow* popup = menu->LastPopup();
     if (bar != nullptr) {
-        if (bar->FindHotKeyItem(Key))
+        // An open drop-down's own accelerators come before the bar's.
+        if (popup == nullptr && bar->FindHotKeyItem(Key))
             return;
         if (Key == VK_ESCAPE && !menu->ChainOpen()) {
             MainMenuExit();

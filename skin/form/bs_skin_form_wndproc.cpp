@@ -56,6 +56,11 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SKINDATA_SKINNABLEFORMCHANGED:
         SkinnableChanged(Message);
         return true;
+    case WM_ACTIVATE:
+        // Losing the keyboard, or getting it back, ends the bar's keyboard
+        // mode: its keys went elsewhere meanwhile.
+        MainMenuExit();
+        break;
     default:
         break;
     }

@@ -3,7 +3,9 @@
 // tab, typing marks the tab modified, and the display shows what the window
 // painted; F6 walks the panes and Shift+F10 opens the tree's menu. With
 // TANDRIL_MAIN_WINDOW_SCREENSHOT (or _KEYS_SCREENSHOT) set, the screen is
-// written to the PNG file it names, for a person to look at.
+// written to the PNG file it names, for a person to look at. The replace
+// dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
+// the box takes Return and typing goes into the article again.
 #include <X11/keysym.h>
 
 #include <cstdio>
@@ -31,6 +33,10 @@
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/app/main_window_test_support.h"
+
+// Last: Xlib's macros would rename our classes' members.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -131,5 +137,70 @@ TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
     EXPECT_FALSE(window->bsSkinForm1->MainMenuActive);
     SaveScreenshot("TANDRIL_MAIN_WINDOW_KEYS_SCREENSHOT");
     menu->CloseMenu();
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn)
+{
+    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+    module_->LoadNodeTree();
+    TModalAnswers::Push([](const TModalRequest& Request) {
+        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門");
+        return mrOk;
+    });
+    module_->NewNode(true);
+    TMainForm* window = Window();
+    window->Show();
+    ASSERT_TRUE(BecomesViewable(window->Handle()));
+    TCustomSynTextEditor* editor = window->GetActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(FormHasXFocus());
+    editor->SetFocus();
+
+    // In the dialog: a text the article does not hold, then Alt+A, whose
+    // keys come up only once the box is there, as a person's do.
+    Display* x = Other();
+    auto press = [x](unsigned long Sym, bool Down) {
+        XTestFakeKeyEvent(x, XKeysymToKeycode(x, Sym), Down, 0);
+        XFlush(x);
+    };
+    bool dialogClosed = false;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        EXPECT_TRUE(AppPumpUntil([&] { return HasXFocus(Request.Form->Handle()); }));
+        Key(XK_z);
+        Key(XK_z);
+        press(XK_Alt_L, true);
+        press(XK_a, true);
+        dialogClosed = AppPumpUntil([&] { return Request.Form->ModalResult() != mrNone; });
+        return dialogClosed ? mrNone : mrCancel;
+    });
+    // In the box: Return presses its button.
+    bool boxClosed = false;
+    bool barIdle = false;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        EXPECT_TRUE(AppPumpUntil([&] { return HasXFocus(Request.Form->Handle()); }));
+        press(XK_a, false);
+        press(XK_Alt_L, false);
+        int rounds = 0;
+        AppPumpUntil([&] { return ++rounds > 20; });
+        barIdle = !window->bsSkinForm1->MainMenuActive;
+        Key(XK_Return);
+        boxClosed = AppPumpUntil([&] { return Request.Form->ModalResult() == 1; });
+        return boxClosed ? mrNone : 1;
+    });
+    Key(XK_r, {XK_Control_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return TModalAnswers::Count() == 0; }));
+    EXPECT_TRUE(dialogClosed);
+    EXPECT_TRUE(barIdle);
+    EXPECT_TRUE(boxClosed);
+    EXPECT_FALSE(window->bsSkinForm1->MainMenuActive);
+
+    // Typing goes into the article, not to the menus.
+    ASSERT_TRUE(AppPumpUntil([&] { return FormHasXFocus(); }));
+    editor->SetFocus();
+    Key(XK_o);
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "o"; }));
+    EXPECT_FALSE(window->bsSkinForm1->MainMenuActive);
+    module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }

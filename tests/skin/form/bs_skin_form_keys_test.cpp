@@ -7,6 +7,10 @@
 // The form's short-cut handler: Alt with an accelerator opens its item
 // (never Alt+F4), the menu's short-cuts run on every press, the frame's
 // own OnShortCut comes first, and Enter on a command leaves the mode first.
+// An open drop-down's accelerators beat the bar's; a control's context
+// menu takes the keys as the bar's menus do; a resting pointer takes no
+// row of a menu opened by the keyboard; only a lone Alt enters the mode,
+// and the form losing or regaining the focus leaves it.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,6 +23,9 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
+#include "skin/controls/bs_skin_popup_menu.h"
+#include "skin/controls/bs_skin_popup_window.h"
 #include "skin/form/bs_skin_form.h"
 #include "skin/form/bs_skin_main_menu.h"
 #include "tests/skin/form/frame_test_support.h"
@@ -170,6 +177,12 @@ TEST_F(BsSkinFormKeys, AltEntersKeyboardModeArrowsWrapAndEscapeLeavesInTwoSteps)
 
 TEST_F(BsSkinFormKeys, AltF4PassesAndASecondAltLeaves)
 {
+    // The form stays: a closed one would have left the mode with its focus.
+    int closeQueries = 0;
+    form_->OnCloseQuery = TCloseQueryEvent::FromCallable([&](TObject*, bool& CanClose) {
+        ++closeQueries;
+        CanClose = false;
+    });
     KeyMenu();
     control_->SetFocus();
     Loop();
@@ -180,6 +193,7 @@ TEST_F(BsSkinFormKeys, AltF4PassesAndASecondAltLeaves)
     Loop();
     EXPECT_GE(control_->SysKeyDowns, 1);
     EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(closeQueries, 1);
 
     EXPECT_TRUE(frame_->MainMenuActive);
     KeyMenu();
@@ -376,6 +390,182 @@ TEST_F(BsSkinFormKeys, AMenuOpenedByTheMouseKeepsKeysAndWheelFromTheFocusedContr
     Application->OnMessage.Remove(other.Handler());
     Key(VK_DOWN);
     EXPECT_EQ(control_->KeyDowns, 1);
+}
+
+// Rows named by Captions added to the submenu of the bar's item Index; the
+// clicks of the new rows are counted by caption in Ran.
+void AddRows(TbsSkinMainMenu* Menu, int Index, std::vector<AnsiString> Captions, std::vector<AnsiString>& Ran)
+{
+    TMenuItem* parent = Menu->Items()->Items(Index);
+    for (const AnsiString& caption : Captions) {
+        auto* row = new TMenuItem(Menu);
+        row->SetCaption(caption);
+        row->OnClick = TNotifyEvent::FromCallable([&Ran, caption](TObject*) { Ran.push_back(caption); });
+        parent->Add(row);
+    }
+}
+
+TEST_F(BsSkinFormKeys, AnOpenDropDownsAcceleratorsComeBeforeTheBars)
+{
+    std::vector<AnsiString> ran;
+    AddRows(menu_, 0, {"&Export", "&Save"}, ran);
+    bar_->SetMainMenu(menu_);
+    // Alt+F opens File; E is its Export, not the bar's Edit.
+    Key('F', InjectAlt);
+    ASSERT_TRUE(bar_->Items(0)->Down);
+    Key('E');
+    EXPECT_EQ(ran, std::vector<AnsiString>{"&Export"});
+    EXPECT_FALSE(bar_->Items(1)->Down);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_FALSE(frame_->MainMenuActive);
+
+    // With nothing open, the bar's accelerators apply.
+    KeyMenu();
+    Key('E');
+    EXPECT_TRUE(bar_->Items(1)->Down);
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+}
+
+TEST_F(BsSkinFormKeys, AControlsContextMenuTakesTheKeysWhileOpen)
+{
+    auto* popup = new TbsSkinPopupMenu(form_);
+    std::vector<AnsiString> ran;
+    for (const char* caption : {"&Open", "&Rename", "&Delete"}) {
+        auto* row = new TMenuItem(popup);
+        row->SetCaption(caption);
+        AnsiString name = caption;
+        row->OnClick = TNotifyEvent::FromCallable([&ran, name](TObject*) { ran.push_back(name); });
+        popup->Items()->Add(row);
+    }
+    TbsSkinMenu* manager = frame_->SkinMenu();
+    TPoint at = control_->ClientToScreen(Point(20, 20));
+
+    // Arrows move in the menu, Enter runs the row; the control saw nothing.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    ASSERT_TRUE(manager->ChainOpen());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_UP);
+    EXPECT_EQ(manager->LastPopup()->ActiveItem, 1);
+    Key(VK_RETURN);
+    EXPECT_EQ(ran, std::vector<AnsiString>{"&Rename"});
+    EXPECT_FALSE(manager->ChainOpen());
+
+    // An accelerator runs its row; typed letters that are none stay in the
+    // menu.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    Key('K');
+    Key('K');
+    EXPECT_TRUE(manager->ChainOpen());
+    Key('D');
+    EXPECT_EQ(ran, (std::vector<AnsiString>{"&Rename", "&Delete"}));
+
+    // Escape closes it.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(manager->ChainOpen());
+    EXPECT_FALSE(frame_->MenuOpen);
+    EXPECT_EQ(control_->KeyDowns, 0);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+    Key('X');
+    EXPECT_EQ(control_->KeyDowns, 1);
+
+    // A menu with nothing to show opens no window and keeps no key.
+    TbsSkinPopupMenu empty(form_);
+    empty.PopupForControl(control_, at.X, at.Y);
+    Loop();
+    EXPECT_FALSE(manager->ChainOpen());
+    Key('X');
+    EXPECT_EQ(control_->KeyDowns, 2);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+}
+
+TEST_F(BsSkinFormKeys, AMenuOpenedByTheKeyboardStartsOnItsFirstRowWhateverThePointerRestsOn)
+{
+    std::vector<AnsiString> ran;
+    AddRows(menu_, 0, {"&New", "&Open", "&Close"}, ran);
+    bar_->SetMainMenu(menu_);
+    // The pointer rests where File's third row will show.
+    Key('F', InjectAlt);
+    TbsSkinPopupWindow* window = frame_->SkinMenu()->LastPopup();
+    ASSERT_NE(window, nullptr);
+    TPoint third = window->ClientToScreen(
+        Point((window->Item(3)->ObjectRect.Left + window->Item(3)->ObjectRect.Right) / 2,
+              (window->Item(3)->ObjectRect.Top + window->Item(3)->ObjectRect.Bottom) / 2));
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    InjectMouseMove(third);
+    Loop();
+
+    Key('F', InjectAlt);
+    window = frame_->SkinMenu()->LastPopup();
+    ASSERT_NE(window, nullptr);
+    Tick(200);
+    EXPECT_EQ(window->ActiveItem, 0);
+    // Up from the first row is the last one.
+    Key(VK_UP);
+    EXPECT_EQ(window->ActiveItem, 3);
+    Key(VK_RETURN);
+    EXPECT_EQ(ran, std::vector<AnsiString>{"&Close"});
+
+    // Once the pointer moves, it counts.
+    Key('F', InjectAlt);
+    window = frame_->SkinMenu()->LastPopup();
+    InjectMouseMove(Point(third.X + 1, third.Y));
+    Tick(200);
+    EXPECT_EQ(window->ActiveItem, 3);
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+}
+
+TEST_F(BsSkinFormKeys, OnlyALoneAltEntersTheModeAndTheFocusLeavingOrComingBackLeavesIt)
+{
+    // Alt held through a drag.
+    TPoint at = control_->ClientToScreen(Point(10, 10));
+    InjectKeyDown(VK_MENU);
+    InjectMouseDown(at);
+    InjectMouseMove(Point(at.X + 30, at.Y));
+    InjectMouseUp(Point(at.X + 30, at.Y));
+    InjectKeyUp(VK_MENU);
+    Loop();
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Lit().empty());
+    Key(VK_DOWN);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+    EXPECT_EQ(control_->KeyDowns, 1);
+
+    // A lone Alt does enter it; the focus going to another program leaves.
+    Key(VK_MENU);
+    ASSERT_TRUE(frame_->MainMenuActive);
+    InjectSurfaceFocus(form_->Handle(), false);
+    Loop();
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Lit().empty());
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+    InjectSurfaceFocus(form_->Handle(), true);
+    Loop();
+    EXPECT_FALSE(frame_->MainMenuActive);
+
+    // Alt+Tab away and back: the Alt went down before the switch and comes
+    // up after it.
+    InjectKeyDown(VK_MENU);
+    Loop();
+    InjectSurfaceFocus(form_->Handle(), false);
+    Loop();
+    InjectSurfaceFocus(form_->Handle(), true);
+    InjectKeyUp(VK_MENU);
+    Loop();
+    EXPECT_FALSE(frame_->MainMenuActive);
+    control_->SetFocus();
+    Key('A');
+    EXPECT_EQ(control_->KeyDowns, 2);
 }
 
 }  // namespace

@@ -3,17 +3,26 @@
 // overflow mark of a narrow bar, a click on the mark opens the hidden
 // items, and Alt+F from the keyboard opens "&File" as a popup of its own
 // that two presses of Escape close and leave; the item under a pointer
-// that stood still all along lights again once the menu is left.
+// that stood still all along lights again once the menu is left. A
+// control's context menu takes the keys while open, with and without a
+// window manager, and the control under it gets none; a menu opened by the
+// keyboard starts on its first row under a pointer that rests on another.
+// Alt held through a drag, or through a switch to another window and back,
+// leaves the bar idle.
 #include <cstdlib>
 #include <functional>
 
 #include "form_x11_test_support.h"
 #include "platform/win/clock.h"
+#include "platform/win/keyboard.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/x11_backend.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/kernel/control_canvas.h"
+#include "platform/ui/textedit/edit.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_menu_item.h"
+#include "skin/controls/bs_skin_popup_menu.h"
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/data/bs_skin_data.h"
 #include "skin/form/bs_skin_form.h"
@@ -58,6 +67,9 @@ protected:
     }
 
     TPoint Screen(TPoint Client) const { return bar_->ClientToScreen(Client); }
+    // Right-clicks Edit, whose context menu has three rows, types into the
+    // open menu and answers the caption of the row the keys ran.
+    AnsiString RunContextMenuByKeys(TEdit* Edit, const char* Screenshot);
     static void MoveTo(TPoint P)
     {
         XTestFakeMotionEvent(Other(), 0, P.X, P.Y, 0);
@@ -180,6 +192,138 @@ TEST_F(SkinMainMenuBarX11Test, TheItemUnderAStillPointerLightsAgainWhenTheMenuIs
         return PixelAt(ScreenImage(), inside.X, inside.Y) == TColor(0x00D2BDB6);
     }));
     SaveScreenshot("TANDRIL_MENU_BAR_HOVER_SCREENSHOT");
+}
+
+AnsiString SkinMainMenuBarX11Test::RunContextMenuByKeys(TEdit* Edit, const char* Screenshot)
+{
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    AnsiString ran;
+    auto* popup = new TbsSkinPopupMenu(Edit);
+    for (const char* caption : {"&Open", "&Rename", "&Delete"}) {
+        auto* row = new TMenuItem(popup);
+        row->SetCaption(caption);
+        row->OnClick = TNotifyEvent::FromCallable([&ran, caption](TObject*) { ran = caption; });
+        popup->Items()->Add(row);
+    }
+    popup->HostForm = form_;
+    Edit->SetPopupMenu(popup);
+    Click(Edit->ClientToScreen(Point(10, 10)), 3);
+    if (!AppPumpUntil([&] { return menu->ChainOpen(); }))
+        return "no menu";
+    // Letters that are no row's, and arrows, stay in the menu.
+    Key(XK_k);
+    Key(XK_k);
+    Key(XK_Down);
+    Key(XK_Down);
+    Key(XK_Up);
+    AppPumpUntil([&] { return menu->LastPopup() != nullptr && menu->LastPopup()->ActiveItem == 1; });
+    SaveScreenshot(Screenshot);
+    Key(XK_Return);
+    AppPumpUntil([&] { return !menu->ChainOpen(); });
+    // A menu the keys did not close must not outlive its rows.
+    if (menu->ChainOpen())
+        menu->CloseMenu();
+    Edit->SetPopupMenu(nullptr);
+    delete popup;
+    return ran;
+}
+
+TEST_F(SkinMainMenuBarX11Test, AControlsContextMenuTakesTheKeysWithAndWithoutAWindowManager)
+{
+    auto* edit = new TEdit(form_);
+    edit->SetParent(form_);
+    edit->SetBounds(10, 60, 150, 24);
+    ASSERT_TRUE(FormHasXFocus());
+    edit->SetFocus();
+    EXPECT_EQ(RunContextMenuByKeys(edit, "TANDRIL_CONTEXT_MENU_SCREENSHOT"), "&Rename");
+    EXPECT_EQ(edit->Text(), "");
+    {
+        TDesktopRedirect desktop;
+        EXPECT_EQ(RunContextMenuByKeys(edit, "TANDRIL_CONTEXT_MENU_WM_SCREENSHOT"), "&Rename");
+        EXPECT_EQ(edit->Text(), "");
+    }
+    // Closed, the menu leaves the keys to the control again.
+    Key(XK_k);
+    EXPECT_TRUE(AppPumpUntil([&] { return edit->Text() == "k"; }));
+}
+
+TEST_F(SkinMainMenuBarX11Test, AMenuOpenedByTheKeyboardStartsOnItsFirstRowUnderARestingPointer)
+{
+    for (const char* caption : {"Save", "Close"}) {
+        auto* row = new TMenuItem(menu_);
+        row->SetCaption(caption);
+        menu_->Items()->Items(0)->Add(row);
+    }
+    bar_->SetMainMenu(menu_);
+    ASSERT_TRUE(FormHasXFocus());
+    ASSERT_TRUE(PumpUntil([&] { return bar_->Items(0)->ObjectRect.Right > 0; }));
+    TbsSkinMenu* menu = frame_->SkinMenu();
+    // Where the last row shows, the pointer comes to rest.
+    Key(XK_f, {XK_Alt_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen(); }));
+    TbsSkinPopupWindow* window = menu->LastPopup();
+    const TRect last = window->Item(2)->ObjectRect;
+    const TPoint rest = window->ClientToScreen(Point((last.Left + last.Right) / 2, (last.Top + last.Bottom) / 2));
+    menu->CloseMenu();
+    Key(XK_Escape);
+    ASSERT_TRUE(AppPumpUntil([&] { return !frame_->MainMenuActive; }));
+    MoveTo(rest);
+    PumpUntil([] { return false; });
+
+    Key(XK_f, {XK_Alt_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen(); }));
+    window = menu->LastPopup();
+    int rounds = 0;
+    TickUntil([&] { return ++rounds > 10; });
+    EXPECT_EQ(window->ActiveItem, 0);
+    SaveScreenshot("TANDRIL_MENU_RESTING_POINTER_SCREENSHOT");
+    // Up from the first row is the last.
+    Key(XK_Up);
+    EXPECT_TRUE(AppPumpUntil([&] { return window->ActiveItem == 2; }));
+    menu->CloseMenu();
+    Key(XK_Escape);
+    AppPumpUntil([&] { return !frame_->MainMenuActive; });
+}
+
+TEST_F(SkinMainMenuBarX11Test, AltHeldThroughADragOrAFocusSwitchLeavesTheBarIdle)
+{
+    auto* edit = new TEdit(form_);
+    edit->SetParent(form_);
+    edit->SetBounds(10, 60, 150, 24);
+    ASSERT_TRUE(FormHasXFocus());
+    edit->SetFocus();
+    Display* x = Other();
+    const unsigned alt = XKeysymToKeycode(x, XK_Alt_L);
+    auto altKey = [&](bool Down) {
+        XTestFakeKeyEvent(x, alt, Down, 0);
+        XFlush(x);
+    };
+
+    altKey(true);
+    Drag(edit->ClientToScreen(Point(5, 5)), edit->ClientToScreen(Point(60, 5)));
+    altKey(false);
+    int rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_FALSE(frame_->MainMenuActive);
+
+    // Alt goes down here, the focus goes to another window (the window
+    // manager's Alt+Tab) and comes back, Alt comes up here.
+    altKey(true);
+    AppPumpUntil([&] { return GetKeyState(VK_MENU) < 0; });
+    XSetInputFocus(x, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XFlush(x);
+    ASSERT_TRUE(AppPumpUntil([&] { return !FormHasXFocus(); }));
+    XSetInputFocus(x, X11WindowOf(form_->Handle()), RevertToPointerRoot, CurrentTime);
+    XFlush(x);
+    ASSERT_TRUE(AppPumpUntil([&] { return FormHasXFocus(); }));
+    altKey(false);
+    rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_FALSE(frame_->MainMenuActive);
+    edit->SetFocus();
+    Key(XK_a);
+    EXPECT_TRUE(AppPumpUntil([&] { return edit->Text() == "a"; }));
+    EXPECT_FALSE(frame_->MainMenuActive);
 }
 
 }  // namespace

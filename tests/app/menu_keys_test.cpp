@@ -1,0 +1,201 @@
+// The program's menus and message boxes from the keyboard, through its
+// message loop as a user's keys arrive: a dialog's Alt accelerator that
+// ends in a message box leaves the main window's menu bar alone and the
+// box takes its keys; the context menus of the tree, the article and the
+// attachment list take the keys while open, never the control under them.
+#include <functional>
+
+#include "app/action_module.h"
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "app/new_form.h"
+#include "editor_services/syn_actions.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_proc.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_popup_window.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "skin/form/bs_skin_form.h"
+#include "tests/app/program_test_support.h"
+
+namespace {
+
+class TMenuKeysTest : public TProgramTest {
+protected:
+    // Starts with a database and one article open, its editor focused.
+    void StartWithArticle()
+    {
+        Start(DataFile());
+        TModalAnswers::Push([](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門");
+            return mrOk;
+        });
+        DBModule->aNewNodeB->Execute();
+        ASSERT_NE(ActiveArticleEditor(), nullptr);
+        ASSERT_TRUE(ActiveArticleEditor()->Focused());
+    }
+
+    static void Loop() { Application->ProcessMessages(); }
+    static void Key(UINT VirtualKey, UINT Modifiers = 0)
+    {
+        Idle();
+        InjectKeyStroke(VirtualKey, Modifiers);
+        Loop();
+    }
+    static TbsSkinForm* Frame() { return MainForm->bsSkinForm1; }
+    static TbsSkinMenu* Menus() { return Frame()->SkinMenu(); }
+
+    // Answers the search dialog that comes next: types Text, then holds
+    // Alt and presses Letter, the accelerator of the button that searches
+    // (the box comes up while both keys are still down).
+    static void AnswerSearchDialog(const AnsiString& Text, UINT Letter)
+    {
+        TModalAnswers::Push([Text, Letter](const TModalRequest&) {
+            InjectText(Text);
+            Loop();
+            InjectKeyDown(VK_MENU);
+            InjectKeyDown(Letter, AnsiString(1, static_cast<char>(Letter - 'A' + 'a')));
+            Loop();
+            return mrNone;
+        });
+    }
+    // Answers the message box that comes next by running Keys in it;
+    // Closed tells whether they closed it (else it is answered 1 after).
+    static void AnswerBoxByKeys(std::function<void()> Keys, std::vector<AnsiString>& Texts, bool& Closed)
+    {
+        TModalAnswers::Push([Keys, &Texts, &Closed](const TModalRequest& Request) {
+            Texts.push_back(Request.Caption);
+            Keys();
+            Closed = Request.Form != nullptr && Request.Form->ModalResult() == 1;
+            return Closed ? mrNone : 1;
+        });
+    }
+};
+
+// The middle of R, a rectangle of Control, on the screen.
+TPoint ScreenMiddle(TControl* Control, const TRect& R)
+{
+    return Control->ClientToScreen(Point((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
+}
+
+}  // namespace
+
+TEST_F(TMenuKeysTest, AMessageBoxAfterADialogsAltAcceleratorTakesItsKeysAndTheBarStaysIdle)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+    std::vector<AnsiString> boxes;
+    bool closed = false;
+
+    // Replace all of a text the article does not hold: Alt+A. Alt and A
+    // come up in the box; Space presses its button.
+    AnswerSearchDialog("zz", 'A');
+    AnswerBoxByKeys(
+        [&] {
+            InjectKeyUp('A');
+            InjectKeyUp(VK_MENU);
+            Loop();
+            EXPECT_FALSE(Frame()->MainMenuActive);
+            InjectKeyStroke(VK_SPACE);
+            Loop();
+        },
+        boxes, closed);
+    Key('R', InjectCtrl);
+    EXPECT_EQ(TModalAnswers::Count(), 0);
+    EXPECT_EQ(boxes, std::vector<AnsiString>{Application->Title()});
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(Frame()->MainMenuActive);
+
+    // Typing goes into the article again.
+    ASSERT_TRUE(editor->Focused());
+    InjectText("o");
+    Loop();
+    EXPECT_EQ(editor->Text(), "o");
+
+    // Find with Alt+O; the box stays on top of a bar in its keyboard mode
+    // and still takes Return.
+    AnswerSearchDialog("zz", 'O');
+    AnswerBoxByKeys(
+        [&] {
+            InjectKeyUp('O');
+            InjectKeyUp(VK_MENU);
+            Loop();
+            SendMessage(MainForm->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+            InjectKeyStroke(VK_RETURN);
+            Loop();
+        },
+        boxes, closed);
+    Key('F', InjectCtrl);
+    EXPECT_EQ(TModalAnswers::Count(), 0);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(closed);
+    // The window got the focus back, which ends that mode.
+    EXPECT_FALSE(Frame()->MainMenuActive);
+    InjectText("a");
+    Loop();
+    EXPECT_EQ(editor->Text(), "oa");
+}
+
+TEST_F(TMenuKeysTest, TheContextMenusOfTreeArticleAndAttachmentListTakeTheKeys)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+
+    // The tree's: Down moves in the menu, not the tree; Escape closes it.
+    TTreeNode* article = MainForm->Tree->Items()->GetFirstNode();
+    ASSERT_NE(article, nullptr);
+    const TPoint row = ScreenMiddle(MainForm->Tree, article->DisplayRect(true));
+    InjectClick(row);
+    Loop();
+    TTreeNode* selected = MainForm->Tree->Selected();
+    ASSERT_NE(selected, nullptr);
+    InjectClick(row, 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(MainForm->Tree->Selected(), selected);
+    EXPECT_EQ(Menus()->LastPopup()->ActiveItem, 2);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Menus()->ChainOpen());
+
+    // The article's: letters that are no row's stay in the menu.
+    editor->SetFocus();
+    InjectClick(ScreenMiddle(editor, editor->ClientRect()), 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    InjectText("kk");
+    Loop();
+    EXPECT_EQ(editor->Text(), "");
+    EXPECT_TRUE(Menus()->ChainOpen());
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Menus()->ChainOpen());
+    InjectText("k");
+    Loop();
+    EXPECT_EQ(editor->Text(), "k");
+
+    // The attachment list's: its rows' accelerators run them.
+    MainForm->List->SetFocus();
+    InjectClick(ScreenMiddle(MainForm->List, MainForm->List->ClientRect()), 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    std::vector<AnsiString> asked;
+    TModalAnswers::Push([&asked](const TModalRequest& Request) {
+        asked.push_back(Request.Caption);
+        return mrCancel;
+    });
+    Key('A');
+    EXPECT_FALSE(Menus()->ChainOpen());
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(TModalAnswers::Count(), 0);
+    EXPECT_EQ(Application->OnMessage.Count(), 0);
+}
