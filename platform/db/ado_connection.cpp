@@ -3,6 +3,7 @@
 #include "platform/db/ado_connection.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"
@@ -70,7 +71,17 @@ void TADOConnection::SetConnected(bool Value)
     if (Value == Connected())
         return;
     if (Value) {
-        db_ = OpenDatabaseFile(DataSource());
+        bool readOnly = false;
+        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnly);
+        struct stat info {};
+        if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0) {
+            CloseDatabaseFile(db);
+            throw EDatabaseError("不能打开数据库“" + DataSource() + "”：文件已经不在了。");
+        }
+        db_ = db;
+        readOnly_ = readOnly;
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
         return;
     }
     for (TADOQuery* dataSet : dataSets_)
@@ -87,15 +98,27 @@ void TADOConnection::CheckConnected() const
         throw EDatabaseError("Operation is not allowed when the object is closed.");
 }
 
-int TADOConnection::Execute(const AnsiString& CommandText)
+void TADOConnection::CheckWritable() const
 {
     CheckConnected();
+    if (readOnly_)
+        throw EDatabaseWriteRefused("数据库“" + DataSource() + "”是只读的，不能写入。");
+    struct stat info {};
+    if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0 || info.st_dev != device_ || info.st_ino != inode_)
+        throw EDatabaseWriteRefused("数据库文件“" + DataSource() +
+                                    "”已经被删除、移动或替换，不能再写入。\r\n\r\n打开的文章仍然保留，"
+                                    "请把要保留的内容复制出来，或者重新打开文章库。");
+}
+
+int TADOConnection::Execute(const AnsiString& CommandText)
+{
+    CheckWritable();
     return ExecuteStatements(db_, CommandText);
 }
 
 int TADOConnection::BeginTrans()
 {
-    CheckConnected();
+    CheckWritable();
     ExecuteUtf8(db_, transactionLevel_ == 0 ? std::string("BEGIN IMMEDIATE")
                                             : "SAVEPOINT " + SavepointName(transactionLevel_ + 1));
     return ++transactionLevel_;

@@ -358,6 +358,8 @@ void TADOQuery::Cancel()
 void TADOQuery::Post()
 {
     CheckActive();
+    if (state_ == dsInsert || state_ == dsEdit)
+        connection_->CheckWritable();
     if (state_ == dsInsert)
         PostInsert();
     else if (state_ == dsEdit)
