@@ -95,7 +95,7 @@ void TADOConnection::SetConnected(bool Value)
 void TADOConnection::CheckConnected() const
 {
     if (!db_)
-        throw EDatabaseError("Operation is not allowed when the object is closed.");
+        throw EDatabaseError("数据库没有打开，不能进行这个操作。");
 }
 
 void TADOConnection::CheckWritable() const
@@ -128,7 +128,7 @@ void TADOConnection::CommitTrans()
 {
     CheckConnected();
     if (transactionLevel_ == 0)
-        throw EDatabaseError("No transaction is active.");
+        throw EDatabaseError("没有正在进行的事务。");
     try {
         ExecuteUtf8(db_, transactionLevel_ == 1 ? std::string("COMMIT") : "RELEASE " + SavepointName(transactionLevel_));
     } catch (const EDatabaseError&) {
@@ -145,7 +145,7 @@ void TADOConnection::RollbackTrans()
 {
     CheckConnected();
     if (transactionLevel_ == 0)
-        throw EDatabaseError("No transaction is active.");
+        throw EDatabaseError("没有正在进行的事务。");
     if (sqlite3_get_autocommit(db_)) {
         transactionLevel_ = 0;  // the engine rolled it back already
         return;
@@ -161,7 +161,7 @@ void TADOConnection::CheckIntegrity()
     CheckConnected();
     const std::string report = IntegrityReport(db_);
     if (!report.empty())
-        throw EDatabaseFileError("The database file \"" + DataSource() + "\" is damaged: " + Utf8ToGbk(report));
+        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + Utf8ToGbk(report));
 }
 
 void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }

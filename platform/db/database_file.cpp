@@ -70,7 +70,7 @@ void SyncFolder(const std::string& osFolder)
 
 [[noreturn]] void RaiseCreateError(const AnsiString& FileName, const AnsiString& reason)
 {
-    throw EDatabaseError("Cannot create database \"" + FileName + "\". " + reason);
+    throw EDatabaseError("不能建立数据库“" + FileName + "”：" + reason);
 }
 
 // The temporary file of one create, locked while it lives; removed with its

@@ -59,7 +59,7 @@ void CheckHeader(const AnsiString& FileName, const std::string& osName)
     if (n < 0)
         RaiseOpenError(FileName, std::strerror(error), false);
     if (n != sizeof header || std::memcmp(header, "SQLite format 3", sizeof header) != 0)
-        RaiseOpenError(FileName, "The file is not a database.", true);
+        RaiseOpenError(FileName, "这个文件不是数据库。", true);
 }
 
 sqlite3* OpenHandle(const AnsiString& FileName, bool ReadOnly)
@@ -166,10 +166,12 @@ void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
     }
     if (rc == SQLITE_INTERRUPT)
         return;
-    if (rc != SQLITE_DONE)
-        RaiseOpenError(FileName, Utf8ToGbk(sqlite3_errstr(rc)), (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB);
+    if (rc != SQLITE_DONE) {
+        const bool damaged = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+        RaiseOpenError(FileName, (damaged ? "文件已经损坏：" : "") + Utf8ToGbk(sqlite3_errstr(rc)), damaged);
+    }
     if (!report.empty())
-        RaiseOpenError(FileName, "The file is damaged: " + Utf8ToGbk(report), true);
+        RaiseOpenError(FileName, "文件已经损坏：" + Utf8ToGbk(report), true);
 }
 
 }  // namespace

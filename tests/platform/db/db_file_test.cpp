@@ -159,16 +159,16 @@ TEST_F(DbFileTest, DamagedAndForeignFilesAreRefusedClearly)
         EXPECT_FALSE(other.Connected());
     };
     WriteBytes(Folder() + "text.vek", "Not a database at all, just some text that is long enough.");
-    refuses(Folder() + "text.vek", "not a database");
+    refuses(Folder() + "text.vek", "这个文件不是数据库");
     WriteBytes(Folder() + "empty.vek", "");
-    refuses(Folder() + "empty.vek", "not a database");
+    refuses(Folder() + "empty.vek", "这个文件不是数据库");
 
     // A page of a table overwritten with rubbish.
     std::string bytes = ReadBytes(FileName());
     for (size_t i = 4096; i < 4096 + 200; ++i)
         bytes[i] = static_cast<char>(0x5A);
     WriteBytes(Folder() + "damaged.vek", bytes);
-    refuses(Folder() + "damaged.vek", "damaged");
+    refuses(Folder() + "damaged.vek", "损坏");
 
     TADOConnection missing(nullptr);
     missing.SetConnectionString("Data Source=" + Folder() + "missing.vek");
