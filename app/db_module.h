@@ -207,7 +207,8 @@ private:
 
 // The four statements a new notes database is made with.
 const std::vector<AnsiString>& NotesSchema();
-// Text spliced into a statement's quotes: each single quote doubled.
+// Text spliced into a statement's quotes: each single quote doubled, a zero
+// byte joined in as char(0).
 AnsiString QuotedSqlText(const AnsiString& Text);
 // A LIKE pattern matching Text anywhere, '%' and '_' taken literally with
 // '!' as the escape character (to be followed by " escape '!'").

@@ -214,6 +214,12 @@ AnsiString QuotedSqlText(const AnsiString& Text)
 {
     AnsiString quoted;
     for (char c : Text) {
+        // A statement ends at a zero byte, which would cut the quotes open;
+        // the character is joined in by its code instead.
+        if (c == '\0') {
+            quoted += "' || char(0) || '";
+            continue;
+        }
         quoted += c;
         if (c == '\'')
             quoted += '\'';

@@ -200,6 +200,12 @@ TEST_F(TNotesTreeTest, TitleSearchMatchesTextLiterally)
         EXPECT_EQ(SearchHits(list), hits) << text;
         EXPECT_FALSE(list->Items()->Updating());
     }
+    // Neither a zero byte nor a lone lead byte before a quote cuts the
+    // statement open.
+    EXPECT_NO_THROW(module_->SearchNodes(std::string("\0'x", 3)));
+    EXPECT_FALSE(list->Items()->Updating());
+    module_->SearchNodes("\xD5'");
+    EXPECT_EQ(SearchHits(list), "");
 }
 
 TEST_F(TNotesTreeTest, NewIdsGoAboveEveryIdInUseAndOldOnesAreNeverTakenAgain)
