@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/db_module.h"
@@ -93,6 +94,7 @@ void WriteRows(const AnsiString& FileName, TFuzzBytes& In)
     TADOConnection connection(nullptr);
     connection.SetConnectionString("Data Source=" + FileName);
     connection.Open();
+    connection.BeginTrans();
     TADOQuery nodes(nullptr), contents(nullptr), bookmarks(nullptr), attachments(nullptr);
     const char* const tables[] = {"Nodes", "Contents", "Bookmarks", "Attachments"};
     TADOQuery* queries[] = {&nodes, &contents, &bookmarks, &attachments};
@@ -133,6 +135,9 @@ void WriteRows(const AnsiString& FileName, TFuzzBytes& In)
             attachments.FieldByName("大小")->SetAsInteger(In.Int32());
             attachments.FieldByName("数据")->SetAsString(In.Text());
         });
+    for (TADOQuery* query : queries)
+        query->Close();
+    connection.CommitTrans();
 }
 
 // A shown top-level window for the module's tree, lists and tabs.
@@ -155,15 +160,23 @@ protected:
     }
 };
 
+// The folder of the files, gone with the process.
+struct TScratchFolder {
+    AnsiString Path;
+    ~TScratchFolder() { std::filesystem::remove_all(Path); }
+};
+
+// In memory where the system offers a folder there: every input makes a
+// file and commits to it, and syncs to a disk would be most of the time.
 const AnsiString& Folder()
 {
-    static const AnsiString folder = [] {
-        char pattern[] = "/tmp/tandril-notes-fuzz-XXXXXX";
-        if (!mkdtemp(pattern))
+    static const TScratchFolder folder{[] {
+        std::string pattern = std::string(DirectoryExists("/dev/shm") ? "/dev/shm" : "/tmp") + "/tandril-notes-fuzz-XXXXXX";
+        if (!mkdtemp(pattern.data()))
             std::abort();
-        return AnsiString(pattern) + "/";
-    }();
-    return folder;
+        return pattern + "/";
+    }()};
+    return folder.Path;
 }
 
 int NodeIdOfItem(const TListItem* Item) { return static_cast<int>(reinterpret_cast<intptr_t>(Item->Data)); }
