@@ -79,14 +79,17 @@ sqlite3* OpenHandle(const AnsiString& FileName, bool ReadOnly)
     return db;
 }
 
-// A file nobody may write, or one this process can't write, is opened for
-// reading only. Judged by the mode bits as well as by access(), which says
-// yes to everything when run as root: a file the user made read-only stays
-// untouched.
+// A file nobody may write, or one this process can't write (nor the log
+// beside it), is opened for reading only. Judged by the mode bits as well as
+// by access(), which says yes to everything when run as root: a file the
+// user made read-only stays untouched.
 bool CannotWrite(const std::string& osName)
 {
     struct stat info {};
-    return ::stat(osName.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(osName.c_str(), W_OK) != 0;
+    const size_t slash = osName.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : osName.substr(0, slash + 1);
+    return ::stat(osName.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(osName.c_str(), W_OK) != 0 ||
+           ::access(folder.c_str(), W_OK) != 0;
 }
 
 // The tables the caller reads, each with the columns it reads; raises
