@@ -183,6 +183,9 @@ void TDBModule::CompactDataBase()
 {
     if (!Connected())
         return;
+    // A file gone from under the program is not looked for again: whatever
+    // now has its name is not what the open tabs came from.
+    dataBase_->CheckWritable();
     dataBase_->Close();
     // A failed compaction leaves the file as it was; it is not reported.
     try {

@@ -155,6 +155,8 @@ TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirTe
     EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), nodes);
     EXPECT_EQ(window_->GetEditorCount(), 1);
     refused([&] { module_->AddBookmark("mark", id, "a", 0); });
+    refused([&] { module_->CompactDataBase(); });
+    EXPECT_TRUE(module_->Connected());
 
     // Closing the program: the save question's 保存 fails and the tab stays
     // with its text; 丢弃 closes it, the caret's write failing quietly
