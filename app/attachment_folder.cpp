@@ -63,6 +63,8 @@ AnsiString SafeAttachmentName(const AnsiString& Name)
     return last;
 }
 
+int64_t FileSizeOf(const AnsiString& FileName) { return std::max<int64_t>(FileSize(FileName), 0); }
+
 AnsiString FormatFileSize(int64_t Size)
 {
     constexpr int64_t KB = 1024, MB = KB * 1024, GB = MB * 1024;

@@ -20,3 +20,7 @@ void EnsurePrivateFolder(const AnsiString& Folder);
 AnsiString SafeAttachmentName(const AnsiString& Name);
 // "1023 Byte(s)", "1.00 KB", "1.00 MB", "1.00 GB".
 AnsiString FormatFileSize(int64_t Size);
+// The size an attachment is stored with: the file's size in bytes, all 64
+// bits of it (too big a file is refused, not stored with a wrong size); 0
+// when it can't be read, as reading it then fails on its own.
+int64_t FileSizeOf(const AnsiString& FileName);

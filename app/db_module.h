@@ -25,6 +25,7 @@ class TCustomSynText;
 class TCustomSynTextEditor;
 class TImageList;
 class TListItem;
+struct TNodeContent;
 class TObject;
 class TOpenDialog;
 class TSaveDialog;
@@ -47,15 +48,22 @@ public:
 
     TADOConnection* DataBase() const { return dataBase_; }
     bool Connected() const;
+    // Connected to a file that can be written: the actions that write ask
+    // this (a file that can't be written is opened for reading only).
+    bool Writable() const;
     const AnsiString& FileName() const { return fileName_; }
     const AnsiString& TempDir() const { return tempDir_; }
 
     // ---- Files (db_module_files.cpp) ----
     // Start-up: opens History/LastDataBase when that file exists (silently
     // skipped when it does not), then loads the bookmarks and the tree.
-    void OpenLastDataBase();
+    // False when nothing was opened.
+    bool OpenLastDataBase();
     // False when a save question was cancelled (the old file stays open)
-    // or the file could not be opened (the user was told).
+    // or the file could not be opened (the user was told). Only a file with
+    // every table and column the program reads is opened, and only such a
+    // file becomes the last database; a file that can't be written is
+    // opened for reading only, which the user is told once.
     bool OpenDataBase(const AnsiString& FileName);
     // The file appears complete with its four tables, or not at all; an
     // existing file is never touched. One message on failure.
@@ -73,6 +81,10 @@ public:
     // Asks first; deletes the node, everything below it and all their rows
     // in one transaction, closing their tabs without asking.
     void DeleteNode(TTreeNode* Node);
+    // The deleting itself, without the question: the rows of Node and
+    // everything below it go in one transaction, then their tabs and the
+    // tree node.
+    void DeleteNodeTree(TTreeNode* Node);
     // Title search into the search list; the text is matched literally.
     void SearchNodes(const AnsiString& Text);
     // The end of the tree's in-place edit: an empty Text is refused and
@@ -84,10 +96,13 @@ public:
     // needed; nullptr (after telling the user) when the node's rows are
     // gone.
     TCustomSynTextEditor* OpenNode(int Id);
-    // Writes the text; raises when the node's row is gone.
+    // Writes the text; raises when the node's row is gone or the file can't
+    // be written (the tab and its text stay as they are).
     void SaveNode(TCustomSynTextEditor* Editor);
     void SaveAllNodes();
-    // False when the user cancels the save question (or dismisses it).
+    // False when the user cancels the save question (or dismisses it), or
+    // the save the user asked for failed. A failure to write the caret,
+    // language and options is reported and the tab still closes.
     bool CloseNode(TCustomSynTextEditor* Editor);
     bool CloseAllNodes();
 
@@ -102,7 +117,10 @@ public:
     // The name the save-as dialog proposes: safe as a file name.
     AnsiString AttachmentSaveName(int Id);
     void SaveAttachmentAs(int Id, const AnsiString& FileName);
+    // The selected attachments' rows go in one transaction, then their
+    // items.
     void DeleteSelectedAttachments();
+    void DeleteAttachmentRow(int Id);
     // The end of the list's in-place edit; an empty Text is refused and
     // replaced by the stored name.
     void RenameAttachment(TListItem* Item, AnsiString& Text);
@@ -119,7 +137,7 @@ public:
     void BookmarkListExit();
     // Returns the new row's id.
     int AddBookmark(const AnsiString& Name, int NodeId, const AnsiString& NodeName, int Position);
-    void DeleteBookmark(TListItem* Item);
+    void DeleteBookmark(int Id);
     // Opens the bookmark's article with the caret at its position.
     void GotoBookmark(TListItem* Item);
 
@@ -155,21 +173,25 @@ private:
     // The id of the attachment list's selected item; 0 without one.
     int SelectedAttachmentId() const;
 
-    // Connects without closing tabs; false (connection closed) on failure.
-    bool Connect(const AnsiString& FileName);
+    // Connects without closing tabs; on failure the message for the user
+    // (the connection stays closed), else "".
+    AnsiString Connect(const AnsiString& FileName);
+    void TellIfReadOnly();
     // Remembers FileName as the last database; false when the INI file
     // can't be written.
     bool WriteLastDataBase(const AnsiString& FileName);
     std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
     // Opens Sql and gives the query, closed when it goes.
     std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
+    // Above every node id in use, also by rows a node left behind.
     int NextNodeId();
-    void DeleteNodeRows(int Id);
-    // Closes every tab of node Id without a question.
-    void RemoveNodeEditors(int Id);
+    // The rows of the nodes Ids in every table, in a few statements.
+    void DeleteNodeRows(const std::vector<int>& Ids);
+    // Closes every tab of the nodes Ids without a question.
+    void RemoveNodeEditors(const std::vector<int>& Ids);
     // Writes caret, language and options of the editor's node.
     void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
-    void LoadEditor(TCustomSynTextEditor* Editor, int Id, TADOQuery* Row);
+    void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content);
     // Empties the attachment list when it shows node Id's attachments (its
     // tab is gone).
     void ForgetAttachmentsOf(int Id);
@@ -185,7 +207,8 @@ private:
 
 // The four statements a new notes database is made with.
 const std::vector<AnsiString>& NotesSchema();
-// Text spliced into a statement's quotes: each single quote doubled.
+// Text spliced into a statement's quotes: each single quote doubled, a zero
+// byte joined in as char(0).
 AnsiString QuotedSqlText(const AnsiString& Text);
 // A LIKE pattern matching Text anywhere, '%' and '_' taken literally with
 // '!' as the escape character (to be followed by " escape '!'").

@@ -59,9 +59,9 @@ void TDBModule::CreateActions()
     NewDBDialog->Filter = kDataBaseFilter;
     NewDBDialog->FilterIndex = 0;
 
-    // Enabled exactly while a database is connected.
-    const TNotifyEvent connectedRule = TNotifyEvent::FromCallable(
-        [this](TObject* Sender) { static_cast<TSynAction*>(Sender)->SetEnabled(Connected()); });
+    // Enabled exactly while a database that can be written is connected.
+    const TNotifyEvent writableRule = TNotifyEvent::FromCallable(
+        [this](TObject* Sender) { static_cast<TSynAction*>(Sender)->SetEnabled(Writable()); });
     aNewDB = MakeAction<TSynAction>(this, DBActions, "aNewDB", "新建文章库(&N)...", scNone, kImageNewDB);
     aNewDB->SetOnExecute(TNotifyEvent(this, &TDBModule::aNewDBExecute));
     aOpenDB = MakeAction<TSynAction>(this, DBActions, "aOpenDB", "打开文章库(&O)...", scCtrl | 'O', kImageOpenDB);
@@ -69,22 +69,22 @@ void TDBModule::CreateActions()
     aDeleteNode = MakeAction<TSynAction>(this, DBActions, "aDeleteNode", "删除文章或目录");
     aDeleteNode->SetOnExecute(
         TNotifyEvent::FromCallable([this](TObject*) { DeleteNode(nodeManager_->GetNodeTree()->Selected()); }));
-    aDeleteNode->OnUpdate = connectedRule;
+    aDeleteNode->OnUpdate = writableRule;
     aNodeAttr = MakeAction<TSynAction>(this, DBActions, "aNodeAttr", "文章或目录属性(&T)...");
     aNodeAttr->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { EditNodeProperties(); }));
     aNodeAttr->OnUpdate = TNotifyEvent::FromCallable([this](TObject*) {
-        aNodeAttr->SetEnabled(Connected() &&
+        aNodeAttr->SetEnabled(Writable() &&
                               (nodeManager_->GetActiveEditor() || nodeManager_->GetNodeTree()->Selected()));
     });
     aCompactDB = MakeAction<TSynAction>(this, DBActions, "aCompactDB", "压缩文章库(&C)");
     aCompactDB->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { CompactDataBase(); }));
-    aCompactDB->OnUpdate = connectedRule;
+    aCompactDB->OnUpdate = writableRule;
     aNewNodeA = MakeAction<TSynAction>(this, DBActions, "aNewNodeA", "新建目录(&D)...", scNone, kImageNewFolder);
     aNewNodeA->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { NewNode(false); }));
-    aNewNodeA->OnUpdate = connectedRule;
+    aNewNodeA->OnUpdate = writableRule;
     aNewNodeB = MakeAction<TSynAction>(this, DBActions, "aNewNodeB", "新建文章(&C)...", scCtrl | 'N', kImageNewArticle);
     aNewNodeB->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { NewNode(true); }));
-    aNewNodeB->OnUpdate = connectedRule;
+    aNewNodeB->OnUpdate = writableRule;
     CreateArticleActions();
     CreateAttachmentActions();
 }
@@ -123,7 +123,7 @@ void TDBModule::CreateAttachmentActions()
 {
     aAddAttachment = MakeAction<TSynTextAction>(this, DBActions, "aAddAttachment", "添加附件(&A)...");
     aAddAttachment->OnUpdate = TSynTextUpdateEvent::FromCallable([this](TObject*, TCustomSynText*) {
-        return Connected() && nodeManager_->GetEditorCount() > 0;
+        return Writable() && nodeManager_->GetEditorCount() > 0;
     });
     aAddAttachment->OnExecute = TSynTextExecuteEvent::FromCallable([this](TObject*, TCustomSynText* SynText) {
         TOpenDialog dialog(nullptr);
@@ -158,7 +158,8 @@ void TDBModule::CreateAttachmentActions()
             SaveAttachmentAs(id, dialog.FileName);
     }));
     aDeleteAttachment = MakeAction<TSynAction>(this, DBActions, "aDeleteAttachment", "删除附件(&D)");
-    aDeleteAttachment->OnUpdate = selectedRule;
+    aDeleteAttachment->OnUpdate = TNotifyEvent::FromCallable(
+        [this](TObject*) { aDeleteAttachment->SetEnabled(Writable() && SelectedAttachmentId() != 0); });
     aDeleteAttachment->SetOnExecute(TNotifyEvent::FromCallable([this](TObject*) { DeleteSelectedAttachments(); }));
 }
 

@@ -3,6 +3,7 @@
 #include "app/db_module.h"
 
 #include "app/attachment_folder.h"
+#include "app/db_transaction.h"
 #include "app/list_update.h"
 #include "app/node_manager.h"
 #include "editor_services/message_dlg.h"
@@ -70,7 +71,7 @@ void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<A
     for (const AnsiString& file : Files) {
         // The size is known before a byte is read: a file the database
         // can't hold is refused, and the others still go in.
-        const int64_t size = FileSize(file);
+        const int64_t size = FileSizeOf(file);
         if (size > MaxBlobSize) {
             MessageDlg.ShowAppMessage("附件 " + ExtractFileName(file) + " 太大（" + FormatFileSize(size) +
                                       "），不能加入文档库。");
@@ -82,7 +83,7 @@ void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<A
             query->FieldByName("文档标识")->SetAsInteger(nodeId);
             query->FieldByName("时间")->SetAsDateTime(now);
             query->FieldByName("名称")->SetAsString(ExtractFileName(file));
-            query->FieldByName("大小")->SetAsInteger(static_cast<int>(std::max<int64_t>(size, 0)));
+            query->FieldByName("大小")->SetAsInteger(static_cast<int>(size));
             static_cast<TBlobField*>(query->FieldByName("数据"))->LoadFromFile(file);
             query->Post();
         } catch (...) {
@@ -91,7 +92,7 @@ void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<A
         }
         if (attachmentsNodeId_ == nodeId)
             FillItem(nodeManager_->GetAttachmentList()->Items()->Add(), query->FieldByName("标识")->AsInteger(),
-                     ExtractFileName(file), 2, std::max<int64_t>(size, 0), now);
+                     ExtractFileName(file), 2, size, now);
     }
 }
 
@@ -128,11 +129,18 @@ void TDBModule::DeleteSelectedAttachments()
     for (int i = items->Count() - 1; i >= 0; --i)
         if (items->Item(i)->Selected())
             chosen.push_back(items->Item(i));
-    for (TListItem* item : chosen) {
-        dataBase_->Execute("Delete from Attachments where 标识=" + IntToStr(ItemId(item)));
-        item->Delete();
+    // One action, one transaction: all the chosen rows go, or none.
+    {
+        TDBTransaction transaction(dataBase_);
+        for (TListItem* item : chosen)
+            DeleteAttachmentRow(ItemId(item));
+        transaction.Commit();
     }
+    for (TListItem* item : chosen)
+        item->Delete();
 }
+
+void TDBModule::DeleteAttachmentRow(int Id) { dataBase_->Execute("Delete from Attachments where 标识=" + IntToStr(Id)); }
 
 void TDBModule::RenameAttachment(TListItem* Item, AnsiString& Text)
 {

@@ -104,11 +104,7 @@ void TDBModule::BookmarkListExit()
         item->Delete();
 }
 
-void TDBModule::DeleteBookmark(TListItem* Item)
-{
-    dataBase_->Execute("Delete from Bookmarks where 标识=" + IntToStr(ItemId(Item)));
-    Item->Delete();
-}
+void TDBModule::DeleteBookmark(int Id) { dataBase_->Execute("Delete from Bookmarks where 标识=" + IntToStr(Id)); }
 
 void TDBModule::GotoBookmark(TListItem* Item)
 {

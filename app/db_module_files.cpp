@@ -20,6 +20,19 @@ const char* const kOpenFailure =
 const char* const kCreateFailure =
     "建立数据库失败\r\n\r\n1.可能你指定要建立的文件已经存在\r\n\r\n2.可能你指定了一个无效的路径";
 
+// The tables and columns the program reads: a file without one of them is
+// refused when it is opened, before anything is read, written or
+// remembered, rather than failing later half-way through loading it.
+std::vector<TRequiredTable> NotesTables()
+{
+    return {
+        {"NODES", {"标识", "名称", "目录", "类型"}},
+        {"CONTENTS", {"标识", "内容", "语言", "配置", "位置"}},
+        {"ATTACHMENTS", {"标识", "名称", "文档标识", "大小", "时间", "数据"}},
+        {"BOOKMARKS", {"标识", "名称", "文档标识", "文档名称", "文档位置"}},
+    };
+}
+
 // The full list of pairs the connection has always been given; the data
 // layer reads only "Data Source" of it.
 AnsiString JetConnectionString(const AnsiString& FileName)
@@ -57,6 +70,7 @@ TDBModule::TDBModule(TComponent* AOwner, INodeManager* NodeManager, INodeDialogs
       tempDir_(AttachmentFolderPath(TempDir)), dataBase_(new TADOConnection(this))
 {
     dataBase_->LoginPrompt = false;
+    dataBase_->RequiredTables = NotesTables();
     CreateActions();
 }
 
@@ -69,19 +83,31 @@ TDBModule::~TDBModule()
 
 bool TDBModule::Connected() const { return dataBase_->Connected(); }
 
-bool TDBModule::Connect(const AnsiString& FileName)
+bool TDBModule::Writable() const { return Connected() && !dataBase_->ReadOnly(); }
+
+AnsiString TDBModule::Connect(const AnsiString& FileName)
 {
     if (!FileExists(FileName))
-        return false;
-    RemoveStaleTemporaryFiles(FileName);
+        return kOpenFailure;
     dataBase_->SetConnectionString(JetConnectionString(FileName));
     try {
         dataBase_->Open();
-    } catch (const EDatabaseError&) {
-        return false;
+    } catch (const EDatabaseFileError& e) {
+        return "这个文件不是有效的文章库。\r\n\r\n" + e.Message();
+    } catch (const EDatabaseError& e) {
+        return AnsiString(kOpenFailure) + "\r\n\r\n" + e.Message();
     }
+    // Leftovers of an interrupted create go once the file is known good.
+    RemoveStaleTemporaryFiles(FileName);
     fileName_ = FileName;
-    return true;
+    return {};
+}
+
+void TDBModule::TellIfReadOnly()
+{
+    if (dataBase_->ReadOnly())
+        MessageDlg.ShowAppMessage("文章库“" + fileName_ +
+                                  "”不能写入，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。");
 }
 
 bool TDBModule::WriteLastDataBase(const AnsiString& FileName)
@@ -96,18 +122,19 @@ bool TDBModule::WriteLastDataBase(const AnsiString& FileName)
     }
 }
 
-void TDBModule::OpenLastDataBase()
+bool TDBModule::OpenLastDataBase()
 {
     AnsiString last;
     try {
         last = TIniFile(iniFileName_).ReadString("History", "LastDataBase", "");
     } catch (const Exception&) {
-        return;  // an unreadable INI remembers nothing
+        return false;  // an unreadable INI remembers nothing
     }
     if (last.empty() || !FileExists(last) || !OpenDataBase(last))
-        return;
+        return false;
     LoadBookmarks();
     LoadNodeTree();
+    return true;
 }
 
 bool TDBModule::OpenDataBase(const AnsiString& FileName)
@@ -115,12 +142,13 @@ bool TDBModule::OpenDataBase(const AnsiString& FileName)
     if (!CloseAllNodes())
         return false;
     dataBase_->Close();
-    if (!Connect(FileName)) {
-        MessageDlg.ShowAppMessage(kOpenFailure);
+    if (const AnsiString failure = Connect(FileName); !failure.empty()) {
+        MessageDlg.ShowAppMessage(failure);
         return false;
     }
     if (!WriteLastDataBase(FileName))
         MessageDlg.ShowAppMessage(kOpenFailure);
+    TellIfReadOnly();
     return true;
 }
 
@@ -139,7 +167,7 @@ bool TDBModule::CreateDataBase(const AnsiString& FileName)
         MessageDlg.ShowAppMessage(kCreateFailure);
         return false;
     }
-    if (!Connect(FileName)) {
+    if (!Connect(FileName).empty()) {
         MessageDlg.ShowAppMessage(kCreateFailure);
         return false;
     }
@@ -155,14 +183,17 @@ void TDBModule::CompactDataBase()
 {
     if (!Connected())
         return;
+    // A file gone from under the program is not looked for again: whatever
+    // now has its name is not what the open tabs came from.
+    dataBase_->CheckWritable();
     dataBase_->Close();
     // A failed compaction leaves the file as it was; it is not reported.
     try {
         CompactDatabaseFile(fileName_);
     } catch (const Exception&) {
     }
-    if (!Connect(fileName_))
-        MessageDlg.ShowAppMessage(kOpenFailure);
+    if (const AnsiString failure = Connect(fileName_); !failure.empty())
+        MessageDlg.ShowAppMessage(failure);
 }
 
 void TDBModule::ExecSQL(const AnsiString& Text) { dataBase_->Execute(Text); }
@@ -186,6 +217,12 @@ AnsiString QuotedSqlText(const AnsiString& Text)
 {
     AnsiString quoted;
     for (char c : Text) {
+        // A statement ends at a zero byte, which would cut the quotes open;
+        // the character is joined in by its code instead.
+        if (c == '\0') {
+            quoted += "' || char(0) || '";
+            continue;
+        }
         quoted += c;
         if (c == '\'')
             quoted += '\'';

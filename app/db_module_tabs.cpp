@@ -20,6 +20,13 @@ const char* const kArticleMissing = "这篇文章已经不在数据库中，可�
 
 }  // namespace
 
+// Everything a tab shows of its node, read whole before the tab exists: a
+// row that can't be read makes no tab that a save could write back half.
+struct TNodeContent {
+    AnsiString Title, Text, Language, Config;
+    int Position = 0;
+};
+
 TCustomSynTextEditor* TDBModule::OpenNode(int Id)
 {
     for (int i = 0; i < nodeManager_->GetEditorCount(); ++i) {
@@ -31,36 +38,44 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
     }
     // The rows are read before a tab exists: a stale bookmark or search hit
     // must not make a tab whose saves would go nowhere.
-    auto row = Select("select nodes.名称, contents.* from nodes, contents where nodes.标识=" + IntToStr(Id) +
-                      " and contents.标识=" + IntToStr(Id));
-    if (row->Eof()) {
-        MessageDlg.ShowAppMessage(kArticleMissing);
-        return nullptr;
+    TNodeContent content;
+    {
+        auto row = Select("select nodes.名称, contents.* from nodes, contents where nodes.标识=" + IntToStr(Id) +
+                          " and contents.标识=" + IntToStr(Id));
+        if (row->Eof()) {
+            MessageDlg.ShowAppMessage(kArticleMissing);
+            return nullptr;
+        }
+        content.Title = row->Fields()->Fields(0)->AsString();
+        content.Text = row->FieldByName("内容")->AsString();
+        content.Language = row->FieldByName("语言")->AsString();
+        content.Config = row->FieldByName("配置")->AsString();
+        content.Position = row->FieldByName("位置")->AsInteger();
     }
     TCustomSynTextEditor* editor = nodeManager_->CreateEditor();
-    LoadEditor(editor, Id, row.get());
+    LoadEditor(editor, Id, content);
     return editor;
 }
 
-void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, TADOQuery* Row)
+void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content)
 {
     INodeEditor* frame = NodeEditorOf(Editor);
-    frame->SetNodeName(Row->Fields()->Fields(0)->AsString());
+    frame->SetNodeName(Content.Title);
     frame->SetNodeID(Id);
-    frame->SetLanguage(Row->FieldByName("语言")->AsString());
-    Editor->SetText(Row->FieldByName("内容")->AsString());
+    frame->SetLanguage(Content.Language);
+    Editor->SetText(Content.Text);
     // The options come after the text: a malformed string must leave a
     // whole tab, with its text, and is reported once it is open.
     AnsiString failure;
     try {
-        StringToEditorConfig(Editor, Row->FieldByName("配置")->AsString());
+        StringToEditorConfig(Editor, Content.Config);
     } catch (const EConvertError& e) {
         failure = e.Message();
     }
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then.
     const int textLength = static_cast<int>(Editor->Text().size());
-    Editor->SetSelStart(std::clamp(Row->FieldByName("位置")->AsInteger(), 0, textLength));
+    Editor->SetSelStart(std::clamp(Content.Position, 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();
@@ -90,6 +105,10 @@ void TDBModule::SaveAllNodes()
 
 void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
 {
+    // A file opened for reading only keeps what it had; the user was told
+    // when it was opened.
+    if (dataBase_->ReadOnly())
+        return;
     auto query = Select("Select * from contents where 标识=" + IntToStr(NodeId));
     if (query->Eof()) {
         // Nothing to write to; the tab still closes, as the text had no
@@ -118,7 +137,14 @@ bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
             return false;
     }
     const int id = frame->GetNodeID();
-    WriteEditorState(Editor, id);
+    // The caret and the looks are not worth keeping the tab for: a write
+    // that fails (a vanished file, a full disk) is reported and the tab
+    // closes all the same, so the window can always be closed.
+    try {
+        WriteEditorState(Editor, id);
+    } catch (const EDatabaseError& e) {
+        MessageDlg.ShowAppMessage(e.Message());
+    }
     nodeManager_->RemoveEditor(Editor);
     ForgetAttachmentsOf(id);
     return true;

@@ -1,5 +1,6 @@
 // TDBModule: the node tree: loading it, new nodes, properties, renaming,
 // deleting and the title search.
+#include <limits>
 #include <unordered_set>
 
 #include "app/db_module.h"
@@ -27,18 +28,21 @@ namespace {
 
 const char* const kNodeMissing = "文章或目录已经不在数据库中，可能已经被删除！";
 
-struct TDoomedNode {
-    int Id;
-    AnsiString Title;
-    bool Article;
-};
-
-// Node and everything below it, children before their folder.
-void CollectPostOrder(TTreeNode* Node, std::vector<TDoomedNode>& Nodes)
+// The ids of Node and everything below it.
+void CollectIds(TTreeNode* Node, std::vector<int>& Ids)
 {
+    Ids.push_back(NodeIdOf(Node));
     for (int i = 0; i < Node->Count(); ++i)
-        CollectPostOrder(Node->Item(i), Nodes);
-    Nodes.push_back({NodeIdOf(Node), Node->Text(), Node->ImageIndex() != ntFolder});
+        CollectIds(Node->Item(i), Ids);
+}
+
+// "(1,2,3)": the id list of one statement.
+AnsiString IdList(const std::vector<int>& Ids)
+{
+    AnsiString list = "(";
+    for (size_t i = 0; i < Ids.size(); ++i)
+        list += (i ? "," : "") + IntToStr(Ids[i]);
+    return list + ")";
 }
 
 // Edits the only row of a "where 标识=" query; a row that is gone raises
@@ -69,7 +73,7 @@ AnsiString LikeContainsPattern(const AnsiString& Text)
 
 void TDBModule::LoadNodeTree()
 {
-    std::vector<TNodeRecord> records;
+    std::vector<NodeRecord> records;
     {
         auto query = Select("select * from Nodes");
         for (; !query->Eof(); query->Next())
@@ -81,10 +85,17 @@ void TDBModule::LoadNodeTree()
 
 int TDBModule::NextNodeId()
 {
-    // The largest id, not the last row's: rows need not come back in id
-    // order, and the last one's id + 1 could be taken.
-    auto query = Select("select max(标识) from Nodes");
-    return query->Fields()->Fields(0)->AsInteger() + 1;
+    // Above the largest id anywhere, not the last row's + 1: rows need not
+    // come back in id order, and a content, bookmark or attachment row left
+    // behind by a node (another program's, or an old fault's) must not be
+    // taken over by the new node, nor make its insert fail for good.
+    auto query = Select("select max(ifnull((select max(标识) from Nodes), 0), ifnull((select max(标识) from Contents), 0), "
+                        "ifnull((select max(文档标识) from Bookmarks), 0), "
+                        "ifnull((select max(文档标识) from Attachments), 0))");
+    const int64_t largest = StrToInt64(query->Fields()->Fields(0)->AsString());
+    if (largest >= std::numeric_limits<int>::max())
+        throw EDatabaseError("文章库中的标识已经用完，不能再新建文章或目录。");
+    return static_cast<int>(largest) + 1;
 }
 
 void TDBModule::NewNode(bool Article)
@@ -183,23 +194,27 @@ void TDBModule::EditNodeProperties()
         node->SetText(values.Title);
 }
 
-void TDBModule::DeleteNodeRows(int Id)
+void TDBModule::DeleteNodeRows(const std::vector<int>& Ids)
 {
-    const AnsiString id = IntToStr(Id);
-    dataBase_->Execute("Delete from Nodes where 标识=" + id);
-    dataBase_->Execute("Delete from CONTENTS where 标识=" + id);
-    dataBase_->Execute("Delete from Bookmarks where 文档标识=" + id);
-    dataBase_->Execute("Delete from Attachments where 文档标识=" + id);
+    // One statement per table over the whole set: a folder of a thousand
+    // nodes costs four scans at most, not four statements per node.
+    const AnsiString ids = IdList(Ids);
+    dataBase_->Execute("Delete from Nodes where 标识 in " + ids);
+    dataBase_->Execute("Delete from CONTENTS where 标识 in " + ids);
+    dataBase_->Execute("Delete from Bookmarks where 文档标识 in " + ids);
+    dataBase_->Execute("Delete from Attachments where 文档标识 in " + ids);
 }
 
-void TDBModule::RemoveNodeEditors(int Id)
+void TDBModule::RemoveNodeEditors(const std::vector<int>& Ids)
 {
+    const std::unordered_set<int> doomed(Ids.begin(), Ids.end());
     for (int i = nodeManager_->GetEditorCount() - 1; i >= 0; --i) {
         INodeEditor* frame = nodeManager_->GetEditors(i);
-        if (frame->GetNodeID() != Id)
+        const int id = frame->GetNodeID();
+        if (!doomed.contains(id))
             continue;
         nodeManager_->RemoveEditor(frame->GetEditor());
-        ForgetAttachmentsOf(Id);
+        ForgetAttachmentsOf(id);
     }
 }
 
@@ -213,20 +228,24 @@ void TDBModule::DeleteNode(TTreeNode* Node)
                                 "注意：如果删除的是目录，那么连同目录的下面的文章会一并删除的！？";
     if (MessageDlg.MessageDlgButtons(question, "删除目录或文章", mtInformation, {"删除", "取消"}) != 1)
         return;
-    std::vector<TDoomedNode> doomed;
-    CollectPostOrder(Node, doomed);
+    DeleteNodeTree(Node);
+}
+
+void TDBModule::DeleteNodeTree(TTreeNode* Node)
+{
+    std::vector<int> ids;
+    CollectIds(Node, ids);
+    // One line for the whole deletion: it takes a moment only for a big
+    // folder, and a line per node would cost more than the rows.
+    nodeManager_->ShowHint((Node->ImageIndex() != ntFolder ? "正在删除文章 " : "正在目录文章 ") + Node->Text());
     {
         TDBTransaction transaction(dataBase_);
-        for (const TDoomedNode& node : doomed) {
-            nodeManager_->ShowHint((node.Article ? "正在删除文章 " : "正在目录文章 ") + node.Title);
-            DeleteNodeRows(node.Id);
-        }
+        DeleteNodeRows(ids);
         transaction.Commit();
     }
     // The rows are gone for good now; their tabs go without a question
     // (a folder opened from a search hit has a tab too).
-    for (const TDoomedNode& node : doomed)
-        RemoveNodeEditors(node.Id);
+    RemoveNodeEditors(ids);
     Node->Owner()->Delete(Node);
 }
 

@@ -219,7 +219,9 @@ void ConfigStringToFont(const AnsiString& Text, TFont* Font)
     if (!TakeUntil(rest, ',', field))
         return;
     int number;
-    if (TryStrToInt(Trim(field), number))
+    // A size no one can choose (a damaged or hostile row) keeps the current
+    // one, as a size that is no number does.
+    if (TryStrToInt(Trim(field), number) && number >= kMinFontSize && number <= kMaxFontSize)
         Font->SetSize(number);
     // The style set holds commas of its own: it ends at its "]", and the
     // "," after that goes with it.

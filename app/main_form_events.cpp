@@ -70,8 +70,12 @@ void TMainForm::CreateActions()
     });
     aDelBookmark = MakeAction<TAction>(this, list, "aDelBookmark", "删除");
     aDelBookmark->SetOnExecute(Handler([this] {
-        if (dbModule_ && BookMarkList->Selected())
-            dbModule_->DeleteBookmark(BookMarkList->Selected());
+        TListItem* item = BookMarkList->Selected();
+        if (!dbModule_ || !item)
+            return;
+        // The item goes once its row did.
+        dbModule_->DeleteBookmark(static_cast<int>(reinterpret_cast<intptr_t>(item->Data)));
+        item->Delete();
     }));
     aDelBookmark->OnUpdate = Handler([this] { aDelBookmark->SetEnabled(BookMarkList->Selected() != nullptr); });
     aSynUpdateBookmark = MakeAction<TAction>(this, list, "aSynUpdateBookmark", "刷新");

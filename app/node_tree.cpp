@@ -11,13 +11,13 @@ namespace {
 
 class TTreeBuilder {
 public:
-    TTreeBuilder(TTreeNodes* Nodes, const std::vector<TNodeRecord>& Records) : nodes_(Nodes)
+    TTreeBuilder(TTreeNodes* Nodes, const std::vector<NodeRecord>& Records) : nodes_(Nodes)
     {
-        for (const TNodeRecord& record : Records)
+        for (const NodeRecord& record : Records)
             children_[record.ParentId].push_back(&record);
     }
 
-    void AddChildren(TTreeNode* Parent, int ParentId)
+    void AddTreeChildren(TTreeNode* Parent, int ParentId)
     {
         const auto found = children_.find(ParentId);
         if (found == children_.end())
@@ -25,31 +25,31 @@ public:
         // The path holds ParentId while its children are added; a row that
         // names a folder of the path as itself would recurse for ever.
         path_.insert(ParentId);
-        for (const TNodeRecord* record : found->second) {
+        for (const NodeRecord* record : found->second) {
             TTreeNode* node = nodes_->AddChild(Parent, record->Title);
             node->SetImageIndex(record->Type);
             node->SetSelectedIndex(record->Type);
             SetNodeId(node, record->Id);
             if (record->Type == ntFolder && !path_.contains(record->Id))
-                AddChildren(node, record->Id);
+                AddTreeChildren(node, record->Id);
         }
         path_.erase(ParentId);
     }
 
 private:
     TTreeNodes* nodes_;
-    std::unordered_map<int, std::vector<const TNodeRecord*>> children_;  // by parent id, in row order
+    std::unordered_map<int, std::vector<const NodeRecord*>> children_;  // by parent id, in row order
     std::unordered_set<int> path_;  // the folder ids from the top to the one being filled
 };
 
 }  // namespace
 
-void BuildNodeTree(TTreeNodes* Nodes, const std::vector<TNodeRecord>& Records)
+void BuildNodeTree(TTreeNodes* Nodes, const std::vector<NodeRecord>& Records)
 {
     Nodes->BeginUpdate();
     try {
         Nodes->Clear();
-        TTreeBuilder(Nodes, Records).AddChildren(nullptr, 0);
+        TTreeBuilder(Nodes, Records).AddTreeChildren(nullptr, 0);
     } catch (...) {
         Nodes->EndUpdate();
         throw;

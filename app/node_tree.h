@@ -14,7 +14,7 @@ inline constexpr int ntFolder = 0;  // NODES.类型, also the tree node's image
 inline constexpr int ntArticle = 1;
 
 // One NODES row.
-struct TNodeRecord {
+struct NodeRecord {
     int ParentId = 0;  // 0 at the top level
     int Id = 0;
     AnsiString Title;
@@ -25,7 +25,7 @@ struct TNodeRecord {
 // its parent folder; siblings keep the order of Records. Rows whose parent
 // is no folder do not appear, and a folder already on the path from the
 // top is not descended into again (a damaged file may repeat an id).
-void BuildNodeTree(TTreeNodes* Nodes, const std::vector<TNodeRecord>& Records);
+void BuildNodeTree(TTreeNodes* Nodes, const std::vector<NodeRecord>& Records);
 
 int NodeIdOf(const TTreeNode* Node);
 void SetNodeId(TTreeNode* Node, int Id);

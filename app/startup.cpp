@@ -70,15 +70,16 @@ AnsiString ReadLastDataBase(const AnsiString& IniFileName)
 void OpenStartDataBase(const AnsiString& IniFileName, const AnsiString& DefaultDataBase)
 {
     const AnsiString last = ReadLastDataBase(IniFileName);
-    if (!last.empty() && FileExists(last)) {
-        DBModule->OpenLastDataBase();
+    const bool lastExists = !last.empty() && FileExists(last);
+    // A last database that fails to open was reported; the program comes
+    // up all the same, on the default database when there is one.
+    if (lastExists && (DBModule->OpenLastDataBase() || last == DefaultDataBase))
         return;
-    }
     if (DefaultDataBase.empty())
         return;
     // A user who deleted the file to start over gets a fresh one, and one
     // whose disk is not mounted learns why the notes are not there.
-    if (!last.empty())
+    if (!last.empty() && !lastExists)
         MessageDlg.ShowAppMessage("上次使用的文章库“" + last + "”已经不存在了，现在打开默认的文章库“" +
                                   DefaultDataBase + "”。");
     if (!FileExists(DefaultDataBase)) {
@@ -190,7 +191,13 @@ void StartProgram(const TStartOptions& Options)
         if (Action != caNone)
             CloseProgramData();
     });
-    OpenStartDataBase(iniFileName, Options.DefaultDataBase);
+    // Whatever the notes file does, the window comes up: the user can open
+    // or make another one from there.
+    try {
+        OpenStartDataBase(iniFileName, Options.DefaultDataBase);
+    } catch (const Exception& e) {
+        MessageDlg.ShowAppMessage(e.Message());
+    }
 }
 
 void CloseProgramData()

@@ -2,11 +2,16 @@
 // colour and character set, joined by commas.
 #include "editor_services/syn_text_source.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 #include "highlighter/scheme_conversions.h"
 
 #include "platform/base/exceptions.h"
 #include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
+#include "platform/ui/graphics/font.h"
 
 namespace {
 
@@ -18,6 +23,17 @@ int FieldInRange(const AnsiString& Field, int Low, int High)
     if (value < Low || value > High)
         throw EConvertError("'" + Field + "' is not a valid integer value");
     return value;
+}
+
+// A height whose point size is one a user can choose; any other is as
+// malformed as a pitch out of range.
+int HeightInRange(const AnsiString& Field, int PixelsPerInch)
+{
+    const int height = StrToInt(Field);
+    const int64_t points = (std::abs(int64_t{height}) * 72 + PixelsPerInch / 2) / std::max(PixelsPerInch, 1);
+    if (points < kMinFontSize || points > kMaxFontSize)
+        throw EConvertError("'" + Field + "' is not a valid font height");
+    return height;
 }
 
 }  // namespace
@@ -59,7 +75,7 @@ void TSynTextSource::StringToFont(const AnsiString& Text, TFont* Font)
         pos = comma == AnsiString::npos ? Text.size() : comma + 1;
         switch (field) {
         case 1: Font->SetName(value); break;
-        case 2: Font->SetHeight(StrToInt(value)); break;
+        case 2: Font->SetHeight(HeightInRange(value, Font->PixelsPerInch())); break;
         case 3: Font->SetStyle(StringToFontStyle(value)); break;
         case 4: Font->SetPitch(static_cast<TFontPitch>(FieldInRange(value, fpDefault, fpFixed))); break;
         case 5: Font->SetColor(StringToColor(value)); break;

@@ -29,6 +29,7 @@ declare -A seeds=(
   [stored_skin]=tests/skin/data/data/stored_skin_corpus
   [skin_data]=tests/skin/data/data/stored_skin_corpus
   [skin_controls]=tests/skin/controls/data/degenerate_skin_corpus
+  [notes_file]=tests/app/data/notes_corpus
 )
 names=("$@")
 [ ${#names[@]} -gt 0 ] || names=("${!seeds[@]}")

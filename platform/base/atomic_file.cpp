@@ -1,11 +1,15 @@
 #include "platform/base/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/base/code_page.h"
@@ -57,6 +61,34 @@ void SyncFolder(const std::string& osFolder)
     }
 }
 
+// Removes the temporary files of FileName ("." + name + ".tmp" + pid + "-"
+// + counter) left by a process that is gone: one killed between writing
+// and renaming leaves its file, which nothing else would ever remove. A
+// live process's file (another instance saving right now) stays.
+void RemoveLeftovers(const AnsiString& FileName)
+{
+    const std::string folder = GbkToUtf8(ExtractFilePath(FileName));
+    const std::string prefix = "." + GbkToUtf8(ExtractFileName(FileName)) + ".tmp";
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string_view rest = name.substr(prefix.size());
+        const size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string_view::npos ||
+            rest.substr(0, dash).find_first_not_of("0123456789") != std::string_view::npos ||
+            rest.substr(dash + 1).empty() || rest.substr(dash + 1).find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        const long pid = std::strtol(std::string(rest.substr(0, dash)).c_str(), nullptr, 10);
+        if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink((folder + std::string(name)).c_str());
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
 AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes)
@@ -70,6 +102,7 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
     if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
         throw EFCreateError("Cannot create file \"" + FileName + "\". " + Reason(EACCES));
 
+    RemoveLeftovers(FileName);
     // A hidden name in the same folder, so that the rename never crosses file
     // systems; the process id and a counter keep concurrent saves apart.
     static unsigned counter = 0;

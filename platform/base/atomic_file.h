@@ -20,7 +20,8 @@ void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes);
 //
 // Writes Bytes to a new file beside FileName, flushed to disk, with the
 // permissions FileName has (or would get); returns its name. A read-only
-// FileName is refused before anything is written.
+// FileName is refused before anything is written. The temporary files of
+// FileName that a killed process left behind are removed first.
 AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes);
 // Renames TempName over FileName and flushes the folder; removes TempName
 // when that fails.

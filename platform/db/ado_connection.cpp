@@ -3,6 +3,7 @@
 #include "platform/db/ado_connection.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"
@@ -70,7 +71,17 @@ void TADOConnection::SetConnected(bool Value)
     if (Value == Connected())
         return;
     if (Value) {
-        db_ = OpenDatabaseFile(DataSource());
+        bool readOnly = false;
+        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnly);
+        struct stat info {};
+        if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0) {
+            CloseDatabaseFile(db);
+            throw EDatabaseError("不能打开数据库“" + DataSource() + "”：文件已经不在了。");
+        }
+        db_ = db;
+        readOnly_ = readOnly;
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
         return;
     }
     for (TADOQuery* dataSet : dataSets_)
@@ -84,18 +95,30 @@ void TADOConnection::SetConnected(bool Value)
 void TADOConnection::CheckConnected() const
 {
     if (!db_)
-        throw EDatabaseError("Operation is not allowed when the object is closed.");
+        throw EDatabaseError("数据库没有打开，不能进行这个操作。");
+}
+
+void TADOConnection::CheckWritable() const
+{
+    CheckConnected();
+    if (readOnly_)
+        throw EDatabaseWriteRefused("数据库“" + DataSource() + "”是只读的，不能写入。");
+    struct stat info {};
+    if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0 || info.st_dev != device_ || info.st_ino != inode_)
+        throw EDatabaseWriteRefused("数据库文件“" + DataSource() +
+                                    "”已经被删除、移动或替换，不能再写入。\r\n\r\n打开的文章仍然保留，"
+                                    "请把要保留的内容复制出来，或者重新打开文章库。");
 }
 
 int TADOConnection::Execute(const AnsiString& CommandText)
 {
-    CheckConnected();
+    CheckWritable();
     return ExecuteStatements(db_, CommandText);
 }
 
 int TADOConnection::BeginTrans()
 {
-    CheckConnected();
+    CheckWritable();
     ExecuteUtf8(db_, transactionLevel_ == 0 ? std::string("BEGIN IMMEDIATE")
                                             : "SAVEPOINT " + SavepointName(transactionLevel_ + 1));
     return ++transactionLevel_;
@@ -105,7 +128,7 @@ void TADOConnection::CommitTrans()
 {
     CheckConnected();
     if (transactionLevel_ == 0)
-        throw EDatabaseError("No transaction is active.");
+        throw EDatabaseError("没有正在进行的事务。");
     try {
         ExecuteUtf8(db_, transactionLevel_ == 1 ? std::string("COMMIT") : "RELEASE " + SavepointName(transactionLevel_));
     } catch (const EDatabaseError&) {
@@ -122,7 +145,7 @@ void TADOConnection::RollbackTrans()
 {
     CheckConnected();
     if (transactionLevel_ == 0)
-        throw EDatabaseError("No transaction is active.");
+        throw EDatabaseError("没有正在进行的事务。");
     if (sqlite3_get_autocommit(db_)) {
         transactionLevel_ = 0;  // the engine rolled it back already
         return;
@@ -138,7 +161,7 @@ void TADOConnection::CheckIntegrity()
     CheckConnected();
     const std::string report = IntegrityReport(db_);
     if (!report.empty())
-        throw EDatabaseFileError("The database file \"" + DataSource() + "\" is damaged: " + Utf8ToGbk(report));
+        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + Utf8ToGbk(report));
 }
 
 void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }

@@ -2,9 +2,12 @@
 // list of "key=value;" pairs of which only "Data Source" (the file name)
 // matters here; the other keys a caller passes are kept but not used.
 //
-// Opening checks that the file is a database and not damaged, and puts it in
-// write-ahead-log mode with full syncs, so that a committed change survives
-// a crash or a power cut. The connection never reconnects by itself.
+// Opening checks that the file is a database, not damaged and has the
+// tables its user needs, and only then puts it in write-ahead-log mode with
+// full syncs, so that a committed change survives a crash or a power cut. A
+// file that can't be written is opened for reading only. Every write first
+// makes sure the file name still names the file that was opened. The
+// connection never reconnects by itself.
 #pragma once
 
 #include <memory>
@@ -14,6 +17,13 @@
 
 struct sqlite3;
 class TADOQuery;
+
+// A table a database file must have to be opened, with the columns that
+// must be in it (names compared without regard to case).
+struct TRequiredTable {
+    AnsiString Name;
+    std::vector<AnsiString> Columns;
+};
 
 class TADOConnection : public TComponent {
 public:
@@ -29,11 +39,20 @@ public:
 
     // Kept for the callers that set it; no login is ever asked for.
     bool LoginPrompt = true;
+    // Checked when the connection opens, before anything is written.
+    std::vector<TRequiredTable> RequiredTables;
 
     bool Connected() const { return db_ != nullptr; }
+    // Whether the open file can't be written; writes then raise
+    // EDatabaseWriteRefused.
+    bool ReadOnly() const { return readOnly_; }
+    // Raises EDatabaseWriteRefused when the file is read-only or its name no
+    // longer names the file that was opened (deleted, moved or replaced).
+    // Every write of the connection and its queries asks this first.
+    void CheckWritable() const;
     // Raises EDatabaseError when the file is missing or can't be opened,
-    // EDatabaseFileError when it is not a database or is damaged; the
-    // connection stays closed then. Closing rolls back an open transaction
+    // EDatabaseFileError when it is not a database, is damaged or lacks one
+    // of RequiredTables; the connection stays closed then. Closing rolls back an open transaction
     // and closes every query on the connection.
     void SetConnected(bool Value);
     void Open() { SetConnected(true); }
@@ -68,5 +87,7 @@ private:
     AnsiString connectionString_;
     sqlite3* db_ = nullptr;
     int transactionLevel_ = 0;             // 0 outside a transaction
+    bool readOnly_ = false;
+    unsigned long long device_ = 0, inode_ = 0;  // the file opened
     std::vector<TADOQuery*> dataSets_;     // the queries whose Connection is this
 };

@@ -156,7 +156,7 @@ void TADOQuery::ConnectionClosing() { Close(); }
 sqlite3* TADOQuery::Database() const
 {
     if (!connection_)
-        throw EDatabaseError(Name() + ": Missing Connection or ConnectionString");
+        throw EDatabaseError(Name() + "：没有指定数据库连接。");
     connection_->CheckConnected();
     return connection_->Handle();
 }
@@ -171,7 +171,7 @@ void TADOQuery::Open()
     sqlite3_stmt* stmt = query->select->Handle();
     const int count = sqlite3_column_count(stmt);
     if (count == 0)
-        throw EDatabaseError("CommandText does not return a result set");
+        throw EDatabaseError("这个语句不返回数据。");
 
     bool oneTable = true;
     for (int i = 0; i < count; ++i) {
@@ -237,7 +237,7 @@ bool TADOQuery::FetchRow(size_t Index)
 void TADOQuery::CheckActive() const
 {
     if (!Active())
-        throw EDatabaseError(Name() + ": Cannot perform this operation on a closed dataset");
+        throw EDatabaseError(Name() + "：数据集没有打开，不能进行这个操作。");
 }
 
 void TADOQuery::First()
@@ -294,7 +294,7 @@ const TFieldValue& TADOQuery::CurrentValue(int FieldIndex)
 void TADOQuery::SetFieldValue(int FieldIndex, TFieldValue Value)
 {
     if (state_ != dsEdit && state_ != dsInsert)
-        throw EDatabaseError(Name() + ": Dataset not in edit or insert mode");
+        throw EDatabaseError(Name() + "：数据集不在编辑或插入状态。");
     query_->buffer[static_cast<size_t>(FieldIndex)] = std::move(Value);
     query_->changed[static_cast<size_t>(FieldIndex)] = true;
 }
@@ -302,7 +302,7 @@ void TADOQuery::SetFieldValue(int FieldIndex, TFieldValue Value)
 void TADOQuery::CheckUpdatable() const
 {
     if (query_->table.empty())
-        throw EDatabaseError(Name() + ": The fields do not come from one table, so the rows can't be changed");
+        throw EDatabaseError(Name() + "：字段不是来自同一个表，不能修改记录。");
 }
 
 void TADOQuery::CheckBrowseMode()
@@ -340,7 +340,7 @@ void TADOQuery::Edit()
     const size_t current = query_->current;
     FetchRow(SIZE_MAX);
     if (current >= query_->rows.size())
-        throw EDatabaseError(Name() + ": Cannot perform this operation on an empty dataset");
+        throw EDatabaseError(Name() + "：数据集是空的，不能进行这个操作。");
     query_->buffer = query_->rows[current];
     query_->changed.assign(static_cast<size_t>(fields_.Count()), false);
     state_ = dsEdit;
@@ -358,12 +358,14 @@ void TADOQuery::Cancel()
 void TADOQuery::Post()
 {
     CheckActive();
+    if (state_ == dsInsert || state_ == dsEdit)
+        connection_->CheckWritable();
     if (state_ == dsInsert)
         PostInsert();
     else if (state_ == dsEdit)
         PostEdit();
     else
-        throw EDatabaseError(Name() + ": Dataset not in edit or insert mode");
+        throw EDatabaseError(Name() + "：数据集不在编辑或插入状态。");
 }
 
 void TADOQuery::PostInsert()
@@ -416,12 +418,12 @@ void TADOQuery::PostEdit()
     for (const std::string& key : KeyColumns(db, q.table)) {
         auto column = std::find(q.columns.begin(), q.columns.end(), key);
         if (column == q.columns.end())
-            throw EDatabaseError(Name() + ": The key of the table is not among the fields, so the row can't be changed");
+            throw EDatabaseError(Name() + "：表的主键不在字段中，不能修改记录。");
         where += (keys.empty() ? "" : " AND ") + Quoted(key) + " = ?";
         keys.push_back(static_cast<size_t>(column - q.columns.begin()));
     }
     if (keys.empty())
-        throw EDatabaseError(Name() + ": The table has no key, so the row can't be changed");
+        throw EDatabaseError(Name() + "：表没有主键，不能修改记录。");
 
     TStatement update(db, "UPDATE " + Quoted(q.table) + " SET " + sets + " WHERE " + where);
     int parameter = 1;
@@ -431,7 +433,7 @@ void TADOQuery::PostEdit()
         Bind(update.Handle(), parameter++, q.rows[q.current][i]);
     update.Step();
     if (sqlite3_changes(db) == 0)
-        throw EDatabaseError("Row cannot be located for updating. Some values may have been changed since it was last read.");
+        throw EDatabaseError("找不到要修改的记录，它可能已经被删除或修改。");
     q.rows[q.current] = std::move(q.buffer);
     Cancel();
 }

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -69,7 +70,7 @@ void SyncFolder(const std::string& osFolder)
 
 [[noreturn]] void RaiseCreateError(const AnsiString& FileName, const AnsiString& reason)
 {
-    throw EDatabaseError("Cannot create database \"" + FileName + "\". " + reason);
+    throw EDatabaseError("不能建立数据库“" + FileName + "”：" + reason);
 }
 
 // The temporary file of one create, locked while it lives; removed with its
@@ -110,6 +111,22 @@ public:
     TTempDatabase& operator=(const TTempDatabase&) = delete;
 
     AnsiString Name() const { return Utf8ToGbk(osName_); }
+
+    // Flushes what the engine wrote into the file to disk.
+    void Sync()
+    {
+        if (::fsync(fd_) != 0)
+            RaiseCreateError(Name(), std::strerror(errno));
+    }
+
+    // Gives the file the name of FileName, which it replaces.
+    void Replace(const AnsiString& FileName)
+    {
+        if (::rename(osName_.c_str(), GbkToUtf8(FileName).c_str()) != 0)
+            throw EDatabaseError("不能压缩数据库“" + FileName + "”：" + AnsiString(std::strerror(errno)));
+        osName_.clear();
+        SyncFolder(folder_);
+    }
 
     // Gives the file its final name, failing when that name exists.
     void Publish(const AnsiString& FileName)
@@ -159,10 +176,26 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
 
 void CompactDatabaseFile(const AnsiString& FileName)
 {
-    TOpenDatabase database{OpenDatabaseFile(FileName)};
-    // The rebuilt pages go through the log like any transaction, so a crash
-    // leaves the old content or the new one.
-    ExecuteUtf8(database.db, "VACUUM");
+    bool readOnly = false;
+    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnly)};
+    if (readOnly)
+        throw EDatabaseWriteRefused("数据库“" + FileName + "”是只读的，不能压缩。");
+    // Leaving the log folds it into the file and needs the file to itself;
+    // the exclusive lock then keeps every other writer out until the
+    // compacted copy has replaced it.
+    ExecuteUtf8(database.db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
+    RemoveStaleTemporaryFiles(FileName);
+    TTempDatabase temp(FileName);
+    // The compacted copy is written once, beside the file, and takes its
+    // name only when it is complete on disk: a crash leaves the old content
+    // or the new one, and the pages are not written twice as a rebuild in
+    // place through the log would.
+    TStatement vacuum(database.db, "VACUUM INTO ?1");
+    const std::string target = GbkToUtf8(temp.Name());
+    sqlite3_bind_text(vacuum.Handle(), 1, target.c_str(), static_cast<int>(target.size()), SQLITE_TRANSIENT);
+    vacuum.Step();
+    temp.Sync();
+    temp.Replace(FileName);
 }
 
 void RemoveStaleTemporaryFiles(const AnsiString& FileName)

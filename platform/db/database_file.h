@@ -16,10 +16,11 @@ class TStrings;
 // fails; nothing is left behind then.
 void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema);
 
-// Rebuilds FileName without its free pages, in place and crash-safe: until
-// the compaction is done, the file holds the old content. Raises as opening
-// a connection does, or EDatabaseError when the rebuild fails (the file
-// then stays as it was).
+// Rebuilds FileName without its free pages, crash-safe: the compacted copy
+// is made beside it and replaces it once complete, so until then the file
+// holds the old content. Needs the file to itself. Raises as opening a
+// connection does, EDatabaseWriteRefused for a read-only file, or
+// EDatabaseError when the rebuild fails (the file then stays as it was).
 void CompactDatabaseFile(const AnsiString& FileName);
 
 // Removes the temporary files that a create interrupted by a crash left in

@@ -7,3 +7,6 @@
 TANDRIL_EXCEPTION(EDatabaseError, Exception);
 // The file is not a database, or it is damaged.
 TANDRIL_EXCEPTION(EDatabaseFileError, EDatabaseError);
+// A write refused before it began: the file is read-only, or it is no
+// longer where it was opened.
+TANDRIL_EXCEPTION(EDatabaseWriteRefused, EDatabaseError);

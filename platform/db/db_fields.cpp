@@ -128,7 +128,7 @@ void TBlobField::LoadFromStream(TStream* Stream)
 {
     const int64_t size = Stream->Size();
     if (size > MaxBlobSize)
-        throw EDatabaseError("The data is larger than a field can hold (" + IntToStr(MaxBlobSize) + " bytes)");
+        throw EDatabaseError("数据超过了字段能容纳的大小（" + IntToStr(MaxBlobSize) + " 字节）。");
     TFieldValue v;
     v.Kind = TFieldValue::vkBlob;
     v.Bytes.resize(static_cast<size_t>(size));
@@ -155,6 +155,6 @@ TField* TFields::FieldByName(const AnsiString& FieldName) const
 {
     TField* field = FindField(FieldName);
     if (!field)
-        throw EDatabaseError("Field '" + FieldName + "' not found");
+        throw EDatabaseError("找不到字段“" + FieldName + "”。");
     return field;
 }

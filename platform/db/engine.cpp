@@ -4,8 +4,10 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -36,7 +38,7 @@ double Seconds()
 
 [[noreturn]] void RaiseOpenError(const AnsiString& FileName, const AnsiString& reason, bool fileFault)
 {
-    const AnsiString message = "Cannot open database \"" + FileName + "\". " + reason;
+    const AnsiString message = "不能打开数据库“" + FileName + "”。\r\n\r\n详细信息：" + reason;
     if (fileFault)
         throw EDatabaseFileError(message);
     throw EDatabaseError(message);
@@ -57,14 +59,15 @@ void CheckHeader(const AnsiString& FileName, const std::string& osName)
     if (n < 0)
         RaiseOpenError(FileName, std::strerror(error), false);
     if (n != sizeof header || std::memcmp(header, "SQLite format 3", sizeof header) != 0)
-        RaiseOpenError(FileName, "The file is not a database.", true);
+        RaiseOpenError(FileName, "这个文件不是数据库。", true);
 }
 
-sqlite3* OpenHandle(const AnsiString& FileName)
+sqlite3* OpenHandle(const AnsiString& FileName, bool ReadOnly)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(GbkToUtf8(FileName).c_str(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
+    const int access = ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(GbkToUtf8(FileName).c_str(), &db, access | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const AnsiString reason = db ? Utf8ToGbk(sqlite3_errmsg(db)) : AnsiString(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -74,6 +77,43 @@ sqlite3* OpenHandle(const AnsiString& FileName)
     sqlite3_busy_timeout(db, 5000);
     sqlite3_extended_result_codes(db, 1);
     return db;
+}
+
+// A file nobody may write, or one this process can't write (nor the log
+// beside it), is opened for reading only. Judged by the mode bits as well as
+// by access(), which says yes to everything when run as root: a file the
+// user made read-only stays untouched.
+bool CannotWrite(const std::string& osName)
+{
+    struct stat info {};
+    const size_t slash = osName.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : osName.substr(0, slash + 1);
+    return ::stat(osName.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(osName.c_str(), W_OK) != 0 ||
+           ::access(folder.c_str(), W_OK) != 0;
+}
+
+// The tables the caller reads, each with the columns it reads; raises
+// naming the first one missing.
+void CheckTables(sqlite3* db, const AnsiString& FileName, const std::vector<TRequiredTable>& Tables)
+{
+    for (const TRequiredTable& table : Tables) {
+        TStatement info(db, "SELECT name FROM pragma_table_info(?1)");
+        const std::string name = GbkToUtf8(table.Name);
+        sqlite3_bind_text(info.Handle(), 1, name.c_str(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+        std::vector<std::string> present;
+        while (info.Step())
+            present.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(info.Handle(), 0)));
+        if (present.empty())
+            RaiseOpenError(FileName, "缺少表 " + table.Name + "。", true);
+        for (const AnsiString& column : table.Columns) {
+            const std::string wanted = GbkToUtf8(column);
+            const bool found = std::any_of(present.begin(), present.end(), [&](const std::string& have) {
+                return sqlite3_stricmp(have.c_str(), wanted.c_str()) == 0;
+            });
+            if (!found)
+                RaiseOpenError(FileName, "表 " + table.Name + " 缺少列 " + column + "。", true);
+        }
+    }
 }
 
 void UseDurableLog(sqlite3* db)
@@ -129,10 +169,12 @@ void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
     }
     if (rc == SQLITE_INTERRUPT)
         return;
-    if (rc != SQLITE_DONE)
-        RaiseOpenError(FileName, Utf8ToGbk(sqlite3_errstr(rc)), (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB);
+    if (rc != SQLITE_DONE) {
+        const bool damaged = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+        RaiseOpenError(FileName, (damaged ? "文件已经损坏：" : "") + Utf8ToGbk(sqlite3_errstr(rc)), damaged);
+    }
     if (!report.empty())
-        RaiseOpenError(FileName, "The file is damaged: " + Utf8ToGbk(report), true);
+        RaiseOpenError(FileName, "文件已经损坏：" + Utf8ToGbk(report), true);
 }
 
 }  // namespace
@@ -140,24 +182,30 @@ void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
 void RaiseEngineError(sqlite3* db)
 {
     const int code = sqlite3_extended_errcode(db) & 0xff;
-    const AnsiString message = Utf8ToGbk(sqlite3_errmsg(db));
+    const AnsiString message = "数据库操作失败。\r\n\r\n详细信息：" + Utf8ToGbk(sqlite3_errmsg(db));
     if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
         throw EDatabaseFileError(message);
     throw EDatabaseError(message);
 }
 
-sqlite3* OpenDatabaseFile(const AnsiString& FileName)
+sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly)
 {
     const std::string osName = GbkToUtf8(FileName);
     CheckHeader(FileName, osName);
-    sqlite3* db = OpenHandle(FileName);
+    ReadOnly = CannotWrite(osName);
+    sqlite3* db = OpenHandle(FileName, ReadOnly);
     try {
-        try {
-            UseDurableLog(db);
-        } catch (const EDatabaseError& e) {
-            RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
-        }
         CheckStructureBriefly(db, FileName);
+        CheckTables(db, FileName, Tables);
+        // Only a file that passed the checks is changed: a refused one stays
+        // byte for byte as it was.
+        if (!ReadOnly) {
+            try {
+                UseDurableLog(db);
+            } catch (const EDatabaseError& e) {
+                RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
+            }
+        }
     } catch (...) {
         sqlite3_close_v2(db);
         throw;
@@ -167,7 +215,7 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName)
 
 sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName)
 {
-    sqlite3* db = OpenHandle(FileName);
+    sqlite3* db = OpenHandle(FileName, false);
     try {
         ExecuteUtf8(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
     } catch (...) {

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/base/ansi_string.h"
+#include "platform/db/ado_connection.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -15,10 +17,13 @@ struct sqlite3_stmt;
 // EDatabaseFileError when that error says the file is damaged or no database.
 [[noreturn]] void RaiseEngineError(sqlite3* db);
 
-// Opens an existing database file read-write in write-ahead-log mode with
-// full syncs, after checking that it is a database and (within a time bound)
-// that it is not damaged. Raises as TADOConnection::SetConnected says.
-sqlite3* OpenDatabaseFile(const AnsiString& FileName);
+// Opens an existing database file after checking that it is a database,
+// (within a time bound) that it is not damaged and that it has Tables;
+// only then is it put in write-ahead-log mode with full syncs, so a refused
+// file is never written. A file that can't be written (or has no write bit
+// at all) is opened for reading only, and ReadOnly says so. Raises as
+// TADOConnection::SetConnected says.
+sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly);
 // Opens a new, empty file that exists already, with full syncs and a
 // rollback journal: once closed, the file holds every committed change by
 // itself, with no log beside it, and can take another name.

@@ -279,7 +279,17 @@ std::vector<TFontFamily> GetFontFamilies()
     return families;
 }
 
+// GCC says it builds with the address sanitizer by a macro, clang by a
+// feature test (the fuzz build).
 #if defined(__SANITIZE_ADDRESS__)
+#define TANDRIL_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TANDRIL_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+#if defined(TANDRIL_ADDRESS_SANITIZER)
 // fontconfig loses a block while it parses its configuration, once per
 // process; the leak checker of sanitizer builds is told so here, beside the
 // only code that loads fontconfig.

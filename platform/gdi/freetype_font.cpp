@@ -69,6 +69,10 @@ std::shared_ptr<TFace> OpenFace(const std::string& file, int index)
     return face;
 }
 
+// The largest em a font is made with, in pixels: far above any size a user
+// chooses (1638 points are 2184 pixels at 96 per inch).
+constexpr int kMaxEmPixels = 8192;
+
 int RoundScaled(long units, int pixels, int unitsPerEm)
 {
     return static_cast<int>(std::lround(static_cast<double>(units) * pixels / unitsPerEm));
@@ -150,7 +154,9 @@ bool TFreeTypeFont::AddFace(const TFaceSource& source)
 void TFreeTypeFont::SetMetrics(const TFontRequest& request, const TFaceSource& source)
 {
     TFontMetrics& m = metrics_;
-    const int height = request.Height == 0 ? 16 : request.Height;
+    // Bounded so that every size below, in pixels and in FreeType's 1/64
+    // units, stays in range whatever a stored font asked for.
+    const int height = std::clamp(request.Height == 0 ? 16 : request.Height, -kMaxEmPixels, kMaxEmPixels);
     std::shared_ptr<TFace> face = source.Found() ? OpenFace(source.File, source.Index) : nullptr;
     FT_Face ft = face ? face->Handle : nullptr;
 
@@ -179,7 +185,7 @@ void TFreeTypeFont::SetMetrics(const TFontRequest& request, const TFaceSource& s
     if (height < 0)
         emY_ = -height;
     else
-        emY_ = std::max(1, RoundScaled(height, unitsPerEm, static_cast<int>(winAscent + winDescent)));
+        emY_ = std::clamp(RoundScaled(height, unitsPerEm, static_cast<int>(winAscent + winDescent)), 1, kMaxEmPixels);
     m.Ascent = RoundScaled(winAscent, emY_, unitsPerEm);
     m.Descent = height > 0 ? height - m.Ascent : RoundScaled(winDescent, emY_, unitsPerEm);
     m.Height = m.Ascent + m.Descent;
@@ -191,7 +197,8 @@ void TFreeTypeFont::SetMetrics(const TFontRequest& request, const TFaceSource& s
 
     long averageUnits = os2 && os2->version != 0xFFFF && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : unitsPerEm / 2;
     const int naturalAverage = std::max(1, RoundScaled(averageUnits, emY_, unitsPerEm));
-    emX_ = request.Width > 0 ? std::max(1, RoundScaled(emY_, request.Width, naturalAverage)) : emY_;
+    const int width = std::min(request.Width, kMaxEmPixels);
+    emX_ = width > 0 ? std::clamp(RoundScaled(emY_, width, naturalAverage), 1, kMaxEmPixels) : emY_;
     emboldenPixels_ = std::max(1, (emY_ + 12) / 24);
 
     m.Weight = weight_ == FW_DONTCARE ? FW_NORMAL : weight_;

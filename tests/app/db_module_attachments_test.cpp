@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/base/code_page.h"
+#include "platform/db/db_errors.h"
 #include "platform/shell/shell_execute.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
@@ -112,4 +113,29 @@ TEST_F(TNotesAttachmentsTest, FilesTooLargeForTheDatabaseAreRefusedBeforeReading
     module_->AddAttachments(window_->Frame(0)->GetEditor(), {huge, File("small", "abc")});
     EXPECT_EQ(Boxes, std::vector<std::string>{"附件 huge.bin 太大（5.00 GB），不能加入文档库。"});
     EXPECT_EQ(Column("select 名称 from Attachments"), "small");
+}
+
+TEST_F(TNotesAttachmentsTest, DeletingSeveralIsOneActionAllOrNothing)
+{
+    CreateDataBase();
+    NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    module_->AddAttachments(editor, {File("one", "1"), File("two", "2"), File("three", "3")});
+    window_->GetAttachmentList()->SetMultiSelect(true);  // as the main window's is
+    TListItems* items = window_->GetAttachmentList()->Items();
+    // The list is walked from the last item: "three" goes first, then
+    // "one" fails.
+    module_->ExecSQL("create trigger keep before delete on Attachments when old.名称='one' "
+                     "begin select raise(abort, 'kept'); end");
+    items->Item(0)->SetSelected(true);
+    items->Item(2)->SetSelected(true);
+    ASSERT_EQ(items->Item(0)->Caption() + items->Item(2)->Caption(), "onethree");
+    EXPECT_THROW(module_->DeleteSelectedAttachments(), EDatabaseError);
+    EXPECT_EQ(Column("select 名称 from Attachments"), "one|two|three");
+    EXPECT_EQ(Items(), "one 1 Byte(s) 2|two 1 Byte(s) 2|three 1 Byte(s) 2|");
+
+    module_->ExecSQL("drop trigger keep");
+    module_->DeleteSelectedAttachments();
+    EXPECT_EQ(Column("select 名称 from Attachments"), "two");
+    EXPECT_EQ(Items(), "two 1 Byte(s) 2|");
 }

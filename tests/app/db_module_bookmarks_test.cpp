@@ -60,6 +60,6 @@ TEST_F(TNotesBookmarksTest, EmptyNamesAndLeavingTheListLeaveNothing)
     name = "";
     module_->BookmarkEdited(items->Item(0), name);
     EXPECT_EQ(name, "kept");
-    module_->DeleteBookmark(items->Item(0));
+    module_->DeleteBookmark(static_cast<int>(reinterpret_cast<intptr_t>(items->Item(0)->Data)));
     EXPECT_EQ(Column("select count(*) from Bookmarks"), "0");
 }

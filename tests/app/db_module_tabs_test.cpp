@@ -73,7 +73,12 @@ TEST_F(TNotesTabsTest, RowsThatAreGoneOpenNoTabAndSaveNowhere)
     TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
     module_->ExecSQL("delete from Contents");
     editor->SetText("text");
-    EXPECT_THROW(module_->SaveNode(editor), EDatabaseError);
+    try {
+        module_->SaveNode(editor);
+        ADD_FAILURE() << "saved";
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), "这篇文章已经不在数据库中，可能已经被删除！");
+    }
     EXPECT_EQ(Column("select count(*) from Contents"), "0");
 
     AnswerBoxes({2, 1});  // discard, then the report that the row is gone
@@ -104,4 +109,22 @@ TEST_F(TNotesTabsTest, AMalformedOptionsStringStillOpensTheWholeArticle)
     EXPECT_EQ(editor->PaintLock(), 0);
     module_->SaveNode(editor);
     EXPECT_EQ(Column("select 内容 from Contents"), "說門 text");
+}
+
+TEST_F(TNotesTabsTest, ARowThatCannotBeReadWholeMakesNoTabThatCouldOverwriteIt)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    window_->Frame(0)->GetEditor()->SetText(std::string(10071, 'x'));
+    module_->SaveNode(window_->Frame(0)->GetEditor());
+    ASSERT_TRUE(module_->CloseAllNodes());
+    // A column gone while the file is open.
+    module_->ExecSQL("alter table Contents drop column 语言");
+    window_->Log.clear();
+    EXPECT_THROW(module_->OpenNode(id), EDatabaseError);
+    EXPECT_EQ(window_->GetEditorCount(), 0);
+    EXPECT_EQ(window_->Log, "");
+    // Nothing is left to save over the stored text.
+    module_->SaveAllNodes();
+    EXPECT_EQ(Column("select length(内容) from Contents"), "10071");
 }

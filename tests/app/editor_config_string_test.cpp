@@ -194,3 +194,22 @@ TEST_F(TEditorConfigStringTest, OrdinalsOutOfRangeKeepTheCurrentValue)
     EXPECT_TRUE(editor->CodeFolding()->Enabled());
     EXPECT_EQ(editor->TabWidth(), 3);
 }
+
+TEST_F(TEditorConfigStringTest, FontSizesNoOneCanChooseKeepTheCurrentSizeAndPaint)
+{
+    TSynMemo* editor = AddMemo(0, 300, 200);
+    editor->SetText("text");
+    editor->Font()->SetSize(12);
+    for (const char* size : {"40000000", "0", "-5", "1639", "2147483647", "-2147483648"}) {
+        ConfigStringToFont(AnsiString("Arial,") + size + ",[],clNavy,2,134", editor->Font());
+        EXPECT_EQ(editor->Font()->Size(), 12) << size;
+        EXPECT_EQ(editor->Font()->Color(), clNavy) << size;  // the rest still applies
+    }
+    // The sizes at the ends of the range are a user's choice, and the
+    // editor paints with them.
+    for (int size : {1, 1638}) {
+        ConfigStringToFont("Arial," + std::to_string(size) + ",[],clNavy,2,134", editor->Font());
+        EXPECT_EQ(editor->Font()->Size(), size);
+        editor->Repaint();
+    }
+}

@@ -29,7 +29,7 @@ std::string Outline(TTreeNode* First)
 TEST(TNodeTreeTest, NestingOrderAndUnreachableRows)
 {
     TTreeView tree(nullptr);
-    const std::vector<TNodeRecord> rows{
+    const std::vector<NodeRecord> rows{
         {0, 5, "說門", ntFolder}, {5, 2, "b", ntArticle}, {0, 1, "top", ntArticle},
         {5, 9, "sub", ntFolder},  {9, 3, "c", ntArticle}, {5, 4, "a", ntArticle},
         {1, 7, "under an article", ntArticle}, {77, 8, "orphan", ntArticle},

@@ -15,6 +15,8 @@
 #include "editor_services/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/ini_files.h"
+#include "platform/base/string_list.h"
+#include "platform/db/database_file.h"
 #include "platform/db/ado_query.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_view.h"
@@ -173,6 +175,41 @@ TEST_F(TStartupTest, ADeletedLastDatabaseIsNamedAndTheDefaultOneOpened)
     Start(DataFile());
     ASSERT_EQ(TakeBoxes().size(), 1u);
     EXPECT_EQ(DBModule->FileName(), DataFile());
+}
+
+TEST_F(TStartupTest, ALastDatabaseThatIsNoNotesFileIsReportedAndTheProgramComesUp)
+{
+    fs::create_directories(folder_ + "/data");
+    fs::create_directories(SettingsFolder().c_str());
+    const AnsiString foreign = DataFile("foreign.vek");
+    TStringList schema;
+    schema.Add("create table foo(a)");
+    CreateDatabaseFile(foreign, &schema);
+    {
+        TIniFile ini(ProgramIniFileName(SettingsFolder()));
+        ini.WriteString("History", "LastDataBase", foreign);
+        ini.UpdateFile();
+    }
+    // Without a default database: the window with no database.
+    AnswerBoxes(1);
+    Start();
+    std::vector<std::string> boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("不是有效的文章库"), std::string::npos) << boxes[0];
+    ASSERT_NE(MainForm, nullptr);
+    EXPECT_TRUE(MainForm->Visible());
+    EXPECT_FALSE(DBModule->Connected());
+    CloseAndStop();
+
+    // With one: the same report, then the default database.
+    AnswerBoxes(1);
+    Start(DataFile());
+    boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("不是有效的文章库"), std::string::npos) << boxes[0];
+    ASSERT_TRUE(DBModule->Connected());
+    EXPECT_EQ(DBModule->FileName(), DataFile());
+    EXPECT_EQ(TIniFile(ProgramIniFileName(SettingsFolder())).ReadString("History", "LastDataBase", ""), DataFile());
 }
 
 TEST_F(TStartupTest, CancellingASaveQuestionAtExitKeepsTheWindowAndTheTabsBeforeIt)

@@ -168,6 +168,11 @@ TEST_F(TSynTextSourceTest, FontTexts)
     EXPECT_THROW(TSynTextSource::StringToFont("C,2,,0,notacolour", &read), EConvertError);
     EXPECT_THROW(TSynTextSource::StringToFont("C,2,,7", &read), EConvertError);
     EXPECT_THROW(TSynTextSource::StringToFont("C,2,,0,clRed,256", &read), EConvertError);
+    // A height whose size is no user's choice (1 to 1638 points) is refused.
+    for (const char* height : {"0", "-2185", "2185", "-53333333", "-2147483648"})
+        EXPECT_THROW(TSynTextSource::StringToFont(AnsiString("D,") + height, &read), EConvertError) << height;
+    TSynTextSource::StringToFont("D,-2184", &read);
+    EXPECT_EQ(read.Size(), 1638);
 }
 
 TEST_F(TSynTextSourceTest, MissingKeysKeepValuesButClearTheUnicodeFont)

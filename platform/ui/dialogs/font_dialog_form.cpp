@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int kMargin = 10, kLabelHeight = 16, kEditHeight = 21, kListHeight = 120, kGap = 10;
-constexpr int kMinSize = 1, kMaxSize = 1638;  // points
+constexpr int kMinSize = kMinFontSize, kMaxSize = kMaxFontSize;  // points
 const int kSizes[] = {8, 9, 10, 11, 12, 14, 15, 16, 18, 20, 22, 24, 26, 28, 36, 42, 48, 72};
 const TFaceStyle kStyleOrder[] = {TFaceStyle::Regular, TFaceStyle::Italic, TFaceStyle::Bold, TFaceStyle::BoldItalic};
 

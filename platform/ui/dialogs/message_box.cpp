@@ -11,9 +11,11 @@
 
 namespace {
 
+// The program speaks Chinese, and so do the boxes it asks with; the Latin
+// letters stay as the keys that answer them.
 const char* ButtonCaption(int Id)
 {
-    static const char* const Captions[] = {"", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&Yes", "&No"};
+    static const char* const Captions[] = {"", "确定", "取消", "中止(&A)", "重试(&R)", "忽略(&I)", "是(&Y)", "否(&N)"};
     return Captions[Id];
 }
 

@@ -21,6 +21,9 @@ enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = uint8_t;
 
 inline constexpr int kDefaultPixelsPerInch = 96;
+// The point sizes a user can choose (the font dialog's range); a stored font
+// outside it is taken for damage, not for a font.
+inline constexpr int kMinFontSize = 1, kMaxFontSize = 1638;
 
 class TFont : public TGraphicsObject {
 public:

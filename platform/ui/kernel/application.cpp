@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/ui/graphics/icon.h"
@@ -321,7 +322,12 @@ void TApplication::HandleException(TObject*, const std::exception& E)
 void TApplication::ShowException(const std::exception& E)
 {
     AnsiString message = E.what();
-    if (!message.empty() && message.back() != '.')
+    // A sentence gets its full stop; one ending in a Chinese character
+    // (。 or ！ among them) needs none of ours.
+    size_t last = 0;
+    for (size_t i = 0; i < message.size(); i += CharLengthAt(message, i))
+        last = i;
+    if (!message.empty() && CharLengthAt(message, last) == 1 && message.back() != '.')
         message += '.';
     MessageBox(message, Title(), MB_OK | MB_ICONSTOP);
 }

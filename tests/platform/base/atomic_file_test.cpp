@@ -143,3 +143,35 @@ TEST_F(AtomicFile, AWriteThatRunsOutOfRoomLeavesTheOldFileAndNoTemporaryOne)
     EXPECT_EQ(ReadBytes(name), "old content");
     EXPECT_EQ(EntriesIn(Folder()), 1u);
 }
+
+TEST_F(AtomicFile, TheNextWriteRemovesWhatAKilledWriterLeftButNotALiveOnes)
+{
+    const AnsiString name = Folder() + "notes.ini";
+    // A writer killed between its write and its rename.
+    const pid_t child = fork();
+    if (child == 0) {
+        WriteTemporaryFile(name, "half done");
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    std::string left;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+        if (entry.path().filename().string().starts_with(".notes.ini.tmp" + std::to_string(child) + "-"))
+            left = entry.path().string();
+    ASSERT_FALSE(left.empty());
+    // One of a live process (this one's parent stands for another
+    // instance saving right now), and names that only look alike.
+    const std::string live = Folder() + ".notes.ini.tmp" + std::to_string(getppid()) + "-7";
+    const std::string other = Folder() + ".notes.ini.tmpx-1";
+    const std::string otherFile = Folder() + ".other.ini.tmp" + std::to_string(child) + "-1";
+    for (const std::string& path : {live, other, otherFile})
+        WriteFileAtomically(path, "x");
+
+    WriteFileAtomically(name, "whole");
+    EXPECT_EQ(ReadBytes(name), "whole");
+    EXPECT_FALSE(std::filesystem::exists(left));
+    EXPECT_TRUE(std::filesystem::exists(live));
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(std::filesystem::exists(otherFile));
+}

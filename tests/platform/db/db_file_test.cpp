@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -158,16 +159,16 @@ TEST_F(DbFileTest, DamagedAndForeignFilesAreRefusedClearly)
         EXPECT_FALSE(other.Connected());
     };
     WriteBytes(Folder() + "text.vek", "Not a database at all, just some text that is long enough.");
-    refuses(Folder() + "text.vek", "not a database");
+    refuses(Folder() + "text.vek", "这个文件不是数据库");
     WriteBytes(Folder() + "empty.vek", "");
-    refuses(Folder() + "empty.vek", "not a database");
+    refuses(Folder() + "empty.vek", "这个文件不是数据库");
 
     // A page of a table overwritten with rubbish.
     std::string bytes = ReadBytes(FileName());
     for (size_t i = 4096; i < 4096 + 200; ++i)
         bytes[i] = static_cast<char>(0x5A);
     WriteBytes(Folder() + "damaged.vek", bytes);
-    refuses(Folder() + "damaged.vek", "damaged");
+    refuses(Folder() + "damaged.vek", "损坏");
 
     TADOConnection missing(nullptr);
     missing.SetConnectionString("Data Source=" + Folder() + "missing.vek");
@@ -193,6 +194,44 @@ TEST_F(DbFileTest, CompactingShrinksTheFileAndKeepsTheRows)
     connection_->CheckIntegrity();
     q->SetConnection(connection_.get());
     EXPECT_EQ(Scalar("select group_concat(名称 || length(数据)) from Attachments"), "附件0100000,附件1100000");
+}
+
+TEST_F(DbFileTest, ACompactionKilledAnywhereLeavesTheOldContentOrTheNew)
+{
+    TADOQuery* q = Select("select * from Attachments");
+    for (int i = 0; i < 40; ++i) {
+        q->Append();
+        q->FieldByName("名称")->SetAsString("附件" + std::to_string(i));
+        q->FieldByName("数据")->SetAsString(std::string(50000, static_cast<char>('a' + i % 26)));
+    }
+    q->Post();
+    Execute("Delete from Attachments where 标识 % 2 = 0");
+    const AnsiString rows = Scalar("select group_concat(名称 || length(数据)) from Attachments");
+    connection_->Close();
+    const auto before = fs::file_size(FileName());
+    // Killed at times spread over a compaction's run, the last one late
+    // enough to let it finish.
+    for (int delayMs : {0, 2, 5, 10, 20, 40, 80, 1000}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            CompactDatabaseFile(FileName());
+            _exit(0);
+        }
+        usleep(static_cast<useconds_t>(delayMs) * 1000);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        connection_->Open();
+        connection_->CheckIntegrity();
+        q->SetConnection(connection_.get());
+        EXPECT_EQ(Scalar("select group_concat(名称 || length(数据)) from Attachments"), rows) << delayMs;
+        connection_->Close();
+    }
+    EXPECT_LT(fs::file_size(FileName()), before * 3 / 4);  // the last one finished
+    // What a killed compaction left beside the file goes with the next one.
+    CompactDatabaseFile(FileName());
+    std::vector<std::string> left = FolderNames(Folder());
+    EXPECT_EQ(left, std::vector<std::string>{"notes.vek"});
 }
 
 TEST_F(DbFileTest, StaleTemporaryFilesGoButOnesInUseStay)

@@ -138,3 +138,18 @@ TEST(InstalledFonts, SubstitutesMetricsAndFamilies)
     for (size_t i = 1; i < families.size(); ++i)
         EXPECT_LT(CompareText(families[i - 1].FaceName, families[i].FaceName), 0);
 }
+
+TEST(InstalledFonts, FontsOfAbsurdSizesAreMadeBoundedAndDraw)
+{
+    TTestCanvas canvas(64, 32);
+    for (int32_t height : {-53333333, 53333333, INT32_MIN + 1, INT32_MAX}) {
+        LOGFONT log = FontLog("Arial", height);
+        log.lfWidth = INT32_MAX;
+        TSelectedFont font(canvas.DC, log);
+        TEXTMETRIC tm;
+        ASSERT_TRUE(GetTextMetrics(canvas.DC, &tm)) << height;
+        EXPECT_GT(tm.tmHeight, 0) << height;
+        EXPECT_LE(tm.tmHeight, 3 * 8192) << height;
+        TextOut(canvas.DC, 0, 0, "Ab", 2);
+    }
+}

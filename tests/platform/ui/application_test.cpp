@@ -112,6 +112,21 @@ TEST_F(TFormTest, ExceptionsInHandlersReachTheMessageBox)
     EXPECT_EQ(asked.Text, "Bad number.");
     EXPECT_EQ(asked.Flags, MB_OK | MB_ICONSTOP);
     EXPECT_EQ(TModalAnswers::Count(), 0);
+    // A message ending in a Chinese character takes no full stop of ours,
+    // one ending in a double-byte character whose trail byte is a letter
+    // neither (門 is E9 54).
+    for (const char* text : {"不能写入。", "門"}) {
+        form->Pad->OnClick = TNotifyEvent::FromCallable([text](TObject*) { throw EConvertError(text); });
+        TModalAnswers::Push([&](const TModalRequest& Request) {
+            asked = Request;
+            return IDOK;
+        });
+        AdvanceClock(1000);
+        InjectClick(ScreenPoint(form->Pad, 5, 5));
+        Process();
+        EXPECT_EQ(asked.Text, text);
+    }
+    form->Pad->OnClick = TNotifyEvent::FromCallable([](TObject*) { throw EConvertError("Bad number"); });
 
     // OnException takes them instead; EAbort is silent.
     std::string seen;

@@ -61,7 +61,7 @@ TEST_F(TMessageBoxTest, ButtonsAnswerByEnterEscapeAcceleratorsAndClicks)
                           }),
               IDRETRY);
     EXPECT_EQ(AskWithKeys(MB_RETRYCANCEL,
-                          [](TCustomForm* Box) { InjectClick(ScreenPoint(ButtonOf(Box, "Cancel"), 10, 10)); }),
+                          [](TCustomForm* Box) { InjectClick(ScreenPoint(ButtonOf(Box, "取消"), 10, 10)); }),
               IDCANCEL);
 }
 
@@ -86,3 +86,22 @@ TEST_F(TMessageBoxTest, TheIconOfTheFlagsStandsAtTheTopLeft)
 }
 
 }  // namespace
+
+TEST_F(TMessageBoxTest, ButtonsSpeakChineseAndTheirLettersStillAnswer)
+{
+    auto captions = [](UINT Flags) {
+        std::string shown;
+        AskWithKeys(Flags, [&](TCustomForm* Box) {
+            for (int i = 0; i < Box->ControlCount(); ++i)
+                if (auto* button = dynamic_cast<TButton*>(Box->Controls(i)))
+                    shown += button->Caption() + "|";
+            InjectKeyStroke(VK_RETURN);
+        });
+        return shown;
+    };
+    EXPECT_EQ(captions(MB_OK), "确定|");
+    EXPECT_EQ(captions(MB_OKCANCEL), "确定|取消|");
+    EXPECT_EQ(captions(MB_YESNOCANCEL), "是(&Y)|否(&N)|取消|");
+    EXPECT_EQ(captions(MB_ABORTRETRYIGNORE), "中止(&A)|重试(&R)|忽略(&I)|");
+    EXPECT_EQ(AskWithKeys(MB_ABORTRETRYIGNORE, [](TCustomForm*) { InjectText("i"); }), IDIGNORE);
+}

@@ -1,0 +1,171 @@
+// Notes files that are not what they should be: a foreign or incomplete
+// database refused untouched and never remembered, a file that can't be
+// written opened for reading only, and a file deleted or replaced while it
+// is open refusing every write while the tabs keep their text.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "editor_services/syn_actions.h"
+#include "platform/base/ini_files.h"
+#include "platform/base/string_list.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/database_file.h"
+#include "platform/db/db_errors.h"
+#include "tests/app/notes_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Bytes(const std::string& Path)
+{
+    std::ifstream in(Path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A database made by the data layer from these statements.
+void MakeDatabase(const std::string& Path, const std::vector<AnsiString>& Statements)
+{
+    TStringList schema;
+    for (const AnsiString& statement : Statements)
+        schema.Add(statement);
+    CreateDatabaseFile(Path, &schema);
+}
+
+AnsiString Without(AnsiString Text, const AnsiString& Part)
+{
+    Text.erase(Text.find(Part), Part.size());
+    return Text;
+}
+
+}  // namespace
+
+using TNotesFileStatesTest = TNotesTest;
+
+TEST_F(TNotesFileStatesTest, AForeignOrIncompleteFileIsRefusedUntouchedAndNeverRemembered)
+{
+    CreateDataBase();
+    std::vector<AnsiString> missingColumn = NotesSchema();
+    missingColumn[1] = Without(missingColumn[1], " 语言 VARCHAR,");
+    std::vector<AnsiString> missingTable = NotesSchema();
+    missingTable.pop_back();
+    const std::pair<std::string, std::vector<AnsiString>> files[] = {
+        {"foreign.vek", {"create table foo(a)"}},
+        {"column.vek", missingColumn},
+        {"table.vek", missingTable},
+    };
+    const char* const why[] = {"缺少表 NODES", "表 CONTENTS 缺少列 语言", "缺少表 BOOKMARKS"};
+    for (size_t i = 0; i < std::size(files); ++i) {
+        const std::string path = Path(files[i].first);
+        MakeDatabase(path, files[i].second);
+        const std::string before = Bytes(path);
+        Boxes.clear();
+        AnswerBoxes({1});
+        EXPECT_FALSE(module_->OpenDataBase(path)) << path;
+        ASSERT_EQ(Boxes.size(), 1u) << path;
+        EXPECT_EQ(Boxes[0].rfind("这个文件不是有效的文章库。\r\n\r\n不能打开数据库“" + path + "”。", 0), 0u) << Boxes[0];
+        EXPECT_NE(Boxes[0].find(why[i]), std::string::npos) << Boxes[0];
+        EXPECT_FALSE(module_->Connected());
+        // Not a byte of it changed (its journal mode neither), nothing
+        // beside it, and the last database is still the good one.
+        EXPECT_EQ(Bytes(path), before) << path;
+        EXPECT_FALSE(fs::exists(path + "-wal")) << path;
+        EXPECT_EQ(TIniFile(Path("tandril.ini")).ReadString("History", "LastDataBase", ""), Path("notes.vek"));
+    }
+}
+
+TEST_F(TNotesFileStatesTest, AFileThatCannotBeWrittenOpensForReadingOnlyAndStillCloses)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    editor->SetText("stored text");
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+    module_->DataBase()->Close();
+    ::chmod(Path("notes.vek").c_str(), 0444);
+    const std::string before = Bytes(Path("notes.vek"));
+
+    AnswerBoxes({1});
+    ASSERT_TRUE(module_->OpenDataBase(Path("notes.vek")));
+    ASSERT_EQ(Boxes.size(), 1u);  // said once
+    EXPECT_NE(Boxes[0].find("只读"), std::string::npos) << Boxes[0];
+    EXPECT_TRUE(module_->DataBase()->ReadOnly());
+    for (TSynAction* action : {module_->aNewNodeA, module_->aNewNodeB, module_->aDeleteNode, module_->aCompactDB,
+                               module_->aNodeAttr}) {
+        action->Update();
+        EXPECT_FALSE(action->Enabled()) << action->Name();
+    }
+
+    editor = module_->OpenNode(id);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->Text(), "stored text");
+    editor->SetText("typed");
+    // Saving says why it can't, in Chinese, and keeps the tab and its text.
+    try {
+        module_->SaveNode(editor);
+        ADD_FAILURE() << "saved";
+    } catch (const EDatabaseWriteRefused& e) {
+        EXPECT_NE(e.Message().find("是只读的"), AnsiString::npos) << e.Message();
+    }
+    EXPECT_EQ(editor->Text(), "typed");
+    EXPECT_TRUE(editor->Modified());
+
+    // Closing, discarding the text, asks nothing more and closes; so does
+    // an unchanged tab.
+    AnswerBoxes({2});
+    EXPECT_TRUE(module_->CloseAllNodes());
+    EXPECT_EQ(window_->GetEditorCount(), 0);
+    module_->OpenNode(id);
+    EXPECT_TRUE(module_->CloseAllNodes());
+    EXPECT_EQ(Boxes.size(), 2u);
+    module_->DataBase()->Close();
+    EXPECT_EQ(Bytes(Path("notes.vek")), before);
+}
+
+TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirText)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    editor->SetText("first");
+    module_->SaveNode(editor);
+    // Moved away, and a copy put back under its name: neither is the file
+    // that was opened.
+    fs::rename(Path("notes.vek"), Path("moved.vek"));
+    fs::copy_file(Path("moved.vek"), Path("notes.vek"));
+    const std::string copy = Bytes(Path("notes.vek"));
+
+    editor->SetText("second");
+    auto refused = [](auto Write) {
+        try {
+            Write();
+            ADD_FAILURE() << "written";
+        } catch (const EDatabaseWriteRefused& e) {
+            EXPECT_NE(e.Message().find("已经被删除、移动或替换"), AnsiString::npos) << e.Message();
+        }
+    };
+    refused([&] { module_->SaveNode(editor); });
+    EXPECT_EQ(editor->Text(), "second");
+    EXPECT_TRUE(editor->Modified());
+    const int nodes = window_->GetNodeTree()->Items()->Count();
+    refused([&] { NewNode(true, "b"); });
+    EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), nodes);
+    EXPECT_EQ(window_->GetEditorCount(), 1);
+    refused([&] { module_->AddBookmark("mark", id, "a", 0); });
+    refused([&] { module_->CompactDataBase(); });
+    EXPECT_TRUE(module_->Connected());
+
+    // Closing the program: the save question's 保存 fails and the tab stays
+    // with its text; 丢弃 closes it, the caret's write failing quietly
+    // aside from its report.
+    AnswerBoxes({1});
+    EXPECT_THROW(module_->CloseAllNodes(), EDatabaseWriteRefused);
+    EXPECT_EQ(window_->GetEditorCount(), 1);
+    AnswerBoxes({2, 1});
+    EXPECT_TRUE(module_->CloseAllNodes());
+    EXPECT_EQ(window_->GetEditorCount(), 0);
+    EXPECT_EQ(Bytes(Path("notes.vek")), copy);
+}
