@@ -46,6 +46,14 @@ bool MayRelayOut(UINT Msg)
            Msg == WM_STYLECHANGED;
 }
 
+// Messages that change how much room the tab row takes: the tab scroller
+// is recounted after each, not only when the control changes size.
+bool ChangesTabRow(UINT Msg)
+{
+    return Msg == TCM_INSERTITEM || Msg == TCM_DELETEITEM || Msg == TCM_DELETEALLITEMS || Msg == TCM_SETITEM ||
+           Msg == TCM_SETITEMSIZE || Msg == TCM_SETPADDING || Msg == TCM_SETIMAGELIST || Msg == WM_SETFONT;
+}
+
 LPARAM ShiftedX(LPARAM LParam, int DX)
 {
     return MAKELPARAM(static_cast<WORD>(GET_X_LPARAM(LParam) - DX), static_cast<WORD>(GET_Y_LPARAM(LParam)));
@@ -452,6 +460,8 @@ void TbsSkinPageControl::WndProc(TMessage& Message)
         for (HWND child : native)
             DestroyWindow(child);
     }
+    if (ChangesTabRow(Message.Msg) && HandleAllocated() && !MultiLine() && !Designing())
+        ReplaceUpDown();
 }
 
 void TbsSkinPageControl::Dispatch(TMessage& Message)
