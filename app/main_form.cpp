@@ -43,15 +43,23 @@ T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, TAlign Align,
     return control;
 }
 
-// A view's own skinned vertical bar, at the right of the view's parent.
-TbsSkinScrollBar* ViewScrollBar(TComponent* Owner, TWinControl* Parent)
+// A view's own skinned bar: the vertical one at the right of the view's
+// parent, the horizontal one at its bottom. The view shows each only while
+// its items need it.
+TbsSkinScrollBar* ViewScrollBar(TComponent* Owner, TWinControl* Parent, TScrollBarKind Kind)
 {
     auto* bar = new TbsSkinScrollBar(Owner);
-    bar->SetKind(sbVertical);
-    bar->SetSkinDataName("vscrollbar");
+    bar->SetKind(Kind);
     bar->SetParent(Parent);
-    bar->SetWidth(19);
-    bar->SetAlign(alRight);
+    if (Kind == sbVertical) {
+        bar->SetSkinDataName("vscrollbar");
+        bar->SetWidth(19);
+        bar->SetAlign(alRight);
+    } else {
+        bar->SetSkinDataName("hscrollbar");
+        bar->SetHeight(19);
+        bar->SetAlign(alBottom);
+    }
     return bar;
 }
 
@@ -64,7 +72,8 @@ TbsSkinListView* AddListView(TComponent* Owner, TWinControl* Parent, const char*
     list->SetViewStyle(vsReport);
     list->SetRowSelect(true);
     list->SetDrawSkin(true);
-    list->SetVScrollBar(ViewScrollBar(Owner, Parent));
+    list->SetHScrollBar(ViewScrollBar(Owner, Parent, sbHorizontal));
+    list->SetVScrollBar(ViewScrollBar(Owner, Parent, sbVertical));
     return list;
 }
 
@@ -172,7 +181,8 @@ void TMainForm::CreateLeftPages()
     Tree->SetHotTrack(true);
     Tree->SetIndent(19);
     Tree->SetDrawSkin(true);
-    Tree->SetVScrollBar(ViewScrollBar(this, treePage));
+    Tree->SetHScrollBar(ViewScrollBar(this, treePage, sbHorizontal));
+    Tree->SetVScrollBar(ViewScrollBar(this, treePage, sbVertical));
     Tree->OnDblClick = TNotifyEvent(this, &TMainForm::TreeDblClick);
     Tree->OnEdited = TTVEditedEvent(this, &TMainForm::TreeEdited);
     Tree->OnExit = TNotifyEvent(this, &TMainForm::TreeExit);

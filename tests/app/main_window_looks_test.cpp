@@ -1,0 +1,77 @@
+// What the main window shows a user beside the editing itself: the tab
+// rows' scrollers, the views' horizontal bars, the tool bar's scroll
+// buttons, and the status bar and tree following what the user does.
+#include "app/node_editor.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/ui/itemviews/list_columns.h"
+#include "platform/ui/kernel/application.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/scroll_bars.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_scroll_bar.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "skin/controls/bs_skin_up_down.h"
+#include "tests/app/main_window_test_support.h"
+
+TEST_F(TMainWindowTest, TabRowsShowTheirScrollerExactlyWhileTabsAreOutOfView)
+{
+    // Three short captions fit the left pages from the start.
+    EXPECT_EQ(form_->LeftPages->TabScroller(), nullptr);
+
+    CreateDataBase();
+    for (int i = 0; i < 12; ++i)
+        NewNode(true, "說門中文 " + std::to_string(i));
+    TbsSkinUpDown* scroller = form_->PageControl->TabScroller();
+    ASSERT_NE(scroller, nullptr) << "hidden tabs and no way to reach them";
+    EXPECT_GT(scroller->Max(), 0);
+
+    // Closing all but one leaves nothing to scroll to.
+    while (form_->GetEditorCount() > 1) {
+        TCustomSynTextEditor* last = form_->GetEditors(form_->GetEditorCount() - 1)->GetEditor();
+        last->SetModified(false);
+        module_->CloseNode(last);
+        Process();
+    }
+    EXPECT_EQ(form_->PageControl->TabScroller(), nullptr);
+}
+
+namespace {
+
+// A press on a bar's track between its thumb and its right-hand button.
+void PageRight(TbsSkinScrollBar* Bar)
+{
+    InjectClick(Bar->ClientToScreen(TPoint{Bar->Width() - 45, Bar->Height() / 2}));
+    Application->ProcessMessages();
+}
+
+}  // namespace
+
+TEST_F(TMainWindowTest, TheTreeAndTheListsTakeAHorizontalBarOnlyWhileTheirItemsAreWider)
+{
+    CreateDataBase();
+    TbsSkinScrollBar* treeBar = form_->Tree->HScrollBar();
+    ASSERT_NE(treeBar, nullptr);
+    NewNode(false, "說門");
+    EXPECT_FALSE(treeBar->Visible());
+
+    // A title longer than the panel is wide.
+    NewNode(true, AnsiString(30, 'x') + "說門中文說門中文說門中文說門中文說門中文");
+    ASSERT_TRUE(treeBar->Visible()) << "the end of the title is out of reach";
+    EXPECT_LT(treeBar->Top() + treeBar->Height(), form_->Tree->Parent()->ClientHeight() + 1);
+    EXPECT_EQ(GetScrollPos(form_->Tree->Handle(), SB_HORZ), 0);
+    PageRight(treeBar);
+    EXPECT_GT(GetScrollPos(form_->Tree->Handle(), SB_HORZ), 0) << "the bar does not scroll the tree";
+
+    // Columns wider than the attachment panel.
+    for (TbsSkinListView* list : {form_->List, form_->BookMarkList, form_->SearchList}) {
+        SCOPED_TRACE(list->Name());
+        ASSERT_NE(list->HScrollBar(), nullptr);
+        EXPECT_FALSE(list->HScrollBar()->Visible());
+    }
+    form_->List->Columns()->Item(0)->SetWidth(1200);
+    Process();
+    ASSERT_TRUE(form_->List->HScrollBar()->Visible());
+    PageRight(form_->List->HScrollBar());
+    EXPECT_GT(GetScrollPos(form_->List->Handle(), SB_HORZ), 0);
+}
