@@ -151,6 +151,8 @@ void TMainForm::CreateLayout()
     // A control aligned to the top goes above those already there.
     ToolBar1 = Place<TbsSkinToolBar>(this, this, "ToolBar1", alTop, 25);
     ToolBar1->SetFlat(true);
+    // In a window narrower than the buttons, the rest stays in reach.
+    ToolBar1->SetCanScroll(true);
     bsSkinMainMenuBar1 = Place<TbsSkinMainMenuBar>(this, this, "bsSkinMainMenuBar1", alTop, 22);
     bsSkinMainMenuBar1->SetSkinForm(bsSkinForm1);
     CreateStatusBar();

@@ -10,6 +10,8 @@
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_page_control.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
+#include "skin/controls/bs_skin_speed_button.h"
+#include "skin/controls/bs_skin_tool_bar.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/controls/bs_skin_up_down.h"
 #include "tests/app/main_window_test_support.h"
@@ -74,4 +76,22 @@ TEST_F(TMainWindowTest, TheTreeAndTheListsTakeAHorizontalBarOnlyWhileTheirItemsA
     ASSERT_TRUE(form_->List->HScrollBar()->Visible());
     PageRight(form_->List->HScrollBar());
     EXPECT_GT(GetScrollPos(form_->List->Handle(), SB_HORZ), 0);
+}
+
+TEST_F(TMainWindowTest, ANarrowWindowScrollsTheToolBarToItsLastButton)
+{
+    form_->SetClientWidth(300);
+    Process();
+    TbsSkinToolBar* bar = form_->ToolBar1;
+    ASSERT_TRUE(bar->ScrollButtonsVisible()) << "the buttons past the edge are out of reach";
+    TbsSkinSpeedButton* last = form_->ToolButtons.back();
+    ASSERT_GT(last->Left() + last->Width(), bar->ClientWidth());
+    // The right-hand scroll button, just past the client area.
+    const TPoint right = bar->ClientToScreen(TPoint{bar->ClientWidth() + 6, bar->ClientHeight() / 2});
+    for (int i = 0; i < 20 && last->Left() + last->Width() > bar->ClientWidth(); ++i) {
+        InjectClick(right);
+        Process();
+    }
+    EXPECT_LE(last->Left() + last->Width(), bar->ClientWidth());
+    EXPECT_GE(last->Left(), 0);
 }
