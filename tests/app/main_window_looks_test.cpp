@@ -4,6 +4,8 @@
 #include "app/node_editor.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/itemviews/list_columns.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bars.h"
@@ -94,4 +96,26 @@ TEST_F(TMainWindowTest, ANarrowWindowScrollsTheToolBarToItsLastButton)
     }
     EXPECT_LE(last->Left() + last->Width(), bar->ClientWidth());
     EXPECT_GE(last->Left(), 0);
+}
+
+TEST_F(TMainWindowTest, ANewArticleInACollapsedFolderIsShownAndSelected)
+{
+    CreateDataBase();
+    NewNode(false, "說門");
+    NewNode(false, "中文");
+    TTreeNode* folder = form_->Tree->Items()->GetFirstNode();
+    ASSERT_NE(folder, nullptr);
+    form_->Tree->SetSelected(folder);
+    NewNode(true, "這 inside");
+    folder->SetExpanded(false);
+    form_->Tree->SetSelected(folder);
+    Process();
+
+    NewNode(true, "乗 new");
+    EXPECT_TRUE(folder->Expanded());
+    TTreeNode* selected = form_->Tree->Selected();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(selected->Text(), "乗 new");
+    EXPECT_EQ(selected->Parent(), folder);
+    EXPECT_TRUE(selected->IsVisible());
 }
