@@ -315,6 +315,10 @@ void TMainForm::RemoveEditor(TCustomSynTextEditor* Editor)
     delete Editor->Owner();
     delete sheet;
     UpdatePageControl();
+    // No editor is left for the panels to speak of.
+    if (PageControl->PageCount() == 0)
+        for (int i = 0; i < 5; ++i)
+            StatusPanels[i]->SetCaption("");
 }
 
 TbsSkinTabSheet* TMainForm::TabSheetOf(TCustomSynTextEditor* Editor)

@@ -36,6 +36,16 @@ enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition }
 // The platform's thumb position travels as 16 bits.
 int Position16(int Position) { return static_cast<uint16_t>(Position); }
 
+// The article's editor. The status bar names the editor's highlighter, so a
+// new highlighter is reported like the caret's moves, at once.
+class TArticleTextEditor : public TSynTextEditor {
+public:
+    using TSynTextEditor::TSynTextEditor;
+
+protected:
+    void DoHighlighterChanged() override { StatusChanged({scAll}); }
+};
+
 template <typename F>
 TNotifyEvent Handler(F Action)
 {
@@ -78,7 +88,7 @@ TNodeEditor::TNodeEditor(TComponent* AOwner) : TFrame(AOwner)
     VScrollBar->OnSetScrollInfo = {this, &TNodeEditor::VScrollBarSetScrollInfo};
     HScrollBar->OnSetScrollInfo = {this, &TNodeEditor::HScrollBarSetScrollInfo};
 
-    SynTextEditor1 = new TSynTextEditor(this);
+    SynTextEditor1 = new TArticleTextEditor(this);
     SynTextEditor1->SetBorderStyle(bsNone);
     SynTextEditor1->ScrollBars()->SetHorizontal(HScrollBar);
     SynTextEditor1->ScrollBars()->SetVertical(VScrollBar);

@@ -1,7 +1,16 @@
 // What the main window shows a user beside the editing itself: the tab
 // rows' scrollers, the views' horizontal bars, the tool bar's scroll
 // buttons, and the status bar and tree following what the user does.
+#include "app/attr_form.h"
 #include "app/node_editor.h"
+#include "app/startup.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/syn_highlighter_dialog_toggle.h"
+#include "editor_services/syn_actions.h"
+#include "platform/ui/widgets/combo_box.h"
+#include "platform/ui/itemviews/list_box.h"
+#include "platform/win/virtual_keys.h"
+#include "skin/controls/bs_skin_label.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/itemviews/list_columns.h"
 #include "platform/ui/itemviews/tree_node.h"
@@ -118,4 +127,55 @@ TEST_F(TMainWindowTest, ANewArticleInACollapsedFolderIsShownAndSelected)
     EXPECT_EQ(selected->Text(), "乗 new");
     EXPECT_EQ(selected->Parent(), folder);
     EXPECT_TRUE(selected->IsVisible());
+}
+
+namespace {
+
+std::string Panel(TMainForm* Form, int Index) { return Form->StatusPanels[Index]->Caption(); }
+
+// The main window with the schemes the program ships, as a user starts it.
+class TMainWindowWithSchemesTest : public TMainWindowTest {
+protected:
+    void PrepareSettings() override { InstallShippedSchemes(folder_ + "Syntaxs/"); }
+};
+
+}  // namespace
+
+TEST_F(TMainWindowWithSchemesTest, TheStatusBarFollowsTheHighlighterAndEmptiesWithTheLastArticle)
+{
+    CreateDataBase();
+    NewNode(true, "說門");
+    TCustomSynTextEditor* editor = form_->GetActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Panel(form_.get(), 4), "[不显示语法高亮]");
+
+    // Ctrl+H to a language, the caret left where it is: the panel names it.
+    TModalAnswers::Push([](const TModalRequest& Request) {
+        dynamic_cast<TToggleHighlighterDlg*>(Request.Form)->ListBox1->SetItemIndex(2);
+        return mrOk;
+    });
+    Key('H', InjectCtrl);
+    ASSERT_NE(editor->Highlighter(), nullptr);
+    const std::string toggled = editor->Highlighter()->GetFriendlyLanguageName();
+    EXPECT_EQ(Panel(form_.get(), 4), toggled);
+
+    // Another language chosen in the properties shows without a keystroke.
+    AnswerForm<TAttrForm>([&toggled](TAttrForm* Form) {
+        Form->ComboBox1->SetItemIndex(Form->ComboBox1->Items()->Strings(1) == toggled ? 2 : 1);
+        return mrOk;
+    });
+    module_->aNodeAttr->Execute();
+    Process();
+    ASSERT_NE(editor->Highlighter(), nullptr);
+    EXPECT_NE(editor->Highlighter()->GetFriendlyLanguageName(), toggled);
+    EXPECT_EQ(Panel(form_.get(), 4), editor->Highlighter()->GetFriendlyLanguageName());
+
+    // Renaming wants a selected attachment.
+    form_->aSynRenameAtta->Update();
+    EXPECT_FALSE(form_->aSynRenameAtta->Enabled());
+
+    ASSERT_TRUE(module_->CloseAllNodes());
+    Process();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Panel(form_.get(), i), "") << "panel " << i + 1;
 }
