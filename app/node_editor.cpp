@@ -185,6 +185,9 @@ void TNodeEditor::PageVertically(int Code)
 
 void TNodeEditor::SetScrollInfoOf(TbsSkinScrollBar* Bar, const SCROLLINFO& Info, bool Vertical)
 {
+    // As a platform bar does when it is given a range: a bar hidden while
+    // the editor had nothing to scroll that way (word wrap on) comes back.
+    Bar->SetVisible(true);
     const int64_t page = Info.nPage;
     Bar->SetEnabled(static_cast<int64_t>(Info.nMax) > page && Info.nMax > Info.nMin);
     if (!Bar->Enabled())
