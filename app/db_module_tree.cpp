@@ -139,6 +139,9 @@ void TDBModule::NewNode(bool Article)
     const int type = Article ? ntArticle : ntFolder;
     node->SetImageIndex(type);
     node->SetSelectedIndex(type);
+    // Made inside a collapsed folder, the new node would stay out of sight.
+    node->MakeVisible();
+    tree->SetSelected(node);
     if (Article)
         OpenNode(id);
 }

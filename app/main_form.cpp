@@ -43,15 +43,23 @@ T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, TAlign Align,
     return control;
 }
 
-// A view's own skinned vertical bar, at the right of the view's parent.
-TbsSkinScrollBar* ViewScrollBar(TComponent* Owner, TWinControl* Parent)
+// A view's own skinned bar: the vertical one at the right of the view's
+// parent, the horizontal one at its bottom. The view shows each only while
+// its items need it.
+TbsSkinScrollBar* ViewScrollBar(TComponent* Owner, TWinControl* Parent, TScrollBarKind Kind)
 {
     auto* bar = new TbsSkinScrollBar(Owner);
-    bar->SetKind(sbVertical);
-    bar->SetSkinDataName("vscrollbar");
+    bar->SetKind(Kind);
     bar->SetParent(Parent);
-    bar->SetWidth(19);
-    bar->SetAlign(alRight);
+    if (Kind == sbVertical) {
+        bar->SetSkinDataName("vscrollbar");
+        bar->SetWidth(19);
+        bar->SetAlign(alRight);
+    } else {
+        bar->SetSkinDataName("hscrollbar");
+        bar->SetHeight(19);
+        bar->SetAlign(alBottom);
+    }
     return bar;
 }
 
@@ -64,7 +72,8 @@ TbsSkinListView* AddListView(TComponent* Owner, TWinControl* Parent, const char*
     list->SetViewStyle(vsReport);
     list->SetRowSelect(true);
     list->SetDrawSkin(true);
-    list->SetVScrollBar(ViewScrollBar(Owner, Parent));
+    list->SetHScrollBar(ViewScrollBar(Owner, Parent, sbHorizontal));
+    list->SetVScrollBar(ViewScrollBar(Owner, Parent, sbVertical));
     return list;
 }
 
@@ -143,6 +152,8 @@ void TMainForm::CreateLayout()
     // A control aligned to the top goes above those already there.
     ToolBar1 = Place<TbsSkinToolBar>(this, this, "ToolBar1", alTop, 25);
     ToolBar1->SetFlat(true);
+    // In a window narrower than the buttons, the rest stays in reach.
+    ToolBar1->SetCanScroll(true);
     bsSkinMainMenuBar1 = Place<TbsSkinMainMenuBar>(this, this, "bsSkinMainMenuBar1", alTop, 22);
     bsSkinMainMenuBar1->SetSkinForm(bsSkinForm1);
     CreateStatusBar();
@@ -173,7 +184,8 @@ void TMainForm::CreateLeftPages()
     Tree->SetHotTrack(true);
     Tree->SetIndent(19);
     Tree->SetDrawSkin(true);
-    Tree->SetVScrollBar(ViewScrollBar(this, treePage));
+    Tree->SetHScrollBar(ViewScrollBar(this, treePage, sbHorizontal));
+    Tree->SetVScrollBar(ViewScrollBar(this, treePage, sbVertical));
     Tree->OnDblClick = TNotifyEvent(this, &TMainForm::TreeDblClick);
     Tree->OnEdited = TTVEditedEvent(this, &TMainForm::TreeEdited);
     Tree->OnExit = TNotifyEvent(this, &TMainForm::TreeExit);
@@ -305,6 +317,10 @@ void TMainForm::RemoveEditor(TCustomSynTextEditor* Editor)
     delete Editor->Owner();
     delete sheet;
     UpdatePageControl();
+    // No editor is left for the panels to speak of.
+    if (PageControl->PageCount() == 0)
+        for (int i = 0; i < 5; ++i)
+            StatusPanels[i]->SetCaption("");
 }
 
 TbsSkinTabSheet* TMainForm::TabSheetOf(TCustomSynTextEditor* Editor)

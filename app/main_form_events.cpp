@@ -88,6 +88,8 @@ void TMainForm::CreateActions()
         if (TListItem* item = List->Selected())
             item->EditCaption();
     });
+    aSynRenameAtta->OnUpdate = TSynTextUpdateEvent::FromCallable(
+        [this](TObject*, TCustomSynText*) { return List->Selected() != nullptr; });
     aSynSearch = MakeAction<TAction>(this, list, "aSynSearch", "");
     aSynSearch->SetOnExecute(Handler([this] { dbModule_->SearchNodes(SearchText->Text()); }));
     aSynSearch->OnUpdate = Handler([this] {

@@ -36,6 +36,16 @@ enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition }
 // The platform's thumb position travels as 16 bits.
 int Position16(int Position) { return static_cast<uint16_t>(Position); }
 
+// The article's editor. The status bar names the editor's highlighter, so a
+// new highlighter is reported like the caret's moves, at once.
+class TArticleTextEditor : public TSynTextEditor {
+public:
+    using TSynTextEditor::TSynTextEditor;
+
+protected:
+    void DoHighlighterChanged() override { StatusChanged({scAll}); }
+};
+
 template <typename F>
 TNotifyEvent Handler(F Action)
 {
@@ -78,7 +88,7 @@ TNodeEditor::TNodeEditor(TComponent* AOwner) : TFrame(AOwner)
     VScrollBar->OnSetScrollInfo = {this, &TNodeEditor::VScrollBarSetScrollInfo};
     HScrollBar->OnSetScrollInfo = {this, &TNodeEditor::HScrollBarSetScrollInfo};
 
-    SynTextEditor1 = new TSynTextEditor(this);
+    SynTextEditor1 = new TArticleTextEditor(this);
     SynTextEditor1->SetBorderStyle(bsNone);
     SynTextEditor1->ScrollBars()->SetHorizontal(HScrollBar);
     SynTextEditor1->ScrollBars()->SetVertical(VScrollBar);
@@ -175,6 +185,9 @@ void TNodeEditor::PageVertically(int Code)
 
 void TNodeEditor::SetScrollInfoOf(TbsSkinScrollBar* Bar, const SCROLLINFO& Info, bool Vertical)
 {
+    // As a platform bar does when it is given a range: a bar hidden while
+    // the editor had nothing to scroll that way (word wrap on) comes back.
+    Bar->SetVisible(true);
     const int64_t page = Info.nPage;
     Bar->SetEnabled(static_cast<int64_t>(Info.nMax) > page && Info.nMax > Info.nMin);
     if (!Bar->Enabled())

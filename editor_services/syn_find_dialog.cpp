@@ -71,6 +71,8 @@ TSynFindDlg::TSynFindDlg(TComponent* AOwner) : TSynSearchDialog(AOwner)
     AssistantButton->SetCaption(">");
     AssistantButton->OnClick = TNotifyEvent(this, &TSynFindDlg::AssistantClick);
     BuildAssistantMenu();
+    // As the box's hint says: a right click on it opens the same menu.
+    cbSearchText->SetPopupMenu(AssistantMenu);
 
     rgSearchDirection = SynPlaceControl(new TRadioGroup(this), this, "rgSearchDirection", Margin, DirectionTop,
                                         DirectionWidth, DirectionHeight);

@@ -24,9 +24,9 @@ constexpr int Margin = 8, RowHeight = 24, LabelWidth = 120, BoxWidth = 70, BoxHe
 constexpr int PageWidth = 440, PageHeight = 330, ButtonWidth = 90, ButtonHeight = 25;
 
 TCheckBox* AddCheck(TSynOptionsForm* Form, TWinControl* Parent, const char* Name, const char* Caption, int Left,
-                    int Top)
+                    int Top, int Width = CheckWidth)
 {
-    auto* box = SynPlaceControl(new TCheckBox(Form), Parent, Name, Left, Top, CheckWidth, 17);
+    auto* box = SynPlaceControl(new TCheckBox(Form), Parent, Name, Left, Top, Width, 17);
     box->SetCaption(Caption);
     return box;
 }
@@ -141,7 +141,11 @@ void TSynOptionsForm::BuildEditPage()
     cbSelectmode->OnChange = TNotifyEvent(this, &TSynOptionsForm::ComboChange);
     top += RowHeight + Margin;
 
-    TGroupBox* group = AddGroup(this, page, "选项", Margin, top, PageWidth - 3 * Margin, 9 * 20 + 2 * Margin);
+    const int groupWidth = PageWidth - 3 * Margin;
+    TGroupBox* group = AddGroup(this, page, "选项", Margin, top, groupWidth, 9 * 20 + 2 * Margin);
+    // Two columns with a margin on either side and between them, inside the
+    // group's border.
+    const int checkWidth = (groupWidth - 3 * Margin) / 2;
     struct TCheckPlace {
         TCheckBox** Box;
         const char* Name;
@@ -165,8 +169,8 @@ void TSynOptionsForm::BuildEditPage()
     };
     for (size_t i = 0; i < std::size(checks); ++i) {
         const int column = static_cast<int>(i % 2), row = static_cast<int>(i / 2);
-        *checks[i].Box = AddCheck(this, group, checks[i].Name, checks[i].Caption, Margin + column * 210,
-                                  2 * Margin + row * 20);
+        *checks[i].Box = AddCheck(this, group, checks[i].Name, checks[i].Caption,
+                                  Margin + column * (checkWidth + Margin), 2 * Margin + row * 20, checkWidth);
         (*checks[i].Box)->OnClick = TNotifyEvent(this, &TSynOptionsForm::CheckClick);
     }
     // Shown once the dialog fills its controls from settings that have it.

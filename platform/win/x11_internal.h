@@ -148,6 +148,9 @@ private:
     // x11_minimize.cpp
     // WM_HINTS: input, and the state to map in (iconic while minimized).
     void SetWmHints(TX11Surface& Surface);
+    // Whether a window manager holds the root window's redirect: without
+    // one nobody answers an iconify request.
+    bool DesktopManagesWindows();
     void HandleMap(_XEvent& Event);
     void HandleUnmap(_XEvent& Event);
 

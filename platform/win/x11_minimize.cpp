@@ -1,7 +1,9 @@
 // The X11 back end's minimizing. A minimized surface asks the desktop to
 // iconify it (the ICCCM WM_CHANGE_STATE request); the desktop unmaps it
 // and keeps its task-bar entry, and maps it again when the user brings it
-// back, which the program hears as its restore command.
+// back, which the program hears as its restore command. On a bare display
+// nobody would: the window is restored at once instead of staying a strip
+// that takes no input.
 #include "platform/win/window.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/x11_internal.h"
@@ -18,6 +20,37 @@ void TX11Backend::SetWmHints(TX11Surface& Surface)
     XSetWMHints(display_, Surface.XWindow, &wm);
 }
 
+namespace {
+
+bool redirectRefused = false;
+
+int NoteRedirectRefused(Display*, XErrorEvent* Error)
+{
+    redirectRefused = redirectRefused || Error->error_code == BadAccess;
+    return 0;
+}
+
+}  // namespace
+
+bool TX11Backend::DesktopManagesWindows()
+{
+    // Only one client may hold the redirect: asking for it fails exactly
+    // while a window manager runs. Held for a moment, it is given back.
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, root_, &attributes);
+    XSync(display_, False);
+    redirectRefused = false;
+    auto previous = XSetErrorHandler(NoteRedirectRefused);
+    XSelectInput(display_, root_, attributes.your_event_mask | SubstructureRedirectMask);
+    XSync(display_, False);
+    XSetErrorHandler(previous);
+    if (!redirectRefused) {
+        XSelectInput(display_, root_, attributes.your_event_mask);
+        XSync(display_, False);
+    }
+    return redirectRefused;
+}
+
 void TX11Backend::MinimizeSurface(HWND Window)
 {
     TX11Surface* surface = FindSurface(Window);
@@ -27,6 +60,12 @@ void TX11Backend::MinimizeSurface(HWND Window)
     // A hidden surface is mapped as an icon when it is shown.
     if (!surface->Visible || surface->OverrideRedirect)
         return;
+    if (!DesktopManagesWindows()) {
+        surface->Minimized = false;
+        if (BackendEvents().Restored)
+            BackendEvents().Restored(surface->Window);
+        return;
+    }
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = surface->XWindow;

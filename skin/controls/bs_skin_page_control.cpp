@@ -11,6 +11,7 @@
 #include "platform/ui/widgets/tab_control_window.h"
 #include "platform/ui/widgets/up_down_window.h"
 #include "platform/win/cursor.h"
+#include "platform/win/message_queue.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/window_class.h"
 #include "platform/win/window_lifecycle.h"
@@ -44,6 +45,17 @@ bool MayRelayOut(UINT Msg)
     return (Msg >= TCM_FIRST && Msg < TCM_FIRST + 0x100) || Msg == WM_SIZE || Msg == WM_SETFONT ||
            Msg == WM_HSCROLL || Msg == WM_LBUTTONDOWN || Msg == WM_LBUTTONDBLCLK || Msg == WM_KEYDOWN ||
            Msg == WM_STYLECHANGED;
+}
+
+// Posted to recount the tab scroller once the row is laid out again.
+constexpr UINT kRecountTabScroller = WM_APP + 0x112;
+
+// Messages that change how much room the tab row takes: the tab scroller
+// is recounted after each, not only when the control changes size.
+bool ChangesTabRow(UINT Msg)
+{
+    return Msg == TCM_INSERTITEM || Msg == TCM_DELETEITEM || Msg == TCM_DELETEALLITEMS || Msg == TCM_SETITEM ||
+           Msg == TCM_SETITEMSIZE || Msg == TCM_SETPADDING || Msg == TCM_SETIMAGELIST || Msg == WM_SETFONT;
 }
 
 LPARAM ShiftedX(LPARAM LParam, int DX)
@@ -452,6 +464,9 @@ void TbsSkinPageControl::WndProc(TMessage& Message)
         for (HWND child : native)
             DestroyWindow(child);
     }
+    // Counted at once, a tab just inserted has no place in the row yet.
+    if (ChangesTabRow(Message.Msg) && HandleAllocated() && !MultiLine() && !Designing() && !recountPosted_)
+        recountPosted_ = PostMessage(Handle(), kRecountTabScroller, 0, 0);
 }
 
 void TbsSkinPageControl::Dispatch(TMessage& Message)
@@ -488,6 +503,11 @@ void TbsSkinPageControl::Dispatch(TMessage& Message)
         TPageControl::Dispatch(Message);
         if (alive)
             Invalidate();
+        return;
+    case kRecountTabScroller:
+        recountPosted_ = false;
+        if (!MultiLine() && !Designing())
+            ReplaceUpDown();
         return;
     case WM_MOUSEWHEEL:
         if (MouseWheelSupport && Focused()) {

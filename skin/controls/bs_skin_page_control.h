@@ -200,4 +200,5 @@ private:
     // release over that button, whichever page is active by then.
     TbsSkinCustomTabSheet* pressedPage_ = nullptr;
     TbsSkinUpDown* upDown_ = nullptr;  // owned by this control as a component
+    bool recountPosted_ = false;       // a recount of the scroller waits in the queue
 };

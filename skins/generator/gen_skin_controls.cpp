@@ -374,10 +374,12 @@ void BuildViews(TSkinBuilder& B)
 
     B.Atlas.NewRow();
     auto& tree = AddView<TbsDataSkinTreeView>(B, "treeview", "treeview");
+    // The tree draws the expand picture on an expanded node, where a click
+    // collapses it.
     tree.ExpandImageRect = B.Field(9, 9, L.Window, L.FaceShadow);
-    DrawGlyph(B.Atlas.Raster(), tree.ExpandImageRect, TGlyph::Plus, 5, 4, L.WindowText);
+    DrawGlyph(B.Atlas.Raster(), tree.ExpandImageRect, TGlyph::Minus, 5, 4, L.WindowText);
     tree.NoExpandImageRect = B.Field(9, 9, L.Window, L.FaceShadow);
-    DrawGlyph(B.Atlas.Raster(), tree.NoExpandImageRect, TGlyph::Minus, 5, 4, L.WindowText);
+    DrawGlyph(B.Atlas.Raster(), tree.NoExpandImageRect, TGlyph::Plus, 5, 4, L.WindowText);
     AddView<TbsDataSkinListView>(B, "listview", "listview");
 
     auto& list = B.AddControl<TbsDataSkinListBox>("listbox", "listbox");

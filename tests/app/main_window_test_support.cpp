@@ -47,6 +47,7 @@ void TMainWindowTest::SetUp()
 {
     TEditorViewTest::SetUp();
     folder_ = MakeTempFolder("tandril-window");
+    PrepareSettings();
     modules_.Bring(folder_);
     form_->Show();
     Process();

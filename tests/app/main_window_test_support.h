@@ -37,6 +37,9 @@ class TMainWindowTest : public TEditorViewTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Puts what the test needs into the settings folder before the modules
+    // read it.
+    virtual void PrepareSettings() {}
 
     std::string Path(const std::string& Name) const { return folder_ + Name; }
     // Creates and opens notes.vek in the folder.

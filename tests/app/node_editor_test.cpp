@@ -2,6 +2,7 @@
 // they show of a short and a long text, the large change, and a page click
 // scrolling through the editor's own handler.
 #include "app/node_editor.h"
+#include "editor/view/syn_word_wrap.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/win/headless_input.h"
 #include "skin/controls/bs_skin_scroll_bar.h"
@@ -68,4 +69,31 @@ TEST_F(TNodeEditorTest, APageClickScrollsTheEditorOnePageAndTheBarFollows)
     Process();
     EXPECT_EQ(editor->TopLine(), 1 + editor->LinesInWindow()) << "the page was not one page";
     EXPECT_EQ(bar->Position(), editor->TopLine());
+}
+
+// With word wrap off, a line wider than the window brings the horizontal
+// bar, and a click on its track scrolls the text sideways through the
+// editor's own handler.
+TEST_F(TNodeEditorTest, ALongLineWithoutWrapScrollsByTheHorizontalBar)
+{
+    TNodeEditor* frame = OpenArticle("中文\r\n說門");
+    TSynTextEditor* editor = frame->SynTextEditor1;
+    TbsSkinScrollBar* bar = frame->sHScrollBar;
+    // Wrapped rows never need it.
+    ASSERT_TRUE(editor->WordWrap()->Enabled());
+    EXPECT_FALSE(bar->Visible());
+
+    editor->WordWrap()->SetEnabled(false);
+    editor->SetText("說門" + AnsiString(400, 'x') + "\r\n中文");
+    Process();
+    ASSERT_TRUE(bar->Visible());
+    ASSERT_TRUE(bar->Enabled());
+    ASSERT_GT(bar->Height(), 0);
+    EXPECT_GT(bar->Max(), editor->CharsInWindow());
+    ASSERT_EQ(editor->LeftChar(), 1);
+    // Right on the track, past the thumb and before the right arrow.
+    InjectClick(bar->ClientToScreen(TPoint{bar->Width() - 3 * bar->Height(), bar->Height() / 2}));
+    Process();
+    EXPECT_GT(editor->LeftChar(), 1) << "the bar does not scroll the text";
+    EXPECT_EQ(bar->Position(), editor->LeftChar());
 }

@@ -24,6 +24,7 @@
 #include "platform/ui/widgets/check_box.h"
 #include "platform/ui/widgets/color_box.h"
 #include "platform/ui/widgets/combo_box.h"
+#include "platform/ui/widgets/group_box.h"
 #include "platform/ui/widgets/page_control.h"
 #include "platform/ui/widgets/panel.h"
 #include "platform/ui/widgets/tab_sheet.h"
@@ -316,3 +317,33 @@ TEST_F(TSynOptionsDialogTest, OverAnEditorCancelKeepsItEvenAfterSavingAsDefaultA
 }
 
 }  // namespace
+
+namespace {
+
+// Every control inside a group box of Parent, at any depth, with its group.
+void ForEachGrouped(TWinControl* Parent, const std::function<void(TGroupBox*, TControl*)>& Visit)
+{
+    for (int i = 0; i < Parent->ControlCount(); ++i) {
+        TControl* control = Parent->Controls(i);
+        if (auto* group = dynamic_cast<TGroupBox*>(Parent))
+            Visit(group, control);
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            ForEachGrouped(inner, Visit);
+    }
+}
+
+}  // namespace
+
+// A check box running over its group's border has its caption cut by it.
+TEST(SynOptionsDialogLayout, EveryControlOfAGroupStaysInsideItsBorder)
+{
+    TSynOptionsForm dialog(nullptr);
+    int seen = 0;
+    ForEachGrouped(&dialog, [&seen](TGroupBox* Group, TControl* Control) {
+        ++seen;
+        EXPECT_GE(Control->Left(), 2) << Control->Name() << " in " << Group->Caption();
+        EXPECT_LE(Control->Left() + Control->Width(), Group->Width() - 2) << Control->Name() << " in " << Group->Caption();
+        EXPECT_LE(Control->Top() + Control->Height(), Group->Height() - 2) << Control->Name() << " in " << Group->Caption();
+    });
+    EXPECT_GE(seen, 14);
+}

@@ -358,6 +358,31 @@ TEST_F(TSynSearchDialogsTest, TheAssistantMenuTypesPatternPiecesAndTurnsRegularE
     EXPECT_EQ(editor_->BlockEnd(), BufferCoord(2, 2));
 }
 
+// The search box's hint promises the assistant menu on a right click, in
+// the find and the replace dialog alike.
+TEST_F(TSynSearchDialogsTest, ARightClickInTheSearchBoxOpensTheAssistantMenu)
+{
+    auto rightClickForLineStart = [](TSynFindDlg* Dialog) {
+        TComboBox* box = Dialog->cbSearchText;
+        InjectClick(box->ClientToScreen(Point(box->Width() / 3, box->Height() / 2)), 2);
+        // "匹配行首" is the seventh item, after two separators.
+        for (int i = 0; i < 7; ++i)
+            InjectKeyStroke(VK_DOWN);
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        EXPECT_EQ(Dialog->cbSearchText->Text(), "^");
+        // A menu left open by a wrong one takes the first.
+        if (Dialog->cbSearchText->Text() != "^")
+            InjectKeyStroke(VK_ESCAPE);
+        InjectKeyStroke(VK_ESCAPE);
+    };
+    Load("ab");
+    Work<TSynFindDlg>(rightClickForLineStart);
+    searcher_.Find(editor_);
+    Work<TSynReplaceDlg>([&](TSynReplaceDlg* Dialog) { rightClickForLineStart(Dialog); });
+    searcher_.Replace(editor_);
+}
+
 TEST_F(TSynSearchDialogsTest, EscapePiecesAreABackslashAndALetter)
 {
     TSynFindDlg dialog(nullptr);

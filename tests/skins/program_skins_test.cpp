@@ -256,3 +256,45 @@ TEST(ProgramSkins, ScrollBarButtonsPointTheWayTheyScroll)
         }
     }
 }
+
+namespace {
+
+// Whether a button's glyph is a "+": its strokes (the pixels nearer the
+// darkest than the lightest inside the button's border) reach over three
+// rows or more, where a "-" keeps to one or two.
+bool ShowsAPlus(const TBitmap& Picture, const TRect& Button)
+{
+    std::vector<uint32_t> pixels = PixelsOf(Picture);
+    auto at = [&](int x, int y) { return PixelLuminance(pixels[size_t(y) * Picture.Width() + x]); };
+    double darkest = 1, lightest = 0;
+    for (int y = Button.Top + 1; y < Button.Bottom - 1; ++y)
+        for (int x = Button.Left + 1; x < Button.Right - 1; ++x) {
+            darkest = std::min(darkest, at(x, y));
+            lightest = std::max(lightest, at(x, y));
+        }
+    int rows = 0;
+    for (int y = Button.Top + 1; y < Button.Bottom - 1; ++y) {
+        bool stroke = false;
+        for (int x = Button.Left + 1; x < Button.Right - 1; ++x)
+            stroke = stroke || at(x, y) < (darkest + lightest) / 2;
+        rows += stroke;
+    }
+    return rows >= 3;
+}
+
+}  // namespace
+
+// A tree button shows what a click will do: "+" on a collapsed node, "-"
+// on an expanded one, whose picture the tree takes from "expandimagerect".
+TEST(ProgramSkins, TreeButtonsShowPlusWhenCollapsedAndMinusWhenExpanded)
+{
+    for (const std::string& name : ProgramSkinNames()) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<TbsSkinData> data = LoadEmbeddedSkin(name);
+        auto* tree = Control<TbsDataSkinTreeView>(*data, "treeview");
+        ASSERT_TRUE(tree);
+        const TBitmap& picture = *data->ActivePictures[size_t(tree->PictureIndex)];
+        EXPECT_FALSE(ShowsAPlus(picture, tree->ExpandImageRect));
+        EXPECT_TRUE(ShowsAPlus(picture, tree->NoExpandImageRect));
+    }
+}

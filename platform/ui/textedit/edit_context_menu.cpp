@@ -1,6 +1,6 @@
 // The edit box's own context menu, for a box without a PopupMenu: Undo,
-// Cut, Copy, Paste, Delete and Select All, each sending its message to the
-// box's window.
+// Cut, Copy, Paste, Delete and Select All in the system's language (the
+// code page's), each sending its message to the box's window.
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/win/clipboard.h"
@@ -47,14 +47,14 @@ void TCustomEdit::PopupDefaultMenu(TPoint Screen)
             });
         menu->Items()->Add(item);
     };
-    add("&Undo", buffer_.CanUndo() && !readOnly_, WM_UNDO);
+    add("撤消(&U)", buffer_.CanUndo() && !readOnly_, WM_UNDO);
     add(cLineCaption, true, 0);
-    add("Cu&t", selected && !readOnly_ && !secret, WM_CUT);
-    add("&Copy", selected && !secret, WM_COPY);
-    add("&Paste", !readOnly_ && ClipboardHasText(window), WM_PASTE);
-    add("&Delete", selected && !readOnly_, WM_CLEAR);
+    add("剪切(&T)", selected && !readOnly_ && !secret, WM_CUT);
+    add("复制(&C)", selected && !secret, WM_COPY);
+    add("粘贴(&P)", !readOnly_ && ClipboardHasText(window), WM_PASTE);
+    add("删除(&D)", selected && !readOnly_, WM_CLEAR);
     add(cLineCaption, true, 0);
-    add("Select &All", buffer_.Length() > 0 && !all, EM_SETSEL, 0, -1);
+    add("全选(&A)", buffer_.Length() > 0 && !all, EM_SETSEL, 0, -1);
     menu->SetPopupComponent(this);
     menu->Popup(Screen.X, Screen.Y);
 }

@@ -39,6 +39,15 @@ void TComboEdit::Dispatch(TMessage& Message)
     case WM_KILLFOCUS:
         combo_->CloseList(false);
         break;
+    case WM_CONTEXTMENU:
+        // A context menu given to the combo box is the edit part's too, in
+        // place of the edit's own.
+        if (combo_->PopupMenu()) {
+            Message.Result = combo_->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo_->Handle()), Message.LParam);
+            if (Message.Result)
+                return;
+        }
+        break;
     default:
         break;
     }

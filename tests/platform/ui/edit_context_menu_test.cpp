@@ -69,18 +69,18 @@ TEST_F(TEditMenuTest, ItemsFollowTheSelectionTheClipboardAndUndo)
 {
     ShowEdit();
     UseMenu(0);
-    EXPECT_EQ(rows_, (TLines{"&Undo (disabled)", "-", "Cu&t (disabled)", "&Copy (disabled)", "&Paste (disabled)",
-                             "&Delete (disabled)", "-", "Select &All (disabled)"}));
+    EXPECT_EQ(rows_, (TLines{"撤消(&U) (disabled)", "-", "剪切(&T) (disabled)", "复制(&C) (disabled)", "粘贴(&P) (disabled)",
+                             "删除(&D) (disabled)", "-", "全选(&A) (disabled)"}));
     InjectText("ab" + Shuo);
     Pump();
     Select(1, 4);
     SetClipboardText("clip");
     UseMenu(0);
-    EXPECT_EQ(rows_, (TLines{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All"}));
+    EXPECT_EQ(rows_, (TLines{"撤消(&U)", "-", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除(&D)", "-", "全选(&A)"}));
     box_->SetReadOnly(true);
     UseMenu(0);
-    EXPECT_EQ(rows_, (TLines{"&Undo (disabled)", "-", "Cu&t (disabled)", "&Copy", "&Paste (disabled)",
-                             "&Delete (disabled)", "-", "Select &All"}));
+    EXPECT_EQ(rows_, (TLines{"撤消(&U) (disabled)", "-", "剪切(&T) (disabled)", "复制(&C)", "粘贴(&P) (disabled)",
+                             "删除(&D) (disabled)", "-", "全选(&A)"}));
 }
 
 TEST_F(TEditMenuTest, ItemsRunTheirCommandsOnTheBox)

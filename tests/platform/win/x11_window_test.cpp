@@ -353,6 +353,39 @@ TEST_F(TX11WindowTest, MinimizingAsksTheDesktopToIconifyAndTheDesktopsMapRestore
     EXPECT_TRUE(BecomesViewable(form));
 }
 
+// On a bare display nobody answers the iconify request: the window comes
+// back as it was, still taking clicks, instead of staying minimized.
+TEST_F(TX11WindowTest, MinimizingWithoutADesktopLeavesTheWindowUsable)
+{
+    std::vector<WPARAM> commands;
+    Hook = [&](const std::string& name, HWND, UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (name == "F" && message == WM_SYSCOMMAND)
+            commands.push_back(wParam & 0xFFF0);
+        return false;
+    };
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(40, 50, 220, 140));
+    ASSERT_TRUE(BecomesViewable(form));
+
+    ShowWindow(form, SW_MINIMIZE);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(form); })) << "minimized with nobody to bring it back";
+    EXPECT_EQ(commands, std::vector<WPARAM>{SC_RESTORE});
+    TRect r;
+    GetWindowRect(form, &r);
+    EXPECT_EQ(r, Bounds(40, 50, 220, 140));
+    EXPECT_TRUE(BecomesViewable(form));
+
+    // The redirect was only borrowed: a desktop started now gets it.
+    Display* x = Other();
+    XSelectInput(x, DefaultRootWindow(x), SubstructureRedirectMask);
+    XSync(x, False);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(x, DefaultRootWindow(x), &attributes);
+    const bool taken = attributes.your_event_mask & SubstructureRedirectMask;
+    XSelectInput(x, DefaultRootWindow(x), NoEventMask);
+    XSync(x, False);
+    EXPECT_TRUE(taken);
+}
+
 // The display has one monitor; the work area is the desktop's
 // _NET_WORKAREA, as another program (the desktop) sets it on the root.
 TEST_F(TX11WindowTest, TheMonitorsWorkAreaIsTheDesktops)
