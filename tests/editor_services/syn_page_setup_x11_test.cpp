@@ -102,6 +102,8 @@ TEST_F(TSynPageSetupX11Test, TheHeadsPageShowsWholeAndWorksByKeyboard)
         AppPumpUntil([] { return false; });
         Key(XK_Escape);
         closedByEscape = AppPumpUntil([&] { return d->ModalResult() == mrCancel; });
+        if (!closedByEscape)
+            d->SetModalResult(mrCancel);
         return mrNone;
     });
     TSynPageSetupDlg dialog(nullptr);

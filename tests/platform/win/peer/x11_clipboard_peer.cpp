@@ -5,7 +5,9 @@
 // bytes, a reader leaves after taking so many.
 //
 //   x11_clipboard_peer own FILE [STOP_AFTER]   prints "owning" once it owns
-//   x11_clipboard_peer read FILE [STOP_AFTER]  exits 0 once FILE is whole
+//   x11_clipboard_peer read FILE [STOP_AFTER]  exits 0 once FILE is whole,
+//                                              5 when more than 256 KB came
+//                                              in one piece
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -137,7 +139,8 @@ int Read(const char* File, size_t StopAfter)
     if (event.xselection.property == 0)
         return 3;
     std::string text;
-    if (Take(property, text) == XInternAtom(x, "INCR", False)) {
+    const bool pieces = Take(property, text) == XInternAtom(x, "INCR", False);
+    if (pieces) {
         text.clear();
         for (;;) {
             if (!NextEvent(event, 5000))
@@ -155,6 +158,10 @@ int Read(const char* File, size_t StopAfter)
             text += piece;
         }
     }
+    // More than a request without BIG-REQUESTS carries must come in pieces:
+    // not every program can take it whole.
+    if (!pieces && text.size() > 65535 * 4)
+        return 5;
     std::ofstream(File, std::ios::binary) << text;
     return 0;
 }
