@@ -62,7 +62,7 @@ public:
     // could not be read, the text then unchanged.
     bool InsertFile(AnsiString FileName, TSynFileDialog* Dialog, TSynDocumentOptions Options);
     // Gives Print this editor's text, options and highlighter, and the
-    // document's name as the title its running heads show.
+    // document's name (when it has one) as the title its running heads show.
     void AssignToPrint(TSynTextPrint* Print);
 
     TSynDocumentEvent OnLoadDocument;

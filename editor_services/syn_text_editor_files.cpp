@@ -117,7 +117,9 @@ void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporte
 void TCustomSynTextEditor::AssignToPrint(TSynTextPrint* Print)
 {
     Print->AssignFromEditor(this);
-    Print->Title = DocumentName();
+    // A document without a name keeps the title the engine was given.
+    if (!DocumentName().empty())
+        Print->Title = DocumentName();
 }
 
 void TCustomSynTextEditor::PrintDocument(char AChar, TSynTextPrint* Print)
