@@ -220,6 +220,9 @@ void TNodeEditor::SetNodeName(const AnsiString& Name)
 {
     if (FTabSheet)
         FTabSheet->SetCaption(Name);
+    // The article's title is the document's name, which printed running
+    // heads show for "$TITLE$".
+    SynTextEditor1->SetDocumentName(Name);
 }
 
 TCustomSynTextEditor* TNodeEditor::GetEditor() { return SynTextEditor1; }

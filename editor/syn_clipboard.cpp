@@ -149,6 +149,10 @@ void TCustomSynText::PasteFromClipboard()
                 text = BlockText(bytes, GlobalSize(plain));
                 GlobalUnlock(plain);
             }
+        } else if (ClipboardTextIncomplete()) {
+            // Another program broke off handing its text over: pasting
+            // nothing without a word would look like a paste of nothing.
+            throw ESynTextError("Clipboard paste operation failed.");
         }
     }
     DoOnPaintTransient(ttBefore);

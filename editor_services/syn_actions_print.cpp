@@ -62,7 +62,7 @@ void TaSynPageSetup::ExecuteTarget(TObject* Target)
 {
     if (!ReadyToPrint(Target))
         return;
-    Print()->AssignFromEditor(TargetEditor());
+    TargetEditor()->AssignToPrint(Print());
     auto dialog = std::make_unique<TSynPageSetupDlg>(nullptr);
     dialog->ExecutePageSetup(Print());
 }
@@ -76,7 +76,7 @@ void TaSynPreview::ExecuteTarget(TObject* Target)
 {
     if (!ReadyToPrint(Target))
         return;
-    Print()->AssignFromEditor(TargetEditor());
+    TargetEditor()->AssignToPrint(Print());
     auto dialog = std::make_unique<TSynPreviewDlg>(nullptr);
     dialog->ExecutePreview(Print());
 }

@@ -3,7 +3,9 @@
 #include "editor_services/syn_page_setup_dlg.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "editor_services/syn_color_swatch.h"
 #include "editor_services/syn_text_print.h"
 #include "editor_services/syn_dialog_controls.h"
 #include "platform/base/strings.h"
@@ -18,16 +20,19 @@
 #include "platform/ui/widgets/group_box.h"
 #include "platform/ui/widgets/label.h"
 #include "platform/ui/widgets/page_control.h"
-#include "platform/ui/widgets/paint_box.h"
 #include "platform/ui/widgets/tab_sheet.h"
 #include "platform/ui/dialogs/message_box.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/win/edit_control_messages.h"
+#include "platform/win/virtual_keys.h"
 
 namespace {
 
 constexpr int Margin = 8, RowHeight = 24, LabelWidth = 110, EditWidth = 60, BoxHeight = 21;
-constexpr int SheetWidth = 560, SheetHeight = 330, ButtonWidth = 76, ButtonHeight = 23;
+constexpr int SheetWidth = 560, SheetHeight = 360, ButtonWidth = 76, ButtonHeight = 23;
+// A header or footer group: its look label, swatches and four check boxes
+// stacked, with room below the last for the group's frame.
+constexpr int HeadHeight = 2 * Margin + 98 + 17 + Margin;
 
 TGroupBox* AddGroup(TWinControl* Parent, const char* Caption, int Left, int Top, int Width, int Height)
 {
@@ -143,11 +148,16 @@ void TSynPageSetupDlg::BuildMarginsSheet(TWinControl* Sheet)
 
 void TSynPageSetupDlg::BuildHeadsSheet(TWinControl* Sheet)
 {
-    auto* note = SynPlaceControl(new TLabel(this), Sheet, "", Margin, Margin, SheetWidth - 2 * Margin, 32);
+    // Wrapped before it is placed: a label sizing itself without wrapping
+    // would first shrink to its empty caption and then wrap at that width.
+    auto* note = new TLabel(this);
     note->SetWordWrap(true);
     note->SetCaption("页眉页脚分别分为三部分文本来设置，分别是左对齐、中间对齐、右对齐的三部分文本，在编辑框单击右键可弹出快捷菜单。");
-    BuildHead(Sheet, 44, 0);
-    BuildHead(Sheet, 44 + 135, 1);
+    SynPlaceControl(note, Sheet, "", Margin, Margin, SheetWidth - 3 * Margin, 32);
+    // The groups follow the note's lines in whatever font it has.
+    const int headerTop = note->Top() + note->Height() + Margin / 2;
+    BuildHead(Sheet, headerTop, 0);
+    BuildHead(Sheet, headerTop + HeadHeight + Margin / 2, 1);
 }
 
 void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
@@ -165,12 +175,13 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
          {"左边(&E)", "中间(&T)", "右边(&G)"}, {"REFooterLeft", "REFooterCenter", "REFooterRight"}}};
     const TNames& n = names[Which];
     THeadBoxes& boxes = Heads[Which];
-    TGroupBox* group = AddGroup(Parent, n.Group, Margin, Top, SheetWidth - 2 * Margin - 8, 130);
+    TGroupBox* group = AddGroup(Parent, n.Group, Margin, Top, SheetWidth - 2 * Margin - 8, HeadHeight);
     auto* look = SynPlaceControl(new TLabel(this), group, "", Margin, 2 * Margin, 150, 16);
     look->SetCaption(n.Look);
-    boxes.Line = SynPlaceControl(new TPaintBox(this), group, n.Line, Margin, 2 * Margin + 20, 40, 18);
-    boxes.Shadow = SynPlaceControl(new TPaintBox(this), group, n.Shadow, Margin + 48, 2 * Margin + 20, 40, 18);
-    for (TPaintBox* swatch : {boxes.Line, boxes.Shadow}) {
+    // Made before the check boxes, so that Tab reaches them first.
+    boxes.Line = SynPlaceControl(new TSynColorSwatch(this), group, n.Line, Margin, 2 * Margin + 20, 40, 18);
+    boxes.Shadow = SynPlaceControl(new TSynColorSwatch(this), group, n.Shadow, Margin + 48, 2 * Margin + 20, 40, 18);
+    for (TSynColorSwatch* swatch : {boxes.Line, boxes.Shadow}) {
         swatch->OnPaint = TNotifyEvent(this, &TSynPageSetupDlg::SwatchPaint);
         swatch->OnClick = TNotifyEvent(this, &TSynPageSetupDlg::SwatchClick);
     }
@@ -189,6 +200,7 @@ void TSynPageSetupDlg::BuildHead(TWinControl* Parent, int Top, int Which)
         boxes.Text[i]->SetPopupMenu(HeadMenu);
         boxes.Text[i]->OnEnter = TNotifyEvent(this, &TSynPageSetupDlg::BoxEnter);
         boxes.Text[i]->OnSelectionChange = TNotifyEvent(this, &TSynPageSetupDlg::BoxSelectionChange);
+        boxes.Text[i]->OnKeyDown = TKeyEvent(this, &TSynPageSetupDlg::BoxKeyDown);
     }
     tabs->SetActivePageIndex(0);
 }
@@ -204,9 +216,17 @@ TColor* TSynPageSetupDlg::SwatchColor(TObject* Swatch)
     return nullptr;
 }
 
+void TSynPageSetupDlg::BoxKeyDown(TObject*, WORD& Key, TShiftState Shift)
+{
+    if (Key == VK_ESCAPE && Shift.Empty()) {
+        Key = 0;
+        SetModalResult(mrCancel);
+    }
+}
+
 void TSynPageSetupDlg::SwatchPaint(TObject* Sender)
 {
-    auto* swatch = static_cast<TPaintBox*>(Sender);
+    auto* swatch = static_cast<TSynColorSwatch*>(Sender);
     TCanvas* canvas = swatch->Canvas();
     canvas->Brush()->SetColor(*SwatchColor(Sender));
     canvas->Brush()->SetStyle(bsSolid);
@@ -222,7 +242,7 @@ void TSynPageSetupDlg::SwatchClick(TObject* Sender)
     if (!dialog.Execute())
         return;
     *SwatchColor(Sender) = dialog.Color;
-    static_cast<TPaintBox*>(Sender)->Invalidate();
+    static_cast<TSynColorSwatch*>(Sender)->Invalidate();
 }
 
 void TSynPageSetupDlg::FillMargins(TSynTextPrintMargins* Margins)
@@ -314,10 +334,36 @@ bool TSynPageSetupDlg::CloseQuery()
     if (ModalResult() == mrOk) {
         TSynTextPrintMargins check;
         check.UnitSystem = static_cast<TUnitSystem>(std::max(CBUnits->ItemIndex(), 0));
-        if (!ReadMargins(&check, true))
+        if (!ReadMargins(&check, true) || !MarginsLeaveText(&check))
             return false;
     }
     return TForm::CloseQuery();
+}
+
+bool TSynPageSetupDlg::MarginsLeaveText(TSynTextPrintMargins* Margins)
+{
+    if (!print_)
+        return true;
+    // Line numbers beside the text take some width too, but a page they
+    // alone fill still prints its numbers; the margins must leave a pixel.
+    Margins->ComputePage(nullptr, 1, *print_->PrinterInfo(), false, false, 0);
+    const bool wide = Margins->PRight > Margins->PLeft;
+    if (wide && Margins->PBottom > Margins->PTop)
+        return true;
+    const std::pair<double, TEdit*> across[] = {{Margins->Left(), EditLeft},
+                                                {Margins->Right(), EditRight},
+                                                {Margins->Gutter(), EditGutter}};
+    const std::pair<double, TEdit*> down[] = {{Margins->Top(), EditTop}, {Margins->Bottom(), EditBottom}};
+    const auto widest = [](const auto& Edits) {
+        return std::max_element(std::begin(Edits), std::end(Edits),
+                                [](const auto& A, const auto& B) { return A.first < B.first; })
+            ->second;
+    };
+    Application->MessageBox(wide ? "页边距太大，页面上没有留下打印文本的高度。" : "页边距太大，页面上没有留下打印文本的宽度。",
+                            Caption(), MB_OK | MB_ICONERROR);
+    PageControl->SetActivePageIndex(0);
+    (wide ? widest(down) : widest(across))->SetFocus();
+    return false;
 }
 
 void TSynPageSetupDlg::UnitsChange(TObject*)
@@ -372,7 +418,10 @@ void TSynPageSetupDlg::WriteTo(TSynTextPrint* Print)
 bool TSynPageSetupDlg::ExecutePageSetup(TSynTextPrint* Print)
 {
     FillFrom(Print);
-    if (ShowModal() != mrOk)
+    print_ = Print;
+    const bool confirmed = ShowModal() == mrOk;
+    print_ = nullptr;
+    if (!confirmed)
         return false;
     WriteTo(Print);
     return true;

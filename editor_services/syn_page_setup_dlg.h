@@ -18,7 +18,7 @@ class TComboBox;
 class TEdit;
 class THeaderFooter;
 class TPageControl;
-class TPaintBox;
+class TSynColorSwatch;
 class TPopupMenu;
 class TRichEdit;
 class TSynTextPrint;
@@ -55,8 +55,8 @@ public:
     TEdit* EditFooter = nullptr;
     // The running heads' boxes: [0] the header's, [1] the footer's.
     struct THeadBoxes {
-        TPaintBox* Line = nullptr;
-        TPaintBox* Shadow = nullptr;
+        TSynColorSwatch* Line = nullptr;
+        TSynColorSwatch* Shadow = nullptr;
         TCheckBox* Mirror = nullptr;
         TCheckBox* LineFrame = nullptr;
         TCheckBox* Box = nullptr;
@@ -83,7 +83,8 @@ public:
     TRichEdit* CurrentBox() const { return currentBox_; }
 
 protected:
-    // OK closes only when every margin edit holds a number.
+    // OK closes only when every margin edit holds a number and the margins
+    // leave room for text on the printer's page.
     bool CloseQuery() override;
 
 private:
@@ -96,6 +97,10 @@ private:
     // Reads the edits into Margins in order; at the first that holds no
     // number, says so, focuses it and returns false with the rest unread.
     bool ReadMargins(TSynTextPrintMargins* Margins, bool Tell);
+    // Whether Margins leave some width and height for text on the page of
+    // the engine's printer; if not, says so and focuses the widest margin
+    // across the wanting direction.
+    bool MarginsLeaveText(TSynTextPrintMargins* Margins);
     void WriteTo(TSynTextPrint* Print);
     void WriteHead(THeaderFooter* Head, const THeadBoxes& Boxes);
     void UnitsChange(TObject* Sender);
@@ -107,6 +112,8 @@ private:
     TAction* AddHeadAction(const char* Name, const char* Caption, const char* Hint, void (TSynPageSetupDlg::*Execute)(TObject*));
     void BoxEnter(TObject* Sender);
     void BoxSelectionChange(TObject* Sender);
+    // The boxes keep Enter for new lines, but Escape still cancels.
+    void BoxKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     // The commands work only while the current box has the focus.
     void EnableHeadActions(TObject* Sender = nullptr);
     void InsertMacro(TObject* Sender);
@@ -118,6 +125,7 @@ private:
 
     std::unique_ptr<TSynTextPrintMargins> margins_;  // the edits' values while the units change
     TEdit* marginEdits_[10] = {};  // in the order they are read
+    TSynTextPrint* print_ = nullptr;  // the engine being edited, while ExecutePageSetup runs
     TRichEdit* currentBox_ = nullptr;  // one of the Heads' Text boxes, or none before one is entered
     int caretLine_ = 0, caretColumn_ = 0;  // in currentBox_, from 0, as its last selection change left them
 };

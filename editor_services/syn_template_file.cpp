@@ -14,11 +14,12 @@ const char kInsertsHeader[] = "[CodeInsightInserts]";
 
 void AppendSection(AnsiString& Text, const char* Header, TStrings* Lines)
 {
+    // LF line ends, as the system's own files have; the reader takes CR LF too.
     Text += Header;
-    Text += "\r\n";
+    Text += "\n";
     for (int i = 0; i < Lines->Count(); ++i)
-        Text += Lines->Strings(i) + "\r\n";
-    Text += "\r\n";
+        Text += Lines->Strings(i) + "\n";
+    Text += "\n";
 }
 
 std::vector<std::string_view> SplitLines(std::string_view Text)

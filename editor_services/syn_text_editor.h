@@ -55,10 +55,15 @@ public:
     // Exports the selection or the whole text; an empty name with
     // doDefine asks for one. The exporter's own failures pass on.
     void ExportDocument(AnsiString FileName, TSynCustomExporter* Exporter, TSynDocumentOptions Options);
-    // Replaces the selection or the whole text with a file's bytes; false
+    // Replaces the selection or the whole text with a file's text (UTF-8
+    // and UTF-16 turned into GBK, with a word to the user when a character
+    // has no GBK form); false
     // (after telling the user) when the dialog was cancelled or the file
     // could not be read, the text then unchanged.
     bool InsertFile(AnsiString FileName, TSynFileDialog* Dialog, TSynDocumentOptions Options);
+    // Gives Print this editor's text, options and highlighter, and the
+    // document's name (when it has one) as the title its running heads show.
+    void AssignToPrint(TSynTextPrint* Print);
 
     TSynDocumentEvent OnLoadDocument;
     TSynDocumentEvent OnSaveDocument;

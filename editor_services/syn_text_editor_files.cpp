@@ -1,6 +1,9 @@
 // The document editor's file operations: inserting a file, exporting the
 // text through an exporter, and printing through the print component.
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "editor_services/syn_document_dialogs.h"
 #include "editor_services/syn_exporter_html.h"
@@ -13,6 +16,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/base/streams.h"
+#include "platform/base/text_file_encoding.h"
 
 namespace {
 
@@ -49,20 +53,35 @@ bool TCustomSynTextEditor::InsertFile(AnsiString FileName, TSynFileDialog* Dialo
             return false;
         FileName = Dialog->FileName();
     }
+    size_t unrepresentable = 0;
     try {
         TMemoryStream stream;
         stream.LoadFromFile(FileName);
         stream.Seek(0, soBeginning);
         DoLoadDocument(&stream, Options);
-        if (Options.Contains(doSelection))
-            SetSelText(AnsiString(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())));
-        else
-            Lines()->LoadFromStream(&stream);
+        // The text may come in UTF-8 or UTF-16; the editor holds GBK.
+        const auto* bytes = static_cast<const char*>(stream.Memory());
+        const size_t from =
+            Options.Contains(doSelection) ? 0 : static_cast<size_t>(std::clamp<int64_t>(stream.Position(), 0, stream.Size()));
+        const TDecodedTextFile decoded =
+            DecodeTextFile(std::string_view(bytes + from, static_cast<size_t>(stream.Size()) - from));
+        unrepresentable = decoded.Unrepresentable;
+        if (Options.Contains(doSelection)) {
+            SetSelText(decoded.Text);
+        } else {
+            TMemoryStream text;
+            text.Write(decoded.Text.data(), static_cast<int64_t>(decoded.Text.size()));
+            text.Seek(0, soBeginning);
+            Lines()->LoadFromStream(&text);
+        }
         SetTopLine(1);
     } catch (const Exception&) {
         SynMsgDialog.ShowAppMessage(FileName + " 文档打开时出错\r\n\r\n可能该文档不存在或被其它程序以独占方式打开！");
         return false;
     }
+    if (unrepresentable > 0)
+        SynMsgDialog.ShowAppMessage(FileName + " 中有 " + std::to_string(unrepresentable) +
+                                    " 个字符无法用 GBK 表示，已用“?”代替。");
     if (Options.Contains(doReset))
         ResetDocument(FileName);
     return true;
@@ -95,10 +114,17 @@ void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporte
         ResetDocument(FileName);
 }
 
-void TCustomSynTextEditor::PrintDocument(char AChar, TSynTextPrint* Print)
+void TCustomSynTextEditor::AssignToPrint(TSynTextPrint* Print)
 {
     Print->AssignFromEditor(this);
-    Print->SetHighlighter(Highlighter());
+    // A document without a name keeps the title the engine was given.
+    if (!DocumentName().empty())
+        Print->Title = DocumentName();
+}
+
+void TCustomSynTextEditor::PrintDocument(char AChar, TSynTextPrint* Print)
+{
+    AssignToPrint(Print);
     if (AChar != '1') {
         Print->Print();
         return;

@@ -270,6 +270,15 @@ std::string GbkToUtf8(std::string_view gbk)
     return out;
 }
 
+std::u32string Utf8ToUtf32(std::string_view utf8)
+{
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0, len = 0; i < utf8.size(); i += len)
+        out += DecodeUtf8Char(utf8, i, len);
+    return out;
+}
+
 AnsiString Utf8ToGbk(std::string_view utf8)
 {
     const GbkTables& t = Tables();

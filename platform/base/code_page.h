@@ -79,6 +79,7 @@ std::u32string GbkToUtf32(std::string_view gbk);
 AnsiString Utf32ToGbk(std::u32string_view text);
 std::string GbkToUtf8(std::string_view gbk);
 AnsiString Utf8ToGbk(std::string_view utf8);
+std::u32string Utf8ToUtf32(std::string_view utf8);
 
 // The code point of one GBK character (one or two bytes at text[offset]),
 // with the escape above for an invalid byte; sets length to the bytes used.

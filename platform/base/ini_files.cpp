@@ -117,12 +117,14 @@ void TMemIniFile::Parse(std::string_view text)
 AnsiString TMemIniFile::Text() const
 {
     AnsiString text;
+    // Written with the line ends of the system it runs on; Parse takes
+    // CR LF as well, so files from elsewhere still read.
     for (const TIniSection& section : sections_) {
         if (!text.empty())
-            text += "\r\n";
-        text += "[" + section.Name + "]\r\n";
+            text += "\n";
+        text += "[" + section.Name + "]\n";
         for (const TIniLine& line : section.Lines)
-            text += (line.Key.empty() ? line.Value : line.Key + "=" + line.Value) + "\r\n";
+            text += (line.Key.empty() ? line.Value : line.Key + "=" + line.Value) + "\n";
     }
     return text;
 }

@@ -39,6 +39,9 @@ struct TBackendTrayIcon {
     AnsiString Tip;  // GBK
 };
 
+// What reading another program's clipboard text came to.
+enum class TClipboardFetch { NoText, Text, Broken };
+
 // Every top-level window has one surface, named by the window's handle.
 class TBackend {
 public:
@@ -98,8 +101,12 @@ public:
     // This program's clipboard changed: the back end offers it to other
     // programs, asking BackendEvents().ClipboardText when one wants it.
     virtual void OfferClipboard() = 0;
-    // Another program's clipboard text, if there is any.
-    virtual bool FetchClipboardText(AnsiString& Text) = 0;
+    // Another program's clipboard text: none (no other owner, or it offers
+    // no text), all of it, or a transfer that stopped before the end.
+    virtual TClipboardFetch FetchClipboardText(AnsiString& Text) = 0;
+    // Whether another program holds the clipboard with text on it, without
+    // taking the text.
+    virtual bool ClipboardOffersText() = 0;
 
     // Layered windows are composed over what lies below them. Without a
     // compositor a layered window would show as an opaque box.

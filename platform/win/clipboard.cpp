@@ -20,6 +20,7 @@ struct TClipboard {
     std::vector<std::pair<UINT, HGLOBAL>> Formats;
     bool Changed = false;    // set since it was opened
     bool External = false;   // another program holds the clipboard
+    bool Incomplete = false;  // its text, at the last opening, did not come whole
 };
 
 TClipboard& Clipboard()
@@ -130,7 +131,10 @@ void FetchExternal(TClipboard& clipboard)
 {
     AnsiString text;
     FreeAll(clipboard);
-    if (Backend().FetchClipboardText(text))
+    const TClipboardFetch fetched = Backend().FetchClipboardText(text);
+    // Part of a text is never handed on as if it were all of it.
+    clipboard.Incomplete = fetched == TClipboardFetch::Broken;
+    if (fetched == TClipboardFetch::Text)
         if (HGLOBAL block = MakeText(text))
             clipboard.Formats.emplace_back(CF_TEXT, block);
 }
@@ -145,6 +149,7 @@ bool OpenClipboard(HWND Owner)
     clipboard.Open = true;
     clipboard.Opener = Owner;
     clipboard.Changed = false;
+    clipboard.Incomplete = false;
     if (clipboard.External)
         FetchExternal(clipboard);
     return true;
@@ -218,10 +223,8 @@ HGLOBAL GetClipboardData(UINT Format)
 bool IsClipboardFormatAvailable(UINT Format)
 {
     TClipboard& clipboard = Clipboard();
-    if (clipboard.External && !clipboard.Open) {
-        AnsiString text;
-        return TextTwin(Format) && Backend().FetchClipboardText(text);
-    }
+    if (clipboard.External && !clipboard.Open)
+        return TextTwin(Format) && Backend().ClipboardOffersText();
     return Find(clipboard, Format) || (TextTwin(Format) && Find(clipboard, TextTwin(Format)));
 }
 
@@ -294,4 +297,9 @@ bool ClipboardText(AnsiString& Text)
         return true;
     }
     return false;
+}
+
+bool ClipboardTextIncomplete()
+{
+    return Clipboard().Incomplete;
 }

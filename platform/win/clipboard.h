@@ -35,6 +35,10 @@ bool IsClipboardFormatAvailable(UINT Format);
 UINT EnumClipboardFormats(UINT Format);
 int CountClipboardFormats();
 HWND GetClipboardOwner();
+// Whether the clipboard, as last opened, held another program's text that
+// did not arrive whole (that program stopped handing it over); the
+// clipboard then has no text, and a paste should say it failed.
+bool ClipboardTextIncomplete();
 // A format number for the name (0xC000 and up; names compared without
 // case). Formats and registered messages share one table of names, so a
 // name gives the same number from both.

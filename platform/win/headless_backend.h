@@ -65,7 +65,8 @@ public:
     bool WaitForEvents(int TimeoutMs) override;
     void OfferClipboard() override {}
     // No other program shares this clipboard.
-    bool FetchClipboardText(AnsiString&) override { return false; }
+    TClipboardFetch FetchClipboardText(AnsiString&) override { return TClipboardFetch::NoText; }
+    bool ClipboardOffersText() override { return false; }
     // A recording notification area (headless_tray.cpp, headless_tray.h).
     bool AddTrayIcon(const TBackendTrayIcon& Icon) override;
     bool ModifyTrayIcon(const TBackendTrayIcon& Icon) override;

@@ -123,10 +123,14 @@ void TX11Backend::HandleDndMessage(XEvent& Event)
     } else if (message.message_type == Intern("XdndDrop") && source == dndSource_) {
         bool taken = false;
         std::string data;
+        TXId type = 0;
+        int format = 0;
         HWND target = dndTarget_;
         TPoint point = dndPoint_;
         unsigned long when = dndVersion_ >= 1 ? static_cast<unsigned long>(message.data.l[2]) : CurrentTime;
-        if (dndFiles_ && ConvertSelection(Intern("XdndSelection"), uriList, when, data)) {
+        if (dndFiles_ && ConvertSelection(Intern("XdndSelection"), uriList, when, data, type, format) ==
+                            TClipboardFetch::Text &&
+            format == 8) {
             TBackendDropEvent drop;
             drop.Surface = target;
             drop.Screen = point;

@@ -126,6 +126,7 @@ void TX11Backend::Dispatch(XEvent& Event)
         break;
     case PropertyNotify:
         time_ = Event.xproperty.time;
+        ContinueIncrTransfer(Event);
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 // atoms are unsigned long) and Xlib's structures are only named.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -80,7 +81,8 @@ public:
     void Beep() override;
     bool WaitForEvents(int TimeoutMs) override;
     void OfferClipboard() override;
-    bool FetchClipboardText(AnsiString& Text) override;
+    TClipboardFetch FetchClipboardText(AnsiString& Text) override;
+    bool ClipboardOffersText() override;
     // x11_tray.cpp: icons docked over XEmbed with the owner of
     // _NET_SYSTEM_TRAY_S<screen>; false while nobody owns it.
     bool AddTrayIcon(const TBackendTrayIcon& Icon) override;
@@ -129,8 +131,21 @@ private:
     void HandleSelectionRequest(_XEvent& Event);
     void HandleSelectionClear(_XEvent& Event);
     // Asks the owner of Selection for Target and waits (boundedly) for the
-    // data; false when the owner refused or did not answer.
-    bool ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data);
+    // data, taking it in pieces when the owner hands it over by INCR; None
+    // when the owner refused or did not answer, Broken when it stopped
+    // before the end. Type and Format are the data's.
+    TClipboardFetch ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data, TXId& Type,
+                                     int& Format);
+    // Handles events until one answers Wanted, or the deadline passes
+    // (false then).
+    bool WaitForEvent(const std::function<bool(const _XEvent&)>& Wanted, long long DeadlineMs, _XEvent& Found);
+    // Reads and deletes a property of the helper window; false when it is
+    // not there.
+    bool TakeProperty(TXId Property, std::string& Data, TXId& Type, int& Format);
+    // Hands the next piece of an INCR transfer of ours when the event says
+    // the requestor deleted the last one.
+    void ContinueIncrTransfer(const _XEvent& Event);
+    void StartIncrTransfer(TXId Requestor, TXId Property, TXId Type, std::string Data);
 
     // x11_drop.cpp
     void HandleDndMessage(_XEvent& Event);
@@ -164,6 +179,18 @@ private:
     bool shape_ = false;
     bool randrMonitors_ = false;  // RandR 1.5, which lists monitors
     unsigned long time_ = 0;
+    // Our clipboard text going to another program in pieces (INCR): the
+    // requestor's property holds the last piece until it deletes it.
+    struct TIncrTransfer {
+        TXId Requestor = 0;
+        TXId Property = 0;
+        TXId Type = 0;
+        std::string Data;
+        size_t Sent = 0;  // bytes of Data handed over so far
+        bool Ended = false;  // the empty piece that ends the transfer is written
+        long long LastMs = 0;  // when the requestor last took a piece
+    };
+    std::vector<TIncrTransfer> incrTransfers_;
     std::vector<std::unique_ptr<TX11Surface>> surfaces_;
     std::map<std::string, TXId> atoms_;
 

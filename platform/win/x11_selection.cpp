@@ -1,8 +1,12 @@
 // The X11 back end's clipboard: the program's CF_TEXT is the CLIPBOARD
 // selection, offered as UTF8_STRING and STRING (Latin-1) and served for as
 // long as the program runs; another program's text is converted to GBK.
+// Texts too large for one request cross in pieces (INCR) both ways.
 #include <poll.h>
 #include <time.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "platform/base/code_page.h"
 #include "platform/win/x11_internal.h"
@@ -12,8 +16,12 @@
 
 namespace {
 
-// How long another program may take to hand over its selection.
+// How long another program may take to hand over its selection, or each
+// piece of it.
 constexpr int SelectionWaitMs = 2000;
+// How long a program taking our clipboard in pieces may pause before the
+// transfer is given up.
+constexpr long long IncrGiveUpMs = 30000;
 
 long long NowMs()
 {
@@ -45,6 +53,14 @@ std::string Latin1ToUtf8(const std::string& latin1)
     return utf8;
 }
 
+// The most we put in one property at a time: what one request can carry,
+// at most 256 KB; more goes by INCR.
+size_t MaxPieceBytes(Display* X)
+{
+    const long requestBytes = XMaxRequestSize(X) * 4 - 256;
+    return static_cast<size_t>(std::clamp<long>(requestBytes, 4096, 256 * 1024));
+}
+
 }  // namespace
 
 void TX11Backend::OfferClipboard()
@@ -56,63 +72,128 @@ void TX11Backend::OfferClipboard()
     XSync(display_, False);
 }
 
-bool TX11Backend::FetchClipboardText(AnsiString& Text)
+TClipboardFetch TX11Backend::FetchClipboardText(AnsiString& Text)
 {
     TXId clipboard = Intern("CLIPBOARD");
     Window owner = XGetSelectionOwner(display_, clipboard);
     // Our own clipboard is answered by the window manager itself.
     if (!owner || owner == helper_)
+        return TClipboardFetch::NoText;
+    for (TXId target : {Intern("UTF8_STRING"), static_cast<TXId>(XA_STRING)}) {
+        std::string data;
+        TXId type = 0;
+        int format = 0;
+        const TClipboardFetch fetched = ConvertSelection(clipboard, target, CurrentTime, data, type, format);
+        if (fetched == TClipboardFetch::Broken)
+            return fetched;
+        if (fetched == TClipboardFetch::Text && format == 8) {
+            Text = Utf8ToGbk(target == XA_STRING ? Latin1ToUtf8(data) : data);
+            return fetched;
+        }
+    }
+    return TClipboardFetch::NoText;
+}
+
+bool TX11Backend::ClipboardOffersText()
+{
+    TXId clipboard = Intern("CLIPBOARD");
+    Window owner = XGetSelectionOwner(display_, clipboard);
+    if (!owner || owner == helper_)
         return false;
     std::string data;
-    if (ConvertSelection(clipboard, Intern("UTF8_STRING"), CurrentTime, data)) {
-        Text = Utf8ToGbk(data);
-        return true;
+    TXId type = 0;
+    int format = 0;
+    if (ConvertSelection(clipboard, Intern("TARGETS"), CurrentTime, data, type, format) != TClipboardFetch::Text ||
+        format != 32) {
+        // An owner that does not list its targets may still give text.
+        AnsiString text;
+        return FetchClipboardText(text) != TClipboardFetch::NoText;
     }
-    if (ConvertSelection(clipboard, XA_STRING, CurrentTime, data)) {
-        Text = Utf8ToGbk(Latin1ToUtf8(data));
-        return true;
+    // Xlib hands 32-bit items over as longs.
+    const size_t count = data.size() / sizeof(long);
+    for (size_t i = 0; i < count; ++i) {
+        long atom = 0;
+        std::memcpy(&atom, data.data() + i * sizeof(long), sizeof atom);
+        if (static_cast<TXId>(atom) == Intern("UTF8_STRING") || static_cast<TXId>(atom) == XA_STRING)
+            return true;
     }
     return false;
 }
 
-bool TX11Backend::ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data)
+bool TX11Backend::WaitForEvent(const std::function<bool(const XEvent&)>& Wanted, long long DeadlineMs, XEvent& Found)
+{
+    for (;;) {
+        // Everything else that comes meanwhile is handled as usual: the
+        // owner may be waiting for us to answer a request of its own.
+        while (XPending(display_)) {
+            XNextEvent(display_, &Found);
+            if (Wanted(Found))
+                return true;
+            if (!XFilterEvent(&Found, 0))
+                Dispatch(Found);
+        }
+        long long left = DeadlineMs - NowMs();
+        if (left <= 0)
+            return false;
+        pollfd fd{ConnectionNumber(display_), POLLIN, 0};
+        poll(&fd, 1, static_cast<int>(left));
+    }
+}
+
+bool TX11Backend::TakeProperty(TXId Property, std::string& Data, TXId& Type, int& Format)
+{
+    Atom type = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* bytes = nullptr;
+    Format = 0;
+    const bool read = XGetWindowProperty(display_, helper_, Property, 0, 0x7FFFFFF, True, AnyPropertyType, &type,
+                                         &Format, &count, &after, &bytes) == Success &&
+                      type != 0;
+    if (read) {
+        const size_t unit = Format == 32 ? sizeof(long) : static_cast<size_t>(Format / 8);
+        Data.assign(reinterpret_cast<const char*>(bytes), count * unit);
+        Type = type;
+    }
+    if (bytes)
+        XFree(bytes);
+    return read;
+}
+
+TClipboardFetch TX11Backend::ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data,
+                                              TXId& Type, int& Format)
 {
     TXId property = Intern("TANDRIL_SELECTION");
     XDeleteProperty(display_, helper_, property);
     XConvertSelection(display_, Selection, Target, property, helper_, Time);
     XFlush(display_);
-    long long deadline = NowMs() + SelectionWaitMs;
+    XEvent event;
+    const auto answered = [&](const XEvent& e) {
+        return e.type == SelectionNotify && e.xselection.requestor == helper_ && e.xselection.selection == Selection;
+    };
+    if (!WaitForEvent(answered, NowMs() + SelectionWaitMs, event) || event.xselection.property == 0 ||
+        !TakeProperty(property, Data, Type, Format))
+        return TClipboardFetch::NoText;
+    if (Type != Intern("INCR"))
+        return TClipboardFetch::Text;
+    // In pieces: taking (deleting) each asks the owner for the next; an
+    // empty piece ends the data. An owner that falls silent has broken off.
+    Data.clear();
+    const auto piece = [&](const XEvent& e) {
+        return e.type == PropertyNotify && e.xproperty.window == helper_ && e.xproperty.atom == property &&
+               e.xproperty.state == PropertyNewValue;
+    };
     for (;;) {
-        XEvent event;
-        // Everything else that comes meanwhile is handled as usual: the
-        // owner may be waiting for us to answer a request of its own.
-        while (XPending(display_)) {
-            XNextEvent(display_, &event);
-            if (event.type == SelectionNotify && event.xselection.requestor == helper_ &&
-                event.xselection.selection == Selection) {
-                if (event.xselection.property == 0)
-                    return false;
-                Atom type = 0;
-                int format = 0;
-                unsigned long count = 0, after = 0;
-                unsigned char* bytes = nullptr;
-                bool ok = XGetWindowProperty(display_, helper_, property, 0, 0x7FFFFFF, True, AnyPropertyType, &type,
-                                             &format, &count, &after, &bytes) == Success &&
-                          format == 8 && type != Intern("INCR");
-                if (ok)
-                    Data.assign(reinterpret_cast<const char*>(bytes), count);
-                if (bytes)
-                    XFree(bytes);
-                return ok;
-            }
-            if (!XFilterEvent(&event, 0))
-                Dispatch(event);
+        std::string part;
+        if (!WaitForEvent(piece, NowMs() + SelectionWaitMs, event)) {
+            XDeleteProperty(display_, helper_, property);
+            Data.clear();
+            return TClipboardFetch::Broken;
         }
-        long long left = deadline - NowMs();
-        if (left <= 0)
-            return false;
-        pollfd fd{ConnectionNumber(display_), POLLIN, 0};
-        poll(&fd, 1, static_cast<int>(left));
+        if (!TakeProperty(property, part, Type, Format))
+            continue;
+        if (part.empty())
+            return TClipboardFetch::Text;
+        Data += part;
     }
 }
 
@@ -139,12 +220,59 @@ void TX11Backend::HandleSelectionRequest(XEvent& Event)
         } else if ((request.target == utf8 || request.target == XA_STRING) && BackendEvents().ClipboardText &&
                    BackendEvents().ClipboardText(text)) {
             std::string data = request.target == XA_STRING ? GbkToLatin1(text) : GbkToUtf8(text);
-            XChangeProperty(display_, request.requestor, property, request.target, 8, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
+            if (data.size() <= MaxPieceBytes(display_)) {
+                XChangeProperty(display_, request.requestor, property, request.target, 8, PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
+            } else {
+                StartIncrTransfer(request.requestor, property, request.target, std::move(data));
+            }
             reply.xselection.property = property;
         }
     }
     XSendEvent(display_, request.requestor, False, 0, &reply);
+    XFlush(display_);
+}
+
+void TX11Backend::StartIncrTransfer(TXId Requestor, TXId Property, TXId Type, std::string Data)
+{
+    // Transfers whose requestor stopped taking pieces long ago are given up,
+    // and so is one to the same window and property: that window is new
+    // (X hands a gone client's window numbers out again) or asks afresh.
+    const long long now = NowMs();
+    std::erase_if(incrTransfers_, [&](const TIncrTransfer& t) {
+        return now - t.LastMs > IncrGiveUpMs || (t.Requestor == Requestor && t.Property == Property);
+    });
+    // Too much for one request: the property says how much is coming, and
+    // each time the requestor deletes it the next piece follows.
+    XSelectInput(display_, Requestor, PropertyChangeMask);
+    long size = static_cast<long>(Data.size());
+    XChangeProperty(display_, Requestor, Property, Intern("INCR"), 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&size), 1);
+    incrTransfers_.push_back({Requestor, Property, Type, std::move(Data), 0, false, now});
+}
+
+void TX11Backend::ContinueIncrTransfer(const XEvent& Event)
+{
+    if (Event.type != PropertyNotify || Event.xproperty.state != PropertyDelete)
+        return;
+    auto it = std::find_if(incrTransfers_.begin(), incrTransfers_.end(), [&](const TIncrTransfer& t) {
+        return t.Requestor == Event.xproperty.window && t.Property == Event.xproperty.atom;
+    });
+    if (it == incrTransfers_.end())
+        return;
+    TIncrTransfer& transfer = *it;
+    if (transfer.Ended) {
+        XSelectInput(display_, transfer.Requestor, NoEventMask);
+        incrTransfers_.erase(it);
+        return;
+    }
+    const size_t size = std::min(transfer.Data.size() - transfer.Sent, MaxPieceBytes(display_));
+    XChangeProperty(display_, transfer.Requestor, transfer.Property, transfer.Type, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(transfer.Data.data() + transfer.Sent),
+                    static_cast<int>(size));
+    transfer.Sent += size;
+    transfer.Ended = size == 0;
+    transfer.LastMs = NowMs();
     XFlush(display_);
 }
 

@@ -3,7 +3,9 @@
 // pictures.
 #include <string>
 
+#include "platform/base/atomic_file.h"
 #include "platform/base/ini_files.h"
+#include "platform/base/string_list.h"
 #include "skin/data/bs_ini_codecs.h"
 #include "skins/generator/gen_skin_model.h"
 
@@ -183,7 +185,11 @@ void WriteSkin(const TSkinModel& Model, const std::string& Folder)
         object->SaveToFile(&ini);
     for (const auto& control : Model.Controls)
         control->SaveToFile(&ini);
-    ini.UpdateFile();
+    // A skin's INI keeps the CR LF line ends of the skin format, whatever
+    // the program's own settings files use.
+    TStringList lines;
+    ini.GetStrings(&lines);
+    WriteFileAtomically(Folder + "/skin.ini", lines.Text());
 
     for (const TSkinPicture* picture : {&Model.Frame, &Model.InactiveFrame, &Model.Mask})
         WriteFileBytes(Folder + "/" + picture->FileName, picture->Raster.Bmp(picture->WithAlpha));

@@ -118,6 +118,10 @@ TEST_F(TStartupTest, TheDefaultDatabaseIsMadeOnceThenOpenedAndNeverOverwritten)
     ASSERT_TRUE(DBModule->Connected());
     EXPECT_EQ(DBModule->FileName(), DataFile());
     EXPECT_EQ(TIniFile(ProgramIniFileName(SettingsFolder())).ReadString("History", "LastDataBase", ""), DataFile());
+    // The program's INI file has the system's line ends.
+    std::ifstream ini(ProgramIniFileName(SettingsFolder()), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(ini), {});
+    EXPECT_EQ(bytes, "[History]\nLastDataBase=" + DataFile() + "\n");
     struct stat st {};
     ASSERT_EQ(stat((folder_ + "/data").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);

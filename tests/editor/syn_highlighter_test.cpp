@@ -268,10 +268,10 @@ TEST_F(SynHighlighterStorage, IniFileRoundTripByteForByte)
     const AnsiString name = Folder() + "colors.ini";
     ASSERT_TRUE(hl.SaveToFile(name));
     const AnsiString expected =
-        "[Comment]\r\nBackground=536870911\r\nForeground=255\r\nStyle=3\r\n\r\n"
-        "[Identifier]\r\nBackground=-16777211\r\nForeground=0\r\nStyle=0\r\n\r\n"
-        "[Space]\r\nBackground=536870911\r\nForeground=536870911\r\nStyle=0\r\n\r\n"
-        "[Symbol]\r\nBackground=536870911\r\nForeground=536870911\r\nStyle=0\r\n";
+        "[Comment]\nBackground=536870911\nForeground=255\nStyle=3\n\n"
+        "[Identifier]\nBackground=-16777211\nForeground=0\nStyle=0\n\n"
+        "[Space]\nBackground=536870911\nForeground=536870911\nStyle=0\n\n"
+        "[Symbol]\nBackground=536870911\nForeground=536870911\nStyle=0\n";
     EXPECT_EQ(ReadBytes(name), expected);
 
     TSynTestSyn copy(nullptr);

@@ -156,9 +156,9 @@ TEST_F(TSynOptionsDialogTest, OkWritesEverySettingBackAndATypedNumberAppearsInTh
         InjectKeyStroke(VK_RETURN);
     });
     std::string expected = before;
-    const size_t at = expected.find("TabWidth=6\r\n");
+    const size_t at = expected.find("TabWidth=6\n");
     ASSERT_NE(at, std::string::npos);
-    expected.replace(at, 12, "TabWidth=12\r\n");
+    expected.replace(at, 11, "TabWidth=12\n");
     EXPECT_EQ(Saved(), expected);
 }
 

@@ -219,6 +219,59 @@ TEST_F(PageSetupTest, AMarginThatIsNoNumberKeepsTheDialogOpenOnIt)
     EXPECT_DOUBLE_EQ(print_.Margins()->Footer(), 2.25);
 }
 
+TEST_F(PageSetupTest, MarginsThatLeaveNoRoomForTextAreRefusedOnTheWidestOne)
+{
+    // 2540 mm of left margin, then 300 cm of bottom margin: each is
+    // refused on OK with its edit focused, until both are mended.
+    std::vector<AnsiString> messages;
+    auto answerBox = [&] {
+        TModalAnswers::Push([&](const TModalRequest& Request) {
+            messages.push_back(Request.Text);
+            return IDOK;
+        });
+    };
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        auto* d = static_cast<TSynPageSetupDlg*>(Request.Form);
+        Retype(d->EditLeft, "254");
+        Retype(d->EditRight, "3");
+        d->PageControl->SetActivePageIndex(1);
+        d->btnOK->SetFocus();
+        Pump();
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        return mrNone;
+    });
+    answerBox();
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        auto* d = static_cast<TSynPageSetupDlg*>(Request.Form);
+        EXPECT_EQ(messages, (std::vector<AnsiString>{"页边距太大，页面上没有留下打印文本的宽度。"}));
+        EXPECT_EQ(d->PageControl->ActivePageIndex(), 0);
+        EXPECT_EQ(d->ActiveControl(), d->EditLeft);
+        Retype(d->EditLeft, "2");
+        Retype(d->EditBottom, "30");
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        return mrNone;
+    });
+    answerBox();
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        auto* d = static_cast<TSynPageSetupDlg*>(Request.Form);
+        EXPECT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages.back(), "页边距太大，页面上没有留下打印文本的高度。");
+        EXPECT_EQ(d->ActiveControl(), d->EditBottom);
+        InjectKeyStroke('A', InjectCtrl);
+        InjectText("2");
+        InjectKeyStroke(VK_RETURN);
+        Pump();
+        return mrNone;
+    });
+    TSynPageSetupDlg dialog(nullptr);
+    EXPECT_TRUE(dialog.ExecutePageSetup(&print_));
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_DOUBLE_EQ(print_.Margins()->Left(), 2);
+    EXPECT_DOUBLE_EQ(print_.Margins()->Bottom(), 2);
+}
+
 // The context menu of the header and footer boxes: its commands work only
 // while the box entered last has the focus, macros go in at the selection,
 // and the font and styles change the caret's line of that box alone, the

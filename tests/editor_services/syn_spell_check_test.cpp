@@ -330,10 +330,10 @@ TEST_F(SpellSettingsTest, TheSectionIsWrittenByteForByte)
         checker.SaveToIni(&ini, Section);
     }
     EXPECT_EQ(ReadBytes(Folder() + "EditorOptions.ini"),
-              "[Spell Check]\r\nAlgorithm=2\r\nApostrophes='`\r\nLanguage=\r\nDictionaryPath=dicts\r\nHashLength=4\r\n"
-              "CheckAttribCount=5\r\nCheckAttrib0=Comment\r\nCheckAttrib1=Text\r\nCheckAttrib2=String\r\n"
-              "CheckAttrib3=Documentation\r\nCheckAttrib4=" + Zhong + "\r\nOptions=10000100001\r\n"
-              "UnderlineStyle=0\r\nUserDirectory=\r\nUseUserDictionary=0\r\n");
+              "[Spell Check]\nAlgorithm=2\nApostrophes='`\nLanguage=\nDictionaryPath=dicts\nHashLength=4\n"
+              "CheckAttribCount=5\nCheckAttrib0=Comment\nCheckAttrib1=Text\nCheckAttrib2=String\n"
+              "CheckAttrib3=Documentation\nCheckAttrib4=" + Zhong + "\nOptions=10000100001\n"
+              "UnderlineStyle=0\nUserDirectory=\nUseUserDictionary=0\n");
 }
 
 TEST_F(SpellSettingsTest, LoadingTwiceGivesTheSameSettings)

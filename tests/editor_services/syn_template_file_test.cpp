@@ -66,10 +66,10 @@ TEST(TemplateFileText, SectionsComeOnlyForTheListsGiven)
 {
     TStringList templ, items, inserts;
     SetLines(templ, {"a", "[CodeInsightItems]"});
-    EXPECT_EQ(TemplateFileText(&templ, nullptr, nullptr), "[CodeTemplate]\r\na\r\n[CodeInsightItems]\r\n\r\n");
+    EXPECT_EQ(TemplateFileText(&templ, nullptr, nullptr), "[CodeTemplate]\na\n[CodeInsightItems]\n\n");
     EXPECT_EQ(TemplateFileText(nullptr, nullptr, nullptr), "");
     EXPECT_EQ(TemplateFileText(nullptr, &items, &inserts),
-              "[CodeInsightItems]\r\n\r\n[CodeInsightInserts]\r\n\r\n");
+              "[CodeInsightItems]\n\n[CodeInsightInserts]\n\n");
 
     // Without completion sections a template may end in any header line.
     TStringList t2, i2, n2;

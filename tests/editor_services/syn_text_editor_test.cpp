@@ -330,6 +330,62 @@ TEST_F(TSynTextEditorTest, InsertFileAsksForTheNameAndReportsAMissingFile)
     EXPECT_EQ(editor_->DocumentName(), "");
 }
 
+TEST_F(TSynTextEditorTest, InsertedFilesInUtf8AndUtf16ArriveAsTheEditorsText)
+{
+    // 說門 中文, 這乗 in UTF-8 and in UTF-16 (both byte orders).
+    const std::string utf8 = "\xE8\xAA\xAA\xE9\x96\x80 \xE4\xB8\xAD\xE6\x96\x87\n\xE9\x80\x99\xE4\xB9\x97 ok";
+    const std::string utf16le("\xFF\xFE\xAA\x8A\x80\x95\x20\x00\x2D\x4E\x87\x65\x0A\x00\x19\x90\x57\x4E\x20\x00\x6F\x00\x6B\x00", 24);
+    const std::string utf16be("\xFE\xFF\x8A\xAA\x95\x80\x00\x20\x4E\x2D\x65\x87\x00\x0A\x90\x19\x4E\x57\x00\x20\x00\x6F\x00\x6B", 24);
+    std::vector<AnsiString> messages;
+    auto answer = [&] {
+        TModalAnswers::Push([&](const TModalRequest& Request) {
+            messages.push_back(static_cast<TMessageDialog*>(Request.Form)->Message->Caption());
+            return 1;
+        });
+    };
+    TScriptedFileDialog dialog;
+    dialog.confirm = true;
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, utf16le, utf16be}) {
+        dialog.fileName = WriteFile("text.txt", bytes);
+        editor_->SetText("[]");
+        Select(BufferCoord(2, 1), BufferCoord(2, 1));
+        EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+        EXPECT_EQ(editor_->Text(), "[說門 中文\r\n這乗 ok]");
+    }
+
+    // The whole document, with its line breaks.
+    dialog.fileName = WriteFile("text.txt", "\xEF\xBB\xBF" + utf8);
+    EXPECT_TRUE(editor_->InsertFile("", &dialog, {doDefine, doReset}));
+    EXPECT_EQ(editor_->Lines()->Count(), 2);
+    EXPECT_EQ(editor_->Lines()->Strings(0), "說門 中文");
+    EXPECT_EQ(editor_->DocumentFormat(), sffUnix);
+    EXPECT_TRUE(messages.empty());
+
+    // A character GBK cannot hold (U+1F600, and a lone surrogate) is
+    // shown as '?' and the user is told how many there were.
+    answer();
+    dialog.fileName = WriteFile("emoji.txt", "a\xF0\x9F\x98\x80?\xE4\xB8\xAD");
+    editor_->SetText("");
+    EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+    EXPECT_EQ(editor_->Text(), "a??中");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], dialog.fileName + " 中有 1 个字符无法用 GBK 表示，已用“?”代替。");
+    answer();
+    dialog.fileName = WriteFile("lone.txt", std::string("\xFF\xFE\x00\xD8" "a\x00", 6));
+    editor_->SetText("");
+    EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+    EXPECT_EQ(editor_->Text(), "?a");
+    ASSERT_EQ(messages.size(), 2u);
+
+    // Bytes that are text in none of the three arrive as they are.
+    const std::string broken = "\x80\xFF \xE4\xB8 \xC0\xAF \xD6\xD0";
+    dialog.fileName = WriteFile("broken.txt", broken);
+    editor_->SetText("");
+    EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+    EXPECT_EQ(editor_->Text(), broken);
+    EXPECT_EQ(messages.size(), 2u);
+}
+
 TEST_F(TSynTextEditorTest, ExportAddsTheFormatsExtensionComparedWithoutCase)
 {
     editor_->SetText("one\r\ntwo");

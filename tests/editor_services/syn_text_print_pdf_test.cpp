@@ -186,6 +186,8 @@ TEST_F(PrintPdfTest, CopiesPrintThePagesInTurnAndARangeOnlyItsPages)
     for (size_t i = 0; i < 4; ++i)
         EXPECT_NE(Squeezed(pages[i]).find(std::to_string(i % 2 + 1) + "/2"), std::string::npos) << pages[i];
 
+    // The file is named for one document at a time.
+    Printer().FileName = File();
     print_.SetCopies(1);
     print_.PageOffset = 4;
     print_.PrintRange(2, 2);

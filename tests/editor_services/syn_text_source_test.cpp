@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/view/syn_active_line.h"
 #include "editor/folding/syn_code_folding.h"
 #include "editor/syn_memo.h"
@@ -51,9 +53,9 @@ std::string ChangedValues(const std::string& Saved)
     std::string out;
     size_t pos = 0;
     while (pos < Saved.size()) {
-        size_t end = Saved.find("\r\n", pos);
+        size_t end = std::min(Saved.find('\n', pos), Saved.size());
         std::string line = Saved.substr(pos, end - pos);
-        pos = end + 2;
+        pos = end + 1;
         const size_t eq = line.find('=');
         if (eq != std::string::npos) {
             const std::string key = line.substr(0, eq);
@@ -76,7 +78,7 @@ std::string ChangedValues(const std::string& Saved)
                 value = std::to_string(std::stoi(value) + 1);
             line = key + "=" + value;
         }
-        out += line + "\r\n";
+        out += line + "\n";
     }
     return out;
 }
@@ -94,7 +96,7 @@ TEST_F(TSynTextSourceTest, DefaultStoreWritesTheKeyTableInOrder)
     store.Mask.Include(smBackground).Include(smUnicodeName);
     const std::string all = Saved(store);
     int keys = 0, options = 0;
-    for (size_t p = all.find("\r\n"); p != std::string::npos; p = all.find("\r\n", p + 2))
+    for (size_t p = all.find('\n'); p != std::string::npos; p = all.find('\n', p + 1))
         ++keys;
     for (size_t p = all.find("\nOptions_"); p != std::string::npos; p = all.find("\nOptions_", p + 1))
         ++options;

@@ -124,6 +124,10 @@ void TPrinter::BeginDoc()
     aborted_ = false;
     const bool toFile = PrintToFile || IsPdfPrinter();
     jobFile_ = toFile ? FileName : AnsiString();
+    // The file and the print to file were chosen for this document alone:
+    // a later print that did not ask must not write over that file again.
+    FileName.clear();
+    PrintToFile = false;
     if (toFile && jobFile_.empty()) {
         // A quick print to the PDF printer has no file yet: ask, and a
         // cancelled question ends the job before it starts.

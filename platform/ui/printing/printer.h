@@ -43,7 +43,8 @@ public:
     // The document's title: the CUPS job's name.
     AnsiString Title;
     // The PDF printer's file. Empty asks for it through AskPdfFileHook when
-    // the document starts.
+    // the document starts. Both this and PrintToFile hold for the next
+    // document only: BeginDoc takes them and clears them.
     AnsiString FileName;
     // A document for a CUPS printer goes to FileName as the PDF printer's
     // does, instead of becoming a job (the print dialog's print to file).

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
@@ -239,7 +240,12 @@ void TCustomEdit::PasteClipboard()
             GlobalUnlock(block);
         }
     }
+    const bool incomplete = ClipboardTextIncomplete();
     CloseClipboard();
+    // Another program broke off handing its text over: say so rather than
+    // paste nothing.
+    if (incomplete)
+        throw Exception("Clipboard paste operation failed.");
     ReplaceSelection(multiLine_ ? std::string_view(text) : FirstLine(text), TEditUndo::Step);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/base/component_link.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/kernel/controls_messages.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/kernel/message_records.h"
@@ -236,6 +237,20 @@ void TCustomTabControl::Dispatch(TMessage& Message)
         }
         return;
     }
+    case CM_DIALOGCHAR:
+        // Alt and a tab's accelerator picks that tab, as a click would.
+        for (int i = 0; i < tabs_->Count(); ++i) {
+            if (IsAccel(static_cast<WORD>(Message.WParam), tabs_->Strings(i)) && CanFocus()) {
+                if (i != TabIndex() && CanChange()) {
+                    SetTabIndex(i);
+                    Change();
+                }
+                Message.Result = 1;
+                return;
+            }
+        }
+        TWinControl::Dispatch(Message);
+        return;
     case CM_FONTCHANGED: {
         TAlive alive(this);
         TWinControl::Dispatch(Message);

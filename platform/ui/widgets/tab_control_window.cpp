@@ -9,12 +9,14 @@
 
 #include "platform/base/code_page.h"
 #include "platform/gdi/dc_attributes.h"
+#include "platform/gdi/draw_text.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/flat_look.h"
 #include "platform/ui/graphics/image_list.h"
+#include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/message_records.h"
 #include "platform/ui/widgets/tab_control_layout.h"
 #include "platform/ui/graphics/text_metrics.h"
@@ -106,7 +108,7 @@ TTabLayoutInput LayoutInput(HWND Window, TTabState& S)
         S.FontHeight = metrics.tmHeight;
         for (TTabItem& item : S.Items)
             if (item.TextWidth < 0)
-                item.TextWidth = measure.TextWidth(item.Text);
+                item.TextWidth = measure.TextWidth(StripHotkey(item.Text));
     }
     int imageWidth = S.Images ? S.Images->Width() : 0;
     int imageHeight = S.Images ? S.Images->Height() : 0;
@@ -244,7 +246,9 @@ void DrawCaption(HDC DC, TCanvas& Canvas, const TTabState& S, const TTabItem& It
     const bool hasImage = S.Images && Item.Image >= 0;
     const int imageAlong = hasImage ? (vertical ? S.Images->Height() : S.Images->Width()) + ImageGap : 0;
     const int along = vertical ? Content.Height() : Content.Width();
-    AnsiString caption = FitTabCaption(DC, Item.Text, std::max(along - imageAlong, 0));
+    // A caption's '&' marks its accelerator: shown underlined, not as itself.
+    const AnsiString shown = StripHotkey(Item.Text);
+    AnsiString caption = FitTabCaption(DC, shown, std::max(along - imageAlong, 0));
     TSize text;
     GetTextExtentPoint32(DC, caption.data(), static_cast<int>(caption.size()), &text);
     // Image and caption stand centred together along the tab.
@@ -260,7 +264,12 @@ void DrawCaption(HDC DC, TCanvas& Canvas, const TTabState& S, const TTabItem& It
         // Drawing the image may have put the canvas's own font in.
         SelectObject(DC, FontOf(S));
         int y = Content.Top + (Content.Height() - text.cy) / 2;
-        TextOut(DC, x, y, caption.data(), static_cast<int>(caption.size()));
+        if (caption == shown) {
+            TRect line{x, y, x + text.cx, y + text.cy};
+            DrawText(DC, Item.Text.data(), static_cast<int>(Item.Text.size()), &line, DT_SINGLELINE | DT_NOCLIP);
+        } else {
+            TextOut(DC, x, y, caption.data(), static_cast<int>(caption.size()));
+        }
         return;
     }
     // Left tabs read upwards from the bottom, right tabs downwards from the

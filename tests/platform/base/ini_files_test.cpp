@@ -40,15 +40,15 @@ TEST_F(IniFiles, WriteSaveAndReadBack)
         ini.UpdateFile();
     }
     EXPECT_EQ(ReadBytes(name),
-              "[Editor Store]\r\n"
-              "Font=宋体,-12,B,0,clWindowText,134\r\n"
-              "TabWidth=8\r\n"
-              "WantTabs=1\r\n"
-              "AutoIndent=0\r\n"
-              "Zoom=1.25\r\n"
-              "\r\n"
-              "[History]\r\n"
-              "LastDataBase=/home/說門/筆記.vek\r\n");
+              "[Editor Store]\n"
+              "Font=宋体,-12,B,0,clWindowText,134\n"
+              "TabWidth=8\n"
+              "WantTabs=1\n"
+              "AutoIndent=0\n"
+              "Zoom=1.25\n"
+              "\n"
+              "[History]\n"
+              "LastDataBase=/home/說門/筆記.vek\n");
 
     TMemIniFile ini(name);
     EXPECT_EQ(ini.FileName(), name);
@@ -152,7 +152,7 @@ TEST_F(IniFiles, WhenFilesAreWritten)
         TIniFile ini(name);
         ini.WriteString("History", "LastDataBase", "/a.vek");
     }
-    EXPECT_EQ(ReadBytes(name), "[History]\r\nLastDataBase=/a.vek\r\n");
+    EXPECT_EQ(ReadBytes(name), "[History]\nLastDataBase=/a.vek\n");
     WriteBytes(name, "[History]\nLastDataBase = /b.vek\n");
     {
         TIniFile ini(name);
@@ -160,11 +160,23 @@ TEST_F(IniFiles, WhenFilesAreWritten)
     }
     EXPECT_EQ(ReadBytes(name), "[History]\nLastDataBase = /b.vek\n");  // untouched
 
+    // A file written elsewhere with CR LF reads the same, and a change
+    // writes it back with LF alone.
+    WriteBytes(name, "[History]\r\nLastDataBase=/說門.vek\r\n\r\n[Window]\r\nTop=5\r\n");
+    {
+        TIniFile ini(name);
+        EXPECT_EQ(ini.ReadString("History", "LastDataBase", ""), "/說門.vek");
+        EXPECT_EQ(ini.ReadInteger("Window", "Top", 0), 5);
+        ini.WriteInteger("Window", "Top", 6);
+    }
+    EXPECT_EQ(ReadBytes(name), "[History]\nLastDataBase=/說門.vek\n\n[Window]\nTop=6\n");
+    WriteBytes(name, "[History]\nLastDataBase = /b.vek\n");
+
     // The abstract interface, as the settings code holds it.
     std::unique_ptr<TCustomIniFile> ini = std::make_unique<TIniFile>(name);
     ini->WriteInteger("History", "Count", 3);
     ini->UpdateFile();
-    EXPECT_EQ(ReadBytes(name), "[History]\r\nLastDataBase=/b.vek\r\nCount=3\r\n");
+    EXPECT_EQ(ReadBytes(name), "[History]\nLastDataBase=/b.vek\nCount=3\n");
     ini.reset();
 
     // A file the user made read-only is never replaced: UpdateFile says so,
@@ -177,5 +189,5 @@ TEST_F(IniFiles, WhenFilesAreWritten)
         TIniFile quiet(name);
         quiet.WriteInteger("History", "Count", 5);
     }
-    EXPECT_EQ(ReadBytes(name), "[History]\r\nLastDataBase=/b.vek\r\nCount=3\r\n");
+    EXPECT_EQ(ReadBytes(name), "[History]\nLastDataBase=/b.vek\nCount=3\n");
 }

@@ -388,6 +388,15 @@ TEST_F(TPrintDialogTest, TheFileTypedForThePdfPrinterIsWhereThePrintGoes)
     EXPECT_EQ(PdfPageCount(utf8), 1);
     EXPECT_NE(PdfText(utf8).find("Chosen file"), std::string::npos);
 
+    // A quick print after it, with no dialog, asks again instead of
+    // writing over the file the dialog named for its own print.
+    PrintPage("Quick print");
+    EXPECT_EQ(asked, 1);
+    EXPECT_NE(PdfText(Folder + "/asked.pdf").find("Quick print"), std::string::npos);
+    EXPECT_NE(PdfText(utf8).find("Chosen file"), std::string::npos);
+    EXPECT_EQ(PdfText(utf8).find("Quick print"), std::string::npos);
+    asked = 0;
+
     // No file typed this time: the print asks for one, and the file of
     // the last dialog is not written again.
     EXPECT_TRUE(Run(dialog, [](TCustomForm* Form) {
@@ -445,6 +454,11 @@ TEST_F(TPrintDialogTest, PrintToFileSendsACupsPrintersDocumentToTheFileInsteadOf
     PrintPage("To the file");
     EXPECT_EQ(PdfPageCount(file), 1);
     EXPECT_EQ(jobs(), 0);
+    // The print to file held for that document alone: a quick print goes
+    // to the queue and leaves the file as it was.
+    PrintPage("Quick print");
+    EXPECT_EQ(jobs(), 1);
+    EXPECT_EQ(PdfText(file).find("Quick print"), std::string::npos);
 
     // Unticked, the queue takes the job and the file stays as it was.
     EXPECT_TRUE(Run(dialog, [](TCustomForm* Form) {
@@ -456,7 +470,7 @@ TEST_F(TPrintDialogTest, PrintToFileSendsACupsPrintersDocumentToTheFileInsteadOf
     }));
     EXPECT_FALSE(Printer().PrintToFile);
     PrintPage("To the queue");
-    EXPECT_EQ(jobs(), 1);
+    EXPECT_EQ(jobs(), 2);
     EXPECT_EQ(PdfText(file).find("To the queue"), std::string::npos);
 
     // poDisablePrintToFile shows the box but keeps it as it is.

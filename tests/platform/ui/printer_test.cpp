@@ -104,9 +104,12 @@ TEST_F(PrinterTest, PageSizeFollowsPaperAndOrientation)
 
 TEST_F(PrinterTest, APrintedDocumentIsAPdfFileWithItsTextAndPages)
 {
-    printer_->FileName = Folder + "/notes 說.pdf";
+    const AnsiString name = Folder + "/notes 說.pdf";
+    printer_->FileName = name;
     PrintThreePages();
-    const std::string file = GbkToUtf8(printer_->FileName);
+    // The name was for that document alone.
+    EXPECT_EQ(printer_->FileName, "");
+    const std::string file = GbkToUtf8(name);
     EXPECT_EQ(PdfPageCount(file), 3);
     const std::string text = Output("pdftotext -enc UTF-8 '" + file + "' -");
     EXPECT_NE(text.find("First page"), std::string::npos) << text;
@@ -143,7 +146,9 @@ TEST_F(PrinterTest, AbortLeavesNoFile)
     EXPECT_FALSE(printer_->Printing());
     EXPECT_TRUE(printer_->Aborted());
     EXPECT_TRUE(FolderEntries().empty());
-    // The printer is ready for the next document.
+    // The printer is ready for the next document, which names its own file.
+    EXPECT_EQ(printer_->FileName, "");
+    printer_->FileName = Folder + "/aborted.pdf";
     PrintThreePages();
     EXPECT_EQ(PdfPageCount(Folder + "/aborted.pdf"), 3);
 }
@@ -169,6 +174,7 @@ TEST_F(PrinterTest, AFullDiskIsAnErrorAndLeavesNoPartialFile)
     PrintThreePages();
     const std::vector<std::string> before = FolderEntries();
     const int result = WithFullDisk(4096, [this] {
+        printer_->FileName = Folder + "/notes.pdf";
         printer_->BeginDoc();
         printer_->Canvas()->TextOut(300, 300, "Too much for the disk 說門");
         try {

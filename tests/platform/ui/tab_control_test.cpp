@@ -451,3 +451,26 @@ TEST(TabLayoutTest, ButtonsStandApartWithoutAFrame)
 }
 
 }  // namespace
+
+TEST_F(TTabControlTest, AcceleratorMarksTakeNoRoomAndAltWithTheLetterPicksTheTab)
+{
+    // "&" marks the next letter, "&&" stands for one '&'.
+    tabs_->Tabs()->Add("Tab0");
+    tabs_->Tabs()->Add("T&ab1");
+    tabs_->Tabs()->Add("&&b2");
+    Process();
+    EXPECT_EQ(ItemRect(1).Width(), ItemRect(0).Width());
+    EXPECT_EQ(ItemRect(2).Width(), ItemRect(0).Width() - 8);
+    int changes = 0;
+    tabs_->OnChange = TNotifyEvent::FromCallable([&](TObject*) { ++changes; });
+    InjectKeyStroke('A', InjectAlt);
+    Process();
+    EXPECT_EQ(tabs_->TabIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    // '&&' is no accelerator; Alt+A on the chosen tab changes nothing.
+    InjectKeyStroke('B', InjectAlt);
+    InjectKeyStroke('A', InjectAlt);
+    Process();
+    EXPECT_EQ(tabs_->TabIndex(), 1);
+    EXPECT_EQ(changes, 1);
+}

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/base/code_page.h"
 #include "platform/win/clipboard.h"
@@ -13,6 +19,7 @@
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/x11_backend.h"
+#include "x11_clipboard_peer.h"
 #include "x11_test_support.h"
 
 #include <X11/Xatom.h>
@@ -179,6 +186,118 @@ TEST_F(TX11ClipboardTest, AProgramStartedWhileAnotherOwnsTheClipboardPastesItsTe
     }
     XDestroyWindow(x, other);
     XSync(x, False);
+}
+
+// About 5 MB of text GBK can hold, in lines that differ.
+AnsiString LargeText()
+{
+    AnsiString text;
+    for (int line = 0; text.size() < 5 * 1024 * 1024; ++line)
+        text += "第 " + std::to_string(line) + " 行: 說門這乗中文 text\\ [" + std::string(line % 50, '=') + "]\r\n";
+    return text;
+}
+
+std::string FileBytes(const std::string& Path)
+{
+    std::ifstream in(Path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class TX11LargeClipboardTest : public TX11Test {
+protected:
+    void SetUp() override
+    {
+        TX11Test::SetUp();
+        folder_ = std::filesystem::temp_directory_path() / ("x11-clipboard-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(folder_);
+        TX11Test::TearDown();
+    }
+    std::string Path(const char* Name) const { return (folder_ / Name).string(); }
+    // Runs the program's side until the reading peer ends; its exit code.
+    int ReadBy(TClipboardPeer& Peer)
+    {
+        int code = -1;
+        for (int round = 0; round < 10 && !Peer.Ended(code); ++round)
+            PumpUntil([&] { return Peer.Ended(code); });
+        return code;
+    }
+    // The peer owns the clipboard, and the program, which held it before,
+    // has heard it lost it.
+    bool PeerOwns(TClipboardPeer& Peer)
+    {
+        return Peer.Says("owning") && PumpUntil([] { return GetClipboardOwner() == nullptr; });
+    }
+    // Copies before a peer takes the clipboard, so that the program
+    // hears of it.
+    static void Hold(HWND Form) { Copy(Form, "held first"); }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(TX11LargeClipboardTest, FiveMegabytesCrossTheClipboardWholeBothWays)
+{
+    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+    const AnsiString text = LargeText();
+    const std::string utf8 = GbkToUtf8(text);
+    std::ofstream(Path("offered.txt"), std::ios::binary) << utf8;
+
+    // Another program offers it; the program pastes all of it.
+    Hold(form);
+    {
+        TClipboardPeer owner(DisplayString(Other()), {"own", Path("offered.txt")});
+        ASSERT_TRUE(PeerOwns(owner));
+        const AnsiString pasted = PastedText(form);
+        EXPECT_EQ(pasted.size(), text.size());
+        EXPECT_TRUE(pasted == text);
+        EXPECT_FALSE(ClipboardTextIncomplete());
+    }
+
+    // The program copies it; another program reads all of it.
+    Copy(form, text);
+    TClipboardPeer reader(DisplayString(Other()), {"read", Path("read.txt")});
+    EXPECT_EQ(ReadBy(reader), 0);
+    const std::string read = FileBytes(Path("read.txt"));
+    EXPECT_EQ(read.size(), utf8.size());
+    EXPECT_TRUE(read == utf8);
+}
+
+TEST_F(TX11LargeClipboardTest, ATransferThatStopsHalfWayIsNoPasteAndNoHang)
+{
+    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+    const AnsiString text = LargeText();
+    std::ofstream(Path("offered.txt"), std::ios::binary) << GbkToUtf8(text);
+
+    // The owner falls silent after a megabyte: nothing is pasted, and the
+    // clipboard says the text did not come whole.
+    Hold(form);
+    {
+        TClipboardPeer owner(DisplayString(Other()), {"own", Path("offered.txt"), "1000000"});
+        ASSERT_TRUE(PeerOwns(owner));
+        EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+        ASSERT_TRUE(OpenClipboard(form));
+        EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+        EXPECT_TRUE(ClipboardTextIncomplete());
+        CloseClipboard();
+    }
+
+    // A reader leaves after a megabyte of ours; the next one still gets it all.
+    Copy(form, text);
+    {
+        TClipboardPeer quitter(DisplayString(Other()), {"read", Path("part.txt"), "1000000"});
+        EXPECT_EQ(ReadBy(quitter), 0);
+        EXPECT_FALSE(std::filesystem::exists(Path("part.txt")));
+    }
+    TClipboardPeer reader(DisplayString(Other()), {"read", Path("read.txt")});
+    EXPECT_EQ(ReadBy(reader), 0);
+    const std::string read = FileBytes(Path("read.txt"));
+    EXPECT_EQ(read.size(), GbkToUtf8(text).size());
+    EXPECT_TRUE(read == GbkToUtf8(text));
+    // The program's own paste is untouched by any of it.
+    EXPECT_TRUE(PastedText(form) == text);
 }
 
 TEST(TX11Backend, MissingDisplayIsReportedNotFatal)
