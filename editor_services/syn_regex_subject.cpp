@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -39,16 +40,41 @@ size_t EncodeUtf8(char32_t C, char* Out)
     return 4;
 }
 
+constexpr uint64_t HighBits = 0x8080808080808080u;
+constexpr uint64_t LowBits = 0x7F7F7F7F7F7F7F7Fu;
+
+// The eight bytes at P as one word.
+uint64_t LoadEight(const void* P)
+{
+    uint64_t word = 0;
+    std::memcpy(&word, P, sizeof word);
+    return word;
+}
+
+// How many of the bytes of Mask, each 0x80 or 0, are 0x80: the multiply
+// adds them all up into the top byte.
+size_t CountHighBits(uint64_t Mask) { return static_cast<size_t>(((Mask >> 7) * (HighBits >> 7)) >> 56); }
+
 // How many more bytes whole characters take in UTF-8 than in the line. A
 // character of two UTF-8 bytes was two bytes in the line, of three two, of
 // four two as well but for the lone bytes (lead F4), which were one: so
 // its continuation bytes less one, and one more for a lone byte. Counted
-// byte by byte without branches, which the compiler runs many at a time.
+// eight bytes at a time: in each, the high bit of a continuation byte has
+// a clear bit below it, of a lead byte a set one.
 size_t ExtraBytes(std::string_view Utf8)
 {
     size_t extra = 0;
-    for (const char c : Utf8) {
-        const auto b = static_cast<unsigned char>(c);
+    size_t i = 0;
+    for (; i + 8 <= Utf8.size(); i += 8) {
+        const uint64_t word = LoadEight(Utf8.data() + i);
+        const uint64_t below = word << 1;
+        const uint64_t notF4 = word ^ (LoneByteUtf8Lead * (HighBits >> 7));
+        const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
+        extra += CountHighBits(word & ~below & HighBits) + CountHighBits(isF4);
+        extra -= CountHighBits(word & below & HighBits);
+    }
+    for (; i < Utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(Utf8[i]);
         extra += (b & 0xC0) == 0x80;
         extra -= b >= 0xC0;
         extra += b == LoneByteUtf8Lead;
@@ -94,30 +120,66 @@ std::string GbkToRegexUtf8(std::string_view Text)
     return std::string(subject.Text());
 }
 
+namespace {
+
+// How many bytes of Word (as loaded) come before its first one from 0x80,
+// which Word must hold.
+size_t AsciiBytesIn(uint64_t Word)
+{
+    const uint64_t high = Word & HighBits;
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<size_t>(std::countr_zero(high)) / 8;
+    else
+        return static_cast<size_t>(std::countl_zero(high)) / 8;
+}
+
+// The offset of the first byte from 0x80 in Bytes[From, Size), or Size:
+// eight bytes at a time, as lines are mostly ASCII runs.
+size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
+{
+    for (; From + 8 <= Size; From += 8)
+        if (const uint64_t word = LoadEight(Bytes + From); word & HighBits)
+            return From + AsciiBytesIn(word);
+    while (From < Size && Bytes[From] < 0x80)
+        ++From;
+    return From;
+}
+
+}  // namespace
+
 void TSynRegexSubject::Assign(std::string_view Line)
 {
     line_ = Line;
     textCursor_ = lineCursor_ = 0;
-    const auto high = std::find_if(Line.begin(), Line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    ascii_ = high == Line.end();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
+    const size_t size = Line.size();
+    const size_t ascii = FirstHighByte(bytes, 0, size);
+    ascii_ = ascii == size;
     if (ascii_)
         return;
     // Four bytes at most for each byte of the line (a lone byte), and room
-    // for a whole table entry written at the end.
-    const size_t room = Line.size() * 4 + 4;
+    // for eight bytes copied at once or a whole table entry at the end.
+    const size_t room = size * 4 + 8;
     if (utf8_.size() < room)
         utf8_.resize(room);
     const TPairTable& pairs = PairTable();
-    const auto ascii = static_cast<size_t>(high - Line.begin());
     std::memcpy(utf8_.data(), Line.data(), ascii);
     char* out = utf8_.data() + ascii;
-    const size_t size = Line.size();
-    const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     for (size_t i = ascii; i < size;) {
         const unsigned char b = bytes[i];
         if (b < 0x80) {
-            *out++ = static_cast<char>(b);
-            ++i;
+            // An ASCII run is copied eight bytes at a time, with the bytes
+            // past its end (the next character overwrites them).
+            if (i + 8 > size) {
+                *out++ = static_cast<char>(b);
+                ++i;
+                continue;
+            }
+            const uint64_t word = LoadEight(bytes + i);
+            std::memcpy(out, bytes + i, 8);
+            const size_t run = word & HighBits ? AsciiBytesIn(word) : 8;
+            out += run;
+            i += run;
         } else if (IsDBCSLeadByte(b) && i + 1 < size) {
             const TUtf8Char& c = pairs[(b - 0x80u) << 8 | bytes[i + 1]];
             std::memcpy(out, c.Bytes, sizeof c.Bytes);

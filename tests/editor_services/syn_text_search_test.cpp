@@ -211,6 +211,32 @@ TEST(TSynTextRegexSearchTest, BytesOutsideGbkMatchOnlyThemselves)
     EXPECT_EQ(FindAll(engine, "b.", line), (TMatches{{3, 2}}));
 }
 
+TEST(TSynTextRegexSearchTest, EveryCharacterIsFoundWhereverItStandsInTheLine)
+{
+    // Lines are converted and mapped back eight bytes at a time: runs of
+    // ASCII of every length, Chinese characters and bytes outside GBK at
+    // every offset within those eight must each be one character, at its
+    // own bytes.
+    static const char* const Pieces[] = {"a", "bc", "defgh", "ijklmnopq", "說", "門", "\x80", "\xFF", "\xD6 ", "中"};
+    TSynTextRegexSearch engine(nullptr);
+    TRandom random(20261207);
+    for (int round = 0; round < 2000; ++round) {
+        AnsiString line;
+        for (int i = random.Between(0, 12); i > 0; --i)
+            line += random.Pick(Pieces);
+        // Sometimes a lead byte with nothing after it ends the line.
+        if (random.Chance(20))
+            line += '\xB5';
+        TMatches characters;
+        for (size_t i = 0; i < line.size(); i += CharLengthAt(line, i))
+            characters.emplace_back(static_cast<int>(i) + 1, static_cast<int>(CharLengthAt(line, i)));
+        ASSERT_EQ(FindAll(engine, ".", line), characters) << "line [" << line << "]";
+        // The last character, found from the line end.
+        if (!characters.empty())
+            ASSERT_EQ(FindAll(engine, ".$", line), TMatches{characters.back()}) << "line [" << line << "]";
+    }
+}
+
 // What a user means by a plain text: at each character start, the text
 // compared character by character (letters of single-byte characters
 // without case when caseless), matches taken from the left without overlap.
