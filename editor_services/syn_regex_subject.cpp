@@ -165,31 +165,37 @@ void TSynRegexSubject::Assign(std::string_view Line)
     const TPairTable& pairs = PairTable();
     std::memcpy(utf8_.data(), Line.data(), ascii);
     char* out = utf8_.data() + ascii;
-    for (size_t i = ascii; i < size;) {
-        const unsigned char b = bytes[i];
-        if (b < 0x80) {
-            // An ASCII run is copied eight bytes at a time, with the bytes
-            // past its end (the next character overwrites them).
-            if (i + 8 > size) {
-                *out++ = static_cast<char>(b);
-                ++i;
-                continue;
-            }
-            const uint64_t word = LoadEight(bytes + i);
-            std::memcpy(out, bytes + i, 8);
-            const size_t run = word & HighBits ? AsciiBytesIn(word) : 8;
-            out += run;
-            i += run;
-        } else if (IsDBCSLeadByte(b) && i + 1 < size) {
-            const TUtf8Char& c = pairs[(b - 0x80u) << 8 | bytes[i + 1]];
+    // Each step copies the ASCII run at i, eight bytes at once with the
+    // bytes past its end (overwritten next), then converts the character
+    // after it: no branch on the kind of each character, which text that
+    // mixes Chinese and ASCII would mispredict at every change.
+    size_t i = ascii;
+    const auto convertCharAt = [&](size_t At) {
+        const unsigned char b = bytes[At];
+        if (IsDBCSLeadByte(b) && At + 1 < size) {
+            const TUtf8Char& c = pairs[(b - 0x80u) << 8 | bytes[At + 1]];
             std::memcpy(out, c.Bytes, sizeof c.Bytes);
             out += Utf8Length(static_cast<unsigned char>(c.Bytes[0]));
-            i += 2;
-        } else {
-            // 0x80, 0xFF, or a lead byte with no byte after it.
-            out += EncodeUtf8(LoneByteBase + b, out);
-            ++i;
+            return At + 2;
         }
+        // 0x80, 0xFF, or a lead byte with no byte after it.
+        out += EncodeUtf8(LoneByteBase + b, out);
+        return At + 1;
+    };
+    while (i + 8 <= size) {
+        const uint64_t word = LoadEight(bytes + i);
+        std::memcpy(out, bytes + i, 8);
+        const size_t run = word & HighBits ? AsciiBytesIn(word) : 8;
+        out += run;
+        i += run;
+        if (run < 8)
+            i = convertCharAt(i);
+    }
+    while (i < size) {
+        if (bytes[i] < 0x80)
+            *out++ = static_cast<char>(bytes[i++]);
+        else
+            i = convertCharAt(i);
     }
     size_ = static_cast<size_t>(out - utf8_.data());
 }
