@@ -232,8 +232,9 @@ TEST(TSynTextRegexSearchTest, EveryCharacterIsFoundWhereverItStandsInTheLine)
             characters.emplace_back(static_cast<int>(i) + 1, static_cast<int>(CharLengthAt(line, i)));
         ASSERT_EQ(FindAll(engine, ".", line), characters) << "line [" << line << "]";
         // The last character, found from the line end.
-        if (!characters.empty())
+        if (!characters.empty()) {
             ASSERT_EQ(FindAll(engine, ".$", line), TMatches{characters.back()}) << "line [" << line << "]";
+        }
     }
 }
 
