@@ -55,31 +55,25 @@ uint64_t LoadEight(const void* P)
 // adds them all up into the top byte.
 size_t CountHighBits(uint64_t Mask) { return static_cast<size_t>(((Mask >> 7) * (HighBits >> 7)) >> 56); }
 
-// How many more bytes whole characters take in UTF-8 than in the line. A
-// character of two UTF-8 bytes was two bytes in the line, of three two, of
-// four two as well but for the lone bytes (lead F4), which were one: so
-// its continuation bytes less one, and one more for a lone byte. Counted
-// eight bytes at a time: in each, the high bit of a continuation byte has
-// a clear bit below it, of a lead byte a set one.
-size_t ExtraBytes(std::string_view Utf8)
+// How many more bytes the first Count bytes of Word (as loaded; Count up
+// to 8) take in UTF-8 than they stood for in the line. A character of two
+// UTF-8 bytes was two bytes in the line, of three two, of four two as well
+// but for the lone bytes (lead F4), which were one: so each continuation
+// byte counts one, each lead byte minus one and each F4 one more. Summed
+// over bytes, so a count that ends inside a character adds up with the
+// rest of it (such a part may count below zero and wrap around: the sums
+// come out right at character starts). In the word, the high bit of a continuation byte has a clear
+// bit below it, of a lead byte a set one.
+size_t ExtraBytesIn(uint64_t Word, size_t Count)
 {
-    size_t extra = 0;
-    size_t i = 0;
-    for (; i + 8 <= Utf8.size(); i += 8) {
-        const uint64_t word = LoadEight(Utf8.data() + i);
-        const uint64_t below = word << 1;
-        const uint64_t notF4 = word ^ (LoneByteUtf8Lead * (HighBits >> 7));
-        const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
-        extra += CountHighBits(word & ~below & HighBits) + CountHighBits(isF4);
-        extra -= CountHighBits(word & below & HighBits);
+    if (Count < 8) {
+        const uint64_t kept = Count == 0 ? 0 : ~uint64_t{0} >> (64 - 8 * Count);
+        Word &= std::endian::native == std::endian::little ? kept : ~(~uint64_t{0} >> (8 * Count));
     }
-    for (; i < Utf8.size(); ++i) {
-        const auto b = static_cast<unsigned char>(Utf8[i]);
-        extra += (b & 0xC0) == 0x80;
-        extra -= b >= 0xC0;
-        extra += b == LoneByteUtf8Lead;
-    }
-    return extra;
+    const uint64_t below = Word << 1;
+    const uint64_t notF4 = Word ^ (LoneByteUtf8Lead * (HighBits >> 7));
+    const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
+    return CountHighBits(Word & ~below & HighBits) + CountHighBits(isF4) - CountHighBits(Word & below & HighBits);
 }
 
 // The UTF-8 form of every two bytes that start with a lead byte, indexed
@@ -150,7 +144,7 @@ size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
 void TSynRegexSubject::Assign(std::string_view Line)
 {
     line_ = Line;
-    textCursor_ = lineCursor_ = 0;
+    blockExtra_.clear();
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
     const size_t ascii = FirstHighByte(bytes, 0, size);
@@ -205,10 +199,17 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
     if (ascii_)
         return Offset;
     Offset = std::min(Offset, size_);
-    const size_t from = std::min(Offset, textCursor_);
-    const size_t to = std::max(Offset, textCursor_);
-    const size_t extra = ExtraBytes(std::string_view(utf8_.data() + from, to - from));
-    lineCursor_ = Offset >= textCursor_ ? lineCursor_ + (to - from) - extra : lineCursor_ - (to - from) + extra;
-    textCursor_ = Offset;
-    return lineCursor_;
+    if (blockExtra_.empty()) {
+        // Made for the first offset asked: one pass over the line, eight
+        // bytes at a time. The last block reads past size_ into the room
+        // Assign keeps, and its sum is never used.
+        blockExtra_.resize(size_ / 8 + 1);
+        size_t extra = 0;
+        for (size_t block = 0; block < blockExtra_.size(); ++block) {
+            blockExtra_[block] = extra;
+            extra += ExtraBytesIn(LoadEight(utf8_.data() + block * 8), 8);
+        }
+    }
+    const size_t block = Offset / 8;
+    return Offset - blockExtra_[block] - ExtraBytesIn(LoadEight(utf8_.data() + block * 8), Offset % 8);
 }
