@@ -236,6 +236,12 @@ TEST(TSynTextRegexSearchTest, EveryCharacterIsFoundWhereverItStandsInTheLine)
             ASSERT_EQ(FindAll(engine, ".$", line), TMatches{characters.back()}) << "line [" << line << "]";
         }
     }
+    // A line of bytes that are no characters at all, longer than eight,
+    // and an empty line.
+    const AnsiString noGbk("\x80\xFF\x80\xFF\x80\xFF\x80\xFF\x80\xFF");
+    EXPECT_EQ(FindAll(engine, "\xFF\x80", noGbk), (TMatches{{2, 2}, {4, 2}, {6, 2}, {8, 2}}));
+    EXPECT_EQ(FindAll(engine, ".{9}", noGbk), (TMatches{{1, 9}}));
+    EXPECT_EQ(FindAll(engine, "^$", ""), (TMatches{{1, 0}}));
 }
 
 // What a user means by a plain text: at each character start, the text
