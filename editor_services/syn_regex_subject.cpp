@@ -62,8 +62,8 @@ size_t CountHighBits(uint64_t Mask) { return static_cast<size_t>(((Mask >> 7) * 
 // byte counts one, each lead byte minus one and each F4 one more. Summed
 // over bytes, so a count that ends inside a character adds up with the
 // rest of it (such a part may count below zero and wrap around: the sums
-// come out right at character starts). In the word, the high bit of a continuation byte has a clear
-// bit below it, of a lead byte a set one.
+// come out right at character starts). In the word, the high bit of a
+// continuation byte has a clear bit below it, of a lead byte a set one.
 size_t ExtraBytesIn(uint64_t Word, size_t Count)
 {
     if (Count < 8) {
@@ -74,6 +74,29 @@ size_t ExtraBytesIn(uint64_t Word, size_t Count)
     const uint64_t notF4 = Word ^ (LoneByteUtf8Lead * (HighBits >> 7));
     const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
     return CountHighBits(Word & ~below & HighBits) + CountHighBits(isF4) - CountHighBits(Word & below & HighBits);
+}
+
+// How many bytes of Word (as loaded) come before its first one from 0x80,
+// which Word must hold.
+size_t AsciiBytesIn(uint64_t Word)
+{
+    const uint64_t high = Word & HighBits;
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<size_t>(std::countr_zero(high)) / 8;
+    else
+        return static_cast<size_t>(std::countl_zero(high)) / 8;
+}
+
+// The offset of the first byte from 0x80 in Bytes[From, Size), or Size:
+// eight bytes at a time, as lines are mostly ASCII runs.
+size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
+{
+    for (; From + 8 <= Size; From += 8)
+        if (const uint64_t word = LoadEight(Bytes + From); word & HighBits)
+            return From + AsciiBytesIn(word);
+    while (From < Size && Bytes[From] < 0x80)
+        ++From;
+    return From;
 }
 
 // The UTF-8 form of every two bytes that start with a lead byte, indexed
@@ -113,33 +136,6 @@ std::string GbkToRegexUtf8(std::string_view Text)
     subject.Assign(Text);
     return std::string(subject.Text());
 }
-
-namespace {
-
-// How many bytes of Word (as loaded) come before its first one from 0x80,
-// which Word must hold.
-size_t AsciiBytesIn(uint64_t Word)
-{
-    const uint64_t high = Word & HighBits;
-    if constexpr (std::endian::native == std::endian::little)
-        return static_cast<size_t>(std::countr_zero(high)) / 8;
-    else
-        return static_cast<size_t>(std::countl_zero(high)) / 8;
-}
-
-// The offset of the first byte from 0x80 in Bytes[From, Size), or Size:
-// eight bytes at a time, as lines are mostly ASCII runs.
-size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
-{
-    for (; From + 8 <= Size; From += 8)
-        if (const uint64_t word = LoadEight(Bytes + From); word & HighBits)
-            return From + AsciiBytesIn(word);
-    while (From < Size && Bytes[From] < 0x80)
-        ++From;
-    return From;
-}
-
-}  // namespace
 
 void TSynRegexSubject::Assign(std::string_view Line)
 {
