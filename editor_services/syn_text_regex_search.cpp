@@ -7,6 +7,7 @@
 #include <pcre2.h>
 
 #include "editor_services/syn_regex_subject.h"
+#include "editor_services/syn_search_char_starts.h"
 
 namespace {
 
@@ -25,21 +26,34 @@ struct TSynTextRegexSearch::TCompiled {
     pcre2_match_data* MatchData = nullptr;
     bool Jit = false;
     // ASCII bytes every match holds (each in either case when caseless):
-    // the one it starts with and the last one it must hold, where known. A
-    // line without one of them is passed over without being converted.
+    // the one it starts with and the last one it must hold, where known.
+    // Such a byte is a character of its own in the line, never the trail
+    // byte of a Chinese one: a line without it standing alone is passed
+    // over without being converted.
     struct TRequired {
         int Byte = -1;
         int OtherCase = -1;
 
-        bool In(std::string_view Line) const
+        bool In(std::string_view Line, TSynCharStarts& Starts) const
         {
-            return Byte < 0 || Line.find(static_cast<char>(Byte)) != std::string_view::npos ||
-                   (OtherCase >= 0 && Line.find(static_cast<char>(OtherCase)) != std::string_view::npos);
+            return Byte < 0 || StandsAlone(Byte, Line, Starts) || (OtherCase >= 0 && StandsAlone(OtherCase, Line, Starts));
+        }
+        static bool StandsAlone(int Byte, std::string_view Line, TSynCharStarts& Starts)
+        {
+            for (size_t at = Line.find(static_cast<char>(Byte)); at != std::string_view::npos;
+                 at = Line.find(static_cast<char>(Byte), at + 1))
+                if (Starts.IsCharStart(at))
+                    return true;
+            return false;
         }
     };
     TRequired First, Last;
 
-    bool MayMatch(std::string_view Line) const { return Last.In(Line) && First.In(Line); }
+    bool MayMatch(std::string_view Line) const
+    {
+        TSynCharStarts starts(Line);
+        return First.In(Line, starts) && Last.In(Line, starts);
+    }
 
     TCompiled() = default;
     TCompiled(const TCompiled&) = delete;
