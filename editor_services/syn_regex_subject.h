@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text as UTF-8, character by character as CharLengthAt walks it: a GBK
 // character becomes its code point; two bytes that pair up but are no GBK
@@ -21,8 +22,8 @@ public:
     void Assign(std::string_view Line);
     std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
-    // code point starts (or its end). Each costs a count of the bytes from
-    // the offset asked before, so ascending matches cost one pass in all.
+    // code point starts (or its end). The first costs a pass over the
+    // line, each after it a look-up.
     size_t LineOffset(size_t Offset);
 
 private:
@@ -30,6 +31,8 @@ private:
     std::string utf8_;  // the converted line in its first size_ bytes; kept for the next line
     size_t size_ = 0;
     bool ascii_ = true;
-    size_t textCursor_ = 0;  // a code point start in Text()
-    size_t lineCursor_ = 0;  // the line offset it stands for
+    // For each eight bytes of the converted line, how many more bytes the
+    // text before them takes than it stood for in the line; made when
+    // first needed.
+    std::vector<size_t> blockExtra_;
 };

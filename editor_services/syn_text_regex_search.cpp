@@ -7,6 +7,7 @@
 #include <pcre2.h>
 
 #include "editor_services/syn_regex_subject.h"
+#include "editor_services/syn_search_char_starts.h"
 
 namespace {
 
@@ -24,17 +25,34 @@ struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
     bool Jit = false;
-    // An ASCII byte every match holds (in either case when caseless), or
-    // none: a line without it is passed over without being converted.
-    int Required = -1;
-    int RequiredOtherCase = -1;
+    // ASCII bytes every match holds (each in either case when caseless):
+    // the one it starts with and the last one it must hold, where known.
+    // Such a byte is a character of its own in the line, never the trail
+    // byte of a Chinese one: a line without it standing alone is passed
+    // over without being converted.
+    struct TRequired {
+        int Byte = -1;
+        int OtherCase = -1;
+
+        bool In(std::string_view Line, TSynCharStarts& Starts) const
+        {
+            return Byte < 0 || StandsAlone(Byte, Line, Starts) || (OtherCase >= 0 && StandsAlone(OtherCase, Line, Starts));
+        }
+        static bool StandsAlone(int Byte, std::string_view Line, TSynCharStarts& Starts)
+        {
+            for (size_t at = Line.find(static_cast<char>(Byte)); at != std::string_view::npos;
+                 at = Line.find(static_cast<char>(Byte), at + 1))
+                if (Starts.IsCharStart(at))
+                    return true;
+            return false;
+        }
+    };
+    TRequired First, Last;
 
     bool MayMatch(std::string_view Line) const
     {
-        if (Required < 0)
-            return true;
-        return Line.find(static_cast<char>(Required)) != std::string_view::npos ||
-               (RequiredOtherCase >= 0 && Line.find(static_cast<char>(RequiredOtherCase)) != std::string_view::npos);
+        TSynCharStarts starts(Line);
+        return First.In(Line, starts) && Last.In(Line, starts);
     }
 
     TCompiled() = default;
@@ -102,16 +120,19 @@ int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
 
 }  // namespace
 
-void TSynTextRegexSearch::FindRequiredByte(TCompiled& Compiled) const
+void TSynTextRegexSearch::FindRequiredBytes(TCompiled& Compiled) const
 {
-    int unit = RequiredAscii(Compiled.Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT);
-    if (unit < 0)
-        unit = RequiredAscii(Compiled.Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT);
-    Compiled.Required = unit;
-    // An ASCII letter folds only to its other case in text that came from
-    // GBK, which holds no other letter folding to it.
-    if (unit >= 0 && caseless_ && std::isalpha(unit))
-        Compiled.RequiredOtherCase = std::islower(unit) ? std::toupper(unit) : std::tolower(unit);
+    const auto required = [this](int Unit) {
+        TCompiled::TRequired found;
+        found.Byte = Unit;
+        // An ASCII letter folds only to its other case in text that came
+        // from GBK, which holds no other letter folding to it.
+        if (Unit >= 0 && caseless_ && std::isalpha(Unit))
+            found.OtherCase = std::islower(Unit) ? std::toupper(Unit) : std::tolower(Unit);
+        return found;
+    };
+    Compiled.First = required(RequiredAscii(Compiled.Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT));
+    Compiled.Last = required(RequiredAscii(Compiled.Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
 }
 
 void TSynTextRegexSearch::Compile()
@@ -134,7 +155,7 @@ void TSynTextRegexSearch::Compile()
         throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
     }
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
-    FindRequiredByte(*compiled);
+    FindRequiredBytes(*compiled);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
     if (!compiled->MatchData)
         throw std::bad_alloc();

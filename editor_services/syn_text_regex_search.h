@@ -43,7 +43,7 @@ public:
 private:
     struct TCompiled;
     void Compile();
-    void FindRequiredByte(TCompiled& Compiled) const;
+    void FindRequiredBytes(TCompiled& Compiled) const;
 
     AnsiString pattern_;
     bool caseless_ = true;

@@ -211,6 +211,39 @@ TEST(TSynTextRegexSearchTest, BytesOutsideGbkMatchOnlyThemselves)
     EXPECT_EQ(FindAll(engine, "b.", line), (TMatches{{3, 2}}));
 }
 
+TEST(TSynTextRegexSearchTest, EveryCharacterIsFoundWhereverItStandsInTheLine)
+{
+    // Lines are converted and mapped back eight bytes at a time: runs of
+    // ASCII of every length, Chinese characters and bytes outside GBK at
+    // every offset within those eight must each be one character, at its
+    // own bytes.
+    static const char* const Pieces[] = {"a", "bc", "defgh", "ijklmnopq", "說", "門", "\x80", "\xFF", "\xD6 ", "中"};
+    TSynTextRegexSearch engine(nullptr);
+    TRandom random(20261207);
+    for (int round = 0; round < 2000; ++round) {
+        AnsiString line;
+        for (int i = random.Between(0, 12); i > 0; --i)
+            line += random.Pick(Pieces);
+        // Sometimes a lead byte with nothing after it ends the line.
+        if (random.Chance(20))
+            line += '\xB5';
+        TMatches characters;
+        for (size_t i = 0; i < line.size(); i += CharLengthAt(line, i))
+            characters.emplace_back(static_cast<int>(i) + 1, static_cast<int>(CharLengthAt(line, i)));
+        ASSERT_EQ(FindAll(engine, ".", line), characters) << "line [" << line << "]";
+        // The last character, found from the line end.
+        if (!characters.empty()) {
+            ASSERT_EQ(FindAll(engine, ".$", line), TMatches{characters.back()}) << "line [" << line << "]";
+        }
+    }
+    // A line of bytes that are no characters at all, longer than eight,
+    // and an empty line.
+    const AnsiString noGbk("\x80\xFF\x80\xFF\x80\xFF\x80\xFF\x80\xFF");
+    EXPECT_EQ(FindAll(engine, "\xFF\x80", noGbk), (TMatches{{2, 2}, {4, 2}, {6, 2}, {8, 2}}));
+    EXPECT_EQ(FindAll(engine, ".{9}", noGbk), (TMatches{{1, 9}}));
+    EXPECT_EQ(FindAll(engine, "^$", ""), (TMatches{{1, 0}}));
+}
+
 // What a user means by a plain text: at each character start, the text
 // compared character by character (letters of single-byte characters
 // without case when caseless), matches taken from the left without overlap.
