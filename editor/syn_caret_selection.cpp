@@ -58,7 +58,7 @@ TBufferCoord WholeCharacterPoint(const TSynTextStringList& Lines, TSynSelectionM
 // that it would cut into.
 int OutsideChar(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char + 1 : Char; }
 
-AnsiString TrimTrailingSpaces(const AnsiString& S)
+std::string_view TrimTrailingSpaces(std::string_view S)
 {
     size_t n = S.size();
     while (n > 0 && S[n - 1] == ' ')
@@ -338,9 +338,9 @@ AnsiString TCustomSynText::SelectedText(bool PadColumns) const
     return result;
 }
 
-void TCustomSynText::PutLine(int Index, const AnsiString& S)
+void TCustomSynText::PutLine(int Index, std::string_view S)
 {
-    lines_->SetStrings(Index, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(S) : S);
+    lines_->SetLine(Index, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(S) : S);
 }
 
 void TCustomSynText::SetSelText(const AnsiString& Value)
@@ -427,7 +427,7 @@ void TCustomSynText::DeleteSelection()
             joined += last.substr(static_cast<size_t>(e.Char - 1));
         }
         if (options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces))
-            joined = TrimTrailingSpaces(joined);
+            joined.resize(TrimTrailingSpaces(joined).size());
         lines_->SetStrings(b.Line - 1, joined);
         if (e.Line > b.Line)
             lines_->DeleteLines(b.Line, e.Line - b.Line);
@@ -486,9 +486,11 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         } else {
             PutLine(caretY_ - 1, left + AnsiString(pieces[0]));
             lines_->InsertLines(caretY_, n - 1);
-            for (int i = 1; i < n; ++i)
-                PutLine(caretY_ - 1 + i, i == n - 1 ? AnsiString(pieces[static_cast<size_t>(i)]) + right
-                                                       : AnsiString(pieces[static_cast<size_t>(i)]));
+            // The pieces go in straight from the text; only the last line
+            // is put together.
+            for (int i = 1; i < n - 1; ++i)
+                PutLine(caretY_ - 1 + i, pieces[static_cast<size_t>(i)]);
+            PutLine(caretY_ - 2 + n, AnsiString(pieces.back()) + right);
             caretY_ += n - 1;
             newX = static_cast<int>(pieces.back().size()) + 1;
         }

@@ -488,7 +488,7 @@ protected:
     // Inserts Value at the caret in PasteMode.
     void InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
     // Writes a line back, trimming trailing spaces with eoTrimTrailingSpaces.
-    void PutLine(int Index, const AnsiString& S);
+    void PutLine(int Index, std::string_view S);
     // The column limits of PlaceCaretEx and SetBlockBegin.
     int MaxCaretColumn(int Line) const;
     void UndoItem();

@@ -105,7 +105,14 @@ private:
     void PrintLine(int Index);
     void PrintPlainRows(const AnsiString& Text, const std::vector<int>& RowEnds);
     void PrintHighlightedRows(int Index, TLinePart Part, const std::vector<int>& RowEnds);
-    void SetTokenColors(TSynHighlighterAttributes* Attribute);
+    // How a token prints: its face's style and its colours.
+    struct TPrintLook {
+        TFontStyles Style;
+        TColor Foreground, Background;
+        bool operator==(const TPrintLook&) const = default;
+    };
+    TPrintLook LookOf(TSynHighlighterAttributes* Attribute) const;
+    void SetLook(const TPrintLook& Look);
     void TextOutPiece(int X, int Y, const char* Text, int Count);
 
     int copies_ = 1;

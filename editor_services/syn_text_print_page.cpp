@@ -9,6 +9,7 @@
 #include "editor_services/syn_text_print_rows.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
+#include "platform/gdi/colors.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
 #include "platform/ui/graphics/canvas.h"
@@ -98,6 +99,15 @@ void TSynTextPrint::PrintHighlightedRows(int Index, TLinePart Part, const std::v
     const TCharStarts starts(line);
     highlighter_->SetRange(ranges_[static_cast<size_t>(Index)]);
     highlighter_->SetLine(line, lineNumber_);
+    // Tokens of one look that follow each other in a row go out as one
+    // piece: every text output is a call into the page's drawing, and a
+    // line holds far more tokens than looks.
+    struct TPiece {
+        size_t Row;
+        int Start, End;  // in the printed part
+        TPrintLook Look;
+    };
+    std::vector<TPiece> pieces;
     int drawnTo = Part.Start;  // tokens never draw a byte twice
     while (!highlighter_->GetEol()) {
         int start = highlighter_->GetTokenPos();
@@ -112,34 +122,48 @@ void TSynTextPrint::PrintHighlightedRows(int Index, TLinePart Part, const std::v
         if (end <= start)
             continue;
         drawnTo = end;
-        SetTokenColors(attribute);
+        const TPrintLook look = LookOf(attribute);
         // Cut at the rows' ends; each part starts its row's column grid.
         for (int at = start - Part.Start; at < end - Part.Start;) {
-            const auto row = std::upper_bound(RowEnds.begin(), RowEnds.end(), at) - RowEnds.begin();
-            const int rowStart = row == 0 ? 0 : RowEnds[static_cast<size_t>(row - 1)];
-            const int upTo = std::min(end - Part.Start, RowEnds[static_cast<size_t>(row)]);
-            TextOutPiece(margins_->PLeft + (at - rowStart) * charWidth_,
-                         yPos_ + static_cast<int>(row) * lineHeight_, line.data() + Part.Start + at, upTo - at);
+            const auto row = static_cast<size_t>(std::upper_bound(RowEnds.begin(), RowEnds.end(), at) - RowEnds.begin());
+            const int upTo = std::min(end - Part.Start, RowEnds[row]);
+            if (!pieces.empty() && pieces.back().Row == row && pieces.back().End == at && pieces.back().Look == look)
+                pieces.back().End = upTo;
+            else
+                pieces.push_back({row, at, upTo, look});
             at = upTo;
         }
+    }
+    for (const TPiece& piece : pieces) {
+        SetLook(piece.Look);
+        const int rowStart = piece.Row == 0 ? 0 : RowEnds[piece.Row - 1];
+        TextOutPiece(margins_->PLeft + (piece.Start - rowStart) * charWidth_,
+                     yPos_ + static_cast<int>(piece.Row) * lineHeight_, line.data() + Part.Start + piece.Start,
+                     piece.End - piece.Start);
     }
     CopyPrintFont(canvas_->Font(), oldFont_.get());
 }
 
-void TSynTextPrint::SetTokenColors(TSynHighlighterAttributes* Attribute)
+TSynTextPrint::TPrintLook TSynTextPrint::LookOf(TSynHighlighterAttributes* Attribute) const
 {
-    TColor foreground = fontColor_;
-    TColor background = Color;
+    TPrintLook look{Attribute ? Attribute->Style() : font_->Style(), fontColor_, Color};
     if (Colors && Attribute) {
         if (Attribute->Foreground() != clNone)
-            foreground = Attribute->Foreground();
+            look.Foreground = Attribute->Foreground();
         if (Attribute->Background() != clNone)
-            background = Attribute->Background();
+            look.Background = Attribute->Background();
     }
-    canvas_->Font()->SetStyle(Attribute ? Attribute->Style() : font_->Style());
-    canvas_->Font()->SetColor(foreground);
-    canvas_->Brush()->SetColor(background);
-    canvas_->Brush()->SetStyle(bsSolid);
+    return look;
+}
+
+void TSynTextPrint::SetLook(const TPrintLook& Look)
+{
+    canvas_->Font()->SetStyle(Look.Style);
+    canvas_->Font()->SetColor(Look.Foreground);
+    canvas_->Brush()->SetColor(Look.Background);
+    // The text area was filled with the page's colour: only another
+    // background needs filling behind the text.
+    canvas_->Brush()->SetStyle(ColorToRGB(Look.Background) == ColorToRGB(Color) ? bsClear : bsSolid);
 }
 
 void TSynTextPrint::TextOutPiece(int X, int Y, const char* Text, int Count)

@@ -201,10 +201,12 @@ TSynLineState* TSynTextStringList::GetLineState(int Index)
     return &Rec(Index).State;
 }
 
-void TSynTextStringList::Put(int Index, const AnsiString& S)
+void TSynTextStringList::Put(int Index, const AnsiString& S) { SetLine(Index, S); }
+
+void TSynTextStringList::SetLine(int Index, std::string_view S)
 {
     if (Index == count_) {
-        Add(S);
+        InsertLine(count_, S);
         return;
     }
     if (Index < 0 || Index >= count_)

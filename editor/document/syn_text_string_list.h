@@ -101,6 +101,10 @@ public:
     int GetExpandedLength(int Index);
     int GetLongestLineLength();
 
+    // Replaces line Index (appends at Count) as Strings[Index] = S does,
+    // events included, from bytes anywhere.
+    void SetLine(int Index, std::string_view S);
+
     // Line Index's bytes without a copy, valid until the list changes that
     // line; empty outside 0 .. Count-1.
     std::string_view LineView(int Index) const;

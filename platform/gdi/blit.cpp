@@ -43,6 +43,17 @@ public:
         back_ = ColorToPixel(dst.State().BkColor);
         key_ = ColorToPixel(src.State().BkColor);
         mode_ = dst.State().StretchMode;
+        // Source rows are cached, but only the columns the transfer maps: a
+        // small piece of a wide skin picture stretched along a bar reads
+        // that piece, not the picture's width, for each row.
+        columns_ = source.Width;
+        if (!g.ColFrom.empty()) {
+            firstColumn_ = std::min(*std::min_element(g.ColFrom.begin(), g.ColFrom.end()),
+                                    *std::min_element(g.ColNear.begin(), g.ColNear.end()));
+            const int end = std::max(*std::max_element(g.ColTo.begin(), g.ColTo.end()),
+                                     *std::max_element(g.ColNear.begin(), g.ColNear.end()) + 1);
+            columns_ = end - firstColumn_;
+        }
     }
 
     // Source pixels for destination row y, columns [x, x + n).
@@ -55,7 +66,7 @@ public:
             const uint32_t* row = SourceRow(g_.RowNear[y - g_.Valid.Top]);
             const int* columns = g_.ColNear.data() + (x - g_.Valid.Left);
             for (int i = 0; i < n; ++i)
-                out[i] = row[columns[i]];
+                out[i] = row[columns[i] - firstColumn_];
         } else {
             int r = y - g_.Valid.Top;
             for (int i = 0; i < n; ++i) {
@@ -67,7 +78,7 @@ public:
     }
 
     // The raw source pixel (no conversion) under destination pixel (x, y).
-    uint32_t Raw(int y, int x) { return SourceRow(g_.SrcY(y))[g_.SrcX(x)]; }
+    uint32_t Raw(int y, int x) { return SourceRow(g_.SrcY(y))[g_.SrcX(x) - firstColumn_]; }
     void Convert(uint32_t* p, int n) const
     {
         if (monoToColor_)
@@ -79,11 +90,12 @@ public:
     }
 
 private:
+    // Source row y from column firstColumn_ on.
     const uint32_t* SourceRow(int y)
     {
         if (y != cachedY_) {
-            cache_.resize(static_cast<size_t>(source_.Width));
-            source_.ReadRow(0, y, source_.Width, cache_.data());
+            cache_.resize(static_cast<size_t>(columns_));
+            source_.ReadRow(firstColumn_, y, columns_, cache_.data());
             cachedY_ = y;
         }
         return cache_.data();
@@ -93,6 +105,8 @@ private:
     // mode.
     uint32_t Sample(int y0, int y1, int x0, int x1)
     {
+        x0 -= firstColumn_;
+        x1 -= firstColumn_;
         if (y1 - y0 == 1 && x1 - x0 == 1)
             return SourceRow(y0)[x0];
         uint32_t andBits = 0xFFFFFFFF, orBits = 0;
@@ -122,6 +136,8 @@ private:
     bool monoToColor_, colorToMono_;
     uint32_t fore_, back_, key_;
     int mode_;
+    int firstColumn_ = 0;
+    int columns_ = 0;
     std::vector<uint32_t> cache_;
     int cachedY_ = -1;
 };

@@ -25,6 +25,16 @@ void MapAxis(int dLen, int iFrom, int iTo, int sFrom, int sLen, bool mirror, int
     near.assign(n, -1);
     from.assign(n, -1);
     to.assign(n, -1);
+    if (sLen == dLen && !mirror) {
+        // Same size, same way round: pixel i is source pixel i; no division
+        // for each pixel of every copy to the screen.
+        for (int i = iFrom; i < iTo; ++i)
+            if (sFrom + i >= 0 && sFrom + i < sLimit) {
+                near[i - iFrom] = from[i - iFrom] = sFrom + i;
+                to[i - iFrom] = sFrom + i + 1;
+            }
+        return;
+    }
     for (int i = iFrom; i < iTo; ++i) {
         int64_t c = (2 * int64_t(i) + 1) * sLen / (2 * int64_t(dLen));
         int64_t a = c, b = c + 1;

@@ -13,7 +13,7 @@ using TChars = std::vector<TTextChar>;
 bool IsSpace(const TTextChar& c) { return c.Code == ' '; }
 bool IsBreak(const TTextChar& c) { return c.Code == '\r' || c.Code == '\n'; }
 
-TChars ApplyPrefixes(const TChars& chars, unsigned format)
+TChars ApplyPrefixes(TChars chars, unsigned format)
 {
     if (format & DT_NOPREFIX)
         return chars;
@@ -59,6 +59,19 @@ public:
 
     int Width(const TChars& chars) { return End(0, chars); }
 
+    // Whether Chars drawn from 0 end within Width; measures no further
+    // than the first character past it.
+    bool Fits(const TChars& chars, int width)
+    {
+        int x = 0;
+        for (const TTextChar& c : chars) {
+            x += Advance(c, x);
+            if (x > width)
+                return false;
+        }
+        return true;
+    }
+
 private:
     TDCFont& font_;
     bool expandTabs_;
@@ -66,11 +79,11 @@ private:
 };
 
 // Cuts paragraphs at line breaks.
-std::vector<TChars> SplitParagraphs(const TChars& chars, unsigned format)
+std::vector<TChars> SplitParagraphs(TChars chars, unsigned format)
 {
     std::vector<TChars> paragraphs(1);
     if (format & DT_SINGLELINE) {
-        paragraphs[0] = chars;
+        paragraphs[0] = std::move(chars);
         return paragraphs;
     }
     for (size_t i = 0; i < chars.size(); ++i) {
@@ -128,10 +141,8 @@ void WrapParagraph(const TChars& p, int width, TLineMeasure& measure, std::vecto
     } while (start < p.size());
 }
 
-std::vector<TChars> LayOut(const std::vector<TChars>& paragraphs, unsigned format, int width, TLineMeasure& measure)
+std::vector<TChars> WrapParagraphs(const std::vector<TChars>& paragraphs, int width, TLineMeasure& measure)
 {
-    if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE))
-        return paragraphs;
     std::vector<TChars> lines;
     for (const TChars& p : paragraphs) {
         if (p.empty())
@@ -153,14 +164,14 @@ TChars Dots()
 // The longest start of Line, at most Keep characters, that fits in Width
 // with Tail after it (none fits: Tail alone). The width only grows with
 // the start (a tab stop moves right with the pen), so the pen positions
-// are measured once and the cut found by binary search: a caption of
-// megabytes is cut as fast as it is measured.
+// are measured only up to the first past Width and the cut found among
+// them by binary search: a caption of megabytes costs what fits of it.
 TChars CutToFit(const TChars& line, size_t keep, const TChars& tail, int width, TLineMeasure& measure)
 {
-    std::vector<int> pen(keep + 1);  // pen[n]: the pen after the first n characters
-    for (size_t i = 0; i < keep; ++i)
-        pen[i + 1] = pen[i] + measure.Advance(line[i], pen[i]);
-    size_t fits = 0, tooWide = keep + 1;  // fits is 0 or fits; every start from tooWide on is too wide
+    std::vector<int> pen(1, 0);  // pen[n]: the pen after the first n characters
+    for (size_t i = 0; i < keep && pen[i] <= width; ++i)
+        pen.push_back(pen[i] + measure.Advance(line[i], pen[i]));
+    size_t fits = 0, tooWide = pen.size();  // fits is 0 or fits; every start from tooWide on is too wide
     while (tooWide - fits > 1) {
         const size_t n = fits + (tooWide - fits) / 2;
         if (measure.End(pen[n], tail) <= width)
@@ -175,7 +186,7 @@ TChars CutToFit(const TChars& line, size_t keep, const TChars& tail, int width, 
 
 TChars Ellipsize(const TChars& line, unsigned format, int width, TLineMeasure& measure)
 {
-    if (!(format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) || line.empty() || measure.Width(line) <= width)
+    if (!(format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) || line.empty() || measure.Fits(line, width))
         return line;
     if (format & DT_PATH_ELLIPSIS) {
         size_t sep = line.size();
@@ -187,29 +198,32 @@ TChars Ellipsize(const TChars& line, unsigned format, int width, TLineMeasure& m
         if (sep < line.size()) {
             TChars tail = Dots();
             tail.insert(tail.end(), line.begin() + static_cast<ptrdiff_t>(sep), line.end());
-            if (measure.Width(tail) <= width)
+            if (measure.Fits(tail, width))
                 return CutToFit(line, sep, tail, width, measure);
         }
     }
     return CutToFit(line, line.size() - 1, Dots(), width, measure);
 }
 
-int DrawChars(TDeviceContext& dc, const TChars& text, TRect* R, unsigned format)
+int DrawChars(TDeviceContext& dc, TChars text, TRect* R, unsigned format)
 {
     TDCFont font(dc);
     TLineMeasure measure(font, format);
     const TFontMetrics& m = font.Device();
     const int lineHeight =
         font.AcrossToLogical(m.Height + ((format & DT_EXTERNALLEADING) ? m.ExternalLeading : 0));
-    const TChars chars = ApplyPrefixes(text, format);
-    const std::vector<TChars> paragraphs = SplitParagraphs(chars, format);
+    const std::vector<TChars> paragraphs = SplitParagraphs(ApplyPrefixes(std::move(text), format), format);
 
     auto layOut = [&](int width, int& widest) {
-        std::vector<TChars> lines = LayOut(paragraphs, format, width, measure);
+        // Unwrapped paragraphs are the lines: each is cut straight from its
+        // paragraph, so a huge caption is not copied whole to be cut.
+        const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+        const std::vector<TChars> wrapped = wrap ? WrapParagraphs(paragraphs, width, measure) : std::vector<TChars>{};
+        std::vector<TChars> lines;
         widest = 0;
-        for (TChars& line : lines) {
-            line = Ellipsize(line, format, width, measure);
-            widest = std::max(widest, measure.Width(line));
+        for (const TChars& line : wrap ? wrapped : paragraphs) {
+            lines.push_back(Ellipsize(line, format, width, measure));
+            widest = std::max(widest, measure.Width(lines.back()));
         }
         return lines;
     };

@@ -2,6 +2,7 @@
 // wrapped captions, shortening with "...", and wide text.
 #include "platform/base/code_page.h"
 #include "platform/gdi/draw_text.h"
+#include "platform/gdi/text_measure.h"
 #include "platform/ui/graphics/canvas.h"
 #include "skin/data/bs_draw_utils.h"
 
@@ -133,10 +134,17 @@ void DrawCaptionWrapped(TCanvas* Canvas, const AnsiString& Caption, TRect Rect, 
 
 void TruncateText(TCanvas* Canvas, AnsiString& S, int MaxWidth)
 {
-    if (Canvas->TextWidth(S) <= MaxWidth)
+    // Widths add up character by character: one pass finds both the whole
+    // width and the longest start of whole characters that fits beside the
+    // dots.
+    const int dots = Canvas->TextWidth("...");
+    Canvas->RequiredState({csHandleValid, csFontValid});
+    int fit = 0;
+    TSize size;
+    GetTextExtentExPoint(Canvas->Handle(), S.data(), static_cast<int>(S.size()), MaxWidth - dots, &fit, nullptr, &size);
+    if (size.cx <= MaxWidth)
         return;
-    while (!S.empty() && Canvas->TextWidth(S + "...") > MaxWidth)
-        DropLastChars(S, 1);
+    S.resize(static_cast<size_t>(fit));
     S += "...";
 }
 

@@ -311,6 +311,24 @@ TEST_F(PrintHighlightTest, TokensAreCutAtRowEndsAndGoOnAtTheLeft)
     EXPECT_TRUE(Find(texts, "t")->Bold);
 }
 
+TEST_F(PrintHighlightTest, TokensOfOneLookInARowPrintAsOneTextAndOnlyOtherBackgroundsAreFilled)
+{
+    print_.Colors = true;
+    syn_.MainRules()->GetKeyList(0)->Attributes()->SetBackground(clYellow);
+    syn_.PrepareRules();
+    SetText({"x = y + z; int a == b;"});
+    const auto& texts = Page(1);
+    ASSERT_EQ(recording_.Strings(), (std::vector<AnsiString>{"x = y + z; ", "int", " a == b;"}));
+    EXPECT_EQ(Row(texts, Top(), Left()), "x = y + z; int a == b;");
+    // The text area's own fill first; then only the keyword's yellow, behind
+    // its three cells.
+    ASSERT_EQ(recording_.Fills().size(), 2u);
+    EXPECT_EQ(recording_.Fills()[1].second, static_cast<COLORREF>(clYellow));
+    EXPECT_EQ(recording_.Fills()[1].first.Left, Left() + 11 * kCell);
+    EXPECT_EQ(recording_.Fills()[1].first.Right, Left() + 14 * kCell);
+    EXPECT_EQ(recording_.Fills()[1].first.Top, Top());
+}
+
 class PrintSelectionTest : public TEditorViewTest {
 protected:
     void SetUp() override

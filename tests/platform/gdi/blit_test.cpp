@@ -87,6 +87,17 @@ TEST(Blit, StretchingPicksNearestPixelsAndMirrors)
     SetStretchBltMode(dst.DC, HALFTONE);
     StretchBlt(dst.DC, 0, 2, 1, 1, src.DC, 0, 0, 2, 1, SRCCOPY);
     EXPECT_EQ(dst.At(0, 2), 0x00808008u);  // (F0 + 0F) / 2 = 7F.8 rounds up
+    // A piece from the middle of the source, stretched and shrunk, takes
+    // its own columns and not those at the source's left edge.
+    SetStretchBltMode(dst.DC, COLORONCOLOR);
+    StretchBlt(dst.DC, 0, 3, 4, 1, src.DC, 2, 1, 2, 1, SRCCOPY);
+    EXPECT_EQ(dst.At(0, 3), 0x22u);
+    EXPECT_EQ(dst.At(3, 3), 0x23u);
+    src.At(2, 1) = 0x00F0F000;
+    src.At(3, 1) = 0x000F0F0F;
+    SetStretchBltMode(dst.DC, WHITEONBLACK);
+    StretchBlt(dst.DC, 0, 3, 1, 1, src.DC, 2, 1, 2, 1, SRCCOPY);
+    EXPECT_EQ(dst.At(0, 3), 0x00FFFF0Fu);
     // A source reaching past its bitmap draws only what exists.
     dst.Fill(0xEE);
     BitBlt(dst.DC, 0, 0, 6, 1, src.DC, 2, 0, SRCCOPY);

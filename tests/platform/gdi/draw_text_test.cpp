@@ -192,6 +192,8 @@ TEST(DrawText, EllipsisCutsKeepTheLongestStartThatFits)
         {"ab說門cd這乗中ef", 60, DT_END_ELLIPSIS, "ab說..."},
         {"說門\t", 60, DT_END_ELLIPSIS | DT_EXPANDTABS, "說門..."},  // only the tab goes
         {"說門這乗中", 5, DT_END_ELLIPSIS, "..."},                      // nothing fits: the dots alone
+        {"ab說門", 48, DT_END_ELLIPSIS, "ab說門"},  // exactly as wide as the box: whole
+        {"說門這乗", 56, DT_END_ELLIPSIS, "說門..."},  // the cut and the dots exactly as wide
         {"a\t說\tb", 90, DT_END_ELLIPSIS | DT_EXPANDTABS, "a\t..."},
         {"notes/說門/這乗中.txt", 130, DT_PATH_ELLIPSIS, "no.../這乗中.txt"},
         // One more character would push the tab after the dots to the next stop.
