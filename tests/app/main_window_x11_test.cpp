@@ -5,7 +5,8 @@
 // TANDRIL_MAIN_WINDOW_SCREENSHOT (or _KEYS_SCREENSHOT) set, the screen is
 // written to the PNG file it names, for a person to look at. The replace
 // dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
-// the box takes Return and typing goes into the article again.
+// the box takes Return and typing goes into the article again. A click
+// into the article closes the tree's context menu and the keys follow it.
 #include <X11/keysym.h>
 
 #include <cstdio>
@@ -201,6 +202,39 @@ TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn
     Key(XK_o);
     EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "o"; }));
     EXPECT_FALSE(window->bsSkinForm1->MainMenuActive);
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
+{
+    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+    module_->LoadNodeTree();
+    TModalAnswers::Push([](const TModalRequest& Request) {
+        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門");
+        return mrOk;
+    });
+    module_->NewNode(true);
+    TMainForm* window = Window();
+    window->Show();
+    ASSERT_TRUE(BecomesViewable(window->Handle()));
+    TCustomSynTextEditor* editor = window->GetActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(FormHasXFocus());
+
+    TTreeNode* article = window->Tree->Items()->GetFirstNode();
+    ASSERT_NE(article, nullptr);
+    const TRect text = article->DisplayRect(true);
+    Click(window->Tree->ClientToScreen(TPoint{(text.Left + text.Right) / 2, (text.Top + text.Bottom) / 2}), 3);
+    TbsSkinMenu* menu = window->bsSkinForm1->SkinMenu();
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && menu->LastPopup(); }));
+    ASSERT_TRUE(BecomesViewable(menu->LastPopup()->Handle()));
+
+    Click(editor->ClientToScreen(TPoint{editor->GutterWidth() + 4, 4}));
+    EXPECT_TRUE(AppPumpUntil([&] { return !menu->ChainOpen() && editor->Focused(); }));
+    Key(XK_k);
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
+    EXPECT_FALSE(menu->ChainOpen());
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }

@@ -2,7 +2,8 @@
 // message loop as a user's keys arrive: a dialog's Alt accelerator that
 // ends in a message box leaves the main window's menu bar alone and the
 // box takes its keys; the context menus of the tree, the article and the
-// attachment list take the keys while open, never the control under them.
+// attachment list take the keys while open, never the control under them,
+// and a click outside one closes it and lands where it was aimed.
 #include <functional>
 
 #include "app/action_module.h"
@@ -197,5 +198,52 @@ TEST_F(TMenuKeysTest, TheContextMenusOfTreeArticleAndAttachmentListTakeTheKeys)
     EXPECT_FALSE(Menus()->ChainOpen());
     EXPECT_EQ(asked.size(), 1u);
     EXPECT_EQ(TModalAnswers::Count(), 0);
+    EXPECT_EQ(Application->OnMessage.Count(), 0);
+}
+
+TEST_F(TMenuKeysTest, AClickOutsideAnOpenContextMenuClosesItAndLandsWhereItWasAimed)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+    InjectText("ab");
+    Loop();
+
+    // The tree's menu, then a click at the start of the article's text:
+    // the menu closes, the caret goes there and the keys follow it.
+    TTreeNode* article = MainForm->Tree->Items()->GetFirstNode();
+    ASSERT_NE(article, nullptr);
+    InjectClick(ScreenMiddle(MainForm->Tree, article->DisplayRect(true)), 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    const TPoint textStart = editor->ClientToScreen(Point(editor->GutterWidth() + 4, 4));
+    InjectClick(textStart);
+    Loop();
+    EXPECT_FALSE(Menus()->ChainOpen());
+    EXPECT_TRUE(editor->Focused());
+    InjectText("k");
+    Loop();
+    EXPECT_EQ(editor->Text(), "kab");
+
+    // The article's own menu, then a click on the tree's row: the row
+    // takes the click and Escape no longer belongs to a menu.
+    InjectClick(ScreenMiddle(editor, editor->ClientRect()), 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    InjectClick(ScreenMiddle(MainForm->Tree, article->DisplayRect(true)));
+    Loop();
+    EXPECT_FALSE(Menus()->ChainOpen());
+    EXPECT_TRUE(MainForm->Tree->Focused());
+
+    // The attachment list's menu, then a click at the article's start.
+    InjectClick(ScreenMiddle(MainForm->List, MainForm->List->ClientRect()), 2);
+    Loop();
+    ASSERT_TRUE(Menus()->ChainOpen());
+    InjectClick(textStart);
+    Loop();
+    EXPECT_FALSE(Menus()->ChainOpen());
+    EXPECT_TRUE(editor->Focused());
+    InjectText("z");
+    Loop();
+    EXPECT_EQ(editor->Text(), "zkab");
     EXPECT_EQ(Application->OnMessage.Count(), 0);
 }

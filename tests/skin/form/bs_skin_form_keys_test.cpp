@@ -10,7 +10,8 @@
 // An open drop-down's accelerators beat the bar's; a control's context
 // menu takes the keys as the bar's menus do; a resting pointer takes no
 // row of a menu opened by the keyboard; only a lone Alt enters the mode,
-// and the form losing or regaining the focus leaves it.
+// and the form losing or regaining the focus leaves it. A press outside
+// the open menu closes it and still reaches what it was aimed at.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -40,6 +41,7 @@ public:
     int KeyDowns = 0;
     int SysKeyDowns = 0;
     int Wheels = 0;
+    int Presses = 0;
 
 protected:
     void WndProc(TMessage& Message) override
@@ -47,6 +49,7 @@ protected:
         KeyDowns += Message.Msg == WM_KEYDOWN ? 1 : 0;
         SysKeyDowns += Message.Msg == WM_SYSKEYDOWN ? 1 : 0;
         Wheels += Message.Msg == WM_MOUSEWHEEL ? 1 : 0;
+        Presses += Message.Msg == WM_LBUTTONDOWN ? 1 : 0;
         TWinControl::WndProc(Message);
     }
 };
@@ -566,6 +569,81 @@ TEST_F(BsSkinFormKeys, OnlyALoneAltEntersTheModeAndTheFocusLeavingOrComingBackLe
     control_->SetFocus();
     Key('A');
     EXPECT_EQ(control_->KeyDowns, 2);
+}
+
+TEST_F(BsSkinFormKeys, APressOutsideAnOpenContextMenuClosesItAndGoesOnToItsTarget)
+{
+    auto* popup = new TbsSkinPopupMenu(form_);
+    std::vector<AnsiString> ran;
+    for (const char* caption : {"&Open", "&Rename"}) {
+        auto* row = new TMenuItem(popup);
+        row->SetCaption(caption);
+        AnsiString name = caption;
+        row->OnClick = TNotifyEvent::FromCallable([&ran, name](TObject*) { ran.push_back(name); });
+        popup->Items()->Add(row);
+    }
+    auto* other = new TKeyCounter(form_);
+    other->SetParent(form_);
+    other->SetBounds(150, 60, 100, 40);
+    Loop();
+    TbsSkinMenu* manager = frame_->SkinMenu();
+    TPoint at = control_->ClientToScreen(Point(20, 20));
+
+    // A press on another control: the menu closes, the control gets the
+    // press, and the keys are the focused control's again.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    ASSERT_TRUE(manager->ChainOpen());
+    InjectClick(other->ClientToScreen(Point(50, 20)));
+    Loop();
+    EXPECT_FALSE(manager->ChainOpen());
+    EXPECT_FALSE(frame_->MenuOpen);
+    EXPECT_EQ(other->Presses, 1);
+    Key('X');
+    EXPECT_EQ(control_->KeyDowns, 1);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
+
+    // A press on the control that opened it, or with the right button.
+    for (int button : {1, 2}) {
+        popup->PopupForControl(control_, at.X, at.Y);
+        Loop();
+        ASSERT_TRUE(manager->ChainOpen());
+        InjectClick(control_->ClientToScreen(Point(5, 5)), button);
+        Loop();
+        EXPECT_FALSE(manager->ChainOpen());
+        Key('X');
+    }
+    EXPECT_EQ(control_->Presses, 1);
+    EXPECT_EQ(control_->KeyDowns, 3);
+
+    // A press on the frame's caption.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    ASSERT_TRUE(manager->ChainOpen());
+    InjectClick(ScreenPoint(150, 8));
+    Loop();
+    EXPECT_FALSE(manager->ChainOpen());
+
+    // A press on another program's window: the form loses the focus.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    ASSERT_TRUE(manager->ChainOpen());
+    InjectSurfaceFocus(form_->Handle(), false);
+    Loop();
+    EXPECT_FALSE(manager->ChainOpen());
+    InjectSurfaceFocus(form_->Handle(), true);
+    Loop();
+
+    // A press on the menu's own row is the menu's: it runs the row.
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    TbsSkinPopupWindow* window = manager->LastPopup();
+    ASSERT_NE(window, nullptr);
+    InjectClick(ScreenPointOf(window, window->Item(1)->ObjectRect));
+    Loop();
+    EXPECT_EQ(ran, std::vector<AnsiString>{"&Rename"});
+    EXPECT_FALSE(manager->ChainOpen());
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
 }
 
 }  // namespace
