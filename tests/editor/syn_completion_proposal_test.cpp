@@ -202,7 +202,7 @@ TEST_F(TSynCompletionTest, TheListShowsWhatTypingLeftOfIt)
     auto rowSelected = [form](int Row) {
         const TPoint p = form->ClientToScreen(
             Point(form->ClientWidth() / 2, form->TitleHeight() + Row * form->ItemHeight() + form->ItemHeight() / 2));
-        return ScreenPixel(p.X, p.Y) == ColorToRGB(form->ClSelect);
+        return ScreenPixel(p.X, p.Y) == static_cast<COLORREF>(ColorToRGB(form->ClSelect));
     };
     Load("\xD5\x66 alp x", 7);
     Press(VK_SPACE, TShiftState{ssCtrl});
