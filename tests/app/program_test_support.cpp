@@ -19,6 +19,10 @@ void TProgramTest::SetUp()
     char pattern[] = "/tmp/tandril_program_XXXXXX";
     folder_ = mkdtemp(pattern);
     TModalAnswers::Clear();
+    saveDialogs_ = SynSaveDialogFactory;
+    printDialogs_ = SynPrintDialogFactory;
+    askPdfFile_ = AskPdfFileHook;
+    pickColor_ = PickCustomColorHook;
 }
 
 void TProgramTest::TearDown()
@@ -31,6 +35,14 @@ void TProgramTest::TearDown()
         StopProgram();
     }
     TModalAnswers::Clear();
+    // A close ran the program's message loop to its end, which leaves the
+    // application terminated: every modal form would then come back
+    // cancelled at once.
+    Application->Initialize();
+    SynSaveDialogFactory = saveDialogs_;
+    SynPrintDialogFactory = printDialogs_;
+    AskPdfFileHook = askPdfFile_;
+    PickCustomColorHook = pickColor_;
     std::filesystem::remove_all(folder_);
 }
 

@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "editor_services/syn_document_dialogs.h"
 #include "platform/ui/kernel/shortcuts.h"
+#include "platform/ui/printing/printer.h"
+#include "platform/ui/widgets/color_box.h"
 
 class TCustomSynTextEditor;
 
@@ -40,6 +43,12 @@ protected:
 
 private:
     std::vector<std::string> boxes_;
+    // What start-up installs for good, put back for the tests that follow
+    // in this process.
+    TSynSaveDialogFactory saveDialogs_;
+    TSynPrintDialogFactory printDialogs_;
+    TAskPdfFileHook askPdfFile_ = nullptr;
+    TPickColorHook pickColor_ = nullptr;
 };
 
 // A shortcut's keys as the user presses them, once the program has been

@@ -45,8 +45,9 @@ protected:
     void TearDown() override
     {
         TModalAnswers::Clear();
-        SynFindDialogFactory = nullptr;
-        SynReplaceDialogFactory = nullptr;
+        // The program's own dialogs come back for the tests that follow.
+        SynFindDialogFactory = findDialogs_;
+        SynReplaceDialogFactory = replaceDialogs_;
         TEditorViewTest::TearDown();
     }
 
@@ -88,6 +89,10 @@ protected:
     TSynMemo* editor_ = nullptr;
     TSynTextSearcher searcher_;
     std::vector<TShownBox> boxes_;
+
+private:
+    const TSynSearchDialogFactory findDialogs_ = SynFindDialogFactory;
+    const TSynSearchDialogFactory replaceDialogs_ = SynReplaceDialogFactory;
 };
 
 TEST_F(TSynTextSearcherTest, ReplaceAllCountsAndUndoesInOneStep)
