@@ -16,9 +16,15 @@ function(tandril_library name)
 endfunction()
 
 # One test program per test folder, each test case registered with CTest.
+# RECURSE takes the sources of its sub-folders too, for the tests of a
+# library kept in folders by concern.
 function(tandril_tests name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  cmake_parse_arguments(ARG "RECURSE" "" "DEPENDS" ${ARGN})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
   if(NOT sources)
     return()
   endif()
