@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/ui/widgets/button.h"
 #include "platform/ui/widgets/label.h"
 

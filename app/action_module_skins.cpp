@@ -9,7 +9,7 @@
 
 #include "app/action_making.h"
 #include "app/action_module.h"
-#include "editor_services/message_dlg.h"
+#include "editor_services/dialogs/message_dlg.h"
 #include "platform/base/streams.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/resources.h"

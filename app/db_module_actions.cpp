@@ -8,7 +8,7 @@
 #include "app/action_making.h"
 #include "app/db_module.h"
 #include "app/node_manager.h"
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/dialogs/file_dialog.h"

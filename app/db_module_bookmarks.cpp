@@ -4,7 +4,7 @@
 
 #include "app/list_update.h"
 #include "app/node_manager.h"
-#include "editor_services/message_dlg.h"
+#include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/sys_utils.h"
 #include "platform/db/ado_connection.h"

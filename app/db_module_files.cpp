@@ -4,7 +4,7 @@
 
 #include "app/attachment_folder.h"
 #include "app/node_manager.h"
-#include "editor_services/message_dlg.h"
+#include "editor_services/dialogs/message_dlg.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"

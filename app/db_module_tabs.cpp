@@ -7,7 +7,7 @@
 #include "app/editor_config_string.h"
 #include "app/node_manager.h"
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/message_dlg.h"
+#include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/sys_utils.h"
 #include "platform/db/ado_connection.h"

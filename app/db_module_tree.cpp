@@ -10,7 +10,7 @@
 #include "app/node_dialogs.h"
 #include "app/node_manager.h"
 #include "app/node_tree.h"
-#include "editor_services/message_dlg.h"
+#include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"

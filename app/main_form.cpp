@@ -5,8 +5,8 @@
 
 #include "app/action_module.h"
 #include "app/node_editor.h"
-#include "editor_services/syn_actions.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/actions/syn_actions.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"
 #include "platform/ui/graphics/bitmap.h"

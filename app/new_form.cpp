@@ -2,7 +2,7 @@
 // starting text and the top-level check box.
 #include "app/new_form.h"
 
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/check_box.h"
 

@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "editor_services/syn_exporter_html.h"
-#include "editor_services/syn_exporter_rtf.h"
-#include "editor_services/syn_exporter_tex.h"
+#include "editor_services/export/syn_exporter_html.h"
+#include "editor_services/export/syn_exporter_rtf.h"
+#include "editor_services/export/syn_exporter_tex.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/string_list.h"
 #include "tests/highlighter/c_like_rules.h"

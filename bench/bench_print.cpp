@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/printing/printer.h"

@@ -10,7 +10,7 @@
 #include "bench_gbk_document.h"
 #include "bench_support.h"
 #include "editor/syn_memo.h"
-#include "editor_services/syn_text_search.h"
+#include "editor_services/search/syn_text_search.h"
 
 namespace {
 

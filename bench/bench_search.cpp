@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench_gbk_document.h"
-#include "editor_services/syn_search_char_starts.h"
-#include "editor_services/syn_text_regex_search.h"
-#include "editor_services/syn_text_search.h"
+#include "editor_services/search/syn_search_char_starts.h"
+#include "editor_services/search/syn_text_regex_search.h"
+#include "editor_services/search/syn_text_search.h"
 
 namespace {
 

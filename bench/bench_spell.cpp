@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor_services/syn_spell_check.h"
-#include "editor_services/syn_spell_text.h"
+#include "editor_services/spelling/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_text.h"
 #include "platform/base/files.h"
 #include "tests/support/test_random.h"
 

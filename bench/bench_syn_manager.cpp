@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "editor_services/syn_manager.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_manager.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/ini_files.h"
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "editor_services/syn_document_dialogs.h"
-#include "editor_services/syn_exporter_html.h"
-#include "editor_services/syn_exporter_rtf.h"
-#include "editor_services/syn_exporter_tex.h"
-#include "editor_services/syn_msg_dialog.h"
+#include "editor_services/dialogs/syn_document_dialogs.h"
+#include "editor_services/export/syn_exporter_html.h"
+#include "editor_services/export/syn_exporter_rtf.h"
+#include "editor_services/export/syn_exporter_tex.h"
+#include "editor_services/dialogs/syn_msg_dialog.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"

@@ -1,9 +1,9 @@
 // The editor actions' bases: their wiring to the class library's action
 // events, the search for the editor to work on and the enable rules that
 // the leaf actions build on.
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 
 TSynBaseAction::TSynBaseAction(TComponent* AOwner) : TCustomAction(AOwner)

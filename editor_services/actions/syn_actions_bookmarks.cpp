@@ -1,5 +1,5 @@
 // The bookmark actions (see the header).
-#include "editor_services/syn_actions_bookmarks.h"
+#include "editor_services/actions/syn_actions_bookmarks.h"
 
 #include "editor_services/syn_text_editor.h"
 

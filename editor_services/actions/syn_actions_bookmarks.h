@@ -2,7 +2,7 @@
 // numbered bookmarks (clearing all of them with a negative number).
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 
 class TSynBookmarkAction : public TSynCustomAction {
 public:

@@ -1,14 +1,14 @@
 // The actions that run a dialog on the editor (see the header).
-#include "editor_services/syn_actions_dialogs.h"
+#include "editor_services/actions/syn_actions_dialogs.h"
 
 #include <memory>
 
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/syn_common_dialogs.h"
-#include "editor_services/syn_highlighter_dialog_toggle.h"
-#include "editor_services/syn_jump_dialog.h"
-#include "editor_services/syn_manager.h"
-#include "editor_services/syn_options_dialog.h"
+#include "editor_services/dialogs/syn_common_dialogs.h"
+#include "editor_services/settings/syn_highlighter_dialog_toggle.h"
+#include "editor_services/dialogs/syn_jump_dialog.h"
+#include "editor_services/settings/syn_manager.h"
+#include "editor_services/settings/syn_options_dialog.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/files.h"
 #include "platform/base/format.h"

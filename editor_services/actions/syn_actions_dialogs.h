@@ -2,7 +2,7 @@
 // options dialog and the choice of highlighter.
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 
 class TaSynJump : public TSynCustomAction {
 public:

@@ -1,5 +1,5 @@
 // The editing actions (see the header).
-#include "editor_services/syn_actions_edit.h"
+#include "editor_services/actions/syn_actions_edit.h"
 
 #include "editor/document/syn_text_error.h"
 #include "platform/win/clipboard.h"

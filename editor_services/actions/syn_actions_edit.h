@@ -3,7 +3,7 @@
 // text, and two caret moves (the last change, the matching bracket).
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 
 class TaSynUndo : public TSynCustomAction {

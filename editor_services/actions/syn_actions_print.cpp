@@ -1,13 +1,13 @@
 // Printing and exporting the document (see the header).
-#include "editor_services/syn_actions_print.h"
+#include "editor_services/actions/syn_actions_print.h"
 
 #include <memory>
 
-#include "editor_services/syn_exporter.h"
-#include "editor_services/syn_page_setup_dlg.h"
-#include "editor_services/syn_preview_dlg.h"
+#include "editor_services/export/syn_exporter.h"
+#include "editor_services/printing/syn_page_setup_dlg.h"
+#include "editor_services/printing/syn_preview_dlg.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/ui/printing/printer.h"
 
 namespace {

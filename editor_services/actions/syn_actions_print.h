@@ -3,7 +3,7 @@
 // and preview through their dialogs, and export through an exporter.
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 
 class TSynCustomExporter;
 class TSynTextPrint;

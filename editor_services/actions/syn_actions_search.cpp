@@ -1,9 +1,9 @@
 // The find and replace actions (see the header).
-#include "editor_services/syn_actions_search.h"
+#include "editor_services/actions/syn_actions_search.h"
 
-#include "editor_services/syn_search_dialog.h"
+#include "editor_services/search/syn_search_dialog.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_searcher.h"
+#include "editor_services/search/syn_text_searcher.h"
 
 void RunSearchStep(TCustomSynTextEditor* Editor, TSynSearchStep Step)
 {

@@ -3,7 +3,7 @@
 // is there (its factory is set).
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 
 enum TSynSearchStep {
     ssFind,

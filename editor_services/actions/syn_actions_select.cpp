@@ -1,5 +1,5 @@
 // The selection actions (see the header).
-#include "editor_services/syn_actions_select.h"
+#include "editor_services/actions/syn_actions_select.h"
 
 void TaSynSelectAll::ExecuteTarget(TObject* Target)
 {

@@ -3,7 +3,7 @@
 // while the editor is read-only).
 #pragma once
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 
 class TaSynSelectAll : public TSynCustomAction {

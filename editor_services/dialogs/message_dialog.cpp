@@ -1,6 +1,6 @@
 // The message dialog form: icon, message and the caller's buttons, laid out
 // from the measured text; Ctrl+C copies its texts; the shared show calls.
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 
 #include <algorithm>
 

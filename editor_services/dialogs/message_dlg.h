@@ -3,6 +3,6 @@
 // covers it.
 #pragma once
 
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 
 inline constexpr TMessageDialogModule MessageDlg{true};

@@ -1,7 +1,7 @@
 // The print dialog behind the document editor's interface, and installing
 // the common dialogs where the editor, the printer and the colour boxes
 // look for them.
-#include "editor_services/syn_common_dialogs.h"
+#include "editor_services/dialogs/syn_common_dialogs.h"
 
 #include "platform/ui/dialogs/color_dialog.h"
 #include "platform/ui/printing/printer.h"

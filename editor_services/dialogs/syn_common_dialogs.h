@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/dialogs/syn_document_dialogs.h"
 #include "platform/ui/dialogs/file_dialog.h"
 
 // An open or save dialog as the document editor asks for a file. The

@@ -1,5 +1,5 @@
 // The factories of the document editor's save and print dialogs.
-#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/dialogs/syn_document_dialogs.h"
 
 TSynSaveDialogFactory SynSaveDialogFactory;
 TSynPrintDialogFactory SynPrintDialogFactory;

@@ -1,12 +1,12 @@
 // The go-to dialog's form: the number, the list of modes with the hint of
 // the chosen one, and what each mode does to the editor.
-#include "editor_services/syn_jump_dialog.h"
+#include "editor_services/dialogs/syn_jump_dialog.h"
 
 #include <algorithm>
 #include <climits>
 
 #include "editor/syn_custom_text.h"
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/itemviews/list_box.h"

@@ -1,6 +1,6 @@
 // The exporters' shared walk: clamping the range, tokenizing each line,
 // the attribute-run protocol, escaping and the document buffer.
-#include "editor_services/syn_exporter.h"
+#include "editor_services/export/syn_exporter.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 // The HTML format: spans per attribute run, a style sheet of the
 // attributes, and the clipboard description whose offsets count the whole
 // document.
-#include "editor_services/syn_exporter_html.h"
+#include "editor_services/export/syn_exporter_html.h"
 
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "platform/base/code_page.h"

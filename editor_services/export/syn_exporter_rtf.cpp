@@ -1,6 +1,6 @@
 // The RTF format: control words at each attribute change, the colour table
 // and font table written into the header once the body is known.
-#include "editor_services/syn_exporter_rtf.h"
+#include "editor_services/export/syn_exporter_rtf.h"
 
 #include <algorithm>
 

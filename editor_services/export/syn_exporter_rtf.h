@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "editor_services/syn_exporter.h"
+#include "editor_services/export/syn_exporter.h"
 
 class TSynExporterRTF : public TSynCustomExporter {
 public:

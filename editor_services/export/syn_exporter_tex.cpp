@@ -1,6 +1,6 @@
 // The TeX format: the preamble with the special-character and attribute
 // macros, and each token wrapped in its attribute's macro.
-#include "editor_services/syn_exporter_tex.h"
+#include "editor_services/export/syn_exporter_tex.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <unordered_map>
 
-#include "editor_services/syn_exporter.h"
+#include "editor_services/export/syn_exporter.h"
 
 class TSynExporterTeX : public TSynCustomExporter {
 public:

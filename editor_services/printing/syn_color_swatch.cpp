@@ -1,5 +1,5 @@
 // The page setup dialog's colour swatch (see the header).
-#include "editor_services/syn_color_swatch.h"
+#include "editor_services/printing/syn_color_swatch.h"
 
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/focus_on_press.h"

@@ -1,13 +1,13 @@
 // The page setup dialog's form: building the two sheets, filling them from
 // a print engine, and writing them back on OK once the margins are numbers.
-#include "editor_services/syn_page_setup_dlg.h"
+#include "editor_services/printing/syn_page_setup_dlg.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "editor_services/syn_color_swatch.h"
-#include "editor_services/syn_text_print.h"
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/printing/syn_color_swatch.h"
+#include "editor_services/printing/syn_text_print.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/dialogs/color_dialog.h"

@@ -3,7 +3,7 @@
 // the caret is on, in the box entered last.
 #include <algorithm>
 
-#include "editor_services/syn_page_setup_dlg.h"
+#include "editor_services/printing/syn_page_setup_dlg.h"
 #include "platform/base/strings.h"
 #include "platform/ui/dialogs/font_dialog.h"
 #include "platform/ui/kernel/action_list.h"

@@ -1,11 +1,11 @@
 // The print preview dialog's form: its actions and tool bar, the zoom menu
 // and clicks, and the status bar that follows the page and the hint.
-#include "editor_services/syn_preview_dlg.h"
+#include "editor_services/printing/syn_preview_dlg.h"
 
 #include <algorithm>
 
-#include "editor_services/syn_print_preview.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_print_preview.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/application.h"

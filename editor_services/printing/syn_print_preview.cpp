@@ -1,10 +1,10 @@
 // The preview control: page layout for the three scale modes, scrolling by
 // bars and wheel, and the paper with the engine's page mapped onto it.
-#include "editor_services/syn_print_preview.h"
+#include "editor_services/printing/syn_print_preview.h"
 
 #include <algorithm>
 
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/regions.h"
 #include "platform/gdi/device_context.h"

@@ -1,14 +1,14 @@
 // TSynTextPrint: taking over an editor, preparing a canvas, counting the
 // pages, and printing a range of them as one printer document.
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 
 #include <algorithm>
 
 #include "editor/document/text_routines.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor/syn_custom_text.h"
-#include "editor_services/syn_text_print_fonts.h"
-#include "editor_services/syn_text_print_rows.h"
+#include "editor_services/printing/syn_text_print_fonts.h"
+#include "editor_services/printing/syn_text_print_rows.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/text_measure.h"

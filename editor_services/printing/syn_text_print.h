@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "editor/document/editor_types.h"
-#include "editor_services/syn_text_print_header_footer.h"
-#include "editor_services/syn_text_print_margins.h"
-#include "editor_services/syn_text_printer_info.h"
+#include "editor_services/printing/syn_text_print_header_footer.h"
+#include "editor_services/printing/syn_text_print_margins.h"
+#include "editor_services/printing/syn_text_printer_info.h"
 #include "platform/base/component.h"
 #include "platform/base/event.h"
 

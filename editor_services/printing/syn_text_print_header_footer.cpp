@@ -1,11 +1,11 @@
 // THeaderFooter: items, measuring their lines, and drawing them per page.
-#include "editor_services/syn_text_print_header_footer.h"
+#include "editor_services/printing/syn_text_print_header_footer.h"
 
 #include <algorithm>
 
-#include "editor_services/syn_text_print_fonts.h"
-#include "editor_services/syn_text_print_macros.h"
-#include "editor_services/syn_text_print_margins.h"
+#include "editor_services/printing/syn_text_print_fonts.h"
+#include "editor_services/printing/syn_text_print_macros.h"
+#include "editor_services/printing/syn_text_print_margins.h"
 #include "platform/base/date_time.h"
 #include "platform/gdi/dc_attributes.h"
 #include "platform/gdi/device_context.h"

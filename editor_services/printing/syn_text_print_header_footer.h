@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor_services/syn_text_print_types.h"
+#include "editor_services/printing/syn_text_print_types.h"
 #include "platform/base/alignment.h"
 #include "platform/base/ansi_string.h"
 #include "platform/gdi/colors.h"

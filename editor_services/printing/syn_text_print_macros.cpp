@@ -1,5 +1,5 @@
 // Macro expansion and Roman numerals of the running heads.
-#include "editor_services/syn_text_print_macros.h"
+#include "editor_services/printing/syn_text_print_macros.h"
 
 #include <algorithm>
 #include <string>

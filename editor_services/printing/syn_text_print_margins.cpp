@@ -1,11 +1,11 @@
 // TSynTextPrintMargins: unit conversion and the pixel layout of a page.
-#include "editor_services/syn_text_print_margins.h"
+#include "editor_services/printing/syn_text_print_margins.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "editor_services/syn_text_printer_info.h"
+#include "editor_services/printing/syn_text_printer_info.h"
 #include "platform/ui/graphics/canvas.h"
 
 TSynTextPrintMargins::TSynTextPrintMargins() : mm_{25, 15, 25, 25, 15, 15, 2, 2, 0.5, 0} {}

@@ -3,7 +3,7 @@
 // their positions in printer pixels for one page (ComputePage).
 #pragma once
 
-#include "editor_services/syn_text_print_types.h"
+#include "editor_services/printing/syn_text_print_types.h"
 #include "platform/base/object.h"
 
 class TCanvas;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/syn_text_print.h"
-#include "editor_services/syn_text_print_fonts.h"
-#include "editor_services/syn_text_print_rows.h"
+#include "editor_services/printing/syn_text_print.h"
+#include "editor_services/printing/syn_text_print_fonts.h"
+#include "editor_services/printing/syn_text_print_rows.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/colors.h"

@@ -1,5 +1,5 @@
 // Rows of wrapped printed lines.
-#include "editor_services/syn_text_print_rows.h"
+#include "editor_services/printing/syn_text_print_rows.h"
 
 #include <algorithm>
 

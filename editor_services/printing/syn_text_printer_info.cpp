@@ -1,5 +1,5 @@
 // TSynTextPrinterInfo: the printer's metrics, read from its device context.
-#include "editor_services/syn_text_printer_info.h"
+#include "editor_services/printing/syn_text_printer_info.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // The find dialog's form: the search box with its assistant button, the
 // direction, the options, and the buttons. Made here, it is also the
 // dialog the driver makes for Find.
-#include "editor_services/syn_find_dialog.h"
+#include "editor_services/search/syn_find_dialog.h"
 
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/widgets/button.h"

@@ -3,7 +3,7 @@
 // types the pieces of a regular expression into it.
 #pragma once
 
-#include "editor_services/syn_search_dialog.h"
+#include "editor_services/search/syn_search_dialog.h"
 
 class TButton;
 class TCheckBox;

@@ -1,4 +1,4 @@
-#include "editor_services/syn_regex_groups.h"
+#include "editor_services/search/syn_regex_groups.h"
 
 #include "platform/base/code_page.h"
 

@@ -1,4 +1,4 @@
-#include "editor_services/syn_regex_subject.h"
+#include "editor_services/search/syn_regex_subject.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // The replace dialog's form: the find dialog's, with the replacement row
 // under the search box. Made here, it is also the dialog the driver makes
 // for Replace.
-#include "editor_services/syn_replace_dialog.h"
+#include "editor_services/search/syn_replace_dialog.h"
 
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/widgets/button.h"
 #include "platform/ui/widgets/check_box.h"

@@ -3,7 +3,7 @@
 // be asked before each replacement.
 #pragma once
 
-#include "editor_services/syn_find_dialog.h"
+#include "editor_services/search/syn_find_dialog.h"
 
 class TSynReplaceDlg : public TSynFindDlg {
 public:

@@ -1,4 +1,4 @@
-#include "editor_services/syn_search_char_starts.h"
+#include "editor_services/search/syn_search_char_starts.h"
 
 #include "platform/base/code_page.h"
 

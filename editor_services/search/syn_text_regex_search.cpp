@@ -1,4 +1,4 @@
-#include "editor_services/syn_text_regex_search.h"
+#include "editor_services/search/syn_text_regex_search.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,8 +6,8 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
-#include "editor_services/syn_regex_subject.h"
-#include "editor_services/syn_search_char_starts.h"
+#include "editor_services/search/syn_regex_subject.h"
+#include "editor_services/search/syn_search_char_starts.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
-#include "editor_services/syn_regex_groups.h"
-#include "editor_services/syn_regex_subject.h"
+#include "editor_services/search/syn_regex_groups.h"
+#include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/exceptions.h"
 
 // A pattern that does not compile, or a match the matcher gave up on; the

@@ -1,8 +1,8 @@
-#include "editor_services/syn_text_search.h"
+#include "editor_services/search/syn_text_search.h"
 
 #include <cstring>
 
-#include "editor_services/syn_search_char_starts.h"
+#include "editor_services/search/syn_search_char_starts.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 

@@ -1,5 +1,5 @@
 // The font sample that clicks from the keyboard.
-#include "editor_services/syn_font_preview.h"
+#include "editor_services/settings/syn_font_preview.h"
 
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/kernel/controls_messages.h"

@@ -1,7 +1,7 @@
 // The customising dialog's form and its state: the languages of the
 // settings manager, the elements of the chosen one with their backup, the
 // edits that change them, and the sample whose caret picks the element.
-#include "editor_services/syn_highlighter_dialog_custom.h"
+#include "editor_services/settings/syn_highlighter_dialog_custom.h"
 
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor/highlighting/syn_highlighter_attributes.h"
@@ -9,8 +9,8 @@
 #include "editor/view/syn_active_line.h"
 #include "editor/view/syn_right_edge.h"
 #include "editor/view/syn_word_wrap.h"
-#include "editor_services/syn_manager.h"
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/settings/syn_manager.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/ui/graphics/picture.h"
 #include "platform/ui/graphics/system_icons.h"

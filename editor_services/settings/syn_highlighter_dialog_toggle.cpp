@@ -1,10 +1,10 @@
 // The language list dialog: finding a language by part of its name, keys
 // typed in the list going to the find box, striped rows, and the way to
 // the customising dialog.
-#include "editor_services/syn_highlighter_dialog_toggle.h"
+#include "editor_services/settings/syn_highlighter_dialog_toggle.h"
 
-#include "editor_services/syn_highlighter_dialog_custom.h"
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/settings/syn_highlighter_dialog_custom.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/code_page.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/draw_text.h"

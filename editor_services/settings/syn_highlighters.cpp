@@ -1,13 +1,13 @@
 // The highlighter list: lookups by language and file name, giving an editor
 // an item's highlighter, and reading an item's scheme and template files.
-#include "editor_services/syn_highlighters.h"
+#include "editor_services/settings/syn_highlighters.h"
 
 #include "editor/completion/syn_auto_complete.h"
 #include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/syn_manager.h"
-#include "editor_services/syn_template_file.h"
+#include "editor_services/settings/syn_manager.h"
+#include "editor_services/settings/syn_template_file.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"

@@ -1,6 +1,6 @@
 // The settings manager's editor list, its references and the global
 // lookups of the manager and the active editor.
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 
 #include <algorithm>
 
@@ -8,12 +8,12 @@
 #include "editor/completion/syn_completion_proposal.h"
 #include "editor/syn_custom_text.h"
 #include "editor/highlighting/syn_highlighter.h"
-#include "editor_services/syn_auto_correct.h"
-#include "editor_services/syn_settings_report.h"
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_auto_correct.h"
+#include "editor_services/settings/syn_settings_report.h"
+#include "editor_services/spelling/syn_spell_check.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/syn_text_editors_event.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor_services/syn_highlighters.h"
+#include "editor_services/settings/syn_highlighters.h"
 #include "platform/base/component.h"
 #include "platform/base/event.h"
 

@@ -1,11 +1,11 @@
 // The options dialog's form: its three pages, the controls on them and the
 // buttons below.
-#include "editor_services/syn_options_dialog.h"
+#include "editor_services/settings/syn_options_dialog.h"
 
-#include "editor_services/syn_font_preview.h"
-#include "editor_services/syn_options_fonts.h"
-#include "editor_services/syn_text_source.h"
-#include "editor_services/syn_dialog_controls.h"
+#include "editor_services/settings/syn_font_preview.h"
+#include "editor_services/settings/syn_options_fonts.h"
+#include "editor_services/settings/syn_text_source.h"
+#include "editor_services/dialogs/syn_dialog_controls.h"
 #include "platform/base/strings.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/button.h"

@@ -1,7 +1,7 @@
 // The options dialog's settings: which control edits which setting, filling
 // the controls, writing each change into the dialog's store, the font
 // boxes, and copying the settings in and out.
-#include "editor_services/syn_options_dialog.h"
+#include "editor_services/settings/syn_options_dialog.h"
 
 #include "editor/folding/syn_code_folding.h"
 #include "editor/syn_custom_text.h"
@@ -11,8 +11,8 @@
 #include "editor/view/syn_selected_color.h"
 #include "editor/view/syn_text_background.h"
 #include "editor/view/syn_word_wrap.h"
-#include "editor_services/syn_options_fonts.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_options_fonts.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/strings.h"
 #include "platform/base/sys_utils.h"
 #include "platform/ui/dialogs/font_dialog.h"

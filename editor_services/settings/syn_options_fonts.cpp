@@ -1,4 +1,4 @@
-#include "editor_services/syn_options_fonts.h"
+#include "editor_services/settings/syn_options_fonts.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Settings failures shown in one of the editor services' warning boxes.
-#include "editor_services/syn_settings_report.h"
+#include "editor_services/settings/syn_settings_report.h"
 
-#include "editor_services/syn_msg_dialog.h"
+#include "editor_services/dialogs/syn_msg_dialog.h"
 #include "platform/ui/kernel/application.h"
 
 void ReportSettingsFailures(const std::vector<AnsiString>& Failures)

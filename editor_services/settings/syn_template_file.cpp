@@ -1,6 +1,6 @@
 // Template files as plain text, so that template lines starting with "=",
 // "|", "[" or a tab come back exactly as they were written.
-#include "editor_services/syn_template_file.h"
+#include "editor_services/settings/syn_template_file.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // TSynTextSource: construction, the object setters and copying between a
 // store and an editor or another store, group by group from one table.
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 
 #include <array>
 #include <functional>

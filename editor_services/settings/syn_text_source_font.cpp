@@ -1,6 +1,6 @@
 // The font text of the settings file: name, height, style letters, pitch,
 // colour and character set, joined by commas.
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -12,7 +12,7 @@
 #include "editor/view/syn_selected_color.h"
 #include "editor/view/syn_text_background.h"
 #include "editor/view/syn_word_wrap.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"
 #include "platform/ui/graphics/pen.h"

@@ -1,12 +1,12 @@
 // Attaching to editors, and the two moments a correction happens: a typed
 // character that ends a word, and a mouse press in the text.
-#include "editor_services/syn_auto_correct.h"
+#include "editor_services/spelling/syn_auto_correct.h"
 
 #include <algorithm>
 
 #include "editor/syn_edit_scopes.h"
 #include "editor/syn_text_commands.h"
-#include "editor_services/syn_auto_correct_text.h"
+#include "editor_services/spelling/syn_auto_correct_text.h"
 #include "platform/base/code_page.h"
 #include "platform/base/string_list.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor_services/syn_auto_correct.h"
-#include "editor_services/syn_auto_correct_text.h"
+#include "editor_services/spelling/syn_auto_correct.h"
+#include "editor_services/spelling/syn_auto_correct_text.h"
 #include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"

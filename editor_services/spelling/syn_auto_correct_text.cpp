@@ -1,4 +1,4 @@
-#include "editor_services/syn_auto_correct_text.h"
+#include "editor_services/spelling/syn_auto_correct_text.h"
 
 #include "platform/base/code_page.h"
 

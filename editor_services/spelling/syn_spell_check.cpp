@@ -1,13 +1,13 @@
 // The spell checker's settings, checking and attached editors.
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_check.h"
 
 #include <algorithm>
 
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor/syn_custom_text.h"
-#include "editor_services/syn_spell_hash.h"
-#include "editor_services/syn_spell_plugin.h"
-#include "editor_services/syn_spell_text.h"
+#include "editor_services/spelling/syn_spell_hash.h"
+#include "editor_services/spelling/syn_spell_plugin.h"
+#include "editor_services/spelling/syn_spell_text.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/base/string_list.h"

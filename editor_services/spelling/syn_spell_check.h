@@ -10,7 +10,7 @@
 
 #include "editor/document/editor_types.h"
 #include "editor/document/text_routines.h"
-#include "editor_services/syn_spell_word_list.h"
+#include "editor_services/spelling/syn_spell_word_list.h"
 #include "platform/base/component.h"
 #include "platform/base/event.h"
 #include "platform/base/set.h"

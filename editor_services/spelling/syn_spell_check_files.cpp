@@ -2,7 +2,7 @@
 // words and the skip list, all one word a line.
 #include <string_view>
 
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_check.h"
 #include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"

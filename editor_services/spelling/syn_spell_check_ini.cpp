@@ -3,7 +3,7 @@
 // count, and the options are set exactly as stored.
 #include <algorithm>
 
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_check.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/base/sys_utils.h"

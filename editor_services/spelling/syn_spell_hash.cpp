@@ -1,5 +1,5 @@
 // SoundEx and the Metaphone variant with its rule table.
-#include "editor_services/syn_spell_hash.h"
+#include "editor_services/spelling/syn_spell_hash.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,5 +1,5 @@
 // Underlining unknown words after the editor paints.
-#include "editor_services/syn_spell_plugin.h"
+#include "editor_services/spelling/syn_spell_plugin.h"
 
 #include <algorithm>
 #include <vector>
@@ -7,7 +7,7 @@
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "editor/syn_custom_text.h"
-#include "editor_services/syn_spell_text.h"
+#include "editor_services/spelling/syn_spell_text.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/graphics/canvas.h"
 

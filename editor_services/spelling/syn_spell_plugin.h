@@ -5,7 +5,7 @@
 #pragma once
 
 #include "editor/syn_text_plugin.h"
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_check.h"
 
 class TDrawAutoSpellCheckPlugin : public TSynTextPlugin {
 public:

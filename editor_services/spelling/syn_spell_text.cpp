@@ -1,5 +1,5 @@
 // Finding words character by character.
-#include "editor_services/syn_spell_text.h"
+#include "editor_services/spelling/syn_spell_text.h"
 
 #include "platform/base/code_page.h"
 

@@ -1,5 +1,5 @@
 // Sorting, merging and bucketed look-up of the spell checker's words.
-#include "editor_services/syn_spell_word_list.h"
+#include "editor_services/spelling/syn_spell_word_list.h"
 
 #include <algorithm>
 

@@ -9,9 +9,9 @@
 
 #include "app/action_module.h"
 #include "app/db_module.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/streams.h"
 #include "platform/gdi/resources.h"
 #include "platform/ui/kernel/action_list.h"

@@ -2,8 +2,8 @@
 // prints the title of the article being printed.
 #include "app/node_editor.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_actions_print.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/actions/syn_actions_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/ui/printing/printer.h"
 #include "tests/app/main_window_test_support.h"
 #include "tests/platform/ui/printer_test_support.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/db/ado_connection.h"

@@ -2,11 +2,11 @@
 // and going with the page control, what the status bar and the tab icons
 // say about the editor, and the side areas shown and hidden.
 #include "app/node_editor.h"
-#include "editor_services/syn_actions.h"
-#include "editor_services/syn_actions_print.h"
+#include "editor_services/actions/syn_actions.h"
+#include "editor_services/actions/syn_actions_print.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor/view/syn_word_wrap.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/base/streams.h"
 #include "platform/ui/kernel/screen.h"

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/new_form.h"
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/label.h"

@@ -10,7 +10,7 @@
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "app/new_form.h"
-#include "editor_services/syn_actions.h"
+#include "editor_services/actions/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"

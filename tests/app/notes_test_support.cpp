@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 #include "platform/db/ado_query.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/widgets/label.h"

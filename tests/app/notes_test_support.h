@@ -12,7 +12,7 @@
 #include "app/db_module.h"
 #include "app/node_dialogs.h"
 #include "app/node_manager.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_view.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "editor_services/syn_document_dialogs.h"
+#include "editor_services/dialogs/syn_document_dialogs.h"
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/printing/printer.h"
 #include "platform/ui/widgets/color_box.h"

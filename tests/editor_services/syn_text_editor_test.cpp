@@ -12,13 +12,13 @@
 #include <functional>
 #include <vector>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/message_dialog.h"
-#include "editor_services/syn_exporter_html.h"
-#include "editor_services/syn_exporter_rtf.h"
-#include "editor_services/syn_exporter_tex.h"
-#include "editor_services/syn_document_dialogs.h"
-#include "editor_services/syn_text_print.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/dialogs/message_dialog.h"
+#include "editor_services/export/syn_exporter_html.h"
+#include "editor_services/export/syn_exporter_rtf.h"
+#include "editor_services/export/syn_exporter_tex.h"
+#include "editor_services/dialogs/syn_document_dialogs.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/streams.h"
 #include "platform/base/strings.h"
 #include "platform/ui/kernel/application.h"

@@ -4,7 +4,7 @@
 
 #include "editor/syn_memo.h"
 #include "editor_services/syn_text_editor.h"
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 
 TEST_F(TManagerTest, RegisteredEditorsTakeTheFlaggedHandlersOfTheHub)
 {

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor_services/syn_actions_edit.h"
-#include "editor_services/syn_actions_select.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/actions/syn_actions_edit.h"
+#include "editor_services/actions/syn_actions_select.h"
+#include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/kernel/action_list.h"

@@ -2,15 +2,15 @@
 // texts, the answer for every way of closing, Ctrl+C, and the one difference
 // between the editor's and the application's module.
 
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
 
-#include "editor_services/message_dlg.h"
-#include "editor_services/syn_msg_dialog.h"
+#include "editor_services/dialogs/message_dlg.h"
+#include "editor_services/dialogs/syn_msg_dialog.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/widgets/button.h"
 #include "platform/ui/graphics/canvas.h"

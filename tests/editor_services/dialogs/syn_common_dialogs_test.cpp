@@ -5,18 +5,18 @@
 // dialog to the PDF printer (which asks for its file with the save
 // dialog), a quick print asking the same, and a custom colour mixed in
 // the colour dialog showing in the colour box.
-#include "editor_services/syn_common_dialogs.h"
+#include "editor_services/dialogs/syn_common_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
 
-#include "../editor/syn_view_test_support.h"
-#include "../platform/ui/printer_test_support.h"
-#include "editor_services/syn_exporter_rtf.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "tests/platform/ui/printer_test_support.h"
+#include "editor_services/export/syn_exporter_rtf.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/set.h"
 #include "platform/gdi/colors.h"
 #include "platform/ui/dialogs/color_dialog.h"

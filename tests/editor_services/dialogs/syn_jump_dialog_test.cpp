@@ -4,13 +4,13 @@
 // click with its hint, a bookmark, offsets and moves that cannot wrap
 // around, and numbers that are no integer.
 
-#include "editor_services/syn_jump_dialog.h"
+#include "editor_services/dialogs/syn_jump_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "../editor/syn_view_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "platform/base/exceptions.h"
 #include "platform/ui/itemviews/list_box.h"
 #include "platform/ui/kernel/modal_answers.h"

@@ -8,11 +8,11 @@
 #include <memory>
 #include <set>
 
-#include "../editor/line_scan_syn.h"
-#include "editor_services/syn_exporter_html.h"
-#include "editor_services/syn_exporter_rtf.h"
-#include "editor_services/syn_exporter_tex.h"
-#include "golden_text.h"
+#include "tests/editor/line_scan_syn.h"
+#include "editor_services/export/syn_exporter_html.h"
+#include "editor_services/export/syn_exporter_rtf.h"
+#include "editor_services/export/syn_exporter_tex.h"
+#include "tests/editor_services/golden_text.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/string_list.h"
 

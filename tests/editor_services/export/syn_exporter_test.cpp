@@ -1,7 +1,7 @@
 // The exporters' shared walk, seen through a format that writes down every
 // call it gets: range clamping and aborts, the attribute-run protocol,
 // escaping, a text without a highlighter, and saving.
-#include "editor_services/syn_exporter.h"
+#include "editor_services/export/syn_exporter.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <memory>
 
-#include "../editor/line_scan_syn.h"
+#include "tests/editor/line_scan_syn.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/string_list.h"

@@ -1,5 +1,5 @@
 // The recording device context: a vector DC whose sink keeps the calls.
-#include "print_recording_canvas.h"
+#include "tests/editor_services/printing/print_recording_canvas.h"
 
 #include "platform/base/code_page.h"
 #include "platform/gdi/device_context.h"

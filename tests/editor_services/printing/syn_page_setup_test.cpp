@@ -2,14 +2,14 @@
 // from the print engine and read back on OK, nothing written on Cancel, a
 // units switch that converts the margins, and a margin that is no number,
 // which keeps the dialog open on that edit until it is mended.
-#include "editor_services/syn_page_setup_dlg.h"
+#include "editor_services/printing/syn_page_setup_dlg.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/syn_text_print.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/strings.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/application.h"

@@ -5,15 +5,15 @@
 // set, that page as shown goes to the file it names, for a person to look at.
 #include <X11/keysym.h>
 
-#include "editor_services/syn_page_setup_dlg.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_page_setup_dlg.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/rich_edit.h"
 #include "platform/ui/widgets/check_box.h"
 #include "platform/ui/widgets/group_box.h"
 #include "platform/ui/widgets/label.h"
 #include "platform/ui/widgets/page_control.h"
-#include "editor_services/syn_color_swatch.h"
+#include "editor_services/printing/syn_color_swatch.h"
 #include "platform/ui/widgets/tab_sheet.h"
 #include "tests/platform/ui/form_x11_test_support.h"
 

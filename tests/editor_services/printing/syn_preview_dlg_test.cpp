@@ -3,17 +3,17 @@
 // menu and the clicks on the page change the scale, the print command
 // names the printer and prints to it, and the application's hints reach
 // the status bar only while the dialog is up.
-#include "editor_services/syn_preview_dlg.h"
+#include "editor_services/printing/syn_preview_dlg.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <functional>
 
-#include "../editor/syn_view_test_support.h"
-#include "../platform/ui/printer_test_support.h"
-#include "editor_services/syn_print_preview.h"
-#include "editor_services/syn_text_print.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "tests/platform/ui/printer_test_support.h"
+#include "editor_services/printing/syn_print_preview.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/kernel/action_list.h"

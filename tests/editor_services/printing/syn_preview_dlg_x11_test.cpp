@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../platform/ui/printer_test_support.h"
-#include "editor_services/syn_preview_dlg.h"
-#include "editor_services/syn_print_preview.h"
-#include "editor_services/syn_text_print.h"
+#include "tests/platform/ui/printer_test_support.h"
+#include "editor_services/printing/syn_preview_dlg.h"
+#include "editor_services/printing/syn_print_preview.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/png_codec.h"

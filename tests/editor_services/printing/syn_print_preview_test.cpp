@@ -2,13 +2,13 @@
 // mode, scrolling by the bars and the wheel within the paper's bounds, the
 // whole-page bar paging with its hint, and the page image, which must be
 // what the engine draws on a bitmap of the same size.
-#include "editor_services/syn_print_preview.h"
+#include "editor_services/printing/syn_print_preview.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/syn_text_print.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/colors.h"
 #include "platform/gdi/device_context.h"

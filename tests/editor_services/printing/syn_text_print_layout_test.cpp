@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "editor_services/syn_text_print_header_footer.h"
-#include "editor_services/syn_text_print_macros.h"
-#include "editor_services/syn_text_print_margins.h"
-#include "editor_services/syn_text_printer_info.h"
+#include "editor_services/printing/syn_text_print_header_footer.h"
+#include "editor_services/printing/syn_text_print_macros.h"
+#include "editor_services/printing/syn_text_print_margins.h"
+#include "editor_services/printing/syn_text_printer_info.h"
 #include "platform/base/date_time.h"
 #include "platform/gdi/test_font.h"
-#include "print_recording_canvas.h"
+#include "tests/editor_services/printing/print_recording_canvas.h"
 
 namespace {
 

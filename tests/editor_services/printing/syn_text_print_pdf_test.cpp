@@ -6,10 +6,10 @@
 // and an abort through the printer status event.
 #include <gtest/gtest.h>
 
-#include "../editor/syn_view_test_support.h"
-#include "../platform/ui/printer_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "tests/platform/ui/printer_test_support.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_print.h"
+#include "editor_services/printing/syn_text_print.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/code_page.h"
 #include "platform/gdi/device_context.h"

@@ -8,16 +8,16 @@
 
 #include <algorithm>
 
-#include "../editor/syn_view_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_print.h"
-#include "editor_services/syn_text_print_rows.h"
+#include "editor_services/printing/syn_text_print.h"
+#include "editor_services/printing/syn_text_print_rows.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/printing/printer.h"
-#include "print_recording_canvas.h"
+#include "tests/editor_services/printing/print_recording_canvas.h"
 #include "tests/highlighter/c_like_rules.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // lines around it stay as they were, and undo brings the text back.
 #include <gtest/gtest.h>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/syn_text_searcher.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/search/syn_text_searcher.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <functional>
 #include <vector>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/message_dialog.h"
-#include "editor_services/syn_find_dialog.h"
-#include "editor_services/syn_replace_dialog.h"
-#include "editor_services/syn_text_searcher.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/dialogs/message_dialog.h"
+#include "editor_services/search/syn_find_dialog.h"
+#include "editor_services/search/syn_replace_dialog.h"
+#include "editor_services/search/syn_text_searcher.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/modal_answers.h"

@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 #include "editor/syn_memo.h"
-#include "editor_services/syn_find_dialog.h"
-#include "editor_services/syn_replace_dialog.h"
-#include "editor_services/syn_text_searcher.h"
+#include "editor_services/search/syn_find_dialog.h"
+#include "editor_services/search/syn_replace_dialog.h"
+#include "editor_services/search/syn_text_searcher.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/widgets/check_box.h"

@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "../editor/syn_view_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_searcher.h"
+#include "editor_services/search/syn_text_searcher.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // regular-expression engine's substitutions, empty matches and errors; and
 // a check of both against a scan that walks characters from the line start.
 
-#include "editor_services/syn_text_search.h"
+#include "editor_services/search/syn_text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "../support/test_random.h"
-#include "editor_services/syn_text_regex_search.h"
+#include "tests/support/test_random.h"
+#include "editor_services/search/syn_text_regex_search.h"
 #include "platform/base/code_page.h"
 
 namespace {

@@ -4,16 +4,16 @@
 // groups and errors, the replace prompt's answers, repeats, histories, the
 // not-found message and the dialogs' hand-over.
 
-#include "editor_services/syn_text_searcher.h"
+#include "editor_services/search/syn_text_searcher.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "../editor/syn_view_test_support.h"
-#include "editor_services/message_dialog.h"
-#include "editor_services/syn_search_dialog.h"
+#include "tests/editor/syn_view_test_support.h"
+#include "editor_services/dialogs/message_dialog.h"
+#include "editor_services/search/syn_search_dialog.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"

@@ -1,8 +1,8 @@
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 
 #include <filesystem>
 
-#include "editor_services/message_dialog.h"
+#include "editor_services/dialogs/message_dialog.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/ui/widgets/label.h"
 #include "platform/ui/dialogs/message_box.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 #include "tests/platform/base/temp_folder.h"
 
 class TManagerTest : public TempFolderTest {

@@ -3,8 +3,8 @@
 // the project's own generator.
 #include <gtest/gtest.h>
 
-#include "editor_services/syn_template_file.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_template_file.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/string_list.h"
 #include "tests/support/test_random.h"

@@ -12,10 +12,10 @@
 
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "editor/syn_memo.h"
-#include "editor_services/syn_highlighter_dialog_custom.h"
-#include "editor_services/syn_highlighter_dialog_toggle.h"
+#include "editor_services/settings/syn_highlighter_dialog_custom.h"
+#include "editor_services/settings/syn_highlighter_dialog_toggle.h"
 #include "highlighter/syn_lex_syn.h"
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 #include "platform/base/strings.h"
 #include "platform/ui/itemviews/list_box.h"
 #include "platform/ui/kernel/modal_answers.h"

@@ -12,9 +12,9 @@
 
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "editor/syn_memo.h"
-#include "editor_services/syn_highlighter_dialog_custom.h"
-#include "editor_services/syn_highlighter_dialog_toggle.h"
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_highlighter_dialog_custom.h"
+#include "editor_services/settings/syn_highlighter_dialog_toggle.h"
+#include "editor_services/settings/syn_manager.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/strings.h"
 #include "platform/gdi/png_codec.h"

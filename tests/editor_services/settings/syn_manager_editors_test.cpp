@@ -10,7 +10,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor_services/syn_text_editor.h"
 #include "highlighter/syn_lex_syn.h"
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 #include "platform/base/string_list.h"
 #include "tests/editor/syn_view_test_support.h"
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editor_services/syn_auto_correct.h"
-#include "editor_services/syn_spell_check.h"
+#include "editor_services/spelling/syn_auto_correct.h"
+#include "editor_services/spelling/syn_spell_check.h"
 #include "editor_services/syn_text_editor.h"
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 #include "platform/base/string_list.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"

@@ -1,7 +1,7 @@
 // The settings manager on a real settings folder: scanning the schemes
 // folder, failures that never stop a load or a save, template files kept
 // byte for byte, and the editor settings file.
-#include "editor_services/syn_manager.h"
+#include "editor_services/settings/syn_manager.h"
 
 #include <sys/stat.h>
 
@@ -11,10 +11,10 @@
 #include "editor/completion/syn_auto_complete.h"
 #include "editor/completion/syn_completion_proposal.h"
 #include "editor_services/syn_text_editor.h"
-#include "editor_services/syn_text_source.h"
-#include "golden_text.h"
+#include "editor_services/settings/syn_text_source.h"
+#include "tests/editor_services/golden_text.h"
 #include "highlighter/syn_lex_syn.h"
-#include "manager_test_support.h"
+#include "tests/editor_services/settings/manager_test_support.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 

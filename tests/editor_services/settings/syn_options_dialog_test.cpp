@@ -4,16 +4,16 @@
 // typed number appears), a font name picked without visiting the size box
 // counts, the size list of an outline font, and the dialog over an editor
 // with "保存为默认" in between.
-#include "editor_services/syn_options_dialog.h"
+#include "editor_services/settings/syn_options_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "../editor/syn_view_test_support.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "editor/view/syn_active_line.h"
-#include "editor_services/syn_options_fonts.h"
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_options_fonts.h"
+#include "editor_services/settings/syn_text_source.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/gdi/font_families.h"

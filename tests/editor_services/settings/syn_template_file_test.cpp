@@ -1,6 +1,6 @@
 // Template files as plain text: whatever the lists hold, reading gives back
 // exactly what was written, and hand-written files with LF breaks read too.
-#include "editor_services/syn_template_file.h"
+#include "editor_services/settings/syn_template_file.h"
 
 #include <gtest/gtest.h>
 

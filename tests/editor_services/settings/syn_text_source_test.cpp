@@ -1,7 +1,7 @@
 // The settings store: the "Editor Store" section byte for byte, every key
 // read back as written, font texts, missing and malformed values, and
 // copies into an editor and between stores.
-#include "editor_services/syn_text_source.h"
+#include "editor_services/settings/syn_text_source.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "editor/syn_memo.h"
 #include "editor/view/syn_right_edge.h"
 #include "editor/view/syn_text_background.h"
-#include "golden_text.h"
+#include "tests/editor_services/golden_text.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor_services/syn_auto_correct.h"
-#include "editor_services/syn_auto_correct_text.h"
+#include "editor_services/spelling/syn_auto_correct.h"
+#include "editor_services/spelling/syn_auto_correct_text.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/win/clock.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "editor_services/syn_spell_check.h"
-#include "editor_services/syn_spell_hash.h"
-#include "editor_services/syn_spell_text.h"
-#include "editor_services/syn_spell_word_list.h"
+#include "editor_services/spelling/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_hash.h"
+#include "editor_services/spelling/syn_spell_text.h"
+#include "editor_services/spelling/syn_spell_word_list.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "tests/platform/base/temp_folder.h"

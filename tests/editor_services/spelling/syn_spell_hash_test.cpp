@@ -2,7 +2,7 @@
 // hand from the rule table, one word for each condition a rule can have.
 #include <gtest/gtest.h>
 
-#include "editor_services/syn_spell_hash.h"
+#include "editor_services/spelling/syn_spell_hash.h"
 
 namespace {
 

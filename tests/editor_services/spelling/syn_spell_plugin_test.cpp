@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "editor_services/syn_spell_check.h"
-#include "editor_services/syn_spell_plugin.h"
+#include "editor_services/spelling/syn_spell_check.h"
+#include "editor_services/spelling/syn_spell_plugin.h"
 #include "platform/base/string_list.h"
 #include "tests/editor/syn_paint_test_support.h"
 
