@@ -9,8 +9,6 @@
 // into the article closes the tree's context menu and the keys follow it.
 #include <X11/keysym.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -21,7 +19,6 @@
 #include "app/program_node_dialogs.h"
 #include "editor_services/syn_text_editor.h"
 #include "form_x11_test_support.h"
-#include "platform/gdi/png_codec.h"
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -62,6 +59,18 @@ protected:
 
     TMainForm* Window() { return static_cast<TMainForm*>(form_); }
 
+    // A new notes file holding one article titled Title, open in its tab.
+    void MakeArticle(const char* Title)
+    {
+        ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+        module_->LoadNodeTree();
+        TModalAnswers::Push([Title](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
+            return mrOk;
+        });
+        module_->NewNode(true);
+    }
+
     std::string folder_;
     TNotesWindowModules modules_;
     std::unique_ptr<TDBModule>& module_ = modules_.Module;
@@ -71,13 +80,7 @@ protected:
 
 TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 {
-    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
-    module_->LoadNodeTree();
-    TModalAnswers::Push([](const TModalRequest& Request) {
-        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門 中文");
-        return mrOk;
-    });
-    module_->NewNode(true);
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門 中文"));
     ASSERT_TRUE(module_->CloseAllNodes());
     TMainForm* window = Window();
     window->Show();
@@ -100,26 +103,14 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
     EXPECT_EQ(static_cast<TbsSkinTabSheet*>(window->PageControl->Pages(0))->ImageIndex(), 1);
     EXPECT_TRUE(PumpUntil([&] { return DisplayShowsBacking(); }));
 
-    if (const char* name = std::getenv("TANDRIL_MAIN_WINDOW_SCREENSHOT")) {
-        const std::vector<uint8_t> png = WritePng(ScreenImage());
-        if (FILE* out = std::fopen(name, "wb")) {
-            std::fwrite(png.data(), 1, png.size(), out);
-            std::fclose(out);
-        }
-    }
+    SaveScreenshot("TANDRIL_MAIN_WINDOW_SCREENSHOT");
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }
 
 TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
 {
-    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
-    module_->LoadNodeTree();
-    TModalAnswers::Push([](const TModalRequest& Request) {
-        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門 中文");
-        return mrOk;
-    });
-    module_->NewNode(true);
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門 中文"));
     TMainForm* window = Window();
     window->Show();
     ASSERT_TRUE(BecomesViewable(window->Handle()));
@@ -143,13 +134,7 @@ TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
 
 TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn)
 {
-    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
-    module_->LoadNodeTree();
-    TModalAnswers::Push([](const TModalRequest& Request) {
-        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門");
-        return mrOk;
-    });
-    module_->NewNode(true);
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
     TMainForm* window = Window();
     window->Show();
     ASSERT_TRUE(BecomesViewable(window->Handle()));
@@ -208,13 +193,7 @@ TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn
 
 TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
 {
-    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
-    module_->LoadNodeTree();
-    TModalAnswers::Push([](const TModalRequest& Request) {
-        static_cast<TNewForm*>(Request.Form)->Edit1->SetText("說門");
-        return mrOk;
-    });
-    module_->NewNode(true);
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
     TMainForm* window = Window();
     window->Show();
     ASSERT_TRUE(BecomesViewable(window->Handle()));
