@@ -72,11 +72,12 @@ bool VisitSkipTokens(TFoldRegions* List, TVisit&& Visit)
     return false;
 }
 
-// A token of a highlighted line: its bytes and its attribute's name.
+// A token of a highlighted line: its bytes and its attribute (null where
+// none paints); the name is read only for the token asked about.
 struct TPaintedToken {
     size_t Start;
     size_t End;
-    AnsiString Name;
+    const TSynHighlighterAttributes* Attribute;
 };
 
 // The tokens of Line (index Index) highlighted from the range Start, or
@@ -92,8 +93,7 @@ std::vector<TPaintedToken> PaintedTokens(TSynCustomHighlighter* Highlighter, con
     std::vector<TPaintedToken> tokens;
     while (!Highlighter->GetEol()) {
         const auto start = static_cast<size_t>(Highlighter->GetTokenPos());
-        TSynHighlighterAttributes* attr = Highlighter->GetTokenAttribute();
-        tokens.push_back({start, start + Highlighter->GetToken().size(), attr ? attr->Name() : AnsiString()});
+        tokens.push_back({start, start + Highlighter->GetToken().size(), Highlighter->GetTokenAttribute()});
         Highlighter->Next();
     }
     return tokens;
@@ -105,7 +105,7 @@ AnsiString NameAt(const std::vector<TPaintedToken>& Tokens, int Char)
     const auto offset = static_cast<size_t>(Char - 1);
     for (const TPaintedToken& token : Tokens)
         if (offset >= token.Start && offset < token.End)
-            return token.Name;
+            return token.Attribute ? token.Attribute->Name() : AnsiString();
     return AnsiString();
 }
 

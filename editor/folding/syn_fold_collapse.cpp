@@ -121,7 +121,7 @@ void Stretch(TSynTextFoldRange* R, int Head, int Delta)
 // around it that ends among the hidden lines ends on its first line while
 // it is collapsed, as a range that merely ends there does: Range keeps what
 // each range around it lost that way, to give it back.
-void ShiftAround(const std::vector<std::unique_ptr<TSynTextFoldRange>>& All, const TSynTextFoldRanges& Outer,
+void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldRanges& Outer,
                  TSynTextFoldRange* Range, int Delta)
 {
     TRangeSet inside;
@@ -149,12 +149,12 @@ void ShiftAround(const std::vector<std::unique_ptr<TSynTextFoldRange>>& All, con
     }
     Range->ShrunkAround = Delta < 0 ? std::move(lost) : std::vector<TSynTextFoldRange::TLost>();
     for (const auto& r : All) {
-        if (r.get() == Range || r->ParentCollapsed || inside.count(r.get()))
+        if (r == Range || r->ParentCollapsed || inside.count(r))
             continue;
         if (r->FromLine > head)
-            Move(r.get(), Delta);
+            Move(r, Delta);
         else if (!r->Collapsed)
-            Stretch(r.get(), head, Delta);
+            Stretch(r, head, Delta);
     }
 }
 
@@ -172,7 +172,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     TRangeSet inside;
     CollectInside(Range, inside);
     const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
-        return r.get() != Range && !r->ParentCollapsed && !inside.count(r.get()) && r->FromLine == Range->ToLine;
+        return r != Range && !r->ParentCollapsed && !inside.count(r) && r->FromLine == Range->ToLine;
     });
     if (nextOpensThere)
         --hidden;
@@ -280,15 +280,15 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         if (r->ParentCollapsed)
             continue;
         if (r->FromLine >= FirstLine) {
-            Move(r.get(), Count);
+            Move(r, Count);
             continue;
         }
-        if (LastLineInView(r.get()) >= FirstLine)
+        if (LastLineInView(r) >= FirstLine)
             r->ToLine += Count;
         // A collapsed range closes where it ends; an open one may close on
         // the line after its end.
-        if (r->Collapsed ? LastLineInView(r.get()) >= FirstLine : r->ClosedAt >= FirstLine)
-            MoveClosedAt(r.get(), Count);
+        if (r->Collapsed ? LastLineInView(r) >= FirstLine : r->ClosedAt >= FirstLine)
+            MoveClosedAt(r, Count);
     }
 }
 
@@ -304,13 +304,13 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
         if (r->ParentCollapsed)
             continue;
         if (r->FromLine > last) {
-            Move(r.get(), -Count);
+            Move(r, -Count);
         } else if (r->FromLine >= FirstLine) {
             if (r->Collapsed) {
                 // Their hidden lines come back where the deleted lines were,
                 // after the line above.
-                Move(r.get(), FirstLine - 1 - r->FromLine);
-                orphans.push_back(r.get());
+                Move(r, FirstLine - 1 - r->FromLine);
+                orphans.push_back(r);
             } else {
                 // The line after the deleted ones takes their place; after
                 // the last line the range ends up on the line now last.
@@ -320,11 +320,11 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
                 r->ClosedAt = r->ClosedAt == INT_MAX ? INT_MAX : std::max(at, r->ClosedAt > last ? r->ClosedAt - Count : at);
             }
         } else {
-            const int end = LastLineInView(r.get());
+            const int end = LastLineInView(r);
             const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
             r->ToLine += delta;
             if (r->Collapsed)
-                MoveClosedAt(r.get(), delta);
+                MoveClosedAt(r, delta);
             else if (r->ClosedAt != INT_MAX && r->ClosedAt >= FirstLine)
                 r->ClosedAt = r->ClosedAt > last ? r->ClosedAt - Count : FirstLine;
         }

@@ -93,13 +93,17 @@ void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Regio
 
 // --- TSynTextAllFoldRanges ---
 
-TSynTextAllFoldRanges::~TSynTextAllFoldRanges() = default;
+TSynTextAllFoldRanges::~TSynTextAllFoldRanges()
+{
+    for (TSynTextFoldRange* range : all_)
+        delete range;
+}
 
 void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
 {
     Changed();
     collapsedCount_ += Range->Collapsed ? 1 : 0;
-    all_.push_back(std::move(Range));
+    all_.push_back(Range.release());
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::NewRange(TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
@@ -107,13 +111,13 @@ TSynTextFoldRange* TSynTextAllFoldRanges::NewRange(TFoldRegionItem* FoldRegion, 
 {
     Changed();
     if (spare_.empty()) {
-        all_.push_back(std::make_unique<TSynTextFoldRange>(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent));
+        all_.push_back(new TSynTextFoldRange(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent));
     } else {
-        all_.push_back(std::move(spare_.back()));
+        all_.push_back(spare_.back().release());
         spare_.pop_back();
         all_.back()->Reset(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
     }
-    return all_.back().get();
+    return all_.back();
 }
 
 void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
@@ -121,14 +125,14 @@ void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldR
     Changed();
     resumable_ = false;
     collapsedCount_ += Range->Collapsed ? 1 : 0;
-    all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), std::move(Range));
+    all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), Range.release());
 }
 
 std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
 {
     Changed();
     resumable_ = false;
-    std::unique_ptr<TSynTextFoldRange> range = std::move(all_[static_cast<size_t>(Index)]);
+    std::unique_ptr<TSynTextFoldRange> range(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
     collapsedCount_ -= range->Collapsed ? 1 : 0;
     return range;
@@ -138,6 +142,8 @@ void TSynTextAllFoldRanges::ClearAll()
 {
     Changed();
     Clear();
+    for (TSynTextFoldRange* range : all_)
+        delete range;
     all_.clear();
     spare_.clear();
     busy_.clear();
@@ -169,12 +175,12 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         range->Ending = source->Ending;
         range->CollapsedSuffix = source->CollapsedSuffix;
         range->HintMarkLeft = source->HintMarkLeft;
-        copies[source.get()] = range.get();
-        all_.push_back(std::move(range));
+        copies[source] = range.get();
+        all_.push_back(range.release());
     }
     for (const auto& source : Source.all_)
         for (int i = 0; i < source->SubFoldRanges.Count(); ++i)
-            copies[source.get()]->SubFoldRanges.Add(copies[source->SubFoldRanges.Ranges(i)]);
+            copies[source]->SubFoldRanges.Add(copies[source->SubFoldRanges.Ranges(i)]);
     for (int i = 0; i < Source.Count(); ++i)
         Add(copies[Source.Ranges(i)]);
 }
@@ -186,7 +192,7 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
         // The hidden ranges count in other lines: no order to go by.
         for (const auto& range : all_)
             if (range->FromLine <= Line && Line <= range->ToLine)
-                found.push_back(range.get());
+                found.push_back(range);
         return found;
     }
     // With nothing collapsed the list goes by first lines. Back from the
@@ -197,7 +203,7 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
                                       [](int L, const auto& Range) { return L < Range->FromLine; });
     int ended = INT_MAX;  // the least level of a range seen ending above Line
     for (auto it = end; it != all_.begin() && ended > 0;) {
-        TSynTextFoldRange* range = (--it)->get();
+        TSynTextFoldRange* range = *--it;
         if (range->FoldRangeLevel >= ended)
             continue;
         if (range->ToLine >= Line)
@@ -222,7 +228,12 @@ void TSynTextAllFoldRanges::KeepCollapsedOnly()
     resumable_ = false;
     busy_.clear();
     Clear();
-    std::erase_if(all_, [](const auto& range) { return !range->Collapsed && !range->ParentCollapsed; });
+    std::erase_if(all_, [](TSynTextFoldRange* range) {
+        if (range->Collapsed || range->ParentCollapsed)
+            return false;
+        delete range;
+        return true;
+    });
 }
 
 namespace {
@@ -261,12 +272,12 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         hiddenBefore_.assign(1, 0);
         hiddenBefore_.reserve(all_.size() + 1);
         for (const auto& range : all_) {
-            const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range.get()) : 0;
+            const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range) : 0;
             entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
-                                range->ParentCollapsed, range.get()});
+                                range->ParentCollapsed, range});
             if (range->Collapsed && !range->ParentCollapsed) {
                 collapsedHeads_.push_back(range->FromLine);
-                collapsedInView_.push_back(range.get());
+                collapsedInView_.push_back(range);
                 collapsedHidden_.push_back(collapsedHidden_.back() + hidden);
             }
             reach_.push_back(reach_.empty() ? range->ToLine : std::max(reach_.back(), range->ToLine));

@@ -120,7 +120,7 @@ public:
     ~TSynTextAllFoldRanges() override;
 
     int AllCount() const { return static_cast<int>(all_.size()); }
-    TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)].get(); }
+    TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)]; }
     // Appends Range (owned from now on) to the flat list.
     void AddToAll(std::unique_ptr<TSynTextFoldRange> Range);
     // Appends a new range with these values to the flat list, made from a
@@ -253,7 +253,9 @@ private:
 
     friend class TSynFoldResume;
 
-    std::vector<std::unique_ptr<TSynTextFoldRange>> all_;
+    // Owned, freed by hand: plain pointers let an edit near the top of a
+    // long text move the ranges below it in one block copy.
+    std::vector<TSynTextFoldRange*> all_;
     // Ranges a rescan replaced, kept for the ranges the next one finds.
     std::vector<std::unique_ptr<TSynTextFoldRange>> spare_;
     std::vector<TLineSpan> busy_;

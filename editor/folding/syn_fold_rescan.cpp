@@ -65,7 +65,7 @@ std::vector<int> TSynTextAllFoldRanges::BufferLines(const TSynTextAllFoldRanges&
     std::vector<int> buffer(static_cast<size_t>(ExpandedCount) + 1, 1);
     buffer[0] = 0;
     for (size_t i = 0; i < all_.size(); ++i) {
-        const TSynTextFoldRange* range = all_[i].get();
+        const TSynTextFoldRange* range = all_[i];
         if (!range->Collapsed || range->ParentCollapsed)
             continue;
         const int head = Expanded.all_[i]->FromLine;
@@ -86,16 +86,16 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
     const std::vector<int> buffer = BufferLines(Expanded, ExpandedCount);
     std::multimap<TKey, TSynTextFoldRange*> foundAt;
     for (const auto& range : Found.all_)
-        foundAt.emplace(KeyOf(range.get()), range.get());
+        foundAt.emplace(KeyOf(range), range);
     // Each collapsed range in view and the found range it stands for.
     std::unordered_map<const TSynTextFoldRange*, TSynTextFoldRange*> keptFor;
     TRangeSet replaced;  // the found ranges the kept ones stand for, and those inside them
     std::vector<TSynTextFoldRange*> hiddenBy(buffer.size(), nullptr);
     for (size_t i = 0; i < all_.size(); ++i) {
-        TSynTextFoldRange* kept = all_[i].get();
+        TSynTextFoldRange* kept = all_[i];
         if (!kept->Collapsed || kept->ParentCollapsed)
             continue;
-        const TSynTextFoldRange* expanded = Expanded.all_[i].get();
+        const TSynTextFoldRange* expanded = Expanded.all_[i];
         TSynTextFoldRange* match = nullptr;
         for (auto [it, end] = foundAt.equal_range(KeyOf(expanded)); it != end && !match; ++it)
             if (!replaced.count(it->second) && SameTree(expanded, it->second))
@@ -111,7 +111,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
     // A range in view that starts or ends among hidden lines crosses a
     // collapsed block.
     for (const auto& range : Found.all_) {
-        if (replaced.count(range.get()))
+        if (replaced.count(range))
             continue;
         for (const int line : {range->FromLine, range->ToLine})
             if (buffer[static_cast<size_t>(line)] == 0)
@@ -120,8 +120,9 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
 
     Changed();
     resumable_ = false;
-    std::vector<std::unique_ptr<TSynTextFoldRange>> kept = std::move(all_);
-    std::vector<std::unique_ptr<TSynTextFoldRange>> found = std::move(Found.all_);
+    // What is not taken back into the list below is freed with these.
+    std::vector<std::unique_ptr<TSynTextFoldRange>> kept(all_.begin(), all_.end());
+    std::vector<std::unique_ptr<TSynTextFoldRange>> found(Found.all_.begin(), Found.all_.end());
     all_.clear();
     Found.all_.clear();
     for (auto& range : found) {
@@ -137,13 +138,13 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
             CollectTree(head, tree);
             for (auto& k : kept)
                 if (k && tree.count(k.get()))
-                    all_.push_back(std::move(k));
+                    all_.push_back(k.release());
         } else if (!replaced.count(range.get())) {
             range->FromLine = buffer[static_cast<size_t>(range->FromLine)];
             range->ToLine = buffer[static_cast<size_t>(range->ToLine)];
             range->AllFoldRanges = this;
             ReplaceIn(range->SubFoldRanges, keptFor);
-            all_.push_back(std::move(range));
+            all_.push_back(range.release());
         }
     }
     collapsedCount_ = static_cast<int>(std::count_if(all_.begin(), all_.end(), [](const auto& R) { return R->Collapsed; }));

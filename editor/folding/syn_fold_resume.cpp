@@ -38,7 +38,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
             all.begin());
         int closed = INT_MAX;  // the least level of a range seen closed above first_
         for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
-            TSynTextFoldRange* range = all[i].get();
+            TSynTextFoldRange* range = all[i];
             if (range->FoldRangeLevel >= closed)
                 continue;
             if (range->ClosedAt >= first_)
@@ -54,7 +54,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     // The ranges in view come in the order of their first lines, each
     // collapsed one followed by those it hides.
     while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine < first_)) {
-        TSynTextFoldRange* range = all[firstIndex_++].get();
+        TSynTextFoldRange* range = all[firstIndex_++];
         if (range->ParentCollapsed)
             continue;
         if (range->Collapsed) {
@@ -114,8 +114,8 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
     for (; nextOld_ < all.size() && all[nextOld_]->FromLine < Line; ++nextOld_) {
         // The ranges lie apart in memory; the next few are read soon.
         if (nextOld_ + Lookahead < all.size())
-            __builtin_prefetch(all[nextOld_ + Lookahead].get());
-        TSynTextFoldRange* range = all[nextOld_].get();
+            __builtin_prefetch(all[nextOld_ + Lookahead]);
+        TSynTextFoldRange* range = all[nextOld_];
         if (range->ClosedAt >= Line) {
             oldOpen_.push_back({range, range->ToLine, range->ClosedAt});
             minClosed_ = std::min(minClosed_, range->ClosedAt);
@@ -203,19 +203,18 @@ int TSynFoldResume::Splice()
     ranges_.spare_ = std::move(found_.spare_);
     found_.spare_.clear();
     for (size_t i = firstIndex_; i < end; ++i)
-        ranges_.spare_.push_back(std::move(all[i]));
-    for (auto& range : found_.all_)
+        ranges_.spare_.emplace_back(all[i]);
+    for (TSynTextFoldRange* range : found_.all_)
         range->AllFoldRanges = &ranges_;
     const auto first = all.begin() + static_cast<std::ptrdiff_t>(firstIndex_);
     const size_t replaced = end - firstIndex_;
     const size_t common = std::min(replaced, found_.all_.size());
-    std::move(found_.all_.begin(), found_.all_.begin() + static_cast<std::ptrdiff_t>(common), first);
+    std::copy(found_.all_.begin(), found_.all_.begin() + static_cast<std::ptrdiff_t>(common), first);
     if (replaced > common)
         all.erase(first + static_cast<std::ptrdiff_t>(common), first + static_cast<std::ptrdiff_t>(replaced));
     else
         all.insert(first + static_cast<std::ptrdiff_t>(common),
-                   std::make_move_iterator(found_.all_.begin() + static_cast<std::ptrdiff_t>(common)),
-                   std::make_move_iterator(found_.all_.end()));
+                   found_.all_.begin() + static_cast<std::ptrdiff_t>(common), found_.all_.end());
     found_.all_.clear();
     // The outermost ranges below where the scan stopped stay (below an
     // early end, until the next scan from there); those it replaced go.
