@@ -71,6 +71,13 @@ protected:
         module_->NewNode(true);
     }
 
+    // Shows the main window and waits until the display shows it.
+    void ShowOnDisplay()
+    {
+        Window()->Show();
+        ASSERT_TRUE(BecomesViewable(Window()->Handle()));
+    }
+
     std::string folder_;
     TNotesWindowModules modules_;
     std::unique_ptr<TDBModule>& module_ = modules_.Module;
@@ -82,9 +89,8 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 {
     ASSERT_NO_FATAL_FAILURE(MakeArticle("說門 中文"));
     ASSERT_TRUE(module_->CloseAllNodes());
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
     TMainForm* window = Window();
-    window->Show();
-    ASSERT_TRUE(BecomesViewable(window->Handle()));
     ASSERT_EQ(window->GetEditorCount(), 0);
 
     TTreeNode* article = window->Tree->Items()->GetFirstNode();
@@ -111,9 +117,8 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
 {
     ASSERT_NO_FATAL_FAILURE(MakeArticle("說門 中文"));
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
     TMainForm* window = Window();
-    window->Show();
-    ASSERT_TRUE(BecomesViewable(window->Handle()));
     TCustomSynTextEditor* editor = window->GetActiveEditor();
     editor->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return editor->Focused(); }));
@@ -135,9 +140,8 @@ TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
 TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn)
 {
     ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
     TMainForm* window = Window();
-    window->Show();
-    ASSERT_TRUE(BecomesViewable(window->Handle()));
     TCustomSynTextEditor* editor = window->GetActiveEditor();
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(FormHasXFocus());
@@ -194,9 +198,8 @@ TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn
 TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
 {
     ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
     TMainForm* window = Window();
-    window->Show();
-    ASSERT_TRUE(BecomesViewable(window->Handle()));
     TCustomSynTextEditor* editor = window->GetActiveEditor();
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(FormHasXFocus());
