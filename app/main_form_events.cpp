@@ -170,8 +170,10 @@ void TMainForm::PageControlChange(TObject*)
 {
     TTabSheet* sheet = PageControl->ActivePage();
     for (int i = 0; sheet && i < GetEditorCount(); ++i)
-        if (TCustomSynTextEditor* editor = GlobalSynManager()->GetEditors(i); TabSheetOf(editor) == sheet)
+        if (TCustomSynTextEditor* editor = GlobalSynManager()->GetEditors(i); TabSheetOf(editor) == sheet) {
             EditorsEventEnter(editor);
+            return;
+        }
 }
 
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)

@@ -1,5 +1,7 @@
 // The main window's panes by keyboard: F6 and Shift+F6 move the focus
 // through the tree, the current article and the attachment list.
+#include <iterator>
+
 #include "app/main_form.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/widgets/tab_sheet.h"
@@ -26,7 +28,7 @@ void TMainForm::FocusNextPane(bool Backwards)
         TWinControl* Target;
     };
     const TPane panes[] = {{PagePanel, Tree}, {PageControl, GetActiveEditor()}, {ListPanel, List}};
-    const int count = 3;
+    const int count = static_cast<int>(std::size(panes));
     int current = Backwards ? 0 : count - 1;  // outside every pane: the first one the walk reaches
     for (int i = 0; i < count; ++i)
         if (panes[i].Area->ContainsControl(ActiveControl()))

@@ -70,7 +70,7 @@ std::string_view TrimTrailingSpaces(std::string_view S)
 
 int TCustomSynText::MaxCaretColumn(int Line) const
 {
-    const int length = Line >= 1 && Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Line - 1).size()) : 0;
+    const int length = LineLength(Line);
     if (!options_.Contains(eoScrollPastEol))
         return length + 1;
     return wordWrap_->Enabled() ? 0x7FFFFFFF : ScrollPastEolLimit(length, maxScrollWidth_);
@@ -139,30 +139,27 @@ int TCustomSynText::DisplayY() const { return GetWordWrap() ? CaretDisplayPos().
 
 // --- Selection ---
 
-namespace {
-
-TBufferCoord ClampBlockPoint(TBufferCoord Value, bool ScrollPastEol, bool WordWrap, int MaxScrollWidth,
-                             const TSynTextStringList& Lines)
+TBufferCoord TCustomSynText::ClampBlockPoint(TBufferCoord Value) const
 {
-    Value.Line = std::clamp(Value.Line, 1, std::max(1, Lines.Count()));
-    const int length = Value.Line <= Lines.Count() ? static_cast<int>(Lines.Strings(Value.Line - 1).size()) : 0;
-    if (ScrollPastEol && !WordWrap)
-        Value.Char = std::clamp(Value.Char, 1, ScrollPastEolLimit(length, MaxScrollWidth));
+    Value.Line = std::clamp(Value.Line, 1, std::max(1, lines_->Count()));
+    const int length = LineLength(Value.Line);
+    if (options_.Contains(eoScrollPastEol) && !wordWrap_->Enabled())
+        Value.Char = std::clamp(Value.Char, 1, ScrollPastEolLimit(length, maxScrollWidth_));
     else
         Value.Char = std::max(Value.Char, 1);
     return Value;
 }
 
-}  // namespace
+int TCustomSynText::LineLength(int Line) const
+{
+    return Line >= 1 && Line <= lines_->Count() ? static_cast<int>(lines_->LineView(Line - 1).size()) : 0;
+}
 
 void TCustomSynText::SetBlockBegin(TBufferCoord Value)
 {
-    Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
-                            *lines_);
-    if (selectionMode_ == smNormal) {
-        const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
-        Value.Char = std::min(Value.Char, len + 1);
-    }
+    Value = ClampBlockPoint(Value);
+    if (selectionMode_ == smNormal)
+        Value.Char = std::min(Value.Char, LineLength(Value.Line) + 1);
     Value = WholeCharacterPoint(*lines_, selectionMode_, Value);
     if (SelAvail()) {
         const int first = std::min({blockBegin_.Line, blockEnd_.Line, Value.Line});
@@ -180,12 +177,9 @@ void TCustomSynText::SetBlockEnd(TBufferCoord Value)
 {
     if (options_.Contains(eoNoSelection))
         return;
-    Value = ClampBlockPoint(Value, options_.Contains(eoScrollPastEol), wordWrap_->Enabled(), maxScrollWidth_,
-                            *lines_);
-    if (selectionMode_ == smNormal) {
-        const int len = Value.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(Value.Line - 1).size()) : 0;
-        Value.Char = std::min(Value.Char, len + 1);
-    }
+    Value = ClampBlockPoint(Value);
+    if (selectionMode_ == smNormal)
+        Value.Char = std::min(Value.Char, LineLength(Value.Line) + 1);
     if (Value.Line <= lines_->Count())
         Value.Char = CharStart(lines_->Strings(Value.Line - 1), Value.Char);
     if (Value == blockEnd_)

@@ -491,6 +491,11 @@ protected:
     void PutLine(int Index, std::string_view S);
     // The column limits of PlaceCaretEx and SetBlockBegin.
     int MaxCaretColumn(int Line) const;
+    // Value on an existing line, its column within what a block point may
+    // take there (every character, and past the end as far as the caret may).
+    TBufferCoord ClampBlockPoint(TBufferCoord Value) const;
+    // The bytes of Line (1-based); 0 past the text.
+    int LineLength(int Line) const;
     void UndoItem();
     void RedoItem();
     // After an undo or redo step, which reaches past line ends, and after a

@@ -579,13 +579,20 @@ int TCustomSynText::CaretFoldLevel() const
     return ScannedCaretFoldLevel();
 }
 
-int TCustomSynText::ScannedCaretFoldLevel() const
+namespace {
+
+// The level of the innermost of Ranges; 0 for none.
+int DeepestLevel(const std::vector<TSynTextFoldRange*>& Ranges)
 {
     int level = 0;
-    for (const TSynTextFoldRange* range : allFoldRanges_->Holding(caretY_))
+    for (const TSynTextFoldRange* range : Ranges)
         level = std::max(level, range->FoldRangeLevel);
     return level;
 }
+
+}  // namespace
+
+int TCustomSynText::ScannedCaretFoldLevel() const { return DeepestLevel(allFoldRanges_->Holding(caretY_)); }
 
 bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
 {
@@ -603,10 +610,11 @@ void TCustomSynText::FollowActiveGuides()
     activeGuidesSource_ = source;
     std::pair<int, int> lines{1, 0};
     if (codeFolding_->IndentGuides()) {
-        // As painting takes it: without folding no guide is the caret's.
-        const int level = codeFolding_->Enabled() ? ScannedCaretFoldLevel() : 0;
         // An active guide's range holds the caret's line.
-        for (const TSynTextFoldRange* range : allFoldRanges_->Holding(caretY_)) {
+        const auto holding = allFoldRanges_->Holding(caretY_);
+        // As painting takes it: without folding no guide is the caret's.
+        const int level = codeFolding_->Enabled() ? DeepestLevel(holding) : 0;
+        for (const TSynTextFoldRange* range : holding) {
             if (range->Collapsed || range->ParentCollapsed || !IsActiveGuide(*range, level))
                 continue;
             // Guides stand on the lines strictly inside their range.

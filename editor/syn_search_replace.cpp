@@ -39,11 +39,6 @@ struct TSearchScope {
     }
 };
 
-int LineLength(TSynTextStringList* Lines, int Line)
-{
-    return Line >= 1 && Line <= Lines->Count() ? static_cast<int>(Lines->Strings(Line - 1).size()) : 0;
-}
-
 // Every match the engine found in one line that the scope holds, replaced:
 // the stretch from the first to the end of the last, and its new text.
 struct TLineReplacement {
@@ -93,7 +88,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         scope.End = BlockEnd();
         if (selectionMode_ == smLine) {
             scope.Start.Char = 1;
-            scope.End.Char = LineLength(lines_, scope.End.Line) + 1;
+            scope.End.Char = LineLength(scope.End.Line) + 1;
         } else if (selectionMode_ == smColumn) {
             scope.Columns = true;
             if (scope.Start.Char > scope.End.Char)
@@ -101,7 +96,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         }
     } else {
         scope.Start = BufferCoord(1, 1);
-        scope.End = BufferCoord(LineLength(lines_, lines_->Count()) + 1, std::max(1, lines_->Count()));
+        scope.End = BufferCoord(LineLength(lines_->Count()) + 1, std::max(1, lines_->Count()));
         if (!AOptions.Contains(soEntireScope)) {
             scope.From = CaretXY();
             (backwards ? scope.End : scope.Start) = scope.From;

@@ -147,12 +147,12 @@ public:
     void SetUseSkinFontInMenu(bool Value);
     bool UseSkinSizeInMenu() const;
     void SetUseSkinSizeInMenu(bool Value);
-    // Stored here and passed on when set; until then the manager keeps its
-    // own defaults.
-    bool MenusAlphaBlend() const { return menusAlphaBlend_; }
+    bool MenusAlphaBlend() const;
     void SetMenusAlphaBlend(bool Value);
-    bool MenusAlphaBlendAnimation() const { return menusAlphaBlendAnimation_; }
+    bool MenusAlphaBlendAnimation() const;
     void SetMenusAlphaBlendAnimation(bool Value);
+    // Stored here and passed on when set, for the frame's default differs
+    // from the manager's; until then the manager keeps its own.
     int MenusAlphaBlendValue() const { return menusAlphaBlendValue_; }
     void SetMenusAlphaBlendValue(int Value);
     // The row height without the skin's size; 0 or below is ignored.
@@ -554,8 +554,6 @@ private:
     TCustomImageList* quickImageList_ = nullptr;
     TbsSkinHint* skinHint_ = nullptr;
     TbsClientInActivePanel* inActivePanel_ = nullptr;  // owned by the form, free-notified
-    bool menusAlphaBlend_ = false;
-    bool menusAlphaBlendAnimation_ = false;
     int menusAlphaBlendValue_ = 200;  // 0..255
     std::unique_ptr<TbsQuickButtonItems> quickButtons_ = std::make_unique<TbsQuickButtonItems>(this);
     bool alphaBlend_ = false;

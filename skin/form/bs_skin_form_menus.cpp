@@ -14,17 +14,13 @@ bool TbsSkinForm::UseSkinSizeInMenu() const { return SkinMenu()->UseSkinSize; }
 
 void TbsSkinForm::SetUseSkinSizeInMenu(bool Value) { SkinMenu()->UseSkinSize = Value; }
 
-void TbsSkinForm::SetMenusAlphaBlend(bool Value)
-{
-    menusAlphaBlend_ = Value;
-    SkinMenu()->AlphaBlend = Value;
-}
+bool TbsSkinForm::MenusAlphaBlend() const { return SkinMenu()->AlphaBlend; }
 
-void TbsSkinForm::SetMenusAlphaBlendAnimation(bool Value)
-{
-    menusAlphaBlendAnimation_ = Value;
-    SkinMenu()->AlphaBlendAnimation = Value;
-}
+void TbsSkinForm::SetMenusAlphaBlend(bool Value) { SkinMenu()->AlphaBlend = Value; }
+
+bool TbsSkinForm::MenusAlphaBlendAnimation() const { return SkinMenu()->AlphaBlendAnimation; }
+
+void TbsSkinForm::SetMenusAlphaBlendAnimation(bool Value) { SkinMenu()->AlphaBlendAnimation = Value; }
 
 void TbsSkinForm::SetMenusAlphaBlendValue(int Value)
 {

@@ -324,10 +324,8 @@ void TApplication::ShowException(const std::exception& E)
     AnsiString message = E.what();
     // A sentence gets its full stop; one ending in a Chinese character
     // (。 or ！ among them) needs none of ours.
-    size_t last = 0;
-    for (size_t i = 0; i < message.size(); i += CharLengthAt(message, i))
-        last = i;
-    if (!message.empty() && CharLengthAt(message, last) == 1 && message.back() != '.')
+    if (!message.empty() && CharStartOf(message, message.size() - 1) == message.size() - 1 &&
+        message.back() != '.')
         message += '.';
     MessageBox(message, Title(), MB_OK | MB_ICONSTOP);
 }
