@@ -141,6 +141,10 @@ public:
     TbsSkinSpeedButton* ShowAttaListButton = nullptr;
 
 protected:
+    // A text box with the focus keeps its own editing keys: as the
+    // program's shortcuts they would act on the current article, out of
+    // the user's sight.
+    bool IsShortCut(TMessage& Message) override;
     // The database module going first leaves the window without one.
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Takes the posted request to give the opened article the focus.

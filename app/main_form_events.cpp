@@ -19,6 +19,8 @@
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/shortcuts.h"
+#include "platform/ui/textedit/edit.h"
+#include "platform/win/focus.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_edit.h"
@@ -309,6 +311,16 @@ void InitiateMenuActions(TComponent* Owner)
 }  // namespace
 
 void TMainForm::SkinMenuOpen(TObject*) { InitiateMenuActions(this); }
+
+bool TMainForm::IsShortCut(TMessage& Message)
+{
+    WORD key = 0;
+    TShiftState shift;
+    ShortCutToKey(KeyMessageShortCut(Message), key, shift);
+    if (dynamic_cast<TCustomEdit*>(FindControl(GetFocus())) && TCustomEdit::IsEditingKey(key, shift))
+        return false;
+    return TForm::IsShortCut(Message);
+}
 
 void TMainForm::FormShortCut(TMessage& Msg, bool& Handled)
 {

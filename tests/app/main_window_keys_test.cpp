@@ -1,7 +1,8 @@
 // The whole program driven by keys and clicks where the focus is not in an
 // article: a tab clicked, the tree or the attachment list focused. Typed
 // letters, the program's shortcuts and the pane keys must act on what the
-// user sees, and never slip through to a control as something else.
+// user sees, and never slip through to a control as something else; a text
+// box keeps its own editing keys from the article.
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
@@ -46,37 +47,6 @@ protected:
     {
         TProgramTest::SetUp();
         Start(DataFile());
-    }
-    // A new article through its action, answered with Title; its editor
-    // ends up focused.
-    static TCustomSynTextEditor* NewArticle(const AnsiString& Title)
-    {
-        TModalAnswers::Push([Title](const TModalRequest& Request) {
-            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
-            return mrOk;
-        });
-        DBModule->aNewNodeB->Execute();
-        Idle();
-        return ActiveArticleEditor();
-    }
-    static void Stroke(UINT Key, UINT Modifiers = 0)
-    {
-        Idle();
-        InjectKeyStroke(Key, Modifiers);
-        Idle();
-    }
-    // A click on the article tabs' tab Index.
-    static void ClickTab(int Index)
-    {
-        TbsSkinPageControl* pages = MainForm->PageControl;
-        for (int y = 0; y < pages->Height(); ++y)
-            for (int x = 0; x < pages->Width(); ++x)
-                if (pages->IndexOfTabAt(x, y) == Index) {
-                    InjectClick(pages->ClientToScreen(Point(x + 4, y + 4)));
-                    Idle();
-                    return;
-                }
-        ADD_FAILURE() << "no tab " << Index;
     }
     // The pixels of the focus frame's colour the window shows in Area of
     // Control.
@@ -189,6 +159,74 @@ TEST_F(TMainWindowKeysTest, ATextBoxKeepsItsEditingKeysWhileTheMenusItemsAreDisa
     TypeShortCut(scCtrl | 'V');
     Idle();
     EXPECT_EQ(MainForm->SearchText->Text(), "說門");
+}
+
+TEST_F(TMainWindowKeysTest, ATextBoxsOwnEditingKeysActOnTheBoxAndNeverOnTheArticle)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    editor->SetText("說門 one\ntwo");
+    editor->ClearUndo();
+    editor->SetModified(false);
+    const AnsiString text = editor->Text();
+    auto articleUntouched = [&] {
+        EXPECT_EQ(editor->Text(), text);
+        EXPECT_FALSE(editor->SelAvail());
+        EXPECT_FALSE(editor->Modified());
+    };
+    ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "中文"}}));
+    auto clipboard = [] {
+        AnsiString held;
+        EXPECT_TRUE(GetClipboardText(MainForm->Handle(), held));
+        return held;
+    };
+
+    // A click into the search page's box, as the user reaches it.
+    MainForm->LeftPages->SetActivePageIndex(1);
+    Idle();
+    TbsSkinEdit* box = MainForm->SearchText;
+    InjectClick(box->ClientToScreen(Point(box->Width() / 2, box->Height() / 2)));
+    Idle();
+    ASSERT_TRUE(box->Focused());
+    InjectText("ab");
+    Stroke('A', InjectCtrl);
+    EXPECT_EQ(box->SelLength(), 2);
+    Stroke('V', InjectCtrl);
+    EXPECT_EQ(box->Text(), "中文");
+    Stroke('Z', InjectCtrl);
+    EXPECT_EQ(box->Text(), "ab");
+    Stroke(VK_HOME);
+    Stroke(VK_DELETE);
+    EXPECT_EQ(box->Text(), "b");
+    Stroke(VK_BACK, InjectAlt);
+    EXPECT_EQ(box->Text(), "ab");
+    Stroke(VK_END);
+    Stroke(VK_LEFT, InjectShift);
+    Stroke('C', InjectCtrl);
+    EXPECT_EQ(clipboard(), "b");
+    Stroke(VK_HOME, InjectShift);
+    Stroke('X', InjectCtrl);
+    EXPECT_EQ(box->Text(), "");
+    EXPECT_EQ(clipboard(), "ab");
+    articleUntouched();
+
+    // The tree's rename box, opened by F2 on the article's node.
+    MainForm->LeftPages->SetActivePageIndex(0);
+    TTreeNode* node = MainForm->Tree->Items()->GetFirstNode();
+    ASSERT_NE(node, nullptr);
+    const TRect row = node->DisplayRect(true);
+    InjectClick(MainForm->Tree->ClientToScreen(Point((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2)));
+    Stroke(VK_F2);
+    ASSERT_EQ(MainForm->Tree->EditingNode(), node);
+    Stroke('A', InjectCtrl);
+    InjectText("中文");
+    Stroke(VK_RETURN);
+    EXPECT_EQ(node->Text(), "中文");
+    articleUntouched();
+
+    // In the article the same keys are the program's again.
+    editor->SetFocus();
+    Stroke('A', InjectCtrl);
+    EXPECT_EQ(editor->SelText(), text);
 }
 
 TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)

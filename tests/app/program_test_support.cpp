@@ -5,14 +5,20 @@
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
+#include "app/new_form.h"
+#include "app/node_editor.h"
+#include "editor_services/actions/syn_actions.h"
 #include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/settings/syn_manager.h"
+#include "editor_services/syn_text_editor.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/label.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/win_messages.h"
+#include "skin/controls/bs_skin_page_control.h"
 
 void TProgramTest::SetUp()
 {
@@ -71,6 +77,37 @@ void TProgramTest::Idle()
         MainForm->UpdateActions();
 }
 
+TCustomSynTextEditor* TProgramTest::NewArticle(const AnsiString& Title)
+{
+    TModalAnswers::Push([Title](const TModalRequest& Request) {
+        static_cast<TNewForm*>(Request.Form)->Edit1->SetText(Title);
+        return mrOk;
+    });
+    DBModule->aNewNodeB->Execute();
+    Idle();
+    return ActiveArticleEditor();
+}
+
+void TProgramTest::Stroke(UINT Key, UINT Modifiers)
+{
+    Idle();
+    InjectKeyStroke(Key, Modifiers);
+    Idle();
+}
+
+void TProgramTest::ClickTab(int Index)
+{
+    TbsSkinPageControl* pages = MainForm->PageControl;
+    for (int y = 0; y < pages->Height(); ++y)
+        for (int x = 0; x < pages->Width(); ++x)
+            if (pages->IndexOfTabAt(x, y) == Index) {
+                InjectClick(pages->ClientToScreen(Point(x + 4, y + 4)));
+                Idle();
+                return;
+            }
+    ADD_FAILURE() << "no tab " << Index;
+}
+
 std::vector<std::string> TProgramTest::TakeBoxes() { return std::exchange(boxes_, {}); }
 
 void TProgramTest::AnswerBoxes(int Count, int Result)
@@ -84,6 +121,15 @@ void TProgramTest::AnswerBoxes(int Count, int Result)
 }
 
 TCustomSynTextEditor* ActiveArticleEditor() { return ActionModule ? ActionModule->Manager->SynTextEditor() : nullptr; }
+
+TCustomSynTextEditor* ShownArticleEditor()
+{
+    TTabSheet* sheet = MainForm ? MainForm->PageControl->ActivePage() : nullptr;
+    for (int i = 0; sheet && i < MainForm->GetEditorCount(); ++i)
+        if (auto* frame = dynamic_cast<TNodeEditor*>(MainForm->GetEditors(i)); frame->TabSheet() == sheet)
+            return frame->GetEditor();
+    return nullptr;
+}
 
 void TypeShortCut(TShortCut Key)
 {

@@ -30,6 +30,14 @@ protected:
     // Handles the waiting messages as the program's loop does, and lets the
     // program be idle once (the actions update).
     static void Idle();
+    // A new article through its action, answered with Title; its editor
+    // ends up focused.
+    static TCustomSynTextEditor* NewArticle(const AnsiString& Title);
+    // One key stroke with InjectShift, InjectCtrl and InjectAlt held, the
+    // program idle before and after.
+    static void Stroke(UINT Key, UINT Modifiers = 0);
+    // A click on the article tabs' tab Index.
+    static void ClickTab(int Index);
 
     AnsiString SettingsFolder() const { return folder_ + "/settings/"; }
     AnsiString TempFolder() const { return folder_ + "/temp/"; }
@@ -57,5 +65,8 @@ void TypeShortCut(TShortCut Key);
 
 // The built program beside the test program in the build tree.
 std::string ProgramFile();
-// The editor of the main window's active article tab; nullptr without one.
+// The current article's editor (the one the editor actions work on);
+// nullptr without one.
 TCustomSynTextEditor* ActiveArticleEditor();
+// The editor of the article tab the page control shows; nullptr without one.
+TCustomSynTextEditor* ShownArticleEditor();

@@ -75,6 +75,12 @@ public:
     void ClearUndo();
     void Clear() { SetText(AnsiString()); }
 
+    // Whether a box acts on this key itself: the caret and deletion keys
+    // with any Shift and Ctrl, Alt+Backspace, and Ctrl with A, C, V, X or
+    // Z. A window whose shortcuts share these keys leaves them to a
+    // focused box.
+    static bool IsEditingKey(WORD Key, TShiftState Shift);
+
     TNotifyEvent OnChange;
 
 protected:

@@ -20,6 +20,36 @@ int TCustomEdit::VerticalMove(int Rows)
     return OffsetInRow(row, caretGoalX_);
 }
 
+bool TCustomEdit::IsEditingKey(WORD Key, TShiftState Shift)
+{
+    const bool ctrl = Shift.Contains(ssCtrl);
+    // Alt without Ctrl makes a system key, of which the box knows one.
+    if (Shift.Contains(ssAlt) && !ctrl)
+        return Key == VK_BACK;
+    switch (Key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_DELETE:
+    case VK_INSERT:
+    case VK_BACK:
+        return true;
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+        return ctrl && !Shift.Contains(ssAlt);
+    default:
+        return false;
+    }
+}
+
 bool TCustomEdit::KeyDownMessage(TMessage& Message)
 {
     const auto key = static_cast<WORD>(Message.WParam);
