@@ -187,6 +187,7 @@ void TMainForm::CreateLeftPages()
     Tree->SetHScrollBar(ViewScrollBar(this, treePage, sbHorizontal));
     Tree->SetVScrollBar(ViewScrollBar(this, treePage, sbVertical));
     Tree->OnDblClick = TNotifyEvent(this, &TMainForm::TreeDblClick);
+    Tree->OnKeyDown = TKeyEvent(this, &TMainForm::ViewKeyDown);
     Tree->OnEdited = TTVEditedEvent(this, &TMainForm::TreeEdited);
     Tree->OnExit = TNotifyEvent(this, &TMainForm::TreeExit);
 
@@ -195,6 +196,7 @@ void TMainForm::CreateLeftPages()
     SearchText->SetName("SearchText");
     SearchText->SetParent(searchBottom);
     SearchText->SetBounds(4, 4, 180, 20);
+    SearchText->OnKeyDown = TKeyEvent(this, &TMainForm::SearchTextKeyDown);
     SearchButton = new TbsSkinSpeedButton(this);
     SearchButton->SetName("SearchButton");
     SearchButton->SetParent(searchBottom);
@@ -206,6 +208,7 @@ void TMainForm::CreateLeftPages()
     AddColumn(SearchList, "文章", 180);
     SearchList->Columns()->Item(0)->SetAutoSize(true);
     SearchList->OnDblClick = TNotifyEvent(this, &TMainForm::SearchListDblClick);
+    SearchList->OnKeyDown = TKeyEvent(this, &TMainForm::ViewKeyDown);
 
     auto* bookmarkBottom = Place<TbsSkinPanel>(this, bookmarkPage, "BookMarkPanel", alBottom, 30);
     TBasicAction* bookmarkActions[] = {aSynAddBookmark, aDelBookmark, aSynUpdateBookmark};
@@ -219,6 +222,7 @@ void TMainForm::CreateLeftPages()
     AddColumn(BookMarkList, "名称", 100);
     AddColumn(BookMarkList, "文章", 99);
     BookMarkList->OnDblClick = TNotifyEvent(this, &TMainForm::BookMarkListDblClick);
+    BookMarkList->OnKeyDown = TKeyEvent(this, &TMainForm::ViewKeyDown);
     BookMarkList->OnEdited = TLVEditedEvent(this, &TMainForm::BookMarkListEdited);
     BookMarkList->OnExit = TNotifyEvent(this, &TMainForm::BookMarkListExit);
     LeftPages->SetActivePageIndex(0);

@@ -91,6 +91,8 @@ public:
     TImageList* TabImageList;
     TbsSkinPopupMenu* ListPopupMenu;
     TbsSkinPopupMenu* TreePopupMenu;
+    // The bookmark list's: its page's three buttons by keyboard.
+    TbsSkinPopupMenu* BookMarkPopupMenu;
 
     // The window's own actions.
     TActionList* FormActions;
@@ -112,6 +114,11 @@ public:
     // A tab the user picks makes its article the current one, as entering
     // its editor does, though the focus stays on the tabs.
     void PageControlChange(TObject* Sender);
+    // Enter on the tree or a list does what a double click on its item
+    // does: a keyboard user opens articles and goes to bookmarks so.
+    void ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+    // Enter in the search box searches.
+    void SearchTextKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     void TreeDblClick(TObject* Sender);
     void TreeEdited(TObject* Sender, TTreeNode* Node, AnsiString& S);
     void TreeExit(TObject* Sender);

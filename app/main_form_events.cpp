@@ -22,6 +22,7 @@
 #include "platform/ui/textedit/edit.h"
 #include "platform/win/focus.h"
 #include "platform/win/message_queue.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
@@ -194,6 +195,23 @@ void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
 }
 
 // ---- The tree and the lists ----
+
+void TMainForm::ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift)
+{
+    auto* view = static_cast<TControl*>(Sender);
+    if (Key != VK_RETURN || !Shift.Empty() || !view->OnDblClick)
+        return;
+    Key = 0;
+    view->OnDblClick(view);
+}
+
+void TMainForm::SearchTextKeyDown(TObject*, WORD& Key, TShiftState Shift)
+{
+    if (Key != VK_RETURN || !Shift.Empty())
+        return;
+    Key = 0;
+    aSynSearch->Execute();
+}
 
 void TMainForm::TreeDblClick(TObject*)
 {

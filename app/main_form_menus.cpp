@@ -1,4 +1,4 @@
-// The main window's five menus, its tool bar and its two context menus,
+// The main window's five menus, its tool bar and its three context menus,
 // built in code; the database module's entries take their actions when
 // the module is linked.
 #include "app/about_form.h"
@@ -207,6 +207,11 @@ void TMainForm::CreateContextMenus()
     AddModuleItem(tree, TANDRIL_MODULE_ACTION(aDeleteNode));
     AddModuleItem(tree, TANDRIL_MODULE_ACTION(aNodeAttr));
     Tree->SetPopupMenu(TreePopupMenu);
+
+    BookMarkPopupMenu = new TbsSkinPopupMenu(this);
+    BookMarkPopupMenu->SetName("BookMarkPopupMenu");
+    AddItems(BookMarkPopupMenu->Items(), aSynAddBookmark, aDelBookmark, aSynUpdateBookmark);
+    BookMarkList->SetPopupMenu(BookMarkPopupMenu);
 }
 
 void TMainForm::LinkDBModule(TDBModule* Module)

@@ -73,13 +73,6 @@ protected:
                 rows.push_back(window->Item(i)->MenuItem()->Caption());
         return rows;
     }
-    static std::vector<AnsiString> OpenTitles()
-    {
-        std::vector<AnsiString> titles;
-        for (int i = 0; i < MainForm->GetEditorCount(); ++i)
-            titles.push_back(MainForm->GetEditors(i)->GetNodeName());
-        return titles;
-    }
 };
 
 TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)

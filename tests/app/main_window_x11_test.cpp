@@ -7,6 +7,7 @@
 // dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
 // the box takes Return and typing goes into the article again. A click
 // into the article closes the tree's context menu and the keys follow it.
+// The keypad's Enter on a node of the tree opens its article.
 #include <X11/keysym.h>
 
 #include <filesystem>
@@ -111,6 +112,25 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 
     SaveScreenshot("TANDRIL_MAIN_WINDOW_SCREENSHOT");
     module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(MainWindowX11, TheKeypadsEnterOnANodeOpensItsArticleWithTheFocus)
+{
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
+    ASSERT_TRUE(module_->CloseAllNodes());
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TMainForm* window = Window();
+    window->Tree->SetFocus();
+    ASSERT_TRUE(AppPumpUntil([&] { return window->Tree->Focused(); }));
+    Key(XK_Home);
+    ASSERT_TRUE(AppPumpUntil([&] { return window->Tree->Selected() != nullptr; }));
+
+    Key(XK_KP_Enter);
+    ASSERT_TRUE(AppPumpUntil([&] { return window->GetEditorCount() == 1; })) << "the keypad's Enter opened nothing";
+    TCustomSynTextEditor* editor = window->GetActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Focused(); }));
     ASSERT_TRUE(module_->CloseAllNodes());
 }
 

@@ -108,6 +108,14 @@ void TProgramTest::ClickTab(int Index)
     ADD_FAILURE() << "no tab " << Index;
 }
 
+std::vector<AnsiString> TProgramTest::OpenTitles()
+{
+    std::vector<AnsiString> titles;
+    for (int i = 0; i < MainForm->GetEditorCount(); ++i)
+        titles.push_back(MainForm->GetEditors(i)->GetNodeName());
+    return titles;
+}
+
 std::vector<std::string> TProgramTest::TakeBoxes() { return std::exchange(boxes_, {}); }
 
 void TProgramTest::AnswerBoxes(int Count, int Result)

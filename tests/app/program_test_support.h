@@ -38,6 +38,8 @@ protected:
     static void Stroke(UINT Key, UINT Modifiers = 0);
     // A click on the article tabs' tab Index.
     static void ClickTab(int Index);
+    // The titles of the open articles, in the order of their tabs' making.
+    static std::vector<AnsiString> OpenTitles();
 
     AnsiString SettingsFolder() const { return folder_ + "/settings/"; }
     AnsiString TempFolder() const { return folder_ + "/temp/"; }
