@@ -250,6 +250,8 @@ void TDBModule::DeleteNodeTree(TTreeNode* Node)
     // (a folder opened from a search hit has a tab too).
     RemoveNodeEditors(ids);
     Node->Owner()->Delete(Node);
+    // Done: the line would speak of a deletion still going on.
+    nodeManager_->ShowHint("");
 }
 
 void TDBModule::SearchNodes(const AnsiString& Text)

@@ -13,6 +13,7 @@
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/list_columns.h"
 #include "platform/ui/kernel/place_control.h"
+#include "platform/win/focus.h"
 #include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_ex_panel.h"
 #include "skin/controls/bs_skin_label.h"
@@ -318,19 +319,39 @@ void TMainForm::RemoveEditor(TCustomSynTextEditor* Editor)
     // The sheet owns nothing: the frame (with the editor) goes first, then
     // its sheet.
     TbsSkinTabSheet* sheet = TabSheetOf(Editor);
-    delete Editor->Owner();
+    auto* frame = static_cast<TWinControl*>(Editor->Owner());
+    const bool hadFocus = frame->ContainsControl(FindControl(GetFocus()));
+    delete frame;
     delete sheet;
     UpdatePageControl();
     // No editor is left for the panels to speak of.
     if (PageControl->PageCount() == 0)
         for (int i = 0; i < 5; ++i)
             StatusPanels[i]->SetCaption("");
+    // The article whose tab comes up in its place is the one the commands
+    // and the panels speak of, and takes the keys the closed one had.
+    TCustomSynTextEditor* shown = ShownEditor();
+    if (!shown)
+        return;
+    if (hadFocus && shown->CanFocus())
+        shown->SetFocus();
+    if (shown != GetActiveEditor())
+        EditorsEventEnter(shown);
 }
 
 TbsSkinTabSheet* TMainForm::TabSheetOf(TCustomSynTextEditor* Editor)
 {
     auto* frame = dynamic_cast<TNodeEditor*>(Editor->Owner());
     return frame ? static_cast<TbsSkinTabSheet*>(frame->TabSheet()) : nullptr;
+}
+
+TCustomSynTextEditor* TMainForm::ShownEditor()
+{
+    TTabSheet* sheet = PageControl->ActivePage();
+    for (int i = 0; sheet && i < GetEditorCount(); ++i)
+        if (TCustomSynTextEditor* editor = GlobalSynManager()->GetEditors(i); TabSheetOf(editor) == sheet)
+            return editor;
+    return nullptr;
 }
 
 void TMainForm::UpdatePageControl() { PageControl->SetVisible(PageControl->PageCount() > 0); }

@@ -112,7 +112,8 @@ public:
     // F6 and Shift+F6: the focus to the next or previous pane.
     void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     // A tab the user picks makes its article the current one, as entering
-    // its editor does, though the focus stays on the tabs.
+    // its editor does (the attachment list and the status bar follow),
+    // though the focus stays on the tabs.
     void PageControlChange(TObject* Sender);
     // Enter on the tree or a list does what a double click on its item
     // does: a keyboard user opens articles and goes to bookmarks so.
@@ -175,6 +176,8 @@ private:
     void ShowAttachmentArea(bool Show);
     void ShowTreeArea(bool Show);
     TbsSkinTabSheet* TabSheetOf(TCustomSynTextEditor* Editor);
+    // The editor of the article tab on show; nullptr without one.
+    TCustomSynTextEditor* ShownEditor();
     void UpdatePageControl();
     // The focus to the first pane after (or before) the one holding it
     // that can take it: the tree, the current article, the attachment list.

@@ -167,16 +167,14 @@ void TMainForm::EditorsEventEnter(TObject* Sender)
     GlobalSynManager()->SetSynTextEditor(editor);
     if (INodeEditor* frame = NodeEditorOf(editor); frame && dbModule_)
         dbModule_->LoadAttachments(frame->GetNodeID());
+    // The panels speak of the article now current before its caret moves.
+    EditorsEventStatusChange(editor, {scAll});
 }
 
 void TMainForm::PageControlChange(TObject*)
 {
-    TTabSheet* sheet = PageControl->ActivePage();
-    for (int i = 0; sheet && i < GetEditorCount(); ++i)
-        if (TCustomSynTextEditor* editor = GlobalSynManager()->GetEditors(i); TabSheetOf(editor) == sheet) {
-            EditorsEventEnter(editor);
-            return;
-        }
+    if (TCustomSynTextEditor* editor = ShownEditor())
+        EditorsEventEnter(editor);
 }
 
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)

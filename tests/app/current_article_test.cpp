@@ -1,0 +1,146 @@
+// The article the page control shows is the current one, through the
+// program's message loop: after its neighbour's tab is closed by the menu,
+// after a cancelled exit closed some tabs, after a tab is clicked and after
+// a deletion, the commands, the attachment list, the status bar, typing and
+// F6 all speak of the article on show.
+#include <string>
+
+#include "app/db_module.h"
+#include "app/main_form.h"
+#include "editor_services/actions/syn_actions.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/streams.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/kernel/screen.h"
+#include "platform/win/headless_input.h"
+#include "platform/win/message_queue.h"
+#include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+#include "skin/controls/bs_skin_label.h"
+#include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_status_bar.h"
+#include "skin/controls/bs_skin_tree_view.h"
+#include "tests/app/notes_test_support.h"
+#include "tests/app/program_test_support.h"
+
+namespace {
+
+class TCurrentArticleTest : public TProgramTest {
+protected:
+    void SetUp() override
+    {
+        TProgramTest::SetUp();
+        Start(DataFile());
+    }
+    // Status panels 1 to 3: line, column, modified.
+    static std::vector<AnsiString> CaretPanels()
+    {
+        return {MainForm->StatusPanels[0]->Caption(), MainForm->StatusPanels[1]->Caption(),
+                MainForm->StatusPanels[2]->Caption()};
+    }
+    // Article "說門", modified, its caret on line 2 column 3, with one
+    // attachment; then article "中文", untouched, which has the focus.
+    void OpenTwoArticles()
+    {
+        first_ = NewArticle("說門");
+        InjectText("one");
+        Stroke(VK_RETURN);
+        InjectText("ab");
+        Idle();
+        const AnsiString file = folder_ + "/att.txt";
+        {
+            TFileStream out(file, fmCreate);
+            out.WriteBuffer("x", 1);
+        }
+        DBModule->AddAttachments(first_, {file});
+        second_ = NewArticle("中文");
+        ASSERT_TRUE(second_->Focused());
+        ASSERT_EQ(MainForm->List->Items()->Count(), 0);
+    }
+    // What a user of the first article sees and can do with it.
+    void ExpectFirstArticleCurrent()
+    {
+        ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+        ASSERT_EQ(ShownArticleEditor(), first_);
+        EXPECT_EQ(ActiveArticleEditor(), first_);
+        EXPECT_TRUE(first_->Focused());
+        EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 2", "列 3", "修改"}));
+        EXPECT_EQ(MainForm->List->Items()->Count(), 1);
+        Idle();
+        EXPECT_TRUE(DBModule->aCloseNode->Enabled());
+        EXPECT_TRUE(DBModule->aSaveNode->Enabled());
+    }
+
+    TCustomSynTextEditor* first_ = nullptr;
+    TCustomSynTextEditor* second_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TCurrentArticleTest, AfterTheMenuClosedAnArticleTheOneShownTakesTheKeysAndCommands)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenTwoArticles());
+    Stroke('F', InjectAlt);
+    Stroke('L');
+    ASSERT_NO_FATAL_FAILURE(ExpectFirstArticleCurrent());
+
+    InjectText("c");
+    Idle();
+    EXPECT_EQ(first_->Text(), "one\r\nabc");
+    // F6 walks the list, the tree and back into the article.
+    Stroke(VK_F6);
+    EXPECT_EQ(Screen->ActiveControl(), MainForm->List);
+    Stroke(VK_F6);
+    Stroke(VK_F6);
+    EXPECT_TRUE(first_->Focused());
+}
+
+TEST_F(TCurrentArticleTest, AfterACancelledExitTheArticleLeftIsCurrentAndCtrlSSavesIt)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenTwoArticles());
+    // The second article closes unasked; the first one's question is
+    // cancelled, which keeps the window.
+    AnswerBoxes(1, 3);
+    PostMessage(MainForm->Handle(), WM_CLOSE, 0, 0);
+    Idle();
+    ASSERT_EQ(TakeBoxes().size(), 1u);
+    ASSERT_TRUE(MainForm->Visible());
+    ASSERT_NO_FATAL_FAILURE(ExpectFirstArticleCurrent());
+
+    Stroke('S', InjectCtrl);
+    EXPECT_EQ(SelectColumn(DBModule->DataBase(), "select 内容 from Contents where 标识=1"), "one\r\nab");
+    EXPECT_FALSE(first_->Modified());
+}
+
+TEST_F(TCurrentArticleTest, TheStatusBarSpeaksOfAClickedTabsArticleAndNotOfADeletionDone)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenTwoArticles());
+    first_->SetHighlighter(nullptr);
+    const AnsiString secondLanguage = MainForm->StatusPanels[4]->Caption();
+    ClickTab(0);
+    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 2", "列 3", "修改"}));
+    EXPECT_EQ(MainForm->StatusPanels[4]->Caption(), "[不显示语法高亮]");
+    ClickTab(1);
+    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 1", "列 1", "正常"}));
+    EXPECT_EQ(MainForm->StatusPanels[4]->Caption(), secondLanguage);
+
+    // The second article deleted from the tree: its line goes when done,
+    // and the first article, on show again, is current.
+    TTreeNode* node = MainForm->Tree->Items()->GetFirstNode()->getNextSibling();
+    ASSERT_NE(node, nullptr);
+    ASSERT_EQ(node->Text(), "中文");
+    MainForm->Tree->SetSelected(node);
+    MainForm->Tree->SetFocus();
+    AnswerBoxes(1, 1);
+    DBModule->aDeleteNode->Execute();
+    Idle();
+    ASSERT_EQ(TakeBoxes().size(), 1u);
+    ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+    EXPECT_EQ(MainForm->StatusPanels[5]->Caption(), "");
+    EXPECT_EQ(ActiveArticleEditor(), first_);
+    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 2", "列 3", "修改"}));
+    // The user was working in the tree, which keeps the keys.
+    EXPECT_TRUE(MainForm->Tree->Focused());
+}
