@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/widgets/button.h"
@@ -64,6 +65,39 @@ private:
     std::vector<HWND> windows_;
 };
 
+// The message shown in at most Width x Height pixels: wider than Width it
+// wraps (a long path breaks between characters), and taller than Height it
+// loses its middle to an ellipsis, the most of its start and end kept that
+// fits. The dialog itself keeps the whole message for the clipboard.
+void FitMessage(TLabel* Label, const AnsiString& Msg, int Width, int Height)
+{
+    Label->SetCaption(Msg);
+    if (Label->Width() <= Width)
+        return;
+    // Sized to the text, the label would take its whole width back: the
+    // width is set first, then the wrapped text decides the height.
+    Label->SetAutoSize(false);
+    Label->SetWordWrap(true);
+    Label->SetWidth(Width);
+    Label->SetAutoSize(true);
+    if (Label->Height() <= Height)
+        return;
+    std::vector<size_t> starts;  // every character start, and the end
+    for (size_t i = 0; i < Msg.size(); i += CharLengthAt(Msg, i))
+        starts.push_back(i);
+    starts.push_back(Msg.size());
+    auto cut = [&](size_t keep) {  // Keep characters from each end
+        return Msg.substr(0, starts[keep]) + "\r\n…\r\n" + Msg.substr(starts[starts.size() - 1 - keep]);
+    };
+    size_t fits = 0, tooTall = (starts.size() - 1) / 2;
+    while (tooTall - fits > 1) {
+        const size_t keep = fits + (tooTall - fits) / 2;
+        Label->SetCaption(cut(keep));
+        (Label->Height() <= Height ? fits : tooTall) = keep;
+    }
+    Label->SetCaption(cut(fits));
+}
+
 }  // namespace
 
 TMessageDialog::TMessageDialog(TComponent* AOwner) : TForm(AOwner)
@@ -109,7 +143,7 @@ AnsiString TMessageDialog::ClipboardText()
         if (auto* button = dynamic_cast<TButton*>(Controls(i)))
             captions += button->Caption() + "   ";
     captions.erase(std::remove(captions.begin(), captions.end(), '&'), captions.end());
-    return divider + Caption() + "\r\n" + divider + Message->Caption() + "\r\n" + divider + captions + "\r\n" +
+    return divider + Caption() + "\r\n" + divider + FullMessage + "\r\n" + divider + captions + "\r\n" +
            divider;
 }
 
@@ -130,7 +164,16 @@ TMessageDialog* CreateMessageDialog(const AnsiString& Msg, TMsgDlgType DlgType,
     auto* dialog = new TMessageDialog(Application);
     if (const char* icon = IconNameOf(DlgType))
         dialog->Image->Picture()->Icon()->SetHandle(LoadIcon(nullptr, icon));
-    dialog->Message->SetCaption(Msg);
+    dialog->FullMessage = Msg;
+    // The box stays within three quarters of the work area, its frame, the
+    // icon's column, the margins and the button row included.
+    TRect work;
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    dialog->HandleNeeded();  // the frame's size is known once the window is
+    const int frameWidth = dialog->Width() - dialog->ClientWidth();
+    const int frameHeight = dialog->Height() - dialog->ClientHeight();
+    FitMessage(dialog->Message, Msg, std::max(work.Width() * 3 / 4 - frameWidth - 80, 100),
+               std::max(work.Height() * 3 / 4 - frameHeight - dialog->Message->Top() - 15 - ButtonHeight - 16, 32));
     const int buttonTop = dialog->Message->Top() + dialog->Message->Height() + 15;
     const int minWidth = dialog->Message->Width() + 48;
     int total = 0;

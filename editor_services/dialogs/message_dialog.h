@@ -22,6 +22,7 @@ public:
     TLabel* Message = nullptr;  // owned by the form
     TImage* Image = nullptr;    // owned by the form
     std::vector<TButton*> Buttons;  // owned by the form, in caption order
+    AnsiString FullMessage;  // the message as given; the label may show it wrapped and cut to fit the screen
 
     // The text Ctrl+C puts on the clipboard: caption, message and button
     // captions between dividers.

@@ -102,8 +102,9 @@ std::vector<TChars> SplitParagraphs(TChars chars, unsigned format)
     return paragraphs;
 }
 
-// Greedy word wrap of one paragraph at Width.
-void WrapParagraph(const TChars& p, int width, TLineMeasure& measure, std::vector<TChars>& lines)
+// Greedy word wrap of one paragraph at Width; with BreakWords a word wider
+// than the line is broken between characters instead of running past it.
+void WrapParagraph(const TChars& p, int width, bool breakWords, TLineMeasure& measure, std::vector<TChars>& lines)
 {
     size_t start = 0;
     do {
@@ -128,6 +129,10 @@ void WrapParagraph(const TChars& p, int width, TLineMeasure& measure, std::vecto
                 breakNext = i;
             }
             const int advance = measure.Advance(p[i], x);
+            if (x + advance > width && !canBreak && breakWords && i > start) {
+                canBreak = true;
+                breakEnd = breakNext = i;
+            }
             if (x + advance > width && canBreak)
                 break;
             x += advance;
@@ -141,14 +146,15 @@ void WrapParagraph(const TChars& p, int width, TLineMeasure& measure, std::vecto
     } while (start < p.size());
 }
 
-std::vector<TChars> WrapParagraphs(const std::vector<TChars>& paragraphs, int width, TLineMeasure& measure)
+std::vector<TChars> WrapParagraphs(const std::vector<TChars>& paragraphs, int width, bool breakWords,
+                                   TLineMeasure& measure)
 {
     std::vector<TChars> lines;
     for (const TChars& p : paragraphs) {
         if (p.empty())
             lines.emplace_back();
         else
-            WrapParagraph(p, width, measure, lines);
+            WrapParagraph(p, width, breakWords, measure, lines);
     }
     return lines;
 }
@@ -218,7 +224,8 @@ int DrawChars(TDeviceContext& dc, TChars text, TRect* R, unsigned format)
         // Unwrapped paragraphs are the lines: each is cut straight from its
         // paragraph, so a huge caption is not copied whole to be cut.
         const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
-        const std::vector<TChars> wrapped = wrap ? WrapParagraphs(paragraphs, width, measure) : std::vector<TChars>{};
+        const std::vector<TChars> wrapped = wrap ? WrapParagraphs(paragraphs, width, (format & DT_EDITCONTROL) != 0, measure)
+                                                  : std::vector<TChars>{};
         std::vector<TChars> lines;
         widest = 0;
         for (const TChars& line : wrap ? wrapped : paragraphs) {

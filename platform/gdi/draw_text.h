@@ -44,6 +44,7 @@ inline constexpr unsigned DT_NOCLIP = 0x00000100;
 inline constexpr unsigned DT_EXTERNALLEADING = 0x00000200;  // lines are spaced by the font's external leading too
 inline constexpr unsigned DT_CALCRECT = 0x00000400;
 inline constexpr unsigned DT_NOPREFIX = 0x00000800;
+inline constexpr unsigned DT_EDITCONTROL = 0x00002000;  // with DT_WORDBREAK, a word wider than the line breaks between characters
 inline constexpr unsigned DT_PATH_ELLIPSIS = 0x00004000;
 inline constexpr unsigned DT_END_ELLIPSIS = 0x00008000;
 inline constexpr unsigned DT_RTLREADING = 0x00020000;  // accepted; text is drawn left to right

@@ -289,7 +289,7 @@ void TX11Backend::SetOwnerHints(TX11Surface& Surface)
         type = "_NET_WM_WINDOW_TYPE_UTILITY";
     else if (owner)
         type = "_NET_WM_WINDOW_TYPE_DIALOG";
-    Atom typeAtom = Atom(type);
+    Atom typeAtom = Intern(type);
     XChangeProperty(display_, xw, Intern("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&typeAtom), 1);
 }
@@ -314,20 +314,25 @@ void TX11Backend::SetNetState(TX11Surface& Surface)
     DWORD exStyle = window ? window->ExStyle : Surface.ExStyle;
     bool above = exStyle & WS_EX_TOPMOST;
     bool skipTaskbar = !(exStyle & WS_EX_APPWINDOW) && ((exStyle & WS_EX_TOOLWINDOW) || (window && window->Owner));
+    // A window shown while its owner is disabled is that owner's modal
+    // dialog: the desktop keeps it above the owner and sends the owner's
+    // activation to it.
+    bool modal = window && window->Owner && (window->Owner->Style & WS_DISABLED);
     Atom state = Intern("_NET_WM_STATE");
     Atom aboveAtom = Intern("_NET_WM_STATE_ABOVE");
     Atom skipAtom = Intern("_NET_WM_STATE_SKIP_TASKBAR");
+    Atom modalAtom = Intern("_NET_WM_STATE_MODAL");
+    const std::pair<Atom, bool> states[] = {{aboveAtom, above}, {skipAtom, skipTaskbar}, {modalAtom, modal}};
     if (!Surface.Mapped) {
-        std::vector<Atom> states;
-        if (above)
-            states.push_back(aboveAtom);
-        if (skipTaskbar)
-            states.push_back(skipAtom);
+        std::vector<Atom> set;
+        for (auto [atom, on] : states)
+            if (on)
+                set.push_back(atom);
         XChangeProperty(display_, Surface.XWindow, state, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(states.data()), static_cast<int>(states.size()));
+                        reinterpret_cast<unsigned char*>(set.data()), static_cast<int>(set.size()));
         return;
     }
-    for (auto [atom, on] : {std::pair{aboveAtom, above}, std::pair{skipAtom, skipTaskbar}}) {
+    for (auto [atom, on] : states) {
         XEvent event{};
         event.xclient.type = ClientMessage;
         event.xclient.window = Surface.XWindow;

@@ -22,6 +22,8 @@ TGradient CaptionGradient(const TSkinLook& L, bool Active)
 int ButtonHeight(const TSkinLook& L) { return L.CaptionHeight - 10; }
 int ButtonWidth(const TSkinLook& L) { return ButtonHeight(L) + 7; }
 int ButtonTop(const TSkinLook& L) { return (L.CaptionHeight - ButtonHeight(L)) / 2; }
+// The caption buttons' row takes the right half of the frame's caption.
+constexpr int kButtonRowLeft = kFrameWidth / 2;
 
 TRaster DrawFrame(const TSkinLook& L, bool Active)
 {
@@ -80,7 +82,9 @@ void SetFormInfo(const TSkinLook& L, TbsFormInfo& F)
     const int ch = L.CaptionHeight, bw = L.BorderWidth, w = kFrameWidth, h = kFrameHeight;
     F.ClientRect = {bw, ch, w - bw, h - bw};
     F.LeftTopPoint = {40, ch};
-    F.RightTopPoint = {w - 100, ch};
+    // The caption object spans from the left corner into this one, so it
+    // stretches with the frame up to the buttons' row.
+    F.RightTopPoint = {kButtonRowLeft, ch};
     F.LeftBottomPoint = {40, h - bw};
     F.RightBottomPoint = {w - 40, h - bw};
     F.LeftStretch = F.RightStretch = F.TopStretch = F.BottomStretch = true;
@@ -93,7 +97,7 @@ void SetFormInfo(const TSkinLook& L, TbsFormInfo& F)
     F.HitTestLeftBottomPoint = {10, h - 10};
     F.HitTestRightBottomPoint = {w - 10, h - 10};
     F.CaptionRect = {bw + 4, 4, w - bw - 4, ch - 4};
-    F.ButtonsRect = {w / 2, ButtonTop(L), w - bw - 2, ButtonTop(L) + ButtonHeight(L)};
+    F.ButtonsRect = {kButtonRowLeft, ButtonTop(L), w - bw - 2, ButtonTop(L) + ButtonHeight(L)};
     F.ButtonsOffset = 1;
     F.BorderWidth = bw;
     F.FormMinWidth = 200;
@@ -209,7 +213,10 @@ void BuildCaptionObjects(TSkinBuilder& B)
     const int w = ButtonWidth(L), top = ButtonTop(L);
 
     auto& caption = B.AddObject<TbsDataSkinCaption>("caption", "caption");
-    caption.SkinRect = {L.BorderWidth + 4 + kSysMenuSize + 2, 1, kFrameWidth - 96, L.CaptionHeight - 1};
+    // The caption ends where the row of buttons begins: the frame finds the
+    // object under the mouse in list order, so a caption reaching into the
+    // row would take the clicks of the buttons it covers (the roll-up one).
+    caption.SkinRect = {L.BorderWidth + 4 + kSysMenuSize + 2, 1, kButtonRowLeft, L.CaptionHeight - 1};
     caption.TextRect = {4, 0, caption.SkinRect.Width() - 4, caption.SkinRect.Height()};
     caption.FontName = kSkinFont;
     caption.FontHeight = 14;

@@ -20,8 +20,10 @@ unsigned TLabel::TextFormat() const
 {
     static constexpr unsigned Horizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     unsigned format = Horizontal[alignment_] | DT_EXPANDTABS;
+    // A word wider than the label (a long path) breaks between characters
+    // rather than running past the edge.
     if (wordWrap_)
-        format |= DT_WORDBREAK;
+        format |= DT_WORDBREAK | DT_EDITCONTROL;
     if (!showAccelChar_)
         format |= DT_NOPREFIX;
     return format;

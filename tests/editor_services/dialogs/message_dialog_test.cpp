@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/dialogs/syn_msg_dialog.h"
@@ -29,6 +30,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
 
@@ -105,6 +107,56 @@ TEST_F(TMessageDialogTest, ClientWidthFollowsTheWiderOfLabelAndButtonRow)
     EXPECT_TRUE(row->Buttons[2]->Cancel());
     EXPECT_FALSE(row->Buttons[1]->Default() || row->Buttons[1]->Cancel());
     delete row;
+}
+
+// A missing database's notice quotes its path: however long the path, the
+// box stays on the screen, the path wraps between characters where it has
+// no spaces, and only a text too tall for the screen loses its middle;
+// Ctrl+C still copies the whole message.
+TEST_F(TMessageDialogTest, AnOverlongMessageWrapsAndIsCutToStayOnTheScreen)
+{
+    TRect work;
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    auto onScreen = [&](const AnsiString& Msg) {
+        bool inside = false;
+        AnsiString shown;
+        Ask(
+            [&](TCustomForm* Dialog) {
+                TRect r;
+                GetWindowRect(Dialog->Handle(), &r);
+                inside = r.Left >= work.Left && r.Top >= work.Top && r.Right <= work.Right && r.Bottom <= work.Bottom;
+                shown = static_cast<TMessageDialog*>(Dialog)->Message->Caption();
+                InjectKeyStroke('C', InjectCtrl);
+                InjectKeyStroke(VK_RETURN);
+            },
+            [&] { return SynMsgDialog.ShowInfoMessage(Msg, "Notes"); });
+        EXPECT_TRUE(inside) << Msg.size() << " bytes";
+        return shown;
+    };
+    AnsiString path;
+    while (path.size() < 240)
+        path += "/project_folder";
+    const AnsiString notice = "找不到文章库" + path + "/notes.vek";
+    EXPECT_EQ(onScreen(notice), notice);
+    // The path has no spaces: it takes as many lines as its width needs.
+    TMessageDialog* wrapped = CreateMessageDialog(notice, mtInformation, {"确定"}, 23, 80, -1, 0);
+    EXPECT_TRUE(wrapped->Message->WordWrap());
+    EXPECT_LE(wrapped->Width(), work.Width() * 3 / 4);
+    const int pathLines = wrapped->Canvas()->TextWidth(path + "/notes.vek") / wrapped->Message->Width() + 1;
+    ASSERT_GE(pathLines, 2);
+    EXPECT_EQ(wrapped->Message->Height(), (1 + pathLines) * wrapped->Canvas()->TextHeight("W"));
+    delete wrapped;
+
+    AnsiString huge = "開始";
+    while (huge.size() < 100000)
+        huge += "/說門這乗中" + std::to_string(huge.size());
+    huge += "結束";
+    const AnsiString cut = onScreen(huge);
+    EXPECT_LT(cut.size(), huge.size());
+    EXPECT_EQ(cut.substr(0, 4), "開始");
+    EXPECT_EQ(cut.substr(cut.size() - 4), "結束");
+    EXPECT_NE(cut.find("\r\n…\r\n"), AnsiString::npos);
+    EXPECT_NE(ClipboardText().find(huge), AnsiString::npos);
 }
 
 TEST_F(TMessageDialogTest, TheFormTakesTheSystemMessageFontWithItsCharacterSet)

@@ -57,6 +57,10 @@ TEST(DrawText, WordBreakKeepsDoubleByteCharactersWholeAndCalcRectIsTheDrawnRect)
     TTextCanvas check(96, 48);
     DrawText(check.DC, longWord, -1, &grown, DT_WORDBREAK);
     EXPECT_EQ(check.Ink(kWhite), (TRect{1, 2, 79, 29}));
+
+    // As an edit control wraps, the word breaks between characters instead
+    // and the rectangle keeps its width.
+    EXPECT_EQ(CalcRect(canvas.DC, longWord, {0, 0, 50, 0}, DT_WORDBREAK | DT_EDITCONTROL), (TRect{0, 0, 48, 64}));
 }
 
 TEST(DrawText, PrefixMarksTheAccelerator)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/bitmap.h"
@@ -409,4 +410,51 @@ TEST_F(TX11WindowTest, TheMonitorsWorkAreaIsTheDesktops)
     desktop.Set(Rect(0, 24, width + 500, height - 30));
     ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
     EXPECT_EQ(work, Rect(0, 24, width, height - 30));
+}
+
+// What the desktop reads to place and stack our windows: their types are
+// real atoms, and a dialog shown while its owner is disabled says it is
+// that owner's modal dialog.
+TEST_F(TX11WindowTest, WindowTypesAndTheModalStateAreAtomsTheDesktopCanRead)
+{
+    Display* x = Other();
+    auto atomsOf = [&](HWND window, const char* property) {
+        std::vector<std::string> names;
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(x, X11WindowOf(window), XInternAtom(x, property, False), 0, 32, False, XA_ATOM, &type,
+                               &format, &count, &after, &data) == 0 && data) {
+            for (unsigned long i = 0; i < count; ++i) {
+                char* name = XGetAtomName(x, reinterpret_cast<Atom*>(data)[i]);
+                names.push_back(name ? name : "(not an atom)");
+                if (name)
+                    XFree(name);
+            }
+            XFree(data);
+        }
+        return names;
+    };
+    auto has = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(40, 50, 220, 140));
+    ASSERT_TRUE(BecomesViewable(form));
+    EXPECT_EQ(atomsOf(form, "_NET_WM_WINDOW_TYPE"), std::vector<std::string>{"_NET_WM_WINDOW_TYPE_NORMAL"});
+
+    EnableWindow(form, false);
+    HWND dialog = Make("D", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(60, 70, 120, 80));
+    ASSERT_TRUE(BecomesViewable(dialog));
+    EXPECT_EQ(atomsOf(dialog, "_NET_WM_WINDOW_TYPE"), std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
+    EXPECT_TRUE(has(atomsOf(dialog, "_NET_WM_STATE"), "_NET_WM_STATE_MODAL"));
+    Window transientFor = 0;
+    ASSERT_TRUE(XGetTransientForHint(x, X11WindowOf(dialog), &transientFor));
+    EXPECT_EQ(transientFor, X11WindowOf(form));
+
+    // A dialog over an enabled owner is not modal.
+    EnableWindow(form, true);
+    HWND modeless = Make("M", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(80, 90, 120, 80));
+    ASSERT_TRUE(BecomesViewable(modeless));
+    EXPECT_FALSE(has(atomsOf(modeless, "_NET_WM_STATE"), "_NET_WM_STATE_MODAL"));
 }
