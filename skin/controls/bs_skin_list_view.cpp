@@ -2,8 +2,11 @@
 // in each view style.
 #include "skin/controls/bs_skin_list_view.h"
 
+#include <algorithm>
+
 #include "platform/base/component_link.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/text_metrics.h"
 #include "platform/ui/itemviews/header_control_window.h"
 #include "platform/ui/itemviews/list_view_window.h"
 #include "platform/ui/kernel/controls_messages.h"
@@ -281,6 +284,9 @@ void TbsSkinCustomListView::SyncReport()
         const SCROLLINFO info = ViewScrollInfo(Handle(), SB_HORZ);
         ShowBar(hScrollBar_, info.nMax > Width());
         SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
+        // The columns scroll by pixels: an arrow moves them a character
+        // across, a click in the track a page.
+        SetViewBarSteps(hScrollBar_, std::max(AverageCharWidth(Font()), 1), std::max(Width(), 1));
         lastHPosition_ = hScrollBar_->Position();
     }
 }

@@ -1,6 +1,8 @@
 // The skinned tree view's properties, its skin and its external scroll bars.
 #include "skin/controls/bs_skin_tree_view.h"
 
+#include <algorithm>
+
 #include "platform/base/component_link.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/tree_view_window.h"
@@ -205,8 +207,10 @@ void TbsSkinCustomTreeView::SyncVertical()
     inUpdate_ = true;
     vScrollBar_->SetVisible(show);
     inUpdate_ = false;
-    if (show)
+    if (show) {
         SetViewBarRange(vScrollBar_, info.nMin, info.nMax, info.nPos, visibleCount);
+        SetViewBarSteps(vScrollBar_, 1, std::max(visibleCount, 1));
+    }
 }
 
 void TbsSkinCustomTreeView::SyncHorizontal()
@@ -218,8 +222,12 @@ void TbsSkinCustomTreeView::SyncHorizontal()
     inUpdate_ = true;
     hScrollBar_->SetVisible(show);
     inUpdate_ = false;
-    if (show)
+    if (show) {
+        // By pixels across: an arrow moves the nodes one indent, as the
+        // view's own bar does, a click in the track a page.
         SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
+        SetViewBarSteps(hScrollBar_, std::max(Indent(), 1), std::max(Width(), 1));
+    }
 }
 
 void TbsSkinCustomTreeView::ChangeSkinData()

@@ -23,13 +23,21 @@ int TMeasuringDC::TextWidth(const AnsiString& Text) const
     return size.cx;
 }
 
-int FontHeight(TFont* Font)
+namespace {
+
+TEXTMETRIC MetricsOf(TFont* Font)
 {
     TMeasuringDC dc(Font);
     TEXTMETRIC metrics;
     GetTextMetrics(dc.Handle(), &metrics);
-    return metrics.tmHeight;
+    return metrics;
 }
+
+}  // namespace
+
+int FontHeight(TFont* Font) { return MetricsOf(Font).tmHeight; }
+
+int AverageCharWidth(TFont* Font) { return MetricsOf(Font).tmAveCharWidth; }
 
 TRect MeasureText(TFont* Font, const AnsiString& Text, unsigned Format, int Width)
 {

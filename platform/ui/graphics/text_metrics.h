@@ -28,6 +28,8 @@ private:
 
 // The height of a line (tmHeight) in Font.
 int FontHeight(TFont* Font);
+// The average width of a character (tmAveCharWidth) in Font.
+int AverageCharWidth(TFont* Font);
 // The bounds DrawText gives the text with DT_CALCRECT and Format, laid out
 // from (0, 0) in Width pixels (what word wrap breaks at).
 TRect MeasureText(TFont* Font, const AnsiString& Text, unsigned Format, int Width);

@@ -17,6 +17,7 @@
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/ui/graphics/text_metrics.h"
 #include "platform/win/window_proc.h"
 #include "platform/win/window_styles.h"
 #include "skin/data/bs_draw_utils.h"
@@ -113,6 +114,14 @@ TEST_F(BsSkinListView, ReportBarsPageByRowsAndReachRowsPast65535)
     hBar_->SetPosition(30);
     Paint();
     EXPECT_EQ(list_->Items()->Item(3)->DisplayRect(drBounds).Left, -30);
+    // Its arrows move the columns a character across, not a pixel.
+    const int step = AverageCharWidth(list_->Font());
+    ASSERT_GT(step, 1);
+    InjectClick(hBar_->ClientToScreen(Point(hBar_->Width() - vBar_->Width() - 8, 9)));
+    Paint();
+    EXPECT_EQ(hBar_->Position(), 30 + step);
+    EXPECT_EQ(list_->Items()->Item(3)->DisplayRect(drBounds).Left, -30 - step);
+    EXPECT_EQ(hBar_->LargeChange(), list_->Width());
 
     // Keys move the view and the bar follows.
     list_->SetFocus();

@@ -186,6 +186,28 @@ TEST_F(BsSkinTreeView, AVerticalDragReachesRowsPast65535AndAHorizontalDragScroll
     EXPECT_EQ(wide->DisplayRect(true).Left, left - hBar_->Position());
 }
 
+// The bar's arrows move the nodes one indent across and a click in its
+// track a page, as the view's own bar does, not a pixel each.
+TEST_F(BsSkinTreeView, TheHorizontalBarStepsByTheIndentAndPagesByTheWidth)
+{
+    TTreeNode* wide = tree_->Items()->Add(nullptr, std::string(200, 'W'));
+    Paint();
+    ASSERT_TRUE(hBar_->Visible());
+    const int left = wide->DisplayRect(true).Left;
+    const TPoint rightArrow = Point(hBar_->Width() - 8, 9);
+    InjectClick(hBar_->ClientToScreen(rightArrow));
+    Paint();
+    ASSERT_GT(tree_->Indent(), 1);
+    EXPECT_EQ(hBar_->Position(), tree_->Indent());
+    EXPECT_EQ(wide->DisplayRect(true).Left, left - tree_->Indent());
+
+    // Just left of the right arrow is the track, right of the thumb.
+    InjectClick(hBar_->ClientToScreen(Point(hBar_->Width() - 17 - 3, 9)));
+    Paint();
+    EXPECT_EQ(hBar_->Position(), tree_->Indent() + tree_->Width());
+    EXPECT_EQ(wide->DisplayRect(true).Left, left - hBar_->Position());
+}
+
 TEST_F(BsSkinTreeView, ColoursAndFontFollowTheSkinAndTheDefaultsWithout)
 {
     tree_->DefaultFont()->SetName(kTestFontName);
