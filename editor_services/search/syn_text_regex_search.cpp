@@ -21,11 +21,23 @@ AnsiString ErrorText(int Code)
 
 }  // namespace
 
+// How far the JIT's stack may grow: a repeated group takes some 24 to 56
+// bytes of it per character it repeats over, so lines of a million
+// characters and more fit. Only what a match uses is ever touched.
+constexpr PCRE2_SIZE JitStackLimit = 64u << 20;
+// The interpreter's own limit, in KiB, for a match the JIT ran out of stack
+// on: it keeps some ten times as much per character.
+constexpr uint32_t InterpreterHeapLimit = 256u << 10;
+
 struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
+    pcre2_match_context* Context = nullptr;
+    pcre2_jit_stack* JitStack = nullptr;
     bool Jit = false;
-    // ASCII bytes every match holds (each in either case when caseless):
+    // ASCII bytes every match holds (each possibly in the other case: pcre2
+    // finds a class such as [Tt], or a part under (?i), caseless without
+    // saying so):
     // the one it starts with and the last one it must hold, where known.
     // Such a byte is a character of its own in the line, never the trail
     // byte of a Chinese one: a line without it standing alone is passed
@@ -61,7 +73,25 @@ struct TSynTextRegexSearch::TCompiled {
     ~TCompiled()
     {
         pcre2_match_data_free(MatchData);
+        pcre2_match_context_free(Context);
+        pcre2_jit_stack_free(JitStack);
         pcre2_code_free(Code);
+    }
+
+    // The next match in Text from Offset, as pcre2_match answers. Where the
+    // JIT runs out of stack, the interpreter tries again.
+    int Match(std::string_view Text, size_t Offset, uint32_t Flags) const
+    {
+        const auto* units = reinterpret_cast<PCRE2_SPTR>(Text.data());
+        // The JIT's own entry skips pcre2_match's checks, but takes no
+        // anchoring at match time.
+        if (Jit && Flags == 0) {
+            const int rc = pcre2_jit_match(Code, units, Text.size(), Offset, 0, MatchData, Context);
+            if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
+                return rc;
+        }
+        return pcre2_match(Code, units, Text.size(), Offset, Flags | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT, MatchData,
+                           Context);
     }
 };
 
@@ -122,12 +152,12 @@ int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
 
 void TSynTextRegexSearch::FindRequiredBytes(TCompiled& Compiled) const
 {
-    const auto required = [this](int Unit) {
+    const auto required = [](int Unit) {
         TCompiled::TRequired found;
         found.Byte = Unit;
         // An ASCII letter folds only to its other case in text that came
         // from GBK, which holds no other letter folding to it.
-        if (Unit >= 0 && caseless_ && std::isalpha(Unit))
+        if (Unit >= 0 && std::isalpha(Unit))
             found.OtherCase = std::islower(Unit) ? std::toupper(Unit) : std::tolower(Unit);
         return found;
     };
@@ -157,8 +187,13 @@ void TSynTextRegexSearch::Compile()
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
     FindRequiredBytes(*compiled);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
-    if (!compiled->MatchData)
+    compiled->Context = pcre2_match_context_create(nullptr);
+    if (compiled->Jit)
+        compiled->JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
+    if (!compiled->MatchData || !compiled->Context || (compiled->Jit && !compiled->JitStack))
         throw std::bad_alloc();
+    pcre2_jit_stack_assign(compiled->Context, nullptr, compiled->JitStack);
+    pcre2_set_heap_limit(compiled->Context, InterpreterHeapLimit);
     compiled_ = std::move(compiled);
 }
 
@@ -173,17 +208,10 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
         return 0;
     subject_.Assign(Line);
     const std::string_view text = subject_.Text();
-    const auto* units = reinterpret_cast<PCRE2_SPTR>(text.data());
     size_t offset = 0;
     uint32_t flags = 0;
     while (true) {
-        // The JIT's own entry skips pcre2_match's checks, but takes no
-        // anchoring at match time.
-        const int rc = compiled_->Jit && flags == 0
-                           ? pcre2_jit_match(compiled_->Code, units, text.size(), offset, 0, compiled_->MatchData,
-                                             nullptr)
-                           : pcre2_match(compiled_->Code, units, text.size(), offset, flags | PCRE2_NO_UTF_CHECK,
-                                         compiled_->MatchData, nullptr);
+        const int rc = compiled_->Match(text, offset, flags);
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
             // one character and search on.
@@ -195,6 +223,9 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
             flags = 0;
             continue;
         }
+        if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT ||
+            rc == PCRE2_ERROR_JIT_STACKLIMIT)
+            throw ESynSearchTooCostly(ErrorText(rc));
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->MatchData);

@@ -17,8 +17,8 @@
 #include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/exceptions.h"
 
-// A pattern that does not compile, or a match the matcher gave up on; the
-// message is pcre2's, with the place in the pattern.
+// A pattern that does not compile; the message is pcre2's, with the place
+// in the pattern.
 TANDRIL_EXCEPTION(ESynRegexError, Exception);
 
 class TSynTextRegexSearch : public TSynTextSearchCustom {
@@ -34,7 +34,8 @@ public:
     // Caseless exactly when soMatchCase is absent; whole words are not
     // supported.
     void SetOptions(TSynSearchOptions Value) override;
-    // Raises ESynRegexError when the pattern does not compile.
+    // Raises ESynRegexError when the pattern does not compile, and
+    // ESynSearchTooCostly when a match backtracks past pcre2's limits.
     int FindAll(const AnsiString& Line) override;
     // Replacement with the groups of result Index filled in, taken from the
     // line FindAll searched.
