@@ -1,11 +1,14 @@
 // TSynTextRegexSearch: the regular-expression search engine, over pcre2
-// (in UTF mode, with its JIT where the machine has one). Pattern and lines
-// are read as characters ("." and classes take a Chinese character whole,
-// look-behinds and word boundaries see characters), so matches never start
-// or end inside one. The expression is compiled once for a pattern and case
-// setting; caseless matching folds every letter with case, ASCII and
-// fullwidth, Greek and Cyrillic alike. An empty match is followed by a
-// non-empty one at the same place or by a step of one character.
+// (with its JIT where the machine has one). Pattern and lines are read as
+// characters ("." and classes take a Chinese character whole, look-behinds
+// and word boundaries see characters), so matches never start or end
+// inside one: in UTF mode, or, for the expressions that find the same
+// matches so (see RegexForBytes), on the line's own bytes, passing over the
+// matches that start inside a character. The expression is compiled once
+// for a pattern and case setting; caseless matching folds every letter
+// with case, ASCII and fullwidth, Greek and Cyrillic alike. An empty match
+// is followed by a non-empty one at the same place or by a step of one
+// character.
 #pragma once
 
 #include <memory>
