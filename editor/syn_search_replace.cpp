@@ -2,6 +2,7 @@
 // search engine, selects each match, asks OnReplaceText when prompting, and
 // replaces through SetSelText so that every replacement is undoable.
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -198,51 +199,54 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     if (replaceAll && !prompt)
         run.EnterReplaceAll();
 
-    // Replacing all without prompts searches the rest of the scope first,
-    // so that a line the engine gives up on leaves the text as it was;
-    // then changes each line once, for all its matches, and shows only
-    // the last: selecting and scrolling to every match would cost more
-    // than the replacing.
-    const auto replaceRest = [&](int From) {
-        const std::vector<TPendingReplacement> pending =
-            FindReplacements(*searchEngine_, *lines_, From, backwards ? -1 : 1, scope, AReplace);
-        if (pending.empty())
+    // Replacing all without prompts searches the rest of the scope first
+    // (FindReplacements), so that a line the engine gives up on leaves the
+    // text as it was; then changes each line once, for all its matches, and
+    // shows only the last: selecting and scrolling to every match would
+    // cost more than the replacing. Moved is how many lines the lines found
+    // have moved down since.
+    const auto applyReplacements = [&](const std::vector<TPendingReplacement>& Pending, int Moved) {
+        if (Pending.empty())
             return 0;
         int replacedCount = 0;
-        for (const TPendingReplacement& p : pending)
+        for (const TPendingReplacement& p : Pending)
             replacedCount += p.Replaced.Count;
         // A replacement holding a line break splits lines, which a change of
         // one line cannot: those go through the selection, from the top, the
         // lines below moving down by the breaks put in above them.
         if (AReplace.find_first_of("\r\n") != AnsiString::npos) {
             std::vector<const TPendingReplacement*> topDown;
-            for (const TPendingReplacement& p : pending)
+            for (const TPendingReplacement& p : Pending)
                 topDown.push_back(&p);
             if (backwards)
                 std::reverse(topDown.begin(), topDown.end());
-            int moved = 0;
             TBufferCoord last{0, 0};
             for (const TPendingReplacement* p : topDown) {
-                const int line = p->Line + moved;
+                const int line = p->Line + Moved;
                 SetSelectionMode(smNormal);
                 SetBlockBegin(BufferCoord(p->Replaced.First, line));
                 SetBlockEnd(BufferCoord(p->Replaced.End, line));
                 SetSelText(p->Replaced.Text);
-                moved += caretY_ - line;
-                if (p == &pending.back())
+                Moved += caretY_ - line;
+                if (p == &Pending.back())
                     last = CaretXY();
             }
             SetCaretXY(last);
         } else {
             run.HoldLineChanges();
-            for (const TPendingReplacement& p : pending)
+            for (const TPendingReplacement& p : Pending)
                 ReplaceInLine(p.Line, p.Replaced.First, p.Replaced.End, p.Replaced.Text);
-            const TPendingReplacement& last = pending.back();
+            const TPendingReplacement& last = Pending.back();
             SetCaretXY(BufferCoord(last.Replaced.First + static_cast<int>(last.Replaced.Text.size()), last.Line));
         }
         EnsureCursorPosVisibleEx(true);
         return replacedCount;
     };
+    // The lines after the one where a prompt was answered with replace-all,
+    // searched before that answer replaced anything, and that line's number
+    // then.
+    std::optional<std::vector<TPendingReplacement>> rest;
+    int restFoundAt = 0;
 
     AnsiString text;  // the line searched, its buffer reused from line to line
     int count = 0;
@@ -252,7 +256,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         if (line > lines_->Count())
             break;
         if (replaceAll && !prompt)
-            return count + replaceRest(line);
+            return count + applyReplacements(FindReplacements(*searchEngine_, *lines_, line, step, scope, AReplace), 0);
         text.assign(lines_->LineView(line - 1));
         const int n = FindAllInLine(*searchEngine_, text, line);
         int shift = 0;  // what the replacements made so far moved the line's later matches by
@@ -285,6 +289,11 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
                 replaceAll = true;
                 prompt = false;
                 run.EnterReplaceAll();
+                rest = FindReplacements(*searchEngine_, *lines_, line + step, step, scope, AReplace);
+                restFoundAt = line;
+                // The engine holds the results of the last line it searched:
+                // this line's come back for its matches still to replace.
+                searchEngine_->FindAll(text);
             }
             if (action != raSkip) {
                 SetSelText(searchEngine_->Replace(i, AReplace));
@@ -302,6 +311,9 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
             if (!replaceAll)
                 return count;
         }
+        // Replacements going forward in this line moved the lines below.
+        if (rest)
+            return count + applyReplacements(*rest, backwards ? 0 : line - restFoundAt);
     }
     return count;
 }

@@ -90,7 +90,8 @@ private:
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '*')
                 return false;
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '?') {
-                if (at_ + 2 >= pattern_.size() || std::string_view(":=!>").find(pattern_[at_ + 2]) == std::string_view::npos)
+                constexpr std::string_view groupKinds = ":=!>";
+                if (at_ + 2 >= pattern_.size() || groupKinds.find(pattern_[at_ + 2]) == std::string_view::npos)
                     return false;
                 out_.append(pattern_.substr(at_, 3));
                 at_ += 3;

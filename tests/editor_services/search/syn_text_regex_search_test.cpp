@@ -35,6 +35,8 @@ TEST(TSynTextRegexSearchTest, AClassOrSwitchHoldingBothCasesFindsEitherCaseWithM
     EXPECT_EQ(FindAll(engine, "[Rr]eturn", "  return x; Return", true), (TMatches{{3, 6}, {13, 6}}));
     EXPECT_EQ(FindAll(engine, "[Tt]ed", "說ted", true), (TMatches{{3, 3}}));
     EXPECT_EQ(FindAll(engine, "a[Bb]", "ab aB AB", true), (TMatches{{1, 2}, {4, 2}}));
+    // A boundary is a question of characters: the line is converted.
+    EXPECT_EQ(FindAll(engine, "[Rr]eturn\\b", "說return", true), (TMatches{{3, 6}}));
     EXPECT_EQ(FindAll(engine, "(?i)error", "ERROR: x", true), (TMatches{{1, 5}}));
     EXPECT_EQ(FindAll(engine, "x(?i)Z", "門xz", true), (TMatches{{3, 2}}));
     // Switched back, the case counts again.
