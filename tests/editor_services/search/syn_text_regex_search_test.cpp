@@ -49,7 +49,7 @@ AnsiString RandomExpression(TRandom& Random, int Depth)
 {
     static const char* const Atoms[] = {"t", "T", "e", "d", "R", "r", "[Tt]", "[tT]", "[Rr]", "[eE]d", "[a-e]",
                                         "說", "門", "[說門]", "[f說]", ".", "\\w", "\\s", " ", "f", "$", "^", "\\\\",
-                                        "乗", "\xA3\xC1", "[^e]", "\\b"};
+                                        "乗", "\xA3\xC1", "[^e]", "\\b", "[中-門]"};
     AnsiString expression;
     for (int i = Random.Between(1, 4); i > 0; --i) {
         if (Random.Chance(12))
