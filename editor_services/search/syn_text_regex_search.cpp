@@ -23,8 +23,6 @@ AnsiString ErrorText(int Code)
     return reinterpret_cast<const char*>(buffer);
 }
 
-}  // namespace
-
 // How far the JIT's stack may grow: a repeated group takes some 24 to 56
 // bytes of it per character it repeats over, so lines of a million
 // characters and more fit. Only what a match uses is ever touched.
@@ -32,6 +30,8 @@ constexpr PCRE2_SIZE JitStackLimit = 64u << 20;
 // The interpreter's own limit, in KiB, for a match the JIT ran out of stack
 // on: it keeps some ten times as much per character.
 constexpr uint32_t InterpreterHeapLimit = 256u << 10;
+
+}  // namespace
 
 struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
