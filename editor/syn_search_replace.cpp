@@ -1,7 +1,10 @@
 // The editor's search and replace: walks the lines of the scope through the
 // search engine, selects each match, asks OnReplaceText when prompting, and
 // replaces through SetSelText so that every replacement is undoable.
+#include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "editor/document/syn_text_error.h"
 #include "editor/folding/syn_fold_ranges.h"
@@ -65,6 +68,44 @@ TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, const AnsiSt
         result.End = found + length;
     }
     return result;
+}
+
+// The engine's matches in Text, line Line of the editor: a line the engine
+// gives up on is named in what it raises.
+int FindAllInLine(TSynTextSearchCustom& Engine, const AnsiString& Text, int Line)
+{
+    try {
+        return Engine.FindAll(Text);
+    } catch (ESynSearchTooCostly& E) {
+        E.Line = Line;
+        throw;
+    }
+}
+
+// A line's replacement, waiting to be made.
+struct TPendingReplacement {
+    int Line = 0;
+    TLineReplacement Replaced;
+};
+
+// The replacements of every line of the scope from Line on, in the run's
+// direction (Step), all found before any is made.
+std::vector<TPendingReplacement> FindReplacements(TSynTextSearchCustom& Engine, const TSynTextStringList& Lines,
+                                                  int Line, int Step, const TSearchScope& Scope,
+                                                  const AnsiString& Replacement)
+{
+    std::vector<TPendingReplacement> pending;
+    AnsiString text;  // the line searched, its buffer reused from line to line
+    for (; Line >= Scope.Start.Line && Line <= Scope.End.Line && Line <= Lines.Count(); Line += Step) {
+        text.assign(Lines.LineView(Line - 1));
+        const int n = FindAllInLine(Engine, text, Line);
+        if (n == 0)
+            continue;
+        TLineReplacement replaced = ReplaceMatchesOfLine(Engine, text, Line, n, Scope, Replacement);
+        if (replaced.Count > 0)
+            pending.push_back({Line, std::move(replaced)});
+    }
+    return pending;
 }
 
 }  // namespace
@@ -158,32 +199,66 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     if (replaceAll && !prompt)
         run.EnterReplaceAll();
 
-    // Replacing all without prompts changes each line once, for all its
-    // matches, and shows only the last: selecting and scrolling to every
-    // match would cost more than the replacing. A replacement holding a
-    // line break splits lines, which a change of one line cannot.
-    const bool lineBreaks = AReplace.find_first_of("\r\n") != AnsiString::npos;
-    TBufferCoord lastReplaced{0, 0};
-    AnsiString text;  // the line searched, its buffer reused from line to line
+    // Replacing all without prompts searches the rest of the scope first
+    // (FindReplacements), so that a line the engine gives up on leaves the
+    // text as it was; then changes each line once, for all its matches, and
+    // shows only the last: selecting and scrolling to every match would
+    // cost more than the replacing. Moved is how many lines the lines found
+    // have moved down since.
+    const auto applyReplacements = [&](const std::vector<TPendingReplacement>& Pending, int Moved) {
+        if (Pending.empty())
+            return 0;
+        int replacedCount = 0;
+        for (const TPendingReplacement& p : Pending)
+            replacedCount += p.Replaced.Count;
+        // A replacement holding a line break splits lines, which a change of
+        // one line cannot: those go through the selection, from the top, the
+        // lines below moving down by the breaks put in above them.
+        if (AReplace.find_first_of("\r\n") != AnsiString::npos) {
+            std::vector<const TPendingReplacement*> topDown;
+            for (const TPendingReplacement& p : Pending)
+                topDown.push_back(&p);
+            if (backwards)
+                std::reverse(topDown.begin(), topDown.end());
+            TBufferCoord last{0, 0};
+            for (const TPendingReplacement* p : topDown) {
+                const int line = p->Line + Moved;
+                SetSelectionMode(smNormal);
+                SetBlockBegin(BufferCoord(p->Replaced.First, line));
+                SetBlockEnd(BufferCoord(p->Replaced.End, line));
+                SetSelText(p->Replaced.Text);
+                Moved += caretY_ - line;
+                if (p == &Pending.back())
+                    last = CaretXY();
+            }
+            SetCaretXY(last);
+        } else {
+            run.HoldLineChanges();
+            for (const TPendingReplacement& p : Pending)
+                ReplaceInLine(p.Line, p.Replaced.First, p.Replaced.End, p.Replaced.Text);
+            const TPendingReplacement& last = Pending.back();
+            SetCaretXY(BufferCoord(last.Replaced.First + static_cast<int>(last.Replaced.Text.size()), last.Line));
+        }
+        EnsureCursorPosVisibleEx(true);
+        return replacedCount;
+    };
+    // The lines after the one where a prompt was answered with replace-all,
+    // searched before that answer replaced anything, and that line's number
+    // then.
+    std::optional<std::vector<TPendingReplacement>> rest;
+    int restFoundAt = 0;
 
+    AnsiString text;  // the line searched, its buffer reused from line to line
     int count = 0;
     const int step = backwards ? -1 : 1;
     for (int line = backwards ? scope.End.Line : scope.Start.Line; line >= scope.Start.Line && line <= scope.End.Line;
          line += step) {
         if (line > lines_->Count())
             break;
+        if (replaceAll && !prompt)
+            return count + applyReplacements(FindReplacements(*searchEngine_, *lines_, line, step, scope, AReplace), 0);
         text.assign(lines_->LineView(line - 1));
-        const int n = searchEngine_->FindAll(text);
-        if (n > 0 && replaceAll && !prompt && !lineBreaks) {
-            const TLineReplacement replaced = ReplaceMatchesOfLine(*searchEngine_, text, line, n, scope, AReplace);
-            if (replaced.Count > 0) {
-                run.HoldLineChanges();
-                ReplaceInLine(line, replaced.First, replaced.End, replaced.Text);
-                lastReplaced = BufferCoord(replaced.First + static_cast<int>(replaced.Text.size()), line);
-                count += replaced.Count;
-            }
-            continue;
-        }
+        const int n = FindAllInLine(*searchEngine_, text, line);
         int shift = 0;  // what the replacements made so far moved the line's later matches by
         for (int k = 0; k < n; ++k) {
             const int i = backwards ? n - 1 - k : k;
@@ -214,6 +289,11 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
                 replaceAll = true;
                 prompt = false;
                 run.EnterReplaceAll();
+                rest = FindReplacements(*searchEngine_, *lines_, line + step, step, scope, AReplace);
+                restFoundAt = line;
+                // The engine holds the results of the last line it searched:
+                // this line's come back for its matches still to replace.
+                searchEngine_->FindAll(text);
             }
             if (action != raSkip) {
                 SetSelText(searchEngine_->Replace(i, AReplace));
@@ -231,10 +311,9 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
             if (!replaceAll)
                 return count;
         }
-    }
-    if (lastReplaced.Line > 0) {
-        SetCaretXY(lastReplaced);
-        EnsureCursorPosVisibleEx(true);
+        // Replacements going forward in this line moved the lines below.
+        if (rest)
+            return count + applyReplacements(*rest, backwards ? 0 : line - restFoundAt);
     }
     return count;
 }

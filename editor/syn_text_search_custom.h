@@ -6,6 +6,7 @@
 
 #include "platform/base/ansi_string.h"
 #include "platform/base/component.h"
+#include "platform/base/exceptions.h"
 #include "platform/base/set.h"
 
 enum TSynSearchOption {
@@ -19,6 +20,15 @@ enum TSynSearchOption {
     soPrompt,
 };
 using TSynSearchOptions = TSet<TSynSearchOption>;
+
+// Raised by FindAll when matching a line would cost more time or memory
+// than the engine allows (a valid pattern that backtracks without end);
+// SearchReplace fills in the line, 1-based, as it passes through.
+class ESynSearchTooCostly : public Exception {
+public:
+    using Exception::Exception;
+    int Line = 0;
+};
 
 class TSynTextSearchCustom : public TComponent {
 public:
@@ -34,7 +44,8 @@ public:
     virtual int GetResult(int Index) const = 0;
     virtual int GetResultCount() const = 0;
     virtual void SetOptions(TSynSearchOptions Value) = 0;
-    // Finds every match in Line; answers their number.
+    // Finds every match in Line; answers their number. May raise
+    // ESynSearchTooCostly.
     virtual int FindAll(const AnsiString& Line) = 0;
     // The text that replaces result Index of the last FindAll, made from
     // Replacement as the match stands in the line it was found in (so group

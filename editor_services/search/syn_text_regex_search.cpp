@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <string>
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include "editor_services/search/syn_regex_byte_pattern.h"
 #include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_search_char_starts.h"
+#include "platform/base/code_page.h"
 
 namespace {
 
@@ -19,13 +23,28 @@ AnsiString ErrorText(int Code)
     return reinterpret_cast<const char*>(buffer);
 }
 
+// How far the JIT's stack may grow: a repeated group takes some 24 to 56
+// bytes of it per character it repeats over, so lines of a million
+// characters and more fit. Only what a match uses is ever touched.
+constexpr PCRE2_SIZE JitStackLimit = 64u << 20;
+// The interpreter's own limit, in KiB, for a match the JIT ran out of stack
+// on: it keeps some ten times as much per character.
+constexpr uint32_t InterpreterHeapLimit = 256u << 10;
+
 }  // namespace
 
 struct TSynTextRegexSearch::TCompiled {
     pcre2_code* Code = nullptr;
     pcre2_match_data* MatchData = nullptr;
+    pcre2_match_context* Context = nullptr;
+    pcre2_jit_stack* JitStack = nullptr;
     bool Jit = false;
-    // ASCII bytes every match holds (each in either case when caseless):
+    // Compiled for the line's own bytes (see RegexForBytes), else for the
+    // line converted to UTF-8.
+    bool Bytes = false;
+    // ASCII bytes every match holds (each possibly in the other case: pcre2
+    // finds a class such as [Tt], or a part under (?i), caseless without
+    // saying so):
     // the one it starts with and the last one it must hold, where known.
     // Such a byte is a character of its own in the line, never the trail
     // byte of a Chinese one: a line without it standing alone is passed
@@ -61,7 +80,25 @@ struct TSynTextRegexSearch::TCompiled {
     ~TCompiled()
     {
         pcre2_match_data_free(MatchData);
+        pcre2_match_context_free(Context);
+        pcre2_jit_stack_free(JitStack);
         pcre2_code_free(Code);
+    }
+
+    // The next match in Text from Offset, as pcre2_match answers. Where the
+    // JIT runs out of stack, the interpreter tries again.
+    int Match(std::string_view Text, size_t Offset, uint32_t Flags) const
+    {
+        const auto* units = reinterpret_cast<PCRE2_SPTR>(Text.data());
+        // The JIT's own entry skips pcre2_match's checks, but takes no
+        // anchoring at match time.
+        if (Jit && Flags == 0) {
+            const int rc = pcre2_jit_match(Code, units, Text.size(), Offset, 0, MatchData, Context);
+            if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
+                return rc;
+        }
+        return pcre2_match(Code, units, Text.size(), Offset, Flags | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT, MatchData,
+                           Context);
     }
 };
 
@@ -122,12 +159,12 @@ int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
 
 void TSynTextRegexSearch::FindRequiredBytes(TCompiled& Compiled) const
 {
-    const auto required = [this](int Unit) {
+    const auto required = [](int Unit) {
         TCompiled::TRequired found;
         found.Byte = Unit;
         // An ASCII letter folds only to its other case in text that came
         // from GBK, which holds no other letter folding to it.
-        if (Unit >= 0 && caseless_ && std::isalpha(Unit))
+        if (Unit >= 0 && std::isalpha(Unit))
             found.OtherCase = std::islower(Unit) ? std::toupper(Unit) : std::tolower(Unit);
         return found;
     };
@@ -137,30 +174,92 @@ void TSynTextRegexSearch::FindRequiredBytes(TCompiled& Compiled) const
 
 void TSynTextRegexSearch::Compile()
 {
-    // The matcher reads characters: the pattern goes to the same UTF-8 as
-    // the lines, so that a Chinese character is one atom, also inside a
-    // class. "\\C" (one code unit) could end a match inside a character.
-    const std::string utf8 = GbkToRegexUtf8(pattern_);
-    const uint32_t options = PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C | (caseless_ ? PCRE2_CASELESS : 0);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     auto compiled = std::make_unique<TCompiled>();
-    compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(), options, &error,
-                                   &errorOffset, nullptr);
+    const uint32_t caseless = caseless_ ? PCRE2_CASELESS : 0;
+    // Most expressions can be matched on the line as it stands; one that
+    // cannot be, or does not compile so, goes to the character matcher,
+    // which reports its errors.
+    if (const std::optional<std::string> bytes = RegexForBytes(pattern_, caseless_)) {
+        compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->data()), bytes->size(), caseless, &error,
+                                       &errorOffset, nullptr);
+        compiled->Bytes = compiled->Code != nullptr;
+    }
     if (!compiled->Code) {
-        // Say where, in the pattern as the user wrote it.
-        TSynRegexSubject pattern;
-        pattern.Assign(pattern_);
-        errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
-        throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
+        // The matcher reads characters: the pattern goes to the same UTF-8
+        // as the lines, so that a Chinese character is one atom, also
+        // inside a class. "\\C" (one code unit) could end a match inside a
+        // character.
+        const std::string utf8 = GbkToRegexUtf8(pattern_);
+        compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(),
+                                       PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C | caseless, &error,
+                                       &errorOffset, nullptr);
+        if (!compiled->Code) {
+            // Say where, in the pattern as the user wrote it.
+            TSynRegexSubject pattern;
+            pattern.Assign(pattern_);
+            errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
+            throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
+        }
+        // Bytes matched on the line need no conversion to pass over.
+        FindRequiredBytes(*compiled);
     }
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
-    FindRequiredBytes(*compiled);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
-    if (!compiled->MatchData)
+    compiled->Context = pcre2_match_context_create(nullptr);
+    if (compiled->Jit)
+        compiled->JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
+    if (!compiled->MatchData || !compiled->Context || (compiled->Jit && !compiled->JitStack))
         throw std::bad_alloc();
+    pcre2_jit_stack_assign(compiled->Context, nullptr, compiled->JitStack);
+    pcre2_set_heap_limit(compiled->Context, InterpreterHeapLimit);
     compiled_ = std::move(compiled);
 }
+
+namespace {
+
+// Every match of Compiled in Text, left to right, its groups appended to
+// Groups as offsets into the line (ToLine): a match that IsStart says
+// starts inside a character is passed over, and the search goes on a
+// byte further; an empty match is followed by a non-empty one at the same
+// place or by a step to the next character (Next).
+template <typename TMatcher, typename TNext, typename TIsStart, typename TToLine>
+void CollectMatches(const TMatcher& Compiled, std::string_view Text, size_t GroupSize, std::vector<size_t>& Groups,
+                    TNext Next, TIsStart IsStart, TToLine ToLine)
+{
+    size_t offset = 0;
+    uint32_t flags = 0;
+    while (true) {
+        const int rc = Compiled.Match(Text, offset, flags);
+        if (rc == PCRE2_ERROR_NOMATCH) {
+            // No non-empty match where the last empty one was: step over
+            // one character and search on.
+            if (flags == 0 || offset >= Text.size())
+                break;
+            offset = Next(offset);
+            flags = 0;
+            continue;
+        }
+        if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT ||
+            rc == PCRE2_ERROR_JIT_STACKLIMIT)
+            throw ESynSearchTooCostly(ErrorText(rc));
+        if (rc < 0)
+            throw ESynRegexError(ErrorText(rc));
+        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Compiled.MatchData);
+        if (!IsStart(ovector[0])) {
+            offset = ovector[0] + 1;
+            flags = 0;
+            continue;
+        }
+        for (size_t i = 0; i < GroupSize; ++i)
+            Groups.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : ToLine(ovector[i]));
+        offset = ovector[1];
+        flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
+    }
+}
+
+}  // namespace
 
 int TSynTextRegexSearch::FindAll(const AnsiString& Line)
 {
@@ -169,39 +268,23 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     if (!compiled_)
         Compile();
     groupSize_ = 2 * pcre2_get_ovector_count(compiled_->MatchData);
-    if (!compiled_->MayMatch(Line))
-        return 0;
-    subject_.Assign(Line);
-    const std::string_view text = subject_.Text();
-    const auto* units = reinterpret_cast<PCRE2_SPTR>(text.data());
-    size_t offset = 0;
-    uint32_t flags = 0;
-    while (true) {
-        // The JIT's own entry skips pcre2_match's checks, but takes no
-        // anchoring at match time.
-        const int rc = compiled_->Jit && flags == 0
-                           ? pcre2_jit_match(compiled_->Code, units, text.size(), offset, 0, compiled_->MatchData,
-                                             nullptr)
-                           : pcre2_match(compiled_->Code, units, text.size(), offset, flags | PCRE2_NO_UTF_CHECK,
-                                         compiled_->MatchData, nullptr);
-        if (rc == PCRE2_ERROR_NOMATCH) {
-            // No non-empty match where the last empty one was: step over
-            // one character and search on.
-            if (flags == 0 || offset >= text.size())
-                break;
-            do
-                ++offset;
-            while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80);
-            flags = 0;
-            continue;
-        }
-        if (rc < 0)
-            throw ESynRegexError(ErrorText(rc));
-        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->MatchData);
-        for (size_t i = 0; i < groupSize_; ++i)
-            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : subject_.LineOffset(ovector[i]));
-        offset = ovector[1];
-        flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
+    if (compiled_->Bytes) {
+        TSynCharStarts starts(Line);
+        CollectMatches(
+            *compiled_, Line, groupSize_, groups_, [&](size_t At) { return At + CharLengthAt(Line, At); },
+            [&](size_t At) { return starts.IsCharStart(At); }, [](size_t At) { return At; });
+    } else if (compiled_->MayMatch(Line)) {
+        subject_.Assign(Line);
+        const std::string_view text = subject_.Text();
+        CollectMatches(
+            *compiled_, text, groupSize_, groups_,
+            [&](size_t At) {
+                do
+                    ++At;
+                while (At < text.size() && (static_cast<unsigned char>(text[At]) & 0xC0) == 0x80);
+                return At;
+            },
+            [](size_t) { return true; }, [&](size_t At) { return subject_.LineOffset(At); });
     }
     // Replace takes the groups' text from the line, after the caller's
     // own copy may have changed.

@@ -1,11 +1,14 @@
 // TSynTextRegexSearch: the regular-expression search engine, over pcre2
-// (in UTF mode, with its JIT where the machine has one). Pattern and lines
-// are read as characters ("." and classes take a Chinese character whole,
-// look-behinds and word boundaries see characters), so matches never start
-// or end inside one. The expression is compiled once for a pattern and case
-// setting; caseless matching folds every letter with case, ASCII and
-// fullwidth, Greek and Cyrillic alike. An empty match is followed by a
-// non-empty one at the same place or by a step of one character.
+// (with its JIT where the machine has one). Pattern and lines are read as
+// characters ("." and classes take a Chinese character whole, look-behinds
+// and word boundaries see characters), so matches never start or end
+// inside one: in UTF mode, or, for the expressions that find the same
+// matches so (see RegexForBytes), on the line's own bytes, passing over the
+// matches that start inside a character. The expression is compiled once
+// for a pattern and case setting; caseless matching folds every letter
+// with case, ASCII and fullwidth, Greek and Cyrillic alike. An empty match
+// is followed by a non-empty one at the same place or by a step of one
+// character.
 #pragma once
 
 #include <memory>
@@ -17,8 +20,8 @@
 #include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/exceptions.h"
 
-// A pattern that does not compile, or a match the matcher gave up on; the
-// message is pcre2's, with the place in the pattern.
+// A pattern that does not compile; the message is pcre2's, with the place
+// in the pattern.
 TANDRIL_EXCEPTION(ESynRegexError, Exception);
 
 class TSynTextRegexSearch : public TSynTextSearchCustom {
@@ -34,7 +37,8 @@ public:
     // Caseless exactly when soMatchCase is absent; whole words are not
     // supported.
     void SetOptions(TSynSearchOptions Value) override;
-    // Raises ESynRegexError when the pattern does not compile.
+    // Raises ESynRegexError when the pattern does not compile, and
+    // ESynSearchTooCostly when a match backtracks past pcre2's limits.
     int FindAll(const AnsiString& Line) override;
     // Replacement with the groups of result Index filled in, taken from the
     // line FindAll searched.

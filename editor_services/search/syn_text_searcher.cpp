@@ -148,6 +148,9 @@ int TSynTextSearcher::DoSearchReplace(TCustomSynText* Editor, const AnsiString& 
         } catch (const ESynRegexError& E) {
             failed = true;
             SynMsgDialog.ShowAppMessage(Format("查找内容不是有效的正则表达式：%s", {E.Message()}));
+        } catch (const ESynSearchTooCostly& E) {
+            failed = true;
+            SynMsgDialog.ShowAppMessage(Format("正则表达式在第 %d 行匹配代价过高，已停止查找。", {E.Line}));
         }
     }
     if (count == 0 && !failed) {

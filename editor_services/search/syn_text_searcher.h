@@ -2,8 +2,8 @@
 // replaces text in an editor. It remembers the last texts, their histories
 // (most recent first), the option bits and whether regular expressions are
 // used; shows the find or replace dialog when there is nothing to repeat;
-// asks before each replacement; and reports a failed search or a pattern
-// that does not compile in a message box.
+// asks before each replacement; and reports a failed search, a pattern
+// that does not compile or a line too costly to match in a message box.
 #pragma once
 
 #include <memory>

@@ -2,16 +2,23 @@
 // out on long lines are selected and replaced whole, a replace-all of any
 // size (also one that splits lines) undoes in one step, a repeat moves past
 // an empty match, the user's selection mode survives a search, and the
-// selected-only scope keeps to a line or column block. On the memo and on
-// the articles' editor alike.
+// selected-only scope keeps to a line or column block; expressions finding
+// either case with match case on, matches a million characters long, and a
+// line too costly to match, which leaves the text as it was. On the memo
+// and on the articles' editor alike.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/editor/syn_view_test_support.h"
 #include "editor_services/syn_text_editor.h"
+#include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/search/syn_text_searcher.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "platform/ui/widgets/label.h"
+#include "platform/win/system_info.h"
 
 namespace {
 
@@ -29,6 +36,12 @@ protected:
         } else {
             editor_ = AddMemo(0, 600, 300);
         }
+        ClearMessageBeeps();
+    }
+    void TearDown() override
+    {
+        TModalAnswers::Clear();
+        TEditorViewTest::TearDown();
     }
 
     void Load(const AnsiString& Text)
@@ -43,8 +56,21 @@ protected:
         return searcher_.DoSearchReplace(editor_, Search, Regex, Options, Replacement);
     }
 
+    // The next message box's text is noted, and the box closed.
+    void NoteMessage()
+    {
+        TModalAnswers::Push([this](const TModalRequest& Request) {
+            auto* box = dynamic_cast<TMessageDialog*>(Request.Form);
+            EXPECT_NE(box, nullptr);
+            if (box)
+                messages_.push_back(box->Message->Caption());
+            return mrOk;
+        });
+    }
+
     TCustomSynText* editor_ = nullptr;
     TSynTextSearcher searcher_;
+    std::vector<AnsiString> messages_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Editors, TSearchReplaceTest, ::testing::Values(false, true),
@@ -164,3 +190,53 @@ TEST_P(TSearchReplaceTest, SelectedOnlyInLineModeTakesTheWholeLines)
 }
 
 }  // namespace
+
+TEST_P(TSearchReplaceTest, AnExpressionWithBothCasesOfALetterReplacesEveryMatchWithMatchCaseOn)
+{
+    Load("return 1;\r\nReturn 2;\r\n說門 return");
+    EXPECT_EQ(Run("[Rr]eturn", true, {soMatchCase, soEntireScope, soReplaceAll}, "yield"), 3);
+    EXPECT_EQ(editor_->Text(), "yield 1;\r\nyield 2;\r\n說門 yield");
+    Load("ERROR: x\r\nok");
+    EXPECT_EQ(Run("(?i)error", true, {soMatchCase, soEntireScope}), 1);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(6, 1));
+}
+
+TEST_P(TSearchReplaceTest, AReplaceAllMeetingAMatchAMillionCharactersLongCompletes)
+{
+    AnsiString longLine;
+    for (int i = 0; i < 500000; ++i)
+        longLine += "ab";
+    Load("ab x\r\n" + longLine + "\r\nba");
+    EXPECT_EQ(Run("(a|b)+", true, {soMatchCase, soEntireScope, soReplaceAll}, "<$1>"), 3);
+    EXPECT_EQ(editor_->Text(), "<b> x\r\n<b>\r\n<a>");
+    EXPECT_TRUE(messages_.empty());
+    editor_->Undo();
+    EXPECT_EQ(Line(2), longLine);
+}
+
+TEST_P(TSearchReplaceTest, ALineTooCostlyToMatchIsNamedAndTheTextStaysAsItWas)
+{
+    const AnsiString text = "aaa\r\naa\r\n" + AnsiString(30000, 'a') + "b\r\naaaa";
+    // Replacing in one line and splitting lines alike: the lines before the
+    // costly one are not changed either.
+    for (const AnsiString& replacement : {AnsiString("x"), AnsiString("x\r\ny")}) {
+        Load(text);
+        editor_->SetModified(false);
+        NoteMessage();
+        EXPECT_EQ(Run("(a+)+$", true, {soMatchCase, soEntireScope, soReplaceAll}, replacement), 0);
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_NE(messages_.back().find("第 3 行"), AnsiString::npos) << messages_.back();
+        EXPECT_EQ(messages_.back().find("不是有效"), AnsiString::npos) << messages_.back();
+        EXPECT_TRUE(editor_->Text() == text);  // (not printed: a line is 30,000 bytes)
+        EXPECT_FALSE(editor_->Modified());
+        EXPECT_FALSE(editor_->CanUndo());
+        EXPECT_EQ(editor_->PaintLock(), 0);
+        messages_.clear();
+    }
+    // A find from below the costly line finds the match after it.
+    editor_->SetCaretXY(BufferCoord(1, 4));
+    EXPECT_EQ(Run("(a+)+$", true, {soMatchCase}), 1);
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(5, 4));
+    EXPECT_TRUE(MessageBeeps().empty());
+}

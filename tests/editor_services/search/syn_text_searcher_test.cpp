@@ -1,8 +1,9 @@
 // Finding and replacing in an editor on a shown window, through the find
 // and replace driver as the find and replace actions use it: replacing all
 // as one undo step, backwards search, regular expressions with their
-// groups and errors, the replace prompt's answers, repeats, histories, the
-// not-found message and the dialogs' hand-over.
+// groups, errors and lines too costly to match, the replace prompt's
+// answers, repeats, histories, the not-found message and the dialogs'
+// hand-over.
 
 #include "editor_services/search/syn_text_searcher.h"
 
@@ -182,6 +183,39 @@ TEST_F(TSynTextSearcherTest, ThePromptsAnswersSkipReplaceReplaceAllAndCancel)
     EXPECT_EQ(Line(1), "a b");
     EXPECT_EQ(Line(2), "b b b");
     EXPECT_EQ(TModalAnswers::Count(), 0);
+}
+
+TEST_F(TSynTextSearcherTest, ReplaceAllAnsweredAtAPromptStopsAtACostlyLineBeforeChangingAnything)
+{
+    // The first match is replaced on its own answer; from the answer
+    // "replace all" on, the line too costly to match comes first.
+    const AnsiString costly = AnsiString(30000, 'a') + "b";
+    Load("aa\r\naa\r\naaa\r\n" + costly);
+    Answer("替换(&R)");
+    Answer("替换全部");
+    Answer("确定(&O)");
+    EXPECT_EQ(Run("(a+)+$", true, {soReplaceAll, soPrompt, soEntireScope}, "x"), 0);
+    ASSERT_EQ(boxes_.size(), 3u);
+    EXPECT_EQ(boxes_[2].Text, "正则表达式在第 4 行匹配代价过高，已停止查找。");
+    EXPECT_EQ(Line(1), "x");
+    EXPECT_EQ(Line(2), "aa");
+    EXPECT_EQ(Line(3), "aaa");
+    EXPECT_TRUE(MessageBeeps().empty());
+    EXPECT_EQ(editor_->PaintLock(), 0);
+    editor_->Undo();
+    EXPECT_EQ(Line(1), "aa");
+    EXPECT_FALSE(editor_->CanUndo());
+}
+
+TEST_F(TSynTextSearcherTest, ReplaceAllAnsweredAtAPromptSplittingLinesFindsTheLinesBelowWhereTheyMoved)
+{
+    Load("b b\r\nab\r\nb");
+    Answer("替换全部");
+    EXPECT_EQ(Run("b", false, {soReplaceAll, soPrompt, soEntireScope}, "1\r\n2"), 4);
+    EXPECT_EQ(editor_->Text(), "1\r\n2 1\r\n2\r\na1\r\n2\r\n1\r\n2");
+    EXPECT_EQ(editor_->CaretXY(), BufferCoord(2, 7));
+    editor_->Undo();
+    EXPECT_EQ(editor_->Text(), "b b\r\nab\r\nb");
 }
 
 TEST_F(TSynTextSearcherTest, ReplaceNextWithPromptSkipsToTheNextMatch)
