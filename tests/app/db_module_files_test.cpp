@@ -1,6 +1,10 @@
 // Notes database files: create, open and reopen with everything an article
 // keeps, create refusing an existing file or a bad folder, opening what is
 // not a database, and compacting with tabs open.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -21,6 +25,49 @@ std::string Bytes(const std::string& Path)
     std::ifstream in(Path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// Another program with the database FileName open, while this lives. Made
+// while this process has no connection on the file: a child inherits the
+// engine's memory of the locks its parent holds, but not the locks.
+class TOtherProgram {
+public:
+    explicit TOtherProgram(const std::string& FileName)
+    {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
+        child_ = fork();
+        if (child_ == 0) {
+            try {
+                TADOConnection connection(nullptr);
+                connection.SetConnectionString("Data Source=" + FileName);
+                connection.Open();
+                if (write(ready[1], "!", 1) == 1)
+                    pause();
+            } catch (...) {
+            }
+            _exit(1);
+        }
+        char answer = 0;
+        close(ready[1]);
+        Open = child_ > 0 && read(ready[0], &answer, 1) == 1;
+        close(ready[0]);
+    }
+    ~TOtherProgram()
+    {
+        if (child_ <= 0)
+            return;
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+    TOtherProgram(const TOtherProgram&) = delete;
+    TOtherProgram& operator=(const TOtherProgram&) = delete;
+
+    bool Open = false;
+
+private:
+    pid_t child_ = -1;
+};
 
 }  // namespace
 
@@ -133,4 +180,28 @@ TEST_F(TNotesFilesTest, CompactingKeepsTabsOpenAndWorking)
     editor->SetText("after compaction");
     module_->SaveNode(editor);
     EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "after compaction");
+}
+
+TEST_F(TNotesFilesTest, CompactingSaysWhenAnotherProgramHasTheFileOpen)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    editor->SetText(std::string(100000, 'x'));
+    module_->SaveNode(editor);
+    editor->SetText("short");
+    module_->SaveNode(editor);
+    module_->DataBase()->Close();
+    TOtherProgram other(Path("notes.vek"));
+    ASSERT_TRUE(other.Open);
+    module_->DataBase()->Open();
+    AnswerBoxes({1});
+    module_->CompactDataBase();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find("正在被其他程序使用"), std::string::npos) << Boxes[0];
+    // Open again, and the tab goes on working.
+    EXPECT_TRUE(module_->Connected());
+    editor->SetText("after");
+    module_->SaveNode(editor);
+    EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "after");
 }
