@@ -1,10 +1,6 @@
 // Notes database files: create, open and reopen with everything an article
 // keeps, create refusing an existing file or a bad folder, opening what is
 // not a database, and compacting with tabs open.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +8,7 @@
 #include "platform/base/ini_files.h"
 #include "platform/db/ado_connection.h"
 #include "tests/app/notes_test_support.h"
+#include "tests/platform/db/db_test_support.h"
 
 namespace {
 
@@ -25,49 +22,6 @@ std::string Bytes(const std::string& Path)
     std::ifstream in(Path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-// Another program with the database FileName open, while this lives. Made
-// while this process has no connection on the file: a child inherits the
-// engine's memory of the locks its parent holds, but not the locks.
-class TOtherProgram {
-public:
-    explicit TOtherProgram(const std::string& FileName)
-    {
-        int ready[2];
-        if (pipe(ready) != 0)
-            return;
-        child_ = fork();
-        if (child_ == 0) {
-            try {
-                TADOConnection connection(nullptr);
-                connection.SetConnectionString("Data Source=" + FileName);
-                connection.Open();
-                if (write(ready[1], "!", 1) == 1)
-                    pause();
-            } catch (...) {
-            }
-            _exit(1);
-        }
-        char answer = 0;
-        close(ready[1]);
-        Open = child_ > 0 && read(ready[0], &answer, 1) == 1;
-        close(ready[0]);
-    }
-    ~TOtherProgram()
-    {
-        if (child_ <= 0)
-            return;
-        kill(child_, SIGKILL);
-        waitpid(child_, nullptr, 0);
-    }
-    TOtherProgram(const TOtherProgram&) = delete;
-    TOtherProgram& operator=(const TOtherProgram&) = delete;
-
-    bool Open = false;
-
-private:
-    pid_t child_ = -1;
-};
 
 }  // namespace
 
@@ -192,8 +146,8 @@ TEST_F(TNotesFilesTest, CompactingSaysWhenAnotherProgramHasTheFileOpen)
     editor->SetText("short");
     module_->SaveNode(editor);
     module_->DataBase()->Close();
-    TOtherProgram other(Path("notes.vek"));
-    ASSERT_TRUE(other.Open);
+    TOtherProgramConnection other(Path("notes.vek"));
+    ASSERT_TRUE(other.Ready);
     module_->DataBase()->Open();
     AnswerBoxes({1});
     module_->CompactDataBase();

@@ -13,7 +13,6 @@
 #include <functional>
 #include <map>
 
-#include "platform/base/code_page.h"
 #include "platform/db/db_errors.h"
 #include "tests/platform/db/db_test_support.h"
 
@@ -23,36 +22,10 @@ namespace fs = std::filesystem;
 
 constexpr uid_t Nobody = 65534;
 
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Runs Statements on FileName in a child process that then ends without
-// closing the file, as a killed writer does: its log (with every change
-// committed in it) and the log's index stay beside the file.
+// Runs Statements on FileName in another program that is then killed.
 void WriteAndDie(const std::string& FileName, const std::vector<AnsiString>& Statements)
 {
-    const pid_t child = fork();
-    if (child == 0) {
-        try {
-            TADOConnection writer(nullptr);
-            writer.SetConnectionString("Data Source=" + FileName);
-            writer.Open();
-            for (const AnsiString& statement : Statements)
-                writer.Execute(statement);
-            _exit(0);  // before the connection closes
-        } catch (...) {
-        }
-        _exit(1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ASSERT_TRUE(TOtherProgramConnection(FileName, Statements).Ready);
     ASSERT_TRUE(fs::exists(FileName + "-wal") && fs::exists(FileName + "-shm"));
 }
 
