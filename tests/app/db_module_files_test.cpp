@@ -141,10 +141,6 @@ TEST_F(TNotesFilesTest, CompactingSaysWhenAnotherProgramHasTheFileOpen)
     CreateDataBase();
     const int id = NewNode(true, "a");
     TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
-    editor->SetText(std::string(100000, 'x'));
-    module_->SaveNode(editor);
-    editor->SetText("short");
-    module_->SaveNode(editor);
     module_->DataBase()->Close();
     TOtherProgramConnection other(Path("notes.vek"));
     ASSERT_TRUE(other.Ready);
