@@ -101,9 +101,11 @@ void TDBModule::OpenAttachment(int Id)
     EnsurePrivateFolder(tempDir_);
     AnsiString path;
     {
+        // Each opening gets a copy of its own: one opened earlier may still
+        // be in use, and whatever else has the name stays as it is.
         auto query = FoundRow(Select("select * from Attachments where 标识=" + IntToStr(Id)));
-        path = tempDir_ + SafeAttachmentName(query->FieldByName("名称")->AsString());
-        static_cast<TBlobField*>(query->FieldByName("数据"))->SaveToFile(path);
+        path = WriteFreshFile(tempDir_, SafeAttachmentName(query->FieldByName("名称")->AsString()),
+                              query->FieldByName("数据")->Value().Bytes);
     }
     ShellExecute(nullptr, "open", path.c_str(), "", "", SW_SHOWNORMAL);
 }

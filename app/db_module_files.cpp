@@ -187,13 +187,20 @@ void TDBModule::CompactDataBase()
     // now has its name is not what the open tabs came from.
     dataBase_->CheckWritable();
     dataBase_->Close();
-    // A failed compaction leaves the file as it was; it is not reported.
+    // A failed compaction leaves the file as it was. It is not reported,
+    // but for a file another program has open: compacting it later, alone,
+    // is up to the user.
+    AnsiString inUse;
     try {
         CompactDatabaseFile(fileName_);
+    } catch (const EDatabaseInUse& e) {
+        inUse = e.Message();
     } catch (const Exception&) {
     }
     if (const AnsiString failure = Connect(fileName_); !failure.empty())
         MessageDlg.ShowAppMessage(failure);
+    if (!inUse.empty())
+        MessageDlg.ShowAppMessage(inUse);
 }
 
 void TDBModule::ExecSQL(const AnsiString& Text) { dataBase_->Execute(Text); }

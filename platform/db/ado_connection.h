@@ -3,11 +3,12 @@
 // matters here; the other keys a caller passes are kept but not used.
 //
 // Opening checks that the file is a database, not damaged and has the
-// tables its user needs, and only then puts it in write-ahead-log mode with
-// full syncs, so that a committed change survives a crash or a power cut. A
-// file that can't be written is opened for reading only. Every write first
-// makes sure the file name still names the file that was opened. The
-// connection never reconnects by itself.
+// tables its user needs, writing nothing, and only then puts it in
+// write-ahead-log mode with full syncs, so that a committed change survives
+// a crash or a power cut. A file that can't be written, or whose folder
+// can't, is opened for reading only and nothing is made beside it. Every
+// write first makes sure the file name still names the file that was
+// opened. The connection never reconnects by itself.
 #pragma once
 
 #include <memory>

@@ -183,7 +183,15 @@ void CompactDatabaseFile(const AnsiString& FileName)
     // Leaving the log folds it into the file and needs the file to itself;
     // the exclusive lock then keeps every other writer out until the
     // compacted copy has replaced it.
-    ExecuteUtf8(database.db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
+    try {
+        ExecuteUtf8(database.db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
+    } catch (const EDatabaseError&) {
+        // Every program with the file open holds a lock on it.
+        if ((sqlite3_extended_errcode(database.db) & 0xff) == SQLITE_BUSY)
+            throw EDatabaseInUse("数据库“" + FileName + "”正在被其他程序使用，不能压缩：压缩需要独占这个文件，"
+                                 "请先关闭其他打开它的程序。");
+        throw;
+    }
     RemoveStaleTemporaryFiles(FileName);
     TTempDatabase temp(FileName);
     // The compacted copy is written once, beside the file, and takes its

@@ -19,8 +19,9 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema);
 // Rebuilds FileName without its free pages, crash-safe: the compacted copy
 // is made beside it and replaces it once complete, so until then the file
 // holds the old content. Needs the file to itself. Raises as opening a
-// connection does, EDatabaseWriteRefused for a read-only file, or
-// EDatabaseError when the rebuild fails (the file then stays as it was).
+// connection does, EDatabaseWriteRefused for a read-only file,
+// EDatabaseInUse when another program has the file open, or EDatabaseError
+// when the rebuild fails (the file then stays as it was).
 void CompactDatabaseFile(const AnsiString& FileName);
 
 // Removes the temporary files that a create interrupted by a crash left in

@@ -10,3 +10,5 @@ TANDRIL_EXCEPTION(EDatabaseFileError, EDatabaseError);
 // A write refused before it began: the file is read-only, or it is no
 // longer where it was opened.
 TANDRIL_EXCEPTION(EDatabaseWriteRefused, EDatabaseError);
+// The operation needs the file to itself, and another program has it open.
+TANDRIL_EXCEPTION(EDatabaseInUse, EDatabaseError);

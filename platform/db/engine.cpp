@@ -10,11 +10,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <thread>
 
 #include "platform/base/code_page.h"
+#include "platform/base/files.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/jet_sql.h"
 
@@ -62,12 +64,29 @@ void CheckHeader(const AnsiString& FileName, const std::string& osName)
         RaiseOpenError(FileName, "这个文件不是数据库。", true);
 }
 
-sqlite3* OpenHandle(const AnsiString& FileName, bool ReadOnly)
+// The name the engine opens osName by, as a URI with Parameters ("" for
+// none): the characters that mean something in a URI are escaped, so any
+// file name reaches the engine as it is.
+std::string FileUri(const std::string& osName, const char* Parameters)
+{
+    std::string uri = osName.starts_with('/') ? "file://" : "file:";
+    for (const char c : osName) {
+        if (c == '%' || c == '?' || c == '#') {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            uri += {'%', hex[byte >> 4], hex[byte & 15]};
+        } else {
+            uri += c;
+        }
+    }
+    return *Parameters ? uri + "?" + Parameters : uri;
+}
+
+sqlite3* OpenHandle(const AnsiString& FileName, const char* Parameters, int Access)
 {
     sqlite3* db = nullptr;
-    const int access = ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int rc = sqlite3_open_v2(GbkToUtf8(FileName).c_str(), &db, access | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(FileUri(GbkToUtf8(FileName), Parameters).c_str(), &db,
+                                   Access | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
     if (rc != SQLITE_OK) {
         const AnsiString reason = db ? Utf8ToGbk(sqlite3_errmsg(db)) : AnsiString(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -79,17 +98,89 @@ sqlite3* OpenHandle(const AnsiString& FileName, bool ReadOnly)
     return db;
 }
 
-// A file nobody may write, or one this process can't write (nor the log
-// beside it), is opened for reading only. Judged by the mode bits as well as
-// by access(), which says yes to everything when run as root: a file the
-// user made read-only stays untouched.
-bool CannotWrite(const std::string& osName)
+bool Exists(const std::string& osName)
 {
     struct stat info {};
+    return ::lstat(osName.c_str(), &info) == 0;
+}
+
+// Whether this process may write the file. Judged by the mode bits as well
+// as by access(), which says yes to everything when run as root: a file the
+// user made read-only stays untouched.
+bool FileWritable(const std::string& osName)
+{
+    struct stat info {};
+    return ::stat(osName.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && ::access(osName.c_str(), W_OK) == 0;
+}
+
+// Whether files can be made beside the file, as its write-ahead log needs.
+bool FolderWritable(const std::string& osName)
+{
     const size_t slash = osName.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : osName.substr(0, slash + 1);
-    return ::stat(osName.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(osName.c_str(), W_OK) != 0 ||
-           ::access(folder.c_str(), W_OK) != 0;
+    return ::access(slash == std::string::npos ? "." : osName.substr(0, slash + 1).c_str(), W_OK) == 0;
+}
+
+uint32_t BigEndian32(const unsigned char* Bytes)
+{
+    return uint32_t(Bytes[0]) << 24 | uint32_t(Bytes[1]) << 16 | uint32_t(Bytes[2]) << 8 | Bytes[3];
+}
+
+// Whether the write-ahead log osLog may hold changes: the engine reads a log
+// only past a header of its own (its magic number and a page size it
+// knows); one without is read as empty, as is a header alone.
+bool LogMayHoldChanges(const std::string& osLog)
+{
+    const int fd = ::open(osLog.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Exists(osLog);  // there, but not ours to judge
+    constexpr size_t HeaderSize = 32;
+    unsigned char header[HeaderSize] = {};
+    struct stat info {};
+    const bool read = ::fstat(fd, &info) == 0 && info.st_size > off_t(HeaderSize) &&
+                      ::pread(fd, header, HeaderSize, 0) == ssize_t(HeaderSize);
+    ::close(fd);
+    const uint32_t pageSize = BigEndian32(header + 8);
+    return read && (BigEndian32(header) & 0xFFFFFFFE) == 0x377F0682 && pageSize >= 512 && pageSize <= 65536 &&
+           (pageSize & (pageSize - 1)) == 0;
+}
+
+// What the engine left beside a database file, found before it is opened.
+struct TCompanions {
+    explicit TCompanions(const std::string& osName)
+        : Log(LogMayHoldChanges(osName + "-wal")), LogIndex(Exists(osName + "-shm")),
+          Journal(Exists(osName + "-journal"))
+    {
+    }
+    // A write-ahead log whose changes may not be in the file yet. (The
+    // engine, reading one with no changes through an index it may not
+    // write, retries for seconds and then fails.)
+    bool Log;
+    bool LogIndex;  // the log's shared index
+    bool Journal;   // a rollback journal a crash may have left half-way
+};
+
+// The connection the checks run on, which changes nothing: opened for
+// reading only, and
+// - with no journal and no log holding changes beside the file, as a file
+//   that does not change: the engine then makes no log and no index beside
+//   it (a writer in log mode always has its log there);
+// - with a log and its index, using the index for reading only: the log and
+//   the index stay byte for byte (a writer still running keeps the index
+//   up to date; without one, the engine reads the log into memory);
+// - with a log and no index, the index is made: the log can't be read
+//   without it.
+// A journal a crash left beside a writable file is rolled back first, as
+// any opening for writing does; that connection never checkpoints a log.
+sqlite3* OpenForChecking(const AnsiString& FileName, const TCompanions& Beside, bool ReadOnly)
+{
+    if (!Beside.Log && !Beside.Journal)
+        return OpenHandle(FileName, "immutable=1", SQLITE_OPEN_READONLY);
+    if (Beside.Journal && !ReadOnly) {
+        sqlite3* db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        return db;
+    }
+    return OpenHandle(FileName, Beside.LogIndex ? "readonly_shm=1" : "", SQLITE_OPEN_READONLY);
 }
 
 // The tables the caller reads, each with the columns it reads; raises
@@ -192,30 +283,50 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
 {
     const std::string osName = GbkToUtf8(FileName);
     CheckHeader(FileName, osName);
-    ReadOnly = CannotWrite(osName);
-    sqlite3* db = OpenHandle(FileName, ReadOnly);
+    const bool folderWritable = FolderWritable(osName);
+    ReadOnly = !FileWritable(osName) || !folderWritable;
+    const TCompanions beside(osName);
+    sqlite3* checking = nullptr;
     try {
-        CheckStructureBriefly(db, FileName);
-        CheckTables(db, FileName, Tables);
-        // Only a file that passed the checks is changed: a refused one stays
-        // byte for byte as it was.
-        if (!ReadOnly) {
-            try {
-                UseDurableLog(db);
-            } catch (const EDatabaseError& e) {
-                RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
-            }
-        }
-    } catch (...) {
-        sqlite3_close_v2(db);
+        checking = OpenForChecking(FileName, beside, ReadOnly);
+        CheckStructureBriefly(checking, FileName);
+        CheckTables(checking, FileName, Tables);
+    } catch (const EDatabaseFileError&) {
+        sqlite3_close_v2(checking);
         throw;
+    } catch (const EDatabaseError&) {
+        sqlite3_close_v2(checking);
+        // A log is read through an index and a journal is rolled back
+        // first, both made beside the file.
+        if ((beside.Log || beside.Journal) && !folderWritable)
+            RaiseOpenError(FileName,
+                           "文件旁边留有上次没有写完的日志“" + ExtractFileName(FileName) +
+                               (beside.Log ? "-wal" : "-journal") + "”，要在可以写入的文件夹里才能把它并入数据库。"
+                               "请让文件夹“" + ExtractFilePath(FileName) + "”可以写入，然后再打开。",
+                           false);
+        throw;
+    }
+    // A file opened for reading keeps the connection that wrote nothing.
+    // Taken for a file that does not change, it may be written meanwhile
+    // only by a program allowed what this one is not (one run by root).
+    if (ReadOnly)
+        return checking;
+    // Only a file that passed the checks is opened for writing: a refused
+    // one stays byte for byte as it was, and so does what lies beside it.
+    sqlite3_close_v2(checking);
+    sqlite3* db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
+    try {
+        UseDurableLog(db);
+    } catch (const EDatabaseError& e) {
+        sqlite3_close_v2(db);
+        RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
     }
     return db;
 }
 
 sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName)
 {
-    sqlite3* db = OpenHandle(FileName, false);
+    sqlite3* db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
     try {
         ExecuteUtf8(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
     } catch (...) {

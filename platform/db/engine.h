@@ -18,10 +18,12 @@ struct sqlite3_stmt;
 [[noreturn]] void RaiseEngineError(sqlite3* db);
 
 // Opens an existing database file after checking that it is a database,
-// (within a time bound) that it is not damaged and that it has Tables;
-// only then is it put in write-ahead-log mode with full syncs, so a refused
-// file is never written. A file that can't be written (or has no write bit
-// at all) is opened for reading only, and ReadOnly says so. Raises as
+// (within a time bound) that it is not damaged and that it has Tables, on
+// a connection that writes nothing; only then is it opened for writing and
+// put in write-ahead-log mode with full syncs, so a refused file and the
+// log beside it are never written. A file that can't be written (or has no
+// write bit at all), or whose folder can't be written, is opened for
+// reading only, leaving nothing beside it, and ReadOnly says so. Raises as
 // TADOConnection::SetConnected says.
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly);
 // Opens a new, empty file that exists already, with full syncs and a

@@ -1,6 +1,7 @@
 // Attachments: rows and items for added files, sizes beyond 32 bits refused
 // before reading, ids never reused, names that cannot leave the private
-// folder, and the list emptied with its article's tab.
+// folder, opened copies written afresh and never through a link, and the
+// list emptied with its article's tab.
 #include <filesystem>
 #include <fcntl.h>
 #include <fstream>
@@ -41,6 +42,11 @@ protected:
         // The program's names are GBK; the file system's are UTF-8.
         std::ofstream(GbkToUtf8(Path(Name)), std::ios::binary) << Bytes;
         return Path(Name);
+    }
+    static std::string ReadFile(const std::string& OsName)
+    {
+        std::ifstream in(OsName, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     std::string Items()
     {
@@ -98,6 +104,45 @@ TEST_F(TNotesAttachmentsTest, AddOpenDeleteAndRename)
     // The list goes with the article's tab.
     ASSERT_TRUE(module_->CloseAllNodes());
     EXPECT_EQ(Items(), "");
+}
+
+TEST_F(TNotesAttachmentsTest, OpeningWritesAFreshCopyAndNeverThroughWhatHasItsName)
+{
+    CreateDataBase();
+    NewNode(true, "a");
+    module_->AddAttachments(window_->Frame(0)->GetEditor(),
+                            {File("target.txt", "attached"), File("說門", "no extension"), File(".profile", "dot")});
+    const std::string folder = Path("tmp/Morvane/");
+    module_->OpenAttachment(1);
+    // A link planted under the copy's name, to a file elsewhere.
+    File("victim", "precious");
+    std::filesystem::remove(folder + "target.txt");
+    std::filesystem::create_symlink(Path("victim"), folder + "target.txt");
+    module_->OpenAttachment(1);
+    module_->OpenAttachment(1);
+    module_->OpenAttachment(2);
+    module_->OpenAttachment(2);
+    module_->OpenAttachment(3);
+    module_->OpenAttachment(3);
+    const std::string chinese = GbkToUtf8("說門");
+    EXPECT_EQ(launched, (std::vector<std::vector<std::string>>{
+                            {"xdg-open", folder + "target.txt"},
+                            {"xdg-open", folder + "target (2).txt"},
+                            {"xdg-open", folder + "target (3).txt"},
+                            {"xdg-open", folder + chinese},
+                            {"xdg-open", folder + chinese + " (2)"},
+                            {"xdg-open", folder + ".profile"},
+                            {"xdg-open", folder + ".profile (2)"},
+                        }));
+    EXPECT_EQ(ReadFile(Path("victim")), "precious");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "target.txt"));
+    for (const char* copy : {"target (2).txt", "target (3).txt"}) {
+        EXPECT_EQ(ReadFile(folder + copy), "attached") << copy;
+        EXPECT_EQ(std::filesystem::status(folder + copy).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
+    EXPECT_EQ(ReadFile(folder + chinese + " (2)"), "no extension");
+    EXPECT_EQ(ReadFile(folder + ".profile (2)"), "dot");
 }
 
 TEST_F(TNotesAttachmentsTest, FilesTooLargeForTheDatabaseAreRefusedBeforeReading)

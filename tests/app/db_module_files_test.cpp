@@ -8,6 +8,7 @@
 #include "platform/base/ini_files.h"
 #include "platform/db/ado_connection.h"
 #include "tests/app/notes_test_support.h"
+#include "tests/platform/db/db_test_support.h"
 
 namespace {
 
@@ -133,4 +134,24 @@ TEST_F(TNotesFilesTest, CompactingKeepsTabsOpenAndWorking)
     editor->SetText("after compaction");
     module_->SaveNode(editor);
     EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "after compaction");
+}
+
+TEST_F(TNotesFilesTest, CompactingSaysWhenAnotherProgramHasTheFileOpen)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    module_->DataBase()->Close();
+    TOtherProgramConnection other(Path("notes.vek"));
+    ASSERT_TRUE(other.Ready);
+    module_->DataBase()->Open();
+    AnswerBoxes({1});
+    module_->CompactDataBase();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find("正在被其他程序使用"), std::string::npos) << Boxes[0];
+    // Open again, and the tab goes on working.
+    EXPECT_TRUE(module_->Connected());
+    editor->SetText("after");
+    module_->SaveNode(editor);
+    EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "after");
 }

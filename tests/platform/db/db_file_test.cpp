@@ -20,15 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Makes every write past Bytes in any file fail (as a full disk does) while
 // it lives.
 class TFileSizeLimit {

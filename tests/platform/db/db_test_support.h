@@ -1,9 +1,17 @@
 // A notes database in a fresh folder for each test: the four tables the
 // notes program creates, in the program's own Jet statements, and a
-// connection and query on the file.
+// connection and query on the file; the names in a folder; and another
+// program's connection on a file, which may be killed.
 #pragma once
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "platform/base/string_list.h"
 #include "platform/db/ado_connection.h"
@@ -18,6 +26,64 @@ inline void AddNotesSchema(TStrings* Schema)
     Schema->Add("CREATE TABLE ATTACHMENTS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 大小 INT, 时间 DATETIME, 数据 OLEOBJECT, CONSTRAINT [PK_ATTACHMENTS] primary key nonclustered([标识]))");
     Schema->Add("CREATE TABLE BOOKMARKS (标识 COUNTER, 名称 VARCHAR, 文档标识 INT, 文档名称 VARCHAR, 文档位置 INT, Constraint [PK_BOOKMARKS] primary key nonclustered([标识]))");
 }
+
+inline std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A connection on FileName in a child process, as another program's: it
+// runs Statements and then holds the file until this goes, when the child
+// is killed, leaving beside the file what a killed writer leaves (its log,
+// with every change it committed, and the log's index). Made while this
+// process has no connection on the file: a child inherits the engine's
+// memory of the locks its parent holds, but not the locks.
+class TOtherProgramConnection {
+public:
+    explicit TOtherProgramConnection(const std::string& FileName, const std::vector<AnsiString>& Statements = {})
+    {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
+        child_ = fork();
+        if (child_ == 0) {
+            try {
+                TADOConnection connection(nullptr);
+                connection.SetConnectionString("Data Source=" + FileName);
+                connection.Open();
+                for (const AnsiString& statement : Statements)
+                    connection.Execute(statement);
+                if (write(ready[1], "!", 1) == 1)
+                    pause();
+            } catch (...) {
+            }
+            _exit(1);
+        }
+        char answer = 0;
+        close(ready[1]);
+        Ready = child_ > 0 && read(ready[0], &answer, 1) == 1;
+        close(ready[0]);
+    }
+    ~TOtherProgramConnection()
+    {
+        if (child_ <= 0)
+            return;
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+    TOtherProgramConnection(const TOtherProgramConnection&) = delete;
+    TOtherProgramConnection& operator=(const TOtherProgramConnection&) = delete;
+
+    // Whether the file is open and the statements ran.
+    bool Ready = false;
+
+private:
+    pid_t child_ = -1;
+};
 
 class NotesDbTest : public TempFolderTest {
 protected:

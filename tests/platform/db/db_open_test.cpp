@@ -1,0 +1,260 @@
+// Opening a database file without changing what is not to be changed: a
+// refused file and the log a killed writer left beside it stay byte for
+// byte, a file or folder that can't be written opens for reading and leaves
+// nothing beside the file, and any file name reaches the engine as it is.
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "platform/db/db_errors.h"
+#include "tests/platform/db/db_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t Nobody = 65534;
+
+// Runs Statements on FileName in another program that is then killed.
+void WriteAndDie(const std::string& FileName, const std::vector<AnsiString>& Statements)
+{
+    ASSERT_TRUE(TOtherProgramConnection(FileName, Statements).Ready);
+    ASSERT_TRUE(fs::exists(FileName + "-wal") && fs::exists(FileName + "-shm"));
+}
+
+// Runs Check in a child process as a user the mode bits hold for: the user
+// itself, or nobody when the tests run as root (Folder and its files are
+// given to nobody then). Returns what Check reports, "" when all is well,
+// or "skip: " and why the child could not become that user.
+std::string AsOrdinaryUser(const std::string& Folder, const std::function<std::string()>& Check)
+{
+    const bool root = geteuid() == 0;
+    if (root) {
+        EXPECT_EQ(chown(Folder.c_str(), Nobody, Nobody), 0);
+        for (const auto& entry : fs::recursive_directory_iterator(Folder))
+            EXPECT_EQ(lchown(entry.path().c_str(), Nobody, Nobody), 0) << entry.path();
+    }
+    int report[2];
+    if (pipe(report) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(report[0]);
+        std::string result;
+        if (root && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            result = "skip: this process may not become another user";
+        else if (::access(Folder.c_str(), R_OK | X_OK) != 0)
+            result = "skip: the user can't reach " + Folder;
+        else
+            result = Check();
+        for (size_t at = 0; at < result.size();) {
+            const ssize_t n = write(report[1], result.data() + at, result.size() - at);
+            if (n <= 0)
+                break;
+            at += size_t(n);
+        }
+        _exit(0);
+    }
+    close(report[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, size_t(n));
+    close(report[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status))
+        result += "the check ended abnormally: " + std::to_string(status);
+    return result;
+}
+
+class DbOpenTest : public NotesDbTest {
+protected:
+    // The size and a hash of the file and of each file the engine keeps beside
+    // it ("-" for one that is not there).
+    static std::map<std::string, std::string> Fingerprints(const std::string& FileName)
+    {
+        std::map<std::string, std::string> prints;
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+            const std::string name = FileName + suffix;
+            prints[suffix] = fs::exists(name) ? std::to_string(fs::file_size(name)) + " bytes, hash " +
+                                                    std::to_string(std::hash<std::string>()(ReadBytes(name)))
+                                              : "-";
+        }
+        return prints;
+    }
+    // A connection on FileName with the tables of the notes program
+    // required, not yet open.
+    static std::unique_ptr<TADOConnection> NotesConnection(const std::string& FileName)
+    {
+        auto connection = std::make_unique<TADOConnection>(nullptr);
+        connection->SetConnectionString("Data Source=" + FileName);
+        for (const char* table : {"NODES", "CONTENTS", "ATTACHMENTS", "BOOKMARKS"})
+            connection->RequiredTables.push_back({table, {"标识"}});
+        return connection;
+    }
+    // Opens FileName for reading only and reports what went otherwise: the
+    // rows of Nodes must read Rows, writes must be refused, and the file and
+    // everything beside it must stay as they were.
+    static std::string ReadsWithoutChanging(const std::string& FileName, const std::string& Rows)
+    {
+        const auto before = Fingerprints(FileName);
+        const auto names = FolderNames(FolderOf(FileName));
+        std::string problems;
+        try {
+            auto connection = NotesConnection(FileName);
+            connection->Open();
+            if (!connection->ReadOnly())
+                problems += "opened for writing\n";
+            TADOQuery query(nullptr);
+            query.SetConnection(connection.get());
+            query.SQL()->SetText("select group_concat(名称) from Nodes");
+            query.Open();
+            if (query.Fields()->Fields(0)->AsString() != Rows)
+                problems += "read " + query.Fields()->Fields(0)->AsString() + "\n";
+            query.Close();
+            try {
+                connection->Execute("delete from Nodes");
+                problems += "written\n";
+            } catch (const EDatabaseWriteRefused& e) {
+                if (e.Message().find("只读") == AnsiString::npos)
+                    problems += "refused with " + e.Message() + "\n";
+            }
+        } catch (const Exception& e) {
+            problems += "raised " + e.Message() + "\n";
+        }
+        if (Fingerprints(FileName) != before)
+            problems += "the file or what lies beside it changed\n";
+        if (FolderNames(FolderOf(FileName)) != names)
+            problems += "files were left beside it\n";
+        return problems;
+    }
+    static std::string FolderOf(const std::string& FileName) { return FileName.substr(0, FileName.rfind('/') + 1); }
+};
+
+TEST_F(DbOpenTest, ARefusedFileAndTheLogAKilledWriterLeftStayByteForByte)
+{
+    // A foreign file in log mode, its writer killed with its changes in the
+    // log: not a notes database.
+    const std::string foreign = Folder() + "foreign.vek";
+    {
+        TStringList schema;
+        schema.Add("create table foo(a)");
+        CreateDatabaseFile(foreign, &schema);
+    }
+    WriteAndDie(foreign, {"insert into foo values (randomblob(200000))", "insert into foo values (1)"});
+    // A notes file damaged in a page the log doesn't hold, with changes
+    // pending in the log.
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    WriteAndDie(FileName(), {"insert into Bookmarks (名称) values ('" + std::string(100000, 'b') + "')"});
+    std::string bytes = ReadBytes(FileName());
+    for (size_t i = 4096; i < 4096 + 200; ++i)
+        bytes[i] = static_cast<char>(0x5A);
+    WriteBytes(FileName(), bytes);
+
+    for (const auto& [name, why] : {std::pair{foreign, "缺少表 NODES"}, std::pair{FileName(), "损坏"}}) {
+        const auto before = Fingerprints(name);
+        auto connection = NotesConnection(name);
+        try {
+            connection->Open();
+            ADD_FAILURE() << name << " opened";
+        } catch (const EDatabaseFileError& e) {
+            EXPECT_NE(e.Message().find(why), AnsiString::npos) << e.Message();
+        }
+        EXPECT_EQ(Fingerprints(name), before) << name;
+    }
+}
+
+TEST_F(DbOpenTest, AReadOnlyFileOpensForReadingAndLeavesNothingBeside)
+{
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    ::chmod(FileName().c_str(), 0444);
+    EXPECT_EQ(ReadsWithoutChanging(FileName(), "a"), "");
+    EXPECT_EQ(FolderNames(Folder()), std::vector<std::string>{"notes.vek"});
+    // Made writable again, it is written as any file.
+    ::chmod(FileName().c_str(), 0644);
+    connection_->Open();
+    EXPECT_FALSE(connection_->ReadOnly());
+    Execute("insert into Nodes values (2, 'b', 0, 1)");
+    connection_->Close();
+    EXPECT_EQ(FolderNames(Folder()), std::vector<std::string>{"notes.vek"});
+
+    // A log cut after its header (its writer killed before a change reached
+    // it), or with no header of the engine's, holds nothing to read.
+    WriteAndDie(FileName(), {"insert into Nodes values (3, 'c', 0, 1)"});
+    const std::string header = ReadBytes(FileName() + "-wal").substr(0, 32);
+    ::chmod(FileName().c_str(), 0444);
+    for (const std::string& log : {header, std::string(5000, 'x')}) {
+        WriteBytes(FileName() + "-wal", log);
+        EXPECT_EQ(ReadsWithoutChanging(FileName(), "a,b"), "");
+    }
+}
+
+TEST_F(DbOpenTest, AFileInAFolderThatCantBeWrittenOpensForReading)
+{
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    // Three folders: a file alone; a file whose writer was killed with a
+    // change in its log (read through the log's index, which stays as it
+    // is); and one whose log lost its index, which can't be read without
+    // making one.
+    const std::string alone = Folder() + "alone/notes.vek", logged = Folder() + "logged/notes.vek",
+                      lost = Folder() + "lost/notes.vek";
+    for (const std::string& name : {alone, logged, lost}) {
+        fs::create_directory(FolderOf(name));
+        fs::copy_file(FileName(), name);
+    }
+    for (const std::string& name : {logged, lost})
+        WriteAndDie(name, {"insert into Nodes values (2, 'logged', 0, 1)"});
+    fs::remove(lost + "-shm");
+    for (const std::string& name : {alone, logged, lost})
+        fs::permissions(FolderOf(name), fs::perms(0555));
+
+    const std::string problems = AsOrdinaryUser(Folder(), [&] {
+        std::string problems = ReadsWithoutChanging(alone, "a") + ReadsWithoutChanging(logged, "a,logged");
+        const auto before = Fingerprints(lost);
+        try {
+            NotesConnection(lost)->Open();
+            problems += "opened with its log unread\n";
+        } catch (const EDatabaseFileError& e) {
+            problems += "called damaged: " + e.Message() + "\n";
+        } catch (const EDatabaseError& e) {
+            // Says why, and what the user can do.
+            if (e.Message().find("notes.vek-wal") == AnsiString::npos ||
+                e.Message().find("请让文件夹“" + FolderOf(lost) + "”可以写入") == AnsiString::npos)
+                problems += "refused with " + e.Message() + "\n";
+        }
+        if (Fingerprints(lost) != before)
+            problems += "the log changed\n";
+        return problems;
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
+}
+
+TEST_F(DbOpenTest, AnyFileNameReachesTheEngineAsItIs)
+{
+    connection_->Close();
+    // Characters that mean something to the engine's URIs.
+    const std::string name = Folder() + "50%?#x=1.vek";
+    fs::rename(FileName(), name);
+    auto connection = NotesConnection(name);
+    connection->Open();
+    connection->Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection->Close();
+    ::chmod(name.c_str(), 0444);
+    EXPECT_EQ(ReadsWithoutChanging(name, "a"), "");
+    EXPECT_EQ(FolderNames(Folder()), std::vector<std::string>{"50%?#x=1.vek"});
+}
+
+}  // namespace
