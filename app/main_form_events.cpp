@@ -324,6 +324,18 @@ void InitiateMenuActions(TComponent* Owner)
     }
 }
 
+// Keys that edit a text or move in it, with any modifiers that keep them
+// so: a text box's own editing keys, and the article's deleting and redo
+// keys.
+bool IsTextKey(WORD Key, TShiftState Shift)
+{
+    if (Key == VK_DELETE || Key == VK_BACK || Key == VK_INSERT)
+        return true;
+    if (Key == 'Y' && Shift == TShiftState{ssCtrl})
+        return true;
+    return TCustomEdit::IsEditingKey(Key, Shift);
+}
+
 }  // namespace
 
 void TMainForm::SkinMenuOpen(TObject*) { InitiateMenuActions(this); }
@@ -333,7 +345,10 @@ bool TMainForm::IsShortCut(TMessage& Message)
     WORD key = 0;
     TShiftState shift;
     ShortCutToKey(KeyMessageShortCut(Message), key, shift);
-    if (dynamic_cast<TCustomEdit*>(FindControl(GetFocus())) && TCustomEdit::IsEditingKey(key, shift))
+    // The article takes its editing keys only while it has the focus: in a
+    // text box they are the box's, in the tree or a list the view's, and
+    // an article out of sight is never changed by them.
+    if (!dynamic_cast<TCustomSynTextEditor*>(FindControl(GetFocus())) && IsTextKey(key, shift))
         return false;
     return TForm::IsShortCut(Message);
 }

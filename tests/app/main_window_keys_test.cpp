@@ -222,6 +222,41 @@ TEST_F(TMainWindowKeysTest, ATextBoxsOwnEditingKeysActOnTheBoxAndNeverOnTheArtic
     EXPECT_EQ(editor->SelText(), text);
 }
 
+// With the focus in the tree or the attachment list, the article's editing
+// keys are the view's: none of them changes the article out of sight.
+TEST_F(TMainWindowKeysTest, EditingKeysInTheTreeOrAListNeverChangeTheArticle)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    editor->SetText("說門 one\ntwo");
+    editor->ClearUndo();
+    editor->SetFocus();
+    InjectText("x");  // something to undo
+    editor->SetModified(false);
+    const AnsiString text = editor->Text();
+    ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "中文"}}));
+    const std::pair<WORD, UINT> keys[] = {{VK_DELETE, 0},          {VK_BACK, 0},           {'V', InjectCtrl},
+                                          {'X', InjectCtrl},       {'Z', InjectCtrl},      {'Y', InjectCtrl},
+                                          {VK_DELETE, InjectAlt},  {VK_BACK, InjectCtrl},  {VK_DELETE, InjectCtrl},
+                                          {VK_INSERT, InjectShift}};
+    for (TWinControl* view : {static_cast<TWinControl*>(MainForm->Tree), static_cast<TWinControl*>(MainForm->List)}) {
+        view->SetFocus();
+        Idle();
+        ASSERT_TRUE(view->Focused());
+        for (auto [key, modifiers] : keys) {
+            Stroke(key, modifiers);
+            EXPECT_EQ(editor->Text(), text) << key << " " << modifiers;
+        }
+        EXPECT_FALSE(editor->Modified());
+    }
+    EXPECT_EQ(MainForm->Tree->Items()->Count(), 1);
+
+    // Back in the article, Delete deletes again.
+    editor->SetFocus();
+    Stroke(VK_HOME, InjectCtrl);
+    Stroke(VK_DELETE);
+    EXPECT_NE(editor->Text(), text);
+}
+
 TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)
 {
     TCustomSynTextEditor* editor = NewArticle("說門");
