@@ -183,8 +183,11 @@ private:
     std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
     // Opens Sql and gives the query, closed when it goes.
     std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
-    // Above every node id in use, also by rows a node left behind.
+    // Above every id of a node's rows (a content row left behind counts);
+    // never the id of a bookmark or attachment left behind by a node.
     int NextNodeId();
+    // Id and the ids of every node below it in the file.
+    std::vector<int> SubtreeIds(int Id);
     // The rows of the nodes Ids in every table, in a few statements.
     void DeleteNodeRows(const std::vector<int>& Ids);
     // Closes every tab of the nodes Ids without a question.
