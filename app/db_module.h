@@ -195,6 +195,12 @@ private:
     // Writes caret, language and options of the editor's node.
     void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
     void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content);
+    // Tells the user that the stored options of the node titled Title
+    // (Kind: "文章" or "目录") can't be read, and why; the defaults are
+    // used instead.
+    void TellDamagedConfig(const AnsiString& Kind, const AnsiString& Title, const AnsiString& Fault);
+    // Config when it can be read, else "" after telling the user.
+    AnsiString ReadableConfig(const AnsiString& Config, const AnsiString& Kind, const AnsiString& Title);
     // Empties the attachment list when it shows node Id's attachments (its
     // tab is gone).
     void ForgetAttachmentsOf(int Id);

@@ -108,6 +108,22 @@ void TDBModule::DeleteBookmark(int Id) { dataBase_->Execute("Delete from Bookmar
 
 void TDBModule::GotoBookmark(TListItem* Item)
 {
-    if (TCustomSynTextEditor* editor = OpenNode(StrToInt(Item->SubItems()->Strings(1))))
-        editor->SetSelStart(StrToInt(Item->SubItems()->Strings(2)));
+    // A damaged row (another program's, or an old fault's) may hold no
+    // number where one belongs; the user is told which bookmark holds what.
+    const AnsiString name = "书签“" + Item->Caption() + "”";
+    const AnsiString nodeText = Item->SubItems()->Strings(1);
+    const AnsiString positionText = Item->SubItems()->Strings(2);
+    int nodeId;
+    if (!TryStrToInt(nodeText, nodeId)) {
+        MessageDlg.ShowAppMessage(name + "记录的文章标识“" + nodeText + "”已经损坏，无法打开它的文章！");
+        return;
+    }
+    TCustomSynTextEditor* editor = OpenNode(nodeId);
+    if (!editor)
+        return;
+    int position;
+    if (TryStrToInt(positionText, position))
+        editor->SetSelStart(position);
+    else
+        MessageDlg.ShowAppMessage(name + "记录的位置“" + positionText + "”已经损坏，文章停在原来的位置！");
 }

@@ -28,6 +28,9 @@ namespace {
 
 const char* const kNodeMissing = "文章或目录已经不在数据库中，可能已经被删除！";
 
+// How the user calls a node.
+const char* KindOf(bool Folder) { return Folder ? "目录" : "文章"; }
+
 // "(1,2,3)": the id list of one statement.
 AnsiString IdList(const std::vector<int>& Ids)
 {
@@ -108,6 +111,8 @@ void TDBModule::NewNode(bool Article)
         values.Language = query->FieldByName("语言")->AsString();
         values.Config = query->FieldByName("配置")->AsString();
     }
+    if (const TTreeNode* parent = ParentNodeForNewNode(selected, false))
+        values.Config = ReadableConfig(values.Config, KindOf(parent->ImageIndex() == ntFolder), parent->Text());
     if (!dialogs_->ExecuteNewNode(Article ? "新建文章" : "新建目录", values))
         return;
     if (values.TopLevel)
@@ -157,9 +162,10 @@ void TDBModule::EditNodeProperties()
         return;
     }
     TNodeDialogValues values;
+    bool folder;
     {
-        auto query = Select("select Nodes.名称, Contents.配置, Contents.语言 from Nodes, Contents where Nodes.标识=" +
-                            IntToStr(id) + " and Contents.标识=" + IntToStr(id));
+        auto query = Select("select Nodes.名称, Contents.配置, Contents.语言, Nodes.类型=0 from Nodes, Contents where "
+                            "Nodes.标识=" + IntToStr(id) + " and Contents.标识=" + IntToStr(id));
         if (query->Eof()) {
             MessageDlg.ShowAppMessage(kNodeMissing);
             return;
@@ -167,7 +173,9 @@ void TDBModule::EditNodeProperties()
         values.Title = query->Fields()->Fields(0)->AsString();
         values.Config = query->Fields()->Fields(1)->AsString();
         values.Language = query->Fields()->Fields(2)->AsString();
+        folder = query->Fields()->Fields(3)->AsInteger() != 0;
     }
+    values.Config = ReadableConfig(values.Config, KindOf(folder), values.Title);
     if (!dialogs_->ExecuteNodeProperties(values))
         return;
     {

@@ -225,6 +225,34 @@ TEST_F(TNotesTreeTest, RenameAndProperties)
     EXPECT_EQ(node->Text(), "props");
 }
 
+TEST_F(TNotesTreeTest, DamagedOptionsOfAParentOrANodeAreToldAndTheDialogsGetTheDefaults)
+{
+    CreateDataBase();
+    const int folder = NewNode(false, "說門");
+    module_->ExecSQL("update Contents set 配置='" + std::string(kConfig).substr(0, 50) + "'");
+    TCustomTreeView* tree = window_->GetNodeTree();
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    std::vector<AnsiString> seen;
+    window_->DialogAnswer = [&](const AnsiString&, TNodeDialogValues& Values) {
+        seen.push_back(Values.Config);
+        Values.Title = "a";
+        return true;
+    };
+    AnswerBoxes({1});
+    module_->NewNode(true);
+    // Properties of the new article, whose options are damaged too.
+    module_->ExecSQL("update Contents set 配置='1'");
+    tree->SetSelected(FindTreeNode(tree->Items(), 2));
+    tree->SetFocus();
+    AnswerBoxes({1});
+    module_->EditNodeProperties();
+    window_->DialogAnswer = nullptr;
+    EXPECT_EQ(seen, (std::vector<AnsiString>{"", ""}));
+    EXPECT_EQ(Boxes, (std::vector<std::string>{
+                         "目录“說門”的配置已经损坏：缺少“右边界位置”及以后的各项。已经改用默认设置！",
+                         "文章“a”的配置已经损坏：只有 1 个字符，开头就不完整。已经改用默认设置！"}));
+}
+
 TEST_F(TNotesTreeTest, TitleSearchMatchesTextLiterally)
 {
     CreateDataBase();
