@@ -96,7 +96,10 @@ inline int ScrollPastEolLimit(int Length, int MaxScrollWidth) { return std::max(
 inline constexpr int kMinTabWidth = 1, kMaxTabWidth = 256;
 inline constexpr int kMinBlockWidth = 1, kMaxBlockWidth = 256;  // columns one block indent moves
 inline constexpr int kMinLineSpacing = 0, kMaxLineSpacing = 256;  // pixels between rows
-inline constexpr int kMinMaxScrollWidth = 1, kMaxMaxScrollWidth = 0x7FFFFFFE;
+// Columns of room past the line ends; times the widest character of the
+// largest font, the view's offset scrolled to the far right stays inside an
+// int.
+inline constexpr int kMinMaxScrollWidth = 1, kMaxMaxScrollWidth = 1 << 19;
 
 class TCustomSynText : public TCustomControl {
 public:

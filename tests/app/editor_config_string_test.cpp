@@ -12,6 +12,8 @@
 #include "editor/view/syn_selected_color.h"
 #include "editor/view/syn_word_wrap.h"
 #include "platform/base/exceptions.h"
+#include "platform/win/scroll_bars.h"
+#include "platform/win/win_messages.h"
 #include "tests/editor/syn_view_test_support.h"
 
 namespace {
@@ -234,12 +236,12 @@ TEST_F(TEditorConfigStringTest, NumbersAndColoursTheEditorDoesNotTakeKeepTheCurr
         EXPECT_EQ(EditorConfigToString(editor), before) << color;
     }
     // The ends of each range are taken.
-    StringToEditorConfig(editor, head + "256#256#0#2147483646#65535#256#Arial,9,[],clNone,0,1#536870912#0#16777215#"
+    StringToEditorConfig(editor, head + "256#256#0#524288#65535#256#Arial,9,[],clNone,0,1#536870912#0#16777215#"
                                         "-16777186#536870911");
     EXPECT_EQ(editor->BlockWidth, 256);
     EXPECT_EQ(editor->TabWidth(), 256);
     EXPECT_EQ(editor->MaxUndo(), 0);
-    EXPECT_EQ(editor->MaxScrollWidth(), 2147483646);
+    EXPECT_EQ(editor->MaxScrollWidth(), 524288);
     EXPECT_EQ(editor->RightEdge()->Position(), 65535);
     EXPECT_EQ(editor->LineSpacing(), 256);
     EXPECT_EQ(editor->Color(), clDefault);
@@ -268,6 +270,14 @@ TEST_F(TEditorConfigStringTest, TheSettersClampWhatTheEditorCannotShow)
     editor->SetTabWidth(-3);
     EXPECT_EQ(editor->TabWidth(), 1);
     editor->Repaint();
+    // Scrolled to the far right of the widest room past the line ends.
+    editor->SetOptions({eoScrollPastEol});
+    editor->SetMaxScrollWidth(2147483647);
+    EXPECT_EQ(editor->MaxScrollWidth(), 524288);
+    editor->Perform(WM_HSCROLL, SB_RIGHT, 0);
+    editor->Repaint();
+    EXPECT_GT(editor->LeftChar(), 524000);
+    editor->Perform(WM_HSCROLL, SB_LEFT, 0);
 
     // A block indent moves at most the widest block width, whatever the
     // plain field holds.
