@@ -93,7 +93,7 @@ TEST_F(TMainWindowTest, DamagedOptionsAndBookmarksAreToldInChineseAndOpenWithThe
     }
     ASSERT_EQ(Boxes.size(), 2u);
     EXPECT_EQ(Boxes[0].substr(Boxes[0].find(": ") + 2),
-              "书签“1 no place”记录的位置“”已经损坏，文章停在原来的位置！");
+              "书签“1 no place”没有记录位置，文章停在原来的位置！");
     EXPECT_EQ(Boxes[1].substr(Boxes[1].find(": ") + 2),
               "书签“2 no article”记录的文章标识“x1”已经损坏，无法打开它的文章！");
     ASSERT_EQ(form_->GetEditorCount(), 1);
