@@ -183,8 +183,11 @@ private:
     std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
     // Opens Sql and gives the query, closed when it goes.
     std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
-    // Above every node id in use, also by rows a node left behind.
+    // Above every id of a node's rows (a content row left behind counts);
+    // never the id of a bookmark or attachment left behind by a node.
     int NextNodeId();
+    // Id and the ids of every node below it in the file.
+    std::vector<int> SubtreeIds(int Id);
     // The rows of the nodes Ids in every table, in a few statements.
     void DeleteNodeRows(const std::vector<int>& Ids);
     // Closes every tab of the nodes Ids without a question.
@@ -192,6 +195,12 @@ private:
     // Writes caret, language and options of the editor's node.
     void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
     void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content);
+    // Tells the user that the stored options of the node titled Title
+    // (Kind: "文章" or "目录") can't be read, and why; the defaults are
+    // used instead.
+    void TellDamagedConfig(const AnsiString& Kind, const AnsiString& Title, const AnsiString& Fault);
+    // Config when it can be read, else "" after telling the user.
+    AnsiString ReadableConfig(const AnsiString& Config, const AnsiString& Kind, const AnsiString& Title);
     // Empties the attachment list when it shows node Id's attachments (its
     // tab is gone).
     void ForgetAttachmentsOf(int Id);

@@ -25,6 +25,14 @@ void SetItemId(TListItem* Item, int Id) { Item->Data = reinterpret_cast<void*>(s
 
 void RefuseEmptyName() { MessageDlg.ShowInfoMessage("书签名称不能为空，请重新填写书签名！", "书签"); }
 
+// The user's words for a bookmark whose What (its article's id, its
+// position) is no number: none stored, or a damaged Value.
+AnsiString BookmarkFault(const AnsiString& Bookmark, const char* What, const AnsiString& Value)
+{
+    return "书签“" + Bookmark + "”" +
+           (Value.empty() ? AnsiString("没有记录") + What : AnsiString("记录的") + What + "“" + Value + "”已经损坏");
+}
+
 }  // namespace
 
 void TDBModule::LoadBookmarks()
@@ -108,6 +116,21 @@ void TDBModule::DeleteBookmark(int Id) { dataBase_->Execute("Delete from Bookmar
 
 void TDBModule::GotoBookmark(TListItem* Item)
 {
-    if (TCustomSynTextEditor* editor = OpenNode(StrToInt(Item->SubItems()->Strings(1))))
-        editor->SetSelStart(StrToInt(Item->SubItems()->Strings(2)));
+    // A damaged row (another program's, or an old fault's) may hold no
+    // number where one belongs; the user is told which bookmark holds what.
+    const AnsiString nodeText = Item->SubItems()->Strings(1);
+    const AnsiString positionText = Item->SubItems()->Strings(2);
+    int nodeId;
+    if (!TryStrToInt(nodeText, nodeId)) {
+        MessageDlg.ShowAppMessage(BookmarkFault(Item->Caption(), "文章标识", nodeText) + "，无法打开它的文章！");
+        return;
+    }
+    TCustomSynTextEditor* editor = OpenNode(nodeId);
+    if (!editor)
+        return;
+    int position;
+    if (TryStrToInt(positionText, position))
+        editor->SetSelStart(position);
+    else
+        MessageDlg.ShowAppMessage(BookmarkFault(Item->Caption(), "位置", positionText) + "，文章停在原来的位置！");
 }

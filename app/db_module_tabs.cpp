@@ -64,14 +64,11 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
     frame->SetNodeID(Id);
     frame->SetLanguage(Content.Language);
     Editor->SetText(Content.Text);
-    // The options come after the text: a malformed string must leave a
-    // whole tab, with its text, and is reported once it is open.
-    AnsiString failure;
-    try {
+    // Options that can't be read leave the editor's defaults; the user is
+    // told once the tab is whole.
+    const AnsiString fault = EditorConfigFault(Content.Config);
+    if (fault.empty())
         StringToEditorConfig(Editor, Content.Config);
-    } catch (const EConvertError& e) {
-        failure = e.Message();
-    }
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then.
     const int textLength = static_cast<int>(Editor->Text().size());
@@ -82,8 +79,22 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
     LoadAttachments(Id);
     for (int i = 0; i < Editor->Lines()->Count(); ++i)
         Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
-    if (!failure.empty())
-        MessageDlg.ShowAppMessage(failure);
+    if (!fault.empty())
+        TellDamagedConfig("文章", Content.Title, fault);
+}
+
+void TDBModule::TellDamagedConfig(const AnsiString& Kind, const AnsiString& Title, const AnsiString& Fault)
+{
+    MessageDlg.ShowAppMessage(Kind + "“" + Title + "”的配置已经损坏：" + Fault + "。已经改用默认设置！");
+}
+
+AnsiString TDBModule::ReadableConfig(const AnsiString& Config, const AnsiString& Kind, const AnsiString& Title)
+{
+    const AnsiString fault = EditorConfigFault(Config);
+    if (fault.empty())
+        return Config;
+    TellDamagedConfig(Kind, Title, fault);
+    return {};
 }
 
 void TDBModule::SaveNode(TCustomSynTextEditor* Editor)

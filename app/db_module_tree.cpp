@@ -28,13 +28,8 @@ namespace {
 
 const char* const kNodeMissing = "文章或目录已经不在数据库中，可能已经被删除！";
 
-// The ids of Node and everything below it.
-void CollectIds(TTreeNode* Node, std::vector<int>& Ids)
-{
-    Ids.push_back(NodeIdOf(Node));
-    for (int i = 0; i < Node->Count(); ++i)
-        CollectIds(Node->Item(i), Ids);
-}
+// How the user calls a node.
+const char* KindOf(bool Folder) { return Folder ? "目录" : "文章"; }
 
 // "(1,2,3)": the id list of one statement.
 AnsiString IdList(const std::vector<int>& Ids)
@@ -85,17 +80,24 @@ void TDBModule::LoadNodeTree()
 
 int TDBModule::NextNodeId()
 {
-    // Above the largest id anywhere, not the last row's + 1: rows need not
-    // come back in id order, and a content, bookmark or attachment row left
-    // behind by a node (another program's, or an old fault's) must not be
-    // taken over by the new node, nor make its insert fail for good.
-    auto query = Select("select max(ifnull((select max(标识) from Nodes), 0), ifnull((select max(标识) from Contents), 0), "
-                        "ifnull((select max(文档标识) from Bookmarks), 0), "
-                        "ifnull((select max(文档标识) from Attachments), 0))");
-    const int64_t largest = StrToInt64(query->Fields()->Fields(0)->AsString());
-    if (largest >= std::numeric_limits<int>::max())
+    // Above the largest id of a node's rows, not the last row's + 1: rows
+    // need not come back in id order, and a content row left behind (by
+    // another program, or an old fault) must not make the insert fail for
+    // good. A bookmark or attachment of no node only keeps its own id from
+    // being given out, so that a new node never takes over what was left
+    // behind; it can't take the ids above it away.
+    auto query = Select(
+        "with floor(id) as (select max(ifnull((select max(标识) from Nodes), 0), "
+        "ifnull((select max(标识) from Contents), 0))), "
+        "taken(id) as (select 文档标识 from Bookmarks where typeof(文档标识)='integer' "
+        "union select 文档标识 from Attachments where typeof(文档标识)='integer') "
+        "select min(free) from (select id + 1 as free from floor "
+        "union select taken.id + 1 from taken, floor where taken.id > floor.id) "
+        "where free not in (select id from taken)");
+    const int64_t next = StrToInt64(query->Fields()->Fields(0)->AsString());
+    if (next > std::numeric_limits<int>::max())
         throw EDatabaseError("文章库中的标识已经用完，不能再新建文章或目录。");
-    return static_cast<int>(largest) + 1;
+    return static_cast<int>(next);
 }
 
 void TDBModule::NewNode(bool Article)
@@ -109,6 +111,8 @@ void TDBModule::NewNode(bool Article)
         values.Language = query->FieldByName("语言")->AsString();
         values.Config = query->FieldByName("配置")->AsString();
     }
+    if (const TTreeNode* parent = ParentNodeForNewNode(selected, false))
+        values.Config = ReadableConfig(values.Config, KindOf(parent->ImageIndex() == ntFolder), parent->Text());
     if (!dialogs_->ExecuteNewNode(Article ? "新建文章" : "新建目录", values))
         return;
     if (values.TopLevel)
@@ -158,9 +162,10 @@ void TDBModule::EditNodeProperties()
         return;
     }
     TNodeDialogValues values;
+    bool folder;
     {
-        auto query = Select("select Nodes.名称, Contents.配置, Contents.语言 from Nodes, Contents where Nodes.标识=" +
-                            IntToStr(id) + " and Contents.标识=" + IntToStr(id));
+        auto query = Select("select Nodes.名称, Contents.配置, Contents.语言, Nodes.类型=0 from Nodes, Contents where "
+                            "Nodes.标识=" + IntToStr(id) + " and Contents.标识=" + IntToStr(id));
         if (query->Eof()) {
             MessageDlg.ShowAppMessage(kNodeMissing);
             return;
@@ -168,7 +173,9 @@ void TDBModule::EditNodeProperties()
         values.Title = query->Fields()->Fields(0)->AsString();
         values.Config = query->Fields()->Fields(1)->AsString();
         values.Language = query->Fields()->Fields(2)->AsString();
+        folder = query->Fields()->Fields(3)->AsInteger() != 0;
     }
+    values.Config = ReadableConfig(values.Config, KindOf(folder), values.Title);
     if (!dialogs_->ExecuteNodeProperties(values))
         return;
     {
@@ -234,15 +241,29 @@ void TDBModule::DeleteNode(TTreeNode* Node)
     DeleteNodeTree(Node);
 }
 
+std::vector<int> TDBModule::SubtreeIds(int Id)
+{
+    // "union", not "union all": a damaged file whose 目录 go round in a
+    // circle still ends.
+    auto query = Select("with recursive below(id) as (select " + IntToStr(Id) +
+                        " union select Nodes.标识 from Nodes join below on Nodes.目录=below.id) select id from below");
+    std::vector<int> ids;
+    for (; !query->Eof(); query->Next())
+        ids.push_back(query->Fields()->Fields(0)->AsInteger());
+    return ids;
+}
+
 void TDBModule::DeleteNodeTree(TTreeNode* Node)
 {
-    std::vector<int> ids;
-    CollectIds(Node, ids);
     // One line for the whole deletion: it takes a moment only for a big
     // folder, and a line per node would cost more than the rows.
     nodeManager_->ShowHint((Node->ImageIndex() != ntFolder ? "正在删除文章 " : "正在目录文章 ") + Node->Text());
+    std::vector<int> ids;
     {
         TDBTransaction transaction(dataBase_);
+        // The subtree as the file holds it, not as this window shows it:
+        // another program may have put nodes into the folder meanwhile.
+        ids = SubtreeIds(NodeIdOf(Node));
         DeleteNodeRows(ids);
         transaction.Commit();
     }

@@ -3,6 +3,7 @@
 #include "app/editor_config_string.h"
 
 #include <functional>
+#include <limits>
 #include <string_view>
 
 #include "editor/folding/syn_code_folding.h"
@@ -65,57 +66,58 @@ const std::vector<TConfigDigit>& ConfigDigits()
     return digits;
 }
 
-// The integer fields after the digits, in stored order.
+// A number field after the digits: how it is read and applied, its name as
+// the options dialog gives it (for the user, when it is damaged), and the
+// values the editor takes. A stored value outside them keeps the current
+// one, as a font size no one can choose does.
 struct TConfigNumber {
+    const char* Name;
     std::function<int(TCustomSynText*)> Get;
     std::function<void(TCustomSynText*, int)> Set;
+    int Min = std::numeric_limits<int>::min();
+    int Max = std::numeric_limits<int>::max();
 };
 
 const std::vector<TConfigNumber>& ConfigNumbers()
 {
     static const std::vector<TConfigNumber> numbers{
         // A plain field: the editor takes it at its next block operation.
-        {[](TCustomSynText* E) { return E->BlockWidth; }, [](TCustomSynText* E, int V) { E->BlockWidth = V; }},
-        {[](TCustomSynText* E) { return E->TabWidth(); }, [](TCustomSynText* E, int V) { E->SetTabWidth(V); }},
-        {[](TCustomSynText* E) { return E->MaxUndo(); }, [](TCustomSynText* E, int V) { E->SetMaxUndo(V); }},
-        {[](TCustomSynText* E) { return E->MaxScrollWidth(); },
-         [](TCustomSynText* E, int V) { E->SetMaxScrollWidth(V); }},
-        {[](TCustomSynText* E) { return E->RightEdge()->Position(); },
-         [](TCustomSynText* E, int V) { E->RightEdge()->SetPosition(V); }},
-        {[](TCustomSynText* E) { return E->LineSpacing(); }, [](TCustomSynText* E, int V) { E->SetLineSpacing(V); }},
+        {"手动缩进宽度", [](TCustomSynText* E) { return E->BlockWidth; },
+         [](TCustomSynText* E, int V) { E->BlockWidth = V; }, kMinBlockWidth, kMaxBlockWidth},
+        {"制表符的宽度", [](TCustomSynText* E) { return E->TabWidth(); },
+         [](TCustomSynText* E, int V) { E->SetTabWidth(V); }, kMinTabWidth, kMaxTabWidth},
+        {"最大可撤消次数", [](TCustomSynText* E) { return E->MaxUndo(); },
+         [](TCustomSynText* E, int V) { E->SetMaxUndo(V); }, 0},
+        {"每行最长长度", [](TCustomSynText* E) { return E->MaxScrollWidth(); },
+         [](TCustomSynText* E, int V) { E->SetMaxScrollWidth(V); }, kMinMaxScrollWidth, kMaxMaxScrollWidth},
+        {"右边界位置", [](TCustomSynText* E) { return E->RightEdge()->Position(); },
+         [](TCustomSynText* E, int V) { E->RightEdge()->SetPosition(V); }, kMinRightEdgePosition,
+         kMaxRightEdgePosition},
+        {"行间距", [](TCustomSynText* E) { return E->LineSpacing(); },
+         [](TCustomSynText* E, int V) { E->SetLineSpacing(V); }, kMinLineSpacing, kMaxLineSpacing},
     };
     return numbers;
 }
 
-// The colours after the font text, in stored order.
+// The colours after the font text, in stored order; a number in no form a
+// colour takes keeps the current colour.
 const std::vector<TConfigNumber>& ConfigColors()
 {
     static const std::vector<TConfigNumber> colors{
-        {[](TCustomSynText* E) { return E->Color(); }, [](TCustomSynText* E, int V) { E->SetColor(V); }},
-        {[](TCustomSynText* E) { return E->SelectedColor()->Foreground(); },
+        {"默认背景", [](TCustomSynText* E) { return E->Color(); }, [](TCustomSynText* E, int V) { E->SetColor(V); }},
+        {"选择区域文本", [](TCustomSynText* E) { return E->SelectedColor()->Foreground(); },
          [](TCustomSynText* E, int V) { E->SelectedColor()->SetForeground(V); }},
-        {[](TCustomSynText* E) { return E->SelectedColor()->Background(); },
+        {"选择区域背景", [](TCustomSynText* E) { return E->SelectedColor()->Background(); },
          [](TCustomSynText* E, int V) { E->SelectedColor()->SetBackground(V); }},
-        {[](TCustomSynText* E) { return E->ActiveLine()->Foreground(); },
+        {"高亮当前行文本", [](TCustomSynText* E) { return E->ActiveLine()->Foreground(); },
          [](TCustomSynText* E, int V) { E->ActiveLine()->SetForeground(V); }},
-        {[](TCustomSynText* E) { return E->ActiveLine()->Background(); },
+        {"高亮当前行背景", [](TCustomSynText* E) { return E->ActiveLine()->Background(); },
          [](TCustomSynText* E, int V) { E->ActiveLine()->SetBackground(V); }},
     };
     return colors;
 }
 
-[[noreturn]] void RaiseMalformed(std::string_view Field)
-{
-    throw EConvertError(Format(SInvalidInteger, {Field}));
-}
-
-int DigitAt(const AnsiString& Text, size_t Index)
-{
-    const char c = Text[Index];
-    if (c < '0' || c > '9')
-        RaiseMalformed(std::string_view(&Text[Index], 1));
-    return c - '0';
-}
+[[noreturn]] void RaiseMalformed(const AnsiString& Reason) { throw EConvertError(Reason); }
 
 // Cuts the text before the next Separator off Rest (the separator goes too).
 // False, Rest untouched, when there is no separator.
@@ -129,17 +131,67 @@ bool TakeUntil(std::string_view& Rest, char Separator, std::string_view& Field)
     return true;
 }
 
-// The next "#"-ended field; a missing "#" is a malformed string.
-std::string_view NextField(std::string_view& Rest)
+int NumberField(std::string_view Text, const char* Name)
 {
-    std::string_view field;
-    if (!TakeUntil(Rest, '#', field))
-        RaiseMalformed(Rest);
-    return field;
+    if (Text.empty())
+        RaiseMalformed(Format("缺少“%s”", {Name}));
+    int value;
+    if (!TryStrToInt(Text, value))
+        RaiseMalformed(Format("“%s”的值“%s”不是整数", {Name, Text}));
+    return value;
 }
 
-// Keeps painting locked only while the string is applied, also when a field
-// raises, so the editor stays usable.
+// The whole string read and checked before anything of it is applied: a
+// damaged one leaves the editor as it was. A fault is raised as what the
+// user is told: which field holds what.
+struct TConfigFields {
+    size_t Head = 0;
+    std::vector<int> Numbers;
+    AnsiString Font;
+    std::vector<int> Colors;
+};
+
+TConfigFields ReadFields(const AnsiString& Text)
+{
+    TConfigFields fields;
+    // The head has fixed positions: a text too short to hold it is damaged.
+    fields.Head = Text.size() >= kShortHead && Text[kShortHead - 1] == '#' ? kShortHead : kLongHead;
+    if (Text.size() < fields.Head)
+        RaiseMalformed(Format("只有 %d 个字符，开头就不完整", {static_cast<int>(Text.size())}));
+    for (size_t i = kDigitsStart; i + 1 < fields.Head; ++i)
+        if (Text[i] < '0' || Text[i] > '9')
+            RaiseMalformed(Format("第 %d 个字符“%s”不是数字", {static_cast<int>(i + 1), std::string_view(&Text[i], 1)}));
+
+    const auto& numbers = ConfigNumbers();
+    const auto& colors = ConfigColors();
+    std::vector<const char*> names;
+    for (const TConfigNumber& number : numbers)
+        names.push_back(number.Name);
+    names.push_back("字体");
+    for (const TConfigNumber& color : colors)
+        names.push_back(color.Name);
+    // "#" ends every field but the last; where it is missing, the string
+    // ends inside a field and the fields after it are not there.
+    std::string_view rest = std::string_view(Text).substr(fields.Head);
+    std::vector<std::string_view> texts;
+    for (size_t k = 0; k + 1 < names.size(); ++k) {
+        std::string_view field;
+        if (!TakeUntil(rest, '#', field))
+            RaiseMalformed(Format("缺少“%s”及以后的各项", {names[rest.empty() ? k : k + 1]}));
+        texts.push_back(field);
+    }
+    texts.push_back(rest);
+
+    size_t k = 0;
+    for (; k < numbers.size(); ++k)
+        fields.Numbers.push_back(NumberField(texts[k], names[k]));
+    fields.Font = AnsiString(texts[k++]);
+    for (; k < texts.size(); ++k)
+        fields.Colors.push_back(NumberField(texts[k], names[k]));
+    return fields;
+}
+
+// Keeps painting locked only while the string is applied.
 class TPaintLock {
 public:
     explicit TPaintLock(TCustomSynText* Editor) : editor_(Editor) { editor_->BeginUpdate(); }
@@ -161,7 +213,7 @@ void ApplyHead(TCustomSynText* Editor, const AnsiString& Text, size_t Head)
     const auto& digits = ConfigDigits();
     const size_t count = Head == kLongHead ? digits.size() : digits.size() - 1;
     for (size_t i = 0; i < count; ++i) {
-        const int value = DigitAt(Text, kDigitsStart + i);
+        const int value = Text[kDigitsStart + i] - '0';
         if (value <= digits[i].Max)
             digits[i].Set(Editor, value);
     }
@@ -232,7 +284,8 @@ void ConfigStringToFont(const AnsiString& Text, TFont* Font)
     rest.remove_prefix(std::min(close + 2, rest.size()));
     if (!TakeUntil(rest, ',', field))
         return;
-    Font->SetColor(StringToColor(Trim(field)));
+    if (TColor color; TryStringToColor(Trim(field), color) && IsColorForm(color))
+        Font->SetColor(color);
     if (!TakeUntil(rest, ',', field))
         return;
     if (TryStrToInt(Trim(field), number) && number >= fpDefault && number <= fpFixed)
@@ -259,25 +312,32 @@ AnsiString EditorConfigToString(TCustomSynText* Editor)
     return text;
 }
 
+AnsiString EditorConfigFault(const AnsiString& Text)
+{
+    if (Text.empty())
+        return {};
+    try {
+        ReadFields(Text);
+    } catch (const EConvertError& e) {
+        return e.Message();
+    }
+    return {};
+}
+
 void StringToEditorConfig(TCustomSynText* Editor, const AnsiString& Text)
 {
     if (Text.empty())
         return;
-    // The head has fixed positions: nothing is applied from a text too
-    // short to hold it.
-    if (Text.size() < kShortHead)
-        RaiseMalformed(Text);
-    const size_t head = Text[kShortHead - 1] == '#' ? kShortHead : kLongHead;
-    if (Text.size() < head)
-        RaiseMalformed(Text);
+    const TConfigFields fields = ReadFields(Text);
     TPaintLock lock(Editor);
-    ApplyHead(Editor, Text, head);
-    std::string_view rest = std::string_view(Text).substr(head);
-    for (const TConfigNumber& number : ConfigNumbers())
-        number.Set(Editor, StrToInt(NextField(rest)));
-    ConfigStringToFont(AnsiString(NextField(rest)), Editor->Font());
+    ApplyHead(Editor, Text, fields.Head);
+    const auto& numbers = ConfigNumbers();
+    for (size_t i = 0; i < numbers.size(); ++i)
+        if (fields.Numbers[i] >= numbers[i].Min && fields.Numbers[i] <= numbers[i].Max)
+            numbers[i].Set(Editor, fields.Numbers[i]);
+    ConfigStringToFont(fields.Font, Editor->Font());
     const auto& colors = ConfigColors();
-    for (size_t i = 0; i + 1 < colors.size(); ++i)
-        colors[i].Set(Editor, StrToInt(NextField(rest)));
-    colors.back().Set(Editor, StrToInt(rest));
+    for (size_t i = 0; i < colors.size(); ++i)
+        if (IsColorForm(fields.Colors[i]))
+            colors[i].Set(Editor, fields.Colors[i]);
 }

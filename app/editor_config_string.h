@@ -10,17 +10,20 @@ class TCustomSynText;
 
 AnsiString EditorConfigToString(TCustomSynText* Editor);
 // An empty text changes nothing. A malformed text (shorter than its fixed
-// head, a non-digit where a digit belongs, a field that is no number)
-// raises EConvertError after unlocking painting; the fields before the
-// faulty one stay applied. Ordinals out of their range keep the current
-// value.
+// head, a non-digit where a digit belongs, a field missing or no number)
+// changes nothing either and raises EConvertError saying, in the user's
+// words, which field holds what. Ordinals and numbers outside what the
+// editor takes, and colours in no colour's form, keep the current value.
 void StringToEditorConfig(TCustomSynText* Editor, const AnsiString& Text);
+// What StringToEditorConfig would raise for Text, applying nothing; "" for
+// a text it reads (an empty one too).
+AnsiString EditorConfigFault(const AnsiString& Text);
 
 // "name,size,[styles],colour,pitch,charset", e.g.
 // "Courier New,10,[fsBold],clWindowText,0,1".
 AnsiString FontToConfigString(TFont* Font);
-// Each value only when its separator is there; a size, pitch or character
-// set that is no number (or out of range) keeps the current value.
+// Each value only when its separator is there; a size, colour, pitch or
+// character set that is none (or out of range) keeps the current value.
 void ConfigStringToFont(const AnsiString& Text, TFont* Font);
 AnsiString FontStylesToString(TFontStyles Styles);
 TFontStyles StringToFontStyles(const AnsiString& Text);

@@ -20,7 +20,7 @@ void TCustomSynText::DoBlockIndent()
     const TBufferCoord last = BlockEnd();
     const bool anchorFirst = blockBegin_ == first;
     const AnsiString indent = options_.Contains(eoTabIndent) ? AnsiString("\t")
-                                                              : AnsiString(static_cast<size_t>(BlockWidth), ' ');
+                                                              : AnsiString(static_cast<size_t>(BlockIndentWidth()), ' ');
     const bool endsAtLineStart = last.Char == 1 && last.Line > first.Line;
     const int endLine = endsAtLineStart ? last.Line - 1 : last.Line;
     const int column = selectionMode_ == smColumn ? std::min(first.Char, last.Char) : 1;
@@ -75,7 +75,7 @@ void TCustomSynText::DoBlockUnindent()
             if (s[at] == '\t') {
                 n = 1;
             } else {
-                while (static_cast<int>(n) < BlockWidth && at + n < s.size() && s[at + n] == ' ')
+                while (static_cast<int>(n) < BlockIndentWidth() && at + n < s.size() && s[at + n] == ' ')
                     ++n;
                 if (static_cast<int>(n) < tabWidth_ && at + n < s.size() && s[at + n] == '\t')
                     ++n;

@@ -401,7 +401,7 @@ void TCustomSynText::SetOverwriteCaret(TSynTextCaretType Value)
 
 void TCustomSynText::SetMaxScrollWidth(int Value)
 {
-    Value = std::clamp(Value, 1, 0x7FFFFFFE);
+    Value = std::clamp(Value, kMinMaxScrollWidth, kMaxMaxScrollWidth);
     if (maxScrollWidth_ == Value)
         return;
     maxScrollWidth_ = Value;
@@ -411,7 +411,7 @@ void TCustomSynText::SetMaxScrollWidth(int Value)
 
 void TCustomSynText::SetTabWidth(int Value)
 {
-    Value = std::clamp(Value, 1, 256);
+    Value = std::clamp(Value, kMinTabWidth, kMaxTabWidth);
     if (tabWidth_ == Value)
         return;
     tabWidth_ = Value;

@@ -89,6 +89,18 @@ class TFoldRegions;
 // beyond the text, so every character of a longer line stays reachable.
 inline int ScrollPastEolLimit(int Length, int MaxScrollWidth) { return std::max(Length, MaxScrollWidth) + 1; }
 
+// The numbers of the editor's looks it takes, whoever sets them (the
+// options dialog, the settings file, an article's stored options): the
+// setters clamp to these. Wider than anyone chooses, and narrow enough that
+// a row's pixels and an indent's bytes stay far from overflow.
+inline constexpr int kMinTabWidth = 1, kMaxTabWidth = 256;
+inline constexpr int kMinBlockWidth = 1, kMaxBlockWidth = 256;  // columns one block indent moves
+inline constexpr int kMinLineSpacing = 0, kMaxLineSpacing = 256;  // pixels between rows
+// Columns of room past the line ends; times the widest character of the
+// largest font, the view's offset scrolled to the far right stays inside an
+// int.
+inline constexpr int kMinMaxScrollWidth = 1, kMaxMaxScrollWidth = 1 << 19;
+
 class TCustomSynText : public TCustomControl {
 public:
     explicit TCustomSynText(TComponent* AOwner);
@@ -326,6 +338,7 @@ public:
     void SetLineSpacing(int Value);
     TLineSpacingRule LineSpacingRule() const { return lineSpacingRule_; }
     void SetLineSpacingRule(TLineSpacingRule Value);
+    // Stored as set; a block indent takes it clamped to the block widths.
     int BlockWidth = 2;
     TSynScrollBars* ScrollBars() const { return scrollBars_.get(); }
     void SetScrollBars(TSynScrollBars* Value);
@@ -460,6 +473,7 @@ protected:
     void DoShiftTabKey();
     void DoBlockIndent();
     void DoBlockUnindent();
+    int BlockIndentWidth() const { return std::clamp(BlockWidth, kMinBlockWidth, kMaxBlockWidth); }
     // The editing commands of the command executor.
     void DoDeleteLastChar();
     void DoDeleteChar();

@@ -7,6 +7,7 @@
 
 void TCustomSynText::SetLineSpacing(int Value)
 {
+    Value = std::clamp(Value, kMinLineSpacing, kMaxLineSpacing);
     if (lineSpacing_ == Value)
         return;
     lineSpacing_ = Value;

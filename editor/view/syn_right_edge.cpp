@@ -1,5 +1,7 @@
 #include "editor/view/syn_right_edge.h"
 
+#include <algorithm>
+
 namespace {
 
 template <typename T>
@@ -21,7 +23,7 @@ void TSynRightEdge::SetVisible(bool Value)
 
 void TSynRightEdge::SetPosition(int Value)
 {
-    if (Store(position_, Value))
+    if (Store(position_, std::clamp(Value, kMinRightEdgePosition, kMaxRightEdgePosition)))
         Changed();
 }
 

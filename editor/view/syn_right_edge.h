@@ -6,11 +6,15 @@
 #include "platform/gdi/colors.h"
 #include "platform/ui/graphics/pen.h"
 
+// The columns the line may stand at; 0 draws none. Far past any line anyone
+// reads, and its pixel offset stays inside an int with the widest font.
+inline constexpr int kMinRightEdgePosition = 0, kMaxRightEdgePosition = 65535;
+
 class TSynRightEdge : public TPersistent {
 public:
     bool Visible() const { return visible_; }
     void SetVisible(bool Value);
-    // In character columns.
+    // In character columns, clamped to the positions above.
     int Position() const { return position_; }
     void SetPosition(int Value);
     TColor Color() const { return color_; }

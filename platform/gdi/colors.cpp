@@ -151,10 +151,29 @@ AnsiString ColorToString(TColor Color)
     return text;
 }
 
+bool TryStringToColor(const AnsiString& S, TColor& Color)
+{
+    TColor color = 0;
+    if (!IdentToColor(S, color) && !TryStrToInt(S, color))
+        return false;
+    Color = color;
+    return true;
+}
+
 TColor StringToColor(const AnsiString& S)
 {
     TColor color = 0;
-    if (IdentToColor(S, color) || TryStrToInt(S, color))
+    if (TryStringToColor(S, color))
         return color;
     throw EConvertError("'" + S + "' is not a valid integer value");
+}
+
+bool IsColorForm(TColor Color)
+{
+    const uint32_t bits = static_cast<uint32_t>(Color);
+    if ((bits & 0xFF000000u) == 0)
+        return true;
+    if ((bits & 0xFFFFFF00u) == 0xFF000000u)
+        return static_cast<int>(bits & 0xFF) < SysColorCount;
+    return Color == clNone || Color == clDefault;
 }

@@ -134,5 +134,11 @@ AnsiString ColorToString(TColor Color);
 // Reads an identifier (any case) or an integer, decimal or "$"-hexadecimal;
 // anything else raises EConvertError.
 TColor StringToColor(const AnsiString& S);
+// StringToColor without the exception: false, Color untouched, for a text
+// that is neither a colour name nor a number.
+bool TryStringToColor(const AnsiString& S, TColor& Color);
+// The forms a colour takes: an RGB value, a system colour of the table,
+// clNone or clDefault. Any other number is no colour (a damaged setting).
+bool IsColorForm(TColor Color);
 bool ColorToIdent(TColor Color, AnsiString& Ident);
 bool IdentToColor(const AnsiString& Ident, TColor& Color);

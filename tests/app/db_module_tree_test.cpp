@@ -117,6 +117,46 @@ TEST_F(TNotesTreeTest, DeletingAFolderTakesEveryRowBelowItAndTheirTabs)
     (void)sub;
 }
 
+TEST_F(TNotesTreeTest, DeletingAFolderTakesTheSubtreeAsTheFileHoldsIt)
+{
+    CreateDataBase();
+    TCustomTreeView* tree = window_->GetNodeTree();
+    const int folder = NewNode(false, "F");
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    const int sub = NewNode(false, "S");
+    tree->SetSelected(FindTreeNode(tree->Items(), sub));
+    const int grandchild = NewNode(true, "g");  // open in a tab
+    const int keep = NewNode(true, "keep", true);
+    const AnsiString g = std::to_string(grandchild);
+    module_->ExecSQL("insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) values ('b', " + g + ", 'g', 0)");
+    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', " + g + ", 0)");
+    // Another program puts a folder with an article into S meanwhile: this
+    // window's tree knows neither.
+    const AnsiString s = std::to_string(sub);
+    module_->ExecSQL("insert into Nodes values (100, 'other', " + s + ", 0)");
+    module_->ExecSQL("insert into Nodes values (101, 'other inside', 100, 1)");
+    for (const char* id : {"100", "101"}) {
+        module_->ExecSQL(AnsiString("insert into Contents (标识, 内容, 语言, 配置, 位置) values (") + id +
+                         ", '', '', '', 0)");
+        module_->ExecSQL(AnsiString("insert into Attachments (名称, 文档标识, 大小) values ('y', ") + id + ", 0)");
+    }
+    module_->OpenNode(101);  // found by the title search, say
+    ASSERT_EQ(window_->GetEditorCount(), 3);
+
+    AnswerBoxes({1});
+    module_->DeleteNode(FindTreeNode(tree->Items(), folder));
+    EXPECT_EQ(Column("select 标识 from Nodes"), std::to_string(keep));
+    EXPECT_EQ(Column("select 标识 from Contents"), std::to_string(keep));
+    EXPECT_EQ(Column("select count(*) from Bookmarks"), "0");
+    EXPECT_EQ(Column("select count(*) from Attachments"), "0");
+    ASSERT_EQ(window_->GetEditorCount(), 1);
+    EXPECT_EQ(window_->Frame(0)->GetNodeID(), keep);
+    for (const char* title : {"g", "other"}) {
+        module_->SearchNodes(title);
+        EXPECT_EQ(SearchHits(window_->GetSearchList()), "") << title;
+    }
+}
+
 TEST_F(TNotesTreeTest, AFailingDeleteChangesNothing)
 {
     CreateDataBase();
@@ -185,6 +225,34 @@ TEST_F(TNotesTreeTest, RenameAndProperties)
     EXPECT_EQ(node->Text(), "props");
 }
 
+TEST_F(TNotesTreeTest, DamagedOptionsOfAParentOrANodeAreToldAndTheDialogsGetTheDefaults)
+{
+    CreateDataBase();
+    const int folder = NewNode(false, "說門");
+    module_->ExecSQL("update Contents set 配置='" + std::string(kConfig).substr(0, 50) + "'");
+    TCustomTreeView* tree = window_->GetNodeTree();
+    tree->SetSelected(FindTreeNode(tree->Items(), folder));
+    std::vector<AnsiString> seen;
+    window_->DialogAnswer = [&](const AnsiString&, TNodeDialogValues& Values) {
+        seen.push_back(Values.Config);
+        Values.Title = "a";
+        return true;
+    };
+    AnswerBoxes({1});
+    module_->NewNode(true);
+    // Properties of the new article, whose options are damaged too.
+    module_->ExecSQL("update Contents set 配置='1'");
+    tree->SetSelected(FindTreeNode(tree->Items(), 2));
+    tree->SetFocus();
+    AnswerBoxes({1});
+    module_->EditNodeProperties();
+    window_->DialogAnswer = nullptr;
+    EXPECT_EQ(seen, (std::vector<AnsiString>{"", ""}));
+    EXPECT_EQ(Boxes, (std::vector<std::string>{
+                         "目录“說門”的配置已经损坏：缺少“右边界位置”及以后的各项。已经改用默认设置！",
+                         "文章“a”的配置已经损坏：只有 1 个字符，开头就不完整。已经改用默认设置！"}));
+}
+
 TEST_F(TNotesTreeTest, TitleSearchMatchesTextLiterally)
 {
     CreateDataBase();
@@ -220,18 +288,60 @@ TEST_F(TNotesTreeTest, NewIdsGoAboveEveryIdInUseAndOldOnesAreNeverTakenAgain)
     module_->DeleteNode(FindTreeNode(window_->GetNodeTree()->Items(), b));
     EXPECT_EQ(NewNode(true, "d"), 4);
 
-    // Rows a node left behind, just above the largest node id: a content
-    // row, then a bookmark and an attachment of no node. Each new node
-    // goes above them all, and every one of them can be made.
+    // A content row a node left behind, just above the largest node id:
+    // the next node goes above it, leaving it alone.
     module_->ExecSQL("insert into Contents (标识, 内容, 语言, 配置, 位置) values (5, 'orphan', '', '', 0)");
     EXPECT_EQ(NewNode(true, "e"), 6);
-    module_->ExecSQL("insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) values ('m', 9, 'x', 0)");
-    EXPECT_EQ(NewNode(false, "f"), 10);
-    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', 20, 0)");
-    EXPECT_EQ(NewNode(true, "g"), 21);
     EXPECT_EQ(Column("select 内容 from Contents where 标识=5"), "orphan");
-    EXPECT_EQ(Column("select count(*) from Contents where 标识 in (6, 10, 21)"), "3");
     (void)a;
+}
+
+TEST_F(TNotesTreeTest, BookmarksAndAttachmentsOfNoNodeNeitherBlockIdsNorPassToNewNodes)
+{
+    CreateDataBase();
+    NewNode(false, "a");
+    // Left behind by nodes that are gone: one just above the largest node
+    // id, one at the largest id there is, one further up.
+    for (const char* id : {"2", "2147483647"})
+        module_->ExecSQL(AnsiString("insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) values ('m', ") + id +
+                         ", 'x', 0)");
+    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', 3, 0)");
+    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', 5, 0)");
+    EXPECT_EQ(NewNode(false, "b"), 4);
+    EXPECT_EQ(NewNode(false, "c"), 6);
+    EXPECT_EQ(NewNode(false, "d"), 7);
+    // A damaged reference that is no number blocks nothing either.
+    module_->ExecSQL("insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) values ('m', NULL, 'x', 0)");
+    module_->ExecSQL("insert into Attachments (名称, 文档标识, 大小) values ('x', 'eight', 0)");
+    EXPECT_EQ(NewNode(false, "e"), 8);
+    EXPECT_EQ(Column("select count(*) from Bookmarks"), "3");
+    EXPECT_EQ(Column("select count(*) from Attachments"), "3");
+}
+
+TEST_F(TNotesTreeTest, TheLastIdIsGivenOutAndThenNewNodesAreRefused)
+{
+    CreateDataBase();
+    module_->ExecSQL("insert into Nodes values (2147483646, 'last but one', 0, 0)");
+    module_->ExecSQL("insert into Contents (标识, 内容, 语言, 配置, 位置) values (2147483646, '', '', '', 0)");
+    module_->LoadNodeTree();
+    EXPECT_EQ(NewNode(false, "last", true), 2147483647);
+    EXPECT_EQ(Column("select 标识 from Contents where 标识 > 2147483646"), "2147483647");
+    window_->DialogAnswer = [](const AnsiString&, TNodeDialogValues& Values) {
+        Values.Title = "one too many";
+        return true;
+    };
+    try {
+        module_->NewNode(true);
+        ADD_FAILURE() << "made";
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), "文章库中的标识已经用完，不能再新建文章或目录。");
+    }
+    window_->DialogAnswer = nullptr;
+    EXPECT_EQ(Column("select count(*) from Nodes"), "2");
+    EXPECT_EQ(Column("select count(*) from Contents"), "2");
+    EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), 2);
+    EXPECT_EQ(window_->GetEditorCount(), 0);
+    EXPECT_FALSE(module_->DataBase()->InTransaction());
 }
 
 TEST_F(TNotesTreeTest, ANewNodesTwoRowsLandTogetherOrNotAtAll)

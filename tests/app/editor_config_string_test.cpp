@@ -12,6 +12,8 @@
 #include "editor/view/syn_selected_color.h"
 #include "editor/view/syn_word_wrap.h"
 #include "platform/base/exceptions.h"
+#include "platform/win/scroll_bars.h"
+#include "platform/win/win_messages.h"
 #include "tests/editor/syn_view_test_support.h"
 
 namespace {
@@ -153,13 +155,12 @@ TEST_F(TEditorConfigStringTest, MalformedStringsLeaveTheEditorUsable)
         EXPECT_EQ(EditorConfigToString(editor), defaults);
     }
 
-    // A field that is no number raises after the fields before it applied,
-    // and painting is not left locked.
+    // A field that is no number raises before anything is applied, and
+    // painting is not left locked.
     AnsiString bad = kConfigured;
     bad.replace(bad.find("#500#"), 5, "#5x0#");
     EXPECT_THROW(StringToEditorConfig(editor, bad), EConvertError);
-    EXPECT_EQ(editor->TabWidth(), 3);
-    EXPECT_EQ(editor->MaxUndo(), TSynMemo(nullptr).MaxUndo());
+    EXPECT_EQ(EditorConfigToString(editor), defaults);
     EXPECT_EQ(editor->PaintLock(), 0);
     EXPECT_EQ(editor->Text(), "說門\r\nline two");
     editor->SetText("after");
@@ -173,6 +174,122 @@ TEST_F(TEditorConfigStringTest, MalformedStringsLeaveTheEditorUsable)
     AnsiString letter = kConfigured;
     letter[31] = 'a';
     EXPECT_THROW(StringToEditorConfig(editor, letter), EConvertError);
+    EXPECT_EQ(EditorConfigToString(editor), defaults);
+}
+
+TEST_F(TEditorConfigStringTest, AMalformedStringSaysWhichFieldHoldsWhat)
+{
+    const AnsiString head = AnsiString(kConfigured).substr(0, 42);
+    const std::pair<AnsiString, const char*> cases[] = {
+        {"1", "只有 1 个字符，开头就不完整"},
+        {head.substr(0, 41), "只有 41 个字符，开头就不完整"},
+        {"1000000001000000000000001001#1201x0011221#", "第 34 个字符“x”不是数字"},
+        // Cut after a number: the number itself is fine.
+        {head + "7#3#500#2048#100#8", "缺少“字体”及以后的各项"},
+        {head + "7#3#500#2048#100#", "缺少“行间距”及以后的各项"},
+        {head, "缺少“手动缩进宽度”及以后的各项"},
+        {head + "7#3#5x0#2048#100#4#Arial,9,[],clBlack,0,1#0#0#0#0#0", "“最大可撤消次数”的值“5x0”不是整数"},
+        {head + "7#3#500#2048#100#4#Arial,9,[],clBlack,0,1#0#0#0#0#", "缺少“高亮当前行背景”"},
+        {head + "7#3#500#2048#100#4#Arial,9,[],clBlack,0,1#0#0#red#0#0", "“选择区域背景”的值“red”不是整数"},
+        {head + "7#3#500#2048#100#4#Arial,9,[],clBlack,0,1#0#0#0#0#99999999999",
+         "“高亮当前行背景”的值“99999999999”不是整数"},
+    };
+    for (const auto& [text, fault] : cases) {
+        EXPECT_EQ(EditorConfigFault(text), fault) << text;
+        try {
+            StringToEditorConfig(AddMemo(0, 100, 100), text);
+            ADD_FAILURE() << text;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), fault);
+        }
+    }
+    EXPECT_EQ(EditorConfigFault(""), "");
+    EXPECT_EQ(EditorConfigFault(kConfigured), "");
+}
+
+TEST_F(TEditorConfigStringTest, NumbersAndColoursTheEditorDoesNotTakeKeepTheCurrentValue)
+{
+    TSynMemo* editor = AddMemo(0, 300, 200);
+    editor->SetText("text\r\nmore");
+    editor->SetLineSpacingRule(lsSpecified);
+    ConfigureAll(editor);
+    const AnsiString before = EditorConfigToString(editor);
+    const AnsiString head = AnsiString(kConfigured).substr(0, 42);
+    for (const char* number : {"2147483647", "-2147483648", "-1000000", "-1"}) {
+        // Every number field (undo steps have no upper end) and every
+        // colour at once.
+        const AnsiString n = number;
+        const AnsiString undo = n[0] == '-' ? n : AnsiString("500");
+        const AnsiString text = head + n + "#" + n + "#" + undo + "#" + n + "#" + n + "#" + n +
+                                "#新宋体,12,[fsBold,fsUnderline],clNavy,2,134#" + n + "#" + n + "#" + n + "#" + n +
+                                "#" + n;
+        StringToEditorConfig(editor, text);
+        EXPECT_EQ(EditorConfigToString(editor), before) << number;
+        editor->Repaint();
+    }
+    // Colours in no form a colour takes: a high byte of neither an RGB nor
+    // a system colour, a system colour past the table; the font's too.
+    for (const char* color : {"305419896", "-16777089"}) {
+        const AnsiString c = color;
+        StringToEditorConfig(editor, head + "7#3#500#2048#100#4#新宋体,12,[fsBold,fsUnderline]," + c +
+                                         ",2,134#" + c + "#" + c + "#" + c + "#" + c + "#" + c);
+        EXPECT_EQ(EditorConfigToString(editor), before) << color;
+    }
+    // The ends of each range are taken.
+    StringToEditorConfig(editor, head + "256#256#0#524288#65535#256#Arial,9,[],clNone,0,1#536870912#0#16777215#"
+                                        "-16777186#536870911");
+    EXPECT_EQ(editor->BlockWidth, 256);
+    EXPECT_EQ(editor->TabWidth(), 256);
+    EXPECT_EQ(editor->MaxUndo(), 0);
+    EXPECT_EQ(editor->MaxScrollWidth(), 524288);
+    EXPECT_EQ(editor->RightEdge()->Position(), 65535);
+    EXPECT_EQ(editor->LineSpacing(), 256);
+    EXPECT_EQ(editor->Color(), clDefault);
+    EXPECT_EQ(editor->ActiveLine()->Foreground(), clMenuBar);
+    EXPECT_EQ(editor->ActiveLine()->Background(), clNone);
+    EXPECT_EQ(editor->Font()->Color(), clNone);
+    editor->Repaint();
+}
+
+TEST_F(TEditorConfigStringTest, TheSettersClampWhatTheEditorCannotShow)
+{
+    TSynMemo* editor = AddMemo(0, 300, 200);
+    editor->SetText("one\r\ntwo\r\nthree");
+    editor->SetLineSpacingRule(lsSpecified);
+    editor->SetLineSpacing(2147483647);
+    EXPECT_EQ(editor->LineSpacing(), 256);
+    const int tallest = editor->LineHeight();
+    editor->SetLineSpacing(-1000000);
+    EXPECT_EQ(editor->LineSpacing(), 0);
+    EXPECT_GT(editor->LineHeight(), 0);
+    EXPECT_EQ(tallest - editor->LineHeight(), 256);
+    editor->RightEdge()->SetPosition(2147483647);
+    EXPECT_EQ(editor->RightEdge()->Position(), 65535);
+    editor->RightEdge()->SetPosition(-5);
+    EXPECT_EQ(editor->RightEdge()->Position(), 0);
+    editor->SetTabWidth(-3);
+    EXPECT_EQ(editor->TabWidth(), 1);
+    editor->Repaint();
+    // Scrolled to the far right of the widest room past the line ends.
+    editor->SetOptions({eoScrollPastEol});
+    editor->SetMaxScrollWidth(2147483647);
+    EXPECT_EQ(editor->MaxScrollWidth(), 524288);
+    editor->Perform(WM_HSCROLL, SB_RIGHT, 0);
+    editor->Repaint();
+    EXPECT_GT(editor->LeftChar(), 524000);
+    editor->Perform(WM_HSCROLL, SB_LEFT, 0);
+
+    // A block indent moves at most the widest block width, whatever the
+    // plain field holds.
+    editor->SetOptions({});
+    editor->BlockWidth = 2147483647;
+    editor->SelectAll();
+    editor->ExecuteCommand(ecBlockIndent, 0, nullptr);
+    EXPECT_EQ(editor->Lines()->Strings(0), std::string(256, ' ') + "one");
+    editor->BlockWidth = -7;
+    editor->SelectAll();
+    editor->ExecuteCommand(ecBlockUnindent, 0, nullptr);
+    EXPECT_EQ(editor->Lines()->Strings(0), std::string(255, ' ') + "one");
 }
 
 TEST_F(TEditorConfigStringTest, OrdinalsOutOfRangeKeepTheCurrentValue)

@@ -27,6 +27,25 @@ TEST(Colors, ColourTextRoundTripsAndRejectsJunk)
     EXPECT_FALSE(ColorToIdent(0x00010203, ident));
 }
 
+TEST(Colors, OnlyTheFormsAColourTakesAreColours)
+{
+    for (TColor c : {clBlack, clWhite, clNone, clDefault, clScrollBar, clMenuBar, TColorOf(0x00ABCDEF)})
+        EXPECT_TRUE(IsColorForm(c)) << c;
+    // A system colour past the table, high bytes of no form, a system
+    // colour with bits in the middle.
+    for (uint32_t c : {0xFF00001Fu, 0xFFFFFFFFu, 0x01000000u, 0x12345678u, 0x80000000u, 0x7FFFFFFFu, 0xFF010005u,
+                       0x1FFFFFFEu, 0x20000001u})
+        EXPECT_FALSE(IsColorForm(TColorOf(c))) << c;
+    TColor color = clRed;
+    EXPECT_FALSE(TryStringToColor("clPink", color));
+    EXPECT_FALSE(TryStringToColor("", color));
+    EXPECT_EQ(color, clRed);
+    EXPECT_TRUE(TryStringToColor("clInfoBk", color));
+    EXPECT_EQ(color, clInfoBk);
+    EXPECT_TRUE(TryStringToColor("$12345678", color));
+    EXPECT_EQ(color, TColorOf(0x12345678));
+}
+
 TEST(Colors, SystemColoursResolveThroughTheDefaultLook)
 {
     EXPECT_EQ(ColorToRGB(clBtnFace), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
