@@ -171,8 +171,9 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-// Decodes one UTF-8 sequence (surrogate code points included, since that is
-// how escaped bytes travel); an invalid byte decodes to its escape.
+// Decodes one UTF-8 sequence (surrogate code points included, as files
+// written by earlier versions carry escaped bytes that way); an invalid
+// byte decodes to its escape.
 char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
 {
     unsigned char b0 = static_cast<unsigned char>(s[i]);
@@ -265,8 +266,12 @@ std::string GbkToUtf8(std::string_view gbk)
 {
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    for (size_t i = 0, len = 0; i < gbk.size(); i += len)
-        AppendUtf8(out, DecodeGbkChar(gbk, i, len));
+    for (size_t i = 0, len = 0; i < gbk.size(); i += len) {
+        const char32_t c = DecodeGbkChar(gbk, i, len);
+        // Other programs read what this gives (the database's text, file
+        // names, window titles), and a surrogate is no character to them.
+        AppendUtf8(out, IsEscapedByte(c) ? ReplacementCharacter : c);
+    }
     return out;
 }
 
