@@ -209,13 +209,18 @@ char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
     return c;
 }
 
+bool Holds(char32_t c, const GbkTables& t)
+{
+    return c < 0x80 || IsEscapedByte(c) || (c < 0x10000 && t.fromUnicode[c] != 0);
+}
+
 void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
 {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (IsEscapedByte(c)) {
         out += static_cast<char>(c - 0xDC00);
-    } else if (c < 0x10000 && t.fromUnicode[c] != 0) {
+    } else if (Holds(c, t)) {
         uint16_t code = t.fromUnicode[c];
         out += static_cast<char>(code >> 8);
         out += static_cast<char>(code & 0xFF);
@@ -259,6 +264,19 @@ AnsiString Utf32ToGbk(std::u32string_view text)
     out.reserve(text.size() * 2);
     for (char32_t c : text)
         AppendGbk(out, c, t);
+    return out;
+}
+
+AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld)
+{
+    const GbkTables& t = Tables();
+    AnsiString out;
+    for (char32_t c : text) {
+        if (Holds(c, t))
+            AppendGbk(out, c, t);
+        else
+            Unheld += c;
+    }
     return out;
 }
 

@@ -78,6 +78,9 @@ inline bool AnsiSameText(std::string_view a, std::string_view b) { return Compar
 // decode byte by byte to the escapes.
 std::u32string GbkToUtf32(std::string_view gbk);
 AnsiString Utf32ToGbk(std::u32string_view text);
+// The same, but the code points GBK cannot express are left out of the
+// result and appended to Unheld instead of standing there as '?'.
+AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld);
 std::string GbkToUtf8(std::string_view gbk);
 AnsiString Utf8ToGbk(std::string_view utf8);
 std::u32string Utf8ToUtf32(std::string_view utf8);
