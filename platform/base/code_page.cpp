@@ -220,7 +220,7 @@ void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
         out += static_cast<char>(c);
     } else if (IsEscapedByte(c)) {
         out += static_cast<char>(c - 0xDC00);
-    } else if (Holds(c, t)) {
+    } else if (c < 0x10000 && t.fromUnicode[c] != 0) {
         uint16_t code = t.fromUnicode[c];
         out += static_cast<char>(code >> 8);
         out += static_cast<char>(code & 0xFF);

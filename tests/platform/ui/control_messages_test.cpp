@@ -87,6 +87,8 @@ TEST_F(TControlTest, ExceptionsInHandlersGoToTheApplicationNotTheWindowManager)
 {
     static std::string shown;
     static TObject* sender = nullptr;
+    // The application's own hook is put back after: later tests see its boxes.
+    const auto previous = ControlHooks().HandleException;
     ControlHooks().HandleException = [](TObject* Sender, const std::exception& E) {
         sender = Sender;
         shown = E.what();
@@ -109,7 +111,7 @@ TEST_F(TControlTest, ExceptionsInHandlersGoToTheApplicationNotTheWindowManager)
     painter->Repaint();
     TPoint p = ScreenPoint(painter, 10, 10);
     EXPECT_EQ(ScreenPixel(p.X, p.Y), RGB(0, 0, 255));
-    ControlHooks().HandleException = nullptr;
+    ControlHooks().HandleException = previous;
 }
 
 TEST_F(TControlTest, ContextMenusAskTheControlThenPopUpItsMenu)
