@@ -12,6 +12,7 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/list_columns.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/place_control.h"
 #include "platform/win/focus.h"
 #include "skin/controls/bs_skin_edit.h"
@@ -122,6 +123,8 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     // program leaves a key alone.
     bsSkinForm1->OnShortCut = TShortCutEvent(this, &TMainForm::FormShortCut);
     bsSkinForm1->OnSkinMenuOpen = TNotifyEvent(this, &TMainForm::SkinMenuOpen);
+    if (Application)
+        Application->OnMessage.Add(TMessageEvent(this, &TMainForm::AppMessage));
 
     // The skin goes on last, as a stored form's properties are set before
     // it shows.
@@ -139,6 +142,8 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 
 TMainForm::~TMainForm()
 {
+    if (Application)
+        Application->OnMessage.Remove(TMessageEvent(this, &TMainForm::AppMessage));
     if (MainForm == this)
         MainForm = nullptr;
 }

@@ -136,6 +136,9 @@ public:
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     // The main menu's shortcuts, whichever module their actions sit on.
     void FormShortCut(TMessage& Msg, bool& Handled);
+    // Every message of the program's loop: a typed character that GBK has
+    // no form for types nothing, and status panel 6 says so.
+    void AppMessage(MSG& Msg, bool& Handled);
     // A skinned menu about to open: every menu's items take their actions'
     // state, which idle time brings up to date only for the form's own
     // menu, not for menus the frame shows.

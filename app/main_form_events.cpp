@@ -13,6 +13,7 @@
 #include "editor_services/actions/syn_actions.h"
 #include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
+#include "platform/base/sys_utils.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/tree_node.h"
@@ -351,6 +352,14 @@ bool TMainForm::IsShortCut(TMessage& Message)
     if (!dynamic_cast<TCustomSynTextEditor*>(FindControl(GetFocus())) && IsTextKey(key, shift))
         return false;
     return TForm::IsShortCut(Message);
+}
+
+void TMainForm::AppMessage(MSG& Msg, bool&)
+{
+    // Posted to whichever window has the focus, an article or a text box of
+    // any dialog, after the characters of the same key that were typed.
+    if (Msg.message == WM_UNICHAR)
+        ShowHint("输入的字符 U+" + IntToHex(static_cast<uint32_t>(Msg.wParam), 4) + " 无法用 GBK 表示，没有输入。");
 }
 
 void TMainForm::FormShortCut(TMessage& Msg, bool& Handled)

@@ -171,8 +171,9 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-// Decodes one UTF-8 sequence (surrogate code points included, since that is
-// how escaped bytes travel); an invalid byte decodes to its escape.
+// Decodes one UTF-8 sequence (surrogate code points included, as files
+// written by earlier versions carry escaped bytes that way); an invalid
+// byte decodes to its escape.
 char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
 {
     unsigned char b0 = static_cast<unsigned char>(s[i]);
@@ -206,6 +207,11 @@ char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
         return 0xDC00 + b0;
     length = static_cast<size_t>(extra) + 1;
     return c;
+}
+
+bool Holds(char32_t c, const GbkTables& t)
+{
+    return c < 0x80 || IsEscapedByte(c) || (c < 0x10000 && t.fromUnicode[c] != 0);
 }
 
 void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
@@ -261,12 +267,29 @@ AnsiString Utf32ToGbk(std::u32string_view text)
     return out;
 }
 
+AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld)
+{
+    const GbkTables& t = Tables();
+    AnsiString out;
+    for (char32_t c : text) {
+        if (Holds(c, t))
+            AppendGbk(out, c, t);
+        else
+            Unheld += c;
+    }
+    return out;
+}
+
 std::string GbkToUtf8(std::string_view gbk)
 {
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    for (size_t i = 0, len = 0; i < gbk.size(); i += len)
-        AppendUtf8(out, DecodeGbkChar(gbk, i, len));
+    for (size_t i = 0, len = 0; i < gbk.size(); i += len) {
+        const char32_t c = DecodeGbkChar(gbk, i, len);
+        // Other programs read what this gives (the database's text, file
+        // names, window titles), and a surrogate is no character to them.
+        AppendUtf8(out, IsEscapedByte(c) ? ReplacementCharacter : c);
+    }
     return out;
 }
 

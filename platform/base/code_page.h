@@ -68,15 +68,19 @@ inline bool AnsiSameText(std::string_view a, std::string_view b) { return Compar
 // Conversion to and from Unicode, used only at the edges (glyphs, file
 // names, the X11 clipboard, SQLite text).
 //
-// Bytes that are not valid GBK never vanish: each such byte b decodes to the
-// code point U+DC00 + b (a lone low surrogate), and encoding turns those code
-// points back into the original byte, so any byte string survives a round
-// trip through UTF-32 or UTF-8. In UTF-8 such a code point is written as its
-// three-byte form (ED B0..B3 xx), which SQLite stores untouched.
-// Code points that GBK cannot express encode as '?'; invalid UTF-8 input
-// decodes byte by byte to the same escapes.
+// Bytes that are not valid GBK never vanish inside the program: each such
+// byte b decodes to the code point U+DC00 + b (a lone low surrogate), and
+// encoding turns those code points back into the original byte, so any
+// byte string survives a round trip through UTF-32. UTF-8 leaves the
+// program, so it is always valid: such a byte is written as U+FFFD.
+// Code points that GBK cannot express encode as '?'; invalid UTF-8 input,
+// and the surrogate forms earlier versions wrote (ED B2 80 to ED B3 BF),
+// decode byte by byte to the escapes.
 std::u32string GbkToUtf32(std::string_view gbk);
 AnsiString Utf32ToGbk(std::u32string_view text);
+// The same, but the code points GBK cannot express are left out of the
+// result and appended to Unheld instead of standing there as '?'.
+AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld);
 std::string GbkToUtf8(std::string_view gbk);
 AnsiString Utf8ToGbk(std::string_view utf8);
 std::u32string Utf8ToUtf32(std::string_view utf8);
@@ -86,3 +90,5 @@ std::u32string Utf8ToUtf32(std::string_view utf8);
 char32_t DecodeGbkChar(std::string_view text, size_t offset, size_t& length);
 // Whether a code point is an escaped invalid byte.
 inline bool IsEscapedByte(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+// What stands for a character that has no form of its own.
+constexpr char32_t ReplacementCharacter = 0xFFFD;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr char32_t ReplacementChar = 0xFFFD;
-
 bool StartsWith(std::string_view Bytes, std::string_view Mark)
 {
     return Bytes.substr(0, Mark.size()) == Mark;
@@ -76,11 +74,11 @@ std::u32string Utf16ToUtf32(std::string_view Bytes, bool BigEndian)
         if (c >= 0xD800 && c < 0xDC00 && u + 1 < units && unit(2 * u + 2) >= 0xDC00 && unit(2 * u + 2) < 0xE000)
             c = 0x10000 + ((c - 0xD800) << 10) + (unit(2 * ++u) - 0xDC00);
         else if (c >= 0xD800 && c < 0xE000)
-            c = ReplacementChar;
+            c = ReplacementCharacter;
         text += c;
     }
     if (Bytes.size() % 2)
-        text += ReplacementChar;
+        text += ReplacementCharacter;
     return text;
 }
 
@@ -97,6 +95,23 @@ TDecodedTextFile FromUnicode(const std::u32string& Text, TTextFileEncoding Encod
     return decoded;
 }
 
+// A byte that starts no GBK character is no text in any of the three
+// encodings either: it becomes '?' as well, and counts with the others.
+TDecodedTextFile FromGbk(std::string_view Bytes)
+{
+    TDecodedTextFile decoded;
+    decoded.Text.reserve(Bytes.size());
+    for (size_t i = 0, length = 0; i < Bytes.size(); i += length) {
+        if (IsEscapedByte(DecodeGbkChar(Bytes, i, length))) {
+            decoded.Text += '?';
+            ++decoded.Unrepresentable;
+        } else {
+            decoded.Text.append(Bytes.substr(i, length));
+        }
+    }
+    return decoded;
+}
+
 }  // namespace
 
 TDecodedTextFile DecodeTextFile(std::string_view Bytes)
@@ -110,5 +125,5 @@ TDecodedTextFile DecodeTextFile(std::string_view Bytes)
     bool nonAscii = false;
     if (IsValidUtf8(Bytes, nonAscii) && nonAscii)
         return FromUnicode(Utf8ToUtf32(Bytes), tfeUtf8);
-    return {AnsiString(Bytes), tfeGbk, 0};
+    return FromGbk(Bytes);
 }

@@ -1,6 +1,7 @@
 // Reading a text file that may not be in the system code page: UTF-8 with
 // or without a byte-order mark and UTF-16 with one are recognised and
-// converted to GBK; anything else is taken as GBK, byte for byte.
+// converted to GBK; anything else is taken as GBK, byte for byte but for
+// bytes that start no GBK character.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +14,9 @@ enum TTextFileEncoding { tfeGbk, tfeUtf8, tfeUtf16 };
 struct TDecodedTextFile {
     AnsiString Text;  // the file's text in GBK
     TTextFileEncoding Encoding = tfeGbk;
-    // Characters of the file that GBK cannot express; each stands in Text
-    // as '?'. Always 0 for a file taken as GBK.
+    // Characters of the file that GBK cannot express, and in a file taken
+    // as GBK its bytes that start no GBK character; each stands in Text as
+    // '?'.
     size_t Unrepresentable = 0;
 };
 

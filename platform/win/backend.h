@@ -128,6 +128,7 @@ struct TBackendKeyEvent {
     UINT ScanCode = 0;
     bool Extended = false;
     AnsiString Text;  // GBK characters the key produced, if any
+    std::u32string Untypable;  // characters it produced that GBK has no form for
 };
 
 struct TBackendMouseEvent {

@@ -66,7 +66,7 @@ HWND SurfaceAt(TPoint screen)
     return nullptr;
 }
 
-void SendKey(UINT vk, bool down, const AnsiString& text)
+void SendKey(UINT vk, bool down, const AnsiString& text, std::u32string_view untypable = {})
 {
     TBackendKeyEvent event;
     event.Surface = KeySurface();
@@ -75,6 +75,7 @@ void SendKey(UINT vk, bool down, const AnsiString& text)
     event.ScanCode = MapVirtualKey(vk, MAPVK_VK_TO_VSC);
     event.Extended = IsExtendedKey(vk);
     event.Text = text;
+    event.Untypable = untypable;
     if (BackendEvents().Key)
         BackendEvents().Key(event);
 }
@@ -165,6 +166,14 @@ void InjectText(const AnsiString& Text)
         else
             Stroke(VK_PACKET, 0, character);
     }
+}
+
+void InjectCommittedText(std::u32string_view Text)
+{
+    std::u32string untypable;
+    const AnsiString text = Utf32ToGbkApart(Text, untypable);
+    SendKey(VK_PROCESSKEY, true, text, untypable);
+    SendKey(VK_PROCESSKEY, false, {});
 }
 
 void InjectMouseMove(TPoint Screen)

@@ -31,6 +31,10 @@ void InjectKeyStroke(UINT VirtualKey, UINT Modifiers = 0);
 // capitals), other single-byte characters as VK_PACKET, double-byte
 // characters as an input method delivers them (VK_PROCESSKEY).
 void InjectText(const AnsiString& Text);
+// Text as an input method commits it, in one key: the characters GBK
+// holds as its text, those it has no form for apart, as the X11 back end
+// delivers them.
+void InjectCommittedText(std::u32string_view Text);
 
 void InjectMouseMove(TPoint Screen);
 // Button 1 left, 2 right, 3 middle; the cursor first moves to the point.

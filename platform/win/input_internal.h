@@ -54,8 +54,11 @@ void KeyMessageTaken(const TInputEvent& Event, const MSG& Msg, const TKeyStates&
 // either means Alt was not pressed alone.
 UINT LastKeyDown();
 void ForgetLastKeyDown();
-// The text of a key down, until TranslateMessage turns it into characters.
-void RememberKeyText(const MSG& Msg, const AnsiString& Text);
+// The text of a key down, until TranslateMessage turns it into characters:
+// WM_CHAR (or WM_SYSCHAR) per byte of Text, then WM_UNICHAR per character
+// of Untypable, which no window of the code page can take as text but the
+// program may tell the user of.
+void RememberKeyText(const MSG& Msg, const AnsiString& Text, std::u32string_view Untypable);
 bool TranslateKeyMessage(const MSG& Msg);
 
 // Mouse events: where one goes and as what. Msg.hwnd is 0 when no window

@@ -207,8 +207,8 @@ void KeyMessageTaken(const TInputEvent& Event, const MSG& Msg, const TKeyStates&
     if (!Event.KeyEvent.Down)
         return;
     lastKeyDown = static_cast<UINT>(Msg.wParam);
-    if (!Event.KeyEvent.Text.empty())
-        RememberKeyText(Msg, Event.KeyEvent.Text);
+    if (!Event.KeyEvent.Text.empty() || !Event.KeyEvent.Untypable.empty())
+        RememberKeyText(Msg, Event.KeyEvent.Text, Event.KeyEvent.Untypable);
 }
 
 UINT LastKeyDown()

@@ -14,6 +14,7 @@ namespace {
 struct TKeyText {
     MSG Key;
     AnsiString Text;
+    std::u32string Untypable;
 };
 
 // Oldest first. A key message that is never translated leaves its text
@@ -34,6 +35,7 @@ struct TTranslatedKey {
     UINT CharMessage = 0;
     LPARAM KeyData = 0;
     AnsiString Text;
+    std::u32string Untypable;
 };
 
 TTranslatedKey& LastTranslated()
@@ -50,12 +52,12 @@ bool SameMessage(const MSG& a, const MSG& b)
 
 }  // namespace
 
-void RememberKeyText(const MSG& Msg, const AnsiString& Text)
+void RememberKeyText(const MSG& Msg, const AnsiString& Text, std::u32string_view Untypable)
 {
     auto& texts = PendingTexts();
     if (texts.size() == MaxPendingTexts)
         texts.pop_front();
-    texts.push_back({Msg, Text});
+    texts.push_back({Msg, Text, std::u32string(Untypable)});
 }
 
 bool TranslateKeyMessage(const MSG& Msg)
@@ -67,12 +69,15 @@ bool TranslateKeyMessage(const MSG& Msg)
         if (!SameMessage(it->Key, Msg))
             continue;
         AnsiString text = std::move(it->Text);
+        std::u32string untypable = std::move(it->Untypable);
         texts.erase(it);
         UINT charMessage = Msg.message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
         // One message per byte: a double-byte character comes lead byte first.
         for (char c : text)
             PostMessage(Msg.hwnd, charMessage, static_cast<BYTE>(c), Msg.lParam);
-        LastTranslated() = {Msg.hwnd, charMessage, Msg.lParam, std::move(text)};
+        for (char32_t c : untypable)
+            PostMessage(Msg.hwnd, WM_UNICHAR, c, Msg.lParam);
+        LastTranslated() = {Msg.hwnd, charMessage, Msg.lParam, std::move(text), std::move(untypable)};
         return true;
     }
     return false;
@@ -85,5 +90,7 @@ void DiscardKeyCharacters(HWND Window, LPARAM KeyData)
         return;
     for (char c : last.Text)
         RemovePostedMessage(Window, last.CharMessage, static_cast<BYTE>(c), KeyData);
+    for (char32_t c : last.Untypable)
+        RemovePostedMessage(Window, WM_UNICHAR, c, KeyData);
     last = {};
 }

@@ -81,6 +81,9 @@ inline constexpr UINT WM_SYSKEYUP = 0x0105;
 inline constexpr UINT WM_SYSCHAR = 0x0106;
 inline constexpr UINT WM_SYSDEADCHAR = 0x0107;
 inline constexpr UINT WM_KEYLAST = 0x0108;
+// A typed character as a code point (UTF-32), posted after the key's
+// WM_CHARs for a character the code page has no form for.
+inline constexpr UINT WM_UNICHAR = 0x0109;
 inline constexpr UINT WM_IME_STARTCOMPOSITION = 0x010D;
 inline constexpr UINT WM_IME_ENDCOMPOSITION = 0x010E;
 inline constexpr UINT WM_IME_COMPOSITION = 0x010F;

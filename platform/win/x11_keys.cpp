@@ -1,6 +1,7 @@
 // The X11 back end's keyboard: key symbols become VK_ codes, the typed
 // text GBK; text an input method commits comes as one VK_PROCESSKEY event,
 // a character whose key has no VK_ code as one VK_PACKET event.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -134,58 +135,57 @@ std::string LookedUpText(const char* text, int length, KeySym sym)
     return utf8;
 }
 
-// The text in GBK, character by character: a character GBK has no form
-// for is left out rather than typed as '?'.
-AnsiString GbkOfTyped(std::string_view utf8)
+// What a key or the input method typed: the text in GBK, character by
+// character. A character GBK has no form for is kept apart rather than
+// typed as '?', so that the text stays as it was and the user can be told.
+struct TTypedText {
+    AnsiString Text;
+    std::u32string Untypable;
+};
+
+TTypedText GbkOfTyped(std::string_view utf8)
 {
-    AnsiString text;
-    for (size_t i = 0; i < utf8.size();) {
-        size_t end = i + 1;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-            ++end;
-        std::string_view character = utf8.substr(i, end - i);
-        AnsiString gbk = Utf8ToGbk(character);
-        if (gbk != "?" || character == "?")
-            text += gbk;
-        i = end;
-    }
-    return text;
+    TTypedText typed;
+    typed.Text = Utf32ToGbkApart(Utf8ToUtf32(utf8), typed.Untypable);
+    return typed;
 }
 
 // What the key types, as the keyboard of the window manager types it:
 // Delete types nothing, Ctrl with a key only control characters (Ctrl+Enter
 // a line feed, Ctrl+Backspace DEL), and no key types a zero byte.
-AnsiString KeyText(const std::string& utf8, UINT vk, unsigned state)
+TTypedText KeyText(const std::string& utf8, UINT vk, unsigned state)
 {
     bool ctrl = (state & ControlMask) && !(state & Mod1Mask);
     if (vk == VK_DELETE)
         return {};
     if (ctrl && vk == VK_RETURN)
-        return "\n";
+        return {"\n", {}};
     if (ctrl && vk == VK_BACK)
-        return "\x7F";
-    AnsiString text;
-    for (char c : GbkOfTyped(utf8)) {
+        return {"\x7F", {}};
+    TTypedText typed = GbkOfTyped(utf8);
+    std::erase_if(typed.Text, [ctrl](char c) {
         auto b = static_cast<unsigned char>(c);
-        if (b == 0 || (ctrl && b >= 0x20 && b != 0x7F))
-            continue;
-        text += c;
-    }
-    return text;
+        return b == 0 || (ctrl && b >= 0x20 && b != 0x7F);
+    });
+    if (ctrl)
+        typed.Untypable.clear();
+    return typed;
 }
 
-// A press and release of VirtualKey that type Text and nothing else.
-void SendText(HWND Surface, UINT VirtualKey, const AnsiString& Text)
+// A press and release of VirtualKey that type Typed and nothing else.
+void SendText(HWND Surface, UINT VirtualKey, TTypedText Typed)
 {
-    if (Text.empty())
+    if (Typed.Text.empty() && Typed.Untypable.empty())
         return;
     TBackendKeyEvent event;
     event.Surface = Surface;
     event.VirtualKey = VirtualKey;
-    event.Text = Text;
+    event.Text = std::move(Typed.Text);
+    event.Untypable = std::move(Typed.Untypable);
     BackendEvents().Key(event);
     event.Down = false;
     event.Text.clear();
+    event.Untypable.clear();
     BackendEvents().Key(event);
 }
 
@@ -248,7 +248,10 @@ void TX11Backend::HandleKey(XEvent& Event)
     event.VirtualKey = code.VirtualKey;
     event.Extended = code.Extended;
     event.ScanCode = MapVirtualKey(code.VirtualKey, MAPVK_VK_TO_VSC);
-    if (down)
-        event.Text = KeyText(utf8, code.VirtualKey, key.state);
+    if (down) {
+        TTypedText typed = KeyText(utf8, code.VirtualKey, key.state);
+        event.Text = std::move(typed.Text);
+        event.Untypable = std::move(typed.Untypable);
+    }
     BackendEvents().Key(event);
 }

@@ -1,6 +1,7 @@
 // The X11 back end's clipboard: the program's CF_TEXT is the CLIPBOARD
-// selection, offered as UTF8_STRING and STRING (Latin-1) and served for as
-// long as the program runs; another program's text is converted to GBK.
+// selection, offered as UTF8_STRING and STRING (Latin-1) with LF line ends
+// and served for as long as the program runs; another program's text is
+// converted to GBK, its line ends as they come.
 // Texts too large for one request cross in pieces (INCR) both ways.
 #include <poll.h>
 #include <time.h>
@@ -36,6 +37,17 @@ std::string GbkToLatin1(const AnsiString& gbk)
     for (char32_t c : GbkToUtf32(gbk))
         latin1 += c < 0x100 ? static_cast<char>(c) : '?';
     return latin1;
+}
+
+// The program's text breaks lines with CR LF; programs here expect LF.
+AnsiString WithLineFeeds(const AnsiString& text)
+{
+    AnsiString lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
+            lines += text[i];
+    return lines;
 }
 
 std::string Latin1ToUtf8(const std::string& latin1)
@@ -219,6 +231,7 @@ void TX11Backend::HandleSelectionRequest(XEvent& Event)
             reply.xselection.property = property;
         } else if ((request.target == utf8 || request.target == XA_STRING) && BackendEvents().ClipboardText &&
                    BackendEvents().ClipboardText(text)) {
+            text = WithLineFeeds(text);
             std::string data = request.target == XA_STRING ? GbkToLatin1(text) : GbkToUtf8(text);
             if (data.size() <= MaxPieceBytes(display_)) {
                 XChangeProperty(display_, request.requestor, property, request.target, 8, PropModeReplace,

@@ -124,8 +124,10 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     Bool supported = False;
     XkbSetDetectableAutoRepeat(display_, True, &supported);
     OpenInputMethod();
-    // Text another program copied before we started is there to paste.
-    if (XGetSelectionOwner(display_, Intern("CLIPBOARD")) && BackendEvents().ClipboardLost)
+    // A connection just opened owns no selection: whatever the program's
+    // clipboard held, what is pasted now is whatever another program
+    // copies, before we started or at any time after, until we copy.
+    if (BackendEvents().ClipboardLost)
         BackendEvents().ClipboardLost();
     XFlush(display_);
 }

@@ -8,9 +8,13 @@
 // the box takes Return and typing goes into the article again. A click
 // into the article closes the tree's context menu and the keys follow it.
 // The keypad's Enter on a node of the tree opens its article.
+// Text another program copies after the program started pastes into the
+// article, and the article's text reaches other programs with LF.
 #include <X11/keysym.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/action_module.h"
@@ -18,12 +22,14 @@
 #include "app/main_form.h"
 #include "app/new_form.h"
 #include "app/program_node_dialogs.h"
+#include "editor_services/actions/syn_actions_edit.h"
 #include "editor_services/syn_text_editor.h"
 #include "form_x11_test_support.h"
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/win/clipboard.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_menu.h"
 #include "skin/controls/bs_skin_page_control.h"
@@ -32,6 +38,7 @@
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_form.h"
 #include "tests/app/main_window_test_support.h"
+#include "tests/platform/win/x11_clipboard_peer.h"
 
 // Last: Xlib's macros would rename our classes' members.
 #include <X11/Xlib.h>
@@ -237,6 +244,41 @@ TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
     Key(XK_k);
     EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
     EXPECT_FALSE(menu->ChainOpen());
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(MainWindowX11, TextAnotherProgramCopiesPastesAndTheArticlesTextGoesOutWithLineFeeds)
+{
+    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TMainForm* window = Window();
+    TCustomSynTextEditor* editor = window->GetActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(FormHasXFocus());
+    editor->SetFocus();
+
+    // Another program copies lines ended both ways, the program running.
+    const std::string offered = folder_ + "offered.txt";
+    std::ofstream(offered, std::ios::binary) << reinterpret_cast<const char*>(u8"粘贴的中文\n第二行 說門\r\nend");
+    TClipboardPeer owner(DisplayString(Other()), {"own", offered});
+    ASSERT_TRUE(owner.Says("owning"));
+    EXPECT_TRUE(AppPumpUntil([] { return ActionModule->aSynPaste->Enabled(); })) << "粘贴 stays disabled";
+    Key(XK_v, {XK_Control_L});
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "粘贴的中文\r\n第二行 說門\r\nend"; })) << editor->Text();
+
+    // Copied back out, its lines end with LF.
+    Key(XK_a, {XK_Control_L});
+    Key(XK_c, {XK_Control_L});
+    ASSERT_TRUE(AppPumpUntil([] { return GetClipboardOwner() != nullptr; }));
+    const std::string read = folder_ + "read.txt";
+    TClipboardPeer reader(DisplayString(Other()), {"read", read});
+    int code = -1;
+    EXPECT_TRUE(AppPumpUntil([&] { return reader.Ended(code); }));
+    EXPECT_EQ(code, 0);
+    std::ifstream in(read, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              reinterpret_cast<const char*>(u8"粘贴的中文\n第二行 說門\nend"));
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }

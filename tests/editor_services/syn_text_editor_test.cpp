@@ -377,13 +377,15 @@ TEST_F(TSynTextEditorTest, InsertedFilesInUtf8AndUtf16ArriveAsTheEditorsText)
     EXPECT_EQ(editor_->Text(), "?a");
     ASSERT_EQ(messages.size(), 2u);
 
-    // Bytes that are text in none of the three arrive as they are.
-    const std::string broken = "\x80\xFF \xE4\xB8 \xC0\xAF \xD6\xD0";
-    dialog.fileName = WriteFile("broken.txt", broken);
+    // Bytes that are text in none of the three arrive as GBK, but for
+    // those that start no GBK character: each is a '?', counted as well.
+    answer();
+    dialog.fileName = WriteFile("broken.txt", "\x80\xFF \xE4\xB8 \xC0\xAF \xD6\xD0 \xFE\x80\xC3 z\xD6");
     editor_->SetText("");
     EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
-    EXPECT_EQ(editor_->Text(), broken);
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(editor_->Text(), "?? \xE4\xB8 \xC0\xAF 中 ??? z?");
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2], dialog.fileName + " 中有 6 个字符无法用 GBK 表示，已用“?”代替。");
 }
 
 TEST_F(TSynTextEditorTest, ExportAddsTheFormatsExtensionComparedWithoutCase)

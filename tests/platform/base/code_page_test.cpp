@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/support/test_random.h"
 
 namespace {
@@ -72,7 +74,7 @@ TEST(CodePage, CaseChangesLeaveDoubleByteCharactersAlone)
     EXPECT_GT(CompareText("\x80", "a"), 0);
 }
 
-TEST(CodePage, UnicodeConversionRoundTripsEveryByteString)
+TEST(CodePage, UnicodeConversionRoundTripsEveryByteStringAndWritesOnlyValidUtf8)
 {
     EXPECT_EQ(GbkToUtf8("中文 abc"), Utf8(u8"中文 abc"));
     EXPECT_EQ(Utf8ToGbk(Utf8(u8"中文 abc")), "中文 abc");
@@ -85,9 +87,19 @@ TEST(CodePage, UnicodeConversionRoundTripsEveryByteString)
         std::string raw;
         for (int i = 0; i < 30; ++i)
             raw += static_cast<char>(rng.Below(256));
-        EXPECT_EQ(Utf8ToGbk(GbkToUtf8(raw)), raw);
         EXPECT_EQ(Utf32ToGbk(GbkToUtf32(raw)), raw);
+        // UTF-8 goes to other programs: a byte that is no GBK becomes
+        // U+FFFD there, never a surrogate, and comes back as '?'.
+        const std::u32string written = Utf8ToUtf32(GbkToUtf8(raw));
+        EXPECT_EQ(std::count_if(written.begin(), written.end(), [](char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }), 0);
+        const std::u32string read = GbkToUtf32(raw);
+        EXPECT_EQ(written.size(), read.size());
+        for (size_t i = 0; i < read.size() && i < written.size(); ++i)
+            ASSERT_EQ(written[i], IsEscapedByte(read[i]) ? U'\xFFFD' : read[i]) << "at " << i;
     }
     EXPECT_EQ(GbkToUtf32("\xFF"), U"\xDCFF");
+    EXPECT_EQ(GbkToUtf8("bad \xFF\xFE\x80\xC3 tail"), Utf8(u8"bad \uFFFD\uFFFD\uFFFD\uFFFD tail"));
+    EXPECT_EQ(Utf8ToGbk(GbkToUtf8("a\xFF說\xD6")), "a?說?");
     EXPECT_EQ(Utf8ToGbk("\xC3"), "\xC3");  // truncated UTF-8 keeps its byte
+    EXPECT_EQ(Utf8ToGbk("\xED\xB3\xBF"), "\xFF");  // as earlier versions wrote 0xFF
 }

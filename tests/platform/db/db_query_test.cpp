@@ -87,6 +87,21 @@ TEST_F(DbQueryTest, TextIntegersAndDatesComeBackAsWritten)
     EXPECT_EQ(Scalar("select length(名称) from Nodes"), "17");  // characters, not GBK bytes
 }
 
+TEST_F(DbQueryTest, TextWithBytesThatAreNoGbkIsStoredAsValidUtf8)
+{
+    // Bytes that start no GBK character, through a field and inside the
+    // statement's own text: other readers of the file refuse a row that is
+    // not UTF-8, so each is stored as U+FFFD, and reads back as '?'.
+    const AnsiString broken = "bad \xFF\xFE\x80\xC3 tail \xD6";
+    AddNode(1, broken);
+    Execute("insert into Nodes (标识, 名称, 目录, 类型) values (2, '說\x80門\xFF', 0, 1)");
+    EXPECT_EQ(Scalar("select hex(名称) from Nodes where 标识 = 1"),
+              "626164" "20" "EFBFBD" "EFBFBD" "EFBFBD" "EFBFBD" "207461696C20" "EFBFBD");
+    EXPECT_EQ(Scalar("select hex(名称) from Nodes where 标识 = 2"), "E8AAAA" "EFBFBD" "E99680" "EFBFBD");
+    Reconnect();
+    EXPECT_EQ(Titles("select 名称 from Nodes order by 标识"), (std::vector<AnsiString>{"bad ???? tail ?", "說?門?"}));
+}
+
 TEST_F(DbQueryTest, BlobsComeBackByteForByteThroughFilesAndStreams)
 {
     std::string bytes;

@@ -149,6 +149,7 @@ const char* InputMessageName(UINT Message)
         NAME(WM_SYSKEYDOWN);
         NAME(WM_SYSKEYUP);
         NAME(WM_SYSCHAR);
+        NAME(WM_UNICHAR);
         NAME(WM_SYSCOMMAND);
         NAME(WM_MOUSEMOVE);
         NAME(WM_LBUTTONDOWN);

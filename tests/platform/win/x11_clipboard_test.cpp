@@ -116,8 +116,10 @@ TEST_F(TX11ClipboardTest, TextCrossesTheClipboardBothWays)
     Atom property = XInternAtom(x, "TEST_DATA", False);
     Window other = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
 
-    // The program copies GBK text; the other program reads UTF-8, and STRING for Latin-1.
-    Copy(form, "說門 text 中\\");
+    // The program copies GBK text; the other program reads UTF-8, and
+    // STRING for Latin-1, with its lines ended by LF as programs here
+    // expect (a lone CR stays).
+    Copy(form, "說門 text\r\n中\\\r\n\r\nend\r");
 
     auto read = [&](Atom target, std::string& data) {
         XConvertSelection(x, clipboard, target, property, other, CurrentTime);
@@ -138,12 +140,13 @@ TEST_F(TX11ClipboardTest, TextCrossesTheClipboardBothWays)
     };
     std::string data;
     ASSERT_TRUE(read(utf8, data));
-    EXPECT_EQ(data, Utf8(u8"說門 text 中\\"));
+    EXPECT_EQ(data, Utf8(u8"說門 text\n中\\\n\nend\r"));
     ASSERT_TRUE(read(XA_STRING, data));
-    EXPECT_EQ(data, "?? text ?\\");
+    EXPECT_EQ(data, "?? text\n?\\\n\nend\r");
 
-    // The other program copies UTF-8 text; the program pastes it as GBK.
-    const std::string offered = Utf8(u8"這乗中文 ok");
+    // The other program copies UTF-8 text; the program pastes it as GBK,
+    // with its line ends, LF or CR LF, as they came.
+    const std::string offered = Utf8(u8"這乗\n中文\r\n ok");
     XSetSelectionOwner(x, clipboard, other, CurrentTime);
     ASSERT_EQ(XGetSelectionOwner(x, clipboard), other);
     XSync(x, False);
@@ -151,7 +154,7 @@ TEST_F(TX11ClipboardTest, TextCrossesTheClipboardBothWays)
     ASSERT_TRUE(PumpUntil([] { return GetClipboardOwner() == nullptr; }));
 
     TClipboardAnswers answers(x, other, offered);
-    EXPECT_EQ(PastedText(form), "這乗中文 ok");
+    EXPECT_EQ(PastedText(form), "這乗\n中文\r\n ok");
     XDestroyWindow(x, other);
     XSync(x, False);
 }
@@ -188,6 +191,43 @@ TEST_F(TX11ClipboardTest, AProgramStartedWhileAnotherOwnsTheClipboardPastesItsTe
     XSync(x, False);
 }
 
+TEST_F(TX11ClipboardTest, AProgramStartedWhileNoOneOwnsTheClipboardPastesWhatAnotherProgramCopiesLater)
+{
+    // The program copied once, and ended: no one holds the clipboard.
+    Display* x = Other();
+    Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
+    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+    Copy(form, "舊的 old");
+    ASSERT_TRUE(PumpUntil([&] { return XGetSelectionOwner(x, clipboard) != 0; }));
+    DestroyWindow(form);
+    SwapBackend(std::make_unique<THeadlessBackend>()).reset();
+    XSync(x, False);
+    ASSERT_EQ(XGetSelectionOwner(x, clipboard), 0u);
+
+    // The program starts again: there is nothing to paste.
+    AnsiString error;
+    std::unique_ptr<TBackend> started = OpenX11Backend(DisplayString(x), error);
+    ASSERT_NE(started, nullptr) << error;
+    SwapBackend(std::move(started));
+    HWND again = Make("G", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    ASSERT_TRUE(OpenClipboard(again));
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+    CloseClipboard();
+
+    // Then another program copies, without the program ever having held
+    // the clipboard since it started: its text is what a paste gets.
+    Window other = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(x, clipboard, other, CurrentTime);
+    XSync(x, False);
+    {
+        TClipboardAnswers answers(x, other, Utf8(u8"說門 copied later"));
+        EXPECT_EQ(PastedText(again), "說門 copied later");
+    }
+    XDestroyWindow(x, other);
+    XSync(x, False);
+}
+
 // About 5 MB of text GBK can hold, in lines that differ.
 AnsiString LargeText()
 {
@@ -195,6 +235,14 @@ AnsiString LargeText()
     for (int line = 0; text.size() < 5 * 1024 * 1024; ++line)
         text += "第 " + std::to_string(line) + " 行: 說門這乗中文 text\\ [" + std::string(line % 50, '=') + "]\r\n";
     return text;
+}
+
+// The text as another program reads it: UTF-8, lines ended by LF.
+std::string AsRead(const AnsiString& Text)
+{
+    std::string utf8 = GbkToUtf8(Text);
+    std::erase(utf8, '\r');
+    return utf8;
 }
 
 std::string FileBytes(const std::string& Path)
@@ -256,13 +304,14 @@ TEST_F(TX11LargeClipboardTest, FiveMegabytesCrossTheClipboardWholeBothWays)
         EXPECT_FALSE(ClipboardTextIncomplete());
     }
 
-    // The program copies it; another program reads all of it.
+    // The program copies it; another program reads all of it, with LF.
     Copy(form, text);
     TClipboardPeer reader(DisplayString(Other()), {"read", Path("read.txt")});
     EXPECT_EQ(ReadBy(reader), 0);
     const std::string read = FileBytes(Path("read.txt"));
-    EXPECT_EQ(read.size(), utf8.size());
-    EXPECT_TRUE(read == utf8);
+    const std::string lines = AsRead(text);
+    EXPECT_EQ(read.size(), lines.size());
+    EXPECT_TRUE(read == lines);
 }
 
 TEST_F(TX11LargeClipboardTest, ATransferThatStopsHalfWayIsNoPasteAndNoHang)
@@ -294,8 +343,8 @@ TEST_F(TX11LargeClipboardTest, ATransferThatStopsHalfWayIsNoPasteAndNoHang)
     TClipboardPeer reader(DisplayString(Other()), {"read", Path("read.txt")});
     EXPECT_EQ(ReadBy(reader), 0);
     const std::string read = FileBytes(Path("read.txt"));
-    EXPECT_EQ(read.size(), GbkToUtf8(text).size());
-    EXPECT_TRUE(read == GbkToUtf8(text));
+    EXPECT_EQ(read.size(), AsRead(text).size());
+    EXPECT_TRUE(read == AsRead(text));
     // The program's own paste is untouched by any of it.
     EXPECT_TRUE(PastedText(form) == text);
 }

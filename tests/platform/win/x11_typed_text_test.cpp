@@ -24,7 +24,7 @@ namespace {
 
 class TX11TypedTextTest : public TX11Test {
 protected:
-    // Types é, ü, 中, £ and a Hebrew letter through a spare key, then z,
+    // Types é, ü, 中, £, a Hebrew letter and € through a spare key, then z,
     // into an edit of a form on the display, and checks what arrives.
     void TypeThroughASpareKey();
 };
@@ -80,15 +80,16 @@ void TX11TypedTextTest::TypeThroughASpareKey()
     ASSERT_NE(spare, 0) << "the server's keyboard has no free key code";
     TakeLogged({});
 
-    // é ü from a layout's own symbols, 中 as a Unicode symbol, then £ and a
-    // Hebrew letter, which GBK has no form for, and a plain key to end on. Xlib reads a
-    // key's symbols when the press is taken, so each key is taken before
-    // the next remapping, as a typing tool waits between characters.
+    // é ü from a layout's own symbols, 中 as a Unicode symbol, then £, a
+    // Hebrew letter and €, which GBK has no form for, and a plain key to
+    // end on. Xlib reads a key's symbols when the press is taken, so each
+    // key is taken before the next remapping, as a typing tool waits
+    // between characters.
     std::vector<TLogged> got;
     auto takeUntilKeyUp = [&](WPARAM key) {
         XSync(x, False);
         return PumpUntil([&] {
-            for (const TLogged& entry : TakeLogged({WM_KEYDOWN, WM_KEYUP, WM_CHAR}))
+            for (const TLogged& entry : TakeLogged({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_UNICHAR}))
                 got.push_back(entry);
             return !got.empty() && got.back().Message == WM_KEYUP && got.back().WParam == key;
         });
@@ -98,10 +99,11 @@ void TX11TypedTextTest::TypeThroughASpareKey()
         ASSERT_TRUE(takeUntilKeyUp(VK_PACKET)) << "nothing came for the key symbol " << std::hex << sym;
         got.push_back({});
     }
-    TypeOnKey(x, spare, XK_sterling);
-    XSync(x, False);
-    PumpUntil([] { return true; });
-    TypeOnKey(x, spare, 0x10005D0);
+    for (KeySym sym : {KeySym{XK_sterling}, KeySym{0x10005D0}, KeySym{0x10020AC}}) {
+        TypeOnKey(x, spare, sym);
+        ASSERT_TRUE(takeUntilKeyUp(VK_PACKET)) << "nothing came for the key symbol " << std::hex << sym;
+        got.push_back({});
+    }
     Key(XK_z);
     takeUntilKeyUp('Z');
     KeySym none = NoSymbol;
@@ -109,12 +111,16 @@ void TX11TypedTextTest::TypeThroughASpareKey()
     XSync(x, False);
 
     // Each character comes as one key without a key code, whose
-    // translation gives the GBK bytes; £ and the Hebrew letter leave no
-    // trace.
+    // translation gives the GBK bytes; £, the Hebrew letter and the euro
+    // sign, which GBK has no form for, type nothing but come as code
+    // points, for the program to tell the user.
     EXPECT_EQ(Describe(got), (std::vector<std::string>{
                                  "WM_KEYDOWN E7", "WM_CHAR A8", "WM_CHAR A6", "WM_KEYUP E7", "",  // é
                                  "WM_KEYDOWN E7", "WM_CHAR A8", "WM_CHAR B9", "WM_KEYUP E7", "",  // ü
                                  "WM_KEYDOWN E7", "WM_CHAR D6", "WM_CHAR D0", "WM_KEYUP E7", "",  // 中
+                                 "WM_KEYDOWN E7", "WM_UNICHAR A3", "WM_KEYUP E7", "",             // £
+                                 "WM_KEYDOWN E7", "WM_UNICHAR 5D0", "WM_KEYUP E7", "",            // א
+                                 "WM_KEYDOWN E7", "WM_UNICHAR 20AC", "WM_KEYUP E7", "",           // €
                                  "WM_KEYDOWN 5A", "WM_CHAR 7A", "WM_KEYUP 5A",
                              }));
     for (const TLogged& entry : got)
