@@ -71,8 +71,6 @@ void TX11Backend::Dispatch(XEvent& Event)
         break;
     case FocusIn:
     case FocusOut: {
-        // Grabs and the pointer wandering inside a window are no change
-        // of the window that has the keyboard.
         const XFocusChangeEvent& focus = Event.xfocus;
         TX11Surface* surface = FindSurface(focus.window);
         if (!surface || focus.detail == NotifyPointer)
@@ -83,6 +81,8 @@ void TX11Backend::Dispatch(XEvent& Event)
         // keys held may have come up elsewhere, so they are read afresh.
         if (gained || focus.mode == NotifyGrab)
             ReportHeldKeys();
+        // Grabs and the pointer wandering inside a window are no change
+        // of the window that has the keyboard.
         if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyInferior)
             break;
         if (gained)
