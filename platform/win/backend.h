@@ -147,6 +147,11 @@ struct TBackendEvents {
     void (*Key)(const TBackendKeyEvent&) = nullptr;
     void (*Mouse)(const TBackendMouseEvent&) = nullptr;
     void (*Focus)(HWND Surface, bool Gained) = nullptr;
+    // Another program had the keyboard or the pointer for a while (the
+    // focus was elsewhere, the desktop grabbed them): keys may have come
+    // up unseen. Held names those of VK_LSHIFT, VK_RSHIFT, VK_LCONTROL,
+    // VK_RCONTROL, VK_LMENU and VK_RMENU that are down now.
+    void (*HeldKeys)(const std::vector<UINT>& Held) = nullptr;
     // The user asked to close the window (its close box on the desktop).
     void (*CloseRequested)(HWND Surface) = nullptr;
     // The desktop (its window manager, another program) moved or resized

@@ -33,6 +33,21 @@ bool CanTakeOver(const TWindow* window)
     return CanBeActive(window) && (window->Style & WS_VISIBLE) && !(window->Style & WS_MINIMIZE);
 }
 
+// The window a disabled one waits for: the topmost of the windows it owns,
+// directly or through others, that can be active (a modal dialog, the box
+// that dialog brought up); nullptr when there is none.
+TWindow* ModalOver(const TWindow& window)
+{
+    for (TWindow* candidate : DesktopRecord().Children) {
+        if (!CanTakeOver(candidate))
+            continue;
+        for (const TWindow* owner = candidate->Owner; owner; owner = owner->Owner)
+            if (owner == &window)
+                return candidate;
+    }
+    return nullptr;
+}
+
 bool FocusInside(const TWindow& window)
 {
     HWND focus = InputState().Focus;
@@ -239,9 +254,14 @@ bool MouseActivate(HWND TopLevel)
 void SurfaceFocusChanged(HWND Surface, bool Gained)
 {
     if (Gained) {
-        if (CanBeActive(WindowOf(Surface)))
-            Activate(Surface, WA_ACTIVE, true);
+        TWindow* window = WindowOf(Surface);
+        if (window && (window->Style & WS_DISABLED))
+            window = ModalOver(*window);
+        if (CanBeActive(window))
+            Activate(window->Handle, WA_ACTIVE, true);
     } else if (InputState().Active == Surface) {
+        // The keys held now come up in another program.
+        QueueHeldKeys({});
         Activate(nullptr, WA_INACTIVE, false);
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/win/backend.h"
 #include "platform/win/drop_files.h"
@@ -13,10 +14,12 @@
 // from it only when the message loop takes it, so that they go where the
 // focus and the capture are at that moment.
 struct TInputEvent {
-    enum TKind { Key, Mouse };
+    // HeldKeys: the keys held are known again (see TBackendEvents).
+    enum TKind { Key, Mouse, HeldKeys };
     TKind Kind = Key;
     TBackendKeyEvent KeyEvent;
     TBackendMouseEvent MouseEvent;
+    std::vector<UINT> Held;
     DWORD Time = 0;    // GetTickCount when it came in
     TPoint Cursor;     // the cursor then
     uint64_t Seq = 0;  // unique, in arrival order
@@ -26,6 +29,10 @@ struct TInputEvent {
 // asynchronous key state and the cursor position.
 void QueueKeyEvent(const TBackendKeyEvent& Event);
 void QueueMouseEvent(const TBackendMouseEvent& Event);
+// The keys held are known again: the asynchronous state at once, the
+// state of the messages taken once the loop reaches this point of the
+// input, so that keys that came in before still count as they went.
+void QueueHeldKeys(const std::vector<UINT>& Held);
 
 // Key states by virtual key: 0x80 down, 0x01 toggled on.
 struct TKeyStates {
@@ -34,6 +41,9 @@ struct TKeyStates {
     // Also keeps the generic and the left/right keys of Shift, Ctrl and Alt
     // together, and flips a toggle key on each press.
     void Apply(UINT VirtualKey, bool IsDown);
+    // Every key comes up but those in Held and the mouse buttons, whose
+    // releases always come back; toggle keys stay on or off.
+    void Reset(const std::vector<UINT>& Held);
 };
 // As the messages taken so far left the keys (GetKeyState), and as the
 // input that came in left them (GetAsyncKeyState).
@@ -50,8 +60,10 @@ WPARAM MouseKeyFlags(const TKeyStates& Keys);
 bool RouteKeyEvent(const TInputEvent& Event, MSG& Msg, TKeyStates& After);
 void KeyMessageTaken(const TInputEvent& Event, const MSG& Msg, const TKeyStates& After);
 // The last key that went down, for DefWindowProc's Alt and F10 alone; 0
-// once a mouse button went down or the active window changed since, as
-// either means Alt was not pressed alone.
+// once a mouse button went down, the active window changed or another
+// program had the keyboard or the pointer since, as each means Alt was
+// not pressed alone, and 0 for F10 pressed with Shift (the context menu's
+// key, whichever of the two comes up first).
 UINT LastKeyDown();
 void ForgetLastKeyDown();
 // The text of a key down, until TranslateMessage turns it into characters:

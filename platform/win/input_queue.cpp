@@ -55,6 +55,12 @@ bool TakeInput(MSG& Msg, HWND Filter, UINT Min, UINT Max, bool Remove)
     size_t i = 0;
     while (i < events.size()) {
         TInputEvent event = events[i];
+        if (event.Kind == TInputEvent::HeldKeys) {
+            Erase(i);
+            SyncKeys().Reset(event.Held);
+            ForgetLastKeyDown();
+            continue;
+        }
         if (event.Kind == TInputEvent::Key) {
             MSG msg;
             TKeyStates after;
@@ -112,6 +118,7 @@ void InstallInput()
     events.Key = QueueKeyEvent;
     events.Mouse = QueueMouseEvent;
     events.Focus = SurfaceFocusChanged;
+    events.HeldKeys = QueueHeldKeys;
     events.ClipboardLost = ClipboardLost;
     events.ClipboardText = ClipboardText;
     BackendDropEvents().Drop = DeliverDrop;
@@ -146,6 +153,16 @@ void QueueKeyEvent(const TBackendKeyEvent& Event)
     TInputEvent event;
     event.Kind = TInputEvent::Key;
     event.KeyEvent = Event;
+    event.Cursor = InputState().Cursor;
+    Push(std::move(event));
+}
+
+void QueueHeldKeys(const std::vector<UINT>& Held)
+{
+    AsyncKeys().Reset(Held);
+    TInputEvent event;
+    event.Kind = TInputEvent::HeldKeys;
+    event.Held = Held;
     event.Cursor = InputState().Cursor;
     Push(std::move(event));
 }

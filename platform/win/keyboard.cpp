@@ -144,6 +144,19 @@ void TKeyStates::Apply(UINT VirtualKey, bool IsDown)
         setDown(generic, Down(left) || Down(right));
 }
 
+void TKeyStates::Reset(const std::vector<UINT>& Held)
+{
+    for (UINT vk = 0; vk < 256; ++vk)
+        if (vk != VK_LBUTTON && vk != VK_RBUTTON && vk != VK_MBUTTON)
+            Keys[vk] &= ~0x80;
+    for (UINT vk : Held) {
+        // Held again, not pressed again: the toggle stays.
+        BYTE toggle = Keys[vk & 0xFF] & 0x01;
+        Apply(vk, true);
+        Keys[vk & 0xFF] = static_cast<BYTE>((Keys[vk & 0xFF] & ~0x01) | toggle);
+    }
+}
+
 UINT ButtonKey(int Button)
 {
     switch (Button) {
@@ -206,7 +219,8 @@ void KeyMessageTaken(const TInputEvent& Event, const MSG& Msg, const TKeyStates&
     SyncKeys() = After;
     if (!Event.KeyEvent.Down)
         return;
-    lastKeyDown = static_cast<UINT>(Msg.wParam);
+    bool contextMenuKey = Msg.wParam == VK_F10 && After.Down(VK_SHIFT);
+    lastKeyDown = contextMenuKey ? 0 : static_cast<UINT>(Msg.wParam);
     if (!Event.KeyEvent.Text.empty() || !Event.KeyEvent.Untypable.empty())
         RememberKeyText(Msg, Event.KeyEvent.Text, Event.KeyEvent.Untypable);
 }

@@ -1,5 +1,6 @@
 // DefWindowProc's system keys: Alt+F4 closes the top-level window; Alt or
-// F10 pressed and released alone (Shift+F10 is the context menu's), and
+// F10 pressed and released alone (Shift+F10 is the context menu's: its
+// press counts as no F10, whichever key comes up first), and
 // Alt with a character, ask for the window's menu (SC_KEYMENU); Alt+Space
 // in a child window goes to its parent.
 #include "platform/win/input_internal.h"
@@ -17,10 +18,6 @@ HWND TopLevelOf(HWND window)
     return record && !record->IsDesktop() ? record->Root()->Handle : nullptr;
 }
 
-// Shift+F10 asks for the context menu when it goes down; its release
-// must not then take the keyboard into the window's menu.
-bool ShiftF10(WPARAM Key) { return Key == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000); }
-
 LRESULT DefSysKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND top = TopLevelOf(window);
@@ -29,7 +26,7 @@ LRESULT DefSysKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_SYSKEYDOWN) {
         if (wParam == VK_F4 && KeyDataOf(lParam).AltDown)
             PostMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
-    } else if ((wParam == VK_MENU || wParam == VK_F10) && LastKeyDown() == wParam && !ShiftF10(wParam)) {
+    } else if ((wParam == VK_MENU || wParam == VK_F10) && LastKeyDown() == wParam) {
         SendMessage(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
     }
     return 0;

@@ -22,7 +22,9 @@
 // result string, which TranslateMessage turns into one WM_CHAR per byte,
 // and a character whose key has no VK_ code (a layout's é, what a typing
 // tool puts on a spare key) as one VK_PACKET key event; a character GBK
-// has no form for is left out. Moves and resizes the desktop makes reach
+// has no form for is left out. Whenever the keyboard comes back from
+// another program or from a grab, the Shift, Ctrl and Alt keys held are
+// read from the display. Moves and resizes the desktop makes reach
 // the window manager as the window's own SetWindowPos.
 // The input method's composition window follows the focus window's
 // composition form, else its caret. The CLIPBOARD selection carries

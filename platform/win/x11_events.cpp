@@ -71,16 +71,20 @@ void TX11Backend::Dispatch(XEvent& Event)
         break;
     case FocusIn:
     case FocusOut: {
-        // Grabs and the pointer wandering inside a window are no change
-        // of the window that has the keyboard.
         const XFocusChangeEvent& focus = Event.xfocus;
-        if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyPointer ||
-            focus.detail == NotifyInferior)
-            break;
         TX11Surface* surface = FindSurface(focus.window);
-        if (!surface)
+        if (!surface || focus.detail == NotifyPointer)
             break;
         bool gained = Event.type == FocusIn;
+        // The keyboard comes back (from another program, or from the
+        // desktop's grab, as its Alt+Tab takes it) or goes to a grab: the
+        // keys held may have come up elsewhere, so they are read afresh.
+        if (gained || focus.mode == NotifyGrab)
+            ReportHeldKeys();
+        // Grabs and the pointer wandering inside a window are no change
+        // of the window that has the keyboard.
+        if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyInferior)
+            break;
         if (gained)
             xFocus_ = surface->Window;
         else if (xFocus_ == surface->Window)

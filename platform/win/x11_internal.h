@@ -109,6 +109,8 @@ private:
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
+    // Tells which of Shift, Ctrl and Alt the server holds down now.
+    void ReportHeldKeys();
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);

@@ -194,14 +194,18 @@ void SendText(HWND Surface, UINT VirtualKey, TTypedText Typed)
 void TX11Backend::HandleKey(XEvent& Event)
 {
     XKeyEvent& key = Event.xkey;
-    TX11Surface* surface = FindSurface(key.window);
-    if (!surface || !BackendEvents().Key)
+    if (!BackendEvents().Key)
         return;
+    // A key typed into a window that is gone since (a dialog its own key
+    // closed) still went down or up: it counts for the window with the
+    // focus now, or Alt would stay held after an Alt+letter closes one.
+    TX11Surface* surface = FindSurface(key.window);
+    HWND window = surface ? surface->Window : nullptr;
     bool down = Event.type == KeyPress;
     KeySym sym = NoSymbol;
     std::string utf8;
     bool committed = false;
-    if (down && surface->InputContext) {
+    if (down && surface && surface->InputContext) {
         std::vector<char> buffer(64);
         Status status = 0;
         int length = Xutf8LookupString(surface->InputContext, &key, buffer.data(), static_cast<int>(buffer.size()),
@@ -223,7 +227,7 @@ void TX11Backend::HandleKey(XEvent& Event)
     }
 
     if (committed) {
-        SendText(surface->Window, VK_PROCESSKEY, GbkOfTyped(utf8));
+        SendText(window, VK_PROCESSKEY, GbkOfTyped(utf8));
         return;
     }
     if (key.keycode == 0)
@@ -239,11 +243,11 @@ void TX11Backend::HandleKey(XEvent& Event)
         // 中 from a typing tool): a key press without a key code carries
         // it, and the release was already sent with the press.
         if (down)
-            SendText(surface->Window, VK_PACKET, KeyText(utf8, VK_PACKET, key.state));
+            SendText(window, VK_PACKET, KeyText(utf8, VK_PACKET, key.state));
         return;
     }
     TBackendKeyEvent event;
-    event.Surface = surface->Window;
+    event.Surface = window;
     event.Down = down;
     event.VirtualKey = code.VirtualKey;
     event.Extended = code.Extended;
@@ -254,4 +258,25 @@ void TX11Backend::HandleKey(XEvent& Event)
         event.Untypable = std::move(typed.Untypable);
     }
     BackendEvents().Key(event);
+}
+
+void TX11Backend::ReportHeldKeys()
+{
+    if (!BackendEvents().HeldKeys)
+        return;
+    struct TModifier {
+        KeySym Sym;
+        UINT VirtualKey;
+    };
+    const TModifier modifiers[] = {{XK_Shift_L, VK_LSHIFT},   {XK_Shift_R, VK_RSHIFT}, {XK_Control_L, VK_LCONTROL},
+                                   {XK_Control_R, VK_RCONTROL}, {XK_Alt_L, VK_LMENU},   {XK_Alt_R, VK_RMENU}};
+    char keys[32] = {};
+    XQueryKeymap(display_, keys);
+    std::vector<UINT> held;
+    for (const TModifier& modifier : modifiers) {
+        KeyCode code = XKeysymToKeycode(display_, modifier.Sym);
+        if (code && (keys[code / 8] & (1 << (code % 8))))
+            held.push_back(modifier.VirtualKey);
+    }
+    BackendEvents().HeldKeys(held);
 }

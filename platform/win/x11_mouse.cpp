@@ -114,7 +114,13 @@ void TX11Backend::HandleCrossing(XEvent& Event)
 {
     const XCrossingEvent& crossing = Event.xcrossing;
     TX11Surface* surface = FindSurface(crossing.window);
-    if (!surface || crossing.mode != NotifyNormal)
+    if (!surface)
+        return;
+    // Another program grabbed the pointer (the desktop's Alt+drag moves
+    // the window): the press it took makes Alt no lone key either.
+    if (crossing.mode == NotifyGrab && !grabbed_)
+        ReportHeldKeys();
+    if (crossing.mode != NotifyNormal)
         return;
     if (Event.type == LeaveNotify) {
         // Told once the events that came with it are through: moving into

@@ -26,6 +26,10 @@ public:
     virtual void SetFormActive() = 0;
     // Leaves the menu mode.
     virtual void SetFormInactive() = 0;
+    // A popup menu of the form's own (a context menu) opens: a frame with
+    // a menu bar ends the bar's keyboard mode, so that closing the menu
+    // gives the keys back to the focused control.
+    virtual void PopupMenuOpening() {}
 
     TCustomForm* Form() const { return form_; }
     TbsSkinMenu* SkinMenu() const { return skinMenu_.get(); }

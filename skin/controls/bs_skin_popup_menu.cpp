@@ -53,6 +53,7 @@ void TbsSkinPopupMenu::Open(TControl* PopupCtrl, const TRect& Rect, bool PreferA
         return;
     if (skinData_ == nullptr)
         SetSkinData(frame->MenusSkinData() != nullptr ? frame->MenusSkinData() : frame->SkinData());
+    frame->PopupMenuOpening();
     TbsSkinMenu* manager = frame->SkinMenu();
     if (manager->ChainOpen())
         frame->SetFormInactive();

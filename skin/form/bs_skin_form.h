@@ -72,6 +72,7 @@ public:
     void SetMenusSkinData(TbsSkinData* Value);
     void SetFormActive() override;
     void SetFormInactive() override;
+    void PopupMenuOpening() override { MainMenuExit(); }
 
     // Published settings (defaults as Create sets them).
     TbsBorderIcons BorderIcons() const { return borderIcons_; }

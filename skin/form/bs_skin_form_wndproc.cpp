@@ -138,7 +138,8 @@ bool TbsSkinForm::FirstDispatch(TMessage& Message)
     case WM_SYSCOMMAND:
         if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore)
             OnRestore(this);
-        if ((Message.WParam & 0xFFF0) == SC_KEYMENU) {
+        // Alt with a key no menu item has is no way into the bar.
+        if ((Message.WParam & 0xFFF0) == SC_KEYMENU && Message.LParam == 0) {
             if (CloseRibbonMenu())
                 return false;
             // Alt or F10 switches the bar's keyboard mode on and off.

@@ -3,13 +3,18 @@
 // ends in a message box leaves the main window's menu bar alone and the
 // box takes its keys; the context menus of the tree, the article and the
 // attachment list take the keys while open, never the control under them,
-// and a click outside one closes it and lands where it was aimed.
+// and a click outside one closes it and lands where it was aimed. Alt
+// chords no menu has, an Alt held while the program lost the focus, and
+// Shift+F10 whose Shift comes up first leave the keys to the article; the
+// desktop activating the main window under the find dialog activates the
+// dialog.
 #include <functional>
 
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "app/new_form.h"
+#include "editor_services/search/syn_find_dialog.h"
 #include "editor_services/actions/syn_actions.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/ui/itemviews/tree_node.h"
@@ -17,6 +22,8 @@
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/combo_box.h"
+#include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
@@ -250,4 +257,95 @@ TEST_F(TMenuKeysTest, AClickOutsideAnOpenContextMenuClosesItAndLandsWhereItWasAi
     Loop();
     EXPECT_EQ(editor->Text(), "zkab");
     EXPECT_EQ(Application->OnMessage.Count(), hooks_) << "a closed menu left its hook";
+}
+
+TEST_F(TMenuKeysTest, AltChordsAFocusRoundTripAndShiftF10LeaveTheKeysToTheArticle)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+    AnsiString expected;
+    auto typed = [&](const char* Text, const char* What) {
+        InjectText(Text);
+        Loop();
+        expected += Text;
+        EXPECT_EQ(editor->Text(), expected) << What;
+        EXPECT_FALSE(Frame()->MainMenuActive) << What;
+        EXPECT_FALSE(Menus()->ChainOpen()) << What;
+    };
+
+    // Alt with a key no menu has: the bar stays idle, "e" is no 编辑.
+    Key('Q', InjectAlt);
+    typed("def", "Alt+Q");
+    Key('1', InjectAlt);
+    typed("def", "Alt+1");
+    // In the tree (where it still clears the article's line to its start).
+    MainForm->Tree->SetFocus();
+    Key(VK_BACK, InjectAlt);
+    EXPECT_FALSE(Frame()->MainMenuActive);
+    editor->SetFocus();
+    expected = editor->Text();
+
+    // Alt goes down, the focus goes to another program, where Alt comes up.
+    InjectKeyDown(VK_MENU);
+    Loop();
+    InjectSurfaceFocus(MainForm->Handle(), false);
+    Loop();
+    InjectSurfaceFocus(MainForm->Handle(), true);
+    Loop();
+    ASSERT_TRUE(editor->Focused());
+    typed("ef", "after the round trip");
+    Key(VK_F6);
+    EXPECT_TRUE(MainForm->List->Focused());
+    editor->SetFocus();
+
+    // Shift+F10 with Shift up before F10: the article's menu stays open.
+    InjectKeyDown(VK_SHIFT);
+    InjectKeyDown(VK_F10);
+    InjectKeyUp(VK_SHIFT);
+    InjectKeyUp(VK_F10);
+    Loop();
+    EXPECT_TRUE(Menus()->ChainOpen());
+    EXPECT_FALSE(Frame()->MainMenuActive);
+    Key(VK_ESCAPE);
+    typed("g", "after Shift+F10");
+
+    // The article's menu opened from the bar's mode: one Escape is enough.
+    Key(VK_MENU);
+    ASSERT_TRUE(Frame()->MainMenuActive);
+    Key(VK_F10, InjectShift);
+    EXPECT_TRUE(Menus()->ChainOpen());
+    EXPECT_FALSE(Frame()->MainMenuActive);
+    Key(VK_ESCAPE);
+    typed("h", "after the menu from the bar's mode");
+    EXPECT_EQ(Application->OnMessage.Count(), 0);
+}
+
+TEST_F(TMenuKeysTest, TheDesktopActivatingTheMainWindowUnderTheFindDialogActivatesTheDialog)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+    HWND dialog = nullptr;
+    HWND active = nullptr;
+    AnsiString searched;
+    TModalAnswers::Push([&](const TModalRequest& Request) {
+        auto* find = dynamic_cast<TSynFindDlg*>(Request.Form);
+        if (find == nullptr)
+            return mrCancel;
+        dialog = find->Handle();
+        InjectSurfaceFocus(dialog, false);
+        Loop();
+        InjectSurfaceFocus(MainForm->Handle(), true);
+        Loop();
+        active = GetActiveWindow();
+        InjectText("zq");
+        Loop();
+        searched = find->cbSearchText->Text();
+        return mrCancel;
+    });
+    Key('F', InjectCtrl);
+    EXPECT_EQ(TModalAnswers::Count(), 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(active, dialog);
+    EXPECT_EQ(searched, "zq");
+    EXPECT_EQ(editor->Text(), "");
 }

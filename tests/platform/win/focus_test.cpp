@@ -166,4 +166,37 @@ TEST_F(TFocusTest, ActivationAndFocusLeaveWindowsThatGoAway)
     EXPECT_TRUE(IsWindow(a));
 }
 
+// The desktop's Alt+Tab may pick a window a modal dialog disables: the
+// dialog (or the box that dialog brought up) takes the activation and the
+// keys, and the disabled window gets none of them.
+TEST_F(TFocusTest, ADisabledWindowTheDesktopActivatesHandsOverToItsModalWindow)
+{
+    HWND main = Make("M", Overlapped, nullptr, Bounds(100, 100, 300, 200));
+    HWND other = Make("O", Overlapped, nullptr, Bounds(500, 100, 300, 200));
+    HWND dialog = Make("D", WS_POPUP | WS_CAPTION | WS_VISIBLE, main, Bounds(150, 150, 100, 100));
+    HWND box = Make("B", WS_POPUP | WS_CAPTION, dialog, Bounds(170, 170, 60, 40));
+    EnableWindow(main, false);
+    for (HWND modal : {dialog, box}) {
+        InjectSurfaceFocus(modal, false);
+        EXPECT_EQ(GetActiveWindow(), nullptr);
+        Take({});
+        InjectSurfaceFocus(main, true);
+        EXPECT_EQ(GetActiveWindow(), modal);
+        EXPECT_EQ(GetFocus(), modal);
+        EXPECT_EQ(Take({WM_ACTIVATE}), (TLines{std::string(modal == box ? "B" : "D") + ":WM_ACTIVATE"}));
+        InjectKeyStroke('K');
+        Pump();
+        EXPECT_EQ(TakeLogged({WM_KEYDOWN}).size(), 1u);
+        // The box comes up over the dialog, which it disables in turn.
+        EnableWindow(dialog, false);
+        ShowWindow(box, SW_SHOW);
+        SetActiveWindow(box);
+    }
+    EnableWindow(dialog, true);
+    EnableWindow(main, true);
+    // An enabled window the desktop activates takes the activation itself.
+    InjectSurfaceFocus(other, true);
+    EXPECT_EQ(GetActiveWindow(), other);
+}
+
 }  // namespace

@@ -150,4 +150,34 @@ TEST_F(TKeyboardTest, SystemKeysAndTheirDefaultHandling)
     EXPECT_FALSE(IsWindow(form));
 }
 
+// Alt+Tab to another program and back: the Alt came up over there. Keys
+// held when the focus left, taken or still waiting, no longer count.
+TEST_F(TKeyboardTest, KeysHeldWhenTheFocusLeftAreUpWhenItComesBack)
+{
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    SHORT capsLock = GetKeyState(VK_CAPITAL) & 1;
+    for (bool taken : {true, false}) {
+        InjectKeyDown(VK_MENU);
+        InjectKeyDown(VK_RSHIFT);
+        if (taken)
+            Pump();
+        InjectSurfaceFocus(form, false);
+        EXPECT_GE(GetAsyncKeyState(VK_MENU), 0);
+        InjectSurfaceFocus(form, true);
+        Pump();
+        EXPECT_GE(GetKeyState(VK_MENU), 0);
+        EXPECT_GE(GetKeyState(VK_LMENU), 0);
+        EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+        EXPECT_GE(GetKeyState(VK_RSHIFT), 0);
+        EXPECT_EQ(GetKeyState(VK_CAPITAL), capsLock);
+        TakeLogged({});
+
+        InjectKeyStroke('D');
+        Pump();
+        EXPECT_EQ(DescribeAll(TakeLogged({WM_KEYDOWN, WM_CHAR, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSCOMMAND})),
+                  (TLines{"WM_KEYDOWN 44", "WM_CHAR 64"}))
+            << (taken ? "taken" : "waiting");
+    }
+}
+
 }  // namespace

@@ -9,8 +9,10 @@
 #include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/keyboard.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_lifecycle.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/x11_backend.h"
 #include "x11_test_support.h"
@@ -136,6 +138,99 @@ TEST_F(TX11InputTest, MouseButtonsWheelAndCapture)
     }));
     ReleaseCapture();
     Pump();
+}
+
+// Keys that came up while another program had the keyboard (the desktop's
+// grab for its Alt+Tab, the focus elsewhere) or the pointer (its Alt+drag)
+// are read from the display when the keyboard comes back: typing goes on
+// as plain keys, and that Alt's release asks for no menu.
+TEST_F(TX11InputTest, KeysThatCameUpElsewhereAreReadFromTheDisplay)
+{
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    ASSERT_TRUE(HasXFocus(form));
+    Display* x = Other();
+    const KeyCode alt = XKeysymToKeycode(x, XK_Alt_L);
+    auto altKey = [&](bool down) {
+        XTestFakeKeyEvent(x, alt, down, 0);
+        XSync(x, False);
+    };
+    const std::initializer_list<UINT> seen = {WM_KEYDOWN, WM_CHAR, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSCOMMAND};
+    std::vector<TLogged> got;
+    auto collect = [&](const std::function<bool()>& done) {
+        return PumpUntil([&] {
+            for (const TLogged& entry : TakeLogged(seen))
+                got.push_back(entry);
+            return done();
+        });
+    };
+    auto typeD = [&] {
+        got.clear();
+        Key(XK_d);
+        collect([&] { return got.size() >= 2; });
+        return Describe(got);
+    };
+    const TLines plainD = {"F:WM_KEYDOWN 44 00200001", "F:WM_CHAR 64 00200001"};
+    // What the server sends next has arrived and been handled.
+    auto settle = [&] {
+        int rounds = 0;
+        PumpUntil([&] { return ++rounds > 10; });
+    };
+
+    // Alt down, then a grab takes the keyboard and Alt comes up in it.
+    altKey(true);
+    ASSERT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) < 0; }));
+    TakeLogged({});
+    ASSERT_EQ(XGrabKeyboard(x, DefaultRootWindow(x), False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
+    XSync(x, False);
+    altKey(false);
+    XUngrabKeyboard(x, CurrentTime);
+    XSync(x, False);
+    EXPECT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) >= 0; }));
+    EXPECT_EQ(typeD(), plainD);
+
+    // The focus goes elsewhere; Alt goes down there and is still held
+    // when the focus comes back: it counts as held, but not as alone.
+    XSetInputFocus(x, None, RevertToNone, CurrentTime);
+    XSync(x, False);
+    ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+    altKey(true);
+    SetActiveWindow(form);
+    ASSERT_TRUE(HasXFocus(form));
+    EXPECT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) < 0; }));
+    altKey(false);
+    EXPECT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) >= 0; }));
+    TakeLogged({});
+
+    // Alt down while another program grabs the pointer over the window,
+    // as the desktop's Alt+drag does.
+    XTestFakeMotionEvent(x, 0, 250, 200, 0);
+    XSync(x, False);
+    settle();
+    altKey(true);
+    ASSERT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) < 0; }));
+    ASSERT_EQ(XGrabPointer(x, DefaultRootWindow(x), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                           CurrentTime),
+              GrabSuccess);
+    XSync(x, False);
+    settle();
+    XUngrabPointer(x, CurrentTime);
+    altKey(false);
+    EXPECT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) >= 0; }));
+    settle();
+    EXPECT_TRUE(TakeLogged({WM_SYSCOMMAND}).empty()) << "the Alt counted as pressed alone";
+    EXPECT_EQ(typeD(), plainD);
+
+    // Alt comes up in a window that its Alt+letter closed before the
+    // release was read: the release still counts, for the focus now.
+    HWND dialog = Make("D", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(150, 150, 100, 80));
+    ASSERT_TRUE(HasXFocus(dialog));
+    altKey(true);
+    ASSERT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) < 0; }));
+    altKey(false);
+    DestroyWindow(dialog);
+    TakeLogged({});
+    EXPECT_TRUE(PumpUntil([] { return GetKeyState(VK_MENU) >= 0; }));
+    EXPECT_EQ(Describe(TakeLogged({WM_SYSKEYUP})), TLines{"F:WM_SYSKEYUP 12 C0380001"});
 }
 
 // A back end coming into use takes the cursor from its display's pointer,

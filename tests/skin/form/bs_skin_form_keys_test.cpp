@@ -9,8 +9,9 @@
 // own OnShortCut comes first, and Enter on a command leaves the mode first.
 // An open drop-down's accelerators beat the bar's; a control's context
 // menu takes the keys as the bar's menus do; a resting pointer takes no
-// row of a menu opened by the keyboard; only a lone Alt enters the mode,
-// and the form losing or regaining the focus leaves it. A press outside
+// row of a menu opened by the keyboard; only a lone Alt enters the mode
+// (Alt with a key no item has does not), the form losing or regaining the
+// focus leaves it, and so does a context menu opening. A press outside
 // the open menu closes it and still reaches what it was aimed at.
 #include <gtest/gtest.h>
 
@@ -569,6 +570,43 @@ TEST_F(BsSkinFormKeys, OnlyALoneAltEntersTheModeAndTheFocusLeavingOrComingBackLe
     control_->SetFocus();
     Key('A');
     EXPECT_EQ(control_->KeyDowns, 2);
+}
+
+TEST_F(BsSkinFormKeys, AltChordsWithoutAnItemAndAContextMenuFromTheModeLeaveTheKeysToTheControl)
+{
+    // Alt with a key no item has leaves the bar idle: the next letters are
+    // the control's, not the bar's accelerators.
+    for (UINT key : {UINT{'Q'}, UINT{'1'}, UINT{VK_RETURN}, UINT{VK_BACK}}) {
+        Key(key, InjectAlt);
+        EXPECT_FALSE(frame_->MainMenuActive) << key;
+        EXPECT_TRUE(Lit().empty()) << key;
+    }
+    Key('D');
+    Key('E');
+    EXPECT_EQ(control_->KeyDowns, 2);
+    EXPECT_FALSE(frame_->SkinMenu()->ChainOpen());
+
+    // A context menu opened in the bar's mode ends the mode: Escape closes
+    // the menu and the keys are the control's again.
+    auto* popup = new TbsSkinPopupMenu(form_);
+    auto* row = new TMenuItem(popup);
+    row->SetCaption("&Open");
+    popup->Items()->Add(row);
+    TbsSkinMenu* manager = frame_->SkinMenu();
+    Key(VK_MENU);
+    ASSERT_TRUE(frame_->MainMenuActive);
+    TPoint at = control_->ClientToScreen(Point(20, 20));
+    popup->PopupForControl(control_, at.X, at.Y);
+    Loop();
+    ASSERT_TRUE(manager->ChainOpen());
+    EXPECT_FALSE(frame_->MainMenuActive);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(manager->ChainOpen());
+    EXPECT_FALSE(frame_->MainMenuActive);
+    EXPECT_TRUE(Lit().empty());
+    Key('E');
+    EXPECT_EQ(control_->KeyDowns, 3);
+    EXPECT_EQ(Application->OnMessage.Count(), hooks_);
 }
 
 TEST_F(BsSkinFormKeys, APressOutsideAnOpenContextMenuClosesItAndGoesOnToItsTarget)
