@@ -42,8 +42,16 @@ void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
             if (range->FromLine != head.Line || range->FoldRangeLevel != head.Level || range->Collapsed ||
                 range->ParentCollapsed)
                 continue;
-            if (range->FromLine >= Keep || Keep > range->ToLine)
-                Collapse(range);
+            if (range->FromLine < Keep && Keep <= range->ToLine)
+                break;
+            // A selection reaching into the lines going out of view would
+            // end up on the first line, selecting what it never held.
+            const auto hidden = [range](int Line) { return Line > range->FromLine && Line <= range->ToLine; };
+            if (SelAvail() && (hidden(blockBegin_.Line) || hidden(blockEnd_.Line))) {
+                SetBlockBegin(CaretXY());
+                SetBlockEnd(CaretXY());
+            }
+            Collapse(range);
             break;
         }
     }

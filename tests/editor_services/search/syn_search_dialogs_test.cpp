@@ -481,6 +481,9 @@ TEST_P(TSynSearchEditorsTest, ReplaceAllReplacesInACollapsedFoldWhichStaysCollap
     EXPECT_EQ(editor_->Lines()->Count(), 2);
     EXPECT_TRUE(CollapsedAt(1));
     EXPECT_FALSE(editor_->CanUndo());
+    // What the undo selected is hidden again: no piece of the first line
+    // stands for it.
+    EXPECT_FALSE(editor_->SelAvail());
     editor_->Redo();
     EXPECT_EQ(editor_->Text(), replaced);
     EXPECT_TRUE(CollapsedAt(1));
