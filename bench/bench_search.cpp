@@ -35,10 +35,11 @@ size_t DocumentBytes()
     return bytes;
 }
 
-void SearchWithEngine(benchmark::State& State, TSynTextSearchCustom& Engine, const char* Pattern)
+void SearchWithEngine(benchmark::State& State, TSynTextSearchCustom& Engine, const char* Pattern,
+                      TSynSearchOptions Options = {soMatchCase})
 {
     const std::vector<AnsiString>& lines = Document();
-    Engine.SetOptions({soMatchCase});
+    Engine.SetOptions(Options);
     Engine.SetPattern(Pattern);
     int64_t matches = 0;
     for (auto _ : State) {
@@ -124,6 +125,7 @@ void SearchWithPcre2grep(benchmark::State& State, const char* Pattern)
 }
 
 const char* const kLiteral = "Ted";
+const char* const kChineseLiteral = "說文";
 const char* const kExpression = "[Tt]ed|(se|fi)[a-z]+";
 // Chinese characters in a class and before a dot: pcre2 alone reads their
 // bytes and finds ASCII letters that are trail bytes.
@@ -133,6 +135,18 @@ void BM_PlainEngineLiteral(benchmark::State& State)
 {
     TSynTextSearch engine(nullptr);
     SearchWithEngine(State, engine, kLiteral);
+}
+// Without match case: ASCII letters fold by a table, double-byte letters
+// by the folding of their codes.
+void BM_PlainEngineLiteralCaseless(benchmark::State& State)
+{
+    TSynTextSearch engine(nullptr);
+    SearchWithEngine(State, engine, kLiteral, {});
+}
+void BM_PlainEngineChineseCaseless(benchmark::State& State)
+{
+    TSynTextSearch engine(nullptr);
+    SearchWithEngine(State, engine, kChineseLiteral, {});
 }
 void BM_RegexEngineLiteral(benchmark::State& State)
 {
@@ -157,6 +171,8 @@ void BM_Pcre2Chinese(benchmark::State& State) { SearchWithPcre2(State, kChineseE
 void BM_Pcre2grepChinese(benchmark::State& State) { SearchWithPcre2grep(State, kChineseExpression); }
 
 BENCHMARK(BM_PlainEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PlainEngineLiteralCaseless)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PlainEngineChineseCaseless)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RegexEngineLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcre2Literal)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcre2grepLiteral)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();

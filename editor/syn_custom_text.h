@@ -510,6 +510,9 @@ protected:
     TBufferCoord ClampBlockPoint(TBufferCoord Value) const;
     // The bytes of Line (1-based); 0 past the text.
     int LineLength(int Line) const;
+    // Undo and Redo of the group at the top of their list.
+    void UndoGroup();
+    void RedoGroup();
     void UndoItem();
     void RedoItem();
     // After an undo or redo step, which reaches past line ends, and after a
@@ -669,6 +672,21 @@ protected:
     // line break in it), recorded for undo as replacing that selection
     // would be; the caret and the selection stay (syn_search_replace.cpp).
     void ReplaceInLine(int Line, int First, int End, const AnsiString& Text);
+    // SearchReplace over the buffer's lines as they stand.
+    int SearchReplaceInLines(const AnsiString& ASearch, const AnsiString& AReplace, TSynSearchOptions AOptions);
+    // Expands every collapsed range, so that a search reads every line;
+    // answers their heads in the lines of the text as it then stands
+    // (syn_search_folds.cpp).
+    std::vector<TSynFoldHead> ExpandCollapsedFolds();
+    // Collapses the expanded ranges at Heads, but those that hold line Keep
+    // below their first line (0: none).
+    void CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep);
+    // An undo item that collapses Before again when its step is undone and
+    // After when it is redone.
+    void AddFoldCollapse(const std::vector<TSynFoldHead>& Before, const std::vector<TSynFoldHead>& After);
+    // Undoing or redoing such an item: its heads collapse when the step ends.
+    void NoteFoldCollapse(const TSynTextUndoItem& Item, bool Redoing);
+    void CollapseNotedFolds();
     // Expands the collapsed ranges that an edit of the selection (or of the
     // caret line without one) would cut into.
     void ExpandFoldsAtSelection();
@@ -900,6 +918,8 @@ protected:
     int foldsOpenFrom_ = INT_MAX;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+    // What the undo or redo step at work collapses when it ends.
+    std::vector<TSynFoldHead> foldsToCollapse_;
 
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its
     // lines once when the buffer's update ends, not once per line written.

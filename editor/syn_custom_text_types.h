@@ -116,3 +116,10 @@ struct THookedCommandHandlerEntry {
     THookedCommandEvent Event;
     void* Data = nullptr;
 };
+
+// A collapsed range by its first line and level, which find it again
+// after a rescan made new ranges.
+struct TSynFoldHead {
+    int Line;
+    int Level;
+};

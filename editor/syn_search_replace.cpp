@@ -9,6 +9,7 @@
 #include "editor/document/syn_text_error.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_text_plugin.h"
 
 void TCustomSynText::SetSearchEngine(TSynTextSearchCustom* Value)
 {
@@ -108,6 +109,29 @@ std::vector<TPendingReplacement> FindReplacements(TSynTextSearchCustom& Engine, 
     return pending;
 }
 
+// The heads of the ranges a search expanded, following the lines its
+// replacements put in.
+class TSynFoldHeadFollower : public TSynTextPlugin {
+public:
+    TSynFoldHeadFollower(TCustomSynText* Editor, std::vector<TSynFoldHead> Heads)
+        : TSynTextPlugin(Editor), heads_(std::move(Heads))
+    {
+    }
+    void AfterPaint(TCanvas*, const TRect&, int, int) override {}
+    void LinesInserted(int FirstLine, int Count) override { Follow(FirstLine, Count); }
+    void LinesDeleted(int FirstLine, int Count) override { Follow(FirstLine, -Count); }
+    const std::vector<TSynFoldHead>& Heads() const { return heads_; }
+
+private:
+    void Follow(int FirstLine, int Count)
+    {
+        for (TSynFoldHead& head : heads_)
+            head.Line = FollowLine(head.Line, FirstLine, Count);
+    }
+
+    std::vector<TSynFoldHead> heads_;
+};
+
 }  // namespace
 
 int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& AReplace, TSynSearchOptions AOptions)
@@ -116,6 +140,44 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         throw ESynTextError("No search engine has been assigned");
     if (ASearch.empty())
         return 0;
+    if (!allFoldRanges_->HasCollapsed())
+        return SearchReplaceInLines(ASearch, AReplace, AOptions);
+    // A collapsed range keeps its lines out of the buffer: the search reads
+    // them expanded, and they collapse again afterwards, all of them after
+    // a replace-all, the others keeping the one the caret was left in (a
+    // find that lands in hidden text shows it). A replace-all's undo step
+    // collapses them again as they were before it, its redo as after it.
+    const bool replaceAll = AOptions.Contains(soReplaceAll) && !AOptions.Contains(soPrompt);
+    const std::vector<TSynFoldHead> before = ExpandCollapsedFolds();
+    int count = 0;
+    {
+        TSynFoldHeadFollower after(this, before);
+        // The replace-all's undo block, with the item that folds again.
+        if (replaceAll)
+            BeginUndoBlock();
+        try {
+            count = SearchReplaceInLines(ASearch, AReplace, AOptions);
+        } catch (...) {
+            if (replaceAll)
+                EndUndoBlock();
+            CollapseFoldsAt(before, 0);
+            throw;
+        }
+        if (replaceAll) {
+            if (count > 0)
+                AddFoldCollapse(before, after.Heads());
+            EndUndoBlock();
+        }
+        CollapseFoldsAt(after.Heads(), replaceAll ? 0 : caretY_);
+    }
+    if (count > 0)
+        EnsureCursorPosVisibleEx(true);
+    return count;
+}
+
+int TCustomSynText::SearchReplaceInLines(const AnsiString& ASearch, const AnsiString& AReplace,
+                                         TSynSearchOptions AOptions)
+{
     if (!SelAvail())
         AOptions.Exclude(soSelectedOnly);
     const bool backwards = AOptions.Contains(soBackwards);

@@ -159,9 +159,17 @@ void TCustomSynText::Undo()
     if (ReadOnly())
         return;
     MoveGroupBreak(undoList_, redoList_);
-    TSynTextUndoItem* item = undoList_->PeekItem();
-    if (!item)
+    if (!undoList_->PeekItem())
         return;
+    UndoGroup();
+    // The ranges the step's change expanded to reach their text, as they
+    // stood before it: after the update, whose end finds the ranges again.
+    CollapseNotedFolds();
+}
+
+void TCustomSynText::UndoGroup()
+{
+    TSynTextUndoItem* item = undoList_->PeekItem();
     // One update over the whole group: the fold ranges are found again once.
     TSynPaintLockScope lock(this);
     const TSynChangeReason firstReason = item->Reason;
@@ -196,9 +204,16 @@ void TCustomSynText::Redo()
 {
     if (ReadOnly())
         return;
-    TSynTextUndoItem* item = redoList_->PeekItem();
-    if (!item)
+    if (!redoList_->PeekItem())
         return;
+    RedoGroup();
+    // As after the step's change.
+    CollapseNotedFolds();
+}
+
+void TCustomSynText::RedoGroup()
+{
+    TSynTextUndoItem* item = redoList_->PeekItem();
     TSynPaintLockScope lock(this);
     const uint32_t number = item->ChangeNumber;
     const uint32_t savedBlock = undoList_->BlockChangeNumber();
@@ -345,6 +360,10 @@ void TCustomSynText::UndoItem()
             redoList_->AddChange(urSelection, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
             SetCaretAndSelection(CaretXY(), item->Start, item->End);
             break;
+        case urFoldCollapse:
+            redoList_->AddChange(urFoldCollapse, item->Start, item->End, item->Text, item->SelectionMode);
+            NoteFoldCollapse(*item, false);
+            break;
         default:
             break;
         }
@@ -459,6 +478,10 @@ void TCustomSynText::RedoItem()
         case urSelection:
             undoList_->AddChange(urSelection, blockBegin_, blockEnd_, AnsiString(), selectionMode_);
             SetCaretAndSelection(CaretXY(), item->Start, item->End);
+            break;
+        case urFoldCollapse:
+            undoList_->AddChange(urFoldCollapse, item->Start, item->End, item->Text, item->SelectionMode);
+            NoteFoldCollapse(*item, true);
             break;
         default:
             break;

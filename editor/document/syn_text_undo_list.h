@@ -33,6 +33,9 @@ enum TSynChangeReason : uint8_t {
     urNothing = 20,  // never recorded: the last reason of an empty list
     urGroupBreak = 21,
     urFoldRange = 23,
+    // Collapsed ranges a change expanded to reach their text, collapsed
+    // again when it is undone or redone; Text holds their heads.
+    urFoldCollapse = 24,
 };
 
 class TSynTextUndoItem : public TPersistent {

@@ -1,7 +1,9 @@
 #include "editor_services/search/syn_text_search.h"
 
+#include <cstdint>
 #include <cstring>
 
+#include "editor_services/search/syn_gbk_case_fold.h"
 #include "editor_services/search/syn_search_char_starts.h"
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
@@ -9,6 +11,8 @@
 namespace {
 
 unsigned char Byte(const AnsiString& S, size_t I) { return static_cast<unsigned char>(S[I]); }
+
+uint16_t FoldedPairAt(const AnsiString& S, size_t I) { return GbkFoldedPair(Byte(S, I), Byte(S, I + 1)); }
 
 }  // namespace
 
@@ -60,11 +64,15 @@ bool TSynTextSearch::MatchesAt(const AnsiString& Line, size_t Start, TSynCharSta
         return false;
     const size_t m = pattern_.size();
     // Walks the window by the text's characters: a double-byte character is
-    // compared byte for byte, and one the window would cut is no match.
+    // compared byte for byte or by its folded form, and one the window would
+    // cut is no match.
     for (size_t j = 0; j < m;) {
         const size_t at = Start + j;
         if (CharLengthAt(Line, at) == 2) {
-            if (j + 1 >= m || Line[at] != pattern_[j] || Line[at + 1] != pattern_[j + 1])
+            if (j + 1 >= m)
+                return false;
+            if ((Line[at] != pattern_[j] || Line[at + 1] != pattern_[j + 1]) &&
+                (caseSensitive_ || FoldedPairAt(Line, at) != FoldedPairAt(pattern_, j)))
                 return false;
             j += 2;
         } else {
@@ -96,6 +104,8 @@ size_t TSynTextSearch::NextCandidate(const AnsiString& Line, size_t From, size_t
 {
     if (From > Last)
         return AnsiString::npos;
+    // Both cases of a double-byte letter share its lead byte: the first
+    // byte finds them all.
     const char first = pattern_[0];
     const char other = caseSensitive_ ? first : (first >= 'a' && first <= 'z' ? UpCase(first) : LoCase(first));
     const void* found = std::memchr(Line.data() + From, first, Last + 1 - From);

@@ -1,8 +1,9 @@
 // TSynTextSearch: the plain-text search engine. Candidates are found where
 // the pattern's first byte occurs (memchr, in both cases when caseless); a
 // candidate counts only when it starts and ends between characters and its
-// double-byte characters are those of the pattern byte for byte (case
-// folding never touches them).
+// double-byte characters are those of the pattern: byte for byte, or when
+// caseless in their folded form (syn_gbk_case_fold.h), as the
+// regular-expression engine folds letters.
 #pragma once
 
 #include <array>

@@ -3,7 +3,10 @@
 // them: a word with GBK characters found and selected in the editor, a
 // replace-all, the fields filled from the driver's texts, histories and
 // options and read back into them, the buttons that follow the search box,
-// and the assistant menu.
+// and the assistant menu. On the memo and on the articles' editor: letters
+// of the other case beyond ASCII, and text hidden in collapsed folds, which
+// a find opens and a replace-all replaces keeping them collapsed (through
+// undo and redo too).
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,9 @@
 #include "editor_services/search/syn_find_dialog.h"
 #include "editor_services/search/syn_replace_dialog.h"
 #include "editor_services/search/syn_text_searcher.h"
+#include "editor_services/syn_text_editor.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "platform/base/string_list.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -394,6 +400,141 @@ TEST_F(TSynSearchDialogsTest, EscapePiecesAreABackslashAndALetter)
                 dialog.AssistantMenu->Items()->Items(i)->Click();
     EXPECT_EQ(dialog.cbSearchText->Text(), "\\t\\d\\S[^]{1,1}");
     EXPECT_TRUE(dialog.cbRegularExpression->Checked());
+}
+
+// The memo and the articles' editor, folding on braces.
+class TSynSearchEditorsTest : public TSynSearchDialogsTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        TSynSearchDialogsTest::SetUp();
+        if (GetParam()) {
+            editor_ = new TSynTextEditor(host_.get());
+            editor_->SetBounds(0, 0, 600, 300);
+            editor_->SetParent(host_.get());
+            editor_->HandleNeeded();
+            Pump();
+        }
+        editor_->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+        editor_->CodeFolding()->SetHighlighterFoldRegions(false);
+        editor_->CodeFolding()->SetEnabled(true);
+    }
+    // Collapses the range on Line as a click on its fold mark does.
+    void Collapse(int Line)
+    {
+        editor_->Collapse(editor_->GetFoldRangeStartingAt(Line));
+        ASSERT_TRUE(CollapsedAt(Line));
+    }
+    bool CollapsedAt(int Line)
+    {
+        TSynTextFoldRange* range = editor_->GetFoldRangeStartingAt(Line);
+        return range && range->Collapsed;
+    }
+    void Find(const AnsiString& Text, bool WholeText)
+    {
+        Work<TSynFindDlg>([Text, WholeText](TSynFindDlg*) {
+            InjectText(Text);
+            if (WholeText)
+                InjectKeyStroke('E', InjectAlt);
+            InjectKeyStroke(VK_RETURN);
+        });
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Editors, TSynSearchEditorsTest, ::testing::Values(false, true),
+                         [](const auto& Info) { return Info.param ? "TextEditor" : "Memo"; });
+
+// 說 ends in 'f', 門 in 'T' and 這 in '@'.
+const char* const Folded = "說f {\r\n  key = 門1;\r\n  key = 這2;\r\n}\r\nkey end";
+
+TEST_P(TSynSearchEditorsTest, WithoutMatchCaseThePlainSearchFindsFullwidthLettersOfTheOtherCase)
+{
+    Load("說abc門ＡＢＣ這");
+    searcher_.UseRegex = false;
+    Find("ａｂｃ", true);
+    searcher_.Find(editor_);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(8, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(14, 1));
+    EXPECT_EQ(editor_->SelText(), "ＡＢＣ");
+}
+
+TEST_P(TSynSearchEditorsTest, ReplaceAllReplacesInACollapsedFoldWhichStaysCollapsedThroughUndoAndRedo)
+{
+    Load(Folded);
+    Collapse(1);
+    ASSERT_EQ(editor_->Lines()->Count(), 2);
+    searcher_.UseRegex = false;
+    Work<TSynReplaceDlg>([](TSynReplaceDlg*) {
+        InjectText("key");
+        InjectKeyStroke(VK_TAB);
+        InjectText("KEY");
+        InjectKeyStroke('E', InjectAlt);  // the whole text
+        InjectKeyStroke('A', InjectAlt);  // replace all
+    });
+    searcher_.Replace(editor_);
+    const AnsiString replaced = "說f {\r\n  KEY = 門1;\r\n  KEY = 這2;\r\n}\r\nKEY end";
+    EXPECT_EQ(editor_->Text(), replaced);
+    EXPECT_EQ(editor_->Lines()->Count(), 2);
+    EXPECT_TRUE(CollapsedAt(1));
+    editor_->Undo();
+    EXPECT_EQ(editor_->Text(), Folded);
+    EXPECT_EQ(editor_->Lines()->Count(), 2);
+    EXPECT_TRUE(CollapsedAt(1));
+    EXPECT_FALSE(editor_->CanUndo());
+    // What the undo selected is hidden again: no piece of the first line
+    // stands for it.
+    EXPECT_FALSE(editor_->SelAvail());
+    editor_->Redo();
+    EXPECT_EQ(editor_->Text(), replaced);
+    EXPECT_TRUE(CollapsedAt(1));
+
+    // A replacement that breaks lines moves the folds below it, which
+    // collapse where they went; nested folds collapse as they were.
+    const AnsiString nested = "x\r\nf {\r\n  g {\r\n    x;\r\n  }\r\n}";
+    Load(nested);
+    Collapse(3);
+    Collapse(2);
+    EXPECT_EQ(searcher_.DoSearchReplace(editor_, "x", false, {soEntireScope, soReplaceAll}, "y\r\nz"), 2);
+    EXPECT_EQ(editor_->Text(), "y\r\nz\r\nf {\r\n  g {\r\n    y\r\nz;\r\n  }\r\n}");
+    EXPECT_EQ(editor_->Lines()->Count(), 3);
+    editor_->Uncollapse(editor_->GetFoldRangeStartingAt(3));
+    EXPECT_TRUE(CollapsedAt(4));
+    editor_->Undo();
+    EXPECT_EQ(editor_->Text(), nested);
+    EXPECT_EQ(editor_->Lines()->Count(), 2);
+}
+
+TEST_P(TSynSearchEditorsTest, AFindThatLandsInACollapsedFoldOpensItAndSelectsTheMatch)
+{
+    Load(Folded);
+    Collapse(1);
+    Find("key", false);
+    searcher_.Find(editor_);
+    EXPECT_EQ(editor_->Lines()->Count(), 5);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(3, 2));
+    EXPECT_EQ(editor_->SelText(), "key");
+
+    // Backwards from the end: the match in view leaves the fold collapsed,
+    // the next one up opens it.
+    Collapse(1);
+    editor_->SetCaretXY(BufferCoord(8, 2));
+    searcher_.FindLast(editor_);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 2));
+    EXPECT_TRUE(CollapsedAt(1));
+    searcher_.FindLast(editor_);
+    EXPECT_FALSE(CollapsedAt(1));
+    EXPECT_EQ(editor_->CaretXY(), BufferCoord(3, 3));
+
+    // The spaces after a collapsed first line are no text: nothing is found
+    // there, and the fold stays as it was.
+    Load(Folded);
+    Collapse(1);
+    Find("{     ", true);
+    std::vector<AnsiString> shown;
+    AcceptMessage(shown);
+    searcher_.Find(editor_);
+    EXPECT_EQ(shown, TTexts{"没有查找到\"{     \"！"});
+    EXPECT_TRUE(CollapsedAt(1));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -242,6 +243,34 @@ TEST(TSynTextRegexSearchTest, EveryCharacterIsFoundWhereverItStandsInTheLine)
     EXPECT_EQ(FindAll(engine, "\xFF\x80", noGbk), (TMatches{{2, 2}, {4, 2}, {6, 2}, {8, 2}}));
     EXPECT_EQ(FindAll(engine, ".{9}", noGbk), (TMatches{{1, 9}}));
     EXPECT_EQ(FindAll(engine, "^$", ""), (TMatches{{1, 0}}));
+}
+
+TEST(TSynTextSearchTest, CaselessPlainSearchFoldsEveryCharacterAsTheExpressionsDo)
+{
+    // Each double-byte character of the code page, searched for without
+    // case in a line of every character with its lead byte: both engines
+    // find the same places (ASCII letters follow from the table of bytes).
+    TSynTextSearch plain(nullptr);
+    TSynTextRegexSearch regex(nullptr);
+    int folded = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        AnsiString line;
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            size_t length = 0;
+            if (trail != 0x7F && !IsEscapedByte(DecodeGbkChar(std::string_view(pair, 2), 0, length)))
+                line.append(pair, 2);
+        }
+        for (size_t at = 0; at < line.size(); at += 2) {
+            const AnsiString character = line.substr(at, 2);
+            const TMatches found = FindAll(plain, character, line);
+            ASSERT_EQ(found, FindAll(regex, character, line)) << "character [" << character << "]";
+            folded += found.size() > 1;
+        }
+    }
+    // The 26 fullwidth letters, 24 Greek, 33 Cyrillic and 10 Roman
+    // numerals, each in both cases.
+    EXPECT_EQ(folded, 2 * (26 + 24 + 33 + 10));
 }
 
 // What a user means by a plain text: at each character start, the text
