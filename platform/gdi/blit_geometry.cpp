@@ -1,6 +1,7 @@
 #include "platform/gdi/blit_geometry.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -26,13 +27,16 @@ void MapAxis(int dLen, int iFrom, int iTo, int sFrom, int sLen, bool mirror, int
     from.assign(n, -1);
     to.assign(n, -1);
     if (sLen == dLen && !mirror) {
-        // Same size, same way round: pixel i is source pixel i; no division
-        // for each pixel of every copy to the screen.
-        for (int i = iFrom; i < iTo; ++i)
-            if (sFrom + i >= 0 && sFrom + i < sLimit) {
-                near[i - iFrom] = from[i - iFrom] = sFrom + i;
-                to[i - iFrom] = sFrom + i + 1;
-            }
+        // Same size, same way round: pixel i is source pixel i, for the
+        // pixels whose source lies inside it. Every copy to the screen
+        // comes here, so the run is counted out once instead of tested
+        // pixel by pixel.
+        const int first = std::clamp(-sFrom, iFrom, iTo);
+        const int last = std::clamp(sLimit - sFrom, first, iTo);
+        const auto at = static_cast<ptrdiff_t>(first - iFrom);
+        std::iota(near.begin() + at, near.begin() + at + (last - first), sFrom + first);
+        std::copy_n(near.begin() + at, last - first, from.begin() + at);
+        std::iota(to.begin() + at, to.begin() + at + (last - first), sFrom + first + 1);
         return;
     }
     for (int i = iFrom; i < iTo; ++i) {

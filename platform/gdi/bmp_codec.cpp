@@ -1,8 +1,10 @@
 #include "platform/gdi/bmp_codec.h"
 
 #include <bit>
+#include <cstring>
 
 #include "platform/gdi/gdi_records.h"
+#include "platform/gdi/surface.h"
 
 namespace {
 
@@ -238,6 +240,39 @@ TRasterImage ReadBmp(std::span<const uint8_t> Data)
     if (l.Alpha.Mask())
         SettleAlpha(image);
     return image;
+}
+
+std::optional<TBmpRows> PlainBmpRows(std::span<const uint8_t> Data)
+{
+    if (!IsBmpSignature(Data))
+        Fail("no BM signature");
+    const TBmpLayout l = ReadLayout(Data);
+    const bool plain32 = l.BitsPerPixel == 32 && l.Red.Mask() == 0x00FF0000 && l.Green.Mask() == 0x0000FF00 &&
+                         l.Blue.Mask() == 0x000000FF && l.Alpha.Mask() == 0xFF000000;
+    if (l.BitsPerPixel != 24 && !plain32)
+        return std::nullopt;
+    TBmpRows rows;
+    rows.Width = l.Width;
+    rows.Height = l.Height;
+    rows.BitsPerPixel = l.BitsPerPixel;
+    const auto stride = static_cast<ptrdiff_t>(l.Stride);
+    rows.Top = Data.data() + l.PixelOffset + (l.TopDown ? 0 : (l.Height - 1) * stride);
+    rows.Stride = l.TopDown ? stride : -stride;
+    return rows;
+}
+
+void CopyPlainBmpRows(const TBmpRows& Rows, const TSurface& Target)
+{
+    const size_t width = static_cast<size_t>(Rows.Width);
+    bool alpha = false;
+    for (int y = 0; y < Rows.Height; ++y) {
+        std::memcpy(Target.Row(y), Rows.Top + y * Rows.Stride, width * static_cast<size_t>(Rows.BitsPerPixel / 8));
+        if (Rows.BitsPerPixel == 32 && !alpha)
+            alpha = AnyAlpha({Target.Row32(y), width});
+    }
+    if (Rows.BitsPerPixel == 32 && !alpha)
+        for (int y = 0; y < Rows.Height; ++y)
+            MakeOpaque({Target.Row32(y), width});
 }
 
 std::vector<uint8_t> WriteBmp(const TRasterImage& Image, int BitsPerPixel)

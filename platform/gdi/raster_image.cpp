@@ -28,12 +28,22 @@ TRasterImage ReadImage(std::span<const uint8_t> Data)
     throw EInvalidGraphic("Unknown picture format");
 }
 
+bool AnyAlpha(std::span<const uint32_t> Pixels)
+{
+    return std::any_of(Pixels.begin(), Pixels.end(), [](uint32_t p) { return p >> 24; });
+}
+
+void MakeOpaque(std::span<uint32_t> Pixels)
+{
+    for (uint32_t& p : Pixels)
+        p |= 0xFF000000u;
+}
+
 void SettleAlpha(TRasterImage& Image)
 {
-    Image.HasAlpha = std::any_of(Image.Pixels.begin(), Image.Pixels.end(), [](uint32_t p) { return p >> 24; });
+    Image.HasAlpha = AnyAlpha(Image.Pixels);
     if (!Image.HasAlpha)
-        for (uint32_t& p : Image.Pixels)
-            p |= 0xFF000000u;
+        MakeOpaque(Image.Pixels);
 }
 
 HBITMAP CreateBitmapFromImage(const TRasterImage& Image, int BitsPerPixel)

@@ -55,3 +55,7 @@ TRasterImage ImageFromBitmap(HBITMAP Bitmap);
 // writers leave the fourth byte 0), so it becomes 255 and HasAlpha false;
 // any other alpha is kept and HasAlpha set.
 void SettleAlpha(TRasterImage& Image);
+// The two halves of it, for pixels held elsewhere: whether any 0xAARRGGBB
+// pixel has alpha other than 0, and alpha 255 on all of them.
+bool AnyAlpha(std::span<const uint32_t> Pixels);
+void MakeOpaque(std::span<uint32_t> Pixels);

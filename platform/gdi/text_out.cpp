@@ -1,6 +1,7 @@
 #include "platform/gdi/text_out.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "platform/gdi/painter.h"
@@ -37,26 +38,53 @@ inline uint32_t Mix(uint32_t dest, uint32_t text, uint32_t coverage)
     return rb | g;
 }
 
-void MixRow(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel)
-{
-    for (int i = 0; i < count; ++i) {
-        const uint32_t c = coverage[i];
-        if (c == 255)
-            row[i] = pixel;
-        else if (c != 0)
-            row[i] = Mix(row[i], pixel, c);
+// The text's pixel, and the blends of it made so far. Text lies on its own
+// background nearly everywhere, so the same coverage value meets the same
+// pixel over and over: the last blend made for each coverage value is kept
+// and used again while the pixel under it is the same.
+class TTextInk {
+public:
+    explicit TTextInk(uint32_t Pixel) : pixel_(Pixel) { known_.fill(false); }
+
+    uint32_t Pixel() const { return pixel_; }
+
+    void MixRow(uint32_t* row, const uint8_t* coverage, int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const uint32_t c = coverage[i];
+            if (c == 255)
+                row[i] = pixel_;
+            else if (c != 0)
+                row[i] = Blend(row[i], c);
+        }
     }
-}
+
+private:
+    uint32_t Blend(uint32_t dest, uint32_t coverage)
+    {
+        if (!known_[coverage] || under_[coverage] != dest) {
+            known_[coverage] = true;
+            under_[coverage] = dest;
+            blend_[coverage] = Mix(dest, pixel_, coverage);
+        }
+        return blend_[coverage];
+    }
+
+    uint32_t pixel_;
+    std::array<bool, 256> known_;
+    std::array<uint32_t, 256> under_;
+    std::array<uint32_t, 256> blend_;
+};
 
 // Paints the part of a glyph whose ink box starts at (GX, GY).
-void PaintGlyphPart(TPainter& painter, const TRect& part, const TGlyph& g, int gx, int gy, uint32_t pixel)
+void PaintGlyphPart(TPainter& painter, const TRect& part, const TGlyph& g, int gx, int gy, TTextInk& ink)
 {
     const TSurface& s = painter.Surface();
     const int n = part.Width();
     for (int y = part.Top; y < part.Bottom; ++y) {
         const uint8_t* coverage = g.Coverage.data() + static_cast<size_t>(y - gy) * g.Width + (part.Left - gx);
         if (s.BitsPerPixel == 32) {
-            MixRow(s.Row32(y) + part.Left, coverage, n, pixel);
+            ink.MixRow(s.Row32(y) + part.Left, coverage, n);
             continue;
         }
         uint32_t* row = painter.Scratch(n);
@@ -64,9 +92,9 @@ void PaintGlyphPart(TPainter& painter, const TRect& part, const TGlyph& g, int g
         if (s.BitsPerPixel == 1) {
             for (int i = 0; i < n; ++i)
                 if (coverage[i] >= 128)
-                    row[i] = pixel;
+                    row[i] = ink.Pixel();
         } else {
-            MixRow(row, coverage, n, pixel);
+            ink.MixRow(row, coverage, n);
         }
         s.WriteRow(part.Left, y, n, row);
     }
@@ -152,7 +180,7 @@ bool PaintText(TDeviceContext& DC, int X, int Y, unsigned Options, const TRect* 
             glyphs.push_back({Chars[i].Code, pen(offsets[i])});
         sink->Glyphs(instance, glyphs, fore, limit ? &*limit : nullptr);
     } else {
-        const uint32_t forePixel = painter.MapColor(fore);
+        TTextInk ink(painter.MapColor(fore));
         for (size_t i = 0; i < n; ++i) {
             const TGlyph& g = instance.Glyph(Chars[i].Code);
             if (g.Coverage.empty())
@@ -164,7 +192,7 @@ bool PaintText(TDeviceContext& DC, int X, int Y, unsigned Options, const TRect* 
             if (limit && !IntersectRect(box, box, *limit))
                 continue;
             painter.Clip().ForEachRectIn(box,
-                                         [&](const TRect& part) { PaintGlyphPart(painter, part, g, gx, gy, forePixel); });
+                                         [&](const TRect& part) { PaintGlyphPart(painter, part, g, gx, gy, ink); });
         }
     }
 

@@ -8,14 +8,6 @@
 
 namespace {
 
-// Keeps the picture of a slot by taking over its pixels.
-std::unique_ptr<TBitmap> TakeBitmap(TBitmap& Source)
-{
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->Assign(&Source);
-    return bitmap;
-}
-
 // The entries of a description list section. The count is bounded by the
 // keys the section holds, so a damaged count can't run on.
 template <typename Description, typename Factory>
@@ -46,9 +38,9 @@ TbsSkinContent::TbsSkinContent()
 
 void TbsSkinContent::LoadFrom(TbsUnpackedSkin& Skin)
 {
-    Picture = TakeBitmap(Skin.Picture);
-    InactivePicture = TakeBitmap(Skin.InactivePicture);
-    Mask = TakeBitmap(Skin.Mask);
+    Picture = std::move(Skin.Picture);
+    InactivePicture = std::move(Skin.InactivePicture);
+    Mask = std::move(Skin.Mask);
     ActivePictures = std::move(Skin.ActivePictures);
 
     const TCustomIniFile* ini = &Skin.Ini;

@@ -1,6 +1,8 @@
 #include "skin/data/bs_stored_skin.h"
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/base/files.h"
 #include "platform/base/format.h"
@@ -47,11 +49,10 @@ void ReadPackedBitmap(TStream* Stream, TBitmap* Bitmap)
         throw EInvalidGraphic("Bitmap image is not valid");
     if (size - kBmpFileHeaderSize > Stream->Size() - Stream->Position())
         throw EReadError("Stream read error");
-    TMemoryStream file;
-    file.WriteBuffer(header, kBmpFileHeaderSize);
-    file.CopyFrom(Stream, size - kBmpFileHeaderSize);
-    file.SetPosition(0);
-    Bitmap->LoadFromStream(&file);
+    std::vector<uint8_t> file(static_cast<size_t>(size));
+    std::memcpy(file.data(), header, kBmpFileHeaderSize);
+    Stream->ReadBuffer(file.data() + kBmpFileHeaderSize, size - kBmpFileHeaderSize);
+    Bitmap->LoadFromBmp(file);
 }
 
 void ReadSlot(TStream* Stream, TBitmap* Bitmap)
@@ -107,9 +108,9 @@ std::unique_ptr<TbsUnpackedSkin> ReadPackedSkin(TStream* Stream)
     skin->Version = ReadInt32(Stream);
     if (skin->Version > kPackedSkinVersion)
         throw EReadError(Format("Skin version %d is not supported", {skin->Version}));
-    ReadSlot(Stream, &skin->Picture);
-    ReadSlot(Stream, &skin->InactivePicture);
-    ReadSlot(Stream, &skin->Mask);
+    ReadSlot(Stream, skin->Picture.get());
+    ReadSlot(Stream, skin->InactivePicture.get());
+    ReadSlot(Stream, skin->Mask.get());
     if (skin->Version == 2) {
         TBitmap dropped;
         ReadSlot(Stream, &dropped);

@@ -33,9 +33,10 @@ inline constexpr int kMaxSkinIniLines = 100000;
 // held apart so that the skin in use stays until all of it has been read.
 struct TbsUnpackedSkin {
     int Version = 0;
-    TBitmap Picture;  // empty when its slot has no picture
-    TBitmap InactivePicture;
-    TBitmap Mask;
+    // Held by pointer so that the skin data takes them over without a copy.
+    std::unique_ptr<TBitmap> Picture = std::make_unique<TBitmap>();  // empty when its slot has no picture
+    std::unique_ptr<TBitmap> InactivePicture = std::make_unique<TBitmap>();
+    std::unique_ptr<TBitmap> Mask = std::make_unique<TBitmap>();
     std::vector<std::unique_ptr<TBitmap>> ActivePictures;  // in stream order
     TMemIniFile Ini{""};
 };

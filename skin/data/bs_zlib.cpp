@@ -1,9 +1,11 @@
 #include "skin/data/bs_zlib.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "platform/base/format.h"
 #include "platform/base/streams.h"
@@ -11,6 +13,8 @@
 namespace {
 
 constexpr int kPieceSize = 4096;
+// What the inflater is first given at least: a small skin fits at once.
+constexpr int64_t kFirstRoom = int64_t(4) << 20;
 
 AnsiString ZlibMessage(const z_stream& Z, int Code)
 {
@@ -58,41 +62,31 @@ void ZCompress(const void* Data, int64_t Size, TStream* Target)
 
 void ZDecompress(const void* Data, int64_t Size, TStream* Target, int64_t MaxSize)
 {
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK)
-        throw EZDecompressionError("zlib could not start decompressing");
-    auto* next = static_cast<const Bytef*>(Data);
-    int64_t left = Size;
-    int64_t produced = 0;
-    unsigned char piece[kPieceSize];
-    try {
-        for (;;) {
-            if (z.avail_in == 0 && left > 0) {
-                z.next_in = const_cast<Bytef*>(next);
-                z.avail_in = NextSlice(left);
-                next += z.avail_in;
-                left -= z.avail_in;
-            }
-            z.next_out = piece;
-            z.avail_out = kPieceSize;
-            int code = inflate(&z, Z_NO_FLUSH);
-            int got = kPieceSize - static_cast<int>(z.avail_out);
-            if (code == Z_NEED_DICT || code == Z_DATA_ERROR || code == Z_MEM_ERROR || code == Z_STREAM_ERROR)
-                throw EZDecompressionError(ZlibMessage(z, code));
-            produced += got;
-            if (produced > MaxSize)
-                throw EZDecompressionError("Decompressed data is too large");
-            Target->WriteBuffer(piece, got);
-            if (code == Z_STREAM_END)
-                break;
-            // No progress possible: every input byte is used and the stream
-            // has not ended, so it was cut short.
-            if (code == Z_BUF_ERROR)
-                throw EZDecompressionError("Compressed data ends before the end of its stream");
+    std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> inflater(
+        libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
+    if (!inflater)
+        throw EZDecompressionError("Could not start decompressing");
+    // The stream does not tell how much it holds, and the inflater wants
+    // room for all of it: guess from the input and grow eightfold, so that
+    // the tries that ran out of room decode less than the last one. Room
+    // that is never written is never touched, so a generous guess is cheap.
+    int64_t room = std::min(std::max(Size * 4, kFirstRoom), MaxSize);
+    for (;;) {
+        std::unique_ptr<uint8_t[]> out(new uint8_t[static_cast<size_t>(room)]);
+        // Asking how much input was read lets bytes after the stream be.
+        size_t used = 0;
+        size_t produced = 0;
+        libdeflate_result result =
+            libdeflate_zlib_decompress_ex(inflater.get(), Data, static_cast<size_t>(std::max<int64_t>(Size, 0)),
+                                          out.get(), static_cast<size_t>(room), &used, &produced);
+        if (result == LIBDEFLATE_SUCCESS) {
+            Target->WriteBuffer(out.get(), static_cast<int64_t>(produced));
+            return;
         }
-    } catch (...) {
-        inflateEnd(&z);
-        throw;
+        if (result != LIBDEFLATE_INSUFFICIENT_SPACE)
+            throw EZDecompressionError("Compressed data is damaged or ends before the end of its stream");
+        if (room >= MaxSize)
+            throw EZDecompressionError("Decompressed data is too large");
+        room = std::min(room * 8, MaxSize);
     }
-    inflateEnd(&z);
 }

@@ -1,5 +1,5 @@
-// zlib as stored skins use it: deflate at the best level into a zlib stream
-// with its header and checksum, and inflate in pieces of 4096 bytes.
+// The zlib streams stored skins use: deflated at the best level, with the
+// zlib header and checksum, and inflated whole.
 #pragma once
 
 #include <cstdint>
@@ -22,5 +22,5 @@ void ZCompress(const void* Data, int64_t Size, TStream* Target);
 // Inflates the zlib stream in Data and appends what it yields to Target.
 // Bytes after the end of the zlib stream are ignored. Corrupt data, a stream
 // that stops before its end, or more than MaxSize bytes of output raise
-// EZDecompressionError; Target may then hold part of the output.
+// EZDecompressionError and leave Target as it was.
 void ZDecompress(const void* Data, int64_t Size, TStream* Target, int64_t MaxSize = kMaxInflatedSize);

@@ -101,7 +101,7 @@ void FillWhite(const TSurface& Surface)
 
 // The bits per pixel a BMP file stores, from its info header; 0 when the
 // header is too short to say.
-int BmpBitCount(const std::vector<uint8_t>& Data)
+int BmpBitCount(std::span<const uint8_t> Data)
 {
     if (Data.size() < 30)
         return 0;
@@ -278,12 +278,27 @@ void TBitmap::LoadFromStream(TStream* Stream)
         Changed();
         return;
     }
-    if (!IsBmpSignature(data))
+    LoadFromBmp(data);
+}
+
+void TBitmap::LoadFromBmp(std::span<const uint8_t> Data)
+{
+    if (!IsBmpSignature(Data))
         throw EInvalidGraphic("Bitmap image is not valid");
-    TRasterImage image = ReadBmp(data);
+    // Skin pictures are of these kinds, and loading a skin waits on them.
+    if (std::optional<TBmpRows> rows = PlainBmpRows(Data)) {
+        TPixelFormat format = rows->BitsPerPixel == 32 ? pf32bit : pf24bit;
+        HBITMAP fresh = MakeBitmap(rows->Width, rows->Height, format);
+        CopyPlainBmpRows(*rows, SurfaceOf(fresh));
+        pixelFormat_ = format;
+        ReplaceHandle(fresh, rows->Width, rows->Height);
+        Changed();
+        return;
+    }
+    TRasterImage image = ReadBmp(Data);
     // A 32-bit file keeps its fourth byte even when the reader found no
     // alpha in it.
-    image.HasAlpha = image.HasAlpha || BmpBitCount(data) == 32;
+    image.HasAlpha = image.HasAlpha || BmpBitCount(Data) == 32;
     AssignImage(image);
 }
 

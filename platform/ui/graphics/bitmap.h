@@ -7,7 +7,9 @@
 // bits, B, G, R bytes for 24.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 
 #include "platform/gdi/colors.h"
 #include "platform/gdi/gdi_object.h"
@@ -67,6 +69,8 @@ public:
     // stream gives an empty bitmap, as an empty bitmap writes nothing.
     void LoadFromStream(TStream* Stream) override;
     void SaveToStream(TStream* Stream) override;
+    // A BMP file held in memory, as LoadFromStream reads it.
+    void LoadFromBmp(std::span<const uint8_t> Data);
     // A bitmap resource compiled into the program; EResNotFound when there
     // is none by that name.
     void LoadFromResourceName(const AnsiString& ResName);

@@ -13,6 +13,7 @@
 
 #include "platform/gdi/dc_attributes.h"
 #include "platform/gdi/font_matching.h"
+#include "platform/gdi/surface.h"
 #include "platform/gdi/text_measure.h"
 #include "platform/gdi/text_out.h"
 #include "tests/support/test_data.h"
@@ -78,6 +79,45 @@ TEST(InstalledFonts, GoldenLineOfMixedText)
     ASSERT_TRUE(file) << path;
     const std::string golden((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_TRUE(golden == picture) << "the rendering differs from " << path;
+}
+
+// Each anti-aliased pixel of the text blends with what lies under that
+// pixel, whatever lies under its neighbours: text drawn over a checkerboard
+// of three pixels (one with alpha) matches, pixel for pixel, the same text
+// drawn over each of the three alone.
+TEST(InstalledFonts, TextBlendsWithThePixelUnderEachPixel)
+{
+    const uint32_t under[3] = {0x00FFFFFF, 0x00204080, 0xFF30C060};
+    auto square = [&](int X, int Y) { return under[(X + 2 * Y) % 3]; };
+    auto draw = [](TTestCanvas& Canvas, COLORREF Text) {
+        SetBkMode(Canvas.DC, TRANSPARENT);
+        SetTextColor(Canvas.DC, Text);
+        TSelectedFont font(Canvas.DC, FontLog("Arial", -15));
+        const char* line = "Wavy @%& 說";
+        TextOut(Canvas.DC, 1, 1, line, static_cast<int>(std::strlen(line)));
+    };
+    for (COLORREF text : {RGB(0, 0, 0), RGB(200, 30, 90)}) {
+        TTestCanvas checkered(90, 20);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 90; ++x)
+                checkered.At(x, y) = square(x, y);
+        draw(checkered, text);
+        int blended = 0;
+        for (uint32_t pixel : under) {
+            TTestCanvas plain(90, 20);
+            plain.Fill(pixel);
+            draw(plain, text);
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 90; ++x) {
+                    if (square(x, y) != pixel)
+                        continue;
+                    EXPECT_EQ(checkered.At(x, y), plain.At(x, y)) << x << "," << y;
+                    const uint32_t got = plain.At(x, y) & 0xFFFFFF;
+                    blended += got != (pixel & 0xFFFFFF) && got != ColorToPixel(text);
+                }
+        }
+        EXPECT_GT(blended, 50);  // the text has partly covered pixels to blend
+    }
 }
 
 TEST(InstalledFonts, SubstitutesMetricsAndFamilies)

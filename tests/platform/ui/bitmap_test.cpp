@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/base/streams.h"
+#include "platform/gdi/bmp_codec.h"
+#include "platform/gdi/gdi_records.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/gdi/resources.h"
 #include "platform/ui/graphics/canvas.h"
@@ -14,6 +16,7 @@
 #include "platform/ui/graphics/icon.h"
 #include "platform/ui/graphics/picture.h"
 #include "tests/platform/base/temp_folder.h"
+#include "tests/platform/gdi/image_files.h"
 #include "tests/platform/ui/ui_test_pictures.h"
 
 namespace {
@@ -148,6 +151,65 @@ TEST(Bitmap, StreamsBmpFilesByteForByte)
     loaded.LoadFromResourceName("UITESTBITMAP");
     EXPECT_EQ(loaded.Canvas()->Pixels(0, 0), static_cast<TColor>(0x030201));
     EXPECT_THROW(loaded.LoadFromResourceName("NoSuchBitmap"), EResNotFound);
+}
+
+// Every kind of BMP file loads into the same bits the decoder reads from
+// it, whichever way the loader takes: rows in either order, padded rows,
+// the short header, alpha kept, and a fourth byte that is 0 everywhere
+// read as opaque.
+TEST(Bitmap, LoadsEveryBmpKindAsTheDecoderReadsIt)
+{
+    auto rows = [](int Width, int Height, int Bpp, uint32_t Alpha) {
+        std::vector<std::vector<uint32_t>> r(static_cast<size_t>(Height));
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x) {
+                uint32_t rgb = uint32_t(x * 37 + y * 11) << 16 | uint32_t(x * 5 + y * 90) << 8 | uint32_t(x + y * 7);
+                if (Bpp == 32)
+                    rgb = (rgb & 0xFFFFFF) | (Alpha == 0x100 ? uint32_t(x * 50 + y) << 24 : Alpha << 24);
+                else if (Bpp == 8)
+                    rgb = uint32_t(x + y) % 3;
+                r[size_t(y)].push_back(rgb & (Bpp == 24 ? 0xFFFFFF : 0xFFFFFFFF));
+            }
+        return PackBmpRows(r, Bpp);
+    };
+    const uint32_t kMixedAlpha = 0x100;
+    const std::vector<uint32_t> standard = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    const TBmpSpec specs[] = {
+        {.Width = 1, .Height = 3, .Pixels = rows(1, 3, 24, 0)},
+        {.Width = 3, .Height = 2, .Pixels = rows(3, 2, 24, 0)},
+        {.Width = 5, .Height = 4, .Pixels = rows(5, 4, 24, 0)},
+        {.Width = 6, .Height = -3, .Pixels = rows(6, 3, 24, 0)},
+        {.HeaderSize = 12, .Width = 7, .Height = 2, .Pixels = rows(7, 2, 24, 0)},
+        {.Width = 4, .Height = 3, .BitsPerPixel = 32, .Pixels = rows(4, 3, 32, 0)},
+        {.Width = 3, .Height = -2, .BitsPerPixel = 32, .Pixels = rows(3, 2, 32, kMixedAlpha)},
+        {.HeaderSize = 108, .Width = 2, .Height = 2, .BitsPerPixel = 32, .Compression = BI_BITFIELDS,
+         .Masks = standard, .Pixels = rows(2, 2, 32, 0x7F)},
+        {.Width = 2, .Height = 2, .BitsPerPixel = 32, .Compression = BI_BITFIELDS,
+         .Masks = {0xFF0000, 0xFF00, 0xFF}, .Pixels = rows(2, 2, 32, 0x7F)},
+        {.Width = 5, .Height = 2, .BitsPerPixel = 8, .ColorsUsed = 3, .Palette = {0x102030, 0x405060, 0x708090},
+         .Pixels = rows(5, 2, 8, 0)},
+    };
+    for (const TBmpSpec& spec : specs) {
+        const Bytes file = BuildBmp(spec);
+        SCOPED_TRACE(testing::Message() << spec.Width << "x" << spec.Height << " " << spec.BitsPerPixel << " bits");
+        const TRasterImage expected = ReadBmp(file);
+        TBitmap bitmap;
+        bitmap.SetPixelFormat(pf32bit);
+        bitmap.SetSize(9, 9);
+        TStringStream stream(std::string(file.begin(), file.end()));
+        bitmap.LoadFromStream(&stream);
+        ASSERT_EQ(bitmap.Width(), expected.Width);
+        ASSERT_EQ(bitmap.Height(), expected.Height);
+        const bool wide = spec.BitsPerPixel == 32;
+        EXPECT_EQ(bitmap.PixelFormat(), wide ? pf32bit : pf24bit);
+        for (int y = 0; y < expected.Height; ++y)
+            for (int x = 0; x < expected.Width; ++x) {
+                const auto* row = static_cast<const uint8_t*>(bitmap.ScanLine(y));
+                const uint32_t want = expected.Row(y)[x];
+                const uint32_t got = wide ? RawPixel(bitmap, x, y) : row[x * 3] | row[x * 3 + 1] << 8 | row[x * 3 + 2] << 16;
+                EXPECT_EQ(got, wide ? want : want & 0xFFFFFF) << x << "," << y;
+            }
+    }
 }
 
 TEST(Icon, ReadsMaskedAndAlphaIconsAndWritesThirtyTwoBits)

@@ -143,10 +143,10 @@ TEST(StoredSkin, PackedLayoutOfASkinFolder)
 
     auto unpacked = skin.Unpack();
     EXPECT_EQ(3, unpacked->Version);
-    EXPECT_EQ(5, unpacked->Picture.Width());
-    EXPECT_EQ(3, unpacked->Picture.Height());
-    EXPECT_TRUE(unpacked->InactivePicture.Empty());
-    EXPECT_EQ(5, unpacked->Mask.Width());
+    EXPECT_EQ(5, unpacked->Picture->Width());
+    EXPECT_EQ(3, unpacked->Picture->Height());
+    EXPECT_TRUE(unpacked->InactivePicture->Empty());
+    EXPECT_EQ(5, unpacked->Mask->Width());
     ASSERT_EQ(2u, unpacked->ActivePictures.size());
     TRasterImage button = unpacked->ActivePictures[0]->ToImage();
     ASSERT_EQ(2, button.Width);
@@ -217,9 +217,9 @@ TEST(StoredSkin, HostilePackedStreams)
 
     // Version 2 carries five slots; the last two are dropped.
     auto v2 = Read(Packed(2, {main, "", button, main, main}, 1, {button}, ini));
-    EXPECT_EQ(5, v2->Picture.Width());
-    EXPECT_TRUE(v2->InactivePicture.Empty());
-    EXPECT_EQ(2, v2->Mask.Width());
+    EXPECT_EQ(5, v2->Picture->Width());
+    EXPECT_TRUE(v2->InactivePicture->Empty());
+    EXPECT_EQ(2, v2->Mask->Width());
     EXPECT_EQ(1u, v2->ActivePictures.size());
     EXPECT_EQ("x", v2->Ini.ReadString("VERSION", "skinname", ""));
     EXPECT_EQ(0u, Read(Packed(3, {"", "", ""}, -5, {}, ini))->ActivePictures.size());
@@ -284,6 +284,38 @@ TEST(StoredSkin, HostilePackedStreams)
     TMemoryStream out;
     EXPECT_THROW(ZDecompress(bomb.data(), static_cast<int64_t>(bomb.size()), &out, 100000), EZDecompressionError);
     EXPECT_LE(out.Size(), 100000 + 4096);
+}
+
+// The inflater is handed room by guess: output far beyond the first guess
+// still comes out whole, appended after what the target held, up to the
+// cap and not a byte past it; a refusal leaves the target as it was, and
+// bytes after the end of the stream are not read.
+TEST(StoredSkin, InflatesWholeStreamsOfAnySizeUpToTheCap)
+{
+    std::string big(size_t(6) << 20, '\0');
+    for (size_t i = 0; i < big.size(); i += 4093)
+        big[i] = static_cast<char>(i / 4093);
+    const std::string z = Deflate(big);
+    ASSERT_LT(z.size() * 4, big.size() / 8);
+
+    TMemoryStream out;
+    out.WriteBuffer("abc", 3);
+    ZDecompress(z.data(), static_cast<int64_t>(z.size()), &out);
+    EXPECT_TRUE(Bytes(out) == "abc" + big);
+
+    const std::string trailed = z + "trailing bytes";
+    EXPECT_TRUE(Inflate(trailed) == big);
+
+    TMemoryStream capped;
+    ZDecompress(z.data(), static_cast<int64_t>(z.size()), &capped, static_cast<int64_t>(big.size()));
+    EXPECT_EQ(capped.Size(), static_cast<int64_t>(big.size()));
+    TMemoryStream refused;
+    refused.WriteBuffer("abc", 3);
+    EXPECT_THROW(ZDecompress(z.data(), static_cast<int64_t>(z.size()), &refused, static_cast<int64_t>(big.size()) - 1),
+                 EZDecompressionError);
+    EXPECT_EQ(Bytes(refused), "abc");
+    EXPECT_THROW(ZDecompress(z.data(), static_cast<int64_t>(z.size()) - 1, &refused), EZDecompressionError);
+    EXPECT_EQ(Bytes(refused), "abc");
 }
 
 TEST(StoredSkin, PackingReplacesTheDataOnlyOnSuccess)
