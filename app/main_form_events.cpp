@@ -17,6 +17,7 @@
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/shortcuts.h"
@@ -201,6 +202,13 @@ void TMainForm::ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift)
     if (Key != VK_RETURN || !Shift.Empty() || !view->OnDblClick)
         return;
     Key = 0;
+    // With nothing selected the view still shows the focus on a row (a list
+    // reached by Tab, the tree on a fresh start): Enter takes that row, as
+    // the user sees it as the current one.
+    if (auto* list = dynamic_cast<TCustomListView*>(view); list && !list->Selected() && list->Items()->Count() > 0)
+        list->SetSelected(list->ItemFocused() ? list->ItemFocused() : list->Items()->Item(0));
+    if (auto* tree = dynamic_cast<TCustomTreeView*>(view); tree && !tree->Selected())
+        tree->SetSelected(tree->Items()->GetFirstNode());
     view->OnDblClick(view);
 }
 

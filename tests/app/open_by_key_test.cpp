@@ -45,6 +45,19 @@ protected:
                 rows.push_back(window->Item(i)->MenuItem()->Caption());
         return rows;
     }
+    // An article holding "one two" with the caret at (5, 1), and the focus
+    // in the bookmark page's list, which is returned.
+    TbsSkinListView* ShowBookmarksOfAnArticle()
+    {
+        TCustomSynTextEditor* editor = NewArticle("說門");
+        InjectText("one two");
+        Idle();
+        editor->SetCaretXY(BufferCoord(5, 1));
+        MainForm->LeftPages->SetActivePageIndex(2);
+        MainForm->BookMarkList->SetFocus();
+        Idle();
+        return MainForm->BookMarkList;
+    }
     // Runs row Row of the context menu on the focused control by its keys.
     static void RunContextMenuRow(int Row)
     {
@@ -101,14 +114,7 @@ TEST_F(TOpenByKeyTest, EnterOnANodeOrASearchHitOpensItsArticleWithTheFocus)
 
 TEST_F(TOpenByKeyTest, TheBookmarkListsMenuAddsDeletesAndReloadsAndEnterGoesToABookmark)
 {
-    TCustomSynTextEditor* editor = NewArticle("說門");
-    InjectText("one two");
-    Idle();
-    editor->SetCaretXY(BufferCoord(5, 1));
-    MainForm->LeftPages->SetActivePageIndex(2);
-    TbsSkinListView* list = MainForm->BookMarkList;
-    list->SetFocus();
-    Idle();
+    TbsSkinListView* list = ShowBookmarksOfAnArticle();
     EXPECT_EQ(ContextMenuRows(), (std::vector<AnsiString>{"添加", "删除", "刷新"}));
     Stroke(VK_ESCAPE);
     ASSERT_FALSE(Menus()->ChainOpen());
@@ -132,7 +138,7 @@ TEST_F(TOpenByKeyTest, TheBookmarkListsMenuAddsDeletesAndReloadsAndEnterGoesToAB
     ASSERT_NE(list->Selected(), nullptr);
     Stroke(VK_RETURN);
     ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
-    editor = ShownArticleEditor();
+    TCustomSynTextEditor* editor = ShownArticleEditor();
     EXPECT_TRUE(editor->Focused());
     EXPECT_EQ(editor->CaretXY(), BufferCoord(5, 1));
     EXPECT_EQ(editor->Text(), "one two");
@@ -146,4 +152,39 @@ TEST_F(TOpenByKeyTest, TheBookmarkListsMenuAddsDeletesAndReloadsAndEnterGoesToAB
     list->Items()->Add()->SetCaption("stale");
     ASSERT_NO_FATAL_FAILURE(RunContextMenuRow(2));
     EXPECT_EQ(list->Items()->Count(), 0);
+}
+
+TEST_F(TOpenByKeyTest, EnterOnAViewWithNothingSelectedTakesTheRowShowingTheFocus)
+{
+    TbsSkinListView* list = ShowBookmarksOfAnArticle();
+    ASSERT_NO_FATAL_FAILURE(RunContextMenuRow(0));
+    InjectText("mark");
+    Stroke(VK_RETURN);
+    ASSERT_EQ(list->Items()->Count(), 1);
+    AnswerBoxes(1);
+    DBModule->aCloseAllNode->Execute();
+    Idle();
+    ASSERT_EQ(MainForm->GetEditorCount(), 0);
+
+    // A list reached by Tab shows the focus on its bookmark, nothing selected.
+    list->SetSelected(nullptr);
+    list->SetFocus();
+    Idle();
+    ASSERT_EQ(list->Selected(), nullptr);
+    Stroke(VK_RETURN);
+    ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+    EXPECT_TRUE(ShownArticleEditor()->Focused());
+    EXPECT_EQ(ShownArticleEditor()->CaretXY(), BufferCoord(5, 1));
+
+    // The tree on a fresh start: the focus on its first node, none selected.
+    DBModule->aCloseAllNode->Execute();
+    Idle();
+    ASSERT_EQ(MainForm->GetEditorCount(), 0);
+    MainForm->LeftPages->SetActivePageIndex(0);
+    MainForm->Tree->SetSelected(nullptr);
+    MainForm->Tree->SetFocus();
+    Idle();
+    Stroke(VK_RETURN);
+    ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
+    EXPECT_TRUE(ShownArticleEditor()->Focused());
 }
