@@ -315,6 +315,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                                     const std::function<bool()>& OutOfTime)
 {
     TSynFoldScanner& scanner = FoldScanner();
+    const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
     TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime);
     if (!resume.Start())
         return false;
@@ -343,7 +344,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     scanner.AttributeAt = nullptr;
     if (!scanned || cutShort)
         return false;
-    const int lastChanged = resume.Splice();
+    resume.Splice();
     if (resume.EndedEarly()) {
         // Every line below may read otherwise now: the next scan goes on
         // from here to the end of the text.
@@ -353,9 +354,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
         if (HandleAllocated())
             idleScanTimer_->SetEnabled(true);
     }
-    InvalidateGutter();
-    if (codeFolding_->IndentGuides())
-        InvalidateLines(std::max(resume.FirstChanged(), 1), lastChanged);
+    RepaintChangedFoldLooks(looksBefore);
     return true;
 }
 
@@ -499,6 +498,8 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
 {
+    if (!allFoldRanges_->HasCollapsed())
+        return allFoldRanges_->FirstStartingAt(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && r.FromLine == Line;
     });
@@ -512,6 +513,11 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
+    if (!allFoldRanges_->HasCollapsed()) {
+        const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
+        const auto ending = std::find_if(holding.begin(), holding.end(), [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
+        return ending != holding.end() ? *ending : nullptr;
+    }
     // A collapsed range ends nowhere in view.
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && !r.Collapsed && r.ToLine == Line;
@@ -716,14 +722,8 @@ void TCustomSynText::UpdateCaretFoldRange()
             found = ScannedFoldRangeEndingAt(caretY_);
         return found != nullptr;
     });
-    if (found == caretFoldRange_)
-        return;
-    TSynTextFoldRange* old = caretFoldRange_;
+    // Nothing paints it differently: no repaint.
     caretFoldRange_ = found;
-    if (old)
-        InvalidateLines(old->FromLine, old->ToLine);
-    if (found)
-        InvalidateLines(found->FromLine, found->ToLine);
 }
 
 bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) const

@@ -20,6 +20,18 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
     }
 }
 
+// The ranges lie apart in memory: a walk over every range has the ones a
+// few steps ahead fetched while it works on this one.
+void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index)
+{
+    constexpr size_t Ahead = 16;
+    if (Index + Ahead < All.size()) {
+        const char* range = reinterpret_cast<const char*>(All[Index + Ahead]);
+        __builtin_prefetch(range, 1);
+        __builtin_prefetch(range + 64, 1);
+    }
+}
+
 // Moves the line where the scan closed Range along with the range.
 void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
 {
@@ -276,7 +288,9 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
-    for (const auto& r : all_) {
+    for (size_t i = 0; i < all_.size(); ++i) {
+        PrefetchAhead(all_, i);
+        TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
         if (r->FromLine >= FirstLine) {
@@ -300,7 +314,9 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     MoveScanMarks(FirstLine, -Count);
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
-    for (const auto& r : all_) {
+    for (size_t i = 0; i < all_.size(); ++i) {
+        PrefetchAhead(all_, i);
+        TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
         if (r->FromLine > last) {

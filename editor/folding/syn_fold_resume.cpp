@@ -99,6 +99,13 @@ TSynFoldResume::~TSynFoldResume() = default;
 
 bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
 {
+    // Settling comes first: a scan that ends early where it could have
+    // settled leaves every line below to the next one.
+    if (Line > lastEdited_ && Settles(Line, Open)) {
+        stopLine_ = Line;
+        stopOpen_ = Open;
+        return true;
+    }
     // A line whose start a look-ahead passed cannot start the next scan.
     if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line)) {
         early_ = true;
@@ -106,8 +113,11 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         stopOpen_ = Open;
         return true;
     }
-    if (Line <= lastEdited_)
-        return false;
+    return false;
+}
+
+bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Open)
+{
     // The old state at Line: the ranges opened above it that were still
     // open at its start.
     const auto& all = ranges_.all_;
@@ -140,8 +150,6 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         if (!same)
             return false;
     }
-    stopLine_ = Line;
-    stopOpen_ = Open;
     return true;
 }
 
@@ -152,7 +160,7 @@ void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int
     Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
-int TSynFoldResume::Splice()
+void TSynFoldResume::Splice()
 {
     auto& all = ranges_.all_;
     const bool stopped = stopLine_ > 0 && !early_;
@@ -186,15 +194,6 @@ int TSynFoldResume::Splice()
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
-        }
-    }
-    int lastChanged = stopped ? stopLine_ - 1 : INT_MAX;
-    firstChanged_ = first_ - 1;
-    for (const TOld& before : openBefore_) {
-        if (before.Range->ToLine != before.ToLine) {
-            lastChanged = std::max({lastChanged, before.ToLine, before.Range->ToLine});
-            // A range that closes nowhere now is one line long.
-            firstChanged_ = std::min(firstChanged_, before.Range->FromLine);
         }
     }
     // The flat list: the ranges above the scan, those it found, those
@@ -242,5 +241,4 @@ int TSynFoldResume::Splice()
                 ranges_.AddBusyLines(span.First, span.Last);
     ranges_.Changed();
     ranges_.resumable_ = true;
-    return lastChanged;
 }

@@ -44,13 +44,8 @@ public:
     bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) override;
 
     // After the scan: the ranges found replace the old ones from FirstLine
-    // to where the scan stopped. Answers the last line whose ranges may
-    // have changed (INT_MAX when the scan reached the end of the text or
-    // ended early).
-    int Splice();
-    // After Splice, the first line whose ranges may have changed: above
-    // FirstLine when a range open there ends elsewhere now.
-    int FirstChanged() const { return firstChanged_; }
+    // to where the scan stopped.
+    void Splice();
 
     // Whether the scan ended early, and then the line at whose start it
     // did and the first line of the outermost range open there (INT_MAX
@@ -70,6 +65,9 @@ private:
         int ClosedAt;
     };
 
+    // Whether the scan's state at the start of Line (past the edited lines)
+    // is the one the old ranges tell of; asked for each line in turn.
+    bool Settles(int Line, const std::vector<TSynTextFoldRange*>& Open);
     // Appends the ranges of Tail (a list of sub-ranges, in order) from
     // line Line on to Into.
     static void AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into);
@@ -79,7 +77,6 @@ private:
     int first_ = 1;
     int lastEdited_;
     int lastReadable_ = INT_MAX;
-    int firstChanged_ = 0;
     int stopBy_;
     std::function<bool()> outOfTime_;
     bool early_ = false;
