@@ -715,13 +715,18 @@ protected:
         bool Inside = false;  // the fold bar's line runs through
         bool End = false;     // a range ends here
         int Mark = 0;         // the box of a range starting here: 0 none, 1 expanded, 2 collapsed
-        std::vector<std::pair<int, bool>> Guides;  // each guide's indentation and whether it is active
+        std::vector<std::pair<int, bool>> Guides;  // as GuidesDrawn answers
         bool operator==(const TFoldLook&) const = default;
     };
     struct TFoldLooks {
         int FirstLine = 0;
         std::vector<TFoldLook> Lines;
     };
+    // The indent guides a line shows, from the ranges Around it whose guides
+    // are drawn: each one's indentation and whether it is active, by
+    // indentation.
+    std::vector<std::pair<int, bool>> GuidesDrawn(const std::vector<const TSynTextFoldRange*>& Around,
+                                                  int ActiveLevel) const;
     // The looks of the shown lines, read from the ranges as they stand
     // (no scan); none while a collapsed range makes reading them dear.
     std::optional<TFoldLooks> ShownFoldLooks() const;
