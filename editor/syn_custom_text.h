@@ -915,6 +915,13 @@ protected:
     // are not known yet.
     int foldsPendingFrom_ = INT_MAX;
     int foldsOpenFrom_ = INT_MAX;
+    // The ranges open at the start of line foldsOpenLine_ (where the last
+    // scan ended early), outermost first, while the ranges are of the
+    // generation foldsOpenGeneration_: the next scan from there starts from
+    // them without a pass over the ranges above.
+    int foldsOpenLine_ = INT_MAX;
+    std::vector<TSynTextFoldRange*> foldsOpenAtPending_;
+    unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 
