@@ -581,12 +581,12 @@ protected:
     void PaintFoldMarks();
     // The marks of the lines FirstLine..LastLine, then OnGutterPaint for each.
     void PaintGutterMarks(int FirstLine, int LastLine);
-    // The rows of Line within the paint, each copied to the window when done.
     // The box of what is to be painted within Area.
     TRect PaintedPart(const TRect& Area);
     // Paints an update region of several pieces: the gutter's part, and the
     // text rows it reaches into, each with its own columns.
     void PaintPieces(const TRect& Clip);
+    // The rows of Line within the paint, each copied to the window when done.
     void PaintLineRows(TTextPaint& Paint, int Line);
     // The collapsed-code box, indent guides and collapsed-line rule of a row.
     void PaintFoldDecorations(TTextPaint& Paint, int Line, int Row, const TRect& RowRect);

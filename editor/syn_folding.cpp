@@ -524,7 +524,8 @@ TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
     if (!allFoldRanges_->HasCollapsed()) {
         const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
-        const auto ending = std::find_if(holding.begin(), holding.end(), [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
+        const auto ending = std::find_if(holding.begin(), holding.end(),
+                                         [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
         return ending != holding.end() ? *ending : nullptr;
     }
     // A collapsed range ends nowhere in view.
