@@ -21,14 +21,17 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
 }
 
 // The ranges lie apart in memory: a walk over every range has the ones a
-// few steps ahead fetched while it works on this one.
-void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index)
+// few steps ahead fetched while it works on this one, their lines, and with
+// Flags their collapse flags too.
+void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index, bool Flags)
 {
     constexpr size_t Ahead = 16;
     if (Index + Ahead < All.size()) {
-        const char* range = reinterpret_cast<const char*>(All[Index + Ahead]);
-        __builtin_prefetch(range, 1);
-        __builtin_prefetch(range + 64, 1);
+        const TSynTextFoldRange* range = All[Index + Ahead];
+        __builtin_prefetch(&range->FromLine, 1);
+        __builtin_prefetch(&range->ClosedAt, 1);
+        if (Flags)
+            __builtin_prefetch(&range->Collapsed, 1);
     }
 }
 
@@ -288,8 +291,23 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
+    if (collapsedCount_ == 0) {
+        // Nothing hidden: the walk reads the lines of each range and
+        // nothing else, from as little memory as it can.
+        for (size_t i = 0; i < all_.size(); ++i) {
+            PrefetchAhead(all_, i, false);
+            TSynTextFoldRange* r = all_[i];
+            if (r->FromLine >= FirstLine)
+                r->FromLine += Count;
+            if (r->ToLine >= FirstLine)
+                r->ToLine += Count;
+            if (r->ClosedAt >= FirstLine)
+                MoveClosedAt(r, Count);
+        }
+        return;
+    }
     for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i);
+        PrefetchAhead(all_, i, true);
         TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
@@ -315,7 +333,7 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
     for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i);
+        PrefetchAhead(all_, i, true);
         TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
