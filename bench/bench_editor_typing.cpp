@@ -2,7 +2,8 @@
 // pixels: the caret runs off the right edge, so that every 24th character
 // scrolls the view sideways. The keystrokes that scroll and those that do
 // not are timed apart; and the sideways scroll alone, with code folding off
-// and on.
+// and on. Then Enter before a line that opens a block comment, in a 100 MB
+// C text with the C scheme, and the idle work it leaves.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -12,8 +13,12 @@
 #include <vector>
 
 #include "bench/bench_fold_regions.h"
+#include "bench/bench_idle_memo.h"
 #include "bench/bench_support.h"
 #include "editor/syn_memo.h"
+#include "editor/syn_text_commands.h"
+#include "highlighter/syn_lex_syn.h"
+#include "tests/highlighter/c_like_rules.h"
 
 namespace {
 
@@ -128,6 +133,107 @@ void BM_ScrollSideways100MB(benchmark::State& state)
     state.SetLabel(state.range(0) ? "folding on" : "folding off");
 }
 BENCHMARK(BM_ScrollSideways100MB)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// 1.5 million lines of C, 100 MB, in a shown editor with the C-like scheme
+// and the C scheme's folding, every idle slice done.
+struct TCFixture {
+    explicit TCFixture(bool Folding)
+    {
+        BuildCLikeRules(syn);
+        syn.PrepareRules();
+        host = ShownHeadlessHost(1000, 800);
+        memo = new TIdleMemo(host.get());
+        memo->SetBounds(0, 0, 1000, 800);
+        memo->SetParent(host.get());
+        memo->HandleNeeded();
+        memo->SetHighlighter(&syn);
+        UseCFoldRegions(memo->CodeFolding());
+        memo->CodeFolding()->SetEnabled(Folding);
+        memo->SetText(CFoldText(1500000));
+        Settle();
+    }
+    ~TCFixture()
+    {
+        memo->SetHighlighter(nullptr);
+        host.reset();
+    }
+    void Settle()
+    {
+        memo->Update();
+        while (memo->IdleWorkPending())
+            memo->IdleSlice();
+    }
+
+    TSynLexSyn syn{nullptr};
+    std::unique_ptr<TBenchHost> host;
+    TIdleMemo* memo = nullptr;
+};
+
+// 49 letters typed at the start of a line that opens a block comment, the
+// first such line from line Arg 0 on, then Enter: the Enter with its paint,
+// and the idle work after it, each slice with its repaint. Then all is
+// taken back, untimed. Arguments: the line, folding on.
+void BM_EnterBeforeComment100MB(benchmark::State& state)
+{
+    TCFixture fixture(state.range(1) != 0);
+    TIdleMemo* memo = fixture.memo;
+    int line = static_cast<int>(state.range(0));
+    while (memo->Lines()->Strings(line - 1).compare(0, 2, "/*") != 0)
+        ++line;
+    const AnsiString before = memo->Lines()->Strings(line - 1);
+    memo->SetCaretXY(BufferCoord(1, line));
+    memo->EnsureCursorPosVisible();
+    fixture.Settle();
+    std::vector<double> enters;
+    std::vector<double> idles;
+    std::vector<double> sliceCounts;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo->SetCaretXY(BufferCoord(1, line));
+        for (int i = 0; i < 49; ++i) {
+            memo->CommandProcessor(ecChar, 'a', nullptr);
+            memo->Update();
+        }
+        fixture.Settle();
+        state.ResumeTiming();
+        const double start = NowUs();
+        memo->CommandProcessor(ecLineBreak, 0, nullptr);
+        memo->Update();
+        const double entered = NowUs();
+        int slices = 0;
+        while (memo->IdleWorkPending()) {
+            const double sliceStart = NowUs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowUs() - sliceStart);
+            ++slices;
+        }
+        enters.push_back((entered - start) / 1000);
+        idles.push_back((NowUs() - entered) / 1000);
+        sliceCounts.push_back(slices);
+        state.PauseTiming();
+        if (memo->Lines()->Strings(line) != before)
+            state.SkipWithError("Enter did not move the comment down a line");
+        memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+        memo->SetCaretAndSelection(BufferCoord(50, line), BufferCoord(1, line), BufferCoord(50, line));
+        memo->SetSelText("");
+        fixture.Settle();
+        state.ResumeTiming();
+    }
+    if (memo->Lines()->Strings(line - 1) != before)
+        state.SkipWithError("the line was not put back");
+    state.SetLabel(state.range(1) ? "folding on" : "folding off");
+    state.counters["line"] = line;
+    state.counters["lines"] = memo->Lines()->Count();
+    state.counters["enter_ms"] = Median(enters);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["slices"] = Median(sliceCounts);
+    state.counters["longest_slice_ms"] = longest / 1000;
+}
+BENCHMARK(BM_EnterBeforeComment100MB)
+    ->ArgNames({"line", "folding"})
+    ->Args({1000, 1})->Args({1000, 0})->Args({10, 1})
+    ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -12,6 +12,10 @@
 
 namespace {
 
+// Lines below the window that an edit's highlighter scan may read to find
+// where its change ends.
+constexpr int SettleBelowView = 64;
+
 // Each line stores the highlighter's range at its end; a line's scan
 // starts from the range stored for the line above.
 //
@@ -78,10 +82,12 @@ bool TCustomSynText::ScanPendingRanges()
     pendingScanLast_ = -1;
     if (!highlighter_ || first > last)
         return false;
-    // Lines below the window are scanned when they are shown or read; the
-    // scan of a changed block may not stop on an unscanned line, whose
-    // stored range means nothing.
-    const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine()});
+    // Lines below the window are scanned when they are shown or read, past
+    // a few lines that let an edit at the window's foot settle (else the
+    // fold scan would take every line below as changed); the scan of a
+    // changed block may not stop on an unscanned line, whose stored range
+    // means nothing.
+    const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine() + SettleBelowView});
     if (first > stop) {
         LeaveUnscannedFrom(first);
         NoteFoldEdit(first + 1, INT_MAX);

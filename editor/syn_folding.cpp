@@ -315,7 +315,13 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                                     const std::function<bool()>& OutOfTime)
 {
     TSynFoldScanner& scanner = FoldScanner();
-    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime);
+    const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
+    // Going on where the last scan ended early, as it left the ranges.
+    const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_ &&
+                         !allFoldRanges_->HasCollapsed();
+    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
+                          goingOn ? &foldsOpenAtPending_ : nullptr);
+    foldsOpenLine_ = INT_MAX;
     if (!resume.Start())
         return false;
     const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
@@ -343,19 +349,20 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     scanner.AttributeAt = nullptr;
     if (!scanned || cutShort)
         return false;
-    const int lastChanged = resume.Splice();
+    resume.Splice();
     if (resume.EndedEarly()) {
         // Every line below may read otherwise now: the next scan goes on
         // from here to the end of the text.
         foldsPendingFrom_ = resume.EarlyEnd();
         foldsOpenFrom_ = resume.OpenAtEarlyEnd();
+        foldsOpenLine_ = foldsPendingFrom_;
+        foldsOpenAtPending_ = resume.OpenRangesAtEarlyEnd();
+        foldsOpenGeneration_ = allFoldRanges_->Generation();
         NoteFoldEdit(foldsPendingFrom_, INT_MAX);
         if (HandleAllocated())
             idleScanTimer_->SetEnabled(true);
     }
-    InvalidateGutter();
-    if (codeFolding_->IndentGuides())
-        InvalidateLines(std::max(resume.FirstChanged(), 1), lastChanged);
+    RepaintChangedFoldLooks(looksBefore);
     return true;
 }
 
@@ -372,6 +379,7 @@ void TCustomSynText::ClearFoldRanges()
     foldEdits_ = {};
     foldsPendingFrom_ = INT_MAX;
     foldsOpenFrom_ = INT_MAX;
+    foldsOpenLine_ = INT_MAX;
     foldRangesAstray_ = false;
 }
 
@@ -499,6 +507,8 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
 {
+    if (!allFoldRanges_->HasCollapsed())
+        return allFoldRanges_->FirstStartingAt(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && r.FromLine == Line;
     });
@@ -512,6 +522,12 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
+    if (!allFoldRanges_->HasCollapsed()) {
+        const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
+        const auto ending = std::find_if(holding.begin(), holding.end(),
+                                         [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
+        return ending != holding.end() ? *ending : nullptr;
+    }
     // A collapsed range ends nowhere in view.
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
         return !r.ParentCollapsed && !r.Collapsed && r.ToLine == Line;
@@ -716,14 +732,8 @@ void TCustomSynText::UpdateCaretFoldRange()
             found = ScannedFoldRangeEndingAt(caretY_);
         return found != nullptr;
     });
-    if (found == caretFoldRange_)
-        return;
-    TSynTextFoldRange* old = caretFoldRange_;
+    // Nothing paints it differently: no repaint.
     caretFoldRange_ = found;
-    if (old)
-        InvalidateLines(old->FromLine, old->ToLine);
-    if (found)
-        InvalidateLines(found->FromLine, found->ToLine);
 }
 
 bool TCustomSynText::LineHasFoldToken(std::string_view Line, AnsiString& Token) const

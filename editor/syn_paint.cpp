@@ -12,6 +12,9 @@
 #include "editor/view/syn_gutter.h"
 #include "editor/view/syn_text_drawer.h"
 #include "editor/syn_text_plugin.h"
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/regions.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/win/update_region.h"
 
@@ -37,20 +40,26 @@ void TCustomSynText::Paint()
     const int lastRow = std::min(topLine_ + (clip.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount());
 
     HideCaret();
-    // The fold marks are drawn for every row in the window, whatever the clip.
+    // The fold marks are drawn for every row in the window, whatever rows
+    // the clip holds, when it reaches into the gutter.
     std::optional<TSynFoldLineMapScope> foldMap;
     if (codeFolding_->Enabled() && lines_->Count() > 0) {
         const int lastLine = RowToLine(std::max(lastRow, topLine_ + linesInWindow_));
         ReachFoldScan(lastLine, false);
         foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)), lastLine, caretY_);
     }
-    if (clip.Left < gutterWidth_)
-        PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
-    if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
-        PaintFoldMarks();
-    if (clip.Right > gutterWidth_)
-        PaintTextLines(Rect(std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom), firstRow, lastRow,
-                       firstCol, lastCol);
+    TRect box;
+    if (GetClipBox(Canvas()->Handle(), &box) != COMPLEXREGION) {
+        if (clip.Left < gutterWidth_)
+            PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
+        if (clip.Left < gutterWidth_ && codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
+            PaintFoldMarks();
+        if (clip.Right > gutterWidth_)
+            PaintTextLines(Rect(std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom), firstRow,
+                           lastRow, firstCol, lastCol);
+    } else {
+        PaintPieces(clip);
+    }
 
     // A plug-in may remove itself while it paints.
     const std::vector<TSynTextPlugin*> plugins = plugins_;
@@ -59,6 +68,58 @@ void TCustomSynText::Paint()
     DoOnPaint();
     DoOnPaintTransient(ttAfter);
     UpdateCaret();
+}
+
+TRect TCustomSynText::PaintedPart(const TRect& Area)
+{
+    HDC dc = Canvas()->Handle();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, Area.Left, Area.Top, Area.Right, Area.Bottom);
+    TRect box;
+    if (GetClipBox(dc, &box) == NULLREGION)
+        box = TRect{};
+    RestoreDC(dc, saved);
+    return box;
+}
+
+void TCustomSynText::PaintPieces(const TRect& Clip)
+{
+    // A few rows and a strip of the gutter (a keystroke's line and the
+    // fold marks below it) are painted as such, not as the box around them.
+    const int rowHeight = std::max(LineHeight(), 1);
+    const TRect gutter = PaintedPart(Rect(0, Clip.Top, gutterWidth_, Clip.Bottom));
+    if (!IsRectEmpty(gutter))
+        PaintGutter(gutter, std::max(topLine_ + gutter.Top / rowHeight, std::max(topLine_, 1)),
+                    std::min(topLine_ + (gutter.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount()));
+    if (!IsRectEmpty(gutter) && codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
+        PaintFoldMarks();
+    // The text row by row, rows painted alike in one go.
+    const int charWidth = std::max(charWidth_, 1);
+    const int textLeft = gutterWidth_ + 2;
+    TRect run{};
+    auto paintRun = [&] {
+        if (IsRectEmpty(run))
+            return;
+        const int firstCol = run.Left > textLeft ? leftChar_ + (run.Left - textLeft) / charWidth : leftChar_;
+        const int lastCol = leftChar_ + (run.Right - textLeft + charWidth - 1) / charWidth;
+        const int first = std::max(topLine_ + run.Top / rowHeight, std::max(topLine_, 1));
+        const int last = std::min(topLine_ + (run.Bottom + rowHeight - 1) / rowHeight - 1, DisplayLineCount());
+        PaintTextLines(run, first, last, firstCol, lastCol);
+        run = TRect{};
+    };
+    for (int top = Clip.Top / rowHeight * rowHeight; top < Clip.Bottom; top += rowHeight) {
+        const TRect part = PaintedPart(Rect(gutterWidth_, std::max(top, Clip.Top), Clip.Right,
+                                            std::min(top + rowHeight, Clip.Bottom)));
+        if (!IsRectEmpty(run) && (IsRectEmpty(part) || part.Left != run.Left || part.Right != run.Right))
+            paintRun();
+        if (IsRectEmpty(part))
+            continue;
+        if (IsRectEmpty(run))
+            run = part;
+        else
+            run.Bottom = part.Bottom;
+    }
+    paintRun();
 }
 
 void TCustomSynText::PaintFoldMarks()
@@ -155,6 +216,13 @@ bool TCustomSynText::CountLockedInvalidation()
         return true;
     ::InvalidateRect(Handle(), nullptr, false);
     return false;
+}
+
+TRect TCustomSynText::FoldMarkColumn(int FirstRow, int LastRow) const
+{
+    const int rowHeight = LineHeight();
+    return Rect(gutterWidth_ - kFoldMarkRightGap - kFoldMarkSize, (FirstRow - topLine_) * rowHeight, gutterWidth_,
+                (LastRow - topLine_ + 1) * rowHeight);
 }
 
 void TCustomSynText::InvalidateGutter() { InvalidateArea(Rect(0, 0, gutterWidth_, ClientHeight())); }

@@ -69,6 +69,12 @@ void PaintLineNumbers(TCustomSynText* Editor, TCanvas* Canvas, const TRect& Clip
             if (Editor->OnGutterGetText)
                 Editor->OnGutterGetText(Editor, line, text);
             const TRect row = Rect(Clip.Left, top, Clip.Right, top + rowHeight);
+            // A strip right of the numbers (the fold marks) gets their
+            // background alone.
+            if (cellRight <= Clip.Left) {
+                fill(top, top + rowHeight, gutter->Color());
+                continue;
+            }
             if (!gutter->Intens() || line == Editor->CaretY() || (!text.empty() && text.back() == '0')) {
                 const int length = static_cast<int>(text.size());
                 drawer->GridTextOut(cellRight - length * charWidth, top + textTop,

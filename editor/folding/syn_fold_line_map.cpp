@@ -1,6 +1,7 @@
 #include "editor/folding/syn_fold_line_map.h"
 
 #include <algorithm>
+#include <span>
 
 #include "editor/folding/syn_fold_ranges.h"
 
@@ -12,14 +13,25 @@ TSynFoldLineMap::TSynFoldLineMap(const TSynTextAllFoldRanges& Ranges, int First,
     // lines they hide: a view in the middle of a long text starts there.
     int hiddenAbove = 0;
     std::vector<int> hiddenAt(lines_.size(), 0);
-    const std::vector<TSynTextAllFoldRanges::TEntry>& entries = Ranges.Entries();
-    const size_t start = Ranges.FirstReaching(std::min(first_, CaretLine), hiddenAbove);
+    std::vector<TSynTextAllFoldRanges::TEntry> near;
+    std::span<const TSynTextAllFoldRanges::TEntry> entries;
+    if (Ranges.HasCollapsed()) {
+        const std::vector<TSynTextAllFoldRanges::TEntry>& all = Ranges.Entries();
+        entries = std::span(all).subspan(Ranges.FirstReaching(std::min(first_, CaretLine), hiddenAbove));
+    } else {
+        // Nothing hides lines: the ranges that reach into the lines are
+        // found around them, without a pass over every range after an
+        // edit, and the caret's level from the ranges holding its line.
+        near = Ranges.EntriesReaching(first_, last_);
+        entries = near;
+        for (const TSynTextFoldRange* range : Ranges.Holding(CaretLine))
+            caretLevel_ = std::max(caretLevel_, range->FoldRangeLevel);
+    }
     // The ranges in view come in the order of their first lines, and a
     // hidden range after the collapsed one that hides it: past the lines
     // and the caret nothing more counts.
     const int stop = std::max(last_, CaretLine);
-    for (size_t i = start; i < entries.size(); ++i) {
-        const TSynTextAllFoldRanges::TEntry& range = entries[i];
+    for (const TSynTextAllFoldRanges::TEntry& range : entries) {
         if (!range.ParentCollapsed && range.FromLine > stop)
             break;
         if (range.FromLine <= CaretLine && CaretLine <= range.ToLine)

@@ -215,6 +215,13 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
     return found;
 }
 
+TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
+{
+    const auto at = std::lower_bound(all_.begin(), all_.end(), Line,
+                                     [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; });
+    return at != all_.end() && (*at)->FromLine == Line ? *at : nullptr;
+}
+
 bool TSynTextAllFoldRanges::HasCollapsed() const
 {
     // One inside a collapsed range has that one around it, in view or
@@ -259,6 +266,16 @@ int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
     return (Range->Collapsed ? Range->CollapsedLines.Count() : 0) + HiddenBelow(Range);
 }
 
+namespace {
+
+TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
+{
+    return {Range->FromLine, Range->ToLine, Range->FoldRangeLevel, Hidden, Range->Collapsed, Range->ParentCollapsed,
+            Range};
+}
+
+}  // namespace
+
 const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries() const
 {
     if (!entriesValid_) {
@@ -273,8 +290,7 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         hiddenBefore_.reserve(all_.size() + 1);
         for (const auto& range : all_) {
             const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range) : 0;
-            entries_.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, hidden, range->Collapsed,
-                                range->ParentCollapsed, range});
+            entries_.push_back(EntryOf(range, hidden));
             if (range->Collapsed && !range->ParentCollapsed) {
                 collapsedHeads_.push_back(range->FromLine);
                 collapsedInView_.push_back(range);
@@ -286,6 +302,21 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         entriesValid_ = true;
     }
     return entries_;
+}
+
+std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReaching(int First, int Last) const
+{
+    // The list goes by first lines: those that start above First and reach
+    // it, then those that start on the lines.
+    std::vector<TEntry> entries;
+    for (TSynTextFoldRange* range : Holding(First))
+        if (range->FromLine < First)
+            entries.push_back(EntryOf(range, 0));
+    for (auto it = std::lower_bound(all_.begin(), all_.end(), First,
+                                    [](const TSynTextFoldRange* Range, int Line) { return Range->FromLine < Line; });
+         it != all_.end() && (*it)->FromLine <= Last; ++it)
+        entries.push_back(EntryOf(*it, 0));
+    return entries;
 }
 
 size_t TSynTextAllFoldRanges::FirstReaching(int Line, int& HiddenAbove) const

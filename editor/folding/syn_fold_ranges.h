@@ -176,6 +176,9 @@ public:
     // The ranges with FromLine <= Line <= ToLine, in the order of the flat
     // list.
     std::vector<TSynTextFoldRange*> Holding(int Line) const;
+    // With nothing collapsed: the first range of the flat list that starts
+    // on Line, null when none does.
+    TSynTextFoldRange* FirstStartingAt(int Line) const;
 
     // --- Line numbers ---
     // The buffer lines hidden by Range and by the collapsed ranges inside it.
@@ -196,6 +199,10 @@ public:
         TSynTextFoldRange* Range;
     };
     const std::vector<TEntry>& Entries() const;
+    // With nothing collapsed: the entries of the ranges that reach into
+    // lines First .. Last, in the order of the flat list, made from those
+    // ranges alone.
+    std::vector<TEntry> EntriesReaching(int First, int Last) const;
     // The first entry that may reach down to Line: every entry before it
     // ends above Line. HiddenAbove gets the lines that the collapsed ranges
     // in view among the entries before it hide.

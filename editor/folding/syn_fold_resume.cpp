@@ -18,7 +18,7 @@ constexpr int ClockEvery = 64;
 }  // namespace
 
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy,
-                               std::function<bool()> OutOfTime)
+                               std::function<bool()> OutOfTime, const std::vector<TSynTextFoldRange*>* Known)
     : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
     // The scan starts at the start of a line it once passed at rest.
@@ -28,25 +28,30 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
 
     const auto& all = ranges_.all_;
     if (ranges_.collapsedCount_ == 0) {
-        // The list goes by first lines. Back from the last range opened
-        // above first_: a range closed above it was closed before any later
-        // range of its level opened, so the ranges before it as deep as it
-        // or deeper were closed above first_ too.
+        // The list goes by first lines.
         firstIndex_ = static_cast<size_t>(
             std::lower_bound(all.begin(), all.end(), first_,
                              [](const auto& Range, int Line) { return Range->FromLine < Line; }) -
             all.begin());
-        int closed = INT_MAX;  // the least level of a range seen closed above first_
-        for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
-            TSynTextFoldRange* range = all[i];
-            if (range->FoldRangeLevel >= closed)
-                continue;
-            if (range->ClosedAt >= first_)
-                open_.push_back(range);
-            else
-                closed = range->FoldRangeLevel;
+        if (Known && first_ == FirstEdited) {
+            open_ = *Known;
+        } else {
+            // Back from the last range opened above first_: a range closed
+            // above it was closed before any later range of its level
+            // opened, so the ranges before it as deep as it or deeper were
+            // closed above first_ too.
+            int closed = INT_MAX;  // the least level of a range seen closed above first_
+            for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
+                TSynTextFoldRange* range = all[i];
+                if (range->FoldRangeLevel >= closed)
+                    continue;
+                if (range->ClosedAt >= first_)
+                    open_.push_back(range);
+                else
+                    closed = range->FoldRangeLevel;
+            }
+            std::reverse(open_.begin(), open_.end());
         }
-        std::reverse(open_.begin(), open_.end());
         for (TSynTextFoldRange* range : open_)
             openBefore_.push_back({range, range->ToLine, range->ClosedAt});
         return;
@@ -99,6 +104,13 @@ TSynFoldResume::~TSynFoldResume() = default;
 
 bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
 {
+    // Settling comes first: a scan that ends early where it could have
+    // settled leaves every line below to the next one.
+    if (Line > lastEdited_ && Settles(Line, Open)) {
+        stopLine_ = Line;
+        stopOpen_ = Open;
+        return true;
+    }
     // A line whose start a look-ahead passed cannot start the next scan.
     if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line)) {
         early_ = true;
@@ -106,8 +118,11 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         stopOpen_ = Open;
         return true;
     }
-    if (Line <= lastEdited_)
-        return false;
+    return false;
+}
+
+bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Open)
+{
     // The old state at Line: the ranges opened above it that were still
     // open at its start.
     const auto& all = ranges_.all_;
@@ -140,8 +155,6 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         if (!same)
             return false;
     }
-    stopLine_ = Line;
-    stopOpen_ = Open;
     return true;
 }
 
@@ -152,7 +165,7 @@ void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int
     Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
-int TSynFoldResume::Splice()
+void TSynFoldResume::Splice()
 {
     auto& all = ranges_.all_;
     const bool stopped = stopLine_ > 0 && !early_;
@@ -186,15 +199,6 @@ int TSynFoldResume::Splice()
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
-        }
-    }
-    int lastChanged = stopped ? stopLine_ - 1 : INT_MAX;
-    firstChanged_ = first_ - 1;
-    for (const TOld& before : openBefore_) {
-        if (before.Range->ToLine != before.ToLine) {
-            lastChanged = std::max({lastChanged, before.ToLine, before.Range->ToLine});
-            // A range that closes nowhere now is one line long.
-            firstChanged_ = std::min(firstChanged_, before.Range->FromLine);
         }
     }
     // The flat list: the ranges above the scan, those it found, those
@@ -242,5 +246,4 @@ int TSynFoldResume::Splice()
                 ranges_.AddBusyLines(span.First, span.Last);
     ranges_.Changed();
     ranges_.resumable_ = true;
-    return lastChanged;
 }

@@ -21,8 +21,11 @@ public:
     // first, the scan ends at the start of line StopBy or, asked every few
     // lines, when OutOfTime answers true (never inside a skip region or a
     // look-ahead).
+    // Known, when not null, holds the ranges open at the start of line
+    // FirstEdited, outermost first, as an earlier scan that ended there
+    // left them (nothing collapsed, nothing changed since).
     TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy = INT_MAX,
-                   std::function<bool()> OutOfTime = nullptr);
+                   std::function<bool()> OutOfTime = nullptr, const std::vector<TSynTextFoldRange*>* Known = nullptr);
     TSynFoldResume(const TSynFoldResume&) = delete;
     TSynFoldResume& operator=(const TSynFoldResume&) = delete;
     ~TSynFoldResume();
@@ -44,13 +47,8 @@ public:
     bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) override;
 
     // After the scan: the ranges found replace the old ones from FirstLine
-    // to where the scan stopped. Answers the last line whose ranges may
-    // have changed (INT_MAX when the scan reached the end of the text or
-    // ended early).
-    int Splice();
-    // After Splice, the first line whose ranges may have changed: above
-    // FirstLine when a range open there ends elsewhere now.
-    int FirstChanged() const { return firstChanged_; }
+    // to where the scan stopped.
+    void Splice();
 
     // Whether the scan ended early, and then the line at whose start it
     // did and the first line of the outermost range open there (INT_MAX
@@ -61,6 +59,8 @@ public:
     bool EndedEarly() const { return early_; }
     int EarlyEnd() const { return stopLine_; }
     int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->FromLine; }
+    // The ranges open there, outermost first.
+    const std::vector<TSynTextFoldRange*>& OpenRangesAtEarlyEnd() const { return stopOpen_; }
 
 private:
     // A range as it stood before the scan.
@@ -70,6 +70,9 @@ private:
         int ClosedAt;
     };
 
+    // Whether the scan's state at the start of Line (past the edited lines)
+    // is the one the old ranges tell of; asked for each line in turn.
+    bool Settles(int Line, const std::vector<TSynTextFoldRange*>& Open);
     // Appends the ranges of Tail (a list of sub-ranges, in order) from
     // line Line on to Into.
     static void AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into);
@@ -79,7 +82,6 @@ private:
     int first_ = 1;
     int lastEdited_;
     int lastReadable_ = INT_MAX;
-    int firstChanged_ = 0;
     int stopBy_;
     std::function<bool()> outOfTime_;
     bool early_ = false;
