@@ -581,12 +581,12 @@ protected:
     void PaintFoldMarks();
     // The marks of the lines FirstLine..LastLine, then OnGutterPaint for each.
     void PaintGutterMarks(int FirstLine, int LastLine);
-    // The rows of Line within the paint, each copied to the window when done.
     // The box of what is to be painted within Area.
     TRect PaintedPart(const TRect& Area);
     // Paints an update region of several pieces: the gutter's part, and the
     // text rows it reaches into, each with its own columns.
     void PaintPieces(const TRect& Clip);
+    // The rows of Line within the paint, each copied to the window when done.
     void PaintLineRows(TTextPaint& Paint, int Line);
     // The collapsed-code box, indent guides and collapsed-line rule of a row.
     void PaintFoldDecorations(TTextPaint& Paint, int Line, int Row, const TRect& RowRect);
@@ -715,13 +715,18 @@ protected:
         bool Inside = false;  // the fold bar's line runs through
         bool End = false;     // a range ends here
         int Mark = 0;         // the box of a range starting here: 0 none, 1 expanded, 2 collapsed
-        std::vector<std::pair<int, bool>> Guides;  // each guide's indentation and whether it is active
+        std::vector<std::pair<int, bool>> Guides;  // as GuidesDrawn answers
         bool operator==(const TFoldLook&) const = default;
     };
     struct TFoldLooks {
         int FirstLine = 0;
         std::vector<TFoldLook> Lines;
     };
+    // The indent guides a line shows, from the ranges Around it whose guides
+    // are drawn: each one's indentation and whether it is active, by
+    // indentation.
+    std::vector<std::pair<int, bool>> GuidesDrawn(const std::vector<const TSynTextFoldRange*>& Around,
+                                                  int ActiveLevel) const;
     // The looks of the shown lines, read from the ranges as they stand
     // (no scan); none while a collapsed range makes reading them dear.
     std::optional<TFoldLooks> ShownFoldLooks() const;
@@ -910,6 +915,13 @@ protected:
     // are not known yet.
     int foldsPendingFrom_ = INT_MAX;
     int foldsOpenFrom_ = INT_MAX;
+    // The ranges open at the start of line foldsOpenLine_ (where the last
+    // scan ended early), outermost first, while the ranges are of the
+    // generation foldsOpenGeneration_: the next scan from there starts from
+    // them without a pass over the ranges above.
+    int foldsOpenLine_ = INT_MAX;
+    std::vector<TSynTextFoldRange*> foldsOpenAtPending_;
+    unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
 

@@ -75,14 +75,17 @@ void TCustomSynText::ScanFoldsIdle()
 void TCustomSynText::IdleScanTimerHandler(TObject*)
 {
     // The fold scan first: it reads the highlighter's states as far as it
-    // goes. Each slice is a share of a few milliseconds, so that input
-    // waits no longer.
-    constexpr int Share = 20000;
+    // goes. Each slice takes a few milliseconds, so that input waits no
+    // longer; the highlighter looks at the clock after each share of lines.
+    constexpr int Share = 1000;
     const bool foldsPending = foldsPendingFrom_ != INT_MAX && codeFolding_->Enabled();
-    if (foldsPending && paintLock_ == 0)
+    if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
-    else if (highlighter_ && unscannedFrom_ < lines_->Count())
-        LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
+    } else if (highlighter_) {
+        const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
+        while (unscannedFrom_ < lines_->Count() && MonotonicMicroseconds() < until)
+            LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
+    }
     const bool linesPending = highlighter_ && unscannedFrom_ < lines_->Count();
     if (!linesPending && (foldsPendingFrom_ == INT_MAX || !codeFolding_->Enabled()))
         idleScanTimer_->SetEnabled(false);

@@ -319,7 +319,12 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
 {
     TSynFoldScanner& scanner = FoldScanner();
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
-    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime);
+    // Going on where the last scan ended early, as it left the ranges.
+    const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_ &&
+                         !allFoldRanges_->HasCollapsed();
+    TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
+                          goingOn ? &foldsOpenAtPending_ : nullptr);
+    foldsOpenLine_ = INT_MAX;
     if (!resume.Start())
         return false;
     const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
@@ -353,6 +358,9 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
         // from here to the end of the text.
         foldsPendingFrom_ = resume.EarlyEnd();
         foldsOpenFrom_ = resume.OpenAtEarlyEnd();
+        foldsOpenLine_ = foldsPendingFrom_;
+        foldsOpenAtPending_ = resume.OpenRangesAtEarlyEnd();
+        foldsOpenGeneration_ = allFoldRanges_->Generation();
         NoteFoldEdit(foldsPendingFrom_, INT_MAX);
         if (HandleAllocated())
             idleScanTimer_->SetEnabled(true);
@@ -374,6 +382,7 @@ void TCustomSynText::ClearFoldRanges()
     foldEdits_ = {};
     foldsPendingFrom_ = INT_MAX;
     foldsOpenFrom_ = INT_MAX;
+    foldsOpenLine_ = INT_MAX;
     foldRangesAstray_ = false;
 }
 
@@ -523,7 +532,8 @@ TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
     if (!allFoldRanges_->HasCollapsed()) {
         const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
-        const auto ending = std::find_if(holding.begin(), holding.end(), [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
+        const auto ending = std::find_if(holding.begin(), holding.end(),
+                                         [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
         return ending != holding.end() ? *ending : nullptr;
     }
     // A collapsed range ends nowhere in view.

@@ -40,7 +40,8 @@ void TCustomSynText::Paint()
     const int lastRow = std::min(topLine_ + (clip.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount());
 
     HideCaret();
-    // The fold marks are drawn for every row in the window, whatever the clip.
+    // The fold marks are drawn for every row in the window, whatever rows
+    // the clip holds, when it reaches into the gutter.
     std::optional<TSynFoldLineMapScope> foldMap;
     if (codeFolding_->Enabled() && lines_->Count() > 0) {
         const int lastLine = RowToLine(std::max(lastRow, topLine_ + linesInWindow_));
@@ -51,7 +52,7 @@ void TCustomSynText::Paint()
     if (GetClipBox(Canvas()->Handle(), &box) != COMPLEXREGION) {
         if (clip.Left < gutterWidth_)
             PaintGutter(Rect(clip.Left, clip.Top, std::min(clip.Right, gutterWidth_), clip.Bottom), firstRow, lastRow);
-        if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
+        if (clip.Left < gutterWidth_ && codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
             PaintFoldMarks();
         if (clip.Right > gutterWidth_)
             PaintTextLines(Rect(std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom), firstRow,
@@ -90,7 +91,7 @@ void TCustomSynText::PaintPieces(const TRect& Clip)
     if (!IsRectEmpty(gutter))
         PaintGutter(gutter, std::max(topLine_ + gutter.Top / rowHeight, std::max(topLine_, 1)),
                     std::min(topLine_ + (gutter.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount()));
-    if (codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
+    if (!IsRectEmpty(gutter) && codeFolding_->Enabled() && gutter_->Visible() && lines_->Count() > 0)
         PaintFoldMarks();
     // The text row by row, rows painted alike in one go.
     const int charWidth = std::max(charWidth_, 1);

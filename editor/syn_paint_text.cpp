@@ -349,12 +349,8 @@ void TCustomSynText::PaintFoldDecorations(TTextPaint& P, int Line, int Row, cons
     }
 
     if (codeFolding_->IndentGuides() && Row == LineToRow(Line)) {
-        for (const TSynTextFoldRange* guide : FoldRangesAround(Line)) {
-            const int indent = LeadingWidth(guide->FromLine - 1) * P.CharWidth;
-            if (indent <= scroll)
-                continue;
-            const int x = gutterWidth_ + indent - scroll;
-            const bool active = IsActiveGuide(*guide, P.ActiveFoldLevel);
+        for (const auto& [columns, active] : GuidesDrawn(FoldRangesAround(Line), P.ActiveFoldLevel)) {
+            const int x = gutterWidth_ + columns * P.CharWidth - scroll;
             P.Row.Line(x, RowRect.Top, x, RowRect.Bottom, active ? static_cast<TColor>(RGB(160, 160, 255)) : clWindow);
             // With an odd row height the dots of odd lines start one lower,
             // so that the pattern runs on from row to row.

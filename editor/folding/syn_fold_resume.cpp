@@ -18,7 +18,7 @@ constexpr int ClockEvery = 64;
 }  // namespace
 
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy,
-                               std::function<bool()> OutOfTime)
+                               std::function<bool()> OutOfTime, const std::vector<TSynTextFoldRange*>* Known)
     : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
     // The scan starts at the start of a line it once passed at rest.
@@ -28,25 +28,30 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
 
     const auto& all = ranges_.all_;
     if (ranges_.collapsedCount_ == 0) {
-        // The list goes by first lines. Back from the last range opened
-        // above first_: a range closed above it was closed before any later
-        // range of its level opened, so the ranges before it as deep as it
-        // or deeper were closed above first_ too.
+        // The list goes by first lines.
         firstIndex_ = static_cast<size_t>(
             std::lower_bound(all.begin(), all.end(), first_,
                              [](const auto& Range, int Line) { return Range->FromLine < Line; }) -
             all.begin());
-        int closed = INT_MAX;  // the least level of a range seen closed above first_
-        for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
-            TSynTextFoldRange* range = all[i];
-            if (range->FoldRangeLevel >= closed)
-                continue;
-            if (range->ClosedAt >= first_)
-                open_.push_back(range);
-            else
-                closed = range->FoldRangeLevel;
+        if (Known && first_ == FirstEdited) {
+            open_ = *Known;
+        } else {
+            // Back from the last range opened above first_: a range closed
+            // above it was closed before any later range of its level
+            // opened, so the ranges before it as deep as it or deeper were
+            // closed above first_ too.
+            int closed = INT_MAX;  // the least level of a range seen closed above first_
+            for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
+                TSynTextFoldRange* range = all[i];
+                if (range->FoldRangeLevel >= closed)
+                    continue;
+                if (range->ClosedAt >= first_)
+                    open_.push_back(range);
+                else
+                    closed = range->FoldRangeLevel;
+            }
+            std::reverse(open_.begin(), open_.end());
         }
-        std::reverse(open_.begin(), open_.end());
         for (TSynTextFoldRange* range : open_)
             openBefore_.push_back({range, range->ToLine, range->ClosedAt});
         return;

@@ -21,8 +21,11 @@ public:
     // first, the scan ends at the start of line StopBy or, asked every few
     // lines, when OutOfTime answers true (never inside a skip region or a
     // look-ahead).
+    // Known, when not null, holds the ranges open at the start of line
+    // FirstEdited, outermost first, as an earlier scan that ended there
+    // left them (nothing collapsed, nothing changed since).
     TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy = INT_MAX,
-                   std::function<bool()> OutOfTime = nullptr);
+                   std::function<bool()> OutOfTime = nullptr, const std::vector<TSynTextFoldRange*>* Known = nullptr);
     TSynFoldResume(const TSynFoldResume&) = delete;
     TSynFoldResume& operator=(const TSynFoldResume&) = delete;
     ~TSynFoldResume();
@@ -56,6 +59,8 @@ public:
     bool EndedEarly() const { return early_; }
     int EarlyEnd() const { return stopLine_; }
     int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->FromLine; }
+    // The ranges open there, outermost first.
+    const std::vector<TSynTextFoldRange*>& OpenRangesAtEarlyEnd() const { return stopOpen_; }
 
 private:
     // A range as it stood before the scan.
