@@ -448,7 +448,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
         if (all.AllCount() == 0) {
             // As after an edit of every line: the scan goes as far as asked
             // now and leaves the rest for later, so that a long text does
-            // not wait for all of it (nor hold all of it in one piece).
+            // not wait for all of it.
             FoldScanner();
             all.SetScanResumable(true);
             if (!ResumeFoldScan(1, INT_MAX, StopBy, OutOfTime)) {

@@ -106,9 +106,7 @@ public:
     // scan, so nothing reads it back but its identity.
     TFoldRegionItem* FoldRegion;
 
-    // While collapsed: what each range around it (the innermost first) lost
-    // beyond the lines hidden, ending among them: its ToLine and ClosedAt
-    // moved up to the first line. Expanding gives that back.
+    // What a range around a collapsed one lost beyond the lines hidden.
     struct TLost {
         int ToLine;
         int ClosedAt;
@@ -121,6 +119,9 @@ public:
         // What the collapse appended to the first line; taken off again only
         // while the line still ends with it.
         AnsiString Suffix;
+        // What each range around it (the innermost first) lost beyond the
+        // lines hidden, ending among them: its ToLine and ClosedAt moved up
+        // to the first line. Expanding gives that back.
         std::vector<TLost> ShrunkAround;
         int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
     };
