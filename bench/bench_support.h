@@ -41,16 +41,32 @@ inline std::unique_ptr<TBenchHost> ShownHeadlessHost(int Width, int Height)
     return host;
 }
 
-// The resident set of this process in bytes.
-inline double ResidentBytes()
+// A figure of /proc/self/status in bytes: Format reads it in kB, e.g.
+// "VmRSS: %ld kB".
+inline double StatusBytes(const char* Format)
 {
     FILE* status = std::fopen("/proc/self/status", "r");
     char row[256];
     long kib = 0;
     while (status && std::fgets(row, sizeof row, status))
-        if (std::sscanf(row, "VmRSS: %ld kB", &kib) == 1)
+        if (std::sscanf(row, Format, &kib) == 1)
             break;
     if (status)
         std::fclose(status);
     return static_cast<double>(kib) * 1024.0;
+}
+
+// The resident set of this process in bytes.
+inline double ResidentBytes() { return StatusBytes("VmRSS: %ld kB"); }
+
+// The most the resident set reached since the last ResetPeakResident.
+inline double PeakResidentBytes() { return StatusBytes("VmHWM: %ld kB"); }
+
+// Starts the peak of the resident set again from what it is now.
+inline void ResetPeakResident()
+{
+    if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
 }

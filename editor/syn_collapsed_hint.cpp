@@ -89,10 +89,11 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
     items->Clear();
     items->Add(TabsAsSpaces(lines_->Strings(line - 1), tabWidth_));
     // The hidden lines are stored last line first.
-    const int stored = range->CollapsedLines.Count();
+    const TStringList& hidden = range->CollapsedLines();
+    const int stored = hidden.Count();
     const int shown = std::min(stored, MaxHintLines);
     for (int i = stored - 1; i >= stored - shown; --i)
-        items->Add(TabsAsSpaces(range->CollapsedLines.Strings(i), tabWidth_));
+        items->Add(TabsAsSpaces(hidden.Strings(i), tabWidth_));
     if (stored > MaxHintLines)
         items->Add("...");
     collapsedHint_->SetEditor(this);

@@ -168,7 +168,10 @@ void TCustomSynText::CodeFoldingChanged(TSynCodeFoldingChanges Event)
             // Nothing followed the text while folding was off.
             RebuildFoldRanges();
         } else {
+            // Nothing follows the text while folding is off: the ranges
+            // would only hold memory until it is on again, and rebuilt.
             UncollapseAll();
+            ClearFoldRanges();
         }
         break;
     case fcRescan:
@@ -390,10 +393,8 @@ void TCustomSynText::RebuildFoldRanges()
     ClearFoldRanges();
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
     // for nothing.
-    if (codeFolding_->Enabled()) {
-        ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, *allFoldRanges_);
-        allFoldRanges_->SetScanResumable(true);
-    }
+    if (codeFolding_->Enabled())
+        ScanFoldsTo(FoldScanLimit());
     InvalidateGutter();
     if (codeFolding_->IndentGuides())
         InvalidateLines(-1, -1);
@@ -445,8 +446,15 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     for (;;) {
         all.KeepCollapsedOnly();
         if (all.AllCount() == 0) {
-            ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, all);
+            // As after an edit of every line: the scan goes as far as asked
+            // now and leaves the rest for later, so that a long text does
+            // not wait for all of it.
+            FoldScanner();
             all.SetScanResumable(true);
+            if (!ResumeFoldScan(1, INT_MAX, StopBy, OutOfTime)) {
+                ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, all);
+                all.SetScanResumable(true);
+            }
             break;
         }
         // Expanding it lets the scan see its block as a fresh rebuild would.
@@ -666,7 +674,7 @@ std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line)
 TRect TCustomSynText::GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const
 {
     const int top = (Row - topLine_) * LineHeight();
-    return TRect{FoldRange->HintMarkLeft + charWidth_, top, FoldRange->HintMarkLeft + 4 * charWidth_,
+    return TRect{FoldRange->HintMarkLeft() + charWidth_, top, FoldRange->HintMarkLeft() + 4 * charWidth_,
                  top + LineHeight() - 2};
 }
 

@@ -333,7 +333,7 @@ void TCustomSynText::PaintFoldDecorations(TTextPaint& P, int Line, int Row, cons
         // The box sits over the five blanks that collapsing appended to the
         // line; the mouse finds it through the same rectangle.
         const int rowEnd = lines_->GetExpandedLength(Line - 1) - RowStartColumn(Row) + 1;
-        range->HintMarkLeft = (rowEnd - 5) * P.CharWidth + gutterWidth_ + 2;
+        range->MakeCollapsedData().HintMarkLeft = (rowEnd - 5) * P.CharWidth + gutterWidth_ + 2;
         TRect box = GetCollapseMarkRect(range, Row);
         OffsetRect(box, -scroll, 0);
         if (box.Right > gutterWidth_ + 2) {

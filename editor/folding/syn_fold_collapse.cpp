@@ -68,7 +68,7 @@ void Move(TSynTextFoldRange* Range, int Delta)
 // between are hidden, but it keeps its expanded extent).
 int LastLineInView(const TSynTextFoldRange* Range)
 {
-    return Range->Collapsed ? Range->ToLine - Range->CollapsedLines.Count() : Range->ToLine;
+    return Range->Collapsed ? Range->ToLine - Range->CollapsedLineCount() : Range->ToLine;
 }
 
 // Marks the ranges inside Range as hidden by it; those inside a collapsed
@@ -153,8 +153,9 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
                             before.ClosedAt != INT_MAX && before.ClosedAt > head && r->ClosedAt <= head
                                 ? before.ClosedAt - r->ClosedAt
                                 : 0});
-        } else if (lost.size() < Range->ShrunkAround.size()) {
-            const TSynTextFoldRange::TLost& back = Range->ShrunkAround[lost.size()];
+        } else if (const TSynTextFoldRange::TCollapsedData* data = Range->CollapsedData();
+                   data && lost.size() < data->ShrunkAround.size()) {
+            const TSynTextFoldRange::TLost& back = data->ShrunkAround[lost.size()];
             r->ToLine += back.ToLine;
             if (r->ClosedAt != INT_MAX)
                 r->ClosedAt += back.ClosedAt;
@@ -162,7 +163,8 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
         }
         inside.insert(r);  // stretched already
     }
-    Range->ShrunkAround = Delta < 0 ? std::move(lost) : std::vector<TSynTextFoldRange::TLost>();
+    if (Delta < 0)
+        Range->MakeCollapsedData().ShrunkAround = std::move(lost);
     for (const auto& r : All) {
         if (r == Range || r->ParentCollapsed || inside.count(r))
             continue;
@@ -195,17 +197,18 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (hidden <= 0)
         return 0;
     Changed();
-    Range->CollapsedLines.Clear();
-    Range->CollapsedStates.clear();
+    Range->DropCollapsedData();
+    TSynTextFoldRange::TCollapsedData& data = Range->MakeCollapsedData();
+    data.States.reserve(static_cast<size_t>(hidden));
     for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
-        Range->CollapsedLines.Add(Lines->Strings(index));
-        Range->CollapsedStates.push_back(*Lines->GetLineState(index));
+        data.Lines.Add(Lines->Strings(index));
+        data.States.push_back(*Lines->GetLineState(index));
     }
     Range->LinesCollapsed = hidden - 1;
-    Range->CollapsedSuffix = AnsiString(5, ' ') + Range->Ending;
+    data.Suffix = AnsiString(5, ' ') + Range->Ending();
     Lines->BeginUpdate();
     Lines->DeleteLines(Range->FromLine, hidden);
-    PutKeepingState(Lines, Range->FromLine - 1, Lines->Strings(Range->FromLine - 1) + Range->CollapsedSuffix);
+    PutKeepingState(Lines, Range->FromLine - 1, Lines->Strings(Range->FromLine - 1) + data.Suffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
     ++collapsedCount_;
@@ -225,12 +228,14 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
 {
     Changed();
-    const int count = Range->CollapsedLines.Count();
+    static const TSynTextFoldRange::TCollapsedData none;
+    const TSynTextFoldRange::TCollapsedData& data = Range->CollapsedData() ? *Range->CollapsedData() : none;
+    const int count = data.Lines.Count();
     const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
     if (CutSuffix && at >= 1) {
         const AnsiString head = Lines->Strings(at - 1);
-        const AnsiString& suffix = Range->CollapsedSuffix;
+        const AnsiString& suffix = data.Suffix;
         // An edited first line keeps its text; what is left of the suffix
         // is the user's now.
         if (!suffix.empty() && head.size() >= suffix.size() &&
@@ -241,19 +246,17 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         Lines->InsertLines(at, count);
         for (int i = 0; i < count; ++i) {
             const int source = count - 1 - i;
-            Lines->SetStrings(at + i, Range->CollapsedLines.Strings(source));
-            if (static_cast<size_t>(source) < Range->CollapsedStates.size())
-                *Lines->GetLineState(at + i) = Range->CollapsedStates[static_cast<size_t>(source)];
+            Lines->SetStrings(at + i, data.Lines.Strings(source));
+            if (static_cast<size_t>(source) < data.States.size())
+                *Lines->GetLineState(at + i) = data.States[static_cast<size_t>(source)];
         }
     }
     Lines->EndUpdate();
     Range->Collapsed = false;
     --collapsedCount_;
-    Range->CollapsedLines.Clear();
-    Range->CollapsedStates.clear();
-    Range->CollapsedSuffix.clear();
     ShowInside(Range);
     ShiftAround(all_, *this, Range, count);
+    Range->DropCollapsedData();
     // What the scan passed inside the lines coming back is not kept: they
     // count as busy, so no scan starts or ends there.
     MoveScanMarks(Range->FromLine + 1, count);

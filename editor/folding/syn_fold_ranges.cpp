@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <deque>
+#include <mutex>
 #include <unordered_map>
 
 #include "editor/folding/fold_regions.h"
@@ -9,58 +11,97 @@
 
 // --- TSynTextFoldRanges ---
 
-int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
+void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
 {
-    ranges_.push_back(Range);
-    return Count() - 1;
+    TSynTextFoldRange** items = items_.get();
+    const int size = count_ - Erase + Count;
+    if (size > capacity_) {
+        const int capacity = std::max(size, capacity_ * 2);
+        auto grown = std::make_unique<TSynTextFoldRange*[]>(static_cast<size_t>(capacity));
+        std::copy(items, items + Index, grown.get());
+        std::copy(items + Index + Erase, items + count_, grown.get() + Index + Count);
+        items_ = std::move(grown);
+        capacity_ = capacity;
+    } else if (Count < Erase) {
+        std::copy(items + Index + Erase, items + count_, items + Index + Count);
+    } else if (Count > Erase) {
+        std::copy_backward(items + Index + Erase, items + count_, items + size);
+    }
+    std::copy(From, From + Count, items_.get() + Index);
+    count_ = size;
 }
 
-void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range)
+int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
 {
-    ranges_.insert(ranges_.begin() + std::clamp(Index, 0, Count()), Range);
+    Splice(count_, 0, &Range, 1);
+    return count_ - 1;
 }
+
+void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range) { Splice(std::clamp(Index, 0, count_), 0, &Range, 1); }
 
 int TSynTextFoldRanges::FirstFrom(int Line) const
 {
-    return static_cast<int>(std::lower_bound(ranges_.begin(), ranges_.end(), Line,
+    TSynTextFoldRange* const* items = items_.get();
+    return static_cast<int>(std::lower_bound(items, items + count_, Line,
                                              [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; }) -
-                            ranges_.begin());
+                            items);
 }
 
 std::vector<TSynTextFoldRange*> TSynTextFoldRanges::TakeFrom(int Index)
 {
-    const auto from = ranges_.begin() + Index;
-    std::vector<TSynTextFoldRange*> tail(from, ranges_.end());
-    ranges_.erase(from, ranges_.end());
+    std::vector<TSynTextFoldRange*> tail(items_.get() + Index, items_.get() + count_);
+    count_ = Index;
     return tail;
 }
 
 void TSynTextFoldRanges::AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From)
 {
-    ranges_.insert(ranges_.end(), Source.begin() + static_cast<std::ptrdiff_t>(From), Source.end());
-}
-
-void TSynTextFoldRanges::Replace(int Index, int Count, const TSynTextFoldRanges& By)
-{
-    const auto first = ranges_.begin() + Index;
-    const int common = std::min(Count, By.Count());
-    std::copy(By.ranges_.begin(), By.ranges_.begin() + common, first);
-    if (Count > common)
-        ranges_.erase(first + common, first + Count);
-    else
-        ranges_.insert(first + common, By.ranges_.begin() + common, By.ranges_.end());
+    Splice(count_, 0, Source.data() + From, static_cast<int>(Source.size() - From));
 }
 
 bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 {
-    auto it = std::find(ranges_.begin(), ranges_.end(), Range);
-    if (it == ranges_.end())
+    TSynTextFoldRange* const* items = items_.get();
+    const auto at = std::find(items, items + count_, Range);
+    if (at == items + count_)
         return false;
-    ranges_.erase(it);
+    Splice(static_cast<int>(at - items), 1, nullptr, 0);
     return true;
 }
 
 // --- TSynTextFoldRange ---
+
+namespace {
+
+// The endings the ranges show, each once; the first is none. Ranges
+// outlive the regions that made them, and there are few endings.
+struct TEndings {
+    std::mutex Guard;
+    std::deque<AnsiString> List{AnsiString()};
+};
+
+TEndings& Endings()
+{
+    static TEndings endings;
+    return endings;
+}
+
+uint16_t EndingIndex(const AnsiString& Ending)
+{
+    if (Ending.empty())
+        return 0;
+    TEndings& endings = Endings();
+    const std::lock_guard<std::mutex> lock(endings.Guard);
+    const auto found = std::find(endings.List.begin(), endings.List.end(), Ending);
+    if (found != endings.List.end())
+        return static_cast<uint16_t>(found - endings.List.begin());
+    if (endings.List.size() > UINT16_MAX)
+        return 0;  // past any scheme's count of regions: shown without
+    endings.List.push_back(Ending);
+    return static_cast<uint16_t>(endings.List.size() - 1);
+}
+
+}  // namespace
 
 TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
                                      int ToLine, int FoldRangeLevel, int Indent)
@@ -81,14 +122,36 @@ void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Regio
     SubFoldRanges.Clear();
     Collapsed = false;
     ParentCollapsed = false;
-    CollapsedLines.Clear();
-    CollapsedStates.clear();
     AllFoldRanges = All;
     FoldRegion = Region;
-    Ending = Region && Region->AddEnding ? LowerCase(Region->Close()) : AnsiString();
-    CollapsedSuffix.clear();
-    HintMarkLeft = 0;
-    ShrunkAround.clear();
+    ending_ = EndingIndex(Region && Region->AddEnding ? LowerCase(Region->Close()) : AnsiString());
+    collapsed_.reset();
+}
+
+TSynTextFoldRange::TCollapsedData& TSynTextFoldRange::MakeCollapsedData()
+{
+    if (!collapsed_)
+        collapsed_ = std::make_unique<TCollapsedData>();
+    return *collapsed_;
+}
+
+const AnsiString& TSynTextFoldRange::Ending() const
+{
+    TEndings& endings = Endings();
+    const std::lock_guard<std::mutex> lock(endings.Guard);
+    return endings.List[ending_];
+}
+
+const TStringList& TSynTextFoldRange::CollapsedLines() const
+{
+    static const TStringList none;
+    return collapsed_ ? collapsed_->Lines : none;
+}
+
+const AnsiString& TSynTextFoldRange::CollapsedSuffix() const
+{
+    static const AnsiString none;
+    return collapsed_ ? collapsed_->Suffix : none;
 }
 
 // --- TSynTextAllFoldRanges ---
@@ -162,19 +225,22 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine, source->ToLine,
                                                          source->FoldRangeLevel, source->Indent);
         range->FoldRegion = source->FoldRegion;
+        range->ending_ = source->ending_;
         range->ClosedAt = source->ClosedAt;
-        range->ShrunkAround = source->ShrunkAround;
         range->LinesCollapsed = source->LinesCollapsed;
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
         collapsedCount_ += range->Collapsed ? 1 : 0;
         range->ParentCollapsed = source->ParentCollapsed;
-        for (int i = 0; i < source->CollapsedLines.Count(); ++i)
-            range->CollapsedLines.Add(source->CollapsedLines.Strings(i));
-        range->CollapsedStates = source->CollapsedStates;
-        range->Ending = source->Ending;
-        range->CollapsedSuffix = source->CollapsedSuffix;
-        range->HintMarkLeft = source->HintMarkLeft;
+        if (const TSynTextFoldRange::TCollapsedData* data = source->CollapsedData()) {
+            TSynTextFoldRange::TCollapsedData& copy = range->MakeCollapsedData();
+            for (int i = 0; i < data->Lines.Count(); ++i)
+                copy.Lines.Add(data->Lines.Strings(i));
+            copy.States = data->States;
+            copy.Suffix = data->Suffix;
+            copy.ShrunkAround = data->ShrunkAround;
+            copy.HintMarkLeft = data->HintMarkLeft;
+        }
         copies[source] = range.get();
         all_.push_back(range.release());
     }
@@ -253,7 +319,7 @@ int HiddenBelow(const TSynTextFoldRange* Range)
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
         const TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
         if (sub->Collapsed)
-            count += sub->CollapsedLines.Count();
+            count += sub->CollapsedLineCount();
         count += HiddenBelow(sub);
     }
     return count;
@@ -263,7 +329,7 @@ int HiddenBelow(const TSynTextFoldRange* Range)
 
 int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
 {
-    return (Range->Collapsed ? Range->CollapsedLines.Count() : 0) + HiddenBelow(Range);
+    return (Range->Collapsed ? Range->CollapsedLineCount() : 0) + HiddenBelow(Range);
 }
 
 namespace {

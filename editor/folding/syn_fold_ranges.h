@@ -4,11 +4,11 @@
 #pragma once
 
 #include <climits>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "editor/document/syn_text_string_list.h"
-#include "platform/base/object.h"
 #include "platform/base/string_list.h"
 
 class TFoldRegionItem;
@@ -21,24 +21,24 @@ int FollowLine(int Line, int First, int Count);
 class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
-// A list of ranges that it does not own.
+// A list of ranges that it does not own. Every range holds one (of the
+// ranges inside it), so it is kept to a pointer and two counts.
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
-    virtual ~TSynTextFoldRanges() = default;
 
-    int Count() const { return static_cast<int>(ranges_.size()); }
-    TSynTextFoldRange* Ranges(int Index) const { return ranges_[static_cast<size_t>(Index)]; }
+    int Count() const { return count_; }
+    TSynTextFoldRange* Ranges(int Index) const { return items_[static_cast<size_t>(Index)]; }
     int Add(TSynTextFoldRange* Range);
     void Insert(int Index, TSynTextFoldRange* Range);
     // Takes Range out of the list (not out of any other list); false when it
     // was not in it.
     bool Remove(TSynTextFoldRange* Range);
-    void Clear() { ranges_.clear(); }
+    void Clear() { count_ = 0; }
     // Drops the ranges from Index on.
-    void Truncate(int Index) { ranges_.resize(static_cast<size_t>(Index)); }
+    void Truncate(int Index) { count_ = Index; }
     // In a list that goes by first lines, the index of the first range
     // starting on Line or below (Count when none does).
     int FirstFrom(int Line) const;
@@ -48,20 +48,29 @@ public:
     void AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From);
     void AppendFrom(const TSynTextFoldRanges& Source, int From)
     {
-        AppendFrom(Source.ranges_, static_cast<size_t>(From));
+        Splice(count_, 0, Source.items_.get() + From, Source.count_ - From);
     }
     // Puts By's ranges in the place of Count ranges from Index.
-    void Replace(int Index, int Count, const TSynTextFoldRanges& By);
+    void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.items_.get(), By.count_); }
 
 private:
-    std::vector<TSynTextFoldRange*> ranges_;
+    // Puts the Count ranges at From (not in this list) in the place of
+    // Erase ranges from Index.
+    void Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count);
+
+    std::unique_ptr<TSynTextFoldRange*[]> items_;
+    int count_ = 0;
+    int capacity_ = 0;
 };
 
 // Lines count from 1. A visible range (not ParentCollapsed) counts in the
 // buffer as it stands; a collapsed one keeps the extent it has when expanded.
 // A hidden range counts as if every collapsed range around it were expanded
 // where it stands, and moves with them.
-class TSynTextFoldRange : public TObject {
+// A long text has hundreds of thousands of ranges, few of them collapsed:
+// what only a collapsed range needs lives apart (TCollapsedData), made by
+// the collapse and freed by the expansion.
+class TSynTextFoldRange {
 public:
     TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                       int FoldRangeLevel, int Indent);
@@ -74,7 +83,7 @@ public:
     int FromLine;
     int ToLine;
     int Indent;          // indentation level of the first line
-    int LinesCollapsed = 0;  // one less than the lines a collapse took out of the buffer
+    int LinesCollapsed = 0;  // one less than the lines the last collapse took out of the buffer
     int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
     int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
     // The line on which the scan took the range off its stack of open
@@ -82,31 +91,63 @@ public:
     // did. A range that looked ahead for its close was never on the stack:
     // its first line. Open at the start of line L: FromLine < L <= ClosedAt.
     int ClosedAt = INT_MAX;
-    TSynTextFoldRanges SubFoldRanges;
     bool Collapsed = false;
     bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
-    // The hidden lines while collapsed, last line first.
-    TStringList CollapsedLines;
-    std::vector<TSynLineState> CollapsedStates;  // the states of CollapsedLines, same order
+
+private:
+    // Which of the endings the ranges show (Ending): few regions add one.
+    // Here, it takes the room the flags leave.
+    uint16_t ending_ = 0;
+
+public:
+    TSynTextFoldRanges SubFoldRanges;
     TSynTextAllFoldRanges* AllFoldRanges;
     // The region that produced the range; the regions may change after the
     // scan, so nothing reads it back but its identity.
     TFoldRegionItem* FoldRegion;
-    // What a collapse shows after the first line besides five spaces: the
-    // close token in lower case for a region with AddEnding, else nothing.
-    AnsiString Ending;
-    // What the collapse appended to the first line; taken off again only
-    // while the line still ends with it.
-    AnsiString CollapsedSuffix;
-    int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
-    // While collapsed: what each range around it (the innermost first) lost
-    // beyond the lines hidden, ending among them: its ToLine and ClosedAt
-    // moved up to the first line. Expanding gives that back.
+
+    // What a range around a collapsed one lost beyond the lines hidden.
     struct TLost {
         int ToLine;
         int ClosedAt;
     };
-    std::vector<TLost> ShrunkAround;
+    // What a collapsed range holds besides; a range that is not collapsed
+    // has none.
+    struct TCollapsedData {
+        TStringList Lines;  // the hidden lines, last line first
+        std::vector<TSynLineState> States;  // the states of Lines, same order
+        // What the collapse appended to the first line; taken off again only
+        // while the line still ends with it.
+        AnsiString Suffix;
+        // What each range around it (the innermost first) lost beyond the
+        // lines hidden, ending among them: its ToLine and ClosedAt moved up
+        // to the first line. Expanding gives that back.
+        std::vector<TLost> ShrunkAround;
+        int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
+    };
+    // Null while the range is not collapsed.
+    const TCollapsedData* CollapsedData() const { return collapsed_.get(); }
+    TCollapsedData* CollapsedData() { return collapsed_.get(); }
+    // The collapsed data, made empty when there is none.
+    TCollapsedData& MakeCollapsedData();
+    void DropCollapsedData() { collapsed_.reset(); }
+
+    // The hidden lines while collapsed, last line first; empty otherwise.
+    const TStringList& CollapsedLines() const;
+    int CollapsedLineCount() const { return collapsed_ ? collapsed_->Lines.Count() : 0; }
+    // What the collapse appended to the first line; empty while expanded.
+    const AnsiString& CollapsedSuffix() const;
+    // Pixel x of the collapse mark of a collapsed range, set by painting;
+    // 0 until painted.
+    int HintMarkLeft() const { return collapsed_ ? collapsed_->HintMarkLeft : 0; }
+    // What a collapse shows after the first line besides five spaces: the
+    // close token in lower case for a region with AddEnding, else nothing.
+    const AnsiString& Ending() const;
+
+private:
+    friend class TSynTextAllFoldRanges;
+
+    std::unique_ptr<TCollapsedData> collapsed_;
 };
 
 // Every range of a document, owned here; the inherited list holds the
@@ -117,7 +158,7 @@ public:
 class TSynTextAllFoldRanges : public TSynTextFoldRanges {
 public:
     TSynTextAllFoldRanges() = default;
-    ~TSynTextAllFoldRanges() override;
+    ~TSynTextAllFoldRanges();
 
     int AllCount() const { return static_cast<int>(all_.size()); }
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)]; }

@@ -132,7 +132,8 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
             TSynTextFoldRange* head = standIn->second;
             // The ranges around it come from the scan, none ending among
             // its hidden lines.
-            head->ShrunkAround.clear();
+            if (TSynTextFoldRange::TCollapsedData* data = head->CollapsedData())
+                data->ShrunkAround.clear();
             Relevel(head, range->FoldRangeLevel - head->FoldRangeLevel);
             TRangeSet tree;
             CollectTree(head, tree);

@@ -65,7 +65,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
         if (range->Collapsed) {
             // Closed above where it ends in view; on that line or the next
             // it may still be open.
-            if (range->ToLine - range->CollapsedLines.Count() + 1 >= first_)
+            if (range->ToLine - range->CollapsedLineCount() + 1 >= first_)
                 startable_ = false;
         } else if (range->ClosedAt >= first_) {
             open_.push_back(range);

@@ -169,7 +169,7 @@ TEST(TSynFoldScannerTest, TokensMatchWithoutCaseAndTheSchemeStaysAsWritten)
     EXPECT_EQ(Found(ranges), (std::vector<TLines>{{1, 5, 0}, {4, 4, 1}}));
     EXPECT_EQ(block->Open(), "begin");
     EXPECT_EQ(block->Close(), "end");
-    EXPECT_EQ(ranges.AllRanges(0)->Ending, "end");
+    EXPECT_EQ(ranges.AllRanges(0)->Ending(), "end");
 
     // Case-sensitive: only the exact tokens count.
     TSynFoldScanner exact(&regions, true, 4);
@@ -409,6 +409,47 @@ TEST_F(TSynCodeFoldingTest, CollapseThenExpandRestoresTheTextExactly)
     EXPECT_EQ(lines->Text(), "if {     }\r\n} else {\r\n  b;\r\n}");
     Fold(2);
     EXPECT_EQ(memo->Text(), "if {\r\n  a;\r\n} else {\r\n  b;\r\n}");
+}
+
+// A long text has many ranges and few of them collapsed: only a collapsed
+// range holds its hidden lines and what else its collapse keeps, and gives
+// them up when expanded; a copy of the ranges holds copies of its own.
+TEST_F(TSynCodeFoldingTest, OnlyCollapsedRangesHoldWhatTheirCollapseKept)
+{
+    Load(Sample);
+    const auto holdOnlyWhenCollapsed = [](const TSynTextAllFoldRanges& Ranges) {
+        for (int i = 0; i < Ranges.AllCount(); ++i) {
+            const TSynTextFoldRange* range = Ranges.AllRanges(i);
+            if ((range->CollapsedData() != nullptr) != range->Collapsed)
+                return false;
+        }
+        return true;
+    };
+    Fold(2);
+    const TSynTextFoldRange* inner = memo->GetFoldRangeStartingAt(2);
+    Fold(1);
+    EXPECT_TRUE(holdOnlyWhenCollapsed(*memo->AllFoldRanges()));
+    ASSERT_EQ(inner->CollapsedLines().Count(), 2);
+    EXPECT_EQ(inner->CollapsedLines().Strings(0), "  }");
+    EXPECT_EQ(inner->CollapsedSuffix(), "     ");
+
+    // Expanding the copy in a copy of the buffer leaves the editor's
+    // ranges as they were.
+    TSynTextAllFoldRanges copy;
+    copy.Assign(*memo->AllFoldRanges());
+    TSynTextStringList lines;
+    lines.Assign(memo->Lines());
+    copy.ExpandAll(&lines);
+    EXPECT_EQ(lines.Text(), Sample);
+    EXPECT_TRUE(holdOnlyWhenCollapsed(copy));
+    EXPECT_FALSE(copy.HasCollapsed());
+    EXPECT_EQ(inner->CollapsedLines().Strings(1), "    x();");
+
+    memo->UncollapseAll();
+    EXPECT_TRUE(holdOnlyWhenCollapsed(*memo->AllFoldRanges()));
+    EXPECT_EQ(inner->CollapsedLines().Count(), 0);
+    EXPECT_EQ(inner->CollapsedSuffix(), "");
+    EXPECT_EQ(memo->Lines()->Text(), Sample);
 }
 
 // An outer block that closes on the inner block's last line shrinks to the

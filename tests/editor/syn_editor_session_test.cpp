@@ -285,7 +285,7 @@ void TSynTextSessionTest::CheckFolds()
         ASSERT_GE(range->ToLine, range->FromLine);
         if (range->Collapsed) {
             const AnsiString head = memo->Lines()->Strings(range->FromLine - 1);
-            const AnsiString& suffix = range->CollapsedSuffix;
+            const AnsiString& suffix = range->CollapsedSuffix();
             ASSERT_GE(head.size(), suffix.size()) << "collapsed at " << range->FromLine;
             ASSERT_EQ(head.substr(head.size() - suffix.size()), suffix) << "collapsed at " << range->FromLine;
         }

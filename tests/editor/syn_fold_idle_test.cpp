@@ -188,6 +188,38 @@ TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
     }
 }
 
+// Folding switched off lets its ranges go (nothing follows the text then);
+// switched on with a long text loaded and scrolled down, it finds the
+// ranges down to the lines in view at once, shown as after a rebuild, and
+// the rest in idle time.
+TEST_F(TSynFoldIdleTest, SwitchingFoldingOnScansTheLinesInViewAtOnceAndTheRestInIdleTime)
+{
+    const AnsiString text = FunctionSource(true);
+    memo->SetText(text);
+    ASSERT_GT(memo->AllFoldRanges()->AllCount(), 0);
+    memo->CodeFolding()->SetEnabled(false);
+    EXPECT_EQ(memo->AllFoldRanges()->AllCount(), 0);
+    EXPECT_EQ(memo->GetFoldRangeAtLine(1), nullptr);
+    memo->SetTopLine(Functions * 5 + 1);
+    memo->SetCaretXY(BufferCoord(1, Functions * 5 + 3));
+    twin->SetText(text);
+    twin->RebuildFoldRanges();
+    twin->SetTopLine(memo->TopLine());
+    twin->SetCaretXY(memo->CaretXY());
+    Pump();
+    memo->CodeFolding()->SetEnabled(true);
+    ASSERT_TRUE(memo->FoldScanPending()) << "the lines below the view wait for idle time";
+    const TRasterImage switched = Picture(memo);
+    EXPECT_TRUE(memo->FoldScanPending());
+    const TRasterImage rebuilt = Picture(twin);
+    ASSERT_EQ(switched.Width, rebuilt.Width);
+    for (int y = 0; y < switched.Height; ++y)
+        ASSERT_TRUE(std::equal(switched.Row(y), switched.Row(y) + switched.Width, rebuilt.Row(y))) << "pixel row " << y;
+    EXPECT_GE(Idle(), 1);
+    EXPECT_FALSE(memo->FoldScanPending());
+    EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+}
+
 // When the rest of the scan finds that the first function's block never
 // closes, it is one line long: its mark and guides go from the lines in
 // view, repainted as far as they changed.

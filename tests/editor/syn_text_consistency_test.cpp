@@ -474,7 +474,7 @@ TEST_F(TSynTextConsistencyTest, ABlockCollapsedAtTheEndOfItsParentFoldsAwayWithI
     TSynTextFoldRange* inner = memo->GetFoldRangeAtLine(3);
     ASSERT_NE(inner, nullptr);
     EXPECT_TRUE(inner->Collapsed);
-    EXPECT_EQ(memo->Lines()->Strings(2), "\t} else {" + inner->CollapsedSuffix);
+    EXPECT_EQ(memo->Lines()->Strings(2), "\t} else {" + inner->CollapsedSuffix());
     memo->UncollapseAll();
     EXPECT_EQ(memo->Text(), "f {\r\n\tif {\r\n\t} else {\r\n\t\tx;\r\n\t}}\r\nz");
     UndoAll();

@@ -1,0 +1,180 @@
+// What folding costs in memory and in waiting on 1.5 million lines of C
+// (100 MB, GBK) in a shown editor with the C-like scheme and the C
+// scheme's folding: the peak and the kept memory of loading the text with
+// folding on beside folding off, and turning folding on with the text
+// loaded, to the first paint and through the idle work after it.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+#include <time.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "bench/bench_fold_regions.h"
+#include "bench/bench_idle_memo.h"
+#include "bench/bench_support.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "highlighter/syn_lex_syn.h"
+#include "tests/highlighter/c_like_rules.h"
+
+namespace {
+
+constexpr int kLines = 1500000;
+constexpr double kMB = 1024.0 * 1024.0;
+
+double NowUs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+double Median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// Bytes the heap hands out now.
+double HeapInUse() { return static_cast<double>(mallinfo2().uordblks); }
+
+// The editor, shown, with the highlighter and the C fold regions; folding
+// as asked, the text not yet given.
+struct TFoldEditor {
+    explicit TFoldEditor(bool Folding)
+    {
+        BuildCLikeRules(syn);
+        syn.PrepareRules();
+        host = ShownHeadlessHost(1000, 800);
+        memo = new TIdleMemo(host.get());
+        memo->SetBounds(0, 0, 1000, 800);
+        memo->SetParent(host.get());
+        memo->HandleNeeded();
+        memo->SetHighlighter(&syn);
+        UseCFoldRegions(memo->CodeFolding());
+        memo->CodeFolding()->SetEnabled(Folding);
+    }
+    ~TFoldEditor()
+    {
+        memo->SetHighlighter(nullptr);
+        host.reset();
+    }
+    // Paints and hands out idle slices until none is asked for; answers
+    // how many, and the longest in Longest (microseconds).
+    int Settle(double& Longest)
+    {
+        memo->Update();
+        int slices = 0;
+        while (memo->IdleWorkPending()) {
+            const double start = NowUs();
+            memo->IdleSlice();
+            Longest = std::max(Longest, NowUs() - start);
+            ++slices;
+        }
+        return slices;
+    }
+
+    TSynLexSyn syn{nullptr};
+    std::unique_ptr<TBenchHost> host;
+    TIdleMemo* memo = nullptr;
+};
+
+// The heap in use with the text loaded and folding off, for the bytes a
+// fold range costs when folding is on.
+double heapFoldingOff = 0;
+
+// Loading the text (read into one string first, as from a file) and
+// every idle slice after it, from an empty editor: the peak of the
+// process's resident set on the way, what stays resident once idle work is
+// done, and what the editor holds in the heap then. Argument: folding on.
+void BM_LoadFoldMemory100MB(benchmark::State& state)
+{
+    const bool folding = state.range(0) != 0;
+    int ranges = 0;
+    double peak = 0;
+    double kept = 0;
+    double heap = 0;
+    for (auto _ : state) {
+        AnsiString text = CFoldText(kLines);
+        malloc_trim(0);
+        const double heapBefore = HeapInUse();
+        ResetPeakResident();
+        {
+            TFoldEditor editor(folding);
+            editor.memo->SetText(text);
+            double longest = 0;
+            editor.Settle(longest);
+            peak = PeakResidentBytes();
+            kept = ResidentBytes();
+            heap = HeapInUse() - heapBefore;
+            ranges = folding ? editor.memo->AllFoldRanges()->AllCount() : 0;
+            if (editor.memo->Lines()->Count() < kLines)
+                state.SkipWithError("the text was not loaded");
+            if (folding && ranges == 0)
+                state.SkipWithError("no fold range was found");
+        }
+        malloc_trim(0);
+    }
+    if (!folding)
+        heapFoldingOff = heap;
+    state.SetLabel(folding ? "folding on" : "folding off");
+    state.counters["peak_mb"] = peak / kMB;
+    state.counters["kept_mb"] = kept / kMB;
+    state.counters["heap_mb"] = heap / kMB;
+    state.counters["ranges"] = ranges;
+    if (folding && heapFoldingOff > 0)
+        state.counters["bytes_per_range"] = (heap - heapFoldingOff) / ranges;
+    state.counters["range_size"] = sizeof(TSynTextFoldRange);
+}
+BENCHMARK(BM_LoadFoldMemory100MB)
+    ->ArgName("folding")
+    ->Arg(0)->Arg(1)
+    ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Folding turned on with the text loaded and shown, the caret on line Arg
+// 0: the time to the first paint after it, and the idle work after that,
+// each slice with its repaint. Folding goes off again untimed.
+void BM_EnableFolding100MB(benchmark::State& state)
+{
+    TFoldEditor editor(false);
+    TIdleMemo* memo = editor.memo;
+    memo->SetText(CFoldText(kLines));
+    memo->SetCaretXY(BufferCoord(1, static_cast<int>(state.range(0))));
+    memo->EnsureCursorPosVisible();
+    double longest = 0;
+    editor.Settle(longest);
+    longest = 0;
+    std::vector<double> enables;
+    std::vector<double> idles;
+    std::vector<double> sliceCounts;
+    int ranges = 0;
+    for (auto _ : state) {
+        const double start = NowUs();
+        memo->CodeFolding()->SetEnabled(true);
+        memo->Update();
+        const double painted = NowUs();
+        sliceCounts.push_back(editor.Settle(longest));
+        enables.push_back((painted - start) / 1000);
+        idles.push_back((NowUs() - painted) / 1000);
+        state.PauseTiming();
+        ranges = memo->AllFoldRanges()->AllCount();
+        if (ranges == 0)
+            state.SkipWithError("no fold range was found");
+        memo->CodeFolding()->SetEnabled(false);
+        double ignored = 0;
+        editor.Settle(ignored);
+        state.ResumeTiming();
+    }
+    state.counters["enable_ms"] = Median(enables);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["slices"] = Median(sliceCounts);
+    state.counters["longest_slice_ms"] = longest / 1000;
+    state.counters["ranges"] = ranges;
+}
+BENCHMARK(BM_EnableFolding100MB)->ArgName("line")->Arg(1)->Arg(700000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
