@@ -73,7 +73,7 @@ TbsSkinListView* AddListView(TComponent* Owner, TWinControl* Parent, const char*
     list->SetAlign(alClient);
     list->SetViewStyle(vsReport);
     list->SetRowSelect(true);
-    list->SetDrawSkin(true);
+    list->HeaderSkinDataName = "resizebutton";
     list->SetHScrollBar(ViewScrollBar(Owner, Parent, sbHorizontal));
     list->SetVScrollBar(ViewScrollBar(Owner, Parent, sbVertical));
     return list;
@@ -189,7 +189,6 @@ void TMainForm::CreateLeftPages()
     Tree->RightClickSelect = true;
     Tree->SetHotTrack(true);
     Tree->SetIndent(19);
-    Tree->SetDrawSkin(true);
     Tree->SetHScrollBar(ViewScrollBar(this, treePage, sbHorizontal));
     Tree->SetVScrollBar(ViewScrollBar(this, treePage, sbVertical));
     Tree->OnDblClick = TNotifyEvent(this, &TMainForm::TreeDblClick);

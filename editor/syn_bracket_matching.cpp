@@ -16,24 +16,13 @@ constexpr char Brackets[] = "()[]{}<>";
 // a string or a comment; a position without a token counts as code.
 bool InStringOrComment(TCustomSynText* Editor, int Index, size_t Offset)
 {
-    TSynCustomHighlighter* highlighter = Editor->Highlighter();
-    if (!highlighter)
+    AnsiString token;
+    TSynHighlighterAttributes* attr = nullptr;
+    if (!Editor->GetHighlighterAttriAt(BufferCoord(static_cast<int>(Offset) + 1, Index + 1), token, attr) || !attr)
         return false;
-    if (Index == 0)
-        highlighter->ResetRange();
-    else
-        highlighter->SetRange(reinterpret_cast<void*>(Editor->LineRange(Index - 1)));
-    highlighter->SetLine(Editor->Lines()->Strings(Index), Index);
-    while (!highlighter->GetEol()) {
-        const auto pos = static_cast<size_t>(highlighter->GetTokenPos());
-        if (Offset >= pos && Offset < pos + highlighter->GetToken().size()) {
-            TSynHighlighterAttributes* attr = highlighter->GetTokenAttribute();
-            return attr && (attr == highlighter->GetDefaultAttribute(kDefaultAttrString) ||
-                            attr == highlighter->GetDefaultAttribute(kDefaultAttrComment));
-        }
-        highlighter->Next();
-    }
-    return false;
+    TSynCustomHighlighter* highlighter = Editor->Highlighter();
+    return attr == highlighter->GetDefaultAttribute(kDefaultAttrString) ||
+           attr == highlighter->GetDefaultAttribute(kDefaultAttrComment);
 }
 
 // The offsets at which the characters of S start.

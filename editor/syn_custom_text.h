@@ -66,6 +66,7 @@ class TSynActiveLine;
 class TSynBookMarkOpt;
 class TSynCustomHighlighter;
 class TSynGutter;
+class TSynHighlighterAttributes;
 class TSynInternalImage;
 class TSynLineDivider;
 class TSynRightEdge;
@@ -359,6 +360,13 @@ public:
     // first where they have not been.
     intptr_t LineRange(int Index);
     void SetHighlighter(TSynCustomHighlighter* Value);
+    // The highlighter's token covering XY, scanned as the painter scans it
+    // (from the range stored with the line before): its text and attribute,
+    // and in the wider form its kind and first column. False without a
+    // highlighter, outside the lines or past the end of the line.
+    bool GetHighlighterAttriAt(TBufferCoord XY, AnsiString& Token, TSynHighlighterAttributes*& Attri);
+    bool GetHighlighterAttriAt(TBufferCoord XY, AnsiString& Token, int& TokenKind, int& Start,
+                               TSynHighlighterAttributes*& Attri);
     TSynTextCaretType InsertCaret() const { return insertCaret_; }
     void SetInsertCaret(TSynTextCaretType Value);
     TSynTextCaretType OverwriteCaret() const { return overwriteCaret_; }

@@ -1,6 +1,8 @@
 // The editor's tie to its highlighter and fonts: change and
-// free notices, the rescan of line ranges, and the character extent.
+// free notices, the rescan of line ranges, the token at a position, and
+// the character extent.
 #include <algorithm>
+#include <utility>
 
 #include "editor/syn_custom_text.h"
 #include "editor/document/syn_bookmark_opt.h"
@@ -8,6 +10,43 @@
 #include "editor/view/syn_text_drawer.h"
 #include "platform/ui/graphics/font.h"
 #include "platform/ui/graphics/image_list.h"
+
+bool TCustomSynText::GetHighlighterAttriAt(TBufferCoord XY, AnsiString& Token, TSynHighlighterAttributes*& Attri)
+{
+    int kind = 0;
+    int start = 0;
+    return GetHighlighterAttriAt(XY, Token, kind, start, Attri);
+}
+
+bool TCustomSynText::GetHighlighterAttriAt(TBufferCoord XY, AnsiString& Token, int& TokenKind, int& Start,
+                                           TSynHighlighterAttributes*& Attri)
+{
+    const int index = XY.Line - 1;
+    if (!highlighter_ || index < 0 || index >= lines_->Count())
+        return false;
+    if (index == 0)
+        highlighter_->ResetRange();
+    else
+        highlighter_->SetRange(reinterpret_cast<void*>(LineRange(index - 1)));
+    highlighter_->SetLine(lines_->Strings(index), index);
+    const int offset = XY.Char - 1;
+    for (; !highlighter_->GetEol(); highlighter_->Next()) {
+        const int start = highlighter_->GetTokenPos();
+        AnsiString token = highlighter_->GetToken();
+        if (offset >= start && offset < start + static_cast<int>(token.size())) {
+            Token = std::move(token);
+            TokenKind = highlighter_->GetTokenKind();
+            Start = start + 1;
+            Attri = highlighter_->GetTokenAttribute();
+            return true;
+        }
+    }
+    Token.clear();
+    TokenKind = 0;
+    Start = 0;
+    Attri = nullptr;
+    return false;
+}
 
 void TCustomSynText::SetHighlighter(TSynCustomHighlighter* Value)
 {

@@ -55,30 +55,6 @@ TCheckBox* AddCheck(TGroupBox* Group, const char* Name, const char* Caption, int
     return box;
 }
 
-// The attribute of the token at Pos of Editor's text, found as the painter
-// finds it: from the range stored with the line before; nullptr without a
-// highlighter, outside the text or past the end of the line.
-TSynHighlighterAttributes* HighlighterAttriAt(TCustomSynText* Editor, TBufferCoord Pos)
-{
-    TSynCustomHighlighter* highlighter = Editor->Highlighter();
-    TSynTextStringList* lines = Editor->Lines();
-    const int index = Pos.Line - 1;
-    if (!highlighter || index < 0 || index >= lines->Count())
-        return nullptr;
-    if (index == 0)
-        highlighter->ResetRange();
-    else
-        highlighter->SetRange(reinterpret_cast<void*>(Editor->LineRange(index - 1)));
-    highlighter->SetLine(lines->Strings(index), index);
-    const int offset = Pos.Char - 1;
-    for (; !highlighter->GetEol(); highlighter->Next()) {
-        const int start = highlighter->GetTokenPos();
-        if (offset >= start && offset < start + static_cast<int>(highlighter->GetToken().size()))
-            return highlighter->GetTokenAttribute();
-    }
-    return nullptr;
-}
-
 void LoadItemOf(TSynHighlighters* List, TSynCustomHighlighter* Highlighter)
 {
     for (int i = 0; i < List->Count(); ++i)
@@ -264,8 +240,9 @@ void TCustomHLDlg::ColorChange(TObject* Sender)
 
 void TCustomHLDlg::SynText1StatusChange(TObject*, TSynStatusChanges)
 {
-    TSynHighlighterAttributes* attribute = HighlighterAttriAt(SynText1, SynText1->CaretXY());
-    if (!attribute)
+    AnsiString token;
+    TSynHighlighterAttributes* attribute = nullptr;
+    if (!SynText1->GetHighlighterAttriAt(SynText1->CaretXY(), token, attribute) || !attribute)
         return;
     ComboBox2->SetItemIndex(ComboBox2->Items()->IndexOf(attribute->Name()));
     ComboBox2Change(nullptr);

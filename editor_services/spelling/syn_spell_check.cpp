@@ -40,6 +40,7 @@ TZavIdiziCheck::TZavIdiziCheck(TComponent* AOwner)
     : TComponent(AOwner),
       SettingsFolder(GetUserConfigDir() + "tandril/"),
       wordChars_(SpellWordChars(apostrophes_)),
+      nonWordChars_(SpellNonWordChars(wordChars_)),
       checkAttribs_(std::make_unique<TStringList>()),
       skipList_(std::make_unique<TStringList>())
 {
@@ -65,6 +66,7 @@ void TZavIdiziCheck::SetApostrophes(const AnsiString& Value)
 {
     apostrophes_ = Value;
     wordChars_ = SpellWordChars(apostrophes_);
+    nonWordChars_ = SpellNonWordChars(wordChars_);
 }
 
 void TZavIdiziCheck::SetCheckAttribs(TStrings* Value) { checkAttribs_->Assign(Value); }
@@ -128,7 +130,10 @@ int TZavIdiziCheck::AddWord(const AnsiString& Word)
     if (word.empty())
         return -1;
     Modified = true;
-    return words_.Insert({word, HashOf(word), true});
+    const int index = words_.Insert({word, HashOf(word), true});
+    if (OnAddWord)
+        OnAddWord(this, Word);
+    return index;
 }
 
 void TZavIdiziCheck::GetWordAt(TCustomSynText* Editor, const TBufferCoord& Position, const TSysCharSet& WordChars,

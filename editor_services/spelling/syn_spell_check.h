@@ -5,11 +5,13 @@
 // attached to it, through one TDrawAutoSpellCheckPlugin each.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "editor/document/editor_types.h"
 #include "editor/document/text_routines.h"
+#include "editor_services/spelling/syn_spell_text.h"
 #include "editor_services/spelling/syn_spell_word_list.h"
 #include "platform/base/component.h"
 #include "platform/base/event.h"
@@ -50,6 +52,14 @@ struct TLanguageRec {
     AnsiString Name;
     AnsiString FileName;
 };
+
+using TAddWordEvent = TEvent<void(TObject* Sender, const AnsiString& AWord)>;
+// Before an unknown word of a checking run is handled: the suggestions,
+// the correction and the action chosen (the host's codes) come back.
+using TCheckWordEvent = TEvent<void(TObject* Sender, const AnsiString& AWord, TStringList* ASuggestions,
+                                    AnsiString& ACorrectWord, int& AAction, bool AUndoEnabled)>;
+using TCorrectWordEvent = TEvent<void(TObject* Sender, const AnsiString& AWord, const AnsiString& ACorrectWord)>;
+using TSkipWordEvent = TEvent<void(TObject* Sender, const AnsiString& AWord, bool ASkipAll)>;
 
 inline constexpr const char* SSystemWordList = "/usr/share/dict/american-english";
 
@@ -117,8 +127,8 @@ public:
     void LoadDictionary(const AnsiString& Name);
     // Forgets every word and the skip list; fires OnDictClose.
     void CloseDictionary();
-    // The user's word Word, in lower case, joins the list; answers its
-    // index, -1 for a blank word.
+    // The user's word Word, in lower case, joins the list and OnAddWord
+    // fires; answers its index, -1 for a blank word.
     int AddWord(const AnsiString& Word);
     AnsiString UserDictionaryFileName() const;
     AnsiString SkipListFileName() const;
@@ -136,8 +146,15 @@ public:
     bool CheckWord(const AnsiString& Word) const;
     // The index of Word (compared with case) in the word list, or -1.
     int FindWord(const AnsiString& Word) const { return words_.Find(Word); }
-    // The word-character set made from Apostrophes.
+    // The word-character set made from Apostrophes, and the bytes 1 to 255
+    // outside it.
     const TSysCharSet& WordChars() const { return wordChars_; }
+    const TSysCharSet& NonWordChars() const { return nonWordChars_; }
+    // The base letter of each byte 128 to 255, at index byte - 128.
+    const std::array<char, 128>& AccentTable() const { return SpellAccentTable(); }
+    // Whether a checking run through a text is going on. The checker only
+    // underlines and answers single words, so it never is.
+    bool Busy() const { return false; }
     // The word of Editor around Position: over WordChars when UseWordChars
     // is set or Editor has no highlighter, else over the highlighter's
     // identifier characters; empty when the position lies outside the line.
@@ -158,8 +175,20 @@ public:
     void LoadFromIni(TCustomIniFile* Ini, const AnsiString& Section);
     void SaveToIni(TCustomIniFile* Ini, const AnsiString& Section) const;
 
+    // The events of a checking run through a text (OnStart, OnCheckWord,
+    // OnCorrectWord, OnSkipWord, then OnDone or OnAbort) are for the host
+    // that runs one; the checker fires OnAddWord, OnDictLoad and
+    // OnDictClose itself.
+    TNotifyEvent OnAbort;
+    // A user word was added: AWord as given to AddWord.
+    TAddWordEvent OnAddWord;
+    TCheckWordEvent OnCheckWord;
+    TCorrectWordEvent OnCorrectWord;
     TNotifyEvent OnDictClose;
     TNotifyEvent OnDictLoad;
+    TNotifyEvent OnDone;
+    TSkipWordEvent OnSkipWord;
+    TNotifyEvent OnStart;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -173,7 +202,8 @@ private:
 
     HashAlgorithms algorithm_ = haDiff;
     AnsiString apostrophes_ = "'`";
-    TSysCharSet wordChars_;  // always SpellWordChars(apostrophes_)
+    TSysCharSet wordChars_;     // always SpellWordChars(apostrophes_)
+    TSysCharSet nonWordChars_;  // always SpellNonWordChars(wordChars_)
     std::unique_ptr<TStringList> checkAttribs_;
     AnsiString dictionary_;
     AnsiString dictionaryPath_;  // as stored; may be relative or empty

@@ -4,6 +4,7 @@
 // trail byte is never read as a letter.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "editor/document/text_routines.h"
@@ -12,6 +13,15 @@
 // 936 has no letters among its single bytes above 127 (those are lead bytes
 // or no character), and a lead byte in Apostrophes never stands alone.
 TSysCharSet SpellWordChars(std::string_view Apostrophes);
+
+// The bytes 1 to 255 outside WordChars.
+TSysCharSet SpellNonWordChars(const TSysCharSet& WordChars);
+
+// For each byte 128 to 255 (at index byte - 128) the byte it reads as
+// without its accent: the accented letters of the Central European code
+// page become their base letters and the no-break space a space; every
+// other byte stays itself.
+const std::array<char, 128>& SpellAccentTable();
 
 struct TSpellWordSpan {
     size_t Start = 0;

@@ -68,9 +68,11 @@ void TbsSkinCustomListView::SetDrawSkin(bool Value)
 {
     drawSkin_ = Value;
     const TLVCustomDrawItemEvent own(this, &TbsSkinCustomListView::CustomDrawItem);
-    if (Value && !Designing())
+    if (Value && !Designing()) {
         OnCustomDrawItem = own;
-    else if (OnCustomDrawItem == own)
+        // A skinned list keeps its columns in the order the program gave.
+        SetFullDrag(false);
+    } else if (OnCustomDrawItem == own)
         OnCustomDrawItem = nullptr;
     Invalidate();
 }

@@ -165,7 +165,7 @@ void TbsSkinCustomListView::DrawSkinLines(TCanvas* Canvas, TListItem* Item)
     Canvas->Brush()->SetStyle(bsSolid);
     Canvas->Brush()->SetColor(skinLineColor_);
     for (int column = 0; column < Columns()->Count(); ++column) {
-        const int x = bounds.Left + Columns()->LeftOf(column + 1);
+        const int x = bounds.Left + Columns()->RightOf(column);
         Canvas->FillRect(Rect(x, bounds.Top, x + 1, bounds.Bottom));
     }
     Canvas->FillRect(Rect(bounds.Left, bounds.Bottom - 1, Width(), bounds.Bottom));

@@ -17,6 +17,7 @@
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/scroll_bars.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_page_control.h"
@@ -87,6 +88,40 @@ TEST_F(TMainWindowTest, TheTreeAndTheListsTakeAHorizontalBarOnlyWhileTheirItemsA
     ASSERT_TRUE(form_->List->HScrollBar()->Visible());
     PageRight(form_->List->HScrollBar());
     EXPECT_GT(GetScrollPos(form_->List->Handle(), SB_HORZ), 0);
+}
+
+TEST_F(TMainWindowTest, TheTreeAndTheListsDrawTheirItemsAsThePlatformDoesInTheSkinsColours)
+{
+    CreateDataBase();
+    NewNode(false, "說門");
+    TbsSkinTreeView* tree = form_->Tree;
+    EXPECT_EQ(tree->Align(), alClient);
+    EXPECT_FALSE(tree->DrawSkin());
+    for (TbsSkinListView* list : {form_->List, form_->BookMarkList, form_->SearchList}) {
+        SCOPED_TRACE(list->Name());
+        EXPECT_EQ(list->ViewStyle(), vsReport);
+        EXPECT_TRUE(list->RowSelect());
+        EXPECT_FALSE(list->DrawSkin());
+        EXPECT_FALSE(list->DrawSkinLines());
+        EXPECT_EQ(list->HeaderSkinDataName, "resizebutton");
+        EXPECT_FALSE(list->OnCustomDrawItem) << "a skinned item drawing is installed";
+    }
+    // The selected node of the focused tree: the platform's selection
+    // colour behind its text, not a skin picture; the rest in the skin's
+    // tree colour.
+    tree->SetFocus();
+    tree->SetSelected(tree->Items()->GetFirstNode());
+    Process();
+    tree->Update();
+    const TRect text = tree->Selected()->DisplayRect(true);
+    const TRasterImage image = WindowImage(tree->Handle());
+    const auto pixel = [&](int X, int Y) { return image.Row(Y)[X] & 0xFFFFFFu; };
+    const auto bgr = [](TColor Color) {
+        const COLORREF c = ColorToRGB(Color);
+        return static_cast<uint32_t>(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
+    };
+    EXPECT_EQ(pixel(text.Left + 1, text.Top + 1), bgr(clHighlight));
+    EXPECT_EQ(pixel(text.Right + 20, text.Top + 1), bgr(tree->Color()));
 }
 
 TEST_F(TMainWindowTest, ANarrowWindowScrollsTheToolBarToItsLastButton)

@@ -1,18 +1,24 @@
-// The header's columns: painting, the divider drags that size them and the
-// clicks the list view hears as OnColumnClick.
+// The header's columns: painting, the divider drags that size them, the
+// clicks the list view hears as OnColumnClick and the drags that put a
+// column elsewhere.
 #include "platform/ui/itemviews/header_control.h"
+
+#include <cstdlib>
 
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/canvas.h"
 #include "platform/ui/graphics/flat_look.h"
 #include "platform/ui/itemviews/header_control_window.h"
 #include "platform/ui/itemviews/list_view.h"
+#include "platform/win/system_metrics.h"
 
 namespace {
 
 // How far from a divider a press still takes it.
 constexpr int DividerReach = 3;
 constexpr int TextMargin = 4;
+// The width of the mark where a dragged column will go.
+constexpr int DropMarkWidth = 2;
 
 }  // namespace
 
@@ -44,12 +50,21 @@ int THeaderControl::DividerAt(int X)
 {
     TListColumns* columns = view_->Columns();
     int found = -1;
-    for (int i = 0; i < columns->Count(); ++i) {
-        const int right = ColumnRect(i).Right;
+    for (int p = 0; p < columns->Count(); ++p) {
+        const int right = ColumnRect(columns->ShownAt(p)).Right;
         if (X >= right - DividerReach && X <= right + DividerReach)
-            found = i;
+            found = columns->ShownAt(p);
     }
     return found;
+}
+
+int THeaderControl::DropPositionAt(int X)
+{
+    TListColumns* columns = view_->Columns();
+    if (X < 0)
+        return 0;
+    const int column = ColumnAt(X);
+    return column >= 0 ? columns->PositionOf(column) : columns->Count() - 1;
 }
 
 int THeaderControl::ColumnAt(int X)
@@ -94,12 +109,11 @@ bool THeaderControl::WindowMessage(TMessage& Message)
         return true;
     }
     case HDM_GETORDERARRAY: {
-        // Columns are shown in their own order.
         auto* order = reinterpret_cast<int*>(Message.LParam);
         const int count = static_cast<int>(Message.WParam);
         Message.Result = order && count == view_->Columns()->Count();
-        for (int i = 0; Message.Result && i < count; ++i)
-            order[i] = i;
+        for (int p = 0; Message.Result && p < count; ++p)
+            order[p] = view_->Columns()->ShownAt(p);
         return true;
     }
     default:
@@ -111,7 +125,6 @@ void THeaderControl::Paint()
 {
     TCanvas* canvas = Canvas();
     TListColumns* columns = view_->Columns();
-    int right = 0;
     for (int i = 0; i < columns->Count(); ++i) {
         const TRect r = ColumnRect(i);
         TFlatState state;
@@ -128,10 +141,18 @@ void THeaderControl::Paint()
         DrawFlatText(canvas, text, column->Caption(),
                      align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS, Enabled());
         canvas->Brush()->SetStyle(bsSolid);
-        right = r.Right;
     }
+    const int right = columns->TotalWidth();
     if (right < ClientWidth())
         DrawFlatButtonFace(canvas, Rect(right, 0, ClientWidth() + 2, ClientHeight()), TFlatState());
+    // A dragged column goes before the column it is dropped on when that
+    // is shown left of it, else after it.
+    if (moving_ && dropPosition_ != columns->PositionOf(pressedColumn_)) {
+        const TRect target = ColumnRect(columns->ShownAt(dropPosition_));
+        const int x = dropPosition_ < columns->PositionOf(pressedColumn_) ? target.Left : target.Right - DropMarkWidth;
+        canvas->Brush()->SetColor(clHighlight);
+        canvas->FillRect(Rect(x, 0, x + DropMarkWidth, ClientHeight()));
+    }
 }
 
 void THeaderControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -145,13 +166,22 @@ void THeaderControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
         return;
     }
     pressedColumn_ = ColumnAt(X);
+    pressX_ = X;
+    moving_ = false;
     Invalidate();
 }
 
 void THeaderControl::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
-    SetCursor(dragColumn_ >= 0 || DividerAt(X) >= 0 ? crHSplit : crDefault);
+    SetCursor(dragColumn_ >= 0 || (!moving_ && DividerAt(X) >= 0) ? crHSplit : crDefault);
+    if (pressedColumn_ >= 0 && view_->FullDrag() &&
+        (moving_ || std::abs(X - pressX_) > GetSystemMetrics(SM_CXDRAG))) {
+        moving_ = true;
+        dropPosition_ = DropPositionAt(X);
+        Invalidate();
+        return;
+    }
     if (dragColumn_ < 0)
         return;
     TListColumn* column = view_->Columns()->Item(dragColumn_);
@@ -165,10 +195,14 @@ void THeaderControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         return;
     dragColumn_ = -1;
     const int pressed = pressedColumn_;
+    const bool moved = moving_;
     pressedColumn_ = -1;
+    moving_ = false;
     if (pressed < 0)
         return;
     Invalidate();
-    if (ColumnAt(X) == pressed && Y >= 0 && Y < ClientHeight())
+    if (moved)
+        view_->Columns()->Move(pressed, DropPositionAt(X));
+    else if (ColumnAt(X) == pressed && Y >= 0 && Y < ClientHeight())
         view_->ColClick(view_->Columns()->Item(pressed));
 }

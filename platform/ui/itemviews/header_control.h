@@ -1,6 +1,7 @@
 // THeaderControl: the column header of a report list view, a child window
 // of class "SysHeader32" inside the list. It shows the list's columns,
-// sizes them by their right dividers and reports clicks on them.
+// sizes them by their right dividers, reports clicks on them and, while the
+// list's FullDrag is on, lets them be dragged into a new order.
 #pragma once
 
 #include "platform/ui/kernel/custom_control.h"
@@ -11,8 +12,8 @@ class THeaderControl : public TCustomControl {
 public:
     explicit THeaderControl(TCustomListView* View);
 
-    // The column whose right divider lies at X (the last of several that
-    // meet there), or -1.
+    // The column whose right divider lies at X (the last shown of several
+    // that meet there), or -1.
     int DividerAt(int X);
     // The column under X, or -1.
     int ColumnAt(int X);
@@ -29,8 +30,14 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    // Where a column dragged to X is shown once dropped.
+    int DropPositionAt(int X);
+
     TCustomListView* view_;
     int dragColumn_ = -1;    // the column being sized
     int dragOffset_ = 0;     // from the press to the divider
-    int pressedColumn_ = -1; // the column held down for a click
+    int pressedColumn_ = -1; // the column held down for a click or a drag
+    int pressX_ = 0;         // where it was pressed
+    bool moving_ = false;    // it is being dragged to a new place
+    int dropPosition_ = -1;  // where it goes when let go
 };

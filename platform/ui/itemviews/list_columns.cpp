@@ -1,5 +1,6 @@
 // The report columns: widths within their limits, the AutoSize column that
-// fills what the others leave, and the view told of every change.
+// fills what the others leave, the order they are shown in, and the view
+// told of every change.
 #include "platform/ui/itemviews/list_columns.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ TListColumns::~TListColumns() = default;
 TListColumn* TListColumns::Add()
 {
     columns_.push_back(std::make_unique<TListColumn>(this));
+    order_.push_back(Count() - 1);
     Changed();
     return columns_.back().get();
 }
@@ -92,26 +94,55 @@ void TListColumns::Delete(int Index)
     if (Index < 0 || Index >= Count())
         return;
     columns_.erase(columns_.begin() + Index);
+    order_.erase(std::find(order_.begin(), order_.end(), Index));
+    for (int& shown : order_)
+        if (shown > Index)
+            --shown;
     Changed();
 }
 
 void TListColumns::Clear()
 {
     columns_.clear();
+    order_.clear();
+    Changed();
+}
+
+int TListColumns::PositionOf(int Index) const
+{
+    const auto found = std::find(order_.begin(), order_.end(), Index);
+    return found == order_.end() ? -1 : static_cast<int>(found - order_.begin());
+}
+
+void TListColumns::Move(int Index, int Position)
+{
+    const int from = PositionOf(Index);
+    if (from < 0 || Position < 0 || Position >= Count() || Position == from)
+        return;
+    order_.erase(order_.begin() + from);
+    order_.insert(order_.begin() + Position, Index);
     Changed();
 }
 
 int TListColumns::LeftOf(int Index) const
 {
     int left = 0;
-    for (int i = 0; i < Index && i < Count(); ++i)
-        left += Item(i)->WidthShown();
+    for (int p = 0, end = PositionOf(Index); p < end; ++p)
+        left += Item(ShownAt(p))->WidthShown();
     return left;
+}
+
+int TListColumns::RightOf(int Index) const
+{
+    return LeftOf(Index) + Item(Index)->WidthShown();
 }
 
 int TListColumns::TotalWidth() const
 {
-    return LeftOf(Count());
+    int total = 0;
+    for (const auto& column : columns_)
+        total += column->WidthShown();
+    return total;
 }
 
 void TListColumns::Changed()

@@ -1,5 +1,6 @@
 // TListColumn and TListColumns: the report columns of a list view, shown
-// by its header. An AutoSize column takes the width the others leave.
+// by its header in an order of their own. An AutoSize column takes the
+// width the others leave.
 #pragma once
 
 #include <memory>
@@ -62,8 +63,17 @@ public:
     TListColumn* Add();
     void Delete(int Index);
     void Clear();
-    // The left edge of a column and the sum of all widths shown.
+    // Columns are shown in an order of their own, which dragging a column
+    // in the header changes (the view's FullDrag). PositionOf answers where
+    // column Index is shown, ShownAt which column is at Position; Move
+    // shows column Index at Position, the others keeping their order.
+    int PositionOf(int Index) const;
+    int ShownAt(int Position) const { return order_.at(static_cast<size_t>(Position)); }
+    void Move(int Index, int Position);
+    // The left and right edges of a column where it is shown, and the sum
+    // of all widths shown.
     int LeftOf(int Index) const;
+    int RightOf(int Index) const;
     int TotalWidth() const;
 
 private:
@@ -73,4 +83,5 @@ private:
 
     TCustomListView* owner_;
     std::vector<std::unique_ptr<TListColumn>> columns_;
+    std::vector<int> order_;  // column indices, as shown from the left
 };

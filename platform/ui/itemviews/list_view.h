@@ -53,6 +53,9 @@ public:
     // The selection fills the whole report row, and a click anywhere on it selects.
     bool RowSelect() const { return rowSelect_; }
     void SetRowSelect(bool Value);
+    // Columns may be dragged in the header into a new order.
+    bool FullDrag() const { return fullDrag_; }
+    void SetFullDrag(bool Value) { fullDrag_ = Value; }
     // Ctrl adds single items, Shift ranges.
     bool MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(bool Value);
@@ -245,6 +248,7 @@ private:
     bool checkboxes_ = false;
     bool gridLines_ = false;
     bool rowSelect_ = false;
+    bool fullDrag_ = false;
     bool multiSelect_ = false;
     bool hotTrack_ = false;
     bool hideSelection_ = true;

@@ -161,11 +161,13 @@ TRect TCustomListView::ItemRect(int Index, TDisplayCode Code)
                               ? (columns_->Count() > 0 ? columns_->Item(0)->WidthShown() : 0)
                               : grid.CellWidth;
     const TRect bounds = Rect(x, y, x + (viewStyle_ == vsReport ? grid.CellWidth : cellWidth), y + grid.CellHeight);
+    // The caption's column need not be the first one shown.
+    const int lead = x + (viewStyle_ == vsReport && columns_->Count() > 0 ? columns_->LeftOf(0) : 0);
     const int checkWidth = checkboxes_ ? FlatGlyphSize + ImageGap : 0;
-    const int iconLeft = x + checkWidth;
-    const int textLeft = x + LeadWidth(checkboxes_, stateImages_, smallImages_);
+    const int iconLeft = lead + checkWidth;
+    const int textLeft = lead + LeadWidth(checkboxes_, stateImages_, smallImages_);
     const TRect icon = Rect(iconLeft, y, textLeft, y + grid.CellHeight);
-    TRect label = Rect(textLeft, y, x + cellWidth, y + grid.CellHeight);
+    TRect label = Rect(textLeft, y, lead + cellWidth, y + grid.CellHeight);
     if (viewStyle_ != vsReport) {
         TMeasuringDC measure(Font());
         label.Right = std::min(label.Right, textLeft + measure.TextWidth(ItemAt(Index)->caption_) + 2 * TextMargin);

@@ -64,7 +64,7 @@ void TCustomListView::Paint()
     for (int y = grid.Top + grid.CellHeight - 1; y < bottom; y += grid.CellHeight)
         FlatFill(canvas, Rect(0, y, ClientWidth(), y + 1), clBtnFace);
     for (int i = 0; i < columns_->Count(); ++i) {
-        const int x = columns_->LeftOf(i + 1) - scrollX_ - 1;
+        const int x = columns_->RightOf(i) - scrollX_ - 1;
         FlatFill(canvas, Rect(x, grid.Top, x + 1, ClientHeight()), clBtnFace);
     }
 }

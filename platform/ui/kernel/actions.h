@@ -136,6 +136,10 @@ private:
 // How an action's help is looked up: by HelpKeyword or by HelpContext.
 enum THelpType { htKeyword, htContext };
 
+// Asked before a control of the action shows its hint: may change the
+// text, or say false in CanShow to show none.
+using TActionHintEvent = TEvent<void(AnsiString& HintStr, bool& CanShow)>;
+
 // An action with what menus and buttons show: a caption, enabled, checked
 // and visible states, a hint ("short|long"), an image and shortcuts.
 class TCustomAction : public TContainedAction {
@@ -180,6 +184,10 @@ public:
     int HelpContext = 0;
     AnsiString HelpKeyword;
     THelpType HelpType = htKeyword;
+    TActionHintEvent OnHint;
+    // A client's hint HintStr is about to show: OnHint may change it;
+    // answers whether it shows.
+    virtual bool DoHint(AnsiString& HintStr);
 
     // Updates, then (when enabled) checks by AutoCheck and executes.
     bool Execute() override;

@@ -1,6 +1,7 @@
 // TContainedAction and TCustomAction: the walk of an execution or update
 // through the list, the application and the targets; the shown state
-// with its radio groups and DisableIfNoHandler.
+// with its radio groups and DisableIfNoHandler, and the say over a
+// client's hint.
 #include "platform/ui/kernel/action_list.h"
 #include "platform/ui/kernel/application.h"
 
@@ -150,6 +151,14 @@ void TCustomAction::SetShortCut(TShortCut Value)
 bool TCustomAction::HasShortCut(TShortCut Value) const
 {
     return Value != scNone && (Value == shortCut_ || secondaryShortCuts_.IndexOfShortCut(Value) >= 0);
+}
+
+bool TCustomAction::DoHint(AnsiString& HintStr)
+{
+    bool canShow = true;
+    if (OnHint)
+        OnHint(HintStr, canShow);
+    return canShow;
 }
 
 bool TCustomAction::Execute()

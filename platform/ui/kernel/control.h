@@ -275,6 +275,8 @@ protected:
     void CMParentFontChanged(TMessage& Message);
     void CMParentColorChanged(TMessage& Message);
     void CMParentShowHintChanged(TMessage& Message);
+    // The action, when the control has one, may change or refuse the hint.
+    void CMHintShow(TMessage& Message);
     void CMMouseWheel(TMessage& Message);
     void CMDrag(TMessage& Message);
 

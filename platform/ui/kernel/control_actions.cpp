@@ -1,6 +1,9 @@
 // TControl's side of the actions: the link, what a control shows of its
-// action, and the control as an action's target.
+// action, its say over the control's hint, and the control as an action's
+// target.
 #include "platform/ui/kernel/action_links.h"
+#include "platform/ui/kernel/actions.h"
+#include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/control.h"
 
 TBasicAction* TControl::Action() const
@@ -19,6 +22,14 @@ void TControl::SetAction(TBasicAction* Value)
         actionLink_ = std::make_unique<TControlActionLink>(this);
     controlStyle_.Include(csActionClient);
     actionLink_->SetAction(Value);
+}
+
+void TControl::CMHintShow(TMessage& Message)
+{
+    auto* action = dynamic_cast<TCustomAction*>(Action());
+    auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+    if (action && info && !info->HintStr.empty() && !action->DoHint(info->HintStr))
+        Message.Result = 1;
 }
 
 void TControl::InitiateAction()

@@ -112,6 +112,9 @@ void TControl::Dispatch(TMessage& Message)
     case CM_PARENTSHOWHINTCHANGED:
         CMParentShowHintChanged(Message);
         return;
+    case CM_HINTSHOW:
+        CMHintShow(Message);
+        return;
     case CM_HITTEST:
         Message.Result = HTCLIENT;
         return;

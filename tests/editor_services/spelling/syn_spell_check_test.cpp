@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor_services/spelling/syn_spell_check.h"
@@ -105,6 +107,75 @@ TEST(SpellText, WordsAreFoundByCharacters)
     EXPECT_EQ(around(line, 6), "");     // on 門
     EXPECT_EQ(around(line, 10), "don't");
     EXPECT_EQ(around(Men + Zhong, 4), "");
+}
+
+TEST(SpellText, TheNonWordCharactersAreTheRestOfTheBytesAndFollowTheApostrophes)
+{
+    TZavIdiziCheck checker(nullptr);
+    const auto check = [&](const char* Label) {
+        for (int c = 1; c < 256; ++c)
+            EXPECT_NE(checker.WordChars().test(static_cast<size_t>(c)),
+                      checker.NonWordChars().test(static_cast<size_t>(c)))
+                << Label << " " << c;
+        EXPECT_FALSE(checker.NonWordChars().test(0)) << Label;
+    };
+    check("default");
+    EXPECT_TRUE(checker.NonWordChars().test(' '));
+    EXPECT_TRUE(checker.NonWordChars().test('"'));
+    EXPECT_FALSE(checker.NonWordChars().test('\''));
+    checker.SetApostrophes("\"");
+    check("changed");
+    EXPECT_FALSE(checker.NonWordChars().test('"'));
+    EXPECT_TRUE(checker.NonWordChars().test('\''));
+    EXPECT_FALSE(checker.NonWordChars().test('-'));
+}
+
+TEST(SpellText, TheAccentTableGivesTheBaseLetters)
+{
+    TZavIdiziCheck checker(nullptr);
+    const std::array<char, 128>& table = checker.AccentTable();
+    const auto base = [&](int C) { return table[static_cast<size_t>(C - 128)]; };
+    // Both ends of runs, single entries and their neighbours.
+    const std::vector<std::pair<int, char>> changed = {
+        {138, 'S'}, {140, 'S'}, {141, 'T'}, {142, 'Z'}, {143, 'Z'}, {154, 's'}, {159, 'z'}, {160, ' '},
+        {163, 'L'}, {165, 'A'}, {170, 'S'}, {175, 'Z'}, {185, 'a'}, {186, 's'}, {188, 'L'}, {190, 'l'},
+        {191, 'z'}, {192, 'R'}, {193, 'A'}, {196, 'A'}, {197, 'L'}, {198, 'C'}, {200, 'C'}, {201, 'E'},
+        {204, 'E'}, {205, 'I'}, {206, 'I'}, {207, 'D'}, {208, 'D'}, {209, 'N'}, {210, 'N'}, {211, 'O'},
+        {214, 'O'}, {216, 'R'}, {217, 'U'}, {220, 'U'}, {221, 'Y'}, {222, 'T'}, {224, 'r'}, {225, 'a'},
+        {228, 'a'}, {229, 'l'}, {230, 'c'}, {232, 'c'}, {233, 'e'}, {236, 'e'}, {237, 'i'}, {238, 'i'},
+        {239, 'd'}, {240, 'd'}, {241, 'n'}, {242, 'n'}, {243, 'o'}, {246, 'o'}, {248, 'r'}, {249, 'u'},
+        {252, 'u'}, {253, 'y'}, {254, 't'}};
+    for (const auto& [c, letter] : changed)
+        EXPECT_EQ(base(c), letter) << c;
+    int identities = 0;
+    for (int c = 128; c < 256; ++c)
+        if (base(c) == static_cast<char>(c))
+            ++identities;
+    // 80 bytes change; the rest (among them 139, 155, 215, 223, 247, 255)
+    // stay themselves.
+    EXPECT_EQ(identities, 128 - 80);
+    for (int c : {128, 139, 155, 161, 215, 223, 247, 255})
+        EXPECT_EQ(base(c), static_cast<char>(c)) << c;
+}
+
+TEST(SpellCheckEvents, OnAddWordHearsEachUserWordAndTheCheckerIsNeverBusy)
+{
+    TZavIdiziCheck checker(nullptr);
+    checker.SettingsFolder.clear();
+    std::vector<AnsiString> heard;
+    checker.OnAddWord = TAddWordEvent::FromCallable([&](TObject* Sender, const AnsiString& AWord) {
+        EXPECT_EQ(Sender, &checker);
+        // The word is in the list when the event comes.
+        EXPECT_EQ(checker.Words().Count(), static_cast<int>(heard.size()) + 1);
+        heard.push_back(AWord);
+    });
+    EXPECT_FALSE(checker.Busy());
+    checker.AddWord("Zebra");
+    checker.AddWord("   ");
+    checker.AddWord(" apple ");
+    EXPECT_EQ(heard, (std::vector<AnsiString>{"Zebra", " apple "}));
+    EXPECT_EQ(WordsOf(checker.Words()), (std::vector<AnsiString>{"apple", "zebra"}));
+    EXPECT_FALSE(checker.Busy());
 }
 
 TEST(SpellCheckWord, AnEmptyListAcceptsOnlyWhatTheOptionsIgnore)

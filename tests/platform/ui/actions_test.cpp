@@ -137,6 +137,46 @@ TEST_F(TActionTest, TheActionsHintShowsItsShortPartOverTheButtonAndItsLongPartAs
     Process();
 }
 
+TEST_F(TActionTest, TheActionsOnHintMayRewordOrWithholdTheHintOfItsButton)
+{
+    TActionForm form;
+    form.Save->SetHint("Save|Saves the article");
+    form.Button->SetShowHint(true);
+    bool allow = true;
+    std::vector<AnsiString> asked;
+    form.Save->OnHint = TActionHintEvent::FromCallable([&](AnsiString& HintStr, bool& CanShow) {
+        asked.push_back(HintStr);
+        HintStr += " (Ctrl+S)";
+        CanShow = allow;
+    });
+    form.Show();
+    Process();
+    const auto hintShown = [] {
+        THintWindow* hint = Application->HintWindow();
+        return hint && hint->HandleAllocated() && IsWindowVisible(hint->Handle());
+    };
+    InjectMouseMove(ScreenPoint(form.Button, 20, 10));
+    Process();
+    AdvanceClock(Application->HintPause + 10);
+    Process();
+    ASSERT_TRUE(hintShown());
+    EXPECT_EQ(Application->HintWindow()->Caption(), "Save (Ctrl+S)");
+    EXPECT_EQ(asked, std::vector<AnsiString>{"Save"});
+    // Refused: no hint window comes, though the action was asked again.
+    InjectMouseMove(ScreenPoint(&form, 300, 150));
+    Process();
+    allow = false;
+    InjectMouseMove(ScreenPoint(form.Button, 22, 12));
+    Process();
+    AdvanceClock(Application->HintPause + 10);
+    Process();
+    EXPECT_FALSE(hintShown());
+    EXPECT_EQ(asked.size(), 2u);
+    InjectMouseMove(ScreenPoint(&form, 300, 150));
+    Process();
+    Application->CancelHint();
+}
+
 TEST_F(TActionTest, ClicksOnTheButtonAndTheItemRunTheActionForTheirClient)
 {
     TActionForm form;

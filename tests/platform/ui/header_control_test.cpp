@@ -1,7 +1,8 @@
 // The report header as other code finds and drives it: announced to the
 // list when made as a window of class "SysHeader32", answering the header
-// messages, subclassed or taken over from outside in any order, and a
-// divider drag that resizes a column and moves the sub-items with it.
+// messages, subclassed or taken over from outside in any order, a divider
+// drag that resizes a column and moves the sub-items with it, and a column
+// dragged into a new order.
 #include <string>
 
 #include "list_view_test_support.h"
@@ -299,6 +300,67 @@ TEST_F(THeaderControlTest, AClickOnAColumnIsOnColumnClick)
     InjectMouseDown(list_->Header()->ClientToScreen(Point(100, 5)));
     InjectMouseUp(list_->Header()->ClientToScreen(Point(30, 5)));
     Pump();
+    EXPECT_EQ(log_, (TListLog{"column 1"}));
+}
+
+TEST_F(THeaderControlTest, WithFullDragAColumnDraggedOverAnotherTakesItsPlace)
+{
+    const auto drag = [&](int FromX, int ToX, bool CheckMark) {
+        InjectMouseDown(list_->Header()->ClientToScreen(Point(FromX, 5)));
+        InjectMouseMove(list_->Header()->ClientToScreen(Point((FromX + ToX) / 2, 6)));
+        InjectMouseMove(list_->Header()->ClientToScreen(Point(ToX, 6)));
+        Pump();
+        if (CheckMark) {
+            EXPECT_GT(PixelsOf(header_, ColorToRGB(clHighlight)), 0);
+        }
+        InjectMouseUp(list_->Header()->ClientToScreen(Point(ToX, 6)));
+        Pump();
+    };
+    const auto order = [&] {
+        int shown[3] = {-1, -1, -1};
+        SendMessage(header_, HDM_GETORDERARRAY, 3, reinterpret_cast<LPARAM>(shown));
+        return std::to_string(shown[0]) + std::to_string(shown[1]) + std::to_string(shown[2]);
+    };
+    // Off, as a list starts: the drag is only a press let go elsewhere.
+    EXPECT_FALSE(list_->FullDrag());
+    drag(30, 170, false);
+    EXPECT_EQ(order(), "012");
+    EXPECT_TRUE(log_.empty());
+
+    list_->SetFullDrag(true);
+    // "Name" dropped on "Kind" is shown last; no column click comes.
+    drag(30, 170, true);
+    EXPECT_EQ(order(), "120");
+    EXPECT_TRUE(log_.empty());
+    EXPECT_EQ(PixelsOf(header_, ColorToRGB(clHighlight)), 0);
+    TRect rect;
+    SendMessage(header_, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect, Rect(120, 0, 200, list_->Header()->Height()));
+    SendMessage(header_, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.Left, 0);
+    // The rows follow: the caption is drawn in its column's new place, the
+    // whole row still starts at the left.
+    TListItem* first = list_->Items()->Item(0);
+    EXPECT_GE(first->DisplayRect(drLabel).Left, 120);
+    EXPECT_EQ(first->DisplayRect(drLabel).Right, 200);
+    EXPECT_EQ(first->DisplayRect(drBounds).Left, 0);
+    // Clicks and hit tests go by where the columns are now.
+    EXPECT_EQ(HitTest(30).iItem, 1);
+    EXPECT_EQ(HitTest(120).flags, HHT_ONDIVIDER);
+    EXPECT_EQ(HitTest(120).iItem, 2);
+    InjectClick(list_->Header()->ClientToScreen(Point(150, 5)));
+    Pump();
+    EXPECT_EQ(log_, (TListLog{"column 0"}));
+    log_.clear();
+    // Dragged back left, onto the first column shown.
+    drag(150, 10, true);
+    EXPECT_EQ(order(), "012");
+    // A small wobble is still a click.
+    InjectMouseDown(list_->Header()->ClientToScreen(Point(100, 5)));
+    InjectMouseMove(list_->Header()->ClientToScreen(Point(101, 5)));
+    InjectMouseUp(list_->Header()->ClientToScreen(Point(101, 5)));
+    Pump();
+    EXPECT_EQ(order(), "012");
     EXPECT_EQ(log_, (TListLog{"column 1"}));
 }
 

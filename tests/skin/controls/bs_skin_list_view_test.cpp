@@ -244,6 +244,31 @@ TEST_F(BsSkinListView, ADividerPressDragsAndASectionPressShowsThePressedSection)
     EXPECT_EQ(PieceAt(list_->Header(), 150, 8), "resizebutton.normal.client");
 }
 
+TEST_F(BsSkinListView, ColumnsDragThroughTheTakenOverHeaderUntilDrawSkinStopsIt)
+{
+    list_->SetSkinData(data_.get());
+    Report(2, 5);
+    const auto drag = [&](int FromX, int ToX) {
+        InjectMouseDown(HeaderPoint(FromX, 5));
+        InjectMouseMove(HeaderPoint((FromX + ToX) / 2, 5));
+        InjectMouseMove(HeaderPoint(ToX, 5));
+        InjectMouseUp(HeaderPoint(ToX, 5));
+        Paint();
+    };
+    list_->SetFullDrag(true);
+    drag(40, 120);
+    EXPECT_EQ(list_->Columns()->PositionOf(0), 1);
+    EXPECT_EQ(list_->Columns()->LeftOf(0), list_->Columns()->Item(1)->Width());
+    EXPECT_FALSE(list_->SectionPressed());
+    // Back again, then DrawSkin turns dragging off.
+    drag(120, 10);
+    EXPECT_EQ(list_->Columns()->PositionOf(0), 0);
+    list_->SetDrawSkin(true);
+    EXPECT_FALSE(list_->FullDrag());
+    drag(40, 120);
+    EXPECT_EQ(list_->Columns()->PositionOf(0), 0);
+}
+
 TEST_F(BsSkinListView, PrivateMessagesAndTheHeaderPaintedIntoAGivenDC)
 {
     list_->SetSkinData(data_.get());

@@ -140,7 +140,6 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
     Tree = new TbsSkinTreeView(Form);
     Tree->SetParent(sheets[0]);
     Tree->SetAlign(alClient);
-    Tree->SetDrawSkin(true);
     Tree->SetVScrollBar(VBar(Form, sheets[0], Skinned));
     Skinned.push_back({Tree, Tree->SkinDataName, [tree = Tree] { return tree->SkinIndex(); }});
     for (int f = 0; f < 40; ++f) {
@@ -206,7 +205,8 @@ TMainWindowLayout::TMainWindowLayout(TWinControl* Form, TbsSkinData* Data)
         list->SetParent(parent);
         list->SetAlign(alClient);
         list->SetViewStyle(vsReport);
-        list->SetDrawSkin(true);
+        list->SetRowSelect(true);
+        list->HeaderSkinDataName = "resizebutton";
         TListColumn* column = list->Columns()->Add();
         column->SetCaption("文章");
         column->SetWidth(160);
