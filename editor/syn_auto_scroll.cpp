@@ -46,7 +46,7 @@ void TCustomSynText::ScrollTimerHandler(TObject*)
     GetCursorPos(&mouse);
     mouse = ScreenToClient(mouse);
     const int rows = std::max(DisplayLineCount(), 1);
-    TDisplayCoord cell = PixelsToRowColumn(mouse.X, mouse.Y);
+    TDisplayCoord cell = PointToCell(mouse.X, mouse.Y);
     cell.Row = std::clamp(cell.Row, 1, rows);
     if (scrollDeltaX_ != 0) {
         SetLeftChar(leftChar_ + scrollDeltaX_);

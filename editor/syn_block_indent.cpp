@@ -140,7 +140,7 @@ void TCustomSynText::DoTabKey()
         DoBlockIndent();
         TBufferCoord& earlier = BlockBegin() == blockBegin_ ? blockBegin_ : blockEnd_;
         earlier.Char = 1;
-        InvalidateSelection();
+        RepaintSelection();
         return;
     }
 

@@ -102,7 +102,7 @@ bool TCustomSynText::ScanPendingRanges()
     // The fold scan reads the highlighting of the lines below those whose
     // stored range changed; past an unsettled scan, of any line below.
     NoteFoldEdit(first + 1, unsettled ? INT_MAX : scanned + 2);
-    InvalidateLines(first + 1, scanned + 1);
+    RepaintLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
 }
@@ -141,8 +141,8 @@ void TCustomSynText::LineCountChanged(int Index)
         gutter_->AutoSizeDigitCount(lines_->Count());
     const int width = gutter_->GetPixelWidth(GutterCharWidth());
     if (width == gutterWidth_) {
-        InvalidateLines(Index + 1, INT_MAX);
-        InvalidateGutter();
+        RepaintLines(Index + 1, INT_MAX);
+        RepaintGutter();
     } else {
         SetGutterWidth(width);
     }
@@ -229,7 +229,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     const bool rowsMoved = wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
     if (rowsMoved) {
         last = INT_MAX - 1;
-        InvalidateGutterLines(Index + 1, INT_MAX);
+        RepaintGutterLines(Index + 1, INT_MAX);
     }
     if (highlighter_)
         MarkRangesToScan(Index, Index + Count - 1);
@@ -243,7 +243,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
                 if (const TSynTextFoldRange* range = ScannedFoldRangeStartingAt(Index + i + 1))
                     last = std::max(last, range->ToLine - 1);
     guideIndentsBeforePut_.clear();
-    InvalidateLines(Index + 1, last + 1);
+    RepaintLines(Index + 1, last + 1);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
         if (length > maxScrollWidth_)

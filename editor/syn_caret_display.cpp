@@ -61,9 +61,9 @@ void TCustomSynText::UpdateCaret()
     textArea.Left += gutterWidth_ + 2;
     ::SetCaretPos(point.X, point.Y);
     if (PtInRect(textArea, point))
-        ShowCaret();
+        ShowEditorCaret();
     else
-        HideCaret();
+        HideEditorCaret();
     if (HIMC context = ImmGetContext(Handle())) {
         COMPOSITIONFORM form;
         form.dwStyle = CFS_POINT;
@@ -73,13 +73,13 @@ void TCustomSynText::UpdateCaret()
     }
 }
 
-void TCustomSynText::HideCaret()
+void TCustomSynText::HideEditorCaret()
 {
     if (stateFlags_.Contains(sfCaretVisible) && HandleAllocated() && ::HideCaret(Handle()))
         stateFlags_.Exclude(sfCaretVisible);
 }
 
-void TCustomSynText::ShowCaret()
+void TCustomSynText::ShowEditorCaret()
 {
     if (!options_.Contains(eoNoCaret) && !stateFlags_.Contains(sfCaretVisible) && HandleAllocated() &&
         ::ShowCaret(Handle()))
@@ -96,7 +96,7 @@ void TCustomSynText::SetAlwaysShowCaret(bool Value)
     if (Value) {
         InitializeCaret();
     } else {
-        HideCaret();
+        HideEditorCaret();
         ::DestroyCaret();
     }
 }

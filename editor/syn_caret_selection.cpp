@@ -127,7 +127,7 @@ void TCustomSynText::SetCaretXY(const TBufferCoord& Value)
     StatusChanged({scSelection});
     PlaceCaretEx(true, WholeCharacterPoint(*lines_, selectionMode_, Value));
     if (SelAvail())
-        InvalidateSelection();
+        RepaintSelection();
     blockBegin_ = CaretXY();
     blockEnd_ = blockBegin_;
     EndUpdate();
@@ -164,7 +164,7 @@ void TCustomSynText::SetBlockBegin(TBufferCoord Value)
     if (SelAvail()) {
         const int first = std::min({blockBegin_.Line, blockEnd_.Line, Value.Line});
         const int last = std::max({blockBegin_.Line, blockEnd_.Line, Value.Line});
-        InvalidateLines(first, last);
+        RepaintLines(first, last);
     }
     const bool changed = !(blockBegin_ == Value && blockEnd_ == Value);
     blockBegin_ = Value;
@@ -185,10 +185,10 @@ void TCustomSynText::SetBlockEnd(TBufferCoord Value)
     if (Value == blockEnd_)
         return;
     if (selectionMode_ == smColumn && Value.Char != blockEnd_.Char)
-        InvalidateLines(std::min({blockBegin_.Line, blockEnd_.Line, Value.Line}),
+        RepaintLines(std::min({blockBegin_.Line, blockEnd_.Line, Value.Line}),
                         std::max({blockBegin_.Line, blockEnd_.Line, Value.Line}));
     else
-        InvalidateLines(std::min(blockEnd_.Line, Value.Line), std::max(blockEnd_.Line, Value.Line));
+        RepaintLines(std::min(blockEnd_.Line, Value.Line), std::max(blockEnd_.Line, Value.Line));
     blockEnd_ = Value;
     StatusChanged({scSelection});
 }
@@ -211,10 +211,10 @@ void TCustomSynText::SetSelectionMode(TSynSelectionMode Value)
     // (a column block of no width).
     const bool shown = SelAvail();
     if (shown)
-        InvalidateSelection();
+        RepaintSelection();
     selectionMode_ = Value;
     if (!shown && SelAvail())
-        InvalidateSelection();
+        RepaintSelection();
     // A column or line block may reach past line ends and, on other lines,
     // into double-byte characters; a normal block ends within its lines
     // and between characters.
@@ -237,7 +237,7 @@ void TCustomSynText::SelectAll()
     blockBegin_ = BufferCoord(1, 1);
     blockEnd_ = count > 0 ? BufferCoord(static_cast<int>(lines_->Strings(count - 1).size()) + 1, count)
                           : BufferCoord(1, 1);
-    InvalidateSelection();
+    RepaintSelection();
     StatusChanged({scSelection});
 }
 

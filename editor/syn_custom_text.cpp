@@ -359,7 +359,7 @@ int TCustomSynText::CountLeadingBlanks(int Line, bool CountTabsWide) const
     return result;
 }
 
-AnsiString TCustomSynText::MakeIndent(int Count, bool WantTabs) const
+AnsiString TCustomSynText::GetLeftSpacing(int Count, bool WantTabs) const
 {
     if (Count <= 0)
         return AnsiString();
@@ -433,7 +433,7 @@ void TCustomSynText::SetHideSelection(bool Value)
 {
     if (hideSelection_ != Value) {
         hideSelection_ = Value;
-        InvalidateSelection();
+        RepaintSelection();
     }
 }
 

@@ -227,18 +227,18 @@ public:
     void UpdateScrollBars();
     void UpdateCaret();
     void InitializeCaret();
-    void HideCaret();
-    void ShowCaret();
+    void HideEditorCaret();
+    void ShowEditorCaret();
     void InvalidateLine(int Line);
-    void InvalidateLines(int FirstLine, int LastLine);
-    void InvalidateGutter();
-    void InvalidateGutterLines(int FirstLine, int LastLine);
-    void InvalidateSelection();
+    void RepaintLines(int FirstLine, int LastLine);
+    void RepaintGutter();
+    void RepaintGutterLines(int FirstLine, int LastLine);
+    void RepaintSelection();
     void SizeOrFontChanged(bool bFont);
     void RecalcCharExtent();
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& P) const;
     TBufferCoord DisplayToBufferPos(const TDisplayCoord& P) const;
-    TDisplayCoord PixelsToRowColumn(int aX, int aY) const;
+    TDisplayCoord PointToCell(int aX, int aY) const;
     TBufferCoord PixelsToNearestRowColumn(int aX, int aY) const;
     TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;
     void HandleHScroll(int ScrollCode, int Pos);
@@ -315,7 +315,7 @@ public:
 
     // --- Indentation helpers ---
     int CountLeadingBlanks(int Line, bool CountTabsWide) const;
-    AnsiString MakeIndent(int Count, bool WantTabs) const;
+    AnsiString GetLeftSpacing(int Count, bool WantTabs) const;
 
     // --- Plug-ins ---
     void AddPlugin(TSynTextPlugin* APlugin);

@@ -7,7 +7,7 @@
 #include "editor/document/text_routines.h"
 #include "platform/base/code_page.h"
 
-TDisplayCoord TCustomSynText::PixelsToRowColumn(int aX, int aY) const
+TDisplayCoord TCustomSynText::PointToCell(int aX, int aY) const
 {
     const int lineHeight = std::max(LineHeight(), 1);
     const int charWidth = std::max(charWidth_, 1);

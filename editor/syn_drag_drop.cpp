@@ -39,7 +39,7 @@ void TCustomSynText::DragOver(TObject* Source, int X, int Y, TDragState State, b
     if (!Accept)
         return;
     source->SetDragCursor(KeyHeld(VK_CONTROL) ? crMultiDrag : crDrag);
-    TDisplayCoord pos = PixelsToRowColumn(X, Y);
+    TDisplayCoord pos = PointToCell(X, Y);
     if (Dragging()) {
         if (State == dsDragLeave)
             return;
@@ -65,7 +65,7 @@ void TCustomSynText::DragDrop(TObject* Source, int X, int Y)
     }
     BeginUpdate();
     try {
-        PlaceCaret(DisplayToBufferPos(PixelsToRowColumn(X, Y)));
+        PlaceCaret(DisplayToBufferPos(PointToCell(X, Y)));
         TBufferCoord point = CaretXY();
         bool move;
         bool drop;

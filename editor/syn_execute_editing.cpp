@@ -385,7 +385,7 @@ void TCustomSynText::DoLineBreak(bool MoveCaret)
     } else {
         const AnsiString left = line.substr(0, static_cast<size_t>(x - 1));
         const AnsiString right = line.substr(static_cast<size_t>(x - 1));
-        const AnsiString indent = MakeIndent(LeftSpaces(left, true, autoIndent, tabWidth_), true);
+        const AnsiString indent = GetLeftSpacing(LeftSpaces(left, true, autoIndent, tabWidth_), true);
         lines_->Insert(y, indent + right);
         PutLine(y - 1, left);
         inserted = y + 1;

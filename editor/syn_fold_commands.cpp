@@ -191,7 +191,7 @@ void TCustomSynText::UncollapseLevel(int Level, bool NeedInvalidate)
         }
     });
     if (NeedInvalidate)
-        InvalidateGutter();
+        RepaintGutter();
 }
 
 int TCustomSynText::ExpandFoldsInLines(int First, int Last)

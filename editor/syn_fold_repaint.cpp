@@ -75,9 +75,9 @@ void TCustomSynText::RepaintChangedFoldLooks(const std::optional<TFoldLooks>& Be
 {
     const std::optional<TFoldLooks> after = ShownFoldLooks();
     if (!Before || !after || Before->FirstLine != after->FirstLine || Before->Lines.size() != after->Lines.size()) {
-        InvalidateGutter();
+        RepaintGutter();
         if (codeFolding_->IndentGuides())
-            InvalidateLines(-1, -1);
+            RepaintLines(-1, -1);
         return;
     }
     for (size_t i = 0; i < after->Lines.size(); ++i) {

@@ -395,9 +395,9 @@ void TCustomSynText::RebuildFoldRanges()
     // for nothing.
     if (codeFolding_->Enabled())
         ScanFoldsTo(FoldScanLimit());
-    InvalidateGutter();
+    RepaintGutter();
     if (codeFolding_->IndentGuides())
-        InvalidateLines(-1, -1);
+        RepaintLines(-1, -1);
 }
 
 namespace {
@@ -463,7 +463,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
             break;
         Uncollapse(misfit);
     }
-    InvalidateGutter();
+    RepaintGutter();
     // The lines of a block that came, went or moved change their guides.
     if (codeFolding_->IndentGuides()) {
         const std::vector<std::array<int, 3>> spansAfter = GuideSpans(all);
@@ -471,7 +471,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
         std::set_symmetric_difference(spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
                                       std::back_inserter(changed));
         for (const std::array<int, 3>& span : changed)
-            InvalidateLines(span[0], span[1]);
+            RepaintLines(span[0], span[1]);
     }
 }
 
@@ -651,9 +651,9 @@ void TCustomSynText::FollowActiveGuides()
     if (lines == activeGuideLines_)
         return;
     if (activeGuideLines_.first <= activeGuideLines_.second)
-        InvalidateLines(activeGuideLines_.first, activeGuideLines_.second);
+        RepaintLines(activeGuideLines_.first, activeGuideLines_.second);
     if (lines.first <= lines.second)
-        InvalidateLines(lines.first, lines.second);
+        RepaintLines(lines.first, lines.second);
     activeGuideLines_ = lines;
 }
 

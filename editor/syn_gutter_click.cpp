@@ -15,7 +15,7 @@ constexpr int FoldAreaWidth = 12;
 void TCustomSynText::DoOnGutterClick(TMouseButton Button, int X, int Y)
 {
     const int foldAreaLeft = gutterWidth_ - FoldAreaWidth;
-    const TDisplayCoord cell = PixelsToRowColumn(X, Y);
+    const TDisplayCoord cell = PointToCell(X, Y);
     if (codeFolding_->Enabled() && X >= foldAreaLeft && lines_->Count() > 0) {
         // Only a range of several lines has a mark to click.
         if (TSynTextFoldRange* range = GetFoldRangeAtLine(RowToLine(cell.Row))) {

@@ -105,7 +105,7 @@ void TCustomSynText::Notification(TComponent* AComponent, TOperation Operation)
         UnhookTextBuffer();
     if (bookMarkOpt_ && AComponent == static_cast<TComponent*>(bookMarkOpt_->BookmarkImages())) {
         bookMarkOpt_->SetBookmarkImages(nullptr);
-        InvalidateGutter();
+        RepaintGutter();
     }
 }
 

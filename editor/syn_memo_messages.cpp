@@ -93,7 +93,7 @@ void TSynMemo::Dispatch(TMessage& Message)
         const auto point = static_cast<uintptr_t>(Message.LParam);
         const int x = static_cast<int16_t>(LOWORD(point));
         const int y = static_cast<int16_t>(HIWORD(point));
-        TBufferCoord pos = DisplayToBufferPos(PixelsToRowColumn(x, y));
+        TBufferCoord pos = DisplayToBufferPos(PointToCell(x, y));
         if (pos.Line <= lines_->Count())
             pos.Char = std::min(pos.Char, static_cast<int>(lines_->Strings(pos.Line - 1).size()) + 1);
         else

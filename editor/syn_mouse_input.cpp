@@ -36,7 +36,7 @@ TDisplayCoord TCustomSynText::PointToNearestCell(int X, int Y) const
     nearest.Row = std::min(nearest.Row, std::max(DisplayLineCount(), 1));
     // Over the right half of a double-byte character's first cell the column
     // rounds into the character, but its start is the nearer boundary.
-    const TDisplayCoord under = PixelsToRowColumn(X, Y);
+    const TDisplayCoord under = PointToCell(X, Y);
     if (nearest.Row == under.Row && nearest.Column == under.Column + 1) {
         const TBufferCoord start = DisplayToBufferPos(under);
         if (start.Line >= 1 && start.Line <= lines_->Count()) {
@@ -85,9 +85,9 @@ void TCustomSynText::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
         MoveCaretToPoint(X, Y);
         caretPlaced = true;
     } else if (inText && Button == mbRight && options_.Contains(eoRightMouseMovesCursor) &&
-               !(SelAvail() && IsPointInSelection(DisplayToBufferPos(PixelsToRowColumn(X, Y))))) {
+               !(SelAvail() && IsPointInSelection(DisplayToBufferPos(PointToCell(X, Y))))) {
         // A right press inside the selection keeps it for the context menu.
-        InvalidateSelection();
+        RepaintSelection();
         blockEnd_ = blockBegin_;
         MoveCaretToPoint(X, Y);
         caretPlaced = true;
@@ -100,7 +100,7 @@ void TCustomSynText::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
         SetMouseCapture(true);
         stateFlags_.Exclude(sfWaitForDragging);
         mayDrag = mouseDownInSelection_ && options_.Contains(eoDragDropEditing) && inText &&
-                  selectionMode_ == smNormal && IsPointInSelection(DisplayToBufferPos(PixelsToRowColumn(X, Y)));
+                  selectionMode_ == smNormal && IsPointInSelection(DisplayToBufferPos(PointToCell(X, Y)));
     }
     if (mayDrag) {
         stateFlags_.Include(sfWaitForDragging);
@@ -199,7 +199,7 @@ void TCustomSynText::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         DrawRightEdgeDragLine(-1);
         // The line lies right of its column: dropped leftwards it goes to
         // the left side of the column under the pointer.
-        int column = PixelsToRowColumn(X, Y).Column;
+        int column = PointToCell(X, Y).Column;
         if (rightEdge_->Position() > column)
             --column;
         rightEdge_->SetPosition(column);
@@ -238,7 +238,7 @@ void TCustomSynText::UpdateMouseCursor()
     point = ScreenToClient(point);
     TCursor cursor = gutter_->Cursor;
     if (point.X >= gutterWidth_) {
-        const TBufferCoord position = DisplayToBufferPos(PixelsToRowColumn(point.X, point.Y));
+        const TBufferCoord position = DisplayToBufferPos(PointToCell(point.X, point.Y));
         cursor = options_.Contains(eoDragDropEditing) && !MouseCapture() && IsPointInSelection(position) ? crArrow
                                                                                                         : Cursor();
         if (OnMouseCursor)

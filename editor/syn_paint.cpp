@@ -39,7 +39,7 @@ void TCustomSynText::Paint()
     const int firstRow = std::max(topLine_ + clip.Top / rowHeight, std::max(topLine_, 1));
     const int lastRow = std::min(topLine_ + (clip.Bottom + rowHeight - 1) / rowHeight, DisplayLineCount());
 
-    HideCaret();
+    HideEditorCaret();
     // The fold marks are drawn for every row in the window, whatever rows
     // the clip holds, when it reaches into the gutter.
     std::optional<TSynFoldLineMapScope> foldMap;
@@ -225,12 +225,12 @@ TRect TCustomSynText::FoldMarkColumn(int FirstRow, int LastRow) const
                 (LastRow - topLine_ + 1) * rowHeight);
 }
 
-void TCustomSynText::InvalidateGutter() { InvalidateArea(Rect(0, 0, gutterWidth_, ClientHeight())); }
+void TCustomSynText::RepaintGutter() { InvalidateArea(Rect(0, 0, gutterWidth_, ClientHeight())); }
 
-void TCustomSynText::InvalidateGutterLines(int FirstLine, int LastLine)
+void TCustomSynText::RepaintGutterLines(int FirstLine, int LastLine)
 {
     if (FirstLine == -1 && LastLine == -1) {
-        InvalidateGutter();
+        RepaintGutter();
         return;
     }
     if (LastLine < FirstLine)
@@ -245,7 +245,7 @@ void TCustomSynText::InvalidateGutterLines(int FirstLine, int LastLine)
         Rect(0, (firstRow - topLine_) * rowHeight, gutterWidth_, (lastRow - topLine_ + 1) * rowHeight));
 }
 
-void TCustomSynText::InvalidateLines(int FirstLine, int LastLine)
+void TCustomSynText::RepaintLines(int FirstLine, int LastLine)
 {
     if (FirstLine == -1 && LastLine == -1) {
         InvalidateArea(Rect(gutterWidth_, 0, ClientWidth(), ClientHeight()));
@@ -267,9 +267,9 @@ void TCustomSynText::InvalidateLines(int FirstLine, int LastLine)
         Rect(gutterWidth_, (firstRow - topLine_) * rowHeight, ClientWidth(), (lastRow - topLine_ + 1) * rowHeight));
 }
 
-void TCustomSynText::InvalidateLine(int Line) { InvalidateLines(Line, Line); }
+void TCustomSynText::InvalidateLine(int Line) { RepaintLines(Line, Line); }
 
-void TCustomSynText::InvalidateSelection() { InvalidateLines(BlockBegin().Line, BlockEnd().Line); }
+void TCustomSynText::RepaintSelection() { RepaintLines(BlockBegin().Line, BlockEnd().Line); }
 
 // --- Option changes ---
 
@@ -297,7 +297,7 @@ void TCustomSynText::GutterChanged(TObject*)
         gutter_->AutoSizeDigitCount(lines_->Count());
     const int width = gutter_->GetPixelWidth(GutterCharWidth());
     if (width == gutterWidth_)
-        InvalidateGutter();
+        RepaintGutter();
     else
         SetGutterWidth(width);
 }
@@ -316,7 +316,7 @@ void TCustomSynText::ActiveLineChanged(TObject* Sender)
     if (ComponentState().Contains(csLoading))
         return;
     if (Sender == activeLine_->Indicator())
-        InvalidateGutter();
+        RepaintGutter();
     else
         InvalidateLine(caretY_);
 }
@@ -328,6 +328,6 @@ void TCustomSynText::LineDividerChanged(TObject*)
 }
 
 void TCustomSynText::BackgroundChanged(TObject*) { Invalidate(); }
-void TCustomSynText::SelectedColorChanged(TObject*) { InvalidateSelection(); }
-void TCustomSynText::BookMarkOptionsChanged(TObject*) { InvalidateGutter(); }
-void TCustomSynText::MarkListChanged(TObject*) { InvalidateGutter(); }
+void TCustomSynText::SelectedColorChanged(TObject*) { RepaintSelection(); }
+void TCustomSynText::BookMarkOptionsChanged(TObject*) { RepaintGutter(); }
+void TCustomSynText::MarkListChanged(TObject*) { RepaintGutter(); }

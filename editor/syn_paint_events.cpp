@@ -37,10 +37,10 @@ void TCustomSynText::DoOnPaintTransientEx(TTransientType TransientType, bool Loc
     ScrollPendingView();
     Canvas()->Font()->Assign(Font());
     Canvas()->Brush()->SetColor(Color());
-    HideCaret();
+    HideEditorCaret();
     OnPaintTransient(this, Canvas(), TransientType);
     if (!options_.Contains(eoNoCaret))
-        ShowCaret();
+        ShowEditorCaret();
 }
 
 void TCustomSynText::DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }

@@ -117,7 +117,7 @@ void TCustomSynText::SetModified(bool Value)
             if (state->Modified == lmModified)
                 state->Modified = lmSaved;
         }
-        InvalidateGutter();
+        RepaintGutter();
     }
 }
 
@@ -254,7 +254,7 @@ void TCustomSynText::UndoItem()
     const TSynSelectionMode oldMode = selectionMode_;
     // Steps set the block's points themselves: the selection shown goes.
     if (SelAvail())
-        InvalidateSelection();
+        RepaintSelection();
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
     {
@@ -380,7 +380,7 @@ void TCustomSynText::RedoItem()
     const TSynSelectionMode oldMode = selectionMode_;
     // Steps set the block's points themselves: the selection shown goes.
     if (SelAvail())
-        InvalidateSelection();
+        RepaintSelection();
     selectionMode_ = item->SelectionMode;
     BeginUpdate();
     stateFlags_.Include(sfInsideRedo);

@@ -76,7 +76,7 @@ void TCustomSynText::Dispatch(TMessage& Message)
         CommandProcessor(FocusGainedCommand, '\0', nullptr);
         InitializeCaret();
         if (hideSelection_ && SelAvail())
-            InvalidateSelection();
+            RepaintSelection();
         return;
     case WM_KILLFOCUS: {
         TAlive alive(this);
@@ -85,10 +85,10 @@ void TCustomSynText::Dispatch(TMessage& Message)
             return;
         CommandProcessor(FocusLostCommand, '\0', nullptr);
         if (!Focused() && !alwaysShowCaret_) {
-            HideCaret();
+            HideEditorCaret();
             ::DestroyCaret();
             if (hideSelection_ && SelAvail())
-                InvalidateSelection();
+                RepaintSelection();
         }
         return;
     }

@@ -38,7 +38,7 @@ public:
 void TCustomSynText::WordWrapChanged(TObject* Sender)
 {
     if (Sender == wordWrap_->Indicator()) {
-        InvalidateGutter();
+        RepaintGutter();
         return;
     }
     if (wordWrap_->Enabled() != GetWordWrap())

@@ -248,17 +248,17 @@ TEST_F(TSynPaintTest, InvalidationCoversTheRowsAskedFor)
     memo->InvalidateLine(3);
     EXPECT_EQ(UpdateRect(memo), Rect(gutter, RowY(3), right, RowY(4)));
     memo->Update();
-    memo->InvalidateLines(4, 2);
+    memo->RepaintLines(4, 2);
     EXPECT_EQ(UpdateRect(memo), Rect(gutter, RowY(2), right, RowY(5)));
     memo->Update();
     // The last line reaches to the bottom of the window.
-    memo->InvalidateLines(4, 5);
+    memo->RepaintLines(4, 5);
     EXPECT_EQ(UpdateRect(memo), Rect(gutter, RowY(4), right, bottom));
     memo->Update();
-    memo->InvalidateGutterLines(2, 3);
+    memo->RepaintGutterLines(2, 3);
     EXPECT_EQ(UpdateRect(memo), Rect(0, RowY(2), gutter, RowY(4)));
     memo->Update();
-    memo->InvalidateGutterLines(-1, -1);
+    memo->RepaintGutterLines(-1, -1);
     EXPECT_EQ(UpdateRect(memo), Rect(0, 0, gutter, memo->ClientHeight()));
     memo->Update();
 
