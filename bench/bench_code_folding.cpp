@@ -21,6 +21,7 @@
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_idle_memo.h"
+#include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
@@ -139,32 +140,13 @@ BENCHMARK(BM_TypeLetterOnWideBraceLine)
 
 // A shown editor of 1000 by 800 pixels with the C-like scheme and the C
 // scheme's folding.
-struct TShownHighlightedEditor {
-    TShownHighlightedEditor(int Lines, bool Folding)
+struct TShownHighlightedEditor : TShownCEditor {
+    TShownHighlightedEditor(int Lines, bool Folding) : TShownCEditor(Folding)
     {
-        BuildCLikeRules(syn);
-        syn.PrepareRules();
-        host = ShownHeadlessHost(1000, 800);
-        memo = new TIdleMemo(host.get());
-        memo->SetBounds(0, 0, 1000, 800);
-        memo->SetParent(host.get());
-        memo->HandleNeeded();
-        memo->SetHighlighter(&syn);
-        UseCFoldRegions(memo->CodeFolding());
-        memo->CodeFolding()->SetEnabled(Folding);
         memo->SetText(CFoldText(Lines));
         while (memo->IdleWorkPending())
             memo->IdleSlice();
     }
-    ~TShownHighlightedEditor()
-    {
-        memo->SetHighlighter(nullptr);
-        host.reset();
-    }
-
-    TSynLexSyn syn{nullptr};
-    std::unique_ptr<TBenchHost> host;
-    TIdleMemo* memo = nullptr;
 };
 
 // The line of a function's first block ("    if (ready ...) {") at the top

@@ -14,6 +14,7 @@
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_idle_memo.h"
+#include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
@@ -136,26 +137,11 @@ BENCHMARK(BM_ScrollSideways100MB)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)
 
 // 1.5 million lines of C, 100 MB, in a shown editor with the C-like scheme
 // and the C scheme's folding, every idle slice done.
-struct TCFixture {
-    explicit TCFixture(bool Folding)
+struct TCFixture : TShownCEditor {
+    explicit TCFixture(bool Folding) : TShownCEditor(Folding)
     {
-        BuildCLikeRules(syn);
-        syn.PrepareRules();
-        host = ShownHeadlessHost(1000, 800);
-        memo = new TIdleMemo(host.get());
-        memo->SetBounds(0, 0, 1000, 800);
-        memo->SetParent(host.get());
-        memo->HandleNeeded();
-        memo->SetHighlighter(&syn);
-        UseCFoldRegions(memo->CodeFolding());
-        memo->CodeFolding()->SetEnabled(Folding);
         memo->SetText(CFoldText(1500000));
         Settle();
-    }
-    ~TCFixture()
-    {
-        memo->SetHighlighter(nullptr);
-        host.reset();
     }
     void Settle()
     {
@@ -163,10 +149,6 @@ struct TCFixture {
         while (memo->IdleWorkPending())
             memo->IdleSlice();
     }
-
-    TSynLexSyn syn{nullptr};
-    std::unique_ptr<TBenchHost> host;
-    TIdleMemo* memo = nullptr;
 };
 
 // 49 letters typed at the start of a line that opens a block comment, the

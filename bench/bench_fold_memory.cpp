@@ -14,6 +14,7 @@
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_idle_memo.h"
+#include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "highlighter/syn_lex_syn.h"
@@ -42,25 +43,8 @@ double HeapInUse() { return static_cast<double>(mallinfo2().uordblks); }
 
 // The editor, shown, with the highlighter and the C fold regions; folding
 // as asked, the text not yet given.
-struct TFoldEditor {
-    explicit TFoldEditor(bool Folding)
-    {
-        BuildCLikeRules(syn);
-        syn.PrepareRules();
-        host = ShownHeadlessHost(1000, 800);
-        memo = new TIdleMemo(host.get());
-        memo->SetBounds(0, 0, 1000, 800);
-        memo->SetParent(host.get());
-        memo->HandleNeeded();
-        memo->SetHighlighter(&syn);
-        UseCFoldRegions(memo->CodeFolding());
-        memo->CodeFolding()->SetEnabled(Folding);
-    }
-    ~TFoldEditor()
-    {
-        memo->SetHighlighter(nullptr);
-        host.reset();
-    }
+struct TFoldEditor : TShownCEditor {
+    using TShownCEditor::TShownCEditor;
     // Paints and hands out idle slices until none is asked for; answers
     // how many, and the longest in Longest (microseconds).
     int Settle(double& Longest)
@@ -75,10 +59,6 @@ struct TFoldEditor {
         }
         return slices;
     }
-
-    TSynLexSyn syn{nullptr};
-    std::unique_ptr<TBenchHost> host;
-    TIdleMemo* memo = nullptr;
 };
 
 // The heap in use with the text loaded and folding off, for the bytes a
