@@ -45,4 +45,12 @@ function(tandril_tests name)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${TANDRIL_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1")
+  # The whole program once more, in one process and in an order of its
+  # own each run, so that a test leaving a hook, a factory or a global
+  # changed fails whoever runs after it. The seed is new each run and
+  # printed first ("Randomizing tests' orders with a seed of N");
+  # GTEST_RANDOM_SEED=N in the environment repeats that order. It starts
+  # first, being the longest, and may take longer than a single case.
+  add_test(NAME ${name}.WholeShuffled COMMAND ${name} --gtest_shuffle)
+  set_tests_properties(${name}.WholeShuffled PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1" COST 1000 TIMEOUT 1800)
 endfunction()

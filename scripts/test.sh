@@ -31,7 +31,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
 status=0
 # A test that hangs (a modal loop nobody answers) fails after five
-# minutes instead of holding the run.
+# minutes instead of holding the run; a whole test program run in one
+# process in a shuffled order (<program>.WholeShuffled, its seed printed
+# first; GTEST_RANDOM_SEED=N repeats an order) after half an hour.
 ctest --output-on-failure --timeout 300 -j "$jobs" | tee ctest.log || status=$?
 finished=$(date +%s)
 echo "Slowest tests:"

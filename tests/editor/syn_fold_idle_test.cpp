@@ -14,7 +14,10 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/scroll_bars.h"
 #include "platform/win/virtual_keys.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/window_proc.h"
 #include "tests/editor/syn_fold_test_support.h"
 #include "tests/editor/syn_paint_test_support.h"
 
@@ -134,6 +137,27 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
     twin->SetText(memo->Lines()->Text());
     twin->RebuildFoldRanges();
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+}
+
+// The thumb dragged far down right after the keystroke: the lines coming
+// into view are scanned as they are painted, not when idle time gets there.
+TEST_F(TSynFoldIdleTest, ScrollingFarDownBeforeIdleTimeShowsTheBlocksARebuildShows)
+{
+    TypeNearTheTop("{");
+    ASSERT_TRUE(memo->FoldScanPending());
+    SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1500), 0);
+    SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    Pump();
+    ASSERT_EQ(memo->TopLine(), 1500);
+    const TRasterImage shown = WindowImage(memo->Handle());
+    EXPECT_TRUE(memo->FoldScanPending()) << "painting scans down to the lines in view only";
+    twin->SetTopLine(1500);
+    twin->SetFocus();
+    Pump();
+    const TRasterImage rebuilt = Picture(twin);
+    ASSERT_EQ(shown.Width, rebuilt.Width);
+    for (int y = 0; y < shown.Height; ++y)
+        ASSERT_TRUE(std::equal(shown.Row(y), shown.Row(y) + shown.Width, rebuilt.Row(y))) << "pixel row " << y;
 }
 
 // Each reader is asked right after the keystroke, before any idle time.

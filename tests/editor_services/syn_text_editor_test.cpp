@@ -388,6 +388,50 @@ TEST_F(TSynTextEditorTest, InsertedFilesInUtf8AndUtf16ArriveAsTheEditorsText)
     EXPECT_EQ(messages[2], dialog.fileName + " 中有 6 个字符无法用 GBK 表示，已用“?”代替。");
 }
 
+TEST_F(TSynTextEditorTest, EachCharacterGbkLacksIsOneMarkCountedOnce)
+{
+    TScriptedFileDialog dialog;
+    dialog.confirm = true;
+    // Answers the text the file arrived as and the message box shown, if any.
+    auto insert = [&](const char* Name, const std::string& Bytes) {
+        AnsiString shown;
+        TModalAnswers::Push([&](const TModalRequest& Request) {
+            shown = static_cast<TMessageDialog*>(Request.Form)->Message->Caption();
+            return 1;
+        });
+        dialog.fileName = WriteFile(Name, Bytes);
+        editor_->SetText("");
+        EXPECT_TRUE(editor_->InsertFile("", &dialog, {doSelection, doDefine}));
+        TModalAnswers::Clear();
+        return std::make_pair(editor_->Text(), shown);
+    };
+    const auto oneMark = [&] { return dialog.fileName + " 中有 1 个字符无法用 GBK 表示，已用“?”代替。"; };
+
+    // U+1F600 in UTF-16 is two units, both byte orders; a user-written '?'
+    // next to it is not counted.
+    for (const std::string& bytes : {std::string("\xFF\xFE" "a\x00\x3D\xD8\x00\xDE?\x00", 10),
+                                     std::string("\xFE\xFF\x00" "a\xD8\x3D\xDE\x00\x00?", 10)}) {
+        const auto [text, shown] = insert("pair.txt", bytes);
+        EXPECT_EQ(text, "a??");
+        EXPECT_EQ(shown, oneMark());
+    }
+    // A last byte without its partner is a character lost too.
+    {
+        const auto [text, shown] = insert("odd.txt", std::string("\xFF\xFE" "a\x00" "b", 5));
+        EXPECT_EQ(text, "a?");
+        EXPECT_EQ(shown, oneMark());
+    }
+    // An overlong UTF-8 form (U+07FF in three bytes) is no UTF-8, though
+    // the 中 after it is: the file is GBK, three characters that arrive
+    // byte for byte, nothing replaced.
+    {
+        const std::string overlong = "\xE0\x9F\xBF\xE4\xB8\xAD";
+        const auto [text, shown] = insert("overlong.txt", overlong);
+        EXPECT_EQ(text, overlong);
+        EXPECT_EQ(shown, "");
+    }
+}
+
 TEST_F(TSynTextEditorTest, ExportAddsTheFormatsExtensionComparedWithoutCase)
 {
     editor_->SetText("one\r\ntwo");

@@ -159,6 +159,9 @@ TEST(TSynTextRegexSearchTest, AnInvalidPatternRaisesItsError)
     }
     // The next pattern compiles anew.
     EXPECT_EQ(FindAll(engine, "o+", "foo("), (TMatches{{2, 2}}));
+    // One code unit, which would end a match inside a character, is no
+    // atom a pattern may use.
+    EXPECT_THROW(FindAll(engine, "說\\C", "說中"), ESynRegexError);
 }
 
 TEST(TSynTextRegexSearchTest, DotsClassesAndRangesTakeWholeCharacters)

@@ -147,6 +147,7 @@ void TControlTest::SetUpTestSuite()
 
 void TControlTest::SetUp()
 {
+    savedHooks_ = ControlHooks();
     SetManualClock(true);
     // Far from any press of an earlier test, so no double click spans two.
     AdvanceClock(10000);
@@ -158,6 +159,7 @@ void TControlTest::TearDown()
     FreeDeviceContexts();
     SetManualClock(false);
     EXPECT_EQ(GetCapture(), nullptr);
+    ControlHooks() = savedHooks_;
 }
 
 TPoint TControlTest::ScreenPoint(TControl* Control, int X, int Y)

@@ -1,6 +1,7 @@
 // A form to put controls on, a probe control that paints a colour and
 // logs what reaches it, and a fixture that runs the message loop on the
-// headless back end with the hand-driven clock.
+// headless back end with the hand-driven clock and puts back the control
+// hooks each test changes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/kernel/control_hooks.h"
 #include "platform/ui/kernel/custom_control.h"
 #include "platform/ui/kernel/graphic_control.h"
 #include "platform/ui/kernel/win_control.h"
@@ -70,4 +72,9 @@ protected:
     static TPoint ScreenPoint(TControl* Control, int X, int Y);
     // Shows the form and makes it the active window.
     static void ShowActive(TTestForm* Form);
+
+private:
+    // What start-up installed (the application's exception box, the popup
+    // menus), for the tests after this one.
+    TControlHooks savedHooks_;
 };

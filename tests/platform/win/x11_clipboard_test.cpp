@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -34,12 +35,14 @@ std::string Utf8(const char8_t* text)
     return reinterpret_cast<const char*>(text);
 }
 
-// The other program answers requests for its clipboard text (UTF-8) from
-// its own thread while the program waits for the answer.
+// The other program answers requests for its clipboard text from its own
+// thread while the program waits for the answer. Without Listed it gives
+// UTF-8 and refuses to list its targets; with Listed it lists those and
+// gives the text as whichever of them is UTF8_STRING or STRING.
 class TClipboardAnswers {
 public:
-    TClipboardAnswers(Display* X, Window Owner, const std::string& Text)
-        : thread_([this, X, Owner, Text] { Answer(X, Owner, Text); })
+    TClipboardAnswers(Display* X, Window Owner, const std::string& Text, std::vector<Atom> Listed = {})
+        : thread_([this, X, Owner, Text, Listed] { Answer(X, Owner, Text, Listed); })
     {
     }
     ~TClipboardAnswers()
@@ -51,9 +54,16 @@ public:
     TClipboardAnswers& operator=(const TClipboardAnswers&) = delete;
 
 private:
-    void Answer(Display* x, Window owner, const std::string& text)
+    void Answer(Display* x, Window owner, const std::string& text, std::vector<Atom> listed)
     {
         Atom utf8 = XInternAtom(x, "UTF8_STRING", False);
+        Atom targets = XInternAtom(x, "TARGETS", False);
+        const bool lists = !listed.empty();
+        const auto gives = [&](Atom Target) {
+            const bool isText = Target == utf8 || Target == XA_STRING;
+            return lists ? isText && std::count(listed.begin(), listed.end(), Target) : Target == utf8;
+        };
+        listed.insert(listed.begin(), targets);
         while (!stop_) {
             XEvent event;
             if (!XCheckTypedWindowEvent(x, owner, SelectionRequest, &event)) {
@@ -68,8 +78,12 @@ private:
             reply.xselection.selection = request.selection;
             reply.xselection.target = request.target;
             reply.xselection.time = request.time;
-            if (request.target == utf8) {
-                XChangeProperty(x, request.requestor, request.property, utf8, 8, PropModeReplace,
+            if (request.target == targets && lists) {
+                XChangeProperty(x, request.requestor, request.property, XA_ATOM, 32, PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(listed.data()), static_cast<int>(listed.size()));
+                reply.xselection.property = request.property;
+            } else if (gives(request.target)) {
+                XChangeProperty(x, request.requestor, request.property, request.target, 8, PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
                 reply.xselection.property = request.property;
             }
@@ -226,6 +240,39 @@ TEST_F(TX11ClipboardTest, AProgramStartedWhileNoOneOwnsTheClipboardPastesWhatAno
     }
     XDestroyWindow(x, other);
     XSync(x, False);
+}
+
+TEST_F(TX11ClipboardTest, PasteIsOfferedOnlyWhenTheOwnerListsAText)
+{
+    Display* x = Other();
+    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+    Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
+    const Atom png = XInternAtom(x, "image/png", False);
+    const Atom utf8 = XInternAtom(x, "UTF8_STRING", False);
+    struct TOwner {
+        const char* What;
+        std::vector<Atom> Listed;
+        bool Offered;
+    };
+    const TOwner owners[] = {
+        {"a picture only", {png}, false},
+        {"a picture and UTF-8", {png, utf8}, true},
+        {"Latin-1", {XA_STRING}, true},
+    };
+    for (const auto& [what, listed, offered] : owners) {
+        Copy(form, "held first");
+        Window other = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(x, clipboard, other, CurrentTime);
+        XSync(x, False);
+        ASSERT_TRUE(PumpUntil([] { return GetClipboardOwner() == nullptr; }));
+        {
+            TClipboardAnswers answers(x, other, "text", listed);
+            EXPECT_EQ(IsClipboardFormatAvailable(CF_TEXT), offered) << what;
+            EXPECT_EQ(IsClipboardFormatAvailable(CF_UNICODETEXT), offered) << what;
+        }
+        XDestroyWindow(x, other);
+        XSync(x, False);
+    }
 }
 
 // About 5 MB of text GBK can hold, in lines that differ.

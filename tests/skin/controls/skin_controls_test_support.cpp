@@ -4,6 +4,7 @@
 
 #include "platform/ui/kernel/control_canvas.h"
 #include "platform/win/clock.h"
+#include "platform/win/headless_input.h"
 #include "platform/win/headless_screen.h"
 #include "platform/win/window_pos.h"
 #include "tests/support/message_pump.h"
@@ -14,6 +15,11 @@ void SkinControlsTest::SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 
 void SkinControlsTest::SetUp()
 {
     SetManualClock(true);
+    // The pointer away from where the form comes up, wherever an earlier
+    // test left it: a control is entered before it is pressed, as when a
+    // user moves onto it.
+    InjectMouseMove(Point(1000, 700));
+    PumpMessages();
     data_ = std::make_unique<TbsSkinData>(nullptr);
     skin_.LoadInto(*data_);
     form_ = std::make_unique<TCustomForm>(nullptr);
