@@ -241,7 +241,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
         for (int i = 0; i < Count; ++i)
             if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
                 if (const TSynTextFoldRange* range = ScannedFoldRangeStartingAt(Index + i + 1))
-                    last = std::max(last, range->ToLine - 1);
+                    last = std::max(last, range->ToLine() - 1);
     guideIndentsBeforePut_.clear();
     RepaintLines(Index + 1, last + 1);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {

@@ -123,13 +123,13 @@ TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Rang
     if (foldsPendingFrom_ == INT_MAX)
         return Range;
     // A scan that cannot go on from where it ended finds every range anew.
-    const int from = Range->FromLine;
+    const int from = Range->FromLine();
     const TFoldRegionItem* region = Range->FoldRegion;
     const int level = Range->FoldRangeLevel;
     FinishFoldScan();
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine == from && range->FoldRegion == region &&
+        if (!range->ParentCollapsed && range->FromLine() == from && range->FoldRegion == region &&
             range->FoldRangeLevel == level)
             return range;
     }
@@ -144,7 +144,7 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
     if (!FoldRange)
         return;
     MoveFoldLines([&] {
-        const int head = FoldRange->FromLine;
+        const int head = FoldRange->FromLine();
         FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
     });
 }
@@ -157,7 +157,7 @@ void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
     if (!FoldRange)
         return;
     MoveFoldLines([&] {
-        const int head = FoldRange->FromLine;
+        const int head = FoldRange->FromLine();
         FollowFoldLines(head, allFoldRanges_->Expand(lines_, FoldRange));
     });
 }
@@ -172,7 +172,7 @@ void TCustomSynText::UncollapseAll()
         for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
             TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
             if (range->Collapsed && !range->ParentCollapsed) {
-                const int head = range->FromLine;
+                const int head = range->FromLine();
                 FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
             }
         }
@@ -185,7 +185,7 @@ void TCustomSynText::UncollapseLevel(int Level, bool NeedInvalidate)
         for (int i = allFoldRanges_->AllCount() - 1; i >= 0; --i) {
             TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
             if (range->FoldRangeLevel == Level && range->Collapsed && !range->ParentCollapsed) {
-                const int head = range->FromLine;
+                const int head = range->FromLine();
                 FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
             }
         }
@@ -204,7 +204,7 @@ int TCustomSynText::ExpandFoldsInLines(int First, int Last)
             TSynTextFoldRange* found = allFoldRanges_->CollapsedIn(First, Last);
             if (!found)
                 return;
-            const int head = found->FromLine;
+            const int head = found->FromLine();
             const int restored = allFoldRanges_->Expand(lines_, found);
             FollowFoldLines(head, restored);
             // A block ending on the first line may have taken the hidden

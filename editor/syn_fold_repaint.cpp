@@ -31,7 +31,7 @@ std::vector<std::pair<int, bool>> TCustomSynText::GuidesDrawn(const std::vector<
     // drawn shows. Those scrolled out of view show nothing.
     std::vector<std::pair<int, bool>> guides;
     for (const TSynTextFoldRange* guide : Around) {
-        const int indent = LeadingWidth(guide->FromLine - 1);
+        const int indent = LeadingWidth(guide->FromLine() - 1);
         if (indent <= leftChar_ - 1)
             continue;
         const bool active = IsActiveGuide(*guide, ActiveLevel);
@@ -63,7 +63,7 @@ std::optional<TCustomSynText::TFoldLooks> TCustomSynText::ShownFoldLooks() const
         look.End = map.IsFoldEnd(line);
         // As the marks are painted: a range that never closed has none.
         if (const TSynTextFoldRange* range = map.StartingAt(line))
-            look.Mark = range->Collapsed ? 2 : range->ToLine > range->FromLine ? 1 : 0;
+            look.Mark = range->Collapsed ? 2 : range->ToLine() > range->FromLine() ? 1 : 0;
         if (!guides)
             continue;
         look.Guides = GuidesDrawn(map.Around(line), map.CaretLevel());

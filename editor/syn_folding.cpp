@@ -409,7 +409,7 @@ std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
     for (int i = 0; i < Ranges.AllCount(); ++i) {
         const TSynTextFoldRange* range = Ranges.AllRanges(i);
         if (!range->Collapsed && !range->ParentCollapsed)
-            spans.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel});
+            spans.push_back({range->FromLine(), range->ToLine(), range->FoldRangeLevel});
     }
     std::sort(spans.begin(), spans.end());
     return spans;
@@ -518,7 +518,7 @@ TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
     if (!allFoldRanges_->HasCollapsed())
         return allFoldRanges_->FirstStartingAt(Line);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.ParentCollapsed && r.FromLine == Line;
+        return !r.ParentCollapsed && r.FromLine() == Line;
     });
 }
 
@@ -533,12 +533,12 @@ TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
     if (!allFoldRanges_->HasCollapsed()) {
         const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
         const auto ending = std::find_if(holding.begin(), holding.end(),
-                                         [Line](const TSynTextFoldRange* r) { return r->ToLine == Line; });
+                                         [Line](const TSynTextFoldRange* r) { return r->ToLine() == Line; });
         return ending != holding.end() ? *ending : nullptr;
     }
     // A collapsed range ends nowhere in view.
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.ParentCollapsed && !r.Collapsed && r.ToLine == Line;
+        return !r.ParentCollapsed && !r.Collapsed && r.ToLine() == Line;
     });
 }
 
@@ -550,7 +550,7 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLin
     int number = 0;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (range->ParentCollapsed || range->FromLine != Line || range->FromLine == range->ToLine)
+        if (range->ParentCollapsed || range->FromLine() != Line || range->FromLine() == range->ToLine())
             continue;
         if (!first)
             first = range;
@@ -564,7 +564,7 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLin
 TSynTextFoldRange* TCustomSynText::CollapsedRangeAt(int Line) const
 {
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return r.Collapsed && !r.ParentCollapsed && r.FromLine == Line;
+        return r.Collapsed && !r.ParentCollapsed && r.FromLine() == Line;
     });
 }
 
@@ -574,7 +574,7 @@ bool TCustomSynText::IsFoldEnd(int Line) const
         return map->IsFoldEnd(Line);
     ReachFoldScan(Line, true);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.Collapsed && !r.ParentCollapsed && r.FromLine != r.ToLine && r.ToLine == Line;
+        return !r.Collapsed && !r.ParentCollapsed && r.FromLine() != r.ToLine() && r.ToLine() == Line;
     }) != nullptr;
 }
 
@@ -584,7 +584,7 @@ bool TCustomSynText::IsInsideFold(int Line) const
         return map->IsInsideFold(Line);
     ReachFoldScan(Line, true);
     return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.Collapsed && !r.ParentCollapsed && r.FromLine < Line && Line < r.ToLine;
+        return !r.Collapsed && !r.ParentCollapsed && r.FromLine() < Line && Line < r.ToLine();
     }) != nullptr;
 }
 
@@ -620,7 +620,7 @@ int TCustomSynText::ScannedCaretFoldLevel() const { return DeepestLevel(allFoldR
 
 bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
 {
-    return Guide.FoldRangeLevel == ActiveLevel && Guide.FromLine <= caretY_ && caretY_ <= Guide.ToLine;
+    return Guide.FoldRangeLevel == ActiveLevel && Guide.FromLine() <= caretY_ && caretY_ <= Guide.ToLine();
 }
 
 // A caret move repaints its old and new lines only; the guides of the block
@@ -643,9 +643,9 @@ void TCustomSynText::FollowActiveGuides()
                 continue;
             // Guides stand on the lines strictly inside their range.
             if (lines.first > lines.second)
-                lines = {range->FromLine + 1, range->ToLine - 1};
+                lines = {range->FromLine() + 1, range->ToLine() - 1};
             else
-                lines = {std::min(lines.first, range->FromLine + 1), std::max(lines.second, range->ToLine - 1)};
+                lines = {std::min(lines.first, range->FromLine() + 1), std::max(lines.second, range->ToLine() - 1)};
         }
     }
     if (lines == activeGuideLines_)
@@ -665,7 +665,7 @@ std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line)
     std::vector<const TSynTextFoldRange*> result;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->Collapsed && !range->ParentCollapsed && range->FromLine < Line && Line < range->ToLine)
+        if (!range->Collapsed && !range->ParentCollapsed && range->FromLine() < Line && Line < range->ToLine())
             result.push_back(range);
     }
     return result;

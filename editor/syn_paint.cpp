@@ -157,7 +157,7 @@ void TCustomSynText::PaintFoldMarks()
             continue;
         TSynTextFoldRange* range = GetFoldRangeStartingAt(line);
         // A range that never closed is one line long and has nothing to fold.
-        if (!range || (!range->Collapsed && range->ToLine <= range->FromLine))
+        if (!range || (!range->Collapsed && range->ToLine() <= range->FromLine()))
             continue;
         if (!range->Collapsed) {
             canvas->MoveTo(midX, midY);

@@ -22,7 +22,7 @@ std::vector<TSynFoldHead> TCustomSynText::ExpandCollapsedFolds()
                 found = ranges->AllRanges(i);
         if (!found)
             return heads;
-        heads.push_back({found->FromLine, found->FoldRangeLevel});
+        heads.push_back({found->FromLine(), found->FoldRangeLevel});
         Uncollapse(found);
     }
 }
@@ -39,14 +39,14 @@ void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
         TSynTextAllFoldRanges* ranges = AllFoldRanges();
         for (int i = 0; i < ranges->AllCount(); ++i) {
             TSynTextFoldRange* range = ranges->AllRanges(i);
-            if (range->FromLine != head.Line || range->FoldRangeLevel != head.Level || range->Collapsed ||
+            if (range->FromLine() != head.Line || range->FoldRangeLevel != head.Level || range->Collapsed ||
                 range->ParentCollapsed)
                 continue;
-            if (range->FromLine < Keep && Keep <= range->ToLine)
+            if (range->FromLine() < Keep && Keep <= range->ToLine())
                 break;
             // A selection reaching into the lines going out of view would
             // end up on the first line, selecting what it never held.
-            const auto hidden = [range](int Line) { return Line > range->FromLine && Line <= range->ToLine; };
+            const auto hidden = [range](int Line) { return Line > range->FromLine() && Line <= range->ToLine(); };
             if (SelAvail() && (hidden(blockBegin_.Line) || hidden(blockEnd_.Line))) {
                 SetBlockBegin(CaretXY());
                 SetBlockEnd(CaretXY());

@@ -20,33 +20,32 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
     }
 }
 
-// The ranges lie apart in memory: a walk over every range has the ones a
-// few steps ahead fetched while it works on this one, their lines, and with
-// Flags their collapse flags too.
-void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index, bool Flags)
+// The ranges lie apart in memory: a walk over every range has the one a
+// few steps ahead fetched while it works on this one.
+void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index)
 {
     constexpr size_t Ahead = 16;
-    if (Index + Ahead < All.size()) {
-        const TSynTextFoldRange* range = All[Index + Ahead];
-        __builtin_prefetch(&range->FromLine, 1);
-        __builtin_prefetch(&range->ClosedAt, 1);
-        if (Flags)
-            __builtin_prefetch(&range->Collapsed, 1);
-    }
+    if (Index + Ahead < All.size())
+        __builtin_prefetch(All[Index + Ahead], 1);
 }
 
 // Moves the line where the scan closed Range along with the range.
 void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
 {
-    if (Range->ClosedAt != INT_MAX)
-        Range->ClosedAt += Delta;
+    if (Range->ClosedAt() != INT_MAX)
+        Range->SetClosedAt(Range->ClosedAt() + Delta);
+}
+
+void MoveLines(TSynTextFoldRange* Range, int Delta)
+{
+    Range->SetFromLine(Range->FromLine() + Delta);
+    Range->SetToLine(Range->ToLine() + Delta);
+    MoveClosedAt(Range, Delta);
 }
 
 void ShiftTree(TSynTextFoldRange* Range, int Delta)
 {
-    Range->FromLine += Delta;
-    Range->ToLine += Delta;
-    MoveClosedAt(Range, Delta);
+    MoveLines(Range, Delta);
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
         ShiftTree(Range->SubFoldRanges.Ranges(i), Delta);
 }
@@ -54,13 +53,10 @@ void ShiftTree(TSynTextFoldRange* Range, int Delta)
 // Moves a visible range; a collapsed one takes the ranges it hides along.
 void Move(TSynTextFoldRange* Range, int Delta)
 {
-    if (Range->Collapsed) {
+    if (Range->Collapsed)
         ShiftTree(Range, Delta);
-    } else {
-        Range->FromLine += Delta;
-        Range->ToLine += Delta;
-        MoveClosedAt(Range, Delta);
-    }
+    else
+        MoveLines(Range, Delta);
 }
 
 // The buffer line Range ends on: a collapsed range ends on its first line,
@@ -68,7 +64,7 @@ void Move(TSynTextFoldRange* Range, int Delta)
 // between are hidden, but it keeps its expanded extent).
 int LastLineInView(const TSynTextFoldRange* Range)
 {
-    return Range->Collapsed ? Range->ToLine - Range->CollapsedLineCount() : Range->ToLine;
+    return Range->Collapsed ? Range->ToLine() - Range->CollapsedLineCount() : Range->ToLine();
 }
 
 // Marks the ranges inside Range as hidden by it; those inside a collapsed
@@ -113,7 +109,7 @@ bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Rang
         TSynTextFoldRange* range = List.Ranges(i);
         if (range == Range)
             return true;
-        if (range->FromLine <= Range->FromLine && FindAncestors(range->SubFoldRanges, Range, Into)) {
+        if (range->FromLine() <= Range->FromLine() && FindAncestors(range->SubFoldRanges, Range, Into)) {
             Into.push_back(range);
             return true;
         }
@@ -124,10 +120,10 @@ bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Rang
 // Moves the end of an open range that reaches below Range's first line.
 void Stretch(TSynTextFoldRange* R, int Head, int Delta)
 {
-    if (R->ToLine > Head)
-        R->ToLine = std::max(R->FromLine, R->ToLine + Delta);
-    if (R->ClosedAt != INT_MAX && R->ClosedAt > Head)
-        R->ClosedAt = std::max(Head, R->ClosedAt + Delta);
+    if (R->ToLine() > Head)
+        R->SetToLine(std::max(R->FromLine(), R->ToLine() + Delta));
+    if (R->ClosedAt() != INT_MAX && R->ClosedAt() > Head)
+        R->SetClosedAt(std::max(Head, R->ClosedAt() + Delta));
 }
 
 // Lines below the first line of Range were taken out (Delta < 0) or put back
@@ -143,22 +139,21 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
     CollectInside(Range, inside);
     std::vector<TSynTextFoldRange*> around;
     FindAncestors(Outer, Range, around);
-    const int head = Range->FromLine;
+    const int head = Range->FromLine();
     std::vector<TSynTextFoldRange::TLost> lost;
     for (TSynTextFoldRange* r : around) {
-        const TSynTextFoldRange::TLost before{r->ToLine, r->ClosedAt};
+        const TSynTextFoldRange::TLost before{r->ToLine(), r->ClosedAt()};
         Stretch(r, head, Delta);
         if (Delta < 0) {
-            lost.push_back({before.ToLine > head && r->ToLine <= head ? before.ToLine - r->ToLine : 0,
-                            before.ClosedAt != INT_MAX && before.ClosedAt > head && r->ClosedAt <= head
-                                ? before.ClosedAt - r->ClosedAt
+            lost.push_back({before.ToLine > head && r->ToLine() <= head ? before.ToLine - r->ToLine() : 0,
+                            before.ClosedAt != INT_MAX && before.ClosedAt > head && r->ClosedAt() <= head
+                                ? before.ClosedAt - r->ClosedAt()
                                 : 0});
         } else if (const TSynTextFoldRange::TCollapsedData* data = Range->CollapsedData();
                    data && lost.size() < data->ShrunkAround.size()) {
             const TSynTextFoldRange::TLost& back = data->ShrunkAround[lost.size()];
-            r->ToLine += back.ToLine;
-            if (r->ClosedAt != INT_MAX)
-                r->ClosedAt += back.ClosedAt;
+            r->SetToLine(r->ToLine() + back.ToLine);
+            MoveClosedAt(r, back.ClosedAt);
             lost.push_back(back);
         }
         inside.insert(r);  // stretched already
@@ -168,7 +163,7 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
     for (const auto& r : All) {
         if (r == Range || r->ParentCollapsed || inside.count(r))
             continue;
-        if (r->FromLine > head)
+        if (r->FromLine() > head)
             Move(r, Delta);
         else if (!r->Collapsed)
             Stretch(r, head, Delta);
@@ -179,42 +174,44 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
 
 int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range)
 {
-    if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine < 1 ||
-        Range->FromLine > Lines->Count())
+    if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
+        Range->FromLine() > Lines->Count())
         return 0;
-    int hidden = Range->ToLine - Range->FromLine;
+    // The walks around a collapsed range read every range as it stands.
+    SettleShifts();
+    int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
     // line long too (hidden, it would lose its place); a collapsed block of
     // its own that ends it goes with it.
     TRangeSet inside;
     CollectInside(Range, inside);
     const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
-        return r != Range && !r->ParentCollapsed && !inside.count(r) && r->FromLine == Range->ToLine;
+        return r != Range && !r->ParentCollapsed && !inside.count(r) && r->FromLine() == Range->ToLine();
     });
     if (nextOpensThere)
         --hidden;
-    hidden = std::min(hidden, Lines->Count() - Range->FromLine);
+    hidden = std::min(hidden, Lines->Count() - Range->FromLine());
     if (hidden <= 0)
         return 0;
     Changed();
     Range->DropCollapsedData();
     TSynTextFoldRange::TCollapsedData& data = Range->MakeCollapsedData();
     data.States.reserve(static_cast<size_t>(hidden));
-    for (int index = Range->FromLine + hidden - 1; index >= Range->FromLine; --index) {
+    const int head = Range->FromLine();
+    for (int index = head + hidden - 1; index >= head; --index) {
         data.Lines.Add(Lines->Strings(index));
         data.States.push_back(*Lines->GetLineState(index));
     }
-    Range->LinesCollapsed = hidden - 1;
     data.Suffix = AnsiString(5, ' ') + Range->Ending();
     Lines->BeginUpdate();
-    Lines->DeleteLines(Range->FromLine, hidden);
-    PutKeepingState(Lines, Range->FromLine - 1, Lines->Strings(Range->FromLine - 1) + data.Suffix);
+    Lines->DeleteLines(head, hidden);
+    PutKeepingState(Lines, head - 1, Lines->Strings(head - 1) + data.Suffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
     ++collapsedCount_;
     HideInside(Range, Range->FoldRangeLevel);
     ShiftAround(all_, *this, Range, -hidden);
-    MoveScanMarks(Range->FromLine + 1, -hidden);
+    MoveScanMarks(Range->FromLine() + 1, -hidden);
     return hidden;
 }
 
@@ -231,7 +228,7 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     static const TSynTextFoldRange::TCollapsedData none;
     const TSynTextFoldRange::TCollapsedData& data = Range->CollapsedData() ? *Range->CollapsedData() : none;
     const int count = data.Lines.Count();
-    const int at = std::clamp(Range->FromLine, 0, Lines->Count());  // the index after the first line
+    const int at = std::clamp(Range->FromLine(), 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
     if (CutSuffix && at >= 1) {
         const AnsiString head = Lines->Strings(at - 1);
@@ -259,9 +256,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     Range->DropCollapsedData();
     // What the scan passed inside the lines coming back is not kept: they
     // count as busy, so no scan starts or ends there.
-    MoveScanMarks(Range->FromLine + 1, count);
+    MoveScanMarks(Range->FromLine() + 1, count);
     if (count > 0)
-        MarkBusy(Range->FromLine + 1, Range->FromLine + count);
+        MarkBusy(Range->FromLine() + 1, Range->FromLine() + count);
     return count;
 }
 
@@ -294,36 +291,26 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
+    const TLineShift shift{FirstLine, Count, 0};
     if (collapsedCount_ == 0) {
-        // Nothing hidden: the walk reads the lines of each range and
-        // nothing else, from as little memory as it can.
-        for (size_t i = 0; i < all_.size(); ++i) {
-            PrefetchAhead(all_, i, false);
-            TSynTextFoldRange* r = all_[i];
-            if (r->FromLine >= FirstLine)
-                r->FromLine += Count;
-            if (r->ToLine >= FirstLine)
-                r->ToLine += Count;
-            if (r->ClosedAt >= FirstLine)
-                MoveClosedAt(r, Count);
-        }
+        KeepShift(shift);
         return;
     }
+    SettleShifts();
     for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i, true);
+        PrefetchAhead(all_, i);
         TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
-        if (r->FromLine >= FirstLine) {
+        if (!r->Collapsed) {
+            Shift(shift, r->fromLine_, r->toLine_, r->closedAt_);
+        } else if (r->FromLine() >= FirstLine) {
             Move(r, Count);
-            continue;
-        }
-        if (LastLineInView(r) >= FirstLine)
-            r->ToLine += Count;
-        // A collapsed range closes where it ends; an open one may close on
-        // the line after its end.
-        if (r->Collapsed ? LastLineInView(r) >= FirstLine : r->ClosedAt >= FirstLine)
+        } else if (LastLineInView(r) >= FirstLine) {
+            // A collapsed range closes where it ends.
+            r->SetToLine(r->ToLine() + Count);
             MoveClosedAt(r, Count);
+        }
     }
 }
 
@@ -333,42 +320,40 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
         return;
     Changed();
     MoveScanMarks(FirstLine, -Count);
+    // A range that started among the deleted lines moves to the line after
+    // them; after the last line, to the line now last.
+    const TLineShift shift{FirstLine, -Count, std::min(FirstLine, std::max(1, Lines->Count()))};
+    if (collapsedCount_ == 0) {
+        KeepShift(shift);
+        return;
+    }
+    SettleShifts();
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
     for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i, true);
+        PrefetchAhead(all_, i);
         TSynTextFoldRange* r = all_[i];
         if (r->ParentCollapsed)
             continue;
-        if (r->FromLine > last) {
+        if (!r->Collapsed) {
+            Shift(shift, r->fromLine_, r->toLine_, r->closedAt_);
+        } else if (r->FromLine() > last) {
             Move(r, -Count);
-        } else if (r->FromLine >= FirstLine) {
-            if (r->Collapsed) {
-                // Their hidden lines come back where the deleted lines were,
-                // after the line above.
-                Move(r, FirstLine - 1 - r->FromLine);
-                orphans.push_back(r);
-            } else {
-                // The line after the deleted ones takes their place; after
-                // the last line the range ends up on the line now last.
-                const int at = std::min(FirstLine, std::max(1, Lines->Count()));
-                r->ToLine = r->ToLine > last ? r->ToLine - Count : at;
-                r->FromLine = at;
-                r->ClosedAt = r->ClosedAt == INT_MAX ? INT_MAX : std::max(at, r->ClosedAt > last ? r->ClosedAt - Count : at);
-            }
+        } else if (r->FromLine() >= FirstLine) {
+            // Their hidden lines come back where the deleted lines were,
+            // after the line above.
+            Move(r, FirstLine - 1 - r->FromLine());
+            orphans.push_back(r);
         } else {
             const int end = LastLineInView(r);
-            const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine, FirstLine - 1)) - end;
-            r->ToLine += delta;
-            if (r->Collapsed)
-                MoveClosedAt(r, delta);
-            else if (r->ClosedAt != INT_MAX && r->ClosedAt >= FirstLine)
-                r->ClosedAt = r->ClosedAt > last ? r->ClosedAt - Count : FirstLine;
+            const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine(), FirstLine - 1)) - end;
+            r->SetToLine(r->ToLine() + delta);
+            MoveClosedAt(r, delta);
         }
     }
     for (TSynTextFoldRange* r : orphans) {
         Restore(Lines, r, false);
-        r->FromLine = std::max(r->FromLine, 1);
-        r->ToLine = std::max(r->ToLine, r->FromLine);
+        r->SetFromLine(std::max(r->FromLine(), 1));
+        r->SetToLine(std::max(r->ToLine(), r->FromLine()));
     }
 }

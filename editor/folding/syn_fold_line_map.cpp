@@ -70,7 +70,7 @@ std::vector<const TSynTextFoldRange*> TSynFoldLineMap::Around(int Line) const
 {
     std::vector<const TSynTextFoldRange*> result;
     for (const TSynTextFoldRange* range : spanning_)
-        if (range->FromLine < Line && Line < range->ToLine)
+        if (range->FromLine() < Line && Line < range->ToLine())
             result.push_back(range);
     return result;
 }

@@ -43,7 +43,7 @@ int TSynTextFoldRanges::FirstFrom(int Line) const
 {
     TSynTextFoldRange* const* items = items_.get();
     return static_cast<int>(std::lower_bound(items, items + count_, Line,
-                                             [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; }) -
+                                             [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; }) -
                             items);
 }
 
@@ -112,13 +112,13 @@ TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFold
 void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Region, int From, int To, int Level,
                               int IndentLevel)
 {
-    FromLine = From;
-    ToLine = To;
+    fromLine_ = From;
+    toLine_ = To;
+    closedAt_ = INT_MAX;
+    shiftStamp_ = All ? All->shiftsDone_ : kDetached;
     Indent = IndentLevel;
-    LinesCollapsed = 0;
     CollapsedBy = -1;
     FoldRangeLevel = Level;
-    ClosedAt = INT_MAX;
     SubFoldRanges.Clear();
     Collapsed = false;
     ParentCollapsed = false;
@@ -165,7 +165,11 @@ TSynTextAllFoldRanges::~TSynTextAllFoldRanges()
 void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
 {
     Changed();
-    collapsedCount_ += Range->Collapsed ? 1 : 0;
+    if (Range->Collapsed) {
+        SettleShifts();
+        ++collapsedCount_;
+    }
+    Adopt(Range.get());
     all_.push_back(Range.release());
 }
 
@@ -187,7 +191,11 @@ void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldR
 {
     Changed();
     resumable_ = false;
-    collapsedCount_ += Range->Collapsed ? 1 : 0;
+    if (Range->Collapsed) {
+        SettleShifts();
+        ++collapsedCount_;
+    }
+    Adopt(Range.get());
     all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), Range.release());
 }
 
@@ -197,6 +205,7 @@ std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
     resumable_ = false;
     std::unique_ptr<TSynTextFoldRange> range(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
+    Detach(range.get());
     collapsedCount_ -= range->Collapsed ? 1 : 0;
     return range;
 }
@@ -210,6 +219,7 @@ void TSynTextAllFoldRanges::ClearAll()
     all_.clear();
     spare_.clear();
     busy_.clear();
+    shifts_.clear();
     resumable_ = false;
     collapsedCount_ = 0;
 }
@@ -222,12 +232,11 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
     std::unordered_map<const TSynTextFoldRange*, TSynTextFoldRange*> copies;
     for (const auto& source : Source.all_) {
         // The region is copied as a reference only: it may be gone by now.
-        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine, source->ToLine,
+        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine(), source->ToLine(),
                                                          source->FoldRangeLevel, source->Indent);
         range->FoldRegion = source->FoldRegion;
         range->ending_ = source->ending_;
-        range->ClosedAt = source->ClosedAt;
-        range->LinesCollapsed = source->LinesCollapsed;
+        range->closedAt_ = source->ClosedAt();
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
         collapsedCount_ += range->Collapsed ? 1 : 0;
@@ -257,7 +266,7 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
     if (collapsedCount_ > 0) {
         // The hidden ranges count in other lines: no order to go by.
         for (const auto& range : all_)
-            if (range->FromLine <= Line && Line <= range->ToLine)
+            if (range->FromLine() <= Line && Line <= range->ToLine())
                 found.push_back(range);
         return found;
     }
@@ -266,13 +275,13 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
     // ended before any later range of its level opened, so the ranges
     // before it as deep as it or deeper end above Line too.
     const auto end = std::upper_bound(all_.begin(), all_.end(), Line,
-                                      [](int L, const auto& Range) { return L < Range->FromLine; });
+                                      [](int L, const auto& Range) { return L < Range->FromLine(); });
     int ended = INT_MAX;  // the least level of a range seen ending above Line
     for (auto it = end; it != all_.begin() && ended > 0;) {
         TSynTextFoldRange* range = *--it;
         if (range->FoldRangeLevel >= ended)
             continue;
-        if (range->ToLine >= Line)
+        if (range->ToLine() >= Line)
             found.push_back(range);
         else
             ended = range->FoldRangeLevel;
@@ -284,8 +293,8 @@ std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
 TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
 {
     const auto at = std::lower_bound(all_.begin(), all_.end(), Line,
-                                     [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; });
-    return at != all_.end() && (*at)->FromLine == Line ? *at : nullptr;
+                                     [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; });
+    return at != all_.end() && (*at)->FromLine() == Line ? *at : nullptr;
 }
 
 bool TSynTextAllFoldRanges::HasCollapsed() const
@@ -336,7 +345,7 @@ namespace {
 
 TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
 {
-    return {Range->FromLine, Range->ToLine, Range->FoldRangeLevel, Hidden, Range->Collapsed, Range->ParentCollapsed,
+    return {Range->FromLine(), Range->ToLine(), Range->FoldRangeLevel, Hidden, Range->Collapsed, Range->ParentCollapsed,
             Range};
 }
 
@@ -358,11 +367,11 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
             const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range) : 0;
             entries_.push_back(EntryOf(range, hidden));
             if (range->Collapsed && !range->ParentCollapsed) {
-                collapsedHeads_.push_back(range->FromLine);
+                collapsedHeads_.push_back(range->FromLine());
                 collapsedInView_.push_back(range);
                 collapsedHidden_.push_back(collapsedHidden_.back() + hidden);
             }
-            reach_.push_back(reach_.empty() ? range->ToLine : std::max(reach_.back(), range->ToLine));
+            reach_.push_back(reach_.empty() ? range->ToLine() : std::max(reach_.back(), range->ToLine()));
             hiddenBefore_.push_back(hiddenBefore_.back() + hidden);
         }
         entriesValid_ = true;
@@ -376,11 +385,11 @@ std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReachin
     // it, then those that start on the lines.
     std::vector<TEntry> entries;
     for (TSynTextFoldRange* range : Holding(First))
-        if (range->FromLine < First)
+        if (range->FromLine() < First)
             entries.push_back(EntryOf(range, 0));
     for (auto it = std::lower_bound(all_.begin(), all_.end(), First,
-                                    [](const TSynTextFoldRange* Range, int Line) { return Range->FromLine < Line; });
-         it != all_.end() && (*it)->FromLine <= Last; ++it)
+                                    [](const TSynTextFoldRange* Range, int Line) { return Range->FromLine() < Line; });
+         it != all_.end() && (*it)->FromLine() <= Last; ++it)
         entries.push_back(EntryOf(*it, 0));
     return entries;
 }

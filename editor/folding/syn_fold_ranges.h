@@ -80,17 +80,26 @@ public:
     void Reset(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
 
-    int FromLine;
-    int ToLine;
-    int Indent;          // indentation level of the first line
-    int LinesCollapsed = 0;  // one less than the lines the last collapse took out of the buffer
-    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
-    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
+    // The lines are read and written through these: lines inserted or
+    // deleted while nothing is collapsed reach a range when it is next
+    // read (TSynTextAllFoldRanges keeps them until then).
+    int FromLine() const;
+    int ToLine() const;
     // The line on which the scan took the range off its stack of open
     // ranges (its close token's, or its parent's); INT_MAX while it never
     // did. A range that looked ahead for its close was never on the stack:
     // its first line. Open at the start of line L: FromLine < L <= ClosedAt.
-    int ClosedAt = INT_MAX;
+    int ClosedAt() const;
+    void SetFromLine(int Line);
+    void SetToLine(int Line);
+    void SetClosedAt(int Line);
+    // One less than the lines the collapse took out of the buffer; 0 while
+    // expanded.
+    int LinesCollapsed() const { return collapsed_ ? collapsed_->Lines.Count() - 1 : 0; }
+
+    int Indent;          // indentation level of the first line
+    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
+    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
     bool Collapsed = false;
     bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
 
@@ -98,8 +107,18 @@ private:
     // Which of the endings the ranges show (Ending): few regions add one.
     // Here, it takes the room the flags leave.
     uint16_t ending_ = 0;
+    // The lines as of the shift numbered shiftStamp_ of AllFoldRanges's
+    // (kDetached: of no list, so no shift reaches them).
+    mutable int fromLine_;
+    mutable int toLine_;
+    mutable int closedAt_ = INT_MAX;
+    mutable uint32_t shiftStamp_;
+    // Brings the lines up to the shifts of AllFoldRanges.
+    void CatchUp() const;
 
 public:
+    static constexpr uint32_t kDetached = UINT32_MAX;
+
     TSynTextFoldRanges SubFoldRanges;
     TSynTextAllFoldRanges* AllFoldRanges;
     // The region that produced the range; the regions may change after the
@@ -214,6 +233,27 @@ public:
     // their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
+    // While nothing is collapsed, lines inserted or deleted move every
+    // range below them alike: the list keeps each such shift and a range
+    // takes the shifts when its lines are next read, so that an edit near
+    // the top of a long text does not wait on a walk over every range.
+    struct TLineShift {
+        int FirstLine;
+        int Count;  // inserted before FirstLine (> 0) or deleted from it on (< 0)
+        int At;     // a deletion: the line a range starting among the deleted lines moves to
+    };
+    // Moves the lines of a range that is neither collapsed nor hidden.
+    static void Shift(const TLineShift& By, int& FromLine, int& ToLine, int& ClosedAt);
+    // Range's lines taken through every shift kept since it last read them.
+    void CatchUp(const TSynTextFoldRange& Range) const;
+    // Shifts kept that some range may not have taken yet.
+    int PendingShifts() const { return static_cast<int>(shifts_.size()); }
+    // Every range takes the kept shifts, which are then forgotten.
+    void SettleShifts();
+    // Range, made for another list or for none, is of this one from now on,
+    // its lines as they stand.
+    void Adopt(TSynTextFoldRange* Range);
+
     // The ranges with FromLine <= Line <= ToLine, in the order of the flat
     // list.
     std::vector<TSynTextFoldRange*> Holding(int Line) const;
@@ -300,6 +340,13 @@ private:
     }
 
     friend class TSynFoldResume;
+    friend class TSynTextFoldRange;
+
+    // Keeps a shift for the ranges to take; they all take it at once when
+    // too many are kept, so that reading a range stays cheap.
+    void KeepShift(const TLineShift& By);
+    // A range given up by the list: no later shift reaches it.
+    static void Detach(TSynTextFoldRange* Range);
 
     // Owned, freed by hand: plain pointers let an edit near the top of a
     // long text move the ranges below it in one block copy.
@@ -307,6 +354,11 @@ private:
     // Ranges a rescan replaced, kept for the ranges the next one finds.
     std::vector<std::unique_ptr<TSynTextFoldRange>> spare_;
     std::vector<TLineSpan> busy_;
+    // The shifts not yet taken by every range, numbered up to shiftsDone_
+    // (the count of shifts ever kept); a range's stamp is the number of
+    // those it has taken. Kept only while nothing is collapsed.
+    std::vector<TLineShift> shifts_;
+    uint32_t shiftsDone_ = 0;
     bool resumable_ = false;
     // The ranges of all_ with Collapsed set: a list without any answers the
     // questions about collapsed ranges without making its entries.
@@ -321,3 +373,39 @@ private:
     mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
     unsigned generation_ = 0;
 };
+
+inline void TSynTextFoldRange::CatchUp() const
+{
+    if (shiftStamp_ != kDetached && shiftStamp_ != AllFoldRanges->shiftsDone_)
+        AllFoldRanges->CatchUp(*this);
+}
+inline int TSynTextFoldRange::FromLine() const
+{
+    CatchUp();
+    return fromLine_;
+}
+inline int TSynTextFoldRange::ToLine() const
+{
+    CatchUp();
+    return toLine_;
+}
+inline int TSynTextFoldRange::ClosedAt() const
+{
+    CatchUp();
+    return closedAt_;
+}
+inline void TSynTextFoldRange::SetFromLine(int Line)
+{
+    CatchUp();
+    fromLine_ = Line;
+}
+inline void TSynTextFoldRange::SetToLine(int Line)
+{
+    CatchUp();
+    toLine_ = Line;
+}
+inline void TSynTextFoldRange::SetClosedAt(int Line)
+{
+    CatchUp();
+    closedAt_ = Line;
+}

@@ -16,7 +16,7 @@ namespace {
 using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
 using TKey = std::tuple<int, int, const TFoldRegionItem*>;
 
-TKey KeyOf(const TSynTextFoldRange* Range) { return {Range->FromLine, Range->ToLine, Range->FoldRegion}; }
+TKey KeyOf(const TSynTextFoldRange* Range) { return {Range->FromLine(), Range->ToLine(), Range->FoldRegion}; }
 
 // The same lines and region, and the same ranges inside in the same order.
 bool SameTree(const TSynTextFoldRange* A, const TSynTextFoldRange* B)
@@ -68,7 +68,7 @@ std::vector<int> TSynTextAllFoldRanges::BufferLines(const TSynTextAllFoldRanges&
         const TSynTextFoldRange* range = all_[i];
         if (!range->Collapsed || range->ParentCollapsed)
             continue;
-        const int head = Expanded.all_[i]->FromLine;
+        const int head = Expanded.all_[i]->FromLine();
         const int last = std::min(head + HiddenLineCount(range), ExpandedCount);
         for (int line = head + 1; line <= last; ++line)
             buffer[static_cast<size_t>(line)] = 0;
@@ -104,7 +104,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
             return kept;
         keptFor[match] = kept;
         CollectTree(match, replaced);
-        for (int line = expanded->FromLine + 1; line <= expanded->ToLine && line < ExpandedCount + 1; ++line)
+        for (int line = expanded->FromLine() + 1; line <= expanded->ToLine() && line < ExpandedCount + 1; ++line)
             if (buffer[static_cast<size_t>(line)] == 0)
                 hiddenBy[static_cast<size_t>(line)] = kept;
     }
@@ -113,7 +113,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
     for (const auto& range : Found.all_) {
         if (replaced.count(range))
             continue;
-        for (const int line : {range->FromLine, range->ToLine})
+        for (const int line : {range->FromLine(), range->ToLine()})
             if (buffer[static_cast<size_t>(line)] == 0)
                 return hiddenBy[static_cast<size_t>(line)];
     }
@@ -141,9 +141,9 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
                 if (k && tree.count(k.get()))
                     all_.push_back(k.release());
         } else if (!replaced.count(range.get())) {
-            range->FromLine = buffer[static_cast<size_t>(range->FromLine)];
-            range->ToLine = buffer[static_cast<size_t>(range->ToLine)];
-            range->AllFoldRanges = this;
+            Adopt(range.get());
+            range->SetFromLine(buffer[static_cast<size_t>(range->FromLine())]);
+            range->SetToLine(buffer[static_cast<size_t>(range->ToLine())]);
             ReplaceIn(range->SubFoldRanges, keptFor);
             all_.push_back(range.release());
         }

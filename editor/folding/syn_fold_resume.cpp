@@ -31,7 +31,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
         // The list goes by first lines.
         firstIndex_ = static_cast<size_t>(
             std::lower_bound(all.begin(), all.end(), first_,
-                             [](const auto& Range, int Line) { return Range->FromLine < Line; }) -
+                             [](const auto& Range, int Line) { return Range->FromLine() < Line; }) -
             all.begin());
         if (Known && first_ == FirstEdited) {
             open_ = *Known;
@@ -45,7 +45,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
                 TSynTextFoldRange* range = all[i];
                 if (range->FoldRangeLevel >= closed)
                     continue;
-                if (range->ClosedAt >= first_)
+                if (range->ClosedAt() >= first_)
                     open_.push_back(range);
                 else
                     closed = range->FoldRangeLevel;
@@ -53,27 +53,27 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
             std::reverse(open_.begin(), open_.end());
         }
         for (TSynTextFoldRange* range : open_)
-            openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+            openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
         return;
     }
     // The ranges in view come in the order of their first lines, each
     // collapsed one followed by those it hides.
-    while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine < first_)) {
+    while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine() < first_)) {
         TSynTextFoldRange* range = all[firstIndex_++];
         if (range->ParentCollapsed)
             continue;
         if (range->Collapsed) {
             // Closed above where it ends in view; on that line or the next
             // it may still be open.
-            if (range->ToLine - range->CollapsedLineCount() + 1 >= first_)
+            if (range->ToLine() - range->CollapsedLineCount() + 1 >= first_)
                 startable_ = false;
-        } else if (range->ClosedAt >= first_) {
+        } else if (range->ClosedAt() >= first_) {
             open_.push_back(range);
-            openBefore_.push_back({range, range->ToLine, range->ClosedAt});
+            openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
         }
     }
     if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
-        lastReadable_ = collapsed->FromLine - 1;
+        lastReadable_ = collapsed->FromLine() - 1;
 }
 
 bool TSynFoldResume::Start()
@@ -85,8 +85,8 @@ bool TSynFoldResume::Start()
         // range ends.
         TSynTextFoldRanges& subs = range->SubFoldRanges;
         openTails_.push_back(subs.TakeFrom(subs.FirstFrom(first_)));
-        range->ToLine = range->FromLine;
-        range->ClosedAt = INT_MAX;
+        range->SetToLine(range->FromLine());
+        range->SetClosedAt(INT_MAX);
     }
     // The outermost ranges from first_ on stay in the list until the
     // splice puts those found in the place of those replaced.
@@ -126,14 +126,14 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
     // The old state at Line: the ranges opened above it that were still
     // open at its start.
     const auto& all = ranges_.all_;
-    for (; nextOld_ < all.size() && all[nextOld_]->FromLine < Line; ++nextOld_) {
+    for (; nextOld_ < all.size() && all[nextOld_]->FromLine() < Line; ++nextOld_) {
         // The ranges lie apart in memory; the next few are read soon.
         if (nextOld_ + Lookahead < all.size())
             __builtin_prefetch(all[nextOld_ + Lookahead]);
         TSynTextFoldRange* range = all[nextOld_];
-        if (range->ClosedAt >= Line) {
-            oldOpen_.push_back({range, range->ToLine, range->ClosedAt});
-            minClosed_ = std::min(minClosed_, range->ClosedAt);
+        if (range->ClosedAt() >= Line) {
+            oldOpen_.push_back({range, range->ToLine(), range->ClosedAt()});
+            minClosed_ = std::min(minClosed_, range->ClosedAt());
         }
     }
     if (!oldOpen_.empty() && minClosed_ < Line) {
@@ -149,8 +149,8 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
         const TSynTextFoldRange* old = oldOpen_[i].Range;
         // A range found again must stand for the old one: the ranges that
         // open inside it further down keep their levels.
-        const bool same = now == old || (now->AllFoldRanges == &found_ && old->FromLine >= first_ &&
-                                         now->FromLine == old->FromLine && now->FoldRegion == old->FoldRegion &&
+        const bool same = now == old || (now->AllFoldRanges == &found_ && old->FromLine() >= first_ &&
+                                         now->FromLine() == old->FromLine() && now->FoldRegion == old->FoldRegion &&
                                          now->FoldRangeLevel == old->FoldRangeLevel && now->Indent == old->Indent);
         if (!same)
             return false;
@@ -161,7 +161,7 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
 void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)
 {
     const auto from = std::lower_bound(Tail.begin(), Tail.end(), Line,
-                                       [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; });
+                                       [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; });
     Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
@@ -175,10 +175,10 @@ void TSynFoldResume::Splice()
         // there replaces them; no range collapsed at or below the scan's
         // first line starts above that line.
         end = std::max(firstIndex_, nextOld_);
-        while (end < all.size() && all[end]->FromLine < stopLine_)
+        while (end < all.size() && all[end]->FromLine() < stopLine_)
             ++end;
         for (TSynTextFoldRange* open : stopOpen_)
-            open->ToLine = std::max(open->FromLine, stopLine_ - 1);
+            open->SetToLine(std::max(open->FromLine(), stopLine_ - 1));
     }
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
@@ -189,13 +189,13 @@ void TSynFoldResume::Splice()
             const auto kept = std::find_if(openBefore_.begin(), openBefore_.end(),
                                            [now](const TOld& Before) { return Before.Range == now; });
             if (kept != openBefore_.end()) {
-                now->ToLine = kept->ToLine;
-                now->ClosedAt = kept->ClosedAt;
+                now->SetToLine(kept->ToLine);
+                now->SetClosedAt(kept->ClosedAt);
                 AppendFrom(openTails_[static_cast<size_t>(kept - openBefore_.begin())], stopLine_,
                            now->SubFoldRanges);
             } else {
-                now->ToLine = old.ToLine;
-                now->ClosedAt = old.ClosedAt;
+                now->SetToLine(old.ToLine);
+                now->SetClosedAt(old.ClosedAt);
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
@@ -209,7 +209,7 @@ void TSynFoldResume::Splice()
     for (size_t i = firstIndex_; i < end; ++i)
         ranges_.spare_.emplace_back(all[i]);
     for (TSynTextFoldRange* range : found_.all_)
-        range->AllFoldRanges = &ranges_;
+        ranges_.Adopt(range);
     const auto first = all.begin() + static_cast<std::ptrdiff_t>(firstIndex_);
     const size_t replaced = end - firstIndex_;
     const size_t common = std::min(replaced, found_.all_.size());
@@ -225,7 +225,7 @@ void TSynFoldResume::Splice()
     int outerEnd = ranges_.Count();
     if (stopLine_ > 0) {
         outerEnd = outerFirst_;
-        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->FromLine < stopLine_)
+        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->FromLine() < stopLine_)
             ++outerEnd;
     }
     ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);

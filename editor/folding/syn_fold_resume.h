@@ -58,7 +58,7 @@ public:
     // above it.
     bool EndedEarly() const { return early_; }
     int EarlyEnd() const { return stopLine_; }
-    int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->FromLine; }
+    int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->FromLine(); }
     // The ranges open there, outermost first.
     const std::vector<TSynTextFoldRange*>& OpenRangesAtEarlyEnd() const { return stopOpen_; }
 

@@ -264,8 +264,8 @@ struct TSynFoldScanner::TRun {
     // Takes the innermost open range off the stack, ending it on line To.
     void PopEndingOn(int To)
     {
-        Open.back()->ToLine = To;
-        Open.back()->ClosedAt = Line;
+        Open.back()->SetToLine(To);
+        Open.back()->SetClosedAt(Line);
         Open.pop_back();
         OpenRegions.pop_back();
     }
@@ -276,8 +276,8 @@ struct TSynFoldScanner::TRun {
     {
         for (size_t i = Open.size(); i-- > Base;) {
             if (OpenRegions[i]->Close == Close) {
-                Open[i]->ToLine = Line;
-                Open[i]->ClosedAt = Line;
+                Open[i]->SetToLine(Line);
+                Open[i]->SetClosedAt(Line);
                 Open.erase(Open.begin() + static_cast<std::ptrdiff_t>(i));
                 OpenRegions.erase(OpenRegions.begin() + static_cast<std::ptrdiff_t>(i));
                 return true;
@@ -324,7 +324,7 @@ struct TSynFoldScanner::TRun {
             Ranges.Add(range);
         Pos += TokenLength(Region, Region.Open);
         if (Region.AllowNoSubs) {
-            range->ClosedAt = range->FromLine;
+            range->SetClosedAt(range->FromLine());
             FindClose(Region, range);
             return;
         }
@@ -346,7 +346,7 @@ struct TSynFoldScanner::TRun {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
                                                  : StartsWith(Region.Close, Pos)) {
-                Range->ToLine = Line;
+                Range->SetToLine(Line);
                 Pos += TokenLength(Region, Region.Close);
                 NoteBusy(line);
                 return;
@@ -402,7 +402,7 @@ struct TSynFoldScanner::TRun {
             if (outcome == oNone && Parent) {
                 if (const size_t length = ParentCloseAt(*Parent)) {
                     while (Open.size() > base)
-                        PopEndingOn(std::max(Open.back()->FromLine, Line - 1));
+                        PopEndingOn(std::max(Open.back()->FromLine(), Line - 1));
                     PopEndingOn(Line);
                     Pos += length;
                     return;

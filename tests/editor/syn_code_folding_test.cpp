@@ -58,7 +58,7 @@ std::vector<TLines> Found(const TSynTextAllFoldRanges& Ranges)
     std::vector<TLines> result;
     for (int i = 0; i < Ranges.AllCount(); ++i) {
         const TSynTextFoldRange* range = Ranges.AllRanges(i);
-        result.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel});
+        result.push_back({range->FromLine(), range->ToLine(), range->FoldRangeLevel});
     }
     return result;
 }
@@ -374,7 +374,7 @@ TEST_F(TSynCodeFoldingTest, CollapseThenExpandRestoresTheTextExactly)
     Fold(2);
     EXPECT_EQ(lines->Count(), 7);
     EXPECT_EQ(lines->Strings(1), "  if (a) {     ");
-    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed, 1);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed(), 1);
     EXPECT_EQ(memo->Text(), Sample);  // saving writes every line
     Fold(1);
     EXPECT_EQ(lines->Count(), 4);
@@ -592,8 +592,8 @@ TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
     Load("top\r\n" + body);
     Fold(2);
     Fold(3);
-    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed, 3);
-    EXPECT_EQ(memo->GetFoldRangeStartingAt(3)->LinesCollapsed, 5);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->LinesCollapsed(), 3);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(3)->LinesCollapsed(), 5);
     EXPECT_EQ(memo->GetRealLineNumber(4), 4 + 4 + 6);
     EXPECT_EQ(memo->GetRealLineNumber(3), 3 + 4);
     EXPECT_EQ(memo->GetRealLineNumber(2), 2);
@@ -615,7 +615,7 @@ TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
     memo->RescanFoldRanges();
     EXPECT_TRUE(memo->GetFoldRangeStartingAt(3)->Collapsed);
     EXPECT_TRUE(memo->GetFoldRangeStartingAt(4)->Collapsed);
-    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->ToLine, 2);  // never closed: one line long
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(2)->ToLine(), 2);  // never closed: one line long
     EXPECT_EQ(memo->GetFoldRangeAtLine(2), nullptr);
     memo->UncollapseAll();
     EXPECT_EQ(memo->Lines()->Text(), "top\r\n{\r\n" + body);

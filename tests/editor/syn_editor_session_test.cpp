@@ -278,16 +278,16 @@ void TSynTextSessionTest::CheckFolds()
         const TSynTextFoldRange* range = ranges->AllRanges(i);
         if (range->ParentCollapsed)
             continue;
-        ASSERT_GE(range->FromLine, previous) << "flat list out of order";
-        previous = range->FromLine;
-        ASSERT_GE(range->FromLine, 1);
-        ASSERT_LE(range->FromLine, std::max(count, 1));
-        ASSERT_GE(range->ToLine, range->FromLine);
+        ASSERT_GE(range->FromLine(), previous) << "flat list out of order";
+        previous = range->FromLine();
+        ASSERT_GE(range->FromLine(), 1);
+        ASSERT_LE(range->FromLine(), std::max(count, 1));
+        ASSERT_GE(range->ToLine(), range->FromLine());
         if (range->Collapsed) {
-            const AnsiString head = memo->Lines()->Strings(range->FromLine - 1);
+            const AnsiString head = memo->Lines()->Strings(range->FromLine() - 1);
             const AnsiString& suffix = range->CollapsedSuffix();
-            ASSERT_GE(head.size(), suffix.size()) << "collapsed at " << range->FromLine;
-            ASSERT_EQ(head.substr(head.size() - suffix.size()), suffix) << "collapsed at " << range->FromLine;
+            ASSERT_GE(head.size(), suffix.size()) << "collapsed at " << range->FromLine();
+            ASSERT_EQ(head.substr(head.size() - suffix.size()), suffix) << "collapsed at " << range->FromLine();
         }
     }
     // The packed entries that painting reads follow every change.
@@ -297,7 +297,7 @@ void TSynTextSessionTest::CheckFolds()
         // line, in the order of the flat list.
         std::vector<TSynTextFoldRange*> holding;
         for (int i = 0; i < ranges->AllCount(); ++i)
-            if (ranges->AllRanges(i)->FromLine <= line && line <= ranges->AllRanges(i)->ToLine)
+            if (ranges->AllRanges(i)->FromLine() <= line && line <= ranges->AllRanges(i)->ToLine())
                 holding.push_back(ranges->AllRanges(i));
         ASSERT_EQ(ranges->Holding(line), holding) << line;
         ASSERT_EQ(map.StartingAt(line), memo->GetFoldRangeStartingAt(line)) << line;
@@ -544,12 +544,12 @@ void TSynTextSessionTest::Step(TRandom& R, std::ostringstream& Log)
             std::vector<TSynTextFoldRange*> candidates;
             for (int i = 0; i < ranges->AllCount(); ++i) {
                 TSynTextFoldRange* range = ranges->AllRanges(i);
-                if (!range->Collapsed && !range->ParentCollapsed && range->ToLine > range->FromLine)
+                if (!range->Collapsed && !range->ParentCollapsed && range->ToLine() > range->FromLine())
                     candidates.push_back(range);
             }
             if (!candidates.empty()) {
                 TSynTextFoldRange* range = candidates[R.Index(candidates.size())];
-                Log << "collapse " << range->FromLine << ".." << range->ToLine;
+                Log << "collapse " << range->FromLine() << ".." << range->ToLine();
                 memo->Collapse(range);
             }
         } else if (choice < 8) {
@@ -561,7 +561,7 @@ void TSynTextSessionTest::Step(TRandom& R, std::ostringstream& Log)
             }
             if (!candidates.empty()) {
                 TSynTextFoldRange* range = candidates[R.Index(candidates.size())];
-                Log << "expand " << range->FromLine;
+                Log << "expand " << range->FromLine();
                 memo->Uncollapse(range);
             }
         } else if (choice < 9) {

@@ -64,7 +64,7 @@ std::string DescribeFlat(const TSynTextAllFoldRanges& Ranges)
 {
     std::ostringstream out;
     for (int i = 0; i < Ranges.AllCount(); ++i)
-        out << Ranges.AllRanges(i)->FromLine << "-" << Ranges.AllRanges(i)->ToLine << " ";
+        out << Ranges.AllRanges(i)->FromLine() << "-" << Ranges.AllRanges(i)->ToLine() << " ";
     return out.str();
 }
 
@@ -112,7 +112,7 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
                 log << "collapse";
                 memo->Collapse(range);
             } else if (TSynTextFoldRange* collapsed = memo->AllFoldRanges()->CollapsedIn(1, INT_MAX)) {
-                log << "expand " << collapsed->FromLine;
+                log << "expand " << collapsed->FromLine();
                 memo->Uncollapse(collapsed);
             }
             break;
@@ -152,9 +152,9 @@ TEST(TSynFoldRescanLocalTest, ABalancedEditLeavesTheRangesAroundIt)
     ASSERT_EQ(ranges->AllCount(), 201);
     EXPECT_EQ(ranges->AllRanges(0), first);
     EXPECT_EQ(ranges->AllRanges(200), last);
-    EXPECT_EQ(ranges->AllRanges(100)->FromLine, 301);
-    EXPECT_EQ(ranges->AllRanges(100)->ToLine, 301);
-    EXPECT_EQ(ranges->AllRanges(101)->ToLine, 303);
+    EXPECT_EQ(ranges->AllRanges(100)->FromLine(), 301);
+    EXPECT_EQ(ranges->AllRanges(100)->ToLine(), 301);
+    EXPECT_EQ(ranges->AllRanges(101)->ToLine(), 303);
 }
 
 }  // namespace

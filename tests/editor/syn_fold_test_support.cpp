@@ -11,7 +11,7 @@ std::string DescribeFoldRange(const TSynTextFoldRange* Range)
     if (!Range)
         return "none";
     std::ostringstream out;
-    out << Range->FromLine << "-" << Range->ToLine << " L" << Range->FoldRangeLevel << " I" << Range->Indent
+    out << Range->FromLine() << "-" << Range->ToLine() << " L" << Range->FoldRangeLevel << " I" << Range->Indent
         << (Range->Collapsed ? " collapsed" : "");
     return out.str();
 }
@@ -21,7 +21,7 @@ std::string DescribeFoldTree(const TSynTextFoldRanges& Ranges)
     std::ostringstream out;
     for (int i = 0; i < Ranges.Count(); ++i) {
         const TSynTextFoldRange* range = Ranges.Ranges(i);
-        out << "(" << range->FromLine << "-" << range->ToLine << " L" << range->FoldRangeLevel << " I"
+        out << "(" << range->FromLine() << "-" << range->ToLine() << " L" << range->FoldRangeLevel << " I"
             << range->Indent << DescribeFoldTree(range->SubFoldRanges) << ")";
     }
     return out.str();

@@ -444,7 +444,7 @@ void TSynRepaintSessionTest::Step(TRandom& R, std::ostringstream& Log)
         if (ranges.empty())
             return;
         TSynTextFoldRange* range = ranges[R.Index(ranges.size())];
-        Log << (range->Collapsed ? "expand " : "collapse ") << range->FromLine;
+        Log << (range->Collapsed ? "expand " : "collapse ") << range->FromLine();
         if (range->Collapsed)
             memo_->Uncollapse(range);
         else

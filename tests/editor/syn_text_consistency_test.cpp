@@ -338,8 +338,8 @@ TEST_F(TSynTextConsistencyTest, MarksAndRangesStayWithinTheText)
     ASSERT_TRUE(memo->GetBookMark(0, x, y));
     EXPECT_EQ(y, 1);
     ASSERT_EQ(memo->AllFoldRanges()->AllCount(), 1);
-    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0)->FromLine, 1);
-    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0)->ToLine, 1);
+    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0)->FromLine(), 1);
+    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0)->ToLine(), 1);
 }
 
 TEST_F(TSynTextConsistencyTest, EditsNextToCollapsedRangesTakeTheirLinesInView)

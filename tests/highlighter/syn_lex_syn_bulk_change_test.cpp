@@ -51,7 +51,7 @@ std::vector<std::pair<int, int>> FoldedLines(TSynMemo& Memo)
 {
     std::vector<std::pair<int, int>> lines;
     for (int i = 0; i < Memo.AllFoldRanges()->AllCount(); ++i)
-        lines.emplace_back(Memo.AllFoldRanges()->AllRanges(i)->FromLine, Memo.AllFoldRanges()->AllRanges(i)->ToLine);
+        lines.emplace_back(Memo.AllFoldRanges()->AllRanges(i)->FromLine(), Memo.AllFoldRanges()->AllRanges(i)->ToLine());
     return lines;
 }
 

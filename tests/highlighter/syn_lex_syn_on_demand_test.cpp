@@ -188,8 +188,8 @@ TEST_F(TOnDemandStates, FoldingAnOpenedTextSeesTheCommentsOfAFullScan)
     auto foldedLines = [this] {
         std::vector<std::pair<int, int>> found;
         for (int i = 0; i < memo_->AllFoldRanges()->AllCount(); ++i)
-            found.emplace_back(memo_->AllFoldRanges()->AllRanges(i)->FromLine,
-                               memo_->AllFoldRanges()->AllRanges(i)->ToLine);
+            found.emplace_back(memo_->AllFoldRanges()->AllRanges(i)->FromLine(),
+                               memo_->AllFoldRanges()->AllRanges(i)->ToLine());
         return found;
     };
     for (uint32_t seed = 1; seed <= 10; ++seed) {
