@@ -79,14 +79,18 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
     // longer; the highlighter looks at the clock after each share of lines.
     constexpr int Share = 1000;
     const bool foldsPending = foldsPendingFrom_ != INT_MAX && codeFolding_->Enabled();
+    const auto shiftsPending = [this] { return allFoldRanges_ && allFoldRanges_->PendingShifts() > 0; };
     if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
+    } else if (shiftsPending()) {
+        allFoldRanges_->SettleShifts();
     } else if (highlighter_) {
         const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
         while (unscannedFrom_ < lines_->Count() && MonotonicMicroseconds() < until)
             LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
     }
     const bool linesPending = highlighter_ && unscannedFrom_ < lines_->Count();
-    if (!linesPending && (foldsPendingFrom_ == INT_MAX || !codeFolding_->Enabled()))
+    if (!linesPending && (foldsPendingFrom_ == INT_MAX || !codeFolding_->Enabled()) &&
+        !shiftsPending())
         idleScanTimer_->SetEnabled(false);
 }

@@ -4,6 +4,8 @@
 
 #include "editor/syn_text_plugin.h"
 
+class TSynTextAllFoldRanges;
+
 class TSynTextCodeFoldingPlugin : public TSynTextPlugin {
 public:
     using TSynTextPlugin::TSynTextPlugin;
@@ -13,4 +15,7 @@ public:
     void LinesInserted(int FirstLine, int Count) override;
     // Lines FirstLine .. FirstLine + Count - 1 are gone.
     void LinesDeleted(int FirstLine, int Count) override;
+
+private:
+    void SettleWhenIdle(const TSynTextAllFoldRanges& Ranges);
 };

@@ -64,6 +64,8 @@ void TSynTextAllFoldRanges::SettleShifts()
 
 void TSynTextAllFoldRanges::KeepShift(const TLineShift& By)
 {
+    if (all_.empty())
+        return;  // a range made later stands on the lines as they are then
     if (shifts_.size() >= kMostShiftsKept || shiftsDone_ == TSynTextFoldRange::kDetached - 1)
         SettleShifts();
     if (shiftsDone_ == TSynTextFoldRange::kDetached - 1) {

@@ -267,3 +267,50 @@ TEST_F(TSynFoldIdleTest, IdleTimeRepaintsWhatTheRestOfTheScanChangedInView)
 }
 
 }  // namespace
+
+// Lines put in and taken out far apart, more edits than the ranges keep
+// before they all take them, leave every range where a rebuild puts it;
+// collapsing and expanding right after the edits move the right lines, and
+// idle time brings every range up to date.
+TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
+{
+    memo->SetText(FunctionSource(true));
+    Idle();
+    const auto edit = [this](int Line, bool Insert) {
+        memo->SetCaretXY(BufferCoord(1, Line));
+        memo->CommandProcessor(Insert ? ecLineBreak : ecDeleteLine, 0, nullptr);
+    };
+    const auto compare = [this](const char* When) {
+        twin->SetText(memo->Lines()->Text());
+        twin->RebuildFoldRanges();
+        EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(*memo)), DescribeFoldTree(*twin->AllFoldRanges())) << When;
+    };
+    for (int i = 0; i < 150; ++i)
+        edit(1 + (i * 977) % 2900, i % 3 != 0);
+    compare("after the edits");
+
+    // Collapsing the block at line 1,501 hides exactly its lines.
+    for (int i = 0; i < 10; ++i)
+        edit(40 + i, true);
+    TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(1501);
+    ASSERT_NE(block, nullptr);
+    const int hidden = block->ToLine() - block->FromLine();
+    const AnsiString after = memo->Lines()->Strings(block->ToLine());
+    memo->Collapse(block);
+    EXPECT_EQ(memo->Lines()->Strings(1501), after);
+    EXPECT_EQ(block->LinesCollapsed(), hidden - 1);
+    edit(20, true);
+    edit(30, false);
+    memo->Uncollapse(block);
+    compare("after the collapse and the expansion");
+
+    Idle();
+    memo->SetTopLine(1);
+    edit(5, true);
+    ASSERT_FALSE(memo->FoldScanPending()) << "the keystroke scans what it changed";
+    EXPECT_GT(memo->AllFoldRanges()->PendingShifts(), 0);
+    AdvanceClock(20);
+    Pump();
+    EXPECT_EQ(memo->AllFoldRanges()->PendingShifts(), 0) << "idle time settles the shifts";
+    compare("after idle time");
+}
