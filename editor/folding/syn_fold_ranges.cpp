@@ -4,9 +4,11 @@
 #include <climits>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <unordered_map>
 
 #include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_slot_pool.h"
 #include "platform/base/code_page.h"
 
 // --- TSynTextFoldRanges ---
@@ -101,7 +103,25 @@ uint16_t EndingIndex(const AnsiString& Ending)
     return static_cast<uint16_t>(endings.List.size() - 1);
 }
 
+// Never destroyed: a range may be freed during the program's exit, after
+// the static objects.
+TSynSlotPool& RangePool()
+{
+    // About 64 KiB a slab.
+    static TSynSlotPool& pool = *new TSynSlotPool(sizeof(TSynTextFoldRange), 65536 / sizeof(TSynTextFoldRange));
+    return pool;
+}
+
 }  // namespace
+
+void* TSynTextFoldRange::operator new(size_t Size)
+{
+    if (Size != sizeof(TSynTextFoldRange))
+        throw std::bad_alloc();
+    return RangePool().Allocate();
+}
+
+void TSynTextFoldRange::operator delete(void* Range) { RangePool().Free(Range); }
 
 TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
                                      int ToLine, int FoldRangeLevel, int Indent)

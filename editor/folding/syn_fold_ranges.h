@@ -4,6 +4,7 @@
 #pragma once
 
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -76,6 +77,10 @@ public:
                       int FoldRangeLevel, int Indent);
     TSynTextFoldRange(const TSynTextFoldRange&) = delete;
     TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
+    // Ranges come from slabs of their own (TSynSlotPool): no heap header
+    // and rounding for each of a long text's ranges.
+    static void* operator new(size_t Size);
+    static void operator delete(void* Range);
     // Makes the range what the constructor with these values makes.
     void Reset(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
