@@ -15,57 +15,79 @@
 
 void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
 {
-    TSynTextFoldRange** items = items_.get();
-    const int size = count_ - Erase + Count;
-    if (size > capacity_) {
-        const int capacity = std::max(size, capacity_ * 2);
-        auto grown = std::make_unique<TSynTextFoldRange*[]>(static_cast<size_t>(capacity));
-        std::copy(items, items + Index, grown.get());
-        std::copy(items + Index + Erase, items + count_, grown.get() + Index + Count);
-        items_ = std::move(grown);
-        capacity_ = capacity;
-    } else if (Count < Erase) {
-        std::copy(items + Index + Erase, items + count_, items + Index + Count);
-    } else if (Count > Erase) {
-        std::copy_backward(items + Index + Erase, items + count_, items + size);
+    TSynTextFoldRange** items = Items();
+    const int count = this->Count();
+    const int size = count - Erase + Count;
+    if (size == 0) {
+        Truncate(0);
+        return;
     }
-    std::copy(From, From + Count, items_.get() + Index);
-    count_ = size;
+    if (!block_ || size > block_->Capacity) {
+        // Doubling from two: a block of one to four items, the most a
+        // range holds, is as big as the heap's smallest blocks, and a
+        // long list grows in few copies.
+        const int capacity = std::max(size, block_ ? block_->Capacity * 2 : 2);
+        auto* grown = static_cast<TBlock*>(
+            ::operator new(sizeof(TBlock) + static_cast<size_t>(capacity) * sizeof(TSynTextFoldRange*)));
+        grown->Capacity = capacity;
+        auto* to = reinterpret_cast<TSynTextFoldRange**>(grown + 1);
+        std::copy(items, items + Index, to);
+        std::copy(items + Index + Erase, items + count, to + Index + Count);
+        ::operator delete(block_);
+        block_ = grown;
+        items = to;
+    } else if (Count < Erase) {
+        std::copy(items + Index + Erase, items + count, items + Index + Count);
+    } else if (Count > Erase) {
+        std::copy_backward(items + Index + Erase, items + count, items + size);
+    }
+    std::copy(From, From + Count, items + Index);
+    block_->Count = size;
+}
+
+void TSynTextFoldRanges::Truncate(int Index)
+{
+    if (Index > 0) {
+        block_->Count = Index;
+        return;
+    }
+    ::operator delete(block_);
+    block_ = nullptr;
 }
 
 int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
 {
-    Splice(count_, 0, &Range, 1);
-    return count_ - 1;
+    Splice(Count(), 0, &Range, 1);
+    return Count() - 1;
 }
 
-void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range) { Splice(std::clamp(Index, 0, count_), 0, &Range, 1); }
+void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range) { Splice(std::clamp(Index, 0, Count()), 0, &Range, 1); }
 
 int TSynTextFoldRanges::FirstFrom(int Line) const
 {
-    TSynTextFoldRange* const* items = items_.get();
-    return static_cast<int>(std::lower_bound(items, items + count_, Line,
+    TSynTextFoldRange* const* items = Items();
+    return static_cast<int>(std::lower_bound(items, items + Count(), Line,
                                              [](const TSynTextFoldRange* Range, int L) { return Range->FromLine < L; }) -
                             items);
 }
 
 std::vector<TSynTextFoldRange*> TSynTextFoldRanges::TakeFrom(int Index)
 {
-    std::vector<TSynTextFoldRange*> tail(items_.get() + Index, items_.get() + count_);
-    count_ = Index;
+    std::vector<TSynTextFoldRange*> tail(Items() + Index, Items() + Count());
+    Truncate(Index);
     return tail;
 }
 
 void TSynTextFoldRanges::AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From)
 {
-    Splice(count_, 0, Source.data() + From, static_cast<int>(Source.size() - From));
+    Splice(Count(), 0, Source.data() + From, static_cast<int>(Source.size() - From));
 }
 
 bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 {
-    TSynTextFoldRange* const* items = items_.get();
-    const auto at = std::find(items, items + count_, Range);
-    if (at == items + count_)
+    TSynTextFoldRange* const* items = Items();
+    const auto at = std::find(items, items + Count(), Range);
+    if (at == items + Count())
         return false;
     Splice(static_cast<int>(at - items), 1, nullptr, 0);
     return true;

@@ -23,23 +23,25 @@ class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
 // A list of ranges that it does not own. Every range holds one (of the
-// ranges inside it), so it is kept to a pointer and two counts.
+// ranges inside it), most of them empty or short: so it is one pointer to
+// a block holding the counts and then the items, null while empty.
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
+    ~TSynTextFoldRanges() { ::operator delete(block_); }
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
 
-    int Count() const { return count_; }
-    TSynTextFoldRange* Ranges(int Index) const { return items_[static_cast<size_t>(Index)]; }
+    int Count() const { return block_ ? block_->Count : 0; }
+    TSynTextFoldRange* Ranges(int Index) const { return Items()[Index]; }
     int Add(TSynTextFoldRange* Range);
     void Insert(int Index, TSynTextFoldRange* Range);
     // Takes Range out of the list (not out of any other list); false when it
     // was not in it.
     bool Remove(TSynTextFoldRange* Range);
-    void Clear() { count_ = 0; }
+    void Clear() { Truncate(0); }
     // Drops the ranges from Index on.
-    void Truncate(int Index) { count_ = Index; }
+    void Truncate(int Index);
     // In a list that goes by first lines, the index of the first range
     // starting on Line or below (Count when none does).
     int FirstFrom(int Line) const;
@@ -49,19 +51,28 @@ public:
     void AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From);
     void AppendFrom(const TSynTextFoldRanges& Source, int From)
     {
-        Splice(count_, 0, Source.items_.get() + From, Source.count_ - From);
+        Splice(Count(), 0, Source.Items() + From, Source.Count() - From);
     }
     // Puts By's ranges in the place of Count ranges from Index.
-    void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.items_.get(), By.count_); }
+    void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.Items(), By.Count()); }
 
 private:
     // Puts the Count ranges at From (not in this list) in the place of
     // Erase ranges from Index.
     void Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count);
 
-    std::unique_ptr<TSynTextFoldRange*[]> items_;
-    int count_ = 0;
-    int capacity_ = 0;
+    // The items follow it: Capacity of them, the first Count in use
+    // (0 < Count <= Capacity).
+    struct TBlock {
+        int Count;
+        int Capacity;
+    };
+    TSynTextFoldRange** Items() const
+    {
+        return block_ ? reinterpret_cast<TSynTextFoldRange**>(block_ + 1) : nullptr;
+    }
+
+    TBlock* block_ = nullptr;
 };
 
 // Lines count from 1. A visible range (not ParentCollapsed) counts in the
