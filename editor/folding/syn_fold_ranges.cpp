@@ -15,44 +15,36 @@
 
 void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
 {
-    TSynTextFoldRange** items = Items();
+    TSynTextFoldRange* const* items = Items();
     const int count = this->Count();
     const int size = count - Erase + Count;
-    if (size == 0) {
-        Truncate(0);
+    TBlock* block = Block();
+    if (size <= 1) {
+        // What stays: the range put in, the one not erased, or none.
+        TSynTextFoldRange* one = Count == 1 ? From[0] : size == 1 ? items[Index == 0 ? Erase : 0] : nullptr;
+        ::operator delete(block);
+        held_ = one;
         return;
     }
-    if (!block_ || size > block_->Capacity) {
-        // Doubling from two: a block of one to four items, the most a
-        // range holds, is as big as the heap's smallest blocks, and a
-        // long list grows in few copies.
-        const int capacity = std::max(size, block_ ? block_->Capacity * 2 : 2);
+    if (!block || size > block->Capacity) {
+        // Doubling from two: a block of two items is as big as the heap's
+        // smallest, and a long list grows in few copies.
+        const int capacity = std::max(size, block ? block->Capacity * 2 : 2);
         auto* grown = static_cast<TBlock*>(
             ::operator new(sizeof(TBlock) + static_cast<size_t>(capacity) * sizeof(TSynTextFoldRange*)));
         grown->Capacity = capacity;
-        auto* to = reinterpret_cast<TSynTextFoldRange**>(grown + 1);
-        std::copy(items, items + Index, to);
-        std::copy(items + Index + Erase, items + count, to + Index + Count);
-        ::operator delete(block_);
-        block_ = grown;
-        items = to;
+        std::copy(items, items + Index, ItemsOf(grown));
+        std::copy(items + Index + Erase, items + count, ItemsOf(grown) + Index + Count);
+        ::operator delete(block);
+        block = grown;
+        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + 1);
     } else if (Count < Erase) {
-        std::copy(items + Index + Erase, items + count, items + Index + Count);
+        std::copy(items + Index + Erase, items + count, ItemsOf(block) + Index + Count);
     } else if (Count > Erase) {
-        std::copy_backward(items + Index + Erase, items + count, items + size);
+        std::copy_backward(items + Index + Erase, items + count, ItemsOf(block) + size);
     }
-    std::copy(From, From + Count, items + Index);
-    block_->Count = size;
-}
-
-void TSynTextFoldRanges::Truncate(int Index)
-{
-    if (Index > 0) {
-        block_->Count = Index;
-        return;
-    }
-    ::operator delete(block_);
-    block_ = nullptr;
+    std::copy(From, From + Count, ItemsOf(block) + Index);
+    block->Count = size;
 }
 
 int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)

@@ -23,16 +23,16 @@ class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
 // A list of ranges that it does not own. Every range holds one (of the
-// ranges inside it), most of them empty or short: so it is one pointer to
-// a block holding the counts and then the items, null while empty.
+// ranges inside it), most of them empty or short: so it takes one pointer,
+// to the one range it holds or to a block with the counts and the items.
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
-    ~TSynTextFoldRanges() { ::operator delete(block_); }
+    ~TSynTextFoldRanges() { ::operator delete(Block()); }
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
 
-    int Count() const { return block_ ? block_->Count : 0; }
+    int Count() const { return HoldsBlock() ? Block()->Count : held_ ? 1 : 0; }
     TSynTextFoldRange* Ranges(int Index) const { return Items()[Index]; }
     int Add(TSynTextFoldRange* Range);
     void Insert(int Index, TSynTextFoldRange* Range);
@@ -41,7 +41,7 @@ public:
     bool Remove(TSynTextFoldRange* Range);
     void Clear() { Truncate(0); }
     // Drops the ranges from Index on.
-    void Truncate(int Index);
+    void Truncate(int Index) { Splice(Index, Count() - Index, nullptr, 0); }
     // In a list that goes by first lines, the index of the first range
     // starting on Line or below (Count when none does).
     int FirstFrom(int Line) const;
@@ -62,17 +62,24 @@ private:
     void Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count);
 
     // The items follow it: Capacity of them, the first Count in use
-    // (0 < Count <= Capacity).
+    // (2 <= Count <= Capacity).
     struct TBlock {
         int Count;
         int Capacity;
     };
-    TSynTextFoldRange** Items() const
+    // Ranges and blocks lie at even addresses: a block is held by its
+    // address plus one.
+    bool HoldsBlock() const { return (reinterpret_cast<uintptr_t>(held_) & 1) != 0; }
+    TBlock* Block() const
     {
-        return block_ ? reinterpret_cast<TSynTextFoldRange**>(block_ + 1) : nullptr;
+        return HoldsBlock() ? reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - 1) : nullptr;
     }
+    static TSynTextFoldRange** ItemsOf(TBlock* Block) { return reinterpret_cast<TSynTextFoldRange**>(Block + 1); }
+    TSynTextFoldRange* const* Items() const { return HoldsBlock() ? ItemsOf(Block()) : &held_; }
 
-    TBlock* block_ = nullptr;
+    // Null while the list is empty, the range while it holds one, the
+    // block (tagged) while it holds more.
+    TSynTextFoldRange* held_ = nullptr;
 };
 
 // Lines count from 1. A visible range (not ParentCollapsed) counts in the
