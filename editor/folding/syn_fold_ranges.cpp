@@ -11,7 +11,50 @@
 #include "editor/folding/syn_slot_pool.h"
 #include "platform/base/code_page.h"
 
+// --- The slabs of the ranges and of the lists' blocks of two ---
+
+namespace {
+
+constexpr size_t kSlabBytes = 65536;
+
+constexpr size_t BlockBytes(int Capacity)
+{
+    return 2 * sizeof(int) + static_cast<size_t>(Capacity) * sizeof(TSynTextFoldRange*);
+}
+
+// The pools are never destroyed: a range or a list may be freed during the
+// program's exit, after the static objects.
+TSynSlotPool& RangePool()
+{
+    static TSynSlotPool& pool = *new TSynSlotPool(sizeof(TSynTextFoldRange), kSlabBytes / sizeof(TSynTextFoldRange));
+    return pool;
+}
+
+TSynSlotPool& PairPool()
+{
+    static TSynSlotPool& pool = *new TSynSlotPool(BlockBytes(2), kSlabBytes / BlockBytes(2));
+    return pool;
+}
+
+}  // namespace
+
 // --- TSynTextFoldRanges ---
+
+TSynTextFoldRanges::TBlock* TSynTextFoldRanges::NewBlock(int Capacity)
+{
+    static_assert(sizeof(TBlock) == 2 * sizeof(int));
+    auto* block = static_cast<TBlock*>(Capacity == 2 ? PairPool().Allocate() : ::operator new(BlockBytes(Capacity)));
+    block->Capacity = Capacity;
+    return block;
+}
+
+void TSynTextFoldRanges::FreeBlock(TBlock* Block)
+{
+    if (Block && Block->Capacity == 2)
+        PairPool().Free(Block);
+    else
+        ::operator delete(Block);
+}
 
 void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
 {
@@ -22,20 +65,18 @@ void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* 
     if (size <= 1) {
         // What stays: the range put in, the one not erased, or none.
         TSynTextFoldRange* one = Count == 1 ? From[0] : size == 1 ? items[Index == 0 ? Erase : 0] : nullptr;
-        ::operator delete(block);
+        FreeBlock(block);
         held_ = one;
         return;
     }
     if (!block || size > block->Capacity) {
-        // Doubling from two: a block of two items is as big as the heap's
-        // smallest, and a long list grows in few copies.
+        // Doubling from two: most blocks hold two, and a long list grows
+        // in few copies.
         const int capacity = std::max(size, block ? block->Capacity * 2 : 2);
-        auto* grown = static_cast<TBlock*>(
-            ::operator new(sizeof(TBlock) + static_cast<size_t>(capacity) * sizeof(TSynTextFoldRange*)));
-        grown->Capacity = capacity;
+        TBlock* grown = NewBlock(capacity);
         std::copy(items, items + Index, ItemsOf(grown));
         std::copy(items + Index + Erase, items + count, ItemsOf(grown) + Index + Count);
-        ::operator delete(block);
+        FreeBlock(block);
         block = grown;
         held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + 1);
     } else if (Count < Erase) {
@@ -115,15 +156,6 @@ uint16_t EndingIndex(const AnsiString& Ending)
         return 0;  // past any scheme's count of regions: shown without
     endings.List.push_back(Ending);
     return static_cast<uint16_t>(endings.List.size() - 1);
-}
-
-// Never destroyed: a range may be freed during the program's exit, after
-// the static objects.
-TSynSlotPool& RangePool()
-{
-    // About 64 KiB a slab.
-    static TSynSlotPool& pool = *new TSynSlotPool(sizeof(TSynTextFoldRange), 65536 / sizeof(TSynTextFoldRange));
-    return pool;
 }
 
 }  // namespace

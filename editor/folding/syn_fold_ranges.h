@@ -28,7 +28,7 @@ class TSynTextFoldRange;
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
-    ~TSynTextFoldRanges() { ::operator delete(Block()); }
+    ~TSynTextFoldRanges() { FreeBlock(Block()); }
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
 
@@ -75,6 +75,10 @@ private:
         return HoldsBlock() ? reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - 1) : nullptr;
     }
     static TSynTextFoldRange** ItemsOf(TBlock* Block) { return reinterpret_cast<TSynTextFoldRange**>(Block + 1); }
+    // A block of two items, the most usual, comes from slabs as the ranges
+    // do; a longer one from the heap.
+    static TBlock* NewBlock(int Capacity);
+    static void FreeBlock(TBlock* Block);
     TSynTextFoldRange* const* Items() const { return HoldsBlock() ? ItemsOf(Block()) : &held_; }
 
     // Null while the list is empty, the range while it holds one, the
