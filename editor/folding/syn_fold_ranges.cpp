@@ -436,6 +436,27 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
     return entries_;
 }
 
+namespace {
+
+// Empties Items and gives its memory back (clear keeps it).
+template <typename T>
+void Release(std::vector<T>& Items)
+{
+    std::vector<T>().swap(Items);
+}
+
+}  // namespace
+
+void TSynTextAllFoldRanges::DropEntries()
+{
+    Release(entries_);
+    Release(reach_);
+    Release(hiddenBefore_);
+    Release(collapsedHeads_);
+    Release(collapsedInView_);
+    Release(collapsedHidden_);
+}
+
 std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReaching(int First, int Last) const
 {
     // The list goes by first lines: those that start above First and reach

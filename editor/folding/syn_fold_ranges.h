@@ -324,7 +324,12 @@ private:
     {
         entriesValid_ = false;
         ++generation_;
+        if (collapsedCount_ == 0 && entries_.capacity() > 0)
+            DropEntries();
     }
+    // Frees the entries: only collapsed ranges need them, and in a long
+    // text they take half as much memory as the ranges themselves.
+    void DropEntries();
 
     friend class TSynFoldResume;
 
