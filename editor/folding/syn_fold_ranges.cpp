@@ -162,6 +162,7 @@ uint16_t EndingIndex(const AnsiString& Ending)
 
 void* TSynTextFoldRange::operator new(size_t Size)
 {
+    // A class made from it would not fit in a slot.
     if (Size != sizeof(TSynTextFoldRange))
         throw std::bad_alloc();
     return RangePool().Allocate();

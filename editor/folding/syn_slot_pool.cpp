@@ -1,6 +1,7 @@
 #include "editor/folding/syn_slot_pool.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)

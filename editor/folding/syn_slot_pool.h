@@ -1,6 +1,7 @@
 // Blocks of one size carved from large slabs, for the hundreds of thousands
-// of fold ranges of a long text: a slot costs neither a heap header nor
-// rounding, and a slab goes back to the heap once all its slots are free.
+// of fold ranges of a long text and their lists' short blocks: a slot costs
+// neither a heap header nor rounding, and a slab goes back to the heap once
+// all its slots are free.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +13,7 @@ public:
     // Slots of SlotSize bytes (rounded up to a pointer's size), aligned
     // for pointers, SlotsPerSlab of them in each slab.
     TSynSlotPool(size_t SlotSize, size_t SlotsPerSlab);
-    // Every slot must have been freed by then.
+    // Frees every slab, with any slot still handed out.
     ~TSynSlotPool();
     TSynSlotPool(const TSynSlotPool&) = delete;
     TSynSlotPool& operator=(const TSynSlotPool&) = delete;
