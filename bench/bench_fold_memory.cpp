@@ -1,8 +1,9 @@
 // What folding costs in memory and in waiting on 1.5 million lines of C
 // (100 MB, GBK) in a shown editor with the C-like scheme and the C
 // scheme's folding: the peak and the kept memory of loading the text with
-// folding on beside folding off, and turning folding on with the text
-// loaded, to the first paint and through the idle work after it.
+// folding on beside folding off, what a collapse and its expansion leave
+// behind, and turning folding on with the text loaded, to the first paint
+// and through the idle work after it.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -38,8 +39,13 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Bytes the heap hands out now.
-double HeapInUse() { return static_cast<double>(mallinfo2().uordblks); }
+// Bytes the heap hands out now, from its arena and in blocks mapped alone
+// (where a large block goes depends on what the heap saw before).
+double HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
 
 // The editor, shown, with the highlighter and the C fold regions; folding
 // as asked, the text not yet given.
@@ -112,6 +118,38 @@ BENCHMARK(BM_LoadFoldMemory100MB)
     ->ArgName("folding")
     ->Arg(0)->Arg(1)
     ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Collapsing the first block of the loaded text and expanding it again,
+// each painted and followed by its idle work: the heap kept afterwards
+// beyond what the editor held before.
+void BM_CollapseExpandMemory100MB(benchmark::State& state)
+{
+    TFoldEditor editor(true);
+    TIdleMemo* memo = editor.memo;
+    memo->SetText(CFoldText(kLines));
+    double longest = 0;
+    editor.Settle(longest);
+    const TSynTextAllFoldRanges& all = *memo->AllFoldRanges();
+    double kept = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = HeapInUse();
+        TSynTextFoldRange* range = all.AllRanges(0);
+        memo->Collapse(range);
+        editor.Settle(longest);
+        if (!all.HasCollapsed())
+            state.SkipWithError("nothing was collapsed");
+        memo->Uncollapse(range);
+        editor.Settle(longest);
+        if (all.HasCollapsed())
+            state.SkipWithError("the block stayed collapsed");
+        malloc_trim(0);
+        kept = HeapInUse() - before;
+    }
+    state.counters["kept_mb"] = kept / kMB;
+    state.counters["ranges"] = all.AllCount();
+}
+BENCHMARK(BM_CollapseExpandMemory100MB)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Folding turned on with the text loaded and shown, the caret on line Arg
 // 0: the time to the first paint after it, and the idle work after that,

@@ -250,7 +250,8 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     }
     Lines->EndUpdate();
     Range->Collapsed = false;
-    --collapsedCount_;
+    if (--collapsedCount_ == 0)
+        DropEntries();
     ShowInside(Range);
     ShiftAround(all_, *this, Range, count);
     Range->DropCollapsedData();

@@ -4,66 +4,123 @@
 #include <climits>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <unordered_map>
 
 #include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_slot_pool.h"
 #include "platform/base/code_page.h"
+
+// --- The slabs of the ranges and of the lists' blocks of two ---
+
+namespace {
+
+constexpr size_t kSlabBytes = 65536;
+
+constexpr size_t BlockBytes(int Capacity)
+{
+    return 2 * sizeof(int) + static_cast<size_t>(Capacity) * sizeof(TSynTextFoldRange*);
+}
+
+// The pools are never destroyed: a range or a list may be freed during the
+// program's exit, after the static objects.
+TSynSlotPool& RangePool()
+{
+    static TSynSlotPool& pool = *new TSynSlotPool(sizeof(TSynTextFoldRange), kSlabBytes / sizeof(TSynTextFoldRange));
+    return pool;
+}
+
+TSynSlotPool& PairPool()
+{
+    static TSynSlotPool& pool = *new TSynSlotPool(BlockBytes(2), kSlabBytes / BlockBytes(2));
+    return pool;
+}
+
+}  // namespace
 
 // --- TSynTextFoldRanges ---
 
+TSynTextFoldRanges::TBlock* TSynTextFoldRanges::NewBlock(int Capacity)
+{
+    static_assert(sizeof(TBlock) == 2 * sizeof(int));
+    auto* block = static_cast<TBlock*>(Capacity == 2 ? PairPool().Allocate() : ::operator new(BlockBytes(Capacity)));
+    block->Capacity = Capacity;
+    return block;
+}
+
+void TSynTextFoldRanges::FreeBlock(TBlock* Block)
+{
+    if (Block && Block->Capacity == 2)
+        PairPool().Free(Block);
+    else
+        ::operator delete(Block);
+}
+
 void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
 {
-    TSynTextFoldRange** items = items_.get();
-    const int size = count_ - Erase + Count;
-    if (size > capacity_) {
-        const int capacity = std::max(size, capacity_ * 2);
-        auto grown = std::make_unique<TSynTextFoldRange*[]>(static_cast<size_t>(capacity));
-        std::copy(items, items + Index, grown.get());
-        std::copy(items + Index + Erase, items + count_, grown.get() + Index + Count);
-        items_ = std::move(grown);
-        capacity_ = capacity;
-    } else if (Count < Erase) {
-        std::copy(items + Index + Erase, items + count_, items + Index + Count);
-    } else if (Count > Erase) {
-        std::copy_backward(items + Index + Erase, items + count_, items + size);
+    TSynTextFoldRange* const* items = Items();
+    const int count = this->Count();
+    const int size = count - Erase + Count;
+    TBlock* block = Block();
+    if (size <= 1) {
+        // What stays: the range put in, the one not erased, or none.
+        TSynTextFoldRange* one = Count == 1 ? From[0] : size == 1 ? items[Index == 0 ? Erase : 0] : nullptr;
+        FreeBlock(block);
+        held_ = one;
+        return;
     }
-    std::copy(From, From + Count, items_.get() + Index);
-    count_ = size;
+    if (!block || size > block->Capacity) {
+        // Doubling from two: most blocks hold two, and a long list grows
+        // in few copies.
+        const int capacity = std::max(size, block ? block->Capacity * 2 : 2);
+        TBlock* grown = NewBlock(capacity);
+        std::copy(items, items + Index, ItemsOf(grown));
+        std::copy(items + Index + Erase, items + count, ItemsOf(grown) + Index + Count);
+        FreeBlock(block);
+        block = grown;
+        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + 1);
+    } else if (Count < Erase) {
+        std::copy(items + Index + Erase, items + count, ItemsOf(block) + Index + Count);
+    } else if (Count > Erase) {
+        std::copy_backward(items + Index + Erase, items + count, ItemsOf(block) + size);
+    }
+    std::copy(From, From + Count, ItemsOf(block) + Index);
+    block->Count = size;
 }
 
 int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
 {
-    Splice(count_, 0, &Range, 1);
-    return count_ - 1;
+    Splice(Count(), 0, &Range, 1);
+    return Count() - 1;
 }
 
-void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range) { Splice(std::clamp(Index, 0, count_), 0, &Range, 1); }
+void TSynTextFoldRanges::Insert(int Index, TSynTextFoldRange* Range) { Splice(std::clamp(Index, 0, Count()), 0, &Range, 1); }
 
 int TSynTextFoldRanges::FirstFrom(int Line) const
 {
-    TSynTextFoldRange* const* items = items_.get();
-    return static_cast<int>(std::lower_bound(items, items + count_, Line,
+    TSynTextFoldRange* const* items = Items();
+    return static_cast<int>(std::lower_bound(items, items + Count(), Line,
                                              [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; }) -
                             items);
 }
 
 std::vector<TSynTextFoldRange*> TSynTextFoldRanges::TakeFrom(int Index)
 {
-    std::vector<TSynTextFoldRange*> tail(items_.get() + Index, items_.get() + count_);
-    count_ = Index;
+    std::vector<TSynTextFoldRange*> tail(Items() + Index, Items() + Count());
+    Truncate(Index);
     return tail;
 }
 
 void TSynTextFoldRanges::AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From)
 {
-    Splice(count_, 0, Source.data() + From, static_cast<int>(Source.size() - From));
+    Splice(Count(), 0, Source.data() + From, static_cast<int>(Source.size() - From));
 }
 
 bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 {
-    TSynTextFoldRange* const* items = items_.get();
-    const auto at = std::find(items, items + count_, Range);
-    if (at == items + count_)
+    TSynTextFoldRange* const* items = Items();
+    const auto at = std::find(items, items + Count(), Range);
+    if (at == items + Count())
         return false;
     Splice(static_cast<int>(at - items), 1, nullptr, 0);
     return true;
@@ -102,6 +159,16 @@ uint16_t EndingIndex(const AnsiString& Ending)
 }
 
 }  // namespace
+
+void* TSynTextFoldRange::operator new(size_t Size)
+{
+    // A class made from it would not fit in a slot.
+    if (Size != sizeof(TSynTextFoldRange))
+        throw std::bad_alloc();
+    return RangePool().Allocate();
+}
+
+void TSynTextFoldRange::operator delete(void* Range) { RangePool().Free(Range); }
 
 TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
                                      int ToLine, int FoldRangeLevel, int Indent)
@@ -377,6 +444,27 @@ const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries
         entriesValid_ = true;
     }
     return entries_;
+}
+
+namespace {
+
+// Empties Items and gives its memory back (clear keeps it).
+template <typename T>
+void Release(std::vector<T>& Items)
+{
+    std::vector<T>().swap(Items);
+}
+
+}  // namespace
+
+void TSynTextAllFoldRanges::DropEntries()
+{
+    Release(entries_);
+    Release(reach_);
+    Release(hiddenBefore_);
+    Release(collapsedHeads_);
+    Release(collapsedInView_);
+    Release(collapsedHidden_);
 }
 
 std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReaching(int First, int Last) const

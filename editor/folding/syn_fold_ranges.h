@@ -4,6 +4,7 @@
 #pragma once
 
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -22,23 +23,25 @@ class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
 // A list of ranges that it does not own. Every range holds one (of the
-// ranges inside it), so it is kept to a pointer and two counts.
+// ranges inside it), most of them empty or short: so it takes one pointer,
+// to the one range it holds or to a block with the counts and the items.
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
+    ~TSynTextFoldRanges() { FreeBlock(Block()); }
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
 
-    int Count() const { return count_; }
-    TSynTextFoldRange* Ranges(int Index) const { return items_[static_cast<size_t>(Index)]; }
+    int Count() const { return HoldsBlock() ? Block()->Count : held_ ? 1 : 0; }
+    TSynTextFoldRange* Ranges(int Index) const { return Items()[Index]; }
     int Add(TSynTextFoldRange* Range);
     void Insert(int Index, TSynTextFoldRange* Range);
     // Takes Range out of the list (not out of any other list); false when it
     // was not in it.
     bool Remove(TSynTextFoldRange* Range);
-    void Clear() { count_ = 0; }
+    void Clear() { Truncate(0); }
     // Drops the ranges from Index on.
-    void Truncate(int Index) { count_ = Index; }
+    void Truncate(int Index) { Splice(Index, Count() - Index, nullptr, 0); }
     // In a list that goes by first lines, the index of the first range
     // starting on Line or below (Count when none does).
     int FirstFrom(int Line) const;
@@ -48,19 +51,39 @@ public:
     void AppendFrom(const std::vector<TSynTextFoldRange*>& Source, size_t From);
     void AppendFrom(const TSynTextFoldRanges& Source, int From)
     {
-        Splice(count_, 0, Source.items_.get() + From, Source.count_ - From);
+        Splice(Count(), 0, Source.Items() + From, Source.Count() - From);
     }
     // Puts By's ranges in the place of Count ranges from Index.
-    void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.items_.get(), By.count_); }
+    void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.Items(), By.Count()); }
 
 private:
     // Puts the Count ranges at From (not in this list) in the place of
     // Erase ranges from Index.
     void Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count);
 
-    std::unique_ptr<TSynTextFoldRange*[]> items_;
-    int count_ = 0;
-    int capacity_ = 0;
+    // The items follow it: Capacity of them, the first Count in use
+    // (2 <= Count <= Capacity).
+    struct TBlock {
+        int Count;
+        int Capacity;
+    };
+    // Ranges and blocks lie at even addresses: a block is held by its
+    // address plus one.
+    bool HoldsBlock() const { return (reinterpret_cast<uintptr_t>(held_) & 1) != 0; }
+    TBlock* Block() const
+    {
+        return HoldsBlock() ? reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - 1) : nullptr;
+    }
+    static TSynTextFoldRange** ItemsOf(TBlock* Block) { return reinterpret_cast<TSynTextFoldRange**>(Block + 1); }
+    // A block of two items, the most usual, comes from slabs as the ranges
+    // do; a longer one from the heap.
+    static TBlock* NewBlock(int Capacity);
+    static void FreeBlock(TBlock* Block);
+    TSynTextFoldRange* const* Items() const { return HoldsBlock() ? ItemsOf(Block()) : &held_; }
+
+    // Null while the list is empty, the range while it holds one, the
+    // block (tagged) while it holds more.
+    TSynTextFoldRange* held_ = nullptr;
 };
 
 // Lines count from 1. A visible range (not ParentCollapsed) counts in the
@@ -76,6 +99,10 @@ public:
                       int FoldRangeLevel, int Indent);
     TSynTextFoldRange(const TSynTextFoldRange&) = delete;
     TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
+    // Ranges come from slabs of their own (TSynSlotPool): no heap header
+    // and rounding for each of a long text's ranges.
+    static void* operator new(size_t Size);
+    static void operator delete(void* Range);
     // Makes the range what the constructor with these values makes.
     void Reset(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
@@ -337,7 +364,12 @@ private:
     {
         entriesValid_ = false;
         ++generation_;
+        if (collapsedCount_ == 0 && entries_.capacity() > 0)
+            DropEntries();
     }
+    // Frees the entries: only collapsed ranges need them, and in a long
+    // text they take half as much memory as the ranges themselves.
+    void DropEntries();
 
     friend class TSynFoldResume;
     friend class TSynTextFoldRange;

@@ -1,0 +1,118 @@
+// The list a range keeps of the ranges inside it: one range held in place,
+// more in a block that grows, moves and goes, checked against a vector.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "editor/folding/syn_fold_ranges.h"
+#include "tests/support/test_random.h"
+
+namespace {
+
+using TItems = std::vector<TSynTextFoldRange*>;
+
+TItems ItemsOf(const TSynTextFoldRanges& List)
+{
+    TItems items;
+    for (int i = 0; i < List.Count(); ++i)
+        items.push_back(List.Ranges(i));
+    return items;
+}
+
+// Ranges on lines 1, 3, 5 ..., owned by an outer list; the lists under
+// test only point to them.
+class SynFoldRangeList : public ::testing::Test {
+protected:
+    SynFoldRangeList()
+    {
+        for (int i = 0; i < 300; ++i)
+            made_.push_back(owner_.NewRange(nullptr, 2 * i + 1, 2 * i + 1, 0, 0));
+    }
+
+    TSynTextAllFoldRanges owner_;
+    TItems made_;
+};
+
+TEST_F(SynFoldRangeList, GrowsOneByOneAndFindsByLine)
+{
+    TSynTextFoldRanges list;
+    EXPECT_EQ(list.FirstFrom(5), 0);
+    for (size_t i = 0; i < made_.size(); ++i)
+        EXPECT_EQ(list.Add(made_[i]), static_cast<int>(i));
+    EXPECT_EQ(ItemsOf(list), made_);
+    EXPECT_EQ(list.FirstFrom(10), 5);
+    EXPECT_EQ(list.FirstFrom(11), 5);
+    EXPECT_EQ(list.FirstFrom(1000), 300);
+    EXPECT_EQ(list.TakeFrom(1), TItems(made_.begin() + 1, made_.end()));
+    EXPECT_EQ(list.FirstFrom(1), 0);
+    EXPECT_EQ(list.FirstFrom(2), 1);
+}
+
+TEST_F(SynFoldRangeList, RandomEditsMatchAVector)
+{
+    // Short lists most of the time, so the list goes between empty, one
+    // range and a block often; splices at the front, between and at the end.
+    TRandom random(60);
+    TSynTextFoldRanges list;
+    TSynTextFoldRanges other;
+    TItems model;
+    for (int step = 0; step < 6000; ++step) {
+        const int count = static_cast<int>(model.size());
+        TSynTextFoldRange* range = made_[random.Index(made_.size())];
+        const int what = random.Below(7);
+        switch (what) {
+        case 0:
+            list.Add(range);
+            model.push_back(range);
+            break;
+        case 1: {
+            const int at = random.Between(-1, count + 1);
+            list.Insert(at, range);
+            model.insert(model.begin() + std::clamp(at, 0, count), range);
+            break;
+        }
+        case 2: {
+            const auto found = std::find(model.begin(), model.end(), range);
+            EXPECT_EQ(list.Remove(range), found != model.end()) << step;
+            if (found != model.end())
+                model.erase(found);
+            break;
+        }
+        case 3: {
+            const int at = count - random.Below(std::min(count, 3) + 1);
+            const TItems tail = list.TakeFrom(at);
+            EXPECT_EQ(tail, TItems(model.begin() + at, model.end())) << step;
+            model.resize(static_cast<size_t>(at));
+            other.AppendFrom(tail, 0);
+            break;
+        }
+        case 4: {
+            const int at = random.Chance(30) ? 0 : random.Chance(40) ? count : random.Between(0, count);
+            const int erase = random.Below(std::min(count - at, 3) + 1);
+            const TItems by = ItemsOf(other);
+            list.Replace(at, erase, other);
+            model.erase(model.begin() + at, model.begin() + at + erase);
+            model.insert(model.begin() + at, by.begin(), by.end());
+            other.Truncate(random.Below(other.Count() + 1));
+            break;
+        }
+        case 5: {
+            const int from = random.Between(0, other.Count());
+            const TItems by = ItemsOf(other);
+            list.AppendFrom(other, from);
+            model.insert(model.end(), by.begin() + from, by.end());
+            break;
+        }
+        default: {
+            const int at = random.Chance(50) ? 0 : random.Below(count + 1);
+            list.Truncate(at);
+            model.resize(static_cast<size_t>(at));
+            break;
+        }
+        }
+        ASSERT_EQ(ItemsOf(list), model) << "step " << step << ", edit " << what;
+    }
+}
+
+}  // namespace
