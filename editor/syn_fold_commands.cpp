@@ -124,12 +124,12 @@ TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Rang
         return Range;
     // A scan that cannot go on from where it ended finds every range anew.
     const int from = Range->FromLine();
-    const TFoldRegionItem* region = Range->FoldRegion;
+    const TFoldRegionItem* region = Range->FoldRegion();
     const int level = Range->FoldRangeLevel;
     FinishFoldScan();
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine() == from && range->FoldRegion == region &&
+        if (!range->ParentCollapsed && range->FromLine() == from && range->FoldRegion() == region &&
             range->FoldRangeLevel == level)
             return range;
     }

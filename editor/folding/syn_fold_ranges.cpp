@@ -190,16 +190,27 @@ void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Regio
     Collapsed = false;
     ParentCollapsed = false;
     AllFoldRanges = All;
-    FoldRegion = Region;
     ending_ = EndingIndex(Region && Region->AddEnding ? LowerCase(Region->Close()) : AnsiString());
-    collapsed_.reset();
+    DropCollapsedData();
+    regionOrData_ = reinterpret_cast<uintptr_t>(Region);
 }
 
 TSynTextFoldRange::TCollapsedData& TSynTextFoldRange::MakeCollapsedData()
 {
-    if (!collapsed_)
-        collapsed_ = std::make_unique<TCollapsedData>();
-    return *collapsed_;
+    if (!CollapsedData()) {
+        auto* data = new TCollapsedData;
+        data->Region = FoldRegion();
+        regionOrData_ = reinterpret_cast<uintptr_t>(data) + kDataTag;
+    }
+    return *CollapsedData();
+}
+
+void TSynTextFoldRange::DropCollapsedData()
+{
+    if (TCollapsedData* data = CollapsedData()) {
+        regionOrData_ = reinterpret_cast<uintptr_t>(data->Region);
+        delete data;
+    }
 }
 
 const AnsiString& TSynTextFoldRange::Ending() const
@@ -212,13 +223,13 @@ const AnsiString& TSynTextFoldRange::Ending() const
 const TStringList& TSynTextFoldRange::CollapsedLines() const
 {
     static const TStringList none;
-    return collapsed_ ? collapsed_->Lines : none;
+    return CollapsedData() ? CollapsedData()->Lines : none;
 }
 
 const AnsiString& TSynTextFoldRange::CollapsedSuffix() const
 {
     static const AnsiString none;
-    return collapsed_ ? collapsed_->Suffix : none;
+    return CollapsedData() ? CollapsedData()->Suffix : none;
 }
 
 // --- TSynTextAllFoldRanges ---
@@ -301,7 +312,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         // The region is copied as a reference only: it may be gone by now.
         auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine(), source->ToLine(),
                                                          source->FoldRangeLevel, source->Indent);
-        range->FoldRegion = source->FoldRegion;
+        range->regionOrData_ = reinterpret_cast<uintptr_t>(source->FoldRegion());
         range->ending_ = source->ending_;
         range->closedAt_ = source->ClosedAt();
         range->CollapsedBy = source->CollapsedBy;

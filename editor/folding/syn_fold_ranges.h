@@ -122,7 +122,7 @@ public:
     void SetClosedAt(int Line);
     // One less than the lines the collapse took out of the buffer; 0 while
     // expanded.
-    int LinesCollapsed() const { return collapsed_ ? collapsed_->Lines.Count() - 1 : 0; }
+    int LinesCollapsed() const { return CollapsedData() ? CollapsedData()->Lines.Count() - 1 : 0; }
 
     int Indent;          // indentation level of the first line
     int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
@@ -150,7 +150,11 @@ public:
     TSynTextAllFoldRanges* AllFoldRanges;
     // The region that produced the range; the regions may change after the
     // scan, so nothing reads it back but its identity.
-    TFoldRegionItem* FoldRegion;
+    TFoldRegionItem* FoldRegion() const
+    {
+        const TCollapsedData* data = CollapsedData();
+        return data ? data->Region : reinterpret_cast<TFoldRegionItem*>(regionOrData_);
+    }
 
     // What a range around a collapsed one lost beyond the lines hidden.
     struct TLost {
@@ -170,22 +174,30 @@ public:
         // to the first line. Expanding gives that back.
         std::vector<TLost> ShrunkAround;
         int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
+        TFoldRegionItem* Region = nullptr;  // the range's, while it has these
     };
     // Null while the range is not collapsed.
-    const TCollapsedData* CollapsedData() const { return collapsed_.get(); }
-    TCollapsedData* CollapsedData() { return collapsed_.get(); }
+    const TCollapsedData* CollapsedData() const
+    {
+        return regionOrData_ & kDataTag ? reinterpret_cast<const TCollapsedData*>(regionOrData_ - kDataTag) : nullptr;
+    }
+    TCollapsedData* CollapsedData()
+    {
+        return regionOrData_ & kDataTag ? reinterpret_cast<TCollapsedData*>(regionOrData_ - kDataTag) : nullptr;
+    }
     // The collapsed data, made empty when there is none.
     TCollapsedData& MakeCollapsedData();
-    void DropCollapsedData() { collapsed_.reset(); }
+    void DropCollapsedData();
+    ~TSynTextFoldRange() { DropCollapsedData(); }
 
     // The hidden lines while collapsed, last line first; empty otherwise.
     const TStringList& CollapsedLines() const;
-    int CollapsedLineCount() const { return collapsed_ ? collapsed_->Lines.Count() : 0; }
+    int CollapsedLineCount() const { return CollapsedData() ? CollapsedData()->Lines.Count() : 0; }
     // What the collapse appended to the first line; empty while expanded.
     const AnsiString& CollapsedSuffix() const;
     // Pixel x of the collapse mark of a collapsed range, set by painting;
     // 0 until painted.
-    int HintMarkLeft() const { return collapsed_ ? collapsed_->HintMarkLeft : 0; }
+    int HintMarkLeft() const { return CollapsedData() ? CollapsedData()->HintMarkLeft : 0; }
     // What a collapse shows after the first line besides five spaces: the
     // close token in lower case for a region with AddEnding, else nothing.
     const AnsiString& Ending() const;
@@ -193,7 +205,10 @@ public:
 private:
     friend class TSynTextAllFoldRanges;
 
-    std::unique_ptr<TCollapsedData> collapsed_;
+    // The region, or, marked by its lowest bit, the collapsed data that
+    // holds it: few ranges are collapsed, and every range needs a region.
+    static constexpr uintptr_t kDataTag = 1;
+    uintptr_t regionOrData_ = 0;
 };
 
 // Every range of a document, owned here; the inherited list holds the

@@ -16,7 +16,7 @@ namespace {
 using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
 using TKey = std::tuple<int, int, const TFoldRegionItem*>;
 
-TKey KeyOf(const TSynTextFoldRange* Range) { return {Range->FromLine(), Range->ToLine(), Range->FoldRegion}; }
+TKey KeyOf(const TSynTextFoldRange* Range) { return {Range->FromLine(), Range->ToLine(), Range->FoldRegion()}; }
 
 // The same lines and region, and the same ranges inside in the same order.
 bool SameTree(const TSynTextFoldRange* A, const TSynTextFoldRange* B)

@@ -647,7 +647,7 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
         const TRegion* found = nullptr;
         for (const TRegionList* list : lists_)
             for (const TRegion& region : list->Regions)
-                if (!found && region.Item == range->FoldRegion && !region.AllowNoSubs)
+                if (!found && region.Item == range->FoldRegion() && !region.AllowNoSubs)
                     found = &region;
         if (!found)
             return false;
