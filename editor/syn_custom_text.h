@@ -661,7 +661,8 @@ protected:
     TFoldRegions* ScanFoldRegions() const;
     // Scans Text into Ranges. RangeAfter(i) is the highlighter's range at
     // the end of line i (from 0) of Text, for the painted-token check.
-    void ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter, TSynTextAllFoldRanges& Ranges);
+    void ScanFoldText(TSynTextStringList* Text, const std::function<intptr_t(int)>& RangeAfter,
+                      TSynTextAllFoldRanges& Ranges);
     // The scanner the ranges were last found with, made anew when the
     // regions, their letter case or the tab width changed since.
     TSynFoldScanner& FoldScanner() const;

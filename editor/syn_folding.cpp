@@ -2,6 +2,7 @@
 // text with every fold expanded.
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -143,6 +144,49 @@ private:
     const std::function<intptr_t(int)>& rangeAfter_;
     int line_ = 0;
     std::vector<TPaintedToken> tokens_;
+};
+
+// Hands the scan lines First .. End - 1 (from 0) of Lines, in pieces that
+// grow from a few lines, as most scans after an edit settle within a few,
+// up to a bound: the scan lets go of the lines it passed, so it holds
+// little more than one piece.
+struct TLinePieces {
+    static constexpr int MostLines = 4096;
+    const TSynTextStringList* Lines;
+    int Next;
+    int End;
+    int Piece = 64;
+    bool RanOut = false;
+
+    bool operator()(AnsiString& Text)
+    {
+        if (Next >= End) {
+            RanOut = true;
+            return false;
+        }
+        const int last = std::min(End - 1, Next + Piece - 1);
+        Lines->AppendLines(Next, last, Text);
+        Next = last + 1;
+        Piece = std::min(2 * Piece, MostLines);
+        return true;
+    }
+};
+
+// An output iterator that hands each value written to it to Take, so that
+// a list that only passes through (one entry for each of a million ranges)
+// is never stored.
+template <typename TTake>
+struct TTakeOutput {
+    TTake Take;
+    TTakeOutput& operator*() { return *this; }
+    TTakeOutput& operator++() { return *this; }
+    TTakeOutput operator++(int) { return *this; }
+    template <typename TValue>
+    TTakeOutput& operator=(const TValue& Value)
+    {
+        Take(Value);
+        return *this;
+    }
 };
 
 // The first range of the flat list that passes Test.
@@ -302,7 +346,7 @@ TFoldRegions* TCustomSynText::ScanFoldRegions() const
     return codeFolding_->FoldRegions();
 }
 
-void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(int)>& RangeAfter,
+void TCustomSynText::ScanFoldText(TSynTextStringList* Text, const std::function<intptr_t(int)>& RangeAfter,
                                   TSynTextAllFoldRanges& Ranges)
 {
     foldScanner_.reset();
@@ -310,7 +354,8 @@ void TCustomSynText::ScanFoldText(TStrings* Text, const std::function<intptr_t(i
     TLineAttributes attributes(highlighter_, Text, RangeAfter);
     if (highlighter_)
         scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-    scanner.Scan(Text->Text(), Ranges);
+    TLinePieces pieces{Text, 0, Text->Count()};
+    scanner.Scan(1, {}, std::ref(pieces), Ranges, nullptr);
     scanner.AttributeAt = nullptr;
 }
 
@@ -331,25 +376,12 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     TLineAttributes attributes(highlighter_, lines_, rangeAfter);
     if (highlighter_)
         scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-    // The text is read as far as the scan goes, in pieces that grow: most
-    // edits settle within a few lines.
-    int next = resume.FirstLine() - 1;
-    int piece = 64;
-    const int end = std::min(lines_->Count(), resume.LastReadable());
-    bool cutShort = false;  // the scan wanted the lines of a collapsed range
-    const TFoldTextSource source = [&](AnsiString& Text) {
-        if (next >= end) {
-            cutShort = end < lines_->Count();
-            return false;
-        }
-        const int last = std::min(end - 1, next + piece - 1);
-        lines_->AppendLines(next, last, Text);
-        next = last + 1;
-        piece *= 2;
-        return true;
-    };
-    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), source, resume.Found(), &resume);
+    // The text is read as far as the scan goes.
+    TLinePieces pieces{lines_, resume.FirstLine() - 1, std::min(lines_->Count(), resume.LastReadable())};
+    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), std::ref(pieces), resume.Found(), &resume);
     scanner.AttributeAt = nullptr;
+    // The scan wanted the lines of a collapsed range.
+    const bool cutShort = pieces.RanOut && pieces.End < lines_->Count();
     if (!scanned || cutShort)
         return false;
     resume.Splice();
@@ -406,6 +438,7 @@ namespace {
 std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
 {
     std::vector<std::array<int, 3>> spans;
+    spans.reserve(static_cast<size_t>(Ranges.AllCount()));
     for (int i = 0; i < Ranges.AllCount(); ++i) {
         const TSynTextFoldRange* range = Ranges.AllRanges(i);
         if (!range->Collapsed && !range->ParentCollapsed)
@@ -467,11 +500,9 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     // The lines of a block that came, went or moved change their guides.
     if (codeFolding_->IndentGuides()) {
         const std::vector<std::array<int, 3>> spansAfter = GuideSpans(all);
-        std::vector<std::array<int, 3>> changed;
-        std::set_symmetric_difference(spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
-                                      std::back_inserter(changed));
-        for (const std::array<int, 3>& span : changed)
-            RepaintLines(span[0], span[1]);
+        std::set_symmetric_difference(
+            spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
+            TTakeOutput{[this](const std::array<int, 3>& Span) { RepaintLines(Span[0], Span[1]); }});
     }
 }
 

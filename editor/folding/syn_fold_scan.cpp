@@ -87,28 +87,33 @@ size_t NextStop(std::string_view Text, size_t P, const std::array<bool, 256>& St
 
 }  // namespace
 
-// One pass over one text. Pos always stands at the start of a character.
+// One pass over one text, read on demand. Offsets count from the start of
+// the text; of it only Text is held, the part from offset Base on that the
+// scan may still look at. Pos always stands at the start of a character.
 struct TSynFoldScanner::TRun {
-    TRun(const AnsiString& Text, TSynTextAllFoldRanges& Ranges, const TFoldAttributeQuery& AttributeAt, int TabWidth)
+    TRun(std::string_view Text, TSynTextAllFoldRanges& Ranges, const TFoldAttributeQuery& AttributeAt, int TabWidth)
         : Text(Text), Ranges(Ranges), AttributeAt(AttributeAt), TabWidth(TabWidth)
     {
     }
 
-    const AnsiString& Text;
+    std::string_view Text;
+    size_t Base = 0;
     TSynTextAllFoldRanges& Ranges;
     const TFoldAttributeQuery& AttributeAt;
     int TabWidth;
     size_t Pos = 0;
     size_t LineStart = 0;  // offset of the first character of line Line
     int Line = 1;
+    // Where a look-ahead started its line: the scan may come back there.
+    size_t LookAheadFrom = SIZE_MAX;
     // The ranges still open, innermost last, and the regions that opened
     // them.
     std::vector<TSynTextFoldRange*> Open;
     std::vector<const TRegion*> OpenRegions;
 
-    // A text read on demand: Text is *Growing, which Source extends, in the
-    // letter case the tokens are compared in.
-    AnsiString* Growing = nullptr;
+    // Where Source's lines go, in the letter case the tokens are compared
+    // in; Text shows it.
+    AnsiString Held;
     const TFoldTextSource* Source = nullptr;
     bool FoldCase = false;
     TFoldScanStop* Stop = nullptr;
@@ -116,29 +121,50 @@ struct TSynFoldScanner::TRun {
 
     enum TOutcome { oNone, oMoved, oStay };
 
+    char At(size_t P) const { return Text[P - Base]; }
+    // The offset just past what was read so far.
+    size_t End() const { return Base + Text.size(); }
+
     // Whether P is inside the text, reading on when it is at the end of
     // what was read so far. Lines come whole with their line break, so
     // nothing that looks within a line ever needs to read on.
     bool Has(size_t P)
     {
-        while (P >= Text.size()) {
+        while (P >= End()) {
             if (!Source)
                 return false;
-            const size_t read = Growing->size();
-            if (!(*Source)(*Growing)) {
+            Forget();
+            const size_t read = Held.size();
+            const bool more = (*Source)(Held);
+            if (more && FoldCase)
+                Held.replace(read, AnsiString::npos, UpperCase(std::string_view(Held).substr(read)));
+            Text = Held;
+            if (!more) {
                 Source = nullptr;
                 return false;
             }
-            if (FoldCase)
-                Growing->replace(read, AnsiString::npos, UpperCase(std::string_view(*Growing).substr(read)));
         }
         return true;
+    }
+
+    // Lets go of the text before the current line and before a
+    // look-ahead's line, where the scan never looks again; only once that
+    // is at least half of what is held, so that each byte moves once at
+    // most.
+    void Forget()
+    {
+        const size_t from = std::min(LineStart, LookAheadFrom);
+        if (from > Base && 2 * (from - Base) >= Held.size()) {
+            Held.erase(0, from - Base);
+            Base = from;
+            Text = Held;
+        }
     }
 
     // A lead byte counts with its trail byte, never with a line break.
     size_t CharLen(size_t P) const
     {
-        return P + 1 < Text.size() && IsDBCSLeadByte(Text[P]) && !IsBreak(Text[P + 1]) ? 2 : 1;
+        return P + 1 < End() && IsDBCSLeadByte(At(P)) && !IsBreak(At(P + 1)) ? 2 : 1;
     }
 
     void Advance() { Pos += CharLen(Pos); }
@@ -146,9 +172,9 @@ struct TSynFoldScanner::TRun {
     // CR LF, LF CR, a lone CR and a lone LF each end one line.
     void PassBreak()
     {
-        const char c = Text[Pos];
+        const char c = At(Pos);
         ++Pos;
-        if (Pos < Text.size() && IsBreak(Text[Pos]) && Text[Pos] != c)
+        if (Pos < End() && IsBreak(At(Pos)) && At(Pos) != c)
             ++Pos;
         ++Line;
         LineStart = Pos;
@@ -158,7 +184,7 @@ struct TSynFoldScanner::TRun {
     void MoveTo(size_t Target)
     {
         while (Pos < Target) {
-            if (IsBreak(Text[Pos]))
+            if (IsBreak(At(Pos)))
                 PassBreak();
             else
                 Advance();
@@ -176,15 +202,15 @@ struct TSynFoldScanner::TRun {
     // The first byte decides most comparisons without a call.
     bool StartsWith(const AnsiString& Token, size_t P) const
     {
-        return P < Text.size() && !Token.empty() && Text[P] == Token[0] && Text.compare(P, Token.size(), Token) == 0;
+        return P < End() && !Token.empty() && At(P) == Token[0] && Text.compare(P - Base, Token.size(), Token) == 0;
     }
 
     bool FirstCharAt(const AnsiString& Token, size_t P) const
     {
-        if (P >= Text.size() || Token.empty() || Text[P] != Token[0])
+        if (P >= End() || Token.empty() || At(P) != Token[0])
             return false;
         const size_t n = CharLengthAt(Token, 0);
-        return CharLen(P) == n && Text.compare(P, n, Token, 0, n) == 0;
+        return CharLen(P) == n && Text.compare(P - Base, n, Token, 0, n) == 0;
     }
 
     // Neither the character before the token nor the one after it is a
@@ -192,11 +218,11 @@ struct TSynFoldScanner::TRun {
     bool WholeWordAt(size_t P, size_t Length) const
     {
         if (P > LineStart) {
-            const std::string_view before(Text.data() + LineStart, P - LineStart);
+            const std::string_view before = Text.substr(LineStart - Base, P - LineStart);
             if (IsWordChar(static_cast<unsigned char>(before[CharStartOf(before, before.size() - 1)])))
                 return false;
         }
-        return P + Length >= Text.size() || !IsWordChar(static_cast<unsigned char>(Text[P + Length]));
+        return P + Length >= End() || !IsWordChar(static_cast<unsigned char>(At(P + Length)));
     }
 
     bool TokenAt(const TRegion& Region, const AnsiString& Token, size_t P) const
@@ -230,7 +256,7 @@ struct TSynFoldScanner::TRun {
             switch (skip.Type) {
             case srtCloseChar:
                 while (Has(p) && !FirstCharAt(skip.Close, p)) {
-                    if (skip.Escape && Text[p] == skip.Escape && Has(p + 1))
+                    if (skip.Escape && At(p) == skip.Escape && Has(p + 1))
                         p += CharLen(p);
                     p += CharLen(p);
                 }
@@ -240,15 +266,15 @@ struct TSynFoldScanner::TRun {
             case srtCloseString:
                 while (Has(p) && !StartsWith(skip.Close, p))
                     p += CharLen(p);
-                p = Has(p) ? p + skip.Close.size() : Text.size();
+                p = Has(p) ? p + skip.Close.size() : End();
                 break;
             case srtLineEnd:
-                while (Has(p) && !IsBreak(Text[p]))
+                while (Has(p) && !IsBreak(At(p)))
                     p += CharLen(p);
                 break;
             }
             const int line = Line;
-            MoveTo(std::min(p, Text.size()));
+            MoveTo(std::min(p, End()));
             NoteBusy(line);
             return true;
         }
@@ -315,7 +341,7 @@ struct TSynFoldScanner::TRun {
     void OpenRange(const TRegion& Region)
     {
         TSynTextFoldRange* parent = Open.empty() ? nullptr : Open.back();
-        const std::string_view line(Text.data() + LineStart, Text.size() - LineStart);
+        const std::string_view line = Text.substr(LineStart - Base);
         TSynTextFoldRange* range = Ranges.NewRange(Region.Item, Line, Line, parent ? parent->FoldRangeLevel + 1 : 0,
                                                    TSynFoldScanner::IndentLevel(line, TabWidth));
         if (parent)
@@ -341,20 +367,23 @@ struct TSynFoldScanner::TRun {
         const size_t pos = Pos;
         const size_t lineStart = LineStart;
         const int line = Line;
+        LookAheadFrom = lineStart;
         while (Has(Pos)) {
-            if (IsBreak(Text[Pos])) {
+            if (IsBreak(At(Pos))) {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
                                                  : StartsWith(Region.Close, Pos)) {
                 Range->SetToLine(Line);
                 Pos += TokenLength(Region, Region.Close);
                 NoteBusy(line);
+                LookAheadFrom = SIZE_MAX;
                 return;
             } else {
                 Advance();
             }
         }
         Ranges.AddBusyLines(line + 1, INT_MAX);
+        LookAheadFrom = SIZE_MAX;
         Pos = pos;
         LineStart = lineStart;
         Line = line;
@@ -378,13 +407,13 @@ struct TSynFoldScanner::TRun {
         if (Parent)
             stops[static_cast<unsigned char>(Parent->Close[0])] = true;
         for (;;) {
-            Pos = NextStop(Text, Pos, stops);
-            if (Pos >= Text.size()) {
+            Pos = Base + NextStop(Text, Pos - Base, stops);
+            if (Pos >= End()) {
                 if (!Has(Pos))
                     return;
                 continue;
             }
-            if (IsBreak(Text[Pos])) {
+            if (IsBreak(At(Pos))) {
                 PassBreak();
                 if (Stop && Stop->StopAt(Line, Open)) {
                     Stopped = true;
@@ -636,9 +665,7 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
 {
     if (regions_->Regions.empty())
         return Open.empty();
-    AnsiString text;
-    TRun run(text, Ranges, AttributeAt, tabWidth_);
-    run.Growing = &text;
+    TRun run({}, Ranges, AttributeAt, tabWidth_);
     run.Source = &Source;
     run.FoldCase = foldCase_;
     run.Stop = Stop;

@@ -21,7 +21,8 @@ class TSynTextFoldRange;
 using TFoldAttributeQuery = std::function<AnsiString(int Line, int Char)>;
 
 // Appends the next lines of the scanned text to Text, each but the text's
-// last followed by CR LF; false when none are left.
+// last followed by CR LF; false when none are left. Text holds what the
+// scan kept of the lines handed out before.
 using TFoldTextSource = std::function<bool(AnsiString& Text)>;
 
 // Asked at the start of every line that the scan reaches at rest (outside
@@ -51,6 +52,8 @@ public:
     // Scans Text (lines joined by CR LF) and adds every range found to
     // Ranges, in the order of the open tokens; the outermost ones also to its
     // list of outermost ranges. A range that never closes is one line long.
+    // When tokens match in any letter case the scan reads an upper-cased
+    // copy of Text: a long text is better handed out by a source.
     void Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges);
     // Scans the text Source hands out, from the start of line FirstLine, at
     // which the ranges of Open (outermost first, found by this scanner) are
@@ -59,6 +62,9 @@ public:
     // the lines passed inside skip regions or look-aheads to Ranges' busy
     // lines. Stop, when given, may end the scan at a line start. False,
     // scanning nothing, when a range of Open is of no region of this scanner.
+    // Of the text the scan keeps the lines it may still look at: the
+    // current one, and those from where a skip region or a look-ahead for a
+    // close token started.
     bool Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
               TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop);
 
