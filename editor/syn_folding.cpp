@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
