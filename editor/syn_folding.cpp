@@ -147,14 +147,14 @@ private:
 
 // Hands the scan lines First .. End - 1 (from 0) of Lines, in pieces that
 // grow from a few lines, as most scans after an edit settle within a few,
-// up to a bound: the scan lets go of the lines it passed, so it holds
-// little more than one piece.
+// up to a bound in bytes: the scan lets go of the lines it passed, so it
+// holds little more than one piece, however long the lines.
 struct TLinePieces {
-    static constexpr int MostLines = 4096;
+    static constexpr size_t MostBytes = 256 * 1024;
     const TSynTextStringList* Lines;
     int Next;
     int End;
-    int Piece = 64;
+    size_t Bytes = 4096;  // a piece ends with the line that reaches this
     bool RanOut = false;
 
     bool operator()(AnsiString& Text)
@@ -163,10 +163,12 @@ struct TLinePieces {
             RanOut = true;
             return false;
         }
-        const int last = std::min(End - 1, Next + Piece - 1);
-        Lines->AppendLines(Next, last, Text);
-        Next = last + 1;
-        Piece = std::min(2 * Piece, MostLines);
+        const size_t until = Text.size() + Bytes;
+        do {
+            Lines->AppendLines(Next, Next, Text);
+            ++Next;
+        } while (Next < End && Text.size() < until);
+        Bytes = std::min(2 * Bytes, MostBytes);
         return true;
     }
 };
