@@ -150,11 +150,14 @@ private:
 // up to a bound in bytes: the scan lets go of the lines it passed, so it
 // holds little more than one piece, however long the lines.
 struct TLinePieces {
+    // The first piece's lines, and the steps each piece is read in until
+    // it has its lines or MostBytes.
+    static constexpr int Step = 64;
     static constexpr size_t MostBytes = 256 * 1024;
     const TSynTextStringList* Lines;
     int Next;
     int End;
-    size_t Bytes = 4096;  // a piece ends with the line that reaches this
+    int Piece = Step;
     bool RanOut = false;
 
     bool operator()(AnsiString& Text)
@@ -163,12 +166,17 @@ struct TLinePieces {
             RanOut = true;
             return false;
         }
-        const size_t until = Text.size() + Bytes;
+        const size_t until = Text.size() + MostBytes;
+        const int last = std::min(End, Next + Piece);
         do {
-            Lines->AppendLines(Next, Next, Text);
-            ++Next;
-        } while (Next < End && Text.size() < until);
-        Bytes = std::min(2 * Bytes, MostBytes);
+            const int step = std::min(last, Next + Step);
+            Lines->AppendLines(Next, step - 1, Text);
+            Next = step;
+        } while (Next < last && Text.size() < until);
+        // Every line takes two bytes at least, so a piece that doubles
+        // stays far from the largest int.
+        if (Next == last)
+            Piece *= 2;
         return true;
     }
 };

@@ -128,7 +128,9 @@ struct TSynFoldScanner::TRun {
     // Whether P is inside the text, reading on when it is at the end of
     // what was read so far. Lines come whole with their line break, so
     // nothing that looks within a line ever needs to read on.
-    bool Has(size_t P)
+    bool Has(size_t P) { return P < End() || ReadOn(P); }
+
+    bool ReadOn(size_t P)
     {
         while (P >= End()) {
             if (!Source)
