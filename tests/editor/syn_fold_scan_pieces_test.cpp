@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -42,7 +45,7 @@ TScanned Scanned(const TSynTextAllFoldRanges& Ranges, int Lines)
     TScanned result;
     for (int i = 0; i < Ranges.AllCount(); ++i) {
         const TSynTextFoldRange* range = Ranges.AllRanges(i);
-        result.Ranges.push_back({range->FromLine, range->ToLine, range->FoldRangeLevel, range->Indent});
+        result.Ranges.push_back({range->FromLine(), range->ToLine(), range->FoldRangeLevel, range->Indent});
     }
     for (int line = 1; line <= Lines + 1; ++line)
         if (Ranges.BusyAt(line))
@@ -74,16 +77,8 @@ std::vector<AnsiString> HostileLines(uint32_t Seed, int Count)
     return lines;
 }
 
-AnsiString Joined(const std::vector<AnsiString>& Lines)
-{
-    AnsiString text;
-    for (size_t i = 0; i < Lines.size(); ++i)
-        text += Lines[i] + (i + 1 < Lines.size() ? "\r\n" : "");
-    return text;
-}
-
-// Hands out the lines a few at a time, the first call as many as First;
-// Held records what the scan kept when each call came.
+// Hands out the lines 1 to Most at a time; Held records what the scan kept
+// when each call came.
 struct TPieces {
     const std::vector<AnsiString>& Lines;
     TRandom Sizes;
@@ -115,8 +110,10 @@ TEST(TSynFoldScanPiecesTest, PiecesOfAnySizeGiveTheRangesOfTheWholeText)
         if (seed % 3 == 0)
             lines[250] = "x { /* never closed";
         TSynFoldScanner scanner(&regions, false, 2);
+        AnsiString text;
+        TPieces{lines, TRandom(seed), INT_MAX, 0, {}}(text);
         TSynTextAllFoldRanges whole;
-        scanner.Scan(Joined(lines), whole);
+        scanner.Scan(text, whole);
         const TScanned expected = Scanned(whole, static_cast<int>(lines.size()));
         ASSERT_GE(expected.Ranges.size(), 10u);
         ASSERT_GE(expected.Busy.size(), 50u);
