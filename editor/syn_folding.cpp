@@ -197,6 +197,8 @@ struct TTakeOutput {
         return *this;
     }
 };
+template <typename TTake>
+TTakeOutput(TTake) -> TTakeOutput<TTake>;
 
 // The first range of the flat list that passes Test.
 template <typename TTest>
