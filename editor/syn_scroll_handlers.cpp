@@ -2,7 +2,6 @@
 // used by scroll bars the host draws itself.
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 
 #include "editor/syn_custom_text.h"
 #include "editor/view/syn_scroll_bars.h"
@@ -21,11 +20,14 @@ constexpr int MaxScrollRange = 32767;
 constexpr int MaxHintLength = 255;
 constexpr int MaxHintWidth = 200;
 
-// One hint window serves every editor; it is made when first needed.
+// One hint window serves every editor; it is made when first needed and
+// lasts as long as the process: destroyed with the other statics at exit,
+// a hint still shown would free its window into a window system already
+// taken down.
 THintWindow* ScrollHintWindow()
 {
-    static std::unique_ptr<THintWindow> hint(NewHintWindow(nullptr));
-    return hint.get();
+    static THintWindow* hint = NewHintWindow(nullptr);
+    return hint;
 }
 
 // The bar position P stands for, undoing the scaling of UpdateScrollBars.

@@ -1,8 +1,10 @@
+#include <cstdlib>
 #include <string>
 
 #include "platform/base/sys_utils.h"
 #include "platform/win/scroll_bars.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_proc.h"
 #include "syn_view_test_support.h"
 
 namespace {
@@ -95,4 +97,22 @@ TEST_F(TEditorViewTest, CaretPastTheRightEdgeShowsRoomButStaysInNarrowWindows)
     memo->SetCaretXY(BufferCoord(40, 1));
     EXPECT_LE(memo->LeftChar(), 40);
     EXPECT_GT(memo->LeftChar() + memo->CharsInWindow(), 40);
+}
+
+// The hint beside a dragged thumb may still be up when the program ends:
+// the process ends cleanly all the same.
+TEST_F(TEditorViewTest, AScrollHintStillShownWhenTheProgramEndsEndsCleanly)
+{
+    EXPECT_EXIT(
+        {
+            TSynMemo* memo = AddMemo(0, 300, 200);
+            TSynTextEditorOptions options = memo->Options();
+            options.Include(eoShowScrollHint);
+            memo->SetOptions(options);
+            memo->Lines()->SetText(NumberedLines(1000));
+            memo->UpdateScrollBars();
+            SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 500), 0);
+            std::exit(memo->TopLine() > 1 ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
