@@ -86,6 +86,17 @@ protected:
         ASSERT_TRUE(BecomesViewable(Window()->Handle()));
     }
 
+    // One article shown on the display, the window holding the X focus;
+    // Editor gets the article's editor.
+    void ShowArticle(TCustomSynTextEditor*& Editor)
+    {
+        ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
+        ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+        Editor = Window()->GetActiveEditor();
+        ASSERT_NE(Editor, nullptr);
+        ASSERT_TRUE(FormHasXFocus());
+    }
+
     std::string folder_;
     TNotesWindowModules modules_;
     std::unique_ptr<TDBModule>& module_ = modules_.Module;
@@ -166,12 +177,9 @@ TEST_F(MainWindowX11, F6ReachesThePanesAndShiftF10OpensTheTreesMenuOnTheDisplay)
 
 TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn)
 {
-    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
-    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TCustomSynTextEditor* editor = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowArticle(editor));
     TMainForm* window = Window();
-    TCustomSynTextEditor* editor = window->GetActiveEditor();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(FormHasXFocus());
     editor->SetFocus();
 
     // In the dialog: a text the article does not hold, then Alt+A, whose
@@ -224,12 +232,9 @@ TEST_F(MainWindowX11, AMessageBoxAfterTheReplaceDialogsAltAcceleratorTakesReturn
 
 TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
 {
-    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
-    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TCustomSynTextEditor* editor = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowArticle(editor));
     TMainForm* window = Window();
-    TCustomSynTextEditor* editor = window->GetActiveEditor();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(FormHasXFocus());
 
     TTreeNode* article = window->Tree->Items()->GetFirstNode();
     ASSERT_NE(article, nullptr);
@@ -250,12 +255,8 @@ TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
 
 TEST_F(MainWindowX11, TextAnotherProgramCopiesPastesAndTheArticlesTextGoesOutWithLineFeeds)
 {
-    ASSERT_NO_FATAL_FAILURE(MakeArticle("說門"));
-    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
-    TMainForm* window = Window();
-    TCustomSynTextEditor* editor = window->GetActiveEditor();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(FormHasXFocus());
+    TCustomSynTextEditor* editor = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowArticle(editor));
     editor->SetFocus();
 
     // Another program copies lines ended both ways, the program running.

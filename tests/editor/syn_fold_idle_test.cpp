@@ -95,18 +95,6 @@ protected:
         twin->SetTopLine(memo->TopLine());
     }
 
-    // Idle time until the scan is done; answers the number of slices.
-    int Idle()
-    {
-        int slices = 0;
-        while (memo->FoldScanPending() && slices < 10000) {
-            AdvanceClock(20);
-            Pump();
-            ++slices;
-        }
-        return slices;
-    }
-
     TSynMemo* memo = nullptr;
     TSynMemo* twin = nullptr;
 };
@@ -126,14 +114,14 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
     ASSERT_EQ(typed.Width, rebuilt.Width);
     for (int y = 0; y < typed.Height; ++y)
         ASSERT_TRUE(std::equal(typed.Row(y), typed.Row(y) + typed.Width, rebuilt.Row(y))) << "pixel row " << y;
-    EXPECT_GE(Idle(), 1);
+    EXPECT_GE(IdleUntilFoldsScanned(memo), 1);
     EXPECT_FALSE(memo->FoldScanPending());
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
 
     // Taken back, the ranges are those of the text as it was.
     InjectKeyStroke(VK_BACK);
     Pump();
-    Idle();
+    IdleUntilFoldsScanned(memo);
     twin->SetText(memo->Lines()->Text());
     twin->RebuildFoldRanges();
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
@@ -239,7 +227,7 @@ TEST_F(TSynFoldIdleTest, SwitchingFoldingOnScansTheLinesInViewAtOnceAndTheRestIn
     ASSERT_EQ(switched.Width, rebuilt.Width);
     for (int y = 0; y < switched.Height; ++y)
         ASSERT_TRUE(std::equal(switched.Row(y), switched.Row(y) + switched.Width, rebuilt.Row(y))) << "pixel row " << y;
-    EXPECT_GE(Idle(), 1);
+    EXPECT_GE(IdleUntilFoldsScanned(memo), 1);
     EXPECT_FALSE(memo->FoldScanPending());
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
 }
@@ -256,7 +244,7 @@ TEST_F(TSynFoldIdleTest, IdleTimeRepaintsWhatTheRestOfTheScanChangedInView)
     twin->SetCaretXY(BufferCoord(1, 6));
     memo->Update();
     ASSERT_TRUE(memo->FoldScanPending());
-    Idle();
+    IdleUntilFoldsScanned(memo);
     memo->Update();
     const TRasterImage shown = WindowImage(memo->Handle());
     twin->SetFocus();
@@ -275,7 +263,7 @@ TEST_F(TSynFoldIdleTest, IdleTimeRepaintsWhatTheRestOfTheScanChangedInView)
 TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
 {
     memo->SetText(FunctionSource(true));
-    Idle();
+    IdleUntilFoldsScanned(memo);
     const auto edit = [this](int Line, bool Insert) {
         memo->SetCaretXY(BufferCoord(1, Line));
         memo->CommandProcessor(Insert ? ecLineBreak : ecDeleteLine, 0, nullptr);
@@ -304,7 +292,7 @@ TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
     memo->Uncollapse(block);
     compare("after the collapse and the expansion");
 
-    Idle();
+    IdleUntilFoldsScanned(memo);
     memo->SetTopLine(1);
     edit(5, true);
     ASSERT_FALSE(memo->FoldScanPending()) << "the keystroke scans what it changed";

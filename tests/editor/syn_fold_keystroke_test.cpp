@@ -115,18 +115,6 @@ protected:
         Memo->CodeFolding()->SetEnabled(true);
     }
 
-    // Idle time until no slice is due; answers the number of slices.
-    int Idle()
-    {
-        int slices = 0;
-        while (memo->FoldScanPending() && slices < 10000) {
-            AdvanceClock(20);
-            Pump();
-            ++slices;
-        }
-        return slices;
-    }
-
     // The window as the keystrokes left it, against the twin holding the
     // same text, its ranges rebuilt, painted whole.
     void ExpectShownAsRebuilt(const std::string& What)
@@ -168,17 +156,17 @@ TEST_F(TSynFoldKeystrokeTest, WhatAKeystrokeRepaintsShowsWhatARebuiltEditorShows
         memo->SetCaretXY(BufferCoord(5, line));
         memo->SetFocus();
         Pump();
-        Idle();
+        IdleUntilFoldsScanned(memo);
         for (const char* key = typed; *key; ++key) {
             InjectText(AnsiString(1, *key));
             Pump();
-            Idle();
+            IdleUntilFoldsScanned(memo);
             ExpectShownAsRebuilt(std::string("typed ") + typed);
         }
         for (const char* key = typed; *key; ++key) {
             InjectKeyStroke(VK_BACK);
             Pump();
-            Idle();
+            IdleUntilFoldsScanned(memo);
             ExpectShownAsRebuilt(std::string("taken back ") + typed);
         }
         ASSERT_EQ(memo->Lines()->Text(), CSource(40));
@@ -195,14 +183,14 @@ TEST_F(TSynFoldKeystrokeTest, EnterAtTheWindowsFootBeforeACommentLeavesNoIdleWor
     memo->SetCaretXY(BufferCoord(1, line));
     memo->SetFocus();
     Pump();
-    Idle();
+    IdleUntilFoldsScanned(memo);
     InjectText("abc");
     Pump();
     ASSERT_FALSE(memo->FoldScanPending());
     InjectKeyStroke(VK_RETURN);
     Pump();
     EXPECT_FALSE(memo->FoldScanPending()) << "the scan settles below the moved comment";
-    EXPECT_EQ(Idle(), 0);
+    EXPECT_EQ(IdleUntilFoldsScanned(memo), 0);
     ExpectShownAsRebuilt("after Enter");
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
 }

@@ -6,6 +6,7 @@
 #include "platform/gdi/raster_image.h"
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/font.h"
+#include "platform/win/clock.h"
 #include "platform/win/headless_screen.h"
 #include "tests/editor/word_syn.h"
 #include "tests/support/pixel_colour.h"
@@ -29,6 +30,19 @@ protected:
     {
         Font->SetName(kTestFontName);
         Font->SetHeight(-kTestFontCellHeight);
+    }
+
+    // Idle time, a slice each 20 ms of the manual clock, until Memo's fold
+    // scan is done; answers the number of slices.
+    int IdleUntilFoldsScanned(TSynMemo* Memo)
+    {
+        int slices = 0;
+        while (Memo->FoldScanPending() && slices < 10000) {
+            AdvanceClock(20);
+            Pump();
+            ++slices;
+        }
+        return slices;
     }
 
     // Paints the whole memo and takes its picture.

@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "tests/editor_services/text_editor_test_support.h"
 #include "tests/editor/syn_view_test_support.h"
 #include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/search/syn_find_dialog.h"
@@ -409,10 +410,7 @@ protected:
     {
         TSynSearchDialogsTest::SetUp();
         if (GetParam()) {
-            editor_ = new TSynTextEditor(host_.get());
-            editor_->SetBounds(0, 0, 600, 300);
-            editor_->SetParent(host_.get());
-            editor_->HandleNeeded();
+            editor_ = AddTextEditor(host_.get());
             Pump();
         }
         editor_->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");

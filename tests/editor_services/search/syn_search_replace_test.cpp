@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor_services/text_editor_test_support.h"
 #include "tests/editor/syn_view_test_support.h"
 #include "editor_services/syn_text_editor.h"
 #include "editor_services/dialogs/message_dialog.h"
@@ -28,10 +29,7 @@ protected:
     {
         TEditorViewTest::SetUp();
         if (GetParam()) {
-            editor_ = new TSynTextEditor(host_.get());
-            editor_->SetBounds(0, 0, 600, 300);
-            editor_->SetParent(host_.get());
-            editor_->HandleNeeded();
+            editor_ = AddTextEditor(host_.get());
             Pump();
         } else {
             editor_ = AddMemo(0, 600, 300);

@@ -28,8 +28,6 @@
 
 namespace {
 
-using TX11ClipboardTest = TX11Test;
-
 std::string Utf8(const char8_t* text)
 {
     return reinterpret_cast<const char*>(text);
@@ -121,6 +119,22 @@ void Copy(HWND Window, const AnsiString& Text)
     CloseClipboard();
 }
 
+class TX11ClipboardTest : public TX11Test {
+protected:
+    // The program copies a text and ends: its X connection goes, and the
+    // clipboard with it. Its own record of the clipboard is still there.
+    void CopyAndEnd(Atom Clipboard)
+    {
+        HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
+        Copy(form, "舊的 old");
+        ASSERT_TRUE(PumpUntil([&] { return XGetSelectionOwner(Other(), Clipboard) != 0; }));
+        DestroyWindow(form);
+        SwapBackend(std::make_unique<THeadlessBackend>()).reset();
+        XSync(Other(), False);
+        ASSERT_EQ(XGetSelectionOwner(Other(), Clipboard), 0u);
+    }
+};
+
 TEST_F(TX11ClipboardTest, TextCrossesTheClipboardBothWays)
 {
     Display* x = Other();
@@ -175,18 +189,9 @@ TEST_F(TX11ClipboardTest, TextCrossesTheClipboardBothWays)
 
 TEST_F(TX11ClipboardTest, AProgramStartedWhileAnotherOwnsTheClipboardPastesItsText)
 {
-    // The program copies, and ends: its X connection goes with its
-    // clipboard. Its own record of the clipboard is still there.
     Display* x = Other();
     Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
-    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
-    Copy(form, "舊的 old");
-    ASSERT_TRUE(PumpUntil([&] { return XGetSelectionOwner(x, clipboard) != 0; }));
-    DestroyWindow(form);
-    std::unique_ptr<TBackend> ended = SwapBackend(std::make_unique<THeadlessBackend>());
-    ended.reset();
-    XSync(x, False);
-    ASSERT_EQ(XGetSelectionOwner(x, clipboard), 0u);
+    ASSERT_NO_FATAL_FAILURE(CopyAndEnd(clipboard));
 
     // Another program copies; then the program starts again.
     Window other = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
@@ -210,13 +215,7 @@ TEST_F(TX11ClipboardTest, AProgramStartedWhileNoOneOwnsTheClipboardPastesWhatAno
     // The program copied once, and ended: no one holds the clipboard.
     Display* x = Other();
     Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
-    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
-    Copy(form, "舊的 old");
-    ASSERT_TRUE(PumpUntil([&] { return XGetSelectionOwner(x, clipboard) != 0; }));
-    DestroyWindow(form);
-    SwapBackend(std::make_unique<THeadlessBackend>()).reset();
-    XSync(x, False);
-    ASSERT_EQ(XGetSelectionOwner(x, clipboard), 0u);
+    ASSERT_NO_FATAL_FAILURE(CopyAndEnd(clipboard));
 
     // The program starts again: there is nothing to paste.
     AnsiString error;
