@@ -153,7 +153,8 @@ BENCHMARK(BM_CollapseExpandMemory100MB)->Iterations(1)->Unit(benchmark::kMillise
 
 // Folding turned on with the text loaded and shown, the caret on line Arg
 // 0: the time to the first paint after it, and the idle work after that,
-// each slice with its repaint. Folding goes off again untimed.
+// each slice with its repaint; and the heap the ranges then hold, over
+// their count. Folding goes off again untimed.
 void BM_EnableFolding100MB(benchmark::State& state)
 {
     TFoldEditor editor(false);
@@ -168,7 +169,9 @@ void BM_EnableFolding100MB(benchmark::State& state)
     std::vector<double> idles;
     std::vector<double> sliceCounts;
     int ranges = 0;
+    double bytesPerRange = 0;
     for (auto _ : state) {
+        const double heapBefore = HeapInUse();
         const double start = NowUs();
         memo->CodeFolding()->SetEnabled(true);
         memo->Update();
@@ -180,6 +183,7 @@ void BM_EnableFolding100MB(benchmark::State& state)
         ranges = memo->AllFoldRanges()->AllCount();
         if (ranges == 0)
             state.SkipWithError("no fold range was found");
+        bytesPerRange = (HeapInUse() - heapBefore) / std::max(ranges, 1);
         memo->CodeFolding()->SetEnabled(false);
         double ignored = 0;
         editor.Settle(ignored);
@@ -190,6 +194,7 @@ void BM_EnableFolding100MB(benchmark::State& state)
     state.counters["slices"] = Median(sliceCounts);
     state.counters["longest_slice_ms"] = longest / 1000;
     state.counters["ranges"] = ranges;
+    state.counters["bytes_per_range"] = bytesPerRange;
 }
 BENCHMARK(BM_EnableFolding100MB)->ArgName("line")->Arg(1)->Arg(700000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -138,7 +138,7 @@ TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Rang
 
 void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 {
-    if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+    if (!FoldRange || FoldRange->AllFoldRanges() != allFoldRanges_.get())
         return;
     FoldRange = FinishFoldScanKeeping(FoldRange);
     if (!FoldRange)
@@ -151,7 +151,7 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 
 void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
 {
-    if (!FoldRange || FoldRange->AllFoldRanges != allFoldRanges_.get())
+    if (!FoldRange || FoldRange->AllFoldRanges() != allFoldRanges_.get())
         return;
     FoldRange = FinishFoldScanKeeping(FoldRange);
     if (!FoldRange)

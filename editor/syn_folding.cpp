@@ -407,6 +407,8 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
         NoteFoldEdit(foldsPendingFrom_, INT_MAX);
         if (HandleAllocated())
             idleScanTimer_->SetEnabled(true);
+    } else {
+        allFoldRanges_->ShrinkToFit();
     }
     RepaintChangedFoldLooks(looksBefore);
     return true;

@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 #include <new>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "editor/folding/fold_regions.h"
@@ -30,9 +31,11 @@ TSynSlotPool& RangePool()
     return pool;
 }
 
+constexpr size_t kPairBytes = 2 * sizeof(TSynTextFoldRange*);
+
 TSynSlotPool& PairPool()
 {
-    static TSynSlotPool& pool = *new TSynSlotPool(BlockBytes(2), kSlabBytes / BlockBytes(2));
+    static TSynSlotPool& pool = *new TSynSlotPool(kPairBytes, kSlabBytes / kPairBytes);
     return pool;
 }
 
@@ -40,20 +43,12 @@ TSynSlotPool& PairPool()
 
 // --- TSynTextFoldRanges ---
 
-TSynTextFoldRanges::TBlock* TSynTextFoldRanges::NewBlock(int Capacity)
+void TSynTextFoldRanges::FreeItems()
 {
-    static_assert(sizeof(TBlock) == 2 * sizeof(int));
-    auto* block = static_cast<TBlock*>(Capacity == 2 ? PairPool().Allocate() : ::operator new(BlockBytes(Capacity)));
-    block->Capacity = Capacity;
-    return block;
-}
-
-void TSynTextFoldRanges::FreeBlock(TBlock* Block)
-{
-    if (Block && Block->Capacity == 2)
-        PairPool().Free(Block);
-    else
-        ::operator delete(Block);
+    if (Kind() == kBlock)
+        ::operator delete(Block());
+    else if (Kind() == kPair)
+        PairPool().Free(const_cast<TSynTextFoldRange**>(Items()));
 }
 
 void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count)
@@ -61,24 +56,36 @@ void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* 
     TSynTextFoldRange* const* items = Items();
     const int count = this->Count();
     const int size = count - Erase + Count;
-    TBlock* block = Block();
-    if (size <= 1) {
-        // What stays: the range put in, the one not erased, or none.
-        TSynTextFoldRange* one = Count == 1 ? From[0] : size == 1 ? items[Index == 0 ? Erase : 0] : nullptr;
-        FreeBlock(block);
-        held_ = one;
+    if (size <= 2) {
+        // What stays fits in the word or in a pair.
+        TSynTextFoldRange* kept[2] = {nullptr, nullptr};
+        std::copy(items, items + Index, kept);
+        std::copy(From, From + Count, kept + Index);
+        std::copy(items + Index + Erase, items + count, kept + Index + Count);
+        if (size == 2 && Kind() == kPair) {
+            std::copy(kept, kept + 2, const_cast<TSynTextFoldRange**>(items));
+            return;
+        }
+        FreeItems();
+        held_ = kept[0];
+        if (size == 2) {
+            auto* pair = static_cast<TSynTextFoldRange**>(PairPool().Allocate());
+            std::copy(kept, kept + 2, pair);
+            held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(pair) + kPair);
+        }
         return;
     }
+    TBlock* block = Kind() == kBlock ? Block() : nullptr;
     if (!block || size > block->Capacity) {
-        // Doubling from two: most blocks hold two, and a long list grows
-        // in few copies.
-        const int capacity = std::max(size, block ? block->Capacity * 2 : 2);
-        TBlock* grown = NewBlock(capacity);
+        // Doubling from four: a long list grows in few copies.
+        const int capacity = std::max(size, block ? block->Capacity * 2 : 4);
+        auto* grown = static_cast<TBlock*>(::operator new(BlockBytes(capacity)));
+        grown->Capacity = capacity;
         std::copy(items, items + Index, ItemsOf(grown));
         std::copy(items + Index + Erase, items + count, ItemsOf(grown) + Index + Count);
-        FreeBlock(block);
+        FreeItems();
         block = grown;
-        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + 1);
+        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + kBlock);
     } else if (Count < Erase) {
         std::copy(items + Index + Erase, items + count, ItemsOf(block) + Index + Count);
     } else if (Count > Erase) {
@@ -86,6 +93,20 @@ void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* 
     }
     std::copy(From, From + Count, ItemsOf(block) + Index);
     block->Count = size;
+}
+
+void TSynTextFoldRanges::ShrinkToFit()
+{
+    // Room for an eighth more stays: a list that just grew keeps its room.
+    if (Kind() != kBlock || Block()->Capacity - Block()->Count <= Block()->Count / 8)
+        return;
+    const int count = Block()->Count;
+    auto* fitted = static_cast<TBlock*>(::operator new(BlockBytes(count)));
+    fitted->Capacity = count;
+    fitted->Count = count;
+    std::copy(ItemsOf(Block()), ItemsOf(Block()) + count, ItemsOf(fitted));
+    FreeItems();
+    held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(fitted) + kBlock);
 }
 
 int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
@@ -128,6 +149,9 @@ bool TSynTextFoldRanges::Remove(TSynTextFoldRange* Range)
 
 // --- TSynTextFoldRange ---
 
+// What a long text's ranges cost is mostly this.
+static_assert(sizeof(void*) != 8 || sizeof(TSynTextFoldRange) == 48);
+
 namespace {
 
 // The endings the ranges show, each once; the first is none. Ranges
@@ -152,7 +176,7 @@ uint16_t EndingIndex(const AnsiString& Ending)
     const auto found = std::find(endings.List.begin(), endings.List.end(), Ending);
     if (found != endings.List.end())
         return static_cast<uint16_t>(found - endings.List.begin());
-    if (endings.List.size() > UINT16_MAX)
+    if (endings.List.size() > TSynTextFoldRange::kMostEndings)
         return 0;  // past any scheme's count of regions: shown without
     endings.List.push_back(Ending);
     return static_cast<uint16_t>(endings.List.size() - 1);
@@ -170,10 +194,10 @@ void* TSynTextFoldRange::operator new(size_t Size)
 
 void TSynTextFoldRange::operator delete(void* Range) { RangePool().Free(Range); }
 
-TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine,
-                                     int ToLine, int FoldRangeLevel, int Indent)
+TSynTextFoldRange::TSynTextFoldRange(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+                                     int FoldRangeLevel, int Indent)
 {
-    Reset(AllFoldRanges, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
+    Reset(All, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
 }
 
 void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Region, int From, int To, int Level,
@@ -183,13 +207,13 @@ void TSynTextFoldRange::Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* Regio
     toLine_ = To;
     closedAt_ = INT_MAX;
     shiftStamp_ = All ? All->shiftsDone_ : kDetached;
-    Indent = IndentLevel;
+    Indent = static_cast<uint16_t>(std::clamp(IndentLevel, 0, kDeepestIndent));
     CollapsedBy = -1;
     FoldRangeLevel = Level;
     SubFoldRanges.Clear();
     Collapsed = false;
     ParentCollapsed = false;
-    AllFoldRanges = All;
+    listId_ = All ? All->Id() : 0;
     ending_ = EndingIndex(Region && Region->AddEnding ? LowerCase(Region->Close()) : AnsiString());
     DropCollapsedData();
     regionOrData_ = reinterpret_cast<uintptr_t>(Region);
@@ -234,10 +258,53 @@ const AnsiString& TSynTextFoldRange::CollapsedSuffix() const
 
 // --- TSynTextAllFoldRanges ---
 
+namespace {
+
+// The numbers TSynTextAllFoldRanges hands out: those given back, and the
+// next one never handed out.
+struct TListIds {
+    std::mutex Guard;
+    std::vector<uint32_t> Free;
+    uint32_t Next = 1;
+};
+
+TListIds& ListIds()
+{
+    static auto& ids = *new TListIds;
+    return ids;
+}
+
+}  // namespace
+
+uint32_t TSynTextAllFoldRanges::Register(TSynTextAllFoldRanges* List)
+{
+    TListIds& ids = ListIds();
+    const std::lock_guard<std::mutex> lock(ids.Guard);
+    uint32_t id;
+    if (!ids.Free.empty()) {
+        id = ids.Free.back();
+        ids.Free.pop_back();
+    } else {
+        if (ids.Next == kChunkSize * kMostChunks)
+            throw std::length_error("too many fold range lists");
+        id = ids.Next++;
+        if (!chunks_[id >> kChunkBits])
+            chunks_[id >> kChunkBits] = new TSynTextAllFoldRanges*[kChunkSize]();
+    }
+    chunks_[id >> kChunkBits][id & (kChunkSize - 1)] = List;
+    return id;
+}
+
+TSynTextAllFoldRanges::TSynTextAllFoldRanges() : id_(Register(this)) {}
+
 TSynTextAllFoldRanges::~TSynTextAllFoldRanges()
 {
     for (TSynTextFoldRange* range : all_)
         delete range;
+    TListIds& ids = ListIds();
+    const std::lock_guard<std::mutex> lock(ids.Guard);
+    chunks_[id_ >> kChunkBits][id_ & (kChunkSize - 1)] = nullptr;
+    ids.Free.push_back(id_);
 }
 
 void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
@@ -286,6 +353,13 @@ std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
     Detach(range.get());
     collapsedCount_ -= range->Collapsed ? 1 : 0;
     return range;
+}
+
+void TSynTextAllFoldRanges::ShrinkToFit()
+{
+    TSynTextFoldRanges::ShrinkToFit();
+    if (all_.capacity() - all_.size() > all_.size() / 8)
+        all_.shrink_to_fit();
 }
 
 void TSynTextAllFoldRanges::ClearAll()

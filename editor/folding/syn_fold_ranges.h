@@ -23,16 +23,17 @@ class TSynTextAllFoldRanges;
 class TSynTextFoldRange;
 
 // A list of ranges that it does not own. Every range holds one (of the
-// ranges inside it), most of them empty or short: so it takes one pointer,
-// to the one range it holds or to a block with the counts and the items.
+// ranges inside it), most of them empty or short: so it takes one word,
+// the one range it holds, or the address of a pair of ranges or of a block
+// with the counts and the items.
 class TSynTextFoldRanges {
 public:
     TSynTextFoldRanges() = default;
-    ~TSynTextFoldRanges() { FreeBlock(Block()); }
+    ~TSynTextFoldRanges() { FreeItems(); }
     TSynTextFoldRanges(const TSynTextFoldRanges&) = delete;
     TSynTextFoldRanges& operator=(const TSynTextFoldRanges&) = delete;
 
-    int Count() const { return HoldsBlock() ? Block()->Count : held_ ? 1 : 0; }
+    int Count() const { return Kind() == kBlock ? Block()->Count : Kind() == kPair ? 2 : held_ ? 1 : 0; }
     TSynTextFoldRange* Ranges(int Index) const { return Items()[Index]; }
     int Add(TSynTextFoldRange* Range);
     void Insert(int Index, TSynTextFoldRange* Range);
@@ -55,34 +56,45 @@ public:
     }
     // Puts By's ranges in the place of Count ranges from Index.
     void Replace(int Index, int Count, const TSynTextFoldRanges& By) { Splice(Index, Count, By.Items(), By.Count()); }
+    // Gives back the room a long list grew beyond its ranges.
+    void ShrinkToFit();
 
 private:
     // Puts the Count ranges at From (not in this list) in the place of
     // Erase ranges from Index.
     void Splice(int Index, int Erase, TSynTextFoldRange* const* From, int Count);
+    // Frees the pair or the block; the list is then not to be read.
+    void FreeItems();
 
     // The items follow it: Capacity of them, the first Count in use
-    // (2 <= Count <= Capacity).
+    // (3 <= Count <= Capacity).
     struct TBlock {
         int Count;
         int Capacity;
     };
-    // Ranges and blocks lie at even addresses: a block is held by its
-    // address plus one.
-    bool HoldsBlock() const { return (reinterpret_cast<uintptr_t>(held_) & 1) != 0; }
-    TBlock* Block() const
-    {
-        return HoldsBlock() ? reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - 1) : nullptr;
-    }
+    // Ranges, pairs and blocks lie at addresses that are multiples of four:
+    // a pair (the most usual after one) is held by its address plus kPair,
+    // a block by its address plus kBlock.
+    static constexpr uintptr_t kBlock = 1;
+    static constexpr uintptr_t kPair = 2;
+    static constexpr uintptr_t kTags = 3;
+    uintptr_t Kind() const { return reinterpret_cast<uintptr_t>(held_) & kTags; }
+    TBlock* Block() const { return reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - kBlock); }
     static TSynTextFoldRange** ItemsOf(TBlock* Block) { return reinterpret_cast<TSynTextFoldRange**>(Block + 1); }
-    // A block of two items, the most usual, comes from slabs as the ranges
-    // do; a longer one from the heap.
-    static TBlock* NewBlock(int Capacity);
-    static void FreeBlock(TBlock* Block);
-    TSynTextFoldRange* const* Items() const { return HoldsBlock() ? ItemsOf(Block()) : &held_; }
+    TSynTextFoldRange* const* Items() const
+    {
+        switch (Kind()) {
+        case kBlock:
+            return ItemsOf(Block());
+        case kPair:
+            return reinterpret_cast<TSynTextFoldRange* const*>(reinterpret_cast<uintptr_t>(held_) - kPair);
+        default:
+            return &held_;
+        }
+    }
 
-    // Null while the list is empty, the range while it holds one, the
-    // block (tagged) while it holds more.
+    // Null while the list is empty, the range while it holds one, the pair
+    // or the block (tagged) while it holds more.
     TSynTextFoldRange* held_ = nullptr;
 };
 
@@ -95,7 +107,7 @@ private:
 // the collapse and freed by the expansion.
 class TSynTextFoldRange {
 public:
-    TSynTextFoldRange(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+    TSynTextFoldRange(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                       int FoldRangeLevel, int Indent);
     TSynTextFoldRange(const TSynTextFoldRange&) = delete;
     TSynTextFoldRange& operator=(const TSynTextFoldRange&) = delete;
@@ -104,7 +116,7 @@ public:
     static void* operator new(size_t Size);
     static void operator delete(void* Range);
     // Makes the range what the constructor with these values makes.
-    void Reset(TSynTextAllFoldRanges* AllFoldRanges, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
+    void Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
 
     // The lines are read and written through these: lines inserted or
@@ -124,30 +136,47 @@ public:
     // expanded.
     int LinesCollapsed() const { return CollapsedData() ? CollapsedData()->Lines.Count() - 1 : 0; }
 
-    int Indent;          // indentation level of the first line
-    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
-    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
-    bool Collapsed = false;
-    bool ParentCollapsed = false;  // set exactly on the ranges inside a collapsed one
-
+    // A long text has hundreds of thousands of ranges: what follows is
+    // packed into 32 bytes, beside the sub-range list and one word for the
+    // region or the collapsed data.
 private:
-    // Which of the endings the ranges show (Ending): few regions add one.
-    // Here, it takes the room the flags leave.
-    uint16_t ending_ = 0;
-    // The lines as of the shift numbered shiftStamp_ of AllFoldRanges's
+    // The lines as of the shift numbered shiftStamp_ of the list's
     // (kDetached: of no list, so no shift reaches them).
     mutable int fromLine_;
     mutable int toLine_;
     mutable int closedAt_ = INT_MAX;
     mutable uint32_t shiftStamp_;
-    // Brings the lines up to the shifts of AllFoldRanges.
+    // Brings the lines up to the shifts of the list.
     void CatchUp() const;
 
 public:
+    int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
+    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
+
+private:
+    // AllFoldRanges by its number (TSynTextAllFoldRanges::Registered).
+    uint32_t listId_;
+
+public:
+    // Indentation level of the first line; a deeper one counts as the
+    // deepest this holds.
+    uint16_t Indent;
+    static constexpr int kDeepestIndent = UINT16_MAX;
+
+private:
+    // Which of the endings the ranges show (Ending): few regions add one.
+    uint16_t ending_ : 14 = 0;
+
+public:
+    bool Collapsed : 1 = false;
+    bool ParentCollapsed : 1 = false;  // set exactly on the ranges inside a collapsed one
+    static constexpr int kMostEndings = (1 << 14) - 1;
     static constexpr uint32_t kDetached = UINT32_MAX;
 
     TSynTextFoldRanges SubFoldRanges;
-    TSynTextAllFoldRanges* AllFoldRanges;
+    // The list the range was made for or last taken into; null for a
+    // range made for none.
+    TSynTextAllFoldRanges* AllFoldRanges() const;
     // The region that produced the range; the regions may change after the
     // scan, so nothing reads it back but its identity.
     TFoldRegionItem* FoldRegion() const
@@ -218,8 +247,13 @@ private:
 // the list.
 class TSynTextAllFoldRanges : public TSynTextFoldRanges {
 public:
-    TSynTextAllFoldRanges() = default;
+    TSynTextAllFoldRanges();
     ~TSynTextAllFoldRanges();
+
+    // A list has a number while it lives, which its ranges keep in place of
+    // a pointer to it; 0 stands for no list.
+    uint32_t Id() const { return id_; }
+    static TSynTextAllFoldRanges* Registered(uint32_t Id) { return chunks_[Id >> kChunkBits][Id & (kChunkSize - 1)]; }
 
     int AllCount() const { return static_cast<int>(all_.size()); }
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)]; }
@@ -233,6 +267,9 @@ public:
     std::unique_ptr<TSynTextFoldRange> Delete(int Index);
     // Frees every range and empties both lists.
     void ClearAll();
+    // Gives back the room the lists grew beyond their ranges (up to half
+    // of it): for when a scan is done.
+    void ShrinkToFit();
     // A deep copy of Source's tree: new ranges with the same lines, levels,
     // flags, collapsed lines and region.
     void Assign(const TSynTextAllFoldRanges& Source);
@@ -395,6 +432,16 @@ private:
     // A range given up by the list: no later shift reaches it.
     static void Detach(TSynTextFoldRange* Range);
 
+    // The lists by number, in chunks made as needed and never freed (a
+    // list may go during the program's exit); number 0 stays null.
+    static constexpr int kChunkBits = 10;
+    static constexpr uint32_t kChunkSize = 1u << kChunkBits;
+    static constexpr uint32_t kMostChunks = 4096;
+    inline static TSynTextAllFoldRanges* firstChunk_[kChunkSize] = {};
+    inline static TSynTextAllFoldRanges** chunks_[kMostChunks] = {firstChunk_};
+    static uint32_t Register(TSynTextAllFoldRanges* List);
+    const uint32_t id_;
+
     // Owned, freed by hand: plain pointers let an edit near the top of a
     // long text move the ranges below it in one block copy.
     std::vector<TSynTextFoldRange*> all_;
@@ -421,10 +468,17 @@ private:
     unsigned generation_ = 0;
 };
 
+inline TSynTextAllFoldRanges* TSynTextFoldRange::AllFoldRanges() const
+{
+    return TSynTextAllFoldRanges::Registered(listId_);
+}
 inline void TSynTextFoldRange::CatchUp() const
 {
-    if (shiftStamp_ != kDetached && shiftStamp_ != AllFoldRanges->shiftsDone_)
-        AllFoldRanges->CatchUp(*this);
+    if (shiftStamp_ != kDetached) {
+        const TSynTextAllFoldRanges* list = AllFoldRanges();
+        if (shiftStamp_ != list->shiftsDone_)
+            list->CatchUp(*this);
+    }
 }
 inline int TSynTextFoldRange::FromLine() const
 {

@@ -149,7 +149,7 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
         const TSynTextFoldRange* old = oldOpen_[i].Range;
         // A range found again must stand for the old one: the ranges that
         // open inside it further down keep their levels.
-        const bool same = now == old || (now->AllFoldRanges == &found_ && old->FromLine() >= first_ &&
+        const bool same = now == old || (now->AllFoldRanges() == &found_ && old->FromLine() >= first_ &&
                                          now->FromLine() == old->FromLine() && now->FoldRegion() == old->FoldRegion() &&
                                          now->FoldRangeLevel == old->FoldRangeLevel && now->Indent == old->Indent);
         if (!same)

@@ -81,7 +81,7 @@ void TSynTextAllFoldRanges::KeepShift(const TLineShift& By)
 void TSynTextAllFoldRanges::Adopt(TSynTextFoldRange* Range)
 {
     Range->CatchUp();
-    Range->AllFoldRanges = this;
+    Range->listId_ = id_;
     Range->shiftStamp_ = shiftsDone_;
 }
 

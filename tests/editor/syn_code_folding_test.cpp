@@ -149,6 +149,18 @@ TEST(TSynFoldScannerTest, BracesNestAndTrailBytesDoNotCount)
     EXPECT_EQ(ranges.AllRanges(2)->Indent, 2);
 }
 
+TEST(TSynFoldScannerTest, AnIndentationDeeperThanARangeHoldsCountsAsTheDeepest)
+{
+    TFoldRegions regions;
+    regions.Add(frtOneChar, false, false, false, "{", "}");
+    TSynFoldScanner scanner(&regions, false, 4);
+    TSynTextAllFoldRanges ranges;
+    scanner.Scan(AnsiString(70000, '\t') + "{\r\n}\r\n" + AnsiString(4 * 65534, ' ') + "{\r\n}", ranges);
+    ASSERT_EQ(ranges.AllCount(), 2);
+    EXPECT_EQ(ranges.AllRanges(0)->Indent, TSynTextFoldRange::kDeepestIndent);
+    EXPECT_EQ(ranges.AllRanges(1)->Indent, 65534);
+}
+
 TEST(TSynFoldScannerTest, TokensMatchWithoutCaseAndTheSchemeStaysAsWritten)
 {
     TFoldRegions regions;

@@ -1,8 +1,11 @@
 // The list a range keeps of the ranges inside it: one range held in place,
-// more in a block that grows, moves and goes, checked against a vector.
+// two in a pair, more in a block that grows, moves, shrinks and goes,
+// checked against a vector. And the lists of every range of a document,
+// which their ranges know by number.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -60,7 +63,7 @@ TEST_F(SynFoldRangeList, RandomEditsMatchAVector)
     for (int step = 0; step < 6000; ++step) {
         const int count = static_cast<int>(model.size());
         TSynTextFoldRange* range = made_[random.Index(made_.size())];
-        const int what = random.Below(7);
+        const int what = random.Below(8);
         switch (what) {
         case 0:
             list.Add(range);
@@ -104,6 +107,9 @@ TEST_F(SynFoldRangeList, RandomEditsMatchAVector)
             model.insert(model.end(), by.begin() + from, by.end());
             break;
         }
+        case 6:
+            list.ShrinkToFit();
+            break;
         default: {
             const int at = random.Chance(50) ? 0 : random.Below(count + 1);
             list.Truncate(at);
@@ -113,6 +119,39 @@ TEST_F(SynFoldRangeList, RandomEditsMatchAVector)
         }
         ASSERT_EQ(ItemsOf(list), model) << "step " << step << ", edit " << what;
     }
+}
+
+TEST(SynFoldRangeLists, RangesKnowTheirListAndTakeOnlyItsShiftsWhileListsComeAndGo)
+{
+    // More lists than one chunk of numbers holds, every other one gone
+    // and made again under a number given back.
+    constexpr int kLists = 2500;
+    std::vector<std::unique_ptr<TSynTextAllFoldRanges>> lists;
+    for (int i = 0; i < kLists; ++i) {
+        lists.push_back(std::make_unique<TSynTextAllFoldRanges>());
+        lists.back()->NewRange(nullptr, 10, 20, 0, 0);
+    }
+    for (int i = 0; i < kLists; i += 2)
+        lists[static_cast<size_t>(i)].reset();
+    for (int i = 0; i < kLists; i += 2) {
+        lists[static_cast<size_t>(i)] = std::make_unique<TSynTextAllFoldRanges>();
+        lists[static_cast<size_t>(i)]->NewRange(nullptr, 10, 20, 0, 0);
+    }
+    // Each list has lines inserted above its range as many times as its
+    // index says, up to three.
+    for (int i = 0; i < kLists; ++i) {
+        for (int n = 0; n < i % 4; ++n)
+            lists[static_cast<size_t>(i)]->LinesInserted(1, 5);
+    }
+    for (int i = 0; i < kLists; ++i) {
+        const TSynTextAllFoldRanges& list = *lists[static_cast<size_t>(i)];
+        const TSynTextFoldRange* range = list.AllRanges(0);
+        ASSERT_EQ(range->AllFoldRanges(), &list) << i;
+        EXPECT_EQ(range->FromLine(), 10 + 5 * (i % 4)) << i;
+        EXPECT_EQ(range->ToLine(), 20 + 5 * (i % 4)) << i;
+    }
+    TSynTextFoldRange alone(nullptr, nullptr, 3, 4, 0, 0);
+    EXPECT_EQ(alone.AllFoldRanges(), nullptr);
 }
 
 }  // namespace
