@@ -3,7 +3,8 @@
 // scrolls the view sideways. The keystrokes that scroll and those that do
 // not are timed apart; and the sideways scroll alone, with code folding off
 // and on. Then Enter before a line that opens a block comment, in a 100 MB
-// C text with the C scheme, and the idle work it leaves.
+// C text with the C scheme, and the idle work it leaves; and Enter above a
+// collapsed block.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -16,6 +17,7 @@
 #include "bench/bench_idle_memo.h"
 #include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "highlighter/syn_lex_syn.h"
@@ -215,6 +217,154 @@ void BM_EnterBeforeComment100MB(benchmark::State& state)
 BENCHMARK(BM_EnterBeforeComment100MB)
     ->ArgNames({"line", "folding"})
     ->Args({1000, 1})->Args({1000, 0})->Args({10, 1})
+    ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Enter above a collapsed block, in the text of BM_EnterBeforeComment100MB
+// from the first line from line 1000 on that opens a block comment, the
+// unit of 14 lines it starts being "the unit":
+// 0: Enter before the comment after 49 letters, the first function at least
+//    300 lines below collapsed; the scan settles above it.
+// 1: Enter inside the #endif just above the comment ("#end" and "if"): the
+//    #if block above now runs to the end of the text and every block below
+//    lies a level deeper, so the idle scan meets the collapsed function, 300
+//    lines below, in another state.
+// 2: the same Enter with the unit's function, in view, collapsed: the
+//    keystroke's own scan meets it.
+// 3: Enter between the "*" and the "/" that end the unit's comment: the
+//    comment runs on into the #if line below, whose block, collapsed, the
+//    scan finds otherwise.
+struct TCollapsedCase {
+    int EnterLine;   // from the comment's line
+    int EnterChar;   // 0: before the last character of the line
+    int Letters;     // typed at the line's start first
+    int Collapsed;   // the collapsed block's first line, from the comment's; 0: the function 300 lines below
+};
+constexpr TCollapsedCase kCollapsedCases[] = {{0, 50, 49, 0}, {-1, 5, 0, 0}, {-1, 5, 0, 3}, {1, 0, 0, 2}};
+
+// The first line of the block a case collapses, from the comment's line.
+int CollapsedLine(const TIdleMemo* Memo, int CommentLine, const TCollapsedCase& Case)
+{
+    if (Case.Collapsed != 0)
+        return CommentLine + Case.Collapsed;
+    int line = CommentLine + 300;
+    while (Memo->Lines()->Strings(line - 1).compare(0, 7, "void f(") != 0)
+        ++line;
+    return line;
+}
+
+// The Enter with its paint, and the idle work after it, each slice with
+// its repaint; then all is taken back and the block collapsed again,
+// untimed. Besides the times, in how many Enters, once the idle work was
+// done: the block was expanded; it was collapsed again (another range
+// stands for it: the scan read it and found it as it was); every range was
+// found anew (the first range of the text is another object). Arguments:
+// the case; folding 2: on, the block collapsed (as the user does, in view),
+// 1: on, nothing collapsed, 0: off.
+void BM_EnterAboveCollapsed100MB(benchmark::State& state)
+{
+    const TCollapsedCase& which = kCollapsedCases[state.range(0)];
+    const bool folding = state.range(1) != 0;
+    const bool collapsing = state.range(1) == 2;
+    TCFixture fixture(folding);
+    TIdleMemo* memo = fixture.memo;
+    int comment = 1000;
+    while (memo->Lines()->Strings(comment - 1).compare(0, 2, "/*") != 0)
+        ++comment;
+    const int enterLine = comment + which.EnterLine;
+    const AnsiString before = memo->Lines()->Strings(enterLine - 1);
+    const int enterChar = which.EnterChar != 0 ? which.EnterChar : static_cast<int>(before.size());
+    const int head = CollapsedLine(memo, comment, which);
+    const auto showEnterLine = [&] {
+        memo->SetCaretXY(BufferCoord(1, enterLine));
+        memo->SetTopLine(enterLine - 10);
+        fixture.Settle();
+    };
+    const auto collapse = [&] {
+        TSynTextFoldRange* block = collapsing ? memo->GetFoldRangeAtLine(head) : nullptr;
+        if (!block || block->Collapsed)
+            return;
+        memo->SetTopLine(head - 10);
+        fixture.Settle();
+        memo->Collapse(memo->GetFoldRangeAtLine(head));  // found again after the scroll's scan
+        fixture.Settle();
+        showEnterLine();
+    };
+    showEnterLine();
+    collapse();
+    if (collapsing && !memo->GetFoldRangeAtLine(head)->Collapsed)
+        state.SkipWithError("the block did not collapse");
+    const int linesInView = memo->Lines()->Count();
+    std::vector<double> enters;
+    std::vector<double> idles;
+    std::vector<double> sliceCounts;
+    double longest = 0;
+    int expanded = 0;
+    int recollapsed = 0;
+    int rebuilt = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = 0; i < which.Letters; ++i) {
+            memo->CommandProcessor(ecChar, 'a', nullptr);
+            memo->Update();
+        }
+        const AnsiString split = memo->Lines()->Strings(enterLine - 1).substr(static_cast<size_t>(enterChar - 1));
+        memo->SetCaretXY(BufferCoord(enterChar, enterLine));
+        fixture.Settle();
+        const TSynTextFoldRange* first = folding ? memo->AllFoldRanges()->AllRanges(0) : nullptr;
+        const TSynTextFoldRange* collapsed = collapsing ? memo->GetFoldRangeAtLine(head) : nullptr;
+        state.ResumeTiming();
+        const double start = NowUs();
+        memo->CommandProcessor(ecLineBreak, 0, nullptr);
+        memo->Update();
+        const double entered = NowUs();
+        int slices = 0;
+        while (memo->IdleWorkPending()) {
+            const double sliceStart = NowUs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowUs() - sliceStart);
+            ++slices;
+        }
+        enters.push_back((entered - start) / 1000);
+        idles.push_back((NowUs() - entered) / 1000);
+        sliceCounts.push_back(slices);
+        state.PauseTiming();
+        const AnsiString moved = memo->Lines()->Strings(enterLine);
+        if (moved.size() < split.size() || moved.compare(moved.size() - split.size(), split.size(), split) != 0) {
+            state.SkipWithError("Enter did not split the line");
+            break;
+        }
+        if (collapsing) {
+            const TSynTextFoldRange* block = memo->GetFoldRangeAtLine(head + 1);
+            expanded += block && block->Collapsed ? 0 : 1;
+            recollapsed += block && block->Collapsed && block != collapsed ? 1 : 0;
+        }
+        if (folding)
+            rebuilt += memo->AllFoldRanges()->AllRanges(0) != first ? 1 : 0;
+        memo->Undo();  // the Enter, with any indentation it brought
+        if (which.Letters > 0) {
+            memo->SetCaretAndSelection(BufferCoord(which.Letters + 1, enterLine), BufferCoord(1, enterLine),
+                                       BufferCoord(which.Letters + 1, enterLine));
+            memo->SetSelText("");
+        }
+        fixture.Settle();
+        collapse();
+        memo->SetCaretXY(BufferCoord(1, enterLine));
+        state.ResumeTiming();
+    }
+    if (memo->Lines()->Strings(enterLine - 1) != before || memo->Lines()->Count() != linesInView)
+        state.SkipWithError("the text was not put back");
+    state.SetLabel(collapsing ? "folding on, collapsed" : folding ? "folding on" : "folding off");
+    state.counters["enter_ms"] = Median(enters);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["slices"] = Median(sliceCounts);
+    state.counters["longest_slice_ms"] = longest / 1000;
+    state.counters["expanded"] = expanded;
+    state.counters["recollapsed"] = recollapsed;
+    state.counters["rebuilt"] = rebuilt;
+}
+BENCHMARK(BM_EnterAboveCollapsed100MB)
+    ->ArgNames({"case", "folding"})
+    ->ArgsProduct({{0, 1, 2, 3}, {2, 1, 0}})
     ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

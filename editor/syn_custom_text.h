@@ -748,7 +748,9 @@ protected:
     // whole text (only the collapsed ones, which it never touches, are fit
     // to keep then).
     // Unless it settles first, the scan ends at the start of line StopBy or
-    // when OutOfTime answers true.
+    // when OutOfTime answers true. A collapsed block the scan has to read
+    // is expanded for it, and collapsed again when the scan finds it as it
+    // was.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
     // What the fold marks and the indent guides of a shown line look like,
     // as far as the fold ranges decide it.

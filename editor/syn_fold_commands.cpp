@@ -22,8 +22,10 @@ struct TFoldLinesScope {
     }
     ~TFoldLinesScope()
     {
-        moving = was;
+        // The lines the buffer's update rescans for the highlighter moved,
+        // the ranges with them: the fold scan has nothing to read again.
         lines->EndUpdate();
+        moving = was;
     }
     TFoldLinesScope(const TFoldLinesScope&) = delete;
     TFoldLinesScope& operator=(const TFoldLinesScope&) = delete;

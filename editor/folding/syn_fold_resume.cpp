@@ -111,8 +111,14 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         stopOpen_ = Open;
         return true;
     }
-    // A line whose start a look-ahead passed cannot start the next scan.
-    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line)) {
+    // A line whose start a look-ahead passed cannot start the next scan;
+    // nor can a line of a block expanded for this one. A scan going on to
+    // the end of the text ends on the first line of a collapsed block: the
+    // next one reads the block from there.
+    const bool held = holdFirst_ <= Line && Line <= holdLast_;
+    const bool goingToTheEnd = lastEdited_ == INT_MAX && Line > lastReadable_;
+    if ((Line >= stopBy_ || goingToTheEnd || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !held &&
+        !found_.BusyAt(Line)) {
         early_ = true;
         stopLine_ = Line;
         stopOpen_ = Open;
@@ -156,6 +162,22 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
             return false;
     }
     return true;
+}
+
+void TSynFoldResume::Abandon()
+{
+    // The scan added its ranges to the open ones and closed some of them.
+    for (size_t i = 0; i < openTails_.size(); ++i) {
+        TSynTextFoldRange* range = open_[i];
+        TSynTextFoldRanges& subs = range->SubFoldRanges;
+        subs.TakeFrom(subs.FirstFrom(first_));
+        subs.AppendFrom(openTails_[i], 0);
+        range->SetToLine(openBefore_[i].ToLine);
+        range->SetClosedAt(openBefore_[i].ClosedAt);
+    }
+    openTails_.clear();
+    ranges_.spare_ = std::move(found_.spare_);
+    found_.spare_.clear();
 }
 
 void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)

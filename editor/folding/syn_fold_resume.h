@@ -39,8 +39,17 @@ public:
     const std::vector<TSynTextFoldRange*>& Open() const { return open_; }
     // The last line the scan may read: the line above the first collapsed
     // range below FirstLine, whose first line carries the collapse's mark
-    // and hides lines. A scan that needs more finds nothing to splice.
+    // and hides lines. A scan that needs more finds nothing to splice; one
+    // that goes on to the end of the text (LastEdited INT_MAX) ends early
+    // on the first line of that range instead.
     int LastReadable() const { return lastReadable_; }
+    // Keeps the scan from ending early at the starts of lines First ..
+    // Last (it may settle there): a block expanded for it is read whole.
+    void HoldThrough(int First, int Last)
+    {
+        holdFirst_ = First;
+        holdLast_ = Last;
+    }
     // Takes the ranges the scan finds.
     TSynTextAllFoldRanges& Found() { return found_; }
 
@@ -49,6 +58,11 @@ public:
     // After the scan: the ranges found replace the old ones from FirstLine
     // to where the scan stopped.
     void Splice();
+    // After a scan that is not spliced: the ranges as they were before
+    // Start.
+    void Abandon();
+    // After Splice, the index in the flat list of the first range found.
+    size_t FirstFoundIndex() const { return firstIndex_; }
 
     // Whether the scan ended early, and then the line at whose start it
     // did and the first line of the outermost range open there (INT_MAX
@@ -83,6 +97,8 @@ private:
     int lastEdited_;
     int lastReadable_ = INT_MAX;
     int stopBy_;
+    int holdFirst_ = INT_MAX;
+    int holdLast_ = 0;
     std::function<bool()> outOfTime_;
     bool early_ = false;
     bool startable_ = true;

@@ -195,4 +195,35 @@ TEST_F(TSynFoldKeystrokeTest, EnterAtTheWindowsFootBeforeACommentLeavesNoIdleWor
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
 }
 
+// A function collapsed in view, and a letter and Enter typed on the line
+// of the comment above it: collapsing moved lines, the ranges with them, so
+// the scan after the keystrokes settles above the block, which stays the
+// range it was, never expanded and collapsed again; the ranges above stay
+// too.
+TEST_F(TSynFoldKeystrokeTest, TypingAboveACollapsedBlockLeavesItAsItWas)
+{
+    const int line = 21 * 14 + 1;  // "/* f: calls the handler"
+    const int head = line + 3;     // "void f() {"
+    memo->SetTopLine(line - 3);
+    memo->SetFocus();
+    Pump();
+    IdleUntilFoldsScanned(memo);
+    const TSynTextFoldRange* first = memo->AllFoldRanges()->AllRanges(0);
+    TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(head);
+    memo->Collapse(block);
+    Pump();
+    ASSERT_TRUE(block->Collapsed);
+    memo->SetCaretXY(BufferCoord(1, line));
+    InjectText("x");
+    InjectKeyStroke(VK_RETURN);
+    Pump();
+    IdleUntilFoldsScanned(memo);
+    EXPECT_EQ(memo->GetFoldRangeStartingAt(head + 1), block);
+    EXPECT_TRUE(block->Collapsed);
+    EXPECT_EQ(memo->AllFoldRanges()->AllRanges(0), first);
+    twin->SetText(memo->Text());
+    twin->RebuildFoldRanges();
+    EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(*memo)), DescribeFoldTree(*twin->AllFoldRanges()));
+}
+
 }  // namespace

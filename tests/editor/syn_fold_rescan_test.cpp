@@ -157,4 +157,67 @@ TEST(TSynFoldRescanLocalTest, ABalancedEditLeavesTheRangesAroundIt)
     EXPECT_EQ(ranges->AllRanges(101)->ToLine(), 303);
 }
 
+// Two hundred blocks of three lines, block N (from 0) on lines 3N+1 ..
+// 3N+3, with block 100 (lines 301 .. 303) collapsed.
+std::unique_ptr<TSynMemo> MemoWithBlock100Collapsed()
+{
+    std::unique_ptr<TSynMemo> memo = NewMemo();
+    AnsiString text;
+    for (int i = 0; i < 200; ++i)
+        text += "f() {\r\n  /* { */ x;\r\n}\r\n";
+    memo->SetText(text);
+    memo->RebuildFoldRanges();
+    memo->Collapse(memo->GetFoldRangeStartingAt(301));
+    return memo;
+}
+
+// The ranges of Memo with every collapsed block expanded against those a
+// rebuild of its text finds.
+void ExpectTheRangesOfARebuild(TSynMemo& Memo)
+{
+    std::unique_ptr<TSynMemo> reference = NewMemo();
+    reference->SetText(Memo.Text());
+    reference->RebuildFoldRanges();
+    EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(Memo)), DescribeFoldTree(*reference->AllFoldRanges()));
+    EXPECT_EQ(DescribeFlat(*ExpandedFoldRanges(Memo)), DescribeFlat(*reference->AllFoldRanges()));
+}
+
+// An edit whose scan has to read the lines of a collapsed block below
+// finds the ranges again from near it, as when nothing is collapsed: the
+// ranges above stay the objects they were. A block found as it was, one
+// level deeper now, stays collapsed; one the edit took apart is expanded.
+TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    {
+        std::unique_ptr<TSynMemo> memo = MemoWithBlock100Collapsed();
+        TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+        const TSynTextFoldRange* first = ranges->AllRanges(0);
+        // Block 90 never closes now: every block below lies inside it.
+        memo->SetCaretXY(BufferCoord(13, 272));
+        memo->SetSelText("{");
+        const TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(301);
+        EXPECT_EQ(ranges->AllRanges(0), first);
+        ASSERT_NE(block, nullptr);
+        EXPECT_TRUE(block->Collapsed);
+        EXPECT_EQ(block->FoldRangeLevel, 1);
+        EXPECT_TRUE(ranges->ScanResumable());
+        ExpectTheRangesOfARebuild(*memo);
+    }
+    {
+        std::unique_ptr<TSynMemo> memo = MemoWithBlock100Collapsed();
+        TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+        const TSynTextFoldRange* first = ranges->AllRanges(0);
+        // A comment from the close of block 99 to the first "*/" of block
+        // 100: block 99 ends where block 100 did, and block 100 is gone.
+        memo->SetCaretXY(BufferCoord(1, 300));
+        memo->SetSelText("/*");
+        EXPECT_EQ(ranges->AllRanges(0), first);
+        EXPECT_FALSE(ranges->HasCollapsed());
+        EXPECT_EQ(DescribeFoldRange(memo->GetFoldRangeStartingAt(298)), "298-303 L0 I0");
+        EXPECT_TRUE(ranges->ScanResumable());
+        ExpectTheRangesOfARebuild(*memo);
+    }
+}
+
 }  // namespace
