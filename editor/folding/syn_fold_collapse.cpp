@@ -59,14 +59,6 @@ void Move(TSynTextFoldRange* Range, int Delta)
         MoveLines(Range, Delta);
 }
 
-// The buffer line Range ends on: a collapsed range ends on its first line,
-// or on the line after it when its last line stays in view (the lines in
-// between are hidden, but it keeps its expanded extent).
-int LastLineInView(const TSynTextFoldRange* Range)
-{
-    return Range->Collapsed ? Range->ToLine() - Range->CollapsedLineCount() : Range->ToLine();
-}
-
 // Marks the ranges inside Range as hidden by it; those inside a collapsed
 // sub-range stay hidden by that one.
 void HideInside(TSynTextFoldRange* Range, int Level)
@@ -208,7 +200,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     PutKeepingState(Lines, head - 1, Lines->Strings(head - 1) + data.Suffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
-    ++collapsedCount_;
+    CountCollapsed(Range);
     HideInside(Range, Range->FoldRangeLevel);
     ShiftAround(all_, *this, Range, -hidden);
     MoveScanMarks(Range->FromLine() + 1, -hidden);
@@ -250,8 +242,7 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     }
     Lines->EndUpdate();
     Range->Collapsed = false;
-    if (--collapsedCount_ == 0)
-        DropEntries();
+    UncountCollapsed(Range);
     ShowInside(Range);
     ShiftAround(all_, *this, Range, count);
     Range->DropCollapsedData();
@@ -293,7 +284,7 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
     Changed();
     MoveScanMarks(FirstLine, Count);
     const TLineShift shift{FirstLine, Count, 0};
-    if (collapsedCount_ == 0) {
+    if (collapsed_.empty()) {
         KeepShift(shift);
         return;
     }
@@ -307,7 +298,7 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
             Shift(shift, r->fromLine_, r->toLine_, r->closedAt_);
         } else if (r->FromLine() >= FirstLine) {
             Move(r, Count);
-        } else if (LastLineInView(r) >= FirstLine) {
+        } else if (r->LastLineInView() >= FirstLine) {
             // A collapsed range closes where it ends.
             r->SetToLine(r->ToLine() + Count);
             MoveClosedAt(r, Count);
@@ -324,7 +315,7 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     // A range that started among the deleted lines moves to the line after
     // them; after the last line, to the line now last.
     const TLineShift shift{FirstLine, -Count, std::min(FirstLine, std::max(1, Lines->Count()))};
-    if (collapsedCount_ == 0) {
+    if (collapsed_.empty()) {
         KeepShift(shift);
         return;
     }
@@ -346,7 +337,7 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
             Move(r, FirstLine - 1 - r->FromLine());
             orphans.push_back(r);
         } else {
-            const int end = LastLineInView(r);
+            const int end = r->LastLineInView();
             const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine(), FirstLine - 1)) - end;
             r->SetToLine(r->ToLine() + delta);
             MoveClosedAt(r, delta);

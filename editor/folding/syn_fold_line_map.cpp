@@ -1,49 +1,26 @@
 #include "editor/folding/syn_fold_line_map.h"
 
 #include <algorithm>
-#include <span>
 
 #include "editor/folding/syn_fold_ranges.h"
 
 TSynFoldLineMap::TSynFoldLineMap(const TSynTextAllFoldRanges& Ranges, int First, int Last, int CaretLine)
     : first_(First), last_(std::max(First, Last)), lines_(static_cast<size_t>(last_ - first_ + 1))
 {
-    // Lines hidden above the first line, and at each head line among them.
-    // The ranges that end above the lines and the caret count only for the
-    // lines they hide: a view in the middle of a long text starts there.
-    int hiddenAbove = 0;
+    // The ranges that end above the lines count only for the lines they
+    // hide: a view in the middle of a long text starts there. The ranges
+    // that reach into the lines are found around them, without a pass over
+    // every range after an edit, and the caret's level from the ranges
+    // holding its line.
+    const int hiddenAbove = Ranges.HiddenAbove(first_);
     std::vector<int> hiddenAt(lines_.size(), 0);
-    std::vector<TSynTextAllFoldRanges::TEntry> near;
-    std::span<const TSynTextAllFoldRanges::TEntry> entries;
-    if (Ranges.HasCollapsed()) {
-        const std::vector<TSynTextAllFoldRanges::TEntry>& all = Ranges.Entries();
-        entries = std::span(all).subspan(Ranges.FirstReaching(std::min(first_, CaretLine), hiddenAbove));
-    } else {
-        // Nothing hides lines: the ranges that reach into the lines are
-        // found around them, without a pass over every range after an
-        // edit, and the caret's level from the ranges holding its line.
-        near = Ranges.EntriesReaching(first_, last_);
-        entries = near;
-        for (const TSynTextFoldRange* range : Ranges.Holding(CaretLine))
-            caretLevel_ = std::max(caretLevel_, range->FoldRangeLevel);
-    }
-    // The ranges in view come in the order of their first lines, and a
-    // hidden range after the collapsed one that hides it: past the lines
-    // and the caret nothing more counts.
-    const int stop = std::max(last_, CaretLine);
-    for (const TSynTextAllFoldRanges::TEntry& range : entries) {
-        if (!range.ParentCollapsed && range.FromLine > stop)
-            break;
-        if (range.FromLine <= CaretLine && CaretLine <= range.ToLine)
-            caretLevel_ = std::max(caretLevel_, range.FoldRangeLevel);
-        if (range.ParentCollapsed)
-            continue;
+    for (const TSynTextFoldRange* range : Ranges.Holding(CaretLine))
+        caretLevel_ = std::max(caretLevel_, range->FoldRangeLevel);
+    for (const TSynTextAllFoldRanges::TEntry& range : Ranges.EntriesReaching(first_, last_)) {
         if (Covers(range.FromLine) && !At(range.FromLine).Starting)
             lines_[static_cast<size_t>(range.FromLine - first_)].Starting = range.Range;
         if (range.Collapsed) {
-            if (range.FromLine < first_)
-                hiddenAbove += range.Hidden;
-            else if (range.FromLine <= last_)
+            if (Covers(range.FromLine))
                 hiddenAt[static_cast<size_t>(range.FromLine - first_)] += range.Hidden;
             continue;
         }

@@ -312,7 +312,7 @@ void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
     Changed();
     if (Range->Collapsed) {
         SettleShifts();
-        ++collapsedCount_;
+        CountCollapsed(Range.get());
     }
     Adopt(Range.get());
     all_.push_back(Range.release());
@@ -338,7 +338,7 @@ void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldR
     resumable_ = false;
     if (Range->Collapsed) {
         SettleShifts();
-        ++collapsedCount_;
+        CountCollapsed(Range.get());
     }
     Adopt(Range.get());
     all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), Range.release());
@@ -351,7 +351,8 @@ std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
     std::unique_ptr<TSynTextFoldRange> range(all_[static_cast<size_t>(Index)]);
     all_.erase(all_.begin() + Index);
     Detach(range.get());
-    collapsedCount_ -= range->Collapsed ? 1 : 0;
+    if (range->Collapsed)
+        UncountCollapsed(range.get());
     return range;
 }
 
@@ -373,7 +374,7 @@ void TSynTextAllFoldRanges::ClearAll()
     busy_.clear();
     shifts_.clear();
     resumable_ = false;
-    collapsedCount_ = 0;
+    collapsed_.clear();
 }
 
 void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
@@ -391,7 +392,8 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         range->closedAt_ = source->ClosedAt();
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
-        collapsedCount_ += range->Collapsed ? 1 : 0;
+        if (range->Collapsed)
+            CountCollapsed(range.get());
         range->ParentCollapsed = source->ParentCollapsed;
         if (const TSynTextFoldRange::TCollapsedData* data = source->CollapsedData()) {
             TSynTextFoldRange::TCollapsedData& copy = range->MakeCollapsedData();
@@ -412,36 +414,6 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         Add(copies[Source.Ranges(i)]);
 }
 
-std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
-{
-    std::vector<TSynTextFoldRange*> found;
-    if (collapsedCount_ > 0) {
-        // The hidden ranges count in other lines: no order to go by.
-        for (const auto& range : all_)
-            if (range->FromLine() <= Line && Line <= range->ToLine())
-                found.push_back(range);
-        return found;
-    }
-    // With nothing collapsed the list goes by first lines. Back from the
-    // last range starting on or above Line: a range that ends above it
-    // ended before any later range of its level opened, so the ranges
-    // before it as deep as it or deeper end above Line too.
-    const auto end = std::upper_bound(all_.begin(), all_.end(), Line,
-                                      [](int L, const auto& Range) { return L < Range->FromLine(); });
-    int ended = INT_MAX;  // the least level of a range seen ending above Line
-    for (auto it = end; it != all_.begin() && ended > 0;) {
-        TSynTextFoldRange* range = *--it;
-        if (range->FoldRangeLevel >= ended)
-            continue;
-        if (range->ToLine() >= Line)
-            found.push_back(range);
-        else
-            ended = range->FoldRangeLevel;
-    }
-    std::reverse(found.begin(), found.end());
-    return found;
-}
-
 TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
 {
     const auto at = std::lower_bound(all_.begin(), all_.end(), Line,
@@ -453,7 +425,7 @@ bool TSynTextAllFoldRanges::HasCollapsed() const
 {
     // One inside a collapsed range has that one around it, in view or
     // inside another.
-    return collapsedCount_ > 0;
+    return !collapsed_.empty();
 }
 
 void TSynTextAllFoldRanges::KeepCollapsedOnly()
@@ -491,115 +463,6 @@ int HiddenBelow(const TSynTextFoldRange* Range)
 int TSynTextAllFoldRanges::HiddenLineCount(const TSynTextFoldRange* Range) const
 {
     return (Range->Collapsed ? Range->CollapsedLineCount() : 0) + HiddenBelow(Range);
-}
-
-namespace {
-
-TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
-{
-    return {Range->FromLine(), Range->ToLine(), Range->FoldRangeLevel, Hidden, Range->Collapsed, Range->ParentCollapsed,
-            Range};
-}
-
-}  // namespace
-
-const std::vector<TSynTextAllFoldRanges::TEntry>& TSynTextAllFoldRanges::Entries() const
-{
-    if (!entriesValid_) {
-        entries_.clear();
-        entries_.reserve(all_.size());
-        collapsedHeads_.clear();
-        collapsedInView_.clear();
-        collapsedHidden_.assign(1, 0);
-        reach_.clear();
-        reach_.reserve(all_.size());
-        hiddenBefore_.assign(1, 0);
-        hiddenBefore_.reserve(all_.size() + 1);
-        for (const auto& range : all_) {
-            const int hidden = range->Collapsed && !range->ParentCollapsed ? HiddenLineCount(range) : 0;
-            entries_.push_back(EntryOf(range, hidden));
-            if (range->Collapsed && !range->ParentCollapsed) {
-                collapsedHeads_.push_back(range->FromLine());
-                collapsedInView_.push_back(range);
-                collapsedHidden_.push_back(collapsedHidden_.back() + hidden);
-            }
-            reach_.push_back(reach_.empty() ? range->ToLine() : std::max(reach_.back(), range->ToLine()));
-            hiddenBefore_.push_back(hiddenBefore_.back() + hidden);
-        }
-        entriesValid_ = true;
-    }
-    return entries_;
-}
-
-namespace {
-
-// Empties Items and gives its memory back (clear keeps it).
-template <typename T>
-void Release(std::vector<T>& Items)
-{
-    std::vector<T>().swap(Items);
-}
-
-}  // namespace
-
-void TSynTextAllFoldRanges::DropEntries()
-{
-    Release(entries_);
-    Release(reach_);
-    Release(hiddenBefore_);
-    Release(collapsedHeads_);
-    Release(collapsedInView_);
-    Release(collapsedHidden_);
-}
-
-std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReaching(int First, int Last) const
-{
-    // The list goes by first lines: those that start above First and reach
-    // it, then those that start on the lines.
-    std::vector<TEntry> entries;
-    for (TSynTextFoldRange* range : Holding(First))
-        if (range->FromLine() < First)
-            entries.push_back(EntryOf(range, 0));
-    for (auto it = std::lower_bound(all_.begin(), all_.end(), First,
-                                    [](const TSynTextFoldRange* Range, int Line) { return Range->FromLine() < Line; });
-         it != all_.end() && (*it)->FromLine() <= Last; ++it)
-        entries.push_back(EntryOf(*it, 0));
-    return entries;
-}
-
-size_t TSynTextAllFoldRanges::FirstReaching(int Line, int& HiddenAbove) const
-{
-    Entries();
-    const size_t first = static_cast<size_t>(std::lower_bound(reach_.begin(), reach_.end(), Line) - reach_.begin());
-    HiddenAbove = hiddenBefore_[first];
-    return first;
-}
-
-bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
-{
-    if (collapsedCount_ == 0)
-        return false;
-    Entries();
-    return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
-}
-
-TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
-{
-    if (collapsedCount_ == 0)
-        return nullptr;
-    Entries();
-    const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), First);
-    return at != collapsedHeads_.end() && *at <= Last ? collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin())]
-                                                       : nullptr;
-}
-
-int TSynTextAllFoldRanges::RealLineNumber(int Line) const
-{
-    if (collapsedCount_ == 0)
-        return Line;
-    Entries();
-    const auto above = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
-    return Line + collapsedHidden_[static_cast<size_t>(above - collapsedHeads_.begin())];
 }
 
 // --- What a scan of part of the text starts from ---

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "editor/document/syn_text_string_list.h"
@@ -132,6 +133,11 @@ public:
     void SetFromLine(int Line);
     void SetToLine(int Line);
     void SetClosedAt(int Line);
+    // The line the range's block ends on in view: its last line, or for a
+    // collapsed range its first line, or the line after it when its last
+    // line stays in view (the lines in between are hidden, but ToLine keeps
+    // the extent it has expanded).
+    int LastLineInView() const { return Collapsed ? ToLine() - CollapsedLineCount() : ToLine(); }
     // One less than the lines the collapse took out of the buffer; 0 while
     // expanded.
     int LinesCollapsed() const { return CollapsedData() ? CollapsedData()->Lines.Count() - 1 : 0; }
@@ -333,9 +339,13 @@ public:
     // its lines as they stand.
     void Adopt(TSynTextFoldRange* Range);
 
-    // The ranges with FromLine <= Line <= ToLine, in the order of the flat
-    // list.
+    // The ranges in view (not hidden by a collapsed one) that hold Line,
+    // in the order of the flat list: FromLine <= Line <= ToLine, where a
+    // collapsed range ends on the line its block ends on in view.
     std::vector<TSynTextFoldRange*> Holding(int Line) const;
+    // The index in the flat list of the first range in view that starts on
+    // Line or below (AllCount when none does).
+    size_t FirstInViewFrom(int Line) const;
     // With nothing collapsed: the first range of the flat list that starts
     // on Line, null when none does.
     TSynTextFoldRange* FirstStartingAt(int Line) const;
@@ -344,11 +354,11 @@ public:
     // The buffer lines hidden by Range and by the collapsed ranges inside it.
     int HiddenLineCount(const TSynTextFoldRange* Range) const;
     // Line's number with every range expanded.
-    int RealLineNumber(int Line) const;
+    int RealLineNumber(int Line) const { return Line + HiddenAbove(Line); }
+    // The lines the collapsed ranges in view that start above Line hide.
+    int HiddenAbove(int Line) const;
 
-    // One entry per range of the flat list, in its order, packed so that a
-    // pass over every range reads little memory. Made again after any change
-    // that goes through this list (nothing else changes the ranges).
+    // What the painting of some lines needs of a range in view.
     struct TEntry {
         int FromLine;
         int ToLine;
@@ -358,17 +368,12 @@ public:
         bool ParentCollapsed;
         TSynTextFoldRange* Range;
     };
-    const std::vector<TEntry>& Entries() const;
-    // With nothing collapsed: the entries of the ranges that reach into
-    // lines First .. Last, in the order of the flat list, made from those
-    // ranges alone.
+    // The entries of the ranges in view that reach into lines First ..
+    // Last, in the order of the flat list, found from those ranges alone.
     std::vector<TEntry> EntriesReaching(int First, int Last) const;
-    // The first entry that may reach down to Line: every entry before it
-    // ends above Line. HiddenAbove gets the lines that the collapsed ranges
-    // in view among the entries before it hide.
-    size_t FirstReaching(int Line, int& HiddenAbove) const;
-    // Whether a collapsed range in view starts on Line; made from the
-    // entries, so a line's edit asks it without a pass over every range.
+    // Whether a collapsed range in view starts on Line; answered from the
+    // collapsed ranges alone, so a line's edit asks it without a pass over
+    // every range.
     bool CollapsedStartsAt(int Line) const;
     // The first collapsed range in view that starts on a line from First to
     // Last; null when there is none.
@@ -414,14 +419,15 @@ private:
     void MarkBusy(int First, int Last);
     void Changed()
     {
-        entriesValid_ = false;
+        inViewValid_ = false;
         ++generation_;
-        if (collapsedCount_ == 0 && entries_.capacity() > 0)
-            DropEntries();
     }
-    // Frees the entries: only collapsed ranges need them, and in a long
-    // text they take half as much memory as the ranges themselves.
-    void DropEntries();
+    // Makes the index of the collapsed ranges in view when a change
+    // outdated it.
+    void IndexCollapsedInView() const;
+    // Range is collapsed from now on, or no longer.
+    void CountCollapsed(TSynTextFoldRange* Range);
+    void UncountCollapsed(TSynTextFoldRange* Range);
 
     friend class TSynFoldResume;
     friend class TSynTextFoldRange;
@@ -454,17 +460,14 @@ private:
     std::vector<TLineShift> shifts_;
     uint32_t shiftsDone_ = 0;
     bool resumable_ = false;
-    // The ranges of all_ with Collapsed set: a list without any answers the
-    // questions about collapsed ranges without making its entries.
-    int collapsedCount_ = 0;
+    // The ranges of all_ with Collapsed set: few, most times, so questions
+    // about them need no pass over every range.
+    std::unordered_set<TSynTextFoldRange*> collapsed_;
     const TSynFoldLineMap* lineMap_ = nullptr;
-    mutable std::vector<TEntry> entries_;
-    mutable std::vector<int> reach_;         // per entry, the last line of it and of every entry before
-    mutable std::vector<int> hiddenBefore_;  // per entry and one past the end, Hidden summed over the entries before
     mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
     mutable std::vector<TSynTextFoldRange*> collapsedInView_;  // those ranges, same order
     mutable std::vector<int> collapsedHidden_;  // per head and one past the end, the lines hidden above it
-    mutable bool entriesValid_ = false;  // entries_ holds every range as it stands
+    mutable bool inViewValid_ = false;  // the three above hold the collapsed ranges as they stand
     unsigned generation_ = 0;
 };
 

@@ -148,7 +148,10 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
             all_.push_back(range.release());
         }
     }
-    collapsedCount_ = static_cast<int>(std::count_if(all_.begin(), all_.end(), [](const auto& R) { return R->Collapsed; }));
+    collapsed_.clear();
+    for (TSynTextFoldRange* range : all_)
+        if (range->Collapsed)
+            CountCollapsed(range);
     Clear();
     for (int i = 0; i < Found.Count(); ++i)
         Add(Found.Ranges(i));

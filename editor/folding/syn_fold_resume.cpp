@@ -26,52 +26,37 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
         first_ = busy->First - 1;
 
+    // The ranges in view go by first lines; those a collapsed range hides
+    // follow it, in other lines.
     const auto& all = ranges_.all_;
-    if (ranges_.collapsedCount_ == 0) {
-        // The list goes by first lines.
-        firstIndex_ = static_cast<size_t>(
-            std::lower_bound(all.begin(), all.end(), first_,
-                             [](const auto& Range, int Line) { return Range->FromLine() < Line; }) -
-            all.begin());
-        if (Known && first_ == FirstEdited) {
-            open_ = *Known;
-        } else {
-            // Back from the last range opened above first_: a range closed
-            // above it was closed before any later range of its level
-            // opened, so the ranges before it as deep as it or deeper were
-            // closed above first_ too.
-            int closed = INT_MAX;  // the least level of a range seen closed above first_
-            for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
-                TSynTextFoldRange* range = all[i];
-                if (range->FoldRangeLevel >= closed)
-                    continue;
-                if (range->ClosedAt() >= first_)
-                    open_.push_back(range);
-                else
-                    closed = range->FoldRangeLevel;
-            }
-            std::reverse(open_.begin(), open_.end());
+    firstIndex_ = ranges_.FirstInViewFrom(first_);
+    if (Known && first_ == FirstEdited && !ranges_.HasCollapsed()) {
+        open_ = *Known;
+    } else {
+        // Back from the last range opened above first_: a range closed
+        // above it was closed before any later range of its level opened,
+        // so the ranges before it as deep as it or deeper were closed above
+        // first_ too. A collapsed range counts as closed.
+        int closed = INT_MAX;  // the least level of a range seen closed above first_
+        for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
+            TSynTextFoldRange* range = all[i];
+            if (range->ParentCollapsed || range->FoldRangeLevel >= closed)
+                continue;
+            if (!range->Collapsed && range->ClosedAt() >= first_)
+                open_.push_back(range);
+            else
+                closed = range->FoldRangeLevel;
         }
-        for (TSynTextFoldRange* range : open_)
-            openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
-        return;
+        std::reverse(open_.begin(), open_.end());
     }
-    // The ranges in view come in the order of their first lines, each
-    // collapsed one followed by those it hides.
-    while (firstIndex_ < all.size() && (all[firstIndex_]->ParentCollapsed || all[firstIndex_]->FromLine() < first_)) {
-        TSynTextFoldRange* range = all[firstIndex_++];
-        if (range->ParentCollapsed)
-            continue;
-        if (range->Collapsed) {
-            // Closed above where it ends in view; on that line or the next
-            // it may still be open.
-            if (range->ToLine() - range->CollapsedLineCount() + 1 >= first_)
-                startable_ = false;
-        } else if (range->ClosedAt() >= first_) {
-            open_.push_back(range);
-            openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
-        }
-    }
+    for (TSynTextFoldRange* range : open_)
+        openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
+    // A collapsed range in view is closed above where it ends in view; on
+    // that line or the next it may still be open, as the text it hides
+    // decides: no scan starts there.
+    for (const TSynTextFoldRange* range : ranges_.collapsed_)
+        if (!range->ParentCollapsed && range->FromLine() < first_ && range->LastLineInView() + 1 >= first_)
+            startable_ = false;
     if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
         lastReadable_ = collapsed->FromLine() - 1;
 }
