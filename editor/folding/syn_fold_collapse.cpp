@@ -283,26 +283,36 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
-    const TLineShift shift{FirstLine, Count, 0};
-    if (collapsed_.empty()) {
-        KeepShift(shift);
-        return;
-    }
-    SettleShifts();
-    for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i);
-        TSynTextFoldRange* r = all_[i];
-        if (r->ParentCollapsed)
-            continue;
-        if (!r->Collapsed) {
-            Shift(shift, r->fromLine_, r->toLine_, r->closedAt_);
-        } else if (r->FromLine() >= FirstLine) {
+    // The ranges in view that are not collapsed take the shift when next
+    // read; the collapsed ones, with the ranges they hide, move now by
+    // their own rules (and so never have a shift to take).
+    std::vector<TSynTextFoldRange*> collapsedInView;
+    for (TSynTextFoldRange* range : collapsed_)
+        if (!range->ParentCollapsed)
+            collapsedInView.push_back(range);
+    KeepShift({FirstLine, Count, 0});
+    for (TSynTextFoldRange* r : collapsedInView) {
+        TakenShifts(r);
+        if (r->FromLine() >= FirstLine) {
             Move(r, Count);
         } else if (r->LastLineInView() >= FirstLine) {
             // A collapsed range closes where it ends.
             r->SetToLine(r->ToLine() + Count);
             MoveClosedAt(r, Count);
         }
+    }
+}
+
+void TSynTextAllFoldRanges::TakenShifts(TSynTextFoldRange* Range) const
+{
+    std::vector<TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
+            range->shiftStamp_ = shiftsDone_;
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending.push_back(range->SubFoldRanges.Ranges(i));
     }
 }
 

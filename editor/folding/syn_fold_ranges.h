@@ -120,9 +120,10 @@ public:
     void Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
 
-    // The lines are read and written through these: lines inserted or
-    // deleted while nothing is collapsed reach a range when it is next
-    // read (TSynTextAllFoldRanges keeps them until then).
+    // The lines are read and written through these: lines inserted (or
+    // deleted while nothing is collapsed) reach a range in view that is not
+    // collapsed when it is next read (TSynTextAllFoldRanges keeps them until
+    // then).
     int FromLine() const;
     int ToLine() const;
     // The line on which the scan took the range off its stack of open
@@ -318,10 +319,11 @@ public:
     // their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
-    // While nothing is collapsed, lines inserted or deleted move every
-    // range below them alike: the list keeps each such shift and a range
-    // takes the shifts when its lines are next read, so that an edit near
-    // the top of a long text does not wait on a walk over every range.
+    // Lines inserted, or deleted while nothing is collapsed, move every
+    // range in view below them alike (but the collapsed ones): the list
+    // keeps each such shift and a range takes the shifts when its lines are
+    // next read, so that an edit near the top of a long text does not wait
+    // on a walk over every range.
     struct TLineShift {
         int FirstLine;
         int Count;  // inserted before FirstLine (> 0) or deleted from it on (< 0)
@@ -437,6 +439,9 @@ private:
     void KeepShift(const TLineShift& By);
     // A range given up by the list: no later shift reaches it.
     static void Detach(TSynTextFoldRange* Range);
+    // Range and the ranges inside it count as having taken every shift
+    // kept: a collapsed range and those it hides move by rules of their own.
+    void TakenShifts(TSynTextFoldRange* Range) const;
 
     // The lists by number, in chunks made as needed and never freed (a
     // list may go during the program's exit); number 0 stays null.
@@ -456,7 +461,8 @@ private:
     std::vector<TLineSpan> busy_;
     // The shifts not yet taken by every range, numbered up to shiftsDone_
     // (the count of shifts ever kept); a range's stamp is the number of
-    // those it has taken. Kept only while nothing is collapsed.
+    // those it has taken. A collapsed range and the ranges it hides have
+    // always taken them all.
     std::vector<TLineShift> shifts_;
     uint32_t shiftsDone_ = 0;
     bool resumable_ = false;
