@@ -97,11 +97,13 @@ void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
 bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Range,
                    std::vector<TSynTextFoldRange*>& Into)
 {
-    for (int i = 0; i < List.Count(); ++i) {
+    // The list goes by first lines: back from the last range starting on
+    // Range's first line or above, the range around it comes first.
+    for (int i = List.FirstFrom(Range->FromLine() + 1); i-- > 0;) {
         TSynTextFoldRange* range = List.Ranges(i);
         if (range == Range)
             return true;
-        if (range->FromLine() <= Range->FromLine() && FindAncestors(range->SubFoldRanges, Range, Into)) {
+        if (FindAncestors(range->SubFoldRanges, Range, Into)) {
             Into.push_back(range);
             return true;
         }
@@ -120,12 +122,14 @@ void Stretch(TSynTextFoldRange* R, int Head, int Delta)
 
 // Lines below the first line of Range were taken out (Delta < 0) or put back
 // (Delta > 0): the ranges below move, the open ranges around Range stretch,
-// and the ranges inside Range stay where its expanded lines are. A range
+// and the ranges inside Range stay where its expanded lines are. Lines put
+// back leave the ranges below to the caller: answers Range with the ranges
+// inside and around it, which have moved. A range
 // around it that ends among the hidden lines ends on its first line while
 // it is collapsed, as a range that merely ends there does: Range keeps what
 // each range around it lost that way, to give it back.
-void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldRanges& Outer,
-                 TSynTextFoldRange* Range, int Delta)
+TRangeSet ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldRanges& Outer,
+                      TSynTextFoldRange* Range, int Delta)
 {
     TRangeSet inside;
     CollectInside(Range, inside);
@@ -152,6 +156,12 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
     }
     if (Delta < 0)
         Range->MakeCollapsedData().ShrunkAround = std::move(lost);
+    if (Delta >= 0) {
+        // The lines put back move the other ranges in view as lines
+        // inserted there do (TSynTextAllFoldRanges::KeepInsertion).
+        inside.insert(Range);
+        return inside;
+    }
     for (const auto& r : All) {
         if (r == Range || r->ParentCollapsed || inside.count(r))
             continue;
@@ -160,6 +170,7 @@ void ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldR
         else if (!r->Collapsed)
             Stretch(r, head, Delta);
     }
+    return {};
 }
 
 }  // namespace
@@ -244,7 +255,7 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
-    ShiftAround(all_, *this, Range, count);
+    KeepInsertion(Range->FromLine() + 1, count, ShiftAround(all_, *this, Range, count));
     Range->DropCollapsedData();
     // What the scan passed inside the lines coming back is not kept: they
     // count as busy, so no scan starts or ends there.
@@ -283,14 +294,24 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
+    KeepInsertion(FirstLine, Count, {});
+}
+
+void TSynTextAllFoldRanges::KeepInsertion(int FirstLine, int Count, const TRangeSet& Moved)
+{
+    if (Count <= 0)
+        return;
     // The ranges in view that are not collapsed take the shift when next
     // read; the collapsed ones, with the ranges they hide, move now by
     // their own rules (and so never have a shift to take).
     std::vector<TSynTextFoldRange*> collapsedInView;
     for (TSynTextFoldRange* range : collapsed_)
-        if (!range->ParentCollapsed)
+        if (!range->ParentCollapsed && !Moved.count(range))
             collapsedInView.push_back(range);
     KeepShift({FirstLine, Count, 0});
+    for (const TSynTextFoldRange* range : Moved)
+        if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
+            range->shiftStamp_ = shiftsDone_;
     for (TSynTextFoldRange* r : collapsedInView) {
         TakenShifts(r);
         if (r->FromLine() >= FirstLine) {

@@ -442,6 +442,11 @@ private:
     // Range and the ranges inside it count as having taken every shift
     // kept: a collapsed range and those it hides move by rules of their own.
     void TakenShifts(TSynTextFoldRange* Range) const;
+    using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
+    // Count lines were inserted before line FirstLine, and the ranges in
+    // Moved have moved already: the others move (the collapsed ones at
+    // once, the rest when next read).
+    void KeepInsertion(int FirstLine, int Count, const TRangeSet& Moved);
 
     // The lists by number, in chunks made as needed and never freed (a
     // list may go during the program's exit); number 0 stays null.
