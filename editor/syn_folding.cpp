@@ -202,13 +202,14 @@ struct TTakeOutput {
 template <typename TTake>
 TTakeOutput(TTake) -> TTakeOutput<TTake>;
 
-// The first range of the flat list that passes Test.
+// Of the ranges in view holding Line, the first in the flat list that
+// passes Test.
 template <typename TTest>
-TSynTextFoldRange* FirstRange(const TSynTextAllFoldRanges& All, TTest Test)
+TSynTextFoldRange* FirstHolding(const TSynTextAllFoldRanges& All, int Line, TTest Test)
 {
-    for (int i = 0; i < All.AllCount(); ++i)
-        if (Test(*All.AllRanges(i)))
-            return All.AllRanges(i);
+    for (TSynTextFoldRange* range : All.Holding(Line))
+        if (Test(*range))
+            return range;
     return nullptr;
 }
 
@@ -435,8 +436,7 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     TSynFoldScanner& scanner = FoldScanner();
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
     // Going on where the last scan ended early, as it left the ranges.
-    const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_ &&
-                         !allFoldRanges_->HasCollapsed();
+    const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_;
     foldsOpenLine_ = INT_MAX;
     // The collapsed blocks expanded for the scan, each after those around
     // it. Expanding and collapsing again move lines, no text: what they
@@ -458,8 +458,9 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
         return ranges;
     };
     for (;;) {
+        // A block expanded for the scan changed the ranges it knew of.
         TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
-                              goingOn ? &foldsOpenAtPending_ : nullptr);
+                              goingOn && expanded.empty() ? &foldsOpenAtPending_ : nullptr);
         if (!resume.Start()) {
             collapseAgain(expandedRanges());
             return false;
@@ -686,11 +687,7 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
 {
-    if (!allFoldRanges_->HasCollapsed())
-        return allFoldRanges_->FirstStartingAt(Line);
-    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.ParentCollapsed && r.FromLine() == Line;
-    });
+    return allFoldRanges_->FirstStartingAt(Line);
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
@@ -701,15 +698,9 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 
 TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
 {
-    if (!allFoldRanges_->HasCollapsed()) {
-        const std::vector<TSynTextFoldRange*> holding = allFoldRanges_->Holding(Line);
-        const auto ending = std::find_if(holding.begin(), holding.end(),
-                                         [Line](const TSynTextFoldRange* r) { return r->ToLine() == Line; });
-        return ending != holding.end() ? *ending : nullptr;
-    }
     // A collapsed range ends nowhere in view.
-    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.ParentCollapsed && !r.Collapsed && r.ToLine() == Line;
+    return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
+        return !r.Collapsed && r.ToLine() == Line;
     });
 }
 
@@ -719,9 +710,15 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLin
     ReachFoldScan(Line, true);
     TSynTextFoldRange* first = nullptr;
     int number = 0;
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
+    // The ranges in view that start on Line follow each other in the flat
+    // list, but for the ranges a collapsed one among them hides.
+    for (int i = static_cast<int>(allFoldRanges_->FirstInViewFrom(Line)); i < allFoldRanges_->AllCount(); ++i) {
         TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (range->ParentCollapsed || range->FromLine() != Line || range->FromLine() == range->ToLine())
+        if (range->ParentCollapsed)
+            continue;
+        if (range->FromLine() != Line)
+            break;
+        if (range->FromLine() == range->ToLine())
             continue;
         if (!first)
             first = range;
@@ -732,20 +729,15 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLin
     return first;
 }
 
-TSynTextFoldRange* TCustomSynText::CollapsedRangeAt(int Line) const
-{
-    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return r.Collapsed && !r.ParentCollapsed && r.FromLine() == Line;
-    });
-}
+TSynTextFoldRange* TCustomSynText::CollapsedRangeAt(int Line) const { return allFoldRanges_->CollapsedIn(Line, Line); }
 
 bool TCustomSynText::IsFoldEnd(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsFoldEnd(Line);
     ReachFoldScan(Line, true);
-    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.Collapsed && !r.ParentCollapsed && r.FromLine() != r.ToLine() && r.ToLine() == Line;
+    return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
+        return !r.Collapsed && r.FromLine() != r.ToLine() && r.ToLine() == Line;
     }) != nullptr;
 }
 
@@ -754,8 +746,8 @@ bool TCustomSynText::IsInsideFold(int Line) const
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsInsideFold(Line);
     ReachFoldScan(Line, true);
-    return FirstRange(*allFoldRanges_, [Line](const TSynTextFoldRange& r) {
-        return !r.Collapsed && !r.ParentCollapsed && r.FromLine() < Line && Line < r.ToLine();
+    return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
+        return !r.Collapsed && r.FromLine() < Line && Line < r.ToLine();
     }) != nullptr;
 }
 

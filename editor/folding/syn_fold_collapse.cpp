@@ -12,6 +12,21 @@ namespace {
 
 using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
 
+// Calls Visit for Range and every range inside it, without recursion:
+// hostile nesting goes deeper than a stack.
+template <typename TVisit>
+void ForEachInTree(TSynTextFoldRange* Range, const TVisit& Visit)
+{
+    std::vector<TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        Visit(range);
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending.push_back(range->SubFoldRanges.Ranges(i));
+    }
+}
+
 void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
 {
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
@@ -121,15 +136,13 @@ void Stretch(TSynTextFoldRange* R, int Head, int Delta)
 }
 
 // Lines below the first line of Range were taken out (Delta < 0) or put back
-// (Delta > 0): the ranges below move, the open ranges around Range stretch,
-// and the ranges inside Range stay where its expanded lines are. Lines put
-// back leave the ranges below to the caller: answers Range with the ranges
-// inside and around it, which have moved. A range
+// (Delta > 0): the open ranges around Range stretch, and the ranges inside
+// Range stay where its expanded lines are. Answers Range with the ranges
+// inside and around it; the ranges below are the caller's to move. A range
 // around it that ends among the hidden lines ends on its first line while
 // it is collapsed, as a range that merely ends there does: Range keeps what
 // each range around it lost that way, to give it back.
-TRangeSet ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynTextFoldRanges& Outer,
-                      TSynTextFoldRange* Range, int Delta)
+TRangeSet ShiftAround(const TSynTextFoldRanges& Outer, TSynTextFoldRange* Range, int Delta)
 {
     TRangeSet inside;
     CollectInside(Range, inside);
@@ -156,21 +169,8 @@ TRangeSet ShiftAround(const std::vector<TSynTextFoldRange*>& All, const TSynText
     }
     if (Delta < 0)
         Range->MakeCollapsedData().ShrunkAround = std::move(lost);
-    if (Delta >= 0) {
-        // The lines put back move the other ranges in view as lines
-        // inserted there do (TSynTextAllFoldRanges::KeepInsertion).
-        inside.insert(Range);
-        return inside;
-    }
-    for (const auto& r : All) {
-        if (r == Range || r->ParentCollapsed || inside.count(r))
-            continue;
-        if (r->FromLine() > head)
-            Move(r, Delta);
-        else if (!r->Collapsed)
-            Stretch(r, head, Delta);
-    }
-    return {};
+    inside.insert(Range);
+    return inside;
 }
 
 }  // namespace
@@ -180,17 +180,24 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
         Range->FromLine() > Lines->Count())
         return 0;
-    // The walks around a collapsed range read every range as it stands.
-    SettleShifts();
+    // A collapsed range and the ranges it hides have taken every shift
+    // kept (TSynTextAllFoldRanges::TakenShifts).
+    ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
     int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
     // line long too (hidden, it would lose its place); a collapsed block of
     // its own that ends it goes with it.
     TRangeSet inside;
     CollectInside(Range, inside);
-    const bool nextOpensThere = std::any_of(all_.begin(), all_.end(), [Range, &inside](const auto& r) {
-        return r != Range && !r->ParentCollapsed && !inside.count(r) && r->FromLine() == Range->ToLine();
-    });
+    bool nextOpensThere = false;
+    for (size_t i = FirstInViewFrom(Range->ToLine()); i < all_.size() && !nextOpensThere; ++i) {
+        const TSynTextFoldRange* r = all_[i];
+        if (r->ParentCollapsed || r == Range || inside.count(r))
+            continue;
+        if (r->FromLine() != Range->ToLine())
+            break;
+        nextOpensThere = true;
+    }
     if (nextOpensThere)
         --hidden;
     hidden = std::min(hidden, Lines->Count() - Range->FromLine());
@@ -213,7 +220,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     Range->Collapsed = true;
     CountCollapsed(Range);
     HideInside(Range, Range->FoldRangeLevel);
-    ShiftAround(all_, *this, Range, -hidden);
+    KeepLineShift({head + 1, -hidden, std::min(head + 1, Lines->Count())}, ShiftAround(*this, Range, -hidden));
     MoveScanMarks(Range->FromLine() + 1, -hidden);
     return hidden;
 }
@@ -255,7 +262,8 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
-    KeepInsertion(Range->FromLine() + 1, count, ShiftAround(all_, *this, Range, count));
+    if (count > 0)
+        KeepLineShift({Range->FromLine() + 1, count, 0}, ShiftAround(*this, Range, count));
     Range->DropCollapsedData();
     // What the scan passed inside the lines coming back is not kept: they
     // count as busy, so no scan starts or ends there.
@@ -294,13 +302,11 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
         return;
     Changed();
     MoveScanMarks(FirstLine, Count);
-    KeepInsertion(FirstLine, Count, {});
+    KeepLineShift({FirstLine, Count, 0}, {});
 }
 
-void TSynTextAllFoldRanges::KeepInsertion(int FirstLine, int Count, const TRangeSet& Moved)
+void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet& Moved)
 {
-    if (Count <= 0)
-        return;
     // The ranges in view that are not collapsed take the shift when next
     // read; the collapsed ones, with the ranges they hide, move now by
     // their own rules (and so never have a shift to take).
@@ -308,33 +314,28 @@ void TSynTextAllFoldRanges::KeepInsertion(int FirstLine, int Count, const TRange
     for (TSynTextFoldRange* range : collapsed_)
         if (!range->ParentCollapsed && !Moved.count(range))
             collapsedInView.push_back(range);
-    KeepShift({FirstLine, Count, 0});
+    KeepShift(By);
     for (const TSynTextFoldRange* range : Moved)
         if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
             range->shiftStamp_ = shiftsDone_;
     for (TSynTextFoldRange* r : collapsedInView) {
         TakenShifts(r);
-        if (r->FromLine() >= FirstLine) {
-            Move(r, Count);
-        } else if (r->LastLineInView() >= FirstLine) {
+        if (r->FromLine() >= By.FirstLine) {
+            Move(r, By.Count);
+        } else if (By.Count > 0 && r->LastLineInView() >= By.FirstLine) {
             // A collapsed range closes where it ends.
-            r->SetToLine(r->ToLine() + Count);
-            MoveClosedAt(r, Count);
+            r->SetToLine(r->ToLine() + By.Count);
+            MoveClosedAt(r, By.Count);
         }
     }
 }
 
 void TSynTextAllFoldRanges::TakenShifts(TSynTextFoldRange* Range) const
 {
-    std::vector<TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
-            range->shiftStamp_ = shiftsDone_;
-        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
-            pending.push_back(range->SubFoldRanges.Ranges(i));
-    }
+    ForEachInTree(Range, [this](TSynTextFoldRange* R) {
+        if (R->shiftStamp_ != TSynTextFoldRange::kDetached)
+            R->shiftStamp_ = shiftsDone_;
+    });
 }
 
 void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count)

@@ -41,6 +41,12 @@ size_t TSynTextAllFoldRanges::FirstInViewFrom(int Line) const
     return first;
 }
 
+TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
+{
+    const size_t at = FirstInViewFrom(Line);
+    return at < all_.size() && all_[at]->FromLine() == Line ? all_[at] : nullptr;
+}
+
 std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
 {
     // Back from the last range in view starting on or above Line: a range

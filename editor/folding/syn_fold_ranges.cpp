@@ -414,12 +414,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         Add(copies[Source.Ranges(i)]);
 }
 
-TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
-{
-    const auto at = std::lower_bound(all_.begin(), all_.end(), Line,
-                                     [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; });
-    return at != all_.end() && (*at)->FromLine() == Line ? *at : nullptr;
-}
+
 
 bool TSynTextAllFoldRanges::HasCollapsed() const
 {

@@ -348,8 +348,8 @@ public:
     // The index in the flat list of the first range in view that starts on
     // Line or below (AllCount when none does).
     size_t FirstInViewFrom(int Line) const;
-    // With nothing collapsed: the first range of the flat list that starts
-    // on Line, null when none does.
+    // The first range in view of the flat list that starts on Line, null
+    // when none does.
     TSynTextFoldRange* FirstStartingAt(int Line) const;
 
     // --- Line numbers ---
@@ -443,10 +443,10 @@ private:
     // kept: a collapsed range and those it hides move by rules of their own.
     void TakenShifts(TSynTextFoldRange* Range) const;
     using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
-    // Count lines were inserted before line FirstLine, and the ranges in
-    // Moved have moved already: the others move (the collapsed ones at
-    // once, the rest when next read).
-    void KeepInsertion(int FirstLine, int Count, const TRangeSet& Moved);
+    // Lines were inserted or deleted, and the ranges in Moved have moved
+    // already: the others in view move (the collapsed ones at once, with
+    // the ranges they hide, the rest when next read).
+    void KeepLineShift(const TLineShift& By, const TRangeSet& Moved);
 
     // The lists by number, in chunks made as needed and never freed (a
     // list may go during the program's exit); number 0 stays null.

@@ -30,7 +30,7 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     // follow it, in other lines.
     const auto& all = ranges_.all_;
     firstIndex_ = ranges_.FirstInViewFrom(first_);
-    if (Known && first_ == FirstEdited && !ranges_.HasCollapsed()) {
+    if (Known && first_ == FirstEdited) {
         open_ = *Known;
     } else {
         // Back from the last range opened above first_: a range closed

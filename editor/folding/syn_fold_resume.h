@@ -23,7 +23,7 @@ public:
     // look-ahead).
     // Known, when not null, holds the ranges open at the start of line
     // FirstEdited, outermost first, as an earlier scan that ended there
-    // left them (nothing collapsed, nothing changed since).
+    // left them (nothing changed since).
     TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy = INT_MAX,
                    std::function<bool()> OutOfTime = nullptr, const std::vector<TSynTextFoldRange*>* Known = nullptr);
     TSynFoldResume(const TSynFoldResume&) = delete;
