@@ -17,6 +17,10 @@ namespace {
 // waits no longer.
 constexpr long IdleSliceMicroseconds = 5000;
 
+// The fold ranges that take the line shifts kept for them in one idle
+// slice: a few milliseconds' work.
+constexpr size_t SettledPerSlice = 250000;
+
 long MonotonicMicroseconds()
 {
     timespec now{};
@@ -83,7 +87,7 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
     if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
     } else if (shiftsPending()) {
-        allFoldRanges_->SettleShifts();
+        allFoldRanges_->SettleSomeShifts(SettledPerSlice);
     } else if (highlighter_) {
         const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
         while (unscannedFrom_ < lines_->Count() && MonotonicMicroseconds() < until)

@@ -337,6 +337,10 @@ public:
     int PendingShifts() const { return static_cast<int>(shifts_.size()); }
     // Every range takes the kept shifts, which are then forgotten.
     void SettleShifts();
+    // The same in parts: up to Most ranges take the shifts each call, going
+    // on from where the last call ended unless the ranges changed since;
+    // true once every range took every shift (they are forgotten then).
+    bool SettleSomeShifts(size_t Most);
     // Range, made for another list or for none, is of this one from now on,
     // its lines as they stand.
     void Adopt(TSynTextFoldRange* Range);
@@ -470,6 +474,11 @@ private:
     // always taken them all.
     std::vector<TLineShift> shifts_;
     uint32_t shiftsDone_ = 0;
+    // How far SettleSomeShifts came in the flat list, and the generation
+    // and shifts it started with.
+    size_t settledUpTo_ = 0;
+    unsigned settleGeneration_ = 0;
+    uint32_t settleShifts_ = 0;
     bool resumable_ = false;
     // The ranges of all_ with Collapsed set: few, most times, so questions
     // about them need no pass over every range.

@@ -62,6 +62,27 @@ void TSynTextAllFoldRanges::SettleShifts()
     shifts_.clear();
 }
 
+bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
+{
+    if (shifts_.empty())
+        return true;
+    // A range put in or taken out of the list moves those after it, and a
+    // shift kept since reaches the ranges already passed: start again.
+    if (settleGeneration_ != generation_ || settleShifts_ != shiftsDone_) {
+        settledUpTo_ = 0;
+        settleGeneration_ = generation_;
+        settleShifts_ = shiftsDone_;
+    }
+    const size_t end = std::min(all_.size(), settledUpTo_ + Most);
+    for (size_t i = settledUpTo_; i < end; ++i)
+        all_[i]->CatchUp();
+    settledUpTo_ = end;
+    if (end < all_.size())
+        return false;
+    shifts_.clear();
+    return true;
+}
+
 void TSynTextAllFoldRanges::KeepShift(const TLineShift& By)
 {
     if (all_.empty())

@@ -154,4 +154,32 @@ TEST(SynFoldRangeLists, RangesKnowTheirListAndTakeOnlyItsShiftsWhileListsComeAnd
     EXPECT_EQ(alone.AllFoldRanges(), nullptr);
 }
 
+TEST(SynFoldRangeLists, ShiftsSettleInPartsAndAgainFromTheStartAfterAnotherShift)
+{
+    // Ranges on lines 10, 20, 30 ...; lines inserted at the top move them
+    // all when they take the shifts.
+    TSynTextAllFoldRanges list;
+    constexpr int kRanges = 1000;
+    for (int i = 1; i <= kRanges; ++i)
+        list.NewRange(nullptr, 10 * i, 10 * i + 5, 0, 0);
+    const auto expectMovedBy = [&list](int Lines) {
+        for (int i = 1; i <= kRanges; ++i) {
+            ASSERT_EQ(list.AllRanges(i - 1)->FromLine(), 10 * i + Lines) << i;
+            ASSERT_EQ(list.AllRanges(i - 1)->ToLine(), 10 * i + 5 + Lines) << i;
+        }
+    };
+    list.LinesInserted(1, 2);
+    EXPECT_FALSE(list.SettleSomeShifts(400));
+    EXPECT_FALSE(list.SettleSomeShifts(400));
+    // Another shift half way through: the ranges passed take it too.
+    list.LinesInserted(1, 3);
+    EXPECT_FALSE(list.SettleSomeShifts(400));
+    EXPECT_FALSE(list.SettleSomeShifts(400));
+    EXPECT_EQ(list.PendingShifts(), 2);
+    EXPECT_TRUE(list.SettleSomeShifts(400));
+    EXPECT_EQ(list.PendingShifts(), 0);
+    expectMovedBy(5);
+    EXPECT_TRUE(list.SettleSomeShifts(400));
+}
+
 }  // namespace
