@@ -153,6 +153,40 @@ struct TCFixture : TShownCEditor {
     }
 };
 
+// Enter with its paint, then the idle work after it, each slice with its
+// repaint: the times of each Enter, for their medians, and the longest
+// slice of all.
+struct TEnterTimes {
+    void Measure(TIdleMemo* Memo)
+    {
+        const double start = NowUs();
+        Memo->CommandProcessor(ecLineBreak, 0, nullptr);
+        Memo->Update();
+        const double entered = NowUs();
+        int slices = 0;
+        while (Memo->IdleWorkPending()) {
+            const double sliceStart = NowUs();
+            Memo->IdleSlice();
+            Longest = std::max(Longest, NowUs() - sliceStart);
+            ++slices;
+        }
+        Enters.push_back((entered - start) / 1000);
+        Idles.push_back((NowUs() - entered) / 1000);
+        Slices.push_back(slices);
+    }
+    void Report(benchmark::State& State)
+    {
+        State.counters["enter_ms"] = Median(Enters);
+        State.counters["idle_ms"] = Median(Idles);
+        State.counters["slices"] = Median(Slices);
+        State.counters["longest_slice_ms"] = Longest / 1000;
+    }
+    std::vector<double> Enters;
+    std::vector<double> Idles;
+    std::vector<double> Slices;
+    double Longest = 0;
+};
+
 // 49 letters typed at the start of a line that opens a block comment, the
 // first such line from line Arg 0 on, then Enter: the Enter with its paint,
 // and the idle work after it, each slice with its repaint. Then all is
@@ -168,10 +202,7 @@ void BM_EnterBeforeComment100MB(benchmark::State& state)
     memo->SetCaretXY(BufferCoord(1, line));
     memo->EnsureCursorPosVisible();
     fixture.Settle();
-    std::vector<double> enters;
-    std::vector<double> idles;
-    std::vector<double> sliceCounts;
-    double longest = 0;
+    TEnterTimes times;
     for (auto _ : state) {
         state.PauseTiming();
         memo->SetCaretXY(BufferCoord(1, line));
@@ -181,20 +212,7 @@ void BM_EnterBeforeComment100MB(benchmark::State& state)
         }
         fixture.Settle();
         state.ResumeTiming();
-        const double start = NowUs();
-        memo->CommandProcessor(ecLineBreak, 0, nullptr);
-        memo->Update();
-        const double entered = NowUs();
-        int slices = 0;
-        while (memo->IdleWorkPending()) {
-            const double sliceStart = NowUs();
-            memo->IdleSlice();
-            longest = std::max(longest, NowUs() - sliceStart);
-            ++slices;
-        }
-        enters.push_back((entered - start) / 1000);
-        idles.push_back((NowUs() - entered) / 1000);
-        sliceCounts.push_back(slices);
+        times.Measure(memo);
         state.PauseTiming();
         if (memo->Lines()->Strings(line) != before)
             state.SkipWithError("Enter did not move the comment down a line");
@@ -209,10 +227,7 @@ void BM_EnterBeforeComment100MB(benchmark::State& state)
     state.SetLabel(state.range(1) ? "folding on" : "folding off");
     state.counters["line"] = line;
     state.counters["lines"] = memo->Lines()->Count();
-    state.counters["enter_ms"] = Median(enters);
-    state.counters["idle_ms"] = Median(idles);
-    state.counters["slices"] = Median(sliceCounts);
-    state.counters["longest_slice_ms"] = longest / 1000;
+    times.Report(state);
 }
 BENCHMARK(BM_EnterBeforeComment100MB)
     ->ArgNames({"line", "folding"})
@@ -294,10 +309,7 @@ void BM_EnterAboveCollapsed100MB(benchmark::State& state)
     if (collapsing && !memo->GetFoldRangeAtLine(head)->Collapsed)
         state.SkipWithError("the block did not collapse");
     const int linesInView = memo->Lines()->Count();
-    std::vector<double> enters;
-    std::vector<double> idles;
-    std::vector<double> sliceCounts;
-    double longest = 0;
+    TEnterTimes times;
     int expanded = 0;
     int recollapsed = 0;
     int rebuilt = 0;
@@ -313,20 +325,7 @@ void BM_EnterAboveCollapsed100MB(benchmark::State& state)
         const TSynTextFoldRange* first = folding ? memo->AllFoldRanges()->AllRanges(0) : nullptr;
         const TSynTextFoldRange* collapsed = collapsing ? memo->GetFoldRangeAtLine(head) : nullptr;
         state.ResumeTiming();
-        const double start = NowUs();
-        memo->CommandProcessor(ecLineBreak, 0, nullptr);
-        memo->Update();
-        const double entered = NowUs();
-        int slices = 0;
-        while (memo->IdleWorkPending()) {
-            const double sliceStart = NowUs();
-            memo->IdleSlice();
-            longest = std::max(longest, NowUs() - sliceStart);
-            ++slices;
-        }
-        enters.push_back((entered - start) / 1000);
-        idles.push_back((NowUs() - entered) / 1000);
-        sliceCounts.push_back(slices);
+        times.Measure(memo);
         state.PauseTiming();
         const AnsiString moved = memo->Lines()->Strings(enterLine);
         if (moved.size() < split.size() || moved.compare(moved.size() - split.size(), split.size(), split) != 0) {
@@ -354,10 +353,7 @@ void BM_EnterAboveCollapsed100MB(benchmark::State& state)
     if (memo->Lines()->Strings(enterLine - 1) != before || memo->Lines()->Count() != linesInView)
         state.SkipWithError("the text was not put back");
     state.SetLabel(collapsing ? "folding on, collapsed" : folding ? "folding on" : "folding off");
-    state.counters["enter_ms"] = Median(enters);
-    state.counters["idle_ms"] = Median(idles);
-    state.counters["slices"] = Median(sliceCounts);
-    state.counters["longest_slice_ms"] = longest / 1000;
+    times.Report(state);
     state.counters["expanded"] = expanded;
     state.counters["recollapsed"] = recollapsed;
     state.counters["rebuilt"] = rebuilt;

@@ -133,16 +133,23 @@ TEST_P(TSynFoldRescanTest, RandomEditsKeepTheRangesOfARebuild)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, TSynFoldRescanTest, ::testing::ValuesIn(SessionSeeds(SeedRange(1, 40), 8)));
 
+// Two hundred blocks of three lines, block N (from 0) on lines 3N+1 ..
+// 3N+3.
+AnsiString TwoHundredBlocks()
+{
+    AnsiString text;
+    for (int i = 0; i < 200; ++i)
+        text += "f() {\r\n  /* { */ x;\r\n}\r\n";
+    return text;
+}
+
 // An edit that closes what it opens finds its ranges again from a line
 // near it: the ranges above and below stay the objects they were.
 TEST(TSynFoldRescanLocalTest, ABalancedEditLeavesTheRangesAroundIt)
 {
     setenv("TANDRIL_BACKEND", "headless", 1);
     std::unique_ptr<TSynMemo> memo = NewMemo();
-    AnsiString text;
-    for (int i = 0; i < 200; ++i)
-        text += "f() {\r\n  /* { */ x;\r\n}\r\n";
-    memo->SetText(text);
+    memo->SetText(TwoHundredBlocks());
     memo->RebuildFoldRanges();
     TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
     const TSynTextFoldRange* first = ranges->AllRanges(0);
@@ -157,15 +164,11 @@ TEST(TSynFoldRescanLocalTest, ABalancedEditLeavesTheRangesAroundIt)
     EXPECT_EQ(ranges->AllRanges(101)->ToLine(), 303);
 }
 
-// Two hundred blocks of three lines, block N (from 0) on lines 3N+1 ..
-// 3N+3, with block 100 (lines 301 .. 303) collapsed.
+// TwoHundredBlocks with block 100 (lines 301 .. 303) collapsed.
 std::unique_ptr<TSynMemo> MemoWithBlock100Collapsed()
 {
     std::unique_ptr<TSynMemo> memo = NewMemo();
-    AnsiString text;
-    for (int i = 0; i < 200; ++i)
-        text += "f() {\r\n  /* { */ x;\r\n}\r\n";
-    memo->SetText(text);
+    memo->SetText(TwoHundredBlocks());
     memo->RebuildFoldRanges();
     memo->Collapse(memo->GetFoldRangeStartingAt(301));
     return memo;
