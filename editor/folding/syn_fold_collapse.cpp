@@ -262,8 +262,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
+    const TRangeSet moved = ShiftAround(*this, Range, count);
     if (count > 0)
-        KeepLineShift({Range->FromLine() + 1, count, 0}, ShiftAround(*this, Range, count));
+        KeepLineShift({Range->FromLine() + 1, count, 0}, moved);
     Range->DropCollapsedData();
     // What the scan passed inside the lines coming back is not kept: they
     // count as busy, so no scan starts or ends there.
