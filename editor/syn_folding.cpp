@@ -378,11 +378,17 @@ namespace {
 // The lines and region of a range and of every range inside it, in order.
 using TFoldShape = std::vector<std::tuple<int, int, const TFoldRegionItem*, int>>;
 
+// Without recursion: hostile nesting goes deeper than a stack.
 void AddFoldShape(const TSynTextFoldRange* Range, TFoldShape& Into)
 {
-    Into.emplace_back(Range->FromLine(), Range->ToLine(), Range->FoldRegion(), Range->SubFoldRanges.Count());
-    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
-        AddFoldShape(Range->SubFoldRanges.Ranges(i), Into);
+    std::vector<const TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        const TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        Into.emplace_back(range->FromLine(), range->ToLine(), range->FoldRegion(), range->SubFoldRanges.Count());
+        for (int i = range->SubFoldRanges.Count(); i-- > 0;)
+            pending.push_back(range->SubFoldRanges.Ranges(i));
+    }
 }
 
 // A collapsed block expanded for a scan that had to read its lines: its

@@ -12,8 +12,7 @@ namespace {
 
 TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
 {
-    return {Range->FromLine(), Range->ToLine(), Range->FoldRangeLevel, Hidden, Range->Collapsed, Range->ParentCollapsed,
-            Range};
+    return {Range->FromLine(), Range->ToLine(), Range->FoldRangeLevel, Hidden, Range->Collapsed, Range};
 }
 
 }  // namespace

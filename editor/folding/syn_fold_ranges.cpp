@@ -43,6 +43,13 @@ TSynSlotPool& PairPool()
 
 // --- TSynTextFoldRanges ---
 
+TSynTextFoldRanges::TBlock* TSynTextFoldRanges::NewBlock(int Capacity)
+{
+    auto* block = static_cast<TBlock*>(::operator new(BlockBytes(Capacity)));
+    block->Capacity = Capacity;
+    return block;
+}
+
 void TSynTextFoldRanges::FreeItems()
 {
     if (Kind() == kBlock)
@@ -78,14 +85,12 @@ void TSynTextFoldRanges::Splice(int Index, int Erase, TSynTextFoldRange* const* 
     TBlock* block = Kind() == kBlock ? Block() : nullptr;
     if (!block || size > block->Capacity) {
         // Doubling from four: a long list grows in few copies.
-        const int capacity = std::max(size, block ? block->Capacity * 2 : 4);
-        auto* grown = static_cast<TBlock*>(::operator new(BlockBytes(capacity)));
-        grown->Capacity = capacity;
+        TBlock* grown = NewBlock(std::max(size, block ? block->Capacity * 2 : 4));
         std::copy(items, items + Index, ItemsOf(grown));
         std::copy(items + Index + Erase, items + count, ItemsOf(grown) + Index + Count);
         FreeItems();
         block = grown;
-        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(block) + kBlock);
+        HoldBlock(block);
     } else if (Count < Erase) {
         std::copy(items + Index + Erase, items + count, ItemsOf(block) + Index + Count);
     } else if (Count > Erase) {
@@ -101,12 +106,11 @@ void TSynTextFoldRanges::ShrinkToFit()
     if (Kind() != kBlock || Block()->Capacity - Block()->Count <= Block()->Count / 8)
         return;
     const int count = Block()->Count;
-    auto* fitted = static_cast<TBlock*>(::operator new(BlockBytes(count)));
-    fitted->Capacity = count;
+    TBlock* fitted = NewBlock(count);
     fitted->Count = count;
     std::copy(ItemsOf(Block()), ItemsOf(Block()) + count, ItemsOf(fitted));
     FreeItems();
-    held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(fitted) + kBlock);
+    HoldBlock(fitted);
 }
 
 int TSynTextFoldRanges::Add(TSynTextFoldRange* Range)
@@ -291,7 +295,7 @@ uint32_t TSynTextAllFoldRanges::Register(TSynTextAllFoldRanges* List)
         if (!chunks_[id >> kChunkBits])
             chunks_[id >> kChunkBits] = new TSynTextAllFoldRanges*[kChunkSize]();
     }
-    chunks_[id >> kChunkBits][id & (kChunkSize - 1)] = List;
+    Slot(id) = List;
     return id;
 }
 
@@ -303,7 +307,7 @@ TSynTextAllFoldRanges::~TSynTextAllFoldRanges()
         delete range;
     TListIds& ids = ListIds();
     const std::lock_guard<std::mutex> lock(ids.Guard);
-    chunks_[id_ >> kChunkBits][id_ & (kChunkSize - 1)] = nullptr;
+    Slot(id_) = nullptr;
     ids.Free.push_back(id_);
 }
 

@@ -82,6 +82,13 @@ private:
     uintptr_t Kind() const { return reinterpret_cast<uintptr_t>(held_) & kTags; }
     TBlock* Block() const { return reinterpret_cast<TBlock*>(reinterpret_cast<uintptr_t>(held_) - kBlock); }
     static TSynTextFoldRange** ItemsOf(TBlock* Block) { return reinterpret_cast<TSynTextFoldRange**>(Block + 1); }
+    // A block with room for Capacity ranges, from the heap.
+    static TBlock* NewBlock(int Capacity);
+    // Holds Block from now on.
+    void HoldBlock(TBlock* Block)
+    {
+        held_ = reinterpret_cast<TSynTextFoldRange*>(reinterpret_cast<uintptr_t>(Block) + kBlock);
+    }
     TSynTextFoldRange* const* Items() const
     {
         switch (Kind()) {
@@ -260,7 +267,7 @@ public:
     // A list has a number while it lives, which its ranges keep in place of
     // a pointer to it; 0 stands for no list.
     uint32_t Id() const { return id_; }
-    static TSynTextAllFoldRanges* Registered(uint32_t Id) { return chunks_[Id >> kChunkBits][Id & (kChunkSize - 1)]; }
+    static TSynTextAllFoldRanges* Registered(uint32_t Id) { return Slot(Id); }
 
     int AllCount() const { return static_cast<int>(all_.size()); }
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)]; }
@@ -274,8 +281,8 @@ public:
     std::unique_ptr<TSynTextFoldRange> Delete(int Index);
     // Frees every range and empties both lists.
     void ClearAll();
-    // Gives back the room the lists grew beyond their ranges (up to half
-    // of it): for when a scan is done.
+    // Gives back the room the lists grew beyond their ranges, when it is
+    // more than an eighth of them: for when a scan is done.
     void ShrinkToFit();
     // A deep copy of Source's tree: new ranges with the same lines, levels,
     // flags, collapsed lines and region.
@@ -371,7 +378,6 @@ public:
         int FoldRangeLevel;
         int Hidden;  // HiddenLineCount of a collapsed range in view; 0 for the others
         bool Collapsed;
-        bool ParentCollapsed;
         TSynTextFoldRange* Range;
     };
     // The entries of the ranges in view that reach into lines First ..
@@ -459,6 +465,8 @@ private:
     static constexpr uint32_t kMostChunks = 4096;
     inline static TSynTextAllFoldRanges* firstChunk_[kChunkSize] = {};
     inline static TSynTextAllFoldRanges** chunks_[kMostChunks] = {firstChunk_};
+    // Where the list numbered Id is kept; its chunk must exist.
+    static TSynTextAllFoldRanges*& Slot(uint32_t Id) { return chunks_[Id >> kChunkBits][Id & (kChunkSize - 1)]; }
     static uint32_t Register(TSynTextAllFoldRanges* List);
     const uint32_t id_;
 
