@@ -282,15 +282,20 @@ void TbsSkinCustomListView::SyncReport()
         SetViewBarSteps(vScrollBar_, 1, std::max(perPage, 1));
         lastVPosition_ = vScrollBar_->Position();
     }
-    if (hScrollBar_) {
-        const SCROLLINFO info = ViewScrollInfo(Handle(), SB_HORZ);
-        ShowBar(hScrollBar_, info.nMax > Width());
-        SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
-        // The columns scroll by pixels: an arrow moves them a character
-        // across, a click in the track a page.
-        SetViewBarSteps(hScrollBar_, std::max(AverageCharWidth(Font()), 1), std::max(Width(), 1));
-        lastHPosition_ = hScrollBar_->Position();
-    }
+    // The columns scroll by pixels: an arrow moves them a character
+    // across, a click in the track a page.
+    SyncPixelsAcross(std::max(AverageCharWidth(Font()), 1), std::max(Width(), 1));
+}
+
+void TbsSkinCustomListView::SyncPixelsAcross(int SmallChange, int LargeChange)
+{
+    if (!hScrollBar_)
+        return;
+    const SCROLLINFO info = ViewScrollInfo(Handle(), SB_HORZ);
+    ShowBar(hScrollBar_, info.nMax > Width());
+    SetViewBarRange(hScrollBar_, info.nMin, info.nMax, info.nPos, Width());
+    SetViewBarSteps(hScrollBar_, SmallChange, LargeChange);
+    lastHPosition_ = hScrollBar_->Position();
 }
 
 void TbsSkinCustomListView::SyncList()
@@ -312,8 +317,9 @@ void TbsSkinCustomListView::SyncList()
 
 void TbsSkinCustomListView::SyncIcons()
 {
-    // The icon styles keep rows of items vertically and fit the width, so
-    // their vertical range counts rows; nothing scrolls across.
+    // The icon styles keep rows of items vertically, so their vertical
+    // range counts rows; across, an item wider than the view scrolls by
+    // pixels, half an item's height a step.
     if (vScrollBar_) {
         const SCROLLINFO info = ViewScrollInfo(Handle(), SB_VERT);
         const int page = static_cast<int>(info.nPage);
@@ -322,7 +328,8 @@ void TbsSkinCustomListView::SyncIcons()
         SetViewBarRange(vScrollBar_, info.nMin, info.nMax, info.nPos, page);
         lastVPosition_ = vScrollBar_->Position();
     }
-    ShowBar(hScrollBar_, false);
+    const int step = std::max(ItemHeight() / 2, 1);
+    SyncPixelsAcross(step, step);
 }
 
 void TbsSkinCustomListView::ChangeSkinData()

@@ -99,6 +99,9 @@ private:
     void SyncReport();
     void SyncList();
     void SyncIcons();
+    // The horizontal bar over the view's pixels across, in the report and
+    // the icon styles.
+    void SyncPixelsAcross(int SmallChange, int LargeChange);
     void ShowBar(TbsSkinScrollBar* Bar, bool Show);
     void FillBelowHeader();
 

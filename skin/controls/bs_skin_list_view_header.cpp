@@ -2,9 +2,11 @@
 // platform makes inside the list is taken over (its procedure replaced),
 // made 25 pixels wider than asked so that no gap shows at its right end
 // while the list scrolls, and painted from the skin's button pieces or in
-// the plain look of the skinned scroll bar's parts.
+// the plain look of the skinned scroll bar's parts, each section with its
+// column's image and caption.
 #include "platform/gdi/draw_text.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/header_control_window.h"
 #include "platform/win/paint.h"
 #include "platform/win/update_region.h"
@@ -21,6 +23,8 @@ namespace {
 
 constexpr int HeaderWidening = 25;
 constexpr int CaptionMargin = 5;
+// Between a column's image and its caption.
+constexpr int ImageGap = 2;
 // The plain look of a pressed and of a normal part (the skinned scroll bar's).
 constexpr TColor PressedFrame = 0x00800000;
 constexpr TColor PressedFill = 0x00B59385;
@@ -215,6 +219,11 @@ void TbsSkinCustomListView::PaintSection(TCanvas* Canvas, int Index, const TRect
     if (Index < Columns()->Count()) {
         const TListColumn* column = Columns()->Item(Index);
         TRect area = Rect(CaptionMargin, 0, R.Width() - CaptionMargin, R.Height());
+        TCustomImageList* images = SmallImages();
+        if (images && column->ImageIndex() >= 0 && column->ImageIndex() < images->Count()) {
+            images->Draw(canvas, area.Left, (R.Height() - images->Height()) / 2, column->ImageIndex(), Enabled());
+            area.Left += images->Width() + ImageGap;
+        }
         AnsiString caption = column->Caption();
         TruncateText(canvas, caption, area.Width());
         const unsigned align = column->Alignment() == taRightJustify ? DT_RIGHT

@@ -53,6 +53,12 @@ void TListColumn::SetAlignment(TAlignment Value)
     owner_->Changed();
 }
 
+void TListColumn::SetImageIndex(int Value)
+{
+    imageIndex_ = Value;
+    owner_->Changed();
+}
+
 void TListColumn::SetAutoSize(bool Value)
 {
     // Only one column fills; the others keep their widths.

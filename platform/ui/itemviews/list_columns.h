@@ -27,6 +27,10 @@ public:
     int WidthShown() const;
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
+    // The image its header section shows from the view's SmallImages; -1
+    // for none.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int Value);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool Value);
     // 0: no limit.
@@ -44,6 +48,7 @@ private:
     AnsiString caption_;
     int width_ = 50;
     TAlignment alignment_ = taLeftJustify;
+    int imageIndex_ = -1;
     bool autoSize_ = false;
     int minWidth_ = 0;
     int maxWidth_ = 0;

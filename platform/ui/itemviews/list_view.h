@@ -12,8 +12,8 @@
 // The view scrolls through the window's own scroll bars; their information
 // is kept current even when a derived view removed the bars from the style,
 // so that bars of its own can read it through GetScrollInfo. Report, icon
-// and small-icon views scroll by lines of items vertically; the list style
-// scrolls by columns horizontally.
+// and small-icon views scroll by lines of items vertically and by pixels
+// horizontally; the list style scrolls by columns horizontally.
 #pragma once
 
 #include <memory>
@@ -160,6 +160,9 @@ private:
         int Page;     // whole lines or list columns shown
     };
     TGrid Grid();
+    // The pixels the items take across in the styles that scroll by
+    // pixels there; 0 in the list style.
+    int ContentWidth(const TGrid& Grid);
     int HeaderHeight();
     int ListColumnWidth();
     // A caption set in the list styles may need wider columns.
@@ -234,7 +237,7 @@ private:
     int anchorIndex_ = -1;  // where a Shift range starts
     int hotIndex_ = -1;
     int topLine_ = 0;   // the first line shown, or the first list column
-    int scrollX_ = 0;   // pixels scrolled right in the report
+    int scrollX_ = 0;   // pixels scrolled right; always 0 in the list style
     int rowHeight_ = 0;  // 0 until measured after a font or image change
     int fontHeight_ = 0;  // measured with rowHeight_
     bool framePending_ = false;  // the bars wait for the next paint

@@ -128,6 +128,18 @@ TCustomListView::TGrid TCustomListView::Grid()
     return grid;
 }
 
+int TCustomListView::ContentWidth(const TGrid& Grid)
+{
+    switch (viewStyle_) {
+    case vsReport: return columns_->TotalWidth();
+    case vsList: return 0;
+    default:
+        // A line of icons fits the view unless a single cell is wider
+        // than the view: that one reaches past it.
+        return std::min(items_->Count(), Grid.PerLine) * Grid.CellWidth;
+    }
+}
+
 TRect TCustomListView::ItemRect(int Index, TDisplayCode Code)
 {
     if (Index < 0 || Index >= items_->Count())
@@ -142,7 +154,7 @@ TRect TCustomListView::ItemRect(int Index, TDisplayCode Code)
         x = (Index / grid.PerLine - topLine_) * grid.CellWidth;
         y = (Index % grid.PerLine) * grid.CellHeight;
     } else {
-        x = (Index % grid.PerLine) * grid.CellWidth;
+        x = (Index % grid.PerLine) * grid.CellWidth - scrollX_;
         y = grid.Top + (Index / grid.PerLine - topLine_) * grid.CellHeight;
     }
     if (viewStyle_ == vsIcon) {
@@ -197,7 +209,7 @@ int TCustomListView::IndexAt(int X, int Y)
             return -1;
         index = (topLine_ + X / grid.CellWidth) * grid.PerLine + row;
     } else {
-        const int column = X / grid.CellWidth;
+        const int column = (X + scrollX_) / grid.CellWidth;
         if (column >= grid.PerLine)
             return -1;
         index = (topLine_ + (Y - grid.Top) / grid.CellHeight) * grid.PerLine + column;
@@ -256,7 +268,7 @@ void TCustomListView::SetTopLine(int Line)
 
 void TCustomListView::SetScrollX(int X)
 {
-    X = std::clamp(X, 0, std::max(columns_->TotalWidth() - ClientWidth(), 0));
+    X = std::clamp(X, 0, std::max(ContentWidth(Grid()) - ClientWidth(), 0));
     if (X == scrollX_)
         return;
     scrollX_ = X;
@@ -268,12 +280,12 @@ void TCustomListView::SetScrollX(int X)
 void TCustomListView::Scroll(int DX, int DY)
 {
     const TGrid grid = Grid();
-    if (viewStyle_ == vsReport)
-        SetScrollX(scrollX_ + DX);
-    if (viewStyle_ == vsList)
+    if (viewStyle_ == vsList) {
         SetTopLine(topLine_ + DX / grid.CellWidth);
-    else
+    } else {
+        SetScrollX(scrollX_ + DX);
         SetTopLine(topLine_ + DY / grid.CellHeight);
+    }
 }
 
 void TCustomListView::MakeIndexVisible(int Index)
@@ -354,13 +366,14 @@ void TCustomListView::UpdateScrollBars()
         none.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
         none.nPage = 1;
         SCROLLINFO pixels = none;
-        if (viewStyle_ == vsReport) {
-            scrollX_ = std::clamp(scrollX_, 0, std::max(columns_->TotalWidth() - width, 0));
-            pixels.nMax = std::max(columns_->TotalWidth() - 1, 0);
+        const bool across = viewStyle_ == vsList;
+        if (!across) {
+            const int content = ContentWidth(grid);
+            scrollX_ = std::clamp(scrollX_, 0, std::max(content - width, 0));
+            pixels.nMax = std::max(content - 1, 0);
             pixels.nPage = static_cast<UINT>(std::max(width, 0));
             pixels.nPos = scrollX_;
         }
-        const bool across = viewStyle_ == vsList;
         // The bars are drawn with the next paint, not once for each item
         // a program adds.
         SetScrollInfo(Handle(), SB_VERT, across ? &none : &lines, false);
@@ -381,13 +394,13 @@ void TCustomListView::ScrollMessage(int Bar, WORD Code, WORD Position)
     // The list style moves by columns across; the others by lines down and
     // by pixels across.
     const bool byLines = Bar == SB_VERT || viewStyle_ == vsList;
-    if ((Bar == SB_VERT && viewStyle_ == vsList) || (!byLines && viewStyle_ != vsReport))
+    if (Bar == SB_VERT && viewStyle_ == vsList)
         return;
     const TGrid grid = Grid();
     const TScrollSteps steps{byLines ? topLine_ : scrollX_, byLines ? 1 : RowHeight(),
                              byLines ? std::max(grid.Page, 1) : std::max(ClientWidth(), 1)};
     const std::optional<int> target = ScrollTarget(Handle(), Bar, Code, Position, steps,
-                                                   [&] { return byLines ? MaxTopLine() : columns_->TotalWidth(); });
+                                                   [&] { return byLines ? MaxTopLine() : ContentWidth(grid); });
     if (!target)
         return;
     if (byLines)

@@ -1,15 +1,17 @@
 // The skinned list view: its external bars in each view style (sizes, the
-// list style's line steps, the report's pages, rows past 16 bits), the
-// header taken over (the second one, its width, divider and section
-// presses, painting into a given DC), its colours, the private messages,
-// and its looks with the test skin and without one: a report with a pressed
-// header section, check boxes, a selected row and skinned grid lines.
+// list style's line steps, the report's pages, rows past 16 bits, icons
+// wider than the view), the header taken over (the second one, its width,
+// divider and section presses, painting into a given DC, column images),
+// its colours, the private messages, and its looks with the test skin and
+// without one: a report with a pressed header section, check boxes, a
+// selected row and skinned grid lines.
 #include "skin/controls/bs_skin_list_view.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/gdi/test_font.h"
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/header_control.h"
 #include "platform/ui/itemviews/header_control_window.h"
 #include "platform/win/headless_input.h"
@@ -83,6 +85,25 @@ protected:
     }
 
     TPoint HeaderPoint(int X, int Y) { return list_->Header()->ClientToScreen(Point(X, Y)); }
+
+    // Images of W x H in Fill, each with a Stripe wide column of Edge at
+    // its right; the form owns them.
+    TImageList* Images(int W, int H, std::initializer_list<TColor> Fill, int Stripe = 0, TColor Edge = clBlack)
+    {
+        auto* images = new TImageList(form_.get());
+        images->SetWidth(W);
+        images->SetHeight(H);
+        for (TColor colour : Fill) {
+            TBitmap bitmap;
+            bitmap.SetSize(W, H);
+            bitmap.Canvas()->Brush()->SetColor(colour);
+            bitmap.Canvas()->FillRect(Rect(0, 0, W, H));
+            bitmap.Canvas()->Brush()->SetColor(Edge);
+            bitmap.Canvas()->FillRect(Rect(W - Stripe, 0, W, H));
+            images->Add(&bitmap, nullptr);
+        }
+        return images;
+    }
 
     TbsSkinListView* list_ = nullptr;
     TbsSkinScrollBar* vBar_ = nullptr;
@@ -189,6 +210,56 @@ TEST_F(BsSkinListView, TheListStyleHidesTheVerticalBarAndStepsColumnsOneLineAtAT
     list_->WindowProc = inherited;
 }
 
+// An item wider than the view in the icon styles, a wide icon or a long
+// caption, is reached with the horizontal bar; a view wide enough hides it.
+TEST_F(BsSkinListView, IconStylesScrollAnItemWiderThanTheViewAcross)
+{
+    list_->SetLargeImages(Images(240, 32, {clRed}, 10, clBlue));
+    list_->SetSmallImages(Images(16, 16, {clRed}));
+    Fill(3);
+    for (int i = 0; i < 3; ++i)
+        list_->Items()->Item(i)->SetImageIndex(0);
+    list_->Items()->Item(1)->SetCaption(std::string(40, 'w'));
+    for (TViewStyle style : {vsIcon, vsSmallIcon}) {
+        SCOPED_TRACE(style);
+        list_->SetWidth(200);
+        list_->SetViewStyle(style);
+        Paint();
+        const TRect wide = list_->Items()->Item(1)->DisplayRect(drBounds);
+        ASSERT_GT(wide.Width(), list_->Width() + 1);
+        ASSERT_TRUE(hBar_->Visible());
+        EXPECT_EQ(hBar_->Max(), wide.Width() - 1);
+        EXPECT_EQ(hBar_->PageSize(), list_->Width());
+        EXPECT_EQ(hBar_->SmallChange(), wide.Height() / 2);
+        EXPECT_EQ(hBar_->LargeChange(), wide.Height() / 2);
+        hBar_->SetPosition(40);
+        Paint();
+        EXPECT_EQ(list_->Items()->Item(1)->DisplayRect(drBounds).Left, -40);
+        const TRect label = list_->Items()->Item(1)->DisplayRect(drLabel);
+        EXPECT_EQ(list_->GetItemAt(label.Left + 50, label.Top + 2), list_->Items()->Item(1));
+        // The view's own keys move it back; the bar follows.
+        list_->Scroll(-15, 0);
+        Paint();
+        EXPECT_EQ(hBar_->Position(), 25);
+        list_->SetWidth(wide.Width() + 20);
+        Paint();
+        EXPECT_FALSE(hBar_->Visible());
+        EXPECT_EQ(list_->Items()->Item(1)->DisplayRect(drBounds).Left, 0);
+    }
+    // The right end of the wide icon, cut off at first, comes into view.
+    list_->SetViewStyle(vsIcon);
+    list_->SetWidth(200);
+    Paint();
+    const TRect icon = list_->Items()->Item(0)->DisplayRect(drIcon);
+    const int middle = icon.Top + icon.Height() / 2;
+    ASSERT_GT(icon.Right, list_->Width());
+    EXPECT_EQ(PixelOf(list_, list_->Width() - 5, middle), clRed);
+    hBar_->SetPosition(hBar_->Max());
+    Paint();
+    EXPECT_EQ(list_->Items()->Item(0)->DisplayRect(drIcon).Right, icon.Right - (hBar_->Max() + 1 - list_->Width()));
+    EXPECT_EQ(PixelOf(list_, list_->Items()->Item(0)->DisplayRect(drIcon).Right - 5, middle), clBlue);
+}
+
 TEST_F(BsSkinListView, TheHeaderIsTakenOverWiderAndASecondOneGivesTheFirstItsProcedureBack)
 {
     Report(2, 5);
@@ -283,6 +354,50 @@ TEST_F(BsSkinListView, PrivateMessagesAndTheHeaderPaintedIntoAGivenDC)
     SendMessage(list_->Handle(), WM_SKINPAINTHEADER, reinterpret_cast<WPARAM>(target.Canvas()->Handle()), 0);
     EXPECT_EQ(skin_.PieceOf(target.Canvas()->Pixels(40, 8)), "resizebutton.normal.client");
     EXPECT_EQ(skin_.PieceOf(target.Canvas()->Pixels(180, 8)), "resizebutton.normal.client");
+}
+
+// A section with an image in SmallImages shows it centred in height at the
+// start of its caption area, the caption after it; a column whose image
+// the list lacks shows its caption alone.
+TEST_F(BsSkinListView, HeaderSectionsShowTheirColumnsImages)
+{
+    list_->SetSmallImages(Images(10, 10, {clRed, clBlue}));
+    for (bool skinned : {false, true}) {
+        SCOPED_TRACE(skinned);
+        list_->SetSkinData(skinned ? data_.get() : nullptr);
+        list_->ChangeSkinData();
+        list_->Columns()->Clear();
+        Report(2, 3);
+        list_->Columns()->Item(0)->SetImageIndex(1);
+        list_->Columns()->Item(1)->SetImageIndex(2);
+        Paint();
+        const int top = (list_->Header()->Height() - 10) / 2;
+        ASSERT_GT(top, 0);
+        for (int y : {top, top + 9})
+            EXPECT_EQ(PixelOf(list_->Header(), 5, y), clBlue);
+        EXPECT_NE(PixelOf(list_->Header(), 5, top - 1), clBlue);
+        EXPECT_NE(PixelOf(list_->Header(), 5, top + 10), clBlue);
+        // The captions start after the image, or at the margin without one.
+        // The test skin leaves the button's "fontcolor" black.
+        const TColor text = skinned ? clBlack : ColorToRGB(clBtnText);
+        const TRasterImage image = WindowImage(form_->Handle());
+        TRect window{};
+        GetWindowRect(form_->Handle(), &window);
+        const TPoint origin = list_->Header()->ClientToScreen(TPoint{0, 0});
+        const auto textFrom = [&](int Left) {
+            for (int x = Left; x < Left + 40; ++x)
+                for (int y = 0; y < list_->Header()->Height(); ++y)
+                    if (PixelAt(image, origin.X - window.Left + x, origin.Y - window.Top + y) == text)
+                        return x - Left;
+            return -1;
+        };
+        EXPECT_GE(textFrom(0), 5 + 10 + 2);
+        EXPECT_GE(textFrom(80), 5);
+        EXPECT_LT(textFrom(80), 5 + 10);
+        list_->Columns()->Item(1)->SetImageIndex(0);
+        Paint();
+        EXPECT_EQ(PixelOf(list_->Header(), 85, top), clRed);
+    }
 }
 
 TEST_F(BsSkinListView, ColoursFollowTheSkinAndTheDefaultsWithout)
