@@ -296,6 +296,31 @@ TEST_F(TListViewTest, ListStyleMovesByWholeColumnsAcross)
     EXPECT_EQ(list_->ItemIndex(), 2 * perColumn + 1);
 }
 
+// In the icon styles an item wider than the view brings the window's
+// horizontal bar, and the bar's messages move the items across by pixels.
+TEST_F(TListViewTest, IconStylesScrollAnItemWiderThanTheViewAcross)
+{
+    for (TViewStyle style : {vsIcon, vsSmallIcon}) {
+        SCOPED_TRACE(style);
+        TListView* list = AddList(form_.get(), style, 60, 120);
+        list->Items()->Add()->SetCaption(ListShuo + ListMen + std::string(12, 'w'));
+        Pump();
+        const int wide = list->Items()->Item(0)->DisplayRect(drBounds).Width();
+        ASSERT_GT(wide, list->ClientWidth());
+        EXPECT_NE(GetWindowLong(list->Handle(), GWL_STYLE) & WS_HSCROLL, 0u);
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_HORZ, &info));
+        EXPECT_EQ(info.nMax, wide - 1);
+        EXPECT_EQ(static_cast<int>(info.nPage), list->ClientWidth());
+        SendMessage(list->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+        EXPECT_EQ(list->Items()->Item(0)->DisplayRect(drBounds).Left, -list->RowHeight());
+        SendMessage(list->Handle(), WM_HSCROLL, SB_BOTTOM, 0);
+        EXPECT_EQ(list->Items()->Item(0)->DisplayRect(drBounds).Right, list->ClientWidth());
+        delete list;
+    }
+}
+
 TEST_F(TListViewTest, CustomAndOwnerDrawingAreAskedForTheItemsInView)
 {
     FillReport(list_, 40);
