@@ -1,15 +1,16 @@
 // The skinned tree and list views on a real X display (the suite's own
 // Xvfb), worked with the pointer of XTest: a drag of the tree's external
-// bar scrolls the tree, a click on a header section of the list presses it,
-// and the display shows what the windows painted. The screen is written to
-// the file TANDRIL_VIEWS_SCREENSHOT names, when set, for a person to look at.
-#include <cstdio>
-#include <cstdlib>
+// bar scrolls the tree, a click on a header section of the list (its
+// sections with images) presses it, a click on the horizontal bar of an
+// icon list brings more of its wide icon into view, and the display shows
+// what the windows painted. The screen is written to the file
+// TANDRIL_VIEWS_SCREENSHOT names, when set, for a person to look at.
 #include <string>
+#include <vector>
 
 #include "form_x11_test_support.h"
-#include "platform/gdi/png_codec.h"
 #include "platform/gdi/test_font.h"
+#include "platform/ui/graphics/image_list.h"
 #include "platform/ui/itemviews/header_control.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_tree_view.h"
@@ -41,14 +42,31 @@ protected:
         return bar;
     }
 
+    // Images of W x H cut from stripes of Colours, Stripe pixels wide
+    // each: one image a stripe, or one of several stripes.
+    TImageList* Images(int W, int H, const std::vector<TColor>& Colours, int Stripe)
+    {
+        auto* images = new TImageList(form_);
+        images->SetWidth(W);
+        images->SetHeight(H);
+        TBitmap bitmap;
+        bitmap.SetSize(Stripe * static_cast<int>(Colours.size()), H);
+        for (size_t i = 0; i < Colours.size(); ++i) {
+            bitmap.Canvas()->Brush()->SetColor(Colours[i]);
+            bitmap.Canvas()->FillRect(Rect(static_cast<int>(i) * Stripe, 0, bitmap.Width(), H));
+        }
+        images->Add(&bitmap, nullptr);
+        return images;
+    }
+
     TTestSkin skin_;
     TbsSkinData data_{nullptr};
 };
 
-TEST_F(TSkinViewsX11Test, BarDragsScrollTheTreeAndAHeaderClickPressesASection)
+TEST_F(TSkinViewsX11Test, BarDragsScrollTheTreeAndAWideIconAndAHeaderClickPressesASection)
 {
     form_ = new TForm(nullptr);
-    form_->SetBounds(60, 40, 460, 240);
+    form_->SetBounds(60, 40, 460, 400);
     auto* tree = new TbsSkinTreeView(form_);
     tree->SetBounds(8, 8, 180, 180);
     tree->SetParent(form_);
@@ -81,10 +99,12 @@ TEST_F(TSkinViewsX11Test, BarDragsScrollTheTreeAndAHeaderClickPressesASection)
     list->SetDrawSkin(true);
     list->SetDrawSkinLines(true);
     list->SetHideSelection(false);
+    list->SetSmallImages(Images(12, 12, {clRed, clBlue}, 12));
     for (const char* caption : {"說門說門說門說門 name", "size"}) {
         TListColumn* column = list->Columns()->Add();
         column->SetCaption(caption);
         column->SetWidth(100);
+        column->SetImageIndex(list->Columns()->Count() - 1);
     }
     for (int i = 0; i < 30; ++i) {
         TListItem* item = list->Items()->Add();
@@ -94,6 +114,24 @@ TEST_F(TSkinViewsX11Test, BarDragsScrollTheTreeAndAHeaderClickPressesASection)
     }
     list->Items()->Item(2)->SetSelected(true);
     list->SetVScrollBar(VBar(Rect(432, 8, 448, 188), true));
+
+    // An icon list narrower than its icon, with a horizontal bar below.
+    auto* icons = new TbsSkinListView(form_);
+    icons->SetBounds(8, 196, 240, 130);
+    icons->SetViewStyle(vsIcon);
+    icons->SetParent(form_);
+    icons->SetSkinData(&data_);
+    icons->SetLargeImages(Images(320, 40, {clRed, clYellow, clLime, clAqua, clBlue}, 64));
+    for (const char* caption : {"說門 banner", "中文 banner"}) {
+        TListItem* item = icons->Items()->Add();
+        item->SetCaption(caption);
+        item->SetImageIndex(0);
+    }
+    auto* hBar = new TbsSkinScrollBar(form_);
+    hBar->SetBounds(8, 326, 240, 19);
+    hBar->SetParent(form_);
+    hBar->SetSkinData(&data_);
+    icons->SetHScrollBar(hBar);
     form_->Show();
     ASSERT_TRUE(BecomesViewable(form_->Handle()));
 
@@ -108,14 +146,15 @@ TEST_F(TSkinViewsX11Test, BarDragsScrollTheTreeAndAHeaderClickPressesASection)
     const TPoint section = list->Header()->ClientToScreen(Point(40, 6));
     Click(section);
     EXPECT_TRUE(PumpUntil([&] { return list->PressedSection() == -1 && !list->SectionPressed(); }));
+
+    // A click in the icon bar's track, right of its thumb, pages the icon
+    // across.
+    ASSERT_TRUE(PumpUntil([&] { return hBar->Visible(); }));
+    Click(hBar->ClientToScreen(Point(hBar->Width() - 24, 9)));
+    ASSERT_TRUE(PumpUntil([&] { return hBar->Position() > 0; }));
+    EXPECT_EQ(icons->Items()->Item(0)->DisplayRect(drBounds).Left, -hBar->Position());
     EXPECT_TRUE(PumpUntil([&] { return DisplayShowsBacking(); }));
-    if (const char* file = std::getenv("TANDRIL_VIEWS_SCREENSHOT")) {
-        const std::vector<uint8_t> png = WritePng(ScreenImage());
-        if (FILE* out = std::fopen(file, "wb")) {
-            std::fwrite(png.data(), 1, png.size(), out);
-            std::fclose(out);
-        }
-    }
+    SaveScreenshot("TANDRIL_VIEWS_SCREENSHOT");
 }
 
 }  // namespace
