@@ -237,7 +237,7 @@ TEST_F(BsSkinListView, IconStylesScrollAnItemWiderThanTheViewAcross)
         EXPECT_EQ(list_->Items()->Item(1)->DisplayRect(drBounds).Left, -40);
         const TRect label = list_->Items()->Item(1)->DisplayRect(drLabel);
         EXPECT_EQ(list_->GetItemAt(label.Left + 50, label.Top + 2), list_->Items()->Item(1));
-        // The view's own keys move it back; the bar follows.
+        // The view scrolled by the program takes the bar along.
         list_->Scroll(-15, 0);
         Paint();
         EXPECT_EQ(hBar_->Position(), 25);
