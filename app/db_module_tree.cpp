@@ -18,6 +18,7 @@
 #include "platform/db/ado_connection.h"
 #include "platform/db/ado_query.h"
 #include "platform/db/db_errors.h"
+#include "platform/db/db_fields.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/list_view.h"
@@ -70,15 +71,23 @@ AnsiString LikeContainsPattern(const AnsiString& Text)
 void TDBModule::LoadNodeTree()
 {
     std::vector<NodeRecord> records;
+    bool damaged = false;
     {
-        auto query = Select("select * from Nodes where " + SoundNodeRow());
-        for (; !query->Eof(); query->Next())
-            records.push_back({query->FieldByName("目录")->AsInteger(), query->FieldByName("标识")->AsInteger(),
-                               query->FieldByName("名称")->AsString(), query->FieldByName("类型")->AsInteger()});
+        // One pass: the damaged rows are looked at again only when there are
+        // some.
+        auto query = Select("select 目录, 标识, 名称, 类型, " + SoundNodeRow() + " from Nodes");
+        for (; !query->Eof(); query->Next()) {
+            TFields* row = query->Fields();
+            if (row->Fields(4)->AsInteger() == 0)
+                damaged = true;
+            else
+                records.push_back({row->Fields(0)->AsInteger(), row->Fields(1)->AsInteger(),
+                                   row->Fields(2)->AsString(), row->Fields(3)->AsInteger()});
+        }
     }
     BuildNodeTree(nodeManager_->GetNodeTree()->Items(), records);
-    if (const AnsiString damaged = DamagedNodeRowsReport(dataBase_); !damaged.empty())
-        MessageDlg.ShowAppMessage(damaged);
+    if (damaged)
+        MessageDlg.ShowAppMessage(DamagedNodeRowsReport(dataBase_));
 }
 
 int TDBModule::NextNodeId()
