@@ -186,7 +186,8 @@ private:
     // Above every id of a node's rows (a content row left behind counts);
     // never the id of a bookmark or attachment left behind by a node.
     int NextNodeId();
-    // Id and the ids of every node below it in the file.
+    // Folder Id and the ids of the sound nodes below it in the file, found
+    // through folders other than 0.
     std::vector<int> SubtreeIds(int Id);
     // The rows of the nodes Ids in every table, in a few statements.
     void DeleteNodeRows(const std::vector<int>& Ids);

@@ -4,6 +4,7 @@
 
 #include "app/attachment_folder.h"
 #include "app/node_manager.h"
+#include "app/node_rows.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
@@ -71,6 +72,7 @@ TDBModule::TDBModule(TComponent* AOwner, INodeManager* NodeManager, INodeDialogs
 {
     dataBase_->LoginPrompt = false;
     dataBase_->RequiredTables = NotesTables();
+    dataBase_->CheckRows = [database = dataBase_] { return DamagedNodeRowsReport(database); };
     CreateActions();
 }
 
@@ -162,6 +164,7 @@ bool TDBModule::CreateDataBase(const AnsiString& FileName)
         TStringList schema;
         for (const AnsiString& statement : NotesSchema())
             schema.Add(statement);
+        schema.Add(kParentIndexStatement);
         CreateDatabaseFile(FileName, &schema);
     } catch (const Exception&) {
         MessageDlg.ShowAppMessage(kCreateFailure);

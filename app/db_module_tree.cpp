@@ -9,6 +9,7 @@
 #include "app/list_update.h"
 #include "app/node_dialogs.h"
 #include "app/node_manager.h"
+#include "app/node_rows.h"
 #include "app/node_tree.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
@@ -17,6 +18,7 @@
 #include "platform/db/ado_connection.h"
 #include "platform/db/ado_query.h"
 #include "platform/db/db_errors.h"
+#include "platform/db/db_fields.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/list_view.h"
@@ -69,13 +71,23 @@ AnsiString LikeContainsPattern(const AnsiString& Text)
 void TDBModule::LoadNodeTree()
 {
     std::vector<NodeRecord> records;
+    bool damaged = false;
     {
-        auto query = Select("select * from Nodes");
-        for (; !query->Eof(); query->Next())
-            records.push_back({query->FieldByName("目录")->AsInteger(), query->FieldByName("标识")->AsInteger(),
-                               query->FieldByName("名称")->AsString(), query->FieldByName("类型")->AsInteger()});
+        // One pass: the damaged rows are looked at again only when there are
+        // some.
+        auto query = Select("select 目录, 标识, 名称, 类型, " + SoundNodeRow() + " from Nodes");
+        for (; !query->Eof(); query->Next()) {
+            TFields* row = query->Fields();
+            if (row->Fields(4)->AsInteger() == 0)
+                damaged = true;
+            else
+                records.push_back({row->Fields(0)->AsInteger(), row->Fields(1)->AsInteger(),
+                                   row->Fields(2)->AsString(), row->Fields(3)->AsInteger()});
+        }
     }
     BuildNodeTree(nodeManager_->GetNodeTree()->Items(), records);
+    if (damaged)
+        MessageDlg.ShowAppMessage(DamagedNodeRowsReport(dataBase_));
 }
 
 int TDBModule::NextNodeId()
@@ -86,9 +98,12 @@ int TDBModule::NextNodeId()
     // good. A bookmark or attachment of no node only keeps its own id from
     // being given out, so that a new node never takes over what was left
     // behind; it can't take the ids above it away.
+    // An id no int holds (3.5, '12abc', 5000000000) belongs to a damaged row,
+    // which keeps its own id, as the new one can't be it.
+    const AnsiString soundId = WholeNumberIn32Bits("标识");
     auto query = Select(
-        "with floor(id) as (select max(ifnull((select max(标识) from Nodes), 0), "
-        "ifnull((select max(标识) from Contents), 0))), "
+        "with floor(id) as (select max(ifnull((select max(标识) from Nodes where " + soundId + "), 0), "
+        "ifnull((select max(标识) from Contents where " + soundId + "), 0))), "
         "taken(id) as (select 文档标识 from Bookmarks where typeof(文档标识)='integer' "
         "union select 文档标识 from Attachments where typeof(文档标识)='integer') "
         "select min(free) from (select id + 1 as free from floor "
@@ -243,10 +258,18 @@ void TDBModule::DeleteNode(TTreeNode* Node)
 
 std::vector<int> TDBModule::SubtreeIds(int Id)
 {
-    // "union", not "union all": a damaged file whose 目录 go round in a
-    // circle still ends.
-    auto query = Select("with recursive below(id) as (select " + IntToStr(Id) +
-                        " union select Nodes.标识 from Nodes join below on Nodes.目录=below.id) select id from below");
+    // Each level is found through the parent index, made here for a file
+    // that lacks it, not by reading every row.
+    dataBase_->Execute(kParentIndexStatement);
+    // Only folders are descended into, as the tree shows them, and never 0:
+    // every top-level row has 0 as its 目录, so a folder stored with id 0 (a
+    // hand-edited file) holds nothing. Damaged rows are neither taken nor
+    // descended into. "union", not "union all": a damaged file whose 目录 go
+    // round in a circle still ends.
+    auto query = Select("with recursive below(id, folder) as (select " + IntToStr(Id) +
+                        ", 1 union select 标识, 类型=" + IntToStr(ntFolder) +
+                        " from below join Nodes on 目录=below.id where below.folder and below.id<>0 and " +
+                        SoundNodeRow() + ") select id from below");
     std::vector<int> ids;
     for (; !query->Eof(); query->Next())
         ids.push_back(query->Fields()->Fields(0)->AsInteger());
@@ -261,9 +284,11 @@ void TDBModule::DeleteNodeTree(TTreeNode* Node)
     std::vector<int> ids;
     {
         TDBTransaction transaction(dataBase_);
-        // The subtree as the file holds it, not as this window shows it:
-        // another program may have put nodes into the folder meanwhile.
-        ids = SubtreeIds(NodeIdOf(Node));
+        // A folder's subtree as the file holds it, not as this window shows
+        // it: another program may have put nodes into it meanwhile. An
+        // article is its own rows alone.
+        const int id = NodeIdOf(Node);
+        ids = Node->ImageIndex() == ntFolder ? SubtreeIds(id) : std::vector<int>{id};
         DeleteNodeRows(ids);
         transaction.Commit();
     }
@@ -281,7 +306,7 @@ void TDBModule::SearchNodes(const AnsiString& Text)
     TListUpdate update(items);
     items->Clear();
     auto query = Select("select * from nodes where 名称 Like'" + QuotedSqlText(LikeContainsPattern(Text)) +
-                        "' escape '!'");
+                        "' escape '!' and " + SoundNodeRow());
     for (; !query->Eof(); query->Next()) {
         TListItem* item = items->Add();
         item->SetImageIndex(1);

@@ -4,6 +4,8 @@
 // a folder of about 1,000 nodes (also in a file without the indexes on the
 // node columns, as another program makes it), saving a 10 KB article, a
 // title search, and compacting beside a plain rebuild of the same file.
+// Deleting an article and a folder also in a file of 100,000 nodes with
+// short texts, where a pass over every row would show.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -157,7 +159,7 @@ const TBigDatabase& BigDatabase()
 }
 
 // The big database without the indexes the program adds on the node
-// columns of the attachments and bookmarks (their keys stay).
+// columns of the nodes, attachments and bookmarks (their keys stay).
 const AnsiString& BigDatabaseWithoutIndexes()
 {
     static const AnsiString fileName = [] {
@@ -166,7 +168,44 @@ const AnsiString& BigDatabaseWithoutIndexes()
         TADOConnection connection(nullptr);
         connection.SetConnectionString("Data Source=" + made);
         connection.Open();
-        connection.Execute("DROP INDEX IX_ATTACHMENTS_文档标识; DROP INDEX IX_BOOKMARKS_文档标识");
+        connection.Execute("DROP INDEX IX_ATTACHMENTS_文档标识; DROP INDEX IX_BOOKMARKS_文档标识; "
+                           "DROP INDEX IX_NODES_目录");
+        return made;
+    }();
+    return fileName;
+}
+
+constexpr int kHugeNodes = 100000;
+constexpr int kHugeBigFolder = 1;
+
+// 100,000 nodes: folder 1 holds 20 folders of 49 articles (1,001 nodes, as
+// in the big database); 5,000 more folders (ids 1002-6001) ten to a parent
+// under ten at the top; the other articles spread over them. Texts of 200
+// bytes, a bookmark on every 50th article.
+const AnsiString& HugeDatabase()
+{
+    static const AnsiString fileName = [] {
+        const AnsiString made = Folder() + "huge.vek";
+        TBenchWindow window;
+        {
+            TDBModule module(nullptr, &window, &window, Folder() + "bench.ini", Folder());
+            module.CreateDataBase(made);
+        }
+        TADOConnection connection(nullptr);
+        connection.SetConnectionString("Data Source=" + made);
+        connection.Open();
+        const std::string ids = "with recursive n(i) as (select 1 union all select i + 1 from n where i < " +
+                                std::to_string(kHugeNodes) + ") ";
+        connection.BeginTrans();
+        connection.Execute(ids +
+                           "insert into Nodes select i, '文章標題 ' || i, case when i = 1 then 0 when i <= 21 then 1 "
+                           "when i <= 1001 then 2 + (i - 22) / 49 when i < 1012 then 0 when i <= 6001 then 1002 + "
+                           "(i - 1012) / 10 else 1002 + i * 7919 % 5000 end, case when i = 1 or i between 2 and 21 "
+                           "or i between 1002 and 6001 then 0 else 1 end from n");
+        connection.Execute(ids + "insert into Contents select i, printf('%.200c', 'x'), '', '', 0 from n");
+        connection.Execute(ids + "insert into Bookmarks (名称, 文档标识, 文档名称, 文档位置) select '书签', i, "
+                                 "'文章', 10 from n where i % 50 = 0");
+        connection.CommitTrans();
         return made;
     }();
     return fileName;
@@ -226,41 +265,71 @@ void BM_RenameArticle(benchmark::State& state)
 }
 BENCHMARK(BM_RenameArticle)->Unit(benchmark::kMillisecond);
 
-void BM_DeleteArticle(benchmark::State& state)
+// Deletes node Id of the open copy as the user does, and the tree paints;
+// stops the benchmark when a row of it is left. Called and left with the
+// timing paused.
+void DeleteAndPaint(benchmark::State& state, TOpenCopy& Open, int Id)
 {
-    TOpenCopy open("delete.vek");
-    int id = 9000;
+    TTreeNode* node = FindTreeNode(Open.Window.GetNodeTree()->Items(), Id);
+    TModalAnswers::Push(1);
+    state.ResumeTiming();
+    Open.Module->DeleteNode(node);
+    Open.Window.GetNodeTree()->Repaint();
+    state.PauseTiming();
+    TADOQuery left(nullptr);
+    left.SetConnection(Open.Module->DataBase());
+    left.SQL()->SetText("select count(*) from Nodes where 标识=" + std::to_string(Id));
+    left.Open();
+    if (left.Fields()->Fields(0)->AsInteger() != 0)
+        state.SkipWithError("the node was not deleted");
+}
+
+void DeleteArticles(benchmark::State& state, const AnsiString& Source, int FirstId)
+{
+    TOpenCopy open("delete.vek", Source);
+    int id = FirstId;
     for (auto _ : state) {
-        TTreeNode* node = FindTreeNode(open.Window.GetNodeTree()->Items(), ++id);
-        TModalAnswers::Push(1);
-        open.Module->DeleteNode(node);
+        state.PauseTiming();
+        DeleteAndPaint(state, open, ++id);
+        state.ResumeTiming();
     }
 }
+
+void BM_DeleteArticle(benchmark::State& state) { DeleteArticles(state, BigDatabase().FileName, 9000); }
 BENCHMARK(BM_DeleteArticle)->Unit(benchmark::kMillisecond);
 
-void DeleteFolderOf1000Nodes(benchmark::State& state, const AnsiString& Source)
+void BM_DeleteArticleAt100000Nodes(benchmark::State& state) { DeleteArticles(state, HugeDatabase(), 90000); }
+BENCHMARK(BM_DeleteArticleAt100000Nodes)->Unit(benchmark::kMillisecond);
+
+void DeleteFolderOf1000Nodes(benchmark::State& state, const AnsiString& Source, int Folder)
 {
     for (auto _ : state) {
         state.PauseTiming();
         auto open = std::make_unique<TOpenCopy>("folder.vek", Source);
-        TTreeNode* folder = FindTreeNode(open->Window.GetNodeTree()->Items(), BigDatabase().BigFolder);
-        TModalAnswers::Push(1);
-        state.ResumeTiming();
-        open->Module->DeleteNode(folder);
-        state.PauseTiming();
+        DeleteAndPaint(state, *open, Folder);
         open.reset();
         state.ResumeTiming();
     }
 }
 
-void BM_DeleteFolderOf1000Nodes(benchmark::State& state) { DeleteFolderOf1000Nodes(state, BigDatabase().FileName); }
+void BM_DeleteFolderOf1000Nodes(benchmark::State& state)
+{
+    DeleteFolderOf1000Nodes(state, BigDatabase().FileName, BigDatabase().BigFolder);
+}
 BENCHMARK(BM_DeleteFolderOf1000Nodes)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The first deletion in such a file makes the parent index too.
 void BM_DeleteFolderOf1000NodesWithoutIndexes(benchmark::State& state)
 {
-    DeleteFolderOf1000Nodes(state, BigDatabaseWithoutIndexes());
+    DeleteFolderOf1000Nodes(state, BigDatabaseWithoutIndexes(), BigDatabase().BigFolder);
 }
 BENCHMARK(BM_DeleteFolderOf1000NodesWithoutIndexes)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_DeleteFolderOf1000NodesAt100000Nodes(benchmark::State& state)
+{
+    DeleteFolderOf1000Nodes(state, HugeDatabase(), kHugeBigFolder);
+}
+BENCHMARK(BM_DeleteFolderOf1000NodesAt100000Nodes)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Compacting the file after its big folder went, as the user does it.
 void BM_CompactDataBase(benchmark::State& state)

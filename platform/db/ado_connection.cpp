@@ -159,9 +159,11 @@ void TADOConnection::RollbackTrans()
 void TADOConnection::CheckIntegrity()
 {
     CheckConnected();
-    const std::string report = IntegrityReport(db_);
+    AnsiString report = Utf8ToGbk(IntegrityReport(db_));
+    if (report.empty() && CheckRows)
+        report = CheckRows();
     if (!report.empty())
-        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + Utf8ToGbk(report));
+        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + report);
 }
 
 void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }

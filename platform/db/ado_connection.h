@@ -11,6 +11,7 @@
 // opened. The connection never reconnects by itself.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -72,9 +73,12 @@ public:
     bool InTransaction() const { return transactionLevel_ > 0; }
 
     // The full structural check of the whole file, on demand (opening runs a
-    // check bounded in time); raises EDatabaseFileError listing what is
-    // wrong.
+    // check bounded in time), then CheckRows when the structure is sound;
+    // raises EDatabaseFileError listing what is wrong.
     void CheckIntegrity();
+    // The caller's own check of what the rows hold, for the full check: ""
+    // when they are sound, else what is wrong, in the user's words.
+    std::function<AnsiString()> CheckRows;
 
     // The engine's handle for the queries of this layer; nullptr when closed.
     sqlite3* Handle() const { return db_; }
