@@ -13,6 +13,9 @@ namespace {
 // conversion pairs bytes.
 constexpr std::string_view AnyCharacter = "(?:[\\x81-\\xfe][\\x00-\\xff]|[\\x81-\\xfe]$|[^\\n\\x81-\\xfe])";
 
+// Whether a quantifier starts at C.
+bool IsQuantifier(char C) { return C == '*' || C == '+' || C == '?' || C == '{'; }
+
 // A double-byte character as one atom of its two bytes, escaped: a trail
 // byte may be '\\', '[' or a letter, which must not fold either.
 std::string PairAtom(std::string_view Pair, bool Caseless)
@@ -66,7 +69,7 @@ private:
         const char c = pattern_[at_];
         if (static_cast<unsigned char>(c) >= 0x80) {
             const std::string_view pair = PairAt(at_);
-            if (pair.empty() || !PairIsCaseFree(pair, caseless_))
+            if (pair.empty() || !PairIsCaseFree(pair, caseless_) || RepeatsAt(at_ + 2))
                 return false;
             out_ += PairAtom(pair, caseless_);
             at_ += 2;
@@ -80,7 +83,12 @@ private:
             at_ += 2;
             return true;
         case '.':
-            out_ += AnyCharacter;
+            if (RunsToLineEnd(at_ + 1))
+                out_ += '.';
+            else if (RepeatsAt(at_ + 1))
+                return false;
+            else
+                out_ += AnyCharacter;
             ++at_;
             return true;
         case '[':
@@ -89,6 +97,7 @@ private:
             // (*VERB) may switch the whole pattern to characters.
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '*')
                 return false;
+            ++depth_;
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '?') {
                 constexpr std::string_view groupKinds = ":=!>";
                 if (at_ + 2 >= pattern_.size() || groupKinds.find(pattern_[at_ + 2]) == std::string_view::npos)
@@ -97,6 +106,10 @@ private:
                 at_ += 3;
                 return true;
             }
+            break;
+        case ')':
+            if (depth_ > 0)
+                --depth_;
             break;
         default:
             break;
@@ -144,6 +157,8 @@ private:
             out_ += "[" + ascii + "]";
             return true;
         }
+        if (RepeatsAt(at_))
+            return false;
         out_ += "(?:";
         if (!ascii.empty())
             out_ += "[" + ascii + "]|";
@@ -153,9 +168,51 @@ private:
         return true;
     }
 
+    // Whether a quantifier at At repeats the atom before it: a group of
+    // alternatives repeated over a long line takes pcre2 a step and a
+    // backtracking frame a character, and defeats its single pass over a
+    // repeat that fails (over a line of a's, "a.*z" tries every a to the
+    // line end), where in characters the same atom is one repeat.
+    bool RepeatsAt(size_t At) const
+    {
+        return At < pattern_.size() && IsQuantifier(pattern_[At]) && pattern_[At] != '?';
+    }
+
+    // Whether the '.' before At, with the quantifier at At, runs to the
+    // line end whatever the bytes: a "*" or "+" followed by nothing but
+    // the ends of groups that do not repeat and "$", up to the end of the
+    // pattern or of an alternative at the top. Starting at a character
+    // start, it then takes whole characters, so it can stay pcre2's plain
+    // repeat of any byte. Lazy, it takes as little as it may: all to the
+    // line end before a "$", nothing for a "*", but one byte for a "+".
+    bool RunsToLineEnd(size_t At) const
+    {
+        if (At >= pattern_.size() || (pattern_[At] != '*' && pattern_[At] != '+'))
+            return false;
+        const bool atLeastOne = pattern_[At++] == '+';
+        const bool lazy = At < pattern_.size() && pattern_[At] == '?';
+        if (At < pattern_.size() && (pattern_[At] == '?' || pattern_[At] == '+'))
+            ++At;
+        int depth = depth_;
+        bool lineEnd = false;
+        for (; At < pattern_.size(); ++At) {
+            if (pattern_[At] == '$')
+                lineEnd = true;
+            else if (pattern_[At] == ')' && depth > 0)
+                --depth;
+            else
+                break;
+            if (At + 1 < pattern_.size() && IsQuantifier(pattern_[At + 1]))
+                return false;
+        }
+        const bool ends = At == pattern_.size() || (pattern_[At] == '|' && depth == 0);
+        return ends && (!lazy || lineEnd || !atLeastOne);
+    }
+
     std::string_view pattern_;
     bool caseless_;
     size_t at_ = 0;
+    int depth_ = 0;  // groups open at at_
     std::string out_;
 };
 

@@ -15,8 +15,10 @@
 // (plain, (?: (?= (?! and (?>), alternatives, quantifiers, ^ and $. Each
 // double-byte character becomes its two bytes as one atom, '.' one whole
 // character. Caseless, a double-byte character must be a Chinese one (no
-// fullwidth, Greek or Cyrillic letter, which fold). In such an expression
-// every atom takes whole characters, so a match found in the bytes that
-// starts at a character start is the match the character matcher finds
-// there.
+// fullwidth, Greek or Cyrillic letter, which fold). A '.', double-byte
+// character or class holding one may not repeat beyond '?', but for a '.'
+// repeated to the line end, which stays pcre2's own repeat of any byte:
+// matching stays one pass over a long line. In such an expression every
+// atom takes whole characters, so a match found in the bytes that starts
+// at a character start is the match the character matcher finds there.
 std::optional<std::string> RegexForBytes(std::string_view Pattern, bool Caseless);
