@@ -13,9 +13,6 @@ namespace {
 // conversion pairs bytes.
 constexpr std::string_view AnyCharacter = "(?:[\\x81-\\xfe][\\x00-\\xff]|[\\x81-\\xfe]$|[^\\n\\x81-\\xfe])";
 
-// Whether a quantifier starts at C.
-bool IsQuantifier(char C) { return C == '*' || C == '+' || C == '?' || C == '{'; }
-
 // A double-byte character as one atom of its two bytes, escaped: a trail
 // byte may be '\\', '[' or a letter, which must not fold either.
 std::string PairAtom(std::string_view Pair, bool Caseless)
@@ -168,28 +165,31 @@ private:
         return true;
     }
 
-    // Whether a quantifier at At repeats the atom before it: a group of
-    // alternatives repeated over a long line takes pcre2 a step and a
-    // backtracking frame a character, and defeats its single pass over a
-    // repeat that fails (over a line of a's, "a.*z" tries every a to the
-    // line end), where in characters the same atom is one repeat.
+    // Whether a quantifier at At repeats the atom before it ("?" does
+    // not). A group of alternatives repeated over a long line takes pcre2
+    // a step and a backtracking frame a character, and defeats its single
+    // pass over a repeat that fails (over a line of a's, "a.*z" would try
+    // every a to the line end), where in characters the same atom is one
+    // plain repeat.
     bool RepeatsAt(size_t At) const
     {
-        return At < pattern_.size() && IsQuantifier(pattern_[At]) && pattern_[At] != '?';
+        return At < pattern_.size() && std::string_view("*+{").find(pattern_[At]) != std::string_view::npos;
     }
 
     // Whether the '.' before At, with the quantifier at At, runs to the
     // line end whatever the bytes: a "*" or "+" followed by nothing but
-    // the ends of groups that do not repeat and "$", up to the end of the
-    // pattern or of an alternative at the top. Starting at a character
-    // start, it then takes whole characters, so it can stay pcre2's plain
-    // repeat of any byte. Lazy, it takes as little as it may: all to the
-    // line end before a "$", nothing for a "*", but one byte for a "+".
+    // ends of groups and "$", up to the end of the pattern or of an
+    // alternative at the top (so no group around it repeats). Starting at
+    // a character start, it then takes whole characters, so it can stay
+    // pcre2's plain repeat of any byte. Lazy, it takes as little as it
+    // may: all to the line end only before a "$", else one byte where it
+    // must take some (a "+", or a "*" where the empty match was found
+    // already).
     bool RunsToLineEnd(size_t At) const
     {
         if (At >= pattern_.size() || (pattern_[At] != '*' && pattern_[At] != '+'))
             return false;
-        const bool atLeastOne = pattern_[At++] == '+';
+        ++At;
         const bool lazy = At < pattern_.size() && pattern_[At] == '?';
         if (At < pattern_.size() && (pattern_[At] == '?' || pattern_[At] == '+'))
             ++At;
@@ -202,11 +202,9 @@ private:
                 --depth;
             else
                 break;
-            if (At + 1 < pattern_.size() && IsQuantifier(pattern_[At + 1]))
-                return false;
         }
         const bool ends = At == pattern_.size() || (pattern_[At] == '|' && depth == 0);
-        return ends && (!lazy || lineEnd || !atLeastOne);
+        return ends && (!lazy || lineEnd);
     }
 
     std::string_view pattern_;
