@@ -46,12 +46,12 @@ class TRewriter {
 public:
     TRewriter(std::string_view Pattern, bool Caseless) : pattern_(Pattern), caseless_(Caseless) {}
 
-    std::optional<std::string> Run()
+    std::optional<TSynBytesRegex> Run()
     {
         while (at_ < pattern_.size())
             if (!Step())
                 return std::nullopt;
-        return out_;
+        return std::move(out_);
     }
 
 private:
@@ -66,9 +66,10 @@ private:
         const char c = pattern_[at_];
         if (static_cast<unsigned char>(c) >= 0x80) {
             const std::string_view pair = PairAt(at_);
-            if (pair.empty() || !PairIsCaseFree(pair, caseless_) || RepeatsAt(at_ + 2))
+            if (pair.empty() || !PairIsCaseFree(pair, caseless_))
                 return false;
-            out_ += PairAtom(pair, caseless_);
+            NoteRepeatAt(at_ + 2);
+            out_.Pattern += PairAtom(pair, caseless_);
             at_ += 2;
             return true;
         }
@@ -76,16 +77,16 @@ private:
         case '\\':
             if (at_ + 1 >= pattern_.size() || !IsByteEscape(pattern_[at_ + 1]))
                 return false;
-            out_.append(pattern_.substr(at_, 2));
+            out_.Pattern.append(pattern_.substr(at_, 2));
             at_ += 2;
             return true;
         case '.':
-            if (RunsToLineEnd(at_ + 1))
-                out_ += '.';
-            else if (RepeatsAt(at_ + 1))
-                return false;
-            else
-                out_ += AnyCharacter;
+            if (RunsToLineEnd(at_ + 1)) {
+                out_.Pattern += '.';
+            } else {
+                NoteRepeatAt(at_ + 1);
+                out_.Pattern += AnyCharacter;
+            }
             ++at_;
             return true;
         case '[':
@@ -99,7 +100,7 @@ private:
                 constexpr std::string_view groupKinds = ":=!>";
                 if (at_ + 2 >= pattern_.size() || groupKinds.find(pattern_[at_ + 2]) == std::string_view::npos)
                     return false;
-                out_.append(pattern_.substr(at_, 3));
+                out_.Pattern.append(pattern_.substr(at_, 3));
                 at_ += 3;
                 return true;
             }
@@ -111,7 +112,7 @@ private:
         default:
             break;
         }
-        out_ += c;
+        out_.Pattern += c;
         ++at_;
         return true;
     }
@@ -151,29 +152,25 @@ private:
             return false;  // not closed: the character matcher reports it
         at_ = at + 1;
         if (pairs.empty()) {
-            out_ += "[" + ascii + "]";
+            out_.Pattern += "[" + ascii + "]";
             return true;
         }
-        if (RepeatsAt(at_))
-            return false;
-        out_ += "(?:";
+        NoteRepeatAt(at_);
+        out_.Pattern += "(?:";
         if (!ascii.empty())
-            out_ += "[" + ascii + "]|";
+            out_.Pattern += "[" + ascii + "]|";
         for (size_t i = 0; i < pairs.size(); ++i)
-            out_ += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
-        out_ += ")";
+            out_.Pattern += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
+        out_.Pattern += ")";
         return true;
     }
 
-    // Whether a quantifier at At repeats the atom before it ("?" does
-    // not). A group of alternatives repeated over a long line takes pcre2
-    // a step and a backtracking frame a character, and defeats its single
-    // pass over a repeat that fails (over a line of a's, "a.*z" would try
-    // every a to the line end), where in characters the same atom is one
-    // plain repeat.
-    bool RepeatsAt(size_t At) const
+    // Notes a quantifier at At repeating the group just written ("?" does
+    // not repeat).
+    void NoteRepeatAt(size_t At)
     {
-        return At < pattern_.size() && std::string_view("*+{").find(pattern_[At]) != std::string_view::npos;
+        if (At < pattern_.size() && std::string_view("*+{").find(pattern_[At]) != std::string_view::npos)
+            out_.RepeatsGroups = true;
     }
 
     // Whether the '.' before At, with the quantifier at At, runs to the
@@ -211,12 +208,12 @@ private:
     bool caseless_;
     size_t at_ = 0;
     int depth_ = 0;  // groups open at at_
-    std::string out_;
+    TSynBytesRegex out_;
 };
 
 }  // namespace
 
-std::optional<std::string> RegexForBytes(std::string_view Pattern, bool Caseless)
+std::optional<TSynBytesRegex> RegexForBytes(std::string_view Pattern, bool Caseless)
 {
     return TRewriter(Pattern, Caseless).Run();
 }

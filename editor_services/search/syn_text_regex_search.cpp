@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,12 @@ constexpr PCRE2_SIZE JitStackLimit = 64u << 20;
 // The interpreter's own limit, in KiB, for a match the JIT ran out of stack
 // on: it keeps some ten times as much per character.
 constexpr uint32_t InterpreterHeapLimit = 256u << 10;
+// The longest line an expression that repeats a group standing for one
+// character (see TSynBytesRegex) is matched on in bytes: a repeat that
+// fails from every start costs at most some hundred steps a byte there,
+// and on the usual lines of text the bytes are two to three times as
+// quick as converting them.
+constexpr size_t ShortLine = 256;
 
 }  // namespace
 
@@ -73,9 +80,10 @@ struct TSynTextRegexSearch::TCompiled {
     // no form for bytes, and the rest of a line from where the form for
     // bytes found a match starting inside a character.
     TCode Characters;
-    // For the line's own bytes (see RegexForBytes); no Code when the
-    // expression has no such form.
+    // For the line's own bytes (see RegexForBytes), on lines up to
+    // BytesUpTo bytes long; no Code when the expression has no such form.
     TCode Bytes;
+    size_t BytesUpTo = SIZE_MAX;
     // ASCII bytes every match holds (each possibly in the other case: pcre2
     // finds a class such as [Tt], or a part under (?i), caseless without
     // saying so):
@@ -233,11 +241,13 @@ void TSynTextRegexSearch::Compile()
     // Most expressions can also be matched on the line as it stands; one
     // that cannot be, or does not compile so, has the character matcher
     // alone.
-    if (const std::optional<std::string> bytes = RegexForBytes(pattern_, caseless_)) {
-        compiled->Bytes.Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->data()), bytes->size(), caseless,
-                                             &error, &errorOffset, nullptr);
+    if (const std::optional<TSynBytesRegex> bytes = RegexForBytes(pattern_, caseless_)) {
+        compiled->Bytes.Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->Pattern.data()),
+                                             bytes->Pattern.size(), caseless, &error, &errorOffset, nullptr);
         if (compiled->Bytes.Code)
             compiled->Prepare(compiled->Bytes);
+        if (bytes->RepeatsGroups)
+            compiled->BytesUpTo = ShortLine;
     }
     compiled_ = std::move(compiled);
 }
@@ -298,7 +308,7 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     groupSize_ = 2 * pcre2_get_ovector_count(compiled.Characters.MatchData);
     // Where in the line the character matcher starts, if it does.
     std::optional<size_t> characters;
-    if (compiled.Bytes.Code) {
+    if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo) {
         TSynCharStarts starts(Line);
         characters = CollectMatches(
             compiled.Bytes, Line, 0, groupSize_, groups_, [&](size_t At) { return At + CharLengthAt(Line, At); },
