@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+// An expression as rewritten for a line's bytes.
 struct TSynBytesRegex {
     std::string Pattern;
     // Whether it repeats a group of alternatives standing for one character
