@@ -8,24 +8,10 @@
 #include <memory>
 
 #include "bench_gbk_document.h"
-#include "bench_support.h"
-#include "editor/syn_memo.h"
+#include "bench_shown_memo.h"
 #include "editor_services/search/syn_text_search.h"
 
 namespace {
-
-// A memo filling a shown window, holding Text.
-std::unique_ptr<TSynMemo> ShownMemo(TBenchHost& Host, const AnsiString& Text)
-{
-    auto memo = std::make_unique<TSynMemo>(nullptr);
-    memo->SetBounds(0, 0, Host.Width(), Host.Height());
-    memo->SetParent(&Host);
-    memo->HandleNeeded();
-    memo->SetText(Text);
-    memo->ClearUndo();
-    memo->SetCaretXY(BufferCoord(1, 1));
-    return memo;
-}
 
 // One line in four holds "key", once.
 AnsiString KeyedLines(int Matches)

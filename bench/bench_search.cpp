@@ -10,17 +10,13 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "bench_gbk_document.h"
+#include "bench_pcre2grep.h"
 #include "editor_services/search/syn_search_char_starts.h"
 #include "editor_services/search/syn_text_regex_search.h"
 #include "editor_services/search/syn_text_search.h"
@@ -90,38 +86,17 @@ void SearchWithPcre2(benchmark::State& State, const char* Pattern)
 // removed at exit.
 const std::string& DocumentFile()
 {
-    static const struct TFile {
-        std::string Path = (std::filesystem::temp_directory_path() /
-                            ("bench_search_" + std::to_string(getpid()) + ".txt"))
-                               .string();
-        TFile()
-        {
-            std::ofstream out(Path, std::ios::binary);
-            for (const AnsiString& line : Document())
-                out << line << '\n';
-        }
-        ~TFile() { std::filesystem::remove(Path); }
-    } file;
-    return file.Path;
+    static const TBenchTextFile file("search", [](std::ostream& Out) {
+        for (const AnsiString& line : Document())
+            Out << line << '\n';
+    });
+    return file.Path();
 }
 
-// pcre2grep -c (the lines holding a match, each found once) over the same
-// text as a file, in a process of its own: the figure the engines are held
-// against. Real time, as the work is the child's.
+// pcre2grep over the same text as a file.
 void SearchWithPcre2grep(benchmark::State& State, const char* Pattern)
 {
-    const std::string command = "pcre2grep -c -- '" + std::string(Pattern) + "' " + DocumentFile();
-    long lines = -1;
-    for (auto _ : State) {
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe || std::fscanf(pipe, "%ld", &lines) != 1)
-            lines = -1;
-        if (pipe)
-            pclose(pipe);
-    }
-    if (lines < 0)
-        State.SkipWithError("pcre2grep did not run (the pcre2-utils package has it)");
-    State.counters["lines"] = static_cast<double>(lines);
+    RunPcre2grep(State, Pattern, DocumentFile());
 }
 
 const char* const kLiteral = "Ted";

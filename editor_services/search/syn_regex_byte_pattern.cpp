@@ -46,12 +46,12 @@ class TRewriter {
 public:
     TRewriter(std::string_view Pattern, bool Caseless) : pattern_(Pattern), caseless_(Caseless) {}
 
-    std::optional<std::string> Run()
+    std::optional<TSynBytesRegex> Run()
     {
         while (at_ < pattern_.size())
             if (!Step())
                 return std::nullopt;
-        return out_;
+        return std::move(out_);
     }
 
 private:
@@ -68,7 +68,8 @@ private:
             const std::string_view pair = PairAt(at_);
             if (pair.empty() || !PairIsCaseFree(pair, caseless_))
                 return false;
-            out_ += PairAtom(pair, caseless_);
+            NoteRepeatAt(at_ + 2);
+            out_.Pattern += PairAtom(pair, caseless_);
             at_ += 2;
             return true;
         }
@@ -76,11 +77,16 @@ private:
         case '\\':
             if (at_ + 1 >= pattern_.size() || !IsByteEscape(pattern_[at_ + 1]))
                 return false;
-            out_.append(pattern_.substr(at_, 2));
+            out_.Pattern.append(pattern_.substr(at_, 2));
             at_ += 2;
             return true;
         case '.':
-            out_ += AnyCharacter;
+            if (RunsToLineEnd(at_ + 1)) {
+                out_.Pattern += '.';
+            } else {
+                NoteRepeatAt(at_ + 1);
+                out_.Pattern += AnyCharacter;
+            }
             ++at_;
             return true;
         case '[':
@@ -89,19 +95,24 @@ private:
             // (*VERB) may switch the whole pattern to characters.
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '*')
                 return false;
+            ++depth_;
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '?') {
                 constexpr std::string_view groupKinds = ":=!>";
                 if (at_ + 2 >= pattern_.size() || groupKinds.find(pattern_[at_ + 2]) == std::string_view::npos)
                     return false;
-                out_.append(pattern_.substr(at_, 3));
+                out_.Pattern.append(pattern_.substr(at_, 3));
                 at_ += 3;
                 return true;
             }
             break;
+        case ')':
+            if (depth_ > 0)
+                --depth_;
+            break;
         default:
             break;
         }
-        out_ += c;
+        out_.Pattern += c;
         ++at_;
         return true;
     }
@@ -141,27 +152,68 @@ private:
             return false;  // not closed: the character matcher reports it
         at_ = at + 1;
         if (pairs.empty()) {
-            out_ += "[" + ascii + "]";
+            out_.Pattern += "[" + ascii + "]";
             return true;
         }
-        out_ += "(?:";
+        NoteRepeatAt(at_);
+        out_.Pattern += "(?:";
         if (!ascii.empty())
-            out_ += "[" + ascii + "]|";
+            out_.Pattern += "[" + ascii + "]|";
         for (size_t i = 0; i < pairs.size(); ++i)
-            out_ += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
-        out_ += ")";
+            out_.Pattern += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
+        out_.Pattern += ")";
         return true;
+    }
+
+    // Notes a quantifier at At repeating the group just written ("?" does
+    // not repeat).
+    void NoteRepeatAt(size_t At)
+    {
+        if (At < pattern_.size() && std::string_view("*+{").find(pattern_[At]) != std::string_view::npos)
+            out_.RepeatsGroups = true;
+    }
+
+    // Whether the '.' before At, with the quantifier at At, runs to the
+    // line end whatever the bytes: a "*" or "+" followed by nothing but
+    // ends of groups and "$", up to the end of the pattern or of an
+    // alternative at the top (so no group around it repeats). Starting at
+    // a character start, it then takes whole characters, so it can stay
+    // pcre2's plain repeat of any byte. Lazy, it takes as little as it
+    // may: all to the line end only before a "$", else one byte where it
+    // must take some (a "+", or a "*" where the empty match was found
+    // already).
+    bool RunsToLineEnd(size_t At) const
+    {
+        if (At >= pattern_.size() || (pattern_[At] != '*' && pattern_[At] != '+'))
+            return false;
+        ++At;
+        const bool lazy = At < pattern_.size() && pattern_[At] == '?';
+        if (At < pattern_.size() && (pattern_[At] == '?' || pattern_[At] == '+'))
+            ++At;
+        int depth = depth_;
+        bool lineEnd = false;
+        for (; At < pattern_.size(); ++At) {
+            if (pattern_[At] == '$')
+                lineEnd = true;
+            else if (pattern_[At] == ')' && depth > 0)
+                --depth;
+            else
+                break;
+        }
+        const bool ends = At == pattern_.size() || (pattern_[At] == '|' && depth == 0);
+        return ends && (!lazy || lineEnd);
     }
 
     std::string_view pattern_;
     bool caseless_;
     size_t at_ = 0;
-    std::string out_;
+    int depth_ = 0;  // groups open at at_
+    TSynBytesRegex out_;
 };
 
 }  // namespace
 
-std::optional<std::string> RegexForBytes(std::string_view Pattern, bool Caseless)
+std::optional<TSynBytesRegex> RegexForBytes(std::string_view Pattern, bool Caseless)
 {
     return TRewriter(Pattern, Caseless).Run();
 }

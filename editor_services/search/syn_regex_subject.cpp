@@ -209,3 +209,28 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
     const size_t block = Offset / 8;
     return Offset - blockExtra_[block] - ExtraBytesIn(LoadEight(utf8_.data() + block * 8), Offset % 8);
 }
+
+size_t TSynRegexSubject::TextOffset(size_t Offset) const
+{
+    if (ascii_)
+        return Offset;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(line_.data());
+    const TPairTable& pairs = PairTable();
+    size_t text = 0;
+    for (size_t i = 0; i < Offset;) {
+        const size_t highByte = FirstHighByte(bytes, i, Offset);
+        text += highByte - i;
+        i = highByte;
+        if (i == Offset)
+            break;
+        // As Assign converts the character.
+        if (IsDBCSLeadByte(bytes[i]) && i + 1 < line_.size()) {
+            text += Utf8Length(static_cast<unsigned char>(pairs[(bytes[i] - 0x80u) << 8 | bytes[i + 1]].Bytes[0]));
+            i += 2;
+        } else {
+            text += Utf8Length(LoneByteUtf8Lead);
+            ++i;
+        }
+    }
+    return text;
+}

@@ -25,6 +25,9 @@ public:
     // code point starts (or its end). The first costs a pass over the
     // line, each after it a look-up.
     size_t LineOffset(size_t Offset);
+    // The offset into Text() of Offset, an offset into the line where a
+    // character starts (or its end): a walk over the line up to it.
+    size_t TextOffset(size_t Offset) const;
 
 private:
     std::string_view line_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -30,18 +31,59 @@ constexpr PCRE2_SIZE JitStackLimit = 64u << 20;
 // The interpreter's own limit, in KiB, for a match the JIT ran out of stack
 // on: it keeps some ten times as much per character.
 constexpr uint32_t InterpreterHeapLimit = 256u << 10;
+// The longest line an expression that repeats a group standing for one
+// character (see TSynBytesRegex) is matched on in bytes: a repeat that
+// fails from every start costs at most some hundred steps a byte there,
+// and on the usual lines of text the bytes are two to three times as
+// quick as converting them.
+constexpr size_t ShortLine = 256;
 
 }  // namespace
 
 struct TSynTextRegexSearch::TCompiled {
-    pcre2_code* Code = nullptr;
-    pcre2_match_data* MatchData = nullptr;
+    // One form of the expression, compiled with what matching it takes.
+    struct TCode {
+        pcre2_code* Code = nullptr;
+        pcre2_match_data* MatchData = nullptr;
+        pcre2_match_context* Context = nullptr;  // the one of the TCompiled
+        bool Jit = false;
+
+        TCode() = default;
+        TCode(const TCode&) = delete;
+        TCode& operator=(const TCode&) = delete;
+        ~TCode()
+        {
+            pcre2_match_data_free(MatchData);
+            pcre2_code_free(Code);
+        }
+
+        // The next match in Text from Offset, as pcre2_match answers.
+        // Where the JIT runs out of stack, the interpreter tries again.
+        int Match(std::string_view Text, size_t Offset, uint32_t Flags) const
+        {
+            const auto* units = reinterpret_cast<PCRE2_SPTR>(Text.data());
+            // The JIT's own entry skips pcre2_match's checks, but takes no
+            // anchoring at match time.
+            if (Jit && Flags == 0) {
+                const int rc = pcre2_jit_match(Code, units, Text.size(), Offset, 0, MatchData, Context);
+                if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
+                    return rc;
+            }
+            return pcre2_match(Code, units, Text.size(), Offset, Flags | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT,
+                               MatchData, Context);
+        }
+    };
+
     pcre2_match_context* Context = nullptr;
     pcre2_jit_stack* JitStack = nullptr;
-    bool Jit = false;
-    // Compiled for the line's own bytes (see RegexForBytes), else for the
-    // line converted to UTF-8.
-    bool Bytes = false;
+    // For the line converted to UTF-8: every line goes to it when there is
+    // no form for bytes, and the rest of a line from where the form for
+    // bytes found a match starting inside a character.
+    TCode Characters;
+    // For the line's own bytes (see RegexForBytes), on lines up to
+    // BytesUpTo bytes long; no Code when the expression has no such form.
+    TCode Bytes;
+    size_t BytesUpTo = SIZE_MAX;
     // ASCII bytes every match holds (each possibly in the other case: pcre2
     // finds a class such as [Tt], or a part under (?i), caseless without
     // saying so):
@@ -79,26 +121,22 @@ struct TSynTextRegexSearch::TCompiled {
     TCompiled& operator=(const TCompiled&) = delete;
     ~TCompiled()
     {
-        pcre2_match_data_free(MatchData);
         pcre2_match_context_free(Context);
         pcre2_jit_stack_free(JitStack);
-        pcre2_code_free(Code);
     }
 
-    // The next match in Text from Offset, as pcre2_match answers. Where the
-    // JIT runs out of stack, the interpreter tries again.
-    int Match(std::string_view Text, size_t Offset, uint32_t Flags) const
+    // Readies Code, compiled, for matching.
+    void Prepare(TCode& Code)
     {
-        const auto* units = reinterpret_cast<PCRE2_SPTR>(Text.data());
-        // The JIT's own entry skips pcre2_match's checks, but takes no
-        // anchoring at match time.
-        if (Jit && Flags == 0) {
-            const int rc = pcre2_jit_match(Code, units, Text.size(), Offset, 0, MatchData, Context);
-            if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
-                return rc;
+        Code.Jit = pcre2_jit_compile(Code.Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
+        Code.MatchData = pcre2_match_data_create_from_pattern(Code.Code, nullptr);
+        Code.Context = Context;
+        if (Code.Jit && !JitStack) {
+            JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
+            pcre2_jit_stack_assign(Context, nullptr, JitStack);
         }
-        return pcre2_match(Code, units, Text.size(), Offset, Flags | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT, MatchData,
-                           Context);
+        if (!Code.MatchData || (Code.Jit && !JitStack))
+            throw std::bad_alloc();
     }
 };
 
@@ -168,8 +206,9 @@ void TSynTextRegexSearch::FindRequiredBytes(TCompiled& Compiled) const
             found.OtherCase = std::islower(Unit) ? std::toupper(Unit) : std::tolower(Unit);
         return found;
     };
-    Compiled.First = required(RequiredAscii(Compiled.Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT));
-    Compiled.Last = required(RequiredAscii(Compiled.Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
+    const pcre2_code* code = Compiled.Characters.Code;
+    Compiled.First = required(RequiredAscii(code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT));
+    Compiled.Last = required(RequiredAscii(code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
 }
 
 void TSynTextRegexSearch::Compile()
@@ -177,61 +216,61 @@ void TSynTextRegexSearch::Compile()
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     auto compiled = std::make_unique<TCompiled>();
-    const uint32_t caseless = caseless_ ? PCRE2_CASELESS : 0;
-    // Most expressions can be matched on the line as it stands; one that
-    // cannot be, or does not compile so, goes to the character matcher,
-    // which reports its errors.
-    if (const std::optional<std::string> bytes = RegexForBytes(pattern_, caseless_)) {
-        compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->data()), bytes->size(), caseless, &error,
-                                       &errorOffset, nullptr);
-        compiled->Bytes = compiled->Code != nullptr;
-    }
-    if (!compiled->Code) {
-        // The matcher reads characters: the pattern goes to the same UTF-8
-        // as the lines, so that a Chinese character is one atom, also
-        // inside a class. "\\C" (one code unit) could end a match inside a
-        // character.
-        const std::string utf8 = GbkToRegexUtf8(pattern_);
-        compiled->Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(),
-                                       PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C | caseless, &error,
-                                       &errorOffset, nullptr);
-        if (!compiled->Code) {
-            // Say where, in the pattern as the user wrote it.
-            TSynRegexSubject pattern;
-            pattern.Assign(pattern_);
-            errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
-            throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
-        }
-        // Bytes matched on the line need no conversion to pass over.
-        FindRequiredBytes(*compiled);
-    }
-    compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
-    compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
     compiled->Context = pcre2_match_context_create(nullptr);
-    if (compiled->Jit)
-        compiled->JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
-    if (!compiled->MatchData || !compiled->Context || (compiled->Jit && !compiled->JitStack))
+    if (!compiled->Context)
         throw std::bad_alloc();
-    pcre2_jit_stack_assign(compiled->Context, nullptr, compiled->JitStack);
     pcre2_set_heap_limit(compiled->Context, InterpreterHeapLimit);
+    const uint32_t caseless = caseless_ ? PCRE2_CASELESS : 0;
+    // The character matcher reads the pattern in the same UTF-8 as the
+    // lines, so that a Chinese character is one atom, also inside a class.
+    // "\\C" (one code unit) could end a match inside a character.
+    const std::string utf8 = GbkToRegexUtf8(pattern_);
+    compiled->Characters.Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(),
+                                              PCRE2_UTF | PCRE2_NO_UTF_CHECK | PCRE2_NEVER_BACKSLASH_C | caseless,
+                                              &error, &errorOffset, nullptr);
+    if (!compiled->Characters.Code) {
+        // Say where, in the pattern as the user wrote it.
+        TSynRegexSubject pattern;
+        pattern.Assign(pattern_);
+        errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
+        throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
+    }
+    compiled->Prepare(compiled->Characters);
+    // Bytes matched on the line need no conversion to pass over.
+    FindRequiredBytes(*compiled);
+    // Most expressions can also be matched on the line as it stands; one
+    // that cannot be, or does not compile so, has the character matcher
+    // alone.
+    if (const std::optional<TSynBytesRegex> bytes = RegexForBytes(pattern_, caseless_)) {
+        compiled->Bytes.Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->Pattern.data()),
+                                             bytes->Pattern.size(), caseless, &error, &errorOffset, nullptr);
+        if (compiled->Bytes.Code)
+            compiled->Prepare(compiled->Bytes);
+        if (bytes->RepeatsGroups)
+            compiled->BytesUpTo = ShortLine;
+    }
     compiled_ = std::move(compiled);
 }
 
 namespace {
 
-// Every match of Compiled in Text, left to right, its groups appended to
-// Groups as offsets into the line (ToLine): a match that IsStart says
-// starts inside a character is passed over, and the search goes on a
-// byte further; an empty match is followed by a non-empty one at the same
-// place or by a step to the next character (Next).
-template <typename TMatcher, typename TNext, typename TIsStart, typename TToLine>
-void CollectMatches(const TMatcher& Compiled, std::string_view Text, size_t GroupSize, std::vector<size_t>& Groups,
-                    TNext Next, TIsStart IsStart, TToLine ToLine)
+// Every match of Code in Text from Offset, left to right, its groups
+// appended to Groups as offsets into the line (ToLine); an empty match is
+// followed by a non-empty one at the same place or by a step to the next
+// character (Next). A match that IsStart says starts inside a character
+// (in the line's own bytes) ends the search: it answers the offset of the
+// next character, from where a matcher of characters goes on, as no match
+// starts between. Trying again a byte further could run over the rest of
+// the line once for every such byte.
+template <typename TCode, typename TNext, typename TIsStart, typename TToLine>
+std::optional<size_t> CollectMatches(const TCode& Code, std::string_view Text, size_t Offset,
+                                     size_t GroupSize, std::vector<size_t>& Groups, TNext Next, TIsStart IsStart,
+                                     TToLine ToLine)
 {
-    size_t offset = 0;
+    size_t offset = Offset;
     uint32_t flags = 0;
     while (true) {
-        const int rc = Compiled.Match(Text, offset, flags);
+        const int rc = Code.Match(Text, offset, flags);
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
             // one character and search on.
@@ -246,17 +285,15 @@ void CollectMatches(const TMatcher& Compiled, std::string_view Text, size_t Grou
             throw ESynSearchTooCostly(ErrorText(rc));
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
-        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Compiled.MatchData);
-        if (!IsStart(ovector[0])) {
-            offset = ovector[0] + 1;
-            flags = 0;
-            continue;
-        }
+        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Code.MatchData);
+        if (!IsStart(ovector[0]))
+            return ToLine(ovector[0]) + 1;  // a trail byte: the character ends after it
         for (size_t i = 0; i < GroupSize; ++i)
             Groups.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : ToLine(ovector[i]));
         offset = ovector[1];
         flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -267,17 +304,23 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     line_.clear();
     if (!compiled_)
         Compile();
-    groupSize_ = 2 * pcre2_get_ovector_count(compiled_->MatchData);
-    if (compiled_->Bytes) {
+    const TCompiled& compiled = *compiled_;
+    groupSize_ = 2 * pcre2_get_ovector_count(compiled.Characters.MatchData);
+    // Where in the line the character matcher starts, if it does.
+    std::optional<size_t> characters;
+    if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo) {
         TSynCharStarts starts(Line);
-        CollectMatches(
-            *compiled_, Line, groupSize_, groups_, [&](size_t At) { return At + CharLengthAt(Line, At); },
+        characters = CollectMatches(
+            compiled.Bytes, Line, 0, groupSize_, groups_, [&](size_t At) { return At + CharLengthAt(Line, At); },
             [&](size_t At) { return starts.IsCharStart(At); }, [](size_t At) { return At; });
-    } else if (compiled_->MayMatch(Line)) {
+    } else if (compiled.MayMatch(Line)) {
+        characters = 0;
+    }
+    if (characters) {
         subject_.Assign(Line);
         const std::string_view text = subject_.Text();
         CollectMatches(
-            *compiled_, text, groupSize_, groups_,
+            compiled.Characters, text, subject_.TextOffset(*characters), groupSize_, groups_,
             [&](size_t At) {
                 do
                     ++At;

@@ -1,15 +1,21 @@
 // The regular-expression engine against itself with nothing passed over
 // and every line converted: random expressions with case classes, inline
 // case switches, alternations and Chinese characters find the same matches
-// as the same expression made to match every line by its characters; and
-// matches that run long or backtrack without end.
+// as the same expression made to match every line by its characters, and
+// so do random expressions matched on the lines' own bytes, over short
+// lines and long ones; and matches that run long or backtrack without end,
+// and the long lines a search must go through in one pass.
 
 #include "editor_services/search/syn_text_regex_search.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "editor_services/search/syn_regex_byte_pattern.h"
 
 #include "tests/support/test_random.h"
 #include "tests/support/test_seeds.h"
@@ -106,6 +112,93 @@ TEST(TSynTextRegexSearchTest, LinesPassedOverCouldNotHaveMatchedRandomExpression
     EXPECT_GT(found, 1000);
 }
 
+// An expression of what can be matched on a line's own bytes (and a few
+// things that cannot): ASCII and Chinese literals, classes with and
+// without Chinese characters, '.', every kind of quantifier, groups,
+// lookaheads, alternatives, anchors.
+AnsiString RandomByteExpression(TRandom& Random, int Depth)
+{
+    static const char* const Atoms[] = {"a", "f", "T", "t", "z", "@", "\\\\", "說", "門", "中", "乗", "這",
+                                        "\x81\x7A", ".", ".", ".", "[a-f]", "[說門]", "[Tt說]", "[中z]", "\\w",
+                                        "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)"};
+    static const char* const Quantifiers[] = {"*", "+", "?", "{1,2}", "{2}", "*?", "+?", "??", "*+", "++"};
+    static const char* const Opens[] = {"(", "(?:", "(?=", "(?!", "(?>"};
+    AnsiString expression = Depth == 0 && Random.Chance(15) ? "^" : "";
+    for (int i = Random.Between(1, 4); i > 0; --i) {
+        if (Depth < 2 && Random.Chance(15))
+            expression += Random.Pick(Opens) + RandomByteExpression(Random, Depth + 1) + ")";
+        else
+            expression += Random.Pick(Atoms);
+        if (Random.Chance(30))
+            expression += Random.Pick(Quantifiers);
+    }
+    if (Random.Chance(20))
+        expression += "|" + RandomByteExpression(Random, Depth + 1);
+    if (Random.Chance(15))
+        expression += "$";
+    return expression;
+}
+
+// Each match found with its text and its first two groups, as a
+// replacement takes them.
+std::vector<std::string> MatchesAndGroups(TSynTextRegexSearch& Engine, const AnsiString& Pattern,
+                                          const AnsiString& Line, bool MatchCase)
+{
+    std::vector<std::string> found;
+    for (const auto& [start, length] : FindAll(Engine, Pattern, Line, MatchCase))
+        found.push_back(std::to_string(start) + "+" + std::to_string(length) + " " +
+                        Engine.Replace(static_cast<int>(found.size()), "[$0][$1][$2]"));
+    return found;
+}
+
+TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnShortAndLongLines)
+{
+    // Letters that are trail bytes ('f' in 說, 'T' in 門, 't' in E9 74,
+    // 'z' in 81 7A), a backslash one (乗), a lead byte whose trail is a
+    // lead byte too (中), a lead byte pairing with what follows it, a byte
+    // that is no character.
+    static const char* const Pieces[] = {"a", "f", "T", "t", "z", "@", " ", "說", "門", "\xE9\x74", "\x81\x7A",
+                                         "中", "乗", "這", "\xD5", "\x80", "abc", "7"};
+    TSynTextRegexSearch engine(nullptr), characters(nullptr);
+    int onBytes = 0, found = 0, longLines = 0;
+    for (const uint32_t seed : SessionSeeds(SeedRange(1, 40), 4)) {
+        TRandom random(seed);
+        for (int round = 0; round < 400; ++round) {
+            const AnsiString pattern = RandomByteExpression(random, 0);
+            const bool matchCase = random.Chance(70);
+            onBytes += RegexForBytes(pattern, !matchCase).has_value();
+            for (int l = 0; l < 3; ++l) {
+                // One line in six runs long, its letters mostly trail bytes.
+                const bool longLine = random.Chance(16);
+                longLines += longLine;
+                AnsiString line;
+                for (int i = longLine ? random.Between(500, 3000) : random.Between(0, 12); i > 0; --i)
+                    line += random.Pick(Pieces);
+                std::vector<std::string> expected;
+                try {
+                    // A branch for a byte no line holds, through an escape
+                    // only characters answer: the same matches, every line
+                    // matched as characters.
+                    expected = MatchesAndGroups(characters, "(?:" + pattern + ")|\\x01", line, matchCase);
+                } catch (const ESynRegexError&) {
+                    EXPECT_THROW(FindAll(engine, pattern, line, matchCase), ESynRegexError) << pattern;
+                    break;
+                } catch (const ESynSearchTooCostly&) {
+                    continue;  // nested repeats over a long line: pcre2 gives up on either
+                }
+                ASSERT_EQ(MatchesAndGroups(engine, pattern, line, matchCase), expected)
+                    << "seed " << seed << " pattern [" << pattern << "] line [" << line << "] case " << matchCase;
+                found += !expected.empty();
+            }
+        }
+    }
+    // Most expressions are matched on the bytes, and most lines hold
+    // matches: the comparison is not between empty lists.
+    EXPECT_GT(onBytes, 600);
+    EXPECT_GT(found, 1000);
+    EXPECT_GT(longLines, 500);
+}
+
 TEST(TSynTextRegexSearchTest, RepeatedGroupsMatchAcrossLinesOfAMillionCharacters)
 {
     TSynTextRegexSearch engine(nullptr);
@@ -121,6 +214,47 @@ TEST(TSynTextRegexSearchTest, RepeatedGroupsMatchAcrossLinesOfAMillionCharacters
         chinese += "說門";
     EXPECT_EQ(FindAll(engine, "(.)*", chinese, true), (TMatches{{1, 800000}, {800001, 0}}));
     EXPECT_EQ(FindAll(engine, "\"([^\"\\\\]|\\\\.)*\"", "s = \"" + chinese + "\";", true), (TMatches{{5, 800002}}));
+}
+
+AnsiString Repeated(const AnsiString& Piece, size_t Count)
+{
+    AnsiString text;
+    for (size_t i = 0; i < Count; ++i)
+        text += Piece;
+    return text;
+}
+
+TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
+{
+    // Characters of the rows that hold traditional ones (lead bytes 81-A0):
+    // over a quarter end in a letter.
+    TRandom random(20261208);
+    AnsiString traditional;
+    while (traditional.size() < 1000000) {
+        const auto trail = static_cast<char>(random.Between(0x40, 0xFE));
+        if (trail != '\x7F')
+            traditional += AnsiString{static_cast<char>(random.Between(0x81, 0xA0)), trail};
+    }
+    // 81 7A ends in a 'z'; ten megabytes, seven million characters.
+    const AnsiString noRealZ = "\x81\x7A";
+    const AnsiString tenMegabytes = Repeated("說a門b", (10u << 20) / 6) + "中";
+    const int ten = static_cast<int>(tenMegabytes.size());
+    const struct {
+        const char* Pattern;
+        AnsiString Line;
+        TMatches Expected;
+    } cases[] = {
+        {"[a-z].*", Repeated("說", 100000) + "abc", {{200001, 3}}},
+        {"\\w.*", Repeated("說", 200000) + "abc", {{400001, 3}}},
+        {"\\w.*", traditional + " end", {{1000002, 3}}},
+        {"a.*[yz]", Repeated("a", 100000) + noRealZ, {}},
+        {"a.*z", Repeated("a", 1000000) + noRealZ, {}},
+        {".*", tenMegabytes, {{1, ten}, {ten + 1, 0}}},
+        {"^.*$", tenMegabytes, {{1, ten}}},
+    };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases)
+        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line.size();
 }
 
 TEST(TSynTextRegexSearchTest, AMatchPastTheLimitsRaisesTooCostlyNotInvalid)
