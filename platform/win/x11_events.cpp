@@ -128,11 +128,15 @@ void TX11Backend::Dispatch(XEvent& Event)
     case SelectionClear:
         HandleSelectionClear(Event);
         break;
+    case SelectionNotify:
+        HandleClipboardOffer(Event);
+        break;
     case PropertyNotify:
         time_ = Event.xproperty.time;
         ContinueIncrTransfer(Event);
         break;
     default:
+        HandleClipboardOwnerChange(Event);
         break;
     }
 }

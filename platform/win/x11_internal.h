@@ -132,10 +132,19 @@ private:
     // x11_selection.cpp
     void HandleSelectionRequest(_XEvent& Event);
     void HandleSelectionClear(_XEvent& Event);
+    // The clipboard's owner as the server tells each change of it: another
+    // program's offer is asked for once per change and its answer taken
+    // whenever it comes, so that knowing it never waits for that program.
+    void WatchClipboardOwner();
+    void AskClipboardOffer(TXId Owner, unsigned long Time);
+    // Whether the event was a change of the clipboard's owner, or the
+    // answer to asking an owner for its offer; handled if so.
+    bool HandleClipboardOwnerChange(const _XEvent& Event);
+    bool HandleClipboardOffer(const _XEvent& Event);
     // Asks the owner of Selection for Target and waits (boundedly) for the
     // data, taking it in pieces when the owner hands it over by INCR; None
-    // when the owner refused or did not answer, Broken when it stopped
-    // before the end. Type and Format are the data's.
+    // when the owner refused, Broken when it did not answer in time or
+    // stopped before the end. Type and Format are the data's.
     TClipboardFetch ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data, TXId& Type,
                                      int& Format);
     // Handles events until one answers Wanted, or the deadline passes
@@ -193,6 +202,12 @@ private:
         long long LastMs = 0;  // when the requestor last took a piece
     };
     std::vector<TIncrTransfer> incrTransfers_;
+    // Another program's clipboard: what it offers, as far as it has said.
+    // Until it answers, a paste may try (and waits a bounded time).
+    enum class TClipboardOffer { Unknown, Text, NoText };
+    TClipboardOffer clipboardOffer_ = TClipboardOffer::Unknown;
+    unsigned long offerAskedTime_ = 0;  // the owner's time, which its answer repeats
+    int fixesEventBase_ = -1;           // XFixes' first event number; -1 without it
     std::vector<std::unique_ptr<TX11Surface>> surfaces_;
     std::map<std::string, TXId> atoms_;
 

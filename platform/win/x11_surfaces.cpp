@@ -129,6 +129,7 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     // copies, before we started or at any time after, until we copy.
     if (BackendEvents().ClipboardLost)
         BackendEvents().ClipboardLost();
+    WatchClipboardOwner();
     XFlush(display_);
 }
 
