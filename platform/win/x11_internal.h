@@ -109,8 +109,20 @@ private:
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
-    // Tells which of Shift, Ctrl and Alt the server holds down now.
-    void ReportHeldKeys();
+    // Tells which of Shift, Ctrl and Alt the server held when the keyboard
+    // came to us, from the key vector (32 bytes) of the KeymapNotify that
+    // follows the FocusIn: in order with the keys typed before and after.
+    void ReportHeldKeys(const char* KeyVector);
+    // Another program takes the keyboard or the pointer: the keys held
+    // stay as the input so far left them, but none counts as pressed alone.
+    void ReportKeysHeldSoFar();
+    // A key event carries the modifiers held when it was typed: where
+    // Shift, Ctrl or Alt stand otherwise in the input so far (they went
+    // down or up while another window had the keyboard), the keys held
+    // are told again before the key.
+    void MatchHeldModifiers(unsigned State);
+    // Which modifier bits the Alt keys (Alt, Meta, AltGr) set.
+    void ReadAltMask();
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);
@@ -167,6 +179,10 @@ private:
 
     // x11_surfaces.cpp
     void SetHints(TX11Surface& Surface);
+    // A surface holding the keyboard is going: the keyboard goes to the
+    // window taking over first, or the server would give it to the root
+    // window until we ask, and keys typed meanwhile would be lost.
+    void PassKeyboardOn(const TX11Surface& Leaving);
     // WM_TRANSIENT_FOR and the window type, which follow the owner.
     void SetOwnerHints(TX11Surface& Surface);
     void HandleConfigure(_XEvent& Event);
@@ -222,6 +238,8 @@ private:
     // Keyboard focus as X reported it, and activation handed to X.
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
+    bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
+    unsigned altMask_ = 0;    // the modifier bits the Alt keys set
 
     _XIM* inputMethod_ = nullptr;
     unsigned long inputStyle_ = 0;
