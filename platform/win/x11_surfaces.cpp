@@ -414,15 +414,16 @@ void TX11Backend::PassKeyboardOn(const TX11Surface& Leaving)
     if (xFocus_ != Leaving.Window && focusAsked_ != Leaving.Window)
         return;
     // The window the program made active, else the one it belongs to.
-    TX11Surface* next = FindSurface(InputState().Active);
-    if (!next || next == &Leaving) {
-        TWindow* window = WindowOf(Leaving.Window);
-        next = window && window->Owner ? FindSurface(window->Owner->Handle) : nullptr;
+    TWindow* window = WindowOf(Leaving.Window);
+    for (HWND candidate : {InputState().Active, window && window->Owner ? window->Owner->Handle : nullptr}) {
+        TX11Surface* next = candidate ? FindSurface(candidate) : nullptr;
+        if (next && next != &Leaving && next->Mapped && !next->OverrideRedirect &&
+            !(next->ExStyle & WS_EX_NOACTIVATE)) {
+            focusAsked_ = next->Window;
+            XSetInputFocus(display_, next->XWindow, RevertToParent, CurrentTime);
+            return;
+        }
     }
-    if (!next || !next->Mapped || next->OverrideRedirect || (next->ExStyle & WS_EX_NOACTIVATE))
-        return;
-    focusAsked_ = next->Window;
-    XSetInputFocus(display_, next->XWindow, RevertToParent, CurrentTime);
 }
 
 void TX11Backend::MoveSurface(HWND Window, const TRect& Bounds)
