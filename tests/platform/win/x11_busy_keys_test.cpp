@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,10 +37,7 @@ protected:
     void TearDown() override
     {
         // No key stays down on the display for the next test.
-        for (unsigned long sym : {XK_Control_L, XK_Alt_L})
-            XTestFakeKeyEvent(Other(), XKeysymToKeycode(Other(), sym), False, 0);
-        XSync(Other(), False);
-        PumpUntil([] { return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0; });
+        LetGoOfModifiers();
         TX11Test::TearDown();
     }
 
@@ -61,6 +57,12 @@ protected:
     {
         XSetInputFocus(Other(), Window ? X11WindowOf(Window) : 0, RevertToParent, CurrentTime);
         XSync(Other(), False);
+    }
+    void LetGoOfModifiers()
+    {
+        Press(XK_Control_L, false);
+        Press(XK_Alt_L, false);
+        PumpUntil([] { return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0; });
     }
 
     // The key, character and left-press messages the program makes of
@@ -90,51 +92,45 @@ protected:
 
 TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereTypedWith)
 {
+    enum TAct { Typed, Down, Up, Clicked };
+    struct TStep {
+        TAct Act;
+        unsigned long Sym = 0;
+    };
     struct TCase {
         const char* What;
-        std::function<void()> WhileBusy;
+        std::vector<TStep> WhileBusy;
         TLines Made;
     };
     const TCase cases[] = {
         {"\"bod\", then Ctrl held",
-         [] {
-             Type(XK_b);
-             Type(XK_o);
-             Type(XK_d);
-             Press(XK_Control_L, true);
-         },
+         {{Typed, XK_b}, {Typed, XK_o}, {Typed, XK_d}, {Down, XK_Control_L}},
          {"F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 4F", "F:WM_CHAR 6F", "F:WM_KEYDOWN 44", "F:WM_CHAR 64",
           "F:WM_KEYDOWN 11 Ctrl"}},
         {"\"ev\", then Alt held",
-         [] {
-             Type(XK_e);
-             Type(XK_v);
-             Press(XK_Alt_L, true);
-         },
+         {{Typed, XK_e}, {Typed, XK_v}, {Down, XK_Alt_L}},
          {"F:WM_KEYDOWN 45", "F:WM_CHAR 65", "F:WM_KEYDOWN 56", "F:WM_CHAR 76", "F:WM_SYSKEYDOWN 12"}},
         {"Ctrl+S pressed and let go",
-         [] {
-             Press(XK_Control_L, true);
-             Type(XK_s);
-             Press(XK_Control_L, false);
-         },
+         {{Down, XK_Control_L}, {Typed, XK_s}, {Up, XK_Control_L}},
          {"F:WM_KEYDOWN 11 Ctrl", "F:WM_KEYDOWN 53 Ctrl", "F:WM_CHAR 13"}},
         {"a click, then Ctrl held",
-         [this] {
-             Click(ClientCenter(form_));
-             Press(XK_Control_L, true);
-         },
+         {{Clicked}, {Down, XK_Control_L}},
          {"F:WM_LBUTTONDOWN 01", "F:WM_KEYDOWN 11 Ctrl"}},
     };
     for (const TCase& c : cases) {
         // Busy: the program takes nothing from the display meanwhile.
         FocusTo(nullptr);
         FocusTo(form_);
-        c.WhileBusy();
+        for (const TStep& step : c.WhileBusy) {
+            if (step.Act == Clicked)
+                Click(ClientCenter(form_));
+            else if (step.Act == Typed)
+                Type(step.Sym);
+            else
+                Press(step.Sym, step.Act == Down);
+        }
         EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;
-        Press(XK_Control_L, false);
-        Press(XK_Alt_L, false);
-        PumpUntil([] { return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0; });
+        LetGoOfModifiers();
     }
 }
 
