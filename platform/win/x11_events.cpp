@@ -151,6 +151,7 @@ void TX11Backend::Dispatch(XEvent& Event)
         ContinueIncrTransfer(Event);
         break;
     default:
+        // The extensions' events have numbers of their own.
         HandleClipboardOwnerChange(Event);
         break;
     }

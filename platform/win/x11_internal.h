@@ -149,10 +149,10 @@ private:
     // whenever it comes, so that knowing it never waits for that program.
     void WatchClipboardOwner();
     void AskClipboardOffer(TXId Owner, unsigned long Time);
-    // Whether the event was a change of the clipboard's owner, or the
-    // answer to asking an owner for its offer; handled if so.
-    bool HandleClipboardOwnerChange(const _XEvent& Event);
-    bool HandleClipboardOffer(const _XEvent& Event);
+    // Handle the event when it is a change of the clipboard's owner, or
+    // the answer to asking an owner for its offer.
+    void HandleClipboardOwnerChange(const _XEvent& Event);
+    void HandleClipboardOffer(const _XEvent& Event);
     // Asks the owner of Selection for Target and waits (boundedly) for the
     // data, taking it in pieces when the owner hands it over by INCR; None
     // when the owner refused, Broken when it did not answer in time or

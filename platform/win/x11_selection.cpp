@@ -148,37 +148,36 @@ void TX11Backend::AskClipboardOffer(TXId Owner, unsigned long Time)
     XFlush(display_);
 }
 
-bool TX11Backend::HandleClipboardOwnerChange(const XEvent& Event)
+void TX11Backend::HandleClipboardOwnerChange(const XEvent& Event)
 {
     if (fixesEventBase_ < 0 || Event.type != fixesEventBase_ + XFixesSelectionNotify)
-        return false;
+        return;
     const auto& change = reinterpret_cast<const XFixesSelectionNotifyEvent&>(Event);
     if (change.selection != Intern("CLIPBOARD"))
-        return true;
+        return;
     if (change.owner)
         AskClipboardOffer(change.owner, change.selection_timestamp);
     else
         clipboardOffer_ = TClipboardOffer::NoText;
-    return true;
 }
 
-bool TX11Backend::HandleClipboardOffer(const XEvent& Event)
+void TX11Backend::HandleClipboardOffer(const XEvent& Event)
 {
     const XSelectionEvent& answer = Event.xselection;
     if (answer.requestor != helper_ || answer.target != Intern("TARGETS") ||
         answer.selection != Intern("CLIPBOARD"))
-        return false;
+        return;
     std::string data;
     TXId type = 0;
     int format = 0;
     const bool listed = answer.property && TakeProperty(answer.property, data, type, format);
     // The answer of an owner since replaced tells nothing of the clipboard now.
     if (clipboardOffer_ != TClipboardOffer::Unknown || answer.time != offerAskedTime_)
-        return true;
+        return;
     // An owner that does not list its targets may still give text.
     if (!listed || format != 32) {
         clipboardOffer_ = TClipboardOffer::Text;
-        return true;
+        return;
     }
     clipboardOffer_ = TClipboardOffer::NoText;
     // Xlib hands 32-bit items over as longs.
@@ -188,7 +187,6 @@ bool TX11Backend::HandleClipboardOffer(const XEvent& Event)
         if (static_cast<TXId>(atom) == Intern("UTF8_STRING") || static_cast<TXId>(atom) == XA_STRING)
             clipboardOffer_ = TClipboardOffer::Text;
     }
-    return true;
 }
 
 bool TX11Backend::WaitForEvent(const std::function<bool(const XEvent&)>& Wanted, long long DeadlineMs, XEvent& Found)
