@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   pcre2-utils  # pcre2grep, the search benchmark's yardstick
   zlib1g-dev libdeflate-dev libpng-dev libpcre2-dev libxml2-dev libsqlite3-dev
-  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxtst-dev libxrandr-dev
+  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxtst-dev libxrandr-dev libxfixes-dev
   fonts-wqy-microhei fonts-dejavu-core xvfb ccache
   xdg-utils libcairo2-dev poppler-utils libcups2-dev cups-daemon
   clang  # the fuzz build and scripts/clang_check.sh

@@ -102,10 +102,12 @@ public:
     // programs, asking BackendEvents().ClipboardText when one wants it.
     virtual void OfferClipboard() = 0;
     // Another program's clipboard text: none (no other owner, or it offers
-    // no text), all of it, or a transfer that stopped before the end.
+    // no text), all of it, or Broken: the owner did not answer within a
+    // bounded time, or stopped before the end.
     virtual TClipboardFetch FetchClipboardText(AnsiString& Text) = 0;
     // Whether another program holds the clipboard with text on it, without
-    // taking the text.
+    // taking the text and without waiting for that program: one that has
+    // not said yet what it offers counts as offering text.
     virtual bool ClipboardOffersText() = 0;
 
     // Layered windows are composed over what lies below them. Without a

@@ -36,8 +36,9 @@ UINT EnumClipboardFormats(UINT Format);
 int CountClipboardFormats();
 HWND GetClipboardOwner();
 // Whether the clipboard, as last opened, held another program's text that
-// did not arrive whole (that program stopped handing it over); the
-// clipboard then has no text, and a paste should say it failed.
+// did not arrive whole (that program stopped handing it over, or did not
+// answer in time); the clipboard then has no text, and a paste should say
+// it failed.
 bool ClipboardTextIncomplete();
 // A format number for the name (0xC000 and up; names compared without
 // case). Formats and registered messages share one table of names, so a

@@ -24,7 +24,11 @@
 // tool puts on a spare key) as one VK_PACKET key event; a character GBK
 // has no form for is left out. Whenever the keyboard comes back from
 // another program or from a grab, the Shift, Ctrl and Alt keys held are
-// read from the display. Moves and resizes the desktop makes reach
+// taken as the display held them at that point, in order with the keys
+// typed before and after; and a key whose own modifier state differs
+// from the keys held so far takes its own. A top-level window going away
+// with the keyboard hands it on first, so that no key falls to the
+// desktop meanwhile. Moves and resizes the desktop makes reach
 // the window manager as the window's own SetWindowPos.
 // The input method's composition window follows the focus window's
 // composition form, else its caret. The CLIPBOARD selection carries

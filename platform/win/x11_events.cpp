@@ -77,10 +77,14 @@ void TX11Backend::Dispatch(XEvent& Event)
             break;
         bool gained = Event.type == FocusIn;
         // The keyboard comes back (from another program, or from the
-        // desktop's grab, as its Alt+Tab takes it) or goes to a grab: the
-        // keys held may have come up elsewhere, so they are read afresh.
-        if (gained || focus.mode == NotifyGrab)
-            ReportHeldKeys();
+        // desktop's grab, as its Alt+Tab takes it): the keys held may have
+        // gone down or up elsewhere, and the server's KeymapNotify right
+        // after tells them as they were at this point. Read now, they would
+        // count for keys typed before that are still waiting here.
+        if (gained)
+            keymapDue_ = true;
+        else if (focus.mode == NotifyGrab)
+            ReportKeysHeldSoFar();
         // Grabs and the pointer wandering inside a window are no change
         // of the window that has the keyboard.
         if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyInferior)
@@ -99,6 +103,17 @@ void TX11Backend::Dispatch(XEvent& Event)
             BackendEvents().Focus(surface->Window, gained);
         break;
     }
+    case KeymapNotify:
+        if (keymapDue_) {
+            keymapDue_ = false;
+            ReportHeldKeys(Event.xkeymap.key_vector);
+        }
+        break;
+    case MappingNotify:
+        XRefreshKeyboardMapping(&Event.xmapping);
+        if (Event.xmapping.request == MappingModifier)
+            ReadAltMask();
+        break;
     case MapNotify:
         HandleMap(Event);
         break;
@@ -128,11 +143,16 @@ void TX11Backend::Dispatch(XEvent& Event)
     case SelectionClear:
         HandleSelectionClear(Event);
         break;
+    case SelectionNotify:
+        HandleClipboardOffer(Event);
+        break;
     case PropertyNotify:
         time_ = Event.xproperty.time;
         ContinueIncrTransfer(Event);
         break;
     default:
+        // The extensions' events have numbers of their own.
+        HandleClipboardOwnerChange(Event);
         break;
     }
 }

@@ -109,8 +109,20 @@ private:
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
-    // Tells which of Shift, Ctrl and Alt the server holds down now.
-    void ReportHeldKeys();
+    // Tells which of Shift, Ctrl and Alt the server held when the keyboard
+    // came to us, from the key vector (32 bytes) of the KeymapNotify that
+    // follows the FocusIn: in order with the keys typed before and after.
+    void ReportHeldKeys(const char* KeyVector);
+    // Another program takes the keyboard or the pointer: the keys held
+    // stay as the input so far left them, but none counts as pressed alone.
+    void ReportKeysHeldSoFar();
+    // A key event carries the modifiers held when it was typed: where
+    // Shift, Ctrl or Alt stand otherwise in the input so far (they went
+    // down or up while another window had the keyboard), the keys held
+    // are told again before the key.
+    void MatchHeldModifiers(unsigned State);
+    // Which modifier bits the Alt keys (Alt, Meta, AltGr) set.
+    void ReadAltMask();
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);
@@ -132,10 +144,19 @@ private:
     // x11_selection.cpp
     void HandleSelectionRequest(_XEvent& Event);
     void HandleSelectionClear(_XEvent& Event);
+    // The clipboard's owner as the server tells each change of it: another
+    // program's offer is asked for once per change and its answer taken
+    // whenever it comes, so that knowing it never waits for that program.
+    void WatchClipboardOwner();
+    void AskClipboardOffer(TXId Owner, unsigned long Time);
+    // Handle the event when it is a change of the clipboard's owner, or
+    // the answer to asking an owner for its offer.
+    void HandleClipboardOwnerChange(const _XEvent& Event);
+    void HandleClipboardOffer(const _XEvent& Event);
     // Asks the owner of Selection for Target and waits (boundedly) for the
     // data, taking it in pieces when the owner hands it over by INCR; None
-    // when the owner refused or did not answer, Broken when it stopped
-    // before the end. Type and Format are the data's.
+    // when the owner refused, Broken when it did not answer in time or
+    // stopped before the end. Type and Format are the data's.
     TClipboardFetch ConvertSelection(TXId Selection, TXId Target, unsigned long Time, std::string& Data, TXId& Type,
                                      int& Format);
     // Handles events until one answers Wanted, or the deadline passes
@@ -158,6 +179,10 @@ private:
 
     // x11_surfaces.cpp
     void SetHints(TX11Surface& Surface);
+    // A surface holding the keyboard is going: the keyboard goes to the
+    // window taking over first, or the server would give it to the root
+    // window until we ask, and keys typed meanwhile would be lost.
+    void PassKeyboardOn(const TX11Surface& Leaving);
     // WM_TRANSIENT_FOR and the window type, which follow the owner.
     void SetOwnerHints(TX11Surface& Surface);
     void HandleConfigure(_XEvent& Event);
@@ -193,6 +218,12 @@ private:
         long long LastMs = 0;  // when the requestor last took a piece
     };
     std::vector<TIncrTransfer> incrTransfers_;
+    // Another program's clipboard: what it offers, as far as it has said.
+    // Until it answers, a paste may try (and waits a bounded time).
+    enum class TClipboardOffer { Unknown, Text, NoText };
+    TClipboardOffer clipboardOffer_ = TClipboardOffer::Unknown;
+    unsigned long offerAskedTime_ = 0;  // the owner's time, which its answer repeats
+    int fixesEventBase_ = -1;           // XFixes' first event number; -1 without it
     std::vector<std::unique_ptr<TX11Surface>> surfaces_;
     std::map<std::string, TXId> atoms_;
 
@@ -207,6 +238,8 @@ private:
     // Keyboard focus as X reported it, and activation handed to X.
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
+    bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
+    unsigned altMask_ = 0;    // the modifier bits the Alt keys set
 
     _XIM* inputMethod_ = nullptr;
     unsigned long inputStyle_ = 0;

@@ -10,6 +10,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/x11_internal.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -96,6 +97,15 @@ TKeyCode KeyCodeOf(KeySym sym)
     default: return {};
     }
 }
+
+// Shift, Ctrl and Alt by side, as the window manager keeps them.
+struct TSidedModifier {
+    KeySym Sym;
+    UINT VirtualKey;
+};
+constexpr TSidedModifier SidedModifiers[] = {{XK_Shift_L, VK_LSHIFT},     {XK_Shift_R, VK_RSHIFT},
+                                             {XK_Control_L, VK_LCONTROL}, {XK_Control_R, VK_RCONTROL},
+                                             {XK_Alt_L, VK_LMENU},        {XK_Alt_R, VK_RMENU}};
 
 bool IsKeypad(KeySym sym)
 {
@@ -201,6 +211,9 @@ void TX11Backend::HandleKey(XEvent& Event)
     // focus now, or Alt would stay held after an Alt+letter closes one.
     TX11Surface* surface = FindSurface(key.window);
     HWND window = surface ? surface->Window : nullptr;
+    // Keys an input method makes up have no key and no modifiers of their own.
+    if (key.keycode)
+        MatchHeldModifiers(key.state);
     bool down = Event.type == KeyPress;
     KeySym sym = NoSymbol;
     std::string utf8;
@@ -260,23 +273,73 @@ void TX11Backend::HandleKey(XEvent& Event)
     BackendEvents().Key(event);
 }
 
-void TX11Backend::ReportHeldKeys()
+void TX11Backend::ReportHeldKeys(const char* KeyVector)
+{
+    if (!BackendEvents().HeldKeys)
+        return;
+    std::vector<UINT> held;
+    for (const TSidedModifier& modifier : SidedModifiers) {
+        KeyCode code = XKeysymToKeycode(display_, modifier.Sym);
+        if (code && (KeyVector[code / 8] & (1 << (code % 8))))
+            held.push_back(modifier.VirtualKey);
+    }
+    BackendEvents().HeldKeys(held);
+}
+
+void TX11Backend::ReportKeysHeldSoFar()
+{
+    if (!BackendEvents().HeldKeys)
+        return;
+    std::vector<UINT> held;
+    for (const TSidedModifier& modifier : SidedModifiers)
+        if (GetAsyncKeyState(static_cast<int>(modifier.VirtualKey)) < 0)
+            held.push_back(modifier.VirtualKey);
+    BackendEvents().HeldKeys(held);
+}
+
+void TX11Backend::MatchHeldModifiers(unsigned State)
 {
     if (!BackendEvents().HeldKeys)
         return;
     struct TModifier {
-        KeySym Sym;
-        UINT VirtualKey;
+        unsigned Mask;
+        UINT Left, Right;
     };
-    const TModifier modifiers[] = {{XK_Shift_L, VK_LSHIFT},   {XK_Shift_R, VK_RSHIFT}, {XK_Control_L, VK_LCONTROL},
-                                   {XK_Control_R, VK_RCONTROL}, {XK_Alt_L, VK_LMENU},   {XK_Alt_R, VK_RMENU}};
-    char keys[32] = {};
-    XQueryKeymap(display_, keys);
+    const TModifier modifiers[] = {
+        {ShiftMask, VK_LSHIFT, VK_RSHIFT}, {ControlMask, VK_LCONTROL, VK_RCONTROL}, {altMask_, VK_LMENU, VK_RMENU}};
+    bool differs = false;
     std::vector<UINT> held;
     for (const TModifier& modifier : modifiers) {
-        KeyCode code = XKeysymToKeycode(display_, modifier.Sym);
-        if (code && (keys[code / 8] & (1 << (code % 8))))
-            held.push_back(modifier.VirtualKey);
+        const bool left = GetAsyncKeyState(static_cast<int>(modifier.Left)) < 0;
+        const bool right = GetAsyncKeyState(static_cast<int>(modifier.Right)) < 0;
+        // Without a bit of its own the event cannot tell.
+        const bool down = modifier.Mask ? (State & modifier.Mask) != 0 : left || right;
+        differs = differs || down != (left || right);
+        // The side held stays; a key that went down unseen counts as the left one.
+        if (down && (left || !right))
+            held.push_back(modifier.Left);
+        if (down && right)
+            held.push_back(modifier.Right);
     }
-    BackendEvents().HeldKeys(held);
+    if (differs)
+        BackendEvents().HeldKeys(held);
+}
+
+void TX11Backend::ReadAltMask()
+{
+    altMask_ = 0;
+    XModifierKeymap* map = XGetModifierMapping(display_);
+    if (!map)
+        return;
+    // Modifier 3 and up are Mod1 to Mod5; each has max_keypermod key codes.
+    for (int modifier = Mod1MapIndex; modifier <= Mod5MapIndex; ++modifier)
+        for (int i = 0; i < map->max_keypermod; ++i) {
+            const KeyCode code = map->modifiermap[modifier * map->max_keypermod + i];
+            if (!code)
+                continue;
+            const KeySym sym = XkbKeycodeToKeysym(display_, code, 0, 0);
+            if (KeyCodeOf(sym).VirtualKey == VK_LMENU || KeyCodeOf(sym).VirtualKey == VK_RMENU)
+                altMask_ |= 1u << modifier;
+        }
+    XFreeModifiermap(map);
 }

@@ -119,7 +119,7 @@ void TX11Backend::HandleCrossing(XEvent& Event)
     // Another program grabbed the pointer (the desktop's Alt+drag moves
     // the window): the press it took makes Alt no lone key either.
     if (crossing.mode == NotifyGrab && !grabbed_)
-        ReportHeldKeys();
+        ReportKeysHeldSoFar();
     if (crossing.mode != NotifyNormal)
         return;
     if (Event.type == LeaveNotify) {

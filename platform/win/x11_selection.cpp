@@ -2,7 +2,10 @@
 // selection, offered as UTF8_STRING and STRING (Latin-1) with LF line ends
 // and served for as long as the program runs; another program's text is
 // converted to GBK, its line ends as they come.
-// Texts too large for one request cross in pieces (INCR) both ways.
+// Texts too large for one request cross in pieces (INCR) both ways. What
+// another program offers is asked once each time the clipboard changes
+// hands (the server tells us, through XFixes), so that the paste command's
+// state is known without waiting for that program on every idle pass.
 #include <poll.h>
 #include <time.h>
 
@@ -14,6 +17,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
 
 namespace {
 
@@ -95,6 +99,8 @@ TClipboardFetch TX11Backend::FetchClipboardText(AnsiString& Text)
         std::string data;
         TXId type = 0;
         int format = 0;
+        // An owner that did not answer is not asked again: the paste has
+        // waited long enough.
         const TClipboardFetch fetched = ConvertSelection(clipboard, target, CurrentTime, data, type, format);
         if (fetched == TClipboardFetch::Broken)
             return fetched;
@@ -108,28 +114,79 @@ TClipboardFetch TX11Backend::FetchClipboardText(AnsiString& Text)
 
 bool TX11Backend::ClipboardOffersText()
 {
-    TXId clipboard = Intern("CLIPBOARD");
-    Window owner = XGetSelectionOwner(display_, clipboard);
-    if (!owner || owner == helper_)
-        return false;
+    return clipboardOffer_ != TClipboardOffer::NoText;
+}
+
+void TX11Backend::WatchClipboardOwner()
+{
+    int error = 0;
+    if (!XFixesQueryExtension(display_, &fixesEventBase_, &error)) {
+        fixesEventBase_ = -1;
+        return;
+    }
+    XFixesSelectSelectionInput(display_, helper_, Intern("CLIPBOARD"),
+                               XFixesSetSelectionOwnerNotifyMask | XFixesSelectionWindowDestroyNotifyMask |
+                                   XFixesSelectionClientCloseNotifyMask);
+    // Whoever owns it now changed it before we listened.
+    const Window owner = XGetSelectionOwner(display_, Intern("CLIPBOARD"));
+    if (owner)
+        AskClipboardOffer(owner, CurrentTime);
+    else
+        clipboardOffer_ = TClipboardOffer::NoText;
+}
+
+void TX11Backend::AskClipboardOffer(TXId Owner, unsigned long Time)
+{
+    // Our own offer is the window manager's to know.
+    if (Owner == helper_) {
+        clipboardOffer_ = TClipboardOffer::NoText;
+        return;
+    }
+    clipboardOffer_ = TClipboardOffer::Unknown;
+    offerAskedTime_ = Time;
+    XConvertSelection(display_, Intern("CLIPBOARD"), Intern("TARGETS"), Intern("TANDRIL_TARGETS"), helper_, Time);
+    XFlush(display_);
+}
+
+void TX11Backend::HandleClipboardOwnerChange(const XEvent& Event)
+{
+    if (fixesEventBase_ < 0 || Event.type != fixesEventBase_ + XFixesSelectionNotify)
+        return;
+    const auto& change = reinterpret_cast<const XFixesSelectionNotifyEvent&>(Event);
+    if (change.selection != Intern("CLIPBOARD"))
+        return;
+    if (change.owner)
+        AskClipboardOffer(change.owner, change.selection_timestamp);
+    else
+        clipboardOffer_ = TClipboardOffer::NoText;
+}
+
+void TX11Backend::HandleClipboardOffer(const XEvent& Event)
+{
+    const XSelectionEvent& answer = Event.xselection;
+    if (answer.requestor != helper_ || answer.target != Intern("TARGETS") ||
+        answer.selection != Intern("CLIPBOARD"))
+        return;
     std::string data;
     TXId type = 0;
     int format = 0;
-    if (ConvertSelection(clipboard, Intern("TARGETS"), CurrentTime, data, type, format) != TClipboardFetch::Text ||
-        format != 32) {
-        // An owner that does not list its targets may still give text.
-        AnsiString text;
-        return FetchClipboardText(text) != TClipboardFetch::NoText;
+    const bool listed = answer.property && TakeProperty(answer.property, data, type, format);
+    // The answer of an owner since replaced tells nothing of the clipboard now.
+    if (clipboardOffer_ != TClipboardOffer::Unknown || answer.time != offerAskedTime_)
+        return;
+    // An owner that does not list its targets may still give text.
+    if (!listed || format != 32) {
+        clipboardOffer_ = TClipboardOffer::Text;
+        return;
     }
+    clipboardOffer_ = TClipboardOffer::NoText;
     // Xlib hands 32-bit items over as longs.
-    const size_t count = data.size() / sizeof(long);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i + sizeof(long) <= data.size(); i += sizeof(long)) {
         long atom = 0;
-        std::memcpy(&atom, data.data() + i * sizeof(long), sizeof atom);
+        std::memcpy(&atom, data.data() + i, sizeof atom);
         if (static_cast<TXId>(atom) == Intern("UTF8_STRING") || static_cast<TXId>(atom) == XA_STRING)
-            return true;
+            clipboardOffer_ = TClipboardOffer::Text;
     }
-    return false;
 }
 
 bool TX11Backend::WaitForEvent(const std::function<bool(const XEvent&)>& Wanted, long long DeadlineMs, XEvent& Found)
@@ -180,10 +237,12 @@ TClipboardFetch TX11Backend::ConvertSelection(TXId Selection, TXId Target, unsig
     XFlush(display_);
     XEvent event;
     const auto answered = [&](const XEvent& e) {
-        return e.type == SelectionNotify && e.xselection.requestor == helper_ && e.xselection.selection == Selection;
+        return e.type == SelectionNotify && e.xselection.requestor == helper_ &&
+               e.xselection.selection == Selection && e.xselection.target == Target;
     };
-    if (!WaitForEvent(answered, NowMs() + SelectionWaitMs, event) || event.xselection.property == 0 ||
-        !TakeProperty(property, Data, Type, Format))
+    if (!WaitForEvent(answered, NowMs() + SelectionWaitMs, event))
+        return TClipboardFetch::Broken;
+    if (event.xselection.property == 0 || !TakeProperty(property, Data, Type, Format))
         return TClipboardFetch::NoText;
     if (Type != Intern("INCR"))
         return TClipboardFetch::Text;

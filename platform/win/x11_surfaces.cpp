@@ -123,12 +123,14 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     // A held key repeats as presses only, never as release-press pairs.
     Bool supported = False;
     XkbSetDetectableAutoRepeat(display_, True, &supported);
+    ReadAltMask();
     OpenInputMethod();
     // A connection just opened owns no selection: whatever the program's
     // clipboard held, what is pasted now is whatever another program
     // copies, before we started or at any time after, until we copy.
     if (BackendEvents().ClipboardLost)
         BackendEvents().ClipboardLost();
+    WatchClipboardOwner();
     XFlush(display_);
 }
 
@@ -208,8 +210,8 @@ void TX11Backend::CreateSurface(HWND Window, const TRect& Bounds, DWORD Style, D
     XSetWindowAttributes attributes{};
     unsigned long mask = CWEventMask | CWOverrideRedirect | CWBitGravity | CWBackPixel | CWBorderPixel;
     attributes.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                            EnterWindowMask | LeaveWindowMask | FocusChangeMask | StructureNotifyMask |
-                            ExposureMask;
+                            EnterWindowMask | LeaveWindowMask | FocusChangeMask | KeymapStateMask |
+                            StructureNotifyMask | ExposureMask;
     attributes.override_redirect = surface->OverrideRedirect;
     attributes.bit_gravity = NorthWestGravity;
     attributes.background_pixel = 0;
@@ -357,6 +359,7 @@ void TX11Backend::DestroySurface(HWND Window)
         XUngrabPointer(display_, CurrentTime);
         grabbed_ = nullptr;
     }
+    PassKeyboardOn(surface);
     if (xFocus_ == Window)
         xFocus_ = nullptr;
     if (focusAsked_ == Window)
@@ -393,6 +396,7 @@ void TX11Backend::HideSurface(HWND Window)
         return;
     surface->Visible = false;
     surface->FocusOnMap = false;
+    PassKeyboardOn(*surface);
     XUnmapWindow(display_, surface->XWindow);
     // A managed window is withdrawn only when the desktop hears it.
     if (!surface->OverrideRedirect) {
@@ -403,6 +407,23 @@ void TX11Backend::HideSurface(HWND Window)
         XSendEvent(display_, root_, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     }
     XFlush(display_);
+}
+
+void TX11Backend::PassKeyboardOn(const TX11Surface& Leaving)
+{
+    if (xFocus_ != Leaving.Window && focusAsked_ != Leaving.Window)
+        return;
+    // The window the program made active, else the one it belongs to.
+    TWindow* window = WindowOf(Leaving.Window);
+    for (HWND candidate : {InputState().Active, window && window->Owner ? window->Owner->Handle : nullptr}) {
+        TX11Surface* next = candidate ? FindSurface(candidate) : nullptr;
+        if (next && next != &Leaving && next->Mapped && !next->OverrideRedirect &&
+            !(next->ExStyle & WS_EX_NOACTIVATE)) {
+            focusAsked_ = next->Window;
+            XSetInputFocus(display_, next->XWindow, RevertToParent, CurrentTime);
+            return;
+        }
+    }
 }
 
 void TX11Backend::MoveSurface(HWND Window, const TRect& Bounds)

@@ -16,6 +16,6 @@ done
 "$cxx" -std=c++20 -fexec-charset=GBK $flags -I"$source" "$source/tests/linking/plain_link_program.cpp" \
   -o "$work/plain_link_program" "${search[@]}" \
   -leditor -lplatform_ui -lplatform_win -lplatform_gdi -lplatform_base \
-  -lX11 -lXext -lXtst -lXrandr -lfreetype -lfontconfig -lpng -lz
+  -lX11 -lXext -lXtst -lXrandr -lXfixes -lfreetype -lfontconfig -lpng -lz
 
 "$source/tests/linking/on_xvfb.sh" "$work" "$work/plain_link_program"

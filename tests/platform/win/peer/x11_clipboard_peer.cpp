@@ -5,6 +5,8 @@
 // bytes, a reader leaves after taking so many.
 //
 //   x11_clipboard_peer own FILE [STOP_AFTER]   prints "owning" once it owns
+//   x11_clipboard_peer hang                    owns, prints "owning" and
+//                                              never answers anyone
 //   x11_clipboard_peer read FILE [STOP_AFTER]  exits 0 once FILE is whole,
 //                                              5 when more than 256 KB came
 //                                              in one piece
@@ -46,17 +48,24 @@ bool NextEvent(XEvent& Event, int TimeoutMs)
         pause();
 }
 
-int Own(const std::string& Text, size_t StopAfter)
+bool TakeClipboard()
 {
     const Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
+    XSetSelectionOwner(x, clipboard, window, CurrentTime);
+    if (XGetSelectionOwner(x, clipboard) != window)
+        return false;
+    std::printf("owning\n");
+    std::fflush(stdout);
+    return true;
+}
+
+int Own(const std::string& Text, size_t StopAfter)
+{
     const Atom utf8 = XInternAtom(x, "UTF8_STRING", False);
     const Atom targets = XInternAtom(x, "TARGETS", False);
     const Atom incr = XInternAtom(x, "INCR", False);
-    XSetSelectionOwner(x, clipboard, window, CurrentTime);
-    if (XGetSelectionOwner(x, clipboard) != window)
+    if (!TakeClipboard())
         return 1;
-    std::printf("owning\n");
-    std::fflush(stdout);
     // One transfer in pieces at a time: the requestor's window and property.
     Window requestor = 0;
     Atom property = 0;
@@ -170,13 +179,20 @@ int Read(const char* File, size_t StopAfter)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 2)
         return 64;
     x = XOpenDisplay(nullptr);
     if (!x)
         return 65;
     window = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(x, window, PropertyChangeMask);
+    if (std::strcmp(argv[1], "hang") == 0) {
+        if (!TakeClipboard())
+            return 1;
+        FallSilent();
+    }
+    if (argc < 3)
+        return 64;
     const size_t stopAfter = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 0;
     if (std::strcmp(argv[1], "own") == 0) {
         std::ifstream in(argv[2], std::ios::binary);
