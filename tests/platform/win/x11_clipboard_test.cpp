@@ -33,6 +33,21 @@ std::string Utf8(const char8_t* text)
     return reinterpret_cast<const char*>(text);
 }
 
+// Tells the program that asked Request that its answer is in Property
+// (None: refused).
+void Reply(Display* X, const XSelectionRequestEvent& Request, Atom Property)
+{
+    XEvent reply{};
+    reply.xselection.type = SelectionNotify;
+    reply.xselection.requestor = Request.requestor;
+    reply.xselection.selection = Request.selection;
+    reply.xselection.target = Request.target;
+    reply.xselection.property = Property;
+    reply.xselection.time = Request.time;
+    XSendEvent(X, Request.requestor, False, 0, &reply);
+    XSync(X, False);
+}
+
 // The other program answers requests for its clipboard text from its own
 // thread while the program waits for the answer. Without Listed it gives
 // UTF-8 and refuses to list its targets; with Listed it lists those and
@@ -73,23 +88,17 @@ private:
                 continue;
             }
             const XSelectionRequestEvent& request = event.xselectionrequest;
-            XEvent reply{};
-            reply.xselection.type = SelectionNotify;
-            reply.xselection.requestor = request.requestor;
-            reply.xselection.selection = request.selection;
-            reply.xselection.target = request.target;
-            reply.xselection.time = request.time;
+            Atom answer = None;
             if (request.target == targets && lists) {
                 XChangeProperty(x, request.requestor, request.property, XA_ATOM, 32, PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(listed.data()), static_cast<int>(listed.size()));
-                reply.xselection.property = request.property;
+                answer = request.property;
             } else if (gives(request.target)) {
                 XChangeProperty(x, request.requestor, request.property, request.target, 8, PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-                reply.xselection.property = request.property;
+                answer = request.property;
             }
-            XSendEvent(x, request.requestor, False, 0, &reply);
-            XSync(x, False);
+            Reply(x, request, answer);
             ++answered_;
         }
     }
@@ -328,15 +337,7 @@ TEST_F(TX11ClipboardTest, AnOwnerThatStopsAnsweringIsAskedOnceAndAPasteSaysItFai
     const Atom png = XInternAtom(x, "image/png", False);
     XChangeProperty(x, asked.requestor, asked.property, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&png), 1);
-    XEvent reply{};
-    reply.xselection.type = SelectionNotify;
-    reply.xselection.requestor = asked.requestor;
-    reply.xselection.selection = asked.selection;
-    reply.xselection.target = asked.target;
-    reply.xselection.property = asked.property;
-    reply.xselection.time = asked.time;
-    XSendEvent(x, asked.requestor, False, 0, &reply);
-    XSync(x, False);
+    Reply(x, asked, asked.property);
     EXPECT_TRUE(PumpUntil([] { return !IsClipboardFormatAvailable(CF_TEXT); }));
     XDestroyWindow(x, other);
     XSync(x, False);
