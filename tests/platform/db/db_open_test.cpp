@@ -14,65 +14,18 @@
 #include <map>
 
 #include "platform/db/db_errors.h"
+#include "tests/platform/base/ordinary_user.h"
 #include "tests/platform/db/db_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uid_t Nobody = 65534;
-
 // Runs Statements on FileName in another program that is then killed.
 void WriteAndDie(const std::string& FileName, const std::vector<AnsiString>& Statements)
 {
     ASSERT_TRUE(TOtherProgramConnection(FileName, Statements).Ready);
     ASSERT_TRUE(fs::exists(FileName + "-wal") && fs::exists(FileName + "-shm"));
-}
-
-// Runs Check in a child process as a user the mode bits hold for: the user
-// itself, or nobody when the tests run as root (Folder and its files are
-// given to nobody then). Returns what Check reports, "" when all is well,
-// or "skip: " and why the child could not become that user.
-std::string AsOrdinaryUser(const std::string& Folder, const std::function<std::string()>& Check)
-{
-    const bool root = geteuid() == 0;
-    if (root) {
-        EXPECT_EQ(chown(Folder.c_str(), Nobody, Nobody), 0);
-        for (const auto& entry : fs::recursive_directory_iterator(Folder))
-            EXPECT_EQ(lchown(entry.path().c_str(), Nobody, Nobody), 0) << entry.path();
-    }
-    int report[2];
-    if (pipe(report) != 0)
-        return "no pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(report[0]);
-        std::string result;
-        if (root && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
-            result = "skip: this process may not become another user";
-        else if (::access(Folder.c_str(), R_OK | X_OK) != 0)
-            result = "skip: the user can't reach " + Folder;
-        else
-            result = Check();
-        for (size_t at = 0; at < result.size();) {
-            const ssize_t n = write(report[1], result.data() + at, result.size() - at);
-            if (n <= 0)
-                break;
-            at += size_t(n);
-        }
-        _exit(0);
-    }
-    close(report[1]);
-    std::string result;
-    char buffer[4096];
-    for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;)
-        result.append(buffer, size_t(n));
-    close(report[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status))
-        result += "the check ended abnormally: " + std::to_string(status);
-    return result;
 }
 
 class DbOpenTest : public NotesDbTest {
