@@ -71,15 +71,15 @@ void TADOConnection::SetConnected(bool Value)
     if (Value == Connected())
         return;
     if (Value) {
-        bool readOnly = false;
-        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnly);
+        AnsiString readOnlyBecause;
+        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
         struct stat info {};
         if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0) {
             CloseDatabaseFile(db);
             throw EDatabaseError("不能打开数据库“" + DataSource() + "”：文件已经不在了。");
         }
         db_ = db;
-        readOnly_ = readOnly;
+        readOnlyBecause_ = readOnlyBecause;
         device_ = info.st_dev;
         inode_ = info.st_ino;
         return;
@@ -101,7 +101,7 @@ void TADOConnection::CheckConnected() const
 void TADOConnection::CheckWritable() const
 {
     CheckConnected();
-    if (readOnly_)
+    if (ReadOnly())
         throw EDatabaseWriteRefused("数据库“" + DataSource() + "”是只读的，不能写入。");
     struct stat info {};
     if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0 || info.st_dev != device_ || info.st_ino != inode_)

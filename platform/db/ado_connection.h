@@ -46,7 +46,10 @@ public:
     bool Connected() const { return db_ != nullptr; }
     // Whether the open file can't be written; writes then raise
     // EDatabaseWriteRefused.
-    bool ReadOnly() const { return readOnly_; }
+    bool ReadOnly() const { return !readOnlyBecause_.empty(); }
+    // What can't be written when ReadOnly: the file as DataSource names it,
+    // else its folder or the log or log index beside it.
+    const AnsiString& ReadOnlyBecause() const { return readOnlyBecause_; }
     // Raises EDatabaseWriteRefused when the file is read-only or its name no
     // longer names the file that was opened (deleted, moved or replaced).
     // Every write of the connection and its queries asks this first.
@@ -88,7 +91,7 @@ private:
     AnsiString connectionString_;
     sqlite3* db_ = nullptr;
     int transactionLevel_ = 0;             // 0 outside a transaction
-    bool readOnly_ = false;
+    AnsiString readOnlyBecause_;           // "" when the file opened for writing
     unsigned long long device_ = 0, inode_ = 0;  // the file opened
     std::vector<TADOQuery*> dataSets_;     // the queries whose Connection is this
 };

@@ -22,10 +22,14 @@ struct sqlite3_stmt;
 // a connection that writes nothing; only then is it opened for writing and
 // put in write-ahead-log mode with full syncs, so a refused file and the
 // log beside it are never written. A file that can't be written (or has no
-// write bit at all), or whose folder can't be written, is opened for
-// reading only, leaving nothing beside it, and ReadOnly says so. Raises as
-// TADOConnection::SetConnected says.
-sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly);
+// write bit at all), whose folder can't be written, or with a log or log
+// index beside it that can't be written, is opened for reading only,
+// leaving nothing beside it; ReadOnlyBecause then names what can't be
+// written (the file as FileName names it, else the folder or the file
+// beside it, links followed), and is "" for a file opened for writing.
+// Raises as TADOConnection::SetConnected says.
+sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
+                          AnsiString& ReadOnlyBecause);
 // Opens a new, empty file that exists already, with full syncs and a
 // rollback journal: once closed, the file holds every committed change by
 // itself, with no log beside it, and can take another name.
