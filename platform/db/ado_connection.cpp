@@ -159,9 +159,47 @@ void TADOConnection::RollbackTrans()
 void TADOConnection::CheckIntegrity()
 {
     CheckConnected();
-    const std::string report = IntegrityReport(db_);
-    if (!report.empty())
-        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + Utf8ToGbk(report));
+    std::string report;
+    try {
+        report = IntegrityReport(db_);
+    } catch (const EDatabaseFileError&) {
+        RecheckDamage();
+        throw;
+    }
+    if (report.empty())
+        return;
+    RecheckDamage();
+    throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + Utf8ToGbk(report));
+}
+
+void TADOConnection::RecheckDamage()
+{
+    CheckConnected();
+    if (!ReadOnly())
+        return;
+    AnsiString readOnlyBecause;
+    sqlite3* fresh = nullptr;
+    try {
+        fresh = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
+        if (!IntegrityReport(fresh).empty()) {
+            CloseDatabaseFile(fresh);
+            return;
+        }
+    } catch (const EDatabaseError&) {
+        CloseDatabaseFile(fresh);
+        return;  // damaged, or gone
+    }
+    struct stat info {};
+    ::stat(GbkToUtf8(DataSource()).c_str(), &info);
+    // The queries still reading on the old connection keep it until they
+    // close. The session stays read-only, as its user was told, even if
+    // the file can be written now.
+    CloseDatabaseFile(db_);
+    db_ = fresh;
+    device_ = info.st_dev;
+    inode_ = info.st_ino;
+    throw EDatabaseError("数据库文件“" + DataSource() +
+                         "”刚被其他程序修改过，这里读到的内容已经过时。已经重新读取了这个文件，请再试一次。");
 }
 
 void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }

@@ -76,8 +76,18 @@ public:
 
     // The full structural check of the whole file, on demand (opening runs a
     // check bounded in time); raises EDatabaseFileError listing what is
-    // wrong.
+    // wrong, or, on a read-only connection, EDatabaseError as
+    // RecheckDamage says.
     void CheckIntegrity();
+
+    // For when the engine reported damage while reading: a read-only
+    // connection reads the file as one that does not change, so what
+    // another program wrote meanwhile can look like damage to it. Such a
+    // connection checks the file in full on a fresh connection and, when it
+    // is sound, goes on with that one (which sees the file as it is now)
+    // and raises EDatabaseError saying the file was changed by another
+    // program. Returns when the damage stands: the report is true.
+    void RecheckDamage();
 
     // The engine's handle for the queries of this layer; nullptr when closed.
     sqlite3* Handle() const { return db_; }

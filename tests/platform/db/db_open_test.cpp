@@ -219,6 +219,88 @@ TEST_F(DbOpenTest, AFileInAFolderThatCantBeWrittenOpensForReading)
     EXPECT_EQ(problems, "");
 }
 
+TEST_F(DbOpenTest, AReadOnlySessionNeverCallsAFileAnotherProgramChangedDamaged)
+{
+    // A file larger than the engine keeps in memory, so that the session
+    // reads pages of it from disk after the other program has written.
+    TADOQuery* q = Select("select * from Contents");
+    for (int i = 1; i <= 100; ++i) {
+        Execute("insert into Nodes values (" + std::to_string(i) + ", 'old', 0, 1)");
+        q->Append();
+        q->FieldByName("标识")->SetAsInteger(i);
+        q->FieldByName("内容")->SetAsString(std::string(100000, char('a' + i % 26)));
+    }
+    q->Post();
+    connection_->Close();
+    // Read-only for two reasons: the file, or the folder.
+    const std::string shut = Folder() + "shut/notes.vek";
+    fs::create_directory(Folder() + "shut");
+    fs::copy_file(FileName(), shut);
+    ::chmod(FileName().c_str(), 0444);
+    fs::permissions(Folder() + "shut", fs::perms(0555));
+
+    const std::string problems = AsOrdinaryUser(Folder(), [&] {
+        std::string problems;
+        for (const std::string& name : {FileName(), shut}) {
+            auto session = NotesConnection(name);
+            session->Open();
+            TADOQuery read(nullptr);
+            read.SetConnection(session.get());
+            const auto rows = [&](const AnsiString& Sql) {
+                read.Close();
+                read.SQL()->SetText(Sql);
+                read.Open();
+                std::string all;
+                for (; !read.Eof(); read.Next())
+                    all += read.Fields()->Fields(0)->AsString() + ",";
+                read.Close();
+                return all;
+            };
+            rows("select 名称 from Nodes where 标识 < 3");
+            // Another program, allowed to write, rebuilds the file.
+            ::chmod(name.c_str(), 0644);
+            fs::permissions(FolderOf(name), fs::perms(0755));
+            const pid_t writer = fork();
+            if (writer == 0) {
+                TADOConnection other(nullptr);
+                other.SetConnectionString("Data Source=" + name);
+                other.Open();
+                other.Execute("delete from Contents where 标识 % 3 = 0");
+                other.Execute("update Nodes set 名称 = 'new'");
+                other.Execute("vacuum");
+                other.Close();
+                _exit(0);
+            }
+            waitpid(writer, nullptr, 0);
+            ::chmod(name.c_str(), 0444);
+            fs::permissions(Folder() + "shut", fs::perms(0555));
+            // Reading on: what the session read still, the new content, or
+            // word of the change; never damage. Then the new content.
+            std::string seen;
+            for (int attempt = 0; attempt < 2; ++attempt) {
+                try {
+                    seen = rows("select 名称 || length(内容) from Nodes join Contents using (标识) where 标识 < 4");
+                    seen += rows("select count(*) from Contents");
+                    session->CheckIntegrity();
+                } catch (const EDatabaseFileError& e) {
+                    problems += name + ": called damaged: " + e.Message().substr(0, 300) + "\n";
+                } catch (const EDatabaseError& e) {
+                    if (attempt == 1 || e.Message().find("刚被其他程序修改过") == AnsiString::npos)
+                        problems += name + ": " + e.Message() + "\n";
+                }
+            }
+            if (seen != "new100000,new100000,67,")
+                problems += name + ": read " + seen + "\n";
+            if (!session->ReadOnly())
+                problems += name + ": no longer read-only\n";
+        }
+        return problems;
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
+}
+
 TEST_F(DbOpenTest, AnyFileNameReachesTheEngineAsItIs)
 {
     connection_->Close();
