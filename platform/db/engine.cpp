@@ -206,6 +206,38 @@ AnsiString Unwritable(const AnsiString& FileName, const std::string& osName)
     return {};
 }
 
+// What VouchForFile remembers of the one file it vouches for.
+struct TFileIdentity {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = -1;
+    timespec Modified{}, Changed{};
+
+    static TFileIdentity Of(const std::string& osName)
+    {
+        struct stat info {};
+        if (::stat(osName.c_str(), &info) != 0)
+            return {};
+        return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    }
+    bool operator==(const TFileIdentity& Other) const
+    {
+        return Device == Other.Device && Inode == Other.Inode && Size == Other.Size &&
+               Modified.tv_sec == Other.Modified.tv_sec && Modified.tv_nsec == Other.Modified.tv_nsec &&
+               Changed.tv_sec == Other.Changed.tv_sec && Changed.tv_nsec == Other.Changed.tv_nsec;
+    }
+};
+TFileIdentity vouchedFor;  // Size -1: none
+
+// Whether osName is the file vouched for, unchanged; the vouch is spent.
+bool TakeVouch(const std::string& osName)
+{
+    const TFileIdentity now = TFileIdentity::Of(osName);
+    const bool vouched = now.Size >= 0 && now == vouchedFor;
+    vouchedFor = {};
+    return vouched;
+}
+
 // The tables the caller reads, each with the columns it reads; raises
 // naming the first one missing.
 void CheckTables(sqlite3* db, const AnsiString& FileName, const std::vector<TRequiredTable>& Tables)
@@ -315,7 +347,8 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     sqlite3* checking = nullptr;
     try {
         checking = OpenForChecking(FileName, beside, readOnly);
-        CheckStructureBriefly(checking, FileName);
+        if (!TakeVouch(osName))
+            CheckStructureBriefly(checking, FileName);
         CheckTables(checking, FileName, Tables);
     } catch (const EDatabaseFileError&) {
         sqlite3_close_v2(checking);
@@ -327,13 +360,15 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
             RaiseOpenError(FileName,
                            "文件旁边留有上次没有写完的日志“" + ExtractFileName(FileName) +
                                "-journal”，要在可以写入的文件夹里才能把它并入数据库。"
-                               "请让文件夹“" + ExtractFilePath(FileName) + "”可以写入，然后再打开。",
+                               "请让文件夹“" + Utf8ToGbk(FolderOf(osName)) + "”可以写入，然后再打开。",
                            false);
         throw;
     }
     // A file opened for reading keeps the connection that wrote nothing.
     // Taken for a file that does not change, it may be written meanwhile
-    // only by a program allowed what this one is not (one run by root).
+    // only by a program allowed what this one is not (one run by root, or
+    // after the user changed the permissions); what such a write makes
+    // look like damage is checked again (TADOConnection::RecheckDamage).
     if (readOnly)
         return checking;
     // Only a file that passed the checks is opened for writing: a refused
@@ -348,6 +383,8 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     }
     return db;
 }
+
+void VouchForFile(const std::string& osName) { vouchedFor = TFileIdentity::Of(osName); }
 
 sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName)
 {

@@ -30,6 +30,12 @@ struct sqlite3_stmt;
 // Raises as TADOConnection::SetConnected says.
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
                           AnsiString& ReadOnlyBecause);
+// Marks the database file osName (a system name) as just written whole by
+// this process, from rows the engine read without a fault: its next
+// opening skips the brief structural check. Any change to the file before
+// then (its size, its times, another file under its name) cancels this.
+void VouchForFile(const std::string& osName);
+
 // Opens a new, empty file that exists already, with full syncs and a
 // rollback journal: once closed, the file holds every committed change by
 // itself, with no log beside it, and can take another name.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/base/code_page.h"
 #include "platform/db/db_errors.h"
@@ -281,6 +282,26 @@ TEST_F(DbFileTest, CompactingKeepsTheFilesPermissionsOwnerGroupAndLinks)
     if (problems.starts_with("skip: "))
         GTEST_SKIP() << problems;
     EXPECT_EQ(problems, "");
+}
+
+TEST_F(DbFileTest, DamageIsFoundBeforeACompactionAndAfterItUntilTheFileOpensAgain)
+{
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    // A damaged file is not compacted, and stays as it was.
+    std::string bytes = ReadBytes(FileName());
+    for (size_t i = 4096; i < 4096 + 200; ++i)
+        bytes[i] = static_cast<char>(0x5A);
+    WriteBytes(Folder() + "damaged.vek", bytes);
+    EXPECT_THROW(CompactDatabaseFile(Folder() + "damaged.vek"), EDatabaseFileError);
+    EXPECT_TRUE(ReadBytes(Folder() + "damaged.vek") == bytes);
+    // A compacted file damaged before it is opened again is refused.
+    CompactDatabaseFile(FileName());
+    bytes = ReadBytes(FileName());
+    for (size_t i = 4096; i < 4096 + 200; ++i)
+        bytes[i] = static_cast<char>(0x5A);
+    std::fstream(FileName(), std::ios::in | std::ios::out | std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    EXPECT_THROW(connection_->Open(), EDatabaseFileError);
 }
 
 TEST_F(DbFileTest, ACompactionKilledAnywhereLeavesTheOldContentOrTheNew)
