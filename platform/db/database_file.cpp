@@ -130,6 +130,13 @@ public:
     AnsiString Name() const { return Utf8ToGbk(osName_); }
     int Fd() const { return fd_; }
 
+    // Makes the file empty again, as the engine writes only into one.
+    void Empty()
+    {
+        if (::ftruncate(fd_, 0) != 0)
+            Raise(errno);
+    }
+
     // Flushes what the engine wrote into the file to disk.
     void Sync()
     {
@@ -178,6 +185,41 @@ struct TOpenDatabase {
     ~TOpenDatabase() { CloseDatabaseFile(db); }
 };
 
+// A number that changes whenever another connection commits to the file.
+int64_t DataVersion(sqlite3* db)
+{
+    TStatement version(db, "PRAGMA data_version");
+    version.Step();
+    return sqlite3_column_int64(version.Handle(), 0);
+}
+
+// Writes the whole database db holds, without its free pages, into the
+// empty file TempName.
+void CopyInto(sqlite3* db, const AnsiString& TempName)
+{
+    TStatement vacuum(db, "VACUUM INTO ?1");
+    const std::string target = GbkToUtf8(TempName);
+    sqlite3_bind_text(vacuum.Handle(), 1, target.c_str(), static_cast<int>(target.size()), SQLITE_TRANSIENT);
+    vacuum.Step();
+}
+
+// Folds the log into the file and takes the file to db alone, for as long
+// as db is open: leaving the log needs the file to itself, and the
+// exclusive lock keeps every other program out until the compacted copy
+// has replaced it.
+void TakeToItself(sqlite3* db, const AnsiString& FileName)
+{
+    try {
+        ExecuteUtf8(db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
+    } catch (const EDatabaseError&) {
+        // Every program with the file open holds a lock on it.
+        if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_BUSY)
+            throw EDatabaseInUse("数据库“" + FileName + "”正在被其他程序使用，不能压缩：压缩需要独占这个文件，"
+                                 "请先关闭其他打开它的程序。");
+        throw;
+    }
+}
+
 }  // namespace
 
 void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
@@ -197,28 +239,22 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
 
 void CompactDatabaseFile(const AnsiString& FileName)
 {
-    AnsiString readOnlyBecause;
-    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnlyBecause)};
-    if (!readOnlyBecause.empty())
-        throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause + "”不能写入。数据库没有改变。");
-    // Leaving the log folds it into the file and needs the file to itself;
-    // the exclusive lock then keeps every other writer out until the
-    // compacted copy has replaced it.
-    try {
-        ExecuteUtf8(database.db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
-    } catch (const EDatabaseError&) {
-        // Every program with the file open holds a lock on it.
-        if ((sqlite3_extended_errcode(database.db) & 0xff) == SQLITE_BUSY)
-            throw EDatabaseInUse("数据库“" + FileName + "”正在被其他程序使用，不能压缩：压缩需要独占这个文件，"
-                                 "请先关闭其他打开它的程序。");
-        throw;
-    }
-    RemoveStaleTemporaryFiles(FileName);
     // The file itself, where a link leads: a link stays a link.
     const std::string osName = LinkTarget(GbkToUtf8(FileName));
+    // A file in write-ahead-log mode opens for writing unchanged, and the
+    // rebuild below reads every row of it before anything is written,
+    // failing on the damage it meets: it needs no check first, which would
+    // read the whole file once more. Any other file is checked first, as at
+    // every opening.
+    const bool checked = !InLogMode(osName);
+    AnsiString readOnlyBecause;
+    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnlyBecause, checked)};
+    if (!readOnlyBecause.empty())
+        throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause + "”不能写入。数据库没有改变。");
     struct stat old {};
     if (::stat(osName.c_str(), &old) != 0)
         throw EDatabaseError("不能压缩数据库“" + FileName + "”：" + AnsiString(std::strerror(errno)));
+    RemoveStaleTemporaryFiles(FileName);
     // The compacted copy is written once, beside the file, and takes its
     // name only when it is complete on disk: a crash leaves the old content
     // or the new one, and the pages are not written twice as a rebuild in
@@ -228,14 +264,15 @@ void CompactDatabaseFile(const AnsiString& FileName)
     if (old.st_nlink == 1) {
         TTempDatabase temp(osName, 0600, "不能压缩数据库“" + FileName + "”：");
         if (TakeOwnerAndMode(temp.Fd(), old)) {
-            // The file is read through a memory map, which spares copying
-            // every page once more on the way in, and the copy is written
-            // in larger runs. Safe with the file locked to this connection.
-            ExecuteUtf8(database.db, "PRAGMA mmap_size=1073741824; PRAGMA cache_size=-65536;");
-            TStatement vacuum(database.db, "VACUUM INTO ?1");
-            const std::string target = GbkToUtf8(temp.Name());
-            sqlite3_bind_text(vacuum.Handle(), 1, target.c_str(), static_cast<int>(target.size()), SQLITE_TRANSIENT);
-            vacuum.Step();
+            const int64_t version = DataVersion(database.db);
+            CopyInto(database.db, temp.Name());
+            TakeToItself(database.db, FileName);
+            // Another program wrote and closed the file between the copy
+            // and the lock: copied again, with the file now to itself.
+            if (DataVersion(database.db) != version) {
+                temp.Empty();
+                CopyInto(database.db, temp.Name());
+            }
             temp.Sync();
             temp.Replace(osName);
             // Opened again at once, it needs no check: it was just
@@ -248,6 +285,9 @@ void CompactDatabaseFile(const AnsiString& FileName)
     // from, or another user's file, which this user can't make a new one
     // of: rebuilt in place through the journal, which leaves the old content
     // or the new one too.
+    if (!checked)
+        CheckStructureBriefly(database.db, FileName);
+    TakeToItself(database.db, FileName);
     ExecuteUtf8(database.db, "VACUUM");
 }
 

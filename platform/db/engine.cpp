@@ -296,8 +296,8 @@ private:
     std::thread watch_;
 };
 
-// The quick structural check, stopped when it runs out of time; raises when
-// it finds damage.
+}  // namespace
+
 void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
 {
     TDeadline deadline(db, OpenCheckSeconds);
@@ -323,7 +323,15 @@ void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
         RaiseOpenError(FileName, "文件已经损坏：" + Utf8ToGbk(report), true);
 }
 
-}  // namespace
+bool InLogMode(const std::string& osName)
+{
+    const int fd = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC);
+    unsigned char header[20] = {};
+    const bool read = fd >= 0 && ::pread(fd, header, sizeof header, 0) == ssize_t(sizeof header);
+    if (fd >= 0)
+        ::close(fd);
+    return read && header[18] == 2 && header[19] == 2;
+}
 
 void RaiseEngineError(sqlite3* db)
 {
@@ -335,7 +343,7 @@ void RaiseEngineError(sqlite3* db)
 }
 
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
-                          AnsiString& ReadOnlyBecause)
+                          AnsiString& ReadOnlyBecause, bool CheckStructure)
 {
     // The engine keeps its log and journal beside the file a link leads to.
     const std::string osName = LinkTarget(GbkToUtf8(FileName));
@@ -347,7 +355,7 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     sqlite3* checking = nullptr;
     try {
         checking = OpenForChecking(FileName, beside, readOnly);
-        if (!TakeVouch(osName))
+        if (!TakeVouch(osName) && CheckStructure)
             CheckStructureBriefly(checking, FileName);
         CheckTables(checking, FileName, Tables);
     } catch (const EDatabaseFileError&) {

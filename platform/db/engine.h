@@ -27,9 +27,18 @@ struct sqlite3_stmt;
 // leaving nothing beside it; ReadOnlyBecause then names what can't be
 // written (the file as FileName names it, else the folder or the file
 // beside it, links followed), and is "" for a file opened for writing.
-// Raises as TADOConnection::SetConnected says.
+// Raises as TADOConnection::SetConnected says. Without CheckStructure the
+// structural check is left to the caller (CheckStructureBriefly), which
+// may read every row anyway; a file in write-ahead-log mode is then
+// opened for writing without a byte of it changing.
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
-                          AnsiString& ReadOnlyBecause);
+                          AnsiString& ReadOnlyBecause, bool CheckStructure = true);
+// The quick structural check the opening runs, stopped when it runs out of
+// time; raises EDatabaseFileError naming FileName when it finds damage.
+void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName);
+// Whether the database file osName (a system name) is in write-ahead-log
+// mode, as every file the program has opened for writing is.
+bool InLogMode(const std::string& osName);
 // Marks the database file osName (a system name) as just written whole by
 // this process, from rows the engine read without a fault: its next
 // opening skips the brief structural check. Any change to the file before

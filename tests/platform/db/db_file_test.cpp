@@ -288,13 +288,20 @@ TEST_F(DbFileTest, DamageIsFoundBeforeACompactionAndAfterItUntilTheFileOpensAgai
 {
     Execute("insert into Nodes values (1, 'a', 0, 1)");
     connection_->Close();
-    // A damaged file is not compacted, and stays as it was.
-    std::string bytes = ReadBytes(FileName());
-    for (size_t i = 4096; i < 4096 + 200; ++i)
-        bytes[i] = static_cast<char>(0x5A);
-    WriteBytes(Folder() + "damaged.vek", bytes);
-    EXPECT_THROW(CompactDatabaseFile(Folder() + "damaged.vek"), EDatabaseFileError);
-    EXPECT_TRUE(ReadBytes(Folder() + "damaged.vek") == bytes);
+    // A damaged file is not compacted, and stays as it was: one the
+    // program has written (in write-ahead-log mode), and one it never has.
+    TStringList schema;
+    AddNotesSchema(&schema);
+    CreateDatabaseFile(Folder() + "new.vek", &schema);
+    for (const std::string& from : {FileName(), Folder() + "new.vek"}) {
+        std::string bytes = ReadBytes(from);
+        for (size_t i = 4096; i < 4096 + 200; ++i)
+            bytes[i] = static_cast<char>(0x5A);
+        WriteBytes(Folder() + "damaged.vek", bytes);
+        EXPECT_THROW(CompactDatabaseFile(Folder() + "damaged.vek"), EDatabaseFileError) << from;
+        EXPECT_TRUE(ReadBytes(Folder() + "damaged.vek") == bytes) << from;
+    }
+    std::string bytes;
     // A compacted file damaged before it is opened again is refused.
     CompactDatabaseFile(FileName());
     bytes = ReadBytes(FileName());
