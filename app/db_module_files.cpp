@@ -110,7 +110,8 @@ void TDBModule::TellIfReadOnly()
     // The file itself, or what it needs beside it: its folder, or a log
     // another program left that this user may not write.
     const AnsiString& because = dataBase_->ReadOnlyBecause();
-    MessageDlg.ShowAppMessage("文章库“" + fileName_ + "”不能写入" + (because == fileName_ ? "" : "（“" + because + "”不能写入）") +
+    const AnsiString what = because == fileName_ ? AnsiString() : "（“" + because + "”不能写入）";
+    MessageDlg.ShowAppMessage("文章库“" + fileName_ + "”不能写入" + what +
                               "，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。");
 }
 

@@ -250,7 +250,8 @@ void CompactDatabaseFile(const AnsiString& FileName)
     AnsiString readOnlyBecause;
     TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnlyBecause, checked)};
     if (!readOnlyBecause.empty())
-        throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause + "”不能写入。数据库没有改变。");
+        throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause +
+                                    "”不能写入。数据库没有改变。");
     struct stat old {};
     if (::stat(osName.c_str(), &old) != 0)
         throw EDatabaseError("不能压缩数据库“" + FileName + "”：" + AnsiString(std::strerror(errno)));
@@ -308,7 +309,8 @@ void RemoveStaleTemporaryFiles(const AnsiString& FileName)
         if (fd < 0)
             continue;
         struct stat info {};
-        const bool isOpened = ::fstat(fd, &info) == 0 && exists && info.st_dev == opened.st_dev && info.st_ino == opened.st_ino;
+        const bool isOpened =
+            ::fstat(fd, &info) == 0 && exists && info.st_dev == opened.st_dev && info.st_ino == opened.st_ino;
         if (!isOpened && S_ISREG(info.st_mode) && HoldsTempContent(fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             SameFile(fd, osTemp))
             RemoveWithCompanions(osTemp);

@@ -307,7 +307,8 @@ TEST_F(DbFileTest, DamageIsFoundBeforeACompactionAndAfterItUntilTheFileOpensAgai
     bytes = ReadBytes(FileName());
     for (size_t i = 4096; i < 4096 + 200; ++i)
         bytes[i] = static_cast<char>(0x5A);
-    std::fstream(FileName(), std::ios::in | std::ios::out | std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    std::fstream(FileName(), std::ios::in | std::ios::out | std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size()));
     EXPECT_THROW(connection_->Open(), EDatabaseFileError);
 }
 

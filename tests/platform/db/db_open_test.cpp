@@ -4,7 +4,6 @@
 // nothing beside the file, and any file name reaches the engine as it is.
 #include <gtest/gtest.h>
 
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
