@@ -107,9 +107,14 @@ AnsiString TDBModule::Connect(const AnsiString& FileName)
 
 void TDBModule::TellIfReadOnly()
 {
-    if (dataBase_->ReadOnly())
-        MessageDlg.ShowAppMessage("文章库“" + fileName_ +
-                                  "”不能写入，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。");
+    if (!dataBase_->ReadOnly())
+        return;
+    // The file itself, or what it needs beside it: its folder, or a log
+    // another program left that this user may not write.
+    const AnsiString& because = dataBase_->ReadOnlyBecause();
+    const AnsiString what = because == fileName_ ? AnsiString() : "（“" + because + "”不能写入）";
+    MessageDlg.ShowAppMessage("文章库“" + fileName_ + "”不能写入" + what +
+                              "，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。");
 }
 
 bool TDBModule::WriteLastDataBase(const AnsiString& FileName)
@@ -190,20 +195,26 @@ void TDBModule::CompactDataBase()
     // now has its name is not what the open tabs came from.
     dataBase_->CheckWritable();
     dataBase_->Close();
-    // A failed compaction leaves the file as it was. It is not reported,
-    // but for a file another program has open: compacting it later, alone,
-    // is up to the user.
-    AnsiString inUse;
+    // A failed compaction leaves the file as it was, and says why: another
+    // program has the file open, the folder can no longer be written, the
+    // disk is full. Opened again, a file that can no longer be written says
+    // so as at any opening.
+    AnsiString why;
     try {
         CompactDatabaseFile(fileName_);
+    } catch (const EDatabaseWriteRefused& e) {
+        why = e.Message();
     } catch (const EDatabaseInUse& e) {
-        inUse = e.Message();
-    } catch (const Exception&) {
+        why = e.Message();
+    } catch (const Exception& e) {
+        why = "压缩文章库失败，文章库没有改变。\r\n\r\n" + e.Message();
     }
     if (const AnsiString failure = Connect(fileName_); !failure.empty())
         MessageDlg.ShowAppMessage(failure);
-    if (!inUse.empty())
-        MessageDlg.ShowAppMessage(inUse);
+    if (!why.empty())
+        MessageDlg.ShowAppMessage(why);
+    if (Connected())
+        TellIfReadOnly();
 }
 
 void TDBModule::ExecSQL(const AnsiString& Text) { dataBase_->Execute(Text); }

@@ -3,7 +3,8 @@
 # for SECONDS (default 60) from a copy of its seed corpus, the corpus the
 # tests replay. Inputs that crash are left in build/fuzz/crashes/NAME/; once
 # the fault is mended, such an input goes into the seed corpus for good.
-# The script fails when a harness crashed or leaked; an input that ran too
+# The script fails when a harness crashed or leaked, and before fuzzing at
+# all when a harness fails on one of its own seeds; an input that ran too
 # long or took too much memory is left there and named, without failing.
 # Usage: scripts/fuzz.sh [SECONDS] [NAME...]
 set -euo pipefail
@@ -42,7 +43,20 @@ for name in "${names[@]}"; do
     cp -n "$root/$seed"/* "$corpus"/ 2>/dev/null || true
   done
   echo "== $name"
+  # First its own seeds, each once: a harness that fails on them fuzzes
+  # nothing (every run stops at the first seed), which is a fault of the
+  # harness or the build, never a finding.
   code=0
+  TANDRIL_HEADLESS=1 LSAN_OPTIONS="suppressions=$root/fuzz/lsan_suppressions.txt" "$build/fuzz/fuzz_$name" -runs=0 \
+      -rss_limit_mb=2048 -timeout=20 -error_exitcode=77 -timeout_exitcode=70 -artifact_prefix="$build/seed_failure_" \
+      $(for seed in ${seeds[$name]}; do echo "$root/$seed"; done) 2>"$build/$name.seeds.log" || code=$?
+  if [ $code -ne 0 ]; then
+    echo "!! $name CANNOT RUN ITS OWN SEEDS (exit $code): not fuzzed. The failure:" >&2
+    grep -E "ERROR|what\(\)|terminate|SUMMARY|Test unit written" "$build/$name.seeds.log" | head -n 8 >&2 || true
+    echo "!! whole log: $build/$name.seeds.log" >&2
+    status=1
+    continue
+  fi
   TANDRIL_HEADLESS=1 LSAN_OPTIONS="suppressions=$root/fuzz/lsan_suppressions.txt" "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
       -error_exitcode=77 -timeout_exitcode=70 -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" \
       2>"$build/$name.log" || code=$?

@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei fonts-dejavu-core xvfb ccache
   xdg-utils libcairo2-dev poppler-utils libcups2-dev cups-daemon
   clang  # the fuzz build and scripts/clang_check.sh
+  python3  # the fuzz build's launcher that gives literals their GBK bytes
   wamerican  # the spell checker's default dictionary
 )
 

@@ -91,10 +91,41 @@ void RemoveLeftovers(const AnsiString& FileName)
 
 }  // namespace
 
+std::string LinkTarget(const std::string& osName)
+{
+    std::string name = osName;
+    // As the system itself does, a chain longer than this is taken for a
+    // loop; the last name reached is written, and the open or rename fails.
+    for (int links = 0; links < 40; ++links) {
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            break;
+        std::string target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+        const ssize_t n = ::readlink(name.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<size_t>(n) >= target.size())
+            break;
+        target.resize(static_cast<size_t>(n));
+        const size_t slash = name.rfind('/');
+        name = target.starts_with('/') || slash == std::string::npos ? target : name.substr(0, slash + 1) + target;
+    }
+    return name;
+}
+
+bool TakeOwnerAndMode(int Fd, const struct stat& Old)
+{
+    struct stat now {};
+    if (::fstat(Fd, &now) != 0)
+        return false;
+    if ((now.st_uid != Old.st_uid || now.st_gid != Old.st_gid) && ::fchown(Fd, Old.st_uid, Old.st_gid) != 0)
+        return false;
+    return ::fchmod(Fd, Old.st_mode & 07777) == 0;
+}
+
 AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes)
 {
+    const AnsiString target = Utf8ToGbk(LinkTarget(GbkToUtf8(FileName)));
     struct stat old {};
-    const bool exists = ::stat(GbkToUtf8(FileName).c_str(), &old) == 0;
+    const bool exists = ::stat(GbkToUtf8(target).c_str(), &old) == 0;
     // The rename would replace a file the user made read-only without
     // asking, as the folder's permissions are all it needs. Judged by the
     // mode bits rather than by access(), which says yes to everything when
@@ -102,24 +133,26 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
     if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
         throw EFCreateError("Cannot create file \"" + FileName + "\". " + Reason(EACCES));
 
-    RemoveLeftovers(FileName);
+    RemoveLeftovers(target);
     // A hidden name in the same folder, so that the rename never crosses file
     // systems; the process id and a counter keep concurrent saves apart.
     static unsigned counter = 0;
-    const AnsiString base = ExtractFilePath(FileName) + "." + ExtractFileName(FileName) + ".tmp";
+    const AnsiString base = ExtractFilePath(target) + "." + ExtractFileName(target) + ".tmp";
     AnsiString tempName;
     std::string osName;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
         tempName = base + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         osName = GbkToUtf8(tempName);
-        fd = ::open(osName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Readable by the user alone until it has the old file's
+        // permissions: it may hold what only the user may read.
+        fd = ::open(osName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
         if (fd < 0 && (errno != EEXIST || attempt > 100))
             throw EFCreateError("Cannot create file \"" + tempName + "\". " + Reason(errno));
     }
     PendingTemp temp(fd, osName);
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (exists && !TakeOwnerAndMode(fd, old))
+        throw EWriteError("Cannot write file \"" + FileName + "\" keeping its owner and group. " + Reason(errno));
     const char* data = Bytes.data();
     size_t left = Bytes.size();
     while (left > 0) {
@@ -139,12 +172,13 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
 void ReplaceFile(const AnsiString& TempName, const AnsiString& FileName)
 {
     const std::string osTemp = GbkToUtf8(TempName);
-    if (std::rename(osTemp.c_str(), GbkToUtf8(FileName).c_str()) != 0) {
+    const std::string target = LinkTarget(GbkToUtf8(FileName));
+    if (std::rename(osTemp.c_str(), target.c_str()) != 0) {
         int error = errno;
         ::unlink(osTemp.c_str());
         throw EWriteError("Cannot replace file \"" + FileName + "\". " + Reason(error));
     }
-    SyncFolder(GbkToUtf8(ExtractFilePath(FileName)));
+    SyncFolder(target.substr(0, target.rfind('/') + 1));
 }
 
 void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes)

@@ -71,15 +71,15 @@ void TADOConnection::SetConnected(bool Value)
     if (Value == Connected())
         return;
     if (Value) {
-        bool readOnly = false;
-        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnly);
+        AnsiString readOnlyBecause;
+        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
         struct stat info {};
         if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0) {
             CloseDatabaseFile(db);
             throw EDatabaseError("不能打开数据库“" + DataSource() + "”：文件已经不在了。");
         }
         db_ = db;
-        readOnly_ = readOnly;
+        readOnlyBecause_ = readOnlyBecause;
         device_ = info.st_dev;
         inode_ = info.st_ino;
         return;
@@ -101,7 +101,7 @@ void TADOConnection::CheckConnected() const
 void TADOConnection::CheckWritable() const
 {
     CheckConnected();
-    if (readOnly_)
+    if (ReadOnly())
         throw EDatabaseWriteRefused("数据库“" + DataSource() + "”是只读的，不能写入。");
     struct stat info {};
     if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0 || info.st_dev != device_ || info.st_ino != inode_)
@@ -159,11 +159,50 @@ void TADOConnection::RollbackTrans()
 void TADOConnection::CheckIntegrity()
 {
     CheckConnected();
-    AnsiString report = Utf8ToGbk(IntegrityReport(db_));
-    if (report.empty() && CheckRows)
-        report = CheckRows();
-    if (!report.empty())
-        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + report);
+    std::string report;
+    try {
+        report = IntegrityReport(db_);
+    } catch (const EDatabaseFileError&) {
+        RecheckDamage();
+        throw;
+    }
+    AnsiString damage = Utf8ToGbk(report);
+    if (!damage.empty())
+        RecheckDamage();
+    else if (CheckRows)
+        damage = CheckRows();
+    if (!damage.empty())
+        throw EDatabaseFileError("数据库文件“" + DataSource() + "”已经损坏。\r\n\r\n详细信息：" + damage);
+}
+
+void TADOConnection::RecheckDamage()
+{
+    CheckConnected();
+    if (!ReadOnly())
+        return;
+    AnsiString readOnlyBecause;
+    sqlite3* fresh = nullptr;
+    try {
+        fresh = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
+        if (!IntegrityReport(fresh).empty()) {
+            CloseDatabaseFile(fresh);
+            return;
+        }
+    } catch (const EDatabaseError&) {
+        CloseDatabaseFile(fresh);
+        return;  // damaged, or gone
+    }
+    struct stat info {};
+    ::stat(GbkToUtf8(DataSource()).c_str(), &info);
+    // The queries still reading on the old connection keep it until they
+    // close. The session stays read-only, as its user was told, even if
+    // the file can be written now.
+    CloseDatabaseFile(db_);
+    db_ = fresh;
+    device_ = info.st_dev;
+    inode_ = info.st_ino;
+    throw EDatabaseError("数据库文件“" + DataSource() +
+                         "”刚被其他程序修改过，这里读到的内容已经过时。已经重新读取了这个文件，请再试一次。");
 }
 
 void TADOConnection::AttachDataSet(TADOQuery* DataSet) { dataSets_.push_back(DataSet); }

@@ -47,7 +47,10 @@ public:
     bool Connected() const { return db_ != nullptr; }
     // Whether the open file can't be written; writes then raise
     // EDatabaseWriteRefused.
-    bool ReadOnly() const { return readOnly_; }
+    bool ReadOnly() const { return !readOnlyBecause_.empty(); }
+    // What can't be written when ReadOnly: the file as DataSource names it,
+    // else its folder or the log or log index beside it.
+    const AnsiString& ReadOnlyBecause() const { return readOnlyBecause_; }
     // Raises EDatabaseWriteRefused when the file is read-only or its name no
     // longer names the file that was opened (deleted, moved or replaced).
     // Every write of the connection and its queries asks this first.
@@ -74,11 +77,21 @@ public:
 
     // The full structural check of the whole file, on demand (opening runs a
     // check bounded in time), then CheckRows when the structure is sound;
-    // raises EDatabaseFileError listing what is wrong.
+    // raises EDatabaseFileError listing what is wrong, or, on a read-only
+    // connection, EDatabaseError as RecheckDamage says.
     void CheckIntegrity();
     // The caller's own check of what the rows hold, for the full check: ""
     // when they are sound, else what is wrong, in the user's words.
     std::function<AnsiString()> CheckRows;
+
+    // For when the engine reported damage while reading: a read-only
+    // connection reads the file as one that does not change, so what
+    // another program wrote meanwhile can look like damage to it. Such a
+    // connection checks the file in full on a fresh connection and, when it
+    // is sound, goes on with that one (which sees the file as it is now)
+    // and raises EDatabaseError saying the file was changed by another
+    // program. Returns when the damage stands: the report is true.
+    void RecheckDamage();
 
     // The engine's handle for the queries of this layer; nullptr when closed.
     sqlite3* Handle() const { return db_; }
@@ -92,7 +105,7 @@ private:
     AnsiString connectionString_;
     sqlite3* db_ = nullptr;
     int transactionLevel_ = 0;             // 0 outside a transaction
-    bool readOnly_ = false;
+    AnsiString readOnlyBecause_;           // "" when the file opened for writing
     unsigned long long device_ = 0, inode_ = 0;  // the file opened
     std::vector<TADOQuery*> dataSets_;     // the queries whose Connection is this
 };

@@ -167,7 +167,12 @@ void TADOQuery::Open()
         return;
     sqlite3* db = Database();
     auto query = std::make_unique<TQueryState>();
-    query->select = std::make_unique<TStatement>(db, TranslateJetSql(GbkToUtf8(sql_->Text())));
+    try {
+        query->select = std::make_unique<TStatement>(db, TranslateJetSql(GbkToUtf8(sql_->Text())));
+    } catch (const EDatabaseFileError&) {
+        connection_->RecheckDamage();
+        throw;
+    }
     sqlite3_stmt* stmt = query->select->Handle();
     const int count = sqlite3_column_count(stmt);
     if (count == 0)
@@ -221,7 +226,15 @@ bool TADOQuery::FetchRow(size_t Index)
 {
     TQueryState& q = *query_;
     while (q.rows.size() <= Index && q.select) {
-        if (!q.select->Step()) {
+        bool stepped = false;
+        try {
+            stepped = q.select->Step();
+        } catch (const EDatabaseFileError&) {
+            q.select.reset();
+            connection_->RecheckDamage();
+            throw;
+        }
+        if (!stepped) {
             q.select.reset();
             break;
         }

@@ -1,9 +1,12 @@
 // Creating a database file complete or not at all, compacting one in place,
-// and clearing what an interrupted create left behind.
+// and clearing what an interrupted create or compaction left behind.
 //
-// A create builds the file under a temporary name "~dbXXXXXX.tmp" in the
-// target's folder and holds an flock on it while it works; a temporary file
-// nobody holds a lock on was left by a crash and may go.
+// Both build the file under a temporary name ".~tandril-db-" + sixteen
+// random letters or digits + ".tmp" in the target's folder and hold an
+// flock on it while they work. A file of that name that nobody holds a lock
+// on, and that is empty or a database with a rollback journal, was left by
+// a crash and may go; anything else (a file a user named so, the file being
+// opened) stays.
 #include "platform/db/database_file.h"
 
 #include <dirent.h>
@@ -18,6 +21,7 @@
 #include <cstring>
 #include <random>
 
+#include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/base/strings.h"
@@ -27,22 +31,37 @@
 
 namespace {
 
-constexpr std::string_view TempPrefix = "~db";
+constexpr std::string_view TempPrefix = ".~tandril-db-";
 constexpr std::string_view TempSuffix = ".tmp";
-constexpr size_t TempRandomLength = 6;
+constexpr size_t TempRandomLength = 16;
+constexpr std::string_view TempLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
 // What the engine may keep beside a database while it is open.
 constexpr const char* CompanionSuffixes[] = {"-journal", "-wal", "-shm"};
 
 bool IsTempName(std::string_view name)
 {
     return name.size() == TempPrefix.size() + TempRandomLength + TempSuffix.size() && name.starts_with(TempPrefix) &&
-           name.ends_with(TempSuffix);
+           name.ends_with(TempSuffix) &&
+           name.substr(TempPrefix.size(), TempRandomLength).find_first_not_of(TempLetters) == std::string_view::npos;
 }
 
-std::string OsFolder(const AnsiString& FileName)
+// Whether the open file holds what a create or compaction leaves: nothing
+// yet, or a database with a rollback journal (a notes file the program
+// ever opened for writing is in write-ahead-log mode, which the header's
+// bytes 18 and 19 say).
+bool HoldsTempContent(int fd)
 {
-    const std::string folder = GbkToUtf8(ExtractFilePath(FileName));
-    return folder.empty() ? std::string("./") : folder;
+    char header[20] = {};
+    const ssize_t n = ::pread(fd, header, sizeof header, 0);
+    return n == 0 || (n == sizeof header && std::memcmp(header, "SQLite format 3", 16) == 0 && header[18] == 1 &&
+                      header[19] == 1);
+}
+
+// The folder of a file's system name, with its '/'.
+std::string FolderOf(const std::string& osName)
+{
+    const size_t slash = osName.rfind('/');
+    return slash == std::string::npos ? std::string("./") : osName.substr(0, slash + 1);
 }
 
 void RemoveWithCompanions(const std::string& osName)
@@ -68,27 +87,25 @@ void SyncFolder(const std::string& osFolder)
     }
 }
 
-[[noreturn]] void RaiseCreateError(const AnsiString& FileName, const AnsiString& reason)
-{
-    throw EDatabaseError("不能建立数据库“" + FileName + "”：" + reason);
-}
-
-// The temporary file of one create, locked while it lives; removed with its
-// companions unless it has taken its final name.
+// The temporary file of one create or compaction, beside the file osTarget
+// (a system name, its links followed), locked while it lives; removed with
+// its companions unless it has taken its final name.
 class TTempDatabase {
 public:
-    explicit TTempDatabase(const AnsiString& FileName) : folder_(OsFolder(FileName))
+    // Mode as open() takes it; a failure raises EDatabaseError with
+    // Failure and the system's reason.
+    TTempDatabase(const std::string& osTarget, mode_t Mode, AnsiString Failure)
+        : folder_(FolderOf(osTarget)), failure_(std::move(Failure))
     {
-        static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
         std::random_device random;
         for (int attempt = 0; fd_ < 0; ++attempt) {
             std::string name(TempPrefix);
             for (size_t i = 0; i < TempRandomLength; ++i)
-                name += letters[random() % (sizeof letters - 1)];
+                name += TempLetters[random() % TempLetters.size()];
             osName_ = folder_ + name + std::string(TempSuffix);
-            fd_ = ::open(osName_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd_ = ::open(osName_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
             if (fd_ < 0 && (errno != EEXIST || attempt > 100))
-                RaiseCreateError(FileName, std::strerror(errno));
+                Raise(errno);
             if (fd_ < 0)
                 continue;
             // A cleaner may have taken the file for stale between its
@@ -111,19 +128,27 @@ public:
     TTempDatabase& operator=(const TTempDatabase&) = delete;
 
     AnsiString Name() const { return Utf8ToGbk(osName_); }
+    int Fd() const { return fd_; }
+
+    // Makes the file empty again, as the engine writes only into one.
+    void Empty()
+    {
+        if (::ftruncate(fd_, 0) != 0)
+            Raise(errno);
+    }
 
     // Flushes what the engine wrote into the file to disk.
     void Sync()
     {
         if (::fsync(fd_) != 0)
-            RaiseCreateError(Name(), std::strerror(errno));
+            Raise(errno);
     }
 
-    // Gives the file the name of FileName, which it replaces.
-    void Replace(const AnsiString& FileName)
+    // Gives the file the name osTarget, replacing the file there.
+    void Replace(const std::string& osTarget)
     {
-        if (::rename(osName_.c_str(), GbkToUtf8(FileName).c_str()) != 0)
-            throw EDatabaseError("不能压缩数据库“" + FileName + "”：" + AnsiString(std::strerror(errno)));
+        if (::rename(osName_.c_str(), osTarget.c_str()) != 0)
+            Raise(errno);
         osName_.clear();
         SyncFolder(folder_);
     }
@@ -134,11 +159,11 @@ public:
         const std::string target = GbkToUtf8(FileName);
         if (::renameat2(AT_FDCWD, osName_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
             if (errno != EINVAL && errno != ENOSYS)
-                RaiseCreateError(FileName, std::strerror(errno));
+                Raise(errno);
             // A file system without the no-replace rename: a hard link
             // fails as well when the name exists.
             if (::link(osName_.c_str(), target.c_str()) != 0)
-                RaiseCreateError(FileName, std::strerror(errno));
+                Raise(errno);
             ::unlink(osName_.c_str());
         }
         osName_.clear();
@@ -146,7 +171,10 @@ public:
     }
 
 private:
+    [[noreturn]] void Raise(int error) { throw EDatabaseError(failure_ + std::strerror(error)); }
+
     std::string folder_;
+    AnsiString failure_;
     std::string osName_;  // cleared once the file has its final name
     int fd_ = -1;
 };
@@ -157,12 +185,47 @@ struct TOpenDatabase {
     ~TOpenDatabase() { CloseDatabaseFile(db); }
 };
 
+// A number that changes whenever another connection commits to the file.
+int64_t DataVersion(sqlite3* db)
+{
+    TStatement version(db, "PRAGMA data_version");
+    version.Step();
+    return sqlite3_column_int64(version.Handle(), 0);
+}
+
+// Writes the whole database db holds, without its free pages, into the
+// empty file TempName.
+void CopyInto(sqlite3* db, const AnsiString& TempName)
+{
+    TStatement vacuum(db, "VACUUM INTO ?1");
+    const std::string target = GbkToUtf8(TempName);
+    sqlite3_bind_text(vacuum.Handle(), 1, target.c_str(), static_cast<int>(target.size()), SQLITE_TRANSIENT);
+    vacuum.Step();
+}
+
+// Folds the log into the file and takes the file to db alone, for as long
+// as db is open: leaving the log needs the file to itself, and the
+// exclusive lock keeps every other program out until the compacted copy
+// has replaced it.
+void TakeToItself(sqlite3* db, const AnsiString& FileName)
+{
+    try {
+        ExecuteUtf8(db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
+    } catch (const EDatabaseError&) {
+        // Every program with the file open holds a lock on it.
+        if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_BUSY)
+            throw EDatabaseInUse("数据库“" + FileName + "”正在被其他程序使用，不能压缩：压缩需要独占这个文件，"
+                                 "请先关闭其他打开它的程序。");
+        throw;
+    }
+}
+
 }  // namespace
 
 void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
 {
     RemoveStaleTemporaryFiles(FileName);
-    TTempDatabase temp(FileName);
+    TTempDatabase temp(GbkToUtf8(FileName), 0666, "不能建立数据库“" + FileName + "”：");
     {
         TOpenDatabase database{OpenEmptyDatabaseFile(temp.Name())};
         ExecuteUtf8(database.db, "BEGIN IMMEDIATE");
@@ -176,51 +239,81 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
 
 void CompactDatabaseFile(const AnsiString& FileName)
 {
-    bool readOnly = false;
-    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnly)};
-    if (readOnly)
-        throw EDatabaseWriteRefused("数据库“" + FileName + "”是只读的，不能压缩。");
-    // Leaving the log folds it into the file and needs the file to itself;
-    // the exclusive lock then keeps every other writer out until the
-    // compacted copy has replaced it.
-    try {
-        ExecuteUtf8(database.db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
-    } catch (const EDatabaseError&) {
-        // Every program with the file open holds a lock on it.
-        if ((sqlite3_extended_errcode(database.db) & 0xff) == SQLITE_BUSY)
-            throw EDatabaseInUse("数据库“" + FileName + "”正在被其他程序使用，不能压缩：压缩需要独占这个文件，"
-                                 "请先关闭其他打开它的程序。");
-        throw;
-    }
+    // The file itself, where a link leads: a link stays a link.
+    const std::string osName = LinkTarget(GbkToUtf8(FileName));
+    // A file in write-ahead-log mode opens for writing unchanged, and the
+    // rebuild below reads every row of it before anything is written,
+    // failing on the damage it meets: it needs no check first, which would
+    // read the whole file once more. Any other file is checked first, as at
+    // every opening.
+    const bool checked = !InLogMode(osName);
+    AnsiString readOnlyBecause;
+    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnlyBecause, checked)};
+    if (!readOnlyBecause.empty())
+        throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause +
+                                    "”不能写入。数据库没有改变。");
+    struct stat old {};
+    if (::stat(osName.c_str(), &old) != 0)
+        throw EDatabaseError("不能压缩数据库“" + FileName + "”：" + AnsiString(std::strerror(errno)));
     RemoveStaleTemporaryFiles(FileName);
-    TTempDatabase temp(FileName);
     // The compacted copy is written once, beside the file, and takes its
     // name only when it is complete on disk: a crash leaves the old content
     // or the new one, and the pages are not written twice as a rebuild in
-    // place through the log would.
-    TStatement vacuum(database.db, "VACUUM INTO ?1");
-    const std::string target = GbkToUtf8(temp.Name());
-    sqlite3_bind_text(vacuum.Handle(), 1, target.c_str(), static_cast<int>(target.size()), SQLITE_TRANSIENT);
-    vacuum.Step();
-    temp.Sync();
-    temp.Replace(FileName);
+    // place through the journal would. It gets the file's permissions,
+    // owner and group before it holds anything (made readable by this user
+    // alone till then).
+    if (old.st_nlink == 1) {
+        TTempDatabase temp(osName, 0600, "不能压缩数据库“" + FileName + "”：");
+        if (TakeOwnerAndMode(temp.Fd(), old)) {
+            const int64_t version = DataVersion(database.db);
+            CopyInto(database.db, temp.Name());
+            TakeToItself(database.db, FileName);
+            // Another program wrote and closed the file between the copy
+            // and the lock: copied again, with the file now to itself.
+            if (DataVersion(database.db) != version) {
+                temp.Empty();
+                CopyInto(database.db, temp.Name());
+            }
+            temp.Sync();
+            temp.Replace(osName);
+            // Opened again at once, it needs no check: it was just
+            // written whole from rows read without a fault.
+            VouchForFile(osName);
+            return;
+        }
+    }
+    // A file with other names (hard links), which a new file would part
+    // from, or another user's file, which this user can't make a new one
+    // of: rebuilt in place through the journal, which leaves the old content
+    // or the new one too.
+    if (!checked)
+        CheckStructureBriefly(database.db, FileName);
+    TakeToItself(database.db, FileName);
+    ExecuteUtf8(database.db, "VACUUM");
 }
 
 void RemoveStaleTemporaryFiles(const AnsiString& FileName)
 {
-    const std::string folder = OsFolder(FileName);
+    const std::string osName = LinkTarget(GbkToUtf8(FileName));
+    const std::string folder = FolderOf(osName);
+    struct stat opened {};
+    const bool exists = ::stat(osName.c_str(), &opened) == 0;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
     while (dirent* entry = ::readdir(dir)) {
         if (!IsTempName(entry->d_name))
             continue;
-        const std::string osName = folder + entry->d_name;
-        const int fd = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        const std::string osTemp = folder + entry->d_name;
+        const int fd = ::open(osTemp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
             continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && SameFile(fd, osName))
-            RemoveWithCompanions(osName);
+        struct stat info {};
+        const bool isOpened =
+            ::fstat(fd, &info) == 0 && exists && info.st_dev == opened.st_dev && info.st_ino == opened.st_ino;
+        if (!isOpened && S_ISREG(info.st_mode) && HoldsTempContent(fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            SameFile(fd, osTemp))
+            RemoveWithCompanions(osTemp);
         ::close(fd);
     }
     ::closedir(dir);

@@ -17,13 +17,20 @@ class TStrings;
 void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema);
 
 // Rebuilds FileName without its free pages, crash-safe: the compacted copy
-// is made beside it and replaces it once complete, so until then the file
-// holds the old content. Needs the file to itself. Raises as opening a
-// connection does, EDatabaseWriteRefused for a read-only file,
-// EDatabaseInUse when another program has the file open, or EDatabaseError
-// when the rebuild fails (the file then stays as it was).
+// is made beside the file (beside where a link leads), with its
+// permissions, owner and group, and replaces it once complete, so until
+// then the file holds the old content. A file with other names (hard
+// links), or one this user can't give a new file the owner and group of,
+// is rebuilt in place through a journal instead. Needs the file to itself.
+// Raises as opening a connection does; EDatabaseWriteRefused, naming what
+// can't be written, for a file that opens read-only (the file, its folder,
+// or what lies beside it); EDatabaseInUse when another program has the
+// file open; or EDatabaseError when the rebuild fails. The file then stays
+// as it was.
 void CompactDatabaseFile(const AnsiString& FileName);
 
-// Removes the temporary files that a create interrupted by a crash left in
-// FileName's folder (files being made right now by another process stay).
+// Removes the temporary files that a create or compaction interrupted by a
+// crash left in FileName's folder: files of the program's own temporary
+// name that hold nothing or a database. Files being made right now by
+// another process stay, and so does FileName itself, whatever its name.
 void RemoveStaleTemporaryFiles(const AnsiString& FileName);

@@ -15,10 +15,12 @@
 #include <ctime>
 #include <thread>
 
+#include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/jet_sql.h"
+#include "platform/db/unshared_log_index.h"
 
 namespace {
 
@@ -82,11 +84,11 @@ std::string FileUri(const std::string& osName, const char* Parameters)
     return *Parameters ? uri + "?" + Parameters : uri;
 }
 
-sqlite3* OpenHandle(const AnsiString& FileName, const char* Parameters, int Access)
+sqlite3* OpenHandle(const AnsiString& FileName, const char* Parameters, int Access, const char* Vfs = nullptr)
 {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(FileUri(GbkToUtf8(FileName), Parameters).c_str(), &db,
-                                   Access | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
+                                   Access | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, Vfs);
     if (rc != SQLITE_OK) {
         const AnsiString reason = db ? Utf8ToGbk(sqlite3_errmsg(db)) : AnsiString(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -113,12 +115,14 @@ bool FileWritable(const std::string& osName)
     return ::stat(osName.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && ::access(osName.c_str(), W_OK) == 0;
 }
 
-// Whether files can be made beside the file, as its write-ahead log needs.
-bool FolderWritable(const std::string& osName)
+std::string FolderOf(const std::string& osName)
 {
     const size_t slash = osName.rfind('/');
-    return ::access(slash == std::string::npos ? "." : osName.substr(0, slash + 1).c_str(), W_OK) == 0;
+    return slash == std::string::npos ? std::string(".") : osName.substr(0, slash + 1);
 }
+
+// Whether files can be made beside the file, as its write-ahead log needs.
+bool FolderWritable(const std::string& osName) { return ::access(FolderOf(osName).c_str(), W_OK) == 0; }
 
 uint32_t BigEndian32(const unsigned char* Bytes)
 {
@@ -167,20 +171,71 @@ struct TCompanions {
 // - with a log and its index, using the index for reading only: the log and
 //   the index stay byte for byte (a writer still running keeps the index
 //   up to date; without one, the engine reads the log into memory);
-// - with a log and no index, the index is made: the log can't be read
-//   without it.
+// - with a log and no index, keeping the index in memory: no writer is
+//   attached (a writer keeps its index beside the file), and none is made.
 // A journal a crash left beside a writable file is rolled back first, as
-// any opening for writing does; that connection never checkpoints a log.
+// any opening for writing does. None of them checkpoints a log.
 sqlite3* OpenForChecking(const AnsiString& FileName, const TCompanions& Beside, bool ReadOnly)
 {
     if (!Beside.Log && !Beside.Journal)
         return OpenHandle(FileName, "immutable=1", SQLITE_OPEN_READONLY);
-    if (Beside.Journal && !ReadOnly) {
-        sqlite3* db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
-        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-        return db;
+    sqlite3* db = nullptr;
+    if (Beside.Journal && !ReadOnly)
+        db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
+    else if (Beside.LogIndex || !Beside.Log)
+        db = OpenHandle(FileName, Beside.LogIndex ? "readonly_shm=1" : "", SQLITE_OPEN_READONLY);
+    else
+        db = OpenHandle(FileName, "", SQLITE_OPEN_READONLY, UnsharedLogIndexVfs());
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    return db;
+}
+
+// What can't be written of what a writer writes: the file, the folder the
+// engine makes its log in, or a log or index left beside the file (which
+// the engine would take for read-only and then refuse every write); "" when
+// all can be.
+AnsiString Unwritable(const AnsiString& FileName, const std::string& osName)
+{
+    if (!FileWritable(osName))
+        return FileName;
+    if (!FolderWritable(osName))
+        return Utf8ToGbk(FolderOf(osName));
+    for (const char* suffix : {"-wal", "-shm"})
+        if (Exists(osName + suffix) && !FileWritable(osName + suffix))
+            return Utf8ToGbk(osName + suffix);
+    return {};
+}
+
+// What VouchForFile remembers of the one file it vouches for.
+struct TFileIdentity {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = -1;
+    timespec Modified{}, Changed{};
+
+    static TFileIdentity Of(const std::string& osName)
+    {
+        struct stat info {};
+        if (::stat(osName.c_str(), &info) != 0)
+            return {};
+        return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
     }
-    return OpenHandle(FileName, Beside.LogIndex ? "readonly_shm=1" : "", SQLITE_OPEN_READONLY);
+    bool operator==(const TFileIdentity& Other) const
+    {
+        return Device == Other.Device && Inode == Other.Inode && Size == Other.Size &&
+               Modified.tv_sec == Other.Modified.tv_sec && Modified.tv_nsec == Other.Modified.tv_nsec &&
+               Changed.tv_sec == Other.Changed.tv_sec && Changed.tv_nsec == Other.Changed.tv_nsec;
+    }
+};
+TFileIdentity vouchedFor;  // Size -1: none
+
+// Whether osName is the file vouched for, unchanged; the vouch is spent.
+bool TakeVouch(const std::string& osName)
+{
+    const TFileIdentity now = TFileIdentity::Of(osName);
+    const bool vouched = now.Size >= 0 && now == vouchedFor;
+    vouchedFor = {};
+    return vouched;
 }
 
 // The tables the caller reads, each with the columns it reads; raises
@@ -241,8 +296,8 @@ private:
     std::thread watch_;
 };
 
-// The quick structural check, stopped when it runs out of time; raises when
-// it finds damage.
+}  // namespace
+
 void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
 {
     TDeadline deadline(db, OpenCheckSeconds);
@@ -268,7 +323,15 @@ void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName)
         RaiseOpenError(FileName, "文件已经损坏：" + Utf8ToGbk(report), true);
 }
 
-}  // namespace
+bool InLogMode(const std::string& osName)
+{
+    const int fd = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC);
+    unsigned char header[20] = {};
+    const bool read = fd >= 0 && ::pread(fd, header, sizeof header, 0) == ssize_t(sizeof header);
+    if (fd >= 0)
+        ::close(fd);
+    return read && header[18] == 2 && header[19] == 2;
+}
 
 void RaiseEngineError(sqlite3* db)
 {
@@ -279,37 +342,42 @@ void RaiseEngineError(sqlite3* db)
     throw EDatabaseError(message);
 }
 
-sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly)
+sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
+                          AnsiString& ReadOnlyBecause, bool CheckStructure)
 {
-    const std::string osName = GbkToUtf8(FileName);
+    // The engine keeps its log and journal beside the file a link leads to.
+    const std::string osName = LinkTarget(GbkToUtf8(FileName));
     CheckHeader(FileName, osName);
     const bool folderWritable = FolderWritable(osName);
-    ReadOnly = !FileWritable(osName) || !folderWritable;
+    ReadOnlyBecause = Unwritable(FileName, osName);
+    const bool readOnly = !ReadOnlyBecause.empty();
     const TCompanions beside(osName);
     sqlite3* checking = nullptr;
     try {
-        checking = OpenForChecking(FileName, beside, ReadOnly);
-        CheckStructureBriefly(checking, FileName);
+        checking = OpenForChecking(FileName, beside, readOnly);
+        if (!TakeVouch(osName) && CheckStructure)
+            CheckStructureBriefly(checking, FileName);
         CheckTables(checking, FileName, Tables);
     } catch (const EDatabaseFileError&) {
         sqlite3_close_v2(checking);
         throw;
     } catch (const EDatabaseError&) {
         sqlite3_close_v2(checking);
-        // A log is read through an index and a journal is rolled back
-        // first, both made beside the file.
-        if ((beside.Log || beside.Journal) && !folderWritable)
+        // A journal is rolled back first, which writes beside the file.
+        if (beside.Journal && !folderWritable)
             RaiseOpenError(FileName,
                            "文件旁边留有上次没有写完的日志“" + ExtractFileName(FileName) +
-                               (beside.Log ? "-wal" : "-journal") + "”，要在可以写入的文件夹里才能把它并入数据库。"
-                               "请让文件夹“" + ExtractFilePath(FileName) + "”可以写入，然后再打开。",
+                               "-journal”，要在可以写入的文件夹里才能把它并入数据库。"
+                               "请让文件夹“" + Utf8ToGbk(FolderOf(osName)) + "”可以写入，然后再打开。",
                            false);
         throw;
     }
     // A file opened for reading keeps the connection that wrote nothing.
     // Taken for a file that does not change, it may be written meanwhile
-    // only by a program allowed what this one is not (one run by root).
-    if (ReadOnly)
+    // only by a program allowed what this one is not (one run by root, or
+    // after the user changed the permissions); what such a write makes
+    // look like damage is checked again (TADOConnection::RecheckDamage).
+    if (readOnly)
         return checking;
     // Only a file that passed the checks is opened for writing: a refused
     // one stays byte for byte as it was, and so does what lies beside it.
@@ -323,6 +391,8 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     }
     return db;
 }
+
+void VouchForFile(const std::string& osName) { vouchedFor = TFileIdentity::Of(osName); }
 
 sqlite3* OpenEmptyDatabaseFile(const AnsiString& FileName)
 {

@@ -22,10 +22,29 @@ struct sqlite3_stmt;
 // a connection that writes nothing; only then is it opened for writing and
 // put in write-ahead-log mode with full syncs, so a refused file and the
 // log beside it are never written. A file that can't be written (or has no
-// write bit at all), or whose folder can't be written, is opened for
-// reading only, leaving nothing beside it, and ReadOnly says so. Raises as
-// TADOConnection::SetConnected says.
-sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables, bool& ReadOnly);
+// write bit at all), whose folder can't be written, or with a log or log
+// index beside it that can't be written, is opened for reading only,
+// leaving nothing beside it; ReadOnlyBecause then names what can't be
+// written (the file as FileName names it, else the folder or the file
+// beside it, links followed), and is "" for a file opened for writing.
+// Raises as TADOConnection::SetConnected says. Without CheckStructure the
+// structural check is left to the caller (CheckStructureBriefly), which
+// may read every row anyway; a file in write-ahead-log mode is then
+// opened for writing without a byte of it changing.
+sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
+                          AnsiString& ReadOnlyBecause, bool CheckStructure = true);
+// The quick structural check the opening runs, stopped when it runs out of
+// time; raises EDatabaseFileError naming FileName when it finds damage.
+void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName);
+// Whether the database file osName (a system name) is in write-ahead-log
+// mode, as every file the program has opened for writing is.
+bool InLogMode(const std::string& osName);
+// Marks the database file osName (a system name) as just written whole by
+// this process, from rows the engine read without a fault: its next
+// opening skips the brief structural check. Any change to the file before
+// then (its size, its times, another file under its name) cancels this.
+void VouchForFile(const std::string& osName);
+
 // Opens a new, empty file that exists already, with full syncs and a
 // rollback journal: once closed, the file holds every committed change by
 // itself, with no log beside it, and can take another name.

@@ -1,7 +1,8 @@
 // Notes files that are not what they should be: a foreign or incomplete
 // database refused untouched and never remembered, a file that can't be
-// written opened for reading only, and a file deleted or replaced while it
-// is open refusing every write while the tabs keep their text.
+// written opened for reading only, saying what can't be written, and a file
+// deleted or replaced while it is open refusing every write while the tabs
+// keep their text.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "platform/db/database_file.h"
 #include "platform/db/db_errors.h"
 #include "tests/app/notes_test_support.h"
+#include "tests/platform/base/ordinary_user.h"
 
 namespace fs = std::filesystem;
 
@@ -168,4 +170,59 @@ TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirTe
     EXPECT_TRUE(module_->CloseAllNodes());
     EXPECT_EQ(window_->GetEditorCount(), 0);
     EXPECT_EQ(Bytes(Path("notes.vek")), copy);
+}
+
+TEST_F(TNotesFileStatesTest, WhatCantBeWrittenIsNamedWhenOpeningAndWhenCompactingFails)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
+    editor->SetText(std::string(50000, 'x'));
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+    module_->DataBase()->Close();
+    const std::string file = Path("notes.vek"), folder = Path("");
+    const AnsiString readOnly = "，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。";
+
+    const std::string problems = AsOrdinaryUser(folder, [&] {
+        std::string problems;
+        const auto expectBoxes = [&](const char* step, const std::vector<std::string>& expected) {
+            if (Boxes != expected) {
+                problems += std::string(step) + ":";
+                for (const std::string& box : Boxes)
+                    problems += " [" + box + "]";
+                problems += "\n";
+            }
+            Boxes.clear();
+        };
+        if (!module_->OpenDataBase(file) || !module_->Writable())
+            problems += "not opened for writing\n";
+        // The folder made read-only meanwhile: the compaction says why it
+        // could not compact, the file opens again for reading and says so,
+        // and nothing is lost.
+        const std::string before = Bytes(file);
+        chmod(folder.c_str(), 0555);
+        AnswerBoxes({1, 1, 1});
+        module_->CompactDataBase();
+        expectBoxes("compacting", {"不能压缩数据库“" + file + "”：“" + folder + "”不能写入。数据库没有改变。",
+                                   "文章库“" + file + "”不能写入（“" + folder + "”不能写入）" + readOnly});
+        TCustomSynTextEditor* reopened = module_->OpenNode(id);
+        if (!module_->Connected() || module_->Writable() || !reopened || reopened->Text() != std::string(50000, 'x'))
+            problems += "the article is not there to read\n";
+        if (Bytes(file) != before)
+            problems += "the file changed\n";
+        chmod(folder.c_str(), 0755);
+        module_->CloseAllNodes();
+        // A log index left beside it that this user can't write.
+        module_->DataBase()->Close();
+        std::ofstream(file + "-shm").put('\0');
+        chmod((file + "-shm").c_str(), 0444);
+        AnswerBoxes({1});
+        module_->OpenDataBase(file);
+        expectBoxes("opening", {"文章库“" + file + "”不能写入（“" + file + "-shm”不能写入）" + readOnly});
+        return problems;
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
 }

@@ -12,6 +12,7 @@
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
+#include "tests/platform/base/ordinary_user.h"
 #include "tests/platform/base/temp_folder.h"
 
 namespace {
@@ -174,4 +175,75 @@ TEST_F(AtomicFile, TheNextWriteRemovesWhatAKilledWriterLeftButNotALiveOnes)
     EXPECT_TRUE(std::filesystem::exists(live));
     EXPECT_TRUE(std::filesystem::exists(other));
     EXPECT_TRUE(std::filesystem::exists(otherFile));
+}
+
+TEST_F(AtomicFile, ALinkedOrSharedFileKeepsItsLinkPermissionsOwnerAndGroup)
+{
+    // The settings folder, with files linked into a dotfiles folder, as a
+    // dotfiles manager leaves them, and files shared with others.
+    namespace fs = std::filesystem;
+    const std::string dotfiles = Folder() + "dotfiles/", settings = Folder() + "settings/";
+    fs::create_directories(dotfiles);
+    fs::create_directories(settings);
+    const auto make = [](const std::string& name, mode_t mode, uid_t owner, gid_t group) {
+        WriteBytes(name, "old");
+        chmod(name.c_str(), mode);
+        if (group != gid_t(-1)) {
+            EXPECT_EQ(chown(name.c_str(), owner, group), 0) << name;
+        }
+    };
+    make(dotfiles + "tandril.ini", 0600, uid_t(-1), gid_t(-1));
+    fs::create_symlink("../dotfiles/tandril.ini", settings + "tandril.ini");
+    make(dotfiles + "chained.ini", 0640, uid_t(-1), gid_t(-1));
+    fs::create_symlink(dotfiles + "chained.ini", settings + "chain.ini");
+    fs::create_symlink("chain.ini", settings + "EditorOptions.ini");
+    fs::create_symlink("../dotfiles/new.ini", settings + "new.ini");
+    make(GbkToUtf8(settings + "說門.xml"), 0660, uid_t(-1), OrdinaryUsersOtherGroup());
+    // Another user's file in a folder the user may write: only root could
+    // make the new file that user's.
+    const bool theirs = geteuid() == 0;
+    if (theirs)
+        make(settings + "theirs.ini", 0666, 1, NobodysOtherGroup);
+
+    struct Case {
+        std::string name, target;  // the name written (GBK) and the file it stands for
+        bool refused;
+    };
+    std::vector<Case> cases = {{settings + "tandril.ini", dotfiles + "tandril.ini", false},
+                               {settings + "EditorOptions.ini", dotfiles + "chained.ini", false},
+                               {settings + "new.ini", dotfiles + "new.ini", false},
+                               {settings + "說門.xml", GbkToUtf8(settings + "說門.xml"), false}};
+    if (theirs)
+        cases.push_back({settings + "theirs.ini", settings + "theirs.ini", true});
+    const std::string problems = AsOrdinaryUser(Folder(), [&] {
+        std::string problems;
+        for (const Case& c : cases) {
+            struct stat before {}, after {};
+            const bool existed = stat(c.target.c_str(), &before) == 0;
+            const bool link = fs::is_symlink(GbkToUtf8(c.name));
+            try {
+                WriteFileAtomically(c.name, "new 乗");
+                if (c.refused)
+                    problems += c.name + ": written\n";
+            } catch (const EWriteError& e) {
+                if (!c.refused || e.Message().find("keeping its owner and group") == AnsiString::npos)
+                    problems += c.name + ": " + e.Message() + "\n";
+            }
+            if (ReadBytes(c.target) != (c.refused ? "old" : "new 乗"))
+                problems += c.name + ": the file it stands for holds " + ReadBytes(c.target) + "\n";
+            if (fs::is_symlink(GbkToUtf8(c.name)) != link)
+                problems += c.name + ": no longer a link\n";
+            if (existed && (stat(c.target.c_str(), &after) != 0 || after.st_mode != before.st_mode ||
+                            after.st_uid != before.st_uid || after.st_gid != before.st_gid))
+                problems += c.name + ": its mode, owner or group changed\n";
+        }
+        for (const std::string& folder : {dotfiles, settings})
+            for (const auto& entry : fs::directory_iterator(folder))
+                if (entry.path().filename().string().starts_with("."))
+                    problems += "left " + entry.path().string() + "\n";
+        return problems;
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
 }

@@ -11,9 +11,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/base/code_page.h"
 #include "platform/db/db_errors.h"
+#include "tests/platform/base/ordinary_user.h"
 #include "tests/platform/db/db_test_support.h"
 
 namespace {
@@ -187,6 +189,129 @@ TEST_F(DbFileTest, CompactingShrinksTheFileAndKeepsTheRows)
     EXPECT_EQ(Scalar("select group_concat(名称 || length(数据)) from Attachments"), "附件0100000,附件1100000");
 }
 
+TEST_F(DbFileTest, CompactingKeepsTheFilesPermissionsOwnerGroupAndLinks)
+{
+    TADOQuery* q = Select("select * from Attachments");
+    for (int i = 0; i < 20; ++i) {
+        q->Append();
+        q->FieldByName("名称")->SetAsString("附件" + std::to_string(i));
+        q->FieldByName("数据")->SetAsString(std::string(100000, static_cast<char>('a' + i)));
+    }
+    q->Post();
+    Execute("Delete from Attachments where 标识 > 1");
+    connection_->Close();
+    // Files of every kind, each a copy of that one, in their own folders.
+    const std::string notes = Folder() + "notes/", real = Folder() + "real/", shut = Folder() + "shut/";
+    for (const std::string& folder : {notes, real, shut})
+        fs::create_directory(folder);
+    const auto copy = [&](const std::string& name, mode_t mode) {
+        fs::copy_file(FileName(), name);
+        ::chmod(name.c_str(), mode);
+    };
+    copy(notes + "private.vek", 0600);
+    copy(notes + "shared.vek", 0660);
+    if (const gid_t group = OrdinaryUsersOtherGroup(); group != gid_t(-1)) {
+        EXPECT_EQ(::chown((notes + "shared.vek").c_str(), uid_t(-1), group), 0);
+    }
+    copy(real + "linked.vek", 0640);
+    fs::create_symlink("../real/linked.vek", notes + "link.vek");
+    copy(notes + "hard.vek", 0644);
+    fs::create_hard_link(notes + "hard.vek", real + "other name.vek");
+    copy(shut + "notes.vek", 0644);
+    fs::permissions(shut, fs::perms(0555));
+    const bool theirs = geteuid() == 0;  // only root can give a file to another user
+    if (theirs) {
+        copy(notes + "theirs.vek", 0666);
+        EXPECT_EQ(::chown((notes + "theirs.vek").c_str(), 1, NobodysOtherGroup), 0);
+    }
+    struct Case {
+        std::string name, file;  // the name compacted and the file it stands for
+    };
+    std::vector<Case> cases = {{notes + "private.vek", notes + "private.vek"},
+                               {notes + "shared.vek", notes + "shared.vek"},
+                               {notes + "link.vek", real + "linked.vek"},
+                               {notes + "hard.vek", real + "other name.vek"}};
+    if (theirs)
+        cases.push_back({notes + "theirs.vek", notes + "theirs.vek"});
+    const auto size = fs::file_size(FileName());
+    const std::string problems = AsOrdinaryUser(Folder(), [&] {
+        std::string problems;
+        for (const Case& c : cases) {
+            struct stat before {}, after {};
+            ::stat(c.file.c_str(), &before);
+            const bool link = fs::is_symlink(c.name);
+            try {
+                CompactDatabaseFile(c.name);
+            } catch (const Exception& e) {
+                problems += c.name + ": " + e.Message() + "\n";
+            }
+            ::stat(c.file.c_str(), &after);
+            if (after.st_size >= off_t(size / 4))
+                problems += c.file + ": not compacted\n";
+            if (after.st_mode != before.st_mode || after.st_uid != before.st_uid || after.st_gid != before.st_gid)
+                problems += c.file + ": its mode, owner or group changed\n";
+            if (fs::is_symlink(c.name) != link || after.st_nlink != before.st_nlink)
+                problems += c.name + ": a link is gone\n";
+            // Later changes reach the file.
+            TADOConnection connection(nullptr);
+            connection.SetConnectionString("Data Source=" + c.name);
+            connection.Open();
+            connection.Execute("insert into Nodes values (1, 'later', 0, 1)");
+            connection.Close();
+            if (!ReadBytes(c.file).empty() && ReadBytes(c.file).find("later") == std::string::npos)
+                problems += c.file + ": a later change went elsewhere\n";
+        }
+        // A folder that can't be written: nothing is made beside the file,
+        // which stays as it was, and the refusal says why.
+        const std::string bytes = ReadBytes(shut + "notes.vek");
+        try {
+            CompactDatabaseFile(shut + "notes.vek");
+            problems += "compacted in a folder that can't be written\n";
+        } catch (const EDatabaseWriteRefused& e) {
+            if (e.Message() != "不能压缩数据库“" + shut + "notes.vek”：“" + shut + "”不能写入。数据库没有改变。")
+                problems += "refused with " + e.Message() + "\n";
+        }
+        if (ReadBytes(shut + "notes.vek") != bytes || FolderNames(shut) != std::vector<std::string>{"notes.vek"})
+            problems += "the read-only folder changed\n";
+        for (const std::string& folder : {notes, real})
+            for (const std::string& name : FolderNames(folder))
+                if (name.starts_with("."))
+                    problems += "left " + folder + name + "\n";
+        return problems;
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
+}
+
+TEST_F(DbFileTest, DamageIsFoundBeforeACompactionAndAfterItUntilTheFileOpensAgain)
+{
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    // A damaged file is not compacted, and stays as it was: one the
+    // program has written (in write-ahead-log mode), and one it never has.
+    TStringList schema;
+    AddNotesSchema(&schema);
+    CreateDatabaseFile(Folder() + "new.vek", &schema);
+    for (const std::string& from : {FileName(), Folder() + "new.vek"}) {
+        std::string bytes = ReadBytes(from);
+        for (size_t i = 4096; i < 4096 + 200; ++i)
+            bytes[i] = static_cast<char>(0x5A);
+        WriteBytes(Folder() + "damaged.vek", bytes);
+        EXPECT_THROW(CompactDatabaseFile(Folder() + "damaged.vek"), EDatabaseFileError) << from;
+        EXPECT_TRUE(ReadBytes(Folder() + "damaged.vek") == bytes) << from;
+    }
+    std::string bytes;
+    // A compacted file damaged before it is opened again is refused.
+    CompactDatabaseFile(FileName());
+    bytes = ReadBytes(FileName());
+    for (size_t i = 4096; i < 4096 + 200; ++i)
+        bytes[i] = static_cast<char>(0x5A);
+    std::fstream(FileName(), std::ios::in | std::ios::out | std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size()));
+    EXPECT_THROW(connection_->Open(), EDatabaseFileError);
+}
+
 TEST_F(DbFileTest, ACompactionKilledAnywhereLeavesTheOldContentOrTheNew)
 {
     TADOQuery* q = Select("select * from Attachments");
@@ -225,21 +350,56 @@ TEST_F(DbFileTest, ACompactionKilledAnywhereLeavesTheOldContentOrTheNew)
     EXPECT_EQ(left, std::vector<std::string>{"notes.vek"});
 }
 
-TEST_F(DbFileTest, StaleTemporaryFilesGoButOnesInUseStay)
+TEST_F(DbFileTest, OnlyStaleTemporaryFilesGoNeverAUsersFileOrTheFileOpened)
 {
-    const std::string stale = Folder() + "~dbabc123.tmp";
-    const std::string busy = Folder() + "~dbzzz999.tmp";
-    WriteBytes(stale, "half a database");
-    WriteBytes(stale + "-journal", "its journal");
-    WriteBytes(busy, "being made");
-    WriteBytes(Folder() + "~dbshort.tmp", "not our naming");
-    const int fd = ::open(busy.c_str(), O_RDONLY);
+    // The program's temporary name: what a crash left there goes with its
+    // journal, unless it is locked (being made right now), or holds
+    // neither nothing nor a database, or is the very file being opened.
+    // What a create killed before it renamed its file leaves.
+    TStringList schema;
+    AddNotesSchema(&schema);
+    CreateDatabaseFile(Folder() + "made.vek", &schema);
+    const std::string header = ReadBytes(Folder() + "made.vek");
+    fs::remove(Folder() + "made.vek");
+    const std::string temp = ".~tandril-db-", tmp = ".tmp";
+    struct Case {
+        std::string name, bytes;
+        bool stays;
+    };
+    const std::vector<Case> cases = {
+        {temp + "abcdefghij012345" + tmp, header, false},
+        {temp + "abcdefghij012345" + tmp + "-journal", "its journal", false},
+        {temp + "0000000000000000" + tmp, "", false},
+        {temp + "zzzzzzzzzzzzzzzz" + tmp, header, true},          // locked below
+        {temp + "reportreportrepo" + tmp, "a user's report", true},
+        {temp + "ABCDEFGHIJ012345" + tmp, header, true},          // not the program's letters
+        {"~dbreport.tmp", header, true},                           // names earlier versions used
+        {"~dbabc123.tmp", "", true},
+    };
+    for (const Case& c : cases)
+        WriteBytes(Folder() + c.name, c.bytes);
+    const int fd = ::open((Folder() + cases[3].name).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    // A notes file that happens to have the program's temporary name, open.
+    const std::string named = Folder() + temp + "notesnotesnotes1" + tmp;
+    connection_->Close();
+    fs::copy_file(FileName(), named);
+    connection_->SetConnectionString("Data Source=" + named);
+    connection_->Open();
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+
+    RemoveStaleTemporaryFiles(named);
     RemoveStaleTemporaryFiles(FileName());
     ::close(fd);
-    std::vector<std::string> left = FolderNames(Folder());
-    std::erase_if(left, [](const std::string& name) { return !name.starts_with("~db"); });
-    EXPECT_EQ(left, (std::vector<std::string>{"~dbshort.tmp", "~dbzzz999.tmp"}));
+    for (const Case& c : cases)
+        EXPECT_EQ(fs::exists(Folder() + c.name), c.stays) << c.name;
+    Execute("insert into Nodes values (2, 'b', 0, 1)");
+    EXPECT_EQ(Scalar("select group_concat(名称) from Nodes"), "a,b");
+    connection_->Close();
+    // Nor does compacting it remove it.
+    CompactDatabaseFile(named);
+    connection_->Open();
+    EXPECT_EQ(Scalar("select group_concat(名称) from Nodes"), "a,b");
 }
 
 }  // namespace
