@@ -9,6 +9,7 @@
 #include "app/node_manager.h"
 #include "editor/syn_custom_text_types.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/shortcuts.h"
 
 class TAction;
 class TActionList;
@@ -152,9 +153,10 @@ public:
     TbsSkinSpeedButton* ShowAttaListButton = nullptr;
 
 protected:
-    // A text box with the focus keeps its own editing keys: as the
-    // program's shortcuts they would act on the current article, out of
-    // the user's sight.
+    // A text box with the focus keeps its own editing keys, and only an
+    // article with the focus takes the keys that change an article's text:
+    // as the program's shortcuts they would act on the current article,
+    // out of the user's sight.
     bool IsShortCut(TMessage& Message) override;
     // The database module going first leaves the window without one.
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -162,6 +164,8 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    // Whether Key runs an action that changes an article's text.
+    bool RunsTextChange(TShortCut Key) const;
     void CreateLayout();
     void CreateLeftPages();
     void CreateClientArea();
