@@ -12,6 +12,10 @@
 #include "platform/db/ado_query.h"
 #include "platform/db/database_file.h"
 #include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/itemviews/tree_view.h"
 
 namespace {
 
@@ -137,13 +141,25 @@ bool TDBModule::OpenLastDataBase()
     return true;
 }
 
+void TDBModule::ReturnTo(const AnsiString& Shown)
+{
+    if (!Shown.empty() && Connect(Shown).empty())
+        return;
+    for (TCustomListView* list :
+         {nodeManager_->GetBookMarkList(), nodeManager_->GetSearchList(), nodeManager_->GetAttachmentList()})
+        list->Items()->Clear();
+    nodeManager_->GetNodeTree()->Items()->Clear();
+}
+
 bool TDBModule::OpenDataBase(const AnsiString& FileName)
 {
     if (!CloseAllNodes())
         return false;
+    const AnsiString shown = Connected() ? fileName_ : AnsiString();
     dataBase_->Close();
     if (const AnsiString failure = Connect(FileName); !failure.empty()) {
         MessageDlg.ShowAppMessage(failure);
+        ReturnTo(shown);
         return false;
     }
     if (!WriteLastDataBase(FileName))
@@ -156,19 +172,21 @@ bool TDBModule::CreateDataBase(const AnsiString& FileName)
 {
     if (!CloseAllNodes())
         return false;
+    const AnsiString shown = Connected() ? fileName_ : AnsiString();
     dataBase_->Close();
+    bool made = false;
     try {
         RemoveStaleTemporaryFiles(FileName);
         TStringList schema;
         for (const AnsiString& statement : NotesSchema())
             schema.Add(statement);
         CreateDatabaseFile(FileName, &schema);
+        made = Connect(FileName).empty();
     } catch (const Exception&) {
-        MessageDlg.ShowAppMessage(kCreateFailure);
-        return false;
     }
-    if (!Connect(FileName).empty()) {
+    if (!made) {
         MessageDlg.ShowAppMessage(kCreateFailure);
+        ReturnTo(shown);
         return false;
     }
     // Only a database that exists whole is remembered.
