@@ -113,9 +113,10 @@ public:
     // F6 and Shift+F6: the focus to the next or previous pane.
     void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     // A tab the user picks makes its article the current one, as entering
-    // its editor does (the attachment list and the status bar follow),
-    // though the focus stays on the tabs.
+    // its editor does (the attachment list and the status bar follow).
     void PageControlChange(TObject* Sender);
+    // A click on a tab gives its article the focus.
+    void PageControlMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     // Enter on the tree or a list does what a double click on its item
     // does: a keyboard user opens articles and goes to bookmarks so.
     void ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);

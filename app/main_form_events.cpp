@@ -43,7 +43,8 @@ namespace {
 
 int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
 
-// Posted to the window after a view opened an article.
+// Posted to the window after a view opened an article or a tab was
+// clicked: the current article takes the focus once the press is over.
 constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
 
 template <typename F>
@@ -177,6 +178,15 @@ void TMainForm::PageControlChange(TObject*)
 {
     if (TCustomSynTextEditor* editor = ShownEditor())
         EditorsEventEnter(editor);
+}
+
+void TMainForm::PageControlMouseDown(TObject*, TMouseButton Button, TShiftState, int X, int Y)
+{
+    // The tabs take the focus from the press but show no mark of it: the
+    // typing goes to the clicked tab's article, as when it comes up any
+    // other way.
+    if (Button == mbLeft && PageControl->IndexOfTabAt(X, Y) >= 0)
+        PostMessage(Handle(), WM_FOCUSOPENEDEDITOR, 0, 0);
 }
 
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)

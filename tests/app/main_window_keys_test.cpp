@@ -75,11 +75,14 @@ protected:
     }
 };
 
-TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
+// A click on a tab gives its article the focus: letters typed then go
+// into it, and none of them runs a tool button.
+TEST_F(TMainWindowKeysTest, LettersTypedAfterAClickOnATabGoIntoItsArticleAndRunNoToolButton)
 {
-    NewArticle("說門");
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    MainForm->Tree->SetFocus();
     ClickTab(0);
-    ASSERT_TRUE(MainForm->PageControl->Focused());
+    ASSERT_TRUE(editor->Focused());
     // Dialogs that came up anyway would take these answers.
     std::vector<AnsiString> dialogs;
     for (int i = 0; i < 3; ++i)
@@ -91,6 +94,7 @@ TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
     // whose tool buttons show only their glyphs.
     for (UINT key : {UINT('L'), UINT('O'), UINT('N')})
         Stroke(key);
+    EXPECT_EQ(editor->Text(), "lon");
     EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
     EXPECT_EQ(dialogs, std::vector<AnsiString>{});
     TModalAnswers::Clear();

@@ -7,7 +7,9 @@
 // dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
 // the box takes Return and typing goes into the article again. A click
 // into the article closes the tree's context menu and the keys follow it.
-// The keypad's Enter on a node of the tree opens its article.
+// The keypad's Enter on a node of the tree opens its article. The window
+// comes up with the keys in the tree, and a clicked tab's article takes
+// the typing.
 // Text another program copies after the program started pastes into the
 // article, and the article's text reaches other programs with LF.
 #include <X11/keysym.h>
@@ -130,6 +132,54 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 
     SaveScreenshot("TANDRIL_MAIN_WINDOW_SCREENSHOT");
     module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+// The window comes up with the keys in the tree, and a click on an
+// article's tab gives that article the typing, whichever had it before.
+TEST_F(MainWindowX11, TheTreeHasTheKeysAtFirstAndAClickedTabsArticleTakesTheTyping)
+{
+    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+    module_->LoadNodeTree();
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TMainForm* window = Window();
+    EXPECT_TRUE(AppPumpUntil([&] { return window->Tree->Focused(); }));
+
+    std::vector<TCustomSynTextEditor*> editors;
+    for (const char* title : {"說門", "中文"}) {
+        TModalAnswers::Push([title](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(title);
+            return mrOk;
+        });
+        module_->NewNode(true);
+        editors.push_back(window->GetActiveEditor());
+    }
+    TbsSkinPageControl* tabs = window->PageControl;
+    auto tabPoint = [tabs](int Index) {
+        for (int y = 0; y < tabs->Height(); ++y)
+            for (int x = 0; x < tabs->Width(); ++x)
+                if (tabs->IndexOfTabAt(x, y) == Index)
+                    return tabs->ClientToScreen(TPoint{x + 4, y + 4});
+        return TPoint{-1, -1};
+    };
+    // The first tab from the second article, the second from the tree, and
+    // the second again from the tree while it is on show.
+    const std::pair<int, TWinControl*> clicks[] = {{0, editors[1]}, {1, window->Tree}, {1, window->Tree}};
+    std::vector<AnsiString> typed(2);
+    for (auto [index, before] : clicks) {
+        before->SetFocus();
+        ASSERT_TRUE(AppPumpUntil([&] { return before->Focused(); }));
+        Click(tabPoint(index));
+        Key(XK_k);
+        typed[size_t(index)] += "k";
+        EXPECT_TRUE(AppPumpUntil([&] { return editors[size_t(index)]->Text() == typed[size_t(index)]; }))
+            << "tab " << index << " clicked from " << before->Name() << ": the key went elsewhere";
+        EXPECT_TRUE(editors[size_t(index)]->Focused());
+    }
+    EXPECT_EQ(editors[0]->Text(), "k");
+    EXPECT_EQ(editors[1]->Text(), "kk");
+    for (TCustomSynTextEditor* editor : editors)
+        module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }
 
