@@ -7,13 +7,15 @@
 // dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
 // the box takes Return and typing goes into the article again. A click
 // into the article closes the tree's context menu and the keys follow it.
-// The keypad's Enter on a node of the tree opens its article. The window
+// The keypad's Enter on a node of the tree opens its article; Alt+F over a
+// context menu leaves the menu bar drawn as before. The window
 // comes up with the keys in the tree, and a clicked tab's article takes
 // the typing.
 // Text another program copies after the program started pastes into the
 // article, and the article's text reaches other programs with LF.
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,6 +41,7 @@
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
 #include "tests/app/main_window_test_support.h"
 #include "tests/platform/win/x11_clipboard_peer.h"
 
@@ -299,6 +302,46 @@ TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
     Key(XK_k);
     EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
     EXPECT_FALSE(menu->ChainOpen());
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+// Alt+F typed while the article's context menu is open, then Escape twice:
+// the display shows the menu bar as before any menu opened.
+TEST_F(MainWindowX11, AltFOverAContextMenuLeavesTheBarAsItWasOnceTheMenusClose)
+{
+    TCustomSynTextEditor* editor = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowArticle(editor));
+    TMainForm* window = Window();
+    editor->SetFocus();
+    ASSERT_TRUE(AppPumpUntil([&] { return editor->Focused(); }));
+    ASSERT_TRUE(DisplayShowsBacking());
+    TControl* bar = window->bsSkinMainMenuBar1;
+    const TPoint origin = bar->ClientToScreen(TPoint{0, 0});
+    const TRect barArea{origin.X, origin.Y, origin.X + bar->Width(), origin.Y + bar->Height()};
+    const TRasterImage before = ScreenImage(barArea);
+
+    TbsSkinMenu* menu = window->bsSkinForm1->SkinMenu();
+    Key(XK_F10, {XK_Shift_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && menu->LastPopup(); }));
+    Key(XK_f, {XK_Alt_L});
+    EXPECT_TRUE(AppPumpUntil([&] { return window->bsSkinForm1->MainMenuActive && menu->ChainOpen(); }));
+    Key(XK_Escape);
+    Key(XK_Escape);
+    EXPECT_TRUE(AppPumpUntil([&] { return !window->bsSkinForm1->MainMenuActive && !menu->ChainOpen(); }));
+    TbsSkinMainMenuBar* items = window->bsSkinMainMenuBar1;
+    for (int i = 0; i < items->ItemCount(); ++i)
+        EXPECT_FALSE(items->Items(i)->Active || items->Items(i)->Down) << items->Items(i)->MenuItem->Caption();
+    // Once the display shows what the window painted.
+    int rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_TRUE(DisplayShowsBacking());
+    const TRasterImage now = ScreenImage(barArea);
+    EXPECT_TRUE(now.Width == before.Width && now.Height == before.Height &&
+                std::equal(now.Row(0), now.Row(0) + size_t(now.Width) * now.Height, before.Row(0)))
+        << "the bar is drawn otherwise than before the menus";
+    Key(XK_k);
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }
