@@ -60,13 +60,16 @@ public:
     // False when nothing was opened.
     bool OpenLastDataBase();
     // False when a save question was cancelled (the old file stays open)
-    // or the file could not be opened (the user was told). Only a file with
-    // every table and column the program reads is opened, and only such a
-    // file becomes the last database; a file that can't be written is
-    // opened for reading only, which the user is told once.
+    // or the file could not be opened (the user was told; the old file is
+    // open again, or, when it no longer opens, the tree and the lists are
+    // emptied). Only a file with every table and column the program reads
+    // is opened, and only such a file becomes the last database; a file
+    // that can't be written is opened for reading only, which the user is
+    // told once.
     bool OpenDataBase(const AnsiString& FileName);
     // The file appears complete with its four tables, or not at all; an
-    // existing file is never touched. One message on failure.
+    // existing file is never touched. One message on failure, after which
+    // the old file is open again as after a failed open.
     bool CreateDataBase(const AnsiString& FileName);
     // The name the new-database dialog's choice is created under.
     static AnsiString NewDataBaseFileName(const AnsiString& Chosen);
@@ -176,6 +179,10 @@ private:
     // Connects without closing tabs; on failure the message for the user
     // (the connection stays closed), else "".
     AnsiString Connect(const AnsiString& FileName);
+    // After another file failed to open or to be made: Shown, the file
+    // whose notes the tree and the lists show ("" for none), opens again,
+    // so that they stay what they say; when it can't, they are emptied.
+    void ReturnTo(const AnsiString& Shown);
     void TellIfReadOnly();
     // Remembers FileName as the last database; false when the INI file
     // can't be written.

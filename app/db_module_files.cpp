@@ -13,6 +13,10 @@
 #include "platform/db/ado_query.h"
 #include "platform/db/database_file.h"
 #include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_items.h"
+#include "platform/ui/itemviews/list_view.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/itemviews/tree_view.h"
 
 namespace {
 
@@ -144,13 +148,25 @@ bool TDBModule::OpenLastDataBase()
     return true;
 }
 
+void TDBModule::ReturnTo(const AnsiString& Shown)
+{
+    if (!Shown.empty() && Connect(Shown).empty())
+        return;
+    for (TCustomListView* list :
+         {nodeManager_->GetBookMarkList(), nodeManager_->GetSearchList(), nodeManager_->GetAttachmentList()})
+        list->Items()->Clear();
+    nodeManager_->GetNodeTree()->Items()->Clear();
+}
+
 bool TDBModule::OpenDataBase(const AnsiString& FileName)
 {
     if (!CloseAllNodes())
         return false;
+    const AnsiString shown = Connected() ? fileName_ : AnsiString();
     dataBase_->Close();
     if (const AnsiString failure = Connect(FileName); !failure.empty()) {
         MessageDlg.ShowAppMessage(failure);
+        ReturnTo(shown);
         return false;
     }
     if (!WriteLastDataBase(FileName))
@@ -163,7 +179,9 @@ bool TDBModule::CreateDataBase(const AnsiString& FileName)
 {
     if (!CloseAllNodes())
         return false;
+    const AnsiString shown = Connected() ? fileName_ : AnsiString();
     dataBase_->Close();
+    bool made = false;
     try {
         RemoveStaleTemporaryFiles(FileName);
         TStringList schema;
@@ -171,12 +189,12 @@ bool TDBModule::CreateDataBase(const AnsiString& FileName)
             schema.Add(statement);
         schema.Add(kParentIndexStatement);
         CreateDatabaseFile(FileName, &schema);
+        made = Connect(FileName).empty();
     } catch (const Exception&) {
-        MessageDlg.ShowAppMessage(kCreateFailure);
-        return false;
     }
-    if (!Connect(FileName).empty()) {
+    if (!made) {
         MessageDlg.ShowAppMessage(kCreateFailure);
+        ReturnTo(shown);
         return false;
     }
     // Only a database that exists whole is remembered.

@@ -134,6 +134,9 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
         if (auto* control = dynamic_cast<TControl*>(Components(i)))
             if (const TbsSkinnedKind* kind = FindSkinnedKind(control))
                 kind->SetSkinData(control, skin);
+    // The window comes up with the keys in the tree, which shows where they
+    // are, not on the tabs above it, which show no mark.
+    SetActiveControl(Tree);
     // The client size counts once the frame has taken the window's borders.
     HandleNeeded();
     SetClientWidth(901);
@@ -248,6 +251,7 @@ void TMainForm::CreateClientArea()
     PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
     PageControl->SetVisible(false);
     PageControl->OnChange = TNotifyEvent(this, &TMainForm::PageControlChange);
+    PageControl->OnMouseDown = TMouseEvent(this, &TMainForm::PageControlMouseDown);
     TabImageList = new TImageList(this);
     TabImageList->SetName("TabImageList");
     EnsureProgramResources();

@@ -9,6 +9,7 @@
 #include "app/node_manager.h"
 #include "editor/syn_custom_text_types.h"
 #include "platform/ui/kernel/custom_form.h"
+#include "platform/ui/kernel/shortcuts.h"
 
 class TAction;
 class TActionList;
@@ -112,9 +113,10 @@ public:
     // F6 and Shift+F6: the focus to the next or previous pane.
     void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     // A tab the user picks makes its article the current one, as entering
-    // its editor does (the attachment list and the status bar follow),
-    // though the focus stays on the tabs.
+    // its editor does (the attachment list and the status bar follow).
     void PageControlChange(TObject* Sender);
+    // A click on a tab gives its article the focus.
+    void PageControlMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     // Enter on the tree or a list does what a double click on its item
     // does: a keyboard user opens articles and goes to bookmarks so.
     void ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
@@ -152,9 +154,10 @@ public:
     TbsSkinSpeedButton* ShowAttaListButton = nullptr;
 
 protected:
-    // A text box with the focus keeps its own editing keys: as the
-    // program's shortcuts they would act on the current article, out of
-    // the user's sight.
+    // A text box with the focus keeps its own editing keys, and only an
+    // article with the focus takes the keys that change an article's text:
+    // as the program's shortcuts they would act on the current article,
+    // out of the user's sight.
     bool IsShortCut(TMessage& Message) override;
     // The database module going first leaves the window without one.
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -162,6 +165,8 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    // Whether Key runs an action that changes an article's text.
+    bool RunsTextChange(TShortCut Key) const;
     void CreateLayout();
     void CreateLeftPages();
     void CreateClientArea();

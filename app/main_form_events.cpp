@@ -43,7 +43,8 @@ namespace {
 
 int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
 
-// Posted to the window after a view opened an article.
+// Posted to the window after a view opened an article or a tab was
+// clicked: the current article takes the focus once the press is over.
 constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
 
 template <typename F>
@@ -177,6 +178,15 @@ void TMainForm::PageControlChange(TObject*)
 {
     if (TCustomSynTextEditor* editor = ShownEditor())
         EditorsEventEnter(editor);
+}
+
+void TMainForm::PageControlMouseDown(TObject*, TMouseButton Button, TShiftState, int X, int Y)
+{
+    // The tabs take the focus from the press but show no mark of it: the
+    // typing goes to the clicked tab's article, as when it comes up any
+    // other way.
+    if (Button == mbLeft && PageControl->IndexOfTabAt(X, Y) >= 0)
+        PostMessage(Handle(), WM_FOCUSOPENEDEDITOR, 0, 0);
 }
 
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
@@ -333,33 +343,36 @@ void InitiateMenuActions(TComponent* Owner)
     }
 }
 
-// Keys that edit a text or move in it, with any modifiers that keep them
-// so: a text box's own editing keys, and the article's deleting and redo
-// keys.
-bool IsTextKey(WORD Key, TShiftState Shift)
-{
-    if (Key == VK_DELETE || Key == VK_BACK || Key == VK_INSERT)
-        return true;
-    if (Key == 'Y' && Shift == TShiftState{ssCtrl})
-        return true;
-    return TCustomEdit::IsEditingKey(Key, Shift);
-}
-
 }  // namespace
 
 void TMainForm::SkinMenuOpen(TObject*) { InitiateMenuActions(this); }
 
 bool TMainForm::IsShortCut(TMessage& Message)
 {
+    const TShortCut shortCut = KeyMessageShortCut(Message);
     WORD key = 0;
     TShiftState shift;
-    ShortCutToKey(KeyMessageShortCut(Message), key, shift);
-    // The article takes its editing keys only while it has the focus: in a
-    // text box they are the box's, in the tree or a list the view's, and
-    // an article out of sight is never changed by them.
-    if (!dynamic_cast<TCustomSynTextEditor*>(FindControl(GetFocus())) && IsTextKey(key, shift))
+    ShortCutToKey(shortCut, key, shift);
+    TControl* focused = FindControl(GetFocus());
+    // A text box keeps its own editing keys, whatever they run elsewhere.
+    if (dynamic_cast<TCustomEdit*>(focused) && TCustomEdit::IsEditingKey(key, shift))
+        return false;
+    // The keys of the actions that change an article's text are the
+    // article's only while it has the focus: in the tree, a list or the
+    // search box they are that control's, and an article out of sight is
+    // never changed by them.
+    if (!dynamic_cast<TCustomSynTextEditor*>(focused) && RunsTextChange(shortCut))
         return false;
     return TForm::IsShortCut(Message);
+}
+
+bool TMainForm::RunsTextChange(TShortCut Key) const
+{
+    // The main menu holds every key of the editor actions: its item's
+    // action is what the key runs.
+    TMenuItem* item = MainMenu->FindItem(Key, fkShortCut);
+    auto* action = item ? dynamic_cast<TSynBaseAction*>(item->Action()) : nullptr;
+    return action && action->ChangesText();
 }
 
 void TMainForm::AppMessage(MSG& Msg, bool&)

@@ -20,6 +20,7 @@
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/dialogs/syn_common_dialogs.h"
 #include "editor_services/settings/syn_manager.h"
+#include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/streams.h"
@@ -131,6 +132,20 @@ AnsiString ProgramSettingsFolder() { return GetUserConfigDir() + "tandril/"; }
 AnsiString ProgramIniFileName(const AnsiString& SettingsFolder)
 {
     return IncludeTrailingPathDelimiter(SettingsFolder) + "tandril.ini";
+}
+
+bool DecodeCommandLine(int argc, char** argv, std::vector<AnsiString>& Args, std::string& Error)
+{
+    Args.clear();
+    for (int i = 1; i < argc; ++i) {
+        AnsiString arg;
+        if (!Utf8ToGbkWhole(argv[i], arg)) {
+            Error = std::string("\"") + argv[i] + "\" holds characters the program cannot keep (it holds names in GBK)";
+            return false;
+        }
+        Args.push_back(std::move(arg));
+    }
+    return true;
 }
 
 bool ParseCommandLine(const std::vector<AnsiString>& Args, TStartOptions& Options, AnsiString& Error)
@@ -247,10 +262,12 @@ bool PrepareDisplay(AnsiString& Message)
 int RunProgram(int argc, char** argv)
 {
     TStartOptions options;
-    std::vector<AnsiString> args(argv + 1, argv + argc);
+    std::vector<AnsiString> args;
+    std::string refused;
     AnsiString message;
-    if (!ParseCommandLine(args, options, message)) {
-        std::fprintf(stderr, "Tandril: %s\nusage: tandril [--default-database FILE]\n", message.c_str());
+    if (!DecodeCommandLine(argc, argv, args, refused) || !ParseCommandLine(args, options, message)) {
+        const std::string why = refused.empty() ? GbkToUtf8(message) : refused;
+        std::fprintf(stderr, "Tandril: %s\nusage: tandril [--default-database FILE]\n", why.c_str());
         return 2;
     }
     if (!PrepareDisplay(message)) {

@@ -5,6 +5,7 @@
 // that a test brings the whole program up and down more than once.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/base/ansi_string.h"
@@ -28,6 +29,12 @@ AnsiString ProgramSettingsFolder();
 // The program INI in a settings folder.
 AnsiString ProgramIniFileName(const AnsiString& SettingsFolder);
 
+// The arguments after the program's name as the program holds text: they
+// come in the locale's UTF-8, as the environment's values do. False with
+// Error (UTF-8, for the terminal) naming an argument that would not come
+// through whole: a character GBK has no form for, or bytes that are no
+// UTF-8, would make it name another file.
+bool DecodeCommandLine(int argc, char** argv, std::vector<AnsiString>& Args, std::string& Error);
 // The command line without the program's name: "--default-database FILE"
 // (the file name made absolute). False with Error for anything else.
 bool ParseCommandLine(const std::vector<AnsiString>& Args, TStartOptions& Options, AnsiString& Error);

@@ -15,6 +15,11 @@ function(tandril_library name)
   target_precompile_headers(${name} PRIVATE ${TANDRIL_COMMON_HEADERS})
 endfunction()
 
+# Every test gets a time limit of its own, whoever runs CTest and however:
+# a test that hangs (a modal loop nobody answers, a peer that never comes)
+# fails after five minutes under its name instead of holding the whole run.
+set(TANDRIL_TEST_TIME_LIMIT 300)
+
 # One test program per test folder, each test case registered with CTest.
 # RECURSE takes the sources of its sub-folders too, for the tests of a
 # library kept in folders by concern.
@@ -44,7 +49,7 @@ function(tandril_tests name)
   # this folder alone.
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${TANDRIL_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1")
+                       PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1" TIMEOUT ${TANDRIL_TEST_TIME_LIMIT})
   # The whole program once more, in one process and in an order of its
   # own each run, so that a test leaving a hook, a factory or a global
   # changed fails whoever runs after it. The seed is new each run and

@@ -33,7 +33,10 @@ status=0
 # A test that hangs (a modal loop nobody answers) fails after five
 # minutes instead of holding the run; a whole test program run in one
 # process in a shuffled order (<program>.WholeShuffled, its seed printed
-# first; GTEST_RANDOM_SEED=N repeats an order) after half an hour.
+# first; GTEST_RANDOM_SEED=N repeats an order) after half an hour. Each
+# test carries its limit itself (cmake/TandrilLibrary.cmake), so a bare
+# ctest stops a hang as well; --timeout covers a test added without one,
+# which Layout.EveryTestHasATimeLimit reports.
 ctest --output-on-failure --timeout 300 -j "$jobs" | tee ctest.log || status=$?
 finished=$(date +%s)
 echo "Slowest tests:"

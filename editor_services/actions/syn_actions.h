@@ -20,6 +20,10 @@ public:
     bool HandlesTarget(TObject* Target) override;
     // Enabled true.
     void UpdateTarget(TObject* Target) override;
+    // Whether running it may change the editor's text. A host keeps the
+    // keys of such actions from an editor that lacks the focus, where the
+    // user typed them for something else.
+    virtual bool ChangesText() const { return false; }
 
 private:
     void DoExecute(TObject* Sender);
@@ -89,6 +93,7 @@ class TSynChangeAction : public TSynCustomAction {
 public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
+    bool ChangesText() const override { return true; }
 };
 
 // Actions that change the selected text: they also want a selection.
@@ -96,6 +101,7 @@ class TSynChangeSelectAction : public TSynCustomAction {
 public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
+    bool ChangesText() const override { return true; }
 };
 
 // A leaf that runs one editor command (no character, no data, past the

@@ -11,6 +11,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
+    bool ChangesText() const override { return true; }
 };
 
 class TaSynRedo : public TSynCustomAction {
@@ -18,6 +19,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
+    bool ChangesText() const override { return true; }
 };
 
 class TaSynCut : public TSynChangeSelectAction {
@@ -54,6 +56,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
+    bool ChangesText() const override { return true; }
 };
 
 class TaSynUpperCase : public TSynCommandAction<TSynChangeAction, ecDocUpperCase> {

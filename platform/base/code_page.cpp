@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -300,6 +301,16 @@ std::u32string Utf8ToUtf32(std::string_view utf8)
     for (size_t i = 0, len = 0; i < utf8.size(); i += len)
         out += DecodeUtf8Char(utf8, i, len);
     return out;
+}
+
+bool Utf8ToGbkWhole(std::string_view utf8, AnsiString& gbk)
+{
+    const std::u32string text = Utf8ToUtf32(utf8);
+    if (std::any_of(text.begin(), text.end(), IsEscapedByte))
+        return false;
+    std::u32string unheld;
+    gbk = Utf32ToGbkApart(text, unheld);
+    return unheld.empty();
 }
 
 AnsiString Utf8ToGbk(std::string_view utf8)

@@ -83,6 +83,10 @@ AnsiString Utf32ToGbk(std::u32string_view text);
 AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld);
 std::string GbkToUtf8(std::string_view gbk);
 AnsiString Utf8ToGbk(std::string_view utf8);
+// Utf8ToGbk for a name that must come through whole (a file name on the
+// command line): false when a character has no GBK form or the bytes are
+// no UTF-8, where the name the program would use is another one.
+bool Utf8ToGbkWhole(std::string_view utf8, AnsiString& gbk);
 std::u32string Utf8ToUtf32(std::string_view utf8);
 
 // The code point of one GBK character (one or two bytes at text[offset]),

@@ -53,9 +53,13 @@ bool TbsSkinMainMenuBar::FindHotKeyItem(WORD Key)
         TbsSkinMainMenuBarItem* item = Items(i);
         if (!Reachable(i) || !IsAccel(Key, item->MenuItem->Caption()))
             continue;
+        // Entering moves the bar's own open drop-down over; a context menu
+        // is no drop-down of the bar, and the item's opening replaces it.
+        const bool dropDownOpen = skinForm_->MenuOpen && std::any_of(items_.begin(), items_.end(), [](const auto& other) {
+                                      return other->Down;
+                                  });
         item->MouseEnter();
-        // Entering already moved an open submenu over.
-        if (!(skinForm_->MenuOpen && item->MenuItem->Count() > 0))
+        if (!(dropDownOpen && item->MenuItem->Count() > 0))
             item->MouseDown(mbLeft);
         return true;
     }

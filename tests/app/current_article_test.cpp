@@ -3,6 +3,7 @@
 // after a cancelled exit closed some tabs, after a tab is clicked and after
 // a deletion, the commands, the attachment list, the status bar, typing and
 // F6 all speak of the article on show.
+#include <fstream>
 #include <string>
 
 #include "app/db_module.h"
@@ -143,4 +144,21 @@ TEST_F(TCurrentArticleTest, TheStatusBarSpeaksOfAClickedTabsArticleAndNotOfADele
     EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 2", "列 3", "修改"}));
     // The user was working in the tree, which keeps the keys.
     EXPECT_TRUE(MainForm->Tree->Focused());
+}
+
+TEST_F(TCurrentArticleTest, TheStatusBarShowsTheCaretWhereAnInsertedFileLeftIt)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    InjectText("ab");
+    Idle();
+    ASSERT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 1", "列 3", "修改"}));
+    const AnsiString file = folder_ + "/inserted.txt";
+    std::ofstream(file, std::ios::binary) << "one\ntwo\n" << reinterpret_cast<const char*>(u8"說門x");
+
+    // 插入文档, the first row of the article's context menu.
+    AnswerFileDialog(file);
+    Stroke(VK_APPS);
+    Stroke(VK_RETURN);
+    ASSERT_EQ(editor->Text(), "abone\r\ntwo\r\n說門x");
+    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 3", "列 6", "修改"}));
 }

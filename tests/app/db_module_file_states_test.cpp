@@ -69,7 +69,9 @@ TEST_F(TNotesFileStatesTest, AForeignOrIncompleteFileIsRefusedUntouchedAndNeverR
         ASSERT_EQ(Boxes.size(), 1u) << path;
         EXPECT_EQ(Boxes[0].rfind("这个文件不是有效的文章库。\r\n\r\n不能打开数据库“" + path + "”。", 0), 0u) << Boxes[0];
         EXPECT_NE(Boxes[0].find(why[i]), std::string::npos) << Boxes[0];
-        EXPECT_FALSE(module_->Connected());
+        // The notes on show came from the good file, which is open again.
+        EXPECT_TRUE(module_->Connected());
+        EXPECT_EQ(module_->FileName(), Path("notes.vek"));
         // Not a byte of it changed (its journal mode neither), nothing
         // beside it, and the last database is still the good one.
         EXPECT_EQ(Bytes(path), before) << path;

@@ -99,7 +99,7 @@ TEST_F(TNotesFilesTest, OpenRefusesWhatIsNoDatabaseAndKeepsLastDataBase)
     EXPECT_FALSE(module_->OpenDataBase(junk));
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].rfind("这个文件不是有效的文章库。\r\n\r\n不能打开数据库“" + junk + "”。", 0), 0u) << Boxes[0];
-    EXPECT_FALSE(module_->Connected());
+    EXPECT_EQ(module_->FileName(), Path("notes.vek"));
     EXPECT_EQ(TIniFile(Path("tandril.ini")).ReadString("History", "LastDataBase", ""), Path("notes.vek"));
 
     AnswerBoxes({1});

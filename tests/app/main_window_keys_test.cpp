@@ -75,11 +75,14 @@ protected:
     }
 };
 
-TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
+// A click on a tab gives its article the focus: letters typed then go
+// into it, and none of them runs a tool button.
+TEST_F(TMainWindowKeysTest, LettersTypedAfterAClickOnATabGoIntoItsArticleAndRunNoToolButton)
 {
-    NewArticle("說門");
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    MainForm->Tree->SetFocus();
     ClickTab(0);
-    ASSERT_TRUE(MainForm->PageControl->Focused());
+    ASSERT_TRUE(editor->Focused());
     // Dialogs that came up anyway would take these answers.
     std::vector<AnsiString> dialogs;
     for (int i = 0; i < 3; ++i)
@@ -91,6 +94,7 @@ TEST_F(TMainWindowKeysTest, LettersTypedOnTheTabsRunNoToolButton)
     // whose tool buttons show only their glyphs.
     for (UINT key : {UINT('L'), UINT('O'), UINT('N')})
         Stroke(key);
+    EXPECT_EQ(editor->Text(), "lon");
     EXPECT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
     EXPECT_EQ(dialogs, std::vector<AnsiString>{});
     TModalAnswers::Clear();
@@ -222,39 +226,57 @@ TEST_F(TMainWindowKeysTest, ATextBoxsOwnEditingKeysActOnTheBoxAndNeverOnTheArtic
     EXPECT_EQ(editor->SelText(), text);
 }
 
-// With the focus in the tree or the attachment list, the article's editing
-// keys are the view's: none of them changes the article out of sight.
-TEST_F(TMainWindowKeysTest, EditingKeysInTheTreeOrAListNeverChangeTheArticle)
+// With the focus in the tree, the attachment list or the search box, the
+// keys of the actions that change an article's text are that control's:
+// none of them changes the article out of sight, with something to undo,
+// something to redo and a selection in it.
+TEST_F(TMainWindowKeysTest, EditingKeysInTheTreeAListOrTheSearchBoxNeverChangeTheArticle)
 {
     TCustomSynTextEditor* editor = NewArticle("說門");
     editor->SetText("說門 one\ntwo");
     editor->ClearUndo();
     editor->SetFocus();
-    InjectText("x");  // something to undo
+    InjectText("x");
+    Stroke(VK_RETURN);
+    Stroke('Z', InjectCtrl);
+    ASSERT_TRUE(editor->CanUndo());
+    ASSERT_TRUE(editor->CanRedo());
+    Stroke('A', InjectCtrl);
+    ASSERT_TRUE(editor->SelAvail());
     editor->SetModified(false);
     const AnsiString text = editor->Text();
     ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "中文"}}));
-    const std::pair<WORD, UINT> keys[] = {{VK_DELETE, 0},          {VK_BACK, 0},           {'V', InjectCtrl},
-                                          {'X', InjectCtrl},       {'Z', InjectCtrl},      {'Y', InjectCtrl},
-                                          {VK_DELETE, InjectAlt},  {VK_BACK, InjectCtrl},  {VK_DELETE, InjectCtrl},
-                                          {VK_INSERT, InjectShift}};
-    for (TWinControl* view : {static_cast<TWinControl*>(MainForm->Tree), static_cast<TWinControl*>(MainForm->List)}) {
+    const UINT ctrlShift = InjectCtrl | InjectShift;
+    const std::pair<WORD, UINT> keys[] = {
+        {VK_DELETE, 0},          {VK_BACK, 0},           {'V', InjectCtrl},       {'X', InjectCtrl},
+        {'Z', InjectCtrl},       {'Y', InjectCtrl},      {VK_DELETE, InjectAlt},  {VK_BACK, InjectCtrl},
+        {VK_DELETE, InjectCtrl}, {VK_INSERT, InjectShift}, {'T', InjectCtrl},     {'I', ctrlShift},
+        {'U', ctrlShift},        {'X', ctrlShift},       {VK_DELETE, ctrlShift},  {VK_BACK, InjectAlt},
+        {VK_DELETE, InjectShift | InjectAlt}};
+    MainForm->LeftPages->SetActivePageIndex(1);
+    Idle();
+    for (TWinControl* view : std::initializer_list<TWinControl*>{MainForm->SearchText, MainForm->Tree, MainForm->List}) {
+        if (view == MainForm->Tree)
+            MainForm->LeftPages->SetActivePageIndex(0);
         view->SetFocus();
         Idle();
-        ASSERT_TRUE(view->Focused());
+        ASSERT_TRUE(view->Focused()) << view->Name();
         for (auto [key, modifiers] : keys) {
             Stroke(key, modifiers);
-            EXPECT_EQ(editor->Text(), text) << key << " " << modifiers;
+            EXPECT_EQ(editor->Text(), text) << view->Name() << " " << key << " " << modifiers;
         }
-        EXPECT_FALSE(editor->Modified());
+        EXPECT_FALSE(editor->Modified()) << view->Name();
+        EXPECT_TRUE(editor->CanRedo()) << view->Name();
     }
     EXPECT_EQ(MainForm->Tree->Items()->Count(), 1);
 
-    // Back in the article, Delete deletes again.
+    // Back in the article, Ctrl+Y redoes and Delete deletes again.
     editor->SetFocus();
+    Stroke('Y', InjectCtrl);
+    EXPECT_EQ(editor->Text(), "說門 one\r\ntwox\r\n");
     Stroke(VK_HOME, InjectCtrl);
     Stroke(VK_DELETE);
-    EXPECT_NE(editor->Text(), text);
+    EXPECT_EQ(editor->Text(), "門 one\r\ntwox\r\n");
 }
 
 TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)

@@ -7,11 +7,15 @@
 // dialog's Alt+A that ends in a "not found" box leaves the menu bar idle,
 // the box takes Return and typing goes into the article again. A click
 // into the article closes the tree's context menu and the keys follow it.
-// The keypad's Enter on a node of the tree opens its article.
+// The keypad's Enter on a node of the tree opens its article; Alt+F over a
+// context menu leaves the menu bar drawn as before. The window
+// comes up with the keys in the tree, and a clicked tab's article takes
+// the typing.
 // Text another program copies after the program started pastes into the
 // article, and the article's text reaches other programs with LF.
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -37,6 +41,7 @@
 #include "skin/controls/bs_skin_tab_sheet.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
 #include "tests/app/main_window_test_support.h"
 #include "tests/platform/win/x11_clipboard_peer.h"
 
@@ -130,6 +135,54 @@ TEST_F(MainWindowX11, ADoubleClickInTheTreeOpensTheArticleAndTypingMarksItsTab)
 
     SaveScreenshot("TANDRIL_MAIN_WINDOW_SCREENSHOT");
     module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+// The window comes up with the keys in the tree, and a click on an
+// article's tab gives that article the typing, whichever had it before.
+TEST_F(MainWindowX11, TheTreeHasTheKeysAtFirstAndAClickedTabsArticleTakesTheTyping)
+{
+    ASSERT_TRUE(module_->CreateDataBase(folder_ + "notes.vek"));
+    module_->LoadNodeTree();
+    ASSERT_NO_FATAL_FAILURE(ShowOnDisplay());
+    TMainForm* window = Window();
+    EXPECT_TRUE(AppPumpUntil([&] { return window->Tree->Focused(); }));
+
+    std::vector<TCustomSynTextEditor*> editors;
+    for (const char* title : {"說門", "中文"}) {
+        TModalAnswers::Push([title](const TModalRequest& Request) {
+            static_cast<TNewForm*>(Request.Form)->Edit1->SetText(title);
+            return mrOk;
+        });
+        module_->NewNode(true);
+        editors.push_back(window->GetActiveEditor());
+    }
+    TbsSkinPageControl* tabs = window->PageControl;
+    auto tabPoint = [tabs](int Index) {
+        for (int y = 0; y < tabs->Height(); ++y)
+            for (int x = 0; x < tabs->Width(); ++x)
+                if (tabs->IndexOfTabAt(x, y) == Index)
+                    return tabs->ClientToScreen(TPoint{x + 4, y + 4});
+        return TPoint{-1, -1};
+    };
+    // The first tab from the second article, the second from the tree, and
+    // the second again from the tree while it is on show.
+    const std::pair<int, TWinControl*> clicks[] = {{0, editors[1]}, {1, window->Tree}, {1, window->Tree}};
+    std::vector<AnsiString> typed(2);
+    for (auto [index, before] : clicks) {
+        before->SetFocus();
+        ASSERT_TRUE(AppPumpUntil([&] { return before->Focused(); }));
+        Click(tabPoint(index));
+        Key(XK_k);
+        typed[size_t(index)] += "k";
+        EXPECT_TRUE(AppPumpUntil([&] { return editors[size_t(index)]->Text() == typed[size_t(index)]; }))
+            << "tab " << index << " clicked from " << before->Name() << ": the key went elsewhere";
+        EXPECT_TRUE(editors[size_t(index)]->Focused());
+    }
+    EXPECT_EQ(editors[0]->Text(), "k");
+    EXPECT_EQ(editors[1]->Text(), "kk");
+    for (TCustomSynTextEditor* editor : editors)
+        module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }
 
@@ -249,6 +302,46 @@ TEST_F(MainWindowX11, AClickIntoTheArticleClosesTheTreesMenuAndTheKeysFollowIt)
     Key(XK_k);
     EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
     EXPECT_FALSE(menu->ChainOpen());
+    module_->SaveNode(editor);
+    ASSERT_TRUE(module_->CloseAllNodes());
+}
+
+// Alt+F typed while the article's context menu is open, then Escape twice:
+// the display shows the menu bar as before any menu opened.
+TEST_F(MainWindowX11, AltFOverAContextMenuLeavesTheBarAsItWasOnceTheMenusClose)
+{
+    TCustomSynTextEditor* editor = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowArticle(editor));
+    TMainForm* window = Window();
+    editor->SetFocus();
+    ASSERT_TRUE(AppPumpUntil([&] { return editor->Focused(); }));
+    ASSERT_TRUE(DisplayShowsBacking());
+    TControl* bar = window->bsSkinMainMenuBar1;
+    const TPoint origin = bar->ClientToScreen(TPoint{0, 0});
+    const TRect barArea{origin.X, origin.Y, origin.X + bar->Width(), origin.Y + bar->Height()};
+    const TRasterImage before = ScreenImage(barArea);
+
+    TbsSkinMenu* menu = window->bsSkinForm1->SkinMenu();
+    Key(XK_F10, {XK_Shift_L});
+    ASSERT_TRUE(AppPumpUntil([&] { return menu->ChainOpen() && menu->LastPopup(); }));
+    Key(XK_f, {XK_Alt_L});
+    EXPECT_TRUE(AppPumpUntil([&] { return window->bsSkinForm1->MainMenuActive && menu->ChainOpen(); }));
+    Key(XK_Escape);
+    Key(XK_Escape);
+    EXPECT_TRUE(AppPumpUntil([&] { return !window->bsSkinForm1->MainMenuActive && !menu->ChainOpen(); }));
+    TbsSkinMainMenuBar* items = window->bsSkinMainMenuBar1;
+    for (int i = 0; i < items->ItemCount(); ++i)
+        EXPECT_FALSE(items->Items(i)->Active || items->Items(i)->Down) << items->Items(i)->MenuItem->Caption();
+    // Once the display shows what the window painted.
+    int rounds = 0;
+    AppPumpUntil([&] { return ++rounds > 30; });
+    EXPECT_TRUE(DisplayShowsBacking());
+    const TRasterImage now = ScreenImage(barArea);
+    EXPECT_TRUE(now.Width == before.Width && now.Height == before.Height &&
+                std::equal(now.Row(0), now.Row(0) + size_t(now.Width) * now.Height, before.Row(0)))
+        << "the bar is drawn otherwise than before the menus";
+    Key(XK_k);
+    EXPECT_TRUE(AppPumpUntil([&] { return editor->Text() == "k"; })) << "the key went elsewhere";
     module_->SaveNode(editor);
     ASSERT_TRUE(module_->CloseAllNodes());
 }

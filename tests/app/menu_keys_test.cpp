@@ -25,15 +25,20 @@
 #include "platform/ui/widgets/combo_box.h"
 #include "platform/win/focus.h"
 #include "platform/win/headless_input.h"
+#include "platform/win/headless_screen.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_pos.h"
 #include "platform/win/window_proc.h"
 #include "skin/controls/bs_skin_list_view.h"
 #include "skin/controls/bs_skin_menu.h"
+#include "skin/controls/bs_skin_menu_item.h"
 #include "skin/controls/bs_skin_popup_window.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "skin/form/bs_skin_form.h"
+#include "skin/form/bs_skin_main_menu.h"
 #include "tests/app/program_test_support.h"
+#include "tests/support/pixel_colour.h"
 
 namespace {
 
@@ -318,6 +323,65 @@ TEST_F(TMenuKeysTest, AltChordsAFocusRoundTripAndShiftF10LeaveTheKeysToTheArticl
     Key(VK_ESCAPE);
     typed("h", "after the menu from the bar's mode");
     EXPECT_EQ(Application->OnMessage.Count(), hooks_) << "a closed menu left its hook";
+}
+
+// Alt+F while a context menu is open opens 文件 in its place, as from the
+// article; Escape goes back to the bar and a second Escape leaves it drawn
+// as it was before any menu opened, 文件 no longer highlighted.
+TEST_F(TMenuKeysTest, AltFFromAContextMenuOpensTheFileMenuAndTheBarEndsAsItWas)
+{
+    StartWithArticle();
+    TCustomSynTextEditor* editor = ActiveArticleEditor();
+    TbsSkinMainMenuBar* bar = MainForm->bsSkinMainMenuBar1;
+    auto barPicture = [bar] {
+        const TRasterImage window = WindowImage(MainForm->Handle());
+        TRect frame;
+        GetWindowRect(MainForm->Handle(), &frame);
+        const TPoint origin = bar->ClientToScreen(Point(0, 0));
+        std::vector<TColor> pixels;
+        for (int y = 0; y < bar->Height(); ++y)
+            for (int x = 0; x < bar->Width(); ++x)
+                pixels.push_back(PixelAt(window, origin.X - frame.Left + x, origin.Y - frame.Top + y));
+        return pixels;
+    };
+    const std::vector<TColor> before = barPicture();
+    TTreeNode* article = MainForm->Tree->Items()->GetFirstNode();
+    ASSERT_NE(article, nullptr);
+    const std::pair<const char*, std::function<void()>> openers[] = {
+        {"the article's menu by Shift+F10", [] { Key(VK_F10, InjectShift); }},
+        {"the tree's menu by a right click",
+         [article] {
+             InjectClick(ScreenMiddle(MainForm->Tree, article->DisplayRect(true)), 2);
+             Loop();
+         }},
+    };
+    for (const auto& [what, open] : openers) {
+        SCOPED_TRACE(what);
+        editor->SetFocus();
+        open();
+        ASSERT_TRUE(Menus()->ChainOpen());
+        Key('F', InjectAlt);
+        ASSERT_TRUE(Menus()->ChainOpen());
+        TbsSkinPopupWindow* popup = Menus()->LastPopup();
+        ASSERT_NE(popup, nullptr);
+        ASSERT_GT(popup->ItemCount(), 0);
+        EXPECT_EQ(popup->Item(0)->MenuItem()->Caption(), DBModule->aNewDB->Caption());
+        EXPECT_TRUE(Frame()->MainMenuActive);
+
+        Key(VK_ESCAPE);
+        EXPECT_FALSE(Menus()->ChainOpen());
+        EXPECT_TRUE(Frame()->MainMenuActive);
+        Key(VK_ESCAPE);
+        EXPECT_FALSE(Frame()->MainMenuActive);
+        for (int i = 0; i < bar->ItemCount(); ++i)
+            EXPECT_FALSE(bar->Items(i)->Active || bar->Items(i)->Down) << bar->Items(i)->MenuItem->Caption();
+        EXPECT_TRUE(barPicture() == before) << "the bar is drawn otherwise than before the menus";
+        EXPECT_EQ(Application->OnMessage.Count(), hooks_) << "a closed menu left its hook";
+    }
+    editor->SetFocus();
+    InjectText("k");
+    Loop();
+    EXPECT_EQ(editor->Text(), "k");
 }
 
 TEST_F(TMenuKeysTest, TheDesktopActivatingTheMainWindowUnderTheFindDialogActivatesTheDialog)

@@ -18,7 +18,6 @@
 #include "editor_services/actions/syn_actions.h"
 #include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
-#include "platform/ui/dialogs/file_dialog_form.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/list_view.h"
@@ -66,20 +65,6 @@ protected:
         Idle();
         Action->Execute();
         ASSERT_EQ(TModalAnswers::Count(), 0);
-    }
-
-    // The file dialog answered with FileName, typed into its name box and
-    // taken with Enter.
-    static void AnswerFileDialog(const AnsiString& FileName)
-    {
-        TModalAnswers::Push([FileName](const TModalRequest& Request) {
-            auto* dialog = dynamic_cast<TFileDialogForm*>(Request.Form);
-            dialog->NameBox()->SetText(FileName);
-            dialog->NameBox()->SetFocus();
-            InjectKeyStroke(VK_RETURN);
-            Application->ProcessMessages();
-            return mrNone;
-        });
     }
 
     static AnsiString LanguageOf(TCustomSynTextEditor* Editor)

@@ -71,4 +71,11 @@ TEST(TProgramRunTest, AnArgumentItDoesNotKnowEndsTheProgramWithTwo)
     const TRun run = RunCommand("TANDRIL_BACKEND=headless", ProgramFile() + " --default-database");
     EXPECT_EQ(run.ExitCode, 2);
     EXPECT_NE(run.Output.find("usage: tandril [--default-database FILE]"), std::string::npos) << run.Output;
+
+    // A file name GBK cannot hold is named on the terminal as it was given.
+    const std::string name = reinterpret_cast<const char*>(u8"/tmp/tandril_never_made_😀.vek");
+    const TRun refused = RunCommand("TANDRIL_BACKEND=headless", ProgramFile() + " --default-database " + name);
+    EXPECT_EQ(refused.ExitCode, 2);
+    EXPECT_EQ(refused.Output.find("Tandril: \"" + name + "\" holds characters"), 0u) << refused.Output;
+    EXPECT_FALSE(std::filesystem::exists(name));
 }

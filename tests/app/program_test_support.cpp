@@ -11,12 +11,14 @@
 #include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
+#include "platform/ui/dialogs/file_dialog_form.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "platform/ui/textedit/edit.h"
 #include "platform/ui/widgets/label.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_page_control.h"
 
@@ -126,6 +128,18 @@ void TProgramTest::AnswerBoxes(int Count, int Result)
             boxes_.push_back(Request.Caption + ": " + (box ? box->Message->Caption() : Request.Text));
             return Result;
         });
+}
+
+void TProgramTest::AnswerFileDialog(const AnsiString& FileName)
+{
+    TModalAnswers::Push([FileName](const TModalRequest& Request) {
+        auto* dialog = dynamic_cast<TFileDialogForm*>(Request.Form);
+        dialog->NameBox()->SetText(FileName);
+        dialog->NameBox()->SetFocus();
+        InjectKeyStroke(VK_RETURN);
+        Application->ProcessMessages();
+        return mrNone;
+    });
 }
 
 TCustomSynTextEditor* ActiveArticleEditor() { return ActionModule ? ActionModule->Manager->SynTextEditor() : nullptr; }

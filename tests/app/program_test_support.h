@@ -48,6 +48,9 @@ protected:
     std::vector<std::string> TakeBoxes();
     // Answers the next message boxes with Result, each recorded.
     void AnswerBoxes(int Count, int Result = 1);
+    // The file dialog that comes next answered with FileName, typed into
+    // its name box and taken with Enter.
+    static void AnswerFileDialog(const AnsiString& FileName);
 
     std::string folder_;
 

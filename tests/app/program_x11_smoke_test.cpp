@@ -89,8 +89,9 @@ protected:
         std::filesystem::remove_all(folder_);
     }
 
-    // The program on the test's display, in its own HOME.
-    void Spawn(const std::vector<std::string>& Arguments)
+    // The program on the test's display, in its own HOME (the test's
+    // folder unless given).
+    void Spawn(const std::vector<std::string>& Arguments, const std::string& Home = "")
     {
         std::vector<std::string> environment;
         for (char** variable = environ; *variable; ++variable) {
@@ -101,7 +102,7 @@ protected:
                 environment.push_back(entry);
         }
         environment.push_back(std::string("DISPLAY=") + DisplayString(Other()));
-        environment.push_back("HOME=" + folder_);
+        environment.push_back("HOME=" + (Home.empty() ? folder_ : Home));
         environment.push_back("TANDRIL_TEST_FONT=1");
         std::vector<char*> envp, argv;
         for (std::string& entry : environment)
@@ -292,4 +293,26 @@ TEST_F(TProgramSmokeTest, TheBuiltProgramOpensAnArticleByDoubleClickAndClosesOnT
     EXPECT_EQ(ExitCode(), 0);
     // Its settings went to the user's folder, made private.
     EXPECT_TRUE(std::filesystem::exists(folder_ + "/.config/tandril/EditorOptions.ini"));
+}
+
+// As scripts/run.sh starts it for a user whose home folder has a Chinese
+// name: the default database is made in that home, under its own name.
+TEST_F(TProgramSmokeTest, AHomeFolderWithAChineseNameHoldsTheNotesTheFirstStartMakes)
+{
+    const std::string home = folder_ + reinterpret_cast<const char*>(u8"/张伟");
+    const std::string database = home + "/.local/share/tandril/notes.vek";
+    std::filesystem::create_directory(home);
+    Spawn({"--default-database", database}, home);
+    const Window window = MainWindow();
+    ASSERT_NE(window, 0u) << "the program showed no window";
+    SettledPicture(window);
+    RequestClose(window);
+    EXPECT_EQ(ExitCode(), 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(database));
+    EXPECT_TRUE(std::filesystem::exists(home + "/.config/tandril/tandril.ini"));
+    // Nothing of another name was made beside the home folder.
+    std::vector<std::string> beside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        beside.push_back(entry.path().filename().string());
+    EXPECT_EQ(beside, std::vector<std::string>{reinterpret_cast<const char*>(u8"张伟")});
 }

@@ -20,6 +20,7 @@
 #include "platform/db/ado_query.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_view.h"
+#include "skin/controls/bs_skin_tree_view.h"
 #include "platform/ui/graphics/icon.h"
 #include "platform/ui/kernel/application.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -76,6 +77,9 @@ TEST_F(TStartupTest, AFirstStartHasNoDatabaseAndItsActionsWaitForOne)
         EXPECT_FALSE(Enabled(action)) << action->Name();
     EXPECT_TRUE(Enabled(DBModule->aNewDB));
     EXPECT_TRUE(Enabled(DBModule->aOpenDB));
+    // The keys start in the tree, which shows them, not on the unmarked
+    // tabs above it.
+    EXPECT_TRUE(MainForm->Tree->Focused());
 
     // The program's icon is the window's picture on the desktop.
     ASSERT_FALSE(Application->Icon()->Empty());
