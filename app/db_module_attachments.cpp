@@ -98,7 +98,7 @@ void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<A
 
 void TDBModule::OpenAttachment(int Id)
 {
-    EnsurePrivateFolder(tempDir_);
+    EnsurePrivateFolder(tempDir_, "附件临时目录");
     AnsiString path;
     {
         // Each opening gets a copy of its own: one opened earlier may still

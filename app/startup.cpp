@@ -84,8 +84,13 @@ void OpenStartDataBase(const AnsiString& IniFileName, const AnsiString& DefaultD
         MessageDlg.ShowAppMessage("上次使用的文章库“" + last + "”已经不存在了，现在打开默认的文章库“" +
                                   DefaultDataBase + "”。");
     if (!FileExists(DefaultDataBase)) {
+        // A folder made for the notes is private to the user; one that is
+        // there already (a home folder, /tmp) was the user's choice and
+        // keeps its permissions and owner.
+        const AnsiString folder = ExtractFileDir(DefaultDataBase);
         try {
-            EnsurePrivateFolder(ExtractFileDir(DefaultDataBase));
+            if (!DirectoryExists(folder))
+                EnsurePrivateFolder(folder, "文章库目录");
         } catch (const Exception& e) {
             MessageDlg.ShowAppMessage(e.what());
             return;
@@ -185,7 +190,7 @@ void StartProgram(const TStartOptions& Options)
     Application->Initialize();
     Application->SetTitle("Tandril");
     LoadApplicationIcon();
-    EnsurePrivateFolder(Options.SettingsFolder);
+    EnsurePrivateFolder(Options.SettingsFolder, "设置目录");
     InstallShippedSchemes(Options.SettingsFolder + "Syntaxs/");
     InstallSynCommonDialogs();
 

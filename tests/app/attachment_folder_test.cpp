@@ -38,13 +38,13 @@ TEST_F(TAttachmentFolderTest, MadePrivateWithItsParents)
     EXPECT_EQ(AttachmentFolderPath(root_ + "/tmp"), root_ + "/tmp/Morvane/");
     EXPECT_EQ(AttachmentFolderPath(root_ + "/tmp/"), root_ + "/tmp/Morvane/");
     const AnsiString folder = AttachmentFolderPath(root_ + "/a/b");
-    EnsurePrivateFolder(folder);
+    EnsurePrivateFolder(folder, "附件临时目录");
     EXPECT_EQ(ModeOf(root_ + "/a/b/Morvane"), 0700u);
-    EnsurePrivateFolder(folder);  // a second time finds it fine
+    EnsurePrivateFolder(folder, "附件临时目录");  // a second time finds it fine
 
     // One of ours that others could read is closed.
     chmod((root_ + "/a/b/Morvane").c_str(), 0755);
-    EnsurePrivateFolder(folder);
+    EnsurePrivateFolder(folder, "附件临时目录");
     EXPECT_EQ(ModeOf(root_ + "/a/b/Morvane"), 0700u);
 }
 
@@ -53,20 +53,20 @@ TEST_F(TAttachmentFolderTest, LinksFilesAndOtherUsersFoldersAreRefused)
     const std::string elsewhere = root_ + "/elsewhere";
     mkdir(elsewhere.c_str(), 0755);
     ASSERT_EQ(symlink(elsewhere.c_str(), (root_ + "/Morvane").c_str()), 0);
-    EXPECT_THROW(EnsurePrivateFolder(AttachmentFolderPath(root_)), EInOutError);
+    EXPECT_THROW(EnsurePrivateFolder(AttachmentFolderPath(root_), "附件临时目录"), EInOutError);
     EXPECT_EQ(ModeOf(elsewhere), 0755u);  // the link's target untouched
 
     const std::string file = root_ + "/file/Morvane";
     std::filesystem::create_directories(root_ + "/file");
     fclose(fopen(file.c_str(), "w"));
-    EXPECT_THROW(EnsurePrivateFolder(file + "/"), EInOutError);
+    EXPECT_THROW(EnsurePrivateFolder(file + "/", "附件临时目录"), EInOutError);
 
     if (geteuid() != 0)
         GTEST_SKIP() << "only root can give a folder to another user";
     const std::string foreign = root_ + "/foreign/Morvane";
     std::filesystem::create_directories(foreign);
     ASSERT_EQ(chown(foreign.c_str(), 65534, 65534), 0);
-    EXPECT_THROW(EnsurePrivateFolder(foreign + "/"), EInOutError);
+    EXPECT_THROW(EnsurePrivateFolder(foreign + "/", "附件临时目录"), EInOutError);
 }
 
 TEST(TAttachmentNameTest, OnlyALastComponentIsKept)

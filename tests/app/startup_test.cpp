@@ -146,6 +146,22 @@ TEST_F(TStartupTest, TheDefaultDatabaseIsMadeOnceThenOpenedAndNeverOverwritten)
     EXPECT_TRUE(TakeBoxes().empty());
 }
 
+TEST_F(TStartupTest, ADefaultDatabaseInAFolderThatIsThereLeavesTheFolderAsItWas)
+{
+    // A shared folder such as /tmp: the notes file goes in, the folder
+    // keeps its mode (a folder the program makes is private, as above).
+    const std::string shared = folder_ + "/shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
+    Start(shared + "/notes.vek");
+    EXPECT_TRUE(DBModule->Connected());
+    EXPECT_TRUE(TakeBoxes().empty());
+    CloseAndStop();
+    struct stat st {};
+    ASSERT_EQ(stat(shared.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 01777u);
+}
+
 TEST_F(TStartupTest, ADeletedLastDatabaseStartsSilentlyWithoutADefault)
 {
     Start(DataFile());
