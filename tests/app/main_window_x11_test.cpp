@@ -169,7 +169,10 @@ TEST_F(MainWindowX11, TheTreeHasTheKeysAtFirstAndAClickedTabsArticleTakesTheTypi
     // the second again from the tree while it is on show.
     const std::pair<int, TWinControl*> clicks[] = {{0, editors[1]}, {1, window->Tree}, {1, window->Tree}};
     std::vector<AnsiString> typed(2);
-    for (auto [index, before] : clicks) {
+    for (const auto& click : clicks) {
+        // Named copies: clang takes no structured binding into a lambda.
+        const int index = click.first;
+        TWinControl* before = click.second;
         before->SetFocus();
         ASSERT_TRUE(AppPumpUntil([&] { return before->Focused(); }));
         Click(tabPoint(index));
