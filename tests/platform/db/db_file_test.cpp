@@ -45,7 +45,25 @@ private:
     sighandler_t oldHandler_;
 };
 
-class DbFileTest : public NotesDbTest {};
+class DbFileTest : public NotesDbTest {
+protected:
+    // Twenty attachments of 100,000 bytes, all but the first Kept deleted
+    // again, and the connection closed: a file with room to give back.
+    // Returns the query that wrote them.
+    TADOQuery* FillAndThin(int Kept)
+    {
+        TADOQuery* q = Select("select * from Attachments");
+        for (int i = 0; i < 20; ++i) {
+            q->Append();
+            q->FieldByName("名称")->SetAsString("附件" + std::to_string(i));
+            q->FieldByName("数据")->SetAsString(std::string(100000, static_cast<char>('a' + i)));
+        }
+        q->Post();
+        Execute("Delete from Attachments where 标识 > " + std::to_string(Kept));
+        connection_->Close();
+        return q;
+    }
+};
 
 TEST_F(DbFileTest, TheSchemaIsTranslatedWithKeysAndIndexes)
 {
@@ -171,15 +189,7 @@ TEST_F(DbFileTest, DamagedAndForeignFilesAreRefusedClearly)
 
 TEST_F(DbFileTest, CompactingShrinksTheFileAndKeepsTheRows)
 {
-    TADOQuery* q = Select("select * from Attachments");
-    for (int i = 0; i < 20; ++i) {
-        q->Append();
-        q->FieldByName("名称")->SetAsString("附件" + std::to_string(i));
-        q->FieldByName("数据")->SetAsString(std::string(100000, static_cast<char>('a' + i)));
-    }
-    q->Post();
-    Execute("Delete from Attachments where 标识 > 2");
-    connection_->Close();
+    TADOQuery* q = FillAndThin(2);
     const auto before = fs::file_size(FileName());
     CompactDatabaseFile(FileName());
     EXPECT_LT(fs::file_size(FileName()), before / 4);
@@ -191,15 +201,7 @@ TEST_F(DbFileTest, CompactingShrinksTheFileAndKeepsTheRows)
 
 TEST_F(DbFileTest, CompactingKeepsTheFilesPermissionsOwnerGroupAndLinks)
 {
-    TADOQuery* q = Select("select * from Attachments");
-    for (int i = 0; i < 20; ++i) {
-        q->Append();
-        q->FieldByName("名称")->SetAsString("附件" + std::to_string(i));
-        q->FieldByName("数据")->SetAsString(std::string(100000, static_cast<char>('a' + i)));
-    }
-    q->Post();
-    Execute("Delete from Attachments where 标识 > 1");
-    connection_->Close();
+    FillAndThin(1);
     // Files of every kind, each a copy of that one, in their own folders.
     const std::string notes = Folder() + "notes/", real = Folder() + "real/", shut = Folder() + "shut/";
     for (const std::string& folder : {notes, real, shut})
