@@ -3,6 +3,7 @@
 // reaches its first line or its hidden block, so no hidden line is lost.
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
@@ -146,6 +147,29 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
     if (!FoldRange)
         return;
     MoveFoldLines([&] {
+        // A range the scan left inside this one beyond its last line (a
+        // brace an #endif did not close) is hidden with it, but its lines
+        // are not: collapsed, its hidden lines would count as the block's.
+        std::vector<TSynTextFoldRange*> beyond;
+        std::vector<TSynTextFoldRange*> pending{FoldRange};
+        while (!pending.empty()) {
+            const TSynTextFoldRange* range = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+                TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+                if (sub->Collapsed && sub->FromLine() > FoldRange->ToLine())
+                    beyond.push_back(sub);
+                else if (!sub->Collapsed)
+                    pending.push_back(sub);
+            }
+        }
+        std::sort(beyond.begin(), beyond.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
+            return A->FromLine() > B->FromLine();
+        });
+        for (TSynTextFoldRange* range : beyond) {
+            const int head = range->FromLine();
+            FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
+        }
         const int head = FoldRange->FromLine();
         FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
     });
@@ -258,13 +282,16 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
         return true;
     }
-    // Joining lines: the line above or below must not hide a block. A block
-    // expanded above brings its last lines next to the caret, and a block
-    // collapsed among them may end there too.
-    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord) && caretY_ > 1) {
+    // Joining lines, or a case change of the word before the caret: the
+    // line above or below must not hide a block. A block expanded above
+    // brings its last lines next to the caret, and a block collapsed among
+    // them may end there too.
+    const bool caseOfWord = Command >= ecUpperCase && Command <= ecTitleCase;
+    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
         for (;;) {
-            const int target =
-                Command == ecDeleteLastWord ? PrevWordPos().Line : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+            const int target = caseOfWord                     ? CaseChangeWord().first.Line
+                               : Command == ecDeleteLastWord ? PrevWordPos().Line
+                                                             : (caretX_ == 1 ? caretY_ - 1 : caretY_);
             if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
                 break;
             ExpandFoldsInLines(target, caretY_ - 1);
@@ -292,6 +319,24 @@ void TCustomSynText::ExpandFoldsForUndo()
 {
     if (allFoldRanges_->HasCollapsed())
         UncollapseAll();
+}
+
+void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const
+{
+    for (int l = Line - 1; l >= 1; --l) {
+        const AnsiString text = lines_->Strings(l - 1);
+        const TSynTextFoldRange* collapsed = allFoldRanges_->CollapsedIn(l, l);
+        if (!collapsed) {
+            if (Visit(text))
+                return;
+            continue;
+        }
+        std::vector<AnsiString> block;
+        allFoldRanges_->ForEachLineOf(collapsed, text, [&block](const AnsiString& L) { block.push_back(L); });
+        for (auto it = block.rbegin(); it != block.rend(); ++it)
+            if (Visit(*it))
+                return;
+    }
 }
 
 bool TCustomSynText::FoldKeyAllowed(WORD Key)

@@ -277,6 +277,19 @@ void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, 
         ++pendingFoldChanges_;
 }
 
+int TCustomSynText::FoldLineOf(int Line) const
+{
+    for (size_t i = bufferShifts_.size(); i-- > foldShifts_.size();) {
+        const TLineShift& shift = bufferShifts_[i];
+        if (Line < shift.FirstLine)
+            continue;
+        if (shift.Count > 0 && Line < shift.FirstLine + shift.Count)
+            return 0;
+        Line -= shift.Count;
+    }
+    return Line;
+}
+
 void TCustomSynText::RescanPendingFolds()
 {
     if (paintLock_ != 0)
