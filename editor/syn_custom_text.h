@@ -790,7 +790,7 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
-    // Where an edit's scan may end: below the lines in view and the caret's.
+    // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
     // The scan goes on until the ranges that start on lines up to Line are
     // known, and with Ends where they end too. The ranges are only late,

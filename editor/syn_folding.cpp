@@ -248,7 +248,9 @@ bool TCustomSynText::CountsFoldChanges() const
 
 void TCustomSynText::CountFoldChanges(int Index, int Count)
 {
-    if (!CountsFoldChanges())
+    // One change counted is enough for a rescan: a text of a million lines
+    // coming in is not read for more.
+    if (!CountsFoldChanges() || pendingFoldChanges_ > 0)
         return;
     // A range that its parent's close token ends stops on the line above
     // that token: a line without tokens that comes or goes just there moves
