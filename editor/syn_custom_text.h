@@ -501,10 +501,12 @@ protected:
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
 
-    // The selected text; PadColumns pads column pieces to the block's width.
-    // Undo records take it unpadded: put back, it restores the lines byte
-    // for byte.
-    AnsiString SelectedText(bool PadColumns) const;
+    // The selected text; PadColumns pads column pieces to the block's width,
+    // TrimLines takes the blanks and control characters off the end of each
+    // line of a normal or line block before it is cut to the selection (a
+    // copy leaves behind what indentation left over). Undo records take it
+    // unpadded and untrimmed: put back, it restores the lines byte for byte.
+    AnsiString SelectedText(bool PadColumns, bool TrimLines = false) const;
     // Deletes the selection in the current mode and leaves the caret at its
     // start; nothing is recorded.
     void DeleteSelection();
@@ -572,6 +574,10 @@ protected:
     // own; the rest wait for LineRange. Answers whether there was anything
     // to scan.
     bool ScanPendingRanges();
+    // Highlights line Index (from 0) on from the highlighter's range and
+    // answers the range at its end; a collapsed block's first line ends
+    // where its hidden lines end.
+    intptr_t HighlightLine(int Index);
     // The index of the last buffer line shown (from 0).
     int LastShownLine() const;
     // The stored ranges from line Index down are not scanned yet.

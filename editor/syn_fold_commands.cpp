@@ -258,11 +258,17 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
         return true;
     }
-    // Joining lines: the line above or below must not hide a block.
+    // Joining lines: the line above or below must not hide a block. A block
+    // expanded above brings its last lines next to the caret, and a block
+    // collapsed among them may end there too.
     if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord) && caretY_ > 1) {
-        const int target = Command == ecDeleteLastWord ? PrevWordPos().Line : (caretX_ == 1 ? caretY_ - 1 : caretY_);
-        if (target < caretY_)
+        for (;;) {
+            const int target =
+                Command == ecDeleteLastWord ? PrevWordPos().Line : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+            if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
+                break;
             ExpandFoldsInLines(target, caretY_ - 1);
+        }
     } else if ((Command == ecDeleteChar || Command == ecDeleteWord) && caretY_ < lines_->Count() &&
                caretX_ > static_cast<int>(LineText().size())) {
         ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);

@@ -576,15 +576,20 @@ TSynTextFoldRange* TCustomSynText::RescanExpanded()
     text.Assign(lines_);
     expanded.ExpandAll(&text);
     const std::vector<int> buffer = all.BufferLines(expanded, text.Count());
-    // The lines in view end in the ranges stored with them; the hidden ones
-    // are highlighted on from the line above.
+    // The lines in view end in the ranges stored with them, but for the
+    // first lines of collapsed blocks, which store where their blocks end;
+    // those and the hidden lines are highlighted on from the line above.
     std::vector<intptr_t> after(static_cast<size_t>(text.Count()));
     for (int index = 0; index < text.Count(); ++index) {
         const int line = buffer[static_cast<size_t>(index) + 1];
-        if (line != 0) {
+        const bool hidesNext = index + 1 < text.Count() && buffer[static_cast<size_t>(index) + 2] == 0;
+        if (line != 0 && !hidesNext) {
             after[static_cast<size_t>(index)] = LineRange(line - 1);
         } else if (highlighter_) {
-            highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
+            if (index == 0)
+                highlighter_->ResetRange();
+            else
+                highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
             highlighter_->SetLine(text.Strings(index), index);
             highlighter_->NextToEol();
             after[static_cast<size_t>(index)] = reinterpret_cast<intptr_t>(highlighter_->GetRange());

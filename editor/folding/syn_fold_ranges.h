@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -238,6 +239,9 @@ public:
     int CollapsedLineCount() const { return CollapsedData() ? CollapsedData()->Lines.Count() : 0; }
     // What the collapse appended to the first line; empty while expanded.
     const AnsiString& CollapsedSuffix() const;
+    // The first line Line as the text has it: without the collapse mark
+    // when it still ends with it.
+    AnsiString WithoutCollapseMark(const AnsiString& Line) const;
     // Pixel x of the collapse mark of a collapsed range, set by painting;
     // 0 until painted.
     int HintMarkLeft() const { return CollapsedData() ? CollapsedData()->HintMarkLeft : 0; }
@@ -317,6 +321,11 @@ public:
     void ExpandAll(TSynTextStringList* Lines);
     // A copy of Lines with every range expanded; Lines and the ranges stay.
     std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
+    // Calls Visit with each line a collapsed Range hides, in the order of
+    // the text, the lines of the collapsed ranges inside it in their places
+    // and their first lines without the collapse marks: the text expanding
+    // would give back.
+    void ForEachHiddenLine(const TSynTextFoldRange* Range, const std::function<void(const AnsiString&)>& Visit) const;
 
     // --- Following the buffer ---
     // Count lines were inserted before line FirstLine.

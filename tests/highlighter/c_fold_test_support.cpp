@@ -1,0 +1,117 @@
+#include "tests/highlighter/c_fold_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/highlighting/syn_highlighter_attributes.h"
+#include "highlighter/syn_lex_syn.h"
+#include "tests/editor/syn_fold_test_support.h"
+#include "tests/support/test_data.h"
+
+std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter)
+{
+    if (Highlighter.FoldRegions()->Count() == 0) {
+        const std::string scheme = FindTestFolder("app") + "/schemes/Cpp.xml";
+        EXPECT_TRUE(Highlighter.LoadFromFile(scheme)) << scheme;
+    }
+    auto memo = std::make_unique<TSynMemo>(nullptr);
+    memo->SetMaxUndo(1000000);
+    memo->SetHighlighter(&Highlighter);
+    memo->CodeFolding()->SetHighlighterFoldRegions(true);
+    memo->CodeFolding()->SetEnabled(true);
+    return memo;
+}
+
+int BufferLineOf(TSynMemo& Memo, int Real)
+{
+    int line = 1;
+    while (line < Memo.Lines()->Count() && Memo.GetRealLineNumber(line + 1) <= Real)
+        ++line;
+    return line;
+}
+
+void SelectReal(TSynMemo& Memo, TBufferCoord From, TBufferCoord To)
+{
+    From.Line = BufferLineOf(Memo, From.Line);
+    To.Line = BufferLineOf(Memo, To.Line);
+    Memo.SetCaretAndSelection(To, From, To);
+}
+
+std::string DescribeColours(TSynMemo& Memo, int Index)
+{
+    TSynCustomHighlighter* highlighter = Memo.Highlighter();
+    if (Index == 0)
+        highlighter->ResetRange();
+    else
+        highlighter->SetRange(reinterpret_cast<void*>(Memo.LineRange(Index - 1)));
+    highlighter->SetLine(Memo.Lines()->Strings(Index), Index);
+    std::ostringstream out;
+    for (; !highlighter->GetEol(); highlighter->Next()) {
+        const TSynHighlighterAttributes* attr = highlighter->GetTokenAttribute();
+        out << " " << highlighter->GetTokenPos() << (attr ? attr->Name() : AnsiString("-"));
+    }
+    return out.str();
+}
+
+namespace {
+
+// Every range of the flat list with its lines, level and whether it is
+// collapsed or hidden.
+std::string DescribeAll(const TSynTextAllFoldRanges& Ranges)
+{
+    std::ostringstream out;
+    for (int i = 0; i < Ranges.AllCount(); ++i)
+        out << DescribeFoldRange(Ranges.AllRanges(i)) << (Ranges.AllRanges(i)->ParentCollapsed ? " hidden" : "")
+            << "; ";
+    return out.str();
+}
+
+}  // namespace
+
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo)
+{
+    TSynTextAllFoldRanges* ranges = Memo.AllFoldRanges();
+    // The collapsed blocks by their first line in the text with nothing
+    // collapsed, the innermost first, so that each is in view when the
+    // fresh editor collapses it.
+    const std::unique_ptr<TSynTextAllFoldRanges> expanded = ExpandedFoldRanges(Memo);
+    std::vector<std::tuple<int, int>> collapsed;  // level (negated), first line
+    for (int i = 0; i < ranges->AllCount(); ++i)
+        if (ranges->AllRanges(i)->Collapsed)
+            collapsed.emplace_back(-expanded->AllRanges(i)->FoldRangeLevel, expanded->AllRanges(i)->FromLine());
+    std::sort(collapsed.begin(), collapsed.end());
+    auto* highlighter = static_cast<TSynLexSyn*>(Memo.Highlighter());
+    std::unique_ptr<TSynMemo> fresh = NewCFoldingMemo(*highlighter);
+    fresh->SetText(Memo.GetExpandedLines()->Text());
+    fresh->RebuildFoldRanges();
+    for (const auto& [level, line] : collapsed) {
+        TSynTextAllFoldRanges* all = fresh->AllFoldRanges();
+        const int at = BufferLineOf(*fresh, line);
+        for (int i = 0; i < all->AllCount(); ++i) {
+            TSynTextFoldRange* range = all->AllRanges(i);
+            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level) {
+                fresh->Collapse(range);
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(Memo.Text(), fresh->Text()) << "shown lines";
+    // Each line in view is coloured as in the text with nothing collapsed
+    // (a collapsed first line but for its collapse mark).
+    std::unique_ptr<TSynMemo> open = NewCFoldingMemo(*highlighter);
+    open->SetText(fresh->GetExpandedLines()->Text());
+    for (int i = 0; i < Memo.Lines()->Count(); ++i) {
+        if (ranges->CollapsedStartsAt(i + 1))
+            continue;
+        EXPECT_EQ(DescribeColours(Memo, i), DescribeColours(*open, Memo.GetRealLineNumber(i + 1) - 1))
+            << "colours of line " << i + 1;
+    }
+    EXPECT_EQ(DescribeAll(*ranges), DescribeAll(*fresh->AllFoldRanges())) << "flat list";
+    EXPECT_EQ(DescribeFoldTree(*ranges), DescribeFoldTree(*fresh->AllFoldRanges())) << "outermost list";
+}
