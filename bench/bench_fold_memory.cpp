@@ -3,7 +3,9 @@
 // scheme's folding: the peak and the kept memory of loading the text with
 // folding on beside folding off, what a collapse and its expansion leave
 // behind, and turning folding on with the text loaded, to the first paint
-// and through the idle work after it.
+// and through the idle work after it; and the text set in an empty editor
+// as an article opens, to the first paint and through the idle work after
+// it.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -197,6 +199,51 @@ void BM_EnableFolding100MB(benchmark::State& state)
     state.counters["bytes_per_range"] = bytesPerRange;
 }
 BENCHMARK(BM_EnableFolding100MB)->ArgName("line")->Arg(1)->Arg(700000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The text set in a new, empty editor as the program opens an article (the
+// caret ends on its last line), to the first paint, and the idle work
+// after it, each slice with its repaint; and whether the fold marks and
+// guides the first paint showed were those the idle work left. Argument:
+// folding on.
+void BM_SetText100MB(benchmark::State& state)
+{
+    const bool folding = state.range(0) != 0;
+    const AnsiString text = CFoldText(kLines);
+    std::vector<double> sets;
+    std::vector<double> idles;
+    std::vector<double> sliceCounts;
+    double longest = 0;
+    int wrongLooks = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto editor = std::make_unique<TFoldEditor>(folding);
+        TIdleMemo* memo = editor->memo;
+        state.ResumeTiming();
+        const double start = NowUs();
+        memo->SetText(text);
+        memo->Update();
+        const double painted = NowUs();
+        const TIdleMemo::TFoldLooks looks = memo->FoldLooks();
+        sliceCounts.push_back(editor->Settle(longest));
+        sets.push_back((painted - start) / 1000);
+        idles.push_back((NowUs() - painted) / 1000);
+        state.PauseTiming();
+        if (memo->Lines()->Count() < kLines)
+            state.SkipWithError("the text was not set");
+        if (folding && (memo->AllFoldRanges()->AllCount() == 0 || !memo->LooksLike(looks)))
+            ++wrongLooks;
+        editor.reset();
+        malloc_trim(0);
+        state.ResumeTiming();
+    }
+    state.SetLabel(folding ? "folding on" : "folding off");
+    state.counters["set_ms"] = Median(sets);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["slices"] = Median(sliceCounts);
+    state.counters["longest_slice_ms"] = longest / 1000;
+    state.counters["wrong_looks"] = wrongLooks;
+}
+BENCHMARK(BM_SetText100MB)->ArgName("folding")->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -236,8 +236,9 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
     NoteFoldEdit(Index + 1, Index + Count);
-    // A line the fold scan reads differently now may move fold ranges.
-    if (CountsFoldChanges()) {
+    // A line the fold scan reads differently now may move fold ranges (one
+    // change counted is enough for a rescan).
+    if (CountsFoldChanges() && pendingFoldChanges_ == 0) {
         const std::optional<AnsiString> signature = FoldSignature(Index, lines_->LineView(Index), true);
         if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
             ++pendingFoldChanges_;
@@ -295,7 +296,7 @@ void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
 }
 void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
-    if (CountsFoldChanges())
+    if (CountsFoldChanges() && pendingFoldChanges_ == 0)
         foldSignatureBeforePut_ = FoldSignature(Index, lines_->LineView(Index));
     guideIndentsBeforePut_.clear();
     if (codeFolding_->IndentGuides())

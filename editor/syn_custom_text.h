@@ -81,6 +81,7 @@ class TSynWordWrap;
 class ISynTextBufferPlugin;
 class TSynCompletionProposal;
 class TSynTextAllFoldRanges;
+class TSynFoldResume;
 class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
@@ -774,6 +775,13 @@ protected:
     // is expanded for it, and collapsed again when the scan finds it as it
     // was.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
+    // Runs the scan Resume has started, reading lines Held.first ..
+    // Held.second whole; false, with Resume abandoned, when the scan gave
+    // up or needed the lines of the collapsed block Blocking (else null).
+    bool ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking);
+    // After a scan that ended early at the start of Line: the next scan
+    // goes on from there.
+    void PendFoldScanFrom(int Line, const TSynFoldResume& Resume);
     // What the fold marks and the indent guides of a shown line look like,
     // as far as the fold ranges decide it.
     struct TFoldLook {
@@ -804,7 +812,7 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
-    // Where an edit's scan may end: below the lines in view and the caret's.
+    // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
     // The scan goes on until the ranges that start on lines up to Line are
     // known, and with Ends where they end too. The ranges are only late,

@@ -223,4 +223,66 @@ TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
     }
 }
 
+// Functions of ten lines, blocks three deep; function N (from 0) on lines
+// 10N+1 .. 10N+10.
+AnsiString TenLineFunctions(int Count)
+{
+    static const char* const function[] = {
+        "void f() {", "    if (a) {", "        x();", "        for (;;) {", "            y();",
+        "        }",   "    } else {", "        z();", "    }",          "}",
+    };
+    AnsiString text;
+    for (int i = 0; i < Count * 10; ++i)
+        text += AnsiString(function[i % 10]) + "\r\n";
+    return text;
+}
+
+// Lines that come or go move the ranges below lazily, each taking the
+// shifts when next read (with no idle time here to settle them), while a
+// collapse or an expansion moves lines and ranges at once: the two must
+// agree, and with what the scan after an edit reads.
+TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebuild)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    struct TCase {
+        const char* What;
+        void (*Do)(TSynMemo& Memo);
+    };
+    static const TCase kCases[] = {
+        // The collapse takes the ranges inside the function up to date
+        // before it moves them with it.
+        {"five Enters far above, then a collapse and an expansion",
+         [](TSynMemo& Memo) {
+             Memo.SetCaretXY(BufferCoord(1, 20));
+             for (int i = 0; i < 5; ++i)
+                 Memo.CommandProcessor(ecLineBreak, 0, nullptr);
+             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(1506);
+             ASSERT_NE(function, nullptr);
+             Memo.Collapse(function);
+             Memo.Uncollapse(Memo.GetFoldRangeStartingAt(1506));
+         }},
+        // One update edits above and below a collapsed function: expanded
+        // for the scan, its lines move the last edited line down, else the
+        // scan settles after the comment, above the new brace.
+        {"edits above and below a collapsed function in one update",
+         [](TSynMemo& Memo) {
+             Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
+             Memo.BeginUpdate();
+             Memo.SetCaretXY(BufferCoord(1, 5));
+             Memo.SetSelText("/**/");
+             Memo.SetCaretXY(BufferCoord(static_cast<int>(Memo.Lines()->Strings(48).size()) + 1, 49));
+             Memo.SetSelText("{");
+             Memo.EndUpdate();
+         }},
+    };
+    for (const TCase& c : kCases) {
+        SCOPED_TRACE(c.What);
+        std::unique_ptr<TSynMemo> memo = NewMemo();
+        memo->SetText(TenLineFunctions(300));
+        memo->RebuildFoldRanges();
+        c.Do(*memo);
+        ExpectTheRangesOfARebuild(*memo);
+    }
+}
+
 }  // namespace
