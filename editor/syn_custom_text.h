@@ -812,6 +812,10 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
+    // A collapsed block keeps its last line in view while a range opens
+    // there; once the scan finds none there, the block hides what a fresh
+    // collapse of it hides.
+    void HideFreedLastLines();
     // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
     // The scan goes on until the ranges that start on lines up to Line are

@@ -175,6 +175,25 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
     });
 }
 
+void TCustomSynText::HideFreedLastLines()
+{
+    std::vector<TSynTextFoldRange*> freed;
+    for (int line = 1;;) {
+        TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
+        if (!range)
+            break;
+        line = range->FromLine() + 1;
+        // Only what the scan has reached is known.
+        if (range->LastLineInView() > range->FromLine() && line < foldsPendingFrom_ &&
+            !ScannedFoldRangeStartingAt(line))
+            freed.push_back(range);
+    }
+    for (TSynTextFoldRange* range : freed) {
+        Uncollapse(range);
+        Collapse(range);
+    }
+}
+
 void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
 {
     if (!FoldRange || FoldRange->AllFoldRanges() != allFoldRanges_.get())

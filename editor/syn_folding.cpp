@@ -547,8 +547,10 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
     if (!astray && sameScanner && all.ScanResumable() &&
-        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime)))
+        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime))) {
+        HideFreedLastLines();
         return;
+    }
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();
@@ -578,6 +580,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
             spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
             TTakeOutput{[this](const std::array<int, 3>& Span) { RepaintLines(Span[0], Span[1]); }});
     }
+    HideFreedLastLines();
 }
 
 TSynTextFoldRange* TCustomSynText::RescanExpanded()

@@ -117,7 +117,7 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
             }
         }
     }
-    EXPECT_EQ(Memo.Text(), fresh->Text()) << "shown lines";
+    EXPECT_EQ(Memo.Lines()->Text(), fresh->Lines()->Text()) << "shown lines";
     // Each line in view is coloured as in the text with nothing collapsed
     // (a collapsed first line but for its collapse mark).
     std::unique_ptr<TSynMemo> open = NewMemo();

@@ -108,9 +108,11 @@ struct TCollapsedText {
 };
 
 // The lines below a collapsed block are coloured, and their blocks found,
-// as with it expanded: a comment its first line opens may end among its
-// hidden lines. Also after an edit above or below it, and once expanded.
-TEST_F(CSchemeFolding, LinesBelowACollapsedBlockKeepTheirColoursAndBlocks)
+// as with it expanded (a comment its first line opens may end among its
+// hidden lines), and it hides what a fresh collapse of it hides (its last
+// line only while a range opens there): also after an edit above or below
+// it, and once expanded.
+TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
 {
     const char* const commented = "int h;\r\n"
                                   "/* The function\r\n"
@@ -128,6 +130,11 @@ TEST_F(CSchemeFolding, LinesBelowACollapsedBlockKeepTheirColoursAndBlocks)
         {"A block opening a comment", commented, true, {6}, ecChar, BufferCoord(1, 8)},
         {"Two blocks on one first line", "{ { /* a\r\n  */ }\r\n  x;\r\n}\r\nint g;", true, {-1, 1}, ecChar,
          BufferCoord(1, 5)},
+        {"Every block collapsed, Enter below", "f()\r\n{\r\n  x;\r\n}\r\ng()\r\n{\r\n  y;\r\n}\r\nint z;", true, {2, 6},
+         ecLineBreak, BufferCoord(7, 9)},
+        {"Every block collapsed, Enter between", "f()\r\n{\r\n  x;\r\n}\r\ng()\r\n{\r\n  y;\r\n}\r\nint z;", true, {2, 6},
+         ecLineBreak, BufferCoord(4, 5)},
+        {"The range on the last line goes", NestedBlocks, true, {3}, ecDeleteLastChar, BufferCoord(13, 7)},
         {"A block the scan left open in another",
          "#ifdef A\r\nint v = 1; {\r\n#endif\r\nint w;\r\nx {\r\n  y;\r\n}\r\n}\r\nint z;", false, {5, 1}, ecChar,
          BufferCoord(1, 9)},
