@@ -812,9 +812,11 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
-    // A collapsed block keeps its last line in view while a range opens
-    // there; once the scan finds none there, the block hides what a fresh
-    // collapse of it hides.
+    // A collapsed block hides every line below its first but a last line
+    // that a range opens on. Edits around it may free that last line, or
+    // stretch the block over lines in view (lines put in just after its
+    // first line, a close token moved down): once the scan has found the
+    // block again, it hides what a fresh collapse of it hides.
     void HideFreedLastLines();
     // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
@@ -1001,6 +1003,7 @@ protected:
     unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+    bool hidingFreedLines_ = false;    // HideFreedLastLines at work
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
 

@@ -177,21 +177,27 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 
 void TCustomSynText::HideFreedLastLines()
 {
-    std::vector<TSynTextFoldRange*> freed;
-    for (int line = 1;;) {
+    std::vector<TSynTextFoldRange*> loose;
+    for (int line = 1; allFoldRanges_->HasCollapsed();) {
         TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
         if (!range)
             break;
         line = range->FromLine() + 1;
         // Only what the scan has reached is known.
-        if (range->LastLineInView() > range->FromLine() && line < foldsPendingFrom_ &&
-            !ScannedFoldRangeStartingAt(line))
-            freed.push_back(range);
+        const int last = range->LastLineInView();
+        if (last < foldsPendingFrom_ && (last > line || (last == line && !ScannedFoldRangeStartingAt(line))))
+            loose.push_back(range);
     }
-    for (TSynTextFoldRange* range : freed) {
+    // Expanding and collapsing end updates of their own, which come back
+    // here.
+    if (loose.empty() || hidingFreedLines_)
+        return;
+    hidingFreedLines_ = true;
+    for (TSynTextFoldRange* range : loose) {
         Uncollapse(range);
         Collapse(range);
     }
+    hidingFreedLines_ = false;
 }
 
 void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
@@ -297,7 +303,11 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // Nor a case change at the caret there: its collapse mark is no text.
     if (changesLines && !SelAvail() && allFoldRanges_->CollapsedStartsAt(caretY_))
         return false;
-    if (SelAvail()) {
+    // The commands on the caret's word or line leave a selection be.
+    const bool caseOfWord = Command >= ecUpperCase && Command <= ecTitleCase;
+    const bool atCaret = caseOfWord || Command == ecDeleteWord || Command == ecDeleteLastWord ||
+                         Command == ecDeleteBOL || Command == ecDeleteEOL || Command == ecDeleteLine;
+    if (SelAvail() && !atCaret) {
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
         return true;
     }
@@ -305,7 +315,6 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // line above or below must not hide a block. A block expanded above
     // brings its last lines next to the caret, and a block collapsed among
     // them may end there too.
-    const bool caseOfWord = Command >= ecUpperCase && Command <= ecTitleCase;
     if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
         for (;;) {
             const int target = caseOfWord                     ? CaseChangeWord().first.Line

@@ -305,6 +305,8 @@ void TCustomSynText::RescanPendingFolds()
     foldShifts_.clear();
     if (pendingFoldChanges_ > 0 && CountsFoldChanges())
         RescanFoldRanges();
+    else if (CountsFoldChanges())
+        HideFreedLastLines();
 }
 
 std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const

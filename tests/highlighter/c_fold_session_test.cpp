@@ -20,6 +20,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
 #include "highlighter/syn_lex_syn.h"
+#include "platform/base/code_page.h"
 #include "platform/win/clipboard.h"
 #include "tests/highlighter/c_fold_test_support.h"
 #include "tests/support/test_random.h"
@@ -145,9 +146,15 @@ TBufferCoord TCFoldSessionTest::EdgePlace(TRandom& R)
             collapsed.push_back(ranges->AllRanges(i));
     if (count == 0)
         return BufferCoord(1, 1);
+    // A caret never stands on the second byte of a character.
+    auto onCharacter = [this](int Char, int Line) {
+        const AnsiString text = memo->Lines()->Strings(Line - 1);
+        return BufferCoord(Char <= static_cast<int>(text.size()) ? static_cast<int>(CharStartOf(text, Char - 1)) + 1 : Char,
+                           Line);
+    };
     if (collapsed.empty() || R.Chance(20)) {
         const int line = R.Between(1, count);
-        return BufferCoord(R.Between(1, lineEnd(line)), line);
+        return onCharacter(R.Between(1, lineEnd(line)), line);
     }
     const TSynTextFoldRange* range = collapsed[R.Index(collapsed.size())];
     const int head = range->FromLine();
@@ -164,7 +171,7 @@ TBufferCoord TCFoldSessionTest::EdgePlace(TRandom& R)
     case 4:
         return BufferCoord(static_cast<int>(headText.size()) + 1, head);
     default:
-        return BufferCoord(R.Between(1, lineEnd(head) + 2), head);
+        return onCharacter(R.Between(1, lineEnd(head) + 2), head);
     }
 }
 
@@ -218,8 +225,7 @@ void TCFoldSessionTest::Edit(TRandom& R, std::ostringstream& Log)
     const TBufferCoord from = EdgePlace(R);
     TBufferCoord to = from;
     if (R.Chance(35))
-        to = R.Chance(50) ? EdgePlace(R) : BufferCoord(R.Between(1, 12), std::clamp(from.Line + R.Between(-4, 4), 1,
-                                                                                    memo->Lines()->Count()));
+        to = EdgePlace(R);
     Log << "command " << command << " '" << c << "' at " << from.Char << "," << from.Line << " to " << to.Char << ","
         << to.Line;
     memo->SetCaretAndSelection(to, from, to);

@@ -111,7 +111,8 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
         const int at = BufferLineOf(*fresh, line);
         for (int i = 0; i < all->AllCount(); ++i) {
             TSynTextFoldRange* range = all->AllRanges(i);
-            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level) {
+            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level &&
+                range->ToLine() > at) {
                 fresh->Collapse(range);
                 break;
             }
