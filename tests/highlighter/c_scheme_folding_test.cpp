@@ -138,6 +138,8 @@ TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
         {"The range on the last line goes", NestedBlocks, true, {3}, ecDeleteLastChar, BufferCoord(13, 7)},
         {"A line put in before the last line", "f() {\r\n  x;\r\n} g() {\r\n}", true, {1}, ecInsertLine,
          BufferCoord(1, 3)},
+        {"Nested blocks, Backspace far below", "int f()\r\n{\r\n    if (a) {\r\n        /* a\r\n           b */\r\n        x;\r\n    }\r\n}\r\n"
+         "y;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\n}", true, {4, 3, 2}, ecDeleteLastChar, BufferCoord(1, 19)},
         {"A block the scan left open in another",
          "#ifdef A\r\nint v = 1; {\r\n#endif\r\nint w;\r\nx {\r\n  y;\r\n}\r\n}\r\nint z;", false, {5, 1}, ecChar,
          BufferCoord(1, 9)},
