@@ -72,7 +72,12 @@ void TCustomSynText::FinishFoldScan() const { ReachFoldScan(INT_MAX, true); }
 void TCustomSynText::ScanFoldsIdle()
 {
     const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
-    ScanFoldsTo(INT_MAX, [until] { return MonotonicMicroseconds() >= until; });
+    const auto outOfTime = [until] { return MonotonicMicroseconds() >= until; };
+    // A scan going on to the end of the text ends on the first line of
+    // each collapsed block it meets; the slice goes on from there.
+    do
+        ScanFoldsTo(INT_MAX, outOfTime);
+    while (foldsPendingFrom_ != INT_MAX && !outOfTime());
     // The rescan forgot the range the caret touches, which is found once
     // the scan has passed the caret's line: the slice does not wait for
     // the scan to get there.

@@ -415,28 +415,30 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
             pendingFoldChanges_ = pending;
             return lines_->Count() - count;
         });
+    const int firstAsked = FirstEdited;
     for (;;) {
-        // A block expanded for the scan changed the ranges it knew of.
+        // A block expanded for the scan lies below where it starts, unless
+        // it moved the start up: the ranges open there are still those the
+        // last scan left.
         TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
-                              goingOn && expanded.Empty() ? &foldsOpenAtPending_ : nullptr);
-        TSynTextFoldRange* blocking = nullptr;
-        if (!resume.Start() || !ScanResumed(resume, expanded.TakeShapes(), blocking)) {
-            if (!blocking) {
-                expanded.CollapseAll();
-                return false;
-            }
-            // Expanded, its lines are read in a scan from the start again.
-            expanded.Expand(blocking, LastEdited);
-            continue;
+                              goingOn && FirstEdited == firstAsked ? &foldsOpenAtPending_ : nullptr);
+        TSynTextFoldRange* blocking = resume.Start() ? nullptr : resume.CollapsedAbove();
+        if (!blocking && ScanResumed(resume, expanded.TakeShapes(), blocking)) {
+            resume.Splice();
+            const int stop = expanded.CollapseAfter(resume);
+            if (resume.EndedEarly())
+                PendFoldScanFrom(stop, resume);
+            else
+                allFoldRanges_->ShrinkToFit();
+            RepaintChangedFoldLooks(looksBefore);
+            return true;
         }
-        resume.Splice();
-        const int stop = expanded.CollapseAfter(resume);
-        if (resume.EndedEarly())
-            PendFoldScanFrom(stop, resume);
-        else
-            allFoldRanges_->ShrinkToFit();
-        RepaintChangedFoldLooks(looksBefore);
-        return true;
+        if (!blocking) {
+            expanded.CollapseAll();
+            return false;
+        }
+        // Expanded, its lines are read in a scan from the start again.
+        expanded.Expand(blocking, FirstEdited, LastEdited);
     }
 }
 

@@ -5,10 +5,11 @@
 
 #include "editor/folding/syn_fold_resume.h"
 
-void TSynFoldExpandedBlocks::Expand(TSynTextFoldRange* Block, int& LastEdited)
+void TSynFoldExpandedBlocks::Expand(TSynTextFoldRange* Block, int& FirstEdited, int& LastEdited)
 {
     const int head = Block->FromLine();
     const int shown = expand_(Block);
+    FirstEdited = std::min(FirstEdited, head);
     if (LastEdited != INT_MAX && LastEdited > head)
         LastEdited += shown;
     for (TBlock& around : blocks_)

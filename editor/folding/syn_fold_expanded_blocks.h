@@ -27,10 +27,12 @@ public:
     }
 
     bool Empty() const { return blocks_.empty(); }
-    // Expands Block, the collapsed block the scan ran into. LastEdited (from
-    // 1, or INT_MAX), where below Block's first line, moves down with the
-    // lines that came into view.
-    void Expand(TSynTextFoldRange* Block, int& LastEdited);
+    // Expands Block, the collapsed block the scan ran into or that ends
+    // just above where it starts. The edited lines FirstEdited ..
+    // LastEdited (from 1; LastEdited may be INT_MAX) move with the lines
+    // that came into view, and take in Block's first line: the scan reads
+    // the block whole.
+    void Expand(TSynTextFoldRange* Block, int& FirstEdited, int& LastEdited);
     // Before a scan: notes each block's ranges as they stand now, and
     // answers the lines from the first block's first line to the line
     // after the last one's end, which the scan reads whole (First > Last

@@ -188,7 +188,8 @@ void ExpectTheRangesOfARebuild(TSynMemo& Memo)
 // An edit whose scan has to read the lines of a collapsed block below
 // finds the ranges again from near it, as when nothing is collapsed: the
 // ranges above stay the objects they were. A block found as it was, one
-// level deeper now, stays collapsed; one the edit took apart is expanded.
+// level deeper now, stays collapsed; one the edit took apart is expanded;
+// one just above the edit is read from its first line.
 TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
 {
     setenv("TANDRIL_BACKEND", "headless", 1);
@@ -218,6 +219,22 @@ TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
         EXPECT_EQ(ranges->AllRanges(0), first);
         EXPECT_FALSE(ranges->HasCollapsed());
         EXPECT_EQ(DescribeFoldRange(memo->GetFoldRangeStartingAt(298)), "298-303 L0 I0");
+        EXPECT_TRUE(ranges->ScanResumable());
+        ExpectTheRangesOfARebuild(*memo);
+    }
+    {
+        std::unique_ptr<TSynMemo> memo = MemoWithBlock100Collapsed();
+        TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+        const TSynTextFoldRange* first = ranges->AllRanges(0);
+        // On the line right below the collapsed block, whose hidden lines
+        // decide what is open there: the scan reads them from its first
+        // line, finds it as it was and collapses it again.
+        memo->SetCaretXY(BufferCoord(3, 302));
+        memo->SetSelText("{y}");
+        EXPECT_EQ(ranges->AllRanges(0), first);
+        const TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(301);
+        ASSERT_NE(block, nullptr);
+        EXPECT_TRUE(block->Collapsed);
         EXPECT_TRUE(ranges->ScanResumable());
         ExpectTheRangesOfARebuild(*memo);
     }
