@@ -355,6 +355,9 @@ void TCustomSynText::PutLine(int Index, std::string_view S)
 
 void TCustomSynText::SetSelText(const AnsiString& Value)
 {
+    // The fold scan of the change waits for the end: it may expand or
+    // collapse blocks, moving the lines the records below name.
+    TSynPaintLockScope lock(this);
     // What is replaced is recorded for undo as the lines stand: no collapsed
     // block may hide inside it.
     ExpandFoldsAtSelection();

@@ -11,6 +11,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/highlighting/syn_highlighter_attributes.h"
 #include "highlighter/syn_lex_syn.h"
+#include "platform/win/clipboard.h"
 #include "tests/editor/syn_fold_test_support.h"
 #include "tests/support/test_data.h"
 
@@ -74,6 +75,17 @@ std::string DescribeColours(TSynMemo& Memo, int Index)
         out << " " << highlighter->GetTokenPos() << (attr ? attr->Name() : AnsiString("-"));
     }
     return out.str();
+}
+
+AnsiString ClipboardText()
+{
+    AnsiString text;
+    if (OpenClipboard(nullptr)) {
+        if (HGLOBAL block = GetClipboardData(CF_TEXT))
+            text = static_cast<const char*>(GlobalLock(block));
+        CloseClipboard();
+    }
+    return text;
 }
 
 namespace {

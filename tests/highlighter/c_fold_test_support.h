@@ -30,6 +30,9 @@ int BufferLineOf(TSynMemo& Memo, int Real);
 // text with nothing collapsed (no selection when they are equal).
 void SelectReal(TSynMemo& Memo, TBufferCoord From, TBufferCoord To);
 
+// The plain text on the clipboard.
+AnsiString ClipboardText();
+
 // Where each token of line Index (from 0) starts and its attribute, as
 // painting finds them.
 std::string DescribeColours(TSynMemo& Memo, int Index);

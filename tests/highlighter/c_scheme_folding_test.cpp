@@ -172,6 +172,26 @@ TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
     }
 }
 
+// A program's replacement of the brace that kept a collapsed block's last
+// line in view: the block then hides that line too, and undo and redo find
+// the replaced text where it is.
+TEST_F(CSchemeFolding, AReplacementThatFreesALastLineIsUndoneAndRedoneInPlace)
+{
+    memo->SetText(NestedBlocks);
+    memo->ClearUndo();
+    CollapseAt({3});
+    SelectReal(*memo, BufferCoord(12, 7), BufferCoord(13, 7));
+    memo->SetSelText("x");
+    AnsiString replaced = NestedBlocks;
+    replaced.replace(replaced.find("} else {") + 7, 1, "x");
+    EXPECT_EQ(memo->GetExpandedLines()->Text(), replaced);
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return NewCFoldingMemo(syn); });
+    memo->Undo();
+    EXPECT_EQ(memo->GetExpandedLines()->Text(), AnsiString(NestedBlocks));
+    memo->Redo();
+    EXPECT_EQ(memo->GetExpandedLines()->Text(), replaced);
+}
+
 // Lines a program adds without the editor's commands send the fold scan
 // over the whole text again, collapsed blocks expanded in a copy: one whose
 // first line opens a comment is read as the text has it, and stays
@@ -192,17 +212,6 @@ TEST_F(CSchemeFolding, AFullRescanReadsACollapsedBlockAsTheTextHasIt)
     memo->RescanFoldRanges();
     EXPECT_TRUE(memo->AllFoldRanges()->CollapsedStartsAt(1));
     ExpectFoldsOfAFreshEditor(*memo, braces);
-}
-
-AnsiString ClipboardText()
-{
-    AnsiString text;
-    if (OpenClipboard(nullptr)) {
-        if (HGLOBAL block = GetClipboardData(CF_TEXT))
-            text = static_cast<const char*>(GlobalLock(block));
-        CloseClipboard();
-    }
-    return text;
 }
 
 // A copy of a selection over a collapsed block holds its hidden lines, as
