@@ -267,6 +267,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
+    // It and the ranges it hid moved with their lines while it was
+    // collapsed: the shifts kept meanwhile are not theirs to take.
+    TakenShifts(Range);
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
@@ -387,7 +390,6 @@ void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet&
         if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
             range->shiftStamp_ = shiftsDone_;
     for (TSynTextFoldRange* r : collapsedInView) {
-        TakenShifts(r);
         if (r->FromLine() >= By.FirstLine) {
             Move(r, By.Count);
         } else if (By.Count > 0 && r->LastLineInView() >= By.FirstLine) {
