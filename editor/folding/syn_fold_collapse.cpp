@@ -189,8 +189,8 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
         Range->FromLine() > Lines->Count())
         return 0;
-    // A collapsed range and the ranges it hides have taken every shift
-    // kept (TSynTextAllFoldRanges::TakenShifts).
+    // A collapsed range and the ranges it hides take no kept shift (they
+    // move with their lines at once): they take those kept until now.
     ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
     int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
