@@ -112,7 +112,9 @@ bool TCustomSynText::ScanPendingRanges()
 intptr_t TCustomSynText::HighlightLine(int Index)
 {
     const AnsiString line = lines_->Strings(Index);
-    TSynTextFoldRange* collapsed = allFoldRanges_ ? allFoldRanges_->CollapsedIn(Index + 1, Index + 1) : nullptr;
+    // An edit's highlighting may run before the ranges follow its lines.
+    const int foldLine = allFoldRanges_ && allFoldRanges_->HasCollapsed() ? FoldLineOf(Index + 1) : 0;
+    TSynTextFoldRange* collapsed = foldLine > 0 ? allFoldRanges_->CollapsedIn(foldLine, foldLine) : nullptr;
     if (!collapsed) {
         highlighter_->SetLine(line, Index);
         highlighter_->NextToEol();
@@ -121,10 +123,8 @@ intptr_t TCustomSynText::HighlightLine(int Index)
     // The lines below a collapsed block go on from where its hidden lines
     // end, as they would with it expanded: a comment its first line opens
     // may end among them. The collapse mark is no text.
-    highlighter_->SetLine(collapsed->WithoutCollapseMark(line), Index);
-    highlighter_->NextToEol();
-    allFoldRanges_->ForEachHiddenLine(collapsed, [this, Index](const AnsiString& Hidden) {
-        highlighter_->SetLine(Hidden, Index);
+    allFoldRanges_->ForEachLineOf(collapsed, line, [this, Index](const AnsiString& Text) {
+        highlighter_->SetLine(Text, Index);
         highlighter_->NextToEol();
     });
     return reinterpret_cast<intptr_t>(highlighter_->GetRange());

@@ -239,6 +239,10 @@ public:
     void RecalcCharExtent();
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& P) const;
     TBufferCoord DisplayToBufferPos(const TDisplayCoord& P) const;
+    // The character (from 1) of S at its expanded column Column (from 1),
+    // never a double-byte character's second byte; past the end, the
+    // length + 1 and the columns beyond.
+    int CharAtColumn(const AnsiString& S, int Column) const;
     TDisplayCoord PointToCell(int aX, int aY) const;
     TBufferCoord PixelsToNearestRowColumn(int aX, int aY) const;
     TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;
@@ -498,6 +502,9 @@ protected:
     void DoScrollLine(int Delta);
     // Case commands ecUpperCase .. ecToggleCaseBlock.
     void DoCaseChange(TSynTextEditorCommand Cmd);
+    // The word a case command without a selection changes: the caret's, or
+    // one of the two before it.
+    std::pair<TBufferCoord, TBufferCoord> CaseChangeWord();
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
 
@@ -722,6 +729,11 @@ protected:
     // expanded text.
     void RecordInExpandedLines(TSynTextUndoItem& Item);
     void ExpandFoldsForUndo();
+    // Calls Visit with the lines above buffer line Line as the text has
+    // them, the nearest first (a collapsed block's hidden lines before its
+    // first line), until it answers true: what the smart tab keys measure
+    // against is the text, not what folding shows of it.
+    void VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const;
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
@@ -742,6 +754,10 @@ protected:
         bool operator==(const TLineShift&) const = default;
     };
     void NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count);
+    // The number the fold ranges know buffer line Line by: an edit's lines
+    // come and go (bufferShifts_) before the ranges follow (foldShifts_).
+    // 0 for a line the edit brought.
+    int FoldLineOf(int Line) const;
     // Rescans when counted changes wait and no update is open, so that the
     // ranges are always those a full rebuild would find.
     void RescanPendingFolds();
@@ -796,6 +812,12 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
+    // A collapsed block hides every line below its first but a last line
+    // that a range opens on. Edits around it may free that last line, or
+    // stretch the block over lines in view (lines put in just after its
+    // first line, a close token moved down): once the scan has found the
+    // block again, it hides what a fresh collapse of it hides.
+    void HideFreedLastLines();
     // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
     // The scan goes on until the ranges that start on lines up to Line are
@@ -981,6 +1003,7 @@ protected:
     unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+    bool hidingFreedLines_ = false;    // HideFreedLastLines at work
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
 

@@ -279,6 +279,19 @@ void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, 
         ++pendingFoldChanges_;
 }
 
+int TCustomSynText::FoldLineOf(int Line) const
+{
+    for (size_t i = bufferShifts_.size(); i-- > foldShifts_.size();) {
+        const TLineShift& shift = bufferShifts_[i];
+        if (Line < shift.FirstLine)
+            continue;
+        if (shift.Count > 0 && Line < shift.FirstLine + shift.Count)
+            return 0;
+        Line -= shift.Count;
+    }
+    return Line;
+}
+
 void TCustomSynText::RescanPendingFolds()
 {
     if (paintLock_ != 0)
@@ -292,6 +305,8 @@ void TCustomSynText::RescanPendingFolds()
     foldShifts_.clear();
     if (pendingFoldChanges_ > 0 && CountsFoldChanges())
         RescanFoldRanges();
+    else if (CountsFoldChanges())
+        HideFreedLastLines();
 }
 
 std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const
@@ -536,8 +551,10 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
     if (!astray && sameScanner && all.ScanResumable() &&
-        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime)))
+        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime))) {
+        HideFreedLastLines();
         return;
+    }
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();
@@ -567,6 +584,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
             spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
             TTakeOutput{[this](const std::array<int, 3>& Span) { RepaintLines(Span[0], Span[1]); }});
     }
+    HideFreedLastLines();
 }
 
 TSynTextFoldRange* TCustomSynText::RescanExpanded()

@@ -334,8 +334,8 @@ std::vector<const TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRang
 
 }  // namespace
 
-void TSynTextAllFoldRanges::ForEachHiddenLine(const TSynTextFoldRange* Range,
-                                              const std::function<void(const AnsiString&)>& Visit) const
+void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
+                                          const std::function<void(const AnsiString&)>& Visit) const
 {
     // Without recursion: hostile nesting goes deeper than a stack. A hidden
     // range counts its lines with the ranges around it expanded, so the
@@ -346,20 +346,41 @@ void TSynTextAllFoldRanges::ForEachHiddenLine(const TSynTextFoldRange* Range,
         std::vector<const TSynTextFoldRange*> Inside;
         size_t NextInside;
     };
+    // A first line holds the marks of the collapsed ranges starting on it,
+    // the innermost's first.
+    auto firstLineText = [](const TSynTextFoldRange* R, AnsiString Line) {
+        for (;;) {
+            Line = R->WithoutCollapseMark(Line);
+            const std::vector<const TSynTextFoldRange*> inside = CollapsedJustInside(R);
+            if (inside.empty() || inside.front()->FromLine() != R->FromLine())
+                return Line;
+            R = inside.front();
+        }
+    };
+    Visit(firstLineText(Range, FirstLine));
     std::vector<TFrame> frames;
     frames.push_back({Range, 0, CollapsedJustInside(Range), 0});
     while (!frames.empty()) {
         TFrame& frame = frames.back();
+        const int head = frame.Range->FromLine();
+        // A range collapsed first on the same first line hides the lines
+        // just below it.
+        if (frame.Index == 0 && frame.NextInside < frame.Inside.size() &&
+            frame.Inside[frame.NextInside]->FromLine() == head) {
+            const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
+            frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
+            continue;
+        }
         const TStringList& lines = frame.Range->CollapsedLines();
         if (frame.Index >= lines.Count()) {
             frames.pop_back();
             continue;
         }
         const AnsiString& line = lines.Strings(lines.Count() - 1 - frame.Index);
-        const int at = frame.Range->FromLine() + 1 + frame.Index++;
+        const int at = head + 1 + frame.Index++;
         if (frame.NextInside < frame.Inside.size() && frame.Inside[frame.NextInside]->FromLine() == at) {
             const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
-            Visit(inside->WithoutCollapseMark(line));
+            Visit(firstLineText(inside, line));
             frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
         } else {
             Visit(line);

@@ -321,11 +321,13 @@ public:
     void ExpandAll(TSynTextStringList* Lines);
     // A copy of Lines with every range expanded; Lines and the ranges stay.
     std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
-    // Calls Visit with each line a collapsed Range hides, in the order of
-    // the text, the lines of the collapsed ranges inside it in their places
-    // and their first lines without the collapse marks: the text expanding
-    // would give back.
-    void ForEachHiddenLine(const TSynTextFoldRange* Range, const std::function<void(const AnsiString&)>& Visit) const;
+    // Calls Visit with each line of a collapsed Range whose first line in
+    // the buffer is FirstLine, in the order of the text: the first line
+    // without the collapse marks, then the hidden lines, those of the
+    // collapsed ranges inside it in their places. The text expanding would
+    // give back.
+    void ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
+                       const std::function<void(const AnsiString&)>& Visit) const;
 
     // --- Following the buffer ---
     // Count lines were inserted before line FirstLine.

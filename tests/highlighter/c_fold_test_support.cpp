@@ -14,17 +14,34 @@
 #include "tests/editor/syn_fold_test_support.h"
 #include "tests/support/test_data.h"
 
-std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter)
+void UseCFolding(TSynMemo& Memo, TSynLexSyn& Highlighter)
 {
     if (Highlighter.FoldRegions()->Count() == 0) {
         const std::string scheme = FindTestFolder("app") + "/schemes/Cpp.xml";
         EXPECT_TRUE(Highlighter.LoadFromFile(scheme)) << scheme;
     }
+    Memo.SetMaxUndo(1000000);
+    Memo.SetHighlighter(&Highlighter);
+    Memo.CodeFolding()->SetHighlighterFoldRegions(true);
+    Memo.CodeFolding()->SetEnabled(true);
+}
+
+void UseRegionFolding(TSynMemo& Memo, TSynLexSyn& Highlighter)
+{
+    UseCFolding(Memo, Highlighter);
+    TFoldRegions* regions = Memo.CodeFolding()->FoldRegions();
+    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions->Add(frtOneChar, true, false, false, "{", "}");
+    regions->Add(frtToken, false, true, false, "/*", "*/");
+    regions->Add(frtToken, true, false, true, "#ifdef", "#endif");
+    Memo.CodeFolding()->SetHighlighterFoldRegions(false);
+}
+
+std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter)
+{
     auto memo = std::make_unique<TSynMemo>(nullptr);
-    memo->SetMaxUndo(1000000);
-    memo->SetHighlighter(&Highlighter);
-    memo->CodeFolding()->SetHighlighterFoldRegions(true);
-    memo->CodeFolding()->SetEnabled(true);
+    UseCFolding(*memo, Highlighter);
     return memo;
 }
 
@@ -74,7 +91,7 @@ std::string DescribeAll(const TSynTextAllFoldRanges& Ranges)
 
 }  // namespace
 
-void ExpectFoldsOfAFreshEditor(TSynMemo& Memo)
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
 {
     TSynTextAllFoldRanges* ranges = Memo.AllFoldRanges();
     // The collapsed blocks by their first line in the text with nothing
@@ -86,8 +103,7 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo)
         if (ranges->AllRanges(i)->Collapsed)
             collapsed.emplace_back(-expanded->AllRanges(i)->FoldRangeLevel, expanded->AllRanges(i)->FromLine());
     std::sort(collapsed.begin(), collapsed.end());
-    auto* highlighter = static_cast<TSynLexSyn*>(Memo.Highlighter());
-    std::unique_ptr<TSynMemo> fresh = NewCFoldingMemo(*highlighter);
+    std::unique_ptr<TSynMemo> fresh = NewMemo();
     fresh->SetText(Memo.GetExpandedLines()->Text());
     fresh->RebuildFoldRanges();
     for (const auto& [level, line] : collapsed) {
@@ -95,16 +111,17 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo)
         const int at = BufferLineOf(*fresh, line);
         for (int i = 0; i < all->AllCount(); ++i) {
             TSynTextFoldRange* range = all->AllRanges(i);
-            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level) {
+            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level &&
+                range->ToLine() > at) {
                 fresh->Collapse(range);
                 break;
             }
         }
     }
-    EXPECT_EQ(Memo.Text(), fresh->Text()) << "shown lines";
+    EXPECT_EQ(Memo.Lines()->Text(), fresh->Lines()->Text()) << "shown lines";
     // Each line in view is coloured as in the text with nothing collapsed
     // (a collapsed first line but for its collapse mark).
-    std::unique_ptr<TSynMemo> open = NewCFoldingMemo(*highlighter);
+    std::unique_ptr<TSynMemo> open = NewMemo();
     open->SetText(fresh->GetExpandedLines()->Text());
     for (int i = 0; i < Memo.Lines()->Count(); ++i) {
         if (ranges->CollapsedStartsAt(i + 1))

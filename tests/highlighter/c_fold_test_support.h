@@ -3,6 +3,7 @@
 // text with the same blocks collapsed.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,9 +11,17 @@
 
 class TSynLexSyn;
 
-// Highlighter (loaded with the shipped C/C++ scheme when it is not yet) on
-// a memo that folds by the scheme's regions.
+// Gives Memo Highlighter, loaded with the shipped C/C++ scheme when it is
+// not yet, and folding by the scheme's regions.
+void UseCFolding(TSynMemo& Memo, TSynLexSyn& Highlighter);
 std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter);
+// Colours by the scheme, but folds by braces (their close shown on a
+// collapsed first line), block comments that hold no ranges and #ifdef
+// blocks (their #endif shown likewise), strings and line comments skipped.
+void UseRegionFolding(TSynMemo& Memo, TSynLexSyn& Highlighter);
+
+// Makes an editor that folds as another does.
+using TFoldingMemoMaker = std::function<std::unique_ptr<TSynMemo>()>;
 
 // The buffer line showing line Real of the text with nothing collapsed.
 int BufferLineOf(TSynMemo& Memo, int Real);
@@ -29,4 +38,4 @@ std::string DescribeColours(TSynMemo& Memo, int Index);
 // and then the blocks Memo has collapsed, shows the same lines and has the
 // same fold ranges; and the lines in view have the colours they have in
 // the text with nothing collapsed.
-void ExpectFoldsOfAFreshEditor(TSynMemo& Memo);
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo);

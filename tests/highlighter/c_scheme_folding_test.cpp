@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cmath>
 #include <memory>
 #include <vector>
 
+#include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
@@ -68,6 +70,10 @@ TEST_F(CSchemeFolding, EditsAtTheEdgesOfNestedCollapsedBlocksChangeTheRealText)
         {"Backspace over a selection from the head", ecDeleteLastChar, BufferCoord(5, 3), BufferCoord(1, 7)},
         {"Block indent", ecBlockIndent, BufferCoord(1, 2), BufferCoord(3, 7)},
         {"Block unindent", ecBlockUnindent, BufferCoord(1, 3), BufferCoord(1, 7)},
+        {"Ctrl+Backspace below both, a selection below", ecDeleteLastWord, BufferCoord(5, 8), BufferCoord(1, 7)},
+        {"Tab below both", ecTab, BufferCoord(1, 7), BufferCoord(1, 7)},
+        {"Shift+Tab below both", ecShiftTab, BufferCoord(11, 7), BufferCoord(11, 7)},
+        {"Upper case of the word before", ecUpperCase, BufferCoord(1, 7), BufferCoord(1, 7)},
     };
     for (const TEdgeEdit& edit : edits) {
         SCOPED_TRACE(edit.What);
@@ -85,39 +91,107 @@ TEST_F(CSchemeFolding, EditsAtTheEdgesOfNestedCollapsedBlocksChangeTheRealText)
         SelectReal(*memo, edit.From, edit.To);
         memo->CommandProcessor(edit.Command, 'z', nullptr);
         EXPECT_EQ(memo->GetExpandedLines()->Text(), model->Text());
-        ExpectFoldsOfAFreshEditor(*memo);
+        ExpectFoldsOfAFreshEditor(*memo, [this] { return NewCFoldingMemo(syn); });
         while (memo->CanUndo())
             memo->Undo();
         EXPECT_EQ(memo->Text(), AnsiString(NestedBlocks));
     }
 }
 
-// A collapsed comment, or a block whose first line opens a comment that
-// its hidden lines close, leaves the lines below coloured, and their blocks
-// found, as with it expanded; also while typing below it.
-TEST_F(CSchemeFolding, LinesBelowACollapsedBlockKeepTheirColoursAndBlocks)
+// A text, the blocks collapsed in it and an edit below or above them.
+struct TCollapsedText {
+    const char* What;
+    const char* Text;
+    bool SchemeRegions;  // the scheme's fold regions, else UseRegionFolding's
+    std::vector<int> Collapsed;  // first lines of the blocks, in order; negative: the innermost block there
+    TSynTextEditorCommand Command;
+    TBufferCoord At;
+};
+
+// The lines below a collapsed block are coloured, and their blocks found,
+// as with it expanded (a comment its first line opens may end among its
+// hidden lines), and it hides what a fresh collapse of it hides (its last
+// line only while a range opens there): also after an edit above or below
+// it, and once expanded.
+TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
 {
-    const char* const text = "/* The function\r\n"
-                             "   below */\r\n"
-                             "int f(int a)\r\n"
-                             "{\r\n"
-                             "    if (a) { /* why\r\n"
-                             "        more */ }\r\n"
-                             "    return \"{\";\r\n"
-                             "}\r\n"
-                             "int g;";
-    for (const int collapsed : {1, 5}) {
-        SCOPED_TRACE(collapsed);
-        SetUp();
-        memo->SetText(text);
-        CollapseAt({collapsed});
-        ExpectFoldsOfAFreshEditor(*memo);
-        memo->SetCaretXY(BufferCoord(1, BufferLineOf(*memo, 7)));
-        memo->CommandProcessor(ecChar, '{', nullptr);
-        ExpectFoldsOfAFreshEditor(*memo);
+    const char* const commented = "int h;\r\n"
+                                  "/* The function\r\n"
+                                  "   below */\r\n"
+                                  "int f(int a)\r\n"
+                                  "{\r\n"
+                                  "    if (a) { /* why\r\n"
+                                  "        more */ }\r\n"
+                                  "    return \"{\";\r\n"
+                                  "}\r\n"
+                                  "int g;";
+    const TCollapsedText texts[] = {
+        {"A comment, typing below", commented, true, {2}, ecChar, BufferCoord(1, 8)},
+        {"A comment, a line above", commented, true, {2}, ecLineBreak, BufferCoord(7, 1)},
+        {"A block opening a comment", commented, true, {6}, ecChar, BufferCoord(1, 8)},
+        {"Two blocks on one first line", "{ { /* a\r\n  */ }\r\n  x;\r\n}\r\nint g;", true, {-1, 1}, ecChar,
+         BufferCoord(1, 5)},
+        {"Every block collapsed, Enter below", "f()\r\n{\r\n  x;\r\n}\r\ng()\r\n{\r\n  y;\r\n}\r\nint z;", true, {2, 6},
+         ecLineBreak, BufferCoord(7, 9)},
+        {"Every block collapsed, Enter between", "f()\r\n{\r\n  x;\r\n}\r\ng()\r\n{\r\n  y;\r\n}\r\nint z;", true, {2, 6},
+         ecLineBreak, BufferCoord(4, 5)},
+        {"The range on the last line goes", NestedBlocks, true, {3}, ecDeleteLastChar, BufferCoord(13, 7)},
+        {"A line put in before the last line", "f() {\r\n  x;\r\n} g() {\r\n}", true, {1}, ecInsertLine,
+         BufferCoord(1, 3)},
+        {"Nested blocks, Backspace far below", "int f()\r\n{\r\n    if (a) {\r\n        /* a\r\n           b */\r\n        x;\r\n    }\r\n}\r\n"
+         "y;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\ny;\r\n}", true, {4, 3, 2}, ecDeleteLastChar, BufferCoord(1, 19)},
+        {"A block the scan left open in another",
+         "#ifdef A\r\nint v = 1; {\r\n#endif\r\nint w;\r\nx {\r\n  y;\r\n}\r\n}\r\nint z;", false, {5, 1}, ecChar,
+         BufferCoord(1, 9)},
+    };
+    for (const TCollapsedText& text : texts) {
+        SCOPED_TRACE(text.What);
+        const TFoldingMemoMaker fresh = [&] {
+            auto result = std::make_unique<TSynMemo>(nullptr);
+            (text.SchemeRegions ? UseCFolding : UseRegionFolding)(*result, syn);
+            return result;
+        };
+        memo = fresh();
+        memo->SetText(text.Text);
+        for (const int line : text.Collapsed) {
+            TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+            TSynTextFoldRange* found = nullptr;
+            for (int i = 0; i < ranges->AllCount() && (!found || line < 0); ++i) {
+                TSynTextFoldRange* range = ranges->AllRanges(i);
+                if (range->FromLine() == BufferLineOf(*memo, std::abs(line)) && !range->ParentCollapsed)
+                    found = range;
+            }
+            memo->Collapse(found);
+        }
+        ExpectFoldsOfAFreshEditor(*memo, fresh);
+        SelectReal(*memo, text.At, text.At);
+        memo->CommandProcessor(text.Command, '{', nullptr);
+        ExpectFoldsOfAFreshEditor(*memo, fresh);
         memo->UncollapseAll();
-        ExpectFoldsOfAFreshEditor(*memo);
+        ExpectFoldsOfAFreshEditor(*memo, fresh);
     }
+}
+
+// Lines a program adds without the editor's commands send the fold scan
+// over the whole text again, collapsed blocks expanded in a copy: one whose
+// first line opens a comment is read as the text has it, and stays
+// collapsed.
+TEST_F(CSchemeFolding, AFullRescanReadsACollapsedBlockAsTheTextHasIt)
+{
+    // Braces alone, those the scheme paints as comment left out.
+    const TFoldingMemoMaker braces = [this] {
+        std::unique_ptr<TSynMemo> result = NewCFoldingMemo(syn);
+        result->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+        result->CodeFolding()->SetHighlighterFoldRegions(false);
+        return result;
+    };
+    memo = braces();
+    memo->SetText("f() { /* c\r\n  { c */\r\n  y;\r\n}\r\nint g;");
+    memo->Collapse(memo->GetFoldRangeStartingAt(1));
+    memo->Lines()->Add("int z;");
+    memo->RescanFoldRanges();
+    EXPECT_TRUE(memo->AllFoldRanges()->CollapsedStartsAt(1));
+    ExpectFoldsOfAFreshEditor(*memo, braces);
 }
 
 AnsiString ClipboardText()
@@ -152,11 +226,9 @@ TEST_F(CSchemeFolding, ACopyOverACollapsedBlockHoldsItsHiddenLines)
 TEST_F(TEditorViewTest, ADragCopyOverACollapsedBlockHoldsItsHiddenLines)
 {
     TSynLexSyn syn(nullptr);
-    std::unique_ptr<TSynMemo> model = NewCFoldingMemo(syn);  // loads the scheme
     TSynMemo* folded = AddMemo(0, 300, 200);
     TSynMemo* target = AddMemo(320, 300, 200);
-    folded->SetHighlighter(&syn);
-    folded->CodeFolding()->SetEnabled(true);
+    UseCFolding(*folded, syn);
     folded->SetText(NestedBlocks);
     for (const int real : {4, 3})
         folded->Collapse(folded->GetFoldRangeStartingAt(BufferLineOf(*folded, real)));
