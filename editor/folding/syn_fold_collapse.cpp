@@ -189,8 +189,8 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
         Range->FromLine() > Lines->Count())
         return 0;
-    // A collapsed range and the ranges it hides have taken every shift
-    // kept (TSynTextAllFoldRanges::TakenShifts).
+    // A collapsed range and the ranges it hides take no kept shift (they
+    // move with their lines at once): they take those kept until now.
     ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
     int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
@@ -267,6 +267,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
+    // It and the ranges it hid moved with their lines while it was
+    // collapsed: the shifts kept meanwhile are not theirs to take.
+    TakenShifts(Range);
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
@@ -408,7 +411,6 @@ void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet&
         if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
             range->shiftStamp_ = shiftsDone_;
     for (TSynTextFoldRange* r : collapsedInView) {
-        TakenShifts(r);
         if (r->FromLine() >= By.FirstLine) {
             Move(r, By.Count);
         } else if (By.Count > 0 && r->LastLineInView() >= By.FirstLine) {

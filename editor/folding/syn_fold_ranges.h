@@ -401,6 +401,9 @@ public:
     // The first collapsed range in view that starts on a line from First to
     // Last; null when there is none.
     TSynTextFoldRange* CollapsedIn(int First, int Last) const;
+    // The last collapsed range in view that starts above Line; null when
+    // there is none.
+    TSynTextFoldRange* CollapsedBefore(int Line) const;
 
     // --- What a scan of part of the text starts from ---
     // Lines whose start the scan passed inside a skip region or while

@@ -48,9 +48,13 @@ void TSynTextAllFoldRanges::Shift(const TLineShift& By, int& FromLine, int& ToLi
 
 void TSynTextAllFoldRanges::CatchUp(const TSynTextFoldRange& Range) const
 {
-    const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
-    for (uint32_t n = std::max(Range.shiftStamp_, firstKept); n < shiftsDone_; ++n)
-        Shift(shifts_[n - firstKept], Range.fromLine_, Range.toLine_, Range.closedAt_);
+    // A collapsed range and the ranges it hides move at once, by rules of
+    // their own, and take no shift kept while they are so.
+    if (!Range.Collapsed && !Range.ParentCollapsed) {
+        const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
+        for (uint32_t n = std::max(Range.shiftStamp_, firstKept); n < shiftsDone_; ++n)
+            Shift(shifts_[n - firstKept], Range.fromLine_, Range.toLine_, Range.closedAt_);
+    }
     Range.shiftStamp_ = shiftsDone_;
 }
 

@@ -278,6 +278,19 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
              Memo.Collapse(function);
              Memo.Uncollapse(Memo.GetFoldRangeStartingAt(1506));
          }},
+        // The function and the ranges it hides move with the Enters at
+        // once while it is collapsed: expanded, they take none of the
+        // shifts kept meanwhile.
+        {"a collapse, five Enters far above, then the expansion",
+         [](TSynMemo& Memo) {
+             Memo.Collapse(Memo.GetFoldRangeStartingAt(1501));
+             Memo.SetCaretXY(BufferCoord(1, 13));  // "x();": no scan settles the shifts
+             for (int i = 0; i < 5; ++i)
+                 Memo.CommandProcessor(ecLineBreak, 0, nullptr);
+             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(1506);
+             ASSERT_NE(function, nullptr);
+             Memo.Uncollapse(function);
+         }},
         // One update edits above and below a collapsed function: expanded
         // for the scan, its lines move the last edited line down, else the
         // scan settles after the comment, above the new brace.
