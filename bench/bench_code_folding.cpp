@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_idle_memo.h"
@@ -165,7 +166,8 @@ double NowMs()
 // block, moving every block below; a comment mark that folds the lines to
 // the next one, or one that closes nothing; a letter. The time is that of
 // one keystroke with its paint, the keystrokes and Backspaces alike; the
-// idle work a keystroke leaves is done between the iterations, untimed.
+// idle work a keystroke leaves is done between the iterations, untimed, so
+// the iterations are counted out rather than grown to a timed total.
 // Arguments: what, 0 at the top with the view there or 1 in the middle with
 // the view there, folding on.
 void BM_TypeInShownHighlighted(benchmark::State& State)
@@ -207,6 +209,7 @@ BENCHMARK(BM_TypeInShownHighlighted)
     ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {1, 0}})
     ->Unit(benchmark::kMicrosecond)
     ->UseManualTime()
+    ->Iterations(10)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -243,6 +246,73 @@ void BM_IdleScanAfterBrace(benchmark::State& State)
     State.counters["longest_slice_ms"] = longest;
 }
 BENCHMARK(BM_IdleScanAfterBrace)->Arg(100000)->Arg(1500000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Every function of the 100,000-line text collapsed, as after collapsing
+// them one by one in view, then a brace typed at the start of the first
+// #if line: every block below lies a level deeper, so the scan meets every
+// collapsed function. The keystroke with its paint, the idle work after it
+// slice by slice, and, once the brace is taken back, every block expanded
+// with its paint; the blocks are collapsed again between the iterations,
+// untimed. Argument: folding on.
+void BM_TypeAboveCollapsedFunctions(benchmark::State& State)
+{
+    TShownHighlightedEditor editor(100000, true);
+    TIdleMemo* memo = editor.memo;
+    const AnsiString text = memo->Lines()->Text();
+    const auto collapseAll = [memo] {
+        for (int line = memo->Lines()->Count(); line >= 1; --line)
+            if (memo->Lines()->Strings(line - 1).compare(0, 7, "void f(") == 0)
+                memo->Collapse(memo->GetFoldRangeAtLine(line));
+        memo->SetTopLine(1);
+        memo->Update();
+    };
+    std::vector<double> keystrokes;
+    std::vector<double> idles;
+    std::vector<double> expansions;
+    double longest = 0;
+    int slices = 0;
+    int collapsed = 0;
+    for (auto _ : State) {
+        collapseAll();
+        collapsed = 0;
+        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
+            collapsed += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
+        memo->SetCaretXY(BufferCoord(1, 3));
+        double start = NowMs();
+        memo->CommandProcessor(ecChar, '{', nullptr);
+        memo->Update();
+        keystrokes.push_back(NowMs() - start);
+        start = NowMs();
+        slices = 0;
+        while (memo->IdleWorkPending()) {
+            const double slice = NowMs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowMs() - slice);
+            ++slices;
+        }
+        idles.push_back(NowMs() - start);
+        memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+        while (memo->IdleWorkPending())
+            memo->IdleSlice();
+        start = NowMs();
+        memo->UncollapseAll();
+        memo->Update();
+        expansions.push_back(NowMs() - start);
+        if (memo->AllFoldRanges()->HasCollapsed() || memo->Lines()->Text() != text)
+            State.SkipWithError("the text was not expanded as it was");
+    }
+    const auto median = [](std::vector<double> Values) {
+        std::sort(Values.begin(), Values.end());
+        return Values[Values.size() / 2];
+    };
+    State.counters["collapsed"] = collapsed;
+    State.counters["keystroke_ms"] = median(keystrokes);
+    State.counters["idle_ms"] = median(idles);
+    State.counters["slices"] = slices;
+    State.counters["longest_slice_ms"] = longest;
+    State.counters["expand_all_ms"] = median(expansions);
+}
+BENCHMARK(BM_TypeAboveCollapsedFunctions)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -3,8 +3,9 @@
 // scrolls the view sideways. The keystrokes that scroll and those that do
 // not are timed apart; and the sideways scroll alone, with code folding off
 // and on. Then Enter before a line that opens a block comment, in a 100 MB
-// C text with the C scheme, and the idle work it leaves; and Enter above a
-// collapsed block.
+// C text with the C scheme, and the idle work it leaves; Enter above a
+// collapsed block; Ctrl+End right after an Enter that leaves a long rescan
+// to idle time; and 10,000 lines deleted below a collapsed block.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -362,6 +363,115 @@ BENCHMARK(BM_EnterAboveCollapsed100MB)
     ->ArgNames({"case", "folding"})
     ->ArgsProduct({{0, 1, 2, 3}, {2, 1, 0}})
     ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The first line from line 1000 on that opens a block comment.
+int CommentFrom1000(const TIdleMemo* Memo)
+{
+    int line = 1000;
+    while (Memo->Lines()->Strings(line - 1).compare(0, 2, "/*") != 0)
+        ++line;
+    return line;
+}
+
+// Ctrl+End with its paint, right after an Enter inside the #endif above
+// the comment from line 1000 ("#end" and "if"): the #if block above now
+// runs to the end of the text and every block below lies a level deeper,
+// which the idle scan has yet to find. Beside it Ctrl+End with nothing
+// pending. The Enter is taken back between the iterations, untimed.
+// Argument: 1 after the Enter, 0 with nothing pending.
+void BM_CtrlEndAfterDeepeningEnter100MB(benchmark::State& state)
+{
+    const bool entered = state.range(0) != 0;
+    TCFixture fixture(true);
+    TIdleMemo* memo = fixture.memo;
+    const int line = CommentFrom1000(memo) - 1;
+    std::vector<double> times;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo->SetCaretXY(BufferCoord(5, line));
+        memo->SetTopLine(line - 10);
+        fixture.Settle();
+        if (entered) {
+            memo->CommandProcessor(ecLineBreak, 0, nullptr);
+            memo->Update();
+        }
+        state.ResumeTiming();
+        const double start = NowUs();
+        memo->CommandProcessor(ecEditorBottom, 0, nullptr);
+        memo->Update();
+        times.push_back((NowUs() - start) / 1000);
+        state.PauseTiming();
+        if (memo->CaretY() != memo->Lines()->Count())
+            state.SkipWithError("the caret did not go to the last line");
+        fixture.Settle();
+        if (entered)
+            memo->Undo();
+        fixture.Settle();
+        state.ResumeTiming();
+    }
+    state.SetLabel(entered ? "after the Enter" : "nothing pending");
+    state.counters["ctrl_end_ms"] = Median(times);
+}
+BENCHMARK(BM_CtrlEndAfterDeepeningEnter100MB)
+    ->ArgName("entered")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 10,000 whole lines selected and deleted with their paint, from the line
+// of the comment from line 1000 on, the view there; the idle work after
+// it, each slice with its repaint. The lines come back by undo between the
+// iterations, untimed. Arguments: folding on, the function above the
+// lines collapsed.
+void BM_DeleteLines100MB(benchmark::State& state)
+{
+    const bool folding = state.range(0) != 0;
+    const bool collapsing = state.range(1) != 0;
+    TCFixture fixture(folding);
+    TIdleMemo* memo = fixture.memo;
+    const int first = CommentFrom1000(memo);
+    const int function = first - 11;  // "void f(" of the unit above
+    const AnsiString text = memo->Lines()->Strings(first - 1);
+    const int lines = memo->Lines()->Count();
+    std::vector<double> deletes;
+    std::vector<double> idles;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo->SetTopLine(function - 5);
+        fixture.Settle();
+        if (collapsing)
+            memo->Collapse(memo->GetFoldRangeAtLine(function));
+        const int from = collapsing ? first - 9 : first;
+        memo->SetCaretAndSelection(BufferCoord(1, from + 10000), BufferCoord(1, from), BufferCoord(1, from + 10000));
+        fixture.Settle();
+        state.ResumeTiming();
+        double start = NowUs();
+        memo->SetSelText("");
+        memo->Update();
+        deletes.push_back((NowUs() - start) / 1000);
+        start = NowUs();
+        while (memo->IdleWorkPending()) {
+            const double slice = NowUs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowUs() - slice);
+        }
+        idles.push_back((NowUs() - start) / 1000);
+        state.PauseTiming();
+        memo->Undo();
+        fixture.Settle();
+        if (collapsing)
+            memo->UncollapseAll();
+        fixture.Settle();
+        if (memo->Lines()->Count() != lines || memo->Lines()->Strings(first - 1) != text)
+            state.SkipWithError("the lines did not come back");
+        state.ResumeTiming();
+    }
+    state.SetLabel(collapsing ? "folding on, collapsed above" : folding ? "folding on" : "folding off");
+    state.counters["delete_ms"] = Median(deletes);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["longest_slice_ms"] = longest / 1000;
+}
+BENCHMARK(BM_DeleteLines100MB)
+    ->ArgNames({"folding", "collapsed"})->Args({1, 1})->Args({1, 0})->Args({0, 0})
+    ->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

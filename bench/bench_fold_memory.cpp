@@ -3,7 +3,9 @@
 // scheme's folding: the peak and the kept memory of loading the text with
 // folding on beside folding off, what a collapse and its expansion leave
 // behind, and turning folding on with the text loaded, to the first paint
-// and through the idle work after it.
+// and through the idle work after it; and the text set in an empty editor
+// as an article opens, to the first paint and through the idle work after
+// it.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -18,6 +20,7 @@
 #include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_text_commands.h"
 #include "highlighter/syn_lex_syn.h"
 #include "tests/highlighter/c_like_rules.h"
 
@@ -154,29 +157,55 @@ BENCHMARK(BM_CollapseExpandMemory100MB)->Iterations(1)->Unit(benchmark::kMillise
 // Folding turned on with the text loaded and shown, the caret on line Arg
 // 0: the time to the first paint after it, and the idle work after that,
 // each slice with its repaint; and the heap the ranges then hold, over
-// their count. Folding goes off again untimed.
+// their count. With Arg 1, after twenty slices the caret goes to line 1,
+// a letter is typed there and the caret is put back, each with its paint;
+// the longest of those steps and the slices is counted apart. Folding
+// goes off again untimed.
 void BM_EnableFolding100MB(benchmark::State& state)
 {
+    const int line = static_cast<int>(state.range(0));
+    const bool typing = state.range(1) != 0;
     TFoldEditor editor(false);
     TIdleMemo* memo = editor.memo;
     memo->SetText(CFoldText(kLines));
-    memo->SetCaretXY(BufferCoord(1, static_cast<int>(state.range(0))));
+    memo->SetCaretXY(BufferCoord(1, line));
     memo->EnsureCursorPosVisible();
     double longest = 0;
     editor.Settle(longest);
     longest = 0;
+    double longestStep = 0;
     std::vector<double> enables;
     std::vector<double> idles;
     std::vector<double> sliceCounts;
     int ranges = 0;
     double bytesPerRange = 0;
+    const auto step = [&](auto&& Work) {
+        const double start = NowUs();
+        Work();
+        memo->Update();
+        longestStep = std::max(longestStep, NowUs() - start);
+    };
     for (auto _ : state) {
         const double heapBefore = HeapInUse();
         const double start = NowUs();
         memo->CodeFolding()->SetEnabled(true);
         memo->Update();
         const double painted = NowUs();
-        sliceCounts.push_back(editor.Settle(longest));
+        int slices = 0;
+        if (typing) {
+            for (; slices < 20 && memo->IdleWorkPending(); ++slices)
+                step([memo] { memo->IdleSlice(); });
+            step([memo] {
+                memo->SetCaretXY(BufferCoord(1, 1));
+                memo->EnsureCursorPosVisible();
+            });
+            step([memo] { memo->CommandProcessor(ecChar, 'x', nullptr); });
+            step([memo, line] {
+                memo->SetCaretXY(BufferCoord(1, line));
+                memo->EnsureCursorPosVisible();
+            });
+        }
+        sliceCounts.push_back(slices + editor.Settle(longest));
         enables.push_back((painted - start) / 1000);
         idles.push_back((NowUs() - painted) / 1000);
         state.PauseTiming();
@@ -184,6 +213,12 @@ void BM_EnableFolding100MB(benchmark::State& state)
         if (ranges == 0)
             state.SkipWithError("no fold range was found");
         bytesPerRange = (HeapInUse() - heapBefore) / std::max(ranges, 1);
+        if (typing) {
+            memo->SetCaretXY(BufferCoord(2, 1));
+            memo->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+            memo->SetCaretXY(BufferCoord(1, line));
+            memo->EnsureCursorPosVisible();
+        }
         memo->CodeFolding()->SetEnabled(false);
         double ignored = 0;
         editor.Settle(ignored);
@@ -193,10 +228,59 @@ void BM_EnableFolding100MB(benchmark::State& state)
     state.counters["idle_ms"] = Median(idles);
     state.counters["slices"] = Median(sliceCounts);
     state.counters["longest_slice_ms"] = longest / 1000;
+    state.counters["longest_step_ms"] = longestStep / 1000;
     state.counters["ranges"] = ranges;
     state.counters["bytes_per_range"] = bytesPerRange;
 }
-BENCHMARK(BM_EnableFolding100MB)->ArgName("line")->Arg(1)->Arg(700000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EnableFolding100MB)
+    ->ArgNames({"line", "typing"})
+    ->Args({1, 0})->Args({700000, 0})->Args({700000, 1})
+    ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The text set in a new, empty editor as the program opens an article (the
+// caret ends on its last line), to the first paint, and the idle work
+// after it, each slice with its repaint; and whether the fold marks and
+// guides the first paint showed were those the idle work left. Argument:
+// folding on.
+void BM_SetText100MB(benchmark::State& state)
+{
+    const bool folding = state.range(0) != 0;
+    const AnsiString text = CFoldText(kLines);
+    std::vector<double> sets;
+    std::vector<double> idles;
+    std::vector<double> sliceCounts;
+    double longest = 0;
+    int wrongLooks = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto editor = std::make_unique<TFoldEditor>(folding);
+        TIdleMemo* memo = editor->memo;
+        state.ResumeTiming();
+        const double start = NowUs();
+        memo->SetText(text);
+        memo->Update();
+        const double painted = NowUs();
+        const TIdleMemo::TFoldLooks looks = memo->FoldLooks();
+        sliceCounts.push_back(editor->Settle(longest));
+        sets.push_back((painted - start) / 1000);
+        idles.push_back((NowUs() - painted) / 1000);
+        state.PauseTiming();
+        if (memo->Lines()->Count() < kLines)
+            state.SkipWithError("the text was not set");
+        if (folding && (memo->AllFoldRanges()->AllCount() == 0 || !memo->LooksLike(looks)))
+            ++wrongLooks;
+        editor.reset();
+        malloc_trim(0);
+        state.ResumeTiming();
+    }
+    state.SetLabel(folding ? "folding on" : "folding off");
+    state.counters["set_ms"] = Median(sets);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["slices"] = Median(sliceCounts);
+    state.counters["longest_slice_ms"] = longest / 1000;
+    state.counters["wrong_looks"] = wrongLooks;
+}
+BENCHMARK(BM_SetText100MB)->ArgName("folding")->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -147,18 +147,18 @@ void TCustomSynText::DoTabKey()
     int smartDistance = 0;
     if (options_.Contains(eoSmartTabs)) {
         const int display = DisplayX();
-        for (int l = caretY_ - 1; l >= 1 && smartDistance == 0; --l) {
-            const AnsiString s = lines_->Strings(l - 1);
-            const int at = DisplayToBufferPos(DisplayCoord(display, l)).Char;
+        VisitLinesAbove(caretY_, [&](const AnsiString& s) {
+            const int at = CharAtColumn(s, display);
             if (at > static_cast<int>(s.size()))
-                continue;
+                return false;
             size_t i = static_cast<size_t>(at - 1);
             while (i < s.size() && !IsBlankChar(s[i]))
                 ++i;
             while (i < s.size() && IsBlankChar(s[i]))
                 ++i;
             smartDistance = static_cast<int>(i) - (at - 1);
-        }
+            return smartDistance != 0;
+        });
     }
 
     TSynPaintLockScope lock(this);
@@ -225,10 +225,9 @@ void TCustomSynText::DoShiftTabKey()
     const int x = caretX_;
     int n = x;
     if (options_.Contains(eoSmartTabs) && x > 1) {
-        for (int l = caretY_ - 1; l >= 1; --l) {
-            const AnsiString s = lines_->Strings(l - 1);
+        VisitLinesAbove(caretY_, [&n](const AnsiString& s) {
             if (static_cast<int>(s.size()) < n - 1)
-                continue;
+                return false;
             // Back to the start of the word before the caret's column.
             int c = n - 1;
             while (c > 1 && s[static_cast<size_t>(c - 1)] == ' ')
@@ -236,8 +235,8 @@ void TCustomSynText::DoShiftTabKey()
             while (c > 1 && s[static_cast<size_t>(c - 2)] != ' ')
                 --c;
             n = c;
-            break;
-        }
+            return true;
+        });
     }
     if (n == x) {
         const int stop = ((x - 2) / tabWidth_) * tabWidth_ + 1;

@@ -20,9 +20,11 @@ constexpr int SettleBelowView = 64;
 // starts from the range stored for the line above.
 //
 // Rescans from line Index until a line's stored range comes out unchanged
-// (Settled), or down to line Stop; answers the index of the last line
-// scanned.
-int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Stop, bool& Settled)
+// (Settled), or down to line Stop, each line's range as Highlight answers
+// it; answers the index of the last line scanned.
+template <typename THighlight>
+int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Stop, bool& Settled,
+             const THighlight& Highlight)
 {
     if (Index <= 0) {
         Index = 0;
@@ -31,9 +33,7 @@ int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int 
         Highlighter->SetRange(reinterpret_cast<void*>(Lines->GetRange(Index - 1)));
     }
     for (;; ++Index) {
-        Highlighter->SetLine(Lines->Strings(Index), Index);
-        Highlighter->NextToEol();
-        const auto range = reinterpret_cast<intptr_t>(Highlighter->GetRange());
+        const intptr_t range = Highlight(Index);
         Settled = Lines->GetRange(Index) == range;
         if (Settled || Index == Stop) {
             Lines->SetRange(Index, range);
@@ -46,12 +46,13 @@ int ScanFrom(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int 
 // Rescans every line of a block that may have stopped early on a line
 // whose old range happened to match, down to line Stop at most; answers
 // the index of the last line scanned.
+template <typename THighlight>
 int ScanBlock(TSynCustomHighlighter* Highlighter, TSynTextStringList* Lines, int Index, int Count, int Stop,
-              bool& Settled)
+              bool& Settled, const THighlight& Highlight)
 {
-    int last = ScanFrom(Highlighter, Lines, Index, Stop, Settled);
+    int last = ScanFrom(Highlighter, Lines, Index, Stop, Settled, Highlight);
     while (last + 1 < Index + Count && last < Stop)
-        last = ScanFrom(Highlighter, Lines, last + 1, Stop, Settled);
+        last = ScanFrom(Highlighter, Lines, last + 1, Stop, Settled, Highlight);
     return last;
 }
 
@@ -95,7 +96,8 @@ bool TCustomSynText::ScanPendingRanges()
     }
     lines_->BeginUpdate();
     bool settled = false;
-    const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1, stop, settled);
+    const int scanned = ScanBlock(highlighter_, lines_, first, last - first + 1, stop, settled,
+                                  [this](int Index) { return HighlightLine(Index); });
     const bool unsettled = (!settled || scanned < last) && scanned < lines_->Count() - 1;
     if (unsettled)
         LeaveUnscannedFrom(scanned + 1);
@@ -105,6 +107,27 @@ bool TCustomSynText::ScanPendingRanges()
     RepaintLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
+}
+
+intptr_t TCustomSynText::HighlightLine(int Index)
+{
+    const AnsiString line = lines_->Strings(Index);
+    // An edit's highlighting may run before the ranges follow its lines.
+    const int foldLine = allFoldRanges_ && allFoldRanges_->HasCollapsed() ? FoldLineOf(Index + 1) : 0;
+    TSynTextFoldRange* collapsed = foldLine > 0 ? allFoldRanges_->CollapsedIn(foldLine, foldLine) : nullptr;
+    if (!collapsed) {
+        highlighter_->SetLine(line, Index);
+        highlighter_->NextToEol();
+        return reinterpret_cast<intptr_t>(highlighter_->GetRange());
+    }
+    // The lines below a collapsed block go on from where its hidden lines
+    // end, as they would with it expanded: a comment its first line opens
+    // may end among them. The collapse mark is no text.
+    allFoldRanges_->ForEachLineOf(collapsed, line, [this, Index](const AnsiString& Text) {
+        highlighter_->SetLine(Text, Index);
+        highlighter_->NextToEol();
+    });
+    return reinterpret_cast<intptr_t>(highlighter_->GetRange());
 }
 
 int TCustomSynText::LastShownLine() const { return RowToLine(topLine_ + linesInWindow_) - 1; }
@@ -124,11 +147,8 @@ intptr_t TCustomSynText::LineRange(int Index)
             highlighter_->ResetRange();
         else
             highlighter_->SetRange(reinterpret_cast<void*>(lines_->GetRange(unscannedFrom_ - 1)));
-        for (int i = unscannedFrom_; i <= Index; ++i) {
-            highlighter_->SetLine(lines_->Strings(i), i);
-            highlighter_->NextToEol();
-            lines_->StoreRange(i, reinterpret_cast<intptr_t>(highlighter_->GetRange()));
-        }
+        for (int i = unscannedFrom_; i <= Index; ++i)
+            lines_->StoreRange(i, HighlightLine(i));
         unscannedFrom_ = Index + 1 < lines_->Count() ? Index + 1 : INT_MAX;
     }
     return lines_->GetRange(Index);
@@ -216,8 +236,9 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
     NoteFoldEdit(Index + 1, Index + Count);
-    // A line the fold scan reads differently now may move fold ranges.
-    if (CountsFoldChanges()) {
+    // A line the fold scan reads differently now may move fold ranges (one
+    // change counted is enough for a rescan).
+    if (CountsFoldChanges() && pendingFoldChanges_ == 0) {
         const std::optional<AnsiString> signature = FoldSignature(Index, lines_->LineView(Index), true);
         if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
             ++pendingFoldChanges_;
@@ -275,7 +296,7 @@ void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
 }
 void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
-    if (CountsFoldChanges())
+    if (CountsFoldChanges() && pendingFoldChanges_ == 0)
         foldSignatureBeforePut_ = FoldSignature(Index, lines_->LineView(Index));
     guideIndentsBeforePut_.clear();
     if (codeFolding_->IndentGuides())

@@ -261,7 +261,19 @@ AnsiString TCustomSynText::GetSelText() const
     return SelectedText(!options_.Contains(eoTrimTrailingSpaces));
 }
 
-AnsiString TCustomSynText::SelectedText(bool PadColumns) const
+namespace {
+
+AnsiString TrimLineEnd(const AnsiString& S)
+{
+    size_t n = S.size();
+    while (n > 0 && static_cast<unsigned char>(S[n - 1]) <= 32)
+        --n;
+    return S.substr(0, n);
+}
+
+}  // namespace
+
+AnsiString TCustomSynText::SelectedText(bool PadColumns, bool TrimLines) const
 {
     if (!SelAvail())
         return AnsiString();
@@ -270,6 +282,11 @@ AnsiString TCustomSynText::SelectedText(bool PadColumns) const
     // The lines of collapsed blocks inside the selection belong to it: the
     // lines are read from the text with every block expanded.
     const TSynTextStringList* source = lines_;
+    TrimLines = TrimLines && selectionMode_ != smColumn;
+    auto line = [&source, TrimLines](int L) {
+        const AnsiString s = L >= 1 && L <= source->Count() ? source->Strings(L - 1) : AnsiString();
+        return TrimLines ? TrimLineEnd(s) : s;
+    };
     std::unique_ptr<TSynTextStringList> expanded;
     AnsiString folded;  // a collapsed first line's hidden lines, when the selection reaches past its end
     if (selectionMode_ != smColumn && allFoldRanges_->HasCollapsed()) {
@@ -285,10 +302,9 @@ AnsiString TCustomSynText::SelectedText(bool PadColumns) const
             e.Line += hiddenAfterEnd;
         } else if (pastEnd) {
             for (int l = e.Line + 1; l <= e.Line + hiddenAfterEnd; ++l)
-                folded += "\r\n" + source->Strings(l - 1);
+                folded += "\r\n" + line(l);
         }
     }
-    auto line = [source](int L) { return L >= 1 && L <= source->Count() ? source->Strings(L - 1) : AnsiString(); };
     auto part = [](const AnsiString& S, int From, int To) {  // columns From .. To-1
         const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
         const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
@@ -339,6 +355,9 @@ void TCustomSynText::PutLine(int Index, std::string_view S)
 
 void TCustomSynText::SetSelText(const AnsiString& Value)
 {
+    // The fold scan of the change waits for the end: it may expand or
+    // collapse blocks, moving the lines the records below name.
+    TSynPaintLockScope lock(this);
     // What is replaced is recorded for undo as the lines stand: no collapsed
     // block may hide inside it.
     ExpandFoldsAtSelection();

@@ -1,6 +1,8 @@
 // Upper, lower, toggle and title case of the word at the caret or of the
 // selection. Only single-byte ASCII letters change: the bytes of double-byte
 // characters stay as they are, even where a trail byte looks like a letter.
+#include <tuple>
+
 #include "editor/document/syn_assert.h"
 #include "editor/syn_custom_text.h"
 #include "platform/base/code_page.h"
@@ -43,6 +45,21 @@ AnsiString ConvertCase(const AnsiString& S, TSynTextEditorCommand Cmd)
 
 }  // namespace
 
+std::pair<TBufferCoord, TBufferCoord> TCustomSynText::CaseChangeWord()
+{
+    TBufferCoord at = CaretXY();
+    TBufferCoord from = at;
+    TBufferCoord to = at;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        from = WordStartAt(at);
+        to = WordEndAt(at);
+        if (!(from == to) || attempt == 2)
+            break;
+        at = PrevWordPosAt(at);
+    }
+    return {from, to};
+}
+
 void TCustomSynText::DoCaseChange(TSynTextEditorCommand Cmd)
 {
     SynAssert(Cmd >= ecUpperCase && Cmd <= ecToggleCaseBlock, "SynText");
@@ -56,14 +73,7 @@ void TCustomSynText::DoCaseChange(TSynTextEditorCommand Cmd)
     TBufferCoord from = oldBegin;
     TBufferCoord to = oldEnd;
     if (wordCommand) {
-        TBufferCoord at = oldCaret;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            from = WordStartAt(at);
-            to = WordEndAt(at);
-            if (!(from == to) || attempt == 2)
-                break;
-            at = PrevWordPosAt(at);
-        }
+        std::tie(from, to) = CaseChangeWord();
     } else if (!hadSelection) {
         const AnsiString line = LineText();
         if (oldCaret.Char > static_cast<int>(line.size())) {

@@ -15,51 +15,6 @@ const UINT SynTextClipboardFormat = RegisterClipboardFormat("SynText Control Blo
 
 namespace {
 
-// Control characters and blanks at the end of a line never go to the
-// clipboard; they are usually left over from indentation.
-AnsiString TrimLine(const AnsiString& S)
-{
-    size_t n = S.size();
-    while (n > 0 && static_cast<unsigned char>(S[n - 1]) <= 32)
-        --n;
-    return S.substr(0, n);
-}
-
-// Columns From .. To-1 of S (1-based).
-AnsiString Piece(const AnsiString& S, int From, int To)
-{
-    const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
-    const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
-    return f < S.size() && t > f ? S.substr(f, t - f) : AnsiString();
-}
-
-// The selection of a normal or line mode editor with every line trimmed
-// before it is cut to the selection.
-AnsiString TrimmedSelText(const TCustomSynText& Editor)
-{
-    const TSynTextStringList* lines = Editor.Lines();
-    const TBufferCoord b = Editor.BlockBegin();
-    const TBufferCoord e = Editor.BlockEnd();
-    auto line = [lines](int L) {
-        return L >= 1 && L <= lines->Count() ? TrimLine(lines->Strings(L - 1)) : AnsiString();
-    };
-    AnsiString result;
-    if (Editor.SelectionMode() == smLine) {
-        for (int l = b.Line; l <= e.Line; ++l) {
-            result += line(l);
-            if (l < e.Line || e.Line < lines->Count())
-                result += "\r\n";
-        }
-        return result;
-    }
-    if (b.Line == e.Line)
-        return Piece(line(b.Line), b.Char, e.Char);
-    result = Piece(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
-    for (int l = b.Line + 1; l < e.Line; ++l)
-        result += line(l) + "\r\n";
-    return result + Piece(line(e.Line), 1, e.Char);
-}
-
 class TOpenClipboard {
 public:
     explicit TOpenClipboard(HWND Owner) : open_(OpenClipboard(Owner)) {}
@@ -97,7 +52,9 @@ void TCustomSynText::CopyToClipboard()
         return;
     HWND owner = HandleAllocated() ? Handle() : nullptr;
     if (selectionMode_ != smColumn) {
-        PutTextOnClipboard(owner, selectionMode_, TrimmedSelText(*this));
+        // Blanks at the ends of lines never go: they are usually left over
+        // from indentation.
+        PutTextOnClipboard(owner, selectionMode_, SelectedText(false, true));
         return;
     }
     // A column block always leaves as a full rectangle.

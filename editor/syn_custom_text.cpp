@@ -283,6 +283,9 @@ void TCustomSynText::RecalcLayout(TObject*)
     if (ScanPendingRanges())
         return;
     stateFlags_.Exclude(sfLinesChanging);
+    // Lines changed in the buffer itself (a text loaded or set there) come
+    // with no update of the editor's to end in the fold scan.
+    RescanPendingFolds();
     if (!HandleAllocated())
         return;
     UpdateScrollBars();

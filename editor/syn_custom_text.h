@@ -81,6 +81,7 @@ class TSynWordWrap;
 class ISynTextBufferPlugin;
 class TSynCompletionProposal;
 class TSynTextAllFoldRanges;
+class TSynFoldResume;
 class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
@@ -238,6 +239,10 @@ public:
     void RecalcCharExtent();
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& P) const;
     TBufferCoord DisplayToBufferPos(const TDisplayCoord& P) const;
+    // The character (from 1) of S at its expanded column Column (from 1),
+    // never a double-byte character's second byte; past the end, the
+    // length + 1 and the columns beyond.
+    int CharAtColumn(const AnsiString& S, int Column) const;
     TDisplayCoord PointToCell(int aX, int aY) const;
     TBufferCoord PixelsToNearestRowColumn(int aX, int aY) const;
     TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;
@@ -497,13 +502,18 @@ protected:
     void DoScrollLine(int Delta);
     // Case commands ecUpperCase .. ecToggleCaseBlock.
     void DoCaseChange(TSynTextEditorCommand Cmd);
+    // The word a case command without a selection changes: the caret's, or
+    // one of the two before it.
+    std::pair<TBufferCoord, TBufferCoord> CaseChangeWord();
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
 
-    // The selected text; PadColumns pads column pieces to the block's width.
-    // Undo records take it unpadded: put back, it restores the lines byte
-    // for byte.
-    AnsiString SelectedText(bool PadColumns) const;
+    // The selected text; PadColumns pads column pieces to the block's width,
+    // TrimLines takes the blanks and control characters off the end of each
+    // line of a normal or line block before it is cut to the selection (a
+    // copy leaves behind what indentation left over). Undo records take it
+    // unpadded and untrimmed: put back, it restores the lines byte for byte.
+    AnsiString SelectedText(bool PadColumns, bool TrimLines = false) const;
     // Deletes the selection in the current mode and leaves the caret at its
     // start; nothing is recorded.
     void DeleteSelection();
@@ -571,6 +581,10 @@ protected:
     // own; the rest wait for LineRange. Answers whether there was anything
     // to scan.
     bool ScanPendingRanges();
+    // Highlights line Index (from 0) on from the highlighter's range and
+    // answers the range at its end; a collapsed block's first line ends
+    // where its hidden lines end.
+    intptr_t HighlightLine(int Index);
     // The index of the last buffer line shown (from 0).
     int LastShownLine() const;
     // The stored ranges from line Index down are not scanned yet.
@@ -715,6 +729,11 @@ protected:
     // expanded text.
     void RecordInExpandedLines(TSynTextUndoItem& Item);
     void ExpandFoldsForUndo();
+    // Calls Visit with the lines above buffer line Line as the text has
+    // them, the nearest first (a collapsed block's hidden lines before its
+    // first line), until it answers true: what the smart tab keys measure
+    // against is the text, not what folding shows of it.
+    void VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const;
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
@@ -735,6 +754,10 @@ protected:
         bool operator==(const TLineShift&) const = default;
     };
     void NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count);
+    // The number the fold ranges know buffer line Line by: an edit's lines
+    // come and go (bufferShifts_) before the ranges follow (foldShifts_).
+    // 0 for a line the edit brought.
+    int FoldLineOf(int Line) const;
     // Rescans when counted changes wait and no update is open, so that the
     // ranges are always those a full rebuild would find.
     void RescanPendingFolds();
@@ -752,6 +775,13 @@ protected:
     // is expanded for it, and collapsed again when the scan finds it as it
     // was.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
+    // Runs the scan Resume has started, reading lines Held.first ..
+    // Held.second whole; false, with Resume abandoned, when the scan gave
+    // up or needed the lines of the collapsed block Blocking (else null).
+    bool ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking);
+    // After a scan that ended early at the start of Line: the next scan
+    // goes on from there.
+    void PendFoldScanFrom(int Line, const TSynFoldResume& Resume);
     // What the fold marks and the indent guides of a shown line look like,
     // as far as the fold ranges decide it.
     struct TFoldLook {
@@ -782,7 +812,13 @@ protected:
     // the start of line StopBy or when OutOfTime answers true, unless the
     // ranges below are those of the text already.
     void ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime = nullptr);
-    // Where an edit's scan may end: below the lines in view and the caret's.
+    // A collapsed block hides every line below its first but a last line
+    // that a range opens on. Edits around it may free that last line, or
+    // stretch the block over lines in view (lines put in just after its
+    // first line, a close token moved down): once the scan has found the
+    // block again, it hides what a fresh collapse of it hides.
+    void HideFreedLastLines();
+    // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
     // The scan goes on until the ranges that start on lines up to Line are
     // known, and with Ends where they end too. The ranges are only late,
@@ -967,6 +1003,7 @@ protected:
     unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+    bool hidingFreedLines_ = false;    // HideFreedLastLines at work
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
 

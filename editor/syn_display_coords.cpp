@@ -42,19 +42,18 @@ TBufferCoord TCustomSynText::DisplayToBufferPos(const TDisplayCoord& P) const
     if (result.Line < 1 || result.Line > lines_->Count())
         return result;
     // result.Char is still the expanded column.
-    const int expanded = result.Char;
-    const AnsiString s = lines_->Strings(result.Line - 1);
-    const int length = static_cast<int>(s.size());
+    result.Char = CharAtColumn(lines_->Strings(result.Line - 1), result.Char);
+    return result;
+}
+
+int TCustomSynText::CharAtColumn(const AnsiString& S, int Column) const
+{
+    const int length = static_cast<int>(S.size());
     int column = 0;  // cells taken by the characters before index i
     for (int i = 0; i < length; ++i) {
-        if (column + 1 >= expanded) {
-            result.Char = i + 1;
-            if (ByteTypeAt(s, static_cast<size_t>(i)) == mbTrailByte)
-                ++result.Char;
-            return result;
-        }
-        column = s[static_cast<size_t>(i)] == '\t' ? column + tabWidth_ - column % tabWidth_ : column + 1;
+        if (column + 1 >= Column)
+            return i + 1 + (ByteTypeAt(S, static_cast<size_t>(i)) == mbTrailByte ? 1 : 0);
+        column = S[static_cast<size_t>(i)] == '\t' ? column + tabWidth_ - column % tabWidth_ : column + 1;
     }
-    result.Char = length + 1 + std::max(expanded - 1 - column, 0);
-    return result;
+    return length + 1 + std::max(Column - 1 - column, 0);
 }

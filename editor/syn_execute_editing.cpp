@@ -231,13 +231,14 @@ void TCustomSynText::DoDeleteLastChar()
         // The indentation of the nearest line above that is smaller than
         // Width, or 0 when there is none.
         auto smallerIndentAbove = [&](int Width, bool ExpandTabs) {
-            for (int l = caretY_ - 1; l >= 1; --l) {
-                const int indent = LeftSpaces(lines_->Strings(l - 1), ExpandTabs, options_.Contains(eoAutoIndent),
-                                              tabWidth_);
+            int found = 0;
+            VisitLinesAbove(caretY_, [&](const AnsiString& Above) {
+                const int indent = LeftSpaces(Above, ExpandTabs, options_.Contains(eoAutoIndent), tabWidth_);
                 if (indent < Width)
-                    return indent;
-            }
-            return 0;
+                    found = indent;
+                return indent < Width;
+            });
+            return found;
         };
         AnsiString removed;
         if (x > len + 1) {

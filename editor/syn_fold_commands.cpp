@@ -3,6 +3,7 @@
 // reaches its first line or its hidden block, so no hidden line is lost.
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
@@ -146,9 +147,55 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
     if (!FoldRange)
         return;
     MoveFoldLines([&] {
+        // A range the scan left inside this one beyond its last line (a
+        // brace an #endif did not close) is hidden with it, but its lines
+        // are not: collapsed, its hidden lines would count as the block's.
+        std::vector<TSynTextFoldRange*> beyond;
+        std::vector<TSynTextFoldRange*> pending{FoldRange};
+        while (!pending.empty()) {
+            const TSynTextFoldRange* range = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+                TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+                if (sub->Collapsed && sub->FromLine() > FoldRange->ToLine())
+                    beyond.push_back(sub);
+                else if (!sub->Collapsed)
+                    pending.push_back(sub);
+            }
+        }
+        std::sort(beyond.begin(), beyond.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
+            return A->FromLine() > B->FromLine();
+        });
+        for (TSynTextFoldRange* range : beyond) {
+            const int head = range->FromLine();
+            FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
+        }
         const int head = FoldRange->FromLine();
         FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
     });
+}
+
+void TCustomSynText::HideFreedLastLines()
+{
+    // Only a finished scan knows where every block ends. Expanding and
+    // collapsing end updates of their own, which come back here.
+    if (FoldScanPending() || hidingFreedLines_)
+        return;
+    hidingFreedLines_ = true;
+    // A block taken in again moves the lines below it: each next block is
+    // looked for afresh.
+    for (int line = 1; allFoldRanges_->HasCollapsed();) {
+        TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
+        if (!range)
+            break;
+        line = range->FromLine() + 1;
+        const int last = range->LastLineInView();
+        if (last > line || (last == line && !ScannedFoldRangeStartingAt(line))) {
+            Uncollapse(range);
+            Collapse(range);
+        }
+    }
+    hidingFreedLines_ = false;
 }
 
 void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
@@ -254,15 +301,27 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // Nor a case change at the caret there: its collapse mark is no text.
     if (changesLines && !SelAvail() && allFoldRanges_->CollapsedStartsAt(caretY_))
         return false;
-    if (SelAvail()) {
+    // The commands on the caret's word or line leave a selection be.
+    const bool caseOfWord = Command >= ecUpperCase && Command <= ecTitleCase;
+    const bool atCaret = caseOfWord || Command == ecDeleteWord || Command == ecDeleteLastWord ||
+                         Command == ecDeleteBOL || Command == ecDeleteEOL || Command == ecDeleteLine;
+    if (SelAvail() && !atCaret) {
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
         return true;
     }
-    // Joining lines: the line above or below must not hide a block.
-    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord) && caretY_ > 1) {
-        const int target = Command == ecDeleteLastWord ? PrevWordPos().Line : (caretX_ == 1 ? caretY_ - 1 : caretY_);
-        if (target < caretY_)
+    // Joining lines, or a case change of the word before the caret: the
+    // line above or below must not hide a block. A block expanded above
+    // brings its last lines next to the caret, and a block collapsed among
+    // them may end there too.
+    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
+        for (;;) {
+            const int target = caseOfWord                     ? CaseChangeWord().first.Line
+                               : Command == ecDeleteLastWord ? PrevWordPos().Line
+                                                             : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+            if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
+                break;
             ExpandFoldsInLines(target, caretY_ - 1);
+        }
     } else if ((Command == ecDeleteChar || Command == ecDeleteWord) && caretY_ < lines_->Count() &&
                caretX_ > static_cast<int>(LineText().size())) {
         ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);
@@ -286,6 +345,24 @@ void TCustomSynText::ExpandFoldsForUndo()
 {
     if (allFoldRanges_->HasCollapsed())
         UncollapseAll();
+}
+
+void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const
+{
+    for (int l = Line - 1; l >= 1; --l) {
+        const AnsiString text = lines_->Strings(l - 1);
+        const TSynTextFoldRange* collapsed = allFoldRanges_->CollapsedIn(l, l);
+        if (!collapsed) {
+            if (Visit(text))
+                return;
+            continue;
+        }
+        std::vector<AnsiString> block;
+        allFoldRanges_->ForEachLineOf(collapsed, text, [&block](const AnsiString& L) { block.push_back(L); });
+        for (auto it = block.rbegin(); it != block.rend(); ++it)
+            if (Visit(*it))
+                return;
+    }
 }
 
 bool TCustomSynText::FoldKeyAllowed(WORD Key)

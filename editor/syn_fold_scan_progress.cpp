@@ -42,8 +42,9 @@ int TCustomSynText::FoldScanLimit() const
 {
     // Two lines past the last line in view (LastShownLine counts from 0):
     // a range open at the scan's end may still end on the line above it,
-    // never on a line in view.
-    return std::max(LastShownLine() + 3, caretY_ + 2);
+    // never on a line in view. A caret below the view (a text set leaves
+    // it on the last line) waits for idle time or a reader like any line.
+    return LastShownLine() + 3;
 }
 
 void TCustomSynText::ReachFoldScan(int Line, bool Ends) const
@@ -71,9 +72,17 @@ void TCustomSynText::FinishFoldScan() const { ReachFoldScan(INT_MAX, true); }
 void TCustomSynText::ScanFoldsIdle()
 {
     const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
-    ScanFoldsTo(INT_MAX, [until] { return MonotonicMicroseconds() >= until; });
-    // The rescan forgot the range the caret touches.
-    UpdateCaretFoldRange();
+    const auto outOfTime = [until] { return MonotonicMicroseconds() >= until; };
+    // A scan going on to the end of the text ends on the first line of
+    // each collapsed block it meets; the slice goes on from there.
+    do
+        ScanFoldsTo(INT_MAX, outOfTime);
+    while (foldsPendingFrom_ != INT_MAX && !outOfTime());
+    // The rescan forgot the range the caret touches, which is found once
+    // the scan has passed the caret's line: the slice does not wait for
+    // the scan to get there.
+    if (foldsPendingFrom_ > caretY_ + 1)
+        UpdateCaretFoldRange();
 }
 
 void TCustomSynText::IdleScanTimerHandler(TObject*)

@@ -6,12 +6,12 @@
 #include <functional>
 #include <optional>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/folding/syn_fold_expanded_blocks.h"
 #include "editor/folding/syn_fold_line_map.h"
 #include "editor/folding/syn_fold_resume.h"
 #include "editor/folding/syn_fold_scan.h"
@@ -248,7 +248,9 @@ bool TCustomSynText::CountsFoldChanges() const
 
 void TCustomSynText::CountFoldChanges(int Index, int Count)
 {
-    if (!CountsFoldChanges())
+    // One change counted is enough for a rescan: a text of a million lines
+    // coming in is not read for more.
+    if (!CountsFoldChanges() || pendingFoldChanges_ > 0)
         return;
     // A range that its parent's close token ends stops on the line above
     // that token: a line without tokens that comes or goes just there moves
@@ -277,6 +279,19 @@ void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, 
         ++pendingFoldChanges_;
 }
 
+int TCustomSynText::FoldLineOf(int Line) const
+{
+    for (size_t i = bufferShifts_.size(); i-- > foldShifts_.size();) {
+        const TLineShift& shift = bufferShifts_[i];
+        if (Line < shift.FirstLine)
+            continue;
+        if (shift.Count > 0 && Line < shift.FirstLine + shift.Count)
+            return 0;
+        Line -= shift.Count;
+    }
+    return Line;
+}
+
 void TCustomSynText::RescanPendingFolds()
 {
     if (paintLock_ != 0)
@@ -290,6 +305,8 @@ void TCustomSynText::RescanPendingFolds()
     foldShifts_.clear();
     if (pendingFoldChanges_ > 0 && CountsFoldChanges())
         RescanFoldRanges();
+    else if (CountsFoldChanges())
+        HideFreedLastLines();
 }
 
 std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const
@@ -373,179 +390,93 @@ void TCustomSynText::ScanFoldText(TSynTextStringList* Text, const std::function<
     scanner.AttributeAt = nullptr;
 }
 
-namespace {
-
-// The lines and region of a range and of every range inside it, in order.
-using TFoldShape = std::vector<std::tuple<int, int, const TFoldRegionItem*, int>>;
-
-// Without recursion: hostile nesting goes deeper than a stack.
-void AddFoldShape(const TSynTextFoldRange* Range, TFoldShape& Into)
-{
-    std::vector<const TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        const TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        Into.emplace_back(range->FromLine(), range->ToLine(), range->FoldRegion(), range->SubFoldRanges.Count());
-        for (int i = range->SubFoldRanges.Count(); i-- > 0;)
-            pending.push_back(range->SubFoldRanges.Ranges(i));
-    }
-}
-
-// A collapsed block expanded for a scan that had to read its lines: its
-// range, the last line it hid (it hid those from the line after its first),
-// and its shape before the scan.
-struct TExpandedBlock {
-    TSynTextFoldRange* Range;
-    int LastHidden;
-    TFoldShape Shape;
-};
-
-// The range the scan found in place of Block, from the flat list's index
-// First on, when it has Block's shape and no other range in view starts or
-// ends among the lines Block hid (Open holds the ranges open where the
-// scan started); else null.
-TSynTextFoldRange* FoundAgain(const TSynTextAllFoldRanges& All, size_t First,
-                              const std::vector<TSynTextFoldRange*>& Open, const TExpandedBlock& Block)
-{
-    const int head = std::get<0>(Block.Shape.front());
-    const int last = Block.LastHidden;
-    const auto hides = [head, last](int Line) { return head < Line && Line <= last; };
-    TSynTextFoldRange* again = nullptr;
-    int treeEnd = 0;  // the index after the ranges inside it
-    for (int i = static_cast<int>(First); i < All.AllCount() && All.AllRanges(i)->FromLine() <= last; ++i) {
-        TSynTextFoldRange* range = All.AllRanges(i);
-        if (i < treeEnd)
-            continue;
-        if (!again && range->FromLine() == head && range->FoldRegion() == std::get<2>(Block.Shape.front())) {
-            TFoldShape shape;
-            AddFoldShape(range, shape);
-            if (shape == Block.Shape && range->ClosedAt() != INT_MAX) {
-                again = range;
-                treeEnd = i + static_cast<int>(shape.size());
-                continue;
-            }
-        }
-        if (hides(range->FromLine()) || hides(range->ToLine()))
-            return nullptr;
-    }
-    for (const TSynTextFoldRange* range : Open)
-        if (hides(range->ToLine()))
-            return nullptr;
-    return again;
-}
-
-}  // namespace
-
 bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                                     const std::function<bool()>& OutOfTime)
 {
-    TSynFoldScanner& scanner = FoldScanner();
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
     // Going on where the last scan ended early, as it left the ranges.
     const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_;
     foldsOpenLine_ = INT_MAX;
-    // The collapsed blocks expanded for the scan, each after those around
-    // it. Expanding and collapsing again move lines, no text: what they
-    // note as edited the scan reads as it is.
-    std::vector<TExpandedBlock> expanded;
+    // Expanding and collapsing again move lines, no text: what they note as
+    // edited the scan reads as it is.
     const TFoldEdits edits = foldEdits_;
     const int pending = pendingFoldChanges_;
-    const auto collapseAgain = [&](const std::vector<TSynTextFoldRange*>& Ranges) {
-        for (auto it = Ranges.rbegin(); it != Ranges.rend(); ++it)
-            if (*it)
-                Collapse(*it);
-        foldEdits_ = edits;
-        pendingFoldChanges_ = pending;
-    };
-    const auto expandedRanges = [&expanded] {
-        std::vector<TSynTextFoldRange*> ranges;
-        for (const TExpandedBlock& block : expanded)
-            ranges.push_back(block.Range);
-        return ranges;
-    };
+    TSynFoldExpandedBlocks expanded(
+        *allFoldRanges_,
+        [this](TSynTextFoldRange* Block) {
+            const int count = lines_->Count();
+            Uncollapse(Block);
+            return lines_->Count() - count;
+        },
+        [this, edits, pending](TSynTextFoldRange* Block) {
+            const int count = lines_->Count();
+            Collapse(Block);
+            foldEdits_ = edits;
+            pendingFoldChanges_ = pending;
+            return lines_->Count() - count;
+        });
+    const int firstAsked = FirstEdited;
     for (;;) {
-        // A block expanded for the scan changed the ranges it knew of.
+        // A block expanded for the scan lies below where it starts, unless
+        // it moved the start up: the ranges open there are still those the
+        // last scan left.
         TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
-                              goingOn && expanded.empty() ? &foldsOpenAtPending_ : nullptr);
-        if (!resume.Start()) {
-            collapseAgain(expandedRanges());
+                              goingOn && FirstEdited == firstAsked ? &foldsOpenAtPending_ : nullptr);
+        TSynTextFoldRange* blocking = resume.Start() ? nullptr : resume.CollapsedAbove();
+        if (!blocking && ScanResumed(resume, expanded.TakeShapes(), blocking)) {
+            resume.Splice();
+            const int stop = expanded.CollapseAfter(resume);
+            if (resume.EndedEarly())
+                PendFoldScanFrom(stop, resume);
+            else
+                allFoldRanges_->ShrinkToFit();
+            RepaintChangedFoldLooks(looksBefore);
+            return true;
+        }
+        if (!blocking) {
+            expanded.CollapseAll();
             return false;
         }
-        if (!expanded.empty()) {
-            int first = INT_MAX;
-            int last = 0;
-            for (TExpandedBlock& block : expanded) {
-                block.Shape.clear();
-                AddFoldShape(block.Range, block.Shape);
-                first = std::min(first, block.Range->FromLine());
-                last = std::max(last, block.Range->ToLine() + 1);
-            }
-            resume.HoldThrough(first, last);
-        }
-        const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
-        TLineAttributes attributes(highlighter_, lines_, rangeAfter);
-        if (highlighter_)
-            scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-        // The text is read as far as the scan goes.
-        TLinePieces pieces{lines_, resume.FirstLine() - 1, std::min(lines_->Count(), resume.LastReadable())};
-        const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), std::ref(pieces), resume.Found(), &resume);
-        scanner.AttributeAt = nullptr;
-        // The scan wanted the lines of a collapsed range: expanded, they
-        // are read in a scan from the start again.
-        const bool cutShort = pieces.RanOut && pieces.End < lines_->Count();
-        TSynTextFoldRange* blocking = cutShort ? allFoldRanges_->CollapsedIn(pieces.End + 1, pieces.End + 1) : nullptr;
-        if (!scanned || cutShort) {
-            resume.Abandon();
-            if (!scanned || !blocking) {
-                collapseAgain(expandedRanges());
-                return false;
-            }
-            const int head = blocking->FromLine();
-            const int count = lines_->Count();
-            Uncollapse(blocking);
-            const int hidden = lines_->Count() - count;
-            if (LastEdited != INT_MAX && LastEdited > head)
-                LastEdited += hidden;
-            for (TExpandedBlock& around : expanded)
-                if (around.LastHidden >= head)
-                    around.LastHidden += hidden;
-            expanded.push_back({blocking, head + hidden, {}});
-            continue;
-        }
-        resume.Splice();
-        // Each expanded block the scan did not reach stays as it was; one
-        // it found again as it was is collapsed again, and the lines below
-        // it move up.
-        std::vector<TSynTextFoldRange*> untouched;
-        std::vector<TSynTextFoldRange*> again;
-        const int stop = resume.EarlyEnd();
-        for (const TExpandedBlock& block : expanded) {
-            if (stop == 0 || stop > block.Range->FromLine())
-                again.push_back(FoundAgain(*allFoldRanges_, resume.FirstFoundIndex(), resume.Open(), block));
-            else
-                untouched.push_back(block.Range);
-        }
-        collapseAgain(untouched);
-        const int count = lines_->Count();
-        collapseAgain(again);
-        const int earlyEnd = stop - (count - lines_->Count());
-        if (resume.EndedEarly()) {
-            // Every line below may read otherwise now: the next scan goes on
-            // from here to the end of the text.
-            foldsPendingFrom_ = earlyEnd;
-            foldsOpenFrom_ = resume.OpenAtEarlyEnd();
-            foldsOpenLine_ = foldsPendingFrom_;
-            foldsOpenAtPending_ = resume.OpenRangesAtEarlyEnd();
-            foldsOpenGeneration_ = allFoldRanges_->Generation();
-            NoteFoldEdit(foldsPendingFrom_, INT_MAX);
-            if (HandleAllocated())
-                idleScanTimer_->SetEnabled(true);
-        } else {
-            allFoldRanges_->ShrinkToFit();
-        }
-        RepaintChangedFoldLooks(looksBefore);
-        return true;
+        // Expanded, its lines are read in a scan from the start again.
+        expanded.Expand(blocking, FirstEdited, LastEdited);
     }
+}
+
+bool TCustomSynText::ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking)
+{
+    TSynFoldScanner& scanner = FoldScanner();
+    Resume.HoldThrough(Held.first, Held.second);
+    const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
+    TLineAttributes attributes(highlighter_, lines_, rangeAfter);
+    if (highlighter_)
+        scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
+    // The text is read as far as the scan goes.
+    TLinePieces pieces{lines_, Resume.FirstLine() - 1, std::min(lines_->Count(), Resume.LastReadable())};
+    const bool scanned = scanner.Scan(Resume.FirstLine(), Resume.Open(), std::ref(pieces), Resume.Found(), &Resume);
+    scanner.AttributeAt = nullptr;
+    // Reading on past the lines it was given, the scan met a collapsed
+    // range.
+    const bool cutShort = pieces.RanOut && pieces.End < lines_->Count();
+    if (scanned && !cutShort)
+        return true;
+    Resume.Abandon();
+    if (scanned)
+        Blocking = allFoldRanges_->CollapsedIn(pieces.End + 1, pieces.End + 1);
+    return false;
+}
+
+void TCustomSynText::PendFoldScanFrom(int Line, const TSynFoldResume& Resume)
+{
+    // Every line below may read otherwise now: the next scan goes on from
+    // here to the end of the text.
+    foldsPendingFrom_ = Line;
+    foldsOpenFrom_ = Resume.OpenAtEarlyEnd();
+    foldsOpenLine_ = Line;
+    foldsOpenAtPending_ = Resume.OpenRangesAtEarlyEnd();
+    foldsOpenGeneration_ = allFoldRanges_->Generation();
+    NoteFoldEdit(Line, INT_MAX);
+    if (HandleAllocated())
+        idleScanTimer_->SetEnabled(true);
 }
 
 void TCustomSynText::ClearFoldRanges()
@@ -620,8 +551,10 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
     if (!astray && sameScanner && all.ScanResumable() &&
-        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime)))
+        (edits.First > edits.Last || ResumeFoldScan(edits.First, edits.Last, StopBy, OutOfTime))) {
+        HideFreedLastLines();
         return;
+    }
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
     for (;;) {
         all.KeepCollapsedOnly();
@@ -651,6 +584,7 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
             spansBefore.begin(), spansBefore.end(), spansAfter.begin(), spansAfter.end(),
             TTakeOutput{[this](const std::array<int, 3>& Span) { RepaintLines(Span[0], Span[1]); }});
     }
+    HideFreedLastLines();
 }
 
 TSynTextFoldRange* TCustomSynText::RescanExpanded()
@@ -662,15 +596,20 @@ TSynTextFoldRange* TCustomSynText::RescanExpanded()
     text.Assign(lines_);
     expanded.ExpandAll(&text);
     const std::vector<int> buffer = all.BufferLines(expanded, text.Count());
-    // The lines in view end in the ranges stored with them; the hidden ones
-    // are highlighted on from the line above.
+    // The lines in view end in the ranges stored with them, but for the
+    // first lines of collapsed blocks, which store where their blocks end;
+    // those and the hidden lines are highlighted on from the line above.
     std::vector<intptr_t> after(static_cast<size_t>(text.Count()));
     for (int index = 0; index < text.Count(); ++index) {
         const int line = buffer[static_cast<size_t>(index) + 1];
-        if (line != 0) {
+        const bool hidesNext = index + 1 < text.Count() && buffer[static_cast<size_t>(index) + 2] == 0;
+        if (line != 0 && !hidesNext) {
             after[static_cast<size_t>(index)] = LineRange(line - 1);
         } else if (highlighter_) {
-            highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
+            if (index == 0)
+                highlighter_->ResetRange();
+            else
+                highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
             highlighter_->SetLine(text.Strings(index), index);
             highlighter_->NextToEol();
             after[static_cast<size_t>(index)] = reinterpret_cast<intptr_t>(highlighter_->GetRange());

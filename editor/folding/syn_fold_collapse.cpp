@@ -175,13 +175,22 @@ TRangeSet ShiftAround(const TSynTextFoldRanges& Outer, TSynTextFoldRange* Range,
 
 }  // namespace
 
+AnsiString TSynTextFoldRange::WithoutCollapseMark(const AnsiString& Line) const
+{
+    const AnsiString& suffix = CollapsedSuffix();
+    if (!suffix.empty() && Line.size() >= suffix.size() &&
+        Line.compare(Line.size() - suffix.size(), suffix.size(), suffix) == 0)
+        return Line.substr(0, Line.size() - suffix.size());
+    return Line;
+}
+
 int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range)
 {
     if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
         Range->FromLine() > Lines->Count())
         return 0;
-    // A collapsed range and the ranges it hides have taken every shift
-    // kept (TSynTextAllFoldRanges::TakenShifts).
+    // A collapsed range and the ranges it hides take no kept shift (they
+    // move with their lines at once): they take those kept until now.
     ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
     int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
@@ -241,13 +250,12 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
     const int at = std::clamp(Range->FromLine(), 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
     if (CutSuffix && at >= 1) {
-        const AnsiString head = Lines->Strings(at - 1);
-        const AnsiString& suffix = data.Suffix;
         // An edited first line keeps its text; what is left of the suffix
         // is the user's now.
-        if (!suffix.empty() && head.size() >= suffix.size() &&
-            head.compare(head.size() - suffix.size(), suffix.size(), suffix) == 0)
-            PutKeepingState(Lines, at - 1, head.substr(0, head.size() - suffix.size()));
+        const AnsiString head = Lines->Strings(at - 1);
+        const AnsiString text = Range->WithoutCollapseMark(head);
+        if (text.size() != head.size())
+            PutKeepingState(Lines, at - 1, text);
     }
     if (count > 0) {
         Lines->InsertLines(at, count);
@@ -259,6 +267,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
+    // It and the ranges it hid moved with their lines while it was
+    // collapsed: the shifts kept meanwhile are not theirs to take.
+    TakenShifts(Range);
     Range->Collapsed = false;
     UncountCollapsed(Range);
     ShowInside(Range);
@@ -297,6 +308,86 @@ std::unique_ptr<TSynTextStringList> TSynTextAllFoldRanges::ExpandedCopy(TSynText
     return copy;
 }
 
+namespace {
+
+// The collapsed ranges inside Range that no other collapsed range inside it
+// hides, by their first lines.
+std::vector<const TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRange* Range)
+{
+    std::vector<const TSynTextFoldRange*> found;
+    std::vector<const TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        const TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+            const TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            if (sub->Collapsed)
+                found.push_back(sub);
+            else
+                pending.push_back(sub);
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) { return A->FromLine() < B->FromLine(); });
+    return found;
+}
+
+}  // namespace
+
+void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
+                                          const std::function<void(const AnsiString&)>& Visit) const
+{
+    // Without recursion: hostile nesting goes deeper than a stack. A hidden
+    // range counts its lines with the ranges around it expanded, so the
+    // hidden line at Index stands on line FromLine + 1 + Index of its range.
+    struct TFrame {
+        const TSynTextFoldRange* Range;
+        int Index;
+        std::vector<const TSynTextFoldRange*> Inside;
+        size_t NextInside;
+    };
+    // A first line holds the marks of the collapsed ranges starting on it,
+    // the innermost's first.
+    auto firstLineText = [](const TSynTextFoldRange* R, AnsiString Line) {
+        for (;;) {
+            Line = R->WithoutCollapseMark(Line);
+            const std::vector<const TSynTextFoldRange*> inside = CollapsedJustInside(R);
+            if (inside.empty() || inside.front()->FromLine() != R->FromLine())
+                return Line;
+            R = inside.front();
+        }
+    };
+    Visit(firstLineText(Range, FirstLine));
+    std::vector<TFrame> frames;
+    frames.push_back({Range, 0, CollapsedJustInside(Range), 0});
+    while (!frames.empty()) {
+        TFrame& frame = frames.back();
+        const int head = frame.Range->FromLine();
+        // A range collapsed first on the same first line hides the lines
+        // just below it.
+        if (frame.Index == 0 && frame.NextInside < frame.Inside.size() &&
+            frame.Inside[frame.NextInside]->FromLine() == head) {
+            const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
+            frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
+            continue;
+        }
+        const TStringList& lines = frame.Range->CollapsedLines();
+        if (frame.Index >= lines.Count()) {
+            frames.pop_back();
+            continue;
+        }
+        const AnsiString& line = lines.Strings(lines.Count() - 1 - frame.Index);
+        const int at = head + 1 + frame.Index++;
+        if (frame.NextInside < frame.Inside.size() && frame.Inside[frame.NextInside]->FromLine() == at) {
+            const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
+            Visit(firstLineText(inside, line));
+            frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
+        } else {
+            Visit(line);
+        }
+    }
+}
+
 void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
 {
     if (Count <= 0)
@@ -320,7 +411,6 @@ void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet&
         if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
             range->shiftStamp_ = shiftsDone_;
     for (TSynTextFoldRange* r : collapsedInView) {
-        TakenShifts(r);
         if (r->FromLine() >= By.FirstLine) {
             Move(r, By.Count);
         } else if (By.Count > 0 && r->LastLineInView() >= By.FirstLine) {

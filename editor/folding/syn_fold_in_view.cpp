@@ -152,3 +152,12 @@ TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
     return at != collapsedHeads_.end() && *at <= Last ? collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin())]
                                                        : nullptr;
 }
+
+TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedBefore(int Line) const
+{
+    if (collapsed_.empty())
+        return nullptr;
+    IndexCollapsedInView();
+    const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
+    return at == collapsedHeads_.begin() ? nullptr : collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin()) - 1];
+}

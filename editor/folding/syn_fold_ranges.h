@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -238,6 +239,9 @@ public:
     int CollapsedLineCount() const { return CollapsedData() ? CollapsedData()->Lines.Count() : 0; }
     // What the collapse appended to the first line; empty while expanded.
     const AnsiString& CollapsedSuffix() const;
+    // The first line Line as the text has it: without the collapse mark
+    // when it still ends with it.
+    AnsiString WithoutCollapseMark(const AnsiString& Line) const;
     // Pixel x of the collapse mark of a collapsed range, set by painting;
     // 0 until painted.
     int HintMarkLeft() const { return CollapsedData() ? CollapsedData()->HintMarkLeft : 0; }
@@ -317,6 +321,13 @@ public:
     void ExpandAll(TSynTextStringList* Lines);
     // A copy of Lines with every range expanded; Lines and the ranges stay.
     std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
+    // Calls Visit with each line of a collapsed Range whose first line in
+    // the buffer is FirstLine, in the order of the text: the first line
+    // without the collapse marks, then the hidden lines, those of the
+    // collapsed ranges inside it in their places. The text expanding would
+    // give back.
+    void ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
+                       const std::function<void(const AnsiString&)>& Visit) const;
 
     // --- Following the buffer ---
     // Count lines were inserted before line FirstLine.
@@ -390,6 +401,9 @@ public:
     // The first collapsed range in view that starts on a line from First to
     // Last; null when there is none.
     TSynTextFoldRange* CollapsedIn(int First, int Last) const;
+    // The last collapsed range in view that starts above Line; null when
+    // there is none.
+    TSynTextFoldRange* CollapsedBefore(int Line) const;
 
     // --- What a scan of part of the text starts from ---
     // Lines whose start the scan passed inside a skip region or while

@@ -53,17 +53,17 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
         openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
     // A collapsed range in view is closed above where it ends in view; on
     // that line or the next it may still be open, as the text it hides
-    // decides: no scan starts there.
-    for (const TSynTextFoldRange* range : ranges_.collapsed_)
-        if (!range->ParentCollapsed && range->FromLine() < first_ && range->LastLineInView() + 1 >= first_)
-            startable_ = false;
+    // decides: no scan starts there. The collapsed ranges in view take
+    // lines of their own, so only the last one above can reach that far.
+    if (TSynTextFoldRange* above = ranges_.CollapsedBefore(first_); above && above->LastLineInView() + 1 >= first_)
+        collapsedAbove_ = above;
     if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
         lastReadable_ = collapsed->FromLine() - 1;
 }
 
 bool TSynFoldResume::Start()
 {
-    if (!startable_)
+    if (collapsedAbove_)
         return false;
     for (TSynTextFoldRange* range : open_) {
         // The scan finds the sub-ranges from first_ on again, and where the

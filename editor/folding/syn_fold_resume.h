@@ -34,6 +34,8 @@ public:
     // collapsed range ends just above where the scan would start (the
     // text it hides decides what is open there).
     bool Start();
+    // That collapsed range, when Start answered false.
+    TSynTextFoldRange* CollapsedAbove() const { return collapsedAbove_; }
     // Where the scan starts, and the ranges open there, outermost first.
     int FirstLine() const { return first_; }
     const std::vector<TSynTextFoldRange*>& Open() const { return open_; }
@@ -101,7 +103,7 @@ private:
     int holdLast_ = 0;
     std::function<bool()> outOfTime_;
     bool early_ = false;
-    bool startable_ = true;
+    TSynTextFoldRange* collapsedAbove_ = nullptr;
     size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
     std::vector<TSynTextFoldRange*> open_;
     std::vector<TOld> openBefore_;  // open_ as it stood

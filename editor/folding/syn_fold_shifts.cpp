@@ -1,6 +1,7 @@
 // Line shifts kept for the fold ranges to take when they are next read.
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 
 #include "editor/folding/syn_fold_ranges.h"
 
@@ -47,20 +48,17 @@ void TSynTextAllFoldRanges::Shift(const TLineShift& By, int& FromLine, int& ToLi
 
 void TSynTextAllFoldRanges::CatchUp(const TSynTextFoldRange& Range) const
 {
-    const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
-    for (uint32_t n = std::max(Range.shiftStamp_, firstKept); n < shiftsDone_; ++n)
-        Shift(shifts_[n - firstKept], Range.fromLine_, Range.toLine_, Range.closedAt_);
+    // A collapsed range and the ranges it hides move at once, by rules of
+    // their own, and take no shift kept while they are so.
+    if (!Range.Collapsed && !Range.ParentCollapsed) {
+        const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
+        for (uint32_t n = std::max(Range.shiftStamp_, firstKept); n < shiftsDone_; ++n)
+            Shift(shifts_[n - firstKept], Range.fromLine_, Range.toLine_, Range.closedAt_);
+    }
     Range.shiftStamp_ = shiftsDone_;
 }
 
-void TSynTextAllFoldRanges::SettleShifts()
-{
-    if (shifts_.empty())
-        return;
-    for (const TSynTextFoldRange* range : all_)
-        range->CatchUp();
-    shifts_.clear();
-}
+void TSynTextAllFoldRanges::SettleShifts() { SettleSomeShifts(SIZE_MAX); }
 
 bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
 {
@@ -73,8 +71,9 @@ bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
         settleGeneration_ = generation_;
         settleShifts_ = shiftsDone_;
     }
-    const size_t end = std::min(all_.size(), settledUpTo_ + Most);
-    for (size_t i = settledUpTo_; i < end; ++i)
+    const size_t from = std::min(settledUpTo_, all_.size());
+    const size_t end = from + std::min(Most, all_.size() - from);
+    for (size_t i = from; i < end; ++i)
         all_[i]->CatchUp();
     settledUpTo_ = end;
     if (end < all_.size())

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -375,6 +377,30 @@ TEST_F(TSynCodeFoldingTest, BracesInStringsAndCommentsDoNotFold)
     Load("f() {\r\n  s = \"{\";\r\n  // }\r\n  t = \"}\" + \"{\";\r\n}");
     EXPECT_EQ(Found(*memo->AllFoldRanges()), (std::vector<TLines>{{1, 5, 0}}));
     memo->SetHighlighter(nullptr);
+}
+
+// A text given to the buffer itself, not through the editor's commands,
+// has its ranges (marks, guides) before any edit.
+TEST_F(TSynCodeFoldingTest, TextGivenToTheBufferHasItsRangesAtOnce)
+{
+    const std::string file = ::testing::TempDir() + "fold_buffer_text.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << Sample;
+    }
+    const std::pair<const char*, std::function<void()>> loads[] = {
+        {"SetText", [this] { memo->Lines()->SetText(Sample); }},
+        {"LoadFromFile", [this, &file] { memo->Lines()->LoadFromFile(file); }},
+    };
+    for (const auto& [how, load] : loads) {
+        SCOPED_TRACE(how);
+        memo->Lines()->Clear();
+        load();
+        EXPECT_EQ(memo->Lines()->Count(), 9);
+        EXPECT_FALSE(Found(*memo->AllFoldRanges()).empty());
+        EXPECT_EQ(Found(*memo->AllFoldRanges()), Rebuilt());
+    }
+    std::remove(file.c_str());
 }
 
 TEST_F(TSynCodeFoldingTest, CollapseThenExpandRestoresTheTextExactly)

@@ -123,6 +123,9 @@ protected:
         const TRasterImage shown = WindowImage(memo->Handle());
         twin->SetText(memo->Lines()->Text());
         twin->RebuildFoldRanges();
+        // The whole text scanned, as the typed editor's idle time did: a
+        // block open at the window's foot may never close.
+        twin->AllFoldRanges();
         twin->SetTopLine(memo->TopLine());
         twin->SetCaretXY(memo->CaretXY());
         twin->SetFocus();  // the caret as the typed editor shows it

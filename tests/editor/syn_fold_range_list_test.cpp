@@ -154,32 +154,46 @@ TEST(SynFoldRangeLists, RangesKnowTheirListAndTakeOnlyItsShiftsWhileListsComeAnd
     EXPECT_EQ(alone.AllFoldRanges(), nullptr);
 }
 
-TEST(SynFoldRangeLists, ShiftsSettleInPartsAndAgainFromTheStartAfterAnotherShift)
+TEST(SynFoldRangeLists, ShiftsSettleInPartsAndAgainFromTheStartWhenTheRangesChangeMeanwhile)
 {
     // Ranges on lines 10, 20, 30 ...; lines inserted at the top move them
-    // all when they take the shifts.
-    TSynTextAllFoldRanges list;
-    constexpr int kRanges = 1000;
-    for (int i = 1; i <= kRanges; ++i)
-        list.NewRange(nullptr, 10 * i, 10 * i + 5, 0, 0);
-    const auto expectMovedBy = [&list](int Lines) {
-        for (int i = 1; i <= kRanges; ++i) {
-            ASSERT_EQ(list.AllRanges(i - 1)->FromLine(), 10 * i + Lines) << i;
-            ASSERT_EQ(list.AllRanges(i - 1)->ToLine(), 10 * i + 5 + Lines) << i;
-        }
+    // all when they take the shifts. Between two slices: another shift,
+    // which the ranges passed must take too; or the first range taken out,
+    // which moves every range after it a place up, the one the next slice
+    // would start with among those passed.
+    struct TCase {
+        const char* Meanwhile;
+        bool TakesOut;  // else shifts three more lines
+        int Slices;     // of 400 ranges, before the change
+        int Moved;      // the lines every range moves in the end
     };
-    list.LinesInserted(1, 2);
-    EXPECT_FALSE(list.SettleSomeShifts(400));
-    EXPECT_FALSE(list.SettleSomeShifts(400));
-    // Another shift half way through: the ranges passed take it too.
-    list.LinesInserted(1, 3);
-    EXPECT_FALSE(list.SettleSomeShifts(400));
-    EXPECT_FALSE(list.SettleSomeShifts(400));
-    EXPECT_EQ(list.PendingShifts(), 2);
-    EXPECT_TRUE(list.SettleSomeShifts(400));
-    EXPECT_EQ(list.PendingShifts(), 0);
-    expectMovedBy(5);
-    EXPECT_TRUE(list.SettleSomeShifts(400));
+    static const TCase kCases[] = {{"another shift", false, 2, 5}, {"the first range taken out", true, 1, 2}};
+    constexpr int kRanges = 1000;
+    for (const TCase& c : kCases) {
+        SCOPED_TRACE(c.Meanwhile);
+        TSynTextAllFoldRanges list;
+        for (int i = 1; i <= kRanges; ++i)
+            list.NewRange(nullptr, 10 * i, 10 * i + 5, 0, 0);
+        list.LinesInserted(1, 2);
+        for (int n = 0; n < c.Slices; ++n)
+            EXPECT_FALSE(list.SettleSomeShifts(400));
+        if (c.TakesOut)
+            list.Delete(0);
+        else
+            list.LinesInserted(1, 3);
+        const int first = c.TakesOut ? 2 : 1;
+        // From the start again: three slices.
+        EXPECT_FALSE(list.SettleSomeShifts(400));
+        EXPECT_FALSE(list.SettleSomeShifts(400));
+        EXPECT_EQ(list.PendingShifts(), c.TakesOut ? 1 : 2);
+        EXPECT_TRUE(list.SettleSomeShifts(400));
+        EXPECT_EQ(list.PendingShifts(), 0);
+        for (int i = first; i <= kRanges; ++i) {
+            ASSERT_EQ(list.AllRanges(i - first)->FromLine(), 10 * i + c.Moved) << i;
+            ASSERT_EQ(list.AllRanges(i - first)->ToLine(), 10 * i + 5 + c.Moved) << i;
+        }
+        EXPECT_TRUE(list.SettleSomeShifts(400));
+    }
 }
 
 }  // namespace

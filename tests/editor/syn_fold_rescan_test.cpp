@@ -188,7 +188,8 @@ void ExpectTheRangesOfARebuild(TSynMemo& Memo)
 // An edit whose scan has to read the lines of a collapsed block below
 // finds the ranges again from near it, as when nothing is collapsed: the
 // ranges above stay the objects they were. A block found as it was, one
-// level deeper now, stays collapsed; one the edit took apart is expanded.
+// level deeper now, stays collapsed; one the edit took apart is expanded;
+// one just above the edit is read from its first line.
 TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
 {
     setenv("TANDRIL_BACKEND", "headless", 1);
@@ -219,6 +220,97 @@ TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
         EXPECT_FALSE(ranges->HasCollapsed());
         EXPECT_EQ(DescribeFoldRange(memo->GetFoldRangeStartingAt(298)), "298-303 L0 I0");
         EXPECT_TRUE(ranges->ScanResumable());
+        ExpectTheRangesOfARebuild(*memo);
+    }
+    {
+        std::unique_ptr<TSynMemo> memo = MemoWithBlock100Collapsed();
+        TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+        const TSynTextFoldRange* first = ranges->AllRanges(0);
+        // On the line right below the collapsed block, whose hidden lines
+        // decide what is open there: the scan reads them from its first
+        // line, finds it as it was and collapses it again.
+        memo->SetCaretXY(BufferCoord(3, 302));
+        memo->SetSelText("{y}");
+        EXPECT_EQ(ranges->AllRanges(0), first);
+        const TSynTextFoldRange* block = memo->GetFoldRangeStartingAt(301);
+        ASSERT_NE(block, nullptr);
+        EXPECT_TRUE(block->Collapsed);
+        EXPECT_TRUE(ranges->ScanResumable());
+        ExpectTheRangesOfARebuild(*memo);
+    }
+}
+
+// Functions of ten lines, blocks three deep; function N (from 0) on lines
+// 10N+1 .. 10N+10.
+AnsiString TenLineFunctions(int Count)
+{
+    static const char* const function[] = {
+        "void f() {", "    if (a) {", "        x();", "        for (;;) {", "            y();",
+        "        }",   "    } else {", "        z();", "    }",          "}",
+    };
+    AnsiString text;
+    for (int i = 0; i < Count * 10; ++i)
+        text += AnsiString(function[i % 10]) + "\r\n";
+    return text;
+}
+
+// Lines that come or go move the ranges below lazily, each taking the
+// shifts when next read (with no idle time here to settle them), while a
+// collapse or an expansion moves lines and ranges at once: the two must
+// agree, and with what the scan after an edit reads.
+TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebuild)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    struct TCase {
+        const char* What;
+        void (*Do)(TSynMemo& Memo);
+    };
+    static const TCase kCases[] = {
+        // The collapse takes the ranges inside the function up to date
+        // before it moves them with it.
+        {"five Enters far above, then a collapse and an expansion",
+         [](TSynMemo& Memo) {
+             Memo.SetCaretXY(BufferCoord(1, 20));
+             for (int i = 0; i < 5; ++i)
+                 Memo.CommandProcessor(ecLineBreak, 0, nullptr);
+             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(1506);
+             ASSERT_NE(function, nullptr);
+             Memo.Collapse(function);
+             Memo.Uncollapse(Memo.GetFoldRangeStartingAt(1506));
+         }},
+        // The function and the ranges it hides move with the Enters at
+        // once while it is collapsed: expanded, they take none of the
+        // shifts kept meanwhile.
+        {"a collapse, five Enters far above, then the expansion",
+         [](TSynMemo& Memo) {
+             Memo.Collapse(Memo.GetFoldRangeStartingAt(1501));
+             Memo.SetCaretXY(BufferCoord(1, 13));  // "x();": no scan settles the shifts
+             for (int i = 0; i < 5; ++i)
+                 Memo.CommandProcessor(ecLineBreak, 0, nullptr);
+             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(1506);
+             ASSERT_NE(function, nullptr);
+             Memo.Uncollapse(function);
+         }},
+        // One update edits above and below a collapsed function: expanded
+        // for the scan, its lines move the last edited line down, else the
+        // scan settles after the comment, above the new brace.
+        {"edits above and below a collapsed function in one update",
+         [](TSynMemo& Memo) {
+             Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
+             Memo.BeginUpdate();
+             Memo.SetCaretXY(BufferCoord(1, 5));
+             Memo.SetSelText("/**/");
+             Memo.SetCaretXY(BufferCoord(static_cast<int>(Memo.Lines()->Strings(48).size()) + 1, 49));
+             Memo.SetSelText("{");
+             Memo.EndUpdate();
+         }},
+    };
+    for (const TCase& c : kCases) {
+        SCOPED_TRACE(c.What);
+        std::unique_ptr<TSynMemo> memo = NewMemo();
+        memo->SetText(TenLineFunctions(300));
+        memo->RebuildFoldRanges();
+        c.Do(*memo);
         ExpectTheRangesOfARebuild(*memo);
     }
 }

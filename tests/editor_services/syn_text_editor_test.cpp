@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "tests/editor/syn_view_test_support.h"
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor_services/dialogs/message_dialog.h"
 #include "editor_services/export/syn_exporter_html.h"
 #include "editor_services/export/syn_exporter_rtf.h"
@@ -273,6 +275,21 @@ TEST_F(TSynTextEditorTest, InsertFileReplacesTheSelectionOrTheText)
     EXPECT_EQ(editor_->DocumentState, smsDocument);
     EXPECT_FALSE(editor_->Modified());
     EXPECT_EQ(editor_->TopLine(), 1);
+}
+
+// A file taken as the whole text shows its fold marks before any edit.
+TEST_F(TSynTextEditorTest, InsertFileAsTheWholeTextFindsItsFoldRanges)
+{
+    editor_->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
+    editor_->CodeFolding()->SetHighlighterFoldRegions(false);
+    editor_->CodeFolding()->SetEnabled(true);
+    ASSERT_TRUE(editor_->InsertFile(WriteFile("blocks.c", "f() {\r\n  if (a) {\r\n  }\r\n}\r\n"), nullptr, {}));
+    const TSynTextFoldRange* outer = editor_->GetFoldRangeAtLine(1);
+    const TSynTextFoldRange* inner = editor_->GetFoldRangeAtLine(2);
+    ASSERT_NE(outer, nullptr);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(outer->ToLine(), 4);
+    EXPECT_EQ(inner->ToLine(), 3);
 }
 
 TEST_F(TSynTextEditorTest, DocumentFormatIsTheLineBreaksTheNextSaveWrites)

@@ -1,0 +1,146 @@
+#include "tests/highlighter/c_fold_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "editor/folding/fold_regions.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor/highlighting/syn_highlighter_attributes.h"
+#include "highlighter/syn_lex_syn.h"
+#include "platform/win/clipboard.h"
+#include "tests/editor/syn_fold_test_support.h"
+#include "tests/support/test_data.h"
+
+void UseCFolding(TSynMemo& Memo, TSynLexSyn& Highlighter)
+{
+    if (Highlighter.FoldRegions()->Count() == 0) {
+        const std::string scheme = FindTestFolder("app") + "/schemes/Cpp.xml";
+        EXPECT_TRUE(Highlighter.LoadFromFile(scheme)) << scheme;
+    }
+    Memo.SetMaxUndo(1000000);
+    Memo.SetHighlighter(&Highlighter);
+    Memo.CodeFolding()->SetHighlighterFoldRegions(true);
+    Memo.CodeFolding()->SetEnabled(true);
+}
+
+void UseRegionFolding(TSynMemo& Memo, TSynLexSyn& Highlighter)
+{
+    UseCFolding(Memo, Highlighter);
+    TFoldRegions* regions = Memo.CodeFolding()->FoldRegions();
+    regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+    regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+    regions->Add(frtOneChar, true, false, false, "{", "}");
+    regions->Add(frtToken, false, true, false, "/*", "*/");
+    regions->Add(frtToken, true, false, true, "#ifdef", "#endif");
+    Memo.CodeFolding()->SetHighlighterFoldRegions(false);
+}
+
+std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter)
+{
+    auto memo = std::make_unique<TSynMemo>(nullptr);
+    UseCFolding(*memo, Highlighter);
+    return memo;
+}
+
+int BufferLineOf(TSynMemo& Memo, int Real)
+{
+    int line = 1;
+    while (line < Memo.Lines()->Count() && Memo.GetRealLineNumber(line + 1) <= Real)
+        ++line;
+    return line;
+}
+
+void SelectReal(TSynMemo& Memo, TBufferCoord From, TBufferCoord To)
+{
+    From.Line = BufferLineOf(Memo, From.Line);
+    To.Line = BufferLineOf(Memo, To.Line);
+    Memo.SetCaretAndSelection(To, From, To);
+}
+
+std::string DescribeColours(TSynMemo& Memo, int Index)
+{
+    TSynCustomHighlighter* highlighter = Memo.Highlighter();
+    if (Index == 0)
+        highlighter->ResetRange();
+    else
+        highlighter->SetRange(reinterpret_cast<void*>(Memo.LineRange(Index - 1)));
+    highlighter->SetLine(Memo.Lines()->Strings(Index), Index);
+    std::ostringstream out;
+    for (; !highlighter->GetEol(); highlighter->Next()) {
+        const TSynHighlighterAttributes* attr = highlighter->GetTokenAttribute();
+        out << " " << highlighter->GetTokenPos() << (attr ? attr->Name() : AnsiString("-"));
+    }
+    return out.str();
+}
+
+AnsiString ClipboardText()
+{
+    AnsiString text;
+    if (OpenClipboard(nullptr)) {
+        if (HGLOBAL block = GetClipboardData(CF_TEXT))
+            text = static_cast<const char*>(GlobalLock(block));
+        CloseClipboard();
+    }
+    return text;
+}
+
+namespace {
+
+// Every range of the flat list with its lines, level and whether it is
+// collapsed or hidden.
+std::string DescribeAll(const TSynTextAllFoldRanges& Ranges)
+{
+    std::ostringstream out;
+    for (int i = 0; i < Ranges.AllCount(); ++i)
+        out << DescribeFoldRange(Ranges.AllRanges(i)) << (Ranges.AllRanges(i)->ParentCollapsed ? " hidden" : "")
+            << "; ";
+    return out.str();
+}
+
+}  // namespace
+
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
+{
+    TSynTextAllFoldRanges* ranges = Memo.AllFoldRanges();
+    // The collapsed blocks by their first line in the text with nothing
+    // collapsed, the innermost first, so that each is in view when the
+    // fresh editor collapses it.
+    const std::unique_ptr<TSynTextAllFoldRanges> expanded = ExpandedFoldRanges(Memo);
+    std::vector<std::tuple<int, int>> collapsed;  // level (negated), first line
+    for (int i = 0; i < ranges->AllCount(); ++i)
+        if (ranges->AllRanges(i)->Collapsed)
+            collapsed.emplace_back(-expanded->AllRanges(i)->FoldRangeLevel, expanded->AllRanges(i)->FromLine());
+    std::sort(collapsed.begin(), collapsed.end());
+    std::unique_ptr<TSynMemo> fresh = NewMemo();
+    fresh->SetText(Memo.GetExpandedLines()->Text());
+    fresh->RebuildFoldRanges();
+    for (const auto& [level, line] : collapsed) {
+        TSynTextAllFoldRanges* all = fresh->AllFoldRanges();
+        const int at = BufferLineOf(*fresh, line);
+        for (int i = 0; i < all->AllCount(); ++i) {
+            TSynTextFoldRange* range = all->AllRanges(i);
+            if (!range->ParentCollapsed && range->FromLine() == at && range->FoldRangeLevel == -level &&
+                range->ToLine() > at) {
+                fresh->Collapse(range);
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(Memo.Lines()->Text(), fresh->Lines()->Text()) << "shown lines";
+    // Each line in view is coloured as in the text with nothing collapsed
+    // (a collapsed first line but for its collapse mark).
+    std::unique_ptr<TSynMemo> open = NewMemo();
+    open->SetText(fresh->GetExpandedLines()->Text());
+    for (int i = 0; i < Memo.Lines()->Count(); ++i) {
+        if (ranges->CollapsedStartsAt(i + 1))
+            continue;
+        EXPECT_EQ(DescribeColours(Memo, i), DescribeColours(*open, Memo.GetRealLineNumber(i + 1) - 1))
+            << "colours of line " << i + 1;
+    }
+    EXPECT_EQ(DescribeAll(*ranges), DescribeAll(*fresh->AllFoldRanges())) << "flat list";
+    EXPECT_EQ(DescribeFoldTree(*ranges), DescribeFoldTree(*fresh->AllFoldRanges())) << "outermost list";
+}
