@@ -177,25 +177,23 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 
 void TCustomSynText::HideFreedLastLines()
 {
-    std::vector<TSynTextFoldRange*> loose;
+    // Only a finished scan knows where every block ends. Expanding and
+    // collapsing end updates of their own, which come back here.
+    if (FoldScanPending() || hidingFreedLines_)
+        return;
+    hidingFreedLines_ = true;
+    // A block taken in again moves the lines below it: each next block is
+    // looked for afresh.
     for (int line = 1; allFoldRanges_->HasCollapsed();) {
         TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
         if (!range)
             break;
         line = range->FromLine() + 1;
-        // Only what the scan has reached is known.
         const int last = range->LastLineInView();
-        if (last < foldsPendingFrom_ && (last > line || (last == line && !ScannedFoldRangeStartingAt(line))))
-            loose.push_back(range);
-    }
-    // Expanding and collapsing end updates of their own, which come back
-    // here.
-    if (loose.empty() || hidingFreedLines_)
-        return;
-    hidingFreedLines_ = true;
-    for (TSynTextFoldRange* range : loose) {
-        Uncollapse(range);
-        Collapse(range);
+        if (last > line || (last == line && !ScannedFoldRangeStartingAt(line))) {
+            Uncollapse(range);
+            Collapse(range);
+        }
     }
     hidingFreedLines_ = false;
 }
