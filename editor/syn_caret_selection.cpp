@@ -277,34 +277,34 @@ AnsiString TCustomSynText::SelectedText(bool PadColumns, bool TrimLines) const
 {
     if (!SelAvail())
         return AnsiString();
-    TBufferCoord b = BlockBegin();
-    TBufferCoord e = BlockEnd();
-    // The lines of collapsed blocks inside the selection belong to it: the
-    // lines are read from the text with every block expanded.
-    const TSynTextStringList* source = lines_;
+    const TBufferCoord b = BlockBegin();
+    const TBufferCoord e = BlockEnd();
     TrimLines = TrimLines && selectionMode_ != smColumn;
-    auto line = [&source, TrimLines](int L) {
-        const AnsiString s = L >= 1 && L <= source->Count() ? source->Strings(L - 1) : AnsiString();
-        return TrimLines ? TrimLineEnd(s) : s;
-    };
-    std::unique_ptr<TSynTextStringList> expanded;
-    AnsiString folded;  // a collapsed first line's hidden lines, when the selection reaches past its end
-    if (selectionMode_ != smColumn && allFoldRanges_->HasCollapsed()) {
-        expanded = GetExpandedLines();
-        source = expanded.get();
-        const int hiddenAfterEnd = GetRealLineNumber(e.Line + 1) - GetRealLineNumber(e.Line) - 1;
-        b.Line = GetRealLineNumber(b.Line);
-        e.Line = GetRealLineNumber(e.Line);
-        // Past the end of a collapsed first line's text the selection
-        // reaches into its collapse mark, which stands for the hidden lines.
-        const bool pastEnd = e.Char > static_cast<int>(source->Strings(e.Line - 1).size()) + 1;
-        if (selectionMode_ == smLine) {
-            e.Line += hiddenAfterEnd;
-        } else if (pastEnd) {
-            for (int l = e.Line + 1; l <= e.Line + hiddenAfterEnd; ++l)
-                folded += "\r\n" + line(l);
+    // The selected lines as the text holds them: the lines of a block
+    // collapsed among them belong to the selection, so its first line
+    // stands for all of them (a column block takes its lines as shown).
+    // Only these lines are read, however long the text.
+    std::vector<AnsiString> spanned;
+    size_t lastAt = 0;  // where the selection's last line starts in spanned
+    const TSynTextFoldRange* collapsed =
+        selectionMode_ != smColumn ? allFoldRanges_->CollapsedIn(b.Line, e.Line) : nullptr;
+    for (int l = b.Line; l <= e.Line; ++l) {
+        const AnsiString s = l >= 1 && l <= lines_->Count() ? lines_->Strings(l - 1) : AnsiString();
+        lastAt = spanned.size();
+        if (collapsed && collapsed->FromLine() == l) {
+            allFoldRanges_->ForEachLineOf(collapsed, s, [&spanned](const AnsiString& T) { spanned.push_back(T); });
+            collapsed = allFoldRanges_->CollapsedIn(l + 1, e.Line);
+        } else {
+            spanned.push_back(s);
         }
     }
+    auto line = [&spanned, TrimLines](size_t At) { return TrimLines ? TrimLineEnd(spanned[At]) : spanned[At]; };
+    // Past the end of a collapsed first line's text the selection reaches
+    // into its collapse mark, which stands for the hidden lines.
+    AnsiString folded;
+    if (selectionMode_ == smNormal && e.Char > static_cast<int>(spanned[lastAt].size()) + 1)
+        for (size_t at = lastAt + 1; at < spanned.size(); ++at)
+            folded += "\r\n" + line(at);
     auto part = [](const AnsiString& S, int From, int To) {  // columns From .. To-1
         const size_t f = static_cast<size_t>(std::max(From, 1) - 1);
         const size_t t = static_cast<size_t>(std::max(To, 1) - 1);
@@ -315,31 +315,32 @@ AnsiString TCustomSynText::SelectedText(bool PadColumns, bool TrimLines) const
     AnsiString result;
     switch (selectionMode_) {
     case smNormal:
-        if (b.Line == e.Line)
-            return part(line(b.Line), b.Char, e.Char) + folded;
-        result = part(line(b.Line), b.Char, 0x7FFFFFFF) + "\r\n";
-        for (int l = b.Line + 1; l < e.Line; ++l)
-            result += line(l) + "\r\n";
-        return result + part(line(e.Line), 1, e.Char) + folded;
+        if (lastAt == 0)
+            return part(line(0), b.Char, e.Char) + folded;
+        result = part(line(0), b.Char, 0x7FFFFFFF) + "\r\n";
+        for (size_t at = 1; at < lastAt; ++at)
+            result += line(at) + "\r\n";
+        return result + part(line(lastAt), 1, e.Char) + folded;
     case smLine:
-        for (int l = b.Line; l <= e.Line; ++l) {
-            result += line(l);
-            if (l < e.Line || e.Line < source->Count())
+        // The hidden lines of a collapsed last line are selected with it.
+        for (size_t at = 0; at < spanned.size(); ++at) {
+            result += line(at);
+            if (at + 1 < spanned.size() || e.Line < lines_->Count())
                 result += "\r\n";
         }
         return result;
     case smColumn: {
         const int left = std::min(b.Char, e.Char);
         const int right = std::max(b.Char, e.Char);
-        for (int l = b.Line; l <= e.Line; ++l) {
-            const AnsiString s = line(l);
+        for (size_t at = 0; at <= lastAt; ++at) {
+            const AnsiString s = line(at);
             const int from = OutsideChar(s, left);
             const int to = OutsideChar(s, right);
             AnsiString piece = part(s, from, to);
             if (PadColumns && static_cast<int>(piece.size()) < to - from)
                 piece.append(static_cast<size_t>(to - from) - piece.size(), ' ');
             result += piece;
-            if (l < e.Line)
+            if (at < lastAt)
                 result += "\r\n";
         }
         return result;
@@ -446,7 +447,7 @@ void TCustomSynText::DeleteSelection()
             lines_->DeleteLines(b.Line, e.Line - b.Line);
         PlaceCaret(b);
         if (e.Line > b.Line)
-            DoLinesDeleted(b.Line, e.Line - b.Line);
+            DoLinesDeleted(b.Line, e.Line - b.Line, true);  // line B took in the rest of line E
         break;
     }
     case smLine:

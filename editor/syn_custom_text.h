@@ -570,7 +570,10 @@ protected:
     void IdleScanTimerHandler(TObject* Sender);
     // Change notices of the highlighter and of its attributes.
     void HighlighterChanged(TObject* Sender);
-    void DoLinesDeleted(int FirstLine, int Count);
+    // Count lines went at FirstLine: the marks and plug-ins hear of it.
+    // JoinsFirst: line FirstLine stayed and took in the rest of the last
+    // line, so the buffer took out the lines after it.
+    void DoLinesDeleted(int FirstLine, int Count, bool JoinsFirst = false);
     void DoLinesInserted(int FirstLine, int Count);
     void LineCountChanged(int Index);
     // The lines First..Last (from 0) changed: their stored ranges are
@@ -977,6 +980,8 @@ protected:
     // where the ranges take the last).
     std::vector<TLineShift> bufferShifts_;
     std::vector<TLineShift> foldShifts_;
+    // DoLinesDeleted's JoinsFirst while the plug-ins hear of the lines.
+    bool deletedJoinsFirst_ = false;
     bool quietFoldPuts_ = false;
     // The lines (from 1, as numbered now) whose text or highlighting changed
     // since the ranges were last found, none while First > Last; and

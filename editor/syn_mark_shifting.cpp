@@ -18,9 +18,11 @@ void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
         plugins_[i]->LinesInserted(FirstLine, Count);
 }
 
-void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
+void TCustomSynText::DoLinesDeleted(int FirstLine, int Count, bool JoinsFirst)
 {
-    NoteLineShift(foldShifts_, FirstLine, -Count);
+    // The fold ranges follow the lines as the buffer took them out, which
+    // its log of line shifts must agree with.
+    NoteLineShift(foldShifts_, JoinsFirst ? FirstLine + 1 : FirstLine, -Count);
     // A mark on a deleted last line stays on the line that is last now.
     const int lastLine = std::max(1, lines_->Count());
     for (int i = 0; i < marks_->Count(); ++i) {
@@ -32,6 +34,8 @@ void TCustomSynText::DoLinesDeleted(int FirstLine, int Count)
         if (mark->Line() > lastLine)
             mark->SetLine(lastLine);
     }
+    deletedJoinsFirst_ = JoinsFirst;
     for (size_t i = 0; i < plugins_.size(); ++i)
         plugins_[i]->LinesDeleted(FirstLine, Count);
+    deletedJoinsFirst_ = false;
 }

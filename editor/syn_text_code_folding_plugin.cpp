@@ -18,7 +18,10 @@ void TSynTextCodeFoldingPlugin::LinesInserted(int FirstLine, int Count)
 void TSynTextCodeFoldingPlugin::LinesDeleted(int FirstLine, int Count)
 {
     if (TSynTextAllFoldRanges* ranges = Owner()->allFoldRanges_.get()) {
-        ranges->LinesDeleted(Owner()->Lines(), FirstLine, Count);
+        // A range on the joined first line stays there; those on the lines
+        // after it, up to the last, go with the lines the buffer took out.
+        const int removedFrom = Owner()->deletedJoinsFirst_ ? FirstLine + 1 : FirstLine;
+        ranges->LinesDeleted(Owner()->Lines(), removedFrom, Count);
         SettleWhenIdle(*ranges);
     }
 }

@@ -35,15 +35,6 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
     }
 }
 
-// The ranges lie apart in memory: a walk over every range has the one a
-// few steps ahead fetched while it works on this one.
-void PrefetchAhead(const std::vector<TSynTextFoldRange*>& All, size_t Index)
-{
-    constexpr size_t Ahead = 16;
-    if (Index + Ahead < All.size())
-        __builtin_prefetch(All[Index + Ahead], 1);
-}
-
 // Moves the line where the scan closed Range along with the range.
 void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
 {
@@ -438,21 +429,20 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     // A range that started among the deleted lines moves to the line after
     // them; after the last line, to the line now last.
     const TLineShift shift{FirstLine, -Count, std::min(FirstLine, std::max(1, Lines->Count()))};
-    if (collapsed_.empty()) {
-        KeepShift(shift);
-        return;
-    }
-    SettleShifts();
+    // As for inserted lines, the ranges in view that are not collapsed take
+    // the shift when next read; the collapsed ones, with the ranges they
+    // hide, move now, in the order of the text.
+    std::vector<TSynTextFoldRange*> collapsedInView;
+    for (TSynTextFoldRange* range : collapsed_)
+        if (!range->ParentCollapsed)
+            collapsedInView.push_back(range);
+    std::sort(collapsedInView.begin(), collapsedInView.end(),
+              [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) { return A->FromLine() < B->FromLine(); });
+    KeepShift(shift);
     const int last = FirstLine + Count - 1;
     std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
-    for (size_t i = 0; i < all_.size(); ++i) {
-        PrefetchAhead(all_, i);
-        TSynTextFoldRange* r = all_[i];
-        if (r->ParentCollapsed)
-            continue;
-        if (!r->Collapsed) {
-            Shift(shift, r->fromLine_, r->toLine_, r->closedAt_);
-        } else if (r->FromLine() > last) {
+    for (TSynTextFoldRange* r : collapsedInView) {
+        if (r->FromLine() > last) {
             Move(r, -Count);
         } else if (r->FromLine() >= FirstLine) {
             // Their hidden lines come back where the deleted lines were,

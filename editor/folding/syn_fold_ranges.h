@@ -128,10 +128,9 @@ public:
     void Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
 
-    // The lines are read and written through these: lines inserted (or
-    // deleted while nothing is collapsed) reach a range in view that is not
-    // collapsed when it is next read (TSynTextAllFoldRanges keeps them until
-    // then).
+    // The lines are read and written through these: lines inserted or
+    // deleted reach a range in view that is not collapsed when it is next
+    // read (TSynTextAllFoldRanges keeps them until then).
     int FromLine() const;
     int ToLine() const;
     // The line on which the scan took the range off its stack of open
@@ -337,11 +336,10 @@ public:
     // their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
-    // Lines inserted, or deleted while nothing is collapsed, move every
-    // range in view below them alike (but the collapsed ones): the list
-    // keeps each such shift and a range takes the shifts when its lines are
-    // next read, so that an edit near the top of a long text does not wait
-    // on a walk over every range.
+    // Lines inserted or deleted move every range in view below them alike
+    // (but the collapsed ones): the list keeps each such shift and a range
+    // takes the shifts when its lines are next read, so that an edit near
+    // the top of a long text does not wait on a walk over every range.
     struct TLineShift {
         int FirstLine;
         int Count;  // inserted before FirstLine (> 0) or deleted from it on (< 0)

@@ -315,4 +315,56 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
     }
 }
 
+
+// A selection deleted across lines joins its first line with the rest of
+// its last: the ranges follow the lines the buffer took out, so the scan
+// finds them again from near the join, as after a Backspace; the ranges
+// above stay the objects they were, the function above stays collapsed,
+// and undo gives the lines back.
+TEST(TSynFoldRescanLocalTest, DeletingAcrossLinesRescansNearTheJoin)
+{
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    struct TCase {
+        const char* What;
+        TBufferCoord From;
+        TBufferCoord To;
+    };
+    // Function N (from 0) on lines 10N+1 .. 10N+10, before function 2 is
+    // collapsed.
+    static const TCase kCases[] = {
+        {"whole functions", BufferCoord(1, 41), BufferCoord(1, 141)},
+        {"from inside a block to inside another", BufferCoord(9, 43), BufferCoord(5, 145)},
+        {"onto an \"} else {\"", BufferCoord(1, 52), BufferCoord(5, 67)},
+        {"from a block's head to the next function's end", BufferCoord(12, 42), BufferCoord(2, 60)},
+        {"from below the collapsed function", BufferCoord(1, 31), BufferCoord(1, 35)},
+    };
+    for (const bool collapsing : {false, true}) {
+        for (const TCase& c : kCases) {
+            SCOPED_TRACE(std::string(c.What) + (collapsing ? ", a function collapsed above" : ""));
+            std::unique_ptr<TSynMemo> memo = NewMemo();
+            memo->SetText(TenLineFunctions(300));
+            memo->RebuildFoldRanges();
+            TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+            if (collapsing)
+                memo->Collapse(memo->GetFoldRangeStartingAt(21));
+            const TSynTextFoldRange* first = ranges->AllRanges(0);
+            // The lines below the collapsed function are nine lines up.
+            auto shown = [collapsing](TBufferCoord P) {
+                if (collapsing && P.Line > 30)
+                    P.Line -= 9;
+                return P;
+            };
+            memo->SetCaretAndSelection(shown(c.To), shown(c.From), shown(c.To));
+            memo->SetSelText("");
+            EXPECT_EQ(ranges->AllRanges(0), first) << "the ranges were found again from line 1";
+            const TSynTextFoldRange* function = memo->GetFoldRangeStartingAt(21);
+            ASSERT_NE(function, nullptr);
+            EXPECT_EQ(function->Collapsed, collapsing);
+            ExpectTheRangesOfARebuild(*memo);
+            memo->Undo();
+            EXPECT_EQ(memo->GetExpandedLines()->Text(), TenLineFunctions(300)) << "undone";
+        }
+    }
+}
+
 }  // namespace
