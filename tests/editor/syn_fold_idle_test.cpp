@@ -91,6 +91,10 @@ protected:
         Pump();
         twin->SetText(memo->Lines()->Text());
         twin->RebuildFoldRanges();
+        // Scanned whole: a text just set is scanned down to the lines in
+        // view only, and a range opening there that never closes is known
+        // as such once the scan has reached the end.
+        twin->AllFoldRanges();
         twin->SetCaretXY(memo->CaretXY());
         twin->SetTopLine(memo->TopLine());
     }
