@@ -796,6 +796,11 @@ protected:
     };
     struct TFoldLooks {
         int FirstLine = 0;
+        // What the shown lines hold: the first one's number with every block
+        // expanded, and the first line and hidden lines of each collapsed
+        // block among them. Expanding and collapsing change the text rows.
+        int FirstRealLine = 0;
+        std::vector<std::pair<int, int>> Collapsed;
         std::vector<TFoldLook> Lines;
     };
     // The indent guides a line shows, from the ranges Around it whose guides
@@ -804,7 +809,7 @@ protected:
     std::vector<std::pair<int, bool>> GuidesDrawn(const std::vector<const TSynTextFoldRange*>& Around,
                                                   int ActiveLevel) const;
     // The looks of the shown lines, read from the ranges as they stand
-    // (no scan); none while a collapsed range makes reading them dear.
+    // (no scan); none while the editor has no window or no line.
     std::optional<TFoldLooks> ShownFoldLooks() const;
     // Repaints the shown lines whose look changed since Before: their fold
     // marks, and their text rows where guides or a collapse box changed.
@@ -1008,7 +1013,7 @@ protected:
     unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
-    bool hidingFreedLines_ = false;    // HideFreedLastLines at work
+    bool hidingFreedLines_ = false;    // HideFreedLastLines at work, or a fold scan's own collapses
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
 

@@ -48,13 +48,17 @@ std::vector<std::pair<int, bool>> TCustomSynText::GuidesDrawn(const std::vector<
 
 std::optional<TCustomSynText::TFoldLooks> TCustomSynText::ShownFoldLooks() const
 {
-    if (!HandleAllocated() || lines_->Count() == 0 || allFoldRanges_->HasCollapsed())
+    if (!HandleAllocated() || lines_->Count() == 0)
         return std::nullopt;
     TFoldLooks looks;
     looks.FirstLine = RowToLine(std::max(topLine_, 1));
+    looks.FirstRealLine = allFoldRanges_->RealLineNumber(looks.FirstLine);
     const int last = std::min(RowToLine(topLine_ + linesInWindow_), lines_->Count());
     if (last < looks.FirstLine)
         return looks;
+    for (const TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(looks.FirstLine, last); range;
+         range = allFoldRanges_->CollapsedIn(range->FromLine() + 1, last))
+        looks.Collapsed.emplace_back(range->FromLine(), allFoldRanges_->HiddenLineCount(range));
     const TSynFoldLineMap map(*allFoldRanges_, looks.FirstLine, last, caretY_);
     const bool guides = codeFolding_->IndentGuides();
     for (int line = looks.FirstLine; line <= last; ++line) {
@@ -74,7 +78,8 @@ std::optional<TCustomSynText::TFoldLooks> TCustomSynText::ShownFoldLooks() const
 void TCustomSynText::RepaintChangedFoldLooks(const std::optional<TFoldLooks>& Before)
 {
     const std::optional<TFoldLooks> after = ShownFoldLooks();
-    if (!Before || !after || Before->FirstLine != after->FirstLine || Before->Lines.size() != after->Lines.size()) {
+    if (!Before || !after || Before->FirstLine != after->FirstLine || Before->FirstRealLine != after->FirstRealLine ||
+        Before->Collapsed != after->Collapsed || Before->Lines.size() != after->Lines.size()) {
         RepaintGutter();
         if (codeFolding_->IndentGuides())
             RepaintLines(-1, -1);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
@@ -401,16 +402,22 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     // edited the scan reads as it is.
     const TFoldEdits edits = foldEdits_;
     const int pending = pendingFoldChanges_;
+    // Their updates leave the blocks whose last lines were freed to the
+    // end of the scan, which looks for them once.
     TSynFoldExpandedBlocks expanded(
         *allFoldRanges_,
         [this](TSynTextFoldRange* Block) {
             const int count = lines_->Count();
+            const bool hiding = std::exchange(hidingFreedLines_, true);
             Uncollapse(Block);
+            hidingFreedLines_ = hiding;
             return lines_->Count() - count;
         },
         [this, edits, pending](TSynTextFoldRange* Block) {
             const int count = lines_->Count();
+            const bool hiding = std::exchange(hidingFreedLines_, true);
             Collapse(Block);
+            hidingFreedLines_ = hiding;
             foldEdits_ = edits;
             pendingFoldChanges_ = pending;
             return lines_->Count() - count;

@@ -42,29 +42,6 @@ void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
         Range->SetClosedAt(Range->ClosedAt() + Delta);
 }
 
-void MoveLines(TSynTextFoldRange* Range, int Delta)
-{
-    Range->SetFromLine(Range->FromLine() + Delta);
-    Range->SetToLine(Range->ToLine() + Delta);
-    MoveClosedAt(Range, Delta);
-}
-
-void ShiftTree(TSynTextFoldRange* Range, int Delta)
-{
-    MoveLines(Range, Delta);
-    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
-        ShiftTree(Range->SubFoldRanges.Ranges(i), Delta);
-}
-
-// Moves a visible range; a collapsed one takes the ranges it hides along.
-void Move(TSynTextFoldRange* Range, int Delta)
-{
-    if (Range->Collapsed)
-        ShiftTree(Range, Delta);
-    else
-        MoveLines(Range, Delta);
-}
-
 // Marks the ranges inside Range as hidden by it; those inside a collapsed
 // sub-range stay hidden by that one.
 void HideInside(TSynTextFoldRange* Range, int Level)
@@ -78,12 +55,16 @@ void HideInside(TSynTextFoldRange* Range, int Level)
     }
 }
 
+// Shows the ranges inside Range but those inside a collapsed sub-range,
+// whose hidden ranges go with its first line from now on.
 void ShowInside(TSynTextFoldRange* Range)
 {
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
         TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
         sub->ParentCollapsed = false;
         sub->CollapsedBy = -1;
+        if (const TSynTextFoldRange::TCollapsedData* data = sub->CollapsedData())
+            data->HiddenAt = sub->FromLine();
         if (!sub->Collapsed)
             ShowInside(sub);
     }
@@ -98,18 +79,28 @@ void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
     *Lines->GetLineState(Index) = state;
 }
 
-// Whether Range lies in List's tree; the ranges it lies inside go to Into,
-// the innermost first.
+// Whether Range, a range in view, lies in List's tree; the ranges it lies
+// inside go to Into, the innermost first.
 bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Range,
                    std::vector<TSynTextFoldRange*>& Into)
 {
     // The list goes by first lines: back from the last range starting on
-    // Range's first line or above, the range around it comes first.
-    for (int i = List.FirstFrom(Range->FromLine() + 1); i-- > 0;) {
+    // Range's first line or above, the range around it comes first. Range
+    // is in view: no collapsed range holds it; and a sub-range is a level
+    // deeper than its parent, so no range as deep as Range holds it.
+    // Past the ranges starting on its line, a list of ranges as deep as it
+    // does not hold it.
+    const int head = Range->FromLine();
+    for (int i = List.FirstFrom(head + 1); i-- > 0;) {
         TSynTextFoldRange* range = List.Ranges(i);
         if (range == Range)
             return true;
-        if (FindAncestors(range->SubFoldRanges, Range, Into)) {
+        if (range->FoldRangeLevel >= Range->FoldRangeLevel) {
+            if (range->FromLine() < head)
+                return false;
+            continue;
+        }
+        if (!range->Collapsed && FindAncestors(range->SubFoldRanges, Range, Into)) {
             Into.push_back(range);
             return true;
         }
@@ -180,8 +171,8 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
         Range->FromLine() > Lines->Count())
         return 0;
-    // A collapsed range and the ranges it hides take no kept shift (they
-    // move with their lines at once): they take those kept until now.
+    // The ranges it hides go with its first line from now on: they take
+    // the shifts kept until now.
     ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
     int hidden = Range->ToLine() - Range->FromLine();
     // A range that opens on the last line keeps that line in view, one
@@ -218,9 +209,12 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     PutKeepingState(Lines, head - 1, Lines->Strings(head - 1) + data.Suffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
-    CountCollapsed(Range);
+    data.HiddenAt = head;
+    collapsed_.insert(Range);
     HideInside(Range, Range->FoldRangeLevel);
+    IndexCollapse(Range);
     KeepLineShift({head + 1, -hidden, std::min(head + 1, Lines->Count())}, ShiftAround(*this, Range, -hidden));
+    TakenShifts(Range);  // the ranges it hides go with its first line
     MoveScanMarks(Range->FromLine() + 1, -hidden);
     return hidden;
 }
@@ -235,6 +229,9 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
 {
     Changed();
+    // The ranges it hid come into view where its first line is now.
+    Range->CatchUp();
+    FollowCollapsedHead(Range);
     static const TSynTextFoldRange::TCollapsedData none;
     const TSynTextFoldRange::TCollapsedData& data = Range->CollapsedData() ? *Range->CollapsedData() : none;
     const int count = data.Lines.Count();
@@ -258,12 +255,11 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
-    // It and the ranges it hid moved with their lines while it was
-    // collapsed: the shifts kept meanwhile are not theirs to take.
-    TakenShifts(Range);
+    IndexExpansion(Range);
     Range->Collapsed = false;
-    UncountCollapsed(Range);
+    collapsed_.erase(Range);
     ShowInside(Range);
+    TakenShifts(Range);
     const TRangeSet moved = ShiftAround(*this, Range, count);
     if (count > 0)
         KeepLineShift({Range->FromLine() + 1, count, 0}, moved);
@@ -390,33 +386,17 @@ void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
 
 void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet& Moved)
 {
-    // The ranges in view that are not collapsed take the shift when next
-    // read; the collapsed ones, with the ranges they hide, move now by
-    // their own rules (and so never have a shift to take).
-    std::vector<TSynTextFoldRange*> collapsedInView;
-    for (TSynTextFoldRange* range : collapsed_)
-        if (!range->ParentCollapsed && !Moved.count(range))
-            collapsedInView.push_back(range);
     KeepShift(By);
     for (const TSynTextFoldRange* range : Moved)
-        if (range->shiftStamp_ != TSynTextFoldRange::kDetached)
+        if (range->shiftStamp_ != TSynTextFoldRange::kDetached && !range->ParentCollapsed)
             range->shiftStamp_ = shiftsDone_;
-    for (TSynTextFoldRange* r : collapsedInView) {
-        if (r->FromLine() >= By.FirstLine) {
-            Move(r, By.Count);
-        } else if (By.Count > 0 && r->LastLineInView() >= By.FirstLine) {
-            // A collapsed range closes where it ends.
-            r->SetToLine(r->ToLine() + By.Count);
-            MoveClosedAt(r, By.Count);
-        }
-    }
 }
 
 void TSynTextAllFoldRanges::TakenShifts(TSynTextFoldRange* Range) const
 {
     ForEachInTree(Range, [this](TSynTextFoldRange* R) {
         if (R->shiftStamp_ != TSynTextFoldRange::kDetached)
-            R->shiftStamp_ = shiftsDone_;
+            R->shiftStamp_ = R->ParentCollapsed ? TSynTextFoldRange::kHidden : shiftsDone_;
     });
 }
 
@@ -429,32 +409,26 @@ void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLin
     // A range that started among the deleted lines moves to the line after
     // them; after the last line, to the line now last.
     const TLineShift shift{FirstLine, -Count, std::min(FirstLine, std::max(1, Lines->Count()))};
-    // As for inserted lines, the ranges in view that are not collapsed take
-    // the shift when next read; the collapsed ones, with the ranges they
-    // hide, move now, in the order of the text.
-    std::vector<TSynTextFoldRange*> collapsedInView;
-    for (TSynTextFoldRange* range : collapsed_)
-        if (!range->ParentCollapsed)
-            collapsedInView.push_back(range);
-    std::sort(collapsedInView.begin(), collapsedInView.end(),
-              [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) { return A->FromLine() < B->FromLine(); });
+    // As for inserted lines, the ranges take the shift when next read; but
+    // the collapsed ranges whose first line went (in the order of the
+    // text), which move now.
+    std::vector<TSynTextFoldRange*> orphans;
+    if (!collapsed_.empty()) {
+        IndexCollapsedInView();
+        const size_t end = CollapsedInViewFrom(FirstLine + Count);
+        for (size_t i = CollapsedInViewFrom(FirstLine); i < end; ++i)
+            orphans.push_back(collapsedInView_[i]);
+    }
+    for (TSynTextFoldRange* r : orphans)
+        FollowCollapsedHead(r);  // brings it up to date too
     KeepShift(shift);
-    const int last = FirstLine + Count - 1;
-    std::vector<TSynTextFoldRange*> orphans;  // collapsed ranges whose first line went
-    for (TSynTextFoldRange* r : collapsedInView) {
-        if (r->FromLine() > last) {
-            Move(r, -Count);
-        } else if (r->FromLine() >= FirstLine) {
-            // Their hidden lines come back where the deleted lines were,
-            // after the line above.
-            Move(r, FirstLine - 1 - r->FromLine());
-            orphans.push_back(r);
-        } else {
-            const int end = r->LastLineInView();
-            const int delta = end < FirstLine ? 0 : (end > last ? end - Count : std::max(r->FromLine(), FirstLine - 1)) - end;
-            r->SetToLine(r->ToLine() + delta);
-            MoveClosedAt(r, delta);
-        }
+    if (!orphans.empty())
+        inViewValid_ = false;  // their first lines meet
+    for (TSynTextFoldRange* r : orphans) {
+        // Their hidden lines come back where the deleted lines were,
+        // after the line above.
+        TakenShifts(r);
+        MoveTree(r, FirstLine - 1 - r->FromLine());
     }
     for (TSynTextFoldRange* r : orphans) {
         Restore(Lines, r, false);

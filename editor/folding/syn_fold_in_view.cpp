@@ -87,17 +87,21 @@ std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReachin
 
 // --- The collapsed ranges in view ---
 
-void TSynTextAllFoldRanges::CountCollapsed(TSynTextFoldRange* Range) { collapsed_.insert(Range); }
+void TSynTextAllFoldRanges::CountCollapsed(TSynTextFoldRange* Range)
+{
+    collapsed_.insert(Range);
+    inViewValid_ = false;
+}
 
 void TSynTextAllFoldRanges::UncountCollapsed(TSynTextFoldRange* Range)
 {
     collapsed_.erase(Range);
+    inViewValid_ = false;
     if (collapsed_.empty()) {
         // What the index held goes back to the heap.
-        std::vector<int>().swap(collapsedHeads_);
         std::vector<TSynTextFoldRange*>().swap(collapsedInView_);
+        std::vector<int>().swap(hiddenEach_);
         std::vector<int>().swap(collapsedHidden_);
-        inViewValid_ = false;
     }
 }
 
@@ -115,42 +119,114 @@ void TSynTextAllFoldRanges::IndexCollapsedInView() const
     std::sort(heads.begin(), heads.end(), [](const auto& A, const auto& B) {
         return A.first != B.first ? A.first < B.first : A.second->FoldRangeLevel < B.second->FoldRangeLevel;
     });
-    collapsedHeads_.clear();
     collapsedInView_.clear();
-    collapsedHidden_.assign(1, 0);
-    for (const auto& [line, range] : heads) {
-        collapsedHeads_.push_back(line);
-        collapsedInView_.push_back(range);
-        collapsedHidden_.push_back(collapsedHidden_.back() + HiddenLineCount(range));
+    hiddenEach_.clear();
+    for (const auto& head : heads) {
+        collapsedInView_.push_back(head.second);
+        hiddenEach_.push_back(HiddenLineCount(head.second));
     }
     inViewValid_ = true;
+    hiddenSumsValid_ = false;
+}
+
+void TSynTextAllFoldRanges::SumHiddenInView() const
+{
+    IndexCollapsedInView();
+    if (hiddenSumsValid_)
+        return;
+    collapsedHidden_.assign(1, 0);
+    for (const int hidden : hiddenEach_)
+        collapsedHidden_.push_back(collapsedHidden_.back() + hidden);
+    hiddenSumsValid_ = true;
+}
+
+size_t TSynTextAllFoldRanges::CollapsedInViewFrom(int Line) const
+{
+    return static_cast<size_t>(std::lower_bound(collapsedInView_.begin(), collapsedInView_.end(), Line,
+                                                [](const TSynTextFoldRange* Range, int L) {
+                                                    return Range->FromLine() < L;
+                                                }) -
+                               collapsedInView_.begin());
+}
+
+void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
+{
+    if (!inViewValid_)
+        return;
+    // The collapsed ranges it now hides follow where it goes: they start
+    // on its lines, and nothing in view starts among them.
+    const size_t at = CollapsedInViewFrom(Range->FromLine());
+    size_t end = at;
+    while (end < collapsedInView_.size() && collapsedInView_[end]->ParentCollapsed)
+        ++end;
+    const auto from = static_cast<std::ptrdiff_t>(at);
+    const auto to = static_cast<std::ptrdiff_t>(end);
+    collapsedInView_.erase(collapsedInView_.begin() + from + 1, collapsedInView_.begin() + std::max(to, from + 1));
+    hiddenEach_.erase(hiddenEach_.begin() + from + 1, hiddenEach_.begin() + std::max(to, from + 1));
+    if (end == at) {
+        collapsedInView_.insert(collapsedInView_.begin() + from, Range);
+        hiddenEach_.insert(hiddenEach_.begin() + from, 0);
+    }
+    collapsedInView_[at] = Range;
+    hiddenEach_[at] = HiddenLineCount(Range);
+    hiddenSumsValid_ = false;
+}
+
+void TSynTextAllFoldRanges::IndexExpansion(TSynTextFoldRange* Range)
+{
+    if (!inViewValid_)
+        return;
+    const size_t at = CollapsedInViewFrom(Range->FromLine());
+    if (at == collapsedInView_.size() || collapsedInView_[at] != Range) {
+        inViewValid_ = false;
+        return;
+    }
+    // The collapsed ranges it hid that no other hid, in the order of the
+    // text: their first lines are among its lines.
+    std::vector<TSynTextFoldRange*> inside;
+    std::vector<const TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        const TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        for (int i = range->SubFoldRanges.Count(); i-- > 0;) {
+            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            if (sub->Collapsed)
+                inside.push_back(sub);
+            else
+                pending.push_back(sub);
+        }
+    }
+    std::sort(inside.begin(), inside.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
+        return A->FromLine() < B->FromLine();
+    });
+    std::vector<int> hidden;
+    for (const TSynTextFoldRange* range : inside)
+        hidden.push_back(HiddenLineCount(range));
+    const auto from = static_cast<std::ptrdiff_t>(at);
+    collapsedInView_.erase(collapsedInView_.begin() + from);
+    hiddenEach_.erase(hiddenEach_.begin() + from);
+    collapsedInView_.insert(collapsedInView_.begin() + from, inside.begin(), inside.end());
+    hiddenEach_.insert(hiddenEach_.begin() + from, hidden.begin(), hidden.end());
+    hiddenSumsValid_ = false;
 }
 
 int TSynTextAllFoldRanges::HiddenAbove(int Line) const
 {
     if (collapsed_.empty())
         return 0;
-    IndexCollapsedInView();
-    const auto above = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
-    return collapsedHidden_[static_cast<size_t>(above - collapsedHeads_.begin())];
+    SumHiddenInView();
+    return collapsedHidden_[CollapsedInViewFrom(Line)];
 }
 
-bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const
-{
-    if (collapsed_.empty())
-        return false;
-    IndexCollapsedInView();
-    return std::binary_search(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
-}
+bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const { return CollapsedIn(Line, Line) != nullptr; }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
 {
     if (collapsed_.empty())
         return nullptr;
     IndexCollapsedInView();
-    const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), First);
-    return at != collapsedHeads_.end() && *at <= Last ? collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin())]
-                                                       : nullptr;
+    const size_t at = CollapsedInViewFrom(First);
+    return at < collapsedInView_.size() && collapsedInView_[at]->FromLine() <= Last ? collapsedInView_[at] : nullptr;
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedBefore(int Line) const
@@ -158,6 +234,6 @@ TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedBefore(int Line) const
     if (collapsed_.empty())
         return nullptr;
     IndexCollapsedInView();
-    const auto at = std::lower_bound(collapsedHeads_.begin(), collapsedHeads_.end(), Line);
-    return at == collapsedHeads_.begin() ? nullptr : collapsedInView_[static_cast<size_t>(at - collapsedHeads_.begin()) - 1];
+    const size_t at = CollapsedInViewFrom(Line);
+    return at == 0 ? nullptr : collapsedInView_[at - 1];
 }

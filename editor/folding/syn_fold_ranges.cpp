@@ -379,6 +379,7 @@ void TSynTextAllFoldRanges::ClearAll()
     shifts_.clear();
     resumable_ = false;
     collapsed_.clear();
+    inViewValid_ = false;
 }
 
 void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
@@ -399,6 +400,8 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
         if (range->Collapsed)
             CountCollapsed(range.get());
         range->ParentCollapsed = source->ParentCollapsed;
+        if (range->ParentCollapsed)
+            range->shiftStamp_ = TSynTextFoldRange::kHidden;
         if (const TSynTextFoldRange::TCollapsedData* data = source->CollapsedData()) {
             TSynTextFoldRange::TCollapsedData& copy = range->MakeCollapsedData();
             for (int i = 0; i < data->Lines.Count(); ++i)
@@ -407,6 +410,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
             copy.Suffix = data->Suffix;
             copy.ShrunkAround = data->ShrunkAround;
             copy.HintMarkLeft = data->HintMarkLeft;
+            copy.HiddenAt = range->fromLine_;
         }
         copies[source] = range.get();
         all_.push_back(range.release());
@@ -492,27 +496,42 @@ int FollowLine(int Line, int First, int Count)
 
 void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
 {
-    std::vector<TLineSpan> spans = std::move(busy_);
-    busy_.clear();
-    for (TLineSpan span : spans) {
+    // The spans ending above the lines stay; the others move in place.
+    const auto from = std::lower_bound(busy_.begin(), busy_.end(), FirstLine,
+                                       [](const TLineSpan& Span, int Line) { return Span.Last < Line; });
+    auto out = from;
+    for (auto in = from; in != busy_.end(); ++in) {
         // A deleted first line of a span hands the span on to the line
         // after the deletion; lines inserted inside a span are busy too.
+        TLineSpan span = *in;
         span.First = FollowLine(span.First, FirstLine, Count);
         span.Last = Count < 0 && span.Last >= FirstLine && span.Last < FirstLine - Count
                         ? FirstLine - 1
                         : FollowLine(span.Last, FirstLine, Count);
-        if (span.First <= span.Last)
-            AddBusyLines(span.First, span.Last);
+        if (span.First > span.Last)
+            continue;
+        if (out != busy_.begin() && std::prev(out)->Last >= span.First - 1)
+            std::prev(out)->Last = std::max(std::prev(out)->Last, span.Last);
+        else
+            *out++ = span;
     }
+    busy_.erase(out, busy_.end());
 }
 
 void TSynTextAllFoldRanges::MarkBusy(int First, int Last)
 {
-    std::vector<TLineSpan> spans = std::move(busy_);
-    busy_.clear();
-    const auto at = std::upper_bound(spans.begin(), spans.end(), First,
-                                     [](int Line, const TLineSpan& Span) { return Line < Span.First; });
-    spans.insert(at, {First, Last});
-    for (const TLineSpan& span : spans)
-        AddBusyLines(span.First, span.Last);
+    // In place, taking in the spans it touches.
+    auto at = busy_.insert(std::upper_bound(busy_.begin(), busy_.end(), First,
+                                            [](int Line, const TLineSpan& Span) { return Line < Span.First; }),
+                           {First, Last});
+    if (at != busy_.begin() && std::prev(at)->Last >= First - 1) {
+        std::prev(at)->Last = std::max(std::prev(at)->Last, Last);
+        at = std::prev(busy_.erase(at));
+    }
+    auto next = std::next(at);
+    while (next != busy_.end() && next->First <= at->Last + 1) {
+        at->Last = std::max(at->Last, next->Last);
+        ++next;
+    }
+    busy_.erase(std::next(at), next);
 }

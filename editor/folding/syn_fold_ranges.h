@@ -155,7 +155,8 @@ public:
     // region or the collapsed data.
 private:
     // The lines as of the shift numbered shiftStamp_ of the list's
-    // (kDetached: of no list, so no shift reaches them).
+    // (kDetached: of no list, so no shift reaches them; kHidden: hidden by
+    // a collapsed range, with whose first line they move).
     mutable int fromLine_;
     mutable int toLine_;
     mutable int closedAt_ = INT_MAX;
@@ -186,6 +187,7 @@ public:
     bool ParentCollapsed : 1 = false;  // set exactly on the ranges inside a collapsed one
     static constexpr int kMostEndings = (1 << 14) - 1;
     static constexpr uint32_t kDetached = UINT32_MAX;
+    static constexpr uint32_t kHidden = UINT32_MAX - 1;
 
     TSynTextFoldRanges SubFoldRanges;
     // The list the range was made for or last taken into; null for a
@@ -217,6 +219,11 @@ public:
         // to the first line. Expanding gives that back.
         std::vector<TLost> ShrunkAround;
         int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
+        // The first line the lines of the hidden ranges go with while the
+        // range is in view: the range's first line moves with the lines
+        // inserted and deleted above it, and the hidden ranges follow it
+        // when they are next read.
+        mutable int HiddenAt = 0;
         TFoldRegionItem* Region = nullptr;  // the range's, while it has these
     };
     // Null while the range is not collapsed.
@@ -336,10 +343,12 @@ public:
     // their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
-    // Lines inserted or deleted move every range in view below them alike
-    // (but the collapsed ones): the list keeps each such shift and a range
-    // takes the shifts when its lines are next read, so that an edit near
-    // the top of a long text does not wait on a walk over every range.
+    // Lines inserted or deleted move the ranges below them: the list keeps
+    // each such shift and a range takes the shifts when its lines are next
+    // read, so that an edit near the top of a long text does not wait on a
+    // walk over every range. A collapsed range in view takes them by rules
+    // of its own (ShiftCollapsed), and the ranges it hides move with its
+    // first line.
     struct TLineShift {
         int FirstLine;
         int Count;  // inserted before FirstLine (> 0) or deleted from it on (< 0)
@@ -347,6 +356,10 @@ public:
     };
     // Moves the lines of a range that is neither collapsed nor hidden.
     static void Shift(const TLineShift& By, int& FromLine, int& ToLine, int& ClosedAt);
+    // Moves the lines of a collapsed range in view that hides Hidden lines
+    // of the buffer, but for a deletion of its first line, which gives its
+    // hidden lines back (LinesDeleted).
+    static void ShiftCollapsed(const TLineShift& By, int Hidden, int& FromLine, int& ToLine, int& ClosedAt);
     // Range's lines taken through every shift kept since it last read them.
     void CatchUp(const TSynTextFoldRange& Range) const;
     // Shifts kept that some range may not have taken yet.
@@ -441,17 +454,32 @@ private:
     void MoveScanMarks(int FirstLine, int Count);
     // Lines First .. Last count as busy too.
     void MarkBusy(int First, int Last);
-    void Changed()
-    {
-        inViewValid_ = false;
-        ++generation_;
-    }
+    void Changed() { ++generation_; }
     // Makes the index of the collapsed ranges in view when a change
     // outdated it.
     void IndexCollapsedInView() const;
-    // Range is collapsed from now on, or no longer.
+    // The lines hidden above each entry of the index, when a change
+    // outdated them.
+    void SumHiddenInView() const;
+    // The index in collapsedInView_ of the first range starting on Line or
+    // below.
+    size_t CollapsedInViewFrom(int Line) const;
+    // Range is collapsed from now on, or no longer, but for the collapse
+    // and the expansion in view, which keep the index up to date.
     void CountCollapsed(TSynTextFoldRange* Range);
     void UncountCollapsed(TSynTextFoldRange* Range);
+    // The index after Range collapsed in view, taking in the collapsed
+    // ranges in view it now hides; and after it was expanded, giving way
+    // to the collapsed ranges it hid.
+    void IndexCollapse(TSynTextFoldRange* Range);
+    void IndexExpansion(TSynTextFoldRange* Range);
+    // Brings the ranges hidden by each collapsed range in view to its
+    // first line, or those hidden by Range.
+    void FollowCollapsedHeads() const;
+    void FollowCollapsedHead(const TSynTextFoldRange* Range) const;
+    // Moves Range and every range inside it by Delta lines at once; each
+    // has taken its shifts.
+    static void MoveTree(TSynTextFoldRange* Range, int Delta);
 
     friend class TSynFoldResume;
     friend class TSynTextFoldRange;
@@ -462,12 +490,11 @@ private:
     // A range given up by the list: no later shift reaches it.
     static void Detach(TSynTextFoldRange* Range);
     // Range and the ranges inside it count as having taken every shift
-    // kept: a collapsed range and those it hides move by rules of their own.
+    // kept, those hidden as following the range that hides them.
     void TakenShifts(TSynTextFoldRange* Range) const;
     using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
     // Lines were inserted or deleted, and the ranges in Moved have moved
-    // already: the others in view move (the collapsed ones at once, with
-    // the ranges they hide, the rest when next read).
+    // already: the others move when next read.
     void KeepLineShift(const TLineShift& By, const TRangeSet& Moved);
 
     // The lists by number, in chunks made as needed and never freed (a
@@ -490,8 +517,7 @@ private:
     std::vector<TLineSpan> busy_;
     // The shifts not yet taken by every range, numbered up to shiftsDone_
     // (the count of shifts ever kept); a range's stamp is the number of
-    // those it has taken. A collapsed range and the ranges it hides have
-    // always taken them all.
+    // those it has taken.
     std::vector<TLineShift> shifts_;
     uint32_t shiftsDone_ = 0;
     // How far SettleSomeShifts came in the flat list, and the generation
@@ -504,10 +530,16 @@ private:
     // about them need no pass over every range.
     std::unordered_set<TSynTextFoldRange*> collapsed_;
     const TSynFoldLineMap* lineMap_ = nullptr;
-    mutable std::vector<int> collapsedHeads_;  // first lines of the collapsed ranges in view, ascending
-    mutable std::vector<TSynTextFoldRange*> collapsedInView_;  // those ranges, same order
-    mutable std::vector<int> collapsedHidden_;  // per head and one past the end, the lines hidden above it
-    mutable bool inViewValid_ = false;  // the three above hold the collapsed ranges as they stand
+    // The collapsed ranges in view by first lines, which the shifts keep
+    // in order; a collapse or an expansion in view changes a few in place.
+    mutable std::vector<TSynTextFoldRange*> collapsedInView_;
+    mutable std::vector<int> hiddenEach_;  // the lines each of those hides (HiddenLineCount)
+    mutable std::vector<int> collapsedHidden_;  // per entry and one past the end, the lines hidden above it
+    mutable bool inViewValid_ = false;  // the two lists above hold the collapsed ranges in view
+    mutable bool hiddenSumsValid_ = false;  // collapsedHidden_ adds up hiddenEach_
+    // Whether the first line of a collapsed range in view may have moved
+    // away from the lines of the ranges it hides.
+    mutable bool headsMoved_ = false;
     unsigned generation_ = 0;
 };
 
@@ -517,6 +549,7 @@ inline TSynTextAllFoldRanges* TSynTextFoldRange::AllFoldRanges() const
 }
 inline void TSynTextFoldRange::CatchUp() const
 {
+    // A hidden range (kHidden) always asks the list.
     if (shiftStamp_ != kDetached) {
         const TSynTextAllFoldRanges* list = AllFoldRanges();
         if (shiftStamp_ != list->shiftsDone_)

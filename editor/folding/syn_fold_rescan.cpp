@@ -149,6 +149,7 @@ TSynTextFoldRange* TSynTextAllFoldRanges::MergeRescan(TSynTextAllFoldRanges& Fou
         }
     }
     collapsed_.clear();
+    inViewValid_ = false;
     for (TSynTextFoldRange* range : all_)
         if (range->Collapsed)
             CountCollapsed(range);

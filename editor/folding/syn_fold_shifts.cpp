@@ -46,16 +46,85 @@ void TSynTextAllFoldRanges::Shift(const TLineShift& By, int& FromLine, int& ToLi
     }
 }
 
+void TSynTextAllFoldRanges::ShiftCollapsed(const TLineShift& By, int Hidden, int& FromLine, int& ToLine,
+                                           int& ClosedAt)
+{
+    // Its block takes one or two lines of the buffer, from its first line
+    // to the line its block ends on in view; it keeps the extent it has
+    // expanded, and closes where it ends.
+    const int first = By.FirstLine;
+    int delta = 0;
+    if (FromLine >= first) {
+        delta = By.Count;
+        FromLine += delta;
+    } else if (const int endInView = ToLine - Hidden; endInView >= first) {
+        const int last = first - By.Count - 1;
+        delta = By.Count > 0 ? By.Count
+                             : (endInView > last ? endInView + By.Count : std::max(FromLine, first - 1)) - endInView;
+    }
+    ToLine += delta;
+    if (ClosedAt != INT_MAX)
+        ClosedAt += delta;
+}
+
 void TSynTextAllFoldRanges::CatchUp(const TSynTextFoldRange& Range) const
 {
-    // A collapsed range and the ranges it hides move at once, by rules of
-    // their own, and take no shift kept while they are so.
-    if (!Range.Collapsed && !Range.ParentCollapsed) {
-        const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
-        for (uint32_t n = std::max(Range.shiftStamp_, firstKept); n < shiftsDone_; ++n)
+    if (Range.ParentCollapsed) {
+        // It goes with the first line of the collapsed range in view that
+        // hides it.
+        FollowCollapsedHeads();
+        return;
+    }
+    const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
+    const uint32_t from = Range.shiftStamp_ == TSynTextFoldRange::kHidden ? shiftsDone_ : Range.shiftStamp_;
+    if (Range.Collapsed) {
+        const int hidden = Range.CollapsedLineCount();
+        for (uint32_t n = std::max(from, firstKept); n < shiftsDone_; ++n)
+            ShiftCollapsed(shifts_[n - firstKept], hidden, Range.fromLine_, Range.toLine_, Range.closedAt_);
+    } else {
+        for (uint32_t n = std::max(from, firstKept); n < shiftsDone_; ++n)
             Shift(shifts_[n - firstKept], Range.fromLine_, Range.toLine_, Range.closedAt_);
     }
     Range.shiftStamp_ = shiftsDone_;
+}
+
+void TSynTextAllFoldRanges::FollowCollapsedHeads() const
+{
+    if (!headsMoved_)
+        return;
+    headsMoved_ = false;
+    IndexCollapsedInView();
+    for (const TSynTextFoldRange* range : collapsedInView_)
+        FollowCollapsedHead(range);
+}
+
+void TSynTextAllFoldRanges::FollowCollapsedHead(const TSynTextFoldRange* Range) const
+{
+    const TSynTextFoldRange::TCollapsedData* data = Range->CollapsedData();
+    const int delta = data ? Range->FromLine() - data->HiddenAt : 0;
+    if (delta == 0)
+        return;
+    data->HiddenAt += delta;
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i)
+        MoveTree(Range->SubFoldRanges.Ranges(i), delta);
+}
+
+void TSynTextAllFoldRanges::MoveTree(TSynTextFoldRange* Range, int Delta)
+{
+    // Without recursion: hostile nesting goes deeper than a stack.
+    std::vector<TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        range->fromLine_ += Delta;
+        range->toLine_ += Delta;
+        if (range->closedAt_ != INT_MAX)
+            range->closedAt_ += Delta;
+        if (const TSynTextFoldRange::TCollapsedData* data = range->CollapsedData())
+            data->HiddenAt += Delta;
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending.push_back(range->SubFoldRanges.Ranges(i));
+    }
 }
 
 void TSynTextAllFoldRanges::SettleShifts() { SettleSomeShifts(SIZE_MAX); }
@@ -86,23 +155,26 @@ void TSynTextAllFoldRanges::KeepShift(const TLineShift& By)
 {
     if (all_.empty())
         return;  // a range made later stands on the lines as they are then
-    if (shifts_.size() >= kMostShiftsKept || shiftsDone_ == TSynTextFoldRange::kDetached - 1)
+    if (shifts_.size() >= kMostShiftsKept || shiftsDone_ == TSynTextFoldRange::kHidden - 1)
         SettleShifts();
-    if (shiftsDone_ == TSynTextFoldRange::kDetached - 1) {
+    if (shiftsDone_ == TSynTextFoldRange::kHidden - 1) {
         // The numbers start again once every range has taken every shift.
         for (const TSynTextFoldRange* range : all_)
-            range->shiftStamp_ = 0;
+            if (range->shiftStamp_ != TSynTextFoldRange::kHidden)
+                range->shiftStamp_ = 0;
         shiftsDone_ = 0;
     }
     shifts_.push_back(By);
     ++shiftsDone_;
+    if (!collapsed_.empty())
+        headsMoved_ = true;
 }
 
 void TSynTextAllFoldRanges::Adopt(TSynTextFoldRange* Range)
 {
     Range->CatchUp();
     Range->listId_ = id_;
-    Range->shiftStamp_ = shiftsDone_;
+    Range->shiftStamp_ = Range->ParentCollapsed ? TSynTextFoldRange::kHidden : shiftsDone_;
 }
 
 void TSynTextAllFoldRanges::Detach(TSynTextFoldRange* Range)
