@@ -778,6 +778,10 @@ protected:
     // is expanded for it, and collapsed again when the scan finds it as it
     // was.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
+    // ResumeFoldScan's work: the scan, starting again with each collapsed
+    // block it runs into expanded.
+    bool ScanAcrossCollapsedBlocks(int FirstEdited, int LastEdited, int StopBy,
+                                   const std::function<bool()>& OutOfTime);
     // Runs the scan Resume has started, reading lines Held.first ..
     // Held.second whole; false, with Resume abandoned, when the scan gave
     // up or needed the lines of the collapsed block Blocking (else null).
@@ -1013,7 +1017,10 @@ protected:
     unsigned foldsOpenGeneration_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
-    bool hidingFreedLines_ = false;    // HideFreedLastLines at work, or a fold scan's own collapses
+    bool hidingFreedLines_ = false;    // HideFreedLastLines at work
+    // The fold scan expands and collapses blocks again: one repaint, and one
+    // look for blocks whose last lines were freed, when it is done.
+    bool scanMovingFolds_ = false;
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
 

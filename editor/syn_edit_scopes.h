@@ -16,6 +16,19 @@ private:
     TCustomSynText* editor_;
 };
 
+// Sets one of the editor's flags while it lives.
+class TSynFlagScope {
+public:
+    explicit TSynFlagScope(bool& Flag) : flag_(Flag), was_(Flag) { flag_ = true; }
+    ~TSynFlagScope() { flag_ = was_; }
+    TSynFlagScope(const TSynFlagScope&) = delete;
+    TSynFlagScope& operator=(const TSynFlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 // Switches eoScrollPastEol on, so that positions beyond line ends are
 // reachable, and back off when it was off.
 class TSynScrollPastEolScope {

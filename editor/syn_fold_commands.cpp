@@ -71,7 +71,9 @@ void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
         stateFlags_.Include(sfCaretChanged);
     }
     UpdateCaretFoldRange();
-    Invalidate();
+    // The fold scan repaints what its expansions and collapses changed.
+    if (!scanMovingFolds_)
+        Invalidate();
 }
 
 void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
@@ -179,7 +181,7 @@ void TCustomSynText::HideFreedLastLines()
 {
     // Only a finished scan knows where every block ends. Expanding and
     // collapsing end updates of their own, which come back here.
-    if (FoldScanPending() || hidingFreedLines_)
+    if (FoldScanPending() || hidingFreedLines_ || scanMovingFolds_)
         return;
     hidingFreedLines_ = true;
     // A block taken in again moves the lines below it: each next block is

@@ -6,11 +6,11 @@
 #include <functional>
 #include <optional>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/folding/syn_fold_expanded_blocks.h"
 #include "editor/folding/syn_fold_line_map.h"
@@ -395,6 +395,24 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                                     const std::function<bool()>& OutOfTime)
 {
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
+    bool resumed = false;
+    {
+        // The blocks the scan expands and collapses again move no text: one
+        // update for them all, the blocks whose last lines were freed looked
+        // for once the scan is done, and a repaint as far as the looks of
+        // the shown lines changed.
+        const TSynPaintLockScope lock(this);
+        const TSynFlagScope moving(scanMovingFolds_);
+        resumed = ScanAcrossCollapsedBlocks(FirstEdited, LastEdited, StopBy, OutOfTime);
+    }
+    if (resumed)
+        RepaintChangedFoldLooks(looksBefore);
+    return resumed;
+}
+
+bool TCustomSynText::ScanAcrossCollapsedBlocks(int FirstEdited, int LastEdited, int StopBy,
+                                               const std::function<bool()>& OutOfTime)
+{
     // Going on where the last scan ended early, as it left the ranges.
     const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_;
     foldsOpenLine_ = INT_MAX;
@@ -402,22 +420,16 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     // edited the scan reads as it is.
     const TFoldEdits edits = foldEdits_;
     const int pending = pendingFoldChanges_;
-    // Their updates leave the blocks whose last lines were freed to the
-    // end of the scan, which looks for them once.
     TSynFoldExpandedBlocks expanded(
         *allFoldRanges_,
         [this](TSynTextFoldRange* Block) {
             const int count = lines_->Count();
-            const bool hiding = std::exchange(hidingFreedLines_, true);
             Uncollapse(Block);
-            hidingFreedLines_ = hiding;
             return lines_->Count() - count;
         },
         [this, edits, pending](TSynTextFoldRange* Block) {
             const int count = lines_->Count();
-            const bool hiding = std::exchange(hidingFreedLines_, true);
             Collapse(Block);
-            hidingFreedLines_ = hiding;
             foldEdits_ = edits;
             pendingFoldChanges_ = pending;
             return lines_->Count() - count;
@@ -437,7 +449,6 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                 PendFoldScanFrom(stop, resume);
             else
                 allFoldRanges_->ShrinkToFit();
-            RepaintChangedFoldLooks(looksBefore);
             return true;
         }
         if (!blocking) {

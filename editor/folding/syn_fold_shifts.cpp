@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "editor/folding/syn_fold_inserted_lines.h"
 #include "editor/folding/syn_fold_ranges.h"
 
 namespace {
@@ -142,8 +143,26 @@ bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
     }
     const size_t from = std::min(settledUpTo_, all_.size());
     const size_t end = from + std::min(Most, all_.size() - from);
-    for (size_t i = from; i < end; ++i)
-        all_[i]->CatchUp();
+    // Lines inserted only, as expanding block after block keeps: a range
+    // that took none of them takes them all at once.
+    const TSynFoldInsertedLines inserted(shifts_);
+    const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
+    for (size_t i = from; i < end; ++i) {
+        const TSynTextFoldRange& range = *all_[i];
+        if (inserted.Valid() && range.shiftStamp_ <= firstKept && !range.ParentCollapsed) {
+            // A collapsed range moves by where its block ends in view.
+            const int hidden = range.CollapsedLineCount();
+            const int toLine = inserted.Follow(range.toLine_ - hidden) + hidden;
+            if (range.closedAt_ != INT_MAX)
+                range.closedAt_ = range.Collapsed ? range.closedAt_ + toLine - range.toLine_
+                                                  : inserted.Follow(range.closedAt_);
+            range.fromLine_ = inserted.Follow(range.fromLine_);
+            range.toLine_ = toLine;
+            range.shiftStamp_ = shiftsDone_;
+        } else {
+            range.CatchUp();
+        }
+    }
     settledUpTo_ = end;
     if (end < all_.size())
         return false;
