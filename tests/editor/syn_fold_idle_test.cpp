@@ -238,24 +238,47 @@ TEST_F(TSynFoldIdleTest, SwitchingFoldingOnScansTheLinesInViewAtOnceAndTheRestIn
 
 // When the rest of the scan finds that the first function's block never
 // closes, it is one line long: its mark and guides go from the lines in
-// view, repainted as far as they changed.
+// view, repainted as far as they changed; also with every other function
+// below it collapsed, which idle time's scan expands and collapses again as
+// it reads them.
 TEST_F(TSynFoldIdleTest, IdleTimeRepaintsWhatTheRestOfTheScanChangedInView)
 {
-    TypeNearTheTop("{", false);
-    // Away from the brace, whose block a caret on it repaints, and deep
-    // inside, where the caret's guides are not the first block's.
-    memo->SetCaretXY(BufferCoord(1, 6));
-    twin->SetCaretXY(BufferCoord(1, 6));
-    memo->Update();
-    ASSERT_TRUE(memo->FoldScanPending());
-    IdleUntilFoldsScanned(memo);
-    memo->Update();
-    const TRasterImage shown = WindowImage(memo->Handle());
-    twin->SetFocus();
-    Pump();
-    const TRasterImage rebuilt = Picture(twin);
-    for (int y = 0; y < shown.Height; ++y)
-        ASSERT_TRUE(std::equal(shown.Row(y), shown.Row(y) + shown.Width, rebuilt.Row(y))) << "pixel row " << y;
+    const auto collapseEveryOther = [](TSynMemo* Memo) {
+        for (int head = (Functions - 1) * 10 + 1; head > 1; head -= 20)
+            Memo->Collapse(Memo->GetFoldRangeStartingAt(head));
+    };
+    for (const bool collapsed : {false, true}) {
+        memo->SetText(FunctionSource(false));
+        if (collapsed)
+            collapseEveryOther(memo);
+        memo->SetTopLine(1);
+        memo->SetCaretXY(BufferCoord(5, 2));
+        memo->SetFocus();
+        Pump();
+        InjectText("{");
+        Pump();
+        // Away from the brace, whose block a caret on it repaints, and deep
+        // inside, where the caret's guides are not the first block's.
+        memo->SetCaretXY(BufferCoord(1, 6));
+        memo->Update();
+        ASSERT_TRUE(memo->FoldScanPending()) << (collapsed ? "functions collapsed" : "");
+        IdleUntilFoldsScanned(memo);
+        memo->Update();
+        const TRasterImage shown = WindowImage(memo->Handle());
+        twin->SetText(memo->GetExpandedLines()->Text());
+        twin->RebuildFoldRanges();
+        twin->AllFoldRanges();
+        if (collapsed)
+            collapseEveryOther(twin);
+        twin->SetTopLine(1);
+        twin->SetCaretXY(BufferCoord(1, 6));
+        twin->SetFocus();
+        Pump();
+        const TRasterImage rebuilt = Picture(twin);
+        for (int y = 0; y < shown.Height; ++y)
+            ASSERT_TRUE(std::equal(shown.Row(y), shown.Row(y) + shown.Width, rebuilt.Row(y)))
+                << "pixel row " << y << (collapsed ? ", functions collapsed" : "");
+    }
 }
 
 }  // namespace
