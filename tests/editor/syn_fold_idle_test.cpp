@@ -14,6 +14,7 @@
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_text_commands.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bars.h"
@@ -143,31 +144,57 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
 }
 
-// The thumb dragged far down right after the keystroke: the lines coming
-// into view show at once the blocks they showed before it, and the blocks
-// a rebuild shows once idle time's scan has passed them, repainted as far
-// as they changed.
-TEST_F(TSynFoldIdleTest, ScrollingFarDownShowsTheBlocksARebuildShowsOnceIdleTimeGetsThere)
+// Right after the keystroke a far line is brought into view, and the mouse
+// moved or a letter typed there: the lines in view show at once the blocks
+// they showed before the keystroke, and the blocks a rebuild shows once
+// idle time's scan has passed them, repainted as far as they changed.
+TEST_F(TSynFoldIdleTest, FarLinesShowTheOldBlocksAtOnceAndARebuildsOnceIdleTimeGetsThere)
 {
-    twin->SetText(FunctionSource(true));
-    twin->AllFoldRanges();
-    twin->SetTopLine(1500);
-    const TRasterImage before = Picture(twin);
-    TypeNearTheTop("{");
-    ASSERT_TRUE(memo->FoldScanPending());
-    SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1500), 0);
-    SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
-    Pump();
-    ASSERT_EQ(memo->TopLine(), 1500);
-    EXPECT_EQ(FirstDifferentRow(WindowImage(memo->Handle()), before), -1) << "painting waits for no scan";
-    EXPECT_TRUE(memo->FoldScanPending());
-    EXPECT_GE(IdleUntilFoldsScanned(memo), 1);
-    memo->Update();
-    const TRasterImage shown = WindowImage(memo->Handle());
-    twin->SetTopLine(1500);
-    twin->SetFocus();
-    Pump();
-    EXPECT_EQ(FirstDifferentRow(shown, Picture(twin)), -1);
+    const std::vector<std::pair<std::string, std::function<void()>>> paths = {
+        {"the thumb dragged to line 1500",
+         [this] {
+             SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1500), 0);
+             SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+         }},
+        {"Ctrl+End", [] { InjectKeyStroke(VK_END, InjectCtrl); }},
+        {"the mouse over the last lines",
+         [this] {
+             memo->CommandProcessor(ecEditorBottom, 0, nullptr);
+             InjectMouseMove(memo->ClientToScreen(Point(memo->GutterWidth() + 20, 30)));
+         }},
+        {"a letter typed on the last line",
+         [this] {
+             memo->CommandProcessor(ecEditorBottom, 0, nullptr);
+             InjectText("x");
+         }},
+    };
+    // The twin with Text, scanned whole, shown as the memo is.
+    const auto twinShowing = [this](const AnsiString& Text) {
+        twin->SetText(Text);
+        twin->AllFoldRanges();
+        twin->SetCaretXY(memo->CaretXY());
+        twin->SetTopLine(memo->TopLine());
+        twin->SetFocus();
+        Pump();
+        return Picture(twin);
+    };
+    for (const auto& [what, bringIntoView] : paths) {
+        TypeNearTheTop("{");
+        ASSERT_TRUE(memo->FoldScanPending()) << what;
+        bringIntoView();
+        Pump();
+        ASSERT_GT(memo->TopLine(), 1000) << what;
+        const TRasterImage atOnce = WindowImage(memo->Handle());
+        EXPECT_TRUE(memo->FoldScanPending()) << what << ": nothing waits for the scan";
+        EXPECT_GE(IdleUntilFoldsScanned(memo), 1) << what;
+        memo->Update();
+        const TRasterImage afterIdle = WindowImage(memo->Handle());
+        const AnsiString typed = memo->Lines()->Text();
+        AnsiString before = typed;
+        before.erase(before.find('{', before.find('\n')), 1);
+        EXPECT_EQ(FirstDifferentRow(atOnce, twinShowing(before)), -1) << what;
+        EXPECT_EQ(FirstDifferentRow(afterIdle, twinShowing(typed)), -1) << what;
+    }
 }
 
 // Each reader is asked right after the keystroke, before any idle time.
