@@ -376,9 +376,11 @@ int CommentFrom1000(const TIdleMemo* Memo)
 // Ctrl+End with its paint, right after an Enter inside the #endif above
 // the comment from line 1000 ("#end" and "if"): the #if block above now
 // runs to the end of the text and every block below lies a level deeper,
-// which the idle scan has yet to find. Beside it Ctrl+End with nothing
-// pending. The Enter is taken back between the iterations, untimed.
-// Argument: 1 after the Enter, 0 with nothing pending.
+// which the idle scan has yet to find; then, untimed, the idle work until
+// the last lines show the blocks found, each slice with its repaint.
+// Beside it Ctrl+End with nothing pending. The Enter is taken back between
+// the iterations, untimed. Argument: 1 after the Enter, 0 with nothing
+// pending.
 void BM_CtrlEndAfterDeepeningEnter100MB(benchmark::State& state)
 {
     const bool entered = state.range(0) != 0;
@@ -386,6 +388,8 @@ void BM_CtrlEndAfterDeepeningEnter100MB(benchmark::State& state)
     TIdleMemo* memo = fixture.memo;
     const int line = CommentFrom1000(memo) - 1;
     std::vector<double> times;
+    std::vector<double> idles;
+    double longest = 0;
     for (auto _ : state) {
         state.PauseTiming();
         memo->SetCaretXY(BufferCoord(5, line));
@@ -403,7 +407,13 @@ void BM_CtrlEndAfterDeepeningEnter100MB(benchmark::State& state)
         state.PauseTiming();
         if (memo->CaretY() != memo->Lines()->Count())
             state.SkipWithError("the caret did not go to the last line");
-        fixture.Settle();
+        const double idle = NowUs();
+        while (memo->IdleWorkPending()) {
+            const double slice = NowUs();
+            memo->IdleSlice();
+            longest = std::max(longest, NowUs() - slice);
+        }
+        idles.push_back((NowUs() - idle) / 1000);
         if (entered)
             memo->Undo();
         fixture.Settle();
@@ -411,6 +421,8 @@ void BM_CtrlEndAfterDeepeningEnter100MB(benchmark::State& state)
     }
     state.SetLabel(entered ? "after the Enter" : "nothing pending");
     state.counters["ctrl_end_ms"] = Median(times);
+    state.counters["idle_ms"] = Median(idles);
+    state.counters["longest_slice_ms"] = longest / 1000;
 }
 BENCHMARK(BM_CtrlEndAfterDeepeningEnter100MB)
     ->ArgName("entered")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();

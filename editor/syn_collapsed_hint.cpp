@@ -56,8 +56,12 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
     const int row = PointToNearestCell(X, Y).Row;
     const int line = RowToLine(row);
     // A collapsed range is never rescanned: the line's own scan tells it.
-    ReachFoldScan(line, false);
-    TSynTextFoldRange* range = ScannedFoldRangeStartingAt(line);
+    // Only a collapsed range has a box, and those are known without one.
+    TSynTextFoldRange* range = nullptr;
+    if (CollapsedRangeAt(line)) {
+        ReachFoldScan(line, false);
+        range = ScannedFoldRangeStartingAt(line);
+    }
     bool overBox = false;
     if (range && range->Collapsed) {
         TRect box = GetCollapseMarkRect(range, row);

@@ -832,6 +832,14 @@ protected:
     void HideFreedLastLines();
     // Where an edit's scan may end: below the lines in view.
     int FoldScanLimit() const;
+    // The same for a scan from Line on when the lines in view are near
+    // enough to wait for; else Line, leaving them to idle time.
+    int FoldScanLimitFrom(int Line) const;
+    // What painting and the caret's tokens wait for: the scan reaches Line
+    // as ReachFoldScan does when it is near; false, scanning nothing, when
+    // it is too far off, so the ranges from there on are not yet the
+    // text's.
+    bool ReachFoldScanNear(int Line) const;
     // The scan goes on until the ranges that start on lines up to Line are
     // known, and with Ends where they end too. The ranges are only late,
     // never different, so readers that change nothing may ask.

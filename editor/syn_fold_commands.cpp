@@ -413,8 +413,9 @@ bool TCustomSynText::FoldKeyAllowed(WORD Key)
         ExpandFoldsInLines(Line, Line);
         return lines_->Count() - count;
     };
-    TSynTextFoldRange* here = rangeAt(caretY_);
-    const bool hereCollapsed = here && here->Collapsed;
+    // The collapsed ranges are known without a scan: a key on a line far
+    // below the scan does not wait for it.
+    const bool hereCollapsed = CollapsedRangeAt(caretY_) != nullptr;
     switch (Key) {
     case VK_RETURN:
         if (caretX_ == 1) {

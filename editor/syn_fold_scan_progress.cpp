@@ -1,6 +1,8 @@
 // How far the fold scan has come: an edit scans down to the lines in view,
 // idle time scans on in slices, and whatever reads ranges further down has
-// the scan reach them first.
+// the scan reach them first. Painting waits for the scan only where it is
+// near: a view further off shows the ranges as they stand until idle
+// time's scan passes it.
 #include <time.h>
 
 #include <algorithm>
@@ -20,6 +22,10 @@ constexpr long IdleSliceMicroseconds = 5000;
 // The fold ranges that take the line shifts kept for them in one idle
 // slice: a few milliseconds' work.
 constexpr size_t SettledPerSlice = 250000;
+
+// The most lines a view waits for the scan to read before it is painted:
+// about a millisecond's work.
+constexpr int ScanAtOnceLines = 1000;
 
 long MonotonicMicroseconds()
 {
@@ -45,6 +51,23 @@ int TCustomSynText::FoldScanLimit() const
     // never on a line in view. A caret below the view (a text set leaves
     // it on the last line) waits for idle time or a reader like any line.
     return LastShownLine() + 3;
+}
+
+int TCustomSynText::FoldScanLimitFrom(int Line) const
+{
+    const int limit = FoldScanLimit();
+    return limit - Line <= ScanAtOnceLines ? limit : Line;
+}
+
+bool TCustomSynText::ReachFoldScanNear(int Line) const
+{
+    // Far below, the ranges are those from before the edits moved with
+    // their lines (none after folding was switched on); idle time's scan
+    // repaints what it changes among the lines in view.
+    if (foldsPendingFrom_ != INT_MAX && Line - foldsPendingFrom_ >= ScanAtOnceLines)
+        return false;
+    ReachFoldScan(Line, false);
+    return true;
 }
 
 void TCustomSynText::ReachFoldScan(int Line, bool Ends) const

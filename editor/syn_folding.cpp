@@ -520,9 +520,9 @@ void TCustomSynText::RebuildFoldRanges()
     UncollapseAll();
     ClearFoldRanges();
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
-    // for nothing.
+    // for nothing. Lines in view far down wait for idle time, unmarked.
     if (codeFolding_->Enabled())
-        ScanFoldsTo(FoldScanLimit());
+        ScanFoldsTo(FoldScanLimitFrom(1));
     RepaintGutter();
     if (codeFolding_->IndentGuides())
         RepaintLines(-1, -1);
@@ -857,8 +857,12 @@ void TCustomSynText::UpdateCaretFoldRange()
         return false;
     };
     // The caret's block as far as it is scanned: its first line is, and
-    // painting reads no further than the lines in view.
-    ReachFoldScan(caretY_, false);
+    // painting reads no further than the lines in view. A caret far below
+    // the scan finds it when idle time's scan passes it.
+    if (!ReachFoldScanNear(caretY_)) {
+        caretFoldRange_ = nullptr;
+        return;
+    }
     VisitRegions(regions, [&](TFoldRegionItem* Region) {
         if (touches(Region->Open()))
             found = ScannedFoldRangeStartingAt(caretY_);

@@ -45,7 +45,7 @@ void TCustomSynText::Paint()
     std::optional<TSynFoldLineMapScope> foldMap;
     if (codeFolding_->Enabled() && lines_->Count() > 0) {
         const int lastLine = RowToLine(std::max(lastRow, topLine_ + linesInWindow_));
-        ReachFoldScan(lastLine, false);
+        ReachFoldScanNear(lastLine);
         foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)), lastLine, caretY_);
     }
     TRect box;
