@@ -53,20 +53,6 @@ TBufferCoord OutsideCharacter(const TSynTextStringList* Lines, TBufferCoord P)
     return P;
 }
 
-// Undo and redo put text back as it was taken: inserting, also while the
-// editor is in overwrite mode, which would replace lines instead.
-class TInsertingScope {
-public:
-    explicit TInsertingScope(bool& Inserting) : inserting_(Inserting), was_(Inserting) { inserting_ = true; }
-    ~TInsertingScope() { inserting_ = was_; }
-    TInsertingScope(const TInsertingScope&) = delete;
-    TInsertingScope& operator=(const TInsertingScope&) = delete;
-
-private:
-    bool& inserting_;
-    bool was_;
-};
-
 int UnindentColumn(const TSynTextUndoItem& Item)
 {
     return Item.SelectionMode == smColumn ? std::min(Item.Start.Char, Item.End.Char) : 1;
@@ -259,7 +245,9 @@ void TCustomSynText::UndoItem()
     BeginUpdate();
     {
         TSynScrollPastEolScope scope(options_);
-        TInsertingScope inserting(inserting_);
+        // Undo and redo put text back as it was taken: inserting, also while
+        // the editor is in overwrite mode, which would replace lines instead.
+        const TSynFlagScope inserting(inserting_);
         switch (item->Reason) {
         case urInsert:
         case urPaste:
@@ -386,7 +374,8 @@ void TCustomSynText::RedoItem()
     stateFlags_.Include(sfInsideRedo);
     {
         TSynScrollPastEolScope scope(options_);
-        TInsertingScope inserting(inserting_);
+        // Inserting, as undo does.
+        const TSynFlagScope inserting(inserting_);
         switch (item->Reason) {
         case urInsert:
         case urPaste:

@@ -149,7 +149,10 @@ bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
     const uint32_t firstKept = shiftsDone_ - static_cast<uint32_t>(shifts_.size());
     for (size_t i = from; i < end; ++i) {
         const TSynTextFoldRange& range = *all_[i];
-        if (inserted.Valid() && range.shiftStamp_ <= firstKept && !range.ParentCollapsed) {
+        // A hidden range takes no shift: it follows its collapsed range.
+        if (range.ParentCollapsed)
+            continue;
+        if (inserted.Valid() && range.shiftStamp_ <= firstKept) {
             // A collapsed range moves by where its block ends in view.
             const int hidden = range.CollapsedLineCount();
             const int toLine = inserted.Follow(range.toLine_ - hidden) + hidden;
