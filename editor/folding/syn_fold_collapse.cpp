@@ -86,10 +86,9 @@ bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Rang
 {
     // The list goes by first lines: back from the last range starting on
     // Range's first line or above, the range around it comes first. Range
-    // is in view: no collapsed range holds it; and a sub-range is a level
-    // deeper than its parent, so no range as deep as Range holds it.
-    // Past the ranges starting on its line, a list of ranges as deep as it
-    // does not hold it.
+    // is in view, so no collapsed range holds it; and a sub-range is a level
+    // deeper than its parent, so no range as deep as Range holds it, and a
+    // list of such ranges holds it among those starting on its line.
     const int head = Range->FromLine();
     for (int i = List.FirstFrom(head + 1); i-- > 0;) {
         TSynTextFoldRange* range = List.Ranges(i);
