@@ -55,8 +55,8 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
         return;
     const int row = PointToNearestCell(X, Y).Row;
     const int line = RowToLine(row);
-    // A collapsed range is never rescanned: the line's own scan tells it.
-    // Only a collapsed range has a box, and those are known without one.
+    // Only a collapsed range has a box, and those are known without a scan:
+    // a line that starts none does not wait for one.
     TSynTextFoldRange* range = nullptr;
     if (CollapsedRangeAt(line)) {
         ReachFoldScan(line, false);

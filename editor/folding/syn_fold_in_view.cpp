@@ -153,7 +153,7 @@ void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
 {
     if (!inViewValid_)
         return;
-    // The collapsed ranges it now hides follow where it goes: they start
+    // It takes the place of the collapsed ranges it now hides: they start
     // on its lines, and nothing in view starts among them.
     const size_t at = CollapsedInViewFrom(Range->FromLine());
     size_t end = at;
@@ -161,14 +161,10 @@ void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
         ++end;
     const auto from = static_cast<std::ptrdiff_t>(at);
     const auto to = static_cast<std::ptrdiff_t>(end);
-    collapsedInView_.erase(collapsedInView_.begin() + from + 1, collapsedInView_.begin() + std::max(to, from + 1));
-    hiddenEach_.erase(hiddenEach_.begin() + from + 1, hiddenEach_.begin() + std::max(to, from + 1));
-    if (end == at) {
-        collapsedInView_.insert(collapsedInView_.begin() + from, Range);
-        hiddenEach_.insert(hiddenEach_.begin() + from, 0);
-    }
-    collapsedInView_[at] = Range;
-    hiddenEach_[at] = HiddenLineCount(Range);
+    collapsedInView_.erase(collapsedInView_.begin() + from, collapsedInView_.begin() + to);
+    hiddenEach_.erase(hiddenEach_.begin() + from, hiddenEach_.begin() + to);
+    collapsedInView_.insert(collapsedInView_.begin() + from, Range);
+    hiddenEach_.insert(hiddenEach_.begin() + from, HiddenLineCount(Range));
     hiddenSumsValid_ = false;
 }
 
