@@ -36,6 +36,26 @@ struct TFoldLinesScope {
     bool was;
 };
 
+// The collapsed range in view inside Range that starts lowest below Range's
+// last line; null when there is none.
+TSynTextFoldRange* LowestCollapsedBeyond(const TSynTextFoldRange* Range)
+{
+    TSynTextFoldRange* lowest = nullptr;
+    std::vector<const TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        const TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            if (!sub->Collapsed)
+                pending.push_back(sub);
+            else if (sub->FromLine() > Range->ToLine() && (!lowest || sub->FromLine() > lowest->FromLine()))
+                lowest = sub;
+        }
+    }
+    return lowest;
+}
+
 }  // namespace
 
 void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
@@ -152,25 +172,11 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
         // A range the scan left inside this one beyond its last line (a
         // brace an #endif did not close) is hidden with it, but its lines
         // are not: collapsed, its hidden lines would count as the block's.
-        std::vector<TSynTextFoldRange*> beyond;
-        std::vector<TSynTextFoldRange*> pending{FoldRange};
-        while (!pending.empty()) {
-            const TSynTextFoldRange* range = pending.back();
-            pending.pop_back();
-            for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
-                TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-                if (sub->Collapsed && sub->FromLine() > FoldRange->ToLine())
-                    beyond.push_back(sub);
-                else if (!sub->Collapsed)
-                    pending.push_back(sub);
-            }
-        }
-        std::sort(beyond.begin(), beyond.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
-            return A->FromLine() > B->FromLine();
-        });
-        for (TSynTextFoldRange* range : beyond) {
-            const int head = range->FromLine();
-            FollowFoldLines(head, allFoldRanges_->Expand(lines_, range));
+        // Expanding one shows the collapsed ranges it hid, beyond the last
+        // line too: the lowest goes first, so the others stay where they are.
+        while (TSynTextFoldRange* beyond = LowestCollapsedBeyond(FoldRange)) {
+            const int head = beyond->FromLine();
+            FollowFoldLines(head, allFoldRanges_->Expand(lines_, beyond));
         }
         const int head = FoldRange->FromLine();
         FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));

@@ -1,308 +1,300 @@
-// Random folding sessions on C text, folded by the shipped C/C++ scheme or
-// by fold regions of braces, block comments and #ifdef blocks: collapses
-// (nested ones too) and expansions, every editing command at the edges of
-// collapsed blocks, the clipboard, undo and idle time. After every step the
-// text with nothing collapsed is what the same command makes of it in an
-// editor where nothing is collapsed, a copy holds what that editor copies,
-// and the lines in view, their colours and the fold ranges are what a
-// fresh editor shows with the same blocks collapsed.
+// Random folding sessions on long C text, folded by the shipped C/C++ scheme
+// or by fold regions of braces, block comments and #ifdef blocks:
+// collapses (nested ones and every block at once) and expansions, editing
+// keys and the program's actions at the edges of collapsed blocks,
+// multi-line deletes and their undo, pastes at column 1, joins at line
+// ends, undo and redo, and idle slices run or skipped. After every step the
+// text with nothing collapsed is what the same commands make of it where
+// nothing is collapsed, and once the scan is done the lines in view, their
+// colours and the fold ranges are what a fresh editor shows with the same
+// blocks collapsed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
-#include "highlighter/syn_lex_syn.h"
+#include "editor_services/syn_text_editor.h"
 #include "platform/base/code_page.h"
-#include "platform/win/clipboard.h"
-#include "tests/highlighter/c_fold_test_support.h"
+#include "tests/highlighter/c_fold_session.h"
+#include "tests/highlighter/c_fold_session_setup.h"
+#include "tests/highlighter/c_fold_session_text.h"
 #include "tests/support/test_random.h"
-#include "tests/support/test_seeds.h"
 
 namespace {
 
-class TSessionMemo : public TSynMemo {
-public:
-    using TSynMemo::TSynMemo;
-    void IdleUntilFoldsScanned()
-    {
-        for (int slice = 0; FoldScanPending() && slice < 100000; ++slice)
-            ScanFoldsIdle();
-    }
-};
+// The sessions keep their text within these lines, counted with nothing
+// collapsed.
+constexpr int FewestLines = 300;
+constexpr int MostLines = 1000;
+constexpr int Steps = 1500;
+// Undoing and redoing everything after so many steps.
+constexpr int UndoAllEvery = 500;
 
-// Pieces of C the sessions' texts are made of: nested blocks, comments
-// holding braces, a block whose first line opens a comment its last line
-// closes, #ifdef blocks, braces in strings, GBK text whose trail bytes
-// read as '{', '\\' and '@'.
-const char* const Units[] = {
-    "int f(int a)\r\n{\r\n    if (a) {\r\n        for (;;) {\r\n            x(\"{\");\r\n        }\r\n"
-    "    } else {\r\n        y();\r\n    }\r\n}\r\n",
-    "/* \xD5\x66\xE9\x54 note\r\n   { still comment }\r\n */\r\n",
-    "void g()\r\n{\r\n    if (b) { /* why\r\n        more */ }\r\n    return;\r\n}\r\n",
-    "#ifdef WITH_X\r\nint v = 1; // {\r\n#ifdef WITH_Y\r\nint w;\r\n#endif\r\n#endif\r\n",
-    "struct s {\r\n    char* p = \"\xDF\x40\\\"\x81\x5C\";  // \xD6\xD0 }\r\n    int q;\r\n};\r\n",
-    "\r\n",
-};
-
-AnsiString RandomText(TRandom& R)
-{
-    AnsiString text;
-    for (int n = R.Between(10, 18); n > 0; --n)
-        text += R.Pick(Units);
-    return text;
-}
-
-void EmptyTheClipboard()
-{
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-}
-
-// What varies between the sessions.
-struct TSessionSetup {
-    uint32_t Seed;
-    bool SchemeRegions;  // the scheme's fold regions, else UseRegionFolding's
-};
-
-void PrintTo(const TSessionSetup& Setup, std::ostream* Out) { *Out << "seed " << Setup.Seed; }
-
-class TCFoldSessionTest : public ::testing::TestWithParam<TSessionSetup> {
+class TCFoldSessionTest : public ::testing::TestWithParam<TFoldSessionSetup> {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
-    void SetUp() override
-    {
-        // The clipboard outlives the tests: every session starts without
-        // what an earlier one copied.
-        EmptyTheClipboard();
-        memo = std::make_unique<TSessionMemo>(nullptr);
-        Fold(*memo);
-        model = NewMemo();
-        // The model folds nothing: it is the text the edits make.
-        model->CodeFolding()->SetEnabled(false);
-    }
-    void TearDown() override { EmptyTheClipboard(); }
+    void SetUp() override { session = std::make_unique<TFoldSession>(GetParam().Shipped); }
 
-    void Fold(TSynMemo& Memo)
-    {
-        if (GetParam().SchemeRegions)
-            UseCFolding(Memo, syn);
-        else
-            UseRegionFolding(Memo, syn);
-    }
-    std::unique_ptr<TSynMemo> NewMemo()
-    {
-        auto result = std::make_unique<TSynMemo>(nullptr);
-        Fold(*result);
-        return result;
-    }
+    TSynTextEditor& Memo() const { return session->Memo(); }
+    int LineCount() const { return Memo().Lines()->Count(); }
+    TBufferCoord LineEnd(int Line) const;
+    // Char on Line, or the start of the character it falls inside: a
+    // caret never stands on the second byte of one.
+    TBufferCoord OnCharacter(int Line, int Char) const;
+    // A place on a character, most often where an edit meets a collapsed
+    // block: its first line, the lines just above and below it.
+    TBufferCoord EdgePlace(TRandom& R) const;
+    // Where a selection from From ends: mostly From itself (none), else a
+    // few lines off, now and then at another edge.
+    TBufferCoord SelectionEnd(TRandom& R, TBufferCoord From) const;
 
-    bool OnCollapsedHead(const TBufferCoord& P) const
-    {
-        return memo->AllFoldRanges()->CollapsedStartsAt(P.Line);
-    }
-    // Where an edit meets a collapsed block most often: its first line, the
-    // lines just above and below it; elsewhere now and then.
-    TBufferCoord EdgePlace(TRandom& R);
-    void Collapse(TRandom& R, std::ostringstream& Log);
-    void Expand(TRandom& R, std::ostringstream& Log);
-    void Edit(TRandom& R, std::ostringstream& Log);
-    void UndoAndRedoEverything(const AnsiString& Start);
+    // One random step, made of steps of the session's script.
+    void Step(TRandom& R);
+    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C = '\0');
+    // The program's action, or the key it stands for while the actions are
+    // left out.
+    static std::string Action(const std::string& Key, const std::string& Action);
+    void ClickFoldMark(TRandom& R);
+    void EditAtEdge(TRandom& R);
+    void RunAction(TRandom& R);
+    void DeleteLines(TRandom& R, int Most);
+    void PasteAtLineStart(TRandom& R);
+    void JoinLines(TRandom& R);
+    void Idle(TRandom& R);
 
-    TSynLexSyn syn{nullptr};
-    std::unique_ptr<TSessionMemo> memo;
-    std::unique_ptr<TSynMemo> model;
+    std::unique_ptr<TFoldSession> session;
 };
 
-TBufferCoord TCFoldSessionTest::EdgePlace(TRandom& R)
+TBufferCoord TCFoldSessionTest::LineEnd(int Line) const
 {
-    const int count = memo->Lines()->Count();
-    auto lineEnd = [this](int Line) { return static_cast<int>(memo->Lines()->Strings(Line - 1).size()) + 1; };
-    auto clampLine = [count](int Line) { return std::clamp(Line, 1, std::max(count, 1)); };
-    std::vector<TSynTextFoldRange*> collapsed;
-    TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
-    for (int i = 0; i < ranges->AllCount(); ++i)
-        if (ranges->AllRanges(i)->Collapsed && !ranges->AllRanges(i)->ParentCollapsed)
-            collapsed.push_back(ranges->AllRanges(i));
+    return BufferCoord(static_cast<int>(Memo().Lines()->Strings(Line - 1).size()) + 1, Line);
+}
+
+TBufferCoord TCFoldSessionTest::OnCharacter(int Line, int Char) const
+{
+    const AnsiString text = Memo().Lines()->Strings(Line - 1);
+    if (Char <= static_cast<int>(text.size()))
+        Char = static_cast<int>(CharStartOf(text, Char - 1)) + 1;
+    return BufferCoord(Char, Line);
+}
+
+TBufferCoord TCFoldSessionTest::EdgePlace(TRandom& R) const
+{
+    const int count = LineCount();
     if (count == 0)
         return BufferCoord(1, 1);
-    // A caret never stands on the second byte of a character.
-    auto onCharacter = [this](int Char, int Line) {
-        const AnsiString text = memo->Lines()->Strings(Line - 1);
-        return BufferCoord(Char <= static_cast<int>(text.size()) ? static_cast<int>(CharStartOf(text, Char - 1)) + 1 : Char,
-                           Line);
-    };
-    if (collapsed.empty() || R.Chance(20)) {
-        const int line = R.Between(1, count);
-        return onCharacter(R.Between(1, lineEnd(line)), line);
-    }
+    auto clampLine = [count](int Line) { return std::clamp(Line, 1, count); };
+    auto anywhereOn = [&](int Line) { return OnCharacter(Line, R.Between(1, LineEnd(Line).Char)); };
+    const std::vector<TSynTextFoldRange*> collapsed = session->CollapsedInView();
+    if (collapsed.empty() || R.Chance(20))
+        return anywhereOn(R.Between(1, count));
     const TSynTextFoldRange* range = collapsed[R.Index(collapsed.size())];
     const int head = range->FromLine();
-    const AnsiString headText = range->WithoutCollapseMark(memo->Lines()->Strings(head - 1));
-    switch (R.Below(6)) {
+    const AnsiString headText = range->WithoutCollapseMark(Memo().Lines()->Strings(head - 1));
+    switch (R.Below(8)) {
     case 0:
         return BufferCoord(1, clampLine(head + 1));
     case 1:
-        return BufferCoord(lineEnd(clampLine(head - 1)), clampLine(head - 1));
+        return LineEnd(clampLine(head - 1));
     case 2:
-        return BufferCoord(lineEnd(clampLine(head + 1)), clampLine(head + 1));
+        return LineEnd(clampLine(head + 1));
     case 3:
         return BufferCoord(1, head);
     case 4:
         return BufferCoord(static_cast<int>(headText.size()) + 1, head);
+    case 5:
+        // The line after the first, which is the block's last line when a
+        // range opens there.
+        return anywhereOn(clampLine(head + 1));
+    case 6:
+        return anywhereOn(clampLine(head - 1));
     default:
-        return onCharacter(R.Between(1, lineEnd(head) + 2), head);
+        return OnCharacter(head, R.Between(1, LineEnd(head).Char + 2));
     }
 }
 
-void TCFoldSessionTest::Collapse(TRandom& R, std::ostringstream& Log)
+TBufferCoord TCFoldSessionTest::SelectionEnd(TRandom& R, TBufferCoord From) const
 {
-    std::vector<TSynTextFoldRange*> candidates;
-    TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
-    for (int i = 0; i < ranges->AllCount(); ++i) {
-        TSynTextFoldRange* range = ranges->AllRanges(i);
-        if (!range->Collapsed && !range->ParentCollapsed && range->ToLine() > range->FromLine())
-            candidates.push_back(range);
-    }
-    if (candidates.empty())
-        return;
-    TSynTextFoldRange* range = candidates[R.Index(candidates.size())];
-    Log << "collapse " << range->FromLine() << ".." << range->ToLine() << " L" << range->FoldRangeLevel;
-    memo->Collapse(range);
+    const int choice = R.Below(20);
+    if (choice < 13)
+        return From;
+    if (choice < 15)
+        return EdgePlace(R);
+    const int line = std::clamp(From.Line + R.Between(-6, 6), 1, std::max(LineCount(), 1));
+    return R.Chance(50) ? LineEnd(line) : OnCharacter(line, R.Between(1, LineEnd(line).Char));
 }
 
-void TCFoldSessionTest::Expand(TRandom& R, std::ostringstream& Log)
+std::string TCFoldSessionTest::Action(const std::string& Key, const std::string& Action)
 {
-    if (R.Chance(20)) {
-        Log << "expand all";
-        memo->UncollapseAll();
-        return;
-    }
-    std::vector<TSynTextFoldRange*> candidates;
-    TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
-    for (int i = 0; i < ranges->AllCount(); ++i)
-        if (ranges->AllRanges(i)->Collapsed && !ranges->AllRanges(i)->ParentCollapsed)
-            candidates.push_back(ranges->AllRanges(i));
-    if (candidates.empty())
-        return;
-    TSynTextFoldRange* range = candidates[R.Index(candidates.size())];
-    Log << "expand " << range->FromLine();
-    memo->Uncollapse(range);
+    return FoldSessionActions() ? Action : Key;
 }
 
-void TCFoldSessionTest::Edit(TRandom& R, std::ostringstream& Log)
+void TCFoldSessionTest::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
 {
-    static const TSynTextEditorCommand commands[] = {
-        ecDeleteLastChar, ecDeleteLastChar, ecDeleteChar, ecDeleteChar, ecDeleteWord, ecDeleteLastWord,
-        ecDeleteEOL,      ecDeleteBOL,      ecDeleteLine, ecLineBreak,  ecInsertLine, ecChar,
-        ecChar,           ecChar,           ecTab,        ecShiftTab,   ecBlockIndent, ecBlockUnindent,
-        ecUpperCase,      ecToggleCaseBlock, ecCut,       ecCut,        ecCopy,        ecCopy,
-        ecPaste,          ecPaste,
+    std::ostringstream step;
+    step << "run " << Name << " " << From.Char << "," << From.Line << " " << Caret.Char << "," << Caret.Line;
+    if (C != '\0')
+        step << " '" << C << "'";
+    session->Apply(step.str());
+}
+
+void TCFoldSessionTest::ClickFoldMark(TRandom& R)
+{
+    // The first fold mark at or below a line.
+    const int count = LineCount();
+    for (int line = R.Between(1, std::max(count, 1)); line <= count; ++line) {
+        if (Memo().GetFoldRangeAtLine(line)) {
+            session->Apply("click " + std::to_string(line));
+            return;
+        }
+    }
+}
+
+void TCFoldSessionTest::EditAtEdge(TRandom& R)
+{
+    static const char* const commands[] = {
+        "ecDeleteLastChar", "ecDeleteLastChar", "ecDeleteChar", "ecDeleteChar",  "ecDeleteWord",
+        "ecDeleteLastWord", "ecDeleteEOL",      "ecDeleteBOL",  "ecDeleteLine",  "ecLineBreak",
+        "ecInsertLine",     "ecChar",           "ecChar",       "ecChar",        "ecChar",
+        "ecChar",           "ecTab",            "ecShiftTab",   "ecBlockIndent", "ecBlockUnindent",
+        "ecUpperCase",      "ecToggleCaseBlock", "ecCut",       "ecCopy",        "ecPaste",
     };
     static const char typed[] = "{}/*#\"x \\";
-    const TSynTextEditorCommand command = R.Pick(commands);
+    const std::string command = R.Pick(commands);
     const char c = typed[R.Below(static_cast<int>(sizeof typed) - 1)];
     const TBufferCoord from = EdgePlace(R);
-    TBufferCoord to = from;
-    if (R.Chance(35))
-        to = EdgePlace(R);
-    Log << "command " << command << " '" << c << "' at " << from.Char << "," << from.Line << " to " << to.Char << ","
-        << to.Line;
-    memo->SetCaretAndSelection(to, from, to);
-    // On a collapsed first line a command may be refused or go elsewhere
-    // (Enter to the block's end), so there is nothing to compare.
-    const bool comparable =
-        !OnCollapsedHead(memo->CaretXY()) && !OnCollapsedHead(memo->BlockBegin()) && !OnCollapsedHead(memo->BlockEnd());
-    if (comparable) {
-        model->SetText(memo->GetExpandedLines()->Text());
-        auto real = [this](TBufferCoord P) {
-            P.Line = memo->GetRealLineNumber(P.Line);
-            return P;
-        };
-        model->SetCaretAndSelection(real(memo->CaretXY()), real(memo->BlockBegin()), real(memo->BlockEnd()));
-        model->CommandProcessor(command, c, nullptr);
+    Run(command, from, SelectionEnd(R, from), command == "ecChar" ? c : '\0');
+}
+
+void TCFoldSessionTest::RunAction(TRandom& R)
+{
+    static const char* const actions[] = {
+        "TaSynDeleteNextchar", "TaSynDeleteWordToEnd", "TaSynDeleteWordToStart", "TaSynDeleteWord",
+        "TaSynDeleteLineToEnd", "TaSynDeleteLineToStart", "TaSynDeleteLine",     "TaSynBlockIndent",
+        "TaSynBlockUnindent",  "TaSynCut",             "TaSynPaste",             "TaSynUpperCase",
+        "TaSynToggleCase",
+    };
+    const TBufferCoord from = EdgePlace(R);
+    Run(R.Pick(actions), from, SelectionEnd(R, from));
+}
+
+void TCFoldSessionTest::DeleteLines(TRandom& R, int Most)
+{
+    static const char* const commands[] = {"ecDeleteLastChar", "ecDeleteChar", "ecCut", "ecChar"};
+    const std::string command = R.Chance(20) ? Action("ecCut", "TaSynCut") : R.Pick(commands);
+    const int count = LineCount();
+    const TBufferCoord from = R.Chance(50) ? EdgePlace(R) : BufferCoord(1, R.Between(1, std::max(count, 1)));
+    const int last = std::min(count, from.Line + R.Between(1, Most));
+    Run(command, from, R.Chance(50) ? BufferCoord(1, last) : LineEnd(last), command == "ecChar" ? 'x' : '\0');
+    if (R.Chance(50))
+        session->Apply("undo last");
+}
+
+void TCFoldSessionTest::PasteAtLineStart(TRandom& R)
+{
+    // Lines copied from the text (hidden ones too), or a piece of C, or
+    // what the last copy or cut left.
+    const int count = LineCount();
+    const int choice = R.Below(10);
+    if (choice < 4 && count > 1) {
+        const int first = R.Between(1, count - 1);
+        Run("ecCopy", BufferCoord(1, first), BufferCoord(1, std::min(count, first + R.Between(1, 30))));
+    } else if (choice < 7) {
+        session->Apply("clipboard " + TFoldSession::Quoted(RandomCPiece(R)));
     }
-    const AnsiString copied = ClipboardText();
-    memo->CommandProcessor(command, c, nullptr);
-    if (comparable) {
-        ASSERT_EQ(memo->GetExpandedLines()->Text(), model->Text()) << "the text the edit makes";
-        ASSERT_EQ(ClipboardText(), copied) << "the clipboard";
+    const TBufferCoord at = BufferCoord(1, EdgePlace(R).Line);
+    Run(R.Chance(50) ? "ecPaste" : Action("ecPaste", "TaSynPaste"), at, at);
+}
+
+void TCFoldSessionTest::JoinLines(TRandom& R)
+{
+    // Backspace at a line's start or Delete at its end.
+    const int line = EdgePlace(R).Line;
+    if (R.Chance(50))
+        Run("ecDeleteLastChar", BufferCoord(1, line), BufferCoord(1, line));
+    else
+        Run(R.Chance(50) ? "ecDeleteChar" : Action("ecDeleteChar", "TaSynDeleteNextchar"), LineEnd(line), LineEnd(line));
+}
+
+void TCFoldSessionTest::Step(TRandom& R)
+{
+    const int lines = LineCount() == 0 ? 0 : Memo().GetRealLineNumber(LineCount());
+    if (lines < FewestLines) {
+        session->Apply("clipboard " + TFoldSession::Quoted(RandomCText(R, R.Between(20, 80))));
+        const TBufferCoord at = BufferCoord(1, R.Between(1, std::max(LineCount(), 1)));
+        Run("ecPaste", at, at);
+        return;
+    }
+    if (lines > MostLines) {
+        DeleteLines(R, 150);
+        return;
+    }
+    const int kind = R.Below(100);
+    if (kind < 18) {
+        ClickFoldMark(R);
+    } else if (kind < 20) {
+        session->Apply("collapse all");
+    } else if (kind < 23) {
+        session->Apply(R.Chance(50) ? "expand all" : "expand level " + std::to_string(R.Below(3)));
+    } else if (kind < 53) {
+        EditAtEdge(R);
+    } else if (kind < 60) {
+        DeleteLines(R, 40);
+    } else if (kind < 67) {
+        PasteAtLineStart(R);
+    } else if (kind < 74) {
+        JoinLines(R);
+    } else if (kind < 86) {
+        if (FoldSessionActions())
+            RunAction(R);
+        else
+            EditAtEdge(R);
+    } else {
+        session->Apply((R.Chance(70) ? "undo " : "redo ") + std::to_string(R.Between(1, 4)));
     }
 }
 
-void TCFoldSessionTest::UndoAndRedoEverything(const AnsiString& Start)
+void TCFoldSessionTest::Idle(TRandom& R)
 {
-    const AnsiString before = memo->GetExpandedLines()->Text();
-    memo->RedoList()->Clear();
-    while (memo->CanUndo())
-        memo->Undo();
-    ASSERT_EQ(memo->GetExpandedLines()->Text(), Start) << "after undoing everything";
-    while (memo->CanRedo())
-        memo->Redo();
-    ASSERT_EQ(memo->GetExpandedLines()->Text(), before) << "after redoing everything";
+    const int choice = R.Below(10);
+    if (choice < 4) {
+        session->Apply("idle");
+    } else if (choice < 7) {
+        for (int n = R.Between(1, 3); n > 0; --n)
+            session->Apply("slice " + std::to_string(R.Between(1, 20)));
+    }
 }
 
 TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
 {
     TRandom random(GetParam().Seed);
-    memo->SetText(RandomText(random));
-    memo->ClearUndo();
-    const AnsiString start = memo->Text();
-    const TFoldingMemoMaker fresh = [this] { return NewMemo(); };
-    std::ostringstream log;
-    for (int step = 1; step <= 120; ++step) {
-        log << "\n" << step << ": ";
-        const int kind = random.Below(100);
-        if (memo->Lines()->Count() < 30) {
-            // Cuts and deletions wear the text down: a piece more at its end.
-            const AnsiString unit = random.Pick(Units);
-            log << "add at the end " << unit;
-            memo->CommandProcessor(ecEditorBottom, '\0', nullptr);
-            memo->CommandProcessor(ecLineEnd, '\0', nullptr);
-            memo->SetSelText("\r\n" + unit);
-        } else if (kind < 30)
-            Collapse(random, log);
-        else if (kind < 38)
-            Expand(random, log);
-        else if (kind < 92)
-            ASSERT_NO_FATAL_FAILURE(Edit(random, log)) << log.str();
-        else {
-            log << (kind < 96 ? "undo" : "redo");
-            memo->CommandProcessor(kind < 96 ? ecUndo : ecRedo, '\0', nullptr);
+    auto failed = [this] { return FoldSessionFailure(GetParam(), session->Steps()); };
+    session->Apply("text " + TFoldSession::Quoted(RandomCText(random, random.Between(FewestLines, MostLines))));
+    for (int step = 1; step <= Steps && !HasFailure(); ++step) {
+        ASSERT_NO_FATAL_FAILURE(Step(random)) << failed();
+        ASSERT_NO_FATAL_FAILURE(Idle(random)) << failed();
+        // Readers finish a pending scan; most steps leave it to idle time.
+        if (!session->FoldScanPending() || random.Chance(10)) {
+            ASSERT_NO_FATAL_FAILURE(session->Apply("check")) << failed();
         }
-        if (random.Chance(50))
-            memo->IdleUntilFoldsScanned();
-        ASSERT_NO_FATAL_FAILURE(ExpectFoldsOfAFreshEditor(*memo, fresh)) << log.str();
-        if (::testing::Test::HasFailure())
-            FAIL() << log.str() << "\nshown:\n" << memo->Text();
-        if (step % 60 == 0) {
-            ASSERT_NO_FATAL_FAILURE(UndoAndRedoEverything(start)) << log.str();
+        if (step % UndoAllEvery == 0) {
+            ASSERT_NO_FATAL_FAILURE(session->Apply("undo everything")) << failed();
         }
     }
+    if (HasFailure())
+        FAIL() << failed();
 }
 
-// Seeds 1 to 40 (the first 4 unless all are asked for), the scheme's
-// regions and the others in turn.
-std::vector<TSessionSetup> Sessions()
-{
-    std::vector<TSessionSetup> sessions;
-    for (uint32_t seed : SessionSeeds(SeedRange(1, 40), 4))
-        sessions.push_back({seed, seed % 2 == 1});
-    return sessions;
-}
-
-INSTANTIATE_TEST_SUITE_P(Seeds, TCFoldSessionTest, ::testing::ValuesIn(Sessions()),
-                         [](const ::testing::TestParamInfo<TSessionSetup>& Info) {
-                             return "Seed" + std::to_string(Info.param.Seed);
+INSTANTIATE_TEST_SUITE_P(Sessions, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions()),
+                         [](const ::testing::TestParamInfo<TFoldSessionSetup>& Info) {
+                             return FoldSessionName(Info.param);
                          });
 
 }  // namespace

@@ -90,20 +90,24 @@ AnsiString ClipboardText()
 
 namespace {
 
-// Every range of the flat list with its lines, level and whether it is
-// collapsed or hidden.
+// Every range of the flat list with its lines, level, whether it is hidden
+// and, for a collapsed one, how many lines it hides.
 std::string DescribeAll(const TSynTextAllFoldRanges& Ranges)
 {
     std::ostringstream out;
-    for (int i = 0; i < Ranges.AllCount(); ++i)
-        out << DescribeFoldRange(Ranges.AllRanges(i)) << (Ranges.AllRanges(i)->ParentCollapsed ? " hidden" : "")
-            << "; ";
+    for (int i = 0; i < Ranges.AllCount(); ++i) {
+        const TSynTextFoldRange* range = Ranges.AllRanges(i);
+        out << DescribeFoldRange(range) << (range->ParentCollapsed ? " hidden" : "");
+        if (range->Collapsed)
+            out << " hides " << range->CollapsedLineCount();
+        out << "; ";
+    }
     return out.str();
 }
 
 }  // namespace
 
-void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo, int FirstColoured, int LastColoured)
 {
     TSynTextAllFoldRanges* ranges = Memo.AllFoldRanges();
     // The collapsed blocks by their first line in the text with nothing
@@ -115,8 +119,9 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
         if (ranges->AllRanges(i)->Collapsed)
             collapsed.emplace_back(-expanded->AllRanges(i)->FoldRangeLevel, expanded->AllRanges(i)->FromLine());
     std::sort(collapsed.begin(), collapsed.end());
+    const AnsiString text = Memo.GetExpandedLines()->Text();
     std::unique_ptr<TSynMemo> fresh = NewMemo();
-    fresh->SetText(Memo.GetExpandedLines()->Text());
+    fresh->SetText(text);
     fresh->RebuildFoldRanges();
     for (const auto& [level, line] : collapsed) {
         TSynTextAllFoldRanges* all = fresh->AllFoldRanges();
@@ -134,8 +139,9 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo)
     // Each line in view is coloured as in the text with nothing collapsed
     // (a collapsed first line but for its collapse mark).
     std::unique_ptr<TSynMemo> open = NewMemo();
-    open->SetText(fresh->GetExpandedLines()->Text());
-    for (int i = 0; i < Memo.Lines()->Count(); ++i) {
+    open->CodeFolding()->SetEnabled(false);
+    open->SetText(text);
+    for (int i = std::max(FirstColoured, 1) - 1; i < std::min(LastColoured, Memo.Lines()->Count()); ++i) {
         if (ranges->CollapsedStartsAt(i + 1))
             continue;
         EXPECT_EQ(DescribeColours(Memo, i), DescribeColours(*open, Memo.GetRealLineNumber(i + 1) - 1))

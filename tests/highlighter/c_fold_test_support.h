@@ -3,6 +3,7 @@
 // text with the same blocks collapsed.
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,5 +41,7 @@ std::string DescribeColours(TSynMemo& Memo, int Index);
 // A fresh editor of Memo's kind, given Memo's text with nothing collapsed
 // and then the blocks Memo has collapsed, shows the same lines and has the
 // same fold ranges; and the lines in view have the colours they have in
-// the text with nothing collapsed.
-void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo);
+// the text with nothing collapsed (those from FirstColoured to LastColoured
+// of them).
+void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo, int FirstColoured = 1,
+                               int LastColoured = INT_MAX);

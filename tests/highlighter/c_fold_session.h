@@ -1,0 +1,75 @@
+// A folding session on C text, step by step: an editor that folds, a model
+// editor that folds nothing and holds the text the edits make, and the
+// steps both take, each one line of a script that replays the session.
+//   text "..."                 the text, escaped as in C; nothing to undo
+//   run NAME F,L C,L ['x']     an editor command (ecDeleteChar) or action
+//                              (TaSynDeleteLine) with the selection from
+//                              the first place to the caret, buffer lines
+//   click LINE                 a click on the fold mark of a buffer line
+//   collapse all | expand all | expand level N
+//   undo N | redo N            the keys, N times
+//   undo last                  undo, which must give back the text before
+//                              the last run
+//   undo everything            undo and redo all: the text from the start
+//                              and back
+//   clipboard "..."            text on the clipboard
+//   slice N | idle             a slice of idle time of N looks at the
+//                              clock, or idle time until the scan is done
+//   check                      the folds are those of a fresh editor
+// After every step the text with nothing collapsed is the model's.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/document/editor_types.h"
+#include "highlighter/syn_lex_syn.h"
+#include "platform/base/ansi_string.h"
+
+class TSynMemo;
+class TSynTextEditor;
+class TSynTextFoldRange;
+class TFoldSessionMemo;
+
+class TFoldSession {
+public:
+    // Folding by the shipped scheme's regions, else by braces, block
+    // comments and #ifdef blocks.
+    explicit TFoldSession(bool Shipped);
+    ~TFoldSession();
+    TFoldSession(const TFoldSession&) = delete;
+    TFoldSession& operator=(const TFoldSession&) = delete;
+
+    // Takes one step; a step it cannot read fails the test.
+    void Apply(const std::string& Step);
+    // Every step of a script, one a line.
+    void ApplyScript(const std::string& Script);
+    // The steps taken so far.
+    const std::vector<std::string>& Steps() const { return steps_; }
+
+    // What the random steps look at.
+    TSynTextEditor& Memo() const;
+    // The collapsed blocks in view, read without finishing a pending scan
+    // as the readers of the ranges do.
+    std::vector<TSynTextFoldRange*> CollapsedInView() const;
+    bool FoldScanPending() const;
+
+    // The escaped form of Text for a script, in quotes.
+    static std::string Quoted(const AnsiString& Text);
+
+private:
+    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C);
+    void Check();
+    void UndoAndRedoEverything();
+    void TakeTheMemosText();
+    std::unique_ptr<TSynMemo> NewMemo();
+
+    bool shipped_;
+    TSynLexSyn syn_{nullptr};
+    std::unique_ptr<TFoldSessionMemo> memo_;
+    std::unique_ptr<TSynTextEditor> model_;
+    AnsiString start_;            // the text the session started from
+    AnsiString beforeLastRun_;    // the text before the last run
+    std::vector<std::string> steps_;
+};

@@ -1,0 +1,41 @@
+// What random folding sessions found, each reduced to a few steps of a
+// session's script (see c_fold_session.h) that a fresh editor checks.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/highlighter/c_fold_session.h"
+
+namespace {
+
+struct TFoldCase {
+    const char* What;
+    bool Shipped;  // the shipped scheme's fold regions, else braces, block comments and #ifdef blocks
+    const char* Script;
+};
+
+class TCFoldSessionCases : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+    static void Replay(const TFoldCase& Case)
+    {
+        SCOPED_TRACE(Case.What);
+        TFoldSession session(Case.Shipped);
+        session.ApplyScript(Case.Script);
+    }
+};
+
+TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
+{
+    const TFoldCase cases[] = {
+        {"A brace an #endif leaves open holds the blocks below; collapsing the #ifdef block shows those "
+         "collapsed before, nested ones too",
+         false,
+         "text \"#ifdef W\\r\\n{\\r\\n#endif\\r\\n#ifdef X\\r\\n#ifdef Y\\r\\n#endif\\r\\n#endif\\r\\n\"\n"
+         "click 5\nclick 4\nclick 1\ncheck\n"},
+    };
+    for (const TFoldCase& c : cases)
+        Replay(c);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// Which folding sessions run, and what a failing one prints (see the
+// header).
+#include "tests/highlighter/c_fold_session_setup.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/test_seeds.h"
+
+namespace {
+
+// Seeds per scheme: a few by default, more with TANDRIL_ALL_SEEDS=1.
+constexpr uint32_t DefaultSeeds = 2;
+constexpr uint32_t AllSeeds = 200;
+// Steps a failure prints unless all are asked for.
+constexpr size_t LastSteps = 40;
+
+bool EnvironmentSays(const char* Name, const char* Value)
+{
+    const char* set = std::getenv(Name);
+    return set != nullptr && std::strcmp(set, Value) == 0;
+}
+
+std::vector<uint32_t> Seeds()
+{
+    if (const char* chosen = std::getenv("TANDRIL_FOLD_SEEDS"); chosen != nullptr && *chosen != '\0') {
+        char* end = nullptr;
+        const auto first = static_cast<uint32_t>(std::strtoul(chosen, &end, 10));
+        const auto last = *end == '-' ? static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10)) : first;
+        return SeedRange(first, last);
+    }
+    return SessionSeeds(SeedRange(1, AllSeeds), DefaultSeeds);
+}
+
+const char* SchemeName(bool Shipped) { return Shipped ? "cpp" : "regions"; }
+
+}  // namespace
+
+void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
+{
+    *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped);
+}
+
+std::string FoldSessionName(const TFoldSessionSetup& Setup)
+{
+    return (Setup.Shipped ? "Cpp" : "Regions") + std::string("Seed") + std::to_string(Setup.Seed);
+}
+
+std::vector<TFoldSessionSetup> FoldSessions()
+{
+    std::vector<TFoldSessionSetup> sessions;
+    for (const bool shipped : {true, false}) {
+        if (EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!shipped)))
+            continue;
+        for (const uint32_t seed : Seeds())
+            sessions.push_back({seed, shipped});
+    }
+    return sessions;
+}
+
+bool FoldSessionActions() { return EnvironmentSays("TANDRIL_FOLD_ACTIONS", "1"); }
+
+std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector<std::string>& Steps)
+{
+    std::ostringstream out;
+    out << "\nThe session of seed " << Setup.Seed << " folding by the " << SchemeName(Setup.Shipped)
+        << " regions fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
+        << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped) << (FoldSessionActions() ? " TANDRIL_FOLD_ACTIONS=1" : "")
+        << " (and TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
+    for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)
+        out << Steps[i] << "\n";
+    if (const char* file = std::getenv("TANDRIL_FOLD_SCRIPT"); file != nullptr && *file != '\0') {
+        std::ofstream script(file, std::ios::binary);
+        for (const std::string& step : Steps)
+            script << step << "\n";
+    }
+    return out.str();
+}

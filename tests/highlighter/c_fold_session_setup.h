@@ -1,0 +1,29 @@
+// Which folding sessions run, by seed and scheme, chosen from the
+// environment, and how a failing one is told so that it can be repeated.
+//   TANDRIL_FOLD_SEEDS=7 or =100-199: those seeds only;
+//   TANDRIL_FOLD_SCHEME=cpp or =regions: the shipped C/C++ scheme's fold
+//     regions, or braces, block comments and #ifdef blocks, only;
+//   TANDRIL_ALL_SEEDS=1: many more seeds than the few CI runs;
+//   TANDRIL_FOLD_ACTIONS=1: the program's editing actions among the steps;
+//   TANDRIL_FOLD_SCRIPT=file: a failing session writes its whole script
+//     there (see c_fold_session.h), for a directed test to replay.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+
+struct TFoldSessionSetup {
+    uint32_t Seed;
+    bool Shipped;  // the shipped scheme's fold regions, else the others
+};
+
+void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out);
+std::string FoldSessionName(const TFoldSessionSetup& Setup);
+std::vector<TFoldSessionSetup> FoldSessions();
+bool FoldSessionActions();
+
+// What a failing session prints: how to repeat it and its last steps.
+std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector<std::string>& Steps);

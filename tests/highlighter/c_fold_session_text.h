@@ -1,0 +1,14 @@
+// Random C text for the folding sessions: pieces that fold in every way the
+// schemes know, some of them wrapped in namespaces and #ifdef blocks.
+#pragma once
+
+#include "platform/base/strings.h"
+
+class TRandom;
+
+// One piece of C, a few lines each ending with a line break.
+const AnsiString& RandomCPiece(TRandom& R);
+
+// Pieces and wrapped runs of pieces until the text has at least Lines
+// lines.
+AnsiString RandomCText(TRandom& R, int Lines);
