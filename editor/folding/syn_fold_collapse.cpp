@@ -107,11 +107,12 @@ bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Rang
     return false;
 }
 
-// Moves the end of an open range that reaches below Range's first line.
+// Moves the end of an open range that reaches below Range's first line;
+// an end among the lines taken out moves to that line.
 void Stretch(TSynTextFoldRange* R, int Head, int Delta)
 {
     if (R->ToLine() > Head)
-        R->SetToLine(std::max(R->FromLine(), R->ToLine() + Delta));
+        R->SetToLine(std::max(Head, R->ToLine() + Delta));
     if (R->ClosedAt() != INT_MAX && R->ClosedAt() > Head)
         R->SetClosedAt(std::max(Head, R->ClosedAt() + Delta));
 }

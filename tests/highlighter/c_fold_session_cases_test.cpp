@@ -33,6 +33,12 @@ TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
          false,
          "text \"#ifdef W\\r\\n{\\r\\n#endif\\r\\n#ifdef X\\r\\n#ifdef Y\\r\\n#endif\\r\\n#endif\\r\\n\"\n"
          "click 5\nclick 4\nclick 1\ncheck\n"},
+        {"The blocks around a collapsed #ifdef block end on its first line while it hides their ends, also when "
+         "a block above is collapsed next",
+         false,
+         "text \"namespace n {\\r\\nx = 1; /* { */ y = 2; {\\r\\n{\\r\\n}\\r\\n#ifdef A\\r\\n};\\r\\n"
+         "        }\\r\\n}\\r\\n#endif\\r\\n\"\n"
+         "collapse all\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
