@@ -227,12 +227,14 @@ void TFoldSession::Apply(const std::string& Step)
         std::string c;
         in >> std::ws;
         std::getline(in, c);
+        from.Line = BufferLineOf(*memo_, from.Line);
+        caret.Line = BufferLineOf(*memo_, caret.Line);
         if (read)
             Run(name, from, caret, c.size() == 3 && c[0] == '\'' ? c[1] : '\0');
     } else if (word == "click") {
         int line = 0;
         read = static_cast<bool>(in >> line);
-        if (TSynTextFoldRange* range = memo_->GetFoldRangeAtLine(line)) {
+        if (TSynTextFoldRange* range = memo_->GetFoldRangeAtLine(BufferLineOf(*memo_, line))) {
             if (range->Collapsed)
                 memo_->Uncollapse(range);
             else

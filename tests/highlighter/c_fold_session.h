@@ -4,8 +4,12 @@
 //   text "..."                 the text, escaped as in C; nothing to undo
 //   run NAME F,L C,L ['x']     an editor command (ecDeleteChar) or action
 //                              (TaSynDeleteLine) with the selection from
-//                              the first place to the caret, buffer lines
-//   click LINE                 a click on the fold mark of a buffer line
+//                              the first place to the caret
+//   click LINE                 a click on the fold mark of a line
+// Lines count in the text with nothing collapsed (a hidden line stands for
+// the first line of the collapsed block that hides it), so that a script
+// keeps its places when steps are left out; columns count in the lines
+// shown.
 //   collapse all | expand all | expand level N
 //   undo N | redo N            the keys, N times
 //   undo last                  undo, which must give back the text before

@@ -139,7 +139,8 @@ std::string TCFoldSessionTest::Action(const std::string& Key, const std::string&
 void TCFoldSessionTest::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
 {
     std::ostringstream step;
-    step << "run " << Name << " " << From.Char << "," << From.Line << " " << Caret.Char << "," << Caret.Line;
+    step << "run " << Name << " " << From.Char << "," << Memo().GetRealLineNumber(From.Line) << " " << Caret.Char
+         << "," << Memo().GetRealLineNumber(Caret.Line);
     if (C != '\0')
         step << " '" << C << "'";
     session->Apply(step.str());
@@ -151,7 +152,7 @@ void TCFoldSessionTest::ClickFoldMark(TRandom& R)
     const int count = LineCount();
     for (int line = R.Between(1, std::max(count, 1)); line <= count; ++line) {
         if (Memo().GetFoldRangeAtLine(line)) {
-            session->Apply("click " + std::to_string(line));
+            session->Apply("click " + std::to_string(Memo().GetRealLineNumber(line)));
             return;
         }
     }

@@ -48,9 +48,15 @@ std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter)
 
 int BufferLineOf(TSynMemo& Memo, int Real)
 {
+    // The last line whose number with nothing collapsed is Real or less.
     int line = 1;
-    while (line < Memo.Lines()->Count() && Memo.GetRealLineNumber(line + 1) <= Real)
-        ++line;
+    for (int last = Memo.Lines()->Count(); line < last;) {
+        const int middle = (line + last + 1) / 2;
+        if (Memo.GetRealLineNumber(middle) <= Real)
+            line = middle;
+        else
+            last = middle - 1;
+    }
     return line;
 }
 
