@@ -43,20 +43,14 @@ void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
     *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped);
 }
 
-std::string FoldSessionName(const TFoldSessionSetup& Setup)
-{
-    return (Setup.Shipped ? "Cpp" : "Regions") + std::string("Seed") + std::to_string(Setup.Seed);
-}
+std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + std::to_string(Setup.Seed); }
 
-std::vector<TFoldSessionSetup> FoldSessions()
+std::vector<TFoldSessionSetup> FoldSessions(bool Shipped)
 {
     std::vector<TFoldSessionSetup> sessions;
-    for (const bool shipped : {true, false}) {
-        if (EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!shipped)))
-            continue;
+    if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)))
         for (const uint32_t seed : Seeds())
-            sessions.push_back({seed, shipped});
-    }
+            sessions.push_back({seed, Shipped});
     return sessions;
 }
 
@@ -68,7 +62,8 @@ std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector
     out << "\nThe session of seed " << Setup.Seed << " folding by the " << SchemeName(Setup.Shipped)
         << " regions fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
         << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped) << (FoldSessionActions() ? " TANDRIL_FOLD_ACTIONS=1" : "")
-        << " (and TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
+        << " highlighter_tests --gtest_also_run_disabled_tests --gtest_filter='*TCFoldSessionTest*' (and"
+        << " TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
     for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)
         out << Steps[i] << "\n";
     if (const char* file = std::getenv("TANDRIL_FOLD_SCRIPT"); file != nullptr && *file != '\0') {

@@ -22,7 +22,9 @@ struct TFoldSessionSetup {
 
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out);
 std::string FoldSessionName(const TFoldSessionSetup& Setup);
-std::vector<TFoldSessionSetup> FoldSessions();
+// The sessions of one scheme's regions: none when the environment names
+// the other.
+std::vector<TFoldSessionSetup> FoldSessions(bool Shipped);
 bool FoldSessionActions();
 
 // What a failing session prints: how to repeat it and its last steps.
