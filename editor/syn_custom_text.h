@@ -306,7 +306,10 @@ public:
 
     // --- Commands ---
     virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);
-    virtual void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
+    // Runs Command, whoever asks (keys, actions, menus, programs): the fold
+    // guard refuses it or makes room for it first, then DoExecuteCommand
+    // runs it.
+    void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
     TSynTextEditorCommand TranslateKeyCode(WORD Code, TShiftState Shift, void*& Data);
     void RegisterCommandHandler(const THookedCommandEvent& AHandlerProc, void* AHandlerData);
     void UnregisterCommandHandler(const THookedCommandEvent& AHandlerProc);
@@ -474,6 +477,9 @@ protected:
     virtual bool DoOnSpecialLineColors(int Line, TColor& Foreground, TColor& Background);
     virtual void DoOnStatusChange(TSynStatusChanges Changes);
     virtual void SetDefaultKeystrokes();
+    // The command executor, past the fold guard: built-in commands here, a
+    // descendant's own commands in its override.
+    virtual void DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
 
     // Caret moves; SelectionCommand extends the selection from its anchor.
     void MoveCaretHorz(int DX, bool SelectionCommand);

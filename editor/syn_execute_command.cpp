@@ -28,7 +28,7 @@ void TCustomSynText::DoScrollLine(int Delta)
     }
 }
 
-void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+void TCustomSynText::DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
 {
     TSynPaintLockScope lock(this);
     if (Command != ecChar)

@@ -74,7 +74,7 @@ void TCustomSynTextEditor::DoCloseDocument()
         OnCloseDocument(this);
 }
 
-void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+void TCustomSynTextEditor::DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
 {
     const bool selected = SelAvail();
     switch (Command) {
@@ -82,19 +82,19 @@ void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AC
         SetCaretXY(LastChange);
         return;
     case ecDocUpperCase:
-        TSynMemo::ExecuteCommand(selected ? ecUpperCaseBlock : ecUpperCase, AChar, Data);
+        TSynMemo::DoExecuteCommand(selected ? ecUpperCaseBlock : ecUpperCase, AChar, Data);
         return;
     case ecDocLowerCase:
-        TSynMemo::ExecuteCommand(selected ? ecLowerCaseBlock : ecLowerCase, AChar, Data);
+        TSynMemo::DoExecuteCommand(selected ? ecLowerCaseBlock : ecLowerCase, AChar, Data);
         return;
     case ecDocToggleCase:
-        TSynMemo::ExecuteCommand(selected ? ecToggleCaseBlock : ecToggleCase, AChar, Data);
+        TSynMemo::DoExecuteCommand(selected ? ecToggleCaseBlock : ecToggleCase, AChar, Data);
         return;
     case ecDocTitleCase:
         if (selected)
             TitleCaseSelection();
         else
-            TSynMemo::ExecuteCommand(ecTitleCase, AChar, Data);
+            TSynMemo::DoExecuteCommand(ecTitleCase, AChar, Data);
         return;
     case ecDocPrint:
         PrintDocument(AChar, static_cast<TSynTextPrint*>(Data));
@@ -105,8 +105,8 @@ void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AC
         return;
     case ecDeleteWholeWord:
         BeginUndoBlock();
-        TSynMemo::ExecuteCommand(ecDeleteWord, AChar, Data);
-        TSynMemo::ExecuteCommand(ecDeleteLastWord, AChar, Data);
+        TSynMemo::DoExecuteCommand(ecDeleteWord, AChar, Data);
+        TSynMemo::DoExecuteCommand(ecDeleteLastWord, AChar, Data);
         EndUndoBlock();
         return;
     case ecSelectLine:
@@ -123,7 +123,7 @@ void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AC
         SelectLineAt(CaretY() <= 1 ? Lines()->Count() : CaretY() - 1);
         return;
     default:
-        TSynMemo::ExecuteCommand(Command, AChar, Data);
+        TSynMemo::DoExecuteCommand(Command, AChar, Data);
     }
 }
 
@@ -132,8 +132,8 @@ void TCustomSynTextEditor::SelectLineAt(int Line)
     if (Line != CaretY())
         SetCaretXY(BufferCoord(1, Line));
     BeginUndoBlock();
-    TSynMemo::ExecuteCommand(ecLineStart, '\0', nullptr);
-    TSynMemo::ExecuteCommand(ecSelLineEnd, '\0', nullptr);
+    TSynMemo::DoExecuteCommand(ecLineStart, '\0', nullptr);
+    TSynMemo::DoExecuteCommand(ecSelLineEnd, '\0', nullptr);
     EndUndoBlock();
 }
 
