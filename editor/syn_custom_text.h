@@ -20,7 +20,7 @@
 //                            syn_display_coords.cpp, syn_text_metrics.cpp
 //   Word wrap                syn_word_wrap_link.cpp
 //   Code folding             syn_folding.cpp, syn_fold_commands.cpp,
-//                            syn_fold_scan_progress.cpp,
+//                            syn_fold_guard.cpp, syn_fold_scan_progress.cpp,
 //                            syn_gutter_click.cpp, syn_collapsed_hint.cpp
 //   Commands                 syn_command_processor.cpp, syn_hooked_commands.cpp,
 //                            syn_execute_command.cpp, syn_execute_editing.cpp,
@@ -296,7 +296,8 @@ public:
     int IndentLevel(int LineIndex) const;
     int LeadingWidth(int LineIndex) const;
     // Whether the key may act on the caret line (no typing into a collapsed
-    // head line); may expand ranges and move the caret.
+    // head line): the fold guard's answer for the command the key types,
+    // which may expand ranges and move the caret.
     bool FoldKeyAllowed(WORD Key);
     void UpdateCaretFoldRange();
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
@@ -480,6 +481,10 @@ protected:
     // The command executor, past the fold guard: built-in commands here, a
     // descendant's own commands in its override.
     virtual void DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
+    // What Command does to the text, told to the fold guard as the built-in
+    // commands it runs (a built-in command runs itself). A descendant that
+    // adds commands answers for them.
+    virtual TSynCommandSteps CommandSteps(TSynTextEditorCommand Command) const;
 
     // Caret moves; SelectionCommand extends the selection from its anchor.
     void MoveCaretHorz(int DX, bool SelectionCommand);
@@ -727,9 +732,17 @@ protected:
     // Expands the collapsed ranges that an edit of the selection (or of the
     // caret line without one) would cut into.
     void ExpandFoldsAtSelection();
-    // False for an editing command on the first line of a collapsed range;
-    // else expands the ranges the command would cut into.
+    // The fold guard (syn_fold_guard.cpp): false for an editing command on
+    // the first line of a collapsed range; else expands the ranges the
+    // command would cut into, before it reads any coordinate.
     bool PrepareFoldsForCommand(TSynTextEditorCommand Command);
+    // Whether the guard refuses Step, one built-in command, where the caret
+    // and the selection stand.
+    bool FoldsRefuse(TSynTextEditorCommand Step) const;
+    // Expands the ranges Step would cut into.
+    void ExpandFoldsFor(TSynTextEditorCommand Step);
+    // The column just after Line's text, trailing blanks left out.
+    int TextEnd(int Line) const;
     // Expands the ranges whose lines an undo or redo item is about to remove
     // or join, moving the item's end along.
     // Undo items hold line numbers of the text with every fold expanded, so

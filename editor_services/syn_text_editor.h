@@ -75,10 +75,14 @@ public:
 protected:
     void DoChange() override;
     void DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data) override;
+    TSynCommandSteps CommandSteps(TSynTextEditorCommand Command) const override;
     // WM_SETFOCUS makes this the last focused document editor.
     void Dispatch(TMessage& Message) override;
 
 private:
+    // Runs the built-in commands one of the document's own commands is
+    // made of.
+    void RunSteps(TSynTextEditorCommand Command, char AChar, void* Data);
     // Title case of the selection: word starts become capitals, one undo
     // step.
     void TitleCaseSelection();
