@@ -518,6 +518,9 @@ protected:
     std::pair<TBufferCoord, TBufferCoord> CaseChangeWord();
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
+    // The clipboard commands' work, past the fold guard.
+    void DoCutToClipboard();
+    void DoPasteFromClipboard();
 
     // The selected text; PadColumns pads column pieces to the block's width,
     // TrimLines takes the blanks and control characters off the end of each

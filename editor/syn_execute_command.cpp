@@ -114,11 +114,11 @@ void TCustomSynText::DoExecuteCommand(TSynTextEditorCommand Command, char AChar,
         return;
     case ecCut:
         if (!ReadOnly() && SelAvail())
-            CutToClipboard();
+            DoCutToClipboard();
         return;
     case ecPaste:
         if (!ReadOnly())
-            PasteFromClipboard();
+            DoPasteFromClipboard();
         return;
     case ecUndo:
         if (!ReadOnly())
