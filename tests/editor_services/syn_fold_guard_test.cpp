@@ -1,0 +1,278 @@
+// Every command and action that changes text, run beside, on and over a
+// block collapsed in C text folded by the shipped C/C++ scheme, through the
+// keys' path (the command processor) and through the program's actions:
+// the text with nothing collapsed ends as the same command leaves it in an
+// editor where nothing is collapsed (or, on a collapsed first line, as it
+// was: the command refused), the folds are what a fresh editor shows, and
+// one undo gives the text back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/folding/syn_fold_ranges.h"
+#include "editor_services/actions/syn_actions_edit.h"
+#include "highlighter/syn_lex_syn.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
+#include "tests/editor_services/text_editor_test_support.h"
+#include "tests/highlighter/c_fold_test_support.h"
+
+namespace {
+
+const char* const Source = "// f: \xD5\x66\xE9\x54\r\n"  // 1
+                           "int f(int a) {\r\n"          // 2
+                           "    int x = 0;\r\n"          // 3
+                           "    if (a) {\r\n"            // 4
+                           "        x = a;\r\n"          // 5
+                           "    } else {\r\n"            // 6
+                           "        x = -a;\r\n"         // 7
+                           "    }\r\n"                   // 8
+                           "    return x;\r\n"           // 9
+                           "}\r\n"                       // 10
+                           "int g;\r\n";                 // 11
+
+// What the clipboard holds before each command: lines with a brace and a
+// character whose trail byte reads as '{'.
+const char* const Pasted = "p\xD5\x7B\r\n{ q";
+
+// The blocks collapsed, in this order (real first lines), and the one the
+// caret stands beside: its first line and the last line it hides.
+struct TCollapsedBlocks {
+    const char* What;
+    std::vector<int> Collapsed;
+    int Head;
+    int Last;
+};
+
+void PrintTo(const TCollapsedBlocks& Blocks, std::ostream* Out) { *Out << Blocks.What; }
+
+// Where the caret and the selection stand, beside the block.
+enum TPlace { AboveEnd, OnStart, OnInside, OnEnd, OnSelected, BelowStart, SelectionOver, SelectionOfLines };
+
+const char* const PlaceNames[] = {"at the end of the line above", "at the start of the collapsed line",
+                                  "inside the collapsed line",    "at the end of the collapsed line",
+                                  "with the collapsed line selected",
+                                  "at the start of the line below", "with a selection over the block",
+                                  "with the block's lines selected"};
+
+// A command run through the command processor, as a key runs it, or one of
+// the program's actions.
+struct TEditPath {
+    const char* What;
+    TSynTextEditorCommand Command;  // ecNone for an action
+    TSynCustomAction* (*NewAction)(TComponent* Owner);
+};
+
+template <typename T>
+TSynCustomAction* NewAction(TComponent* Owner)
+{
+    return new T(Owner);
+}
+
+const TEditPath Paths[] = {
+    {"Backspace", ecDeleteLastChar, nullptr},
+    {"Delete", ecDeleteChar, nullptr},
+    {"Ctrl+T", ecDeleteWord, nullptr},
+    {"Ctrl+Backspace", ecDeleteLastWord, nullptr},
+    {"delete to the line start", ecDeleteBOL, nullptr},
+    {"Ctrl+Shift+Y", ecDeleteEOL, nullptr},
+    {"Ctrl+Y", ecDeleteLine, nullptr},
+    {"Enter", ecLineBreak, nullptr},
+    {"Ctrl+N", ecInsertLine, nullptr},
+    {"a letter", ecChar, nullptr},
+    {"an input method's string", ecImeStr, nullptr},
+    {"Ctrl+X", ecCut, nullptr},
+    {"Ctrl+V", ecPaste, nullptr},
+    {"Ctrl+Shift+I", ecBlockIndent, nullptr},
+    {"Ctrl+Shift+U", ecBlockUnindent, nullptr},
+    {"Tab", ecTab, nullptr},
+    {"Shift+Tab", ecShiftTab, nullptr},
+    {"upper case of the word", ecUpperCase, nullptr},
+    {"lower case of the word", ecLowerCase, nullptr},
+    {"toggled case of the word", ecToggleCase, nullptr},
+    {"title case of the word", ecTitleCase, nullptr},
+    {"upper case of the block", ecUpperCaseBlock, nullptr},
+    {"lower case of the block", ecLowerCaseBlock, nullptr},
+    {"toggled case of the block", ecToggleCaseBlock, nullptr},
+    {"the document's upper case", ecDocUpperCase, nullptr},
+    {"the document's lower case", ecDocLowerCase, nullptr},
+    {"the document's toggled case", ecDocToggleCase, nullptr},
+    {"the document's title case", ecDocTitleCase, nullptr},
+    {"Ctrl+Shift+Delete", ecDeleteWholeWord, nullptr},
+    {"action Delete", ecNone, NewAction<TaSynDeleteNextchar>},
+    {"action Ctrl+Delete", ecNone, NewAction<TaSynDeleteWordToEnd>},
+    {"action Ctrl+Backspace", ecNone, NewAction<TaSynDeleteWordToStart>},
+    {"action Ctrl+Shift+Delete", ecNone, NewAction<TaSynDeleteWord>},
+    {"action Alt+Delete", ecNone, NewAction<TaSynDeleteLineToEnd>},
+    {"action Alt+Backspace", ecNone, NewAction<TaSynDeleteLineToStart>},
+    {"action Shift+Alt+Delete", ecNone, NewAction<TaSynDeleteLine>},
+    {"action block indent", ecNone, NewAction<TaSynBlockIndent>},
+    {"action block unindent", ecNone, NewAction<TaSynBlockUnindent>},
+    {"action upper case", ecNone, NewAction<TaSynUpperCase>},
+    {"action lower case", ecNone, NewAction<TaSynLowerCase>},
+    {"action toggled case", ecNone, NewAction<TaSynToggleCase>},
+    {"action title case", ecNone, NewAction<TaSynTitleCase>},
+    {"action cut", ecNone, NewAction<TaSynCut>},
+    {"action append cut", ecNone, NewAction<TaSynAppendCut>},
+    {"action paste", ecNone, NewAction<TaSynPaste>},
+    {"action clear all", ecNone, NewAction<TaSynClearAll>},
+};
+
+void EmptyTheClipboard()
+{
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+class TSynFoldGuardTest : public TEditorViewTest, public ::testing::WithParamInterface<TCollapsedBlocks> {
+protected:
+    void SetUp() override
+    {
+        TEditorViewTest::SetUp();
+        folded_ = AddTextEditor(host_.get());
+        model_ = AddTextEditor(host_.get());
+        UseCFolding(*folded_, syn_);
+        UseCFolding(*model_, syn_);
+        owner_ = std::make_unique<TComponent>(nullptr);
+    }
+    void TearDown() override
+    {
+        owner_.reset();
+        folded_->SetHighlighter(nullptr);
+        model_->SetHighlighter(nullptr);
+        EmptyTheClipboard();
+        TEditorViewTest::TearDown();
+    }
+
+    // The line's length in the text with nothing collapsed.
+    static int LengthOf(int Line) { return static_cast<int>(RealLines()[static_cast<size_t>(Line - 1)].size()); }
+    static const std::vector<AnsiString>& RealLines()
+    {
+        static const std::vector<AnsiString> lines = [] {
+            std::vector<AnsiString> result;
+            AnsiString text = Source;
+            for (size_t at; (at = text.find("\r\n")) != AnsiString::npos; text.erase(0, at + 2))
+                result.push_back(text.substr(0, at));
+            return result;
+        }();
+        return lines;
+    }
+
+    // Runs Path on Editor with the clipboard holding Pasted; answers what
+    // the clipboard holds afterwards.
+    AnsiString Run(const TEditPath& Path, TSynTextEditor* Editor)
+    {
+        EXPECT_TRUE(SetClipboardText(nullptr, {{CF_TEXT, Pasted}}));
+        if (Path.NewAction) {
+            TSynCustomAction* action = Path.NewAction(owner_.get());
+            action->SetSynText(Editor);
+            // As a menu or a shortcut runs it: only while it is enabled.
+            action->Update();
+            if (action->Enabled())
+                action->Execute();
+            delete action;
+        } else {
+            static char ime[] = "\xD6\xD0{";
+            Editor->CommandProcessor(Path.Command, 'z', Path.Command == ecImeStr ? ime : nullptr);
+        }
+        AnsiString text;
+        EXPECT_TRUE(GetClipboardText(nullptr, text));
+        return text;
+    }
+
+    void Place(TSynTextEditor& Editor, TPlace At, bool Folded, const TEditPath& Path)
+    {
+        const TCollapsedBlocks& blocks = GetParam();
+        const int head = blocks.Head;
+        TBufferCoord from;
+        TBufferCoord to;
+        switch (At) {
+        case AboveEnd:
+            from = to = BufferCoord(LengthOf(head - 1) + 1, head - 1);
+            break;
+        case OnStart:
+            from = to = BufferCoord(1, head);
+            break;
+        case OnInside:
+            from = to = BufferCoord(static_cast<int>(RealLines()[static_cast<size_t>(head - 1)].find_first_not_of(' ')) + 2, head);
+            break;
+        case OnEnd:
+            from = to = BufferCoord(LengthOf(head) + 1, head);
+            // Enter at the end of a collapsed first line breaks the line
+            // after the block, where the editor with nothing collapsed
+            // then has its caret.
+            if (!Folded && (Path.Command == ecLineBreak || Path.Command == ecInsertLine))
+                from = to = BufferCoord(LengthOf(blocks.Last) + 1, blocks.Last);
+            break;
+        case OnSelected:
+            from = BufferCoord(1, head);
+            to = BufferCoord(LengthOf(head) + 1, head);
+            break;
+        case BelowStart:
+            from = to = BufferCoord(1, blocks.Last + 1);
+            break;
+        case SelectionOver:
+            from = BufferCoord(3, head - 1);
+            to = BufferCoord(3, blocks.Last + 1);
+            break;
+        case SelectionOfLines:
+            from = BufferCoord(1, head);
+            to = BufferCoord(1, blocks.Last + 1);
+            break;
+        }
+        SelectReal(Editor, from, to);
+    }
+
+    TSynLexSyn syn_{nullptr};
+    TSynTextEditor* folded_ = nullptr;
+    TSynTextEditor* model_ = nullptr;
+    std::unique_ptr<TComponent> owner_;
+};
+
+TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
+{
+    const TCollapsedBlocks& blocks = GetParam();
+    for (const TEditPath& path : Paths) {
+        for (int at = AboveEnd; at <= SelectionOfLines; ++at) {
+            const auto place = static_cast<TPlace>(at);
+            SCOPED_TRACE(std::string(path.What) + " " + PlaceNames[at]);
+            model_->SetText(Source);
+            Place(*model_, place, false, path);
+            const AnsiString modelClipboard = Run(path, model_);
+
+            folded_->SetText(Source);
+            folded_->ClearUndo();
+            for (const int real : blocks.Collapsed)
+                folded_->Collapse(folded_->GetFoldRangeStartingAt(BufferLineOf(*folded_, real)));
+            Place(*folded_, place, true, path);
+            const bool onACollapsedLine = folded_->AllFoldRanges()->CollapsedStartsAt(folded_->CaretY());
+            const AnsiString clipboard = Run(path, folded_);
+            ExpectFoldsOfAFreshEditor(*folded_, [this] { return NewCFoldingMemo(syn_); });
+            const AnsiString after = folded_->Text();
+            if (onACollapsedLine && after != model_->Text()) {
+                // Refused: nothing changed, nothing recorded.
+                EXPECT_EQ(after, AnsiString(Source));
+                EXPECT_FALSE(folded_->CanUndo()) << "refused, yet recorded";
+            } else {
+                EXPECT_EQ(after, model_->Text());
+                EXPECT_EQ(clipboard, modelClipboard);
+                folded_->Undo();
+                EXPECT_EQ(folded_->Text(), AnsiString(Source)) << "after one undo";
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, TSynFoldGuardTest,
+                         ::testing::Values(TCollapsedBlocks{"TheIfBlock", {4}, 4, 5},
+                                           TCollapsedBlocks{"TheElseBlock", {6}, 6, 8},
+                                           TCollapsedBlocks{"TheIfBlockBeforeTheCollapsedElse", {6, 4}, 4, 5},
+                                           TCollapsedBlocks{"TheFunctionWithBothInside", {4, 6, 2}, 2, 10}),
+                         [](const ::testing::TestParamInfo<TCollapsedBlocks>& Info) { return Info.param.What; });
+
+}  // namespace
