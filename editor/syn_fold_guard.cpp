@@ -109,8 +109,7 @@ void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
 
 bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
 {
-    if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed() ||
-        ReadOnly())
+    if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
         return true;
     // Each step is judged where the command starts: none of them moves the
     // caret before the next, nor changes the lines above it.
