@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -59,10 +61,11 @@ const char* const PlaceNames[] = {"at the end of the line above", "at the start 
                                   "with the block's lines selected"};
 
 // A command run through the command processor, as a key runs it, or one of
-// the program's actions.
+// the program's actions, beside the command it runs as a key does (ecNone
+// where it runs more or other than a key).
 struct TEditPath {
     const char* What;
-    TSynTextEditorCommand Command;  // ecNone for an action
+    TSynTextEditorCommand Command;
     TSynCustomAction* (*NewAction)(TComponent* Owner);
 };
 
@@ -102,22 +105,22 @@ const TEditPath Paths[] = {
     {"the document's toggled case", ecDocToggleCase, nullptr},
     {"the document's title case", ecDocTitleCase, nullptr},
     {"Ctrl+Shift+Delete", ecDeleteWholeWord, nullptr},
-    {"action Delete", ecNone, NewAction<TaSynDeleteNextchar>},
-    {"action Ctrl+Delete", ecNone, NewAction<TaSynDeleteWordToEnd>},
-    {"action Ctrl+Backspace", ecNone, NewAction<TaSynDeleteWordToStart>},
-    {"action Ctrl+Shift+Delete", ecNone, NewAction<TaSynDeleteWord>},
-    {"action Alt+Delete", ecNone, NewAction<TaSynDeleteLineToEnd>},
-    {"action Alt+Backspace", ecNone, NewAction<TaSynDeleteLineToStart>},
-    {"action Shift+Alt+Delete", ecNone, NewAction<TaSynDeleteLine>},
+    {"action Delete", ecDeleteChar, NewAction<TaSynDeleteNextchar>},
+    {"action Ctrl+Delete", ecDeleteWord, NewAction<TaSynDeleteWordToEnd>},
+    {"action Ctrl+Backspace", ecDeleteLastWord, NewAction<TaSynDeleteWordToStart>},
+    {"action Ctrl+Shift+Delete", ecDeleteWholeWord, NewAction<TaSynDeleteWord>},
+    {"action Alt+Delete", ecDeleteEOL, NewAction<TaSynDeleteLineToEnd>},
+    {"action Alt+Backspace", ecDeleteBOL, NewAction<TaSynDeleteLineToStart>},
+    {"action Shift+Alt+Delete", ecDeleteLine, NewAction<TaSynDeleteLine>},
     {"action block indent", ecNone, NewAction<TaSynBlockIndent>},
     {"action block unindent", ecNone, NewAction<TaSynBlockUnindent>},
-    {"action upper case", ecNone, NewAction<TaSynUpperCase>},
-    {"action lower case", ecNone, NewAction<TaSynLowerCase>},
-    {"action toggled case", ecNone, NewAction<TaSynToggleCase>},
-    {"action title case", ecNone, NewAction<TaSynTitleCase>},
-    {"action cut", ecNone, NewAction<TaSynCut>},
+    {"action upper case", ecDocUpperCase, NewAction<TaSynUpperCase>},
+    {"action lower case", ecDocLowerCase, NewAction<TaSynLowerCase>},
+    {"action toggled case", ecDocToggleCase, NewAction<TaSynToggleCase>},
+    {"action title case", ecDocTitleCase, NewAction<TaSynTitleCase>},
+    {"action cut", ecCut, NewAction<TaSynCut>},
     {"action append cut", ecNone, NewAction<TaSynAppendCut>},
-    {"action paste", ecNone, NewAction<TaSynPaste>},
+    {"action paste", ecPaste, NewAction<TaSynPaste>},
     {"action clear all", ecNone, NewAction<TaSynClearAll>},
 };
 
@@ -237,6 +240,9 @@ protected:
 TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
 {
     const TCollapsedBlocks& blocks = GetParam();
+    // Whether each key's command changed the text on a collapsed line, by
+    // place: the actions that run the same command do as the keys do.
+    std::map<std::pair<TSynTextEditorCommand, int>, bool> keyChanged;
     for (const TEditPath& path : Paths) {
         for (int at = AboveEnd; at <= SelectionOfLines; ++at) {
             const auto place = static_cast<TPlace>(at);
@@ -254,6 +260,12 @@ TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
             const AnsiString clipboard = Run(path, folded_);
             ExpectFoldsOfAFreshEditor(*folded_, [this] { return NewCFoldingMemo(syn_); });
             const AnsiString after = folded_->Text();
+            if (onACollapsedLine && path.Command != ecNone) {
+                const auto [key, first] = keyChanged.emplace(std::make_pair(path.Command, at), after != Source);
+                if (!first) {
+                    EXPECT_EQ(after != Source, key->second) << "as its key does";
+                }
+            }
             if (onACollapsedLine && after != model_->Text()) {
                 // Refused: nothing changed, nothing recorded.
                 EXPECT_EQ(after, AnsiString(Source));
