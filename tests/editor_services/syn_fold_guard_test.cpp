@@ -152,20 +152,6 @@ protected:
         TEditorViewTest::TearDown();
     }
 
-    // The line's length in the text with nothing collapsed.
-    static int LengthOf(int Line) { return static_cast<int>(RealLines()[static_cast<size_t>(Line - 1)].size()); }
-    static const std::vector<AnsiString>& RealLines()
-    {
-        static const std::vector<AnsiString> lines = [] {
-            std::vector<AnsiString> result;
-            AnsiString text = Source;
-            for (size_t at; (at = text.find("\r\n")) != AnsiString::npos; text.erase(0, at + 2))
-                result.push_back(text.substr(0, at));
-            return result;
-        }();
-        return lines;
-    }
-
     // Runs Path on Editor with the clipboard holding Pasted; answers what
     // the clipboard holds afterwards.
     AnsiString Run(const TEditPath& Path, TSynTextEditor* Editor)
@@ -188,47 +174,39 @@ protected:
         return text;
     }
 
-    void Place(TSynTextEditor& Editor, TPlace At, bool Folded, const TEditPath& Path)
+    // The column after Line of the text with nothing collapsed, which the
+    // model holds before each command.
+    TBufferCoord EndOf(int Line) const
     {
-        const TCollapsedBlocks& blocks = GetParam();
-        const int head = blocks.Head;
-        TBufferCoord from;
-        TBufferCoord to;
+        return BufferCoord(static_cast<int>(model_->Lines()->Strings(Line - 1).size()) + 1, Line);
+    }
+
+    // The selection's start and the caret, in the lines of the text with
+    // nothing collapsed.
+    std::pair<TBufferCoord, TBufferCoord> Where(TPlace At) const
+    {
+        const int head = GetParam().Head;
+        const int below = GetParam().Last + 1;
+        const int indent = static_cast<int>(model_->Lines()->Strings(head - 1).find_first_not_of(' '));
         switch (At) {
         case AboveEnd:
-            from = to = BufferCoord(LengthOf(head - 1) + 1, head - 1);
-            break;
+            return {EndOf(head - 1), EndOf(head - 1)};
         case OnStart:
-            from = to = BufferCoord(1, head);
-            break;
+            return {BufferCoord(1, head), BufferCoord(1, head)};
         case OnInside:
-            from = to = BufferCoord(static_cast<int>(RealLines()[static_cast<size_t>(head - 1)].find_first_not_of(' ')) + 2, head);
-            break;
+            return {BufferCoord(indent + 2, head), BufferCoord(indent + 2, head)};
         case OnEnd:
-            from = to = BufferCoord(LengthOf(head) + 1, head);
-            // Enter at the end of a collapsed first line breaks the line
-            // after the block, where the editor with nothing collapsed
-            // then has its caret.
-            if (!Folded && (Path.Command == ecLineBreak || Path.Command == ecInsertLine))
-                from = to = BufferCoord(LengthOf(blocks.Last) + 1, blocks.Last);
-            break;
+            return {EndOf(head), EndOf(head)};
         case OnSelected:
-            from = BufferCoord(1, head);
-            to = BufferCoord(LengthOf(head) + 1, head);
-            break;
+            return {BufferCoord(1, head), EndOf(head)};
         case BelowStart:
-            from = to = BufferCoord(1, blocks.Last + 1);
-            break;
+            return {BufferCoord(1, below), BufferCoord(1, below)};
         case SelectionOver:
-            from = BufferCoord(3, head - 1);
-            to = BufferCoord(3, blocks.Last + 1);
-            break;
+            return {BufferCoord(3, head - 1), BufferCoord(3, below)};
         case SelectionOfLines:
-            from = BufferCoord(1, head);
-            to = BufferCoord(1, blocks.Last + 1);
-            break;
+            return {BufferCoord(1, head), BufferCoord(1, below)};
         }
-        SelectReal(Editor, from, to);
+        return {};
     }
 
     TSynLexSyn syn_{nullptr};
@@ -248,14 +226,20 @@ TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
             const auto place = static_cast<TPlace>(at);
             SCOPED_TRACE(std::string(path.What) + " " + PlaceNames[at]);
             model_->SetText(Source);
-            Place(*model_, place, false, path);
+            const auto [from, to] = Where(place);
+            // Enter at the end of a collapsed first line breaks the line
+            // after the block, where the model's caret goes.
+            if (place == OnEnd && (path.Command == ecLineBreak || path.Command == ecInsertLine))
+                SelectReal(*model_, EndOf(blocks.Last), EndOf(blocks.Last));
+            else
+                SelectReal(*model_, from, to);
             const AnsiString modelClipboard = Run(path, model_);
 
             folded_->SetText(Source);
             folded_->ClearUndo();
             for (const int real : blocks.Collapsed)
                 folded_->Collapse(folded_->GetFoldRangeStartingAt(BufferLineOf(*folded_, real)));
-            Place(*folded_, place, true, path);
+            SelectReal(*folded_, from, to);
             const bool onACollapsedLine = folded_->AllFoldRanges()->CollapsedStartsAt(folded_->CaretY());
             const AnsiString clipboard = Run(path, folded_);
             ExpectFoldsOfAFreshEditor(*folded_, [this] { return NewCFoldingMemo(syn_); });
