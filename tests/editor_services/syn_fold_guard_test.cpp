@@ -66,13 +66,13 @@ const char* const PlaceNames[] = {"at the end of the line above", "at the start 
 struct TEditPath {
     const char* What;
     TSynTextEditorCommand Command;
-    TSynCustomAction* (*NewAction)(TComponent* Owner);
+    TSynCustomAction* (*NewAction)();
 };
 
 template <typename T>
-TSynCustomAction* NewAction(TComponent* Owner)
+TSynCustomAction* NewAction()
 {
-    return new T(Owner);
+    return new T(nullptr);
 }
 
 const TEditPath Paths[] = {
@@ -141,11 +141,9 @@ protected:
         model_ = AddTextEditor(host_.get());
         UseCFolding(*folded_, syn_);
         UseCFolding(*model_, syn_);
-        owner_ = std::make_unique<TComponent>(nullptr);
     }
     void TearDown() override
     {
-        owner_.reset();
         folded_->SetHighlighter(nullptr);
         model_->SetHighlighter(nullptr);
         EmptyTheClipboard();
@@ -158,13 +156,12 @@ protected:
     {
         EXPECT_TRUE(SetClipboardText(nullptr, {{CF_TEXT, Pasted}}));
         if (Path.NewAction) {
-            TSynCustomAction* action = Path.NewAction(owner_.get());
+            const std::unique_ptr<TSynCustomAction> action(Path.NewAction());
             action->SetSynText(Editor);
             // As a menu or a shortcut runs it: only while it is enabled.
             action->Update();
             if (action->Enabled())
                 action->Execute();
-            delete action;
         } else {
             static char ime[] = "\xD6\xD0{";
             Editor->CommandProcessor(Path.Command, 'z', Path.Command == ecImeStr ? ime : nullptr);
@@ -212,7 +209,6 @@ protected:
     TSynLexSyn syn_{nullptr};
     TSynTextEditor* folded_ = nullptr;
     TSynTextEditor* model_ = nullptr;
-    std::unique_ptr<TComponent> owner_;
 };
 
 TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
