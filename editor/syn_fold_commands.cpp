@@ -331,24 +331,6 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     return true;
 }
 
-void TCustomSynText::RecordInExpandedLines(TSynTextUndoItem& Item)
-{
-    if (!allFoldRanges_ || !allFoldRanges_->HasCollapsed())
-        return;
-    Item.Start.Line = GetRealLineNumber(Item.Start.Line);
-    // A line break keeps the 0-based index of the line it made in End.Line.
-    if (Item.Reason == urLineBreak)
-        Item.End.Line = GetRealLineNumber(Item.End.Line + 1) - 1;
-    else
-        Item.End.Line = GetRealLineNumber(Item.End.Line);
-}
-
-void TCustomSynText::ExpandFoldsForUndo()
-{
-    if (allFoldRanges_->HasCollapsed())
-        UncollapseAll();
-}
-
 void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const
 {
     for (int l = Line - 1; l >= 1; --l) {
