@@ -157,8 +157,10 @@ private:
         }
         NoteRepeatAt(at_);
         out_.Pattern += "(?:";
+        // Without its first members a '^' that stood for itself would
+        // negate the class.
         if (!ascii.empty())
-            out_.Pattern += "[" + ascii + "]|";
+            out_.Pattern += (ascii[0] == '^' ? "[\\" : "[") + ascii + "]|";
         for (size_t i = 0; i < pairs.size(); ++i)
             out_.Pattern += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
         out_.Pattern += ")";

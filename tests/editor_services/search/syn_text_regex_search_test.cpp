@@ -112,6 +112,31 @@ TEST(TSynTextRegexSearchTest, LinesPassedOverCouldNotHaveMatchedRandomExpression
     EXPECT_GT(found, 1000);
 }
 
+TEST(TSynTextRegexSearchTest, AClassKeepsItsMeaningWhenItsChineseMembersAreTakenOut)
+{
+    // 乗 is 81 5C: its trail byte is a backslash.
+    const struct {
+        const char* Pattern;
+        AnsiString Line;
+        TMatches Expected;
+    } cases[] = {
+        // A '^' after the first members stands for itself.
+        {"[說^a]", "說a^bcd a", {{1, 2}, {3, 1}, {4, 1}, {9, 1}}},
+        {"[說^](x]y)", "ay 說x]y ^x]y", {{4, 5}, {10, 4}}},
+        {"[說門^]+", "^門說a", {{1, 5}}},
+        // What is left must not read as a named class, a closing bracket
+        // or a range.
+        {"[說:a:]", "說:a", {{1, 2}, {3, 1}, {4, 1}}},
+        {"[說\\]]", "]說", {{1, 1}, {2, 2}}},
+        {"[說\\\\]", "\\乗說", {{1, 1}, {4, 2}}},
+        {"[說a-]", "-a說b", {{1, 1}, {2, 1}, {3, 2}}},
+        {"[!-說]", "a說門", {{1, 1}, {2, 2}}},
+    };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases)
+        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
+}
+
 // An expression of what can be matched on a line's own bytes (and a few
 // things that cannot): ASCII and Chinese literals, classes with and
 // without Chinese characters, '.', every kind of quantifier, groups,
@@ -120,7 +145,8 @@ AnsiString RandomByteExpression(TRandom& Random, int Depth)
 {
     static const char* const Atoms[] = {"a", "f", "T", "t", "z", "@", "\\\\", "說", "門", "中", "乗", "這",
                                         "\x81\x7A", ".", ".", ".", "[a-f]", "[說門]", "[Tt說]", "[中z]", "\\w",
-                                        "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)"};
+                                        "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)", "[說^a]",
+                                        "[門^]"};
     static const char* const Quantifiers[] = {"*", "+", "?", "{1,2}", "{2}", "*?", "+?", "??", "*+", "++"};
     static const char* const Opens[] = {"(", "(?:", "(?=", "(?!", "(?>"};
     AnsiString expression = Depth == 0 && Random.Chance(15) ? "^" : "";
@@ -158,7 +184,7 @@ TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnSho
     // lead byte too (中), a lead byte pairing with what follows it, a byte
     // that is no character.
     static const char* const Pieces[] = {"a", "f", "T", "t", "z", "@", " ", "說", "門", "\xE9\x74", "\x81\x7A",
-                                         "中", "乗", "這", "\xD5", "\x80", "abc", "7"};
+                                         "中", "乗", "這", "\xD5", "\x80", "abc", "7", "^"};
     TSynTextRegexSearch engine(nullptr), characters(nullptr);
     int onBytes = 0, found = 0, longLines = 0;
     for (const uint32_t seed : SessionSeeds(SeedRange(1, 40), 4)) {
