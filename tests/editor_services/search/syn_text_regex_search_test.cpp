@@ -137,6 +137,33 @@ TEST(TSynTextRegexSearchTest, AClassKeepsItsMeaningWhenItsChineseMembersAreTaken
         EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
 }
 
+TEST(TSynTextRegexSearchTest, ARepeatedGroupHoldingAWholeCharacterCountsAsARepeatedCharacter)
+{
+    // Such an expression uses the line's bytes only on short lines.
+    const struct {
+        const char* Pattern;
+        bool Repeats;
+    } cases[] = {
+        {"(.)*xy", true},
+        {"(.|\\s)*?end", true},
+        {"(?:[說門]|.)*z", true},
+        {"(說)+", true},
+        {"((a)(b|.))+", true},
+        {"(?:a(?:b|[說z]))+?", true},
+        {"(?>.){2,}", true},
+        {"(?:x.)*+", true},
+        {"(a|b)+", false},
+        {"(.)?x(b)+", false},
+        {"(\\w\\s)*", false},
+        {"(a.*)", false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<TSynBytesRegex> bytes = RegexForBytes(c.Pattern, false);
+        ASSERT_TRUE(bytes.has_value()) << c.Pattern;
+        EXPECT_EQ(bytes->RepeatsGroups, c.Repeats) << c.Pattern;
+    }
+}
+
 // An expression of what can be matched on a line's own bytes (and a few
 // things that cannot): ASCII and Chinese literals, classes with and
 // without Chinese characters, '.', every kind of quantifier, groups,
@@ -146,7 +173,7 @@ AnsiString RandomByteExpression(TRandom& Random, int Depth)
     static const char* const Atoms[] = {"a", "f", "T", "t", "z", "@", "\\\\", "說", "門", "中", "乗", "這",
                                         "\x81\x7A", ".", ".", ".", "[a-f]", "[說門]", "[Tt說]", "[中z]", "\\w",
                                         "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)", "[說^a]",
-                                        "[門^]"};
+                                        "[門^]", "(?:[說門]|.)", "(.|\\s)", "(?:a|門.)"};
     static const char* const Quantifiers[] = {"*", "+", "?", "{1,2}", "{2}", "*?", "+?", "??", "*+", "++"};
     static const char* const Opens[] = {"(", "(?:", "(?=", "(?!", "(?>"};
     AnsiString expression = Depth == 0 && Random.Chance(15) ? "^" : "";
@@ -261,8 +288,11 @@ TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
         if (trail != '\x7F')
             traditional += AnsiString{static_cast<char>(random.Between(0x81, 0xA0)), trail};
     }
-    // 81 7A ends in a 'z'; ten megabytes, seven million characters.
+    // 81 7A ends in a 'z', 81 79 in a 'y', 81 64 in a 'd'; ten megabytes,
+    // seven million characters.
     const AnsiString noRealZ = "\x81\x7A";
+    const AnsiString noRealY = "\x81\x79";
+    const AnsiString noRealD = "\x81\x64";
     const AnsiString tenMegabytes = Repeated("說a門b", (10u << 20) / 6) + "中";
     const int ten = static_cast<int>(tenMegabytes.size());
     const struct {
@@ -277,6 +307,14 @@ TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
         {"a.*z", Repeated("a", 1000000) + noRealZ, {}},
         {".*", tenMegabytes, {{1, ten}, {ten + 1, 0}}},
         {"^.*$", tenMegabytes, {{1, ten}}},
+        // Repeated groups: each start would run over the line to the trail
+        // byte, or try every way of taking the characters up to it.
+        {"(.|\\s)*?end", Repeated("說", 50000) + noRealD, {}},
+        {"(.|\\s)*?end", Repeated("說", 50000) + noRealD + " end", {{1, 100006}}},
+        {"(.)*xy", Repeated("說", 50000) + noRealY, {}},
+        {"(.)*xy", "y" + Repeated("說", 50000) + noRealY, {}},
+        {"(?:[說門]|.)*z", Repeated("說", 30) + noRealZ, {}},
+        {"a(?:[說門]|.)*y", "ya" + Repeated("說", 30) + noRealY, {}},
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases)
