@@ -26,6 +26,13 @@ namespace {
 
 using TLines = std::vector<std::string>;
 
+// What the user does on the display while the program is busy.
+enum TAct { Typed, Down, Up, Clicked };
+struct TStep {
+    TAct Act;
+    unsigned long Sym = 0;
+};
+
 class TX11BusyKeysTest : public TX11Test {
 protected:
     void SetUp() override
@@ -38,6 +45,10 @@ protected:
     {
         // No key stays down on the display for the next test.
         LetGoOfModifiers();
+        if (otherWindow_) {
+            XDestroyWindow(Other(), otherWindow_);
+            XSync(Other(), False);
+        }
         TX11Test::TearDown();
     }
 
@@ -57,6 +68,27 @@ protected:
     {
         XSetInputFocus(Other(), Window ? X11WindowOf(Window) : 0, RevertToParent, CurrentTime);
         XSync(Other(), False);
+    }
+    // The user goes to a window of another program.
+    void FocusToOtherProgram()
+    {
+        if (!otherWindow_) {
+            otherWindow_ = XCreateSimpleWindow(Other(), DefaultRootWindow(Other()), 700, 500, 100, 100, 0, 0, 0);
+            XMapWindow(Other(), otherWindow_);
+        }
+        XSetInputFocus(Other(), otherWindow_, RevertToParent, CurrentTime);
+        XSync(Other(), False);
+    }
+    void Play(const std::vector<TStep>& Steps)
+    {
+        for (const TStep& step : Steps) {
+            if (step.Act == Clicked)
+                Click(ClientCenter(form_));
+            else if (step.Act == Typed)
+                Type(step.Sym);
+            else
+                Press(step.Sym, step.Act == Down);
+        }
     }
     void LetGoOfModifiers()
     {
@@ -88,15 +120,11 @@ protected:
     }
 
     HWND form_ = nullptr;
+    unsigned long otherWindow_ = 0;
 };
 
 TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereTypedWith)
 {
-    enum TAct { Typed, Down, Up, Clicked };
-    struct TStep {
-        TAct Act;
-        unsigned long Sym = 0;
-    };
     struct TCase {
         const char* What;
         std::vector<TStep> WhileBusy;
@@ -121,21 +149,43 @@ TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereT
         // Busy: the program takes nothing from the display meanwhile.
         FocusTo(nullptr);
         FocusTo(form_);
-        for (const TStep& step : c.WhileBusy) {
-            if (step.Act == Clicked)
-                Click(ClientCenter(form_));
-            else if (step.Act == Typed)
-                Type(step.Sym);
-            else
-                Press(step.Sym, step.Act == Down);
-        }
+        Play(c.WhileBusy);
         EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;
         LetGoOfModifiers();
     }
 }
 
+// The user types while the program is busy and goes to another program
+// before it catches up: what was typed reaches the window that had the
+// keyboard, and only then is the program left inactive; it takes the
+// keyboard again when the user comes back.
+TEST_F(TX11BusyKeysTest, KeysTypedBeforeTheUserWentToAnotherProgramStillArrive)
+{
+    struct TCase {
+        const char* What;
+        std::vector<TStep> WhileBusy;
+        TLines Made;
+    };
+    const TCase cases[] = {
+        {"\"abc\"",
+         {{Typed, XK_a}, {Typed, XK_b}, {Typed, XK_c}},
+         {"F:WM_KEYDOWN 41", "F:WM_CHAR 61", "F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 43", "F:WM_CHAR 63"}},
+        {"Ctrl+F", {{Down, XK_Control_L}, {Typed, XK_f}, {Up, XK_Control_L}},
+         {"F:WM_KEYDOWN 11 Ctrl", "F:WM_KEYDOWN 46 Ctrl", "F:WM_CHAR 06"}},
+    };
+    for (const TCase& c : cases) {
+        Play(c.WhileBusy);
+        FocusToOtherProgram();
+        EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;
+        EXPECT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; })) << c.What;
+        FocusTo(form_);
+        EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == form_; })) << c.What;
+    }
+}
+
 // Alt goes down just before the desktop hands the keyboard to a dialog,
-// and its letter just after: the letter comes with Alt.
+// and its letter just after: Alt goes where the keyboard was, and the
+// letter comes to the dialog with Alt.
 TEST_F(TX11BusyKeysTest, AModifierPressedJustBeforeTheFocusMovedStillHoldsAfterIt)
 {
     HWND dialog = Make("D", WS_POPUP | WS_CAPTION | WS_VISIBLE, form_, Bounds(150, 150, 100, 80));
@@ -146,7 +196,7 @@ TEST_F(TX11BusyKeysTest, AModifierPressedJustBeforeTheFocusMovedStillHoldsAfterI
     FocusTo(dialog);
     Type(XK_o);
     Press(XK_Alt_L, false);
-    EXPECT_EQ(KeysAfterBusy("D:WM_SYSCHAR 6F"), (TLines{"D:WM_SYSKEYDOWN 12", "D:WM_SYSKEYDOWN 4F", "D:WM_SYSCHAR 6F"}));
+    EXPECT_EQ(KeysAfterBusy("D:WM_SYSCHAR 6F"), (TLines{"F:WM_SYSKEYDOWN 12", "D:WM_SYSKEYDOWN 4F", "D:WM_SYSCHAR 6F"}));
 }
 
 // A typing tool sends keys straight to the window with the modifiers in
