@@ -26,9 +26,13 @@
 // another program or from a grab, the Shift, Ctrl and Alt keys held are
 // taken as the display held them at that point, in order with the keys
 // typed before and after; and a key whose own modifier state differs
-// from the keys held so far takes its own. A top-level window going away
-// with the keyboard hands it on first, so that no key falls to the
-// desktop meanwhile. Moves and resizes the desktop makes reach
+// from the keys held so far takes its own. The desktop's focus changes
+// reach the window manager in that same order with the keys. A top-level
+// window going away with the keyboard hands it on first, so that no key
+// falls to the desktop meanwhile. While another program has the keyboard,
+// a window the program shows or activates on its own leaves it there (and
+// asks the desktop not to hand it over either) until the user comes back,
+// through the desktop's focus or a press on one of the program's windows. Moves and resizes the desktop makes reach
 // the window manager as the window's own SetWindowPos.
 // The input method's composition window follows the focus window's
 // composition form, else its caret. The CLIPBOARD selection carries

@@ -106,6 +106,13 @@ private:
     // Brings what the window manager keeps (cursor, capture, activation,
     // layered looks, the composition spot) onto the display.
     void SyncState();
+    // Whether an activation the program made itself may take the keyboard:
+    // not while another program holds it, unless the user came back to us
+    // since that program took it.
+    bool MayTakeKeyboard();
+    // Gives the surface the keyboard when it may take it; else it waits
+    // for the user to come back.
+    void TakeKeyboard(TX11Surface& Surface);
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
@@ -238,6 +245,10 @@ private:
     // Keyboard focus as X reported it, and activation handed to X.
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
+    // Another program took the keyboard, and the user has not come back
+    // since (the desktop's focus, or a press on one of our windows).
+    bool keyboardElsewhere_ = false;
+    HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile
     bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
     unsigned altMask_ = 0;    // the modifier bits the Alt keys set
 

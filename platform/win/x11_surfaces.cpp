@@ -380,6 +380,16 @@ void TX11Backend::ShowSurface(HWND Window, bool Activate)
         return;
     surface->Visible = true;
     surface->FocusOnMap = Activate && !surface->OverrideRedirect && !(surface->ExStyle & WS_EX_NOACTIVATE);
+    // Shown while another program has the keyboard, the window is not
+    // for the desktop to give it to either (a user time of 0 says so).
+    if (!surface->OverrideRedirect) {
+        const long userTime = 0;
+        if (MayTakeKeyboard())
+            XDeleteProperty(display_, surface->XWindow, Intern("_NET_WM_USER_TIME"));
+        else
+            XChangeProperty(display_, surface->XWindow, Intern("_NET_WM_USER_TIME"), XA_CARDINAL, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&userTime), 1);
+    }
     SetNetState(*surface);
     // A minimized window is mapped as an icon, and stays one until the
     // desktop maps it for the user.
