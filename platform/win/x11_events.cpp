@@ -161,6 +161,7 @@ void TX11Backend::Dispatch(XEvent& Event)
     default:
         // The extensions' events have numbers of their own.
         HandleClipboardOwnerChange(Event);
+        HandleKeyboardMapping(Event);
         break;
     }
 }

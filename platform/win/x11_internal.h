@@ -17,6 +17,7 @@ struct _XDisplay;
 union _XEvent;
 struct _XIM;
 struct _XIC;
+struct _XkbDesc;
 
 using TXId = unsigned long;
 
@@ -130,6 +131,17 @@ private:
     void MatchHeldModifiers(unsigned State);
     // Which modifier bits the Alt keys (Alt, Meta, AltGr) set.
     void ReadAltMask();
+    // Keeps a copy of the keyboard's mapping of our own, read again at
+    // each change the server tells, in order with the keys. Xlib's own
+    // copy is brought up to date as soon as a change is read from the
+    // display, so a key typed before it but looked up after would take
+    // the mapping as it is after the change.
+    void WatchKeyboardMapping();
+    // Handle the event when it tells such a change.
+    void HandleKeyboardMapping(const _XEvent& Event);
+    // The symbol of key Code with the modifiers and group of State, in our
+    // copy of the mapping; 0 when there is none (no keyboard extension).
+    unsigned long MappedKeySym(unsigned Code, unsigned State) const;
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);
@@ -251,6 +263,12 @@ private:
     HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile
     bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
     unsigned altMask_ = 0;    // the modifier bits the Alt keys set
+    int xkbEventBase_ = -1;   // the keyboard extension's event number; -1 without it
+    _XkbDesc* keymap_ = nullptr;  // our copy of the mapping
+    // The change read last: the server tells one change once for each
+    // keyboard device.
+    unsigned long keymapChangeSerial_ = 0;
+    unsigned long keymapChangeTime_ = 0;
 
     _XIM* inputMethod_ = nullptr;
     unsigned long inputStyle_ = 0;

@@ -123,6 +123,7 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     // A held key repeats as presses only, never as release-press pairs.
     Bool supported = False;
     XkbSetDetectableAutoRepeat(display_, True, &supported);
+    WatchKeyboardMapping();
     ReadAltMask();
     OpenInputMethod();
     // A connection just opened owns no selection: whatever the program's
@@ -143,6 +144,8 @@ TX11Backend::~TX11Backend()
     }
     surfaces_.clear();
     CloseInputMethod();
+    if (keymap_)
+        XkbFreeKeyboard(keymap_, 0, True);
     for (auto& [shape, cursor] : cursors_)
         XFreeCursor(display_, cursor);
     if (blankCursor_)
