@@ -32,6 +32,13 @@ struct TStep {
     TAct Act;
     unsigned long Sym = 0;
 };
+// What the user does while the program is busy, and the messages the
+// program makes of it.
+struct TBusyCase {
+    const char* What;
+    std::vector<TStep> WhileBusy;
+    TLines Made;
+};
 
 class TX11BusyKeysTest : public TX11Test {
 protected:
@@ -125,12 +132,7 @@ protected:
 
 TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereTypedWith)
 {
-    struct TCase {
-        const char* What;
-        std::vector<TStep> WhileBusy;
-        TLines Made;
-    };
-    const TCase cases[] = {
+    const TBusyCase cases[] = {
         {"\"bod\", then Ctrl held",
          {{Typed, XK_b}, {Typed, XK_o}, {Typed, XK_d}, {Down, XK_Control_L}},
          {"F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 4F", "F:WM_CHAR 6F", "F:WM_KEYDOWN 44", "F:WM_CHAR 64",
@@ -145,7 +147,7 @@ TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereT
          {{Clicked}, {Down, XK_Control_L}},
          {"F:WM_LBUTTONDOWN 01", "F:WM_KEYDOWN 11 Ctrl"}},
     };
-    for (const TCase& c : cases) {
+    for (const TBusyCase& c : cases) {
         // Busy: the program takes nothing from the display meanwhile.
         FocusTo(nullptr);
         FocusTo(form_);
@@ -161,19 +163,14 @@ TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereT
 // keyboard again when the user comes back.
 TEST_F(TX11BusyKeysTest, KeysTypedBeforeTheUserWentToAnotherProgramStillArrive)
 {
-    struct TCase {
-        const char* What;
-        std::vector<TStep> WhileBusy;
-        TLines Made;
-    };
-    const TCase cases[] = {
+    const TBusyCase cases[] = {
         {"\"abc\"",
          {{Typed, XK_a}, {Typed, XK_b}, {Typed, XK_c}},
          {"F:WM_KEYDOWN 41", "F:WM_CHAR 61", "F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 43", "F:WM_CHAR 63"}},
         {"Ctrl+F", {{Down, XK_Control_L}, {Typed, XK_f}, {Up, XK_Control_L}},
          {"F:WM_KEYDOWN 11 Ctrl", "F:WM_KEYDOWN 46 Ctrl", "F:WM_CHAR 06"}},
     };
-    for (const TCase& c : cases) {
+    for (const TBusyCase& c : cases) {
         Play(c.WhileBusy);
         FocusToOtherProgram();
         EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;

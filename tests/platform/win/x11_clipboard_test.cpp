@@ -353,11 +353,14 @@ TEST_F(TX11ClipboardTest, AnOwnerThatStopsAnsweringIsAskedOnceAndAPasteSaysItFai
 TEST_F(TX11ClipboardTest, ALateAnswerOfAReplacedOwnerIsNotTheNewOwnersOffer)
 {
     Display* x = Other();
-    HWND form = Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50));
-    Atom clipboard = XInternAtom(x, "CLIPBOARD", False);
-    Copy(form, "held first");
-    Window first = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
-    Window second = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+    Copy(Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50)), "held first");
+    // A window of the other program takes the clipboard.
+    const auto takeClipboard = [x] {
+        Window owner = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(x, XInternAtom(x, "CLIPBOARD", False), owner, CurrentTime);
+        XSync(x, False);
+        return owner;
+    };
     // Each owner's question, once the program has asked it.
     const auto asked = [&](Window Owner) {
         XEvent event{};
@@ -372,14 +375,12 @@ TEST_F(TX11ClipboardTest, ALateAnswerOfAReplacedOwnerIsNotTheNewOwnersOffer)
                         reinterpret_cast<const unsigned char*>(&Target), 1);
         Reply(x, Request, Request.property);
     };
-    XSetSelectionOwner(x, clipboard, first, CurrentTime);
-    XSync(x, False);
+    const Window first = takeClipboard();
     const XSelectionRequestEvent firstAsked = asked(first);
     // A later server time for the second owner.
     timespec pause{0, 20000000};
     nanosleep(&pause, nullptr);
-    XSetSelectionOwner(x, clipboard, second, CurrentTime);
-    XSync(x, False);
+    const Window second = takeClipboard();
     const XSelectionRequestEvent secondAsked = asked(second);
 
     // The first owner answers at last that it held text; the second that
