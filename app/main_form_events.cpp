@@ -44,8 +44,9 @@ namespace {
 
 int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
 
-// Posted to the window after a view opened an article or a tab was
-// clicked: the current article takes the focus once the press is over.
+// Posted to the window after a view opened an article or an article's tab
+// was picked: the current article takes the focus once the press or the
+// key is over. The same for a left-hand page and its first control.
 constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
 constexpr UINT WM_FOCUSLEFTPAGE = WM_APP + 2;
 

@@ -140,8 +140,9 @@ private:
     // Handle the event when it tells such a change.
     void HandleKeyboardMapping(const _XEvent& Event);
     // The symbol of key Code with the modifiers and group of State, in our
-    // copy of the mapping; 0 when there is none (no keyboard extension).
-    unsigned long MappedKeySym(unsigned Code, unsigned State) const;
+    // copy of the mapping, and the modifiers that chose it (Consumed); 0
+    // when there is none (no keyboard extension).
+    unsigned long MappedKeySym(unsigned Code, unsigned State, unsigned* Consumed) const;
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);

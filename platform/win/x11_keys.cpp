@@ -246,19 +246,23 @@ void TX11Backend::HandleKey(XEvent& Event)
     }
     if (key.keycode == 0)
         return;
-    // Xlib looked the key up in a mapping that may be newer than the key.
-    if (const KeySym mapped = MappedKeySym(key.keycode, key.state); keymap_ && mapped != sym) {
+    // Xlib looked the key up in a mapping that may be newer than the key:
+    // the text is what the key's own symbol types, with the modifiers its
+    // symbol did not take up, as Xlib types it.
+    unsigned consumed = 0;
+    if (const KeySym mapped = MappedKeySym(key.keycode, key.state, &consumed); keymap_ && mapped != sym) {
         sym = mapped;
         utf8.clear();
         char buffer[32];
         int extra = 0;
-        const int length = down && sym ? XkbTranslateKeySym(display_, &sym, key.state, buffer, sizeof buffer, &extra) : 0;
+        const unsigned left = key.state & ~consumed;
+        const int length = down && sym ? XkbTranslateKeySym(display_, &sym, left, buffer, sizeof buffer, &extra) : 0;
         if (down)
             utf8 = LookedUpText(buffer, length, sym);
     }
     // The key's own symbol names letters and symbols whatever Shift does;
     // the keypad follows Num Lock.
-    KeySym base = keymap_ ? MappedKeySym(key.keycode, 0) : XLookupKeysym(&key, 0);
+    KeySym base = keymap_ ? MappedKeySym(key.keycode, 0, &consumed) : XLookupKeysym(&key, 0);
     TKeyCode code = KeyCodeOf(IsKeypad(sym) ? sym : base);
     if (!code.VirtualKey)
         code = KeyCodeOf(sym);
@@ -391,11 +395,10 @@ void TX11Backend::HandleKeyboardMapping(const XEvent& Event)
         ReadAltMask();
 }
 
-unsigned long TX11Backend::MappedKeySym(unsigned Code, unsigned State) const
+unsigned long TX11Backend::MappedKeySym(unsigned Code, unsigned State, unsigned* Consumed) const
 {
     KeySym sym = NoSymbol;
-    unsigned modifiers = 0;
-    if (!keymap_ || !XkbTranslateKeyCode(keymap_, static_cast<KeyCode>(Code), State, &modifiers, &sym))
+    if (!keymap_ || !XkbTranslateKeyCode(keymap_, static_cast<KeyCode>(Code), State, Consumed, &sym))
         return NoSymbol;
     return sym;
 }
