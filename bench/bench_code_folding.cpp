@@ -155,6 +155,13 @@ struct TShownHighlightedEditor : TShownCEditor {
 // of the text or in its middle.
 int IfLine(const TSynMemo* Memo, bool Middle) { return Middle ? Memo->Lines()->Count() / 2 / 14 * 14 + 5 : 5; }
 
+// The middle one of Values.
+double Median(std::vector<double> Values)
+{
+    std::sort(Values.begin(), Values.end());
+    return Values[Values.size() / 2];
+}
+
 double NowMs()
 {
     timespec now{};
@@ -302,16 +309,12 @@ void BM_TypeAboveCollapsedFunctions(benchmark::State& State)
         if (memo->AllFoldRanges()->HasCollapsed() || memo->Lines()->Text() != text)
             State.SkipWithError("the text was not expanded as it was");
     }
-    const auto median = [](std::vector<double> Values) {
-        std::sort(Values.begin(), Values.end());
-        return Values[Values.size() / 2];
-    };
     State.counters["collapsed"] = collapsed;
-    State.counters["keystroke_ms"] = median(keystrokes);
-    State.counters["idle_ms"] = median(idles);
+    State.counters["keystroke_ms"] = Median(keystrokes);
+    State.counters["idle_ms"] = Median(idles);
     State.counters["slices"] = slices;
     State.counters["longest_slice_ms"] = longest;
-    State.counters["expand_all_ms"] = median(expansions);
+    State.counters["expand_all_ms"] = Median(expansions);
 }
 BENCHMARK(BM_TypeAboveCollapsedFunctions)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -368,13 +371,9 @@ void BM_UndoAmongCollapsedFunctions(benchmark::State& State)
     }
     if (memo->Lines()->Strings(line - 1) != before || collapsedCount() != collapsed)
         State.SkipWithError("the letter was not taken back, or collapsed functions were opened");
-    const auto median = [](std::vector<double> Values) {
-        std::sort(Values.begin(), Values.end());
-        return Values[Values.size() / 2];
-    };
     State.counters["collapsed"] = collapsed;
-    State.counters["undo_ms"] = median(undos);
-    State.counters["redo_ms"] = median(redos);
+    State.counters["undo_ms"] = Median(undos);
+    State.counters["redo_ms"] = Median(redos);
 }
 BENCHMARK(BM_UndoAmongCollapsedFunctions)
     ->ArgNames({"lines", "collapsed"})

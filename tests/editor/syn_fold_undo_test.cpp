@@ -139,6 +139,16 @@ public:
     std::unique_ptr<TSynMemo> memo;
 };
 
+// The caret put on column Char of the line that reads Head, then Command.
+std::function<void(TSynFoldUndoTest&)> Keyed(int Char, const std::string& Head, TSynTextEditorCommand Command,
+                                             char AChar = '\0')
+{
+    return [=](TSynFoldUndoTest& T) {
+        T.memo->SetCaretXY(BufferCoord(Char, T.LineOf(Head)));
+        T.Run(Command, AChar);
+    };
+}
+
 struct TUndoRow {
     const char* Name;
     std::vector<std::string> Collapse;  // before the edit
@@ -155,38 +165,16 @@ TEST_F(TSynFoldUndoTest, UndoAndRedoGiveTheTextBackAndOpenOnlyTheBlocksTheyTouch
     const std::vector<std::string> outside = {"void f1() {", "void f2() {", "if (a) {"};
     const std::vector<std::string> allButF3 = {"void f1() {", "void f2() {", "if (a) {", "void f4() {"};
     const std::vector<std::string> all = {"void f1() {", "void f2() {", "if (a) {", "void f3() {", "void f4() {"};
+    const std::vector<std::string> allButF2 = {"void f1() {", "if (a) {", "void f3() {", "void f4() {"};
     const std::vector<TUndoRow> rows = {
-        {"a letter typed below every block", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(1, T.LineOf("int a3;")));
-             T.Run(ecChar, 'Z');
-         },
-         all, {}, all},
-        {"a line break typed above every block", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(8, 1));
-             T.Run(ecLineBreak);
-         },
-         all, {}, all},
-        {"a letter typed on the line before a block's first line", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(8, T.LineOf("int a1;")));
-             T.Run(ecChar, 'Z');
-         },
-         all, {}, all},
-        {"Backspace joining the line after a block to its last line", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(1, T.LineOf("int a1;")));
-             T.Run(ecDeleteLastChar);
-         },
-         {"void f1() {", "if (a) {", "void f3() {", "void f4() {"}, {},
-         {"void f1() {", "if (a) {", "void f3() {", "void f4() {"}},
-        {"Delete joining a block's first line to the line above", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(8, T.LineOf("int a1;")));
-             T.Run(ecDeleteChar);
-         },
-         allButF3, {}, allButF3},
+        {"a letter typed below every block", kEvery, Keyed(1, "int a3;", ecChar, 'Z'), all, {}, all},
+        {"a line break typed above every block", kEvery, Keyed(8, "int a0;", ecLineBreak), all, {}, all},
+        {"a letter typed on the line before a block's first line", kEvery, Keyed(8, "int a1;", ecChar, 'Z'), all, {},
+         all},
+        {"Backspace joining the line after a block to its last line", kEvery, Keyed(1, "int a1;", ecDeleteLastChar),
+         allButF2, {}, allButF2},
+        {"Delete joining a block's first line to the line above", kEvery, Keyed(8, "int a1;", ecDeleteChar), allButF3,
+         {}, allButF3},
         {"a letter typed inside a block collapsed after it", {"void f1() {", "void f4() {"},
          [](TSynFoldUndoTest& T) {
              T.memo->SetCaretXY(BufferCoord(3, T.LineOf("x3();")));
@@ -225,12 +213,8 @@ TEST_F(TSynFoldUndoTest, UndoAndRedoGiveTheTextBackAndOpenOnlyTheBlocksTheyTouch
              T.Paste("r() {\r\n}\r\n");
          },
          outside, {"void f4() {"}, outside},
-        {"Enter at the end of a block's first line", kEvery,
-         [](TSynFoldUndoTest& T) {
-             T.memo->SetCaretXY(BufferCoord(12, T.LineOf("void f3() {")));
-             T.Run(ecLineBreak);
-         },
-         allButF3, {}, allButF3},
+        {"Enter at the end of a block's first line", kEvery, Keyed(12, "void f3() {", ecLineBreak), allButF3, {},
+         allButF3},
     };
     for (const TUndoRow& row : rows) {
         SCOPED_TRACE(row.Name);
