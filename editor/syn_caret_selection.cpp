@@ -498,10 +498,13 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             PutLine(caretY_ - 1, left + AnsiString(pieces[0]) + right);
             newX = static_cast<int>(left.size() + pieces[0].size()) + 1;
         } else {
+            // At a line's start the new lines go in before it, and it moves
+            // down whole, as the fold ranges follow it: the ranges then
+            // moved with the lines as the buffer moved them.
+            lines_->InsertLines(cut == 0 ? caretY_ - 1 : caretY_, n - 1);
+            // The pieces go in straight from the text; only the first and
+            // last lines are put together.
             PutLine(caretY_ - 1, left + AnsiString(pieces[0]));
-            lines_->InsertLines(caretY_, n - 1);
-            // The pieces go in straight from the text; only the last line
-            // is put together.
             for (int i = 1; i < n - 1; ++i)
                 PutLine(caretY_ - 1 + i, pieces[static_cast<size_t>(i)]);
             PutLine(caretY_ - 2 + n, AnsiString(pieces.back()) + right);

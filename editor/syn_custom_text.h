@@ -746,14 +746,21 @@ protected:
     void ExpandFoldsFor(TSynTextEditorCommand Step);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
-    // Expands the ranges whose lines an undo or redo item is about to remove
-    // or join, moving the item's end along.
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an
-    // item is restated so when recorded, and undo and redo work on the
-    // expanded text.
+    // item is restated so when recorded (syn_undo_folds.cpp).
     void RecordInExpandedLines(TSynTextUndoItem& Item);
-    void ExpandFoldsForUndo();
+    // Before Item is undone (or redone): expands the collapsed blocks that
+    // hide or start on the lines it reaches and restates its lines in the
+    // buffer's. Answers what its lines add up to in the expanded text, for
+    // the record its reversal makes; none for an item of points alone.
+    std::optional<int> ReachReversedLines(TSynTextUndoItem& Item, bool Undoing);
+    // Expands the collapsed blocks that hide or start on a line from First
+    // to Last of the expanded text.
+    void ExpandFoldsAtRealLines(int First, int Last);
+    // The buffer line that shows line RealLine of the expanded text, or the
+    // first line of the collapsed block that hides it.
+    int ShownLineOfReal(int RealLine) const;
     // Calls Visit with the lines above buffer line Line as the text has
     // them, the nearest first (a collapsed block's hidden lines before its
     // first line), until it answers true: what the smart tab keys measure
@@ -1053,6 +1060,10 @@ protected:
     bool scanMovingFolds_ = false;
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
+    // While an undo or redo item that changes text is reversed: what its
+    // lines in the buffer add up to in the expanded text. Its record names
+    // lines the reversal may have taken out of the buffer already.
+    std::optional<int> reversedShift_;
 
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its
     // lines once when the buffer's update ends, not once per line written.

@@ -1,6 +1,6 @@
 // Collapsing and expanding in the editor, with the caret, the block and
-// the marks following the lines they move; undo items kept in the lines of
-// the text with every block expanded.
+// the marks following the lines they move; and the lines above a line as
+// the text has them, collapsed blocks read where they hide.
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -266,24 +266,6 @@ int TCustomSynText::ExpandFoldsInLines(int First, int Last)
         }
     });
     return Last;
-}
-
-void TCustomSynText::RecordInExpandedLines(TSynTextUndoItem& Item)
-{
-    if (!allFoldRanges_ || !allFoldRanges_->HasCollapsed())
-        return;
-    Item.Start.Line = GetRealLineNumber(Item.Start.Line);
-    // A line break keeps the 0-based index of the line it made in End.Line.
-    if (Item.Reason == urLineBreak)
-        Item.End.Line = GetRealLineNumber(Item.End.Line + 1) - 1;
-    else
-        Item.End.Line = GetRealLineNumber(Item.End.Line);
-}
-
-void TCustomSynText::ExpandFoldsForUndo()
-{
-    if (allFoldRanges_->HasCollapsed())
-        UncollapseAll();
 }
 
 void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const

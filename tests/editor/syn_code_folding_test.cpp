@@ -958,15 +958,35 @@ TEST_F(TSynCodeFoldingTest, ALastLineThatOpensARangeStaysInViewAndTakesNewLines)
     EXPECT_EQ(Expanded(), Rebuilt());
 }
 
-TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutter)
+TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutterWhateverTheRoute)
 {
-    memo->CodeFolding()->SetEnabled(false);
-    memo->Gutter()->SetRightOffset(2);
-    memo->CodeFolding()->SetEnabled(true);
-    EXPECT_EQ(memo->Gutter()->RightOffset(), 18);
-    memo->Gutter()->SetRightOffset(30);
-    memo->CodeFolding()->SetEnabled(true);
-    EXPECT_EQ(memo->Gutter()->RightOffset(), 30);
+    // Settings copied in (the program's settings, an article's options)
+    // arrive through Assign, which reports a rescan only.
+    const std::vector<std::pair<const char*, std::function<void(TSynMemo*)>>> routes = {
+        {"SetEnabled", [](TSynMemo* Memo) { Memo->CodeFolding()->SetEnabled(true); }},
+        {"Assign",
+         [](TSynMemo* Memo) {
+             TSynCodeFolding on;
+             on.SetEnabled(true);
+             Memo->CodeFolding()->Assign(&on);
+         }},
+        {"SetCodeFolding",
+         [](TSynMemo* Memo) {
+             TSynCodeFolding on;
+             on.SetEnabled(true);
+             Memo->SetCodeFolding(&on);
+         }},
+    };
+    for (const auto& [name, switchOn] : routes) {
+        memo->CodeFolding()->SetEnabled(false);
+        memo->Gutter()->SetRightOffset(2);
+        switchOn(memo);
+        EXPECT_TRUE(memo->CodeFolding()->Enabled()) << name;
+        EXPECT_EQ(memo->Gutter()->RightOffset(), 18) << name;
+        memo->Gutter()->SetRightOffset(30);
+        switchOn(memo);
+        EXPECT_EQ(memo->Gutter()->RightOffset(), 30) << name;
+    }
 }
 
 TEST_F(TSynCodeFoldingTest, UndoAndRedoFindTheirLinesWhateverWasCollapsedSince)
