@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "app/action_module.h"
-#include "app/attachment_folder.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "app/program_node_dialogs.h"
+#include "app/user_folders.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/dialogs/syn_common_dialogs.h"
 #include "editor_services/settings/syn_manager.h"
@@ -190,7 +190,7 @@ void StartProgram(const TStartOptions& Options)
     Application->Initialize();
     Application->SetTitle("Tandril");
     LoadApplicationIcon();
-    EnsurePrivateFolder(Options.SettingsFolder, "设置目录");
+    EnsureSettingsFolder(Options.SettingsFolder, "设置目录");
     InstallShippedSchemes(Options.SettingsFolder + "Syntaxs/");
     InstallSynCommonDialogs();
 
