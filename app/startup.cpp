@@ -104,6 +104,10 @@ void OpenStartDataBase(const AnsiString& IniFileName, const AnsiString& DefaultD
     DBModule->LoadNodeTree();
 }
 
+// Text from outside the program (an argument, the display's name) as the
+// terminal is told it: UTF-8, each byte that is none shown as U+FFFD.
+std::string TerminalText(std::string_view Utf8) { return Utf32ToUtf8(Utf8ToUtf32(Utf8)); }
+
 // Runs one shutdown step; what it raises is kept for the report.
 template <typename F>
 void Guarded(std::vector<AnsiString>& Failures, F Step)
@@ -126,7 +130,7 @@ void ReportShutdownFailures(const std::vector<AnsiString>& Failures)
         MessageDlg.ShowAppMessage(text);
     } catch (const std::exception&) {
         // No box can be shown any more; the terminal still hears of it.
-        std::fprintf(stderr, "Tandril: %s\n", text.c_str());
+        std::fprintf(stderr, "Tandril: %s\n", GbkToUtf8(text).c_str());
     }
 }
 
@@ -145,7 +149,10 @@ bool DecodeCommandLine(int argc, char** argv, std::vector<AnsiString>& Args, std
     for (int i = 1; i < argc; ++i) {
         AnsiString arg;
         if (!Utf8ToGbkWhole(argv[i], arg)) {
-            Error = std::string("\"") + argv[i] + "\" holds characters the program cannot keep (it holds names in GBK)";
+            const std::string shown = TerminalText(argv[i]);
+            Error = "\"" + shown +
+                    (shown == argv[i] ? "\" holds characters the program cannot keep (it holds names in GBK)"
+                                      : "\" is not UTF-8 (the program reads its arguments as UTF-8)");
             return false;
         }
         Args.push_back(std::move(arg));
@@ -276,7 +283,7 @@ int RunProgram(int argc, char** argv)
         return 2;
     }
     if (!PrepareDisplay(message)) {
-        std::fprintf(stderr, "%s\n", message.c_str());
+        std::fprintf(stderr, "%s\n", TerminalText(message).c_str());
         return 2;
     }
     options.SettingsFolder = ProgramSettingsFolder();
