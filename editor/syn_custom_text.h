@@ -903,6 +903,7 @@ protected:
     int leftChar_ = 1;
     int paintLock_ = 0;  // >= 0; status changes wait while above 0
     int lockedInvalidations_ = 0;  // areas invalidated since the outermost BeginUpdate
+    bool paintedBeforeFoldScan_ = false;  // a paint inside the update, the fold scan short of the view
     int textOffset_ = 0;
     int topLine_ = 1;
     TRect invalidateRect_;

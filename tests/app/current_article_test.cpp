@@ -200,17 +200,37 @@ TEST_F(TCurrentArticleTest, APagePickedByKeysOrByAClickTakesTheKeyboard)
 
 TEST_F(TCurrentArticleTest, TheStatusBarShowsTheCaretWhereAnInsertedFileLeftIt)
 {
-    TCustomSynTextEditor* editor = NewArticle("說門");
-    InjectText("ab");
-    Idle();
-    ASSERT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 1", "列 3", "修改"}));
-    const AnsiString file = folder_ + "/inserted.txt";
-    std::ofstream(file, std::ios::binary) << "one\ntwo\n" << reinterpret_cast<const char*>(u8"說門x");
+    struct TInsertion {
+        std::vector<AnsiString> Typed;  // the article's lines, typed
+        std::string File;      // the file inserted there
+        const char* Text;      // the article's text after it
+        const char* Line;      // the panels then
+        const char* Column;
+    };
+    const TInsertion insertions[] = {
+        {{"ab"}, "one\ntwo\n" + std::string(reinterpret_cast<const char*>(u8"說門x")), "abone\r\ntwo\r\n說門x", "行 3",
+         "列 6"},
+        // The caret keeps its column: the line moves alone.
+        {{"1", "2", "3", ""}, "one\ntwo\nthree\n", "1\r\n2\r\n3\r\none\r\ntwo\r\nthree\r\n", "行 7", "列 1"},
+    };
+    for (const TInsertion& insertion : insertions) {
+        SCOPED_TRACE(insertion.Text);
+        TCustomSynTextEditor* editor = NewArticle(insertion.Typed.front());
+        for (size_t i = 0; i < insertion.Typed.size(); ++i) {
+            if (i > 0)
+                Stroke(VK_RETURN);
+            InjectText(insertion.Typed[i]);
+        }
+        Idle();
+        ASSERT_EQ(CaretPanels()[0], "行 " + std::to_string(insertion.Typed.size()));
+        const AnsiString file = folder_ + "/inserted.txt";
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << insertion.File;
 
-    // 插入文档, the first row of the article's context menu.
-    AnswerFileDialog(file);
-    Stroke(VK_APPS);
-    Stroke(VK_RETURN);
-    ASSERT_EQ(editor->Text(), "abone\r\ntwo\r\n說門x");
-    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 3", "列 6", "修改"}));
+        // 插入文档, the first row of the article's context menu.
+        AnswerFileDialog(file);
+        Stroke(VK_APPS);
+        Stroke(VK_RETURN);
+        ASSERT_EQ(editor->Text(), insertion.Text);
+        EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{insertion.Line, insertion.Column, "修改"}));
+    }
 }
