@@ -4,7 +4,9 @@
 //   text "..."                 the text, escaped as in C; nothing to undo
 //   run NAME F,L C,L ['x']     an editor command (ecDeleteChar) or action
 //                              (TaSynDeleteLine) with the selection from
-//                              the first place to the caret
+//                              the first place to the caret: the text
+//                              it makes is the model's, but on a collapsed
+//                              first line, where it may be refused
 //   click LINE                 a click on the fold mark of a line
 // Lines count in the text with nothing collapsed (a hidden line stands for
 // the first line of the collapsed block that hides it), so that a script

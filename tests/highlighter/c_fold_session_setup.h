@@ -4,7 +4,6 @@
 //   TANDRIL_FOLD_SCHEME=cpp or =regions: the shipped C/C++ scheme's fold
 //     regions, or braces, block comments and #ifdef blocks, only;
 //   TANDRIL_ALL_SEEDS=1: many more seeds than the few CI runs;
-//   TANDRIL_FOLD_ACTIONS=1: the program's editing actions among the steps;
 //   TANDRIL_FOLD_SCRIPT=file: a failing session writes its whole script
 //     there (see c_fold_session.h), for a directed test to replay.
 #pragma once
@@ -25,7 +24,6 @@ std::string FoldSessionName(const TFoldSessionSetup& Setup);
 // The sessions of one scheme's regions: none when the environment names
 // the other.
 std::vector<TFoldSessionSetup> FoldSessions(bool Shipped);
-bool FoldSessionActions();
 
 // What a failing session prints: how to repeat it and its last steps.
 std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector<std::string>& Steps);

@@ -58,9 +58,6 @@ protected:
     // One random step, made of steps of the session's script.
     void Step(TRandom& R);
     void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C = '\0');
-    // The program's action, or the key it stands for while the actions are
-    // left out.
-    static std::string Action(const std::string& Key, const std::string& Action);
     void ClickFoldMark(TRandom& R);
     void EditAtEdge(TRandom& R);
     void RunAction(TRandom& R);
@@ -131,11 +128,6 @@ TBufferCoord TCFoldSessionTest::SelectionEnd(TRandom& R, TBufferCoord From) cons
     return R.Chance(50) ? LineEnd(line) : OnCharacter(line, R.Between(1, LineEnd(line).Char));
 }
 
-std::string TCFoldSessionTest::Action(const std::string& Key, const std::string& Action)
-{
-    return FoldSessionActions() ? Action : Key;
-}
-
 void TCFoldSessionTest::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
 {
     std::ostringstream step;
@@ -189,7 +181,7 @@ void TCFoldSessionTest::RunAction(TRandom& R)
 void TCFoldSessionTest::DeleteLines(TRandom& R, int Most)
 {
     static const char* const commands[] = {"ecDeleteLastChar", "ecDeleteChar", "ecCut", "ecChar"};
-    const std::string command = R.Chance(20) ? Action("ecCut", "TaSynCut") : R.Pick(commands);
+    const std::string command = R.Chance(20) ? "TaSynCut" : R.Pick(commands);
     const int count = LineCount();
     const TBufferCoord from = R.Chance(50) ? EdgePlace(R) : BufferCoord(1, R.Between(1, std::max(count, 1)));
     const int last = std::min(count, from.Line + R.Between(1, Most));
@@ -211,7 +203,7 @@ void TCFoldSessionTest::PasteAtLineStart(TRandom& R)
         session->Apply("clipboard " + TFoldSession::Quoted(RandomCPiece(R)));
     }
     const TBufferCoord at = BufferCoord(1, EdgePlace(R).Line);
-    Run(R.Chance(50) ? "ecPaste" : Action("ecPaste", "TaSynPaste"), at, at);
+    Run(R.Chance(50) ? "ecPaste" : "TaSynPaste", at, at);
 }
 
 void TCFoldSessionTest::JoinLines(TRandom& R)
@@ -221,7 +213,7 @@ void TCFoldSessionTest::JoinLines(TRandom& R)
     if (R.Chance(50))
         Run("ecDeleteLastChar", BufferCoord(1, line), BufferCoord(1, line));
     else
-        Run(R.Chance(50) ? "ecDeleteChar" : Action("ecDeleteChar", "TaSynDeleteNextchar"), LineEnd(line), LineEnd(line));
+        Run(R.Chance(50) ? "ecDeleteChar" : "TaSynDeleteNextchar", LineEnd(line), LineEnd(line));
 }
 
 void TCFoldSessionTest::Step(TRandom& R)
@@ -253,10 +245,7 @@ void TCFoldSessionTest::Step(TRandom& R)
     } else if (kind < 74) {
         JoinLines(R);
     } else if (kind < 86) {
-        if (FoldSessionActions())
-            RunAction(R);
-        else
-            EditAtEdge(R);
+        RunAction(R);
     } else {
         session->Apply((R.Chance(70) ? "undo " : "redo ") + std::to_string(R.Between(1, 4)));
     }
