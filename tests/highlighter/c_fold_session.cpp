@@ -289,7 +289,11 @@ void TFoldSession::Apply(const std::string& Step)
         read = false;
     }
     ASSERT_TRUE(read) << "a step that cannot be read: " << Step;
-    ASSERT_EQ(memo_->GetExpandedLines()->Text(), model_->Text()) << "the text";
+    // A run compares the text itself; the model took the text of a step
+    // whose text it cannot tell.
+    if (word != "run" && word != "text" && word != "undo" && word != "redo") {
+        ASSERT_EQ(memo_->GetExpandedLines()->Text(), model_->Text()) << "the text";
+    }
 }
 
 void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
@@ -346,7 +350,7 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     } else if (text != model_->Text()) {
         // Refused there, or as where nothing is collapsed.
         ASSERT_EQ(text, beforeLastRun_) << "the text the command makes on a collapsed line";
-        TakeTheMemosText();
+        model_->SetText(text);
     }
 }
 

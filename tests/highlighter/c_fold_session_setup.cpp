@@ -12,7 +12,7 @@
 namespace {
 
 // Seeds per scheme: a few by default, more with TANDRIL_ALL_SEEDS=1.
-constexpr uint32_t DefaultSeeds = 2;
+constexpr uint32_t DefaultSeeds = 1;
 constexpr uint32_t AllSeeds = 200;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;

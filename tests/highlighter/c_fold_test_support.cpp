@@ -119,13 +119,19 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo,
     // The collapsed blocks by their first line in the text with nothing
     // collapsed, the innermost first, so that each is in view when the
     // fresh editor collapses it.
-    const std::unique_ptr<TSynTextAllFoldRanges> expanded = ExpandedFoldRanges(Memo);
+    // Expanding a copy of the ranges in a copy of the lines gives both
+    // the ranges' real lines and the text.
+    TSynTextAllFoldRanges expanded;
+    expanded.Assign(*ranges);
+    TSynTextStringList lines;
+    lines.Assign(Memo.Lines());
+    expanded.ExpandAll(&lines);
     std::vector<std::tuple<int, int>> collapsed;  // level (negated), first line
     for (int i = 0; i < ranges->AllCount(); ++i)
         if (ranges->AllRanges(i)->Collapsed)
-            collapsed.emplace_back(-expanded->AllRanges(i)->FoldRangeLevel, expanded->AllRanges(i)->FromLine());
+            collapsed.emplace_back(-expanded.AllRanges(i)->FoldRangeLevel, expanded.AllRanges(i)->FromLine());
     std::sort(collapsed.begin(), collapsed.end());
-    const AnsiString text = Memo.GetExpandedLines()->Text();
+    const AnsiString text = lines.Text();
     std::unique_ptr<TSynMemo> fresh = NewMemo();
     fresh->SetText(text);
     fresh->RebuildFoldRanges();
