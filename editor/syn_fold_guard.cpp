@@ -77,14 +77,17 @@ void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
         return;
     }
     if (BreaksLine(Step) && allFoldRanges_->CollapsedStartsAt(caretY_)) {
-        const int count = lines_->Count();
         const bool atEnd = caretX_ != 1;
-        ExpandFoldsInLines(caretY_, caretY_);
-        // At the end of the first line: to the end of the block.
-        if (atEnd) {
-            const int line = caretY_ + lines_->Count() - count;
+        // At the end of the first line: to the end of the block, which a
+        // block collapsed inside it may end.
+        int line = caretY_;
+        do {
+            const int count = lines_->Count();
+            ExpandFoldsInLines(line, line);
+            line += lines_->Count() - count;
+        } while (atEnd && allFoldRanges_->CollapsedStartsAt(line));
+        if (atEnd)
             PlaceCaret(BufferCoord(TextEnd(line), line));
-        }
         return;
     }
     // Joining lines, or a case change of the word before the caret: the

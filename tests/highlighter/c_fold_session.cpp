@@ -316,26 +316,33 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     const bool onCollapsedLine = ranges->CollapsedStartsAt(memo_->CaretXY().Line) ||
                                  ranges->CollapsedStartsAt(memo_->BlockBegin().Line) ||
                                  ranges->CollapsedStartsAt(memo_->BlockEnd().Line);
-    // Enter on a collapsed first line goes where the block ends or
-    // refuses: there is nothing to compare.
-    if (onCollapsedLine && (Name == "ecLineBreak" || Name == "ecInsertLine")) {
+    const TBufferCoord begin = memo_->BlockBegin();
+    const TBufferCoord end = memo_->BlockEnd();
+    const bool lineBreak = Name == "ecLineBreak" || Name == "ecInsertLine";
+    // A selection on a collapsed first line meets a line break after the
+    // lines the selection takes: there is nothing to compare.
+    if (onCollapsedLine && lineBreak && begin != end) {
         command(*memo_);
         TakeTheMemosText();
         return;
     }
-    const TBufferCoord begin = memo_->BlockBegin();
-    const TBufferCoord end = memo_->BlockEnd();
+    // The column after a line's text, trailing blanks left out.
+    auto textEnd = [](const AnsiString& Line) {
+        const size_t last = Line.find_last_not_of(" \t");
+        return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
+    };
     auto real = [&](TBufferCoord P) {
-        // A selection from a line above that reaches into the collapse mark
-        // of a block's first line takes in the block: it ends after it.
-        const TSynTextFoldRange* block = ranges->CollapsedIn(P.Line, P.Line);
-        const AnsiString head = memo_->Lines()->Strings(P.Line - 1);
-        const bool intoTheMark = block && P == end && begin.Line < end.Line &&
-                                 P.Char > static_cast<int>(block->WithoutCollapseMark(head).size()) + 1;
+        const TSynTextFoldRange* block = P == end && begin.Line < end.Line ? BlockReachedAt(P) : nullptr;
+        const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
+        // Enter at the end of a collapsed first line goes to the end of
+        // the block.
+        const bool toTheEnd = lineBreak && head && P.Char != 1 &&
+                              P.Char >= textEnd(head->WithoutCollapseMark(memo_->Lines()->Strings(P.Line - 1)));
         P.Line = memo_->GetRealLineNumber(P.Line);
-        if (intoTheMark) {
-            P.Line += ranges->HiddenLineCount(block);
-            P.Char = static_cast<int>(model_->Lines()->Strings(P.Line - 1).size()) + 1;
+        if (block || toTheEnd) {
+            P.Line += ranges->HiddenLineCount(block ? block : head);
+            const AnsiString last = model_->Lines()->Strings(P.Line - 1);
+            P.Char = block ? static_cast<int>(last.size()) + 1 : textEnd(last);
         }
         return P;
     };
@@ -352,6 +359,36 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         ASSERT_EQ(text, beforeLastRun_) << "the text the command makes on a collapsed line";
         model_->SetText(text);
     }
+}
+
+const TSynTextFoldRange* TFoldSession::BlockReachedAt(TBufferCoord End) const
+{
+    // The marks of the blocks collapsed on one line follow its text, the
+    // innermost's first: the outermost block whose mark the end reaches
+    // into. A hidden block starts on the line of the block around it.
+    const TSynTextFoldRange* block = memo_->AllFoldRanges()->CollapsedIn(End.Line, End.Line);
+    AnsiString text = memo_->Lines()->Strings(End.Line - 1);
+    while (block) {
+        text = block->WithoutCollapseMark(text);
+        if (End.Char > static_cast<int>(text.size()) + 1)
+            return block;
+        const TSynTextFoldRange* inner = nullptr;
+        std::vector<const TSynTextFoldRange*> pending{block};
+        while (!pending.empty() && !inner) {
+            const TSynTextFoldRange* range = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+                const TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+                if (sub->FromLine() != block->FromLine())
+                    continue;
+                if (sub->Collapsed)
+                    inner = sub;
+                pending.push_back(sub);
+            }
+        }
+        block = inner;
+    }
+    return nullptr;
 }
 
 void TFoldSession::TakeTheMemosText() { model_->SetText(memo_->GetExpandedLines()->Text()); }

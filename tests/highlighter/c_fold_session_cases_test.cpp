@@ -44,6 +44,19 @@ TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
         Replay(c);
 }
 
+TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
+{
+    const TFoldCase cases[] = {
+        {"Enter at the end of a collapsed first line breaks the line after the block, past a block collapsed "
+         "at its end; one undo gives the text back",
+         true,
+         "text \"    if (a) {\\r\\n        for (;;) {\\r\\n        }\\r\\n    } else {\\r\\n\"\n"
+         "collapse all\nrun ecLineBreak 13,1 13,1\ncheck\nundo last\ncheck\n"},
+    };
+    for (const TFoldCase& c : cases)
+        Replay(c);
+}
+
 // A scan after an edit below a collapsed block does not read the block's
 // hidden lines again, so it misses what the edit changed there (an #endif
 // deleted below the block, which closed an #ifdef block inside it). It
