@@ -676,16 +676,9 @@ protected:
     // HighlighterFoldRegions is on and there is a highlighter, else those of
     // CodeFolding.
     TFoldRegions* ScanFoldRegions() const;
-    // Scans Text into Ranges. RangeAfter(i) is the highlighter's range at
-    // the end of line i (from 0) of Text, for the painted-token check.
-    void ScanFoldText(TSynTextStringList* Text, const std::function<intptr_t(int)>& RangeAfter,
-                      TSynTextAllFoldRanges& Ranges);
     // The scanner the ranges were last found with, made anew when the
     // regions, their letter case or the tab width changed since.
     TSynFoldScanner& FoldScanner() const;
-    // Rescans with the collapsed ranges expanded in a copy of the text;
-    // answers a collapsed range the scan found otherwise, or null.
-    TSynTextFoldRange* RescanExpanded();
     // Forgets every range: the text they were found in is gone.
     void ClearFoldRanges();
     // A collapsed range in view that starts on Line, or nullptr.
@@ -693,6 +686,8 @@ protected:
     // Runs Work, which collapses or expands ranges: paint and the buffer's
     // change report wait for its end, and the selection survives it.
     void MoveFoldLines(const std::function<void()>& Work);
+    // The same for a scan at work, which has found the ranges Work reads.
+    void MoveFoldLinesNow(const std::function<void()>& Work);
     // Caret and block follow Delta lines taken out (< 0) or put back (> 0)
     // below AfterLine; a point on a line taken out goes to AfterLine.
     void FollowFoldLines(int AfterLine, int Delta);
@@ -771,24 +766,12 @@ protected:
     void FollowFoldEdits(int Line, int Count);
     // Finds the ranges again from above the edited lines to where the scan
     // settles; false when it could not, leaving the ranges to a scan of the
-    // whole text (only the collapsed ones, which it never touches, are fit
-    // to keep then).
-    // Unless it settles first, the scan ends at the start of line StopBy or
-    // when OutOfTime answers true. A collapsed block the scan has to read
-    // is expanded for it, and collapsed again when the scan finds it as it
-    // was.
+    // whole text. Unless it settles first, the scan ends at the start of
+    // line StopBy or when OutOfTime answers true. It reads the collapsed
+    // blocks where they stand; those it finds otherwise come into view.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
-    // ResumeFoldScan's work: the scan, starting again with each collapsed
-    // block it runs into expanded.
-    bool ScanAcrossCollapsedBlocks(int FirstEdited, int LastEdited, int StopBy,
-                                   const std::function<bool()>& OutOfTime);
-    // Runs the scan Resume has started, reading lines Held.first ..
-    // Held.second whole; false, with Resume abandoned, when the scan gave
-    // up or needed the lines of the collapsed block Blocking (else null).
-    bool ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking);
-    // After a scan that ended early at the start of Line: the next scan
-    // goes on from there.
-    void PendFoldScanFrom(int Line, const TSynFoldResume& Resume);
+    // After a scan that ended early: the next scan goes on from there.
+    void PendFoldScanFrom(const TSynFoldResume& Resume);
     // What the fold marks and the indent guides of a shown line look like,
     // as far as the fold ranges decide it.
     struct TFoldLook {

@@ -40,9 +40,14 @@ struct TFoldLinesScope {
 
 void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
 {
-    // Collapsing and expanding move the ranges around and inside, which a
+    // Collapsing and expanding read the ranges around and inside, which a
     // scan ended early has not found yet.
     FinishFoldScan();
+    MoveFoldLinesNow(Work);
+}
+
+void TCustomSynText::MoveFoldLinesNow(const std::function<void()>& Work)
+{
     TSynPaintLockScope paintLock(this);
     TBufferCoord begin;
     TBufferCoord end;
@@ -128,14 +133,15 @@ TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Rang
     if (foldsPendingFrom_ == INT_MAX)
         return Range;
     // A scan that cannot go on from where it ended finds every range anew.
-    const int from = Range->FromLine();
+    const int from = Range->RealFromLine();
     const TFoldRegionItem* region = Range->FoldRegion();
     const int level = Range->FoldRangeLevel;
     FinishFoldScan();
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine() == from && range->FoldRegion() == region &&
-            range->FoldRangeLevel == level)
+    for (size_t i = allFoldRanges_->FirstFromReal(from); i < static_cast<size_t>(allFoldRanges_->AllCount()); ++i) {
+        TSynTextFoldRange* range = allFoldRanges_->AllRanges(static_cast<int>(i));
+        if (range->RealFromLine() != from)
+            break;
+        if (!range->ParentCollapsed && range->FoldRegion() == region && range->FoldRangeLevel == level)
             return range;
     }
     return nullptr;
@@ -159,7 +165,7 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
             pending.pop_back();
             for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
                 TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-                if (sub->Collapsed && sub->FromLine() > FoldRange->ToLine())
+                if (sub->Collapsed && sub->RealFromLine() > FoldRange->RealToLine())
                     beyond.push_back(sub);
                 else if (!sub->Collapsed)
                     pending.push_back(sub);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <iterator>
 #include <memory>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -21,28 +22,33 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
                                std::function<bool()> OutOfTime, const std::vector<TSynTextFoldRange*>* Known)
     : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
-    // The scan starts at the start of a line it once passed at rest.
+    // The scan starts at the start of a line it once passed at rest, and
+    // not inside a collapsed block: it reads the block from its first line,
+    // so that it finds the block whole.
     first_ = std::max(FirstEdited, 1);
-    if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
-        first_ = busy->First - 1;
-
-    // The ranges in view go by first lines; those a collapsed range hides
-    // follow it, in other lines.
+    for (;;) {
+        if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
+            first_ = busy->First - 1;
+        else if (const TSynTextFoldRange* block = ranges_.CollapsedSpanning(first_))
+            first_ = block->RealFromLine();
+        else
+            break;
+    }
     const auto& all = ranges_.all_;
-    firstIndex_ = ranges_.FirstInViewFrom(first_);
+    firstIndex_ = ranges_.FirstFromReal(first_);
     if (Known && first_ == FirstEdited) {
         open_ = *Known;
     } else {
         // Back from the last range opened above first_: a range closed
         // above it was closed before any later range of its level opened,
         // so the ranges before it as deep as it or deeper were closed above
-        // first_ too. A collapsed range counts as closed.
+        // first_ too.
         int closed = INT_MAX;  // the least level of a range seen closed above first_
         for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
             TSynTextFoldRange* range = all[i];
-            if (range->ParentCollapsed || range->FoldRangeLevel >= closed)
+            if (range->FoldRangeLevel >= closed)
                 continue;
-            if (!range->Collapsed && range->ClosedAt() >= first_)
+            if (range->ClosedAt() >= first_)
                 open_.push_back(range);
             else
                 closed = range->FoldRangeLevel;
@@ -50,27 +56,17 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
         std::reverse(open_.begin(), open_.end());
     }
     for (TSynTextFoldRange* range : open_)
-        openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
-    // A collapsed range in view is closed above where it ends in view; on
-    // that line or the next it may still be open, as the text it hides
-    // decides: no scan starts there. The collapsed ranges in view take
-    // lines of their own, so only the last one above can reach that far.
-    if (TSynTextFoldRange* above = ranges_.CollapsedBefore(first_); above && above->LastLineInView() + 1 >= first_)
-        collapsedAbove_ = above;
-    if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
-        lastReadable_ = collapsed->FromLine() - 1;
+        openBefore_.push_back({range, range->RealToLine(), range->ClosedAt()});
 }
 
-bool TSynFoldResume::Start()
+void TSynFoldResume::Start()
 {
-    if (collapsedAbove_)
-        return false;
     for (TSynTextFoldRange* range : open_) {
         // The scan finds the sub-ranges from first_ on again, and where the
         // range ends.
         TSynTextFoldRanges& subs = range->SubFoldRanges;
         openTails_.push_back(subs.TakeFrom(subs.FirstFrom(first_)));
-        range->SetToLine(range->FromLine());
+        range->SetRealToLine(range->RealFromLine());
         range->SetClosedAt(INT_MAX);
     }
     // The outermost ranges from first_ on stay in the list until the
@@ -82,7 +78,6 @@ bool TSynFoldResume::Start()
     for (const TOld& old : oldOpen_)
         minClosed_ = std::min(minClosed_, old.ClosedAt);
     nextOld_ = firstIndex_;
-    return true;
 }
 
 TSynFoldResume::~TSynFoldResume() = default;
@@ -97,17 +92,31 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
         return true;
     }
     // A line whose start a look-ahead passed cannot start the next scan;
-    // nor can a line of a block expanded for this one. A scan going on to
-    // the end of the text ends on the first line of a collapsed block: the
-    // next one reads the block from there.
-    const bool held = holdFirst_ <= Line && Line <= holdLast_;
-    const bool goingToTheEnd = lastEdited_ == INT_MAX && Line > lastReadable_;
-    if ((Line >= stopBy_ || goingToTheEnd || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !held &&
-        !found_.BusyAt(Line)) {
+    // nor can a line a collapsed block holds, which the scan reads whole,
+    // or one below a collapsed block's first line that a range found there
+    // is still open at: where the range ends tells whether the block was
+    // found again.
+    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line) &&
+        !ranges_.CollapsedSpanning(Line) && !HoldsCollapsedHead(Open)) {
         early_ = true;
         stopLine_ = Line;
         stopOpen_ = Open;
         return true;
+    }
+    return false;
+}
+
+bool TSynFoldResume::HoldsCollapsedHead(const std::vector<TSynTextFoldRange*>& Open) const
+{
+    if (!ranges_.HasCollapsed())
+        return false;
+    for (const TSynTextFoldRange* range : Open) {
+        if (range->AllFoldRanges() != &found_)
+            continue;
+        const size_t at = ranges_.CollapsedInViewFrom(range->RealFromLine());
+        if (at < ranges_.collapsedInView_.size() &&
+            ranges_.collapsedInView_[at]->RealFromLine() == range->RealFromLine())
+            return true;
     }
     return false;
 }
@@ -117,13 +126,13 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
     // The old state at Line: the ranges opened above it that were still
     // open at its start.
     const auto& all = ranges_.all_;
-    for (; nextOld_ < all.size() && all[nextOld_]->FromLine() < Line; ++nextOld_) {
+    for (; nextOld_ < all.size() && all[nextOld_]->RealFromLine() < Line; ++nextOld_) {
         // The ranges lie apart in memory; the next few are read soon.
         if (nextOld_ + Lookahead < all.size())
             __builtin_prefetch(all[nextOld_ + Lookahead]);
         TSynTextFoldRange* range = all[nextOld_];
         if (range->ClosedAt() >= Line) {
-            oldOpen_.push_back({range, range->ToLine(), range->ClosedAt()});
+            oldOpen_.push_back({range, range->RealToLine(), range->ClosedAt()});
             minClosed_ = std::min(minClosed_, range->ClosedAt());
         }
     }
@@ -140,8 +149,9 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
         const TSynTextFoldRange* old = oldOpen_[i].Range;
         // A range found again must stand for the old one: the ranges that
         // open inside it further down keep their levels.
-        const bool same = now == old || (now->AllFoldRanges() == &found_ && old->FromLine() >= first_ &&
-                                         now->FromLine() == old->FromLine() && now->FoldRegion() == old->FoldRegion() &&
+        const bool same = now == old || (now->AllFoldRanges() == &found_ && old->RealFromLine() >= first_ &&
+                                         now->RealFromLine() == old->RealFromLine() &&
+                                         now->FoldRegion() == old->FoldRegion() &&
                                          now->FoldRangeLevel == old->FoldRangeLevel && now->Indent == old->Indent);
         if (!same)
             return false;
@@ -157,7 +167,7 @@ void TSynFoldResume::Abandon()
         TSynTextFoldRanges& subs = range->SubFoldRanges;
         subs.TakeFrom(subs.FirstFrom(first_));
         subs.AppendFrom(openTails_[i], 0);
-        range->SetToLine(openBefore_[i].ToLine);
+        range->SetRealToLine(openBefore_[i].ToLine);
         range->SetClosedAt(openBefore_[i].ClosedAt);
     }
     openTails_.clear();
@@ -168,24 +178,76 @@ void TSynFoldResume::Abandon()
 void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)
 {
     const auto from = std::lower_bound(Tail.begin(), Tail.end(), Line,
-                                       [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; });
+                                       [](const TSynTextFoldRange* Range, int L) { return Range->RealFromLine() < L; });
     Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
-void TSynFoldResume::Splice()
+std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_t End)
+{
+    const auto& all = ranges_.all_;
+    std::vector<TSynTextFoldRange*> old;
+    for (size_t i = From; i < End; ++i)
+        if (all[i]->Collapsed)
+            old.push_back(all[i]);
+    if (old.empty())
+        return {};
+    // Both lists go by first lines; of the ranges found on a line, the
+    // first with the region and the last line.
+    const auto& found = found_.all_;
+    std::vector<TSynTextFoldRange*> again(old.size(), nullptr);
+    std::unordered_set<const TSynTextFoldRange*> taken;
+    size_t f = 0;
+    for (size_t k = 0; k < old.size(); ++k) {
+        const TSynTextFoldRange* range = old[k];
+        while (f < found.size() && found[f]->RealFromLine() < range->RealFromLine())
+            ++f;
+        for (size_t g = f; g < found.size() && found[g]->RealFromLine() == range->RealFromLine() && !again[k]; ++g)
+            if (found[g]->FoldRegion() == range->FoldRegion() && found[g]->RealToLine() == range->RealToLine() &&
+                taken.insert(found[g]).second)
+                again[k] = found[g];
+    }
+    // A block holding one not found again is read anew as a whole: its
+    // hidden lines go back to the buffer with it.
+    std::vector<bool> keep(old.size());
+    std::vector<size_t> around;  // the collapsed ranges holding the current one
+    for (size_t k = 0; k < old.size(); ++k) {
+        while (!around.empty() && (old[around.back()]->RealToLine() < old[k]->RealFromLine() ||
+                                   old[around.back()]->FoldRangeLevel >= old[k]->FoldRangeLevel))
+            around.pop_back();
+        keep[k] = again[k] != nullptr;
+        if (!keep[k])
+            for (const size_t a : around)
+                keep[a] = false;
+        around.push_back(k);
+    }
+    std::vector<TSynTextFoldRange*> lost;
+    for (size_t k = 0; k < old.size(); ++k) {
+        if (keep[k]) {
+            ranges_.MoveCollapse(old[k], again[k]);
+        } else {
+            ranges_.UncountCollapsed(old[k]);
+            lost.push_back(old[k]);
+        }
+    }
+    for (size_t k = 0; k < old.size(); ++k)
+        if (keep[k])
+            TSynTextAllFoldRanges::HideTree(again[k]);
+    return lost;
+}
+
+std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
 {
     auto& all = ranges_.all_;
     const bool stopped = stopLine_ > 0 && !early_;
     size_t end = stopped ? nextOld_ : all.size();
     if (early_) {
         // The old ranges from where the scan ended stay until a scan from
-        // there replaces them; no range collapsed at or below the scan's
-        // first line starts above that line.
+        // there replaces them.
         end = std::max(firstIndex_, nextOld_);
-        while (end < all.size() && all[end]->FromLine() < stopLine_)
+        while (end < all.size() && all[end]->RealFromLine() < stopLine_)
             ++end;
         for (TSynTextFoldRange* open : stopOpen_)
-            open->SetToLine(std::max(open->FromLine(), stopLine_ - 1));
+            open->SetRealToLine(std::max(open->RealFromLine(), stopLine_ - 1));
     }
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
@@ -196,25 +258,35 @@ void TSynFoldResume::Splice()
             const auto kept = std::find_if(openBefore_.begin(), openBefore_.end(),
                                            [now](const TOld& Before) { return Before.Range == now; });
             if (kept != openBefore_.end()) {
-                now->SetToLine(kept->ToLine);
+                now->SetRealToLine(kept->ToLine);
                 now->SetClosedAt(kept->ClosedAt);
                 AppendFrom(openTails_[static_cast<size_t>(kept - openBefore_.begin())], stopLine_,
                            now->SubFoldRanges);
             } else {
-                now->SetToLine(old.ToLine);
+                now->SetRealToLine(old.ToLine);
                 now->SetClosedAt(old.ClosedAt);
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
         }
     }
+    const std::vector<TSynTextFoldRange*> lost = KeepCollapsed(firstIndex_, end);
     // The flat list: the ranges above the scan, those it found, those
     // below where it stopped. The old ranges the scan replaced make the
-    // next scan's ranges.
+    // next scan's ranges, but for the collapsed ones handed back.
+    std::vector<std::unique_ptr<TSynTextFoldRange>> handed;
     ranges_.spare_ = std::move(found_.spare_);
     found_.spare_.clear();
-    for (size_t i = firstIndex_; i < end; ++i)
-        ranges_.spare_.emplace_back(all[i]);
+    for (size_t i = firstIndex_, next = 0; i < end; ++i) {
+        if (next < lost.size() && all[i] == lost[next]) {
+            handed.emplace_back(all[i]);
+            handed.back()->SubFoldRanges.Clear();
+            TSynTextAllFoldRanges::Detach(all[i]);
+            ++next;
+        } else {
+            ranges_.spare_.emplace_back(all[i]);
+        }
+    }
     for (TSynTextFoldRange* range : found_.all_)
         ranges_.Adopt(range);
     const auto first = all.begin() + static_cast<std::ptrdiff_t>(firstIndex_);
@@ -232,7 +304,7 @@ void TSynFoldResume::Splice()
     int outerEnd = ranges_.Count();
     if (stopLine_ > 0) {
         outerEnd = outerFirst_;
-        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->FromLine() < stopLine_)
+        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->RealFromLine() < stopLine_)
             ++outerEnd;
     }
     ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);
@@ -253,4 +325,5 @@ void TSynFoldResume::Splice()
                 ranges_.AddBusyLines(span.First, span.Last);
     ranges_.Changed();
     ranges_.resumable_ = true;
+    return handed;
 }

@@ -292,7 +292,7 @@ struct TSynFoldScanner::TRun {
     // Takes the innermost open range off the stack, ending it on line To.
     void PopEndingOn(int To)
     {
-        Open.back()->SetToLine(To);
+        Open.back()->SetRealToLine(To);
         Open.back()->SetClosedAt(Line);
         Open.pop_back();
         OpenRegions.pop_back();
@@ -304,7 +304,7 @@ struct TSynFoldScanner::TRun {
     {
         for (size_t i = Open.size(); i-- > Base;) {
             if (OpenRegions[i]->Close == Close) {
-                Open[i]->SetToLine(Line);
+                Open[i]->SetRealToLine(Line);
                 Open[i]->SetClosedAt(Line);
                 Open.erase(Open.begin() + static_cast<std::ptrdiff_t>(i));
                 OpenRegions.erase(OpenRegions.begin() + static_cast<std::ptrdiff_t>(i));
@@ -352,7 +352,7 @@ struct TSynFoldScanner::TRun {
             Ranges.Add(range);
         Pos += TokenLength(Region, Region.Open);
         if (Region.AllowNoSubs) {
-            range->SetClosedAt(range->FromLine());
+            range->SetClosedAt(range->RealFromLine());
             FindClose(Region, range);
             return;
         }
@@ -375,7 +375,7 @@ struct TSynFoldScanner::TRun {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
                                                  : StartsWith(Region.Close, Pos)) {
-                Range->SetToLine(Line);
+                Range->SetRealToLine(Line);
                 Pos += TokenLength(Region, Region.Close);
                 NoteBusy(line);
                 LookAheadFrom = SIZE_MAX;
@@ -433,7 +433,7 @@ struct TSynFoldScanner::TRun {
             if (outcome == oNone && Parent) {
                 if (const size_t length = ParentCloseAt(*Parent)) {
                     while (Open.size() > base)
-                        PopEndingOn(std::max(Open.back()->FromLine(), Line - 1));
+                        PopEndingOn(std::max(Open.back()->RealFromLine(), Line - 1));
                     PopEndingOn(Line);
                     Pos += length;
                     return;
