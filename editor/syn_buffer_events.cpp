@@ -174,6 +174,7 @@ void TCustomSynText::NoteFoldEdit(int First, int Last)
         return;
     foldEdits_.First = std::min(foldEdits_.First, std::max(First, 1));
     foldEdits_.Last = std::max(foldEdits_.Last, Last);
+    ++foldEditNotes_;
 }
 
 void TCustomSynText::FollowFoldEdits(int Line, int Count)

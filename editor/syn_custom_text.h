@@ -1005,7 +1005,12 @@ protected:
     // them without a pass over the ranges above.
     int foldsOpenLine_ = INT_MAX;
     std::vector<TSynTextFoldRange*> foldsOpenAtPending_;
+    int foldsSkipAtPending_ = -1;  // the skip region the scan stopped in there, -1 none
     unsigned foldsOpenGeneration_ = 0;
+    // NoteFoldEdit's calls, and their count when the last scan ended early:
+    // an edit since, even below, may close a look-ahead above that line.
+    unsigned foldEditNotes_ = 0;
+    unsigned foldsOpenEditNotes_ = 0;
     bool foldRangesAstray_ = false;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
     bool hidingFreedLines_ = false;    // HideFreedLastLines at work

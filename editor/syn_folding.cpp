@@ -369,13 +369,15 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
     TSynTextAllFoldRanges& all = *allFoldRanges_;
     // Going on where the last scan ended early, as it left the ranges.
-    const bool goingOn = FirstEdited == foldsOpenLine_ && all.Generation() == foldsOpenGeneration_;
+    const bool goingOn = FirstEdited == foldsOpenLine_ && all.Generation() == foldsOpenGeneration_ &&
+                         foldEditNotes_ == foldsOpenEditNotes_;
     foldsOpenLine_ = INT_MAX;
     // The scan reads real lines: collapsed blocks where they stand.
     const int first = all.RealLineNumber(FirstEdited);
     const int last = LastEdited == INT_MAX ? INT_MAX : all.LastRealLineOf(LastEdited);
     const int stop = StopBy == INT_MAX ? INT_MAX : all.RealLineNumber(StopBy);
-    TSynFoldResume resume(all, first, last, stop, OutOfTime, goingOn ? &foldsOpenAtPending_ : nullptr);
+    const TSynFoldResume::TKnown known{foldsOpenAtPending_, foldsSkipAtPending_};
+    TSynFoldResume resume(all, first, last, stop, OutOfTime, goingOn ? &known : nullptr);
     resume.Start();
     TSynFoldScanner& scanner = FoldScanner();
     TSynFoldLineSource source(*lines_, all, resume.FirstLine());
@@ -383,7 +385,11 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     TLineAttributes attributes(highlighter_, *lines_, all, source, rangeAfter);
     if (highlighter_)
         scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), std::ref(source), resume.Found(), &resume);
+    const TFoldTokenSeek seek = [&source](const AnsiString& Token, bool FoldCase, int& Line, size_t& Column) {
+        return source.Seek(Token, FoldCase, Line, Column);
+    };
+    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), std::ref(source), resume.Found(), &resume,
+                                      resume.InSkip(), &seek);
     scanner.AttributeAt = nullptr;
     if (!scanned) {
         resume.Abandon();
@@ -419,9 +425,11 @@ void TCustomSynText::PendFoldScanFrom(const TSynFoldResume& Resume)
     foldsPendingFrom_ = all.BufferLineOf(Resume.EarlyEnd());
     foldsOpenFrom_ = Resume.OpenAtEarlyEnd() == INT_MAX ? INT_MAX : all.BufferLineOf(Resume.OpenAtEarlyEnd());
     foldsOpenLine_ = foldsPendingFrom_;
-    foldsOpenAtPending_ = Resume.OpenRangesAtEarlyEnd();
+    foldsOpenAtPending_ = Resume.StateAtEarlyEnd().Open;
+    foldsSkipAtPending_ = Resume.StateAtEarlyEnd().InSkip;
     foldsOpenGeneration_ = all.Generation();
     NoteFoldEdit(foldsPendingFrom_, INT_MAX);
+    foldsOpenEditNotes_ = foldEditNotes_;
     if (HandleAllocated())
         idleScanTimer_->SetEnabled(true);
 }

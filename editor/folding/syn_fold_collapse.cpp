@@ -147,7 +147,9 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
-    IndexExpansion(Range);
+    // A range a scan handed back has left the index already.
+    if (collapsed_.count(Range))
+        IndexExpansion(Range);
     Range->Collapsed = false;
     collapsed_.erase(Range);
     ShowInside(Range);

@@ -10,6 +10,7 @@
 #include "platform/base/ansi_string.h"
 
 class TSynTextAllFoldRanges;
+class TSynTextFoldRange;
 
 class TSynFoldLineSource {
 public:
@@ -21,6 +22,9 @@ public:
     // a few, up to a bound in bytes, so that the scan, which lets go of the
     // lines it passed, holds little more than one piece.
     bool operator()(AnsiString& Text);
+    // Finds a token in the lines not handed out yet, as a TFoldTokenSeek
+    // does.
+    bool Seek(const AnsiString& Token, bool FoldCase, int& Line, size_t& Column);
 
     // The lines of a collapsed block handed out: its first line without
     // the collapse marks and the lines it hides, from real line First on;
@@ -41,9 +45,13 @@ public:
 private:
     // Hands out the lines of block_ from its line at_ on.
     void AppendBlock(AnsiString& Text, size_t Until);
+    // Reads the collapsed block whose first line is the buffer's line next_
+    // and moves past that line: block_ holds it from now on.
+    void ReadBlock(const TSynTextFoldRange* Block);
 
     const TSynTextStringList& lines_;
     const TSynTextAllFoldRanges& ranges_;
+    int nextReal_;  // the real line of the next line to hand out
     int next_;  // the buffer index of the next line to hand out, past block_
     TBlock* block_ = nullptr;  // the block being handed out
     size_t at_ = 0;            // its next line

@@ -19,14 +19,14 @@ constexpr int ClockEvery = 64;
 }  // namespace
 
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy,
-                               std::function<bool()> OutOfTime, const std::vector<TSynTextFoldRange*>* Known)
+                               std::function<bool()> OutOfTime, const TKnown* Known)
     : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
-    // The scan starts at the start of a line it once passed at rest, and
-    // not inside a collapsed block: it reads the block from its first line,
-    // so that it finds the block whole.
+    // After an edit the scan starts at the start of a line it once passed
+    // at rest, and not inside a collapsed block: it reads the block from its
+    // first line, so that it finds the block whole.
     first_ = std::max(FirstEdited, 1);
-    for (;;) {
+    while (!Known) {
         if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
             first_ = busy->First - 1;
         else if (const TSynTextFoldRange* block = ranges_.CollapsedSpanning(first_))
@@ -36,8 +36,9 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     }
     const auto& all = ranges_.all_;
     firstIndex_ = ranges_.FirstFromReal(first_);
-    if (Known && first_ == FirstEdited) {
-        open_ = *Known;
+    if (Known) {
+        open_ = Known->Open;
+        inSkip_ = Known->InSkip;
     } else {
         // Back from the last range opened above first_: a range closed
         // above it was closed before any later range of its level opened,
@@ -82,25 +83,24 @@ void TSynFoldResume::Start()
 
 TSynFoldResume::~TSynFoldResume() = default;
 
-bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
+bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open, int InSkip)
 {
     // Settling comes first: a scan that ends early where it could have
     // settled leaves every line below to the next one.
-    if (Line > lastEdited_ && Settles(Line, Open)) {
+    if (InSkip < 0 && Line > lastEdited_ && Settles(Line, Open)) {
         stopLine_ = Line;
-        stopOpen_ = Open;
+        stop_.Open = Open;
         return true;
     }
-    // A line whose start a look-ahead passed cannot start the next scan;
-    // nor can a line a collapsed block holds, which the scan reads whole,
-    // or one below a collapsed block's first line that a range found there
-    // is still open at: where the range ends tells whether the block was
-    // found again.
-    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !found_.BusyAt(Line) &&
+    // The next scan goes on from where this one ends, in a skip region
+    // too; but a line a collapsed block holds is read with the block, and
+    // while a range found on a collapsed block's first line is open, where
+    // it ends still tells whether the block was found again.
+    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) &&
         !ranges_.CollapsedSpanning(Line) && !HoldsCollapsedHead(Open)) {
         early_ = true;
         stopLine_ = Line;
-        stopOpen_ = Open;
+        stop_ = {Open, InSkip};
         return true;
     }
     return false;
@@ -246,14 +246,14 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
         end = std::max(firstIndex_, nextOld_);
         while (end < all.size() && all[end]->RealFromLine() < stopLine_)
             ++end;
-        for (TSynTextFoldRange* open : stopOpen_)
+        for (TSynTextFoldRange* open : stop_.Open)
             open->SetRealToLine(std::max(open->RealFromLine(), stopLine_ - 1));
     }
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
         // before, and keep their sub-ranges from there on.
-        for (size_t i = 0; i < stopOpen_.size(); ++i) {
-            TSynTextFoldRange* now = stopOpen_[i];
+        for (size_t i = 0; i < stop_.Open.size(); ++i) {
+            TSynTextFoldRange* now = stop_.Open[i];
             const TOld& old = oldOpen_[i];
             const auto kept = std::find_if(openBefore_.begin(), openBefore_.end(),
                                            [now](const TOld& Before) { return Before.Range == now; });
@@ -312,8 +312,10 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
 
     std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
     ranges_.busy_.clear();
+    // A scan going on where the last one ended early starts in its busy
+    // lines, some of them those a look-ahead above left.
     for (const auto& span : busy)
-        if (span.First < first_)
+        if (span.First <= first_)
             ranges_.AddBusyLines(span.First, span.Last);
     for (const auto& span : found_.busy_)
         ranges_.AddBusyLines(span.First, span.Last);

@@ -23,23 +23,30 @@ public:
     // OutOfTime answers true (never inside a skip region, a look-ahead or a
     // collapsed block).
     // Known, when not null, holds the ranges open at the start of line
-    // FirstEdited, outermost first, as an earlier scan that ended there
-    // left them (nothing changed since).
+    // FirstEdited, outermost first, and the skip region the scan is in
+    // there, as an earlier scan that ended there left them (nothing changed
+    // since): the scan goes on from there.
+    struct TKnown {
+        std::vector<TSynTextFoldRange*> Open;
+        int InSkip = -1;
+    };
     TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy = INT_MAX,
-                   std::function<bool()> OutOfTime = nullptr, const std::vector<TSynTextFoldRange*>* Known = nullptr);
+                   std::function<bool()> OutOfTime = nullptr, const TKnown* Known = nullptr);
     TSynFoldResume(const TSynFoldResume&) = delete;
     TSynFoldResume& operator=(const TSynFoldResume&) = delete;
     ~TSynFoldResume();
 
     // Readies the ranges for the scan.
     void Start();
-    // Where the scan starts, and the ranges open there, outermost first.
+    // Where the scan starts, the ranges open there, outermost first, and
+    // the skip region it starts in (-1: none).
     int FirstLine() const { return first_; }
     const std::vector<TSynTextFoldRange*>& Open() const { return open_; }
+    int InSkip() const { return inSkip_; }
     // Takes the ranges the scan finds.
     TSynTextAllFoldRanges& Found() { return found_; }
 
-    bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) override;
+    bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open, int InSkip) override;
 
     // After the scan: the ranges found replace the old ones from FirstLine
     // to where the scan stopped. A collapsed range among those the scan
@@ -60,9 +67,9 @@ public:
     // above it.
     bool EndedEarly() const { return early_; }
     int EarlyEnd() const { return stopLine_; }
-    int OpenAtEarlyEnd() const { return stopOpen_.empty() ? INT_MAX : stopOpen_.front()->RealFromLine(); }
-    // The ranges open there, outermost first.
-    const std::vector<TSynTextFoldRange*>& OpenRangesAtEarlyEnd() const { return stopOpen_; }
+    int OpenAtEarlyEnd() const { return stop_.Open.empty() ? INT_MAX : stop_.Open.front()->RealFromLine(); }
+    // The state of the scan there, for the next to go on from.
+    const TKnown& StateAtEarlyEnd() const { return stop_; }
 
 private:
     // A range as it stood before the scan.
@@ -89,6 +96,7 @@ private:
     TSynTextAllFoldRanges& ranges_;
     TSynTextAllFoldRanges found_;
     int first_ = 1;
+    int inSkip_ = -1;
     int lastEdited_;
     int stopBy_;
     std::function<bool()> outOfTime_;
@@ -106,7 +114,7 @@ private:
     std::vector<TOld> oldOpen_;
     int minClosed_ = INT_MAX;  // the least ClosedAt of oldOpen_
     size_t nextOld_ = 0;
-    // Where the scan stopped, and the open ranges there.
+    // Where the scan stopped, and its state there.
     int stopLine_ = 0;
-    std::vector<TSynTextFoldRange*> stopOpen_;
+    TKnown stop_;
 };

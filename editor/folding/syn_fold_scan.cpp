@@ -118,6 +118,10 @@ struct TSynFoldScanner::TRun {
     bool FoldCase = false;
     TFoldScanStop* Stop = nullptr;
     bool Stopped = false;
+    // The skip region of the innermost list the scan starts in, at the
+    // start of its first line; -1 when it starts at rest.
+    int StartInSkip = -1;
+    const TFoldTokenSeek* Seek = nullptr;
 
     enum TOutcome { oNone, oMoved, oStay };
 
@@ -180,6 +184,19 @@ struct TSynFoldScanner::TRun {
             ++Pos;
         ++Line;
         LineStart = Pos;
+    }
+
+    // Goes on at column Column of line Line, a line the source hands out
+    // next, past lines it never handed out.
+    void JumpTo(int Line_, size_t Column)
+    {
+        Base = End();
+        Held.clear();
+        Text = Held;
+        Line = Line_;
+        LineStart = Base;
+        ReadOn(Base);
+        Pos = Base + Column;
     }
 
     // Moves to Target, counting the lines passed.
@@ -251,36 +268,44 @@ struct TSynFoldScanner::TRun {
 
     bool PassSkip(const TRegionList& List)
     {
-        for (const TSkip& skip : List.Skips) {
-            if (!StartsWith(skip.Open, Pos))
+        for (size_t i = 0; i < List.Skips.size(); ++i) {
+            if (!StartsWith(List.Skips[i].Open, Pos))
                 continue;
-            size_t p = Pos + skip.Open.size();
-            switch (skip.Type) {
-            case srtCloseChar:
-                while (Has(p) && !FirstCharAt(skip.Close, p)) {
-                    if (skip.Escape && At(p) == skip.Escape && Has(p + 1))
-                        p += CharLen(p);
-                    p += CharLen(p);
-                }
-                if (Has(p))
-                    p += CharLen(p);
-                break;
-            case srtCloseString:
-                while (Has(p) && !StartsWith(skip.Close, p))
-                    p += CharLen(p);
-                p = Has(p) ? p + skip.Close.size() : End();
-                break;
-            case srtLineEnd:
-                while (Has(p) && !IsBreak(At(p)))
-                    p += CharLen(p);
-                break;
-            }
-            const int line = Line;
-            MoveTo(std::min(p, End()));
-            NoteBusy(line);
+            Pos += List.Skips[i].Open.size();
+            FinishSkip(List.Skips[i], i, Line);
             return true;
         }
         return false;
+    }
+
+    // Goes on to the end of Skip, the skip region Index of its list, which
+    // started on line From; at the start of each line inside it the scan
+    // may stop, to go on in it later.
+    void FinishSkip(const TSkip& Skip, size_t Index, int From)
+    {
+        while (Has(Pos)) {
+            // A line end ends a line comment; an escape takes the
+            // character after it, a line break too.
+            if (Skip.Type == srtLineEnd ? IsBreak(At(Pos))
+                                        : Skip.Type == srtCloseChar ? FirstCharAt(Skip.Close, Pos)
+                                                                    : StartsWith(Skip.Close, Pos)) {
+                if (Skip.Type != srtLineEnd)
+                    Pos += Skip.Type == srtCloseChar ? CharLen(Pos) : Skip.Close.size();
+                break;
+            }
+            if (Skip.Type == srtCloseChar && Skip.Escape && At(Pos) == Skip.Escape && Has(Pos + 1))
+                Advance();
+            if (!IsBreak(At(Pos))) {
+                Advance();
+                continue;
+            }
+            PassBreak();
+            if (Stop && Stop->StopAt(Line, Open, static_cast<int>(Index))) {
+                Stopped = true;
+                break;
+            }
+        }
+        NoteBusy(From);
     }
 
     void Push(TSynTextFoldRange* Range, const TRegion* Region)
@@ -363,14 +388,24 @@ struct TSynFoldScanner::TRun {
 
     // Straight to the close token; without one the range stays one line
     // long and the scan goes on after its open token, having read to the
-    // end of the text.
+    // end of the text. A close token past what was read so far, a source
+    // that can finds by itself, without handing out the lines before it.
     void FindClose(const TRegion& Region, TSynTextFoldRange* Range)
     {
         const size_t pos = Pos;
         const size_t lineStart = LineStart;
         const int line = Line;
         LookAheadFrom = lineStart;
-        while (Has(Pos)) {
+        const bool seeking = Seek && *Seek && Region.Type != frtOneChar;
+        for (;;) {
+            if (Pos >= End()) {
+                int at = 0;
+                size_t column = 0;
+                if (!seeking ? !ReadOn(Pos) : !(*Seek)(Region.Close, FoldCase, at, column))
+                    break;
+                if (seeking)
+                    JumpTo(at, column);
+            }
             if (IsBreak(At(Pos))) {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
@@ -405,6 +440,13 @@ struct TSynFoldScanner::TRun {
     void Scan(const TRegionList& List, const TRegion* Parent, size_t ParentEntry)
     {
         const size_t base = Parent ? ParentEntry + 1 : 0;
+        if (StartInSkip >= 0) {
+            const auto skip = static_cast<size_t>(std::exchange(StartInSkip, -1));
+            if (skip < List.Skips.size())
+                FinishSkip(List.Skips[skip], skip, Line - 1);
+            if (Stopped)
+                return;
+        }
         std::array<bool, 256> stops = List.Stops;
         if (Parent)
             stops[static_cast<unsigned char>(Parent->Close[0])] = true;
@@ -417,14 +459,17 @@ struct TSynFoldScanner::TRun {
             }
             if (IsBreak(At(Pos))) {
                 PassBreak();
-                if (Stop && Stop->StopAt(Line, Open)) {
+                if (Stop && Stop->StopAt(Line, Open, -1)) {
                     Stopped = true;
                     return;
                 }
                 continue;
             }
-            if (PassSkip(List))
+            if (PassSkip(List)) {
+                if (Stopped)
+                    return;
                 continue;
+            }
             const TOutcome outcome = TryRegions(List, base);
             if (Stopped)
                 return;
@@ -663,7 +708,7 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
 }
 
 bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
-                           TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop)
+                           TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop, int InSkip, const TFoldTokenSeek* Seek)
 {
     if (regions_->Regions.empty())
         return Open.empty();
@@ -672,6 +717,8 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
     run.FoldCase = foldCase_;
     run.Stop = Stop;
     run.Line = FirstLine;
+    run.StartInSkip = InSkip;
+    run.Seek = Seek;
     for (TSynTextFoldRange* range : Open) {
         const TRegion* found = nullptr;
         for (const TRegionList* list : lists_)
