@@ -500,10 +500,9 @@ private:
     std::vector<TKeptShift> shifts_;
     uint32_t shiftsDone_ = 0;
     // How far SettleSomeShifts came in the flat list, and the generation
-    // and shifts it started with.
+    // it started with.
     size_t settledUpTo_ = 0;
     unsigned settleGeneration_ = 0;
-    uint32_t settleShifts_ = 0;
     bool resumable_ = false;
     // The ranges of all_ with Collapsed set: few, most times, so questions
     // about them need no pass over every range.

@@ -61,11 +61,11 @@ bool TSynTextAllFoldRanges::SettleSomeShifts(size_t Most)
     if (shifts_.empty())
         return true;
     // A range put in or taken out of the list moves those after it, and a
-    // shift kept since reaches the ranges already passed: start again.
-    if (settleGeneration_ != generation_ || settleShifts_ != shiftsDone_) {
+    // shift kept since reaches the ranges already passed: both change the
+    // generation, and the settling starts again.
+    if (settleGeneration_ != generation_) {
         settledUpTo_ = 0;
         settleGeneration_ = generation_;
-        settleShifts_ = shiftsDone_;
     }
     const size_t from = std::min(settledUpTo_, all_.size());
     const size_t end = from + std::min(Most, all_.size() - from);
