@@ -130,7 +130,7 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
 
 TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Range)
 {
-    if (foldsPendingFrom_ == INT_MAX)
+    if (!foldScan_.Pending())
         return Range;
     // A scan that cannot go on from where it ended finds every range anew.
     const int from = Range->RealFromLine();
@@ -198,7 +198,7 @@ void TCustomSynText::HideFreedLastLines()
             break;
         line = range->FromLine() + 1;
         const int last = range->LastLineInView();
-        if (last > line || (last == line && !ScannedFoldRangeStartingAt(line))) {
+        if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line))) {
             Uncollapse(range);
             Collapse(range);
         }
@@ -411,7 +411,7 @@ bool TCustomSynText::FoldKeyAllowed(WORD Key)
     auto rangeAt = [this](int Line) {
         TSynTextFoldRange* collapsed = CollapsedRangeAt(Line);
         ReachFoldScan(Line, false);
-        return collapsed ? collapsed : ScannedFoldRangeStartingAt(Line);
+        return collapsed ? collapsed : allFoldRanges_->FirstStartingAt(Line);
     };
     // Expands the collapsed range on Line; answers how many lines came back.
     auto expand = [this](int Line) {

@@ -23,10 +23,6 @@
 
 namespace {
 
-// A long run of line changes outside any update (a program adding lines one
-// by one) is not worth comparing.
-constexpr size_t MostShifts = 64;
-
 // Token at a character start of Line (single-byte comparison, so a trail
 // byte never passes for a token).
 std::vector<size_t> FindToken(const AnsiString& Line, const AnsiString& Token)
@@ -236,60 +232,31 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
 {
     // One change counted is enough for a rescan: a text of a million lines
     // coming in is not read for more.
-    if (!CountsFoldChanges() || pendingFoldChanges_ > 0)
+    if (!CountsFoldChanges() || foldScan_.HasChanges())
         return;
     // A range that its parent's close token ends stops on the line above
     // that token: a line without tokens that comes or goes just there moves
     // that end, which the ranges following the inserted or deleted lines
     // cannot tell.
     if (VisitRegions(ScanFoldRegions(), [](TFoldRegionItem* Region) { return Region->SubRegions()->Count() > 0; })) {
-        ++pendingFoldChanges_;
+        foldScan_.NoteChange();
         return;
     }
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
         if (LineHasFoldToken(lines_->LineView(i), token)) {
-            ++pendingFoldChanges_;
+            foldScan_.NoteChange();
             return;
         }
     }
-}
-
-void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count)
-{
-    if (!CountsFoldChanges() || Count == 0)
-        return;
-    if (Log.size() < MostShifts)
-        Log.push_back({FirstLine, Count});
-    else
-        ++pendingFoldChanges_;
-}
-
-int TCustomSynText::FoldLineOf(int Line) const
-{
-    for (size_t i = bufferShifts_.size(); i-- > foldShifts_.size();) {
-        const TLineShift& shift = bufferShifts_[i];
-        if (Line < shift.FirstLine)
-            continue;
-        if (shift.Count > 0 && Line < shift.FirstLine + shift.Count)
-            return 0;
-        Line -= shift.Count;
-    }
-    return Line;
 }
 
 void TCustomSynText::RescanPendingFolds()
 {
     if (paintLock_ != 0)
         return;
-    if (quietFoldPuts_ && bufferShifts_ != foldShifts_)
-        ++pendingFoldChanges_;
-    if (bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts)
-        foldRangesAstray_ = true;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    if (pendingFoldChanges_ > 0 && CountsFoldChanges())
+    foldScan_.EndUpdate();
+    if (foldScan_.HasChanges() && CountsFoldChanges())
         RescanFoldRanges();
     else if (CountsFoldChanges())
         HideFreedLastLines();
@@ -368,16 +335,13 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
 {
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
     TSynTextAllFoldRanges& all = *allFoldRanges_;
-    // Going on where the last scan ended early, as it left the ranges.
-    const bool goingOn = FirstEdited == foldsOpenLine_ && all.Generation() == foldsOpenGeneration_ &&
-                         foldEditNotes_ == foldsOpenEditNotes_;
-    foldsOpenLine_ = INT_MAX;
-    // The scan reads real lines: collapsed blocks where they stand.
+    // The scan reads real lines: collapsed blocks where they stand. It goes
+    // on where the last one ended early, as it left the ranges, when
+    // nothing changed since.
     const int first = all.RealLineNumber(FirstEdited);
     const int last = LastEdited == INT_MAX ? INT_MAX : all.LastRealLineOf(LastEdited);
     const int stop = StopBy == INT_MAX ? INT_MAX : all.RealLineNumber(StopBy);
-    const TSynFoldResume::TKnown known{foldsOpenAtPending_, foldsSkipAtPending_};
-    TSynFoldResume resume(all, first, last, stop, OutOfTime, goingOn ? &known : nullptr);
+    TSynFoldResume resume(all, first, last, stop, OutOfTime, foldScan_.GoingOn(FirstEdited, all.Generation()));
     resume.Start();
     TSynFoldScanner& scanner = FoldScanner();
     TSynFoldLineSource source(*lines_, all, resume.FirstLine());
@@ -409,29 +373,19 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
             }
         });
     }
-    if (resume.EndedEarly())
-        PendFoldScanFrom(resume);
-    else
+    if (resume.EndedEarly()) {
+        // Where the next scan goes on, in the buffer's lines as they stand
+        // with the blocks the scan found otherwise in view.
+        const int open = resume.OpenAtEarlyEnd();
+        foldScan_.EndedEarly(all.BufferLineOf(resume.EarlyEnd()), open == INT_MAX ? INT_MAX : all.BufferLineOf(open),
+                             resume.StateAtEarlyEnd(), all.Generation());
+        if (HandleAllocated())
+            idleScanTimer_->SetEnabled(true);
+    } else {
         all.ShrinkToFit();
+    }
     RepaintChangedFoldLooks(looksBefore);
     return true;
-}
-
-void TCustomSynText::PendFoldScanFrom(const TSynFoldResume& Resume)
-{
-    // Every line below may read otherwise now: the next scan goes on from
-    // here to the end of the text.
-    const TSynTextAllFoldRanges& all = *allFoldRanges_;
-    foldsPendingFrom_ = all.BufferLineOf(Resume.EarlyEnd());
-    foldsOpenFrom_ = Resume.OpenAtEarlyEnd() == INT_MAX ? INT_MAX : all.BufferLineOf(Resume.OpenAtEarlyEnd());
-    foldsOpenLine_ = foldsPendingFrom_;
-    foldsOpenAtPending_ = Resume.StateAtEarlyEnd().Open;
-    foldsSkipAtPending_ = Resume.StateAtEarlyEnd().InSkip;
-    foldsOpenGeneration_ = all.Generation();
-    NoteFoldEdit(foldsPendingFrom_, INT_MAX);
-    foldsOpenEditNotes_ = foldEditNotes_;
-    if (HandleAllocated())
-        idleScanTimer_->SetEnabled(true);
 }
 
 void TCustomSynText::ClearFoldRanges()
@@ -440,15 +394,7 @@ void TCustomSynText::ClearFoldRanges()
         allFoldRanges_->ClearAll();
     foldScanner_.reset();
     caretFoldRange_ = nullptr;
-    pendingFoldChanges_ = 0;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    foldEdits_ = {};
-    foldsPendingFrom_ = INT_MAX;
-    foldsOpenFrom_ = INT_MAX;
-    foldsOpenLine_ = INT_MAX;
-    foldRangesAstray_ = false;
+    foldScan_.Clear();
 }
 
 void TCustomSynText::RebuildFoldRanges()
@@ -486,16 +432,8 @@ std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
 void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime)
 {
     ScanPendingRanges();  // the painted-token check reads the line states
-    const bool astray = foldRangesAstray_ || bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts;
-    const TFoldEdits edits = foldEdits_;
-    pendingFoldChanges_ = 0;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    foldEdits_ = {};
-    foldsPendingFrom_ = INT_MAX;
-    foldsOpenFrom_ = INT_MAX;
-    foldRangesAstray_ = false;
+    bool astray = false;
+    const TSynFoldScanState::TEdits edits = foldScan_.TakeEdits(astray);
     if (!codeFolding_->Enabled())
         return;
     caretFoldRange_ = nullptr;
@@ -536,11 +474,6 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->StartingAt(Line);
     ReachFoldScan(Line, true);
-    return ScannedFoldRangeStartingAt(Line);
-}
-
-TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
-{
     return allFoldRanges_->FirstStartingAt(Line);
 }
 
@@ -612,14 +545,6 @@ int TCustomSynText::GetRealLineNumber(int Line) const
     return allFoldRanges_->RealLineNumber(Line);
 }
 
-int TCustomSynText::CaretFoldLevel() const
-{
-    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
-        return map->CaretLevel();
-    ReachFoldScan(caretY_, true);
-    return ScannedCaretFoldLevel();
-}
-
 namespace {
 
 // The level of the innermost of Ranges; 0 for none.
@@ -633,7 +558,15 @@ int DeepestLevel(const std::vector<TSynTextFoldRange*>& Ranges)
 
 }  // namespace
 
-int TCustomSynText::ScannedCaretFoldLevel() const { return DeepestLevel(allFoldRanges_->Holding(caretY_)); }
+int TCustomSynText::CaretFoldLevel() const
+{
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
+        return map->CaretLevel();
+    ReachFoldScan(caretY_, true);
+    return DeepestLevel(allFoldRanges_->Holding(caretY_));
+}
+
+
 
 bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
 {
@@ -756,7 +689,7 @@ void TCustomSynText::UpdateCaretFoldRange()
     }
     VisitRegions(regions, [&](TFoldRegionItem* Region) {
         if (touches(Region->Open()))
-            found = ScannedFoldRangeStartingAt(caretY_);
+            found = allFoldRanges_->FirstStartingAt(caretY_);
         else if (touches(Region->Close()))
             found = ScannedFoldRangeEndingAt(caretY_);
         return found != nullptr;

@@ -785,6 +785,25 @@ bool TSynFoldScanner::KeepsSignature(std::string_view Before, std::string_view A
                         shorter.begin() + static_cast<std::ptrdiff_t>(to), stops);
 }
 
+namespace {
+
+// What starts at a character of a line, as its signature tells it: for each
+// skip region a letter from 'a' with these bits,
+enum : int {
+    skOpens = 1,   // its open token
+    skCloses = 2,  // its close token
+};
+// and for each region a letter from 'A' with these.
+enum : int {
+    rgOpens = 1,         // its open token
+    rgOpensAsToken = 2,  // that token where the region takes it (as a whole word, when it asks)
+    rgCloses = 4,
+    rgClosesAsToken = 8,
+    rgPainted = 16,  // a one-character token painted as a string, comment or remark
+};
+
+}  // namespace
+
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
 {
     if (!tokensWhole_)
@@ -803,10 +822,10 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
         bool found = false;  // a token of any kind starts here
         for (const TRegionList* list : lists_) {
             for (const TSkip& skip : list->Skips) {
-                int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
+                int bits = run.StartsWith(skip.Open, p) ? skOpens : 0;
                 if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
                                               : !skip.Close.empty() && run.StartsWith(skip.Close, p))
-                    bits |= 2;
+                    bits |= skCloses;
                 here += static_cast<char>('a' + bits);
                 found = found || bits != 0;
                 // An escape takes the character after it, or the line break.
@@ -827,12 +846,12 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
                 };
                 int bits = 0;
                 if (raw(region.Open))
-                    bits |= 1 | (run.TokenAt(region, region.Open, p) ? 2 : 0);
+                    bits |= rgOpens | (run.TokenAt(region, region.Open, p) ? rgOpensAsToken : 0);
                 if (raw(region.Close))
-                    bits |= 4 | (run.TokenAt(region, region.Close, p) ? 8 : 0);
+                    bits |= rgCloses | (run.TokenAt(region, region.Close, p) ? rgClosesAsToken : 0);
                 if (bits != 0 && oneChar && run.Painted(p))
-                    bits |= 16;
-                opens = opens || (bits & 1) != 0;
+                    bits |= rgPainted;
+                opens = opens || (bits & rgOpens) != 0;
                 here += static_cast<char>('A' + bits);
                 found = found || bits != 0;
             }
