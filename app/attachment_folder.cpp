@@ -1,5 +1,5 @@
-// The attachment folder: made private to the user, never followed through
-// a link, names that stay inside it, and copies that never overwrite.
+// The attachment folder's place, names that stay inside it, and copies
+// that never overwrite.
 #include "app/attachment_folder.h"
 
 #include <algorithm>
@@ -15,42 +15,9 @@
 #include "platform/base/format.h"
 #include "platform/base/sys_utils.h"
 
-namespace {
-
-[[noreturn]] void RefuseFolder(const AnsiString& Role, const AnsiString& Folder, const char* Why)
-{
-    throw EInOutError(Role + " " + Folder + " 不可用：" + Why);
-}
-
-}  // namespace
-
 AnsiString AttachmentFolderPath(const AnsiString& TempDir)
 {
     return IncludeTrailingPathDelimiter(TempDir) + "Morvane/";
-}
-
-void EnsurePrivateFolder(const AnsiString& Folder, const AnsiString& Role)
-{
-    const AnsiString dir = ExcludeTrailingPathDelimiter(Folder);
-    const AnsiString parent = ExtractFileDir(dir);
-    if (!parent.empty() && !DirectoryExists(parent) && !ForceDirectories(parent))
-        RefuseFolder(Role, Folder, std::strerror(errno));
-    const std::string path = GbkToUtf8(dir);
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-        RefuseFolder(Role, Folder, std::strerror(errno));
-    // Whatever stands there now (made by us or found) is checked without
-    // following a link: another user may have put one there before us.
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0)
-        RefuseFolder(Role, Folder, std::strerror(errno));
-    if (S_ISLNK(st.st_mode))
-        RefuseFolder(Role, Folder, "它是一个符号链接");
-    if (!S_ISDIR(st.st_mode))
-        RefuseFolder(Role, Folder, "它不是目录");
-    if (st.st_uid != geteuid())
-        RefuseFolder(Role, Folder, "它属于其他用户");
-    if ((st.st_mode & 0777) != 0700 && chmod(path.c_str(), 0700) != 0)
-        RefuseFolder(Role, Folder, std::strerror(errno));
 }
 
 AnsiString SafeAttachmentName(const AnsiString& Name)

@@ -11,12 +11,6 @@
 
 // TempDir (with or without its trailing delimiter) + "Morvane/".
 AnsiString AttachmentFolderPath(const AnsiString& TempDir);
-// Makes Folder and its missing parents; Folder itself gets mode 0700. An
-// existing Folder must be a real folder of this user: a symbolic link, a
-// file or another user's folder raises EInOutError, its message naming the
-// folder by Role ("附件临时目录"), and one of ours that others may read is
-// made private.
-void EnsurePrivateFolder(const AnsiString& Folder, const AnsiString& Role);
 // The last path component of a stored name, so that a name such as
 // "../../x" never leads out of the folder; "附件" for one that leaves
 // nothing usable ("", ".", "..", "a/").

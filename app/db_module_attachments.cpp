@@ -6,6 +6,7 @@
 #include "app/db_transaction.h"
 #include "app/list_update.h"
 #include "app/node_manager.h"
+#include "app/user_folders.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "platform/base/date_time.h"
 #include "platform/base/files.h"

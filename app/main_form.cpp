@@ -234,6 +234,8 @@ void TMainForm::CreateLeftPages()
     BookMarkList->OnEdited = TLVEditedEvent(this, &TMainForm::BookMarkListEdited);
     BookMarkList->OnExit = TNotifyEvent(this, &TMainForm::BookMarkListExit);
     LeftPages->SetActivePageIndex(0);
+    LeftPages->OnChange = TNotifyEvent(this, &TMainForm::LeftPagesChange);
+    LeftPages->OnMouseDown = TMouseEvent(this, &TMainForm::TabsMouseDown);
 }
 
 void TMainForm::CreateClientArea()
@@ -251,7 +253,7 @@ void TMainForm::CreateClientArea()
     PageControl = Place<TbsSkinPageControl>(this, ClientPanel, "PageControl", alClient);
     PageControl->SetVisible(false);
     PageControl->OnChange = TNotifyEvent(this, &TMainForm::PageControlChange);
-    PageControl->OnMouseDown = TMouseEvent(this, &TMainForm::PageControlMouseDown);
+    PageControl->OnMouseDown = TMouseEvent(this, &TMainForm::TabsMouseDown);
     TabImageList = new TImageList(this);
     TabImageList->SetName("TabImageList");
     EnsureProgramResources();

@@ -115,8 +115,13 @@ public:
     // A tab the user picks makes its article the current one, as entering
     // its editor does (the attachment list and the status bar follow).
     void PageControlChange(TObject* Sender);
-    // A click on a tab gives its article the focus.
-    void PageControlMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    // A page picked on its tabs, by a click or by keys (Ctrl+Tab, the
+    // arrows), takes the keyboard: its article, or the first control of a
+    // left-hand page. The tabs show no mark of a focus of their own, and
+    // what is typed next is meant for the page.
+    void LeftPagesChange(TObject* Sender);
+    void TabsMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void FocusPickedPage(TbsSkinPageControl* Pages);
     // Enter on the tree or a list does what a double click on its item
     // does: a keyboard user opens articles and goes to bookmarks so.
     void ViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);

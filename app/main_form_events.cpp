@@ -22,6 +22,7 @@
 #include "platform/ui/kernel/menus.h"
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/focus.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/virtual_keys.h"
@@ -43,9 +44,11 @@ namespace {
 
 int IdOf(void* Data) { return static_cast<int>(reinterpret_cast<intptr_t>(Data)); }
 
-// Posted to the window after a view opened an article or a tab was
-// clicked: the current article takes the focus once the press is over.
+// Posted to the window after a view opened an article or an article's tab
+// was picked: the current article takes the focus once the press or the
+// key is over. The same for a left-hand page and its first control.
 constexpr UINT WM_FOCUSOPENEDEDITOR = WM_APP + 1;
+constexpr UINT WM_FOCUSLEFTPAGE = WM_APP + 2;
 
 template <typename F>
 TNotifyEvent Handler(F Action)
@@ -178,15 +181,30 @@ void TMainForm::PageControlChange(TObject*)
 {
     if (TCustomSynTextEditor* editor = ShownEditor())
         EditorsEventEnter(editor);
+    // Ctrl+Tab leaves the keyboard on the tabs when the page that had it
+    // goes out of sight.
+    if (PageControl->Focused())
+        FocusPickedPage(PageControl);
 }
 
-void TMainForm::PageControlMouseDown(TObject*, TMouseButton Button, TShiftState, int X, int Y)
+void TMainForm::LeftPagesChange(TObject*)
 {
-    // The tabs take the focus from the press but show no mark of it: the
-    // typing goes to the clicked tab's article, as when it comes up any
-    // other way.
-    if (Button == mbLeft && PageControl->IndexOfTabAt(X, Y) >= 0)
-        PostMessage(Handle(), WM_FOCUSOPENEDEDITOR, 0, 0);
+    if (LeftPages->Focused())
+        FocusPickedPage(LeftPages);
+}
+
+void TMainForm::TabsMouseDown(TObject* Sender, TMouseButton Button, TShiftState, int X, int Y)
+{
+    // The tabs take the focus from the press, the page's own tab too.
+    auto* pages = static_cast<TbsSkinPageControl*>(Sender);
+    if (Button == mbLeft && pages->IndexOfTabAt(X, Y) >= 0)
+        FocusPickedPage(pages);
+}
+
+void TMainForm::FocusPickedPage(TbsSkinPageControl* Pages)
+{
+    // After the tabs are done with the press or the key.
+    PostMessage(Handle(), Pages == PageControl ? WM_FOCUSOPENEDEDITOR : WM_FOCUSLEFTPAGE, 0, 0);
 }
 
 void TMainForm::EditorsEventStatusChange(TObject* Sender, TSynStatusChanges)
@@ -245,12 +263,16 @@ void TMainForm::OpenNodeFromView(int Id)
 
 void TMainForm::Dispatch(TMessage& Message)
 {
-    if (Message.Msg != WM_FOCUSOPENEDEDITOR) {
+    if (Message.Msg == WM_FOCUSOPENEDEDITOR) {
+        if (INodeEditor* frame = NodeEditorOf(GetActiveEditor()))
+            frame->Activate();
+    } else if (Message.Msg == WM_FOCUSLEFTPAGE) {
+        TTabSheet* page = LeftPages->ActivePage();
+        if (TWinControl* first = page ? page->FindNextControl(nullptr, true, true, false) : nullptr)
+            first->SetFocus();
+    } else {
         TForm::Dispatch(Message);
-        return;
     }
-    if (INodeEditor* frame = NodeEditorOf(GetActiveEditor()))
-        frame->Activate();
 }
 
 void TMainForm::TreeEdited(TObject*, TTreeNode* Node, AnsiString& S)

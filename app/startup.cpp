@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "app/action_module.h"
-#include "app/attachment_folder.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "app/program_node_dialogs.h"
+#include "app/user_folders.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/dialogs/syn_common_dialogs.h"
 #include "editor_services/settings/syn_manager.h"
@@ -104,6 +104,10 @@ void OpenStartDataBase(const AnsiString& IniFileName, const AnsiString& DefaultD
     DBModule->LoadNodeTree();
 }
 
+// Text from outside the program (an argument, the display's name) as the
+// terminal is told it: UTF-8, each byte that is none shown as U+FFFD.
+std::string TerminalText(std::string_view Utf8) { return Utf32ToUtf8(Utf8ToUtf32(Utf8)); }
+
 // Runs one shutdown step; what it raises is kept for the report.
 template <typename F>
 void Guarded(std::vector<AnsiString>& Failures, F Step)
@@ -126,7 +130,7 @@ void ReportShutdownFailures(const std::vector<AnsiString>& Failures)
         MessageDlg.ShowAppMessage(text);
     } catch (const std::exception&) {
         // No box can be shown any more; the terminal still hears of it.
-        std::fprintf(stderr, "Tandril: %s\n", text.c_str());
+        std::fprintf(stderr, "Tandril: %s\n", GbkToUtf8(text).c_str());
     }
 }
 
@@ -145,7 +149,10 @@ bool DecodeCommandLine(int argc, char** argv, std::vector<AnsiString>& Args, std
     for (int i = 1; i < argc; ++i) {
         AnsiString arg;
         if (!Utf8ToGbkWhole(argv[i], arg)) {
-            Error = std::string("\"") + argv[i] + "\" holds characters the program cannot keep (it holds names in GBK)";
+            const std::string shown = TerminalText(argv[i]);
+            Error = "\"" + shown +
+                    (shown == argv[i] ? "\" holds characters the program cannot keep (it holds names in GBK)"
+                                      : "\" is not UTF-8 (the program reads its arguments as UTF-8)");
             return false;
         }
         Args.push_back(std::move(arg));
@@ -190,7 +197,7 @@ void StartProgram(const TStartOptions& Options)
     Application->Initialize();
     Application->SetTitle("Tandril");
     LoadApplicationIcon();
-    EnsurePrivateFolder(Options.SettingsFolder, "设置目录");
+    EnsureSettingsFolder(Options.SettingsFolder, "设置目录");
     InstallShippedSchemes(Options.SettingsFolder + "Syntaxs/");
     InstallSynCommonDialogs();
 
@@ -276,7 +283,7 @@ int RunProgram(int argc, char** argv)
         return 2;
     }
     if (!PrepareDisplay(message)) {
-        std::fprintf(stderr, "%s\n", message.c_str());
+        std::fprintf(stderr, "%s\n", TerminalText(message).c_str());
         return 2;
     }
     options.SettingsFolder = ProgramSettingsFolder();

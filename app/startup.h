@@ -15,7 +15,8 @@ class TDBModule;
 // What start-up takes from outside the program.
 struct TStartOptions {
     // The per-user settings folder with its trailing '/': the program INI,
-    // "EditorOptions.ini" and "Syntaxs". Made with mode 0700.
+    // "EditorOptions.ini" and "Syntaxs". Made with mode 0700 when missing;
+    // a link of the user's to a folder of theirs is followed.
     AnsiString SettingsFolder;
     // The folder the attachment folder goes into.
     AnsiString TempDir;

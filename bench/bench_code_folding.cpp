@@ -8,7 +8,8 @@
 // editor with the C scheme's folding: braces, comment marks and a letter
 // typed and taken back at the top and in the middle, each with its paint,
 // with folding on and off; and the idle time that finds the rest of the
-// ranges after a brace at the top, slice by slice.
+// ranges after a brace at the top, slice by slice. Last, a letter taken
+// back by Undo and put in again by Redo among collapsed functions.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -153,6 +154,13 @@ struct TShownHighlightedEditor : TShownCEditor {
 // The line of a function's first block ("    if (ready ...) {") at the top
 // of the text or in its middle.
 int IfLine(const TSynMemo* Memo, bool Middle) { return Middle ? Memo->Lines()->Count() / 2 / 14 * 14 + 5 : 5; }
+
+// The middle one of Values.
+double Median(std::vector<double> Values)
+{
+    std::sort(Values.begin(), Values.end());
+    return Values[Values.size() / 2];
+}
 
 double NowMs()
 {
@@ -301,16 +309,12 @@ void BM_TypeAboveCollapsedFunctions(benchmark::State& State)
         if (memo->AllFoldRanges()->HasCollapsed() || memo->Lines()->Text() != text)
             State.SkipWithError("the text was not expanded as it was");
     }
-    const auto median = [](std::vector<double> Values) {
-        std::sort(Values.begin(), Values.end());
-        return Values[Values.size() / 2];
-    };
     State.counters["collapsed"] = collapsed;
-    State.counters["keystroke_ms"] = median(keystrokes);
-    State.counters["idle_ms"] = median(idles);
+    State.counters["keystroke_ms"] = Median(keystrokes);
+    State.counters["idle_ms"] = Median(idles);
     State.counters["slices"] = slices;
     State.counters["longest_slice_ms"] = longest;
-    State.counters["expand_all_ms"] = median(expansions);
+    State.counters["expand_all_ms"] = Median(expansions);
 }
 BENCHMARK(BM_TypeAboveCollapsedFunctions)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -394,6 +398,72 @@ BENCHMARK(BM_TypeAboveTouchingCollapsedFunctions)
     ->Args({0, 1000})->Args({1, 1334})
     ->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A letter typed at the start of a line in view among collapsed functions,
+// 1,000 lines below the top, then taken back by Undo and put in again by
+// Redo, each through its key command and with its paint; the idle work
+// each leaves is done untimed. Neither may open a collapsed function.
+// Arguments: the lines, the functions collapsed from the top.
+void BM_UndoAmongCollapsedFunctions(benchmark::State& State)
+{
+    TShownHighlightedEditor editor(static_cast<int>(State.range(0)), true);
+    TIdleMemo* memo = editor.memo;
+    // Each function's first line is line 4 of its unit of 14; from the last
+    // up, so that the lines above stay where they are.
+    for (int unit = static_cast<int>(State.range(1)) - 1; unit >= 0; --unit)
+        memo->Collapse(memo->GetFoldRangeAtLine(unit * 14 + 4));
+    const auto collapsedCount = [memo] {
+        int count = 0;
+        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
+            count += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
+        return count;
+    };
+    const int collapsed = collapsedCount();
+    // The text given is no step to take back.
+    memo->ClearUndo();
+    const auto settle = [memo] {
+        while (memo->IdleWorkPending())
+            memo->IdleSlice();
+    };
+    const auto timed = [memo](TSynTextEditorCommand Command) {
+        const double start = NowMs();
+        memo->CommandProcessor(Command, 0, nullptr);
+        memo->Update();
+        return NowMs() - start;
+    };
+    // The second line of a comment, with 200 collapsed functions above it.
+    const int line = 1002;
+    const AnsiString before = memo->Lines()->Strings(line - 1);
+    std::vector<double> undos;
+    std::vector<double> redos;
+    for (auto _ : State) {
+        memo->SetTopLine(1);
+        memo->SetCaretXY(BufferCoord(1, line));
+        memo->CommandProcessor(ecChar, 'x', nullptr);
+        memo->Update();
+        settle();
+        undos.push_back(timed(ecUndo));
+        settle();
+        redos.push_back(timed(ecRedo));
+        settle();
+        State.SetIterationTime((undos.back() + redos.back()) / 2 / 1e3);
+        memo->CommandProcessor(ecUndo, 0, nullptr);
+        settle();
+    }
+    if (memo->Lines()->Strings(line - 1) != before || collapsedCount() != collapsed)
+        State.SkipWithError("the letter was not taken back, or collapsed functions were opened");
+    State.counters["collapsed"] = collapsed;
+    State.counters["undo_ms"] = Median(undos);
+    State.counters["redo_ms"] = Median(redos);
+}
+BENCHMARK(BM_UndoAmongCollapsedFunctions)
+    ->ArgNames({"lines", "collapsed"})
+    ->Args({100000, 7142})
+    ->Args({1500000, 5000})
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
+

@@ -1,11 +1,13 @@
-// Regular-expression searches over one long line, through the editor as
-// the find dialog runs them (match case on), each the time the user waits:
+// Regular-expression searches over a long line, through the editor as the
+// find dialog runs them (match case on), each the time the user waits:
 // Chinese characters whose trail bytes are letters, where the line's own
-// bytes hold matches starting inside a character, and a repeated '.' that
-// must fail over the whole line or run to its end. Each checks what it
-// found, and that it did not give up as too costly. Beside each, pcre2grep
-// -c over the same line as a file (it reads bytes, so it may count a match
-// inside a character that the editor must not find).
+// bytes hold matches starting inside a character, a repeated '.' that must
+// fail over the whole line or run to its end, and repeated groups holding
+// '.' or a Chinese class that must fail over the line before a match on
+// the next. Each checks what it found, and that it did not give up as too
+// costly. Beside each, pcre2grep -c over the same text as a file (it reads
+// bytes, so it may count a match inside a character that the editor must
+// not find).
 #include <benchmark/benchmark.h>
 
 #include <ostream>
@@ -22,10 +24,10 @@ namespace {
 struct TLongLineSearch {
     std::string Name;
     const char* Pattern;
-    AnsiString Line;
+    AnsiString Text;          // its lines ended by CR LF
     const char* Replacement;  // null for a find of the first match
     int Found;                // the matches selected or replaced
-    AnsiString Expected;      // the text a find selects, or the line after a replace-all
+    AnsiString Expected;      // the text a find selects, or the last line after a replace-all
 };
 
 AnsiString Repeated(const AnsiString& Piece, size_t Count)
@@ -55,10 +57,13 @@ AnsiString RandomTraditionalCharacters(size_t Count)
 
 const std::vector<TLongLineSearch>& Searches()
 {
-    // 81 7A is a Chinese character whose trail byte is a 'z'.
+    // 81 7A is a Chinese character whose trail byte is a 'z', 81 79 a 'y',
+    // 81 64 a 'd'.
     static const std::vector<TLongLineSearch> searches = [] {
         const AnsiString chinese = Repeated("說", 100000) + "abc";
         const AnsiString mixed = Repeated("說a門b", (10u << 20) / 6) + "中";  // 10 MB, 7 million characters
+        // A line with no match between two lines, the last holding one.
+        const auto between = [](const AnsiString& Line, const char* Last) { return "abc\r\n" + Line + "\r\n" + Last; };
         return std::vector<TLongLineSearch>{
             {"LetterThenAny_100k", "[a-z].*", chinese, nullptr, 1, "abc"},
             {"LetterThenAnyReplaceAll_100k", "[a-z].*", chinese, "x", 1, Repeated("說", 100000) + "x"},
@@ -68,6 +73,17 @@ const std::vector<TLongLineSearch>& Searches()
             {"ThenLetter_1M", "a.*z", Repeated("a", 1000000) + "\x81\x7A", nullptr, 0, ""},
             {"Any_10MB", ".*", mixed, nullptr, 1, mixed},
             {"WholeLine_10MB", "^.*$", mixed, nullptr, 1, mixed},
+            {"LazyGroupThenEnd_50k", "(.|\\s)*?end", between(Repeated("說", 50000) + "\x81\x64", "xy end"), nullptr,
+             1, "xy end"},
+            {"LazyGroupThenEndReplaceAll_50k", "(.|\\s)*?end", between(Repeated("說", 50000) + "\x81\x64", "xy end"),
+             "x", 1, "x"},
+            {"GroupThenXy_50k", "(.)*xy", between(Repeated("說", 50000) + "\x81\x79", "xy end"), nullptr, 1, "xy"},
+            {"GroupThenXyAfterY_50k", "(.)*xy", between("y" + Repeated("說", 50000) + "\x81\x79", "xy end"), nullptr,
+             1, "xy"},
+            {"ChineseOrAnyThenZ_30", "(?:[說門]|.)*z", between(Repeated("說", 30) + "\x81\x7A", "xyz"), nullptr, 1,
+             "xyz"},
+            {"AThenChineseOrAnyThenY_30", "a(?:[說門]|.)*y", between("ya" + Repeated("說", 30) + "\x81\x79", "axy"),
+             nullptr, 1, "axy"},
         };
     }();
     return searches;
@@ -84,7 +100,7 @@ void BM_RegexLongLine(benchmark::State& State, const TLongLineSearch& Search)
     bool right = true;
     for (auto _ : State) {
         State.PauseTiming();
-        auto memo = ShownMemo(*host, Search.Line);
+        auto memo = ShownMemo(*host, Search.Text);
         memo->SetSearchEngine(&engine);
         State.ResumeTiming();
         try {
@@ -95,19 +111,23 @@ void BM_RegexLongLine(benchmark::State& State, const TLongLineSearch& Search)
         }
         State.PauseTiming();
         right = right && found == Search.Found &&
-                (Search.Replacement ? memo->Lines()->Strings(0) : memo->SelText()) == Search.Expected;
+                (Search.Replacement ? memo->Lines()->Strings(memo->Lines()->Count() - 1) : memo->SelText()) ==
+                    Search.Expected;
         memo.reset();
         State.ResumeTiming();
     }
     if (!right)
         State.SkipWithError("wrong matches");
     State.counters["found"] = found;
-    State.counters["line_bytes"] = static_cast<double>(Search.Line.size());
+    State.counters["text_bytes"] = static_cast<double>(Search.Text.size());
 }
 
 void BM_Pcre2grepLongLine(benchmark::State& State, const TLongLineSearch& Search)
 {
-    const TBenchTextFile file("long_line", [&](std::ostream& Out) { Out << Search.Line << '\n'; });
+    // Its lines ended by LF, as pcre2grep reads them.
+    AnsiString lines = Search.Text + "\n";
+    std::erase(lines, '\r');
+    const TBenchTextFile file("long_line", [&](std::ostream& Out) { Out << lines; });
     RunPcre2grep(State, Search.Pattern, file.Path());
 }
 

@@ -163,12 +163,8 @@ void TCustomSynText::DoTabKey()
 
     TSynPaintLockScope lock(this);
     BeginUndoBlock();
-    if (SelAvail()) {
+    if (SelAvail())
         SetSelText(AnsiString());
-        // Deleted whole lines may leave the caret on the first line of a
-        // collapsed range; the tab goes into it as the text it is.
-        ExpandFoldsInLines(caretY_, caretY_);
-    }
     TSynScrollPastEolScope scope(options_);
     const AnsiString line = LineText();
     const int len = static_cast<int>(line.size());

@@ -493,27 +493,35 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         AnsiString left = s.substr(0, std::min(cut, s.size()));
         left.resize(cut, ' ');
         const AnsiString right = cut < s.size() ? s.substr(cut) : AnsiString();
+        const int lastLine = startLine + n - 1;
         int newX;
         if (n == 1) {
-            PutLine(caretY_ - 1, left + AnsiString(pieces[0]) + right);
+            PutLine(startLine - 1, left + AnsiString(pieces[0]) + right);
             newX = static_cast<int>(left.size() + pieces[0].size()) + 1;
         } else {
-            PutLine(caretY_ - 1, left + AnsiString(pieces[0]));
-            lines_->InsertLines(caretY_, n - 1);
-            // The pieces go in straight from the text; only the last line
-            // is put together.
+            // At a line's start the new lines go in before it, and it moves
+            // down whole, as the fold ranges follow it: the ranges then
+            // moved with the lines as the buffer moved them.
+            lines_->InsertLines(cut == 0 ? startLine - 1 : startLine, n - 1);
+            // The pieces go in straight from the text; only the first and
+            // last lines are put together.
+            PutLine(startLine - 1, left + AnsiString(pieces[0]));
             for (int i = 1; i < n - 1; ++i)
-                PutLine(caretY_ - 1 + i, pieces[static_cast<size_t>(i)]);
-            PutLine(caretY_ - 2 + n, AnsiString(pieces.back()) + right);
-            caretY_ += n - 1;
+                PutLine(startLine - 1 + i, pieces[static_cast<size_t>(i)]);
+            PutLine(lastLine - 1, AnsiString(pieces.back()) + right);
             newX = static_cast<int>(pieces.back().size()) + 1;
         }
         if (options_.Contains(eoTrimTrailingSpaces) && !right.empty())
-            newX = static_cast<int>(lines_->Strings(caretY_ - 1).size()) + 1 -
+            newX = static_cast<int>(lines_->Strings(lastLine - 1).size()) + 1 -
                    static_cast<int>(TrimTrailingSpaces(right).size());
         if (n > 1)
             DoLinesInserted(startChar > 1 ? startLine + 1 : startLine, n - 1);
-        PlaceCaret(BufferCoord(newX, caretY_));
+        // The caret goes to the last line in one placing, which tells the
+        // status listeners of its line as well as its column. The view
+        // follows it where its column moved, as ever: a whole text set, or
+        // lines ending in a break inserted at column 1, leave the view
+        // where it was; the commands that insert show the caret themselves.
+        PlaceCaretEx(newX != startChar, BufferCoord(newX, lastLine));
         break;
     }
     case smColumn: {

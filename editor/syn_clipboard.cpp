@@ -66,7 +66,11 @@ void TCustomSynText::CopyToClipboard()
     PutTextOnClipboard(owner, selectionMode_, text);
 }
 
-void TCustomSynText::CutToClipboard()
+void TCustomSynText::CutToClipboard() { ExecuteCommand(ecCut, '\0', nullptr); }
+
+void TCustomSynText::PasteFromClipboard() { ExecuteCommand(ecPaste, '\0', nullptr); }
+
+void TCustomSynText::DoCutToClipboard()
 {
     if (ReadOnly() || !SelAvail())
         return;
@@ -81,7 +85,7 @@ void TCustomSynText::CutToClipboard()
     EndUndoBlock();
 }
 
-void TCustomSynText::PasteFromClipboard()
+void TCustomSynText::DoPasteFromClipboard()
 {
     if (!CanPaste())
         return;

@@ -1,6 +1,7 @@
 // The command chain: the host sees a command first and may change or
-// swallow it, the hooked handlers run around the built-in executor, and the
-// host hears about every command, swallowed ones included.
+// swallow it, the hooked handlers run around the executor, and the host
+// hears about every command, swallowed ones included; and the executor's
+// entry, where every command meets the fold guard.
 #include "editor/syn_custom_text.h"
 
 void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data)
@@ -8,15 +9,21 @@ void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar,
     DoOnProcessCommand(Command, AChar, Data);
     if (Command != ecNone) {
         NotifyHookedCommandHandlers(false, Command, AChar, Data);
-        // Folding may refuse an editing command on a collapsed block's first
-        // line, or expand the blocks the command would cut into.
-        if (Command > ecNone && Command < ecUserFirst && PrepareFoldsForCommand(Command)) {
+        if (Command > ecNone && Command < ecUserFirst)
             ExecuteCommand(Command, AChar, Data);
-            // The trailing-space rule can shorten a line under the caret.
-            KeepPointsInLines();
-        }
         if (Command != ecNone)
             NotifyHookedCommandHandlers(true, Command, AChar, Data);
     }
     DoOnCommandProcessed(Command, AChar, Data);
+}
+
+void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+{
+    // Folding may refuse an editing command on a collapsed block's first
+    // line, or expand the blocks the command would cut into.
+    if (!PrepareFoldsForCommand(Command))
+        return;
+    DoExecuteCommand(Command, AChar, Data);
+    // The trailing-space rule can shorten a line under the caret.
+    KeepPointsInLines();
 }

@@ -3,6 +3,7 @@
 #include "editor/syn_custom_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/view/syn_active_line.h"
 #include "editor/document/syn_bookmark_opt.h"
@@ -224,6 +225,11 @@ void TCustomSynText::EndUpdate()
     if (!HandleAllocated())
         return;
     ScrollPendingView();
+    // A command that scrolls paints the rows it brings in at once, inside
+    // its update, with the fold ranges as they stood; the scan brought to
+    // the view now repaints what it finds there, before idle time would.
+    if (std::exchange(paintedBeforeFoldScan_, false) && codeFolding_->Enabled() && lines_->Count() > 0)
+        ReachFoldScanNear(LastShownLine() + 1);
     FollowActiveGuides();
     if (stateFlags_.Contains(sfScrollbarChanged))
         UpdateScrollBars();

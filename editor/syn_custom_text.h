@@ -20,7 +20,7 @@
 //                            syn_display_coords.cpp, syn_text_metrics.cpp
 //   Word wrap                syn_word_wrap_link.cpp
 //   Code folding             syn_folding.cpp, syn_fold_commands.cpp,
-//                            syn_fold_scan_progress.cpp,
+//                            syn_fold_guard.cpp, syn_fold_scan_progress.cpp,
 //                            syn_gutter_click.cpp, syn_collapsed_hint.cpp
 //   Commands                 syn_command_processor.cpp, syn_hooked_commands.cpp,
 //                            syn_execute_command.cpp, syn_execute_editing.cpp,
@@ -296,7 +296,8 @@ public:
     int IndentLevel(int LineIndex) const;
     int LeadingWidth(int LineIndex) const;
     // Whether the key may act on the caret line (no typing into a collapsed
-    // head line); may expand ranges and move the caret.
+    // head line): the fold guard's answer for the command the key types,
+    // which may expand ranges and move the caret.
     bool FoldKeyAllowed(WORD Key);
     void UpdateCaretFoldRange();
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
@@ -306,7 +307,10 @@ public:
 
     // --- Commands ---
     virtual void CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data);
-    virtual void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
+    // Runs Command, whoever asks (keys, actions, menus, programs): the fold
+    // guard refuses it or makes room for it first, then DoExecuteCommand
+    // runs it.
+    void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
     TSynTextEditorCommand TranslateKeyCode(WORD Code, TShiftState Shift, void*& Data);
     void RegisterCommandHandler(const THookedCommandEvent& AHandlerProc, void* AHandlerData);
     void UnregisterCommandHandler(const THookedCommandEvent& AHandlerProc);
@@ -474,6 +478,13 @@ protected:
     virtual bool DoOnSpecialLineColors(int Line, TColor& Foreground, TColor& Background);
     virtual void DoOnStatusChange(TSynStatusChanges Changes);
     virtual void SetDefaultKeystrokes();
+    // The command executor, past the fold guard: built-in commands here, a
+    // descendant's own commands in its override.
+    virtual void DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data);
+    // What Command does to the text, told to the fold guard as the built-in
+    // commands it runs (a built-in command runs itself). A descendant that
+    // adds commands answers for them.
+    virtual TSynCommandSteps CommandSteps(TSynTextEditorCommand Command) const;
 
     // Caret moves; SelectionCommand extends the selection from its anchor.
     void MoveCaretHorz(int DX, bool SelectionCommand);
@@ -507,6 +518,9 @@ protected:
     std::pair<TBufferCoord, TBufferCoord> CaseChangeWord();
     // Deletes the selection for Backspace and Delete, recording it.
     void DeleteSelectionRecorded();
+    // The clipboard commands' work, past the fold guard.
+    void DoCutToClipboard();
+    void DoPasteFromClipboard();
 
     // The selected text; PadColumns pads column pieces to the block's width,
     // TrimLines takes the blanks and control characters off the end of each
@@ -716,17 +730,32 @@ protected:
     // Expands the collapsed ranges that an edit of the selection (or of the
     // caret line without one) would cut into.
     void ExpandFoldsAtSelection();
-    // False for an editing command on the first line of a collapsed range;
-    // else expands the ranges the command would cut into.
+    // The fold guard (syn_fold_guard.cpp): false for an editing command on
+    // the first line of a collapsed range; else expands the ranges the
+    // command would cut into, before it reads any coordinate.
     bool PrepareFoldsForCommand(TSynTextEditorCommand Command);
-    // Expands the ranges whose lines an undo or redo item is about to remove
-    // or join, moving the item's end along.
+    // Whether the guard refuses Step, one built-in command, where the caret
+    // and the selection stand.
+    bool FoldsRefuse(TSynTextEditorCommand Step) const;
+    // Expands the ranges Step would cut into.
+    void ExpandFoldsFor(TSynTextEditorCommand Step);
+    // The column just after Line's text, trailing blanks left out.
+    int TextEnd(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an
-    // item is restated so when recorded, and undo and redo work on the
-    // expanded text.
+    // item is restated so when recorded (syn_undo_folds.cpp).
     void RecordInExpandedLines(TSynTextUndoItem& Item);
-    void ExpandFoldsForUndo();
+    // Before Item is undone (or redone): expands the collapsed blocks that
+    // hide or start on the lines it reaches and restates its lines in the
+    // buffer's. Answers what its lines add up to in the expanded text, for
+    // the record its reversal makes; none for an item of points alone.
+    std::optional<int> ReachReversedLines(TSynTextUndoItem& Item, bool Undoing);
+    // Expands the collapsed blocks that hide or start on a line from First
+    // to Last of the expanded text.
+    void ExpandFoldsAtRealLines(int First, int Last);
+    // The buffer line that shows line RealLine of the expanded text, or the
+    // first line of the collapsed block that hides it.
+    int ShownLineOfReal(int RealLine) const;
     // Calls Visit with the lines above buffer line Line as the text has
     // them, the nearest first (a collapsed block's hidden lines before its
     // first line), until it answers true: what the smart tab keys measure
@@ -846,6 +875,7 @@ protected:
     int leftChar_ = 1;
     int paintLock_ = 0;  // >= 0; status changes wait while above 0
     int lockedInvalidations_ = 0;  // areas invalidated since the outermost BeginUpdate
+    bool paintedBeforeFoldScan_ = false;  // a paint inside the update, the fold scan short of the view
     int textOffset_ = 0;
     int topLine_ = 1;
     TRect invalidateRect_;
@@ -972,6 +1002,10 @@ protected:
     bool scanMovingFolds_ = false;
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;
+    // While an undo or redo item that changes text is reversed: what its
+    // lines in the buffer add up to in the expanded text. Its record names
+    // lines the reversal may have taken out of the buffer already.
+    std::optional<int> reversedShift_;
 
     // Highlighter ranges: a bulk change (a whole text, a paste) scans its
     // lines once when the buffer's update ends, not once per line written.

@@ -2,6 +2,8 @@
 // exit, also when a step in between raises.
 #pragma once
 
+#include <utility>
+
 #include "editor/syn_custom_text.h"
 
 // Holds the editor's paint lock.
@@ -27,6 +29,20 @@ public:
 private:
     bool& flag_;
     bool was_;
+};
+
+// Gives one of the editor's values another while it lives.
+template <typename T>
+class TSynValueScope {
+public:
+    TSynValueScope(T& Value, T During) : value_(Value), was_(std::move(Value)) { value_ = std::move(During); }
+    ~TSynValueScope() { value_ = std::move(was_); }
+    TSynValueScope(const TSynValueScope&) = delete;
+    TSynValueScope& operator=(const TSynValueScope&) = delete;
+
+private:
+    T& value_;
+    T was_;
 };
 
 // Switches eoScrollPastEol on, so that positions beyond line ends are

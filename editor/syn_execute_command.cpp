@@ -28,7 +28,7 @@ void TCustomSynText::DoScrollLine(int Delta)
     }
 }
 
-void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+void TCustomSynText::DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
 {
     TSynPaintLockScope lock(this);
     if (Command != ecChar)
@@ -114,11 +114,11 @@ void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, v
         return;
     case ecCut:
         if (!ReadOnly() && SelAvail())
-            CutToClipboard();
+            DoCutToClipboard();
         return;
     case ecPaste:
         if (!ReadOnly())
-            PasteFromClipboard();
+            DoPasteFromClipboard();
         return;
     case ecUndo:
         if (!ReadOnly())

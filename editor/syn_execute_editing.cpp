@@ -345,9 +345,6 @@ void TCustomSynText::DoLineBreak(bool MoveCaret)
     if (SelAvail()) {
         undoList_->AddChange(urDelete, blockBegin_, blockEnd_, SelectedText(false), selectionMode_);
         SetSelTextPrimitive(selectionMode_, AnsiString(), false);
-        // Deleted whole lines may leave the caret on the first line of a
-        // collapsed range; the break splits it as the text it is.
-        ExpandFoldsInLines(caretY_, caretY_);
     }
     if (lines_->Count() == 0)
         lines_->Add(AnsiString());

@@ -1,6 +1,6 @@
-// Collapsing and expanding in the editor, and keeping edits from cutting
-// into collapsed blocks: a collapsed range is expanded before an edit
-// reaches its first line or its hidden block, so no hidden line is lost.
+// Collapsing and expanding in the editor, with the caret, the block and
+// the marks following the lines they move; and the lines above a line as
+// the text has them, collapsed blocks read where they hide.
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -10,7 +10,6 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/document/syn_text_mark.h"
 #include "platform/base/code_page.h"
-#include "platform/win/virtual_keys.h"
 
 namespace {
 
@@ -275,86 +274,6 @@ int TCustomSynText::ExpandFoldsInLines(int First, int Last)
     return Last;
 }
 
-void TCustomSynText::ExpandFoldsAtSelection()
-{
-    if (!allFoldRanges_->HasCollapsed())
-        return;
-    // A column block takes in the lines that come into view: it would
-    // otherwise cut into the collapse marks.
-    if (!SelAvail())
-        ExpandFoldsInLines(caretY_, caretY_);
-    else
-        ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
-}
-
-bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
-{
-    if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
-        return true;
-    const bool typing = (Command >= ecDeleteLastChar && Command <= 600) || Command == ecTab ||
-                        Command == ecShiftTab || Command == ecString || Command == ecAutoCompletion;
-    const bool clipboard = Command == ecCut || Command == ecPaste;
-    const bool changesLines = Command == ecBlockIndent || Command == ecBlockUnindent || Command == ecCommentBlock ||
-                              (Command >= ecUpperCase && Command <= ecToggleCaseBlock);
-    if (!typing && !clipboard && !changesLines)
-        return true;
-    // A line break on the first line of a collapsed range goes where the
-    // Return key's rule puts it: before the line or after the block.
-    if ((Command == ecLineBreak || Command == ecInsertLine) && !SelAvail() &&
-        allFoldRanges_->CollapsedStartsAt(caretY_))
-        return FoldKeyAllowed(VK_RETURN);
-    // No typing into the first line of a collapsed range.
-    if ((typing || clipboard) && allFoldRanges_->CollapsedStartsAt(caretY_))
-        return false;
-    // Nor a case change at the caret there: its collapse mark is no text.
-    if (changesLines && !SelAvail() && allFoldRanges_->CollapsedStartsAt(caretY_))
-        return false;
-    // The commands on the caret's word or line leave a selection be.
-    const bool caseOfWord = Command >= ecUpperCase && Command <= ecTitleCase;
-    const bool atCaret = caseOfWord || Command == ecDeleteWord || Command == ecDeleteLastWord ||
-                         Command == ecDeleteBOL || Command == ecDeleteEOL || Command == ecDeleteLine;
-    if (SelAvail() && !atCaret) {
-        ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
-        return true;
-    }
-    // Joining lines, or a case change of the word before the caret: the
-    // line above or below must not hide a block. A block expanded above
-    // brings its last lines next to the caret, and a block collapsed among
-    // them may end there too.
-    if ((Command == ecDeleteLastChar || Command == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
-        for (;;) {
-            const int target = caseOfWord                     ? CaseChangeWord().first.Line
-                               : Command == ecDeleteLastWord ? PrevWordPos().Line
-                                                             : (caretX_ == 1 ? caretY_ - 1 : caretY_);
-            if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
-                break;
-            ExpandFoldsInLines(target, caretY_ - 1);
-        }
-    } else if ((Command == ecDeleteChar || Command == ecDeleteWord) && caretY_ < lines_->Count() &&
-               caretX_ > static_cast<int>(LineText().size())) {
-        ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);
-    }
-    return true;
-}
-
-void TCustomSynText::RecordInExpandedLines(TSynTextUndoItem& Item)
-{
-    if (!allFoldRanges_ || !allFoldRanges_->HasCollapsed())
-        return;
-    Item.Start.Line = GetRealLineNumber(Item.Start.Line);
-    // A line break keeps the 0-based index of the line it made in End.Line.
-    if (Item.Reason == urLineBreak)
-        Item.End.Line = GetRealLineNumber(Item.End.Line + 1) - 1;
-    else
-        Item.End.Line = GetRealLineNumber(Item.End.Line);
-}
-
-void TCustomSynText::ExpandFoldsForUndo()
-{
-    if (allFoldRanges_->HasCollapsed())
-        UncollapseAll();
-}
-
 void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const
 {
     for (int l = Line - 1; l >= 1; --l) {
@@ -371,91 +290,4 @@ void TCustomSynText::VisitLinesAbove(int Line, const std::function<bool(const An
             if (Visit(*it))
                 return;
     }
-}
-
-bool TCustomSynText::FoldKeyAllowed(WORD Key)
-{
-    if (!codeFolding_->Enabled() && !codeFolding_->IndentGuides())
-        return true;
-    const bool navigation = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU || Key == VK_ESCAPE ||
-                            (Key >= 33 && Key <= 45) || (Key >= VK_F1 && Key <= VK_F12);
-    // The column just after a line's text, trailing blanks left out.
-    auto textEnd = [this](int Line) {
-        const AnsiString s = lines_->Strings(Line - 1);
-        const size_t last = s.find_last_not_of(" \t");
-        return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
-    };
-    if (SelAvail()) {
-        if (navigation)
-            return true;
-        const TBufferCoord begin = BlockBegin();
-        const TBufferCoord end = BlockEnd();
-        if (begin.Line != end.Line) {
-            blockBegin_ = begin;
-            blockEnd_ = end;
-            return true;
-        }
-        if (!CollapsedRangeAt(begin.Line))
-            return true;
-        blockBegin_ = begin;
-        blockEnd_ = end;
-        // The whole first line is replaced: its block comes into view and
-        // stays in the text.
-        if (begin.Char == 1 && end.Char >= textEnd(begin.Line)) {
-            ExpandFoldsInLines(begin.Line, begin.Line);
-            return true;
-        }
-        return false;
-    }
-    // Which ranges start there is all a key asks, not where they end.
-    auto rangeAt = [this](int Line) {
-        TSynTextFoldRange* collapsed = CollapsedRangeAt(Line);
-        ReachFoldScan(Line, false);
-        return collapsed ? collapsed : allFoldRanges_->FirstStartingAt(Line);
-    };
-    // Expands the collapsed range on Line; answers how many lines came back.
-    auto expand = [this](int Line) {
-        const int count = lines_->Count();
-        ExpandFoldsInLines(Line, Line);
-        return lines_->Count() - count;
-    };
-    // The collapsed ranges are known without a scan: a key on a line far
-    // below the scan does not wait for it.
-    const bool hereCollapsed = CollapsedRangeAt(caretY_) != nullptr;
-    switch (Key) {
-    case VK_RETURN:
-        if (caretX_ == 1) {
-            expand(caretY_);
-            return true;
-        }
-        if (caretX_ >= textEnd(caretY_)) {
-            // At the end of the first line: to the end of the block.
-            const int line = caretY_ + expand(caretY_);
-            PlaceCaret(BufferCoord(textEnd(line), line));
-            return true;
-        }
-        return !hereCollapsed;
-    case VK_BACK: {
-        if (caretX_ != 1)
-            break;
-        TSynTextFoldRange* above = caretY_ > 1 ? rangeAt(caretY_ - 1) : nullptr;
-        if (above && !above->Collapsed)
-            return !above->ParentCollapsed;
-        expand(caretY_);
-        if (caretY_ > 1)
-            expand(caretY_ - 1);  // the caret moves down with its line
-        return true;
-    }
-    case VK_DELETE:
-        if (caretX_ < textEnd(caretY_))
-            break;
-        if (caretY_ < lines_->Count())
-            expand(caretY_ + 1);
-        if (hereCollapsed)
-            PlaceCaret(BufferCoord(caretX_, caretY_ + expand(caretY_)));
-        return true;
-    default:
-        break;
-    }
-    return navigation || !hereCollapsed;
 }

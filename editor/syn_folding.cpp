@@ -201,10 +201,12 @@ TSynTextFoldRange* FirstHolding(const TSynTextAllFoldRanges& All, int Line, TTes
 
 void TCustomSynText::CodeFoldingChanged(TSynCodeFoldingChanges Event)
 {
+    // Settings copied in whole report a rescan only, and may have switched
+    // folding on: the fold bar needs its room whatever the report.
+    MakeRoomRightOfNumbers();
     switch (Event) {
     case fcEnabled:
         if (codeFolding_->Enabled()) {
-            MakeRoomRightOfNumbers();
             // Nothing followed the text while folding was off.
             RebuildFoldRanges();
         } else {

@@ -26,25 +26,6 @@ bool IsFoldRescanKey(WORD Key)
     }
 }
 
-// The fold filter speaks key codes. The control characters Backspace, Tab,
-// Enter and Escape share their key's code; every other character types, like
-// a letter key, even where its code happens to equal a navigation key's.
-WORD FoldKeyOfChar(char Key)
-{
-    switch (Key) {
-    case '\b':
-        return VK_BACK;
-    case '\t':
-        return VK_TAB;
-    case '\r':
-        return VK_RETURN;
-    case '\x1b':
-        return VK_ESCAPE;
-    default:
-        return 'A';
-    }
-}
-
 // Releases an input context on every way out.
 class TInputContextScope {
 public:
@@ -105,11 +86,6 @@ void TCustomSynText::KeyPress(char& Key)
         stateFlags_.Exclude(sfIgnoreNextChar);
         return;
     }
-    // Only a character that types is filtered: the character of a key that
-    // ran as a command (Return after its line break) would otherwise move
-    // the caret a second time.
-    if (codeFolding_->Enabled() && !FoldKeyAllowed(FoldKeyOfChar(Key)))
-        return;
     TAlive alive(this);
     TCustomControl::KeyPress(Key);
     if (!alive)

@@ -45,6 +45,10 @@ void TCustomSynText::Paint()
     std::optional<TSynFoldLineMapScope> foldMap;
     if (codeFolding_->Enabled() && lines_->Count() > 0) {
         const int lastLine = RowToLine(std::max(lastRow, topLine_ + linesInWindow_));
+        // Inside an update the scan waits: the update's end has it reach
+        // the view then.
+        if (paintLock_ != 0 && FoldScanPending())
+            paintedBeforeFoldScan_ = true;
         ReachFoldScanNear(lastLine);
         foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)), lastLine, caretY_);
     }

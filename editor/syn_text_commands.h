@@ -128,6 +128,14 @@ inline constexpr TSynTextEditorCommand ecAutoCompletion = 650;
 
 inline constexpr TSynTextEditorCommand ecUserFirst = 1001;
 
+// The built-in commands a command runs on the text, in their order (ecNone
+// where there is no step): how the fold guard learns what a command it
+// does not know does.
+struct TSynCommandSteps {
+    TSynTextEditorCommand First = ecNone;
+    TSynTextEditorCommand Then = ecNone;
+};
+
 // The name under which the command identifiers are registered with the
 // property streams (RegisterIntegerConsts), so that Command properties are
 // streamed by name.

@@ -235,8 +235,8 @@ void TCustomSynText::KeepPointsInLines()
 
 void TCustomSynText::UndoItem()
 {
-    ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = undoList_->PopItem();
+    const TSynValueScope reversed(reversedShift_, ReachReversedLines(*item, true));
     const TSynSelectionMode oldMode = selectionMode_;
     // Steps set the block's points themselves: the selection shown goes.
     if (SelAvail())
@@ -363,8 +363,8 @@ void TCustomSynText::UndoItem()
 
 void TCustomSynText::RedoItem()
 {
-    ExpandFoldsForUndo();
     std::unique_ptr<TSynTextUndoItem> item = redoList_->PopItem();
+    const TSynValueScope reversed(reversedShift_, ReachReversedLines(*item, false));
     const TSynSelectionMode oldMode = selectionMode_;
     // Steps set the block's points themselves: the selection shown goes.
     if (SelAvail())

@@ -13,6 +13,25 @@ namespace {
 
 TCustomSynTextEditor* lastFocused = nullptr;  // cleared by that editor's destructor
 
+// What the commands of the document editor that change text run, without
+// a selection and with one: they run these steps, and the fold guard reads
+// them.
+struct TDocumentCommandSteps {
+    TSynTextEditorCommand Command;
+    TSynCommandSteps Plain;
+    TSynCommandSteps Selected;
+};
+
+constexpr TDocumentCommandSteps DocumentCommandSteps[] = {
+    {ecDocUpperCase, {ecUpperCase}, {ecUpperCaseBlock}},
+    {ecDocLowerCase, {ecLowerCase}, {ecLowerCaseBlock}},
+    {ecDocToggleCase, {ecToggleCase}, {ecToggleCaseBlock}},
+    // Title case of a selection runs a routine of its own, on the selected
+    // lines as a case change of the block does.
+    {ecDocTitleCase, {ecTitleCase}, {ecUpperCaseBlock}},
+    {ecDeleteWholeWord, {ecDeleteWord, ecDeleteLastWord}, {ecDeleteWord, ecDeleteLastWord}},
+};
+
 }  // namespace
 
 TCustomSynTextEditor* LastFocusedSynTextEditor() { return lastFocused; }
@@ -74,27 +93,38 @@ void TCustomSynTextEditor::DoCloseDocument()
         OnCloseDocument(this);
 }
 
-void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+TSynCommandSteps TCustomSynTextEditor::CommandSteps(TSynTextEditorCommand Command) const
 {
-    const bool selected = SelAvail();
+    for (const TDocumentCommandSteps& steps : DocumentCommandSteps)
+        if (steps.Command == Command)
+            return SelAvail() ? steps.Selected : steps.Plain;
+    return TSynMemo::CommandSteps(Command);
+}
+
+void TCustomSynTextEditor::RunSteps(TSynTextEditorCommand Command, char AChar, void* Data)
+{
+    const TSynCommandSteps steps = CommandSteps(Command);
+    TSynMemo::DoExecuteCommand(steps.First, AChar, Data);
+    if (steps.Then != ecNone)
+        TSynMemo::DoExecuteCommand(steps.Then, AChar, Data);
+}
+
+void TCustomSynTextEditor::DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data)
+{
     switch (Command) {
     case ecGotoLastChange:
         SetCaretXY(LastChange);
         return;
     case ecDocUpperCase:
-        TSynMemo::ExecuteCommand(selected ? ecUpperCaseBlock : ecUpperCase, AChar, Data);
-        return;
     case ecDocLowerCase:
-        TSynMemo::ExecuteCommand(selected ? ecLowerCaseBlock : ecLowerCase, AChar, Data);
-        return;
     case ecDocToggleCase:
-        TSynMemo::ExecuteCommand(selected ? ecToggleCaseBlock : ecToggleCase, AChar, Data);
+        RunSteps(Command, AChar, Data);
         return;
     case ecDocTitleCase:
-        if (selected)
+        if (SelAvail())
             TitleCaseSelection();
         else
-            TSynMemo::ExecuteCommand(ecTitleCase, AChar, Data);
+            RunSteps(Command, AChar, Data);
         return;
     case ecDocPrint:
         PrintDocument(AChar, static_cast<TSynTextPrint*>(Data));
@@ -105,8 +135,7 @@ void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AC
         return;
     case ecDeleteWholeWord:
         BeginUndoBlock();
-        TSynMemo::ExecuteCommand(ecDeleteWord, AChar, Data);
-        TSynMemo::ExecuteCommand(ecDeleteLastWord, AChar, Data);
+        RunSteps(Command, AChar, Data);
         EndUndoBlock();
         return;
     case ecSelectLine:
@@ -123,7 +152,7 @@ void TCustomSynTextEditor::ExecuteCommand(TSynTextEditorCommand Command, char AC
         SelectLineAt(CaretY() <= 1 ? Lines()->Count() : CaretY() - 1);
         return;
     default:
-        TSynMemo::ExecuteCommand(Command, AChar, Data);
+        TSynMemo::DoExecuteCommand(Command, AChar, Data);
     }
 }
 
@@ -132,8 +161,8 @@ void TCustomSynTextEditor::SelectLineAt(int Line)
     if (Line != CaretY())
         SetCaretXY(BufferCoord(1, Line));
     BeginUndoBlock();
-    TSynMemo::ExecuteCommand(ecLineStart, '\0', nullptr);
-    TSynMemo::ExecuteCommand(ecSelLineEnd, '\0', nullptr);
+    TSynMemo::DoExecuteCommand(ecLineStart, '\0', nullptr);
+    TSynMemo::DoExecuteCommand(ecSelLineEnd, '\0', nullptr);
     EndUndoBlock();
 }
 

@@ -51,7 +51,6 @@ public:
     // The caret when the text last changed; (0, 0) before any change.
     TBufferCoord LastChange{0, 0};
 
-    void ExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data) override;
     // Exports the selection or the whole text; an empty name with
     // doDefine asks for one. The exporter's own failures pass on.
     void ExportDocument(AnsiString FileName, TSynCustomExporter* Exporter, TSynDocumentOptions Options);
@@ -75,10 +74,15 @@ public:
 
 protected:
     void DoChange() override;
+    void DoExecuteCommand(TSynTextEditorCommand Command, char AChar, void* Data) override;
+    TSynCommandSteps CommandSteps(TSynTextEditorCommand Command) const override;
     // WM_SETFOCUS makes this the last focused document editor.
     void Dispatch(TMessage& Message) override;
 
 private:
+    // Runs the built-in commands one of the document's own commands is
+    // made of.
+    void RunSteps(TSynTextEditorCommand Command, char AChar, void* Data);
     // Title case of the selection: word starts become capitals, one undo
     // step.
     void TitleCaseSelection();

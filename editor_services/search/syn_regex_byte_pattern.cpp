@@ -68,7 +68,7 @@ private:
             const std::string_view pair = PairAt(at_);
             if (pair.empty() || !PairIsCaseFree(pair, caseless_))
                 return false;
-            NoteRepeatAt(at_ + 2);
+            NoteCharacterAt(at_ + 2);
             out_.Pattern += PairAtom(pair, caseless_);
             at_ += 2;
             return true;
@@ -84,7 +84,7 @@ private:
             if (RunsToLineEnd(at_ + 1)) {
                 out_.Pattern += '.';
             } else {
-                NoteRepeatAt(at_ + 1);
+                NoteCharacterAt(at_ + 1);
                 out_.Pattern += AnyCharacter;
             }
             ++at_;
@@ -95,7 +95,7 @@ private:
             // (*VERB) may switch the whole pattern to characters.
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '*')
                 return false;
-            ++depth_;
+            groupsHoldCharacters_.push_back(false);
             if (at_ + 1 < pattern_.size() && pattern_[at_ + 1] == '?') {
                 constexpr std::string_view groupKinds = ":=!>";
                 if (at_ + 2 >= pattern_.size() || groupKinds.find(pattern_[at_ + 2]) == std::string_view::npos)
@@ -106,8 +106,12 @@ private:
             }
             break;
         case ')':
-            if (depth_ > 0)
-                --depth_;
+            if (!groupsHoldCharacters_.empty()) {
+                const bool holds = groupsHoldCharacters_.back();
+                groupsHoldCharacters_.pop_back();
+                if (holds)
+                    NoteCharacterAt(at_ + 1);
+            }
             break;
         default:
             break;
@@ -155,20 +159,27 @@ private:
             out_.Pattern += "[" + ascii + "]";
             return true;
         }
-        NoteRepeatAt(at_);
+        NoteCharacterAt(at_);
         out_.Pattern += "(?:";
+        // Without its first members a '^' that stood for itself would
+        // negate the class.
         if (!ascii.empty())
-            out_.Pattern += "[" + ascii + "]|";
+            out_.Pattern += (ascii[0] == '^' ? "[\\" : "[") + ascii + "]|";
         for (size_t i = 0; i < pairs.size(); ++i)
             out_.Pattern += (i ? "|" : "") + PairAtom(pairs[i], caseless_);
         out_.Pattern += ")";
         return true;
     }
 
-    // Notes a quantifier at At repeating the group just written ("?" does
-    // not repeat).
-    void NoteRepeatAt(size_t At)
+    // Notes an atom standing for one character of more than one byte
+    // ('.', a double-byte character, a class holding one, or a group
+    // holding any of these) just written, with what follows it at At: the
+    // groups around it hold it, and a quantifier at At repeats it ("?"
+    // does not repeat).
+    void NoteCharacterAt(size_t At)
     {
+        if (!groupsHoldCharacters_.empty())
+            groupsHoldCharacters_.back() = true;
         if (At < pattern_.size() && std::string_view("*+{").find(pattern_[At]) != std::string_view::npos)
             out_.RepeatsGroups = true;
     }
@@ -190,7 +201,7 @@ private:
         const bool lazy = At < pattern_.size() && pattern_[At] == '?';
         if (At < pattern_.size() && (pattern_[At] == '?' || pattern_[At] == '+'))
             ++At;
-        int depth = depth_;
+        size_t depth = groupsHoldCharacters_.size();
         bool lineEnd = false;
         for (; At < pattern_.size(); ++At) {
             if (pattern_[At] == '$')
@@ -207,7 +218,9 @@ private:
     std::string_view pattern_;
     bool caseless_;
     size_t at_ = 0;
-    int depth_ = 0;  // groups open at at_
+    // For each group open at at_, innermost last: whether it holds such an
+    // atom so far (see NoteCharacterAt).
+    std::vector<bool> groupsHoldCharacters_;
     TSynBytesRegex out_;
 };
 

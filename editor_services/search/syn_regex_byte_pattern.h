@@ -11,13 +11,17 @@
 // An expression as rewritten for a line's bytes.
 struct TSynBytesRegex {
     std::string Pattern;
-    // Whether it repeats a group of alternatives standing for one character
-    // ('.', a double-byte character, a class holding one). pcre2 takes a
-    // step and a backtracking frame for each character such a repeat
-    // runs over, and where it fails it cannot pass over the rest of the
-    // line in one go as it does for a plain repeat ("a.*z" over a line of
-    // a's tries every a to the line end): on long lines the character
-    // matcher, whose repeat is plain, stays in proportion to the line.
+    // Whether it repeats an atom standing for one character ('.', a
+    // double-byte character, a class holding one) or a group holding one
+    // at any depth. pcre2 takes a step and a backtracking frame for each
+    // character such a repeat runs over; where it fails it cannot pass
+    // over the rest of the line in one go as it does for a plain repeat
+    // ("a.*z" over a line of a's tries every a to the line end), and a
+    // letter that is a trail byte passes its check for a letter every
+    // match holds ("(.)*xy" tries every start when a trail byte is a 'y').
+    // On long lines the character matcher, whose repeat of '.' is plain
+    // and whose line holds no such letters, stays in proportion to the
+    // line.
     bool RepeatsGroups = false;
 };
 

@@ -11,8 +11,9 @@ bool At(std::string_view S, size_t I, char C) { return I < S.size() && S[I] == C
 AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line, std::span<const size_t> Groups)
 {
     AnsiString out;
+    const size_t groupCount = Groups.size() / 2;
     auto appendGroup = [&](size_t Number) {
-        if (2 * Number + 1 >= Groups.size())
+        if (Number >= groupCount)
             return;
         const size_t first = Groups[2 * Number];
         const size_t last = Groups[2 * Number + 1];
@@ -31,10 +32,13 @@ AnsiString SubstituteGroups(std::string_view Replacement, std::string_view Line,
         const bool braced = At(Replacement, j, '{');
         if (braced)
             ++j;
+        // Every digit belongs to the number, as in the pattern's own
+        // references; once past the groups it stays past them.
         size_t number = 0;
         const size_t digits = j;
-        while (isDigit(j) && number < 100000)
-            number = number * 10 + static_cast<size_t>(Replacement[j++] - '0');
+        for (; isDigit(j); ++j)
+            if (number < groupCount)
+                number = number * 10 + static_cast<size_t>(Replacement[j] - '0');
         if (j > digits && (!braced || At(Replacement, j, '}'))) {
             appendGroup(number);
             i = braced ? j + 1 : j;

@@ -78,7 +78,7 @@ struct TSynTextRegexSearch::TCompiled {
     pcre2_jit_stack* JitStack = nullptr;
     // For the line converted to UTF-8: every line goes to it when there is
     // no form for bytes, and the rest of a line from where the form for
-    // bytes found a match starting inside a character.
+    // bytes found a match starting inside a character or gave up.
     TCode Characters;
     // For the line's own bytes (see RegexForBytes), on lines up to
     // BytesUpTo bytes long; no Code when the expression has no such form.
@@ -90,7 +90,8 @@ struct TSynTextRegexSearch::TCompiled {
     // the one it starts with and the last one it must hold, where known.
     // Such a byte is a character of its own in the line, never the trail
     // byte of a Chinese one: a line without it standing alone is passed
-    // over without being converted.
+    // over without a search, also on the bytes, where pcre2's own check
+    // for such a byte takes a trail byte for it and tries every start.
     struct TRequired {
         int Byte = -1;
         int OtherCase = -1;
@@ -110,10 +111,9 @@ struct TSynTextRegexSearch::TCompiled {
     };
     TRequired First, Last;
 
-    bool MayMatch(std::string_view Line) const
+    bool MayMatch(std::string_view Line, TSynCharStarts& Starts) const
     {
-        TSynCharStarts starts(Line);
-        return First.In(Line, starts) && Last.In(Line, starts);
+        return First.In(Line, Starts) && Last.In(Line, Starts);
     }
 
     TCompiled() = default;
@@ -254,21 +254,32 @@ void TSynTextRegexSearch::Compile()
 
 namespace {
 
-// Every match of Code in Text from Offset, left to right, its groups
+// Where a search of a line goes on: an offset at a character start and
+// pcre2's flags there (after an empty match, only a non-empty one may
+// start at it).
+struct TResume {
+    size_t Offset = 0;
+    uint32_t Flags = 0;
+};
+
+// Every match of Code in Text from From, left to right, its groups
 // appended to Groups as offsets into the line (ToLine); an empty match is
 // followed by a non-empty one at the same place or by a step to the next
-// character (Next). A match that IsStart says starts inside a character
-// (in the line's own bytes) ends the search: it answers the offset of the
-// next character, from where a matcher of characters goes on, as no match
-// starts between. Trying again a byte further could run over the rest of
-// the line once for every such byte.
+// character (Next). With Bytes, the matching is on the line's own bytes,
+// which may stop short of the line's end: it answers where a matcher of
+// characters goes on. A match that IsStart says starts inside a character
+// stops it at the next character, as no match starts between; trying
+// again a byte further could run over the rest of the line once for every
+// such byte. A match past pcre2's limits stops it where that match was
+// tried: the bytes may hold letters, the trail bytes, that the
+// characters lack, so the character matcher may answer at once there.
 template <typename TCode, typename TNext, typename TIsStart, typename TToLine>
-std::optional<size_t> CollectMatches(const TCode& Code, std::string_view Text, size_t Offset,
-                                     size_t GroupSize, std::vector<size_t>& Groups, TNext Next, TIsStart IsStart,
-                                     TToLine ToLine)
+std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, TResume From, bool Bytes,
+                                      size_t GroupSize, std::vector<size_t>& Groups, TNext Next, TIsStart IsStart,
+                                      TToLine ToLine)
 {
-    size_t offset = Offset;
-    uint32_t flags = 0;
+    size_t offset = From.Offset;
+    uint32_t flags = From.Flags;
     while (true) {
         const int rc = Code.Match(Text, offset, flags);
         if (rc == PCRE2_ERROR_NOMATCH) {
@@ -281,13 +292,16 @@ std::optional<size_t> CollectMatches(const TCode& Code, std::string_view Text, s
             continue;
         }
         if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT ||
-            rc == PCRE2_ERROR_JIT_STACKLIMIT)
+            rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+            if (Bytes)
+                return TResume{offset, flags};
             throw ESynSearchTooCostly(ErrorText(rc));
+        }
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Code.MatchData);
         if (!IsStart(ovector[0]))
-            return ToLine(ovector[0]) + 1;  // a trail byte: the character ends after it
+            return TResume{ToLine(ovector[0]) + 1, 0};  // a trail byte: the character ends after it
         for (size_t i = 0; i < GroupSize; ++i)
             Groups.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : ToLine(ovector[i]));
         offset = ovector[1];
@@ -307,20 +321,22 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     const TCompiled& compiled = *compiled_;
     groupSize_ = 2 * pcre2_get_ovector_count(compiled.Characters.MatchData);
     // Where in the line the character matcher starts, if it does.
-    std::optional<size_t> characters;
-    if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo) {
-        TSynCharStarts starts(Line);
-        characters = CollectMatches(
-            compiled.Bytes, Line, 0, groupSize_, groups_, [&](size_t At) { return At + CharLengthAt(Line, At); },
-            [&](size_t At) { return starts.IsCharStart(At); }, [](size_t At) { return At; });
-    } else if (compiled.MayMatch(Line)) {
-        characters = 0;
+    std::optional<TResume> characters;
+    TSynCharStarts starts(Line);
+    if (compiled.MayMatch(Line, starts)) {
+        characters = TResume{};
+        if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo)
+            characters = CollectMatches(
+                compiled.Bytes, Line, TResume{}, true, groupSize_, groups_,
+                [&](size_t At) { return At + CharLengthAt(Line, At); },
+                [&](size_t At) { return starts.IsCharStart(At); }, [](size_t At) { return At; });
     }
     if (characters) {
         subject_.Assign(Line);
         const std::string_view text = subject_.Text();
         CollectMatches(
-            compiled.Characters, text, subject_.TextOffset(*characters), groupSize_, groups_,
+            compiled.Characters, text, TResume{subject_.TextOffset(characters->Offset), characters->Flags}, false,
+            groupSize_, groups_,
             [&](size_t At) {
                 do
                     ++At;

@@ -4,11 +4,11 @@
 // and word boundaries see characters), so matches never start or end
 // inside one: in UTF mode, or, for the expressions that find the same
 // matches so (see RegexForBytes), on the line's own bytes up to a match
-// that starts inside a character, and in characters from there. The
-// expression is compiled once for a pattern and case setting; caseless
-// matching folds every letter with case, ASCII and fullwidth, Greek and
-// Cyrillic alike. An empty match is followed by a non-empty one at the
-// same place or by a step of one character.
+// that starts inside a character or runs past pcre2's limits, and in
+// characters from there. The expression is compiled once for a pattern
+// and case setting; caseless matching folds every letter with case, ASCII
+// and fullwidth, Greek and Cyrillic alike. An empty match is followed by a
+// non-empty one at the same place or by a step of one character.
 #pragma once
 
 #include <memory>

@@ -153,8 +153,13 @@ const GbkTables& Tables()
     return *tables;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
+// Other programs read what leaves the program (the database's text, file
+// names, window titles, the terminal's lines), and a surrogate or a code
+// point beyond Unicode is no character to them.
+void AppendReadableUtf8(std::string& out, char32_t c)
 {
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        c = ReplacementCharacter;
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -285,12 +290,17 @@ std::string GbkToUtf8(std::string_view gbk)
 {
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    for (size_t i = 0, len = 0; i < gbk.size(); i += len) {
-        const char32_t c = DecodeGbkChar(gbk, i, len);
-        // Other programs read what this gives (the database's text, file
-        // names, window titles), and a surrogate is no character to them.
-        AppendUtf8(out, IsEscapedByte(c) ? ReplacementCharacter : c);
-    }
+    for (size_t i = 0, len = 0; i < gbk.size(); i += len)
+        AppendReadableUtf8(out, DecodeGbkChar(gbk, i, len));
+    return out;
+}
+
+std::string Utf32ToUtf8(std::u32string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text)
+        AppendReadableUtf8(out, c);
     return out;
 }
 

@@ -82,6 +82,9 @@ AnsiString Utf32ToGbk(std::u32string_view text);
 // result and appended to Unheld instead of standing there as '?'.
 AnsiString Utf32ToGbkApart(std::u32string_view text, std::u32string& Unheld);
 std::string GbkToUtf8(std::string_view gbk);
+// UTF-8 that is always valid: a surrogate (an escaped byte among them) or
+// a code point beyond Unicode is written as U+FFFD.
+std::string Utf32ToUtf8(std::u32string_view text);
 AnsiString Utf8ToGbk(std::string_view utf8);
 // Utf8ToGbk for a name that must come through whole (a file name on the
 // command line): false when a character has no GBK form or the bytes are

@@ -3,10 +3,10 @@
 //
 // Both build the file under a temporary name ".~tandril-db-" + sixteen
 // random letters or digits + ".tmp" in the target's folder and hold an
-// flock on it while they work. A file of that name that nobody holds a lock
-// on, and that is empty or a database with a rollback journal, was left by
-// a crash and may go; anything else (a file a user named so, the file being
-// opened) stays.
+// flock on it while they work. A file of exactly that name that nobody
+// holds a lock on was left by a crash and goes, whatever it holds: a copy
+// killed half-way has no header yet. The file being opened stays, whatever
+// its name, and so does every file of another name.
 #include "platform/db/database_file.h"
 
 #include <dirent.h>
@@ -45,16 +45,17 @@ bool IsTempName(std::string_view name)
            name.substr(TempPrefix.size(), TempRandomLength).find_first_not_of(TempLetters) == std::string_view::npos;
 }
 
-// Whether the open file holds what a create or compaction leaves: nothing
-// yet, or a database with a rollback journal (a notes file the program
-// ever opened for writing is in write-ahead-log mode, which the header's
-// bytes 18 and 19 say).
-bool HoldsTempContent(int fd)
+// Whether a program may be using the open file: one holds the engine's
+// locks on it (a connection in write-ahead-log mode holds them for as long
+// as it is open; asked through an open-file-description lock, which meets
+// every process's), or a create or compaction holds its flock. Else takes
+// the flock, which keeps a new create off the name until fd closes.
+bool InUse(int fd)
 {
-    char header[20] = {};
-    const ssize_t n = ::pread(fd, header, sizeof header, 0);
-    return n == 0 || (n == sizeof header && std::memcmp(header, "SQLite format 3", 16) == 0 && header[18] == 1 &&
-                      header[19] == 1);
+    struct flock probe {};
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_GETLK, &probe) != 0 || probe.l_type != F_UNLCK || ::flock(fd, LOCK_EX | LOCK_NB) != 0;
 }
 
 // The folder of a file's system name, with its '/'.
@@ -64,18 +65,27 @@ std::string FolderOf(const std::string& osName)
     return slash == std::string::npos ? std::string("./") : osName.substr(0, slash + 1);
 }
 
+// The companions first: a kill in between leaves the file, which the next
+// cleaner finds, rather than a journal nothing would ever find.
 void RemoveWithCompanions(const std::string& osName)
 {
-    ::unlink(osName.c_str());
     for (const char* suffix : CompanionSuffixes)
         ::unlink((osName + suffix).c_str());
+    ::unlink(osName.c_str());
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+bool SameFile(int fd, const struct stat& Named)
+{
+    struct stat byHandle {};
+    return ::fstat(fd, &byHandle) == 0 && SameFile(byHandle, Named);
 }
 
 bool SameFile(int fd, const std::string& osName)
 {
-    struct stat byName {}, byHandle {};
-    return ::stat(osName.c_str(), &byName) == 0 && ::fstat(fd, &byHandle) == 0 && byName.st_dev == byHandle.st_dev &&
-           byName.st_ino == byHandle.st_ino;
+    struct stat byName {};
+    return ::stat(osName.c_str(), &byName) == 0 && SameFile(fd, byName);
 }
 
 void SyncFolder(const std::string& osFolder)
@@ -305,14 +315,17 @@ void RemoveStaleTemporaryFiles(const AnsiString& FileName)
         if (!IsTempName(entry->d_name))
             continue;
         const std::string osTemp = folder + entry->d_name;
+        // The file being opened is not even opened here: closing a
+        // descriptor drops every lock this process holds on its file, the
+        // engine's included.
+        struct stat named {};
+        if (::lstat(osTemp.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || (exists && SameFile(named, opened)))
+            continue;
         const int fd = ::open(osTemp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
             continue;
-        struct stat info {};
-        const bool isOpened =
-            ::fstat(fd, &info) == 0 && exists && info.st_dev == opened.st_dev && info.st_ino == opened.st_ino;
-        if (!isOpened && S_ISREG(info.st_mode) && HoldsTempContent(fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            SameFile(fd, osTemp))
+        // Still what was looked at, and still under its name once locked.
+        if (SameFile(fd, named) && !InUse(fd) && SameFile(fd, osTemp))
             RemoveWithCompanions(osTemp);
         ::close(fd);
     }

@@ -30,7 +30,9 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema);
 void CompactDatabaseFile(const AnsiString& FileName);
 
 // Removes the temporary files that a create or compaction interrupted by a
-// crash left in FileName's folder: files of the program's own temporary
-// name that hold nothing or a database. Files being made right now by
-// another process stay, and so does FileName itself, whatever its name.
+// crash left in FileName's folder, with their journals: files of exactly
+// the program's own temporary name that no program holds a lock on,
+// whatever they hold (a copy killed half-way has no header yet). Files
+// being made or used right now stay, and so does FileName itself,
+// whatever its name.
 void RemoveStaleTemporaryFiles(const AnsiString& FileName);

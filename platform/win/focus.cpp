@@ -260,8 +260,6 @@ void SurfaceFocusChanged(HWND Surface, bool Gained)
         if (CanBeActive(window))
             Activate(window->Handle, WA_ACTIVE, true);
     } else if (InputState().Active == Surface) {
-        // The keys held now come up in another program.
-        QueueHeldKeys({});
         Activate(nullptr, WA_INACTIVE, false);
     }
 }

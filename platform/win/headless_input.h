@@ -49,5 +49,6 @@ void InjectMouseLeave();
 // Answers whether a window took the files.
 bool InjectDrop(TPoint Screen, const std::vector<AnsiString>& Files);
 // The desktop gave the surface of a top-level window the focus, or took
-// it away to another program.
+// it away to another program; it takes effect, in order with the input
+// injected around it, when the message loop gets there.
 void InjectSurfaceFocus(HWND Window, bool Gained);

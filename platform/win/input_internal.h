@@ -15,11 +15,14 @@
 // focus and the capture are at that moment.
 struct TInputEvent {
     // HeldKeys: the keys held are known again (see TBackendEvents).
-    enum TKind { Key, Mouse, HeldKeys };
+    // Focus: the desktop gave a surface the keyboard or took it away.
+    enum TKind { Key, Mouse, HeldKeys, Focus };
     TKind Kind = Key;
     TBackendKeyEvent KeyEvent;
     TBackendMouseEvent MouseEvent;
     std::vector<UINT> Held;
+    HWND FocusSurface = nullptr;
+    bool FocusGained = false;
     DWORD Time = 0;    // GetTickCount when it came in
     TPoint Cursor;     // the cursor then
     uint64_t Seq = 0;  // unique, in arrival order
@@ -33,6 +36,11 @@ void QueueMouseEvent(const TBackendMouseEvent& Event);
 // state of the messages taken once the loop reaches this point of the
 // input, so that keys that came in before still count as they went.
 void QueueHeldKeys(const std::vector<UINT>& Held);
+// The desktop moved the keyboard: it takes effect once the loop reaches
+// this point of the input, so that keys typed before still go where the
+// keyboard was when they were typed. Keys held come up at once when it
+// leaves, as they do in the program it goes to.
+void QueueSurfaceFocus(HWND Surface, bool Gained);
 
 // Key states by virtual key: 0x80 down, 0x01 toggled on.
 struct TKeyStates {
@@ -108,6 +116,7 @@ void RememberPress(HWND Window, int Button, bool NonClient, TPoint Screen, DWORD
 
 // Activation by a click: WA_CLICKACTIVE, and the window comes to the top.
 bool MouseActivate(HWND TopLevel);
+// The desktop's focus change, as the loop takes it from the input.
 void SurfaceFocusChanged(HWND Surface, bool Gained);
 
 // How the areas follow windows (one observer calls them all).

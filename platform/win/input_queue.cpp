@@ -1,8 +1,9 @@
-// The input queue: user input waits here, in arrival order, until the
-// message loop takes it; only then does it become a message, for the
-// window that has the focus or the capture, or lies under the cursor, at
-// that moment. This file also wires the input, focus, caret, clipboard and
-// drop areas into the window manager and the back end.
+// The input queue: user input, and the desktop's moves of the keyboard,
+// wait here in arrival order until the message loop takes them; only then
+// does input become a message, for the window that has the focus or the
+// capture, or lies under the cursor, at that moment. This file also wires
+// the input, focus, caret, clipboard and drop areas into the window
+// manager and the back end.
 #include <deque>
 
 #include "platform/win/clock.h"
@@ -61,6 +62,12 @@ bool TakeInput(MSG& Msg, HWND Filter, UINT Min, UINT Max, bool Remove)
             ForgetLastKeyDown();
             continue;
         }
+        if (event.Kind == TInputEvent::Focus) {
+            Erase(i);
+            SurfaceFocusChanged(event.FocusSurface, event.FocusGained);
+            // Activation posts messages, which come before any input.
+            return PeekMessage(&Msg, Filter, Min, Max, Remove ? PM_REMOVE : PM_NOREMOVE);
+        }
         if (event.Kind == TInputEvent::Key) {
             MSG msg;
             TKeyStates after;
@@ -117,7 +124,7 @@ void InstallInput()
     TBackendEvents& events = BackendEvents();
     events.Key = QueueKeyEvent;
     events.Mouse = QueueMouseEvent;
-    events.Focus = SurfaceFocusChanged;
+    events.Focus = QueueSurfaceFocus;
     events.HeldKeys = QueueHeldKeys;
     events.ClipboardLost = ClipboardLost;
     events.ClipboardText = ClipboardText;
@@ -163,6 +170,18 @@ void QueueHeldKeys(const std::vector<UINT>& Held)
     TInputEvent event;
     event.Kind = TInputEvent::HeldKeys;
     event.Held = Held;
+    event.Cursor = InputState().Cursor;
+    Push(std::move(event));
+}
+
+void QueueSurfaceFocus(HWND Surface, bool Gained)
+{
+    if (!Gained)
+        QueueHeldKeys({});
+    TInputEvent event;
+    event.Kind = TInputEvent::Focus;
+    event.FocusSurface = Surface;
+    event.FocusGained = Gained;
     event.Cursor = InputState().Cursor;
     Push(std::move(event));
 }

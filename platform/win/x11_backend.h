@@ -22,18 +22,26 @@
 // result string, which TranslateMessage turns into one WM_CHAR per byte,
 // and a character whose key has no VK_ code (a layout's é, what a typing
 // tool puts on a spare key) as one VK_PACKET key event; a character GBK
-// has no form for is left out. Whenever the keyboard comes back from
+// has no form for is left out. Each key is read with the keyboard mapping
+// as the changes the server told before it left it (typing tools put
+// each character on a spare key for a moment); a change read only after
+// the tool changed the same key again shows the later mapping, as the
+// server keeps no earlier one. Whenever the keyboard comes back from
 // another program or from a grab, the Shift, Ctrl and Alt keys held are
 // taken as the display held them at that point, in order with the keys
 // typed before and after; and a key whose own modifier state differs
-// from the keys held so far takes its own. A top-level window going away
-// with the keyboard hands it on first, so that no key falls to the
-// desktop meanwhile. Moves and resizes the desktop makes reach
-// the window manager as the window's own SetWindowPos.
-// The input method's composition window follows the focus window's
-// composition form, else its caret. The CLIPBOARD selection carries
-// CF_TEXT (UTF8_STRING and STRING), and XDND drops of text/uri-list
-// arrive as dropped files.
+// from the keys held so far takes its own. The desktop's focus changes
+// reach the window manager in that same order with the keys. A top-level
+// window going away with the keyboard hands it on first, so that no key
+// falls to the desktop meanwhile. While another program has the keyboard,
+// a window the program shows or activates on its own leaves it there (and
+// asks the desktop not to hand it over either) until the user comes back,
+// through the desktop's focus or a press on one of the program's windows.
+// Moves and resizes the desktop makes reach the window manager as the
+// window's own SetWindowPos. The input method's composition window follows
+// the focus window's composition form, else its caret. The CLIPBOARD
+// selection carries CF_TEXT (UTF8_STRING and STRING), and XDND drops of
+// text/uri-list arrive as dropped files.
 #pragma once
 
 #include <memory>

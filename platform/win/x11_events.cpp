@@ -47,6 +47,12 @@ void TX11Backend::DispatchPending()
 
 void TX11Backend::Dispatch(XEvent& Event)
 {
+    // A press on one of our windows (a tray icon's too) is the user coming
+    // back to the program.
+    if (Event.type == ButtonPress) {
+        keyboardElsewhere_ = false;
+        keptBack_ = nullptr;
+    }
     if (tray_ && HandleTrayEvent(Event))
         return;
     switch (Event.type) {
@@ -93,6 +99,8 @@ void TX11Backend::Dispatch(XEvent& Event)
             xFocus_ = surface->Window;
         else if (xFocus_ == surface->Window)
             xFocus_ = nullptr;
+        keyboardElsewhere_ = !gained;
+        keptBack_ = nullptr;
         if (surface->InputContext) {
             if (gained)
                 XSetICFocus(surface->InputContext);
@@ -153,6 +161,7 @@ void TX11Backend::Dispatch(XEvent& Event)
     default:
         // The extensions' events have numbers of their own.
         HandleClipboardOwnerChange(Event);
+        HandleKeyboardMapping(Event);
         break;
     }
 }
@@ -186,14 +195,34 @@ void TX11Backend::SyncState()
     // Activation the program made itself (SetActiveWindow, a click that
     // activated, a window shown) goes to X, so keys follow it.
     HWND active = InputState().Active;
-    if (active && active != xFocus_ && active != focusAsked_) {
+    if (active && active != xFocus_ && active != focusAsked_ && active != keptBack_) {
         TX11Surface* surface = FindSurface(active);
-        if (surface && surface->Mapped && !surface->OverrideRedirect) {
-            focusAsked_ = active;
-            XSetInputFocus(display_, surface->XWindow, RevertToParent, CurrentTime);
-        }
+        if (surface && surface->Mapped && !surface->OverrideRedirect)
+            TakeKeyboard(*surface);
     }
     if (active == xFocus_)
         focusAsked_ = nullptr;
     SyncCompositionSpot();
+}
+
+bool TX11Backend::MayTakeKeyboard()
+{
+    if (!keyboardElsewhere_)
+        return true;
+    // Gone back to the root window (the window that had it went away) or
+    // to nobody, it is no other program's.
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus == None || focus == PointerRoot || focus == root_;
+}
+
+void TX11Backend::TakeKeyboard(TX11Surface& Surface)
+{
+    if (!MayTakeKeyboard()) {
+        keptBack_ = Surface.Window;
+        return;
+    }
+    focusAsked_ = Surface.Window;
+    XSetInputFocus(display_, Surface.XWindow, RevertToParent, CurrentTime);
 }

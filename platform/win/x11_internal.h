@@ -17,6 +17,7 @@ struct _XDisplay;
 union _XEvent;
 struct _XIM;
 struct _XIC;
+struct _XkbDesc;
 
 using TXId = unsigned long;
 
@@ -106,6 +107,13 @@ private:
     // Brings what the window manager keeps (cursor, capture, activation,
     // layered looks, the composition spot) onto the display.
     void SyncState();
+    // Whether an activation the program made itself may take the keyboard:
+    // not while another program holds it, unless the user came back to us
+    // since that program took it.
+    bool MayTakeKeyboard();
+    // Gives the surface the keyboard when it may take it; else it waits
+    // for the user to come back.
+    void TakeKeyboard(TX11Surface& Surface);
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
@@ -123,6 +131,18 @@ private:
     void MatchHeldModifiers(unsigned State);
     // Which modifier bits the Alt keys (Alt, Meta, AltGr) set.
     void ReadAltMask();
+    // Keeps a copy of the keyboard's mapping of our own, read again at
+    // each change the server tells, in order with the keys. Xlib's own
+    // copy is brought up to date as soon as a change is read from the
+    // display, so a key typed before it but looked up after would take
+    // the mapping as it is after the change.
+    void WatchKeyboardMapping();
+    // Handle the event when it tells such a change.
+    void HandleKeyboardMapping(const _XEvent& Event);
+    // The symbol of key Code with the modifiers and group of State, in our
+    // copy of the mapping, and the modifiers that chose it (Consumed); 0
+    // when there is none (no keyboard extension).
+    unsigned long MappedKeySym(unsigned Code, unsigned State, unsigned* Consumed) const;
     // x11_mouse.cpp
     void HandleButton(_XEvent& Event);
     void HandleMotion(_XEvent& Event);
@@ -238,8 +258,18 @@ private:
     // Keyboard focus as X reported it, and activation handed to X.
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
+    // Another program took the keyboard, and the user has not come back
+    // since (the desktop's focus, or a press on one of our windows).
+    bool keyboardElsewhere_ = false;
+    HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile
     bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
     unsigned altMask_ = 0;    // the modifier bits the Alt keys set
+    int xkbEventBase_ = -1;   // the keyboard extension's event number; -1 without it
+    _XkbDesc* keymap_ = nullptr;  // our copy of the mapping
+    // The change read last: the server tells one change once for each
+    // keyboard device.
+    unsigned long keymapChangeSerial_ = 0;
+    unsigned long keymapChangeTime_ = 0;
 
     _XIM* inputMethod_ = nullptr;
     unsigned long inputStyle_ = 0;

@@ -1,6 +1,7 @@
 // The X11 back end's keyboard: key symbols become VK_ codes, the typed
 // text GBK; text an input method commits comes as one VK_PROCESSKEY event,
 // a character whose key has no VK_ code as one VK_PACKET event.
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -245,9 +246,23 @@ void TX11Backend::HandleKey(XEvent& Event)
     }
     if (key.keycode == 0)
         return;
+    // Xlib looked the key up in a mapping that may be newer than the key:
+    // the text is what the key's own symbol types, with the modifiers its
+    // symbol did not take up, as Xlib types it.
+    unsigned consumed = 0;
+    if (const KeySym mapped = MappedKeySym(key.keycode, key.state, &consumed); keymap_ && mapped != sym) {
+        sym = mapped;
+        utf8.clear();
+        char buffer[32];
+        int extra = 0;
+        const unsigned left = key.state & ~consumed;
+        const int length = down && sym ? XkbTranslateKeySym(display_, &sym, left, buffer, sizeof buffer, &extra) : 0;
+        if (down)
+            utf8 = LookedUpText(buffer, length, sym);
+    }
     // The key's own symbol names letters and symbols whatever Shift does;
     // the keypad follows Num Lock.
-    KeySym base = XLookupKeysym(&key, 0);
+    KeySym base = keymap_ ? MappedKeySym(key.keycode, 0, &consumed) : XLookupKeysym(&key, 0);
     TKeyCode code = KeyCodeOf(IsKeypad(sym) ? sym : base);
     if (!code.VirtualKey)
         code = KeyCodeOf(sym);
@@ -342,4 +357,48 @@ void TX11Backend::ReadAltMask()
                 altMask_ |= 1u << modifier;
         }
     XFreeModifiermap(map);
+}
+
+void TX11Backend::WatchKeyboardMapping()
+{
+    int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display_, &opcode, &xkbEventBase_, &error, &major, &minor)) {
+        xkbEventBase_ = -1;
+        return;
+    }
+    const unsigned long changes = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
+    XkbSelectEvents(display_, XkbUseCoreKbd, changes, changes);
+    keymap_ = XkbGetMap(display_, XkbAllClientInfoMask, XkbUseCoreKbd);
+}
+
+void TX11Backend::HandleKeyboardMapping(const XEvent& Event)
+{
+    if (!keymap_ || Event.type != xkbEventBase_)
+        return;
+    XkbEvent change{};
+    std::memcpy(&change, &Event, sizeof Event);
+    if (change.any.xkb_type == XkbNewKeyboardNotify) {
+        // Another keyboard (device) types now: its mapping as a whole.
+        XkbGetUpdatedMap(display_, XkbAllClientInfoMask, keymap_);
+        ReadAltMask();
+        return;
+    }
+    const XkbMapNotifyEvent& map = change.map;
+    if (map.xkb_type != XkbMapNotify || (map.serial == keymapChangeSerial_ && map.time == keymapChangeTime_))
+        return;
+    keymapChangeSerial_ = map.serial;
+    keymapChangeTime_ = map.time;
+    XkbMapChangesRec changes{};
+    XkbNoteMapChanges(&changes, &change.map, XkbAllClientInfoMask);
+    XkbGetMapChanges(display_, keymap_, &changes);
+    if (map.changed & XkbModifierMapMask)
+        ReadAltMask();
+}
+
+unsigned long TX11Backend::MappedKeySym(unsigned Code, unsigned State, unsigned* Consumed) const
+{
+    KeySym sym = NoSymbol;
+    if (!keymap_ || !XkbTranslateKeyCode(keymap_, static_cast<KeyCode>(Code), State, Consumed, &sym))
+        return NoSymbol;
+    return sym;
 }

@@ -98,8 +98,7 @@ void TX11Backend::HandleMap(XEvent& Event)
     surface->Mapped = true;
     if (surface->FocusOnMap) {
         surface->FocusOnMap = false;
-        focusAsked_ = surface->Window;
-        XSetInputFocus(display_, surface->XWindow, RevertToParent, CurrentTime);
+        TakeKeyboard(*surface);
     }
     // Only a map after the desktop took the window away is the user's: the
     // map of a show that came before the iconify request is not.

@@ -123,6 +123,7 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     // A held key repeats as presses only, never as release-press pairs.
     Bool supported = False;
     XkbSetDetectableAutoRepeat(display_, True, &supported);
+    WatchKeyboardMapping();
     ReadAltMask();
     OpenInputMethod();
     // A connection just opened owns no selection: whatever the program's
@@ -143,6 +144,8 @@ TX11Backend::~TX11Backend()
     }
     surfaces_.clear();
     CloseInputMethod();
+    if (keymap_)
+        XkbFreeKeyboard(keymap_, 0, True);
     for (auto& [shape, cursor] : cursors_)
         XFreeCursor(display_, cursor);
     if (blankCursor_)
@@ -380,6 +383,16 @@ void TX11Backend::ShowSurface(HWND Window, bool Activate)
         return;
     surface->Visible = true;
     surface->FocusOnMap = Activate && !surface->OverrideRedirect && !(surface->ExStyle & WS_EX_NOACTIVATE);
+    // Shown while another program has the keyboard, the window is not
+    // for the desktop to give it to either (a user time of 0 says so).
+    if (!surface->OverrideRedirect) {
+        const long userTime = 0;
+        if (MayTakeKeyboard())
+            XDeleteProperty(display_, surface->XWindow, Intern("_NET_WM_USER_TIME"));
+        else
+            XChangeProperty(display_, surface->XWindow, Intern("_NET_WM_USER_TIME"), XA_CARDINAL, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&userTime), 1);
+    }
     SetNetState(*surface);
     // A minimized window is mapped as an icon, and stays one until the
     // desktop maps it for the user.

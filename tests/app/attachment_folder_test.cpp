@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/attachment_folder.h"
+#include "app/user_folders.h"
 #include "platform/base/exceptions.h"
 
 namespace {

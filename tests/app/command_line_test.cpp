@@ -85,12 +85,26 @@ TEST_F(TCommandLineTest, ChineseNamesFromTheCommandLineOrADialogNameTheFileAndCo
 TEST_F(TCommandLineTest, ANameGbkCannotHoldIsRefusedByName)
 {
     // A character GBK has no form for, and bytes that are no UTF-8: either
-    // would make the program use another name than the one given.
-    for (const std::string& name : {folder_ + Utf8(u8"/😀/notes.vek"), folder_ + Utf8(u8"/한글.vek"),
-                                    folder_ + "/\xFF\xFE.vek"}) {
+    // would make the program use another name than the one given. The
+    // refusal is UTF-8 for the terminal, a byte that is none shown as
+    // U+FFFD.
+    struct TRefusedName {
+        std::string Given;
+        std::string Shown;
+        const char* Why;
+    };
+    const std::string replacement = Utf8(u8"\uFFFD");
+    const TRefusedName names[] = {
+        {Utf8(u8"/😀/notes.vek"), Utf8(u8"/😀/notes.vek"), "holds characters the program cannot keep"},
+        {Utf8(u8"/한글.vek"), Utf8(u8"/한글.vek"), "holds characters the program cannot keep"},
+        {"/\xFF\xFE.vek", "/" + replacement + replacement + ".vek", "is not UTF-8"},
+        {"/\xD5\x66.vek", "/" + replacement + "f.vek", "is not UTF-8"},  // GBK's 說
+        {"/\xED\xB2\x80.vek", "/" + replacement + ".vek", "is not UTF-8"},  // a surrogate's bytes
+    };
+    for (const TRefusedName& name : names) {
         std::vector<AnsiString> args;
         std::string refused;
-        EXPECT_FALSE(Decode({"--default-database", name}, args, refused)) << name;
-        EXPECT_NE(refused.find("\"" + name + "\""), std::string::npos) << refused;
+        EXPECT_FALSE(Decode({"--default-database", folder_ + name.Given}, args, refused)) << name.Shown;
+        EXPECT_EQ(refused.find("\"" + folder_ + name.Shown + "\" " + name.Why), 0u) << refused;
     }
 }

@@ -4,6 +4,7 @@
 // a deletion, the commands, the attachment list, the status bar, typing and
 // F6 all speak of the article on show.
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/db_module.h"
@@ -21,6 +22,8 @@
 #include "platform/win/win_messages.h"
 #include "skin/controls/bs_skin_label.h"
 #include "skin/controls/bs_skin_list_view.h"
+#include "skin/controls/bs_skin_page_control.h"
+#include "skin/controls/bs_skin_edit.h"
 #include "skin/controls/bs_skin_status_bar.h"
 #include "skin/controls/bs_skin_tree_view.h"
 #include "tests/app/notes_test_support.h"
@@ -146,19 +149,88 @@ TEST_F(TCurrentArticleTest, TheStatusBarSpeaksOfAClickedTabsArticleAndNotOfADele
     EXPECT_TRUE(MainForm->Tree->Focused());
 }
 
-TEST_F(TCurrentArticleTest, TheStatusBarShowsTheCaretWhereAnInsertedFileLeftIt)
+// A page picked on its tabs by keys takes the keyboard as a clicked one
+// does: the article Ctrl+Tab or Ctrl+Shift+Tab brings up takes what is
+// typed and Ctrl+S, and a left-hand page gives its first control the focus.
+TEST_F(TCurrentArticleTest, APagePickedByKeysOrByAClickTakesTheKeyboard)
 {
-    TCustomSynTextEditor* editor = NewArticle("說門");
+    ASSERT_NO_FATAL_FAILURE(OpenTwoArticles());
+    Stroke(VK_TAB, InjectCtrl);
+    ASSERT_EQ(ShownArticleEditor(), first_);
+    EXPECT_TRUE(first_->Focused());
+    EXPECT_EQ(ActiveArticleEditor(), first_);
+    InjectText("c");
+    Stroke('S', InjectCtrl);
+    EXPECT_EQ(SelectColumn(DBModule->DataBase(), "select 内容 from Contents where 标识=1"), "one\r\nabc");
+    Stroke(VK_TAB, InjectCtrl | InjectShift);
+    EXPECT_TRUE(second_->Focused());
+    InjectText("d");
+    Idle();
+    EXPECT_EQ(second_->Text(), "d");
+
+    TbsSkinPageControl* left = MainForm->LeftPages;
+    struct TPick {
+        const char* How;
+        std::function<void()> Pick;
+        int Page;
+        TWinControl* Focused;
+    };
+    const TPick picks[] = {
+        {"a click on the tab on show, from the article", [&] { ClickTab(0, left); }, 0, MainForm->Tree},
+        {"Ctrl+Tab from the tree", [] { Stroke(VK_TAB, InjectCtrl); }, 1, MainForm->SearchText},
+        {"Ctrl+Tab from the search box", [] { Stroke(VK_TAB, InjectCtrl); }, 2, MainForm->BookMarkList},
+        {"Ctrl+Shift+Tab from the bookmarks", [] { Stroke(VK_TAB, InjectCtrl | InjectShift); }, 1,
+         MainForm->SearchText},
+        {"a click on 书签", [&] { ClickTab(2, left); }, 2, MainForm->BookMarkList},
+        {"the arrow on the tabs", [&] {
+             left->SetFocus();
+             Stroke(VK_LEFT);
+         }, 1, MainForm->SearchText},
+    };
+    for (const TPick& pick : picks) {
+        pick.Pick();
+        EXPECT_EQ(left->ActivePageIndex(), pick.Page) << pick.How;
+        EXPECT_EQ(Screen->ActiveControl(), pick.Focused) << pick.How;
+    }
+    // What is typed goes into the search box.
     InjectText("ab");
     Idle();
-    ASSERT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 1", "列 3", "修改"}));
-    const AnsiString file = folder_ + "/inserted.txt";
-    std::ofstream(file, std::ios::binary) << "one\ntwo\n" << reinterpret_cast<const char*>(u8"說門x");
+    EXPECT_EQ(MainForm->SearchText->Text(), "ab");
+}
 
-    // 插入文档, the first row of the article's context menu.
-    AnswerFileDialog(file);
-    Stroke(VK_APPS);
-    Stroke(VK_RETURN);
-    ASSERT_EQ(editor->Text(), "abone\r\ntwo\r\n說門x");
-    EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{"行 3", "列 6", "修改"}));
+TEST_F(TCurrentArticleTest, TheStatusBarShowsTheCaretWhereAnInsertedFileLeftIt)
+{
+    struct TInsertion {
+        std::vector<AnsiString> Typed;  // the article's lines, typed
+        std::string File;      // the file inserted there
+        const char* Text;      // the article's text after it
+        const char* Line;      // the panels then
+        const char* Column;
+    };
+    const TInsertion insertions[] = {
+        {{"ab"}, "one\ntwo\n" + std::string(reinterpret_cast<const char*>(u8"說門x")), "abone\r\ntwo\r\n說門x", "行 3",
+         "列 6"},
+        // The caret keeps its column: the line moves alone.
+        {{"1", "2", "3", ""}, "one\ntwo\nthree\n", "1\r\n2\r\n3\r\none\r\ntwo\r\nthree\r\n", "行 7", "列 1"},
+    };
+    for (const TInsertion& insertion : insertions) {
+        SCOPED_TRACE(insertion.Text);
+        TCustomSynTextEditor* editor = NewArticle(insertion.Typed.front());
+        for (size_t i = 0; i < insertion.Typed.size(); ++i) {
+            if (i > 0)
+                Stroke(VK_RETURN);
+            InjectText(insertion.Typed[i]);
+        }
+        Idle();
+        ASSERT_EQ(CaretPanels()[0], "行 " + std::to_string(insertion.Typed.size()));
+        const AnsiString file = folder_ + "/inserted.txt";
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << insertion.File;
+
+        // 插入文档, the first row of the article's context menu.
+        AnswerFileDialog(file);
+        Stroke(VK_APPS);
+        Stroke(VK_RETURN);
+        ASSERT_EQ(editor->Text(), insertion.Text);
+        EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{insertion.Line, insertion.Column, "修改"}));
+    }
 }

@@ -129,6 +129,36 @@ TEST_F(TDamagedIdsTest, DamagedRowsAreNamedAndLeftAloneWhileTheRestWorks)
     EXPECT_EQ(tree->Items()->Count(), 3);
 }
 
+TEST_F(TDamagedIdsTest, TheNoticeNamesTwentyDamagedRowsAndCountsTheRest)
+{
+    const struct {
+        int Rows;
+        const char* Rest;  // the last line, after the twentieth row
+    } cases[] = {
+        {20, ""},
+        {21, "\r\n……另有 1 个"},
+        {45, "\r\n……另有 25 个"},
+    };
+    int file = 0;
+    for (const auto& c : cases) {
+        CreateDataBase("rows" + std::to_string(++file) + ".vek");
+        std::string named;
+        for (int row = 1; row <= c.Rows; ++row) {
+            const std::string id = std::to_string(row) + ".5", title = "說" + std::to_string(row);
+            module_->ExecSQL("insert into Nodes values (" + id + ", '" + title + "', 0, 1)");
+            if (row <= 20)
+                named += "\r\n“" + title + "”：标识 " + id + "，目录 0，类型 1";
+        }
+        AnswerBoxes({1});
+        module_->LoadNodeTree();
+        EXPECT_EQ(Boxes, std::vector<std::string>{"文章库中有 " + std::to_string(c.Rows) + " " + kDamagedHead + named +
+                                                  c.Rest})
+            << c.Rows;
+        TModalAnswers::Clear();
+        Boxes.clear();
+    }
+}
+
 TEST_F(TDamagedIdsTest, DeletingInAFileRepeatingAnIdEndsWithTheRowsGone)
 {
     CreateDataBase();

@@ -5,6 +5,7 @@
 #include "app/node_editor.h"
 #include "app/startup.h"
 #include "editor/highlighting/syn_highlighter.h"
+#include "editor/view/syn_gutter.h"
 #include "editor_services/settings/syn_highlighter_dialog_toggle.h"
 #include "editor_services/actions/syn_actions.h"
 #include "platform/ui/widgets/combo_box.h"
@@ -162,6 +163,35 @@ TEST_F(TMainWindowTest, ANewArticleInACollapsedFolderIsShownAndSelected)
     EXPECT_EQ(selected->Text(), "乗 new");
     EXPECT_EQ(selected->Parent(), folder);
     EXPECT_TRUE(selected->IsVisible());
+}
+
+TEST_F(TMainWindowTest, AnArticleWithoutStoredOptionsShowsItsLineNumbersClearOfTheFoldBar)
+{
+    // A database written by another tool stores no options: the article
+    // takes the program's settings alone, folding on, and its gutter must
+    // look as it does once folding is switched on by hand.
+    CreateDataBase();
+    const int id = NewNode(true, "說門");
+    ASSERT_TRUE(module_->CloseAllNodes());
+    module_->ExecSQL("update Contents set 内容='one\r\ntwo\r\nthree', 配置=''");
+    ASSERT_NE(module_->OpenNode(id), nullptr);
+    Process();
+    TCustomSynTextEditor* editor = form_->GetActiveEditor();
+    ASSERT_TRUE(editor->CodeFolding()->Enabled());
+    EXPECT_GE(editor->Gutter()->RightOffset(), 18);
+    const auto gutter = [editor] {
+        editor->Invalidate();
+        editor->Update();
+        const TRasterImage image = WindowImage(editor->Handle());
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < 3 * editor->LineHeight(); ++y)
+            pixels.insert(pixels.end(), image.Row(y), image.Row(y) + editor->GutterWidth());
+        return pixels;
+    };
+    const std::vector<uint32_t> opened = gutter();
+    editor->CodeFolding()->SetEnabled(true);
+    Process();
+    EXPECT_TRUE(opened == gutter()) << "the line numbers stand elsewhere than folding wants them";
 }
 
 namespace {

@@ -2,7 +2,10 @@
 // Enter on a node of the tree or on a hit of the title search (which Enter
 // in its box starts) opens the article as a double click does, with the
 // focus in it; the bookmark page's three buttons are its list's context
-// menu, and Enter on a bookmark goes to it.
+// menu, and Enter on a bookmark goes to it. A rename box, in the tree or
+// the bookmark list, starts with nothing to undo.
+#include <functional>
+
 #include "app/db_module.h"
 #include "app/main_form.h"
 #include "editor_services/actions/syn_actions.h"
@@ -12,6 +15,8 @@
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/menus.h"
+#include "platform/ui/kernel/screen.h"
+#include "platform/ui/textedit/edit.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "skin/controls/bs_skin_edit.h"
@@ -187,4 +192,57 @@ TEST_F(TOpenByKeyTest, EnterOnAViewWithNothingSelectedTakesTheRowShowingTheFocus
     Stroke(VK_RETURN);
     ASSERT_EQ(OpenTitles(), std::vector<AnsiString>{"說門"});
     EXPECT_TRUE(ShownArticleEditor()->Focused());
+}
+
+TEST_F(TOpenByKeyTest, ARenameBoxStartsWithNothingToUndo)
+{
+    TbsSkinListView* list = ShowBookmarksOfAnArticle();
+    struct TRename {
+        const char* How;
+        // Opens the rename box, the focus in it.
+        std::function<void()> Open;
+        // The name the rename gave.
+        std::function<AnsiString()> Name;
+    };
+    const TRename renames[] = {
+        {"F2 on the article's node",
+         [] {
+             MainForm->LeftPages->SetActivePageIndex(0);
+             MainForm->Tree->SetSelected(MainForm->Tree->Items()->GetFirstNode());
+             MainForm->Tree->SetFocus();
+             Stroke(VK_F2);
+         },
+         [] { return MainForm->Tree->Items()->GetFirstNode()->Text(); }},
+        {"添加 in the bookmark list",
+         [list] {
+             MainForm->LeftPages->SetActivePageIndex(2);
+             list->SetFocus();
+             RunContextMenuRow(0);
+         },
+         [list] { return list->Items()->Item(list->Items()->Count() - 1)->Caption(); }},
+        {"F2 on a bookmark",
+         [list] {
+             list->SetSelected(list->Items()->Item(0));
+             list->SetFocus();
+             Stroke(VK_F2);
+         },
+         [list] { return list->Items()->Item(0)->Caption(); }},
+    };
+    // Each way twice: the second box is the first one's, shown again.
+    int renamed = 0;
+    for (const TRename& rename : renames)
+        for (int round = 0; round < 2; ++round) {
+            const AnsiString name = "n" + std::to_string(++renamed);
+            SCOPED_TRACE(rename.How + (" to " + name));
+            rename.Open();
+            auto* box = dynamic_cast<TCustomEdit*>(Screen->ActiveControl());
+            ASSERT_NE(box, nullptr);
+            const AnsiString shown = box->Text();
+            Stroke('Z', InjectCtrl);
+            EXPECT_EQ(box->Text(), shown);
+            InjectText(name);
+            Stroke(VK_RETURN);
+            EXPECT_EQ(rename.Name(), name);
+        }
+    EXPECT_TRUE(TakeBoxes().empty());
 }

@@ -1,7 +1,8 @@
 // The built program and scripts/run.sh run as a user runs them, in a
 // process of their own: without a display, or with one that cannot be
 // reached, each says so and ends with exit code 2, and run.sh does so
-// before it installs or builds anything.
+// before it installs or builds anything. What the terminal is told is
+// UTF-8.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -78,4 +79,12 @@ TEST(TProgramRunTest, AnArgumentItDoesNotKnowEndsTheProgramWithTwo)
     EXPECT_EQ(refused.ExitCode, 2);
     EXPECT_EQ(refused.Output.find("Tandril: \"" + name + "\" holds characters"), 0u) << refused.Output;
     EXPECT_FALSE(std::filesystem::exists(name));
+
+    // One that is no UTF-8 is said to be so, and the terminal gets UTF-8
+    // alone: the byte that is none shows as U+FFFD.
+    const TRun notUtf8 = RunCommand("TANDRIL_BACKEND=headless",
+                                    ProgramFile() + " --default-database \"$(printf '/tmp/tandril_\\377.vek')\"");
+    EXPECT_EQ(notUtf8.ExitCode, 2);
+    EXPECT_EQ(notUtf8.Output, "Tandril: \"/tmp/tandril_\xEF\xBF\xBD.vek\" is not UTF-8 (the program reads its "
+                              "arguments as UTF-8)\nusage: tandril [--default-database FILE]\n");
 }

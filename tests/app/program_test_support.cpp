@@ -97,9 +97,9 @@ void TProgramTest::Stroke(UINT Key, UINT Modifiers)
     Idle();
 }
 
-void TProgramTest::ClickTab(int Index)
+void TProgramTest::ClickTab(int Index, TbsSkinPageControl* Pages)
 {
-    TbsSkinPageControl* pages = MainForm->PageControl;
+    TbsSkinPageControl* pages = Pages ? Pages : MainForm->PageControl;
     for (int y = 0; y < pages->Height(); ++y)
         for (int x = 0; x < pages->Width(); ++x)
             if (pages->IndexOfTabAt(x, y) == Index) {

@@ -15,6 +15,7 @@
 #include "platform/ui/widgets/color_box.h"
 
 class TCustomSynTextEditor;
+class TbsSkinPageControl;
 
 class TProgramTest : public ::testing::Test {
 protected:
@@ -36,8 +37,8 @@ protected:
     // One key stroke with InjectShift, InjectCtrl and InjectAlt held, the
     // program idle before and after.
     static void Stroke(UINT Key, UINT Modifiers = 0);
-    // A click on the article tabs' tab Index.
-    static void ClickTab(int Index);
+    // A click on tab Index of the article tabs, or of Pages.
+    static void ClickTab(int Index, TbsSkinPageControl* Pages = nullptr);
     // The titles of the open articles, in the order of their tabs' making.
     static std::vector<AnsiString> OpenTitles();
 

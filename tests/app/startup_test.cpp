@@ -1,7 +1,7 @@
 // Start-up and shutdown of the whole program: the first start, the
 // database to start with (the last one, the default one, a missing one),
 // a close cancelled at a save question, and a shutdown whose settings
-// cannot be saved.
+// cannot be saved, told in a box or, when none can show, on the terminal.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -285,4 +285,18 @@ TEST_F(TStartupTest, SettingsThatCannotBeSavedStillLeaveTheDatabaseClosedAndTheF
     const std::vector<std::string> boxes = TakeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find("the report box failed"), std::string::npos) << boxes[0];
+}
+
+TEST_F(TStartupTest, AShutdownFailureNoBoxCanShowReachesTheTerminalInUtf8)
+{
+    Start(DataFile());
+    fs::create_directories(SettingsFolder() + "EditorOptions.ini");
+    // The save's box and the report's box both fail.
+    for (int i = 0; i < 2; ++i)
+        TModalAnswers::Push([](const TModalRequest&) -> int { throw Exception("說門"); });
+    testing::internal::CaptureStderr();
+    CloseAndStop();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              reinterpret_cast<const char*>(u8"Tandril: 退出时出现错误：\r\n說門\n"));
+    EXPECT_EQ(DBModule, nullptr);
 }

@@ -65,12 +65,19 @@ std::vector<TLines> Found(const TSynTextAllFoldRanges& Ranges)
     return result;
 }
 
+// An editor whose executor the tests may run past the fold guard.
+class TUnguardedMemo : public TSynMemo {
+public:
+    using TSynMemo::TSynMemo;
+    using TSynMemo::DoExecuteCommand;
+};
+
 class TSynCodeFoldingTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
     void SetUp() override
     {
-        memo = new TSynMemo(nullptr);
+        memo = new TUnguardedMemo(nullptr);
         braces = memo->CodeFolding()->FoldRegions()->Add(frtOneChar, false, false, false, "{", "}");
         memo->CodeFolding()->SetHighlighterFoldRegions(false);
         memo->CodeFolding()->SetEnabled(true);
@@ -119,7 +126,7 @@ protected:
         fresh.RebuildFoldRanges();
         return Found(*fresh.AllFoldRanges());
     }
-    TSynMemo* memo = nullptr;
+    TUnguardedMemo* memo = nullptr;
     TFoldRegionItem* braces = nullptr;
 };
 
@@ -585,11 +592,15 @@ TEST_F(TSynCodeFoldingTest, DeletingAFirstLineNeverLosesHiddenLines)
     EXPECT_EQ(memo->Text(), Sample);
     memo->SetSelectionMode(smNormal);
 
-    // Past the command checks, a deleted first line still leaves its block.
+    // The executor's entry, as the program's actions call it, refuses to
+    // delete the first line; past the fold guard, a deleted first line
+    // still leaves its block.
     Load(Sample);
     Fold(2);
     memo->SetCaretXY(BufferCoord(1, 2));
     memo->ExecuteCommand(ecDeleteLine, 0, nullptr);
+    EXPECT_EQ(memo->Text(), Sample);
+    memo->DoExecuteCommand(ecDeleteLine, 0, nullptr);
     EXPECT_EQ(memo->Text(), "void f() {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nvoid g() {\r\n  \xD5\x66();\r\n}");
 }
 
@@ -947,15 +958,35 @@ TEST_F(TSynCodeFoldingTest, ALastLineThatOpensARangeStaysInViewAndTakesNewLines)
     EXPECT_EQ(Expanded(), Rebuilt());
 }
 
-TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutter)
+TEST_F(TSynCodeFoldingTest, SwitchingFoldingOnWidensTheGutterWhateverTheRoute)
 {
-    memo->CodeFolding()->SetEnabled(false);
-    memo->Gutter()->SetRightOffset(2);
-    memo->CodeFolding()->SetEnabled(true);
-    EXPECT_EQ(memo->Gutter()->RightOffset(), 18);
-    memo->Gutter()->SetRightOffset(30);
-    memo->CodeFolding()->SetEnabled(true);
-    EXPECT_EQ(memo->Gutter()->RightOffset(), 30);
+    // Settings copied in (the program's settings, an article's options)
+    // arrive through Assign, which reports a rescan only.
+    const std::vector<std::pair<const char*, std::function<void(TSynMemo*)>>> routes = {
+        {"SetEnabled", [](TSynMemo* Memo) { Memo->CodeFolding()->SetEnabled(true); }},
+        {"Assign",
+         [](TSynMemo* Memo) {
+             TSynCodeFolding on;
+             on.SetEnabled(true);
+             Memo->CodeFolding()->Assign(&on);
+         }},
+        {"SetCodeFolding",
+         [](TSynMemo* Memo) {
+             TSynCodeFolding on;
+             on.SetEnabled(true);
+             Memo->SetCodeFolding(&on);
+         }},
+    };
+    for (const auto& [name, switchOn] : routes) {
+        memo->CodeFolding()->SetEnabled(false);
+        memo->Gutter()->SetRightOffset(2);
+        switchOn(memo);
+        EXPECT_TRUE(memo->CodeFolding()->Enabled()) << name;
+        EXPECT_EQ(memo->Gutter()->RightOffset(), 18) << name;
+        memo->Gutter()->SetRightOffset(30);
+        switchOn(memo);
+        EXPECT_EQ(memo->Gutter()->RightOffset(), 30) << name;
+    }
 }
 
 TEST_F(TSynCodeFoldingTest, UndoAndRedoFindTheirLinesWhateverWasCollapsedSince)

@@ -9,12 +9,14 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
+#include "platform/win/clipboard.h"
 #include "platform/win/clock.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/scroll_bars.h"
@@ -90,6 +92,11 @@ protected:
     }
     void TearDown() override
     {
+        // The clipboard outlives the test: it goes back to holding nothing.
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            CloseClipboard();
+        }
         SetManualClock(false);
         TSynPaintTest::TearDown();
     }
@@ -291,6 +298,90 @@ TEST_F(TSynFoldIdleTest, ReadersBelowTheScannedLinesAnswerAsARebuild)
             ASSERT_TRUE(memo->FoldScanPending()) << what;
             EXPECT_EQ(read(memo), read(twin)) << what << (lastBrace ? "" : ", no last brace");
         }
+    }
+}
+
+// Right after an edit near the top, a view far below shows at once the
+// blocks as they stood, moved with the edit's lines: the view of the text
+// before, as many lines further up as the edit added. Once idle time's scan
+// has passed it, it shows what a rebuild shows.
+TEST_F(TSynFoldIdleTest, AFarViewRightAfterAnEditShowsTheBlocksMovedWithIt)
+{
+    // The second function, from its first line to the third function's.
+    const auto selectSecond = [this] {
+        memo->SetCaretAndSelection(BufferCoord(1, 21), BufferCoord(1, 11), BufferCoord(1, 21));
+    };
+    const auto paste = [this](const AnsiString& Text) {
+        twin->SetText(Text);
+        twin->SelectAll();
+        twin->CopyToClipboard();
+        memo->CommandProcessor(ecPaste, 0, nullptr);
+    };
+    const auto pasteAtEleven = [this, paste](const AnsiString& Text) {
+        return [this, paste, Text] {
+            memo->SetCaretXY(BufferCoord(1, 11));
+            paste(Text);
+        };
+    };
+    const AnsiString function = "    void p() {\r\n        q();\r\n    }\r\n";
+    const AnsiString opening = "    if (p) {\r\n";
+    const auto deleteSecond = [this, selectSecond] {
+        selectSecond();
+        memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+    };
+    const auto undo = [this] { memo->CommandProcessor(ecUndo, 0, nullptr); };
+    // What is done first, before idle time's scan, and the edit.
+    const std::vector<std::tuple<std::string, std::function<void()>, std::function<void()>>> edits = {
+        {"Enter before a brace", nullptr,
+         [this] {
+             memo->SetCaretXY(BufferCoord(14, 11));
+             memo->CommandProcessor(ecLineBreak, 0, nullptr);
+         }},
+        {"lines deleted", nullptr, deleteSecond},
+        {"a function pasted at the start of a line", nullptr, pasteAtEleven(function)},
+        {"a block's first line pasted at the start of a line", nullptr, pasteAtEleven(opening)},
+        {"a paste undone", pasteAtEleven(function), undo},
+        {"a paste over lines undone",
+         [selectSecond, paste, &function] {
+             selectSecond();
+             paste(function);
+         },
+         undo},
+        {"deleted lines put back by undo", deleteSecond, undo},
+    };
+    for (const auto& [what, first, edit] : edits) {
+        memo->SetText(FunctionSource(true));
+        memo->ClearUndo();
+        IdleUntilFoldsScanned(memo);
+        memo->SetTopLine(1);
+        if (first) {
+            first();
+            IdleUntilFoldsScanned(memo);
+        }
+        const AnsiString before = memo->Lines()->Text();
+        const int count = memo->Lines()->Count();
+        edit();
+        Pump();
+        SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1500), 0);
+        SendMessage(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        Pump();
+        ASSERT_GT(memo->TopLine(), 1000) << what;
+        const TRasterImage atOnce = WindowImage(memo->Handle());
+        twin->SetText(before);
+        twin->AllFoldRanges();
+        twin->SetCaretXY(BufferCoord(1, 1));
+        twin->SetTopLine(memo->TopLine() - (memo->Lines()->Count() - count));
+        Pump();
+        // The numbers in the gutter and the scroll bar are those of the text now.
+        EXPECT_EQ(FirstDifferentRow(atOnce, Picture(twin), memo->GutterWidth() - 12, memo->ClientWidth()), -1) << what;
+        IdleUntilFoldsScanned(memo);
+        memo->Update();
+        twin->SetText(memo->Lines()->Text());
+        twin->AllFoldRanges();
+        twin->SetCaretXY(memo->CaretXY());
+        twin->SetTopLine(memo->TopLine());
+        Pump();
+        EXPECT_EQ(FirstDifferentRow(WindowImage(memo->Handle()), Picture(twin)), -1) << what;
     }
 }
 

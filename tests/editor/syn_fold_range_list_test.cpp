@@ -246,8 +246,9 @@ TEST(SynFoldRangeLists, KeptShiftsMoveARangesOwnLinesByTheirRules)
                     list.LinesDeleted(&lines, shift.First, -shift.Count);
                 }
             }
-            if (settled)
+            if (settled) {
                 EXPECT_TRUE(list.SettleSomeShifts(2));
+            }
             EXPECT_EQ(range->RealFromLine(), c.From);
             EXPECT_EQ(range->RealToLine(), c.To);
             EXPECT_EQ(range->ClosedAt(), c.Closed);
@@ -275,8 +276,9 @@ TEST(SynFoldRangeLists, TheRangesACollapsedRangeHidesTakeTheShiftsAsTheOthers)
         list.LinesInserted(5, 3);
         lines.DeleteLines(0, 1);
         list.LinesDeleted(&lines, 1, 1);
-        if (settled)
+        if (settled) {
             EXPECT_TRUE(list.SettleSomeShifts(10));
+        }
         ASSERT_EQ(list.Expand(&lines, outer), 10);
         EXPECT_EQ(outer->FromLine(), 12);
         EXPECT_EQ(inner->FromLine(), 14);

@@ -39,6 +39,20 @@ const char* const BlockText = "void f()\r\n"
 
 class TSynRepaintTest : public TSynPaintTest {
 protected:
+    // The hand-driven clock: idle-time scanning runs only where a test lets
+    // it, so what is compared never depends on how fast the build is or how
+    // busy the machine.
+    void SetUp() override
+    {
+        SetManualClock(true);
+        TSynPaintTest::SetUp();
+    }
+    void TearDown() override
+    {
+        TSynPaintTest::TearDown();
+        SetManualClock(false);
+    }
+
     // A memo with brace folding, so that blocks draw indent guides.
     TSynMemo* AddFoldingMemo(int Width, int Height, const AnsiString& Text)
     {
@@ -368,18 +382,6 @@ TEST_F(TSynRepaintTest, CaretMovesInsideAnUpdateScrollTheWindowOnce)
 // what a full repaint shows.
 class TSynRepaintSessionTest : public TSynRepaintTest, public ::testing::WithParamInterface<uint32_t> {
 protected:
-    // The hand-driven clock: idle-time scanning runs only where a step lets
-    // it, so what is compared never depends on how busy the machine is.
-    void SetUp() override
-    {
-        SetManualClock(true);
-        TSynRepaintTest::SetUp();
-    }
-    void TearDown() override
-    {
-        TSynRepaintTest::TearDown();
-        SetManualClock(false);
-    }
     void Step(TRandom& R, std::ostringstream& Log);
     // Idle time until the fold scan an edit left is done.
     void Idle()

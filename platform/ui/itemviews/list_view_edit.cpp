@@ -37,7 +37,7 @@ bool TCustomListView::StartEdit(int Index)
     const TRect label = ItemRect(item->index_, drLabel);
     const int width = std::max(std::min(label.Width() + EditSlack, ClientWidth() - label.Left), EditSlack);
     editBox_->SetBounds(label.Left, label.Top, width, label.Height());
-    editBox_->SetText(item->caption_);
+    editBox_->StartWith(item->caption_);
     editItem_ = item;
     editIndex_ = item->index_;
     editBox_->SetVisible(true);

@@ -36,7 +36,7 @@ bool TCustomTreeView::StartEdit(TTreeNode* Node)
     const TRect text = NodeRect(Node, true);
     const int width = std::max(std::min(text.Width() + EditSlack, ClientWidth() - text.Left), EditSlack);
     editBox_->SetBounds(text.Left, text.Top, width, text.Height());
-    editBox_->SetText(Node->Text());
+    editBox_->StartWith(Node->Text());
     editNode_ = Node;
     editBox_->SetVisible(true);
     editBox_->SelectAll();

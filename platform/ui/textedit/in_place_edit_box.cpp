@@ -15,6 +15,14 @@ TInPlaceEditBox::TInPlaceEditBox(TInPlaceEditEnd EndEdit) : TCustomEdit(nullptr)
     AutoSelect = false;
 }
 
+void TInPlaceEditBox::StartWith(const AnsiString& Text)
+{
+    // Setting the text the box holds already changes nothing, its undo
+    // included.
+    SetText(Text);
+    ClearUndo();
+}
+
 void TInPlaceEditBox::Dispatch(TMessage& Message)
 {
     TCustomEdit::Dispatch(Message);

@@ -12,6 +12,9 @@ using TInPlaceEditEnd = TEvent<void(bool Cancel)>;
 class TInPlaceEditBox : public TCustomEdit {
 public:
     explicit TInPlaceEditBox(TInPlaceEditEnd EndEdit);
+    // A new edit of Text: what an earlier edit in the box typed is nothing
+    // this one can undo.
+    void StartWith(const AnsiString& Text);
 
 protected:
     void Dispatch(TMessage& Message) override;

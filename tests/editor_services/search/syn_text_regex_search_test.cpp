@@ -3,8 +3,10 @@
 // case switches, alternations and Chinese characters find the same matches
 // as the same expression made to match every line by its characters, and
 // so do random expressions matched on the lines' own bytes, over short
-// lines and long ones; and matches that run long or backtrack without end,
-// and the long lines a search must go through in one pass.
+// lines and long ones; classes whose Chinese members come first, and the
+// expressions kept to short lines on the bytes; and matches that run long
+// or backtrack without end, and the long lines a search must go through in
+// one pass.
 
 #include "editor_services/search/syn_text_regex_search.h"
 
@@ -112,6 +114,56 @@ TEST(TSynTextRegexSearchTest, LinesPassedOverCouldNotHaveMatchedRandomExpression
     EXPECT_GT(found, 1000);
 }
 
+TEST(TSynTextRegexSearchTest, AClassKeepsItsMeaningWhenItsChineseMembersAreTakenOut)
+{
+    // 乗 is 81 5C: its trail byte is a backslash.
+    const struct {
+        const char* Pattern;
+        AnsiString Line;
+        TMatches Expected;
+    } cases[] = {
+        // A '^' after the first members stands for itself.
+        {"[說^a]", "說a^bcd a", {{1, 2}, {3, 1}, {4, 1}, {9, 1}}},
+        {"[說^](x]y)", "ay 說x]y ^x]y", {{4, 5}, {10, 4}}},
+        {"[說門^]+", "^門說a", {{1, 5}}},
+        // What is left must not read as a named class, a closing bracket
+        // or a range.
+        {"[說:a:]", "說:a", {{1, 2}, {3, 1}, {4, 1}}},
+        {"[說\\]]", "]說", {{1, 1}, {2, 2}}},
+        {"[說\\\\]", "\\乗說", {{1, 1}, {4, 2}}},
+        {"[說a-]", "-a說b", {{1, 1}, {2, 1}, {3, 2}}},
+        {"[!-說]", "a說門", {{1, 1}, {2, 2}}},
+    };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases)
+        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
+}
+
+TEST(TSynTextRegexSearchTest, ARepeatedGroupHoldingAWholeCharacterCountsAsARepeatedCharacter)
+{
+    // Such an expression uses the line's bytes only on short lines.
+    const struct {
+        const char* Pattern;
+        bool Repeats;
+    } cases[] = {
+        {"(.|\\s)*?end", true},
+        {"(?:[說門]|.)*z", true},
+        {"(說)+", true},
+        {"((a)(b|.))+", true},
+        {"(?:a(?:b|[說z]))+?", true},
+        {"(?>.){2,}", true},
+        {"(?:x.)*+", true},
+        {"(a|b)+", false},
+        {"(.)?x(b)+", false},
+        {"(a.*)", false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<TSynBytesRegex> bytes = RegexForBytes(c.Pattern, false);
+        ASSERT_TRUE(bytes.has_value()) << c.Pattern;
+        EXPECT_EQ(bytes->RepeatsGroups, c.Repeats) << c.Pattern;
+    }
+}
+
 // An expression of what can be matched on a line's own bytes (and a few
 // things that cannot): ASCII and Chinese literals, classes with and
 // without Chinese characters, '.', every kind of quantifier, groups,
@@ -120,7 +172,8 @@ AnsiString RandomByteExpression(TRandom& Random, int Depth)
 {
     static const char* const Atoms[] = {"a", "f", "T", "t", "z", "@", "\\\\", "說", "門", "中", "乗", "這",
                                         "\x81\x7A", ".", ".", ".", "[a-f]", "[說門]", "[Tt說]", "[中z]", "\\w",
-                                        "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)"};
+                                        "\\d", "\\s", "[^a]", "$", ".*", ".+", "(f.*)", "(?:T.+|a)", "[說^a]",
+                                        "[門^]", "(?:[說門]|.)", "(.|\\s)", "(?:a|門.)"};
     static const char* const Quantifiers[] = {"*", "+", "?", "{1,2}", "{2}", "*?", "+?", "??", "*+", "++"};
     static const char* const Opens[] = {"(", "(?:", "(?=", "(?!", "(?>"};
     AnsiString expression = Depth == 0 && Random.Chance(15) ? "^" : "";
@@ -158,7 +211,7 @@ TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnSho
     // lead byte too (中), a lead byte pairing with what follows it, a byte
     // that is no character.
     static const char* const Pieces[] = {"a", "f", "T", "t", "z", "@", " ", "說", "門", "\xE9\x74", "\x81\x7A",
-                                         "中", "乗", "這", "\xD5", "\x80", "abc", "7"};
+                                         "中", "乗", "這", "\xD5", "\x80", "abc", "7", "^"};
     TSynTextRegexSearch engine(nullptr), characters(nullptr);
     int onBytes = 0, found = 0, longLines = 0;
     for (const uint32_t seed : SessionSeeds(SeedRange(1, 40), 4)) {
@@ -235,8 +288,11 @@ TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
         if (trail != '\x7F')
             traditional += AnsiString{static_cast<char>(random.Between(0x81, 0xA0)), trail};
     }
-    // 81 7A ends in a 'z'; ten megabytes, seven million characters.
+    // 81 7A ends in a 'z', 81 79 in a 'y', 81 64 in a 'd'; ten megabytes,
+    // seven million characters.
     const AnsiString noRealZ = "\x81\x7A";
+    const AnsiString noRealY = "\x81\x79";
+    const AnsiString noRealD = "\x81\x64";
     const AnsiString tenMegabytes = Repeated("說a門b", (10u << 20) / 6) + "中";
     const int ten = static_cast<int>(tenMegabytes.size());
     const struct {
@@ -251,6 +307,14 @@ TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
         {"a.*z", Repeated("a", 1000000) + noRealZ, {}},
         {".*", tenMegabytes, {{1, ten}, {ten + 1, 0}}},
         {"^.*$", tenMegabytes, {{1, ten}}},
+        // Repeated groups: each start would run over the line to the trail
+        // byte, or try every way of taking the characters up to it.
+        {"(.|\\s)*?end", Repeated("說", 50000) + noRealD, {}},
+        {"(.|\\s)*?end", Repeated("說", 50000) + noRealD + " end", {{1, 100006}}},
+        {"(.)*xy", Repeated("說", 50000) + noRealY, {}},
+        {"(.)*xy", "y" + Repeated("說", 50000) + noRealY, {}},
+        {"(?:[說門]|.)*z", Repeated("說", 30) + noRealZ, {}},
+        {"a(?:[說門]|.)*y", "ya" + Repeated("說", 30) + noRealY, {}},
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases)

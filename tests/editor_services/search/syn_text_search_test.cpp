@@ -148,6 +148,30 @@ TEST(TSynTextRegexSearchTest, ReplacementTakesTheGroupsOfTheMatchInItsLine)
     EXPECT_EQ(engine.Replace(0, "<$1>"), "<a>");
 }
 
+TEST(TSynTextRegexSearchTest, AGroupNumberInAReplacementTakesEveryDigitAsThePatternsReferencesDo)
+{
+    // The pattern refers to its group with the same digits as the
+    // replacement, plain and braced: both read all of them.
+    const struct {
+        const char* Pattern;
+        const char* Line;
+        const char* Replacement;
+        const char* Expected;
+    } cases[] = {
+        {"(a)\\g{0000001}", "aa", "<$0000001|${0000001}>", "<a|a>"},
+        {"(a)\\g0000001", "aa", "<$00000001|${00000001}>", "<a|a>"},
+        // Group 1234567 is missing and gives nothing, as group 12 does; no
+        // digit is left over as text.
+        {"(a)(b)", "ab", "<$1234567|${1234567}|$12|$2>", "<|||b>"},
+        {"(a)b", "ab", "<$99999999999999999999999999|${99999999999999999999999999}>", "<|>"},
+    };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases) {
+        ASSERT_EQ(FindAll(engine, c.Pattern, c.Line), (TMatches{{1, 2}})) << c.Pattern;
+        EXPECT_EQ(engine.Replace(0, c.Replacement), c.Expected) << c.Replacement;
+    }
+}
+
 TEST(TSynTextRegexSearchTest, AnInvalidPatternRaisesItsError)
 {
     TSynTextRegexSearch engine(nullptr);

@@ -136,6 +136,16 @@ TEST_F(TSynTextSearcherTest, RegularExpressionsReplaceFromTheirGroupsInContext)
     EXPECT_EQ(Line(2), "-門-a-b- -說-[-a-b-]-");
 }
 
+TEST_F(TSynTextSearcherTest, AClassOfAChineseCharacterAndACaretReplacesWholeCharacters)
+{
+    Load("說a\r\nbcd\r\na");
+    EXPECT_EQ(Run("[說^a]", true, {soMatchCase, soEntireScope}), 1);
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(1, 1));
+    EXPECT_EQ(editor_->BlockEnd(), BufferCoord(3, 1));
+    EXPECT_EQ(Run("[說^a]", true, {soMatchCase, soReplaceAll, soEntireScope}, "X"), 3);
+    EXPECT_EQ(editor_->Text(), "XX\r\nbcd\r\nX");
+}
+
 TEST_F(TSynTextSearcherTest, AnInvalidPatternIsReportedAndTheEditorStaysAsItWas)
 {
     Load("foo(bar\r\nfoo");

@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +15,7 @@
 
 #include "platform/base/code_page.h"
 #include "platform/db/db_errors.h"
+#include "tests/platform/base/file_size_limit.h"
 #include "tests/platform/base/ordinary_user.h"
 #include "tests/platform/db/db_test_support.h"
 
@@ -22,28 +23,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes every write past Bytes in any file fail (as a full disk does) while
-// it lives.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t Bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = Bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    sighandler_t oldHandler_;
-};
+// The locks the system lists on a file, by kind, process and range: what
+// keeps other programs from what the engine holds.
+std::string LocksOn(const std::string& osName)
+{
+    struct stat info {};
+    ::stat(osName.c_str(), &info);
+    const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+    std::ifstream list("/proc/locks");
+    std::string locks;
+    for (std::string line; std::getline(list, line);)
+        if (line.find(inode) != std::string::npos)
+            locks += line.substr(line.find(' ')) + "\n";
+    return locks;
+}
 
 class DbFileTest : public NotesDbTest {
 protected:
@@ -352,53 +345,120 @@ TEST_F(DbFileTest, ACompactionKilledAnywhereLeavesTheOldContentOrTheNew)
     EXPECT_EQ(left, std::vector<std::string>{"notes.vek"});
 }
 
-TEST_F(DbFileTest, OnlyStaleTemporaryFilesGoNeverAUsersFileOrTheFileOpened)
+TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
 {
-    // The program's temporary name: what a crash left there goes with its
-    // journal, unless it is locked (being made right now), or holds
-    // neither nothing nor a database, or is the very file being opened.
     // What a create killed before it renamed its file leaves.
     TStringList schema;
     AddNotesSchema(&schema);
     CreateDatabaseFile(Folder() + "made.vek", &schema);
     const std::string header = ReadBytes(Folder() + "made.vek");
     fs::remove(Folder() + "made.vek");
+    WriteBytes(Folder() + "report.txt", "a user's report");
     const std::string temp = ".~tandril-db-", tmp = ".tmp";
+    enum TThere { Free, Flocked, OpenElsewhere, AFolder, ALink };
     struct Case {
         std::string name, bytes;
+        TThere there;
         bool stays;
     };
     const std::vector<Case> cases = {
-        {temp + "abcdefghij012345" + tmp, header, false},
-        {temp + "abcdefghij012345" + tmp + "-journal", "its journal", false},
-        {temp + "0000000000000000" + tmp, "", false},
-        {temp + "zzzzzzzzzzzzzzzz" + tmp, header, true},          // locked below
-        {temp + "reportreportrepo" + tmp, "a user's report", true},
-        {temp + "ABCDEFGHIJ012345" + tmp, header, true},          // not the program's letters
-        {"~dbreport.tmp", header, true},                           // names earlier versions used
-        {"~dbabc123.tmp", "", true},
+        // The program's own name, and nobody using it: it goes with its
+        // journal, whatever it holds.
+        {temp + "abcdefghij012345" + tmp, header, Free, false},
+        {temp + "abcdefghij012345" + tmp + "-journal", "its journal", Free, false},
+        {temp + "0000000000000000" + tmp, "", Free, false},
+        {temp + "killedwhilecopy1" + tmp, std::string(4096, '\0') + "pages copied", Free, false},
+        {temp + "killedwhilecopy1" + tmp + "-journal", "its journal", Free, false},
+        {temp + "reportreportrepo" + tmp, "a user's report", Free, false},
+        // Being made by a create or compaction in another program, or open
+        // there (the engine's locks).
+        {temp + "zzzzzzzzzzzzzzzz" + tmp, header, Flocked, true},
+        {temp + "zzzzzzzzzzzzzzzz" + tmp + "-journal", "its journal", Free, true},
+        {temp + "openopenopenopen" + tmp, header, OpenElsewhere, true},
+        // Other names, however near.
+        {temp + "abcdefghij01234" + tmp, header, Free, true},
+        {temp + "abcdefghij0123456" + tmp, header, Free, true},
+        {temp + "ABCDEFGHIJ012345" + tmp, header, Free, true},
+        {temp + "abcdefghij-12345" + tmp, header, Free, true},
+        {temp.substr(1) + "abcdefghij012345" + tmp, header, Free, true},
+        {temp + "abcdefghij012345" + tmp + ".bak", header, Free, true},
+        {temp + "abcdefghij012345.TMP", header, Free, true},
+        {"~dbreport.tmp", header, Free, true},  // names earlier versions used
+        {"~dbabc123.tmp", "", Free, true},
+        // No file of its own.
+        {temp + "afolderafolder12" + tmp, "", AFolder, true},
+        {temp + "alinkalinkalink1" + tmp, "", ALink, true},
     };
+    std::vector<std::unique_ptr<TOtherProgram>> others;
+    for (const Case& c : cases) {
+        const std::string name = Folder() + c.name;
+        if (c.there == AFolder)
+            fs::create_directory(name);
+        else if (c.there == ALink)
+            fs::create_symlink("report.txt", name);
+        else
+            WriteBytes(name, c.bytes);
+        if (c.there == Flocked)
+            others.push_back(std::make_unique<TOtherProgram>([&](const std::function<void()>& Hold) {
+                const int fd = ::open(name.c_str(), O_RDONLY);
+                if (fd >= 0 && ::flock(fd, LOCK_EX) == 0)
+                    Hold();
+            }));
+        if (c.there == OpenElsewhere)
+            others.push_back(std::make_unique<TOtherProgramConnection>(name, std::vector<AnsiString>{"insert into Nodes values (1, 'a', 0, 1)"}));
+        ASSERT_TRUE(others.empty() || others.back()->Ready) << c.name;
+    }
+    RemoveStaleTemporaryFiles(FileName());
     for (const Case& c : cases)
-        WriteBytes(Folder() + c.name, c.bytes);
-    const int fd = ::open((Folder() + cases[3].name).c_str(), O_RDONLY);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
-    // A notes file that happens to have the program's temporary name, open.
-    const std::string named = Folder() + temp + "notesnotesnotes1" + tmp;
+        EXPECT_EQ(fs::exists(fs::symlink_status(Folder() + c.name)), c.stays) << c.name;
+    EXPECT_EQ(ReadBytes(Folder() + "report.txt"), "a user's report");
+}
+
+TEST_F(DbFileTest, TheFileBeingOpenedStaysThoughItHasTheTemporaryName)
+{
+    const std::string named = Folder() + ".~tandril-db-notesnotesnotes1.tmp";
     connection_->Close();
+    TStringList schema;
+    AddNotesSchema(&schema);
+    // A file the program never opened for writing (in rollback mode, as a
+    // create leaves it) and may not write: open, it holds no lock.
+    const struct {
+        const char* how;
+        std::string opened;
+        std::function<void()> make;
+    } cases[] = {
+        {"by its own name", named, [] {}},
+        {"through a symbolic link", Folder() + "link.vek", [&] { fs::create_symlink(fs::path(named).filename(), Folder() + "link.vek"); }},
+        {"through a hard link", Folder() + "hard.vek", [&] { fs::create_hard_link(named, Folder() + "hard.vek"); }},
+    };
+    for (const auto& c : cases) {
+        CreateDatabaseFile(named, &schema);
+        ::chmod(named.c_str(), 0444);
+        c.make();
+        connection_->SetConnectionString("Data Source=" + c.opened);
+        connection_->Open();
+        EXPECT_TRUE(connection_->ReadOnly()) << c.how;
+        RemoveStaleTemporaryFiles(c.opened);
+        EXPECT_TRUE(fs::exists(named)) << c.how;
+        EXPECT_EQ(Scalar("select count(*) from Nodes"), "0") << c.how;
+        connection_->Close();
+        fs::remove(named);
+        fs::remove(c.opened);
+    }
+
+    // Opened for writing, and so in write-ahead-log mode, it stays, and
+    // keeps the locks that keep another program's compaction out.
     fs::copy_file(FileName(), named);
     connection_->SetConnectionString("Data Source=" + named);
     connection_->Open();
     Execute("insert into Nodes values (1, 'a', 0, 1)");
-
+    const std::string locks = LocksOn(named);
+    EXPECT_NE(locks, "");
     RemoveStaleTemporaryFiles(named);
-    RemoveStaleTemporaryFiles(FileName());
-    ::close(fd);
-    for (const Case& c : cases)
-        EXPECT_EQ(fs::exists(Folder() + c.name), c.stays) << c.name;
+    EXPECT_EQ(LocksOn(named), locks);
     Execute("insert into Nodes values (2, 'b', 0, 1)");
     EXPECT_EQ(Scalar("select group_concat(名称) from Nodes"), "a,b");
     connection_->Close();
-    // Nor does compacting it remove it.
     CompactDatabaseFile(named);
     connection_->Open();
     EXPECT_EQ(Scalar("select group_concat(名称) from Nodes"), "a,b");

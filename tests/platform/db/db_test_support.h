@@ -1,7 +1,8 @@
 // A notes database in a fresh folder for each test: the four tables the
 // notes program creates, in the program's own Jet statements, and a
 // connection and query on the file; the names in a folder; and another
-// program's connection on a file, which may be killed.
+// program, which may be killed, holding a connection on a file or whatever
+// else a test has it hold.
 #pragma once
 
 #include <signal.h>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,31 +38,22 @@ inline std::vector<std::string> FolderNames(const std::string& folder)
     return names;
 }
 
-// A connection on FileName in a child process, as another program's: it
-// runs Statements and then holds the file until this goes, when the child
-// is killed, leaving beside the file what a killed writer leaves (its log,
-// with every change it committed, and the log's index). Made while this
-// process has no connection on the file: a child inherits the engine's
-// memory of the locks its parent holds, but not the locks.
-class TOtherProgramConnection {
+// Another program: a child process that runs Body, which calls Hold once
+// it has got where it should stay; the child is killed when this goes, as
+// a program is by a crash or kill -9.
+class TOtherProgram {
 public:
-    explicit TOtherProgramConnection(const std::string& FileName, const std::vector<AnsiString>& Statements = {})
+    explicit TOtherProgram(const std::function<void(const std::function<void()>& Hold)>& Body)
     {
         int ready[2];
         if (pipe(ready) != 0)
             return;
         child_ = fork();
         if (child_ == 0) {
-            try {
-                TADOConnection connection(nullptr);
-                connection.SetConnectionString("Data Source=" + FileName);
-                connection.Open();
-                for (const AnsiString& statement : Statements)
-                    connection.Execute(statement);
+            Body([&] {
                 if (write(ready[1], "!", 1) == 1)
                     pause();
-            } catch (...) {
-            }
+            });
             _exit(1);
         }
         char answer = 0;
@@ -68,21 +61,45 @@ public:
         Ready = child_ > 0 && read(ready[0], &answer, 1) == 1;
         close(ready[0]);
     }
-    ~TOtherProgramConnection()
+    ~TOtherProgram()
     {
         if (child_ <= 0)
             return;
         kill(child_, SIGKILL);
         waitpid(child_, nullptr, 0);
     }
-    TOtherProgramConnection(const TOtherProgramConnection&) = delete;
-    TOtherProgramConnection& operator=(const TOtherProgramConnection&) = delete;
+    TOtherProgram(const TOtherProgram&) = delete;
+    TOtherProgram& operator=(const TOtherProgram&) = delete;
 
-    // Whether the file is open and the statements ran.
+    // Whether the child got where it stays.
     bool Ready = false;
 
 private:
     pid_t child_ = -1;
+};
+
+// A connection on FileName in another program: it runs Statements and then
+// holds the file until this goes, leaving beside the file what a killed
+// writer leaves (its log, with every change it committed, and the log's
+// index). Made while this process has no connection on the file: a child
+// inherits the engine's memory of the locks its parent holds, but not the
+// locks. Ready: the file is open and the statements ran.
+class TOtherProgramConnection : public TOtherProgram {
+public:
+    explicit TOtherProgramConnection(const std::string& FileName, const std::vector<AnsiString>& Statements = {})
+        : TOtherProgram([&](const std::function<void()>& Hold) {
+              try {
+                  TADOConnection connection(nullptr);
+                  connection.SetConnectionString("Data Source=" + FileName);
+                  connection.Open();
+                  for (const AnsiString& statement : Statements)
+                      connection.Execute(statement);
+                  Hold();
+              } catch (...) {
+              }
+          })
+    {
+    }
 };
 
 class NotesDbTest : public TempFolderTest {

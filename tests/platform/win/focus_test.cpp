@@ -77,11 +77,13 @@ TEST_F(TFocusTest, ClicksMoveActivationAndFocusInThePlatformsOrder)
 
     // The desktop gives activation to another program and back.
     InjectSurfaceFocus(a, false);
+    Pump();
     EXPECT_EQ(Take(ActivationMessages), (TLines{"A:WM_NCACTIVATE", "A:WM_ACTIVATE", "A:WM_ACTIVATEAPP",
                                                 "B:WM_ACTIVATEAPP", "C:WM_KILLFOCUS"}));
     EXPECT_EQ(GetActiveWindow(), nullptr);
     EXPECT_EQ(GetFocus(), nullptr);
     InjectSurfaceFocus(b, true);
+    Pump();
     EXPECT_EQ(Take(ActivationMessages), (TLines{"A:WM_ACTIVATEAPP", "B:WM_ACTIVATEAPP", "B:WM_NCACTIVATE",
                                                 "B:WM_ACTIVATE", "B:WM_SETFOCUS"}));
 }
@@ -178,9 +180,11 @@ TEST_F(TFocusTest, ADisabledWindowTheDesktopActivatesHandsOverToItsModalWindow)
     EnableWindow(main, false);
     for (HWND modal : {dialog, box}) {
         InjectSurfaceFocus(modal, false);
+        Pump();
         EXPECT_EQ(GetActiveWindow(), nullptr);
         Take({});
         InjectSurfaceFocus(main, true);
+        Pump();
         EXPECT_EQ(GetActiveWindow(), modal);
         EXPECT_EQ(GetFocus(), modal);
         EXPECT_EQ(Take({WM_ACTIVATE}), (TLines{std::string(modal == box ? "B" : "D") + ":WM_ACTIVATE"}));
@@ -196,6 +200,7 @@ TEST_F(TFocusTest, ADisabledWindowTheDesktopActivatesHandsOverToItsModalWindow)
     EnableWindow(main, true);
     // An enabled window the desktop activates takes the activation itself.
     InjectSurfaceFocus(other, true);
+    Pump();
     EXPECT_EQ(GetActiveWindow(), other);
 }
 

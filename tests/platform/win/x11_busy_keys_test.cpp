@@ -26,6 +26,20 @@ namespace {
 
 using TLines = std::vector<std::string>;
 
+// What the user does on the display while the program is busy.
+enum TAct { Typed, Down, Up, Clicked };
+struct TStep {
+    TAct Act;
+    unsigned long Sym = 0;
+};
+// What the user does while the program is busy, and the messages the
+// program makes of it.
+struct TBusyCase {
+    const char* What;
+    std::vector<TStep> WhileBusy;
+    TLines Made;
+};
+
 class TX11BusyKeysTest : public TX11Test {
 protected:
     void SetUp() override
@@ -38,6 +52,10 @@ protected:
     {
         // No key stays down on the display for the next test.
         LetGoOfModifiers();
+        if (otherWindow_) {
+            XDestroyWindow(Other(), otherWindow_);
+            XSync(Other(), False);
+        }
         TX11Test::TearDown();
     }
 
@@ -57,6 +75,27 @@ protected:
     {
         XSetInputFocus(Other(), Window ? X11WindowOf(Window) : 0, RevertToParent, CurrentTime);
         XSync(Other(), False);
+    }
+    // The user goes to a window of another program.
+    void FocusToOtherProgram()
+    {
+        if (!otherWindow_) {
+            otherWindow_ = XCreateSimpleWindow(Other(), DefaultRootWindow(Other()), 700, 500, 100, 100, 0, 0, 0);
+            XMapWindow(Other(), otherWindow_);
+        }
+        XSetInputFocus(Other(), otherWindow_, RevertToParent, CurrentTime);
+        XSync(Other(), False);
+    }
+    void Play(const std::vector<TStep>& Steps)
+    {
+        for (const TStep& step : Steps) {
+            if (step.Act == Clicked)
+                Click(ClientCenter(form_));
+            else if (step.Act == Typed)
+                Type(step.Sym);
+            else
+                Press(step.Sym, step.Act == Down);
+        }
     }
     void LetGoOfModifiers()
     {
@@ -88,21 +127,12 @@ protected:
     }
 
     HWND form_ = nullptr;
+    unsigned long otherWindow_ = 0;
 };
 
 TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereTypedWith)
 {
-    enum TAct { Typed, Down, Up, Clicked };
-    struct TStep {
-        TAct Act;
-        unsigned long Sym = 0;
-    };
-    struct TCase {
-        const char* What;
-        std::vector<TStep> WhileBusy;
-        TLines Made;
-    };
-    const TCase cases[] = {
+    const TBusyCase cases[] = {
         {"\"bod\", then Ctrl held",
          {{Typed, XK_b}, {Typed, XK_o}, {Typed, XK_d}, {Down, XK_Control_L}},
          {"F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 4F", "F:WM_CHAR 6F", "F:WM_KEYDOWN 44", "F:WM_CHAR 64",
@@ -117,25 +147,42 @@ TEST_F(TX11BusyKeysTest, KeysTypedAfterTheFocusCameBackTakeTheModifiersTheyWereT
          {{Clicked}, {Down, XK_Control_L}},
          {"F:WM_LBUTTONDOWN 01", "F:WM_KEYDOWN 11 Ctrl"}},
     };
-    for (const TCase& c : cases) {
+    for (const TBusyCase& c : cases) {
         // Busy: the program takes nothing from the display meanwhile.
         FocusTo(nullptr);
         FocusTo(form_);
-        for (const TStep& step : c.WhileBusy) {
-            if (step.Act == Clicked)
-                Click(ClientCenter(form_));
-            else if (step.Act == Typed)
-                Type(step.Sym);
-            else
-                Press(step.Sym, step.Act == Down);
-        }
+        Play(c.WhileBusy);
         EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;
         LetGoOfModifiers();
     }
 }
 
+// The user types while the program is busy and goes to another program
+// before it catches up: what was typed reaches the window that had the
+// keyboard, and only then is the program left inactive; it takes the
+// keyboard again when the user comes back.
+TEST_F(TX11BusyKeysTest, KeysTypedBeforeTheUserWentToAnotherProgramStillArrive)
+{
+    const TBusyCase cases[] = {
+        {"\"abc\"",
+         {{Typed, XK_a}, {Typed, XK_b}, {Typed, XK_c}},
+         {"F:WM_KEYDOWN 41", "F:WM_CHAR 61", "F:WM_KEYDOWN 42", "F:WM_CHAR 62", "F:WM_KEYDOWN 43", "F:WM_CHAR 63"}},
+        {"Ctrl+F", {{Down, XK_Control_L}, {Typed, XK_f}, {Up, XK_Control_L}},
+         {"F:WM_KEYDOWN 11 Ctrl", "F:WM_KEYDOWN 46 Ctrl", "F:WM_CHAR 06"}},
+    };
+    for (const TBusyCase& c : cases) {
+        Play(c.WhileBusy);
+        FocusToOtherProgram();
+        EXPECT_EQ(KeysAfterBusy(c.Made.back()), c.Made) << c.What;
+        EXPECT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; })) << c.What;
+        FocusTo(form_);
+        EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == form_; })) << c.What;
+    }
+}
+
 // Alt goes down just before the desktop hands the keyboard to a dialog,
-// and its letter just after: the letter comes with Alt.
+// and its letter just after: Alt goes where the keyboard was, and the
+// letter comes to the dialog with Alt.
 TEST_F(TX11BusyKeysTest, AModifierPressedJustBeforeTheFocusMovedStillHoldsAfterIt)
 {
     HWND dialog = Make("D", WS_POPUP | WS_CAPTION | WS_VISIBLE, form_, Bounds(150, 150, 100, 80));
@@ -146,7 +193,7 @@ TEST_F(TX11BusyKeysTest, AModifierPressedJustBeforeTheFocusMovedStillHoldsAfterI
     FocusTo(dialog);
     Type(XK_o);
     Press(XK_Alt_L, false);
-    EXPECT_EQ(KeysAfterBusy("D:WM_SYSCHAR 6F"), (TLines{"D:WM_SYSKEYDOWN 12", "D:WM_SYSKEYDOWN 4F", "D:WM_SYSCHAR 6F"}));
+    EXPECT_EQ(KeysAfterBusy("D:WM_SYSCHAR 6F"), (TLines{"F:WM_SYSKEYDOWN 12", "D:WM_SYSKEYDOWN 4F", "D:WM_SYSCHAR 6F"}));
 }
 
 // A typing tool sends keys straight to the window with the modifiers in
@@ -170,8 +217,11 @@ TEST_F(TX11BusyKeysTest, AKeySentWithModifiersInItsStateTakesThem)
     };
     send(XK_s, ControlMask);
     send(XK_x, 0);
-    EXPECT_EQ(KeysAfterBusy("F:WM_CHAR 78"),
-              (TLines{"F:WM_KEYDOWN 53 Ctrl", "F:WM_CHAR 13", "F:WM_KEYDOWN 58", "F:WM_CHAR 78"}));
+    send(XK_s, Mod1Mask);
+    send(XK_y, 0);
+    EXPECT_EQ(KeysAfterBusy("F:WM_CHAR 79"),
+              (TLines{"F:WM_KEYDOWN 53 Ctrl", "F:WM_CHAR 13", "F:WM_KEYDOWN 58", "F:WM_CHAR 78", "F:WM_SYSKEYDOWN 53",
+                      "F:WM_SYSCHAR 73", "F:WM_KEYDOWN 59", "F:WM_CHAR 79"}));
 }
 
 // A dialog goes (its own Return closed it) and a key follows at once,

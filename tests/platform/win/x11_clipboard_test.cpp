@@ -256,7 +256,8 @@ TEST_F(TX11ClipboardTest, AProgramStartedWhileNoOneOwnsTheClipboardPastesWhatAno
 }
 
 // Whether the owner lists a text is asked once each time the clipboard
-// changes hands, never on each idle pass of the paste command's state.
+// changes hands, never on each idle pass of the paste command's state; an
+// owner that will not list its targets may still give text.
 TEST_F(TX11ClipboardTest, PasteIsOfferedOnlyWhenTheOwnerListsATextAndTheOwnerIsAskedOnce)
 {
     Display* x = Other();
@@ -273,6 +274,7 @@ TEST_F(TX11ClipboardTest, PasteIsOfferedOnlyWhenTheOwnerListsATextAndTheOwnerIsA
         {"a picture only", {png}, false},
         {"a picture and UTF-8", {png, utf8}, true},
         {"Latin-1", {XA_STRING}, true},
+        {"UTF-8, its targets not listed", {}, true},
     };
     for (const auto& [what, listed, offered] : owners) {
         Copy(form, "held first");
@@ -289,6 +291,9 @@ TEST_F(TX11ClipboardTest, PasteIsOfferedOnlyWhenTheOwnerListsATextAndTheOwnerIsA
                 EXPECT_EQ(IsClipboardFormatAvailable(CF_UNICODETEXT), offered) << what;
             }
             EXPECT_EQ(answers.Answered(), 1) << what;
+            if (offered) {
+                EXPECT_EQ(PastedText(form), "text") << what;
+            }
         }
         XDestroyWindow(x, other);
         XSync(x, False);
@@ -340,6 +345,53 @@ TEST_F(TX11ClipboardTest, AnOwnerThatStopsAnsweringIsAskedOnceAndAPasteSaysItFai
     Reply(x, asked, asked.property);
     EXPECT_TRUE(PumpUntil([] { return !IsClipboardFormatAvailable(CF_TEXT); }));
     XDestroyWindow(x, other);
+    XSync(x, False);
+}
+
+// The clipboard changes hands while its first owner is slow to say what
+// it holds: its late answer tells nothing of the new owner's offer.
+TEST_F(TX11ClipboardTest, ALateAnswerOfAReplacedOwnerIsNotTheNewOwnersOffer)
+{
+    Display* x = Other();
+    Copy(Make("F", WS_POPUP, nullptr, Bounds(0, 0, 50, 50)), "held first");
+    // A window of the other program takes the clipboard.
+    const auto takeClipboard = [x] {
+        Window owner = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(x, XInternAtom(x, "CLIPBOARD", False), owner, CurrentTime);
+        XSync(x, False);
+        return owner;
+    };
+    // Each owner's question, once the program has asked it.
+    const auto asked = [&](Window Owner) {
+        XEvent event{};
+        EXPECT_TRUE(PumpUntil([&] {
+            XSync(x, False);
+            return XCheckTypedWindowEvent(x, Owner, SelectionRequest, &event);
+        }));
+        return event.xselectionrequest;
+    };
+    const auto answer = [&](const XSelectionRequestEvent& Request, Atom Target) {
+        XChangeProperty(x, Request.requestor, Request.property, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&Target), 1);
+        Reply(x, Request, Request.property);
+    };
+    const Window first = takeClipboard();
+    const XSelectionRequestEvent firstAsked = asked(first);
+    // A later server time for the second owner.
+    timespec pause{0, 20000000};
+    nanosleep(&pause, nullptr);
+    const Window second = takeClipboard();
+    const XSelectionRequestEvent secondAsked = asked(second);
+
+    // The first owner answers at last that it held text; the second that
+    // it holds a picture.
+    answer(firstAsked, XInternAtom(x, "UTF8_STRING", False));
+    for (int round = 0; round < 10; ++round)
+        PumpUntil([] { return true; });
+    answer(secondAsked, XInternAtom(x, "image/png", False));
+    EXPECT_TRUE(PumpUntil([] { return !IsClipboardFormatAvailable(CF_TEXT); }));
+    XDestroyWindow(x, first);
+    XDestroyWindow(x, second);
     XSync(x, False);
 }
 

@@ -152,4 +152,60 @@ TEST_F(TX11TypedTextTest, CharactersArriveWithoutAnInputMethodToo)
     TypeThroughASpareKey();
 }
 
+// A typing tool puts a character on a spare key and presses it, then puts
+// the next one there (or takes it off), while the program is busy: each
+// press types what its key meant when it was pressed, never what the key
+// came to mean after it.
+TEST_F(TX11TypedTextTest, EachKeyTypesWhatItsKeyMeantWhenItWasPressed)
+{
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    Display* x = Other();
+    ASSERT_TRUE(HasXFocus(form));
+    KeyCode spare = SpareKeyCode(x);
+    ASSERT_NE(spare, 0) << "the server's keyboard has no free key code";
+    const auto remap = [&](KeySym Sym) {
+        KeySym syms[2] = {Sym, Sym};
+        XChangeKeyboardMapping(x, spare, 2, syms, 1);
+    };
+    struct TCase {
+        const char* What;
+        std::vector<KeySym> Pressed;  // the key's symbol at each press; the first one the program has seen
+        bool TakenOff;                // the key is emptied after the last press
+        AnsiString Typed;
+    };
+    const TCase cases[] = {
+        {"說, then 門 on the same key", {0x1008AAA, 0x1009580}, false, "說門"},
+        {"中, then the key emptied", {0x1004E2D}, true, "中"},
+    };
+    // The tool's keyboard is the one in use: the server tells a switch of
+    // keyboards, which the program reads the whole mapping again for.
+    Key(XK_Shift_L);
+    for (const TCase& c : cases) {
+        remap(c.Pressed[0]);
+        XSync(x, False);
+        for (int round = 0; round < 10; ++round)
+            PumpUntil([] { return true; });
+        TakeLogged({});
+        // Busy: the program takes nothing from the display meanwhile.
+        for (size_t i = 0; i < c.Pressed.size(); ++i) {
+            if (i > 0)
+                remap(c.Pressed[i]);
+            XTestFakeKeyEvent(x, spare, True, 0);
+            XTestFakeKeyEvent(x, spare, False, 0);
+        }
+        if (c.TakenOff)
+            remap(NoSymbol);
+        Key(XK_z);
+        AnsiString typed;
+        PumpUntil([&] {
+            for (const TLogged& entry : TakeLogged({WM_CHAR}))
+                typed += static_cast<char>(entry.WParam);
+            return !typed.empty() && typed.back() == 'z';
+        });
+        EXPECT_EQ(typed, c.Typed + "z") << c.What;
+    }
+    remap(NoSymbol);
+    XSync(x, False);
+}
+
 }  // namespace

@@ -1,0 +1,148 @@
+// The fold guard every command meets, whoever runs it: it refuses an
+// editing command on a collapsed block's first line, or expands the blocks
+// the command reaches before the command reads any coordinate; and the
+// key filter, which asks it about the command a key types.
+#include "editor/syn_custom_text.h"
+#include "editor/folding/syn_fold_ranges.h"
+#include "platform/win/virtual_keys.h"
+
+namespace {
+
+// Typing at the caret or in place of the selection, and the clipboard's
+// cut and paste: refused on a collapsed block's first line.
+bool Types(TSynTextEditorCommand Command)
+{
+    return (Command >= ecDeleteLastChar && Command <= 600) || Command == ecTab || Command == ecShiftTab ||
+           Command == ecString || Command == ecAutoCompletion || Command == ecCut || Command == ecPaste;
+}
+
+bool ChangesCaseOfWord(TSynTextEditorCommand Command) { return Command >= ecUpperCase && Command <= ecTitleCase; }
+
+// The commands on the selected lines; without a selection those that act
+// at all act at the caret.
+bool ChangesLines(TSynTextEditorCommand Command)
+{
+    return Command == ecBlockIndent || Command == ecBlockUnindent || Command == ecCommentBlock ||
+           (Command >= ecUpperCase && Command <= ecToggleCaseBlock);
+}
+
+// The commands on the caret's word or line: they leave a selection be.
+bool ActsAtCaret(TSynTextEditorCommand Command)
+{
+    return ChangesCaseOfWord(Command) || Command == ecDeleteWord || Command == ecDeleteLastWord ||
+           Command == ecDeleteBOL || Command == ecDeleteEOL || Command == ecDeleteLine;
+}
+
+bool BreaksLine(TSynTextEditorCommand Command) { return Command == ecLineBreak || Command == ecInsertLine; }
+
+}  // namespace
+
+TSynCommandSteps TCustomSynText::CommandSteps(TSynTextEditorCommand Command) const { return {Command, ecNone}; }
+
+int TCustomSynText::TextEnd(int Line) const
+{
+    const std::string_view text = lines_->LineView(Line - 1);
+    const size_t last = text.find_last_not_of(" \t");
+    return (last == std::string_view::npos ? 0 : static_cast<int>(last) + 1) + 1;
+}
+
+bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
+{
+    if (!(Types(Step) || ChangesLines(Step)) || !allFoldRanges_->CollapsedStartsAt(caretY_))
+        return false;
+    if (SelAvail() && !ActsAtCaret(Step)) {
+        // The selected lines come into view; typing replaces the first
+        // line's text only where the selection takes it whole.
+        const TBufferCoord begin = BlockBegin();
+        const TBufferCoord end = BlockEnd();
+        return Types(Step) && !(begin.Line == end.Line && begin.Char == 1 && end.Char >= TextEnd(begin.Line));
+    }
+    // A line break goes before the block or after it.
+    if (BreaksLine(Step))
+        return caretX_ != 1 && caretX_ < TextEnd(caretY_);
+    return true;
+}
+
+void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
+{
+    if (!(Types(Step) || ChangesLines(Step)))
+        return;
+    if (SelAvail() && !ActsAtCaret(Step)) {
+        int last = BlockEnd().Line;
+        // Whole lines deleted leave the caret on the line below them, where
+        // a line break or a tab then goes in.
+        if (selectionMode_ == smLine && (BreaksLine(Step) || Step == ecTab) && last < lines_->Count())
+            ++last;
+        ExpandFoldsInLines(BlockBegin().Line, last);
+        return;
+    }
+    if (BreaksLine(Step) && allFoldRanges_->CollapsedStartsAt(caretY_)) {
+        const int count = lines_->Count();
+        const bool atEnd = caretX_ != 1;
+        ExpandFoldsInLines(caretY_, caretY_);
+        // At the end of the first line: to the end of the block.
+        if (atEnd) {
+            const int line = caretY_ + lines_->Count() - count;
+            PlaceCaret(BufferCoord(TextEnd(line), line));
+        }
+        return;
+    }
+    // Joining lines, or a case change of the word before the caret: the
+    // line above or below must not hide a block. A block expanded above
+    // brings its last lines next to the caret, and a block collapsed among
+    // them may end there too.
+    const bool caseOfWord = ChangesCaseOfWord(Step);
+    if ((Step == ecDeleteLastChar || Step == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
+        for (;;) {
+            const int target = caseOfWord                  ? CaseChangeWord().first.Line
+                               : Step == ecDeleteLastWord ? PrevWordPos().Line
+                                                          : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+            if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
+                break;
+            ExpandFoldsInLines(target, caretY_ - 1);
+        }
+    } else if ((Step == ecDeleteChar || Step == ecDeleteWord) && caretY_ < lines_->Count() &&
+               caretX_ > static_cast<int>(LineText().size())) {
+        ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);
+    }
+}
+
+bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
+{
+    if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
+        return true;
+    // Each step is judged where the command starts: none of them moves the
+    // caret before the next, nor changes the lines above it.
+    const TSynCommandSteps steps = CommandSteps(Command);
+    if (FoldsRefuse(steps.First) || FoldsRefuse(steps.Then))
+        return false;
+    ExpandFoldsFor(steps.First);
+    ExpandFoldsFor(steps.Then);
+    return true;
+}
+
+void TCustomSynText::ExpandFoldsAtSelection()
+{
+    if (!allFoldRanges_->HasCollapsed())
+        return;
+    // A column block takes in the lines that come into view: it would
+    // otherwise cut into the collapse marks.
+    if (!SelAvail())
+        ExpandFoldsInLines(caretY_, caretY_);
+    else
+        ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
+}
+
+bool TCustomSynText::FoldKeyAllowed(WORD Key)
+{
+    const bool navigation = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU || Key == VK_ESCAPE ||
+                            (Key >= 33 && Key <= 45) || (Key >= VK_F1 && Key <= VK_F12);
+    if (navigation)
+        return true;
+    // A key is asked about as the command it types.
+    const TSynTextEditorCommand command = Key == VK_RETURN   ? ecLineBreak
+                                          : Key == VK_BACK   ? ecDeleteLastChar
+                                          : Key == VK_DELETE ? ecDeleteChar
+                                                             : ecChar;
+    return PrepareFoldsForCommand(command);
+}
