@@ -109,7 +109,7 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     Lines->EndUpdate();
     Range->Collapsed = true;
     collapsed_.insert(Range);
-    HideTree(Range);
+    HideInside(Range, Range->FoldRangeLevel);
     IndexCollapse(Range);
     return hidden;
 }

@@ -340,11 +340,11 @@ void TSynTextAllFoldRanges::MoveCollapse(TSynTextFoldRange* From, TSynTextFoldRa
     }
 }
 
-void TSynTextAllFoldRanges::HideTree(TSynTextFoldRange* Range)
+void TSynTextAllFoldRanges::HideInside(TSynTextFoldRange* Range, int Level)
 {
     // Without recursion: hostile nesting goes deeper than a stack. Each
     // range goes with the level of the nearest collapsed range around it.
-    std::vector<std::pair<TSynTextFoldRange*, int>> pending{{Range, Range->FoldRangeLevel}};
+    std::vector<std::pair<TSynTextFoldRange*, int>> pending{{Range, Range->Collapsed ? Range->FoldRangeLevel : Level}};
     while (!pending.empty()) {
         const auto [range, level] = pending.back();
         pending.pop_back();

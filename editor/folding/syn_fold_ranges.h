@@ -463,9 +463,11 @@ private:
     // Puts a collapsed range's lines back after its first line, Head in the
     // buffer; answers how many.
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, int Head, bool CutSuffix);
-    // Marks what each collapsed range in Range's tree hides, Range's own
-    // flags as they are.
-    static void HideTree(TSynTextFoldRange* Range);
+    // Marks the ranges inside Range as hidden, by the collapsed range of
+    // level Level around them, or by Range when it is collapsed, and those
+    // inside a collapsed one among them by that one; Range's own flags stay
+    // as they are.
+    static void HideInside(TSynTextFoldRange* Range, int Level);
     // To, which a scan found where the collapsed range From stood, is
     // collapsed in its place from now on, holding its hidden lines.
     void MoveCollapse(TSynTextFoldRange* From, TSynTextFoldRange* To);

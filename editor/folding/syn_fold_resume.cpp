@@ -231,7 +231,7 @@ std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_
     }
     for (size_t k = 0; k < old.size(); ++k)
         if (keep[k])
-            TSynTextAllFoldRanges::HideTree(again[k]);
+            TSynTextAllFoldRanges::HideInside(again[k], again[k]->FoldRangeLevel);
     return lost;
 }
 
@@ -271,6 +271,18 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
         }
     }
     const std::vector<TSynTextFoldRange*> lost = KeepCollapsed(firstIndex_, end);
+    // The scan went on with a range a collapsed block hides that it left
+    // open past the block: what it found inside is hidden with it.
+    for (TSynTextFoldRange* range : open_) {
+        if (!range->ParentCollapsed)
+            continue;
+        TSynTextFoldRanges& subs = range->SubFoldRanges;
+        for (int i = subs.FirstFrom(first_); i < subs.Count(); ++i) {
+            subs.Ranges(i)->ParentCollapsed = true;
+            subs.Ranges(i)->CollapsedBy = range->CollapsedBy;
+            TSynTextAllFoldRanges::HideInside(subs.Ranges(i), range->CollapsedBy);
+        }
+    }
     // The flat list: the ranges above the scan, those it found, those
     // below where it stopped. The old ranges the scan replaced make the
     // next scan's ranges, but for the collapsed ones handed back.

@@ -122,4 +122,24 @@ TEST_F(TCFoldReadInPlaceTest, CollapsedBlocksTheScanReadsStayAsAFreshEditorHasTh
     }
 }
 
+// A brace inside an #ifdef block that never closes holds every block below
+// it, past the block's #endif: collapsed with the #ifdef block, those it
+// holds are hidden with it, those the scan finds below later too.
+TEST_F(TCFoldReadInPlaceTest, BlocksBelowOneACollapsedBlockLeftOpenAreHiddenWithIt)
+{
+    const auto regionFolding = [this] {
+        auto made = std::make_unique<TSynMemo>(nullptr);
+        UseRegionFolding(*made, syn);
+        return made;
+    };
+    memo = regionFolding();
+    memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n}\r\n");
+    CollapseAt(1);
+    ASSERT_EQ(CollapsedBlocks(*memo), "1 L0; ");
+    memo->CommandProcessor(ecEditorBottom, 0, nullptr);
+    memo->SetSelText("void g() {\r\n}\r\n");
+    EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
+    ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+}
+
 }  // namespace
