@@ -40,17 +40,17 @@ void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
     *Lines->GetLineState(Index) = state;
 }
 
-// The collapsed ranges inside Range that no other collapsed range inside it
-// hides, in the order of the text.
-std::vector<const TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRange* Range)
+}  // namespace
+
+std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::CollapsedJustInside(const TSynTextFoldRange* Range)
 {
-    std::vector<const TSynTextFoldRange*> found;
+    std::vector<TSynTextFoldRange*> found;
     std::vector<const TSynTextFoldRange*> pending{Range};
     while (!pending.empty()) {
         const TSynTextFoldRange* range = pending.back();
         pending.pop_back();
         for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
-            const TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
             if (sub->Collapsed)
                 found.push_back(sub);
             else
@@ -62,8 +62,6 @@ std::vector<const TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRang
     });
     return found;
 }
-
-}  // namespace
 
 AnsiString TSynTextFoldRange::WithoutCollapseMark(const AnsiString& Line) const
 {
@@ -197,7 +195,7 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
         const TSynTextFoldRange* Range;
         int Index;
         int Passed;  // the lines of the collapsed ranges inside it met so far
-        std::vector<const TSynTextFoldRange*> Inside;
+        std::vector<TSynTextFoldRange*> Inside;
         size_t NextInside;
     };
     // A first line holds the marks of the collapsed ranges starting on it,
@@ -205,7 +203,7 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
     auto firstLineText = [](const TSynTextFoldRange* R, AnsiString Line) {
         for (;;) {
             Line = R->WithoutCollapseMark(Line);
-            const std::vector<const TSynTextFoldRange*> inside = CollapsedJustInside(R);
+            const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(R);
             if (inside.empty() || inside.front()->RealFromLine() != R->RealFromLine())
                 return Line;
             R = inside.front();

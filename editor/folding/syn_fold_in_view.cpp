@@ -293,24 +293,9 @@ void TSynTextAllFoldRanges::IndexExpansion(TSynTextFoldRange* Range)
         inViewValid_ = false;
         return;
     }
-    // The collapsed ranges it hid that no other hid, in the order of the
-    // text: their first lines are among its lines.
-    std::vector<TSynTextFoldRange*> inside;
-    std::vector<const TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        const TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        for (int i = range->SubFoldRanges.Count(); i-- > 0;) {
-            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-            if (sub->Collapsed)
-                inside.push_back(sub);
-            else
-                pending.push_back(sub);
-        }
-    }
-    std::sort(inside.begin(), inside.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
-        return A->RealFromLine() < B->RealFromLine();
-    });
+    // The collapsed ranges it hid that no other hid: their first lines are
+    // among its lines.
+    const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(Range);
     std::vector<int> hidden;
     for (const TSynTextFoldRange* range : inside)
         hidden.push_back(HiddenLineCount(range));

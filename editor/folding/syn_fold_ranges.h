@@ -463,6 +463,9 @@ private:
     // Puts a collapsed range's lines back after its first line, Head in the
     // buffer; answers how many.
     int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, int Head, bool CutSuffix);
+    // The collapsed ranges inside Range that no other collapsed range inside
+    // it hides, in the order of the text.
+    static std::vector<TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRange* Range);
     // Marks the ranges inside Range as hidden, by the collapsed range of
     // level Level around them, or by Range when it is collapsed, and those
     // inside a collapsed one among them by that one; Range's own flags stay

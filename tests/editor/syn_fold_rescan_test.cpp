@@ -255,6 +255,18 @@ AnsiString TenLineFunctions(int Count)
     return text;
 }
 
+// The function at line 21 of TenLineFunctions collapsed, Command run at
+// the start of Line, then the function, still collapsed, expanded.
+void EditBelowCollapsedFunction(TSynMemo& Memo, int Line, TSynTextEditorCommand Command)
+{
+    Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
+    Memo.SetCaretXY(BufferCoord(1, Line));
+    Memo.CommandProcessor(Command, 0, nullptr);
+    TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(21);
+    ASSERT_TRUE(function && function->Collapsed);
+    Memo.Uncollapse(function);
+}
+
 // Lines that come or go move the ranges below lazily, each taking the
 // shifts when next read (with no idle time here to settle them), in the
 // lines of the text with every block expanded, which a collapse or an
@@ -312,23 +324,9 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
         // first line come or go after the lines it hides, which stay as
         // they were: the scan after the edit finds the function again.
         {"a line put in below a collapsed function's first line, then the expansion",
-         [](TSynMemo& Memo) {
-             Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
-             Memo.SetCaretXY(BufferCoord(1, 22));
-             Memo.CommandProcessor(ecLineBreak, 0, nullptr);
-             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(21);
-             ASSERT_TRUE(function && function->Collapsed);
-             Memo.Uncollapse(function);
-         }},
+         [](TSynMemo& Memo) { EditBelowCollapsedFunction(Memo, 22, ecLineBreak); }},
         {"a line taken out below a collapsed function's first line, then the expansion",
-         [](TSynMemo& Memo) {
-             Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
-             Memo.SetCaretXY(BufferCoord(1, 23));
-             Memo.CommandProcessor(ecDeleteLine, 0, nullptr);
-             TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(21);
-             ASSERT_TRUE(function && function->Collapsed);
-             Memo.Uncollapse(function);
-         }},
+         [](TSynMemo& Memo) { EditBelowCollapsedFunction(Memo, 23, ecDeleteLine); }},
     };
     for (const TCase& c : kCases) {
         SCOPED_TRACE(c.What);
