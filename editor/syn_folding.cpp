@@ -365,8 +365,8 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
     if (!handed.empty()) {
         // The blocks the scan found otherwise come into view, each once the
         // blocks around it did; the selection and the caret go with their
-        // lines.
-        const TSynPaintLockScope lock(this);
+        // lines. What the scan found is repainted below, and the blocks
+        // whose last lines were freed are looked for once it is done.
         const TSynFlagScope moving(scanMovingFolds_);
         MoveFoldLinesNow([&] {
             for (const auto& range : handed) {
@@ -567,8 +567,6 @@ int TCustomSynText::CaretFoldLevel() const
     ReachFoldScan(caretY_, true);
     return DeepestLevel(allFoldRanges_->Holding(caretY_));
 }
-
-
 
 bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
 {

@@ -130,7 +130,11 @@ TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedSpanning(int Line) const
         return nullptr;
     IndexCollapsedInView();
     const size_t at = CollapsedInViewFrom(Line);
-    return at > 0 && Line <= collapsedInView_[at - 1]->RealToLine() ? collapsedInView_[at - 1] : nullptr;
+    if (at == 0)
+        return nullptr;
+    TSynTextFoldRange* block = collapsedInView_[at - 1];
+    const int closedAt = block->ClosedAt();
+    return Line <= std::max(block->RealToLine(), closedAt == INT_MAX ? 0 : closedAt) ? block : nullptr;
 }
 
 size_t TSynTextAllFoldRanges::CollapsedHolding(const TSynTextFoldRange& Range) const

@@ -360,8 +360,9 @@ public:
     int LastRealLineOf(int Line) const;
     // The buffer lines hidden by Range and by the collapsed ranges inside it.
     int HiddenLineCount(const TSynTextFoldRange* Range) const;
-    // The collapsed range in view whose block holds real line Line past its
-    // first line, to the last line of its range; null when none does.
+    // The collapsed range in view whose range holds real line Line past its
+    // first line, to its last line or the line the scan closed it on; null
+    // when none does.
     TSynTextFoldRange* CollapsedSpanning(int Line) const;
 
     // --- The ranges in view, by buffer lines ---

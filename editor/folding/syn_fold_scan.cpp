@@ -186,28 +186,17 @@ struct TSynFoldScanner::TRun {
         LineStart = Pos;
     }
 
-    // Goes on at column Column of line Line, a line the source hands out
+    // Goes on at column Column of line Target, a line the source hands out
     // next, past lines it never handed out.
-    void JumpTo(int Line_, size_t Column)
+    void JumpTo(int Target, size_t Column)
     {
         Base = End();
         Held.clear();
         Text = Held;
-        Line = Line_;
+        Line = Target;
         LineStart = Base;
         ReadOn(Base);
         Pos = Base + Column;
-    }
-
-    // Moves to Target, counting the lines passed.
-    void MoveTo(size_t Target)
-    {
-        while (Pos < Target) {
-            if (IsBreak(At(Pos)))
-                PassBreak();
-            else
-                Advance();
-        }
     }
 
     // The lines from the one after From to the current one started inside
