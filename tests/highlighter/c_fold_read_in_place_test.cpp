@@ -142,4 +142,25 @@ TEST_F(TCFoldReadInPlaceTest, BlocksBelowOneACollapsedBlockLeftOpenAreHiddenWith
     ExpectFoldsOfAFreshEditor(*memo, regionFolding);
 }
 
+// Collapsing the #ifdef block brings into view the collapsed blocks that
+// brace holds past the #endif, and those inside them, which the expansion
+// of the outer one brings into view.
+TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyondItIntoView)
+{
+    const auto regionFolding = [this] {
+        auto made = std::make_unique<TSynMemo>(nullptr);
+        UseRegionFolding(*made, syn);
+        return made;
+    };
+    memo = regionFolding();
+    memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n    if (a) {\r\n    }\r\n}\r\n");
+    CollapseAt(5);
+    CollapseAt(4);
+    ASSERT_EQ(CollapsedBlocks(*memo), "4 L2; 5 L3; ");
+    CollapseAt(1);
+    EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
+    EXPECT_EQ(memo->Lines()->Count(), 6);
+    ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+}
+
 }  // namespace
