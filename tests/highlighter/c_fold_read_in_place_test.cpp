@@ -163,4 +163,42 @@ TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyo
     ExpectFoldsOfAFreshEditor(*memo, regionFolding);
 }
 
+// A brace inside a collapsed #ifdef block closed below the #endif: the
+// close brace deleted, the brace holds the collapsed function below, which
+// comes into view, as collapsing the #ifdef block brings it; whether the
+// scan starts at the edit or reads the #ifdef block, an edit above it
+// still waiting for the scan.
+TEST_F(TCFoldReadInPlaceTest, ACollapsedBlockABraceLeftOpenComesToHoldComesIntoView)
+{
+    const auto regionFolding = [this] {
+        auto made = std::make_unique<TSynMemo>(nullptr);
+        UseRegionFolding(*made, syn);
+        return made;
+    };
+    struct TCase {
+        const char* What;
+        bool TypeAbove;  // a key typed on the first line first
+    };
+    const TCase cases[] = {
+        {"the scan starts at the edit", false},
+        {"the scan reads the #ifdef block", true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        memo = regionFolding();
+        memo->SetText("a;\r\nb;\r\nc;\r\nd;\r\ne;\r\n#ifdef A\r\nint x = {\r\n#endif\r\n};\r\nvoid f() {\r\n}\r\n");
+        CollapseAt(10);
+        CollapseAt(6);
+        ASSERT_EQ(CollapsedBlocks(*memo), "6 L0; 10 L0; ");
+        if (c.TypeAbove) {
+            memo->SetCaretXY(BufferCoord(1, 1));
+            memo->CommandProcessor(ecChar, 'x', nullptr);
+        }
+        memo->SetCaretXY(BufferCoord(1, 7));  // real line 9
+        memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+        EXPECT_EQ(CollapsedBlocks(*memo), "6 L0; ");
+        ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+    }
+}
+
 }  // namespace
