@@ -53,6 +53,13 @@ protected:
 
 public:
 
+    // A memo that folds the C scheme's regions, #ifdef blocks among them.
+    std::unique_ptr<TSynMemo> RegionFoldingMemo()
+    {
+        auto made = std::make_unique<TSynMemo>(nullptr);
+        UseRegionFolding(*made, syn);
+        return made;
+    }
     // Collapses the block at real line Line, the innermost of those that
     // start there first.
     void CollapseAt(int Line) { memo->Collapse(memo->GetFoldRangeAtLine(BufferLineOf(*memo, Line))); }
@@ -127,19 +134,14 @@ TEST_F(TCFoldReadInPlaceTest, CollapsedBlocksTheScanReadsStayAsAFreshEditorHasTh
 // holds are hidden with it, those the scan finds below later too.
 TEST_F(TCFoldReadInPlaceTest, BlocksBelowOneACollapsedBlockLeftOpenAreHiddenWithIt)
 {
-    const auto regionFolding = [this] {
-        auto made = std::make_unique<TSynMemo>(nullptr);
-        UseRegionFolding(*made, syn);
-        return made;
-    };
-    memo = regionFolding();
+    memo = RegionFoldingMemo();
     memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n}\r\n");
     CollapseAt(1);
     ASSERT_EQ(CollapsedBlocks(*memo), "1 L0; ");
     memo->CommandProcessor(ecEditorBottom, 0, nullptr);
     memo->SetSelText("void g() {\r\n}\r\n");
     EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
-    ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
 }
 
 // Collapsing the #ifdef block brings into view the collapsed blocks that
@@ -147,12 +149,7 @@ TEST_F(TCFoldReadInPlaceTest, BlocksBelowOneACollapsedBlockLeftOpenAreHiddenWith
 // of the outer one brings into view.
 TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyondItIntoView)
 {
-    const auto regionFolding = [this] {
-        auto made = std::make_unique<TSynMemo>(nullptr);
-        UseRegionFolding(*made, syn);
-        return made;
-    };
-    memo = regionFolding();
+    memo = RegionFoldingMemo();
     memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n    if (a) {\r\n    }\r\n}\r\n");
     CollapseAt(5);
     CollapseAt(4);
@@ -160,7 +157,7 @@ TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyo
     CollapseAt(1);
     EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
     EXPECT_EQ(memo->Lines()->Count(), 6);
-    ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
 }
 
 // A brace inside a collapsed #ifdef block closed below the #endif: the
@@ -170,11 +167,6 @@ TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyo
 // still waiting for the scan.
 TEST_F(TCFoldReadInPlaceTest, ACollapsedBlockABraceLeftOpenComesToHoldComesIntoView)
 {
-    const auto regionFolding = [this] {
-        auto made = std::make_unique<TSynMemo>(nullptr);
-        UseRegionFolding(*made, syn);
-        return made;
-    };
     struct TCase {
         const char* What;
         bool TypeAbove;  // a key typed on the first line first
@@ -185,7 +177,7 @@ TEST_F(TCFoldReadInPlaceTest, ACollapsedBlockABraceLeftOpenComesToHoldComesIntoV
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
-        memo = regionFolding();
+        memo = RegionFoldingMemo();
         memo->SetText("a;\r\nb;\r\nc;\r\nd;\r\ne;\r\n#ifdef A\r\nint x = {\r\n#endif\r\n};\r\nvoid f() {\r\n}\r\n");
         CollapseAt(10);
         CollapseAt(6);
@@ -197,7 +189,7 @@ TEST_F(TCFoldReadInPlaceTest, ACollapsedBlockABraceLeftOpenComesToHoldComesIntoV
         memo->SetCaretXY(BufferCoord(1, 7));  // real line 9
         memo->CommandProcessor(ecDeleteChar, 0, nullptr);
         EXPECT_EQ(CollapsedBlocks(*memo), "6 L0; ");
-        ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+        ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
     }
 }
 
