@@ -244,9 +244,12 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
         foldScan_.NoteChange();
         return;
     }
+    // Lines coming in as a block are empty until their text is put in,
+    // which counts then.
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
-        if (LineHasFoldToken(lines_->LineView(i), token)) {
+        const std::string_view line = lines_->LineView(i);
+        if (!line.empty() && LineHasFoldToken(line, token)) {
             foldScan_.NoteChange();
             return;
         }

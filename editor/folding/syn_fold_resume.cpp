@@ -4,6 +4,7 @@
 #include <climits>
 #include <iterator>
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -220,6 +221,7 @@ std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_
                 keep[a] = false;
         around.push_back(k);
     }
+    KeepInViewBeyondHiders(again, keep);
     std::vector<TSynTextFoldRange*> lost;
     for (size_t k = 0; k < old.size(); ++k) {
         if (keep[k]) {
@@ -233,6 +235,57 @@ std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_
         if (keep[k])
             TSynTextAllFoldRanges::HideInside(again[k], again[k]->FoldRangeLevel);
     return lost;
+}
+
+void TSynFoldResume::KeepInViewBeyondHiders(const std::vector<TSynTextFoldRange*>& Again,
+                                            std::vector<bool>& Keep) const
+{
+    std::unordered_map<const TSynTextFoldRange*, size_t> kept;
+    for (size_t k = 0; k < Again.size(); ++k)
+        if (Keep[k])
+            kept.emplace(Again[k], k);
+    if (kept.empty())
+        return;
+    // The ranges found, each with the last line of the collapsed block
+    // nearest around it (INT_MAX: none); the found ones inside a range
+    // open where the scan started follow its sub-ranges from there.
+    std::vector<std::pair<const TSynTextFoldRange*, int>> pending;
+    for (int i = 0; i < found_.Count(); ++i)
+        pending.emplace_back(found_.Ranges(i), INT_MAX);
+    int last = INT_MAX;
+    for (const TSynTextFoldRange* range : open_) {
+        if (range->Collapsed)
+            last = std::min(last, range->RealToLine());
+        else if (range->ParentCollapsed)
+            last = std::min(last, HiderOf(*range).RealToLine());
+        const TSynTextFoldRanges& subs = range->SubFoldRanges;
+        for (int i = subs.FirstFrom(first_);
+             i < subs.Count() && (stopLine_ == 0 || subs.Ranges(i)->RealFromLine() < stopLine_); ++i)
+            pending.emplace_back(subs.Ranges(i), last);
+    }
+    while (!pending.empty()) {
+        auto [range, hiderLast] = pending.back();
+        pending.pop_back();
+        if (const auto at = kept.find(range); at != kept.end()) {
+            if (range->RealFromLine() > hiderLast)
+                Keep[at->second] = false;
+            else
+                hiderLast = range->RealToLine();
+        }
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending.emplace_back(range->SubFoldRanges.Ranges(i), hiderLast);
+    }
+}
+
+const TSynTextFoldRange& TSynFoldResume::HiderOf(const TSynTextFoldRange& Range) const
+{
+    // Range is open at first_: the ranges between it and first_ in the
+    // flat list lie inside it, and the last one before first_ as deep as
+    // the collapsed block around it is that block.
+    size_t i = firstIndex_ - 1;
+    while (ranges_.all_[i]->FoldRangeLevel != Range.CollapsedBy)
+        --i;
+    return *ranges_.all_[i];
 }
 
 std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()

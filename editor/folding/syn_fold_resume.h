@@ -92,6 +92,14 @@ private:
     // one found again passes its collapse to the range found; answers those
     // not found again, and those around one of them.
     std::vector<TSynTextFoldRange*> KeepCollapsed(size_t From, size_t End);
+    // Of the ranges found again (Again[k] for the old collapsed range k),
+    // those to stay collapsed (Keep) that lie below the last line of a
+    // collapsed block around them, held by a range left open past that
+    // line, come into view, as collapsing the block brings them.
+    void KeepInViewBeyondHiders(const std::vector<TSynTextFoldRange*>& Again, std::vector<bool>& Keep) const;
+    // The collapsed block nearest around Range, a hidden range open at
+    // first_.
+    const TSynTextFoldRange& HiderOf(const TSynTextFoldRange& Range) const;
 
     TSynTextAllFoldRanges& ranges_;
     TSynTextAllFoldRanges found_;

@@ -53,6 +53,13 @@ protected:
 
 public:
 
+    // A memo that folds the C scheme's regions, #ifdef blocks among them.
+    std::unique_ptr<TSynMemo> RegionFoldingMemo()
+    {
+        auto made = std::make_unique<TSynMemo>(nullptr);
+        UseRegionFolding(*made, syn);
+        return made;
+    }
     // Collapses the block at real line Line, the innermost of those that
     // start there first.
     void CollapseAt(int Line) { memo->Collapse(memo->GetFoldRangeAtLine(BufferLineOf(*memo, Line))); }
@@ -127,19 +134,63 @@ TEST_F(TCFoldReadInPlaceTest, CollapsedBlocksTheScanReadsStayAsAFreshEditorHasTh
 // holds are hidden with it, those the scan finds below later too.
 TEST_F(TCFoldReadInPlaceTest, BlocksBelowOneACollapsedBlockLeftOpenAreHiddenWithIt)
 {
-    const auto regionFolding = [this] {
-        auto made = std::make_unique<TSynMemo>(nullptr);
-        UseRegionFolding(*made, syn);
-        return made;
-    };
-    memo = regionFolding();
+    memo = RegionFoldingMemo();
     memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n}\r\n");
     CollapseAt(1);
     ASSERT_EQ(CollapsedBlocks(*memo), "1 L0; ");
     memo->CommandProcessor(ecEditorBottom, 0, nullptr);
     memo->SetSelText("void g() {\r\n}\r\n");
     EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
-    ExpectFoldsOfAFreshEditor(*memo, regionFolding);
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
+}
+
+// Collapsing the #ifdef block brings into view the collapsed blocks that
+// brace holds past the #endif, and those inside them, which the expansion
+// of the outer one brings into view.
+TEST_F(TCFoldReadInPlaceTest, CollapsingABlockLeftOpenBringsTheCollapsedOnesBeyondItIntoView)
+{
+    memo = RegionFoldingMemo();
+    memo->SetText("#ifdef A\r\nint x = {\r\n#endif\r\nvoid f() {\r\n    if (a) {\r\n    }\r\n}\r\n");
+    CollapseAt(5);
+    CollapseAt(4);
+    ASSERT_EQ(CollapsedBlocks(*memo), "4 L2; 5 L3; ");
+    CollapseAt(1);
+    EXPECT_EQ(CollapsedBlocks(*memo), "1 L0; ");
+    EXPECT_EQ(memo->Lines()->Count(), 6);
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
+}
+
+// A brace inside a collapsed #ifdef block closed below the #endif: the
+// close brace deleted, the brace holds the collapsed function below, which
+// comes into view, as collapsing the #ifdef block brings it; whether the
+// scan starts at the edit or reads the #ifdef block, an edit above it
+// still waiting for the scan.
+TEST_F(TCFoldReadInPlaceTest, ACollapsedBlockABraceLeftOpenComesToHoldComesIntoView)
+{
+    struct TCase {
+        const char* What;
+        bool TypeAbove;  // a key typed on the first line first
+    };
+    const TCase cases[] = {
+        {"the scan starts at the edit", false},
+        {"the scan reads the #ifdef block", true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        memo = RegionFoldingMemo();
+        memo->SetText("a;\r\nb;\r\nc;\r\nd;\r\ne;\r\n#ifdef A\r\nint x = {\r\n#endif\r\n};\r\nvoid f() {\r\n}\r\n");
+        CollapseAt(10);
+        CollapseAt(6);
+        ASSERT_EQ(CollapsedBlocks(*memo), "6 L0; 10 L0; ");
+        if (c.TypeAbove) {
+            memo->SetCaretXY(BufferCoord(1, 1));
+            memo->CommandProcessor(ecChar, 'x', nullptr);
+        }
+        memo->SetCaretXY(BufferCoord(1, 7));  // real line 9
+        memo->CommandProcessor(ecDeleteChar, 0, nullptr);
+        EXPECT_EQ(CollapsedBlocks(*memo), "6 L0; ");
+        ExpectFoldsOfAFreshEditor(*memo, [this] { return RegionFoldingMemo(); });
+    }
 }
 
 }  // namespace
