@@ -318,6 +318,86 @@ void BM_TypeAboveCollapsedFunctions(benchmark::State& State)
 }
 BENCHMARK(BM_TypeAboveCollapsedFunctions)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Functions of seven lines one after another with no line between them,
+// after a line of their own; a brace and a quote in each, in a comment and
+// in a string.
+AnsiString TouchingFunctions(int Count)
+{
+    static const char* const function[] = {
+        "void f(int a) {", "    if (a > 0) {", "        call(a); // {", "    } else {",
+        "        other(\"}\");", "    }",          "}",
+    };
+    AnsiString text = "int top;\r\n";
+    for (int i = 0; i < Count; ++i)
+        for (const char* line : function)
+            text += AnsiString(line) + "\r\n";
+    return text;
+}
+
+// Every function collapsed, then what is typed at the start of the line
+// above them, each key with its paint, and the idle work each key leaves,
+// slice by slice; then the keys taken back again, the same. A brace makes
+// every function a level deeper, which the scan finds reading the
+// collapsed blocks where they stand, and they stay collapsed; an unclosed
+// comment takes them all in, and they come into view. Arguments: what
+// (0 a brace, 1 a comment), the number of functions.
+void BM_TypeAboveTouchingCollapsedFunctions(benchmark::State& State)
+{
+    const bool comment = State.range(0) != 0;
+    const AnsiString keys = comment ? "/*" : "{";
+    const int count = static_cast<int>(State.range(1));
+    TShownCEditor editor(true);
+    TIdleMemo* memo = editor.memo;
+    const AnsiString text = TouchingFunctions(count);
+    double longestKey = 0;
+    double longestSlice = 0;
+    int collapsedAfter = 0;
+    const auto step = [&](TSynTextEditorCommand Command, char Key) {
+        const double start = NowMs();
+        memo->CommandProcessor(Command, Key, nullptr);
+        memo->Update();
+        longestKey = std::max(longestKey, NowMs() - start);
+        while (memo->IdleWorkPending()) {
+            const double slice = NowMs();
+            memo->IdleSlice();
+            longestSlice = std::max(longestSlice, NowMs() - slice);
+        }
+    };
+    for (auto _ : State) {
+        State.PauseTiming();
+        memo->SetText(text);
+        while (memo->IdleWorkPending())
+            memo->IdleSlice();
+        for (int line = memo->Lines()->Count(); line >= 2; --line)
+            if (memo->Lines()->Strings(line - 1).compare(0, 7, "void f(") == 0)
+                memo->Collapse(memo->GetFoldRangeAtLine(line));
+        memo->SetTopLine(1);
+        memo->Update();
+        memo->SetCaretXY(BufferCoord(1, 1));
+        State.ResumeTiming();
+        for (const char key : keys)
+            step(ecChar, key);
+        collapsedAfter = 0;
+        const TSynTextAllFoldRanges& all = *memo->AllFoldRanges();
+        for (int i = 0; i < all.AllCount(); ++i)
+            collapsedAfter += all.AllRanges(i)->Collapsed ? 1 : 0;
+        for (size_t i = 0; i < keys.size(); ++i)
+            step(ecDeleteLastChar, 0);
+        if (memo->Text() != text)
+            State.SkipWithError("the keys were not taken back");
+    }
+    if (collapsedAfter != (comment ? 0 : count))
+        State.SkipWithError("the blocks were not found again as they should");
+    State.SetLabel(comment ? "'/*' above them" : "'{' above them");
+    State.counters["collapsed_after_typing"] = collapsedAfter;
+    State.counters["longest_key_ms"] = longestKey;
+    State.counters["longest_slice_ms"] = longestSlice;
+}
+BENCHMARK(BM_TypeAboveTouchingCollapsedFunctions)
+    ->ArgNames({"comment", "functions"})
+    ->Args({0, 1000})->Args({1, 1334})
+    ->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A letter typed at the start of a line in view among collapsed functions,
 // 1,000 lines below the top, then taken back by Undo and put in again by
 // Redo, each through its key command and with its paint; the idle work

@@ -113,7 +113,7 @@ intptr_t TCustomSynText::HighlightLine(int Index)
 {
     const AnsiString line = lines_->Strings(Index);
     // An edit's highlighting may run before the ranges follow its lines.
-    const int foldLine = allFoldRanges_ && allFoldRanges_->HasCollapsed() ? FoldLineOf(Index + 1) : 0;
+    const int foldLine = allFoldRanges_ && allFoldRanges_->HasCollapsed() ? foldScan_.FoldLineOf(Index + 1) : 0;
     TSynTextFoldRange* collapsed = foldLine > 0 ? allFoldRanges_->CollapsedIn(foldLine, foldLine) : nullptr;
     if (!collapsed) {
         highlighter_->SetLine(line, Index);
@@ -170,29 +170,19 @@ void TCustomSynText::LineCountChanged(int Index)
 
 void TCustomSynText::NoteFoldEdit(int First, int Last)
 {
-    if (!CountsFoldChanges())
-        return;
-    foldEdits_.First = std::min(foldEdits_.First, std::max(First, 1));
-    foldEdits_.Last = std::max(foldEdits_.Last, Last);
-}
-
-void TCustomSynText::FollowFoldEdits(int Line, int Count)
-{
-    if (!CountsFoldChanges() || foldEdits_.First > foldEdits_.Last)
-        return;
-    foldEdits_.First = FollowLine(foldEdits_.First, Line, Count);
-    foldEdits_.Last = FollowLine(foldEdits_.Last, Line, Count);
-    foldsPendingFrom_ = FollowLine(foldsPendingFrom_, Line, Count);
-    foldsOpenFrom_ = FollowLine(foldsOpenFrom_, Line, Count);
+    if (CountsFoldChanges())
+        foldScan_.NoteEdit(First, Last);
 }
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 {
     // The line above a new line may have been split.
-    FollowFoldEdits(Index + 1, Count);
+    if (CountsFoldChanges()) {
+        foldScan_.FollowLines(Index + 1, Count);
+        foldScan_.NoteMoved(true, Index + 1, Count);
+    }
     NoteFoldEdit(Index, Index + Count + 1);
     CountFoldChanges(Index, Count);
-    NoteLineShift(bufferShifts_, Index + 1, Count);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesInserted(Index, Count);
     if (highlighter_) {
@@ -217,7 +207,8 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 {
     // The lines on either side of the deletion meet.
-    FollowFoldEdits(Index + 1, -Count);
+    if (CountsFoldChanges())
+        foldScan_.FollowLines(Index + 1, -Count);
     NoteFoldEdit(Index, Index + 1);
     if (wordWrapPlugin_)
         wordWrapPlugin_->LinesDeleted(Index, Count);
@@ -238,12 +229,12 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     NoteFoldEdit(Index + 1, Index + Count);
     // A line the fold scan reads differently now may move fold ranges (one
     // change counted is enough for a rescan).
-    if (CountsFoldChanges() && pendingFoldChanges_ == 0) {
+    if (CountsFoldChanges() && !foldScan_.HasChanges()) {
         const std::optional<AnsiString> signature = FoldSignature(Index, lines_->LineView(Index), true);
         if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
-            ++pendingFoldChanges_;
+            foldScan_.NoteChange();
         else if (!signature->empty())
-            quietFoldPuts_ = true;
+            foldScan_.NoteQuietPut();
     }
     int last = Index + Count - 1;
     // Rows below move when the lines now wrap into more or fewer rows.
@@ -261,7 +252,7 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     if (static_cast<int>(guideIndentsBeforePut_.size()) == Count)
         for (int i = 0; i < Count; ++i)
             if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
-                if (const TSynTextFoldRange* range = ScannedFoldRangeStartingAt(Index + i + 1))
+                if (const TSynTextFoldRange* range = allFoldRanges_->FirstStartingAt(Index + i + 1))
                     last = std::max(last, range->ToLine() - 1);
     guideIndentsBeforePut_.clear();
     RepaintLines(Index + 1, last + 1);
@@ -292,11 +283,12 @@ void TCustomSynText::ListBeforeInserted(TObject*, int, int) {}
 void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
 {
     CountFoldChanges(Index, Count);
-    NoteLineShift(bufferShifts_, Index + 1, -Count);
+    if (CountsFoldChanges())
+        foldScan_.NoteMoved(true, Index + 1, -Count);
 }
 void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
-    if (CountsFoldChanges() && pendingFoldChanges_ == 0)
+    if (CountsFoldChanges() && !foldScan_.HasChanges())
         foldSignatureBeforePut_ = FoldSignature(Index, lines_->LineView(Index));
     guideIndentsBeforePut_.clear();
     if (codeFolding_->IndentGuides())

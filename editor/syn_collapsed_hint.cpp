@@ -60,7 +60,7 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
     TSynTextFoldRange* range = nullptr;
     if (CollapsedRangeAt(line)) {
         ReachFoldScan(line, false);
-        range = ScannedFoldRangeStartingAt(line);
+        range = allFoldRanges_->FirstStartingAt(line);
     }
     bool overBox = false;
     if (range && range->Collapsed) {

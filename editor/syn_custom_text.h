@@ -49,6 +49,7 @@
 #include <vector>
 
 #include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_scan_state.h"
 #include "editor/syn_custom_text_types.h"
 #include "editor/syn_text_kbd_handler.h"
 #include "editor/syn_text_keystrokes.h"
@@ -81,7 +82,6 @@ class TSynWordWrap;
 class ISynTextBufferPlugin;
 class TSynCompletionProposal;
 class TSynTextAllFoldRanges;
-class TSynFoldResume;
 class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
@@ -268,7 +268,7 @@ public:
     // Every range, the scan finished first.
     TSynTextAllFoldRanges* AllFoldRanges() const;
     // Whether the scan of an edit has lines left for idle time.
-    bool FoldScanPending() const { return foldsPendingFrom_ != INT_MAX; }
+    bool FoldScanPending() const { return foldScan_.Pending(); }
     void RebuildFoldRanges();
     // Finds the ranges again after edits, down to the lines in view.
     void RescanFoldRanges();
@@ -690,16 +690,9 @@ protected:
     // HighlighterFoldRegions is on and there is a highlighter, else those of
     // CodeFolding.
     TFoldRegions* ScanFoldRegions() const;
-    // Scans Text into Ranges. RangeAfter(i) is the highlighter's range at
-    // the end of line i (from 0) of Text, for the painted-token check.
-    void ScanFoldText(TSynTextStringList* Text, const std::function<intptr_t(int)>& RangeAfter,
-                      TSynTextAllFoldRanges& Ranges);
     // The scanner the ranges were last found with, made anew when the
     // regions, their letter case or the tab width changed since.
     TSynFoldScanner& FoldScanner() const;
-    // Rescans with the collapsed ranges expanded in a copy of the text;
-    // answers a collapsed range the scan found otherwise, or null.
-    TSynTextFoldRange* RescanExpanded();
     // Forgets every range: the text they were found in is gone.
     void ClearFoldRanges();
     // A collapsed range in view that starts on Line, or nullptr.
@@ -707,6 +700,8 @@ protected:
     // Runs Work, which collapses or expands ranges: paint and the buffer's
     // change report wait for its end, and the selection survives it.
     void MoveFoldLines(const std::function<void()>& Work);
+    // The same for a scan at work, which has found the ranges Work reads.
+    void MoveFoldLinesNow(const std::function<void()>& Work);
     // Caret and block follow Delta lines taken out (< 0) or put back (> 0)
     // below AfterLine; a point on a line taken out goes to AfterLine.
     void FollowFoldLines(int AfterLine, int Delta);
@@ -766,6 +761,12 @@ protected:
     // first line), until it answers true: what the smart tab keys measure
     // against is the text, not what folding shows of it.
     void VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const;
+    // --- The fold scan (syn_folding.cpp, syn_fold_scan_progress.cpp) ---
+    // The buffer's change events note in foldScan_ what may move fold
+    // ranges. The end of an update (RescanPendingFolds), idle time
+    // (ScanFoldsIdle) and whatever reads ranges below where the last scan
+    // ended (ReachFoldScan) run ScanFoldsTo, which finds the ranges again
+    // from above the edited lines (ResumeFoldScan).
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
@@ -778,46 +779,19 @@ protected:
     // checked against the fold regions is taken as it is: nothing between
     // the two notices can edit the regions.
     std::optional<AnsiString> FoldSignature(int Index, std::string_view Line, bool SecondNotice = false) const;
-    // Lines FirstLine .. FirstLine + |Count| - 1 (from 1) came (Count > 0)
-    // or went (Count < 0), as the buffer or the fold ranges saw it (Log).
-    struct TLineShift {
-        int FirstLine;
-        int Count;
-        bool operator==(const TLineShift&) const = default;
-    };
-    void NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count);
-    // The number the fold ranges know buffer line Line by: an edit's lines
-    // come and go (bufferShifts_) before the ranges follow (foldShifts_).
-    // 0 for a line the edit brought.
-    int FoldLineOf(int Line) const;
     // Rescans when counted changes wait and no update is open, so that the
     // ranges are always those a full rebuild would find.
     void RescanPendingFolds();
     // Lines First .. Last (from 1) changed their text or the highlighter's
-    // range above them; Count lines came before line Line (Count > 0) or
-    // went from it on (Count < 0).
+    // range above them.
     void NoteFoldEdit(int First, int Last);
-    void FollowFoldEdits(int Line, int Count);
-    // Finds the ranges again from above the edited lines to where the scan
-    // settles; false when it could not, leaving the ranges to a scan of the
-    // whole text (only the collapsed ones, which it never touches, are fit
-    // to keep then).
-    // Unless it settles first, the scan ends at the start of line StopBy or
-    // when OutOfTime answers true. A collapsed block the scan has to read
-    // is expanded for it, and collapsed again when the scan finds it as it
-    // was.
+    // Finds the ranges again from above the edited lines (buffer lines) to
+    // where the scan settles; false when it could not, leaving the ranges to
+    // a scan of the whole text. Unless it settles first, the scan ends at
+    // the start of line StopBy or when OutOfTime answers true. It reads the
+    // collapsed blocks where they stand; those it finds otherwise come into
+    // view.
     bool ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy, const std::function<bool()>& OutOfTime);
-    // ResumeFoldScan's work: the scan, starting again with each collapsed
-    // block it runs into expanded.
-    bool ScanAcrossCollapsedBlocks(int FirstEdited, int LastEdited, int StopBy,
-                                   const std::function<bool()>& OutOfTime);
-    // Runs the scan Resume has started, reading lines Held.first ..
-    // Held.second whole; false, with Resume abandoned, when the scan gave
-    // up or needed the lines of the collapsed block Blocking (else null).
-    bool ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking);
-    // After a scan that ended early at the start of Line: the next scan
-    // goes on from there.
-    void PendFoldScanFrom(int Line, const TSynFoldResume& Resume);
     // What the fold marks and the indent guides of a shown line look like,
     // as far as the fold ranges decide it.
     struct TFoldLook {
@@ -864,6 +838,8 @@ protected:
     // The same for a scan from Line on when the lines in view are near
     // enough to wait for; else Line, leaving them to idle time.
     int FoldScanLimitFrom(int Line) const;
+    // The real lines a scan from buffer line From reads to reach line To.
+    int RealLinesBetween(int From, int To) const;
     // What painting and the caret's tokens wait for: the scan reaches Line
     // as ReachFoldScan does when it is near; false, scanning nothing, when
     // it is too far off, so the ranges from there on are not yet the
@@ -878,16 +854,12 @@ protected:
     // The same, answering Range or the range found in its place (null when
     // none was).
     TSynTextFoldRange* FinishFoldScanKeeping(TSynTextFoldRange* Range);
-    // The ranges holding the caret's line, and the range starting on Line,
-    // as far as they are scanned.
-    int ScannedCaretFoldLevel() const;
-    TSynTextFoldRange* ScannedFoldRangeStartingAt(int Line) const;
+    // The range ending on Line, as far as the ranges are scanned.
     TSynTextFoldRange* ScannedFoldRangeEndingAt(int Line) const;
     // A slice of the scan in idle time.
     void ScanFoldsIdle();
 
     // --- State, in the order of the frame ---
-    int pendingFoldChanges_ = 0;
     TBufferCoord blockBegin_{1, 1};
     TBufferCoord blockEnd_{1, 1};
     int caretX_ = 1;
@@ -1004,8 +976,8 @@ protected:
     };
     std::optional<TActiveGuidesSource> activeGuidesSource_;
     // Compiling the regions costs more than reading a short line, so the
-    // writes' signatures share one scanner; each scan of the text makes a
-    // new one, as the ranges it finds point at the regions' current items.
+    // writes' signatures and the scans share one scanner, made anew when
+    // the regions, their letter case or the tab width change.
     mutable std::unique_ptr<TSynFoldScanner> foldScanner_;
     // The last signature taken and what it was taken of: a write reads the
     // line the write before it left, and a long line is read once, not twice.
@@ -1019,45 +991,14 @@ protected:
     mutable TLastFoldSignature lastFoldSignature_;  // forgotten with foldScanner_
     std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
     std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
-    // Since the fold ranges were last those of a rebuild: the lines that came
-    // and went as the buffer made them and as the ranges followed them, and
-    // whether a line with fold tokens changed keeping its signature. Such a
-    // change moved no range only while both logs agree on which lines moved
-    // (deleting from mid-line to mid-line, the buffer keeps the first line
-    // where the ranges take the last).
-    std::vector<TLineShift> bufferShifts_;
-    std::vector<TLineShift> foldShifts_;
     // DoLinesDeleted's JoinsFirst while the plug-ins hear of the lines.
     bool deletedJoinsFirst_ = false;
-    bool quietFoldPuts_ = false;
-    // The lines (from 1, as numbered now) whose text or highlighting changed
-    // since the ranges were last found, none while First > Last; and
-    // whether the ranges missed a line shift of the buffer meanwhile. A
-    // rescan starts above them when the ranges followed every shift.
-    struct TFoldEdits {
-        int First = INT_MAX;
-        int Last = 0;
-    };
-    TFoldEdits foldEdits_;
-    // The scan of the last edit ended early at the start of this line (from
-    // 1, as numbered now): the ranges from there on are still those of the
-    // text before (INT_MAX: none are), and foldEdits_ reaches to the end.
-    // The ranges open there start on foldsOpenFrom_ and below; their ends
-    // are not known yet.
-    int foldsPendingFrom_ = INT_MAX;
-    int foldsOpenFrom_ = INT_MAX;
-    // The ranges open at the start of line foldsOpenLine_ (where the last
-    // scan ended early), outermost first, while the ranges are of the
-    // generation foldsOpenGeneration_: the next scan from there starts from
-    // them without a pass over the ranges above.
-    int foldsOpenLine_ = INT_MAX;
-    std::vector<TSynTextFoldRange*> foldsOpenAtPending_;
-    unsigned foldsOpenGeneration_ = 0;
-    bool foldRangesAstray_ = false;
+    TSynFoldScanState foldScan_;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
     bool hidingFreedLines_ = false;    // HideFreedLastLines at work
-    // The fold scan expands and collapses blocks again: one repaint, and one
-    // look for blocks whose last lines were freed, when it is done.
+    // The fold scan brings blocks it found otherwise into view: one
+    // repaint, and one look for blocks whose last lines were freed, when it
+    // is done.
     bool scanMovingFolds_ = false;
     // What the undo or redo step at work collapses when it ends.
     std::vector<TSynFoldHead> foldsToCollapse_;

@@ -35,33 +35,18 @@ struct TFoldLinesScope {
     bool was;
 };
 
-// The collapsed range in view inside Range that starts lowest below Range's
-// last line; null when there is none.
-TSynTextFoldRange* LowestCollapsedBeyond(const TSynTextFoldRange* Range)
-{
-    TSynTextFoldRange* lowest = nullptr;
-    std::vector<const TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        const TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
-            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-            if (!sub->Collapsed)
-                pending.push_back(sub);
-            else if (sub->FromLine() > Range->ToLine() && (!lowest || sub->FromLine() > lowest->FromLine()))
-                lowest = sub;
-        }
-    }
-    return lowest;
-}
-
 }  // namespace
 
 void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
 {
-    // Collapsing and expanding move the ranges around and inside, which a
+    // Collapsing and expanding read the ranges around and inside, which a
     // scan ended early has not found yet.
     FinishFoldScan();
+    MoveFoldLinesNow(Work);
+}
+
+void TCustomSynText::MoveFoldLinesNow(const std::function<void()>& Work)
+{
     TSynPaintLockScope paintLock(this);
     TBufferCoord begin;
     TBufferCoord end;
@@ -144,17 +129,18 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
 
 TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Range)
 {
-    if (foldsPendingFrom_ == INT_MAX)
+    if (!foldScan_.Pending())
         return Range;
     // A scan that cannot go on from where it ended finds every range anew.
-    const int from = Range->FromLine();
+    const int from = Range->RealFromLine();
     const TFoldRegionItem* region = Range->FoldRegion();
     const int level = Range->FoldRangeLevel;
     FinishFoldScan();
-    for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
-        if (!range->ParentCollapsed && range->FromLine() == from && range->FoldRegion() == region &&
-            range->FoldRangeLevel == level)
+    for (size_t i = allFoldRanges_->FirstFromReal(from); i < static_cast<size_t>(allFoldRanges_->AllCount()); ++i) {
+        TSynTextFoldRange* range = allFoldRanges_->AllRanges(static_cast<int>(i));
+        if (range->RealFromLine() != from)
+            break;
+        if (!range->ParentCollapsed && range->FoldRegion() == region && range->FoldRangeLevel == level)
             return range;
     }
     return nullptr;
@@ -171,9 +157,24 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
         // A range the scan left inside this one beyond its last line (a
         // brace an #endif did not close) is hidden with it, but its lines
         // are not: collapsed, its hidden lines would count as the block's.
-        // Expanding one shows the collapsed ranges it hid, beyond the last
-        // line too: the lowest goes first, so the others stay where they are.
-        while (TSynTextFoldRange* beyond = LowestCollapsedBeyond(FoldRange)) {
+        // It comes into view first, and so does each collapsed one inside
+        // it, which its expansion brings into view.
+        for (;;) {
+            TSynTextFoldRange* beyond = nullptr;
+            std::vector<TSynTextFoldRange*> pending{FoldRange};
+            while (!pending.empty() && !beyond) {
+                const TSynTextFoldRange* range = pending.back();
+                pending.pop_back();
+                for (int i = 0; i < range->SubFoldRanges.Count() && !beyond; ++i) {
+                    TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+                    if (!sub->Collapsed)
+                        pending.push_back(sub);
+                    else if (sub->RealFromLine() > FoldRange->RealToLine())
+                        beyond = sub;
+                }
+            }
+            if (!beyond)
+                break;
             const int head = beyond->FromLine();
             FollowFoldLines(head, allFoldRanges_->Expand(lines_, beyond));
         }
@@ -197,7 +198,7 @@ void TCustomSynText::HideFreedLastLines()
             break;
         line = range->FromLine() + 1;
         const int last = range->LastLineInView();
-        if (last > line || (last == line && !ScannedFoldRangeStartingAt(line))) {
+        if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line))) {
             Uncollapse(range);
             Collapse(range);
         }

@@ -56,7 +56,13 @@ int TCustomSynText::FoldScanLimit() const
 int TCustomSynText::FoldScanLimitFrom(int Line) const
 {
     const int limit = FoldScanLimit();
-    return limit - Line <= ScanAtOnceLines ? limit : Line;
+    return RealLinesBetween(Line, limit) <= ScanAtOnceLines ? limit : Line;
+}
+
+int TCustomSynText::RealLinesBetween(int From, int To) const
+{
+    // The lines collapsed blocks between them hide are read too.
+    return allFoldRanges_->RealLineNumber(To) - allFoldRanges_->RealLineNumber(From);
 }
 
 bool TCustomSynText::ReachFoldScanNear(int Line) const
@@ -64,7 +70,7 @@ bool TCustomSynText::ReachFoldScanNear(int Line) const
     // Far below, the ranges are those from before the edits moved with
     // their lines (none after folding was switched on); idle time's scan
     // repaints what it changes among the lines in view.
-    if (foldsPendingFrom_ != INT_MAX && Line - foldsPendingFrom_ >= ScanAtOnceLines)
+    if (foldScan_.Pending() && RealLinesBetween(foldScan_.PendingFrom(), Line) >= ScanAtOnceLines)
         return false;
     ReachFoldScan(Line, false);
     return true;
@@ -79,10 +85,10 @@ void TCustomSynText::ReachFoldScan(int Line, bool Ends) const
     auto* self = const_cast<TCustomSynText*>(this);
     // A range open where the scan ends may end anywhere below, or never;
     // one may be open there only after the scan reached Line.
-    while (foldsPendingFrom_ != INT_MAX) {
-        if (Ends && foldsOpenFrom_ <= Line) {
+    while (foldScan_.Pending()) {
+        if (Ends && foldScan_.OpenFrom() <= Line) {
             self->ScanFoldsTo(INT_MAX);
-        } else if (foldsPendingFrom_ <= Line + 1) {
+        } else if (foldScan_.PendingFrom() <= Line + 1) {
             self->ScanFoldsTo(Line == INT_MAX ? INT_MAX : Line + 2);
         } else {
             return;
@@ -100,11 +106,11 @@ void TCustomSynText::ScanFoldsIdle()
     // each collapsed block it meets; the slice goes on from there.
     do
         ScanFoldsTo(INT_MAX, outOfTime);
-    while (foldsPendingFrom_ != INT_MAX && !outOfTime());
+    while (foldScan_.Pending() && !outOfTime());
     // The rescan forgot the range the caret touches, which is found once
     // the scan has passed the caret's line: the slice does not wait for
     // the scan to get there.
-    if (foldsPendingFrom_ > caretY_ + 1)
+    if (foldScan_.PendingFrom() > caretY_ + 1)
         UpdateCaretFoldRange();
 }
 
@@ -114,7 +120,7 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
     // goes. Each slice takes a few milliseconds, so that input waits no
     // longer; the highlighter looks at the clock after each share of lines.
     constexpr int Share = 1000;
-    const bool foldsPending = foldsPendingFrom_ != INT_MAX && codeFolding_->Enabled();
+    const bool foldsPending = foldScan_.Pending() && codeFolding_->Enabled();
     const auto shiftsPending = [this] { return allFoldRanges_ && allFoldRanges_->PendingShifts() > 0; };
     if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
@@ -126,7 +132,6 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
             LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
     }
     const bool linesPending = highlighter_ && unscannedFrom_ < lines_->Count();
-    if (!linesPending && (foldsPendingFrom_ == INT_MAX || !codeFolding_->Enabled()) &&
-        !shiftsPending())
+    if (!linesPending && (!foldScan_.Pending() || !codeFolding_->Enabled()) && !shiftsPending())
         idleScanTimer_->SetEnabled(false);
 }

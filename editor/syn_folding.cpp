@@ -12,8 +12,8 @@
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
 #include "editor/folding/syn_fold_ranges.h"
-#include "editor/folding/syn_fold_expanded_blocks.h"
 #include "editor/folding/syn_fold_line_map.h"
+#include "editor/folding/syn_fold_line_source.h"
 #include "editor/folding/syn_fold_resume.h"
 #include "editor/folding/syn_fold_scan.h"
 #include "editor/view/syn_gutter.h"
@@ -22,10 +22,6 @@
 #include "platform/ui/kernel/timer.h"
 
 namespace {
-
-// A long run of line changes outside any update (a program adding lines one
-// by one) is not worth comparing.
-constexpr size_t MostShifts = 64;
 
 // Token at a character start of Line (single-byte comparison, so a trail
 // byte never passes for a token).
@@ -113,12 +109,15 @@ AnsiString NameAt(const std::vector<TPaintedToken>& Tokens, int Char)
 }
 
 // The attribute names of one line's tokens, kept while the scan asks about
-// the same line.
+// the same line: a line of the buffer, tokenized from the range stored for
+// the line above, or a line a collapsed block hides, whose block is
+// highlighted from its first line down to it.
 class TLineAttributes {
 public:
-    TLineAttributes(TSynCustomHighlighter* Highlighter, TStrings* Lines,
+    TLineAttributes(TSynCustomHighlighter* Highlighter, const TSynTextStringList& Lines,
+                    const TSynTextAllFoldRanges& Ranges, TSynFoldLineSource& Source,
                     const std::function<intptr_t(int)>& RangeAfter)
-        : highlighter_(Highlighter), lines_(Lines), rangeAfter_(RangeAfter)
+        : highlighter_(Highlighter), lines_(Lines), ranges_(Ranges), source_(Source), rangeAfter_(RangeAfter)
     {
     }
 
@@ -134,54 +133,36 @@ private:
     {
         line_ = Line;
         tokens_.clear();
-        const int index = Line - 1;
-        if (index < 0 || index >= lines_->Count())
+        if (TSynFoldLineSource::TBlock* block = source_.BlockAt(Line)) {
+            const intptr_t above = block->Head > 0 ? rangeAfter_(block->Head - 1) : 0;
+            // Leaves the highlighter at the end of the block's line Index.
+            const auto tokensOf = [&](size_t Index) {
+                const intptr_t start = Index == 0 ? above : block->RangesAfter[Index - 1];
+                return PaintedTokens(highlighter_, Index == 0 && block->Head == 0 ? nullptr : &start,
+                                     block->Lines[Index], block->Head);
+            };
+            const auto at = static_cast<size_t>(Line - block->First);
+            while (block->RangesAfter.size() < at) {
+                tokensOf(block->RangesAfter.size());
+                block->RangesAfter.push_back(reinterpret_cast<intptr_t>(highlighter_->GetRange()));
+            }
+            tokens_ = tokensOf(at);
+            return;
+        }
+        const int index = ranges_.BufferLineOf(Line) - 1;
+        if (index < 0 || index >= lines_.Count())
             return;
         const intptr_t start = index > 0 ? rangeAfter_(index - 1) : 0;
-        tokens_ = PaintedTokens(highlighter_, index > 0 ? &start : nullptr, lines_->Strings(index), index);
+        tokens_ = PaintedTokens(highlighter_, index > 0 ? &start : nullptr, lines_.Strings(index), index);
     }
 
     TSynCustomHighlighter* highlighter_;
-    TStrings* lines_;
+    const TSynTextStringList& lines_;
+    const TSynTextAllFoldRanges& ranges_;
+    TSynFoldLineSource& source_;
     const std::function<intptr_t(int)>& rangeAfter_;
     int line_ = 0;
     std::vector<TPaintedToken> tokens_;
-};
-
-// Hands the scan lines First .. End - 1 (from 0) of Lines, in pieces that
-// grow from a few lines, as most scans after an edit settle within a few,
-// up to a bound in bytes: the scan lets go of the lines it passed, so it
-// holds little more than one piece, however long the lines.
-struct TLinePieces {
-    // The first piece's lines, and the steps each piece is read in until
-    // it has its lines or MostBytes.
-    static constexpr int Step = 64;
-    static constexpr size_t MostBytes = 256 * 1024;
-    const TSynTextStringList* Lines;
-    int Next;
-    int End;
-    int Piece = Step;
-    bool RanOut = false;
-
-    bool operator()(AnsiString& Text)
-    {
-        if (Next >= End) {
-            RanOut = true;
-            return false;
-        }
-        const size_t until = Text.size() + MostBytes;
-        const int last = std::min(End, Next + Piece);
-        do {
-            const int step = std::min(last, Next + Step);
-            Lines->AppendLines(Next, step - 1, Text);
-            Next = step;
-        } while (Next < last && Text.size() < until);
-        // Every line takes two bytes at least, so a piece that doubles
-        // stays far from the largest int.
-        if (Next == last)
-            Piece *= 2;
-        return true;
-    }
 };
 
 // An output iterator that hands each value written to it to Take, so that
@@ -253,60 +234,34 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
 {
     // One change counted is enough for a rescan: a text of a million lines
     // coming in is not read for more.
-    if (!CountsFoldChanges() || pendingFoldChanges_ > 0)
+    if (!CountsFoldChanges() || foldScan_.HasChanges())
         return;
     // A range that its parent's close token ends stops on the line above
     // that token: a line without tokens that comes or goes just there moves
     // that end, which the ranges following the inserted or deleted lines
     // cannot tell.
     if (VisitRegions(ScanFoldRegions(), [](TFoldRegionItem* Region) { return Region->SubRegions()->Count() > 0; })) {
-        ++pendingFoldChanges_;
+        foldScan_.NoteChange();
         return;
     }
+    // Lines coming in as a block are empty until their text is put in,
+    // which counts then.
     AnsiString token;
     for (int i = std::max(Index, 0); i < Index + Count && i < lines_->Count(); ++i) {
-        if (LineHasFoldToken(lines_->LineView(i), token)) {
-            ++pendingFoldChanges_;
+        const std::string_view line = lines_->LineView(i);
+        if (!line.empty() && LineHasFoldToken(line, token)) {
+            foldScan_.NoteChange();
             return;
         }
     }
-}
-
-void TCustomSynText::NoteLineShift(std::vector<TLineShift>& Log, int FirstLine, int Count)
-{
-    if (!CountsFoldChanges() || Count == 0)
-        return;
-    if (Log.size() < MostShifts)
-        Log.push_back({FirstLine, Count});
-    else
-        ++pendingFoldChanges_;
-}
-
-int TCustomSynText::FoldLineOf(int Line) const
-{
-    for (size_t i = bufferShifts_.size(); i-- > foldShifts_.size();) {
-        const TLineShift& shift = bufferShifts_[i];
-        if (Line < shift.FirstLine)
-            continue;
-        if (shift.Count > 0 && Line < shift.FirstLine + shift.Count)
-            return 0;
-        Line -= shift.Count;
-    }
-    return Line;
 }
 
 void TCustomSynText::RescanPendingFolds()
 {
     if (paintLock_ != 0)
         return;
-    if (quietFoldPuts_ && bufferShifts_ != foldShifts_)
-        ++pendingFoldChanges_;
-    if (bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts)
-        foldRangesAstray_ = true;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    if (pendingFoldChanges_ > 0 && CountsFoldChanges())
+    foldScan_.EndUpdate();
+    if (foldScan_.HasChanges() && CountsFoldChanges())
         RescanFoldRanges();
     else if (CountsFoldChanges())
         HideFreedLastLines();
@@ -380,123 +335,62 @@ TFoldRegions* TCustomSynText::ScanFoldRegions() const
     return codeFolding_->FoldRegions();
 }
 
-void TCustomSynText::ScanFoldText(TSynTextStringList* Text, const std::function<intptr_t(int)>& RangeAfter,
-                                  TSynTextAllFoldRanges& Ranges)
-{
-    foldScanner_.reset();
-    TSynFoldScanner& scanner = FoldScanner();
-    TLineAttributes attributes(highlighter_, Text, RangeAfter);
-    if (highlighter_)
-        scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-    TLinePieces pieces{Text, 0, Text->Count()};
-    scanner.Scan(1, {}, std::ref(pieces), Ranges, nullptr);
-    scanner.AttributeAt = nullptr;
-}
-
 bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
                                     const std::function<bool()>& OutOfTime)
 {
     const std::optional<TFoldLooks> looksBefore = ShownFoldLooks();
-    bool resumed = false;
-    {
-        // The blocks the scan expands and collapses again move no text: one
-        // update for them all, the blocks whose last lines were freed looked
-        // for once the scan is done, and a repaint as far as the looks of
-        // the shown lines changed.
-        const TSynPaintLockScope lock(this);
-        const TSynFlagScope moving(scanMovingFolds_);
-        resumed = ScanAcrossCollapsedBlocks(FirstEdited, LastEdited, StopBy, OutOfTime);
-    }
-    if (resumed)
-        RepaintChangedFoldLooks(looksBefore);
-    return resumed;
-}
-
-bool TCustomSynText::ScanAcrossCollapsedBlocks(int FirstEdited, int LastEdited, int StopBy,
-                                               const std::function<bool()>& OutOfTime)
-{
-    // Going on where the last scan ended early, as it left the ranges.
-    const bool goingOn = FirstEdited == foldsOpenLine_ && allFoldRanges_->Generation() == foldsOpenGeneration_;
-    foldsOpenLine_ = INT_MAX;
-    // Expanding and collapsing again move lines, no text: what they note as
-    // edited the scan reads as it is.
-    const TFoldEdits edits = foldEdits_;
-    const int pending = pendingFoldChanges_;
-    TSynFoldExpandedBlocks expanded(
-        *allFoldRanges_,
-        [this](TSynTextFoldRange* Block) {
-            const int count = lines_->Count();
-            Uncollapse(Block);
-            return lines_->Count() - count;
-        },
-        [this, edits, pending](TSynTextFoldRange* Block) {
-            const int count = lines_->Count();
-            Collapse(Block);
-            foldEdits_ = edits;
-            pendingFoldChanges_ = pending;
-            return lines_->Count() - count;
-        });
-    const int firstAsked = FirstEdited;
-    for (;;) {
-        // A block expanded for the scan lies below where it starts, unless
-        // it moved the start up: the ranges open there are still those the
-        // last scan left.
-        TSynFoldResume resume(*allFoldRanges_, FirstEdited, LastEdited, StopBy, OutOfTime,
-                              goingOn && FirstEdited == firstAsked ? &foldsOpenAtPending_ : nullptr);
-        TSynTextFoldRange* blocking = resume.Start() ? nullptr : resume.CollapsedAbove();
-        if (!blocking && ScanResumed(resume, expanded.TakeShapes(), blocking)) {
-            resume.Splice();
-            const int stop = expanded.CollapseAfter(resume);
-            if (resume.EndedEarly())
-                PendFoldScanFrom(stop, resume);
-            else
-                allFoldRanges_->ShrinkToFit();
-            return true;
-        }
-        if (!blocking) {
-            expanded.CollapseAll();
-            return false;
-        }
-        // Expanded, its lines are read in a scan from the start again.
-        expanded.Expand(blocking, FirstEdited, LastEdited);
-    }
-}
-
-bool TCustomSynText::ScanResumed(TSynFoldResume& Resume, std::pair<int, int> Held, TSynTextFoldRange*& Blocking)
-{
+    TSynTextAllFoldRanges& all = *allFoldRanges_;
+    // The scan reads real lines: collapsed blocks where they stand. It goes
+    // on where the last one ended early, as it left the ranges, when
+    // nothing changed since.
+    const int first = all.RealLineNumber(FirstEdited);
+    const int last = LastEdited == INT_MAX ? INT_MAX : all.LastRealLineOf(LastEdited);
+    const int stop = StopBy == INT_MAX ? INT_MAX : all.RealLineNumber(StopBy);
+    TSynFoldResume resume(all, first, last, stop, OutOfTime, foldScan_.GoingOn(FirstEdited, all.Generation()));
+    resume.Start();
     TSynFoldScanner& scanner = FoldScanner();
-    Resume.HoldThrough(Held.first, Held.second);
+    TSynFoldLineSource source(*lines_, all, resume.FirstLine());
     const std::function<intptr_t(int)> rangeAfter = [this](int Index) { return LineRange(Index); };
-    TLineAttributes attributes(highlighter_, lines_, rangeAfter);
+    TLineAttributes attributes(highlighter_, *lines_, all, source, rangeAfter);
     if (highlighter_)
         scanner.AttributeAt = [&](int Line, int Char) { return attributes.At(Line, Char); };
-    // The text is read as far as the scan goes.
-    TLinePieces pieces{lines_, Resume.FirstLine() - 1, std::min(lines_->Count(), Resume.LastReadable())};
-    const bool scanned = scanner.Scan(Resume.FirstLine(), Resume.Open(), std::ref(pieces), Resume.Found(), &Resume);
+    const TFoldTokenSeek seek = [&source](const AnsiString& Token, bool FoldCase, int& Line, size_t& Column) {
+        return source.Seek(Token, FoldCase, Line, Column);
+    };
+    const bool scanned = scanner.Scan(resume.FirstLine(), resume.Open(), std::ref(source), resume.Found(), &resume,
+                                      resume.InSkip(), &seek);
     scanner.AttributeAt = nullptr;
-    // Reading on past the lines it was given, the scan met a collapsed
-    // range.
-    const bool cutShort = pieces.RanOut && pieces.End < lines_->Count();
-    if (scanned && !cutShort)
-        return true;
-    Resume.Abandon();
-    if (scanned)
-        Blocking = allFoldRanges_->CollapsedIn(pieces.End + 1, pieces.End + 1);
-    return false;
-}
-
-void TCustomSynText::PendFoldScanFrom(int Line, const TSynFoldResume& Resume)
-{
-    // Every line below may read otherwise now: the next scan goes on from
-    // here to the end of the text.
-    foldsPendingFrom_ = Line;
-    foldsOpenFrom_ = Resume.OpenAtEarlyEnd();
-    foldsOpenLine_ = Line;
-    foldsOpenAtPending_ = Resume.OpenRangesAtEarlyEnd();
-    foldsOpenGeneration_ = allFoldRanges_->Generation();
-    NoteFoldEdit(Line, INT_MAX);
-    if (HandleAllocated())
-        idleScanTimer_->SetEnabled(true);
+    if (!scanned) {
+        resume.Abandon();
+        return false;
+    }
+    const std::vector<std::unique_ptr<TSynTextFoldRange>> handed = resume.Splice();
+    if (!handed.empty()) {
+        // The blocks the scan found otherwise come into view, each once the
+        // blocks around it did; the selection and the caret go with their
+        // lines. What the scan found is repainted below, and the blocks
+        // whose last lines were freed are looked for once it is done.
+        const TSynFlagScope moving(scanMovingFolds_);
+        MoveFoldLinesNow([&] {
+            for (const auto& range : handed) {
+                const auto [head, count] = all.GiveBack(lines_, *range);
+                FollowFoldLines(head, count);
+            }
+        });
+    }
+    if (resume.EndedEarly()) {
+        // Where the next scan goes on, in the buffer's lines as they stand
+        // with the blocks the scan found otherwise in view.
+        const int open = resume.OpenAtEarlyEnd();
+        foldScan_.EndedEarly(all.BufferLineOf(resume.EarlyEnd()), open == INT_MAX ? INT_MAX : all.BufferLineOf(open),
+                             resume.StateAtEarlyEnd(), all.Generation());
+        if (HandleAllocated())
+            idleScanTimer_->SetEnabled(true);
+    } else {
+        all.ShrinkToFit();
+    }
+    RepaintChangedFoldLooks(looksBefore);
+    return true;
 }
 
 void TCustomSynText::ClearFoldRanges()
@@ -505,15 +399,7 @@ void TCustomSynText::ClearFoldRanges()
         allFoldRanges_->ClearAll();
     foldScanner_.reset();
     caretFoldRange_ = nullptr;
-    pendingFoldChanges_ = 0;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    foldEdits_ = {};
-    foldsPendingFrom_ = INT_MAX;
-    foldsOpenFrom_ = INT_MAX;
-    foldsOpenLine_ = INT_MAX;
-    foldRangesAstray_ = false;
+    foldScan_.Clear();
 }
 
 void TCustomSynText::RebuildFoldRanges()
@@ -551,23 +437,14 @@ std::vector<std::array<int, 3>> GuideSpans(const TSynTextAllFoldRanges& Ranges)
 void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfTime)
 {
     ScanPendingRanges();  // the painted-token check reads the line states
-    const bool astray = foldRangesAstray_ || bufferShifts_ != foldShifts_ || bufferShifts_.size() >= MostShifts;
-    const TFoldEdits edits = foldEdits_;
-    pendingFoldChanges_ = 0;
-    quietFoldPuts_ = false;
-    bufferShifts_.clear();
-    foldShifts_.clear();
-    foldEdits_ = {};
-    foldsPendingFrom_ = INT_MAX;
-    foldsOpenFrom_ = INT_MAX;
-    foldRangesAstray_ = false;
+    bool astray = false;
+    const TSynFoldScanState::TEdits edits = foldScan_.TakeEdits(astray);
     if (!codeFolding_->Enabled())
         return;
     caretFoldRange_ = nullptr;
     TSynTextAllFoldRanges& all = *allFoldRanges_;
     // The ranges as the last scan left them, moved with the lines: a scan
-    // of the edited part will do. One that cannot finish leaves the ranges
-    // open above it to the scan below, which keeps only the collapsed ones.
+    // of the edited part will do.
     const bool sameScanner = foldScanner_ && foldScanner_->MadeFrom(ScanFoldRegions(), codeFolding_->CaseSensitive(),
                                                                     tabWidth_);
     if (!astray && sameScanner && all.ScanResumable() &&
@@ -575,27 +452,15 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
         HideFreedLastLines();
         return;
     }
+    // Else a scan of the whole text, which finds the collapsed blocks again
+    // where they stand; as after an edit of every line, it goes as far as
+    // asked now and leaves the rest for later, so that a long text does not
+    // wait for all of it.
     const std::vector<std::array<int, 3>> spansBefore = GuideSpans(all);
-    for (;;) {
-        all.KeepCollapsedOnly();
-        if (all.AllCount() == 0) {
-            // As after an edit of every line: the scan goes as far as asked
-            // now and leaves the rest for later, so that a long text does
-            // not wait for all of it.
-            FoldScanner();
-            all.SetScanResumable(true);
-            if (!ResumeFoldScan(1, INT_MAX, StopBy, OutOfTime)) {
-                ScanFoldText(lines_, [this](int Index) { return LineRange(Index); }, all);
-                all.SetScanResumable(true);
-            }
-            break;
-        }
-        // Expanding it lets the scan see its block as a fresh rebuild would.
-        TSynTextFoldRange* misfit = RescanExpanded();
-        if (!misfit)
-            break;
-        Uncollapse(misfit);
-    }
+    all.KeepCollapsedOnly();
+    FoldScanner();
+    all.SetScanResumable(true);
+    ResumeFoldScan(1, INT_MAX, StopBy, OutOfTime);
     RepaintGutter();
     // The lines of a block that came, went or moved change their guides.
     if (codeFolding_->IndentGuides()) {
@@ -607,39 +472,6 @@ void TCustomSynText::ScanFoldsTo(int StopBy, const std::function<bool()>& OutOfT
     HideFreedLastLines();
 }
 
-TSynTextFoldRange* TCustomSynText::RescanExpanded()
-{
-    TSynTextAllFoldRanges& all = *allFoldRanges_;
-    TSynTextAllFoldRanges expanded;
-    expanded.Assign(all);
-    TSynTextStringList text;
-    text.Assign(lines_);
-    expanded.ExpandAll(&text);
-    const std::vector<int> buffer = all.BufferLines(expanded, text.Count());
-    // The lines in view end in the ranges stored with them, but for the
-    // first lines of collapsed blocks, which store where their blocks end;
-    // those and the hidden lines are highlighted on from the line above.
-    std::vector<intptr_t> after(static_cast<size_t>(text.Count()));
-    for (int index = 0; index < text.Count(); ++index) {
-        const int line = buffer[static_cast<size_t>(index) + 1];
-        const bool hidesNext = index + 1 < text.Count() && buffer[static_cast<size_t>(index) + 2] == 0;
-        if (line != 0 && !hidesNext) {
-            after[static_cast<size_t>(index)] = LineRange(line - 1);
-        } else if (highlighter_) {
-            if (index == 0)
-                highlighter_->ResetRange();
-            else
-                highlighter_->SetRange(reinterpret_cast<void*>(after[static_cast<size_t>(index) - 1]));
-            highlighter_->SetLine(text.Strings(index), index);
-            highlighter_->NextToEol();
-            after[static_cast<size_t>(index)] = reinterpret_cast<intptr_t>(highlighter_->GetRange());
-        }
-    }
-    TSynTextAllFoldRanges found;
-    ScanFoldText(&text, [&after](int Index) { return after[static_cast<size_t>(Index)]; }, found);
-    return all.MergeRescan(found, expanded, text.Count());
-}
-
 // --- Where the ranges are ---
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
@@ -647,11 +479,6 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->StartingAt(Line);
     ReachFoldScan(Line, true);
-    return ScannedFoldRangeStartingAt(Line);
-}
-
-TSynTextFoldRange* TCustomSynText::ScannedFoldRangeStartingAt(int Line) const
-{
     return allFoldRanges_->FirstStartingAt(Line);
 }
 
@@ -723,14 +550,6 @@ int TCustomSynText::GetRealLineNumber(int Line) const
     return allFoldRanges_->RealLineNumber(Line);
 }
 
-int TCustomSynText::CaretFoldLevel() const
-{
-    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
-        return map->CaretLevel();
-    ReachFoldScan(caretY_, true);
-    return ScannedCaretFoldLevel();
-}
-
 namespace {
 
 // The level of the innermost of Ranges; 0 for none.
@@ -744,7 +563,13 @@ int DeepestLevel(const std::vector<TSynTextFoldRange*>& Ranges)
 
 }  // namespace
 
-int TCustomSynText::ScannedCaretFoldLevel() const { return DeepestLevel(allFoldRanges_->Holding(caretY_)); }
+int TCustomSynText::CaretFoldLevel() const
+{
+    if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
+        return map->CaretLevel();
+    ReachFoldScan(caretY_, true);
+    return DeepestLevel(allFoldRanges_->Holding(caretY_));
+}
 
 bool TCustomSynText::IsActiveGuide(const TSynTextFoldRange& Guide, int ActiveLevel) const
 {
@@ -867,7 +692,7 @@ void TCustomSynText::UpdateCaretFoldRange()
     }
     VisitRegions(regions, [&](TFoldRegionItem* Region) {
         if (touches(Region->Open()))
-            found = ScannedFoldRangeStartingAt(caretY_);
+            found = allFoldRanges_->FirstStartingAt(caretY_);
         else if (touches(Region->Close()))
             found = ScannedFoldRangeEndingAt(caretY_);
         return found != nullptr;

@@ -50,10 +50,8 @@ void TCustomSynText::KeyDown(WORD& Key, TShiftState Shift)
     kbdHandler_->RunKeyDown(this, Key, Shift);
     if (!alive)
         return;
-    if (codeFolding_->Enabled() && pendingFoldChanges_ > 0 && IsFoldRescanKey(Key)) {
+    if (codeFolding_->Enabled() && foldScan_.HasChanges() && IsFoldRescanKey(Key))
         RescanFoldRanges();
-        pendingFoldChanges_ = 0;
-    }
     void* data = nullptr;
     const TSynTextEditorCommand command = TranslateKeyCode(Key, Shift, data);
     if (command == ecNone) {

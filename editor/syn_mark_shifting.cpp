@@ -8,7 +8,8 @@
 
 void TCustomSynText::DoLinesInserted(int FirstLine, int Count)
 {
-    NoteLineShift(foldShifts_, FirstLine, Count);
+    if (CountsFoldChanges())
+        foldScan_.NoteMoved(false, FirstLine, Count);
     for (int i = 0; i < marks_->Count(); ++i) {
         TSynTextMark* mark = marks_->Items(i);
         if (mark->Line() >= FirstLine)
@@ -22,7 +23,8 @@ void TCustomSynText::DoLinesDeleted(int FirstLine, int Count, bool JoinsFirst)
 {
     // The fold ranges follow the lines as the buffer took them out, which
     // its log of line shifts must agree with.
-    NoteLineShift(foldShifts_, JoinsFirst ? FirstLine + 1 : FirstLine, -Count);
+    if (CountsFoldChanges())
+        foldScan_.NoteMoved(false, JoinsFirst ? FirstLine + 1 : FirstLine, -Count);
     // A mark on a deleted last line stays on the line that is last now.
     const int lastLine = std::max(1, lines_->Count());
     for (int i = 0; i < marks_->Count(); ++i) {

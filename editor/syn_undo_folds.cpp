@@ -63,18 +63,7 @@ void TCustomSynText::RecordInExpandedLines(TSynTextUndoItem& Item)
 
 int TCustomSynText::ShownLineOfReal(int RealLine) const
 {
-    // The last buffer line whose number in the expanded text is RealLine or
-    // less: the numbers go up along the buffer.
-    int low = 1;
-    int high = std::max(1, lines_->Count());
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (allFoldRanges_->RealLineNumber(middle) <= RealLine)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
+    return std::clamp(allFoldRanges_->BufferLineOf(RealLine), 1, std::max(1, lines_->Count()));
 }
 
 void TCustomSynText::ExpandFoldsAtRealLines(int First, int Last)

@@ -1,5 +1,6 @@
-// Collapsing and expanding fold ranges in a buffer, and keeping the ranges
-// on their lines while lines come and go.
+// Collapsing and expanding fold ranges in a buffer, and the kept line
+// shifts for the lines the buffer gains and loses. A range's real lines
+// stay where they are through both.
 #include <algorithm>
 #include <climits>
 #include <memory>
@@ -10,24 +11,7 @@
 
 namespace {
 
-using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
-
-// Calls Visit for Range and every range inside it, without recursion:
-// hostile nesting goes deeper than a stack.
-template <typename TVisit>
-void ForEachInTree(TSynTextFoldRange* Range, const TVisit& Visit)
-{
-    std::vector<TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        Visit(range);
-        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
-            pending.push_back(range->SubFoldRanges.Ranges(i));
-    }
-}
-
-void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
+void CollectInside(const TSynTextFoldRange* Range, std::unordered_set<const TSynTextFoldRange*>& Inside)
 {
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
         Inside.insert(Range->SubFoldRanges.Ranges(i));
@@ -35,36 +19,13 @@ void CollectInside(const TSynTextFoldRange* Range, TRangeSet& Inside)
     }
 }
 
-// Moves the line where the scan closed Range along with the range.
-void MoveClosedAt(TSynTextFoldRange* Range, int Delta)
-{
-    if (Range->ClosedAt() != INT_MAX)
-        Range->SetClosedAt(Range->ClosedAt() + Delta);
-}
-
-// Marks the ranges inside Range as hidden by it; those inside a collapsed
-// sub-range stay hidden by that one.
-void HideInside(TSynTextFoldRange* Range, int Level)
-{
-    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
-        TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
-        sub->ParentCollapsed = true;
-        sub->CollapsedBy = Level;
-        if (!sub->Collapsed)
-            HideInside(sub, Level);
-    }
-}
-
-// Shows the ranges inside Range but those inside a collapsed sub-range,
-// whose hidden ranges go with its first line from now on.
+// Shows the ranges inside Range but those inside a collapsed sub-range.
 void ShowInside(TSynTextFoldRange* Range)
 {
     for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
         TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
         sub->ParentCollapsed = false;
         sub->CollapsedBy = -1;
-        if (const TSynTextFoldRange::TCollapsedData* data = sub->CollapsedData())
-            data->HiddenAt = sub->FromLine();
         if (!sub->Collapsed)
             ShowInside(sub);
     }
@@ -79,83 +40,28 @@ void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)
     *Lines->GetLineState(Index) = state;
 }
 
-// Whether Range, a range in view, lies in List's tree; the ranges it lies
-// inside go to Into, the innermost first.
-bool FindAncestors(const TSynTextFoldRanges& List, const TSynTextFoldRange* Range,
-                   std::vector<TSynTextFoldRange*>& Into)
-{
-    // The list goes by first lines: back from the last range starting on
-    // Range's first line or above, the range around it comes first. Range
-    // is in view, so no collapsed range holds it; and a sub-range is a level
-    // deeper than its parent, so no range as deep as Range holds it, and a
-    // list of such ranges holds it among those starting on its line.
-    const int head = Range->FromLine();
-    for (int i = List.FirstFrom(head + 1); i-- > 0;) {
-        TSynTextFoldRange* range = List.Ranges(i);
-        if (range == Range)
-            return true;
-        if (range->FoldRangeLevel >= Range->FoldRangeLevel) {
-            if (range->FromLine() < head)
-                return false;
-            continue;
-        }
-        if (!range->Collapsed && FindAncestors(range->SubFoldRanges, Range, Into)) {
-            Into.push_back(range);
-            return true;
-        }
-    }
-    return false;
-}
-
-// Moves the end of an open range that reaches below Range's first line;
-// an end among the lines taken out moves to that line.
-void Stretch(TSynTextFoldRange* R, int Head, int Delta)
-{
-    if (R->ToLine() > Head)
-        R->SetToLine(std::max(Head, R->ToLine() + Delta));
-    if (R->ClosedAt() != INT_MAX && R->ClosedAt() > Head)
-        R->SetClosedAt(std::max(Head, R->ClosedAt() + Delta));
-}
-
-// Lines below the first line of Range were taken out (Delta < 0) or put back
-// (Delta > 0): the open ranges around Range stretch, and the ranges inside
-// Range stay where its expanded lines are. Answers Range with the ranges
-// inside and around it; the ranges below are the caller's to move. A range
-// around it that ends among the hidden lines ends on its first line while
-// it is collapsed, as a range that merely ends there does: Range keeps what
-// each range around it lost that way, to give it back.
-TRangeSet ShiftAround(const TSynTextFoldRanges& Outer, TSynTextFoldRange* Range, int Delta)
-{
-    TRangeSet inside;
-    CollectInside(Range, inside);
-    std::vector<TSynTextFoldRange*> around;
-    FindAncestors(Outer, Range, around);
-    const int head = Range->FromLine();
-    std::vector<TSynTextFoldRange::TLost> lost;
-    for (TSynTextFoldRange* r : around) {
-        const TSynTextFoldRange::TLost before{r->ToLine(), r->ClosedAt()};
-        Stretch(r, head, Delta);
-        if (Delta < 0) {
-            lost.push_back({before.ToLine > head && r->ToLine() <= head ? before.ToLine - r->ToLine() : 0,
-                            before.ClosedAt != INT_MAX && before.ClosedAt > head && r->ClosedAt() <= head
-                                ? before.ClosedAt - r->ClosedAt()
-                                : 0});
-        } else if (const TSynTextFoldRange::TCollapsedData* data = Range->CollapsedData();
-                   data && lost.size() < data->ShrunkAround.size()) {
-            const TSynTextFoldRange::TLost& back = data->ShrunkAround[lost.size()];
-            r->SetToLine(r->ToLine() + back.ToLine);
-            MoveClosedAt(r, back.ClosedAt);
-            lost.push_back(back);
-        }
-        inside.insert(r);  // stretched already
-    }
-    if (Delta < 0)
-        Range->MakeCollapsedData().ShrunkAround = std::move(lost);
-    inside.insert(Range);
-    return inside;
-}
-
 }  // namespace
+
+std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::CollapsedJustInside(const TSynTextFoldRange* Range)
+{
+    std::vector<TSynTextFoldRange*> found;
+    std::vector<const TSynTextFoldRange*> pending{Range};
+    while (!pending.empty()) {
+        const TSynTextFoldRange* range = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            if (sub->Collapsed)
+                found.push_back(sub);
+            else
+                pending.push_back(sub);
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
+        return A->RealFromLine() < B->RealFromLine();
+    });
+    return found;
+}
 
 AnsiString TSynTextFoldRange::WithoutCollapseMark(const AnsiString& Line) const
 {
@@ -168,37 +74,28 @@ AnsiString TSynTextFoldRange::WithoutCollapseMark(const AnsiString& Line) const
 
 int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange* Range)
 {
-    if (!Range || Range->Collapsed || Range->ParentCollapsed || Range->FromLine() < 1 ||
-        Range->FromLine() > Lines->Count())
+    if (!Range || Range->Collapsed || Range->ParentCollapsed)
         return 0;
-    // The ranges it hides go with its first line from now on: they take
-    // the shifts kept until now.
-    ForEachInTree(Range, [](const TSynTextFoldRange* R) { R->CatchUp(); });
-    int hidden = Range->ToLine() - Range->FromLine();
+    const int head = Range->FromLine();
+    if (head < 1 || head > Lines->Count())
+        return 0;
     // A range that opens on the last line keeps that line in view, one
-    // line long too (hidden, it would lose its place); a collapsed block of
-    // its own that ends it goes with it.
-    TRangeSet inside;
+    // line long too (hidden, it would lose its place).
+    std::unordered_set<const TSynTextFoldRange*> inside;
     CollectInside(Range, inside);
+    const int last = Range->RealToLine();
     bool nextOpensThere = false;
-    for (size_t i = FirstInViewFrom(Range->ToLine()); i < all_.size() && !nextOpensThere; ++i) {
+    for (size_t i = FirstFromReal(last); i < all_.size() && all_[i]->RealFromLine() == last && !nextOpensThere; ++i) {
         const TSynTextFoldRange* r = all_[i];
-        if (r->ParentCollapsed || r == Range || inside.count(r))
-            continue;
-        if (r->FromLine() != Range->ToLine())
-            break;
-        nextOpensThere = true;
+        nextOpensThere = !r->ParentCollapsed && r != Range && !inside.count(r);
     }
-    if (nextOpensThere)
-        --hidden;
-    hidden = std::min(hidden, Lines->Count() - Range->FromLine());
+    const int hidden = std::min(BufferLineOf(last) - (nextOpensThere ? 1 : 0), Lines->Count()) - head;
     if (hidden <= 0)
         return 0;
     Changed();
     Range->DropCollapsedData();
     TSynTextFoldRange::TCollapsedData& data = Range->MakeCollapsedData();
     data.States.reserve(static_cast<size_t>(hidden));
-    const int head = Range->FromLine();
     for (int index = head + hidden - 1; index >= head; --index) {
         data.Lines.Add(Lines->Strings(index));
         data.States.push_back(*Lines->GetLineState(index));
@@ -209,13 +106,9 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     PutKeepingState(Lines, head - 1, Lines->Strings(head - 1) + data.Suffix);
     Lines->EndUpdate();
     Range->Collapsed = true;
-    data.HiddenAt = head;
     collapsed_.insert(Range);
     HideInside(Range, Range->FoldRangeLevel);
     IndexCollapse(Range);
-    KeepLineShift({head + 1, -hidden, std::min(head + 1, Lines->Count())}, ShiftAround(*this, Range, -hidden));
-    TakenShifts(Range);  // the ranges it hides go with its first line
-    MoveScanMarks(Range->FromLine() + 1, -hidden);
     return hidden;
 }
 
@@ -223,19 +116,16 @@ int TSynTextAllFoldRanges::Expand(TSynTextStringList* Lines, TSynTextFoldRange* 
 {
     if (!Range || !Range->Collapsed || Range->ParentCollapsed)
         return 0;
-    return Restore(Lines, Range, true);
+    return Restore(Lines, Range, Range->FromLine(), true);
 }
 
-int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix)
+int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, int Head, bool CutSuffix)
 {
     Changed();
-    // The ranges it hid come into view where its first line is now.
-    Range->CatchUp();
-    FollowCollapsedHead(Range);
     static const TSynTextFoldRange::TCollapsedData none;
     const TSynTextFoldRange::TCollapsedData& data = Range->CollapsedData() ? *Range->CollapsedData() : none;
     const int count = data.Lines.Count();
-    const int at = std::clamp(Range->FromLine(), 0, Lines->Count());  // the index after the first line
+    const int at = std::clamp(Head, 0, Lines->Count());  // the index after the first line
     Lines->BeginUpdate();
     if (CutSuffix && at >= 1) {
         // An edited first line keeps its text; what is left of the suffix
@@ -255,21 +145,20 @@ int TSynTextAllFoldRanges::Restore(TSynTextStringList* Lines, TSynTextFoldRange*
         }
     }
     Lines->EndUpdate();
-    IndexExpansion(Range);
+    // A range a scan handed back has left the index already.
+    if (collapsed_.count(Range))
+        IndexExpansion(Range);
     Range->Collapsed = false;
     collapsed_.erase(Range);
     ShowInside(Range);
-    TakenShifts(Range);
-    const TRangeSet moved = ShiftAround(*this, Range, count);
-    if (count > 0)
-        KeepLineShift({Range->FromLine() + 1, count, 0}, moved);
     Range->DropCollapsedData();
-    // What the scan passed inside the lines coming back is not kept: they
-    // count as busy, so no scan starts or ends there.
-    MoveScanMarks(Range->FromLine() + 1, count);
-    if (count > 0)
-        MarkBusy(Range->FromLine() + 1, Range->FromLine() + count);
     return count;
+}
+
+std::pair<int, int> TSynTextAllFoldRanges::GiveBack(TSynTextStringList* Lines, TSynTextFoldRange& Range)
+{
+    const int head = BufferLineOf(Range.RealFromLine());
+    return {head, Restore(Lines, &Range, head, true)};
 }
 
 void TSynTextAllFoldRanges::ExpandAll(TSynTextStringList* Lines)
@@ -295,42 +184,18 @@ std::unique_ptr<TSynTextStringList> TSynTextAllFoldRanges::ExpandedCopy(TSynText
     return copy;
 }
 
-namespace {
-
-// The collapsed ranges inside Range that no other collapsed range inside it
-// hides, by their first lines.
-std::vector<const TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRange* Range)
-{
-    std::vector<const TSynTextFoldRange*> found;
-    std::vector<const TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        const TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
-            const TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-            if (sub->Collapsed)
-                found.push_back(sub);
-            else
-                pending.push_back(sub);
-        }
-    }
-    std::sort(found.begin(), found.end(),
-              [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) { return A->FromLine() < B->FromLine(); });
-    return found;
-}
-
-}  // namespace
-
 void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
                                           const std::function<void(const AnsiString&)>& Visit) const
 {
-    // Without recursion: hostile nesting goes deeper than a stack. A hidden
-    // range counts its lines with the ranges around it expanded, so the
-    // hidden line at Index stands on line FromLine + 1 + Index of its range.
+    // Without recursion: hostile nesting goes deeper than a stack. The
+    // hidden line at Index of a range stands on real line FromLine + 1 +
+    // Index, and further down by the lines the collapsed ranges inside it
+    // met so far hide.
     struct TFrame {
         const TSynTextFoldRange* Range;
         int Index;
-        std::vector<const TSynTextFoldRange*> Inside;
+        int Passed;  // the lines of the collapsed ranges inside it met so far
+        std::vector<TSynTextFoldRange*> Inside;
         size_t NextInside;
     };
     // A first line holds the marks of the collapsed ranges starting on it,
@@ -338,24 +203,25 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
     auto firstLineText = [](const TSynTextFoldRange* R, AnsiString Line) {
         for (;;) {
             Line = R->WithoutCollapseMark(Line);
-            const std::vector<const TSynTextFoldRange*> inside = CollapsedJustInside(R);
-            if (inside.empty() || inside.front()->FromLine() != R->FromLine())
+            const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(R);
+            if (inside.empty() || inside.front()->RealFromLine() != R->RealFromLine())
                 return Line;
             R = inside.front();
         }
     };
     Visit(firstLineText(Range, FirstLine));
     std::vector<TFrame> frames;
-    frames.push_back({Range, 0, CollapsedJustInside(Range), 0});
+    frames.push_back({Range, 0, 0, CollapsedJustInside(Range), 0});
     while (!frames.empty()) {
         TFrame& frame = frames.back();
-        const int head = frame.Range->FromLine();
+        const int at = frame.Range->RealFromLine() + 1 + frame.Index + frame.Passed;
         // A range collapsed first on the same first line hides the lines
         // just below it.
         if (frame.Index == 0 && frame.NextInside < frame.Inside.size() &&
-            frame.Inside[frame.NextInside]->FromLine() == head) {
+            frame.Inside[frame.NextInside]->RealFromLine() == frame.Range->RealFromLine()) {
             const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
-            frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
+            frame.Passed += HiddenLineCount(inside);
+            frames.push_back({inside, 0, 0, CollapsedJustInside(inside), 0});
             continue;
         }
         const TStringList& lines = frame.Range->CollapsedLines();
@@ -363,12 +229,12 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
             frames.pop_back();
             continue;
         }
-        const AnsiString& line = lines.Strings(lines.Count() - 1 - frame.Index);
-        const int at = head + 1 + frame.Index++;
-        if (frame.NextInside < frame.Inside.size() && frame.Inside[frame.NextInside]->FromLine() == at) {
+        const AnsiString& line = lines.Strings(lines.Count() - 1 - frame.Index++);
+        if (frame.NextInside < frame.Inside.size() && frame.Inside[frame.NextInside]->RealFromLine() == at) {
             const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
+            frame.Passed += HiddenLineCount(inside);
             Visit(firstLineText(inside, line));
-            frames.push_back({inside, 0, CollapsedJustInside(inside), 0});
+            frames.push_back({inside, 0, 0, CollapsedJustInside(inside), 0});
         } else {
             Visit(line);
         }
@@ -377,62 +243,49 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
 
 void TSynTextAllFoldRanges::LinesInserted(int FirstLine, int Count)
 {
-    if (Count <= 0)
-        return;
-    Changed();
-    MoveScanMarks(FirstLine, Count);
-    KeepLineShift({FirstLine, Count, 0}, {});
-}
-
-void TSynTextAllFoldRanges::KeepLineShift(const TLineShift& By, const TRangeSet& Moved)
-{
-    KeepShift(By);
-    for (const TSynTextFoldRange* range : Moved)
-        if (range->shiftStamp_ != TSynTextFoldRange::kDetached && !range->ParentCollapsed)
-            range->shiftStamp_ = shiftsDone_;
-}
-
-void TSynTextAllFoldRanges::TakenShifts(TSynTextFoldRange* Range) const
-{
-    ForEachInTree(Range, [this](TSynTextFoldRange* R) {
-        if (R->shiftStamp_ != TSynTextFoldRange::kDetached)
-            R->shiftStamp_ = R->ParentCollapsed ? TSynTextFoldRange::kHidden : shiftsDone_;
-    });
+    // Lines put in after a collapsed block's first line come after the
+    // lines it hides.
+    if (Count > 0)
+        KeepShift({RealLineNumber(FirstLine), Count, 0});
 }
 
 void TSynTextAllFoldRanges::LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count)
 {
     if (Count <= 0)
         return;
-    Changed();
-    MoveScanMarks(FirstLine, -Count);
-    // A range that started among the deleted lines moves to the line after
-    // them; after the last line, to the line now last.
-    const TLineShift shift{FirstLine, -Count, std::min(FirstLine, std::max(1, Lines->Count()))};
-    // As for inserted lines, the ranges take the shift when next read; but
-    // the collapsed ranges whose first line went (in the order of the
-    // text), which move now.
+    // The collapsed ranges in view whose first line went keep their hidden
+    // lines: the real lines that went are the runs between them.
     std::vector<TSynTextFoldRange*> orphans;
+    std::vector<TLineSpan> runs;
+    int first = RealLineNumber(FirstLine);
+    int last = RealLineNumber(FirstLine + Count - 1);
+    int total = Lines->Count() + Count;
     if (!collapsed_.empty()) {
-        IndexCollapsedInView();
-        const size_t end = CollapsedInViewFrom(FirstLine + Count);
-        for (size_t i = CollapsedInViewFrom(FirstLine); i < end; ++i)
+        SumHiddenInView();
+        const size_t end = CollapsedInViewFromShown(FirstLine + Count);
+        for (size_t i = CollapsedInViewFromShown(FirstLine); i < end; ++i) {
             orphans.push_back(collapsedInView_[i]);
+            runs.push_back({first, collapsedInView_[i]->RealFromLine()});
+            first = collapsedInView_[i]->RealFromLine() + hiddenEach_[i] + 1;
+        }
+        last = std::max(last, first - 1);
+        total += collapsedHidden_.back();
     }
-    for (TSynTextFoldRange* r : orphans)
-        FollowCollapsedHead(r);  // brings it up to date too
-    KeepShift(shift);
-    if (!orphans.empty())
-        inViewValid_ = false;  // their first lines meet
-    for (TSynTextFoldRange* r : orphans) {
-        // Their hidden lines come back where the deleted lines were,
-        // after the line above.
-        TakenShifts(r);
-        MoveTree(r, FirstLine - 1 - r->FromLine());
+    runs.push_back({first, last});
+    // From the last run up, so that each run's lines stand as numbered now.
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        if (run->Last < run->First)
+            continue;
+        total -= run->Last - run->First + 1;
+        // A range that started among the deleted lines moves to the line
+        // after them; after the last line, to the line now last.
+        KeepShift({run->First, run->First - run->Last - 1, std::min(run->First, std::max(1, total))});
     }
-    for (TSynTextFoldRange* r : orphans) {
-        Restore(Lines, r, false);
-        r->SetFromLine(std::max(r->FromLine(), 1));
-        r->SetToLine(std::max(r->ToLine(), r->FromLine()));
-    }
+    if (orphans.empty())
+        return;
+    // Their hidden lines come back after the line above the deleted ones.
+    inViewValid_ = false;
+    int head = FirstLine - 1;
+    for (TSynTextFoldRange* orphan : orphans)
+        head += Restore(Lines, orphan, head, false);
 }

@@ -1,7 +1,8 @@
 // What the ranges in view tell of some lines: which hold a line, which
 // reach into the painted lines, and the collapsed ones with the lines they
-// hide. The ranges in view go by first lines in the flat list; the ranges a
-// collapsed one hides follow it there, in other lines, and are passed over.
+// hide, by which buffer lines and real lines are told apart. The ranges in
+// view go by first lines in the flat list; the ranges a collapsed one hides
+// follow it there and are passed over.
 #include <algorithm>
 #include <climits>
 #include <utility>
@@ -17,47 +18,43 @@ TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
 
 }  // namespace
 
+// --- The ranges in view ---
+
+size_t TSynTextAllFoldRanges::FirstFromReal(int Line) const
+{
+    return static_cast<size_t>(
+        std::lower_bound(all_.begin(), all_.end(), Line,
+                         [](const TSynTextFoldRange* Range, int L) { return Range->RealFromLine() < L; }) -
+        all_.begin());
+}
+
 size_t TSynTextAllFoldRanges::FirstInViewFrom(int Line) const
 {
-    // Each hidden range counts with the first line of the range in view
-    // before it, the collapsed one that hides it.
-    const auto inView = [this](size_t Index) {
-        while (Index > 0 && all_[Index]->ParentCollapsed)
-            --Index;
-        return all_[Index];
-    };
-    size_t first = 0;
-    size_t count = all_.size();
-    while (count > 0) {
-        const size_t half = count / 2;
-        if (inView(first + half)->FromLine() < Line) {
-            first += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return first;
+    size_t at = FirstFromReal(RealLineNumber(Line));
+    while (at < all_.size() && all_[at]->ParentCollapsed)
+        ++at;
+    return at;
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
 {
     const size_t at = FirstInViewFrom(Line);
-    return at < all_.size() && all_[at]->FromLine() == Line ? all_[at] : nullptr;
+    return at < all_.size() && all_[at]->RealFromLine() == RealLineNumber(Line) ? all_[at] : nullptr;
 }
 
 std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
 {
-    // Back from the last range in view starting on or above Line: a range
-    // that ends above it ended before any later range of its level opened,
-    // so the ranges before it as deep as it or deeper end above Line too.
+    // Back from the last range starting on or above Line: a range that
+    // ends above it ended before any later range of its level opened, so
+    // the ranges before it as deep as it or deeper end above Line too.
     std::vector<TSynTextFoldRange*> found;
+    const int line = Line == INT_MAX ? INT_MAX : RealLineNumber(Line);
     int ended = INT_MAX;  // the least level of a range seen ending above Line
-    for (size_t i = Line == INT_MAX ? all_.size() : FirstInViewFrom(Line + 1); i-- > 0 && ended > 0;) {
+    for (size_t i = line == INT_MAX ? all_.size() : FirstFromReal(line + 1); i-- > 0 && ended > 0;) {
         TSynTextFoldRange* range = all_[i];
         if (range->ParentCollapsed || range->FoldRangeLevel >= ended)
             continue;
-        if (range->LastLineInView() >= Line)
+        if (range->RealToLine() >= line)
             found.push_back(range);
         else
             ended = range->FoldRangeLevel;
@@ -71,18 +68,110 @@ std::vector<TSynTextAllFoldRanges::TEntry> TSynTextAllFoldRanges::EntriesReachin
     // Those that start above First and reach it, then those in view that
     // start on the lines.
     std::vector<TEntry> entries;
+    const int first = RealLineNumber(First);
+    const int last = RealLineNumber(Last);
     for (TSynTextFoldRange* range : Holding(First))
-        if (range->FromLine() < First)
+        if (range->RealFromLine() < first)
             entries.push_back(EntryOf(range, range->Collapsed ? HiddenLineCount(range) : 0));
-    for (size_t i = FirstInViewFrom(First); i < all_.size(); ++i) {
+    for (size_t i = FirstFromReal(first); i < all_.size(); ++i) {
         TSynTextFoldRange* range = all_[i];
         if (range->ParentCollapsed)
             continue;
-        if (range->FromLine() > Last)
+        if (range->RealFromLine() > last)
             break;
         entries.push_back(EntryOf(range, range->Collapsed ? HiddenLineCount(range) : 0));
     }
     return entries;
+}
+
+int TSynTextFoldRange::LastLineInView() const
+{
+    const TSynTextAllFoldRanges* list = AllFoldRanges();
+    if (!Collapsed || ParentCollapsed || !list)
+        return ToLine();
+    // One line more than its first when its last line stays in view.
+    return FromLine() + RealToLine() - RealFromLine() - list->HiddenLineCount(this);
+}
+
+// --- Buffer lines and real lines ---
+
+int TSynTextAllFoldRanges::HiddenAbove(int Line) const
+{
+    if (collapsed_.empty())
+        return 0;
+    SumHiddenInView();
+    return collapsedHidden_[CollapsedInViewFromShown(Line)];
+}
+
+int TSynTextAllFoldRanges::BufferLineOf(int Line) const
+{
+    if (collapsed_.empty())
+        return Line;
+    SumHiddenInView();
+    const size_t at = CollapsedInViewFrom(Line);
+    if (at > 0 && Line <= collapsedInView_[at - 1]->RealFromLine() + hiddenEach_[at - 1])
+        return collapsedInView_[at - 1]->RealFromLine() - collapsedHidden_[at - 1];
+    return Line - collapsedHidden_[at];
+}
+
+int TSynTextAllFoldRanges::LastRealLineOf(int Line) const
+{
+    const int line = RealLineNumber(Line);
+    if (collapsed_.empty())
+        return line;
+    const size_t at = CollapsedInViewFrom(line);
+    return at < collapsedInView_.size() && collapsedInView_[at]->RealFromLine() == line ? line + hiddenEach_[at]
+                                                                                          : line;
+}
+
+TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedSpanning(int Line) const
+{
+    if (collapsed_.empty())
+        return nullptr;
+    IndexCollapsedInView();
+    const size_t at = CollapsedInViewFrom(Line);
+    if (at == 0)
+        return nullptr;
+    TSynTextFoldRange* block = collapsedInView_[at - 1];
+    const int closedAt = block->ClosedAt();
+    return Line <= std::max(block->RealToLine(), closedAt == INT_MAX ? 0 : closedAt) ? block : nullptr;
+}
+
+size_t TSynTextAllFoldRanges::CollapsedHolding(const TSynTextFoldRange& Range) const
+{
+    const int line = Range.RealFromLine();
+    size_t at = CollapsedInViewFrom(line + 1);
+    if (at == 0)
+        return 0;
+    --at;
+    // A range hidden on the last line of a collapsed block that stays in
+    // view starts where the next block may start: it is that block's only
+    // when it lies in its tree.
+    const TSynTextFoldRange* head = collapsedInView_[at];
+    if (Range.Collapsed && !Range.ParentCollapsed)
+        return at;
+    if (head->RealFromLine() == line && at > 0) {
+        std::vector<const TSynTextFoldRange*> pending{head};
+        while (!pending.empty()) {
+            const TSynTextFoldRange* range = pending.back();
+            pending.pop_back();
+            if (range == &Range)
+                return at;
+            for (int i = 0; i < range->SubFoldRanges.Count() && range->SubFoldRanges.Ranges(i)->RealFromLine() == line;
+                 ++i)
+                pending.push_back(range->SubFoldRanges.Ranges(i));
+        }
+        return at - 1;
+    }
+    return at;
+}
+
+int TSynTextAllFoldRanges::ShownLine(const TSynTextFoldRange& Range, int Line) const
+{
+    if (!Range.Collapsed && !Range.ParentCollapsed)
+        return BufferLineOf(Line);
+    SumHiddenInView();
+    return collapsedInView_.empty() ? Line : Line - collapsedHidden_[CollapsedHolding(Range)];
 }
 
 // --- The collapsed ranges in view ---
@@ -115,7 +204,7 @@ void TSynTextAllFoldRanges::IndexCollapsedInView() const
     std::vector<std::pair<int, TSynTextFoldRange*>> heads;
     for (TSynTextFoldRange* range : collapsed_)
         if (!range->ParentCollapsed)
-            heads.emplace_back(range->FromLine(), range);
+            heads.emplace_back(range->RealFromLine(), range);
     std::sort(heads.begin(), heads.end(), [](const auto& A, const auto& B) {
         return A.first != B.first ? A.first < B.first : A.second->FoldRangeLevel < B.second->FoldRangeLevel;
     });
@@ -142,11 +231,42 @@ void TSynTextAllFoldRanges::SumHiddenInView() const
 
 size_t TSynTextAllFoldRanges::CollapsedInViewFrom(int Line) const
 {
+    IndexCollapsedInView();
     return static_cast<size_t>(std::lower_bound(collapsedInView_.begin(), collapsedInView_.end(), Line,
                                                 [](const TSynTextFoldRange* Range, int L) {
-                                                    return Range->FromLine() < L;
+                                                    return Range->RealFromLine() < L;
                                                 }) -
                                collapsedInView_.begin());
+}
+
+size_t TSynTextAllFoldRanges::CollapsedInViewFromShown(int Line) const
+{
+    // A block's first line in the buffer is its real line less the lines
+    // the blocks before it hide, which rises along the index.
+    SumHiddenInView();
+    size_t first = 0;
+    size_t count = collapsedInView_.size();
+    while (count > 0) {
+        const size_t half = count / 2;
+        const size_t mid = first + half;
+        if (collapsedInView_[mid]->RealFromLine() - collapsedHidden_[mid] < Line) {
+            first = mid + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first;
+}
+
+TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
+{
+    if (collapsed_.empty())
+        return nullptr;
+    const size_t at = CollapsedInViewFromShown(First);
+    return at < collapsedInView_.size() && collapsedInView_[at]->RealFromLine() - collapsedHidden_[at] <= Last
+               ? collapsedInView_[at]
+               : nullptr;
 }
 
 void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
@@ -155,7 +275,7 @@ void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
         return;
     // It takes the place of the collapsed ranges it now hides: they start
     // on its lines, and nothing in view starts among them.
-    const size_t at = CollapsedInViewFrom(Range->FromLine());
+    const size_t at = CollapsedInViewFrom(Range->RealFromLine());
     size_t end = at;
     while (end < collapsedInView_.size() && collapsedInView_[end]->ParentCollapsed)
         ++end;
@@ -172,29 +292,14 @@ void TSynTextAllFoldRanges::IndexExpansion(TSynTextFoldRange* Range)
 {
     if (!inViewValid_)
         return;
-    const size_t at = CollapsedInViewFrom(Range->FromLine());
+    const size_t at = CollapsedInViewFrom(Range->RealFromLine());
     if (at == collapsedInView_.size() || collapsedInView_[at] != Range) {
         inViewValid_ = false;
         return;
     }
-    // The collapsed ranges it hid that no other hid, in the order of the
-    // text: their first lines are among its lines.
-    std::vector<TSynTextFoldRange*> inside;
-    std::vector<const TSynTextFoldRange*> pending{Range};
-    while (!pending.empty()) {
-        const TSynTextFoldRange* range = pending.back();
-        pending.pop_back();
-        for (int i = range->SubFoldRanges.Count(); i-- > 0;) {
-            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-            if (sub->Collapsed)
-                inside.push_back(sub);
-            else
-                pending.push_back(sub);
-        }
-    }
-    std::sort(inside.begin(), inside.end(), [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
-        return A->FromLine() < B->FromLine();
-    });
+    // The collapsed ranges it hid that no other hid: their first lines are
+    // among its lines.
+    const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(Range);
     std::vector<int> hidden;
     for (const TSynTextFoldRange* range : inside)
         hidden.push_back(HiddenLineCount(range));
@@ -206,30 +311,37 @@ void TSynTextAllFoldRanges::IndexExpansion(TSynTextFoldRange* Range)
     hiddenSumsValid_ = false;
 }
 
-int TSynTextAllFoldRanges::HiddenAbove(int Line) const
+void TSynTextAllFoldRanges::MoveCollapse(TSynTextFoldRange* From, TSynTextFoldRange* To)
 {
-    if (collapsed_.empty())
-        return 0;
-    SumHiddenInView();
-    return collapsedHidden_[CollapsedInViewFrom(Line)];
+    // The region is the same: the data takes To's place of it.
+    To->regionOrData_ = From->regionOrData_;
+    From->regionOrData_ = reinterpret_cast<uintptr_t>(To->CollapsedData()->Region);
+    To->Collapsed = true;
+    From->Collapsed = false;
+    collapsed_.erase(From);
+    collapsed_.insert(To);
+    if (inViewValid_ && !From->ParentCollapsed) {
+        const size_t at = CollapsedInViewFrom(From->RealFromLine());
+        if (at < collapsedInView_.size() && collapsedInView_[at] == From)
+            collapsedInView_[at] = To;
+        else
+            inViewValid_ = false;
+    }
 }
 
-bool TSynTextAllFoldRanges::CollapsedStartsAt(int Line) const { return CollapsedIn(Line, Line) != nullptr; }
-
-TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
+void TSynTextAllFoldRanges::HideInside(TSynTextFoldRange* Range, int Level)
 {
-    if (collapsed_.empty())
-        return nullptr;
-    IndexCollapsedInView();
-    const size_t at = CollapsedInViewFrom(First);
-    return at < collapsedInView_.size() && collapsedInView_[at]->FromLine() <= Last ? collapsedInView_[at] : nullptr;
-}
-
-TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedBefore(int Line) const
-{
-    if (collapsed_.empty())
-        return nullptr;
-    IndexCollapsedInView();
-    const size_t at = CollapsedInViewFrom(Line);
-    return at == 0 ? nullptr : collapsedInView_[at - 1];
+    // Without recursion: hostile nesting goes deeper than a stack. Each
+    // range goes with the level of the nearest collapsed range around it.
+    std::vector<std::pair<TSynTextFoldRange*, int>> pending{{Range, Range->Collapsed ? Range->FoldRangeLevel : Level}};
+    while (!pending.empty()) {
+        const auto [range, level] = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i) {
+            TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+            sub->ParentCollapsed = true;
+            sub->CollapsedBy = level;
+            pending.emplace_back(sub, sub->Collapsed ? sub->FoldRangeLevel : level);
+        }
+    }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <deque>
-#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <unordered_map>
@@ -125,7 +124,7 @@ int TSynTextFoldRanges::FirstFrom(int Line) const
 {
     TSynTextFoldRange* const* items = Items();
     return static_cast<int>(std::lower_bound(items, items + Count(), Line,
-                                             [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; }) -
+                                             [](const TSynTextFoldRange* Range, int L) { return Range->RealFromLine() < L; }) -
                             items);
 }
 
@@ -160,14 +159,9 @@ namespace {
 
 // The endings the ranges show, each once; the first is none. Ranges
 // outlive the regions that made them, and there are few endings.
-struct TEndings {
-    std::mutex Guard;
-    std::deque<AnsiString> List{AnsiString()};
-};
-
-TEndings& Endings()
+std::deque<AnsiString>& Endings()
 {
-    static TEndings endings;
+    static std::deque<AnsiString> endings{AnsiString()};
     return endings;
 }
 
@@ -175,15 +169,14 @@ uint16_t EndingIndex(const AnsiString& Ending)
 {
     if (Ending.empty())
         return 0;
-    TEndings& endings = Endings();
-    const std::lock_guard<std::mutex> lock(endings.Guard);
-    const auto found = std::find(endings.List.begin(), endings.List.end(), Ending);
-    if (found != endings.List.end())
-        return static_cast<uint16_t>(found - endings.List.begin());
-    if (endings.List.size() > TSynTextFoldRange::kMostEndings)
+    std::deque<AnsiString>& endings = Endings();
+    const auto found = std::find(endings.begin(), endings.end(), Ending);
+    if (found != endings.end())
+        return static_cast<uint16_t>(found - endings.begin());
+    if (endings.size() > TSynTextFoldRange::kMostEndings)
         return 0;  // past any scheme's count of regions: shown without
-    endings.List.push_back(Ending);
-    return static_cast<uint16_t>(endings.List.size() - 1);
+    endings.push_back(Ending);
+    return static_cast<uint16_t>(endings.size() - 1);
 }
 
 }  // namespace
@@ -241,12 +234,7 @@ void TSynTextFoldRange::DropCollapsedData()
     }
 }
 
-const AnsiString& TSynTextFoldRange::Ending() const
-{
-    TEndings& endings = Endings();
-    const std::lock_guard<std::mutex> lock(endings.Guard);
-    return endings.List[ending_];
-}
+const AnsiString& TSynTextFoldRange::Ending() const { return Endings()[ending_]; }
 
 const TStringList& TSynTextFoldRange::CollapsedLines() const
 {
@@ -267,7 +255,6 @@ namespace {
 // The numbers TSynTextAllFoldRanges hands out: those given back, and the
 // next one never handed out.
 struct TListIds {
-    std::mutex Guard;
     std::vector<uint32_t> Free;
     uint32_t Next = 1;
 };
@@ -283,7 +270,6 @@ TListIds& ListIds()
 uint32_t TSynTextAllFoldRanges::Register(TSynTextAllFoldRanges* List)
 {
     TListIds& ids = ListIds();
-    const std::lock_guard<std::mutex> lock(ids.Guard);
     uint32_t id;
     if (!ids.Free.empty()) {
         id = ids.Free.back();
@@ -305,21 +291,8 @@ TSynTextAllFoldRanges::~TSynTextAllFoldRanges()
 {
     for (TSynTextFoldRange* range : all_)
         delete range;
-    TListIds& ids = ListIds();
-    const std::lock_guard<std::mutex> lock(ids.Guard);
     Slot(id_) = nullptr;
-    ids.Free.push_back(id_);
-}
-
-void TSynTextAllFoldRanges::AddToAll(std::unique_ptr<TSynTextFoldRange> Range)
-{
-    Changed();
-    if (Range->Collapsed) {
-        SettleShifts();
-        CountCollapsed(Range.get());
-    }
-    Adopt(Range.get());
-    all_.push_back(Range.release());
+    ListIds().Free.push_back(id_);
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::NewRange(TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
@@ -334,18 +307,6 @@ TSynTextFoldRange* TSynTextAllFoldRanges::NewRange(TFoldRegionItem* FoldRegion, 
         all_.back()->Reset(this, FoldRegion, FromLine, ToLine, FoldRangeLevel, Indent);
     }
     return all_.back();
-}
-
-void TSynTextAllFoldRanges::InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range)
-{
-    Changed();
-    resumable_ = false;
-    if (Range->Collapsed) {
-        SettleShifts();
-        CountCollapsed(Range.get());
-    }
-    Adopt(Range.get());
-    all_.insert(all_.begin() + std::clamp(Index, 0, AllCount()), Range.release());
 }
 
 std::unique_ptr<TSynTextFoldRange> TSynTextAllFoldRanges::Delete(int Index)
@@ -390,28 +351,24 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
     std::unordered_map<const TSynTextFoldRange*, TSynTextFoldRange*> copies;
     for (const auto& source : Source.all_) {
         // The region is copied as a reference only: it may be gone by now.
-        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->FromLine(), source->ToLine(),
+        auto range = std::make_unique<TSynTextFoldRange>(this, nullptr, source->RealFromLine(), source->RealToLine(),
                                                          source->FoldRangeLevel, source->Indent);
         range->regionOrData_ = reinterpret_cast<uintptr_t>(source->FoldRegion());
         range->ending_ = source->ending_;
         range->closedAt_ = source->ClosedAt();
         range->CollapsedBy = source->CollapsedBy;
         range->Collapsed = source->Collapsed;
-        if (range->Collapsed)
-            CountCollapsed(range.get());
         range->ParentCollapsed = source->ParentCollapsed;
-        if (range->ParentCollapsed)
-            range->shiftStamp_ = TSynTextFoldRange::kHidden;
         if (const TSynTextFoldRange::TCollapsedData* data = source->CollapsedData()) {
             TSynTextFoldRange::TCollapsedData& copy = range->MakeCollapsedData();
             for (int i = 0; i < data->Lines.Count(); ++i)
                 copy.Lines.Add(data->Lines.Strings(i));
             copy.States = data->States;
             copy.Suffix = data->Suffix;
-            copy.ShrunkAround = data->ShrunkAround;
             copy.HintMarkLeft = data->HintMarkLeft;
-            copy.HiddenAt = range->fromLine_;
         }
+        if (range->Collapsed)
+            CountCollapsed(range.get());
         copies[source] = range.get();
         all_.push_back(range.release());
     }
@@ -420,15 +377,6 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
             copies[source]->SubFoldRanges.Add(copies[source->SubFoldRanges.Ranges(i)]);
     for (int i = 0; i < Source.Count(); ++i)
         Add(copies[Source.Ranges(i)]);
-}
-
-
-
-bool TSynTextAllFoldRanges::HasCollapsed() const
-{
-    // One inside a collapsed range has that one around it, in view or
-    // inside another.
-    return !collapsed_.empty();
 }
 
 void TSynTextAllFoldRanges::KeepCollapsedOnly()
@@ -494,20 +442,21 @@ int FollowLine(int Line, int First, int Count)
     return Line >= First - Count ? Line + Count : First;
 }
 
-void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
+void TSynTextAllFoldRanges::MoveScanMarks(const TKeptShift& By)
 {
+    const int first = By.FirstLine;
+    const int count = By.Count;
     // The spans ending above the lines stay; the others move in place.
-    const auto from = std::lower_bound(busy_.begin(), busy_.end(), FirstLine,
+    const auto from = std::lower_bound(busy_.begin(), busy_.end(), first,
                                        [](const TLineSpan& Span, int Line) { return Span.Last < Line; });
     auto out = from;
     for (auto in = from; in != busy_.end(); ++in) {
         // A deleted first line of a span hands the span on to the line
         // after the deletion; lines inserted inside a span are busy too.
         TLineSpan span = *in;
-        span.First = FollowLine(span.First, FirstLine, Count);
-        span.Last = Count < 0 && span.Last >= FirstLine && span.Last < FirstLine - Count
-                        ? FirstLine - 1
-                        : FollowLine(span.Last, FirstLine, Count);
+        span.First = FollowLine(span.First, first, count);
+        span.Last = count < 0 && span.Last >= first && span.Last < first - count ? first - 1
+                                                                                 : FollowLine(span.Last, first, count);
         if (span.First > span.Last)
             continue;
         if (out != busy_.begin() && std::prev(out)->Last >= span.First - 1)
@@ -518,20 +467,3 @@ void TSynTextAllFoldRanges::MoveScanMarks(int FirstLine, int Count)
     busy_.erase(out, busy_.end());
 }
 
-void TSynTextAllFoldRanges::MarkBusy(int First, int Last)
-{
-    // In place, taking in the spans it touches.
-    auto at = busy_.insert(std::upper_bound(busy_.begin(), busy_.end(), First,
-                                            [](int Line, const TLineSpan& Span) { return Line < Span.First; }),
-                           {First, Last});
-    if (at != busy_.begin() && std::prev(at)->Last >= First - 1) {
-        std::prev(at)->Last = std::max(std::prev(at)->Last, Last);
-        at = std::prev(busy_.erase(at));
-    }
-    auto next = std::next(at);
-    while (next != busy_.end() && next->First <= at->Last + 1) {
-        at->Last = std::max(at->Last, next->Last);
-        ++next;
-    }
-    busy_.erase(std::next(at), next);
-}

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "editor/document/syn_text_string_list.h"
@@ -46,7 +47,7 @@ public:
     // Drops the ranges from Index on.
     void Truncate(int Index) { Splice(Index, Count() - Index, nullptr, 0); }
     // In a list that goes by first lines, the index of the first range
-    // starting on Line or below (Count when none does).
+    // starting on real line Line or below (Count when none does).
     int FirstFrom(int Line) const;
     // Takes the ranges from Index on out of the list, in order.
     std::vector<TSynTextFoldRange*> TakeFrom(int Index);
@@ -107,10 +108,10 @@ private:
     TSynTextFoldRange* held_ = nullptr;
 };
 
-// Lines count from 1. A visible range (not ParentCollapsed) counts in the
-// buffer as it stands; a collapsed one keeps the extent it has when expanded.
-// A hidden range counts as if every collapsed range around it were expanded
-// where it stands, and moves with them.
+// A range keeps its lines as real lines: numbers in the text with every
+// collapsed block expanded, which collapsing and expanding never change.
+// What the buffer shows of them (FromLine, ToLine) is worked out by the
+// list from the collapsed blocks in view.
 // A long text has hundreds of thousands of ranges, few of them collapsed:
 // what only a collapsed range needs lives apart (TCollapsedData), made by
 // the collapse and freed by the expansion.
@@ -128,24 +129,30 @@ public:
     void Reset(TSynTextAllFoldRanges* All, TFoldRegionItem* FoldRegion, int FromLine, int ToLine,
                int FoldRangeLevel, int Indent);
 
-    // The lines are read and written through these: lines inserted or
-    // deleted reach a range in view that is not collapsed when it is next
-    // read (TSynTextAllFoldRanges keeps them until then).
-    int FromLine() const;
-    int ToLine() const;
-    // The line on which the scan took the range off its stack of open
+    // The real lines; lines inserted or deleted reach a range when it is
+    // next read (TSynTextAllFoldRanges keeps them until then).
+    int RealFromLine() const;
+    int RealToLine() const;
+    // The real line on which the scan took the range off its stack of open
     // ranges (its close token's, or its parent's); INT_MAX while it never
     // did. A range that looked ahead for its close was never on the stack:
     // its first line. Open at the start of line L: FromLine < L <= ClosedAt.
     int ClosedAt() const;
-    void SetFromLine(int Line);
-    void SetToLine(int Line);
+    void SetRealFromLine(int Line);
+    void SetRealToLine(int Line);
     void SetClosedAt(int Line);
+
+    // The lines as the buffer shows them. A range in view that is not
+    // collapsed counts in the buffer's lines (a real line a collapsed block
+    // hides counts as that block's first line); a collapsed range in view,
+    // and a range it hides, counts in the lines of the text with that block
+    // expanded where it stands.
+    int FromLine() const;
+    int ToLine() const;
     // The line the range's block ends on in view: its last line, or for a
     // collapsed range its first line, or the line after it when its last
-    // line stays in view (the lines in between are hidden, but ToLine keeps
-    // the extent it has expanded).
-    int LastLineInView() const { return Collapsed ? ToLine() - CollapsedLineCount() : ToLine(); }
+    // line stays in view.
+    int LastLineInView() const;
     // One less than the lines the collapse took out of the buffer; 0 while
     // expanded.
     int LinesCollapsed() const { return CollapsedData() ? CollapsedData()->Lines.Count() - 1 : 0; }
@@ -154,9 +161,8 @@ public:
     // packed into 32 bytes, beside the sub-range list and one word for the
     // region or the collapsed data.
 private:
-    // The lines as of the shift numbered shiftStamp_ of the list's
-    // (kDetached: of no list, so no shift reaches them; kHidden: hidden by
-    // a collapsed range, with whose first line they move).
+    // The real lines as of the shift numbered shiftStamp_ of the list's
+    // (kDetached: of no list, so no shift reaches them).
     mutable int fromLine_;
     mutable int toLine_;
     mutable int closedAt_ = INT_MAX;
@@ -166,7 +172,7 @@ private:
 
 public:
     int FoldRangeLevel;    // 0 for outermost ranges; a sub-range is one deeper than its parent
-    int CollapsedBy = -1;  // level of the collapsed ancestor hiding this range; -1 none
+    int CollapsedBy = -1;  // level of the nearest collapsed range around this one; -1 none
 
 private:
     // AllFoldRanges by its number (TSynTextAllFoldRanges::Registered).
@@ -187,7 +193,6 @@ public:
     bool ParentCollapsed : 1 = false;  // set exactly on the ranges inside a collapsed one
     static constexpr int kMostEndings = (1 << 14) - 1;
     static constexpr uint32_t kDetached = UINT32_MAX;
-    static constexpr uint32_t kHidden = UINT32_MAX - 1;
 
     TSynTextFoldRanges SubFoldRanges;
     // The list the range was made for or last taken into; null for a
@@ -201,11 +206,6 @@ public:
         return data ? data->Region : reinterpret_cast<TFoldRegionItem*>(regionOrData_);
     }
 
-    // What a range around a collapsed one lost beyond the lines hidden.
-    struct TLost {
-        int ToLine;
-        int ClosedAt;
-    };
     // What a collapsed range holds besides; a range that is not collapsed
     // has none.
     struct TCollapsedData {
@@ -214,16 +214,7 @@ public:
         // What the collapse appended to the first line; taken off again only
         // while the line still ends with it.
         AnsiString Suffix;
-        // What each range around it (the innermost first) lost beyond the
-        // lines hidden, ending among them: its ToLine and ClosedAt moved up
-        // to the first line. Expanding gives that back.
-        std::vector<TLost> ShrunkAround;
         int HintMarkLeft = 0;  // pixel x of the collapse mark, set by painting
-        // The first line the lines of the hidden ranges go with while the
-        // range is in view: the range's first line moves with the lines
-        // inserted and deleted above it, and the hidden ranges follow it
-        // when they are next read.
-        mutable int HiddenAt = 0;
         TFoldRegionItem* Region = nullptr;  // the range's, while it has these
     };
     // Null while the range is not collapsed.
@@ -266,9 +257,8 @@ private:
 
 // Every range of a document, owned here; the inherited list holds the
 // outermost ranges. The flat list keeps document order: a range comes after
-// the ranges that open before it, and the ranges inside a collapsed range
-// follow it; so the first lines of the ranges in view never go down along
-// the list.
+// the ranges that open before it, so real first lines never go down along
+// it, and the ranges inside a collapsed range follow it.
 class TSynTextAllFoldRanges : public TSynTextFoldRanges {
 public:
     TSynTextAllFoldRanges();
@@ -281,12 +271,9 @@ public:
 
     int AllCount() const { return static_cast<int>(all_.size()); }
     TSynTextFoldRange* AllRanges(int Index) const { return all_[static_cast<size_t>(Index)]; }
-    // Appends Range (owned from now on) to the flat list.
-    void AddToAll(std::unique_ptr<TSynTextFoldRange> Range);
-    // Appends a new range with these values to the flat list, made from a
-    // range a rescan replaced when one is at hand.
+    // Appends a new range with these values (real lines) to the flat list,
+    // made from a range a rescan replaced when one is at hand.
     TSynTextFoldRange* NewRange(TFoldRegionItem* FoldRegion, int FromLine, int ToLine, int FoldRangeLevel, int Indent);
-    void InsertToAll(int Index, std::unique_ptr<TSynTextFoldRange> Range);
     // Takes the range out of the flat list and hands it to the caller.
     std::unique_ptr<TSynTextFoldRange> Delete(int Index);
     // Frees every range and empties both lists.
@@ -297,25 +284,11 @@ public:
     // A deep copy of Source's tree: new ranges with the same lines, levels,
     // flags, collapsed lines and region.
     void Assign(const TSynTextAllFoldRanges& Source);
-    bool HasCollapsed() const;
+    bool HasCollapsed() const { return !collapsed_.empty(); }
     // Frees every range that is neither collapsed nor inside a collapsed one
-    // and empties the outermost list: what a rescan starts from.
+    // and empties the outermost list: what a scan of the whole text starts
+    // from, which finds the collapsed ones again in their places.
     void KeepCollapsedOnly();
-    // For each line of the text with every range expanded (index 0 unused),
-    // its line in the buffer, or 0 where a collapsed range hides it.
-    // Expanded is a copy of this list (Assign) expanded in a copy of the
-    // buffer that has ExpandedCount lines.
-    std::vector<int> BufferLines(const TSynTextAllFoldRanges& Expanded, int ExpandedCount) const;
-    // After a rescan: this list holds only the collapsed ranges in view and
-    // the ranges they hide, Expanded is as for BufferLines, and Found holds
-    // what a scan of the expanded text found, in its lines. The ranges Found
-    // has where a collapsed range stands are replaced by it with the ranges
-    // it hides; the others move here into the buffer's lines. Found's order
-    // and nesting are kept, so the result is what a full rebuild gives.
-    // Answers null, or, changing nothing, a collapsed range in view whose
-    // block the scan found otherwise: expand it and scan again.
-    TSynTextFoldRange* MergeRescan(TSynTextAllFoldRanges& Found, const TSynTextAllFoldRanges& Expanded,
-                                   int ExpandedCount);
 
     // --- Collapsing and expanding in Lines, the buffer the ranges are of ---
     // Takes Range's lines out of Lines; answers how many (0: nothing to hide).
@@ -327,6 +300,10 @@ public:
     void ExpandAll(TSynTextStringList* Lines);
     // A copy of Lines with every range expanded; Lines and the ranges stay.
     std::unique_ptr<TSynTextStringList> ExpandedCopy(TSynTextStringList* Lines) const;
+    // A collapsed range a scan handed back (TSynFoldResume::Splice), out of
+    // the list but holding its hidden lines: puts them back after its first
+    // line; answers that line in the buffer and how many came.
+    std::pair<int, int> GiveBack(TSynTextStringList* Lines, TSynTextFoldRange& Range);
     // Calls Visit with each line of a collapsed Range whose first line in
     // the buffer is FirstLine, in the order of the text: the first line
     // without the collapse marks, then the hidden lines, those of the
@@ -336,30 +313,24 @@ public:
                        const std::function<void(const AnsiString&)>& Visit) const;
 
     // --- Following the buffer ---
-    // Count lines were inserted before line FirstLine.
+    // Count lines were inserted before buffer line FirstLine.
     void LinesInserted(int FirstLine, int Count);
-    // Lines FirstLine .. FirstLine + Count - 1 were deleted from Lines. A
-    // collapsed range whose first line went gives its hidden lines back in
-    // their place, so that no text is lost.
+    // Buffer lines FirstLine .. FirstLine + Count - 1 were deleted from
+    // Lines. A collapsed range whose first line went gives its hidden lines
+    // back in their place, so that no text is lost.
     void LinesDeleted(TSynTextStringList* Lines, int FirstLine, int Count);
 
     // Lines inserted or deleted move the ranges below them: the list keeps
-    // each such shift and a range takes the shifts when its lines are next
-    // read, so that an edit near the top of a long text does not wait on a
-    // walk over every range. A collapsed range in view takes them by rules
-    // of its own (ShiftCollapsed), and the ranges it hides move with its
-    // first line.
-    struct TLineShift {
+    // each such shift, in real lines, and a range takes the shifts when its
+    // lines are next read, so that an edit near the top of a long text does
+    // not wait on a walk over every range.
+    struct TKeptShift {
         int FirstLine;
         int Count;  // inserted before FirstLine (> 0) or deleted from it on (< 0)
         int At;     // a deletion: the line a range starting among the deleted lines moves to
     };
-    // Moves the lines of a range that is neither collapsed nor hidden.
-    static void Shift(const TLineShift& By, int& FromLine, int& ToLine, int& ClosedAt);
-    // Moves the lines of a collapsed range in view that hides Hidden lines
-    // of the buffer, but for a deletion of its first line, which gives its
-    // hidden lines back (LinesDeleted).
-    static void ShiftCollapsed(const TLineShift& By, int Hidden, int& FromLine, int& ToLine, int& ClosedAt);
+    // Moves the lines of a range.
+    static void Shift(const TKeptShift& By, int& FromLine, int& ToLine, int& ClosedAt);
     // Range's lines taken through every shift kept since it last read them.
     void CatchUp(const TSynTextFoldRange& Range) const;
     // Shifts kept that some range may not have taken yet.
@@ -374,6 +345,27 @@ public:
     // its lines as they stand.
     void Adopt(TSynTextFoldRange* Range);
 
+    // --- Buffer lines and real lines ---
+    // The real line of buffer line Line: Line and the lines the collapsed
+    // ranges in view above it hide.
+    int RealLineNumber(int Line) const { return Line + HiddenAbove(Line); }
+    // The lines the collapsed ranges in view that start above buffer line
+    // Line hide.
+    int HiddenAbove(int Line) const;
+    // The buffer line showing real line Line; a hidden line shows as the
+    // first line of the collapsed range in view hiding it.
+    int BufferLineOf(int Line) const;
+    // The last real line of buffer line Line: the line itself, or the last
+    // line a collapsed range starting there hides.
+    int LastRealLineOf(int Line) const;
+    // The buffer lines hidden by Range and by the collapsed ranges inside it.
+    int HiddenLineCount(const TSynTextFoldRange* Range) const;
+    // The collapsed range in view whose range holds real line Line past its
+    // first line, to its last line or the line the scan closed it on; null
+    // when none does.
+    TSynTextFoldRange* CollapsedSpanning(int Line) const;
+
+    // --- The ranges in view, by buffer lines ---
     // The ranges in view (not hidden by a collapsed one) that hold Line,
     // in the order of the flat list: FromLine <= Line <= ToLine, where a
     // collapsed range ends on the line its block ends on in view.
@@ -384,14 +376,9 @@ public:
     // The first range in view of the flat list that starts on Line, null
     // when none does.
     TSynTextFoldRange* FirstStartingAt(int Line) const;
-
-    // --- Line numbers ---
-    // The buffer lines hidden by Range and by the collapsed ranges inside it.
-    int HiddenLineCount(const TSynTextFoldRange* Range) const;
-    // Line's number with every range expanded.
-    int RealLineNumber(int Line) const { return Line + HiddenAbove(Line); }
-    // The lines the collapsed ranges in view that start above Line hide.
-    int HiddenAbove(int Line) const;
+    // The index in the flat list of the first range starting on real line
+    // Line or below.
+    size_t FirstFromReal(int Line) const;
 
     // What the painting of some lines needs of a range in view.
     struct TEntry {
@@ -408,19 +395,16 @@ public:
     // Whether a collapsed range in view starts on Line; answered from the
     // collapsed ranges alone, so a line's edit asks it without a pass over
     // every range.
-    bool CollapsedStartsAt(int Line) const;
+    bool CollapsedStartsAt(int Line) const { return CollapsedIn(Line, Line) != nullptr; }
     // The first collapsed range in view that starts on a line from First to
     // Last; null when there is none.
     TSynTextFoldRange* CollapsedIn(int First, int Last) const;
-    // The last collapsed range in view that starts above Line; null when
-    // there is none.
-    TSynTextFoldRange* CollapsedBefore(int Line) const;
 
     // --- What a scan of part of the text starts from ---
-    // Lines whose start the scan passed inside a skip region or while
+    // Real lines whose start the scan passed inside a skip region or while
     // looking ahead for a close token, or whose range looked ahead to the
-    // end in vain (to the last line); the scan cannot start or stop there.
-    // Kept merged and ascending; they follow inserted and deleted lines.
+    // end in vain (to the last line); the scan cannot start there. Kept
+    // merged and ascending; they follow inserted and deleted lines.
     struct TLineSpan {
         int First;
         int Last;
@@ -431,10 +415,8 @@ public:
     const TLineSpan* BusySpanAt(int Line) const;
     bool BusyAt(int Line) const { return BusySpanAt(Line) != nullptr; }
     // Whether the ranges, ClosedAt and the busy lines are what the scan
-    // left, moved with the buffer's lines, collapses and expansions since:
-    // a copy or a merge loses that, and only a scan of the whole text into
-    // an empty list sets it. The ranges hidden by a collapsed one, and its
-    // own ClosedAt, count in the lines with it expanded where it stands.
+    // left, moved with the buffer's lines since: a copy loses that, and
+    // only a scan of the whole text into an empty list sets it.
     bool ScanResumable() const { return resumable_; }
     void SetScanResumable(bool Value) { resumable_ = Value; }
 
@@ -448,12 +430,16 @@ public:
     void SetLineMap(const TSynFoldLineMap* Map) { lineMap_ = Map; }
 
 private:
-    int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, bool CutSuffix);
-    // The busy lines follow Count lines inserted before line FirstLine, or
-    // -Count lines deleted from it on.
-    void MoveScanMarks(int FirstLine, int Count);
-    // Lines First .. Last count as busy too.
-    void MarkBusy(int First, int Last);
+    friend class TSynFoldResume;
+    friend class TSynTextFoldRange;
+
+    // Range's value Line as FromLine and ToLine answer it.
+    int ShownLine(const TSynTextFoldRange& Range, int Line) const;
+    // The index in the collapsed ranges in view of the one whose range
+    // holds the hidden range Range.
+    size_t CollapsedHolding(const TSynTextFoldRange& Range) const;
+    // The busy lines follow a shift.
+    void MoveScanMarks(const TKeptShift& By);
     void Changed() { ++generation_; }
     // Makes the index of the collapsed ranges in view when a change
     // outdated it.
@@ -461,9 +447,11 @@ private:
     // The lines hidden above each entry of the index, when a change
     // outdated them.
     void SumHiddenInView() const;
-    // The index in collapsedInView_ of the first range starting on Line or
-    // below.
+    // The index in collapsedInView_ of the first range starting on real
+    // line Line or below.
     size_t CollapsedInViewFrom(int Line) const;
+    // The same for buffer line Line.
+    size_t CollapsedInViewFromShown(int Line) const;
     // Range is collapsed from now on, or no longer, but for the collapse
     // and the expansion in view, which keep the index up to date.
     void CountCollapsed(TSynTextFoldRange* Range);
@@ -473,29 +461,26 @@ private:
     // to the collapsed ranges it hid.
     void IndexCollapse(TSynTextFoldRange* Range);
     void IndexExpansion(TSynTextFoldRange* Range);
-    // Brings the ranges hidden by each collapsed range in view to its
-    // first line, or those hidden by Range.
-    void FollowCollapsedHeads() const;
-    void FollowCollapsedHead(const TSynTextFoldRange* Range) const;
-    // Moves Range and every range inside it by Delta lines at once; each
-    // has taken its shifts.
-    static void MoveTree(TSynTextFoldRange* Range, int Delta);
-
-    friend class TSynFoldResume;
-    friend class TSynTextFoldRange;
+    // Puts a collapsed range's lines back after its first line, Head in the
+    // buffer; answers how many.
+    int Restore(TSynTextStringList* Lines, TSynTextFoldRange* Range, int Head, bool CutSuffix);
+    // The collapsed ranges inside Range that no other collapsed range inside
+    // it hides, in the order of the text.
+    static std::vector<TSynTextFoldRange*> CollapsedJustInside(const TSynTextFoldRange* Range);
+    // Marks the ranges inside Range as hidden, by the collapsed range of
+    // level Level around them, or by Range when it is collapsed, and those
+    // inside a collapsed one among them by that one; Range's own flags stay
+    // as they are.
+    static void HideInside(TSynTextFoldRange* Range, int Level);
+    // To, which a scan found where the collapsed range From stood, is
+    // collapsed in its place from now on, holding its hidden lines.
+    void MoveCollapse(TSynTextFoldRange* From, TSynTextFoldRange* To);
 
     // Keeps a shift for the ranges to take; they all take it at once when
     // too many are kept, so that reading a range stays cheap.
-    void KeepShift(const TLineShift& By);
+    void KeepShift(const TKeptShift& By);
     // A range given up by the list: no later shift reaches it.
     static void Detach(TSynTextFoldRange* Range);
-    // Range and the ranges inside it count as having taken every shift
-    // kept, those hidden as following the range that hides them.
-    void TakenShifts(TSynTextFoldRange* Range) const;
-    using TRangeSet = std::unordered_set<const TSynTextFoldRange*>;
-    // Lines were inserted or deleted, and the ranges in Moved have moved
-    // already: the others move when next read.
-    void KeepLineShift(const TLineShift& By, const TRangeSet& Moved);
 
     // The lists by number, in chunks made as needed and never freed (a
     // list may go during the program's exit); number 0 stays null.
@@ -518,13 +503,12 @@ private:
     // The shifts not yet taken by every range, numbered up to shiftsDone_
     // (the count of shifts ever kept); a range's stamp is the number of
     // those it has taken.
-    std::vector<TLineShift> shifts_;
+    std::vector<TKeptShift> shifts_;
     uint32_t shiftsDone_ = 0;
     // How far SettleSomeShifts came in the flat list, and the generation
-    // and shifts it started with.
+    // it started with.
     size_t settledUpTo_ = 0;
     unsigned settleGeneration_ = 0;
-    uint32_t settleShifts_ = 0;
     bool resumable_ = false;
     // The ranges of all_ with Collapsed set: few, most times, so questions
     // about them need no pass over every range.
@@ -537,9 +521,6 @@ private:
     mutable std::vector<int> collapsedHidden_;  // per entry and one past the end, the lines hidden above it
     mutable bool inViewValid_ = false;  // the two lists above hold the collapsed ranges in view
     mutable bool hiddenSumsValid_ = false;  // collapsedHidden_ adds up hiddenEach_
-    // Whether the first line of a collapsed range in view may have moved
-    // away from the lines of the ranges it hides.
-    mutable bool headsMoved_ = false;
     unsigned generation_ = 0;
 };
 
@@ -549,19 +530,18 @@ inline TSynTextAllFoldRanges* TSynTextFoldRange::AllFoldRanges() const
 }
 inline void TSynTextFoldRange::CatchUp() const
 {
-    // A hidden range (kHidden) always asks the list.
     if (shiftStamp_ != kDetached) {
         const TSynTextAllFoldRanges* list = AllFoldRanges();
         if (shiftStamp_ != list->shiftsDone_)
             list->CatchUp(*this);
     }
 }
-inline int TSynTextFoldRange::FromLine() const
+inline int TSynTextFoldRange::RealFromLine() const
 {
     CatchUp();
     return fromLine_;
 }
-inline int TSynTextFoldRange::ToLine() const
+inline int TSynTextFoldRange::RealToLine() const
 {
     CatchUp();
     return toLine_;
@@ -571,12 +551,12 @@ inline int TSynTextFoldRange::ClosedAt() const
     CatchUp();
     return closedAt_;
 }
-inline void TSynTextFoldRange::SetFromLine(int Line)
+inline void TSynTextFoldRange::SetRealFromLine(int Line)
 {
     CatchUp();
     fromLine_ = Line;
 }
-inline void TSynTextFoldRange::SetToLine(int Line)
+inline void TSynTextFoldRange::SetRealToLine(int Line)
 {
     CatchUp();
     toLine_ = Line;
@@ -585,4 +565,14 @@ inline void TSynTextFoldRange::SetClosedAt(int Line)
 {
     CatchUp();
     closedAt_ = Line;
+}
+inline int TSynTextFoldRange::FromLine() const
+{
+    const TSynTextAllFoldRanges* list = AllFoldRanges();
+    return list && list->HasCollapsed() ? list->ShownLine(*this, RealFromLine()) : RealFromLine();
+}
+inline int TSynTextFoldRange::ToLine() const
+{
+    const TSynTextAllFoldRanges* list = AllFoldRanges();
+    return list && list->HasCollapsed() ? list->ShownLine(*this, RealToLine()) : RealToLine();
 }

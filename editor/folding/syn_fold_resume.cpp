@@ -4,6 +4,8 @@
 #include <climits>
 #include <iterator>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -18,31 +20,37 @@ constexpr int ClockEvery = 64;
 }  // namespace
 
 TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, int LastEdited, int StopBy,
-                               std::function<bool()> OutOfTime, const std::vector<TSynTextFoldRange*>* Known)
+                               std::function<bool()> OutOfTime, const TKnown* Known)
     : ranges_(Ranges), lastEdited_(LastEdited), stopBy_(StopBy), outOfTime_(std::move(OutOfTime))
 {
-    // The scan starts at the start of a line it once passed at rest.
+    // After an edit the scan starts at the start of a line it once passed
+    // at rest, and not inside a collapsed block: it reads the block from its
+    // first line, so that it finds the block whole.
     first_ = std::max(FirstEdited, 1);
-    if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
-        first_ = busy->First - 1;
-
-    // The ranges in view go by first lines; those a collapsed range hides
-    // follow it, in other lines.
+    while (!Known) {
+        if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
+            first_ = busy->First - 1;
+        else if (const TSynTextFoldRange* block = ranges_.CollapsedSpanning(first_))
+            first_ = block->RealFromLine();
+        else
+            break;
+    }
     const auto& all = ranges_.all_;
-    firstIndex_ = ranges_.FirstInViewFrom(first_);
-    if (Known && first_ == FirstEdited) {
-        open_ = *Known;
+    firstIndex_ = ranges_.FirstFromReal(first_);
+    if (Known) {
+        open_ = Known->Open;
+        inSkip_ = Known->InSkip;
     } else {
         // Back from the last range opened above first_: a range closed
         // above it was closed before any later range of its level opened,
         // so the ranges before it as deep as it or deeper were closed above
-        // first_ too. A collapsed range counts as closed.
+        // first_ too.
         int closed = INT_MAX;  // the least level of a range seen closed above first_
         for (size_t i = firstIndex_; i-- > 0 && closed > 0;) {
             TSynTextFoldRange* range = all[i];
-            if (range->ParentCollapsed || range->FoldRangeLevel >= closed)
+            if (range->FoldRangeLevel >= closed)
                 continue;
-            if (!range->Collapsed && range->ClosedAt() >= first_)
+            if (range->ClosedAt() >= first_)
                 open_.push_back(range);
             else
                 closed = range->FoldRangeLevel;
@@ -50,27 +58,17 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
         std::reverse(open_.begin(), open_.end());
     }
     for (TSynTextFoldRange* range : open_)
-        openBefore_.push_back({range, range->ToLine(), range->ClosedAt()});
-    // A collapsed range in view is closed above where it ends in view; on
-    // that line or the next it may still be open, as the text it hides
-    // decides: no scan starts there. The collapsed ranges in view take
-    // lines of their own, so only the last one above can reach that far.
-    if (TSynTextFoldRange* above = ranges_.CollapsedBefore(first_); above && above->LastLineInView() + 1 >= first_)
-        collapsedAbove_ = above;
-    if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(first_, INT_MAX))
-        lastReadable_ = collapsed->FromLine() - 1;
+        openBefore_.push_back({range, range->RealToLine(), range->ClosedAt()});
 }
 
-bool TSynFoldResume::Start()
+void TSynFoldResume::Start()
 {
-    if (collapsedAbove_)
-        return false;
     for (TSynTextFoldRange* range : open_) {
         // The scan finds the sub-ranges from first_ on again, and where the
         // range ends.
         TSynTextFoldRanges& subs = range->SubFoldRanges;
         openTails_.push_back(subs.TakeFrom(subs.FirstFrom(first_)));
-        range->SetToLine(range->FromLine());
+        range->SetRealToLine(range->RealFromLine());
         range->SetClosedAt(INT_MAX);
     }
     // The outermost ranges from first_ on stay in the list until the
@@ -82,32 +80,44 @@ bool TSynFoldResume::Start()
     for (const TOld& old : oldOpen_)
         minClosed_ = std::min(minClosed_, old.ClosedAt);
     nextOld_ = firstIndex_;
-    return true;
 }
 
 TSynFoldResume::~TSynFoldResume() = default;
 
-bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open)
+bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open, int InSkip)
 {
     // Settling comes first: a scan that ends early where it could have
     // settled leaves every line below to the next one.
-    if (Line > lastEdited_ && Settles(Line, Open)) {
+    if (InSkip < 0 && Line > lastEdited_ && Settles(Line, Open)) {
         stopLine_ = Line;
-        stopOpen_ = Open;
+        stop_.Open = Open;
         return true;
     }
-    // A line whose start a look-ahead passed cannot start the next scan;
-    // nor can a line of a block expanded for this one. A scan going on to
-    // the end of the text ends on the first line of a collapsed block: the
-    // next one reads the block from there.
-    const bool held = holdFirst_ <= Line && Line <= holdLast_;
-    const bool goingToTheEnd = lastEdited_ == INT_MAX && Line > lastReadable_;
-    if ((Line >= stopBy_ || goingToTheEnd || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) && !held &&
-        !found_.BusyAt(Line)) {
+    // The next scan goes on from where this one ends, in a skip region
+    // too; but a line a collapsed block holds is read with the block, and
+    // while a range found on a collapsed block's first line is open, where
+    // it ends still tells whether the block was found again.
+    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) &&
+        !ranges_.CollapsedSpanning(Line) && !HoldsCollapsedHead(Open)) {
         early_ = true;
         stopLine_ = Line;
-        stopOpen_ = Open;
+        stop_ = {Open, InSkip};
         return true;
+    }
+    return false;
+}
+
+bool TSynFoldResume::HoldsCollapsedHead(const std::vector<TSynTextFoldRange*>& Open) const
+{
+    if (!ranges_.HasCollapsed())
+        return false;
+    for (const TSynTextFoldRange* range : Open) {
+        if (range->AllFoldRanges() != &found_)
+            continue;
+        const size_t at = ranges_.CollapsedInViewFrom(range->RealFromLine());
+        if (at < ranges_.collapsedInView_.size() &&
+            ranges_.collapsedInView_[at]->RealFromLine() == range->RealFromLine())
+            return true;
     }
     return false;
 }
@@ -117,13 +127,13 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
     // The old state at Line: the ranges opened above it that were still
     // open at its start.
     const auto& all = ranges_.all_;
-    for (; nextOld_ < all.size() && all[nextOld_]->FromLine() < Line; ++nextOld_) {
+    for (; nextOld_ < all.size() && all[nextOld_]->RealFromLine() < Line; ++nextOld_) {
         // The ranges lie apart in memory; the next few are read soon.
         if (nextOld_ + Lookahead < all.size())
             __builtin_prefetch(all[nextOld_ + Lookahead]);
         TSynTextFoldRange* range = all[nextOld_];
         if (range->ClosedAt() >= Line) {
-            oldOpen_.push_back({range, range->ToLine(), range->ClosedAt()});
+            oldOpen_.push_back({range, range->RealToLine(), range->ClosedAt()});
             minClosed_ = std::min(minClosed_, range->ClosedAt());
         }
     }
@@ -140,8 +150,9 @@ bool TSynFoldResume::Settles(int Line, const std::vector<TSynTextFoldRange*>& Op
         const TSynTextFoldRange* old = oldOpen_[i].Range;
         // A range found again must stand for the old one: the ranges that
         // open inside it further down keep their levels.
-        const bool same = now == old || (now->AllFoldRanges() == &found_ && old->FromLine() >= first_ &&
-                                         now->FromLine() == old->FromLine() && now->FoldRegion() == old->FoldRegion() &&
+        const bool same = now == old || (now->AllFoldRanges() == &found_ && old->RealFromLine() >= first_ &&
+                                         now->RealFromLine() == old->RealFromLine() &&
+                                         now->FoldRegion() == old->FoldRegion() &&
                                          now->FoldRangeLevel == old->FoldRangeLevel && now->Indent == old->Indent);
         if (!same)
             return false;
@@ -157,7 +168,7 @@ void TSynFoldResume::Abandon()
         TSynTextFoldRanges& subs = range->SubFoldRanges;
         subs.TakeFrom(subs.FirstFrom(first_));
         subs.AppendFrom(openTails_[i], 0);
-        range->SetToLine(openBefore_[i].ToLine);
+        range->SetRealToLine(openBefore_[i].ToLine);
         range->SetClosedAt(openBefore_[i].ClosedAt);
     }
     openTails_.clear();
@@ -168,53 +179,179 @@ void TSynFoldResume::Abandon()
 void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int Line, TSynTextFoldRanges& Into)
 {
     const auto from = std::lower_bound(Tail.begin(), Tail.end(), Line,
-                                       [](const TSynTextFoldRange* Range, int L) { return Range->FromLine() < L; });
+                                       [](const TSynTextFoldRange* Range, int L) { return Range->RealFromLine() < L; });
     Into.AppendFrom(Tail, static_cast<size_t>(from - Tail.begin()));
 }
 
-void TSynFoldResume::Splice()
+std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_t End)
+{
+    const auto& all = ranges_.all_;
+    std::vector<TSynTextFoldRange*> old;
+    for (size_t i = From; i < End; ++i)
+        if (all[i]->Collapsed)
+            old.push_back(all[i]);
+    if (old.empty())
+        return {};
+    // Both lists go by first lines; of the ranges found on a line, the
+    // first with the region and the last line.
+    const auto& found = found_.all_;
+    std::vector<TSynTextFoldRange*> again(old.size(), nullptr);
+    std::unordered_set<const TSynTextFoldRange*> taken;
+    size_t f = 0;
+    for (size_t k = 0; k < old.size(); ++k) {
+        const TSynTextFoldRange* range = old[k];
+        while (f < found.size() && found[f]->RealFromLine() < range->RealFromLine())
+            ++f;
+        for (size_t g = f; g < found.size() && found[g]->RealFromLine() == range->RealFromLine() && !again[k]; ++g)
+            if (found[g]->FoldRegion() == range->FoldRegion() && found[g]->RealToLine() == range->RealToLine() &&
+                taken.insert(found[g]).second)
+                again[k] = found[g];
+    }
+    // A block holding one not found again is read anew as a whole: its
+    // hidden lines go back to the buffer with it.
+    std::vector<bool> keep(old.size());
+    std::vector<size_t> around;  // the collapsed ranges holding the current one
+    for (size_t k = 0; k < old.size(); ++k) {
+        while (!around.empty() && (old[around.back()]->RealToLine() < old[k]->RealFromLine() ||
+                                   old[around.back()]->FoldRangeLevel >= old[k]->FoldRangeLevel))
+            around.pop_back();
+        keep[k] = again[k] != nullptr;
+        if (!keep[k])
+            for (const size_t a : around)
+                keep[a] = false;
+        around.push_back(k);
+    }
+    KeepInViewBeyondHiders(again, keep);
+    std::vector<TSynTextFoldRange*> lost;
+    for (size_t k = 0; k < old.size(); ++k) {
+        if (keep[k]) {
+            ranges_.MoveCollapse(old[k], again[k]);
+        } else {
+            ranges_.UncountCollapsed(old[k]);
+            lost.push_back(old[k]);
+        }
+    }
+    for (size_t k = 0; k < old.size(); ++k)
+        if (keep[k])
+            TSynTextAllFoldRanges::HideInside(again[k], again[k]->FoldRangeLevel);
+    return lost;
+}
+
+void TSynFoldResume::KeepInViewBeyondHiders(const std::vector<TSynTextFoldRange*>& Again,
+                                            std::vector<bool>& Keep) const
+{
+    std::unordered_map<const TSynTextFoldRange*, size_t> kept;
+    for (size_t k = 0; k < Again.size(); ++k)
+        if (Keep[k])
+            kept.emplace(Again[k], k);
+    if (kept.empty())
+        return;
+    // The ranges found, each with the last line of the collapsed block
+    // nearest around it (INT_MAX: none); the found ones inside a range
+    // open where the scan started follow its sub-ranges from there.
+    std::vector<std::pair<const TSynTextFoldRange*, int>> pending;
+    for (int i = 0; i < found_.Count(); ++i)
+        pending.emplace_back(found_.Ranges(i), INT_MAX);
+    int last = INT_MAX;
+    for (const TSynTextFoldRange* range : open_) {
+        if (range->Collapsed)
+            last = std::min(last, range->RealToLine());
+        else if (range->ParentCollapsed)
+            last = std::min(last, HiderOf(*range).RealToLine());
+        const TSynTextFoldRanges& subs = range->SubFoldRanges;
+        for (int i = subs.FirstFrom(first_);
+             i < subs.Count() && (stopLine_ == 0 || subs.Ranges(i)->RealFromLine() < stopLine_); ++i)
+            pending.emplace_back(subs.Ranges(i), last);
+    }
+    while (!pending.empty()) {
+        auto [range, hiderLast] = pending.back();
+        pending.pop_back();
+        if (const auto at = kept.find(range); at != kept.end()) {
+            if (range->RealFromLine() > hiderLast)
+                Keep[at->second] = false;
+            else
+                hiderLast = range->RealToLine();
+        }
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending.emplace_back(range->SubFoldRanges.Ranges(i), hiderLast);
+    }
+}
+
+const TSynTextFoldRange& TSynFoldResume::HiderOf(const TSynTextFoldRange& Range) const
+{
+    // Range is open at first_: the ranges between it and first_ in the
+    // flat list lie inside it, and the last one before first_ as deep as
+    // the collapsed block around it is that block.
+    size_t i = firstIndex_ - 1;
+    while (ranges_.all_[i]->FoldRangeLevel != Range.CollapsedBy)
+        --i;
+    return *ranges_.all_[i];
+}
+
+std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
 {
     auto& all = ranges_.all_;
     const bool stopped = stopLine_ > 0 && !early_;
     size_t end = stopped ? nextOld_ : all.size();
     if (early_) {
         // The old ranges from where the scan ended stay until a scan from
-        // there replaces them; no range collapsed at or below the scan's
-        // first line starts above that line.
+        // there replaces them.
         end = std::max(firstIndex_, nextOld_);
-        while (end < all.size() && all[end]->FromLine() < stopLine_)
+        while (end < all.size() && all[end]->RealFromLine() < stopLine_)
             ++end;
-        for (TSynTextFoldRange* open : stopOpen_)
-            open->SetToLine(std::max(open->FromLine(), stopLine_ - 1));
+        for (TSynTextFoldRange* open : stop_.Open)
+            open->SetRealToLine(std::max(open->RealFromLine(), stopLine_ - 1));
     }
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
         // before, and keep their sub-ranges from there on.
-        for (size_t i = 0; i < stopOpen_.size(); ++i) {
-            TSynTextFoldRange* now = stopOpen_[i];
+        for (size_t i = 0; i < stop_.Open.size(); ++i) {
+            TSynTextFoldRange* now = stop_.Open[i];
             const TOld& old = oldOpen_[i];
             const auto kept = std::find_if(openBefore_.begin(), openBefore_.end(),
                                            [now](const TOld& Before) { return Before.Range == now; });
             if (kept != openBefore_.end()) {
-                now->SetToLine(kept->ToLine);
+                now->SetRealToLine(kept->ToLine);
                 now->SetClosedAt(kept->ClosedAt);
                 AppendFrom(openTails_[static_cast<size_t>(kept - openBefore_.begin())], stopLine_,
                            now->SubFoldRanges);
             } else {
-                now->SetToLine(old.ToLine);
+                now->SetRealToLine(old.ToLine);
                 now->SetClosedAt(old.ClosedAt);
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
             }
         }
     }
+    const std::vector<TSynTextFoldRange*> lost = KeepCollapsed(firstIndex_, end);
+    // The scan went on with a range a collapsed block hides that it left
+    // open past the block: what it found inside is hidden with it.
+    for (TSynTextFoldRange* range : open_) {
+        if (!range->ParentCollapsed)
+            continue;
+        TSynTextFoldRanges& subs = range->SubFoldRanges;
+        for (int i = subs.FirstFrom(first_); i < subs.Count(); ++i) {
+            subs.Ranges(i)->ParentCollapsed = true;
+            subs.Ranges(i)->CollapsedBy = range->CollapsedBy;
+            TSynTextAllFoldRanges::HideInside(subs.Ranges(i), range->CollapsedBy);
+        }
+    }
     // The flat list: the ranges above the scan, those it found, those
     // below where it stopped. The old ranges the scan replaced make the
-    // next scan's ranges.
+    // next scan's ranges, but for the collapsed ones handed back.
+    std::vector<std::unique_ptr<TSynTextFoldRange>> handed;
     ranges_.spare_ = std::move(found_.spare_);
     found_.spare_.clear();
-    for (size_t i = firstIndex_; i < end; ++i)
-        ranges_.spare_.emplace_back(all[i]);
+    for (size_t i = firstIndex_, next = 0; i < end; ++i) {
+        if (next < lost.size() && all[i] == lost[next]) {
+            handed.emplace_back(all[i]);
+            handed.back()->SubFoldRanges.Clear();
+            TSynTextAllFoldRanges::Detach(all[i]);
+            ++next;
+        } else {
+            ranges_.spare_.emplace_back(all[i]);
+        }
+    }
     for (TSynTextFoldRange* range : found_.all_)
         ranges_.Adopt(range);
     const auto first = all.begin() + static_cast<std::ptrdiff_t>(firstIndex_);
@@ -232,7 +369,7 @@ void TSynFoldResume::Splice()
     int outerEnd = ranges_.Count();
     if (stopLine_ > 0) {
         outerEnd = outerFirst_;
-        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->FromLine() < stopLine_)
+        while (outerEnd < ranges_.Count() && ranges_.Ranges(outerEnd)->RealFromLine() < stopLine_)
             ++outerEnd;
     }
     ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);
@@ -240,8 +377,10 @@ void TSynFoldResume::Splice()
 
     std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
     ranges_.busy_.clear();
+    // A scan going on where the last one ended early starts in its busy
+    // lines, some of them those a look-ahead above left.
     for (const auto& span : busy)
-        if (span.First < first_)
+        if (span.First <= first_)
             ranges_.AddBusyLines(span.First, span.Last);
     for (const auto& span : found_.busy_)
         ranges_.AddBusyLines(span.First, span.Last);
@@ -253,4 +392,5 @@ void TSynFoldResume::Splice()
                 ranges_.AddBusyLines(span.First, span.Last);
     ranges_.Changed();
     ranges_.resumable_ = true;
+    return handed;
 }

@@ -118,6 +118,10 @@ struct TSynFoldScanner::TRun {
     bool FoldCase = false;
     TFoldScanStop* Stop = nullptr;
     bool Stopped = false;
+    // The skip region of the innermost list the scan starts in, at the
+    // start of its first line; -1 when it starts at rest.
+    int StartInSkip = -1;
+    const TFoldTokenSeek* Seek = nullptr;
 
     enum TOutcome { oNone, oMoved, oStay };
 
@@ -182,15 +186,17 @@ struct TSynFoldScanner::TRun {
         LineStart = Pos;
     }
 
-    // Moves to Target, counting the lines passed.
-    void MoveTo(size_t Target)
+    // Goes on at column Column of line Target, a line the source hands out
+    // next, past lines it never handed out.
+    void JumpTo(int Target, size_t Column)
     {
-        while (Pos < Target) {
-            if (IsBreak(At(Pos)))
-                PassBreak();
-            else
-                Advance();
-        }
+        Base = End();
+        Held.clear();
+        Text = Held;
+        Line = Target;
+        LineStart = Base;
+        ReadOn(Base);
+        Pos = Base + Column;
     }
 
     // The lines from the one after From to the current one started inside
@@ -251,36 +257,44 @@ struct TSynFoldScanner::TRun {
 
     bool PassSkip(const TRegionList& List)
     {
-        for (const TSkip& skip : List.Skips) {
-            if (!StartsWith(skip.Open, Pos))
+        for (size_t i = 0; i < List.Skips.size(); ++i) {
+            if (!StartsWith(List.Skips[i].Open, Pos))
                 continue;
-            size_t p = Pos + skip.Open.size();
-            switch (skip.Type) {
-            case srtCloseChar:
-                while (Has(p) && !FirstCharAt(skip.Close, p)) {
-                    if (skip.Escape && At(p) == skip.Escape && Has(p + 1))
-                        p += CharLen(p);
-                    p += CharLen(p);
-                }
-                if (Has(p))
-                    p += CharLen(p);
-                break;
-            case srtCloseString:
-                while (Has(p) && !StartsWith(skip.Close, p))
-                    p += CharLen(p);
-                p = Has(p) ? p + skip.Close.size() : End();
-                break;
-            case srtLineEnd:
-                while (Has(p) && !IsBreak(At(p)))
-                    p += CharLen(p);
-                break;
-            }
-            const int line = Line;
-            MoveTo(std::min(p, End()));
-            NoteBusy(line);
+            Pos += List.Skips[i].Open.size();
+            FinishSkip(List.Skips[i], i, Line);
             return true;
         }
         return false;
+    }
+
+    // Goes on to the end of Skip, the skip region Index of its list, which
+    // started on line From; at the start of each line inside it the scan
+    // may stop, to go on in it later.
+    void FinishSkip(const TSkip& Skip, size_t Index, int From)
+    {
+        while (Has(Pos)) {
+            // A line end ends a line comment; an escape takes the
+            // character after it, a line break too.
+            if (Skip.Type == srtLineEnd ? IsBreak(At(Pos))
+                                        : Skip.Type == srtCloseChar ? FirstCharAt(Skip.Close, Pos)
+                                                                    : StartsWith(Skip.Close, Pos)) {
+                if (Skip.Type != srtLineEnd)
+                    Pos += Skip.Type == srtCloseChar ? CharLen(Pos) : Skip.Close.size();
+                break;
+            }
+            if (Skip.Type == srtCloseChar && Skip.Escape && At(Pos) == Skip.Escape && Has(Pos + 1))
+                Advance();
+            if (!IsBreak(At(Pos))) {
+                Advance();
+                continue;
+            }
+            PassBreak();
+            if (Stop && Stop->StopAt(Line, Open, static_cast<int>(Index))) {
+                Stopped = true;
+                break;
+            }
+        }
+        NoteBusy(From);
     }
 
     void Push(TSynTextFoldRange* Range, const TRegion* Region)
@@ -292,7 +306,7 @@ struct TSynFoldScanner::TRun {
     // Takes the innermost open range off the stack, ending it on line To.
     void PopEndingOn(int To)
     {
-        Open.back()->SetToLine(To);
+        Open.back()->SetRealToLine(To);
         Open.back()->SetClosedAt(Line);
         Open.pop_back();
         OpenRegions.pop_back();
@@ -304,7 +318,7 @@ struct TSynFoldScanner::TRun {
     {
         for (size_t i = Open.size(); i-- > Base;) {
             if (OpenRegions[i]->Close == Close) {
-                Open[i]->SetToLine(Line);
+                Open[i]->SetRealToLine(Line);
                 Open[i]->SetClosedAt(Line);
                 Open.erase(Open.begin() + static_cast<std::ptrdiff_t>(i));
                 OpenRegions.erase(OpenRegions.begin() + static_cast<std::ptrdiff_t>(i));
@@ -352,7 +366,7 @@ struct TSynFoldScanner::TRun {
             Ranges.Add(range);
         Pos += TokenLength(Region, Region.Open);
         if (Region.AllowNoSubs) {
-            range->SetClosedAt(range->FromLine());
+            range->SetClosedAt(range->RealFromLine());
             FindClose(Region, range);
             return;
         }
@@ -363,19 +377,29 @@ struct TSynFoldScanner::TRun {
 
     // Straight to the close token; without one the range stays one line
     // long and the scan goes on after its open token, having read to the
-    // end of the text.
+    // end of the text. A close token past what was read so far, a source
+    // that can finds by itself, without handing out the lines before it.
     void FindClose(const TRegion& Region, TSynTextFoldRange* Range)
     {
         const size_t pos = Pos;
         const size_t lineStart = LineStart;
         const int line = Line;
         LookAheadFrom = lineStart;
-        while (Has(Pos)) {
+        const bool seeking = Seek && *Seek && Region.Type != frtOneChar;
+        for (;;) {
+            if (Pos >= End()) {
+                int at = 0;
+                size_t column = 0;
+                if (!seeking ? !ReadOn(Pos) : !(*Seek)(Region.Close, FoldCase, at, column))
+                    break;
+                if (seeking)
+                    JumpTo(at, column);
+            }
             if (IsBreak(At(Pos))) {
                 PassBreak();
             } else if (Region.Type == frtOneChar ? FirstCharAt(Region.Close, Pos) && !Painted(Pos)
                                                  : StartsWith(Region.Close, Pos)) {
-                Range->SetToLine(Line);
+                Range->SetRealToLine(Line);
                 Pos += TokenLength(Region, Region.Close);
                 NoteBusy(line);
                 LookAheadFrom = SIZE_MAX;
@@ -405,6 +429,13 @@ struct TSynFoldScanner::TRun {
     void Scan(const TRegionList& List, const TRegion* Parent, size_t ParentEntry)
     {
         const size_t base = Parent ? ParentEntry + 1 : 0;
+        if (StartInSkip >= 0) {
+            const auto skip = static_cast<size_t>(std::exchange(StartInSkip, -1));
+            if (skip < List.Skips.size())
+                FinishSkip(List.Skips[skip], skip, Line - 1);
+            if (Stopped)
+                return;
+        }
         std::array<bool, 256> stops = List.Stops;
         if (Parent)
             stops[static_cast<unsigned char>(Parent->Close[0])] = true;
@@ -417,14 +448,17 @@ struct TSynFoldScanner::TRun {
             }
             if (IsBreak(At(Pos))) {
                 PassBreak();
-                if (Stop && Stop->StopAt(Line, Open)) {
+                if (Stop && Stop->StopAt(Line, Open, -1)) {
                     Stopped = true;
                     return;
                 }
                 continue;
             }
-            if (PassSkip(List))
+            if (PassSkip(List)) {
+                if (Stopped)
+                    return;
                 continue;
+            }
             const TOutcome outcome = TryRegions(List, base);
             if (Stopped)
                 return;
@@ -433,7 +467,7 @@ struct TSynFoldScanner::TRun {
             if (outcome == oNone && Parent) {
                 if (const size_t length = ParentCloseAt(*Parent)) {
                     while (Open.size() > base)
-                        PopEndingOn(std::max(Open.back()->FromLine(), Line - 1));
+                        PopEndingOn(std::max(Open.back()->RealFromLine(), Line - 1));
                     PopEndingOn(Line);
                     Pos += length;
                     return;
@@ -663,7 +697,7 @@ void TSynFoldScanner::Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges
 }
 
 bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
-                           TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop)
+                           TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop, int InSkip, const TFoldTokenSeek* Seek)
 {
     if (regions_->Regions.empty())
         return Open.empty();
@@ -672,6 +706,8 @@ bool TSynFoldScanner::Scan(int FirstLine, const std::vector<TSynTextFoldRange*>&
     run.FoldCase = foldCase_;
     run.Stop = Stop;
     run.Line = FirstLine;
+    run.StartInSkip = InSkip;
+    run.Seek = Seek;
     for (TSynTextFoldRange* range : Open) {
         const TRegion* found = nullptr;
         for (const TRegionList* list : lists_)
@@ -738,6 +774,25 @@ bool TSynFoldScanner::KeepsSignature(std::string_view Before, std::string_view A
                         shorter.begin() + static_cast<std::ptrdiff_t>(to), stops);
 }
 
+namespace {
+
+// What starts at a character of a line, as its signature tells it: for each
+// skip region a letter from 'a' with these bits,
+enum : int {
+    skOpens = 1,   // its open token
+    skCloses = 2,  // its close token
+};
+// and for each region a letter from 'A' with these.
+enum : int {
+    rgOpens = 1,         // its open token
+    rgOpensAsToken = 2,  // that token where the region takes it (as a whole word, when it asks)
+    rgCloses = 4,
+    rgClosesAsToken = 8,
+    rgPainted = 16,  // a one-character token painted as a string, comment or remark
+};
+
+}  // namespace
+
 std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line) const
 {
     if (!tokensWhole_)
@@ -756,10 +811,10 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
         bool found = false;  // a token of any kind starts here
         for (const TRegionList* list : lists_) {
             for (const TSkip& skip : list->Skips) {
-                int bits = run.StartsWith(skip.Open, p) ? 1 : 0;
+                int bits = run.StartsWith(skip.Open, p) ? skOpens : 0;
                 if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
                                               : !skip.Close.empty() && run.StartsWith(skip.Close, p))
-                    bits |= 2;
+                    bits |= skCloses;
                 here += static_cast<char>('a' + bits);
                 found = found || bits != 0;
                 // An escape takes the character after it, or the line break.
@@ -780,12 +835,12 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
                 };
                 int bits = 0;
                 if (raw(region.Open))
-                    bits |= 1 | (run.TokenAt(region, region.Open, p) ? 2 : 0);
+                    bits |= rgOpens | (run.TokenAt(region, region.Open, p) ? rgOpensAsToken : 0);
                 if (raw(region.Close))
-                    bits |= 4 | (run.TokenAt(region, region.Close, p) ? 8 : 0);
+                    bits |= rgCloses | (run.TokenAt(region, region.Close, p) ? rgClosesAsToken : 0);
                 if (bits != 0 && oneChar && run.Painted(p))
-                    bits |= 16;
-                opens = opens || (bits & 1) != 0;
+                    bits |= rgPainted;
+                opens = opens || (bits & rgOpens) != 0;
                 here += static_cast<char>('A' + bits);
                 found = found || bits != 0;
             }

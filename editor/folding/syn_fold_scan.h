@@ -25,12 +25,19 @@ using TFoldAttributeQuery = std::function<AnsiString(int Line, int Char)>;
 // scan kept of the lines handed out before.
 using TFoldTextSource = std::function<bool(AnsiString& Text)>;
 
-// Asked at the start of every line that the scan reaches at rest (outside
-// skip regions and look-aheads), with the ranges open there, outermost
-// first: the scan ends there when it answers true.
+// Finds Token (in upper case when FoldCase, to be matched in any letter
+// case) at a character's start in the lines a text source has not handed
+// out yet: false when none holds it; else its line and byte column, the
+// source handing out from that line next.
+using TFoldTokenSeek = std::function<bool(const AnsiString& Token, bool FoldCase, int& Line, size_t& Column)>;
+
+// Asked at the start of every line that the scan reaches outside
+// look-aheads, with the ranges open there, outermost first, and the skip
+// region of the innermost list it is in (-1 at rest): the scan ends there
+// when it answers true.
 class TFoldScanStop {
 public:
-    virtual bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open) = 0;
+    virtual bool StopAt(int Line, const std::vector<TSynTextFoldRange*>& Open, int InSkip) = 0;
 
 protected:
     ~TFoldScanStop() = default;
@@ -57,16 +64,19 @@ public:
     void Scan(const AnsiString& Text, TSynTextAllFoldRanges& Ranges);
     // Scans the text Source hands out, from the start of line FirstLine, at
     // which the ranges of Open (outermost first, found by this scanner) are
-    // open; they close where the text closes them, else keep ToLine at
-    // their first line. New ranges go to Ranges and to their parents' lists;
+    // open, and the scan is in the skip region InSkip of the innermost list
+    // (as StopAt was told; -1: at rest); they close where the text closes
+    // them, else keep ToLine at their first line. New ranges go to Ranges and to their parents' lists;
     // the lines passed inside skip regions or look-aheads to Ranges' busy
-    // lines. Stop, when given, may end the scan at a line start. False,
+    // lines. Stop, when given, may end the scan at a line start. A
+    // look-ahead for a close token asks Seek, when given, past the text read. False,
     // scanning nothing, when a range of Open is of no region of this scanner.
     // Of the text the scan keeps the lines it may still look at: the
     // current one, and those from where a skip region or a look-ahead for a
     // close token started.
     bool Scan(int FirstLine, const std::vector<TSynTextFoldRange*>& Open, const TFoldTextSource& Source,
-              TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop);
+              TSynTextAllFoldRanges& Ranges, TFoldScanStop* Stop, int InSkip = -1,
+              const TFoldTokenSeek* Seek = nullptr);
 
     // Everything of Line that the scan reads: which tokens start at which
     // characters, how close together, whether each stands as a whole word

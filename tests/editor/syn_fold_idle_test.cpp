@@ -105,7 +105,11 @@ protected:
     // through the message loop, and the twin holding the same text.
     void TypeNearTheTop(const AnsiString& Typed, bool LastBrace = true)
     {
-        memo->SetText(FunctionSource(LastBrace));
+        TypeNearTheTopOf(FunctionSource(LastBrace), Typed);
+    }
+    void TypeNearTheTopOf(const AnsiString& Text, const AnsiString& Typed)
+    {
+        memo->SetText(Text);
         memo->SetTopLine(1);
         memo->SetCaretXY(BufferCoord(5, 2));
         memo->SetFocus();
@@ -149,6 +153,47 @@ TEST_F(TSynFoldIdleTest, ABraceScansTheLinesInViewAtOnceAndTheRestInIdleTime)
     twin->SetText(memo->Lines()->Text());
     twin->RebuildFoldRanges();
     EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+}
+
+// What the keystroke makes of the lines below it may run to the end of the
+// text; the keystroke's scan still stops below the lines in view, in a
+// string or a comment too, and idle time's scan goes on from there.
+TEST_F(TSynFoldIdleTest, TheKeystrokesScanStopsBelowTheViewWhateverTheLinesHold)
+{
+    struct TCase {
+        const char* What;
+        const char* Typed;
+        bool NoCommentCloses;  // the functions' block comments become line comments
+        bool LookAhead;        // #region .. #endregion fold by their marks alone
+    };
+    static const TCase kCases[] = {
+        {"a quote: strings from there on hold the lines' starts", "\"", false, false},
+        {"a block comment that nothing closes", "/*", true, false},
+        {"a block opened and a look-ahead that finds no close", "{#region", false, true},
+    };
+    for (const TCase& c : kCases) {
+        SCOPED_TRACE(c.What);
+        AnsiString text = FunctionSource(true);
+        for (size_t at = text.find("/* { */"); c.NoCommentCloses && at != AnsiString::npos; at = text.find("/* { */"))
+            text.replace(at, 7, "// {");
+        if (c.LookAhead)
+            for (TSynMemo* m : {memo, twin})
+                m->CodeFolding()->FoldRegions()->Add(frtToken, false, true, false, "#region", "#endregion");
+        TypeNearTheTopOf(text, c.Typed);
+        EXPECT_TRUE(memo->FoldScanPending()) << "the keystroke's scan ran to the end";
+        // Where the first function's block ends only the rest of the scan
+        // tells: the picture is a rebuild's once idle time's scan is done.
+        IdleUntilFoldsScanned(memo);
+        memo->Update();
+        const TRasterImage shown = WindowImage(memo->Handle());
+        twin->SetFocus();
+        Pump();
+        EXPECT_EQ(FirstDifferentRow(shown, Picture(twin)), -1);
+        EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+        for (TSynMemo* m : {memo, twin})
+            while (m->CodeFolding()->FoldRegions()->Count() > 1)
+                m->CodeFolding()->FoldRegions()->Delete(1);
+    }
 }
 
 // Right after the keystroke a far line is brought into view, and the mouse
@@ -381,8 +426,7 @@ TEST_F(TSynFoldIdleTest, SwitchingFoldingOnFarDownShowsTheBlocksInViewOnceIdleTi
 // When the rest of the scan finds that the first function's block never
 // closes, it is one line long: its mark and guides go from the lines in
 // view, repainted as far as they changed; also with every other function
-// below it collapsed, which idle time's scan expands and collapses again as
-// it reads them.
+// below it collapsed, which idle time's scan reads where they stand.
 TEST_F(TSynFoldIdleTest, IdleTimeRepaintsWhatTheRestOfTheScanChangedInView)
 {
     const auto collapseEveryOther = [](TSynMemo* Memo) {

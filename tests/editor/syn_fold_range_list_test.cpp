@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -193,6 +194,95 @@ TEST(SynFoldRangeLists, ShiftsSettleInPartsAndAgainFromTheStartWhenTheRangesChan
             ASSERT_EQ(list.AllRanges(i - first)->ToLine(), 10 * i + 5 + c.Moved) << i;
         }
         EXPECT_TRUE(list.SettleSomeShifts(400));
+    }
+}
+
+// A range's first line, last line and the line the scan closed it on, and
+// one kept shift after another, each at a range's own lines or next to
+// them: where each rule of the shifts puts the three lines, whether a range
+// reads them right away or once idle slices settle them, all shifts at once.
+TEST(SynFoldRangeLists, KeptShiftsMoveARangesOwnLinesByTheirRules)
+{
+    struct TShift {
+        int First;
+        int Count;  // inserted before First (> 0) or deleted from it on (< 0)
+    };
+    struct TCase {
+        const char* What;
+        std::vector<TShift> Shifts;
+        int From, To, Closed;  // before: 10, 20, 21
+    };
+    static const TCase kCases[] = {
+        {"lines put in above it", {{5, 2}}, 12, 22, 23},
+        {"at its first line", {{10, 2}}, 12, 22, 23},
+        {"at its last line", {{20, 2}}, 10, 22, 23},
+        {"at the line it closed on", {{21, 2}}, 10, 20, 23},
+        {"below it", {{22, 2}}, 10, 20, 21},
+        {"at its first line, then at its last line as it stands then", {{10, 2}, {22, 3}}, 12, 25, 26},
+        {"lines taken out above it", {{5, -2}}, 8, 18, 19},
+        {"its first line taken out: the next line is its first", {{10, -1}}, 10, 19, 20},
+        {"it taken out whole: it stands on the line after", {{9, -13}}, 9, 9, 9},
+        {"its last line taken out: it ends on the line above", {{20, -1}}, 10, 19, 20},
+        {"its last lines and the close taken out", {{18, -4}}, 10, 17, 18},
+        {"the line it closed on taken out", {{21, -1}}, 10, 20, 21},
+        {"put in at its first line, then that line taken out", {{10, 1}, {10, -1}}, 10, 20, 21},
+    };
+    for (const bool settled : {false, true}) {
+        for (const TCase& c : kCases) {
+            SCOPED_TRACE(std::string(c.What) + (settled ? ", settled" : ""));
+            // Lines enough below it for every shift; one range before it.
+            TSynTextStringList lines;
+            lines.InsertLines(0, 100);
+            TSynTextAllFoldRanges list;
+            list.NewRange(nullptr, 1, 2, 0, 0)->SetClosedAt(2);
+            TSynTextFoldRange* range = list.NewRange(nullptr, 10, 20, 0, 0);
+            range->SetClosedAt(21);
+            for (const TShift& shift : c.Shifts) {
+                if (shift.Count > 0) {
+                    lines.InsertLines(shift.First - 1, shift.Count);
+                    list.LinesInserted(shift.First, shift.Count);
+                } else {
+                    lines.DeleteLines(shift.First - 1, -shift.Count);
+                    list.LinesDeleted(&lines, shift.First, -shift.Count);
+                }
+            }
+            if (settled) {
+                EXPECT_TRUE(list.SettleSomeShifts(2));
+            }
+            EXPECT_EQ(range->RealFromLine(), c.From);
+            EXPECT_EQ(range->RealToLine(), c.To);
+            EXPECT_EQ(range->ClosedAt(), c.Closed);
+        }
+    }
+}
+
+// Lines put in above a collapsed range and taken out again, settled while
+// it hides its ranges or read once it is expanded: the ranges it hid keep
+// their real lines as the others do.
+TEST(SynFoldRangeLists, TheRangesACollapsedRangeHidesTakeTheShiftsAsTheOthers)
+{
+    for (const bool settled : {false, true}) {
+        SCOPED_TRACE(settled ? "settled while hidden" : "read once expanded");
+        TSynTextStringList lines;
+        lines.InsertLines(0, 40);
+        TSynTextAllFoldRanges list;
+        TSynTextFoldRange* outer = list.NewRange(nullptr, 10, 20, 0, 0);
+        TSynTextFoldRange* inner = list.NewRange(nullptr, 12, 15, 1, 0);
+        outer->SubFoldRanges.Add(inner);
+        list.Add(outer);
+        ASSERT_EQ(list.Collapse(&lines, outer), 10);
+        ASSERT_TRUE(inner->ParentCollapsed);
+        lines.InsertLines(4, 3);
+        list.LinesInserted(5, 3);
+        lines.DeleteLines(0, 1);
+        list.LinesDeleted(&lines, 1, 1);
+        if (settled) {
+            EXPECT_TRUE(list.SettleSomeShifts(10));
+        }
+        ASSERT_EQ(list.Expand(&lines, outer), 10);
+        EXPECT_EQ(outer->FromLine(), 12);
+        EXPECT_EQ(inner->FromLine(), 14);
+        EXPECT_EQ(inner->ToLine(), 17);
     }
 }
 

@@ -213,11 +213,12 @@ TEST(TSynFoldRescanLocalTest, AScanThatReadsACollapsedBlockStaysNearTheEdit)
         TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
         const TSynTextFoldRange* first = ranges->AllRanges(0);
         // A comment from the close of block 99 to the first "*/" of block
-        // 100: block 99 ends where block 100 did, and block 100 is gone.
+        // 100: block 99 ends where block 100 did, and block 100 is gone
+        // once the scan, which may end in the comment, reaches it.
         memo->SetCaretXY(BufferCoord(1, 300));
         memo->SetSelText("/*");
         EXPECT_EQ(ranges->AllRanges(0), first);
-        EXPECT_FALSE(ranges->HasCollapsed());
+        EXPECT_FALSE(memo->AllFoldRanges()->HasCollapsed());
         EXPECT_EQ(DescribeFoldRange(memo->GetFoldRangeStartingAt(298)), "298-303 L0 I0");
         EXPECT_TRUE(ranges->ScanResumable());
         ExpectTheRangesOfARebuild(*memo);
@@ -254,10 +255,23 @@ AnsiString TenLineFunctions(int Count)
     return text;
 }
 
+// The function at line 21 of TenLineFunctions collapsed, Command run at
+// the start of Line, then the function, still collapsed, expanded.
+void EditBelowCollapsedFunction(TSynMemo& Memo, int Line, TSynTextEditorCommand Command)
+{
+    Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
+    Memo.SetCaretXY(BufferCoord(1, Line));
+    Memo.CommandProcessor(Command, 0, nullptr);
+    TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(21);
+    ASSERT_TRUE(function && function->Collapsed);
+    Memo.Uncollapse(function);
+}
+
 // Lines that come or go move the ranges below lazily, each taking the
-// shifts when next read (with no idle time here to settle them), while a
-// collapse or an expansion moves lines and ranges at once: the two must
-// agree, and with what the scan after an edit reads.
+// shifts when next read (with no idle time here to settle them), in the
+// lines of the text with every block expanded, which a collapse or an
+// expansion leaves as they are: the two must agree, and with what the scan
+// after an edit reads.
 TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebuild)
 {
     setenv("TANDRIL_BACKEND", "headless", 1);
@@ -278,22 +292,24 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
              Memo.Collapse(function);
              Memo.Uncollapse(Memo.GetFoldRangeStartingAt(1506));
          }},
-        // The function and the ranges it hides move with the Enters at
-        // once while it is collapsed: expanded, they take none of the
-        // shifts kept meanwhile.
-        {"a collapse, five Enters far above, then the expansion",
+        // The ranges the function hides take the shifts kept while it is
+        // collapsed as the ranges in view do, also when idle time settles
+        // them.
+        {"a collapse, five Enters far above, the shifts settled, then the expansion",
          [](TSynMemo& Memo) {
              Memo.Collapse(Memo.GetFoldRangeStartingAt(1501));
              Memo.SetCaretXY(BufferCoord(1, 13));  // "x();": no scan settles the shifts
              for (int i = 0; i < 5; ++i)
                  Memo.CommandProcessor(ecLineBreak, 0, nullptr);
+             Memo.AllFoldRanges()->SettleShifts();
              TSynTextFoldRange* function = Memo.GetFoldRangeStartingAt(1506);
              ASSERT_NE(function, nullptr);
              Memo.Uncollapse(function);
          }},
-        // One update edits above and below a collapsed function: expanded
-        // for the scan, its lines move the last edited line down, else the
-        // scan settles after the comment, above the new brace.
+        // One update edits above and below a collapsed function: the scan
+        // reads from the first edited line to the last in the text with the
+        // function's lines in their place, else it settles after the
+        // comment, above the new brace.
         {"edits above and below a collapsed function in one update",
          [](TSynMemo& Memo) {
              Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
@@ -304,6 +320,13 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
              Memo.SetSelText("{");
              Memo.EndUpdate();
          }},
+        // Lines put in or taken out right below a collapsed function's
+        // first line come or go after the lines it hides, which stay as
+        // they were: the scan after the edit finds the function again.
+        {"a line put in below a collapsed function's first line, then the expansion",
+         [](TSynMemo& Memo) { EditBelowCollapsedFunction(Memo, 22, ecLineBreak); }},
+        {"a line taken out below a collapsed function's first line, then the expansion",
+         [](TSynMemo& Memo) { EditBelowCollapsedFunction(Memo, 23, ecDeleteLine); }},
     };
     for (const TCase& c : kCases) {
         SCOPED_TRACE(c.What);

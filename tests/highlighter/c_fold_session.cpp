@@ -32,7 +32,7 @@ public:
             do
                 ScanFoldsTo(INT_MAX, outOfTime);
             while (FoldScanPending() && Polls >= 0);
-            if (foldsPendingFrom_ > CaretXY().Line + 1)
+            if (foldScan_.PendingFrom() > CaretXY().Line + 1)
                 UpdateCaretFoldRange();
         } else if (allFoldRanges_->PendingShifts() > 0) {
             allFoldRanges_->SettleSomeShifts(static_cast<size_t>(Polls) * 40);

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "platform/base/code_page.h"
 #include "platform/db/db_errors.h"
@@ -23,18 +24,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The locks the system lists on a file, by kind, process and range: what
-// keeps other programs from what the engine holds.
+// The locks this process holds on a file, by kind and range: what keeps
+// other programs from what the engine holds. Other processes' locks are
+// left out: tests running beside this one lock files of their own, and an
+// inode number is unique only within one file system.
 std::string LocksOn(const std::string& osName)
 {
     struct stat info {};
     ::stat(osName.c_str(), &info);
-    const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+    const std::string inode = ":" + std::to_string(info.st_ino);
+    const std::string pid = std::to_string(::getpid());
     std::ifstream list("/proc/locks");
     std::string locks;
-    for (std::string line; std::getline(list, line);)
-        if (line.find(inode) != std::string::npos)
-            locks += line.substr(line.find(' ')) + "\n";
+    for (std::string line; std::getline(list, line);) {
+        // "1: POSIX  ADVISORY  WRITE 1234 00:2e:5678 0 EOF"
+        std::istringstream fields(line);
+        std::string id, kind, advisory, mode, holder, file, start, end;
+        fields >> id >> kind >> advisory >> mode >> holder >> file >> start >> end;
+        if (holder == pid && file.size() > inode.size() && file.compare(file.size() - inode.size(), inode.size(), inode) == 0)
+            locks += kind + " " + mode + " " + start + " " + end + "\n";
+    }
     return locks;
 }
 
