@@ -453,8 +453,10 @@ void TSynTextAllFoldRanges::MoveScanMarks(const TKeptShift& By)
     for (auto in = from; in != busy_.end(); ++in) {
         // A deleted first line of a span hands the span on to the line
         // after the deletion; lines inserted inside a span are busy too.
+        // The text's first line starts at rest: no span holds it once the
+        // line that opened the span went.
         TLineSpan span = *in;
-        span.First = FollowLine(span.First, first, count);
+        span.First = std::max(FollowLine(span.First, first, count), 2);
         span.Last = count < 0 && span.Last >= first && span.Last < first - count ? first - 1
                                                                                  : FollowLine(span.Last, first, count);
         if (span.First > span.Last)

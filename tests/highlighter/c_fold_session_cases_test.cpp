@@ -57,12 +57,7 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
         Replay(c);
 }
 
-// A scan after an edit below a collapsed block does not read the block's
-// hidden lines again, so it misses what the edit changed there (an #endif
-// deleted below the block, which closed an #ifdef block inside it). It
-// waits for the scan that reads a collapsed block's kept lines where they
-// stand.
-TEST_F(TCFoldSessionCases, DISABLED_ScanningAfterEditsKeepsWhatAFreshEditorShows)
+TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
 {
     const TFoldCase cases[] = {
         {"An #endif below a collapsed block closed an #ifdef block inside it; deleted, the blocks below lie "
@@ -71,6 +66,9 @@ TEST_F(TCFoldSessionCases, DISABLED_ScanningAfterEditsKeepsWhatAFreshEditorShows
          "text \"x        {\\r\\n#ifdef ALONE\\r\\n};\\r\\nvoid d()\\r\\n#endif\\r\\n{\\r\\n"
          "    if (v == 1) {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n\"\n"
          "click 7\nclick 1\nrun ecDeleteChar 1,5 1,6\ncheck\n"},
+        {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
+         true,
+         "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
