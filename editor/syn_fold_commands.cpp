@@ -35,6 +35,44 @@ struct TFoldLinesScope {
     bool was;
 };
 
+// Whether Range holds Inner among the ranges inside it.
+bool Holds(const TSynTextFoldRange& Range, const TSynTextFoldRange* Inner)
+{
+    for (int i = 0; i < Range.SubFoldRanges.Count(); ++i) {
+        const TSynTextFoldRange* sub = Range.SubFoldRanges.Ranges(i);
+        if (sub == Inner || Holds(*sub, Inner))
+            return true;
+    }
+    return false;
+}
+
+// Whether a collapsed range that the collapsed range Range hides hides
+// other lines than a fresh collapse of it would, with the blocks around it
+// expanded: its last line stays in view just when another range opens
+// there.
+bool HidesCollapsedOtherwise(const TSynTextAllFoldRanges& All, const TSynTextFoldRange& Range)
+{
+    for (int i = 0; i < Range.SubFoldRanges.Count(); ++i) {
+        const TSynTextFoldRange* sub = Range.SubFoldRanges.Ranges(i);
+        if (HidesCollapsedOtherwise(All, *sub))
+            return true;
+        if (!sub->Collapsed)
+            continue;
+        const int last = sub->RealToLine();
+        const int kept = last - sub->RealFromLine() - All.HiddenLineCount(sub);
+        bool opensThere = false;
+        for (size_t k = All.FirstFromReal(last); k < static_cast<size_t>(All.AllCount()) && !opensThere; ++k) {
+            const TSynTextFoldRange* r = All.AllRanges(static_cast<int>(k));
+            if (r->RealFromLine() != last)
+                break;
+            opensThere = r != sub && !Holds(*sub, r);
+        }
+        if (kept != (opensThere ? 1 : 0))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void TCustomSynText::MoveFoldLines(const std::function<void()>& Work)
@@ -192,10 +230,19 @@ void TCustomSynText::HideFreedLastLines()
     hidingFreedLines_ = true;
     // A block taken in again moves the lines below it: each next block is
     // looked for afresh.
+    std::vector<TSynTextFoldRange*> around;  // expanded to take in a block they hide
     for (int line = 1; allFoldRanges_->HasCollapsed();) {
         TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
         if (!range)
             break;
+        // A block hidden in it comes into view to be taken in again, this
+        // one after it, as a fresh collapse goes from the innermost out.
+        if (HidesCollapsedOtherwise(*allFoldRanges_, *range)) {
+            line = range->FromLine();
+            Uncollapse(range);
+            around.push_back(range);
+            continue;
+        }
         line = range->FromLine() + 1;
         const int last = range->LastLineInView();
         if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line))) {
@@ -203,6 +250,8 @@ void TCustomSynText::HideFreedLastLines()
             Collapse(range);
         }
     }
+    for (auto range = around.rbegin(); range != around.rend(); ++range)
+        Collapse(*range);
     hidingFreedLines_ = false;
 }
 

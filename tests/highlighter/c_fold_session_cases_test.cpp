@@ -39,6 +39,11 @@ TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
          "text \"namespace n {\\r\\nx = 1; /* { */ y = 2; {\\r\\n{\\r\\n}\\r\\n#ifdef A\\r\\n};\\r\\n"
          "        }\\r\\n}\\r\\n#endif\\r\\n\"\n"
          "collapse all\ncheck\n"},
+        {"A block collapsed inside a collapsed one hides its last line once an undo leaves no range opening "
+         "there",
+         false,
+         "text \"#ifdef WIN\\r\\nstatic void w() {\\r\\n#endif\\r\\n}\\r\\nint one() { return 1; }\\r\\n\"\n"
+         "run ecDeleteLastChar 1,5 1,5\ncollapse all\nundo 1\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
