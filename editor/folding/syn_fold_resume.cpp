@@ -111,13 +111,16 @@ bool TSynFoldResume::HoldsCollapsedHead(const std::vector<TSynTextFoldRange*>& O
 {
     if (!ranges_.HasCollapsed())
         return false;
+    // A block collapsed inside one in view counts too: it may reach past
+    // the last line of the block around it.
+    const auto& all = ranges_.all_;
     for (const TSynTextFoldRange* range : Open) {
         if (range->AllFoldRanges() != &found_)
             continue;
-        const size_t at = ranges_.CollapsedInViewFrom(range->RealFromLine());
-        if (at < ranges_.collapsedInView_.size() &&
-            ranges_.collapsedInView_[at]->RealFromLine() == range->RealFromLine())
-            return true;
+        const int head = range->RealFromLine();
+        for (size_t i = ranges_.FirstFromReal(head); i < all.size() && all[i]->RealFromLine() == head; ++i)
+            if (all[i]->Collapsed)
+                return true;
     }
     return false;
 }

@@ -83,7 +83,7 @@ private:
     // is the one the old ranges tell of; asked for each line in turn.
     bool Settles(int Line, const std::vector<TSynTextFoldRange*>& Open);
     // Whether a range of Open (outermost first) that the scan found starts
-    // on the first line of a collapsed block in view.
+    // on the first line of a collapsed block, in view or hidden.
     bool HoldsCollapsedHead(const std::vector<TSynTextFoldRange*>& Open) const;
     // Appends the ranges of Tail (a list of sub-ranges, in order) from
     // line Line on to Into.

@@ -71,6 +71,11 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
          "text \"x        {\\r\\n#ifdef ALONE\\r\\n};\\r\\nvoid d()\\r\\n#endif\\r\\n{\\r\\n"
          "    if (v == 1) {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n\"\n"
          "click 7\nclick 1\nrun ecDeleteChar 1,5 1,6\ncheck\n"},
+        {"A scan that ends early goes past the last line of a block collapsed inside one in view, which "
+         "reaches below that block",
+         false,
+         "text \"\\r\\n\\r\\n#ifdef A\\r\\n{\\r\\n#endif\\r\\nvoid h2() {\\r\\n}\\r\\n}\\r\\n\"\n"
+         "collapse all\nclipboard \"a\\r\\n\"\nrun ecPaste 1,9 1,9\ncheck\n"},
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
