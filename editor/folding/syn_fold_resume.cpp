@@ -27,20 +27,22 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
     // at rest, and not inside a collapsed block: it reads the block from its
     // first line, so that it finds the block whole.
     first_ = std::max(FirstEdited, 1);
-    while (!Known) {
-        if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
-            first_ = busy->First - 1;
-        else if (const TSynTextFoldRange* block = ranges_.CollapsedSpanning(first_))
-            first_ = block->RealFromLine();
-        else
-            break;
-    }
     const auto& all = ranges_.all_;
-    firstIndex_ = ranges_.FirstFromReal(first_);
-    if (Known) {
-        open_ = Known->Open;
-        inSkip_ = Known->InSkip;
-    } else {
+    for (;;) {
+        while (!Known) {
+            if (const TSynTextAllFoldRanges::TLineSpan* busy = ranges_.BusySpanAt(first_))
+                first_ = busy->First - 1;
+            else if (const TSynTextFoldRange* block = ranges_.CollapsedSpanning(first_))
+                first_ = block->RealFromLine();
+            else
+                break;
+        }
+        firstIndex_ = ranges_.FirstFromReal(first_);
+        if (Known) {
+            open_ = Known->Open;
+            inSkip_ = Known->InSkip;
+            break;
+        }
         // Back from the last range opened above first_: a range closed
         // above it was closed before any later range of its level opened,
         // so the ranges before it as deep as it or deeper were closed above
@@ -56,6 +58,14 @@ TSynFoldResume::TSynFoldResume(TSynTextAllFoldRanges& Ranges, int FirstEdited, i
                 closed = range->FoldRangeLevel;
         }
         std::reverse(open_.begin(), open_.end());
+        // A block collapsed inside one in view may reach below that one's
+        // last line: the scan reads it from its first line too.
+        const auto hidden = std::find_if(open_.begin(), open_.end(),
+                                         [](const TSynTextFoldRange* Range) { return Range->Collapsed; });
+        if (hidden == open_.end())
+            break;
+        first_ = (*hidden)->RealFromLine();
+        open_.clear();
     }
     for (TSynTextFoldRange* range : open_)
         openBefore_.push_back({range, range->RealToLine(), range->ClosedAt()});

@@ -76,6 +76,11 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
          false,
          "text \"\\r\\n\\r\\n#ifdef A\\r\\n{\\r\\n#endif\\r\\nvoid h2() {\\r\\n}\\r\\n}\\r\\n\"\n"
          "collapse all\nclipboard \"a\\r\\n\"\nrun ecPaste 1,9 1,9\ncheck\n"},
+        {"An edit from the last line of a block collapsed inside one in view, below that one: the scan reads "
+         "the inner block from its first line and finds it left open",
+         false,
+         "text \"#ifdef A\\r\\n{\\r\\n#endif\\r\\n} else {\\r\\n}\\r\\n\"\n"
+         "click 2\nclick 1\nrun ecChar 1,4 2,5 'x'\ncheck\n"},
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
