@@ -19,18 +19,6 @@ void CollectInside(const TSynTextFoldRange* Range, std::unordered_set<const TSyn
     }
 }
 
-// Shows the ranges inside Range but those inside a collapsed sub-range.
-void ShowInside(TSynTextFoldRange* Range)
-{
-    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
-        TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
-        sub->ParentCollapsed = false;
-        sub->CollapsedBy = -1;
-        if (!sub->Collapsed)
-            ShowInside(sub);
-    }
-}
-
 // Writes a line without marking it changed: folding moves text, it does
 // not edit it.
 void PutKeepingState(TSynTextStringList* Lines, int Index, const AnsiString& S)

@@ -345,3 +345,14 @@ void TSynTextAllFoldRanges::HideInside(TSynTextFoldRange* Range, int Level)
         }
     }
 }
+
+void TSynTextAllFoldRanges::ShowInside(TSynTextFoldRange* Range)
+{
+    for (int i = 0; i < Range->SubFoldRanges.Count(); ++i) {
+        TSynTextFoldRange* sub = Range->SubFoldRanges.Ranges(i);
+        sub->ParentCollapsed = false;
+        sub->CollapsedBy = -1;
+        if (!sub->Collapsed)
+            ShowInside(sub);
+    }
+}

@@ -472,6 +472,8 @@ private:
     // inside a collapsed one among them by that one; Range's own flags stay
     // as they are.
     static void HideInside(TSynTextFoldRange* Range, int Level);
+    // Shows the ranges inside Range but those inside a collapsed one.
+    static void ShowInside(TSynTextFoldRange* Range);
     // To, which a scan found where the collapsed range From stood, is
     // collapsed in its place from now on, holding its hidden lines.
     void MoveCollapse(TSynTextFoldRange* From, TSynTextFoldRange* To);

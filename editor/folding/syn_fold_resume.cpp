@@ -357,6 +357,12 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
     found_.spare_.clear();
     for (size_t i = firstIndex_, next = 0; i < end; ++i) {
         if (next < lost.size() && all[i] == lost[next]) {
+            // The ranges it hid below an early end stay until the next scan
+            // from there: they come into view with its lines.
+            if (early_) {
+                TSynTextAllFoldRanges::ShowInside(all[i]);
+                ranges_.inViewValid_ = false;
+            }
             handed.emplace_back(all[i]);
             handed.back()->SubFoldRanges.Clear();
             TSynTextAllFoldRanges::Detach(all[i]);

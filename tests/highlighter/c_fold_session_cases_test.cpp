@@ -81,6 +81,14 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
          false,
          "text \"#ifdef A\\r\\n{\\r\\n#endif\\r\\n} else {\\r\\n}\\r\\n\"\n"
          "click 2\nclick 1\nrun ecChar 1,4 2,5 'x'\ncheck\n"},
+        {"A scan that ends early brings a block into view that held collapsed blocks below the line it ended "
+         "on: they come into view with it",
+         false,
+         "text \"void h1() {\\r\\n    A();\\r\\n}{ID W() {\\r\\n    }\\r\\n}\\r\\n}\\r\\n"
+         "#ifdef WRAPPED\\r\\n    if (a) {\\r\\n        for (;;) {\\r\\n"
+         "    char* p = \\\"\\xDF@\\\\\\\"\\x81\\\\\\\";  // \\xD6\\xD0 }\\r\\n}\\r\\n#endif\\r\\n"
+         "    if (b) { /* why\\r\\n        more */ }\\r\\n}\\r\\n\"\n"
+         "collapse all\nrun ecChar 1,3 9,6 '\"'\ncheck\n"},
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
