@@ -60,7 +60,7 @@ std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector
     out << "\nThe session of seed " << Setup.Seed << " folding by the " << SchemeName(Setup.Shipped)
         << " regions fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
         << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped)
-        << " highlighter_tests --gtest_also_run_disabled_tests --gtest_filter='*TCFoldSessionTest*' (and"
+        << " highlighter_tests --gtest_filter='*TCFoldSessionTest*' (and"
         << " TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
     for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)
         out << Steps[i] << "\n";

@@ -285,11 +285,6 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
 std::string SessionName(const ::testing::TestParamInfo<TFoldSessionSetup>& Info) { return FoldSessionName(Info.param); }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(true)), SessionName);
-// With #ifdef blocks a range may reach past the range holding it (a brace
-// an #endif leaves open); a collapse hides it, and the scan after an edit
-// below the collapsed block does not read the block's hidden lines again.
-// These sessions wait, as the directed case does, for the scan that reads
-// collapsed blocks where they stand.
-INSTANTIATE_TEST_SUITE_P(DISABLED_Other, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(false)), SessionName);
+INSTANTIATE_TEST_SUITE_P(Regions, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(false)), SessionName);
 
 }  // namespace
