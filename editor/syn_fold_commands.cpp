@@ -46,20 +46,22 @@ bool Holds(const TSynTextFoldRange& Range, const TSynTextFoldRange* Inner)
     return false;
 }
 
-// Whether a collapsed range that the collapsed range Range hides hides
-// other lines than a fresh collapse of it would, with the blocks around it
-// expanded: its last line stays in view just when another range opens
-// there.
-bool HidesCollapsedOtherwise(const TSynTextAllFoldRanges& All, const TSynTextFoldRange& Range)
+// Whether a collapsed range that the collapsed range Range hides keeps
+// lines after its first that a fresh collapse of it, with the blocks around
+// it expanded, would hide: more than its last line (lines put in after its
+// first), or a last line no other range opens on now.
+bool KeepsFreedLines(const TSynTextAllFoldRanges& All, const TSynTextFoldRange& Range)
 {
     for (int i = 0; i < Range.SubFoldRanges.Count(); ++i) {
         const TSynTextFoldRange* sub = Range.SubFoldRanges.Ranges(i);
-        if (HidesCollapsedOtherwise(All, *sub))
+        if (KeepsFreedLines(All, *sub))
             return true;
-        if (!sub->Collapsed)
-            continue;
         const int last = sub->RealToLine();
-        const int kept = last - sub->RealFromLine() - All.HiddenLineCount(sub);
+        const int kept = sub->Collapsed ? last - sub->RealFromLine() - All.HiddenLineCount(sub) : 0;
+        if (kept > 1)
+            return true;
+        if (kept != 1)
+            continue;
         bool opensThere = false;
         for (size_t k = All.FirstFromReal(last); k < static_cast<size_t>(All.AllCount()) && !opensThere; ++k) {
             const TSynTextFoldRange* r = All.AllRanges(static_cast<int>(k));
@@ -67,7 +69,7 @@ bool HidesCollapsedOtherwise(const TSynTextAllFoldRanges& All, const TSynTextFol
                 break;
             opensThere = r != sub && !Holds(*sub, r);
         }
-        if (kept != (opensThere ? 1 : 0))
+        if (!opensThere)
             return true;
     }
     return false;
@@ -237,7 +239,7 @@ void TCustomSynText::HideFreedLastLines()
             break;
         // A block hidden in it comes into view to be taken in again, this
         // one after it, as a fresh collapse goes from the innermost out.
-        if (HidesCollapsedOtherwise(*allFoldRanges_, *range)) {
+        if (KeepsFreedLines(*allFoldRanges_, *range)) {
             line = range->FromLine();
             Uncollapse(range);
             around.push_back(range);

@@ -44,6 +44,10 @@ TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
          false,
          "text \"#ifdef WIN\\r\\nstatic void w() {\\r\\n#endif\\r\\n}\\r\\nint one() { return 1; }\\r\\n\"\n"
          "run ecDeleteLastChar 1,5 1,5\ncollapse all\nundo 1\ncheck\n"},
+        {"A block collapsed inside a collapsed one hides the lines a paste put in after its first line",
+         true,
+         "text \"{    if (v == 1) {\\r\\n    } else if (v == 2) {\\r\\n    int q;\\r\\n};    } else {\"\n"
+         "clipboard \"int one() { return 1; }\\r\\n\"\ncollapse all\nrun ecPaste 1,8 1,8\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
