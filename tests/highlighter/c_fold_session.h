@@ -22,7 +22,8 @@
 //   slice N | idle             a slice of idle time of N looks at the
 //                              clock, or idle time until the scan is done
 //   check                      the folds are those of a fresh editor
-// After every step the text with nothing collapsed is the model's.
+// After every step but a check the text with nothing collapsed is the
+// model's.
 #pragma once
 
 #include <memory>
