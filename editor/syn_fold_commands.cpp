@@ -46,6 +46,21 @@ bool Holds(const TSynTextFoldRange& Range, const TSynTextFoldRange* Inner)
     return false;
 }
 
+// Whether a range other than Range and those inside it opens on Range's
+// last line: a collapse of Range keeps that line in view.
+bool OtherOpensOnLastLine(const TSynTextAllFoldRanges& All, const TSynTextFoldRange& Range)
+{
+    const int last = Range.RealToLine();
+    for (size_t k = All.FirstFromReal(last); k < static_cast<size_t>(All.AllCount()); ++k) {
+        const TSynTextFoldRange* r = All.AllRanges(static_cast<int>(k));
+        if (r->RealFromLine() != last)
+            break;
+        if (r != &Range && !Holds(Range, r))
+            return true;
+    }
+    return false;
+}
+
 // Whether a collapsed range that the collapsed range Range hides keeps
 // lines after its first that a fresh collapse of it, with the blocks around
 // it expanded, would hide: more than its last line (lines put in after its
@@ -56,20 +71,8 @@ bool KeepsFreedLines(const TSynTextAllFoldRanges& All, const TSynTextFoldRange& 
         const TSynTextFoldRange* sub = Range.SubFoldRanges.Ranges(i);
         if (KeepsFreedLines(All, *sub))
             return true;
-        const int last = sub->RealToLine();
-        const int kept = sub->Collapsed ? last - sub->RealFromLine() - All.HiddenLineCount(sub) : 0;
-        if (kept > 1)
-            return true;
-        if (kept != 1)
-            continue;
-        bool opensThere = false;
-        for (size_t k = All.FirstFromReal(last); k < static_cast<size_t>(All.AllCount()) && !opensThere; ++k) {
-            const TSynTextFoldRange* r = All.AllRanges(static_cast<int>(k));
-            if (r->RealFromLine() != last)
-                break;
-            opensThere = r != sub && !Holds(*sub, r);
-        }
-        if (!opensThere)
+        const int kept = sub->Collapsed ? sub->RealToLine() - sub->RealFromLine() - All.HiddenLineCount(sub) : 0;
+        if (kept > 1 || (kept == 1 && !OtherOpensOnLastLine(All, *sub)))
             return true;
     }
     return false;
@@ -247,7 +250,8 @@ void TCustomSynText::HideFreedLastLines()
         }
         line = range->FromLine() + 1;
         const int last = range->LastLineInView();
-        if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line))) {
+        if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line)) ||
+            (last < line && OtherOpensOnLastLine(*allFoldRanges_, *range))) {
             Uncollapse(range);
             Collapse(range);
         }

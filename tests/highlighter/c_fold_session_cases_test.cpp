@@ -48,6 +48,14 @@ TEST_F(TCFoldSessionCases, CollapsingKeepsWhatAFreshEditorShows)
          true,
          "text \"{    if (v == 1) {\\r\\n    } else if (v == 2) {\\r\\n    int q;\\r\\n};    } else {\"\n"
          "clipboard \"int one() { return 1; }\\r\\n\"\ncollapse all\nrun ecPaste 1,8 1,8\ncheck\n"},
+        {"A collapsed block whose last line a range opens on anew, after an undo above it, keeps that line in "
+         "view",
+         false,
+         "text \"    }\\r\\n    *  /*\\r\\n       * {\\r\\n       */\\r\\n  #ENDIF\\r\\n};\\r\\n"
+         "#ifdef A\\r\\n#ifdef B\\r\\n#endif\\r\\n#endif\\r\\n#ifdef WINstatic vxoid w() {\\r\\n\"\n"
+         "run ecInsertLine 3,2 3,2\nrun ecDeleteLastChar 1,12 1,12\nrun ecDeleteChar 3,7 3,7\n"
+         "run ecDeleteLastChar 1,1 1,2\nrun ecTab 28,2 28,2\nundo 2\nclick 7\nrun TaSynCut 2,4 2,6\n"
+         "undo last\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
