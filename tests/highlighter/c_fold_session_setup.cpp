@@ -11,9 +11,12 @@
 
 namespace {
 
-// Seeds per scheme: a few by default, more with TANDRIL_ALL_SEEDS=1.
+// Seeds per scheme: a few by default, more with TANDRIL_ALL_SEEDS=1; and
+// the steps of each.
 constexpr uint32_t DefaultSeeds = 1;
 constexpr uint32_t AllSeeds = 200;
+constexpr int DefaultSteps = 600;
+constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
 
@@ -23,14 +26,17 @@ bool EnvironmentSays(const char* Name, const char* Value)
     return set != nullptr && std::strcmp(set, Value) == 0;
 }
 
-std::vector<uint32_t> Seeds()
+// The seeds to run, and whether the environment chose them.
+std::vector<uint32_t> Seeds(bool& Chosen)
 {
     if (const char* chosen = std::getenv("TANDRIL_FOLD_SEEDS"); chosen != nullptr && *chosen != '\0') {
+        Chosen = true;
         char* end = nullptr;
         const auto first = static_cast<uint32_t>(std::strtoul(chosen, &end, 10));
         const auto last = *end == '-' ? static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10)) : first;
         return SeedRange(first, last);
     }
+    Chosen = EnvironmentSays("TANDRIL_ALL_SEEDS", "1");
     return SessionSeeds(SeedRange(1, AllSeeds), DefaultSeeds);
 }
 
@@ -40,7 +46,7 @@ const char* SchemeName(bool Shipped) { return Shipped ? "cpp" : "regions"; }
 
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
 {
-    *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped);
+    *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped) << ", " << Setup.Steps << " steps";
 }
 
 std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + std::to_string(Setup.Seed); }
@@ -48,9 +54,10 @@ std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + st
 std::vector<TFoldSessionSetup> FoldSessions(bool Shipped)
 {
     std::vector<TFoldSessionSetup> sessions;
+    bool chosen = false;
     if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)))
-        for (const uint32_t seed : Seeds())
-            sessions.push_back({seed, Shipped});
+        for (const uint32_t seed : Seeds(chosen))
+            sessions.push_back({seed, Shipped, chosen ? ChosenSteps : DefaultSteps});
     return sessions;
 }
 

@@ -33,7 +33,6 @@ namespace {
 // collapsed.
 constexpr int FewestLines = 300;
 constexpr int MostLines = 1000;
-constexpr int Steps = 1500;
 // Undoing and redoing everything after so many steps.
 constexpr int UndoAllEvery = 500;
 
@@ -267,7 +266,7 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
     TRandom random(GetParam().Seed);
     auto failed = [this] { return FoldSessionFailure(GetParam(), session->Steps()); };
     session->Apply("text " + TFoldSession::Quoted(RandomCText(random, random.Between(FewestLines, MostLines))));
-    for (int step = 1; step <= Steps && !HasFailure(); ++step) {
+    for (int step = 1; step <= GetParam().Steps && !HasFailure(); ++step) {
         ASSERT_NO_FATAL_FAILURE(Step(random)) << failed();
         ASSERT_NO_FATAL_FAILURE(Idle(random)) << failed();
         // Readers finish a pending scan; most steps leave it to idle time.
