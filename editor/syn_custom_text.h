@@ -833,11 +833,12 @@ protected:
     // first line, a close token moved down): once the scan has found the
     // block again, it hides what a fresh collapse of it hides.
     void HideFreedLastLines();
-    // What a reader needs of the ranges up to a line: those that start
-    // there, those that also end there, or what painting and the caret's
-    // tokens wait for: the ranges that start there when the scan is near,
-    // none when it is too far off.
-    enum class TFoldReach { Starts, Ends, StartsIfNear };
+    // What a reader of the ranges up to a line needs known.
+    enum class TFoldReach {
+        Starts,        // the ranges that start on the line or above
+        Ends,          // those and where each of them ends
+        StartsIfNear,  // as Starts when the scan is near (painting, the caret's tokens)
+    };
     // The scan goes on until the ranges up to Line are known as Reach asks;
     // false, scanning nothing, when StartsIfNear finds it too far off, so
     // the ranges from there on are not yet the text's. The ranges are only

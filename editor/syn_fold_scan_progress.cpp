@@ -48,7 +48,9 @@ void TCustomSynText::RebuildFoldRanges()
     UncollapseAll();
     ClearFoldRanges();
     // Enabling folding rebuilds, so a text edited meanwhile is never scanned
-    // for nothing. Lines in view far down wait for idle time, unmarked.
+    // for nothing. The scan stops below the view as an edit's does when
+    // that is few lines to read; lines in view far down wait for idle time,
+    // unmarked.
     if (codeFolding_->Enabled())
         ScanFoldsTo(LastShownLine() + 2 <= ScanAtOnceLines ? LastShownLine() + 3 : 1);
     RepaintGutter();
@@ -78,10 +80,10 @@ void TCustomSynText::RescanPendingFolds()
 
 bool TCustomSynText::ReachFoldScan(int Line, TFoldReach Reach) const
 {
-    // Far below, the ranges are those from before the edits moved with
-    // their lines (none after folding was switched on); idle time's scan
-    // repaints what it changes among the lines in view. The lines collapsed
-    // blocks between hide are read too.
+    // Far below (in real lines: the scan reads what collapsed blocks hide
+    // too), the ranges are those from before the edits moved with their
+    // lines (none after folding was switched on); idle time's scan repaints
+    // what it changes among the lines in view.
     if (Reach == TFoldReach::StartsIfNear && foldScan_.Pending() &&
         allFoldRanges_->RealLineNumber(Line) - allFoldRanges_->RealLineNumber(foldScan_.PendingFrom()) >=
             ScanAtOnceLines)
