@@ -761,12 +761,14 @@ protected:
     // first line), until it answers true: what the smart tab keys measure
     // against is the text, not what folding shows of it.
     void VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const;
-    // --- The fold scan (syn_folding.cpp, syn_fold_scan_progress.cpp) ---
+    // --- The fold scan (syn_folding.cpp; its entry points in
+    // syn_fold_scan_progress.cpp) ---
     // The buffer's change events note in foldScan_ what may move fold
-    // ranges. The end of an update (RescanPendingFolds), idle time
+    // ranges. ScanFoldsTo runs every scan, finding the ranges again from
+    // above the edited lines (ResumeFoldScan), for the rebuild and the
+    // rescan above, the end of an update (RescanPendingFolds), idle time
     // (ScanFoldsIdle) and whatever reads ranges below where the last scan
-    // ended (ReachFoldScan, FinishFoldScan) run ScanFoldsTo, which finds the
-    // ranges again from above the edited lines (ResumeFoldScan).
+    // ended (ReachFoldScan, FinishFoldScan).
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
