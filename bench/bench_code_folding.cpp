@@ -9,7 +9,8 @@
 // typed and taken back at the top and in the middle, each with its paint,
 // with folding on and off; and the idle time that finds the rest of the
 // ranges after a brace at the top, slice by slice. Last, a letter taken
-// back by Undo and put in again by Redo among collapsed functions.
+// back by Undo and put in again by Redo among collapsed functions, and
+// lines pasted in line mode and as a column past the end.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -29,6 +30,8 @@
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "highlighter/syn_lex_syn.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 #include "tests/highlighter/c_like_rules.h"
 
 namespace {
@@ -461,6 +464,56 @@ BENCHMARK(BM_UndoAmongCollapsedFunctions)
     ->Args({1500000, 5000})
     ->Iterations(5)
     ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Three lines pasted with Ctrl+V and its paint: whole lines in line mode
+// near the top, with the view there, and a column on the last line, two of
+// its lines past the end. The ranges follow the new lines, so the paste
+// reads the lines in view and idle time only the edited ones, not the
+// whole text again; the slices the idle work takes are counted, untimed,
+// and the paste is undone between the iterations. Arguments: the lines, 0
+// whole lines or 1 a column.
+void BM_PasteLines(benchmark::State& State)
+{
+    TShownHighlightedEditor editor(static_cast<int>(State.range(0)), true);
+    TIdleMemo* memo = editor.memo;
+    const bool column = State.range(1) != 0;
+    const int count = memo->Lines()->Count();
+    memo->SetSelectionMode(column ? smColumn : smLine);
+    SetClipboardText(memo->Handle(), {{CF_TEXT, "    if (p) {\r\n        q();\r\n    }"}});
+    const auto settle = [memo] {
+        int slices = 0;
+        for (; memo->IdleWorkPending(); ++slices)
+            memo->IdleSlice();
+        return slices;
+    };
+    int slices = 0;
+    int added = 0;
+    for (auto _ : State) {
+        State.PauseTiming();
+        memo->SetTopLine(1);
+        memo->SetCaretXY(column ? BufferCoord(5, count) : BufferCoord(5, IfLine(memo, false)));
+        memo->Update();
+        State.ResumeTiming();
+        memo->CommandProcessor(ecPaste, 0, nullptr);
+        memo->Update();
+        State.PauseTiming();
+        added = memo->Lines()->Count() - count;
+        slices = settle();
+        memo->CommandProcessor(ecUndo, 0, nullptr);
+        settle();
+        State.ResumeTiming();
+    }
+    if (added != (column ? 2 : 3) || memo->Lines()->Count() != count)
+        State.SkipWithError("the lines were not pasted, or not taken back");
+    State.SetLabel(column ? "a column past the end" : "whole lines at the top");
+    State.counters["idle_slices"] = slices;
+    State.counters["ranges"] = memo->AllFoldRanges()->AllCount();
+}
+BENCHMARK(BM_PasteLines)
+    ->ArgNames({"lines", "column"})
+    ->ArgsProduct({{100000, 1500000}, {0, 1}})
+    ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -531,18 +531,21 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
         const int p = caretX_;
         int y = caretY_;
         int lastEnd = p;  // the column after the piece on the last line
-        int added = 0;
+        // Pieces past the end of the text go on new lines, added as one
+        // block, as the fold ranges follow them.
+        const int lastLine = lines_->Count();
+        const int added = std::max(0, caretY_ + n - 1 - lastLine);
+        lines_->InsertLines(lastLine, added);
         for (int i = 0; i < n; ++i, ++y) {
             const std::string_view piece = pieces[static_cast<size_t>(i)];
             const int length = static_cast<int>(piece.size());
-            if (y > lines_->Count()) {
+            if (y > lastLine) {
                 if (Record) {
                     const int prevLen = static_cast<int>(lines_->Strings(y - 2).size());
                     undoList_->AddChange(urLineBreak, BufferCoord(prevLen + 1, y - 1), BufferCoord(prevLen + 1, y - 1),
                                          AnsiString(), selectionMode_);
                 }
-                lines_->Add(AnsiString(static_cast<size_t>(p - 1), ' ') + AnsiString(piece));
-                ++added;
+                lines_->SetLine(y - 1, AnsiString(static_cast<size_t>(p - 1), ' ') + AnsiString(piece));
                 if (Record && length > 0)
                     undoList_->AddChange(urPaste, BufferCoord(p, y), BufferCoord(p + length, y), AnsiString(),
                                          selectionMode_);
@@ -573,7 +576,7 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             }
         }
         if (added > 0)
-            DoLinesInserted(lines_->Count() - added + 1, added);
+            DoLinesInserted(lastLine + 1, added);
         PlaceCaret(BufferCoord(lastEnd, caretY_ + n - 1));
         break;
     }
@@ -598,12 +601,17 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             undoList_->AddChange(urDelete, BufferCoord(1, startLine), BufferCoord(1, startLine + replaced), old,
                                  smNormal);
         }
+        // The new lines go in as one block before the line below the
+        // replaced ones, which moves down whole, as the fold ranges follow it.
+        lines_->InsertLines(startLine - 1 + replaced, count - replaced);
         int y = startLine;
         for (int i = 0; i < count; ++i, ++y) {
+            const std::string_view piece = pieces[static_cast<size_t>(i)];
+            // The new lines keep their trailing blanks, as pasted.
             if (i < replaced)
-                PutLine(y - 1, AnsiString(pieces[static_cast<size_t>(i)]));
+                PutLine(y - 1, piece);
             else
-                lines_->Insert(y - 1, AnsiString(pieces[static_cast<size_t>(i)]));
+                lines_->SetLine(y - 1, piece);
         }
         if (count > replaced)
             DoLinesInserted(startLine + replaced, count - replaced);

@@ -59,7 +59,7 @@ void TCustomSynText::TrackCollapsedHint(int X, int Y)
     // a line that starts none does not wait for one.
     TSynTextFoldRange* range = nullptr;
     if (CollapsedRangeAt(line)) {
-        ReachFoldScan(line, false);
+        ReachFoldScan(line, TFoldReach::Starts);
         range = allFoldRanges_->FirstStartingAt(line);
     }
     bool overBox = false;

@@ -229,7 +229,7 @@ void TCustomSynText::EndUpdate()
     // its update, with the fold ranges as they stood; the scan brought to
     // the view now repaints what it finds there, before idle time would.
     if (std::exchange(paintedBeforeFoldScan_, false) && codeFolding_->Enabled() && lines_->Count() > 0)
-        ReachFoldScanNear(LastShownLine() + 1);
+        ReachFoldScan(LastShownLine() + 1, TFoldReach::StartsIfNear);
     FollowActiveGuides();
     if (stateFlags_.Contains(sfScrollbarChanged))
         UpdateScrollBars();

@@ -761,12 +761,14 @@ protected:
     // first line), until it answers true: what the smart tab keys measure
     // against is the text, not what folding shows of it.
     void VisitLinesAbove(int Line, const std::function<bool(const AnsiString&)>& Visit) const;
-    // --- The fold scan (syn_folding.cpp, syn_fold_scan_progress.cpp) ---
+    // --- The fold scan (syn_folding.cpp; its entry points in
+    // syn_fold_scan_progress.cpp) ---
     // The buffer's change events note in foldScan_ what may move fold
-    // ranges. The end of an update (RescanPendingFolds), idle time
+    // ranges. ScanFoldsTo runs every scan, finding the ranges again from
+    // above the edited lines (ResumeFoldScan), for the rebuild and the
+    // rescan above, the end of an update (RescanPendingFolds), idle time
     // (ScanFoldsIdle) and whatever reads ranges below where the last scan
-    // ended (ReachFoldScan) run ScanFoldsTo, which finds the ranges again
-    // from above the edited lines (ResumeFoldScan).
+    // ended (ReachFoldScan, FinishFoldScan).
     // Whether line changes count towards a rescan now.
     bool CountsFoldChanges() const;
     // Lines Index .. Index + Count - 1 (from 0) came or are about to go:
@@ -833,29 +835,20 @@ protected:
     // first line, a close token moved down): once the scan has found the
     // block again, it hides what a fresh collapse of it hides.
     void HideFreedLastLines();
-    // Where an edit's scan may end: below the lines in view.
-    int FoldScanLimit() const;
-    // The same for a scan from Line on when the lines in view are near
-    // enough to wait for; else Line, leaving them to idle time.
-    int FoldScanLimitFrom(int Line) const;
-    // The real lines a scan from buffer line From reads to reach line To.
-    int RealLinesBetween(int From, int To) const;
-    // What painting and the caret's tokens wait for: the scan reaches Line
-    // as ReachFoldScan does when it is near; false, scanning nothing, when
-    // it is too far off, so the ranges from there on are not yet the
-    // text's.
-    bool ReachFoldScanNear(int Line) const;
-    // The scan goes on until the ranges that start on lines up to Line are
-    // known, and with Ends where they end too. The ranges are only late,
-    // never different, so readers that change nothing may ask.
-    void ReachFoldScan(int Line, bool Ends) const;
-    // The scan goes on to the end of the text.
-    void FinishFoldScan() const;
-    // The same, answering Range or the range found in its place (null when
-    // none was).
-    TSynTextFoldRange* FinishFoldScanKeeping(TSynTextFoldRange* Range);
-    // The range ending on Line, as far as the ranges are scanned.
-    TSynTextFoldRange* ScannedFoldRangeEndingAt(int Line) const;
+    // What a reader of the ranges up to a line needs known.
+    enum class TFoldReach {
+        Starts,        // the ranges that start on the line or above
+        Ends,          // those and where each of them ends
+        StartsIfNear,  // as Starts when the scan is near (painting, the caret's tokens)
+    };
+    // The scan goes on until the ranges up to Line are known as Reach asks;
+    // false, scanning nothing, when StartsIfNear finds it too far off, so
+    // the ranges from there on are not yet the text's. The ranges are only
+    // late, never different, so readers that change nothing may ask.
+    bool ReachFoldScan(int Line, TFoldReach Reach) const;
+    // The scan goes on to the end of the text. Answers Range or the range
+    // found in its place (null when none was).
+    TSynTextFoldRange* FinishFoldScan(TSynTextFoldRange* Range = nullptr) const;
     // A slice of the scan in idle time.
     void ScanFoldsIdle();
 

@@ -170,30 +170,11 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     }
 }
 
-TSynTextFoldRange* TCustomSynText::FinishFoldScanKeeping(TSynTextFoldRange* Range)
-{
-    if (!foldScan_.Pending())
-        return Range;
-    // A scan that cannot go on from where it ended finds every range anew.
-    const int from = Range->RealFromLine();
-    const TFoldRegionItem* region = Range->FoldRegion();
-    const int level = Range->FoldRangeLevel;
-    FinishFoldScan();
-    for (size_t i = allFoldRanges_->FirstFromReal(from); i < static_cast<size_t>(allFoldRanges_->AllCount()); ++i) {
-        TSynTextFoldRange* range = allFoldRanges_->AllRanges(static_cast<int>(i));
-        if (range->RealFromLine() != from)
-            break;
-        if (!range->ParentCollapsed && range->FoldRegion() == region && range->FoldRangeLevel == level)
-            return range;
-    }
-    return nullptr;
-}
-
 void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
 {
     if (!FoldRange || FoldRange->AllFoldRanges() != allFoldRanges_.get())
         return;
-    FoldRange = FinishFoldScanKeeping(FoldRange);
+    FoldRange = FinishFoldScan(FoldRange);
     if (!FoldRange)
         return;
     MoveFoldLines([&] {
@@ -265,7 +246,7 @@ void TCustomSynText::Uncollapse(TSynTextFoldRange* FoldRange)
 {
     if (!FoldRange || FoldRange->AllFoldRanges() != allFoldRanges_.get())
         return;
-    FoldRange = FinishFoldScanKeeping(FoldRange);
+    FoldRange = FinishFoldScan(FoldRange);
     if (!FoldRange)
         return;
     MoveFoldLines([&] {

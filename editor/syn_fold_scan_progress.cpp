@@ -1,8 +1,8 @@
-// How far the fold scan has come: an edit scans down to the lines in view,
-// idle time scans on in slices, and whatever reads ranges further down has
-// the scan reach them first. Painting waits for the scan only where it is
-// near: a view further off shows the ranges as they stand until idle
-// time's scan passes it.
+// When the fold scan runs and how far: a rebuild and an edit scan down to
+// the lines in view, idle time scans on in slices, and whatever reads ranges
+// further down has the scan reach them first. Painting waits for the scan
+// only where it is near: a view further off shows the ranges as they stand
+// until idle time's scan passes it.
 #include <time.h>
 
 #include <algorithm>
@@ -42,61 +42,82 @@ TSynTextAllFoldRanges* TCustomSynText::AllFoldRanges() const
     return allFoldRanges_.get();
 }
 
-void TCustomSynText::RescanFoldRanges() { ScanFoldsTo(FoldScanLimit()); }
+void TCustomSynText::RebuildFoldRanges()
+{
+    ScanPendingRanges();  // the painted-token check reads the line states
+    UncollapseAll();
+    ClearFoldRanges();
+    // Enabling folding rebuilds, so a text edited meanwhile is never scanned
+    // for nothing. The scan stops below the view as an edit's does when
+    // that is few lines to read; lines in view far down wait for idle time,
+    // unmarked.
+    if (codeFolding_->Enabled())
+        ScanFoldsTo(LastShownLine() + 2 <= ScanAtOnceLines ? LastShownLine() + 3 : 1);
+    RepaintGutter();
+    if (codeFolding_->IndentGuides())
+        RepaintLines(-1, -1);
+}
 
-int TCustomSynText::FoldScanLimit() const
+void TCustomSynText::RescanFoldRanges()
 {
     // Two lines past the last line in view (LastShownLine counts from 0):
     // a range open at the scan's end may still end on the line above it,
     // never on a line in view. A caret below the view (a text set leaves
     // it on the last line) waits for idle time or a reader like any line.
-    return LastShownLine() + 3;
+    ScanFoldsTo(LastShownLine() + 3);
 }
 
-int TCustomSynText::FoldScanLimitFrom(int Line) const
+void TCustomSynText::RescanPendingFolds()
 {
-    const int limit = FoldScanLimit();
-    return RealLinesBetween(Line, limit) <= ScanAtOnceLines ? limit : Line;
+    if (paintLock_ != 0)
+        return;
+    foldScan_.EndUpdate();
+    if (foldScan_.HasChanges() && CountsFoldChanges())
+        RescanFoldRanges();
+    else if (CountsFoldChanges())
+        HideFreedLastLines();
 }
 
-int TCustomSynText::RealLinesBetween(int From, int To) const
+bool TCustomSynText::ReachFoldScan(int Line, TFoldReach Reach) const
 {
-    // The lines collapsed blocks between them hide are read too.
-    return allFoldRanges_->RealLineNumber(To) - allFoldRanges_->RealLineNumber(From);
-}
-
-bool TCustomSynText::ReachFoldScanNear(int Line) const
-{
-    // Far below, the ranges are those from before the edits moved with
-    // their lines (none after folding was switched on); idle time's scan
-    // repaints what it changes among the lines in view.
-    if (foldScan_.Pending() && RealLinesBetween(foldScan_.PendingFrom(), Line) >= ScanAtOnceLines)
+    // Far below (in real lines: the scan reads what collapsed blocks hide
+    // too), the ranges are those from before the edits moved with their
+    // lines (none after folding was switched on); idle time's scan repaints
+    // what it changes among the lines in view.
+    if (Reach == TFoldReach::StartsIfNear && foldScan_.Pending() &&
+        allFoldRanges_->RealLineNumber(Line) - allFoldRanges_->RealLineNumber(foldScan_.PendingFrom()) >=
+            ScanAtOnceLines)
         return false;
-    ReachFoldScan(Line, false);
-    return true;
-}
-
-void TCustomSynText::ReachFoldScan(int Line, bool Ends) const
-{
     // Inside an update the ranges are those from before it, as the edits
     // of the update have not been scanned either.
     if (paintLock_ != 0 || !codeFolding_->Enabled())
-        return;
+        return true;
     auto* self = const_cast<TCustomSynText*>(this);
-    // A range open where the scan ends may end anywhere below, or never;
-    // one may be open there only after the scan reached Line.
-    while (foldScan_.Pending()) {
-        if (Ends && foldScan_.OpenFrom() <= Line) {
-            self->ScanFoldsTo(INT_MAX);
-        } else if (foldScan_.PendingFrom() <= Line + 1) {
-            self->ScanFoldsTo(Line == INT_MAX ? INT_MAX : Line + 2);
-        } else {
-            return;
-        }
-    }
+    for (int stop; (stop = foldScan_.StopToReach(Line, Reach == TFoldReach::Ends)) != 0;)
+        self->ScanFoldsTo(stop);
+    return true;
 }
 
-void TCustomSynText::FinishFoldScan() const { ReachFoldScan(INT_MAX, true); }
+TSynTextFoldRange* TCustomSynText::FinishFoldScan(TSynTextFoldRange* Range) const
+{
+    if (!Range || !foldScan_.Pending()) {
+        ReachFoldScan(INT_MAX, TFoldReach::Ends);
+        return Range;
+    }
+    // A scan that cannot go on from where it ended finds every range anew.
+    const int from = Range->RealFromLine();
+    const TFoldRegionItem* region = Range->FoldRegion();
+    const int level = Range->FoldRangeLevel;
+    ReachFoldScan(INT_MAX, TFoldReach::Ends);
+    for (size_t i = allFoldRanges_->FirstFromReal(from); i < static_cast<size_t>(allFoldRanges_->AllCount()); ++i) {
+        TSynTextFoldRange* range = allFoldRanges_->AllRanges(static_cast<int>(i));
+        if (range->RealFromLine() != from)
+            break;
+        if (!range->ParentCollapsed && range->FoldRegion() == region && range->FoldRangeLevel == level)
+            return range;
+    }
+    return nullptr;
+}
 
 void TCustomSynText::ScanFoldsIdle()
 {

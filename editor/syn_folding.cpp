@@ -256,17 +256,6 @@ void TCustomSynText::CountFoldChanges(int Index, int Count)
     }
 }
 
-void TCustomSynText::RescanPendingFolds()
-{
-    if (paintLock_ != 0)
-        return;
-    foldScan_.EndUpdate();
-    if (foldScan_.HasChanges() && CountsFoldChanges())
-        RescanFoldRanges();
-    else if (CountsFoldChanges())
-        HideFreedLastLines();
-}
-
 std::optional<AnsiString> TCustomSynText::FoldSignature(int Index, std::string_view Line, bool SecondNotice) const
 {
     // The stored range above a line changed in this update, or not scanned
@@ -402,20 +391,6 @@ void TCustomSynText::ClearFoldRanges()
     foldScan_.Clear();
 }
 
-void TCustomSynText::RebuildFoldRanges()
-{
-    ScanPendingRanges();  // the painted-token check reads the line states
-    UncollapseAll();
-    ClearFoldRanges();
-    // Enabling folding rebuilds, so a text edited meanwhile is never scanned
-    // for nothing. Lines in view far down wait for idle time, unmarked.
-    if (codeFolding_->Enabled())
-        ScanFoldsTo(FoldScanLimitFrom(1));
-    RepaintGutter();
-    if (codeFolding_->IndentGuides())
-        RepaintLines(-1, -1);
-}
-
 namespace {
 
 // The ranges in view by lines and level: what places indent guides.
@@ -478,28 +453,20 @@ TSynTextFoldRange* TCustomSynText::GetFoldRangeStartingAt(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->StartingAt(Line);
-    ReachFoldScan(Line, true);
+    ReachFoldScan(Line, TFoldReach::Ends);
     return allFoldRanges_->FirstStartingAt(Line);
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeEndingAt(int Line) const
 {
-    ReachFoldScan(Line, true);
-    return ScannedFoldRangeEndingAt(Line);
-}
-
-TSynTextFoldRange* TCustomSynText::ScannedFoldRangeEndingAt(int Line) const
-{
-    // A collapsed range ends nowhere in view.
-    return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
-        return !r.Collapsed && r.ToLine() == Line;
-    });
+    ReachFoldScan(Line, TFoldReach::Ends);
+    return allFoldRanges_->FirstEndingAt(Line);
 }
 
 TSynTextFoldRange* TCustomSynText::GetFoldRangeAtLine(int Line, int* NumberOnLine) const
 {
     // A range that never closes is one line long: no mark.
-    ReachFoldScan(Line, true);
+    ReachFoldScan(Line, TFoldReach::Ends);
     TSynTextFoldRange* first = nullptr;
     int number = 0;
     // The ranges in view that start on Line follow each other in the flat
@@ -527,7 +494,7 @@ bool TCustomSynText::IsFoldEnd(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsFoldEnd(Line);
-    ReachFoldScan(Line, true);
+    ReachFoldScan(Line, TFoldReach::Ends);
     return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && r.FromLine() != r.ToLine() && r.ToLine() == Line;
     }) != nullptr;
@@ -537,7 +504,7 @@ bool TCustomSynText::IsInsideFold(int Line) const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->IsInsideFold(Line);
-    ReachFoldScan(Line, true);
+    ReachFoldScan(Line, TFoldReach::Ends);
     return FirstHolding(*allFoldRanges_, Line, [Line](const TSynTextFoldRange& r) {
         return !r.Collapsed && r.FromLine() < Line && Line < r.ToLine();
     }) != nullptr;
@@ -567,7 +534,7 @@ int TCustomSynText::CaretFoldLevel() const
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap())
         return map->CaretLevel();
-    ReachFoldScan(caretY_, true);
+    ReachFoldScan(caretY_, TFoldReach::Ends);
     return DeepestLevel(allFoldRanges_->Holding(caretY_));
 }
 
@@ -614,7 +581,7 @@ std::vector<const TSynTextFoldRange*> TCustomSynText::FoldRangesAround(int Line)
 {
     if (const TSynFoldLineMap* map = allFoldRanges_->LineMap(); map && map->Covers(Line))
         return map->Around(Line);
-    ReachFoldScan(Line, true);
+    ReachFoldScan(Line, TFoldReach::Ends);
     std::vector<const TSynTextFoldRange*> result;
     for (int i = 0; i < allFoldRanges_->AllCount(); ++i) {
         const TSynTextFoldRange* range = allFoldRanges_->AllRanges(i);
@@ -686,7 +653,7 @@ void TCustomSynText::UpdateCaretFoldRange()
     // The caret's block as far as it is scanned: its first line is, and
     // painting reads no further than the lines in view. A caret far below
     // the scan finds it when idle time's scan passes it.
-    if (!ReachFoldScanNear(caretY_)) {
+    if (!ReachFoldScan(caretY_, TFoldReach::StartsIfNear)) {
         caretFoldRange_ = nullptr;
         return;
     }
@@ -694,7 +661,7 @@ void TCustomSynText::UpdateCaretFoldRange()
         if (touches(Region->Open()))
             found = allFoldRanges_->FirstStartingAt(caretY_);
         else if (touches(Region->Close()))
-            found = ScannedFoldRangeEndingAt(caretY_);
+            found = allFoldRanges_->FirstEndingAt(caretY_);
         return found != nullptr;
     });
     // Nothing paints it differently: no repaint.

@@ -49,7 +49,7 @@ void TCustomSynText::Paint()
         // the view then.
         if (paintLock_ != 0 && FoldScanPending())
             paintedBeforeFoldScan_ = true;
-        ReachFoldScanNear(lastLine);
+        ReachFoldScan(lastLine, TFoldReach::StartsIfNear);
         foldMap.emplace(*allFoldRanges_, RowToLine(std::min(firstRow, topLine_)), lastLine, caretY_);
     }
     TRect box;

@@ -42,6 +42,14 @@ TSynTextFoldRange* TSynTextAllFoldRanges::FirstStartingAt(int Line) const
     return at < all_.size() && all_[at]->RealFromLine() == RealLineNumber(Line) ? all_[at] : nullptr;
 }
 
+TSynTextFoldRange* TSynTextAllFoldRanges::FirstEndingAt(int Line) const
+{
+    for (TSynTextFoldRange* range : Holding(Line))
+        if (!range->Collapsed && range->ToLine() == Line)
+            return range;
+    return nullptr;
+}
+
 std::vector<TSynTextFoldRange*> TSynTextAllFoldRanges::Holding(int Line) const
 {
     // Back from the last range starting on or above Line: a range that

@@ -376,6 +376,9 @@ public:
     // The first range in view of the flat list that starts on Line, null
     // when none does.
     TSynTextFoldRange* FirstStartingAt(int Line) const;
+    // The same for a range that ends on Line; a collapsed range ends
+    // nowhere in view.
+    TSynTextFoldRange* FirstEndingAt(int Line) const;
     // The index in the flat list of the first range starting on real line
     // Line or below.
     size_t FirstFromReal(int Line) const;

@@ -92,6 +92,19 @@ void TSynFoldScanState::EndedEarly(int Line, int OpenFrom, const TSynFoldResume:
     knownNotes_ = editNotes_;
 }
 
+int TSynFoldScanState::StopToReach(int Line, bool Ends) const
+{
+    // A range open where the scan ended may end anywhere below, or never;
+    // one may be open there only after the scan reached Line.
+    if (!Pending())
+        return 0;
+    if (Ends && openFrom_ <= Line)
+        return INT_MAX;
+    if (pendingFrom_ - 1 <= Line)
+        return Line >= INT_MAX - 2 ? INT_MAX : Line + 2;
+    return 0;
+}
+
 const TSynFoldResume::TKnown* TSynFoldScanState::GoingOn(int Line, unsigned Generation)
 {
     const bool goingOn = Line == knownLine_ && Generation == knownGeneration_ && editNotes_ == knownNotes_;

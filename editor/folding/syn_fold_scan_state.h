@@ -51,7 +51,9 @@ public:
     void EndedEarly(int Line, int OpenFrom, const TSynFoldResume::TKnown& Known, unsigned Generation);
     bool Pending() const { return pendingFrom_ != INT_MAX; }
     int PendingFrom() const { return pendingFrom_; }
-    int OpenFrom() const { return openFrom_; }
+    // Where a scan must stop for the ranges that start on lines up to Line
+    // to be known, and with Ends where they end too; 0 when they are.
+    int StopToReach(int Line, bool Ends) const;
     // The state to go on from at the start of line Line when the last scan
     // ended early there and nothing changed since; null otherwise. Asked
     // once, by the scan that goes on.

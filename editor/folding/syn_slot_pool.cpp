@@ -78,7 +78,6 @@ TSynSlotPool::TSlab* TSynSlotPool::SlabOf(const void* Slot) const
 
 void* TSynSlotPool::Allocate()
 {
-    const std::lock_guard<std::mutex> lock(guard_);
     TSlab* slab = open_ ? open_ : NewSlab();
     void* slot;
     if (slab->FreeSlots) {
@@ -99,7 +98,6 @@ void TSynSlotPool::Free(void* Slot)
 {
     if (!Slot)
         return;
-    const std::lock_guard<std::mutex> lock(guard_);
     TSlab* slab = SlabOf(Slot);
     // Written before the slot is poisoned: a slot freed twice is caught
     // here by the sanitizer.
@@ -120,12 +118,10 @@ void TSynSlotPool::Free(void* Slot)
 
 size_t TSynSlotPool::SlabCount() const
 {
-    const std::lock_guard<std::mutex> lock(guard_);
     return slabs_.size();
 }
 
 size_t TSynSlotPool::SlotsInUse() const
 {
-    const std::lock_guard<std::mutex> lock(guard_);
     return inUse_;
 }

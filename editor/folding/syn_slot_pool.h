@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <mutex>
 #include <vector>
 
 class TSynSlotPool {
@@ -18,7 +17,8 @@ public:
     TSynSlotPool(const TSynSlotPool&) = delete;
     TSynSlotPool& operator=(const TSynSlotPool&) = delete;
 
-    // Safe from any thread.
+    // Not for two threads at once: the editors and their ranges live on
+    // the thread that runs the windows.
     void* Allocate();
     // Slot must have come from this pool's Allocate; null does nothing.
     void Free(void* Slot);
@@ -37,7 +37,6 @@ private:
 
     const size_t slotSize_;
     const size_t slotsPerSlab_;
-    mutable std::mutex guard_;
     std::vector<TSlab*> slabs_;  // every slab, ascending by address
     TSlab* open_ = nullptr;      // first of the slabs with a free slot, linked through them
     size_t inUse_ = 0;

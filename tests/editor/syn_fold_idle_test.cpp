@@ -330,6 +330,18 @@ TEST_F(TSynFoldIdleTest, AFarViewRightAfterAnEditShowsTheBlocksMovedWithIt)
         memo->CommandProcessor(ecDeleteChar, 0, nullptr);
     };
     const auto undo = [this] { memo->CommandProcessor(ecUndo, 0, nullptr); };
+    // Whole lines pasted in line mode, at a caret inside line 11.
+    const auto linesPasted = [this, paste, &function] {
+        memo->SetSelectionMode(smLine);
+        memo->SetCaretXY(BufferCoord(7, 11));
+        paste(function);
+    };
+    // A column pasted on the last line, its lines past the end of the text.
+    const auto columnPastTheEnd = [this, paste, &function] {
+        memo->SetSelectionMode(smColumn);
+        memo->SetCaretXY(BufferCoord(3, memo->Lines()->Count()));
+        paste(function);
+    };
     // What is done first, before idle time's scan, and the edit.
     const std::vector<std::tuple<std::string, std::function<void()>, std::function<void()>>> edits = {
         {"Enter before a brace", nullptr,
@@ -348,8 +360,13 @@ TEST_F(TSynFoldIdleTest, AFarViewRightAfterAnEditShowsTheBlocksMovedWithIt)
          },
          undo},
         {"deleted lines put back by undo", deleteSecond, undo},
+        {"whole lines pasted", nullptr, linesPasted},
+        {"whole lines pasted undone", linesPasted, undo},
+        {"a column pasted past the end", nullptr, columnPastTheEnd},
+        {"a column pasted past the end undone", columnPastTheEnd, undo},
     };
     for (const auto& [what, first, edit] : edits) {
+        memo->SetSelectionMode(smNormal);
         memo->SetText(FunctionSource(true));
         memo->ClearUndo();
         IdleUntilFoldsScanned(memo);
@@ -370,19 +387,27 @@ TEST_F(TSynFoldIdleTest, AFarViewRightAfterAnEditShowsTheBlocksMovedWithIt)
         twin->SetText(before);
         twin->AllFoldRanges();
         twin->SetCaretXY(BufferCoord(1, 1));
-        twin->SetTopLine(memo->TopLine() - (memo->Lines()->Count() - count));
+        // The lines the edit, at the caret, added above the view.
+        const int added = memo->CaretY() < memo->TopLine() ? memo->Lines()->Count() - count : 0;
+        twin->SetTopLine(memo->TopLine() - added);
         Pump();
         // The numbers in the gutter and the scroll bar are those of the text now.
         EXPECT_EQ(FirstDifferentRow(atOnce, Picture(twin), memo->GutterWidth() - 12, memo->ClientWidth()), -1) << what;
+        // What is done first is undone by the edit: the text comes back.
+        if (first) {
+            EXPECT_EQ(memo->Lines()->Text(), FunctionSource(true)) << what;
+        }
         IdleUntilFoldsScanned(memo);
         memo->Update();
         twin->SetText(memo->Lines()->Text());
         twin->AllFoldRanges();
+        EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges())) << what;
         twin->SetCaretXY(memo->CaretXY());
         twin->SetTopLine(memo->TopLine());
         Pump();
         EXPECT_EQ(FirstDifferentRow(WindowImage(memo->Handle()), Picture(twin)), -1) << what;
     }
+    memo->SetSelectionMode(smNormal);
 }
 
 // Folding switched off lets its ranges go (nothing follows the text then);
