@@ -92,6 +92,7 @@ bool TCustomSynText::ScanPendingRanges()
     if (first > stop) {
         LeaveUnscannedFrom(first);
         NoteFoldEdit(first + 1, INT_MAX);
+        NoteFoldRepainting();
         return false;
     }
     lines_->BeginUpdate();
@@ -104,6 +105,8 @@ bool TCustomSynText::ScanPendingRanges()
     // The fold scan reads the highlighting of the lines below those whose
     // stored range changed; past an unsettled scan, of any line below.
     NoteFoldEdit(first + 1, unsettled ? INT_MAX : scanned + 2);
+    if (unsettled || scanned > last)
+        NoteFoldRepainting();
     RepaintLines(first + 1, scanned + 1);
     lines_->EndUpdate();
     return true;
@@ -172,6 +175,15 @@ void TCustomSynText::NoteFoldEdit(int First, int Last)
 {
     if (CountsFoldChanges())
         foldScan_.NoteEdit(First, Last);
+}
+
+void TCustomSynText::NoteFoldRepainting()
+{
+    // Lines below the changed ones now start from another range: a brace
+    // among them may be painted as a comment now, or no longer, which the
+    // signatures of the changed lines never told.
+    if (CountsFoldChanges())
+        foldScan_.NoteChange();
 }
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)

@@ -787,6 +787,9 @@ protected:
     // Lines First .. Last (from 1) changed their text or the highlighter's
     // range above them.
     void NoteFoldEdit(int First, int Last);
+    // The highlighter's range changed above lines no edit touched: they
+    // may read otherwise to the fold scan.
+    void NoteFoldRepainting();
     // Finds the ranges again from above the edited lines (buffer lines) to
     // where the scan settles; false when it could not, leaving the ranges to
     // a scan of the whole text. Unless it settles first, the scan ends at

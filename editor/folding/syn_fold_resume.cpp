@@ -315,6 +315,8 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
         for (TSynTextFoldRange* open : stop_.Open)
             open->SetRealToLine(std::max(open->RealFromLine(), stopLine_ - 1));
     }
+    // Found ranges that took the sub-ranges of an old one hidden then.
+    std::vector<TSynTextFoldRange*> tookHidden;
     if (stopped) {
         // The ranges open where the scan stopped end where they ended
         // before, and keep their sub-ranges from there on.
@@ -333,6 +335,8 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
                 now->SetClosedAt(old.ClosedAt);
                 const TSynTextFoldRanges& subs = old.Range->SubFoldRanges;
                 now->SubFoldRanges.AppendFrom(subs, subs.FirstFrom(stopLine_));
+                if (old.Range->Collapsed || old.Range->ParentCollapsed)
+                    tookHidden.push_back(now);
             }
         }
     }
@@ -347,6 +351,14 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
             subs.Ranges(i)->ParentCollapsed = true;
             subs.Ranges(i)->CollapsedBy = range->CollapsedBy;
             TSynTextAllFoldRanges::HideInside(subs.Ranges(i), range->CollapsedBy);
+        }
+    }
+    // The sub-ranges below where the scan stopped that a block it found
+    // otherwise hid come into view with that block's lines.
+    for (TSynTextFoldRange* range : tookHidden) {
+        if (!range->Collapsed && !range->ParentCollapsed) {
+            TSynTextAllFoldRanges::ShowInside(range);
+            ranges_.inViewValid_ = false;
         }
     }
     // The flat list: the ranges above the scan, those it found, those

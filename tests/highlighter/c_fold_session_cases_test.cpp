@@ -104,6 +104,15 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
+        {"A '#' that makes a line a preprocessor line ends the comment it opened: the brace below opens a block",
+         false, "text \"  /*\\r\\n{\\r\\n\"\nidle\nrun ecChar 1,1 1,1 '#'\ncheck\n"},
+        {"The '#' deleted, the comment goes on below: the brace there opens no block", false,
+         "text \"#  /*\\r\\n{\\r\\n\"\nidle\nrun ecDeleteChar 1,1 1,1\ncheck\n"},
+        {"An edit on the shown last line of a block collapsed inside a collapsed #ifdef block moves that "
+         "block's end: both come into view, and so does the block below them that a brace they left open holds",
+         false,
+         "text \"#ifdef A\\r\\n{\\r\\n{\\r\\n#endif\\r\\n} {\\r\\nb();\\r\\n}\\r\\n{\"\n"
+         "click 3\nclick 1\nrun ecDeleteLine 1,5 1,5\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
