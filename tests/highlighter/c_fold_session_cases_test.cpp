@@ -69,6 +69,11 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"    if (a) {\\r\\n        for (;;) {\\r\\n        }\\r\\n    } else {\\r\\n\"\n"
          "collapse all\nrun ecLineBreak 13,1 13,1\ncheck\nundo last\ncheck\n"},
+        {"A case change of a selection inside the collapse mark of a block below another collapsed one "
+         "changes no text of the block above",
+         false,
+         "text \"void d()\\r\\n{\\r\\nvoid h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
+         "run TaSynCut 1,1 1,3\ncollapse all\nrun TaSynToggleCase 10,3 12,3\ncheck\nundo last\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
