@@ -72,8 +72,13 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
         {"A case change of a selection inside the collapse mark of a block below another collapsed one "
          "changes no text of the block above",
          false,
-         "text \"void d()\\r\\n{\\r\\nvoid h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
-         "run TaSynCut 1,1 1,3\ncollapse all\nrun TaSynToggleCase 10,3 12,3\ncheck\nundo last\ncheck\n"},
+         "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
+         "collapse all\nrun TaSynToggleCase 10,3 12,3\ncheck\n"},
+        {"Upper case of a selection inside a collapse mark, which becomes upper case of the word before the "
+         "caret once the block is in view, changes no text of the block above",
+         false,
+         "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
+         "collapse all\nrun TaSynUpperCase 10,3 12,3\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
