@@ -115,12 +115,19 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
         return true;
     // Each step is judged where the command starts: none of them moves the
-    // caret before the next, nor changes the lines above it.
-    const TSynCommandSteps steps = CommandSteps(Command);
-    if (FoldsRefuse(steps.First) || FoldsRefuse(steps.Then))
-        return false;
-    ExpandFoldsFor(steps.First);
-    ExpandFoldsFor(steps.Then);
+    // caret before the next, nor changes the lines above it. A selection
+    // lying in a collapse mark goes with the mark when its block comes into
+    // view, and a command that runs other steps without a selection (a case
+    // change of the word at the caret instead of the selected text) has
+    // those judged in turn: they may reach another collapsed block.
+    TSynCommandSteps judged;
+    for (TSynCommandSteps steps = CommandSteps(Command); !(steps == judged); steps = CommandSteps(Command)) {
+        if (FoldsRefuse(steps.First) || FoldsRefuse(steps.Then))
+            return false;
+        ExpandFoldsFor(steps.First);
+        ExpandFoldsFor(steps.Then);
+        judged = steps;
+    }
     return true;
 }
 

@@ -134,6 +134,7 @@ inline constexpr TSynTextEditorCommand ecUserFirst = 1001;
 struct TSynCommandSteps {
     TSynTextEditorCommand First = ecNone;
     TSynTextEditorCommand Then = ecNone;
+    bool operator==(const TSynCommandSteps&) const = default;
 };
 
 // The name under which the command identifiers are registered with the

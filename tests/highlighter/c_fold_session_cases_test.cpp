@@ -69,6 +69,16 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"    if (a) {\\r\\n        for (;;) {\\r\\n        }\\r\\n    } else {\\r\\n\"\n"
          "collapse all\nrun ecLineBreak 13,1 13,1\ncheck\nundo last\ncheck\n"},
+        {"A case change of a selection inside the collapse mark of a block below another collapsed one "
+         "changes no text of the block above",
+         false,
+         "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
+         "collapse all\nrun TaSynToggleCase 10,3 12,3\ncheck\n"},
+        {"Upper case of a selection inside a collapse mark, which becomes upper case of the word before the "
+         "caret once the block is in view, changes no text of the block above",
+         false,
+         "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
+         "collapse all\nrun TaSynUpperCase 10,3 12,3\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
