@@ -9,8 +9,8 @@
 // typed and taken back at the top and in the middle, each with its paint,
 // with folding on and off; and the idle time that finds the rest of the
 // ranges after a brace at the top, slice by slice. Last, a letter taken
-// back by Undo and put in again by Redo among collapsed functions, and
-// lines pasted in line mode and as a column past the end.
+// back by Undo and put in again by Redo among collapsed functions, a find
+// among them, and lines pasted in line mode and as a column past the end.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -29,6 +29,7 @@
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
+#include "editor_services/search/syn_text_search.h"
 #include "highlighter/syn_lex_syn.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
@@ -463,6 +464,47 @@ BENCHMARK(BM_UndoAmongCollapsedFunctions)
     ->Args({100000, 7142})
     ->Args({1500000, 5000})
     ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A find from the top of the text, as F3 runs it, of a word on the last
+// line, among collapsed functions: the search reads every line, so it
+// expands the collapsed blocks and collapses them again after it, the
+// block the word is in kept open. With its paint. Arguments: the lines,
+// the functions collapsed from the top.
+void BM_FindAmongCollapsedFunctions(benchmark::State& State)
+{
+    TShownHighlightedEditor editor(static_cast<int>(State.range(0)), true);
+    TIdleMemo* memo = editor.memo;
+    TSynTextSearch engine(nullptr);
+    memo->SetSearchEngine(&engine);
+    memo->Lines()->Add("int last_word_here;");
+    for (int unit = static_cast<int>(State.range(1)) - 1; unit >= 0; --unit)
+        memo->Collapse(memo->GetFoldRangeAtLine(unit * 14 + 4));
+    const auto collapsedCount = [memo] {
+        int count = 0;
+        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
+            count += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
+        return count;
+    };
+    const int collapsed = collapsedCount();
+    int found = 0;
+    for (auto _ : State) {
+        memo->SetCaretXY(BufferCoord(1, 1));
+        const double start = NowMs();
+        found = memo->SearchReplace("last_word_here", "", {soMatchCase});
+        memo->Update();
+        State.SetIterationTime((NowMs() - start) / 1e3);
+    }
+    if (found != 1 || collapsedCount() != collapsed)
+        State.SkipWithError("the word was not found, or collapsed functions were left open");
+    State.counters["collapsed"] = collapsed;
+}
+BENCHMARK(BM_FindAmongCollapsedFunctions)
+    ->ArgNames({"lines", "collapsed"})
+    ->Args({100000, 1000})
+    ->Args({100000, 7142})
+    ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

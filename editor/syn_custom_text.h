@@ -702,6 +702,8 @@ protected:
     void MoveFoldLines(const std::function<void()>& Work);
     // The same for a scan at work, which has found the ranges Work reads.
     void MoveFoldLinesNow(const std::function<void()>& Work);
+    // Collapse's work inside MoveFoldLines, the scan finished.
+    void CollapseNow(TSynTextFoldRange* FoldRange);
     // Caret and block follow Delta lines taken out (< 0) or put back (> 0)
     // below AfterLine; a point on a line taken out goes to AfterLine.
     void FollowFoldLines(int AfterLine, int Delta);

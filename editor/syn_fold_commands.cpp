@@ -177,34 +177,37 @@ void TCustomSynText::Collapse(TSynTextFoldRange* FoldRange)
     FoldRange = FinishFoldScan(FoldRange);
     if (!FoldRange)
         return;
-    MoveFoldLines([&] {
-        // A range the scan left inside this one beyond its last line (a
-        // brace an #endif did not close) is hidden with it, but its lines
-        // are not: collapsed, its hidden lines would count as the block's.
-        // It comes into view first, and so does each collapsed one inside
-        // it, which its expansion brings into view.
-        for (;;) {
-            TSynTextFoldRange* beyond = nullptr;
-            std::vector<TSynTextFoldRange*> pending{FoldRange};
-            while (!pending.empty() && !beyond) {
-                const TSynTextFoldRange* range = pending.back();
-                pending.pop_back();
-                for (int i = 0; i < range->SubFoldRanges.Count() && !beyond; ++i) {
-                    TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
-                    if (!sub->Collapsed)
-                        pending.push_back(sub);
-                    else if (sub->RealFromLine() > FoldRange->RealToLine())
-                        beyond = sub;
-                }
+    MoveFoldLines([&] { CollapseNow(FoldRange); });
+}
+
+void TCustomSynText::CollapseNow(TSynTextFoldRange* FoldRange)
+{
+    // A range the scan left inside this one beyond its last line (a
+    // brace an #endif did not close) is hidden with it, but its lines
+    // are not: collapsed, its hidden lines would count as the block's.
+    // It comes into view first, and so does each collapsed one inside
+    // it, which its expansion brings into view.
+    for (;;) {
+        TSynTextFoldRange* beyond = nullptr;
+        std::vector<TSynTextFoldRange*> pending{FoldRange};
+        while (!pending.empty() && !beyond) {
+            const TSynTextFoldRange* range = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < range->SubFoldRanges.Count() && !beyond; ++i) {
+                TSynTextFoldRange* sub = range->SubFoldRanges.Ranges(i);
+                if (!sub->Collapsed)
+                    pending.push_back(sub);
+                else if (sub->RealFromLine() > FoldRange->RealToLine())
+                    beyond = sub;
             }
-            if (!beyond)
-                break;
-            const int head = beyond->FromLine();
-            FollowFoldLines(head, allFoldRanges_->Expand(lines_, beyond));
         }
-        const int head = FoldRange->FromLine();
-        FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
-    });
+        if (!beyond)
+            break;
+        const int head = beyond->FromLine();
+        FollowFoldLines(head, allFoldRanges_->Expand(lines_, beyond));
+    }
+    const int head = FoldRange->FromLine();
+    FollowFoldLines(head, -allFoldRanges_->Collapse(lines_, FoldRange));
 }
 
 void TCustomSynText::HideFreedLastLines()

@@ -10,21 +10,15 @@
 
 std::vector<TSynFoldHead> TCustomSynText::ExpandCollapsedFolds()
 {
-    // The first collapsed range in view, one after the other: expanding
-    // one puts lines below its head only, so the heads found before stay
-    // where they are, and the ranges it hid come into view after it.
+    // Every collapsed range, hidden ones too, as it stands once all are in
+    // view: at its real first line. All are expanded in one step.
     std::vector<TSynFoldHead> heads;
-    for (;;) {
-        TSynTextAllFoldRanges* ranges = AllFoldRanges();
-        TSynTextFoldRange* found = nullptr;
-        for (int i = 0; i < ranges->AllCount() && !found; ++i)
-            if (ranges->AllRanges(i)->Collapsed && !ranges->AllRanges(i)->ParentCollapsed)
-                found = ranges->AllRanges(i);
-        if (!found)
-            return heads;
-        heads.push_back({found->FromLine(), found->FoldRangeLevel});
-        Uncollapse(found);
-    }
+    const TSynTextAllFoldRanges* ranges = AllFoldRanges();
+    for (int i = 0; i < ranges->AllCount(); ++i)
+        if (const TSynTextFoldRange* range = ranges->AllRanges(i); range->Collapsed)
+            heads.push_back({range->RealFromLine(), range->FoldRangeLevel});
+    UncollapseAll();
+    return heads;
 }
 
 void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
@@ -32,29 +26,36 @@ void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
     // From the last line up, and the inner of two ranges on one line
     // first: each collapse moves only lines below the heads still to come,
     // and a range inside another is collapsed before the one around it.
+    // The lines above a head are all in view, so it stands on its real
+    // line. All collapse in one step.
+    if (Heads.empty())
+        return;
     std::sort(Heads.begin(), Heads.end(), [](const TSynFoldHead& A, const TSynFoldHead& B) {
         return A.Line != B.Line ? A.Line > B.Line : A.Level > B.Level;
     });
-    for (const TSynFoldHead& head : Heads) {
-        TSynTextAllFoldRanges* ranges = AllFoldRanges();
-        for (int i = 0; i < ranges->AllCount(); ++i) {
-            TSynTextFoldRange* range = ranges->AllRanges(i);
-            if (range->FromLine() != head.Line || range->FoldRangeLevel != head.Level || range->Collapsed ||
-                range->ParentCollapsed)
-                continue;
-            if (range->FromLine() < Keep && Keep <= range->ToLine())
+    TSynTextAllFoldRanges* ranges = AllFoldRanges();
+    MoveFoldLines([&] {
+        for (const TSynFoldHead& head : Heads) {
+            for (size_t i = ranges->FirstFromReal(head.Line); i < static_cast<size_t>(ranges->AllCount()); ++i) {
+                TSynTextFoldRange* range = ranges->AllRanges(static_cast<int>(i));
+                if (range->RealFromLine() != head.Line)
+                    break;
+                if (range->FoldRangeLevel != head.Level || range->Collapsed || range->ParentCollapsed)
+                    continue;
+                if (range->FromLine() < Keep && Keep <= range->ToLine())
+                    break;
+                // A selection reaching into the lines going out of view would
+                // end up on the first line, selecting what it never held.
+                const auto hidden = [range](int Line) { return Line > range->FromLine() && Line <= range->ToLine(); };
+                if (SelAvail() && (hidden(blockBegin_.Line) || hidden(blockEnd_.Line))) {
+                    SetBlockBegin(CaretXY());
+                    SetBlockEnd(CaretXY());
+                }
+                CollapseNow(range);
                 break;
-            // A selection reaching into the lines going out of view would
-            // end up on the first line, selecting what it never held.
-            const auto hidden = [range](int Line) { return Line > range->FromLine() && Line <= range->ToLine(); };
-            if (SelAvail() && (hidden(blockBegin_.Line) || hidden(blockEnd_.Line))) {
-                SetBlockBegin(CaretXY());
-                SetBlockEnd(CaretXY());
             }
-            Collapse(range);
-            break;
         }
-    }
+    });
 }
 
 namespace {
