@@ -502,6 +502,32 @@ TEST_P(TSynSearchEditorsTest, ReplaceAllReplacesInACollapsedFoldWhichStaysCollap
     EXPECT_EQ(editor_->Lines()->Count(), 2);
 }
 
+TEST_P(TSynSearchEditorsTest, AFindAmongCollapsedBlocksCollapsesAgainAllButTheBlocksItLandsIn)
+{
+    // Blocks collapsed inside collapsed blocks, beside them and inside an
+    // expanded one; the match lies in a block collapsed inside another.
+    const AnsiString text = "a {\r\n  b {\r\n    x;\r\n  }\r\n}\r\nc {\r\n  d {\r\n    key;\r\n  }\r\n}\r\n"
+                            "e {\r\n  f {\r\n    x;\r\n  }\r\n}\r\n";
+    Load(text);
+    for (const int line : {12, 7, 6, 2, 1})
+        Collapse(line);
+    ASSERT_EQ(editor_->Lines()->Text(), "a {     \r\nc {     \r\ne {\r\n  f {     \r\n}\r\n");
+    Find("key", true);
+    searcher_.Find(editor_);
+    EXPECT_EQ(editor_->Text(), text);
+    EXPECT_EQ(editor_->SelText(), "key");
+    EXPECT_EQ(editor_->BlockBegin(), BufferCoord(5, 4));
+    // a collapsed again, with b inside it, and f; c and d, which hold the
+    // match, in view.
+    EXPECT_EQ(editor_->Lines()->Text(), "a {     \r\nc {\r\n  d {\r\n    key;\r\n  }\r\n}\r\ne {\r\n  f {     \r\n}\r\n");
+    for (const int line : {1, 8})
+        EXPECT_TRUE(CollapsedAt(line)) << line;
+    for (const int line : {2, 3, 7})
+        EXPECT_FALSE(CollapsedAt(line)) << line;
+    editor_->Uncollapse(editor_->GetFoldRangeStartingAt(1));
+    EXPECT_TRUE(CollapsedAt(2));
+}
+
 TEST_P(TSynSearchEditorsTest, AFindThatLandsInACollapsedFoldOpensItAndSelectsTheMatch)
 {
     Load(Folded);
