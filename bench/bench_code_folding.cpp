@@ -259,6 +259,25 @@ void BM_IdleScanAfterBrace(benchmark::State& State)
 }
 BENCHMARK(BM_IdleScanAfterBrace)->Arg(100000)->Arg(1500000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The collapsed blocks among the editor's ranges, hidden ones too.
+int CollapsedCount(TIdleMemo* Memo)
+{
+    const TSynTextAllFoldRanges& all = *Memo->AllFoldRanges();
+    int count = 0;
+    for (int i = 0; i < all.AllCount(); ++i)
+        count += all.AllRanges(i)->Collapsed ? 1 : 0;
+    return count;
+}
+
+// Collapses the first Count functions of a shown highlighted editor's text:
+// each function's first line is line 4 of its unit of 14, and they go from
+// the last up, so that the lines above stay where they are.
+void CollapseFunctionsFromTop(TIdleMemo* Memo, int Count)
+{
+    for (int unit = Count - 1; unit >= 0; --unit)
+        Memo->Collapse(Memo->GetFoldRangeAtLine(unit * 14 + 4));
+}
+
 // Every function of the 100,000-line text collapsed, as after collapsing
 // them one by one in view, then a brace typed at the start of the first
 // #if line: every block below lies a level deeper, so the scan meets every
@@ -286,9 +305,7 @@ void BM_TypeAboveCollapsedFunctions(benchmark::State& State)
     int collapsed = 0;
     for (auto _ : State) {
         collapseAll();
-        collapsed = 0;
-        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
-            collapsed += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
+        collapsed = CollapsedCount(memo);
         memo->SetCaretXY(BufferCoord(1, 3));
         double start = NowMs();
         memo->CommandProcessor(ecChar, '{', nullptr);
@@ -381,10 +398,7 @@ void BM_TypeAboveTouchingCollapsedFunctions(benchmark::State& State)
         State.ResumeTiming();
         for (const char key : keys)
             step(ecChar, key);
-        collapsedAfter = 0;
-        const TSynTextAllFoldRanges& all = *memo->AllFoldRanges();
-        for (int i = 0; i < all.AllCount(); ++i)
-            collapsedAfter += all.AllRanges(i)->Collapsed ? 1 : 0;
+        collapsedAfter = CollapsedCount(memo);
         for (size_t i = 0; i < keys.size(); ++i)
             step(ecDeleteLastChar, 0);
         if (memo->Text() != text)
@@ -411,17 +425,8 @@ void BM_UndoAmongCollapsedFunctions(benchmark::State& State)
 {
     TShownHighlightedEditor editor(static_cast<int>(State.range(0)), true);
     TIdleMemo* memo = editor.memo;
-    // Each function's first line is line 4 of its unit of 14; from the last
-    // up, so that the lines above stay where they are.
-    for (int unit = static_cast<int>(State.range(1)) - 1; unit >= 0; --unit)
-        memo->Collapse(memo->GetFoldRangeAtLine(unit * 14 + 4));
-    const auto collapsedCount = [memo] {
-        int count = 0;
-        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
-            count += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
-        return count;
-    };
-    const int collapsed = collapsedCount();
+    CollapseFunctionsFromTop(memo, static_cast<int>(State.range(1)));
+    const int collapsed = CollapsedCount(memo);
     // The text given is no step to take back.
     memo->ClearUndo();
     const auto settle = [memo] {
@@ -453,7 +458,7 @@ void BM_UndoAmongCollapsedFunctions(benchmark::State& State)
         memo->CommandProcessor(ecUndo, 0, nullptr);
         settle();
     }
-    if (memo->Lines()->Strings(line - 1) != before || collapsedCount() != collapsed)
+    if (memo->Lines()->Strings(line - 1) != before || CollapsedCount(memo) != collapsed)
         State.SkipWithError("the letter was not taken back, or collapsed functions were opened");
     State.counters["collapsed"] = collapsed;
     State.counters["undo_ms"] = Median(undos);
@@ -479,15 +484,8 @@ void BM_FindAmongCollapsedFunctions(benchmark::State& State)
     TSynTextSearch engine(nullptr);
     memo->SetSearchEngine(&engine);
     memo->Lines()->Add("int last_word_here;");
-    for (int unit = static_cast<int>(State.range(1)) - 1; unit >= 0; --unit)
-        memo->Collapse(memo->GetFoldRangeAtLine(unit * 14 + 4));
-    const auto collapsedCount = [memo] {
-        int count = 0;
-        for (int i = 0; i < memo->AllFoldRanges()->AllCount(); ++i)
-            count += memo->AllFoldRanges()->AllRanges(i)->Collapsed ? 1 : 0;
-        return count;
-    };
-    const int collapsed = collapsedCount();
+    CollapseFunctionsFromTop(memo, static_cast<int>(State.range(1)));
+    const int collapsed = CollapsedCount(memo);
     int found = 0;
     for (auto _ : State) {
         memo->SetCaretXY(BufferCoord(1, 1));
@@ -496,7 +494,7 @@ void BM_FindAmongCollapsedFunctions(benchmark::State& State)
         memo->Update();
         State.SetIterationTime((NowMs() - start) / 1e3);
     }
-    if (found != 1 || collapsedCount() != collapsed)
+    if (found != 1 || CollapsedCount(memo) != collapsed)
         State.SkipWithError("the word was not found, or collapsed functions were left open");
     State.counters["collapsed"] = collapsed;
 }

@@ -40,6 +40,11 @@ void TSynFoldScanState::NoteMoved(bool ByBuffer, int FirstLine, int Count)
         NoteChange();
 }
 
+bool TSynFoldScanState::MovedAstray() const
+{
+    return bufferMoved_ != foldMoved_ || bufferMoved_.size() >= MostMoved;
+}
+
 int TSynFoldScanState::FoldLineOf(int Line) const
 {
     for (size_t i = bufferMoved_.size(); i-- > foldMoved_.size();) {
@@ -57,7 +62,7 @@ void TSynFoldScanState::EndUpdate()
 {
     // A line put with its fold tokens kept moved no range only if the
     // ranges followed the lines as the buffer moved them.
-    const bool astray = bufferMoved_ != foldMoved_ || bufferMoved_.size() >= MostMoved;
+    const bool astray = MovedAstray();
     if (quietPuts_ && astray)
         NoteChange();
     astray_ = astray_ || astray;
@@ -68,7 +73,7 @@ void TSynFoldScanState::EndUpdate()
 
 TSynFoldScanState::TEdits TSynFoldScanState::TakeEdits(bool& Astray)
 {
-    Astray = astray_ || bufferMoved_ != foldMoved_ || bufferMoved_.size() >= MostMoved;
+    Astray = astray_ || MovedAstray();
     const TEdits edits = edits_;
     changes_ = 0;
     quietPuts_ = false;

@@ -63,6 +63,10 @@ public:
     void Clear() { *this = TSynFoldScanState(); }
 
 private:
+    // Whether the ranges missed a line the buffer moved since the last
+    // update, or the moves were too many to compare.
+    bool MovedAstray() const;
+
     struct TLinesMoved {
         int FirstLine;
         int Count;
