@@ -219,3 +219,15 @@ TEST_F(TTwoProgramsTest, ASaveTheOtherMadeWhileTheQuestionWasOpenIsAskedAboutAga
     EXPECT_EQ(Column("select 内容 from Contents"), "說門 text +B +C");
     EXPECT_EQ(Editor()->Text(), "說門 text +B +C");
 }
+
+TEST_F(TTwoProgramsTest, OurOwnSavesInARowAskNothingEvenOfTextTheFileHoldsOtherwise)
+{
+    Prepare();
+    // A byte that is no GBK character is stored as another character.
+    for (const char* text : {"說門 \x80 one", "說門 \x80 two", "說門 three"}) {
+        Editor()->SetText(text);
+        EXPECT_TRUE(module_->SaveNode(Editor()));
+    }
+    EXPECT_EQ(Boxes.size(), 1u);  // the one at the opening
+    EXPECT_EQ(Column("select 内容 from Contents"), "說門 three");
+}
