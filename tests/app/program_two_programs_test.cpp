@@ -36,11 +36,15 @@ protected:
             kill(other_, SIGKILL);
             waitpid(other_, nullptr, 0);
         }
+        close(toOther_);
+        close(fromOther_);
         TProgramTest::TearDown();
     }
 
     // The other program, forked before this one starts: it makes the notes
-    // file with the article "說門 note" saved, then does what it is told.
+    // file with the article "說門 note" saved. Told "save", it types " +B"
+    // at the end and presses Ctrl+S, answering a question "保留对方的", and
+    // says what it then shows: the status, the text and the question.
     void StartOther()
     {
         int toOther[2], fromOther[2];
@@ -48,22 +52,15 @@ protected:
         ASSERT_EQ(pipe(fromOther), 0);
         other_ = fork();
         ASSERT_GE(other_, 0);
-        if (other_ == 0) {
-            close(toOther[1]);
-            close(fromOther[0]);
-            RunOther(toOther[0], fromOther[1]);
+        // Each keeps its own ends, so that a program gone ends the other's
+        // reading.
+        close(other_ > 0 ? toOther[0] : toOther[1]);
+        close(other_ > 0 ? fromOther[1] : fromOther[0]);
+        if (other_ > 0) {
+            toOther_ = toOther[1];
+            fromOther_ = fromOther[0];
+            return;
         }
-        close(toOther[0]);
-        close(fromOther[1]);
-        toOther_ = toOther[1];
-        fromOther_ = fromOther[0];
-    }
-
-    // The other program: "save" types " +B" at the end and presses Ctrl+S,
-    // answering a question with "保留对方的"; each answered with what it
-    // then shows: the status, the text and the question asked, if any.
-    [[noreturn]] void RunOther(int In, int Out)
-    {
         const AnsiString dataFile = DataFile();
         folder_ += "/other";
         std::filesystem::create_directory(folder_);
@@ -71,14 +68,14 @@ protected:
         TCustomSynTextEditor* editor = NewArticle("說門 note");
         Type("說門中文");
         Stroke('S', InjectCtrl);
-        Tell(Out, "ready");
-        for (std::string order; (order = Hear(In)) == "save";) {
+        Tell(fromOther[1], "ready");
+        while (Hear(toOther[0]) == "save") {
             Stroke(VK_END, InjectCtrl);
             Type(" +B");
             AnswerBoxes(1, 2);
             Stroke('S', InjectCtrl);
             const std::vector<std::string> boxes = TakeBoxes();
-            Tell(Out, Shown(editor) + "|" + (boxes.empty() ? "" : boxes[0]));
+            Tell(fromOther[1], Shown(editor) + "|" + (boxes.empty() ? "" : boxes[0]));
         }
         _exit(0);
     }
