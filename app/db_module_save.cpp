@@ -69,7 +69,7 @@ TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiStr
     if (query->Eof())
         return TTextWrite::Gone;
     Stored = query->FieldByName("内容")->AsString();
-    if (!(TTextStamp::Of(Stored) == storedTexts_[id]))
+    if (TTextStamp::Of(Stored) != storedTexts_[id])
         return TTextWrite::SavedElsewhere;
     query->Edit();
     query->FieldByName("内容")->SetAsString(Editor->Text());
