@@ -10,8 +10,11 @@
 // rows did.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/kernel/data_module.h"
@@ -25,13 +28,29 @@ class TCustomSynText;
 class TCustomSynTextEditor;
 class TImageList;
 class TListItem;
-struct TNodeContent;
 class TObject;
 class TOpenDialog;
 class TSaveDialog;
 class TSynAction;
 class TSynTextAction;
 class TTreeNode;
+
+// Everything a tab shows of its node, read whole before the tab exists: a
+// row that can't be read makes no tab that a save could write back half.
+struct TNodeContent {
+    AnsiString Title, Text, Language, Config;
+    int Position = 0;
+};
+
+// What this program last read or wrote of an article's text, as a size and
+// a hash: enough to find out at a save whether another program saved the
+// article since, without keeping a second copy of every open text.
+struct TTextStamp {
+    size_t Size = 0;
+    size_t Hash = 0;
+    static TTextStamp Of(std::string_view Text);
+    bool operator==(const TTextStamp&) const = default;
+};
 
 // A data module, so that the main window offers its keys to the actions.
 class TDBModule : public TDataModule {
@@ -65,7 +84,8 @@ public:
     // emptied). Only a file with every table and column the program reads
     // is opened, and only such a file becomes the last database; a file
     // that can't be written is opened for reading only, which the user is
-    // told once.
+    // told once. So is a file another program has open for writing: both
+    // may save, and a save asks before it overwrites the other's.
     bool OpenDataBase(const AnsiString& FileName);
     // The file appears complete with its four tables, or not at all; an
     // existing file is never touched. One message on failure, after which
@@ -99,13 +119,21 @@ public:
     // needed; nullptr (after telling the user) when the node's rows are
     // gone.
     TCustomSynTextEditor* OpenNode(int Id);
-    // Writes the text; raises when the node's row is gone or the file can't
-    // be written (the tab and its text stay as they are).
-    void SaveNode(TCustomSynTextEditor* Editor);
+    // Writes the text, in one transaction with reading what the file holds:
+    // when another program saved the article after this one last read or
+    // wrote it, nothing is written and the user chooses to overwrite that
+    // save, keep it (the tab shows the stored text again) or cancel; when
+    // another program deleted the article, the user may keep the text as a
+    // new article in its folder (at the top when the folder went too).
+    // False when nothing was saved or reloaded (cancelled); raises when the
+    // file can't be written (the tab and its text stay as they are).
+    bool SaveNode(TCustomSynTextEditor* Editor);
+    // Saves every tab in turn; stops at the first cancelled save.
     void SaveAllNodes();
     // False when the user cancels the save question (or dismisses it), or
-    // the save the user asked for failed. A failure to write the caret,
-    // language and options is reported and the tab still closes.
+    // the save the user asked for failed or was cancelled. A failure to
+    // write the caret, language and options is reported and the tab still
+    // closes.
     bool CloseNode(TCustomSynTextEditor* Editor);
     bool CloseAllNodes();
 
@@ -184,6 +212,9 @@ private:
     // so that they stay what they say; when it can't, they are emptied.
     void ReturnTo(const AnsiString& Shown);
     void TellIfReadOnly();
+    // Says that another program has the file open too, and what a save
+    // then does.
+    void TellSharedWith();
     // Remembers FileName as the last database; false when the INI file
     // can't be written.
     bool WriteLastDataBase(const AnsiString& FileName);
@@ -193,6 +224,8 @@ private:
     // Above every id of a node's rows (a content row left behind counts);
     // never the id of a bookmark or attachment left behind by a node.
     int NextNodeId();
+    // The new node Id's rows in NODES and CONTENTS.
+    void AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content);
     // Folder Id and the ids of the sound nodes below it in the file, found
     // through folders other than 0.
     std::vector<int> SubtreeIds(int Id);
@@ -203,6 +236,22 @@ private:
     // Writes caret, language and options of the editor's node.
     void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
     void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content);
+    // Text as the file holds it, shown afresh with the caret at Position
+    // (or the end): no undo, not modified, every line unchanged.
+    void ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, int Position);
+
+    // ---- Saving (db_module_save.cpp) ----
+    enum class TTextWrite { Written, SavedElsewhere, Gone };
+    // One transaction: writes the editor's text when the file still holds
+    // what this program last read or wrote of it; else writes nothing and
+    // gives what it holds in Stored.
+    TTextWrite WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored);
+    // Asks whether to keep the text of an article another program deleted
+    // as a new article, and does so; false when the user declines.
+    bool SaveAsNewNode(TCustomSynTextEditor* Editor);
+    // The stamp of node Id's text as the file holds it now.
+    TTextStamp StoredStamp(int Id);
+
     // Tells the user that the stored options of the node titled Title
     // (Kind: "文章" or "目录") can't be read, and why; the defaults are
     // used instead.
@@ -220,6 +269,9 @@ private:
     AnsiString fileName_;             // the open database; "" before one opened
     TADOConnection* dataBase_;        // owned as a component
     int attachmentsNodeId_ = 0;       // the node whose attachments the list shows; 0 for none
+    // Node id -> its text as this program last read or wrote it, for every
+    // open tab (set when the tab is loaded and at each save).
+    std::map<int, TTextStamp> storedTexts_;
 };
 
 // The four statements a new notes database is made with.

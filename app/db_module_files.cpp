@@ -13,6 +13,7 @@
 #include "platform/db/ado_query.h"
 #include "platform/db/database_file.h"
 #include "platform/db/db_errors.h"
+#include "platform/db/open_elsewhere.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/list_view.h"
 #include "platform/ui/itemviews/tree_nodes.h"
@@ -121,6 +122,13 @@ void TDBModule::TellIfReadOnly()
                               "，现在以只读方式打开：可以阅读文章，但不能保存、新建或删除。");
 }
 
+void TDBModule::TellSharedWith()
+{
+    MessageDlg.ShowAppMessage("文章库“" + fileName_ + "”已经被另一个程序（可能是另一个 Tandril）打开。\r\n\r\n"
+                              "两边都可以修改和保存文章：保存一篇文章时，如果它在这里打开之后已经被另一边保存过，"
+                              "会先询问是覆盖还是保留另一边的内容。");
+}
+
 bool TDBModule::WriteLastDataBase(const AnsiString& FileName)
 {
     try {
@@ -164,6 +172,8 @@ bool TDBModule::OpenDataBase(const AnsiString& FileName)
         return false;
     const AnsiString shown = Connected() ? fileName_ : AnsiString();
     dataBase_->Close();
+    // Asked before this program holds locks of its own on the file.
+    const bool sharedWith = OpenElsewhere(FileName);
     if (const AnsiString failure = Connect(FileName); !failure.empty()) {
         MessageDlg.ShowAppMessage(failure);
         ReturnTo(shown);
@@ -172,6 +182,9 @@ bool TDBModule::OpenDataBase(const AnsiString& FileName)
     if (!WriteLastDataBase(FileName))
         MessageDlg.ShowAppMessage(kOpenFailure);
     TellIfReadOnly();
+    // A file opened for reading only is never saved into.
+    if (sharedWith && !dataBase_->ReadOnly())
+        TellSharedWith();
     return true;
 }
 

@@ -20,13 +20,6 @@ const char* const kArticleMissing = "这篇文章已经不在数据库中，可�
 
 }  // namespace
 
-// Everything a tab shows of its node, read whole before the tab exists: a
-// row that can't be read makes no tab that a save could write back half.
-struct TNodeContent {
-    AnsiString Title, Text, Language, Config;
-    int Position = 0;
-};
-
 TCustomSynTextEditor* TDBModule::OpenNode(int Id)
 {
     for (int i = 0; i < nodeManager_->GetEditorCount(); ++i) {
@@ -63,24 +56,30 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
     frame->SetNodeName(Content.Title);
     frame->SetNodeID(Id);
     frame->SetLanguage(Content.Language);
-    Editor->SetText(Content.Text);
     // Options that can't be read leave the editor's defaults; the user is
     // told once the tab is whole.
     const AnsiString fault = EditorConfigFault(Content.Config);
     if (fault.empty())
         StringToEditorConfig(Editor, Content.Config);
+    ShowStoredText(Editor, Content.Text, Content.Position);
+    LoadAttachments(Id);
+    if (!fault.empty())
+        TellDamagedConfig("文章", Content.Title, fault);
+}
+
+void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, int Position)
+{
+    Editor->SetText(Text);
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then.
     const int textLength = static_cast<int>(Editor->Text().size());
-    Editor->SetSelStart(std::clamp(Content.Position, 0, textLength));
+    Editor->SetSelStart(std::clamp(Position, 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();
-    LoadAttachments(Id);
     for (int i = 0; i < Editor->Lines()->Count(); ++i)
         Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
-    if (!fault.empty())
-        TellDamagedConfig("文章", Content.Title, fault);
+    storedTexts_[NodeEditorOf(Editor)->GetNodeID()] = TTextStamp::Of(Text);
 }
 
 void TDBModule::TellDamagedConfig(const AnsiString& Kind, const AnsiString& Title, const AnsiString& Fault)
@@ -95,23 +94,6 @@ AnsiString TDBModule::ReadableConfig(const AnsiString& Config, const AnsiString&
         return Config;
     TellDamagedConfig(Kind, Title, fault);
     return {};
-}
-
-void TDBModule::SaveNode(TCustomSynTextEditor* Editor)
-{
-    auto query = Select("select * from Contents where 标识=" + IntToStr(NodeEditorOf(Editor)->GetNodeID()));
-    if (query->Eof())
-        throw EDatabaseError(kArticleMissing);
-    query->Edit();
-    query->FieldByName("内容")->SetAsString(Editor->Text());
-    query->Post();
-    Editor->SetModified(false);
-}
-
-void TDBModule::SaveAllNodes()
-{
-    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i)
-        SaveNode(nodeManager_->GetEditors(i)->GetEditor());
 }
 
 void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
@@ -142,10 +124,12 @@ bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
         const int answer = MessageDlg.MessageDlgButtons("文章 " + frame->GetNodeName() + "已经被改变，是否保存？",
                                                         "关闭文章", mtInformation, {"保存", "丢弃", "取消"});
         // Only "丢弃" discards: a box closed without a button cancels.
-        if (answer == 1)
-            SaveNode(Editor);
-        else if (answer != 2)
+        if (answer == 1) {
+            if (!SaveNode(Editor))
+                return false;
+        } else if (answer != 2) {
             return false;
+        }
     }
     const int id = frame->GetNodeID();
     // The caret and the looks are not worth keeping the tab for: a write
@@ -157,6 +141,7 @@ bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
         MessageDlg.ShowAppMessage(e.Message());
     }
     nodeManager_->RemoveEditor(Editor);
+    storedTexts_.erase(id);
     ForgetAttachmentsOf(id);
     return true;
 }

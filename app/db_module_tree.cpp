@@ -136,21 +136,8 @@ void TDBModule::NewNode(bool Article)
     {
         TDBTransaction transaction(dataBase_);
         id = NextNodeId();
-        auto nodes = Select("select * from Nodes");
-        nodes->Append();
-        nodes->FieldByName("标识")->SetAsInteger(id);
-        nodes->FieldByName("名称")->SetAsString(values.Title);
-        nodes->FieldByName("目录")->SetAsInteger(parentId);
-        nodes->FieldByName("类型")->SetAsInteger(Article ? ntArticle : ntFolder);
-        nodes->Post();
-        auto contents = Select("select * from Contents");
-        contents->Append();
-        contents->FieldByName("标识")->SetAsInteger(id);
-        contents->FieldByName("内容")->SetAsString("");
-        contents->FieldByName("位置")->SetAsInteger(0);
-        contents->FieldByName("语言")->SetAsString(values.Language);
-        contents->FieldByName("配置")->SetAsString(values.Config);
-        contents->Post();
+        AppendNodeRows(id, parentId, Article ? ntArticle : ntFolder,
+                       {.Title = values.Title, .Text = {}, .Language = values.Language, .Config = values.Config});
         transaction.Commit();
     }
     TTreeNode* node = tree->Items()->AddChild(ParentNodeForNewNode(selected, values.TopLevel), values.Title);
@@ -163,6 +150,25 @@ void TDBModule::NewNode(bool Article)
     tree->SetSelected(node);
     if (Article)
         OpenNode(id);
+}
+
+void TDBModule::AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content)
+{
+    auto nodes = Select("select * from Nodes");
+    nodes->Append();
+    nodes->FieldByName("标识")->SetAsInteger(Id);
+    nodes->FieldByName("名称")->SetAsString(Content.Title);
+    nodes->FieldByName("目录")->SetAsInteger(ParentId);
+    nodes->FieldByName("类型")->SetAsInteger(Type);
+    nodes->Post();
+    auto contents = Select("select * from Contents");
+    contents->Append();
+    contents->FieldByName("标识")->SetAsInteger(Id);
+    contents->FieldByName("内容")->SetAsString(Content.Text);
+    contents->FieldByName("位置")->SetAsInteger(Content.Position);
+    contents->FieldByName("语言")->SetAsString(Content.Language);
+    contents->FieldByName("配置")->SetAsString(Content.Config);
+    contents->Post();
 }
 
 void TDBModule::EditNodeProperties()
@@ -239,6 +245,7 @@ void TDBModule::RemoveNodeEditors(const std::vector<int>& Ids)
         if (!doomed.contains(id))
             continue;
         nodeManager_->RemoveEditor(frame->GetEditor());
+        storedTexts_.erase(id);
         ForgetAttachmentsOf(id);
     }
 }

@@ -73,12 +73,12 @@ TEST_F(TNotesTabsTest, RowsThatAreGoneOpenNoTabAndSaveNowhere)
     TCustomSynTextEditor* editor = window_->Frame(0)->GetEditor();
     module_->ExecSQL("delete from Contents");
     editor->SetText("text");
-    try {
-        module_->SaveNode(editor);
-        ADD_FAILURE() << "saved";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "这篇文章已经不在数据库中，可能已经被删除！");
-    }
+    // The save offers to keep the text as a new article; declined, it
+    // writes nothing.
+    AnswerBoxes({2});
+    EXPECT_FALSE(module_->SaveNode(editor));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find("已经被另一个程序删除了"), std::string::npos) << Boxes[0];
     EXPECT_EQ(Column("select count(*) from Contents"), "0");
 
     AnswerBoxes({2, 1});  // discard, then the report that the row is gone

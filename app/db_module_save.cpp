@@ -1,0 +1,138 @@
+// TDBModule: saving an article's text. Another program may have the same
+// notes file open: a save never overwrites unseen what it saved into the
+// article after this program read it, nor writes into an article it
+// deleted.
+#include <functional>
+
+#include "app/db_module.h"
+#include "app/db_transaction.h"
+#include "app/editor_config_string.h"
+#include "app/node_manager.h"
+#include "app/node_tree.h"
+#include "editor/highlighting/syn_highlighter.h"
+#include "editor_services/dialogs/message_dlg.h"
+#include "editor_services/syn_text_editor.h"
+#include "platform/base/sys_utils.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/ado_query.h"
+#include "platform/db/db_fields.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/itemviews/tree_view.h"
+
+TTextStamp TTextStamp::Of(std::string_view Text) { return {Text.size(), std::hash<std::string_view>{}(Text)}; }
+
+bool TDBModule::SaveNode(TCustomSynTextEditor* Editor)
+{
+    const AnsiString title = NodeEditorOf(Editor)->GetNodeName();
+    for (;;) {
+        AnsiString stored;
+        switch (WriteText(Editor, stored)) {
+        case TTextWrite::Written:
+            Editor->SetModified(false);
+            return true;
+        case TTextWrite::Gone:
+            return SaveAsNewNode(Editor);
+        case TTextWrite::SavedElsewhere:
+            break;
+        }
+        const int answer = MessageDlg.MessageDlgButtons(
+            "文章“" + title + "”在这里打开之后，已经被另一个程序保存过。\r\n\r\n覆盖：用这里的内容替换另一个程序保存的内容。"
+            "\r\n保留对方的：放弃这里的修改，重新读取另一个程序保存的内容。\r\n取消：暂不保存。",
+            "保存文章", mtWarning, {"覆盖", "保留对方的", "取消"});
+        if (answer == 2) {
+            ShowStoredText(Editor, stored, Editor->SelStart());
+            return true;
+        }
+        if (answer != 1)
+            return false;
+        // What the user agreed to overwrite, and only that: a save made
+        // while the question was open is asked about again.
+        storedTexts_[NodeEditorOf(Editor)->GetNodeID()] = TTextStamp::Of(stored);
+    }
+}
+
+void TDBModule::SaveAllNodes()
+{
+    for (int i = 0; i < nodeManager_->GetEditorCount(); ++i)
+        if (!SaveNode(nodeManager_->GetEditors(i)->GetEditor()))
+            return;
+}
+
+TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored)
+{
+    const int id = NodeEditorOf(Editor)->GetNodeID();
+    // The write lock comes first: no other program can save between the
+    // reading and the writing.
+    TDBTransaction transaction(dataBase_);
+    auto query = Select("select * from Contents where 标识=" + IntToStr(id));
+    if (query->Eof())
+        return TTextWrite::Gone;
+    Stored = query->FieldByName("内容")->AsString();
+    if (TTextStamp::Of(Stored) != storedTexts_[id])
+        return TTextWrite::SavedElsewhere;
+    query->Edit();
+    query->FieldByName("内容")->SetAsString(Editor->Text());
+    query->Post();
+    const TTextStamp written = StoredStamp(id);
+    transaction.Commit();
+    storedTexts_[id] = written;
+    return TTextWrite::Written;
+}
+
+TTextStamp TDBModule::StoredStamp(int Id)
+{
+    // Read back rather than taken from the editor: a byte the code page
+    // has no character for is stored as another character.
+    return TTextStamp::Of(Select("select 内容 from Contents where 标识=" + IntToStr(Id))->Fields()->Fields(0)->AsString());
+}
+
+bool TDBModule::SaveAsNewNode(TCustomSynTextEditor* Editor)
+{
+    INodeEditor* frame = NodeEditorOf(Editor);
+    const int answer = MessageDlg.MessageDlgButtons("文章“" + frame->GetNodeName() +
+                                                        "”已经被另一个程序删除了，这里的内容还没有保存。\r\n\r\n"
+                                                        "要把这里的内容保存为一篇新文章吗？",
+                                                    "保存文章", mtWarning, {"保存为新文章", "取消"});
+    if (answer != 1)
+        return false;
+    TTreeNode* node = FindTreeNode(nodeManager_->GetNodeTree()->Items(), frame->GetNodeID());
+    int parentId = node && node->Parent() ? NodeIdOf(node->Parent()) : 0;
+    const TNodeContent content{
+        .Title = frame->GetNodeName(),
+        .Text = Editor->Text(),
+        .Language = Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName() : AnsiString(),
+        .Config = EditorConfigToString(Editor),
+        .Position = Editor->SelStart(),
+    };
+    int id = 0;
+    TTextStamp written;
+    {
+        TDBTransaction transaction(dataBase_);
+        // The folder may have gone with the article.
+        if (parentId != 0 &&
+            Select("select 标识 from Nodes where 类型=" + IntToStr(ntFolder) + " and 标识=" + IntToStr(parentId))->Eof())
+            parentId = 0;
+        id = NextNodeId();
+        AppendNodeRows(id, parentId, ntArticle, content);
+        written = StoredStamp(id);
+        transaction.Commit();
+    }
+    const int gone = frame->GetNodeID();
+    storedTexts_.erase(gone);
+    storedTexts_[id] = written;
+    frame->SetNodeID(id);
+    Editor->SetModified(false);
+    // Its attachments went with the article.
+    if (attachmentsNodeId_ == gone)
+        LoadAttachments(id);
+    if (!node) {
+        node = nodeManager_->GetNodeTree()->Items()->AddChild(nullptr, content.Title);
+        node->SetImageIndex(ntArticle);
+        node->SetSelectedIndex(ntArticle);
+    } else if (parentId == 0 && node->Parent()) {
+        node->MoveTo(nullptr, naAdd);
+    }
+    SetNodeId(node, id);
+    return true;
+}

@@ -1,0 +1,214 @@
+// Two programs on one notes file, played by two data modules: opening a file
+// the other has open says so; a save finds out whether the other saved the
+// article after this one read it, or deleted it, and asks; every path that
+// saves (Ctrl+S, the close question, save all) asks the same.
+#include <functional>
+#include <memory>
+
+#include "app/node_tree.h"
+#include "platform/ui/itemviews/tree_node.h"
+#include "platform/ui/itemviews/tree_nodes.h"
+#include "platform/ui/kernel/modal_answers.h"
+#include "tests/app/notes_test_support.h"
+
+namespace {
+
+constexpr const char* kSavedElsewhere = "已经被另一个程序保存过";
+constexpr const char* kDeletedElsewhere = "已经被另一个程序删除了";
+
+class TTwoProgramsTest : public TNotesTest {
+protected:
+    void TearDown() override
+    {
+        // The other's settings manager took the global place; it goes
+        // before the test's own editors do.
+        other_.reset();
+        otherWindow_.reset();
+        TNotesTest::TearDown();
+    }
+
+    // The file Name made with one article "說門" holding kStart, saved and
+    // open in a tab here; then the other program opens the file, which it
+    // is told is open here, and the article. Returns the article's id.
+    int Prepare(const std::string& Name = "notes.vek")
+    {
+        CreateDataBase(Name);
+        const int id = NewNode(true, "說門");
+        Editor()->SetText(kStart);
+        EXPECT_TRUE(module_->SaveNode(Editor()));
+        other_.reset();
+        otherWindow_ = std::make_unique<TTestNodeManager>();
+        other_ = std::make_unique<TDBModule>(nullptr, otherWindow_.get(), otherWindow_.get(), Path("other.ini"),
+                                             Path("othertmp"));
+        Boxes.clear();
+        AnswerBoxes({1});
+        EXPECT_TRUE(other_->OpenDataBase(Path(Name)));
+        EXPECT_TRUE(other_->Writable());
+        EXPECT_EQ(Boxes.size(), 1u);
+        for (const std::string& box : Boxes)
+            EXPECT_NE(box.find("已经被另一个程序（可能是另一个 Tandril）打开"), std::string::npos) << box;
+        Boxes.clear();
+        other_->LoadNodeTree();
+        EXPECT_NE(other_->OpenNode(id), nullptr);
+        return id;
+    }
+
+    TCustomSynTextEditor* Editor() { return window_->Frame(0)->GetEditor(); }
+    TCustomSynTextEditor* OtherEditor() { return otherWindow_->Frame(0)->GetEditor(); }
+
+    void OtherSaves(const AnsiString& Added)
+    {
+        OtherEditor()->SetText(OtherEditor()->Text() + Added);
+        ASSERT_TRUE(other_->SaveNode(OtherEditor()));
+    }
+
+    static constexpr const char* kStart = "說門 text";
+    std::unique_ptr<TTestNodeManager> otherWindow_;
+    std::unique_ptr<TDBModule> other_;
+};
+
+}  // namespace
+
+TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWasRead)
+{
+    struct TCase {
+        const char* Name;
+        std::function<void(int Id)> Other;  // what the other program does first
+        std::vector<int> Answers;
+        const char* Question;  // in every box asked; nullptr: none asked
+        bool Saved;
+        const char* Stored;  // 内容 of every row, by id
+        const char* Shown;   // the editor's text after the save
+        bool Modified;
+    };
+    const auto othersSave = [this](int) { OtherSaves(" +B"); };
+    const auto othersDelete = [this](int Id) {
+        other_->DeleteNodeTree(FindTreeNode(otherWindow_->GetNodeTree()->Items(), Id));
+    };
+    const TCase cases[] = {
+        {"nobody else saved", nullptr, {}, nullptr, true, "說門 text +A", "說門 text +A", false},
+        // A byte that is no GBK character is stored as another character.
+        {"ours saved before",
+         [this](int) {
+             Editor()->SetText("說門 \x80");
+             ASSERT_TRUE(module_->SaveNode(Editor()));
+             Editor()->SetText("說門 text +A");
+         },
+         {}, nullptr, true, "說門 text +A", "說門 text +A", false},
+        {"overwritten", othersSave, {1}, kSavedElsewhere, true, "說門 text +A", "說門 text +A", false},
+        {"theirs kept", othersSave, {2}, kSavedElsewhere, true, "說門 text +B", "說門 text +B", false},
+        {"cancelled", othersSave, {3}, kSavedElsewhere, false, "說門 text +B", "說門 text +A", true},
+        {"theirs deleted, ours kept as new", othersDelete, {1}, kDeletedElsewhere, true, "說門 text +A",
+         "說門 text +A", false},
+        {"theirs deleted, cancelled", othersDelete, {2}, kDeletedElsewhere, false, "", "說門 text +A", true},
+    };
+    int file = 0;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const int id = Prepare("notes" + std::to_string(++file) + ".vek");
+        Editor()->SetText("說門 text +A");
+        if (c.Other)
+            c.Other(id);
+        AnswerBoxes(c.Answers);
+        EXPECT_EQ(module_->SaveNode(Editor()), c.Saved);
+        EXPECT_EQ(Boxes.size(), c.Answers.size());
+        for (const std::string& box : Boxes)
+            EXPECT_NE(box.find(c.Question), std::string::npos) << box;
+        EXPECT_EQ(Column("select 内容 from Contents order by 标识"), c.Stored);
+        EXPECT_EQ(Editor()->Text(), c.Shown);
+        EXPECT_EQ(Editor()->Modified(), c.Modified);
+        // What was saved or reloaded is what the next save starts from.
+        if (c.Saved) {
+            Editor()->SetText(Editor()->Text() + "!");
+            EXPECT_TRUE(module_->SaveNode(Editor()));
+            EXPECT_EQ(Column("select 内容 from Contents order by 标识"), std::string(c.Shown) + "!");
+        }
+        Editor()->SetModified(false);
+        ASSERT_EQ(TModalAnswers::Count(), 0);
+    }
+}
+
+TEST_F(TTwoProgramsTest, ATextKeptAsNewGoesWhereTheArticleWasOrToTheTopWhenItsFolderWentToo)
+{
+    for (const bool folderGone : {false, true}) {
+        SCOPED_TRACE(folderGone ? "folder gone" : "folder kept");
+        CreateDataBase(folderGone ? "gone.vek" : "kept.vek");
+        NewNode(false, "目录");
+        window_->GetNodeTree()->SetSelected(window_->GetNodeTree()->Items()->Item(0));
+        const int id = NewNode(true, "說門");
+        Editor()->SetText("說門 ours");
+        module_->ExecSQL(folderGone ? "delete from Nodes" : "delete from Nodes where 标识=" + std::to_string(id));
+        module_->ExecSQL("delete from Contents where 标识=" + std::to_string(id));
+
+        AnswerBoxes({1});
+        ASSERT_TRUE(module_->SaveNode(Editor()));
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_NE(Boxes[0].find(kDeletedElsewhere), std::string::npos) << Boxes[0];
+        Boxes.clear();
+        // The ids of the rows that are gone may be given out again.
+        const int kept = window_->Frame(0)->GetNodeID();
+        const std::string parent = folderGone ? "0" : "1";
+        EXPECT_EQ(Column("select 名称 || '/' || 目录 || '/' || 类型 || '/' || 内容 from Nodes, Contents where "
+                         "Nodes.标识=Contents.标识 and Nodes.标识=" + std::to_string(kept)),
+                  "說門/" + parent + "/1/說門 ours");
+        // The tree keeps one node of the article, where the file has it
+        // (the folder another program deleted stays until the tree is
+        // loaded again).
+        TTreeNodes* items = window_->GetNodeTree()->Items();
+        EXPECT_EQ(items->Count(), 2);
+        TTreeNode* node = FindTreeNode(items, kept);
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->Parent() ? NodeIdOf(node->Parent()) : 0, std::stoi(parent));
+    }
+}
+
+TEST_F(TTwoProgramsTest, TheCloseQuestionAndSaveAllAskToo)
+{
+    Prepare();
+    OtherSaves(" +B");
+    Editor()->SetText("說門 text +A");
+    AnswerBoxes({1, 3});  // 保存, then 取消 the overwrite
+    EXPECT_FALSE(module_->CloseNode(Editor()));
+    EXPECT_EQ(window_->GetEditorCount(), 1);
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_NE(Boxes[1].find(kSavedElsewhere), std::string::npos);
+    EXPECT_EQ(Column("select 内容 from Contents"), "說門 text +B");
+    AnswerBoxes({1, 1});  // 保存, 覆盖
+    EXPECT_TRUE(module_->CloseNode(Editor()));
+    EXPECT_EQ(Column("select 内容 from Contents"), "說門 text +A");
+
+    // Save all stops at a cancelled question: the second tab is not asked.
+    Prepare("all.vek");
+    other_->OpenNode(NewNode(true, "two"));
+    ASSERT_EQ(window_->GetEditorCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        otherWindow_->Frame(i)->GetEditor()->SetText("theirs");
+        ASSERT_TRUE(other_->SaveNode(otherWindow_->Frame(i)->GetEditor()));
+        window_->Frame(i)->GetEditor()->SetText("ours");
+    }
+    Boxes.clear();
+    AnswerBoxes({3});
+    module_->SaveAllNodes();
+    EXPECT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Column("select 内容 from Contents order by 标识"), "theirs|theirs");
+    for (int i = 0; i < 2; ++i)
+        window_->Frame(i)->GetEditor()->SetModified(false);
+}
+
+TEST_F(TTwoProgramsTest, ASaveTheOtherMadeWhileTheQuestionWasOpenIsAskedAboutAgain)
+{
+    Prepare();
+    OtherSaves(" +B");
+    Editor()->SetText("說門 text +A");
+    TModalAnswers::Push([this](const TModalRequest&) {
+        Boxes.push_back("first");
+        OtherSaves(" +C");
+        return 1;
+    });
+    AnswerBoxes({2});
+    EXPECT_TRUE(module_->SaveNode(Editor()));
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_NE(Boxes[1].find(kSavedElsewhere), std::string::npos);
+    EXPECT_EQ(Column("select 内容 from Contents"), "說門 text +B +C");
+    EXPECT_EQ(Editor()->Text(), "說門 text +B +C");
+}
