@@ -86,6 +86,17 @@ class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
 
+// The text itself, for whatever takes it out of the editor (export,
+// print): every collapsed block's lines in their place and no collapse
+// mark, and the selection's ends in those lines, taking what the selected
+// text takes. While nothing is collapsed Lines is the buffer itself, so
+// that a long text is not copied.
+struct TSynRealText {
+    TSynTextStringList* Lines = nullptr;  // the buffer, or Copy
+    std::unique_ptr<TSynTextStringList> Copy;  // only while blocks are collapsed
+    TBufferCoord BlockBegin, BlockEnd;
+};
+
 // The last column a caret or block point may take on a line of Length bytes
 // when it may stand past line ends: MaxScrollWidth bounds only the room
 // beyond the text, so every character of a longer line stays reachable.
@@ -113,6 +124,7 @@ public:
     void SetLines(TStrings* Value);
     // The whole text, lines joined by CR LF, collapsed folds expanded.
     AnsiString Text() const;
+    TSynRealText RealText() const;
     // Replaces the whole text as one undoable step.
     void SetText(const AnsiString& Value);
     // The caret line; writing it replaces that line without an undo record.
