@@ -307,10 +307,6 @@ public:
     TRect GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const;
     int IndentLevel(int LineIndex) const;
     int LeadingWidth(int LineIndex) const;
-    // Whether the key may act on the caret line (no typing into a collapsed
-    // head line): the fold guard's answer for the command the key types,
-    // which may expand ranges and move the caret.
-    bool FoldKeyAllowed(WORD Key);
     void UpdateCaretFoldRange();
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
     // A copy of the lines with every collapsed range expanded.
