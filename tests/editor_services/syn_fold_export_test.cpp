@@ -5,12 +5,14 @@
 // in their place and no collapse mark. And the collapsed blocks stay.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,9 @@ class TSynFoldExportTest : public TEditorViewTest {
 protected:
     void SetUp() override
     {
+        // No print server is asked about printers.
+        if (const char* server = getenv("CUPS_SERVER"))
+            cupsServer_ = server;
         setenv("CUPS_SERVER", "/nonexistent/cups.sock", 1);
         TEditorViewTest::SetUp();
         folder_ = std::filesystem::temp_directory_path() / ("fold-export-" + std::to_string(::getpid()));
@@ -101,6 +106,10 @@ protected:
     {
         std::filesystem::remove_all(folder_);
         TEditorViewTest::TearDown();
+        if (cupsServer_)
+            setenv("CUPS_SERVER", cupsServer_->c_str(), 1);
+        else
+            unsetenv("CUPS_SERVER");
     }
 
     // The file Exporter writes for Editor's text, or for its selection.
@@ -113,6 +122,7 @@ protected:
     }
 
     std::filesystem::path folder_;
+    std::optional<std::string> cupsServer_;
 };
 
 // What one reader takes out of an editor; Selection: it reads the
