@@ -86,6 +86,17 @@ class TSynFoldScanner;
 class TSynTextFoldRange;
 class TFoldRegions;
 
+// The text itself, for whatever takes it out of the editor (export,
+// print): every collapsed block's lines in their place and no collapse
+// mark, and the selection's ends in those lines, taking what the selected
+// text takes. While nothing is collapsed Lines is the buffer itself, so
+// that a long text is not copied.
+struct TSynRealText {
+    TSynTextStringList* Lines = nullptr;  // the buffer, or Copy
+    std::unique_ptr<TSynTextStringList> Copy;  // only while blocks are collapsed
+    TBufferCoord BlockBegin, BlockEnd;
+};
+
 // The last column a caret or block point may take on a line of Length bytes
 // when it may stand past line ends: MaxScrollWidth bounds only the room
 // beyond the text, so every character of a longer line stays reachable.
@@ -113,6 +124,7 @@ public:
     void SetLines(TStrings* Value);
     // The whole text, lines joined by CR LF, collapsed folds expanded.
     AnsiString Text() const;
+    TSynRealText RealText() const;
     // Replaces the whole text as one undoable step.
     void SetText(const AnsiString& Value);
     // The caret line; writing it replaces that line without an undo record.
@@ -295,10 +307,6 @@ public:
     TRect GetCollapseMarkRect(TSynTextFoldRange* FoldRange, int Row) const;
     int IndentLevel(int LineIndex) const;
     int LeadingWidth(int LineIndex) const;
-    // Whether the key may act on the caret line (no typing into a collapsed
-    // head line): the fold guard's answer for the command the key types,
-    // which may expand ranges and move the caret.
-    bool FoldKeyAllowed(WORD Key);
     void UpdateCaretFoldRange();
     TSynTextFoldRange* CaretFoldRange() const { return caretFoldRange_; }
     // A copy of the lines with every collapsed range expanded.

@@ -1,10 +1,8 @@
 // The fold guard every command meets, whoever runs it: it refuses an
 // editing command on a collapsed block's first line, or expands the blocks
-// the command reaches before the command reads any coordinate; and the
-// key filter, which asks it about the command a key types.
+// the command reaches before the command reads any coordinate.
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
-#include "platform/win/virtual_keys.h"
 
 namespace {
 
@@ -141,18 +139,4 @@ void TCustomSynText::ExpandFoldsAtSelection()
         ExpandFoldsInLines(caretY_, caretY_);
     else
         ExpandFoldsInLines(BlockBegin().Line, BlockEnd().Line);
-}
-
-bool TCustomSynText::FoldKeyAllowed(WORD Key)
-{
-    const bool navigation = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU || Key == VK_ESCAPE ||
-                            (Key >= 33 && Key <= 45) || (Key >= VK_F1 && Key <= VK_F12);
-    if (navigation)
-        return true;
-    // A key is asked about as the command it types.
-    const TSynTextEditorCommand command = Key == VK_RETURN   ? ecLineBreak
-                                          : Key == VK_BACK   ? ecDeleteLastChar
-                                          : Key == VK_DELETE ? ecDeleteChar
-                                                             : ecChar;
-    return PrepareFoldsForCommand(command);
 }

@@ -116,7 +116,7 @@ void TCustomSynText::Dispatch(TMessage& Message)
     }
     case WM_GETTEXTLENGTH:
         Message.Result =
-            ControlState().Contains(csDestroyingHandle) ? 0 : static_cast<LRESULT>(lines_->Text().size());
+            ControlState().Contains(csDestroyingHandle) ? 0 : static_cast<LRESULT>(Text().size());
         return;
     case WM_CUT:
         if (!ReadOnly())

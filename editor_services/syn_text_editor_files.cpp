@@ -105,10 +105,12 @@ void TCustomSynTextEditor::ExportDocument(AnsiString FileName, TSynCustomExporte
     Exporter->SetHighlighter(Highlighter());
     Exporter->SetTitle(FileName);
     Exporter->SetFont(Font());
+    // The text itself: a collapsed block's lines are exported too.
+    const TSynRealText text = RealText();
     if (Options.Contains(doSelection))
-        Exporter->ExportRange(Lines(), BlockBegin(), BlockEnd());
+        Exporter->ExportRange(text.Lines, text.BlockBegin, text.BlockEnd);
     else
-        Exporter->ExportAll(Lines());
+        Exporter->ExportAll(text.Lines);
     Exporter->SaveToFile(FileName);
     if (Options.Contains(doReset))
         ResetDocument(FileName);

@@ -80,18 +80,20 @@ void TSynTextPrint::AssignFromEditor(TCustomSynText* Value)
     SetHighlighter(Value->Highlighter());
     SetFont(Value->Font());
     TabWidth = Value->TabWidth();
-    SetLines(Value->Lines());
+    // The text itself: a collapsed block's lines are printed too.
+    const TSynRealText text = Value->RealText();
+    SetLines(text.Lines);
     selAvail_ = Value->SelAvail();
     selMode_ = Value->SelectionMode();
-    // The selection as columns of the expanded lines, which are what is
-    // cut and printed.
+    // The selection as columns of the lines with tabs expanded, which are
+    // what is cut and printed.
     auto column = [&](TBufferCoord Coord) {
-        if (Coord.Line >= 1 && Coord.Line <= Value->Lines()->Count())
-            Coord.Char = CharIndexToColumn(Coord.Char, TabWidth, Value->Lines()->Strings(Coord.Line - 1));
+        if (Coord.Line >= 1 && Coord.Line <= text.Lines->Count())
+            Coord.Char = CharIndexToColumn(Coord.Char, TabWidth, text.Lines->Strings(Coord.Line - 1));
         return Coord;
     };
-    blockBegin_ = column(Value->BlockBegin());
-    blockEnd_ = column(Value->BlockEnd());
+    blockBegin_ = column(text.BlockBegin);
+    blockEnd_ = column(text.BlockEnd);
 }
 
 void TSynTextPrint::DoPrintStatus(TSynPrintStatus Status, int PageNumber, bool& Abort)

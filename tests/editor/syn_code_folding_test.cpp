@@ -14,7 +14,6 @@
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/code_page.h"
-#include "platform/win/virtual_keys.h"
 #include "tests/editor/line_scan_syn.h"
 #include "tests/support/test_random.h"
 
@@ -613,26 +612,25 @@ TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
     memo->CommandProcessor(ecLineBreak, 0, nullptr);
     memo->CommandProcessor(ecDeleteLine, 0, nullptr);
     EXPECT_EQ(memo->Text(), Sample);
-    EXPECT_FALSE(memo->FoldKeyAllowed('Z'));
-    EXPECT_TRUE(memo->FoldKeyAllowed(VK_LEFT));
     memo->CommandProcessor(ecRight, 0, nullptr);  // caret moves still work
     EXPECT_EQ(memo->CaretXY(), BufferCoord(5, 2));
 
-    // Enter at the end of the line expands the block and goes to its end.
+    // Enter at the end of the line expands the block and breaks the line
+    // after its end.
     memo->SetCaretXY(BufferCoord(11, 2));
-    EXPECT_TRUE(memo->FoldKeyAllowed(VK_RETURN));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
     EXPECT_FALSE(memo->GetFoldRangeStartingAt(2)->Collapsed);
-    EXPECT_EQ(memo->Lines()->Text(), Sample);
-    EXPECT_EQ(memo->CaretXY(), BufferCoord(4, 4));
+    EXPECT_EQ(memo->Lines()->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  \r\n  y();\r\n}\r\nvoid g() {\r\n"
+                                     "  \xD5\x66();\r\n}");
+    EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 5));
 
-    // Replacing the whole first line expands the block first; its lines
+    // Typing over the whole first line expands the block first; its lines
     // stay.
+    Load(Sample);
     Fold(7);
     memo->SetCaretAndSelection(BufferCoord(16, 7), BufferCoord(1, 7), BufferCoord(16, 7));
-    EXPECT_TRUE(memo->FoldKeyAllowed('Z'));
-    memo->SetSelText("int g() {");
-    EXPECT_EQ(memo->Text(),
-              "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nint g() {\r\n  \xD5\x66();\r\n}");
+    memo->CommandProcessor(ecChar, 'Z', nullptr);
+    EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ\r\n  \xD5\x66();\r\n}");
 }
 
 TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)

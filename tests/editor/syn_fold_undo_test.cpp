@@ -215,6 +215,13 @@ TEST_F(TSynFoldUndoTest, UndoAndRedoGiveTheTextBackAndOpenOnlyTheBlocksTheyTouch
          outside, {"void f4() {"}, outside},
         {"Enter at the end of a block's first line", kEvery, Keyed(12, "void f3() {", ecLineBreak), allButF3, {},
          allButF3},
+        {"Enter at the start of a block's first line, the block collapsed after it", {},
+         [](TSynFoldUndoTest& T) {
+             T.memo->SetCaretXY(BufferCoord(1, T.LineOf("void f3() {")));
+             T.Run(ecLineBreak);
+             T.Fold("void f3() {");
+         },
+         {}, {"void f3() {"}, {}},
     };
     for (const TUndoRow& row : rows) {
         SCOPED_TRACE(row.Name);

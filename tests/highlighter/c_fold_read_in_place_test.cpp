@@ -18,16 +18,16 @@
 
 namespace {
 
-// A line, then six functions one after another with no line between them:
-// line 2 + 7N opens function N (from 0), its if block on the line after,
-// which ends on its "} else {" line (5 + 7N); with Comment, function 3
-// keeps a block comment in its else branch (line 27).
-AnsiString Functions(bool Comment)
+// A line, then Count functions one after another with no line between
+// them: line 2 + 7N opens function N (from 0), its if block on the line
+// after, which ends on its "} else {" line (5 + 7N); with Comment, function
+// Count / 2 keeps a block comment in its else branch (line 27 of six).
+AnsiString Functions(bool Comment, int Count = 6)
 {
     AnsiString text = "int top;\r\n";
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < Count; ++i)
         text += AnsiString("void f(int a) {\r\n") + "    if (a) {\r\n" + "        x(\"}\"); // no\r\n" +
-                "    } else {\r\n" + (Comment && i == 3 ? "        /* y */ z();\r\n" : "        z();\r\n") +
+                "    } else {\r\n" + (Comment && i == Count / 2 ? "        /* y */ z();\r\n" : "        z();\r\n") +
                 "    }\r\n" + "}\r\n";
     return text;
 }
@@ -127,6 +127,23 @@ TEST_F(TCFoldReadInPlaceTest, CollapsedBlocksTheScanReadsStayAsAFreshEditorHasTh
         EXPECT_EQ(CollapsedBlocks(*memo), c.Collapsed);
         ExpectFoldsOfAFreshEditor(*memo, [this] { return NewCFoldingMemo(syn); });
     }
+}
+
+// A comment typed above collapsed functions whose close lies in one of
+// them far below, past the lines the scan has read when it looks for it:
+// the comment ends there, and the functions it takes in come into view.
+TEST_F(TCFoldReadInPlaceTest, ACommentClosedInACollapsedFunctionFarBelowEndsThere)
+{
+    memo->SetText(Functions(true, 30));
+    for (int line = 2 + 7 * 29; line >= 2; line -= 7)
+        CollapseAt(line);
+    Type("/*", 1, 1);
+    const TSynTextFoldRange* comment = memo->GetFoldRangeStartingAt(1);
+    ASSERT_NE(comment, nullptr);
+    EXPECT_EQ(comment->RealFromLine(), 1);
+    EXPECT_EQ(comment->RealToLine(), 111);
+    EXPECT_EQ(CollapsedBlocks(*memo).substr(0, 8), "114 L0; ");
+    ExpectFoldsOfAFreshEditor(*memo, [this] { return NewCFoldingMemo(syn); });
 }
 
 // A brace inside an #ifdef block that never closes holds every block below

@@ -526,6 +526,23 @@ TEST_P(TSynSearchEditorsTest, AFindAmongCollapsedBlocksCollapsesAgainAllButTheBl
         EXPECT_FALSE(CollapsedAt(line)) << line;
     editor_->Uncollapse(editor_->GetFoldRangeStartingAt(1));
     EXPECT_TRUE(CollapsedAt(2));
+
+    // Two blocks collapsed on one line, the inner first: both collapse
+    // again, the inner inside the outer.
+    Load("a { b {\r\n    x;\r\n  }\r\n}\r\nkey");
+    TSynTextAllFoldRanges* ranges = editor_->AllFoldRanges();
+    ASSERT_EQ(ranges->AllCount(), 2);
+    TSynTextFoldRange* inner = ranges->AllRanges(1);
+    ASSERT_EQ(inner->FoldRangeLevel, 1);
+    editor_->Collapse(inner);
+    Collapse(1);
+    const AnsiString shown = editor_->Lines()->Text();
+    Find("key", true);
+    searcher_.Find(editor_);
+    EXPECT_EQ(editor_->SelText(), "key");
+    EXPECT_EQ(editor_->Lines()->Text(), shown);
+    editor_->Uncollapse(editor_->GetFoldRangeStartingAt(1));
+    EXPECT_EQ(editor_->Lines()->Text(), "a { b {     \r\n}\r\nkey") << "the inner block collapsed";
 }
 
 TEST_P(TSynSearchEditorsTest, AFindThatLandsInACollapsedFoldOpensItAndSelectsTheMatch)
