@@ -237,7 +237,7 @@ using TQueuedVisit = std::function<void(const XEvent&)>;
 // none of them.
 Bool VisitQueued(Display*, XEvent* Event, XPointer Visit)
 {
-    (*reinterpret_cast<const TQueuedVisit*>(Visit))(*Event);
+    (*reinterpret_cast<TQueuedVisit*>(Visit))(*Event);
     return False;
 }
 
@@ -254,12 +254,12 @@ bool TX11Backend::MayTakeKeyboard()
     // meanwhile: after a long save the user's switch to another program
     // still waits there unread.
     bool elsewhere = keyboardElsewhere_;
-    const TQueuedVisit visit = [&](const XEvent& Event) {
+    TQueuedVisit visit = [&](const XEvent& Event) {
         if (const std::optional<bool> after = KeyboardElsewhereAfter(Event))
             elsewhere = *after;
     };
     XEvent unused;
-    XCheckIfEvent(display_, &unused, VisitQueued, reinterpret_cast<XPointer>(const_cast<TQueuedVisit*>(&visit)));
+    XCheckIfEvent(display_, &unused, VisitQueued, reinterpret_cast<XPointer>(&visit));
     if (!elsewhere)
         return true;
     // Gone back to the root window (the window that had it went away) or
