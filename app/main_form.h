@@ -160,9 +160,9 @@ public:
 
 protected:
     // A text box with the focus keeps its own editing keys, and only an
-    // article with the focus takes the keys that change an article's text:
-    // as the program's shortcuts they would act on the current article,
-    // out of the user's sight.
+    // article with the focus takes the keys that change an article's text
+    // or read-only state or copy from it: as the program's shortcuts they
+    // would act on the current article, out of the user's sight.
     bool IsShortCut(TMessage& Message) override;
     // The database module going first leaves the window without one.
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -170,8 +170,9 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
-    // Whether Key runs an action that changes an article's text.
-    bool RunsTextChange(TShortCut Key) const;
+    // Whether Key runs an action that only an article with the focus may
+    // take (it changes the text or the read-only state, or copies).
+    bool RunsArticleOnlyKey(TShortCut Key) const;
     void CreateLayout();
     void CreateLeftPages();
     void CreateClientArea();

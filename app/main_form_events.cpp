@@ -379,22 +379,23 @@ bool TMainForm::IsShortCut(TMessage& Message)
     // A text box keeps its own editing keys, whatever they run elsewhere.
     if (dynamic_cast<TCustomEdit*>(focused) && TCustomEdit::IsEditingKey(key, shift))
         return false;
-    // The keys of the actions that change an article's text are the
-    // article's only while it has the focus: in the tree, a list or the
-    // search box they are that control's, and an article out of sight is
-    // never changed by them.
-    if (!dynamic_cast<TCustomSynTextEditor*>(focused) && RunsTextChange(shortCut))
+    // The keys of the actions that change an article's text or its
+    // read-only state, or copy its selection, are the article's only while
+    // it has the focus: in the tree, a list, a tab strip or the search box
+    // they are that control's, and an article out of sight is never
+    // changed or copied by them.
+    if (!dynamic_cast<TCustomSynTextEditor*>(focused) && RunsArticleOnlyKey(shortCut))
         return false;
     return TForm::IsShortCut(Message);
 }
 
-bool TMainForm::RunsTextChange(TShortCut Key) const
+bool TMainForm::RunsArticleOnlyKey(TShortCut Key) const
 {
     // The main menu holds every key of the editor actions: its item's
     // action is what the key runs.
     TMenuItem* item = MainMenu->FindItem(Key, fkShortCut);
     auto* action = item ? dynamic_cast<TSynBaseAction*>(item->Action()) : nullptr;
-    return action && action->ChangesText();
+    return action && action->TakesKeysOnlyInTheEditor();
 }
 
 void TMainForm::AppMessage(MSG& Msg, bool&)

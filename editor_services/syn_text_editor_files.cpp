@@ -67,14 +67,16 @@ bool TCustomSynTextEditor::InsertFile(AnsiString FileName, TSynFileDialog* Dialo
             DecodeTextFile(std::string_view(bytes + from, static_cast<size_t>(stream.Size()) - from));
         unrepresentable = decoded.Unrepresentable;
         if (Options.Contains(doSelection)) {
+            // As after a paste, the view shows the caret at the insert's end.
             SetSelText(decoded.Text);
+            EnsureCursorPosVisible();
         } else {
             TMemoryStream text;
             text.Write(decoded.Text.data(), static_cast<int64_t>(decoded.Text.size()));
             text.Seek(0, soBeginning);
             Lines()->LoadFromStream(&text);
+            SetTopLine(1);
         }
-        SetTopLine(1);
     } catch (const Exception&) {
         SynMsgDialog.ShowAppMessage(FileName + " 文档打开时出错\r\n\r\n可能该文档不存在或被其它程序以独占方式打开！");
         return false;

@@ -20,10 +20,12 @@ public:
     bool HandlesTarget(TObject* Target) override;
     // Enabled true.
     void UpdateTarget(TObject* Target) override;
-    // Whether running it may change the editor's text. A host keeps the
-    // keys of such actions from an editor that lacks the focus, where the
-    // user typed them for something else.
-    virtual bool ChangesText() const { return false; }
+    // Whether its key is the editor's only while the editor has the focus:
+    // running it may change the text or the read-only state, or put the
+    // selection on the clipboard, none of which the user should meet out of
+    // sight. A host keeps such keys from an editor that lacks the focus,
+    // where the user typed them for something else.
+    virtual bool TakesKeysOnlyInTheEditor() const { return false; }
 
 private:
     void DoExecute(TObject* Sender);
@@ -93,7 +95,7 @@ class TSynChangeAction : public TSynCustomAction {
 public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
-    bool ChangesText() const override { return true; }
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 // Actions that change the selected text: they also want a selection.
@@ -101,7 +103,7 @@ class TSynChangeSelectAction : public TSynCustomAction {
 public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
-    bool ChangesText() const override { return true; }
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 // A leaf that runs one editor command (no character, no data, past the

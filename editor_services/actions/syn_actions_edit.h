@@ -11,7 +11,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
-    bool ChangesText() const override { return true; }
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 class TaSynRedo : public TSynCustomAction {
@@ -19,7 +19,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
-    bool ChangesText() const override { return true; }
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 class TaSynCut : public TSynChangeSelectAction {
@@ -41,6 +41,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 // The clipboard's text followed directly by the selection goes on the
@@ -56,7 +57,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     bool HandlesTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
-    bool ChangesText() const override { return true; }
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 class TaSynUpperCase : public TSynCommandAction<TSynChangeAction, ecDocUpperCase> {

@@ -47,6 +47,7 @@ public:
     using TSynCustomAction::TSynCustomAction;
     void UpdateTarget(TObject* Target) override;
     void ExecuteTarget(TObject* Target) override;
+    bool TakesKeysOnlyInTheEditor() const override { return true; }
 };
 
 // Sets the editor's selection mode to Mode; checked while it is Mode.

@@ -4,6 +4,9 @@
 // display before every wait.
 #include <poll.h>
 
+#include <functional>
+#include <optional>
+
 #include "platform/win/window.h"
 #include "platform/win/window_styles.h"
 #include "platform/win/x11_internal.h"
@@ -45,12 +48,35 @@ void TX11Backend::DispatchPending()
     }
 }
 
-void TX11Backend::Dispatch(XEvent& Event)
+std::optional<bool> TX11Backend::KeyboardElsewhereAfter(const XEvent& Event)
 {
     // A press on one of our windows (a tray icon's too) is the user coming
     // back to the program.
-    if (Event.type == ButtonPress) {
-        keyboardElsewhere_ = false;
+    if (Event.type == ButtonPress)
+        return false;
+    if (Event.type != FocusIn && Event.type != FocusOut)
+        return std::nullopt;
+    // Grabs and the pointer wandering are no change of the window that has
+    // the keyboard.
+    const XFocusChangeEvent& focus = Event.xfocus;
+    if (focus.mode == NotifyGrab || focus.mode == NotifyUngrab || focus.detail == NotifyPointer)
+        return std::nullopt;
+    // The root window, or nobody, takes the keyboard when the window that
+    // had it went (another program closed): that is no program's, and it
+    // leaves there for the window of whoever takes it next.
+    if (focus.window == root_)
+        return focus.detail == NotifyVirtual || focus.detail == NotifyNonlinearVirtual
+                   ? std::nullopt
+                   : std::optional<bool>(Event.type == FocusOut);
+    if (!FindSurface(focus.window) || focus.detail == NotifyInferior)
+        return std::nullopt;
+    return Event.type == FocusOut;
+}
+
+void TX11Backend::Dispatch(XEvent& Event)
+{
+    if (const std::optional<bool> elsewhere = KeyboardElsewhereAfter(Event)) {
+        keyboardElsewhere_ = *elsewhere;
         keptBack_ = nullptr;
     }
     if (tray_ && HandleTrayEvent(Event))
@@ -99,8 +125,6 @@ void TX11Backend::Dispatch(XEvent& Event)
             xFocus_ = surface->Window;
         else if (xFocus_ == surface->Window)
             xFocus_ = nullptr;
-        keyboardElsewhere_ = !gained;
-        keptBack_ = nullptr;
         if (surface->InputContext) {
             if (gained)
                 XSetICFocus(surface->InputContext);
@@ -205,15 +229,41 @@ void TX11Backend::SyncState()
     SyncCompositionSpot();
 }
 
+namespace {
+
+using TQueuedVisit = std::function<void(const XEvent&)>;
+
+// XCheckIfEvent's test, which sees every queued event in order and takes
+// none of them.
+Bool VisitQueued(Display*, XEvent* Event, XPointer Visit)
+{
+    (*reinterpret_cast<TQueuedVisit*>(Visit))(*Event);
+    return False;
+}
+
+}  // namespace
+
 bool TX11Backend::MayTakeKeyboard()
 {
-    if (!keyboardElsewhere_)
-        return true;
-    // Gone back to the root window (the window that had it went away) or
-    // to nobody, it is no other program's.
+    // A round trip: every event the server sent before its answer is now
+    // in the queue.
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
+    // The focus as the server last told it, whatever the program did
+    // meanwhile: after a long save the user's switch to another program
+    // still waits there unread.
+    bool elsewhere = keyboardElsewhere_;
+    TQueuedVisit visit = [&](const XEvent& Event) {
+        if (const std::optional<bool> after = KeyboardElsewhereAfter(Event))
+            elsewhere = *after;
+    };
+    XEvent unused;
+    XCheckIfEvent(display_, &unused, VisitQueued, reinterpret_cast<XPointer>(&visit));
+    if (!elsewhere)
+        return true;
+    // Gone back to the root window (the window that had it went away) or
+    // to nobody, it is no other program's.
     return focus == None || focus == PointerRoot || focus == root_;
 }
 

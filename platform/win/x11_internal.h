@@ -109,8 +109,13 @@ private:
     void SyncState();
     // Whether an activation the program made itself may take the keyboard:
     // not while another program holds it, unless the user came back to us
-    // since that program took it.
+    // since that program took it. Decided on the focus changes the server
+    // has sent, those still queued included.
     bool MayTakeKeyboard();
+    // What an event tells of the keyboard: another program has it (true),
+    // the program or nobody has it, or the user came back (false), or
+    // nothing (nullopt).
+    std::optional<bool> KeyboardElsewhereAfter(const _XEvent& Event);
     // Gives the surface the keyboard when it may take it; else it waits
     // for the user to come back.
     void TakeKeyboard(TX11Surface& Surface);
@@ -259,7 +264,8 @@ private:
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
     // Another program took the keyboard, and the user has not come back
-    // since (the desktop's focus, or a press on one of our windows).
+    // since (the desktop's focus, or a press on one of our windows), nor
+    // has the keyboard fallen to nobody.
     bool keyboardElsewhere_ = false;
     HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile
     bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held

@@ -125,6 +125,11 @@ TX11Backend::TX11Backend(_XDisplay* Connection, int Screen)
     XkbSetDetectableAutoRepeat(display_, True, &supported);
     WatchKeyboardMapping();
     ReadAltMask();
+    // The root window tells when the keyboard falls to nobody (the window
+    // of another program that had it went) and when it leaves there.
+    XWindowAttributes root{};
+    XGetWindowAttributes(display_, root_, &root);
+    XSelectInput(display_, root_, root.your_event_mask | FocusChangeMask);
     OpenInputMethod();
     // A connection just opened owns no selection: whatever the program's
     // clipboard held, what is pasted now is whatever another program

@@ -351,6 +351,10 @@ void BuildTab(TSkinBuilder& B)
     tab.FocusFontColor = ToTColor(L.WindowText);
     tab.MouseInFontColor = ToTColor(L.FaceText);
     tab.UpDown = "hupdown";
+    // A tab strip with the keyboard says so: a dotted frame inside its
+    // active tab, around the caption.
+    tab.ShowFocus = true;
+    tab.FocusOffsetX = tab.FocusOffsetY = 3;
 }
 
 template <typename T>

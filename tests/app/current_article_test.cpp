@@ -16,6 +16,8 @@
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/screen.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/clipboard_text.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/message_queue.h"
 #include "platform/win/virtual_keys.h"
@@ -232,5 +234,61 @@ TEST_F(TCurrentArticleTest, TheStatusBarShowsTheCaretWhereAnInsertedFileLeftIt)
         Stroke(VK_RETURN);
         ASSERT_EQ(editor->Text(), insertion.Text);
         EXPECT_EQ(CaretPanels(), (std::vector<AnsiString>{insertion.Line, insertion.Column, "修改"}));
+    }
+}
+
+// 插入文档 leaves the view as a paste of the same text does: on the caret
+// at the insert's end, and where it was while the caret stays in view.
+TEST_F(TCurrentArticleTest, AfterAnInsertedFileTheViewShowsTheCaretAsAfterAPaste)
+{
+    struct TCase {
+        const char* What;
+        int Lines;      // the article's lines
+        int TopLine;    // the view's first line
+        int CaretLine;  // the caret's line, at column 1
+        int FileLines;  // the inserted file's lines, each ending in a line break
+        bool Stays;     // the view stays where it was
+    };
+    const TCase cases[] = {
+        {"a long file into an empty article", 1, 1, 1, 150, false},
+        {"a short file low in a long article", 300, 240, 245, 3, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::string inserted;
+        for (int i = 1; i <= c.FileLines; ++i)
+            inserted += "說門 " + std::to_string(i) + "\r\n";
+        const AnsiString file = folder_ + "/inserted.txt";
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << inserted;
+        AnsiString text;
+        for (int i = 1; i < c.Lines; ++i)
+            text += "line " + std::to_string(i) + "\r\n";
+        TCustomSynTextEditor* editor = NewArticle("說門");
+        std::vector<int> tops;
+        for (bool paste : {false, true}) {
+            editor->SetText(text);
+            editor->SetTopLine(c.TopLine);
+            editor->SetCaretXY(BufferCoord(1, c.CaretLine));
+            Idle();
+            ASSERT_EQ(editor->TopLine(), c.TopLine);
+            if (paste) {
+                ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, inserted}}));
+                Stroke('V', InjectCtrl);
+            } else {
+                AnswerFileDialog(file);
+                Stroke(VK_APPS);
+                Stroke(VK_RETURN);
+            }
+            Idle();
+            const int caret = c.CaretLine + c.FileLines;
+            ASSERT_EQ(editor->CaretY(), caret) << paste;
+            EXPECT_LE(editor->TopLine(), caret) << paste;
+            EXPECT_LT(caret, editor->TopLine() + editor->LinesInWindow()) << paste;
+            if (c.Stays) {
+                EXPECT_EQ(editor->TopLine(), c.TopLine) << paste;
+            }
+            tops.push_back(editor->TopLine());
+        }
+        EXPECT_EQ(tops[0], tops[1]);
     }
 }

@@ -3,6 +3,8 @@
 // letters, the program's shortcuts and the pane keys must act on what the
 // user sees, and never slip through to a control as something else; a text
 // box keeps its own editing keys from the article.
+#include <algorithm>
+
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
@@ -22,6 +24,7 @@
 #include "platform/ui/kernel/screen.h"
 #include "platform/ui/kernel/shortcuts.h"
 #include "platform/ui/textedit/edit.h"
+#include "platform/ui/widgets/tab_sheet.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
 #include "platform/win/headless_input.h"
@@ -62,6 +65,33 @@ protected:
                 dots += PixelAt(image, p.X - window.Left, p.Y - window.Top) == ColorToRGB(clBtnText);
             }
         return dots;
+    }
+    // The area of the active tab of Strip, in its client coordinates.
+    static TRect ActiveTabArea(TbsSkinPageControl* Strip)
+    {
+        TRect area = Rect(Strip->Width(), Strip->Height(), 0, 0);
+        // The tabs run along the top, above the page.
+        for (int y = 0; y < Strip->ActivePage()->Top(); ++y)
+            for (int x = 0; x < Strip->Width(); ++x)
+                if (Strip->IndexOfTabAt(x, y) == Strip->TabIndex())
+                    area = Rect(std::min(area.Left, x), std::min(area.Top, y), std::max(area.Right, x + 1),
+                                std::max(area.Bottom, y + 1));
+        return area;
+    }
+    // The pixels of Area of Control the window shows otherwise than Before.
+    static int ChangedPixels(const TRasterImage& Before, TControl* Control, const TRect& Area)
+    {
+        const TRasterImage now = WindowImage(MainForm->Handle());
+        TRect window;
+        GetWindowRect(MainForm->Handle(), &window);
+        int changed = 0;
+        for (int y = Area.Top; y < Area.Bottom; ++y)
+            for (int x = Area.Left; x < Area.Right; ++x) {
+                const TPoint p = Control->ClientToScreen(Point(x, y));
+                changed += PixelAt(now, p.X - window.Left, p.Y - window.Top) !=
+                           PixelAt(Before, p.X - window.Left, p.Y - window.Top);
+            }
+        return changed;
     }
     // The captions of the rows of the innermost open skinned menu.
     static std::vector<AnsiString> OpenMenuRows()
@@ -277,6 +307,87 @@ TEST_F(TMainWindowKeysTest, EditingKeysInTheTreeAListOrTheSearchBoxNeverChangeTh
     Stroke(VK_HOME, InjectCtrl);
     Stroke(VK_DELETE);
     EXPECT_EQ(editor->Text(), "門 one\r\ntwox\r\n");
+}
+
+// Ctrl+E and Ctrl+C typed where the article has not the keyboard neither
+// make it read-only out of sight nor put its hidden selection on the
+// clipboard; in the article they do.
+TEST_F(TMainWindowKeysTest, ReadOnlyAndCopyKeysActOnTheArticleOnlyWhenItHasTheKeyboard)
+{
+    TCustomSynTextEditor* editor = NewArticle("說門");
+    InjectText("說門 one");
+    Stroke('A', InjectCtrl);
+    ASSERT_TRUE(editor->SelAvail());
+    ASSERT_TRUE(SetClipboardText(MainForm->Handle(), {{CF_TEXT, "中文"}}));
+    auto clipboard = [] {
+        AnsiString held;
+        EXPECT_TRUE(GetClipboardText(MainForm->Handle(), held));
+        return held;
+    };
+    struct TPlace {
+        const char* Name;
+        int LeftPage;  // the left-hand page it stands on; -1 for the article tabs
+        TWinControl* Control;
+    };
+    const TPlace places[] = {
+        {"the tree", 0, MainForm->Tree},
+        {"the bookmark list", 2, MainForm->BookMarkList},
+        {"the left tab strip", 0, MainForm->LeftPages},
+        {"the search box", 1, MainForm->SearchText},
+        {"the article tabs", -1, MainForm->PageControl},
+    };
+    for (const TPlace& place : places) {
+        if (place.LeftPage >= 0)
+            MainForm->LeftPages->SetActivePageIndex(place.LeftPage);
+        place.Control->SetFocus();
+        Idle();
+        ASSERT_TRUE(place.Control->Focused()) << place.Name;
+        Stroke('E', InjectCtrl);
+        Stroke('C', InjectCtrl);
+        Idle();
+        EXPECT_FALSE(editor->ReadOnly()) << place.Name;
+        EXPECT_EQ(clipboard(), "中文") << place.Name;
+    }
+    EXPECT_EQ(MainForm->SearchText->Text(), "");
+
+    editor->SetFocus();
+    Stroke('C', InjectCtrl);
+    EXPECT_EQ(clipboard(), "說門 one");
+    Stroke('E', InjectCtrl);
+    EXPECT_TRUE(editor->ReadOnly());
+}
+
+// A tab strip reached by Tab or Shift+Tab shows that it has the keyboard,
+// a dotted frame in its active tab, until the keyboard moves on.
+TEST_F(TMainWindowKeysTest, ATabStripReachedByTabOrShiftTabShowsThatItHasTheKeyboard)
+{
+    NewArticle("說門");
+    struct TReach {
+        const char* How;
+        TWinControl* From;
+        UINT Modifiers;
+        TbsSkinPageControl* Strip;
+    };
+    const TReach reaches[] = {
+        {"Shift+Tab from the tree", MainForm->Tree, InjectShift, MainForm->LeftPages},
+        {"Tab from the attachment list", MainForm->List, 0, MainForm->PageControl},
+    };
+    for (const TReach& reach : reaches) {
+        reach.From->SetFocus();
+        Idle();
+        const TRect tab = ActiveTabArea(reach.Strip);
+        ASSERT_GT(tab.Width(), 20) << reach.How;
+        const TRasterImage unfocused = WindowImage(MainForm->Handle());
+        Stroke(VK_TAB, reach.Modifiers);
+        Idle();
+        ASSERT_TRUE(reach.Strip->Focused()) << reach.How;
+        // About every other pixel of the frame's four sides.
+        EXPECT_GT(ChangedPixels(unfocused, reach.Strip, tab), tab.Width() - 10) << reach.How;
+        Stroke(VK_TAB, reach.Modifiers);
+        Idle();
+        EXPECT_FALSE(reach.Strip->Focused()) << reach.How;
+        EXPECT_EQ(ChangedPixels(unfocused, reach.Strip, tab), 0) << reach.How;
+    }
 }
 
 TEST_F(TMainWindowKeysTest, F6WalksThePanesAndTheMenuKeysOpenTheFocusedOnesMenu)

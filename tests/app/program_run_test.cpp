@@ -53,11 +53,20 @@ TEST(TProgramRunTest, WithoutADisplayTheProgramAndTheScriptSaySoAndEndWithTwo)
     EXPECT_EQ(program.Output, "Tandril needs an X display (DISPLAY is not set)\n");
     EXPECT_FALSE(std::filesystem::exists("/tmp/tandril_never_made.vek"));
 
-    // A display that cannot be reached is no better.
-    const TRun unreachable = RunCommand("DISPLAY=:9876", ProgramFile());
-    EXPECT_EQ(unreachable.ExitCode, 2);
-    EXPECT_EQ(unreachable.Output.find("Tandril needs an X display (cannot open the X display \":9876\""), 0u)
-        << unreachable.Output;
+    // A display that cannot be reached is no better. Its name reaches the
+    // terminal as UTF-8: a byte that is none shows as U+FFFD.
+    const struct {
+        const char* Display;
+        const char* Shown;
+    } displays[] = {{":9876", ":9876"}, {"\"$(printf ':98\\377')\"", ":98\xEF\xBF\xBD"}};
+    for (const auto& display : displays) {
+        const TRun unreachable = RunCommand(std::string("DISPLAY=") + display.Display, ProgramFile());
+        EXPECT_EQ(unreachable.ExitCode, 2);
+        EXPECT_EQ(unreachable.Output.find("Tandril needs an X display (cannot open the X display \"" +
+                                          std::string(display.Shown) + "\""),
+                  0u)
+            << unreachable.Output;
+    }
 
     // The script stops before anything else; a PATH without the build tools
     // would make any later step fail differently.

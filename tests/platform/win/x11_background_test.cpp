@@ -1,10 +1,11 @@
 // The program in the background on a real X display: a window it brings
 // up while the user is in another program (a box after a paste that failed
 // meanwhile) leaves that program the keyboard, and has it as soon as the
-// user comes back.
+// user comes back, or as soon as the keyboard falls to nobody.
 #include <gtest/gtest.h>
 
 #include "platform/win/focus.h"
+#include "platform/win/win_messages.h"
 #include "platform/win/window_attributes.h"
 #include "platform/win/window_lifecycle.h"
 #include "platform/win/window_pos.h"
@@ -14,6 +15,8 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -65,32 +68,44 @@ protected:
 TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
 {
     enum TWayBack { FocusFromTheDesktop, ClickOnTheMainWindow };
-    for (TWayBack way : {FocusFromTheDesktop, ClickOnTheMainWindow}) {
+    struct TCase {
+        const char* What;
+        bool HeardOfTheSwitch;  // the program read the switch before the box came (a wait that reads the display)
+        TWayBack Way;
+    };
+    const TCase cases[] = {
+        {"after a wait for the clipboard, back by the desktop", true, FocusFromTheDesktop},
+        {"after a wait for the clipboard, back by a click", true, ClickOnTheMainWindow},
+        {"after a long save that read nothing, back by the desktop", false, FocusFromTheDesktop},
+    };
+    for (const TCase& c : cases) {
         HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
         ASSERT_TRUE(HasXFocus(form));
         GoToOtherProgram();
-        ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+        if (c.HeardOfTheSwitch) {
+            ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+        }
 
         // The program's modal box comes up on its own.
         EnableWindow(form, false);
         HWND box = Make("B", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(320, 230, 120, 80));
+        EXPECT_EQ(UserTime(box), 0) << c.What << ": the desktop is not told to give it the keyboard";
         ASSERT_TRUE(BecomesViewable(box));
         // Long enough for the program to hear of the map and act on it.
         for (int round = 0; round < 10; ++round)
             PumpUntil([] { return true; });
         XSync(Other(), False);
-        EXPECT_EQ(XFocus(), otherWindow_) << way;
-        EXPECT_EQ(UserTime(box), 0) << "the desktop is not told to give it the keyboard either";
+        EXPECT_EQ(XFocus(), otherWindow_) << c.What;
 
         // The user comes back to the program, and finds the box.
-        if (way == FocusFromTheDesktop) {
+        if (c.Way == FocusFromTheDesktop) {
             XSetInputFocus(Other(), X11WindowOf(form), RevertToParent, CurrentTime);
             XSync(Other(), False);
         } else {
             Click(ClientCenter(form));
         }
-        EXPECT_TRUE(HasXFocus(box)) << way;
-        EXPECT_EQ(GetActiveWindow(), box) << way;
+        EXPECT_TRUE(HasXFocus(box)) << c.What;
+        EXPECT_EQ(GetActiveWindow(), box) << c.What;
         DestroyWindow(box);
         EnableWindow(form, true);
         DestroyWindow(form);
@@ -99,9 +114,62 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
     }
 }
 
+// On a bare display a box held back for another program takes the keyboard
+// when that program closes and the keyboard falls to nobody: the Return
+// typed next closes the box rather than being lost.
+TEST_F(TX11BackgroundTest, ABoxHeldBackTakesTheKeyboardWhenItFallsToNobody)
+{
+    struct TCase {
+        const char* What;
+        int RevertTo;  // where the display sends the keyboard when the other program's window goes
+    };
+    // Away from every window: the display would otherwise hand keys for
+    // the root window to the window under the pointer.
+    XTestFakeMotionEvent(Other(), 0, 1200, 780, 0);
+    XSync(Other(), False);
+    const TCase cases[] = {
+        {"to the root window", RevertToParent},
+        {"to the window under the pointer", RevertToPointerRoot},
+        {"to nobody at all", RevertToNone},
+    };
+    for (const TCase& c : cases) {
+        HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+        ASSERT_TRUE(HasXFocus(form));
+        GoToOtherProgram();
+        XSetInputFocus(Other(), otherWindow_, c.RevertTo, CurrentTime);
+        XSync(Other(), False);
+        ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+        EnableWindow(form, false);
+        HWND box = Make("B", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(320, 230, 120, 80));
+        ASSERT_TRUE(BecomesViewable(box));
+        XSync(Other(), False);
+        ASSERT_EQ(XFocus(), otherWindow_) << c.What;
+
+        // The other program closes.
+        XDestroyWindow(Other(), otherWindow_);
+        otherWindow_ = 0;
+        XSync(Other(), False);
+        EXPECT_TRUE(HasXFocus(box)) << c.What;
+        EXPECT_EQ(GetActiveWindow(), box) << c.What;
+        TakeLogged({});
+        std::vector<std::string> keys;
+        Key(XK_Return);
+        PumpUntil([&] {
+            for (const std::string& key : Take({WM_KEYDOWN}))
+                keys.push_back(key);
+            return !keys.empty();
+        });
+        EXPECT_EQ(keys, std::vector<std::string>{"B:WM_KEYDOWN"}) << c.What;
+        DestroyWindow(box);
+        EnableWindow(form, true);
+        DestroyWindow(form);
+    }
+}
+
 // The window that had the keyboard went, and the keyboard went back to
 // the screen's root: it is no other program's, and the program's next
-// window takes it.
+// window takes it. Once another program takes it from there, the window
+// after leaves it to that program.
 TEST_F(TX11BackgroundTest, AKeyboardLeftToNobodyIsTakenByTheNextWindow)
 {
     HWND first = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
@@ -112,6 +180,16 @@ TEST_F(TX11BackgroundTest, AKeyboardLeftToNobodyIsTakenByTheNextWindow)
     HWND next = Make("N", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(150, 150, 300, 200));
     EXPECT_TRUE(HasXFocus(next));
     EXPECT_EQ(UserTime(next), -1);
+
+    XSetInputFocus(Other(), PointerRoot, RevertToParent, CurrentTime);
+    XSync(Other(), False);
+    ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+    GoToOtherProgram();
+    HWND last = Make("L", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(200, 200, 300, 200));
+    EXPECT_EQ(UserTime(last), 0);
+    ASSERT_TRUE(BecomesViewable(last));
+    XSync(Other(), False);
+    EXPECT_EQ(XFocus(), otherWindow_);
 }
 
 }  // namespace

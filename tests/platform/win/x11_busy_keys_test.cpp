@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,15 +199,24 @@ TEST_F(TX11BusyKeysTest, AModifierPressedJustBeforeTheFocusMovedStillHoldsAfterI
 
 // A typing tool sends keys straight to the window with the modifiers in
 // each key's state and presses no modifier key: each key takes its own.
+// The program has just started: Alt's bit is known from the start alone
+// (a key from another keyboard device, as earlier tests type through the
+// display, makes the back end read it again).
 TEST_F(TX11BusyKeysTest, AKeySentWithModifiersInItsStateTakesThem)
 {
     Display* x = Other();
+    AnsiString error;
+    std::unique_ptr<TBackend> started = OpenX11Backend(DisplayString(x), error);
+    ASSERT_NE(started, nullptr) << error;
+    std::unique_ptr<TBackend> suites = SwapBackend(std::move(started));
+    HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
+    EXPECT_TRUE(HasXFocus(form));
     const auto send = [&](unsigned long Sym, unsigned State) {
         for (int type : {KeyPress, KeyRelease}) {
             XEvent event{};
             event.xkey.type = type;
             event.xkey.display = x;
-            event.xkey.window = X11WindowOf(form_);
+            event.xkey.window = X11WindowOf(form);
             event.xkey.root = DefaultRootWindow(x);
             event.xkey.same_screen = True;
             event.xkey.keycode = XKeysymToKeycode(x, Sym);
@@ -219,9 +229,12 @@ TEST_F(TX11BusyKeysTest, AKeySentWithModifiersInItsStateTakesThem)
     send(XK_x, 0);
     send(XK_s, Mod1Mask);
     send(XK_y, 0);
-    EXPECT_EQ(KeysAfterBusy("F:WM_CHAR 79"),
-              (TLines{"F:WM_KEYDOWN 53 Ctrl", "F:WM_CHAR 13", "F:WM_KEYDOWN 58", "F:WM_CHAR 78", "F:WM_SYSKEYDOWN 53",
-                      "F:WM_SYSCHAR 73", "F:WM_KEYDOWN 59", "F:WM_CHAR 79"}));
+    const TLines made = KeysAfterBusy("F:WM_CHAR 79");
+    DestroyWindow(form);
+    Pump();
+    SwapBackend(std::move(suites));
+    EXPECT_EQ(made, (TLines{"F:WM_KEYDOWN 53 Ctrl", "F:WM_CHAR 13", "F:WM_KEYDOWN 58", "F:WM_CHAR 78",
+                            "F:WM_SYSKEYDOWN 53", "F:WM_SYSCHAR 73", "F:WM_KEYDOWN 59", "F:WM_CHAR 79"}));
 }
 
 // A dialog goes (its own Return closed it) and a key follows at once,
