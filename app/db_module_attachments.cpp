@@ -8,7 +8,9 @@
 #include "app/node_manager.h"
 #include "app/user_folders.h"
 #include "editor_services/dialogs/message_dlg.h"
+#include "platform/base/atomic_file.h"
 #include "platform/base/date_time.h"
+#include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/base/sys_utils.h"
 #include "platform/db/ado_connection.h"
@@ -119,8 +121,17 @@ AnsiString TDBModule::AttachmentSaveName(int Id)
 
 void TDBModule::SaveAttachmentAs(int Id, const AnsiString& FileName)
 {
-    auto query = FoundRow(Select("select * from Attachments where 标识=" + IntToStr(Id)));
-    static_cast<TBlobField*>(query->FieldByName("数据"))->SaveToFile(FileName);
+    auto query = FoundRow(Select("select 数据 from Attachments where 标识=" + IntToStr(Id)));
+    // Written from the row's bytes beside the chosen file and renamed over
+    // it once whole: a file replaced keeps its content till then, whatever
+    // stops the write.
+    try {
+        WriteFileAtomically(FileName, query->FieldByName("数据")->Value().Bytes);
+    } catch (const EStreamError& e) {
+        throw EWriteError("附件没有保存到“" + FileName + "”：" + SysErrorMessage(e.ErrorCode()) + "。" +
+                              (FileExists(FileName) ? "原来的文件没有改变。" : ""),
+                          e.ErrorCode());
+    }
 }
 
 void TDBModule::DeleteSelectedAttachments()

@@ -20,9 +20,12 @@
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/dialogs/syn_common_dialogs.h"
 #include "editor_services/settings/syn_manager.h"
+#include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/base/ini_files.h"
+#include "platform/base/sys_utils.h"
 #include "platform/base/streams.h"
 #include "platform/gdi/resources.h"
 #include "platform/ui/graphics/icon.h"
@@ -183,10 +186,15 @@ std::vector<AnsiString> InstallShippedSchemes(const AnsiString& Folder)
         const AnsiString target = IncludeTrailingPathDelimiter(Folder) + name;
         if (FileExists(target))
             continue;
+        // Whole or not at all: a file cut short would stay, as one that is
+        // there is never written again.
         const std::span<const uint8_t> data = FindResourceData(AnsiString("Syntaxs/") + name);
-        TMemoryStream bytes;
-        bytes.Write(data.data(), static_cast<int64_t>(data.size()));
-        bytes.SaveToFile(target);
+        try {
+            WriteFileAtomically(target, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+        } catch (const EStreamError& e) {
+            throw EWriteError("不能写入语法方案文件“" + target + "”：" + SysErrorMessage(e.ErrorCode()) + "。",
+                              e.ErrorCode());
+        }
         copied.push_back(name);
     }
     return copied;

@@ -2,10 +2,12 @@
 // have put in the way, and private when the program makes it.
 #include "app/user_folders.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,22 +26,16 @@ constexpr int MostLinks = 40;
     throw EInOutError(Role + " " + Folder + " 不可用：" + Why);
 }
 
-// Makes Folder's missing parents, then Folder with mode 0700: true when it
-// made Folder, false when something stood there by that name.
-bool MakeFolder(const AnsiString& Folder, const AnsiString& Role, const std::string& Path)
+// Makes Folder's missing parents and Folder, each for the user alone; one
+// that is there already is left for the caller to judge.
+void MakeFolder(const AnsiString& Folder, const AnsiString& Role)
 {
-    const AnsiString parent = ExtractFileDir(ExcludeTrailingPathDelimiter(Folder));
+    const AnsiString folder = ExcludeTrailingPathDelimiter(Folder);
+    const AnsiString parent = ExtractFileDir(folder);
     if (!parent.empty() && !DirectoryExists(parent) && !ForceDirectories(parent))
         RefuseFolder(Role, Folder, std::strerror(errno));
-    if (mkdir(Path.c_str(), 0700) == 0) {
-        // A strict umask may have taken the owner's rights too.
-        if (chmod(Path.c_str(), 0700) != 0)
-            RefuseFolder(Role, Folder, std::strerror(errno));
-        return true;
-    }
-    if (errno != EEXIST)
+    if (!CreateDir(folder) && errno != EEXIST)
         RefuseFolder(Role, Folder, std::strerror(errno));
-    return false;
 }
 
 // What lstat says of Path.
@@ -59,18 +55,84 @@ void CheckOwnFolder(const struct stat& Status, const AnsiString& Folder, const A
         RefuseFolder(Role, Folder, "它属于其他用户");
 }
 
-// Where the link Path points, a relative target taken from the link's own
-// folder.
-std::string LinkTarget(const std::string& Path, const AnsiString& Folder, const AnsiString& Role)
+// Where a walk along a path has got: the folder reached so far, links
+// followed, and what of the path is still to come when a name on the way
+// is missing.
+struct TWalk {
+    std::string Reached;
+    std::vector<std::string> Missing;
+};
+
+std::vector<std::string> NamesIn(const std::string& Path)
 {
-    char target[PATH_MAX];
-    const ssize_t length = readlink(Path.c_str(), target, sizeof target);
-    if (length < 0 || static_cast<size_t>(length) == sizeof target)
-        RefuseFolder(Role, Folder, std::strerror(length < 0 ? errno : ENAMETOOLONG));
-    const std::string text(target, static_cast<size_t>(length));
-    if (!text.empty() && text.front() == '/')
-        return text;
-    return Path.substr(0, Path.rfind('/') + 1) + text;
+    std::vector<std::string> names;
+    for (size_t at = 0; at < Path.size();) {
+        const size_t slash = std::min(Path.find('/', at), Path.size());
+        if (slash > at)
+            names.push_back(Path.substr(at, slash - at));
+        at = slash + 1;
+    }
+    return names;
+}
+
+// Walks Path name by name as the system does, following each link met on
+// the way, at any depth and with or without a slash after it: one of
+// another user's (root's aside) could lead the settings anywhere, so it is
+// refused, as are a loop and a link that leads nowhere. A missing name of
+// Path itself ends the walk (the rest is to be made); Path is absolute.
+TWalk WalkTrustedLinks(const std::string& Path, const AnsiString& Folder, const AnsiString& Role)
+{
+    std::vector<std::string> toGo = NamesIn(Path);
+    std::reverse(toGo.begin(), toGo.end());
+    // How many of the names still to go are Path's own: the others came
+    // from links' targets.
+    size_t ownNames = toGo.size();
+    TWalk walk;
+    int links = 0;
+    while (!toGo.empty()) {
+        const std::string name = std::move(toGo.back());
+        toGo.pop_back();
+        const bool own = toGo.size() < ownNames;
+        if (own)
+            ownNames = toGo.size();
+        if (name == ".")
+            continue;
+        if (name == "..") {
+            walk.Reached.resize(walk.Reached.rfind('/') == std::string::npos ? 0 : walk.Reached.rfind('/'));
+            continue;
+        }
+        const std::string next = walk.Reached + "/" + name;
+        struct stat st {};
+        if (lstat(next.c_str(), &st) != 0) {
+            if (errno == ENOENT && own) {
+                walk.Missing.push_back(name);
+                for (auto rest = toGo.rbegin(); rest != toGo.rend(); ++rest)
+                    walk.Missing.push_back(*rest);
+                return walk;
+            }
+            RefuseFolder(Role, Folder,
+                         errno == ENOENT ? "它是一个符号链接，指向的 " + Utf8ToGbk(next) + " 不存在"
+                                         : AnsiString(std::strerror(errno)));
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            walk.Reached = next;
+            continue;
+        }
+        if (st.st_uid != geteuid() && st.st_uid != 0)
+            RefuseFolder(Role, Folder, "它经过其他用户的符号链接 " + Utf8ToGbk(next));
+        if (++links > MostLinks)
+            RefuseFolder(Role, Folder, std::strerror(ELOOP));
+        char target[PATH_MAX];
+        const ssize_t length = readlink(next.c_str(), target, sizeof target);
+        if (length < 0 || static_cast<size_t>(length) == sizeof target)
+            RefuseFolder(Role, Folder, std::strerror(length < 0 ? errno : ENAMETOOLONG));
+        const std::string text(target, static_cast<size_t>(length));
+        if (text.starts_with('/'))
+            walk.Reached.clear();
+        std::vector<std::string> names = NamesIn(text);
+        toGo.insert(toGo.end(), names.rbegin(), names.rend());
+    }
+    return walk;
 }
 
 }  // namespace
@@ -78,7 +140,7 @@ std::string LinkTarget(const std::string& Path, const AnsiString& Folder, const 
 void EnsurePrivateFolder(const AnsiString& Folder, const AnsiString& Role)
 {
     const std::string path = GbkToUtf8(ExcludeTrailingPathDelimiter(Folder));
-    MakeFolder(Folder, Role, path);
+    MakeFolder(Folder, Role);
     // Whatever stands there now (made by us or found) is checked without
     // following a link: another user may have put one there before us.
     const struct stat st = StatusOf(path, Folder, Role);
@@ -91,22 +153,16 @@ void EnsurePrivateFolder(const AnsiString& Folder, const AnsiString& Role)
 
 void EnsureSettingsFolder(const AnsiString& Folder, const AnsiString& Role)
 {
-    std::string path = GbkToUtf8(ExcludeTrailingPathDelimiter(Folder));
-    if (MakeFolder(Folder, Role, path))
+    const TWalk walk = WalkTrustedLinks(GbkToUtf8(ExpandFileName(ExcludeTrailingPathDelimiter(Folder))), Folder, Role);
+    if (walk.Missing.empty()) {
+        CheckOwnFolder(StatusOf(walk.Reached.empty() ? "/" : walk.Reached, Folder, Role), Folder, Role);
         return;
-    // Each link on the way is the user's own, as a dotfiles manager makes
-    // them: one of another user's could lead the settings anywhere.
-    struct stat st = StatusOf(path, Folder, Role);
-    for (int links = 0; S_ISLNK(st.st_mode); ++links) {
-        if (st.st_uid != geteuid())
-            RefuseFolder(Role, Folder, "它是其他用户的符号链接");
-        if (links == MostLinks)
-            RefuseFolder(Role, Folder, std::strerror(ELOOP));
-        path = LinkTarget(path, Folder, Role);
-        if (lstat(path.c_str(), &st) != 0)
-            RefuseFolder(Role, Folder,
-                         errno == ENOENT ? "它是一个符号链接，指向的 " + Utf8ToGbk(path) + " 不存在"
-                                         : AnsiString(std::strerror(errno)));
     }
-    CheckOwnFolder(st, Folder, Role);
+    // Made where the links lead, each folder the user's alone.
+    std::string path = walk.Reached;
+    for (const std::string& name : walk.Missing) {
+        path += "/" + name;
+        if (!CreateDir(Utf8ToGbk(path)))
+            RefuseFolder(Role, Folder, std::strerror(errno));
+    }
 }

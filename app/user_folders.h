@@ -7,14 +7,16 @@
 
 #include "platform/base/ansi_string.h"
 
-// Makes Folder and its missing parents; Folder itself gets mode 0700. An
-// existing Folder must be a real folder of this user: a symbolic link, a
-// file or another user's folder is refused, and one of ours that others
-// may read is made private.
+// Makes Folder and its missing parents, each with mode 0700. An existing
+// Folder must be a real folder of this user: a symbolic link, a file or
+// another user's folder is refused, and one of ours that others may read
+// is made private.
 void EnsurePrivateFolder(const AnsiString& Folder, const AnsiString& Role);
-// Makes Folder and its missing parents when it is missing, Folder itself
-// with mode 0700. One that is there keeps its mode: a folder of this
-// user's, or a symbolic link of this user's (or a chain of them) to one,
-// where the files then go while the link stays a link. A dangling link, a
-// link or a folder of another user, or a file is refused.
+// Makes Folder and its missing parents when it is missing, each with mode
+// 0700. One that is there keeps its mode: a folder of this user's, reached
+// through symbolic links of this user's or root's, where the files then go
+// while the links stay links. A link of another user's anywhere on the way
+// (the folder itself, a folder above it, or one above where a link leads),
+// a dangling link, another user's folder, or a file is refused, and then
+// nothing is made.
 void EnsureSettingsFolder(const AnsiString& Folder, const AnsiString& Role);

@@ -18,7 +18,13 @@
 
 namespace {
 
-AnsiString Reason(int error) { return std::strerror(error); }
+// Raises E saying what failed, in the class library's words, with the
+// system's reason; the error number goes with it.
+template <typename E>
+[[noreturn]] void Raise(int Error, const AnsiString& What)
+{
+    throw E(What + " " + std::strerror(Error), Error);
+}
 
 // Closes the descriptor and removes the half-made file unless released.
 class PendingTemp {
@@ -131,7 +137,7 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
     // mode bits rather than by access(), which says yes to everything when
     // run as root.
     if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
-        throw EFCreateError("Cannot create file \"" + FileName + "\". " + Reason(EACCES));
+        Raise<EFCreateError>(EACCES, "Cannot create file \"" + FileName + "\".");
 
     RemoveLeftovers(target);
     // A hidden name in the same folder, so that the rename never crosses file
@@ -147,25 +153,31 @@ AnsiString WriteTemporaryFile(const AnsiString& FileName, std::string_view Bytes
         // Readable by the user alone until it has the old file's
         // permissions: it may hold what only the user may read.
         fd = ::open(osName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-        if (fd < 0 && (errno != EEXIST || attempt > 100))
-            throw EFCreateError("Cannot create file \"" + tempName + "\". " + Reason(errno));
+        const int error = errno;
+        if (fd < 0 && (error != EEXIST || attempt > 100))
+            Raise<EFCreateError>(error, "Cannot create file \"" + tempName + "\".");
     }
     PendingTemp temp(fd, osName);
-    if (exists && !TakeOwnerAndMode(fd, old))
-        throw EWriteError("Cannot write file \"" + FileName + "\" keeping its owner and group. " + Reason(errno));
+    if (exists && !TakeOwnerAndMode(fd, old)) {
+        const int error = errno;
+        Raise<EWriteError>(error, "Cannot write file \"" + FileName + "\" keeping its owner and group.");
+    }
     const char* data = Bytes.data();
     size_t left = Bytes.size();
     while (left > 0) {
         ssize_t n = ::write(fd, data, left);
         if (n < 0 && errno == EINTR)
             continue;
+        const int error = n < 0 ? errno : ENOSPC;
         if (n <= 0)
-            throw EWriteError("Cannot write file \"" + tempName + "\". " + Reason(n < 0 ? errno : ENOSPC));
+            Raise<EWriteError>(error, "Cannot write file \"" + tempName + "\".");
         data += n;
         left -= static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 || temp.Keep() != 0)
-        throw EWriteError("Cannot write file \"" + tempName + "\". " + Reason(errno));
+    if (::fsync(fd) != 0 || temp.Keep() != 0) {
+        const int error = errno;
+        Raise<EWriteError>(error, "Cannot write file \"" + tempName + "\".");
+    }
     return tempName;
 }
 
@@ -176,7 +188,7 @@ void ReplaceFile(const AnsiString& TempName, const AnsiString& FileName)
     if (std::rename(osTemp.c_str(), target.c_str()) != 0) {
         int error = errno;
         ::unlink(osTemp.c_str());
-        throw EWriteError("Cannot replace file \"" + FileName + "\". " + Reason(error));
+        Raise<EWriteError>(error, "Cannot replace file \"" + FileName + "\".");
     }
     SyncFolder(target.substr(0, target.rfind('/') + 1));
 }

@@ -18,6 +18,7 @@ struct stat;
 // be written, can't be given FileName's owner and group (another user's
 // file in a folder this user may write) or can't replace FileName; the
 // temporary file is removed on every failure and FileName stays as it was.
+// What is raised carries the system's error number (ErrorCode).
 void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes);
 
 // The two steps of WriteFileAtomically, for callers that must do something

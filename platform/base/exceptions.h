@@ -30,7 +30,21 @@ TANDRIL_EXCEPTION(EListError, Exception);
 TANDRIL_EXCEPTION(EStringListError, Exception);
 TANDRIL_EXCEPTION(EConvertError, Exception);
 TANDRIL_EXCEPTION(EAssertionFailed, Exception);
-TANDRIL_EXCEPTION(EStreamError, Exception);
+// A failed read or write of a stream or file; ErrorCode is the system's
+// error number where the system gave one (0 otherwise), for callers that
+// tell the user in their own words.
+class EStreamError : public Exception {
+public:
+    explicit EStreamError(AnsiString message, int errorCode = 0)
+        : Exception(std::move(message)), errorCode_(errorCode)
+    {
+    }
+    int ErrorCode() const { return errorCode_; }
+
+private:
+    int errorCode_;
+};
+
 TANDRIL_EXCEPTION(EFileStreamError, EStreamError);
 TANDRIL_EXCEPTION(EFCreateError, EFileStreamError);
 TANDRIL_EXCEPTION(EFOpenError, EFileStreamError);

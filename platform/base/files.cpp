@@ -124,7 +124,14 @@ bool ForceDirectories(const AnsiString& Dir)
     return CreateDir(dir) || DirectoryExists(dir);
 }
 
-bool CreateDir(const AnsiString& Dir) { return ::mkdir(OsName(Dir).c_str(), 0777) == 0; }
+bool CreateDir(const AnsiString& Dir)
+{
+    // The program's folders are the user's alone, whatever the umask: one
+    // others may write lets them plant what the user's programs then read,
+    // and a strict umask would take the owner's own rights.
+    const std::string name = OsName(Dir);
+    return ::mkdir(name.c_str(), 0700) == 0 && ::chmod(name.c_str(), 0700) == 0;
+}
 
 bool RemoveDir(const AnsiString& Dir) { return ::rmdir(OsName(Dir).c_str()) == 0; }
 

@@ -15,9 +15,11 @@ inline constexpr char PathDelim = '/';
 // Anything but a folder (links are followed).
 bool FileExists(const AnsiString& FileName);
 bool DirectoryExists(const AnsiString& Directory);
-// Creates Dir and every missing folder above it; true when Dir exists after.
+// Creates Dir and every missing folder above it, each as CreateDir makes
+// it; true when Dir exists after. Folders that are there keep their modes.
 bool ForceDirectories(const AnsiString& Dir);
-// Creates one folder, whose parent must exist.
+// Creates one folder, whose parent must exist, for the user alone (mode
+// 0700 whatever the umask).
 bool CreateDir(const AnsiString& Dir);
 // Removes an empty folder.
 bool RemoveDir(const AnsiString& Dir);

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
@@ -388,4 +389,38 @@ bool IsValidIdent(std::string_view Ident)
         if (!(IsLetter(c) || (c >= '0' && c <= '9') || c == '_'))
             return false;
     return true;
+}
+
+AnsiString SysErrorMessage(int ErrorCode)
+{
+    switch (ErrorCode) {
+    case ENOSPC:
+        return "磁盘已满";
+    case EDQUOT:
+        return "超出了磁盘配额";
+    case EFBIG:
+        return "文件超过了允许的大小";
+    case EACCES:
+    case EPERM:
+        return "没有权限";
+    case EROFS:
+        return "文件系统是只读的";
+    case ENOENT:
+        return "文件或文件夹不存在";
+    case ENOTDIR:
+        return "路径中的一项不是文件夹";
+    case EISDIR:
+        return "这是一个文件夹";
+    case ENAMETOOLONG:
+        return "文件名太长";
+    case ELOOP:
+        return "符号链接太多，可能形成了循环";
+    case EIO:
+        return "读写设备时出错";
+    case EBUSY:
+    case ETXTBSY:
+        return "文件正在使用中";
+    default:
+        return std::strerror(ErrorCode);
+    }
 }

@@ -123,3 +123,8 @@ int MulDiv(int Number, int Numerator, int Denominator);
 
 // A letter or '_', then letters, digits and '_'.
 bool IsValidIdent(std::string_view Ident);
+
+// What the system error number ErrorCode means, in the words of the
+// program's users: the usual failures of reading and writing files in
+// Chinese, any other in the system's own words.
+AnsiString SysErrorMessage(int ErrorCode);

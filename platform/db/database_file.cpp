@@ -2,11 +2,12 @@
 // and clearing what an interrupted create or compaction left behind.
 //
 // Both build the file under a temporary name ".~tandril-db-" + sixteen
-// random letters or digits + ".tmp" in the target's folder and hold an
-// flock on it while they work. A file of exactly that name that nobody
-// holds a lock on was left by a crash and goes, whatever it holds: a copy
-// killed half-way has no header yet. The file being opened stays, whatever
-// its name, and so does every file of another name.
+// random letters or digits + ".tmp" in the target's folder and keep it open
+// while they work. A file of exactly that name that no process has open was
+// left by a crash and goes, whatever it holds: a copy killed half-way has
+// no header yet. So does such a file's journal once the file itself is
+// gone. The file being opened stays, whatever its name, and so does every
+// file of another name.
 #include "platform/db/database_file.h"
 
 #include <dirent.h>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -36,6 +38,7 @@ constexpr std::string_view TempSuffix = ".tmp";
 constexpr size_t TempRandomLength = 16;
 constexpr std::string_view TempLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
 // What the engine may keep beside a database while it is open.
+constexpr std::string_view JournalSuffix = "-journal";
 constexpr const char* CompanionSuffixes[] = {"-journal", "-wal", "-shm"};
 
 bool IsTempName(std::string_view name)
@@ -45,17 +48,17 @@ bool IsTempName(std::string_view name)
            name.substr(TempPrefix.size(), TempRandomLength).find_first_not_of(TempLetters) == std::string_view::npos;
 }
 
-// Whether a program may be using the open file: one holds the engine's
-// locks on it (a connection in write-ahead-log mode holds them for as long
-// as it is open; asked through an open-file-description lock, which meets
-// every process's), or a create or compaction holds its flock. Else takes
-// the flock, which keeps a new create off the name until fd closes.
-bool InUse(int fd)
+// Whether no process at all has the open file fd open but through fd: a
+// write lease is granted only then. Holding it, the name can be removed
+// with no open slipping in between; an open that comes meanwhile waits
+// for the lease to go (and breaking it sends this process a signal, made
+// one that is ignored). The lease is refused too for another user's file
+// (unless the process may take leases on any), and on a file system that
+// knows no leases: such a file may be in use, for all this process can
+// tell, and stays.
+bool TakeSoleUse(int fd)
 {
-    struct flock probe {};
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    return ::fcntl(fd, F_OFD_GETLK, &probe) != 0 || probe.l_type != F_UNLCK || ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    return ::fcntl(fd, F_SETSIG, SIGURG) == 0 && ::fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
 }
 
 // The folder of a file's system name, with its '/'.
@@ -66,7 +69,7 @@ std::string FolderOf(const std::string& osName)
 }
 
 // The companions first: a kill in between leaves the file, which the next
-// cleaner finds, rather than a journal nothing would ever find.
+// cleaner finds with whatever is beside it, rather than a journal alone.
 void RemoveWithCompanions(const std::string& osName)
 {
     for (const char* suffix : CompanionSuffixes)
@@ -98,8 +101,9 @@ void SyncFolder(const std::string& osFolder)
 }
 
 // The temporary file of one create or compaction, beside the file osTarget
-// (a system name, its links followed), locked while it lives; removed with
-// its companions unless it has taken its final name.
+// (a system name, its links followed), open while it lives, which keeps
+// cleaners away; removed with its companions unless it has taken its final
+// name.
 class TTempDatabase {
 public:
     // Mode as open() takes it; a failure raises EDatabaseError with
@@ -118,8 +122,10 @@ public:
                 Raise(errno);
             if (fd_ < 0)
                 continue;
-            // A cleaner may have taken the file for stale between its
-            // creation and the lock; then it is gone and another name is due.
+            // The flock is what earlier versions of the program, running
+            // beside this one, take for a file in use; one of their cleaners
+            // may have taken the file for stale before it, and then it is
+            // gone and another name is due.
             if (::flock(fd_, LOCK_EX) != 0 || !SameFile(fd_, osName_)) {
                 ::close(fd_);
                 fd_ = -1;
@@ -131,7 +137,8 @@ public:
         if (!osName_.empty())
             RemoveWithCompanions(osName_);
         // Only now: closing the descriptor would drop the engine's locks on
-        // the same file, and the flock keeps cleaners away until the end.
+        // the same file, and keeping it open keeps cleaners away until the
+        // end.
         ::close(fd_);
     }
     TTempDatabase(const TTempDatabase&) = delete;
@@ -312,21 +319,33 @@ void RemoveStaleTemporaryFiles(const AnsiString& FileName)
     if (!dir)
         return;
     while (dirent* entry = ::readdir(dir)) {
-        if (!IsTempName(entry->d_name))
+        const std::string_view name = entry->d_name;
+        // A temporary file, or the journal of one that is gone.
+        const bool journal = name.ends_with(JournalSuffix);
+        const std::string_view copy = journal ? name.substr(0, name.size() - JournalSuffix.size()) : name;
+        if (!IsTempName(copy))
             continue;
-        const std::string osTemp = folder + entry->d_name;
+        const std::string osTemp = folder + std::string(name);
+        struct stat named {};
+        if (journal && (::lstat((folder + std::string(copy)).c_str(), &named) == 0 || errno != ENOENT))
+            continue;
         // The file being opened is not even opened here: closing a
         // descriptor drops every lock this process holds on its file, the
         // engine's included.
-        struct stat named {};
         if (::lstat(osTemp.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || (exists && SameFile(named, opened)))
             continue;
-        const int fd = ::open(osTemp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        // Not blocking on another process's lease.
+        const int fd = ::open(osTemp.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
             continue;
-        // Still what was looked at, and still under its name once locked.
-        if (SameFile(fd, named) && !InUse(fd) && SameFile(fd, osTemp))
-            RemoveWithCompanions(osTemp);
+        // Still what was looked at, and still under its name once leased.
+        if (SameFile(fd, named) && TakeSoleUse(fd)) {
+            if (SameFile(fd, osTemp) && journal)
+                ::unlink(osTemp.c_str());
+            else if (SameFile(fd, osTemp))
+                RemoveWithCompanions(osTemp);
+            ::fcntl(fd, F_SETLEASE, F_UNLCK);
+        }
         ::close(fd);
     }
     ::closedir(dir);

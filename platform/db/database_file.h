@@ -31,8 +31,10 @@ void CompactDatabaseFile(const AnsiString& FileName);
 
 // Removes the temporary files that a create or compaction interrupted by a
 // crash left in FileName's folder, with their journals: files of exactly
-// the program's own temporary name that no program holds a lock on,
-// whatever they hold (a copy killed half-way has no header yet). Files
-// being made or used right now stay, and so does FileName itself,
-// whatever its name.
+// the program's own temporary name that no process has open, whatever they
+// hold (a copy killed half-way has no header yet), and the journals of
+// such files that are gone. A file that may be open anywhere stays: one
+// being made or used right now, and one this process can't prove unused
+// (another user's file, a file system without leases). So does FileName
+// itself, whatever its name.
 void RemoveStaleTemporaryFiles(const AnsiString& FileName);

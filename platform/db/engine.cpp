@@ -124,6 +124,20 @@ std::string FolderOf(const std::string& osName)
 // Whether files can be made beside the file, as its write-ahead log needs.
 bool FolderWritable(const std::string& osName) { return ::access(FolderOf(osName).c_str(), W_OK) == 0; }
 
+// What keeps a journal a crash left beside the file from being rolled
+// back: the file, the journal or the folder, named as the user is to be
+// told; "" when all can be written.
+AnsiString JournalBlocker(const AnsiString& FileName, const std::string& osName)
+{
+    if (!FileWritable(osName))
+        return "数据库文件“" + FileName + "”";
+    if (!FileWritable(osName + "-journal"))
+        return "日志“" + Utf8ToGbk(osName) + "-journal”";
+    if (!FolderWritable(osName))
+        return "文件夹“" + Utf8ToGbk(FolderOf(osName)) + "”";
+    return {};
+}
+
 uint32_t BigEndian32(const unsigned char* Bytes)
 {
     return uint32_t(Bytes[0]) << 24 | uint32_t(Bytes[1]) << 16 | uint32_t(Bytes[2]) << 8 | Bytes[3];
@@ -348,7 +362,6 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     // The engine keeps its log and journal beside the file a link leads to.
     const std::string osName = LinkTarget(GbkToUtf8(FileName));
     CheckHeader(FileName, osName);
-    const bool folderWritable = FolderWritable(osName);
     ReadOnlyBecause = Unwritable(FileName, osName);
     const bool readOnly = !ReadOnlyBecause.empty();
     const TCompanions beside(osName);
@@ -363,12 +376,15 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
         throw;
     } catch (const EDatabaseError&) {
         sqlite3_close_v2(checking);
-        // A journal is rolled back first, which writes beside the file.
-        if (beside.Journal && !folderWritable)
+        // A journal a crash left is rolled back before anything is read,
+        // which writes the file and the journal and then removes the
+        // journal: without that the file's content is half a change.
+        const AnsiString blocker = beside.Journal ? JournalBlocker(FileName, osName) : AnsiString();
+        if (!blocker.empty())
             RaiseOpenError(FileName,
                            "文件旁边留有上次没有写完的日志“" + ExtractFileName(FileName) +
-                               "-journal”，要在可以写入的文件夹里才能把它并入数据库。"
-                               "请让文件夹“" + Utf8ToGbk(FolderOf(osName)) + "”可以写入，然后再打开。",
+                               "-journal”（写入时程序被中断了），要先把它并入数据库才能打开，这需要写入" + blocker +
+                               "。请让" + blocker + "可以写入，然后再打开；之后可以再把它改回只读。",
                            false);
         throw;
     }
@@ -386,7 +402,13 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     try {
         UseDurableLog(db);
     } catch (const EDatabaseError& e) {
+        const bool moved = sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED;
         sqlite3_close_v2(db);
+        if (moved)
+            RaiseOpenError(FileName,
+                           "打开的同时，另一个程序把这个文件换成了新的一份（比如另一个 Tandril 刚刚压缩了它）。"
+                           "请再打开一次。",
+                           false);
         RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
     }
     return db;

@@ -1,8 +1,13 @@
 #include "platform/win/system_info.h"
 
-#include <cstdio>
-#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <string>
+
+#include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/win/backend.h"
 
@@ -80,10 +85,17 @@ void ClearMessageBeeps()
 
 void OutputDebugString(const char* Text)
 {
-    AnsiString name = GetTempDir() + "tandril-debug.log";
-    if (FILE* file = std::fopen(name.c_str(), "ab")) {
-        std::fputs(Text ? Text : "", file);
-        std::fputc('\n', file);
-        std::fclose(file);
+    // The temporary folder is often shared: a name another user put there
+    // first, as a file or a link, is never written through.
+    const std::string name = GbkToUtf8(GetTempDir() + "tandril-debug.log");
+    const int fd = ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+        const std::string line = std::string(Text ? Text : "") + "\n";
+        // One write, so that the lines of programs writing at once stay whole.
+        [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
     }
+    ::close(fd);
 }

@@ -40,5 +40,6 @@ const std::vector<UINT>& MessageBeeps();
 void ClearMessageBeeps();
 
 // Appends the text and a line break to "tandril-debug.log" in the temporary
-// folder; nothing goes to the terminal.
+// folder, a file of the user's alone (one of another user's there, or a
+// link, is left alone and nothing is written); nothing goes to the terminal.
 void OutputDebugString(const char* Text);

@@ -1,18 +1,23 @@
 // Attachments: rows and items for added files, sizes beyond 32 bits refused
 // before reading, ids never reused, names that cannot leave the private
 // folder, opened copies written afresh and never through a link, and the
-// list emptied with its article's tab.
+// list emptied with its article's tab; saving one out replaces a file
+// whole or leaves it as it was.
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fcntl.h>
 #include <fstream>
 #include <unistd.h>
 
 #include "platform/base/code_page.h"
+#include "platform/base/exceptions.h"
 #include "platform/db/db_errors.h"
 #include "platform/shell/shell_execute.h"
 #include "platform/ui/itemviews/list_item.h"
 #include "platform/ui/itemviews/list_items.h"
 #include "tests/app/notes_test_support.h"
+#include "tests/platform/base/file_size_limit.h"
 
 namespace {
 
@@ -183,4 +188,58 @@ TEST_F(TNotesAttachmentsTest, DeletingSeveralIsOneActionAllOrNothing)
     module_->DeleteSelectedAttachments();
     EXPECT_EQ(Column("select 名称 from Attachments"), "two");
     EXPECT_EQ(Items(), "two 1 Byte(s) 2|");
+}
+
+TEST_F(TNotesAttachmentsTest, SavingOneOutReplacesAFileWholeOrLeavesItAsItWas)
+{
+    CreateDataBase();
+    NewNode(true, "a");
+    std::string attached(256 * 1024, '\0');
+    for (size_t i = 0; i < attached.size(); ++i)
+        attached[i] = static_cast<char>(i * 7 % 251);
+    module_->AddAttachments(window_->Frame(0)->GetEditor(), {File("attached.bin", attached)});
+    const std::string old(1180000, 'o');
+    const std::string target = File("target.bin", old);
+    std::filesystem::create_symlink("target.bin", Path("link.bin"));
+    auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(Path("")))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const std::vector<std::string> before = names();
+    const struct {
+        const char* how;
+        std::function<void()> spoil, mend;
+        std::string reason;
+    } failures[] = {
+        // A full disk, a file-size limit, a quota: the write stops after 64 KB.
+        {"stopped half-way", [] {}, [] {}, "文件超过了允许的大小"},
+        {"the file is read-only", [&] { chmod(target.c_str(), 0444); }, [&] { chmod(target.c_str(), 0644); },
+         "没有权限"},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.how);
+        failure.spoil();
+        for (const std::string& chosen : {target, Path("link.bin")}) {
+            std::string message;
+            try {
+                TFileSizeLimit limit(64 * 1024);
+                module_->SaveAttachmentAs(1, chosen);
+            } catch (const EWriteError& e) {
+                message = e.Message();
+            }
+            EXPECT_EQ(message, "附件没有保存到“" + chosen + "”：" + failure.reason + "。原来的文件没有改变。");
+            const std::string now = ReadFile(target);
+            EXPECT_TRUE(now == old) << now.size() << " bytes";
+            EXPECT_EQ(names(), before);
+        }
+        failure.mend();
+    }
+    // Through the link, the file it leads to is replaced and the link stays.
+    module_->SaveAttachmentAs(1, Path("link.bin"));
+    EXPECT_TRUE(ReadFile(target) == attached);
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.bin")));
+    EXPECT_EQ(names(), before);
 }

@@ -1,14 +1,17 @@
 // The settings folder as the user may keep it: made private when missing,
 // kept as it is when there, followed through links of the user's own to a
 // folder of theirs (as dotfiles managers make them), refused when a link
-// dangles, loops or belongs to, or leads to, another user.
+// dangles, loops or leads to another user's folder, or when any link on
+// the way, at any depth, belongs to another user.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/startup.h"
 #include "app/user_folders.h"
 #include "platform/base/exceptions.h"
 
@@ -134,7 +137,7 @@ TEST_F(TSettingsFolderTest, FoldersAndLinksAreTakenOrRefusedAsTheirOwnersAndTarg
              t.Link("../dotfiles/tandril", "config/tandril");
              EXPECT_EQ(lchown(t.Settings().c_str(), Nobody, Nobody), 0);
          },
-         "它是其他用户的符号链接", 0, true},
+         "它经过其他用户的符号链接", 0, true},
         {"another user's link inside a chain",
          [](T t) {
              t.Folder("dotfiles/tandril", 0755);
@@ -142,7 +145,45 @@ TEST_F(TSettingsFolderTest, FoldersAndLinksAreTakenOrRefusedAsTheirOwnersAndTarg
              EXPECT_EQ(lchown(t.Path("dotfiles/current").c_str(), Nobody, Nobody), 0);
              t.Link("../dotfiles/current", "config/tandril");
          },
-         "它是其他用户的符号链接", 0, true},
+         "它经过其他用户的符号链接", 0, true},
+        {"another user's link met through a slash after the user's",
+         [](T t) {
+             t.Folder("dotfiles/tandril", 0755);
+             t.Folder("links", 0755);
+             t.Link("../dotfiles/tandril", "links/tandril-2");
+             EXPECT_EQ(lchown(t.Path("links/tandril-2").c_str(), Nobody, Nobody), 0);
+             t.Link(t.Path("links/tandril-2/"), "config/tandril");
+         },
+         "它经过其他用户的符号链接", 0, true},
+        {"another user's link above where the user's leads",
+         [](T t) {
+             t.Folder("dotfiles/tandril", 0755);
+             t.Link("dotfiles", "otherdots");
+             EXPECT_EQ(lchown(t.Path("otherdots").c_str(), Nobody, Nobody), 0);
+             t.Link("../otherdots/tandril", "config/tandril");
+         },
+         "它经过其他用户的符号链接", 0, true},
+        {"a missing folder below another user's link",
+         [](T t) {
+             fs::remove(t.Path("config"));
+             t.Folder("elsewhere", 0755);
+             t.Link("elsewhere", "config");
+             EXPECT_EQ(lchown(t.Path("config").c_str(), Nobody, Nobody), 0);
+         },
+         "它经过其他用户的符号链接", 0, true},
+        {"a link of the user's with a slash after it",
+         [](T t) {
+             t.Folder("dotfiles/tandril", 0750);
+             t.Link(t.Path("dotfiles/tandril/"), "config/tandril");
+         },
+         nullptr, 0750},
+        {"below a link of the user's, missing: made private",
+         [](T t) {
+             fs::remove(t.Path("config"));
+             t.Folder("elsewhere", 0755);
+             t.Link("elsewhere", "config");
+         },
+         nullptr, 0700},
     };
     for (const TFolderCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -177,19 +218,34 @@ TEST_F(TSettingsFolderTest, FoldersAndLinksAreTakenOrRefusedAsTheirOwnersAndTarg
     }
 }
 
-TEST_F(TSettingsFolderTest, AFolderMadeIsPrivateWhateverTheUmaskAndKeepsTheModeTheUserGivesIt)
+TEST_F(TSettingsFolderTest, FoldersMadeArePrivateWhateverTheUmaskAndKeepTheModeTheUserGivesThem)
 {
-    // Missing parents are made too.
-    const std::string folder = Path("new/config/tandril");
-    EnsureSettingsFolder(folder + "/", "设置目录");
-    EXPECT_EQ(ModeOf(folder), 0700u);
-    // A later start leaves the mode the user then gave it.
+    // Each maker, with the folders it makes: the settings folder, the notes
+    // folder and the schemes' folder, with their missing parents.
+    const struct {
+        const char* Name;
+        std::function<void(const std::string&)> Make;
+    } makers[] = {
+        {"settings", [](const std::string& Folder) { EnsureSettingsFolder(Folder + "/", "设置目录"); }},
+        {"notes", [](const std::string& Folder) { EnsurePrivateFolder(Folder, "文章库目录"); }},
+        {"schemes", [](const std::string& Folder) { InstallShippedSchemes(Folder + "/"); }},
+    };
+    for (const auto& maker : makers) {
+        for (const mode_t mask : {0000u, 0022u, 0277u}) {
+            char octal[8];
+            std::snprintf(octal, sizeof octal, "%04o", mask);
+            SCOPED_TRACE(std::string(maker.Name) + " under umask " + octal);
+            const std::string top = Path(std::string(maker.Name) + octal);
+            const mode_t saved = umask(mask);
+            maker.Make(top + "/config/tandril");
+            umask(saved);
+            for (const std::string& folder : {top, top + "/config", top + "/config/tandril"})
+                EXPECT_EQ(ModeOf(folder), 0700u) << folder;
+        }
+    }
+    // A later start leaves the mode the user then gave the settings folder.
+    const std::string folder = Path("settings0000/config/tandril");
     ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
     EnsureSettingsFolder(folder + "/", "设置目录");
     EXPECT_EQ(ModeOf(folder), 0755u);
-    // A umask that takes the owner's own rights takes none from it.
-    const mode_t saved = umask(0277);
-    EnsureSettingsFolder(Path("new/config/other/"), "设置目录");
-    umask(saved);
-    EXPECT_EQ(ModeOf(Path("new/config/other")), 0700u);
 }

@@ -14,6 +14,7 @@
 #include "editor_services/actions/syn_actions.h"
 #include "editor_services/settings/syn_manager.h"
 #include "editor_services/syn_text_editor.h"
+#include "platform/base/exceptions.h"
 #include "platform/base/ini_files.h"
 #include "platform/base/string_list.h"
 #include "platform/db/database_file.h"
@@ -28,6 +29,7 @@
 #include "platform/win/headless_backend.h"
 #include "platform/win/headless_input.h"
 #include "tests/app/program_test_support.h"
+#include "tests/platform/base/file_size_limit.h"
 #include "tests/support/message_pump.h"
 
 namespace fs = std::filesystem;
@@ -108,7 +110,28 @@ TEST_F(TStartupTest, AFirstStartHasNoDatabaseAndItsActionsWaitForOne)
 TEST_F(TStartupTest, AShippedSchemeIsCopiedOnlyWhenMissing)
 {
     const AnsiString folder = SettingsFolder() + "Syntaxs/";
-    EXPECT_EQ(InstallShippedSchemes(folder).size(), 7u);
+    // A disk that fills on the way leaves no scheme cut short, which would
+    // then stay as it is for good.
+    AnsiString refusal;
+    try {
+        TFileSizeLimit limit(1024);
+        InstallShippedSchemes(folder);
+    } catch (const EWriteError& e) {
+        refusal = e.Message();
+    }
+    EXPECT_EQ(refusal.rfind("不能写入语法方案文件“" + folder, 0), 0u) << refusal;
+    EXPECT_TRUE(refusal.ends_with(".xml”：文件超过了允许的大小。")) << refusal;
+    const AnsiString whole = SettingsFolder() + "whole/";
+    const size_t before = std::distance(fs::directory_iterator(folder), {});
+    EXPECT_EQ(InstallShippedSchemes(whole).size(), 7u);
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        auto bytes = [](const fs::path& Path) {
+            std::ifstream in(Path, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+        EXPECT_TRUE(bytes(entry.path()) == bytes(whole + entry.path().filename().string())) << entry.path();
+    }
+    EXPECT_EQ(InstallShippedSchemes(folder).size(), 7u - before);
     std::ofstream(folder + "Python.xml", std::ios::binary | std::ios::trunc) << "mine";
     fs::remove(folder + "SQL.xml");
     EXPECT_EQ(InstallShippedSchemes(folder), std::vector<AnsiString>{"SQL.xml"});

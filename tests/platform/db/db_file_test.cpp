@@ -5,7 +5,9 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -363,8 +365,14 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
     const std::string header = ReadBytes(Folder() + "made.vek");
     fs::remove(Folder() + "made.vek");
     WriteBytes(Folder() + "report.txt", "a user's report");
+    const std::string logFile = ReadBytes(FileName());  // the open connection put it in log mode
+    ASSERT_EQ(logFile.substr(18, 2), std::string("\2\2"));
     const std::string temp = ".~tandril-db-", tmp = ".tmp";
-    enum TThere { Free, Flocked, OpenElsewhere, AFolder, ALink };
+    // Another program that has the file open: holding a lock on it, or none
+    // at all (opened for reading alone; a read-only session that takes the
+    // file for unchanging; an idle connection in rollback mode; one in
+    // write-ahead-log mode that has not read yet).
+    enum TThere { Free, Flocked, OpenElsewhere, OpenForReading, Immutable, IdleRollback, LogUnread, AFolder, ALink };
     struct Case {
         std::string name, bytes;
         TThere there;
@@ -384,6 +392,14 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
         {temp + "zzzzzzzzzzzzzzzz" + tmp, header, Flocked, true},
         {temp + "zzzzzzzzzzzzzzzz" + tmp + "-journal", "its journal", Free, true},
         {temp + "openopenopenopen" + tmp, header, OpenElsewhere, true},
+        {temp + "readreadreadread" + tmp, header, OpenForReading, true},
+        {temp + "immutableimmutab" + tmp, header, Immutable, true},
+        {temp + "idleidleidleidle" + tmp, header, IdleRollback, true},
+        {temp + "logloglogloglogl" + tmp, logFile, LogUnread, true},
+        // A journal whose file is gone goes, unless it is open somewhere.
+        {temp + "lonelonelonelone" + tmp + "-journal", "a journal", Free, false},
+        {temp + "lonelyandopen123" + tmp + "-journal", "a journal", OpenForReading, true},
+        {temp + "lonelyandopen123" + tmp + "-journal-journal", "another name", Free, true},
         // Other names, however near.
         {temp + "abcdefghij01234" + tmp, header, Free, true},
         {temp + "abcdefghij0123456" + tmp, header, Free, true},
@@ -413,6 +429,22 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
                 if (fd >= 0 && ::flock(fd, LOCK_EX) == 0)
                     Hold();
             }));
+        if (c.there == OpenForReading)
+            others.push_back(std::make_unique<TOtherProgram>([&](const std::function<void()>& Hold) {
+                if (::open(name.c_str(), O_RDONLY) >= 0)
+                    Hold();
+            }));
+        if (c.there == Immutable || c.there == IdleRollback || c.there == LogUnread)
+            others.push_back(std::make_unique<TOtherProgram>([&, there = c.there](const std::function<void()>& Hold) {
+                sqlite3* db = nullptr;
+                const std::string uri = "file:" + name + (there == Immutable ? "?immutable=1" : "");
+                const int access = there == Immutable ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+                if (sqlite3_open_v2(uri.c_str(), &db, access | SQLITE_OPEN_URI, nullptr) != SQLITE_OK)
+                    return;
+                if (there == LogUnread ||
+                    sqlite3_exec(db, "select count(*) from Nodes", nullptr, nullptr, nullptr) == SQLITE_OK)
+                    Hold();
+            }));
         if (c.there == OpenElsewhere)
             others.push_back(std::make_unique<TOtherProgramConnection>(name, std::vector<AnsiString>{"insert into Nodes values (1, 'a', 0, 1)"}));
         ASSERT_TRUE(others.empty() || others.back()->Ready) << c.name;
@@ -421,6 +453,52 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
     for (const Case& c : cases)
         EXPECT_EQ(fs::exists(fs::symlink_status(Folder() + c.name)), c.stays) << c.name;
     EXPECT_EQ(ReadBytes(Folder() + "report.txt"), "a user's report");
+}
+
+TEST_F(DbFileTest, ATemporaryFileGoesAfterItsJournal)
+{
+    // Killed between the two, a cleaner leaves the file, which the next one
+    // finds; a journal left alone would have to be told from one in use.
+    const std::string copy = Folder() + ".~tandril-db-abcdefghij012345.tmp";
+    WriteBytes(copy, ReadBytes(FileName()));
+    WriteBytes(copy + "-journal", "its journal");
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, Folder().c_str(), IN_DELETE), 0);
+    RemoveStaleTemporaryFiles(FileName());
+    std::vector<std::string> removed;
+    alignas(inotify_event) char events[4096];
+    const ssize_t length = read(watch, events, sizeof events);
+    for (ssize_t at = 0; at < length;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        removed.push_back(fs::path(event->name).extension().string());
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+    close(watch);
+    EXPECT_EQ(removed, (std::vector<std::string>{".tmp-journal", ".tmp"}));
+}
+
+TEST_F(DbFileTest, ATemporaryFileThatCantBeProvedUnusedStays)
+{
+    // Only a file's owner may take the lease that shows nobody has it
+    // open: another user's file stays, the user's own goes.
+    const std::string others = Folder() + ".~tandril-db-anotheruserscopy.tmp";
+    const std::string own = Folder() + ".~tandril-db-theusersowncopy1.tmp";
+    WriteBytes(others, "left by another user");
+    WriteBytes(own, "left by the user");
+    if (lchown(others.c_str(), 12345, 12345) != 0)
+        GTEST_SKIP() << "this user can't give a file to another";
+    connection_->Close();
+    const std::string problems = AsOrdinaryUser(Folder(), [&]() -> std::string {
+        if (geteuid() == 12345)
+            return "skip: the tests run as the other user";
+        RemoveStaleTemporaryFiles(FileName());
+        return std::string(fs::exists(others) ? "" : "another user's file went; ") +
+               (fs::exists(own) ? "the user's own file stayed" : "");
+    });
+    if (problems.starts_with("skip: "))
+        GTEST_SKIP() << problems;
+    EXPECT_EQ(problems, "");
 }
 
 TEST_F(DbFileTest, TheFileBeingOpenedStaysThoughItHasTheTemporaryName)

@@ -1,16 +1,23 @@
 // Opening a database file without changing what is not to be changed: a
 // refused file and the log a killed writer left beside it stay byte for
 // byte, a file or folder that can't be written opens for reading and leaves
-// nothing beside the file, and any file name reaches the engine as it is.
+// nothing beside the file, a journal a crash left is rolled back or the
+// file refused saying what must be writable, an open that meets another
+// program's compaction says so, and any file name reaches the engine as it
+// is.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <thread>
 
 #include "platform/db/db_errors.h"
 #include "tests/platform/base/ordinary_user.h"
@@ -25,6 +32,43 @@ void WriteAndDie(const std::string& FileName, const std::vector<AnsiString>& Sta
 {
     ASSERT_TRUE(TOtherProgramConnection(FileName, Statements).Ready);
     ASSERT_TRUE(fs::exists(FileName + "-wal") && fs::exists(FileName + "-shm"));
+}
+
+// Leaves beside FileName the journal of a change a killed writer was half
+// way through, in rollback mode: some of its pages already in the file.
+void WriteHalfAndDie(const std::string& FileName)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(FileName.c_str(), &db);
+        sqlite3_exec(db,
+                     "PRAGMA journal_mode=DELETE; PRAGMA cache_size=1; BEGIN;"
+                     "WITH RECURSIVE n(i) AS (SELECT 10 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                     "INSERT INTO Nodes SELECT i, printf('%.1000c', 'x'), 0, 1 FROM n;",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    ASSERT_GT(fs::file_size(FileName + "-journal"), 0u);
+}
+
+// Whether this process has FileName open for writing.
+bool OpenForWritingHere(const std::string& FileName)
+{
+    struct stat file {};
+    if (stat(FileName.c_str(), &file) != 0)
+        return false;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc/self/fd")) {
+        struct stat open {};
+        if (stat(entry.path().c_str(), &open) != 0 || open.st_ino != file.st_ino || open.st_dev != file.st_dev)
+            continue;
+        std::ifstream info("/proc/self/fdinfo/" + entry.path().filename().string());
+        for (std::string key, value; info >> key >> value;)
+            if (key == "flags:" && (std::stoi(value, nullptr, 8) & O_ACCMODE) == O_RDWR)
+                return true;
+    }
+    return false;
 }
 
 class DbOpenTest : public NotesDbTest {
@@ -216,6 +260,106 @@ TEST_F(DbOpenTest, AFileInAFolderThatCantBeWrittenOpensForReading)
     if (problems.starts_with("skip: "))
         GTEST_SKIP() << problems;
     EXPECT_EQ(problems, "");
+}
+
+TEST_F(DbOpenTest, AJournalACrashLeftIsRolledBackOrTheFileRefusedNamingWhatMustBeWritable)
+{
+    Execute("insert into Nodes values (1, 'a', 0, 1)");
+    connection_->Close();
+    // Another user's journal, in a folder the user may write; a folder the
+    // user may not write; a file without a write bit, which even root's
+    // program does not write.
+    const std::string journal = Folder() + "journal/notes.vek", folder = Folder() + "folder/notes.vek",
+                      file = Folder() + "file/notes.vek";
+    for (const std::string& name : {journal, folder, file}) {
+        fs::create_directory(FolderOf(name));
+        fs::copy_file(FileName(), name);
+        WriteHalfAndDie(name);
+    }
+    const bool anotherUser = lchown((journal + "-journal").c_str(), 12345, 12345) == 0;
+    fs::permissions(FolderOf(folder), fs::perms(0555));
+    ::chmod(file.c_str(), 0444);
+    auto refusal = [&](const std::string& Name, const std::string& Blocker) {
+        const auto before = Fingerprints(Name);
+        std::string problems;
+        try {
+            NotesConnection(Name)->Open();
+            problems += Name + " opened\n";
+        } catch (const EDatabaseError& e) {
+            const std::string told = "文件旁边留有上次没有写完的日志“notes.vek-journal”（写入时程序被中断了），"
+                                     "要先把它并入数据库才能打开，这需要写入" + Blocker + "。请让" + Blocker +
+                                     "可以写入，然后再打开；之后可以再把它改回只读。";
+            if (e.Message().find(told) == AnsiString::npos)
+                problems += Name + " refused with " + e.Message() + "\n";
+        }
+        if (Fingerprints(Name) != before)
+            problems += Name + " changed\n";
+        return problems;
+    };
+    EXPECT_EQ(refusal(file, "数据库文件“" + file + "”"), "");
+    const std::string problems = AsOrdinaryUser(Folder(), [&] {
+        return refusal(folder, "文件夹“" + FolderOf(folder) + "”") +
+               (anotherUser ? refusal(journal, "日志“" + journal + "-journal”") : "");
+    });
+    if (!problems.starts_with("skip: ")) {
+        EXPECT_EQ(problems, "");
+    }
+    // Made writable, the file opens with the half change rolled back.
+    ::chmod(file.c_str(), 0644);
+    auto connection = NotesConnection(file);
+    connection->Open();
+    EXPECT_FALSE(connection->ReadOnly());
+    EXPECT_FALSE(fs::exists(file + "-journal"));
+    TADOQuery query(nullptr);
+    query.SetConnection(connection.get());
+    query.SQL()->SetText("select group_concat(名称) from Nodes");
+    query.Open();
+    EXPECT_EQ(query.Fields()->Fields(0)->AsString(), "a");
+}
+
+TEST_F(DbOpenTest, AnOpenThatMeetsAnotherProgramsCompactionSaysToOpenAgain)
+{
+    connection_->Close();
+    const std::string compacted = Folder() + "compacted.vek";
+    fs::copy_file(FileName(), compacted);
+    // The other program has taken the file to itself, as a compaction does
+    // before it renames its copy over the file.
+    int ready[2], go[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t compaction = fork();
+    if (compaction == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(FileName().c_str(), &db);
+        char byte = 0;
+        if (sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;",
+                         nullptr, nullptr, nullptr) == SQLITE_OK &&
+            write(ready[1], "!", 1) == 1 && read(go[0], &byte, 1) == 1)
+            std::rename(compacted.c_str(), FileName().c_str());
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    // The open waits for the file; meanwhile the copy takes its name.
+    std::string refusal;
+    std::thread opening([&] {
+        try {
+            NotesConnection(FileName())->Open();
+        } catch (const EDatabaseError& e) {
+            refusal = e.Message();
+        }
+    });
+    for (int tries = 0; tries < 1000 && !OpenForWritingHere(FileName()); ++tries)
+        usleep(10000);
+    EXPECT_EQ(write(go[1], "!", 1), 1);
+    opening.join();
+    waitpid(compaction, nullptr, 0);
+    for (int fd : {ready[0], ready[1], go[0], go[1]})
+        close(fd);
+    EXPECT_EQ(refusal, "不能打开数据库“" + FileName() + "”。\r\n\r\n详细信息：打开的同时，另一个程序把这个文件换成了"
+                       "新的一份（比如另一个 Tandril 刚刚压缩了它）。请再打开一次。");
+    // Opened again, it is the new one.
+    NotesConnection(FileName())->Open();
 }
 
 TEST_F(DbOpenTest, AReadOnlySessionNeverCallsAFileAnotherProgramChangedDamaged)

@@ -1,7 +1,11 @@
 // Classes, registered messages, the back-end choice and the system's answers.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -324,6 +328,41 @@ TEST_F(System, SettingsVersionBeepsAndTheDebugLog)
     text << file.rdbuf();
     EXPECT_EQ(text.str(), "first \xD5\x66\nsecond\n");
     std::remove(name.c_str());
+}
+
+TEST_F(System, TheDebugLogIsNeverWrittenThroughAnotherUsersFileOrALink)
+{
+    char folder[] = "/tmp/tandril-debug-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const char* saved = std::getenv("TMPDIR");
+    const std::string savedValue = saved ? saved : "";
+    setenv("TMPDIR", folder, 1);
+    const std::string log = std::string(folder) + "/tandril-debug.log";
+    const std::string victim = std::string(folder) + "/victim";
+    auto read = [](const std::string& Name) {
+        std::ifstream file(Name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    for (const bool link : {false, true}) {
+        std::ofstream(victim, std::ios::binary) << "precious";
+        if (link)
+            std::filesystem::create_symlink(victim, log);
+        else
+            std::filesystem::rename(victim, log);
+        if (!link && lchown(log.c_str(), 12345, 12345) != 0) {
+            std::remove(log.c_str());
+            continue;  // no other user's file can be made here
+        }
+        OutputDebugString("planted");
+        EXPECT_EQ(read(link ? victim : log), "precious") << link;
+        std::remove(log.c_str());
+        std::remove(victim.c_str());
+    }
+    if (saved)
+        setenv("TMPDIR", savedValue.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(System, TestsCanAskForAnOlderReportedVersion)
