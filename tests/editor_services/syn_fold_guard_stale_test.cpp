@@ -7,9 +7,7 @@
 #include <string>
 
 #include "editor/folding/syn_fold_ranges.h"
-#include "highlighter/syn_lex_syn.h"
-#include "tests/editor_services/text_editor_test_support.h"
-#include "tests/highlighter/c_fold_test_support.h"
+#include "tests/editor_services/fold_guard_test_support.h"
 
 namespace {
 
@@ -75,23 +73,8 @@ int LineOf(TSynTextEditor& Editor, const char* Line)
     return 1;
 }
 
-class TSynFoldGuardStaleTest : public TEditorViewTest {
+class TSynFoldGuardStaleTest : public TFoldedAndModelTest {
 protected:
-    void SetUp() override
-    {
-        TEditorViewTest::SetUp();
-        folded_ = AddTextEditor(host_.get());
-        model_ = AddTextEditor(host_.get());
-        UseCFolding(*folded_, syn_);
-        UseCFolding(*model_, syn_);
-    }
-    void TearDown() override
-    {
-        folded_->SetHighlighter(nullptr);
-        model_->SetHighlighter(nullptr);
-        TEditorViewTest::TearDown();
-    }
-
     // With the view at the top: the scan after the key stops below it.
     static void TypeQuoteAbove(TSynTextEditor& Editor)
     {
@@ -99,10 +82,6 @@ protected:
         Editor.CommandProcessor(ecGotoXY, '\0', &at);
         Editor.CommandProcessor(ecChar, '"', nullptr);
     }
-
-    TSynLexSyn syn_{nullptr};
-    TSynTextEditor* folded_ = nullptr;
-    TSynTextEditor* model_ = nullptr;
 };
 
 TEST_F(TSynFoldGuardStaleTest, ACommandBesideBlocksTheScanHasNotReachedActsWhereNothingCollapsedDoes)
