@@ -20,7 +20,7 @@
 #include "highlighter/syn_lex_syn.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
-#include "tests/editor_services/text_editor_test_support.h"
+#include "tests/editor_services/fold_guard_test_support.h"
 #include "tests/highlighter/c_fold_test_support.h"
 
 namespace {
@@ -151,22 +151,12 @@ void EmptyTheClipboard()
     }
 }
 
-class TSynFoldGuardTest : public TEditorViewTest, public ::testing::WithParamInterface<TCollapsedBlocks> {
+class TSynFoldGuardTest : public TFoldedAndModelTest, public ::testing::WithParamInterface<TCollapsedBlocks> {
 protected:
-    void SetUp() override
-    {
-        TEditorViewTest::SetUp();
-        folded_ = AddTextEditor(host_.get());
-        model_ = AddTextEditor(host_.get());
-        UseCFolding(*folded_, syn_);
-        UseCFolding(*model_, syn_);
-    }
     void TearDown() override
     {
-        folded_->SetHighlighter(nullptr);
-        model_->SetHighlighter(nullptr);
         EmptyTheClipboard();
-        TEditorViewTest::TearDown();
+        TFoldedAndModelTest::TearDown();
     }
 
     // Runs Path on Editor with the clipboard holding Pasted; answers what
@@ -224,10 +214,6 @@ protected:
         }
         return {};
     }
-
-    TSynLexSyn syn_{nullptr};
-    TSynTextEditor* folded_ = nullptr;
-    TSynTextEditor* model_ = nullptr;
 };
 
 TEST_P(TSynFoldGuardTest, EveryEditBesideACollapsedBlockActsOnTheRealText)
