@@ -11,6 +11,7 @@
 // non-empty one at the same place or by a step of one character.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -23,6 +24,13 @@
 // A pattern that does not compile; the message is pcre2's, with the place
 // in the pattern.
 TANDRIL_EXCEPTION(ESynRegexError, Exception);
+
+// Called, where set, with the line's length each time a match on a line's
+// own bytes ran past the steps allowed there and the characters went on
+// from where it was tried; for tests.
+extern std::function<void(size_t)> SynRegexBytesGaveUp;
+
+struct TSynBytesRegex;
 
 class TSynTextRegexSearch : public TSynTextSearchCustom {
 public:
@@ -47,6 +55,7 @@ public:
 private:
     struct TCompiled;
     void Compile();
+    void CompileForBytes(TCompiled& Compiled, const TSynBytesRegex& Bytes) const;
     void FindRequiredBytes(TCompiled& Compiled) const;
 
     AnsiString pattern_;
