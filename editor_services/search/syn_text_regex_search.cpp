@@ -43,9 +43,13 @@ constexpr size_t ShortLine = 256;
 // far more than a match that is not hunting through ways of taking the
 // same characters takes (its steps are about its repeats' turns), and
 // then the characters go on. pcre2's own limit stays the ceiling.
-constexpr uint32_t BytesStepsBase = 1000;
-constexpr uint32_t BytesStepsPerByte = 32;
-constexpr uint32_t DefaultMatchLimit = 10000000;
+uint32_t BytesSteps(size_t LineLength)
+{
+    constexpr size_t Base = 1000;
+    constexpr size_t PerByte = 32;
+    constexpr size_t Ceiling = 10000000;
+    return static_cast<uint32_t>(std::min(Ceiling, Base + PerByte * LineLength));
+}
 
 // The callout at the start of the form for bytes: whether a match may
 // start where pcre2 tries one.
@@ -399,7 +403,7 @@ std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, 
             rc == PCRE2_ERROR_JIT_STACKLIMIT) {
             if (Bytes) {
                 if (SynRegexBytesGaveUp)
-                    SynRegexBytesGaveUp(Text.size());
+                    SynRegexBytesGaveUp(BytesSteps(Text.size()));
                 return TResume{offset, flags};
             }
             throw ESynSearchTooCostly(ErrorText(rc));
@@ -436,9 +440,7 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
             TSynByteStarts byteStarts(compiled.BytesRequired, Line, starts);
             if (compiled.BytesCallout)
                 pcre2_set_callout(compiled.BytesContext, AtByteStart, &byteStarts);
-            pcre2_set_match_limit(compiled.BytesContext,
-                                  static_cast<uint32_t>(std::min<size_t>(
-                                      DefaultMatchLimit, BytesStepsBase + BytesStepsPerByte * Line.size())));
+            pcre2_set_match_limit(compiled.BytesContext, BytesSteps(Line.size()));
             characters = CollectMatches(
                 compiled.Bytes, Line, TResume{}, true, groupSize_, groups_,
                 [&](size_t At) { return At + CharLengthAt(Line, At); },
