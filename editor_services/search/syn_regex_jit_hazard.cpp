@@ -34,7 +34,7 @@ int Visit(pcre2_callout_enumerate_block* Block, void* Data)
 
 }  // namespace
 
-bool JitMayDifferFromInterpreter(std::string_view Pattern, uint32_t Options)
+bool JitMayKeepGroupsOfFailedStarts(std::string_view Pattern, uint32_t Options)
 {
     int error = 0;
     PCRE2_SIZE errorOffset = 0;

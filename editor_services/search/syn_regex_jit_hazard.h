@@ -10,4 +10,4 @@
 // Whether Pattern (UTF-8, compiled with Options) holds a possessively
 // repeated group, an atomic group or a verb; when it does not compile,
 // false.
-bool JitMayDifferFromInterpreter(std::string_view Pattern, uint32_t Options);
+bool JitMayKeepGroupsOfFailedStarts(std::string_view Pattern, uint32_t Options);

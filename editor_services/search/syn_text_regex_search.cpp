@@ -78,7 +78,7 @@ struct TSynTextRegexSearch::TCompiled {
         pcre2_match_context* Context = nullptr;  // one of the TCompiled's
         bool Jit = false;
         // Whether each match the JIT finds is taken again by the
-        // interpreter from its start (see JitMayDifferFromInterpreter).
+        // interpreter from its start (see JitMayKeepGroupsOfFailedStarts).
         bool Retake = false;
 
         TCode() = default;
@@ -116,8 +116,9 @@ struct TSynTextRegexSearch::TCompiled {
     };
 
     pcre2_match_context* Context = nullptr;
-    // The form for bytes's own: a limit in proportion to the line, and the
-    // callout that keeps its starts to those of the characters.
+    // The form for bytes matches with its own: a limit in proportion to
+    // the line, and the callout that keeps its starts to those of the
+    // characters.
     pcre2_match_context* BytesContext = nullptr;
     pcre2_jit_stack* JitStack = nullptr;
     // For the line converted to UTF-8: every line goes to it when there is
@@ -303,7 +304,7 @@ void TSynTextRegexSearch::Compile()
     // interpreter takes each match again from its start, on the characters
     // alone.
     compiled->Characters.Retake =
-        compiled->Characters.Jit && JitMayDifferFromInterpreter(utf8, PCRE2_UTF | caseless);
+        compiled->Characters.Jit && JitMayKeepGroupsOfFailedStarts(utf8, PCRE2_UTF | caseless);
     // Bytes matched on the line need no conversion to pass over.
     FindRequiredBytes(*compiled);
     // Most expressions can also be matched on the line as it stands; one
@@ -334,11 +335,10 @@ void TSynTextRegexSearch::CompileForBytes(TCompiled& Compiled, const TSynBytesRe
     if (last >= 0)
         Compiled.BytesRequired = TSynRequiredByte(last, LastCodeUnit(Compiled.Characters.Code), pattern_);
     if (Compiled.BytesRequired.Known() || Bytes.RepeatsGroups) {
-        pcre2_code* withCallout = compile("(?C1)(?:" + Bytes.Pattern + ")");
-        if (!withCallout)
-            throw std::bad_alloc();
         pcre2_code_free(Compiled.Bytes.Code);
-        Compiled.Bytes.Code = withCallout;
+        Compiled.Bytes.Code = compile("(?C1)(?:" + Bytes.Pattern + ")");
+        if (!Compiled.Bytes.Code)
+            return;
         Compiled.BytesCallout = true;
     }
     Compiled.BytesContext = pcre2_match_context_copy(Compiled.Context);
