@@ -38,7 +38,8 @@ private:
     std::vector<std::string_view> pairs_;  // the expression's double-byte characters ending in it
 };
 
-// The starts of one line, asked in increasing order.
+// The starts pcre2 tries on one line, as it tries them (mostly in
+// increasing order, where the search of the byte is done once a line).
 class TSynByteStarts {
 public:
     enum TAnswer { Try, Skip, NoMore };
