@@ -10,6 +10,8 @@
 #include <pcre2.h>
 
 #include "editor_services/search/syn_regex_byte_pattern.h"
+#include "editor_services/search/syn_regex_byte_starts.h"
+#include "editor_services/search/syn_regex_jit_hazard.h"
 #include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_search_char_starts.h"
 #include "platform/base/code_page.h"
@@ -37,16 +39,47 @@ constexpr uint32_t InterpreterHeapLimit = 256u << 10;
 // and on the usual lines of text the bytes are two to three times as
 // quick as converting them.
 constexpr size_t ShortLine = 256;
+// The steps pcre2 may take at one start of a match on a line's own bytes:
+// far more than a match that is not hunting through ways of taking the
+// same characters takes (its steps are about its repeats' turns), and
+// then the characters go on. pcre2's own limit stays the ceiling.
+uint32_t BytesSteps(size_t LineLength)
+{
+    constexpr size_t Base = 1000;
+    constexpr size_t PerByte = 32;
+    constexpr size_t Ceiling = 10000000;
+    return static_cast<uint32_t>(std::min(Ceiling, Base + PerByte * LineLength));
+}
+
+// The callout at the start of the form for bytes: whether a match may
+// start where pcre2 tries one.
+int AtByteStart(pcre2_callout_block* Block, void* Data)
+{
+    switch (static_cast<TSynByteStarts*>(Data)->At(Block->start_match)) {
+    case TSynByteStarts::Try:
+        return 0;
+    case TSynByteStarts::Skip:
+        return 1;
+    case TSynByteStarts::NoMore:
+        break;
+    }
+    return PCRE2_ERROR_NOMATCH;
+}
 
 }  // namespace
+
+std::function<void(size_t)> SynRegexBytesGaveUp;
 
 struct TSynTextRegexSearch::TCompiled {
     // One form of the expression, compiled with what matching it takes.
     struct TCode {
         pcre2_code* Code = nullptr;
         pcre2_match_data* MatchData = nullptr;
-        pcre2_match_context* Context = nullptr;  // the one of the TCompiled
+        pcre2_match_context* Context = nullptr;  // one of the TCompiled's
         bool Jit = false;
+        // Whether each match the JIT finds is taken again by the
+        // interpreter from its start (see JitMayKeepGroupsOfFailedStarts).
+        bool Retake = false;
 
         TCode() = default;
         TCode(const TCode&) = delete;
@@ -72,9 +105,21 @@ struct TSynTextRegexSearch::TCompiled {
             return pcre2_match(Code, units, Text.size(), Offset, Flags | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT,
                                MatchData, Context);
         }
+
+        // The match the interpreter finds at Start alone (Flags as the
+        // search there had them), in place of the one the JIT found.
+        int Again(std::string_view Text, size_t Start, uint32_t Flags) const
+        {
+            return pcre2_match(Code, reinterpret_cast<PCRE2_SPTR>(Text.data()), Text.size(), Start,
+                               Flags | PCRE2_ANCHORED | PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT, MatchData, Context);
+        }
     };
 
     pcre2_match_context* Context = nullptr;
+    // The form for bytes matches with its own: a limit in proportion to
+    // the line, and the callout that keeps its starts to those of the
+    // characters.
+    pcre2_match_context* BytesContext = nullptr;
     pcre2_jit_stack* JitStack = nullptr;
     // For the line converted to UTF-8: every line goes to it when there is
     // no form for bytes, and the rest of a line from where the form for
@@ -84,6 +129,10 @@ struct TSynTextRegexSearch::TCompiled {
     // BytesUpTo bytes long; no Code when the expression has no such form.
     TCode Bytes;
     size_t BytesUpTo = SIZE_MAX;
+    // Whether the form for bytes starts with the callout (see
+    // TSynByteStarts), and the byte it needs.
+    bool BytesCallout = false;
+    TSynRequiredByte BytesRequired;
     // ASCII bytes every match holds (each possibly in the other case: pcre2
     // finds a class such as [Tt], or a part under (?i), caseless without
     // saying so):
@@ -122,18 +171,21 @@ struct TSynTextRegexSearch::TCompiled {
     ~TCompiled()
     {
         pcre2_match_context_free(Context);
+        pcre2_match_context_free(BytesContext);
         pcre2_jit_stack_free(JitStack);
     }
 
-    // Readies Code, compiled, for matching.
-    void Prepare(TCode& Code)
+    // Readies Code, compiled, for matching in MatchContext.
+    void Prepare(TCode& Code, pcre2_match_context* MatchContext)
     {
         Code.Jit = pcre2_jit_compile(Code.Code, PCRE2_JIT_COMPLETE) == 0;  // else the interpreter matches
         Code.MatchData = pcre2_match_data_create_from_pattern(Code.Code, nullptr);
-        Code.Context = Context;
+        Code.Context = MatchContext;
         if (Code.Jit && !JitStack) {
             JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
             pcre2_jit_stack_assign(Context, nullptr, JitStack);
+            if (BytesContext)
+                pcre2_jit_stack_assign(BytesContext, nullptr, JitStack);
         }
         if (!Code.MatchData || (Code.Jit && !JitStack))
             throw std::bad_alloc();
@@ -182,15 +234,27 @@ AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement
 namespace {
 
 // The code unit pcre2 found every match to start with (Where is
-// PCRE2_INFO_FIRSTCODETYPE) or to hold (PCRE2_INFO_LASTCODETYPE), when it
-// is ASCII; else -1.
-int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
+// PCRE2_INFO_FIRSTCODETYPE) or to hold (PCRE2_INFO_LASTCODETYPE), or -1.
+int RequiredUnit(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
 {
     uint32_t type = 0;
     uint32_t value = 0;
     if (pcre2_pattern_info(Code, Where, &type) != 0 || type != 1 || pcre2_pattern_info(Code, Unit, &value) != 0)
         return -1;
-    return value < 0x80 ? static_cast<int>(value) : -1;
+    return static_cast<int>(value);
+}
+
+// The same, when it is ASCII.
+int RequiredAscii(const pcre2_code* Code, uint32_t Where, uint32_t Unit)
+{
+    const int unit = RequiredUnit(Code, Where, Unit);
+    return unit < 0x80 ? unit : -1;
+}
+
+// The last code unit pcre2 found every match of Code to hold, or -1.
+int LastCodeUnit(const pcre2_code* Code)
+{
+    return RequiredUnit(Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT);
 }
 
 }  // namespace
@@ -235,21 +299,54 @@ void TSynTextRegexSearch::Compile()
         errorOffset = pattern.LineOffset(std::min<PCRE2_SIZE>(errorOffset, utf8.size()));
         throw ESynRegexError(ErrorText(error) + " (" + std::to_string(errorOffset + 1) + ")");
     }
-    compiled->Prepare(compiled->Characters);
+    compiled->Prepare(compiled->Characters, compiled->Context);
+    // Where pcre2's JIT may keep groups from a start that failed, the
+    // interpreter takes each match again from its start, on the characters
+    // alone.
+    compiled->Characters.Retake =
+        compiled->Characters.Jit && JitMayKeepGroupsOfFailedStarts(utf8, PCRE2_UTF | caseless);
     // Bytes matched on the line need no conversion to pass over.
     FindRequiredBytes(*compiled);
     // Most expressions can also be matched on the line as it stands; one
     // that cannot be, or does not compile so, has the character matcher
     // alone.
-    if (const std::optional<TSynBytesRegex> bytes = RegexForBytes(pattern_, caseless_)) {
-        compiled->Bytes.Code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(bytes->Pattern.data()),
-                                             bytes->Pattern.size(), caseless, &error, &errorOffset, nullptr);
-        if (compiled->Bytes.Code)
-            compiled->Prepare(compiled->Bytes);
-        if (bytes->RepeatsGroups)
-            compiled->BytesUpTo = ShortLine;
-    }
+    if (const std::optional<TSynBytesRegex> bytes =
+            compiled->Characters.Retake ? std::nullopt : RegexForBytes(pattern_, caseless_))
+        CompileForBytes(*compiled, *bytes);
     compiled_ = std::move(compiled);
+}
+
+void TSynTextRegexSearch::CompileForBytes(TCompiled& Compiled, const TSynBytesRegex& Bytes) const
+{
+    const uint32_t caseless = caseless_ ? PCRE2_CASELESS : 0;
+    const auto compile = [&](const std::string& Pattern) {
+        int error = 0;
+        PCRE2_SIZE errorOffset = 0;
+        return pcre2_compile(reinterpret_cast<PCRE2_SPTR>(Pattern.data()), Pattern.size(), caseless, &error,
+                             &errorOffset, nullptr);
+    };
+    Compiled.Bytes.Code = compile(Bytes.Pattern);
+    if (!Compiled.Bytes.Code)
+        return;
+    // Where pcre2 finds a byte every match needs, or a repeat may take the
+    // same characters many ways, each start it tries is asked first
+    // whether the character matcher would try it.
+    const int last = LastCodeUnit(Compiled.Bytes.Code);
+    if (last >= 0)
+        Compiled.BytesRequired = TSynRequiredByte(last, LastCodeUnit(Compiled.Characters.Code), pattern_);
+    if (Compiled.BytesRequired.Known() || Bytes.RepeatsGroups) {
+        pcre2_code_free(Compiled.Bytes.Code);
+        Compiled.Bytes.Code = compile("(?C1)(?:" + Bytes.Pattern + ")");
+        if (!Compiled.Bytes.Code)
+            return;
+        Compiled.BytesCallout = true;
+    }
+    Compiled.BytesContext = pcre2_match_context_copy(Compiled.Context);
+    if (!Compiled.BytesContext)
+        throw std::bad_alloc();
+    Compiled.Prepare(Compiled.Bytes, Compiled.BytesContext);
+    if (Bytes.RepeatsGroups)
+        Compiled.BytesUpTo = ShortLine;
 }
 
 namespace {
@@ -281,7 +378,18 @@ std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, 
     size_t offset = From.Offset;
     uint32_t flags = From.Flags;
     while (true) {
-        const int rc = Code.Match(Text, offset, flags);
+        int rc = Code.Match(Text, offset, flags);
+        if (rc > 0 && Code.Retake) {
+            const size_t start = pcre2_get_ovector_pointer(Code.MatchData)[0];
+            rc = Code.Again(Text, start, start == offset ? flags : 0);
+            if (rc == PCRE2_ERROR_NOMATCH) {
+                if (start >= Text.size())
+                    break;
+                offset = Next(start);
+                flags = 0;
+                continue;
+            }
+        }
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
             // one character and search on.
@@ -293,8 +401,11 @@ std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, 
         }
         if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT ||
             rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-            if (Bytes)
+            if (Bytes) {
+                if (SynRegexBytesGaveUp)
+                    SynRegexBytesGaveUp(BytesSteps(Text.size()));
                 return TResume{offset, flags};
+            }
             throw ESynSearchTooCostly(ErrorText(rc));
         }
         if (rc < 0)
@@ -325,11 +436,16 @@ int TSynTextRegexSearch::FindAll(const AnsiString& Line)
     TSynCharStarts starts(Line);
     if (compiled.MayMatch(Line, starts)) {
         characters = TResume{};
-        if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo)
+        if (compiled.Bytes.Code && Line.size() <= compiled.BytesUpTo) {
+            TSynByteStarts byteStarts(compiled.BytesRequired, Line, starts);
+            if (compiled.BytesCallout)
+                pcre2_set_callout(compiled.BytesContext, AtByteStart, &byteStarts);
+            pcre2_set_match_limit(compiled.BytesContext, BytesSteps(Line.size()));
             characters = CollectMatches(
                 compiled.Bytes, Line, TResume{}, true, groupSize_, groups_,
                 [&](size_t At) { return At + CharLengthAt(Line, At); },
                 [&](size_t At) { return starts.IsCharStart(At); }, [](size_t At) { return At; });
+        }
     }
     if (characters) {
         subject_.Assign(Line);

@@ -4,13 +4,16 @@
 // and word boundaries see characters), so matches never start or end
 // inside one: in UTF mode, or, for the expressions that find the same
 // matches so (see RegexForBytes), on the line's own bytes up to a match
-// that starts inside a character or runs past pcre2's limits, and in
-// characters from there. The expression is compiled once for a pattern
+// that starts inside a character or runs past the steps allowed there (in
+// proportion to the line), and in characters from there; the bytes try no
+// start the characters pass over for want of a byte every match needs
+// (see TSynByteStarts). The expression is compiled once for a pattern
 // and case setting; caseless matching folds every letter with case, ASCII
 // and fullwidth, Greek and Cyrillic alike. An empty match is followed by a
 // non-empty one at the same place or by a step of one character.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -23,6 +26,13 @@
 // A pattern that does not compile; the message is pcre2's, with the place
 // in the pattern.
 TANDRIL_EXCEPTION(ESynRegexError, Exception);
+
+// Called, where set, with the line's length each time a match on a line's
+// own bytes ran past the steps allowed there and the characters went on
+// from where it was tried; for tests.
+extern std::function<void(size_t)> SynRegexBytesGaveUp;
+
+struct TSynBytesRegex;
 
 class TSynTextRegexSearch : public TSynTextSearchCustom {
 public:
@@ -47,6 +57,7 @@ public:
 private:
     struct TCompiled;
     void Compile();
+    void CompileForBytes(TCompiled& Compiled, const TSynBytesRegex& Bytes) const;
     void FindRequiredBytes(TCompiled& Compiled) const;
 
     AnsiString pattern_;

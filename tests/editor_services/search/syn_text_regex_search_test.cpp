@@ -6,18 +6,27 @@
 // lines and long ones; classes whose Chinese members come first, and the
 // expressions kept to short lines on the bytes; and matches that run long
 // or backtrack without end, and the long lines a search must go through in
-// one pass.
+// one pass. Every match, with its groups, is pcre2's interpreter's on the
+// characters, and the bytes never cost much more than the characters.
 
 #include "editor_services/search/syn_text_regex_search.h"
 
 #include <gtest/gtest.h>
 
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <time.h>
+
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "editor_services/search/syn_regex_byte_pattern.h"
+#include "editor_services/search/syn_regex_subject.h"
 
 #include "tests/support/test_random.h"
 #include "tests/support/test_seeds.h"
@@ -204,6 +213,92 @@ std::vector<std::string> MatchesAndGroups(TSynTextRegexSearch& Engine, const Ans
     return found;
 }
 
+// Each match pcre2's interpreter finds on the line as characters, as
+// MatchesAndGroups gives them; nothing when it runs past its limits, kept
+// low: it takes its steps far more slowly than the JIT.
+std::optional<std::vector<std::string>> InterpreterMatches(const AnsiString& Pattern, const AnsiString& Line,
+                                                           bool MatchCase)
+{
+    const std::string utf8 = GbkToRegexUtf8(Pattern);
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(),
+                                     PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C | (MatchCase ? 0 : PCRE2_CASELESS), &error,
+                                     &errorOffset, nullptr);
+    if (!code)
+        return std::nullopt;
+    pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
+    pcre2_match_context* context = pcre2_match_context_create(nullptr);
+    pcre2_set_match_limit(context, 100000);
+    TSynRegexSubject subject;
+    subject.Assign(Line);
+    const std::string_view text = subject.Text();
+    std::optional<std::vector<std::string>> found(std::in_place);
+    size_t offset = 0;
+    uint32_t flags = 0;
+    while (true) {
+        const int rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), offset,
+                                   flags | PCRE2_NO_JIT, data, context);
+        if (rc == PCRE2_ERROR_NOMATCH && flags != 0 && offset < text.size()) {
+            do
+                ++offset;
+            while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80);
+            flags = 0;
+            continue;
+        }
+        if (rc < 0) {
+            if (rc != PCRE2_ERROR_NOMATCH)
+                found.reset();
+            break;
+        }
+        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data);
+        std::string groups;
+        for (int i = 0; i < 3; ++i)
+            groups += "[" +
+                      (i < rc && ovector[2 * i] != PCRE2_UNSET
+                           ? Line.substr(subject.LineOffset(ovector[2 * i]),
+                                         subject.LineOffset(ovector[2 * i + 1]) - subject.LineOffset(ovector[2 * i]))
+                           : std::string()) +
+                      "]";
+        const size_t start = subject.LineOffset(ovector[0]);
+        found->push_back(std::to_string(start + 1) + "+" + std::to_string(subject.LineOffset(ovector[1]) - start) +
+                         " " + groups);
+        offset = ovector[1];
+        flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
+    }
+    pcre2_match_context_free(context);
+    pcre2_match_data_free(data);
+    pcre2_code_free(code);
+    return found;
+}
+
+// The fastest of Runs runs of Search, in milliseconds.
+double FastestMs(const std::function<void()>& Search, int Runs)
+{
+    const auto now = [] {
+        timespec time{};
+        clock_gettime(CLOCK_MONOTONIC, &time);
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_nsec) / 1e6;
+    };
+    double fastest = 1e9;
+    for (int i = 0; i < Runs; ++i) {
+        const double start = now();
+        Search();
+        fastest = std::min(fastest, now() - start);
+    }
+    return fastest;
+}
+
+// Whether Bytes (a search through the engine) costs more than a
+// millisecond and ten times Characters (the same through the character
+// route): timed once, and where that says so, again as the fastest of
+// five runs each, so that a busy machine's pause in one run does not count.
+bool CostsMuchMore(const std::function<void()>& Bytes, const std::function<void()>& Characters)
+{
+    const auto much = [](double BytesMs, double CharactersMs) { return BytesMs > 1 && BytesMs > 10 * CharactersMs; };
+    return much(FastestMs(Bytes, 1), FastestMs(Characters, 1)) && much(FastestMs(Bytes, 5), FastestMs(Characters, 5));
+}
+
 TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnShortAndLongLines)
 {
     // Letters that are trail bytes ('f' in 說, 'T' in 門, 't' in E9 74,
@@ -225,7 +320,7 @@ TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnSho
                 const bool longLine = random.Chance(16);
                 longLines += longLine;
                 AnsiString line;
-                for (int i = longLine ? random.Between(500, 3000) : random.Between(0, 12); i > 0; --i)
+                for (int i = longLine ? random.Between(200, 1000) : random.Between(0, 12); i > 0; --i)
                     line += random.Pick(Pieces);
                 std::vector<std::string> expected;
                 try {
@@ -241,6 +336,15 @@ TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnSho
                 }
                 ASSERT_EQ(MatchesAndGroups(engine, pattern, line, matchCase), expected)
                     << "seed " << seed << " pattern [" << pattern << "] line [" << line << "] case " << matchCase;
+                // pcre2's JIT can differ from its interpreter; the engine
+                // answers as the interpreter does.
+                if (const auto interpreted = InterpreterMatches(pattern, line, matchCase)) {
+                    ASSERT_EQ(expected, *interpreted)
+                        << "seed " << seed << " pattern [" << pattern << "] line [" << line << "] case " << matchCase;
+                }
+                EXPECT_FALSE(CostsMuchMore([&] { engine.FindAll(line); },
+                                           [&] { characters.FindAll(line); }))
+                    << "seed " << seed << " pattern [" << pattern << "] line [" << line << "] case " << matchCase;
                 found += !expected.empty();
             }
         }
@@ -250,6 +354,86 @@ TEST(TSynTextRegexSearchTest, MatchesOnTheLinesBytesAreTheCharacterMatchersOnSho
     EXPECT_GT(onBytes, 600);
     EXPECT_GT(found, 1000);
     EXPECT_GT(longLines, 500);
+}
+
+AnsiString Repeated(const AnsiString& Piece, size_t Count)
+{
+    AnsiString text;
+    for (size_t i = 0; i < Count; ++i)
+        text += Piece;
+    return text;
+}
+
+// Line with every match replaced by Replacement, its groups filled in.
+AnsiString ReplaceAll(TSynTextRegexSearch& Engine, const AnsiString& Pattern, const AnsiString& Line,
+                      const AnsiString& Replacement)
+{
+    AnsiString replaced;
+    size_t done = 0;
+    const TMatches matches = FindAll(Engine, Pattern, Line, true);
+    for (size_t i = 0; i < matches.size(); ++i) {
+        const size_t start = static_cast<size_t>(matches[i].first - 1);
+        replaced += Line.substr(done, start - done) + Engine.Replace(static_cast<int>(i), Replacement);
+        done = start + static_cast<size_t>(matches[i].second);
+    }
+    return replaced + Line.substr(done);
+}
+
+TEST(TSynTextRegexSearchTest, GroupsAreThoseOfTheMatchNotOfAStartThatFailed)
+{
+    // 門 is E9 54 and 丼 81 53: their trail bytes are 'T' and 'S'.
+    const struct {
+        const char* Pattern;
+        AnsiString Line;
+        const char* Replacement;
+        AnsiString Expected;
+    } cases[] = {
+        {"([A-Z])*+說", "門 說", "<$1>", "門 <>"},
+        {"(\\w)*+說", "門 說", "<$1>", "門 <>"},
+        {"(S)*+說", "\x81\x53x說", "[$1]", "\x81\x53x[]"},
+        // A start that failed on a character of its own.
+        {"([A-Z])*+說", "T x說", "<$1>", "T x<>"},
+        {"(?>([A-Z])*)說", "T x說", "<$1>", "T x<>"},
+    };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases)
+        EXPECT_EQ(ReplaceAll(engine, c.Pattern, c.Line, c.Replacement), c.Expected) << c.Pattern << " over " << c.Line;
+}
+
+TEST(TSynTextRegexSearchTest, ShortLinesWhoseBytesHoldALetterTheCharactersLackCostNoHunt)
+{
+    // 亂 is 81 79, ending in a 'y'; 亃 81 7A, ending in a 'z'. Each line
+    // would run the bytes through every way of taking its characters, to
+    // pcre2's limit, where the characters find at once that no match can
+    // start. The last row's trail byte is where a start is tried.
+    const AnsiString noRealY = "\x81\x79";
+    const AnsiString noRealZ = "\x81\x7A";
+    const struct {
+        const char* Pattern;
+        AnsiString Line;
+        TMatches Expected;
+        int GiveUps;
+    } cases[] = {
+        {"a(?:[說門]|.)*y", "ya" + Repeated("說", 30) + noRealY, {}, 0},
+        {"a(?:[說門]|.)*y", "ay end xyz", {{1, 9}}, 0},
+        {"a(\\w|.)*y", "y a" + Repeated("b", 200) + noRealY, {}, 0},
+        {"a(?:b|\\w)*y", "ya" + Repeated("b", 541) + noRealY, {}, 0},
+        {"說(?:[說門]|.)*z", "z" + Repeated("說", 30) + noRealZ, {}, 0},
+        {"(?:f|t)(?:a|\\w)*(?:!|\\?)", "說" + Repeated("a", 30) + "x", {}, 1},
+    };
+    // The steps the bytes took where they gave up, for each time.
+    std::vector<size_t> gaveUp;
+    SynRegexBytesGaveUp = [&](size_t Steps) { gaveUp.push_back(Steps); };
+    TSynTextRegexSearch engine(nullptr);
+    for (const auto& c : cases) {
+        gaveUp.clear();
+        for (int line = 0; line < 3; ++line)
+            EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
+        EXPECT_EQ(gaveUp.size(), static_cast<size_t>(3 * c.GiveUps)) << c.Pattern << " over " << c.Line;
+        for (const size_t steps : gaveUp)
+            EXPECT_LE(steps, 2000 + 50 * c.Line.size()) << c.Pattern << " over " << c.Line;
+    }
+    SynRegexBytesGaveUp = nullptr;
 }
 
 TEST(TSynTextRegexSearchTest, RepeatedGroupsMatchAcrossLinesOfAMillionCharacters)
@@ -267,14 +451,6 @@ TEST(TSynTextRegexSearchTest, RepeatedGroupsMatchAcrossLinesOfAMillionCharacters
         chinese += "說門";
     EXPECT_EQ(FindAll(engine, "(.)*", chinese, true), (TMatches{{1, 800000}, {800001, 0}}));
     EXPECT_EQ(FindAll(engine, "\"([^\"\\\\]|\\\\.)*\"", "s = \"" + chinese + "\";", true), (TMatches{{5, 800002}}));
-}
-
-AnsiString Repeated(const AnsiString& Piece, size_t Count)
-{
-    AnsiString text;
-    for (size_t i = 0; i < Count; ++i)
-        text += Piece;
-    return text;
 }
 
 TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
