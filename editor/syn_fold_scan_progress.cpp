@@ -139,8 +139,10 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
 {
     // The fold scan first: it reads the highlighter's states as far as it
     // goes. Each slice takes a few milliseconds, so that input waits no
-    // longer; the highlighter looks at the clock after each share of lines.
-    constexpr int Share = 1000;
+    // longer; the highlighter looks at the clock after each share of lines,
+    // a millisecond's work or so (a collapsed block's line reads every line
+    // it hides).
+    constexpr int Share = 250;
     const bool foldsPending = foldScan_.Pending() && codeFolding_->Enabled();
     const auto shiftsPending = [this] { return allFoldRanges_ && allFoldRanges_->PendingShifts() > 0; };
     if (foldsPending && paintLock_ == 0) {

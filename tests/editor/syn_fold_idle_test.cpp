@@ -3,11 +3,15 @@
 // the rest, and whatever asks about lines further down first has them
 // found there, so that it answers as after a rebuild. Lines in view far
 // below show the ranges as they stand until idle time's scan passes them.
+// A slice ends soon after its time is up whatever the layout of collapsed
+// blocks.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -15,6 +19,7 @@
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clock.h"
@@ -537,3 +542,97 @@ TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
     EXPECT_EQ(memo->AllFoldRanges()->PendingShifts(), 0) << "idle time settles the shifts";
     compare("after idle time");
 }
+
+namespace {
+
+// An editor whose idle slices end when told, not by the clock.
+class TSliceMemo : public TSynMemo {
+public:
+    using TSynMemo::TSynMemo;
+    // One slice whose time is up whenever it looks at the clock.
+    void SliceOutOfTime() { ScanFoldsTo(INT_MAX, [] { return true; }); }
+};
+
+// Seven-line functions after Above lines, with an empty line after each
+// when Gap is set: every function's first line is "void f() {".
+AnsiString CollapsibleFunctions(int Count, int Above, bool Gap)
+{
+    AnsiString text;
+    for (int i = 0; i < Above; ++i)
+        text += "int top;\r\n";
+    for (int i = 0; i < Count; ++i)
+        text += AnsiString("void f() {\r\n    if (a) {\r\n        b(); // {\r\n    } else {\r\n") +
+                "        c(\"}\");\r\n    }\r\n}\r\n" + (Gap ? "\r\n" : "");
+    return text;
+}
+
+// Collapses every function, the last first.
+int CollapseFunctions(TSynMemo* Memo)
+{
+    int count = 0;
+    for (int line = Memo->Lines()->Count(); line >= 1; --line)
+        if (Memo->Lines()->Strings(line - 1) == "void f() {") {
+            Memo->Collapse(Memo->GetFoldRangeStartingAt(line));
+            ++count;
+        }
+    return count;
+}
+
+class TSynFoldSliceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+    // The editors' own regions: braces outside strings and line comments,
+    // and #region .. #endregion, which opens only where its close follows.
+    static std::unique_ptr<TSliceMemo> NewMemo()
+    {
+        auto memo = std::make_unique<TSliceMemo>(nullptr);
+        TFoldRegions* regions = memo->CodeFolding()->FoldRegions();
+        regions->Add(frtOneChar, false, false, false, "{", "}");
+        regions->Add(frtToken, false, true, false, "#region", "#endregion");
+        regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+        memo->CodeFolding()->SetHighlighterFoldRegions(false);
+        memo->CodeFolding()->SetCaseSensitive(false);
+        memo->CodeFolding()->SetEnabled(true);
+        return memo;
+    }
+    // Memo's ranges with every block expanded against a fresh editor's.
+    static void ExpectRebuildsRanges(TSynMemo* Memo, const std::string& What)
+    {
+        auto fresh = NewMemo();
+        fresh->SetText(Memo->Text());
+        EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(*Memo)), DescribeFoldTree(*fresh->AllFoldRanges())) << What;
+    }
+};
+
+// A brace typed above collapsed functions moves every block a level
+// deeper. An idle slice looks at the clock after so many lines read and,
+// its time up, ends at the first line it may end on, whatever lines it
+// looked at the clock on: with an empty line after each function every
+// 64th line lies inside a collapsed function.
+TEST_F(TSynFoldSliceTest, ASliceEndsSoonAfterItsTimeIsUpWhateverTheLayout)
+{
+    constexpr int Functions = 100;
+    for (const bool gap : {true, false}) {
+        for (const int above : {1, 2, 3}) {
+            const std::string what = std::string(gap ? "an empty line after each" : "touching") + ", " +
+                                     std::to_string(above) + " lines above";
+            auto memo = NewMemo();
+            memo->SetText(CollapsibleFunctions(Functions, above, gap));
+            memo->AllFoldRanges();
+            ASSERT_EQ(CollapseFunctions(memo.get()), Functions) << what;
+            memo->SetCaretXY(BufferCoord(1, 1));
+            memo->CommandProcessor(ecChar, '{', nullptr);
+            ASSERT_TRUE(memo->FoldScanPending()) << what;
+            int slices = 0;
+            for (; memo->FoldScanPending() && slices < 1000; ++slices)
+                memo->SliceOutOfTime();
+            // Some 64 lines or a function more each.
+            EXPECT_GT(slices, Functions * (gap ? 8 : 7) / 80) << what;
+            EXPECT_EQ(CollapseFunctions(memo.get()), 0) << what << ": every function stays collapsed";
+            ExpectRebuildsRanges(memo.get(), what);
+        }
+    }
+}
+
+}  // namespace
