@@ -4,7 +4,7 @@
 // found there, so that it answers as after a rebuild. Lines in view far
 // below show the ranges as they stand until idle time's scan passes them.
 // A slice ends soon after its time is up whatever the layout of collapsed
-// blocks.
+// blocks, and a look-ahead past them finds its close where they hide it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -632,6 +632,47 @@ TEST_F(TSynFoldSliceTest, ASliceEndsSoonAfterItsTimeIsUpWhateverTheLayout)
             EXPECT_EQ(CollapseFunctions(memo.get()), 0) << what << ": every function stays collapsed";
             ExpectRebuildsRanges(memo.get(), what);
         }
+    }
+}
+
+// #region typed above collapsed functions looks ahead for its close past
+// the lines it reads: in a line after them, in a hidden line of one (in
+// another letter case), in a block collapsed inside a collapsed one, or
+// nowhere. The blocks it passes are read where they stand.
+TEST_F(TSynFoldSliceTest, ALookAheadFindsItsCloseInCollapsedBlocks)
+{
+    struct TCase {
+        const char* What;
+        int Function;  // whose "b(); // {" line becomes the close; 0: a line after them, -1: none
+        bool Nested;   // its inner block collapsed first
+    };
+    static const TCase kCases[] = {
+        {"in a line after the blocks", 0, false},
+        {"in a hidden line", 30, false},
+        {"in a block collapsed inside a collapsed one", 30, true},
+        {"nowhere", -1, false},
+    };
+    constexpr int Functions = 40;
+    for (const TCase& c : kCases) {
+        AnsiString text = CollapsibleFunctions(Functions, 1, true);
+        if (c.Function == 0)
+            text += "#endregion\r\n";
+        auto memo = NewMemo();
+        memo->SetText(text);
+        if (c.Function > 0) {
+            // Line 4 of the function: "        b(); // {".
+            const int line = 1 + (c.Function - 1) * 8 + 3;
+            memo->Lines()->SetStrings(line - 1, "        #ENDREGION");
+        }
+        memo->AllFoldRanges();
+        if (c.Nested)
+            memo->Collapse(memo->GetFoldRangeStartingAt(1 + (c.Function - 1) * 8 + 2));
+        CollapseFunctions(memo.get());
+        ASSERT_TRUE(memo->AllFoldRanges()->HasCollapsed()) << c.What;
+        memo->SetCaretXY(BufferCoord(1, 1));
+        memo->SetSelText("#region\r\n");
+        memo->AllFoldRanges();
+        ExpectRebuildsRanges(memo.get(), c.What);
     }
 }
 
