@@ -3,8 +3,9 @@
 // the rest, and whatever asks about lines further down first has them
 // found there, so that it answers as after a rebuild. Lines in view far
 // below show the ranges as they stand until idle time's scan passes them.
-// A slice ends soon after its time is up whatever the layout of collapsed
-// blocks, and a look-ahead past them finds its close where they hide it.
+// A text set whole leaves the rest to idle time too; a slice ends soon
+// after its time is up whatever the layout of collapsed blocks, and a
+// look-ahead past them finds its close where they hide it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,7 +115,10 @@ protected:
     }
     void TypeNearTheTopOf(const AnsiString& Text, const AnsiString& Typed)
     {
+        // The text as idle time leaves it: set whole with the view at its
+        // last line, it is scanned then.
         memo->SetText(Text);
+        IdleUntilFoldsScanned(memo);
         memo->SetTopLine(1);
         memo->SetCaretXY(BufferCoord(5, 2));
         memo->SetFocus();
@@ -541,6 +545,32 @@ TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
     Pump();
     EXPECT_EQ(memo->AllFoldRanges()->PendingShifts(), 0) << "idle time settles the shifts";
     compare("after idle time");
+}
+
+// A text set whole, its last line holding text or not: the view stays at
+// the top or follows the caret to the last line, the fold scan leaves the
+// rest of the text (or, with the view far down, all of it) to idle time,
+// and once idle time is done the ranges and the picture are a rebuild's.
+TEST_F(TSynFoldIdleTest, ATextSetWholeIsScannedInIdleTimeWhateverItsLastLineHolds)
+{
+    for (const bool lastBreak : {true, false}) {
+        AnsiString text = FunctionSource(true);
+        if (lastBreak)
+            text += "\r\n";
+        memo->SetText(text);
+        EXPECT_TRUE(memo->FoldScanPending()) << (lastBreak ? "a line break at the end" : "text on the last line");
+        EXPECT_EQ(memo->TopLine() > 1000, !lastBreak);
+        memo->Update();
+        EXPECT_GE(IdleUntilFoldsScanned(memo), 1);
+        memo->Update();
+        const TRasterImage shown = WindowImage(memo->Handle());
+        twin->SetText(text);
+        twin->AllFoldRanges();
+        twin->SetCaretXY(memo->CaretXY());
+        twin->SetTopLine(memo->TopLine());
+        EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+        EXPECT_EQ(FirstDifferentRow(shown, Picture(twin)), -1) << (lastBreak ? "a line break at the end" : "");
+    }
 }
 
 namespace {
