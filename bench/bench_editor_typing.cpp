@@ -2,10 +2,11 @@
 // pixels: the caret runs off the right edge, so that every 24th character
 // scrolls the view sideways. The keystrokes that scroll and those that do
 // not are timed apart; and the sideways scroll alone, with code folding off
-// and on. Then Enter before a line that opens a block comment, in a 100 MB
-// C text with the C scheme, and the idle work it leaves; Enter above a
-// collapsed block; Ctrl+End right after an Enter that leaves a long rescan
-// to idle time; and 10,000 lines deleted below a collapsed block.
+// and on. Then Enter at the end of a line and before a line that opens a
+// block comment, in a 100 MB C text with the C scheme, and the idle work
+// each leaves; Enter above a collapsed block; Ctrl+End right after an
+// Enter that leaves a long rescan to idle time; and 10,000 lines deleted
+// below a collapsed block.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -187,6 +188,38 @@ struct TEnterTimes {
     std::vector<double> Slices;
     double Longest = 0;
 };
+
+// Enter at the end of line 1,000, the view there, with its paint, and the
+// idle work after it, each slice with its repaint; the Enter is taken back
+// between the iterations, untimed. Argument: folding on.
+void BM_Enter100MB(benchmark::State& state)
+{
+    TCFixture fixture(state.range(0) != 0);
+    TIdleMemo* memo = fixture.memo;
+    constexpr int line = 1000;
+    const AnsiString before = memo->Lines()->Strings(line - 1);
+    const int count = memo->Lines()->Count();
+    memo->SetTopLine(line - 10);
+    TEnterTimes times;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo->SetCaretXY(BufferCoord(static_cast<int>(before.size()) + 1, line));
+        fixture.Settle();
+        state.ResumeTiming();
+        times.Measure(memo);
+        state.PauseTiming();
+        if (memo->Lines()->Count() != count + 1 || memo->CaretY() != line + 1)
+            state.SkipWithError("Enter did not break the line");
+        memo->Undo();
+        fixture.Settle();
+        state.ResumeTiming();
+    }
+    if (memo->Lines()->Strings(line - 1) != before || memo->Lines()->Count() != count)
+        state.SkipWithError("the line break was not taken back");
+    state.SetLabel(state.range(0) ? "folding on" : "folding off");
+    times.Report(state);
+}
+BENCHMARK(BM_Enter100MB)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(9)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // 49 letters typed at the start of a line that opens a block comment, the
 // first such line from line Arg 0 on, then Enter: the Enter with its paint,

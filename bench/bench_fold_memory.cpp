@@ -263,11 +263,14 @@ AnsiString CommentedFoldText(int Lines)
 // caret ends on its last line), to the first paint, and the idle work
 // after it, each slice with its repaint; and whether the fold marks and
 // guides the first paint showed were those the idle work left. Arguments:
-// folding on, a line comment on every line.
+// folding on, a line comment on every line, a line break after the last
+// line (the program saves an article without one).
 void BM_SetText100MB(benchmark::State& state)
 {
     const bool folding = state.range(0) != 0;
-    const AnsiString text = state.range(1) != 0 ? CommentedFoldText(kLines) : CFoldText(kLines);
+    AnsiString text = state.range(1) != 0 ? CommentedFoldText(kLines) : CFoldText(kLines);
+    if (state.range(2) == 0)
+        text.resize(text.size() - 2);
     std::vector<double> sets;
     std::vector<double> idles;
     std::vector<double> sliceCounts;
@@ -296,7 +299,8 @@ void BM_SetText100MB(benchmark::State& state)
         state.ResumeTiming();
     }
     state.SetLabel(std::string(folding ? "folding on" : "folding off") +
-                   (state.range(1) != 0 ? ", a comment on every line" : ""));
+                   (state.range(1) != 0 ? ", a comment on every line" : "") +
+                   (state.range(2) != 0 ? "" : ", no line break at the end"));
     state.counters["set_ms"] = Median(sets);
     state.counters["idle_ms"] = Median(idles);
     state.counters["slices"] = Median(sliceCounts);
@@ -304,8 +308,8 @@ void BM_SetText100MB(benchmark::State& state)
     state.counters["wrong_looks"] = wrongLooks;
 }
 BENCHMARK(BM_SetText100MB)
-    ->ArgNames({"folding", "comments"})
-    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"folding", "comments", "final_break"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {1, 0}})
     ->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

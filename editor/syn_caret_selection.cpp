@@ -638,6 +638,8 @@ void TCustomSynText::SetText(const AnsiString& Value)
     SetSelText(Value);
     selectionMode_ = mode;
     EndUndoBlock();
+    if (CountsFoldChanges())
+        foldScan_.NoteWholeText();
     EndUpdate();
 }
 

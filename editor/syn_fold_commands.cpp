@@ -221,19 +221,23 @@ void TCustomSynText::HideFreedLastLines()
     // looked for afresh.
     std::vector<TSynTextFoldRange*> around;  // expanded to take in a block they hide
     for (int line = 1; allFoldRanges_->HasCollapsed();) {
-        TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(line, INT_MAX);
+        int head = 0;
+        int hidden = 0;
+        TSynTextFoldRange* range = allFoldRanges_->NextCollapsed(line, head, hidden);
         if (!range)
             break;
         // A block hidden in it comes into view to be taken in again, this
         // one after it, as a fresh collapse goes from the innermost out.
         if (KeepsFreedLines(*allFoldRanges_, *range)) {
-            line = range->FromLine();
+            line = head;
             Uncollapse(range);
             around.push_back(range);
             continue;
         }
-        line = range->FromLine() + 1;
-        const int last = range->LastLineInView();
+        line = head + 1;
+        // Its last line in view (LastLineInView), from what the index of
+        // collapsed blocks holds: every block is looked at.
+        const int last = head + range->RealToLine() - range->RealFromLine() - hidden;
         if (last > line || (last == line && !allFoldRanges_->FirstStartingAt(line)) ||
             (last < line && OtherOpensOnLastLine(*allFoldRanges_, *range))) {
             Uncollapse(range);

@@ -27,6 +27,14 @@ constexpr size_t SettledPerSlice = 250000;
 // about a millisecond's work.
 constexpr int ScanAtOnceLines = 1000;
 
+// Where a scan of a text found anew stops at once: below a view near its
+// top, which it reads in about a millisecond; a view further down waits
+// for idle time's scan, as any view far below a pending scan.
+int StopForTextAnew(int LastShownLine)
+{
+    return LastShownLine + 2 <= ScanAtOnceLines ? LastShownLine + 3 : 1;
+}
+
 long MonotonicMicroseconds()
 {
     timespec now{};
@@ -52,7 +60,7 @@ void TCustomSynText::RebuildFoldRanges()
     // that is few lines to read; lines in view far down wait for idle time,
     // unmarked.
     if (codeFolding_->Enabled())
-        ScanFoldsTo(LastShownLine() + 2 <= ScanAtOnceLines ? LastShownLine() + 3 : 1);
+        ScanFoldsTo(StopForTextAnew(LastShownLine()));
     RepaintGutter();
     if (codeFolding_->IndentGuides())
         RepaintLines(-1, -1);
@@ -64,7 +72,10 @@ void TCustomSynText::RescanFoldRanges()
     // a range open at the scan's end may still end on the line above it,
     // never on a line in view. A caret below the view (a text set leaves
     // it on the last line) waits for idle time or a reader like any line.
-    ScanFoldsTo(LastShownLine() + 3);
+    // A text set whole is read as a rebuild reads it: the view follows the
+    // caret to the last line when that line holds text, and is then left
+    // to idle time.
+    ScanFoldsTo(foldScan_.WholeText() ? StopForTextAnew(LastShownLine()) : LastShownLine() + 3);
 }
 
 void TCustomSynText::RescanPendingFolds()
@@ -139,8 +150,10 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
 {
     // The fold scan first: it reads the highlighter's states as far as it
     // goes. Each slice takes a few milliseconds, so that input waits no
-    // longer; the highlighter looks at the clock after each share of lines.
-    constexpr int Share = 1000;
+    // longer; the highlighter looks at the clock after each share of lines,
+    // a millisecond's work or so (a collapsed block's line reads every line
+    // it hides).
+    constexpr int Share = 250;
     const bool foldsPending = foldScan_.Pending() && codeFolding_->Enabled();
     const auto shiftsPending = [this] { return allFoldRanges_ && allFoldRanges_->PendingShifts() > 0; };
     if (foldsPending && paintLock_ == 0) {

@@ -87,6 +87,8 @@ int TSynTextAllFoldRanges::Collapse(TSynTextStringList* Lines, TSynTextFoldRange
     for (int index = head + hidden - 1; index >= head; --index) {
         data.Lines.Add(Lines->Strings(index));
         data.States.push_back(*Lines->GetLineState(index));
+        for (const char c : Lines->LineView(index))
+            data.Bytes.set(static_cast<unsigned char>(c));
     }
     data.Suffix = AnsiString(5, ' ') + Range->Ending();
     Lines->BeginUpdate();

@@ -277,6 +277,18 @@ TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const
                : nullptr;
 }
 
+TSynTextFoldRange* TSynTextAllFoldRanges::NextCollapsed(int Line, int& Head, int& Hidden) const
+{
+    if (collapsed_.empty())
+        return nullptr;
+    const size_t at = CollapsedInViewFromShown(Line);
+    if (at == collapsedInView_.size())
+        return nullptr;
+    Head = collapsedInView_[at]->RealFromLine() - collapsedHidden_[at];
+    Hidden = hiddenEach_[at];
+    return collapsedInView_[at];
+}
+
 void TSynTextAllFoldRanges::IndexCollapse(TSynTextFoldRange* Range)
 {
     if (!inViewValid_)

@@ -114,23 +114,72 @@ bool TSynFoldLineSource::Seek(const AnsiString& Token, bool FoldCase, int& Line,
             block_ = nullptr;
             continue;
         }
-        if (const TSynTextFoldRange* collapsed = ranges_.CollapsedIn(next_ + 1, next_ + 1)) {
+        // The buffer's lines up to the next collapsed block.
+        int head = 0;
+        int hidden = 0;
+        const TSynTextFoldRange* collapsed = ranges_.NextCollapsed(next_ + 1, head, hidden);
+        for (const int end = collapsed ? head - 1 : lines_.Count(); next_ < end; ++next_, ++nextReal_) {
+            Column = FindToken(lines_.LineView(next_), Token, FoldCase);
+            if (Column != std::string_view::npos) {
+                Line = nextReal_;
+                return true;
+            }
+        }
+        // A look-ahead that finds no close token may pass every collapsed
+        // block of the text: a block is read out for the lines handed out
+        // next only when a line of it may hold the token.
+        if (!collapsed)
+            break;
+        if (BlockMayHold(*collapsed, hidden, Token, FoldCase)) {
             ReadBlock(collapsed);
-            continue;
+        } else {
+            nextReal_ += 1 + hidden;
+            ++next_;
         }
-        Column = FindToken(lines_.LineView(next_), Token, FoldCase);
-        if (Column != std::string_view::npos) {
-            Line = nextReal_;
-            return true;
-        }
-        ++next_;
-        ++nextReal_;
     }
     nextReal_ = nextReal;
     next_ = next;
     block_ = block;
     at_ = at;
     blocks_.resize(blocks);
+    return false;
+}
+
+bool TSynFoldLineSource::BlockMayHold(const TSynTextFoldRange& Block, int Hidden, const AnsiString& Token,
+                                      bool FoldCase)
+{
+    // The lines as they are kept, each block's first line with its
+    // collapse marks, which may hold the token where the text does not. The
+    // lines of a block that holds no byte the token may start with are not
+    // read at all.
+    const auto holds = [&Token, FoldCase](std::string_view Line) {
+        return FindToken(Line, Token, FoldCase) != std::string_view::npos;
+    };
+    const unsigned char first = static_cast<unsigned char>(Token[0]);
+    const unsigned char other = FoldCase ? static_cast<unsigned char>(LoCase(Token[0])) : first;
+    const auto keptHold = [&holds, first, other](const TSynTextFoldRange& Range) {
+        const TSynTextFoldRange::TCollapsedData* data = Range.CollapsedData();
+        if (!data || !(data->Bytes[first] || data->Bytes[other]))
+            return false;
+        for (int i = 0; i < data->Lines.Count(); ++i)
+            if (holds(data->Lines.StringView(i)))
+                return true;
+        return false;
+    };
+    if (holds(lines_.LineView(next_)))
+        return true;
+    // Most blocks hide no collapsed block: their own kept lines are all.
+    if (Hidden == Block.CollapsedLineCount())
+        return keptHold(Block);
+    pending_.assign(1, &Block);
+    while (!pending_.empty()) {
+        const TSynTextFoldRange* range = pending_.back();
+        pending_.pop_back();
+        if (range->Collapsed && keptHold(*range))
+            return true;
+        for (int i = 0; i < range->SubFoldRanges.Count(); ++i)
+            pending_.push_back(range->SubFoldRanges.Ranges(i));
+    }
     return false;
 }
 

@@ -48,6 +48,9 @@ private:
     // Reads the collapsed block whose first line is the buffer's line next_
     // and moves past that line: block_ holds it from now on.
     void ReadBlock(const TSynTextFoldRange* Block);
+    // Whether a line of that block, Block, which hides Hidden lines, may
+    // hold Token: never false for one that does.
+    bool BlockMayHold(const TSynTextFoldRange& Block, int Hidden, const AnsiString& Token, bool FoldCase);
 
     const TSynTextStringList& lines_;
     const TSynTextAllFoldRanges& ranges_;
@@ -57,4 +60,5 @@ private:
     size_t at_ = 0;            // its next line
     int piece_;                // lines in the next piece
     std::deque<TBlock> blocks_;
+    std::vector<const TSynTextFoldRange*> pending_;  // BlockMayHold's walk, kept for its memory
 };

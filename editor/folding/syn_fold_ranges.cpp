@@ -364,6 +364,7 @@ void TSynTextAllFoldRanges::Assign(const TSynTextAllFoldRanges& Source)
             for (int i = 0; i < data->Lines.Count(); ++i)
                 copy.Lines.Add(data->Lines.Strings(i));
             copy.States = data->States;
+            copy.Bytes = data->Bytes;
             copy.Suffix = data->Suffix;
             copy.HintMarkLeft = data->HintMarkLeft;
         }

@@ -3,6 +3,7 @@
 // expanded again.
 #pragma once
 
+#include <bitset>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -210,6 +211,7 @@ public:
     // has none.
     struct TCollapsedData {
         TStringList Lines;  // the hidden lines, last line first
+        std::bitset<256> Bytes;  // every byte value Lines hold, and no other
         std::vector<TSynLineState> States;  // the states of Lines, same order
         // What the collapse appended to the first line; taken off again only
         // while the line still ends with it.
@@ -402,6 +404,10 @@ public:
     // The first collapsed range in view that starts on a line from First to
     // Last; null when there is none.
     TSynTextFoldRange* CollapsedIn(int First, int Last) const;
+    // The first collapsed range in view that starts on Line or below, with
+    // its first line and the lines it hides (HiddenLineCount); null when
+    // there is none.
+    TSynTextFoldRange* NextCollapsed(int Line, int& Head, int& Hidden) const;
 
     // --- What a scan of part of the text starts from ---
     // Real lines whose start the scan passed inside a skip region or while

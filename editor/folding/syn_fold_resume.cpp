@@ -14,7 +14,7 @@ namespace {
 // memory is fetched.
 constexpr size_t Lookahead = 8;
 
-// Lines between two looks at the clock.
+// Lines read between two looks at the clock.
 constexpr int ClockEvery = 64;
 
 }  // namespace
@@ -90,6 +90,7 @@ void TSynFoldResume::Start()
     for (const TOld& old : oldOpen_)
         minClosed_ = std::min(minClosed_, old.ClosedAt);
     nextOld_ = firstIndex_;
+    lastAsked_ = first_;
 }
 
 TSynFoldResume::~TSynFoldResume() = default;
@@ -107,14 +108,30 @@ bool TSynFoldResume::StopAt(int Line, const std::vector<TSynTextFoldRange*>& Ope
     // too; but a line a collapsed block holds is read with the block, and
     // while a range found on a collapsed block's first line is open, where
     // it ends still tells whether the block was found again.
-    if ((Line >= stopBy_ || (outOfTime_ && Line % ClockEvery == 0 && outOfTime_())) &&
-        !ranges_.CollapsedSpanning(Line) && !HoldsCollapsedHead(Open)) {
+    if ((Line >= stopBy_ || TimeIsUp(Line)) && !ranges_.CollapsedSpanning(Line) && !HoldsCollapsedHead(Open)) {
         early_ = true;
         stopLine_ = Line;
         stop_ = {Open, InSkip};
         return true;
     }
     return false;
+}
+
+bool TSynFoldResume::TimeIsUp(int Line)
+{
+    // The clock is read after every so many lines the scan passed, whatever
+    // their numbers, and once the time is up it stays up until the scan
+    // comes to a line it may end on: a layout that puts every line the
+    // clock was read on inside a collapsed block would never end a slice.
+    if (!outOfTime_ || timeUp_)
+        return timeUp_;
+    passedSinceClock_ += std::max(Line - lastAsked_, 1);
+    lastAsked_ = Line;
+    if (passedSinceClock_ < ClockEvery)
+        return false;
+    passedSinceClock_ = 0;
+    timeUp_ = outOfTime_();
+    return timeUp_;
 }
 
 bool TSynFoldResume::HoldsCollapsedHead(const std::vector<TSynTextFoldRange*>& Open) const

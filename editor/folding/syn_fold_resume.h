@@ -19,9 +19,9 @@ public:
     // Ranges must be resumable (ScanResumable); lines FirstEdited ..
     // LastEdited (LastEdited may be INT_MAX) hold every change of text or
     // highlighting since they were scanned. Unless it settles first, the
-    // scan ends at the start of line StopBy or, asked every few lines, when
-    // OutOfTime answers true (never inside a skip region, a look-ahead or a
-    // collapsed block).
+    // scan ends at the start of line StopBy or, asked after every few lines
+    // it passed, once OutOfTime answers true (never inside a skip region, a
+    // look-ahead or a collapsed block: at the first line past them).
     // Known, when not null, holds the ranges open at the start of line
     // FirstEdited, outermost first, and the skip region the scan is in
     // there, as an earlier scan that ended there left them (nothing changed
@@ -79,6 +79,9 @@ private:
         int ClosedAt;
     };
 
+    // Whether the slice's time is up, the scan being at the start of Line;
+    // asked for each line in turn.
+    bool TimeIsUp(int Line);
     // Whether the scan's state at the start of Line (past the edited lines)
     // is the one the old ranges tell of; asked for each line in turn.
     bool Settles(int Line, const std::vector<TSynTextFoldRange*>& Open);
@@ -108,6 +111,11 @@ private:
     int lastEdited_;
     int stopBy_;
     std::function<bool()> outOfTime_;
+    // The lines passed since OutOfTime was last asked, counted up to the
+    // line StopAt was last asked about; true once it answered true.
+    int passedSinceClock_ = 0;
+    int lastAsked_ = 0;
+    bool timeUp_ = false;
     bool early_ = false;
     size_t firstIndex_ = 0;  // in the flat list, the first range from first_ on
     std::vector<TSynTextFoldRange*> open_;

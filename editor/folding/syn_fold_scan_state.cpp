@@ -76,6 +76,7 @@ TSynFoldScanState::TEdits TSynFoldScanState::TakeEdits(bool& Astray)
     Astray = astray_ || MovedAstray();
     const TEdits edits = edits_;
     changes_ = 0;
+    wholeText_ = false;
     quietPuts_ = false;
     astray_ = false;
     edits_ = {};

@@ -33,6 +33,9 @@ public:
     void NoteChange() { ++changes_; }
     void NoteQuietPut() { quietPuts_ = true; }
     bool HasChanges() const { return changes_ > 0; }
+    // The whole text was set anew: the next scan reads it as a rebuild does.
+    void NoteWholeText() { wholeText_ = true; }
+    bool WholeText() const { return wholeText_; }
     // The number the fold ranges know buffer line Line by while lines the
     // buffer moved have not reached them; 0 for a line the edit brought.
     int FoldLineOf(int Line) const;
@@ -74,6 +77,7 @@ private:
     };
 
     int changes_ = 0;
+    bool wholeText_ = false;
     bool quietPuts_ = false;
     bool astray_ = false;
     TEdits edits_;

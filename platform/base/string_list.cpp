@@ -218,6 +218,12 @@ AnsiString TStringList::Get(int Index) const
     return items_[Index].String;
 }
 
+std::string_view TStringList::StringView(int Index) const
+{
+    CheckIndex(Index);
+    return items_[Index].String;
+}
+
 int TStringList::GetCapacity() const { return static_cast<int>(items_.capacity()); }
 
 int TStringList::GetCount() const { return static_cast<int>(items_.size()); }

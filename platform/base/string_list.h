@@ -2,6 +2,7 @@
 // memory, optionally kept sorted.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "platform/base/strings.h"
@@ -45,6 +46,9 @@ public:
     // keep their order.
     void Sort();
     void CustomSort(TStringListSortCompare Compare);
+
+    // The string at Index without a copy, valid until the list changes.
+    std::string_view StringView(int Index) const;
 
     bool Sorted() const { return sorted_; }
     void SetSorted(bool Value);

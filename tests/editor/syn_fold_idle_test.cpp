@@ -3,11 +3,16 @@
 // the rest, and whatever asks about lines further down first has them
 // found there, so that it answers as after a rebuild. Lines in view far
 // below show the ranges as they stand until idle time's scan passes them.
+// A text set whole leaves the rest to idle time too; a slice ends soon
+// after its time is up whatever the layout of collapsed blocks, and a
+// look-ahead past them finds its close where they hide it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -15,6 +20,7 @@
 
 #include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clock.h"
@@ -109,7 +115,10 @@ protected:
     }
     void TypeNearTheTopOf(const AnsiString& Text, const AnsiString& Typed)
     {
+        // The text as idle time leaves it: set whole with the view at its
+        // last line, it is scanned then.
         memo->SetText(Text);
+        IdleUntilFoldsScanned(memo);
         memo->SetTopLine(1);
         memo->SetCaretXY(BufferCoord(5, 2));
         memo->SetFocus();
@@ -537,3 +546,164 @@ TEST_F(TSynFoldIdleTest, ManyLineEditsLeaveTheRangesWhereARebuildPutsThem)
     EXPECT_EQ(memo->AllFoldRanges()->PendingShifts(), 0) << "idle time settles the shifts";
     compare("after idle time");
 }
+
+// A text set whole, its last line holding text or not: the view stays at
+// the top or follows the caret to the last line, the fold scan leaves the
+// rest of the text (or, with the view far down, all of it) to idle time,
+// and once idle time is done the ranges and the picture are a rebuild's.
+TEST_F(TSynFoldIdleTest, ATextSetWholeIsScannedInIdleTimeWhateverItsLastLineHolds)
+{
+    for (const bool lastBreak : {true, false}) {
+        AnsiString text = FunctionSource(true);
+        if (lastBreak)
+            text += "\r\n";
+        memo->SetText(text);
+        EXPECT_TRUE(memo->FoldScanPending()) << (lastBreak ? "a line break at the end" : "text on the last line");
+        EXPECT_EQ(memo->TopLine() > 1000, !lastBreak);
+        memo->Update();
+        EXPECT_GE(IdleUntilFoldsScanned(memo), 1);
+        memo->Update();
+        const TRasterImage shown = WindowImage(memo->Handle());
+        twin->SetText(text);
+        twin->AllFoldRanges();
+        twin->SetCaretXY(memo->CaretXY());
+        twin->SetTopLine(memo->TopLine());
+        EXPECT_EQ(DescribeFoldTree(*memo->AllFoldRanges()), DescribeFoldTree(*twin->AllFoldRanges()));
+        EXPECT_EQ(FirstDifferentRow(shown, Picture(twin)), -1) << (lastBreak ? "a line break at the end" : "");
+    }
+}
+
+namespace {
+
+// An editor whose idle slices end when told, not by the clock.
+class TSliceMemo : public TSynMemo {
+public:
+    using TSynMemo::TSynMemo;
+    // One slice whose time is up whenever it looks at the clock.
+    void SliceOutOfTime() { ScanFoldsTo(INT_MAX, [] { return true; }); }
+};
+
+// Seven-line functions after Above lines, with an empty line after each
+// when Gap is set: every function's first line is "void f() {".
+AnsiString CollapsibleFunctions(int Count, int Above, bool Gap)
+{
+    AnsiString text;
+    for (int i = 0; i < Above; ++i)
+        text += "int top;\r\n";
+    for (int i = 0; i < Count; ++i)
+        text += AnsiString("void f() {\r\n    if (a) {\r\n        b(); // {\r\n    } else {\r\n") +
+                "        c(\"}\");\r\n    }\r\n}\r\n" + (Gap ? "\r\n" : "");
+    return text;
+}
+
+// Collapses every function, the last first.
+int CollapseFunctions(TSynMemo* Memo)
+{
+    int count = 0;
+    for (int line = Memo->Lines()->Count(); line >= 1; --line)
+        if (Memo->Lines()->Strings(line - 1) == "void f() {") {
+            Memo->Collapse(Memo->GetFoldRangeStartingAt(line));
+            ++count;
+        }
+    return count;
+}
+
+class TSynFoldSliceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
+    // The editors' own regions: braces outside strings and line comments,
+    // and #region .. #endregion, which opens only where its close follows.
+    static std::unique_ptr<TSliceMemo> NewMemo()
+    {
+        auto memo = std::make_unique<TSliceMemo>(nullptr);
+        TFoldRegions* regions = memo->CodeFolding()->FoldRegions();
+        regions->Add(frtOneChar, false, false, false, "{", "}");
+        regions->Add(frtToken, false, true, false, "#region", "#endregion");
+        regions->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        regions->SkipRegions()->Add("//", "", "", srtLineEnd);
+        memo->CodeFolding()->SetHighlighterFoldRegions(false);
+        memo->CodeFolding()->SetCaseSensitive(false);
+        memo->CodeFolding()->SetEnabled(true);
+        return memo;
+    }
+    // Memo's ranges with every block expanded against a fresh editor's.
+    static void ExpectRebuildsRanges(TSynMemo* Memo, const std::string& What)
+    {
+        auto fresh = NewMemo();
+        fresh->SetText(Memo->Text());
+        EXPECT_EQ(DescribeFoldTree(*ExpandedFoldRanges(*Memo)), DescribeFoldTree(*fresh->AllFoldRanges())) << What;
+    }
+};
+
+// A brace typed above collapsed functions moves every block a level
+// deeper. An idle slice looks at the clock after so many lines read and,
+// its time up, ends at the first line it may end on, whatever lines it
+// looked at the clock on: with an empty line after each function every
+// 64th line lies inside a collapsed function.
+TEST_F(TSynFoldSliceTest, ASliceEndsSoonAfterItsTimeIsUpWhateverTheLayout)
+{
+    constexpr int Functions = 100;
+    for (const bool gap : {true, false}) {
+        for (const int above : {1, 2, 3}) {
+            const std::string what = std::string(gap ? "an empty line after each" : "touching") + ", " +
+                                     std::to_string(above) + " lines above";
+            auto memo = NewMemo();
+            memo->SetText(CollapsibleFunctions(Functions, above, gap));
+            memo->AllFoldRanges();
+            ASSERT_EQ(CollapseFunctions(memo.get()), Functions) << what;
+            memo->SetCaretXY(BufferCoord(1, 1));
+            memo->CommandProcessor(ecChar, '{', nullptr);
+            ASSERT_TRUE(memo->FoldScanPending()) << what;
+            int slices = 0;
+            for (; memo->FoldScanPending() && slices < 1000; ++slices)
+                memo->SliceOutOfTime();
+            // Some 64 lines or a function more each.
+            EXPECT_GT(slices, Functions * (gap ? 8 : 7) / 80) << what;
+            EXPECT_EQ(CollapseFunctions(memo.get()), 0) << what << ": every function stays collapsed";
+            ExpectRebuildsRanges(memo.get(), what);
+        }
+    }
+}
+
+// #region typed above collapsed functions looks ahead for its close past
+// the lines it reads: in a line after them, in a hidden line of one (in
+// another letter case), in a block collapsed inside a collapsed one, or
+// nowhere. The blocks it passes are read where they stand.
+TEST_F(TSynFoldSliceTest, ALookAheadFindsItsCloseInCollapsedBlocks)
+{
+    struct TCase {
+        const char* What;
+        int Function;  // whose "b(); // {" line becomes the close; 0: a line after them, -1: none
+        bool Nested;   // its inner block collapsed first
+    };
+    static const TCase kCases[] = {
+        {"in a line after the blocks", 0, false},
+        {"in a hidden line", 30, false},
+        {"in a block collapsed inside a collapsed one", 30, true},
+        {"nowhere", -1, false},
+    };
+    constexpr int Functions = 40;
+    for (const TCase& c : kCases) {
+        AnsiString text = CollapsibleFunctions(Functions, 1, true);
+        if (c.Function == 0)
+            text += "#endregion\r\n";
+        auto memo = NewMemo();
+        memo->SetText(text);
+        if (c.Function > 0) {
+            // Line 4 of the function: "        b(); // {".
+            const int line = 1 + (c.Function - 1) * 8 + 3;
+            memo->Lines()->SetStrings(line - 1, "        #ENDREGION");
+        }
+        memo->AllFoldRanges();
+        if (c.Nested)
+            memo->Collapse(memo->GetFoldRangeStartingAt(1 + (c.Function - 1) * 8 + 2));
+        CollapseFunctions(memo.get());
+        ASSERT_TRUE(memo->AllFoldRanges()->HasCollapsed()) << c.What;
+        memo->SetCaretXY(BufferCoord(1, 1));
+        memo->SetSelText("#region\r\n");
+        memo->AllFoldRanges();
+        ExpectRebuildsRanges(memo.get(), c.What);
+    }
+}
+
+}  // namespace
