@@ -1,13 +1,17 @@
 // Random folding sessions on long C text, folded by the shipped C/C++ scheme
 // or by fold regions of braces, block comments and #ifdef blocks:
 // collapses (nested ones and every block at once) and expansions, editing
-// keys and the program's actions at the edges of collapsed blocks,
-// multi-line deletes and their undo, pastes at column 1, joins at line
-// ends, undo and redo, and idle slices run or skipped. After every step the
-// text with nothing collapsed is what the same commands make of it where
-// nothing is collapsed, and once the scan is done the lines in view, their
-// colours and the fold ranges are what a fresh editor shows with the same
-// blocks collapsed.
+// keys and the program's actions at the edges of collapsed blocks and over
+// them, #ifdef regions and braces typed there, multi-line deletes and their
+// undo, pastes at column 1, column blocks and whole lines copied and pasted
+// in their mode, joins at line ends, undo and redo (long runs too), and
+// idle slices run or skipped. After every step the text with nothing
+// collapsed is what the same commands make of it where nothing is
+// collapsed; after every step and idle slice that leaves no scan pending
+// (and now and then one that does, the check finishing the scan) the lines
+// in view, their colours, the highlighter's state after each of them and
+// the fold ranges are what a fresh editor shows with the same blocks
+// collapsed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,7 +36,7 @@ namespace {
 // The sessions keep their text within these lines, counted with nothing
 // collapsed.
 constexpr int FewestLines = 300;
-constexpr int MostLines = 1000;
+constexpr int MostLines = 2000;
 // Undoing and redoing everything after so many steps.
 constexpr int UndoAllEvery = 500;
 
@@ -63,9 +67,19 @@ protected:
     void DeleteLines(TRandom& R, int Most);
     void PasteAtLineStart(TRandom& R);
     void JoinLines(TRandom& R);
+    void RunOverCollapsed(TRandom& R);
+    void PasteCopiedBlock(TRandom& R);
+    void TypeAtEdge(TRandom& R);
+    void UndoRun(TRandom& R);
     void Idle(TRandom& R);
+    // A check when the last step left no scan pending, and now and then
+    // when it did (the check finishes it, as any reader does).
+    void CheckNow(TRandom& R);
 
     std::unique_ptr<TFoldSession> session;
+    // Whether a step or idle slice may have changed what a check sees
+    // since the last check.
+    bool changed = true;
 };
 
 TBufferCoord TCFoldSessionTest::LineEnd(int Line) const
@@ -215,6 +229,81 @@ void TCFoldSessionTest::JoinLines(TRandom& R)
         Run(R.Chance(50) ? "ecDeleteChar" : "TaSynDeleteNextchar", LineEnd(line), LineEnd(line));
 }
 
+void TCFoldSessionTest::RunOverCollapsed(TRandom& R)
+{
+    // A selection from above a collapsed block to below it, or from inside
+    // its first line, as a user drags over a block to indent it or change
+    // its case.
+    static const char* const commands[] = {
+        "ecTab",           "ecShiftTab",        "ecBlockIndent",    "ecBlockUnindent",  "ecUpperCaseBlock",
+        "ecLowerCaseBlock", "ecToggleCaseBlock", "ecUpperCase",      "ecDeleteLine",     "ecDeleteWord",
+        "ecDeleteLastWord", "ecDeleteChar",      "ecDeleteLastChar", "TaSynBlockIndent", "TaSynBlockUnindent",
+        "TaSynUpperCase",  "TaSynToggleCase",   "TaSynDeleteLine",  "TaSynDeleteWordToEnd",
+        "TaSynDeleteWordToStart",
+    };
+    const std::vector<TSynTextFoldRange*> collapsed = session->CollapsedInView();
+    if (collapsed.empty()) {
+        EditAtEdge(R);
+        return;
+    }
+    const int head = collapsed[R.Index(collapsed.size())]->FromLine();
+    const int count = LineCount();
+    const int first = std::max(1, head - R.Below(4));
+    const int last = std::min(count, head + R.Between(first == head ? 1 : 0, 4));
+    const TBufferCoord from = R.Chance(50) ? BufferCoord(1, first) : OnCharacter(first, R.Between(1, LineEnd(first).Char));
+    const TBufferCoord to = R.Chance(50) ? BufferCoord(1, last) : LineEnd(last);
+    if (R.Chance(50))
+        Run(R.Pick(commands), from, to);
+    else
+        Run(R.Pick(commands), to, from);
+}
+
+void TCFoldSessionTest::PasteCopiedBlock(TRandom& R)
+{
+    // Lines copied as a column block or as whole lines, pasted in that
+    // mode: a column block goes down the lines below the caret, whole
+    // lines go in above the caret's line.
+    const int count = LineCount();
+    if (count < 2)
+        return;
+    const bool column = R.Chance(50);
+    Run(column ? "ecColumnSelect" : "ecLineSelect", BufferCoord(1, 1), BufferCoord(1, 1));
+    const int first = R.Between(1, count - 1);
+    int last = std::min(count, first + R.Between(1, column ? 12 : 30));
+    // The copy takes lines that show no collapsed block: what a column
+    // block or a whole line takes of a collapse mark is not what this
+    // session compares.
+    while (last > first && Memo().AllFoldRanges()->CollapsedIn(first, last))
+        --last;
+    if (!Memo().AllFoldRanges()->CollapsedIn(first, last)) {
+        const int left = R.Between(1, 12);
+        Run("ecCopy", BufferCoord(left, first), BufferCoord(column ? left + R.Between(1, 20) : 1, last));
+        const TBufferCoord at = column ? EdgePlace(R) : BufferCoord(1, EdgePlace(R).Line);
+        Run(R.Chance(50) ? "ecPaste" : "TaSynPaste", at, at);
+    }
+    Run("ecNormalSelect", BufferCoord(1, 1), BufferCoord(1, 1));
+}
+
+void TCFoldSessionTest::TypeAtEdge(TRandom& R)
+{
+    // A few keys typed in a row: an #ifdef region opened or closed, a
+    // brace, a comment or a string.
+    static const char* const typed[] = {"#ifdef R {", "#ifdef W", "#endif", "/*", "*/", "{", "}", "\"", "} else {"};
+    TBufferCoord at = EdgePlace(R);
+    for (const char c : std::string(R.Pick(typed))) {
+        Run("ecChar", at, at, c);
+        at = Memo().CaretXY();
+    }
+}
+
+void TCFoldSessionTest::UndoRun(TRandom& R)
+{
+    // Many undos in a row, and often some of them redone.
+    session->Apply("undo " + std::to_string(R.Between(5, 40)));
+    if (R.Chance(50))
+        session->Apply("redo " + std::to_string(R.Between(1, 20)));
+}
+
 void TCFoldSessionTest::Step(TRandom& R)
 {
     const int lines = LineCount() == 0 ? 0 : Memo().GetRealLineNumber(LineCount());
@@ -235,29 +324,51 @@ void TCFoldSessionTest::Step(TRandom& R)
         session->Apply("collapse all");
     } else if (kind < 23) {
         session->Apply(R.Chance(50) ? "expand all" : "expand level " + std::to_string(R.Below(3)));
-    } else if (kind < 53) {
+    } else if (kind < 45) {
         EditAtEdge(R);
-    } else if (kind < 60) {
+    } else if (kind < 52) {
+        RunOverCollapsed(R);
+    } else if (kind < 57) {
         DeleteLines(R, 40);
-    } else if (kind < 67) {
+    } else if (kind < 62) {
         PasteAtLineStart(R);
-    } else if (kind < 74) {
+    } else if (kind < 67) {
+        PasteCopiedBlock(R);
+    } else if (kind < 71) {
+        TypeAtEdge(R);
+    } else if (kind < 77) {
         JoinLines(R);
-    } else if (kind < 86) {
+    } else if (kind < 87) {
         RunAction(R);
-    } else {
+    } else if (kind < 97) {
         session->Apply((R.Chance(70) ? "undo " : "redo ") + std::to_string(R.Between(1, 4)));
+    } else {
+        UndoRun(R);
     }
 }
 
 void TCFoldSessionTest::Idle(TRandom& R)
 {
+    // Idle time with no scan pending changes nothing a check sees.
     const int choice = R.Below(10);
     if (choice < 4) {
+        changed = changed || session->FoldScanPending();
         session->Apply("idle");
+        CheckNow(R);
     } else if (choice < 7) {
-        for (int n = R.Between(1, 3); n > 0; --n)
+        for (int n = R.Between(1, 3); n > 0 && !::testing::Test::HasFailure(); --n) {
+            changed = changed || session->FoldScanPending();
             session->Apply("slice " + std::to_string(R.Between(1, 20)));
+            CheckNow(R);
+        }
+    }
+}
+
+void TCFoldSessionTest::CheckNow(TRandom& R)
+{
+    if (changed && (!session->FoldScanPending() || R.Chance(10))) {
+        session->Apply("check");
+        changed = false;
     }
 }
 
@@ -268,11 +379,10 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
     session->Apply("text " + TFoldSession::Quoted(RandomCText(random, random.Between(FewestLines, MostLines))));
     for (int step = 1; step <= GetParam().Steps && !HasFailure(); ++step) {
         ASSERT_NO_FATAL_FAILURE(Step(random)) << failed();
-        ASSERT_NO_FATAL_FAILURE(Idle(random)) << failed();
+        changed = true;
         // Readers finish a pending scan; most steps leave it to idle time.
-        if (!session->FoldScanPending() || random.Chance(10)) {
-            ASSERT_NO_FATAL_FAILURE(session->Apply("check")) << failed();
-        }
+        ASSERT_NO_FATAL_FAILURE(CheckNow(random)) << failed();
+        ASSERT_NO_FATAL_FAILURE(Idle(random)) << failed();
         if (step % UndoAllEvery == 0) {
             ASSERT_NO_FATAL_FAILURE(session->Apply("undo everything")) << failed();
         }
