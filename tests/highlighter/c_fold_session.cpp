@@ -14,6 +14,7 @@
 #include "editor_services/actions/syn_actions_edit.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "tests/highlighter/c_fold_test_support.h"
 
 // The idle time of an editor that is not shown, and its collapsed blocks
@@ -139,12 +140,22 @@ bool ReadPlace(std::istream& In, TBufferCoord& Place)
 
 }  // namespace
 
-TFoldSession::TFoldSession(bool Shipped) : shipped_(Shipped)
+TFoldSession::TFoldSession(bool Shipped, bool Shown) : shipped_(Shipped)
 {
     // The clipboard outlives the sessions: each starts without what an
     // earlier one copied, and leaves it empty.
     EmptyTheClipboard();
     memo_ = std::make_unique<TFoldSessionMemo>(nullptr);
+    if (Shown) {
+        // No message is pumped: idle time comes only as the steps say.
+        host_ = std::make_unique<TEditorHost>();
+        host_->Show();
+        host_->HandleNeeded();
+        memo_->SetBorderStyle(bsNone);
+        memo_->SetBounds(0, 0, 600, 400);
+        memo_->SetParent(host_.get());
+        memo_->HandleNeeded();
+    }
     if (shipped_)
         UseCFolding(*memo_, syn_);
     else

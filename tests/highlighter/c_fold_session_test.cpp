@@ -45,7 +45,11 @@ constexpr int RarelyChecked = 50;
 class TCFoldSessionTest : public ::testing::TestWithParam<TFoldSessionSetup> {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
-    void SetUp() override { session = std::make_unique<TFoldSession>(GetParam().Shipped); }
+    // Every other pair of seeds runs in a shown editor.
+    void SetUp() override
+    {
+        session = std::make_unique<TFoldSession>(GetParam().Shipped, GetParam().Seed / 2 % 2 == 1);
+    }
 
     TSynTextEditor& Memo() const { return session->Memo(); }
     int LineCount() const { return Memo().Lines()->Count(); }
@@ -54,7 +58,8 @@ protected:
     // caret never stands on the second byte of one.
     TBufferCoord OnCharacter(int Line, int Char) const;
     // A place on a character, most often where an edit meets a collapsed
-    // block: its first line, the lines just above and below it.
+    // block: its first line, the lines just above and below it; now and
+    // then the end of the text.
     TBufferCoord EdgePlace(TRandom& R) const;
     // Where a selection from From ends: mostly From itself (none), else a
     // few lines off, now and then at another edge.
@@ -109,6 +114,10 @@ TBufferCoord TCFoldSessionTest::EdgePlace(TRandom& R) const
         return BufferCoord(1, 1);
     auto clampLine = [count](int Line) { return std::clamp(Line, 1, count); };
     auto anywhereOn = [&](int Line) { return OnCharacter(Line, R.Between(1, LineEnd(Line).Char)); };
+    // The text's end, where a string or comment left open runs on into
+    // the lines added after it.
+    if (R.Chance(5))
+        return R.Chance(50) ? LineEnd(count) : BufferCoord(1, count);
     const std::vector<TSynTextFoldRange*> collapsed = session->CollapsedInView();
     if (collapsed.empty() || R.Chance(20))
         return anywhereOn(R.Between(1, count));
@@ -385,7 +394,11 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
 {
     TRandom random(GetParam().Seed);
     auto failed = [this] { return FoldSessionFailure(GetParam(), session->Steps()); };
-    session->Apply("text " + TFoldSession::Quoted(RandomCText(random, random.Between(FewestLines, MostLines))));
+    // Half of the texts end in text, as the program saves an article.
+    AnsiString text = RandomCText(random, random.Between(FewestLines, MostLines));
+    if (random.Chance(50))
+        text.resize(text.size() - 2);
+    session->Apply("text " + TFoldSession::Quoted(text));
     checkEvery = GetParam().Seed % 2 == 1 ? 1 : RarelyChecked;
     for (step = 1; step <= GetParam().Steps && !HasFailure(); ++step) {
         ASSERT_NO_FATAL_FAILURE(Step(random)) << failed();
