@@ -15,7 +15,7 @@ namespace {
 // the steps of each.
 constexpr uint32_t DefaultSeeds = 1;
 constexpr uint32_t AllSeeds = 200;
-constexpr int DefaultSteps = 420;
+constexpr int DefaultSteps = 600;
 constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
