@@ -272,6 +272,7 @@ struct TSynFoldScanner::TRun {
     // may stop, to go on in it later.
     void FinishSkip(const TSkip& Skip, size_t Index, int From)
     {
+        bool closed = Skip.Type == srtLineEnd;  // a line comment ends with the text's last line too
         while (Has(Pos)) {
             // A line end ends a line comment; an escape takes the
             // character after it, a line break too.
@@ -280,6 +281,7 @@ struct TSynFoldScanner::TRun {
                                                                     : StartsWith(Skip.Close, Pos)) {
                 if (Skip.Type != srtLineEnd)
                     Pos += Skip.Type == srtCloseChar ? CharLen(Pos) : Skip.Close.size();
+                closed = true;
                 break;
             }
             if (Skip.Type == srtCloseChar && Skip.Escape && At(Pos) == Skip.Escape && Has(Pos + 1))
@@ -294,7 +296,12 @@ struct TSynFoldScanner::TRun {
                 break;
             }
         }
-        NoteBusy(From);
+        // One the text ends in holds the lines put after the end too: a
+        // scan starting on one of them starts inside it.
+        if (closed || Stopped)
+            NoteBusy(From);
+        else
+            Ranges.AddBusyLines(From + 1, INT_MAX);
     }
 
     void Push(TSynTextFoldRange* Range, const TRegion* Region)
