@@ -734,11 +734,19 @@ protected:
     void ExpandFoldsAtSelection();
     // The fold guard (syn_fold_guard.cpp): false for an editing command on
     // the first line of a collapsed range; else expands the ranges the
-    // command would cut into, before it reads any coordinate.
+    // command would cut into, before it reads any coordinate. A command
+    // that reaches a collapsed block is judged on ranges a pending scan
+    // has brought up to date.
     bool PrepareFoldsForCommand(TSynTextEditorCommand Command);
     // Whether the guard refuses Step, one built-in command, where the caret
     // and the selection stand.
     bool FoldsRefuse(TSynTextEditorCommand Step) const;
+    // The lines whose collapsed blocks Step expands first, where the caret
+    // and the selection stand (First > Last: none).
+    std::pair<int, int> FoldLinesReached(TSynTextEditorCommand Step);
+    // Whether Step reaches a collapsed block: it expands one, or it may be
+    // refused on one's first line.
+    bool ReachesCollapsed(TSynTextEditorCommand Step);
     // Expands the ranges Step would cut into.
     void ExpandFoldsFor(TSynTextEditorCommand Step);
     // The column just after Line's text, trailing blanks left out.

@@ -2,6 +2,9 @@
 // editing command on a collapsed block's first line, or expands the blocks
 // the command reaches before the command reads any coordinate; and the
 // key filter, which asks it about the command a key types.
+#include <tuple>
+#include <utility>
+
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "platform/win/virtual_keys.h"
@@ -63,57 +66,77 @@ bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
     return true;
 }
 
-void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
+std::pair<int, int> TCustomSynText::FoldLinesReached(TSynTextEditorCommand Step)
 {
+    constexpr std::pair<int, int> none{1, 0};
     if (!(Types(Step) || ChangesLines(Step)))
-        return;
+        return none;
     if (SelAvail() && !ActsAtCaret(Step)) {
         int last = BlockEnd().Line;
         // Whole lines deleted leave the caret on the line below them, where
         // a line break or a tab then goes in.
         if (selectionMode_ == smLine && (BreaksLine(Step) || Step == ecTab) && last < lines_->Count())
             ++last;
-        ExpandFoldsInLines(BlockBegin().Line, last);
-        return;
+        return {BlockBegin().Line, last};
     }
-    if (BreaksLine(Step) && allFoldRanges_->CollapsedStartsAt(caretY_)) {
-        const bool atEnd = caretX_ != 1;
-        // At the end of the first line: to the end of the block, which a
-        // block collapsed inside it may end.
-        int line = caretY_;
-        do {
-            const int count = lines_->Count();
-            ExpandFoldsInLines(line, line);
-            line += lines_->Count() - count;
-        } while (atEnd && allFoldRanges_->CollapsedStartsAt(line));
-        if (atEnd)
-            PlaceCaret(BufferCoord(TextEnd(line), line));
-        return;
-    }
+    if (BreaksLine(Step))
+        return {caretY_, caretY_};
     // Joining lines, or a case change of the word before the caret: the
-    // line above or below must not hide a block. A block expanded above
-    // brings its last lines next to the caret, and a block collapsed among
-    // them may end there too.
+    // line above or below must not hide a block.
     const bool caseOfWord = ChangesCaseOfWord(Step);
     if ((Step == ecDeleteLastChar || Step == ecDeleteLastWord || caseOfWord) && caretY_ > 1) {
-        for (;;) {
-            const int target = caseOfWord                  ? CaseChangeWord().first.Line
-                               : Step == ecDeleteLastWord ? PrevWordPos().Line
-                                                          : (caretX_ == 1 ? caretY_ - 1 : caretY_);
-            if (target >= caretY_ || !allFoldRanges_->CollapsedIn(target, caretY_ - 1))
-                break;
-            ExpandFoldsInLines(target, caretY_ - 1);
-        }
-    } else if ((Step == ecDeleteChar || Step == ecDeleteWord) && caretY_ < lines_->Count() &&
-               caretX_ > static_cast<int>(LineText().size())) {
-        ExpandFoldsInLines(caretY_ + 1, caretY_ + 1);
+        const int target = caseOfWord                  ? CaseChangeWord().first.Line
+                           : Step == ecDeleteLastWord ? PrevWordPos().Line
+                                                      : (caretX_ == 1 ? caretY_ - 1 : caretY_);
+        return {target, caretY_ - 1};
     }
+    if ((Step == ecDeleteChar || Step == ecDeleteWord) && caretY_ < lines_->Count() &&
+        caretX_ > static_cast<int>(LineText().size()))
+        return {caretY_ + 1, caretY_ + 1};
+    return none;
+}
+
+bool TCustomSynText::ReachesCollapsed(TSynTextEditorCommand Step)
+{
+    if (!(Types(Step) || ChangesLines(Step)))
+        return false;
+    const auto [first, last] = FoldLinesReached(Step);
+    return allFoldRanges_->CollapsedStartsAt(caretY_) || (first <= last && allFoldRanges_->CollapsedIn(first, last));
+}
+
+void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
+{
+    if (BreaksLine(Step) && !SelAvail() && caretX_ != 1 && allFoldRanges_->CollapsedStartsAt(caretY_)) {
+        // At the end of the first line: to the end of the block, the last
+        // line it hid, which may start a block collapsed inside it.
+        int line = caretY_;
+        while (TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(line, line)) {
+            line += block->CollapsedLineCount();
+            Uncollapse(block);
+        }
+        PlaceCaret(BufferCoord(TextEnd(line), line));
+        return;
+    }
+    // A block expanded above brings its last lines next to the caret, and a
+    // block collapsed among them may end there too.
+    for (auto [first, last] = FoldLinesReached(Step); first <= last && allFoldRanges_->CollapsedIn(first, last);
+         std::tie(first, last) = FoldLinesReached(Step))
+        ExpandFoldsInLines(first, last);
 }
 
 bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
 {
     if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
         return true;
+    // A scan pending below an edit has left the collapsed blocks there as
+    // they stood: one may hide other lines than the text now makes, or be
+    // no block at all, and the scan that an expansion runs first brings
+    // blocks into view and takes lines out under the lines read before it.
+    // A command that reaches a collapsed block is judged on ranges brought
+    // up to date; one that reaches none needs no scan.
+    const TSynCommandSteps first = CommandSteps(Command);
+    if (FoldScanPending() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
+        FinishFoldScan();
     // Each step is judged where the command starts: none of them moves the
     // caret before the next, nor changes the lines above it. A selection
     // lying in a collapse mark goes with the mark when its block comes into
