@@ -2,9 +2,6 @@
 // editing command on a collapsed block's first line, or expands the blocks
 // the command reaches before the command reads any coordinate; and the
 // key filter, which asks it about the command a key types.
-#include <tuple>
-#include <utility>
-
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "platform/win/virtual_keys.h"
@@ -119,9 +116,12 @@ void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
     }
     // A block expanded above brings its last lines next to the caret, and a
     // block collapsed among them may end there too.
-    for (auto [first, last] = FoldLinesReached(Step); first <= last && allFoldRanges_->CollapsedIn(first, last);
-         std::tie(first, last) = FoldLinesReached(Step))
+    for (;;) {
+        const auto [first, last] = FoldLinesReached(Step);
+        if (first > last || !allFoldRanges_->CollapsedIn(first, last))
+            return;
         ExpandFoldsInLines(first, last);
+    }
 }
 
 bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
