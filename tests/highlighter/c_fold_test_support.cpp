@@ -201,8 +201,8 @@ void ExpectFoldsOfAFreshEditor(TSynMemo& Memo, const TFoldingMemoMaker& NewMemo,
     // The highlighter's state after each line in view is the one after
     // the last line it shows in the text with nothing collapsed (the
     // block's last line for a collapsed first line): the lines below start
-    // from it.
-    const int shown = Memo.Lines()->Count();
+    // from it. An empty text has no line to compare.
+    const int shown = open->Lines()->Count() > 0 ? Memo.Lines()->Count() : 0;
     for (int i = 0; i < shown; ++i) {
         const int last = i + 1 < shown ? Memo.GetRealLineNumber(i + 2) - 1 : open->Lines()->Count();
         if (Memo.LineRange(i) != open->LineRange(last - 1)) {
