@@ -188,11 +188,13 @@ void TCustomSynText::NoteFoldRepainting()
 
 void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 {
-    // The line above a new line may have been split.
-    if (CountsFoldChanges()) {
+    // The line above a new line may have been split. The edits noted so
+    // far follow lines an expansion puts back too: an update that goes on
+    // to edit lines below scans from where they now stand.
+    if (codeFolding_ && codeFolding_->Enabled())
         foldScan_.FollowLines(Index + 1, Count);
+    if (CountsFoldChanges())
         foldScan_.NoteMoved(true, Index + 1, Count);
-    }
     NoteFoldEdit(Index, Index + Count + 1);
     CountFoldChanges(Index, Count);
     if (wordWrapPlugin_)
@@ -218,8 +220,9 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
 
 void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 {
-    // The lines on either side of the deletion meet.
-    if (CountsFoldChanges())
+    // The lines on either side of the deletion meet; a collapse takes
+    // lines out too.
+    if (codeFolding_ && codeFolding_->Enabled())
         foldScan_.FollowLines(Index + 1, -Count);
     NoteFoldEdit(Index, Index + 1);
     if (wordWrapPlugin_)

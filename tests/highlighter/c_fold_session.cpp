@@ -9,11 +9,13 @@
 #include <map>
 #include <sstream>
 
+#include "editor/document/syn_text_string_list.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
 #include "editor_services/actions/syn_actions_edit.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
+#include "tests/editor/syn_view_test_support.h"
 #include "tests/highlighter/c_fold_test_support.h"
 
 // The idle time of an editor that is not shown, and its collapsed blocks
@@ -42,6 +44,25 @@ public:
     {
         for (int slice = 0; FoldScanPending() && slice < 100000; ++slice)
             IdleSlice(20);
+    }
+    // The ranges as they stand, a pending scan left pending.
+    TSynTextAllFoldRanges* StandingRanges() const { return allFoldRanges_.get(); }
+    // The text with every collapsed block's lines in place, read as the
+    // scan and highlighting read it: unlike GetExpandedLines it leaves a
+    // pending scan pending.
+    AnsiString RealText() const
+    {
+        TSynTextStringList real;
+        for (int i = 0; i < lines_->Count(); ++i) {
+            const AnsiString line = lines_->Strings(i);
+            const TSynTextFoldRange* collapsed =
+                allFoldRanges_->HasCollapsed() ? allFoldRanges_->CollapsedIn(i + 1, i + 1) : nullptr;
+            if (collapsed)
+                allFoldRanges_->ForEachLineOf(collapsed, line, [&real](const AnsiString& Line) { real.Add(Line); });
+            else
+                real.Add(line);
+        }
+        return real.Text();
     }
     std::vector<TSynTextFoldRange*> CollapsedInView() const
     {
@@ -139,12 +160,22 @@ bool ReadPlace(std::istream& In, TBufferCoord& Place)
 
 }  // namespace
 
-TFoldSession::TFoldSession(bool Shipped) : shipped_(Shipped)
+TFoldSession::TFoldSession(bool Shipped, bool Shown) : shipped_(Shipped)
 {
     // The clipboard outlives the sessions: each starts without what an
     // earlier one copied, and leaves it empty.
     EmptyTheClipboard();
     memo_ = std::make_unique<TFoldSessionMemo>(nullptr);
+    if (Shown) {
+        // No message is pumped: idle time comes only as the steps say.
+        host_ = std::make_unique<TEditorHost>();
+        host_->Show();
+        host_->HandleNeeded();
+        memo_->SetBorderStyle(bsNone);
+        memo_->SetBounds(0, 0, 600, 400);
+        memo_->SetParent(host_.get());
+        memo_->HandleNeeded();
+    }
     if (shipped_)
         UseCFolding(*memo_, syn_);
     else
@@ -264,7 +295,7 @@ void TFoldSession::Apply(const std::string& Step)
             const bool changed = model_->Text() != beforeLastRun_;
             memo_->CommandProcessor(ecUndo, '\0', nullptr);
             if (changed) {
-                EXPECT_EQ(memo_->GetExpandedLines()->Text(), beforeLastRun_) << "the text undo gives back";
+                EXPECT_EQ(memo_->RealText(), beforeLastRun_) << "the text undo gives back";
             }
         } else if (times == "everything") {
             UndoAndRedoEverything();
@@ -293,7 +324,7 @@ void TFoldSession::Apply(const std::string& Step)
     // whose text it cannot tell. A check reads the text with nothing
     // collapsed for the fresh editor, and the next run compares it.
     if (word != "run" && word != "text" && word != "undo" && word != "redo" && word != "check") {
-        ASSERT_EQ(memo_->GetExpandedLines()->Text(), model_->Text()) << "the text";
+        ASSERT_EQ(memo_->RealText(), model_->Text()) << "the text";
     }
 }
 
@@ -313,10 +344,19 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     memo_->CommandProcessor(ecGotoXY, '\0', &From);
     if (Caret != From)
         memo_->CommandProcessor(ecSelGotoXY, '\0', &Caret);
-    TSynTextAllFoldRanges* ranges = memo_->AllFoldRanges();
-    const bool onCollapsedLine = ranges->CollapsedStartsAt(memo_->CaretXY().Line) ||
-                                 ranges->CollapsedStartsAt(memo_->BlockBegin().Line) ||
-                                 ranges->CollapsedStartsAt(memo_->BlockEnd().Line);
+    // A pending scan stays pending for a command beside collapsed blocks
+    // or over them: the lines the command takes are the same in the text
+    // whatever a scan still finds. On a collapsed first line, where what
+    // the command does depends on the block, the scan is finished first.
+    TSynTextAllFoldRanges* ranges = memo_->StandingRanges();
+    auto onCollapsed = [&] {
+        return ranges->CollapsedStartsAt(memo_->CaretXY().Line) ||
+               ranges->CollapsedStartsAt(memo_->BlockBegin().Line) ||
+               ranges->CollapsedStartsAt(memo_->BlockEnd().Line);
+    };
+    if (onCollapsed())
+        ranges = memo_->AllFoldRanges();
+    const bool onCollapsedLine = onCollapsed();
     const TBufferCoord begin = memo_->BlockBegin();
     const TBufferCoord end = memo_->BlockEnd();
     const bool lineBreak = Name == "ecLineBreak" || Name == "ecInsertLine";
@@ -351,7 +391,7 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     command(*model_);
     const AnsiString copied = ClipboardText();
     command(*memo_);
-    const AnsiString text = memo_->GetExpandedLines()->Text();
+    const AnsiString text = memo_->RealText();
     if (!onCollapsedLine) {
         ASSERT_EQ(text, model_->Text()) << "the text the command makes";
         ASSERT_EQ(ClipboardText(), copied) << "the clipboard";
@@ -367,7 +407,7 @@ const TSynTextFoldRange* TFoldSession::BlockReachedAt(TBufferCoord End) const
     // The marks of the blocks collapsed on one line follow its text, the
     // innermost's first: the outermost block whose mark the end reaches
     // into. A hidden block starts on the line of the block around it.
-    const TSynTextFoldRange* block = memo_->AllFoldRanges()->CollapsedIn(End.Line, End.Line);
+    const TSynTextFoldRange* block = memo_->StandingRanges()->CollapsedIn(End.Line, End.Line);
     AnsiString text = memo_->Lines()->Strings(End.Line - 1);
     while (block) {
         text = block->WithoutCollapseMark(text);
@@ -392,7 +432,7 @@ const TSynTextFoldRange* TFoldSession::BlockReachedAt(TBufferCoord End) const
     return nullptr;
 }
 
-void TFoldSession::TakeTheMemosText() { model_->SetText(memo_->GetExpandedLines()->Text()); }
+void TFoldSession::TakeTheMemosText() { model_->SetText(memo_->RealText()); }
 
 void TFoldSession::Check()
 {
@@ -404,12 +444,12 @@ void TFoldSession::Check()
 
 void TFoldSession::UndoAndRedoEverything()
 {
-    const AnsiString before = memo_->GetExpandedLines()->Text();
+    const AnsiString before = memo_->RealText();
     memo_->RedoList()->Clear();
     while (memo_->CanUndo())
         memo_->Undo();
-    EXPECT_EQ(memo_->GetExpandedLines()->Text(), start_) << "after undoing everything";
+    EXPECT_EQ(memo_->RealText(), start_) << "after undoing everything";
     while (memo_->CanRedo())
         memo_->Redo();
-    EXPECT_EQ(memo_->GetExpandedLines()->Text(), before) << "after redoing everything";
+    EXPECT_EQ(memo_->RealText(), before) << "after redoing everything";
 }

@@ -38,12 +38,15 @@ class TSynMemo;
 class TSynTextEditor;
 class TSynTextFoldRange;
 class TFoldSessionMemo;
+class TEditorHost;
 
 class TFoldSession {
 public:
     // Folding by the shipped scheme's regions, else by braces, block
-    // comments and #ifdef blocks.
-    explicit TFoldSession(bool Shipped);
+    // comments and #ifdef blocks; in an editor shown as tall as a window
+    // shows an article (the scan after an edit stops below its view, which
+    // follows the caret), else in one never shown.
+    explicit TFoldSession(bool Shipped, bool Shown = false);
     ~TFoldSession();
     TFoldSession(const TFoldSession&) = delete;
     TFoldSession& operator=(const TFoldSession&) = delete;
@@ -78,6 +81,7 @@ private:
 
     bool shipped_;
     TSynLexSyn syn_{nullptr};
+    std::unique_ptr<TEditorHost> host_;  // the shown editor's window
     std::unique_ptr<TFoldSessionMemo> memo_;
     std::unique_ptr<TSynTextEditor> model_;
     AnsiString start_;            // the text the session started from

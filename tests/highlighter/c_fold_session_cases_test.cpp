@@ -12,6 +12,7 @@ struct TFoldCase {
     const char* What;
     bool Shipped;  // the shipped scheme's fold regions, else braces, block comments and #ifdef blocks
     const char* Script;
+    bool Shown = false;  // in an editor shown as tall as a window, else in one never shown
 };
 
 class TCFoldSessionCases : public ::testing::Test {
@@ -20,7 +21,7 @@ protected:
     static void Replay(const TFoldCase& Case)
     {
         SCOPED_TRACE(Case.What);
-        TFoldSession session(Case.Shipped);
+        TFoldSession session(Case.Shipped, Case.Shown);
         session.ApplyScript(Case.Script);
     }
 };
@@ -114,6 +115,12 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
+        {"The undo of a column paste whose lines collapsed blocks hide: the edits below the blocks it expands "
+         "are scanned where the expansion moved them, and the brace the paste put there opens no block",
+         false,
+         "text \"{\\r\\n{\\r\\n}\\r\\n}\\r\\nx\"\nrun ecColumnSelect 1,1 1,1\n"
+         "clipboard \"a\\r\\nb\\r\\n{\"\nrun TaSynPaste 3,3 3,3\nclick 2\nclick 1\nundo last\ncheck\n",
+         true},
         {"A '#' that makes a line a preprocessor line ends the comment it opened: the brace below opens a block",
          false, "text \"  /*\\r\\n{\\r\\n\"\nidle\nrun ecChar 1,1 1,1 '#'\ncheck\n"},
         {"The '#' deleted, the comment goes on below: the brace there opens no block", false,
