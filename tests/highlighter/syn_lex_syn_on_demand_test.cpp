@@ -217,10 +217,15 @@ TEST_F(TOnDemandStates, OpeningScansTheShownLinesAndIdleTimeTheRest)
     Open(random, text);
     // The first paint tokenized the shown lines, not the whole text.
     EXPECT_LT(syn_.Lines, 1000);
-    // Idle time scans the rest: then no line needs scanning any more.
-    for (int tick = 0; tick < 100; ++tick) {
+    // Idle time scans the rest, a few milliseconds' work a slice, in as
+    // many slices as a slow build needs, and some more to be sure it has
+    // finished: then no line needs scanning any more.
+    const int lines = memo_->Lines()->Count();
+    for (int tick = 0, more = 50; tick < 20000 && more > 0; ++tick) {
         AdvanceClock(20);
         Pump();
+        if (syn_.Lines >= lines)
+            --more;
     }
     const int idle = syn_.Lines;
     EXPECT_GE(idle, 100000);
