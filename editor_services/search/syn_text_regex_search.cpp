@@ -12,6 +12,7 @@
 #include "editor_services/search/syn_regex_byte_pattern.h"
 #include "editor_services/search/syn_regex_byte_starts.h"
 #include "editor_services/search/syn_regex_jit_hazard.h"
+#include "editor_services/search/syn_regex_lead_texts.h"
 #include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_search_char_starts.h"
 #include "platform/base/code_page.h"
@@ -80,6 +81,9 @@ struct TSynTextRegexSearch::TCompiled {
         // Whether each match the JIT finds is taken again by the
         // interpreter from its start (see JitMayKeepGroupsOfFailedStarts).
         bool Retake = false;
+        // Where set, the code is anchored, and tried only where one of
+        // these texts starts.
+        std::optional<TSynLeadTexts> Leads;
 
         TCode() = default;
         TCode(const TCode&) = delete;
@@ -319,10 +323,14 @@ void TSynTextRegexSearch::Compile()
 void TSynTextRegexSearch::CompileForBytes(TCompiled& Compiled, const TSynBytesRegex& Bytes) const
 {
     const uint32_t caseless = caseless_ ? PCRE2_CASELESS : 0;
+    // Where every match starts with one of a few texts, the line is
+    // searched for them and the code tried only there.
+    Compiled.Bytes.Leads = TSynLeadTexts::For(pattern_, caseless_);
+    const uint32_t options = caseless | (Compiled.Bytes.Leads ? PCRE2_ANCHORED : 0);
     const auto compile = [&](const std::string& Pattern) {
         int error = 0;
         PCRE2_SIZE errorOffset = 0;
-        return pcre2_compile(reinterpret_cast<PCRE2_SPTR>(Pattern.data()), Pattern.size(), caseless, &error,
+        return pcre2_compile(reinterpret_cast<PCRE2_SPTR>(Pattern.data()), Pattern.size(), options, &error,
                              &errorOffset, nullptr);
     };
     Compiled.Bytes.Code = compile(Bytes.Pattern);
@@ -364,10 +372,11 @@ struct TResume {
 // followed by a non-empty one at the same place or by a step to the next
 // character (Next). With Bytes, the matching is on the line's own bytes,
 // which may stop short of the line's end: it answers where a matcher of
-// characters goes on. A match that IsStart says starts inside a character
-// stops it at the next character, as no match starts between; trying
-// again a byte further could run over the rest of the line once for every
-// such byte. A match past pcre2's limits stops it where that match was
+// characters goes on. A code with lead texts is tried only where one
+// stands at a character start. A match that IsStart says starts inside a
+// character stops it at the next character, as no match starts between;
+// trying again a byte further could run over the rest of the line once for
+// every such byte. A match past pcre2's limits stops it where that match was
 // tried: the bytes may hold letters, the trail bytes, that the
 // characters lack, so the character matcher may answer at once there.
 template <typename TCode, typename TNext, typename TIsStart, typename TToLine>
@@ -378,6 +387,13 @@ std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, 
     size_t offset = From.Offset;
     uint32_t flags = From.Flags;
     while (true) {
+        if (Code.Leads) {
+            offset = Code.Leads->Find(Text, offset);
+            while (offset != std::string_view::npos && !IsStart(offset))
+                offset = Code.Leads->Find(Text, offset + 1);
+            if (offset == std::string_view::npos)
+                break;
+        }
         int rc = Code.Match(Text, offset, flags);
         if (rc > 0 && Code.Retake) {
             const size_t start = pcre2_get_ovector_pointer(Code.MatchData)[0];
@@ -391,9 +407,10 @@ std::optional<TResume> CollectMatches(const TCode& Code, std::string_view Text, 
             }
         }
         if (rc == PCRE2_ERROR_NOMATCH) {
-            // No non-empty match where the last empty one was: step over
-            // one character and search on.
-            if (flags == 0 || offset >= Text.size())
+            // No non-empty match where the last empty one was, or none
+            // where an anchored code was tried: step over one character
+            // and search on.
+            if ((flags == 0 && !Code.Leads) || offset >= Text.size())
                 break;
             offset = Next(offset);
             flags = 0;

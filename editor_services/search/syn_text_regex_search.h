@@ -7,10 +7,12 @@
 // that starts inside a character or runs past the steps allowed there (in
 // proportion to the line), and in characters from there; the bytes try no
 // start the characters pass over for want of a byte every match needs
-// (see TSynByteStarts). The expression is compiled once for a pattern
-// and case setting; caseless matching folds every letter with case, ASCII
-// and fullwidth, Greek and Cyrillic alike. An empty match is followed by a
-// non-empty one at the same place or by a step of one character.
+// (see TSynByteStarts), and where every match starts with one of a few
+// texts, try only where one stands (see TSynLeadTexts). The expression is
+// compiled once for a pattern and case setting; caseless matching folds
+// every letter with case, ASCII and fullwidth, Greek and Cyrillic alike.
+// An empty match is followed by a non-empty one at the same place or by a
+// step of one character.
 #pragma once
 
 #include <functional>
