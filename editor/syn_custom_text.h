@@ -757,6 +757,9 @@ protected:
     bool ReachesCollapsed(TSynTextEditorCommand Step);
     // Expands the ranges Step would cut into.
     void ExpandFoldsFor(TSynTextEditorCommand Step);
+    // Finishes a pending fold scan for a command, the caret and the
+    // selection left on the lines of the text they stood on.
+    void FinishFoldScanForCommand();
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so

@@ -122,6 +122,46 @@ void TCustomSynText::ExpandFoldsFor(TSynTextEditorCommand Step)
     }
 }
 
+void TCustomSynText::FinishFoldScanForCommand()
+{
+    // The scan collapses a block whose last line it freed again to hide
+    // what a fresh collapse hides, which may take in the line of the caret
+    // or of a selection's end: the collapse moves that place onto the
+    // block's first line, where the command would act. Such a block comes
+    // into view again, and the place goes back to its line.
+    struct TPlace {
+        TBufferCoord Was;
+        int Real;
+        bool Hidden;
+    };
+    TPlace places[] = {{CaretXY(), 0, false}, {blockBegin_, 0, false}, {blockEnd_, 0, false}};
+    for (TPlace& place : places)
+        place.Real = allFoldRanges_->RealLineNumber(place.Was.Line);
+    FinishFoldScan();
+    const auto hiding = [this](int Real) -> TSynTextFoldRange* {
+        const int head = allFoldRanges_->BufferLineOf(Real);
+        return allFoldRanges_->RealLineNumber(head) == Real ? nullptr : allFoldRanges_->CollapsedIn(head, head);
+    };
+    for (TPlace& place : places)
+        place.Hidden = hiding(place.Real) != nullptr;
+    for (const TPlace& place : places)
+        while (TSynTextFoldRange* block = hiding(place.Real))
+            Uncollapse(block);
+    const auto restore = [this](const TPlace& Place) {
+        return BufferCoord(Place.Was.Char, allFoldRanges_->BufferLineOf(Place.Real));
+    };
+    if (places[0].Hidden) {
+        const TBufferCoord caret = restore(places[0]);
+        caretX_ = caret.Char;
+        caretY_ = caret.Line;
+        stateFlags_.Include(sfCaretChanged);
+    }
+    if (places[1].Hidden)
+        blockBegin_ = restore(places[1]);
+    if (places[2].Hidden)
+        blockEnd_ = restore(places[2]);
+}
+
 bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
 {
     if (!codeFolding_->Enabled() || ComponentState().Contains(csDesigning) || !allFoldRanges_->HasCollapsed())
@@ -134,7 +174,7 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // up to date; one that reaches none needs no scan.
     const TSynCommandSteps first = CommandSteps(Command);
     if (FoldScanPending() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
-        FinishFoldScan();
+        FinishFoldScanForCommand();
     // Each step is judged where the command starts: none of them moves the
     // caret before the next, nor changes the lines above it. A selection
     // lying in a collapse mark goes with the mark when its block comes into

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "tests/highlighter/c_fold_session.h"
 
@@ -83,6 +84,33 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
     };
     for (const TFoldCase& c : cases)
         Replay(c);
+}
+
+TEST_F(TCFoldSessionCases, CommandsOverABlockThePendingScanCollapsesAgainActWhereTheSelectionStood)
+{
+    // The '{' deleted from "} else {" frees the last line of the collapsed
+    // block above it; the scan still pending, a command reaching that block
+    // has the caret or the selection's end on that line, which the scan's
+    // new collapse takes in.
+    const std::string steps = "text \"int v;\\r\\nif (a) {\\r\\n    x();\\r\\n} else {\\r\\n    y();\\r\\n}\\r\\n"
+                              "void f() {\\r\\n    z();\\r\\n}\\r\\nw();\\r\\n\"\n"
+                              "click 7\nclick 2\nrun ecDeleteChar 8,4 8,4\n";
+    const struct {
+        const char* What;
+        bool Shipped;
+        const char* Command;
+    } rows[] = {
+        {"Delete of a selection from above the block to the caret on its freed last line", true,
+         "run ecDeleteChar 1,1 3,4"},
+        {"Shift+Delete of a selection from the freed last line to below another collapsed block", false,
+         "run TaSynCut 3,4 1,10"},
+        {"Tab over the lines from below another collapsed block to the caret on the freed last line", true,
+         "run ecTab 2,10 3,4"},
+    };
+    for (const auto& row : rows) {
+        const std::string script = steps + row.Command + "\ncheck\n";
+        Replay({row.What, row.Shipped, script.c_str()});
+    }
 }
 
 TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
