@@ -5,7 +5,6 @@
 #include <iterator>
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -216,25 +215,39 @@ void TSynFoldResume::AppendFrom(const std::vector<TSynTextFoldRange*>& Tail, int
 std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_t End)
 {
     const auto& all = ranges_.all_;
+    const auto alike = [](const TSynTextFoldRange* A, const TSynTextFoldRange* B) {
+        return A->RealFromLine() == B->RealFromLine() && A->FoldRegion() == B->FoldRegion() &&
+               A->RealToLine() == B->RealToLine();
+    };
+    // Each collapsed range, with how many ranges before it open on its line
+    // with its region and close on its last line: ranges alike nest (a
+    // brace inside a brace opened on the same line and both closed on one
+    // line), and each is found again as the one in the same place among
+    // those alike, not as the first of them.
     std::vector<TSynTextFoldRange*> old;
-    for (size_t i = From; i < End; ++i)
-        if (all[i]->Collapsed)
-            old.push_back(all[i]);
+    std::vector<size_t> alikeBefore;
+    for (size_t i = From; i < End; ++i) {
+        if (!all[i]->Collapsed)
+            continue;
+        size_t before = 0;
+        for (size_t j = i; j-- > From && all[j]->RealFromLine() == all[i]->RealFromLine();)
+            before += alike(all[j], all[i]) ? 1 : 0;
+        old.push_back(all[i]);
+        alikeBefore.push_back(before);
+    }
     if (old.empty())
         return {};
-    // Both lists go by first lines; of the ranges found on a line, the
-    // first with the region and the last line.
+    // Both lists go by first lines.
     const auto& found = found_.all_;
     std::vector<TSynTextFoldRange*> again(old.size(), nullptr);
-    std::unordered_set<const TSynTextFoldRange*> taken;
     size_t f = 0;
     for (size_t k = 0; k < old.size(); ++k) {
         const TSynTextFoldRange* range = old[k];
         while (f < found.size() && found[f]->RealFromLine() < range->RealFromLine())
             ++f;
+        size_t before = alikeBefore[k];
         for (size_t g = f; g < found.size() && found[g]->RealFromLine() == range->RealFromLine() && !again[k]; ++g)
-            if (found[g]->FoldRegion() == range->FoldRegion() && found[g]->RealToLine() == range->RealToLine() &&
-                taken.insert(found[g]).second)
+            if (alike(found[g], range) && before-- == 0)
                 again[k] = found[g];
     }
     // A block holding one not found again is read anew as a whole: its

@@ -143,6 +143,18 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
         {"The first line, which opened a comment never closed, deleted: the scan starts on the line now first",
          true,
          "text \"/* note\\r\\n{ x }\\r\\n\"\nrun ecDeleteLine 1,1 1,1\ncheck\n"},
+        {"Two braces opened on one line and closed on one line, the inner collapsed inside a collapsed block: "
+         "the undo of an edit above finds each again as itself, and the block below them keeps its hidden line",
+         false,
+         "text \"\\tswitch (x) {\\r\\n\\tcase 1: {\\r\\nvoid h1() {#ifdef   {\\r\\n}}\\r\\nvoid h2() {\\r\\n"
+         "        more */ }\\r\\n}\"\n"
+         "clipboard \"}\"\nrun TaSynPaste 1,1 1,1\ncollapse all\nundo last\ncheck\n"},
+        {"Ctrl+Shift+Delete of the brace that kept a collapsed block's last line in view: the block takes "
+         "that line in once both halves of the command are done, and the second acts where the first did",
+         true,
+         "text \"enum e {\\r\\n    A,\\r\\n}; struct t {\\r\\n};\"\n"
+         "click 1\nrun TaSynDeleteWord 13,3 13,3\ncheck\n",
+         true},
         {"The undo of a column paste whose lines collapsed blocks hide: the edits below the blocks it expands "
          "are scanned where the expansion moved them, and the brace the paste put there opens no block",
          false,
