@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "editor/syn_edit_scopes.h"
 #include "editor/syn_text_commands.h"
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"
@@ -104,6 +105,11 @@ TSynCommandSteps TCustomSynTextEditor::CommandSteps(TSynTextEditorCommand Comman
 void TCustomSynTextEditor::RunSteps(TSynTextEditorCommand Command, char AChar, void* Data)
 {
     const TSynCommandSteps steps = CommandSteps(Command);
+    // One update for both: the fold scan that ends the first step's update
+    // may take the caret's line into a collapsed block above (a brace
+    // deleted frees that block's last line), and the second would then act
+    // on the block's first line.
+    const TSynPaintLockScope update(this);
     TSynMemo::DoExecuteCommand(steps.First, AChar, Data);
     if (steps.Then != ecNone)
         TSynMemo::DoExecuteCommand(steps.Then, AChar, Data);
