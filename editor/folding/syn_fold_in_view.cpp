@@ -20,12 +20,40 @@ TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
 
 // --- The ranges in view ---
 
+namespace {
+
+// The first index from 0 to Count whose key is Line or more, keys rising
+// along the index: Guess or the one after it when either is that index,
+// else found by halving.
+template <typename TKey>
+size_t FirstAtOrAbove(size_t Count, int Line, size_t Guess, const TKey& Key)
+{
+    const auto isFirst = [&](size_t At) { return (At == 0 || Key(At - 1) < Line) && (At == Count || Key(At) >= Line); };
+    for (const size_t at : {Guess, Guess + 1})
+        if (at <= Count && isFirst(at))
+            return at;
+    size_t first = 0;
+    size_t count = Count;
+    while (count > 0) {
+        const size_t half = count / 2;
+        const size_t mid = first + half;
+        if (Key(mid) < Line) {
+            first = mid + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first;
+}
+
+}  // namespace
+
 size_t TSynTextAllFoldRanges::FirstFromReal(int Line) const
 {
-    return static_cast<size_t>(
-        std::lower_bound(all_.begin(), all_.end(), Line,
-                         [](const TSynTextFoldRange* Range, int L) { return Range->RealFromLine() < L; }) -
-        all_.begin());
+    lastFromReal_ = FirstAtOrAbove(all_.size(), Line, lastFromReal_,
+                                   [this](size_t At) { return all_[At]->RealFromLine(); });
+    return lastFromReal_;
 }
 
 size_t TSynTextAllFoldRanges::FirstInViewFrom(int Line) const
@@ -252,19 +280,10 @@ size_t TSynTextAllFoldRanges::CollapsedInViewFromShown(int Line) const
     // A block's first line in the buffer is its real line less the lines
     // the blocks before it hide, which rises along the index.
     SumHiddenInView();
-    size_t first = 0;
-    size_t count = collapsedInView_.size();
-    while (count > 0) {
-        const size_t half = count / 2;
-        const size_t mid = first + half;
-        if (collapsedInView_[mid]->RealFromLine() - collapsedHidden_[mid] < Line) {
-            first = mid + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return first;
+    lastInViewFromShown_ =
+        FirstAtOrAbove(collapsedInView_.size(), Line, lastInViewFromShown_,
+                       [this](size_t At) { return collapsedInView_[At]->RealFromLine() - collapsedHidden_[At]; });
+    return lastInViewFromShown_;
 }
 
 TSynTextFoldRange* TSynTextAllFoldRanges::CollapsedIn(int First, int Last) const

@@ -532,6 +532,10 @@ private:
     mutable std::vector<int> collapsedHidden_;  // per entry and one past the end, the lines hidden above it
     mutable bool inViewValid_ = false;  // the two lists above hold the collapsed ranges in view
     mutable bool hiddenSumsValid_ = false;  // collapsedHidden_ adds up hiddenEach_
+    // Where the last searches by line ended: a walk down the text asks
+    // about each next line, and a guess that checks out takes no search.
+    mutable size_t lastFromReal_ = 0;
+    mutable size_t lastInViewFromShown_ = 0;
     unsigned generation_ = 0;
 };
 
