@@ -1,20 +1,26 @@
 // The main window at work: opening a 1 MB article into a new tab (the frame,
-// its editor registered, the text loaded and painted) and closing it again,
-// and switching the skin with 10 articles open, each tab repainted.
+// its editor registered, the text loaded and painted) and closing it again;
+// Enter in a 100 MB article as the program shows it; and switching the skin
+// with 10 articles open, each tab repainted.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/action_module.h"
 #include "app/db_module.h"
 #include "app/main_form.h"
+#include "app/node_manager.h"
 #include "app/new_form.h"
 #include "app/program_node_dialogs.h"
 #include "bench_support.h"
+#include "editor/syn_text_commands.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/db/ado_query.h"
 #include "platform/ui/kernel/application.h"
@@ -22,6 +28,13 @@
 #include "platform/ui/textedit/edit.h"
 
 namespace {
+
+double NowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
 
 // The program's modules in start-up order on a fresh folder, the window
 // shown; Articles articles made through the new-item dialog, their tabs
@@ -101,6 +114,76 @@ void BM_OpenOneMegabyteArticle(benchmark::State& State)
     }
 }
 BENCHMARK(BM_OpenOneMegabyteArticle)->Unit(benchmark::kMillisecond);
+
+// A 100 MB C article of 1.5 M lines, stored as the program stores it (no
+// line break after the last line), opened in its tab as C/C++ (folding on)
+// or plain text; then Enter at the end of line 1,000 with the view there,
+// each with its paint and the idle work it leaves, the line break taken back
+// between them. The first Enter after the text is loaded and the median of
+// the next ones are counted apart.
+void BM_EnterIn100MBArticle(benchmark::State& State)
+{
+    const bool folding = State.range(0) != 0;
+    TBenchProgram program(1);
+    {
+        static const char* const lines[] = {
+            "void f() {\r\n",
+            "    if (ready) { // \xD5\x66\xE9\x54\r\n",
+            "        call(i, \"\xD6\xD0\");\r\n",
+            "    }\r\n",
+            "}\r\n",
+        };
+        AnsiString text;
+        text.reserve(100 * 1000 * 1000 + 64);
+        for (size_t i = 0; text.size() < 100 * 1000 * 1000; ++i)
+            text += lines[i % 5];
+        text.resize(text.size() - 2);
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        NodeEditorOf(editor)->SetLanguage(folding ? "C/C++" : "Text");
+        editor->SetText(text);
+        program.Module()->SaveNode(editor);
+        program.Module()->CloseAllNodes();
+    }
+    constexpr int line = 1000;
+    std::vector<double> firsts;
+    std::vector<double> enters;
+    for (auto _ : State) {
+        State.PauseTiming();
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        editor->SetTopLine(line - 10);
+        const AnsiString before = editor->Lines()->Strings(line - 1);
+        const int count = editor->Lines()->Count();
+        program.Window()->Repaint();
+        Application->ProcessMessages();
+        State.ResumeTiming();
+        for (int i = 0; i < 9; ++i) {
+            State.PauseTiming();
+            editor->SetCaretXY(BufferCoord(static_cast<int>(before.size()) + 1, line));
+            Application->ProcessMessages();
+            State.ResumeTiming();
+            const double start = NowMs();
+            editor->CommandProcessor(ecLineBreak, 0, nullptr);
+            editor->Update();
+            (i == 0 ? firsts : enters).push_back(NowMs() - start);
+            Application->ProcessMessages();
+            State.PauseTiming();
+            if (editor->Lines()->Count() != count + 1)
+                State.SkipWithError("Enter did not break the line");
+            editor->Undo();
+            State.ResumeTiming();
+        }
+        State.PauseTiming();
+        program.Module()->CloseAllNodes();
+        Application->ProcessMessages();
+        State.ResumeTiming();
+    }
+    std::sort(firsts.begin(), firsts.end());
+    std::sort(enters.begin(), enters.end());
+    State.SetLabel(folding ? "C/C++, folding on" : "plain text");
+    State.counters["first_enter_ms"] = firsts[firsts.size() / 2];
+    State.counters["enter_ms"] = enters[enters.size() / 2];
+}
+BENCHMARK(BM_EnterIn100MBArticle)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchSkinWithTenTabs(benchmark::State& State)
 {
