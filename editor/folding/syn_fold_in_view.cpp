@@ -23,28 +23,43 @@ TSynTextAllFoldRanges::TEntry EntryOf(TSynTextFoldRange* Range, int Hidden)
 namespace {
 
 // The first index from 0 to Count whose key is Line or more, keys rising
-// along the index: Guess or the one after it when either is that index,
-// else found by halving.
+// along the index: searched out from Guess in steps that double, so that an
+// answer near the last one costs a few looks whatever the count.
 template <typename TKey>
 size_t FirstAtOrAbove(size_t Count, int Line, size_t Guess, const TKey& Key)
 {
-    const auto isFirst = [&](size_t At) { return (At == 0 || Key(At - 1) < Line) && (At == Count || Key(At) >= Line); };
-    for (const size_t at : {Guess, Guess + 1})
-        if (at <= Count && isFirst(at))
-            return at;
-    size_t first = 0;
-    size_t count = Count;
-    while (count > 0) {
-        const size_t half = count / 2;
-        const size_t mid = first + half;
-        if (Key(mid) < Line) {
-            first = mid + 1;
-            count -= half + 1;
-        } else {
-            count = half;
+    size_t low = 0;       // the keys before low are below Line
+    size_t high = Count;  // those from high on are Line or more
+    Guess = std::min(Guess, Count);
+    if (Guess < Count && Key(Guess) < Line) {
+        low = Guess + 1;
+        for (size_t step = 1; low + step - 1 < Count; step *= 2) {
+            const size_t probe = low + step - 1;
+            if (Key(probe) >= Line) {
+                high = probe;
+                break;
+            }
+            low = probe + 1;
+        }
+    } else {
+        high = Guess;
+        for (size_t step = 1; step <= high; step *= 2) {
+            const size_t probe = high - step;
+            if (Key(probe) < Line) {
+                low = probe + 1;
+                break;
+            }
+            high = probe;
         }
     }
-    return first;
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        if (Key(middle) < Line)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 }  // namespace
