@@ -222,6 +222,7 @@ void TCustomSynText::EndUpdate()
         return;
     lockedInvalidations_ = 0;
     RescanPendingFolds();
+    WakeIdleForLineGap();
     if (!HandleAllocated())
         return;
     ScrollPendingView();

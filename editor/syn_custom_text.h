@@ -590,6 +590,11 @@ protected:
     // Scans a share of the unscanned lines while the program has nothing
     // else to do.
     void IdleScanTimerHandler(TObject* Sender);
+    // Whether a line break on the caret's line would move many line
+    // records (TSynTextStringList::GapDistance): idle time then brings
+    // their place nearer, a share a slice.
+    bool LineGapFar() const;
+    void WakeIdleForLineGap();
     // Change notices of the highlighter and of its attributes.
     void HighlighterChanged(TObject* Sender);
     // Count lines went at FirstLine: the marks and plug-ins hear of it.

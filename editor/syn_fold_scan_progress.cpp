@@ -2,7 +2,9 @@
 // the lines in view, idle time scans on in slices, and whatever reads ranges
 // further down has the scan reach them first. Painting waits for the scan
 // only where it is near: a view further off shows the ranges as they stand
-// until idle time's scan passes it.
+// until idle time's scan passes it. Idle time also brings the line list's
+// unused records near the caret's line, so that a line break there moves
+// few records.
 #include <time.h>
 
 #include <algorithm>
@@ -18,6 +20,10 @@ namespace {
 // An idle slice scans for about this long, so that a key pressed meanwhile
 // waits no longer.
 constexpr long IdleSliceMicroseconds = 5000;
+// Line records moved in an idle slice, a millisecond's work or so, and how
+// far from the caret's line they may stay.
+constexpr int LineGapPerSlice = 1 << 18;
+constexpr int LineGapNear = 1 << 12;
 
 // The fold ranges that take the line shifts kept for them in one idle
 // slice: a few milliseconds' work.
@@ -156,7 +162,11 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
     constexpr int Share = 250;
     const bool foldsPending = foldScan_.Pending() && codeFolding_->Enabled();
     const auto shiftsPending = [this] { return allFoldRanges_ && allFoldRanges_->PendingShifts() > 0; };
-    if (foldsPending && paintLock_ == 0) {
+    // The line records first: a few slices, after which a line break on
+    // the caret's line costs what one in a short text does.
+    if (LineGapFar()) {
+        lines_->MoveGapToward(caretY_ - 1, LineGapPerSlice);
+    } else if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
     } else if (shiftsPending()) {
         allFoldRanges_->SettleSomeShifts(SettledPerSlice);
@@ -166,6 +176,14 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
             LineRange(std::min(unscannedFrom_ + Share - 1, lines_->Count() - 1));
     }
     const bool linesPending = highlighter_ && unscannedFrom_ < lines_->Count();
-    if (!linesPending && (!foldScan_.Pending() || !codeFolding_->Enabled()) && !shiftsPending())
+    if (!linesPending && (!foldScan_.Pending() || !codeFolding_->Enabled()) && !shiftsPending() && !LineGapFar())
         idleScanTimer_->SetEnabled(false);
+}
+
+bool TCustomSynText::LineGapFar() const { return lines_->GapDistance(caretY_ - 1) > LineGapNear; }
+
+void TCustomSynText::WakeIdleForLineGap()
+{
+    if (LineGapFar())
+        idleScanTimer_->SetEnabled(true);
 }

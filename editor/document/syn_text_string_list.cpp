@@ -253,30 +253,49 @@ void TSynTextStringList::SetCapacity(int NewCapacity)
         throw EListError("Stringlist capacity cannot be smaller than count");
     if (NewCapacity == capacity_)
         return;
-    // With the unused records at the back, the lines keep their places.
-    MoveGap(count_);
+    // The lines after the unused records go to the new end, so that the
+    // unused records stay where the next line goes in; when they shrink,
+    // those lines move down first.
+    const int after = count_ - gap_;
+    if (NewCapacity < capacity_)
+        std::memmove(&list_[NewCapacity - after], &list_[capacity_ - after], sizeof(TSynTextStringRec) * after);
     if (NewCapacity == 0) {
         std::free(list_);
         list_ = nullptr;
     } else {
         // realloc is sound for trivially copyable records, and for large
-        // arrays it moves pages instead of bytes.
+        // arrays it moves pages instead of bytes. A smaller block refused
+        // leaves the larger one, which holds the records where they are.
         void* grown = std::realloc(list_, sizeof(TSynTextStringRec) * NewCapacity);
-        if (!grown)
+        if (grown)
+            list_ = static_cast<TSynTextStringRec*>(grown);
+        else if (NewCapacity > capacity_)
             throw std::bad_alloc();
-        list_ = static_cast<TSynTextStringRec*>(grown);
     }
+    if (NewCapacity > capacity_)
+        std::memmove(&list_[NewCapacity - after], &list_[capacity_ - after], sizeof(TSynTextStringRec) * after);
     capacity_ = NewCapacity;
 }
 
 void TSynTextStringList::MoveGap(int Index)
 {
     const int gapLength = capacity_ - count_;
-    if (Index < gap_)
+    // With no unused records every line is in its place already.
+    if (gapLength > 0 && Index < gap_)
         std::memmove(&list_[Index + gapLength], &list_[Index], sizeof(TSynTextStringRec) * (gap_ - Index));
-    else if (Index > gap_)
+    else if (gapLength > 0 && Index > gap_)
         std::memmove(&list_[gap_], &list_[gap_ + gapLength], sizeof(TSynTextStringRec) * (Index - gap_));
     gap_ = Index;
+}
+
+void TSynTextStringList::MoveGapToward(int Index, int Most)
+{
+    Index = std::clamp(Index, 0, count_);
+    // A list filled to its capacity has no unused records to move: the
+    // next insertion would make them, with the lines after them moved.
+    if (capacity_ == count_)
+        Grow();
+    MoveGap(Index < gap_ ? std::max(Index, gap_ - Most) : std::min(Index, gap_ + Most));
 }
 
 void TSynTextStringList::Grow()

@@ -109,6 +109,14 @@ public:
     // line; empty outside 0 .. Count-1.
     std::string_view LineView(int Index) const;
 
+    // Lines inserted or deleted at Index move the records between Index
+    // and where the last ones were: GapDistance says how many. Idle time
+    // brings that place toward the caret's line, at most Most records a
+    // step, so that the first line break after a text is loaded, or after
+    // the caret went far, moves few.
+    int GapDistance(int Index) const { return Index < gap_ ? gap_ - Index : Index - gap_; }
+    void MoveGapToward(int Index, int Most);
+
     intptr_t GetRange(int Index) const;
     void SetRange(int Index, intptr_t Value);
     // Stores a range without a change notice: a scan catching up on lines

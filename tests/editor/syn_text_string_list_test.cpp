@@ -455,8 +455,10 @@ TEST(SynTextStringList, RandomEditsKeepEveryLineInOrder)
             break;
         }
         default:
-            if (random.Chance(50)) {
+            if (random.Chance(30)) {
                 list.SetCapacityValue(count + random.Below(20));
+            } else if (random.Chance(50)) {
+                list.MoveGapToward(random.Between(-5, count + 5), random.Between(1, 60));
             } else {
                 TStringList more;
                 more.Add(text());
