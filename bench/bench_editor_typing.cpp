@@ -17,6 +17,7 @@
 
 #include "bench/bench_fold_regions.h"
 #include "bench/bench_idle_memo.h"
+#include "bench/bench_large_c_text.h"
 #include "bench/bench_shown_c_editor.h"
 #include "bench/bench_support.h"
 #include "editor/folding/syn_fold_ranges.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr size_t kTextSize = 100 * 1000 * 1000;
 constexpr int kKeystrokes = 480;
 
 double NowUs()
@@ -35,23 +35,6 @@ double NowUs()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-// Lines of a brace-structured C-like text with Chinese in the comments.
-AnsiString LargeText()
-{
-    static const char* const lines[] = {
-        "void f() {\r\n",
-        "    if (ready) { // \xD5\x66\xE9\x54\r\n",
-        "        call(i, \"\xD6\xD0\");\r\n",
-        "    }\r\n",
-        "}\r\n",
-    };
-    AnsiString text;
-    text.reserve(kTextSize + 64);
-    for (size_t i = 0; text.size() < kTextSize; ++i)
-        text += lines[i % 5];
-    return text;
 }
 
 double Median(std::vector<double>& values)
@@ -74,7 +57,7 @@ struct TLargeFixture {
             UseBraceFoldRegions(memo->CodeFolding());
             memo->CodeFolding()->SetEnabled(true);
         }
-        memo->SetText(LargeText());
+        memo->SetText(LargeCText());
         line = memo->Lines()->Count() / 2 + 2;  // a "call" line
         memo->SetCaretXY(BufferCoord(static_cast<int>(memo->Lines()->Strings(line - 1).size()) + 1, line));
         memo->EnsureCursorPosVisible();

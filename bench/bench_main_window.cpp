@@ -19,6 +19,7 @@
 #include "app/node_manager.h"
 #include "app/new_form.h"
 #include "app/program_node_dialogs.h"
+#include "bench/bench_large_c_text.h"
 #include "bench_support.h"
 #include "editor/syn_text_commands.h"
 #include "editor_services/syn_text_editor.h"
@@ -126,17 +127,7 @@ void BM_EnterIn100MBArticle(benchmark::State& State)
     const bool folding = State.range(0) != 0;
     TBenchProgram program(1);
     {
-        static const char* const lines[] = {
-            "void f() {\r\n",
-            "    if (ready) { // \xD5\x66\xE9\x54\r\n",
-            "        call(i, \"\xD6\xD0\");\r\n",
-            "    }\r\n",
-            "}\r\n",
-        };
-        AnsiString text;
-        text.reserve(100 * 1000 * 1000 + 64);
-        for (size_t i = 0; text.size() < 100 * 1000 * 1000; ++i)
-            text += lines[i % 5];
+        AnsiString text = LargeCText();
         text.resize(text.size() - 2);
         TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
         NodeEditorOf(editor)->SetLanguage(folding ? "C/C++" : "Text");
