@@ -72,13 +72,15 @@ void TADOConnection::SetConnected(bool Value)
         return;
     if (Value) {
         AnsiString readOnlyBecause;
-        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
+        TFileHold hold;
+        sqlite3* db = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause, hold);
         struct stat info {};
         if (::stat(GbkToUtf8(DataSource()).c_str(), &info) != 0) {
             CloseDatabaseFile(db);
             throw EDatabaseError("不能打开数据库“" + DataSource() + "”：文件已经不在了。");
         }
         db_ = db;
+        hold_ = std::move(hold);
         readOnlyBecause_ = readOnlyBecause;
         device_ = info.st_dev;
         inode_ = info.st_ino;
@@ -89,6 +91,7 @@ void TADOConnection::SetConnected(bool Value)
     // Closing the engine's handle rolls back what was not committed.
     CloseDatabaseFile(db_);
     db_ = nullptr;
+    hold_ = TFileHold();
     transactionLevel_ = 0;
 }
 
@@ -182,8 +185,9 @@ void TADOConnection::RecheckDamage()
         return;
     AnsiString readOnlyBecause;
     sqlite3* fresh = nullptr;
+    TFileHold hold;
     try {
-        fresh = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause);
+        fresh = OpenDatabaseFile(DataSource(), RequiredTables, readOnlyBecause, hold);
         if (!IntegrityReport(fresh).empty()) {
             CloseDatabaseFile(fresh);
             return;
@@ -199,6 +203,7 @@ void TADOConnection::RecheckDamage()
     // the file can be written now.
     CloseDatabaseFile(db_);
     db_ = fresh;
+    hold_ = std::move(hold);
     device_ = info.st_dev;
     inode_ = info.st_ino;
     throw EDatabaseError("数据库文件“" + DataSource() +

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/base/component.h"
+#include "platform/db/file_hold.h"
 
 struct sqlite3;
 class TADOQuery;
@@ -104,6 +105,7 @@ private:
 
     AnsiString connectionString_;
     sqlite3* db_ = nullptr;
+    TFileHold hold_;                       // its descriptor outlives db_
     int transactionLevel_ = 0;             // 0 outside a transaction
     AnsiString readOnlyBecause_;           // "" when the file opened for writing
     unsigned long long device_ = 0, inode_ = 0;  // the file opened

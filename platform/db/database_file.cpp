@@ -13,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/statfs.h>
 #include <sys/stat.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -30,6 +31,7 @@
 #include "platform/base/sys_utils.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
+#include "platform/db/file_hold.h"
 
 namespace {
 
@@ -49,16 +51,51 @@ bool IsTempName(std::string_view name)
 }
 
 // Whether no process at all has the open file fd open but through fd: a
-// write lease is granted only then. Holding it, the name can be removed
-// with no open slipping in between; an open that comes meanwhile waits
-// for the lease to go (and breaking it sends this process a signal, made
-// one that is ignored). The lease is refused too for another user's file
-// (unless the process may take leases on any), and on a file system that
-// knows no leases: such a file may be in use, for all this process can
-// tell, and stays.
+// write lease is granted only then. Holding it, an open that comes waits
+// for the lease to go, and breaking it sends this process a signal, made
+// one that is ignored (the default one ends the program); StillSole sees
+// the break. The lease is refused too for another user's file (unless the
+// process may take leases on any), and on a file system that knows no
+// leases: such a file may be in use, for all this process can tell, and
+// stays.
 bool TakeSoleUse(int fd)
 {
     return ::fcntl(fd, F_SETSIG, SIGURG) == 0 && ::fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
+}
+
+// Whether the lease TakeSoleUse took still stands: an open that came
+// meanwhile is waiting for it, and gets the file as it is once it goes.
+bool StillSole(int fd) { return ::fcntl(fd, F_GETLEASE) == F_WRLCK; }
+
+// Whether a lease on a file in the folder osFolder proves that nobody else
+// has it open. FUSE file systems grant leases in this kernel alone, and so
+// do network file systems: a file held open through the backing folder, or
+// on another machine, is not seen.
+bool LeasesSeeEveryOpener(const std::string& osFolder)
+{
+    struct statfs info {};
+    if (::statfs(osFolder.c_str(), &info) != 0)
+        return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x65735546:  // FUSE
+    case 0x6969:      // NFS
+    case 0xFF534D42:  // CIFS
+    case 0xFE534D42:  // SMB2
+    case 0x517B:      // SMB
+    case 0x564C:      // NCP
+    case 0x01021997:  // 9P
+    case 0x00C36400:  // Ceph
+    case 0x6B414653:  // AFS
+    case 0x5346414F:  // AFS (OpenAFS)
+    case 0x73757245:  // Coda
+    case 0x01161970:  // GFS2
+    case 0x7461636F:  // OCFS2
+    case 0x0BD00BD0:  // Lustre
+    case 0x20030528:  // OrangeFS
+        return false;
+    default:
+        return true;
+    }
 }
 
 // The folder of a file's system name, with its '/'.
@@ -70,11 +107,14 @@ std::string FolderOf(const std::string& osName)
 
 // The companions first: a kill in between leaves the file, which the next
 // cleaner finds with whatever is beside it, rather than a journal alone.
-void RemoveWithCompanions(const std::string& osName)
+// A file removed under a lease (LeasedFd) stays when an open came for it
+// meanwhile.
+void RemoveWithCompanions(const std::string& osName, int LeasedFd = -1)
 {
     for (const char* suffix : CompanionSuffixes)
         ::unlink((osName + suffix).c_str());
-    ::unlink(osName.c_str());
+    if (LeasedFd < 0 || StillSole(LeasedFd))
+        ::unlink(osName.c_str());
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
@@ -196,9 +236,10 @@ private:
     int fd_ = -1;
 };
 
-// Closes an engine handle when it goes.
+// Closes an engine handle when it goes, then what held its file.
 struct TOpenDatabase {
-    sqlite3* db;
+    sqlite3* db = nullptr;
+    TFileHold hold;
     ~TOpenDatabase() { CloseDatabaseFile(db); }
 };
 
@@ -244,7 +285,7 @@ void CreateDatabaseFile(const AnsiString& FileName, const TStrings* Schema)
     RemoveStaleTemporaryFiles(FileName);
     TTempDatabase temp(GbkToUtf8(FileName), 0666, "不能建立数据库“" + FileName + "”：");
     {
-        TOpenDatabase database{OpenEmptyDatabaseFile(temp.Name())};
+        TOpenDatabase database{OpenEmptyDatabaseFile(temp.Name()), {}};
         ExecuteUtf8(database.db, "BEGIN IMMEDIATE");
         for (int i = 0; i < Schema->Count(); ++i)
             if (!Trim(Schema->Strings(i)).empty())
@@ -265,7 +306,8 @@ void CompactDatabaseFile(const AnsiString& FileName)
     // every opening.
     const bool checked = !InLogMode(osName);
     AnsiString readOnlyBecause;
-    TOpenDatabase database{OpenDatabaseFile(FileName, {}, readOnlyBecause, checked)};
+    TOpenDatabase database;
+    database.db = OpenDatabaseFile(FileName, {}, readOnlyBecause, database.hold, checked);
     if (!readOnlyBecause.empty())
         throw EDatabaseWriteRefused("不能压缩数据库“" + FileName + "”：“" + readOnlyBecause +
                                     "”不能写入。数据库没有改变。");
@@ -315,6 +357,8 @@ void RemoveStaleTemporaryFiles(const AnsiString& FileName)
     const std::string folder = FolderOf(osName);
     struct stat opened {};
     const bool exists = ::stat(osName.c_str(), &opened) == 0;
+    if (!LeasesSeeEveryOpener(folder))
+        return;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
@@ -339,11 +383,13 @@ void RemoveStaleTemporaryFiles(const AnsiString& FileName)
         if (fd < 0)
             continue;
         // Still what was looked at, and still under its name once leased.
+        // An open that came while the lease was held keeps the file (the
+        // companions of a copy are the copy's own: nobody opens them alone).
         if (SameFile(fd, named) && TakeSoleUse(fd)) {
-            if (SameFile(fd, osTemp) && journal)
+            if (SameFile(fd, osTemp) && StillSole(fd) && journal)
                 ::unlink(osTemp.c_str());
-            else if (SameFile(fd, osTemp))
-                RemoveWithCompanions(osTemp);
+            else if (SameFile(fd, osTemp) && StillSole(fd))
+                RemoveWithCompanions(osTemp, fd);
             ::fcntl(fd, F_SETLEASE, F_UNLCK);
         }
         ::close(fd);

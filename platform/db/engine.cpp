@@ -19,6 +19,7 @@
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"
 #include "platform/db/db_errors.h"
+#include "platform/db/file_hold.h"
 #include "platform/db/jet_sql.h"
 #include "platform/db/unshared_log_index.h"
 
@@ -32,6 +33,9 @@ namespace {
 // in part is checked further as it is read (the engine reports the damage
 // it meets) and in full by TADOConnection::CheckIntegrity.
 constexpr double OpenCheckSeconds = 0.25;
+// How long an open or a statement waits while another program holds the
+// file: a compaction has it to itself for a moment, a save for less.
+constexpr int WaitForOthersMs = 5000;
 
 double Seconds()
 {
@@ -48,22 +52,18 @@ double Seconds()
     throw EDatabaseError(message);
 }
 
-// Whether the file starts with the engine's header; a file that doesn't
-// (an empty file included, which the engine would take for a new database)
-// is refused.
-void CheckHeader(const AnsiString& FileName, const std::string& osName)
+// Refuses a file that does not start with the engine's header (an empty
+// file included, which the engine would take for a new database); returns
+// whether the header says the file is in write-ahead-log mode.
+bool CheckHeader(const AnsiString& FileName, int fd)
 {
-    const int fd = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        RaiseOpenError(FileName, std::strerror(errno), false);
-    char header[16] = {};
-    const ssize_t n = ::read(fd, header, sizeof header);
-    const int error = errno;
-    ::close(fd);
+    char header[20] = {};
+    const ssize_t n = ::pread(fd, header, sizeof header, 0);
     if (n < 0)
-        RaiseOpenError(FileName, std::strerror(error), false);
-    if (n != sizeof header || std::memcmp(header, "SQLite format 3", sizeof header) != 0)
+        RaiseOpenError(FileName, std::strerror(errno), false);
+    if (n != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0)
         RaiseOpenError(FileName, "这个文件不是数据库。", true);
+    return header[18] == 2 && header[19] == 2;
 }
 
 // The name the engine opens osName by, as a URI with Parameters ("" for
@@ -94,8 +94,7 @@ sqlite3* OpenHandle(const AnsiString& FileName, const char* Parameters, int Acce
         sqlite3_close_v2(db);
         RaiseOpenError(FileName, reason, false);
     }
-    // Another program of ours may hold the file for a moment.
-    sqlite3_busy_timeout(db, 5000);
+    sqlite3_busy_timeout(db, WaitForOthersMs);
     sqlite3_extended_result_codes(db, 1);
     return db;
 }
@@ -175,29 +174,51 @@ struct TCompanions {
     bool Log;
     bool LogIndex;  // the log's shared index
     bool Journal;   // a rollback journal a crash may have left half-way
+
+    bool operator==(const TCompanions&) const = default;
 };
 
-// The connection the checks run on, which changes nothing: opened for
-// reading only, and
-// - with no journal and no log holding changes beside the file, as a file
-//   that does not change: the engine then makes no log and no index beside
-//   it (a writer in log mode always has its log there);
-// - with a log and its index, using the index for reading only: the log and
-//   the index stay byte for byte (a writer still running keeps the index
-//   up to date; without one, the engine reads the log into memory);
-// - with a log and no index, keeping the index in memory: no writer is
-//   attached (a writer keeps its index beside the file), and none is made.
-// A journal a crash left beside a writable file is rolled back first, as
-// any opening for writing does. None of them checkpoints a log.
-sqlite3* OpenForChecking(const AnsiString& FileName, const TCompanions& Beside, bool ReadOnly)
+// How the connection the checks run on reads the file, changing nothing:
+enum class TCheckingRead {
+    // With no journal and no log holding changes beside the file, as a file
+    // that does not change: the engine then makes no log and no index
+    // beside it (a writer in log mode always has its log there). It takes
+    // no locks.
+    Unchanging,
+    // A journal a crash left beside a writable file is rolled back first,
+    // as any opening for writing does; the engine takes the file to itself
+    // for that.
+    RollingBack,
+    // With a log and its index (or a journal it may not roll back), using
+    // the index for reading only: the log and the index stay byte for byte
+    // (a writer still running keeps the index up to date; without one, the
+    // engine reads the log into memory). It takes the engine's locks.
+    SharedIndex,
+    // With a log and no index, keeping the index in memory: no writer was
+    // attached (a writer keeps its index beside the file), and none is
+    // made. It takes no locks.
+    OwnIndex,
+};
+
+TCheckingRead CheckingRead(const TCompanions& Beside, bool ReadOnly)
 {
     if (!Beside.Log && !Beside.Journal)
+        return TCheckingRead::Unchanging;
+    if (Beside.Journal && !ReadOnly)
+        return TCheckingRead::RollingBack;
+    return Beside.LogIndex || !Beside.Log ? TCheckingRead::SharedIndex : TCheckingRead::OwnIndex;
+}
+
+// None of them checkpoints a log.
+sqlite3* OpenForChecking(const AnsiString& FileName, TCheckingRead How, bool LogIndex)
+{
+    if (How == TCheckingRead::Unchanging)
         return OpenHandle(FileName, "immutable=1", SQLITE_OPEN_READONLY);
     sqlite3* db = nullptr;
-    if (Beside.Journal && !ReadOnly)
+    if (How == TCheckingRead::RollingBack)
         db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
-    else if (Beside.LogIndex || !Beside.Log)
-        db = OpenHandle(FileName, Beside.LogIndex ? "readonly_shm=1" : "", SQLITE_OPEN_READONLY);
+    else if (How == TCheckingRead::SharedIndex)
+        db = OpenHandle(FileName, LogIndex ? "readonly_shm=1" : "", SQLITE_OPEN_READONLY);
     else
         db = OpenHandle(FileName, "", SQLITE_OPEN_READONLY, UnsharedLogIndexVfs());
     sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
@@ -276,9 +297,46 @@ void CheckTables(sqlite3* db, const AnsiString& FileName, const std::vector<TReq
     }
 }
 
+// Puts db in write-ahead-log mode with full syncs, holding the file from
+// now until it closes. A connection in log mode takes the engine's shared
+// lock at its first read and keeps it; that lock is how another program
+// learns that the file is open here (OpenElsewhere), and what keeps its
+// compaction from replacing the file. Switching a file from rollback mode
+// (just made, or just compacted) reads nothing after the switch, so the
+// schema's version is read here.
 void UseDurableLog(sqlite3* db)
 {
-    ExecuteUtf8(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;");
+    ExecuteUtf8(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA schema_version;");
+}
+
+[[noreturn]] void RaiseReplacedWhileOpening(const AnsiString& FileName)
+{
+    RaiseOpenError(FileName,
+                   "打开的同时，另一个程序把这个文件换成了新的一份（比如另一个 Tandril 刚刚压缩了它）。请再打开一次。",
+                   false);
+}
+
+// Holds the file FileName names (osName) for its opening, waiting while
+// another program has it to itself; a file put in its place meanwhile (a
+// compaction's copy) is the one held.
+TFileHold HoldForOpening(const AnsiString& FileName, const std::string& osName)
+{
+    TFileHold hold;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        switch (hold.Take(osName, WaitForOthersMs / 1000.0)) {
+        case TFileHold::TResult::Failed:
+            RaiseOpenError(FileName, std::strerror(errno), false);
+        case TFileHold::TResult::Busy:
+            RaiseOpenError(FileName,
+                           "另一个程序独占着这个文件（比如另一个 Tandril 正在压缩它），等了 5 秒还没有放开。"
+                           "请稍后再打开一次。",
+                           false);
+        case TFileHold::TResult::Held:
+            if (hold.Names(osName))
+                return hold;
+        }
+    }
+    RaiseReplacedWhileOpening(FileName);
 }
 
 // Interrupts the engine's work on db when the time is up. A helper thread
@@ -350,6 +408,12 @@ bool InLogMode(const std::string& osName)
 void RaiseEngineError(sqlite3* db)
 {
     const int code = sqlite3_extended_errcode(db) & 0xff;
+    // Another program (another Tandril saving, a database tool inside a
+    // transaction) kept the file for itself for as long as a statement
+    // waits: what was asked was not done, and may be asked again.
+    if (code == SQLITE_BUSY)
+        throw EDatabaseError("另一个程序正在写入数据库“" + Utf8ToGbk(sqlite3_db_filename(db, "main")) +
+                             "”，等了 5 秒还没有写完，所以这次什么也没有保存。\r\n\r\n请等它写完后再试一次。");
     const AnsiString message = "数据库操作失败。\r\n\r\n详细信息：" + Utf8ToGbk(sqlite3_errmsg(db));
     if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
         throw EDatabaseFileError(message);
@@ -357,23 +421,40 @@ void RaiseEngineError(sqlite3* db)
 }
 
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
-                          AnsiString& ReadOnlyBecause, bool CheckStructure)
+                          AnsiString& ReadOnlyBecause, TFileHold& Hold, bool CheckStructure)
 {
     // The engine keeps its log and journal beside the file a link leads to.
     const std::string osName = LinkTarget(GbkToUtf8(FileName));
-    CheckHeader(FileName, osName);
+    Hold = HoldForOpening(FileName, osName);
+    const bool logMode = CheckHeader(FileName, Hold.Fd());
     ReadOnlyBecause = Unwritable(FileName, osName);
     const bool readOnly = !ReadOnlyBecause.empty();
     const TCompanions beside(osName);
+    const TCheckingRead how = CheckingRead(beside, readOnly);
+    if (how == TCheckingRead::RollingBack)
+        Hold.Release();  // the engine takes the file to itself to roll back
     sqlite3* checking = nullptr;
     try {
-        checking = OpenForChecking(FileName, beside, readOnly);
+        checking = OpenForChecking(FileName, how, beside.LogIndex);
         if (!TakeVouch(osName) && CheckStructure)
             CheckStructureBriefly(checking, FileName);
         CheckTables(checking, FileName, Tables);
     } catch (const EDatabaseFileError&) {
-        sqlite3_close_v2(checking);
-        throw;
+        // Read without the engine's locks, the file was held from the
+        // checks' start, so that nothing could rewrite it but a writer in
+        // log mode folding its log in: one attached now (it holds a lock),
+        // or one that came and went (it left its log beside the file). Its
+        // pages may have been read half old, half new: no verdict then.
+        // Damage that stands shows when it is read, or in the full check.
+        const bool unlocked = how == TCheckingRead::Unchanging || how == TCheckingRead::OwnIndex;
+        if (!unlocked || (!Hold.OthersLock() && TCompanions(osName) == beside)) {
+            sqlite3_close_v2(checking);
+            throw;
+        }
+        if (readOnly) {
+            sqlite3_close_v2(checking);
+            checking = OpenForChecking(FileName, how, beside.LogIndex);
+        }
     } catch (const EDatabaseError&) {
         sqlite3_close_v2(checking);
         // A journal a crash left is rolled back before anything is read,
@@ -386,6 +467,8 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
                                "-journal”（写入时程序被中断了），要先把它并入数据库才能打开，这需要写入" + blocker +
                                "。请让" + blocker + "可以写入，然后再打开；之后可以再把它改回只读。",
                            false);
+        if (!Hold.Names(osName))
+            RaiseReplacedWhileOpening(FileName);
         throw;
     }
     // A file opened for reading keeps the connection that wrote nothing.
@@ -393,24 +476,31 @@ sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequire
     // only by a program allowed what this one is not (one run by root, or
     // after the user changed the permissions); what such a write makes
     // look like damage is checked again (TADOConnection::RecheckDamage).
-    if (readOnly)
+    if (readOnly) {
+        Hold.Release();
         return checking;
+    }
     // Only a file that passed the checks is opened for writing: a refused
     // one stays byte for byte as it was, and so does what lies beside it.
+    // A file in log mode stays held until the new connection holds it
+    // itself; one in rollback mode is switched, which takes it to the
+    // connection alone for a moment.
     sqlite3_close_v2(checking);
+    if (!logMode)
+        Hold.Release();
     sqlite3* db = OpenHandle(FileName, "", SQLITE_OPEN_READWRITE);
     try {
         UseDurableLog(db);
+        if (!Hold.Names(osName))
+            RaiseReplacedWhileOpening(FileName);
     } catch (const EDatabaseError& e) {
-        const bool moved = sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED;
+        const int code = sqlite3_extended_errcode(db);
         sqlite3_close_v2(db);
-        if (moved)
-            RaiseOpenError(FileName,
-                           "打开的同时，另一个程序把这个文件换成了新的一份（比如另一个 Tandril 刚刚压缩了它）。"
-                           "请再打开一次。",
-                           false);
+        if (code == SQLITE_READONLY_DBMOVED || !Hold.Names(osName))
+            RaiseReplacedWhileOpening(FileName);
         RaiseOpenError(FileName, e.Message(), dynamic_cast<const EDatabaseFileError*>(&e) != nullptr);
     }
+    Hold.Release();
     return db;
 }
 

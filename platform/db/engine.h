@@ -11,28 +11,38 @@
 #include "platform/db/ado_connection.h"
 
 struct sqlite3;
+class TFileHold;
 struct sqlite3_stmt;
 
 // Raises EDatabaseError with the engine's message for db (its last error),
-// EDatabaseFileError when that error says the file is damaged or no database.
+// EDatabaseFileError when that error says the file is damaged or no
+// database; when another program kept the file too long, says so in the
+// user's words.
 [[noreturn]] void RaiseEngineError(sqlite3* db);
 
 // Opens an existing database file after checking that it is a database,
 // (within a time bound) that it is not damaged and that it has Tables, on
 // a connection that writes nothing; only then is it opened for writing and
 // put in write-ahead-log mode with full syncs, so a refused file and the
-// log beside it are never written. A file that can't be written (or has no
-// write bit at all), whose folder can't be written, or with a log or log
-// index beside it that can't be written, is opened for reading only,
-// leaving nothing beside it; ReadOnlyBecause then names what can't be
-// written (the file as FileName names it, else the folder or the file
-// beside it, links followed), and is "" for a file opened for writing.
-// Raises as TADOConnection::SetConnected says. Without CheckStructure the
-// structural check is left to the caller (CheckStructureBriefly), which
-// may read every row anyway; a file in write-ahead-log mode is then
-// opened for writing without a byte of it changing.
+// log beside it are never written. The file is held from the start (Hold)
+// so that no other program rewrites it while it is checked, and a file
+// opened for writing is held by its connection when this returns; a
+// damage report that may come from pages rewritten meanwhile all the same
+// (by a writer in log mode attached to the file) is no verdict. Hold keeps
+// its descriptor until the connection is closed. A file that can't be
+// written (or has no write bit at all), whose folder can't be written, or
+// with a log or log index beside it that can't be written, is opened for
+// reading only, leaving nothing beside it; ReadOnlyBecause then names what
+// can't be written (the file as FileName names it, else the folder or the
+// file beside it, links followed), and is "" for a file opened for
+// writing. Raises as TADOConnection::SetConnected says; an open that meets
+// another program's compaction says to open the file again. Without
+// CheckStructure the structural check is left to the caller
+// (CheckStructureBriefly), which may read every row anyway; a file in
+// write-ahead-log mode is then opened for writing without a byte of it
+// changing.
 sqlite3* OpenDatabaseFile(const AnsiString& FileName, const std::vector<TRequiredTable>& Tables,
-                          AnsiString& ReadOnlyBecause, bool CheckStructure = true);
+                          AnsiString& ReadOnlyBecause, TFileHold& Hold, bool CheckStructure = true);
 // The quick structural check the opening runs, stopped when it runs out of
 // time; raises EDatabaseFileError naming FileName when it finds damage.
 void CheckStructureBriefly(sqlite3* db, const AnsiString& FileName);

@@ -372,7 +372,7 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
     // at all (opened for reading alone; a read-only session that takes the
     // file for unchanging; an idle connection in rollback mode; one in
     // write-ahead-log mode that has not read yet).
-    enum TThere { Free, Flocked, OpenElsewhere, OpenForReading, Immutable, IdleRollback, LogUnread, AFolder, ALink };
+    enum TThere { Free, Flocked, OpenElsewhere, OpenForReading, Immutable, IdleRollback, LogUnread, Leased, AFolder, ALink };
     struct Case {
         std::string name, bytes;
         TThere there;
@@ -396,6 +396,10 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
         {temp + "immutableimmutab" + tmp, header, Immutable, true},
         {temp + "idleidleidleidle" + tmp, header, IdleRollback, true},
         {temp + "logloglogloglogl" + tmp, logFile, LogUnread, true},
+        // Another program's cleaner at work on it, holding its lease: not
+        // waited for (it lets go, and would be followed, when its lease is
+        // broken).
+        {temp + "leasedleasedleas" + tmp, header, Leased, true},
         // A journal whose file is gone goes, unless it is open somewhere.
         {temp + "lonelonelonelone" + tmp + "-journal", "a journal", Free, false},
         {temp + "lonelyandopen123" + tmp + "-journal", "a journal", OpenForReading, true},
@@ -445,6 +449,15 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
                     sqlite3_exec(db, "select count(*) from Nodes", nullptr, nullptr, nullptr) == SQLITE_OK)
                     Hold();
             }));
+        if (c.there == Leased)
+            others.push_back(std::make_unique<TOtherProgram>([&](const std::function<void()>& Hold) {
+                struct sigaction wake {};
+                wake.sa_handler = [](int) {};
+                sigaction(SIGUSR1, &wake, nullptr);
+                const int fd = ::open(name.c_str(), O_RDONLY);
+                if (fd >= 0 && fcntl(fd, F_SETSIG, SIGUSR1) == 0 && fcntl(fd, F_SETLEASE, F_WRLCK) == 0)
+                    Hold();
+            }));
         if (c.there == OpenElsewhere)
             others.push_back(std::make_unique<TOtherProgramConnection>(name, std::vector<AnsiString>{"insert into Nodes values (1, 'a', 0, 1)"}));
         ASSERT_TRUE(others.empty() || others.back()->Ready) << c.name;
@@ -453,6 +466,49 @@ TEST_F(DbFileTest, TheProgramsTemporaryFilesGoWhateverTheyHoldUnlessInUse)
     for (const Case& c : cases)
         EXPECT_EQ(fs::exists(fs::symlink_status(Folder() + c.name)), c.stays) << c.name;
     EXPECT_EQ(ReadBytes(Folder() + "report.txt"), "a user's report");
+}
+
+TEST_F(DbFileTest, ATemporaryFileOpenedWhileTheCleanerRemovesItStaysForTheOpener)
+{
+    connection_->Close();
+    const std::string leftover = Folder() + ".~tandril-db-openedwhilegoing.tmp";
+    std::string faults;
+    for (int round = 0; round < 100 && faults.empty(); ++round) {
+        WriteBytes(leftover, "left by a killed compaction");
+        WriteBytes(leftover + "-journal", "its journal");
+        // Another program opens it over and over, closing it each time, so
+        // that the cleaner takes its lease in between and the next open
+        // comes while it holds it. An open gets the file with its name, or
+        // none at all once it is gone; never a file already removed.
+        const pid_t opener = fork();
+        if (opener == 0) {
+            for (;;) {
+                const int fd = ::open(leftover.c_str(), O_RDONLY);
+                if (fd < 0)
+                    _exit(0);
+                struct stat info {};
+                fstat(fd, &info);
+                close(fd);
+                if (info.st_nlink == 0)
+                    _exit(1);
+            }
+        }
+        const pid_t cleaner = fork();
+        if (cleaner == 0) {
+            RemoveStaleTemporaryFiles(FileName());
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(cleaner, &status, 0);
+        if (!WIFEXITED(status))
+            faults += "the cleaner ended by signal " + std::to_string(WTERMSIG(status)) + "\n";
+        if (fs::exists(leftover))
+            kill(opener, SIGKILL);
+        waitpid(opener, &status, 0);
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 1)
+            faults += "opened after it was removed\n";
+    }
+    EXPECT_EQ(faults, "");
 }
 
 TEST_F(DbFileTest, ATemporaryFileGoesAfterItsJournal)
