@@ -1,6 +1,7 @@
-// Compacting a notes file that goes wrong: killed while it copies, its
-// copies go at the next open or compaction; failing for want of room, it
-// says why and the file and the tabs stay as they were.
+// Compacting a notes file: the program holds the file right after it as
+// from any opening; killed while it copies, its copies go at the next open
+// or compaction; failing for want of room, it says why and the file and the
+// tabs stay as they were.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 
 #include "platform/db/ado_connection.h"
 #include "platform/db/database_file.h"
+#include "platform/db/open_elsewhere.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "tests/app/notes_test_support.h"
 #include "tests/platform/base/file_size_limit.h"
@@ -75,6 +77,18 @@ protected:
     }
 };
 
+// Whether another program starting now would be told that the file is
+// open elsewhere.
+bool SeenOpenByAnotherProgram(const std::string& Path)
+{
+    const pid_t other = fork();
+    if (other == 0)
+        _exit(OpenElsewhere(Path) ? 1 : 0);
+    int status = 0;
+    waitpid(other, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+}
+
 std::string FirstBytes(const std::string& Path, size_t Count)
 {
     std::string bytes(Count, '\0');
@@ -83,6 +97,27 @@ std::string FirstBytes(const std::string& Path, size_t Count)
 }
 
 }  // namespace
+
+TEST_F(TNotesCompactionTest, TheFileIsHeldFromTheMomentItIsOpenAfterACompactionToo)
+{
+    // Nothing read after each step: a second program opening the file then
+    // is told, and its compaction is refused.
+    const struct {
+        const char* Step;
+        std::function<void(TDBModule*)> Run;
+    } steps[] = {
+        {"create", [this](TDBModule* module) { module->CreateDataBase(Path("notes.vek")); }},
+        {"open", [this](TDBModule* module) { module->OpenDataBase(Path("notes.vek")); }},
+        {"compact", [](TDBModule* module) { module->CompactDataBase(); }},
+        {"compact again", [](TDBModule* module) { module->CompactDataBase(); }},
+    };
+    for (const auto& step : steps) {
+        step.Run(module_.get());
+        ASSERT_TRUE(module_->Writable()) << step.Step;
+        EXPECT_TRUE(SeenOpenByAnotherProgram(Path("notes.vek"))) << step.Step;
+    }
+    EXPECT_EQ(Boxes, std::vector<std::string>{});
+}
 
 TEST_F(TNotesCompactionTest, CopiesOfCompactionsKilledWhileCopyingGoAtTheNextOpenOrCompaction)
 {

@@ -1,15 +1,21 @@
 // Two programs on one notes file, played by two data modules: opening a file
 // the other has open says so; a save finds out whether the other saved the
 // article after this one read it, or deleted it, and asks; every path that
-// saves (Ctrl+S, the close question, save all) asks the same.
+// saves (Ctrl+S, the close question, save all) asks the same; a program
+// that keeps the file for writing is waited for, and then named.
 #include <functional>
 #include <memory>
 
+#include <sqlite3.h>
+
 #include "app/node_tree.h"
+#include "platform/db/ado_connection.h"
+#include "platform/db/db_errors.h"
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/modal_answers.h"
 #include "tests/app/notes_test_support.h"
+#include "tests/platform/db/db_test_support.h"
 
 namespace {
 
@@ -211,4 +217,55 @@ TEST_F(TTwoProgramsTest, ASaveTheOtherMadeWhileTheQuestionWasOpenIsAskedAboutAga
     EXPECT_NE(Boxes[1].find(kSavedElsewhere), std::string::npos);
     EXPECT_EQ(Column("select 内容 from Contents"), "說門 text +B +C");
     EXPECT_EQ(Editor()->Text(), "說門 text +B +C");
+}
+
+TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveOrANewArticleSaysSoAndCanBeDoneAgain)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "說門");
+    Editor()->SetText(kStart);
+    ASSERT_TRUE(module_->SaveNode(Editor()));
+    Editor()->SetText("說門 +A");
+    const AnsiString busy = "另一个程序正在写入数据库“" + Path("notes.vek") +
+                            "”，等了 5 秒还没有写完，所以这次什么也没有保存。\r\n\r\n请等它写完后再试一次。";
+    const struct {
+        const char* Name;
+        std::function<void()> Do;
+    } actions[] = {
+        {"new article", [this] { NewNode(true, "新"); }},
+        {"save", [this] { module_->SaveNode(Editor()); }},
+    };
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.Name);
+        // A database tool inside a transaction, started while this program
+        // had the file closed for a moment (a child remembers its parent's
+        // connections).
+        module_->DataBase()->Close();
+        const std::string file = Path("notes.vek");
+        auto tool = std::make_unique<TOtherProgram>([&](const std::function<void()>& Hold) {
+            sqlite3* db = nullptr;
+            if (sqlite3_open(file.c_str(), &db) == SQLITE_OK &&
+                sqlite3_exec(db, "BEGIN IMMEDIATE; insert into Nodes values (99, 'tool', 0, 1)", nullptr, nullptr,
+                             nullptr) == SQLITE_OK)
+                Hold();
+        });
+        ASSERT_TRUE(tool->Ready);
+        module_->DataBase()->Open();
+        const int nodes = window_->GetNodeTree()->Items()->Count();
+        try {
+            action.Do();
+            ADD_FAILURE() << "done";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), busy);
+        }
+        EXPECT_TRUE(Editor()->Modified());
+        EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), nodes);
+        EXPECT_FALSE(module_->DataBase()->InTransaction());
+        // The tool done, the same action works.
+        tool.reset();
+        action.Do();
+    }
+    EXPECT_FALSE(Editor()->Modified());
+    EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "說門 +A");
+    EXPECT_EQ(Column("select 名称 from Nodes order by 标识"), "說門|新");
 }
