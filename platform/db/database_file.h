@@ -34,7 +34,8 @@ void CompactDatabaseFile(const AnsiString& FileName);
 // the program's own temporary name that no process has open, whatever they
 // hold (a copy killed half-way has no header yet), and the journals of
 // such files that are gone. A file that may be open anywhere stays: one
-// being made or used right now, and one this process can't prove unused
-// (another user's file, a file system without leases). So does FileName
-// itself, whatever its name.
+// being made or used right now, one opened while the cleaner is at it, and
+// one this process can't prove unused (another user's file, a file system
+// without leases, or on FUSE or a network, where a lease says nothing
+// about other openers). So does FileName itself, whatever its name.
 void RemoveStaleTemporaryFiles(const AnsiString& FileName);

@@ -316,7 +316,7 @@ TEST_F(DbOpenTest, AnOpenThatMeetsAnotherProgramsCompactionOpensItsCopyOrSaysToO
         const char* Refusal;  // nullptr: the copy is opened
     } cases[] = {
         {300, nullptr},
-        {7000, "另一个程序独占着这个文件（比如另一个 Tandril 正在压缩它），等了 5 秒还没有放开。请稍后再打开一次。"},
+        {5500, "另一个程序独占着这个文件（比如另一个 Tandril 正在压缩它），等了 5 秒还没有放开。请稍后再打开一次。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.HeldMs);
