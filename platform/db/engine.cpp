@@ -209,7 +209,8 @@ TCheckingRead CheckingRead(const TCompanions& Beside, bool ReadOnly)
     return Beside.LogIndex || !Beside.Log ? TCheckingRead::SharedIndex : TCheckingRead::OwnIndex;
 }
 
-// None of them checkpoints a log.
+// The connection the checks run on, reading as How says; none of them
+// checkpoints a log.
 sqlite3* OpenForChecking(const AnsiString& FileName, TCheckingRead How, bool LogIndex)
 {
     if (How == TCheckingRead::Unchanging)
