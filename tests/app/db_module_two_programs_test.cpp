@@ -219,7 +219,7 @@ TEST_F(TTwoProgramsTest, ASaveTheOtherMadeWhileTheQuestionWasOpenIsAskedAboutAga
     EXPECT_EQ(Editor()->Text(), "說門 text +B +C");
 }
 
-TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveOrANewArticleSaysSoAndCanBeDoneAgain)
+TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveANewArticleOrADeletionSaysSoAndCanBeDoneAgain)
 {
     CreateDataBase();
     const int id = NewNode(true, "說門");
@@ -234,6 +234,11 @@ TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveOrANewArticleSaysSoAndCan
     } actions[] = {
         {"new article", [this] { NewNode(true, "新"); }},
         {"save", [this] { module_->SaveNode(Editor()); }},
+        {"delete",
+         [this] {
+             TTreeNodes* items = window_->GetNodeTree()->Items();
+             module_->DeleteNodeTree(items->Item(items->Count() - 1));
+         }},
     };
     for (const auto& action : actions) {
         SCOPED_TRACE(action.Name);
@@ -251,14 +256,16 @@ TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveOrANewArticleSaysSoAndCan
         });
         ASSERT_TRUE(tool->Ready);
         module_->DataBase()->Open();
+        // Refused, an action changes nothing: the tab stays modified.
         const int nodes = window_->GetNodeTree()->Items()->Count();
+        const bool modified = Editor()->Modified();
         try {
             action.Do();
             ADD_FAILURE() << "done";
         } catch (const EDatabaseError& e) {
             EXPECT_EQ(e.Message(), busy);
         }
-        EXPECT_TRUE(Editor()->Modified());
+        EXPECT_EQ(Editor()->Modified(), modified);
         EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), nodes);
         EXPECT_FALSE(module_->DataBase()->InTransaction());
         // The tool done, the same action works.
@@ -267,5 +274,5 @@ TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveOrANewArticleSaysSoAndCan
     }
     EXPECT_FALSE(Editor()->Modified());
     EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "說門 +A");
-    EXPECT_EQ(Column("select 名称 from Nodes order by 标识"), "說門|新");
+    EXPECT_EQ(Column("select 名称 from Nodes order by 标识"), "說門");
 }
