@@ -20,7 +20,7 @@ constexpr int kWaitingImage = -1;  // a new bookmark waiting for its name
 constexpr int kAddedImage = 8;
 constexpr int kStoredImage = 3;
 
-int ItemId(const TListItem* Item) { return static_cast<int>(reinterpret_cast<intptr_t>(Item->Data)); }
+int BookmarkItemId(const TListItem* Item) { return static_cast<int>(reinterpret_cast<intptr_t>(Item->Data)); }
 void SetItemId(TListItem* Item, int Id) { Item->Data = reinterpret_cast<void*>(static_cast<intptr_t>(Id)); }
 
 void RefuseEmptyName() { MessageDlg.ShowInfoMessage("书签名称不能为空，请重新填写书签名！", "书签"); }
@@ -91,7 +91,7 @@ void TDBModule::BookmarkEdited(TListItem* Item, AnsiString& Text)
         Item->SetImageIndex(kAddedImage);
         return;
     }
-    const AnsiString id = IntToStr(ItemId(Item));
+    const AnsiString id = IntToStr(BookmarkItemId(Item));
     if (Text.empty()) {
         RefuseEmptyName();
         Text = Select("select 名称 from Bookmarks where 标识=" + id)->FieldByName("名称")->AsString();

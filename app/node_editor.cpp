@@ -47,7 +47,7 @@ protected:
 };
 
 template <typename F>
-TNotifyEvent Handler(F Action)
+TNotifyEvent EditorHandler(F Action)
 {
     return TNotifyEvent::FromCallable([Action](TObject*) { Action(); });
 }
@@ -107,21 +107,21 @@ TNodeEditor::TNodeEditor(TComponent* AOwner) : TFrame(AOwner)
     // A page click moves the bar by itself before it reports the page: the
     // editor goes back to where it was and takes the page through its own
     // handler, so the text moves one page, not two.
-    sVScrollBar->OnChange = Handler([this] {
+    sVScrollBar->OnChange = EditorHandler([this] {
         topBeforeChange_ = SynTextEditor1->TopLine();
         SynTextEditor1->HandleVScroll(scThumbPosition, Position16(sVScrollBar->Position()));
     });
-    sVScrollBar->OnDownButtonClick = Handler([this] { SynTextEditor1->HandleVScroll(scLineUp, 1); });
-    sVScrollBar->OnUpButtonClick = Handler([this] { SynTextEditor1->HandleVScroll(scLineDown, 1); });
-    sVScrollBar->OnPageUp = Handler([this] { PageVertically(scPageUp); });
-    sVScrollBar->OnPageDown = Handler([this] { PageVertically(scPageDown); });
-    sHScrollBar->OnLastChange = Handler([this] {
+    sVScrollBar->OnDownButtonClick = EditorHandler([this] { SynTextEditor1->HandleVScroll(scLineUp, 1); });
+    sVScrollBar->OnUpButtonClick = EditorHandler([this] { SynTextEditor1->HandleVScroll(scLineDown, 1); });
+    sVScrollBar->OnPageUp = EditorHandler([this] { PageVertically(scPageUp); });
+    sVScrollBar->OnPageDown = EditorHandler([this] { PageVertically(scPageDown); });
+    sHScrollBar->OnLastChange = EditorHandler([this] {
         SynTextEditor1->HandleHScroll(scThumbPosition, Position16(sHScrollBar->Position()));
     });
-    sHScrollBar->OnDownButtonClick = Handler([this] { SynTextEditor1->HandleHScroll(scLineUp, 1); });
-    sHScrollBar->OnUpButtonClick = Handler([this] { SynTextEditor1->HandleHScroll(scLineDown, 1); });
-    sHScrollBar->OnPageUp = Handler([this] { SynTextEditor1->HandleHScroll(scPageUp, 1); });
-    sHScrollBar->OnPageDown = Handler([this] { SynTextEditor1->HandleHScroll(scPageDown, 1); });
+    sHScrollBar->OnDownButtonClick = EditorHandler([this] { SynTextEditor1->HandleHScroll(scLineUp, 1); });
+    sHScrollBar->OnUpButtonClick = EditorHandler([this] { SynTextEditor1->HandleHScroll(scLineDown, 1); });
+    sHScrollBar->OnPageUp = EditorHandler([this] { SynTextEditor1->HandleHScroll(scPageUp, 1); });
+    sHScrollBar->OnPageDown = EditorHandler([this] { SynTextEditor1->HandleHScroll(scPageDown, 1); });
 
     SkinFrame = new TbsSkinFrame(this);
     SkinFrame->SetSkinData(skin);

@@ -59,3 +59,38 @@ function(tandril_tests name)
   add_test(NAME ${name}.WholeShuffled COMMAND ${name} --gtest_shuffle)
   set_tests_properties(${name}.WholeShuffled PROPERTIES ENVIRONMENT "TANDRIL_HEADLESS=1" COST 1000 TIMEOUT 1800)
 endfunction()
+
+# A unity build (-DCMAKE_UNITY_BUILD=ON, as scripts/test.sh builds) compiles
+# the sources of a target a dozen at a time, one after another in one
+# translation unit, so shared headers are read and their templates made
+# once per dozen rather than once per file. Xlib's macros (None, Status,
+# Time, Screen ...) would then reach every source after one that includes
+# Xlib: such sources are compiled on their own. Call once, after every
+# target is defined.
+function(tandril_keep_xlib_sources_apart)
+  set(folders "${PROJECT_SOURCE_DIR}")
+  while(folders)
+    list(POP_FRONT folders folder)
+    get_property(subfolders DIRECTORY "${folder}" PROPERTY SUBDIRECTORIES)
+    list(APPEND folders ${subfolders})
+    get_property(targets DIRECTORY "${folder}" PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+      get_target_property(sources ${target} SOURCES)
+      get_target_property(target_folder ${target} SOURCE_DIR)
+      foreach(source IN LISTS sources)
+        if(NOT source MATCHES "\\.cpp$")
+          continue()
+        endif()
+        cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY "${target_folder}" OUTPUT_VARIABLE path)
+        if(NOT EXISTS "${path}")
+          continue()  # made at build time
+        endif()
+        file(STRINGS "${path}" xlib REGEX "^#include <X11/" LIMIT_COUNT 1)
+        if(xlib)
+          set_source_files_properties("${path}" TARGET_DIRECTORY ${target}
+                                      PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+        endif()
+      endforeach()
+    endforeach()
+  endwhile()
+endfunction()

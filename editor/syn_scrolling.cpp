@@ -20,7 +20,7 @@
 namespace {
 
 // The scroll bar range can only hold 16 bits; longer ranges are scaled.
-constexpr int MaxScrollRange = 32767;
+constexpr int MaxScrollBarRange = 32767;
 
 // Past this many rectangles kept aside inside an update, the whole view is
 // repainted at its end instead: a replace-all scrolls once for each match,
@@ -79,12 +79,12 @@ public:
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
         if (!hideShow)
             info.fMask |= SIF_DISABLENOSCROLL;
-        const bool scaled = Range > MaxScrollRange;
+        const bool scaled = Range > MaxScrollBarRange;
         if (scaled) {
             info.nMin = 0;
-            info.nMax = MaxScrollRange;
-            Page = MulDiv(MaxScrollRange, Page, Range);
-            Pos = MulDiv(MaxScrollRange, Pos, Range);
+            info.nMax = MaxScrollBarRange;
+            Page = MulDiv(MaxScrollBarRange, Page, Range);
+            Pos = MulDiv(MaxScrollBarRange, Pos, Range);
         } else {
             info.nMin = 1;
             info.nMax = Range;

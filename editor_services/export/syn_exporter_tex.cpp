@@ -23,7 +23,7 @@ AnsiString LetterNumber(int Number)
     return letters;
 }
 
-AnsiString ColorText(TColor Value)
+AnsiString TexColorText(TColor Value)
 {
     const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(Value));
     return TeXNumber(GetRValue(rgb) / 255.0, 2) + "," + TeXNumber(GetGValue(rgb) / 255.0, 2) + "," +
@@ -141,9 +141,9 @@ AnsiString TSynExporterTeX::Definitions()
         if (style.Contains(fsUnderline))
             wrap("\\uln{");
         if (Attribute->Foreground() != clBlack && Attribute->Foreground() != clNone)
-            wrap("\\textcolor[rgb]{" + ColorText(Attribute->Foreground()) + "}{");
+            wrap("\\textcolor[rgb]{" + TexColorText(Attribute->Foreground()) + "}{");
         if (UseBackground() && Attribute->Background() != clNone)
-            wrap("\\colorbox[rgb]{" + ColorText(Attribute->Background()) + "}{");
+            wrap("\\colorbox[rgb]{" + TexColorText(Attribute->Background()) + "}{");
         definitions += "\\newcommand{\\" + CommandOf(Attribute) + "}[1]{" + opening + "#1" + closing + "}\r\n";
     });
     return definitions;

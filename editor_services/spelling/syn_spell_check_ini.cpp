@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr ZavIdiziCheckOptions kStoredOptions[] = {
+constexpr ZavIdiziCheckOptions kStoredCheckOptions[] = {
     sscoAutoSpellCheck, sscoGoUp,          sscoHideCursor,      sscoHourGlass,
     sscoIgnoreSingleChars, sscoIgnoreWordsWithNumbers, sscoMaintainCase, sscoSelectWord,
     sscoStartFromCursor, sscoSuggestWords, sscoTrimApostrophes,
@@ -19,7 +19,7 @@ constexpr ZavIdiziCheckOptions kStoredOptions[] = {
 AnsiString OptionsText(TZavIdiziCheckOptions Options)
 {
     AnsiString text;
-    for (ZavIdiziCheckOptions option : kStoredOptions)
+    for (ZavIdiziCheckOptions option : kStoredCheckOptions)
         text += Options.Contains(option) ? '1' : '0';
     return text;
 }
@@ -27,9 +27,9 @@ AnsiString OptionsText(TZavIdiziCheckOptions Options)
 TZavIdiziCheckOptions OptionsOf(const AnsiString& Text)
 {
     TZavIdiziCheckOptions options;
-    for (size_t i = 0; i < std::size(kStoredOptions) && i < Text.size(); ++i)
+    for (size_t i = 0; i < std::size(kStoredCheckOptions) && i < Text.size(); ++i)
         if (Text[i] == '1')
-            options.Include(kStoredOptions[i]);
+            options.Include(kStoredCheckOptions[i]);
     return options;
 }
 

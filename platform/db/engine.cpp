@@ -114,14 +114,14 @@ bool FileWritable(const std::string& osName)
     return ::stat(osName.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && ::access(osName.c_str(), W_OK) == 0;
 }
 
-std::string FolderOf(const std::string& osName)
+std::string ParentFolderOf(const std::string& osName)
 {
     const size_t slash = osName.rfind('/');
     return slash == std::string::npos ? std::string(".") : osName.substr(0, slash + 1);
 }
 
 // Whether files can be made beside the file, as its write-ahead log needs.
-bool FolderWritable(const std::string& osName) { return ::access(FolderOf(osName).c_str(), W_OK) == 0; }
+bool FolderWritable(const std::string& osName) { return ::access(ParentFolderOf(osName).c_str(), W_OK) == 0; }
 
 // What keeps a journal a crash left beside the file from being rolled
 // back: the file, the journal or the folder, named as the user is to be
@@ -133,7 +133,7 @@ AnsiString JournalBlocker(const AnsiString& FileName, const std::string& osName)
     if (!FileWritable(osName + "-journal"))
         return "日志“" + Utf8ToGbk(osName) + "-journal”";
     if (!FolderWritable(osName))
-        return "文件夹“" + Utf8ToGbk(FolderOf(osName)) + "”";
+        return "文件夹“" + Utf8ToGbk(ParentFolderOf(osName)) + "”";
     return {};
 }
 
@@ -235,7 +235,7 @@ AnsiString Unwritable(const AnsiString& FileName, const std::string& osName)
     if (!FileWritable(osName))
         return FileName;
     if (!FolderWritable(osName))
-        return Utf8ToGbk(FolderOf(osName));
+        return Utf8ToGbk(ParentFolderOf(osName));
     for (const char* suffix : {"-wal", "-shm"})
         if (Exists(osName + suffix) && !FileWritable(osName + suffix))
             return Utf8ToGbk(osName + suffix);

@@ -77,7 +77,7 @@ std::string Unquoted(const Token& t)
     return t.text;
 }
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string QuotedName(const std::string& name) { return "\"" + name + "\""; }
 
 using Tokens = std::vector<Token>;
 
@@ -208,8 +208,8 @@ std::string TranslateCreateTable(const Tokens& words, size_t open)
             continue;
         const std::string name = Unquoted(part[0]);
         if (name.size() > keyName.size() && name.ends_with(keyName))
-            sql += "; CREATE INDEX " + Quoted("IX_" + table + "_" + name) + " ON " + Quoted(table) + " (" +
-                   Quoted(name) + ")";
+            sql += "; CREATE INDEX " + QuotedName("IX_" + table + "_" + name) + " ON " + QuotedName(table) + " (" +
+                   QuotedName(name) + ")";
     }
     return sql;
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-struct Queue {
+struct TPostedQueue {
     std::deque<MSG> Posted;
     bool QuitPosted = false;
     int ExitCode = 0;
@@ -23,9 +23,9 @@ struct Queue {
     TMessageSource Sources[2] = {};  // by TMessageSourceKind, asked in that order
 };
 
-Queue& TheQueue()
+TPostedQueue& TheQueue()
 {
-    static Queue queue;
+    static TPostedQueue queue;
     return queue;
 }
 
@@ -54,7 +54,7 @@ bool PostMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 
 void PostQuitMessage(int ExitCode)
 {
-    Queue& queue = TheQueue();
+    TPostedQueue& queue = TheQueue();
     queue.QuitPosted = true;
     queue.ExitCode = ExitCode;
 }
@@ -82,7 +82,7 @@ DWORD lastMessageTime = 0;
 
 bool Peek(MSG* Msg, HWND Filter, UINT Min, UINT Max, UINT Remove)
 {
-    Queue& queue = TheQueue();
+    TPostedQueue& queue = TheQueue();
     bool remove = Remove & PM_REMOVE;
     for (auto it = queue.Posted.begin(); it != queue.Posted.end(); ++it) {
         if (!MessageMatches(it->hwnd, it->message, Filter, Min, Max))

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool IsFontHeightOdd(TCanvas* Canvas) { return Canvas->Font()->Height() % 2 != 0; }
+bool IsFontHeightOddForDraw(TCanvas* Canvas) { return Canvas->Font()->Height() % 2 != 0; }
 
 void Line(TCanvas* Canvas, int X1, int Y1, int X2, int Y2)
 {
@@ -28,7 +28,7 @@ void DrawFocusLines(TCanvas* Canvas, TColor Color, int X1, int X2, int Y)
 TRect CaptionRect(TCanvas* Canvas, const TbsGlyphTextLayout& Pos, int TextWidth, int TextHeight)
 {
     TRect r{Pos.TextPos.X, Pos.TextPos.Y, Pos.TextPos.X + TextWidth + 2, Pos.TextPos.Y + TextHeight};
-    if (IsFontHeightOdd(Canvas))
+    if (IsFontHeightOddForDraw(Canvas))
         --r.Top;
     return r;
 }

@@ -24,14 +24,14 @@ uint32_t LittleEndian32(const uint8_t* B)
     return uint32_t(B[0]) | uint32_t(B[1]) << 8 | uint32_t(B[2]) << 16 | uint32_t(B[3]) << 24;
 }
 
-int32_t ReadInt32(TStream* Stream)
+int32_t ReadStoredInt32(TStream* Stream)
 {
     uint8_t b[4];
     Stream->ReadBuffer(b, 4);
     return static_cast<int32_t>(LittleEndian32(b));
 }
 
-void WriteInt32(TStream* Stream, int32_t Value)
+void WriteStoredInt32(TStream* Stream, int32_t Value)
 {
     auto v = static_cast<uint32_t>(Value);
     uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
@@ -105,7 +105,7 @@ void LoadActivePicture(const AnsiString& FileName, TBitmap* Bitmap)
 std::unique_ptr<TbsUnpackedSkin> ReadPackedSkin(TStream* Stream)
 {
     auto skin = std::make_unique<TbsUnpackedSkin>();
-    skin->Version = ReadInt32(Stream);
+    skin->Version = ReadStoredInt32(Stream);
     if (skin->Version > kPackedSkinVersion)
         throw EReadError(Format("Skin version %d is not supported", {skin->Version}));
     ReadSlot(Stream, skin->Picture.get());
@@ -118,7 +118,7 @@ std::unique_ptr<TbsUnpackedSkin> ReadPackedSkin(TStream* Stream)
     }
     // Each picture consumes its bytes or raises, so a huge count ends at the
     // end of the stream instead of looping on.
-    int32_t count = ReadInt32(Stream);
+    int32_t count = ReadStoredInt32(Stream);
     for (int32_t i = 0; i < count; ++i) {
         skin->ActivePictures.push_back(std::make_unique<TBitmap>());
         ReadPackedBitmap(Stream, skin->ActivePictures.back().get());
@@ -183,7 +183,7 @@ void TbsCompressedStoredSkin::LoadFromSkinIni(const AnsiString& AFileName)
     AnsiString folder = ExtractFilePath(AFileName);
 
     TMemoryStream packed;
-    WriteInt32(&packed, kPackedSkinVersion);
+    WriteStoredInt32(&packed, kPackedSkinVersion);
     for (const char* key : {"picture", "inactivepicture", "mask"}) {
         TBitmap bitmap;
         AnsiString name = ini.ReadString("PICTURES", key, "");
@@ -193,7 +193,7 @@ void TbsCompressedStoredSkin::LoadFromSkinIni(const AnsiString& AFileName)
     }
     TStringList names;
     ReadStrings(&ini, "PICTURES", "activepictures", &names);
-    WriteInt32(&packed, names.Count());
+    WriteStoredInt32(&packed, names.Count());
     for (int i = 0; i < names.Count(); ++i) {
         TBitmap bitmap;
         LoadActivePicture(folder + names.Strings(i), &bitmap);

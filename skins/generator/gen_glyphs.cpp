@@ -4,7 +4,7 @@ namespace {
 
 // A pen in quarter pixels around the centre (CX, CY) of a glyph, itself in
 // quarter pixels; U is a quarter of the glyph's size.
-struct TPen {
+struct TGlyphPen {
     TRaster& Raster;
     int CX, CY, Width;
     TArgb Colour;
@@ -16,7 +16,7 @@ struct TPen {
     }
 };
 
-void Box(const TPen& P, int L, int T, int R, int B, int Half)
+void Box(const TGlyphPen& P, int L, int T, int R, int B, int Half)
 {
     P.Line(L, T, R, T, Half);
     P.Line(R, T, R, B, Half);
@@ -31,7 +31,7 @@ void DrawGlyph(TRaster& Raster, const TRect& Cell, TGlyph Glyph, int Size, int P
     // Centres on a pixel middle when Size is odd, on a pixel edge when even.
     const int cx = 2 * (Cell.Left + Cell.Right), cy = 2 * (Cell.Top + Cell.Bottom);
     const int half = 2 * Size;  // the glyph's half size in quarter pixels
-    TPen p{Raster, cx, cy, Pen, Colour};
+    TGlyphPen p{Raster, cx, cy, Pen, Colour};
     switch (Glyph) {
     case TGlyph::Close:
         p.Line(-7, -7, 7, 7, half);

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr TArgb kInk = Rgb(0x33, 0x3D, 0x4C);
+constexpr TArgb kPictureInk = Rgb(0x33, 0x3D, 0x4C);
 constexpr TArgb kFolder = Rgb(0xF0, 0xC2, 0x4C);
 constexpr TArgb kBlue = Rgb(0x2A, 0x66, 0xC2);
 constexpr TArgb kGreen = Rgb(0x2E, 0x8B, 0x3C);
@@ -27,7 +27,7 @@ void Clip(TIconPainter& P, int X, int Y)
 void Lines(TIconPainter& P, bool Indent)
 {
     for (int i = 0; i < 4; ++i)
-        P.Line({{i == 0 || i == 3 ? 8 : 28, 10 + 14 * i}, {58, 10 + 14 * i}}, 5, kInk);
+        P.Line({{i == 0 || i == 3 ? 8 : 28, 10 + 14 * i}, {58, 10 + 14 * i}}, 5, kPictureInk);
     const int x = Indent ? 4 : 22;
     const int s = Indent ? 1 : -1;
     P.Line({{x, 32}, {x + s * 16, 32}}, 6, kBlue);
@@ -48,23 +48,23 @@ const std::vector<TDraw>& ToolBarImages()
         [](TIconPainter& p) { p.Page(4, 0, 14, 12); p.Page(1, 3, 11, 15); p.Cross(); },               // close all
         [](TIconPainter& p) { p.Page(1, 1, 11, 15); p.TextLines(3, 6, 9, 4); p.Magnifier(10, 9, 3); }, // preview
         [](TIconPainter& p) {                                                                      // print
-            p.Box(4, 1, 12, 7, Rgb(255, 255, 255), Rgb(0xE0, 0xE0, 0xE0), kInk);
-            p.Box(1, 6, 15, 12, Rgb(0xB8, 0xC0, 0xCC), Rgb(0x84, 0x8E, 0x9C), kInk, 1);
-            p.Box(4, 10, 12, 15, Rgb(255, 255, 255), Rgb(0xF0, 0xF0, 0xF0), kInk);
+            p.Box(4, 1, 12, 7, Rgb(255, 255, 255), Rgb(0xE0, 0xE0, 0xE0), kPictureInk);
+            p.Box(1, 6, 15, 12, Rgb(0xB8, 0xC0, 0xCC), Rgb(0x84, 0x8E, 0x9C), kPictureInk, 1);
+            p.Box(4, 10, 12, 15, Rgb(255, 255, 255), Rgb(0xF0, 0xF0, 0xF0), kPictureInk);
             p.Disc(48, 32, 4, kGreen);
         },
         [](TIconPainter& p) { p.TurnArrow(false); },  // undo
         [](TIconPainter& p) { p.TurnArrow(true); },   // redo
         [](TIconPainter& p) {                         // cut
-            p.Line({{16, 4}, {40, 40}}, 5, kInk);
-            p.Line({{48, 4}, {24, 40}}, 5, kInk);
+            p.Line({{16, 4}, {40, 40}}, 5, kPictureInk);
+            p.Line({{48, 4}, {24, 40}}, 5, kPictureInk);
             p.Ring(20, 48, 8, 5, kBlue);
             p.Ring(44, 48, 8, 5, kBlue);
         },
         [](TIconPainter& p) { p.Page(5, 0, 15, 11); p.Page(1, 4, 11, 15); p.TextLines(3, 8, 9, 3); },  // copy
         [](TIconPainter& p) {                                                                            // paste
-            p.Box(1, 2, 12, 15, Rgb(0xD8, 0xA8, 0x60), Rgb(0xB0, 0x80, 0x40), kInk, 1);
-            p.Box(4, 1, 9, 4, Rgb(0xC8, 0xCE, 0xD8), Rgb(0xA0, 0xA8, 0xB4), kInk);
+            p.Box(1, 2, 12, 15, Rgb(0xD8, 0xA8, 0x60), Rgb(0xB0, 0x80, 0x40), kPictureInk, 1);
+            p.Box(4, 1, 9, 4, Rgb(0xC8, 0xCE, 0xD8), Rgb(0xA0, 0xA8, 0xB4), kPictureInk);
             p.Page(7, 6, 15, 15);
         },
         [](TIconPainter& p) { p.Magnifier(6, 6, 4); },  // find
@@ -76,23 +76,23 @@ const std::vector<TDraw>& ToolBarImages()
         [](TIconPainter& p) {  // replace
             p.Box(1, 1, 7, 7, Rgb(255, 255, 255), Rgb(0xE8, 0xE8, 0xE8), kBlue);
             p.Box(9, 9, 15, 15, Rgb(255, 255, 255), Rgb(0xE8, 0xE8, 0xE8), kGreen);
-            p.Line({{36, 12}, {52, 12}, {52, 28}}, 5, kInk);
-            p.Line({{46, 22}, {52, 30}, {58, 22}}, 5, kInk);
+            p.Line({{36, 12}, {52, 12}, {52, 28}}, 5, kPictureInk);
+            p.Line({{46, 22}, {52, 30}, {58, 22}}, 5, kPictureInk);
         },
         [](TIconPainter& p) { Lines(p, true); },   // block indent
         [](TIconPainter& p) { Lines(p, false); },  // unindent
         [](TIconPainter& p) {                      // show tree
-            p.Box(1, 1, 6, 5, kFolder, kFolder, kInk);
-            p.Line({{12, 20}, {12, 52}, {28, 52}}, 4, kInk);
-            p.Line({{12, 32}, {28, 32}}, 4, kInk);
-            p.Box(7, 6, 13, 10, Rgb(255, 255, 255), Rgb(0xE0, 0xE6, 0xEE), kInk);
-            p.Box(7, 11, 13, 15, Rgb(255, 255, 255), Rgb(0xE0, 0xE6, 0xEE), kInk);
+            p.Box(1, 1, 6, 5, kFolder, kFolder, kPictureInk);
+            p.Line({{12, 20}, {12, 52}, {28, 52}}, 4, kPictureInk);
+            p.Line({{12, 32}, {28, 32}}, 4, kPictureInk);
+            p.Box(7, 6, 13, 10, Rgb(255, 255, 255), Rgb(0xE0, 0xE6, 0xEE), kPictureInk);
+            p.Box(7, 11, 13, 15, Rgb(255, 255, 255), Rgb(0xE0, 0xE6, 0xEE), kPictureInk);
         },
         [](TIconPainter& p) { p.Page(1, 1, 11, 15); Clip(p, 36, 14); },  // show attachment list
         [](TIconPainter& p) {                                             // read-only
-            p.Ring(32, 22, 12, 6, kInk);
-            p.Box(3, 7, 13, 15, kFolder, Rgb(0xC8, 0x90, 0x20), kInk, 1);
-            p.Disc(32, 44, 3, kInk);
+            p.Ring(32, 22, 12, 6, kPictureInk);
+            p.Box(3, 7, 13, 15, kFolder, Rgb(0xC8, 0x90, 0x20), kPictureInk, 1);
+            p.Disc(32, 44, 3, kPictureInk);
         },
         [](TIconPainter& p) {  // highlighter type
             p.Page(1, 1, 15, 15);
@@ -166,7 +166,7 @@ const std::vector<TDraw>& ListImages()
         FolderImage,
         ArticleImage,
         [](TIconPainter& p) { Clip(p, 22, 10); p.Sparkle(12, 4); },  // an attachment just added
-        [](TIconPainter& p) { p.Box(2, 2, 14, 14, Rgb(0xF4, 0xF6, 0xFA), Rgb(0xDC, 0xE2, 0xEC), kInk, 2); Clip(p, 24, 12); },
+        [](TIconPainter& p) { p.Box(2, 2, 14, 14, Rgb(0xF4, 0xF6, 0xFA), Rgb(0xDC, 0xE2, 0xEC), kPictureInk, 2); Clip(p, 24, 12); },
         nullptr,
         nullptr,
         nullptr,
@@ -278,7 +278,7 @@ void WriteProgramPictures(const std::string& Folder)
                           [](TIconPainter& p) { Tab(p, Rgb(0xE8, 0x7A, 0x1C)); },
                           [](TIconPainter& p) {
                               Tab(p, 0);
-                              p.Box(8, 9, 14, 15, Rgb(0xF0, 0xC2, 0x4C), Rgb(0xC8, 0x90, 0x20), kInk);
+                              p.Box(8, 9, 14, 15, Rgb(0xF0, 0xC2, 0x4C), Rgb(0xC8, 0x90, 0x20), kPictureInk);
                           }},
                          16)
                        .Bmp(true));

@@ -14,18 +14,13 @@
 #include "platform/db/ado_connection.h"
 #include "platform/db/database_file.h"
 #include "platform/db/db_errors.h"
+#include "tests/support/test_data.h"
 #include "tests/app/notes_test_support.h"
 #include "tests/platform/base/ordinary_user.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Bytes(const std::string& Path)
-{
-    std::ifstream in(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A database made by the data layer from these statements.
 void MakeDatabase(const std::string& Path, const std::vector<AnsiString>& Statements)
@@ -62,7 +57,7 @@ TEST_F(TNotesFileStatesTest, AForeignOrIncompleteFileIsRefusedUntouchedAndNeverR
     for (size_t i = 0; i < std::size(files); ++i) {
         const std::string path = Path(files[i].first);
         MakeDatabase(path, files[i].second);
-        const std::string before = Bytes(path);
+        const std::string before = ReadWholeFile(path);
         Boxes.clear();
         AnswerBoxes({1});
         EXPECT_FALSE(module_->OpenDataBase(path)) << path;
@@ -74,7 +69,7 @@ TEST_F(TNotesFileStatesTest, AForeignOrIncompleteFileIsRefusedUntouchedAndNeverR
         EXPECT_EQ(module_->FileName(), Path("notes.vek"));
         // Not a byte of it changed (its journal mode neither), nothing
         // beside it, and the last database is still the good one.
-        EXPECT_EQ(Bytes(path), before) << path;
+        EXPECT_EQ(ReadWholeFile(path), before) << path;
         EXPECT_FALSE(fs::exists(path + "-wal")) << path;
         EXPECT_EQ(TIniFile(Path("tandril.ini")).ReadString("History", "LastDataBase", ""), Path("notes.vek"));
     }
@@ -90,7 +85,7 @@ TEST_F(TNotesFileStatesTest, AFileThatCannotBeWrittenOpensForReadingOnlyAndStill
     ASSERT_TRUE(module_->CloseAllNodes());
     module_->DataBase()->Close();
     ::chmod(Path("notes.vek").c_str(), 0444);
-    const std::string before = Bytes(Path("notes.vek"));
+    const std::string before = ReadWholeFile(Path("notes.vek"));
 
     AnswerBoxes({1});
     ASSERT_TRUE(module_->OpenDataBase(Path("notes.vek")));
@@ -126,7 +121,7 @@ TEST_F(TNotesFileStatesTest, AFileThatCannotBeWrittenOpensForReadingOnlyAndStill
     EXPECT_TRUE(module_->CloseAllNodes());
     EXPECT_EQ(Boxes.size(), 2u);
     module_->DataBase()->Close();
-    EXPECT_EQ(Bytes(Path("notes.vek")), before);
+    EXPECT_EQ(ReadWholeFile(Path("notes.vek")), before);
 }
 
 TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirText)
@@ -140,7 +135,7 @@ TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirTe
     // that was opened.
     fs::rename(Path("notes.vek"), Path("moved.vek"));
     fs::copy_file(Path("moved.vek"), Path("notes.vek"));
-    const std::string copy = Bytes(Path("notes.vek"));
+    const std::string copy = ReadWholeFile(Path("notes.vek"));
 
     editor->SetText("second");
     auto refused = [](auto Write) {
@@ -171,7 +166,7 @@ TEST_F(TNotesFileStatesTest, AVanishedFileRefusesEveryWriteAndTheTabsKeepTheirTe
     AnswerBoxes({2, 1});
     EXPECT_TRUE(module_->CloseAllNodes());
     EXPECT_EQ(window_->GetEditorCount(), 0);
-    EXPECT_EQ(Bytes(Path("notes.vek")), copy);
+    EXPECT_EQ(ReadWholeFile(Path("notes.vek")), copy);
 }
 
 TEST_F(TNotesFileStatesTest, WhatCantBeWrittenIsNamedWhenOpeningAndWhenCompactingFails)
@@ -202,7 +197,7 @@ TEST_F(TNotesFileStatesTest, WhatCantBeWrittenIsNamedWhenOpeningAndWhenCompactin
         // The folder made read-only meanwhile: the compaction says why it
         // could not compact, the file opens again for reading and says so,
         // and nothing is lost.
-        const std::string before = Bytes(file);
+        const std::string before = ReadWholeFile(file);
         chmod(folder.c_str(), 0555);
         AnswerBoxes({1, 1, 1});
         module_->CompactDataBase();
@@ -211,7 +206,7 @@ TEST_F(TNotesFileStatesTest, WhatCantBeWrittenIsNamedWhenOpeningAndWhenCompactin
         TCustomSynTextEditor* reopened = module_->OpenNode(id);
         if (!module_->Connected() || module_->Writable() || !reopened || reopened->Text() != std::string(50000, 'x'))
             problems += "the article is not there to read\n";
-        if (Bytes(file) != before)
+        if (ReadWholeFile(file) != before)
             problems += "the file changed\n";
         chmod(folder.c_str(), 0755);
         module_->CloseAllNodes();

@@ -7,6 +7,7 @@
 #include "app/editor_config_string.h"
 #include "platform/base/ini_files.h"
 #include "platform/db/ado_connection.h"
+#include "tests/support/test_data.h"
 #include "tests/app/notes_test_support.h"
 #include "tests/platform/db/db_test_support.h"
 
@@ -16,12 +17,6 @@ const char kOpenFailure[] =
     "打开数据库失败\r\n\r\n1.请确认你要打开的数据库是否存在\r\n\r\n2.请确认你要打开的数据库是是否被其他程序独占，如ACCESS";
 const char kCreateFailure[] =
     "建立数据库失败\r\n\r\n1.可能你指定要建立的文件已经存在\r\n\r\n2.可能你指定了一个无效的路径";
-
-std::string Bytes(const std::string& Path)
-{
-    std::ifstream in(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 }  // namespace
 
@@ -74,7 +69,7 @@ TEST_F(TNotesFilesTest, CreateNeverTouchesAnExistingFileOrLeavesOneBehind)
     AnswerBoxes({1});
     EXPECT_FALSE(module_->CreateDataBase(existing));
     EXPECT_EQ(Boxes, std::vector<std::string>{kCreateFailure});
-    EXPECT_EQ(Bytes(existing), "precious bytes");
+    EXPECT_EQ(ReadWholeFile(existing), "precious bytes");
     EXPECT_FALSE(std::filesystem::exists(Path("tandril.ini")));
 
     AnswerBoxes({1});

@@ -30,7 +30,7 @@
 
 namespace {
 
-std::string Panel(TMainForm* Form, int Index) { return Form->StatusPanels[Index]->Caption(); }
+std::string StatusPanelText(TMainForm* Form, int Index) { return Form->StatusPanels[Index]->Caption(); }
 
 TbsSkinTabSheet* SheetOf(TCustomSynTextEditor* Editor)
 {
@@ -125,24 +125,24 @@ TEST_F(TMainWindowTest, TabIconAndStatusFollowTheEditor)
 
     Type("a");
     EXPECT_EQ(sheet->ImageIndex(), 1);
-    EXPECT_EQ(Panel(form_.get(), 2), "修改");
-    EXPECT_EQ(Panel(form_.get(), 3), "插入");
-    EXPECT_EQ(Panel(form_.get(), 4), "[不显示语法高亮]");
+    EXPECT_EQ(StatusPanelText(form_.get(), 2), "修改");
+    EXPECT_EQ(StatusPanelText(form_.get(), 3), "插入");
+    EXPECT_EQ(StatusPanelText(form_.get(), 4), "[不显示语法高亮]");
 
     Key('S', InjectCtrl);
     EXPECT_FALSE(editor->Modified());
     EXPECT_EQ(sheet->ImageIndex(), 0);
-    EXPECT_EQ(Panel(form_.get(), 2), "正常");
+    EXPECT_EQ(StatusPanelText(form_.get(), 2), "正常");
 
     Key(VK_INSERT);
-    EXPECT_EQ(Panel(form_.get(), 3), "覆写");
+    EXPECT_EQ(StatusPanelText(form_.get(), 3), "覆写");
     Key(VK_INSERT);
-    EXPECT_EQ(Panel(form_.get(), 3), "插入");
+    EXPECT_EQ(StatusPanelText(form_.get(), 3), "插入");
 
     Key('E', InjectCtrl);
     EXPECT_TRUE(editor->ReadOnly());
     EXPECT_EQ(sheet->ImageIndex(), 2);
-    EXPECT_EQ(Panel(form_.get(), 3), "只读");
+    EXPECT_EQ(StatusPanelText(form_.get(), 3), "只读");
 }
 
 TEST_F(TMainWindowTest, LineAndColumnAreDisplayCoordinates)
@@ -156,8 +156,8 @@ TEST_F(TMainWindowTest, LineAndColumnAreDisplayCoordinates)
     Type(AnsiString(200, 'x'));
     ASSERT_EQ(editor->CaretXY().Line, 1);
     ASSERT_GT(editor->DisplayY(), 1);
-    EXPECT_EQ(Panel(form_.get(), 0), "行 " + std::to_string(editor->DisplayY()));
-    EXPECT_EQ(Panel(form_.get(), 1), "列 " + std::to_string(editor->DisplayX()));
+    EXPECT_EQ(StatusPanelText(form_.get(), 0), "行 " + std::to_string(editor->DisplayY()));
+    EXPECT_EQ(StatusPanelText(form_.get(), 1), "列 " + std::to_string(editor->DisplayX()));
     EXPECT_NE(editor->DisplayX(), editor->CaretXY().Char);
 }
 

@@ -30,15 +30,10 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "skin/controls/bs_skin_page_control.h"
+#include "tests/support/test_data.h"
 #include "tests/app/program_test_support.h"
 
 namespace {
-
-std::string Bytes(const std::string& Path)
-{
-    std::ifstream in(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class TEndToEndTest : public TProgramTest {
 protected:
@@ -162,7 +157,7 @@ TEST_F(TEndToEndTest, ANewUsersNotesAreAllThereAtTheNextStart)
     const int attachmentId =
         static_cast<int>(reinterpret_cast<intptr_t>(MainForm->GetAttachmentList()->Items()->Item(0)->Data));
     DBModule->SaveAttachmentAs(attachmentId, folder_ + "/back.bin");
-    EXPECT_EQ(Bytes(folder_ + "/back.bin"), Bytes(attachment));
+    EXPECT_EQ(ReadWholeFile(folder_ + "/back.bin"), ReadWholeFile(attachment));
 
     second = DBModule->OpenNode(NodeIdOf(folder->Item(1)));
     ASSERT_NE(second, nullptr);

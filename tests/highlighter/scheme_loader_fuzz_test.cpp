@@ -12,12 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& Name)
-{
-    std::ifstream in(Name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 int Fuzz(const std::string& Bytes)
 {
     return FuzzSchemeLoader(reinterpret_cast<const uint8_t*>(Bytes.data()), Bytes.size());
@@ -38,7 +32,7 @@ TEST(SchemeLoaderFuzz, BrokenSchemesRaiseAndNeverCrash)
     for (const auto& entry : fs::directory_iterator(TestData("/scheme_corpus"))) {
         const std::string name = entry.path().filename().string();
         bool loaded = false;
-        EXPECT_NO_THROW(loaded = Fuzz(ReadFile(entry.path()))) << name;
+        EXPECT_NO_THROW(loaded = Fuzz(ReadWholeFile(entry.path()))) << name;
         EXPECT_EQ(loaded, loading.contains(name)) << name;
         ++files;
     }
@@ -46,7 +40,7 @@ TEST(SchemeLoaderFuzz, BrokenSchemesRaiseAndNeverCrash)
 
     // Every cut and single-byte change of a good file of each version.
     for (const char* good : {"/c_scheme.xml", "/scheme_v15.xml", "/scheme_v18.xml"}) {
-        const std::string whole = ReadFile(TestData(good));
+        const std::string whole = ReadWholeFile(TestData(good));
         EXPECT_TRUE(Fuzz(whole)) << good;
         for (size_t length = 0; length < whole.size(); length += 13)
             EXPECT_NO_THROW(Fuzz(whole.substr(0, length))) << good << " cut at " << length;

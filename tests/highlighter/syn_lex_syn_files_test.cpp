@@ -22,12 +22,6 @@ namespace {
 const std::string kData = TestData();
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n";
 
-std::string ReadFile(const fs::path& Name)
-{
-    std::ifstream in(Name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::string SavedText(TSynLexSyn& Syn)
 {
     TStringStream stream;
@@ -76,7 +70,7 @@ TEST_F(SynLexSynFiles, LoadsAnyVersionAndSavesVersion20)
     const std::string copy = (folder_ / "c.xml").string();
     EXPECT_TRUE(syn.SaveToFile(copy));
     EXPECT_EQ(syn.FileName, copy);
-    const std::string saved = ReadFile(copy);
+    const std::string saved = ReadWholeFile(copy);
     EXPECT_EQ(saved.rfind(kDeclaration + "<SynLexHighlighter Version=\"2.0\">\r\n", 0), 0u);
     EXPECT_EQ(SavedText(syn), saved);
 
@@ -162,7 +156,7 @@ TEST(SynLexSynStreaming, SyntaxPropertyCarriesTheWholeScheme)
     TStringStream old;
     TWriter writer(&old);
     writer.WritePropName("Syntax");
-    writer.WriteString(ReadFile(kData + "/scheme_v18.xml"));
+    writer.WriteString(ReadWholeFile(kData + "/scheme_v18.xml"));
     old.SetPosition(0);
     TReader(&old).ReadProperty(&read);
     EXPECT_EQ(read.FormatVersion, "1.8");

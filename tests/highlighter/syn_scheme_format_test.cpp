@@ -21,12 +21,6 @@ namespace {
 
 const TSynLexFormatNativeXml20& Xml20() { return TSynLexFormatNativeXml20::Instance(); }
 
-std::string ReadFile(const fs::path& Name)
-{
-    std::ifstream in(Name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::string MessageOf(const std::function<void()>& Action)
 {
     try {
@@ -73,13 +67,13 @@ TEST_F(SchemeFiles, FilesAreCheckedAndNeverHalfWritten)
     syn.Info()->General.Name = "first";
     EXPECT_TRUE(Xml20().ExportToFile(&syn, name));
     EXPECT_EQ(syn.FileName, name);
-    const std::string first = ReadFile(name);
+    const std::string first = ReadWholeFile(name);
     EXPECT_NE(first.find("Name=\"first\""), std::string::npos);
 
     syn.Info()->General.Name = "second";
     TFailingFormat failing;
     EXPECT_THROW(failing.ExportToFile(&syn, name), EConvertError);
-    EXPECT_EQ(ReadFile(name), first);
+    EXPECT_EQ(ReadWholeFile(name), first);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 
     TSynLexSyn loaded(nullptr);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 std::string FindTestFolder(const char* Relative)
@@ -31,4 +33,10 @@ std::string FindTestFolder(const char* Relative)
     }
     std::fprintf(stderr, "cannot find the test folder %s above the test program or the working folder\n", Relative);
     std::abort();
+}
+
+std::string ReadWholeFile(const std::string& Path)
+{
+    std::ifstream in(Path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

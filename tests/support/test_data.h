@@ -12,6 +12,9 @@
 // there is none.
 std::string FindTestFolder(const char* Relative);
 
+// The bytes of the file Path, or nothing when it cannot be read.
+std::string ReadWholeFile(const std::string& Path);
+
 #ifdef TANDRIL_TEST_FOLDER
 // The test program's own folder in the source tree; each test program is
 // compiled with TANDRIL_TEST_FOLDER naming it.

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int Margin = 8, Gap = 6, FormWidth = 640, BoxHeight = 21, ButtonWidth = 80, ButtonHeight = 23;
+constexpr int FileMargin = 8, Gap = 6, FormWidth = 640, BoxHeight = 21, ButtonWidth = 80, FileButtonHeight = 23;
 constexpr int PlacesWidth = 120, ListTop = 40, ListHeight = 270, LabelWidth = 96;
 
 // Where the dialog starts: InitialDir, else the folder of FileName, else
@@ -29,7 +29,7 @@ AnsiString StartFolder(const TFileDialogSetup& Setup)
     return ExcludeTrailingPathDelimiter(GetCurrentDir());
 }
 
-TLabel* AddLabel(TWinControl* Parent, const char* Caption, int Left, int Top, TWinControl* Focus)
+TLabel* AddFileLabel(TWinControl* Parent, const char* Caption, int Left, int Top, TWinControl* Focus)
 {
     auto* label = new TLabel(Parent);
     label->SetCaption(Caption);
@@ -51,7 +51,7 @@ TButton* AddButton(TWinControl* Parent, const char* Caption, int Left, int Top, 
 {
     auto* button = new TButton(Parent);
     button->SetCaption(Caption);
-    button->SetBounds(Left, Top, Width, ButtonHeight);
+    button->SetBounds(Left, Top, Width, FileButtonHeight);
     button->SetParent(Parent);
     return button;
 }
@@ -73,23 +73,23 @@ TFileDialogForm::TFileDialogForm(const TFileDialogSetup& Setup)
 void TFileDialogForm::Build()
 {
     // The controls go in the order Tab visits them.
-    const int boxLeft = Margin + LabelWidth;
-    const int parentLeft = FormWidth - Margin - ButtonHeight - Gap;
-    folderBox_ = AddBox(this, boxLeft, Margin, parentLeft - Gap - boxLeft);
-    AddLabel(this, setup_.Save ? "保存在(&I):" : "查找范围(&I):", Margin, Margin, folderBox_);
-    parentButton_ = AddButton(this, "↑", parentLeft, Margin - 1, ButtonHeight + Gap);
+    const int boxLeft = FileMargin + LabelWidth;
+    const int parentLeft = FormWidth - FileMargin - FileButtonHeight - Gap;
+    folderBox_ = AddBox(this, boxLeft, FileMargin, parentLeft - Gap - boxLeft);
+    AddFileLabel(this, setup_.Save ? "保存在(&I):" : "查找范围(&I):", FileMargin, FileMargin, folderBox_);
+    parentButton_ = AddButton(this, "↑", parentLeft, FileMargin - 1, FileButtonHeight + Gap);
     parentButton_->OnClick = TNotifyEvent(this, &TFileDialogForm::ParentClick);
 
     placeList_ = new TListBox(this);
-    placeList_->SetBounds(Margin, ListTop, PlacesWidth, ListHeight);
+    placeList_->SetBounds(FileMargin, ListTop, PlacesWidth, ListHeight);
     placeList_->SetParent(this);
     for (const TFilePlace& place : places_)
         placeList_->Items()->Add(place.Caption);
     placeList_->OnClick = TNotifyEvent(this, &TFileDialogForm::PlaceClick);
 
-    const int listLeft = Margin + PlacesWidth + Gap;
-    BuildList(listLeft, ListTop, FormWidth - Margin - listLeft, ListHeight);
-    BuildBottom(listLeft, ListTop + ListHeight + Gap + 2, FormWidth - Margin - listLeft);
+    const int listLeft = FileMargin + PlacesWidth + Gap;
+    BuildList(listLeft, ListTop, FormWidth - FileMargin - listLeft, ListHeight);
+    BuildBottom(listLeft, ListTop + ListHeight + Gap + 2, FormWidth - FileMargin - listLeft);
 }
 
 void TFileDialogForm::BuildList(int Left, int Top, int Width, int Height)
@@ -126,28 +126,28 @@ void TFileDialogForm::BuildBottom(int Left, int Top, int Width)
     const int buttonLeft = Left + Width - ButtonWidth;
     const int boxWidth = buttonLeft - Gap - boxLeft;
     nameBox_ = AddBox(this, boxLeft, Top, boxWidth);
-    AddLabel(this, "文件名(&N):", Left, Top, nameBox_);
+    AddFileLabel(this, "文件名(&N):", Left, Top, nameBox_);
 
     filterBox_ = new TComboBox(this);
     filterBox_->SetStyle(csDropDownList);
-    filterBox_->SetBounds(boxLeft, Top + ButtonHeight + Gap, boxWidth, BoxHeight);
+    filterBox_->SetBounds(boxLeft, Top + FileButtonHeight + Gap, boxWidth, BoxHeight);
     filterBox_->SetParent(this);
     for (const TFileFilter& filter : filters_)
         filterBox_->Items()->Add(filter.Description);
     const int index = setup_.FilterIndex - 1;
     filterBox_->SetItemIndex(index >= 0 && index < static_cast<int>(filters_.size()) ? index : 0);
     filterBox_->OnChange = TNotifyEvent(this, &TFileDialogForm::FilterChange);
-    AddLabel(this, setup_.Save ? "保存类型(&T):" : "文件类型(&T):", Left, Top + ButtonHeight + Gap, filterBox_);
+    AddFileLabel(this, setup_.Save ? "保存类型(&T):" : "文件类型(&T):", Left, Top + FileButtonHeight + Gap, filterBox_);
 
     TButton* ok = AddButton(this, setup_.Save ? "保存(&S)" : "打开(&O)", buttonLeft, Top, ButtonWidth);
     ok->SetDefault(true);
     ok->OnClick = TNotifyEvent(this, &TFileDialogForm::OkClick);
-    TButton* cancel = AddButton(this, "取消", buttonLeft, Top + ButtonHeight + Gap, ButtonWidth);
+    TButton* cancel = AddButton(this, "取消", buttonLeft, Top + FileButtonHeight + Gap, ButtonWidth);
     cancel->SetCancel(true);
     cancel->SetModalResult(mrCancel);
 
     SetClientWidth(FormWidth);
-    SetClientHeight(Top + 2 * ButtonHeight + Gap + Margin + 4);
+    SetClientHeight(Top + 2 * FileButtonHeight + Gap + FileMargin + 4);
 }
 
 int TFileDialogForm::FilterIndex() const

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int TextMargin = 2;
-constexpr int ImageGap = 2;
+constexpr int PaintTextMargin = 2;
+constexpr int PaintImageGap = 2;
 constexpr unsigned TextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 unsigned AlignFormat(TAlignment Alignment)
@@ -118,8 +118,8 @@ void TCustomListView::PaintIconItem(TListItem* Item, int Index)
     if (textBrush != Color())
         FlatFill(canvas, label, textBrush);
     canvas->Brush()->SetStyle(bsClear);
-    label.Left += TextMargin;
-    label.Right -= TextMargin;
+    label.Left += PaintTextMargin;
+    label.Right -= PaintTextMargin;
     canvas->TextRect(label, Item->caption_, TextFormat | (viewStyle_ == vsIcon ? DT_CENTER : DT_LEFT));
     canvas->Brush()->SetStyle(bsSolid);
 }
@@ -129,13 +129,13 @@ void TCustomListView::PaintItemLead(TListItem* Item, int Left, int Middle)
     TCanvas* canvas = Canvas();
     int x = Left;
     if (checkboxes_) {
-        x -= FlatGlyphSize + ImageGap;
+        x -= FlatGlyphSize + PaintImageGap;
         const TRect box =
             Rect(x, Middle - FlatGlyphSize / 2, x + FlatGlyphSize, Middle - FlatGlyphSize / 2 + FlatGlyphSize);
         TFlatState look;
         look.Disabled = !Enabled();
         DrawFlatCheckGlyph(canvas, box, Item->checked_ ? cbChecked : cbUnchecked, look);
-        x += FlatGlyphSize + ImageGap;
+        x += FlatGlyphSize + PaintImageGap;
     }
     if (stateImages_) {
         if (Item->stateIndex_ >= 0)
@@ -162,7 +162,7 @@ void TCustomListView::PaintReportItem(TListItem* Item, int Index, const TRect& R
     if (!rowSelect_ && itemBrush != Color())
         FlatFill(canvas, label, itemBrush);
     canvas->Brush()->SetStyle(bsClear);
-    TRect text = Rect(label.Left + TextMargin, Row.Top, label.Right - TextMargin, Row.Bottom);
+    TRect text = Rect(label.Left + PaintTextMargin, Row.Top, label.Right - PaintTextMargin, Row.Bottom);
     canvas->TextRect(text, Item->caption_, TextFormat | AlignFormat(columns_->Item(0)->Alignment()));
     // The further columns: the sub-items, each where its column is now.
     for (int column = 1; column < columns_->Count(); ++column) {
@@ -186,7 +186,7 @@ void TCustomListView::PaintReportItem(TListItem* Item, int Index, const TRect& R
         if (column - 1 >= Item->subItems_->Count())
             continue;
         canvas->Brush()->SetStyle(bsClear);
-        TRect sub = Rect(left + 2 * TextMargin, Row.Top, right - 2 * TextMargin, Row.Bottom);
+        TRect sub = Rect(left + 2 * PaintTextMargin, Row.Top, right - 2 * PaintTextMargin, Row.Bottom);
         canvas->TextRect(sub, Item->subItems_->Strings(column - 1),
                          TextFormat | AlignFormat(columns_->Item(column)->Alignment()));
     }

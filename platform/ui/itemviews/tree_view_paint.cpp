@@ -14,7 +14,7 @@ namespace {
 
 // The side of an expand button; odd, so that its sign has a middle.
 constexpr int ButtonSize = 9;
-constexpr int TextMargin = 2;
+constexpr int TreeTextMargin = 2;
 
 // Every other pixel from (X1, Y1) to (X2, Y2), a horizontal or vertical
 // line; the dots keep their places on the grid whatever the scrolling.
@@ -102,7 +102,7 @@ void TCustomTreeView::PaintRow(TTreeNode* Node, const TRect& Row)
     if (canvas->Brush()->Color() != Color())
         canvas->FillRect(text);
     canvas->Brush()->SetStyle(bsClear);
-    TRect inner = Rect(left + TextMargin, Row.Top, text.Right - (rowSelect_ ? 0 : TextMargin), Row.Bottom);
+    TRect inner = Rect(left + TreeTextMargin, Row.Top, text.Right - (rowSelect_ ? 0 : TreeTextMargin), Row.Bottom);
     canvas->TextRect(inner, Node->text_,
                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (cut ? DT_END_ELLIPSIS : 0u));
     if (state.Contains(cdsFocused) && !(editBox_ && editNode_ == Node))

@@ -38,7 +38,7 @@ struct TUpDownState {
     bool Over = false;  // the mouse is on the held arrow, so it repeats
 };
 
-std::unordered_map<HWND, TUpDownState>& States()
+std::unordered_map<HWND, TUpDownState>& UpDownStates()
 {
     static std::unordered_map<HWND, TUpDownState> states;
     return states;
@@ -120,10 +120,10 @@ void Paint(HWND Window, HDC DC, const TUpDownState& S)
 LRESULT UpDownProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
     if (Msg == WM_NCDESTROY) {
-        States().erase(Window);
+        UpDownStates().erase(Window);
         return DefWindowProc(Window, Msg, WParam, LParam);
     }
-    TUpDownState& S = States()[Window];
+    TUpDownState& S = UpDownStates()[Window];
     switch (Msg) {
     case UDM_SETRANGE32:
         S.Low = static_cast<int>(WParam);

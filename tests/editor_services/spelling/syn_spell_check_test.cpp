@@ -23,9 +23,9 @@ namespace {
 
 // Trail bytes that read as 'f' (說 D5 66) and 'T' (門 E9 54), and one that is
 // itself a lead byte (中 D6 D0).
-const AnsiString Shuo = "說";
-const AnsiString Men = "門";
-const AnsiString Zhong = "中";
+const AnsiString SpellShuo = "說";
+const AnsiString SpellMen = "門";
+const AnsiString SpellZhong = "中";
 
 std::vector<AnsiString> WordsOf(const TSpellWordList& List)
 {
@@ -38,10 +38,10 @@ std::vector<AnsiString> WordsOf(const TSpellWordList& List)
 TEST(SpellWordList, AssignSortsInByteOrderAndMergesEqualWords)
 {
     TSpellWordList list;
-    list.Assign({{"b", "", false}, {Zhong, "", false}, {"", "", true}, {"ab", "", false}, {"a", "", false},
+    list.Assign({{"b", "", false}, {SpellZhong, "", false}, {"", "", true}, {"ab", "", false}, {"a", "", false},
                  {"b", "", true}, {"z", "", false}});
     // Bytes compare unsigned: the GBK word comes after z.
-    EXPECT_EQ(WordsOf(list), (std::vector<AnsiString>{"a", "ab", "b", "z", Zhong}));
+    EXPECT_EQ(WordsOf(list), (std::vector<AnsiString>{"a", "ab", "b", "z", SpellZhong}));
     EXPECT_TRUE(list.Items(2).UserWord);  // one of the two b was the user's
     EXPECT_FALSE(list.Items(0).UserWord);
 }
@@ -49,14 +49,14 @@ TEST(SpellWordList, AssignSortsInByteOrderAndMergesEqualWords)
 TEST(SpellWordList, FindLooksInTheBucketOfTheFirstByte)
 {
     TSpellWordList list;
-    list.Assign({{"a", "", false}, {"ba", "", false}, {"bb", "", false}, {"c", "", false}, {Zhong, "", false}});
+    list.Assign({{"a", "", false}, {"ba", "", false}, {"bb", "", false}, {"c", "", false}, {SpellZhong, "", false}});
     // "a" is the only word of its bucket and sits at index 0: a bucket whose
     // last index is 0 is not an empty one.
     EXPECT_EQ(list.Find("a"), 0);
     EXPECT_EQ(list.Find("ba"), 1);
     EXPECT_EQ(list.Find("bb"), 2);
     EXPECT_EQ(list.Find("c"), 3);
-    EXPECT_EQ(list.Find(Zhong), 4);
+    EXPECT_EQ(list.Find(SpellZhong), 4);
     for (const char* absent : {"", "b", "bab", "bc", "d", "A", "\xD6"})
         EXPECT_EQ(list.Find(absent), -1) << absent;
     list.Clear();
@@ -89,7 +89,7 @@ TEST(SpellWordList, RandomInsertsKeepOrderAndBuckets)
 TEST(SpellText, WordsAreFoundByCharacters)
 {
     const TSysCharSet chars = SpellWordChars("'`");
-    const AnsiString line = Shuo + "abc " + Men + Zhong + "don't x-ray";
+    const AnsiString line = SpellShuo + "abc " + SpellMen + SpellZhong + "don't x-ray";
     std::vector<AnsiString> words;
     for (TSpellWordSpan w = NextSpellWord(line, 0, chars); !w.Empty(); w = NextSpellWord(line, w.End, chars))
         words.push_back(line.substr(w.Start, w.End - w.Start));
@@ -106,7 +106,7 @@ TEST(SpellText, WordsAreFoundByCharacters)
     EXPECT_EQ(around(line, 1), "");     // on 說's trail byte
     EXPECT_EQ(around(line, 6), "");     // on 門
     EXPECT_EQ(around(line, 10), "don't");
-    EXPECT_EQ(around(Men + Zhong, 4), "");
+    EXPECT_EQ(around(SpellMen + SpellZhong, 4), "");
 }
 
 TEST(SpellText, TheNonWordCharactersAreTheRestOfTheBytesAndFollowTheApostrophes)
@@ -183,11 +183,11 @@ TEST(SpellCheckWord, AnEmptyListAcceptsOnlyWhatTheOptionsIgnore)
     TZavIdiziCheck checker(nullptr);
     EXPECT_FALSE(checker.CheckWord("a"));
     EXPECT_FALSE(checker.CheckWord("1234"));
-    EXPECT_FALSE(checker.CheckWord(Zhong));
+    EXPECT_FALSE(checker.CheckWord(SpellZhong));
     checker.Options = {sscoIgnoreSingleChars};
     EXPECT_TRUE(checker.CheckWord("a"));
     EXPECT_TRUE(checker.CheckWord(" a "));
-    EXPECT_TRUE(checker.CheckWord(Zhong));  // one character, two bytes
+    EXPECT_TRUE(checker.CheckWord(SpellZhong));  // one character, two bytes
     EXPECT_FALSE(checker.CheckWord("ab"));
     EXPECT_FALSE(checker.CheckWord("1234"));
     checker.Options = {sscoIgnoreWordsWithNumbers};
@@ -262,31 +262,31 @@ TEST_F(SpellFilesTest, TheUserListRoundTripsByteForByte)
     EXPECT_FALSE(first->Modified);
     first->AddWord("Zebra");
     first->AddWord(" apple ");
-    first->AddWord(Shuo + "F");
+    first->AddWord(SpellShuo + "F");
     first->AddWord("zebra");
     EXPECT_TRUE(first->Modified);
     first->SaveUserDictionary();
     EXPECT_FALSE(first->Modified);
-    const std::string expected = "apple\r\nzebra\r\n" + Shuo + "f\r\n";
+    const std::string expected = "apple\r\nzebra\r\n" + SpellShuo + "f\r\n";
     const std::string file = Folder() + "english.UserWord.dic";
     EXPECT_EQ(ReadBytes(file), expected);
 
     auto second = NewChecker();
     second->LoadDictionary("english");
     EXPECT_TRUE(second->CheckWord("Zebra"));
-    EXPECT_TRUE(second->CheckWord(Shuo + "F"));
+    EXPECT_TRUE(second->CheckWord(SpellShuo + "F"));
     second->SaveUserDictionary();
     EXPECT_EQ(ReadBytes(file), expected);
 }
 
 TEST_F(SpellFilesTest, OnlyTheUsersWordsAreWrittenBack)
 {
-    WriteBytes(Folder() + "english.dic", "Hello\r\nworld\n\n  spaced  \n" + Zhong + "\n");
+    WriteBytes(Folder() + "english.dic", "Hello\r\nworld\n\n  spaced  \n" + SpellZhong + "\n");
     WriteBytes(Folder() + "english.UserWord.dic", "world\nmine\n");
     auto checker = NewChecker();
     checker->LoadDictionary("english");
     EXPECT_EQ(checker->Language().FileName, Folder() + "english.dic");
-    EXPECT_EQ(WordsOf(checker->Words()), (std::vector<AnsiString>{"hello", "mine", "spaced", "world", Zhong}));
+    EXPECT_EQ(WordsOf(checker->Words()), (std::vector<AnsiString>{"hello", "mine", "spaced", "world", SpellZhong}));
     checker->SaveUserDictionary();
     EXPECT_EQ(ReadBytes(Folder() + "english.UserWord.dic"), "mine\r\nworld\r\n");
 }
@@ -343,10 +343,10 @@ TEST_F(SpellFilesTest, TheSkipListIsSavedWithoutBlankLinesAndReadWithTheDictiona
 {
     auto checker = NewChecker();
     checker->LoadDictionary("english");
-    for (const AnsiString& entry : {AnsiString("tandril"), AnsiString(""), AnsiString("  "), Zhong, AnsiString("\t")})
+    for (const AnsiString& entry : {AnsiString("tandril"), AnsiString(""), AnsiString("  "), SpellZhong, AnsiString("\t")})
         checker->SkipList()->Add(entry);
     checker->SaveSkipList(checker->SkipListFileName());
-    EXPECT_EQ(ReadBytes(Folder() + "english.SkipWord.dic"), "tandril\r\n" + Zhong + "\r\n");
+    EXPECT_EQ(ReadBytes(Folder() + "english.SkipWord.dic"), "tandril\r\n" + SpellZhong + "\r\n");
     EXPECT_EQ(checker->SkipList()->Count(), 2);
 
     checker->CloseDictionary();
@@ -395,7 +395,7 @@ TEST_F(SpellSettingsTest, TheSectionIsWrittenByteForByte)
     checker.Options = {sscoAutoSpellCheck, sscoIgnoreWordsWithNumbers, sscoTrimApostrophes};
     checker.SetUnderlineStyle(usCorelWordPerfect);
     checker.UseUserDictionary = false;
-    checker.CheckAttribs()->Add(Zhong);
+    checker.CheckAttribs()->Add(SpellZhong);
     {
         TIniFile ini(Folder() + "EditorOptions.ini");
         checker.SaveToIni(&ini, Section);
@@ -403,7 +403,7 @@ TEST_F(SpellSettingsTest, TheSectionIsWrittenByteForByte)
     EXPECT_EQ(ReadBytes(Folder() + "EditorOptions.ini"),
               "[Spell Check]\nAlgorithm=2\nApostrophes='`\nLanguage=\nDictionaryPath=dicts\nHashLength=4\n"
               "CheckAttribCount=5\nCheckAttrib0=Comment\nCheckAttrib1=Text\nCheckAttrib2=String\n"
-              "CheckAttrib3=Documentation\nCheckAttrib4=" + Zhong + "\nOptions=10000100001\n"
+              "CheckAttrib3=Documentation\nCheckAttrib4=" + SpellZhong + "\nOptions=10000100001\n"
               "UnderlineStyle=0\nUserDirectory=\nUseUserDictionary=0\n");
 }
 

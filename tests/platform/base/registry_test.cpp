@@ -28,7 +28,7 @@ protected:
     AnsiString storage_;
 };
 
-AnsiString ErrorOf(auto f)
+AnsiString RegistryErrorOf(auto f)
 {
     try {
         f();
@@ -116,15 +116,15 @@ TEST_F(Registry, WriteCloseAndReadBackThroughTheFile)
 TEST_F(Registry, TypedValuesAndAccess)
 {
     TRegistry reg;
-    EXPECT_EQ(ErrorOf([&] { reg.WriteString("Early", "x"); }), "Failed to set data for 'Early'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.WriteString("Early", "x"); }), "Failed to set data for 'Early'");
     EXPECT_EQ(reg.ReadString("Early"), "");
     ASSERT_TRUE(reg.OpenKey("Software\\Test", true));
     reg.WriteString("Text", "12");
     reg.WriteInteger("Number", 12);
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("Text"); }), "Invalid data type for 'Text'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadBool("Text"); }), "Invalid data type for 'Text'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadString("Number"); }), "Invalid data type for 'Number'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("Missing"); }), "Invalid data type for 'Missing'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.ReadInteger("Text"); }), "Invalid data type for 'Text'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.ReadBool("Text"); }), "Invalid data type for 'Text'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.ReadString("Number"); }), "Invalid data type for 'Number'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.ReadInteger("Missing"); }), "Invalid data type for 'Missing'");
     EXPECT_EQ(reg.ReadString("Missing"), "");
     reg.WriteInteger("TEXT", 5);  // a value may change its type; the name keeps its spelling
     EXPECT_EQ(reg.ReadInteger("text"), 5);
@@ -138,7 +138,7 @@ TEST_F(Registry, TypedValuesAndAccess)
     EXPECT_TRUE(reg.OpenKey("Sub\\Deeper", true));
     EXPECT_TRUE(reg.KeyExists("\\Software\\Test\\Sub"));
     ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\Test"));
-    EXPECT_EQ(ErrorOf([&] { reg.WriteInteger("Number", 1); }), "Failed to set data for 'Number'");
+    EXPECT_EQ(RegistryErrorOf([&] { reg.WriteInteger("Number", 1); }), "Failed to set data for 'Number'");
     EXPECT_FALSE(reg.DeleteValue("Text"));
     EXPECT_TRUE(reg.DeleteKey("SUB"));
     EXPECT_FALSE(reg.KeyExists("Sub"));
@@ -154,7 +154,7 @@ TEST_F(Registry, TypedValuesAndAccess)
     ASSERT_TRUE(reg.OpenKey("\\Software", false));
     EXPECT_TRUE(reg.DeleteKey("Test"));
     EXPECT_FALSE(other.ValueExists("Text"));
-    EXPECT_EQ(ErrorOf([&] { other.WriteString("X", "y"); }), "Failed to set data for 'X'");
+    EXPECT_EQ(RegistryErrorOf([&] { other.WriteString("X", "y"); }), "Failed to set data for 'X'");
     reg.CloseKey();
     EXPECT_EQ(reg.CurrentPath(), "");
     EXPECT_EQ(ReadBytes(storage_), "[HKEY_CURRENT_USER\\Software]\n");

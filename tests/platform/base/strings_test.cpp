@@ -14,7 +14,7 @@
 
 namespace {
 
-std::vector<AnsiString> Items(const TStrings& list)
+std::vector<AnsiString> StringItems(const TStrings& list)
 {
     std::vector<AnsiString> items;
     for (int i = 0; i < list.Count(); ++i)
@@ -39,14 +39,14 @@ protected:
     void SetUpdateState(bool Updating) override { updateStates.push_back(Updating); }
 };
 
-class TempFolder {
+class StringsTempFolder {
 public:
-    TempFolder()
+    StringsTempFolder()
     {
         char pattern[] = "/tmp/tandril-strings-XXXXXX";
         path_ = mkdtemp(pattern);
     }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
+    ~StringsTempFolder() { std::filesystem::remove_all(path_); }
     const std::string& Path() const { return path_; }
 
 private:
@@ -65,19 +65,19 @@ TEST(Strings, TextSplitsAtEveryKindOfLineBreak)
 {
     TStringList list;
     list.SetText("a\r\nb\nc\rd");
-    EXPECT_EQ(Items(list), (std::vector<AnsiString>{"a", "b", "c", "d"}));
+    EXPECT_EQ(StringItems(list), (std::vector<AnsiString>{"a", "b", "c", "d"}));
     EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\nd\r\n");
 
     list.SetText("a\r\n");
-    EXPECT_EQ(Items(list), std::vector<AnsiString>{"a"});
+    EXPECT_EQ(StringItems(list), std::vector<AnsiString>{"a"});
     list.SetText("a\n\rb");  // LF CR is two breaks
-    EXPECT_EQ(Items(list), (std::vector<AnsiString>{"a", "", "b"}));
+    EXPECT_EQ(StringItems(list), (std::vector<AnsiString>{"a", "", "b"}));
     list.SetText("\r\n\r\n");
-    EXPECT_EQ(Items(list), (std::vector<AnsiString>{"", ""}));
+    EXPECT_EQ(StringItems(list), (std::vector<AnsiString>{"", ""}));
     list.SetText("說\r\n門乗\n\t中 ");
-    EXPECT_EQ(Items(list), (std::vector<AnsiString>{"說", "門乗", "\t中 "}));
+    EXPECT_EQ(StringItems(list), (std::vector<AnsiString>{"說", "門乗", "\t中 "}));
     list.SetText(AnsiString("x\0y\r", 4));
-    EXPECT_EQ(Items(list), std::vector<AnsiString>{AnsiString("x\0y", 3)});
+    EXPECT_EQ(StringItems(list), std::vector<AnsiString>{AnsiString("x\0y", 3)});
     list.SetText("");
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.Text(), "");
@@ -98,18 +98,18 @@ TEST(Strings, CommaTextQuotesWhatWouldNotSurviveAndReadsItBack)
     list.Add("");
     EXPECT_EQ(list.CommaText(), "\"\"");
     back.SetCommaText("\"\"");
-    EXPECT_EQ(Items(back), std::vector<AnsiString>{""});
+    EXPECT_EQ(StringItems(back), std::vector<AnsiString>{""});
     list.Clear();
     EXPECT_EQ(list.CommaText(), "");
     back.SetCommaText("   ");
     EXPECT_EQ(back.Count(), 0);
 
     back.SetCommaText(" a b, c ,\"d e\"f,");
-    EXPECT_EQ(Items(back), (std::vector<AnsiString>{"a", "b", "c", "d e", "f", ""}));
+    EXPECT_EQ(StringItems(back), (std::vector<AnsiString>{"a", "b", "c", "d e", "f", ""}));
     back.SetCommaText(",x");
-    EXPECT_EQ(Items(back), (std::vector<AnsiString>{"", "x"}));
+    EXPECT_EQ(StringItems(back), (std::vector<AnsiString>{"", "x"}));
     back.SetCommaText("\"open \"\"end");
-    EXPECT_EQ(Items(back), std::vector<AnsiString>{"open \"end"});
+    EXPECT_EQ(StringItems(back), std::vector<AnsiString>{"open \"end"});
 
     // 乗 ends in the byte '\\', which is not the delimiter inside the character.
     list.Delimiter = '\\';
@@ -125,7 +125,7 @@ TEST(Strings, CommaTextQuotesWhatWouldNotSurviveAndReadsItBack)
     EXPECT_TRUE(back.Equals(&list));
     back.StrictDelimiter = false;
     back.SetDelimitedText("乗乗 x\\y");
-    EXPECT_EQ(Items(back), (std::vector<AnsiString>{"乗乗", "x", "y"}));
+    EXPECT_EQ(StringItems(back), (std::vector<AnsiString>{"乗乗", "x", "y"}));
     EXPECT_EQ(list.CommaText(), "乗,\" a b\",c\\d,it's");
 }
 
@@ -214,13 +214,13 @@ TEST(Strings, LoadAndSaveThroughStreamsAndFiles)
     stream.SetPosition(6);
     TStringList list;
     list.LoadFromStream(&stream);  // from the position on
-    EXPECT_EQ(Items(list), (std::vector<AnsiString>{"說", "b"}));
+    EXPECT_EQ(StringItems(list), (std::vector<AnsiString>{"說", "b"}));
     TStringStream out("old" + AnsiString(10, '!'));
     out.SetPosition(3);
     list.SaveToStream(&out);
     EXPECT_EQ(out.DataString(), "old說\r\nb\r\n!!!");
 
-    TempFolder folder;
+    StringsTempFolder folder;
     AnsiString name = folder.Path() + "/門中.txt";
     list.Add("");
     list.SaveToFile(name);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0x00FFFFFF;
+constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
 void Line(HDC dc, int x1, int y1, int x2, int y2)
 {
@@ -84,7 +84,7 @@ TEST(Drawing, FiguresStayInsideTheirBoxes)
     EXPECT_EQ(c.Ink(0x808080), Rect(2, 2, 8, 6));
     EXPECT_EQ(c.At(2, 2), 0u);
     EXPECT_EQ(c.At(7, 5), 0u);
-    EXPECT_EQ(c.At(3, 3), kWhite);
+    EXPECT_EQ(c.At(3, 3), kWhitePixel);
     // Without a pen the fill loses the right and bottom rows.
     c.Fill(0x00808080);
     SelectObject(c.DC, GetStockObject(NULL_PEN));
@@ -95,7 +95,7 @@ TEST(Drawing, FiguresStayInsideTheirBoxes)
     Ellipse(c.DC, 1, 1, 15, 11);
     EXPECT_EQ(c.Ink(0x808080), Rect(1, 1, 15, 11));
     EXPECT_EQ(c.At(1, 1), 0x00808080u);  // the corner is outside
-    EXPECT_EQ(c.At(8, 6), kWhite);
+    EXPECT_EQ(c.At(8, 6), kWhitePixel);
     EXPECT_EQ(c.At(8, 1), 0u);
     // A wide inside-frame pen stays inside too.
     c.Fill(0x00808080);
@@ -104,7 +104,7 @@ TEST(Drawing, FiguresStayInsideTheirBoxes)
     Rectangle(c.DC, 2, 2, 12, 10);
     EXPECT_EQ(c.Ink(0x808080), Rect(2, 2, 12, 10));
     EXPECT_EQ(c.At(4, 4), 0x00FF0000u);
-    EXPECT_EQ(c.At(5, 5), kWhite);
+    EXPECT_EQ(c.At(5, 5), kWhitePixel);
     SelectObject(c.DC, GetStockObject(BLACK_PEN));
     DeleteObject(wide);
     c.Fill(0);
@@ -114,7 +114,7 @@ TEST(Drawing, FiguresStayInsideTheirBoxes)
     Polygon(c.DC, triangle, 3);
     EXPECT_EQ(c.Ink(), Rect(0, 0, 9, 9));
     EXPECT_EQ(c.At(2, 2), 0u);  // not filled with a null brush
-    EXPECT_EQ(c.At(4, 4), kWhite);
+    EXPECT_EQ(c.At(4, 4), kWhitePixel);
 }
 
 TEST(Drawing, ClippingAndMapping)
@@ -127,7 +127,7 @@ TEST(Drawing, ClippingAndMapping)
     FillRect(c.DC, &all, white);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
-            ASSERT_EQ(c.At(x, y) == kWhite, PtInRegion(ellipse, x, y)) << x << "," << y;
+            ASSERT_EQ(c.At(x, y) == kWhitePixel, PtInRegion(ellipse, x, y)) << x << "," << y;
     EXPECT_EQ(GetPixel(c.DC, 0, 0), CLR_INVALID);
     EXPECT_EQ(SetPixel(c.DC, 0, 0, RGB(1, 2, 3)), CLR_INVALID);
     TRect box;
@@ -202,8 +202,8 @@ TEST(Drawing, WindowDCsDrawInTheirPartOfTheSurface)
     TRect r = Rect(-5, -5, 50, 50);
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     auto at = [&](int x, int y) { return static_cast<uint32_t*>(bits)[y * 10 + x]; };
-    EXPECT_EQ(at(4, 2), kWhite);
-    EXPECT_EQ(at(6, 4), kWhite);
+    EXPECT_EQ(at(4, 2), kWhitePixel);
+    EXPECT_EQ(at(6, 4), kWhitePixel);
     EXPECT_EQ(at(7, 4), 0u);
     EXPECT_EQ(at(3, 2), 0u);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));

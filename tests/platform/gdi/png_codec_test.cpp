@@ -6,7 +6,7 @@
 
 namespace {
 
-void ExpectRefused(const Bytes& file, const char* reason = nullptr)
+void ExpectPngRefused(const Bytes& file, const char* reason = nullptr)
 {
     try {
         ReadPng(file);
@@ -111,23 +111,23 @@ TEST(PngCodec, RefusesBrokenAndHostileFiles)
         return b;
     };
 
-    ExpectRefused({'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0}, "no PNG signature");
-    ExpectRefused(Bytes(good.begin(), good.begin() + 8), "file is cut short");
-    ExpectRefused(Bytes(good.begin(), good.end() - 20), "file is cut short");
-    ExpectRefused(patched({{16, 0}, {17, 0}, {18, 0}, {19, 0}}));              // width 0
-    ExpectRefused(patched({{16, 0x7F}, {17, 0xFF}, {18, 0xFF}, {19, 0xFF}}));  // width 2^31 - 1
-    ExpectRefused(patched({{24, 4}}));                                         // RGB of 4 bits
-    ExpectRefused(patched({{25, 3}}));                                         // palette without PLTE
-    ExpectRefused(patched({{23, 4}}));                                         // rows missing from the data
+    ExpectPngRefused({'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0}, "no PNG signature");
+    ExpectPngRefused(Bytes(good.begin(), good.begin() + 8), "file is cut short");
+    ExpectPngRefused(Bytes(good.begin(), good.end() - 20), "file is cut short");
+    ExpectPngRefused(patched({{16, 0}, {17, 0}, {18, 0}, {19, 0}}));              // width 0
+    ExpectPngRefused(patched({{16, 0x7F}, {17, 0xFF}, {18, 0xFF}, {19, 0xFF}}));  // width 2^31 - 1
+    ExpectPngRefused(patched({{24, 4}}));                                         // RGB of 4 bits
+    ExpectPngRefused(patched({{25, 3}}));                                         // palette without PLTE
+    ExpectPngRefused(patched({{23, 4}}));                                         // rows missing from the data
     Bytes badCrc = good;
     badCrc[30] ^= 1;
-    ExpectRefused(badCrc);
+    ExpectPngRefused(badCrc);
     // A huge picture with a few bytes of data is refused before its pixels are allocated.
-    ExpectRefused(patched({{17, 0x10}, {18, 0}, {19, 0}, {21, 0x10}, {22, 0}, {23, 0}}), "image data is cut short");
-    ExpectRefused(patched({{18, 0x1F}, {19, 0x40}, {22, 0x1F}, {23, 0x40}}), "image data is cut short");
+    ExpectPngRefused(patched({{17, 0x10}, {18, 0}, {19, 0}, {21, 0x10}, {22, 0}, {23, 0}}), "image data is cut short");
+    ExpectPngRefused(patched({{18, 0x1F}, {19, 0x40}, {22, 0x1F}, {23, 0x40}}), "image data is cut short");
     // No image data at all.
     Bytes noData(good.begin(), good.begin() + 33);
     const Bytes end = PngChunk("IEND", {});
     noData.insert(noData.end(), end.begin(), end.end());
-    ExpectRefused(noData);
+    ExpectPngRefused(noData);
 }

@@ -20,9 +20,9 @@
 namespace {
 
 // Our own generator, the same everywhere.
-class TRandom {
+class TActionsRandom {
 public:
-    explicit TRandom(uint32_t Seed) : state_(Seed) {}
+    explicit TActionsRandom(uint32_t Seed) : state_(Seed) {}
     int Below(int N)
     {
         state_ = state_ * 1664525u + 1013904223u;
@@ -234,7 +234,7 @@ private:
             expectedRuns_ = -1;
     }
 
-    TRandom random_;
+    TActionsRandom random_;
     TForm* form_;
     TActionList* list_;
     TPopupMenu* menu_;

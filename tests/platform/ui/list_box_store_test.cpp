@@ -21,7 +21,7 @@ namespace {
 static_assert(!std::is_copy_constructible_v<TListBoxStore> && !std::is_copy_assignable_v<TListBoxStore>);
 
 // Short texts that collide often and differ in case and in GBK trail bytes.
-AnsiString RandomText(TRandom& Random)
+AnsiString RandomStoredText(TRandom& Random)
 {
     static const char* const pieces[] = {"a", "B", "b", "\xD5\x66", "f", "\xE9\x54", "T", "\xD6\xD0"};
     AnsiString text;
@@ -59,7 +59,7 @@ TEST(ListBoxStore, RandomRunMatchesAPlainArray)
             store.Erase(index);
             expected.erase(expected.begin() + index);
         } else if (sorted) {
-            const AnsiString text = RandomText(random);
+            const AnsiString text = RandomStoredText(random);
             const int index = store.UpperBound(text);
             const auto place = std::upper_bound(expected.begin(), expected.end(), text,
                                                 [](const AnsiString& A, const AnsiString& B) {
@@ -69,7 +69,7 @@ TEST(ListBoxStore, RandomRunMatchesAPlainArray)
             store.Insert(index, TListBoxItem{text});
             expected.insert(place, text);
         } else {
-            const AnsiString text = RandomText(random);
+            const AnsiString text = RandomStoredText(random);
             const int index = random.Below(static_cast<int>(expected.size()) + 1);
             store.Insert(index, TListBoxItem{text});
             expected.insert(expected.begin() + index, text);

@@ -18,13 +18,13 @@
 
 namespace {
 
-AnsiString askedFile;
+AnsiString printerAskedFile;
 int askCount = 0;
 
 bool AnswerFile(AnsiString& FileName)
 {
     ++askCount;
-    FileName = askedFile;
+    FileName = printerAskedFile;
     return true;
 }
 
@@ -129,11 +129,11 @@ TEST_F(PrinterTest, AQuickPrintAsksForTheFileAndACancelPrintsNothing)
     EXPECT_TRUE(FolderEntries().empty());
 
     AskPdfFileHook = AnswerFile;
-    askedFile = Folder + "/quick.pdf";
+    printerAskedFile = Folder + "/quick.pdf";
     PrintThreePages();
     EXPECT_EQ(askCount, 2);
     EXPECT_FALSE(printer_->Aborted());
-    EXPECT_EQ(PdfPageCount(askedFile), 3);
+    EXPECT_EQ(PdfPageCount(printerAskedFile), 3);
 }
 
 TEST_F(PrinterTest, AbortLeavesNoFile)

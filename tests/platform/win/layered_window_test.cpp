@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF LayeredWhite = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF Red = RGB(255, 0, 0);
 
@@ -21,18 +21,18 @@ using TLayeredWindowTest = TPaintTest;
 // red keeps its 255 and takes 127 in green and blue.
 TEST_F(TLayeredWindowTest, ConstantAlphaAndColourKeyComposeOverWhatLiesBelow)
 {
-    Make(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 200, 200), nullptr, White);
+    Make(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 200, 200), nullptr, LayeredWhite);
     HWND layered = Make(WS_POPUP | WS_VISIBLE, Bounds(50, 50, 100, 100), nullptr, Black, WS_EX_LAYERED);
     lowerFill_[layered] = Red;
     Pump();
     // Not shown until it has its look.
-    EXPECT_EQ(ScreenPixel(60, 60), White);
+    EXPECT_EQ(ScreenPixel(60, 60), LayeredWhite);
     EXPECT_FALSE(GetLayeredWindowAttributes(layered, nullptr, nullptr, nullptr));
 
     EXPECT_TRUE(SetLayeredWindowAttributes(layered, 0, 128, LWA_ALPHA));
     EXPECT_EQ(ScreenPixel(60, 60), RGB(127, 127, 127));
     EXPECT_EQ(ScreenPixel(60, 140), RGB(255, 127, 127));
-    EXPECT_EQ(ScreenPixel(10, 10), White);
+    EXPECT_EQ(ScreenPixel(10, 10), LayeredWhite);
     EXPECT_EQ(ScreenPixel(250, 250), GetSysColor(COLOR_DESKTOP));
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -44,13 +44,13 @@ TEST_F(TLayeredWindowTest, ConstantAlphaAndColourKeyComposeOverWhatLiesBelow)
 
     EXPECT_TRUE(SetLayeredWindowAttributes(layered, Red, 0, LWA_COLORKEY));
     EXPECT_EQ(ScreenPixel(60, 60), Black);
-    EXPECT_EQ(ScreenPixel(60, 140), White);
+    EXPECT_EQ(ScreenPixel(60, 140), LayeredWhite);
 
     // Moving uncovers what lay below; losing WS_EX_LAYERED shows it plainly.
     SetWindowPos(layered, nullptr, 120, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(ScreenPixel(60, 60), White);
+    EXPECT_EQ(ScreenPixel(60, 60), LayeredWhite);
     EXPECT_EQ(ScreenPixel(130, 130), Black);
-    EXPECT_EQ(ScreenPixel(130, 190), White);
+    EXPECT_EQ(ScreenPixel(130, 190), LayeredWhite);
     SetWindowLong(layered, GWL_EXSTYLE, 0);
     EXPECT_EQ(ScreenPixel(130, 190), Red);
 }
@@ -59,7 +59,7 @@ TEST_F(TLayeredWindowTest, ConstantAlphaAndColourKeyComposeOverWhatLiesBelow)
 // 128 + 127 in red and 127 elsewhere; half black gives 127 everywhere.
 TEST_F(TLayeredWindowTest, UpdateLayeredWindowBlendsItsPicturePixelByPixel)
 {
-    Make(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100), nullptr, White);
+    Make(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100), nullptr, LayeredWhite);
     HWND layered = Make(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 10, 10), nullptr, Black, WS_EX_LAYERED);
     Pump();
     BITMAPINFO info{};
@@ -82,7 +82,7 @@ TEST_F(TLayeredWindowTest, UpdateLayeredWindowBlendsItsPicturePixelByPixel)
     GetWindowRect(layered, &r);
     EXPECT_EQ(r, Bounds(20, 30, 4, 1));
     EXPECT_EQ(ScreenPixel(20, 30), RGB(255, 127, 127));
-    EXPECT_EQ(ScreenPixel(21, 30), White);
+    EXPECT_EQ(ScreenPixel(21, 30), LayeredWhite);
     EXPECT_EQ(ScreenPixel(22, 30), RGB(0, 0, 255));
     EXPECT_EQ(ScreenPixel(23, 30), RGB(127, 127, 127));
 
@@ -93,7 +93,7 @@ TEST_F(TLayeredWindowTest, UpdateLayeredWindowBlendsItsPicturePixelByPixel)
     // A colour-keyed opaque picture leaves out its key.
     EXPECT_TRUE(UpdateLayeredWindow(layered, nullptr, nullptr, nullptr, nullptr, nullptr, RGB(0, 0, 255), nullptr,
                                     ULW_COLORKEY));
-    EXPECT_EQ(ScreenPixel(22, 30), White);
+    EXPECT_EQ(ScreenPixel(22, 30), LayeredWhite);
     EXPECT_EQ(ScreenPixel(20, 30), RGB(128, 0, 0));
 
     SelectObject(source, old);

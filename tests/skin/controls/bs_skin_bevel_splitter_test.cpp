@@ -14,7 +14,9 @@
 #include "tests/skin/controls/test_skin_expanel.h"
 #include "tests/support/message_pump.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_bevel_splitter_test {
 
 using namespace test_skin_expanel;
 
@@ -173,4 +175,4 @@ TEST_F(BsSkinBevelSplitter, DraggingASkinnedSplitterResizesItsNeighbour)
     EXPECT_EQ(PieceAt(splitter, 4, 20), "vsplitter.normal.m");
 }
 
-}  // namespace
+}  // namespace bs_skin_bevel_splitter_test

@@ -15,9 +15,9 @@
 namespace {
 
 // A green ground to show what each button covers.
-class THost : public TCustomControl {
+class TButtonsHost : public TCustomControl {
 public:
-    explicit THost(TWinControl* Parent) : TCustomControl(Parent)
+    explicit TButtonsHost(TWinControl* Parent) : TCustomControl(Parent)
     {
         SetControlStyle(TControlStyle(ControlStyle()).Include(csAcceptsControls));
         SetBoundsRect(TRect{0, 0, 300, 150});
@@ -90,7 +90,7 @@ TEST_F(BsSkinButtonsGolden, EveryStatePlainAndSkinned)
     // The caption inside the tool button's face.
     skin_.Set("toolbutton", "clientrect", "3,3,20,19");
     skin_.LoadInto(*data_);
-    auto* host = new THost(form_.get());
+    auto* host = new TButtonsHost(form_.get());
     const TLook looks[] = {Normal, Hot, Pressed, Disabled, Checked, Flat};
     TbsSkinData* skins[] = {nullptr, data_.get()};
     TbsSkinButton* focused[2] = {};

@@ -22,9 +22,11 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/pixel_colour.h"
 
-using namespace test_skin_edits;
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_edit_test {
 
-namespace {
+using namespace test_skin_edits;
 
 constexpr TColor kLeftImage = 0x3070B0;
 constexpr TColor kLeftHotImage = 0x30B070;
@@ -330,4 +332,4 @@ TEST_F(TbsSkinEditTest, PlainLooksNormalHotPressedAndWithTheButtonImage)
     PumpMessages();
 }
 
-}  // namespace
+}  // namespace bs_skin_edit_test

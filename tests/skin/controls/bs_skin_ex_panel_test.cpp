@@ -19,9 +19,12 @@
 #include "tests/skin/controls/test_skin_expanel.h"
 #include "tests/support/message_pump.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_ex_panel_test {
 
 using namespace test_skin_expanel;
+
 using TLog = std::vector<std::string>;
 
 class BsSkinExPanel : public SkinControlsTest {
@@ -285,4 +288,4 @@ TEST_F(BsSkinExPanel, PiecesOfNoSizeDrawNothingFromTheSkin)
     EXPECT_EQ(PieceAt(panel_, 0, 30), "");
 }
 
-}  // namespace
+}  // namespace bs_skin_ex_panel_test

@@ -28,7 +28,9 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/pixel_colour.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_list_view_test {
 
 using namespace test_skin_views;
 
@@ -489,4 +491,4 @@ TEST_F(BsSkinListViewLook, PlainReport)
     EXPECT_EQ(PixelOf(list_, 100, selected.Top + 3), ColorToRGB(clHighlight));
 }
 
-}  // namespace
+}  // namespace bs_skin_list_view_test

@@ -23,7 +23,9 @@
 #include "tests/support/pixel_colour.h"
 #include "tests/support/test_data.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_menu_look_test {
 
 using namespace test_menu_skin;
 
@@ -210,4 +212,4 @@ TEST_F(TSkinMenuLookTest, RowsOfAMissingPictureKeepTheSkinsHeightsAcrossOpens)
     }
 }
 
-}  // namespace
+}  // namespace bs_skin_menu_look_test

@@ -20,7 +20,9 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/pixel_colour.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_page_control_look_test {
 
 using namespace test_skin_tabs;
 
@@ -257,4 +259,4 @@ TEST_F(TbsSkinPageControlLookTest, PiecesUnderOnePixelAreSkippedNotTiled)
     PieceAt(pages_[0], 2, 2);
 }
 
-}  // namespace
+}  // namespace bs_skin_page_control_look_test

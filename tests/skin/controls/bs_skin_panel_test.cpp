@@ -13,9 +13,12 @@
 #include "tests/skin/controls/skin_controls_test_support.h"
 #include "tests/skin/controls/test_skin_panels.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_panel_test {
 
 using namespace test_skin_panels;
+
 using enum TbsSkinBorderStyle;
 
 // Stripes of 4 pixels: red on even stripes, blue on odd ones.
@@ -298,4 +301,4 @@ TEST_F(BsSkinPanel, AClientPartOfNoSizeLeavesTheFramesOwnPaint)
     EXPECT_EQ(PieceAt(panel, 149, 99), "panel.normal.rb");
 }
 
-}  // namespace
+}  // namespace bs_skin_panel_test

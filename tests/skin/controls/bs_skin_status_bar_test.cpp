@@ -16,7 +16,9 @@
 #include "tests/skin/controls/test_skin_panels.h"
 #include "tests/support/message_pump.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_status_bar_test {
 
 using namespace test_skin_panels;
 
@@ -239,4 +241,4 @@ TEST_F(BsSkinStatusBar, SkinnedLabelAndShadow)
     EXPECT_NE(PixelOf(glowing, 3, 8), ColorToRGB(clBtnFace));
 }
 
-}  // namespace
+}  // namespace bs_skin_status_bar_test

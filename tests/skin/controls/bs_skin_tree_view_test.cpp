@@ -23,7 +23,9 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/pixel_colour.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_skin_tree_view_test {
 
 using namespace test_skin_views;
 
@@ -382,4 +384,4 @@ TEST_F(BsSkinTreeViewLook, WithoutASkinThePlatformDrawsInTheDefaultColours)
     EXPECT_EQ(PixelOf(tree_, text.Left + 1, text.Top + 3), ColorToRGB(clHighlight));
 }
 
-}  // namespace
+}  // namespace bs_skin_tree_view_test

@@ -5,7 +5,6 @@
 namespace test_menu_skin {
 namespace {
 
-const std::vector<std::string> kNineParts = {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"};
 const std::vector<std::string> kThreeParts = {"l", "m", "r"};
 
 std::string Colour(TColor C) { return std::to_string(static_cast<unsigned>(C)); }

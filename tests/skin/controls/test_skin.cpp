@@ -11,8 +11,7 @@
 
 namespace {
 
-const std::vector<std::string> kNineParts = {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"};
-const char* const kControlsPicture = "controls.bmp";
+const char* const kTestControlsPicture = "controls.bmp";
 
 // The n-th piece colour: each channel one of seven steps from 0x20 to 0xE0,
 // so no piece is black (the mask's inside), white (the picture's gaps) or a
@@ -40,7 +39,7 @@ TTestSkin::TTestSkin()
     Set("PICTURES", "picture", "");
     Set("PICTURES", "mask", "");
     Set("PICTURES", "activepicturescount", "1");
-    Set("PICTURES", "0", kControlsPicture);
+    Set("PICTURES", "0", kTestControlsPicture);
     Set("FORMINFO", "clientrect", "0,0,0,0");
     Set("SKINOBJECTS", "count", "0");
     Set("SKINCONTROLS", "count", "0");
@@ -316,7 +315,7 @@ void TTestSkin::WriteTo(const std::string& Folder) const
     FillBitmap(picture, TRect{0, 0, pictureWidth_, pictureHeight_}, clWhite);
     for (const TPiece& piece : pieces_)
         FillBitmap(picture, piece.Rect, piece.Colour);
-    picture.SaveToFile(Folder + "/" + kControlsPicture);
+    picture.SaveToFile(Folder + "/" + kTestControlsPicture);
 
     for (const TCellPicture& cell : cellPictures_) {
         TBitmap bitmap;

@@ -17,6 +17,9 @@
 
 class TbsSkinData;
 
+// The parts of a nine-part description, in the order the skin names them.
+inline const std::vector<std::string> kNineParts = {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"};
+
 class TTestSkin {
 public:
     // The descriptions "toolbutton" (fixed 23 x 22), "button" (nine-part

@@ -9,7 +9,6 @@
 namespace test_skin_views {
 namespace {
 
-const std::vector<std::string> kNineParts = {"lt", "t", "rt", "l", "client", "r", "lb", "b", "rb"};
 
 std::string Colour(TColor C) { return std::to_string(static_cast<unsigned>(C)); }
 

@@ -6,25 +6,27 @@
 #include "skin/data/bs_skin_text_objects.h"
 #include "tests/skin/data/recording_ini.h"
 
-namespace {
+// Named, so that its helpers stay apart from other files' when sources are
+// compiled together.
+namespace bs_skin_objects_test {
 
-using Keys = std::vector<AnsiString>;
+using KeyList = std::vector<AnsiString>;
 
-Keys operator+(Keys A, const Keys& B)
+KeyList operator+(KeyList A, const KeyList& B)
 {
     A.insert(A.end(), B.begin(), B.end());
     return A;
 }
 
-const Keys kBase{"hint", "activepictureindex", "activemaskpictureindex", "skinrectinapicture", "skinrect",
+const KeyList kBase{"hint", "activepictureindex", "activemaskpictureindex", "skinrectinapicture", "skinrect",
                  "activeskinrect", "inactiveskinrect", "morphing", "morphkind", "glowlayerpictureindex",
                  "glowlayermaskpictureindex", "glowlayeroffsetx", "glowlayeroffsety", "glowlayeralphablendvalue"};
-const Keys kButton = kBase + Keys{"downrect", "disableskinrsect", "alphamaskpictureindex",
+const KeyList kButton = kBase + KeyList{"downrect", "disableskinrsect", "alphamaskpictureindex",
                                   "alphamaskactivepictureindex", "alphamaskinactivepictureindex"};
-const Keys kRestore{"restorerect", "restoreactiverect", "restoredownrect", "restoreinactiverect", "restorehint"};
-const Keys kStdButton = kButton + Keys{"command"} + kRestore;
-const Keys kMainMenuItem =
-    kBase + Keys{"itemleftoffset", "itemrightoffset", "downrect",      "textrect",        "fontname",
+const KeyList kRestore{"restorerect", "restoreactiverect", "restoredownrect", "restoreinactiverect", "restorehint"};
+const KeyList kStdButton = kButton + KeyList{"command"} + kRestore;
+const KeyList kMainMenuItem =
+    kBase + KeyList{"itemleftoffset", "itemrightoffset", "downrect",      "textrect",        "fontname",
                  "fontheight",     "fontstyle",       "fontcolor",     "activefontcolor", "downfontcolor",
                  "unenabledfontColor", "stretcheffect", "animateskinrect", "framecount",   "animateinterval",
                  "inactiveanimation"};
@@ -32,7 +34,7 @@ const Keys kMainMenuItem =
 struct TClassCase {
     AnsiString TypeWord;
     AnsiString ClassName;
-    Keys ReadKeys;
+    KeyList ReadKeys;
 };
 
 const std::vector<TClassCase> kClasses{
@@ -41,9 +43,9 @@ const std::vector<TClassCase> kClasses{
     {"stdbutton", "TbsDataSkinStdButton", kStdButton},
     {"mainmenubarbutton", "TbsDataSkinMainMenuBarButton", kStdButton},
     {"animate", "TbsDataSkinAnimate",
-     kBase + Keys{"countframes", "cycle", "buttonstyle", "timerinterval", "command", "downskinrect"} + kRestore},
+     kBase + KeyList{"countframes", "cycle", "buttonstyle", "timerinterval", "command", "downskinrect"} + kRestore},
     {"menuitem", "TbsDataSkinMenuItem",
-     kBase + Keys{"itemleftoffset",     "itemrightoffset",      "dividerrect",          "dividerleftoffset",
+     kBase + KeyList{"itemleftoffset",     "itemrightoffset",      "dividerrect",          "dividerleftoffset",
                   "dividerrightoffset", "textrect",             "imagerect",            "fontname",
                   "fontheight",         "fontstyle",            "fontcolor",            "activefontcolor",
                   "unenabledfontcolor", "stretcheffect",        "inactivestretcheffect", "dividerstretcheffect",
@@ -53,7 +55,7 @@ const std::vector<TClassCase> kClasses{
                   "arrowimagerect",     "activearrowimagerect"}},
     {"mainmenubaritem", "TbsDataSkinMainMenuBarItem", kMainMenuItem},
     {"caption", "TbsDataSkinCaption",
-     kBase + Keys{"textrect",         "fontname",         "fontheight",        "fontstyle",
+     kBase + KeyList{"textrect",         "fontname",         "fontheight",        "fontstyle",
                   "fontcolor",        "activefontcolor",  "alignment",         "light",
                   "lightcolor",       "activelightcolor", "shadow",            "shadowcolor",
                   "activeshadowcolor", "framerect",       "activeframerect",   "frametextrect",
@@ -67,9 +69,9 @@ const std::vector<TClassCase> kClasses{
 };
 
 // The key names of the log entries of one kind ("R" or "W"), in order.
-Keys LoggedKeys(const std::vector<AnsiString>& Log, char Kind, const AnsiString& Section)
+KeyList LoggedKeys(const std::vector<AnsiString>& Log, char Kind, const AnsiString& Section)
 {
-    Keys keys;
+    KeyList keys;
     AnsiString prefix = AnsiString(1, Kind) + " " + Section + ".";
     for (const AnsiString& entry : Log)
         if (entry.rfind(prefix, 0) == 0)
@@ -277,4 +279,4 @@ TEST(BsSkinObjects, DamagedCountsAndPictureIndexesMeanNothing)
     EXPECT_EQ(quick->QuickButtonAlphaMaskPictureIndex, -1);
 }
 
-}  // namespace
+}  // namespace bs_skin_objects_test

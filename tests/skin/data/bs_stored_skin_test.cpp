@@ -14,7 +14,9 @@
 #include "tests/skin/data/stored_skin_fuzz.h"
 #include "tests/support/test_data.h"
 
-namespace {
+// Named, so that its helpers stay apart from other files' when sources are
+// compiled together.
+namespace bs_stored_skin_test {
 
 const AnsiString kFolder = TestData("/stored_skin/");
 
@@ -111,7 +113,6 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace
 
 TEST(StoredSkin, PackedLayoutOfASkinFolder)
 {
@@ -403,3 +404,5 @@ TEST(StoredSkin, FuzzCorpusIsRefusedCleanly)
     for (const auto& entry : std::filesystem::directory_iterator(TestData("/stored_skin_corpus")))
         EXPECT_EQ(0, fuzz(FileBytes(entry.path().string()))) << entry.path();
 }
+
+}  // namespace bs_stored_skin_test

@@ -25,7 +25,9 @@
 #include "tests/skin/form/test_ribbon_skin.h"
 #include "tests/support/message_pump.h"
 
-namespace {
+// A namespace of its own, so that the names taken from the test skin's
+// part stay in this file when sources are compiled together.
+namespace bs_ribbon_skin_test {
 
 using namespace test_ribbon_skin;
 
@@ -309,4 +311,4 @@ TEST_F(BsAppMenuSkin, ThePageItemsPageIsFramedAndSkinned)
     EXPECT_EQ(PieceAt(page.Left + 40, page.Top + 40), "appmenu.frame.client");
 }
 
-}  // namespace
+}  // namespace bs_ribbon_skin_test
