@@ -47,14 +47,16 @@ public:
     TClipboardPeer(const TClipboardPeer&) = delete;
     TClipboardPeer& operator=(const TClipboardPeer&) = delete;
 
-    // Whether the peer writes Line within five seconds.
+    // Whether the peer writes Line within thirty seconds: a sanitized peer
+    // reading megabytes to offer takes several on a busy machine, and the
+    // wait ends as soon as the line comes.
     bool Says(const std::string& Line)
     {
         std::string heard;
         while (heard.find(Line + "\n") == std::string::npos) {
             pollfd fd{out_, POLLIN, 0};
             char buffer[256];
-            if (poll(&fd, 1, 5000) <= 0)
+            if (poll(&fd, 1, 30000) <= 0)
                 return false;
             const ssize_t n = read(out_, buffer, sizeof buffer);
             if (n <= 0)
