@@ -121,8 +121,9 @@ int TADOConnection::Execute(const AnsiString& CommandText, const std::vector<TFi
 {
     CheckWritable();
     TStatement statement(db_, GbkToUtf8(CommandText));
+    std::vector<std::string> utf8(Values.size());
     for (size_t i = 0; i < Values.size(); ++i)
-        BindValue(statement.Handle(), static_cast<int>(i) + 1, Values[i]);
+        BindValue(statement.Handle(), static_cast<int>(i) + 1, Values[i], utf8[i]);
     statement.Step();
     return sqlite3_changes(db_);
 }

@@ -375,8 +375,9 @@ void TADOQuery::PostInsert()
                                              : "INSERT INTO " + Quoted(q.table) + " (" + names + ") VALUES (" +
                                                    values + ")";
     TStatement insert(db, sql);
+    std::vector<std::string> utf8(assigned.size());
     for (size_t p = 0; p < assigned.size(); ++p)
-        BindValue(insert.Handle(), static_cast<int>(p) + 1, q.buffer[assigned[p]]);
+        BindValue(insert.Handle(), static_cast<int>(p) + 1, q.buffer[assigned[p]], utf8[p]);
     insert.Step();
     if (q.autoNumber >= 0 && !q.changed[static_cast<size_t>(q.autoNumber)]) {
         TFieldValue& number = q.buffer[static_cast<size_t>(q.autoNumber)];
@@ -416,11 +417,14 @@ void TADOQuery::PostEdit()
         throw EDatabaseError(Name() + "：表没有主键，不能修改记录。");
 
     TStatement update(db, "UPDATE " + Quoted(q.table) + " SET " + sets + " WHERE " + where);
-    int parameter = 1;
+    std::vector<const TFieldValue*> values;
     for (size_t i : assigned)
-        BindValue(update.Handle(), parameter++, q.buffer[i]);
+        values.push_back(&q.buffer[i]);
     for (size_t i : keys)
-        BindValue(update.Handle(), parameter++, q.rows[q.current][i]);
+        values.push_back(&q.rows[q.current][i]);
+    std::vector<std::string> utf8(values.size());
+    for (size_t p = 0; p < values.size(); ++p)
+        BindValue(update.Handle(), static_cast<int>(p) + 1, *values[p], utf8[p]);
     update.Step();
     if (sqlite3_changes(db) == 0)
         throw EDatabaseError("找不到要修改的记录，它可能已经被删除或修改。");

@@ -5,7 +5,7 @@
 
 #include "platform/base/code_page.h"
 
-void BindValue(sqlite3_stmt* stmt, int parameter, const TFieldValue& v)
+void BindValue(sqlite3_stmt* stmt, int parameter, const TFieldValue& v, std::string& Utf8)
 {
     switch (v.Kind) {
     case TFieldValue::vkNull:
@@ -17,13 +17,11 @@ void BindValue(sqlite3_stmt* stmt, int parameter, const TFieldValue& v)
     case TFieldValue::vkFloat:
         sqlite3_bind_double(stmt, parameter, v.Float);
         break;
-    case TFieldValue::vkText: {
-        const std::string utf8 = GbkToUtf8(v.Bytes);
-        sqlite3_bind_text64(stmt, parameter, utf8.data(), utf8.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    case TFieldValue::vkText:
+        Utf8 = GbkToUtf8(v.Bytes);
+        sqlite3_bind_text64(stmt, parameter, Utf8.data(), Utf8.size(), SQLITE_STATIC, SQLITE_UTF8);
         break;
-    }
     case TFieldValue::vkBlob:
-        // The value outlives the statement's one step.
         sqlite3_bind_blob64(stmt, parameter, v.Bytes.data(), v.Bytes.size(), SQLITE_STATIC);
         break;
     }

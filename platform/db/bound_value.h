@@ -3,9 +3,13 @@
 // they are.
 #pragma once
 
+#include <string>
+
 #include "platform/db/db_fields.h"
 
 struct sqlite3_stmt;
 
-// The value must outlive the statement's next step (a blob is not copied).
-void BindValue(sqlite3_stmt* Statement, int Parameter, const TFieldValue& Value);
+// Neither the value nor Utf8, which holds a text's UTF-8 form, is copied:
+// both must outlive the statement's next step (a text of 100 MB is not
+// worth a third copy).
+void BindValue(sqlite3_stmt* Statement, int Parameter, const TFieldValue& Value, std::string& Utf8);
