@@ -89,7 +89,9 @@ public:
 
     // ---- Node tree (db_module_tree.cpp) ----
     void LoadNodeTree();
-    // The new-folder (Article false) and new-article actions.
+    // The new-folder (Article false) and new-article actions. A folder the
+    // new node was to go into that another program deleted is told, and
+    // the node may be made at the top instead.
     void NewNode(bool Article);
     void EditNodeProperties();
     // Asks first; deletes the node, everything below it and all their rows
@@ -131,7 +133,9 @@ public:
     // ---- Attachments (db_module_attachments.cpp) ----
     void LoadAttachments(int NodeId);
     // One row per file, each committed on its own: a failing file leaves
-    // the ones before it added.
+    // the ones before it added. When another program deleted the article,
+    // the user is told and may keep the tab's text as a new article, which
+    // then takes the files.
     void AddAttachments(TCustomSynTextEditor* Editor, const std::vector<AnsiString>& Files);
     // Writes the attachment into the private folder and hands it to the
     // desktop's opener.
@@ -217,9 +221,13 @@ private:
     std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
     // Opens Sql and gives the query, closed when it goes.
     std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
-    // Above every id of a node's rows (a content row left behind counts);
-    // never the id of a bookmark or attachment left behind by a node.
+    // Above every id of a node's rows (a content row left behind counts)
+    // and the largest id the file ever held; never the id of a bookmark or
+    // attachment left behind by a node.
     int NextNodeId();
+    // Says that the folder a new node was to go into is gone and asks to
+    // make it at the top instead; false when the user declines.
+    bool OfferTopLevel(const TTreeNode* Folder, bool Article, const AnsiString& Title);
     // The new node Id's rows in NODES and CONTENTS.
     void AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content);
     // Folder Id and the ids of the sound nodes below it in the file, found

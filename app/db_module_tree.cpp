@@ -148,13 +148,7 @@ void TDBModule::NewNode(bool Article)
                 break;
             }
         }
-        // A row under a folder that is gone would show now and never again;
-        // the top is where a text kept from a deleted folder goes as well.
-        const TTreeNode* folder = ParentNodeForNewNode(selected, false);
-        if (MessageDlg.MessageDlgButtons("目录“" + (folder ? folder->Text() : AnsiString()) +
-                                             "”已经被另一个程序删除了，" + KindOf(!Article) + "“" + values.Title +
-                                             "”还没有建立。\r\n\r\n要把它建立在顶层吗？",
-                                         Article ? "新建文章" : "新建目录", mtWarning, {"建立在顶层", "取消"}) != 1)
+        if (!OfferTopLevel(ParentNodeForNewNode(selected, false), Article, values.Title))
             return;
         parentId = 0;
         values.TopLevel = true;
@@ -169,6 +163,15 @@ void TDBModule::NewNode(bool Article)
     tree->SetSelected(node);
     if (Article)
         OpenNode(id);
+}
+
+bool TDBModule::OfferTopLevel(const TTreeNode* Folder, bool Article, const AnsiString& Title)
+{
+    // A row under a folder that is gone would show now and never again;
+    // the top is where a text kept from a deleted folder goes as well.
+    return MessageDlg.MessageDlgButtons("目录“" + (Folder ? Folder->Text() : AnsiString()) + "”已经被另一个程序删除了，" +
+                                            KindOf(!Article) + "“" + Title + "”还没有建立。\r\n\r\n要把它建立在顶层吗？",
+                                        Article ? "新建文章" : "新建目录", mtWarning, {"建立在顶层", "取消"}) == 1;
 }
 
 void TDBModule::AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content)
