@@ -13,7 +13,7 @@ namespace {
 // (save all writes every tab) is no new version; a node id is counted only
 // when it is a whole number of 32 bits, as a damaged id stands for no node.
 const char* const kStampObjects[] = {
-    "CREATE TABLE IF NOT EXISTS TEXTSTAMPS (标识 PRIMARY KEY, 行 INT NOT NULL, 版本 INT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS TEXTSTAMPS (标识 INT PRIMARY KEY, 行 INT NOT NULL, 版本 INT NOT NULL)",
     "CREATE TABLE IF NOT EXISTS SERIALS (名称 VARCHAR PRIMARY KEY, 值 INT NOT NULL)",
     "CREATE TRIGGER IF NOT EXISTS TEXTSTAMPS_MADE AFTER INSERT ON CONTENTS BEGIN "
     "UPDATE SERIALS SET 值=值+1 WHERE 名称='版本'; "
