@@ -14,9 +14,10 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <string_view>
+#include <optional>
 #include <vector>
 
+#include "app/text_stamps.h"
 #include "platform/ui/kernel/data_module.h"
 
 class INodeDialogs;
@@ -40,16 +41,6 @@ class TTreeNode;
 struct TNodeContent {
     AnsiString Title, Text, Language, Config;
     int Position = 0;
-};
-
-// What this program last read or wrote of an article's text, as a size and
-// a hash: enough to find out at a save whether another program saved the
-// article since, without keeping a second copy of every open text.
-struct TTextStamp {
-    size_t Size = 0;
-    size_t Hash = 0;
-    static TTextStamp Of(std::string_view Text);
-    bool operator==(const TTextStamp&) const = default;
 };
 
 // A data module, so that the main window offers its keys to the actions.
@@ -98,7 +89,9 @@ public:
 
     // ---- Node tree (db_module_tree.cpp) ----
     void LoadNodeTree();
-    // The new-folder (Article false) and new-article actions.
+    // The new-folder (Article false) and new-article actions. A folder the
+    // new node was to go into that another program deleted is told, and
+    // the node may be made at the top instead.
     void NewNode(bool Article);
     void EditNodeProperties();
     // Asks first; deletes the node, everything below it and all their rows
@@ -140,7 +133,9 @@ public:
     // ---- Attachments (db_module_attachments.cpp) ----
     void LoadAttachments(int NodeId);
     // One row per file, each committed on its own: a failing file leaves
-    // the ones before it added.
+    // the ones before it added. When another program deleted the article,
+    // the user is told and may keep the tab's text as a new article, which
+    // then takes the files.
     void AddAttachments(TCustomSynTextEditor* Editor, const std::vector<AnsiString>& Files);
     // Writes the attachment into the private folder and hands it to the
     // desktop's opener.
@@ -166,7 +161,8 @@ public:
     void BookmarkEdited(TListItem* Item, AnsiString& Text);
     // Leaving the list drops a bookmark still waiting for its name.
     void BookmarkListExit();
-    // Returns the new row's id.
+    // Returns the new row's id; 0 (nothing written) when the article is no
+    // longer there.
     int AddBookmark(const AnsiString& Name, int NodeId, const AnsiString& NodeName, int Position);
     void DeleteBookmark(int Id);
     // Opens the bookmark's article with the caret at its position.
@@ -203,6 +199,10 @@ private:
     void aOpenDBExecute(TObject* Sender);
     // The id of the attachment list's selected item; 0 without one.
     int SelectedAttachmentId() const;
+    // Writes the waiting Item as a bookmark named Name; when its article is
+    // gone, says so and offers to keep the tab's text as a new article that
+    // takes the bookmark, else drops Item.
+    void NameWaitingBookmark(TListItem* Item, const AnsiString& Name);
 
     // Connects without closing tabs; on failure the message for the user
     // (the connection stays closed), else "".
@@ -221,9 +221,13 @@ private:
     std::unique_ptr<TADOQuery> NewQuery(const AnsiString& Sql);
     // Opens Sql and gives the query, closed when it goes.
     std::unique_ptr<TADOQuery> Select(const AnsiString& Sql);
-    // Above every id of a node's rows (a content row left behind counts);
-    // never the id of a bookmark or attachment left behind by a node.
+    // Above every id of a node's rows (a content row left behind counts)
+    // and the largest id the file ever held; never the id of a bookmark or
+    // attachment left behind by a node.
     int NextNodeId();
+    // Says that the folder a new node was to go into is gone and asks to
+    // make it at the top instead; false when the user declines.
+    bool OfferTopLevel(const TTreeNode* Folder, bool Article, const AnsiString& Title);
     // The new node Id's rows in NODES and CONTENTS.
     void AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content);
     // Folder Id and the ids of the sound nodes below it in the file, found
@@ -235,22 +239,35 @@ private:
     void RemoveNodeEditors(const std::vector<int>& Ids);
     // Writes caret, language and options of the editor's node.
     void WriteEditorState(TCustomSynTextEditor* Editor, int NodeId);
-    void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content);
-    // Text as the file holds it, shown afresh with the caret at Position
-    // (or the end): no undo, not modified, every line unchanged.
-    void ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, int Position);
+    void LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content, const TTextStamp& Stamp);
+    // Text as the file holds it (stamped Stamp), shown afresh with the
+    // caret at Position (or the end): no undo, not modified, every line
+    // unchanged.
+    void ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, const TTextStamp& Stamp, int Position);
 
     // ---- Saving (db_module_save.cpp) ----
     enum class TTextWrite { Written, SavedElsewhere, Gone };
     // One transaction: writes the editor's text when the file still holds
-    // what this program last read or wrote of it; else writes nothing and
-    // gives what it holds in Stored.
-    TTextWrite WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored);
-    // Asks whether to keep the text of an article another program deleted
-    // as a new article, and does so; false when the user declines.
-    bool SaveAsNewNode(TCustomSynTextEditor* Editor);
-    // The stamp of node Id's text as the file holds it now.
-    TTextStamp StoredStamp(int Id);
+    // what this program last read or wrote of it; else writes nothing and,
+    // when another program saved the article, gives what the file holds in
+    // Stored and its stamp in StoredAs.
+    TTextWrite WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored, TTextStamp& StoredAs);
+    // Tells the user that the article of the editor's tab was deleted by
+    // another program and what is not stored yet (Left: "这里的内容还没有保存"),
+    // and offers to keep the tab's text as a new article in its folder (at
+    // the top when the folder went too), which then takes what was left
+    // (Also: "，并把附件加入新文章"). False when the user declines.
+    bool SaveAsNewNode(TCustomSynTextEditor* Editor, const AnsiString& Left = "这里的内容还没有保存",
+                       const AnsiString& Also = "");
+    // The stamp of node Id's content row as the file holds it now; none when
+    // the row is gone.
+    std::optional<TTextStamp> StoredStamp(int Id);
+    // Inside a write transaction: whether the article node Id still is what
+    // this program shows (its tab's row, when a tab has it open), so that
+    // what is added to it lands where the user sees it.
+    bool ArticleThere(int Id);
+    // Inside a write transaction: whether folder Id is still in the file.
+    bool FolderThere(int Id);
 
     // Tells the user that the stored options of the node titled Title
     // (Kind: "文章" or "目录") can't be read, and why; the defaults are
@@ -269,9 +286,11 @@ private:
     AnsiString fileName_;             // the open database; "" before one opened
     TADOConnection* dataBase_;        // owned as a component
     int attachmentsNodeId_ = 0;       // the node whose attachments the list shows; 0 for none
-    // Node id -> its text as this program last read or wrote it, for every
-    // open tab (set when the tab is loaded and at each save).
-    std::map<int, TTextStamp> storedTexts_;
+    bool stamped_ = false;            // the open file keeps text stamps (one that can be written always does)
+    // Node id -> the stamp of its content row as this program last read or
+    // wrote it, for every open tab (set when the tab is loaded and at each
+    // save).
+    std::map<int, TTextStamp> tabStamps_;
 };
 
 // The four statements a new notes database is made with.

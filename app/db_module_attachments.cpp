@@ -69,9 +69,9 @@ void TDBModule::LoadAttachments(int NodeId)
 
 void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<AnsiString>& Files)
 {
-    const int nodeId = NodeEditorOf(Editor)->GetNodeID();
     auto query = Select("select * from Attachments");
-    for (const AnsiString& file : Files) {
+    for (size_t i = 0; i < Files.size(); ++i) {
+        const AnsiString& file = Files[i];
         // The size is known before a byte is read: a file the database
         // can't hold is refused, and the others still go in.
         const int64_t size = FileSizeOf(file);
@@ -80,22 +80,35 @@ void TDBModule::AddAttachments(TCustomSynTextEditor* Editor, const std::vector<A
                                       "），不能加入文档库。");
             continue;
         }
+        // Kept as a new article, the text takes its id.
+        const int nodeId = NodeEditorOf(Editor)->GetNodeID();
         const TDateTime now = Now();
-        query->Append();
-        try {
-            query->FieldByName("文档标识")->SetAsInteger(nodeId);
-            query->FieldByName("时间")->SetAsDateTime(now);
-            query->FieldByName("名称")->SetAsString(ExtractFileName(file));
-            query->FieldByName("大小")->SetAsInteger(static_cast<int>(size));
-            static_cast<TBlobField*>(query->FieldByName("数据"))->LoadFromFile(file);
-            query->Post();
-        } catch (...) {
-            query->Cancel();
-            throw;
+        {
+            TDBTransaction transaction(dataBase_);
+            if (ArticleThere(nodeId)) {
+                query->Append();
+                try {
+                    query->FieldByName("文档标识")->SetAsInteger(nodeId);
+                    query->FieldByName("时间")->SetAsDateTime(now);
+                    query->FieldByName("名称")->SetAsString(ExtractFileName(file));
+                    query->FieldByName("大小")->SetAsInteger(static_cast<int>(size));
+                    static_cast<TBlobField*>(query->FieldByName("数据"))->LoadFromFile(file);
+                    query->Post();
+                } catch (...) {
+                    query->Cancel();
+                    throw;
+                }
+                transaction.Commit();
+                if (attachmentsNodeId_ == nodeId)
+                    FillItem(nodeManager_->GetAttachmentList()->Items()->Add(), query->FieldByName("标识")->AsInteger(),
+                             ExtractFileName(file), 2, size, now);
+                continue;
+            }
         }
-        if (attachmentsNodeId_ == nodeId)
-            FillItem(nodeManager_->GetAttachmentList()->Items()->Add(), query->FieldByName("标识")->AsInteger(),
-                     ExtractFileName(file), 2, size, now);
+        // A row of no article would never be shown again.
+        if (!SaveAsNewNode(Editor, "附件“" + ExtractFileName(file) + "”还没有加入", "，并把附件加入新文章"))
+            return;
+        --i;  // this file again, into the new article
     }
 }
 

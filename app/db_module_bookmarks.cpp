@@ -2,6 +2,7 @@
 // item, then its name), renaming, deleting and going to one.
 #include "app/db_module.h"
 
+#include "app/db_transaction.h"
 #include "app/list_update.h"
 #include "app/node_manager.h"
 #include "editor_services/dialogs/message_dlg.h"
@@ -68,6 +69,9 @@ TListItem* TDBModule::BeginAddBookmark(TCustomSynTextEditor* Editor)
 
 int TDBModule::AddBookmark(const AnsiString& Name, int NodeId, const AnsiString& NodeName, int Position)
 {
+    TDBTransaction transaction(dataBase_);
+    if (!ArticleThere(NodeId))
+        return 0;
     auto query = Select("Select * from Bookmarks");
     query->Append();
     query->FieldByName("文档标识")->SetAsInteger(NodeId);
@@ -75,6 +79,7 @@ int TDBModule::AddBookmark(const AnsiString& Name, int NodeId, const AnsiString&
     query->FieldByName("文档名称")->SetAsString(NodeName);
     query->FieldByName("名称")->SetAsString(Name);
     query->Post();
+    transaction.Commit();
     return query->FieldByName("标识")->AsInteger();
 }
 
@@ -86,9 +91,7 @@ void TDBModule::BookmarkEdited(TListItem* Item, AnsiString& Text)
             Item->Delete();
             return;
         }
-        SetItemId(Item, AddBookmark(Text, StrToInt(Item->SubItems()->Strings(1)), Item->SubItems()->Strings(0),
-                                    StrToInt(Item->SubItems()->Strings(2))));
-        Item->SetImageIndex(kAddedImage);
+        NameWaitingBookmark(Item, Text);
         return;
     }
     const AnsiString id = IntToStr(BookmarkItemId(Item));
@@ -103,6 +106,36 @@ void TDBModule::BookmarkEdited(TListItem* Item, AnsiString& Text)
     query->Edit();
     query->FieldByName("名称")->SetAsString(Text);
     query->Post();
+}
+
+void TDBModule::NameWaitingBookmark(TListItem* Item, const AnsiString& Name)
+{
+    TStrings* captured = Item->SubItems();
+    for (;;) {
+        const int nodeId = StrToInt(captured->Strings(1));
+        if (const int id = AddBookmark(Name, nodeId, captured->Strings(0), StrToInt(captured->Strings(2)))) {
+            SetItemId(Item, id);
+            Item->SetImageIndex(kAddedImage);
+            return;
+        }
+        // A bookmark of no article would point nowhere; its tab's text may
+        // still be kept, and the bookmark with it.
+        TCustomSynTextEditor* editor = nullptr;
+        for (int i = 0; i < nodeManager_->GetEditorCount() && !editor; ++i)
+            if (nodeManager_->GetEditors(i)->GetNodeID() == nodeId)
+                editor = nodeManager_->GetEditors(i)->GetEditor();
+        const AnsiString left = "书签“" + Name + "”还没有加入";
+        if (!editor) {
+            MessageDlg.ShowAppMessage("文章“" + captured->Strings(0) + "”已经被另一个程序删除了，" + left + "。");
+            Item->Delete();
+            return;
+        }
+        if (!SaveAsNewNode(editor, left, "，并把书签加入新文章")) {
+            Item->Delete();
+            return;
+        }
+        captured->SetStrings(1, IntToStr(NodeEditorOf(editor)->GetNodeID()));
+    }
 }
 
 void TDBModule::BookmarkListExit()

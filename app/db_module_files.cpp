@@ -104,6 +104,17 @@ AnsiString TDBModule::Connect(const AnsiString& FileName)
     } catch (const EDatabaseError& e) {
         return AnsiString(kOpenFailure) + "\r\n\r\n" + e.Message();
     }
+    // A file of an older version gets the stamps the saves check before
+    // anything is read from it; one that can't be written is never saved
+    // into, and needs none.
+    try {
+        if (!dataBase_->ReadOnly())
+            AddTextStamps(dataBase_);
+        stamped_ = HasTextStamps(dataBase_);
+    } catch (const EDatabaseError& e) {
+        dataBase_->Close();
+        return AnsiString(kOpenFailure) + "\r\n\r\n" + e.Message();
+    }
     // Leftovers of an interrupted create go once the file is known good.
     RemoveStaleTemporaryFiles(FileName);
     fileName_ = FileName;

@@ -2,8 +2,6 @@
 // notes file open: a save never overwrites unseen what it saved into the
 // article after this program read it, nor writes into an article it
 // deleted.
-#include <functional>
-
 #include "app/db_module.h"
 #include "app/db_transaction.h"
 #include "app/editor_config_string.h"
@@ -20,14 +18,13 @@
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/itemviews/tree_view.h"
 
-TTextStamp TTextStamp::Of(std::string_view Text) { return {Text.size(), std::hash<std::string_view>{}(Text)}; }
-
 bool TDBModule::SaveNode(TCustomSynTextEditor* Editor)
 {
     const AnsiString title = NodeEditorOf(Editor)->GetNodeName();
     for (;;) {
         AnsiString stored;
-        switch (WriteText(Editor, stored)) {
+        TTextStamp storedAs;
+        switch (WriteText(Editor, stored, storedAs)) {
         case TTextWrite::Written:
             Editor->SetModified(false);
             return true;
@@ -41,14 +38,14 @@ bool TDBModule::SaveNode(TCustomSynTextEditor* Editor)
             "\r\n保留对方的：放弃这里的修改，重新读取另一个程序保存的内容。\r\n取消：暂不保存。",
             "保存文章", mtWarning, {"覆盖", "保留对方的", "取消"});
         if (answer == 2) {
-            ShowStoredText(Editor, stored, Editor->SelStart());
+            ShowStoredText(Editor, stored, storedAs, Editor->SelStart());
             return true;
         }
         if (answer != 1)
             return false;
         // What the user agreed to overwrite, and only that: a save made
         // while the question was open is asked about again.
-        storedTexts_[NodeEditorOf(Editor)->GetNodeID()] = TTextStamp::Of(stored);
+        tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = storedAs;
     }
 }
 
@@ -59,40 +56,62 @@ void TDBModule::SaveAllNodes()
             return;
 }
 
-TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored)
+TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored, TTextStamp& StoredAs)
 {
     const int id = NodeEditorOf(Editor)->GetNodeID();
     // The write lock comes first: no other program can save between the
     // reading and the writing.
     TDBTransaction transaction(dataBase_);
-    auto query = Select("select * from Contents where 标识=" + IntToStr(id));
-    if (query->Eof())
+    // The stamps tell it without reading the text: a row made anew under
+    // the same id (by a program that gives ids out again) is not the
+    // article the tab opened.
+    const std::optional<TTextStamp> stored = StoredStamp(id);
+    const TTextStamp read = tabStamps_[id];
+    if (!stored || stored->Row != read.Row)
         return TTextWrite::Gone;
-    Stored = query->FieldByName("内容")->AsString();
-    if (TTextStamp::Of(Stored) != storedTexts_[id])
+    if (stored->Version != read.Version) {
+        Stored = Select("select 内容 from Contents where 标识=" + IntToStr(id))->Fields()->Fields(0)->AsString();
+        StoredAs = *stored;
         return TTextWrite::SavedElsewhere;
-    query->Edit();
-    query->FieldByName("内容")->SetAsString(Editor->Text());
-    query->Post();
-    const TTextStamp written = StoredStamp(id);
+    }
+    dataBase_->Execute("update Contents set 内容=? where 标识=" + IntToStr(id), {TFieldValue::OfText(Editor->Text())});
+    // The file's triggers gave the text its new version.
+    const TTextStamp written = StoredStamp(id).value_or(TTextStamp{});
     transaction.Commit();
-    storedTexts_[id] = written;
+    tabStamps_[id] = written;
     return TTextWrite::Written;
 }
 
-TTextStamp TDBModule::StoredStamp(int Id)
+std::optional<TTextStamp> TDBModule::StoredStamp(int Id)
 {
-    // Read back rather than taken from the editor: a byte the code page
-    // has no character for is stored as another character.
-    return TTextStamp::Of(Select("select 内容 from Contents where 标识=" + IntToStr(Id))->Fields()->Fields(0)->AsString());
+    auto query = Select(AnsiString("select ") + kTextStampColumns + " from Contents" + kTextStampJoin +
+                        " where Contents.标识=" + IntToStr(Id));
+    if (query->Eof())
+        return std::nullopt;
+    return TextStampAt(query.get(), 0);
 }
 
-bool TDBModule::SaveAsNewNode(TCustomSynTextEditor* Editor)
+bool TDBModule::FolderThere(int Id)
+{
+    return !Select("select 标识 from Nodes where 类型=" + IntToStr(ntFolder) + " and 标识=" + IntToStr(Id))->Eof();
+}
+
+bool TDBModule::ArticleThere(int Id)
+{
+    if (const auto tab = tabStamps_.find(Id); tab != tabStamps_.end()) {
+        const std::optional<TTextStamp> stored = StoredStamp(Id);
+        return stored && stored->Row == tab->second.Row;
+    }
+    return !Select("select Nodes.标识 from Nodes, Contents where Nodes.标识=" + IntToStr(Id) +
+                   " and Contents.标识=" + IntToStr(Id))
+                ->Eof();
+}
+
+bool TDBModule::SaveAsNewNode(TCustomSynTextEditor* Editor, const AnsiString& Left, const AnsiString& Also)
 {
     INodeEditor* frame = NodeEditorOf(Editor);
-    const int answer = MessageDlg.MessageDlgButtons("文章“" + frame->GetNodeName() +
-                                                        "”已经被另一个程序删除了，这里的内容还没有保存。\r\n\r\n"
-                                                        "要把这里的内容保存为一篇新文章吗？",
+    const int answer = MessageDlg.MessageDlgButtons("文章“" + frame->GetNodeName() + "”已经被另一个程序删除了，" + Left +
+                                                        "。\r\n\r\n要把这里的内容保存为一篇新文章" + Also + "吗？",
                                                     "保存文章", mtWarning, {"保存为新文章", "取消"});
     if (answer != 1)
         return false;
@@ -110,17 +129,16 @@ bool TDBModule::SaveAsNewNode(TCustomSynTextEditor* Editor)
     {
         TDBTransaction transaction(dataBase_);
         // The folder may have gone with the article.
-        if (parentId != 0 &&
-            Select("select 标识 from Nodes where 类型=" + IntToStr(ntFolder) + " and 标识=" + IntToStr(parentId))->Eof())
+        if (parentId != 0 && !FolderThere(parentId))
             parentId = 0;
         id = NextNodeId();
         AppendNodeRows(id, parentId, ntArticle, content);
-        written = StoredStamp(id);
+        written = StoredStamp(id).value_or(TTextStamp{});
         transaction.Commit();
     }
     const int gone = frame->GetNodeID();
-    storedTexts_.erase(gone);
-    storedTexts_[id] = written;
+    tabStamps_.erase(gone);
+    tabStamps_[id] = written;
     frame->SetNodeID(id);
     Editor->SetModified(false);
     // Its attachments went with the article.

@@ -12,6 +12,7 @@
 #include "platform/base/sys_utils.h"
 #include "platform/db/ado_connection.h"
 #include "platform/db/ado_query.h"
+#include "platform/db/db_fields.h"
 #include "platform/db/db_errors.h"
 
 namespace {
@@ -31,9 +32,14 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
     }
     // The rows are read before a tab exists: a stale bookmark or search hit
     // must not make a tab whose saves would go nowhere.
+    // The stamp comes in the same statement as the text: both are of one
+    // moment of the file.
     TNodeContent content;
+    TTextStamp stamp;
     {
-        auto row = Select("select nodes.名称, contents.* from nodes, contents where nodes.标识=" + IntToStr(Id) +
+        auto row = Select("select nodes.名称, contents.内容, contents.语言, contents.配置, contents.位置, " +
+                          AnsiString(stamped_ ? kTextStampColumns : "0, 0") + " from nodes, contents" +
+                          (stamped_ ? kTextStampJoin : "") + " where nodes.标识=" + IntToStr(Id) +
                           " and contents.标识=" + IntToStr(Id));
         if (row->Eof()) {
             MessageDlg.ShowAppMessage(kArticleMissing);
@@ -44,13 +50,14 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
         content.Language = row->FieldByName("语言")->AsString();
         content.Config = row->FieldByName("配置")->AsString();
         content.Position = row->FieldByName("位置")->AsInteger();
+        stamp = TextStampAt(row.get(), 5);
     }
     TCustomSynTextEditor* editor = nodeManager_->CreateEditor();
-    LoadEditor(editor, Id, content);
+    LoadEditor(editor, Id, content, stamp);
     return editor;
 }
 
-void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content)
+void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeContent& Content, const TTextStamp& Stamp)
 {
     INodeEditor* frame = NodeEditorOf(Editor);
     frame->SetNodeName(Content.Title);
@@ -61,25 +68,27 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
     const AnsiString fault = EditorConfigFault(Content.Config);
     if (fault.empty())
         StringToEditorConfig(Editor, Content.Config);
-    ShowStoredText(Editor, Content.Text, Content.Position);
+    ShowStoredText(Editor, Content.Text, Stamp, Content.Position);
     LoadAttachments(Id);
     if (!fault.empty())
         TellDamagedConfig("文章", Content.Title, fault);
 }
 
-void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, int Position)
+void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, const TTextStamp& Stamp,
+                               int Position)
 {
     Editor->SetText(Text);
     // A caret stored by a close whose changes were discarded can lie past
-    // the stored text; it goes to the end of the text then.
-    const int textLength = static_cast<int>(Editor->Text().size());
+    // the stored text; it goes to the end of the text then. Nothing is
+    // collapsed yet: the lines are the whole text.
+    const int textLength = static_cast<int>(Editor->Lines()->TextLength());
     Editor->SetSelStart(std::clamp(Position, 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();
     for (int i = 0; i < Editor->Lines()->Count(); ++i)
         Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
-    storedTexts_[NodeEditorOf(Editor)->GetNodeID()] = TTextStamp::Of(Text);
+    tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = Stamp;
 }
 
 void TDBModule::TellDamagedConfig(const AnsiString& Kind, const AnsiString& Title, const AnsiString& Fault)
@@ -102,19 +111,19 @@ void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
     // when it was opened.
     if (dataBase_->ReadOnly())
         return;
-    auto query = Select("Select * from contents where 标识=" + IntToStr(NodeId));
-    if (query->Eof()) {
-        // Nothing to write to; the tab still closes, as the text had no
-        // row to be saved into either.
+    // These columns alone, into the row the tab opened: the text, however
+    // long, is neither read nor converted, and a row another program made
+    // under the same id keeps its own looks.
+    const int written = dataBase_->Execute(
+        "update Contents set 位置=?, 语言=?, 配置=? where 标识=" + IntToStr(NodeId) +
+            " and ifnull((select 行 from TEXTSTAMPS where TEXTSTAMPS.标识=Contents.标识), 0)=?",
+        {TFieldValue::OfInteger(Editor->SelStart()),
+         TFieldValue::OfText(Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName() : AnsiString()),
+         TFieldValue::OfText(EditorConfigToString(Editor)), TFieldValue::OfInteger(tabStamps_[NodeId].Row)});
+    // Nothing to write to; the tab still closes, as the text had no row to
+    // be saved into either.
+    if (written == 0)
         MessageDlg.ShowAppMessage(kArticleMissing);
-        return;
-    }
-    query->Edit();
-    query->FieldByName("位置")->SetAsInteger(Editor->SelStart());
-    query->FieldByName("语言")->SetAsString(Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName()
-                                                                  : AnsiString());
-    query->FieldByName("配置")->SetAsString(EditorConfigToString(Editor));
-    query->Post();
 }
 
 bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
@@ -141,7 +150,7 @@ bool TDBModule::CloseNode(TCustomSynTextEditor* Editor)
         MessageDlg.ShowAppMessage(e.Message());
     }
     nodeManager_->RemoveEditor(Editor);
-    storedTexts_.erase(id);
+    tabStamps_.erase(id);
     ForgetAttachmentsOf(id);
     return true;
 }

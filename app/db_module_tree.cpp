@@ -100,10 +100,14 @@ int TDBModule::NextNodeId()
     // behind; it can't take the ids above it away.
     // An id no int holds (3.5, '12abc', 5000000000) belongs to a damaged row,
     // which keeps its own id, as the new one can't be it.
+    // Above the largest id the file ever held, too: an id given out once
+    // is never given out again, so a tab still open on a deleted article
+    // can't find itself showing, or saving into, a new one of that id.
     const AnsiString soundId = WholeNumberIn32Bits("标识");
     auto query = Select(
         "with floor(id) as (select max(ifnull((select max(标识) from Nodes where " + soundId + "), 0), "
-        "ifnull((select max(标识) from Contents where " + soundId + "), 0))), "
+        "ifnull((select max(标识) from Contents where " + soundId + "), 0), ifnull(" + kLargestNodeIdEver +
+        ", 0))), "
         "taken(id) as (select 文档标识 from Bookmarks where typeof(文档标识)='integer' "
         "union select 文档标识 from Attachments where typeof(文档标识)='integer') "
         "select min(free) from (select id + 1 as free from floor "
@@ -133,12 +137,21 @@ void TDBModule::NewNode(bool Article)
     if (values.TopLevel)
         parentId = 0;
     int id;
-    {
-        TDBTransaction transaction(dataBase_);
-        id = NextNodeId();
-        AppendNodeRows(id, parentId, Article ? ntArticle : ntFolder,
-                       {.Title = values.Title, .Text = {}, .Language = values.Language, .Config = values.Config});
-        transaction.Commit();
+    for (;;) {
+        {
+            TDBTransaction transaction(dataBase_);
+            if (parentId == 0 || FolderThere(parentId)) {
+                id = NextNodeId();
+                AppendNodeRows(id, parentId, Article ? ntArticle : ntFolder,
+                               {.Title = values.Title, .Text = {}, .Language = values.Language, .Config = values.Config});
+                transaction.Commit();
+                break;
+            }
+        }
+        if (!OfferTopLevel(ParentNodeForNewNode(selected, false), Article, values.Title))
+            return;
+        parentId = 0;
+        values.TopLevel = true;
     }
     TTreeNode* node = tree->Items()->AddChild(ParentNodeForNewNode(selected, values.TopLevel), values.Title);
     SetNodeId(node, id);
@@ -150,6 +163,15 @@ void TDBModule::NewNode(bool Article)
     tree->SetSelected(node);
     if (Article)
         OpenNode(id);
+}
+
+bool TDBModule::OfferTopLevel(const TTreeNode* Folder, bool Article, const AnsiString& Title)
+{
+    // A row under a folder that is gone would show now and never again;
+    // the top is where a text kept from a deleted folder goes as well.
+    return MessageDlg.MessageDlgButtons("目录“" + (Folder ? Folder->Text() : AnsiString()) + "”已经被另一个程序删除了，" +
+                                            KindOf(!Article) + "“" + Title + "”还没有建立。\r\n\r\n要把它建立在顶层吗？",
+                                        Article ? "新建文章" : "新建目录", mtWarning, {"建立在顶层", "取消"}) == 1;
 }
 
 void TDBModule::AppendNodeRows(int Id, int ParentId, int Type, const TNodeContent& Content)
@@ -245,7 +267,7 @@ void TDBModule::RemoveNodeEditors(const std::vector<int>& Ids)
         if (!doomed.contains(id))
             continue;
         nodeManager_->RemoveEditor(frame->GetEditor());
-        storedTexts_.erase(id);
+        tabStamps_.erase(id);
         ForgetAttachmentsOf(id);
     }
 }

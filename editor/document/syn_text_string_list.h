@@ -108,6 +108,8 @@ public:
     // Line Index's bytes without a copy, valid until the list changes that
     // line; empty outside 0 .. Count-1.
     std::string_view LineView(int Index) const;
+    // The size of Text(), without building it.
+    size_t TextLength() const { return TextSize(2); }
 
     // Lines inserted or deleted at Index move the records between Index
     // and where the last ones were: GapDistance says how many. Idle time

@@ -8,6 +8,7 @@
 #include "platform/base/code_page.h"
 #include "platform/base/sys_utils.h"
 #include "platform/db/ado_query.h"
+#include "platform/db/bound_value.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
 
@@ -117,6 +118,17 @@ int TADOConnection::Execute(const AnsiString& CommandText)
 {
     CheckWritable();
     return ExecuteStatements(db_, CommandText);
+}
+
+int TADOConnection::Execute(const AnsiString& CommandText, const std::vector<TFieldValue>& Values)
+{
+    CheckWritable();
+    TStatement statement(db_, GbkToUtf8(CommandText));
+    std::vector<std::string> utf8(Values.size());
+    for (size_t i = 0; i < Values.size(); ++i)
+        BindValue(statement.Handle(), static_cast<int>(i) + 1, Values[i], utf8[i]);
+    statement.Step();
+    return sqlite3_changes(db_);
 }
 
 int TADOConnection::BeginTrans()

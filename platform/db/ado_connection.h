@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/base/component.h"
+#include "platform/db/db_fields.h"
 #include "platform/db/file_hold.h"
 
 struct sqlite3;
@@ -67,6 +68,11 @@ public:
     // Runs one statement that returns no rows (the statements of the notes
     // program, Jet syntax included); returns the number of rows changed.
     int Execute(const AnsiString& CommandText);
+    // Runs one statement whose '?' take Values in order, as a query's
+    // fields are written (text given in GBK); returns the number of rows
+    // the statement itself changed. A text too big to splice into a
+    // statement goes this way.
+    int Execute(const AnsiString& CommandText, const std::vector<TFieldValue>& Values);
 
     // Transactions nest: BeginTrans returns the new level (1 for the
     // outermost), and the inner levels commit into or roll back to their

@@ -8,6 +8,7 @@
 
 #include "platform/base/code_page.h"
 #include "platform/db/ado_connection.h"
+#include "platform/db/bound_value.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
 #include "platform/db/jet_sql.h"
@@ -81,30 +82,6 @@ TFieldValue ReadColumn(sqlite3_stmt* stmt, int column, bool bytes)
         break;
     }
     return v;
-}
-
-void Bind(sqlite3_stmt* stmt, int parameter, const TFieldValue& v)
-{
-    switch (v.Kind) {
-    case TFieldValue::vkNull:
-        sqlite3_bind_null(stmt, parameter);
-        break;
-    case TFieldValue::vkInteger:
-        sqlite3_bind_int64(stmt, parameter, v.Integer);
-        break;
-    case TFieldValue::vkFloat:
-        sqlite3_bind_double(stmt, parameter, v.Float);
-        break;
-    case TFieldValue::vkText: {
-        const std::string utf8 = GbkToUtf8(v.Bytes);
-        sqlite3_bind_text64(stmt, parameter, utf8.data(), utf8.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
-        break;
-    }
-    case TFieldValue::vkBlob:
-        // The value outlives the statement's one step.
-        sqlite3_bind_blob64(stmt, parameter, v.Bytes.data(), v.Bytes.size(), SQLITE_STATIC);
-        break;
-    }
 }
 
 std::string Quoted(const std::string& name)
@@ -398,8 +375,9 @@ void TADOQuery::PostInsert()
                                              : "INSERT INTO " + Quoted(q.table) + " (" + names + ") VALUES (" +
                                                    values + ")";
     TStatement insert(db, sql);
+    std::vector<std::string> utf8(assigned.size());
     for (size_t p = 0; p < assigned.size(); ++p)
-        Bind(insert.Handle(), static_cast<int>(p) + 1, q.buffer[assigned[p]]);
+        BindValue(insert.Handle(), static_cast<int>(p) + 1, q.buffer[assigned[p]], utf8[p]);
     insert.Step();
     if (q.autoNumber >= 0 && !q.changed[static_cast<size_t>(q.autoNumber)]) {
         TFieldValue& number = q.buffer[static_cast<size_t>(q.autoNumber)];
@@ -439,11 +417,14 @@ void TADOQuery::PostEdit()
         throw EDatabaseError(Name() + "：表没有主键，不能修改记录。");
 
     TStatement update(db, "UPDATE " + Quoted(q.table) + " SET " + sets + " WHERE " + where);
-    int parameter = 1;
+    std::vector<const TFieldValue*> values;
     for (size_t i : assigned)
-        Bind(update.Handle(), parameter++, q.buffer[i]);
+        values.push_back(&q.buffer[i]);
     for (size_t i : keys)
-        Bind(update.Handle(), parameter++, q.rows[q.current][i]);
+        values.push_back(&q.rows[q.current][i]);
+    std::vector<std::string> utf8(values.size());
+    for (size_t p = 0; p < values.size(); ++p)
+        BindValue(update.Handle(), static_cast<int>(p) + 1, *values[p], utf8[p]);
     update.Step();
     if (sqlite3_changes(db) == 0)
         throw EDatabaseError("找不到要修改的记录，它可能已经被删除或修改。");

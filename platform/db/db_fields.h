@@ -25,6 +25,9 @@ struct TFieldValue {
     int64_t Integer = 0;
     double Float = 0;
     std::string Bytes;  // vkText: GBK text; vkBlob: the bytes
+
+    static TFieldValue OfInteger(int64_t Value) { return {.Kind = vkInteger, .Integer = Value, .Float = 0, .Bytes = {}}; }
+    static TFieldValue OfText(std::string Text) { return {.Kind = vkText, .Integer = 0, .Float = 0, .Bytes = std::move(Text)}; }
 };
 
 // One column of a query. Reading gives the current row's value (an empty

@@ -112,11 +112,13 @@ protected:
         }
     }
 
+    // The largest id the file ever held: ids are never given out twice.
     static int MaxNodeId(TDBModule& Module)
     {
         TADOQuery query(nullptr);
         query.SetConnection(Module.DataBase());
-        query.SQL()->SetText("select max(标识) from Nodes");
+        query.SQL()->SetText("select max(ifnull((select max(标识) from Nodes), 0), " + AnsiString(kLargestNodeIdEver) +
+                             ")");
         query.Open();
         return query.Fields()->Fields(0)->AsInteger();
     }

@@ -2,15 +2,21 @@
 // the other has open says so; a save finds out whether the other saved the
 // article after this one read it, or deleted it, and asks; every path that
 // saves (Ctrl+S, the close question, save all) asks the same; a program
-// that keeps the file for writing is waited for, and then named.
+// that keeps the file for writing is waited for, and then named. A save lands
+// only in the article its tab opened, whoever gives its id out again, and
+// nothing is added to a folder or article the other deleted.
+#include <fstream>
 #include <functional>
 #include <memory>
 
 #include <sqlite3.h>
 
 #include "app/node_tree.h"
+#include "platform/base/code_page.h"
 #include "platform/db/ado_connection.h"
 #include "platform/db/db_errors.h"
+#include "platform/ui/itemviews/list_item.h"
+#include "platform/ui/itemviews/list_items.h"
 #include "platform/ui/itemviews/tree_node.h"
 #include "platform/ui/itemviews/tree_nodes.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -59,6 +65,18 @@ protected:
         return id;
     }
 
+    // Closes every tab here unchanged; a tab whose article is gone says so.
+    void CloseTabs()
+    {
+        for (int i = window_->GetEditorCount() - 1; i >= 0; --i) {
+            window_->Frame(i)->GetEditor()->SetModified(false);
+            if (Column("select count(*) from Contents where 标识=" + std::to_string(window_->Frame(i)->GetNodeID())) == "0")
+                AnswerBoxes({1});
+            ASSERT_TRUE(module_->CloseNode(window_->Frame(i)->GetEditor()));
+        }
+        Boxes.clear();
+    }
+
     TCustomSynTextEditor* Editor() { return window_->Frame(0)->GetEditor(); }
     TCustomSynTextEditor* OtherEditor() { return otherWindow_->Frame(0)->GetEditor(); }
 
@@ -66,6 +84,33 @@ protected:
     {
         OtherEditor()->SetText(OtherEditor()->Text() + Added);
         ASSERT_TRUE(other_->SaveNode(OtherEditor()));
+    }
+
+    // The other makes a new article titled Title at the top; it opens in a
+    // tab of its own.
+    int OtherNewArticle(const AnsiString& Title = "Ynew")
+    {
+        otherWindow_->DialogAnswer = [Title](const AnsiString&, TNodeDialogValues& Values) {
+            Values.Title = Title;
+            Values.TopLevel = true;
+            return true;
+        };
+        other_->NewNode(true);
+        otherWindow_->DialogAnswer = nullptr;
+        return std::stoi(SelectColumn(other_->DataBase(), "select max(标识) from Nodes"));
+    }
+
+    void OtherDeletes(int Id) { other_->DeleteNodeTree(FindTreeNode(otherWindow_->GetNodeTree()->Items(), Id)); }
+
+    // An older version, which knows nothing of stamps and gives the largest
+    // id + 1 out again, writing the file as its statements do.
+    void OlderProgramRemakes(int Id, const AnsiString& Text)
+    {
+        const std::string id = std::to_string(Id);
+        other_->ExecSQL("delete from Nodes where 标识=" + id);
+        other_->ExecSQL("delete from Contents where 标识=" + id);
+        other_->ExecSQL("insert into Nodes values (" + id + ", 'Ynew', 0, 1)");
+        other_->ExecSQL("insert into Contents values (" + id + ", '" + Text + "', 'C', 'theirs', 7)");
     }
 
     static constexpr const char* kStart = "說門 text";
@@ -88,8 +133,13 @@ TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWas
         bool Modified;
     };
     const auto othersSave = [this](int) { OtherSaves(" +B"); };
-    const auto othersDelete = [this](int Id) {
-        other_->DeleteNodeTree(FindTreeNode(otherWindow_->GetNodeTree()->Items(), Id));
+    const auto othersDelete = [this](int Id) { OtherDeletes(Id); };
+    // The other deletes the newest article and makes one, which in older
+    // versions took its id.
+    const auto othersRemake = [this](int Id) {
+        OtherDeletes(Id);
+        EXPECT_NE(OtherNewArticle(), Id);
+        OtherSaves("Ynew");
     };
     const TCase cases[] = {
         {"nobody else saved", nullptr, {}, nullptr, true, "說門 text +A", "說門 text +A", false},
@@ -107,6 +157,17 @@ TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWas
         {"theirs deleted, ours kept as new", othersDelete, {1}, kDeletedElsewhere, true, "說門 text +A",
          "說門 text +A", false},
         {"theirs deleted, cancelled", othersDelete, {2}, kDeletedElsewhere, false, "", "說門 text +A", true},
+        {"theirs deleted and another made, ours kept as new", othersRemake, {1}, kDeletedElsewhere, true,
+         "Ynew|說門 text +A", "說門 text +A", false},
+        {"theirs deleted and another made, cancelled", othersRemake, {2}, kDeletedElsewhere, false, "Ynew",
+         "說門 text +A", true},
+        {"an older program made another under its id", [this](int Id) { OlderProgramRemakes(Id, "說門 text"); }, {1},
+         kDeletedElsewhere, true, "說門 text|說門 text +A", "說門 text +A", false},
+        {"an older program saved", [this](int Id) { other_->ExecSQL("update Contents set 内容='說門 old' where 标识=" + std::to_string(Id)); },
+         {2}, kSavedElsewhere, true, "說門 old", "說門 old", false},
+        // Saving the same text is no change to ask about.
+        {"theirs saved unchanged", [this](int) { OtherSaves(""); }, {}, nullptr, true, "說門 text +A", "說門 text +A",
+         false},
     };
     int file = 0;
     for (const TCase& c : cases) {
@@ -127,9 +188,10 @@ TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWas
         if (c.Saved) {
             Editor()->SetText(Editor()->Text() + "!");
             EXPECT_TRUE(module_->SaveNode(Editor()));
-            EXPECT_EQ(Column("select 内容 from Contents order by 标识"), std::string(c.Shown) + "!");
+            EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(window_->Frame(0)->GetNodeID())),
+                      std::string(c.Shown) + "!");
         }
-        Editor()->SetModified(false);
+        CloseTabs();
         ASSERT_EQ(TModalAnswers::Count(), 0);
     }
 }
@@ -151,7 +213,6 @@ TEST_F(TTwoProgramsTest, ATextKeptAsNewGoesWhereTheArticleWasOrToTheTopWhenItsFo
         ASSERT_EQ(Boxes.size(), 1u);
         EXPECT_NE(Boxes[0].find(kDeletedElsewhere), std::string::npos) << Boxes[0];
         Boxes.clear();
-        // The ids of the rows that are gone may be given out again.
         const int kept = window_->Frame(0)->GetNodeID();
         const std::string parent = folderGone ? "0" : "1";
         EXPECT_EQ(Column("select 名称 || '/' || 目录 || '/' || 类型 || '/' || 内容 from Nodes, Contents where "
@@ -275,4 +336,136 @@ TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveANewArticleOrADeletionSay
     EXPECT_FALSE(Editor()->Modified());
     EXPECT_EQ(Column("select 内容 from Contents where 标识=" + std::to_string(id)), "說門 +A");
     EXPECT_EQ(Column("select 名称 from Nodes order by 标识"), "說門");
+}
+
+TEST_F(TTwoProgramsTest, AnEmptyArticleRemadeUnderItsIdOrAnotherIsAskedAboutAsDeleted)
+{
+    // The new article here is still empty, as is the other's.
+    const std::function<void(int Id)> others[] = {
+        [this](int Id) {
+            OtherDeletes(Id);
+            OtherNewArticle();
+        },
+        [this](int Id) { OlderProgramRemakes(Id, ""); },
+    };
+    int file = 0;
+    for (const auto& other : others) {
+        SCOPED_TRACE(file);
+        Prepare("empty" + std::to_string(++file) + ".vek");
+        const int id = NewNode(true, "Xlast");
+        other_->LoadNodeTree();
+        other(id);
+        const std::string theirs = Column("select 名称 || ',' || 内容 from Nodes natural join Contents order by 标识");
+        AnswerBoxes({2});
+        EXPECT_FALSE(module_->SaveNode(window_->Frame(1)->GetEditor()));
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_NE(Boxes[0].find("文章“Xlast”" + std::string(kDeletedElsewhere)), std::string::npos) << Boxes[0];
+        EXPECT_EQ(Column("select 名称 || ',' || 内容 from Nodes natural join Contents order by 标识"), theirs);
+        // Closing the tab writes no caret, language or options into theirs.
+        Boxes.clear();
+        AnswerBoxes({1});
+        const std::string looks = Column("select 位置 || 语言 || 配置 from Contents order by 标识");
+        EXPECT_TRUE(module_->CloseNode(window_->Frame(1)->GetEditor()));
+        EXPECT_EQ(Column("select 位置 || 语言 || 配置 from Contents order by 标识"), looks);
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_EQ(Boxes[0], "这篇文章已经不在数据库中，可能已经被删除！");
+        Boxes.clear();
+    }
+}
+
+TEST_F(TTwoProgramsTest, ANewArticleAfterTheOtherDeletedOursGetsANewIdAndTab)
+{
+    const int id = Prepare();
+    OtherDeletes(id);
+    const int made = NewNode(true, "second");
+    EXPECT_GT(made, id);
+    ASSERT_EQ(window_->GetEditorCount(), 2);
+    EXPECT_EQ(window_->Frame(1)->GetNodeID(), made);
+    EXPECT_EQ(window_->Frame(1)->GetEditor()->Text(), "");
+    EXPECT_EQ(Editor()->Text(), kStart);
+    // Reopened, and compacted, the file still remembers the id.
+    CloseTabs();
+    other_.reset();
+    module_->CompactDataBase();
+    ASSERT_TRUE(module_->OpenDataBase(Path("notes.vek")));
+    module_->LoadNodeTree();
+    AnswerBoxes({1});
+    module_->DeleteNode(FindTreeNode(window_->GetNodeTree()->Items(), made));
+    EXPECT_EQ(NewNode(true, "third"), made + 1);
+    EXPECT_TRUE(module_->CloseAllNodes());
+}
+
+TEST_F(TTwoProgramsTest, NothingIsAddedToAFolderOrArticleTheOtherDeleted)
+{
+    struct TCase {
+        const char* Name;
+        std::function<void()> Add;  // the action here, after the other deleted
+        int Answer;                 // to the question
+        const char* Question;
+        const char* Rows;           // what the file then holds
+    };
+    const char* const rows = "select '[' || ifnull(group_concat(名称 || ':' || 目录, ','), '') || '] ' || "
+                             "(select count(*) from Attachments a where a.文档标识 in (select 标识 from Nodes)) || "
+                             "(select count(*) from Attachments) || ' ' || "
+                             "(select count(*) from Bookmarks b where b.文档标识 in (select 标识 from Nodes)) || "
+                             "(select count(*) from Bookmarks) from (select * from Nodes order by 标识)";
+    const std::string file = Path("說門.txt");
+    // The program's names are GBK; the file system's are UTF-8.
+    std::ofstream(GbkToUtf8(file)) << "attached";
+    const auto attach = [&] { module_->AddAttachments(Editor(), {file}); };
+    const auto bookmark = [&] {
+        AnsiString name = "mark";
+        module_->BookmarkEdited(module_->BeginAddBookmark(Editor()), name);
+    };
+    const auto made = [&](bool Article) {
+        return [this, Article] {
+            window_->DialogAnswer = [](const AnsiString&, TNodeDialogValues& Values) {
+                Values.Title = "T";
+                return true;
+            };
+            module_->NewNode(Article);
+            window_->DialogAnswer = nullptr;
+        };
+    };
+    const auto newArticle = made(true);
+    const auto newFolder = made(false);
+    const TCase cases[] = {
+        {"new article, made at the top", newArticle, 1, "目录“F”已经被另一个程序删除了，文章“T”还没有建立", "[T:0] 00 00"},
+        {"new article, cancelled", newArticle, 2, "目录“F”已经被另一个程序删除了，文章“T”还没有建立", "[] 00 00"},
+        {"new folder, made at the top", newFolder, 1, "目录“F”已经被另一个程序删除了，目录“T”还没有建立", "[T:0] 00 00"},
+        {"attachment, kept with the text", attach, 1, "文章“A”已经被另一个程序删除了，附件“說門.txt”还没有加入",
+         "[A:0] 11 00"},
+        {"attachment, cancelled", attach, 2, "文章“A”已经被另一个程序删除了，附件“說門.txt”还没有加入", "[] 00 00"},
+        {"bookmark, kept with the text", bookmark, 1, "文章“A”已经被另一个程序删除了，书签“mark”还没有加入",
+         "[A:0] 00 11"},
+        {"bookmark, cancelled", bookmark, 2, "文章“A”已经被另一个程序删除了，书签“mark”还没有加入", "[] 00 00"},
+    };
+    int round = 0;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string name = "added" + std::to_string(++round) + ".vek";
+        CreateDataBase(name);
+        // Folder F holds article A, open here; the other deletes F.
+        const int folder = NewNode(false, "F");
+        window_->GetNodeTree()->SetSelected(FindTreeNode(window_->GetNodeTree()->Items(), folder));
+        NewNode(true, "A");
+        window_->GetNodeTree()->SetSelected(FindTreeNode(window_->GetNodeTree()->Items(), folder));
+        otherWindow_.reset();
+        other_ = std::make_unique<TDBModule>(nullptr, (otherWindow_ = std::make_unique<TTestNodeManager>()).get(),
+                                             otherWindow_.get(), Path("other.ini"), Path("othertmp"));
+        AnswerBoxes({1});
+        ASSERT_TRUE(other_->OpenDataBase(Path(name)));
+        other_->LoadNodeTree();
+        OtherDeletes(folder);
+        Boxes.clear();
+        AnswerBoxes({c.Answer});
+        c.Add();
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_NE(Boxes[0].find(c.Question), std::string::npos) << Boxes[0];
+        EXPECT_EQ(Column(rows), c.Rows);
+        // The list shows what the file holds: a bookmark not added is gone.
+        EXPECT_EQ(std::to_string(window_->GetBookMarkList()->Items()->Count()), Column("select count(*) from Bookmarks"));
+        Boxes.clear();
+        CloseTabs();
+    }
 }
