@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "platform/base/exceptions.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -26,12 +27,6 @@ public:
 private:
     std::string path_;
 };
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string Content(TMemoryStream& stream)
 {
@@ -130,7 +125,7 @@ TEST(Streams, FileStreamRoundTripAndErrors)
         stream.ReadBuffer(buffer, 5);
         EXPECT_EQ(std::string(buffer, 5), "hello");
     }
-    EXPECT_EQ(ReadAll(utf8Name), "hello, 乗");
+    EXPECT_EQ(ReadWholeFile(utf8Name), "hello, 乗");
     struct stat info;
     ASSERT_EQ(stat(utf8Name.c_str(), &info), 0);
     mode_t mask = umask(0);
@@ -146,7 +141,7 @@ TEST(Streams, FileStreamRoundTripAndErrors)
         EXPECT_EQ(stream.Position(), 1);
         EXPECT_EQ(stream.Seek(-1, soBeginning), -1);
     }
-    EXPECT_EQ(ReadAll(utf8Name), "hel");
+    EXPECT_EQ(ReadWholeFile(utf8Name), "hel");
     {
         TFileStream stream(name, fmOpenRead | fmShareDenyNone);
         char buffer[4];
@@ -156,7 +151,7 @@ TEST(Streams, FileStreamRoundTripAndErrors)
     {
         TFileStream truncated(name, fmCreate);
     }
-    EXPECT_EQ(ReadAll(utf8Name), "");
+    EXPECT_EQ(ReadWholeFile(utf8Name), "");
 
     TMemoryStream memory;
     memory.WriteBuffer("\0\xFF\r\n", 4);

@@ -11,6 +11,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/streams.h"
 #include "platform/base/string_list.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -52,12 +53,6 @@ public:
 private:
     std::string path_;
 };
-
-std::string ReadAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 }  // namespace
 
@@ -224,7 +219,7 @@ TEST(Strings, LoadAndSaveThroughStreamsAndFiles)
     AnsiString name = folder.Path() + "/門中.txt";
     list.Add("");
     list.SaveToFile(name);
-    EXPECT_EQ(ReadAll(folder.Path() + reinterpret_cast<const char*>(u8"/門中.txt")), "說\r\nb\r\n\r\n");
+    EXPECT_EQ(ReadWholeFile(folder.Path() + reinterpret_cast<const char*>(u8"/門中.txt")), "說\r\nb\r\n\r\n");
     TStringList loaded;
     loaded.LoadFromFile(name);
     EXPECT_TRUE(loaded.Equals(&list));
