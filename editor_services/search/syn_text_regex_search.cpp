@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
 #include "editor_services/search/syn_regex_hazards.h"
+#include "editor_services/search/syn_regex_lead_texts.h"
 #include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_search_char_starts.h"
 
@@ -116,11 +118,15 @@ struct TSynTextRegexSearch::TCompiled {
     };
     // The byte every match starts with, and the last one it must hold.
     TRequired First, Last;
+    // The texts every match starts with, where known.
+    std::optional<TSynLeadTexts> Leads;
 
     // Whether Line may hold a match: a wrong yes costs a search, never a
     // wrong no.
     bool MayMatch(std::string_view Line) const
     {
+        if (Leads && Leads->Find(Line, 0) == std::string_view::npos)
+            return false;
         if (First.Byte < 0 && Last.Byte < 0)
             return true;
         TSynCharStarts starts(Line);
@@ -270,6 +276,7 @@ void TSynTextRegexSearch::Compile()
         RequiredAscii(compiled->Code, PCRE2_INFO_FIRSTCODETYPE, PCRE2_INFO_FIRSTCODEUNIT));
     compiled->Last =
         TCompiled::TRequired::From(RequiredAscii(compiled->Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
+    compiled->Leads = TSynLeadTexts::For(pattern_, caseless_);
     compiled_ = std::move(compiled);
 }
 
