@@ -114,8 +114,8 @@ TEST(TSynRegexSubjectTest, LinesReadAsTheirCharactersAndMapBack)
         {longAscii + "\xD6", longAscii + Utf8(u8"\U0010FFD6")},
         // Trail bytes that are lead bytes too, and characters across the
         // edges of the blocks a line is converted in.
-        {std::string(63, 'a') + "中中中中說", std::string(63, 'a') + Utf8(u8"中中中中說")},
-        {std::string(62, 'a') + "中中中中說", std::string(62, 'a') + Utf8(u8"中中中中說")},
+        {"說" + std::string(61, 'a') + "中中中中說", Utf8(u8"說") + std::string(61, 'a') + Utf8(u8"中中中中說")},
+        {"說" + std::string(60, 'a') + "中中中中說", Utf8(u8"說") + std::string(60, 'a') + Utf8(u8"中中中中說")},
         {"中" + longAscii + "乗門" + longAscii + "這", Utf8(u8"中") + longAscii + Utf8(u8"乗門") + longAscii + Utf8(u8"這")},
     };
     for (const auto& c : cases) {
