@@ -42,52 +42,6 @@ size_t EncodeUtf8(char32_t C, char* Out)
     return 4;
 }
 
-constexpr uint64_t HighBits = 0x8080808080808080u;
-constexpr uint64_t LowBits = 0x7F7F7F7F7F7F7F7Fu;
-
-// The eight bytes at P as one word.
-uint64_t LoadEight(const void* P)
-{
-    uint64_t word = 0;
-    std::memcpy(&word, P, sizeof word);
-    return word;
-}
-
-// How many of the bytes of Mask, each 0x80 or 0, are 0x80: the multiply
-// adds them all up into the top byte.
-size_t CountHighBits(uint64_t Mask) { return static_cast<size_t>(((Mask >> 7) * (HighBits >> 7)) >> 56); }
-
-// How many more bytes the first Count bytes of Word (as loaded; Count up
-// to 8) take in UTF-8 than they stood for in the line. A character of two
-// UTF-8 bytes was two bytes in the line, of three two, of four two as well
-// but for the lone bytes (lead F4), which were one: so each continuation
-// byte counts one, each lead byte minus one and each F4 one more. Summed
-// over bytes, so a count that ends inside a character adds up with the
-// rest of it (such a part may count below zero and wrap around: the sums
-// come out right at character starts). In the word, the high bit of a
-// continuation byte has a clear bit below it, of a lead byte a set one.
-size_t ExtraBytesIn(uint64_t Word, size_t Count)
-{
-    if (Count < 8) {
-        const uint64_t kept = Count == 0 ? 0 : ~uint64_t{0} >> (64 - 8 * Count);
-        Word &= std::endian::native == std::endian::little ? kept : ~(~uint64_t{0} >> (8 * Count));
-    }
-    const uint64_t below = Word << 1;
-    const uint64_t notF4 = Word ^ (LoneByteUtf8Lead * (HighBits >> 7));
-    const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
-    return CountHighBits(Word & ~below & HighBits) + CountHighBits(isF4) - CountHighBits(Word & below & HighBits);
-}
-
-// The same over Text[From, To), eight bytes at a time; up to seven bytes
-// past To are read.
-size_t ExtraBytesBetween(const char* Text, size_t From, size_t To)
-{
-    size_t extra = 0;
-    for (; From + 8 <= To; From += 8)
-        extra += ExtraBytesIn(LoadEight(Text + From), 8);
-    return extra + ExtraBytesIn(LoadEight(Text + From), To - From);
-}
-
 // Sixteen bytes compared in one instruction, and what a comparison
 // answers: each byte all ones where it holds, else zero.
 using TChunk = unsigned char __attribute__((vector_size(16)));
@@ -113,22 +67,62 @@ uint64_t BitsOf(TMarks Marks)
     const auto gather = [](uint64_t Half) {
         if constexpr (std::endian::native == std::endian::big)
             Half = __builtin_bswap64(Half);
-        return (((Half & HighBits) >> 7) * 0x0102040810204080u) >> 56;
+        return (((Half & 0x8080808080808080u) >> 7) * 0x0102040810204080u) >> 56;
     };
     return gather(halves[0]) | gather(halves[1]) << 8;
 #endif
 }
 
-// The offset of the first byte from 0x80 in Bytes[From, Size), or Size:
+// The offset of the first byte from 0x80 in Bytes[0, Size), or Size:
 // sixteen bytes at a time, as lines are mostly ASCII runs.
-size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
+size_t FirstHighByte(const unsigned char* Bytes, size_t Size)
 {
-    for (; From + sizeof(TChunk) <= Size; From += sizeof(TChunk))
-        if (const uint64_t high = BitsOf(LoadChunk(Bytes + From) >= 0x80))
-            return From + static_cast<size_t>(std::countr_zero(high));
-    while (From < Size && Bytes[From] < 0x80)
-        ++From;
-    return From;
+    size_t at = 0;
+    for (; at + sizeof(TChunk) <= Size; at += sizeof(TChunk))
+        if (const uint64_t high = BitsOf(LoadChunk(Bytes + at) >= 0x80))
+            return at + static_cast<size_t>(std::countr_zero(high));
+    while (at < Size && Bytes[at] < 0x80)
+        ++at;
+    return at;
+}
+
+// How many bytes of the line the converted text Text[From, To) stood for,
+// each end at a code point's start: an ASCII byte one, a lead byte two (a
+// Chinese character, or two bytes that are no character), F4 one (a lone
+// byte), a continuation byte none. Sixteen bytes a step, added up in each
+// byte of a vector while the sums fit; up to fifteen bytes past To are
+// read.
+size_t LineBytesOf(const char* Text, size_t From, size_t To)
+{
+    static constexpr TChunk Places = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    constexpr size_t StepsBeforeFull = 255 / 2;
+    // The sixteen sums added up in each half of the vector, in pairs, then
+    // in fours, then in eights.
+    const auto addUp = [](TChunk Sums) {
+        using THalves = uint64_t __attribute__((vector_size(16)));
+        auto halves = reinterpret_cast<THalves>(Sums);
+        halves = (halves & 0x00FF00FF00FF00FFu) + ((halves >> 8) & 0x00FF00FF00FF00FFu);
+        halves += halves >> 16;
+        halves += halves >> 32;
+        return static_cast<size_t>((halves[0] & 0xFFFF) + (halves[1] & 0xFFFF));
+    };
+    size_t total = 0;
+    TChunk sums{};
+    for (size_t steps = 0; From < To; From += sizeof(TChunk)) {
+        const TChunk chunk = LoadChunk(reinterpret_cast<const unsigned char*>(Text) + From);
+        const TMarks lead = chunk >= 0xC0;
+        // Comparisons answer -1 where they hold.
+        TMarks weights = (chunk == LoneByteUtf8Lead) - (chunk < 0x80) - lead - lead;
+        if (To - From < sizeof(TChunk))
+            weights &= Places < static_cast<unsigned char>(To - From);
+        sums += reinterpret_cast<TChunk>(weights);
+        if (++steps == StepsBeforeFull) {
+            total += addUp(sums);
+            sums = TChunk{};
+            steps = 0;
+        }
+    }
+    return total + addUp(sums);
 }
 
 // The UTF-8 form of two bytes that start with a lead byte, up to three
@@ -234,10 +228,10 @@ std::string GbkToRegexUtf8(std::string_view Text)
 void TSynRegexSubject::Assign(std::string_view Line)
 {
     line_ = Line;
-    mapped_ = mappedExtra_ = 0;
+    mapped_ = mappedLine_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    size_t from = FirstHighByte(bytes, 0, size);
+    const size_t from = FirstHighByte(bytes, size);
     ascii_ = from == size;
     if (ascii_)
         return;
@@ -306,39 +300,12 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
     if (ascii_)
         return Offset;
     Offset = std::min(Offset, size_);
-    // The sums read up to seven bytes past Offset, into the room Assign
+    // The sums read up to fifteen bytes past Offset, into the room Assign
     // keeps.
     if (Offset >= mapped_)
-        mappedExtra_ += ExtraBytesBetween(utf8_.data(), mapped_, Offset);
+        mappedLine_ += LineBytesOf(utf8_.data(), mapped_, Offset);
     else
-        mappedExtra_ -= ExtraBytesBetween(utf8_.data(), Offset, mapped_);
+        mappedLine_ -= LineBytesOf(utf8_.data(), Offset, mapped_);
     mapped_ = Offset;
-    return Offset - mappedExtra_;
-}
-
-size_t TSynRegexSubject::TextOffset(size_t Offset) const
-{
-    if (ascii_)
-        return Offset;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(line_.data());
-    const TPairTable& pairs = PairTable();
-    size_t text = 0;
-    for (size_t i = 0; i < Offset;) {
-        const size_t highByte = FirstHighByte(bytes, i, Offset);
-        text += highByte - i;
-        i = highByte;
-        if (i == Offset)
-            break;
-        // As Assign converts the character.
-        if (IsDBCSLeadByte(bytes[i]) && i + 1 < line_.size()) {
-            uint16_t index = 0;
-            std::memcpy(&index, bytes + i, sizeof index);
-            text += pairs[index].Length ? pairs[index].Length : 4;
-            i += 2;
-        } else {
-            text += 4;
-            ++i;
-        }
-    }
-    return text;
+    return mappedLine_;
 }

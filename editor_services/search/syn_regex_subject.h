@@ -26,19 +26,16 @@ public:
     // asked before (the line's start, the first time), so matches and
     // their groups, asked in order, cost one pass up to the last of them.
     size_t LineOffset(size_t Offset);
-    // The offset into Text() of Offset, an offset into the line where a
-    // character starts (or its end): a walk over the line up to it.
-    size_t TextOffset(size_t Offset) const;
 
 private:
     std::string_view line_;
     std::string utf8_;  // the converted line in its first size_ bytes, and room after; kept for the next line
     size_t size_ = 0;
     bool ascii_ = true;
-    // Where LineOffset last was in the converted line, and how many more
-    // bytes the text before it takes than it stood for in the line.
+    // Where LineOffset last was in the converted line, and the offset in
+    // the line it stands for.
     size_t mapped_ = 0;
-    size_t mappedExtra_ = 0;
+    size_t mappedLine_ = 0;
     // The end of a line, copied where its last bytes can be read in whole
     // blocks.
     std::array<unsigned char, 144> tail_{};
