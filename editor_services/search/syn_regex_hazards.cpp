@@ -19,9 +19,13 @@ struct TOpenGroup {
 // before them.
 class TScan {
 public:
-    void Item(std::string_view Item)
+    void Item(size_t Position, std::string_view Item)
     {
-        if (Item.starts_with(")")) {
+        if (Item.starts_with("\\K")) {
+            found_.Keeps.push_back(Position);
+        } else if (Item.starts_with("\\G")) {
+            found_.SearchStart = true;
+        } else if (Item.starts_with(")")) {
             Close(Item);
         } else if (Item.starts_with("(*") && Item.find(')') != std::string_view::npos) {
             found_.JitMayAnswerOtherwise = found_.Verb = true;  // "(*COMMIT)", "(*SKIP:x)" ...
@@ -35,11 +39,18 @@ public:
     {
         TSynRegexHazards found = found_;
         if (!open_.empty())
-            found = {true, true, true};  // the groups were not read as pcre2 reads them
+            NotRead(found);
         return found;
     }
 
 private:
+    // The groups were not read as pcre2 reads them: each hazard of groups
+    // may be there.
+    static void NotRead(TSynRegexHazards& Found)
+    {
+        Found.JitMayAnswerOtherwise = Found.AtomicGroup = Found.Verb = true;
+    }
+
     void Open(std::string_view Item)
     {
         const bool named = (Item.starts_with("(?<") && !Item.starts_with("(?<=") && !Item.starts_with("(?<!")) ||
@@ -58,7 +69,7 @@ private:
     void Close(std::string_view Item)
     {
         if (open_.empty()) {
-            found_ = {true, true, true};
+            NotRead(found_);
             return;
         }
         const TOpenGroup group = open_.back();
@@ -107,6 +118,6 @@ TSynRegexHazards FindRegexHazards(std::string_view Pattern, uint32_t Options)
     TScan scan;
     for (const auto& [position, length] : items)
         if (position < Pattern.size())
-            scan.Item(Pattern.substr(position, length));
+            scan.Item(position, Pattern.substr(position, length));
     return scan.Found();
 }

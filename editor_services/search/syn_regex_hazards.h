@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 struct TSynRegexHazards {
     // An atomic group, a possessively repeated group or an assertion with
@@ -20,9 +21,13 @@ struct TSynRegexHazards {
     // A verb ("(*COMMIT)", "(*SKIP:x)" ...): the JIT may find other
     // matches, not only other groups.
     bool Verb = false;
+    // \G: where the search started counts.
+    bool SearchStart = false;
+    // Where each \K (the match starts here) stands in the pattern.
+    std::vector<size_t> Keeps;
 };
 
-// The hazards of Pattern (UTF-8, compiled with Options), each taken as
-// there where its groups cannot be told apart; none when it does not
-// compile.
+// The hazards of Pattern (UTF-8, compiled with Options), those of groups
+// taken as there where its groups cannot be told apart; none when it does
+// not compile.
 TSynRegexHazards FindRegexHazards(std::string_view Pattern, uint32_t Options);

@@ -74,6 +74,14 @@ struct TSynTextRegexSearch::TCompiled {
     // cheaply. Where the interpreter reaches its limits, the JIT answers.
     enum class TRoute { Jit, InterpreterWhereJitFinds, Interpreter };
     TRoute Route = TRoute::Interpreter;
+    // For InterpreterWhereJitFinds, the expression with each \K made an
+    // empty group, JIT-compiled, so that its match starts where the
+    // interpreter's attempt that matches does; null where it has none,
+    // and Code serves.
+    pcre2_code* Screen = nullptr;
+    // Whether \G makes what matches depend on where the search started,
+    // so that the interpreter cannot start at the JIT's match.
+    bool SearchStartCounts = false;
 
     // An ASCII byte every match holds (possibly in the other case: pcre2
     // finds a class such as [Tt], or a part under (?i), caseless without
@@ -125,21 +133,30 @@ struct TSynTextRegexSearch::TCompiled {
     ~TCompiled()
     {
         pcre2_match_data_free(MatchData);
+        pcre2_code_free(Screen);
         pcre2_code_free(Code);
         pcre2_match_context_free(Context);
         pcre2_jit_stack_free(JitStack);
     }
+
+    // Sets Route (and Screen) for the expression Utf8, compiled as Code
+    // with Options.
+    void ChooseRoute(const std::string& Utf8, const TSynRegexHazards& Hazards, uint32_t Options);
 
     // The next match in Text from Offset, as pcre2_match answers.
     int Match(std::string_view Text, size_t Offset, uint32_t Flags) const
     {
         // The JIT takes no anchoring at match time.
         if (Route != TRoute::Interpreter && !(Flags & PCRE2_ANCHORED)) {
-            const int rc = JitMatch(Text, Offset, Flags);
-            if (Route == TRoute::Jit)
+            if (Route == TRoute::Jit) {
+                const int rc = JitMatch(Code, Text, Offset, Flags);
                 return rc == PCRE2_ERROR_JIT_STACKLIMIT ? Interpret(Text, Offset, Flags) : rc;
+            }
+            const int rc = JitMatch(Screen ? Screen : Code, Text, Offset, Flags);
             if (rc == PCRE2_ERROR_NOMATCH)
                 return rc;
+            if (rc > 0 && !SearchStartCounts)
+                Offset = pcre2_get_ovector_pointer(MatchData)[0];
         }
         const int rc = Interpret(Text, Offset, Flags);
         if (!Jit || !IsLimit(rc))
@@ -147,7 +164,7 @@ struct TSynTextRegexSearch::TCompiled {
         // The interpreter may take millions of steps where the JIT, cutting
         // its ways short, answers at once: that answer stands. Anchored, a
         // match the JIT finds at a later start is none.
-        const int jit = JitMatch(Text, Offset, Flags & ~PCRE2_ANCHORED);
+        const int jit = JitMatch(Code, Text, Offset, Flags & ~PCRE2_ANCHORED);
         if (IsLimit(jit))
             return rc;
         if (jit > 0 && (Flags & PCRE2_ANCHORED) && pcre2_get_ovector_pointer(MatchData)[0] != Offset)
@@ -158,9 +175,9 @@ struct TSynTextRegexSearch::TCompiled {
 private:
     // The JIT's own entry skips pcre2_match's checks; the text is the
     // program's own conversion, valid UTF-8.
-    int JitMatch(std::string_view Text, size_t Offset, uint32_t Flags) const
+    int JitMatch(const pcre2_code* Jitted, std::string_view Text, size_t Offset, uint32_t Flags) const
     {
-        return pcre2_jit_match(Code, reinterpret_cast<PCRE2_SPTR>(Text.data()), Text.size(), Offset, Flags,
+        return pcre2_jit_match(Jitted, reinterpret_cast<PCRE2_SPTR>(Text.data()), Text.size(), Offset, Flags,
                                MatchData, Context);
     }
     int Interpret(std::string_view Text, size_t Offset, uint32_t Flags) const
@@ -241,12 +258,7 @@ void TSynTextRegexSearch::Compile()
     size_t jitSize = 0;
     compiled->Jit = pcre2_jit_compile(compiled->Code, PCRE2_JIT_COMPLETE) == 0 &&
                     pcre2_pattern_info(compiled->Code, PCRE2_INFO_JITSIZE, &jitSize) == 0 && jitSize > 0;
-    uint32_t backReferences = 0;
-    pcre2_pattern_info(compiled->Code, PCRE2_INFO_BACKREFMAX, &backReferences);
-    if (compiled->Jit && !hazards.JitMayAnswerOtherwise)
-        compiled->Route = TCompiled::TRoute::Jit;
-    else if (compiled->Jit && !hazards.Verb && backReferences == 0)
-        compiled->Route = TCompiled::TRoute::InterpreterWhereJitFinds;
+    compiled->ChooseRoute(utf8, hazards, options);
     compiled->MatchData = pcre2_match_data_create_from_pattern(compiled->Code, nullptr);
     if (compiled->Jit) {
         compiled->JitStack = pcre2_jit_stack_create(32u << 10, JitStackLimit, nullptr);
@@ -259,6 +271,33 @@ void TSynTextRegexSearch::Compile()
     compiled->Last =
         TCompiled::TRequired::From(RequiredAscii(compiled->Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
     compiled_ = std::move(compiled);
+}
+
+void TSynTextRegexSearch::TCompiled::ChooseRoute(const std::string& Utf8, const TSynRegexHazards& Hazards,
+                                                 uint32_t Options)
+{
+    uint32_t backReferences = 0;
+    pcre2_pattern_info(Code, PCRE2_INFO_BACKREFMAX, &backReferences);
+    if (!Jit || Hazards.Verb || (Hazards.JitMayAnswerOtherwise && backReferences > 0))
+        return;  // the interpreter's
+    if (!Hazards.JitMayAnswerOtherwise) {
+        Route = TRoute::Jit;
+        return;
+    }
+    Route = TRoute::InterpreterWhereJitFinds;
+    SearchStartCounts = Hazards.SearchStart;
+    if (Hazards.Keeps.empty())
+        return;
+    // An empty group keeps whatever quantifier follows the \K valid.
+    std::string screen = Utf8;
+    for (auto keep = Hazards.Keeps.rbegin(); keep != Hazards.Keeps.rend(); ++keep)
+        screen.replace(*keep, 2, "(?:)");
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    Screen = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(screen.data()), screen.size(), Options | PCRE2_NO_UTF_CHECK,
+                           &error, &errorOffset, nullptr);
+    if (!Screen || pcre2_jit_compile(Screen, PCRE2_JIT_COMPLETE) != 0)
+        Route = TRoute::Interpreter;
 }
 
 // Every match in the subject, left to right, its groups appended to

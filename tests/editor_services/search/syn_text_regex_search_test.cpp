@@ -166,7 +166,7 @@ AnsiString RandomRouteExpression(TRandom& Random, int Depth)
                                         "[Tt說]", "[中z]", "(?:中|主)", "(只|种)", "\\w", "\\d", "\\s", "[^a]", "$",
                                         "\\K", "\\G", "(?>a)", "(?>x)", "(a)", "(?>(中))", "[說^a]", "(.|\\s)",
                                         "@", "z", ".*", ".+", "(f.*)", "(?:T.+|a)", "[門^]", "(?:[說門]|.)",
-                                        "(?:a|門.)"};
+                                        "(?:a|門.)", "(?:中|主)?+", "(?:b|x)?+", "(?>只|x)?"};
     static const char* const Quantifiers[] = {"*", "+", "?", "{1,2}", "{0,2}", "*?", "+?", "??",
                                               "*+", "++", "?+", "{0,2}+"};
     static const char* const Opens[] = {"(", "(?:", "(?=", "(?!", "(?>"};
@@ -223,11 +223,18 @@ public:
             noJit_ = PCRE2_NO_JIT;
         data_ = pcre2_match_data_create_from_pattern(code_, nullptr);
         context_ = pcre2_match_context_create(nullptr);
-        if (!Jit)
+        // The JIT's stack as the engine's may grow, so that it answers on
+        // long lines rather than giving up at once.
+        if (Jit) {
+            jitStack_ = pcre2_jit_stack_create(32u << 10, 64u << 20, nullptr);
+            pcre2_jit_stack_assign(context_, nullptr, jitStack_);
+        } else {
             pcre2_set_match_limit(context_, 100000);
+        }
     }
     ~TCharacterMatcher()
     {
+        pcre2_jit_stack_free(jitStack_);
         pcre2_match_context_free(context_);
         pcre2_match_data_free(data_);
         pcre2_code_free(code_);
@@ -282,6 +289,7 @@ private:
     pcre2_code* code_ = nullptr;
     pcre2_match_data* data_ = nullptr;
     pcre2_match_context* context_ = nullptr;
+    pcre2_jit_stack* jitStack_ = nullptr;
     uint32_t noJit_ = 0;
     TSynRegexSubject subject_;
 };
@@ -435,7 +443,8 @@ TEST(TSynTextRegexSearchTest, LinesThatMadeTheBytesHuntCostLittleMoreThanPcre2On
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases) {
-        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line.substr(0, 80);
+        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected)
+            << c.Pattern << " over " << c.Line.substr(0, 80);
         TCharacterMatcher pcre2(c.Pattern, true, true);
         EXPECT_FALSE(CostsMuchMore([&] { engine.FindAll(c.Line); }, [&] { pcre2.Matches(c.Line); }))
             << c.Pattern << " over " << c.Line.size() << " bytes";
@@ -482,7 +491,8 @@ TEST(TSynTextRegexSearchTest, FindsAndReplacesWhatTheCharactersHold)
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases) {
         try {
-            EXPECT_EQ(ReplaceAll(engine, c.Pattern, c.Line, c.Replacement), c.Expected) << c.Pattern << " over " << c.Line;
+            EXPECT_EQ(ReplaceAll(engine, c.Pattern, c.Line, c.Replacement), c.Expected)
+                << c.Pattern << " over " << c.Line;
         } catch (const Exception& Error) {
             ADD_FAILURE() << c.Pattern << " over " << c.Line << ": " << Error.Message();
         }
