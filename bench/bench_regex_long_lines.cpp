@@ -4,11 +4,17 @@
 // bytes hold matches starting inside a character, a repeated '.' that must
 // fail over the whole line or run to its end, and repeated groups holding
 // '.' or a Chinese class that must fail over the line before a match on
-// the next. Each checks what it found, and that it did not give up as too
-// costly. Beside each, pcre2grep -c over the same text as a file (it reads
-// bytes, so it may count a match inside a character that the editor must
-// not find).
+// the next; repeats that fail from every start of a line of letters, and a
+// replace-all of 10k, 100k and 1M matches, where the time per replacement
+// should stay flat. Each checks what it found, and that it did not give up
+// as too costly. Beside each, pcre2 by itself on the same lines converted
+// to UTF-8 (its JIT, every match), which the editor is held to; and
+// pcre2grep -c over the same text as a file (it reads bytes, so it may
+// count a match inside a character that the editor must not find).
 #include <benchmark/benchmark.h>
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
 
 #include <ostream>
 #include <string>
@@ -17,6 +23,7 @@
 #include "bench_gbk_document.h"
 #include "bench_pcre2grep.h"
 #include "bench_shown_memo.h"
+#include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_text_regex_search.h"
 
 namespace {
@@ -64,6 +71,11 @@ const std::vector<TLongLineSearch>& Searches()
         const AnsiString mixed = Repeated("說a門b", (10u << 20) / 6) + "中";  // 10 MB, 7 million characters
         // A line with no match between two lines, the last holding one.
         const auto between = [](const AnsiString& Line, const char* Last) { return "abc\r\n" + Line + "\r\n" + Last; };
+        const AnsiString abs = Repeated("ab", 49999) + " d";
+        // One line in three holds "key", once.
+        const auto keyed = [](size_t Matches) {
+            return Repeated("    value = \xD6\xD0 + x;\r\nint key = 1;\r\n", Matches) + "// note";
+        };
         return std::vector<TLongLineSearch>{
             {"LetterThenAny_100k", "[a-z].*", chinese, nullptr, 1, "abc"},
             {"LetterThenAnyReplaceAll_100k", "[a-z].*", chinese, "x", 1, Repeated("說", 100000) + "x"},
@@ -84,6 +96,22 @@ const std::vector<TLongLineSearch>& Searches()
              "xyz"},
             {"AThenChineseOrAnyThenY_30", "a(?:[說門]|.)*y", between("ya" + Repeated("說", 30) + "\x81\x79", "axy"),
              nullptr, 1, "axy"},
+            // Each start of the line runs over its letters and fails.
+            {"WordsThenD_100k", "\\w+d", abs, nullptr, 0, ""},
+            {"WordsThenDReplaceAll_100k", "\\w+d", abs, "x", 0, abs},
+            {"LettersThenD_100k", "[a-z]+d", abs, nullptr, 0, ""},
+            {"AbOrAcThenD_100k", "(?:ab|ac)[a-z]*d", abs, nullptr, 0, ""},
+            {"AMaybeBThenX_1M", "ab?x", Repeated("a", 1000000) + "x", nullptr, 1, "ax"},
+            {"ChineseMaybeThenX_100k", "說文?x", Repeated("說i", 33333) + "x", nullptr, 0, ""},
+            // Replace-all of matches spread over lines, and in one line.
+            {"ReplaceAllLines_10k", "k\\w+y", keyed(10000), "door", 10000, "// note"},
+            {"ReplaceAllLines_100k", "k\\w+y", keyed(100000), "door", 100000, "// note"},
+            {"ReplaceAllLines_1M", "k\\w+y", keyed(1000000), "door", 1000000, "// note"},
+            {"ReplaceAllOneLine_10k", "k\\w+y", Repeated("key 說 ", 10000), "門", 10000, Repeated("門 說 ", 10000)},
+            {"ReplaceAllOneLine_100k", "k\\w+y", Repeated("key 說 ", 100000), "門", 100000,
+             Repeated("門 說 ", 100000)},
+            {"ReplaceAllOneLine_1M", "k\\w+y", Repeated("key 說 ", 1000000), "門", 1000000,
+             Repeated("門 說 ", 1000000)},
         };
     }();
     return searches;
@@ -120,6 +148,53 @@ void BM_RegexLongLine(benchmark::State& State, const TLongLineSearch& Search)
         State.SkipWithError("wrong matches");
     State.counters["found"] = found;
     State.counters["text_bytes"] = static_cast<double>(Search.Text.size());
+    if (Search.Replacement && found > 0)
+        State.counters["per_replacement"] = benchmark::Counter(
+            found, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// pcre2 by itself: each line converted to UTF-8 as the editor converts it,
+// and every match of the pattern there found by its JIT.
+void BM_Pcre2CharactersLongLine(benchmark::State& State, const TLongLineSearch& Search)
+{
+    std::vector<AnsiString> lines;
+    for (size_t from = 0;;) {
+        const size_t end = Search.Text.find("\r\n", from);
+        lines.push_back(Search.Text.substr(from, end - from));
+        if (end == AnsiString::npos)
+            break;
+        from = end + 2;
+    }
+    const std::string pattern = GbkToRegexUtf8(Search.Pattern);
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
+                                     PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C, &error, &errorOffset, nullptr);
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
+    TSynRegexSubject subject;
+    long found = 0;
+    for (auto _ : State) {
+        found = 0;
+        for (const AnsiString& line : lines) {
+            subject.Assign(line);
+            const std::string_view text = subject.Text();
+            const auto* units = reinterpret_cast<PCRE2_SPTR>(text.data());
+            for (size_t start = 0;
+                 start <= text.size() && pcre2_jit_match(code, units, text.size(), start, 0, data, nullptr) > 0;
+                 ++found) {
+                const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data);
+                benchmark::DoNotOptimize(subject.LineOffset(ovector[0]));
+                start = ovector[1] > ovector[0] ? ovector[1] : ovector[1] + 1;
+            }
+        }
+    }
+    pcre2_match_data_free(data);
+    pcre2_code_free(code);
+    // A find stops at the first match; a replace-all counts them all.
+    if (Search.Replacement ? found != Search.Found : (found > 0) != (Search.Found > 0))
+        State.SkipWithError("wrong matches");
+    State.counters["found"] = static_cast<double>(found);
 }
 
 void BM_Pcre2grepLongLine(benchmark::State& State, const TLongLineSearch& Search)
@@ -137,6 +212,11 @@ int main(int argc, char** argv)
 {
     for (const TLongLineSearch& search : Searches()) {
         benchmark::RegisterBenchmark(("BM_RegexLongLine/" + search.Name).c_str(), BM_RegexLongLine, search)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(1);
+        benchmark::RegisterBenchmark(("BM_Pcre2CharactersLongLine/" + search.Name).c_str(),
+                                     BM_Pcre2CharactersLongLine, search)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(1);

@@ -150,6 +150,34 @@ std::optional<std::vector<std::string>> AlternativesTexts(std::string_view Patte
     return texts;
 }
 
+// Whether the texts read from Pattern say what pcre2 reads: nothing that
+// changes how the rest of it is read (option settings such as "(?i)" and
+// "(?x)", comments, quoting, verbs and start options), no "\\c", which
+// takes the character after it whatever it is, no class whose first member
+// is "]"; caseless, no double-byte character but Chinese ones, which fold
+// to nothing (a fullwidth, Greek or Cyrillic letter folds to another).
+bool ReadsAsPcre2Does(std::string_view Pattern, bool Caseless)
+{
+    constexpr std::string_view GroupsRead = ":>=!<";  // after "(?"
+    for (size_t at = 0; at < Pattern.size(); at += CharLengthAt(Pattern, at)) {
+        const std::string_view rest = Pattern.substr(at);
+        if (CharLengthAt(Pattern, at) == 2) {
+            size_t length = 0;
+            const char32_t c = DecodeGbkChar(rest, 0, length);
+            if (Caseless && !(length == 2 && ((c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF))))
+                return false;
+        } else if (rest[0] == '\\') {
+            if (rest.size() < 2 || rest[1] == 'Q' || rest[1] == 'E' || rest[1] == 'c')
+                return false;
+            ++at;  // the escaped character
+        } else if (rest.starts_with("(*") || rest.starts_with("[]") || rest.starts_with("[^]") ||
+                   (rest.starts_with("(?") && (rest.size() < 3 || GroupsRead.find(rest[2]) == std::string_view::npos))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The offset of the first marked byte of the sixteen at Marks (each all
 // ones or zero), or npos.
 size_t FirstMarked(const void* Marks)
@@ -171,6 +199,8 @@ size_t FirstMarked(const void* Marks)
 
 std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool Caseless)
 {
+    if (!ReadsAsPcre2Does(Pattern, Caseless))
+        return std::nullopt;
     size_t at = 0;
     std::optional<std::vector<std::string>> texts = AlternativesTexts(Pattern, at, Caseless);
     if (!texts || at < Pattern.size())

@@ -1,9 +1,7 @@
 // The texts every match of an expression starts with, where they are few
-// and short: "[說門]文|編." starts with 說文, 門文 or 編. A line is searched
-// for them sixteen bytes at a time, and pcre2 asked only where one stands
-// at a character start. pcre2's own search for where a match may start
-// takes one byte at a time once matches may start with more than two
-// different bytes, as the double-byte characters of a class do.
+// and short: "[說門]文|編." starts with 說文, 門文 or 編. A line holding
+// none of them cannot match, and is passed over unconverted; it is
+// searched for them sixteen bytes at a time.
 #pragma once
 
 #include <cstddef>
@@ -14,9 +12,10 @@
 
 class TSynLeadTexts {
 public:
-    // For an expression in GBK as RegexForBytes rewrites it, and the case
-    // setting; nothing where some match may start otherwise, or the texts
-    // would be too many to test at once.
+    // For an expression in GBK that compiles, and the case setting;
+    // nothing where some match may start otherwise, where the expression
+    // holds what could make pcre2 read it otherwise than the texts are
+    // read, or where the texts would be too many to test at once.
     static std::optional<TSynLeadTexts> For(std::string_view Pattern, bool Caseless);
 
     // The first offset from From where one of the texts starts, or npos.

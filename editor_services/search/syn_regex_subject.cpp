@@ -1,11 +1,13 @@
 #include "editor_services/search/syn_regex_subject.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/base/code_page.h"
 
@@ -40,75 +42,98 @@ size_t EncodeUtf8(char32_t C, char* Out)
     return 4;
 }
 
-constexpr uint64_t HighBits = 0x8080808080808080u;
-constexpr uint64_t LowBits = 0x7F7F7F7F7F7F7F7Fu;
+// Sixteen bytes compared in one instruction, and what a comparison
+// answers: each byte all ones where it holds, else zero.
+using TChunk = unsigned char __attribute__((vector_size(16)));
+using TMarks = signed char __attribute__((vector_size(16)));
 
-// The eight bytes at P as one word.
-uint64_t LoadEight(const void* P)
+TChunk LoadChunk(const unsigned char* P)
 {
-    uint64_t word = 0;
-    std::memcpy(&word, P, sizeof word);
-    return word;
+    TChunk chunk;
+    std::memcpy(&chunk, P, sizeof chunk);
+    return chunk;
 }
 
-// How many of the bytes of Mask, each 0x80 or 0, are 0x80: the multiply
-// adds them all up into the top byte.
-size_t CountHighBits(uint64_t Mask) { return static_cast<size_t>(((Mask >> 7) * (HighBits >> 7)) >> 56); }
-
-// How many more bytes the first Count bytes of Word (as loaded; Count up
-// to 8) take in UTF-8 than they stood for in the line. A character of two
-// UTF-8 bytes was two bytes in the line, of three two, of four two as well
-// but for the lone bytes (lead F4), which were one: so each continuation
-// byte counts one, each lead byte minus one and each F4 one more. Summed
-// over bytes, so a count that ends inside a character adds up with the
-// rest of it (such a part may count below zero and wrap around: the sums
-// come out right at character starts). In the word, the high bit of a
-// continuation byte has a clear bit below it, of a lead byte a set one.
-size_t ExtraBytesIn(uint64_t Word, size_t Count)
+// One bit for each of the sixteen bytes of Marks, the first byte's lowest.
+uint64_t BitsOf(TMarks Marks)
 {
-    if (Count < 8) {
-        const uint64_t kept = Count == 0 ? 0 : ~uint64_t{0} >> (64 - 8 * Count);
-        Word &= std::endian::native == std::endian::little ? kept : ~(~uint64_t{0} >> (8 * Count));
+#if defined(__SSE2__)
+    return static_cast<uint32_t>(_mm_movemask_epi8(reinterpret_cast<__m128i>(Marks)));
+#else
+    uint64_t halves[2];
+    std::memcpy(halves, &Marks, sizeof halves);
+    // The multiply gathers the high bits of the eight bytes into the top
+    // byte, in order.
+    const auto gather = [](uint64_t Half) {
+        if constexpr (std::endian::native == std::endian::big)
+            Half = __builtin_bswap64(Half);
+        return (((Half & 0x8080808080808080u) >> 7) * 0x0102040810204080u) >> 56;
+    };
+    return gather(halves[0]) | gather(halves[1]) << 8;
+#endif
+}
+
+// The offset of the first byte from 0x80 in Bytes[0, Size), or Size:
+// sixteen bytes at a time, as lines are mostly ASCII runs.
+size_t FirstHighByte(const unsigned char* Bytes, size_t Size)
+{
+    size_t at = 0;
+    for (; at + sizeof(TChunk) <= Size; at += sizeof(TChunk))
+        if (const uint64_t high = BitsOf(LoadChunk(Bytes + at) >= 0x80))
+            return at + static_cast<size_t>(std::countr_zero(high));
+    while (at < Size && Bytes[at] < 0x80)
+        ++at;
+    return at;
+}
+
+// How many bytes of the line the converted text Text[From, To) stood for,
+// each end at a code point's start: an ASCII byte one, a lead byte two (a
+// Chinese character, or two bytes that are no character), F4 one (a lone
+// byte), a continuation byte none. Sixteen bytes a step, added up in each
+// byte of a vector while the sums fit; up to fifteen bytes past To are
+// read.
+size_t LineBytesOf(const char* Text, size_t From, size_t To)
+{
+    static constexpr TChunk Places = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    constexpr size_t StepsBeforeFull = 255 / 2;
+    // The sixteen sums added up in each half of the vector, in pairs, then
+    // in fours, then in eights.
+    const auto addUp = [](TChunk Sums) {
+        using THalves = uint64_t __attribute__((vector_size(16)));
+        auto halves = reinterpret_cast<THalves>(Sums);
+        halves = (halves & 0x00FF00FF00FF00FFu) + ((halves >> 8) & 0x00FF00FF00FF00FFu);
+        halves += halves >> 16;
+        halves += halves >> 32;
+        return static_cast<size_t>((halves[0] & 0xFFFF) + (halves[1] & 0xFFFF));
+    };
+    size_t total = 0;
+    TChunk sums{};
+    for (size_t steps = 0; From < To; From += sizeof(TChunk)) {
+        const TChunk chunk = LoadChunk(reinterpret_cast<const unsigned char*>(Text) + From);
+        const TMarks lead = chunk >= 0xC0;
+        // Comparisons answer -1 where they hold.
+        TMarks weights = (chunk == LoneByteUtf8Lead) - (chunk < 0x80) - lead - lead;
+        if (To - From < sizeof(TChunk))
+            weights &= Places < static_cast<unsigned char>(To - From);
+        sums += reinterpret_cast<TChunk>(weights);
+        if (++steps == StepsBeforeFull) {
+            total += addUp(sums);
+            sums = TChunk{};
+            steps = 0;
+        }
     }
-    const uint64_t below = Word << 1;
-    const uint64_t notF4 = Word ^ (LoneByteUtf8Lead * (HighBits >> 7));
-    const uint64_t isF4 = ~(((notF4 & LowBits) + LowBits) | notF4 | LowBits);
-    return CountHighBits(Word & ~below & HighBits) + CountHighBits(isF4) - CountHighBits(Word & below & HighBits);
+    return total + addUp(sums);
 }
 
-// How many bytes of Word (as loaded) come before its first one from 0x80,
-// which Word must hold.
-size_t AsciiBytesIn(uint64_t Word)
-{
-    const uint64_t high = Word & HighBits;
-    if constexpr (std::endian::native == std::endian::little)
-        return static_cast<size_t>(std::countr_zero(high)) / 8;
-    else
-        return static_cast<size_t>(std::countl_zero(high)) / 8;
-}
-
-// The offset of the first byte from 0x80 in Bytes[From, Size), or Size:
-// eight bytes at a time, as lines are mostly ASCII runs.
-size_t FirstHighByte(const unsigned char* Bytes, size_t From, size_t Size)
-{
-    for (; From + 8 <= Size; From += 8)
-        if (const uint64_t word = LoadEight(Bytes + From); word & HighBits)
-            return From + AsciiBytesIn(word);
-    while (From < Size && Bytes[From] < 0x80)
-        ++From;
-    return From;
-}
-
-// The UTF-8 form of every two bytes that start with a lead byte, indexed
-// by (lead - 0x80) * 256 + the byte after it, and its length: lines are
-// converted a table look-up per Chinese character.
-struct TUtf8Char {
-    char Bytes[4];
+// The UTF-8 form of two bytes that start with a lead byte, up to three
+// bytes, and how many: 0 for two bytes that are no GBK character, whose
+// private-use code point takes four. Indexed by the two bytes as one
+// 16-bit load reads them, so that a Chinese character costs a look-up.
+struct TPairUtf8 {
+    char Bytes[3];
+    uint8_t Length;
 };
-using TPairTable = std::array<TUtf8Char, 0x8000>;
-
-// The length of a UTF-8 sequence from its first byte.
-size_t Utf8Length(unsigned char Lead) { return Lead < 0x80 ? 1 : Lead < 0xE0 ? 2 : Lead < 0xF0 ? 3 : 4; }
+using TPairTable = std::array<TPairUtf8, 0x10000>;
 
 const TPairTable& PairTable()
 {
@@ -117,16 +142,79 @@ const TPairTable& PairTable()
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
             for (unsigned trail = 0; trail <= 0xFF; ++trail) {
                 const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                uint16_t index = 0;
+                std::memcpy(&index, pair, sizeof index);
                 size_t decoded = 0;
-                char32_t c = DecodeGbkChar(std::string_view(pair, 2), 0, decoded);
-                if (decoded != 2)
-                    c = PairedBytesBase + (lead << 8 | trail);
-                EncodeUtf8(c, (*made)[(lead - 0x80) << 8 | trail].Bytes);
+                const char32_t c = DecodeGbkChar(std::string_view(pair, 2), 0, decoded);
+                // GBK's characters all lie in the first plane.
+                if (decoded == 2 && c < 0x10000)
+                    (*made)[index].Length = static_cast<uint8_t>(EncodeUtf8(c, (*made)[index].Bytes));
             }
         return made;
     }();
     return *table;
 }
+
+// Writes the UTF-8 form of the two bytes at P, a lead byte and the one
+// after it, at Out, with up to three bytes after it that the next write
+// replaces; answers its length.
+size_t ConvertPair(const unsigned char* P, const TPairTable& Pairs, char* Out)
+{
+    uint16_t index = 0;
+    std::memcpy(&index, P, sizeof index);
+    const TPairUtf8& c = Pairs[index];
+    std::memcpy(Out, &c, sizeof c);
+    return c.Length ? c.Length : EncodeUtf8(PairedBytesBase + (P[0] << 8 | P[1]), Out);
+}
+
+// A line is converted in blocks of this many bytes, one bit for each.
+constexpr size_t BlockBytes = 64;
+
+// Which bytes of a block are from 0x80, and which of those are lead bytes
+// (0x81 to 0xFE).
+struct TByteKinds {
+    uint64_t High = 0;
+    uint64_t Lead = 0;
+};
+
+TByteKinds KindsOf(const unsigned char* Block)
+{
+    TByteKinds kinds;
+    for (size_t at = 0; at < BlockBytes; at += sizeof(TChunk)) {
+        const TChunk chunk = LoadChunk(Block + at);
+        const auto high = chunk >= 0x80;
+        kinds.High |= BitsOf(high) << at;
+        kinds.Lead |= BitsOf(high & (chunk != 0x80) & (chunk != 0xFF)) << at;
+    }
+    return kinds;
+}
+
+// Of Lead, the lead bytes of a block that are no trail byte of a character
+// begun before them, those that start a character. Each run of them
+// starts one (the byte before it ends a character), and they pair up from
+// there: the bits at an even distance from their run's first start a
+// character. A run that starts on an even bit carries an added first bit
+// through to its end: what the addition changed marks those runs.
+uint64_t LeadStarts(uint64_t Lead)
+{
+    constexpr uint64_t EvenBits = 0x5555555555555555u;
+    const uint64_t runStarts = Lead & ~(Lead << 1);
+    const uint64_t evenRuns = ((Lead + (runStarts & EvenBits)) ^ Lead) & Lead;
+    return (evenRuns & EvenBits) | (Lead & ~evenRuns & ~EvenBits);
+}
+
+// Writes Src[From, To), ASCII, at Out sixteen bytes a step (the last step
+// writes past the end and reads past To); answers the end.
+char* CopyAscii(char* Out, const unsigned char* Src, size_t From, size_t To)
+{
+    std::memcpy(Out, Src + From, sizeof(TChunk));
+    for (size_t at = From + sizeof(TChunk); at < To; at += sizeof(TChunk))
+        std::memcpy(Out + (at - From), Src + at, sizeof(TChunk));
+    return Out + (To - From);
+}
+
+// Bytes the converter may write past the end of what it wrote.
+constexpr size_t WrittenPast = 2 * sizeof(TChunk);
 
 }  // namespace
 
@@ -140,52 +228,69 @@ std::string GbkToRegexUtf8(std::string_view Text)
 void TSynRegexSubject::Assign(std::string_view Line)
 {
     line_ = Line;
-    blockExtra_.clear();
+    mapped_ = mappedLine_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    const size_t ascii = FirstHighByte(bytes, 0, size);
-    ascii_ = ascii == size;
+    const size_t from = FirstHighByte(bytes, size);
+    ascii_ = from == size;
     if (ascii_)
         return;
-    // Four bytes at most for each byte of the line (a lone byte), and room
-    // for eight bytes copied at once or a whole table entry at the end.
-    const size_t room = size * 4 + 8;
+    // Four bytes at most for each byte of the line (a lone byte).
+    const size_t room = size * 4 + WrittenPast;
     if (utf8_.size() < room)
         utf8_.resize(room);
+    std::memcpy(utf8_.data(), Line.data(), from);
+    char* out = utf8_.data() + from;
+    // Block by block from the first byte from 0x80: the bytes from 0x80
+    // that start a character are found for the whole block at once, and
+    // each is converted with the ASCII run before it copied in one step, so
+    // that text mixing Chinese and ASCII costs no branch at each change. The
+    // last blocks are read from a copy, which holds whole blocks and what
+    // the steps read past them.
+    static_assert(sizeof tail_ >= 2 * BlockBytes + sizeof(TChunk));
     const TPairTable& pairs = PairTable();
-    std::memcpy(utf8_.data(), Line.data(), ascii);
-    char* out = utf8_.data() + ascii;
-    // Each step copies the ASCII run at i, eight bytes at once with the
-    // bytes past its end (overwritten next), then converts the character
-    // after it: no branch on the kind of each character, which text that
-    // mixes Chinese and ASCII would mispredict at every change.
-    size_t i = ascii;
-    const auto convertCharAt = [&](size_t At) {
-        const unsigned char b = bytes[At];
-        if (IsDBCSLeadByte(b) && At + 1 < size) {
-            const TUtf8Char& c = pairs[(b - 0x80u) << 8 | bytes[At + 1]];
-            std::memcpy(out, c.Bytes, sizeof c.Bytes);
-            out += Utf8Length(static_cast<unsigned char>(c.Bytes[0]));
-            return At + 2;
+    const unsigned char* block = bytes + from;
+    size_t left = size - from;  // of the line, from the block's start
+    size_t written = 0;         // of the block, the bytes written (one past it after a character across its end)
+    bool firstIsTrail = false;
+    bool inTail = false;
+    while (true) {
+        if (!inTail && left < BlockBytes + sizeof(TChunk)) {
+            std::memcpy(tail_.data(), block, left);
+            block = tail_.data();
+            inTail = true;
         }
-        // 0x80, 0xFF, or a lead byte with no byte after it.
-        out += EncodeUtf8(LoneByteBase + b, out);
-        return At + 1;
-    };
-    while (i + 8 <= size) {
-        const uint64_t word = LoadEight(bytes + i);
-        std::memcpy(out, bytes + i, 8);
-        const size_t run = word & HighBits ? AsciiBytesIn(word) : 8;
-        out += run;
-        i += run;
-        if (run < 8)
-            i = convertCharAt(i);
-    }
-    while (i < size) {
-        if (bytes[i] < 0x80)
-            *out++ = static_cast<char>(bytes[i++]);
-        else
-            i = convertCharAt(i);
+        TByteKinds kinds = KindsOf(block);
+        if (left < BlockBytes) {
+            const uint64_t inLine = (uint64_t{1} << left) - 1;
+            kinds.High &= inLine;
+            kinds.Lead &= inLine;
+        }
+        const uint64_t trail = firstIsTrail ? 1 : 0;
+        uint64_t leadStarts = LeadStarts(kinds.Lead & ~trail);
+        if (left <= BlockBytes)
+            leadStarts &= ~(uint64_t{1} << (left - 1));  // a lead byte that ends the line stands alone
+        firstIsTrail = leadStarts >> (BlockBytes - 1);
+        for (uint64_t starts = kinds.High & ~(leadStarts << 1 | trail); starts != 0; starts &= starts - 1) {
+            const size_t at = static_cast<size_t>(std::countr_zero(starts));
+            out = CopyAscii(out, block, written, at);
+            if (leadStarts >> at & 1) {
+                out += ConvertPair(block + at, pairs, out);
+                written = at + 2;
+            } else {
+                out += EncodeUtf8(LoneByteBase + block[at], out);
+                written = at + 1;
+            }
+        }
+        if (left <= BlockBytes) {
+            out = CopyAscii(out, block, written, left);
+            break;
+        }
+        if (written < BlockBytes)
+            out = CopyAscii(out, block, written, BlockBytes);
+        written = written > BlockBytes ? written - BlockBytes : 0;
+        block += BlockBytes;
+        left -= BlockBytes;
     }
     size_ = static_cast<size_t>(out - utf8_.data());
 }
@@ -195,42 +300,12 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
     if (ascii_)
         return Offset;
     Offset = std::min(Offset, size_);
-    if (blockExtra_.empty()) {
-        // Made for the first offset asked: one pass over the line, eight
-        // bytes at a time. The last block reads past size_ into the room
-        // Assign keeps, and its sum is never used.
-        blockExtra_.resize(size_ / 8 + 1);
-        size_t extra = 0;
-        for (size_t block = 0; block < blockExtra_.size(); ++block) {
-            blockExtra_[block] = extra;
-            extra += ExtraBytesIn(LoadEight(utf8_.data() + block * 8), 8);
-        }
-    }
-    const size_t block = Offset / 8;
-    return Offset - blockExtra_[block] - ExtraBytesIn(LoadEight(utf8_.data() + block * 8), Offset % 8);
-}
-
-size_t TSynRegexSubject::TextOffset(size_t Offset) const
-{
-    if (ascii_)
-        return Offset;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(line_.data());
-    const TPairTable& pairs = PairTable();
-    size_t text = 0;
-    for (size_t i = 0; i < Offset;) {
-        const size_t highByte = FirstHighByte(bytes, i, Offset);
-        text += highByte - i;
-        i = highByte;
-        if (i == Offset)
-            break;
-        // As Assign converts the character.
-        if (IsDBCSLeadByte(bytes[i]) && i + 1 < line_.size()) {
-            text += Utf8Length(static_cast<unsigned char>(pairs[(bytes[i] - 0x80u) << 8 | bytes[i + 1]].Bytes[0]));
-            i += 2;
-        } else {
-            text += Utf8Length(LoneByteUtf8Lead);
-            ++i;
-        }
-    }
-    return text;
+    // The sums read up to fifteen bytes past Offset, into the room Assign
+    // keeps.
+    if (Offset >= mapped_)
+        mappedLine_ += LineBytesOf(utf8_.data(), mapped_, Offset);
+    else
+        mappedLine_ -= LineBytesOf(utf8_.data(), Offset, mapped_);
+    mapped_ = Offset;
+    return mappedLine_;
 }

@@ -3,10 +3,10 @@
 // and the way back from an offset into it to the line's own bytes.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Text as UTF-8, character by character as CharLengthAt walks it: a GBK
 // character becomes its code point; two bytes that pair up but are no GBK
@@ -22,20 +22,21 @@ public:
     void Assign(std::string_view Line);
     std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
-    // code point starts (or its end). The first costs a pass over the
-    // line, each after it a look-up.
+    // code point starts (or its end). Each costs a walk from the offset
+    // asked before (the line's start, the first time), so matches and
+    // their groups, asked in order, cost one pass up to the last of them.
     size_t LineOffset(size_t Offset);
-    // The offset into Text() of Offset, an offset into the line where a
-    // character starts (or its end): a walk over the line up to it.
-    size_t TextOffset(size_t Offset) const;
 
 private:
     std::string_view line_;
-    std::string utf8_;  // the converted line in its first size_ bytes; kept for the next line
+    std::string utf8_;  // the converted line in its first size_ bytes, and room after; kept for the next line
     size_t size_ = 0;
     bool ascii_ = true;
-    // For each eight bytes of the converted line, how many more bytes the
-    // text before them takes than it stood for in the line; made when
-    // first needed.
-    std::vector<size_t> blockExtra_;
+    // Where LineOffset last was in the converted line, and the offset in
+    // the line it stands for.
+    size_t mapped_ = 0;
+    size_t mappedLine_ = 0;
+    // The end of a line, copied where its last bytes can be read in whole
+    // blocks.
+    std::array<unsigned char, 144> tail_{};
 };

@@ -1,21 +1,16 @@
 // TSynTextRegexSearch: the regular-expression search engine, over pcre2
-// (with its JIT where the machine has one). Pattern and lines are read as
-// characters ("." and classes take a Chinese character whole, look-behinds
-// and word boundaries see characters), so matches never start or end
-// inside one: in UTF mode, or, for the expressions that find the same
-// matches so (see RegexForBytes), on the line's own bytes up to a match
-// that starts inside a character or runs past the steps allowed there (in
-// proportion to the line), and in characters from there; the bytes try no
-// start the characters pass over for want of a byte every match needs
-// (see TSynByteStarts), and where every match starts with one of a few
-// texts, try only where one stands (see TSynLeadTexts). The expression is
-// compiled once for a pattern and case setting; caseless matching folds
-// every letter with case, ASCII and fullwidth, Greek and Cyrillic alike.
-// An empty match is followed by a non-empty one at the same place or by a
-// step of one character.
+// (with its JIT where the machine has one, and where the JIT answers as
+// pcre2's interpreter does). Pattern and lines are read as characters
+// ("." and classes take a Chinese character whole, look-behinds and word
+// boundaries see characters): every match and group comes from pcre2 on
+// the line converted to UTF-8, so none starts or ends inside a character.
+// The line's own bytes only pass over lines that cannot match. The
+// expression is compiled once for a pattern and case setting; caseless
+// matching folds every letter with case, ASCII and fullwidth, Greek and
+// Cyrillic alike. An empty match is followed by a non-empty one at the
+// same place or by a step of one character.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -28,13 +23,6 @@
 // A pattern that does not compile; the message is pcre2's, with the place
 // in the pattern.
 TANDRIL_EXCEPTION(ESynRegexError, Exception);
-
-// Called, where set, with the line's length each time a match on a line's
-// own bytes ran past the steps allowed there and the characters went on
-// from where it was tried; for tests.
-extern std::function<void(size_t)> SynRegexBytesGaveUp;
-
-struct TSynBytesRegex;
 
 class TSynTextRegexSearch : public TSynTextSearchCustom {
 public:
@@ -55,15 +43,19 @@ public:
     // Replacement with the groups of result Index filled in, taken from the
     // line FindAll searched.
     AnsiString Replace(int Index, const AnsiString& Replacement) override;
+    // Whether lines that cannot match are passed over unconverted (on by
+    // default); off, every line is converted and searched, as tests
+    // compare.
+    void SetLineFilter(bool On) { lineFilter_ = On; }
 
 private:
     struct TCompiled;
     void Compile();
-    void CompileForBytes(TCompiled& Compiled, const TSynBytesRegex& Bytes) const;
-    void FindRequiredBytes(TCompiled& Compiled) const;
+    void CollectMatches(const TCompiled& Compiled);
 
     AnsiString pattern_;
     bool caseless_ = true;
+    bool lineFilter_ = true;
     std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
     std::span<const size_t> Groups(int Index) const;
 

@@ -1,5 +1,5 @@
 // The texts every match of an expression starts with: which expressions
-// have them, and where a line holds the first of them, near and far from
+// have them (none where pcre2 could read the expression otherwise), and where a line holds the first of them, near and far from
 // its end and on both sides of the sixteen bytes tested at once.
 
 #include "editor_services/search/syn_regex_lead_texts.h"
@@ -46,6 +46,16 @@ TEST(TSynLeadTextsTest, TextsAreThoseEveryMatchStartsWith)
         {"\\.a", false, {}},
         {"[a-c]x", false, {}},
         {"[^a]x", false, {}},
+        // Whatever could make pcre2 read the expression otherwise than the
+        // texts are read gives none.
+        {"說文", true, {"說文"}},
+        {"\xA3\xE1" "b", true, {}},  // a fullwidth letter folds
+        {"ab(?i)|c", false, {}},
+        {"ab(?x)|c d", false, {}},
+        {"a\\Q|b\\E", false, {}},
+        {"(*COMMIT)ab", false, {}},
+        {"[]a]b", false, {}},
+        {"x\\c)|y", false, {}},
     };
     for (const auto& c : Cases) {
         const std::optional<TSynLeadTexts> leads = TSynLeadTexts::For(c.Pattern, c.Caseless);
