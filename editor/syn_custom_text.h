@@ -254,7 +254,7 @@ public:
     // The character (from 1) of S at its expanded column Column (from 1),
     // never a double-byte character's second byte; past the end, the
     // length + 1 and the columns beyond.
-    int CharAtColumn(const AnsiString& S, int Column) const;
+    int CharAtColumn(std::string_view S, int Column) const;
     TDisplayCoord PointToCell(int aX, int aY) const;
     TBufferCoord PixelsToNearestRowColumn(int aX, int aY) const;
     TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;

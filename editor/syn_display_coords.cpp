@@ -28,7 +28,9 @@ TDisplayCoord TCustomSynText::BufferToDisplayPos(const TBufferCoord& P) const
 {
     TDisplayCoord result = DisplayCoord(P.Char, P.Line);
     if (P.Line >= 1 && P.Line <= lines_->Count())
-        result.Column = CharIndexToColumn(P.Char, tabWidth_, lines_->Strings(P.Line - 1));
+        // Read in place: a line may be megabytes long, and this runs for
+        // every caret move and paint.
+        result.Column = CharIndexToColumn(P.Char, tabWidth_, lines_->LineView(P.Line - 1));
     if (wordWrapPlugin_ && result.Column >= 1 && result.Row >= 1)
         result = wordWrapPlugin_->BufferToDisplayPos(BufferCoord(result.Column, result.Row));
     return result;
@@ -42,11 +44,11 @@ TBufferCoord TCustomSynText::DisplayToBufferPos(const TDisplayCoord& P) const
     if (result.Line < 1 || result.Line > lines_->Count())
         return result;
     // result.Char is still the expanded column.
-    result.Char = CharAtColumn(lines_->Strings(result.Line - 1), result.Char);
+    result.Char = CharAtColumn(lines_->LineView(result.Line - 1), result.Char);
     return result;
 }
 
-int TCustomSynText::CharAtColumn(const AnsiString& S, int Column) const
+int TCustomSynText::CharAtColumn(std::string_view S, int Column) const
 {
     const int length = static_cast<int>(S.size());
     int column = 0;  // cells taken by the characters before index i

@@ -22,11 +22,11 @@ TBufferCoord EarlierCoord(const TBufferCoord& A, const TBufferCoord& B)
     return B < A ? B : A;
 }
 
-bool FindFirstTab(const AnsiString& Line, int& CountBefore)
+bool FindFirstTab(std::string_view Line, int& CountBefore)
 {
     size_t tab = Line.find('\t');
-    CountBefore = static_cast<int>(tab == AnsiString::npos ? Line.size() : tab);
-    return tab != AnsiString::npos;
+    CountBefore = static_cast<int>(tab == std::string_view::npos ? Line.size() : tab);
+    return tab != std::string_view::npos;
 }
 
 int ExpandedLength(const AnsiString& Line, int TabWidth)
@@ -136,7 +136,7 @@ AnsiString ExpandTabs(const AnsiString& Line, int TabWidth, bool& HasTabs)
     return GetTabExpandProcEx(TabWidth)(Line, TabWidth, HasTabs);
 }
 
-int CharIndexToColumn(int Index, int TabWidth, const AnsiString& Line)
+int CharIndexToColumn(int Index, int TabWidth, std::string_view Line)
 {
     if (Index < 2)
         return 1;

@@ -35,7 +35,7 @@ using TExpandTabsProcEx = AnsiString (*)(const AnsiString& Line, int TabWidth, b
 
 // True when Line holds a tab; CountBefore is the number of bytes before the
 // first tab (the whole length when there is none).
-bool FindFirstTab(const AnsiString& Line, int& CountBefore);
+bool FindFirstTab(std::string_view Line, int& CountBefore);
 // The length of Line after expansion at TabWidth.
 int ExpandedLength(const AnsiString& Line, int TabWidth);
 bool IsTabWidthPowerOfTwo(int TabWidth);
@@ -48,7 +48,7 @@ AnsiString ExpandTabs(const AnsiString& Line, int TabWidth, bool& HasTabs);
 
 // The caret column (from 1) of the character index Index (from 1) in Line.
 // An index past the end continues one column per missing character.
-int CharIndexToColumn(int Index, int TabWidth, const AnsiString& Line);
+int CharIndexToColumn(int Index, int TabWidth, std::string_view Line);
 
 // Scans that treat a double-byte character as one unit: its trail byte is
 // never reported, even when its code is in the set. Positions count from 1;
