@@ -50,10 +50,12 @@ void TX11Backend::DispatchPending()
 
 std::optional<bool> TX11Backend::KeyboardElsewhereAfter(const XEvent& Event)
 {
-    // A press on one of our windows (a tray icon's too) is the user coming
-    // back to the program.
+    // A click on one of our windows (a tray icon's too) is the user coming
+    // back to the program. The wheel (buttons 4 to 7) and the other buttons
+    // are not: a notch scrolls what is under the pointer while the user
+    // goes on typing in another program.
     if (Event.type == ButtonPress)
-        return false;
+        return Event.xbutton.button <= Button3 ? std::optional<bool>(false) : std::nullopt;
     if (Event.type != FocusIn && Event.type != FocusOut)
         return std::nullopt;
     // Grabs and the pointer wandering are no change of the window that has

@@ -264,7 +264,7 @@ private:
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
     // Another program took the keyboard, and the user has not come back
-    // since (the desktop's focus, or a press on one of our windows), nor
+    // since (the desktop's focus, or a click on one of our windows), nor
     // has the keyboard fallen to nobody.
     bool keyboardElsewhere_ = false;
     HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile

@@ -72,11 +72,16 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
         const char* What;
         bool HeardOfTheSwitch;  // the program read the switch before the box came (a wait that reads the display)
         TWayBack Way;
+        // The wheel turned a notch over the main window, before the box
+        // came and while it waits: the user is not back for that.
+        bool WheelNotches = false;
     };
     const TCase cases[] = {
         {"after a wait for the clipboard, back by the desktop", true, FocusFromTheDesktop},
         {"after a wait for the clipboard, back by a click", true, ClickOnTheMainWindow},
         {"after a long save that read nothing, back by the desktop", false, FocusFromTheDesktop},
+        {"after a wait for the clipboard and wheel notches, back by the desktop", true, FocusFromTheDesktop, true},
+        {"after a long save that read nothing and wheel notches, back by a click", false, ClickOnTheMainWindow, true},
     };
     for (const TCase& c : cases) {
         HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
@@ -85,6 +90,9 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
         if (c.HeardOfTheSwitch) {
             ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
         }
+        // A notch before the box, still unread when it comes.
+        if (c.WheelNotches)
+            Click(ClientCenter(form), Button5);
 
         // The program's modal box comes up on its own.
         EnableWindow(form, false);
@@ -96,6 +104,13 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
             PumpUntil([] { return true; });
         XSync(Other(), False);
         EXPECT_EQ(XFocus(), otherWindow_) << c.What;
+        if (c.WheelNotches) {
+            Click(ClientCenter(form), Button4);
+            for (int round = 0; round < 10; ++round)
+                PumpUntil([] { return true; });
+            XSync(Other(), False);
+            EXPECT_EQ(XFocus(), otherWindow_) << c.What << ": the box waits after a notch";
+        }
 
         // The user comes back to the program, and finds the box.
         if (c.Way == FocusFromTheDesktop) {
