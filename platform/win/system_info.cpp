@@ -86,9 +86,12 @@ void ClearMessageBeeps()
 void OutputDebugString(const char* Text)
 {
     // The temporary folder is often shared: a name another user put there
-    // first, as a file or a link, is never written through.
+    // first, as a file or a link, is never written through. Nor may it
+    // stop the program: a FIFO nobody reads would hold a plain open for
+    // ever, and a terminal could become the program's own.
     const std::string name = GbkToUtf8(GetTempDir() + "tandril-debug.log");
-    const int fd = ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0)
         return;
     struct stat info {};

@@ -36,9 +36,13 @@
 // falls to the desktop meanwhile. While another program has the keyboard,
 // a window the program shows or activates on its own leaves it there (and
 // asks the desktop not to hand it over either) until the user comes back,
-// through the desktop's focus or a press on one of the program's windows,
-// or the keyboard falls to nobody; this is decided on the focus changes
-// the server has sent, those the program has not read yet included.
+// through the desktop's focus or a click on one of the program's windows
+// (a wheel notch is no coming back), or the keyboard falls to nobody; this
+// is decided on the focus changes the server has sent, those the program
+// has not read yet included. A keyboard fallen to nobody (another
+// program's window went, and the root window, the window under the
+// pointer or none has it) goes to the program's active window, else to its
+// window under the pointer, which the display hands the keys anyway.
 // Moves and resizes the desktop makes reach the window manager as the
 // window's own SetWindowPos. The input method's composition window follows
 // the focus window's composition form, else its caret. The CLIPBOARD

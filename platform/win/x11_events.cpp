@@ -50,10 +50,12 @@ void TX11Backend::DispatchPending()
 
 std::optional<bool> TX11Backend::KeyboardElsewhereAfter(const XEvent& Event)
 {
-    // A press on one of our windows (a tray icon's too) is the user coming
-    // back to the program.
+    // A click on one of our windows (a tray icon's too) is the user coming
+    // back to the program. The wheel (buttons 4 to 7) and the other buttons
+    // are not: a notch scrolls what is under the pointer while the user
+    // goes on typing in another program.
     if (Event.type == ButtonPress)
-        return false;
+        return Event.xbutton.button <= Button3 ? std::optional<bool>(false) : std::nullopt;
     if (Event.type != FocusIn && Event.type != FocusOut)
         return std::nullopt;
     // Grabs and the pointer wandering are no change of the window that has
@@ -78,6 +80,7 @@ void TX11Backend::Dispatch(XEvent& Event)
     if (const std::optional<bool> elsewhere = KeyboardElsewhereAfter(Event)) {
         keyboardElsewhere_ = *elsewhere;
         keptBack_ = nullptr;
+        keyboardFallen_ = Event.type == FocusIn && Event.xfocus.window == root_;
     }
     if (tray_ && HandleTrayEvent(Event))
         return;
@@ -224,6 +227,10 @@ void TX11Backend::SyncState()
         if (surface && surface->Mapped && !surface->OverrideRedirect)
             TakeKeyboard(*surface);
     }
+    if (!active && keyboardFallen_) {
+        keyboardFallen_ = false;
+        TakeFallenKeyboardUnderPointer();
+    }
     if (active == xFocus_)
         focusAsked_ = nullptr;
     SyncCompositionSpot();
@@ -243,13 +250,20 @@ Bool VisitQueued(Display*, XEvent* Event, XPointer Visit)
 
 }  // namespace
 
+bool TX11Backend::KeyboardWithNobody()
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    // The root window has it when the window that had it went away.
+    return focus == None || focus == PointerRoot || focus == root_;
+}
+
 bool TX11Backend::MayTakeKeyboard()
 {
     // A round trip: every event the server sent before its answer is now
     // in the queue.
-    Window focus = 0;
-    int revert = 0;
-    XGetInputFocus(display_, &focus, &revert);
+    const bool withNobody = KeyboardWithNobody();
     // The focus as the server last told it, whatever the program did
     // meanwhile: after a long save the user's switch to another program
     // still waits there unread.
@@ -260,11 +274,8 @@ bool TX11Backend::MayTakeKeyboard()
     };
     XEvent unused;
     XCheckIfEvent(display_, &unused, VisitQueued, reinterpret_cast<XPointer>(&visit));
-    if (!elsewhere)
-        return true;
-    // Gone back to the root window (the window that had it went away) or
-    // to nobody, it is no other program's.
-    return focus == None || focus == PointerRoot || focus == root_;
+    // Fallen to nobody since, it is no other program's.
+    return !elsewhere || withNobody;
 }
 
 void TX11Backend::TakeKeyboard(TX11Surface& Surface)
@@ -273,6 +284,30 @@ void TX11Backend::TakeKeyboard(TX11Surface& Surface)
         keptBack_ = Surface.Window;
         return;
     }
+    AskForKeyboard(Surface);
+}
+
+void TX11Backend::AskForKeyboard(const TX11Surface& Surface)
+{
     focusAsked_ = Surface.Window;
     XSetInputFocus(display_, Surface.XWindow, RevertToParent, CurrentTime);
+}
+
+bool TX11Backend::CanHaveKeyboard(const TX11Surface& Surface)
+{
+    return Surface.Mapped && !Surface.OverrideRedirect && !(Surface.ExStyle & WS_EX_NOACTIVATE);
+}
+
+void TX11Backend::TakeFallenKeyboardUnderPointer()
+{
+    // Unless the user went to a program since.
+    if (!KeyboardWithNobody())
+        return;
+    Window root = 0, child = 0;
+    int x = 0, y = 0, windowX = 0, windowY = 0;
+    unsigned buttons = 0;
+    if (!XQueryPointer(display_, root_, &root, &child, &x, &y, &windowX, &windowY, &buttons) || !child)
+        return;
+    if (TX11Surface* surface = FindSurface(child); surface && CanHaveKeyboard(*surface))
+        AskForKeyboard(*surface);
 }

@@ -119,6 +119,19 @@ private:
     // Gives the surface the keyboard when it may take it; else it waits
     // for the user to come back.
     void TakeKeyboard(TX11Surface& Surface);
+    // Asks the display to give the surface the keyboard.
+    void AskForKeyboard(const TX11Surface& Surface);
+    // Whether the display may give the surface the keyboard: mapped, and
+    // neither a popup nor a window that never activates.
+    static bool CanHaveKeyboard(const TX11Surface& Surface);
+    // Whether the keyboard is with nobody (the root window, the window
+    // under the pointer, or none) as the server answers now.
+    bool KeyboardWithNobody();
+    // The keyboard fell to nobody and the program has no active window to
+    // give it: the program's window under the pointer takes it, as the
+    // display hands that window the keys for the root window anyway, and
+    // they would be lost for want of an active window.
+    void TakeFallenKeyboardUnderPointer();
 
     // x11_keys.cpp
     void HandleKey(_XEvent& Event);
@@ -264,10 +277,13 @@ private:
     HWND xFocus_ = nullptr;
     HWND focusAsked_ = nullptr;
     // Another program took the keyboard, and the user has not come back
-    // since (the desktop's focus, or a press on one of our windows), nor
+    // since (the desktop's focus, or a click on one of our windows), nor
     // has the keyboard fallen to nobody.
     bool keyboardElsewhere_ = false;
     HWND keptBack_ = nullptr;  // the activation kept from the display meanwhile
+    // The keyboard fell to nobody (another program's window went), and
+    // no window of ours has taken it since.
+    bool keyboardFallen_ = false;
     bool keymapDue_ = false;  // a FocusIn came: the KeymapNotify after it tells the keys held
     unsigned altMask_ = 0;    // the modifier bits the Alt keys set
     int xkbEventBase_ = -1;   // the keyboard extension's event number; -1 without it

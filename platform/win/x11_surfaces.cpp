@@ -435,10 +435,8 @@ void TX11Backend::PassKeyboardOn(const TX11Surface& Leaving)
     TWindow* window = WindowOf(Leaving.Window);
     for (HWND candidate : {InputState().Active, window && window->Owner ? window->Owner->Handle : nullptr}) {
         TX11Surface* next = candidate ? FindSurface(candidate) : nullptr;
-        if (next && next != &Leaving && next->Mapped && !next->OverrideRedirect &&
-            !(next->ExStyle & WS_EX_NOACTIVATE)) {
-            focusAsked_ = next->Window;
-            XSetInputFocus(display_, next->XWindow, RevertToParent, CurrentTime);
+        if (next && next != &Leaving && CanHaveKeyboard(*next)) {
+            AskForKeyboard(*next);
             return;
         }
     }

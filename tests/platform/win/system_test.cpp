@@ -1,6 +1,10 @@
 // Classes, registered messages, the back-end choice and the system's answers.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -330,7 +334,31 @@ TEST_F(System, SettingsVersionBeepsAndTheDebugLog)
     std::remove(name.c_str());
 }
 
-TEST_F(System, TheDebugLogIsNeverWrittenThroughAnotherUsersFileOrALink)
+namespace {
+
+// Whether Run returns within five seconds. It runs in a child process, so
+// that a call stuck for ever fails the test rather than hanging it.
+bool ReturnsInTime(void (*Run)())
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        Run();
+        _exit(0);
+    }
+    for (int wait = 0; wait < 500; ++wait) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        usleep(10'000);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return false;
+}
+
+}  // namespace
+
+TEST_F(System, TheDebugLogIsNeverWrittenThroughAnotherUsersFileALinkOrAFifo)
 {
     char folder[] = "/tmp/tandril-debug-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
@@ -343,18 +371,43 @@ TEST_F(System, TheDebugLogIsNeverWrittenThroughAnotherUsersFileOrALink)
         std::ifstream file(Name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), {});
     };
-    for (const bool link : {false, true}) {
-        std::ofstream(victim, std::ios::binary) << "precious";
-        if (link)
-            std::filesystem::create_symlink(victim, log);
-        else
-            std::filesystem::rename(victim, log);
-        if (!link && lchown(log.c_str(), 12345, 12345) != 0) {
-            std::remove(log.c_str());
-            continue;  // no other user's file can be made here
+    enum TPlanted { OtherUsersFile, LinkToAFile, FifoNobodyReads, FifoSomeoneReads };
+    const struct {
+        const char* What;
+        TPlanted Planted;
+    } cases[] = {
+        {"another user's file", OtherUsersFile},
+        {"a link to a file of ours", LinkToAFile},
+        {"a FIFO nobody reads", FifoNobodyReads},
+        {"a FIFO another program reads", FifoSomeoneReads},
+    };
+    for (const auto& c : cases) {
+        int reader = -1;
+        if (c.Planted == OtherUsersFile || c.Planted == LinkToAFile) {
+            std::ofstream(victim, std::ios::binary) << "precious";
+            if (c.Planted == LinkToAFile)
+                std::filesystem::create_symlink(victim, log);
+            else
+                std::filesystem::rename(victim, log);
+            if (c.Planted == OtherUsersFile && lchown(log.c_str(), 12345, 12345) != 0) {
+                std::remove(log.c_str());
+                continue;  // no other user's file can be made here
+            }
+        } else if (mkfifo(log.c_str(), 0666) != 0) {
+            ADD_FAILURE() << c.What << ": no FIFO can be made here";
+            continue;
+        } else if (c.Planted == FifoSomeoneReads) {
+            reader = ::open(log.c_str(), O_RDONLY | O_NONBLOCK);
         }
-        OutputDebugString("planted");
-        EXPECT_EQ(read(link ? victim : log), "precious") << link;
+        EXPECT_TRUE(ReturnsInTime([] { OutputDebugString("planted"); })) << c.What;
+        if (c.Planted == OtherUsersFile || c.Planted == LinkToAFile) {
+            EXPECT_EQ(read(c.Planted == LinkToAFile ? victim : log), "precious") << c.What;
+        }
+        if (reader >= 0) {
+            char got[16];
+            EXPECT_LE(::read(reader, got, sizeof got), 0) << c.What;
+            ::close(reader);
+        }
         std::remove(log.c_str());
         std::remove(victim.c_str());
     }

@@ -72,11 +72,16 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
         const char* What;
         bool HeardOfTheSwitch;  // the program read the switch before the box came (a wait that reads the display)
         TWayBack Way;
+        // The wheel turned a notch over the main window, before the box
+        // came and while it waits: the user is not back for that.
+        bool WheelNotches = false;
     };
     const TCase cases[] = {
         {"after a wait for the clipboard, back by the desktop", true, FocusFromTheDesktop},
         {"after a wait for the clipboard, back by a click", true, ClickOnTheMainWindow},
         {"after a long save that read nothing, back by the desktop", false, FocusFromTheDesktop},
+        {"after a wait for the clipboard and wheel notches, back by the desktop", true, FocusFromTheDesktop, true},
+        {"after a long save that read nothing and wheel notches, back by a click", false, ClickOnTheMainWindow, true},
     };
     for (const TCase& c : cases) {
         HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
@@ -85,6 +90,9 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
         if (c.HeardOfTheSwitch) {
             ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
         }
+        // A notch before the box, still unread when it comes.
+        if (c.WheelNotches)
+            Click(ClientCenter(form), Button5);
 
         // The program's modal box comes up on its own.
         EnableWindow(form, false);
@@ -96,6 +104,13 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
             PumpUntil([] { return true; });
         XSync(Other(), False);
         EXPECT_EQ(XFocus(), otherWindow_) << c.What;
+        if (c.WheelNotches) {
+            Click(ClientCenter(form), Button4);
+            for (int round = 0; round < 10; ++round)
+                PumpUntil([] { return true; });
+            XSync(Other(), False);
+            EXPECT_EQ(XFocus(), otherWindow_) << c.What << ": the box waits after a notch";
+        }
 
         // The user comes back to the program, and finds the box.
         if (c.Way == FocusFromTheDesktop) {
@@ -114,34 +129,47 @@ TEST_F(TX11BackgroundTest, ABoxRaisedWhileAnotherProgramIsActiveWaitsForTheUser)
     }
 }
 
-// On a bare display a box held back for another program takes the keyboard
-// when that program closes and the keyboard falls to nobody: the Return
-// typed next closes the box rather than being lost.
-TEST_F(TX11BackgroundTest, ABoxHeldBackTakesTheKeyboardWhenItFallsToNobody)
+// On a bare display, when another program closes and the keyboard falls to
+// nobody, a box held back for that program takes it, else the program's
+// window under the pointer does: the Return typed next reaches it rather
+// than being lost. With the pointer elsewhere the keyboard stays where it
+// fell.
+TEST_F(TX11BackgroundTest, TheProgramTakesTheKeyboardWhenItFallsToNobody)
 {
+    enum TTaker { TheBox, TheMainWindow, Nobody };
     struct TCase {
         const char* What;
         int RevertTo;  // where the display sends the keyboard when the other program's window goes
+        TTaker Taker;  // the box is up, or the pointer rests on the main window, or neither
     };
-    // Away from every window: the display would otherwise hand keys for
-    // the root window to the window under the pointer.
-    XTestFakeMotionEvent(Other(), 0, 1200, 780, 0);
-    XSync(Other(), False);
     const TCase cases[] = {
-        {"to the root window", RevertToParent},
-        {"to the window under the pointer", RevertToPointerRoot},
-        {"to nobody at all", RevertToNone},
+        {"a box, to the root window", RevertToParent, TheBox},
+        {"a box, to the window under the pointer", RevertToPointerRoot, TheBox},
+        {"a box, to nobody at all", RevertToNone, TheBox},
+        {"the pointer on the article, to the root window", RevertToParent, TheMainWindow},
+        {"the pointer on the article, to the window under the pointer", RevertToPointerRoot, TheMainWindow},
+        {"the pointer on the article, to nobody at all", RevertToNone, TheMainWindow},
+        {"the pointer elsewhere, to the root window", RevertToParent, Nobody},
+        {"the pointer elsewhere, to nobody at all", RevertToNone, Nobody},
     };
     for (const TCase& c : cases) {
         HWND form = Make("F", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, Bounds(100, 100, 300, 200));
         ASSERT_TRUE(HasXFocus(form));
+        // Away from every window, but on the main window when it is to
+        // take the keyboard: the display hands keys for the root window to
+        // the window under the pointer, which would hide a box left out.
+        const TPoint pointer = c.Taker == TheMainWindow ? ClientCenter(form) : TPoint{1200, 780};
+        XTestFakeMotionEvent(Other(), 0, pointer.X, pointer.Y, 0);
         GoToOtherProgram();
         XSetInputFocus(Other(), otherWindow_, c.RevertTo, CurrentTime);
         XSync(Other(), False);
         ASSERT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
-        EnableWindow(form, false);
-        HWND box = Make("B", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(320, 230, 120, 80));
-        ASSERT_TRUE(BecomesViewable(box));
+        HWND box = nullptr;
+        if (c.Taker == TheBox) {
+            EnableWindow(form, false);
+            box = Make("B", WS_POPUP | WS_CAPTION | WS_VISIBLE, form, Bounds(320, 230, 120, 80));
+            ASSERT_TRUE(BecomesViewable(box));
+        }
         XSync(Other(), False);
         ASSERT_EQ(XFocus(), otherWindow_) << c.What;
 
@@ -149,18 +177,28 @@ TEST_F(TX11BackgroundTest, ABoxHeldBackTakesTheKeyboardWhenItFallsToNobody)
         XDestroyWindow(Other(), otherWindow_);
         otherWindow_ = 0;
         XSync(Other(), False);
-        EXPECT_TRUE(HasXFocus(box)) << c.What;
-        EXPECT_EQ(GetActiveWindow(), box) << c.What;
-        TakeLogged({});
-        std::vector<std::string> keys;
-        Key(XK_Return);
-        PumpUntil([&] {
-            for (const std::string& key : Take({WM_KEYDOWN}))
-                keys.push_back(key);
-            return !keys.empty();
-        });
-        EXPECT_EQ(keys, std::vector<std::string>{"B:WM_KEYDOWN"}) << c.What;
-        DestroyWindow(box);
+        HWND taker = c.Taker == TheBox ? box : c.Taker == TheMainWindow ? form : nullptr;
+        if (taker) {
+            EXPECT_TRUE(HasXFocus(taker)) << c.What;
+        } else {
+            for (int round = 0; round < 10; ++round)
+                PumpUntil([] { return true; });
+            EXPECT_NE(XFocus(), X11WindowOf(form)) << c.What;
+        }
+        EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == taker; })) << c.What;
+        if (taker) {
+            TakeLogged({});
+            std::vector<std::string> keys;
+            Key(XK_Return);
+            PumpUntil([&] {
+                for (const std::string& key : Take({WM_KEYDOWN}))
+                    keys.push_back(key);
+                return !keys.empty();
+            });
+            EXPECT_EQ(keys, std::vector<std::string>{taker == box ? "B:WM_KEYDOWN" : "F:WM_KEYDOWN"}) << c.What;
+        }
+        if (box)
+            DestroyWindow(box);
         EnableWindow(form, true);
         DestroyWindow(form);
     }
