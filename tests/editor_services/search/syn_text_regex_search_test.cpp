@@ -35,7 +35,7 @@ namespace {
 
 using TMatches = std::vector<std::pair<int, int>>;  // 1-based start, length
 
-TMatches FindAll(TSynTextRegexSearch& Engine, const AnsiString& Pattern, const AnsiString& Line, bool MatchCase)
+TMatches MatchesOf(TSynTextRegexSearch& Engine, const AnsiString& Pattern, const AnsiString& Line, bool MatchCase)
 {
     Engine.SetOptions(MatchCase ? TSynSearchOptions{soMatchCase} : TSynSearchOptions{});
     Engine.SetPattern(Pattern);
@@ -49,15 +49,15 @@ TMatches FindAll(TSynTextRegexSearch& Engine, const AnsiString& Pattern, const A
 TEST(TSynTextRegexSearchTest, AClassOrSwitchHoldingBothCasesFindsEitherCaseWithMatchCaseOn)
 {
     TSynTextRegexSearch engine(nullptr);
-    EXPECT_EQ(FindAll(engine, "[Rr]eturn", "  return x; Return", true), (TMatches{{3, 6}, {13, 6}}));
-    EXPECT_EQ(FindAll(engine, "[Tt]ed", "說ted", true), (TMatches{{3, 3}}));
-    EXPECT_EQ(FindAll(engine, "a[Bb]", "ab aB AB", true), (TMatches{{1, 2}, {4, 2}}));
+    EXPECT_EQ(MatchesOf(engine, "[Rr]eturn", "  return x; Return", true), (TMatches{{3, 6}, {13, 6}}));
+    EXPECT_EQ(MatchesOf(engine, "[Tt]ed", "說ted", true), (TMatches{{3, 3}}));
+    EXPECT_EQ(MatchesOf(engine, "a[Bb]", "ab aB AB", true), (TMatches{{1, 2}, {4, 2}}));
     // A boundary is a question of characters: the line is converted.
-    EXPECT_EQ(FindAll(engine, "[Rr]eturn\\b", "說return", true), (TMatches{{3, 6}}));
-    EXPECT_EQ(FindAll(engine, "(?i)error", "ERROR: x", true), (TMatches{{1, 5}}));
-    EXPECT_EQ(FindAll(engine, "x(?i)Z", "門xz", true), (TMatches{{3, 2}}));
+    EXPECT_EQ(MatchesOf(engine, "[Rr]eturn\\b", "說return", true), (TMatches{{3, 6}}));
+    EXPECT_EQ(MatchesOf(engine, "(?i)error", "ERROR: x", true), (TMatches{{1, 5}}));
+    EXPECT_EQ(MatchesOf(engine, "x(?i)Z", "門xz", true), (TMatches{{3, 2}}));
     // Switched back, the case counts again.
-    EXPECT_EQ(FindAll(engine, "(?i)e(?-i)R", "eR ER er Er", true), (TMatches{{1, 2}, {4, 2}}));
+    EXPECT_EQ(MatchesOf(engine, "(?i)e(?-i)R", "eR ER er Er", true), (TMatches{{1, 2}, {4, 2}}));
 }
 
 // An expression drawn from pieces whose required letters come in either
@@ -104,13 +104,13 @@ TEST(TSynTextRegexSearchTest, LinesPassedOverCouldNotHaveMatchedRandomExpression
                     line += random.Pick(Pieces);
                 TMatches expected;
                 try {
-                    expected = FindAll(everyLine, pattern, line, matchCase);
+                    expected = MatchesOf(everyLine, pattern, line, matchCase);
                 } catch (const ESynRegexError&) {
                     // A quantifier after what cannot repeat: both refuse it.
-                    EXPECT_THROW(FindAll(engine, pattern, line, matchCase), ESynRegexError) << pattern;
+                    EXPECT_THROW(MatchesOf(engine, pattern, line, matchCase), ESynRegexError) << pattern;
                     break;
                 }
-                ASSERT_EQ(FindAll(engine, pattern, line, matchCase), expected)
+                ASSERT_EQ(MatchesOf(engine, pattern, line, matchCase), expected)
                     << "seed " << seed << " pattern [" << pattern << "] line [" << line << "] case " << matchCase;
                 found += !expected.empty();
             }
@@ -142,7 +142,7 @@ TEST(TSynTextRegexSearchTest, AClassKeepsItsMeaningWhenItsChineseMembersAreTaken
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases)
-        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
+        EXPECT_EQ(MatchesOf(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line;
 }
 
 AnsiString Repeated(const AnsiString& Piece, size_t Count)
@@ -193,7 +193,7 @@ std::vector<std::string> MatchesAndGroups(TSynTextRegexSearch& Engine, const Ans
                                           const AnsiString& Line, bool MatchCase)
 {
     std::vector<std::string> found;
-    for (const auto& [start, length] : FindAll(Engine, Pattern, Line, MatchCase))
+    for (const auto& [start, length] : MatchesOf(Engine, Pattern, Line, MatchCase))
         found.push_back(std::to_string(start) + "+" + std::to_string(length) + " " +
                         Engine.Replace(static_cast<int>(found.size()), "[$0][$1][$2]"));
     return found;
@@ -359,7 +359,7 @@ TEST(TSynTextRegexSearchTest, RandomExpressionsGivePcre2sMatchesOnTheCharactersW
                 try {
                     expected = MatchesAndGroups(everyLine, pattern, line, matchCase);
                 } catch (const ESynRegexError&) {
-                    EXPECT_THROW(FindAll(engine, pattern, line, matchCase), ESynRegexError) << pattern;
+                    EXPECT_THROW(MatchesOf(engine, pattern, line, matchCase), ESynRegexError) << pattern;
                     break;
                 } catch (const ESynSearchTooCostly&) {
                     continue;  // nested repeats over a long line: pcre2 gives up on either
@@ -384,7 +384,7 @@ AnsiString ReplaceAll(TSynTextRegexSearch& Engine, const AnsiString& Pattern, co
 {
     AnsiString replaced;
     size_t done = 0;
-    const TMatches matches = FindAll(Engine, Pattern, Line, true);
+    const TMatches matches = MatchesOf(Engine, Pattern, Line, true);
     for (size_t i = 0; i < matches.size(); ++i) {
         const size_t start = static_cast<size_t>(matches[i].first - 1);
         replaced += Line.substr(done, start - done) + Engine.Replace(static_cast<int>(i), Replacement);
@@ -443,7 +443,7 @@ TEST(TSynTextRegexSearchTest, LinesThatMadeTheBytesHuntCostLittleMoreThanPcre2On
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases) {
-        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected)
+        EXPECT_EQ(MatchesOf(engine, c.Pattern, c.Line, true), c.Expected)
             << c.Pattern << " over " << c.Line.substr(0, 80);
         TCharacterMatcher pcre2(c.Pattern, true, true);
         EXPECT_FALSE(CostsMuchMore([&] { engine.FindAll(c.Line); }, [&] { pcre2.Matches(c.Line); }))
@@ -505,15 +505,15 @@ TEST(TSynTextRegexSearchTest, RepeatedGroupsMatchAcrossLinesOfAMillionCharacters
     AnsiString line;
     for (int i = 0; i < 500000; ++i)
         line += "ab";
-    EXPECT_EQ(FindAll(engine, "(a|b)+", line, true), (TMatches{{1, 1000000}}));
+    EXPECT_EQ(MatchesOf(engine, "(a|b)+", line, true), (TMatches{{1, 1000000}}));
     EXPECT_EQ(engine.Replace(0, "[$1]"), "[b]");
-    EXPECT_EQ(FindAll(engine, "(\\w|-)+", "x " + line, true), (TMatches{{1, 1}, {3, 1000000}}));
+    EXPECT_EQ(MatchesOf(engine, "(\\w|-)+", "x " + line, true), (TMatches{{1, 1}, {3, 1000000}}));
     // Chinese characters one by one, and a string literal running long.
     AnsiString chinese;
     for (int i = 0; i < 200000; ++i)
         chinese += "說門";
-    EXPECT_EQ(FindAll(engine, "(.)*", chinese, true), (TMatches{{1, 800000}, {800001, 0}}));
-    EXPECT_EQ(FindAll(engine, "\"([^\"\\\\]|\\\\.)*\"", "s = \"" + chinese + "\";", true), (TMatches{{5, 800002}}));
+    EXPECT_EQ(MatchesOf(engine, "(.)*", chinese, true), (TMatches{{1, 800000}, {800001, 0}}));
+    EXPECT_EQ(MatchesOf(engine, "\"([^\"\\\\]|\\\\.)*\"", "s = \"" + chinese + "\";", true), (TMatches{{5, 800002}}));
 }
 
 TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
@@ -557,7 +557,7 @@ TEST(TSynTextRegexSearchTest, LongLinesFindTheirMatchesAndNeverGiveUp)
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases)
-        EXPECT_EQ(FindAll(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line.size();
+        EXPECT_EQ(MatchesOf(engine, c.Pattern, c.Line, true), c.Expected) << c.Pattern << " over " << c.Line.size();
 }
 
 TEST(TSynTextRegexSearchTest, AMatchPastTheLimitsRaisesTooCostlyNotInvalid)
@@ -565,15 +565,15 @@ TEST(TSynTextRegexSearchTest, AMatchPastTheLimitsRaisesTooCostlyNotInvalid)
     TSynTextRegexSearch engine(nullptr);
     // Backtracking without end: pcre2's match limit stops it.
     const AnsiString as(30000, 'a');
-    EXPECT_THROW(FindAll(engine, "(a+)+$", as + "b", true), ESynSearchTooCostly);
+    EXPECT_THROW(MatchesOf(engine, "(a+)+$", as + "b", true), ESynSearchTooCostly);
     // More repeats than the JIT's stack holds: the interpreter tries, and
     // its own limit stops it.
     AnsiString line;
     for (int i = 0; i < 2000000; ++i)
         line += "ab";
-    EXPECT_THROW(FindAll(engine, "(a|b)+", line, true), ESynSearchTooCostly);
+    EXPECT_THROW(MatchesOf(engine, "(a|b)+", line, true), ESynSearchTooCostly);
     // The engine goes on with the next line.
-    EXPECT_EQ(FindAll(engine, "(a|b)+", "xab", true), (TMatches{{2, 2}}));
+    EXPECT_EQ(MatchesOf(engine, "(a|b)+", "xab", true), (TMatches{{2, 2}}));
 }
 
 }  // namespace
