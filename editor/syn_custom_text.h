@@ -467,8 +467,6 @@ public:
     void DragDrop(TObject* Source, int X, int Y) override;
 
 private:
-    // The caret to where a drop at X, Y puts the text.
-    void PlaceCaretToDrop(int X, int Y);
     // Drops Source's selection at the caret, moved or copied as the keys
     // held say.
     void DropText(TCustomSynText* Source);
