@@ -777,11 +777,6 @@ protected:
     // the caret and the selection left on the lines of the text they stood
     // on.
     void FinishFoldScanForCommand();
-    // The same for a change of text that reaches lines First .. Last, when
-    // a collapsed block stands there and the ranges may be stale.
-    void FinishFoldScanBeside(int First, int Last);
-    // FinishFoldScanBeside for Value going in place of the selection.
-    void FinishFoldScanBesideText(const AnsiString& Value);
     // Whether the guard refuses text dropped at At: a paste there.
     bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.

@@ -222,12 +222,6 @@ bool TCustomSynText::FoldsRefuseDropAt(const TBufferCoord& At)
     return FoldsRefuse(ecPaste);
 }
 
-void TCustomSynText::FinishFoldScanBeside(int First, int Last)
-{
-    if (FoldRangesStale() && allFoldRanges_->HasCollapsed() && allFoldRanges_->CollapsedIn(First, Last))
-        FinishFoldScanForCommand();
-}
-
 void TCustomSynText::ExpandFoldsAtSelection()
 {
     if (!allFoldRanges_->HasCollapsed())
