@@ -637,6 +637,15 @@ TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
     memo->SetCaretAndSelection(BufferCoord(16, 7), BufferCoord(1, 7), BufferCoord(16, 7));
     memo->CommandProcessor(ecChar, 'Z', nullptr);
     EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ");
+
+    // The close token a collapse mark shows is none of the line's text:
+    // Enter at the text's end goes after the block.
+    braces->AddEnding = true;
+    Load(Sample);
+    Fold(7);
+    memo->SetCaretXY(BufferCoord(11, 7));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(memo->Text(), AnsiString(Sample) + "\r\n");
 }
 
 TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
