@@ -781,6 +781,8 @@ protected:
     bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
+    // Line as the text has it: a collapsed first line without its mark.
+    AnsiString UnmarkedLine(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an
     // item is restated so when recorded (syn_undo_folds.cpp).

@@ -154,8 +154,15 @@ std::vector<TRow> Rows()
         for (const TPath& path : Paths) {
             if (path.Kind == HostUpdate && article->QuoteLeftOpen)
                 continue;
+            // A selection in a collapse mark alone stands for the line's
+            // end where the block comes into view, as a find starts there:
+            // the text with nothing collapsed has no such selection.
+            const bool inMarkComparable =
+                !article->QuoteLeftOpen && path.Kind != HostUpdate && path.Kind != ReplaceNext;
             const bool dropsOnly = path.Kind == CopyFromOther;
             for (int s = dropsOnly ? NoSelection : EndsInText; s <= (dropsOnly ? NoSelection : Spanning); ++s) {
+                if (s == InMark && !inMarkComparable)
+                    continue;
                 const bool dropped = path.Drops;
                 for (int d = dropped ? Above : NoDrop; d <= (dropped ? InOtherMark : NoDrop); ++d)
                     rows.push_back({article, &path, static_cast<TSelection>(s), static_cast<TDrop>(d)});
