@@ -90,11 +90,14 @@ struct TEnds {
     TBufferCoord To;
 };
 
-enum TSelection { EndsInText, EndsInMark, InMark, Spanning, NoSelection };
+enum TSelection { EndsInText, EndsInMark, InMark, LineIntoMark, Spanning, NoSelection };
 const char* const SelectionNames[] = {"ending inside the collapsed line's text", "ending in its collapse mark",
-                                      "in its collapse mark", "spanning the block", "none"};
+                                      "in its collapse mark", "of the collapsed line on into its mark",
+                                      "spanning the block", "none"};
 const TEnds Selections[] = {{{5, 2}, {9, IfLine}}, {{5, 2}, {0, IfLine}}, {{0, IfLine}, {0, IfLine}},
-                            {{3, 2}, {3, 9}}};
+                            {{1, IfLine}, {0, IfLine}}, {{3, 2}, {3, 9}}};
+// On the collapsed line alone, reaching into its mark.
+bool InMarkAlone(TSelection Selection) { return Selection == InMark || Selection == LineIntoMark; }
 
 // Where a drop lands; Char 0 stands for line Line's collapse mark (with
 // nothing collapsed: past the line's end).
@@ -161,7 +164,7 @@ std::vector<TRow> Rows()
                 !article->QuoteLeftOpen && path.Kind != HostUpdate && path.Kind != ReplaceNext;
             const bool dropsOnly = path.Kind == CopyFromOther;
             for (int s = dropsOnly ? NoSelection : EndsInText; s <= (dropsOnly ? NoSelection : Spanning); ++s) {
-                if (s == InMark && !inMarkComparable)
+                if (InMarkAlone(static_cast<TSelection>(s)) && !inMarkComparable)
                     continue;
                 const bool dropped = path.Drops;
                 for (int d = dropped ? Above : NoDrop; d <= (dropped ? InOtherMark : NoDrop); ++d)
@@ -183,7 +186,7 @@ bool Refused(const TRow& Row)
 {
     if (BlocksGone(Row))
         return false;
-    if (Row.Path->Cuts && Row.Selection == InMark)
+    if (Row.Path->Cuts && InMarkAlone(Row.Selection))
         return true;
     return Row.Path->Drops &&
            (Row.Drop == InOtherMark || (Row.Drop == InOwnMark && !(Row.Path->Kind == DragMove)));
