@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor_services/actions/syn_actions_edit.h"
 #include "editor_services/search/syn_text_searcher.h"
@@ -219,7 +221,8 @@ protected:
             TSynTextEditorOptions options = editor->Options();
             editor->SetOptions(options.Exclude(eoScrollPastEol));
         }
-        file_ = (std::filesystem::path(::testing::TempDir()) / "tandril-fold-guard-insert.c").string();
+        // One file for each test program running, as others may at once.
+        file_ = (std::filesystem::temp_directory_path() / ("fold-guard-" + std::to_string(::getpid()) + ".c")).string();
         std::ofstream(file_, std::ios::binary) << "i {\r\n} j";
     }
     void TearDown() override
