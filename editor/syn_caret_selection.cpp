@@ -356,6 +356,9 @@ void TCustomSynText::PutLine(int Index, std::string_view S)
 
 void TCustomSynText::SetSelText(const AnsiString& Value)
 {
+    if (!PrepareFoldsForChange(ecPaste))
+        return;
+    const TSynFlagScope guarded(guardedChange_);
     // The fold scan of the change waits for the end: it may expand or
     // collapse blocks, moving the lines the records below name.
     TSynPaintLockScope lock(this);

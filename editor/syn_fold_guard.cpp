@@ -1,8 +1,10 @@
-// The fold guard every command meets, whoever runs it: it refuses an
-// editing command on a collapsed block's first line, or expands the blocks
-// the command reaches before the command reads any coordinate.
+// The fold guard every change of text meets, whoever makes it (a command,
+// a drop, a host's call): it refuses an editing command on a collapsed
+// block's first line, or expands the blocks the command reaches before the
+// command reads any coordinate.
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_edit_scopes.h"
 
 namespace {
 
@@ -37,24 +39,44 @@ bool BreaksLine(TSynTextEditorCommand Command) { return Command == ecLineBreak |
 
 TSynCommandSteps TCustomSynText::CommandSteps(TSynTextEditorCommand Command) const { return {Command, ecNone}; }
 
+AnsiString TCustomSynText::UnmarkedLine(int Line) const
+{
+    const AnsiString text = lines_->Strings(Line - 1);
+    const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(Line, Line);
+    return block ? block->WithoutCollapseMark(text) : text;
+}
+
 int TCustomSynText::TextEnd(int Line) const
 {
-    const std::string_view text = lines_->LineView(Line - 1);
+    // A collapsed first line's mark (which may carry the close token) is
+    // not its text.
+    const AnsiString text = UnmarkedLine(Line);
     const size_t last = text.find_last_not_of(" \t");
-    return (last == std::string_view::npos ? 0 : static_cast<int>(last) + 1) + 1;
+    return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
 }
 
 bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
 {
-    if (!(Types(Step) || ChangesLines(Step)) || !allFoldRanges_->CollapsedStartsAt(caretY_))
+    if (!(Types(Step) || ChangesLines(Step)))
         return false;
     if (SelAvail() && !ActsAtCaret(Step)) {
-        // The selected lines come into view; typing replaces the first
-        // line's text only where the selection takes it whole.
+        // A selection is judged by the lines it takes, wherever the caret
+        // stands in it (a drop or a host's call has it elsewhere): over
+        // several lines it brings their blocks into view; on a collapsed
+        // first line alone, typing replaces the line's text only where the
+        // selection takes that text whole and no more (into the collapse
+        // mark it would take the hidden lines a copy takes, where the
+        // line's commands take the text alone).
         const TBufferCoord begin = BlockBegin();
         const TBufferCoord end = BlockEnd();
-        return Types(Step) && !(begin.Line == end.Line && begin.Char == 1 && end.Char >= TextEnd(begin.Line));
+        const auto wholeText = [&] {
+            return begin.Char == 1 && end.Char >= TextEnd(begin.Line) &&
+                   end.Char <= static_cast<int>(UnmarkedLine(begin.Line).size()) + 1;
+        };
+        return Types(Step) && begin.Line == end.Line && allFoldRanges_->CollapsedStartsAt(begin.Line) && !wholeText();
     }
+    if (!allFoldRanges_->CollapsedStartsAt(caretY_))
+        return false;
     // A line break goes before the block or after it.
     if (BreaksLine(Step))
         return caretX_ != 1 && caretX_ < TextEnd(caretY_);
@@ -137,7 +159,7 @@ void TCustomSynText::FinishFoldScanForCommand()
     TPlace places[] = {{CaretXY(), 0, false}, {blockBegin_, 0, false}, {blockEnd_, 0, false}};
     for (TPlace& place : places)
         place.Real = allFoldRanges_->RealLineNumber(place.Was.Line);
-    FinishFoldScan();
+    FinishFoldScanAtRest();
     const auto hiding = [this](int Real) -> TSynTextFoldRange* {
         const int head = allFoldRanges_->BufferLineOf(Real);
         return allFoldRanges_->RealLineNumber(head) == Real ? nullptr : allFoldRanges_->CollapsedIn(head, head);
@@ -173,7 +195,7 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // A command that reaches a collapsed block is judged on ranges brought
     // up to date; one that reaches none needs no scan.
     const TSynCommandSteps first = CommandSteps(Command);
-    if (FoldScanPending() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
+    if (FoldRangesStale() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
         FinishFoldScanForCommand();
     // Each step is judged where the command starts: none of them moves the
     // caret before the next, nor changes the lines above it. A selection
@@ -190,6 +212,21 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         judged = steps;
     }
     return true;
+}
+
+bool TCustomSynText::PrepareFoldsForChange(TSynTextEditorCommand Like)
+{
+    return guardedChange_ || PrepareFoldsForCommand(Like);
+}
+
+bool TCustomSynText::FoldsRefuseDropAt(const TBufferCoord& At)
+{
+    // A paste at the point, with nothing selected there.
+    const TSynValueScope<int> caretX(caretX_, At.Char);
+    const TSynValueScope<int> caretY(caretY_, At.Line);
+    const TSynValueScope<TBufferCoord> begin(blockBegin_, At);
+    const TSynValueScope<TBufferCoord> end(blockEnd_, At);
+    return FoldsRefuse(ecPaste);
 }
 
 void TCustomSynText::ExpandFoldsAtSelection()
