@@ -15,6 +15,10 @@ namespace {
 // Lines below the window that an edit's highlighter scan may read to find
 // where its change ends.
 constexpr int SettleBelowView = 64;
+// Lines an edit's highlighter scan may read above the window, about a
+// millisecond's work: from further up, the lines wait for the paint, a
+// reader or idle time.
+constexpr int ScanAboveView = 1000;
 
 // Each line stores the highlighter's range at its end; a line's scan
 // starts from the range stored for the line above.
@@ -89,10 +93,16 @@ bool TCustomSynText::ScanPendingRanges()
     // changed block may not stop on an unscanned line, whose stored range
     // means nothing.
     const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine() + SettleBelowView});
-    if (first > stop) {
+    // A change far above the window (a text set whole, which leaves the
+    // view on its last line when that line holds text) is read when the
+    // lines are: a view the program moves next costs nothing here.
+    const bool farAbove = first + ScanAboveView < RowToLine(topLine_) - 1;
+    if (first > stop || farAbove) {
         LeaveUnscannedFrom(first);
         NoteFoldEdit(first + 1, INT_MAX);
         NoteFoldRepainting();
+        if (farAbove)
+            RepaintLines(first + 1, INT_MAX);
         return false;
     }
     lines_->BeginUpdate();
