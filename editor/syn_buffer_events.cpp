@@ -262,8 +262,10 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
             foldScan_.NoteQuietPut();
     }
     int last = Index + Count - 1;
-    // Rows below move when the lines now wrap into more or fewer rows.
-    const bool rowsMoved = wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
+    // Rows below move when the lines now wrap into more or fewer rows. Lines
+    // put one by one in a block are wrapped and repainted with the block.
+    const bool held = wrapRowsHeld_;
+    const bool rowsMoved = !held && wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
     if (rowsMoved) {
         last = INT_MAX - 1;
         RepaintGutterLines(Index + 1, INT_MAX);
@@ -274,13 +276,14 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     if (chainedEditor_ || lines_ != ownLines_.get())
         last = INT_MAX - 1;
     // A block's indent guides stand at its first line's indentation.
-    if (static_cast<int>(guideIndentsBeforePut_.size()) == Count)
+    if (!held && static_cast<int>(guideIndentsBeforePut_.size()) == Count)
         for (int i = 0; i < Count; ++i)
             if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
                 if (const TSynTextFoldRange* range = allFoldRanges_->FirstStartingAt(Index + i + 1))
                     last = std::max(last, range->ToLine() - 1);
     guideIndentsBeforePut_.clear();
-    RepaintLines(Index + 1, last + 1);
+    if (!held)
+        RepaintLines(Index + 1, last + 1);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
         if (length > maxScrollWidth_)
