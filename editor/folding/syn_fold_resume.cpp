@@ -436,21 +436,11 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
     ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);
     found_.Clear();
 
-    std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
-    ranges_.busy_.clear();
     // A scan going on where the last one ended early starts in its busy
-    // lines, some of them those a look-ahead above left.
-    for (const auto& span : busy)
-        if (span.First <= first_)
-            ranges_.AddBusyLines(span.First, span.Last);
-    for (const auto& span : found_.busy_)
-        ranges_.AddBusyLines(span.First, span.Last);
-    // Below where the scan settled the old busy lines stand; below an early
-    // end they are lines of the old text.
-    if (stopped)
-        for (const auto& span : busy)
-            if (span.First >= stopLine_)
-                ranges_.AddBusyLines(span.First, span.Last);
+    // lines, some of them those a look-ahead above left. Below where the
+    // scan settled the old busy lines stand; below an early end they are
+    // lines of the old text.
+    ranges_.ReplaceBusyLines(first_, stopped ? stopLine_ : INT_MAX, found_.busy_);
     ranges_.Changed();
     ranges_.resumable_ = true;
     return handed;
