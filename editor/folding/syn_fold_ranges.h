@@ -469,6 +469,9 @@ private:
     // and the expansion in view, which keep the index up to date.
     void CountCollapsed(TSynTextFoldRange* Range);
     void UncountCollapsed(TSynTextFoldRange* Range);
+    // The same for Ranges at once: those in view leave the index where they
+    // stand, without it being made anew.
+    void UncountCollapsed(const std::vector<TSynTextFoldRange*>& Ranges);
     // The index after Range collapsed in view, taking in the collapsed
     // ranges in view it now hides; and after it was expanded, giving way
     // to the collapsed ranges it hid.

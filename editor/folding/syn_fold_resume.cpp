@@ -267,13 +267,12 @@ std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_
     KeepInViewBeyondHiders(again, keep);
     std::vector<TSynTextFoldRange*> lost;
     for (size_t k = 0; k < old.size(); ++k) {
-        if (keep[k]) {
+        if (keep[k])
             ranges_.MoveCollapse(old[k], again[k]);
-        } else {
-            ranges_.UncountCollapsed(old[k]);
+        else
             lost.push_back(old[k]);
-        }
     }
+    ranges_.UncountCollapsed(lost);
     for (size_t k = 0; k < old.size(); ++k)
         if (keep[k])
             TSynTextAllFoldRanges::HideInside(again[k], again[k]->FoldRangeLevel);
@@ -402,8 +401,10 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
             // The ranges it hid below an early end stay until the next scan
             // from there: they come into view with its lines.
             if (early_) {
+                // Collapsed ones among them join the index.
+                if (!TSynTextAllFoldRanges::CollapsedJustInside(all[i]).empty())
+                    ranges_.inViewValid_ = false;
                 TSynTextAllFoldRanges::ShowInside(all[i]);
-                ranges_.inViewValid_ = false;
             }
             handed.emplace_back(all[i]);
             handed.back()->SubFoldRanges.Clear();
