@@ -16,8 +16,8 @@ namespace {
 // where its change ends.
 constexpr int SettleBelowView = 64;
 // Lines an edit's highlighter scan may read above the window, about a
-// millisecond's work: from further up, the lines wait for the paint, a
-// reader or idle time.
+// millisecond's work: changed lines from further up down into the window
+// wait for the paint, a reader or idle time.
 constexpr int ScanAboveView = 1000;
 
 // Each line stores the highlighter's range at its end; a line's scan
@@ -93,10 +93,13 @@ bool TCustomSynText::ScanPendingRanges()
     // changed block may not stop on an unscanned line, whose stored range
     // means nothing.
     const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine() + SettleBelowView});
-    // A change far above the window (a text set whole, which leaves the
-    // view on its last line when that line holds text) is read when the
-    // lines are: a view the program moves next costs nothing here.
-    const bool farAbove = first + ScanAboveView < RowToLine(topLine_) - 1;
+    // Changed lines from far above the window down into it (a text set
+    // whole, which leaves the view on its last line when that line holds
+    // text) are read when they are wanted: a view the program moves next
+    // costs nothing here. A change that ends far above is scanned as ever:
+    // it settles soon.
+    const int firstShown = RowToLine(topLine_) - 1;
+    const bool farAbove = first + ScanAboveView < firstShown && last >= firstShown;
     if (first > stop || farAbove) {
         LeaveUnscannedFrom(first);
         NoteFoldEdit(first + 1, INT_MAX);
