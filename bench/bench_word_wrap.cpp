@@ -1,12 +1,20 @@
 // Word wrap over large documents: wrapping every line, and keeping the rows
 // up to date when one line changes, in the plug-in alone and through the
-// editor's typing commands.
+// editor's typing commands; and a 100 MB text set whole in a shown editor
+// with word wrap on, beside the same editor without it.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <time.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <vector>
 
+#include "bench/bench_large_c_text.h"
+#include "bench/bench_support.h"
 #include "editor/syn_memo.h"
 #include "editor/document/syn_text_string_list.h"
 #include "editor/view/syn_word_wrap.h"
@@ -107,6 +115,58 @@ void BM_EditorTypeInWrappedDocument(benchmark::State& State)
     State.counters["commands/s"] = benchmark::Counter(4.0, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_EditorTypeInWrappedDocument)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+double NowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// A 100 MB text of 1.5 M lines, stored without a final line break as the
+// program stores an article, set whole in a shown editor of 1000 by 800
+// pixels with word wrap at the window's width (as the program turns it on)
+// or off, to the first paint; each round in a new editor. Argument: word
+// wrap on.
+void BM_SetTextWrapped100MB(benchmark::State& State)
+{
+    const bool wrap = State.range(0) != 0;
+    setenv("TANDRIL_BACKEND", "headless", 1);
+    AnsiString text = LargeCText();
+    text.resize(text.size() - 2);
+    std::vector<double> opens;
+    int rows = 0;
+    for (auto _ : State) {
+        State.PauseTiming();
+        std::unique_ptr<TBenchHost> host = ShownHeadlessHost(1000, 800);
+        auto* memo = new TSynMemo(host.get());
+        memo->SetBounds(0, 0, 1000, 800);
+        memo->SetParent(host.get());
+        memo->HandleNeeded();
+        memo->WordWrap()->SetStyle(wwsClientWidth);
+        memo->WordWrap()->SetEnabled(wrap);
+        memo->Update();
+        State.ResumeTiming();
+        const double start = NowMs();
+        memo->SetText(text);
+        memo->Update();
+        opens.push_back(NowMs() - start);
+        State.PauseTiming();
+        rows = memo->DisplayLineCount();
+        // Every line is narrower than the window: a row each.
+        if (memo->Lines()->Count() < 1000000 || rows != memo->Lines()->Count() || memo->GetWordWrap() != wrap)
+            State.SkipWithError("the text was not set, or not wrapped");
+        host.reset();
+        malloc_trim(0);
+        State.ResumeTiming();
+    }
+    std::sort(opens.begin(), opens.end());
+    State.SetLabel(wrap ? "word wrap on" : "word wrap off");
+    State.counters["open_ms"] = opens[opens.size() / 2];
+    State.counters["rows"] = rows;
+}
+BENCHMARK(BM_SetTextWrapped100MB)->ArgName("wrap")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

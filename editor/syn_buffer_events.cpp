@@ -15,6 +15,10 @@ namespace {
 // Lines below the window that an edit's highlighter scan may read to find
 // where its change ends.
 constexpr int SettleBelowView = 64;
+// Lines an edit's highlighter scan may read above the window, about a
+// millisecond's work: changed lines from further up down into the window
+// wait for the paint, a reader or idle time.
+constexpr int ScanAboveView = 1000;
 
 // Each line stores the highlighter's range at its end; a line's scan
 // starts from the range stored for the line above.
@@ -89,10 +93,19 @@ bool TCustomSynText::ScanPendingRanges()
     // changed block may not stop on an unscanned line, whose stored range
     // means nothing.
     const int stop = std::min({lines_->Count() - 1, unscannedFrom_ - 1, LastShownLine() + SettleBelowView});
-    if (first > stop) {
+    // Changed lines from far above the window down into it (a text set
+    // whole, which leaves the view on its last line when that line holds
+    // text) are read when they are wanted: a view the program moves next
+    // costs nothing here. A change that ends far above is scanned as ever:
+    // it settles soon.
+    const int firstShown = RowToLine(topLine_) - 1;
+    const bool farAbove = first + ScanAboveView < firstShown && last >= firstShown;
+    if (first > stop || farAbove) {
         LeaveUnscannedFrom(first);
         NoteFoldEdit(first + 1, INT_MAX);
         NoteFoldRepainting();
+        if (farAbove)
+            RepaintLines(first + 1, INT_MAX);
         return false;
     }
     lines_->BeginUpdate();
@@ -252,8 +265,10 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
             foldScan_.NoteQuietPut();
     }
     int last = Index + Count - 1;
-    // Rows below move when the lines now wrap into more or fewer rows.
-    const bool rowsMoved = wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
+    // Rows below move when the lines now wrap into more or fewer rows. Lines
+    // put one by one in a block are wrapped and repainted with the block.
+    const bool held = wrapRowsHeld_;
+    const bool rowsMoved = !held && wordWrapPlugin_ && wordWrapPlugin_->LinesPutted(Index, Count) != 0;
     if (rowsMoved) {
         last = INT_MAX - 1;
         RepaintGutterLines(Index + 1, INT_MAX);
@@ -264,13 +279,14 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     if (chainedEditor_ || lines_ != ownLines_.get())
         last = INT_MAX - 1;
     // A block's indent guides stand at its first line's indentation.
-    if (static_cast<int>(guideIndentsBeforePut_.size()) == Count)
+    if (!held && static_cast<int>(guideIndentsBeforePut_.size()) == Count)
         for (int i = 0; i < Count; ++i)
             if (LeadingWidth(Index + i) != guideIndentsBeforePut_[static_cast<size_t>(i)])
                 if (const TSynTextFoldRange* range = allFoldRanges_->FirstStartingAt(Index + i + 1))
                     last = std::max(last, range->ToLine() - 1);
     guideIndentsBeforePut_.clear();
-    RepaintLines(Index + 1, last + 1);
+    if (!held)
+        RepaintLines(Index + 1, last + 1);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
         if (length > maxScrollWidth_)

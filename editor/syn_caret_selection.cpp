@@ -508,10 +508,12 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             lines_->InsertLines(cut == 0 ? startLine - 1 : startLine, n - 1);
             // The pieces go in straight from the text; only the first and
             // last lines are put together.
-            PutLine(startLine - 1, left + AnsiString(pieces[0]));
-            for (int i = 1; i < n - 1; ++i)
-                PutLine(startLine - 1 + i, pieces[static_cast<size_t>(i)]);
-            PutLine(lastLine - 1, AnsiString(pieces.back()) + right);
+            PutLinesWrappedOnce(startLine - 1, n, [&] {
+                PutLine(startLine - 1, left + AnsiString(pieces[0]));
+                for (int i = 1; i < n - 1; ++i)
+                    PutLine(startLine - 1 + i, pieces[static_cast<size_t>(i)]);
+                PutLine(lastLine - 1, AnsiString(pieces.back()) + right);
+            });
             newX = static_cast<int>(pieces.back().size()) + 1;
         }
         if (options_.Contains(eoTrimTrailingSpaces) && !right.empty())
@@ -637,8 +639,14 @@ void TCustomSynText::SetText(const AnsiString& Value)
     // Collapsed blocks are part of the whole text, also one hidden behind
     // the last line.
     UncollapseAll();
+    // Wrapped as it comes in, every line would be wrapped twice, empty and
+    // then with its text: the new text is wrapped whole once it is in,
+    // the view kept where it shows, as switching word wrap on does.
+    const bool wrapped = GetWordWrap();
+    SetWordWrapActive(false);
     SelectAll();
     SetSelText(Value);
+    SetWordWrapActive(wrapped);
     selectionMode_ = mode;
     EndUndoBlock();
     if (CountsFoldChanges())

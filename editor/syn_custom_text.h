@@ -554,6 +554,9 @@ protected:
     void InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
     // Writes a line back, trimming trailing spaces with eoTrimTrailingSpaces.
     void PutLine(int Index, std::string_view S);
+    // Runs Put, which writes the Count lines from Index on, and wraps and
+    // repaints them together once it is done, not line by line.
+    void PutLinesWrappedOnce(int Index, int Count, const std::function<void()>& Put);
     // The column limits of PlaceCaretEx and SetBlockBegin.
     int MaxCaretColumn(int Line) const;
     // Value on an existing line, its column within what a block point may
@@ -1039,6 +1042,7 @@ protected:
     bool deletedJoinsFirst_ = false;
     TSynFoldScanState foldScan_;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
+    bool wrapRowsHeld_ = false;        // PutLinesWrappedOnce at work: the lines put wait for it to wrap them
     bool hidingFreedLines_ = false;    // HideFreedLastLines at work
     bool scanAtRest_ = false;          // FinishFoldScanAtRest at work: the scan runs inside an update
     bool guardedChange_ = false;       // a change of text the fold guard let through is at work

@@ -21,9 +21,9 @@ namespace {
 // An idle slice scans for about this long, so that a key pressed meanwhile
 // waits no longer.
 constexpr long IdleSliceMicroseconds = 5000;
-// Line records moved in an idle slice, a millisecond's work or so, and how
-// far from the caret's line they may stay.
-constexpr int LineGapPerSlice = 1 << 18;
+// Line records moved between two looks at the clock, a fraction of a
+// millisecond's work, and how far from the caret's line they may stay.
+constexpr int LineGapStep = 1 << 15;
 constexpr int LineGapNear = 1 << 12;
 
 // The fold ranges that take the line shifts kept for them in one idle
@@ -176,7 +176,12 @@ void TCustomSynText::IdleScanTimerHandler(TObject*)
     // The line records first: a few slices, after which a line break on
     // the caret's line costs what one in a short text does.
     if (LineGapFar()) {
-        lines_->MoveGapToward(caretY_ - 1, LineGapPerSlice);
+        // Moving records costs by the byte, whatever the machine: the slice
+        // looks at the clock between steps.
+        const long until = MonotonicMicroseconds() + IdleSliceMicroseconds;
+        do
+            lines_->MoveGapToward(caretY_ - 1, LineGapStep);
+        while (LineGapFar() && MonotonicMicroseconds() < until);
     } else if (foldsPending && paintLock_ == 0) {
         ScanFoldsIdle();
     } else if (shiftsPending()) {

@@ -1,6 +1,8 @@
 // The editor's side of word wrap: holding the wrap plug-in while lines are
 // wrapped, the wrap width, and the mapping between rows and lines.
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <memory>
 
 #include "editor/syn_custom_text.h"
@@ -98,6 +100,21 @@ void TCustomSynText::WordWrapDisplayChanged()
     SetLeftChar(leftChar_);
     UpdateScrollBars();
     Invalidate();
+}
+
+void TCustomSynText::PutLinesWrappedOnce(int Index, int Count, const std::function<void()>& Put)
+{
+    // Each line wrapped as it is put would move the rows after it in its
+    // wrap block: a text of a million lines set whole moved them a million
+    // times. The lines and everything below them are repainted, as the
+    // rows below may have moved and guides may reach past the lines.
+    {
+        const TSynFlagScope held(wrapRowsHeld_);
+        Put();
+    }
+    if (wordWrapPlugin_ && Count > 0 && wordWrapPlugin_->LinesPutted(Index, Count) != 0)
+        RepaintGutterLines(Index + 1, INT_MAX);
+    RepaintLines(Index + 1, INT_MAX);
 }
 
 int TCustomSynText::GetWrapAreaWidth() const

@@ -163,7 +163,12 @@ TSynWrappedRows::TRun TSynWordWrapPlugin::WrapLines(int Index, int Count) const
     run.Lengths.reserve(Count);
     run.Ends.reserve(Count);
     for (int i = Index; i < Index + Count; ++i) {
-        WrapLine(lines->GetExpandedString(i), run.Lengths);
+        // Most lines hold no tab: read in place, not copied.
+        const std::string_view line = lines->LineView(i);
+        if (line.find('\t') == std::string_view::npos)
+            WrapLine(line, run.Lengths);
+        else
+            WrapLine(lines->GetExpandedString(i), run.Lengths);
         run.Ends.push_back(static_cast<int32_t>(run.Lengths.size()));
     }
     return run;

@@ -5,6 +5,7 @@
 // follow it there and are passed over.
 #include <algorithm>
 #include <climits>
+#include <unordered_set>
 #include <utility>
 
 #include "editor/folding/syn_fold_ranges.h"
@@ -243,6 +244,31 @@ void TSynTextAllFoldRanges::UncountCollapsed(TSynTextFoldRange* Range)
         std::vector<int>().swap(hiddenEach_);
         std::vector<int>().swap(collapsedHidden_);
     }
+}
+
+void TSynTextAllFoldRanges::UncountCollapsed(const std::vector<TSynTextFoldRange*>& Ranges)
+{
+    // A scan that finds thousands of blocks otherwise would have the
+    // thousands left sorted again. Where collapsed blocks nest, one going
+    // may bring another into view: the index is made anew then.
+    for (TSynTextFoldRange* range : Ranges)
+        collapsed_.erase(range);
+    if (!inViewValid_ || Ranges.empty())
+        return;
+    const std::unordered_set<const TSynTextFoldRange*> gone(Ranges.begin(), Ranges.end());
+    size_t kept = 0;
+    for (size_t i = 0; i < collapsedInView_.size(); ++i) {
+        if (gone.count(collapsedInView_[i]))
+            continue;
+        collapsedInView_[kept] = collapsedInView_[i];
+        hiddenEach_[kept] = hiddenEach_[i];
+        ++kept;
+    }
+    collapsedInView_.resize(kept);
+    hiddenEach_.resize(kept);
+    hiddenSumsValid_ = false;
+    if (kept != collapsed_.size() || collapsed_.empty())
+        UncountCollapsed(Ranges.front());
 }
 
 void TSynTextAllFoldRanges::IndexCollapsedInView() const

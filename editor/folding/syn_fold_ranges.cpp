@@ -427,6 +427,34 @@ void TSynTextAllFoldRanges::AddBusyLines(int First, int Last)
         busy_.push_back({First, Last});
 }
 
+void TSynTextAllFoldRanges::ReplaceBusyLines(int From, int KeepFrom, const std::vector<TLineSpan>& Found)
+{
+    // Spliced in place: a long text holds a span for each comment, and an
+    // edit's scan replaces a few near it.
+    const auto byFirst = [](int L, const TLineSpan& Span) { return L < Span.First; };
+    const auto above = std::upper_bound(busy_.begin(), busy_.end(), From, byFirst);
+    const auto below = KeepFrom == INT_MAX
+                           ? busy_.end()
+                           : std::upper_bound(above, busy_.end(), KeepFrom - 1, byFirst);
+    std::vector<TLineSpan> middle;
+    middle.reserve(Found.size());
+    TLineSpan* last = above == busy_.begin() ? nullptr : &*std::prev(above);
+    for (const TLineSpan& span : Found) {
+        if (last && last->Last >= span.First - 1) {
+            last->Last = std::max(last->Last, span.Last);
+        } else {
+            middle.push_back(span);
+            last = &middle.back();
+        }
+    }
+    // A span the old ones below now touch takes them in.
+    auto keep = below;
+    for (; keep != busy_.end() && last && last->Last >= keep->First - 1; ++keep)
+        last->Last = std::max(last->Last, keep->Last);
+    const auto at = busy_.erase(above, keep);
+    busy_.insert(at, middle.begin(), middle.end());
+}
+
 const TSynTextAllFoldRanges::TLineSpan* TSynTextAllFoldRanges::BusySpanAt(int Line) const
 {
     const auto after = std::upper_bound(busy_.begin(), busy_.end(), Line,
@@ -450,6 +478,15 @@ void TSynTextAllFoldRanges::MoveScanMarks(const TKeptShift& By)
     // The spans ending above the lines stay; the others move in place.
     const auto from = std::lower_bound(busy_.begin(), busy_.end(), first,
                                        [](const TLineSpan& Span, int Line) { return Span.Last < Line; });
+    if (count > 0) {
+        // Lines coming in only push the spans down, a span they go into
+        // growing: no two meet. A long text holds a span for each comment.
+        for (auto span = from; span != busy_.end(); ++span) {
+            span->First = std::max(FollowLine(span->First, first, count), 2);
+            span->Last = FollowLine(span->Last, first, count);
+        }
+        return;
+    }
     auto out = from;
     for (auto in = from; in != busy_.end(); ++in) {
         // A deleted first line of a span hands the span on to the line

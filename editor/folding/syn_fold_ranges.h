@@ -420,6 +420,10 @@ public:
     };
     // Called by the scan in ascending order.
     void AddBusyLines(int First, int Last);
+    // A scan from line From found Found: the spans starting on From or
+    // above stay, those from KeepFrom on too (INT_MAX: none), and Found
+    // takes the place of those between.
+    void ReplaceBusyLines(int From, int KeepFrom, const std::vector<TLineSpan>& Found);
     // The busy span that holds Line, null when Line is not busy.
     const TLineSpan* BusySpanAt(int Line) const;
     bool BusyAt(int Line) const { return BusySpanAt(Line) != nullptr; }
@@ -465,6 +469,9 @@ private:
     // and the expansion in view, which keep the index up to date.
     void CountCollapsed(TSynTextFoldRange* Range);
     void UncountCollapsed(TSynTextFoldRange* Range);
+    // The same for Ranges at once: those in view leave the index where they
+    // stand, without it being made anew.
+    void UncountCollapsed(const std::vector<TSynTextFoldRange*>& Ranges);
     // The index after Range collapsed in view, taking in the collapsed
     // ranges in view it now hides; and after it was expanded, giving way
     // to the collapsed ranges it hid.

@@ -267,13 +267,12 @@ std::vector<TSynTextFoldRange*> TSynFoldResume::KeepCollapsed(size_t From, size_
     KeepInViewBeyondHiders(again, keep);
     std::vector<TSynTextFoldRange*> lost;
     for (size_t k = 0; k < old.size(); ++k) {
-        if (keep[k]) {
+        if (keep[k])
             ranges_.MoveCollapse(old[k], again[k]);
-        } else {
-            ranges_.UncountCollapsed(old[k]);
+        else
             lost.push_back(old[k]);
-        }
     }
+    ranges_.UncountCollapsed(lost);
     for (size_t k = 0; k < old.size(); ++k)
         if (keep[k])
             TSynTextAllFoldRanges::HideInside(again[k], again[k]->FoldRangeLevel);
@@ -402,8 +401,10 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
             // The ranges it hid below an early end stay until the next scan
             // from there: they come into view with its lines.
             if (early_) {
+                // Collapsed ones among them join the index.
+                if (!TSynTextAllFoldRanges::CollapsedJustInside(all[i]).empty())
+                    ranges_.inViewValid_ = false;
                 TSynTextAllFoldRanges::ShowInside(all[i]);
-                ranges_.inViewValid_ = false;
             }
             handed.emplace_back(all[i]);
             handed.back()->SubFoldRanges.Clear();
@@ -436,21 +437,11 @@ std::vector<std::unique_ptr<TSynTextFoldRange>> TSynFoldResume::Splice()
     ranges_.Replace(outerFirst_, outerEnd - outerFirst_, found_);
     found_.Clear();
 
-    std::vector<TSynTextAllFoldRanges::TLineSpan> busy = std::move(ranges_.busy_);
-    ranges_.busy_.clear();
     // A scan going on where the last one ended early starts in its busy
-    // lines, some of them those a look-ahead above left.
-    for (const auto& span : busy)
-        if (span.First <= first_)
-            ranges_.AddBusyLines(span.First, span.Last);
-    for (const auto& span : found_.busy_)
-        ranges_.AddBusyLines(span.First, span.Last);
-    // Below where the scan settled the old busy lines stand; below an early
-    // end they are lines of the old text.
-    if (stopped)
-        for (const auto& span : busy)
-            if (span.First >= stopLine_)
-                ranges_.AddBusyLines(span.First, span.Last);
+    // lines, some of them those a look-ahead above left. Below where the
+    // scan settled the old busy lines stand; below an early end they are
+    // lines of the old text.
+    ranges_.ReplaceBusyLines(first_, stopped ? stopLine_ : INT_MAX, found_.busy_);
     ranges_.Changed();
     ranges_.resumable_ = true;
     return handed;

@@ -89,25 +89,36 @@ void TSynWrappedRows::Rebalance(int First, int Last)
     // Take in the neighbours too, so that a small block merges with one.
     const int first = std::max(First - 1, 0);
     const int last = std::min(Last + 1, static_cast<int>(blocks_.size()) - 1);
-    TRun all;
-    for (int b = first; b <= last; ++b) {
-        const int base = static_cast<int>(all.Lengths.size());
-        all.Lengths.insert(all.Lengths.end(), blocks_[b].Lengths.begin(), blocks_[b].Lengths.end());
-        for (int32_t end : blocks_[b].Ends)
-            all.Ends.push_back(base + end);
-    }
+    size_t lines = 0;
+    for (int b = first; b <= last; ++b)
+        lines += blocks_[b].Ends.size();
 
-    const size_t lines = all.Ends.size();
+    // The new blocks are cut straight from the old ones: a text of millions
+    // of lines wrapped anew is copied once, not gathered first.
     const size_t count = (lines + kUsualLines - 1) / kUsualLines;
     std::vector<TBlock> made(count);
+    int from = first;  // the next line: line at of block from
+    size_t at = 0;
     for (size_t c = 0; c < count; ++c) {
-        const size_t from = lines * c / count;
-        const size_t to = lines * (c + 1) / count;
-        const int32_t base = from ? all.Ends[from - 1] : 0;
-        made[c].Lengths.assign(all.Lengths.begin() + base, all.Lengths.begin() + all.Ends[to - 1]);
-        made[c].Ends.reserve(to - from);
-        for (size_t line = from; line < to; ++line)
-            made[c].Ends.push_back(all.Ends[line] - base);
+        TBlock& block = made[c];
+        size_t wanted = lines * (c + 1) / count - lines * c / count;
+        block.Ends.reserve(wanted);
+        while (wanted > 0) {
+            while (at == blocks_[from].Ends.size()) {
+                ++from;
+                at = 0;
+            }
+            const TBlock& source = blocks_[from];
+            const size_t take = std::min(wanted, source.Ends.size() - at);
+            const int32_t firstRow = at ? source.Ends[at - 1] : 0;
+            const auto base = static_cast<int32_t>(block.Lengths.size());
+            block.Lengths.insert(block.Lengths.end(), source.Lengths.begin() + firstRow,
+                                 source.Lengths.begin() + source.Ends[at + take - 1]);
+            for (size_t line = at; line < at + take; ++line)
+                block.Ends.push_back(base + source.Ends[line] - firstRow);
+            at += take;
+            wanted -= take;
+        }
     }
     blocks_.erase(blocks_.begin() + first, blocks_.begin() + last + 1);
     blocks_.insert(blocks_.begin() + first, std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));

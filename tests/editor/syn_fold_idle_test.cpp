@@ -667,19 +667,22 @@ TEST_F(TSynFoldSliceTest, ASliceEndsSoonAfterItsTimeIsUpWhateverTheLayout)
 
 // #region typed above collapsed functions looks ahead for its close past
 // the lines it reads: in a line after them, in a hidden line of one (in
-// another letter case), in a block collapsed inside a collapsed one, or
-// nowhere. The blocks it passes are read where they stand.
+// another letter case), in a block collapsed inside a collapsed one, on a
+// collapsed block's first line whose hidden lines hold no '#', or nowhere.
+// The blocks it passes are read where they stand.
 TEST_F(TSynFoldSliceTest, ALookAheadFindsItsCloseInCollapsedBlocks)
 {
     struct TCase {
         const char* What;
         int Function;  // whose "b(); // {" line becomes the close; 0: a line after them, -1: none
         bool Nested;   // its inner block collapsed first
+        bool FirstLine = false;  // the close on the function's first line instead
     };
     static const TCase kCases[] = {
         {"in a line after the blocks", 0, false},
         {"in a hidden line", 30, false},
         {"in a block collapsed inside a collapsed one", 30, true},
+        {"on a collapsed block's first line", 30, false, true},
         {"nowhere", -1, false},
     };
     constexpr int Functions = 40;
@@ -689,7 +692,9 @@ TEST_F(TSynFoldSliceTest, ALookAheadFindsItsCloseInCollapsedBlocks)
             text += "#endregion\r\n";
         auto memo = NewMemo();
         memo->SetText(text);
-        if (c.Function > 0) {
+        if (c.FirstLine) {
+            memo->Lines()->SetStrings((c.Function - 1) * 8 + 1, "void f() { #ENDREGION");
+        } else if (c.Function > 0) {
             // Line 4 of the function: "        b(); // {".
             const int line = 1 + (c.Function - 1) * 8 + 3;
             memo->Lines()->SetStrings(line - 1, "        #ENDREGION");
@@ -697,6 +702,8 @@ TEST_F(TSynFoldSliceTest, ALookAheadFindsItsCloseInCollapsedBlocks)
         memo->AllFoldRanges();
         if (c.Nested)
             memo->Collapse(memo->GetFoldRangeStartingAt(1 + (c.Function - 1) * 8 + 2));
+        if (c.FirstLine)
+            memo->Collapse(memo->GetFoldRangeStartingAt(1 + (c.Function - 1) * 8 + 1));
         CollapseFunctions(memo.get());
         ASSERT_TRUE(memo->AllFoldRanges()->HasCollapsed()) << c.What;
         memo->SetCaretXY(BufferCoord(1, 1));

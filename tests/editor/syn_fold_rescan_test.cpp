@@ -320,6 +320,18 @@ TEST(TSynFoldRescanLocalTest, LinesACollapseOrExpansionMovesKeepTheRangesOfARebu
              Memo.SetSelText("{");
              Memo.EndUpdate();
          }},
+        // A replace-all collapses blocks again after its edits, in the
+        // same update: the edited lines below move up with the collapse,
+        // and the scan reads them where they went.
+        {"an edit below a function, then the function collapsed, in one update",
+         [](TSynMemo& Memo) {
+             Memo.AllFoldRanges();
+             Memo.BeginUpdate();
+             Memo.SetCaretXY(BufferCoord(static_cast<int>(Memo.Lines()->Strings(44).size()) + 1, 45));
+             Memo.SetSelText("{");
+             Memo.Collapse(Memo.GetFoldRangeStartingAt(21));
+             Memo.EndUpdate();
+         }},
         // Lines put in or taken out right below a collapsed function's
         // first line come or go after the lines it hides, which stay as
         // they were: the scan after the edit finds the function again.

@@ -127,6 +127,34 @@ TEST(TSynFoldScanPiecesTest, PiecesOfAnySizeGiveTheRangesOfTheWholeText)
     }
 }
 
+// A string or comment the text ends in goes on in the lines put after the
+// end later: a scan that starts on one of them must start inside it. A
+// line comment ends with the last line, and a closed one holds nothing
+// past it.
+TEST(TSynFoldScanPiecesTest, WhatTheTextEndsInHoldsTheLinesPutAfterIt)
+{
+    TFoldRegions regions;
+    AddRegions(regions);
+    TSynFoldScanner scanner(&regions, false, 2);
+    static const struct {
+        const char* Last;
+        bool HoldsAfter;
+    } rows[] = {
+        {"s = \"open \xD5\x66", true},
+        {"(* open", true},
+        {"s = \"open \\", true},
+        {"x; // {", false},
+        {"s = \"closed\" (* and *)", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Last);
+        TSynTextAllFoldRanges found;
+        scanner.Scan(AnsiString("{\r\n}\r\n") + row.Last, found);
+        EXPECT_EQ(found.BusyAt(4), row.HoldsAfter);
+        EXPECT_EQ(found.BusyAt(1000), row.HoldsAfter);
+    }
+}
+
 TEST(TSynFoldScanPiecesTest, TheScanLetsGoOfWhatItPassedOnceNothingCanComeBackToIt)
 {
     TFoldRegions regions;

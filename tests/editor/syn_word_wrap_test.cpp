@@ -321,3 +321,31 @@ TEST_F(TEditorViewTest, WordWrapFollowsTheWindowAndKeepsTheTopLine)
     EXPECT_EQ(memo->TopLine(), 40);
     EXPECT_EQ(memo->DisplayLineCount(), 100);
 }
+
+// A text set whole with word wrap on, as the program opens an article,
+// with and without a line break at its end: the rows are those of a full
+// wrap, and undo gives the text before it back, wrapped in full too.
+TEST_F(TEditorViewTest, ATextSetWholeIsWrappedInFull)
+{
+    TSynMemo* memo = AddMemo(0, 300, 200);
+    WrapAt(memo, 13);
+    TRandom random(23);
+    AnsiString before = memo->Text();
+    for (const bool finalBreak : {false, true}) {
+        SCOPED_TRACE(finalBreak ? "a line break at the end" : "text on the last line");
+        const AnsiString text = RandomText(random, 300, 90) + (finalBreak ? "\r\n" : "");
+        memo->SetText(text);
+        const std::vector<TBufferCoord> rows = RowStarts(memo);
+        memo->WordWrap()->SetEnabled(false);
+        memo->WordWrap()->SetEnabled(true);
+        EXPECT_EQ(RowStarts(memo), rows);
+        memo->Undo();
+        EXPECT_EQ(memo->Text(), before);
+        const std::vector<TBufferCoord> undone = RowStarts(memo);
+        memo->WordWrap()->SetEnabled(false);
+        memo->WordWrap()->SetEnabled(true);
+        EXPECT_EQ(RowStarts(memo), undone);
+        memo->SetText(text);
+        before = text;
+    }
+}

@@ -106,6 +106,9 @@ TEST_F(TCFoldSessionCases, CommandsOverABlockThePendingScanCollapsesAgainActWher
          "run TaSynCut 3,4 1,10"},
         {"Tab over the lines from below another collapsed block to the caret on the freed last line", true,
          "run ecTab 2,10 3,4"},
+        {"Backspace at column 1 of the freed last line joins it to the line above it, not the block's first "
+         "line to the line above the block",
+         true, "run ecDeleteLastChar 1,4 1,4"},
     };
     for (const auto& row : rows) {
         const std::string script = steps + row.Command + "\ncheck\n";

@@ -208,29 +208,45 @@ TEST_F(TOnDemandStates, FoldingAnOpenedTextSeesTheCommentsOfAFullScan)
     }
 }
 
+// Opened from a file, or set whole as the program opens an article, whose
+// last line holds text: SetText leaves the view on that line, and the
+// program puts it at the stored caret before the first paint.
 TEST_F(TOnDemandStates, OpeningScansTheShownLinesAndIdleTimeTheRest)
 {
     SetManualClock(true);
     TRandom random(7);
     const AnsiString text = CommentedText(random, 100000);
-    syn_.Lines = 0;
-    Open(random, text);
-    // The first paint tokenized the shown lines, not the whole text.
-    EXPECT_LT(syn_.Lines, 1000);
-    // Idle time scans the rest, a few milliseconds' work a slice, in as
-    // many slices as a slow build needs, and some more to be sure it has
-    // finished: then no line needs scanning any more.
-    const int lines = memo_->Lines()->Count();
-    for (int tick = 0, more = 50; tick < 20000 && more > 0; ++tick) {
-        AdvanceClock(20);
-        Pump();
-        if (syn_.Lines >= lines)
-            --more;
+    for (const bool setWhole : {false, true}) {
+        SCOPED_TRACE(setWhole ? "set whole, the view put at the top" : "loaded from a file");
+        syn_.Lines = 0;
+        if (setWhole) {
+            memo_->SetText(text);
+            memo_->SetCaretXY(BufferCoord(1, 1));
+            memo_->Update();
+        } else {
+            FILE* file = std::fopen(path_.c_str(), "wb");
+            std::fwrite(text.data(), 1, text.size(), file);
+            std::fclose(file);
+            memo_->Lines()->LoadFromFile(path_);
+            memo_->Update();
+        }
+        // The first paint tokenized the shown lines, not the whole text.
+        EXPECT_LT(syn_.Lines, 1000);
+        // Idle time scans the rest, a few milliseconds' work a slice, in as
+        // many slices as a slow build needs, and some more to be sure it
+        // has finished: then no line needs scanning any more.
+        const int lines = memo_->Lines()->Count();
+        for (int tick = 0, more = 50; tick < 20000 && more > 0; ++tick) {
+            AdvanceClock(20);
+            Pump();
+            if (syn_.Lines >= lines)
+                --more;
+        }
+        const int idle = syn_.Lines;
+        EXPECT_GE(idle, 100000);
+        memo_->LineRange(memo_->Lines()->Count() - 1);
+        EXPECT_EQ(syn_.Lines, idle);
+        ExpectFullScanStates(random, 100);
     }
-    const int idle = syn_.Lines;
-    EXPECT_GE(idle, 100000);
-    memo_->LineRange(memo_->Lines()->Count() - 1);
-    EXPECT_EQ(syn_.Lines, idle);
-    ExpectFullScanStates(random, 100);
     SetManualClock(false);
 }
