@@ -73,7 +73,7 @@ void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& T
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then.
     const int textLength = static_cast<int>(Editor->Text().size());
-    Editor->SetSelStart(std::clamp(Position, 0, textLength));
+    Editor->SetRealSelStart(std::clamp(Position, 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();
@@ -110,7 +110,7 @@ void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
         return;
     }
     query->Edit();
-    query->FieldByName("位置")->SetAsInteger(Editor->SelStart());
+    query->FieldByName("位置")->SetAsInteger(Editor->RealSelStart());
     query->FieldByName("语言")->SetAsString(Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName()
                                                                   : AnsiString());
     query->FieldByName("配置")->SetAsString(EditorConfigToString(Editor));
