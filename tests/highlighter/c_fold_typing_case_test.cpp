@@ -8,7 +8,6 @@
 #include <iterator>
 #include <string>
 
-#include "editor/folding/fold_regions.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
@@ -37,12 +36,8 @@ protected:
         // As tall as a window shows an article: the scan after each key
         // stops below the view.
         memo_ = AddMemo(0, 600, 400);
-        // The scheme's strings as the cases were found with: skipped to
-        // their close quote on whatever line, so that a quote left open
-        // holds the rest of the text.
-        ASSERT_TRUE(syn_.LoadFromFile(FindTestFolder("app") + "/schemes/Cpp.xml"));
-        syn_.FoldRegions()->SkipRegions()->Clear();
-        syn_.FoldRegions()->SkipRegions()->Add("\"", "\"", "\\", srtCloseChar);
+        // The string the case leaves open holds the rest of the text.
+        LoadCSchemeWithStringsOverLines(syn_);
         UseCFolding(*memo_, syn_);
     }
 

@@ -174,7 +174,7 @@ TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
 
 // A line of C above twenty functions: quotes and braces the scheme paints
 // as a string, a character or a comment neither hide the blocks below nor
-// open one.
+// open one, and a quote the line leaves open ends with it.
 TEST_F(CSchemeFolding, WhatIsPaintedAsAStringCharacterOrCommentAboveLeavesEveryBlockBelow)
 {
     const char* const lines[] = {
@@ -187,6 +187,10 @@ TEST_F(CSchemeFolding, WhatIsPaintedAsAStringCharacterOrCommentAboveLeavesEveryB
         "const char* g = \"src/*.c\"; // see /* there",
         "/* it's \"quoted\" { */",
         "int \xD5\x66 = '\xE9\x54'; const char* k = \"\x81\x5C\"; // \"",
+        // A quote left open ends at the line's end, as its colour does.
+        "long n = 10'000;",
+        "#error don't",
+        "puts(\"unended \\",
     };
     AnsiString functions;
     std::string expected;
