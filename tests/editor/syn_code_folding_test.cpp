@@ -198,25 +198,6 @@ TEST(TSynFoldScannerTest, TokensMatchWithoutCaseAndTheSchemeStaysAsWritten)
     EXPECT_EQ(none.AllCount(), 0);
 }
 
-// A skip region that ends at its line's end when its close quote does not
-// come first: an escape just before the line break takes nothing.
-TEST(TSynFoldScannerTest, AQuoteLeftOpenEndsWithItsLine)
-{
-    TFoldRegions regions;
-    regions.Add(frtOneChar, false, false, false, "{", "}");
-    regions.SkipRegions()->Add("'", "'", "\\", srtCloseCharOnLine);
-    TSynFoldScanner scanner(&regions, false, 4);
-    TSynTextAllFoldRanges ranges;
-    scanner.Scan("{\r\n"
-                 "  x = 'it;\r\n"
-                 "  y = '\\\r\n"
-                 "  {\r\n"
-                 "  z = '}\\'}'; }\r\n"
-                 "}",
-                 ranges);
-    EXPECT_EQ(Found(ranges), (std::vector<TLines>{{1, 6, 0}, {4, 5, 1}}));
-}
-
 // The scan looks closer only at bytes that may start a token: a lower-case
 // letter token must still be seen among symbol tokens, and a parent's close
 // byte inside its sub-regions, which know nothing of it.

@@ -195,11 +195,11 @@ TEST_F(CSchemeFolding, WhatIsPaintedAsAStringCharacterOrCommentAboveLeavesEveryB
     AnsiString functions;
     std::string expected;
     for (int i = 0; i < 20; ++i) {
-        functions += "\r\nint f" + std::to_string(i) + "(int a)\r\n{\r\n    if (a > 0) {\r\n        a--;\r\n    }\r\n"
+        functions += "\r\nint f" + std::to_string(i) + "(int a) {\r\n    if (a > 0) {\r\n        a--;\r\n    }\r\n"
                      "    return a;\r\n}";
-        const int head = 2 + 7 * i;
-        expected += std::to_string(head + 1) + "-" + std::to_string(head + 6) + "/0 " + std::to_string(head + 2) + "-" +
-                    std::to_string(head + 4) + "/1 ";
+        const int head = 2 + 6 * i;
+        expected += std::to_string(head) + "-" + std::to_string(head + 5) + "/0 " + std::to_string(head + 1) + "-" +
+                    std::to_string(head + 3) + "/1 ";
     }
     for (const char* line : lines) {
         SCOPED_TRACE(line);
