@@ -27,19 +27,12 @@ void FoldBraces(TCustomSynTextEditor* Editor)
     Editor->CodeFolding()->SetEnabled(true);
 }
 
-int ShownLine(TCustomSynTextEditor* Editor, int RealLine)
+// Collapses the blocks starting on these lines, in this order: each is in
+// view when its turn comes.
+void CollapseAt(TCustomSynTextEditor* Editor, const std::vector<int>& Lines)
 {
-    int line = 1;
-    while (line < Editor->Lines()->Count() && Editor->GetRealLineNumber(line + 1) <= RealLine)
-        ++line;
-    return line;
-}
-
-// Collapses the blocks starting on these lines of the text, in this order.
-void CollapseAt(TCustomSynTextEditor* Editor, const std::vector<int>& RealLines)
-{
-    for (const int real : RealLines)
-        Editor->Collapse(Editor->GetFoldRangeStartingAt(ShownLine(Editor, real)));
+    for (const int line : Lines)
+        Editor->Collapse(Editor->GetFoldRangeStartingAt(line));
 }
 
 // The caret's line in the text and what stands from the caret on, with the
@@ -62,7 +55,7 @@ TEST_F(TNotesBookmarksTest, StoredPlacesCountTheTextWhateverIsCollapsedAbove)
 {
     struct TRow {
         const char* What;
-        std::vector<int> Collapsed;  // first lines in the text, in the order collapsed
+        std::vector<int> Collapsed;  // first lines, in the order collapsed
     };
     const TRow rows[] = {
         {"nothing collapsed", {}},
@@ -81,15 +74,15 @@ TEST_F(TNotesBookmarksTest, StoredPlacesCountTheTextWhateverIsCollapsedAbove)
         editor->SetText(kFoldedArticle);
         ASSERT_TRUE(module_->SaveNode(editor));
         CollapseAt(editor, row.Collapsed);
-        auto mark = [&](const AnsiString& Name, TBufferCoord RealPlace) {
-            editor->SetCaretXY(BufferCoord(RealPlace.Char, ShownLine(editor, RealPlace.Line)));
+        auto mark = [&](const AnsiString& Name, TBufferCoord Place) {
+            editor->SetCaretXY(Place);
             AnsiString name = Name;
             module_->BookmarkEdited(module_->BeginAddBookmark(editor), name);
         };
         // A place in the room past a line's end, a collapse mark's too, is
         // kept as the end of the line's text.
         mark("end", BufferCoord(40, 1));
-        mark("below", BufferCoord(5, 7));
+        mark("below", BufferCoord(5, editor->Lines()->Count()));
         ASSERT_TRUE(module_->CloseAllNodes());
         EXPECT_EQ(Column("select 位置 from Contents where 标识=" + id), below);
         EXPECT_EQ(Column("select 名称 || ':' || 文档位置 from Bookmarks where 文档标识=" + id),
