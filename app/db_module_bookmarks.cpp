@@ -62,7 +62,7 @@ TListItem* TDBModule::BeginAddBookmark(TCustomSynTextEditor* Editor)
     // when another editor has the focus by the time it is named.
     item->SubItems()->Add(frame->GetNodeName());
     item->SubItems()->Add(IntToStr(frame->GetNodeID()));
-    item->SubItems()->Add(IntToStr(Editor->SelStart()));
+    item->SubItems()->Add(IntToStr(Editor->RealSelStart()));
     item->EditCaption();
     return item;
 }
@@ -163,7 +163,7 @@ void TDBModule::GotoBookmark(TListItem* Item)
         return;
     int position;
     if (TryStrToInt(positionText, position))
-        editor->SetSelStart(position);
+        editor->SetRealSelStart(position);
     else
         MessageDlg.ShowAppMessage(BookmarkFault(Item->Caption(), "位置", positionText) + "，文章停在原来的位置！");
 }

@@ -38,7 +38,7 @@ bool TDBModule::SaveNode(TCustomSynTextEditor* Editor)
             "\r\n保留对方的：放弃这里的修改，重新读取另一个程序保存的内容。\r\n取消：暂不保存。",
             "保存文章", mtWarning, {"覆盖", "保留对方的", "取消"});
         if (answer == 2) {
-            ShowStoredText(Editor, stored, storedAs, Editor->SelStart());
+            ShowStoredText(Editor, stored, storedAs, Editor->RealSelStart());
             return true;
         }
         if (answer != 1)
@@ -122,7 +122,7 @@ bool TDBModule::SaveAsNewNode(TCustomSynTextEditor* Editor, const AnsiString& Le
         .Text = Editor->Text(),
         .Language = Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName() : AnsiString(),
         .Config = EditorConfigToString(Editor),
-        .Position = Editor->SelStart(),
+        .Position = Editor->RealSelStart(),
     };
     int id = 0;
     TTextStamp written;

@@ -82,7 +82,7 @@ void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& T
     // the stored text; it goes to the end of the text then. Nothing is
     // collapsed yet: the lines are the whole text.
     const int textLength = static_cast<int>(Editor->Lines()->TextLength());
-    Editor->SetSelStart(std::clamp(Position, 0, textLength));
+    Editor->SetRealSelStart(std::clamp(Position, 0, textLength));
     Editor->ClearUndo();
     Editor->SetModified(false);
     Editor->EnsureCursorPosVisible();
@@ -117,7 +117,7 @@ void TDBModule::WriteEditorState(TCustomSynTextEditor* Editor, int NodeId)
     const int written = dataBase_->Execute(
         "update Contents set 位置=?, 语言=?, 配置=? where 标识=" + IntToStr(NodeId) +
             " and ifnull((select 行 from TEXTSTAMPS where TEXTSTAMPS.标识=Contents.标识), 0)=?",
-        {TFieldValue::OfInteger(Editor->SelStart()),
+        {TFieldValue::OfInteger(Editor->RealSelStart()),
          TFieldValue::OfText(Editor->Highlighter() ? Editor->Highlighter()->GetFriendlyLanguageName() : AnsiString()),
          TFieldValue::OfText(EditorConfigToString(Editor)), TFieldValue::OfInteger(tabStamps_[NodeId].Row)});
     // Nothing to write to; the tab still closes, as the text had no row to

@@ -661,36 +661,42 @@ AnsiString TCustomSynText::Text() const
 
 // --- Character indexes ---
 
-int TCustomSynText::RowColToCharIndex(TBufferCoord RowCol) const
+int CharIndexOfRowCol(const TSynTextStringList& Lines, TBufferCoord RowCol)
 {
     int result = 0;
-    const int before = std::min(RowCol.Line - 1, lines_->Count());
+    const int before = std::min(RowCol.Line - 1, Lines.Count());
     for (int i = 0; i < before; ++i)
-        result += static_cast<int>(lines_->Strings(i).size()) + 2;
+        result += static_cast<int>(Lines.Strings(i).size()) + 2;
     return result + RowCol.Char - 1;
 }
 
-TBufferCoord TCustomSynText::CharIndexToRowCol(int Index) const
+TBufferCoord RowColOfCharIndex(const TSynTextStringList& Lines, int Index)
 {
     int remaining = std::max(Index, 0);
-    for (int i = 0; i < lines_->Count(); ++i) {
-        const int len = static_cast<int>(lines_->Strings(i).size());
+    for (int i = 0; i < Lines.Count(); ++i) {
+        const int len = static_cast<int>(Lines.Strings(i).size());
         if (remaining <= len)
             return BufferCoord(remaining + 1, i + 1);
         remaining -= len + 2;
         if (remaining < 0)
             return BufferCoord(len + 1, i + 1);
     }
-    return BufferCoord(remaining + 1, std::max(1, lines_->Count()));
+    return BufferCoord(remaining + 1, std::max(1, Lines.Count()));
 }
+
+int TCustomSynText::RowColToCharIndex(TBufferCoord RowCol) const { return CharIndexOfRowCol(*lines_, RowCol); }
+
+TBufferCoord TCustomSynText::CharIndexToRowCol(int Index) const { return RowColOfCharIndex(*lines_, Index); }
 
 int TCustomSynText::SelStart() { return RowColToCharIndex(SelAvail() ? blockBegin_ : CaretXY()); }
 int TCustomSynText::SelEnd() { return RowColToCharIndex(SelAvail() ? blockEnd_ : CaretXY()); }
 
-void TCustomSynText::SetSelStart(int Value)
+void TCustomSynText::SetSelStart(int Value) { SetSelStartAt(CharIndexToRowCol(Value)); }
+
+void TCustomSynText::SetSelStartAt(TBufferCoord Value)
 {
     HandleNeeded();
-    const TBufferCoord p = WholeCharacterPoint(*lines_, selectionMode_, CharIndexToRowCol(Value));
+    const TBufferCoord p = WholeCharacterPoint(*lines_, selectionMode_, Value);
     PlaceCaret(p);
     SetBlockBegin(p);
 }

@@ -97,6 +97,11 @@ struct TSynRealText {
     TBufferCoord BlockBegin, BlockEnd;
 };
 
+// Character indexes in Lines, every line break counting two, and back: the
+// conversions of SelStart and SetSelStart, over any lines.
+int CharIndexOfRowCol(const TSynTextStringList& Lines, TBufferCoord RowCol);
+TBufferCoord RowColOfCharIndex(const TSynTextStringList& Lines, int Index);
+
 // The last column a caret or block point may take on a line of Length bytes
 // when it may stand past line ends: MaxScrollWidth bounds only the room
 // beyond the text, so every character of a longer line stays reachable.
@@ -184,6 +189,16 @@ public:
     void SetSelEnd(int Value);
     int RowColToCharIndex(TBufferCoord RowCol) const;
     TBufferCoord CharIndexToRowCol(int Index) const;
+    // SelStart and SetSelStart count the lines the buffer shows, a collapsed
+    // block as its first line. These count the text itself, every collapsed
+    // block's lines where they stand, for the places kept beyond this view
+    // (an article's caret, a named bookmark): a place lands on the same
+    // text whatever is collapsed when it is taken and when it is followed
+    // (syn_real_places.cpp). A place in the room past a line's end (a
+    // collapse mark's too) is kept as the line's end; setting one brings
+    // the lines it lands on into view.
+    int RealSelStart();
+    void SetRealSelStart(int Value);
 
     // --- Words ---
     virtual TBufferCoord WordStart();
@@ -801,6 +816,11 @@ protected:
     // The buffer line that shows line RealLine of the expanded text, or the
     // first line of the collapsed block that hides it.
     int ShownLineOfReal(int RealLine) const;
+    // Expands the collapsed blocks that hide line RealLine of the expanded
+    // text, the outermost first; one that starts on it stays collapsed.
+    void ShowRealLine(int RealLine);
+    // SetSelStart at a point of the buffer.
+    void SetSelStartAt(TBufferCoord Value);
     // Calls Visit with the lines above buffer line Line as the text has
     // them, the nearest first (a collapsed block's hidden lines before its
     // first line), until it answers true: what the smart tab keys measure

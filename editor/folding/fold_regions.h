@@ -22,6 +22,10 @@ enum TSkipRegionType : uint8_t {
     srtCloseChar = 0,    // at the first Close character not preceded by Escape
     srtCloseString = 1,  // after the next whole Close string, on any line
     srtLineEnd = 2,      // at the end of the line
+    // At the first Close character not preceded by Escape, or at the end of
+    // the line, as a highlighter closes a quoted token at a line's end: a
+    // quote left open never hides the lines below.
+    srtCloseCharOnLine = 3,
 };
 
 class TFoldRegions;

@@ -22,6 +22,9 @@ struct TSkip {
     AnsiString Close;
     char Escape;  // 0: none
     TSkipRegionType Type;
+
+    bool EndsOnCloseChar() const { return Type == srtCloseChar || Type == srtCloseCharOnLine; }
+    bool EndsWithLine() const { return Type == srtLineEnd || Type == srtCloseCharOnLine; }
 };
 
 struct TRegion;
@@ -272,19 +275,23 @@ struct TSynFoldScanner::TRun {
     // may stop, to go on in it later.
     void FinishSkip(const TSkip& Skip, size_t Index, int From)
     {
-        bool closed = Skip.Type == srtLineEnd;  // a line comment ends with the text's last line too
+        bool closed = Skip.EndsWithLine();  // a line comment ends with the text's last line too
         while (Has(Pos)) {
             // A line end ends a line comment; an escape takes the
-            // character after it, a line break too.
-            if (Skip.Type == srtLineEnd ? IsBreak(At(Pos))
-                                        : Skip.Type == srtCloseChar ? FirstCharAt(Skip.Close, Pos)
-                                                                    : StartsWith(Skip.Close, Pos)) {
-                if (Skip.Type != srtLineEnd)
-                    Pos += Skip.Type == srtCloseChar ? CharLen(Pos) : Skip.Close.size();
+            // character after it, a line break too where the region goes on
+            // past it.
+            if (Skip.EndsWithLine() && IsBreak(At(Pos))) {
                 closed = true;
                 break;
             }
-            if (Skip.Type == srtCloseChar && Skip.Escape && At(Pos) == Skip.Escape && Has(Pos + 1))
+            if (Skip.Type != srtLineEnd &&
+                (Skip.EndsOnCloseChar() ? FirstCharAt(Skip.Close, Pos) : StartsWith(Skip.Close, Pos))) {
+                Pos += Skip.EndsOnCloseChar() ? CharLen(Pos) : Skip.Close.size();
+                closed = true;
+                break;
+            }
+            if (Skip.EndsOnCloseChar() && Skip.Escape && At(Pos) == Skip.Escape && Has(Pos + 1) &&
+                !(Skip.EndsWithLine() && IsBreak(At(Pos + 1))))
                 Advance();
             if (!IsBreak(At(Pos))) {
                 Advance();
@@ -819,8 +826,8 @@ std::optional<AnsiString> TSynFoldScanner::LineSignature(const AnsiString& Line)
         for (const TRegionList* list : lists_) {
             for (const TSkip& skip : list->Skips) {
                 int bits = run.StartsWith(skip.Open, p) ? skOpens : 0;
-                if (skip.Type == srtCloseChar ? run.FirstCharAt(skip.Close, p)
-                                              : !skip.Close.empty() && run.StartsWith(skip.Close, p))
+                if (skip.EndsOnCloseChar() ? run.FirstCharAt(skip.Close, p)
+                                           : !skip.Close.empty() && run.StartsWith(skip.Close, p))
                     bits |= skCloses;
                 here += static_cast<char>('a' + bits);
                 found = found || bits != 0;
@@ -900,8 +907,8 @@ void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool Case
     for (int i = 0; i < skips->Count(); ++i) {
         const TSkipRegionItem* item = skips->GetItem(i);
         // An empty token would match everywhere.
-        const bool needsClose = item->RegionType == srtCloseChar || item->RegionType == srtCloseString;
-        if (item->Open().empty() || (needsClose && item->Close().empty()) || item->RegionType > srtLineEnd)
+        const bool needsClose = item->RegionType != srtLineEnd;
+        if (item->Open().empty() || (needsClose && item->Close().empty()) || item->RegionType > srtCloseCharOnLine)
             continue;
         const AnsiString escape = compared(item->Escape());
         Into.Skips.push_back({compared(item->Open()), compared(item->Close()), escape.empty() ? '\0' : escape[0],

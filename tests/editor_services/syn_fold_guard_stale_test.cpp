@@ -15,7 +15,7 @@ namespace {
 constexpr int FillerLines = 1200;
 
 // What the '"' typed at the start of line 2 does to the blocks below it:
-// the scheme's strings run over line ends, and a line of a string holding
+// the strings run over line ends, and a line of a string holding
 // an escaped quote closes the one typed.
 struct TStringEnd {
     const char* What;
@@ -75,6 +75,13 @@ int LineOf(TSynTextEditor& Editor, const char* Line)
 
 class TSynFoldGuardStaleTest : public TFoldedAndModelTest {
 protected:
+    // The '"' typed holds lines far below it.
+    void SetUp() override
+    {
+        LoadCSchemeWithStringsOverLines(syn_);
+        TFoldedAndModelTest::SetUp();
+    }
+
     // With the view at the top: the scan after the key stops below it.
     static void TypeQuoteAbove(TSynTextEditor& Editor)
     {

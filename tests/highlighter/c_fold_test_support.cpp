@@ -15,12 +15,28 @@
 #include "tests/editor/syn_fold_test_support.h"
 #include "tests/support/test_data.h"
 
+namespace {
+
+void LoadCScheme(TSynLexSyn& Highlighter)
+{
+    const std::string scheme = FindTestFolder("app") + "/schemes/Cpp.xml";
+    EXPECT_TRUE(Highlighter.LoadFromFile(scheme)) << scheme;
+}
+
+}  // namespace
+
+void LoadCSchemeWithStringsOverLines(TSynLexSyn& Highlighter)
+{
+    LoadCScheme(Highlighter);
+    TSkipRegions* skips = Highlighter.FoldRegions()->SkipRegions();
+    skips->Clear();
+    skips->Add("\"", "\"", "\\", srtCloseChar);
+}
+
 void UseCFolding(TSynMemo& Memo, TSynLexSyn& Highlighter)
 {
-    if (Highlighter.FoldRegions()->Count() == 0) {
-        const std::string scheme = FindTestFolder("app") + "/schemes/Cpp.xml";
-        EXPECT_TRUE(Highlighter.LoadFromFile(scheme)) << scheme;
-    }
+    if (Highlighter.FoldRegions()->Count() == 0)
+        LoadCScheme(Highlighter);
     Memo.SetMaxUndo(1000000);
     Memo.SetHighlighter(&Highlighter);
     Memo.CodeFolding()->SetHighlighterFoldRegions(true);

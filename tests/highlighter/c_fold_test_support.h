@@ -16,6 +16,11 @@ class TSynLexSyn;
 // not yet, and folding by the scheme's regions.
 void UseCFolding(TSynMemo& Memo, TSynLexSyn& Highlighter);
 std::unique_ptr<TSynMemo> NewCFoldingMemo(TSynLexSyn& Highlighter);
+// Loads the shipped C/C++ scheme into Highlighter with its folding skipping
+// strings alone, to their close quote on whatever line (as a scheme's
+// multi-line strings are skipped): a quote left open holds the lines below
+// it, as the cases that need a string reaching far down take it.
+void LoadCSchemeWithStringsOverLines(TSynLexSyn& Highlighter);
 // Colours by the scheme, but folds by braces (their close shown on a
 // collapsed first line), block comments that hold no ranges and #ifdef
 // blocks (their #endif shown likewise), strings and line comments skipped.

@@ -36,6 +36,8 @@ protected:
         // As tall as a window shows an article: the scan after each key
         // stops below the view.
         memo_ = AddMemo(0, 600, 400);
+        // The string the case leaves open holds the rest of the text.
+        LoadCSchemeWithStringsOverLines(syn_);
         UseCFolding(*memo_, syn_);
     }
 

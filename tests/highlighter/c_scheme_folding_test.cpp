@@ -172,6 +172,51 @@ TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
     }
 }
 
+// A line of C above twenty functions: quotes and braces the scheme paints
+// as a string, a character or a comment neither hide the blocks below nor
+// open one, and a quote the line leaves open ends with it.
+TEST_F(CSchemeFolding, WhatIsPaintedAsAStringCharacterOrCommentAboveLeavesEveryBlockBelow)
+{
+    const char* const lines[] = {
+        "int c = '\"';",
+        "if (c == '\"') c = 0;",
+        "// \"",
+        "// it's {",
+        "char q = '\\'', b = '{', e = '\\\\';",
+        "const char* s = \"it's {\\\" \\\\\"; // \"",
+        "const char* g = \"src/*.c\"; // see /* there",
+        "/* it's \"quoted\" { */",
+        "int \xD5\x66 = '\xE9\x54'; const char* k = \"\x81\x5C\"; // \"",
+        // A quote left open ends at the line's end, as its colour does.
+        "long n = 10'000;",
+        "#error don't",
+        "puts(\"unended \\",
+    };
+    AnsiString functions;
+    std::string expected;
+    for (int i = 0; i < 20; ++i) {
+        functions += "\r\nint f" + std::to_string(i) + "(int a) {\r\n    if (a > 0) {\r\n        a--;\r\n    }\r\n"
+                     "    return a;\r\n}";
+        const int head = 2 + 6 * i;
+        expected += std::to_string(head) + "-" + std::to_string(head + 5) + "/0 " + std::to_string(head + 1) + "-" +
+                    std::to_string(head + 3) + "/1 ";
+    }
+    for (const char* line : lines) {
+        SCOPED_TRACE(line);
+        memo->SetText(line + functions);
+        const TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+        std::string found;
+        for (int i = 0; i < ranges->AllCount(); ++i) {
+            const TSynTextFoldRange* range = ranges->AllRanges(i);
+            // The block comment's own one-line range is no block of a function.
+            if (range->FromLine() > 1)
+                found += std::to_string(range->FromLine()) + "-" + std::to_string(range->ToLine()) + "/" +
+                         std::to_string(range->FoldRangeLevel) + " ";
+        }
+        EXPECT_EQ(found, expected);
+    }
+}
+
 // A program's replacement of the brace that kept a collapsed block's last
 // line in view: the block then hides that line too, and undo and redo find
 // the replaced text where it is.
