@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "platform/base/code_page.h"
 #include "platform/base/exceptions.h"
@@ -423,4 +424,11 @@ AnsiString SysErrorMessage(int ErrorCode)
     default:
         return std::strerror(ErrorCode);
     }
+}
+
+double MonotonicSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }

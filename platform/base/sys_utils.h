@@ -128,3 +128,6 @@ bool IsValidIdent(std::string_view Ident);
 // program's users: the usual failures of reading and writing files in
 // Chinese, any other in the system's own words.
 AnsiString SysErrorMessage(int ErrorCode);
+
+// Seconds on a clock that never goes back, for waits and deadlines.
+double MonotonicSeconds();

@@ -18,6 +18,7 @@
 #include "platform/base/atomic_file.h"
 #include "platform/base/code_page.h"
 #include "platform/base/files.h"
+#include "platform/base/sys_utils.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/file_hold.h"
 #include "platform/db/jet_sql.h"
@@ -36,13 +37,6 @@ constexpr double OpenCheckSeconds = 0.25;
 // How long an open or a statement waits while another program holds the
 // file: a compaction has it to itself for a moment, a save for less.
 constexpr int WaitForOthersMs = 5000;
-
-double Seconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 [[noreturn]] void RaiseOpenError(const AnsiString& FileName, const AnsiString& reason, bool fileFault)
 {
@@ -348,8 +342,8 @@ TFileHold HoldForOpening(const AnsiString& FileName, const std::string& osName)
 class TDeadline {
 public:
     TDeadline(sqlite3* db, double seconds)
-        : watch_([this, db, deadline = Seconds() + seconds] {
-              while (!done_ && Seconds() < deadline)
+        : watch_([this, db, deadline = MonotonicSeconds() + seconds] {
+              while (!done_ && MonotonicSeconds() < deadline)
                   ::usleep(2000);
               if (!done_)
                   sqlite3_interrupt(db);

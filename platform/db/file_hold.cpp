@@ -10,6 +10,8 @@
 #include <ctime>
 #include <utility>
 
+#include "platform/base/sys_utils.h"
+
 namespace {
 
 // Where the engine locks a database file on this system: one byte a writer
@@ -30,13 +32,6 @@ bool LockRange(int fd, short Type, off_t Start, off_t Length)
     lock.l_start = Start;
     lock.l_len = Length;
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
-}
-
-double Seconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 }  // namespace
@@ -69,7 +64,7 @@ TFileHold::TResult TFileHold::Take(const std::string& osName, double Seconds)
     fd_ = ::open(osName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         return TResult::Failed;
-    const double deadline = ::Seconds() + Seconds;
+    const double deadline = MonotonicSeconds() + Seconds;
     for (;;) {
         // As the engine takes it: the pending byte first, so that a writer
         // waiting for the readers to go is not kept waiting by a new one.
@@ -81,7 +76,7 @@ TFileHold::TResult TFileHold::Take(const std::string& osName, double Seconds)
         } else if (errno != EAGAIN && errno != EACCES) {
             return TResult::Held;  // no such locks here: held without one
         }
-        if (::Seconds() >= deadline)
+        if (MonotonicSeconds() >= deadline)
             return TResult::Busy;
         ::usleep(2000);
     }

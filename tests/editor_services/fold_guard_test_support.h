@@ -4,6 +4,7 @@
 #pragma once
 
 #include "highlighter/syn_lex_syn.h"
+#include "platform/win/clipboard.h"
 #include "tests/editor_services/text_editor_test_support.h"
 #include "tests/highlighter/c_fold_test_support.h"
 
@@ -28,3 +29,15 @@ protected:
     TSynTextEditor* folded_ = nullptr;
     TSynTextEditor* model_ = nullptr;
 };
+
+// What the tables paste: a character whose trail byte reads as '{', then a
+// line that opens a brace.
+inline constexpr const char* Pasted = "p\xD5\x7B\r\n{ q";
+
+inline void EmptyTheClipboard()
+{
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}

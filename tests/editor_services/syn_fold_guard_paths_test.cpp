@@ -118,7 +118,7 @@ struct TPath {
     bool Cuts;    // refused with a selection on a collapsed first line alone
     bool Drops;   // refused at a drop point on a collapsed first line
 };
-const TPath Paths[] = {
+const TPath ChangePaths[] = {
     {"a drag-move", DragMove, true, true},
     {"a drag-copy", DragCopy, false, true},
     {"a drag moved to another editor", MoveToOther, true, false},
@@ -156,7 +156,7 @@ std::vector<TRow> Rows()
 {
     std::vector<TRow> rows;
     for (const TArticle* article : {&Short, &QuoteAbove})
-        for (const TPath& path : Paths) {
+        for (const TPath& path : ChangePaths) {
             if (path.Kind == HostUpdate && article->QuoteLeftOpen)
                 continue;
             // A selection in a collapse mark alone stands for the line's
@@ -173,7 +173,7 @@ std::vector<TRow> Rows()
                     rows.push_back({article, &path, static_cast<TSelection>(s), static_cast<TDrop>(d)});
             }
         }
-    rows.push_back({&FiveThousand, &Paths[0], EndsInText, Below});
+    rows.push_back({&FiveThousand, &ChangePaths[0], EndsInText, Below});
     return rows;
 }
 
@@ -195,19 +195,10 @@ bool Refused(const TRow& Row)
 }
 
 const char* const Dropped = "\xD5\x7B\r\n} d";  // a character whose trail byte reads as '{'
-const char* const Pasted = "p\xD5\x7B\r\n{ q";
 const char* const PastedInColumn = "c1\r\nc2\r\nc3\r\nc4";
 
 // What the clipboard holds before Kind's change.
 const char* ClipboardBefore(TPathKind Kind) { return Kind == ColumnPaste ? PastedInColumn : Pasted; }
-
-void EmptyTheClipboard()
-{
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-}
 
 class TSynFoldGuardPathsTest : public TFoldedAndModelTest, public ::testing::WithParamInterface<bool> {
 protected:

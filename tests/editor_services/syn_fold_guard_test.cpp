@@ -39,7 +39,6 @@ const char* const Source = "// f: \xD5\x66\xE9\x54\r\n"  // 1
 
 // What the clipboard holds before each command: lines with a brace and a
 // character whose trail byte reads as '{'.
-const char* const Pasted = "p\xD5\x7B\r\n{ q";
 
 // The blocks collapsed, in this order (real first lines), and the one the
 // caret stands beside: its first line and the last line it hides.
@@ -142,14 +141,6 @@ const TEditPath Paths[] = {
     {"action paste", ecPaste, NewAction<TaSynPaste>, Typing},
     {"action clear all", ecNone, NewAction<TaSynClearAll>, Nowhere},
 };
-
-void EmptyTheClipboard()
-{
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-}
 
 class TSynFoldGuardTest : public TFoldedAndModelTest, public ::testing::WithParamInterface<TCollapsedBlocks> {
 protected:
