@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the two test builds with all cores, runs
 # every test in each and prints how long the builds and the tests took:
-# - build/test, with AddressSanitizer and UndefinedBehaviorSanitizer. It is
-#   not optimised: the tests run about as fast either way and the build
-#   takes half the time; line tables (-g1) are all the sanitizers' reports
-#   need.
+# - build/test, with AddressSanitizer and UndefinedBehaviorSanitizer. The
+#   program's own code is optimised a little (-O1, cmake/TandrilLibrary.cmake),
+#   the tests' code not at all: optimising the tests would double their
+#   compile time and win nothing; line tables (-g1) are all the sanitizers'
+#   reports need.
 # - build/release-test, optimised as scripts/run.sh builds the program users
 #   get: the optimiser and the faster pace (idle timers firing less often
 #   between steps) show faults the slow sanitized build hides.
