@@ -3,6 +3,7 @@
 // again afterwards; a replace-all's undo step collapses them as they were.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
@@ -99,8 +100,8 @@ void TCustomSynText::NoteFoldCollapse(const TSynTextUndoItem& Item, bool Redoing
 
 void TCustomSynText::CollapseNotedFolds()
 {
-    if (foldsToCollapse_.empty())
-        return;
-    CollapseFoldsAt(std::move(foldsToCollapse_), false);
-    foldsToCollapse_.clear();
+    // Taken out first: the collapses end updates of their own.
+    std::vector<TSynFoldHead> heads = std::exchange(foldsToCollapse_, {});
+    if (!heads.empty())
+        CollapseFoldsAt(std::move(heads), false);
 }

@@ -86,6 +86,24 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
         Replay(c);
 }
 
+TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
+{
+    const TFoldCase cases[] = {
+        {"A find next from a collapsed function's first line selects the match its body hides, past a block "
+         "collapsed above the match in that body",
+         true,
+         "text \"int f(int a) {\\r\\n  if (a) {\\r\\n    x();\\r\\n  }\\r\\n  return x;\\r\\n}\\r\\n\"\n"
+         "collapse all\nrun FindNext 9,1 9,1 \"return x;\"\ncheck\n"},
+        {"The undo of a replace-all, run as a command, collapses its blocks again on the ranges of the text it "
+         "gives back: a line comment holding the brace that closed the block in the replaced text",
+         false,
+         "text \"struct s {\\r\\n    a; // }\\r\\n};\\r\\n\"\n"
+         "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
+    };
+    for (const TFoldCase& c : cases)
+        Replay(c);
+}
+
 TEST_F(TCFoldSessionCases, CommandsOverABlockThePendingScanCollapsesAgainActWhereTheSelectionStood)
 {
     // The '{' deleted from "} else {" frees the last line of the collapsed
