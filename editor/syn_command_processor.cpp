@@ -3,6 +3,7 @@
 // hears about every command, swallowed ones included; and the executor's
 // entry, where every command meets the fold guard.
 #include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
 
 void TCustomSynText::CommandProcessor(TSynTextEditorCommand Command, char AChar, void* Data)
 {
@@ -23,7 +24,11 @@ void TCustomSynText::ExecuteCommand(TSynTextEditorCommand Command, char AChar, v
     // line, or expand the blocks the command would cut into.
     if (!PrepareFoldsForCommand(Command))
         return;
-    DoExecuteCommand(Command, AChar, Data);
+    {
+        // The changes of text the command makes are the ones judged.
+        const TSynFlagScope guarded(guardedChange_);
+        DoExecuteCommand(Command, AChar, Data);
+    }
     // The trailing-space rule can shorten a line under the caret.
     KeepPointsInLines();
 }

@@ -131,7 +131,13 @@ public:
     AnsiString LineText() const;
     void SetLineText(const AnsiString& Value);
     AnsiString SelText() const { return GetSelText(); }
+    // Value in place of the selection, as a paste puts it: nothing where
+    // the fold guard refuses a paste.
     void SetSelText(const AnsiString& Value);
+    // A change of text that runs no command (an action, a host's call)
+    // meets the fold guard as Like, the command it is like: false where the
+    // guard refuses Like, else true with the blocks Like reaches expanded.
+    bool PrepareFoldsForChange(TSynTextEditorCommand Like);
     // The selection exactly as it stands (no trimming); column pieces are
     // padded to the block's width unless eoTrimTrailingSpaces is on.
     AnsiString GetSelText() const;
@@ -460,6 +466,13 @@ public:
     void SetFocus() override;
     void DragDrop(TObject* Source, int X, int Y) override;
 
+private:
+    // The caret to where a drop at X, Y puts the text.
+    void PlaceCaretToDrop(int X, int Y);
+    // Drops Source's selection at the caret, moved or copied as the keys
+    // held say.
+    void DropText(TCustomSynText* Source);
+
 protected:
     // The editor's own virtual operations, in slot order.
     virtual void DrawRightEdgeDragLine(int X);
@@ -762,9 +775,17 @@ protected:
     bool ReachesCollapsed(TSynTextEditorCommand Step);
     // Expands the ranges Step would cut into.
     void ExpandFoldsFor(TSynTextEditorCommand Step);
-    // Finishes a pending fold scan for a command, the caret and the
-    // selection left on the lines of the text they stood on.
+    // Finishes a pending fold scan for a command, also inside an update,
+    // the caret and the selection left on the lines of the text they stood
+    // on.
     void FinishFoldScanForCommand();
+    // The same for a change of text that reaches lines First .. Last, when
+    // a collapsed block stands there and the ranges may be stale.
+    void FinishFoldScanBeside(int First, int Last);
+    // FinishFoldScanBeside for Value going in place of the selection.
+    void FinishFoldScanBesideText(const AnsiString& Value);
+    // Whether the guard refuses text dropped at At: a paste there.
+    bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
@@ -878,6 +899,12 @@ protected:
     // The scan goes on to the end of the text. Answers Range or the range
     // found in its place (null when none was).
     TSynTextFoldRange* FinishFoldScan(TSynTextFoldRange* Range = nullptr) const;
+    // FinishFoldScan also inside an update, called where no change is
+    // under way: the changes the update made so far are scanned first.
+    void FinishFoldScanAtRest();
+    // Whether the ranges may not be those of the text: a scan ended early,
+    // or changes wait for the end of an update.
+    bool FoldRangesStale() const { return foldScan_.Pending() || foldScan_.HasChanges(); }
     // A slice of the scan in idle time.
     void ScanFoldsIdle();
 
@@ -1018,6 +1045,8 @@ protected:
     TSynFoldScanState foldScan_;
     bool movingFoldLines_ = false;     // a collapse or an expansion is at work: its line changes are no edits
     bool hidingFreedLines_ = false;    // HideFreedLastLines at work
+    bool scanAtRest_ = false;          // FinishFoldScanAtRest at work: the scan runs inside an update
+    bool guardedChange_ = false;       // a change of text the fold guard let through is at work
     // The fold scan brings blocks it found otherwise into view: one
     // repaint, and one look for blocks whose last lines were freed, when it
     // is done.

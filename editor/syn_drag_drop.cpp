@@ -1,8 +1,9 @@
 // Text dragged from this or another editor, and the double click that
-// selects a word.
+// selects a word. A drop meets the fold guard as a cut and a paste.
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_edit_scopes.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
@@ -65,59 +66,85 @@ void TCustomSynText::DragDrop(TObject* Source, int X, int Y)
     }
     BeginUpdate();
     try {
-        PlaceCaret(DisplayToBufferPos(PointToCell(X, Y)));
-        TBufferCoord point = CaretXY();
-        bool move;
-        bool drop;
-        const TBufferCoord start = BlockBegin();
-        const TBufferCoord end = BlockEnd();
-        if (source == this) {
-            move = !KeyHeld(VK_CONTROL);
-            drop = end < point || point < start;
-            if (!move)
-                drop = drop || point == end || point == start;
-        } else {
-            move = KeyHeld(VK_SHIFT);
-            drop = true;
-        }
-        if (drop) {
-            BeginUndoBlock();
-            try {
-                const AnsiString text = source->SelText();
-                if (move) {
-                    source->SetSelText(AnsiString());
-                    if (source == this && end < point) {
-                        // The removed text came before the drop point.
-                        if (point.Line == end.Line)
-                            point.Char = start.Char + (point.Char - end.Char);
-                        point.Line -= end.Line - start.Line;
-                    }
-                }
-                {
-                    TSynScrollPastEolScope pastEol(options_);
-                    SetCaretXY(point);
-                    undoList_->Lock();
-                    redoList_->Lock();
-                    SetSelText(text);
-                    undoList_->Unlock();
-                    redoList_->Unlock();
-                    undoList_->AddChange(source == this ? urDragDropInsert : urInsert, point, CaretXY(), AnsiString(),
-                                         selectionMode_);
-                    // The dropped text stays selected, the caret at its start.
-                    const TBufferCoord insertedEnd = CaretXY();
-                    PlaceCaret(point);
-                    SetBlockBegin(insertedEnd);
-                    SetBlockEnd(point);
-                }
-            } catch (...) {
-                EndUndoBlock();
-                throw;
-            }
-            EndUndoBlock();
-        }
+        PlaceCaretToDrop(X, Y);
+        DropText(source);
     } catch (...) {
         EndUpdate();
         throw;
     }
     EndUpdate();
+}
+
+void TCustomSynText::PlaceCaretToDrop(int X, int Y)
+{
+    PlaceCaret(DisplayToBufferPos(PointToCell(X, Y)));
+    // In a collapse mark the point stands past the line's end: the mark's
+    // blanks are none of the text.
+    const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(caretY_, caretY_);
+    if (!block || options_.Contains(eoScrollPastEol))
+        return;
+    const int end = static_cast<int>(block->WithoutCollapseMark(LineText()).size()) + 1;
+    if (caretX_ > end)
+        PlaceCaret(BufferCoord(end, caretY_));
+}
+
+void TCustomSynText::DropText(TCustomSynText* Source)
+{
+    const bool self = Source == this;
+    const bool move = self ? !KeyHeld(VK_CONTROL) : KeyHeld(VK_SHIFT);
+    if (self) {
+        const TBufferCoord point = CaretXY();
+        const bool outside = BlockEnd() < point || point < BlockBegin();
+        if (!(outside || (!move && (point == BlockEnd() || point == BlockBegin()))))
+            return;
+    }
+    // A move is a cut of the source's selection and a paste at the drop
+    // point, the copy a paste: the fold guard judges both before either
+    // changes anything, on ranges brought up to date (the point and the
+    // selection kept on their lines), and the cut then expands the blocks
+    // it reaches, the caret at the point following the lines they bring.
+    if (allFoldRanges_->HasCollapsed() && FoldRangesStale())
+        FinishFoldScanForCommand();
+    if (move && !self && Source->allFoldRanges_->HasCollapsed() && Source->FoldRangesStale())
+        Source->FinishFoldScanForCommand();
+    const bool reachedByCut = self && move && BlockBegin().Line <= caretY_ && caretY_ <= BlockEnd().Line;
+    if ((move && Source->FoldsRefuse(ecCut)) || (!reachedByCut && FoldsRefuseDropAt(CaretXY())))
+        return;
+    if (move && !Source->PrepareFoldsForCommand(ecCut))
+        return;
+    TBufferCoord point = CaretXY();
+    const TBufferCoord start = Source->BlockBegin();
+    const TBufferCoord end = Source->BlockEnd();
+    const TSynFlagScope guarded(guardedChange_);
+    const TSynFlagScope sourceGuarded(Source->guardedChange_);
+    BeginUndoBlock();
+    try {
+        const AnsiString text = Source->SelText();
+        if (move) {
+            Source->SetSelText(AnsiString());
+            if (self && end < point) {
+                // The removed text came before the drop point.
+                if (point.Line == end.Line)
+                    point.Char = start.Char + (point.Char - end.Char);
+                point.Line -= end.Line - start.Line;
+            }
+        }
+        TSynScrollPastEolScope pastEol(options_);
+        SetCaretXY(point);
+        undoList_->Lock();
+        redoList_->Lock();
+        SetSelText(text);
+        undoList_->Unlock();
+        redoList_->Unlock();
+        undoList_->AddChange(self ? urDragDropInsert : urInsert, point, CaretXY(), AnsiString(), selectionMode_);
+        // The dropped text stays selected, the caret at its start.
+        const TBufferCoord insertedEnd = CaretXY();
+        PlaceCaret(point);
+        SetBlockBegin(insertedEnd);
+        SetBlockEnd(point);
+    } catch (...) {
+        EndUndoBlock();
+        throw;
+    }
+    EndUndoBlock();
 }

@@ -1,8 +1,10 @@
-// The fold guard every command meets, whoever runs it: it refuses an
-// editing command on a collapsed block's first line, or expands the blocks
-// the command reaches before the command reads any coordinate.
+// The fold guard every change of text meets, whoever makes it (a command,
+// a drop, a host's call): it refuses an editing command on a collapsed
+// block's first line, or expands the blocks the command reaches before the
+// command reads any coordinate.
 #include "editor/syn_custom_text.h"
 #include "editor/folding/syn_fold_ranges.h"
+#include "editor/syn_edit_scopes.h"
 
 namespace {
 
@@ -39,22 +41,35 @@ TSynCommandSteps TCustomSynText::CommandSteps(TSynTextEditorCommand Command) con
 
 int TCustomSynText::TextEnd(int Line) const
 {
-    const std::string_view text = lines_->LineView(Line - 1);
+    // A collapsed first line's mark (which may carry the close token) is
+    // not its text.
+    std::string_view text = lines_->LineView(Line - 1);
+    AnsiString unmarked;
+    if (const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(Line, Line)) {
+        unmarked = block->WithoutCollapseMark(AnsiString(text));
+        text = unmarked;
+    }
     const size_t last = text.find_last_not_of(" \t");
     return (last == std::string_view::npos ? 0 : static_cast<int>(last) + 1) + 1;
 }
 
 bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
 {
-    if (!(Types(Step) || ChangesLines(Step)) || !allFoldRanges_->CollapsedStartsAt(caretY_))
+    if (!(Types(Step) || ChangesLines(Step)))
         return false;
     if (SelAvail() && !ActsAtCaret(Step)) {
-        // The selected lines come into view; typing replaces the first
-        // line's text only where the selection takes it whole.
+        // A selection is judged by the lines it takes, wherever the caret
+        // stands in it (a drop or a host's call has it elsewhere): over
+        // several lines it brings their blocks into view; on a collapsed
+        // first line alone, typing replaces the line's text only where the
+        // selection takes it whole.
         const TBufferCoord begin = BlockBegin();
         const TBufferCoord end = BlockEnd();
-        return Types(Step) && !(begin.Line == end.Line && begin.Char == 1 && end.Char >= TextEnd(begin.Line));
+        return Types(Step) && begin.Line == end.Line && allFoldRanges_->CollapsedStartsAt(begin.Line) &&
+               !(begin.Char == 1 && end.Char >= TextEnd(begin.Line));
     }
+    if (!allFoldRanges_->CollapsedStartsAt(caretY_))
+        return false;
     // A line break goes before the block or after it.
     if (BreaksLine(Step))
         return caretX_ != 1 && caretX_ < TextEnd(caretY_);
@@ -137,7 +152,7 @@ void TCustomSynText::FinishFoldScanForCommand()
     TPlace places[] = {{CaretXY(), 0, false}, {blockBegin_, 0, false}, {blockEnd_, 0, false}};
     for (TPlace& place : places)
         place.Real = allFoldRanges_->RealLineNumber(place.Was.Line);
-    FinishFoldScan();
+    FinishFoldScanAtRest();
     const auto hiding = [this](int Real) -> TSynTextFoldRange* {
         const int head = allFoldRanges_->BufferLineOf(Real);
         return allFoldRanges_->RealLineNumber(head) == Real ? nullptr : allFoldRanges_->CollapsedIn(head, head);
@@ -173,7 +188,7 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
     // A command that reaches a collapsed block is judged on ranges brought
     // up to date; one that reaches none needs no scan.
     const TSynCommandSteps first = CommandSteps(Command);
-    if (FoldScanPending() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
+    if (FoldRangesStale() && (ReachesCollapsed(first.First) || ReachesCollapsed(first.Then)))
         FinishFoldScanForCommand();
     // Each step is judged where the command starts: none of them moves the
     // caret before the next, nor changes the lines above it. A selection
@@ -190,6 +205,27 @@ bool TCustomSynText::PrepareFoldsForCommand(TSynTextEditorCommand Command)
         judged = steps;
     }
     return true;
+}
+
+bool TCustomSynText::PrepareFoldsForChange(TSynTextEditorCommand Like)
+{
+    return guardedChange_ || PrepareFoldsForCommand(Like);
+}
+
+bool TCustomSynText::FoldsRefuseDropAt(const TBufferCoord& At)
+{
+    // A paste at the point, with nothing selected there.
+    const TSynValueScope<int> caretX(caretX_, At.Char);
+    const TSynValueScope<int> caretY(caretY_, At.Line);
+    const TSynValueScope<TBufferCoord> begin(blockBegin_, At);
+    const TSynValueScope<TBufferCoord> end(blockEnd_, At);
+    return FoldsRefuse(ecPaste);
+}
+
+void TCustomSynText::FinishFoldScanBeside(int First, int Last)
+{
+    if (FoldRangesStale() && allFoldRanges_->HasCollapsed() && allFoldRanges_->CollapsedIn(First, Last))
+        FinishFoldScanForCommand();
 }
 
 void TCustomSynText::ExpandFoldsAtSelection()

@@ -13,6 +13,7 @@
 
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
+#include "editor/syn_edit_scopes.h"
 #include "platform/ui/kernel/timer.h"
 
 namespace {
@@ -86,7 +87,7 @@ void TCustomSynText::RescanFoldRanges()
 
 void TCustomSynText::RescanPendingFolds()
 {
-    if (paintLock_ != 0)
+    if (paintLock_ != 0 && !scanAtRest_)
         return;
     foldScan_.EndUpdate();
     if (foldScan_.HasChanges() && CountsFoldChanges())
@@ -107,7 +108,7 @@ bool TCustomSynText::ReachFoldScan(int Line, TFoldReach Reach) const
         return false;
     // Inside an update the ranges are those from before it, as the edits
     // of the update have not been scanned either.
-    if (paintLock_ != 0 || !codeFolding_->Enabled())
+    if ((paintLock_ != 0 && !scanAtRest_) || !codeFolding_->Enabled())
         return true;
     auto* self = const_cast<TCustomSynText*>(this);
     for (int stop; (stop = foldScan_.StopToReach(Line, Reach == TFoldReach::Ends)) != 0;)
@@ -134,6 +135,16 @@ TSynTextFoldRange* TCustomSynText::FinishFoldScan(TSynTextFoldRange* Range) cons
             return range;
     }
     return nullptr;
+}
+
+void TCustomSynText::FinishFoldScanAtRest()
+{
+    // Between two changes of an update the buffer and the ranges agree, as
+    // at its end: the changes made so far are scanned as the end would
+    // scan them, and the scan goes on to the end of the text.
+    const TSynFlagScope atRest(scanAtRest_);
+    RescanPendingFolds();
+    FinishFoldScan();
 }
 
 void TCustomSynText::ScanFoldsIdle()

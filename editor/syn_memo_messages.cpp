@@ -34,10 +34,12 @@ void TSynMemo::Dispatch(TMessage& Message)
         Message.Result = lines_->Count();
         return;
     case EM_REPLACESEL: {
-        if (ReadOnly())
+        // As a paste: the blocks it reaches expanded first, or nothing.
+        if (ReadOnly() || !PrepareFoldsForChange(ecPaste))
             return;
         const bool record = Message.WParam != 0;
         const auto* text = reinterpret_cast<const char*>(Message.LParam);
+        FinishFoldScanBesideText(text ? AnsiString(text) : AnsiString());
         DoOnPaintTransient(ttBefore);
         BeginUndoBlock();
         if (!SelAvail())

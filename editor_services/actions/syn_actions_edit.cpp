@@ -63,7 +63,9 @@ void TaSynCut::ExecuteTarget(TObject* Target)
 
 void TaSynAppendCut::ExecuteTarget(TObject* Target)
 {
-    if (!FindTarget(Target))
+    // Cut as Ctrl+X cuts: where folding refuses that, nothing goes to the
+    // clipboard either.
+    if (!FindTarget(Target) || !TargetEditor()->PrepareFoldsForChange(ecCut))
         return;
     AppendSelectionToClipboard(TargetEditor());
     TargetEditor()->SetSelText(AnsiString());

@@ -63,18 +63,18 @@ const char* const PlaceNames[] = {"at the end of the line above", "at the start 
 
 // Where on a collapsed first line (the caret's) a command is refused, when
 // with nothing collapsed it changes the text; elsewhere it does there what
-// it does with nothing collapsed.
+// it does with nothing collapsed. A selection over several lines is never
+// refused, wherever the caret stands in it.
 using TRefusedOn = std::vector<TPlace>;
 const TRefusedOn Nowhere;
 const TRefusedOn Everywhere = {OnStart, OnInside, OnEnd, OnSelected, BelowStart, SelectionOver, SelectionOfLines};
 // All but a selection of the first line's whole text, which it replaces.
-const TRefusedOn Typing = {OnStart, OnInside, OnEnd, BelowStart, SelectionOver, SelectionOfLines};
+const TRefusedOn Typing = {OnStart, OnInside, OnEnd, BelowStart};
 const TRefusedOn ToTheLineStart = {OnInside, OnEnd, OnSelected, SelectionOver};
 const TRefusedOn ToTheLineEnd = {OnStart, OnInside, BelowStart, SelectionOver, SelectionOfLines};
 // A line break goes before the block or after it.
-const TRefusedOn InsideTheLineOrASelection = {OnInside, SelectionOver, SelectionOfLines};
-const TRefusedOn ASelectionReachingIn = {SelectionOver, SelectionOfLines};
-const TRefusedOn InsideTheLine = {OnInside, OnEnd, SelectionOver};
+const TRefusedOn InsideTheLineText = {OnInside};
+const TRefusedOn InsideTheLine = {OnInside, OnEnd};
 const TRefusedOn AtTheCaretsWord = {OnStart, OnInside};
 const TRefusedOn WithoutASelection = {OnStart, OnInside, OnEnd, BelowStart};
 
@@ -102,11 +102,11 @@ const TEditPath Paths[] = {
     {"delete to the line start", ecDeleteBOL, nullptr, ToTheLineStart},
     {"Ctrl+Shift+Y", ecDeleteEOL, nullptr, ToTheLineEnd},
     {"Ctrl+Y", ecDeleteLine, nullptr, Everywhere},
-    {"Enter", ecLineBreak, nullptr, InsideTheLineOrASelection},
-    {"Ctrl+N", ecInsertLine, nullptr, InsideTheLineOrASelection},
+    {"Enter", ecLineBreak, nullptr, InsideTheLineText},
+    {"Ctrl+N", ecInsertLine, nullptr, InsideTheLineText},
     {"a letter", ecChar, nullptr, Typing},
     {"an input method's string", ecImeStr, nullptr, Typing},
-    {"Ctrl+X", ecCut, nullptr, ASelectionReachingIn},
+    {"Ctrl+X", ecCut, nullptr, Nowhere},
     {"Ctrl+V", ecPaste, nullptr, Typing},
     {"Ctrl+Shift+I", ecBlockIndent, nullptr, Nowhere},
     {"Ctrl+Shift+U", ecBlockUnindent, nullptr, Nowhere},
@@ -137,7 +137,7 @@ const TEditPath Paths[] = {
     {"action lower case", ecDocLowerCase, NewAction<TaSynLowerCase>, WithoutASelection},
     {"action toggled case", ecDocToggleCase, NewAction<TaSynToggleCase>, WithoutASelection},
     {"action title case", ecDocTitleCase, NewAction<TaSynTitleCase>, WithoutASelection},
-    {"action cut", ecCut, NewAction<TaSynCut>, ASelectionReachingIn},
+    {"action cut", ecCut, NewAction<TaSynCut>, Nowhere},
     {"action append cut", ecNone, NewAction<TaSynAppendCut>, Nowhere},
     {"action paste", ecPaste, NewAction<TaSynPaste>, Typing},
     {"action clear all", ecNone, NewAction<TaSynClearAll>, Nowhere},
