@@ -490,7 +490,7 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
     };
     auto real = [&](TBufferCoord P) {
-        const TSynTextFoldRange* block = P == end && begin.Line < end.Line ? BlockReachedAt(P) : nullptr;
+        const TSynTextFoldRange* block = P == end && begin < end ? BlockReachedAt(P) : nullptr;
         const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
         // Enter at the end of a collapsed first line goes to the end of
         // the block.
