@@ -92,21 +92,23 @@ void TCustomSynText::DropText(TCustomSynText* Source)
 {
     const bool self = Source == this;
     const bool move = self ? !KeyHeld(VK_CONTROL) : KeyHeld(VK_SHIFT);
+    // A move is a cut of the source's selection and a paste at the drop
+    // point, the copy a paste: the fold guard judges both before either
+    // changes anything, on ranges brought up to date (the point and the
+    // selection kept on their lines, a selection's end in a collapse mark
+    // going to the end of the block if it comes into view), and the cut
+    // then expands the blocks it reaches, the caret at the point following
+    // the lines they bring.
+    if (allFoldRanges_->HasCollapsed() && FoldRangesStale())
+        FinishFoldScanForCommand();
+    if (move && !self && Source->allFoldRanges_->HasCollapsed() && Source->FoldRangesStale())
+        Source->FinishFoldScanForCommand();
     if (self) {
         const TBufferCoord point = CaretXY();
         const bool outside = BlockEnd() < point || point < BlockBegin();
         if (!(outside || (!move && (point == BlockEnd() || point == BlockBegin()))))
             return;
     }
-    // A move is a cut of the source's selection and a paste at the drop
-    // point, the copy a paste: the fold guard judges both before either
-    // changes anything, on ranges brought up to date (the point and the
-    // selection kept on their lines), and the cut then expands the blocks
-    // it reaches, the caret at the point following the lines they bring.
-    if (allFoldRanges_->HasCollapsed() && FoldRangesStale())
-        FinishFoldScanForCommand();
-    if (move && !self && Source->allFoldRanges_->HasCollapsed() && Source->FoldRangesStale())
-        Source->FinishFoldScanForCommand();
     const bool reachedByCut = self && move && BlockBegin().Line <= caretY_ && caretY_ <= BlockEnd().Line;
     if ((move && Source->FoldsRefuse(ecCut)) || (!reachedByCut && FoldsRefuseDropAt(CaretXY())))
         return;

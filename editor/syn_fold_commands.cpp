@@ -156,11 +156,18 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     // alone stands for that text.)
     TBufferCoord& later = blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_;
     if (Delta > 0 && blockBegin_ != blockEnd_ && later.Line == AfterLine) {
+        const TBufferCoord was = later;
         const int headEnd = static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1;
         if (selectionMode_ == smNormal && later.Char > headEnd)
             later = BufferCoord(static_cast<int>(lines_->Strings(AfterLine + Delta - 1).size()) + 1, AfterLine + Delta);
         else if (selectionMode_ == smLine)
             later.Line = AfterLine + Delta;
+        // A caret at that end goes with it (a find goes on from there).
+        if (CaretXY() == was && later != was) {
+            caretX_ = later.Char;
+            caretY_ = later.Line;
+            stateFlags_.Include(sfCaretChanged);
+        }
     }
     for (int i = 0; i < marks_->Count(); ++i) {
         TSynTextMark* mark = marks_->Items(i);

@@ -624,13 +624,19 @@ TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
                                      "  \xD5\x66();\r\n}");
     EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 5));
 
-    // Typing over the whole first line expands the block first; its lines
-    // stay.
+    // Typing over the whole first line's text expands the block first; its
+    // lines stay. A selection on into the collapse mark takes the hidden
+    // lines, as copying it does: typing replaces them too.
+    Load(Sample);
+    Fold(7);
+    memo->SetCaretAndSelection(BufferCoord(11, 7), BufferCoord(1, 7), BufferCoord(11, 7));
+    memo->CommandProcessor(ecChar, 'Z', nullptr);
+    EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ\r\n  \xD5\x66();\r\n}");
     Load(Sample);
     Fold(7);
     memo->SetCaretAndSelection(BufferCoord(16, 7), BufferCoord(1, 7), BufferCoord(16, 7));
     memo->CommandProcessor(ecChar, 'Z', nullptr);
-    EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ\r\n  \xD5\x66();\r\n}");
+    EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ");
 }
 
 TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)
