@@ -458,6 +458,10 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     memo_->CommandProcessor(ecGotoXY, '\0', &From);
     if (Caret != From)
         memo_->CommandProcessor(ecSelGotoXY, '\0', &Caret);
+    // The block actions select the caret's line first when nothing is
+    // selected: that selection is mapped as one the mouse made.
+    if ((Name == "TaSynBlockIndent" || Name == "TaSynBlockUnindent") && !memo_->SelAvail())
+        memo_->CommandProcessor(ecSelectLine, '\0', nullptr);
     // A pending scan stays pending for a command beside collapsed blocks
     // or over them: the lines the command takes are the same in the text
     // whatever a scan still finds. On a collapsed first line, where what
@@ -490,7 +494,11 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
     };
     auto real = [&](TBufferCoord P) {
-        const TSynTextFoldRange* block = P == end && begin < end ? BlockReachedAt(P) : nullptr;
+        // A line selection that takes a collapsed first line takes the
+        // lines its block hides.
+        const TSynTextFoldRange* block = nullptr;
+        if (P == end && begin < end)
+            block = memo_->SelectionMode() == smLine ? ranges->CollapsedIn(P.Line, P.Line) : BlockReachedAt(P);
         const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
         // Enter at the end of a collapsed first line goes to the end of
         // the block.
