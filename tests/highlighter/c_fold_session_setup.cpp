@@ -17,7 +17,7 @@ constexpr uint32_t DefaultSeeds = 1;
 constexpr uint32_t AllSeeds = 200;
 constexpr int DefaultSteps = 600;
 // The wider steps cost more each: CI runs fewer of them.
-constexpr int WideDefaultSteps = 150;
+constexpr int WideDefaultSteps = 100;
 constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
@@ -28,8 +28,11 @@ bool EnvironmentSays(const char* Name, const char* Value)
     return set != nullptr && std::strcmp(set, Value) == 0;
 }
 
-// The seeds to run, and whether the environment chose them.
-std::vector<uint32_t> Seeds(bool& Chosen)
+// The seeds to run, and whether the environment chose them. CI's session
+// of the wider steps is one that checks rarely (an even seed): a check
+// after every step of a text with lines of 30,000 bytes costs more than CI
+// may spend.
+std::vector<uint32_t> Seeds(bool Wide, bool& Chosen)
 {
     if (const char* chosen = std::getenv("TANDRIL_FOLD_SEEDS"); chosen != nullptr && *chosen != '\0') {
         Chosen = true;
@@ -39,7 +42,7 @@ std::vector<uint32_t> Seeds(bool& Chosen)
         return SeedRange(first, last);
     }
     Chosen = EnvironmentSays("TANDRIL_ALL_SEEDS", "1");
-    return SessionSeeds(SeedRange(1, AllSeeds), DefaultSeeds);
+    return SessionSeeds(SeedRange(Wide ? 2 : 1, AllSeeds), DefaultSeeds);
 }
 
 const char* SchemeName(bool Shipped) { return Shipped ? "cpp" : "regions"; }
@@ -61,7 +64,7 @@ std::vector<TFoldSessionSetup> FoldSessions(bool Shipped, bool Wide)
     bool chosen = false;
     if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
         !EnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
-        for (const uint32_t seed : Seeds(chosen))
+        for (const uint32_t seed : Seeds(Wide, chosen))
             sessions.push_back({seed, Shipped, Wide, chosen ? ChosenSteps : Wide ? WideDefaultSteps : DefaultSteps});
     return sessions;
 }
