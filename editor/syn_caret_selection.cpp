@@ -359,7 +359,6 @@ void TCustomSynText::SetSelText(const AnsiString& Value)
     if (!PrepareFoldsForChange(ecPaste))
         return;
     const TSynFlagScope guarded(guardedChange_);
-    FinishFoldScanBesideText(Value);
     // The fold scan of the change waits for the end: it may expand or
     // collapse blocks, moving the lines the records below name.
     TSynPaintLockScope lock(this);
@@ -388,17 +387,6 @@ void TCustomSynText::SetSelText(const AnsiString& Value)
     if (!Value.empty() && selectionMode_ == smNormal)
         undoList_->AddChange(urInsert, start, blockEnd_, SelText(), selectionMode_);
     EndUndoBlock();
-}
-
-void TCustomSynText::FinishFoldScanBesideText(const AnsiString& Value)
-{
-    // A column or whole-line insertion reaches a line below the caret for
-    // each line it holds: a stale block there must not decide where they go.
-    if (selectionMode_ == smNormal || !allFoldRanges_->HasCollapsed())
-        return;
-    const int first = SelAvail() ? BlockBegin().Line : caretY_;
-    const int last = SelAvail() ? BlockEnd().Line : caretY_;
-    FinishFoldScanBeside(first, std::max(last, first + static_cast<int>(SplitLines(Value).size()) - 1));
 }
 
 void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)

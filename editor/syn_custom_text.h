@@ -467,8 +467,6 @@ public:
     void DragDrop(TObject* Source, int X, int Y) override;
 
 private:
-    // The caret to where a drop at X, Y puts the text.
-    void PlaceCaretToDrop(int X, int Y);
     // Drops Source's selection at the caret, moved or copied as the keys
     // held say.
     void DropText(TCustomSynText* Source);
@@ -779,15 +777,12 @@ protected:
     // the caret and the selection left on the lines of the text they stood
     // on.
     void FinishFoldScanForCommand();
-    // The same for a change of text that reaches lines First .. Last, when
-    // a collapsed block stands there and the ranges may be stale.
-    void FinishFoldScanBeside(int First, int Last);
-    // FinishFoldScanBeside for Value going in place of the selection.
-    void FinishFoldScanBesideText(const AnsiString& Value);
     // Whether the guard refuses text dropped at At: a paste there.
     bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
+    // Line as the text has it: a collapsed first line without its mark.
+    AnsiString UnmarkedLine(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an
     // item is restated so when recorded (syn_undo_folds.cpp).

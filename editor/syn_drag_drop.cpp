@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/syn_custom_text.h"
-#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_edit_scopes.h"
 #include "platform/ui/kernel/timer.h"
 #include "platform/win/cursor.h"
@@ -66,26 +65,13 @@ void TCustomSynText::DragDrop(TObject* Source, int X, int Y)
     }
     BeginUpdate();
     try {
-        PlaceCaretToDrop(X, Y);
+        PlaceCaret(DisplayToBufferPos(PointToCell(X, Y)));
         DropText(source);
     } catch (...) {
         EndUpdate();
         throw;
     }
     EndUpdate();
-}
-
-void TCustomSynText::PlaceCaretToDrop(int X, int Y)
-{
-    PlaceCaret(DisplayToBufferPos(PointToCell(X, Y)));
-    // In a collapse mark the point stands past the line's end: the mark's
-    // blanks are none of the text.
-    const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(caretY_, caretY_);
-    if (!block || options_.Contains(eoScrollPastEol))
-        return;
-    const int end = static_cast<int>(block->WithoutCollapseMark(LineText()).size()) + 1;
-    if (caretX_ > end)
-        PlaceCaret(BufferCoord(end, caretY_));
 }
 
 void TCustomSynText::DropText(TCustomSynText* Source)

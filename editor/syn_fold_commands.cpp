@@ -150,12 +150,12 @@ void TCustomSynText::FollowFoldLines(int AfterLine, int Delta)
     }
     follow(blockBegin_);
     follow(blockEnd_);
-    // A selection that reached into the collapse mark of the first line,
-    // or took that line whole, took in the hidden lines, as copying it
-    // takes them: it ends after them. (A selection of the first line's text
-    // alone stands for that text.)
+    // A selection from an earlier line that reached into the collapse mark
+    // of the first line, or took that line whole, took in the hidden lines:
+    // it ends after them. (Within the first line alone it stands for that
+    // line's text, which an edit replaces keeping the block.)
     TBufferCoord& later = blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_;
-    if (Delta > 0 && blockBegin_ != blockEnd_ && later.Line == AfterLine) {
+    if (Delta > 0 && blockBegin_.Line != blockEnd_.Line && later.Line == AfterLine) {
         const TBufferCoord was = later;
         const int headEnd = static_cast<int>(lines_->Strings(AfterLine - 1).size()) + 1;
         if (selectionMode_ == smNormal && later.Char > headEnd)

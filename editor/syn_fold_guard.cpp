@@ -39,18 +39,20 @@ bool BreaksLine(TSynTextEditorCommand Command) { return Command == ecLineBreak |
 
 TSynCommandSteps TCustomSynText::CommandSteps(TSynTextEditorCommand Command) const { return {Command, ecNone}; }
 
+AnsiString TCustomSynText::UnmarkedLine(int Line) const
+{
+    const AnsiString text = lines_->Strings(Line - 1);
+    const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(Line, Line);
+    return block ? block->WithoutCollapseMark(text) : text;
+}
+
 int TCustomSynText::TextEnd(int Line) const
 {
     // A collapsed first line's mark (which may carry the close token) is
     // not its text.
-    std::string_view text = lines_->LineView(Line - 1);
-    AnsiString unmarked;
-    if (const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(Line, Line)) {
-        unmarked = block->WithoutCollapseMark(AnsiString(text));
-        text = unmarked;
-    }
+    const AnsiString text = UnmarkedLine(Line);
     const size_t last = text.find_last_not_of(" \t");
-    return (last == std::string_view::npos ? 0 : static_cast<int>(last) + 1) + 1;
+    return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
 }
 
 bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
@@ -62,11 +64,16 @@ bool TCustomSynText::FoldsRefuse(TSynTextEditorCommand Step) const
         // stands in it (a drop or a host's call has it elsewhere): over
         // several lines it brings their blocks into view; on a collapsed
         // first line alone, typing replaces the line's text only where the
-        // selection takes it whole.
+        // selection takes that text whole and no more (into the collapse
+        // mark it would take the hidden lines a copy takes, where the
+        // line's commands take the text alone).
         const TBufferCoord begin = BlockBegin();
         const TBufferCoord end = BlockEnd();
-        return Types(Step) && begin.Line == end.Line && allFoldRanges_->CollapsedStartsAt(begin.Line) &&
-               !(begin.Char == 1 && end.Char >= TextEnd(begin.Line));
+        const auto wholeText = [&] {
+            return begin.Char == 1 && end.Char >= TextEnd(begin.Line) &&
+                   end.Char <= static_cast<int>(UnmarkedLine(begin.Line).size()) + 1;
+        };
+        return Types(Step) && begin.Line == end.Line && allFoldRanges_->CollapsedStartsAt(begin.Line) && !wholeText();
     }
     if (!allFoldRanges_->CollapsedStartsAt(caretY_))
         return false;
@@ -220,12 +227,6 @@ bool TCustomSynText::FoldsRefuseDropAt(const TBufferCoord& At)
     const TSynValueScope<TBufferCoord> begin(blockBegin_, At);
     const TSynValueScope<TBufferCoord> end(blockEnd_, At);
     return FoldsRefuse(ecPaste);
-}
-
-void TCustomSynText::FinishFoldScanBeside(int First, int Last)
-{
-    if (FoldRangesStale() && allFoldRanges_->HasCollapsed() && allFoldRanges_->CollapsedIn(First, Last))
-        FinishFoldScanForCommand();
 }
 
 void TCustomSynText::ExpandFoldsAtSelection()

@@ -39,7 +39,6 @@ void TSynMemo::Dispatch(TMessage& Message)
             return;
         const bool record = Message.WParam != 0;
         const auto* text = reinterpret_cast<const char*>(Message.LParam);
-        FinishFoldScanBesideText(text ? AnsiString(text) : AnsiString());
         DoOnPaintTransient(ttBefore);
         BeginUndoBlock();
         if (!SelAvail())

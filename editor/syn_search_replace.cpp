@@ -148,10 +148,6 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     // find that lands in hidden text shows it). A replace-all's undo step
     // collapses them again as they were before it, its redo as after it.
     const bool replaceAll = AOptions.Contains(soReplaceAll) && !AOptions.Contains(soPrompt);
-    // The blocks collapsed again are those of the text as it stands, not
-    // those a pending scan would find otherwise.
-    if (FoldRangesStale())
-        FinishFoldScanForCommand();
     const std::vector<TSynFoldHead> before = ExpandCollapsedFolds();
     int count = 0;
     {

@@ -625,8 +625,8 @@ TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
     EXPECT_EQ(memo->CaretXY(), BufferCoord(3, 5));
 
     // Typing over the whole first line's text expands the block first; its
-    // lines stay. A selection on into the collapse mark takes the hidden
-    // lines, as copying it does: typing replaces them too.
+    // lines stay. A selection on into the collapse mark would take the
+    // hidden lines, as copying it does: typing is refused there.
     Load(Sample);
     Fold(7);
     memo->SetCaretAndSelection(BufferCoord(11, 7), BufferCoord(1, 7), BufferCoord(11, 7));
@@ -636,7 +636,16 @@ TEST_F(TSynCodeFoldingTest, ACollapsedFirstLineTakesNoTyping)
     Fold(7);
     memo->SetCaretAndSelection(BufferCoord(16, 7), BufferCoord(1, 7), BufferCoord(16, 7));
     memo->CommandProcessor(ecChar, 'Z', nullptr);
-    EXPECT_EQ(memo->Text(), "void f() {\r\n  if (a) {\r\n    x();\r\n  }\r\n  y();\r\n}\r\nZ");
+    EXPECT_EQ(memo->Text(), Sample);
+
+    // The close token a collapse mark shows is none of the line's text:
+    // Enter at the text's end goes after the block.
+    braces->AddEnding = true;
+    Load(Sample);
+    Fold(7);
+    memo->SetCaretXY(BufferCoord(11, 7));
+    memo->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(memo->Text(), AnsiString(Sample) + "\r\n");
 }
 
 TEST_F(TSynCodeFoldingTest, LineNumbersSelectionAndEditsAroundCollapsedRanges)

@@ -21,6 +21,7 @@
 #include "editor_services/search/syn_text_searcher.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
+#include "platform/win/edit_control_messages.h"
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/editor_services/fold_guard_test_support.h"
@@ -89,11 +90,14 @@ struct TEnds {
     TBufferCoord To;
 };
 
-enum TSelection { EndsInText, EndsInMark, InMark, Spanning, NoSelection };
+enum TSelection { EndsInText, EndsInMark, InMark, LineIntoMark, Spanning, NoSelection };
 const char* const SelectionNames[] = {"ending inside the collapsed line's text", "ending in its collapse mark",
-                                      "in its collapse mark", "spanning the block", "none"};
+                                      "in its collapse mark", "of the collapsed line on into its mark",
+                                      "spanning the block", "none"};
 const TEnds Selections[] = {{{5, 2}, {9, IfLine}}, {{5, 2}, {0, IfLine}}, {{0, IfLine}, {0, IfLine}},
-                            {{3, 2}, {3, 9}}};
+                            {{1, IfLine}, {0, IfLine}}, {{3, 2}, {3, 9}}};
+// On the collapsed line alone, reaching into its mark.
+bool InMarkAlone(TSelection Selection) { return Selection == InMark || Selection == LineIntoMark; }
 
 // Where a drop lands; Char 0 stands for line Line's collapse mark (with
 // nothing collapsed: past the line's end).
@@ -104,8 +108,8 @@ const TBufferCoord Drops[] = {{3, 1}, {1, 23}, {0, IfLine}, {0, GIfLine}};
 
 // How the change is made, and what the fold guard judges it as: a cut of
 // the selection, a paste (of a drop: at the drop point), or neither.
-enum TPathKind { DragMove, DragCopy, MoveToOther, CopyFromOther, HostSetSelText, InsertFile, ReplaceNext,
-                 ReplaceAll, Cut, AppendCut, Paste };
+enum TPathKind { DragMove, DragCopy, MoveToOther, CopyFromOther, HostSetSelText, HostUpdate, ReplaceSelMessage,
+                 InsertFile, ReplaceNext, ReplaceAll, Cut, AppendCut, Paste, ColumnPaste };
 struct TPath {
     const char* What;
     TPathKind Kind;
@@ -118,12 +122,17 @@ const TPath Paths[] = {
     {"a drag moved to another editor", MoveToOther, true, false},
     {"a drop from another editor", CopyFromOther, false, true},
     {"a host's SetSelText", HostSetSelText, true, false},
+    {"a host's EM_REPLACESEL", ReplaceSelMessage, true, false},
+    // A '"' put at the start of the second line first, in the same update:
+    // the blocks are gone once that is scanned.
+    {"a host's SetSelText after a '\"' in one update", HostUpdate, false, false},
     {"InsertFile", InsertFile, true, false},
     {"replace-next", ReplaceNext, false, false},
-    {"replace-all", ReplaceAll, false, false},
+    {"replace-all in an update", ReplaceAll, false, false},
     {"Ctrl+X", Cut, true, false},
     {"append cut", AppendCut, true, false},
     {"Ctrl+V", Paste, true, false},
+    {"a column paste at the selection's start", ColumnPaste, true, false},
 };
 
 struct TRow {
@@ -146,8 +155,17 @@ std::vector<TRow> Rows()
     std::vector<TRow> rows;
     for (const TArticle* article : {&Short, &QuoteAbove})
         for (const TPath& path : Paths) {
+            if (path.Kind == HostUpdate && article->QuoteLeftOpen)
+                continue;
+            // A selection in a collapse mark alone stands for the line's
+            // end where the block comes into view, as a find starts there:
+            // the text with nothing collapsed has no such selection.
+            const bool inMarkComparable =
+                !article->QuoteLeftOpen && path.Kind != HostUpdate && path.Kind != ReplaceNext;
             const bool dropsOnly = path.Kind == CopyFromOther;
             for (int s = dropsOnly ? NoSelection : EndsInText; s <= (dropsOnly ? NoSelection : Spanning); ++s) {
+                if (InMarkAlone(static_cast<TSelection>(s)) && !inMarkComparable)
+                    continue;
                 const bool dropped = path.Drops;
                 for (int d = dropped ? Above : NoDrop; d <= (dropped ? InOtherMark : NoDrop); ++d)
                     rows.push_back({article, &path, static_cast<TSelection>(s), static_cast<TDrop>(d)});
@@ -157,14 +175,18 @@ std::vector<TRow> Rows()
     return rows;
 }
 
+// Whether the '"' typed or put in before the change takes the blocks away.
+bool BlocksGone(const TRow& Row) { return Row.Article->QuoteLeftOpen || Row.Path->Kind == HostUpdate; }
+
 // What the fold guard refuses: a cut of a selection in a collapse mark
 // alone, a paste onto a collapsed first line the cut does not bring into
-// view. A scan that finds no blocks leaves nothing to refuse.
+// view (a column paste at a selection's start in a mark is one). Where the
+// blocks are gone nothing is refused.
 bool Refused(const TRow& Row)
 {
-    if (Row.Article->QuoteLeftOpen)
+    if (BlocksGone(Row))
         return false;
-    if (Row.Path->Cuts && Row.Selection == InMark)
+    if (Row.Path->Cuts && InMarkAlone(Row.Selection))
         return true;
     return Row.Path->Drops &&
            (Row.Drop == InOtherMark || (Row.Drop == InOwnMark && !(Row.Path->Kind == DragMove)));
@@ -172,6 +194,10 @@ bool Refused(const TRow& Row)
 
 const char* const Dropped = "\xD5\x7B\r\n} d";  // a character whose trail byte reads as '{'
 const char* const Pasted = "p\xD5\x7B\r\n{ q";
+const char* const PastedInColumn = "c1\r\nc2\r\nc3\r\nc4";
+
+// What the clipboard holds before Kind's change.
+const char* ClipboardBefore(TPathKind Kind) { return Kind == ColumnPaste ? PastedInColumn : Pasted; }
 
 void EmptyTheClipboard()
 {
@@ -275,7 +301,7 @@ protected:
     // its own lines.
     void Change(const TRow& Row, TSynTextEditor& Editor, TBufferCoord DropAt)
     {
-        EXPECT_TRUE(SetClipboardText(nullptr, {{CF_TEXT, Pasted}}));
+        EXPECT_TRUE(SetClipboardText(nullptr, {{CF_TEXT, ClipboardBefore(Row.Path->Kind)}}));
         TSynTextSearcher searcher;
         switch (Row.Path->Kind) {
         case DragMove:
@@ -292,6 +318,26 @@ protected:
         case HostSetSelText:
             Editor.SetSelText(Dropped);
             break;
+        case HostUpdate: {
+            Editor.BeginUpdate();
+            const TBufferCoord begin = Editor.BlockBegin();
+            const TBufferCoord end = Editor.BlockEnd();
+            Editor.SetCaretXY(BufferCoord(1, 2));
+            Editor.SetSelText("\"");
+            Editor.SetCaretAndSelection(end, begin, end);
+            Editor.SetSelText(Dropped);
+            Editor.EndUpdate();
+            break;
+        }
+        case ColumnPaste:
+            Editor.SetCaretXY(Editor.BlockBegin());
+            Editor.SetSelectionMode(smColumn);
+            Editor.CommandProcessor(ecPaste, '\0', nullptr);
+            Editor.SetSelectionMode(smNormal);
+            break;
+        case ReplaceSelMessage:
+            Editor.Perform(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(Dropped));
+            break;
         case InsertFile:
             EXPECT_TRUE(Editor.InsertFile(file_, nullptr, {doSelection}));
             break;
@@ -299,7 +345,10 @@ protected:
             searcher.DoSearchReplace(&Editor, "x", false, {soReplace}, "X");
             break;
         case ReplaceAll:
+            // Inside a host's update, where the scan waits for its end.
+            Editor.BeginUpdate();
             searcher.DoSearchReplace(&Editor, "x", false, {soReplace, soReplaceAll, soEntireScope}, "X");
+            Editor.EndUpdate();
             break;
         case Cut:
             Editor.CommandProcessor(ecCut, '\0', nullptr);
@@ -384,6 +433,7 @@ TEST_P(TSynFoldGuardPathsTest, EveryPathChangesTheTextAsWithNothingCollapsedOrNo
         if (Refused(row)) {
             EXPECT_EQ(folded.Text, folded.Before) << "not refused";
             EXPECT_EQ(folded.Other, AnsiString(Dropped));
+            EXPECT_EQ(folded.Clipboard, AnsiString(ClipboardBefore(row.Path->Kind)));
             EXPECT_FALSE(folded_->CanUndo()) << "refused, yet recorded";
             EXPECT_TRUE(GBlockCollapsed());
             continue;
@@ -391,7 +441,7 @@ TEST_P(TSynFoldGuardPathsTest, EveryPathChangesTheTextAsWithNothingCollapsedOrNo
         EXPECT_EQ(folded.Text, model.Text);
         EXPECT_EQ(folded.Other, model.Other);
         EXPECT_EQ(folded.Clipboard, model.Clipboard);
-        if (!row.Article->QuoteLeftOpen) {
+        if (!BlocksGone(row)) {
             EXPECT_TRUE(GBlockCollapsed()) << "a block the change did not reach";
         }
         // The colours of the lines around the functions.
