@@ -494,10 +494,11 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
     };
     auto real = [&](TBufferCoord P) {
-        // A line selection that takes a collapsed first line takes the
-        // lines its block hides.
+        // A selection from a line above that ends in a collapse mark, or
+        // takes a collapsed first line whole in line mode, takes the lines
+        // its block hides (on that line alone it stands for the line).
         const TSynTextFoldRange* block = nullptr;
-        if (P == end && begin < end)
+        if (P == end && begin.Line < end.Line)
             block = memo_->SelectionMode() == smLine ? ranges->CollapsedIn(P.Line, P.Line) : BlockReachedAt(P);
         const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
         // Enter at the end of a collapsed first line goes to the end of

@@ -91,9 +91,9 @@ private:
     void Check();
     void UndoAndRedoEverything();
     void TakeTheMemosText();
-    // The collapsed block whose hidden lines a selection ending at End
-    // takes in: the end reaches into the block's collapse mark. Null when
-    // it reaches into none.
+    // The collapsed block whose hidden lines a selection ending at End, on
+    // a line below its start, takes in: the end reaches into the block's
+    // collapse mark. Null when it reaches into none.
     const TSynTextFoldRange* BlockReachedAt(TBufferCoord End) const;
     std::unique_ptr<TSynMemo> NewMemo();
 

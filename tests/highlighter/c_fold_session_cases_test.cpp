@@ -82,7 +82,7 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
          "collapse all\nrun TaSynUpperCase 10,3 12,3\ncheck\n"},
         {"Unindent in line mode with nothing selected on a collapsed function's first line: the line it "
-         "selects takes the block, which comes into view and is unindented whole",
+         "selects stands for that line alone, whose hidden lines keep their indent",
          false,
          "text \"x;\\r\\nvoid h1() {\\r\\n    a();\\r\\n}\\r\\n\"\n"
          "run ecLineSelect 1,1 1,1\nclick 2\nrun TaSynBlockUnindent 1,2 1,2\ncheck\n"},
