@@ -222,6 +222,9 @@ void TCustomSynText::EndUpdate()
         return;
     lockedInvalidations_ = 0;
     RescanPendingFolds();
+    // An undo or redo of a replace-all in this update collapses its blocks
+    // now that the scan has read the text it left.
+    CollapseNotedFolds();
     WakeIdleForLineGap();
     if (!HandleAllocated())
         return;

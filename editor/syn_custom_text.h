@@ -762,9 +762,9 @@ protected:
     // answers their heads in the lines of the text as it then stands
     // (syn_search_folds.cpp).
     std::vector<TSynFoldHead> ExpandCollapsedFolds();
-    // Collapses the expanded ranges at Heads, but those that hold line Keep
-    // below their first line (0: none).
-    void CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep);
+    // Collapses the expanded ranges at Heads, but, with KeepCaret, those
+    // that hold the caret's line below their first line.
+    void CollapseFoldsAt(std::vector<TSynFoldHead> Heads, bool KeepCaret);
     // An undo item that collapses Before again when its step is undone and
     // After when it is redone.
     void AddFoldCollapse(const std::vector<TSynFoldHead>& Before, const std::vector<TSynFoldHead>& After);

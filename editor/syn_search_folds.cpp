@@ -3,6 +3,7 @@
 // again afterwards; a replace-all's undo step collapses them as they were.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
@@ -21,13 +22,14 @@ std::vector<TSynFoldHead> TCustomSynText::ExpandCollapsedFolds()
     return heads;
 }
 
-void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
+void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, bool KeepCaret)
 {
     // From the last line up, and the inner of two ranges on one line
     // first: each collapse moves only lines below the heads still to come,
     // and a range inside another is collapsed before the one around it.
     // The lines above a head are all in view, so it stands on its real
-    // line. All collapse in one step.
+    // line. All collapse in one step. The caret follows each collapse: a
+    // block collapsed above it, inside the one that holds it, moves it up.
     if (Heads.empty())
         return;
     std::sort(Heads.begin(), Heads.end(), [](const TSynFoldHead& A, const TSynFoldHead& B) {
@@ -42,7 +44,7 @@ void TCustomSynText::CollapseFoldsAt(std::vector<TSynFoldHead> Heads, int Keep)
                     break;
                 if (range->FoldRangeLevel != head.Level || range->Collapsed || range->ParentCollapsed)
                     continue;
-                if (range->FromLine() < Keep && Keep <= range->ToLine())
+                if (KeepCaret && range->FromLine() < caretY_ && caretY_ <= range->ToLine())
                     break;
                 // A selection reaching into the lines going out of view would
                 // end up on the first line, selecting what it never held.
@@ -98,8 +100,8 @@ void TCustomSynText::NoteFoldCollapse(const TSynTextUndoItem& Item, bool Redoing
 
 void TCustomSynText::CollapseNotedFolds()
 {
-    if (foldsToCollapse_.empty())
-        return;
-    CollapseFoldsAt(std::move(foldsToCollapse_), 0);
-    foldsToCollapse_.clear();
+    // Taken out first: the collapses end updates of their own.
+    std::vector<TSynFoldHead> heads = std::exchange(foldsToCollapse_, {});
+    if (!heads.empty())
+        CollapseFoldsAt(std::move(heads), false);
 }

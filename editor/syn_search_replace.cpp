@@ -160,7 +160,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
         } catch (...) {
             if (replaceAll)
                 EndUndoBlock();
-            CollapseFoldsAt(before, 0);
+            CollapseFoldsAt(before, false);
             throw;
         }
         if (replaceAll) {
@@ -168,7 +168,7 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
                 AddFoldCollapse(before, after.Heads());
             EndUndoBlock();
         }
-        CollapseFoldsAt(after.Heads(), replaceAll ? 0 : caretY_);
+        CollapseFoldsAt(after.Heads(), !replaceAll);
     }
     if (count > 0)
         EnsureCursorPosVisibleEx(true);

@@ -147,10 +147,11 @@ void TCustomSynText::Undo()
     MoveGroupBreak(undoList_, redoList_);
     if (!undoList_->PeekItem())
         return;
+    // The ranges the step's change expanded to reach their text collapse
+    // as they stood before it when the outermost update ends (the group's,
+    // or that of the command running the undo), once its scan has found
+    // the ranges of the text given back.
     UndoGroup();
-    // The ranges the step's change expanded to reach their text, as they
-    // stood before it: after the update, whose end finds the ranges again.
-    CollapseNotedFolds();
 }
 
 void TCustomSynText::UndoGroup()
@@ -192,9 +193,8 @@ void TCustomSynText::Redo()
         return;
     if (!redoList_->PeekItem())
         return;
+    // They collapse as after the step's change, as for an undo.
     RedoGroup();
-    // As after the step's change.
-    CollapseNotedFolds();
 }
 
 void TCustomSynText::RedoGroup()

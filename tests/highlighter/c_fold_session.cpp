@@ -3,16 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "editor/document/syn_text_string_list.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_text_commands.h"
+#include "editor/view/syn_word_wrap.h"
 #include "editor_services/actions/syn_actions_edit.h"
+#include "editor_services/search/syn_text_search.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/clipboard_text.h"
 #include "tests/editor/syn_view_test_support.h"
@@ -81,12 +88,25 @@ namespace {
 // The lines above and below the caret whose colours a check compares.
 constexpr int ColouredAround = 40;
 
-using TRun = std::function<void(TCustomSynTextEditor&)>;
+}  // namespace
+
+// A typed character, texts, a place to drop at (in the lines of the
+// editor the command runs in).
+struct TFoldSession::TRunArgs {
+    char C = '\0';
+    std::vector<AnsiString> Texts;
+    std::optional<TBufferCoord> Drop;
+    AnsiString Text(size_t I) const { return I < Texts.size() ? Texts[I] : AnsiString(); }
+};
+
+namespace {
+
+using TRun = std::function<void(TCustomSynTextEditor&, const TFoldSession::TRunArgs&)>;
 
 template <typename T>
 TRun RunAction()
 {
-    return [](TCustomSynTextEditor& Editor) {
+    return [](TCustomSynTextEditor& Editor, const TFoldSession::TRunArgs&) {
         T action(nullptr);
         action.SetSynText(&Editor);
         action.Execute();
@@ -110,9 +130,48 @@ const std::map<std::string, TRun>& Actions()
         {"TaSynCut", RunAction<TaSynCut>()},
         {"TaSynPaste", RunAction<TaSynPaste>()},
         {"TaSynUpperCase", RunAction<TaSynUpperCase>()},
+        {"TaSynLowerCase", RunAction<TaSynLowerCase>()},
         {"TaSynToggleCase", RunAction<TaSynToggleCase>()},
+        {"TaSynTitleCase", RunAction<TaSynTitleCase>()},
     };
     return actions;
+}
+
+// The searches a run makes, as the find and replace driver makes them:
+// matching case, from the caret.
+bool IsSearch(const std::string& Name) { return Name == "FindNext" || Name == "ReplaceNext" || Name == "ReplaceAll"; }
+
+TSynSearchOptions SearchOptions(const std::string& Name)
+{
+    TSynSearchOptions options{soMatchCase};
+    if (Name == "ReplaceNext")
+        options.Include(soReplace);
+    else if (Name == "ReplaceAll")
+        options.Include(soReplaceAll);
+    return options;
+}
+
+// Drops Source's selection on Editor at Place, as the mouse lets it go
+// there with no key held: the view brought to the place first.
+void DropAt(TCustomSynTextEditor& Editor, TCustomSynText& Source, TBufferCoord Place)
+{
+    Editor.SetTopLine(Editor.BufferToDisplayPos(Place).Row);
+    const TPoint p = Editor.RowColumnToPixels(Editor.BufferToDisplayPos(Place));
+    Editor.DragDrop(&Source, p.X + 1, p.Y + 1);
+}
+
+// Inserts Text as a file of it, as the program's insert-file action does.
+void InsertAsFile(TCustomSynTextEditor& Editor, const AnsiString& Text)
+{
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("tandril-fold-session-" + std::to_string(getpid()) + ".txt"))
+            .string();
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << Text;
+    }
+    Editor.InsertFile(file, nullptr, {doSelection});
+    std::filesystem::remove(file);
 }
 
 // Reads a quoted, escaped text from In (see TFoldSession::Quoted).
@@ -158,6 +217,31 @@ bool ReadPlace(std::istream& In, TBufferCoord& Place)
     return static_cast<bool>(In >> Place.Char >> comma >> Place.Line) && comma == ',';
 }
 
+// What follows a run's places: 'x', @C,L and quoted texts.
+bool ReadRunArgs(std::istream& In, TFoldSession::TRunArgs& Args)
+{
+    for (char c = 0; In >> std::ws, In.peek() != EOF;) {
+        if (In.peek() == '\'') {
+            char close = 0;
+            In.get(c).get(Args.C).get(close);
+            if (close != '\'')
+                return false;
+        } else if (In.peek() == '@') {
+            In.get(c);
+            TBufferCoord drop;
+            if (!ReadPlace(In, drop))
+                return false;
+            Args.Drop = drop;
+        } else {
+            AnsiString text;
+            if (!ReadQuoted(In, text))
+                return false;
+            Args.Texts.push_back(text);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 TFoldSession::TFoldSession(bool Shipped, bool Shown) : shipped_(Shipped)
@@ -180,6 +264,8 @@ TFoldSession::TFoldSession(bool Shipped, bool Shown) : shipped_(Shipped)
         UseCFolding(*memo_, syn_);
     else
         UseRegionFolding(*memo_, syn_);
+    searchEngine_ = std::make_unique<TSynTextSearch>(nullptr);
+    dragSource_ = std::make_unique<TSynMemo>(nullptr);
     model_ = std::make_unique<TSynTextEditor>(nullptr);
     UseCFolding(*model_, syn_);
     // The model folds nothing: it holds the text the edits make, which no
@@ -254,14 +340,14 @@ void TFoldSession::Apply(const std::string& Step)
         std::string name;
         TBufferCoord from;
         TBufferCoord caret;
-        read = static_cast<bool>(in >> name) && ReadPlace(in, from) && ReadPlace(in, caret);
-        std::string c;
-        in >> std::ws;
-        std::getline(in, c);
+        TRunArgs args;
+        read = static_cast<bool>(in >> name) && ReadPlace(in, from) && ReadPlace(in, caret) && ReadRunArgs(in, args);
         from.Line = BufferLineOf(*memo_, from.Line);
         caret.Line = BufferLineOf(*memo_, caret.Line);
+        if (args.Drop)
+            args.Drop->Line = BufferLineOf(*memo_, args.Drop->Line);
         if (read)
-            Run(name, from, caret, c.size() == 3 && c[0] == '\'' ? c[1] : '\0');
+            Run(name, from, caret, args);
     } else if (word == "click") {
         int line = 0;
         read = static_cast<bool>(in >> line);
@@ -286,6 +372,10 @@ void TFoldSession::Apply(const std::string& Step)
             memo_->UncollapseAll();
         else if ((read = word == "level" && static_cast<bool>(in >> level)))
             memo_->UncollapseLevel(level, true);
+    } else if (word == "wrap") {
+        in >> word;
+        read = word == "on" || word == "off";
+        memo_->WordWrap()->SetEnabled(word == "on");
     } else if (word == "undo" || word == "redo") {
         std::string times;
         in >> times;
@@ -328,22 +418,50 @@ void TFoldSession::Apply(const std::string& Step)
     }
 }
 
-void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
+TRun TFoldSession::Command(const std::string& Name)
 {
-    TRun command;
-    if (const auto action = Actions().find(Name); action != Actions().end()) {
-        command = action->second;
-    } else {
-        int id = 0;
-        ASSERT_TRUE(IdentToCommand(Name, id)) << Name;
-        command = [id, C](TCustomSynTextEditor& Editor) { Editor.CommandProcessor(id, C, nullptr); };
+    if (const auto action = Actions().find(Name); action != Actions().end())
+        return action->second;
+    if (Name == "SetSelText")
+        return [](TCustomSynTextEditor& Editor, const TRunArgs& Args) { Editor.SetSelText(Args.Text(0)); };
+    if (Name == "InsertFile")
+        return [](TCustomSynTextEditor& Editor, const TRunArgs& Args) { InsertAsFile(Editor, Args.Text(0)); };
+    if (Name == "DragMove")
+        return [](TCustomSynTextEditor& Editor, const TRunArgs& Args) { DropAt(Editor, Editor, *Args.Drop); };
+    if (Name == "DropFrom") {
+        return [this](TCustomSynTextEditor& Editor, const TRunArgs& Args) {
+            dragSource_->SetText(Args.Text(0));
+            dragSource_->SelectAll();
+            DropAt(Editor, *dragSource_, *Args.Drop);
+        };
     }
+    if (IsSearch(Name)) {
+        return [this, Name](TCustomSynTextEditor& Editor, const TRunArgs& Args) {
+            Editor.SetSearchEngine(searchEngine_.get());
+            Editor.SearchReplace(Args.Text(0), Args.Text(1), SearchOptions(Name));
+        };
+    }
+    int id = 0;
+    if (!IdentToCommand(Name, id))
+        return nullptr;
+    return [id](TCustomSynTextEditor& Editor, const TRunArgs& Args) { Editor.CommandProcessor(id, Args.C, nullptr); };
+}
+
+void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const TRunArgs& Args)
+{
+    const TRun command = Command(Name);
+    ASSERT_TRUE(command) << Name;
+    ASSERT_TRUE(Args.Drop || (Name != "DragMove" && Name != "DropFrom")) << Name << " needs a place to drop at";
     beforeLastRun_ = model_->Text();
     // As the mouse or the keys put them, each move a break between groups
     // of undo.
     memo_->CommandProcessor(ecGotoXY, '\0', &From);
     if (Caret != From)
         memo_->CommandProcessor(ecSelGotoXY, '\0', &Caret);
+    // The block actions select the caret's line first when nothing is
+    // selected: that selection is mapped as one the mouse made.
+    if ((Name == "TaSynBlockIndent" || Name == "TaSynBlockUnindent") && !memo_->SelAvail())
+        memo_->CommandProcessor(ecSelectLine, '\0', nullptr);
     // A pending scan stays pending for a command beside collapsed blocks
     // or over them: the lines the command takes are the same in the text
     // whatever a scan still finds. On a collapsed first line, where what
@@ -352,18 +470,21 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
     auto onCollapsed = [&] {
         return ranges->CollapsedStartsAt(memo_->CaretXY().Line) ||
                ranges->CollapsedStartsAt(memo_->BlockBegin().Line) ||
-               ranges->CollapsedStartsAt(memo_->BlockEnd().Line);
+               ranges->CollapsedStartsAt(memo_->BlockEnd().Line) ||
+               (Args.Drop && ranges->CollapsedStartsAt(Args.Drop->Line));
     };
     if (onCollapsed())
         ranges = memo_->AllFoldRanges();
-    const bool onCollapsedLine = onCollapsed();
+    // A search reads every line whatever is collapsed: it finds and
+    // changes what it does where nothing is collapsed.
+    const bool onCollapsedLine = onCollapsed() && !IsSearch(Name);
     const TBufferCoord begin = memo_->BlockBegin();
     const TBufferCoord end = memo_->BlockEnd();
     const bool lineBreak = Name == "ecLineBreak" || Name == "ecInsertLine";
     // A selection on a collapsed first line meets a line break after the
     // lines the selection takes: there is nothing to compare.
     if (onCollapsedLine && lineBreak && begin != end) {
-        command(*memo_);
+        command(*memo_, Args);
         TakeTheMemosText();
         return;
     }
@@ -373,7 +494,12 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         return (last == AnsiString::npos ? 0 : static_cast<int>(last) + 1) + 1;
     };
     auto real = [&](TBufferCoord P) {
-        const TSynTextFoldRange* block = P == end && begin.Line < end.Line ? BlockReachedAt(P) : nullptr;
+        // A selection from a line above that ends in a collapse mark, or
+        // takes a collapsed first line whole in line mode, takes the lines
+        // its block hides (on that line alone it stands for the line).
+        const TSynTextFoldRange* block = nullptr;
+        if (P == end && begin.Line < end.Line)
+            block = memo_->SelectionMode() == smLine ? ranges->CollapsedIn(P.Line, P.Line) : BlockReachedAt(P);
         const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
         // Enter at the end of a collapsed first line goes to the end of
         // the block.
@@ -388,9 +514,13 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         return P;
     };
     model_->SetCaretAndSelection(real(memo_->CaretXY()), real(begin), real(end));
-    command(*model_);
+    // A drop in a collapse mark lands as past the end of the line's text.
+    TRunArgs modelArgs = Args;
+    if (Args.Drop)
+        modelArgs.Drop = BufferCoord(Args.Drop->Char, memo_->GetRealLineNumber(Args.Drop->Line));
+    command(*model_, modelArgs);
     const AnsiString copied = ClipboardText();
-    command(*memo_);
+    command(*memo_, Args);
     const AnsiString text = memo_->RealText();
     if (!onCollapsedLine) {
         ASSERT_EQ(text, model_->Text()) << "the text the command makes";
@@ -399,6 +529,14 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         // Refused there, or as where nothing is collapsed.
         ASSERT_EQ(text, beforeLastRun_) << "the text the command makes on a collapsed line";
         model_->SetText(text);
+    }
+    if (Name != "ReplaceAll" && IsSearch(Name)) {
+        // The match shown and selected (or the replacement's end): no
+        // collapsed block hides it.
+        auto shown = [this](TBufferCoord P) { return BufferCoord(P.Char, memo_->GetRealLineNumber(P.Line)); };
+        ASSERT_EQ(shown(memo_->BlockBegin()), model_->BlockBegin()) << "where the search left the selection";
+        ASSERT_EQ(shown(memo_->BlockEnd()), model_->BlockEnd()) << "where the search left the selection";
+        ASSERT_EQ(shown(memo_->CaretXY()), model_->CaretXY()) << "where the search left the caret";
     }
 }
 

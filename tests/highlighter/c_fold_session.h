@@ -7,12 +7,22 @@
 //                              the first place to the caret: the text
 //                              it makes is the model's, but on a collapsed
 //                              first line, where it may be refused
+//   run NAME F,L C,L [@D,L] ["..."]...
+//                              what a host or the mouse does with that
+//                              selection: SetSelText "text", InsertFile
+//                              "its text", DragMove to @D,L, DropFrom
+//                              another editor holding "text" at @D,L;
+//                              ReplaceAll or ReplaceNext "what" "with" and
+//                              FindNext "what", matching case, from the
+//                              caret, whose match is the model's wherever
+//                              blocks are collapsed
 //   click LINE                 a click on the fold mark of a line
 // Lines count in the text with nothing collapsed (a hidden line stands for
 // the first line of the collapsed block that hides it), so that a script
 // keeps its places when steps are left out; columns count in the lines
 // shown.
 //   collapse all | expand all | expand level N
+//   wrap on | wrap off         word wrap at the window's edge
 //   undo N | redo N            the keys, N times
 //   undo last                  undo, which must give back the text before
 //                              the last run
@@ -26,6 +36,7 @@
 // model's.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,7 +47,9 @@
 
 class TSynMemo;
 class TSynTextEditor;
+class TCustomSynTextEditor;
 class TSynTextFoldRange;
+class TSynTextSearchCustom;
 class TFoldSessionMemo;
 class TEditorHost;
 
@@ -68,8 +81,13 @@ public:
     // The escaped form of Text for a script, in quotes.
     static std::string Quoted(const AnsiString& Text);
 
+    // What a run gives its command besides the selection.
+    struct TRunArgs;
+
 private:
-    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C);
+    // The command a run names; null when it names none.
+    std::function<void(TCustomSynTextEditor&, const TRunArgs&)> Command(const std::string& Name);
+    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const TRunArgs& Args);
     void Check();
     void UndoAndRedoEverything();
     void TakeTheMemosText();
@@ -87,4 +105,6 @@ private:
     AnsiString start_;            // the text the session started from
     AnsiString beforeLastRun_;    // the text before the last run
     std::vector<std::string> steps_;
+    std::unique_ptr<TSynTextSearchCustom> searchEngine_;
+    std::unique_ptr<TSynMemo> dragSource_;  // the other editor text is dropped from
 };

@@ -81,6 +81,29 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          false,
          "text \"void h2() {\\r\\n}\\r\\n    /*\\r\\n     */\\r\\n\"\n"
          "collapse all\nrun TaSynUpperCase 10,3 12,3\ncheck\n"},
+        {"Unindent in line mode with nothing selected on a collapsed function's first line: the line it "
+         "selects stands for that line alone, whose hidden lines keep their indent",
+         false,
+         "text \"x;\\r\\nvoid h1() {\\r\\n    a();\\r\\n}\\r\\n\"\n"
+         "run ecLineSelect 1,1 1,1\nclick 2\nrun TaSynBlockUnindent 1,2 1,2\ncheck\n"},
+    };
+    for (const TFoldCase& c : cases)
+        Replay(c);
+}
+
+TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
+{
+    const TFoldCase cases[] = {
+        {"A find next from a collapsed function's first line selects the match its body hides, past a block "
+         "collapsed above the match in that body",
+         true,
+         "text \"int f(int a) {\\r\\n  if (a) {\\r\\n    x();\\r\\n  }\\r\\n  return x;\\r\\n}\\r\\n\"\n"
+         "collapse all\nrun FindNext 9,1 9,1 \"return x;\"\ncheck\n"},
+        {"The undo of a replace-all, run as a command, collapses its blocks again on the ranges of the text it "
+         "gives back: a line comment holding the brace that closed the block in the replaced text",
+         false,
+         "text \"struct s {\\r\\n    a; // }\\r\\n};\\r\\n\"\n"
+         "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);

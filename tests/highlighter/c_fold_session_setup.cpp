@@ -16,6 +16,8 @@ namespace {
 constexpr uint32_t DefaultSeeds = 1;
 constexpr uint32_t AllSeeds = 200;
 constexpr int DefaultSteps = 600;
+// The wider steps cost more each: CI runs fewer of them.
+constexpr int WideDefaultSteps = 100;
 constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
@@ -26,8 +28,11 @@ bool EnvironmentSays(const char* Name, const char* Value)
     return set != nullptr && std::strcmp(set, Value) == 0;
 }
 
-// The seeds to run, and whether the environment chose them.
-std::vector<uint32_t> Seeds(bool& Chosen)
+// The seeds to run, and whether the environment chose them. CI's session
+// of the wider steps is one that checks rarely (an even seed): a check
+// after every step of a text with lines of 30,000 bytes costs more than CI
+// may spend.
+std::vector<uint32_t> Seeds(bool Wide, bool& Chosen)
 {
     if (const char* chosen = std::getenv("TANDRIL_FOLD_SEEDS"); chosen != nullptr && *chosen != '\0') {
         Chosen = true;
@@ -37,27 +42,30 @@ std::vector<uint32_t> Seeds(bool& Chosen)
         return SeedRange(first, last);
     }
     Chosen = EnvironmentSays("TANDRIL_ALL_SEEDS", "1");
-    return SessionSeeds(SeedRange(1, AllSeeds), DefaultSeeds);
+    return SessionSeeds(SeedRange(Wide ? 2 : 1, AllSeeds), DefaultSeeds);
 }
 
 const char* SchemeName(bool Shipped) { return Shipped ? "cpp" : "regions"; }
+const char* KindsName(bool Wide) { return Wide ? "wide" : "last"; }
 
 }  // namespace
 
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
 {
-    *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped) << ", " << Setup.Steps << " steps";
+    *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped) << " " << KindsName(Setup.Wide) << ", "
+         << Setup.Steps << " steps";
 }
 
 std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + std::to_string(Setup.Seed); }
 
-std::vector<TFoldSessionSetup> FoldSessions(bool Shipped)
+std::vector<TFoldSessionSetup> FoldSessions(bool Shipped, bool Wide)
 {
     std::vector<TFoldSessionSetup> sessions;
     bool chosen = false;
-    if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)))
-        for (const uint32_t seed : Seeds(chosen))
-            sessions.push_back({seed, Shipped, chosen ? ChosenSteps : DefaultSteps});
+    if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
+        !EnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
+        for (const uint32_t seed : Seeds(Wide, chosen))
+            sessions.push_back({seed, Shipped, Wide, chosen ? ChosenSteps : Wide ? WideDefaultSteps : DefaultSteps});
     return sessions;
 }
 
@@ -65,8 +73,8 @@ std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector
 {
     std::ostringstream out;
     out << "\nThe session of seed " << Setup.Seed << " folding by the " << SchemeName(Setup.Shipped)
-        << " regions fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
-        << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped)
+        << " regions, " << KindsName(Setup.Wide) << " steps, fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
+        << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped) << " TANDRIL_FOLD_KINDS=" << KindsName(Setup.Wide)
         << " highlighter_tests --gtest_filter='*TCFoldSessionTest*' (and"
         << " TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
     for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)

@@ -3,6 +3,10 @@
 //   TANDRIL_FOLD_SEEDS=7 or =100-199: those seeds only;
 //   TANDRIL_FOLD_SCHEME=cpp or =regions: the shipped C/C++ scheme's fold
 //     regions, or braces, block comments and #ifdef blocks, only;
+//   TANDRIL_FOLD_KINDS=last or =wide: sessions of the steps that came
+//     first only, or only those that also drag and drop, set the selected
+//     text from a host, insert files, find and replace, change case, wrap
+//     lines and type long lines;
 //   TANDRIL_ALL_SEEDS=1: many more seeds than the few CI runs;
 // A session of seeds the environment chooses takes more steps than one of
 // the default seed, which keeps CI's run short: the first steps are the
@@ -19,14 +23,15 @@
 struct TFoldSessionSetup {
     uint32_t Seed;
     bool Shipped;  // the shipped scheme's fold regions, else the others
+    bool Wide;     // the wider kinds of steps too
     int Steps;
 };
 
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out);
 std::string FoldSessionName(const TFoldSessionSetup& Setup);
-// The sessions of one scheme's regions: none when the environment names
-// the other.
-std::vector<TFoldSessionSetup> FoldSessions(bool Shipped);
+// The sessions of one scheme's regions and kinds of steps: none when the
+// environment names others.
+std::vector<TFoldSessionSetup> FoldSessions(bool Shipped, bool Wide);
 
 // What a failing session prints: how to repeat it and its last steps.
 std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector<std::string>& Steps);

@@ -5,7 +5,11 @@
 // them, #ifdef regions and braces typed there, multi-line deletes and their
 // undo, pastes at column 1, column blocks and whole lines copied and pasted
 // in their mode, joins at line ends, undo and redo (long runs too), and
-// idle slices run or skipped. After every step the text with nothing
+// idle slices run or skipped; and in sessions of the wider kinds of steps,
+// drags and drops (also from another editor), a host's SetSelText, files
+// inserted, finds and replaces, case changes on collapsed first lines,
+// word wrap switched, lines of 2,000 to 30,000 bytes and quote characters
+// outside strings. After every step the text with nothing
 // collapsed is what the same commands make of it where nothing is
 // collapsed; after every step and idle slice that leaves no scan pending
 // (and now and then one that does, the check finishing the scan) the lines
@@ -68,6 +72,11 @@ protected:
     // One random step, made of steps of the session's script.
     void Step(TRandom& R);
     void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C = '\0');
+    // A run with what follows its places in a script (a place to drop at,
+    // texts).
+    void RunWith(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const std::string& Args);
+    // A place as a script writes it.
+    std::string Place(TBufferCoord P) const;
     void ClickFoldMark(TRandom& R);
     void EditAtEdge(TRandom& R);
     void RunAction(TRandom& R);
@@ -78,6 +87,13 @@ protected:
     void PasteCopiedBlock(TRandom& R);
     void TypeAtEdge(TRandom& R);
     void UndoRun(TRandom& R);
+    // One step of the wider kinds.
+    void WideStep(TRandom& R);
+    void DragOrDrop(TRandom& R);
+    void SetOrInsertText(TRandom& R);
+    void FindOrReplace(TRandom& R);
+    void ChangeCaseAtEdge(TRandom& R);
+    void PasteWidePiece(TRandom& R);
     void Idle(TRandom& R);
     // A check when the last step left no scan pending, and now and then
     // when it did (the check finishes it, as any reader does).
@@ -159,12 +175,17 @@ TBufferCoord TCFoldSessionTest::SelectionEnd(TRandom& R, TBufferCoord From) cons
 
 void TCFoldSessionTest::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, char C)
 {
-    std::ostringstream step;
-    step << "run " << Name << " " << From.Char << "," << Memo().GetRealLineNumber(From.Line) << " " << Caret.Char
-         << "," << Memo().GetRealLineNumber(Caret.Line);
-    if (C != '\0')
-        step << " '" << C << "'";
-    session->Apply(step.str());
+    RunWith(Name, From, Caret, C != '\0' ? std::string(" '") + C + "'" : std::string());
+}
+
+void TCFoldSessionTest::RunWith(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const std::string& Args)
+{
+    session->Apply("run " + Name + " " + Place(From) + " " + Place(Caret) + Args);
+}
+
+std::string TCFoldSessionTest::Place(TBufferCoord P) const
+{
+    return std::to_string(P.Char) + "," + std::to_string(Memo().GetRealLineNumber(P.Line));
 }
 
 void TCFoldSessionTest::ClickFoldMark(TRandom& R)
@@ -323,17 +344,101 @@ void TCFoldSessionTest::UndoRun(TRandom& R)
         session->Apply("redo " + std::to_string(R.Between(1, 20)));
 }
 
+void TCFoldSessionTest::DragOrDrop(TRandom& R)
+{
+    // A selection dragged somewhere in the text, mostly beside a collapsed
+    // block; or text dropped from another editor.
+    const TBufferCoord from = EdgePlace(R);
+    const TBufferCoord drop = EdgePlace(R);
+    if (R.Chance(35)) {
+        static const char* const dropped[] = {"{", "}", "/*", "x", "\"", "// \"", "} else {"};
+        const AnsiString text = R.Chance(50) ? RandomCPiece(R) : AnsiString(R.Pick(dropped));
+        RunWith("DropFrom", from, from, " @" + Place(drop) + " " + TFoldSession::Quoted(text));
+        return;
+    }
+    TBufferCoord to = SelectionEnd(R, from);
+    if (to == from)
+        to = R.Chance(50) ? LineEnd(from.Line) : EdgePlace(R);
+    if (to != from)
+        RunWith("DragMove", from, to, " @" + Place(drop));
+}
+
+void TCFoldSessionTest::SetOrInsertText(TRandom& R)
+{
+    // What a host puts in place of the selection, or a file inserted there.
+    static const char* const texts[] = {"", "{", "}", "x", "/* c */", "\r\n", "} else {\r\n", "// \""};
+    const TBufferCoord from = EdgePlace(R);
+    const AnsiString text = R.Chance(40) ? RandomCPiece(R) : AnsiString(R.Pick(texts));
+    RunWith(R.Chance(60) ? "SetSelText" : "InsertFile", from, SelectionEnd(R, from), " " + TFoldSession::Quoted(text));
+}
+
+void TCFoldSessionTest::FindOrReplace(TRandom& R)
+{
+    // Words of the text and tokens that fold, found from a place beside a
+    // collapsed block, replaced one at a time or all at once.
+    static const char* const found[] = {"return", "else", "x;", "}", "{", "/*", "*/", "#endif", "\"", "//"};
+    static const char* const replacements[] = {"ELSE", "", "{", "}", "/**", "x\r\ny", "} {", "//"};
+    const TBufferCoord from = EdgePlace(R);
+    const std::string what = TFoldSession::Quoted(R.Pick(found));
+    const int choice = R.Below(10);
+    if (choice < 4)
+        RunWith("FindNext", from, from, " " + what);
+    else
+        RunWith(choice < 7 ? "ReplaceNext" : "ReplaceAll", from, from,
+                " " + what + " " + TFoldSession::Quoted(R.Pick(replacements)));
+}
+
+void TCFoldSessionTest::ChangeCaseAtEdge(TRandom& R)
+{
+    // Case changes of the word at the caret, of the selection or of the
+    // document's selection, on collapsed first lines most of all.
+    static const char* const commands[] = {
+        "ecUpperCase",    "ecLowerCase",    "ecToggleCase",   "ecTitleCase",    "ecLowerCaseBlock",
+        "TaSynUpperCase", "TaSynLowerCase", "TaSynToggleCase", "TaSynTitleCase",
+    };
+    const TBufferCoord from = EdgePlace(R);
+    Run(R.Pick(commands), from, R.Chance(60) ? from : SelectionEnd(R, from));
+}
+
+void TCFoldSessionTest::PasteWidePiece(TRandom& R)
+{
+    session->Apply("clipboard " + TFoldSession::Quoted(WideCPiece(R)));
+    const TBufferCoord at = EdgePlace(R);
+    Run(R.Chance(50) ? "ecPaste" : "TaSynPaste", at, at);
+}
+
+void TCFoldSessionTest::WideStep(TRandom& R)
+{
+    const int kind = R.Below(100);
+    if (kind < 25)
+        DragOrDrop(R);
+    else if (kind < 40)
+        SetOrInsertText(R);
+    else if (kind < 65)
+        FindOrReplace(R);
+    else if (kind < 85)
+        ChangeCaseAtEdge(R);
+    else if (kind < 90)
+        session->Apply(R.Chance(50) ? "wrap on" : "wrap off");
+    else
+        PasteWidePiece(R);
+}
+
 void TCFoldSessionTest::Step(TRandom& R)
 {
     const int lines = LineCount() == 0 ? 0 : Memo().GetRealLineNumber(LineCount());
     if (lines < FewestLines) {
-        session->Apply("clipboard " + TFoldSession::Quoted(RandomCText(R, R.Between(20, 80))));
+        session->Apply("clipboard " + TFoldSession::Quoted(RandomCText(R, R.Between(20, 80), GetParam().Wide)));
         const TBufferCoord at = BufferCoord(1, R.Between(1, std::max(LineCount(), 1)));
         Run("ecPaste", at, at);
         return;
     }
     if (lines > MostLines) {
         DeleteLines(R, 150);
+        return;
+    }
+    if (GetParam().Wide && R.Chance(30)) {
+        WideStep(R);
         return;
     }
     const int kind = R.Below(100);
@@ -398,7 +503,7 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
     TRandom random(GetParam().Seed);
     auto failed = [this] { return FoldSessionFailure(GetParam(), session->Steps()); };
     // Half of the texts end in text, as the program saves an article.
-    AnsiString text = RandomCText(random, random.Between(FewestLines, MostLines));
+    AnsiString text = RandomCText(random, random.Between(FewestLines, MostLines), GetParam().Wide);
     if (random.Chance(50))
         text.resize(text.size() - 2);
     session->Apply("text " + TFoldSession::Quoted(text));
@@ -421,7 +526,9 @@ TEST_P(TCFoldSessionTest, FoldingNeverChangesTheTextOrWhatAFreshEditorShows)
 
 std::string SessionName(const ::testing::TestParamInfo<TFoldSessionSetup>& Info) { return FoldSessionName(Info.param); }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(true)), SessionName);
-INSTANTIATE_TEST_SUITE_P(Regions, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(false)), SessionName);
+INSTANTIATE_TEST_SUITE_P(Shipped, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(true, false)), SessionName);
+INSTANTIATE_TEST_SUITE_P(Regions, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(false, false)), SessionName);
+INSTANTIATE_TEST_SUITE_P(ShippedWide, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(true, true)), SessionName);
+INSTANTIATE_TEST_SUITE_P(RegionsWide, TCFoldSessionTest, ::testing::ValuesIn(FoldSessions(false, true)), SessionName);
 
 }  // namespace

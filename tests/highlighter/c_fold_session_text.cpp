@@ -53,17 +53,58 @@ const AnsiString Wrappers[][2] = {
     {"extern \"C\" {\r\n", "}\r\n"},
 };
 
+// Lines a quote character stands on outside any string (a line comment, a
+// character literal): the rest of the line is no string, and the lines
+// below fold as before.
+const AnsiString QuoteLines[] = {
+    "// \"\r\n",
+    "    if (c == '\"') {\r\n        q();\r\n    }\r\n",
+    "int c = '\"'; // it's {\r\n",
+};
+
+// The start and the repeated middle of a line of 2,000 to 30,000 bytes,
+// and its end: data on one line, a string or a comment holding braces, a
+// block opened at the end of a long line.
+const char* const LongLines[][3] = {
+    {"int table[] = {", " 1, 2, 3,", " };\r\n"},
+    {"char* s = \"", "{ \xD5\x66 } ", "\";\r\n"},
+    {"// ", "{ \" } ", "\r\n"},
+    {"x = 1; /* ", "{ \xE9\x54 ", "*/ {\r\n    y();\r\n}\r\n"},
+};
+
+AnsiString LongLine(TRandom& R)
+{
+    const auto& parts = R.Pick(LongLines);
+    AnsiString line = parts[0];
+    const int length = R.Between(2000, 30000);
+    while (static_cast<int>(line.size()) < length)
+        line += parts[1];
+    return line + parts[2];
+}
+
 int LineCount(const AnsiString& Text) { return static_cast<int>(std::count(Text.begin(), Text.end(), '\n')); }
 
 }  // namespace
 
 const AnsiString& RandomCPiece(TRandom& R) { return R.Chance(3) ? R.Pick(Unbalanced) : R.Pick(Pieces); }
 
-AnsiString RandomCText(TRandom& R, int Lines)
+AnsiString WideCPiece(TRandom& R)
+{
+    const int choice = R.Below(10);
+    if (choice == 0)
+        return LongLine(R);
+    if (choice == 1)
+        return R.Pick(QuoteLines);
+    return RandomCPiece(R);
+}
+
+AnsiString RandomCText(TRandom& R, int Lines, bool Wide)
 {
     AnsiString text;
     while (LineCount(text) < Lines) {
-        if (R.Chance(12)) {
+        if (Wide && R.Chance(10)) {
+            text += WideCPiece(R);
+        } else if (R.Chance(12)) {
             const auto& wrapper = R.Pick(Wrappers);
             text += wrapper[0];
             for (int n = R.Between(2, 8); n > 0; --n)

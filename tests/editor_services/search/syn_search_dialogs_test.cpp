@@ -578,4 +578,48 @@ TEST_P(TSynSearchEditorsTest, AFindThatLandsInACollapsedFoldOpensItAndSelectsThe
     EXPECT_TRUE(CollapsedAt(1));
 }
 
+TEST_P(TSynSearchEditorsTest, AFindOrReplaceNextIntoCollapsedBlocksShowsAndSelectsItsMatch)
+{
+    // Every block collapsed, the innermost first: blocks before the match
+    // inside the one that holds it, and ranges alike on one line.
+    const AnsiString text = "int f(int a) {\r\n  if (a) {\r\n    x();\r\n  }\r\n  { {\r\n    y();\r\n  }}\r\n"
+                            "  return x;\r\n}\r\nint g() {\r\n  { {\r\n    return 說;\r\n  }}\r\n}\r\n";
+    const struct {
+        const char* What;
+        const char* Search;
+        void (TSynTextSearcher::*Command)(TCustomSynText*);
+        AnsiString Shown;  // the buffer afterwards
+        TBufferCoord Begin;
+        TBufferCoord End;
+    } rows[] = {
+        {"find next past blocks collapsed before the match in its block", "return x;", &TSynTextSearcher::FindNext,
+         "int f(int a) {\r\n  if (a) {     \r\n  { {     \r\n  return x;\r\n}\r\nint g() {     \r\n",
+         BufferCoord(3, 4), BufferCoord(12, 4)},
+        {"find next into ranges alike on one line, both collapsed", "說", &TSynTextSearcher::FindNext,
+         "int f(int a) {     \r\nint g() {\r\n  { {\r\n    return 說;\r\n  }}\r\n}\r\n", BufferCoord(12, 4),
+         BufferCoord(14, 4)},
+        {"replace next past blocks collapsed before the match in its block", "return x;",
+         &TSynTextSearcher::ReplaceNext,
+         "int f(int a) {\r\n  if (a) {     \r\n  { {     \r\n  z;\r\n}\r\nint g() {     \r\n", BufferCoord(5, 4),
+         BufferCoord(5, 4)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.What);
+        Load(text);
+        TSynTextAllFoldRanges* ranges = editor_->AllFoldRanges();
+        for (int i = ranges->AllCount() - 1; i >= 0; --i)
+            editor_->Collapse(ranges->AllRanges(i));
+        ASSERT_EQ(editor_->Lines()->Text(), "int f(int a) {     \r\nint g() {     \r\n");
+        editor_->SetCaretXY(BufferCoord(9, 1));
+        searcher_.SearchText = row.Search;
+        searcher_.ReplaceText = "z;";
+        searcher_.UseRegex = false;
+        searcher_.Options = {};
+        (searcher_.*row.Command)(editor_);
+        EXPECT_EQ(editor_->Lines()->Text(), row.Shown);
+        EXPECT_EQ(editor_->BlockBegin(), row.Begin);
+        EXPECT_EQ(editor_->BlockEnd(), row.End);
+    }
+}
+
 }  // namespace
