@@ -10,7 +10,7 @@ int TCustomSynText::RealSelStart()
     // First, as it finishes a pending scan, which may move the caret's line.
     const TSynRealText real = RealText();
     const TBufferCoord shown = SelAvail() ? blockBegin_ : CaretXY();
-    TBufferCoord place(shown.Char, allFoldRanges_->RealLineNumber(shown.Line));
+    TBufferCoord place = BufferCoord(shown.Char, allFoldRanges_->RealLineNumber(shown.Line));
     if (place.Line >= 1 && place.Line <= real.Lines->Count())
         place.Char = std::min(place.Char, static_cast<int>(real.Lines->Strings(place.Line - 1).size()) + 1);
     return CharIndexOfRowCol(*real.Lines, place);

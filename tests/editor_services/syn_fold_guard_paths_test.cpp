@@ -204,6 +204,9 @@ class TSynFoldGuardPathsTest : public TFoldedAndModelTest, public ::testing::Wit
 protected:
     void SetUp() override
     {
+        // Strings run over lines, so that the '"' typed far above keeps the
+        // scan pending down to the blocks.
+        LoadCSchemeWithStringsOverLines(syn_);
         TFoldedAndModelTest::SetUp();
         other_ = AddTextEditor(host_.get());
         for (TSynTextEditor* editor : {folded_, model_}) {
