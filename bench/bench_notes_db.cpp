@@ -76,20 +76,30 @@ void AppendNode(TADOQuery& Nodes, TADOQuery& Contents, int Id, int Parent, int T
     Contents.Post();
 }
 
+// Makes an empty notes database FileName as the program makes one.
+void MakeEmptyNotesFile(const AnsiString& FileName)
+{
+    TBenchWindow window;
+    TDBModule module(nullptr, &window, &window, Folder() + "bench.ini", Folder());
+    module.CreateDataBase(FileName);
+}
+
+// Opens Connection on the notes database FileName.
+void OpenNotesFile(TADOConnection& Connection, const AnsiString& FileName)
+{
+    Connection.SetConnectionString("Data Source=" + FileName);
+    Connection.Open();
+}
+
 // Made once per program run; each benchmark works on a copy.
 const TBigDatabase& BigDatabase()
 {
     static const TBigDatabase database = [] {
         TBigDatabase made;
         made.FileName = Folder() + "big.vek";
-        TBenchWindow window;
-        {
-            TDBModule module(nullptr, &window, &window, Folder() + "bench.ini", Folder());
-            module.CreateDataBase(made.FileName);
-        }
+        MakeEmptyNotesFile(made.FileName);
         TADOConnection connection(nullptr);
-        connection.SetConnectionString("Data Source=" + made.FileName);
-        connection.Open();
+        OpenNotesFile(connection, made.FileName);
         connection.BeginTrans();
         TADOQuery nodes(nullptr), contents(nullptr), attachments(nullptr), bookmarks(nullptr);
         for (TADOQuery* query : {&nodes, &contents, &attachments, &bookmarks})
@@ -174,8 +184,7 @@ const AnsiString& BigDatabaseWithoutIndexes()
         const AnsiString made = Folder() + "big-no-indexes.vek";
         std::filesystem::copy_file(BigDatabase().FileName, made);
         TADOConnection connection(nullptr);
-        connection.SetConnectionString("Data Source=" + made);
-        connection.Open();
+        OpenNotesFile(connection, made);
         connection.Execute("DROP INDEX IX_ATTACHMENTS_文档标识; DROP INDEX IX_BOOKMARKS_文档标识; "
                            "DROP INDEX IX_NODES_目录");
         return made;
@@ -194,14 +203,9 @@ const AnsiString& HugeDatabase()
 {
     static const AnsiString fileName = [] {
         const AnsiString made = Folder() + "huge.vek";
-        TBenchWindow window;
-        {
-            TDBModule module(nullptr, &window, &window, Folder() + "bench.ini", Folder());
-            module.CreateDataBase(made);
-        }
+        MakeEmptyNotesFile(made);
         TADOConnection connection(nullptr);
-        connection.SetConnectionString("Data Source=" + made);
-        connection.Open();
+        OpenNotesFile(connection, made);
         const std::string ids = "with recursive n(i) as (select 1 union all select i + 1 from n where i < " +
                                 std::to_string(kHugeNodes) + ") ";
         connection.BeginTrans();
@@ -438,14 +442,9 @@ const AnsiString& LargeArticleDatabase()
 {
     static const AnsiString fileName = [] {
         const AnsiString made = Folder() + "large.vek";
-        {
-            TBenchWindow window;
-            TDBModule module(nullptr, &window, &window, Folder() + "bench.ini", Folder());
-            module.CreateDataBase(made);
-        }
+        MakeEmptyNotesFile(made);
         TADOConnection connection(nullptr);
-        connection.SetConnectionString("Data Source=" + made);
-        connection.Open();
+        OpenNotesFile(connection, made);
         connection.Execute("insert into Nodes values (1, '大文章', 0, 1)");
         connection.Execute("insert into Contents (标识, 内容, 语言, 配置, 位置) values (1, ?, '', '', 0)",
                            {TFieldValue::OfText(LargeCText())});
