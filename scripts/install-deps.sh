@@ -14,6 +14,7 @@ packages=(
   clang  # the fuzz build and scripts/clang_check.sh
   python3  # the fuzz build's launcher that gives literals their GBK bytes
   wamerican  # the spell checker's default dictionary
+  bindfs  # a FUSE mount for the leftover cleaner's test
 )
 
 missing=()

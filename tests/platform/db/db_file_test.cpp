@@ -9,6 +9,7 @@
 #include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -561,6 +562,67 @@ TEST_F(DbFileTest, ATemporaryFileThatCantBeProvedUnusedStays)
     if (problems.starts_with("skip: "))
         GTEST_SKIP() << problems;
     EXPECT_EQ(problems, "");
+}
+
+// A FUSE mount of Backing on Mounted while this lives (bindfs), where the
+// system lets this process mount one; Why says why not otherwise.
+class TFuseMount {
+public:
+    TFuseMount(const std::string& Backing, const std::string& Mounted) : mountedOn_(Mounted)
+    {
+        const std::string command = "bindfs '" + Backing + "' '" + Mounted + "' 2>&1";
+        FILE* output = popen(command.c_str(), "r");
+        if (!output) {
+            why_ = "bindfs can't be started";
+            return;
+        }
+        char text[512];
+        while (fgets(text, sizeof text, output))
+            why_ += text;
+        const int status = pclose(output);
+        struct statfs info {};
+        mounted_ = status == 0 && statfs(Mounted.c_str(), &info) == 0 && info.f_type == 0x65735546;
+    }
+    ~TFuseMount()
+    {
+        if (mounted_ && std::system(("fusermount3 -uz '" + mountedOn_ + "'").c_str()) != 0)
+            ADD_FAILURE() << "the FUSE mount " << mountedOn_ << " stays";
+    }
+    TFuseMount(const TFuseMount&) = delete;
+    TFuseMount& operator=(const TFuseMount&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const std::string& Why() const { return why_; }
+
+private:
+    std::string mountedOn_, why_;
+    bool mounted_ = false;
+};
+
+TEST_F(DbFileTest, ALeftoverWhereALeaseSeesOnlyThisMachineStays)
+{
+    // On a FUSE mount, as on a network file system, the kernel grants a
+    // lease seeing only the opens made through the mount: one held through
+    // the backing folder, as another machine holds a file on a network
+    // share, goes unseen. Nothing there is removed.
+    connection_->Close();
+    const std::string backing = Folder() + "backing/", mounted = Folder() + "mounted/";
+    fs::create_directory(backing);
+    fs::create_directory(mounted);
+    const std::string held = ".~tandril-db-heldonanothermac.tmp", left = ".~tandril-db-leftbyakilledcop.tmp";
+    WriteBytes(backing + held, "open on another machine");
+    WriteBytes(backing + left, "left by a killed compaction");
+    TOtherProgram other([&](const std::function<void()>& Hold) {
+        if (::open((backing + held).c_str(), O_RDONLY) >= 0)
+            Hold();
+    });
+    ASSERT_TRUE(other.Ready);
+    TFuseMount mount(backing, mounted);
+    if (!mount.Mounted())
+        GTEST_SKIP() << "no FUSE mount here: " << mount.Why();
+    RemoveStaleTemporaryFiles(mounted + "notes.vek");
+    EXPECT_TRUE(fs::exists(backing + held));
+    EXPECT_TRUE(fs::exists(backing + left));
 }
 
 TEST_F(DbFileTest, TheFileBeingOpenedStaysThoughItHasTheTemporaryName)
