@@ -73,19 +73,6 @@ uint64_t BitsOf(TMarks Marks)
 #endif
 }
 
-// The offset of the first byte from 0x80 in Bytes[0, Size), or Size:
-// sixteen bytes at a time, as lines are mostly ASCII runs.
-size_t FirstHighByte(const unsigned char* Bytes, size_t Size)
-{
-    size_t at = 0;
-    for (; at + sizeof(TChunk) <= Size; at += sizeof(TChunk))
-        if (const uint64_t high = BitsOf(LoadChunk(Bytes + at) >= 0x80))
-            return at + static_cast<size_t>(std::countr_zero(high));
-    while (at < Size && Bytes[at] < 0x80)
-        ++at;
-    return at;
-}
-
 // How many bytes of the line the converted text Text[From, To) stood for,
 // each end at a code point's start: an ASCII byte one, a lead byte two (a
 // Chinese character, or two bytes that are no character), F4 one (a lone
@@ -218,6 +205,27 @@ constexpr size_t WrittenPast = 2 * sizeof(TChunk);
 
 }  // namespace
 
+// Sixty-four bytes a step, their high bits gathered in one test, then
+// sixteen, as lines are mostly ASCII runs and some are a megabyte of them.
+size_t AsciiPrefixLength(std::string_view Text)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(Text.data());
+    const size_t size = Text.size();
+    size_t at = 0;
+    for (; at + 4 * sizeof(TChunk) <= size; at += 4 * sizeof(TChunk)) {
+        const TChunk any = LoadChunk(bytes + at) | LoadChunk(bytes + at + 16) | LoadChunk(bytes + at + 32) |
+                           LoadChunk(bytes + at + 48);
+        if (BitsOf(any >= 0x80))
+            break;
+    }
+    for (; at + sizeof(TChunk) <= size; at += sizeof(TChunk))
+        if (const uint64_t high = BitsOf(LoadChunk(bytes + at) >= 0x80))
+            return at + static_cast<size_t>(std::countr_zero(high));
+    while (at < size && bytes[at] < 0x80)
+        ++at;
+    return at;
+}
+
 std::string GbkToRegexUtf8(std::string_view Text)
 {
     TSynRegexSubject subject;
@@ -225,13 +233,15 @@ std::string GbkToRegexUtf8(std::string_view Text)
     return std::string(subject.Text());
 }
 
-void TSynRegexSubject::Assign(std::string_view Line)
+void TSynRegexSubject::Assign(std::string_view Line) { Assign(Line, AsciiPrefixLength(Line)); }
+
+void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix)
 {
     line_ = Line;
     mapped_ = mappedLine_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    const size_t from = FirstHighByte(bytes, size);
+    const size_t from = AsciiPrefix;
     ascii_ = from == size;
     if (ascii_)
         return;

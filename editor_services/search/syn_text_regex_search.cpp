@@ -229,7 +229,12 @@ int TSynTextRegexSearch::GetLength(int Index) const
 
 AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement)
 {
-    return SubstituteGroups(Replacement, line_, Groups(Index));
+    const std::span<const size_t> groups = Groups(Index);
+    replaced_.assign(groups.begin(), groups.end());
+    for (size_t& offset : replaced_)
+        if (offset != SynUnsetGroup)
+            offset -= matchedFrom_;
+    return SubstituteGroups(Replacement, matched_, replaced_);
 }
 
 void TSynTextRegexSearch::Compile()
@@ -338,21 +343,37 @@ void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled)
     }
 }
 
-int TSynTextRegexSearch::FindAll(const AnsiString& Line)
+// Groups may lie before the match (a look-behind, \K) or after it (a
+// look-ahead): the stretch kept runs from the first group's start to the
+// last one's end.
+void TSynTextRegexSearch::KeepMatchedText(std::string_view Line)
+{
+    size_t from = Line.size(), to = 0;
+    for (const size_t offset : groups_)
+        if (offset != SynUnsetGroup) {
+            from = std::min(from, offset);
+            to = std::max(to, offset);
+        }
+    matchedFrom_ = from;
+    matched_.assign(Line.substr(from, to - from));
+}
+
+int TSynTextRegexSearch::FindAll(std::string_view Line)
 {
     groups_.clear();
-    line_.clear();
+    matched_.clear();
     if (!compiled_)
         Compile();
     const TCompiled& compiled = *compiled_;
     groupSize_ = 2 * pcre2_get_ovector_count(compiled.MatchData);
-    if (lineFilter_ && !compiled.MayMatch(Line))
+    // The filter spares converting a line that cannot match; a line of
+    // ASCII alone costs no conversion, and pcre2 passes over it as fast.
+    const size_t asciiPrefix = AsciiPrefixLength(Line);
+    if (lineFilter_ && asciiPrefix < Line.size() && !compiled.MayMatch(Line))
         return 0;
-    subject_.Assign(Line);
+    subject_.Assign(Line, asciiPrefix);
     CollectMatches(compiled);
-    // Replace takes the groups' text from the line, after the caller's
-    // own copy may have changed.
     if (!groups_.empty())
-        line_ = Line;
+        KeepMatchedText(Line);
     return GetResultCount();
 }
