@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/code_page.h"
 
 namespace {
@@ -178,23 +179,6 @@ bool ReadsAsPcre2Does(std::string_view Pattern, bool Caseless)
     return true;
 }
 
-// The offset of the first marked byte of the sixteen at Marks (each all
-// ones or zero), or npos.
-size_t FirstMarked(const void* Marks)
-{
-    uint64_t halves[2];
-    std::memcpy(halves, Marks, sizeof halves);
-    if ((halves[0] | halves[1]) == 0)
-        return std::string_view::npos;
-    const auto first = [](uint64_t Half) {
-        if constexpr (std::endian::native == std::endian::little)
-            return static_cast<size_t>(std::countr_zero(Half)) / 8;
-        else
-            return static_cast<size_t>(std::countl_zero(Half)) / 8;
-    };
-    return halves[0] ? first(halves[0]) : 8 + first(halves[1]);
-}
-
 }  // namespace
 
 std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool Caseless)
@@ -208,46 +192,67 @@ std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool C
     return TSynLeadTexts(std::move(*texts));
 }
 
+TSynLeadTexts TSynLeadTexts::InUtf8() const
+{
+    std::vector<std::string> texts;
+    for (const std::string& text : texts_)
+        texts.push_back(GbkToRegexUtf8(text).substr(0, MaxLength));
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    return TSynLeadTexts(std::move(texts));
+}
+
 TSynLeadTexts::TSynLeadTexts(std::vector<std::string> Texts) : texts_(std::move(Texts))
 {
     for (size_t t = 0; t < texts_.size(); ++t) {
-        longest_ = std::max(longest_, texts_[t].size());
-        lengths_[t] = texts_[t].size();
-        for (size_t i = 0; i < texts_[t].size(); ++i)
-            wanted_[t][i] = TChunk{} + static_cast<unsigned char>(texts_[t][i]);
+        firsts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].front());
+        lasts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].back());
+        unsigned char mask[MaxLength] = {};
+        std::memset(mask, 0xFF, texts_[t].size());
+        std::memcpy(&words_[t], texts_[t].data(), texts_[t].size());
+        std::memcpy(&masks_[t], mask, sizeof mask);
     }
 }
 
+uint64_t TSynLeadTexts::MarksAt(const unsigned char* At) const
+{
+    const TByteChunk head = LoadByteChunk(At);
+    TByteMarks marks{};
+    for (size_t t = 0; t < texts_.size(); ++t)
+        marks |= (head == firsts_[t]) & (LoadByteChunk(At + texts_[t].size() - 1) == lasts_[t]);
+    return BitsOf(marks);
+}
+
+// Sixteen starts a test. Where four bytes no longer fit after them, the
+// rest of the line is tested in a copy with zeros after it, which no text
+// holds.
 size_t TSynLeadTexts::Find(std::string_view Line, size_t From) const
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    // Sixteen starts a test. Where the longest text no longer fits after
-    // them, the rest of the line is tested in a copy with zeros after it,
-    // which no text holds.
-    unsigned char rest[sizeof(TChunk) + MaxLength] = {};
-    for (; From < size; From += sizeof(TChunk)) {
+    unsigned char rest[sizeof(TByteChunk) + MaxLength] = {};
+    for (; From < size; From += sizeof(TByteChunk)) {
         const unsigned char* at = bytes + From;
-        if (size - From < sizeof(TChunk) + longest_ - 1) {
+        if (size - From < sizeof(TByteChunk) + MaxLength - 1) {
             std::memset(rest, 0, sizeof rest);
             std::memcpy(rest, at, size - From);
             at = rest;
         }
-        const auto chunk = [at](size_t I) {
-            TChunk bytes;
-            std::memcpy(&bytes, at + I, sizeof bytes);
-            return bytes;
-        };
-        const TChunk first = chunk(0);
-        TChunk marks = TChunk{} != TChunk{};
-        for (size_t t = 0; t < texts_.size(); ++t) {
-            TChunk text = first == wanted_[t][0];
-            for (size_t i = 1; i < lengths_[t]; ++i)
-                text &= chunk(i) == wanted_[t][i];
-            marks |= text;
+        for (uint64_t candidates = MarksAt(at); candidates != 0; candidates &= candidates - 1) {
+            const auto candidate = static_cast<size_t>(std::countr_zero(candidates));
+            if (StartsAt(Line, From + candidate))
+                return From + candidate;
         }
-        if (const size_t first = FirstMarked(&marks); first != std::string_view::npos)
-            return From + first;
     }
     return std::string_view::npos;
+}
+
+bool TSynLeadTexts::StartsAt(std::string_view Text, size_t At) const
+{
+    uint32_t word = 0;
+    std::memcpy(&word, Text.data() + At, std::min(sizeof word, Text.size() - At));
+    for (size_t t = 0; t < texts_.size(); ++t)
+        if ((word & masks_[t]) == words_[t])
+            return true;
+    return false;
 }

@@ -52,7 +52,8 @@ public:
 private:
     struct TCompiled;
     void Compile();
-    void CollectMatches(const TCompiled& Compiled);
+    // The matches in subject_, the text of the line from LineFrom.
+    void CollectMatches(const TCompiled& Compiled, size_t LineFrom);
     void KeepMatchedText(std::string_view Line);
 
     AnsiString pattern_;
