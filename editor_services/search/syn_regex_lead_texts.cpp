@@ -223,36 +223,64 @@ uint64_t TSynLeadTexts::MarksAt(const unsigned char* At) const
     return BitsOf(marks);
 }
 
-// Sixteen starts a test. Where four bytes no longer fit after them, the
-// rest of the line is tested in a copy with zeros after it, which no text
-// holds.
+// Sixteen starts a test, where four bytes fit after each: where they no
+// longer do, the last sixteen such starts are tested, those before From
+// left out, and the last three from the line's last four bytes. A line
+// shorter than one test is read start by start from a copy with zeros
+// after it, which no text holds.
 size_t TSynLeadTexts::Find(std::string_view Line, size_t From) const
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    unsigned char rest[sizeof(TByteChunk) + MaxLength] = {};
-    for (; From < size; From += sizeof(TByteChunk)) {
-        const unsigned char* at = bytes + From;
-        if (size - From < sizeof(TByteChunk) + MaxLength - 1) {
-            std::memset(rest, 0, sizeof rest);
-            std::memcpy(rest, at, size - From);
-            at = rest;
+    constexpr size_t Window = sizeof(TByteChunk) + MaxLength - 1;
+    if (From >= size)
+        return std::string_view::npos;
+    if (size < Window) {
+        unsigned char copy[Window + MaxLength - 1] = {};
+        std::memcpy(copy, bytes, size);
+        for (size_t at = From; at < size; ++at)
+            if (StartsWith(WordAt(copy + at)))
+                return at;
+        return std::string_view::npos;
+    }
+    const auto firstIn = [this](const unsigned char* At, uint64_t Candidates) {
+        for (; Candidates != 0; Candidates &= Candidates - 1) {
+            const auto candidate = static_cast<size_t>(std::countr_zero(Candidates));
+            if (StartsWith(WordAt(At + candidate)))
+                return candidate;
         }
-        for (uint64_t candidates = MarksAt(at); candidates != 0; candidates &= candidates - 1) {
-            const auto candidate = static_cast<size_t>(std::countr_zero(candidates));
-            if (StartsAt(Line, From + candidate))
-                return From + candidate;
-        }
+        return std::string_view::npos;
+    };
+    for (; From + Window <= size; From += sizeof(TByteChunk))
+        if (const size_t found = firstIn(bytes + From, MarksAt(bytes + From)); found != std::string_view::npos)
+            return From + found;
+    if (From >= size)
+        return std::string_view::npos;
+    const size_t last = size - Window;
+    if (const size_t found = firstIn(bytes + last, MarksAt(bytes + last) & (~uint64_t{0} << (From - last)));
+        found != std::string_view::npos)
+        return last + found;
+    const uint32_t tail = WordAt(bytes + size - MaxLength);
+    for (size_t at = std::max(From, size - (MaxLength - 1)); at < size; ++at) {
+        // The bytes from at, zeros after the line's end.
+        const auto shift = static_cast<unsigned>(8 * (at - (size - MaxLength)));
+        if (StartsWith(std::endian::native == std::endian::little ? tail >> shift : tail << shift))
+            return at;
     }
     return std::string_view::npos;
 }
 
-bool TSynLeadTexts::StartsAt(std::string_view Text, size_t At) const
+uint32_t TSynLeadTexts::WordAt(const unsigned char* At)
 {
     uint32_t word = 0;
-    std::memcpy(&word, Text.data() + At, std::min(sizeof word, Text.size() - At));
+    std::memcpy(&word, At, sizeof word);
+    return word;
+}
+
+bool TSynLeadTexts::StartsWith(uint32_t Word) const
+{
     for (size_t t = 0; t < texts_.size(); ++t)
-        if ((word & masks_[t]) == words_[t])
+        if ((Word & masks_[t]) == words_[t])
             return true;
     return false;
 }

@@ -42,8 +42,10 @@ private:
     // One bit for each of the sixteen places from At where a text's first
     // and last bytes stand; reads MaxLength - 1 bytes past the sixteen.
     uint64_t MarksAt(const unsigned char* At) const;
-    // Whether one of the texts stands at At in Text.
-    bool StartsAt(std::string_view Text, size_t At) const;
+    // The four bytes at At, as the texts' words_ hold theirs; and whether
+    // those hold one of the texts from their first.
+    static uint32_t WordAt(const unsigned char* At);
+    bool StartsWith(uint32_t Word) const;
 
     std::vector<std::string> texts_;
     // The first and the last byte of each text, in all sixteen places of a
