@@ -65,7 +65,8 @@ TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, std::string_
         if (result.Count++ == 0)
             result.First = found;
         else
-            result.Text.append(Line.substr(static_cast<size_t>(result.End - 1), static_cast<size_t>(found - result.End)));
+            result.Text.append(
+                Line.substr(static_cast<size_t>(result.End - 1), static_cast<size_t>(found - result.End)));
         result.Text += Engine.Replace(i, Replacement);
         result.End = found + length;
     }

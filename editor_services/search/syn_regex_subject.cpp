@@ -180,8 +180,8 @@ size_t AsciiPrefixLength(std::string_view Text)
     const size_t size = Text.size();
     size_t at = 0;
     for (; at + 4 * sizeof(TByteChunk) <= size; at += 4 * sizeof(TByteChunk)) {
-        const TByteChunk any = LoadByteChunk(bytes + at) | LoadByteChunk(bytes + at + 16) | LoadByteChunk(bytes + at + 32) |
-                           LoadByteChunk(bytes + at + 48);
+        const TByteChunk any = LoadByteChunk(bytes + at) | LoadByteChunk(bytes + at + 16) |
+                               LoadByteChunk(bytes + at + 32) | LoadByteChunk(bytes + at + 48);
         if (BitsOf(any >= 0x80))
             break;
     }
