@@ -34,7 +34,7 @@ std::vector<std::string_view> SplitLines(std::string_view Value)
     return result;
 }
 
-bool IsTrailByteAt(const AnsiString& Line, int Char)
+bool IsTrailByteAt(std::string_view Line, int Char)
 {
     return Char >= 1 && Char <= static_cast<int>(Line.size()) &&
            ByteTypeAt(Line, static_cast<size_t>(Char - 1)) == mbTrailByte;
@@ -42,7 +42,7 @@ bool IsTrailByteAt(const AnsiString& Line, int Char)
 
 // A position inside a double-byte character stands for that character's
 // start, where the keyboard would have stopped.
-int CharStart(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char - 1 : Char; }
+int CharStart(std::string_view Line, int Char) { return IsTrailByteAt(Line, Char) ? Char - 1 : Char; }
 
 // Where a caret or block point that a program names goes: the start of the
 // double-byte character it falls inside. Column edges keep their own rule,
@@ -50,13 +50,13 @@ int CharStart(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Cha
 TBufferCoord WholeCharacterPoint(const TSynTextStringList& Lines, TSynSelectionMode Mode, TBufferCoord Value)
 {
     if (Mode != smColumn && Value.Line >= 1 && Value.Line <= Lines.Count())
-        Value.Char = CharStart(Lines.Strings(Value.Line - 1), Value.Char);
+        Value.Char = CharStart(Lines.LineView(Value.Line - 1), Value.Char);
     return Value;
 }
 
 // Where a column edge at Char falls on Line: past a double-byte character
 // that it would cut into.
-int OutsideChar(const AnsiString& Line, int Char) { return IsTrailByteAt(Line, Char) ? Char + 1 : Char; }
+int OutsideChar(std::string_view Line, int Char) { return IsTrailByteAt(Line, Char) ? Char + 1 : Char; }
 
 std::string_view TrimTrailingSpaces(std::string_view S)
 {
@@ -181,7 +181,7 @@ void TCustomSynText::SetBlockEnd(TBufferCoord Value)
     if (selectionMode_ == smNormal)
         Value.Char = std::min(Value.Char, LineLength(Value.Line) + 1);
     if (Value.Line <= lines_->Count())
-        Value.Char = CharStart(lines_->Strings(Value.Line - 1), Value.Char);
+        Value.Char = CharStart(lines_->LineView(Value.Line - 1), Value.Char);
     if (Value == blockEnd_)
         return;
     if (selectionMode_ == smColumn && Value.Char != blockEnd_.Char)
@@ -406,7 +406,7 @@ void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const Ansi
             TBufferCoord at = BufferCoord(std::min(begin.Char, end.Char), begin.Line);
             if (Value.empty()) {
                 if (at.Line <= lines_->Count())
-                    at.Char = OutsideChar(lines_->Strings(at.Line - 1), at.Char);
+                    at.Char = OutsideChar(lines_->LineView(at.Line - 1), at.Char);
                 PlaceCaret(at);
             } else {
                 // The text goes in again at the block's column, also where
@@ -577,7 +577,7 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
                                          selectionMode_);
                 lastEnd = at + length;
             } else {
-                lastEnd = OutsideChar(lines_->Strings(y - 1), p);
+                lastEnd = OutsideChar(lines_->LineView(y - 1), p);
             }
         }
         if (added > 0)

@@ -3,6 +3,7 @@
 // replaces through SetSelText so that every replacement is undoable.
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -52,7 +53,7 @@ struct TLineReplacement {
     int Count = 0;
 };
 
-TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, const AnsiString& Line, int LineNumber,
+TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, std::string_view Line, int LineNumber,
                                       int Matches, const TSearchScope& Scope, const AnsiString& Replacement)
 {
     TLineReplacement result;
@@ -64,7 +65,8 @@ TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, const AnsiSt
         if (result.Count++ == 0)
             result.First = found;
         else
-            result.Text.append(Line, static_cast<size_t>(result.End - 1), static_cast<size_t>(found - result.End));
+            result.Text.append(
+                Line.substr(static_cast<size_t>(result.End - 1), static_cast<size_t>(found - result.End)));
         result.Text += Engine.Replace(i, Replacement);
         result.End = found + length;
     }
@@ -73,7 +75,7 @@ TLineReplacement ReplaceMatchesOfLine(TSynTextSearchCustom& Engine, const AnsiSt
 
 // The engine's matches in Text, line Line of the editor: a line the engine
 // gives up on is named in what it raises.
-int FindAllInLine(TSynTextSearchCustom& Engine, const AnsiString& Text, int Line)
+int FindAllInLine(TSynTextSearchCustom& Engine, std::string_view Text, int Line)
 {
     try {
         return Engine.FindAll(Text);
@@ -96,9 +98,8 @@ std::vector<TPendingReplacement> FindReplacements(TSynTextSearchCustom& Engine, 
                                                   const AnsiString& Replacement)
 {
     std::vector<TPendingReplacement> pending;
-    AnsiString text;  // the line searched, its buffer reused from line to line
     for (; Line >= Scope.Start.Line && Line <= Scope.End.Line && Line <= Lines.Count(); Line += Step) {
-        text.assign(Lines.LineView(Line - 1));
+        const std::string_view text = Lines.LineView(Line - 1);
         const int n = FindAllInLine(Engine, text, Line);
         if (n == 0)
             continue;
@@ -310,7 +311,11 @@ int TCustomSynText::SearchReplaceInLines(const AnsiString& ASearch, const AnsiSt
     std::optional<std::vector<TPendingReplacement>> rest;
     int restFoundAt = 0;
 
-    AnsiString text;  // the line searched, its buffer reused from line to line
+    // The line searched. One whose matches may be replaced one by one is
+    // copied, as the engine's results stand for it as it was; a find reads
+    // the line where it lies.
+    AnsiString copy;
+    std::string_view text;
     int count = 0;
     const int step = backwards ? -1 : 1;
     for (int line = backwards ? scope.End.Line : scope.Start.Line; line >= scope.Start.Line && line <= scope.End.Line;
@@ -319,7 +324,9 @@ int TCustomSynText::SearchReplaceInLines(const AnsiString& ASearch, const AnsiSt
             break;
         if (replaceAll && !prompt)
             return count + applyReplacements(FindReplacements(*searchEngine_, *lines_, line, step, scope, AReplace), 0);
-        text.assign(lines_->LineView(line - 1));
+        text = lines_->LineView(line - 1);
+        if (replace)
+            text = copy.assign(text);
         const int n = FindAllInLine(*searchEngine_, text, line);
         int shift = 0;  // what the replacements made so far moved the line's later matches by
         for (int k = 0; k < n; ++k) {

@@ -4,6 +4,8 @@
 // the editor services.
 #pragma once
 
+#include <string_view>
+
 #include "platform/base/ansi_string.h"
 #include "platform/base/component.h"
 #include "platform/base/exceptions.h"
@@ -45,8 +47,9 @@ public:
     virtual int GetResultCount() const = 0;
     virtual void SetOptions(TSynSearchOptions Value) = 0;
     // Finds every match in Line; answers their number. May raise
-    // ESynSearchTooCostly.
-    virtual int FindAll(const AnsiString& Line) = 0;
+    // ESynSearchTooCostly. Line need not outlive the call: what Replace
+    // reads is kept.
+    virtual int FindAll(std::string_view Line) = 0;
     // The text that replaces result Index of the last FindAll, made from
     // Replacement as the match stands in the line it was found in (so group
     // references see the same context the match saw).

@@ -140,8 +140,10 @@ int CharIndexToColumn(int Index, int TabWidth, std::string_view Line)
 {
     if (Index < 2)
         return 1;
+    // Only the characters before Index count: a caret early in a long line
+    // reads no further.
     int before = 0;
-    if (TabWidth < 2 || !FindFirstTab(Line, before) || Index <= before + 1)
+    if (TabWidth < 2 || !FindFirstTab(Line.substr(0, static_cast<size_t>(Index - 1)), before))
         return Index;
     // Walk the characters before Index from the first tab on; column counts
     // cells from 0 until the end.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/code_page.h"
 
 namespace {
@@ -178,23 +179,6 @@ bool ReadsAsPcre2Does(std::string_view Pattern, bool Caseless)
     return true;
 }
 
-// The offset of the first marked byte of the sixteen at Marks (each all
-// ones or zero), or npos.
-size_t FirstMarked(const void* Marks)
-{
-    uint64_t halves[2];
-    std::memcpy(halves, Marks, sizeof halves);
-    if ((halves[0] | halves[1]) == 0)
-        return std::string_view::npos;
-    const auto first = [](uint64_t Half) {
-        if constexpr (std::endian::native == std::endian::little)
-            return static_cast<size_t>(std::countr_zero(Half)) / 8;
-        else
-            return static_cast<size_t>(std::countl_zero(Half)) / 8;
-    };
-    return halves[0] ? first(halves[0]) : 8 + first(halves[1]);
-}
-
 }  // namespace
 
 std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool Caseless)
@@ -208,46 +192,95 @@ std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool C
     return TSynLeadTexts(std::move(*texts));
 }
 
+TSynLeadTexts TSynLeadTexts::InUtf8() const
+{
+    std::vector<std::string> texts;
+    for (const std::string& text : texts_)
+        texts.push_back(GbkToRegexUtf8(text).substr(0, MaxLength));
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    return TSynLeadTexts(std::move(texts));
+}
+
 TSynLeadTexts::TSynLeadTexts(std::vector<std::string> Texts) : texts_(std::move(Texts))
 {
     for (size_t t = 0; t < texts_.size(); ++t) {
-        longest_ = std::max(longest_, texts_[t].size());
-        lengths_[t] = texts_[t].size();
-        for (size_t i = 0; i < texts_[t].size(); ++i)
-            wanted_[t][i] = TChunk{} + static_cast<unsigned char>(texts_[t][i]);
+        firsts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].front());
+        lasts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].back());
+        unsigned char mask[MaxLength] = {};
+        std::memset(mask, 0xFF, texts_[t].size());
+        std::memcpy(&words_[t], texts_[t].data(), texts_[t].size());
+        std::memcpy(&masks_[t], mask, sizeof mask);
     }
 }
 
+uint64_t TSynLeadTexts::MarksAt(const unsigned char* At) const
+{
+    const TByteChunk head = LoadByteChunk(At);
+    TByteMarks marks{};
+    for (size_t t = 0; t < texts_.size(); ++t)
+        marks |= (head == firsts_[t]) & (LoadByteChunk(At + texts_[t].size() - 1) == lasts_[t]);
+    return BitsOf(marks);
+}
+
+// Sixteen starts a test, where four bytes fit after each: where they no
+// longer do, the last sixteen such starts are tested, those before From
+// left out, and the last three from the line's last four bytes. A line
+// shorter than one test is read start by start from a copy with zeros
+// after it, which no text holds.
 size_t TSynLeadTexts::Find(std::string_view Line, size_t From) const
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    // Sixteen starts a test. Where the longest text no longer fits after
-    // them, the rest of the line is tested in a copy with zeros after it,
-    // which no text holds.
-    unsigned char rest[sizeof(TChunk) + MaxLength] = {};
-    for (; From < size; From += sizeof(TChunk)) {
-        const unsigned char* at = bytes + From;
-        if (size - From < sizeof(TChunk) + longest_ - 1) {
-            std::memset(rest, 0, sizeof rest);
-            std::memcpy(rest, at, size - From);
-            at = rest;
+    constexpr size_t Window = sizeof(TByteChunk) + MaxLength - 1;
+    if (From >= size)
+        return std::string_view::npos;
+    if (size < Window) {
+        unsigned char copy[Window + MaxLength - 1] = {};
+        std::memcpy(copy, bytes, size);
+        for (size_t at = From; at < size; ++at)
+            if (StartsWith(WordAt(copy + at)))
+                return at;
+        return std::string_view::npos;
+    }
+    const auto firstIn = [this](const unsigned char* At, uint64_t Candidates) {
+        for (; Candidates != 0; Candidates &= Candidates - 1) {
+            const auto candidate = static_cast<size_t>(std::countr_zero(Candidates));
+            if (StartsWith(WordAt(At + candidate)))
+                return candidate;
         }
-        const auto chunk = [at](size_t I) {
-            TChunk bytes;
-            std::memcpy(&bytes, at + I, sizeof bytes);
-            return bytes;
-        };
-        const TChunk first = chunk(0);
-        TChunk marks = TChunk{} != TChunk{};
-        for (size_t t = 0; t < texts_.size(); ++t) {
-            TChunk text = first == wanted_[t][0];
-            for (size_t i = 1; i < lengths_[t]; ++i)
-                text &= chunk(i) == wanted_[t][i];
-            marks |= text;
-        }
-        if (const size_t first = FirstMarked(&marks); first != std::string_view::npos)
-            return From + first;
+        return std::string_view::npos;
+    };
+    for (; From + Window <= size; From += sizeof(TByteChunk))
+        if (const size_t found = firstIn(bytes + From, MarksAt(bytes + From)); found != std::string_view::npos)
+            return From + found;
+    if (From >= size)
+        return std::string_view::npos;
+    const size_t last = size - Window;
+    if (const size_t found = firstIn(bytes + last, MarksAt(bytes + last) & (~uint64_t{0} << (From - last)));
+        found != std::string_view::npos)
+        return last + found;
+    const uint32_t tail = WordAt(bytes + size - MaxLength);
+    for (size_t at = std::max(From, size - (MaxLength - 1)); at < size; ++at) {
+        // The bytes from at, zeros after the line's end.
+        const auto shift = static_cast<unsigned>(8 * (at - (size - MaxLength)));
+        if (StartsWith(std::endian::native == std::endian::little ? tail >> shift : tail << shift))
+            return at;
     }
     return std::string_view::npos;
+}
+
+uint32_t TSynLeadTexts::WordAt(const unsigned char* At)
+{
+    uint32_t word = 0;
+    std::memcpy(&word, At, sizeof word);
+    return word;
+}
+
+bool TSynLeadTexts::StartsWith(uint32_t Word) const
+{
+    for (size_t t = 0; t < texts_.size(); ++t)
+        if ((Word & masks_[t]) == words_[t])
+            return true;
+    return false;
 }

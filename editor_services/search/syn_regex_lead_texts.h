@@ -1,14 +1,18 @@
 // The texts every match of an expression starts with, where they are few
 // and short: "[說門]文|編." starts with 說文, 門文 or 編. A line holding
-// none of them cannot match, and is passed over unconverted; it is
-// searched for them sixteen bytes at a time.
+// none of them cannot match, and is passed over unconverted; in a line
+// that does, no match starts before the place one of them stands. Lines
+// are searched for them sixteen bytes at a time.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "editor_services/search/syn_byte_chunks.h"
 
 class TSynLeadTexts {
 public:
@@ -18,24 +22,38 @@ public:
     // read, or where the texts would be too many to test at once.
     static std::optional<TSynLeadTexts> For(std::string_view Pattern, bool Caseless);
 
+    // The texts as the matcher reads them, in UTF-8 (syn_regex_subject.h),
+    // each cut to its first MaxLength bytes: in a line's converted text a
+    // match starts only where one of them does. UTF-8 starts a character
+    // only where one starts, so they are found at no byte inside one.
+    TSynLeadTexts InUtf8() const;
+
     // The first offset from From where one of the texts starts, or npos.
     size_t Find(std::string_view Line, size_t From) const;
     const std::vector<std::string>& Texts() const { return texts_; }
 
     // At most this many texts of at most MaxLength bytes each: each costs
-    // a comparison a byte for every sixteen bytes of the line.
+    // two comparisons for every sixteen bytes of the line.
     static constexpr size_t MaxTexts = 8;
     static constexpr size_t MaxLength = 4;
 
 private:
     explicit TSynLeadTexts(std::vector<std::string> Texts);
-
-    // A vector of sixteen bytes, compared in one instruction.
-    using TChunk = unsigned char __attribute__((vector_size(16)));
+    // One bit for each of the sixteen places from At where a text's first
+    // and last bytes stand; reads MaxLength - 1 bytes past the sixteen.
+    uint64_t MarksAt(const unsigned char* At) const;
+    // The four bytes at At, as the texts' words_ hold theirs; and whether
+    // those hold one of the texts from their first.
+    static uint32_t WordAt(const unsigned char* At);
+    bool StartsWith(uint32_t Word) const;
 
     std::vector<std::string> texts_;
-    size_t lengths_[MaxTexts] = {};
-    size_t longest_ = 0;
-    // Each byte of each text in all sixteen places of a chunk.
-    TChunk wanted_[MaxTexts][MaxLength] = {};
+    // The first and the last byte of each text, in all sixteen places of a
+    // chunk: where both stand, the whole text is compared, as four bytes
+    // read at once, those past its end masked off.
+    TByteChunk firsts_[MaxTexts] = {};
+    TByteChunk lasts_[MaxTexts] = {};
+    uint32_t words_[MaxTexts] = {};
+    uint32_t masks_[MaxTexts] = {};
 };
+

@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
+#include "editor_services/search/syn_byte_chunks.h"
 #include "platform/base/code_page.h"
 
 namespace {
@@ -42,50 +40,6 @@ size_t EncodeUtf8(char32_t C, char* Out)
     return 4;
 }
 
-// Sixteen bytes compared in one instruction, and what a comparison
-// answers: each byte all ones where it holds, else zero.
-using TChunk = unsigned char __attribute__((vector_size(16)));
-using TMarks = signed char __attribute__((vector_size(16)));
-
-TChunk LoadChunk(const unsigned char* P)
-{
-    TChunk chunk;
-    std::memcpy(&chunk, P, sizeof chunk);
-    return chunk;
-}
-
-// One bit for each of the sixteen bytes of Marks, the first byte's lowest.
-uint64_t BitsOf(TMarks Marks)
-{
-#if defined(__SSE2__)
-    return static_cast<uint32_t>(_mm_movemask_epi8(reinterpret_cast<__m128i>(Marks)));
-#else
-    uint64_t halves[2];
-    std::memcpy(halves, &Marks, sizeof halves);
-    // The multiply gathers the high bits of the eight bytes into the top
-    // byte, in order.
-    const auto gather = [](uint64_t Half) {
-        if constexpr (std::endian::native == std::endian::big)
-            Half = __builtin_bswap64(Half);
-        return (((Half & 0x8080808080808080u) >> 7) * 0x0102040810204080u) >> 56;
-    };
-    return gather(halves[0]) | gather(halves[1]) << 8;
-#endif
-}
-
-// The offset of the first byte from 0x80 in Bytes[0, Size), or Size:
-// sixteen bytes at a time, as lines are mostly ASCII runs.
-size_t FirstHighByte(const unsigned char* Bytes, size_t Size)
-{
-    size_t at = 0;
-    for (; at + sizeof(TChunk) <= Size; at += sizeof(TChunk))
-        if (const uint64_t high = BitsOf(LoadChunk(Bytes + at) >= 0x80))
-            return at + static_cast<size_t>(std::countr_zero(high));
-    while (at < Size && Bytes[at] < 0x80)
-        ++at;
-    return at;
-}
-
 // How many bytes of the line the converted text Text[From, To) stood for,
 // each end at a code point's start: an ASCII byte one, a lead byte two (a
 // Chinese character, or two bytes that are no character), F4 one (a lone
@@ -94,11 +48,11 @@ size_t FirstHighByte(const unsigned char* Bytes, size_t Size)
 // read.
 size_t LineBytesOf(const char* Text, size_t From, size_t To)
 {
-    static constexpr TChunk Places = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    static constexpr TByteChunk Places = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     constexpr size_t StepsBeforeFull = 255 / 2;
     // The sixteen sums added up in each half of the vector, in pairs, then
     // in fours, then in eights.
-    const auto addUp = [](TChunk Sums) {
+    const auto addUp = [](TByteChunk Sums) {
         using THalves = uint64_t __attribute__((vector_size(16)));
         auto halves = reinterpret_cast<THalves>(Sums);
         halves = (halves & 0x00FF00FF00FF00FFu) + ((halves >> 8) & 0x00FF00FF00FF00FFu);
@@ -107,18 +61,18 @@ size_t LineBytesOf(const char* Text, size_t From, size_t To)
         return static_cast<size_t>((halves[0] & 0xFFFF) + (halves[1] & 0xFFFF));
     };
     size_t total = 0;
-    TChunk sums{};
-    for (size_t steps = 0; From < To; From += sizeof(TChunk)) {
-        const TChunk chunk = LoadChunk(reinterpret_cast<const unsigned char*>(Text) + From);
-        const TMarks lead = chunk >= 0xC0;
+    TByteChunk sums{};
+    for (size_t steps = 0; From < To; From += sizeof(TByteChunk)) {
+        const TByteChunk chunk = LoadByteChunk(reinterpret_cast<const unsigned char*>(Text) + From);
+        const TByteMarks lead = chunk >= 0xC0;
         // Comparisons answer -1 where they hold.
-        TMarks weights = (chunk == LoneByteUtf8Lead) - (chunk < 0x80) - lead - lead;
-        if (To - From < sizeof(TChunk))
+        TByteMarks weights = (chunk == LoneByteUtf8Lead) - (chunk < 0x80) - lead - lead;
+        if (To - From < sizeof(TByteChunk))
             weights &= Places < static_cast<unsigned char>(To - From);
-        sums += reinterpret_cast<TChunk>(weights);
+        sums += reinterpret_cast<TByteChunk>(weights);
         if (++steps == StepsBeforeFull) {
             total += addUp(sums);
-            sums = TChunk{};
+            sums = TByteChunk{};
             steps = 0;
         }
     }
@@ -180,8 +134,8 @@ struct TByteKinds {
 TByteKinds KindsOf(const unsigned char* Block)
 {
     TByteKinds kinds;
-    for (size_t at = 0; at < BlockBytes; at += sizeof(TChunk)) {
-        const TChunk chunk = LoadChunk(Block + at);
+    for (size_t at = 0; at < BlockBytes; at += sizeof(TByteChunk)) {
+        const TByteChunk chunk = LoadByteChunk(Block + at);
         const auto high = chunk >= 0x80;
         kinds.High |= BitsOf(high) << at;
         kinds.Lead |= BitsOf(high & (chunk != 0x80) & (chunk != 0xFF)) << at;
@@ -207,16 +161,37 @@ uint64_t LeadStarts(uint64_t Lead)
 // writes past the end and reads past To); answers the end.
 char* CopyAscii(char* Out, const unsigned char* Src, size_t From, size_t To)
 {
-    std::memcpy(Out, Src + From, sizeof(TChunk));
-    for (size_t at = From + sizeof(TChunk); at < To; at += sizeof(TChunk))
-        std::memcpy(Out + (at - From), Src + at, sizeof(TChunk));
+    std::memcpy(Out, Src + From, sizeof(TByteChunk));
+    for (size_t at = From + sizeof(TByteChunk); at < To; at += sizeof(TByteChunk))
+        std::memcpy(Out + (at - From), Src + at, sizeof(TByteChunk));
     return Out + (To - From);
 }
 
 // Bytes the converter may write past the end of what it wrote.
-constexpr size_t WrittenPast = 2 * sizeof(TChunk);
+constexpr size_t WrittenPast = 2 * sizeof(TByteChunk);
 
 }  // namespace
+
+// Sixty-four bytes a step, their high bits gathered in one test, then
+// sixteen, as lines are mostly ASCII runs and some are a megabyte of them.
+size_t AsciiPrefixLength(std::string_view Text)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(Text.data());
+    const size_t size = Text.size();
+    size_t at = 0;
+    for (; at + 4 * sizeof(TByteChunk) <= size; at += 4 * sizeof(TByteChunk)) {
+        const TByteChunk any = LoadByteChunk(bytes + at) | LoadByteChunk(bytes + at + 16) |
+                               LoadByteChunk(bytes + at + 32) | LoadByteChunk(bytes + at + 48);
+        if (BitsOf(any >= 0x80))
+            break;
+    }
+    for (; at + sizeof(TByteChunk) <= size; at += sizeof(TByteChunk))
+        if (const uint64_t high = BitsOf(LoadByteChunk(bytes + at) >= 0x80))
+            return at + static_cast<size_t>(std::countr_zero(high));
+    while (at < size && bytes[at] < 0x80)
+        ++at;
+    return at;
+}
 
 std::string GbkToRegexUtf8(std::string_view Text)
 {
@@ -225,13 +200,15 @@ std::string GbkToRegexUtf8(std::string_view Text)
     return std::string(subject.Text());
 }
 
-void TSynRegexSubject::Assign(std::string_view Line)
+void TSynRegexSubject::Assign(std::string_view Line) { Assign(Line, AsciiPrefixLength(Line)); }
+
+void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix)
 {
     line_ = Line;
     mapped_ = mappedLine_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    const size_t from = FirstHighByte(bytes, size);
+    const size_t from = AsciiPrefix;
     ascii_ = from == size;
     if (ascii_)
         return;
@@ -247,7 +224,7 @@ void TSynRegexSubject::Assign(std::string_view Line)
     // that text mixing Chinese and ASCII costs no branch at each change. The
     // last blocks are read from a copy, which holds whole blocks and what
     // the steps read past them.
-    static_assert(sizeof tail_ >= 2 * BlockBytes + sizeof(TChunk));
+    static_assert(sizeof tail_ >= 2 * BlockBytes + sizeof(TByteChunk));
     const TPairTable& pairs = PairTable();
     const unsigned char* block = bytes + from;
     size_t left = size - from;  // of the line, from the block's start
@@ -255,7 +232,7 @@ void TSynRegexSubject::Assign(std::string_view Line)
     bool firstIsTrail = false;
     bool inTail = false;
     while (true) {
-        if (!inTail && left < BlockBytes + sizeof(TChunk)) {
+        if (!inTail && left < BlockBytes + sizeof(TByteChunk)) {
             std::memcpy(tail_.data(), block, left);
             block = tail_.data();
             inTail = true;

@@ -15,11 +15,17 @@
 // each matches itself and nothing else.
 std::string GbkToRegexUtf8(std::string_view Text);
 
+// How many bytes Text starts with that are ASCII (all of them, for a line
+// of ASCII alone).
+size_t AsciiPrefixLength(std::string_view Text);
+
 class TSynRegexSubject {
 public:
     // The text to match is Line converted; a line of ASCII alone is matched
     // as it stands. Line must outlive the subject's use.
     void Assign(std::string_view Line);
+    // The same, for a Line whose AsciiPrefixLength is known.
+    void Assign(std::string_view Line, size_t AsciiPrefix);
     std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
     // code point starts (or its end). Each costs a walk from the offset

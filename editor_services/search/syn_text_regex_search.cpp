@@ -13,6 +13,7 @@
 #include "editor_services/search/syn_regex_lead_texts.h"
 #include "editor_services/search/syn_regex_subject.h"
 #include "editor_services/search/syn_search_char_starts.h"
+#include "platform/base/code_page.h"
 
 namespace {
 
@@ -118,19 +119,37 @@ struct TSynTextRegexSearch::TCompiled {
     };
     // The byte every match starts with, and the last one it must hold.
     TRequired First, Last;
-    // The texts every match starts with, where known.
+    // The texts every match starts with, where known; and the same in the
+    // converted line, where no match starts before one of them stands, so
+    // that pcre2 is asked to search from there. Not where the expression
+    // holds \G, whose matches depend on where the search started.
     std::optional<TSynLeadTexts> Leads;
+    std::optional<TSynLeadTexts> LeadsInUtf8;
+    // Whether the line's text before the first place a lead text stands
+    // may be left unconverted, pcre2 reading the line from that
+    // character on: nothing in the expression looks behind where a match
+    // starts (no look-behind, \b, \B or \A, as pcre2 counts them).
+    bool SkipsToLead = false;
 
-    // Whether Line may hold a match: a wrong yes costs a search, never a
-    // wrong no.
-    bool MayMatch(std::string_view Line) const
+    // Where in Line the search begins: npos where the line cannot match (a
+    // wrong "may" costs a search, never a wrong "cannot"), else 0 or, where
+    // SkipsToLead, the start of the character the first lead text's bytes
+    // stand in (they may begin with a trail byte: the start stays before
+    // every match).
+    size_t SearchFrom(std::string_view Line) const
     {
-        if (Leads && Leads->Find(Line, 0) == std::string_view::npos)
-            return false;
+        size_t from = 0;
+        if (Leads) {
+            const size_t lead = Leads->Find(Line, 0);
+            if (lead == std::string_view::npos)
+                return lead;
+            if (SkipsToLead)
+                from = CharStartOf(Line, lead);
+        }
         if (First.Byte < 0 && Last.Byte < 0)
-            return true;
+            return from;
         TSynCharStarts starts(Line);
-        return First.In(Line, starts) && Last.In(Line, starts);
+        return First.In(Line, starts) && Last.In(Line, starts) ? from : std::string_view::npos;
     }
 
     TCompiled() = default;
@@ -229,7 +248,12 @@ int TSynTextRegexSearch::GetLength(int Index) const
 
 AnsiString TSynTextRegexSearch::Replace(int Index, const AnsiString& Replacement)
 {
-    return SubstituteGroups(Replacement, line_, Groups(Index));
+    const std::span<const size_t> groups = Groups(Index);
+    replaced_.assign(groups.begin(), groups.end());
+    for (size_t& offset : replaced_)
+        if (offset != SynUnsetGroup)
+            offset -= matchedFrom_;
+    return SubstituteGroups(Replacement, matched_, replaced_);
 }
 
 void TSynTextRegexSearch::Compile()
@@ -277,6 +301,12 @@ void TSynTextRegexSearch::Compile()
     compiled->Last =
         TCompiled::TRequired::From(RequiredAscii(compiled->Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
     compiled->Leads = TSynLeadTexts::For(pattern_, caseless_);
+    if (compiled->Leads && !hazards.SearchStart) {
+        compiled->LeadsInUtf8 = compiled->Leads->InUtf8();
+        uint32_t lookBehind = 0;
+        compiled->SkipsToLead =
+            pcre2_pattern_info(compiled->Code, PCRE2_INFO_MAXLOOKBEHIND, &lookBehind) == 0 && lookBehind == 0;
+    }
     compiled_ = std::move(compiled);
 }
 
@@ -310,12 +340,21 @@ void TSynTextRegexSearch::TCompiled::ChooseRoute(const std::string& Utf8, const 
 // Every match in the subject, left to right, its groups appended to
 // groups_ as offsets into the line; an empty match is followed by a
 // non-empty one at the same place or by a step to the next character.
-void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled)
+void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled, size_t LineFrom)
 {
     const std::string_view text = subject_.Text();
+    const TSynLeadTexts* leads = lineFilter_ && Compiled.LeadsInUtf8 ? &*Compiled.LeadsInUtf8 : nullptr;
     size_t offset = 0;
     uint32_t flags = 0;
     while (true) {
+        // pcre2 searches on from where a match may start: one of the texts
+        // every match starts with, found sixteen bytes a step where pcre2
+        // would try every character that starts one of them.
+        if (leads && flags == 0) {
+            offset = leads->Find(text, offset);
+            if (offset == std::string_view::npos)
+                break;
+        }
         const int rc = Compiled.Match(text, offset, flags);
         if (rc == PCRE2_ERROR_NOMATCH) {
             // No non-empty match where the last empty one was: step over
@@ -332,27 +371,49 @@ void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Compiled.MatchData);
         for (size_t i = 0; i < groupSize_; ++i)
-            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : subject_.LineOffset(ovector[i]));
+            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : LineFrom + subject_.LineOffset(ovector[i]));
         offset = ovector[1];
         flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
 }
 
-int TSynTextRegexSearch::FindAll(const AnsiString& Line)
+// Groups may lie before the match (a look-behind, \K) or after it (a
+// look-ahead): the stretch kept runs from the first group's start to the
+// last one's end.
+void TSynTextRegexSearch::KeepMatchedText(std::string_view Line)
+{
+    size_t from = Line.size(), to = 0;
+    for (const size_t offset : groups_)
+        if (offset != SynUnsetGroup) {
+            from = std::min(from, offset);
+            to = std::max(to, offset);
+        }
+    matchedFrom_ = from;
+    matched_.assign(Line.substr(from, to - from));
+}
+
+int TSynTextRegexSearch::FindAll(std::string_view Line)
 {
     groups_.clear();
-    line_.clear();
+    matched_.clear();
     if (!compiled_)
         Compile();
     const TCompiled& compiled = *compiled_;
     groupSize_ = 2 * pcre2_get_ovector_count(compiled.MatchData);
-    if (lineFilter_ && !compiled.MayMatch(Line))
-        return 0;
-    subject_.Assign(Line);
-    CollectMatches(compiled);
-    // Replace takes the groups' text from the line, after the caller's
-    // own copy may have changed.
+    // The filter spares converting a line that cannot match, or the text
+    // before where a match can start; a line of ASCII alone costs no
+    // conversion, and pcre2 passes over it as fast.
+    const size_t asciiPrefix = AsciiPrefixLength(Line);
+    size_t from = 0;
+    if (lineFilter_ && asciiPrefix < Line.size()) {
+        from = compiled.SearchFrom(Line);
+        if (from == std::string_view::npos)
+            return 0;
+    }
+    const std::string_view searched = Line.substr(from);
+    subject_.Assign(searched, from <= asciiPrefix ? asciiPrefix - from : AsciiPrefixLength(searched));
+    CollectMatches(compiled, from);
     if (!groups_.empty())
-        line_ = Line;
+        KeepMatchedText(Line);
     return GetResultCount();
 }

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
@@ -39,7 +40,7 @@ public:
     void SetOptions(TSynSearchOptions Value) override;
     // Raises ESynRegexError when the pattern does not compile, and
     // ESynSearchTooCostly when a match backtracks past pcre2's limits.
-    int FindAll(const AnsiString& Line) override;
+    int FindAll(std::string_view Line) override;
     // Replacement with the groups of result Index filled in, taken from the
     // line FindAll searched.
     AnsiString Replace(int Index, const AnsiString& Replacement) override;
@@ -51,7 +52,9 @@ public:
 private:
     struct TCompiled;
     void Compile();
-    void CollectMatches(const TCompiled& Compiled);
+    // The matches in subject_, the text of the line from LineFrom.
+    void CollectMatches(const TCompiled& Compiled, size_t LineFrom);
+    void KeepMatchedText(std::string_view Line);
 
     AnsiString pattern_;
     bool caseless_ = true;
@@ -59,7 +62,12 @@ private:
     std::unique_ptr<TCompiled> compiled_;  // null until needed, and after a change of pattern or case
     std::span<const size_t> Groups(int Index) const;
 
-    AnsiString line_;  // the line of the last FindAll, when it held matches
+    // The stretch of the last FindAll's line that its matches' groups lie
+    // in, from matchedFrom_: Replace reads them there, after the caller's
+    // line may have changed, and a find in a long line copies only that.
+    AnsiString matched_;
+    size_t matchedFrom_ = 0;
+    std::vector<size_t> replaced_;  // the groups Replace fills in, as offsets into matched_
     TSynRegexSubject subject_;  // the line being searched, as the matcher reads it
     // The groups of the matches of the last FindAll, in order: groupSize_
     // offsets each (see SubstituteGroups).

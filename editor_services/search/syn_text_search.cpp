@@ -10,9 +10,9 @@
 
 namespace {
 
-unsigned char Byte(const AnsiString& S, size_t I) { return static_cast<unsigned char>(S[I]); }
+unsigned char Byte(std::string_view S, size_t I) { return static_cast<unsigned char>(S[I]); }
 
-uint16_t FoldedPairAt(const AnsiString& S, size_t I) { return GbkFoldedPair(Byte(S, I), Byte(S, I + 1)); }
+uint16_t FoldedPairAt(std::string_view S, size_t I) { return GbkFoldedPair(Byte(S, I), Byte(S, I + 1)); }
 
 }  // namespace
 
@@ -58,7 +58,7 @@ int TSynTextSearch::GetResult(int Index) const
 
 AnsiString TSynTextSearch::Replace(int, const AnsiString& Replacement) { return Replacement; }
 
-bool TSynTextSearch::MatchesAt(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const
+bool TSynTextSearch::MatchesAt(std::string_view Line, size_t Start, TSynCharStarts& Starts) const
 {
     if (!Starts.IsCharStart(Start))
         return false;
@@ -86,7 +86,7 @@ bool TSynTextSearch::MatchesAt(const AnsiString& Line, size_t Start, TSynCharSta
 
 // A double-byte character counts as a delimiter: Chinese text puts no
 // blanks around the words it holds, and its trail bytes are no letters.
-bool TSynTextSearch::IsDelimiterBefore(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const
+bool TSynTextSearch::IsDelimiterBefore(std::string_view Line, size_t Start, TSynCharStarts& Starts) const
 {
     if (Start == 0)
         return true;
@@ -95,12 +95,12 @@ bool TSynTextSearch::IsDelimiterBefore(const AnsiString& Line, size_t Start, TSy
     return delimiter_[Byte(Line, Start - 1)];
 }
 
-bool TSynTextSearch::IsDelimiterAt(const AnsiString& Line, size_t Offset) const
+bool TSynTextSearch::IsDelimiterAt(std::string_view Line, size_t Offset) const
 {
     return Offset >= Line.size() || CharLengthAt(Line, Offset) == 2 || delimiter_[Byte(Line, Offset)];
 }
 
-size_t TSynTextSearch::NextCandidate(const AnsiString& Line, size_t From, size_t Last) const
+size_t TSynTextSearch::NextCandidate(std::string_view Line, size_t From, size_t Last) const
 {
     if (From > Last)
         return AnsiString::npos;
@@ -119,7 +119,7 @@ size_t TSynTextSearch::NextCandidate(const AnsiString& Line, size_t From, size_t
     return at;
 }
 
-int TSynTextSearch::FindAll(const AnsiString& Line)
+int TSynTextSearch::FindAll(std::string_view Line)
 {
     results_.clear();
     if (pattern_.empty())

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "editor/syn_text_search_custom.h"
@@ -26,17 +27,17 @@ public:
     int GetResultCount() const override { return static_cast<int>(results_.size()); }
     void SetOptions(TSynSearchOptions Value) override;
     // Raises "Pattern is empty" for an empty pattern.
-    int FindAll(const AnsiString& Line) override;
+    int FindAll(std::string_view Line) override;
     // Replacement as it is.
     AnsiString Replace(int Index, const AnsiString& Replacement) override;
 
 private:
     void MakeTranslationTable();
     // The offset of the next candidate at or after From, or npos.
-    size_t NextCandidate(const AnsiString& Line, size_t From, size_t Last) const;
-    bool MatchesAt(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const;
-    bool IsDelimiterBefore(const AnsiString& Line, size_t Start, TSynCharStarts& Starts) const;
-    bool IsDelimiterAt(const AnsiString& Line, size_t Offset) const;
+    size_t NextCandidate(std::string_view Line, size_t From, size_t Last) const;
+    bool MatchesAt(std::string_view Line, size_t Start, TSynCharStarts& Starts) const;
+    bool IsDelimiterBefore(std::string_view Line, size_t Start, TSynCharStarts& Starts) const;
+    bool IsDelimiterAt(std::string_view Line, size_t Offset) const;
 
     AnsiString pattern_;
     // Each byte as it is compared outside double-byte characters: the

@@ -487,6 +487,13 @@ TEST(TSynTextRegexSearchTest, FindsAndReplacesWhatTheCharactersHold)
          "<a}>`$_\"bbBt05y9tT2yss]]"},
         // A verb the JIT takes no part in.
         {"(*NO_JIT)abc", "xabc", "<$0>", "x<abc>"},
+        // The search begins at the character where the first text every
+        // match starts with stands: 中's bytes D6 D0 stand across 爸 (B0
+        // D6) and 小 (D0 A1) before it; a look-behind reads the text before
+        // that character, and \G sees where the search began.
+        {"中", "爸小中", "<$0>", "爸小<中>"},
+        {"說(?<=a說)", "a說", "<$0>", "a<說>"},
+        {"a(?<=\\Ga)", "xaa", "<$0>", "xaa"},
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases) {

@@ -195,6 +195,18 @@ TEST_F(TSynTextSearcherTest, ThePromptsAnswersSkipReplaceReplaceAllAndCancel)
     EXPECT_EQ(TModalAnswers::Count(), 0);
 }
 
+TEST_F(TSynTextSearcherTest, PromptedReplacementsTakeTheirGroupsFromTheLineAsItWasFound)
+{
+    // Each group lies before its match; the first replacement changes the
+    // line before "replace all" replaces the rest of it.
+    Load("說1 門2 說3\r\n門4");
+    Answer("替换(&R)");
+    Answer("替换全部");
+    EXPECT_EQ(Run("(?<=([說門]))\\d", true, {soReplaceAll, soPrompt, soEntireScope, soMatchCase}, "<$1$0>"), 4);
+    EXPECT_EQ(Line(1), "說<說1> 門<門2> 說<說3>");
+    EXPECT_EQ(Line(2), "門<門4>");
+}
+
 TEST_F(TSynTextSearcherTest, ReplaceAllAnsweredAtAPromptStopsAtACostlyLineBeforeChangingAnything)
 {
     // The first match is replaced on its own answer; from the answer
