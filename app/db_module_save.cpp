@@ -74,6 +74,11 @@ TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiStr
         StoredAs = *stored;
         return TTextWrite::SavedElsewhere;
     }
+    // An unchanged tab holds the text of its stamp (save all saves every
+    // tab): writing it again would give it a version the other program's
+    // tabs take for a change.
+    if (!Editor->Modified())
+        return TTextWrite::Written;
     dataBase_->Execute("update Contents set 内容=? where 标识=" + IntToStr(id), {TFieldValue::OfText(Editor->Text())});
     // The file's triggers gave the text its new version.
     const TTextStamp written = StoredStamp(id).value_or(TTextStamp{});

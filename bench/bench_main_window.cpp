@@ -1,6 +1,7 @@
 // The main window at work: opening a 1 MB article into a new tab (the frame,
 // its editor registered, the text loaded and painted) and closing it again;
-// Enter in a 100 MB article as the program shows it; and switching the skin
+// Enter in a 100 MB article as the program shows it, and closing its tab;
+// and switching the skin
 // with 10 articles open, each tab repainted.
 #include <benchmark/benchmark.h>
 
@@ -20,6 +21,7 @@
 #include "app/new_form.h"
 #include "app/program_node_dialogs.h"
 #include "bench/bench_large_c_text.h"
+#include "bench/bench_plain_row.h"
 #include "bench_support.h"
 #include "editor/syn_text_commands.h"
 #include "editor_services/syn_text_editor.h"
@@ -178,6 +180,56 @@ void BM_EnterIn100MBArticle(benchmark::State& State)
     State.counters["enter_ms"] = enters[enters.size() / 2];
 }
 BENCHMARK(BM_EnterIn100MBArticle)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// Closing the unchanged tab of the 100 MB C article as the program shows it
+// (C/C++ with folding, or plain text), until the window is repainted
+// without it; the tab stores its caret, language and options. Beside it
+// the engine writing that change of the row (CloseRoundCaret): the
+// "x_plain_write" the close takes.
+void BM_Close100MBArticle(benchmark::State& State)
+{
+    TBenchProgram program(1);
+    {
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        NodeEditorOf(editor)->SetLanguage(State.range(0) != 0 ? "C/C++" : "Text");
+        editor->SetText(LargeCText());
+        program.Module()->SaveNode(editor);
+        editor->SetSelStart(7);
+        program.Module()->CloseAllNodes();
+        AddPlainRow(program.Module()->DataBase(), LargeCText());
+    }
+    std::string utf8 = GbkToUtf8(LargeCText());
+    double closing = 0, plain = 0;
+    int caret = 0;
+    for (int round = 0; auto _ : State) {
+        State.PauseTiming();
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        program.Window()->Repaint();
+        Application->ProcessMessages();
+        caret = CloseRoundCaret(round++, false, utf8);
+        editor->SetSelStart(caret);
+        plain += PlainRowWrite(program.Module()->DataBase(), utf8);
+        const double start = NowMs();
+        State.ResumeTiming();
+        program.Module()->CloseNode(editor);
+        program.Window()->Repaint();
+        State.PauseTiming();
+        closing += NowMs() - start;
+        if (program.Window()->GetEditorCount() != 0)
+            State.SkipWithError("the tab was not closed");
+        State.ResumeTiming();
+    }
+    TADOQuery query(nullptr);
+    query.SetConnection(program.Module()->DataBase());
+    query.SQL()->SetText("select 位置 from Contents where 标识=1");
+    query.Open();
+    if (query.Fields()->Fields(0)->AsInteger() != caret)
+        State.SkipWithError("the caret was not stored");
+    State.SetLabel(State.range(0) != 0 ? "C/C++, folding on" : "plain text");
+    State.counters["plain_write_ms"] = plain * 1000 / double(State.iterations());
+    State.counters["x_plain_write"] = closing / plain;
+}
+BENCHMARK(BM_Close100MBArticle)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchSkinWithTenTabs(benchmark::State& State)
 {
