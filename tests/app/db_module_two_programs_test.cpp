@@ -169,6 +169,14 @@ TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWas
         // to ask about; a text written again is, by whichever program.
         {"theirs saved unchanged", [this](int) { other_->SaveAllNodes(); }, {}, nullptr, true, "說門 text +A",
          "說門 text +A", false},
+        // An unchanged tab chosen over their text is written all the same.
+        {"theirs overwritten by an unchanged tab",
+         [this](int) {
+             Editor()->SetText(kStart);
+             Editor()->SetModified(false);
+             OtherSaves(" +B");
+         },
+         {1}, kSavedElsewhere, true, "說門 text", "說門 text", false},
         {"theirs saved the same text typed again", [this](int) { OtherSaves(""); }, {2}, kSavedElsewhere, true,
          "說門 text", "說門 text", false},
         {"an older program saved the same text",
