@@ -248,10 +248,12 @@ private:
     // ---- Saving (db_module_save.cpp) ----
     enum class TTextWrite { Written, SavedElsewhere, Gone };
     // One transaction: writes the editor's text when the file still holds
-    // what this program last read or wrote of it; else writes nothing and,
-    // when another program saved the article, gives what the file holds in
-    // Stored and its stamp in StoredAs.
-    TTextWrite WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored, TTextStamp& StoredAs);
+    // what this program last read or wrote of it (an unmodified tab holds
+    // that text already, unless Overwrite: the user chose it over another
+    // program's); else writes nothing and, when another program saved the
+    // article, gives what the file holds in Stored and its stamp in
+    // StoredAs.
+    TTextWrite WriteText(TCustomSynTextEditor* Editor, bool Overwrite, AnsiString& Stored, TTextStamp& StoredAs);
     // Tells the user that the article of the editor's tab was deleted by
     // another program and what is not stored yet (Left: "这里的内容还没有保存"),
     // and offers to keep the tab's text as a new article in its folder (at

@@ -21,10 +21,10 @@
 bool TDBModule::SaveNode(TCustomSynTextEditor* Editor)
 {
     const AnsiString title = NodeEditorOf(Editor)->GetNodeName();
-    for (;;) {
+    for (bool overwrite = false;; overwrite = true) {
         AnsiString stored;
         TTextStamp storedAs;
-        switch (WriteText(Editor, stored, storedAs)) {
+        switch (WriteText(Editor, overwrite, stored, storedAs)) {
         case TTextWrite::Written:
             Editor->SetModified(false);
             return true;
@@ -56,7 +56,8 @@ void TDBModule::SaveAllNodes()
             return;
 }
 
-TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiString& Stored, TTextStamp& StoredAs)
+TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, bool Overwrite, AnsiString& Stored,
+                                            TTextStamp& StoredAs)
 {
     const int id = NodeEditorOf(Editor)->GetNodeID();
     // The write lock comes first: no other program can save between the
@@ -74,6 +75,12 @@ TDBModule::TTextWrite TDBModule::WriteText(TCustomSynTextEditor* Editor, AnsiStr
         StoredAs = *stored;
         return TTextWrite::SavedElsewhere;
     }
+    // An unchanged tab holds the text of its stamp (save all saves every
+    // tab): writing it again would give it a version the other program's
+    // tabs take for a change. Not so once the user chose it over the text
+    // another program saved.
+    if (!Editor->Modified() && !Overwrite)
+        return TTextWrite::Written;
     dataBase_->Execute("update Contents set 内容=? where 标识=" + IntToStr(id), {TFieldValue::OfText(Editor->Text())});
     // The file's triggers gave the text its new version.
     const TTextStamp written = StoredStamp(id).value_or(TTextStamp{});

@@ -311,7 +311,7 @@ void TDBModule::DeleteNodeTree(TTreeNode* Node)
     // folder, and a line per node would cost more than the rows.
     nodeManager_->ShowHint((Node->ImageIndex() != ntFolder ? "正在删除文章 " : "正在目录文章 ") + Node->Text());
     std::vector<int> ids;
-    {
+    try {
         TDBTransaction transaction(dataBase_);
         // A folder's subtree as the file holds it, not as this window shows
         // it: another program may have put nodes into it meanwhile. An
@@ -320,6 +320,11 @@ void TDBModule::DeleteNodeTree(TTreeNode* Node)
         ids = Node->ImageIndex() == ntFolder ? SubtreeIds(id) : std::vector<int>{id};
         DeleteNodeRows(ids);
         transaction.Commit();
+    } catch (...) {
+        // Nothing was deleted (another program kept the file, say): no
+        // deletion is going on either.
+        nodeManager_->ShowHint("");
+        throw;
     }
     // The rows are gone for good now; their tabs go without a question
     // (a folder opened from a search hit has a tab too).

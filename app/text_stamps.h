@@ -13,7 +13,7 @@ class TADOConnection;
 class TADOQuery;
 
 // A content row as a program read or wrote it. Row is given out once when
-// the row is made, Version again whenever its text changes; both come from
+// the row is made, Version again whenever its text is written; both come from
 // one number the file counts up and never gives out twice. A row with the
 // same id made after another was deleted has another Row.
 struct TTextStamp {
@@ -23,8 +23,9 @@ struct TTextStamp {
 };
 
 // Adds the stamps' tables and triggers to a file that lacks them, in one
-// transaction: rows already there get Row 0 and Version 0. Writes nothing
-// when they are there.
+// transaction: rows already there get Row 0 and Version 0; an earlier
+// version's trigger that compared texts is replaced. Writes nothing when
+// they are there as they should be.
 void AddTextStamps(TADOConnection* DataBase);
 // Whether the file keeps stamps (a file opened for reading only may not).
 bool HasTextStamps(TADOConnection* DataBase);

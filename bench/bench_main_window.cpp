@@ -1,9 +1,12 @@
 // The main window at work: opening a 1 MB article into a new tab (the frame,
 // its editor registered, the text loaded and painted) and closing it again;
-// Enter in a 100 MB article as the program shows it; and switching the skin
+// Enter in a 100 MB article as the program shows it, and opening and
+// closing its tab;
+// and switching the skin
 // with 10 articles open, each tab repainted.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -20,7 +23,9 @@
 #include "app/new_form.h"
 #include "app/program_node_dialogs.h"
 #include "bench/bench_large_c_text.h"
+#include "bench/bench_plain_row.h"
 #include "bench_support.h"
+#include "editor/syn_memo.h"
 #include "editor/syn_text_commands.h"
 #include "editor_services/syn_text_editor.h"
 #include "platform/db/ado_query.h"
@@ -178,6 +183,86 @@ void BM_EnterIn100MBArticle(benchmark::State& State)
     State.counters["enter_ms"] = enters[enters.size() / 2];
 }
 BENCHMARK(BM_EnterIn100MBArticle)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// The seconds a bare editor, shown 1000 by 800 pixels, takes to set Text
+// and paint it.
+double BareSetTextAndPaint(const AnsiString& Text)
+{
+    std::unique_ptr<TBenchHost> host = ShownHeadlessHost(1000, 800);
+    auto* memo = new TSynMemo(host.get());
+    memo->SetBounds(0, 0, 1000, 800);
+    memo->SetParent(host.get());
+    memo->Update();
+    const double start = NowMs();
+    memo->SetText(Text);
+    memo->Update();
+    return (NowMs() - start) / 1000;
+}
+
+// The 100 MB C article as the program shows it (C/C++ with folding, or
+// plain text): opened into its tab until the window is painted, beside a
+// bare editor setting and painting the same text ("x_bare_set_text"); then
+// its unchanged tab closed until the window is painted without it, the tab
+// storing its caret, language and options, beside the engine writing that
+// change of the row (CloseRoundCaret; "x_plain_write").
+void BM_OpenAndClose100MBArticle(benchmark::State& State)
+{
+    TBenchProgram program(1);
+    AnsiString text = LargeCText();
+    {
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        NodeEditorOf(editor)->SetLanguage(State.range(0) != 0 ? "C/C++" : "Text");
+        editor->SetText(text);
+        program.Module()->SaveNode(editor);
+        editor->SetSelStart(7);
+        program.Module()->CloseAllNodes();
+        AddPlainRow(program.Module()->DataBase(), text);
+    }
+    std::string utf8 = GbkToUtf8(text);
+    double opening = 0, bare = 0, closing = 0, plain = 0;
+    int caret = 0;
+    for (int round = 0; auto _ : State) {
+        State.PauseTiming();
+        bare += BareSetTextAndPaint(text);
+        malloc_trim(0);
+        double start = NowMs();
+        State.ResumeTiming();
+        TCustomSynTextEditor* editor = program.Module()->OpenNode(1);
+        program.Window()->Repaint();
+        State.PauseTiming();
+        opening += (NowMs() - start) / 1000;
+        if (editor->Lines()->Count() < 1000000)
+            State.SkipWithError("the article was not opened");
+        Application->ProcessMessages();
+        caret = CloseRoundCaret(round++, false, utf8);
+        editor->SetSelStart(caret);
+        plain += PlainRowWrite(program.Module()->DataBase(), utf8);
+        start = NowMs();
+        State.ResumeTiming();
+        program.Module()->CloseNode(editor);
+        program.Window()->Repaint();
+        State.PauseTiming();
+        closing += (NowMs() - start) / 1000;
+        if (program.Window()->GetEditorCount() != 0)
+            State.SkipWithError("the tab was not closed");
+        malloc_trim(0);
+        State.ResumeTiming();
+    }
+    TADOQuery query(nullptr);
+    query.SetConnection(program.Module()->DataBase());
+    query.SQL()->SetText("select 位置 from Contents where 标识=1");
+    query.Open();
+    if (query.Fields()->Fields(0)->AsInteger() != caret)
+        State.SkipWithError("the caret was not stored");
+    const auto rounds = double(State.iterations());
+    State.SetLabel(State.range(0) != 0 ? "C/C++, folding on" : "plain text");
+    State.counters["open_ms"] = opening * 1000 / rounds;
+    State.counters["x_bare_set_text"] = opening / bare;
+    State.counters["close_ms"] = closing * 1000 / rounds;
+    State.counters["plain_write_ms"] = plain * 1000 / rounds;
+    State.counters["x_plain_write"] = closing / plain;
+}
+BENCHMARK(BM_OpenAndClose100MBArticle)->ArgName("folding")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchSkinWithTenTabs(benchmark::State& State)
 {

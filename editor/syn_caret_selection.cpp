@@ -1,6 +1,8 @@
 // Caret placement, the selection in its three modes, replacing the selected
 // text and setting the whole text. Positions are clamped, never rejected.
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +14,9 @@
 #include "platform/base/code_page.h"
 
 namespace {
+
+// From this many lines on, a text put in takes one block for all of them.
+constexpr int BulkPutLines = 1024;
 
 // The lines of a text separated by CR LF, CR or LF, as views into it; an
 // empty text is one empty line. Copies of the lines would each take a heap
@@ -507,7 +512,11 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             // moved with the lines as the buffer moved them.
             lines_->InsertLines(cut == 0 ? startLine - 1 : startLine, n - 1);
             // The pieces go in straight from the text; only the first and
-            // last lines are put together.
+            // last lines are put together. Many lines share one block,
+            // taken and given back at once.
+            std::optional<TSynBulkPut> bulk;
+            if (n >= BulkPutLines)
+                bulk.emplace(*lines_, Value.size() + static_cast<size_t>(n) * sizeof(uint32_t));
             PutLinesWrappedOnce(startLine - 1, n, [&] {
                 PutLine(startLine - 1, left + AnsiString(pieces[0]));
                 for (int i = 1; i < n - 1; ++i)
@@ -644,6 +653,10 @@ void TCustomSynText::SetText(const AnsiString& Value)
     // the view kept where it shows, as switching word wrap on does.
     const bool wrapped = GetWordWrap();
     SetWordWrapActive(false);
+    // The next scan reads the whole text anew: no line needs its fold
+    // tokens compared with the line it replaces as it comes in.
+    if (CountsFoldChanges())
+        foldScan_.NoteChange();
     SelectAll();
     SetSelText(Value);
     SetWordWrapActive(wrapped);

@@ -117,14 +117,20 @@ void CheckLineLength(size_t Length)
 
 TSynLineText TSynLineText::Make(std::string_view S)
 {
-    TSynLineText text;
     if (S.empty())
-        return text;
+        return {};
+    CheckLineLength(S.size());
+    return MakeIn(static_cast<char*>(::operator new(BlockSize(S))), S);
+}
+
+TSynLineText TSynLineText::MakeIn(char* Block, std::string_view S)
+{
     CheckLineLength(S.size());
     const auto length = static_cast<uint32_t>(S.size());
-    text.block_ = static_cast<char*>(::operator new(sizeof length + S.size()));
-    std::memcpy(text.block_, &length, sizeof length);
-    std::memcpy(text.block_ + sizeof length, S.data(), S.size());
+    std::memcpy(Block, &length, sizeof length);
+    std::memcpy(Block + sizeof length, S.data(), S.size());
+    TSynLineText text;
+    text.block_ = Block;
     return text;
 }
 
@@ -147,9 +153,80 @@ TSynTextStringList::TSynTextStringList() : expandTabs_(GetTabExpandProcEx(tabWid
 TSynTextStringList::~TSynTextStringList()
 {
     // Teardown reports nothing: no update bracket, no events.
-    for (int i = 0; i < count_; ++i)
-        Rec(i).Text.Free();
+    FreeAllText();
     std::free(list_);
+}
+
+void TSynTextStringList::BeginBulkPut(size_t Bytes)
+{
+    EndBulkPut();
+    auto* begin = static_cast<char*>(std::malloc(Bytes));
+    if (!begin)
+        throw std::bad_alloc();
+    slabs_.push_back({begin, begin, begin + Bytes, 0});
+    filling_ = static_cast<int>(slabs_.size()) - 1;
+}
+
+void TSynTextStringList::EndBulkPut()
+{
+    if (filling_ < 0)
+        return;
+    const auto slab = slabs_.begin() + filling_;
+    filling_ = -1;
+    if (slab->Live == 0) {
+        std::free(slab->Begin);
+        slabs_.erase(slab);
+    }
+}
+
+TSynLineText TSynTextStringList::MakeText(std::string_view S)
+{
+    if (filling_ < 0 || S.empty())
+        return TSynLineText::Make(S);
+    TSlab& slab = slabs_[static_cast<size_t>(filling_)];
+    const size_t size = TSynLineText::BlockSize(S);
+    if (static_cast<size_t>(slab.End - slab.Next) < size)
+        return TSynLineText::Make(S);
+    const TSynLineText text = TSynLineText::MakeIn(slab.Next, S);
+    slab.Next += size;
+    ++slab.Live;
+    return text;
+}
+
+int TSynTextStringList::SlabOf(const TSynLineText& Text) const
+{
+    for (size_t i = 0; i < slabs_.size(); ++i)
+        if (Text.Block() >= slabs_[i].Begin && Text.Block() < slabs_[i].Next)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TSynTextStringList::FreeText(TSynLineText& Text)
+{
+    const int at = SlabOf(Text);
+    if (at < 0) {
+        Text.Free();
+        return;
+    }
+    Text = {};
+    TSlab& slab = slabs_[static_cast<size_t>(at)];
+    if (--slab.Live > 0 || at == filling_)
+        return;
+    std::free(slab.Begin);
+    slabs_.erase(slabs_.begin() + at);
+    if (filling_ > at)
+        --filling_;
+}
+
+void TSynTextStringList::FreeAllText()
+{
+    for (int i = 0; i < count_; ++i)
+        if (SlabOf(Rec(i).Text) < 0)
+            Rec(i).Text.Free();
+    for (const TSlab& slab : slabs_)
+        std::free(slab.Begin);
+    slabs_.clear();
+    filling_ = -1;
 }
 
 void TSynTextStringList::IndexError(int Index)
@@ -217,8 +294,8 @@ void TSynTextStringList::SetLine(int Index, std::string_view S)
         longestLine_ = -1;
         TSynTextStringRec& rec = Rec(Index);
         rec.Flags = sfExpandedLengthUnknown;
-        const TSynLineText text = TSynLineText::Make(S);
-        rec.Text.Free();
+        const TSynLineText text = MakeText(S);
+        FreeText(rec.Text);
         rec.Text = text;
         rec.State.Modified = lmModified;
         if (OnPut)
@@ -322,7 +399,7 @@ int TSynTextStringList::InsertLine(int Index, std::string_view S)
             OnBeforeInserted(this, Index, 1);
         if (count_ == capacity_)
             Grow();
-        const TSynLineText text = TSynLineText::Make(S);
+        const TSynLineText text = MakeText(S);
         MoveGap(Index);
         InitRecord(list_[Index], text);
         ++gap_;
@@ -391,7 +468,7 @@ void TSynTextStringList::Delete(int Index)
     WithUpdate([&] {
         if (OnBeforeDeleted)
             OnBeforeDeleted(this, Index, 1);
-        Rec(Index).Text.Free();
+        FreeText(Rec(Index).Text);
         // The deleted records join the gap at its end.
         MoveGap(Index);
         --count_;
@@ -414,7 +491,7 @@ void TSynTextStringList::DeleteLines(int Index, int NumLines)
     // released records still counted at the end of the list.
     WithUpdate([&] {
         for (int i = Index; i < Index + NumLines; ++i)
-            Rec(i).Text.Free();
+            FreeText(Rec(i).Text);
         // The deleted records join the gap at its end.
         MoveGap(Index);
         count_ -= NumLines;
@@ -428,8 +505,7 @@ void TSynTextStringList::Clear()
 {
     if (count_ > 0) {
         WithUpdate([&] {
-            for (int i = 0; i < count_; ++i)
-                Rec(i).Text.Free();
+            FreeAllText();
             gap_ = 0;
             count_ = 0;
             longestLine_ = -1;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "editor/document/editor_types.h"
 #include "editor/document/text_routines.h"
@@ -48,7 +49,11 @@ enum : uint8_t { sfHasTabs = 1, sfHasNoTabs = 2, sfExpandedLengthUnknown = 4 };
 class TSynLineText {
 public:
     static TSynLineText Make(std::string_view S);
+    // The line S written into Block, which holds BlockSize(S) bytes.
+    static TSynLineText MakeIn(char* Block, std::string_view S);
+    static size_t BlockSize(std::string_view S) { return sizeof(uint32_t) + S.size(); }
     void Free();
+    const char* Block() const { return block_; }
 
     size_t Length() const;
     std::string_view View() const { return {block_ ? block_ + sizeof(uint32_t) : nullptr, Length()}; }
@@ -90,6 +95,10 @@ public:
 
     // Inserts NumLines empty lines before Index.
     void InsertLines(int Index, int NumLines);
+    // The lines put from now until EndBulkPut take their bytes from one
+    // slab of Bytes bytes while it lasts (see slabs_).
+    void BeginBulkPut(size_t Bytes);
+    void EndBulkPut();
     // Deletes NumLines lines from Index on, at most to the end of the list.
     void DeleteLines(int Index, int NumLines);
 
@@ -167,6 +176,16 @@ private:
     size_t TextSize(size_t BreakLength) const;
     void BuildText(char* Dest, std::string_view Break) const;
 
+    // A line's bytes, from the slab being filled when there is room.
+    TSynLineText MakeText(std::string_view S);
+    // Frees a line's bytes, and its slab when it held the slab's last line.
+    void FreeText(TSynLineText& Text);
+    // The index in slabs_ of the slab holding Text's bytes; -1 for none.
+    int SlabOf(const TSynLineText& Text) const;
+    // Frees every line's bytes and every slab, as the list goes or is
+    // emptied: a line in a slab costs nothing.
+    void FreeAllText();
+
     // Line Index's record, on either side of the gap.
     TSynTextStringRec& Rec(int Index) { return list_[Index < gap_ ? Index : Index + capacity_ - count_]; }
     const TSynTextStringRec& Rec(int Index) const
@@ -184,7 +203,33 @@ private:
     int gap_ = 0;
     int count_ = 0;
     int capacity_ = 0;
+    // One block holding the bytes of many lines, put in one after another:
+    // a text set whole (a million lines for a large article) then costs
+    // one allocation and one release instead of one per line. Live counts
+    // the lines whose bytes are in it; it is released when none is left
+    // and it is not being filled.
+    struct TSlab {
+        char* Begin;
+        char* Next;  // where the next line's bytes go
+        char* End;
+        size_t Live;
+    };
+    std::vector<TSlab> slabs_;
+    int filling_ = -1;  // the slab lines put now go into; -1 none
     int longestLine_ = -1;  // index of the first line of greatest expanded length; -1 unknown
     int tabWidth_ = 8;
     TExpandTabsProcEx expandTabs_;  // the routine suited to tabWidth_
+};
+
+// While it stands, the lines put into Lines take their bytes from one slab
+// of Bytes bytes (TSynTextStringList::BeginBulkPut).
+class TSynBulkPut {
+public:
+    TSynBulkPut(TSynTextStringList& Lines, size_t Bytes) : lines_(Lines) { lines_.BeginBulkPut(Bytes); }
+    ~TSynBulkPut() { lines_.EndBulkPut(); }
+    TSynBulkPut(const TSynBulkPut&) = delete;
+    TSynBulkPut& operator=(const TSynBulkPut&) = delete;
+
+private:
+    TSynTextStringList& lines_;
 };

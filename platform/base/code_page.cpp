@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 TSysLocale SysLocale;
@@ -220,6 +222,22 @@ bool Holds(char32_t c, const GbkTables& t)
     return c < 0x80 || IsEscapedByte(c) || (c < 0x10000 && t.fromUnicode[c] != 0);
 }
 
+// How many bytes from Offset on are ASCII, read eight at a time: such bytes
+// are the same in GBK and UTF-8, and most of a program's text is made of
+// them, so whole runs go across at once.
+size_t AsciiRun(std::string_view text, size_t Offset)
+{
+    size_t end = Offset;
+    for (uint64_t word = 0; end + sizeof word <= text.size(); end += sizeof word) {
+        std::memcpy(&word, text.data() + end, sizeof word);
+        if ((word & 0x8080808080808080ull) != 0)
+            break;
+    }
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+        ++end;
+    return end - Offset;
+}
+
 void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
 {
     if (c < 0x80) {
@@ -290,8 +308,12 @@ std::string GbkToUtf8(std::string_view gbk)
 {
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    for (size_t i = 0, len = 0; i < gbk.size(); i += len)
-        AppendReadableUtf8(out, DecodeGbkChar(gbk, i, len));
+    for (size_t i = 0, len = 0; i < gbk.size(); i += len) {
+        if ((len = AsciiRun(gbk, i)) > 0)
+            out.append(gbk.substr(i, len));
+        else
+            AppendReadableUtf8(out, DecodeGbkChar(gbk, i, len));
+    }
     return out;
 }
 
@@ -328,7 +350,11 @@ AnsiString Utf8ToGbk(std::string_view utf8)
     const GbkTables& t = Tables();
     AnsiString out;
     out.reserve(utf8.size());
-    for (size_t i = 0, len = 0; i < utf8.size(); i += len)
-        AppendGbk(out, DecodeUtf8Char(utf8, i, len), t);
+    for (size_t i = 0, len = 0; i < utf8.size(); i += len) {
+        if ((len = AsciiRun(utf8, i)) > 0)
+            out.append(utf8.substr(i, len));
+        else
+            AppendGbk(out, DecodeUtf8Char(utf8, i, len), t);
+    }
     return out;
 }

@@ -165,9 +165,23 @@ TEST_F(TTwoProgramsTest, ASaveAsksWhenTheOtherSavedOrDeletedTheArticleAfterItWas
          kDeletedElsewhere, true, "說門 text|說門 text +A", "說門 text +A", false},
         {"an older program saved", [this](int Id) { other_->ExecSQL("update Contents set 内容='說門 old' where 标识=" + std::to_string(Id)); },
          {2}, kSavedElsewhere, true, "說門 old", "說門 old", false},
-        // Saving the same text is no change to ask about.
-        {"theirs saved unchanged", [this](int) { OtherSaves(""); }, {}, nullptr, true, "說門 text +A", "說門 text +A",
-         false},
+        // Saving an unchanged tab (save all saves every tab) is no change
+        // to ask about; a text written again is, by whichever program.
+        {"theirs saved unchanged", [this](int) { other_->SaveAllNodes(); }, {}, nullptr, true, "說門 text +A",
+         "說門 text +A", false},
+        // An unchanged tab chosen over their text is written all the same.
+        {"theirs overwritten by an unchanged tab",
+         [this](int) {
+             Editor()->SetText(kStart);
+             Editor()->SetModified(false);
+             OtherSaves(" +B");
+         },
+         {1}, kSavedElsewhere, true, "說門 text", "說門 text", false},
+        {"theirs saved the same text typed again", [this](int) { OtherSaves(""); }, {2}, kSavedElsewhere, true,
+         "說門 text", "說門 text", false},
+        {"an older program saved the same text",
+         [this](int Id) { other_->ExecSQL("update Contents set 内容='說門 text' where 标识=" + std::to_string(Id)); },
+         {2}, kSavedElsewhere, true, "說門 text", "說門 text", false},
     };
     int file = 0;
     for (const TCase& c : cases) {
@@ -329,6 +343,8 @@ TEST_F(TTwoProgramsTest, WhileAnotherProgramWritesASaveANewArticleOrADeletionSay
         EXPECT_EQ(Editor()->Modified(), modified);
         EXPECT_EQ(window_->GetNodeTree()->Items()->Count(), nodes);
         EXPECT_FALSE(module_->DataBase()->InTransaction());
+        // No line is left speaking of the action as going on.
+        EXPECT_TRUE(window_->Hints.empty() || window_->Hints.back().empty()) << window_->Hints.back();
         // The tool done, the same action works.
         tool.reset();
         action.Do();
@@ -465,6 +481,60 @@ TEST_F(TTwoProgramsTest, NothingIsAddedToAFolderOrArticleTheOtherDeleted)
         EXPECT_EQ(Column(rows), c.Rows);
         // The list shows what the file holds: a bookmark not added is gone.
         EXPECT_EQ(std::to_string(window_->GetBookMarkList()->Items()->Count()), Column("select count(*) from Bookmarks"));
+        Boxes.clear();
+        CloseTabs();
+    }
+}
+
+TEST_F(TTwoProgramsTest, AFileGetsThisVersionsStampsWhenFirstOpenedForWriting)
+{
+    // The stamp objects, byte for byte, as this version makes them: the
+    // version trigger names no old text, which every save would read back.
+    const std::string stamps =
+        "CREATE TABLE SERIALS (名称 VARCHAR PRIMARY KEY, 值 INT NOT NULL)|"
+        "CREATE TRIGGER SERIALS_NODE AFTER INSERT ON NODES WHEN typeof(new.标识)='integer' AND new.标识 BETWEEN 1 "
+        "AND 2147483647 BEGIN UPDATE SERIALS SET 值=new.标识 WHERE 名称='标识' AND 值<new.标识; END|"
+        "CREATE TABLE TEXTSTAMPS (标识 INT PRIMARY KEY, 行 INT NOT NULL, 版本 INT NOT NULL)|"
+        "CREATE TRIGGER TEXTSTAMPS_CHANGED AFTER UPDATE OF 内容 ON CONTENTS BEGIN UPDATE SERIALS SET 值=值+1 WHERE "
+        "名称='版本'; UPDATE TEXTSTAMPS SET 版本=(SELECT 值 FROM SERIALS WHERE 名称='版本') WHERE 标识=new.标识; END|"
+        "CREATE TRIGGER TEXTSTAMPS_GONE AFTER DELETE ON CONTENTS BEGIN DELETE FROM TEXTSTAMPS WHERE 标识=old.标识; END|"
+        "CREATE TRIGGER TEXTSTAMPS_MADE AFTER INSERT ON CONTENTS BEGIN UPDATE SERIALS SET 值=值+1 WHERE 名称='版本'; "
+        "INSERT OR REPLACE INTO TEXTSTAMPS SELECT new.标识, 值, 值 FROM SERIALS WHERE 名称='版本'; END";
+    const char* const stampObjects = "select sql from sqlite_master where name in ('TEXTSTAMPS', 'SERIALS', "
+                                     "'TEXTSTAMPS_MADE', 'TEXTSTAMPS_CHANGED', 'TEXTSTAMPS_GONE', 'SERIALS_NODE') "
+                                     "order by name";
+    const struct {
+        const char* Name;
+        const char* Before;  // what the file held instead
+    } cases[] = {
+        {"made by this version", ""},
+        {"made before the stamps",
+         "DROP TABLE TEXTSTAMPS; DROP TABLE SERIALS; DROP TRIGGER TEXTSTAMPS_MADE; DROP TRIGGER TEXTSTAMPS_CHANGED; "
+         "DROP TRIGGER TEXTSTAMPS_GONE; DROP TRIGGER SERIALS_NODE"},
+        {"stamped by the version that compared texts",
+         "DROP TRIGGER TEXTSTAMPS_CHANGED; CREATE TRIGGER TEXTSTAMPS_CHANGED AFTER UPDATE OF 内容 ON CONTENTS "
+         "WHEN old.内容 IS NOT new.内容 BEGIN UPDATE SERIALS SET 值=值+1 WHERE 名称='版本'; UPDATE TEXTSTAMPS SET "
+         "版本=(SELECT 值 FROM SERIALS WHERE 名称='版本') WHERE 标识=new.标识; END"},
+    };
+    int file = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string name = "stamps" + std::to_string(++file) + ".vek";
+        CreateDataBase(name);
+        const int id = NewNode(true, "說門");
+        CloseTabs();
+        module_->DataBase()->Execute(c.Before);
+        ASSERT_TRUE(module_->OpenDataBase(Path(name)));
+        EXPECT_EQ(Column(stampObjects), stamps);
+        // The stamps work: another program's save of the article is seen.
+        module_->LoadNodeTree();
+        ASSERT_NE(module_->OpenNode(id), nullptr);
+        module_->ExecSQL("update Contents set 内容='theirs' where 标识=" + std::to_string(id));
+        Editor()->SetText("ours");
+        AnswerBoxes({3});
+        EXPECT_FALSE(module_->SaveNode(Editor()));
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_NE(Boxes[0].find(kSavedElsewhere), std::string::npos) << Boxes[0];
         Boxes.clear();
         CloseTabs();
     }

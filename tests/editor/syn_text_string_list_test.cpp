@@ -386,8 +386,8 @@ TEST(SynTextStringList, RecordsKeepTheirFieldsAndCapacityGrows)
 }
 
 // Lines inserted, deleted, put and exchanged at random places, singly and in
-// runs, interleaved with appends, copies and capacity changes: every line
-// keeps its text and fields in order.
+// runs, interleaved with appends, copies, capacity changes and runs put
+// into one block: every line keeps its text and fields in order.
 TEST(SynTextStringList, RandomEditsKeepEveryLineInOrder)
 {
     struct TLine {
@@ -402,7 +402,7 @@ TEST(SynTextStringList, RandomEditsKeepEveryLineInOrder)
     for (int step = 0; step < 3000; ++step) {
         const int count = static_cast<int>(model.size());
         const int index = random.Between(0, count);
-        switch (random.Below(count == 0 ? 2 : 9)) {
+        switch (random.Below(count == 0 ? 2 : 10)) {
         case 0: {
             const AnsiString line = text();
             list.Insert(index, line);
@@ -454,6 +454,20 @@ TEST(SynTextStringList, RandomEditsKeepEveryLineInOrder)
             model.push_back({line, -1});
             break;
         }
+        case 8:
+            // A run of lines put into one block, which may run out on the
+            // way; lines of earlier blocks are put, deleted and freed
+            // among the others.
+            if (index < count) {
+                const TSynBulkPut bulk(list, static_cast<size_t>(random.Below(200)));
+                const int end = std::min(index + random.Between(1, 30), count);
+                for (int i = index; i < end; ++i) {
+                    const AnsiString line = text();
+                    list.SetStrings(i, line);
+                    model[i].Text = line;
+                }
+            }
+            break;
         default:
             if (random.Chance(30)) {
                 list.SetCapacityValue(count + random.Below(20));

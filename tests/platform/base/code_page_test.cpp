@@ -81,6 +81,13 @@ TEST(CodePage, UnicodeConversionRoundTripsEveryByteStringAndWritesOnlyValidUtf8)
     EXPECT_EQ(GbkToUtf32("說門"), U"\u8aaa\u9580");
     EXPECT_EQ(Utf32ToGbk(U"\u8aaa\u9580"), "說門");
     EXPECT_EQ(Utf32ToGbk(U"\U0001F600"), "?");
+    // ASCII goes across in runs, longer than a word too, between characters
+    // whose trail bytes are ASCII letters and bytes that are no character.
+    for (const std::string& text : {std::string("abcdefghijklmnop說門qrstuvwxyz0123456789中"),
+                                   "\xFF" + std::string(17, 'x') + "說" + std::string(9, 'y') + "\x80"}) {
+        EXPECT_EQ(GbkToUtf8(text), Utf32ToUtf8(GbkToUtf32(text)));
+        EXPECT_EQ(Utf8ToGbk(GbkToUtf8(text)), Utf32ToGbk(Utf8ToUtf32(GbkToUtf8(text))));
+    }
 
     TRandom rng(11);
     for (int round = 0; round < 200; ++round) {
