@@ -208,6 +208,9 @@ void TCustomSynText::ScrollView(int DX, int DY)
 {
     if (!HandleAllocated() || (DX == 0 && DY == 0))
         return;
+    // Areas collected while the lines change stand where the view is now:
+    // they go with it.
+    FlushCollectedAreas();
     if (paintLock_ == 0) {
         MoveViewPixels(DX, DY);
         // The caret stays in its cell, not on its pixels.

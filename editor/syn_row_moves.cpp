@@ -1,0 +1,71 @@
+// Lines put in push the rows below them down. Where nothing but their place
+// changed, their pixels move down with them instead of being painted again:
+// a line break in a long text then paints its two lines and the gutter, not
+// every row below the caret.
+#include "editor/folding/syn_code_folding.h"
+#include "editor/syn_custom_text.h"
+#include "editor/syn_text_plugin.h"
+#include "editor/view/syn_active_line.h"
+#include "editor/view/syn_text_background.h"
+#include "platform/ui/graphics/bitmap.h"
+#include "platform/win/scroll_window.h"
+
+bool TCustomSynText::RowsMoveWithLines() const
+{
+    // A row's look must follow from its line alone: not from its place (the
+    // background picture, wrapped rows), nor from what a host or plug-in
+    // draws or colours by line number, nor from another editor's view of
+    // the same lines.
+    if (wordWrapPlugin_ || chainedEditor_ || lines_ != ownLines_.get())
+        return false;
+    if (background_->Visible() && !background_->Background()->Empty())
+        return false;
+    if (OnPaint || OnPaintTransient || OnSpecialLineColors)
+        return false;
+    for (const TSynTextPlugin* plugin : plugins_)
+        if (plugin->PaintsOverText())
+            return false;
+    // A view scroll kept aside for the end of the update moves the pixels
+    // later, as they are then.
+    return deferredTextPaint_ == nullptr;
+}
+
+bool TCustomSynText::MoveRowsDown(int FirstLine, int Count)
+{
+    if (!Visible() || !HandleAllocated() || !RowsMoveWithLines())
+        return false;
+    const int rowHeight = LineHeight();
+    const int firstRow = LineToRow(FirstLine);
+    const int top = (firstRow - topLine_) * rowHeight;
+    if (rowHeight <= 0 || firstRow < topLine_ || top + Count * rowHeight >= ClientHeight())
+        return false;
+    // With an odd row height the guides' dots of odd lines start a pixel
+    // lower: an odd count of lines puts each moved row's dots one pixel off.
+    const bool dotsOff = codeFolding_->Enabled() && codeFolding_->IndentGuides() && rowHeight % 2 == 1 &&
+                         Count % 2 == 1;
+    // A selection below stays on its line numbers, not on its text.
+    if (BlockBegin() != BlockEnd() && BlockEnd().Line >= FirstLine)
+        return false;
+    // What waits to be painted stands where the lines stood: it moves with
+    // them, as the window's waiting area does.
+    FlushCollectedAreas();
+    const TRect moving = Rect(gutterWidth_, top, ClientWidth(), ClientHeight());
+    ScrollWindowEx(Handle(), 0, Count * rowHeight, &moving, &moving, nullptr, nullptr, SW_INVALIDATE);
+    if (dotsOff)
+        for (const int indent : guideIndentsShown_) {
+            const int x = gutterWidth_ + (indent - (leftChar_ - 1)) * charWidth_;
+            InvalidateArea(Rect(x, top + Count * rowHeight, x + 1, ClientHeight()));
+        }
+    // The caret's line keeps its number, and the active line's colours with
+    // it, until the caret moves; its old row went down with its text.
+    if (activeLine_->Visible() && caretY_ >= FirstLine) {
+        InvalidateLine(caretY_);
+        InvalidateLine(caretY_ + Count);
+    }
+    // The active indent guides went down with their rows.
+    if (activeGuideLines_.first >= FirstLine)
+        activeGuideLines_.first += Count;
+    if (activeGuideLines_.second >= FirstLine)
+        activeGuideLines_.second += Count;
+    return true;
+}
