@@ -640,6 +640,7 @@ protected:
     // where the moved rows would not show what a paint shows.
     bool MoveRowsDown(int FirstLine, int Count);
     bool RowsMoveWithLines() const;
+    void RepaintMovedFoldLooks(int FirstLine, int Count, int MovedTop);
     // The lines First..Last (from 0) changed: their stored ranges are
     // scanned again once the buffer's update is over.
     void MarkRangesToScan(int First, int Last);
@@ -968,6 +969,11 @@ protected:
     HRGN deferredTextPaint_ = nullptr;
     HRGN deferredOtherPaint_ = nullptr;
     bool deferredRepaintAll_ = false;
+    // Where the window showed the same part of the text all along since
+    // the view first moved in the update (rows over the whole width, the
+    // text area's columns): what the window showed elsewhere left the view
+    // meanwhile, and what was invalidated there then was lost with it.
+    TRect steadyView_;
     TCustomSynText* chainedEditor_ = nullptr;
     int gutterWidth_ = 0;
 

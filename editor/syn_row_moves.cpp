@@ -3,6 +3,7 @@
 // a line break in a long text then paints its two lines and the gutter, not
 // every row below the caret.
 #include "editor/folding/syn_code_folding.h"
+#include "editor/folding/syn_fold_ranges.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_text_plugin.h"
 #include "editor/view/syn_active_line.h"
@@ -39,10 +40,6 @@ bool TCustomSynText::MoveRowsDown(int FirstLine, int Count)
     const int top = (firstRow - topLine_) * rowHeight;
     if (rowHeight <= 0 || firstRow < topLine_ || top + Count * rowHeight >= ClientHeight())
         return false;
-    // With an odd row height the guides' dots of odd lines start a pixel
-    // lower: an odd count of lines puts each moved row's dots one pixel off.
-    const bool dotsOff = codeFolding_->Enabled() && codeFolding_->IndentGuides() && rowHeight % 2 == 1 &&
-                         Count % 2 == 1;
     // A selection below stays on its line numbers, not on its text.
     if (BlockBegin() != BlockEnd() && BlockEnd().Line >= FirstLine)
         return false;
@@ -51,11 +48,8 @@ bool TCustomSynText::MoveRowsDown(int FirstLine, int Count)
     FlushCollectedAreas();
     const TRect moving = Rect(gutterWidth_, top, ClientWidth(), ClientHeight());
     ScrollWindowEx(Handle(), 0, Count * rowHeight, &moving, &moving, nullptr, nullptr, SW_INVALIDATE);
-    if (dotsOff)
-        for (const int indent : guideIndentsShown_) {
-            const int x = gutterWidth_ + (indent - (leftChar_ - 1)) * charWidth_;
-            InvalidateArea(Rect(x, top + Count * rowHeight, x + 1, ClientHeight()));
-        }
+    if (codeFolding_->Enabled())
+        RepaintMovedFoldLooks(FirstLine, Count, top + Count * rowHeight);
     // The caret's line keeps its number, and the active line's colours with
     // it, until the caret moves; its old row went down with its text.
     if (activeLine_->Visible() && caretY_ >= FirstLine) {
@@ -68,4 +62,25 @@ bool TCustomSynText::MoveRowsDown(int FirstLine, int Count)
     if (activeGuideLines_.second >= FirstLine)
         activeGuideLines_.second += Count;
     return true;
+}
+
+// The fold ranges follow lines a host puts in only once the scan after the
+// change finds them: until then a paint draws the collapse boxes, rules and
+// guides where the ranges stood. And with an odd row height the guides'
+// dots of odd lines start a pixel lower, so a moved row's dots are a pixel
+// off. The guide columns over the moved rows, and the rows of the collapsed
+// blocks in view where they stood and where they went, are painted again.
+void TCustomSynText::RepaintMovedFoldLooks(int FirstLine, int Count, int MovedTop)
+{
+    if (codeFolding_->IndentGuides())
+        for (const int indent : guideIndentsShown_) {
+            const int x = gutterWidth_ + (indent - (leftChar_ - 1)) * charWidth_;
+            InvalidateArea(Rect(x, MovedTop, x + 1, ClientHeight()));
+        }
+    const int last = RowToLine(topLine_ + linesInWindow_);
+    for (const TSynTextFoldRange* range = allFoldRanges_->CollapsedIn(FirstLine, last); range;
+         range = allFoldRanges_->CollapsedIn(range->FromLine() + 1, last)) {
+        InvalidateLine(range->FromLine());
+        InvalidateLine(range->FromLine() + Count);
+    }
 }

@@ -1,7 +1,5 @@
 #include "editor/view/syn_collected_areas.h"
 
-#include <algorithm>
-
 namespace {
 
 // More areas than that are taken as the box around them: repainting a

@@ -228,25 +228,30 @@ TEST_F(TSynRepaintTest, LinesPutInShowTheRowsBelowAsAFullRepaintShows)
         TBufferCoord Caret;
         int Collapsed;  // the first line of a block collapsed first, or 0
         bool ActiveLine;
-        bool ByHost;  // a host's line put in above the caret instead of Enter
+        int ByHost;  // instead of Enter, a host's line put in above the caret (1), after a line below changed (2)
         bool OddRows;  // rows an odd number of pixels high: the guides' dots alternate by line
+        bool Folding = true;
     };
     const TCase cases[] = {
-        {"Enter above a collapsed block", BufferCoord(9, 2), 3, false, false, false},
-        {"Enter at the start of a block's first line", BufferCoord(1, 3), 0, false, false, false},
-        {"Enter in a block, the active line shown", BufferCoord(15, 4), 0, true, false, false},
-        {"Enter in a block, the collapsed one below", BufferCoord(9, 2), 11, true, false, false},
-        {"Enter on the last row shown", BufferCoord(8, 10), 0, true, false, false},
-        {"a host's line above the caret", BufferCoord(3, 5), 0, true, true, false},
-        {"a host's line above a collapsed block", BufferCoord(3, 2), 3, true, true, false},
-        {"Enter above guides, odd rows", BufferCoord(9, 2), 0, false, false, true},
-        {"Enter above guides and a collapsed block, odd rows", BufferCoord(12, 3), 11, true, false, true},
+        {"Enter above a collapsed block", BufferCoord(9, 2), 3, false, 0, false},
+        {"Enter at the start of a block's first line", BufferCoord(1, 3), 0, false, 0, false},
+        {"Enter in a block, the active line shown", BufferCoord(15, 4), 0, true, 0, false},
+        {"Enter in a block, the collapsed one below", BufferCoord(9, 2), 11, true, 0, false},
+        {"Enter on the last row shown", BufferCoord(8, 10), 0, true, 0, false},
+        {"a host's line above the caret", BufferCoord(3, 5), 0, true, 1, false},
+        {"a host's line above a collapsed block", BufferCoord(3, 2), 3, true, 1, false},
+        {"a host's line below a changed one", BufferCoord(3, 5), 0, true, 2, false},
+        {"a host's line above the caret, no folding", BufferCoord(3, 5), 0, true, 1, false, false},
+        {"a host's line below a changed one, no folding", BufferCoord(3, 5), 0, true, 2, false, false},
+        {"Enter above guides, odd rows", BufferCoord(9, 2), 0, false, 0, true},
+        {"Enter above guides and a collapsed block, odd rows", BufferCoord(12, 3), 11, true, 0, true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TSynMemo* memo = AddFoldingMemo(300, 10 * kRowHeight + 5, AnsiString(BlockText) + "\r\n" + BlockText);
         memo->ActiveLine()->SetVisible(c.ActiveLine);
         memo->ActiveLine()->SetBackground(clAqua);
+        memo->CodeFolding()->SetEnabled(c.Folding);
         if (c.OddRows) {
             memo->SetLineSpacingRule(lsSpecified);
             memo->SetLineSpacing(3);
@@ -256,11 +261,17 @@ TEST_F(TSynRepaintTest, LinesPutInShowTheRowsBelowAsAFullRepaintShows)
             memo->Collapse(memo->GetFoldRangeStartingAt(c.Collapsed));
         }
         memo->SetCaretXY(c.Caret);
+        memo->SetTopLine(1);
         EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
-        if (c.ByHost)
+        if (c.ByHost) {
+            memo->Lines()->BeginUpdate();
+            if (c.ByHost == 2)
+                memo->Lines()->SetStrings(c.Caret.Line + 1, "    w();");
             memo->Lines()->Insert(c.Caret.Line - 2, "int g;");
-        else
+            memo->Lines()->EndUpdate();
+        } else {
             memo->CommandProcessor(ecLineBreak, '\0', nullptr);
+        }
         EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
         // What the fold scan finds then, and the lines taken out again.
         AdvanceClock(1000);
@@ -549,8 +560,10 @@ std::string SessionName(const ::testing::TestParamInfo<std::tuple<uint32_t, TSes
     return "Seed" + std::to_string(std::get<0>(Info.param)) + looks[static_cast<int>(std::get<1>(Info.param))];
 }
 
+// Seed 70 jumps the view away and back in one update, so that the caret's
+// new line is invalidated while out of view.
 INSTANTIATE_TEST_SUITE_P(Seeds, TSynRepaintSessionTest,
-                         ::testing::Combine(::testing::Range(1u, 5u),
+                         ::testing::Combine(::testing::Values(1u, 2u, 3u, 4u, 70u),
                                             ::testing::Values(TSessionLook::Marks, TSessionLook::Bare,
                                                               TSessionLook::BareOddRows)),
                          SessionName);
