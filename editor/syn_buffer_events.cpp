@@ -171,13 +171,16 @@ intptr_t TCustomSynText::LineRange(int Index)
 }
 
 // The gutter may need another digit; the lines from Index down moved.
-void TCustomSynText::LineCountChanged(int Index)
+void TCustomSynText::LineCountChanged(int Index, int Inserted)
 {
     if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
         gutter_->AutoSizeDigitCount(lines_->Count());
     const int width = gutter_->GetPixelWidth(GutterCharWidth());
     if (width == gutterWidth_) {
-        RepaintLines(Index + 1, INT_MAX);
+        if (Inserted > 0 && MoveRowsDown(Index + 1, Inserted))
+            RepaintLines(Index + 1, Index + Inserted);
+        else
+            RepaintLines(Index + 1, INT_MAX);
         RepaintGutter();
     } else {
         SetGutterWidth(width);
@@ -223,7 +226,7 @@ void TCustomSynText::ListInserted(TObject*, int Index, int Count)
             unscannedFrom_ += Count;
         MarkRangesToScan(Index, Index + Count - 1);
     }
-    LineCountChanged(Index);
+    LineCountChanged(Index, Count);
     if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
         const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
         if (length > maxScrollWidth_)

@@ -300,8 +300,7 @@ void TCustomSynText::RecalcLayout(TObject*)
         return;
     UpdateScrollBars();
     SetBlockBegin(CaretXY());
-    InvalidateRect(invalidateRect_, false);
-    invalidateRect_ = TRect();
+    FlushCollectedAreas();
     if (gutter_->ShowLineNumbers() && gutter_->AutoSize())
         gutter_->AutoSizeDigitCount(lines_->Count());
     if (!options_.Contains(eoScrollPastEof))

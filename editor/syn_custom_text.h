@@ -56,6 +56,7 @@
 #include "editor/syn_text_search_custom.h"
 #include "editor/document/syn_text_string_list.h"
 #include "editor/document/syn_text_undo_list.h"
+#include "editor/view/syn_collected_areas.h"
 #include "platform/ui/kernel/custom_control.h"
 
 class TBitmap;
@@ -631,7 +632,15 @@ protected:
     // line, so the buffer took out the lines after it.
     void DoLinesDeleted(int FirstLine, int Count, bool JoinsFirst = false);
     void DoLinesInserted(int FirstLine, int Count);
-    void LineCountChanged(int Index);
+    // The lines from Index (from 0) down moved, Inserted lines put in there.
+    void LineCountChanged(int Index, int Inserted = 0);
+    // Count lines were just put in before line FirstLine: moves the rows
+    // that showed the lines from there down by Count rows, uncovering the
+    // new lines' rows (syn_row_moves.cpp); answers false, moving nothing,
+    // where the moved rows would not show what a paint shows.
+    bool MoveRowsDown(int FirstLine, int Count);
+    bool RowsMoveWithLines() const;
+    void RepaintMovedFoldLooks(int FirstLine, int Count, int MovedTop);
     // The lines First..Last (from 0) changed: their stored ranges are
     // scanned again once the buffer's update is over.
     void MarkRangesToScan(int First, int Last);
@@ -653,9 +662,11 @@ protected:
     void MakeRoomRightOfNumbers();
     // What one paint of the text rows shares between its rows.
     struct TTextPaint;
-    // Invalidates R at once, or adds it to the rectangle collected while the
+    // Invalidates R at once, or adds it to the areas collected while the
     // lines change; nothing while the control is hidden or has no window.
     void InvalidateArea(const TRect& R);
+    // Invalidates the areas collected while the lines change, at once.
+    void FlushCollectedAreas();
     // Inside an update, whether one more area is to be invalidated on its
     // own: past MaxLockedInvalidations the whole window is invalidated once
     // and the rest of the update adds nothing, for a long run of changes (a
@@ -945,7 +956,7 @@ protected:
     bool paintedBeforeFoldScan_ = false;  // a paint inside the update, the fold scan short of the view
     int textOffset_ = 0;
     int topLine_ = 1;
-    TRect invalidateRect_;
+    TSynCollectedAreas invalidAreas_;  // invalidated while the lines change
     TSynStateFlags stateFlags_;
     TSynTextEditorOptions options_;
     TSynStatusChanges statusChanges_;
@@ -958,6 +969,11 @@ protected:
     HRGN deferredTextPaint_ = nullptr;
     HRGN deferredOtherPaint_ = nullptr;
     bool deferredRepaintAll_ = false;
+    // Where the window showed the same part of the text all along since
+    // the view first moved in the update (rows over the whole width, the
+    // text area's columns): what the window showed elsewhere left the view
+    // meanwhile, and what was invalidated there then was lost with it.
+    TRect steadyView_;
     TCustomSynText* chainedEditor_ = nullptr;
     int gutterWidth_ = 0;
 
@@ -1031,6 +1047,9 @@ protected:
     // The lines whose indent guides were last drawn in the active look, first
     // and last; none while Last < First.
     std::pair<int, int> activeGuideLines_{1, 0};
+    // The columns of the indent guides the window shows, and perhaps more:
+    // a paint of the whole text area starts them anew.
+    std::vector<int> guideIndentsShown_;
     // What activeGuideLines_ was worked out from: the ranges' generation, the
     // caret's line and whether guides and folding were on. A paint that
     // changes none of them (a sideways scroll) need not pass over every range.

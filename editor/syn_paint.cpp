@@ -201,15 +201,19 @@ void TCustomSynText::InvalidateArea(const TRect& R)
     if (!Visible() || !HandleAllocated() || IsRectEmpty(R))
         return;
     if (stateFlags_.Contains(sfLinesChanging)) {
-        // RecalcLayout invalidates the whole collected area once the lines
-        // have settled.
-        if (IsRectEmpty(invalidateRect_))
-            invalidateRect_ = R;
-        else
-            UnionRect(invalidateRect_, invalidateRect_, R);
+        // RecalcLayout invalidates the collected areas once the lines have
+        // settled.
+        invalidAreas_.Add(R);
         return;
     }
     InvalidateRect(R, false);
+}
+
+void TCustomSynText::FlushCollectedAreas()
+{
+    for (const TRect& area : invalidAreas_.Areas())
+        InvalidateRect(area, false);
+    invalidAreas_.Clear();
 }
 
 bool TCustomSynText::CountLockedInvalidation()

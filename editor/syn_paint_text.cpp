@@ -140,6 +140,8 @@ void TCustomSynText::PaintTextLines(const TRect& AClip, int FirstRow, int LastRo
     setup.ShowSpecialChars = options_.Contains(eoShowSpecialChars);
     setup.SpecialLineDefaultFg = options_.Contains(eoSpecialLineDefaultFg);
 
+    if (clip.Left <= gutterWidth_ + 2 && clip.Right >= ClientWidth() && clip.Top <= 0 && clip.Bottom >= ClientHeight())
+        guideIndentsShown_.clear();
     TTextPaint paint(setup, swap);
     paint.Clip = clip;
     paint.FirstRow = FirstRow;
@@ -350,6 +352,8 @@ void TCustomSynText::PaintFoldDecorations(TTextPaint& P, int Line, int Row, cons
 
     if (codeFolding_->IndentGuides() && Row == LineToRow(Line)) {
         for (const auto& [columns, active] : GuidesDrawn(FoldRangesAround(Line), P.ActiveFoldLevel)) {
+            if (std::find(guideIndentsShown_.begin(), guideIndentsShown_.end(), columns) == guideIndentsShown_.end())
+                guideIndentsShown_.push_back(columns);
             const int x = gutterWidth_ + columns * P.CharWidth - scroll;
             P.Row.Line(x, RowRect.Top, x, RowRect.Bottom, active ? static_cast<TColor>(RGB(160, 160, 255)) : clWindow);
             // With an odd row height the dots of odd lines start one lower,

@@ -208,6 +208,9 @@ void TCustomSynText::ScrollView(int DX, int DY)
 {
     if (!HandleAllocated() || (DX == 0 && DY == 0))
         return;
+    // Areas collected while the lines change stand where the view is now:
+    // they go with it.
+    FlushCollectedAreas();
     if (paintLock_ == 0) {
         MoveViewPixels(DX, DY);
         // The caret stays in its cell, not on its pixels.
@@ -218,6 +221,10 @@ void TCustomSynText::ScrollView(int DX, int DY)
     TakePendingPaint();
     pendingScroll_.X += DX;
     pendingScroll_.Y += DY;
+    steadyView_.Top = std::clamp(steadyView_.Top + DY, 0, ClientHeight());
+    steadyView_.Bottom = std::clamp(steadyView_.Bottom + DY, 0, ClientHeight());
+    steadyView_.Left = std::clamp(steadyView_.Left + DX, TextArea().Left, ClientWidth());
+    steadyView_.Right = std::clamp(steadyView_.Right + DX, TextArea().Left, ClientWidth());
     OffsetRgn(deferredTextPaint_, DX, DY);
     OffsetRgn(deferredOtherPaint_, 0, DY);
 }
@@ -230,6 +237,7 @@ void TCustomSynText::TakePendingPaint()
     if (!deferredTextPaint_) {
         deferredTextPaint_ = CreateRectRgn(0, 0, 0, 0);
         deferredOtherPaint_ = CreateRectRgn(0, 0, 0, 0);
+        steadyView_ = Rect(TextArea().Left, 0, ClientWidth(), ClientHeight());
     }
     if (deferredRepaintAll_) {
         ValidateRect(Handle(), nullptr);
@@ -278,6 +286,16 @@ void TCustomSynText::ScrollPendingView()
             InvalidateRgn(Handle(), deferredOtherPaint_, false);
             DeleteObject(other);
             DeleteObject(text);
+            // What left the view and came back missed what was invalidated
+            // while it was out.
+            const TRect client = ClientRect();
+            const TRect& steady = steadyView_;
+            for (const TRect& stale :
+                 {Rect(0, 0, client.Right, steady.Top), Rect(0, steady.Bottom, client.Right, client.Bottom),
+                  Rect(TextArea().Left, steady.Top, steady.Left, steady.Bottom),
+                  Rect(steady.Right, steady.Top, client.Right, steady.Bottom)})
+                if (!IsRectEmpty(stale))
+                    ::InvalidateRect(Handle(), &stale, false);
         }
     }
     DeleteObject(deferredTextPaint_);

@@ -119,6 +119,7 @@ public:
     {
     }
     void AfterPaint(TCanvas*, const TRect&, int, int) override {}
+    bool PaintsOverText() const override { return false; }
     void LinesInserted(int FirstLine, int Count) override { Follow(FirstLine, Count); }
     void LinesDeleted(int FirstLine, int Count) override { Follow(FirstLine, -Count); }
     const std::vector<TSynFoldHead>& Heads() const { return heads_; }

@@ -11,6 +11,7 @@ public:
     using TSynTextPlugin::TSynTextPlugin;
 
     void AfterPaint(TCanvas* ACanvas, const TRect& AClip, int FirstLine, int LastLine) override;
+    bool PaintsOverText() const override { return false; }
     // Count lines now stand before line FirstLine (counted from 1).
     void LinesInserted(int FirstLine, int Count) override;
     // Lines FirstLine .. FirstLine + Count - 1 are gone.

@@ -17,6 +17,9 @@ public:
     TSynTextPlugin& operator=(const TSynTextPlugin&) = delete;
 
     virtual void AfterPaint(TCanvas* ACanvas, const TRect& AClip, int FirstLine, int LastLine) = 0;
+    // Whether AfterPaint draws on the text rows: rows it drew on are
+    // repainted, never moved with their lines.
+    virtual bool PaintsOverText() const { return true; }
     virtual void LinesInserted(int FirstLine, int Count) = 0;
     virtual void LinesDeleted(int FirstLine, int Count) = 0;
 

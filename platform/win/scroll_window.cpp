@@ -19,22 +19,33 @@ TRegion Both(const TRegion& a, const TRegion& b)
     return TRegion::Combine(a, b, TOp::And);
 }
 
-// Copies the pixels of Dest (surface coordinates) from DX, DY back; the
-// source is read whole first, as it may overlap the destination.
+// Copies the pixels of Dest (surface coordinates) from DX, DY back, a row
+// at a time through one row's copy: the rows go in the order that reads
+// each source row before any write reaches it (from the bottom when moving
+// down), so a move of a whole window needs no copy of the window.
 void MovePixels(const TSurface& surface, const TRegion& dest, int dx, int dy)
 {
     if (dest.IsEmpty())
         return;
     TRect from = dest.Bounds();
     OffsetRect(from, -dx, -dy);
-    int width = from.Width();
-    std::vector<uint32_t> copy(static_cast<size_t>(width) * from.Height());
-    for (int y = 0; y < from.Height(); ++y)
-        surface.ReadRow(from.Left, from.Top + y, width, &copy[static_cast<size_t>(y) * width]);
-    for (const TRect& r : dest.Rects())
-        for (int y = r.Top; y < r.Bottom; ++y)
-            surface.WriteRow(r.Left, y, r.Width(),
-                             &copy[static_cast<size_t>(y - dy - from.Top) * width + (r.Left - dx - from.Left)]);
+    const int width = from.Width();
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    const std::vector<TRect>& rects = dest.Rects();
+    const TRect bounds = dest.Bounds();
+    for (int i = 0; i < bounds.Height(); ++i) {
+        const int y = dy > 0 ? bounds.Bottom - 1 - i : bounds.Top + i;
+        bool read = false;
+        for (const TRect& r : rects) {
+            if (y < r.Top || y >= r.Bottom)
+                continue;
+            if (!read) {
+                surface.ReadRow(from.Left, y - dy, width, row.data());
+                read = true;
+            }
+            surface.WriteRow(r.Left, y, r.Width(), &row[static_cast<size_t>(r.Left - dx - from.Left)]);
+        }
+    }
 }
 
 // Without a scroll rectangle every child moves, also those scrolled out

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/view/syn_active_line.h"
@@ -218,6 +219,70 @@ TEST_F(TSynRepaintTest, EditsSelectionModesAndUndoShowWhatAFullRepaintShows)
     Run(memo, ecRedo);
 }
 
+// Lines put in push the rows below them down, with whatever those rows
+// show: collapse boxes and rules, guides in either look, the active line.
+TEST_F(TSynRepaintTest, LinesPutInShowTheRowsBelowAsAFullRepaintShows)
+{
+    struct TCase {
+        const char* Name;
+        TBufferCoord Caret;
+        int Collapsed;  // the first line of a block collapsed first, or 0
+        bool ActiveLine;
+        int ByHost;  // instead of Enter, a host's line put in above the caret (1), after a line below changed (2)
+        bool OddRows;  // rows an odd number of pixels high: the guides' dots alternate by line
+        bool Folding = true;
+    };
+    const TCase cases[] = {
+        {"Enter above a collapsed block", BufferCoord(9, 2), 3, false, 0, false},
+        {"Enter at the start of a block's first line", BufferCoord(1, 3), 0, false, 0, false},
+        {"Enter in a block, the active line shown", BufferCoord(15, 4), 0, true, 0, false},
+        {"Enter in a block, the collapsed one below", BufferCoord(9, 2), 11, true, 0, false},
+        {"Enter on the last row shown", BufferCoord(8, 10), 0, true, 0, false},
+        {"a host's line above the caret", BufferCoord(3, 5), 0, true, 1, false},
+        {"a host's line above a collapsed block", BufferCoord(3, 2), 3, true, 1, false},
+        {"a host's line below a changed one", BufferCoord(3, 5), 0, true, 2, false},
+        {"a host's line above the caret, no folding", BufferCoord(3, 5), 0, true, 1, false, false},
+        {"a host's line below a changed one, no folding", BufferCoord(3, 5), 0, true, 2, false, false},
+        {"Enter above guides, odd rows", BufferCoord(9, 2), 0, false, 0, true},
+        {"Enter above guides and a collapsed block, odd rows", BufferCoord(12, 3), 11, true, 0, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSynMemo* memo = AddFoldingMemo(300, 10 * kRowHeight + 5, AnsiString(BlockText) + "\r\n" + BlockText);
+        memo->ActiveLine()->SetVisible(c.ActiveLine);
+        memo->ActiveLine()->SetBackground(clAqua);
+        memo->CodeFolding()->SetEnabled(c.Folding);
+        if (c.OddRows) {
+            memo->SetLineSpacingRule(lsSpecified);
+            memo->SetLineSpacing(3);
+        }
+        if (c.Collapsed) {
+            ASSERT_NE(memo->GetFoldRangeStartingAt(c.Collapsed), nullptr);
+            memo->Collapse(memo->GetFoldRangeStartingAt(c.Collapsed));
+        }
+        memo->SetCaretXY(c.Caret);
+        memo->SetTopLine(1);
+        EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
+        if (c.ByHost) {
+            memo->Lines()->BeginUpdate();
+            if (c.ByHost == 2)
+                memo->Lines()->SetStrings(c.Caret.Line + 1, "    w();");
+            memo->Lines()->Insert(c.Caret.Line - 2, "int g;");
+            memo->Lines()->EndUpdate();
+        } else {
+            memo->CommandProcessor(ecLineBreak, '\0', nullptr);
+        }
+        EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
+        // What the fold scan finds then, and the lines taken out again.
+        AdvanceClock(1000);
+        Pump();
+        EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
+        if (!c.ByHost)
+            Run(memo, ecUndo);
+        delete memo;
+    }
+}
+
 TEST_F(TSynRepaintTest, BracketMarksFollowTheCaretAlsoWhenTheViewScrolls)
 {
     AnsiString text;
@@ -376,11 +441,17 @@ TEST_F(TSynRepaintTest, CaretMovesInsideAnUpdateScrollTheWindowOnce)
     EXPECT_EQ(PixelsUnlikeAFullRepaint(memo), 0u);
 }
 
-// Random sessions on a shown editor with indent guides and bracket marks:
-// caret moves, selections in every mode, typing, folding and scrolling,
-// some of them batched in one update. After every step the window shows
-// what a full repaint shows.
-class TSynRepaintSessionTest : public TSynRepaintTest, public ::testing::WithParamInterface<uint32_t> {
+// How the session's editor looks: with bracket marks drawn by the host, or
+// bare (the rows of lines a line break pushes down then move as pixels),
+// with an even or an odd row height (the guides' dots alternate by line).
+enum class TSessionLook { Marks, Bare, BareOddRows };
+
+// Random sessions on a shown editor with indent guides: caret moves,
+// selections in every mode, typing, folding and scrolling, some of them
+// batched in one update. After every step the window shows what a full
+// repaint shows.
+class TSynRepaintSessionTest : public TSynRepaintTest,
+                               public ::testing::WithParamInterface<std::tuple<uint32_t, TSessionLook>> {
 protected:
     void Step(TRandom& R, std::ostringstream& Log);
     // Idle time until the fold scan an edit left is done.
@@ -463,8 +534,15 @@ TEST_P(TSynRepaintSessionTest, EveryStepShowsWhatAFullRepaintShows)
     memo_ = AddFoldingMemo(260, 6 * kRowHeight + 7, text);
     memo_->ActiveLine()->SetVisible(true);
     memo_->ActiveLine()->SetBackground(clAqua);
-    MarkBrackets(memo_);
-    TRandom random(GetParam());
+    const auto [seed, look] = GetParam();
+    if (look == TSessionLook::Marks)
+        MarkBrackets(memo_);
+    if (look == TSessionLook::BareOddRows) {
+        memo_->SetLineSpacingRule(lsSpecified);
+        memo_->SetLineSpacing(3);
+        ASSERT_EQ(memo_->LineHeight() % 2, 1);
+    }
+    TRandom random(seed);
     std::ostringstream log;
     for (int step = 1; step <= 40; ++step) {
         log << "\n" << step << ": ";
@@ -476,9 +554,18 @@ TEST_P(TSynRepaintSessionTest, EveryStepShowsWhatAFullRepaintShows)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, TSynRepaintSessionTest, ::testing::Range(1u, 5u),
-                         [](const ::testing::TestParamInfo<uint32_t>& Info) {
-                             return "Seed" + std::to_string(Info.param);
-                         });
+std::string SessionName(const ::testing::TestParamInfo<std::tuple<uint32_t, TSessionLook>>& Info)
+{
+    static const char* const looks[] = {"Marks", "Bare", "BareOddRows"};
+    return "Seed" + std::to_string(std::get<0>(Info.param)) + looks[static_cast<int>(std::get<1>(Info.param))];
+}
+
+// Seed 70 jumps the view away and back in one update, so that the caret's
+// new line is invalidated while out of view.
+INSTANTIATE_TEST_SUITE_P(Seeds, TSynRepaintSessionTest,
+                         ::testing::Combine(::testing::Values(1u, 2u, 3u, 4u, 70u),
+                                            ::testing::Values(TSessionLook::Marks, TSessionLook::Bare,
+                                                              TSessionLook::BareOddRows)),
+                         SessionName);
 
 }  // namespace

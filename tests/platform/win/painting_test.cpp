@@ -213,6 +213,7 @@ TEST_F(TPaintingTest, ScrollWindowExMovesPixelsAndInvalidatesTheUncoveredStrip)
     ScrollWindowEx(w, 0, 20, nullptr, &clip, nullptr, &strip, 0);
     EXPECT_EQ(strip, Rect(0, 0, 50, 20));
     EXPECT_EQ(WindowPixel(w, 20, 59), Red);
+    EXPECT_EQ(WindowPixel(w, 20, 60), Blue);  // each row read before a move reaches it
     EXPECT_EQ(WindowPixel(w, 70, 59), Blue);
 }
 
