@@ -128,3 +128,21 @@ TEST_F(TNotesTabsTest, ARowThatCannotBeReadWholeMakesNoTabThatCouldOverwriteIt)
     module_->SaveAllNodes();
     EXPECT_EQ(Column("select length(内容) from Contents"), "10071");
 }
+
+TEST_F(TNotesTabsTest, AStoredCaretOpensWithinTheStoredText)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    ASSERT_TRUE(module_->CloseAllNodes());
+    const struct {
+        int Stored, Opened;
+    } rows[] = {{-5, 0}, {0, 0}, {2, 2}, {4, 4}, {7, 7}, {8, 7}, {9, 7}, {1000, 7}};
+    for (const auto& row : rows) {
+        module_->ExecSQL("update Contents set 内容='ab\r\n說d', 位置=" + std::to_string(row.Stored));
+        TCustomSynTextEditor* editor = module_->OpenNode(id);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->SelStart(), row.Opened) << "stored " << row.Stored;
+        EXPECT_EQ(editor->Text(), "ab\r\n說d");
+        ASSERT_TRUE(module_->CloseNode(editor));
+    }
+}
