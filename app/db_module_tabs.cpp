@@ -102,10 +102,8 @@ void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& T
     // collapsed yet: the lines are the whole text.
     Editor->SetRealSelStart(PositionWithinText(*Editor->Lines(), Position));
     Editor->ClearUndo();
-    Editor->SetModified(false);
+    Editor->MarkAsLoaded();
     Editor->EnsureCursorPosVisible();
-    for (int i = 0; i < Editor->Lines()->Count(); ++i)
-        Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
     tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = Stamp;
 }
 

@@ -1,6 +1,8 @@
 // Article tabs: one tab per node, the save question's answers (the close
-// box included), rows that are gone, and a malformed options string.
+// box included), rows that are gone, a malformed options string, and an
+// article opened as stored with its caret kept within the text.
 #include "app/editor_config_string.h"
+#include "editor/document/syn_text_string_list.h"
 #include "platform/db/db_errors.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -129,7 +131,7 @@ TEST_F(TNotesTabsTest, ARowThatCannotBeReadWholeMakesNoTabThatCouldOverwriteIt)
     EXPECT_EQ(Column("select length(内容) from Contents"), "10071");
 }
 
-TEST_F(TNotesTabsTest, AStoredCaretOpensWithinTheStoredText)
+TEST_F(TNotesTabsTest, AnArticleOpensAsStoredWithItsCaretWithinTheText)
 {
     CreateDataBase();
     const int id = NewNode(true, "a");
@@ -143,6 +145,11 @@ TEST_F(TNotesTabsTest, AStoredCaretOpensWithinTheStoredText)
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->SelStart(), row.Opened) << "stored " << row.Stored;
         EXPECT_EQ(editor->Text(), "ab\r\n說d");
+        // As loaded: nothing to save, and no line marked in the gutter.
+        EXPECT_FALSE(editor->Modified());
+        EXPECT_FALSE(editor->CanUndo());
+        for (int i = 0; i < editor->Lines()->Count(); ++i)
+            EXPECT_EQ(editor->Lines()->GetLineState(i)->Modified, lmUnchanged) << "line " << i;
         ASSERT_TRUE(module_->CloseNode(editor));
     }
 }
