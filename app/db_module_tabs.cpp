@@ -3,9 +3,11 @@
 #include "app/db_module.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/editor_config_string.h"
 #include "app/node_manager.h"
+#include "editor/document/syn_text_string_list.h"
 #include "editor/highlighting/syn_highlighter.h"
 #include "editor_services/dialogs/message_dlg.h"
 #include "editor_services/syn_text_editor.h"
@@ -18,6 +20,22 @@
 namespace {
 
 const char* const kArticleMissing = "这篇文章已经不在数据库中，可能已经被删除！";
+
+// Position, or the end of the text when it lies beyond (a caret stored by a
+// close whose changes were discarded). The lines are walked only as far as
+// Position: a caret near the top of a long text costs nothing.
+int PositionWithinText(const TSynTextStringList& Lines, int Position)
+{
+    Position = std::max(Position, 0);
+    int64_t lineStart = 0;
+    for (int i = 0; i < Lines.Count(); ++i) {
+        const int64_t lineEnd = lineStart + static_cast<int64_t>(Lines.LineView(i).size());
+        if (Position <= lineEnd)
+            return Position;
+        lineStart = lineEnd + 2;
+    }
+    return static_cast<int>(std::max<int64_t>(lineStart - 2, 0));
+}
 
 }  // namespace
 
@@ -46,7 +64,8 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
             return nullptr;
         }
         content.Title = row->Fields()->Fields(0)->AsString();
-        content.Text = row->FieldByName("内容")->AsString();
+        // The largest value by far: handed over, not copied.
+        content.Text = row->FieldByName("内容")->TakeString();
         content.Language = row->FieldByName("语言")->AsString();
         content.Config = row->FieldByName("配置")->AsString();
         content.Position = row->FieldByName("位置")->AsInteger();
@@ -81,13 +100,10 @@ void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& T
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then. Nothing is
     // collapsed yet: the lines are the whole text.
-    const int textLength = static_cast<int>(Editor->Lines()->TextLength());
-    Editor->SetRealSelStart(std::clamp(Position, 0, textLength));
+    Editor->SetRealSelStart(PositionWithinText(*Editor->Lines(), Position));
     Editor->ClearUndo();
-    Editor->SetModified(false);
+    Editor->MarkAsLoaded();
     Editor->EnsureCursorPosVisible();
-    for (int i = 0; i < Editor->Lines()->Count(); ++i)
-        Editor->Lines()->GetLineState(i)->Modified = lmUnchanged;
     tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = Stamp;
 }
 

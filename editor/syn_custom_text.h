@@ -238,6 +238,9 @@ public:
     TSynTextUndoList* RedoList() const { return redoList_; }
     bool Modified() const { return modified_; }
     void SetModified(bool Value);
+    // The text is the one just loaded: unmodified, every line shown in the
+    // gutter as unchanged since it was loaded (one pass over the lines).
+    void MarkAsLoaded();
 
     // --- Paint lock and status ---
     void BeginUpdate();
@@ -486,6 +489,8 @@ private:
     // Drops Source's selection at the caret, moved or copied as the keys
     // held say.
     void DropText(TCustomSynText* Source);
+    // Sets the flag and the undo list's saved point, telling of a change.
+    void NoteModified(bool Value);
 
 protected:
     // The editor's own virtual operations, in slot order.

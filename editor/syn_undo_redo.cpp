@@ -90,14 +90,8 @@ void TCustomSynText::SetModified(bool Value)
     if (Value == modified_ && undoList_->InitialState() != Value)
         return;
     const bool changed = Value != modified_;
-    modified_ = Value;
-    if (!Value && options_.Contains(eoGroupUndo) && undoList_->CanUndo() && changed)
-        undoList_->AddGroupBreak();
-    undoList_->SetInitialState(!Value);
-    if (!changed)
-        return;
-    StatusChanged({scModified});
-    if (!Value) {
+    NoteModified(Value);
+    if (changed && !Value) {
         for (int i = 0; i < lines_->Count(); ++i) {
             TSynLineState* state = lines_->GetLineState(i);
             if (state->Modified == lmModified)
@@ -105,6 +99,25 @@ void TCustomSynText::SetModified(bool Value)
         }
         RepaintGutter();
     }
+}
+
+void TCustomSynText::MarkAsLoaded()
+{
+    NoteModified(false);
+    for (int i = 0; i < lines_->Count(); ++i)
+        lines_->GetLineState(i)->Modified = lmUnchanged;
+    RepaintGutter();
+}
+
+void TCustomSynText::NoteModified(bool Value)
+{
+    const bool changed = Value != modified_;
+    modified_ = Value;
+    if (!Value && options_.Contains(eoGroupUndo) && undoList_->CanUndo() && changed)
+        undoList_->AddGroupBreak();
+    undoList_->SetInitialState(!Value);
+    if (changed)
+        StatusChanged({scModified});
 }
 
 void TCustomSynText::UndoRedoAdded(TObject* Sender)

@@ -104,7 +104,7 @@ void TSynWordWrapPlugin::DisplayChanged()
 void TSynWordWrapPlugin::Reset()
 {
     UpdateWidths();
-    rows_.Assign(WrapLines(0, owner_->Lines()->Count()));
+    rows_.AssignWrapped(owner_->Lines()->Count(), [this](int Index, int Count) { return WrapLines(Index, Count); });
 }
 
 void TSynWordWrapPlugin::UpdateWidths()

@@ -13,13 +13,33 @@ constexpr int kMostLines = 2048;
 
 }  // namespace
 
-void TSynWrappedRows::Assign(TRun Run)
+void TSynWrappedRows::Assign(const TRun& Run)
 {
-    lineCount_ = static_cast<int>(Run.Ends.size());
-    rowCount_ = static_cast<int>(Run.Lengths.size());
+    AssignWrapped(static_cast<int>(Run.Ends.size()), [&Run](int Index, int Count) {
+        TRun block;
+        const int32_t firstRow = Index ? Run.Ends[Index - 1] : 0;
+        block.Lengths.assign(Run.Lengths.begin() + firstRow, Run.Lengths.begin() + Run.Ends[Index + Count - 1]);
+        for (int line = Index; line < Index + Count; ++line)
+            block.Ends.push_back(Run.Ends[line] - firstRow);
+        return block;
+    });
+}
+
+void TSynWrappedRows::AssignWrapped(int Lines, const std::function<TRun(int Index, int Count)>& Wrap)
+{
+    // The blocks Rebalance would cut: the lines shared out evenly.
+    const size_t lines = static_cast<size_t>(std::max(Lines, 0));
+    const size_t count = (lines + kUsualLines - 1) / kUsualLines;
     blocks_.clear();
-    blocks_.push_back(std::move(Run));
-    Rebalance(0, 0);
+    blocks_.reserve(count);
+    rowCount_ = 0;
+    for (size_t c = 0; c < count; ++c) {
+        const size_t first = lines * c / count;
+        blocks_.push_back(Wrap(static_cast<int>(first), static_cast<int>(lines * (c + 1) / count - first)));
+        rowCount_ += static_cast<int>(blocks_.back().Lengths.size());
+    }
+    lineCount_ = static_cast<int>(lines);
+    Recount();
 }
 
 int TSynWrappedRows::Replace(int Index, int OldCount, const TRun& Run)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -29,7 +30,11 @@ public:
     int RowCount() const { return rowCount_; }
 
     // Replaces all lines by those of Run.
-    void Assign(TRun Run);
+    void Assign(const TRun& Run);
+    // Replaces all lines by Lines lines, each block's taken from
+    // Wrap(Index, Count): a text of millions of lines is wrapped straight
+    // into its blocks, with no run of them all to copy and cut up.
+    void AssignWrapped(int Lines, const std::function<TRun(int Index, int Count)>& Wrap);
     // Replaces OldCount lines from Index on by the lines of Run; answers the
     // change in rows.
     int Replace(int Index, int OldCount, const TRun& Run);

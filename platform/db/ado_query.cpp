@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/base/code_page.h"
 #include "platform/db/ado_connection.h"
@@ -279,6 +280,14 @@ const TFieldValue& TADOQuery::CurrentValue(int FieldIndex)
     if (!FetchRow(query_->current))
         return query_->none;
     return query_->rows[query_->current][index];
+}
+
+TFieldValue TADOQuery::TakeCurrentValue(int FieldIndex)
+{
+    CheckActive();
+    if (state_ == dsEdit || state_ == dsInsert || !FetchRow(query_->current))
+        return CurrentValue(FieldIndex);
+    return std::exchange(query_->rows[query_->current][static_cast<size_t>(FieldIndex)], TFieldValue{});
 }
 
 void TADOQuery::SetFieldValue(int FieldIndex, TFieldValue Value)

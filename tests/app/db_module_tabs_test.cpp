@@ -1,6 +1,8 @@
 // Article tabs: one tab per node, the save question's answers (the close
-// box included), rows that are gone, and a malformed options string.
+// box included), rows that are gone, a malformed options string, and an
+// article opened as stored with its caret kept within the text.
 #include "app/editor_config_string.h"
+#include "editor/document/syn_text_string_list.h"
 #include "platform/db/db_errors.h"
 #include "platform/ui/kernel/custom_form.h"
 #include "platform/ui/kernel/modal_answers.h"
@@ -127,4 +129,27 @@ TEST_F(TNotesTabsTest, ARowThatCannotBeReadWholeMakesNoTabThatCouldOverwriteIt)
     // Nothing is left to save over the stored text.
     module_->SaveAllNodes();
     EXPECT_EQ(Column("select length(内容) from Contents"), "10071");
+}
+
+TEST_F(TNotesTabsTest, AnArticleOpensAsStoredWithItsCaretWithinTheText)
+{
+    CreateDataBase();
+    const int id = NewNode(true, "a");
+    ASSERT_TRUE(module_->CloseAllNodes());
+    const struct {
+        int Stored, Opened;
+    } rows[] = {{-5, 0}, {0, 0}, {2, 2}, {4, 4}, {7, 7}, {8, 7}, {9, 7}, {1000, 7}};
+    for (const auto& row : rows) {
+        module_->ExecSQL("update Contents set 内容='ab\r\n說d', 位置=" + std::to_string(row.Stored));
+        TCustomSynTextEditor* editor = module_->OpenNode(id);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->SelStart(), row.Opened) << "stored " << row.Stored;
+        EXPECT_EQ(editor->Text(), "ab\r\n說d");
+        // As loaded: nothing to save, and no line marked in the gutter.
+        EXPECT_FALSE(editor->Modified());
+        EXPECT_FALSE(editor->CanUndo());
+        for (int i = 0; i < editor->Lines()->Count(); ++i)
+            EXPECT_EQ(editor->Lines()->GetLineState(i)->Modified, lmUnchanged) << "line " << i;
+        ASSERT_TRUE(module_->CloseNode(editor));
+    }
 }
