@@ -174,8 +174,9 @@ void InsertAsFile(TCustomSynTextEditor& Editor, const AnsiString& Text)
     std::filesystem::remove(file);
 }
 
-// Reads a quoted, escaped text from In (see TFoldSession::Quoted).
-bool ReadQuoted(std::istream& In, AnsiString& Text)
+}  // namespace
+
+bool TFoldSession::ReadQuoted(std::istream& In, AnsiString& Text)
 {
     char c = 0;
     if (!(In >> c) || c != '"')
@@ -202,6 +203,8 @@ bool ReadQuoted(std::istream& In, AnsiString& Text)
     }
     return c == '"';
 }
+
+namespace {
 
 void EmptyTheClipboard()
 {
@@ -234,7 +237,7 @@ bool ReadRunArgs(std::istream& In, TFoldSession::TRunArgs& Args)
             Args.Drop = drop;
         } else {
             AnsiString text;
-            if (!ReadQuoted(In, text))
+            if (!TFoldSession::ReadQuoted(In, text))
                 return false;
             Args.Texts.push_back(text);
         }

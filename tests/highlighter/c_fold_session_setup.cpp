@@ -50,10 +50,12 @@ const char* KindsName(bool Wide) { return Wide ? "wide" : "last"; }
 
 }  // namespace
 
+bool FoldSessionShown(const TFoldSessionSetup& Setup) { return Setup.Seed / 2 % 2 == 1; }
+
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
 {
     *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped) << " " << KindsName(Setup.Wide) << ", "
-         << Setup.Steps << " steps";
+         << Setup.Steps << " steps" << (FoldSessionShown(Setup) ? ", shown" : "");
 }
 
 std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + std::to_string(Setup.Seed); }
@@ -76,7 +78,9 @@ std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector
         << " regions, " << KindsName(Setup.Wide) << " steps, fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
         << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped) << " TANDRIL_FOLD_KINDS=" << KindsName(Setup.Wide)
         << " highlighter_tests --gtest_filter='*TCFoldSessionTest*' (and"
-        << " TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
+        << " TANDRIL_FOLD_SCRIPT=file for all its steps; TANDRIL_FOLD_REDUCE=file TANDRIL_FOLD_SCHEME="
+        << SchemeName(Setup.Shipped) << (FoldSessionShown(Setup) ? " TANDRIL_FOLD_SHOWN=1" : "")
+        << " highlighter_tests --gtest_filter='*Reduce*' reduces that). Its last steps:\n";
     for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)
         out << Steps[i] << "\n";
     if (const char* file = std::getenv("TANDRIL_FOLD_SCRIPT"); file != nullptr && *file != '\0') {
