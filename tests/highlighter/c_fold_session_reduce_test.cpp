@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "tests/highlighter/c_fold_session.h"
+#include "tests/highlighter/c_fold_session_setup.h"
 
 namespace {
 
@@ -31,18 +31,13 @@ struct TReduction {
 
 void PrintTo(const TReduction& Reduction, std::ostream* Out) { *Out << Reduction.File; }
 
-bool EnvironmentSays(const char* Name, const char* Value)
-{
-    const char* set = std::getenv(Name);
-    return set != nullptr && std::strcmp(set, Value) == 0;
-}
-
 std::vector<TReduction> Reductions()
 {
     const char* file = std::getenv("TANDRIL_FOLD_REDUCE");
     if (file == nullptr || *file == '\0')
         return {};
-    return {{file, !EnvironmentSays("TANDRIL_FOLD_SCHEME", "regions"), EnvironmentSays("TANDRIL_FOLD_SHOWN", "1")}};
+    return {{file, !FoldEnvironmentSays("TANDRIL_FOLD_SCHEME", "regions"),
+             FoldEnvironmentSays("TANDRIL_FOLD_SHOWN", "1")}};
 }
 
 // What a failure says it compared (its message's last line), numbers left

@@ -22,12 +22,6 @@ constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
 
-bool EnvironmentSays(const char* Name, const char* Value)
-{
-    const char* set = std::getenv(Name);
-    return set != nullptr && std::strcmp(set, Value) == 0;
-}
-
 // The seeds to run, and whether the environment chose them. CI's session
 // of the wider steps is one that checks rarely (an even seed): a check
 // after every step of a text with lines of 30,000 bytes costs more than CI
@@ -41,7 +35,7 @@ std::vector<uint32_t> Seeds(bool Wide, bool& Chosen)
         const auto last = *end == '-' ? static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10)) : first;
         return SeedRange(first, last);
     }
-    Chosen = EnvironmentSays("TANDRIL_ALL_SEEDS", "1");
+    Chosen = FoldEnvironmentSays("TANDRIL_ALL_SEEDS", "1");
     return SessionSeeds(SeedRange(Wide ? 2 : 1, AllSeeds), DefaultSeeds);
 }
 
@@ -49,6 +43,12 @@ const char* SchemeName(bool Shipped) { return Shipped ? "cpp" : "regions"; }
 const char* KindsName(bool Wide) { return Wide ? "wide" : "last"; }
 
 }  // namespace
+
+bool FoldEnvironmentSays(const char* Name, const char* Value)
+{
+    const char* set = std::getenv(Name);
+    return set != nullptr && std::strcmp(set, Value) == 0;
+}
 
 bool FoldSessionShown(const TFoldSessionSetup& Setup) { return Setup.Seed / 2 % 2 == 1; }
 
@@ -64,8 +64,8 @@ std::vector<TFoldSessionSetup> FoldSessions(bool Shipped, bool Wide)
 {
     std::vector<TFoldSessionSetup> sessions;
     bool chosen = false;
-    if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
-        !EnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
+    if (!FoldEnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
+        !FoldEnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
         for (const uint32_t seed : Seeds(Wide, chosen))
             sessions.push_back({seed, Shipped, Wide, chosen ? ChosenSteps : Wide ? WideDefaultSteps : DefaultSteps});
     return sessions;

@@ -28,6 +28,8 @@ struct TFoldSessionSetup {
     int Steps;
 };
 
+// Whether the environment sets Name to Value.
+bool FoldEnvironmentSays(const char* Name, const char* Value);
 // Every other pair of seeds runs in a shown editor.
 bool FoldSessionShown(const TFoldSessionSetup& Setup);
 
