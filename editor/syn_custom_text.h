@@ -485,6 +485,10 @@ private:
     // Drops Source's selection at the caret, moved or copied as the keys
     // held say.
     void DropText(TCustomSynText* Source);
+    // Text put in at At past the end of its line pads the line up to At
+    // first: the padding gets its own undo record, so that undo gives back
+    // the short line exactly.
+    void RecordPaddingTo(TBufferCoord At);
 
 protected:
     // The editor's own virtual operations, in slot order.

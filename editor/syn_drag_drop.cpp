@@ -119,6 +119,8 @@ void TCustomSynText::DropText(TCustomSynText* Source)
         }
         TSynScrollPastEolScope pastEol(options_);
         SetCaretXY(point);
+        if (!text.empty() && selectionMode_ == smNormal)
+            RecordPaddingTo(CaretXY());
         undoList_->Lock();
         redoList_->Lock();
         SetSelText(text);

@@ -114,7 +114,7 @@ protected:
 
     // The kind of the first failure of the steps, empty when they pass;
     // the failures are kept from the test's own result.
-    std::string Failure(const TScript& Steps) const
+    std::string Failure(const TScript& Steps)
     {
         ::testing::TestPartResultArray failures;
         {
@@ -127,9 +127,12 @@ protected:
                     break;
             }
         }
-        return failures.size() > 0 ? FailureKind(failures.GetTestPartResult(0)) : std::string();
+        if (failures.size() == 0)
+            return std::string();
+        message_ = failures.GetTestPartResult(0).message();
+        return FailureKind(failures.GetTestPartResult(0));
     }
-    bool FailsAsBefore(const TScript& Steps) const { return Failure(Steps) == kind_; }
+    bool FailsAsBefore(const TScript& Steps) { return Failure(Steps) == kind_; }
 
     // Leaves out ever smaller runs of steps while the rest fails as before;
     // the first step (the text) and the last (where the session failed)
@@ -176,6 +179,7 @@ protected:
 
     TScript steps_;
     std::string kind_;
+    std::string message_;  // the last failure's
 };
 
 TEST_P(TCFoldSessionReduce, LeavesOutWhatTheFailureNeedsNot)
@@ -199,6 +203,8 @@ TEST_P(TCFoldSessionReduce, LeavesOutWhatTheFailureNeedsNot)
     LeaveOutSteps();
     LeaveOutLines();
     LeaveOutSteps();
+    Failure(steps_);
+    std::cout << message_ << "\n";
     std::ofstream out(GetParam().File + ".reduced", std::ios::binary);
     for (const std::string& step : steps_) {
         out << step << "\n";
