@@ -152,10 +152,12 @@ TSynSearchOptions SearchOptions(const std::string& Name)
 }
 
 // Drops Source's selection on Editor at Place, as the mouse lets it go
-// there with no key held: the view brought to the place first.
+// there with no key held: the view brought to the place first, also
+// sideways (a caret far right on a long line leaves it scrolled there).
 void DropAt(TCustomSynTextEditor& Editor, TCustomSynText& Source, TBufferCoord Place)
 {
     Editor.SetTopLine(Editor.BufferToDisplayPos(Place).Row);
+    Editor.SetLeftChar(Editor.BufferToDisplayPos(Place).Column);
     const TPoint p = Editor.RowColumnToPixels(Editor.BufferToDisplayPos(Place));
     Editor.DragDrop(&Source, p.X + 1, p.Y + 1);
 }
