@@ -380,18 +380,21 @@ void TCustomSynText::SetSelText(const AnsiString& Value)
     const TBufferCoord start = BlockBegin();
     blockEnd_ = BlockEnd();
     blockBegin_ = start;
-    // Text that goes in past the end of its line pads the line up to the
-    // caret first; the padding is its own record, so that undo gives back
-    // the short line exactly.
-    if (!SelAvail() && !Value.empty() && selectionMode_ == smNormal && start.Line <= lines_->Count()) {
-        const int length = static_cast<int>(lines_->Strings(start.Line - 1).size());
-        if (start.Char > length + 1)
-            undoList_->AddChange(urInsert, BufferCoord(length + 1, start.Line), start, AnsiString(), smNormal);
-    }
+    if (!SelAvail() && !Value.empty() && selectionMode_ == smNormal)
+        RecordPaddingTo(start);
     SetSelTextPrimitive(selectionMode_, Value, true);
     if (!Value.empty() && selectionMode_ == smNormal)
         undoList_->AddChange(urInsert, start, blockEnd_, SelText(), selectionMode_);
     EndUndoBlock();
+}
+
+void TCustomSynText::RecordPaddingTo(TBufferCoord At)
+{
+    if (At.Line > lines_->Count())
+        return;
+    const int length = static_cast<int>(lines_->Strings(At.Line - 1).size());
+    if (At.Char > length + 1)
+        undoList_->AddChange(urInsert, BufferCoord(length + 1, At.Line), At, AnsiString(), smNormal);
 }
 
 void TCustomSynText::SetSelTextPrimitive(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)

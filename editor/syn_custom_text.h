@@ -491,6 +491,10 @@ private:
     void DropText(TCustomSynText* Source);
     // Sets the flag and the undo list's saved point, telling of a change.
     void NoteModified(bool Value);
+    // Text put in at At past the end of its line pads the line up to At
+    // first: the padding gets its own undo record, so that undo gives back
+    // the short line exactly.
+    void RecordPaddingTo(TBufferCoord At);
 
 protected:
     // The editor's own virtual operations, in slot order.

@@ -91,8 +91,15 @@ void TCustomSynText::DropText(TCustomSynText* Source)
         Source->FinishFoldScanForCommand();
     if (self) {
         const TBufferCoord point = CaretXY();
-        const bool outside = BlockEnd() < point || point < BlockBegin();
-        if (!(outside || (!move && (point == BlockEnd() || point == BlockBegin()))))
+        const TBufferCoord end = BlockEnd();
+        // A selection from a line above whose end lies in a collapse mark
+        // takes the block's hidden lines: every point on that line lies
+        // inside it.
+        const bool insideMarkedEnd = point.Line == end.Line && BlockBegin().Line < end.Line &&
+                                     allFoldRanges_->CollapsedStartsAt(end.Line) &&
+                                     end.Char > static_cast<int>(UnmarkedLine(end.Line).size()) + 1;
+        const bool outside = end < point || point < BlockBegin();
+        if (insideMarkedEnd || !(outside || (!move && (point == end || point == BlockBegin()))))
             return;
     }
     const bool reachedByCut = self && move && BlockBegin().Line <= caretY_ && caretY_ <= BlockEnd().Line;
@@ -119,6 +126,8 @@ void TCustomSynText::DropText(TCustomSynText* Source)
         }
         TSynScrollPastEolScope pastEol(options_);
         SetCaretXY(point);
+        if (!text.empty() && selectionMode_ == smNormal)
+            RecordPaddingTo(CaretXY());
         undoList_->Lock();
         redoList_->Lock();
         SetSelText(text);

@@ -22,6 +22,9 @@ struct TSkip {
     AnsiString Close;
     char Escape;  // 0: none
     TSkipRegionType Type;
+    // The regions of its list whose open token is longer and starts with
+    // this one's (a long string's three quotes, a string's one).
+    std::vector<size_t> LongerOpens;
 
     bool EndsOnCloseChar() const { return Type == srtCloseChar || Type == srtCloseCharOnLine; }
     bool EndsWithLine() const { return Type == srtLineEnd || Type == srtCloseCharOnLine; }
@@ -263,6 +266,12 @@ struct TSynFoldScanner::TRun {
         for (size_t i = 0; i < List.Skips.size(); ++i) {
             if (!StartsWith(List.Skips[i].Open, Pos))
                 continue;
+            // The longer token opens, as the highlighter takes it: three
+            // quotes open a long string, not an empty string and a quote.
+            const std::vector<size_t>& longer = List.Skips[i].LongerOpens;
+            if (std::any_of(longer.begin(), longer.end(),
+                            [&](size_t R) { return TokenAt(List.Regions[R], List.Regions[R].Open, Pos); }))
+                return false;
             Pos += List.Skips[i].Open.size();
             FinishSkip(List.Skips[i], i, Line);
             return true;
@@ -912,7 +921,7 @@ void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool Case
             continue;
         const AnsiString escape = compared(item->Escape());
         Into.Skips.push_back({compared(item->Open()), compared(item->Close()), escape.empty() ? '\0' : escape[0],
-                              item->RegionType});
+                              item->RegionType, {}});
     }
     for (int i = 0; i < Source->Count(); ++i) {
         TFoldRegionItem* item = Source->GetItem(i);
@@ -924,6 +933,10 @@ void Compile(TFoldRegions* Source, TSynFoldScanner::TRegionList& Into, bool Case
         Compile(item->SubRegions(), *subs, CaseSensitive, Store);
         Into.Regions.push_back({item, compared(item->Open()), compared(item->Close()), item->RegionType,
                                 item->WholeWords, item->AllowNoSubs, item->SubRegions()->Count() > 0, subs});
+        const AnsiString& open = Into.Regions.back().Open;
+        for (TSkip& skip : Into.Skips)
+            if (open.size() > skip.Open.size() && open.compare(0, skip.Open.size(), skip.Open) == 0)
+                skip.LongerOpens.push_back(Into.Regions.size() - 1);
     }
     for (const char c : {'\r', '\n'})
         Into.Stops[static_cast<unsigned char>(c)] = true;

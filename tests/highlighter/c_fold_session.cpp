@@ -152,10 +152,12 @@ TSynSearchOptions SearchOptions(const std::string& Name)
 }
 
 // Drops Source's selection on Editor at Place, as the mouse lets it go
-// there with no key held: the view brought to the place first.
+// there with no key held: the view brought to the place first, also
+// sideways (a caret far right on a long line leaves it scrolled there).
 void DropAt(TCustomSynTextEditor& Editor, TCustomSynText& Source, TBufferCoord Place)
 {
     Editor.SetTopLine(Editor.BufferToDisplayPos(Place).Row);
+    Editor.SetLeftChar(Editor.BufferToDisplayPos(Place).Column);
     const TPoint p = Editor.RowColumnToPixels(Editor.BufferToDisplayPos(Place));
     Editor.DragDrop(&Source, p.X + 1, p.Y + 1);
 }
@@ -174,8 +176,9 @@ void InsertAsFile(TCustomSynTextEditor& Editor, const AnsiString& Text)
     std::filesystem::remove(file);
 }
 
-// Reads a quoted, escaped text from In (see TFoldSession::Quoted).
-bool ReadQuoted(std::istream& In, AnsiString& Text)
+}  // namespace
+
+bool TFoldSession::ReadQuoted(std::istream& In, AnsiString& Text)
 {
     char c = 0;
     if (!(In >> c) || c != '"')
@@ -202,6 +205,8 @@ bool ReadQuoted(std::istream& In, AnsiString& Text)
     }
     return c == '"';
 }
+
+namespace {
 
 void EmptyTheClipboard()
 {
@@ -234,7 +239,7 @@ bool ReadRunArgs(std::istream& In, TFoldSession::TRunArgs& Args)
             Args.Drop = drop;
         } else {
             AnsiString text;
-            if (!ReadQuoted(In, text))
+            if (!TFoldSession::ReadQuoted(In, text))
                 return false;
             Args.Texts.push_back(text);
         }

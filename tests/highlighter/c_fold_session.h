@@ -37,6 +37,7 @@
 #pragma once
 
 #include <functional>
+#include <istream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,8 @@ public:
 
     // The escaped form of Text for a script, in quotes.
     static std::string Quoted(const AnsiString& Text);
+    // Reads a text Quoted wrote from In.
+    static bool ReadQuoted(std::istream& In, AnsiString& Text);
 
     // What a run gives its command besides the selection.
     struct TRunArgs;

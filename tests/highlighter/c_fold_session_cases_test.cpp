@@ -86,6 +86,16 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          false,
          "text \"x;\\r\\nvoid h1() {\\r\\n    a();\\r\\n}\\r\\n\"\n"
          "run ecLineSelect 1,1 1,1\nclick 2\nrun TaSynBlockUnindent 1,2 1,2\ncheck\n"},
+        {"Drops past a line's end, from another editor and moved within, pad the line with blanks that their "
+         "undo takes back",
+         true,
+         "text \"ab\\r\\ncd\\r\\nef\"\n"
+         "run DropFrom 1,1 1,1 @12,1 \"/*\"\nrun DragMove 1,1 2,3 @9,1\nundo everything\ncheck\n"},
+        {"A selection from a line above into a collapse mark, dragged into that mark: the point lies inside the "
+         "selection, which takes the hidden lines, and nothing moves",
+         true,
+         "text \"int a;\\r\\nvoid t()\\r\\n{\\r\\n\\tx;\\r\\n}\\r\\nint b;\"\n"
+         "click 3\nrun DragMove 3,1 9,3 @8,3\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);

@@ -22,12 +22,6 @@ constexpr int ChosenSteps = 1500;
 // Steps a failure prints unless all are asked for.
 constexpr size_t LastSteps = 40;
 
-bool EnvironmentSays(const char* Name, const char* Value)
-{
-    const char* set = std::getenv(Name);
-    return set != nullptr && std::strcmp(set, Value) == 0;
-}
-
 // The seeds to run, and whether the environment chose them. CI's session
 // of the wider steps is one that checks rarely (an even seed): a check
 // after every step of a text with lines of 30,000 bytes costs more than CI
@@ -41,7 +35,7 @@ std::vector<uint32_t> Seeds(bool Wide, bool& Chosen)
         const auto last = *end == '-' ? static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10)) : first;
         return SeedRange(first, last);
     }
-    Chosen = EnvironmentSays("TANDRIL_ALL_SEEDS", "1");
+    Chosen = FoldEnvironmentSays("TANDRIL_ALL_SEEDS", "1");
     return SessionSeeds(SeedRange(Wide ? 2 : 1, AllSeeds), DefaultSeeds);
 }
 
@@ -50,10 +44,18 @@ const char* KindsName(bool Wide) { return Wide ? "wide" : "last"; }
 
 }  // namespace
 
+bool FoldEnvironmentSays(const char* Name, const char* Value)
+{
+    const char* set = std::getenv(Name);
+    return set != nullptr && std::strcmp(set, Value) == 0;
+}
+
+bool FoldSessionShown(const TFoldSessionSetup& Setup) { return Setup.Seed / 2 % 2 == 1; }
+
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out)
 {
     *Out << "seed " << Setup.Seed << " " << SchemeName(Setup.Shipped) << " " << KindsName(Setup.Wide) << ", "
-         << Setup.Steps << " steps";
+         << Setup.Steps << " steps" << (FoldSessionShown(Setup) ? ", shown" : "");
 }
 
 std::string FoldSessionName(const TFoldSessionSetup& Setup) { return "Seed" + std::to_string(Setup.Seed); }
@@ -62,8 +64,8 @@ std::vector<TFoldSessionSetup> FoldSessions(bool Shipped, bool Wide)
 {
     std::vector<TFoldSessionSetup> sessions;
     bool chosen = false;
-    if (!EnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
-        !EnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
+    if (!FoldEnvironmentSays("TANDRIL_FOLD_SCHEME", SchemeName(!Shipped)) &&
+        !FoldEnvironmentSays("TANDRIL_FOLD_KINDS", KindsName(!Wide)))
         for (const uint32_t seed : Seeds(Wide, chosen))
             sessions.push_back({seed, Shipped, Wide, chosen ? ChosenSteps : Wide ? WideDefaultSteps : DefaultSteps});
     return sessions;
@@ -76,7 +78,9 @@ std::string FoldSessionFailure(const TFoldSessionSetup& Setup, const std::vector
         << " regions, " << KindsName(Setup.Wide) << " steps, fails; to repeat it: TANDRIL_FOLD_SEEDS=" << Setup.Seed
         << " TANDRIL_FOLD_SCHEME=" << SchemeName(Setup.Shipped) << " TANDRIL_FOLD_KINDS=" << KindsName(Setup.Wide)
         << " highlighter_tests --gtest_filter='*TCFoldSessionTest*' (and"
-        << " TANDRIL_FOLD_SCRIPT=file for all its steps). Its last steps:\n";
+        << " TANDRIL_FOLD_SCRIPT=file for all its steps; TANDRIL_FOLD_REDUCE=file TANDRIL_FOLD_SCHEME="
+        << SchemeName(Setup.Shipped) << (FoldSessionShown(Setup) ? " TANDRIL_FOLD_SHOWN=1" : "")
+        << " highlighter_tests --gtest_filter='*Reduce*' reduces that). Its last steps:\n";
     for (size_t i = Steps.size() > LastSteps ? Steps.size() - LastSteps : 0; i < Steps.size(); ++i)
         out << Steps[i] << "\n";
     if (const char* file = std::getenv("TANDRIL_FOLD_SCRIPT"); file != nullptr && *file != '\0') {

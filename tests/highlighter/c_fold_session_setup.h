@@ -12,7 +12,8 @@
 // the default seed, which keeps CI's run short: the first steps are the
 // same, so a default session that fails fails again so.
 //   TANDRIL_FOLD_SCRIPT=file: a failing session writes its whole script
-//     there (see c_fold_session.h), for a directed test to replay.
+//     there (see c_fold_session.h), for a directed test to replay, and
+//     TANDRIL_FOLD_REDUCE=file reduces it (c_fold_session_reduce_test.cpp).
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,11 @@ struct TFoldSessionSetup {
     bool Wide;     // the wider kinds of steps too
     int Steps;
 };
+
+// Whether the environment sets Name to Value.
+bool FoldEnvironmentSays(const char* Name, const char* Value);
+// Every other pair of seeds runs in a shown editor.
+bool FoldSessionShown(const TFoldSessionSetup& Setup);
 
 void PrintTo(const TFoldSessionSetup& Setup, std::ostream* Out);
 std::string FoldSessionName(const TFoldSessionSetup& Setup);

@@ -49,10 +49,9 @@ constexpr int RarelyChecked = 50;
 class TCFoldSessionTest : public ::testing::TestWithParam<TFoldSessionSetup> {
 protected:
     static void SetUpTestSuite() { setenv("TANDRIL_BACKEND", "headless", 1); }
-    // Every other pair of seeds runs in a shown editor.
     void SetUp() override
     {
-        session = std::make_unique<TFoldSession>(GetParam().Shipped, GetParam().Seed / 2 % 2 == 1);
+        session = std::make_unique<TFoldSession>(GetParam().Shipped, FoldSessionShown(GetParam()));
     }
 
     TSynTextEditor& Memo() const { return session->Memo(); }

@@ -3,8 +3,9 @@
 // are coloured as with it expanded, and a copy holds the hidden lines.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "platform/win/headless_input.h"
 #include "platform/win/virtual_keys.h"
 #include "tests/editor/syn_view_test_support.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -172,48 +174,92 @@ TEST_F(CSchemeFolding, CollapsedBlocksShowWhatAFreshCollapseShows)
     }
 }
 
-// A line of C above twenty functions: quotes and braces the scheme paints
-// as a string, a character or a comment neither hide the blocks below nor
-// open one, and a quote the line leaves open ends with it.
+// Lines above twenty functions of a shipped scheme's language: quotes and
+// tokens the scheme paints as a string, a character or a comment neither
+// hide the blocks below nor open one, and a quote the line leaves open ends
+// with it.
 TEST_F(CSchemeFolding, WhatIsPaintedAsAStringCharacterOrCommentAboveLeavesEveryBlockBelow)
 {
-    const char* const lines[] = {
-        "int c = '\"';",
-        "if (c == '\"') c = 0;",
-        "// \"",
-        "// it's {",
-        "char q = '\\'', b = '{', e = '\\\\';",
-        "const char* s = \"it's {\\\" \\\\\"; // \"",
-        "const char* g = \"src/*.c\"; // see /* there",
-        "/* it's \"quoted\" { */",
-        "int \xD5\x66 = '\xE9\x54'; const char* k = \"\x81\x5C\"; // \"",
-        // A quote left open ends at the line's end, as its colour does.
-        "long n = 10'000;",
-        "#error don't",
-        "puts(\"unended \\",
+    const struct {
+        const char* Scheme;
+        std::vector<const char*> Above;
+        const char* Function;  // a line break, then the function's lines
+        // The first and last line in the function of its ranges, the
+        // outermost first.
+        std::vector<std::pair<int, int>> Ranges;
+    } schemes[] = {
+        {"Cpp.xml",
+         {
+             "int c = '\"';",
+             "if (c == '\"') c = 0;",
+             "// \"",
+             "// it's {",
+             "char q = '\\'', b = '{', e = '\\\\';",
+             "const char* s = \"it's {\\\" \\\\\"; // \"",
+             "const char* g = \"src/*.c\"; // see /* there",
+             "/* it's \"quoted\" { */",
+             "int \xD5\x66 = '\xE9\x54'; const char* k = \"\x81\x5C\"; // \"",
+             // A quote left open ends at the line's end, as its colour does.
+             "long n = 10'000;",
+             "#error don't",
+             "puts(\"unended \\",
+         },
+         "\r\nint f(int a) {\r\n    if (a > 0) {\r\n        a--;\r\n    }\r\n    return a;\r\n}",
+         {{1, 6}, {2, 4}}},
+        {"Python.xml",
+         {
+             "",
+             "# it's \"quoted",
+             "x = 1  # \"\"\" is no long string",
+             "s = 'say \"hi'",
+             "s = \"it's\"",
+             "s = \"\"",
+             "s = \"\\\"\\\"\\\"\"",
+             "s = 'it\\'s \"'",
+             "s = '''holds \"\"\" and ' and \"'''",
+             "s = '''\r\n\"\"\" is no long string here\r\n'''",
+             "s = \"\x81\x5C\" + '\"\"\"'",
+             // A quote left open ends at the line's end, as its colour does.
+             "s = \"unended",
+             "s = 'unended",
+         },
+         "\r\ndef f(a):\r\n    \"\"\"Says what f does\r\n    over two lines.\"\"\"\r\n    return a",
+         {{2, 3}}},
     };
-    AnsiString functions;
-    std::string expected;
-    for (int i = 0; i < 20; ++i) {
-        functions += "\r\nint f" + std::to_string(i) + "(int a) {\r\n    if (a > 0) {\r\n        a--;\r\n    }\r\n"
-                     "    return a;\r\n}";
-        const int head = 2 + 6 * i;
-        expected += std::to_string(head) + "-" + std::to_string(head + 5) + "/0 " + std::to_string(head + 1) + "-" +
-                    std::to_string(head + 3) + "/1 ";
-    }
-    for (const char* line : lines) {
-        SCOPED_TRACE(line);
-        memo->SetText(line + functions);
-        const TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
-        std::string found;
-        for (int i = 0; i < ranges->AllCount(); ++i) {
-            const TSynTextFoldRange* range = ranges->AllRanges(i);
-            // The block comment's own one-line range is no block of a function.
-            if (range->FromLine() > 1)
-                found += std::to_string(range->FromLine()) + "-" + std::to_string(range->ToLine()) + "/" +
-                         std::to_string(range->FoldRangeLevel) + " ";
+    for (const auto& scheme : schemes) {
+        TSynLexSyn highlighter{nullptr};
+        const std::string file = FindTestFolder("app") + "/schemes/" + scheme.Scheme;
+        ASSERT_TRUE(highlighter.LoadFromFile(file)) << file;
+        memo = std::make_unique<TSynMemo>(nullptr);
+        UseCFolding(*memo, highlighter);
+        const std::string function = scheme.Function;
+        const auto length = static_cast<int>(std::count(function.begin(), function.end(), '\n'));
+        for (const char* above : scheme.Above) {
+            SCOPED_TRACE(std::string(scheme.Scheme) + ": " + above);
+            AnsiString text = above;
+            const auto aboveLines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+            std::string expected;
+            for (int i = 0; i < 20; ++i) {
+                text += function;
+                const int head = aboveLines + length * i;
+                for (size_t level = 0; level < scheme.Ranges.size(); ++level)
+                    expected += std::to_string(head + scheme.Ranges[level].first) + "-" +
+                                std::to_string(head + scheme.Ranges[level].second) + "/" + std::to_string(level) + " ";
+            }
+            memo->SetText(text);
+            const TSynTextAllFoldRanges* ranges = memo->AllFoldRanges();
+            std::string found;
+            for (int i = 0; i < ranges->AllCount(); ++i) {
+                const TSynTextFoldRange* range = ranges->AllRanges(i);
+                // A block comment's own one-line range above is no block of
+                // a function.
+                if (range->FromLine() > aboveLines)
+                    found += std::to_string(range->FromLine()) + "-" + std::to_string(range->ToLine()) + "/" +
+                             std::to_string(range->FoldRangeLevel) + " ";
+            }
+            EXPECT_EQ(found, expected);
         }
-        EXPECT_EQ(found, expected);
+        memo.reset();
     }
 }
 
