@@ -14,14 +14,6 @@ namespace {
 
 const AnsiString V15File = TestData("/scheme_v15.xml");
 
-AnsiString FileBytes(const AnsiString& FileName)
-{
-    TFileStream stream(FileName, fmOpenRead);
-    AnsiString bytes(static_cast<size_t>(stream.Size()), '\0');
-    stream.ReadBuffer(bytes.data(), stream.Size());
-    return bytes;
-}
-
 AnsiString Export15(TObject* Object)
 {
     TStringStream stream;
@@ -110,7 +102,7 @@ TEST(SchemeV15, StaysInTheOldLayoutWhenSavedThroughVersionDetection)
     TStringStream stream;
     ASSERT_TRUE(format.ExportToStream(&syn, &stream));
     const AnsiString& saved = stream.DataString();
-    EXPECT_EQ(saved, FileBytes(TestData("/scheme_v15_saved.xml")));
+    EXPECT_EQ(saved, ReadWholeFile(TestData("/scheme_v15_saved.xml")));
     EXPECT_TRUE(saved.starts_with("<LexHighlighter>\r\n\t<ImportantInfo>\r\n\t\t******* Please read carefully"));
     EXPECT_TRUE(saved.ends_with("</LexHighlighter>\r\n"));
     EXPECT_EQ(saved.find("/>"), AnsiString::npos);

@@ -13,14 +13,6 @@ namespace {
 
 const AnsiString V18File = TestData("/scheme_v18.xml");
 
-AnsiString FileBytes(const AnsiString& FileName)
-{
-    TFileStream stream(FileName, fmOpenRead);
-    AnsiString bytes(static_cast<size_t>(stream.Size()), '\0');
-    stream.ReadBuffer(bytes.data(), stream.Size());
-    return bytes;
-}
-
 AnsiString Export18(TObject* Object)
 {
     TStringStream stream;
@@ -95,7 +87,7 @@ TEST(SchemeXml18, ReadsAHandWrittenFileAndSavesItBackInItsVersion)
     TStringStream stream;
     ASSERT_TRUE(format.ExportToStream(&syn, &stream));
     const AnsiString& saved = stream.DataString();
-    EXPECT_EQ(saved, FileBytes(TestData("/scheme_v18_saved.xml")));
+    EXPECT_EQ(saved, ReadWholeFile(TestData("/scheme_v18_saved.xml")));
     EXPECT_TRUE(saved.starts_with("<LexHighlighter version=\"1.8.3\">\r\n\t<Info>\r\n"));
     EXPECT_TRUE(saved.ends_with("</LexHighlighter>\r\n"));
     EXPECT_EQ(Occurrences(saved, "<H>"), 2u);
