@@ -258,15 +258,9 @@ void TCustomSynText::ListDeleted(TObject*, int Index, int Count)
 void TCustomSynText::ListPut(TObject*, int Index, int Count)
 {
     NoteFoldEdit(Index + 1, Index + Count);
-    // A line the fold scan reads differently now may move fold ranges (one
-    // change counted is enough for a rescan).
-    if (CountsFoldChanges() && !foldScan_.HasChanges()) {
-        const std::optional<AnsiString> signature = FoldSignature(Index, lines_->LineView(Index), true);
-        if (!signature || !foldSignatureBeforePut_ || *signature != *foldSignatureBeforePut_)
-            foldScan_.NoteChange();
-        else if (!signature->empty())
-            foldScan_.NoteQuietPut();
-    }
+    if (CountsFoldChanges() && !foldScan_.HasChanges())
+        CompareFoldSignatures(Index, Count);
+    foldSignaturesBeforePut_.clear();
     int last = Index + Count - 1;
     // Rows below move when the lines now wrap into more or fewer rows. Lines
     // put one by one in a block are wrapped and repainted with the block.
@@ -290,11 +284,35 @@ void TCustomSynText::ListPut(TObject*, int Index, int Count)
     guideIndentsBeforePut_.clear();
     if (!held)
         RepaintLines(Index + 1, last + 1);
-    if (options_.Contains(eoAutoSizeMaxScrollWidth) && Index < lines_->Count()) {
-        const int length = static_cast<int>(lines_->GetExpandedString(Index).size());
-        if (length > maxScrollWidth_)
-            SetMaxScrollWidth(length);
+    if (options_.Contains(eoAutoSizeMaxScrollWidth)) {
+        int widest = maxScrollWidth_;
+        for (int i = Index; i < Index + Count && i < lines_->Count(); ++i)
+            widest = std::max(widest, static_cast<int>(lines_->GetExpandedString(i).size()));
+        if (widest > maxScrollWidth_)
+            SetMaxScrollWidth(widest);
     }
+}
+
+void TCustomSynText::CompareFoldSignatures(int Index, int Count)
+{
+    // A line the fold scan reads differently now may move fold ranges (one
+    // change counted is enough for a rescan); a line it reads as before,
+    // with tokens, is a quiet put.
+    int line = Index;
+    for (const TFoldSignatureRun& run : foldSignaturesBeforePut_)
+        for (int i = 0; i < run.Lines; ++i, ++line) {
+            const std::optional<AnsiString> signature = FoldSignature(line, lines_->LineView(line), true);
+            if (!signature || !run.Signature || *signature != *run.Signature) {
+                foldScan_.NoteChange();
+                return;
+            }
+            if (!signature->empty())
+                foldScan_.NoteQuietPut();
+        }
+    // Lines not compared before the put: below the first with a
+    // highlighter, they start from a range left to scan.
+    if (line < Index + Count)
+        foldScan_.NoteChange();
 }
 
 void TCustomSynText::ListCleared(TObject*)
@@ -322,10 +340,24 @@ void TCustomSynText::ListBeforeDeleted(TObject*, int Index, int Count)
 }
 void TCustomSynText::ListBeforePut(TObject*, int Index, int Count)
 {
-    if (CountsFoldChanges() && !foldScan_.HasChanges())
-        foldSignatureBeforePut_ = FoldSignature(Index, lines_->LineView(Index));
+    foldSignaturesBeforePut_.clear();
+    if (CountsFoldChanges() && !foldScan_.HasChanges()) {
+        // With a highlighter, each line below the first starts from a range
+        // the put leaves to scan: it counts as changed whatever it holds.
+        // A block of new empty lines reads alike: one run for them all.
+        const int compared = highlighter_ ? std::min(Count, 1) : Count;
+        for (int i = Index; i < Index + compared; ++i) {
+            std::optional<AnsiString> signature = FoldSignature(i, lines_->LineView(i));
+            if (!foldSignaturesBeforePut_.empty() && foldSignaturesBeforePut_.back().Signature == signature)
+                ++foldSignaturesBeforePut_.back().Lines;
+            else
+                foldSignaturesBeforePut_.push_back({std::move(signature), 1});
+        }
+    }
     guideIndentsBeforePut_.clear();
-    if (codeFolding_->IndentGuides())
+    // Lines held for wrapping are repainted to the end once they are in:
+    // their guides need no comparing.
+    if (codeFolding_->IndentGuides() && !wrapRowsHeld_)
         for (int i = Index; i < Index + Count; ++i)
             guideIndentsBeforePut_.push_back(LeadingWidth(i));
 }

@@ -359,6 +359,14 @@ void TCustomSynText::PutLine(int Index, std::string_view S)
     lines_->SetLine(Index, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(S) : S);
 }
 
+void TCustomSynText::PutLines(int Index, std::span<std::string_view> Lines)
+{
+    if (options_.Contains(eoTrimTrailingSpaces))
+        for (std::string_view& line : Lines)
+            line = TrimTrailingSpaces(line);
+    lines_->PutLines(Index, Lines);
+}
+
 void TCustomSynText::SetSelText(const AnsiString& Value)
 {
     if (!PrepareFoldsForChange(ecPaste))
@@ -491,7 +499,7 @@ void TCustomSynText::DeleteSelection()
 
 void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record)
 {
-    const std::vector<std::string_view> pieces = SplitLines(Value);
+    std::vector<std::string_view> pieces = SplitLines(Value);
     const int n = static_cast<int>(pieces.size());
     if (lines_->Count() == 0)
         lines_->Add(AnsiString());
@@ -516,17 +524,16 @@ void TCustomSynText::InsertText(TSynSelectionMode PasteMode, const AnsiString& V
             lines_->InsertLines(cut == 0 ? startLine - 1 : startLine, n - 1);
             // The pieces go in straight from the text; only the first and
             // last lines are put together. Many lines share one block,
-            // taken and given back at once.
+            // taken and given back at once, and are told as one put.
+            newX = static_cast<int>(pieces.back().size()) + 1;
+            const AnsiString first = left + AnsiString(pieces[0]);
+            const AnsiString last = AnsiString(pieces.back()) + right;
+            pieces.front() = first;
+            pieces.back() = last;
             std::optional<TSynBulkPut> bulk;
             if (n >= BulkPutLines)
                 bulk.emplace(*lines_, Value.size() + static_cast<size_t>(n) * sizeof(uint32_t));
-            PutLinesWrappedOnce(startLine - 1, n, [&] {
-                PutLine(startLine - 1, left + AnsiString(pieces[0]));
-                for (int i = 1; i < n - 1; ++i)
-                    PutLine(startLine - 1 + i, pieces[static_cast<size_t>(i)]);
-                PutLine(lastLine - 1, AnsiString(pieces.back()) + right);
-            });
-            newX = static_cast<int>(pieces.back().size()) + 1;
+            PutLinesWrappedOnce(startLine - 1, n, [&] { PutLines(startLine - 1, pieces); });
         }
         if (options_.Contains(eoTrimTrailingSpaces) && !right.empty())
             newX = static_cast<int>(lines_->Strings(lastLine - 1).size()) + 1 -

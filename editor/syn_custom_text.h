@@ -44,6 +44,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -579,6 +580,8 @@ protected:
     void InsertText(TSynSelectionMode PasteMode, const AnsiString& Value, bool Record);
     // Writes a line back, trimming trailing spaces with eoTrimTrailingSpaces.
     void PutLine(int Index, std::string_view S);
+    // Writes Lines back from Index on as one block, trimmed as PutLine does.
+    void PutLines(int Index, std::span<std::string_view> Lines);
     // Runs Put, which writes the Count lines from Index on, and wraps and
     // repaints them together once it is done, not line by line.
     void PutLinesWrappedOnce(int Index, int Count, const std::function<void()>& Put);
@@ -613,6 +616,9 @@ protected:
     void ListBeforeInserted(TObject* Sender, int Index, int Count);
     void ListBeforeDeleted(TObject* Sender, int Index, int Count);
     void ListBeforePut(TObject* Sender, int Index, int Count);
+    // Counts a fold change for the Count lines put from Index unless each
+    // reads as foldSignaturesBeforePut_ says it did.
+    void CompareFoldSignatures(int Index, int Count);
     void CodeFoldingChanged(TSynCodeFoldingChanges Event);
     void ScrollBarsChanged(TObject* Sender);
     void RightEdgeChanged(TObject* Sender);
@@ -1084,7 +1090,12 @@ protected:
         std::optional<AnsiString> Signature;
     };
     mutable TLastFoldSignature lastFoldSignature_;  // forgotten with foldScanner_
-    std::optional<AnsiString> foldSignatureBeforePut_;  // FoldSignature of the line being replaced
+    // FoldSignature of the lines being replaced, equal neighbours in one run.
+    struct TFoldSignatureRun {
+        std::optional<AnsiString> Signature;
+        int Lines = 0;
+    };
+    std::vector<TFoldSignatureRun> foldSignaturesBeforePut_;
     std::vector<int> guideIndentsBeforePut_;            // LeadingWidth of the lines being replaced
     // DoLinesDeleted's JoinsFirst while the plug-ins hear of the lines.
     bool deletedJoinsFirst_ = false;

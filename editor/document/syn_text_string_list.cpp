@@ -291,16 +291,40 @@ void TSynTextStringList::SetLine(int Index, std::string_view S)
     if (OnBeforePut)
         OnBeforePut(this, Index, 1);
     WithUpdate([&] {
-        longestLine_ = -1;
-        TSynTextStringRec& rec = Rec(Index);
-        rec.Flags = sfExpandedLengthUnknown;
-        const TSynLineText text = MakeText(S);
-        FreeText(rec.Text);
-        rec.Text = text;
-        rec.State.Modified = lmModified;
+        ReplaceText(Index, S);
         if (OnPut)
             OnPut(this, Index, 1);
     });
+}
+
+void TSynTextStringList::PutLines(int Index, std::span<const std::string_view> Lines)
+{
+    const int n = static_cast<int>(Lines.size());
+    if (n == 0)
+        return;
+    if (Index < 0 || Index >= count_)
+        IndexError(Index);
+    if (Index + n > count_)
+        IndexError(Index + n - 1);
+    if (OnBeforePut)
+        OnBeforePut(this, Index, n);
+    WithUpdate([&] {
+        for (int i = 0; i < n; ++i)
+            ReplaceText(Index + i, Lines[static_cast<size_t>(i)]);
+        if (OnPut)
+            OnPut(this, Index, n);
+    });
+}
+
+void TSynTextStringList::ReplaceText(int Index, std::string_view S)
+{
+    longestLine_ = -1;
+    TSynTextStringRec& rec = Rec(Index);
+    rec.Flags = sfExpandedLengthUnknown;
+    const TSynLineText text = MakeText(S);
+    FreeText(rec.Text);
+    rec.Text = text;
+    rec.State.Modified = lmModified;
 }
 
 void TSynTextStringList::PutObject(int Index, TObject* Object)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -95,6 +96,9 @@ public:
 
     // Inserts NumLines empty lines before Index.
     void InsertLines(int Index, int NumLines);
+    // Replaces the lines from Index on with Lines, told as one block: a
+    // single OnBeforePut and OnPut for them all, not a pair per line.
+    void PutLines(int Index, std::span<const std::string_view> Lines);
     // The lines put from now until EndBulkPut take their bytes from one
     // slab of Bytes bytes while it lasts (see slabs_).
     void BeginBulkPut(size_t Bytes);
@@ -170,6 +174,8 @@ private:
     [[noreturn]] static void IndexError(int Index);
     // Insert as Add and Insert do it, events included.
     int InsertLine(int Index, std::string_view S);
+    // Gives line Index the bytes of S, with no event.
+    void ReplaceText(int Index, std::string_view S);
     void Grow();
     void Measure(TSynTextStringRec& Rec) const;
     // The text with each line but the last followed by Break.

@@ -4,6 +4,7 @@
 
 #include <sys/mman.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -308,6 +309,16 @@ TEST(SynTextStringList, EventsFireInOrder)
     list.Clear();
     list.Clear();
     EXPECT_EQ(take(), (Log{"Changing", "Cleared", "Change 0 "}));
+
+    // Lines put as a block are told once, as a block; a block reaching
+    // past the end raises before anything changes.
+    list.SetText("a\nb\nc");
+    take();
+    const std::array<std::string_view, 2> block{"m", "n"};
+    list.PutLines(1, block);
+    EXPECT_EQ(take(), (Log{"BeforePut 1 2", "Changing", "Put 1 2", "Change 3 a\r\nm\r\nn"}));
+    EXPECT_THROW(list.PutLines(2, block), ESynTextStringList);
+    EXPECT_TRUE(take().empty());
 
     // A failing read raises, keeps the lines and closes the update.
     list.SetText("keep");
