@@ -96,6 +96,11 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"int a;\\r\\nvoid t()\\r\\n{\\r\\n\\tx;\\r\\n}\\r\\nint b;\"\n"
          "click 3\nrun DragMove 3,1 9,3 @8,3\ncheck\n"},
+        {"A selection from inside a collapse mark to a line below, dragged to a column before it in that mark: "
+         "both stand past the line's text, the point inside the selection, and nothing moves",
+         false,
+         "text \"{\\r\\n    {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n}\\r\\n\"\n"
+         "collapse all\nrun ecCut 1,3 9,1\nrun DragMove 31,3 2,5 @28,3\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
