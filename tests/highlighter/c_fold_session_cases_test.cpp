@@ -147,6 +147,9 @@ TEST_F(TCFoldSessionCases, CommandsOverABlockThePendingScanCollapsesAgainActWher
         {"Backspace at column 1 of the freed last line joins it to the line above it, not the block's first "
          "line to the line above the block",
          true, "run ecDeleteLastChar 1,4 1,4"},
+        {"A replace-all from the caret on the freed last line starts there, not on the block's first line above "
+         "the match it hid",
+         true, "run ReplaceAll 1,4 1,4 \"x\" \"X\""},
     };
     for (const auto& row : rows) {
         const std::string script = steps + row.Command + "\ncheck\n";
