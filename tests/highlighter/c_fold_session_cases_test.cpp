@@ -119,6 +119,8 @@ TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
          false,
          "text \"struct s {\\r\\n    a; // }\\r\\n};\\r\\n\"\n"
          "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
+        {"A find that finds nothing leaves the caret where it stood, far past the line's end in a wrapped editor",
+         true, "text \"\"\nwrap on\nrun FindNext 8680,1 8680,1 \"x;\"\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
