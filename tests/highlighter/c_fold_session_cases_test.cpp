@@ -216,6 +216,12 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
          false,
          "text \"#ifdef A\\r\\n{\\r\\n{\\r\\n#endif\\r\\n} {\\r\\nb();\\r\\n}\\r\\n{\"\n"
          "click 3\nclick 1\nrun ecDeleteLine 1,5 1,5\ncheck\n"},
+        {"A comment closed above a collapsed #ifdef block: the scan finds a block collapsed inside it otherwise, "
+         "and puts its hidden lines back once the block around it is in view, not after that block's first line",
+         false,
+         "text \"\\r\\n        more */ }\\r\\nx = 1; /* {  y = 2; {\\r\\n};\\r\\nint one() { { 1; }\\r\\n"
+         "#ifdef WITH_X\\r\\n#ifdef WITH_Y\\r\\n        { 1;\\r\\n#endif\\r\\n#ifdef WITH_Y\\r\\n#endif\\r\\n#endif\\r\\n\"\n"
+         "collapse all\nrun DragMove 20,2 24,1 @1,4\nidle\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
