@@ -98,8 +98,14 @@ void TCustomSynText::DropText(TCustomSynText* Source)
         const bool insideMarkedEnd = point.Line == end.Line && BlockBegin().Line < end.Line &&
                                      allFoldRanges_->CollapsedStartsAt(end.Line) &&
                                      end.Char > static_cast<int>(UnmarkedLine(end.Line).size()) + 1;
-        const bool outside = end < point || point < BlockBegin();
-        if (insideMarkedEnd || !(outside || (!move && (point == end || point == BlockBegin()))))
+        // A selection that starts in a collapse mark starts after the
+        // line's text, before the hidden lines: a point past that text
+        // lies inside it, wherever in the mark.
+        TBufferCoord begin = BlockBegin();
+        if (allFoldRanges_->CollapsedStartsAt(begin.Line))
+            begin.Char = std::min(begin.Char, static_cast<int>(UnmarkedLine(begin.Line).size()) + 1);
+        const bool outside = end < point || point < begin;
+        if (insideMarkedEnd || !(outside || (!move && (point == end || point == begin))))
             return;
     }
     const bool reachedByCut = self && move && BlockBegin().Line <= caretY_ && caretY_ <= BlockEnd().Line;

@@ -362,6 +362,17 @@ bool TCustomSynText::ResumeFoldScan(int FirstEdited, int LastEdited, int StopBy,
         const TSynFlagScope moving(scanMovingFolds_);
         MoveFoldLinesNow([&] {
             for (const auto& range : handed) {
+                // A block that stays collapsed around it holds its first
+                // line among its own hidden lines: it comes into view first.
+                for (;;) {
+                    const int line = all.BufferLineOf(range->RealFromLine());
+                    TSynTextFoldRange* around = all.RealLineNumber(line) == range->RealFromLine()
+                                                    ? nullptr
+                                                    : all.CollapsedIn(line, line);
+                    if (!around)
+                        break;
+                    FollowFoldLines(line, all.Expand(lines_, around));
+                }
                 const auto [head, count] = all.GiveBack(lines_, *range);
                 FollowFoldLines(head, count);
             }

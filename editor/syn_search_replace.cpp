@@ -150,6 +150,11 @@ int TCustomSynText::SearchReplace(const AnsiString& ASearch, const AnsiString& A
     // find that lands in hidden text shows it). A replace-all's undo step
     // collapses them again as they were before it, its redo as after it.
     const bool replaceAll = AOptions.Contains(soReplaceAll) && !AOptions.Contains(soPrompt);
+    // The expansion finishes a pending scan first, which may collapse a
+    // block again over the caret's line and move the caret onto its first
+    // line: the search would start there. The caret keeps its line.
+    if (FoldRangesStale())
+        FinishFoldScanForCommand();
     const std::vector<TSynFoldHead> before = ExpandCollapsedFolds();
     int count = 0;
     {

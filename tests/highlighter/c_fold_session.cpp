@@ -380,7 +380,10 @@ void TFoldSession::Apply(const std::string& Step)
     } else if (word == "wrap") {
         in >> word;
         read = word == "on" || word == "off";
+        // Both: a wrapped editor lets the caret stand anywhere past a
+        // line's end, where one unwrapped stops it at its widest scroll.
         memo_->WordWrap()->SetEnabled(word == "on");
+        model_->WordWrap()->SetEnabled(word == "on");
     } else if (word == "undo" || word == "redo") {
         std::string times;
         in >> times;

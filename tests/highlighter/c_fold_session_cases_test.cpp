@@ -96,6 +96,11 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"int a;\\r\\nvoid t()\\r\\n{\\r\\n\\tx;\\r\\n}\\r\\nint b;\"\n"
          "click 3\nrun DragMove 3,1 9,3 @8,3\ncheck\n"},
+        {"A selection from inside a collapse mark to a line below, dragged to a column before it in that mark: "
+         "both stand past the line's text, the point inside the selection, and nothing moves",
+         false,
+         "text \"{\\r\\n    {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n}\\r\\n\"\n"
+         "collapse all\nrun ecCut 1,3 9,1\nrun DragMove 31,3 2,5 @28,3\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
@@ -114,6 +119,8 @@ TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
          false,
          "text \"struct s {\\r\\n    a; // }\\r\\n};\\r\\n\"\n"
          "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
+        {"A find that finds nothing leaves the caret where it stood, far past the line's end in a wrapped editor",
+         true, "text \"\"\nwrap on\nrun FindNext 8680,1 8680,1 \"x;\"\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
@@ -142,6 +149,9 @@ TEST_F(TCFoldSessionCases, CommandsOverABlockThePendingScanCollapsesAgainActWher
         {"Backspace at column 1 of the freed last line joins it to the line above it, not the block's first "
          "line to the line above the block",
          true, "run ecDeleteLastChar 1,4 1,4"},
+        {"A replace-all from the caret on the freed last line starts there, not on the block's first line above "
+         "the match it hid",
+         true, "run ReplaceAll 1,4 1,4 \"x\" \"X\""},
     };
     for (const auto& row : rows) {
         const std::string script = steps + row.Command + "\ncheck\n";
@@ -206,6 +216,12 @@ TEST_F(TCFoldSessionCases, ScanningAfterEditsKeepsWhatAFreshEditorShows)
          false,
          "text \"#ifdef A\\r\\n{\\r\\n{\\r\\n#endif\\r\\n} {\\r\\nb();\\r\\n}\\r\\n{\"\n"
          "click 3\nclick 1\nrun ecDeleteLine 1,5 1,5\ncheck\n"},
+        {"A comment closed above a collapsed #ifdef block: the scan finds a block collapsed inside it otherwise, "
+         "and puts its hidden lines back once the block around it is in view, not after that block's first line",
+         false,
+         "text \"\\r\\n        more */ }\\r\\nx = 1; /* {  y = 2; {\\r\\n};\\r\\nint one() { { 1; }\\r\\n"
+         "#ifdef WITH_X\\r\\n#ifdef WITH_Y\\r\\n        { 1;\\r\\n#endif\\r\\n#ifdef WITH_Y\\r\\n#endif\\r\\n#endif\\r\\n\"\n"
+         "collapse all\nrun DragMove 20,2 24,1 @1,4\nidle\ncheck\n"},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
