@@ -39,3 +39,17 @@ inline uint64_t BitsOf(TByteMarks Marks)
     return gather(halves[0]) | gather(halves[1]) << 8;
 #endif
 }
+
+// The sum of the sixteen bytes of Chunk.
+inline size_t SumOfBytes(TByteChunk Chunk)
+{
+#if defined(__SSE2__)
+    const auto halves = reinterpret_cast<__v2du>(_mm_sad_epu8(reinterpret_cast<__m128i>(Chunk), __m128i{}));
+    return static_cast<size_t>(halves[0] + halves[1]);
+#else
+    size_t sum = 0;
+    for (const unsigned char byte : Chunk)
+        sum += byte;
+    return sum;
+#endif
+}

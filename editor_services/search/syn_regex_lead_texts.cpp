@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "editor_services/search/syn_regex_subject.h"
 #include "platform/base/code_page.h"
 
 namespace {
@@ -192,21 +191,12 @@ std::optional<TSynLeadTexts> TSynLeadTexts::For(std::string_view Pattern, bool C
     return TSynLeadTexts(std::move(*texts));
 }
 
-TSynLeadTexts TSynLeadTexts::InUtf8() const
-{
-    std::vector<std::string> texts;
-    for (const std::string& text : texts_)
-        texts.push_back(GbkToRegexUtf8(text).substr(0, MaxLength));
-    std::sort(texts.begin(), texts.end());
-    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
-    return TSynLeadTexts(std::move(texts));
-}
-
 TSynLeadTexts::TSynLeadTexts(std::vector<std::string> Texts) : texts_(std::move(Texts))
 {
     for (size_t t = 0; t < texts_.size(); ++t) {
         firsts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].front());
         lasts_[t] = TByteChunk{} + static_cast<unsigned char>(texts_[t].back());
+        lastAt_[t] = static_cast<uint8_t>(texts_[t].size() - 1);
         unsigned char mask[MaxLength] = {};
         std::memset(mask, 0xFF, texts_[t].size());
         std::memcpy(&words_[t], texts_[t].data(), texts_[t].size());
@@ -221,6 +211,35 @@ uint64_t TSynLeadTexts::MarksAt(const unsigned char* At) const
     for (size_t t = 0; t < texts_.size(); ++t)
         marks |= (head == firsts_[t]) & (LoadByteChunk(At + texts_[t].size() - 1) == lasts_[t]);
     return BitsOf(marks);
+}
+
+// Four tests of sixteen starts, then the whole texts where both their
+// first and last bytes stand.
+uint64_t TSynLeadTexts::StartsAmong(const unsigned char* At, uint64_t Places) const
+{
+    if (Places == 0)
+        return 0;
+    // Text by text, its bytes compared with each of the four chunks.
+    constexpr size_t Chunks = 64 / sizeof(TByteChunk);
+    TByteMarks found[Chunks] = {};
+    for (size_t t = 0; t < texts_.size(); ++t) {
+        const TByteChunk first = firsts_[t];
+        const TByteChunk last = lasts_[t];
+        const unsigned char* lastAt = At + lastAt_[t];
+        for (size_t c = 0; c < Chunks; ++c)
+            found[c] |= (LoadByteChunk(At + c * sizeof(TByteChunk)) == first) &
+                        (LoadByteChunk(lastAt + c * sizeof(TByteChunk)) == last);
+    }
+    uint64_t marks = 0;
+    for (size_t c = 0; c < Chunks; ++c)
+        marks |= BitsOf(found[c]) << (c * sizeof(TByteChunk));
+    uint64_t starts = 0;
+    for (marks &= Places; marks != 0; marks &= marks - 1) {
+        const auto at = static_cast<unsigned>(std::countr_zero(marks));
+        if (StartsWith(WordAt(At + at)))
+            starts |= uint64_t{1} << at;
+    }
+    return starts;
 }
 
 // Sixteen starts a test, where four bytes fit after each: where they no

@@ -22,14 +22,12 @@ public:
     // read, or where the texts would be too many to test at once.
     static std::optional<TSynLeadTexts> For(std::string_view Pattern, bool Caseless);
 
-    // The texts as the matcher reads them, in UTF-8 (syn_regex_subject.h),
-    // each cut to its first MaxLength bytes: in a line's converted text a
-    // match starts only where one of them does. UTF-8 starts a character
-    // only where one starts, so they are found at no byte inside one.
-    TSynLeadTexts InUtf8() const;
-
     // The first offset from From where one of the texts starts, or npos.
     size_t Find(std::string_view Line, size_t From) const;
+    // Of Places, bits for the 64 bytes from At (the first byte's lowest),
+    // those where one of the texts starts; reads MaxLength - 1 bytes past
+    // the 64.
+    uint64_t StartsAmong(const unsigned char* At, uint64_t Places) const;
     const std::vector<std::string>& Texts() const { return texts_; }
 
     // At most this many texts of at most MaxLength bytes each: each costs
@@ -53,6 +51,7 @@ private:
     // read at once, those past its end masked off.
     TByteChunk firsts_[MaxTexts] = {};
     TByteChunk lasts_[MaxTexts] = {};
+    uint8_t lastAt_[MaxTexts] = {};
     uint32_t words_[MaxTexts] = {};
     uint32_t masks_[MaxTexts] = {};
 };

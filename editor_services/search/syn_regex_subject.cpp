@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "editor_services/search/syn_byte_chunks.h"
+#include "editor_services/search/syn_regex_lead_texts.h"
 #include "platform/base/code_page.h"
 
 namespace {
@@ -43,40 +44,22 @@ size_t EncodeUtf8(char32_t C, char* Out)
 // How many bytes of the line the converted text Text[From, To) stood for,
 // each end at a code point's start: an ASCII byte one, a lead byte two (a
 // Chinese character, or two bytes that are no character), F4 one (a lone
-// byte), a continuation byte none. Sixteen bytes a step, added up in each
-// byte of a vector while the sums fit; up to fifteen bytes past To are
-// read.
+// byte), a continuation byte none. Sixteen bytes a step; up to fifteen
+// bytes past To are read.
 size_t LineBytesOf(const char* Text, size_t From, size_t To)
 {
     static constexpr TByteChunk Places = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    constexpr size_t StepsBeforeFull = 255 / 2;
-    // The sixteen sums added up in each half of the vector, in pairs, then
-    // in fours, then in eights.
-    const auto addUp = [](TByteChunk Sums) {
-        using THalves = uint64_t __attribute__((vector_size(16)));
-        auto halves = reinterpret_cast<THalves>(Sums);
-        halves = (halves & 0x00FF00FF00FF00FFu) + ((halves >> 8) & 0x00FF00FF00FF00FFu);
-        halves += halves >> 16;
-        halves += halves >> 32;
-        return static_cast<size_t>((halves[0] & 0xFFFF) + (halves[1] & 0xFFFF));
-    };
     size_t total = 0;
-    TByteChunk sums{};
-    for (size_t steps = 0; From < To; From += sizeof(TByteChunk)) {
+    for (; From < To; From += sizeof(TByteChunk)) {
         const TByteChunk chunk = LoadByteChunk(reinterpret_cast<const unsigned char*>(Text) + From);
         const TByteMarks lead = chunk >= 0xC0;
         // Comparisons answer -1 where they hold.
         TByteMarks weights = (chunk == LoneByteUtf8Lead) - (chunk < 0x80) - lead - lead;
         if (To - From < sizeof(TByteChunk))
             weights &= Places < static_cast<unsigned char>(To - From);
-        sums += reinterpret_cast<TByteChunk>(weights);
-        if (++steps == StepsBeforeFull) {
-            total += addUp(sums);
-            sums = TByteChunk{};
-            steps = 0;
-        }
+        total += SumOfBytes(reinterpret_cast<TByteChunk>(weights));
     }
-    return total + addUp(sums);
+    return total;
 }
 
 // The UTF-8 form of two bytes that start with a lead byte, up to three
@@ -202,16 +185,20 @@ std::string GbkToRegexUtf8(std::string_view Text)
 
 void TSynRegexSubject::Assign(std::string_view Line) { Assign(Line, AsciiPrefixLength(Line)); }
 
-void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix)
+void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const TSynLeadTexts* Leads)
 {
     line_ = Line;
     mapped_ = mappedLine_ = 0;
+    leads_ = Leads;
+    leadsAt_.clear();
+    nextLead_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
-    const size_t from = AsciiPrefix;
-    ascii_ = from == size;
+    ascii_ = AsciiPrefix == size;
     if (ascii_)
         return;
+    // The lead texts are looked for block by block, the ASCII start too.
+    const size_t from = Leads ? 0 : AsciiPrefix;
     // Four bytes at most for each byte of the line (a lone byte).
     const size_t room = size * 4 + WrittenPast;
     if (utf8_.size() < room)
@@ -234,29 +221,48 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix)
     while (true) {
         if (!inTail && left < BlockBytes + sizeof(TByteChunk)) {
             std::memcpy(tail_.data(), block, left);
+            // No lead text reads as standing across the line's end.
+            std::memset(tail_.data() + left, 0, TSynLeadTexts::MaxLength);
             block = tail_.data();
             inTail = true;
         }
         TByteKinds kinds = KindsOf(block);
-        if (left < BlockBytes) {
-            const uint64_t inLine = (uint64_t{1} << left) - 1;
-            kinds.High &= inLine;
-            kinds.Lead &= inLine;
-        }
+        const uint64_t inLine = left < BlockBytes ? (uint64_t{1} << left) - 1 : ~uint64_t{0};
+        kinds.High &= inLine;
+        kinds.Lead &= inLine;
         const uint64_t trail = firstIsTrail ? 1 : 0;
         uint64_t leadStarts = LeadStarts(kinds.Lead & ~trail);
         if (left <= BlockBytes)
             leadStarts &= ~(uint64_t{1} << (left - 1));  // a lead byte that ends the line stands alone
         firstIsTrail = leadStarts >> (BlockBytes - 1);
-        for (uint64_t starts = kinds.High & ~(leadStarts << 1 | trail); starts != 0; starts &= starts - 1) {
-            const size_t at = static_cast<size_t>(std::countr_zero(starts));
-            out = CopyAscii(out, block, written, at);
-            if (leadStarts >> at & 1) {
-                out += ConvertPair(block + at, pairs, out);
-                written = at + 2;
+        const uint64_t trails = leadStarts << 1 | trail;
+        const uint64_t starts = kinds.High & ~trails;
+        // A lead text counts only where a character starts: its bytes may
+        // stand from a trail byte on.
+        // The character starting at At, with the ASCII run before it.
+        const auto convert = [&](size_t At) {
+            out = CopyAscii(out, block, written, At);
+            if (leadStarts >> At & 1) {
+                out += ConvertPair(block + At, pairs, out);
+                written = At + 2;
             } else {
-                out += EncodeUtf8(LoneByteBase + block[at], out);
-                written = at + 1;
+                out += EncodeUtf8(LoneByteBase + block[At], out);
+                written = At + 1;
+            }
+        };
+        const uint64_t leadsHere = Leads ? Leads->StartsAmong(block, ~trails & inLine) : 0;
+        if (leadsHere == 0) {
+            for (uint64_t high = starts; high != 0; high &= high - 1)
+                convert(static_cast<size_t>(std::countr_zero(high)));
+        } else {
+            // Where a lead text stands in the text: after the ASCII copied
+            // since the last character converted.
+            for (uint64_t places = starts | leadsHere; places != 0; places &= places - 1) {
+                const size_t at = static_cast<size_t>(std::countr_zero(places));
+                if (leadsHere >> at & 1)
+                    leadsAt_.push_back(static_cast<size_t>(out - utf8_.data()) + (at - written));
+                if (starts >> at & 1)
+                    convert(at);
             }
         }
         if (left <= BlockBytes) {
@@ -270,6 +276,16 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix)
         left -= BlockBytes;
     }
     size_ = static_cast<size_t>(out - utf8_.data());
+}
+
+size_t TSynRegexSubject::LeadFrom(size_t Offset)
+{
+    // A line of ASCII alone reads the same in GBK.
+    if (ascii_)
+        return leads_->Find(line_, Offset);
+    while (nextLead_ < leadsAt_.size() && leadsAt_[nextLead_] < Offset)
+        ++nextLead_;
+    return nextLead_ < leadsAt_.size() ? leadsAt_[nextLead_] : std::string_view::npos;
 }
 
 size_t TSynRegexSubject::LineOffset(size_t Offset)

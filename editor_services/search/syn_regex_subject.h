@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+class TSynLeadTexts;
 
 // Text as UTF-8, character by character as CharLengthAt walks it: a GBK
 // character becomes its code point; two bytes that pair up but are no GBK
@@ -24,14 +27,20 @@ public:
     // The text to match is Line converted; a line of ASCII alone is matched
     // as it stands. Line must outlive the subject's use.
     void Assign(std::string_view Line);
-    // The same, for a Line whose AsciiPrefixLength is known.
-    void Assign(std::string_view Line, size_t AsciiPrefix);
+    // The same, for a Line whose AsciiPrefixLength is known; with Leads,
+    // the places in the text where one of them stands as characters are
+    // found in the same pass, for LeadFrom.
+    void Assign(std::string_view Line, size_t AsciiPrefix, const TSynLeadTexts* Leads = nullptr);
     std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
     // code point starts (or its end). Each costs a walk from the offset
     // asked before (the line's start, the first time), so matches and
     // their groups, asked in order, cost one pass up to the last of them.
     size_t LineOffset(size_t Offset);
+    // The first offset into Text() from Offset where one of the lead texts
+    // Assign was given stands, or npos. Asked with offsets that never go
+    // back.
+    size_t LeadFrom(size_t Offset);
 
 private:
     std::string_view line_;
@@ -42,6 +51,11 @@ private:
     // the line it stands for.
     size_t mapped_ = 0;
     size_t mappedLine_ = 0;
+    const TSynLeadTexts* leads_ = nullptr;
+    // Where the lead texts stand in the converted line, in order, and the
+    // first of them LeadFrom has not passed.
+    std::vector<size_t> leadsAt_;
+    size_t nextLead_ = 0;
     // The end of a line, copied where its last bytes can be read in whole
     // blocks.
     std::array<unsigned char, 144> tail_{};

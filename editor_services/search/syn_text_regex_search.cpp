@@ -119,12 +119,13 @@ struct TSynTextRegexSearch::TCompiled {
     };
     // The byte every match starts with, and the last one it must hold.
     TRequired First, Last;
-    // The texts every match starts with, where known; and the same in the
-    // converted line, where no match starts before one of them stands, so
-    // that pcre2 is asked to search from there. Not where the expression
-    // holds \G, whose matches depend on where the search started.
+    // The texts every match starts with, where known. In the converted
+    // line no match starts before a place one of them stands as
+    // characters, so that pcre2 is asked to search from there, where
+    // LeadsStartSearch: not where the expression holds \G, whose matches
+    // depend on where the search started.
     std::optional<TSynLeadTexts> Leads;
-    std::optional<TSynLeadTexts> LeadsInUtf8;
+    bool LeadsStartSearch = false;
     // Whether the line's text before the first place a lead text stands
     // may be left unconverted, pcre2 reading the line from that
     // character on: nothing in the expression looks behind where a match
@@ -302,7 +303,7 @@ void TSynTextRegexSearch::Compile()
         TCompiled::TRequired::From(RequiredAscii(compiled->Code, PCRE2_INFO_LASTCODETYPE, PCRE2_INFO_LASTCODEUNIT));
     compiled->Leads = TSynLeadTexts::For(pattern_, caseless_);
     if (compiled->Leads && !hazards.SearchStart) {
-        compiled->LeadsInUtf8 = compiled->Leads->InUtf8();
+        compiled->LeadsStartSearch = true;
         uint32_t lookBehind = 0;
         compiled->SkipsToLead =
             pcre2_pattern_info(compiled->Code, PCRE2_INFO_MAXLOOKBEHIND, &lookBehind) == 0 && lookBehind == 0;
@@ -343,15 +344,15 @@ void TSynTextRegexSearch::TCompiled::ChooseRoute(const std::string& Utf8, const 
 void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled, size_t LineFrom)
 {
     const std::string_view text = subject_.Text();
-    const TSynLeadTexts* leads = lineFilter_ && Compiled.LeadsInUtf8 ? &*Compiled.LeadsInUtf8 : nullptr;
+    const bool fromLeads = lineFilter_ && Compiled.LeadsStartSearch;
     size_t offset = 0;
     uint32_t flags = 0;
     while (true) {
         // pcre2 searches on from where a match may start: one of the texts
-        // every match starts with, found sixteen bytes a step where pcre2
-        // would try every character that starts one of them.
-        if (leads && flags == 0) {
-            offset = leads->Find(text, offset);
+        // every match starts with, found while the line was converted,
+        // where pcre2 would try every character that starts one of them.
+        if (fromLeads && flags == 0) {
+            offset = subject_.LeadFrom(offset);
             if (offset == std::string_view::npos)
                 break;
         }
@@ -411,7 +412,8 @@ int TSynTextRegexSearch::FindAll(std::string_view Line)
             return 0;
     }
     const std::string_view searched = Line.substr(from);
-    subject_.Assign(searched, from <= asciiPrefix ? asciiPrefix - from : AsciiPrefixLength(searched));
+    subject_.Assign(searched, from <= asciiPrefix ? asciiPrefix - from : AsciiPrefixLength(searched),
+                    lineFilter_ && compiled.LeadsStartSearch ? &*compiled.Leads : nullptr);
     CollectMatches(compiled, from);
     if (!groups_.empty())
         KeepMatchedText(Line);

@@ -93,19 +93,58 @@ TEST(TSynLeadTextsTest, FindAnswersTheFirstPlaceATextStartsFromWhereAsked)
     }
 }
 
+// The subject finds the texts' GBK bytes as it converts a line, and says
+// where they stand in the converted text: only where a character starts,
+// never from a trail byte, across the blocks a line is converted in.
 TEST(TSynLeadTextsTest, TextsInUtf8AreFoundOnlyWhereACharacterStarts)
 {
     const std::optional<TSynLeadTexts> leads = TSynLeadTexts::For("[說門]文|編.|xy", false);
     ASSERT_TRUE(leads);
-    const TSynLeadTexts utf8 = leads->InUtf8();
-    // 說文 and 門文 cut to four bytes.
-    EXPECT_EQ(utf8.Texts(), (std::vector<std::string>{"xy", "\xE7\xB7\xA8", "\xE8\xAA\xAA\xE6", "\xE9\x96\x80\xE6"}));
-    // 編 is BE 8E; after B0 (熬 is B0 BE) those bytes stand across a
-    // character and a lone byte, and the characters hold no 編.
+    constexpr size_t None = std::string::npos;
+    const std::string dots(61, '.');
+    // 編 is BE 8E: after B0 (熬 is B0 BE) those bytes stand from a trail
+    // byte. Offsets are in the line's bytes.
     static const struct {
-        const char* Line;
-        size_t Found;  // in the line as UTF-8
-    } Cases[] = {{"線編", 3}, {"\xB0\xBE\x8E", std::string::npos}, {"a門文", 1}, {"門x文xy", 7}};
-    for (const auto& c : Cases)
-        EXPECT_EQ(utf8.Find(GbkToRegexUtf8(c.Line), 0), c.Found) << c.Line;
+        std::string Line;
+        size_t From;
+        size_t Found;
+    } Cases[] = {
+        {"線編", 0, 2},
+        {"\xB0\xBE\x8E", 0, None},
+        {"\xB0\xBE\x8E" "編", 0, None},
+        {"\xB0\xBE\x8E\x80" "編", 0, 4},
+        {"a門文", 0, 1},
+        {"a門文", 3, None},
+        {"門x文xy", 0, 5},
+        {"xy門文xy", 1, 2},
+        {"xy門文xy", 4, 6},
+        {"\x81xy", 0, None},  // x the trail byte of a character
+        {"\x81xxy", 0, 2},
+        // ASCII alone, read where it stands.
+        {"..xy..", 0, 2},
+        {"..x", 0, None},
+        // In the last bytes of a line, and cut by its end.
+        {"中中編", 0, 4},
+        {"中中門", 0, None},
+        {"中中x", 0, None},
+        {"中中\xBE", 0, None},
+        // Across the edge of the blocks a line is converted in, and after
+        // bytes that are no character.
+        {"中" + dots + "編", 0, 63},
+        {"中" + dots + "xy", 0, 63},
+        {"中" + dots + "門文", 0, 63},
+        {"中" + dots + ".門文", 0, 64},
+        {"中" + dots + ".\xB0\xBE\x8E\x80門文", 0, 68},
+        {"中" + dots + "\xB0\xBE\x8E\x80" + dots + ".編", 0, 129},
+        {"\x81\x30編\x80xy\xFF", 0, 2},
+        {"\x81\x30編\x80xy\xFF", 4, 5},
+    };
+    for (const auto& c : Cases) {
+        TSynRegexSubject subject;
+        subject.Assign(c.Line, AsciiPrefixLength(c.Line), &*leads);
+        EXPECT_EQ(subject.Text(), GbkToRegexUtf8(c.Line));
+        const size_t found = subject.LeadFrom(GbkToRegexUtf8(c.Line.substr(0, c.From)).size());
+        EXPECT_EQ(found, c.Found == None ? None : GbkToRegexUtf8(c.Line.substr(0, c.Found)).size())
+            << testing::PrintToString(c.Line) << " from " << c.From;
+    }
 }
