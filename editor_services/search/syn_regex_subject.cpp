@@ -214,6 +214,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     static_assert(sizeof tail_ >= 2 * BlockBytes + sizeof(TByteChunk));
     const TPairTable& pairs = PairTable();
     const unsigned char* block = bytes + from;
+    size_t blockAt = from;      // in the line
     size_t left = size - from;  // of the line, from the block's start
     size_t written = 0;         // of the block, the bytes written (one past it after a character across its end)
     bool firstIsTrail = false;
@@ -260,7 +261,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
             for (uint64_t places = starts | leadsHere; places != 0; places &= places - 1) {
                 const size_t at = static_cast<size_t>(std::countr_zero(places));
                 if (leadsHere >> at & 1)
-                    leadsAt_.push_back(static_cast<size_t>(out - utf8_.data()) + (at - written));
+                    leadsAt_.push_back({static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at});
                 if (starts >> at & 1)
                     convert(at);
             }
@@ -273,6 +274,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
             out = CopyAscii(out, block, written, BlockBytes);
         written = written > BlockBytes ? written - BlockBytes : 0;
         block += BlockBytes;
+        blockAt += BlockBytes;
         left -= BlockBytes;
     }
     size_ = static_cast<size_t>(out - utf8_.data());
@@ -283,9 +285,9 @@ size_t TSynRegexSubject::LeadFrom(size_t Offset)
     // A line of ASCII alone reads the same in GBK.
     if (ascii_)
         return leads_->Find(line_, Offset);
-    while (nextLead_ < leadsAt_.size() && leadsAt_[nextLead_] < Offset)
+    while (nextLead_ < leadsAt_.size() && leadsAt_[nextLead_].Text < Offset)
         ++nextLead_;
-    return nextLead_ < leadsAt_.size() ? leadsAt_[nextLead_] : std::string_view::npos;
+    return nextLead_ < leadsAt_.size() ? leadsAt_[nextLead_].Text : std::string_view::npos;
 }
 
 size_t TSynRegexSubject::LineOffset(size_t Offset)
@@ -293,6 +295,14 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
     if (ascii_)
         return Offset;
     Offset = std::min(Offset, size_);
+    // The walk starts at the last lead text found if that stands nearer.
+    if (nextLead_ < leadsAt_.size()) {
+        const TLeadAt& lead = leadsAt_[nextLead_];
+        if (lead.Text <= Offset && lead.Text > mapped_) {
+            mapped_ = lead.Text;
+            mappedLine_ = lead.Line;
+        }
+    }
     // The sums read up to fifteen bytes past Offset, into the room Assign
     // keeps.
     if (Offset >= mapped_)

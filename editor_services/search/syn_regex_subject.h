@@ -52,9 +52,14 @@ private:
     size_t mapped_ = 0;
     size_t mappedLine_ = 0;
     const TSynLeadTexts* leads_ = nullptr;
-    // Where the lead texts stand in the converted line, in order, and the
-    // first of them LeadFrom has not passed.
-    std::vector<size_t> leadsAt_;
+    // Where the lead texts stand in the converted line and in the line, in
+    // order, and the first of them LeadFrom has not passed: a match mostly
+    // starts there, and LineOffset walks on from it.
+    struct TLeadAt {
+        size_t Text;
+        size_t Line;
+    };
+    std::vector<TLeadAt> leadsAt_;
     size_t nextLead_ = 0;
     // The end of a line, copied where its last bytes can be read in whole
     // blocks.

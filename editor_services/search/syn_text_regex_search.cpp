@@ -371,32 +371,27 @@ void TSynTextRegexSearch::CollectMatches(const TCompiled& Compiled, size_t LineF
         if (rc < 0)
             throw ESynRegexError(ErrorText(rc));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(Compiled.MatchData);
-        for (size_t i = 0; i < groupSize_; ++i)
-            groups_.push_back(ovector[i] == PCRE2_UNSET ? SynUnsetGroup : LineFrom + subject_.LineOffset(ovector[i]));
+        for (size_t i = 0; i < groupSize_; ++i) {
+            if (ovector[i] == PCRE2_UNSET) {
+                groups_.push_back(SynUnsetGroup);
+                continue;
+            }
+            const size_t at = LineFrom + subject_.LineOffset(ovector[i]);
+            groups_.push_back(at);
+            matchedFrom_ = std::min(matchedFrom_, at);
+            matchedTo_ = std::max(matchedTo_, at);
+        }
         offset = ovector[1];
         flags = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
-}
-
-// Groups may lie before the match (a look-behind, \K) or after it (a
-// look-ahead): the stretch kept runs from the first group's start to the
-// last one's end.
-void TSynTextRegexSearch::KeepMatchedText(std::string_view Line)
-{
-    size_t from = Line.size(), to = 0;
-    for (const size_t offset : groups_)
-        if (offset != SynUnsetGroup) {
-            from = std::min(from, offset);
-            to = std::max(to, offset);
-        }
-    matchedFrom_ = from;
-    matched_.assign(Line.substr(from, to - from));
 }
 
 int TSynTextRegexSearch::FindAll(std::string_view Line)
 {
     groups_.clear();
     matched_.clear();
+    matchedFrom_ = Line.size();
+    matchedTo_ = 0;
     if (!compiled_)
         Compile();
     const TCompiled& compiled = *compiled_;
@@ -416,6 +411,6 @@ int TSynTextRegexSearch::FindAll(std::string_view Line)
                     lineFilter_ && compiled.LeadsStartSearch ? &*compiled.Leads : nullptr);
     CollectMatches(compiled, from);
     if (!groups_.empty())
-        KeepMatchedText(Line);
+        matched_.assign(Line.substr(matchedFrom_, matchedTo_ - matchedFrom_));
     return GetResultCount();
 }

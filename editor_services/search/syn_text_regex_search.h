@@ -52,9 +52,9 @@ public:
 private:
     struct TCompiled;
     void Compile();
-    // The matches in subject_, the text of the line from LineFrom.
+    // The matches in subject_, the text of the line from LineFrom, and
+    // the stretch of the line their groups lie in.
     void CollectMatches(const TCompiled& Compiled, size_t LineFrom);
-    void KeepMatchedText(std::string_view Line);
 
     AnsiString pattern_;
     bool caseless_ = true;
@@ -63,10 +63,13 @@ private:
     std::span<const size_t> Groups(int Index) const;
 
     // The stretch of the last FindAll's line that its matches' groups lie
-    // in, from matchedFrom_: Replace reads them there, after the caller's
-    // line may have changed, and a find in a long line copies only that.
+    // in, [matchedFrom_, matchedTo_): Replace reads them there, after the
+    // caller's line may have changed, and a find in a long line copies only
+    // that. Groups may lie before the match (a look-behind, \K) or after
+    // it (a look-ahead).
     AnsiString matched_;
     size_t matchedFrom_ = 0;
+    size_t matchedTo_ = 0;
     std::vector<size_t> replaced_;  // the groups Replace fills in, as offsets into matched_
     TSynRegexSubject subject_;  // the line being searched, as the matcher reads it
     // The groups of the matches of the last FindAll, in order: groupSize_
