@@ -190,7 +190,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     line_ = Line;
     mapped_ = mappedLine_ = 0;
     leads_ = Leads;
-    leadsAt_.clear();
+    leadCount_ = 0;
     nextLead_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
@@ -203,6 +203,9 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     const size_t room = size * 4 + WrittenPast;
     if (utf8_.size() < room)
         utf8_.resize(room);
+    // A lead text at each character at most.
+    if (Leads && leadsAt_.size() < size)
+        leadsAt_.resize(size);
     std::memcpy(utf8_.data(), Line.data(), from);
     char* out = utf8_.data() + from;
     // Block by block from the first byte from 0x80: the bytes from 0x80
@@ -261,7 +264,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
             for (uint64_t places = starts | leadsHere; places != 0; places &= places - 1) {
                 const size_t at = static_cast<size_t>(std::countr_zero(places));
                 if (leadsHere >> at & 1)
-                    leadsAt_.push_back({static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at});
+                    leadsAt_[leadCount_++] = {static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at};
                 if (starts >> at & 1)
                     convert(at);
             }
@@ -280,15 +283,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     size_ = static_cast<size_t>(out - utf8_.data());
 }
 
-size_t TSynRegexSubject::LeadFrom(size_t Offset)
-{
-    // A line of ASCII alone reads the same in GBK.
-    if (ascii_)
-        return leads_->Find(line_, Offset);
-    while (nextLead_ < leadsAt_.size() && leadsAt_[nextLead_].Text < Offset)
-        ++nextLead_;
-    return nextLead_ < leadsAt_.size() ? leadsAt_[nextLead_].Text : std::string_view::npos;
-}
+size_t TSynRegexSubject::AsciiLeadFrom(size_t Offset) const { return leads_->Find(line_, Offset); }
 
 size_t TSynRegexSubject::LineOffset(size_t Offset)
 {
@@ -296,7 +291,7 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
         return Offset;
     Offset = std::min(Offset, size_);
     // The walk starts at the last lead text found if that stands nearer.
-    if (nextLead_ < leadsAt_.size()) {
+    if (nextLead_ < leadCount_) {
         const TLeadAt& lead = leadsAt_[nextLead_];
         if (lead.Text <= Offset && lead.Text > mapped_) {
             mapped_ = lead.Text;

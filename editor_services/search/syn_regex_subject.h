@@ -40,9 +40,20 @@ public:
     // The first offset into Text() from Offset where one of the lead texts
     // Assign was given stands, or npos. Asked with offsets that never go
     // back.
-    size_t LeadFrom(size_t Offset);
+    size_t LeadFrom(size_t Offset)
+    {
+        if (ascii_)
+            return AsciiLeadFrom(Offset);
+        while (nextLead_ < leadCount_ && leadsAt_[nextLead_].Text < Offset)
+            ++nextLead_;
+        return nextLead_ < leadCount_ ? leadsAt_[nextLead_].Text : std::string_view::npos;
+    }
 
 private:
+    // A line of ASCII alone reads the same in GBK: the texts are looked for
+    // where it stands.
+    size_t AsciiLeadFrom(size_t Offset) const;
+
     std::string_view line_;
     std::string utf8_;  // the converted line in its first size_ bytes, and room after; kept for the next line
     size_t size_ = 0;
@@ -59,7 +70,8 @@ private:
         size_t Text;
         size_t Line;
     };
-    std::vector<TLeadAt> leadsAt_;
+    std::vector<TLeadAt> leadsAt_;  // the first leadCount_, and room
+    size_t leadCount_ = 0;
     size_t nextLead_ = 0;
     // The end of a line, copied where its last bytes can be read in whole
     // blocks.

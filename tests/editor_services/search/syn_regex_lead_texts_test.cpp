@@ -95,11 +95,13 @@ TEST(TSynLeadTextsTest, FindAnswersTheFirstPlaceATextStartsFromWhereAsked)
 
 // The subject finds the texts' GBK bytes as it converts a line, and says
 // where they stand in the converted text: only where a character starts,
-// never from a trail byte, across the blocks a line is converted in.
+// never from a trail byte, across the blocks a line is converted in; texts
+// of Chinese characters alone and with ASCII ones.
 TEST(TSynLeadTextsTest, TextsInUtf8AreFoundOnlyWhereACharacterStarts)
 {
-    const std::optional<TSynLeadTexts> leads = TSynLeadTexts::For("[說門]文|編.|xy", false);
-    ASSERT_TRUE(leads);
+    const std::optional<TSynLeadTexts> withAscii = TSynLeadTexts::For("[說門]文|編.|xy", false);
+    const std::optional<TSynLeadTexts> chinese = TSynLeadTexts::For("[說門]文|編.", false);
+    ASSERT_TRUE(withAscii && chinese);
     constexpr size_t None = std::string::npos;
     const std::string dots(61, '.');
     // 編 is BE 8E: after B0 (熬 is B0 BE) those bytes stand from a trail
@@ -107,44 +109,48 @@ TEST(TSynLeadTextsTest, TextsInUtf8AreFoundOnlyWhereACharacterStarts)
     static const struct {
         std::string Line;
         size_t From;
-        size_t Found;
+        size_t Found;         // with xy
+        size_t FoundChinese;  // without
     } Cases[] = {
-        {"線編", 0, 2},
-        {"\xB0\xBE\x8E", 0, None},
-        {"\xB0\xBE\x8E" "編", 0, None},
-        {"\xB0\xBE\x8E\x80" "編", 0, 4},
-        {"a門文", 0, 1},
-        {"a門文", 3, None},
-        {"門x文xy", 0, 5},
-        {"xy門文xy", 1, 2},
-        {"xy門文xy", 4, 6},
-        {"\x81xy", 0, None},  // x the trail byte of a character
-        {"\x81xxy", 0, 2},
+        {"線編", 0, 2, 2},
+        {"\xB0\xBE\x8E", 0, None, None},
+        {"\xB0\xBE\x8E" "編", 0, None, None},
+        {"\xB0\xBE\x8E\x80" "編", 0, 4, 4},
+        {"a門文", 0, 1, 1},
+        {"a門文", 3, None, None},
+        {"門x文xy", 0, 5, None},
+        {"xy門文xy", 1, 2, 2},
+        {"xy門文xy", 4, 6, None},
+        {"\x81xy", 0, None, None},  // x the trail byte of a character
+        {"\x81xxy", 0, 2, None},
         // ASCII alone, read where it stands.
-        {"..xy..", 0, 2},
-        {"..x", 0, None},
+        {"..xy..", 0, 2, None},
+        {"..x", 0, None, None},
         // In the last bytes of a line, and cut by its end.
-        {"中中編", 0, 4},
-        {"中中門", 0, None},
-        {"中中x", 0, None},
-        {"中中\xBE", 0, None},
+        {"中中編", 0, 4, 4},
+        {"中中門", 0, None, None},
+        {"中中x", 0, None, None},
+        {"中中\xBE", 0, None, None},
         // Across the edge of the blocks a line is converted in, and after
         // bytes that are no character.
-        {"中" + dots + "編", 0, 63},
-        {"中" + dots + "xy", 0, 63},
-        {"中" + dots + "門文", 0, 63},
-        {"中" + dots + ".門文", 0, 64},
-        {"中" + dots + ".\xB0\xBE\x8E\x80門文", 0, 68},
-        {"中" + dots + "\xB0\xBE\x8E\x80" + dots + ".編", 0, 129},
-        {"\x81\x30編\x80xy\xFF", 0, 2},
-        {"\x81\x30編\x80xy\xFF", 4, 5},
+        {"中" + dots + "編", 0, 63, 63},
+        {"中" + dots + "xy", 0, 63, None},
+        {"中" + dots + "門文", 0, 63, 63},
+        {"中" + dots + "門文" + dots, 0, 63, 63},
+        {"中" + dots + ".門文", 0, 64, 64},
+        {"中" + dots + ".\xB0\xBE\x8E\x80門文", 0, 68, 68},
+        {"中" + dots + "\xB0\xBE\x8E\x80" + dots + ".編", 0, 129, 129},
+        {"\x81\x30編\x80xy\xFF", 0, 2, 2},
+        {"\x81\x30編\x80xy\xFF", 4, 5, None},
     };
-    for (const auto& c : Cases) {
-        TSynRegexSubject subject;
-        subject.Assign(c.Line, AsciiPrefixLength(c.Line), &*leads);
-        EXPECT_EQ(subject.Text(), GbkToRegexUtf8(c.Line));
-        const size_t found = subject.LeadFrom(GbkToRegexUtf8(c.Line.substr(0, c.From)).size());
-        EXPECT_EQ(found, c.Found == None ? None : GbkToRegexUtf8(c.Line.substr(0, c.Found)).size())
-            << testing::PrintToString(c.Line) << " from " << c.From;
-    }
+    for (const auto& c : Cases)
+        for (const TSynLeadTexts* leads : {&*withAscii, &*chinese}) {
+            TSynRegexSubject subject;
+            subject.Assign(c.Line, AsciiPrefixLength(c.Line), leads);
+            EXPECT_EQ(subject.Text(), GbkToRegexUtf8(c.Line));
+            const size_t expected = leads == &*chinese ? c.FoundChinese : c.Found;
+            const size_t found = subject.LeadFrom(GbkToRegexUtf8(c.Line.substr(0, c.From)).size());
+            EXPECT_EQ(found, expected == None ? None : GbkToRegexUtf8(c.Line.substr(0, expected)).size())
+                << testing::PrintToString(c.Line) << " from " << c.From << (leads == &*chinese ? " without xy" : "");
+        }
 }
