@@ -244,31 +244,34 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
         // A lead text counts only where a character starts: its bytes may
         // stand from a trail byte on.
         // The character starting at At, with the ASCII run before it.
-        const auto convert = [&](size_t At) {
-            out = CopyAscii(out, block, written, At);
-            if (leadStarts >> At & 1) {
-                out += ConvertPair(block + At, pairs, out);
-                written = At + 2;
-            } else {
-                out += EncodeUtf8(LoneByteBase + block[At], out);
-                written = At + 1;
+        // The characters that start at Starts, each with the ASCII run
+        // before it; where all are double-byte, as mostly, without asking.
+        const uint64_t lone = starts & ~leadStarts;
+        const auto convert = [&](uint64_t Starts) {
+            for (; Starts != 0; Starts &= Starts - 1) {
+                const auto at = static_cast<size_t>(std::countr_zero(Starts));
+                out = CopyAscii(out, block, written, at);
+                if (lone == 0 || (leadStarts >> at & 1)) {
+                    out += ConvertPair(block + at, pairs, out);
+                    written = at + 2;
+                } else {
+                    out += EncodeUtf8(LoneByteBase + block[at], out);
+                    written = at + 1;
+                }
             }
         };
         const uint64_t leadsHere = Leads ? Leads->StartsAmong(block, ~trails & inLine) : 0;
-        if (leadsHere == 0) {
-            for (uint64_t high = starts; high != 0; high &= high - 1)
-                convert(static_cast<size_t>(std::countr_zero(high)));
-        } else {
-            // Where a lead text stands in the text: after the ASCII copied
-            // since the last character converted.
-            for (uint64_t places = starts | leadsHere; places != 0; places &= places - 1) {
-                const size_t at = static_cast<size_t>(std::countr_zero(places));
-                if (leadsHere >> at & 1)
-                    leadsAt_[leadCount_++] = {static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at};
-                if (starts >> at & 1)
-                    convert(at);
-            }
+        // Those before each place a lead text stands, then where it stands
+        // in the text: after the ASCII copied since the last character.
+        uint64_t unconverted = starts;
+        for (uint64_t leads = leadsHere; leads != 0; leads &= leads - 1) {
+            const auto at = static_cast<size_t>(std::countr_zero(leads));
+            const uint64_t before = (uint64_t{1} << at) - 1;
+            convert(unconverted & before);
+            unconverted &= ~before;
+            leadsAt_[leadCount_++] = {static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at};
         }
+        convert(unconverted);
         if (left <= BlockBytes) {
             out = CopyAscii(out, block, written, left);
             break;
