@@ -150,6 +150,10 @@ char* CopyAscii(char* Out, const unsigned char* Src, size_t From, size_t To)
     return Out + (To - From);
 }
 
+// Lead texts found in a line stand this many bytes apart at least, after
+// a block's worth, or they are looked for no further.
+constexpr size_t LeadsApart = 8;
+
 // Bytes the converter may write past the end of what it wrote.
 constexpr size_t WrittenPast = 2 * sizeof(TByteChunk);
 
@@ -190,8 +194,9 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     line_ = Line;
     mapped_ = mappedLine_ = 0;
     leads_ = Leads;
-    leadCount_ = 0;
+    leadsAt_.clear();
     nextLead_ = 0;
+    leadsUntil_ = std::string_view::npos;
     const auto* bytes = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t size = Line.size();
     ascii_ = AsciiPrefix == size;
@@ -203,9 +208,6 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     const size_t room = size * 4 + WrittenPast;
     if (utf8_.size() < room)
         utf8_.resize(room);
-    // A lead text at each character at most.
-    if (Leads && leadsAt_.size() < size)
-        leadsAt_.resize(size);
     std::memcpy(utf8_.data(), Line.data(), from);
     char* out = utf8_.data() + from;
     // Block by block from the first byte from 0x80: the bytes from 0x80
@@ -222,6 +224,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
     size_t written = 0;         // of the block, the bytes written (one past it after a character across its end)
     bool firstIsTrail = false;
     bool inTail = false;
+    const TSynLeadTexts* leads = Leads;  // while looked for
     while (true) {
         if (!inTail && left < BlockBytes + sizeof(TByteChunk)) {
             std::memcpy(tail_.data(), block, left);
@@ -260,7 +263,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
                 }
             }
         };
-        const uint64_t leadsHere = Leads ? Leads->StartsAmong(block, ~trails & inLine) : 0;
+        const uint64_t leadsHere = leads ? leads->StartsAmong(block, ~trails & inLine) : 0;
         // Those before each place a lead text stands, then where it stands
         // in the text: after the ASCII copied since the last character.
         uint64_t unconverted = starts;
@@ -269,7 +272,7 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
             const uint64_t before = (uint64_t{1} << at) - 1;
             convert(unconverted & before);
             unconverted &= ~before;
-            leadsAt_[leadCount_++] = {static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at};
+            leadsAt_.push_back({static_cast<size_t>(out - utf8_.data()) + (at - written), blockAt + at});
         }
         convert(unconverted);
         if (left <= BlockBytes) {
@@ -278,6 +281,13 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
         }
         if (written < BlockBytes)
             out = CopyAscii(out, block, written, BlockBytes);
+        // Where the lead texts stand at nearly every character, pcre2 passes
+        // over the text as fast as they are found: they are looked for no
+        // further, and LeadFrom answers where they were last looked for.
+        if (leads && leadsAt_.size() > (blockAt + BlockBytes - from) / LeadsApart + BlockBytes) {
+            leads = nullptr;
+            leadsUntil_ = static_cast<size_t>(out - utf8_.data());
+        }
         written = written > BlockBytes ? written - BlockBytes : 0;
         block += BlockBytes;
         blockAt += BlockBytes;
@@ -294,7 +304,7 @@ size_t TSynRegexSubject::LineOffset(size_t Offset)
         return Offset;
     Offset = std::min(Offset, size_);
     // The walk starts at the last lead text found if that stands nearer.
-    if (nextLead_ < leadCount_) {
+    if (nextLead_ < leadsAt_.size()) {
         const TLeadAt& lead = leadsAt_[nextLead_];
         if (lead.Text <= Offset && lead.Text > mapped_) {
             mapped_ = lead.Text;

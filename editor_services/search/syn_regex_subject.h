@@ -3,6 +3,7 @@
 // and the way back from an offset into it to the line's own bytes.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -38,15 +39,18 @@ public:
     // their groups, asked in order, cost one pass up to the last of them.
     size_t LineOffset(size_t Offset);
     // The first offset into Text() from Offset where one of the lead texts
-    // Assign was given stands, or npos. Asked with offsets that never go
-    // back.
+    // Assign was given stands, or npos; in a line where they stand too
+    // thick to be worth finding, from where they were last looked for, the
+    // offset itself. Asked with offsets that never go back.
     size_t LeadFrom(size_t Offset)
     {
         if (ascii_)
             return AsciiLeadFrom(Offset);
-        while (nextLead_ < leadCount_ && leadsAt_[nextLead_].Text < Offset)
+        while (nextLead_ < leadsAt_.size() && leadsAt_[nextLead_].Text < Offset)
             ++nextLead_;
-        return nextLead_ < leadCount_ ? leadsAt_[nextLead_].Text : std::string_view::npos;
+        if (nextLead_ < leadsAt_.size())
+            return leadsAt_[nextLead_].Text;
+        return leadsUntil_ == std::string_view::npos ? leadsUntil_ : std::max(Offset, leadsUntil_);
     }
 
 private:
@@ -70,9 +74,9 @@ private:
         size_t Text;
         size_t Line;
     };
-    std::vector<TLeadAt> leadsAt_;  // the first leadCount_, and room
-    size_t leadCount_ = 0;
+    std::vector<TLeadAt> leadsAt_;
     size_t nextLead_ = 0;
+    size_t leadsUntil_ = std::string_view::npos;  // where they were last looked for, npos for the line's end
     // The end of a line, copied where its last bytes can be read in whole
     // blocks.
     std::array<unsigned char, 144> tail_{};

@@ -494,6 +494,10 @@ TEST(TSynTextRegexSearchTest, FindsAndReplacesWhatTheCharactersHold)
         {"中", "爸小中", "<$0>", "爸小<中>"},
         {"說(?<=a說)", "a說", "<$0>", "a<說>"},
         {"a(?<=\\Ga)", "xaa", "<$0>", "xaa"},
+        // Where the texts stand at every character, they are looked for no
+        // further than the first blocks, and pcre2 finds the rest.
+        {"xy|編", Repeated("xy", 200) + "說編xy", "", "說"},
+        {"xy|編", "說" + Repeated("xy", 200) + "說" + Repeated(".", 200) + "編", "", "說說" + Repeated(".", 200)},
     };
     TSynTextRegexSearch engine(nullptr);
     for (const auto& c : cases) {
