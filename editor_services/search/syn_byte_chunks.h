@@ -48,8 +48,8 @@ inline size_t SumOfBytes(TByteChunk Chunk)
     return static_cast<size_t>(halves[0] + halves[1]);
 #else
     size_t sum = 0;
-    for (const unsigned char byte : Chunk)
-        sum += byte;
+    for (size_t at = 0; at < sizeof Chunk; ++at)
+        sum += Chunk[at];
     return sum;
 #endif
 }

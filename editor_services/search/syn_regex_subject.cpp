@@ -244,9 +244,6 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
         firstIsTrail = leadStarts >> (BlockBytes - 1);
         const uint64_t trails = leadStarts << 1 | trail;
         const uint64_t starts = kinds.High & ~trails;
-        // A lead text counts only where a character starts: its bytes may
-        // stand from a trail byte on.
-        // The character starting at At, with the ASCII run before it.
         // The characters that start at Starts, each with the ASCII run
         // before it; where all are double-byte, as mostly, without asking.
         const uint64_t lone = starts & ~leadStarts;
@@ -263,12 +260,14 @@ void TSynRegexSubject::Assign(std::string_view Line, size_t AsciiPrefix, const T
                 }
             }
         };
+        // A lead text counts only where a character starts: its bytes may
+        // stand from a trail byte on.
         const uint64_t leadsHere = leads ? leads->StartsAmong(block, ~trails & inLine) : 0;
         // Those before each place a lead text stands, then where it stands
         // in the text: after the ASCII copied since the last character.
         uint64_t unconverted = starts;
-        for (uint64_t leads = leadsHere; leads != 0; leads &= leads - 1) {
-            const auto at = static_cast<size_t>(std::countr_zero(leads));
+        for (uint64_t places = leadsHere; places != 0; places &= places - 1) {
+            const auto at = static_cast<size_t>(std::countr_zero(places));
             const uint64_t before = (uint64_t{1} << at) - 1;
             convert(unconverted & before);
             unconverted &= ~before;

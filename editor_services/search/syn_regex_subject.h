@@ -35,7 +35,8 @@ public:
     std::string_view Text() const { return ascii_ ? line_ : std::string_view(utf8_.data(), size_); }
     // The byte offset in the line of Offset, an offset into Text() where a
     // code point starts (or its end). Each costs a walk from the offset
-    // asked before (the line's start, the first time), so matches and
+    // asked before (the line's start, the first time), or from the place
+    // LeadFrom last answered where that stands nearer, so matches and
     // their groups, asked in order, cost one pass up to the last of them.
     size_t LineOffset(size_t Offset);
     // The first offset into Text() from Offset where one of the lead texts
