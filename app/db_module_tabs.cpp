@@ -97,13 +97,11 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
 void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, const TTextStamp& Stamp,
                                int Position)
 {
-    Editor->SetText(Text);
+    Editor->LoadText(Text);
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then. Nothing is
     // collapsed yet: the lines are the whole text.
     Editor->SetRealSelStart(PositionWithinText(*Editor->Lines(), Position));
-    Editor->ClearUndo();
-    Editor->MarkAsLoaded();
     Editor->EnsureCursorPosVisible();
     tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = Stamp;
 }
