@@ -180,7 +180,6 @@ TSynWrappedRows::TRun TSynWordWrapPlugin::WrapLines(int Index, int Count) const
     TSynTextStringList* lines = owner_->Lines();
     TSynWrappedRows::TRun run;
     run.Lengths.reserve(Count);
-    run.Ends.reserve(Count);
     const size_t maxLength = static_cast<size_t>(maxRowLength_);
     for (int i = Index; i < Index + Count; ++i) {
         // Most lines hold no tab: read in place, not copied; and most fit
@@ -192,6 +191,13 @@ TSynWrappedRows::TRun TSynWordWrapPlugin::WrapLines(int Index, int Count) const
             run.Lengths.push_back(static_cast<int32_t>(line.size()));
         else
             WrapLine(line, run.Lengths);
+        // Ends only once a line takes more than one row; the lines before
+        // it get theirs then.
+        const auto done = static_cast<size_t>(i - Index + 1);
+        if (run.Ends.empty() && run.Lengths.size() == done)
+            continue;
+        for (size_t line = run.Ends.size() + 1; line < done; ++line)
+            run.Ends.push_back(static_cast<int32_t>(line));
         run.Ends.push_back(static_cast<int32_t>(run.Lengths.size()));
     }
     return run;
