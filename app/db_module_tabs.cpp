@@ -50,12 +50,12 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
     }
     // The rows are read before a tab exists: a stale bookmark or search hit
     // must not make a tab whose saves would go nowhere.
-    // The stamp comes in the same statement as the text: both are of one
-    // moment of the file.
+    // The text is read while the statement stands on its row, which holds
+    // the file's moment: the stamp is of the text the tab gets.
     TNodeContent content;
     TTextStamp stamp;
     {
-        auto row = Select("select nodes.名称, contents.内容, contents.语言, contents.配置, contents.位置, " +
+        auto row = Select("select nodes.名称, contents.rowid, contents.语言, contents.配置, contents.位置, " +
                           AnsiString(stamped_ ? kTextStampColumns : "0, 0") + " from nodes, contents" +
                           (stamped_ ? kTextStampJoin : "") + " where nodes.标识=" + IntToStr(Id) +
                           " and contents.标识=" + IntToStr(Id));
@@ -64,8 +64,9 @@ TCustomSynTextEditor* TDBModule::OpenNode(int Id)
             return nullptr;
         }
         content.Title = row->Fields()->Fields(0)->AsString();
-        // The largest value by far: handed over, not copied.
-        content.Text = row->FieldByName("内容")->TakeString();
+        // The largest value by far: converted as it is read, never copied
+        // whole.
+        content.Text = row->ReadLongText("Contents", "内容", row->Fields()->Fields(1)->Value().Integer);
         content.Language = row->FieldByName("语言")->AsString();
         content.Config = row->FieldByName("配置")->AsString();
         content.Position = row->FieldByName("位置")->AsInteger();
@@ -96,13 +97,11 @@ void TDBModule::LoadEditor(TCustomSynTextEditor* Editor, int Id, const TNodeCont
 void TDBModule::ShowStoredText(TCustomSynTextEditor* Editor, const AnsiString& Text, const TTextStamp& Stamp,
                                int Position)
 {
-    Editor->SetText(Text);
+    Editor->LoadText(Text);
     // A caret stored by a close whose changes were discarded can lie past
     // the stored text; it goes to the end of the text then. Nothing is
     // collapsed yet: the lines are the whole text.
     Editor->SetRealSelStart(PositionWithinText(*Editor->Lines(), Position));
-    Editor->ClearUndo();
-    Editor->MarkAsLoaded();
     Editor->EnsureCursorPosVisible();
     tabStamps_[NodeEditorOf(Editor)->GetNodeID()] = Stamp;
 }

@@ -239,9 +239,11 @@ public:
     TSynTextUndoList* RedoList() const { return redoList_; }
     bool Modified() const { return modified_; }
     void SetModified(bool Value);
-    // The text is the one just loaded: unmodified, every line shown in the
-    // gutter as unchanged since it was loaded (one pass over the lines).
-    void MarkAsLoaded();
+    // Sets Value as the text just loaded: unmodified, nothing to undo, every
+    // line shown in the gutter as unchanged since it was loaded. The lines
+    // come in unchanged, so a text of millions of lines is not walked again
+    // to mark them.
+    void LoadText(const AnsiString& Value);
 
     // --- Paint lock and status ---
     void BeginUpdate();

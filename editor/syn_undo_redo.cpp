@@ -101,11 +101,16 @@ void TCustomSynText::SetModified(bool Value)
     }
 }
 
-void TCustomSynText::MarkAsLoaded()
+void TCustomSynText::LoadText(const AnsiString& Value)
 {
+    struct TBornUnchanged {
+        explicit TBornUnchanged(TSynTextStringList* Lines) : lines(Lines) { lines->SetNewLineState(lmUnchanged); }
+        ~TBornUnchanged() { lines->SetNewLineState(lmModified); }
+        TSynTextStringList* lines;
+    } unchanged(lines_);
+    SetText(Value);
+    ClearUndo();
     NoteModified(false);
-    for (int i = 0; i < lines_->Count(); ++i)
-        lines_->GetLineState(i)->Modified = lmUnchanged;
     RepaintGutter();
 }
 

@@ -1,6 +1,7 @@
 #include "editor/syn_word_wrap_plugin.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "editor/document/syn_assert.h"
 #include "editor/highlighting/syn_highlighter.h"
@@ -22,6 +23,24 @@ TSysCharSet BreakCharsOf(const TSynCustomHighlighter* Highlighter)
     for (size_t c = 0; c <= 32; ++c)
         chars.set(c);
     return chars;
+}
+
+// Whether Line holds a tab, tested eight bytes a step in place: most lines
+// are short, and a library search called for each of millions of them cost
+// more than the test.
+bool HoldsTab(std::string_view Line)
+{
+    size_t i = 0;
+    for (uint64_t word = 0; i + sizeof word <= Line.size(); i += sizeof word) {
+        std::memcpy(&word, Line.data() + i, sizeof word);
+        const uint64_t zeroWhereTab = word ^ 0x0909090909090909ull;
+        if (((zeroWhereTab - 0x0101010101010101ull) & ~zeroWhereTab & 0x8080808080808080ull) != 0)
+            return true;
+    }
+    for (; i < Line.size(); ++i)
+        if (Line[i] == '\t')
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -161,14 +180,24 @@ TSynWrappedRows::TRun TSynWordWrapPlugin::WrapLines(int Index, int Count) const
     TSynTextStringList* lines = owner_->Lines();
     TSynWrappedRows::TRun run;
     run.Lengths.reserve(Count);
-    run.Ends.reserve(Count);
+    const size_t maxLength = static_cast<size_t>(maxRowLength_);
     for (int i = Index; i < Index + Count; ++i) {
-        // Most lines hold no tab: read in place, not copied.
+        // Most lines hold no tab: read in place, not copied; and most fit
+        // in one row.
         const std::string_view line = lines->LineView(i);
-        if (line.find('\t') == std::string_view::npos)
-            WrapLine(line, run.Lengths);
-        else
+        if (HoldsTab(line))
             WrapLine(lines->GetExpandedString(i), run.Lengths);
+        else if (maxLength == 0 || line.size() <= maxLength)
+            run.Lengths.push_back(static_cast<int32_t>(line.size()));
+        else
+            WrapLine(line, run.Lengths);
+        // Ends only once a line takes more than one row; the lines before
+        // it get theirs then.
+        const auto done = static_cast<size_t>(i - Index + 1);
+        if (run.Ends.empty() && run.Lengths.size() == done)
+            continue;
+        for (size_t line = run.Ends.size() + 1; line < done; ++line)
+            run.Ends.push_back(static_cast<int32_t>(line));
         run.Ends.push_back(static_cast<int32_t>(run.Lengths.size()));
     }
     return run;

@@ -14,14 +14,14 @@
 
 namespace {
 
-void InitRecord(TSynTextStringRec& Rec, TSynLineText Text)
+void InitRecord(TSynTextStringRec& Rec, TSynLineText Text, uint8_t Modified)
 {
     Rec.Text = Text;
     Rec.Object = nullptr;
     Rec.Range = -1;
     Rec.ExpandedLength = -1;
     Rec.Flags = sfExpandedLengthUnknown;
-    Rec.State = {clNone, clNone, 0, lmModified};
+    Rec.State = {clNone, clNone, 0, Modified};
 }
 
 const char* Find(const char* P, const char* End, char C)
@@ -324,7 +324,7 @@ void TSynTextStringList::ReplaceText(int Index, std::string_view S)
     const TSynLineText text = MakeText(S);
     FreeText(rec.Text);
     rec.Text = text;
-    rec.State.Modified = lmModified;
+    rec.State.Modified = newLineState_;
 }
 
 void TSynTextStringList::PutObject(int Index, TObject* Object)
@@ -425,7 +425,7 @@ int TSynTextStringList::InsertLine(int Index, std::string_view S)
             Grow();
         const TSynLineText text = MakeText(S);
         MoveGap(Index);
-        InitRecord(list_[Index], text);
+        InitRecord(list_[Index], text, newLineState_);
         ++gap_;
         ++count_;
         longestLine_ = -1;
@@ -448,7 +448,7 @@ void TSynTextStringList::InsertLines(int Index, int NumLines)
             SetCapacity(count_ + NumLines);
         MoveGap(Index);
         for (int i = Index; i < Index + NumLines; ++i)
-            InitRecord(list_[i], TSynLineText());
+            InitRecord(list_[i], TSynLineText(), newLineState_);
         gap_ += NumLines;
         count_ += NumLines;
         longestLine_ = -1;
@@ -473,7 +473,7 @@ void TSynTextStringList::AddStrings(TStrings* Strings)
             // Read before writing: Strings may be this list.
             const TSynLineText text = TSynLineText::Make(Strings->Strings(i));
             TSynTextStringRec& rec = list_[count_];
-            InitRecord(rec, text);
+            InitRecord(rec, text, newLineState_);
             rec.Object = Strings->Objects(i);
             if (source)
                 rec.State = source->Rec(i).State;

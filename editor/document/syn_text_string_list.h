@@ -118,6 +118,11 @@ public:
     // events included, from bytes anywhere.
     void SetLine(int Index, std::string_view S);
 
+    // The gutter state (TSynLineState::Modified) of the lines inserted or
+    // put from now on: lmModified, or lmUnchanged while a text just loaded
+    // comes in, so that no pass over its lines has to mark them.
+    void SetNewLineState(uint8_t State) { newLineState_ = State; }
+
     // Line Index's bytes without a copy, valid until the list changes that
     // line; empty outside 0 .. Count-1.
     std::string_view LineView(int Index) const;
@@ -206,6 +211,7 @@ private:
     // next, and the remaining lines at the back, so that lines inserted or
     // deleted where the last ones were move no other records.
     TSynTextStringRec* list_ = nullptr;
+    uint8_t newLineState_ = lmModified;
     int gap_ = 0;
     int count_ = 0;
     int capacity_ = 0;

@@ -182,26 +182,29 @@ void AppendReadableUtf8(std::string& out, char32_t c)
 // Decodes one UTF-8 sequence (surrogate code points included, as files
 // written by earlier versions carry escaped bytes that way); an invalid
 // byte decodes to its escape.
+// The continuation bytes a UTF-8 lead byte announces; 0 for ASCII and for
+// a byte that starts no character.
+int Utf8TrailCount(unsigned char b0)
+{
+    if ((b0 & 0xE0) == 0xC0)
+        return 1;
+    if ((b0 & 0xF0) == 0xE0)
+        return 2;
+    if ((b0 & 0xF8) == 0xF0)
+        return 3;
+    return 0;
+}
+
 char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
 {
     unsigned char b0 = static_cast<unsigned char>(s[i]);
     length = 1;
     if (b0 < 0x80)
         return b0;
-    int extra;
-    char32_t c;
-    if ((b0 & 0xE0) == 0xC0) {
-        extra = 1;
-        c = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2;
-        c = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3;
-        c = b0 & 0x07;
-    } else {
+    const int extra = Utf8TrailCount(b0);
+    if (extra == 0)
         return 0xDC00 + b0;
-    }
+    char32_t c = b0 & (0x7F >> (extra + 1));
     if (i + static_cast<size_t>(extra) >= s.size())
         return 0xDC00 + b0;
     for (int k = 1; k <= extra; ++k) {
@@ -347,14 +350,27 @@ bool Utf8ToGbkWhole(std::string_view utf8, AnsiString& gbk)
 
 AnsiString Utf8ToGbk(std::string_view utf8)
 {
-    const GbkTables& t = Tables();
     AnsiString out;
     out.reserve(utf8.size());
-    for (size_t i = 0, len = 0; i < utf8.size(); i += len) {
-        if ((len = AsciiRun(utf8, i)) > 0)
-            out.append(utf8.substr(i, len));
-        else
-            AppendGbk(out, DecodeUtf8Char(utf8, i, len), t);
-    }
+    AppendUtf8AsGbk(utf8, true, out);
     return out;
+}
+
+size_t AppendUtf8AsGbk(std::string_view Piece, bool Last, AnsiString& Gbk)
+{
+    const GbkTables& t = Tables();
+    size_t i = 0;
+    for (size_t len = 0; i < Piece.size(); i += len) {
+        if ((len = AsciiRun(Piece, i)) > 0) {
+            Gbk.append(Piece.substr(i, len));
+            continue;
+        }
+        // Decoding reads only the bytes the lead byte announces: stopping
+        // before a character cut by the piece's end, and going on with it
+        // at the next piece's front, reads what the whole text would.
+        if (!Last && i + static_cast<size_t>(Utf8TrailCount(static_cast<unsigned char>(Piece[i]))) >= Piece.size())
+            break;
+        AppendGbk(Gbk, DecodeUtf8Char(Piece, i, len), t);
+    }
+    return i;
 }

@@ -86,6 +86,12 @@ std::string GbkToUtf8(std::string_view gbk);
 // a code point beyond Unicode is written as U+FFFD.
 std::string Utf32ToUtf8(std::u32string_view text);
 AnsiString Utf8ToGbk(std::string_view utf8);
+// Utf8ToGbk of a text read in pieces: converts Piece onto the end of Gbk
+// and answers how many of its bytes it took. Unless Piece is the text's
+// last, a character whose bytes run past its end is left for the caller to
+// put at the front of the next piece, so the pieces give what the whole
+// text gives.
+size_t AppendUtf8AsGbk(std::string_view Piece, bool Last, AnsiString& Gbk);
 // Utf8ToGbk for a name that must come through whole (a file name on the
 // command line): false when a character has no GBK form or the bytes are
 // no UTF-8, where the name the program would use is another one.

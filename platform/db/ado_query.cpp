@@ -13,6 +13,7 @@
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
 #include "platform/db/jet_sql.h"
+#include "platform/db/text_in_pieces.h"
 
 using TRow = std::vector<TFieldValue>;
 
@@ -83,14 +84,6 @@ TFieldValue ReadColumn(sqlite3_stmt* stmt, int column, bool bytes)
         break;
     }
     return v;
-}
-
-std::string Quoted(const std::string& name)
-{
-    std::string quoted = "\"";
-    for (char c : name)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 // The key columns of a table, in key order.
@@ -223,6 +216,21 @@ bool TADOQuery::FetchRow(size_t Index)
         q.rows.push_back(std::move(row));
     }
     return Index < q.rows.size();
+}
+
+AnsiString TADOQuery::ReadLongText(const AnsiString& Table, const AnsiString& Column, int64_t RowId)
+{
+    CheckActive();
+    // A statement done with its rows holds no moment of the file any more.
+    if (!query_->select || query_->current >= query_->rows.size())
+        throw EDatabaseError(Name() + "：数据集没有停在正在读取的记录上，不能读取同一时刻的文本。");
+    try {
+        return ReadTextInPieces(Database(), Table, Column, RowId);
+    } catch (const EDatabaseFileError&) {
+        query_->select.reset();
+        connection_->RecheckDamage();
+        throw;
+    }
 }
 
 void TADOQuery::CheckActive() const
@@ -376,12 +384,12 @@ void TADOQuery::PostInsert()
     for (size_t i = 0; i < q.changed.size(); ++i) {
         if (!q.changed[i])
             continue;
-        names += (assigned.empty() ? "" : ", ") + Quoted(q.columns[i]);
+        names += (assigned.empty() ? "" : ", ") + QuotedIdentifier(q.columns[i]);
         values += assigned.empty() ? "?" : ", ?";
         assigned.push_back(i);
     }
-    const std::string sql = assigned.empty() ? "INSERT INTO " + Quoted(q.table) + " DEFAULT VALUES"
-                                             : "INSERT INTO " + Quoted(q.table) + " (" + names + ") VALUES (" +
+    const std::string sql = assigned.empty() ? "INSERT INTO " + QuotedIdentifier(q.table) + " DEFAULT VALUES"
+                                             : "INSERT INTO " + QuotedIdentifier(q.table) + " (" + names + ") VALUES (" +
                                                    values + ")";
     TStatement insert(db, sql);
     std::vector<std::string> utf8(assigned.size());
@@ -408,7 +416,7 @@ void TADOQuery::PostEdit()
     for (size_t i = 0; i < q.changed.size(); ++i) {
         if (!q.changed[i])
             continue;
-        sets += (assigned.empty() ? "" : ", ") + Quoted(q.columns[i]) + " = ?";
+        sets += (assigned.empty() ? "" : ", ") + QuotedIdentifier(q.columns[i]) + " = ?";
         assigned.push_back(i);
     }
     if (assigned.empty()) {
@@ -419,13 +427,13 @@ void TADOQuery::PostEdit()
         auto column = std::find(q.columns.begin(), q.columns.end(), key);
         if (column == q.columns.end())
             throw EDatabaseError(Name() + "：表的主键不在字段中，不能修改记录。");
-        where += (keys.empty() ? "" : " AND ") + Quoted(key) + " = ?";
+        where += (keys.empty() ? "" : " AND ") + QuotedIdentifier(key) + " = ?";
         keys.push_back(static_cast<size_t>(column - q.columns.begin()));
     }
     if (keys.empty())
         throw EDatabaseError(Name() + "：表没有主键，不能修改记录。");
 
-    TStatement update(db, "UPDATE " + Quoted(q.table) + " SET " + sets + " WHERE " + where);
+    TStatement update(db, "UPDATE " + QuotedIdentifier(q.table) + " SET " + sets + " WHERE " + where);
     std::vector<const TFieldValue*> values;
     for (size_t i : assigned)
         values.push_back(&q.buffer[i]);

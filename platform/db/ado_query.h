@@ -7,6 +7,7 @@
 // rows or their blobs. RecordCount reads them all.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/base/component.h"
@@ -55,6 +56,12 @@ public:
     int FieldCount() const { return fields_.Count(); }
     TField* FindField(const AnsiString& FieldName) const { return fields_.FindField(FieldName); }
     TField* FieldByName(const AnsiString& FieldName) const { return fields_.FieldByName(FieldName); }
+
+    // The text in Column of Table's row RowId, read as ReadTextInPieces
+    // reads it: a value of any length with no copy of it whole. The query
+    // must stand on a row it has not read past, whose statement holds the
+    // file's moment: the text is of the same moment as that row.
+    AnsiString ReadLongText(const AnsiString& Table, const AnsiString& Column, int64_t RowId);
 
     // Append starts a new row (posting one in progress); Edit changes the
     // current row. Both need a query whose fields come from one table, and

@@ -541,6 +541,14 @@ std::string IntegrityReport(sqlite3* db)
     return report;
 }
 
+std::string QuotedIdentifier(const std::string& Name)
+{
+    std::string quoted = "\"";
+    for (char c : Name)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 TStatement::TStatement(sqlite3* db, const std::string& Utf8Sql) : db_(db)
 {
     if (sqlite3_prepare_v2(db, Utf8Sql.c_str(), static_cast<int>(Utf8Sql.size()), &stmt_, nullptr) != SQLITE_OK)

@@ -70,6 +70,9 @@ void ExecuteUtf8(sqlite3* db, const std::string& Sql);
 // The full check; empty when the file is sound, else the engine's report.
 std::string IntegrityReport(sqlite3* db);
 
+// A table or column name (UTF-8) as a statement names it.
+std::string QuotedIdentifier(const std::string& Name);
+
 // A prepared statement, finalized when it goes.
 class TStatement {
 public:

@@ -152,4 +152,9 @@ TEST_F(TNotesTabsTest, AnArticleOpensAsStoredWithItsCaretWithinTheText)
             EXPECT_EQ(editor->Lines()->GetLineState(i)->Modified, lmUnchanged) << "line " << i;
         ASSERT_TRUE(module_->CloseNode(editor));
     }
+    // A text another program left null opens empty.
+    module_->ExecSQL("update Contents set 内容=null");
+    TCustomSynTextEditor* editor = module_->OpenNode(id);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->Text(), "");
 }

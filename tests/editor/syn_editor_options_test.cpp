@@ -45,6 +45,23 @@ AnsiString NumberedLines(int Count)
 
 }  // namespace
 
+// A text loaded over another comes in unchanged, with nothing to undo; the
+// lines changed or made afterwards are marked again.
+TEST_F(TEditorViewTest, ALoadedTextIsUnchangedAndWhatFollowsIsMarked)
+{
+    TSynMemo* memo = AddMemo(0, 300, 200);
+    memo->SetText("old\r\ntext");
+    memo->LoadText("one\r\ntwo\r\nthree");
+    EXPECT_FALSE(memo->Modified());
+    EXPECT_FALSE(memo->CanUndo());
+    memo->SetCaretXY(BufferCoord(4, 2));
+    memo->SetSelText("x\r\ny");
+    const uint8_t states[] = {lmUnchanged, lmModified, lmModified, lmUnchanged};
+    ASSERT_EQ(memo->Lines()->Count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(memo->Lines()->GetLineState(i)->Modified, states[i]) << "line " << i;
+}
+
 TEST_F(TEditorViewTest, ModifiedFalseSavesLineMarksAndKeepsTheSavePoint)
 {
     TSynMemo* memo = AddMemo(0, 300, 200);

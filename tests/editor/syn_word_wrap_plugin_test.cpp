@@ -95,6 +95,11 @@ TEST(SynWordWrapPlugin, CutsRowsAtTheWidthPreferringBreakCharacters)
     // Rows count expanded characters: the tab fills eight cells.
     host.lines->SetTabWidth(8);
     EXPECT_EQ(WrapOne(host, "\tabcdefghij", 10), (std::vector<int>{10, 8}));
+    // A line whose bytes fit but whose expansion does not, the tab among
+    // the last bytes or in a second eight.
+    EXPECT_EQ(WrapOne(host, "abcdefgh\tx", 10), WrapOne(host, "abcdefgh" + AnsiString(8, ' ') + "x", 10));
+    EXPECT_EQ(WrapOne(host, "abcdefghijklm\tzz", 17), WrapOne(host, "abcdefghijklm   zz", 17));
+    EXPECT_EQ(WrapOne(host, "abcdefghijklm\tzz", 17).size(), 2u);
     EXPECT_EQ(WrapOne(host, "", 10), (std::vector<int>{0}));
 
     // Identifier characters come from the highlighter.

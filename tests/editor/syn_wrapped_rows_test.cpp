@@ -10,6 +10,7 @@ namespace {
 
 using TModel = std::vector<std::vector<int32_t>>;  // the row lengths of each line
 
+// Lines of one row each come as the wrapping gives them, without ends.
 TSynWrappedRows::TRun RunOf(const TModel& Lines)
 {
     TSynWrappedRows::TRun run;
@@ -17,14 +18,18 @@ TSynWrappedRows::TRun RunOf(const TModel& Lines)
         run.Lengths.insert(run.Lengths.end(), line.begin(), line.end());
         run.Ends.push_back(static_cast<int32_t>(run.Lengths.size()));
     }
+    if (run.Lengths.size() == Lines.size())
+        run.Ends.clear();
     return run;
 }
 
+// Half the runs have one row per line.
 TModel RandomLines(TRandom& Random, int Count)
 {
     TModel lines(Count);
+    const int mostRows = Random.Chance(50) ? 1 : 4;
     for (std::vector<int32_t>& line : lines) {
-        line.resize(Random.Between(1, 4));
+        line.resize(Random.Between(1, mostRows));
         for (int32_t& length : line)
             length = Random.Between(0, 80);
     }

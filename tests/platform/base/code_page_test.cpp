@@ -110,3 +110,23 @@ TEST(CodePage, UnicodeConversionRoundTripsEveryByteStringAndWritesOnlyValidUtf8)
     EXPECT_EQ(Utf8ToGbk("\xC3"), "\xC3");  // truncated UTF-8 keeps its byte
     EXPECT_EQ(Utf8ToGbk("\xED\xB3\xBF"), "\xFF");  // as earlier versions wrote 0xFF
 }
+
+// Pieces cut anywhere, inside a character too, convert as the whole text:
+// two-, three- and four-byte characters, a lead byte cut short by another,
+// stray continuation bytes, a surrogate form and a lead byte at the end.
+TEST(CodePage, Utf8InPiecesConvertsAsTheWholeText)
+{
+    const std::string utf8 = Utf8(u8"a\u00B7說\U0001F600門") + "\xE8\xAA" + "b\x80\xBF" + "\xED\xB3\xBF" + Utf8(u8"中") + "\xF0";
+    const AnsiString whole = Utf8ToGbk(utf8);
+    for (size_t first = 0; first <= utf8.size(); ++first)
+        for (size_t second = first; second <= utf8.size(); ++second) {
+            AnsiString gbk;
+            std::string rest;
+            for (const auto& [from, to] : {std::pair{size_t(0), first}, {first, second}, {second, utf8.size()}}) {
+                rest += utf8.substr(from, to - from);
+                rest.erase(0, AppendUtf8AsGbk(rest, to == utf8.size(), gbk));
+            }
+            ASSERT_EQ(gbk, whole) << "cut at " << first << " and " << second;
+            ASSERT_EQ(rest, "");
+        }
+}

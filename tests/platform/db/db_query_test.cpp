@@ -4,8 +4,10 @@
 
 #include <fstream>
 
+#include "platform/base/code_page.h"
 #include "platform/base/date_time.h"
 #include "platform/base/streams.h"
+#include "platform/base/sys_utils.h"
 #include "platform/db/db_errors.h"
 #include "tests/platform/db/db_test_support.h"
 
@@ -342,3 +344,58 @@ TEST_F(DbQueryTest, QueriesFailWithTheEnginesMessage)
 }
 
 }  // namespace
+
+// A text read in pieces (of 256 KB) is the stored value as a field reads
+// it: characters and bytes that are no UTF-8 cut by a piece's edge, a text
+// written through a field byte for byte, and the short values.
+TEST_F(DbQueryTest, LongTextReadInPiecesIsTheStoredValue)
+{
+    constexpr size_t edge = 256 * 1024;
+    std::vector<std::pair<TFieldValue, AnsiString>> rows;  // stored (as bytes or text), read
+    auto utf8 = [&](const std::string& Bytes) {
+        rows.push_back({{.Kind = TFieldValue::vkBlob, .Integer = 0, .Float = 0, .Bytes = Bytes}, Utf8ToGbk(Bytes)});
+    };
+    for (size_t before : {1, 2, 3})
+        for (const std::string tail : {"\xF0\x9F\x98\x80", "\xE8\xAA\xAA", "\xE8\xAA" "b", "\xED\xB3\xBF", "\xC2\xB7\xFF"})
+            utf8(std::string(edge - before, 'a') + tail + std::string(edge, 'z'));
+    AnsiString gbk;
+    for (int i = 0; gbk.size() < 3 * edge; ++i)
+        gbk += "說門 line " + IntToStr(i) + "\r\n";
+    rows.push_back({TFieldValue::OfText(gbk), gbk});
+    rows.push_back({TFieldValue::OfText(""), ""});
+    rows.push_back({{}, ""});
+    rows.push_back({TFieldValue::OfInteger(42), "42"});
+    const std::string bytes("\0\xFF\x80 b", 5);
+    rows.push_back({{.Kind = TFieldValue::vkBlob, .Integer = 0, .Float = 0, .Bytes = bytes}, bytes});
+    for (size_t id = 0; id < rows.size(); ++id)
+        connection_->Execute("insert into Contents (标识, 内容) values (" + IntToStr(id) +
+                                 (id < 15 ? ", cast(? as text))" : ", ?)"),
+                             {rows[id].first});
+    for (size_t id = 0; id < rows.size(); ++id) {
+        TADOQuery* q = Select("select rowid from Contents where 标识=" + IntToStr(id));
+        ASSERT_FALSE(q->Eof());
+        ASSERT_EQ(q->ReadLongText("Contents", "内容", q->Fields()->Fields(0)->AsInteger()), rows[id].second) << id;
+    }
+}
+
+// The text is of the moment of the row the query stands on, whatever
+// another writer committed since; a query read past its rows holds no
+// moment and refuses.
+TEST_F(DbQueryTest, LongTextReadBesideItsRowIsOfTheRowsMoment)
+{
+    Execute("insert into Contents (标识, 内容, 位置) values (1, '說 old', 1)");
+    const AnsiString sql = "select rowid, 位置 from Contents where 标识=1";
+    TADOQuery* q = Select(sql);
+    ASSERT_FALSE(q->Eof());
+    TADOConnection other(nullptr);
+    other.SetConnectionString("Data Source=" + FileName());
+    other.Open();
+    other.Execute("update Contents set 内容='門 new', 位置=2 where 标识=1");
+    EXPECT_EQ(q->ReadLongText("Contents", "内容", 1), "說 old");
+    EXPECT_EQ(q->FieldByName("位置")->AsInteger(), 1);
+    q->Next();
+    EXPECT_THROW(q->ReadLongText("Contents", "内容", 1), EDatabaseError);
+    q = Select(sql);
+    ASSERT_FALSE(q->Eof());
+    EXPECT_EQ(q->ReadLongText("Contents", "内容", 1), "門 new");
+}
