@@ -108,6 +108,9 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
 
 TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
 {
+    // A first line longer than the room past line ends (1,024 columns).
+    const std::string fromLongMark = "text \"" + std::string(1100, 'x') +
+                                     " {\\r\\n  a;\\r\\n}\\r\\n\"\nclick 1\nrun FindNext 1108,1 1108,1 \"q\"\n";
     const TFoldCase cases[] = {
         {"A find next from a collapsed function's first line selects the match its body hides, past a block "
          "collapsed above the match in that body",
@@ -121,6 +124,9 @@ TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
          "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
         {"A find that finds nothing leaves the caret where it stood, far past the line's end in a wrapped editor",
          true, "text \"\"\nwrap on\nrun FindNext 8680,1 8680,1 \"x;\"\n"},
+        {"A find that finds nothing from the end of the collapse mark of a first line longer than the room past "
+         "line ends leaves the caret at the line's end, where the block's expansion put it",
+         true, fromLongMark.c_str()},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
