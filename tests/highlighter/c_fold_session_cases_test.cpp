@@ -91,6 +91,11 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"ab\\r\\ncd\\r\\nef\"\n"
          "run DropFrom 1,1 1,1 @12,1 \"/*\"\nrun DragMove 1,1 2,3 @9,1\nundo everything\ncheck\n"},
+        {"Drops in line mode put whole lines in above the point's line, in column mode down the lines from its "
+         "column, past the text's end too: undo takes back what each put in, and no more",
+         true,
+         "text \"ab\\r\\ncd\"\nrun ecLineSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @2,2 \"x\\r\\ny\\r\\n\"\n"
+         "run ecColumnSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @4,2 \"x\\r\\ny\\r\\nz\"\nundo everything\ncheck\n"},
         {"A selection from a line above into a collapse mark, dragged into that mark: the point lies inside the "
          "selection, which takes the hidden lines, and nothing moves",
          true,
