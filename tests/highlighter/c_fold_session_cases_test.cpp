@@ -96,6 +96,12 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"ab\\r\\ncd\"\nrun ecLineSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @2,2 \"x\\r\\ny\\r\\n\"\n"
          "run ecColumnSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @4,2 \"x\\r\\ny\\r\\nz\"\nundo everything\ncheck\n"},
+        {"A drop on the collapsed last function while the scan is pending, whose finish collapses the block "
+         "above again over its freed last line: the drop's place stays on that function's first line, where the "
+         "drop is refused",
+         true,
+         "text \"int v;\\r\\nif (a) {\\r\\n    x();\\r\\n} else {\\r\\n    y();\\r\\n}\\r\\nvoid f() {\\r\\n    z();\\r\\n}\"\n"
+         "click 7\nclick 2\nrun ecDeleteChar 8,4 8,4\nrun DragMove 1,1 4,1 @2,7\ncheck\n"},
         {"A selection from a line above into a collapse mark, dragged into that mark: the point lies inside the "
          "selection, which takes the hidden lines, and nothing moves",
          true,
