@@ -132,14 +132,22 @@ void TCustomSynText::DropText(TCustomSynText* Source)
         }
         TSynScrollPastEolScope pastEol(options_);
         SetCaretXY(point);
-        if (!text.empty() && selectionMode_ == smNormal)
-            RecordPaddingTo(CaretXY());
-        undoList_->Lock();
-        redoList_->Lock();
-        SetSelText(text);
-        undoList_->Unlock();
-        redoList_->Unlock();
-        undoList_->AddChange(self ? urDragDropInsert : urInsert, point, CaretXY(), AnsiString(), selectionMode_);
+        if (selectionMode_ == smNormal) {
+            if (!text.empty())
+                RecordPaddingTo(CaretXY());
+            undoList_->Lock();
+            redoList_->Lock();
+            SetSelText(text);
+            undoList_->Unlock();
+            redoList_->Unlock();
+            undoList_->AddChange(self ? urDragDropInsert : urInsert, point, CaretXY(), AnsiString(), smNormal);
+        } else {
+            // Whole lines go in above the point's line, a column down the
+            // lines from its column: the insertion records what it made
+            // (lines, padding, lines added below the text), which one item
+            // from the point to the caret would not give back.
+            SetSelText(text);
+        }
         // The dropped text stays selected, the caret at its start.
         const TBufferCoord insertedEnd = CaretXY();
         PlaceCaret(point);

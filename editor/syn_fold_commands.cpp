@@ -104,7 +104,8 @@ void TCustomSynText::MoveFoldLinesNow(const std::function<void()>& Work)
     blockBegin_ = begin;
     blockEnd_ = end;
     // An expanded first line lost its collapse mark: points that stood in
-    // it come back to the line's end.
+    // it come back to the line's end, a caret as far as it may stand past
+    // the end of a line so long.
     auto lineEnd = [this](const TBufferCoord& P) {
         return P.Line >= 1 && P.Line <= lines_->Count() ? static_cast<int>(lines_->Strings(P.Line - 1).size()) + 1
                                                         : 1;
@@ -113,8 +114,8 @@ void TCustomSynText::MoveFoldLinesNow(const std::function<void()>& Work)
         blockBegin_.Char = std::min(blockBegin_.Char, lineEnd(blockBegin_));
         blockEnd_.Char = std::min(blockEnd_.Char, lineEnd(blockEnd_));
     }
-    if (!options_.Contains(eoScrollPastEol) && caretX_ > lineEnd(CaretXY())) {
-        caretX_ = lineEnd(CaretXY());
+    if (caretX_ > MaxCaretColumn(caretY_)) {
+        caretX_ = MaxCaretColumn(caretY_);
         stateFlags_.Include(sfCaretChanged);
     }
     UpdateCaretFoldRange();

@@ -455,7 +455,7 @@ TRun TFoldSession::Command(const std::string& Name)
     return [id](TCustomSynTextEditor& Editor, const TRunArgs& Args) { Editor.CommandProcessor(id, Args.C, nullptr); };
 }
 
-void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const TRunArgs& Args)
+void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, TRunArgs Args)
 {
     const TRun command = Command(Name);
     ASSERT_TRUE(command) << Name;
@@ -481,8 +481,15 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
                ranges->CollapsedStartsAt(memo_->BlockEnd().Line) ||
                (Args.Drop && ranges->CollapsedStartsAt(Args.Drop->Line));
     };
-    if (onCollapsed())
+    if (onCollapsed()) {
+        // Finishing the scan moves the lines of the blocks it finds
+        // otherwise: the drop place stays on its line of the text, as the
+        // drop's point the editor keeps does.
+        const int dropLine = Args.Drop ? memo_->GetRealLineNumber(Args.Drop->Line) : 0;
         ranges = memo_->AllFoldRanges();
+        if (Args.Drop)
+            Args.Drop->Line = BufferLineOf(*memo_, dropLine);
+    }
     // A search reads every line whatever is collapsed: it finds and
     // changes what it does where nothing is collapsed.
     const bool onCollapsedLine = onCollapsed() && !IsSearch(Name);

@@ -90,7 +90,7 @@ public:
 private:
     // The command a run names; null when it names none.
     std::function<void(TCustomSynTextEditor&, const TRunArgs&)> Command(const std::string& Name);
-    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, const TRunArgs& Args);
+    void Run(const std::string& Name, TBufferCoord From, TBufferCoord Caret, TRunArgs Args);
     void Check();
     void UndoAndRedoEverything();
     void TakeTheMemosText();

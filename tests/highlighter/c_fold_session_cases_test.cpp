@@ -91,6 +91,17 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"ab\\r\\ncd\\r\\nef\"\n"
          "run DropFrom 1,1 1,1 @12,1 \"/*\"\nrun DragMove 1,1 2,3 @9,1\nundo everything\ncheck\n"},
+        {"Drops in line mode put whole lines in above the point's line, in column mode down the lines from its "
+         "column, past the text's end too: undo takes back what each put in, and no more",
+         true,
+         "text \"ab\\r\\ncd\"\nrun ecLineSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @2,2 \"x\\r\\ny\\r\\n\"\n"
+         "run ecColumnSelect 1,1 1,1\nrun DropFrom 1,1 1,1 @4,2 \"x\\r\\ny\\r\\nz\"\nundo everything\ncheck\n"},
+        {"A drop on the collapsed last function while the scan is pending, whose finish collapses the block "
+         "above again over its freed last line: the drop's place stays on that function's first line, where the "
+         "drop is refused",
+         true,
+         "text \"int v;\\r\\nif (a) {\\r\\n    x();\\r\\n} else {\\r\\n    y();\\r\\n}\\r\\nvoid f() {\\r\\n    z();\\r\\n}\"\n"
+         "click 7\nclick 2\nrun ecDeleteChar 8,4 8,4\nrun DragMove 1,1 4,1 @2,7\ncheck\n"},
         {"A selection from a line above into a collapse mark, dragged into that mark: the point lies inside the "
          "selection, which takes the hidden lines, and nothing moves",
          true,
@@ -108,6 +119,9 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
 
 TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
 {
+    // A first line longer than the room past line ends (1,024 columns).
+    const std::string fromLongMark = "text \"" + std::string(1100, 'x') +
+                                     " {\\r\\n  a;\\r\\n}\\r\\n\"\nclick 1\nrun FindNext 1108,1 1108,1 \"q\"\n";
     const TFoldCase cases[] = {
         {"A find next from a collapsed function's first line selects the match its body hides, past a block "
          "collapsed above the match in that body",
@@ -121,6 +135,9 @@ TEST_F(TCFoldSessionCases, FindsAndReplacesAmongCollapsedBlocksActOnTheRealText)
          "click 1\nrun ReplaceAll 1,1 1,1 \"//\" \"x\"\nundo 1\ncheck\nredo 1\ncheck\n"},
         {"A find that finds nothing leaves the caret where it stood, far past the line's end in a wrapped editor",
          true, "text \"\"\nwrap on\nrun FindNext 8680,1 8680,1 \"x;\"\n"},
+        {"A find that finds nothing from the end of the collapse mark of a first line longer than the room past "
+         "line ends leaves the caret at the line's end, where the block's expansion put it",
+         true, fromLongMark.c_str()},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
