@@ -167,8 +167,13 @@ public:
     void PlaceCaretX(int Value);
     void PlaceCaretY(int Value);
     virtual void PlaceCaretEx(bool EnsureVisible, const TBufferCoord& Value);
+    // The caret's column in its row: in a wrapped line, from the row's start.
     int DisplayX() const;
     int DisplayY() const;
+    // The caret's column in its line, tabs expanded, whatever rows word wrap
+    // makes of it: what tab stops count from, so that Tab changes the
+    // text alike in windows of any width.
+    int LineColumn() const;
     TDisplayCoord DisplayXY() const { return DisplayCoord(DisplayX(), DisplayY()); }
     int LastCaretX() const { return lastCaretX_; }
 

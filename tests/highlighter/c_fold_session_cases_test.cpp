@@ -101,6 +101,13 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          false,
          "text \"{\\r\\n    {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n}\\r\\n\"\n"
          "collapse all\nrun ecCut 1,3 9,1\nrun DragMove 31,3 2,5 @28,3\ncheck\n"},
+        {"A smart Tab far along a line that word wrap breaks into rows looks above at the caret's column in the "
+         "line, not in its row: the text is that of an editor of any width",
+         true,
+         "text \"a b c d e f g h i j k l m n o p q r s t u v w x y z\\r\\n"
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"\n"
+         "wrap on\nrun ecTab 101,2 101,2\n",
+         true},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
