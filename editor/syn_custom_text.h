@@ -830,7 +830,8 @@ protected:
     bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
-    // Line as the text has it: a collapsed first line without its mark.
+    // Line as the text has it: a collapsed first line without the marks of
+    // its block and of those collapsed inside it there.
     AnsiString UnmarkedLine(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an

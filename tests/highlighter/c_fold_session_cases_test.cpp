@@ -96,6 +96,12 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"int a;\\r\\nvoid t()\\r\\n{\\r\\n\\tx;\\r\\n}\\r\\nint b;\"\n"
          "click 3\nrun DragMove 3,1 9,3 @8,3\ncheck\n"},
+        {"A selection from a line above into the mark of a block collapsed inside a collapsed one on the same "
+         "line, dragged onto that line: the point lies inside the selection, which takes the hidden lines, and "
+         "nothing moves",
+         false,
+         "text \"x;\\r\\nif (b) { /* c\\r\\n d */\\r\\n}\\r\\ny;\\r\\n\"\n"
+         "collapse all\nrun DragMove 2,1 15,2 @20,2\ncheck\n"},
         {"A selection from inside a collapse mark to a line below, dragged to a column before it in that mark: "
          "both stand past the line's text, the point inside the selection, and nothing moves",
          false,
