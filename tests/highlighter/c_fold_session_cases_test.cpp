@@ -107,6 +107,11 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          false,
          "text \"{\\r\\n    {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n}\\r\\n\"\n"
          "collapse all\nrun ecCut 1,3 9,1\nrun DragMove 31,3 2,5 @28,3\ncheck\n"},
+        {"A column selection stays one after a delete of the word refused on a collapsed first line, where "
+         "nothing collapsed it would end column mode: a cut below the block takes a column",
+         false,
+         "text \"abcd\\r\\n{\\r\\nxy\\r\\n}\\r\\nefgh\\r\\nijkl\\r\\n\"\n"
+         "run ecColumnSelect 1,1 1,1\nclick 2\nrun TaSynDeleteWord 1,2 1,2\nrun ecCut 2,5 3,6\ncheck\n"},
         {"A smart Tab far along a line that word wrap breaks into rows looks above at the caret's column in the "
          "line, not in its row: the text is that of an editor of any width",
          true,
