@@ -146,7 +146,7 @@ void TCustomSynText::DoTabKey()
 
     int smartDistance = 0;
     if (options_.Contains(eoSmartTabs)) {
-        const int display = DisplayX();
+        const int display = LineColumn();
         VisitLinesAbove(caretY_, [&](const AnsiString& s) {
             const int at = CharAtColumn(s, display);
             if (at > static_cast<int>(s.size()))
@@ -176,12 +176,12 @@ void TCustomSynText::DoTabKey()
     if (options_.Contains(eoTabsToSpaces)) {
         text = AnsiString(static_cast<size_t>(distance), ' ');
     } else if (options_.Contains(eoTrimTrailingSpaces) && x > len + 1) {
-        const int display = DisplayX();
+        const int display = LineColumn();
         const int stop = smartDistance > 0 ? display + smartDistance : ((display - 1) / tabWidth_ + 1) * tabWidth_ + 1;
         PlaceCaretX(x + stop - display);
     } else if (smartDistance > 0 &&
                std::all_of(line.begin(), line.begin() + std::min(len, x - 1), IsBlankChar)) {
-        const int display = DisplayX();
+        const int display = LineColumn();
         const int goal = display + smartDistance;
         int at = display;
         const int nextStop = ((at - 1) / tabWidth_ + 1) * tabWidth_ + 1;

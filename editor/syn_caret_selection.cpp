@@ -9,6 +9,7 @@
 #include "editor/view/syn_active_line.h"
 #include "editor/syn_custom_text.h"
 #include "editor/syn_edit_scopes.h"
+#include "editor/document/text_routines.h"
 #include "editor/folding/syn_fold_ranges.h"
 #include "editor/view/syn_word_wrap.h"
 #include "platform/base/code_page.h"
@@ -139,6 +140,13 @@ void TCustomSynText::SetCaretXY(const TBufferCoord& Value)
 }
 
 int TCustomSynText::DisplayX() const { return CaretDisplayPos().Column; }
+
+int TCustomSynText::LineColumn() const
+{
+    if (caretY_ < 1 || caretY_ > lines_->Count())
+        return caretX_;
+    return CharIndexToColumn(caretX_, tabWidth_, lines_->LineView(caretY_ - 1));
+}
 
 int TCustomSynText::DisplayY() const { return GetWordWrap() ? CaretDisplayPos().Row : caretY_; }
 

@@ -167,8 +167,13 @@ public:
     void PlaceCaretX(int Value);
     void PlaceCaretY(int Value);
     virtual void PlaceCaretEx(bool EnsureVisible, const TBufferCoord& Value);
+    // The caret's column in its row: in a wrapped line, from the row's start.
     int DisplayX() const;
     int DisplayY() const;
+    // The caret's column in its line, tabs expanded, whatever rows word wrap
+    // makes of it: what tab stops count from, so that Tab changes the
+    // text alike in windows of any width.
+    int LineColumn() const;
     TDisplayCoord DisplayXY() const { return DisplayCoord(DisplayX(), DisplayY()); }
     int LastCaretX() const { return lastCaretX_; }
 
@@ -827,7 +832,8 @@ protected:
     bool FoldsRefuseDropAt(const TBufferCoord& At);
     // The column just after Line's text, trailing blanks left out.
     int TextEnd(int Line) const;
-    // Line as the text has it: a collapsed first line without its mark.
+    // Line as the text has it: a collapsed first line without the marks of
+    // its block and of those collapsed inside it there.
     AnsiString UnmarkedLine(int Line) const;
     // Undo items hold line numbers of the text with every fold expanded, so
     // that collapsing and expanding never moves them off their lines: an

@@ -43,7 +43,7 @@ AnsiString TCustomSynText::UnmarkedLine(int Line) const
 {
     const AnsiString text = lines_->Strings(Line - 1);
     const TSynTextFoldRange* block = allFoldRanges_->CollapsedIn(Line, Line);
-    return block ? block->WithoutCollapseMark(text) : text;
+    return block ? TSynTextAllFoldRanges::FirstLineText(block, text) : text;
 }
 
 int TCustomSynText::TextEnd(int Line) const

@@ -174,6 +174,17 @@ std::unique_ptr<TSynTextStringList> TSynTextAllFoldRanges::ExpandedCopy(TSynText
     return copy;
 }
 
+AnsiString TSynTextAllFoldRanges::FirstLineText(const TSynTextFoldRange* Range, AnsiString Line)
+{
+    for (;;) {
+        Line = Range->WithoutCollapseMark(Line);
+        const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(Range);
+        if (inside.empty() || inside.front()->RealFromLine() != Range->RealFromLine())
+            return Line;
+        Range = inside.front();
+    }
+}
+
 void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
                                           const std::function<void(const AnsiString&)>& Visit) const
 {
@@ -188,18 +199,7 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
         std::vector<TSynTextFoldRange*> Inside;
         size_t NextInside;
     };
-    // A first line holds the marks of the collapsed ranges starting on it,
-    // the innermost's first.
-    auto firstLineText = [](const TSynTextFoldRange* R, AnsiString Line) {
-        for (;;) {
-            Line = R->WithoutCollapseMark(Line);
-            const std::vector<TSynTextFoldRange*> inside = CollapsedJustInside(R);
-            if (inside.empty() || inside.front()->RealFromLine() != R->RealFromLine())
-                return Line;
-            R = inside.front();
-        }
-    };
-    Visit(firstLineText(Range, FirstLine));
+    Visit(FirstLineText(Range, FirstLine));
     std::vector<TFrame> frames;
     frames.push_back({Range, 0, 0, CollapsedJustInside(Range), 0});
     while (!frames.empty()) {
@@ -223,7 +223,7 @@ void TSynTextAllFoldRanges::ForEachLineOf(const TSynTextFoldRange* Range, const 
         if (frame.NextInside < frame.Inside.size() && frame.Inside[frame.NextInside]->RealFromLine() == at) {
             const TSynTextFoldRange* inside = frame.Inside[frame.NextInside++];
             frame.Passed += HiddenLineCount(inside);
-            Visit(firstLineText(inside, line));
+            Visit(FirstLineText(inside, line));
             frames.push_back({inside, 0, 0, CollapsedJustInside(inside), 0});
         } else {
             Visit(line);

@@ -313,6 +313,10 @@ public:
     // give back.
     void ForEachLineOf(const TSynTextFoldRange* Range, const AnsiString& FirstLine,
                        const std::function<void(const AnsiString&)>& Visit) const;
+    // The first line Line of a collapsed Range as the text has it: without
+    // the marks of Range and of the collapsed ranges inside it that start
+    // on that line (they follow its text, the innermost's first).
+    static AnsiString FirstLineText(const TSynTextFoldRange* Range, AnsiString Line);
 
     // --- Following the buffer ---
     // Count lines were inserted before buffer line FirstLine.

@@ -528,6 +528,9 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         }
         return P;
     };
+    // The selection's mode as the folding editor has it: a command it
+    // refused on a collapsed first line may have changed the model's.
+    model_->SetSelectionMode(memo_->SelectionMode());
     model_->SetCaretAndSelection(real(memo_->CaretXY()), real(begin), real(end));
     // A drop in a collapse mark lands as past the end of the line's text.
     TRunArgs modelArgs = Args;

@@ -107,11 +107,29 @@ TEST_F(TCFoldSessionCases, EditsBesideCollapsedBlocksActOnTheRealText)
          true,
          "text \"int a;\\r\\nvoid t()\\r\\n{\\r\\n\\tx;\\r\\n}\\r\\nint b;\"\n"
          "click 3\nrun DragMove 3,1 9,3 @8,3\ncheck\n"},
+        {"A selection from a line above into the mark of a block collapsed inside a collapsed one on the same "
+         "line, dragged onto that line: the point lies inside the selection, which takes the hidden lines, and "
+         "nothing moves",
+         false,
+         "text \"x;\\r\\nif (b) { /* c\\r\\n d */\\r\\n}\\r\\ny;\\r\\n\"\n"
+         "collapse all\nrun DragMove 2,1 15,2 @20,2\ncheck\n"},
         {"A selection from inside a collapse mark to a line below, dragged to a column before it in that mark: "
          "both stand past the line's text, the point inside the selection, and nothing moves",
          false,
          "text \"{\\r\\n    {\\r\\n        return 1;\\r\\n    } else if (v == 2) {\\r\\n}\\r\\n\"\n"
          "collapse all\nrun ecCut 1,3 9,1\nrun DragMove 31,3 2,5 @28,3\ncheck\n"},
+        {"A column selection stays one after a delete of the word refused on a collapsed first line, where "
+         "nothing collapsed it would end column mode: a cut below the block takes a column",
+         false,
+         "text \"abcd\\r\\n{\\r\\nxy\\r\\n}\\r\\nefgh\\r\\nijkl\\r\\n\"\n"
+         "run ecColumnSelect 1,1 1,1\nclick 2\nrun TaSynDeleteWord 1,2 1,2\nrun ecCut 2,5 3,6\ncheck\n"},
+        {"A smart Tab far along a line that word wrap breaks into rows looks above at the caret's column in the "
+         "line, not in its row: the text is that of an editor of any width",
+         true,
+         "text \"a b c d e f g h i j k l m n o p q r s t u v w x y z\\r\\n"
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"\n"
+         "wrap on\nrun ecTab 101,2 101,2\n",
+         true},
     };
     for (const TFoldCase& c : cases)
         Replay(c);
