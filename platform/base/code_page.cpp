@@ -179,9 +179,6 @@ void AppendReadableUtf8(std::string& out, char32_t c)
     }
 }
 
-// Decodes one UTF-8 sequence (surrogate code points included, as files
-// written by earlier versions carry escaped bytes that way); an invalid
-// byte decodes to its escape.
 // The continuation bytes a UTF-8 lead byte announces; 0 for ASCII and for
 // a byte that starts no character.
 int Utf8TrailCount(unsigned char b0)
@@ -195,6 +192,9 @@ int Utf8TrailCount(unsigned char b0)
     return 0;
 }
 
+// Decodes one UTF-8 sequence (surrogate code points included, as files
+// written by earlier versions carry escaped bytes that way); an invalid
+// byte decodes to its escape.
 char32_t DecodeUtf8Char(std::string_view s, size_t i, size_t& length)
 {
     unsigned char b0 = static_cast<unsigned char>(s[i]);
