@@ -241,19 +241,27 @@ size_t AsciiRun(std::string_view text, size_t Offset)
     return end - Offset;
 }
 
-void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
+// Writes c's GBK bytes (at most two) at Out and answers the end of them.
+char* PutGbk(char* Out, char32_t c, const GbkTables& t)
 {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *Out++ = static_cast<char>(c);
     } else if (IsEscapedByte(c)) {
-        out += static_cast<char>(c - 0xDC00);
+        *Out++ = static_cast<char>(c - 0xDC00);
     } else if (c < 0x10000 && t.fromUnicode[c] != 0) {
         uint16_t code = t.fromUnicode[c];
-        out += static_cast<char>(code >> 8);
-        out += static_cast<char>(code & 0xFF);
+        *Out++ = static_cast<char>(code >> 8);
+        *Out++ = static_cast<char>(code & 0xFF);
     } else {
-        out += '?';
+        *Out++ = '?';
     }
+    return Out;
+}
+
+void AppendGbk(AnsiString& out, char32_t c, const GbkTables& t)
+{
+    char bytes[2];
+    out.append(bytes, static_cast<size_t>(PutGbk(bytes, c, t) - bytes));
 }
 
 }  // namespace
@@ -359,18 +367,40 @@ AnsiString Utf8ToGbk(std::string_view utf8)
 size_t AppendUtf8AsGbk(std::string_view Piece, bool Last, AnsiString& Gbk)
 {
     const GbkTables& t = Tables();
+    // No character takes more bytes in GBK than in UTF-8: the bytes are
+    // written in place, without a test of room for each, and the string cut
+    // to them at the end.
+    const size_t start = Gbk.size();
+    Gbk.resize(start + Piece.size());
+    char* const begin = Gbk.data() + start;
+    char* out = begin;
     size_t i = 0;
     for (size_t len = 0; i < Piece.size(); i += len) {
         if ((len = AsciiRun(Piece, i)) > 0) {
-            Gbk.append(Piece.substr(i, len));
+            std::memcpy(out, Piece.data() + i, len);
+            out += len;
             continue;
+        }
+        // A Chinese character, three bytes whole within the piece, as most
+        // are: decoded as DecodeUtf8Char decodes it, without its loop.
+        const auto b0 = static_cast<unsigned char>(Piece[i]);
+        if ((b0 & 0xF0) == 0xE0 && i + 2 < Piece.size()) {
+            const auto b1 = static_cast<unsigned char>(Piece[i + 1]);
+            const auto b2 = static_cast<unsigned char>(Piece[i + 2]);
+            const char32_t c = char32_t{b0 & 0x0Fu} << 12 | char32_t{b1 & 0x3Fu} << 6 | (b2 & 0x3Fu);
+            if ((b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80 && c >= 0x800) {
+                out = PutGbk(out, c, t);
+                len = 3;
+                continue;
+            }
         }
         // Decoding reads only the bytes the lead byte announces: stopping
         // before a character cut by the piece's end, and going on with it
         // at the next piece's front, reads what the whole text would.
-        if (!Last && i + static_cast<size_t>(Utf8TrailCount(static_cast<unsigned char>(Piece[i]))) >= Piece.size())
+        if (!Last && i + static_cast<size_t>(Utf8TrailCount(b0)) >= Piece.size())
             break;
-        AppendGbk(Gbk, DecodeUtf8Char(Piece, i, len), t);
+        out = PutGbk(out, DecodeUtf8Char(Piece, i, len), t);
     }
+    Gbk.resize(start + static_cast<size_t>(out - begin));
     return i;
 }

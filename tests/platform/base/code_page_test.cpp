@@ -103,6 +103,13 @@ TEST(CodePage, UnicodeConversionRoundTripsEveryByteStringAndWritesOnlyValidUtf8)
         EXPECT_EQ(written.size(), read.size());
         for (size_t i = 0; i < read.size() && i < written.size(); ++i)
             ASSERT_EQ(written[i], IsEscapedByte(read[i]) ? U'\xFFFD' : read[i]) << "at " << i;
+        // UTF-8 read back decodes as the decoder takes each character, also
+        // three-byte forms that are overlong, surrogates or cut short.
+        std::string utf8;
+        static constexpr unsigned char Bytes[] = {'a', 0x80, 0x9F, 0xA0, 0xBF, 0xE0, 0xE8, 0xED, 0xEF, 0xC3, 0xF0};
+        for (int i = 0; i < 30; ++i)
+            utf8 += static_cast<char>(Bytes[rng.Below(sizeof Bytes)]);
+        ASSERT_EQ(Utf8ToGbk(utf8), Utf32ToGbk(Utf8ToUtf32(utf8))) << "of " << ::testing::PrintToString(utf8);
     }
     EXPECT_EQ(GbkToUtf32("\xFF"), U"\xDCFF");
     EXPECT_EQ(GbkToUtf8("bad \xFF\xFE\x80\xC3 tail"), Utf8(u8"bad \uFFFD\uFFFD\uFFFD\uFFFD tail"));
