@@ -516,10 +516,12 @@ void TFoldSession::Run(const std::string& Name, TBufferCoord From, TBufferCoord 
         if (P == end && begin.Line < end.Line)
             block = memo_->SelectionMode() == smLine ? ranges->CollapsedIn(P.Line, P.Line) : BlockReachedAt(P);
         const TSynTextFoldRange* head = ranges->CollapsedIn(P.Line, P.Line);
-        // Enter at the end of a collapsed first line goes to the end of
-        // the block.
-        const bool toTheEnd = lineBreak && head && P.Char != 1 &&
-                              P.Char >= textEnd(head->WithoutCollapseMark(memo_->Lines()->Strings(P.Line - 1)));
+        // Enter at the end of a collapsed first line's text, the marks of
+        // every block collapsed on it left out, goes to the end of the
+        // block.
+        const bool toTheEnd =
+            lineBreak && head && P.Char != 1 &&
+            P.Char >= textEnd(TSynTextAllFoldRanges::FirstLineText(head, memo_->Lines()->Strings(P.Line - 1)));
         P.Line = memo_->GetRealLineNumber(P.Line);
         if (block || toTheEnd) {
             P.Line += ranges->HiddenLineCount(block ? block : head);
