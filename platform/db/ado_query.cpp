@@ -290,14 +290,6 @@ const TFieldValue& TADOQuery::CurrentValue(int FieldIndex)
     return query_->rows[query_->current][index];
 }
 
-TFieldValue TADOQuery::TakeCurrentValue(int FieldIndex)
-{
-    CheckActive();
-    if (state_ == dsEdit || state_ == dsInsert || !FetchRow(query_->current))
-        return CurrentValue(FieldIndex);
-    return std::exchange(query_->rows[query_->current][static_cast<size_t>(FieldIndex)], TFieldValue{});
-}
-
 void TADOQuery::SetFieldValue(int FieldIndex, TFieldValue Value)
 {
     if (state_ != dsEdit && state_ != dsInsert)

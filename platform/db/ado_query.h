@@ -82,9 +82,6 @@ private:
     friend class TField;
     friend class TADOConnection;
     const TFieldValue& CurrentValue(int FieldIndex);
-    // The fetched value moved out of the row, which keeps a null; a row
-    // being edited keeps its value and gives a copy.
-    TFieldValue TakeCurrentValue(int FieldIndex);
     void SetFieldValue(int FieldIndex, TFieldValue Value);
     sqlite3* Database() const;
     // Reads rows until the one at Index is there; false when there are fewer.

@@ -43,14 +43,6 @@ AnsiString TField::AsString() const
     return {};
 }
 
-AnsiString TField::TakeString()
-{
-    const TFieldValue::TKind kind = Value().Kind;
-    if (dataType_ == ftDateTime || (kind != TFieldValue::vkText && kind != TFieldValue::vkBlob))
-        return AsString();
-    return dataSet_->TakeCurrentValue(index_).Bytes;
-}
-
 void TField::SetAsString(const AnsiString& Value)
 {
     TFieldValue v;

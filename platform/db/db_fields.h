@@ -51,10 +51,6 @@ public:
     bool IsNull() const;
     // Null reads as "", numbers as decimal text, dates by DateTimeToStr.
     AnsiString AsString() const;
-    // AsString of a fetched row's text or bytes handed over without a copy,
-    // for one large value read once: the field reads as null afterwards.
-    // Other values, and a row being edited, give AsString.
-    AnsiString TakeString();
     void SetAsString(const AnsiString& Value);
     // Null reads as 0; text that is no integer raises EConvertError.
     int AsInteger() const;

@@ -195,29 +195,6 @@ TEST_F(DbQueryTest, EditChangesOnlyTheCurrentRowAndRefusesAMissingOne)
     EXPECT_THROW(q->Edit(), EDatabaseError);  // no row
 }
 
-// A value taken is handed over once; the rest of the row and an edited
-// value are untouched.
-TEST_F(DbQueryTest, TakingAValueHandsItOverOnceAndLeavesEditsAlone)
-{
-    AddNode(7, "說門\r\n中", 3);
-    const std::string bytes("\0\xFF\x80 blob", 8);
-    AddAttachment("a", bytes, 7);
-    TADOQuery* q = Select("select * from Nodes");
-    TField* title = q->FieldByName("名称");
-    EXPECT_EQ(title->TakeString(), "說門\r\n中");
-    EXPECT_TRUE(title->IsNull());
-    EXPECT_EQ(title->TakeString(), "");
-    EXPECT_EQ(q->FieldByName("目录")->TakeString(), "3");
-    EXPECT_EQ(q->FieldByName("目录")->AsInteger(), 3);
-    q->Edit();
-    title->SetAsString("edited");
-    EXPECT_EQ(title->TakeString(), "edited");
-    EXPECT_EQ(title->AsString(), "edited");
-    q->Cancel();
-    q = Select("select * from Attachments");
-    EXPECT_EQ(q->FieldByName("数据")->TakeString(), bytes);
-}
-
 TEST_F(DbQueryTest, AutoNumberNeverReusesIdsAfterDeletes)
 {
     EXPECT_EQ(AddAttachment("a", "1"), 1);
